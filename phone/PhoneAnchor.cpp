@@ -1,0 +1,2 @@
+// Anchor of the phone library.
+#include "platform/Platform.h"

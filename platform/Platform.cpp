@@ -1,0 +1,2 @@
+// Anchor of the platform library.
+#include "platform/Platform.h"

@@ -1,0 +1,2 @@
+// Resource ids of the program. Each area keeps its ids in a header of its own, included here.
+#pragma once

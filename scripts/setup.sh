@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian 12) and builds everything into build/.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+pkgs="cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth python3 googletest imagemagick"
+missing=""
+for p in $pkgs; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+if [ -n "$missing" ]; then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
+fi
+BUILD_DIR="${BUILD_DIR:-build}"
+jobs=$(nproc)
+cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$BUILD_DIR" -j "$jobs"

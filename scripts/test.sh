@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test under Wine on a private X display.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+BUILD_DIR="${BUILD_DIR:-build}"
+jobs=$(nproc)
+# The first test creates the Wine prefix; do it once before the parallel run.
+"$BUILD_DIR/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+xvfb-run -a -s "-screen 0 1280x1024x24" \
+  ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$jobs" "$@"
