@@ -1,0 +1,5 @@
+corvane_test(platform_core_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/StringTest.cpp
+  LIBS corvane_platform
+  TIMEOUT 120)
