@@ -1,10 +1,7 @@
 // GSM 7-bit default alphabet tables, septet counting and splitting.
 #include "phone/GsmAlphabet.h"
 
-namespace
-{
-// Default-alphabet code to the character shown when a message is received.
-const wchar_t kDecodeTable[128] = {
+const wchar_t g_GsmDecodeTable[128] = {
     0x0040, 0x00A3, 0x0024, 0x00A5, 0x00E8, 0x00E9, 0x00F9, 0x00EC,
     0x00F2, 0x00C7, 0x000A, 0x00D8, 0x00F8, 0x000D, 0x00C5, 0x00E5,
     0x003F, 0x005F, 0x003F, 0x003F, 0x003F, 0x003F, 0x003F, 0x003F,
@@ -23,6 +20,8 @@ const wchar_t kDecodeTable[128] = {
     0x0078, 0x0079, 0x007A, 0x00E4, 0x00F6, 0x00F1, 0x00FC, 0x00E0,
 };
 
+namespace
+{
 // Code page 1252 byte to default-alphabet code (0x1Bxx: escape pair; 0xFFFF: none).
 const WORD kCp1252ToGsm[256] = {
     0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,  // 00
@@ -101,8 +100,6 @@ WORD GsmCodeOfCp1252(BYTE b) { return kCp1252ToGsm[b]; }
 WORD GsmCodeOfChar(wchar_t ch) { return kCp1252ToGsm[UnicodeToCp1252(ch)]; }
 
 wchar_t Cp1252ToUnicode(BYTE b) { return (b >= 0x80 && b < 0xA0) ? kCp1252High[b - 0x80] : (wchar_t)b; }
-
-wchar_t GsmDecodeChar(int nCode) { return kDecodeTable[nCode & 0x7F]; }
 
 wchar_t GsmDecodeExtensionChar(int nCode)
 {

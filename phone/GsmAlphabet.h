@@ -26,8 +26,12 @@ WORD GsmCodeOfCp1252(BYTE b);
 // Unicode character of a code page 1252 byte (the five unassigned bytes keep their own value).
 wchar_t Cp1252ToUnicode(BYTE b);
 
-// Character of a default-alphabet code (0..127) when received; the Greek capitals give "?".
-wchar_t GsmDecodeChar(int nCode);
+// Default-alphabet code to the character shown when a message is received; the Greek
+// capitals give "?".
+extern const wchar_t g_GsmDecodeTable[128];
+
+// Character of a default-alphabet code (0..127) when received.
+inline wchar_t GsmDecodeChar(int nCode) { return g_GsmDecodeTable[nCode & 0x7F]; }
 
 // Character of an extension code (after the escape), or 0 when the extension table lacks it.
 wchar_t GsmDecodeExtensionChar(int nCode);

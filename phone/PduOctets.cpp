@@ -4,6 +4,17 @@
 
 namespace PduOctets
 {
+const signed char g_HexValues[128] = {
+    -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+    -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+    -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+     0,  1,  2,  3,  4,  5,  6,  7,  8,  9, -1, -1, -1, -1, -1, -1,
+    -1, 10, 11, 12, 13, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+    -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+    -1, 10, 11, 12, 13, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+    -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
+};
+
 namespace
 {
 const wchar_t kHexDigits[] = L"0123456789ABCDEF";
@@ -113,16 +124,25 @@ bool ReadConcatElement(int nIei, const BYTE* pData, int nLength, ConcatInfo& inf
 
 int UnpackSeptets(const BYTE* pOctets, int nFirst, int nCount, wchar_t* pOut)
 {
+    if (nCount <= 0)
+        return 0;
+    // Septets are taken from the low bits of a bit accumulator, one octet at a time.
+    const int nBit = nFirst * 7;
+    const BYTE* p = pOctets + (nBit >> 3);
+    unsigned int acc = *p++ >> (nBit & 7);
+    int nBits = 8 - (nBit & 7);
     int n = 0;
     bool bEscape = false;
-    const int nEnd = nFirst + nCount;
-    for (int i = nFirst; i < nEnd; ++i)
+    for (int k = 0; k < nCount; ++k)
     {
-        const int nBit = i * 7, o = nBit >> 3, sh = nBit & 7;
-        int s = pOctets[o] >> sh;
-        if (sh > 1)
-            s |= pOctets[o + 1] << (8 - sh);
-        s &= 0x7F;
+        if (nBits < 7)
+        {
+            acc |= (unsigned int)*p++ << nBits;
+            nBits += 8;
+        }
+        const int s = acc & 0x7F;
+        acc >>= 7;
+        nBits -= 7;
         if (bEscape)
         {
             bEscape = false;

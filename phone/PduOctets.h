@@ -9,14 +9,10 @@ const int MAX_PDU_OCTETS = 1024;
 // Characters a decoded user data or address can give (255 septets, each at most CR LF).
 const int MAX_TEXT_CHARS = 520;
 
+extern const signed char g_HexValues[128];
+
 // Value of a hexadecimal digit, -1 for any other character.
-inline int HexValue(wchar_t ch)
-{
-    if (ch >= L'0' && ch <= L'9') return ch - L'0';
-    if (ch >= L'A' && ch <= L'F') return ch - L'A' + 10;
-    if (ch >= L'a' && ch <= L'f') return ch - L'a' + 10;
-    return -1;
-}
+inline int HexValue(wchar_t ch) { return ch < 128 ? g_HexValues[ch] : -1; }
 
 // Converts the leading pairs of hexadecimal digits of a text into octets, at most nCapacity.
 // Conversion stops at the first pair that is not two hexadecimal digits (a lone last digit

@@ -3,7 +3,6 @@
 #include "phone/PduOctets.h"
 #include "phone/GsmAlphabet.h"
 #include "phone/SmsRecord.h"
-#include "phone/StoreHelpers.h"
 
 using namespace PduOctets;
 
@@ -35,7 +34,7 @@ struct OctetReader
     }
 };
 
-// An address field: length in semi-octets, type of address, value.
+// An address field: length in semi-octets, type of address, value (written into strNumber).
 bool ReadAddress(OctetReader& r, CString& strNumber, int& nType)
 {
     int nSemiOctets = 0;
@@ -48,69 +47,44 @@ bool ReadAddress(OctetReader& r, CString& strNumber, int& nType)
         n = UnpackSeptets(pValue, 0, nSemiOctets * 4 / 7, buf);
     else
         n = SemiOctetsToText(pValue, (nSemiOctets + 1) / 2, buf);
-    strNumber = CString(buf, n);
+    strNumber.SetString(buf, n);
     return true;
 }
 
 // Two-digit group of a time stamp octet, as the swapped semi-octets read.
-CString TimeGroup(BYTE b)
+void SetTimeGroup(CString& strField, BYTE b)
 {
     const wchar_t sz[2] = {kHexDigits[b & 0x0F], kHexDigits[b >> 4]};
-    return CString(sz, 2);
+    strField.SetString(sz, 2);
 }
 
-// Plain two-digit hexadecimal text of an octet.
-CString HexOctet(int b)
+// Date and time fields from a service-centre time stamp (its time-zone octet is not used).
+void SetDateTime(CSMS& sms, const BYTE* pStamp)
 {
-    const wchar_t sz[2] = {kHexDigits[b >> 4 & 0x0F], kHexDigits[b & 0x0F]};
-    return CString(sz, 2);
+    SetTimeGroup(sms.m_strYear, pStamp[0]);
+    SetTimeGroup(sms.m_strMonth, pStamp[1]);
+    SetTimeGroup(sms.m_strDay, pStamp[2]);
+    SetTimeGroup(sms.m_strHour, pStamp[3]);
+    SetTimeGroup(sms.m_strMinute, pStamp[4]);
+    SetTimeGroup(sms.m_strSecond, pStamp[5]);
 }
 
-struct TimeStamp
-{
-    CString strYear, strMonth, strDay, strHour, strMinute, strSecond;
-};
-
-bool ReadTimeStamp(OctetReader& r, TimeStamp& ts)
-{
-    const BYTE* p = nullptr;
-    if (!r.Take(7, p))
-        return false;
-    ts.strYear = TimeGroup(p[0]);
-    ts.strMonth = TimeGroup(p[1]);
-    ts.strDay = TimeGroup(p[2]);
-    ts.strHour = TimeGroup(p[3]);
-    ts.strMinute = TimeGroup(p[4]);
-    ts.strSecond = TimeGroup(p[5]);
-    return true;  // the time-zone octet is not used
-}
-
-void SetDateTime(CSMS& sms, const TimeStamp& ts)
-{
-    sms.m_strYear = ts.strYear;
-    sms.m_strMonth = ts.strMonth;
-    sms.m_strDay = ts.strDay;
-    sms.m_strHour = ts.strHour;
-    sms.m_strMinute = ts.strMinute;
-    sms.m_strSecond = ts.strSecond;
-}
-
-CString TwoDigits(int n)
+void SetTwoDigits(CString& strField, int n)
 {
     const wchar_t sz[2] = {(wchar_t)(L'0' + n / 10 % 10), (wchar_t)(L'0' + n % 10)};
-    return CString(sz, 2);
+    strField.SetString(sz, 2);
 }
 
 void SetDateTimeNow(CSMS& sms)
 {
     SYSTEMTIME st;
     GetLocalTime(&st);
-    sms.m_strYear = TwoDigits(st.wYear % 100);
-    sms.m_strMonth = TwoDigits(st.wMonth);
-    sms.m_strDay = TwoDigits(st.wDay);
-    sms.m_strHour = TwoDigits(st.wHour);
-    sms.m_strMinute = TwoDigits(st.wMinute);
-    sms.m_strSecond = TwoDigits(st.wSecond);
+    SetTwoDigits(sms.m_strYear, st.wYear % 100);
+    SetTwoDigits(sms.m_strMonth, st.wMonth);
+    SetTwoDigits(sms.m_strDay, st.wDay);
+    SetTwoDigits(sms.m_strHour, st.wHour);
+    SetTwoDigits(sms.m_strMinute, st.wMinute);
+    SetTwoDigits(sms.m_strSecond, st.wSecond);
 }
 
 // The user data: TP-UDL and what follows it.
@@ -122,7 +96,7 @@ void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms)
     wchar_t buf[MAX_TEXT_CHARS];
     ConcatInfo concat;
     const int n = DecodeUserData(r.p + r.pos, r.n - r.pos, nUdl, CodingOfDcs(nDcs), bHeader, buf, concat);
-    sms.m_strText = CString(buf, n);
+    sms.m_strText.SetString(buf, n);
     if (concat.bPresent)
     {
         sms.m_bLinked = 1;
@@ -131,12 +105,17 @@ void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms)
     }
 }
 
-CString NameForDisplay(CString strName, const CString& strNumber, int nType)
+// The name shown for an address: the contact's name with ";" as blanks, else "+" and the
+// number for an international number, else the number.
+void SetDisplayName(CString& strName, const CString& strNumber, int nType)
 {
     strName.Replace(L';', L' ');
-    if (!strName.IsEmpty())
-        return strName;
-    return nType == 0x91 ? L"+" + strNumber : strNumber;
+    if (strName.IsEmpty())
+    {
+        if (nType == 0x91)
+            strName = L"+";
+        strName += strNumber;
+    }
 }
 }  // namespace
 
@@ -148,14 +127,26 @@ CSmsPduDecoder::CSmsPduDecoder(ContactLookup lookup) : m_lookup(std::move(lookup
 
 CSmsPduDecoder::~CSmsPduDecoder() {}
 
-CString CSmsPduDecoder::LookupContact(const CString& strNumber) const
+void CSmsPduDecoder::LookupContact(const CString& strNumber, CString& strName) const
 {
-    return m_lookup ? m_lookup(strNumber) : FilterPhoneNumber(strNumber);
+    if (m_lookup)
+    {
+        strName = m_lookup(strNumber);
+        return;
+    }
+    // No contact list: the number reduced to "+" and digits.
+    strName.Empty();
+    for (int i = 0; i < strNumber.GetLength(); ++i)
+    {
+        const wchar_t ch = strNumber[i];
+        if (ch == L'+' || (ch >= L'0' && ch <= L'9'))
+            strName += ch;
+    }
 }
 
-void CSmsPduDecoder::Decode(CString strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, false); }
+void CSmsPduDecoder::Decode(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, false); }
 
-void CSmsPduDecoder::DecodeAndShow(CString strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, true); }
+void CSmsPduDecoder::DecodeAndShow(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, true); }
 
 void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
 {
@@ -170,8 +161,6 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
     const BYTE* pSc = nullptr;
     if (!r.Byte(nScLength) || !r.Take(nScLength, pSc))
         return;
-    wchar_t buf[MAX_TEXT_CHARS];
-    const CString strServiceCentre(buf, nScLength > 1 ? SemiOctetsToText(pSc + 1, nScLength - 1, buf) : 0);
 
     int nFirst = 0;
     if (!r.Byte(nFirst))
@@ -180,60 +169,73 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
     const int nMti = nFirst & 0x03, nVpf = nFirst >> 3 & 0x03;
 
     int nIgnored = 0, nType = 0, nDcs = 0;
+    const BYTE* pStamp = nullptr;
     if (nMti == 0)
     {
         // SMS-DELIVER
         sms.m_strFolder = SMS_FOLDER_INBOX;
-        CString strSender;
-        TimeStamp ts;
-        if (!ReadAddress(r, strSender, nType))
+        if (!ReadAddress(r, sms.m_strSenderNumber, nType))
             return;
-        sms.m_strSenderNumber = strSender;
-        sms.m_strSenderName = NameForDisplay(LookupContact(strSender), strSender, nType);
-        if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !ReadTimeStamp(r, ts))
+        LookupContact(sms.m_strSenderNumber, sms.m_strSenderName);
+        SetDisplayName(sms.m_strSenderName, sms.m_strSenderNumber, nType);
+        if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(7, pStamp))
             return;
-        SetDateTime(sms, ts);
+        SetDateTime(sms, pStamp);
         ReadUserData(r, nDcs, bHeader, sms);
         if (bShow)
             AfxMessageBox(sms.m_strText, MB_OK);
     }
     else if (nMti == 2)
     {
-        // SMS-STATUS-REPORT
+        // SMS-STATUS-REPORT: the service centre is the sender.
         sms.m_strFolder = SMS_FOLDER_INBOX;
-        sms.m_strSenderNumber = strServiceCentre;
-        CString strSenderName = LookupContact(strServiceCentre);
-        strSenderName.Replace(L';', L' ');
-        sms.m_strSenderName = strSenderName;
+        wchar_t buf[MAX_TEXT_CHARS];
+        sms.m_strSenderNumber.SetString(buf, nScLength > 1 ? SemiOctetsToText(pSc + 1, nScLength - 1, buf) : 0);
+        LookupContact(sms.m_strSenderNumber, sms.m_strSenderName);
+        sms.m_strSenderName.Replace(L';', L' ');
+
         CString strRecipient;
-        TimeStamp tsCentre, tsDischarge;
+        const BYTE* pDischarge = nullptr;
         int nStatus = 0;
-        if (!r.Byte(nIgnored) || !ReadAddress(r, strRecipient, nType) || !ReadTimeStamp(r, tsCentre))
+        if (!r.Byte(nIgnored) || !ReadAddress(r, strRecipient, nType) || !r.Take(7, pStamp))
             return;
-        SetDateTime(sms, tsCentre);
-        if (!ReadTimeStamp(r, tsDischarge) || !r.Byte(nStatus))
+        SetDateTime(sms, pStamp);
+        if (!r.Take(7, pDischarge) || !r.Byte(nStatus))
             return;
-        CString strText = L"SMS STATUS REPORT. Recipient:";
-        strText += LookupContact(strRecipient);
+        CString strName, strDischarge[6];
+        LookupContact(strRecipient, strName);
+        for (int i = 0; i < 6; ++i)
+            SetTimeGroup(strDischarge[i], pDischarge[i]);
+
+        CString& strText = sms.m_strText;
+        strText = L"SMS STATUS REPORT. Recipient:";
+        strText += strName;
         strText += L". DateTime:";
-        strText += MonthName(tsDischarge.strMonth);
-        strText += L" " + tsDischarge.strDay + L" " + tsDischarge.strYear + L" " + tsDischarge.strHour + L":" +
-                   tsDischarge.strMinute + L":" + tsDischarge.strSecond + L". ";
-        strText += DescribeStatus(HexOctet(nStatus));
+        strText += MonthName(strDischarge[1]);
+        strText += L' ';
+        strText += strDischarge[2];  // day
+        strText += L' ';
+        strText += strDischarge[0];  // year
+        strText += L' ';
+        strText += strDischarge[3];
+        strText += L':';
+        strText += strDischarge[4];
+        strText += L':';
+        strText += strDischarge[5];
+        strText += L". ";
+        AppendStatusText(strText, nStatus);
         if (bShow)
             AfxMessageBox(strText, MB_OK);
-        sms.m_strText = strText;
     }
     else
     {
         // SMS-SUBMIT stored in the phone
         sms.m_strFolder = SMS_FOLDER_SENT;
         SetDateTimeNow(sms);
-        CString strRecipient;
-        if (!r.Byte(nIgnored) || !ReadAddress(r, strRecipient, nType))
+        if (!r.Byte(nIgnored) || !ReadAddress(r, sms.m_strRecipientNumber, nType))
             return;
-        sms.m_strRecipientNumber = strRecipient;
-        sms.m_strRecipientName = NameForDisplay(LookupContact(strRecipient), strRecipient, nType);
+        LookupContact(sms.m_strRecipientNumber, sms.m_strRecipientName);
+        SetDisplayName(sms.m_strRecipientName, sms.m_strRecipientNumber, nType);
         // Validity period: none, relative (one octet), enhanced or absolute (seven octets).
         const int nVpOctets = nVpf == 0 ? 0 : (nVpf == 2 ? 1 : 7);
         const BYTE* pVp = nullptr;

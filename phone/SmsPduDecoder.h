@@ -34,10 +34,10 @@ public:
 
     // Fills the record from one PDU in hexadecimal text. The record is cleared first; a PDU that
     // is short, malformed or inconsistent leaves fields empty, never reads past its end.
-    void Decode(CString strPdu, CSMS& sms);
+    void Decode(const CString& strPdu, CSMS& sms);
 
     // Decode, and show the text of a received message or of a status report in a message box.
-    void DecodeAndShow(CString strPdu, CSMS& sms);
+    void DecodeAndShow(const CString& strPdu, CSMS& sms);
 
     // Value of leading hexadecimal digits (0 for none).
     static int HexToInt(const CString& strHex);
@@ -72,8 +72,9 @@ public:
     static void MakeConcatMarker(const CString& strIei, CString& strData, CString& strMarker);
 
 private:
+    static void AppendStatusText(CString& strText, int nStatus);
     void DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow);
-    CString LookupContact(const CString& strNumber) const;
+    void LookupContact(const CString& strNumber, CString& strName) const;
 
     ContactLookup m_lookup;
 };

@@ -46,14 +46,24 @@ const wchar_t* const kMonthNames[12] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", 
                                         L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
 }  // namespace
 
-CString CSmsPduDecoder::DescribeStatus(const CString& strStatus)
+void CSmsPduDecoder::AppendStatusText(CString& strText, int nStatus)
 {
-    // The octet as it stands (not swapped); a value of eight binary digits matches no code.
-    const int nStatus = HexToInt(strStatus.Left(2));
+    // A value of eight binary digits matches no code.
     for (const StatusText& entry : kStatusTexts)
         if (entry.nStatus == nStatus)
-            return CString(entry.pPrefix) + entry.pText;
-    return CString();
+        {
+            strText += entry.pPrefix;
+            strText += entry.pText;
+            return;
+        }
+}
+
+CString CSmsPduDecoder::DescribeStatus(const CString& strStatus)
+{
+    // The octet as it stands, not swapped.
+    CString strText;
+    AppendStatusText(strText, HexToInt(strStatus.Left(2)));
+    return strText;
 }
 
 CString CSmsPduDecoder::MonthName(const CString& strMonth)
