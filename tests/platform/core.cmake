@@ -1,5 +1,6 @@
 corvane_test(platform_core_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/StringTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ArchiveTest.cpp
   LIBS corvane_platform
   TIMEOUT 120)
