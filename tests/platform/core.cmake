@@ -3,4 +3,5 @@ corvane_test(platform_core_tests
     ${CMAKE_CURRENT_LIST_DIR}/StringTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ArchiveTest.cpp
   LIBS corvane_platform
+  RESOURCES ${CMAKE_CURRENT_LIST_DIR}/core_test.rc
   TIMEOUT 120)
