@@ -6,6 +6,12 @@
 
 IMPLEMENT_DYNCREATE(CCorvane_smsDoc, CDocument)
 
+namespace
+{
+// Archive buffer of the data file: large blocks keep the number of file calls small.
+const int kArchiveBufferSize = 64 * 1024;
+} // namespace
+
 CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10)
 {
     InitializeCriticalSection(&m_csRecords);
@@ -25,7 +31,27 @@ BOOL CCorvane_smsDoc::OnNewDocument()
 
 void CCorvane_smsDoc::Serialize(CArchive& ar)
 {
-    m_listSms.Serialize(ar);
+    if (ar.IsLoading())
+    {
+        m_listSms.Serialize(ar);
+        return;
+    }
+    // The object list's own form: the count, then each record as a class reference (the first
+    // one in full, later ones as 0x8000 | index) and its fields. Written here rather than through
+    // the list because every record is a distinct object: the archive's per-object identity map,
+    // which only serves back references, would cost more than the rest of the save.
+    ar.WriteCount((DWORD_PTR)m_listSms.GetCount());
+    for (POSITION pos = m_listSms.GetHeadPosition(); pos;)
+    {
+        CObject* pObject = m_listSms.GetNext(pos);
+        if (!pObject)
+        {
+            ar << CArchive::wNullTag;
+            continue;
+        }
+        ar.WriteClass(pObject->GetRuntimeClass());
+        pObject->Serialize(ar);
+    }
 }
 
 void CCorvane_smsDoc::DeleteAllSms()
@@ -89,7 +115,7 @@ BOOL CCorvane_smsDoc::LoadData()
     CObList loaded(10);
     bool ok = false;
     {
-        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, 4096);
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
         try
         {
             loaded.Serialize(ar);
@@ -146,7 +172,7 @@ BOOL CCorvane_smsDoc::SaveData()
         CFile file;
         if (file.Open(temp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
         {
-            CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, 4096);
+            CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
             try
             {
                 Serialize(ar);
