@@ -2,7 +2,6 @@
 #include "phone/UnicodeTextFile.h"
 #include "res/store_ids.h"
 
-#include <new>
 
 IMPLEMENT_DYNCREATE(CCorvane_smsDoc, CDocument)
 
@@ -40,15 +39,15 @@ void CCorvane_smsDoc::Serialize(CArchive& ar)
     // one in full, later ones as 0x8000 | index) and its fields. Written here rather than through
     // the list because every record is a distinct object: the archive's per-object identity map,
     // which only serves back references, would cost more than the rest of the save.
-    ar.WriteCount((DWORD_PTR)m_listSms.GetCount());
+    DWORD_PTR count = 0;
+    for (POSITION pos = m_listSms.GetHeadPosition(); pos;)
+        count += m_listSms.GetNext(pos) != nullptr;
+    ar.WriteCount(count);
     for (POSITION pos = m_listSms.GetHeadPosition(); pos;)
     {
         CObject* pObject = m_listSms.GetNext(pos);
         if (!pObject)
-        {
-            ar << CArchive::wNullTag;
             continue;
-        }
         ar.WriteClass(pObject->GetRuntimeClass());
         pObject->Serialize(ar);
     }
@@ -120,10 +119,15 @@ BOOL CCorvane_smsDoc::LoadData()
         {
             loaded.Serialize(ar);
             ok = true;
+            // Anything but message records means the file is not ours; empty entries are dropped.
             for (POSITION pos = loaded.GetHeadPosition(); pos && ok;)
             {
+                const POSITION at = pos;
                 CObject* pObject = loaded.GetNext(pos);
-                ok = pObject && pObject->IsKindOf(RUNTIME_CLASS(CSMS));
+                if (!pObject)
+                    loaded.RemoveAt(at);
+                else
+                    ok = pObject->IsKindOf(RUNTIME_CLASS(CSMS));
             }
             ar.Close();
         }
@@ -133,8 +137,9 @@ BOOL CCorvane_smsDoc::LoadData()
             ok = false;
             ar.Abort();
         }
-        catch (const std::bad_alloc&)
+        catch (...)
         {
+            // Out of memory on a wild length, or anything else a damaged file may cause.
             ok = false;
             ar.Abort();
         }
@@ -187,7 +192,7 @@ BOOL CCorvane_smsDoc::SaveData()
                 ar.Abort();
                 file.Abort();
             }
-            catch (const std::bad_alloc&)
+            catch (...)
             {
                 ar.Abort();
                 file.Abort();

@@ -13,6 +13,15 @@ using storetest::ScratchDir;
 using storetest::WriteAll;
 using Bytes = std::vector<unsigned char>;
 
+// A serialisable class that is no message record.
+class CNotAMessage : public CObject
+{
+    DECLARE_SERIAL(CNotAMessage)
+public:
+    void Serialize(CArchive&) override {}
+};
+IMPLEMENT_SERIAL(CNotAMessage, CObject, 1)
+
 namespace
 {
 // Archive pieces written out by hand.
@@ -291,6 +300,9 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
     ByteWriter badRef; // a back reference to a class never seen
     badRef.word(1).word(0x8005);
     damaged.push_back(badRef.b);
+    ByteWriter foreign; // a well-formed object of another class
+    foreign.word(1).word(0xFFFF).word(1).word(12).raw({'C', 'N', 'o', 't', 'A', 'M', 'e', 's', 's', 'a', 'g', 'e'});
+    damaged.push_back(foreign.b);
 
     std::vector<CString> asideNames;
     for (size_t i = 0; i < damaged.size(); ++i)
@@ -324,6 +336,29 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
     // Earlier copies were never overwritten.
     for (size_t i = 0; i < asideNames.size(); ++i)
         EXPECT_TRUE(ReadAll(asideNames[i]) == damaged[i]) << i;
+}
+
+TEST_F(DataFile, EmptyEntriesAreDroppedAndNeverWritten)
+{
+    // Count 2: the null object, then record B.
+    ByteWriter w;
+    w.word(2).word(0);
+    w.word(0xFFFF).word(2).word(4).raw({'C', 'S', 'M', 'S'});
+    AppendFieldsB(w, true);
+    WriteAll(path, w.b);
+    CCorvane_smsDoc doc;
+    Prepare(doc);
+    ASSERT_TRUE(doc.LoadData());
+    ASSERT_EQ(doc.m_listSms.GetCount(), 1);
+    std::unique_ptr<CSMS> b(MakeB());
+    ExpectSame(*At(doc, 0), *b);
+
+    doc.m_listSms.AddHead((CObject*)nullptr);
+    doc.m_listSms.AddHead(MakeA());
+    ASSERT_TRUE(doc.SaveData());
+    doc.m_listSms.RemoveAt(doc.m_listSms.FindIndex(1));
+    EXPECT_TRUE(ReadAll(path) == GoldenFile(2));
+    EXPECT_EQ(boxes.Count(), 0u);
 }
 
 TEST_F(DataFile, AFailedSaveKeepsTheOldFileAndTheRecords)
