@@ -309,6 +309,9 @@ HRESULT Application::Member(const std::wstring& name, WORD, DISPPARAMS* params, 
             return S_OK;
         }
         Contact* contact = new Contact();
+        contact->saveFails = !newSaveError.empty();
+        contact->saveError = newSaveError;
+        contact->failingProps = newFailingProps;
         created.push_back(contact);
         ReturnObject(result, contact);
         return S_OK;

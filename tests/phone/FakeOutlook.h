@@ -145,6 +145,8 @@ public:
     std::vector<std::wstring> namespacesAsked;
     std::vector<long> itemTypesCreated;
     bool createDistList = false;         // CreateItem gives a non-contact
+    std::wstring newSaveError;           // not empty: created contacts fail on Save
+    std::map<std::wstring, std::wstring> newFailingProps; // for created contacts
     std::vector<Contact*> created;       // owned references, in creation order
 
 protected:
