@@ -183,7 +183,6 @@ void CArchive::Flush()
         m_lpBufCur = m_lpBufMax = m_lpBufStart;
     } else {
         FlushForWrite();
-        m_pFile->Flush();
     }
 }
 
@@ -191,8 +190,7 @@ void CArchive::Close()
 {
     if (!m_pFile)
         return;
-    if (IsStoring())
-        FlushForWrite();
+    Flush();
     m_pFile = nullptr;
 }
 
@@ -310,6 +308,12 @@ CArchive& CArchive::operator>>(CString& s)
     if (n > 0x3FFFFFFF)
         Fail(CArchiveException::endOfFile);
     CheckCount(n, (UINT)nCharSize);
+    if (nCharSize == 2 && n * 2 <= (UINT_PTR)(m_lpBufMax - m_lpBufCur)) {
+        // Whole text already in the buffer: take it from there.
+        s.SetString((const wchar_t*)m_lpBufCur, (int)n);
+        m_lpBufCur += n * 2;
+        return *this;
+    }
     if (nCharSize == 2) {
         CString r;
         if (n > 0) {
