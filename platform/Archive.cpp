@@ -76,6 +76,16 @@ void CArchive::CheckCount(ULONGLONG nCount, UINT nMinBytesEach)
         return;
     if (nMinBytesEach == 0)
         nMinBytesEach = 1;
+    if (nCount <= left / nMinBytesEach)
+        return;
+    // Someone may have moved the file under the archive: ask the file before refusing.
+    try {
+        m_nFileEnd = m_pFile->GetLength();
+        m_nFilePos = m_pFile->GetPosition();
+    } catch (CException* e) {
+        e->Delete();
+    }
+    left = GetBytesLeft();
     if (nCount > left / nMinBytesEach)
         Fail(CArchiveException::endOfFile);
 }
