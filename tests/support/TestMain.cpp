@@ -1,9 +1,16 @@
-// Test entry: GoogleTest driven from the wide-character entry point.
+// Test entry: GoogleTest driven from the wide-character entry point. No test ever blocks on a
+// message box: unless a test installs its own handler, every box is logged and answered IDOK.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <cstdio>
+#include "platform/MessageBox.h"
 
 int wmain(int argc, wchar_t** argv)
 {
     testing::InitGoogleTest(&argc, argv);
+    SetMessageBoxHandler([](HWND, LPCWSTR text, LPCWSTR title, UINT type) {
+        fwprintf(stderr, L"[message box %ls, type 0x%x] %ls\n", title ? title : L"", type, text ? text : L"");
+        return IDOK;
+    });
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,4 @@
+// CCmdTarget.
+#include "platform/CmdTarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)

@@ -1,0 +1,160 @@
+// Exception classes and the AfxThrow helpers.
+#include "platform/Exceptions.h"
+#include "platform/MessageBox.h"
+
+IMPLEMENT_DYNAMIC(CException, CObject)
+IMPLEMENT_DYNAMIC(CSimpleException, CException)
+IMPLEMENT_DYNAMIC(CMemoryException, CSimpleException)
+IMPLEMENT_DYNAMIC(CNotSupportedException, CSimpleException)
+IMPLEMENT_DYNAMIC(CInvalidArgException, CSimpleException)
+IMPLEMENT_DYNAMIC(CResourceException, CSimpleException)
+IMPLEMENT_DYNAMIC(CUserException, CSimpleException)
+IMPLEMENT_DYNAMIC(CFileException, CException)
+IMPLEMENT_DYNAMIC(CArchiveException, CException)
+
+namespace {
+BOOL CopyMessage(LPCWSTR text, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
+{
+    if (pnHelpContext)
+        *pnHelpContext = 0;
+    if (!lpszError || nMaxError == 0)
+        return FALSE;
+    lstrcpynW(lpszError, text, (int)nMaxError);
+    return TRUE;
+}
+}
+
+void CException::Delete()
+{
+    if (m_bAutoDelete)
+        delete this;
+}
+
+BOOL CException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
+{
+    if (pnHelpContext)
+        *pnHelpContext = 0;
+    if (lpszError && nMaxError)
+        *lpszError = 0;
+    return FALSE;
+}
+
+int CException::ReportError(UINT nType, UINT nMessageID)
+{
+    wchar_t text[512];
+    if (GetErrorMessage(text, 512))
+        return AfxMessageBox(text, nType);
+    if (nMessageID)
+        return AfxMessageBox(nMessageID, nType);
+    return AfxMessageBox(L"No error message is available.", nType);
+}
+
+BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
+{
+    return CopyMessage(DefaultMessage(), lpszError, nMaxError, pnHelpContext);
+}
+
+BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
+{
+    static const wchar_t* const texts[] = {
+        L"No error occurred.",
+        L"An unknown error occurred while accessing %s.",
+        L"%s was not found.",
+        L"%s contains an incorrect path.",
+        L"%s could not be opened because there are too many open files.",
+        L"Access to %s was denied.",
+        L"An invalid file handle was associated with %s.",
+        L"%s could not be removed because it is the current directory.",
+        L"%s could not be created because the directory is full.",
+        L"Seek failed on %s.",
+        L"A hardware I/O error was reported while accessing %s.",
+        L"A sharing violation occurred while accessing %s.",
+        L"A locking violation occurred while locking %s.",
+        L"Disk full while accessing %s.",
+        L"An attempt was made to access %s past its end.",
+    };
+    int cause = (m_cause >= 0 && m_cause <= endOfFile) ? m_cause : genericException;
+    CString name = m_strFileName.IsEmpty() ? CString(L"an unnamed file") : m_strFileName;
+    CString msg;
+    msg.Format(texts[cause], name.GetString());
+    return CopyMessage(msg, lpszError, nMaxError, pnHelpContext);
+}
+
+int PASCAL CFileException::OsErrorToException(LONG lOsError)
+{
+    switch (lOsError) {
+    case NO_ERROR: return none;
+    case ERROR_FILE_NOT_FOUND: return fileNotFound;
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_INVALID_NAME:
+    case ERROR_FILENAME_EXCED_RANGE: return badPath;
+    case ERROR_TOO_MANY_OPEN_FILES: return tooManyOpenFiles;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_CANNOT_MAKE: return accessDenied;
+    case ERROR_INVALID_HANDLE: return invalidFile;
+    case ERROR_CURRENT_DIRECTORY: return removeCurrentDir;
+    case ERROR_DIR_NOT_EMPTY: return directoryFull;
+    case ERROR_SEEK:
+    case ERROR_NEGATIVE_SEEK: return badSeek;
+    case ERROR_CRC:
+    case ERROR_SECTOR_NOT_FOUND:
+    case ERROR_GEN_FAILURE:
+    case ERROR_READ_FAULT:
+    case ERROR_WRITE_FAULT:
+    case ERROR_NOT_READY: return hardIO;
+    case ERROR_SHARING_VIOLATION: return sharingViolation;
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_DRIVE_LOCKED: return lockViolation;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return diskFull;
+    case ERROR_HANDLE_EOF: return endOfFile;
+    default: return genericException;
+    }
+}
+
+void PASCAL CFileException::ThrowOsError(LONG lOsError, LPCTSTR lpszFileName)
+{
+    if (lOsError != 0)
+        AfxThrowFileException(OsErrorToException(lOsError), lOsError, lpszFileName);
+}
+
+BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext) const
+{
+    static const wchar_t* const texts[] = {
+        L"No error occurred.",
+        L"An unknown error occurred while accessing %s.",
+        L"An attempt was made to write to %s while it was being read.",
+        L"An attempt was made to access %s past its end.",
+        L"An attempt was made to read from %s while it was being written.",
+        L"%s has a bad format.",
+        L"%s contained an unexpected object.",
+        L"%s contains an incorrect schema.",
+    };
+    int cause = (m_cause >= 0 && m_cause <= badSchema) ? m_cause : genericException;
+    CString name = m_strFileName.IsEmpty() ? CString(L"an unnamed file") : m_strFileName;
+    CString msg;
+    msg.Format(texts[cause], name.GetString());
+    return CopyMessage(msg, lpszError, nMaxError, pnHelpContext);
+}
+
+void AfxThrowMemoryException() { throw new CMemoryException; }
+void AfxThrowNotSupportedException() { throw new CNotSupportedException; }
+void AfxThrowInvalidArgException() { throw new CInvalidArgException; }
+void AfxThrowResourceException() { throw new CResourceException; }
+void AfxThrowUserException() { throw new CUserException; }
+
+void AfxThrowFileException(int cause, LONG lOsError, LPCTSTR lpszFileName)
+{
+    throw new CFileException(cause, lOsError, lpszFileName);
+}
+
+void AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName)
+{
+    throw new CArchiveException(cause, lpszArchiveName);
+}

@@ -1,0 +1,61 @@
+// CWinApp: construction, names and message boxes.
+#include "platform/WinApp.h"
+#include "platform/MessageBox.h"
+#include <cstdlib>
+
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
+
+namespace {
+CWinApp* g_pApp = nullptr;
+}
+
+CWinApp* AfxGetApp()
+{
+    return g_pApp;
+}
+
+LPCTSTR AfxGetAppName()
+{
+    return g_pApp ? g_pApp->m_pszAppName : L"";
+}
+
+CWinApp::CWinApp(LPCTSTR lpszAppName)
+    : m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pszExeName(nullptr),
+      m_pszHelpFilePath(nullptr), m_hInstance(GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
+{
+    g_pApp = this;
+
+    wchar_t path[MAX_PATH];
+    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
+    path[n < MAX_PATH ? n : MAX_PATH - 1] = 0;
+    CString exe(path);
+    int slash = exe.ReverseFind(L'\\');
+    exe = exe.Mid(slash + 1);
+    int dot = exe.ReverseFind(L'.');
+    if (dot > 0)
+        exe = exe.Left(dot);
+    m_pszExeName = _wcsdup(exe);
+
+    if (lpszAppName)
+        m_pszAppName = _wcsdup(lpszAppName);
+    else
+        m_pszAppName = _wcsdup(m_pszExeName);
+    m_pszProfileName = _wcsdup(exe + L".INI");
+}
+
+CWinApp::~CWinApp()
+{
+    free((void*)m_pszAppName);
+    free((void*)m_pszRegistryKey);
+    free((void*)m_pszProfileName);
+    free((void*)m_pszExeName);
+    free((void*)m_pszHelpFilePath);
+    if (g_pApp == this)
+        g_pApp = nullptr;
+}
+
+int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+{
+    (void)nIDPrompt;
+    return PlatformAppMessageBox(lpszPrompt, nType, m_pszAppName);
+}

@@ -1,0 +1,4 @@
+// CWinThread.
+#include "platform/WinThread.h"
+
+IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
