@@ -1,0 +1,256 @@
+#include "phone/Corvane_smsDoc.h"
+#include "phone/UnicodeTextFile.h"
+#include "res/store_ids.h"
+
+
+IMPLEMENT_DYNCREATE(CCorvane_smsDoc, CDocument)
+
+namespace
+{
+// Archive buffer of the data file: large blocks keep the number of file calls small.
+const int kArchiveBufferSize = 64 * 1024;
+} // namespace
+
+CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10)
+{
+    InitializeCriticalSection(&m_csRecords);
+    m_strDataFilePath = GetAppFolder() + CORVANE_DATA_FILE_NAME;
+}
+
+CCorvane_smsDoc::~CCorvane_smsDoc()
+{
+    DeleteAllSms();
+    DeleteCriticalSection(&m_csRecords);
+}
+
+BOOL CCorvane_smsDoc::OnNewDocument()
+{
+    return CDocument::OnNewDocument() ? TRUE : FALSE;
+}
+
+void CCorvane_smsDoc::Serialize(CArchive& ar)
+{
+    if (ar.IsLoading())
+    {
+        m_listSms.Serialize(ar);
+        return;
+    }
+    // The object list's own form: the count, then each record as a class reference (the first
+    // one in full, later ones as 0x8000 | index) and its fields. Written here rather than through
+    // the list because every record is a distinct object: the archive's per-object identity map,
+    // which only serves back references, would cost more than the rest of the save.
+    DWORD_PTR count = 0;
+    for (POSITION pos = m_listSms.GetHeadPosition(); pos;)
+        count += m_listSms.GetNext(pos) != nullptr;
+    ar.WriteCount(count);
+    for (POSITION pos = m_listSms.GetHeadPosition(); pos;)
+    {
+        CObject* pObject = m_listSms.GetNext(pos);
+        if (!pObject)
+            continue;
+        ar.WriteClass(pObject->GetRuntimeClass());
+        pObject->Serialize(ar);
+    }
+}
+
+void CCorvane_smsDoc::DeleteAllSms()
+{
+    CSmsRecordsLock lock(this);
+    while (!m_listSms.IsEmpty())
+        delete m_listSms.RemoveHead();
+}
+
+CString CCorvane_smsDoc::LoadText(UINT nID)
+{
+    CString str;
+    str.LoadString(nID);
+    return str;
+}
+
+void CCorvane_smsDoc::ShowStoreError(const CString& strText)
+{
+    PlatformMessageBox(nullptr, strText, L"Error", MB_OK | MB_ICONERROR);
+}
+
+// Moves the data file to the first free name of "<file>.bad", "<file>.bad1", "<file>.bad2" ...
+// (a copy when it cannot be moved); returns that name, or an empty text when both failed.
+CString CCorvane_smsDoc::MoveDamagedFileAside()
+{
+    for (int i = 0; i < 10000; ++i)
+    {
+        CString target = m_strDataFilePath + L".bad";
+        if (i > 0)
+        {
+            CString n;
+            n.Format(L"%d", i);
+            target += n;
+        }
+        if (GetFileAttributesW(target) != INVALID_FILE_ATTRIBUTES)
+            continue;
+        if (MoveFileExW(m_strDataFilePath, target, MOVEFILE_WRITE_THROUGH))
+            return target;
+        if (CopyFileW(m_strDataFilePath, target, TRUE))
+            return target;
+        return CString();
+    }
+    return CString();
+}
+
+BOOL CCorvane_smsDoc::LoadData()
+{
+    CSmsRecordsLock lock(this);
+    CFileStatus status;
+    if (!CFile::GetStatus(m_strDataFilePath, status))
+        return TRUE;
+
+    CFile file;
+    if (!file.Open(m_strDataFilePath, CFile::modeRead | CFile::shareDenyWrite))
+    {
+        ShowStoreError(LoadText(IDS_DATA_FILE_OPEN_FAILED));
+        return FALSE;
+    }
+
+    // Read into a list of our own: a damaged file adds nothing.
+    CObList loaded(10);
+    bool ok = false;
+    {
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
+        try
+        {
+            loaded.Serialize(ar);
+            ok = true;
+            // Anything but message records means the file is not ours; empty entries are dropped.
+            for (POSITION pos = loaded.GetHeadPosition(); pos && ok;)
+            {
+                const POSITION at = pos;
+                CObject* pObject = loaded.GetNext(pos);
+                if (!pObject)
+                    loaded.RemoveAt(at);
+                else
+                    ok = pObject->IsKindOf(RUNTIME_CLASS(CSMS));
+            }
+            ar.Close();
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+            ok = false;
+            ar.Abort();
+        }
+        catch (...)
+        {
+            // Out of memory on a wild length, or anything else a damaged file may cause.
+            ok = false;
+            ar.Abort();
+        }
+    }
+    file.Abort();
+
+    if (!ok)
+    {
+        while (!loaded.IsEmpty())
+            delete loaded.RemoveHead();
+        const CString moved = MoveDamagedFileAside();
+        CString text;
+        if (moved.IsEmpty())
+            text = LoadText(IDS_DATA_FILE_DAMAGED_KEPT);
+        else
+        {
+            text = LoadText(IDS_DATA_FILE_DAMAGED);
+            text.Replace(L"##", moved);
+        }
+        ShowStoreError(text);
+        return FALSE;
+    }
+
+    while (!loaded.IsEmpty())
+        m_listSms.AddTail(loaded.RemoveHead());
+    return TRUE;
+}
+
+BOOL CCorvane_smsDoc::SaveData()
+{
+    CSmsRecordsLock lock(this);
+    const CString temp = m_strDataFilePath + L".tmp";
+    bool ok = false;
+    {
+        CFile file;
+        if (file.Open(temp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
+        {
+            CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
+            try
+            {
+                Serialize(ar);
+                ar.Close();
+                file.Flush();
+                file.Close();
+                ok = true;
+            }
+            catch (CException* e)
+            {
+                e->Delete();
+                ar.Abort();
+                file.Abort();
+            }
+            catch (...)
+            {
+                ar.Abort();
+                file.Abort();
+            }
+        }
+    }
+    if (ok && !MoveFileExW(temp, m_strDataFilePath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        ok = false;
+    if (!ok)
+    {
+        DeleteFileW(temp);
+        CString text = LoadText(IDS_DATA_FILE_SAVE_FAILED);
+        text.Replace(L"##", m_strDataFilePath);
+        ShowStoreError(text);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CCorvane_smsDoc::AddContact(CString strName, CString strNumber, CString strKind, CString strSecond)
+{
+    if (strNumber.IsEmpty())
+        return;
+    const CString text = strName + L"<" + FilterPhoneNumber(strNumber) + L">," + strKind;
+    m_arrContacts.Add(CContactItem(text, strSecond, 0));
+}
+
+CString CCorvane_smsDoc::FindContactName(CString strNumber)
+{
+    const CString filtered = FilterPhoneNumber(strNumber);
+    CString key = filtered;
+    key.Remove(L'+');
+    const bool longKey = key.GetLength() > 4;
+    if (longKey)
+        key = key.Mid(3);
+    for (int i = 0; i < m_arrContacts.GetSize(); ++i)
+    {
+        const CContactItem& item = m_arrContacts[i];
+        CString number = item.GetNumber();
+        number.Remove(L'+');
+        const bool match = longKey ? number.Find(key) >= 0 : number.CompareNoCase(key) == 0;
+        if (match)
+            return item.GetName();
+    }
+    return filtered;
+}
+
+void CCorvane_smsDoc::WriteDefaultMyText()
+{
+    static const LPCWSTR kLines[] = {
+        L"Hi, how are you. \n", L"Bye!\n", L"Bad news! \n", L"Call me\n", L"Check your mail. \n",
+        L"Can you help me? \n", L"Congratulations! \n", L"Don't forget it! \n", L"Don't give up! \n",
+        L"Good morning. \n", L"Good afternoon. \n", L"Good night. \n", L"Happy birthday! \n",
+        L"Happy New Year! \n", L"How are you doing? \n", L"I appologize \n", L"I love you. \n",
+        L"I'll call you. \n", L"I can't do it! \n", L"I'm sorry about it. \n", L"It'd be fine. \n",
+        L"It's OK. \n", L"See you tomorrow. \n", L"See you later. \n", L"Talk to you later."};
+    CUnicodeTextWriter writer(m_strMyTextFilePath, TEXTFILE_UNI16_LE);
+    for (LPCWSTR line : kLines)
+        writer.WriteLine(line);
+    writer.Close();
+}

@@ -1,0 +1,92 @@
+// The application's one document: every message record of the four folders, the contacts read
+// from Outlook and the paths of the data file and the side files.
+#pragma once
+#include "platform/Platform.h"
+#include "phone/ContactItem.h"
+#include "phone/SmsRecord.h"
+#include "phone/StoreHelpers.h"
+
+// Files beside the program.
+#define CORVANE_DATA_FILE_NAME L"CorvaneSms.dat"
+#define CORVANE_LOG_FILE_NAME L"logCorvaneSms.txt"
+#define CORVANE_MYTEXT_FILE_NAME L"MyText.dat"
+#define CORVANE_QUICKREPLY_FILE_NAME L"QuickReply.txt"
+
+class CCorvane_smsDoc : public CDocument
+{
+    DECLARE_DYNCREATE(CCorvane_smsDoc)
+public:
+    CCorvane_smsDoc();
+    virtual ~CCorvane_smsDoc();
+
+    virtual void Serialize(CArchive& ar);
+    virtual BOOL OnNewDocument();
+
+    // Reads the data file and appends its records. TRUE when the file was absent or read. A
+    // damaged file is moved aside (".bad", ".bad1", ...) with an error shown; nothing is added.
+    BOOL LoadData();
+    // Writes every record to a temporary file beside the data file, then replaces the data file
+    // with it in one step. On failure the error is shown, the old file stays as it was, the
+    // records stay in memory, and the result is FALSE.
+    BOOL SaveData();
+    void DeleteAllSms();
+
+    void AddContact(CString strName, CString strNumber, CString strKind, CString strSecond);
+    // The name of the first contact with this number, or the filtered number.
+    CString FindContactName(CString strNumber);
+    // Replaces the contacts with those of Outlook's default contacts folder (Outlook bridge).
+    void LoadOutlookContacts();
+
+    CString GetDataFilePath() const { return m_strDataFilePath; }
+    void SetDataFilePath(const CString& strPath) { m_strDataFilePath = strPath; }
+    CString GetLogFilePath() const { return m_strLogFilePath; }
+    void SetLogFilePath(const CString& strPath) { m_strLogFilePath = strPath; }
+    CString GetMyTextFilePath() const { return m_strMyTextFilePath; }
+    void SetMyTextFilePath(const CString& strPath) { m_strMyTextFilePath = strPath; }
+    CString GetQuickReplyFilePath() const { return m_strQuickReplyFilePath; }
+    void SetQuickReplyFilePath(const CString& strPath) { m_strQuickReplyFilePath = strPath; }
+    void WriteDefaultMyText();
+
+    // The records list is shared by the GUI thread and the phone worker: hold this (re-entrant)
+    // lock while walking or changing m_listSms from either. LoadData and SaveData take it.
+    void LockRecords() { EnterCriticalSection(&m_csRecords); }
+    void UnlockRecords() { LeaveCriticalSection(&m_csRecords); }
+
+    CObList m_listSms;                     // CSMS*, owned, in filing order
+    CArray<CContactItem, const CContactItem&> m_arrContacts;
+    CString m_strCategoryList;             // each category followed by "|"
+
+protected:
+    CString m_strDataFilePath;
+    CString m_strMyTextFilePath;
+    CString m_strQuickReplyFilePath;
+    CString m_strLogFilePath;
+
+private:
+    static void ShowStoreError(const CString& strText);
+    static CString LoadText(UINT nID);
+    CString MoveDamagedFileAside();
+
+    CRITICAL_SECTION m_csRecords;
+};
+
+// Holds the document's records lock for one scope.
+class CSmsRecordsLock
+{
+public:
+    explicit CSmsRecordsLock(CCorvane_smsDoc* pDoc) : m_pDoc(pDoc)
+    {
+        if (m_pDoc)
+            m_pDoc->LockRecords();
+    }
+    ~CSmsRecordsLock()
+    {
+        if (m_pDoc)
+            m_pDoc->UnlockRecords();
+    }
+
+private:
+    CSmsRecordsLock(const CSmsRecordsLock&) = delete;
+    CSmsRecordsLock& operator=(const CSmsRecordsLock&) = delete;
+    CCorvane_smsDoc* m_pDoc;
+};

@@ -1,0 +1,107 @@
+#include "phone/SmsRecord.h"
+
+IMPLEMENT_SERIAL(CSMS, CObject, VERSIONABLE_SCHEMA | 2)
+
+CSMS::CSMS() : m_pSource(nullptr)
+{
+    Clear();
+}
+
+CSMS::CSMS(const CSMS& src) : CObject()
+{
+    *this = src;
+}
+
+CSMS& CSMS::operator=(const CSMS& src)
+{
+    if (this == &src)
+        return *this;
+    m_strMinute = src.m_strMinute;
+    m_strKey = src.m_strKey;
+    m_strHour = src.m_strHour;
+    m_strSecond = src.m_strSecond;
+    m_strDay = src.m_strDay;
+    m_strMonth = src.m_strMonth;
+    m_strYear = src.m_strYear;
+    m_strSenderName = src.m_strSenderName;
+    m_strText = src.m_strText;
+    m_strFolder = src.m_strFolder;
+    m_strSenderNumber = src.m_strSenderNumber;
+    m_strRecipientNumber = src.m_strRecipientNumber;
+    m_strRecipientName = src.m_strRecipientName;
+    m_nRef = src.m_nRef;
+    m_bLinked = src.m_bLinked;
+    m_bFlash = src.m_bFlash;
+    m_nPart = src.m_nPart;
+    m_bRead = src.m_bRead;
+    m_pSource = src.m_pSource;
+    return *this;
+}
+
+CSMS::~CSMS()
+{
+}
+
+void CSMS::Clear()
+{
+    m_strMinute.Empty();
+    m_strKey.Empty();
+    m_strHour.Empty();
+    m_strSecond.Empty();
+    m_strDay.Empty();
+    m_strMonth.Empty();
+    m_strYear.Empty();
+    m_strSenderName.Empty();
+    m_strText.Empty();
+    m_strFolder.Empty();
+    m_strSenderNumber.Empty();
+    m_strRecipientNumber.Empty();
+    m_strRecipientName.Empty();
+    m_nRef = 0;
+    m_bLinked = 0;
+    m_bFlash = 0;
+    m_nPart = 0;
+    m_bRead = 0;
+}
+
+BOOL CSMS::IsValid() const
+{
+    return !m_strText.IsEmpty() && !m_strHour.IsEmpty() && !m_strFolder.IsEmpty();
+}
+
+CString CSMS::MakeKey(const CSMS& sms)
+{
+    return sms.m_strDay + sms.m_strMonth + sms.m_strYear + sms.m_strHour + sms.m_strMinute +
+           sms.m_strSecond + sms.m_strText.Left(20);
+}
+
+void CSMS::RebuildKey()
+{
+    m_strKey = MakeKey(*this);
+}
+
+void CSMS::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << m_strDay << m_strMonth << m_strYear;
+        ar << m_strHour << m_strMinute << m_strSecond;
+        ar << m_strSenderName << m_strText << m_strFolder << m_strSenderNumber
+           << m_strRecipientNumber << m_strRecipientName;
+        ar << m_bRead << m_nRef << m_bLinked << m_nPart << m_bFlash;
+    }
+    else
+    {
+        const UINT nSchema = ar.GetObjectSchema();
+        ar >> m_strDay >> m_strMonth >> m_strYear;
+        ar >> m_strHour >> m_strMinute >> m_strSecond;
+        ar >> m_strSenderName >> m_strText >> m_strFolder >> m_strSenderNumber
+           >> m_strRecipientNumber >> m_strRecipientName;
+        ar >> m_bRead >> m_nRef >> m_bLinked >> m_nPart;
+        if (nSchema == 2)
+            ar >> m_bFlash;
+        else
+            m_bFlash = 0;
+        RebuildKey();
+    }
+}

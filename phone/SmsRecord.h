@@ -1,0 +1,52 @@
+// One short message as the program keeps it: the unit of the data file, the folders and the lists.
+#pragma once
+#include "platform/Platform.h"
+
+class CSMS : public CObject
+{
+    DECLARE_SERIAL(CSMS)
+public:
+    CSMS();
+    CSMS(const CSMS& src);
+    CSMS& operator=(const CSMS& src);
+    virtual ~CSMS();
+
+    virtual void Serialize(CArchive& ar);
+
+    // True when the text, the hour and the folder are all non-empty.
+    BOOL IsValid() const;
+    // Empties every text and zeroes every number.
+    void Clear();
+    // Recomputes m_strKey: day, month, year, hour, minute, second and the first 20 text characters.
+    void RebuildKey();
+    static CString MakeKey(const CSMS& sms);
+
+    // Date and time are two-digit decimal texts exactly as shown ("05" for 2005).
+    CString m_strMinute;
+    CString m_strKey;          // derived, never stored
+    CString m_strHour;
+    CString m_strSecond;
+    CString m_strDay;
+    CString m_strMonth;
+    CString m_strYear;
+    CString m_strSenderName;
+    CString m_strText;
+    CString m_strFolder;       // "Inbox", "Outbox", "Sent" or "Drafts"
+    CString m_strSenderNumber;
+    CString m_strRecipientNumber;
+    CString m_strRecipientName;
+    int m_nRef;                // shared by the parts of one linked message, 0 otherwise
+    int m_bLinked;
+    int m_bFlash;              // send with data coding class 0
+    int m_nPart;               // from 1 within a linked message, 0 otherwise
+    int m_bRead;
+
+    // The document record a list copy was made from; never stored, not touched by Clear.
+    CSMS* m_pSource;
+};
+
+// Folder names.
+#define SMS_FOLDER_INBOX  L"Inbox"
+#define SMS_FOLDER_OUTBOX L"Outbox"
+#define SMS_FOLDER_SENT   L"Sent"
+#define SMS_FOLDER_DRAFTS L"Drafts"
