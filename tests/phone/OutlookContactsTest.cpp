@@ -103,6 +103,11 @@ TEST_F(OutlookContacts, EachNumberBecomesOneContactInKindOrder)
     EXPECT_EQ(CategoryList(), L"Kantor|Keluarga|Teman|");
     EXPECT_EQ(server->app()->namespacesAsked, Strings{L"MAPI"});
     EXPECT_EQ(server->app()->mapi->foldersAsked, std::vector<long>{10});
+    // Every object the load held has been released.
+    EXPECT_EQ(server->app()->RefCount(), 2); // the stand-in and its class factory
+    EXPECT_EQ(server->items()->RefCount(), 1);
+    for (fake::Object* item : server->items()->items)
+        EXPECT_EQ(item->RefCount(), 1);
 
     // Numbers of loaded contacts find their names, national form included.
     EXPECT_EQ(Text(doc->FindContactName(L"0811234567")), L"Dava Diva kantor");
