@@ -509,3 +509,22 @@ TEST(ArchiveModes, WrongDirectionAndRawBlocks)
         e->Delete();
     }
 }
+
+TEST(ArchiveModes, ClosingALoadingArchiveGivesBackItsReadAhead)
+{
+    BYTE data[] = {1, 0, 2, 0, 3, 0};
+    CMemFile f(data, sizeof data);
+    {
+        CArchive ar(&f, CArchive::load);
+        WORD w;
+        ar >> w;
+        EXPECT_EQ(w, 1);
+        ar.Close();
+    }
+    EXPECT_EQ(f.GetPosition(), 2u);
+    CArchive ar(&f, CArchive::load);
+    WORD w2, w3;
+    ar >> w2 >> w3;
+    EXPECT_EQ(w2, 2);
+    EXPECT_EQ(w3, 3);
+}
