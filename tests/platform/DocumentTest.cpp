@@ -257,3 +257,30 @@ TEST(Files, StdioFileLinesInTextMode)
     DeleteFileW(path);
     RemoveDirectoryW(TempDir());
 }
+
+TEST(Exceptions, DeleteFreesOnlyWhatWasMadeWithNew)
+{
+    CFileException onStack(CFileException::accessDenied, ERROR_ACCESS_DENIED, L"x.dat");
+    onStack.Delete(); // must not free the stack object
+    EXPECT_EQ(onStack.m_cause, CFileException::accessDenied);
+    wchar_t text[256];
+    EXPECT_TRUE(onStack.GetErrorMessage(text, 256));
+    EXPECT_NE(wcsstr(text, L"x.dat"), nullptr);
+
+    int caught = 0;
+    for (int i = 0; i < 3; ++i) {
+        try {
+            if (i == 0)
+                AfxThrowFileException(CFileException::diskFull);
+            else if (i == 1)
+                AfxThrowArchiveException(CArchiveException::badIndex, L"y.dat");
+            else
+                AfxThrowMemoryException();
+        } catch (CException* e) {
+            ++caught;
+            EXPECT_TRUE(e->GetErrorMessage(text, 256));
+            e->Delete();
+        }
+    }
+    EXPECT_EQ(caught, 3);
+}
