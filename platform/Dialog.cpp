@@ -3,6 +3,7 @@
 #include "platform/DialogDataExchange.h"
 #include "platform/DialogHook.h"
 #include "platform/DialogTemplate.h"
+#include "platform/PropertySheet.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -19,12 +20,22 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     if (message != WM_INITDIALOG)
         return FALSE;
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr && lParam != 0)
+    {
+        // A property page whose creation was not hooked: its record names the page object.
+        const PROPSHEETPAGEW* ppsp = (const PROPSHEETPAGEW*)lParam;
+        if ((ppsp->dwFlags & PSP_USECALLBACK) && ppsp->pfnCallback == AfxPropPageCallback && ppsp->lParam != 0)
+        {
+            CPropertyPage* pPage = (CPropertyPage*)ppsp->lParam;
+            if (pPage->m_hWnd == nullptr && pPage->SubclassWindow(hWnd))
+                pWnd = pPage;
+        }
+    }
     if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, pWnd))
     {
         pDlg->PreInitDialog();
         return pDlg->OnInitDialog();
     }
-    (void)lParam;
     return TRUE;
 }
 

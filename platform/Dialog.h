@@ -3,6 +3,10 @@
 #pragma once
 #include "platform/Wnd.h"
 
+#ifndef afx_msg
+#define afx_msg
+#endif
+
 class CDataExchange;
 
 #ifndef RT_DLGINIT

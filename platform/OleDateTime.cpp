@@ -279,9 +279,9 @@ bool COleDateTime::operator<(const COleDateTime& d) const
 COleDateTime COleDateTime::operator+(const COleDateTimeSpan& span) const
 {
     COleDateTime r;
-    if (m_status != valid || span.m_status != valid)
+    if (m_status != valid || span.m_status != COleDateTimeSpan::valid)
     {
-        r.m_status = (m_status == null || span.m_status == null) ? null : invalid;
+        r.m_status = (m_status == null || span.m_status == COleDateTimeSpan::null) ? null : invalid;
         return r;
     }
     r = FromContinuous(ToContinuous(m_dt) + span.m_span);

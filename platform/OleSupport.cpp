@@ -31,7 +31,6 @@ BOOL AfxOleInit()
 
 BOOL AfxOleIsInitialized() { return g_oleInitialized; }
 
-void AfxEnableControlContainer() {}
 
 // ------------------------------------------------------------------------------ COleDataObject
 
@@ -91,6 +90,7 @@ class COleDropTarget::XDropTarget : public IDropTarget
 {
 public:
     explicit XDropTarget(COleDropTarget* pOwner) : m_pOwner(pOwner) {}
+    virtual ~XDropTarget() {}
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** ppv) override
     {
         if (riid == IID_IUnknown || riid == IID_IDropTarget)

@@ -3,15 +3,11 @@
 #include "platform/Wnd.h"
 #include <ole2.h>
 
-#ifndef DROPEFFECT_NONE
 typedef DWORD DROPEFFECT;
-#endif
 
 // Initialises OLE on the calling thread (undone at exit). FALSE when that fails.
 BOOL AfxOleInit();
 BOOL AfxOleIsInitialized();
-// Containment of ActiveX controls: the program hosts none, so there is nothing to set up.
-void AfxEnableControlContainer();
 
 // The data offered by a drag and drop operation.
 class COleDataObject

@@ -10,10 +10,6 @@ namespace
 // Size of the page record this layer hands to the common controls.
 const DWORD kPageRecordSize = sizeof(PROPSHEETPAGEW);
 
-bool IsOurPageRecord(const PROPSHEETPAGEW* ppsp)
-{
-    return ppsp != nullptr && (ppsp->dwFlags & PSP_USECALLBACK) && ppsp->pfnCallback == AfxPropPageCallback;
-}
 } // namespace
 
 // ------------------------------------------------------------------------------- CPropertyPage

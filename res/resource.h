@@ -1,2 +1,3 @@
 // Resource ids of the program. Each area keeps its ids in a header of its own, included here.
 #pragma once
+#include "platform_ids.h"

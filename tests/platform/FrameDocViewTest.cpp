@@ -24,16 +24,19 @@ public:
     }
     CString m_strName;
     int m_nDocCommands = 0;
+    int m_nDisabledCommands = 0;
 
 protected:
     void OnTestDoc() { ++m_nDocCommands; }
-    void OnUpdateTestDoc(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+    void OnTestDisabled() { ++m_nDisabledCommands; }
+    void OnUpdateTestDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
     DECLARE_MESSAGE_MAP()
 };
 IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
     ON_COMMAND(ID_TEST_DOC, OnTestDoc)
-    ON_UPDATE_COMMAND_UI(ID_TEST_DOC, OnUpdateTestDoc)
+    ON_COMMAND(ID_TEST_DISABLED, OnTestDisabled)
+    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateTestDisabled)
 END_MESSAGE_MAP()
 
 class CTestView : public CFormView
@@ -189,6 +192,8 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     pFrame->SendMessage(WM_COMMAND, ID_TEST_DOC);
     pFrame->SendMessage(WM_COMMAND, ID_TEST_APP);
     pFrame->SendMessage(WM_COMMAND, ID_TEST_BOTH);
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_DISABLED); // refused: its state says disabled
+    EXPECT_EQ(pDoc->m_nDisabledCommands, 0);
     EXPECT_EQ(pFrame->m_nFrameCommands, 1);
     EXPECT_EQ(pView->m_nViewCommands, 1);
     EXPECT_EQ(pDoc->m_nDocCommands, 1);
@@ -203,17 +208,21 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     auto grayed = [&](UINT id) { return (::GetMenuState(hPopup, id, MF_BYCOMMAND) & MF_GRAYED) != 0; };
     EXPECT_FALSE(grayed(ID_TEST_FRAME));
     EXPECT_FALSE(grayed(ID_TEST_VIEW));
-    EXPECT_TRUE(grayed(ID_TEST_DOC));       // its update handler disables it
+    EXPECT_FALSE(grayed(ID_TEST_DOC));
+    EXPECT_TRUE(grayed(ID_TEST_DISABLED));  // its update handler disables it
     EXPECT_FALSE(grayed(ID_TEST_APP));      // the application's handler enables it
     EXPECT_TRUE(grayed(ID_TEST_NOHANDLER)); // no handler at all
+    // Without automatic enabling, items without handlers are left as they are.
+    ::EnableMenuItem(hPopup, ID_TEST_NOHANDLER, MF_BYCOMMAND | MF_ENABLED);
     pFrame->m_bAutoMenuEnable = FALSE;
     pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, 0);
     EXPECT_FALSE(grayed(ID_TEST_NOHANDLER));
     pFrame->m_bAutoMenuEnable = TRUE;
 
     // Status prompts: a static with the status-bar id stands for the bar.
-    HWND hStatus = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, pFrame->m_hWnd,
-                                     (HMENU)(UINT_PTR)AFX_IDW_STATUS_BAR, nullptr, nullptr);
+    CStatic status;
+    ASSERT_TRUE(status.Create(L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), pFrame, AFX_IDW_STATUS_BAR));
+    HWND hStatus = status.m_hWnd;
     pFrame->SendMessage(WM_SETMESSAGESTRING, ID_TEST_FRAME);
     EXPECT_STREQ(WindowText(hStatus), L"Perintah bingkai");
     pFrame->SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)L"teks langsung");
@@ -228,7 +237,7 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     pFrame->SetMessageText(L"lain");
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_STREQ(WindowText(hStatus), L"Ready");
-    ::DestroyWindow(hStatus);
+    status.DestroyWindow();
 
     // A bar added later takes its room at the next idle time, not before.
     CTopStrip* pStrip = new CTopStrip;
