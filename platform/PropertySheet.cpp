@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/PropertySheet.h"
 #include "platform/DialogTemplate.h"
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
@@ -290,15 +291,15 @@ void CPropertySheet::CommonConstruct(CWnd* pParentWnd, UINT iSelectPage)
 
 CPropertySheet::~CPropertySheet()
 {
-    delete[] (PROPSHEETPAGEW*)m_psh.ppsp;
-    m_psh.ppsp = nullptr;
     if (m_hWnd != nullptr)
         DestroyWindow();
+    delete[] m_pPageArray;
 }
 
 void CPropertySheet::BuildPropPageArray()
 {
-    delete[] (PROPSHEETPAGEW*)m_psh.ppsp;
+    delete[] m_pPageArray;
+    m_pPageArray = nullptr;
     m_psh.ppsp = nullptr;
     const int count = (int)m_pages.GetSize();
     PROPSHEETPAGEW* ppsp = new PROPSHEETPAGEW[count > 0 ? count : 1];
@@ -307,9 +308,10 @@ void CPropertySheet::BuildPropPageArray()
     for (int i = 0; i < count; ++i)
     {
         CPropertyPage* pPage = GetPage(i);
-        memcpy(&ppsp[i], &pPage->m_psp, pPage->m_psp.dwSize);
+        memcpy(&ppsp[i], &pPage->m_psp, std::min<size_t>(pPage->m_psp.dwSize, sizeof(PROPSHEETPAGEW)));
         pPage->PreProcessPageTemplate(ppsp[i], bWizard);
     }
+    m_pPageArray = ppsp;
     m_psh.ppsp = ppsp;
     m_psh.nPages = (UINT)count;
 }
@@ -384,8 +386,8 @@ void CPropertySheet::AddPage(CPropertyPage* pPage)
     if (m_hWnd == nullptr)
         return;
     // A live sheet gets the page at once.
-    PROPSHEETPAGEW psp;
-    memcpy(&psp, &pPage->m_psp, pPage->m_psp.dwSize);
+    PROPSHEETPAGEW psp = {};
+    memcpy(&psp, &pPage->m_psp, std::min<size_t>(pPage->m_psp.dwSize, sizeof(PROPSHEETPAGEW)));
     pPage->PreProcessPageTemplate(psp, IsWizard());
     HPROPSHEETPAGE hPage = CreatePropertySheetPageW(&psp);
     if (hPage == nullptr || !::SendMessageW(m_hWnd, PSM_ADDPAGE, 0, (LPARAM)hPage))
@@ -588,9 +590,4 @@ BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
     if (pPage != nullptr && pPage->m_hWnd != nullptr && pPage->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
-void CPropertySheet::PostNcDestroy()
-{
-    CWnd::PostNcDestroy();
 }
