@@ -282,13 +282,14 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwRe
     if (dwRequestedStyle == 0)
         dwRequestedStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
     cs.style = dwRequestedStyle;
-    if (!PreCreateWindow(cs))
-        return FALSE;
-
     HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     CDialogTemplate dlgTemplate;
-    if (!dlgTemplate.Load(m_lpszTemplateName))
+    if (!PreCreateWindow(cs) || !dlgTemplate.Load(m_lpszTemplateName))
+    {
+        // No window will ever come to delete the view: it goes now, as after a failed creation.
+        PostNcDestroy();
         return FALSE;
+    }
     // The form is always a child window without caption or frame of its own.
     {
         DLGTEMPLATE* t = (DLGTEMPLATE*)dlgTemplate.m_hTemplate;

@@ -64,7 +64,7 @@ protected:
 };
 } // namespace
 
-TEST(PropertySheet, ModalSheetSwitchesPagesAndAppliesOnOk)
+TEST(PropSheet, ModalSheetSwitchesPagesAndAppliesOnOk)
 {
     CPropertySheet sheet(L"Pengaturan");
     CPage1 page1;
@@ -127,7 +127,7 @@ TEST(PropertySheet, ModalSheetSwitchesPagesAndAppliesOnOk)
     EXPECT_EQ(p2.m_nApply, 0);
 }
 
-TEST(PropertySheet, ModelessSheetChangesPagesThroughItsInterface)
+TEST(PropSheet, ModelessSheetChangesPagesThroughItsInterface)
 {
     CPropertySheet sheet(L"Tanpa modal");
     CPage1 page1;
@@ -155,4 +155,48 @@ TEST(PropertySheet, ModelessSheetChangesPagesThroughItsInterface)
     sheet.DestroyWindow();
     EXPECT_EQ(sheet.m_hWnd, nullptr);
     EXPECT_EQ(page2.m_hWnd, nullptr);
+}
+
+namespace
+{
+const UINT ID_PAGE_COMMAND = 40010;
+class CCommandPage : public CPage1
+{
+public:
+    int m_nCommands = 0;
+
+protected:
+    void OnPageCommand() { ++m_nCommands; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCommandPage, CPage1)
+    ON_COMMAND(ID_PAGE_COMMAND, OnPageCommand)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(PropSheet, EmbeddedSheetIsAChildWithoutButtonsAndRoutesCommandsToItsPage)
+{
+    CTemplateBuilder tb(WS_POPUP | WS_CAPTION, 260, 180, L"Wadah");
+    CDialog host;
+    ASSERT_TRUE(host.CreateIndirect(tb.Get()));
+    CPropertySheet sheet;
+    CCommandPage page;
+    CPage2 page2;
+    sheet.AddPage(&page);
+    sheet.AddPage(&page2);
+    ASSERT_TRUE(sheet.Create(&host, WS_CHILD | WS_VISIBLE | WS_TABSTOP));
+    EXPECT_NE(sheet.GetStyle() & WS_CHILD, 0u);
+    EXPECT_EQ(::GetParent(sheet.m_hWnd), host.m_hWnd);
+    HWND hOk = ::GetDlgItem(sheet.m_hWnd, IDOK);
+    EXPECT_TRUE(hOk == nullptr || !::IsWindowVisible(hOk));
+    EXPECT_NE(sheet.GetTabControl(), nullptr);
+
+    // A command sent to the sheet reaches the active page's handler.
+    sheet.SendMessage(WM_COMMAND, ID_PAGE_COMMAND);
+    EXPECT_EQ(page.m_nCommands, 1);
+    sheet.SetActivePage(1);
+    sheet.SendMessage(WM_COMMAND, ID_PAGE_COMMAND);
+    EXPECT_EQ(page.m_nCommands, 1); // the other page has no handler
+    sheet.DestroyWindow();
+    host.DestroyWindow();
 }
