@@ -39,7 +39,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return TRUE;
 }
 
-BOOL ExecuteDlgInitData(CWnd* pWnd, const void* lpResource)
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource)
 {
     if (lpResource == nullptr)
         return TRUE;
@@ -173,14 +173,14 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 {
     if (lpDialogTemplate == nullptr)
         return FALSE;
-    if (pParentWnd == nullptr && !(lpDialogTemplate->style & WS_CHILD))
+    const bool isEx = CDialogTemplate::IsDialogEx(lpDialogTemplate) != FALSE;
+    DWORD style = isEx ? ((const DWORD*)lpDialogTemplate)[3] : lpDialogTemplate->style;
+    if (pParentWnd == nullptr && !(style & WS_CHILD))
         pParentWnd = AfxGetMainWnd();
     if (pParentWnd == this)
         pParentWnd = nullptr;
     // A template without a font gets the system font.
     CDialogTemplate copy;
-    const bool isEx = CDialogTemplate::IsDialogEx(lpDialogTemplate) != FALSE;
-    DWORD style = isEx ? ((const DWORD*)lpDialogTemplate)[3] : lpDialogTemplate->style;
     if (!(style & DS_SETFONT))
     {
         copy.SetTemplate(lpDialogTemplate, CDialogTemplate::GetTemplateSize(lpDialogTemplate));
@@ -378,14 +378,14 @@ BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
     HRSRC hRsrc = ::FindResourceW(hInst, lpszResourceName, RT_DLGINIT);
     if (hRsrc == nullptr)
-        return ExecuteDlgInitData(this, nullptr);
+        return PlatformExecuteDlgInit(this, nullptr);
     HGLOBAL hRes = LoadResource(hInst, hRsrc);
     if (hRes == nullptr)
         return FALSE;
-    return ExecuteDlgInitData(this, LockResource(hRes));
+    return PlatformExecuteDlgInit(this, LockResource(hRes));
 }
 
-BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) { return ExecuteDlgInitData(this, lpResource); }
+BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) { return PlatformExecuteDlgInit(this, lpResource); }
 
 BOOL CDialog::OnInitDialog()
 {

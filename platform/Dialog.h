@@ -17,7 +17,7 @@ class CDataExchange;
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls.
-BOOL ExecuteDlgInitData(CWnd* pWnd, const void* lpResource);
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource);
 
 class CDialog : public CWnd
 {

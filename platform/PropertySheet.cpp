@@ -207,6 +207,9 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         break;
     case PSN_WIZFINISH:
         result = !OnWizardFinish();
+        if (result == 0)
+            if (CPropertySheet* pSheet = GetParentSheet())
+                pSheet->m_nModalResult = ID_WIZFINISH;
         break;
     default:
         return FALSE;
@@ -219,13 +222,9 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
-    // The sheet does the dialog keyboard handling for its pages.
-    if (CWnd::PreTranslateMessage(pMsg))
-        return TRUE;
-    CWnd* pSheet = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
-    if (pSheet != nullptr && pSheet->PreTranslateMessage(pMsg))
-        return TRUE;
-    return FALSE;
+    // The sheet (the next window up the pre-translation walk) does the dialog keyboard handling
+    // for its pages, so that Tab runs through the page and the sheet's buttons.
+    return CWnd::PreTranslateMessage(pMsg);
 }
 
 // ------------------------------------------------------------------------------ CPropertySheet
