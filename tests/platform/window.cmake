@@ -1,0 +1,6 @@
+corvane_test(platform_window_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/WndMessageTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WndLoopTest.cpp
+  LIBS corvane_platform
+  TIMEOUT 120)
