@@ -260,6 +260,25 @@ BEGIN_MESSAGE_MAP(CFormView, CScrollView)
     ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
+LPCTSTR CFormView::FormViewClass()
+{
+    static const wchar_t* const name = L"PlatformFormView";
+    static bool registered = false;
+    if (!registered)
+    {
+        WNDCLASSW wc = {};
+        wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
+        wc.lpfnWndProc = ::DefDlgProcW;
+        wc.cbWndExtra = DLGWINDOWEXTRA;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+        wc.lpszClassName = name;
+        registered = ::RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+    return name;
+}
+
 CFormView::CFormView(LPCTSTR lpszTemplateName)
 {
     if (IS_INTRESOURCE(lpszTemplateName))
@@ -299,6 +318,8 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwRe
                   WS_CHILD;
         if (!(*pStyle & DS_SETFONT))
             dlgTemplate.SetSystemFont();
+        // A class of its own: the form is a view, not a dialog box ("#32770").
+        dlgTemplate.SetClassName(FormViewClass());
     }
 
     m_pCreateContext = pContext;

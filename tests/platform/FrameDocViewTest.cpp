@@ -174,6 +174,9 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     EXPECT_EQ(pDoc->GetNextView(pos), pView);
     EXPECT_EQ(pos, nullptr);
     EXPECT_EQ(pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
+    wchar_t cls[64] = {};
+    ::GetClassNameW(pView->m_hWnd, cls, 64);
+    EXPECT_STREQ(cls, CFormView::FormViewClass()); // a view, not a dialog box class
     EXPECT_TRUE(pFrame->IsWindowVisible());
 
     // The view's initial update filled the form's controls from the document.

@@ -66,6 +66,7 @@ protected:
 
 TEST(PropSheet, ModalSheetSwitchesPagesAndAppliesOnOk)
 {
+    CModalWatchdog watchdog;
     CPropertySheet sheet(L"Pengaturan");
     CPage1 page1;
     CPage2 page2;
