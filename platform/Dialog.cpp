@@ -10,7 +10,6 @@ IMPLEMENT_DYNAMIC(CDialog, CWnd)
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
-    ON_WM_CLOSE()
     ON_MESSAGE(WM_SETFONT, HandleSetFont)
 END_MESSAGE_MAP()
 
@@ -404,12 +403,6 @@ void CDialog::OnOK()
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-void CDialog::OnClose()
-{
-    // A modeless dialog without a Cancel handler closes like Cancel.
-    SendMessage(WM_COMMAND, IDCANCEL, 0);
-}
 
 LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM lParam)
 {

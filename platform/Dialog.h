@@ -77,7 +77,6 @@ protected:
     BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     BOOL ExecuteDlgInit(LPVOID lpResource);
 
-    afx_msg void OnClose();
     afx_msg LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
 
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
