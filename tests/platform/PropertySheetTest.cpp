@@ -11,7 +11,7 @@ class CPage1 : public CPropertyPage
 public:
     CPage1() : CPropertyPage(IDD_TESTPAGE1) {}
     CString m_strText = L"isi";
-    int m_nSetActive = 0, m_nKillActive = 0, m_nApply = 0;
+    int m_nSetActive = 0, m_nKillActive = 0, m_nApply = 0, m_nCreates = 0;
     std::function<void(CPage1*)> onFirstActive;
 
     BOOL OnSetActive() override
@@ -35,7 +35,16 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_PAGE1_EDIT, m_strText); }
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        ++m_nCreates; // the page's own map sees its creation
+        return CPropertyPage::OnCreate(lpcs);
+    }
+    DECLARE_MESSAGE_MAP()
 };
+BEGIN_MESSAGE_MAP(CPage1, CPropertyPage)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
 
 class CPage2 : public CPropertyPage
 {
@@ -106,6 +115,7 @@ TEST(PropSheet, ModalSheetSwitchesPagesAndAppliesOnOk)
     EXPECT_EQ(activePageSeen, &page2);
     EXPECT_EQ(tabCount, 2);
     EXPECT_STREQ(tabText, L"Kedua"); // the caption string replaces the template's
+    EXPECT_EQ(page1.m_nCreates, 1);
     EXPECT_EQ(page1.m_nKillActive, 1);
     EXPECT_STREQ(page1.m_strText, L"diketik"); // leaving the page saved its data
     EXPECT_EQ(page1.m_nApply, 1);
