@@ -246,6 +246,21 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     pFrame->SetMessageText(L"lain");
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_STREQ(WindowText(hStatus), L"Ready");
+
+    // The status bar's View command shows and hides it, and its menu item carries the check.
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, 0);
+    EXPECT_NE(::GetMenuState(hPopup, ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(status.IsWindowVisible());
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, 0);
+    EXPECT_EQ(::GetMenuState(hPopup, ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(status.IsWindowVisible());
+    // Bars registered with the frame are found by their id.
+    pFrame->m_listControlBars.AddTail(&status);
+    EXPECT_EQ((CWnd*)pFrame->GetControlBar(AFX_IDW_STATUS_BAR), &status);
+    EXPECT_EQ(pFrame->GetControlBar(ID_TEST_FRAME), nullptr);
+    pFrame->m_listControlBars.RemoveAll();
     status.DestroyWindow();
 
     // A bar added later takes its room at the next idle time, not before.
@@ -267,6 +282,16 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     pFrame->GetWindowRect(&wr);
     pFrame->SetWindowPos(nullptr, 0, 0, wr.Width() + 10, wr.Height() + 10, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(ChildRectIn(pFrame->m_hWnd, pView->m_hWnd).top, 30);
+
+    // The form scrolls only when its contents are larger than the view.
+    pView->SetScrollSizes(MM_TEXT, CSize(0, 0));
+    EXPECT_EQ(pView->GetStyle() & (WS_HSCROLL | WS_VSCROLL), 0u);
+    pView->SetScrollSizes(MM_TEXT, CSize(3000, 3000));
+    EXPECT_EQ(pView->GetStyle() & (WS_HSCROLL | WS_VSCROLL), (DWORD)(WS_HSCROLL | WS_VSCROLL));
+    pView->ScrollToPosition(CPoint(100, 50));
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(100, 50));
+    pView->ScrollToPosition(CPoint(0, 0));
+    pView->SetScrollSizes(MM_TEXT, CSize(0, 0));
 
     // Views hear of document changes, except the sender.
     int before = pView->m_nUpdates;
