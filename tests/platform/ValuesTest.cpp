@@ -111,5 +111,18 @@ TEST(OleSupport, InitialisesOnce)
     EXPECT_TRUE(AfxOleInit());
     EXPECT_TRUE(AfxOleIsInitialized());
     EXPECT_TRUE(AfxOleInit());
-    AfxEnableControlContainer();
+
+    // A window registered as drop target; a second registration is refused.
+    CStatic target;
+    ASSERT_TRUE(target.Create(L"", WS_POPUP, CRect(0, 0, 20, 20), nullptr));
+    COleDropTarget dropTarget;
+    EXPECT_TRUE(dropTarget.Register(&target));
+    EXPECT_EQ(dropTarget.m_hWnd, target.m_hWnd);
+    COleDropTarget second;
+    EXPECT_FALSE(second.Register(&target));
+    dropTarget.Revoke();
+    EXPECT_EQ(dropTarget.m_hWnd, nullptr);
+    EXPECT_TRUE(second.Register(&target));
+    second.Revoke();
+    target.DestroyWindow();
 }
