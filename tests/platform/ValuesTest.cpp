@@ -113,8 +113,8 @@ TEST(OleSupport, InitialisesOnce)
     EXPECT_TRUE(AfxOleInit());
 
     // A window registered as drop target; a second registration is refused.
-    CStatic target;
-    ASSERT_TRUE(target.Create(L"", WS_POPUP, CRect(0, 0, 20, 20), nullptr));
+    CWnd target;
+    ASSERT_TRUE(target.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
     COleDropTarget dropTarget;
     EXPECT_TRUE(dropTarget.Register(&target));
     EXPECT_EQ(dropTarget.m_hWnd, target.m_hWnd);
