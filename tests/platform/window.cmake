@@ -2,5 +2,6 @@ corvane_test(platform_window_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/WndMessageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WndLoopTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GdiTest.cpp
   LIBS corvane_platform
   TIMEOUT 120)
