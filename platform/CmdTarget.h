@@ -210,6 +210,11 @@ protected:                                                                      
     {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(idLast), AfxSigCmdUI_RANGE,              \
      AFX_MSG_CAST(void (CCmdTarget::*)(CCmdUI*), &ThisClass::memberFxn)},
 
+// Command UI of a control handled by the control itself (UpdateDialogControls asks it first).
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn)                                                    \
+    {WM_COMMAND + WM_REFLECT_BASE, (UINT)(WORD)CN_UPDATE_COMMAND_UI, 0, 0, AfxSigCmdUI,            \
+     AFX_MSG_CAST(void (CCmdTarget::*)(CCmdUI*), &ThisClass::memberFxn)},
+
 // ---- control notifications (WM_COMMAND from a child) ----------------------------------------
 #define ON_CONTROL(wNotifyCode, id, memberFxn)                                                     \
     {WM_COMMAND, (UINT)(WORD)(wNotifyCode), (UINT)(id), (UINT)(id), AfxSigCmd_v,                  \

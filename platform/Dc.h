@@ -18,7 +18,7 @@ public:
 
     operator HDC() const { return AfxSafeHdc(this); }
     HDC GetSafeHdc() const { return AfxSafeHdc(this); }
-    static HDC AfxSafeHdc(const CDC* p);
+    __attribute__((noinline)) static HDC AfxSafeHdc(const CDC* p);
 
     static CDC* PASCAL FromHandle(HDC hDC);
     static void PASCAL DeleteTempMap();
