@@ -1,0 +1,8 @@
+corvane_test(platform_window_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/WndMessageTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WndLoopTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GdiTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/WndFamilyTest.cpp
+  LIBS corvane_platform
+  TIMEOUT 120)
