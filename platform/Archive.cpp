@@ -393,7 +393,7 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     if (IsLoading())
         Fail(CArchiveException::readOnly);
     if (!pClassRef || !pClassRef->IsSerializable())
-        Fail(CArchiveException::badClass);
+        AfxThrowNotSupportedException();
     auto it = m_storeMap.find(pClassRef);
     if (it != m_storeMap.end()) {
         DWORD nClassIndex = it->second;

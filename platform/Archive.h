@@ -1,5 +1,6 @@
 // CArchive: the binary object stream of documents and data files (little-endian, buffered).
 #pragma once
+#include "platform/Exceptions.h"
 #include "platform/Object.h"
 #include "platform/String.h"
 #include <unordered_map>
@@ -117,6 +118,8 @@ public:
 protected:
     template <class T> CArchive& PutRaw(T v)
     {
+        if (m_nMode & load)
+            Fail(CArchiveException::readOnly);
         if ((size_t)(m_lpBufMax - m_lpBufCur) < sizeof(T))
             FlushForWrite();
         memcpy(m_lpBufCur, &v, sizeof(T));
@@ -125,6 +128,8 @@ protected:
     }
     template <class T> CArchive& GetRaw(T& v)
     {
+        if (!(m_nMode & load))
+            Fail(CArchiveException::writeOnly);
         if ((size_t)(m_lpBufMax - m_lpBufCur) < sizeof(T))
             FillBuffer((UINT)sizeof(T));
         memcpy(&v, m_lpBufCur, sizeof(T));

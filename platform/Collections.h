@@ -14,14 +14,20 @@
 
 template <class TYPE> void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
-    static_assert(std::is_trivially_copyable<TYPE>::value, "SerializeElements needs an overload for this type");
-    if (nCount <= 0)
-        return;
-    if (ar.IsStoring()) {
-        ar.Write(pElements, (UINT)(nCount * (INT_PTR)sizeof(TYPE)));
-    } else {
-        if (ar.Read(pElements, (UINT)(nCount * (INT_PTR)sizeof(TYPE))) != (UINT)(nCount * (INT_PTR)sizeof(TYPE)))
+    // Plain values are stored as their bytes; other types need an overload of their own.
+    if constexpr (std::is_trivially_copyable<TYPE>::value) {
+        if (nCount <= 0)
+            return;
+        UINT nBytes = (UINT)(nCount * (INT_PTR)sizeof(TYPE));
+        if (ar.IsStoring())
+            ar.Write(pElements, nBytes);
+        else if (ar.Read(pElements, nBytes) != nBytes)
             AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
+    } else {
+        (void)ar;
+        (void)pElements;
+        if (nCount > 0)
+            AfxThrowNotSupportedException();
     }
 }
 void SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount);

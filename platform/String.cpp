@@ -1,5 +1,6 @@
 // CString and CStringA.
 #include "platform/String.h"
+#include "platform/Exceptions.h"
 #include <algorithm>
 #include <cwctype>
 #include <oleauto.h>
@@ -159,7 +160,9 @@ CString CString::SpanExcluding(const wchar_t* pszCharSet) const
 
 CString CString::Tokenize(const wchar_t* pszTokens, int& iStart) const
 {
-    if (iStart < 0 || iStart > GetLength()) {
+    if (iStart < 0)
+        AfxThrowInvalidArgException();
+    if (iStart > GetLength()) {
         iStart = -1;
         return CString();
     }
@@ -180,7 +183,7 @@ CString CString::Tokenize(const wchar_t* pszTokens, int& iStart) const
     }
     size_t n = wcscspn(p, pszTokens);
     int first = (int)(p - m_str.c_str());
-    iStart = first + (int)n + (p[n] ? 1 : 0);
+    iStart = first + (int)n + 1;
     return CString(p, (int)n);
 }
 
