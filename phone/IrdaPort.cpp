@@ -23,7 +23,8 @@ CIrdaPort::~CIrdaPort()
 BOOL CIrdaPort::Open(CString strPort)
 {
     Close();
-    InterlockedExchange(&m_nAbort, 0);
+    if (IsAborted())
+        return FALSE;
     m_nBufPos = m_nBufLen = 0;
     HANDLE h = CreateFileW(strPort, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     if (h == INVALID_HANDLE_VALUE)
@@ -197,12 +198,6 @@ bool EndsWith(const CString& s, const wchar_t* pszTail)
     int n = (int)wcslen(pszTail);
     return s.GetLength() >= n && wcscmp((const wchar_t*)s + s.GetLength() - n, pszTail) == 0;
 }
-// The line that ends the text: everything after the last separator.
-CString LastLine(const CString& s)
-{
-    int i = s.ReverseFind(L'>');
-    return i >= 0 ? s.Mid(i + 1) : s;
-}
 } // namespace
 
 BOOL CIrdaPort::ReadLines(CString& strText, DWORD dwTimeout, DWORD dwDeadline)
@@ -216,6 +211,7 @@ BOOL CIrdaPort::ReadLines(CString& strText, DWORD dwTimeout, DWORD dwDeadline)
         dwDeadline = PhoneLineDeadline(dwTimeout);
     int nLines = 0;
     int nLineLen = 0;
+    int nLineStart = strText.GetLength();
     const CString strProgress = LoadPhoneString(IDS_PHONE_READING_SMS);
     for (;;) {
         DWORD dwNow = GetTickCount();
@@ -229,10 +225,10 @@ BOOL CIrdaPort::ReadLines(CString& strText, DWORD dwTimeout, DWORD dwDeadline)
         if (IsPrintable(bPrev2) && bPrev1 == 0x0D && b == 0x0A) {
             if (EndsWith(strText, L"OK"))
                 return TRUE;
-            CString strLine = LastLine(strText);
-            if (strLine.Find(L"ERROR") >= 0)
+            if (strText.Find(L"ERROR", nLineStart) >= 0)
                 return FALSE; // "ERROR" or "+CMS ERROR: n" ends the listing
             strText += kSep;
+            nLineStart = strText.GetLength();
             dwStart = GetTickCount();
             nLineLen = 0;
             ++nLines;

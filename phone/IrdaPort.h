@@ -33,9 +33,10 @@ public:
     // on a silence of dwTimeout ms after a line end, or at the overall deadline.
     BOOL ReadLines(CString& strText, DWORD dwTimeout, DWORD dwDeadline = 0);
 
-    // Makes every wait of this port end at once (for shutdown from another thread); cleared by
-    // Open.
+    // Makes every wait of this port end at once and every later Open fail (for shutdown, from
+    // another thread); ResetAbort makes the port usable again.
     void Abort() { InterlockedExchange(&m_nAbort, 1); }
+    void ResetAbort() { InterlockedExchange(&m_nAbort, 0); }
     BOOL IsAborted() const { return m_nAbort != 0; }
 
     // Longest reply line accepted by ReadResponse (a PDU line is at most about 360 characters).
