@@ -320,3 +320,20 @@ TEST(FetchJoin, IndexesAndConcatenationHeadersAreReadStrictly)
     EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"0044", ref, total, seq));
     EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"zz", ref, total, seq));
 }
+
+TEST_F(FetchTest, AMissingSoundFileIsReportedByTheGuiThread)
+{
+    SetSetting(L"isSuaraOn", 1);
+    SetSetting(L"isSuaraRecOn", 1);
+    SetSetting(L"isSuaraNewMsgOn", 0);
+    SetSettingText(L"suara_rec", folder + L"nosound.wav");
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    CPhoneSession session;
+    EXPECT_TRUE(session.ReceiveAllSms(nullptr)) << boxes.All();
+    std::vector<MessageBoxLog::Box> b = boxes.Boxes();
+    ASSERT_EQ(b.size(), 1u);
+    EXPECT_EQ(b[0].text, L"File suara " + folder + L"nosound.wav tidak dapat ditemukan.");
+    EXPECT_EQ(b[0].title, L"ERROR");
+    EXPECT_EQ(b[0].type & MB_ICONMASK, (UINT)MB_ICONWARNING);
+    SetSetting(L"isSuaraOn", 0);
+}
