@@ -4,6 +4,11 @@
 #pragma once
 #include "platform/Platform.h"
 
+// The application sets this registry key before any value is read; with the application's name
+// the values lie under HKEY_CURRENT_USER\Software\Corvane\Corvane SMS\<section>.
+#define CORVANE_REGISTRY_KEY L"Corvane"
+#define CORVANE_APP_NAME L"Corvane SMS"
+
 struct SListColumnWidths
 {
     int nReaded;   // "colReaded": read mark

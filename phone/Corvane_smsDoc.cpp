@@ -2,9 +2,14 @@
 #include "phone/UnicodeTextFile.h"
 #include "res/store_ids.h"
 
-#include <new>
 
 IMPLEMENT_DYNCREATE(CCorvane_smsDoc, CDocument)
+
+namespace
+{
+// Archive buffer of the data file: large blocks keep the number of file calls small.
+const int kArchiveBufferSize = 64 * 1024;
+} // namespace
 
 CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10)
 {
@@ -25,7 +30,27 @@ BOOL CCorvane_smsDoc::OnNewDocument()
 
 void CCorvane_smsDoc::Serialize(CArchive& ar)
 {
-    m_listSms.Serialize(ar);
+    if (ar.IsLoading())
+    {
+        m_listSms.Serialize(ar);
+        return;
+    }
+    // The object list's own form: the count, then each record as a class reference (the first
+    // one in full, later ones as 0x8000 | index) and its fields. Written here rather than through
+    // the list because every record is a distinct object: the archive's per-object identity map,
+    // which only serves back references, would cost more than the rest of the save.
+    DWORD_PTR count = 0;
+    for (POSITION pos = m_listSms.GetHeadPosition(); pos;)
+        count += m_listSms.GetNext(pos) != nullptr;
+    ar.WriteCount(count);
+    for (POSITION pos = m_listSms.GetHeadPosition(); pos;)
+    {
+        CObject* pObject = m_listSms.GetNext(pos);
+        if (!pObject)
+            continue;
+        ar.WriteClass(pObject->GetRuntimeClass());
+        pObject->Serialize(ar);
+    }
 }
 
 void CCorvane_smsDoc::DeleteAllSms()
@@ -89,15 +114,20 @@ BOOL CCorvane_smsDoc::LoadData()
     CObList loaded(10);
     bool ok = false;
     {
-        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, 4096);
+        CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
         try
         {
             loaded.Serialize(ar);
             ok = true;
+            // Anything but message records means the file is not ours; empty entries are dropped.
             for (POSITION pos = loaded.GetHeadPosition(); pos && ok;)
             {
+                const POSITION at = pos;
                 CObject* pObject = loaded.GetNext(pos);
-                ok = pObject && pObject->IsKindOf(RUNTIME_CLASS(CSMS));
+                if (!pObject)
+                    loaded.RemoveAt(at);
+                else
+                    ok = pObject->IsKindOf(RUNTIME_CLASS(CSMS));
             }
             ar.Close();
         }
@@ -107,8 +137,9 @@ BOOL CCorvane_smsDoc::LoadData()
             ok = false;
             ar.Abort();
         }
-        catch (const std::bad_alloc&)
+        catch (...)
         {
+            // Out of memory on a wild length, or anything else a damaged file may cause.
             ok = false;
             ar.Abort();
         }
@@ -146,7 +177,7 @@ BOOL CCorvane_smsDoc::SaveData()
         CFile file;
         if (file.Open(temp, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive))
         {
-            CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, 4096);
+            CArchive ar(&file, CArchive::store | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
             try
             {
                 Serialize(ar);
@@ -161,7 +192,7 @@ BOOL CCorvane_smsDoc::SaveData()
                 ar.Abort();
                 file.Abort();
             }
-            catch (const std::bad_alloc&)
+            catch (...)
             {
                 ar.Abort();
                 file.Abort();

@@ -6,7 +6,11 @@
 #include "phone/SmsRecord.h"
 #include "phone/StoreHelpers.h"
 
+// Files beside the program.
 #define CORVANE_DATA_FILE_NAME L"CorvaneSms.dat"
+#define CORVANE_LOG_FILE_NAME L"logCorvaneSms.txt"
+#define CORVANE_MYTEXT_FILE_NAME L"MyText.dat"
+#define CORVANE_QUICKREPLY_FILE_NAME L"QuickReply.txt"
 
 class CCorvane_smsDoc : public CDocument
 {

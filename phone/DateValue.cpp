@@ -7,19 +7,24 @@ namespace
 {
 const int kCumulativeDays[14] = {0, 0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 
+// The leading decimal number of a token (blanks and a sign before it allowed), 0 when none.
 int LeadingNumber(const CString& s)
 {
+    int i = 0;
+    const int n = s.GetLength();
+    while (i < n && (s[i] == L' ' || s[i] == L'\t'))
+        ++i;
+    bool negative = false;
+    if (i < n && (s[i] == L'+' || s[i] == L'-'))
+        negative = s[i++] == L'-';
     int value = 0;
-    for (int i = 0; i < s.GetLength(); ++i)
+    for (; i < n && s[i] >= L'0' && s[i] <= L'9'; ++i)
     {
-        const WCHAR c = s[i];
-        if (c < L'0' || c > L'9')
-            break;
         if (value > 100000000)
             break;
-        value = value * 10 + (c - L'0');
+        value = value * 10 + (s[i] - L'0');
     }
-    return value;
+    return negative ? -value : value;
 }
 } // namespace
 
@@ -82,9 +87,10 @@ int CDateValue::GetYear() const { return IsValid() ? m_nYear : 0; }
 
 void CDateValue::GetDate(int& nMonth, int& nDay, int& nYear) const
 {
-    nMonth = m_nMonth;
-    nDay = m_nDay;
-    nYear = m_nYear;
+    const BOOL valid = IsValid();
+    nMonth = valid ? m_nMonth : 0;
+    nDay = valid ? m_nDay : 0;
+    nYear = valid ? m_nYear : 0;
 }
 
 int CDateValue::GetHour() const { return IsValid() ? m_nHour + 12 * m_bAfterNoon : 0; }

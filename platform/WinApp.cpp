@@ -1,6 +1,7 @@
 // CWinApp: construction, names and message boxes.
 #include "platform/WinApp.h"
 #include "platform/MessageBox.h"
+#include "platform/RecentFileList.h"
 #include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -20,7 +21,7 @@ LPCTSTR AfxGetAppName()
 }
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-    : m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pszExeName(nullptr),
+    : m_pRecentFileList(nullptr), m_pDocManager(nullptr), m_bHelpMode(FALSE), m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pszExeName(nullptr),
       m_pszHelpFilePath(nullptr), m_hInstance(GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
 {
     g_pApp = this;
@@ -45,6 +46,8 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    delete m_pRecentFileList;
+    m_pRecentFileList = nullptr;
     free((void*)m_pszAppName);
     free((void*)m_pszRegistryKey);
     free((void*)m_pszProfileName);

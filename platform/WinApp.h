@@ -3,6 +3,12 @@
 #include "platform/String.h"
 #include "platform/WinThread.h"
 
+class CRecentFileList;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
+class CCommandLineInfo;
+
 class CWinApp : public CWinThread
 {
     DECLARE_DYNAMIC(CWinApp)
@@ -31,6 +37,47 @@ public:
     // Deletes a key with all its subkeys.
     LONG DelRegTree(HKEY hParentKey, const CString& strKeyName);
 
+    // ---- start-up and the message loop -----------------------------------------------------
+    virtual BOOL InitApplication();
+    BOOL InitInstance() override;
+    int Run() override;
+    int ExitInstance() override; // saves the recent-file list
+    BOOL OnIdle(LONG lCount) override;
+
+    // Recent-file list of nMaxMRU entries in the profile section "Recent File List".
+    void LoadStdProfileSettings(UINT nMaxMRU = 4);
+    void SaveStdProfileSettings();
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
+
+    // Splits the command line into a CCommandLineInfo (flags "/p", "/pt", "/dde", "/Automation",
+    // "/Embedding", "/Unregister"; the first other argument is the file name).
+    void ParseCommandLine(CCommandLineInfo& rCmdInfo);
+
+    // Document management: defined by the document/view layer.
+    void AddDocTemplate(CDocTemplate* pTemplate);
+    BOOL ProcessShellCommand(CCommandLineInfo& rCmdInfo);
+    CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    void OnFileNew();
+    void OnFileOpen();
+
+    // Resources.
+    HICON LoadIcon(LPCTSTR lpszResourceName) const;
+    HICON LoadIcon(UINT nIDResource) const;
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
+    HICON LoadOEMIcon(UINT nIDIcon) const;
+    HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
+    HCURSOR LoadCursor(UINT nIDResource) const;
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const;
+    HCURSOR LoadOEMCursor(UINT nIDCursor) const;
+
+    // Kept for source compatibility: the controls of this system are always three-dimensional.
+    BOOL Enable3dControls() { return TRUE; }
+    BOOL Enable3dControlsStatic() { return TRUE; }
+
+    CRecentFileList* m_pRecentFileList;
+    CDocManager* m_pDocManager;
+    BOOL m_bHelpMode;
+
     LPCTSTR m_pszAppName;
     LPCTSTR m_pszRegistryKey;
     LPCTSTR m_pszProfileName;
@@ -42,4 +89,47 @@ public:
 };
 
 CWinApp* AfxGetApp();
+
+// One parsed command line.
+class CCommandLineInfo : public CObject
+{
+public:
+    enum
+    {
+        FileNew,
+        FileOpen,
+        FilePrint,
+        FilePrintTo,
+        FileDDE,
+        AppRegister,
+        AppUnregister,
+        FileNothing = -1
+    } m_nShellCommand;
+    BOOL m_bShowSplash;
+    BOOL m_bRunEmbedded;
+    BOOL m_bRunAutomated;
+    CString m_strFileName;
+    CString m_strPrinterName;
+    CString m_strDriverName;
+    CString m_strPortName;
+
+    CCommandLineInfo();
+    // One argument (without its leading '/' or '-' when bFlag is set).
+    virtual void ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL bLast);
+};
+
+// Sets the instance handles and the command line of the application; run by AfxWinMain.
+BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+// The program's start: AfxWinInit, InitApplication, InitInstance, then Run (or ExitInstance when
+// InitInstance fails). Returns the exit code.
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+// The ActiveX control container needs no set-up here.
+inline void AfxEnableControlContainer() {}
+
+// Defines the program's wide entry point calling AfxWinMain (once, in the application's sources).
+#define IMPLEMENT_APP_ENTRY()                                                                      \
+    int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow) \
+    {                                                                                              \
+        return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);                          \
+    }
 LPCTSTR AfxGetAppName();

@@ -9,7 +9,7 @@ namespace
 class CSettingsTestApp : public CWinApp
 {
 public:
-    CSettingsTestApp() : CWinApp(L"Corvane SMS") {}
+    CSettingsTestApp() : CWinApp(CORVANE_APP_NAME) {}
     void UseRegistryKey(LPCWSTR key) { SetRegistryKey(key); }
 };
 

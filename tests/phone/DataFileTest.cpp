@@ -4,8 +4,8 @@
 
 #include "phone/Corvane_smsDoc.h"
 #include "phone/UnicodeTextFile.h"
+#include "support/MessageBoxCapture.h"
 
-#include <functional>
 
 using storetest::Exists;
 using storetest::ReadAll;
@@ -13,27 +13,17 @@ using storetest::ScratchDir;
 using storetest::WriteAll;
 using Bytes = std::vector<unsigned char>;
 
+// A serialisable class that is no message record.
+class CNotAMessage : public CObject
+{
+    DECLARE_SERIAL(CNotAMessage)
+public:
+    void Serialize(CArchive&) override {}
+};
+IMPLEMENT_SERIAL(CNotAMessage, CObject, 1)
+
 namespace
 {
-// Records every message box instead of showing it.
-class BoxCapture
-{
-public:
-    BoxCapture()
-    {
-        m_old = SetMessageBoxHandler([this](HWND, LPCWSTR text, LPCWSTR title, UINT) {
-            m_texts.push_back(text ? text : L"");
-            m_titles.push_back(title ? title : L"");
-            return IDOK;
-        });
-    }
-    ~BoxCapture() { SetMessageBoxHandler(m_old); }
-    std::vector<CString> m_texts, m_titles;
-
-private:
-    MessageBoxHandler m_old;
-};
-
 // Archive pieces written out by hand.
 struct ByteWriter
 {
@@ -176,7 +166,7 @@ class DataFile : public ::testing::Test
 protected:
     ScratchDir dir;
     CString path = dir.Path(L"CorvaneSms.dat");
-    BoxCapture boxes;
+    MessageBoxCapture boxes;
 
     void Prepare(CCorvane_smsDoc& doc) { doc.SetDataFilePath(path); }
 };
@@ -223,7 +213,7 @@ TEST_F(DataFile, StoresTheGoldenBytes)
     doc.m_listSms.AddTail(MakeA());
     doc.m_listSms.AddTail(MakeB());
     ASSERT_TRUE(doc.SaveData());
-    EXPECT_TRUE(boxes.m_texts.empty());
+    EXPECT_TRUE(boxes.Count() == 0);
     EXPECT_FALSE(Exists(path + L".tmp"));
     const Bytes file = ReadAll(path);
     const Bytes golden = GoldenFile(2);
@@ -259,7 +249,7 @@ TEST_F(DataFile, LoadsSchemaTwoAndSchemaOneRecords)
     At(doc, 0)->m_bFlash = 1;
     ASSERT_TRUE(doc.SaveData());
     EXPECT_TRUE(ReadAll(path) == GoldenFile(2));
-    EXPECT_TRUE(boxes.m_texts.empty());
+    EXPECT_TRUE(boxes.Count() == 0);
 }
 
 TEST_F(DataFile, SaveThenLoadKeepsRecordsAndOrder)
@@ -289,7 +279,7 @@ TEST_F(DataFile, SaveThenLoadKeepsRecordsAndOrder)
     back.SetDataFilePath(dir.Path(L"absent.dat"));
     EXPECT_TRUE(back.LoadData());
     EXPECT_EQ(back.m_listSms.GetCount(), 0);
-    EXPECT_TRUE(boxes.m_texts.empty());
+    EXPECT_TRUE(boxes.Count() == 0);
 }
 
 TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
@@ -310,6 +300,9 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
     ByteWriter badRef; // a back reference to a class never seen
     badRef.word(1).word(0x8005);
     damaged.push_back(badRef.b);
+    ByteWriter foreign; // a well-formed object of another class
+    foreign.word(1).word(0xFFFF).word(1).word(12).raw({'C', 'N', 'o', 't', 'A', 'M', 'e', 's', 's', 'a', 'g', 'e'});
+    damaged.push_back(foreign.b);
 
     std::vector<CString> asideNames;
     for (size_t i = 0; i < damaged.size(); ++i)
@@ -318,12 +311,13 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
         WriteAll(path, damaged[i]);
         CCorvane_smsDoc doc;
         Prepare(doc);
-        boxes.m_texts.clear();
+        boxes.Clear();
         EXPECT_FALSE(doc.LoadData());
         EXPECT_EQ(doc.m_listSms.GetCount(), 0);
         EXPECT_FALSE(Exists(path));
-        ASSERT_EQ(boxes.m_texts.size(), 1u);
-        EXPECT_STREQ(boxes.m_titles[0], L"Error");
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Last().title, L"Error");
+        EXPECT_EQ(boxes.Last().Icon(), (UINT)MB_ICONERROR);
         CString aside = path + L".bad";
         if (i > 0)
         {
@@ -331,7 +325,7 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
             n.Format(L"%d", (int)i);
             aside += n;
         }
-        EXPECT_GE(boxes.m_texts[0].Find(aside), 0) << (LPCWSTR)boxes.m_texts[0];
+        EXPECT_NE(boxes.Last().text.find(aside.GetString()), std::wstring::npos) << boxes.Last().text;
         EXPECT_TRUE(ReadAll(aside) == damaged[i]);
         asideNames.push_back(aside);
 
@@ -342,6 +336,29 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
     // Earlier copies were never overwritten.
     for (size_t i = 0; i < asideNames.size(); ++i)
         EXPECT_TRUE(ReadAll(asideNames[i]) == damaged[i]) << i;
+}
+
+TEST_F(DataFile, EmptyEntriesAreDroppedAndNeverWritten)
+{
+    // Count 2: the null object, then record B.
+    ByteWriter w;
+    w.word(2).word(0);
+    w.word(0xFFFF).word(2).word(4).raw({'C', 'S', 'M', 'S'});
+    AppendFieldsB(w, true);
+    WriteAll(path, w.b);
+    CCorvane_smsDoc doc;
+    Prepare(doc);
+    ASSERT_TRUE(doc.LoadData());
+    ASSERT_EQ(doc.m_listSms.GetCount(), 1);
+    std::unique_ptr<CSMS> b(MakeB());
+    ExpectSame(*At(doc, 0), *b);
+
+    doc.m_listSms.AddHead((CObject*)nullptr);
+    doc.m_listSms.AddHead(MakeA());
+    ASSERT_TRUE(doc.SaveData());
+    doc.m_listSms.RemoveAt(doc.m_listSms.FindIndex(1));
+    EXPECT_TRUE(ReadAll(path) == GoldenFile(2));
+    EXPECT_EQ(boxes.Count(), 0u);
 }
 
 TEST_F(DataFile, AFailedSaveKeepsTheOldFileAndTheRecords)
@@ -356,9 +373,10 @@ TEST_F(DataFile, AFailedSaveKeepsTheOldFileAndTheRecords)
     // The temporary file can't be created: a folder of its name stands in the way.
     ASSERT_TRUE(CreateDirectoryW(path + L".tmp", nullptr));
     EXPECT_FALSE(doc.SaveData());
-    ASSERT_EQ(boxes.m_texts.size(), 1u);
-    EXPECT_STREQ(boxes.m_titles[0], L"Error");
-    EXPECT_GE(boxes.m_texts[0].Find(L"CorvaneSms.dat"), 0);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().title, L"Error");
+    EXPECT_EQ(boxes.Last().Icon(), (UINT)MB_ICONERROR);
+    EXPECT_NE(boxes.Last().text.find(L"tidak dapat disimpan"), std::wstring::npos);
     EXPECT_TRUE(ReadAll(path) == before);
     EXPECT_EQ(doc.m_listSms.GetCount(), 3);
     RemoveDirectoryW(path + L".tmp");
@@ -368,7 +386,7 @@ TEST_F(DataFile, AFailedSaveKeepsTheOldFileAndTheRecords)
     lost.SetDataFilePath(dir.Path(L"no\\such\\folder\\CorvaneSms.dat"));
     lost.m_listSms.AddTail(MakeA());
     EXPECT_FALSE(lost.SaveData());
-    EXPECT_EQ(boxes.m_texts.size(), 2u);
+    EXPECT_EQ(boxes.Count(), 2u);
     EXPECT_EQ(lost.m_listSms.GetCount(), 1);
 
     // Once the way is clear the same document saves everything.
@@ -388,8 +406,8 @@ TEST_F(DataFile, AFileThatCannotBeOpenedIsReported)
     Prepare(doc);
     EXPECT_FALSE(doc.LoadData());
     CloseHandle(h);
-    ASSERT_EQ(boxes.m_texts.size(), 1u);
-    EXPECT_STREQ(boxes.m_texts[0], L"File CorvaneSms.dat tidak dapat dibuat/dibuka");
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, L"File CorvaneSms.dat tidak dapat dibuat/dibuka");
     EXPECT_TRUE(Exists(path)); // a file we could not open is no damaged file
     EXPECT_FALSE(Exists(path + L".bad"));
 }

@@ -34,12 +34,22 @@ TEST(DateValue, ParsesByStyleAndChecksTheCalendar)
     EXPECT_EQ(d.GetMonth(), 2);
     EXPECT_EQ(d.GetDay(), 29);
 
+    d = Parsed(1, L" 7 / 8 / 2006");
+    EXPECT_EQ(d.GetDay(), 7);
+    EXPECT_EQ(d.GetMonth(), 8);
+    EXPECT_EQ(d.GetYear(), 2006);
+    int m = -1, dd = -1, y = -1;
+    d.GetDate(m, dd, y);
+    EXPECT_EQ(m * 10000 + dd * 100 + y, 80000 + 700 + 2006);
+
     // Missing parts stay 0, so the date is invalid and every getter answers 0.
     d = Parsed(1, L"15");
     EXPECT_FALSE(d.IsValid());
     EXPECT_EQ(d.GetDay(), 0);
     EXPECT_EQ(d.GetHour(), 0);
     EXPECT_EQ(d.GetJulian(), 0);
+    d.GetDate(m, dd, y);
+    EXPECT_EQ(m + dd + y, 0);
     // An unknown style clears the date.
     EXPECT_FALSE(Parsed(9, L"1/1/2000").IsValid());
 }
