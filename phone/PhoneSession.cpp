@@ -66,7 +66,9 @@ void CPhoneSession::Log(CString strLine)
 void CPhoneSession::Fail(const CString& strText)
 {
     Log(strText);
-    PhoneMessageBox(strText);
+    // A session stopped by shutdown ends quietly.
+    if (!GetSharedPort().IsAborted())
+        PhoneMessageBox(strText);
 }
 
 BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
@@ -116,7 +118,8 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
         return TRUE;
     port.Close();
     Log(strCommand + L": " + strFailure);
-    PhoneMessageBox(strFailure);
+    if (!port.IsAborted())
+        PhoneMessageBox(strFailure);
     return FALSE;
 }
 
