@@ -6,11 +6,15 @@ IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 CDocument::CDocument() : m_bModified(FALSE), m_bAutoDelete(TRUE), m_bEmbedded(FALSE) {}
 
-CDocument::~CDocument() {}
+CDocument::~CDocument()
+{
+    DetachViewsAndTemplate();
+}
 
 void CDocument::SetTitle(LPCTSTR lpszTitle)
 {
     m_strTitle = lpszTitle;
+    UpdateFrameCounts(); // the frames show the new title
 }
 
 void CDocument::SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU)

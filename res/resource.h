@@ -2,3 +2,4 @@
 #pragma once
 #include "store_ids.h"
 #include "phone_ids.h"
+#include "platform_ids.h"

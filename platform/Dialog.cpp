@@ -1,0 +1,426 @@
+#include "platform/Platform.h"
+#include "platform/Dialog.h"
+#include "platform/DialogDataExchange.h"
+#include "platform/DialogHook.h"
+#include "platform/DialogTemplate.h"
+#include "platform/PropertySheet.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOK)
+    ON_COMMAND(IDCANCEL, OnCancel)
+    ON_WM_CLOSE()
+    ON_MESSAGE(WM_SETFONT, HandleSetFont)
+END_MESSAGE_MAP()
+
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    (void)wParam;
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    if (pWnd == nullptr && lParam != 0)
+    {
+        // A property page whose creation was not hooked: its record names the page object.
+        const PROPSHEETPAGEW* ppsp = (const PROPSHEETPAGEW*)lParam;
+        if ((ppsp->dwFlags & PSP_USECALLBACK) && ppsp->pfnCallback == AfxPropPageCallback && ppsp->lParam != 0)
+        {
+            CPropertyPage* pPage = (CPropertyPage*)ppsp->lParam;
+            if (pPage->m_hWnd == nullptr && pPage->SubclassWindow(hWnd))
+                pWnd = pPage;
+        }
+    }
+    if (CDialog* pDlg = DYNAMIC_DOWNCAST(CDialog, pWnd))
+    {
+        pDlg->PreInitDialog();
+        return pDlg->OnInitDialog();
+    }
+    return TRUE;
+}
+
+BOOL ExecuteDlgInitData(CWnd* pWnd, const void* lpResource)
+{
+    if (lpResource == nullptr)
+        return TRUE;
+    HWND hWnd = pWnd->GetSafeHwnd();
+    const BYTE* p = (const BYTE*)lpResource;
+    BOOL ok = TRUE;
+    for (;;)
+    {
+        WORD nIDC = *(const WORD*)p;
+        if (nIDC == 0)
+            break;
+        WORD nMsg = *(const WORD*)(p + 2);
+        DWORD dwLen = *(const DWORD*)(p + 4);
+        const char* data = (const char*)(p + 8);
+        LRESULT r = 0;
+        if (nMsg == 0x0401 || nMsg == 0x0403) // LB_ADDSTRING / CB_ADDSTRING in the 16-bit numbering
+        {
+            UINT msg = nMsg == 0x0401 ? LB_ADDSTRING : CB_ADDSTRING;
+            r = ::SendDlgItemMessageA(hWnd, nIDC, msg, 0, (LPARAM)data);
+        }
+        else if (nMsg == 0x1234 || nMsg == 0x040B) // extended combo box item
+        {
+            int n = MultiByteToWideChar(CP_ACP, 0, data, -1, nullptr, 0);
+            CString text;
+            wchar_t* buf = text.GetBuffer(n + 1);
+            MultiByteToWideChar(CP_ACP, 0, data, -1, buf, n);
+            text.ReleaseBuffer();
+            COMBOBOXEXITEMW item = {};
+            item.mask = CBEIF_TEXT;
+            item.iItem = -1;
+            item.pszText = text.GetBuffer();
+            r = ::SendDlgItemMessageW(hWnd, nIDC, CBEM_INSERTITEMW, 0, (LPARAM)&item);
+            text.ReleaseBuffer();
+        }
+        if (r == -1)
+        {
+            ok = FALSE;
+            break;
+        }
+        p += 8 + dwLen;
+    }
+    if (ok)
+        pWnd->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, FALSE, FALSE);
+    return ok;
+}
+
+// ------------------------------------------------------------------------------------ CDialog
+
+void CDialog::CommonConstruct()
+{
+    m_nModalResult = -1;
+}
+
+CDialog::CDialog() { CommonConstruct(); }
+
+CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    CommonConstruct();
+    m_pParentWnd = pParentWnd;
+    if (IS_INTRESOURCE(lpszTemplateName))
+        m_lpszTemplateName = lpszTemplateName;
+    else
+    {
+        m_strTemplateName = lpszTemplateName;
+        m_lpszTemplateName = m_strTemplateName;
+    }
+    if (IS_INTRESOURCE(lpszTemplateName))
+        m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    CommonConstruct();
+    m_pParentWnd = pParentWnd;
+    m_lpszTemplateName = MAKEINTRESOURCEW(nIDTemplate);
+    m_nIDHelp = nIDTemplate;
+}
+
+CDialog::~CDialog()
+{
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCEW(nIDTemplate), pParentWnd);
+}
+
+BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    if (IS_INTRESOURCE(lpszTemplateName))
+    {
+        m_lpszTemplateName = lpszTemplateName;
+        if (m_nIDHelp == 0)
+            m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
+    }
+    else
+    {
+        m_strTemplateName = lpszTemplateName;
+        m_lpszTemplateName = m_strTemplateName;
+    }
+    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+    HRSRC hResource = ::FindResourceW(hInst, m_lpszTemplateName, RT_DIALOG);
+    if (hResource == nullptr)
+        return FALSE;
+    HGLOBAL hTemplate = LoadResource(hInst, hResource);
+    if (hTemplate == nullptr)
+        return FALSE;
+    LPCDLGTEMPLATE lpTemplate = (LPCDLGTEMPLATE)LockResource(hTemplate);
+    if (lpTemplate == nullptr)
+        return FALSE;
+    return CreateDlgIndirect(lpTemplate, pParentWnd, hInst);
+}
+
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+{
+    m_lpDialogInit = lpDialogInit;
+    return CreateDlgIndirect(lpDialogTemplate, pParentWnd, nullptr);
+}
+
+BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
+{
+    LPCDLGTEMPLATE lpTemplate = (LPCDLGTEMPLATE)GlobalLock(hDialogTemplate);
+    BOOL ok = lpTemplate != nullptr && CreateIndirect(lpTemplate, pParentWnd, nullptr);
+    GlobalUnlock(hDialogTemplate);
+    return ok;
+}
+
+BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+{
+    if (lpDialogTemplate == nullptr)
+        return FALSE;
+    if (pParentWnd == nullptr && !(lpDialogTemplate->style & WS_CHILD))
+        pParentWnd = AfxGetMainWnd();
+    if (pParentWnd == this)
+        pParentWnd = nullptr;
+    // A template without a font gets the system font.
+    CDialogTemplate copy;
+    const bool isEx = CDialogTemplate::IsDialogEx(lpDialogTemplate) != FALSE;
+    DWORD style = isEx ? ((const DWORD*)lpDialogTemplate)[3] : lpDialogTemplate->style;
+    if (!(style & DS_SETFONT))
+    {
+        copy.SetTemplate(lpDialogTemplate, CDialogTemplate::GetTemplateSize(lpDialogTemplate));
+        if (copy.SetSystemFont())
+            lpDialogTemplate = (LPCDLGTEMPLATE)copy.m_hTemplate;
+    }
+    m_nModalResult = -1;
+    m_nFlags |= WF_CONTINUEMODAL;
+    BOOL attached = FALSE;
+    HWND hWnd = PlatformCreateDlgIndirect(this, lpDialogTemplate, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
+                                          hInst, 0, &attached);
+    if (!attached)
+    {
+        PostNcDestroy();
+        return FALSE;
+    }
+    // Ended during its initialisation: the window goes, the result stays.
+    if (hWnd != nullptr && !(m_nFlags & WF_CONTINUEMODAL))
+    {
+        ::DestroyWindow(hWnd);
+        hWnd = nullptr;
+    }
+    return !(hWnd == nullptr && (m_nFlags & WF_CONTINUEMODAL));
+}
+
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+{
+    m_lpDialogTemplate = lpDialogTemplate;
+    m_lpszTemplateName = nullptr;
+    m_hDialogTemplate = nullptr;
+    m_pParentWnd = pParentWnd;
+    m_lpDialogInit = lpDialogInit;
+    return lpDialogTemplate != nullptr;
+}
+
+BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
+{
+    m_hDialogTemplate = hDialogTemplate;
+    m_lpDialogTemplate = nullptr;
+    m_lpszTemplateName = nullptr;
+    m_pParentWnd = pParentWnd;
+    return hDialogTemplate != nullptr;
+}
+
+HWND CDialog::PreModal()
+{
+    // The owner: the given parent, else the main window; never a child window.
+    HWND hParent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
+    HWND hWnd = hParent;
+    if (hWnd == nullptr)
+    {
+        CWnd* pMain = AfxGetMainWnd();
+        hWnd = pMain ? pMain->GetSafeHwnd() : nullptr;
+    }
+    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
+    HWND hWndTop = hWnd;
+    for (HWND h = hWnd; h != nullptr; h = ::GetParent(h))
+        hWndTop = h;
+    if (hParent == nullptr && hWnd != nullptr)
+        hWnd = ::GetLastActivePopup(hWnd);
+    m_hWndTop = nullptr;
+    if (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd)
+    {
+        m_hWndTop = hWndTop;
+        ::EnableWindow(hWndTop, FALSE);
+    }
+    return hWnd;
+}
+
+void CDialog::PostModal()
+{
+    AfxUnhookWindowCreate();
+    if (m_hWnd != nullptr)
+        Detach();
+    if (m_hWndTop != nullptr && ::IsWindow(m_hWndTop))
+        ::EnableWindow(m_hWndTop, TRUE);
+    m_hWndTop = nullptr;
+}
+
+INT_PTR CDialog::DoModal()
+{
+    LPCDLGTEMPLATE lpTemplate = m_lpDialogTemplate;
+    HGLOBAL hTemplate = m_hDialogTemplate;
+    HINSTANCE hInst = AfxGetResourceHandle();
+    bool lockedGlobal = false;
+    if (m_lpszTemplateName != nullptr)
+    {
+        hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
+        HRSRC hResource = ::FindResourceW(hInst, m_lpszTemplateName, RT_DIALOG);
+        hTemplate = hResource ? LoadResource(hInst, hResource) : nullptr;
+        if (hTemplate != nullptr)
+            lpTemplate = (LPCDLGTEMPLATE)LockResource(hTemplate);
+    }
+    else if (hTemplate != nullptr)
+    {
+        lpTemplate = (LPCDLGTEMPLATE)GlobalLock(hTemplate);
+        lockedGlobal = true;
+    }
+    if (lpTemplate == nullptr)
+        return -1;
+
+    HWND hWndParent = PreModal();
+    BOOL bEnableParent = FALSE;
+    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
+    {
+        ::EnableWindow(hWndParent, FALSE);
+        bEnableParent = TRUE;
+    }
+    try
+    {
+        if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst))
+        {
+            if (m_nFlags & WF_CONTINUEMODAL)
+            {
+                DWORD dwFlags = MLF_SHOWONIDLE;
+                if (GetStyle() & DS_NOIDLEMSG)
+                    dwFlags |= MLF_NOIDLEMSG;
+                RunModalLoop(dwFlags);
+            }
+            if (m_hWnd != nullptr)
+                SetWindowPos(nullptr, 0, 0, 0, 0,
+                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+        }
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        m_nModalResult = -1;
+    }
+    if (bEnableParent)
+        ::EnableWindow(hWndParent, TRUE);
+    if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hWndParent);
+    if (m_hWnd != nullptr)
+        DestroyWindow();
+    PostModal();
+    if (lockedGlobal)
+        GlobalUnlock(hTemplate);
+    return m_nModalResult;
+}
+
+BOOL CDialog::ContinueModal()
+{
+    return CWnd::ContinueModal() && m_hWnd != nullptr && ::IsWindow(m_hWnd);
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+        EndModalLoop(nResult);
+    else
+        m_nModalResult = nResult;
+    if (m_hWnd != nullptr)
+        ::EndDialog(m_hWnd, nResult);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
+    {
+        if (pMsg->message >= WM_MOUSEFIRST && pMsg->message <= WM_MOUSELAST)
+            return CWnd::PreTranslateMessage(pMsg);
+        return FALSE;
+    }
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    // Escape in a multi-line edit ends the dialog as Cancel (the edit would swallow it).
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
+        (::GetWindowLongW(pMsg->hwnd, GWL_STYLE) & ES_MULTILINE))
+    {
+        wchar_t cls[16] = {};
+        ::GetClassNameW(pMsg->hwnd, cls, 16);
+        if (lstrcmpiW(cls, L"Edit") == 0)
+        {
+            HWND hItem = ::GetDlgItem(m_hWnd, IDCANCEL);
+            if (hItem == nullptr || ::IsWindowEnabled(hItem))
+            {
+                SendMessage(WM_COMMAND, IDCANCEL, 0);
+                return TRUE;
+            }
+        }
+    }
+    if (m_hWnd == nullptr || !::IsWindow(m_hWnd))
+        return FALSE;
+    if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))
+        return FALSE;
+    return ::IsDialogMessageW(m_hWnd, pMsg);
+}
+
+BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
+{
+    if (lpszResourceName == nullptr)
+        return TRUE;
+    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
+    HRSRC hRsrc = ::FindResourceW(hInst, lpszResourceName, RT_DLGINIT);
+    if (hRsrc == nullptr)
+        return ExecuteDlgInitData(this, nullptr);
+    HGLOBAL hRes = LoadResource(hInst, hRsrc);
+    if (hRes == nullptr)
+        return FALSE;
+    return ExecuteDlgInitData(this, LockResource(hRes));
+}
+
+BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) { return ExecuteDlgInitData(this, lpResource); }
+
+BOOL CDialog::OnInitDialog()
+{
+    // Dialog-init data: from memory when given, else the resource named like the template.
+    BOOL bDlgInit = m_lpDialogInit != nullptr ? ExecuteDlgInit(m_lpDialogInit) : ExecuteDlgInit(m_lpszTemplateName);
+    (void)bDlgInit;
+    UpdateData(FALSE);
+    return TRUE;
+}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void CDialog::OnClose()
+{
+    // A modeless dialog without a Cancel handler closes like Cancel.
+    SendMessage(WM_COMMAND, IDCANCEL, 0);
+}
+
+LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    OnSetFont(CFont::FromHandle((HFONT)wParam));
+    return Default();
+}
+
+void CDialog::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
+
+void CDialog::SetDefID(UINT nID) { ::SendMessageW(m_hWnd, DM_SETDEFID, nID, 0); }
+
+DWORD CDialog::GetDefID() const { return (DWORD)::SendMessageW(m_hWnd, DM_GETDEFID, 0, 0); }
+

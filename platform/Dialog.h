@@ -1,0 +1,90 @@
+// Dialog boxes: modal and modeless, from resources or from templates in memory, with dialog
+// data exchange.
+#pragma once
+#include "platform/Wnd.h"
+
+#ifndef afx_msg
+#define afx_msg
+#endif
+
+class CDataExchange;
+
+#ifndef RT_DLGINIT
+#define RT_DLGINIT MAKEINTRESOURCE(240)
+#endif
+
+// Dialog procedure of every dialog of the layer: WM_INITDIALOG reaches CDialog::OnInitDialog.
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls.
+BOOL ExecuteDlgInitData(CWnd* pWnd, const void* lpResource);
+
+class CDialog : public CWnd
+{
+    DECLARE_DYNAMIC(CDialog)
+public:
+    CDialog();
+    CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    virtual ~CDialog();
+
+    // Modeless
+    virtual BOOL Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd = nullptr);
+    virtual BOOL Create(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    virtual BOOL CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
+                                void* lpDialogInit = nullptr);
+    virtual BOOL CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = nullptr);
+
+    // Modal
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
+                           void* lpDialogInit = nullptr);
+    BOOL InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = nullptr);
+    virtual INT_PTR DoModal();
+
+    void EndDialog(int nResult);
+    void MapDialogRect(LPRECT lpRect) const;
+    void SetHelpID(UINT nIDR) { m_nIDHelp = nIDR; }
+    void SetDefID(UINT nID);
+    DWORD GetDefID() const;
+
+    virtual BOOL OnInitDialog();
+    virtual void OnSetFont(CFont* pFont) { (void)pFont; }
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+
+    // A window destroyed behind the modal loop's back ends it too.
+    virtual BOOL ContinueModal() override;
+
+    // Resource or in-memory template of the dialog
+    LPCTSTR m_lpszTemplateName = nullptr;
+    HGLOBAL m_hDialogTemplate = nullptr;
+    LPCDLGTEMPLATE m_lpDialogTemplate = nullptr;
+    void* m_lpDialogInit = nullptr;
+    CWnd* m_pParentWnd = nullptr;
+    HWND m_hWndTop = nullptr;
+    UINT m_nIDHelp = 0;
+
+protected:
+    virtual void OnOK();
+    virtual void OnCancel();
+    virtual void PreInitDialog() {}
+
+    // Modal state: PreModal answers the owner window (and disables the top-level window).
+    HWND PreModal();
+    void PostModal();
+
+    // Creates the window from a template (dialog procedure AfxDlgProc, creation hooked).
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
+
+    afx_msg void OnClose();
+    afx_msg LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
+
+    friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void CommonConstruct();
+    CString m_strTemplateName;
+};
+

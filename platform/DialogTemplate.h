@@ -1,0 +1,39 @@
+// A dialog template in global memory: loaded from resources or copied from memory, with its
+// font read and replaced (plain and extended templates).
+#pragma once
+#include "platform/String.h"
+
+class CDialogTemplate
+{
+public:
+    CDialogTemplate(const DLGTEMPLATE* pTemplate = nullptr);
+    CDialogTemplate(HGLOBAL hGlobal);
+    ~CDialogTemplate();
+
+    BOOL Load(LPCTSTR lpDialogTemplateID);
+    BOOL SetTemplate(const DLGTEMPLATE* pTemplate, UINT cb);
+    HGLOBAL Detach();
+
+    BOOL HasFont() const;
+    BOOL SetFont(LPCTSTR lpFaceName, WORD nFontSize);
+    BOOL SetSystemFont(WORD nFontSize = 0);
+    BOOL GetFont(CString& strFaceName, WORD& nFontSize) const;
+    void GetSizeInDialogUnits(SIZE* pSize) const;
+    void GetSizeInPixels(SIZE* pSize) const;
+
+    static BOOL GetFont(const DLGTEMPLATE* pTemplate, CString& strFaceName, WORD& nFontSize);
+    // Bytes of a whole template, its items included.
+    static UINT GetTemplateSize(const DLGTEMPLATE* pTemplate);
+    static BOOL IsDialogEx(const DLGTEMPLATE* pTemplate)
+    {
+        return ((const WORD*)pTemplate)[1] == 0xFFFF;
+    }
+
+    HGLOBAL m_hTemplate = nullptr;
+    DWORD m_dwTemplateSize = 0;
+    BOOL m_bSystemFont = FALSE;
+
+protected:
+    // The font-size field (NULL when the template has no font).
+    static BYTE* GetFontSizeField(const DLGTEMPLATE* pTemplate);
+};

@@ -1,0 +1,627 @@
+#include "platform/Platform.h"
+#include "platform/FrameWnd.h"
+#include "platform/View.h"
+#include "platform/DocTemplate.h"
+
+IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
+
+const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
+
+BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_WM_CLOSE()
+    ON_WM_SIZE()
+    ON_WM_ERASEBKGND()
+    ON_WM_SETFOCUS()
+    ON_WM_ACTIVATE()
+    ON_WM_INITMENUPOPUP()
+    ON_WM_MENUSELECT()
+    ON_WM_ENTERIDLE()
+    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+    ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
+    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+END_MESSAGE_MAP()
+
+CFrameWnd::CFrameWnd() {}
+
+CFrameWnd::~CFrameWnd()
+{
+    if (m_hAccelTable != nullptr)
+        DestroyAcceleratorTable(m_hAccelTable);
+}
+
+BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (cs.lpszClass == nullptr)
+        cs.lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
+    if (cs.style & FWS_ADDTOTITLE)
+        cs.style |= FWS_PREFIXTITLE;
+    return TRUE;
+}
+
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+{
+    HMENU hMenu = nullptr;
+    if (lpszMenuName != nullptr)
+    {
+        HINSTANCE hInst = AfxFindResourceHandle(lpszMenuName, RT_MENU);
+        hMenu = ::LoadMenuW(hInst, lpszMenuName); // a frame without its menu resource has no menu
+    }
+    m_strTitle = lpszWindowName;
+    int x = rect.left, y = rect.top, cx = rect.right - rect.left, cy = rect.bottom - rect.top;
+    if (rect.left == CW_USEDEFAULT)
+        x = y = cx = cy = CW_USEDEFAULT;
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, x, y, cx, cy,
+                  pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, hMenu, (LPVOID)pContext))
+    {
+        if (hMenu != nullptr)
+            DestroyMenu(hMenu);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    CString full;
+    if (full.LoadString(nIDResource))
+    {
+        int nl = full.Find(L'\n');
+        m_strTitle = nl < 0 ? full : full.Left(nl);
+    }
+    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEW(nIDResource), RT_GROUP_ICON);
+    HICON hIcon = ::LoadIconW(hInst, MAKEINTRESOURCEW(nIDResource));
+    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW),
+                                            (HBRUSH)(COLOR_WINDOW + 1), hIcon);
+    CString title = m_strTitle;
+    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCEW(nIDResource), 0,
+                pContext))
+        return FALSE;
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    LoadAccelTable(MAKEINTRESOURCEW(nIDResource));
+    if (pContext == nullptr)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    return TRUE;
+}
+
+BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
+{
+    if (m_hAccelTable != nullptr)
+        return FALSE;
+    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_ACCELERATOR);
+    m_hAccelTable = ::LoadAcceleratorsW(hInst, lpszResourceName);
+    return m_hAccelTable != nullptr;
+}
+
+HACCEL CFrameWnd::GetDefaultAccelerator() { return m_hAccelTable; }
+
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
+{
+    return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams);
+}
+
+int CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    if (!OnCreateClient(lpcs, pContext))
+        return -1;
+    // The idle prompt once the frame is up; then the first layout.
+    PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    RecalcLayout();
+    return 0;
+}
+
+BOOL CFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
+{
+    (void)lpcs;
+    if (pContext != nullptr && pContext->m_pNewViewClass != nullptr)
+    {
+        if (CreateView(pContext, AFX_IDW_PANE_FIRST) == nullptr)
+            return FALSE;
+    }
+    return TRUE;
+}
+
+CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
+{
+    if (pContext == nullptr || pContext->m_pNewViewClass == nullptr)
+        return nullptr;
+    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
+    CWnd* pView = DYNAMIC_DOWNCAST(CWnd, pObject);
+    if (pView == nullptr)
+    {
+        delete pObject;
+        return nullptr;
+    }
+    // A view that fails to create deletes itself (PostNcDestroy).
+    if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this, nID, pContext))
+        return nullptr;
+    if (pView->GetExStyle() & WS_EX_CLIENTEDGE)
+        ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
+    return pView;
+}
+
+CDocument* CFrameWnd::GetActiveDocument()
+{
+    CView* pView = GetActiveView();
+    return pView != nullptr ? pView->GetDocument() : nullptr;
+}
+
+void CFrameWnd::SetActiveView(CView* pViewNew, BOOL bNotify)
+{
+    CView* pViewOld = m_pViewActive;
+    if (pViewNew == pViewOld)
+        return;
+    m_pViewActive = nullptr; // no active view while the old one is told
+    if (pViewOld != nullptr)
+        pViewOld->OnActivateView(FALSE, pViewNew, pViewOld);
+    m_pViewActive = pViewNew;
+    if (pViewNew != nullptr && bNotify)
+        pViewNew->OnActivateView(TRUE, pViewNew, pViewOld);
+}
+
+void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
+{
+    CView* pView = nullptr;
+    if (GetActiveView() == nullptr)
+    {
+        CWnd* pWnd = GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE);
+        if (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CView)))
+        {
+            pView = (CView*)pWnd;
+            SetActiveView(pView, FALSE);
+        }
+    }
+    if (bMakeVisible)
+    {
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+        if (pView != nullptr)
+            pView->OnActivateFrame(WA_INACTIVE, this);
+        int nCmdShow = -1;
+        CWinApp* pApp = AfxGetApp();
+        if (pApp != nullptr && pApp->m_pMainWnd == this)
+        {
+            nCmdShow = pApp->m_nCmdShow;
+            pApp->m_nCmdShow = -1; // only once
+        }
+        ActivateFrame(nCmdShow);
+        if (pView != nullptr)
+            pView->OnActivateView(TRUE, pView, pView);
+    }
+    if (pDoc != nullptr)
+        pDoc->UpdateFrameCounts();
+    OnUpdateFrameTitle(TRUE);
+}
+
+void CFrameWnd::ActivateFrame(int nCmdShow)
+{
+    if (nCmdShow == -1)
+    {
+        if (!IsWindowVisible())
+            nCmdShow = SW_SHOWNORMAL;
+        else if (IsIconic())
+            nCmdShow = SW_RESTORE;
+    }
+    if (nCmdShow != -1)
+        ShowWindow(nCmdShow);
+    if (nCmdShow != SW_HIDE && nCmdShow != SW_MINIMIZE && nCmdShow != SW_SHOWMINNOACTIVE &&
+        nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE)
+    {
+        CWnd* pLast = GetLastActivePopup();
+        if (pLast != nullptr)
+            pLast->BringWindowToTop();
+    }
+}
+
+void CFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    (void)bNotify;
+    if (m_bInRecalcLayout)
+        return;
+    m_bInRecalcLayout = TRUE;
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    m_bInRecalcLayout = FALSE;
+}
+
+void CFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
+{
+    m_hMenuAlt = hMenuAlt;
+    m_nIdleFlags |= idleMenu;
+}
+
+void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
+{
+    HMENU hMenu = hMenuAlt != nullptr ? hMenuAlt : m_hMenuDefault;
+    if (hMenu != nullptr && ::GetMenu(m_hWnd) != hMenu && !(GetStyle() & WS_CHILD))
+        ::SetMenu(m_hWnd, hMenu);
+}
+
+void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    if ((GetStyle() & FWS_ADDTOTITLE) == 0)
+        return;
+    CDocument* pDocument = GetActiveDocument();
+    if (bAddToTitle && pDocument != nullptr)
+        UpdateFrameTitleForDocument(pDocument->GetTitle());
+    else
+        UpdateFrameTitleForDocument(nullptr);
+}
+
+void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
+{
+    CString text;
+    CString window;
+    if (m_nWindow > 0)
+        window.Format(L":%d", m_nWindow);
+    if (GetStyle() & FWS_PREFIXTITLE)
+    {
+        if (lpszDocName != nullptr)
+        {
+            text += lpszDocName;
+            text += window;
+            text += L" - ";
+        }
+        text += m_strTitle;
+    }
+    else
+    {
+        text += m_strTitle;
+        if (lpszDocName != nullptr)
+        {
+            text += L" - ";
+            text += lpszDocName;
+            text += window;
+        }
+    }
+    AfxSetWindowText(m_hWnd, text);
+}
+
+CString CFrameWnd::PromptOf(UINT nID)
+{
+    CString text;
+    if (nID != 0 && text.LoadString(nID))
+    {
+        int nl = text.Find(L'\n');
+        if (nl >= 0)
+            text = text.Left(nl);
+    }
+    return text;
+}
+
+void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const { rMessage = PromptOf(nID); }
+
+CWnd* CFrameWnd::GetMessageBar() { return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE); }
+
+void CFrameWnd::SetMessageText(LPCTSTR lpszText)
+{
+    m_strMessageText = lpszText ? lpszText : L"";
+    if (CWnd* pMessageBar = GetMessageBar())
+    {
+        pMessageBar->SetWindowText(m_strMessageText);
+        pMessageBar->UpdateWindow();
+    }
+}
+
+void CFrameWnd::SetMessageText(UINT nID)
+{
+    CString message;
+    GetMessageString(nID, message);
+    SetMessageText(message);
+    m_nIDLastMessage = nID;
+}
+
+LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
+{
+    UINT nIDLast = m_nIDLastMessage;
+    m_nFlags &= ~WF_NOPOPMSG;
+    CString message;
+    if (lParam != 0)
+        message = (LPCTSTR)lParam;
+    else if (wParam != 0)
+        GetMessageString((UINT)wParam, message);
+    SetMessageText(message);
+    m_nIDLastMessage = (UINT)wParam;
+    m_nIDTracking = (UINT)wParam;
+    return nIDLast;
+}
+
+LRESULT CFrameWnd::OnPopMessageString(WPARAM wParam, LPARAM lParam)
+{
+    if (m_nFlags & WF_NOPOPMSG)
+        return 0;
+    return SendMessage(WM_SETMESSAGESTRING, wParam, lParam);
+}
+
+void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
+{
+    (void)hSysMenu;
+    if (nFlags == 0xFFFF)
+    {
+        // The menu closed: back to the idle prompt (or the help-mode prompt).
+        m_nFlags &= ~WF_NOPOPMSG;
+        m_nIDTracking = m_bHelpMode ? AFX_IDS_HELPMODEMESSAGE : AFX_IDS_IDLEMESSAGE;
+        SendMessage(WM_SETMESSAGESTRING, m_nIDTracking);
+    }
+    else if (nItemID == 0 || (nFlags & (MF_SEPARATOR | MF_POPUP)))
+        m_nIDTracking = 0;
+    else if (nItemID >= 0xF000 && nItemID < 0xF1F0)
+        m_nIDTracking = AFX_IDS_SCFIRST + ((nItemID - 0xF000) >> 4);
+    else
+        m_nIDTracking = nItemID;
+    if (m_nIDTracking != m_nIDLastMessage && GetParent() != nullptr)
+        PostMessage(WM_KICKIDLE);
+}
+
+void CFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
+{
+    (void)pWho;
+    if (nWhy != MSGF_MENU || m_nIDTracking == m_nIDLastMessage)
+        return;
+    SetMessageText(m_nIDTracking);
+}
+
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
+{
+    (void)wParam;
+    (void)lParam;
+    if (m_nIdleFlags & idleMenu)
+    {
+        m_nIdleFlags &= ~idleMenu;
+        OnUpdateFrameMenu(m_hMenuAlt);
+    }
+    if (m_nIdleFlags & idleTitle)
+        OnUpdateFrameTitle(TRUE);
+    if (m_nIdleFlags & idleLayout)
+    {
+        RecalcLayout((m_nIdleFlags & idleNotify) != 0);
+        UpdateWindow();
+    }
+    if (m_nIDTracking != m_nIDLastMessage)
+        SetMessageText(m_nIDTracking);
+    m_nIdleFlags = 0;
+    return 0;
+}
+
+void CFrameWnd::OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu)
+{
+    (void)nIndex;
+    if (bSysMenu || pMenu == nullptr)
+        return;
+    CCmdUI state;
+    state.m_pMenu = pMenu;
+    state.m_nIndexMax = pMenu->GetMenuItemCount();
+    for (state.m_nIndex = 0; state.m_nIndex < state.m_nIndexMax; state.m_nIndex++)
+    {
+        state.m_nID = pMenu->GetMenuItemID(state.m_nIndex);
+        if (state.m_nID == 0)
+            continue; // separator
+        if (state.m_nID == (UINT)-1)
+        {
+            // A sub-menu follows the state of its first item; never disabled automatically.
+            state.m_pSubMenu = pMenu->GetSubMenu(state.m_nIndex);
+            if (state.m_pSubMenu == nullptr || (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 ||
+                state.m_nID == (UINT)-1)
+                continue;
+            state.DoUpdate(this, TRUE);
+        }
+        else
+        {
+            state.m_pSubMenu = nullptr;
+            state.DoUpdate(this, m_bAutoMenuEnable && state.m_nID < 0xF000);
+        }
+        // Handlers may have added or removed items.
+        UINT nCount = pMenu->GetMenuItemCount();
+        if (nCount < state.m_nIndexMax)
+        {
+            state.m_nIndex -= (state.m_nIndexMax - nCount);
+            while (state.m_nIndex < nCount && pMenu->GetMenuItemID(state.m_nIndex) == state.m_nID)
+                state.m_nIndex++;
+        }
+        state.m_nIndexMax = nCount;
+    }
+}
+
+BOOL CFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    // The active view first (it passes on to its document), then the frame, then the application.
+    CView* pView = GetActiveView();
+    if (pView != nullptr && pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return FALSE;
+}
+
+BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    // In help mode a menu command only ends the mode.
+    if (m_bHelpMode && lParam == 0 && LOWORD(wParam) != ID_HELP && LOWORD(wParam) != ID_DEFAULT_HELP &&
+        LOWORD(wParam) != ID_CONTEXT_HELP)
+    {
+        m_bHelpMode = FALSE;
+        SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+        return TRUE;
+    }
+    return CWnd::OnCommand(wParam, lParam);
+}
+
+BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+    {
+        HACCEL hAccel = GetDefaultAccelerator();
+        return hAccel != nullptr && ::TranslateAcceleratorW(m_hWnd, hAccel, pMsg);
+    }
+    return FALSE;
+}
+
+void CFrameWnd::OnClose()
+{
+    CDocument* pDocument = GetActiveDocument();
+    if (pDocument != nullptr && !pDocument->CanCloseFrame(this))
+        return;
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this)
+    {
+        // Closing the main window closes every document; the application then ends.
+        CDocManager* pManager = pApp->m_pDocManager;
+        if (pDocument == nullptr && pManager != nullptr && !pManager->SaveAllModified())
+            return;
+        if (pManager != nullptr)
+            pManager->CloseAllDocuments(FALSE);
+        if (pApp->m_pMainWnd == nullptr)
+        {
+            ::PostQuitMessage(0);
+            return;
+        }
+    }
+    if (pDocument != nullptr && pDocument->m_bAutoDelete)
+    {
+        // The last frame of a document closes the document instead.
+        BOOL bOtherFrame = FALSE;
+        POSITION pos = pDocument->GetFirstViewPosition();
+        while (pos != nullptr)
+        {
+            CView* pView = pDocument->GetNextView(pos);
+            if (pView->GetParentFrame() != this)
+            {
+                bOtherFrame = TRUE;
+                break;
+            }
+        }
+        if (!bOtherFrame)
+        {
+            pDocument->OnCloseDocument();
+            return;
+        }
+        pDocument->PreCloseFrame(this);
+    }
+    DestroyWindow();
+}
+
+void CFrameWnd::OnDestroy()
+{
+    if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault)
+        ::SetMenu(m_hWnd, m_hMenuDefault);
+    // The main window going away ends the application's message loop.
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_pMainWnd == this)
+    {
+        ::PostQuitMessage(0);
+        pApp->m_pMainWnd = nullptr;
+    }
+    CWnd::OnDestroy();
+}
+
+void CFrameWnd::PostNcDestroy()
+{
+    // Frames live on the heap and go with their window.
+    delete this;
+}
+
+void CFrameWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CWnd::OnSize(nType, cx, cy);
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
+}
+
+BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC)
+{
+    // The view covers the client area.
+    if (m_pViewActive != nullptr)
+        return TRUE;
+    return CWnd::OnEraseBkgnd(pDC);
+}
+
+void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    if (m_pViewActive != nullptr && m_pViewActive->GetSafeHwnd() != nullptr)
+        m_pViewActive->SetFocus();
+    else
+        CWnd::OnSetFocus(pOldWnd);
+}
+
+void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    CView* pActiveView = GetActiveView();
+    if (pActiveView != nullptr && !bMinimized)
+        pActiveView->OnActivateFrame(nState, this);
+}
+
+CControlBar* CFrameWnd::GetControlBar(UINT nID)
+{
+    if (nID == 0)
+        return nullptr;
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr)
+    {
+        CWnd* pBar = (CWnd*)m_listControlBars.GetNext(pos);
+        if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr && (UINT)pBar->GetDlgCtrlID() == nID)
+            return (CControlBar*)pBar;
+    }
+    return nullptr;
+}
+
+void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
+{
+    CWnd* pWnd = (CWnd*)pBar;
+    if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
+        return;
+    pWnd->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+    if (bDelay)
+        DelayRecalcLayout();
+    else
+        RecalcLayout();
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
+{
+    CWnd* pBar = (CWnd*)GetControlBar(pCmdUI->m_nID);
+    if (pBar == nullptr)
+        pBar = GetDescendantWindow(pCmdUI->m_nID, TRUE);
+    if (pBar == nullptr)
+    {
+        pCmdUI->ContinueRouting();
+        return;
+    }
+    pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT nID)
+{
+    CWnd* pBar = (CWnd*)GetControlBar(nID);
+    if (pBar == nullptr)
+        pBar = GetDescendantWindow(nID, TRUE);
+    if (pBar == nullptr)
+        return FALSE;
+    ShowControlBar((CControlBar*)pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
+    return TRUE;
+}
+
+void CFrameWnd::BeginModalState()
+{
+    if (m_cModalStack++ == 0)
+        EnableWindow(FALSE);
+}
+
+void CFrameWnd::EndModalState()
+{
+    if (m_cModalStack > 0 && --m_cModalStack == 0)
+        EnableWindow(TRUE);
+}

@@ -1,0 +1,153 @@
+// Frame windows: the client view made through a create context, layout of the bars and the
+// view, the status-bar prompt, the title, idle updates and command routing to the view, the
+// document and the application.
+#pragma once
+#include "platform/Collections.h"
+#include "platform/Wnd.h"
+#include "res/platform_ids.h"
+
+#ifndef afx_msg
+#define afx_msg
+#endif
+
+class CDocument;
+class CDocTemplate;
+class CView;
+class CFrameWnd;
+class CControlBar;
+
+// What a frame needs to make its view: the view class, the document and its template.
+class CCreateContext
+{
+public:
+    CCreateContext() {}
+    CRuntimeClass* m_pNewViewClass = nullptr;
+    CDocument* m_pCurrentDoc = nullptr;
+    CDocTemplate* m_pNewDocTemplate = nullptr;
+    CView* m_pLastView = nullptr;
+    CFrameWnd* m_pCurrentFrame = nullptr;
+};
+
+// Frame styles (in the low bits of the creation style)
+#define FWS_ADDTOTITLE 0x00008000L
+#define FWS_PREFIXTITLE 0x00004000L
+#define FWS_SNAPTOBARS 0x00002000L
+
+class CFrameWnd : public CWnd
+{
+    DECLARE_DYNCREATE(CFrameWnd)
+public:
+    static const CRect rectDefault;
+
+    CFrameWnd();
+    virtual ~CFrameWnd();
+
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+                const RECT& rect = rectDefault, CWnd* pParentWnd = nullptr, LPCTSTR lpszMenuName = nullptr,
+                DWORD dwExStyle = 0, CCreateContext* pContext = nullptr);
+    // Menu, icon, accelerators and title (first part of string nIDResource) from resources.
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                           CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+
+    // Views and documents
+    virtual CDocument* GetActiveDocument();
+    CView* GetActiveView() const { return m_pViewActive; }
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    virtual CFrameWnd* GetActiveFrame() { return this; }
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    virtual void ActivateFrame(int nCmdShow = -1);
+
+    // Layout: bars around, the view (AFX_IDW_PANE_FIRST) in what is left.
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0)); }
+    void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
+    void DelayUpdateFrameMenu(HMENU hMenuAlt);
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+
+    // Title
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
+    void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
+    CString GetTitle() const { return m_strTitle; }
+
+    // Status-bar prompt
+    void SetMessageText(LPCTSTR lpszText);
+    void SetMessageText(UINT nID);
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    virtual CWnd* GetMessageBar();
+    // The text the frame last showed as its prompt (also without a status bar).
+    const CString& GetLastMessageText() const { return m_strMessageText; }
+
+    // Control bars: the bars register themselves in m_listControlBars.
+    CControlBar* GetControlBar(UINT nID);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+
+    // Modal state of the frame while a modal window of the application runs.
+    virtual void BeginModalState();
+    virtual void EndModalState();
+    BOOL InModalState() const { return m_cModalStack != 0; }
+
+    virtual BOOL IsFrameWnd() const override { return TRUE; }
+    virtual HACCEL GetDefaultAccelerator();
+    BOOL LoadAccelTable(LPCTSTR lpszResourceName);
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+
+    enum IdleFlags
+    {
+        idleMenu = 1,
+        idleTitle = 2,
+        idleNotify = 4,
+        idleLayout = 8
+    };
+    UINT m_nIdleFlags = 0;
+    BOOL m_bAutoMenuEnable = TRUE;
+    BOOL m_bHelpMode = FALSE;
+    BOOL m_bInRecalcLayout = FALSE;
+    int m_nWindow = -1;           // number of this frame's window (for "Doc:2" titles), -1 none
+    HMENU m_hMenuDefault = nullptr;
+    HMENU m_hMenuAlt = nullptr;
+    HACCEL m_hAccelTable = nullptr;
+    UINT m_nIDHelp = 0;
+    UINT m_nIDTracking = 0;       // prompt of the menu item under the cursor
+    UINT m_nIDLastMessage = 0;    // prompt shown last
+    CView* m_pViewActive = nullptr;
+    CRect m_rectBorder;           // space the bars leave for the view (set by RecalcLayout)
+    CPtrList m_listControlBars;   // the frame's control bars
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;
+    int m_nShowDelay = -1;
+    int m_cModalStack = 0;
+    CString m_strTitle;
+
+protected:
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    int OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    virtual void PostNcDestroy() override;
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void UpdateFrameTitleText(LPCTSTR lpszDocName);
+    // Text of string nID before the first line break.
+    static CString PromptOf(UINT nID);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnClose();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    afx_msg BOOL OnBarCheck(UINT nID);
+    DECLARE_MESSAGE_MAP()
+
+    CString m_strMessageText;
+    friend class CView;
+    friend class CDocTemplate;
+};

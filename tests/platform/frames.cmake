@@ -1,0 +1,10 @@
+corvane_test(platform_frames_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/FramesTestApp.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/FrameDocViewTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DialogTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/PropertySheetTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/ValuesTest.cpp
+  LIBS corvane_platform
+  RESOURCES ${CMAKE_CURRENT_LIST_DIR}/frames_test.rc
+  TIMEOUT 180)
