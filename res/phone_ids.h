@@ -28,3 +28,12 @@
 #define IDS_PHONE_OUTBOX_FAILED       34707
 #define IDS_PHONE_BAD_INDEX           34708
 #define IDS_PHONE_PARTS_KEPT          34709
+
+// Commands of the phone jobs and the windows the phone link uses.
+#ifndef ID_RECEIVE_SMS
+#define ID_RECEIVE_SMS                32771
+#define ID_SEND_SMS                   32772
+#define ID_SEND_RECEIVE_SMS           32773
+#endif
+#define IDD_CORVANE_SMS_FORM          34790
+#define IDD_COMPOSE_SMS               34791

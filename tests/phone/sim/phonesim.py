@@ -414,8 +414,15 @@ def main():
 
     req = os.path.join(args.ctl, "request") if args.ctl else None
     written_lines = 0
+    parent = os.getppid()
+    last_parent_check = time.monotonic()
     try:
         while not stop:
+            # The simulator ends with the harness that started it, however that ended.
+            if time.monotonic() - last_parent_check > 0.5:
+                last_parent_check = time.monotonic()
+                if os.getppid() != parent:
+                    break
             line.pump(phone, 0.002)
             if args.transcript and len(phone.transcript_lines) != written_lines:
                 with open(args.transcript, "a", encoding="utf-8") as fh:

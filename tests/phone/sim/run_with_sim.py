@@ -10,6 +10,7 @@ CORVANE_SIM_SCENARIOS set, then stops the simulator and answers the program's ex
 import argparse
 import os
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -52,6 +53,11 @@ def main():
                "--transcript", os.path.join(work, "transcript.txt"), "--ready", ready]
     if args.scenario:
         sim_cmd += ["--scenario", args.scenario]
+    # A time-out of the test runner ends this wrapper by a signal: stop the simulator then too.
+    def on_signal(signum, frame):
+        raise SystemExit(128 + signum)
+    signal.signal(signal.SIGTERM, on_signal)
+    signal.signal(signal.SIGINT, on_signal)
     sim = subprocess.Popen(sim_cmd)
     try:
         deadline = time.monotonic() + 10
