@@ -6,6 +6,7 @@
 #include "phone/PhoneSession.h"
 #include "phone/StoreHelpers.h"
 #include "phone/StringSplitter.h"
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -37,13 +38,16 @@ CString CSmsComposer::ParseRecipients(CString strNames, CString strNumbers)
     CStringSplitter names(strNames, L";");
     CStringSplitter numbers(strNumbers, L";");
     CString strResult;
-    for (int i = 0; i < names.GetSize(); ++i) {
+    const int n = (int)std::max(names.GetSize(), numbers.GetSize());
+    for (int i = 0; i < n; ++i) {
         CString strName = names.GetField(i);
         CString strNumber = numbers.GetField(i);
         if (strName.IsEmpty() && strNumber.IsEmpty())
             continue;
         if (strNumber.IsEmpty())
             strNumber = strName;
+        if (strName.IsEmpty())
+            strName = strNumber;
         CString strEntry = strName != strNumber ? strName + L"<" + strNumber + L">" : strName;
         if (!strResult.IsEmpty())
             strResult += L";";

@@ -195,6 +195,24 @@ TEST_F(FetchTest, AMessageWithPartsMissingIsFiledAndStaysOnThePhone)
     EXPECT_EQ(st.MemoryCount("SM"), 2);
 }
 
+TEST_F(FetchTest, AnIndexThatIsNotANumberIsNeverSentToTheDeleteCommand)
+{
+    SetSetting(L"isHapus", 1);
+    ASSERT_TRUE(SimPhone::LoadJson("badindex", R"({
+      "memories": {"SM": {"messages": [
+        {"index": "2;AT+CMGD=1", "deliver": {"from": "+628555", "text": "aneh", "ts": "05/05/01 09:00:01"}},
+        {"index": 1, "deliver": {"from": "+628555", "text": "biasa", "ts": "05/05/01 09:00:09"}}
+      ]}}})"));
+    CPhoneSession session;
+    int nNew = -1;
+    ASSERT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 2);
+    SimPhone::State st = SimPhone::GetState();
+    EXPECT_EQ(st.deleted, (std::vector<std::string>{"SM 1"}));
+    for (const std::string& c : st.commands)
+        EXPECT_EQ(c.find("AT+CMGD=2"), std::string::npos) << c;
+}
+
 TEST_F(FetchTest, PartsOfTwoSendersWithOneReferenceStayApart)
 {
     ASSERT_TRUE(SimPhone::LoadJson("tworefs", R"({

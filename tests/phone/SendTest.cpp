@@ -168,6 +168,25 @@ TEST_F(SendTest, EveryRecipientGetsTheMessage)
     EXPECT_EQ(sent[0].m_strRecipientName, L"Budi;0812555");
 }
 
+TEST(SmsComposer, RecipientTextsPairNamesWithNumbers)
+{
+    EXPECT_EQ(CSmsComposer::ParseRecipients(L"A;N2", L"N1;N2"), L"A<N1>;N2");
+    EXPECT_EQ(CSmsComposer::ParseRecipients(L"", L"+62811;0812"), L"62811;0812");
+    CString rest = L"Budi <62811>;0812;";
+    CString name, number;
+    ASSERT_TRUE(CSmsComposer::NextRecipient(rest, name, number));
+    EXPECT_EQ(name, L"Budi ");
+    EXPECT_EQ(number, L"62811");
+    ASSERT_TRUE(CSmsComposer::NextRecipient(rest, name, number));
+    EXPECT_EQ(number, L"0812");
+    EXPECT_FALSE(CSmsComposer::NextRecipient(rest, name, number));
+    for (int i = 0; i < 20; ++i) {
+        int ref = CSmsComposer::DrawReference();
+        EXPECT_GE(ref, 10);
+        EXPECT_LE(ref, 64);
+    }
+}
+
 TEST_F(SendTest, OutboxSendCountsWhatWasSent)
 {
     host->AddRecord(Outbox(L"A", L"628111", L"satu"));

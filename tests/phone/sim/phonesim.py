@@ -117,7 +117,7 @@ class Phone:
         mem = self.memories.get(self.memory, {"messages": []})
         lines = []
         for m in mem["messages"]:
-            lines.append("+CMGL: %d,%d,,%d" % (m["index"], m["stat"], tpdu_length(m["pdu"])))
+            lines.append("+CMGL: %s,%d,,%d" % (m["index"], m["stat"], tpdu_length(m["pdu"])))
             lines.append(m["pdu"])
         return self.final_ok(lines)
 
@@ -167,9 +167,9 @@ class Phone:
                 return self.cms(321)
             msgs = self.memories[self.memory]["messages"]
             for m in msgs:
-                if m["index"] == int(arg):
+                if str(m["index"]) == arg:
                     msgs.remove(m)
-                    self.deleted.append("%s %d" % (self.memory, m["index"]))
+                    self.deleted.append("%s %s" % (self.memory, m["index"]))
                     return self.final_ok()
             return self.cms(321)
         if up.startswith("ATD") and up.endswith(";"):
@@ -267,7 +267,7 @@ class Phone:
         lines += ["cmd " + c for c in self.commands]
         for name in ("ME", "SM"):
             for m in self.memories.get(name, {"messages": []})["messages"]:
-                lines.append("mem %s %d %d %s" % (name, m["index"], m["stat"], m["pdu"]))
+                lines.append("mem %s %s %d %s" % (name, m["index"], m["stat"], m["pdu"]))
         lines += ["deleted " + d for d in self.deleted]
         lines += ["sent %d %d %s" % (s["length"], s["mr"], s["pdu"]) for s in self.sent]
         lines += ["dial " + d for d in self.dialed]
