@@ -23,7 +23,7 @@ def scenario(baud):
                         "deliver": {"from": "+62812%07d" % n, "text": text[:160],
                                     "ts": "05/05/%02d %02d:%02d:%02d" % (1 + n % 28, n % 24, n % 60, (n * 7) % 60)}})
         return out
-    return {"baud": baud, "memories": {"ME": {"total": 150, "messages": msgs(0)},
+    return {"pacing": baud > 0, "baud": baud, "memories": {"ME": {"total": 150, "messages": msgs(0)},
                                        "SM": {"total": 150, "messages": msgs(100)}}}
 
 

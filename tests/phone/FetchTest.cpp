@@ -173,6 +173,17 @@ TEST_F(FetchTest, WithIsHapusDeletesEveryFiledMessageAfterSaving)
     EXPECT_TRUE(host->HasStatus(L"menghapus sms :9"));
 }
 
+TEST_F(FetchTest, APhoneWithoutEchoIsReadTheSame)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("noecho", R"({"extends": "fetch_full", "echo": false})"));
+    CPhoneSession session;
+    int nNew = -1;
+    ASSERT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 6);
+    std::vector<CSMS> recs = host->Records();
+    ASSERT_NE(Find(recs, L"bagian satu bagian dua bagian tiga."), nullptr);
+}
+
 TEST_F(FetchTest, AMessageWithPartsMissingIsFiledAndStaysOnThePhone)
 {
     SetSetting(L"isHapus", 1);

@@ -52,7 +52,8 @@ class Phone:
         self.model = sc.get("model", "6310i")
         self.csca = sc.get("csca", "+6281100000")
         self.echo = sc.get("echo", True)
-        self.baud = sc.get("baud", 0) or 0
+        # Pacing: "baud" bytes/10 per second; "pacing": true alone means 9600 baud.
+        self.baud = sc.get("baud") or (9600 if sc.get("pacing") else 0)
         self.memories = {}
         for name in ("ME", "SM"):
             m = sc.get("memories", {}).get(name)
