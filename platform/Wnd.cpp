@@ -263,9 +263,16 @@ BOOL AfxUnhookWindowCreate()
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
+    HWND hWndParent = pParentWnd->GetSafeHwnd();
+    if (hWndParent == nullptr)
+    {
+        // Without a parent there is no child window: a top-level window without an id.
+        return CreateEx(0, lpszClassName, lpszWindowName, dwStyle & ~WS_CHILD, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, (LPVOID)pContext);
+    }
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
+                    rect.right - rect.left, rect.bottom - rect.top, hWndParent, (HMENU)(UINT_PTR)nID,
+                    (LPVOID)pContext);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,

@@ -170,7 +170,7 @@ TEST(WindowFamily, WorkerThreadsReachTheMainWindowButNotTheGuiThreadsObject)
 }
 
 namespace {
-const UINT ID_FILE_MRU_FIRST = 0xE110;
+const UINT kMruFirst = 0xE110;
 
 struct RegistryCleanup
 {
@@ -221,13 +221,13 @@ TEST(WindowApplication, RecentFileListKeepsFourNewestFirstAcrossRunsAndFillsTheM
         CMenu menu;
         ASSERT_TRUE(menu.CreatePopupMenu());
         menu.AppendMenu(MF_STRING, 0xE100, L"&Baru");
-        menu.AppendMenu(MF_STRING, ID_FILE_MRU_FIRST, L"Berkas terakhir");
+        menu.AppendMenu(MF_STRING, kMruFirst, L"Berkas terakhir");
         menu.AppendMenu(MF_STRING, 0xE141, L"&Keluar");
         CCmdUI state;
         state.m_pMenu = &menu;
         state.m_nIndex = 1;
         state.m_nIndexMax = menu.GetMenuItemCount();
-        state.m_nID = ID_FILE_MRU_FIRST;
+        state.m_nID = kMruFirst;
         mru.UpdateMenu(&state);
         ASSERT_EQ(menu.GetMenuItemCount(), 6u);
         CString text;
@@ -235,7 +235,7 @@ TEST(WindowApplication, RecentFileListKeepsFourNewestFirstAcrossRunsAndFillsTheM
         EXPECT_STREQ(text, L"&1 C:\\data\\e && f.dat");
         menu.GetMenuString(3, text, MF_BYPOSITION);
         EXPECT_STREQ(text, L"&3 local.dat");
-        EXPECT_EQ(menu.GetMenuItemID(4), ID_FILE_MRU_FIRST + 3);
+        EXPECT_EQ(menu.GetMenuItemID(4), kMruFirst + 3);
         menu.GetMenuString(5, text, MF_BYPOSITION);
         EXPECT_STREQ(text, L"&Keluar");
 
@@ -244,12 +244,12 @@ TEST(WindowApplication, RecentFileListKeepsFourNewestFirstAcrossRunsAndFillsTheM
             mru.Remove(0);
         CMenu menu2;
         ASSERT_TRUE(menu2.CreatePopupMenu());
-        menu2.AppendMenu(MF_STRING, ID_FILE_MRU_FIRST, L"Berkas terakhir");
+        menu2.AppendMenu(MF_STRING, kMruFirst, L"Berkas terakhir");
         CCmdUI state2;
         state2.m_pMenu = &menu2;
         state2.m_nIndex = 0;
         state2.m_nIndexMax = 1;
-        state2.m_nID = ID_FILE_MRU_FIRST;
+        state2.m_nID = kMruFirst;
         mru.m_strOriginal.Empty();
         mru.UpdateMenu(&state2);
         EXPECT_TRUE(menu2.GetMenuState(0, MF_BYPOSITION) & MF_GRAYED);
