@@ -2,7 +2,9 @@
 // application's recent-file list and command line.
 #include "platform/Platform.h"
 #include <gtest/gtest.h>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -291,4 +293,64 @@ TEST(WindowApplication, CommandLineArgumentsBecomeTheShellCommand)
     EXPECT_TRUE(embedded.m_bRunEmbedded);
     EXPECT_FALSE(embedded.m_bShowSplash);
     EXPECT_EQ(embedded.m_nShellCommand, CCommandLineInfo::FileNew);
+}
+
+namespace {
+class CStartApp : public CWinApp
+{
+public:
+    CStartApp() : CWinApp(L"CorvaneStartTest") {}
+    std::vector<std::string> calls;
+    bool succeed = true;
+    CWnd mainWnd;
+
+    BOOL InitApplication() override
+    {
+        calls.push_back("InitApplication");
+        return CWinApp::InitApplication();
+    }
+    BOOL InitInstance() override
+    {
+        calls.push_back("InitInstance");
+        if (!mainWnd.CreateEx(0, AfxRegisterWndClass(0), L"main", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr))
+            return FALSE;
+        m_pMainWnd = &mainWnd;
+        if (succeed)
+            mainWnd.PostMessage(WM_CLOSE); // the user closes the main window at once
+        return succeed;
+    }
+    int ExitInstance() override
+    {
+        calls.push_back("ExitInstance");
+        return CWinApp::ExitInstance() + 100;
+    }
+};
+} // namespace
+
+TEST(WindowApplication, WinMainRunsTheApplicationUntilItsMainWindowCloses)
+{
+    {
+        CStartApp app;
+        wchar_t cmdLine[] = L"berkas.dat";
+        int code = AfxWinMain(::GetModuleHandleW(nullptr), nullptr, cmdLine, SW_SHOWMINNOACTIVE);
+        EXPECT_EQ(code, 100);
+        EXPECT_EQ(app.calls, (std::vector<std::string>{"InitApplication", "InitInstance", "ExitInstance"}));
+        EXPECT_STREQ(app.m_lpCmdLine, L"berkas.dat");
+        EXPECT_EQ(app.m_nCmdShow, SW_SHOWMINNOACTIVE);
+        EXPECT_EQ(app.m_pMainWnd, nullptr);
+        EXPECT_EQ(app.mainWnd.m_hWnd, nullptr);
+    }
+    {
+        // A failed start destroys the main window and exits without running the loop.
+        CStartApp app;
+        app.succeed = false;
+        wchar_t cmdLine[] = L"";
+        EXPECT_EQ(AfxWinMain(::GetModuleHandleW(nullptr), nullptr, cmdLine, SW_SHOW), 100);
+        EXPECT_EQ(app.calls, (std::vector<std::string>{"InitApplication", "InitInstance", "ExitInstance"}));
+        EXPECT_EQ(app.mainWnd.m_hWnd, nullptr);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+        }
+    }
 }
