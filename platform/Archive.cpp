@@ -76,6 +76,16 @@ void CArchive::CheckCount(ULONGLONG nCount, UINT nMinBytesEach)
         return;
     if (nMinBytesEach == 0)
         nMinBytesEach = 1;
+    if (nCount <= left / nMinBytesEach)
+        return;
+    // Someone may have moved the file under the archive: ask the file before refusing.
+    try {
+        m_nFileEnd = m_pFile->GetLength();
+        m_nFilePos = m_pFile->GetPosition();
+    } catch (CException* e) {
+        e->Delete();
+    }
+    left = GetBytesLeft();
     if (nCount > left / nMinBytesEach)
         Fail(CArchiveException::endOfFile);
 }
@@ -183,7 +193,6 @@ void CArchive::Flush()
         m_lpBufCur = m_lpBufMax = m_lpBufStart;
     } else {
         FlushForWrite();
-        m_pFile->Flush();
     }
 }
 
@@ -191,8 +200,7 @@ void CArchive::Close()
 {
     if (!m_pFile)
         return;
-    if (IsStoring())
-        FlushForWrite();
+    Flush();
     m_pFile = nullptr;
 }
 
@@ -310,6 +318,12 @@ CArchive& CArchive::operator>>(CString& s)
     if (n > 0x3FFFFFFF)
         Fail(CArchiveException::endOfFile);
     CheckCount(n, (UINT)nCharSize);
+    if (nCharSize == 2 && n * 2 <= (UINT_PTR)(m_lpBufMax - m_lpBufCur)) {
+        // Whole text already in the buffer: take it from there.
+        s.SetString((const wchar_t*)m_lpBufCur, (int)n);
+        m_lpBufCur += n * 2;
+        return *this;
+    }
     if (nCharSize == 2) {
         CString r;
         if (n > 0) {

@@ -84,6 +84,9 @@ public:
     CArchive& operator<<(const CString& s);
     CArchive& operator<<(const CStringA& s);
     CArchive& operator<<(LPCWSTR psz) { return *this << CString(psz); }
+    // Would silently store a bool: say CString(...) / CStringA(...) or pass a CObject*.
+    CArchive& operator<<(const char* psz) = delete;
+    CArchive& operator<<(const void* p) = delete;
 
     CArchive& operator>>(BYTE& by) { return GetRaw(by); }
     CArchive& operator>>(WORD& w) { return GetRaw(w); }

@@ -4,6 +4,14 @@
 #include "platform/Object.h"
 #include "platform/String.h"
 
+// Marks message handlers in class declarations (no effect).
+#ifndef afx_msg
+#define afx_msg
+#endif
+#ifndef AFXAPI
+#define AFXAPI
+#endif
+
 class CCmdTarget;
 class CCmdUI;
 class CWnd;
@@ -208,6 +216,11 @@ protected:                                                                      
      AFX_MSG_CAST(void (CCmdTarget::*)(CCmdUI*), &ThisClass::memberFxn)},
 #define ON_UPDATE_COMMAND_UI_RANGE(id, idLast, memberFxn)                                          \
     {WM_COMMAND, CN_UPDATE_COMMAND_UI, (UINT)(id), (UINT)(idLast), AfxSigCmdUI_RANGE,              \
+     AFX_MSG_CAST(void (CCmdTarget::*)(CCmdUI*), &ThisClass::memberFxn)},
+
+// Command UI of a control handled by the control itself (UpdateDialogControls asks it first).
+#define ON_UPDATE_COMMAND_UI_REFLECT(memberFxn)                                                    \
+    {WM_COMMAND + WM_REFLECT_BASE, (UINT)(WORD)CN_UPDATE_COMMAND_UI, 0, 0, AfxSigCmdUI,            \
      AFX_MSG_CAST(void (CCmdTarget::*)(CCmdUI*), &ThisClass::memberFxn)},
 
 // ---- control notifications (WM_COMMAND from a child) ----------------------------------------

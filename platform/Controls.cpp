@@ -187,15 +187,6 @@ CImageList* CHeaderCtrl::GetImageList() const
     return CImageList::FromHandle((HIMAGELIST)PLATFORM_SEND(HDM_GETIMAGELIST, 0, 0));
 }
 
-CListCtrl::~CListCtrl()
-{
-    if (m_pHeader)
-    {
-        m_pHeader->Detach();
-        delete m_pHeader;
-    }
-}
-
 BOOL CListCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
     EnsureCommonControls();
@@ -227,26 +218,9 @@ int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, in
     return InsertColumn(nCol, &column);
 }
 
-CHeaderCtrl* CListCtrl::GetHeaderCtrl()
+CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
 {
-    HWND hHeader = (HWND)PLATFORM_SEND(LVM_GETHEADER, 0, 0);
-    if (hHeader == nullptr)
-        return nullptr;
-    // A header subclassed by someone else keeps its own object.
-    if (CWnd* pPermanent = CWnd::FromHandlePermanent(hHeader))
-    {
-        if (pPermanent != m_pHeader)
-            return (CHeaderCtrl*)pPermanent;
-    }
-    if (m_pHeader == nullptr)
-        m_pHeader = new CHeaderCtrl;
-    if (m_pHeader->m_hWnd != hHeader)
-    {
-        if (m_pHeader->m_hWnd)
-            m_pHeader->Detach();
-        m_pHeader->Attach(hHeader);
-    }
-    return m_pHeader;
+    return (CHeaderCtrl*)CWnd::FromHandle((HWND)PLATFORM_SEND(LVM_GETHEADER, 0, 0));
 }
 
 BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,

@@ -35,7 +35,7 @@ public:
     void SetState(BOOL bHighlight) { PLATFORM_SEND(BM_SETSTATE, bHighlight, 0); }
     int GetCheck() const { return (int)PLATFORM_SEND(BM_GETCHECK, 0, 0); }
     void SetCheck(int nCheck) { PLATFORM_SEND(BM_SETCHECK, nCheck, 0); }
-    UINT GetButtonStyle() const { return (UINT)::GetWindowLongW(m_hWnd, GWL_STYLE) & 0xFFFF; }
+    UINT GetButtonStyle() const { return (UINT)::GetWindowLongW(m_hWnd, GWL_STYLE) & 0xFF; }
     void SetButtonStyle(UINT nStyle, BOOL bRedraw = TRUE) { PLATFORM_SEND(BM_SETSTYLE, nStyle, bRedraw); }
     HICON SetIcon(HICON hIcon) { return (HICON)PLATFORM_SEND(BM_SETIMAGE, IMAGE_ICON, hIcon); }
     HICON GetIcon() const { return (HICON)PLATFORM_SEND(BM_GETIMAGE, IMAGE_ICON, 0); }

@@ -10,7 +10,6 @@ IMPLEMENT_DYNAMIC(CDialog, CWnd)
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOK)
     ON_COMMAND(IDCANCEL, OnCancel)
-    ON_WM_CLOSE()
     ON_MESSAGE(WM_SETFONT, HandleSetFont)
 END_MESSAGE_MAP()
 
@@ -39,7 +38,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return TRUE;
 }
 
-BOOL ExecuteDlgInitData(CWnd* pWnd, const void* lpResource)
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource)
 {
     if (lpResource == nullptr)
         return TRUE;
@@ -173,14 +172,14 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 {
     if (lpDialogTemplate == nullptr)
         return FALSE;
-    if (pParentWnd == nullptr && !(lpDialogTemplate->style & WS_CHILD))
+    const bool isEx = CDialogTemplate::IsDialogEx(lpDialogTemplate) != FALSE;
+    DWORD style = isEx ? ((const DWORD*)lpDialogTemplate)[3] : lpDialogTemplate->style;
+    if (pParentWnd == nullptr && !(style & WS_CHILD))
         pParentWnd = AfxGetMainWnd();
     if (pParentWnd == this)
         pParentWnd = nullptr;
     // A template without a font gets the system font.
     CDialogTemplate copy;
-    const bool isEx = CDialogTemplate::IsDialogEx(lpDialogTemplate) != FALSE;
-    DWORD style = isEx ? ((const DWORD*)lpDialogTemplate)[3] : lpDialogTemplate->style;
     if (!(style & DS_SETFONT))
     {
         copy.SetTemplate(lpDialogTemplate, CDialogTemplate::GetTemplateSize(lpDialogTemplate));
@@ -378,14 +377,14 @@ BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
     HRSRC hRsrc = ::FindResourceW(hInst, lpszResourceName, RT_DLGINIT);
     if (hRsrc == nullptr)
-        return ExecuteDlgInitData(this, nullptr);
+        return PlatformExecuteDlgInit(this, nullptr);
     HGLOBAL hRes = LoadResource(hInst, hRsrc);
     if (hRes == nullptr)
         return FALSE;
-    return ExecuteDlgInitData(this, LockResource(hRes));
+    return PlatformExecuteDlgInit(this, LockResource(hRes));
 }
 
-BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) { return ExecuteDlgInitData(this, lpResource); }
+BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) { return PlatformExecuteDlgInit(this, lpResource); }
 
 BOOL CDialog::OnInitDialog()
 {
@@ -404,12 +403,6 @@ void CDialog::OnOK()
 }
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
-
-void CDialog::OnClose()
-{
-    // A modeless dialog without a Cancel handler closes like Cancel.
-    SendMessage(WM_COMMAND, IDCANCEL, 0);
-}
 
 LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM lParam)
 {

@@ -17,7 +17,7 @@ class CDataExchange;
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls.
-BOOL ExecuteDlgInitData(CWnd* pWnd, const void* lpResource);
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource);
 
 class CDialog : public CWnd
 {
@@ -77,7 +77,6 @@ protected:
     BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     BOOL ExecuteDlgInit(LPVOID lpResource);
 
-    afx_msg void OnClose();
     afx_msg LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
 
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);

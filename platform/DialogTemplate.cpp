@@ -243,6 +243,39 @@ BOOL CDialogTemplate::SetFont(LPCTSTR lpFaceName, WORD nFontSize)
     return TRUE;
 }
 
+BOOL CDialogTemplate::SetClassName(LPCTSTR lpszClassName)
+{
+    if (m_hTemplate == nullptr || lpszClassName == nullptr)
+        return FALSE;
+    const DLGTEMPLATE* t = (const DLGTEMPLATE*)m_hTemplate;
+    const BYTE* base = (const BYTE*)t;
+    const BYTE* menuEnd = SkipSzOrOrd(AfterHeader(t));
+    const BYTE* classEnd = SkipSzOrOrd(menuEnd);
+    // Title and font follow the class; the items start at the next DWORD.
+    const BYTE* fontEnd = FontBlock(t);
+    if (HasFontStyle(StyleOf(t)))
+        fontEnd = SkipSzOrOrd(fontEnd + (IsDialogEx(t) ? 6 : 2));
+    const BYTE* items = FirstItem(t);
+    const UINT headSize = (UINT)(menuEnd - base);
+    const UINT classBytes = (UINT)((wcslen(lpszClassName) + 1) * sizeof(wchar_t));
+    const UINT midSize = (UINT)(fontEnd - classEnd);
+    const UINT itemsSize = m_dwTemplateSize - (UINT)(items - base);
+    const UINT itemsOffset = (headSize + classBytes + midSize + 3) & ~3u;
+    const UINT newSize = itemsOffset + itemsSize;
+    HGLOBAL h = GlobalAlloc(GPTR, newSize);
+    if (h == nullptr)
+        return FALSE;
+    BYTE* out = (BYTE*)h;
+    memcpy(out, base, headSize);
+    memcpy(out + headSize, lpszClassName, classBytes);
+    memcpy(out + headSize + classBytes, classEnd, midSize);
+    memcpy(out + itemsOffset, items, itemsSize);
+    GlobalFree(m_hTemplate);
+    m_hTemplate = h;
+    m_dwTemplateSize = newSize;
+    return TRUE;
+}
+
 BOOL CDialogTemplate::SetSystemFont(WORD nFontSize)
 {
     CString face = L"MS Shell Dlg";

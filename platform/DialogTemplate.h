@@ -18,6 +18,8 @@ public:
     BOOL SetFont(LPCTSTR lpFaceName, WORD nFontSize);
     BOOL SetSystemFont(WORD nFontSize = 0);
     BOOL GetFont(CString& strFaceName, WORD& nFontSize) const;
+    // The window class the dialog is created with (a class whose procedure is DefDlgProc).
+    BOOL SetClassName(LPCTSTR lpszClassName);
     void GetSizeInDialogUnits(SIZE* pSize) const;
     void GetSizeInPixels(SIZE* pSize) const;
 

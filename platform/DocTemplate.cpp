@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/DocTemplate.h"
 #include "platform/View.h"
+#include <cstdlib>
 
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
@@ -320,12 +321,35 @@ void CDocManager::OnFileOpen()
         OpenDocumentFile(path);
 }
 
+namespace
+{
+CWinApp* g_pManagedApp = nullptr;
+
+// Runs before the application object's destructor (registered after its construction).
+void DeleteDocManager()
+{
+    if (g_pManagedApp != nullptr && AfxGetApp() == g_pManagedApp)
+    {
+        delete g_pManagedApp->m_pDocManager;
+        g_pManagedApp->m_pDocManager = nullptr;
+    }
+    g_pManagedApp = nullptr;
+}
+} // namespace
+
 CDocManager* AfxGetDocManager(CWinApp* pApp)
 {
     if (pApp == nullptr)
         return nullptr;
     if (pApp->m_pDocManager == nullptr)
+    {
         pApp->m_pDocManager = new CDocManager;
+        if (g_pManagedApp == nullptr && pApp == AfxGetApp())
+        {
+            g_pManagedApp = pApp;
+            atexit(DeleteDocManager);
+        }
+    }
     return pApp->m_pDocManager;
 }
 

@@ -1,6 +1,8 @@
 // Exception classes and the AfxThrow helpers.
 #include "platform/Exceptions.h"
 #include "platform/MessageBox.h"
+#include <mutex>
+#include <unordered_set>
 
 IMPLEMENT_DYNAMIC(CException, CObject)
 IMPLEMENT_DYNAMIC(CSimpleException, CException)
@@ -24,9 +26,42 @@ BOOL CopyMessage(LPCWSTR text, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpCon
 }
 }
 
+namespace {
+std::mutex g_heapLock;
+std::unordered_set<const void*>& HeapExceptions()
+{
+    static std::unordered_set<const void*> s;
+    return s;
+}
+}
+
+void* CException::operator new(size_t nSize)
+{
+    void* p = ::operator new(nSize);
+    std::lock_guard<std::mutex> g(g_heapLock);
+    HeapExceptions().insert(p);
+    return p;
+}
+
+void CException::operator delete(void* p)
+{
+    {
+        std::lock_guard<std::mutex> g(g_heapLock);
+        HeapExceptions().erase(p);
+    }
+    ::operator delete(p);
+}
+
 void CException::Delete()
 {
-    if (m_bAutoDelete)
+    if (!m_bAutoDelete)
+        return;
+    bool onHeap;
+    {
+        std::lock_guard<std::mutex> g(g_heapLock);
+        onHeap = HeapExceptions().count(this) != 0;
+    }
+    if (onHeap)
         delete this;
 }
 

@@ -10,7 +10,10 @@ class CException : public CObject
 public:
     explicit CException(BOOL bAutoDelete = TRUE) : m_bAutoDelete(bAutoDelete) {}
     virtual ~CException() {}
+    // Deletes an exception made with new; one on the stack or inside another object is left alone.
     void Delete();
+    static void* operator new(size_t nSize);
+    static void operator delete(void* p);
     virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const;
     virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0);
 

@@ -137,7 +137,10 @@ class CStdioFile : public CFile
     DECLARE_DYNAMIC(CStdioFile)
 public:
     CStdioFile() {}
-    CStdioFile(LPCTSTR lpszFileName, UINT nOpenFlags) : CFile(lpszFileName, nOpenFlags) {}
+    CStdioFile(LPCTSTR lpszFileName, UINT nOpenFlags) : CFile(lpszFileName, nOpenFlags)
+    {
+        m_bText = (nOpenFlags & typeBinary) == 0;
+    }
     BOOL Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError = nullptr) override;
     UINT Read(void* lpBuf, UINT nCount) override;
     ULONGLONG Seek(LONGLONG lOff, UINT nFrom) override;

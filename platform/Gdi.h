@@ -31,7 +31,7 @@ public:
     bool operator==(const CGdiObject& obj) const { return obj.m_hObject == m_hObject; }
     bool operator!=(const CGdiObject& obj) const { return obj.m_hObject != m_hObject; }
 
-    static HGDIOBJ AfxSafeGdiHandle(const CGdiObject* p);
+    __attribute__((noinline)) static HGDIOBJ AfxSafeGdiHandle(const CGdiObject* p);
 
 private:
     CGdiObject(const CGdiObject&) = delete;

@@ -12,7 +12,7 @@ public:
     CPoint(int initX, int initY) noexcept { x = initX; y = initY; }
     CPoint(POINT pt) noexcept { x = pt.x; y = pt.y; }
     CPoint(SIZE sz) noexcept { x = sz.cx; y = sz.cy; }
-    explicit CPoint(LPARAM dwPoint) noexcept
+    CPoint(LPARAM dwPoint) noexcept // packed x, y as in a mouse message's lParam
     {
         x = (short)LOWORD(dwPoint);
         y = (short)HIWORD(dwPoint);
@@ -46,7 +46,7 @@ public:
     CSize(int initCX, int initCY) noexcept { cx = initCX; cy = initCY; }
     CSize(SIZE sz) noexcept { cx = sz.cx; cy = sz.cy; }
     CSize(POINT pt) noexcept { cx = pt.x; cy = pt.y; }
-    explicit CSize(DWORD dwSize) noexcept
+    CSize(DWORD dwSize) noexcept
     {
         cx = (short)LOWORD(dwSize);
         cy = (short)HIWORD(dwSize);

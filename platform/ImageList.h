@@ -19,7 +19,7 @@ public:
 
     operator HIMAGELIST() const { return GetSafeHandle(); }
     HIMAGELIST GetSafeHandle() const { return AfxSafeHimagelist(this); }
-    static HIMAGELIST AfxSafeHimagelist(const CImageList* p);
+    __attribute__((noinline)) static HIMAGELIST AfxSafeHimagelist(const CImageList* p);
 
     static CImageList* PASCAL FromHandle(HIMAGELIST hImageList);
     static CImageList* PASCAL FromHandlePermanent(HIMAGELIST hImageList);

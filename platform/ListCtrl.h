@@ -29,7 +29,6 @@ class CListCtrl : public CWnd
     DECLARE_DYNAMIC(CListCtrl)
 public:
     CListCtrl() {}
-    virtual ~CListCtrl();
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     virtual BOOL CreateEx(DWORD dwExStyle, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
@@ -42,7 +41,8 @@ public:
     BOOL SetColumn(int nCol, const LVCOLUMN* pColumn) { return (BOOL)PLATFORM_SEND(LVM_SETCOLUMNW, nCol, pColumn); }
     int GetColumnWidth(int nCol) const { return (int)PLATFORM_SEND(LVM_GETCOLUMNWIDTH, nCol, 0); }
     BOOL SetColumnWidth(int nCol, int cx) { return (BOOL)PLATFORM_SEND(LVM_SETCOLUMNWIDTH, nCol, MAKELPARAM(cx, 0)); }
-    CHeaderCtrl* GetHeaderCtrl();
+    // The list's header (its own object when subclassed, else a temporary one).
+    CHeaderCtrl* GetHeaderCtrl() const;
 
     // Items
     int GetItemCount() const { return (int)PLATFORM_SEND(LVM_GETITEMCOUNT, 0, 0); }
@@ -106,9 +106,6 @@ public:
     COLORREF GetTextBkColor() const { return (COLORREF)PLATFORM_SEND(LVM_GETTEXTBKCOLOR, 0, 0); }
     BOOL SetTextBkColor(COLORREF cr) { return (BOOL)PLATFORM_SEND(LVM_SETTEXTBKCOLOR, 0, cr); }
     int GetStringWidth(LPCTSTR lpsz) const { return (int)PLATFORM_SEND(LVM_GETSTRINGWIDTHW, 0, lpsz); }
-
-private:
-    CHeaderCtrl* m_pHeader = nullptr; // temporary wrapper of the header, owned here
 };
 
 class CTreeCtrl : public CWnd

@@ -17,7 +17,7 @@ public:
 
     operator HMENU() const { return AfxSafeHmenu(this); }
     HMENU GetSafeHmenu() const { return AfxSafeHmenu(this); }
-    static HMENU AfxSafeHmenu(const CMenu* p);
+    __attribute__((noinline)) static HMENU AfxSafeHmenu(const CMenu* p);
     bool operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
     bool operator!=(const CMenu& menu) const { return menu.m_hMenu != m_hMenu; }
 

@@ -85,7 +85,10 @@ public:                                                                         
                                                    &class_name::_GetBaseClass, nullptr};           \
     CRuntimeClass* PASCAL class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }   \
     CRuntimeClass* PASCAL class_name::GetThisClass() { return &class_name::class##class_name; }    \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; }  \
+    [[maybe_unused]] CRuntimeClass* class_name::GetRuntimeClass() const                            \
+    {                                                                                              \
+        return &class_name::class##class_name;                                                     \
+    }                                                                                              \
     static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
@@ -98,7 +101,7 @@ public:                                                                         
 #define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                     \
     CObject* PASCAL class_name::CreateObject() { return new class_name; }                         \
     IMPLEMENT_RUNTIMECLASS_(class_name, base_class_name, wSchema, &class_name::CreateObject)      \
-    CArchive& operator>>(CArchive& ar, class_name*& pOb)                                           \
+    [[maybe_unused]] CArchive& operator>>(CArchive& ar, class_name*& pOb)                          \
     {                                                                                              \
         pOb = (class_name*)ar.ReadObject(RUNTIME_CLASS(class_name));                               \
         return ar;                                                                                 \

@@ -1,6 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/PropertySheet.h"
 #include "platform/DialogTemplate.h"
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
@@ -206,6 +207,9 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
         break;
     case PSN_WIZFINISH:
         result = !OnWizardFinish();
+        if (result == 0)
+            if (CPropertySheet* pSheet = GetParentSheet())
+                pSheet->m_nModalResult = ID_WIZFINISH;
         break;
     default:
         return FALSE;
@@ -218,13 +222,9 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 
 BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 {
-    // The sheet does the dialog keyboard handling for its pages.
-    if (CWnd::PreTranslateMessage(pMsg))
-        return TRUE;
-    CWnd* pSheet = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
-    if (pSheet != nullptr && pSheet->PreTranslateMessage(pMsg))
-        return TRUE;
-    return FALSE;
+    // The sheet (the next window up the pre-translation walk) does the dialog keyboard handling
+    // for its pages, so that Tab runs through the page and the sheet's buttons.
+    return CWnd::PreTranslateMessage(pMsg);
 }
 
 // ------------------------------------------------------------------------------ CPropertySheet
@@ -290,15 +290,15 @@ void CPropertySheet::CommonConstruct(CWnd* pParentWnd, UINT iSelectPage)
 
 CPropertySheet::~CPropertySheet()
 {
-    delete[] (PROPSHEETPAGEW*)m_psh.ppsp;
-    m_psh.ppsp = nullptr;
     if (m_hWnd != nullptr)
         DestroyWindow();
+    delete[] m_pPageArray;
 }
 
 void CPropertySheet::BuildPropPageArray()
 {
-    delete[] (PROPSHEETPAGEW*)m_psh.ppsp;
+    delete[] m_pPageArray;
+    m_pPageArray = nullptr;
     m_psh.ppsp = nullptr;
     const int count = (int)m_pages.GetSize();
     PROPSHEETPAGEW* ppsp = new PROPSHEETPAGEW[count > 0 ? count : 1];
@@ -307,9 +307,10 @@ void CPropertySheet::BuildPropPageArray()
     for (int i = 0; i < count; ++i)
     {
         CPropertyPage* pPage = GetPage(i);
-        memcpy(&ppsp[i], &pPage->m_psp, pPage->m_psp.dwSize);
+        memcpy(&ppsp[i], &pPage->m_psp, std::min<size_t>(pPage->m_psp.dwSize, sizeof(PROPSHEETPAGEW)));
         pPage->PreProcessPageTemplate(ppsp[i], bWizard);
     }
+    m_pPageArray = ppsp;
     m_psh.ppsp = ppsp;
     m_psh.nPages = (UINT)count;
 }
@@ -384,8 +385,8 @@ void CPropertySheet::AddPage(CPropertyPage* pPage)
     if (m_hWnd == nullptr)
         return;
     // A live sheet gets the page at once.
-    PROPSHEETPAGEW psp;
-    memcpy(&psp, &pPage->m_psp, pPage->m_psp.dwSize);
+    PROPSHEETPAGEW psp = {};
+    memcpy(&psp, &pPage->m_psp, std::min<size_t>(pPage->m_psp.dwSize, sizeof(PROPSHEETPAGEW)));
     pPage->PreProcessPageTemplate(psp, IsWizard());
     HPROPSHEETPAGE hPage = CreatePropertySheetPageW(&psp);
     if (hPage == nullptr || !::SendMessageW(m_hWnd, PSM_ADDPAGE, 0, (LPARAM)hPage))
@@ -588,9 +589,4 @@ BOOL CPropertySheet::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
     if (pPage != nullptr && pPage->m_hWnd != nullptr && pPage->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
-void CPropertySheet::PostNcDestroy()
-{
-    CWnd::PostNcDestroy();
 }

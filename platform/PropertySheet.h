@@ -110,13 +110,15 @@ protected:
     virtual void BuildPropPageArray();
     void CommonConstruct(CWnd* pParentWnd, UINT iSelectPage);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
-    virtual void PostNcDestroy() override;
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     afx_msg void OnClose();
     DECLARE_MESSAGE_MAP()
 
     friend int CALLBACK AfxPropSheetCallback(HWND, UINT message, LPARAM lParam);
     HWND m_hWndTop = nullptr;
+
+private:
+    PROPSHEETPAGEW* m_pPageArray = nullptr; // the array BuildPropPageArray made (freed here)
 };
 
 // Sheet callback: applies the requested style to the sheet's template before creation.

@@ -260,6 +260,25 @@ BEGIN_MESSAGE_MAP(CFormView, CScrollView)
     ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
+LPCTSTR CFormView::FormViewClass()
+{
+    static const wchar_t* const name = L"PlatformFormView";
+    static bool registered = false;
+    if (!registered)
+    {
+        WNDCLASSW wc = {};
+        wc.style = CS_DBLCLKS | CS_GLOBALCLASS;
+        wc.lpfnWndProc = ::DefDlgProcW;
+        wc.cbWndExtra = DLGWINDOWEXTRA;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+        wc.hbrBackground = (HBRUSH)(COLOR_BTNFACE + 1);
+        wc.lpszClassName = name;
+        registered = ::RegisterClassW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }
+    return name;
+}
+
 CFormView::CFormView(LPCTSTR lpszTemplateName)
 {
     if (IS_INTRESOURCE(lpszTemplateName))
@@ -282,13 +301,14 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwRe
     if (dwRequestedStyle == 0)
         dwRequestedStyle = WS_CHILD | WS_VISIBLE | WS_BORDER;
     cs.style = dwRequestedStyle;
-    if (!PreCreateWindow(cs))
-        return FALSE;
-
     HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
     CDialogTemplate dlgTemplate;
-    if (!dlgTemplate.Load(m_lpszTemplateName))
+    if (!PreCreateWindow(cs) || !dlgTemplate.Load(m_lpszTemplateName))
+    {
+        // No window will ever come to delete the view: it goes now, as after a failed creation.
+        PostNcDestroy();
         return FALSE;
+    }
     // The form is always a child window without caption or frame of its own.
     {
         DLGTEMPLATE* t = (DLGTEMPLATE*)dlgTemplate.m_hTemplate;
@@ -298,6 +318,8 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwRe
                   WS_CHILD;
         if (!(*pStyle & DS_SETFONT))
             dlgTemplate.SetSystemFont();
+        // A class of its own: the form is a view, not a dialog box ("#32770").
+        dlgTemplate.SetClassName(FormViewClass());
     }
 
     m_pCreateContext = pContext;
@@ -324,7 +346,7 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwRe
     if (hInit != nullptr)
     {
         HGLOBAL hRes = LoadResource(hInst, hInit);
-        if (hRes != nullptr && !ExecuteDlgInitData(this, LockResource(hRes)))
+        if (hRes != nullptr && !PlatformExecuteDlgInit(this, LockResource(hRes)))
             return FALSE;
     }
 

@@ -91,6 +91,8 @@ public:
     LPCTSTR m_lpszTemplateName;
     CCreateContext* m_pCreateContext = nullptr;
     HWND m_hWndFocus = nullptr; // control that had the focus when the view was deactivated
+    // Window class of form views (a dialog class of this layer's own).
+    static LPCTSTR FormViewClass();
 
 protected:
     virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;

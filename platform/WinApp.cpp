@@ -37,8 +37,12 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
         exe = exe.Left(dot);
     m_pszExeName = _wcsdup(exe);
 
+    // Without a name: the string resource 0xE000 (the application's title), else the exe name.
+    CString title;
     if (lpszAppName)
         m_pszAppName = _wcsdup(lpszAppName);
+    else if (title.LoadString(0xE000))
+        m_pszAppName = _wcsdup(title);
     else
         m_pszAppName = _wcsdup(m_pszExeName);
     m_pszProfileName = _wcsdup(exe + L".INI");

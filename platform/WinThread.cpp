@@ -33,7 +33,13 @@ void CWinThread::MakeCurrent()
 CWinThread* AfxGetThread()
 {
     CWinThread* p = AfxGetThreadState()->m_pCurrentWinThread;
-    return p != nullptr ? p : static_cast<CWinThread*>(AfxGetApp());
+    if (p != nullptr)
+        return p;
+    // The application object serves the thread it was made on (or that runs AfxWinMain).
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != nullptr && pApp->m_nThreadID == ::GetCurrentThreadId())
+        return pApp;
+    return nullptr;
 }
 
 CWnd* CWinThread::GetMainWnd()
@@ -46,7 +52,12 @@ CWnd* CWinThread::GetMainWnd()
 CWnd* AfxGetMainWnd()
 {
     CWinThread* pThread = AfxGetThread();
-    return pThread != nullptr ? pThread->GetMainWnd() : nullptr;
+    if (pThread != nullptr)
+        return pThread->GetMainWnd();
+    // A worker thread without a thread object of its own reaches the application's main window
+    // (to post to it); nothing else of the GUI thread's state is shared with it.
+    CWinApp* pApp = AfxGetApp();
+    return pApp != nullptr ? pApp->m_pMainWnd : nullptr;
 }
 
 MSG* AfxGetCurrentMessage()

@@ -24,8 +24,9 @@ class CDataExchange;
 class CCreateContext;
 class CWnd;
 
-// m_hWnd of pWnd, or NULL for a null pointer (kept out of line so that the test survives).
-HWND AfxSafeHwnd(const CWnd* pWnd);
+// m_hWnd of pWnd, or NULL for a null pointer. Kept out of line (noinline): inlined into a member
+// call the compiler would drop the test, taking "this" for non-null.
+__attribute__((noinline)) HWND AfxSafeHwnd(const CWnd* pWnd);
 
 // m_nFlags bits
 #define WF_TOOLTIPS 0x0001          // window is enabled for tool tips

@@ -27,8 +27,6 @@
 #define ID_FILE_MRU_FILE2 0xE111
 #define ID_FILE_MRU_FILE3 0xE112
 #define ID_FILE_MRU_FILE4 0xE113
-#define ID_FILE_MRU_FIRST 0xE110
-#define ID_FILE_MRU_LAST 0xE11F
 
 // Edit commands
 #define ID_EDIT_CLEAR 0xE120

@@ -509,3 +509,50 @@ TEST(ArchiveModes, WrongDirectionAndRawBlocks)
         e->Delete();
     }
 }
+
+TEST(ArchiveModes, ClosingALoadingArchiveGivesBackItsReadAhead)
+{
+    BYTE data[] = {1, 0, 2, 0, 3, 0};
+    CMemFile f(data, sizeof data);
+    {
+        CArchive ar(&f, CArchive::load);
+        WORD w;
+        ar >> w;
+        EXPECT_EQ(w, 1);
+        ar.Close();
+    }
+    EXPECT_EQ(f.GetPosition(), 2u);
+    CArchive ar(&f, CArchive::load);
+    WORD w2, w3;
+    ar >> w2 >> w3;
+    EXPECT_EQ(w2, 2);
+    EXPECT_EQ(w3, 3);
+}
+
+TEST(ArchiveFormat, ClassReferencesWithoutObjects)
+{
+    Bytes got = Store([](CArchive& ar) {
+        ar.SerializeClass(RUNTIME_CLASS(CArchivePlainRecord));
+        ar.SerializeClass(RUNTIME_CLASS(CArchivePlainRecord));
+    });
+    Bytes want{0xFF, 0xFF, 0x01, 0x00, 0x13, 0x00};
+    AppendAscii(want, "CArchivePlainRecord");
+    Append(want, {0x01, 0x80});
+    EXPECT_EQ(got, want);
+    UINT schema = 0;
+    EXPECT_EQ(Load(got, [&](CArchive& ar) {
+        ar.SerializeClass(RUNTIME_CLASS(CArchivePlainRecord));
+        schema = ar.GetObjectSchema();
+        EXPECT_EQ(ar.ReadClass(RUNTIME_CLASS(CObject)), RUNTIME_CLASS(CArchivePlainRecord));
+    }), -1);
+    EXPECT_EQ(schema, 1u);
+    EXPECT_EQ(Load(got, [&](CArchive& ar) { ar.SerializeClass(RUNTIME_CLASS(CArchiveTestRecord)); }),
+              CArchiveException::badClass);
+    // A class without a schema cannot be stored.
+    try {
+        Store([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CFile)); });
+        ADD_FAILURE() << "stored a class without a schema";
+    } catch (CNotSupportedException* e) {
+        e->Delete();
+    }
+}

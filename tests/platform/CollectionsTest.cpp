@@ -275,8 +275,9 @@ TEST(MapCollections, PointerAndWordKeysHashByValueShiftedFour)
     for (size_t i = 1; i < seen.size(); ++i) {
         UINT b0 = (UINT)(seen[i - 1] >> 4) % 17, b1 = (UINT)(seen[i] >> 4) % 17;
         EXPECT_LE(b0, b1);
-        if (b0 == b1)
+        if (b0 == b1) {
             EXPECT_GT(seen[i - 1], seen[i]); // newer first
+        }
     }
 
     CMap<int, int, CString, LPCTSTR> big;

@@ -82,6 +82,7 @@ CString ItemText(CWnd* pDlg, int id)
 
 TEST(Dialog, ModalRunExchangesDataAndEndsWithOkOrCancel)
 {
+    CModalWatchdog watchdog;
     // OK: the controls show the members, the edits are changed, the members follow.
     CTestDialog dlg;
     CString shownNumber, shownName;
@@ -144,6 +145,7 @@ TEST(Dialog, ModalRunExchangesDataAndEndsWithOkOrCancel)
 
 TEST(Dialog, FailedValidationTellsTheUserAndKeepsTheDialogOpen)
 {
+    CModalWatchdog watchdog;
     CTestDialog dlg;
     int okTries = 0;
     dlg.onInit = [&](CTestDialog* p) {
@@ -214,6 +216,7 @@ protected:
 
 TEST(Dialog, TemplatesInMemoryWithDialogInitDataAndEndingInInit)
 {
+    CModalWatchdog watchdog;
     CTemplateBuilder tb(WS_POPUP | WS_CAPTION | DS_MODALFRAME, 150, 80, L"Memori");
     tb.AddItem(200, L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL, 5, 5, 100, 14);
     tb.AddItem(201, L"LISTBOX", L"", WS_BORDER, 5, 25, 100, 40);
@@ -276,6 +279,13 @@ TEST(Dialog, TemplatesInMemoryWithDialogInitDataAndEndingInInit)
     ASSERT_TRUE(res.SetFont(L"Arial", 9));
     ASSERT_TRUE(res.GetFont(face, size));
     EXPECT_STREQ(face, L"Arial");
+    // A window class in the template: the dialog is created with it, its items intact.
+    ASSERT_TRUE(copy.SetClassName(CFormView::FormViewClass()));
+    ASSERT_TRUE(copy.GetFont(face, size));
+    EXPECT_STREQ(face, L"Tahoma Besar Sekali");
+    CMemoryDialog dlg4;
+    dlg4.InitModalIndirect((LPCDLGTEMPLATE)copy.m_hTemplate);
+    EXPECT_EQ(dlg4.DoModal(), IDOK);
 }
 
 TEST(Dialog, ModelessDialogLivesBesideTheLoop)

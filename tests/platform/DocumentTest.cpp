@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "platform/Platform.h"
 #include "support/MessageBoxCapture.h"
+#include <vector>
 
 namespace {
 
@@ -232,4 +233,54 @@ TEST(Files, MemFileGrowsAttachesAndDetaches)
     } catch (CMemoryException* e) {
         e->Delete();
     }
+}
+
+TEST(Files, StdioFileLinesInTextMode)
+{
+    CString path = TempDir() + L"lines.txt";
+    {
+        CStdioFile f(path, CFile::modeCreate | CFile::modeWrite | CFile::typeText);
+        f.WriteString(L"baris satu\nbaris dua\n");
+        f.WriteString(L"tanpa akhir");
+    }
+    EXPECT_EQ(ReadAll(path), "baris satu\r\nbaris dua\r\ntanpa akhir");
+    CStdioFile f;
+    ASSERT_TRUE(f.Open(path, CFile::modeRead | CFile::typeText));
+    CString line;
+    std::vector<CString> lines;
+    while (f.ReadString(line))
+        lines.push_back(line);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], L"baris satu");
+    EXPECT_EQ(lines[2], L"tanpa akhir");
+    f.Close();
+    DeleteFileW(path);
+    RemoveDirectoryW(TempDir());
+}
+
+TEST(Exceptions, DeleteFreesOnlyWhatWasMadeWithNew)
+{
+    CFileException onStack(CFileException::accessDenied, ERROR_ACCESS_DENIED, L"x.dat");
+    onStack.Delete(); // must not free the stack object
+    EXPECT_EQ(onStack.m_cause, CFileException::accessDenied);
+    wchar_t text[256];
+    EXPECT_TRUE(onStack.GetErrorMessage(text, 256));
+    EXPECT_NE(wcsstr(text, L"x.dat"), nullptr);
+
+    int caught = 0;
+    for (int i = 0; i < 3; ++i) {
+        try {
+            if (i == 0)
+                AfxThrowFileException(CFileException::diskFull);
+            else if (i == 1)
+                AfxThrowArchiveException(CArchiveException::badIndex, L"y.dat");
+            else
+                AfxThrowMemoryException();
+        } catch (CException* e) {
+            ++caught;
+            EXPECT_TRUE(e->GetErrorMessage(text, 256));
+            e->Delete();
+        }
+    }
+    EXPECT_EQ(caught, 3);
 }

@@ -8,6 +8,8 @@ namespace
 {
 int g_docsAlive = 0;
 int g_initialUpdates = 0;
+int g_framesAlive = 0;
+int g_viewsAlive = 0;
 
 class CTestDoc : public CDocument
 {
@@ -43,7 +45,9 @@ class CTestView : public CFormView
 {
     DECLARE_DYNCREATE(CTestView)
 public:
-    CTestView() : CFormView(IDD_TESTFORM) {}
+    CTestView() : CTestView(IDD_TESTFORM) {}
+    explicit CTestView(UINT nIDTemplate) : CFormView(nIDTemplate) { ++g_viewsAlive; }
+    ~CTestView() override { --g_viewsAlive; }
     CTestDoc* GetDoc() const { return (CTestDoc*)GetDocument(); }
     int m_nViewCommands = 0;
     int m_nBothCommands = 0;
@@ -106,6 +110,8 @@ class CTestFrame : public CFrameWnd
 {
     DECLARE_DYNCREATE(CTestFrame)
 public:
+    CTestFrame() { ++g_framesAlive; }
+    ~CTestFrame() override { --g_framesAlive; }
     int m_nFrameCommands = 0;
     int m_nBothCommands = 0;
     int m_nCreates = 0;
@@ -168,6 +174,9 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     EXPECT_EQ(pDoc->GetNextView(pos), pView);
     EXPECT_EQ(pos, nullptr);
     EXPECT_EQ(pView->GetDlgCtrlID(), AFX_IDW_PANE_FIRST);
+    wchar_t cls[64] = {};
+    ::GetClassNameW(pView->m_hWnd, cls, 64);
+    EXPECT_STREQ(cls, CFormView::FormViewClass()); // a view, not a dialog box class
     EXPECT_TRUE(pFrame->IsWindowVisible());
 
     // The view's initial update filled the form's controls from the document.
@@ -237,6 +246,21 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     pFrame->SetMessageText(L"lain");
     pFrame->SendMessage(WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
     EXPECT_STREQ(WindowText(hStatus), L"Ready");
+
+    // The status bar's View command shows and hides it, and its menu item carries the check.
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, 0);
+    EXPECT_NE(::GetMenuState(hPopup, ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    EXPECT_FALSE(status.IsWindowVisible());
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)hPopup, 0);
+    EXPECT_EQ(::GetMenuState(hPopup, ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
+    EXPECT_TRUE(status.IsWindowVisible());
+    // Bars registered with the frame are found by their id.
+    pFrame->m_listControlBars.AddTail(&status);
+    EXPECT_EQ((CWnd*)pFrame->GetControlBar(AFX_IDW_STATUS_BAR), &status);
+    EXPECT_EQ(pFrame->GetControlBar(ID_TEST_FRAME), nullptr);
+    pFrame->m_listControlBars.RemoveAll();
     status.DestroyWindow();
 
     // A bar added later takes its room at the next idle time, not before.
@@ -258,6 +282,16 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     pFrame->GetWindowRect(&wr);
     pFrame->SetWindowPos(nullptr, 0, 0, wr.Width() + 10, wr.Height() + 10, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(ChildRectIn(pFrame->m_hWnd, pView->m_hWnd).top, 30);
+
+    // The form scrolls only when its contents are larger than the view.
+    pView->SetScrollSizes(MM_TEXT, CSize(0, 0));
+    EXPECT_EQ(pView->GetStyle() & (WS_HSCROLL | WS_VSCROLL), 0u);
+    pView->SetScrollSizes(MM_TEXT, CSize(3000, 3000));
+    EXPECT_EQ(pView->GetStyle() & (WS_HSCROLL | WS_VSCROLL), (DWORD)(WS_HSCROLL | WS_VSCROLL));
+    pView->ScrollToPosition(CPoint(100, 50));
+    EXPECT_EQ(pView->GetScrollPosition(), CPoint(100, 50));
+    pView->ScrollToPosition(CPoint(0, 0));
+    pView->SetScrollSizes(MM_TEXT, CSize(0, 0));
 
     // Views hear of document changes, except the sender.
     int before = pView->m_nUpdates;
@@ -286,5 +320,99 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     MSG quit;
     EXPECT_TRUE(::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    DrainQuit();
+}
+
+namespace
+{
+// A document that cannot start.
+class CFailingDoc : public CTestDoc
+{
+    DECLARE_DYNCREATE(CFailingDoc)
+public:
+    BOOL OnNewDocument() override { return FALSE; }
+};
+IMPLEMENT_DYNCREATE(CFailingDoc, CTestDoc)
+
+// A view whose form template does not exist.
+class CBrokenView : public CTestView
+{
+    DECLARE_DYNCREATE(CBrokenView)
+public:
+    CBrokenView() : CTestView(9999) {}
+};
+IMPLEMENT_DYNCREATE(CBrokenView, CTestView)
+} // namespace
+
+TEST(FrameDocView, FailedStartsLeaveNoDocumentFrameOrView)
+{
+    CFramesTestApp& app = TestApp();
+    ASSERT_EQ(app.m_pMainWnd, nullptr);
+    {
+        // The document refuses to start: its new frame goes and takes the document along.
+        CSingleDocTemplate tmpl(IDR_TESTFRAME, RUNTIME_CLASS(CFailingDoc), RUNTIME_CLASS(CTestFrame),
+                                RUNTIME_CLASS(CTestView));
+        EXPECT_EQ(tmpl.OpenDocumentFile(nullptr), nullptr);
+        EXPECT_EQ(tmpl.m_pOnlyDoc, nullptr);
+    }
+    EXPECT_EQ(g_docsAlive, 0);
+    EXPECT_EQ(g_framesAlive, 0);
+    EXPECT_EQ(g_viewsAlive, 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    {
+        // The view cannot be made: the frame fails, the user is told, nothing is left.
+        CapturedMessageBoxes boxes;
+        CSingleDocTemplate tmpl(IDR_TESTFRAME, RUNTIME_CLASS(CTestDoc), RUNTIME_CLASS(CTestFrame),
+                                RUNTIME_CLASS(CBrokenView));
+        EXPECT_EQ(tmpl.OpenDocumentFile(nullptr), nullptr);
+        ASSERT_EQ(boxes.boxes.size(), 1u);
+        EXPECT_STREQ(boxes.boxes[0].text, L"Gagal membuat dokumen kosong.");
+        EXPECT_EQ(tmpl.m_pOnlyDoc, nullptr);
+    }
+    EXPECT_EQ(g_docsAlive, 0);
+    EXPECT_EQ(g_framesAlive, 0);
+    EXPECT_EQ(g_viewsAlive, 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
+    DrainQuit();
+}
+
+TEST(FrameDocView, ClosingAskedForAModifiedDocumentAndHelpModeCommands)
+{
+    CFramesTestApp& app = TestApp();
+    app.OnFileNew(); // the template registered by the first test
+    CTestFrame* pFrame = DYNAMIC_DOWNCAST(CTestFrame, app.m_pMainWnd);
+    ASSERT_NE(pFrame, nullptr);
+    CTestDoc* pDoc = DYNAMIC_DOWNCAST(CTestDoc, pFrame->GetActiveDocument());
+    ASSERT_NE(pDoc, nullptr);
+    HWND hFrame = pFrame->m_hWnd;
+
+    // In help mode a menu command is not carried out; it ends the mode.
+    pFrame->m_bHelpMode = TRUE;
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_FRAME);
+    EXPECT_EQ(pFrame->m_nFrameCommands, 0);
+    EXPECT_FALSE(pFrame->m_bHelpMode);
+    pFrame->SendMessage(WM_COMMAND, ID_TEST_FRAME);
+    EXPECT_EQ(pFrame->m_nFrameCommands, 1);
+
+    // A modified document asks before its frame closes; Cancel keeps everything.
+    pDoc->SetModifiedFlag(TRUE);
+    UINT answer = IDCANCEL;
+    CapturedMessageBoxes boxes([&](const MessageBoxRecord&) { return (int)answer; });
+    pFrame->SendMessage(WM_CLOSE);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_STREQ(boxes.boxes[0].text, L"Simpan perubahan pada TestDoc?");
+    EXPECT_NE(boxes.boxes[0].type & MB_YESNOCANCEL, 0u);
+    EXPECT_TRUE(::IsWindow(hFrame));
+    EXPECT_EQ(g_docsAlive, 1);
+
+    // No: closed without saving.
+    answer = IDNO;
+    pFrame->SendMessage(WM_CLOSE);
+    EXPECT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_EQ(g_docsAlive, 0);
+    EXPECT_EQ(g_framesAlive, 0);
+    EXPECT_EQ(g_viewsAlive, 0);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
     DrainQuit();
 }

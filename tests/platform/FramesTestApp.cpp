@@ -1,5 +1,6 @@
 #include "FramesTestApp.h"
 #include "frames_test_ids.h"
+#include <gtest/gtest.h>
 
 BEGIN_MESSAGE_MAP(CFramesTestApp, CWinApp)
     ON_COMMAND(ID_TEST_APP, OnTestApp)
@@ -41,6 +42,28 @@ void DrainQuit()
     {
     }
 }
+
+namespace
+{
+BOOL CALLBACK CancelWindow(HWND hWnd, LPARAM)
+{
+    if (::IsWindowVisible(hWnd))
+    {
+        ::PostMessageW(hWnd, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        ::PostMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
+    }
+    return TRUE;
+}
+void CALLBACK WatchdogFired(HWND, UINT, UINT_PTR, DWORD)
+{
+    ADD_FAILURE() << "a modal run did not end in time";
+    ::EnumThreadWindows(::GetCurrentThreadId(), CancelWindow, 0);
+}
+} // namespace
+
+CModalWatchdog::CModalWatchdog(UINT ms) : m_id(::SetTimer(nullptr, 0, ms, WatchdogFired)) {}
+
+CModalWatchdog::~CModalWatchdog() { ::KillTimer(nullptr, m_id); }
 
 CapturedMessageBoxes::CapturedMessageBoxes(std::function<int(const MessageBoxRecord&)> answer)
     : m_answer(std::move(answer))

@@ -24,6 +24,18 @@ bool PumpUntil(const std::function<bool()>& pred, DWORD timeoutMs = 5000);
 // Takes a WM_QUIT the main window left in the queue when it was destroyed.
 void DrainQuit();
 
+// Cancels the thread's visible windows when a modal run takes too long, so that a test whose
+// script went wrong fails instead of hanging.
+class CModalWatchdog
+{
+public:
+    explicit CModalWatchdog(UINT ms = 15000);
+    ~CModalWatchdog();
+
+private:
+    UINT_PTR m_id;
+};
+
 // Message boxes of the code under test are recorded here, never shown.
 struct MessageBoxRecord
 {

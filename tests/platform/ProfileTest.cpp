@@ -132,6 +132,16 @@ TEST(Profile, RegistryKeyFromTheStringTable)
     EXPECT_EQ(app.GetProfileInt(L"S", L"v", 0), 5u);
 }
 
+TEST(Profile, NamesOfAnApplicationWithoutAGivenName)
+{
+    CWinApp app;
+    EXPECT_STREQ(app.m_pszAppName, L"Corvane Uji"); // the title string of the string table
+    EXPECT_STREQ(app.m_pszExeName, L"platform_core_tests");
+    EXPECT_STREQ(app.m_pszProfileName, L"platform_core_tests.INI");
+    EXPECT_STREQ(AfxGetAppName(), L"Corvane Uji");
+    EXPECT_EQ(app.m_hInstance, GetModuleHandleW(nullptr));
+}
+
 TEST(Profile, IniFileWithoutARegistryKey)
 {
     CWinApp app(L"CorvaneIniApp");

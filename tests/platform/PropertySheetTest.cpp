@@ -11,7 +11,7 @@ class CPage1 : public CPropertyPage
 public:
     CPage1() : CPropertyPage(IDD_TESTPAGE1) {}
     CString m_strText = L"isi";
-    int m_nSetActive = 0, m_nKillActive = 0, m_nApply = 0;
+    int m_nSetActive = 0, m_nKillActive = 0, m_nApply = 0, m_nCreates = 0;
     std::function<void(CPage1*)> onFirstActive;
 
     BOOL OnSetActive() override
@@ -35,7 +35,16 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, IDC_PAGE1_EDIT, m_strText); }
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        ++m_nCreates; // the page's own map sees its creation
+        return CPropertyPage::OnCreate(lpcs);
+    }
+    DECLARE_MESSAGE_MAP()
 };
+BEGIN_MESSAGE_MAP(CPage1, CPropertyPage)
+    ON_WM_CREATE()
+END_MESSAGE_MAP()
 
 class CPage2 : public CPropertyPage
 {
@@ -64,8 +73,9 @@ protected:
 };
 } // namespace
 
-TEST(PropertySheet, ModalSheetSwitchesPagesAndAppliesOnOk)
+TEST(PropSheet, ModalSheetSwitchesPagesAndAppliesOnOk)
 {
+    CModalWatchdog watchdog;
     CPropertySheet sheet(L"Pengaturan");
     CPage1 page1;
     CPage2 page2;
@@ -105,6 +115,7 @@ TEST(PropertySheet, ModalSheetSwitchesPagesAndAppliesOnOk)
     EXPECT_EQ(activePageSeen, &page2);
     EXPECT_EQ(tabCount, 2);
     EXPECT_STREQ(tabText, L"Kedua"); // the caption string replaces the template's
+    EXPECT_EQ(page1.m_nCreates, 1);
     EXPECT_EQ(page1.m_nKillActive, 1);
     EXPECT_STREQ(page1.m_strText, L"diketik"); // leaving the page saved its data
     EXPECT_EQ(page1.m_nApply, 1);
@@ -127,7 +138,7 @@ TEST(PropertySheet, ModalSheetSwitchesPagesAndAppliesOnOk)
     EXPECT_EQ(p2.m_nApply, 0);
 }
 
-TEST(PropertySheet, ModelessSheetChangesPagesThroughItsInterface)
+TEST(PropSheet, ModelessSheetChangesPagesThroughItsInterface)
 {
     CPropertySheet sheet(L"Tanpa modal");
     CPage1 page1;
@@ -155,4 +166,48 @@ TEST(PropertySheet, ModelessSheetChangesPagesThroughItsInterface)
     sheet.DestroyWindow();
     EXPECT_EQ(sheet.m_hWnd, nullptr);
     EXPECT_EQ(page2.m_hWnd, nullptr);
+}
+
+namespace
+{
+const UINT ID_PAGE_COMMAND = 40010;
+class CCommandPage : public CPage1
+{
+public:
+    int m_nCommands = 0;
+
+protected:
+    void OnPageCommand() { ++m_nCommands; }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CCommandPage, CPage1)
+    ON_COMMAND(ID_PAGE_COMMAND, OnPageCommand)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(PropSheet, EmbeddedSheetIsAChildWithoutButtonsAndRoutesCommandsToItsPage)
+{
+    CTemplateBuilder tb(WS_POPUP | WS_CAPTION, 260, 180, L"Wadah");
+    CDialog host;
+    ASSERT_TRUE(host.CreateIndirect(tb.Get()));
+    CPropertySheet sheet;
+    CCommandPage page;
+    CPage2 page2;
+    sheet.AddPage(&page);
+    sheet.AddPage(&page2);
+    ASSERT_TRUE(sheet.Create(&host, WS_CHILD | WS_VISIBLE | WS_TABSTOP));
+    EXPECT_NE(sheet.GetStyle() & WS_CHILD, 0u);
+    EXPECT_EQ(::GetParent(sheet.m_hWnd), host.m_hWnd);
+    HWND hOk = ::GetDlgItem(sheet.m_hWnd, IDOK);
+    EXPECT_TRUE(hOk == nullptr || !::IsWindowVisible(hOk));
+    EXPECT_NE(sheet.GetTabControl(), nullptr);
+
+    // A command sent to the sheet reaches the active page's handler.
+    sheet.SendMessage(WM_COMMAND, ID_PAGE_COMMAND);
+    EXPECT_EQ(page.m_nCommands, 1);
+    sheet.SetActivePage(1);
+    sheet.SendMessage(WM_COMMAND, ID_PAGE_COMMAND);
+    EXPECT_EQ(page.m_nCommands, 1); // the other page has no handler
+    sheet.DestroyWindow();
+    host.DestroyWindow();
 }

@@ -111,5 +111,18 @@ TEST(OleSupport, InitialisesOnce)
     EXPECT_TRUE(AfxOleInit());
     EXPECT_TRUE(AfxOleIsInitialized());
     EXPECT_TRUE(AfxOleInit());
-    AfxEnableControlContainer();
+
+    // A window registered as drop target; a second registration is refused.
+    CWnd target;
+    ASSERT_TRUE(target.CreateEx(0, L"STATIC", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr));
+    COleDropTarget dropTarget;
+    EXPECT_TRUE(dropTarget.Register(&target));
+    EXPECT_EQ(dropTarget.m_hWnd, target.m_hWnd);
+    COleDropTarget second;
+    EXPECT_FALSE(second.Register(&target));
+    dropTarget.Revoke();
+    EXPECT_EQ(dropTarget.m_hWnd, nullptr);
+    EXPECT_TRUE(second.Register(&target));
+    second.Revoke();
+    target.DestroyWindow();
 }
