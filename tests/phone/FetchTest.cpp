@@ -272,6 +272,8 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
          L"Pembacaan sms dibatalkan"},
         {"garbage", R"([{"command": "AT", "action": "garbage"}])", L"Timeout, tidak ada respon"},
         {"pdu_mode_refused", R"([{"command": "AT+CMGF=0", "action": "error"}])", L"AT+CMGF=0"},
+        // "\r\nerror\r\n": an error line in lower case.
+        {"maker_error", R"([{"command": "AT+CGMI", "action": "garbage", "data": "0D0A6572726F720D0A"}])", L"Invalid command."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
