@@ -4,6 +4,14 @@
 #include "platform/Object.h"
 #include "platform/String.h"
 
+// Marks message handlers in class declarations (no effect).
+#ifndef afx_msg
+#define afx_msg
+#endif
+#ifndef AFXAPI
+#define AFXAPI
+#endif
+
 class CCmdTarget;
 class CCmdUI;
 class CWnd;

@@ -32,17 +32,13 @@ HDC CDC::AfxSafeHdc(const CDC* p)
     return p == nullptr ? nullptr : p->m_hDC;
 }
 
-CDC::CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bPrinting(FALSE), m_bOwnsDC(FALSE) {}
+CDC::CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bPrinting(FALSE) {}
 
 CDC::~CDC()
 {
+    // An attached DC belongs to the object (detach it first to keep it).
     if (m_hDC != nullptr)
-    {
-        if (m_bOwnsDC)
-            DeleteDC();
-        else
-            Detach();
-    }
+        ::DeleteDC(Detach());
 }
 
 CDC* PASCAL CDC::FromHandle(HDC hDC)
@@ -78,7 +74,6 @@ HDC CDC::Detach()
     }
     ReleaseAttribDC();
     ReleaseOutputDC();
-    m_bOwnsDC = FALSE;
     return hDC;
 }
 
@@ -89,26 +84,17 @@ void CDC::ReleaseOutputDC() { m_hDC = nullptr; }
 
 BOOL CDC::CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
-    if (!Attach(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEW*)lpInitData)))
-        return FALSE;
-    m_bOwnsDC = TRUE;
-    return TRUE;
+    return Attach(::CreateDCW(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEW*)lpInitData));
 }
 
 BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData)
 {
-    if (!Attach(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEW*)lpInitData)))
-        return FALSE;
-    m_bOwnsDC = TRUE;
-    return TRUE;
+    return Attach(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEW*)lpInitData));
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* pDC)
 {
-    if (!Attach(::CreateCompatibleDC(pDC->GetSafeHdc())))
-        return FALSE;
-    m_bOwnsDC = TRUE;
-    return TRUE;
+    return Attach(::CreateCompatibleDC(pDC->GetSafeHdc()));
 }
 
 BOOL CDC::DeleteDC()

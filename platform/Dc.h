@@ -14,7 +14,7 @@ public:
     BOOL m_bPrinting;
 
     CDC();
-    ~CDC() override; // deletes a DC it owns (CreateDC, CreateCompatibleDC)
+    ~CDC() override; // deletes the attached DC (DeleteDC); Detach first to keep it
 
     operator HDC() const { return AfxSafeHdc(this); }
     HDC GetSafeHdc() const { return AfxSafeHdc(this); }
@@ -208,9 +208,6 @@ public:
     BOOL GetWorldTransform(XFORM* pXform) const;
     int SetGraphicsMode(int iMode);
     int GetGraphicsMode() const;
-
-protected:
-    BOOL m_bOwnsDC; // created here: DeleteDC on destruction
 };
 
 // BeginPaint/EndPaint for the life of the object (in a WM_PAINT handler).

@@ -126,7 +126,8 @@ int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, i
 // The ActiveX control container needs no set-up here.
 inline void AfxEnableControlContainer() {}
 
-// Defines the program's wide entry point calling AfxWinMain (once, in the application's sources).
+// The library brings a wWinMain that calls AfxWinMain (GUI programs need no entry point of their
+// own); this macro defines the same entry point in the application's sources instead.
 #define IMPLEMENT_APP_ENTRY()                                                                      \
     int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow) \
     {                                                                                              \

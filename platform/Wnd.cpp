@@ -7,6 +7,8 @@
 #include "platform/WinThread.h"
 #include "platform/WinApp.h"
 #include "platform/Exceptions.h"
+#include "platform/MessageBox.h"
+#include <exception>
 #include <new>
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
@@ -145,9 +147,20 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     }
     catch (CException* e)
     {
-        lResult = ProcessWndProcException(e, &s->m_lastSentMsg);
+        CWinThread* pThread = AfxGetThread();
+        lResult = pThread != nullptr ? pThread->ProcessWndProcException(e, &s->m_lastSentMsg)
+                                     : ProcessWndProcException(e, &s->m_lastSentMsg);
         if (e != nullptr)
             e->Delete();
+    }
+    catch (const std::exception& e)
+    {
+        // Not one of the layer's exceptions: reported the same way, the message is not handled.
+        if (nMsg == WM_CREATE)
+            lResult = -1;
+        wchar_t text[512] = {};
+        ::MultiByteToWideChar(CP_ACP, 0, e.what(), -1, text, 511);
+        PlatformMessageBox(hWnd, text, AfxGetAppName(), MB_ICONEXCLAMATION | MB_OK);
     }
 
     if (nMsg == WM_NCDESTROY)
@@ -263,9 +276,16 @@ BOOL AfxUnhookWindowCreate()
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                   CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
+    HWND hWndParent = pParentWnd->GetSafeHwnd();
+    if (hWndParent == nullptr)
+    {
+        // Without a parent there is no child window: a top-level window without an id.
+        return CreateEx(0, lpszClassName, lpszWindowName, dwStyle & ~WS_CHILD, rect.left, rect.top,
+                        rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, (LPVOID)pContext);
+    }
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
+                    rect.right - rect.left, rect.bottom - rect.top, hWndParent, (HMENU)(UINT_PTR)nID,
+                    (LPVOID)pContext);
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
@@ -386,8 +406,8 @@ void CWnd::OnNcDestroy()
     {
         if (pThread->m_pMainWnd == this)
         {
-            if (pThread == (CWinThread*)AfxGetApp())
-                ::PostQuitMessage(0);
+            // The thread's main window is gone: its message loop ends.
+            ::PostQuitMessage(0);
             pThread->m_pMainWnd = nullptr;
         }
         if (pThread->m_pActiveWnd == this)

@@ -1,4 +1,5 @@
 // Resource ids of the program. Each area keeps its ids in a header of its own, included here.
 #pragma once
 #include "store_ids.h"
+#include "phone_ids.h"
 #include "platform_ids.h"

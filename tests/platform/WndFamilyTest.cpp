@@ -2,7 +2,9 @@
 // application's recent-file list and command line.
 #include "platform/Platform.h"
 #include <gtest/gtest.h>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -170,7 +172,7 @@ TEST(WindowFamily, WorkerThreadsReachTheMainWindowButNotTheGuiThreadsObject)
 }
 
 namespace {
-const UINT ID_FILE_MRU_FIRST = 0xE110;
+const UINT kMruFirst = 0xE110;
 
 struct RegistryCleanup
 {
@@ -221,13 +223,13 @@ TEST(WindowApplication, RecentFileListKeepsFourNewestFirstAcrossRunsAndFillsTheM
         CMenu menu;
         ASSERT_TRUE(menu.CreatePopupMenu());
         menu.AppendMenu(MF_STRING, 0xE100, L"&Baru");
-        menu.AppendMenu(MF_STRING, ID_FILE_MRU_FIRST, L"Berkas terakhir");
+        menu.AppendMenu(MF_STRING, kMruFirst, L"Berkas terakhir");
         menu.AppendMenu(MF_STRING, 0xE141, L"&Keluar");
         CCmdUI state;
         state.m_pMenu = &menu;
         state.m_nIndex = 1;
         state.m_nIndexMax = menu.GetMenuItemCount();
-        state.m_nID = ID_FILE_MRU_FIRST;
+        state.m_nID = kMruFirst;
         mru.UpdateMenu(&state);
         ASSERT_EQ(menu.GetMenuItemCount(), 6u);
         CString text;
@@ -235,7 +237,7 @@ TEST(WindowApplication, RecentFileListKeepsFourNewestFirstAcrossRunsAndFillsTheM
         EXPECT_STREQ(text, L"&1 C:\\data\\e && f.dat");
         menu.GetMenuString(3, text, MF_BYPOSITION);
         EXPECT_STREQ(text, L"&3 local.dat");
-        EXPECT_EQ(menu.GetMenuItemID(4), ID_FILE_MRU_FIRST + 3);
+        EXPECT_EQ(menu.GetMenuItemID(4), kMruFirst + 3);
         menu.GetMenuString(5, text, MF_BYPOSITION);
         EXPECT_STREQ(text, L"&Keluar");
 
@@ -244,12 +246,12 @@ TEST(WindowApplication, RecentFileListKeepsFourNewestFirstAcrossRunsAndFillsTheM
             mru.Remove(0);
         CMenu menu2;
         ASSERT_TRUE(menu2.CreatePopupMenu());
-        menu2.AppendMenu(MF_STRING, ID_FILE_MRU_FIRST, L"Berkas terakhir");
+        menu2.AppendMenu(MF_STRING, kMruFirst, L"Berkas terakhir");
         CCmdUI state2;
         state2.m_pMenu = &menu2;
         state2.m_nIndex = 0;
         state2.m_nIndexMax = 1;
-        state2.m_nID = ID_FILE_MRU_FIRST;
+        state2.m_nID = kMruFirst;
         mru.m_strOriginal.Empty();
         mru.UpdateMenu(&state2);
         EXPECT_TRUE(menu2.GetMenuState(0, MF_BYPOSITION) & MF_GRAYED);
@@ -291,4 +293,64 @@ TEST(WindowApplication, CommandLineArgumentsBecomeTheShellCommand)
     EXPECT_TRUE(embedded.m_bRunEmbedded);
     EXPECT_FALSE(embedded.m_bShowSplash);
     EXPECT_EQ(embedded.m_nShellCommand, CCommandLineInfo::FileNew);
+}
+
+namespace {
+class CStartApp : public CWinApp
+{
+public:
+    CStartApp() : CWinApp(L"CorvaneStartTest") {}
+    std::vector<std::string> calls;
+    bool succeed = true;
+    CWnd mainWnd;
+
+    BOOL InitApplication() override
+    {
+        calls.push_back("InitApplication");
+        return CWinApp::InitApplication();
+    }
+    BOOL InitInstance() override
+    {
+        calls.push_back("InitInstance");
+        if (!mainWnd.CreateEx(0, AfxRegisterWndClass(0), L"main", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr))
+            return FALSE;
+        m_pMainWnd = &mainWnd;
+        if (succeed)
+            mainWnd.PostMessage(WM_CLOSE); // the user closes the main window at once
+        return succeed;
+    }
+    int ExitInstance() override
+    {
+        calls.push_back("ExitInstance");
+        return CWinApp::ExitInstance() + 100;
+    }
+};
+} // namespace
+
+TEST(WindowApplication, WinMainRunsTheApplicationUntilItsMainWindowCloses)
+{
+    {
+        CStartApp app;
+        wchar_t cmdLine[] = L"berkas.dat";
+        int code = AfxWinMain(::GetModuleHandleW(nullptr), nullptr, cmdLine, SW_SHOWMINNOACTIVE);
+        EXPECT_EQ(code, 100);
+        EXPECT_EQ(app.calls, (std::vector<std::string>{"InitApplication", "InitInstance", "ExitInstance"}));
+        EXPECT_STREQ(app.m_lpCmdLine, L"berkas.dat");
+        EXPECT_EQ(app.m_nCmdShow, SW_SHOWMINNOACTIVE);
+        EXPECT_EQ(app.m_pMainWnd, nullptr);
+        EXPECT_EQ(app.mainWnd.m_hWnd, nullptr);
+    }
+    {
+        // A failed start destroys the main window and exits without running the loop.
+        CStartApp app;
+        app.succeed = false;
+        wchar_t cmdLine[] = L"";
+        EXPECT_EQ(AfxWinMain(::GetModuleHandleW(nullptr), nullptr, cmdLine, SW_SHOW), 100);
+        EXPECT_EQ(app.calls, (std::vector<std::string>{"InitApplication", "InitInstance", "ExitInstance"}));
+        EXPECT_EQ(app.mainWnd.m_hWnd, nullptr);
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
+        }
+    }
 }

@@ -72,10 +72,16 @@ BEGIN_MESSAGE_MAP(CLoggingWnd, CWnd)
     ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
+const UINT g_nMsgThreadRegistered = ::RegisterWindowMessageW(L"CorvaneWindowTest::g_nMsgThreadRegistered");
+
 class CTestApp : public CWinApp
 {
 public:
     CTestApp() : CWinApp(L"CorvaneWindowTest") {}
+    WPARAM threadMsgParam = 0;
+    LPARAM registeredThreadParam = 0;
+    void OnThreadMsg(WPARAM wParam, LPARAM) { threadMsgParam = wParam; }
+    void OnRegisteredThreadMsg(WPARAM, LPARAM lParam) { registeredThreadParam = lParam; }
     int idleCalls = 0;
     int quitOnIdleCode = -1;
     BOOL OnIdle(LONG lCount) override
@@ -101,7 +107,12 @@ public:
         }
         return false;
     }
+    DECLARE_MESSAGE_MAP()
 };
+BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
+    ON_THREAD_MESSAGE(WM_APP + 50, OnThreadMsg)
+    ON_REGISTERED_THREAD_MESSAGE(g_nMsgThreadRegistered, OnRegisteredThreadMsg)
+END_MESSAGE_MAP()
 
 struct Family
 {
@@ -156,6 +167,14 @@ TEST(WindowLoop, PreTranslationWalksFromTheTargetUpToTheMainWindowAndStopsWhereE
     MSG msg = {f.inner.m_hWnd, WM_KEYDOWN, 'C', 0};
     EXPECT_FALSE(CWnd::WalkPreTranslateTree(f.middle.m_hWnd, &msg));
     EXPECT_EQ(f.log, (std::vector<std::wstring>{L"inner", L"middle"}));
+
+    // Thread messages (no window) go through the thread object's message map.
+    ::PostThreadMessageW(::GetCurrentThreadId(), WM_APP + 50, 1234, 0);
+    ASSERT_TRUE(app.PumpUntil(WM_APP + 50));
+    EXPECT_EQ(app.threadMsgParam, (WPARAM)1234);
+    ::PostThreadMessageW(::GetCurrentThreadId(), g_nMsgThreadRegistered, 0, (LPARAM)0x1122334455LL);
+    ASSERT_TRUE(app.PumpUntil(g_nMsgThreadRegistered));
+    EXPECT_EQ(app.registeredThreadParam, (LPARAM)0x1122334455LL);
 
     // WM_QUIT ends the pump.
     DrainQueue();

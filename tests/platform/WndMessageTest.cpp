@@ -119,6 +119,25 @@ BEGIN_MESSAGE_MAP(CDerivedProbeWnd, CProbeWnd)
     ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
+// A mix-in over any window class with a message map of its own (template message map).
+template <class TBase>
+class CCountMovesT : public TBase
+{
+public:
+    int moves = 0;
+
+protected:
+    void OnMouseMove(UINT nFlags, CPoint point)
+    {
+        ++moves;
+        TBase::OnMouseMove(nFlags, point);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_TEMPLATE_MESSAGE_MAP(CCountMovesT, TBase, TBase)
+    ON_WM_MOUSEMOVE()
+END_MESSAGE_MAP()
+
 bool CreatePopup(CWnd& wnd, int cx = 200, int cy = 100, DWORD style = WS_POPUP)
 {
     return wnd.CreateEx(0, TestClass(), L"probe", style, 10, 10, cx, cy, nullptr, nullptr) != FALSE;
@@ -169,6 +188,15 @@ TEST(WindowMessages, ObjectIsAttachedBeforeTheFirstMessageAndMapsDispatchWithDec
     // A message without an entry goes to the default procedure (WM_GETTEXT is not mapped).
     wchar_t buf[16] = {};
     EXPECT_EQ(wnd.SendMessage(WM_GETTEXT, 16, (LPARAM)buf), 5);
+
+    // A template mix-in adds its entries and keeps those of the class below it.
+    CCountMovesT<CProbeWnd> mixed;
+    ASSERT_TRUE(CreatePopup(mixed));
+    mixed.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(1, 2));
+    mixed.SendMessage(WM_LBUTTONDOWN, 0, MAKELPARAM(3, 4));
+    EXPECT_EQ(mixed.moves, 1);
+    EXPECT_EQ(mixed.lastClick, CPoint(3, 4));
+    mixed.DestroyWindow();
 
     HWND hWnd = wnd.m_hWnd;
     EXPECT_TRUE(wnd.DestroyWindow());
@@ -451,6 +479,24 @@ BEGIN_MESSAGE_MAP(CCommandSink, CCmdTarget)
     ON_UPDATE_COMMAND_UI(ID_CMD_CHECKED, OnUpdateChecked)
 END_MESSAGE_MAP()
 
+// A control that keeps its own command UI.
+class CSelfUpdatingButton : public CWnd
+{
+public:
+    int updates = 0;
+
+protected:
+    void OnUpdateSelf(CCmdUI* pCmdUI)
+    {
+        ++updates;
+        pCmdUI->Enable(FALSE);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CWnd)
+    ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
+END_MESSAGE_MAP()
+
 // A window that routes commands on to the sink when its own map has no handler.
 class CRoutingWnd : public CWnd
 {
@@ -534,7 +580,11 @@ TEST(WindowCommands, RoutingRunsEnabledCommandsAndCommandUiDisablesCommandsWitho
     HWND hNone = makeButton(ID_CMD_NOHANDLER, BS_PUSHBUTTON);
     HWND hAutoCheck = makeButton(ID_CMD_NOHANDLER, BS_AUTOCHECKBOX);
     HWND hChecked = makeButton(ID_CMD_CHECKED, BS_CHECKBOX);
+    CSelfUpdatingButton self;
+    ASSERT_TRUE(self.Create(L"BUTTON", L"s", WS_CHILD | BS_PUSHBUTTON, CRect(0, 0, 5, 5), &wnd, ID_CMD_RUN));
     wnd.UpdateDialogControls(&sink, TRUE);
+    EXPECT_EQ(self.updates, 1);
+    EXPECT_FALSE(self.IsWindowEnabled()); // its own answer, although the sink has a handler
     EXPECT_TRUE(::IsWindowEnabled(hRun));
     EXPECT_FALSE(::IsWindowEnabled(hNone));
     EXPECT_TRUE(::IsWindowEnabled(hAutoCheck));

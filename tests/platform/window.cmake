@@ -4,5 +4,6 @@ corvane_test(platform_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/WndLoopTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GdiTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WndFamilyTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GeometryTest.cpp
   LIBS corvane_platform
   TIMEOUT 120)

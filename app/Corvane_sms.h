@@ -1,0 +1,42 @@
+// The application object: owns the one serial port of the process, knows the document and the
+// main view, and serves the phone link (CPhoneHost).
+#pragma once
+#include "platform/Platform.h"
+#include "phone/IrdaPort.h"
+#include "phone/PhoneHost.h"
+
+class CCorvane_smsDoc;
+class CCorvane_smsView;
+class CMainFrame;
+
+class CCorvane_smsApp : public CWinApp, public CPhoneHost
+{
+public:
+    CCorvane_smsApp();
+    virtual ~CCorvane_smsApp();
+
+    virtual BOOL InitInstance() override;
+
+    // The document and the main view, stored by the view when it is created.
+    CCorvane_smsDoc* GetDoc() override { return m_pDoc; }
+    void SetDoc(CCorvane_smsDoc* pDoc) { m_pDoc = pDoc; }
+    CCorvane_smsView* GetMainView() const { return m_pMainView; }
+    void SetMainView(CCorvane_smsView* pView) { m_pMainView = pView; }
+    CMainFrame* GetMainFrame() const;
+
+    // CPhoneHost
+    CIrdaPort& GetPort() override { return m_port; }
+    HWND GetMainViewWnd() override;
+    HWND GetMainFrameWnd() override;
+    void InsertIntoList(int nPos, CSMS* pRecord) override;
+    void RefreshList() override;
+    BOOL SendWithoutWindow(const CSMS& record) override;
+
+    CIrdaPort m_port;
+
+private:
+    CCorvane_smsDoc* m_pDoc;
+    CCorvane_smsView* m_pMainView;
+};
+
+CCorvane_smsApp* GetCorvaneApp();

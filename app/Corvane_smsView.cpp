@@ -1,0 +1,119 @@
+#include "app/Corvane_smsView.h"
+#include "app/Corvane_sms.h"
+#include "app/MainFrm.h"
+#include "phone/Corvane_smsDoc.h"
+#include "phone/PhoneJobs.h"
+#include "phone/PostedText.h"
+#include "phone/StoreHelpers.h"
+
+IMPLEMENT_DYNCREATE(CCorvane_smsView, CFormView)
+
+BEGIN_MESSAGE_MAP(CCorvane_smsView, CFormView)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+    ON_MESSAGE(WM_APP_STATUS_TEXT, OnWorkerStatus)
+    ON_COMMAND(ID_RECEIVE_SMS, OnReceiveSms)
+    ON_COMMAND(ID_SEND_SMS, OnSendSms)
+    ON_COMMAND(ID_SEND_RECEIVE_SMS, OnSendReceiveSms)
+END_MESSAGE_MAP()
+
+CCorvane_smsView::CCorvane_smsView() : CFormView(IDD_CORVANE_SMS_FORM)
+{
+}
+
+CCorvane_smsView::~CCorvane_smsView()
+{
+}
+
+CCorvane_smsDoc* CCorvane_smsView::GetDocument() const
+{
+    return dynamic_cast<CCorvane_smsDoc*>(m_pDocument);
+}
+
+int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFormView::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsDoc* pDoc = GetDocument();
+    if (pApp) {
+        pApp->SetMainView(this);
+        pApp->SetDoc(pDoc);
+        pApp->m_port.ResetAbort();
+    }
+    if (pDoc) {
+        CString strFolder = GetAppFolder();
+        pDoc->SetLogFilePath(strFolder + L"logCorvaneSms.txt");
+        pDoc->SetMyTextFilePath(strFolder + L"MyText.dat");
+        pDoc->SetQuickReplyFilePath(strFolder + L"QuickReply.txt");
+        pDoc->LoadData();
+    }
+    m_pool.Start(1, nullptr);
+    return 0;
+}
+
+void CCorvane_smsView::OnDestroy()
+{
+    // Stop the phone first: a running job ends at its next wait, and the wait for it keeps
+    // handling messages, so a job that hands work to this thread cannot hang the shutdown.
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    if (pApp)
+        pApp->m_port.Abort();
+    m_pool.Shutdown(TRUE);
+    if (pApp) {
+        pApp->m_port.Close();
+        pApp->m_port.ResetAbort();
+    }
+    if (CCorvane_smsDoc* pDoc = GetDocument())
+        pDoc->SaveData();
+    if (pApp && pApp->GetMainView() == this)
+        pApp->SetMainView(nullptr);
+    CFormView::OnDestroy();
+}
+
+LRESULT CCorvane_smsView::OnWorkerStatus(WPARAM wParam, LPARAM)
+{
+    CString strText;
+    LRESULT r = TakePostedText(wParam, strText);
+    if (r != 0)
+        return r;
+    m_strStatus = strText;
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
+        pFrame->SetStatusText(2, strText);
+    return 0;
+}
+
+BOOL CCorvane_smsView::QueueJob(CPhoneJob* pJob)
+{
+    return m_pool.Enqueue(pJob);
+}
+
+void CCorvane_smsView::OnReceiveSms()
+{
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    if (pApp && pApp->m_port.IsOpen())
+        return;
+    QueueJob(new CReceiveJob);
+}
+
+void CCorvane_smsView::OnSendSms()
+{
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    if (pApp && pApp->m_port.IsOpen())
+        return;
+    QueueJob(new CSendJob);
+}
+
+void CCorvane_smsView::OnSendReceiveSms()
+{
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    if (pApp && pApp->m_port.IsOpen())
+        return;
+    QueueJob(new CSendReceiveJob);
+}
+
+void CCorvane_smsView::RefreshList()
+{
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
+        pFrame->ShowFolder(pFrame->GetSelectedFolder());
+}

@@ -1,0 +1,14 @@
+#include "app/DlgComposeSms.h"
+#include "phone/SmsComposer.h"
+#include "res/phone_ids.h"
+
+CDlgComposeSms::CDlgComposeSms(CWnd* pParent) : CDialog(IDD_COMPOSE_SMS, pParent)
+{
+}
+
+int CDlgComposeSms::SendWithoutWindow()
+{
+    CSmsComposer composer;
+    composer.m_source = m_sms;
+    return composer.SendWithoutWindow();
+}

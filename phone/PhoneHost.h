@@ -1,0 +1,66 @@
+// What the phone link needs of the application: the one shared serial port, the document, the
+// main view (target of status lines, owner of message boxes), the message list, the sounds and
+// the GUI thread. The application object implements it; tests implement it with plain windows.
+#pragma once
+#include "platform/Platform.h"
+#include <functional>
+
+class CIrdaPort;
+class CCorvane_smsDoc;
+class CSMS;
+class CPhoneSession;
+
+class CPhoneHost
+{
+public:
+    CPhoneHost();
+    virtual ~CPhoneHost();
+
+    virtual CIrdaPort& GetPort() = 0;
+    virtual CCorvane_smsDoc* GetDoc() = 0;
+    // The main view's window: status lines go there, message boxes are owned by it.
+    virtual HWND GetMainViewWnd() = 0;
+    // The main frame's window: WM_APP_PHONE_BUSY goes there (the view's window by default).
+    virtual HWND GetMainFrameWnd() { return GetMainViewWnd(); }
+
+    // Runs fn on the GUI thread and waits for it; at once when called there. Every change to
+    // the document, the message list and the data file, and every message box of a job, goes
+    // through here. Returns FALSE when the GUI thread can no longer take calls (fn not run).
+    BOOL RunOnGuiThread(const std::function<void()>& fn);
+    BOOL IsGuiThread() const { return GetCurrentThreadId() == m_dwGuiThread; }
+    // Creates the hidden window that takes GUI calls, on the calling thread (the GUI thread);
+    // done by the constructor, again after DetachGuiThread.
+    void AttachGuiThread();
+    // Destroys it; later calls from other threads fail instead of waiting.
+    void DetachGuiThread();
+
+    // A message box on the GUI thread, owned by the main view.
+    int ShowMessage(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
+
+    // The message list shows one more row for a record the document holds (GUI thread).
+    virtual void InsertIntoList(int nPos, CSMS* pRecord) { (void)nPos; (void)pRecord; }
+    // The message list shows the folder selected in the folder tree again (GUI thread).
+    virtual void RefreshList() {}
+    virtual void PlayReceivedSound();
+    virtual void PlayNewMessageSound();
+    // Sends a stored message to its recipients (the compose window's send without a window);
+    // TRUE when every part reached every recipient. Default: CSmsComposer.
+    virtual BOOL SendWithoutWindow(const CSMS& record);
+
+private:
+    static LRESULT CALLBACK CallWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+
+    DWORD m_dwGuiThread;
+    volatile HWND m_hCallWnd;
+};
+
+// The host of the process (set by the application object or a test); may be null.
+CPhoneHost* GetPhoneHost();
+void SetPhoneHost(CPhoneHost* pHost);
+
+// Posts one status line to the main view as a CPostedText (never waits).
+void PostStatusText(const CString& strText);
+// A string of the string table.
+CString LoadPhoneString(UINT nID);
+// A message box shown by the GUI thread (directly when there is no host).
+int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);

@@ -1,0 +1,210 @@
+#include "phone/PhoneSession.h"
+#include "phone/AppSettings.h"
+#include "phone/PhoneHost.h"
+#include "res/phone_ids.h"
+
+IMPLEMENT_DYNAMIC(CPhoneSession, CObject)
+
+namespace {
+// The port used when no host is installed (tests of the session alone).
+CIrdaPort& FallbackPort()
+{
+    static CIrdaPort s_port;
+    return s_port;
+}
+} // namespace
+
+CString FormatPhoneString(UINT nID, const CString& strValue)
+{
+    CString s = LoadPhoneString(nID);
+    s.Replace(L"##", strValue);
+    return s;
+}
+
+CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_strReplacement(L"_")
+{
+}
+
+CPhoneSession::~CPhoneSession()
+{
+}
+
+CIrdaPort& CPhoneSession::GetSharedPort()
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    return pHost ? pHost->GetPort() : FallbackPort();
+}
+
+BOOL CPhoneSession::OpenPort()
+{
+    PostStatusText(LoadPhoneString(IDS_PHONE_OPENING));
+    CString strPort;
+    {
+        CAppSettings settings;
+        strPort = settings.GetConnection();
+    }
+    CIrdaPort& port = GetSharedPort();
+    port.Close();
+    if (port.Open(strPort))
+        return TRUE;
+    port.Close();
+    PhoneMessageBox(LoadPhoneString(IDS_PHONE_OPEN_FAILED), L"Error", MB_OK | MB_ICONERROR);
+    return FALSE;
+}
+
+void CPhoneSession::ClosePort()
+{
+    GetSharedPort().Close();
+}
+
+void CPhoneSession::Log(CString strLine)
+{
+    strLine += L"\r\n";
+    m_log.WriteLine(strLine);
+}
+
+void CPhoneSession::Fail(const CString& strText)
+{
+    Log(strText);
+    // A session stopped by shutdown ends quietly.
+    if (!GetSharedPort().IsAborted())
+        PhoneMessageBox(strText);
+}
+
+BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
+                             BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bErrorLine)
+{
+    bErrorLine = FALSE;
+    if (!port.SendCommand(strCommand, m_dwTimeout)) {
+        strFailure = L"Kontak dengan Hand Phone Gagal.";
+        return FALSE;
+    }
+    int nReads = 0;
+    const DWORD dwBegin = GetTickCount();
+    for (;;) {
+        if (!port.ReadResponse(m_strLastReply, 5000, FALSE)) {
+            // Silence (or a stream without line ends): the phone does not answer.
+            strFailure = FormatPhoneString(IDS_PHONE_NO_RESPONSE, strCommand);
+            return FALSE;
+        }
+        const CString& line = m_strLastReply;
+        if (pLines && !line.IsEmpty() && line.CompareNoCase(L"OK") != 0 && line.CompareNoCase(L"ERROR") != 0) {
+            if (bShowPhonebook && line.Find(L"+CPBR") >= 0)
+                PhoneMessageBox(line);
+            pLines->Add(line);
+        }
+        if (line.Find(L"ERROR") >= 0) {
+            bErrorLine = TRUE;
+            strFailure = line.Find(L"CMS") >= 0 ? line : CString(L"Error while writing AT command to mobile phone.");
+            return FALSE;
+        }
+        if (line.CompareNoCase(L"OK") == 0)
+            return TRUE;
+        ++nReads;
+        // Without count-reads the exchange still ends at its overall deadline.
+        if ((bCountReads && nReads > 3) || GetTickCount() - dwBegin >= PhoneLineDeadline(m_dwTimeout)) {
+            strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            return FALSE;
+        }
+    }
+}
+
+BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines,
+                                  BOOL bCountReads, BOOL bShowPhonebook)
+{
+    CString strFailure;
+    BOOL bErrorLine = FALSE;
+    if (Exchange(port, strCommand, pLines, bCountReads, bShowPhonebook, strFailure, bErrorLine))
+        return TRUE;
+    port.Close();
+    Log(strCommand + L": " + strFailure);
+    if (!port.IsAborted())
+        PhoneMessageBox(strFailure);
+    return FALSE;
+}
+
+BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel)
+{
+    Log(L"Receive Handphone Model");
+    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
+
+    auto readPair = [&](CString& strValue) -> BOOL {
+        CString strLine;
+        if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
+            Fail(L"Timeout 1, tidak ada respon dari handphone.");
+            return FALSE;
+        }
+        strValue = strLine;
+        CString strUpper = strLine;
+        strUpper.MakeUpper();
+        if (strUpper.Find(L"ERROR") >= 0) {
+            Fail(L"Invalid command.");
+            return FALSE;
+        }
+        if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
+            Fail(L"Timeout 2, tidak ada respon dari handphone.");
+            return FALSE;
+        }
+        strUpper = strLine;
+        strUpper.MakeUpper();
+        if (strUpper.Find(L"ERROR") >= 0) {
+            Fail(L"Invalid command.");
+            return FALSE;
+        }
+        if (strUpper.Find(L"OK") < 0) {
+            Fail(L"Wrong response.");
+            return FALSE;
+        }
+        return TRUE;
+    };
+
+    Log(L"AT+CGMI");
+    if (!port.SendCommand(L"AT+CGMI", m_dwTimeout)) {
+        Fail(L"Failed to write bluetooth/serial request to device.");
+        return FALSE;
+    }
+    CString strMaker;
+    if (!readPair(strMaker))
+        return FALSE;
+    strManufacturer = strMaker;
+    PostStatusText(strMaker);
+    Log(strMaker);
+
+    Log(L"AT+GMM");
+    if (!port.SendCommand(L"AT+GMM", m_dwTimeout)) {
+        Fail(L"Failed to write request to device.");
+        return FALSE;
+    }
+    CString strModelLine;
+    if (!readPair(strModelLine))
+        return FALSE;
+    strModel = strModelLine;
+    m_strPhoneModel = strModelLine;
+    PostStatusText(L"Model:" + strModelLine);
+    Log(strModelLine);
+    return TRUE;
+}
+
+BOOL CPhoneSession::SetMessageFormat(CIrdaPort& port, BOOL bPdu)
+{
+    CString strCommand = bPdu ? L"AT+CMGF=0" : L"AT+CMGF=1";
+    Log(strCommand);
+    CString strFailure;
+    BOOL bErrorLine = FALSE;
+    if (Exchange(port, strCommand, nullptr, TRUE, FALSE, strFailure, bErrorLine))
+        return TRUE;
+    // Without PDU mode nothing that follows would be understood: stop here.
+    port.Close();
+    Fail(LoadPhoneString(IDS_PHONE_PDU_MODE_FAILED) + L"\n" + strFailure);
+    return FALSE;
+}
+
+BOOL CPhoneSession::IsAllDigits(const CString& s)
+{
+    if (s.IsEmpty())
+        return FALSE;
+    for (int i = 0; i < s.GetLength(); ++i)
+        if (s[i] < L'0' || s[i] > L'9')
+            return FALSE;
+    return TRUE;
+}

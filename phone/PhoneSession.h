@@ -1,0 +1,98 @@
+// One dialogue with the phone over the application's shared serial port: the exchange of one AT
+// command, identification, PDU mode, the session log and status lines; the fetch of every stored
+// message (PhoneSessionFetch.cpp) and the sending of messages (PhoneSessionSend.cpp).
+#pragma once
+#include "platform/Platform.h"
+#include "phone/IrdaPort.h"
+#include "phone/SmsRecord.h"
+#include "phone/UnicodeTextFile.h"
+#include "phone/SMSMessage.h"
+#include <vector>
+
+class CPhoneSession : public CObject
+{
+    DECLARE_DYNAMIC(CPhoneSession)
+public:
+    CPhoneSession();
+    virtual ~CPhoneSession();
+
+    // The application's shared port, opened on the "Connection" setting.
+    static BOOL OpenPort();
+    static void ClosePort();
+    static CIrdaPort& GetSharedPort();
+
+    // Sends one command and reads reply lines up to "OK" (TRUE) or an error line, a silence, or
+    // (count-reads on) the fourth other line (FALSE, reported in a message box, port closed).
+    BOOL SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines = nullptr,
+                       BOOL bCountReads = TRUE, BOOL bShowPhonebook = FALSE);
+    BOOL ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel);
+    BOOL SetMessageFormat(CIrdaPort& port, BOOL bPdu);
+    void Log(CString strLine);
+
+    // The fetch: both memories are listed, decoded, joined and filed, the data file saved, and
+    // only then (with "isHapus") the listed messages that the document now holds are deleted.
+    BOOL ReceiveAllSms(int* pnNew = nullptr);
+    // Lists one memory into the received records; FALSE when the storage status was not
+    // confirmed or the listing did not end with "OK" (reported).
+    BOOL ListSms(CIrdaPort& port, CString strStorage, CString strList);
+    // FALSE when the index is not all digits (nothing sent) or the phone refused.
+    BOOL DeleteSms(CIrdaPort& port, CString strIndex);
+    // Files a copy of a valid record in the document and the message list (GUI thread).
+    BOOL AddToDocument(int nPos, const CSMS& record);
+
+    // Sends one PDU of one message; TRUE when the phone confirmed it with "OK".
+    BOOL SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader,
+                    int nPart, int nRef, int nParts);
+    // Sends every "Outbox" message; answers how many were sent.
+    int SendOutbox();
+
+    // One listed message: where it lies on the phone and what its PDU says of its parts.
+    struct ListedSms_t
+    {
+        CSMS record;
+        CString strMemory;   // "ME" or "SM"
+        CString strIndex;    // the phone's index, digits only when it can be deleted
+        int nRef = 0;        // concatenation reference, total and sequence read from the PDU
+        int nTotal = 0;
+        int nSeq = 0;
+        BOOL bLinked = FALSE;
+        int nOrder = 0;      // position in the listings
+    };
+    // One message after joining, with the listed messages it was made of.
+    struct JoinedSms_t
+    {
+        CSMS record;
+        std::vector<int> sources; // indices into m_arrListed
+        BOOL bComplete = TRUE;    // every part of a linked message is there
+    };
+
+    // Sorting and joining of the listed messages (by sender number, reference and part).
+    static void SortListed(std::vector<ListedSms_t>& arr);
+    static void JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined);
+    // Reads the concatenation element of a PDU's user-data header.
+    static BOOL ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq);
+    static BOOL IsAllDigits(const CString& s);
+
+    DWORD m_dwTimeout;
+    CString m_strStatus;
+    std::vector<ListedSms_t> m_arrListed;   // the received records, in listing order
+    std::vector<JoinedSms_t> m_arrJoined;   // after joining
+    CUnicodeTextWriter m_log;
+    CSMSMessage m_encoder;
+    CString m_strLastReply;
+    CString m_strFailure;
+    CString m_strReplacement;
+    CString m_strPhoneModel;
+
+private:
+    // SendATCommand without its message boxes and without closing the port; the failure text
+    // goes to strFailure.
+    BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
+                  BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bErrorLine);
+    BOOL FileJoined(int& nNew, BOOL& bSaved);
+    void DeleteFiled(CIrdaPort& port);
+    void Fail(const CString& strText);
+};
+
+// Replaces "##" in a string of the string table.
+CString FormatPhoneString(UINT nID, const CString& strValue);

@@ -1,0 +1,458 @@
+// The fetch: list both memories, decode, join, file, save, and only then delete.
+#include "phone/PhoneSession.h"
+#include "phone/AppSettings.h"
+#include "phone/Corvane_smsDoc.h"
+#include "phone/PhoneHost.h"
+#include "phone/SmsPduDecoder.h"
+#include "phone/StringSplitter.h"
+#include "res/phone_ids.h"
+#include <algorithm>
+
+namespace {
+
+const wchar_t kSep[] = L"<CR><LF>";
+
+int HexOctet(const CString& s, int pos)
+{
+    if (pos < 0 || pos + 2 > s.GetLength())
+        return -1;
+    int v = 0;
+    for (int i = 0; i < 2; ++i) {
+        wchar_t c = s[pos + i];
+        int d = (c >= L'0' && c <= L'9') ? c - L'0' : (c >= L'A' && c <= L'F') ? c - L'A' + 10
+              : (c >= L'a' && c <= L'f') ? c - L'a' + 10 : -1;
+        if (d < 0)
+            return -1;
+        v = v * 16 + d;
+    }
+    return v;
+}
+
+// The identity of the sender (or recipient) that the parts of one message share.
+CString PartyKey(const CSMS& r)
+{
+    return r.m_strSenderNumber + L"|" + r.m_strRecipientNumber + L"|" + r.m_strFolder;
+}
+
+} // namespace
+
+BOOL CPhoneSession::ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq)
+{
+    nRef = nTotal = nSeq = 0;
+    int nSca = HexOctet(strPdu, 0);
+    if (nSca < 0)
+        return FALSE;
+    int pos = 2 + 2 * nSca;
+    int fo = HexOctet(strPdu, pos);
+    if (fo < 0 || !(fo & 0x40) || fo == 0x06)
+        return FALSE;
+    pos += 2;
+    const bool bDeliver = (fo & 0x03) == 0;
+    if (!bDeliver)
+        pos += 2; // TP-MR
+    int nDigits = HexOctet(strPdu, pos);
+    if (nDigits < 0)
+        return FALSE;
+    pos += 4 + ((nDigits + 1) & ~1);
+    pos += 4; // TP-PID, TP-DCS
+    if (bDeliver) {
+        pos += 14;
+    } else {
+        int vpf = (fo >> 3) & 0x03;
+        pos += vpf == 2 ? 2 : vpf != 0 ? 14 : 0;
+    }
+    pos += 2; // TP-UDL
+    int udhl = HexOctet(strPdu, pos);
+    if (udhl < 0)
+        return FALSE;
+    pos += 2;
+    const int end = pos + 2 * udhl;
+    while (pos + 4 <= end) {
+        int iei = HexOctet(strPdu, pos);
+        int len = HexOctet(strPdu, pos + 2);
+        if (iei < 0 || len < 0)
+            return FALSE;
+        int data = pos + 4;
+        if (iei == 0x00 && len >= 3) {
+            nRef = HexOctet(strPdu, data);
+            nTotal = HexOctet(strPdu, data + 2);
+            nSeq = HexOctet(strPdu, data + 4);
+        } else if (iei == 0x08 && len >= 4) {
+            int hi = HexOctet(strPdu, data), lo = HexOctet(strPdu, data + 2);
+            nRef = (hi < 0 || lo < 0) ? -1 : hi * 256 + lo;
+            nTotal = HexOctet(strPdu, data + 4);
+            nSeq = HexOctet(strPdu, data + 6);
+        }
+        pos = data + 2 * len;
+    }
+    if (nRef < 0 || nTotal <= 0 || nSeq <= 0) {
+        nRef = nTotal = nSeq = 0;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void CPhoneSession::SortListed(std::vector<ListedSms_t>& arr)
+{
+    std::stable_sort(arr.begin(), arr.end(), [](const ListedSms_t& a, const ListedSms_t& b) {
+        int c = PartyKey(a.record).Compare(PartyKey(b.record));
+        if (c != 0)
+            return c < 0;
+        if (a.nRef != b.nRef)
+            return a.nRef < b.nRef;
+        return a.nSeq < b.nSeq;
+    });
+}
+
+void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined)
+{
+    joined.clear();
+    size_t i = 0;
+    while (i < arr.size()) {
+        const ListedSms_t& first = arr[i];
+        JoinedSms_t j;
+        j.record = first.record;
+        j.sources.push_back((int)i);
+        if (!first.bLinked) {
+            joined.push_back(j);
+            ++i;
+            continue;
+        }
+        // A run: the parts of one sender with one reference and total, each part number once.
+        CString strText = first.record.m_strText;
+        int nLastSeq = first.nSeq;
+        size_t k = i + 1;
+        while (k < arr.size()) {
+            const ListedSms_t& next = arr[k];
+            if (!next.bLinked || PartyKey(next.record) != PartyKey(first.record) || next.nRef != first.nRef
+                || next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
+                break;
+            strText += next.record.m_strText;
+            nLastSeq = next.nSeq;
+            j.sources.push_back((int)k);
+            ++k;
+        }
+        // The record carries the fields of its last part and the texts of all parts in order.
+        j.record = arr[k - 1].record;
+        j.record.m_strText = strText;
+        j.bComplete = first.nSeq == 1 && (int)j.sources.size() == first.nTotal && nLastSeq == first.nTotal;
+        joined.push_back(j);
+        i = k;
+    }
+}
+
+BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
+{
+    Log(L"AT+CMGD=" + strIndex);
+    if (!IsAllDigits(strIndex)) {
+        Log(FormatPhoneString(IDS_PHONE_BAD_INDEX, strIndex));
+        return FALSE;
+    }
+    CString strFailure;
+    BOOL bErrorLine = FALSE;
+    if (Exchange(port, L"AT+CMGD=" + strIndex, nullptr, TRUE, FALSE, strFailure, bErrorLine))
+        return TRUE;
+    Log(strFailure);
+    return FALSE;
+}
+
+BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList)
+{
+    const CString strMemory = strStorage.Mid(strStorage.Find(L'=') + 1).Trim(L"\" ");
+    Log(strStorage);
+    port.SendCommand(strStorage, m_dwTimeout);
+    CString strLine;
+    if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
+        Fail(FormatPhoneString(IDS_PHONE_NO_RESPONSE, strStorage));
+        return FALSE;
+    }
+    if (strLine.Find(L"ERROR") >= 0) {
+        Log(L"Phone doesnt support " + strStorage);
+        return TRUE;
+    }
+    CString strStatus = strLine;
+    port.ReadResponse(strLine, m_dwTimeout, FALSE);
+    if (strLine.Find(L"OK") < 0) {
+        PhoneMessageBox(LoadPhoneString(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine);
+        Log(strLine);
+        return FALSE;
+    }
+    Log(L"SMS PDU :" + strStatus);
+    CString strCount = strStatus.Mid(7);
+    int nComma = strCount.Find(L',');
+    if (nComma >= 0)
+        strCount = strCount.Left(nComma);
+    strCount.Trim();
+    Log(L"SMS count=" + strCount);
+    if (strCount == L"0")
+        return TRUE;
+
+    Log(strList);
+    port.SendCommand(strList, m_dwTimeout);
+    CString strListing;
+    // A listing of n messages takes about 0.5 s per message at 9600 baud.
+    int nCount = _wtoi(strCount);
+    DWORD dwDeadline = 30000 + (DWORD)std::min(std::max(nCount, 0), 1000) * 600;
+    BOOL bComplete = port.ReadLines(strListing, 5000, dwDeadline);
+    Log(strListing);
+    if (!bComplete) {
+        // A listing cut short, an error line or a silence: nothing of this fetch may be trusted.
+        int nLast = strListing.ReverseFind(L'>');
+        CString strTail = strListing.Mid(nLast + 1);
+        if (strTail.IsEmpty())
+            strTail = strList;
+        Fail(FormatPhoneString(IDS_PHONE_LISTING_FAILED, strTail));
+        return FALSE;
+    }
+
+    // Contact names come from the document, which lives on the GUI thread.
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    CSmsPduDecoder::ContactLookup lookup = [pHost, pDoc](const CString& strNumber) {
+        CString strName;
+        if (pDoc)
+            pHost->RunOnGuiThread([&] { strName = pDoc->FindContactName(strNumber); });
+        return strName;
+    };
+    CStringSplitter pieces(strListing, L"+CMGL:");
+    for (int i = 0; i < pieces.GetSize(); ++i) {
+        CString strPiece = pieces.GetField(i);
+        if (strPiece.Left(5) != L"CMGL:")
+            continue;
+        CStringSplitter lines(strPiece, kSep);
+        CString strHeader = lines.GetField(0);
+        CString strPdu = lines.GetField(1).Mid(7);
+        int nBlank = strHeader.Find(L' ');
+        int nComma = strHeader.Find(L',');
+        CString strIndex = (nBlank >= 0 && nComma > nBlank) ? strHeader.Mid(nBlank, nComma - nBlank) : CString();
+        strIndex.Trim();
+        CString strLog;
+        strLog.Format(L"PDU.%d:%s", i, (LPCWSTR)strPdu);
+        Log(strLog);
+
+        ListedSms_t listed;
+        listed.strMemory = strMemory;
+        listed.strIndex = strIndex;
+        listed.nOrder = (int)m_arrListed.size();
+        CSmsPduDecoder decoder(lookup);
+        decoder.Decode(strPdu, listed.record);
+        listed.bLinked = listed.record.m_bLinked != 0;
+        if (ReadConcatInfo(strPdu, listed.nRef, listed.nTotal, listed.nSeq)) {
+            listed.bLinked = TRUE;
+            listed.record.m_bLinked = 1;
+        } else if (listed.bLinked) {
+            listed.nRef = listed.record.m_nRef;
+            listed.nSeq = listed.record.m_nPart;
+            listed.nTotal = 0;
+        }
+        m_arrListed.push_back(listed);
+        CString strStatusLine;
+        strStatusLine.Format(L"%s %s", (LPCWSTR)LoadPhoneString(IDS_PHONE_PROCESSING_SMS), (LPCWSTR)strIndex);
+        PostStatusText(strStatusLine);
+    }
+    return TRUE;
+}
+
+BOOL CPhoneSession::AddToDocument(int nPos, const CSMS& record)
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (!pDoc)
+        return FALSE;
+    if (!record.IsValid()) {
+        PhoneMessageBox(L"SMS is not valid");
+        return FALSE;
+    }
+    BOOL bDone = FALSE;
+    pHost->RunOnGuiThread([&] {
+        CSMS* pNew = new CSMS(record);
+        {
+            CSmsRecordsLock lock(pDoc);
+            pDoc->m_listSms.AddTail(pNew);
+        }
+        pHost->InsertIntoList(nPos, pNew);
+        bDone = TRUE;
+    });
+    return bDone;
+}
+
+BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
+{
+    nNew = 0;
+    bSaved = TRUE;
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (!pDoc)
+        return FALSE;
+    // Which joined records the document holds, and whether the data file now has them; all of it
+    // on the GUI thread, which owns the document.
+    std::vector<int> inDocument(m_arrJoined.size(), 0);
+    std::vector<int> toFile;
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        for (size_t i = 0; i < m_arrJoined.size(); ++i) {
+            const CSMS& r = m_arrJoined[i].record;
+            const bool bSent = r.m_strFolder.CompareNoCase(L"Sent") == 0;
+            POSITION pos = pDoc->m_listSms.GetTailPosition();
+            while (pos) {
+                const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
+                bool bSame = d->m_strSenderName == r.m_strSenderName && d->m_strText == r.m_strText;
+                if (bSame && bSent)
+                    bSame = d->m_strRecipientNumber == r.m_strRecipientNumber;
+                else if (bSame)
+                    bSame = d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute && d->m_strSecond == r.m_strSecond;
+                if (bSame) {
+                    inDocument[i] = 1;
+                    break;
+                }
+            }
+            if (!inDocument[i])
+                toFile.push_back((int)i);
+        }
+    });
+    for (int i : toFile) {
+        if (AddToDocument(nNew, m_arrJoined[(size_t)i].record)) {
+            inDocument[(size_t)i] = 1;
+            ++nNew;
+        }
+    }
+    if (nNew > 0) {
+        bSaved = FALSE;
+        pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(); });
+        if (!bSaved)
+            Log(LoadPhoneString(IDS_PHONE_SAVE_FAILED_KEPT));
+    }
+    // Only what the document holds may leave the phone.
+    for (size_t i = 0; i < m_arrJoined.size(); ++i)
+        if (!inDocument[i])
+            m_arrJoined[i].bComplete = FALSE;
+    return TRUE;
+}
+
+void CPhoneSession::DeleteFiled(CIrdaPort& port)
+{
+    int nKeptParts = 0;
+    std::vector<const ListedSms_t*> toDelete[2];
+    const wchar_t* memories[2] = {L"ME", L"SM"};
+    for (const JoinedSms_t& j : m_arrJoined) {
+        if (!j.bComplete) {
+            if (j.record.m_bLinked)
+                nKeptParts += (int)j.sources.size();
+            continue;
+        }
+        for (int s : j.sources) {
+            const ListedSms_t& l = m_arrListed[(size_t)s];
+            toDelete[l.strMemory == L"ME" ? 0 : 1].push_back(&l);
+        }
+    }
+    if (nKeptParts > 0) {
+        CString n;
+        n.Format(L"%d", nKeptParts);
+        Log(FormatPhoneString(IDS_PHONE_PARTS_KEPT, n));
+    }
+    int k = 0;
+    for (int m = 0; m < 2; ++m) {
+        if (toDelete[m].empty())
+            continue;
+        // In listing order, in the memory they were listed from.
+        std::sort(toDelete[m].begin(), toDelete[m].end(),
+                  [](const ListedSms_t* a, const ListedSms_t* b) { return a->nOrder < b->nOrder; });
+        CString strStorage = CString(L"AT+CPMS=\"") + memories[m] + L"\"";
+        CString strFailure;
+        BOOL bErrorLine = FALSE;
+        Log(strStorage);
+        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bErrorLine)) {
+            Log(strFailure);
+            continue;
+        }
+        for (const ListedSms_t* l : toDelete[m]) {
+            CString strStatus;
+            strStatus.Format(L"%s%d", (LPCWSTR)LoadPhoneString(IDS_PHONE_DELETING_SMS), ++k);
+            PostStatusText(strStatus);
+            DeleteSms(port, l->strIndex);
+        }
+    }
+}
+
+BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    PostStatusText(LoadPhoneString(IDS_PHONE_RECEIVING));
+    if (pHost)
+        pHost->PlayReceivedSound();
+
+    CString strPort;
+    BOOL bHapus = FALSE;
+    {
+        CAppSettings settings;
+        strPort = settings.GetConnection();
+        bHapus = settings.GetIsHapus() != 0;
+    }
+    CString strLogPath;
+    if (pHost && pHost->GetDoc()) {
+        CCorvane_smsDoc* pDoc = pHost->GetDoc();
+        pHost->RunOnGuiThread([&] { strLogPath = pDoc->GetLogFilePath(); });
+    }
+    m_log.Close();
+    if (!strLogPath.IsEmpty())
+        m_log.Open(strLogPath, 2 /* UNI16_LE */);
+    Log(L"Open connection=" + strPort);
+
+    if (!OpenPort()) {
+        PhoneMessageBox(L"Failed while opening connection.");
+        return FALSE;
+    }
+    CIrdaPort& port = GetSharedPort();
+
+    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_CONNECTION));
+    Log(L"Send AT Command");
+    if (!SendATCommand(port, L"AT", nullptr, TRUE, FALSE))
+        return FALSE;
+
+    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
+    Log(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
+    CString strMaker, strModel;
+    if (!ReadPhoneModel(port, strMaker, strModel)) {
+        port.Close();
+        return FALSE;
+    }
+
+    PostStatusText(LoadPhoneString(IDS_PHONE_SETTING_MODE));
+    m_arrListed.clear();
+    if (!SetMessageFormat(port, TRUE))
+        return FALSE;
+
+    PostStatusText(LoadPhoneString(IDS_PHONE_SET_STORAGE));
+    if (!ListSms(port, L"AT+CPMS=\"ME\"", L"AT+CMGL=4") || !ListSms(port, L"AT+CPMS=\"SM\"", L"AT+CMGL=4")) {
+        port.Close();
+        return FALSE;
+    }
+
+    SortListed(m_arrListed);
+    JoinListed(m_arrListed, m_arrJoined);
+
+    int nNew = 0;
+    BOOL bSaved = TRUE;
+    if (!FileJoined(nNew, bSaved)) {
+        port.Close();
+        return FALSE;
+    }
+    if (pnNew)
+        *pnNew = nNew;
+    CString strCount;
+    strCount.Format(L"%d", nNew);
+    PostStatusText(FormatPhoneString(IDS_PHONE_NEW_SMS_COUNT, strCount));
+
+    // Deleting comes last: only messages that are safe in the saved data file leave the phone.
+    if (bHapus && bSaved)
+        DeleteFiled(port);
+    port.Close();
+
+    if (nNew > 0 && pHost) {
+        pHost->PlayNewMessageSound();
+        pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
+    }
+    Log(L"Read SMS successfull");
+    m_log.Close();
+    return bSaved;
+}

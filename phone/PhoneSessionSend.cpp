@@ -1,0 +1,163 @@
+// Sending: one PDU of one message, and every message of the Outbox.
+#include "phone/PhoneSession.h"
+#include "phone/Corvane_smsDoc.h"
+#include "phone/PhoneHost.h"
+#include "res/phone_ids.h"
+
+namespace {
+CStringA ToBytes(const CString& s)
+{
+    CStringA out;
+    int n = WideCharToMultiByte(CP_ACP, 0, s, s.GetLength(), nullptr, 0, nullptr, nullptr);
+    if (n > 0) {
+        char* p = new char[(size_t)n];
+        WideCharToMultiByte(CP_ACP, 0, s, s.GetLength(), p, n, nullptr, nullptr);
+        out = CStringA(p, n);
+        delete[] p;
+    }
+    return out;
+}
+} // namespace
+
+BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader,
+                               int nPart, int nRef, int nParts)
+{
+    const CString strDest = record.m_strRecipientNumber;
+    log.WriteLine(L"Dest:" + strDest + L"\r\n");
+
+    m_encoder.m_strText = record.m_strText;
+    m_encoder.m_strNumber = strDest;
+    m_encoder.m_strSMSC.Empty();
+    m_encoder.m_bValidityPresent = TRUE;
+    m_encoder.m_bValidityRelative = TRUE;
+    m_encoder.m_tsValidity = 86400;
+    TIME_ZONE_INFORMATION tzi = {};
+    GetTimeZoneInformation(&tzi);
+    m_encoder.m_nTimeZone = tzi.Bias;
+    m_encoder.m_bStatusReport = TRUE;
+    m_encoder.m_chReplacement = m_strReplacement[0];
+    m_encoder.m_nNumberType = (strDest.Left(1) == L"0" || strDest.GetLength() < 5) ? 0x81 : 0x91;
+
+    CString strPdu;
+    m_encoder.GetPDU(strPdu, bHeader, nPart, nRef, nParts, record.m_bFlash);
+    if (strPdu.IsEmpty()) {
+        // The encoder could not encode a number: nothing goes to the phone.
+        Fail(LoadPhoneString(IDS_PHONE_EMPTY_PDU));
+        return FALSE;
+    }
+    const int nLength = strPdu.GetLength() / 2 - 1;
+    log.WriteLine(L"PDU:" + strPdu + L"\r\n");
+
+    Log(L"Send AT Command");
+    if (!SendATCommand(port, L"AT", nullptr, TRUE, FALSE))
+        return FALSE;
+    if (!SetMessageFormat(port, TRUE))
+        return FALSE;
+
+    CString strCommand;
+    strCommand.Format(L"AT+CMGS=%d", nLength);
+    Log(strCommand);
+    if (!port.SendCommand(strCommand, m_dwTimeout)) {
+        port.Close();
+        Fail(L"Failed when sending SMS.");
+        return FALSE;
+    }
+
+    // The PDU goes out only after the prompt; unsolicited lines before it are skipped.
+    CString strReply;
+    for (int nLines = 0;; ++nLines) {
+        if (!port.ReadResponse(strReply, m_dwTimeout, TRUE)) {
+            port.Close();
+            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_SENDING);
+            Log(m_strFailure);
+            Log(strReply);
+            PhoneMessageBox(m_strFailure);
+            PhoneMessageBox(strReply);
+            return FALSE;
+        }
+        if (strReply == L">")
+            break;
+        if (strReply.Find(L"ERROR") >= 0 || nLines >= 3) {
+            port.Close();
+            Fail(FormatPhoneString(IDS_PHONE_NO_PROMPT, strReply));
+            return FALSE;
+        }
+    }
+
+    Log(L"Sending SMS using PDU");
+    CStringA bytes = ToBytes(strPdu);
+    bytes += (char)0x1A;
+    port.WriteAll((const BYTE*)(LPCSTR)bytes, bytes.GetLength(), m_dwTimeout);
+
+    Log(L"Waiting Respon");
+    m_strLastReply.Empty();
+    for (int nReads = 0;;) {
+        if (!port.ReadResponse(m_strLastReply, m_dwTimeout, FALSE)) {
+            port.Close();
+            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_SENDING);
+            Fail(m_strFailure);
+            return FALSE;
+        }
+        if (m_strLastReply.Find(L"ERROR") >= 0) {
+            port.Close();
+            Fail(m_strLastReply.Find(L"CMS") >= 0 ? m_strLastReply : CString(L"Error sewaktu menulis PDU SMS."));
+            return FALSE;
+        }
+        if (m_strLastReply.CompareNoCase(L"OK") == 0) {
+            Log(L"Sending SMS Successfull");
+            m_log.Close();
+            return TRUE;
+        }
+        if (++nReads > 3) {
+            port.Close();
+            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            Fail(m_strFailure);
+            return FALSE;
+        }
+    }
+}
+
+int CPhoneSession::SendOutbox()
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    if (pHost)
+        pHost->PlayReceivedSound();
+    PostStatusText(LoadPhoneString(IDS_PHONE_SENDING_OUTBOX));
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+
+    // A snapshot: sending files each message anew, which changes the list being walked.
+    std::vector<CSMS> outbox;
+    if (pDoc) {
+        pHost->RunOnGuiThread([&] {
+            CSmsRecordsLock lock(pDoc);
+            POSITION pos = pDoc->m_listSms.GetHeadPosition();
+            while (pos) {
+                const CSMS* p = (const CSMS*)pDoc->m_listSms.GetNext(pos);
+                if (p->m_strFolder.CompareNoCase(L"Outbox") == 0)
+                    outbox.push_back(*p);
+            }
+        });
+    }
+    int nSent = 0, nFailed = 0, n = 0;
+    for (const CSMS& record : outbox) {
+        CString strStatus;
+        strStatus.Format(L"Sending sms no:%d", ++n);
+        PostStatusText(strStatus);
+        if (pHost->SendWithoutWindow(record))
+            ++nSent;
+        else
+            ++nFailed;
+    }
+    if (nSent > 0) {
+        PostStatusText(LoadPhoneString(IDS_PHONE_OUTBOX_SENT));
+        pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
+    } else if (outbox.empty()) {
+        PostStatusText(LoadPhoneString(IDS_PHONE_OUTBOX_EMPTY));
+    }
+    if (nFailed > 0) {
+        CString strCount;
+        strCount.Format(L"%d", nFailed);
+        PostStatusText(FormatPhoneString(IDS_PHONE_OUTBOX_FAILED, strCount));
+    }
+    return nSent;
+}
