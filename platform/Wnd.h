@@ -49,6 +49,18 @@ __attribute__((noinline)) HWND AfxSafeHwnd(const CWnd* pWnd);
 #define TTF_ALWAYSTIP 0x40000000 // show the tip even when the top-level window is not active
 #endif
 
+// The first fields of TOOLINFO, all that OnToolHitTest implementations may count on.
+struct AFX_OLDTOOLINFO
+{
+    UINT cbSize;
+    UINT uFlags;
+    HWND hwnd;
+    UINT_PTR uId;
+    RECT rect;
+    HINSTANCE hinst;
+    LPWSTR lpszText;
+};
+
 // RunModalLoop flags
 #define MLF_NOIDLEMSG 0x0001
 #define MLF_NOKICKIDLE 0x0002

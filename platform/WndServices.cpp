@@ -459,7 +459,7 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     if (hWndChild == nullptr)
         return -1;
     INT_PTR nHit = (UINT)::GetDlgCtrlID(hWndChild);
-    if (pTI != nullptr && pTI->cbSize >= TTTOOLINFOW_V1_SIZE)
+    if (pTI != nullptr && pTI->cbSize >= sizeof(AFX_OLDTOOLINFO))
     {
         pTI->hwnd = m_hWnd;
         pTI->uId = (UINT_PTR)hWndChild;
@@ -562,7 +562,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         CPoint point = pMsg->pt;
         ::ScreenToClient(m_hWnd, &point);
         TOOLINFOW tiHit = {};
-        tiHit.cbSize = kToolInfoSize;
+        tiHit.cbSize = sizeof(TOOLINFOW); // the full size for hit tests; the control gets kToolInfoSize
         INT_PTR nHit = OnToolHitTest(point, &tiHit);
 
         CWnd* pHitWnd = nHit == -1 ? nullptr : this;
