@@ -424,6 +424,8 @@ protected:
 
 private:
     void DetachAfterNcDestroy();
+    void HandleActivate(WPARAM nState, HWND hWndOther);
+    BOOL HandleSetCursorOnDisabled(UINT nHitTest, UINT nMsg);
     friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
     friend class CHandleMap<CWnd>;
