@@ -209,6 +209,11 @@ public:
     CWnd* SetFocus();
     static CWnd* PASCAL GetDesktopWindow();
     static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName);
+    // The owner for a modal window: pParent's (or the main window's) top-level window, its last
+    // active popup when no parent is given. With pWndTop, a top-level window other than the owner
+    // is disabled and returned there (the caller enables it again).
+    static CWnd* PASCAL GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
+    static HWND PASCAL GetSafeOwner_(HWND hParent, HWND* pWndTop);
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
 

@@ -80,6 +80,37 @@ CWnd* CWnd::GetParentOwner() const
     return FromHandle(hWndParent);
 }
 
+HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
+{
+    HWND hWnd = hParent;
+    if (hWnd == nullptr)
+        hWnd = AfxGetMainWnd()->GetSafeHwnd();
+    // A popup cannot be owned by a child window.
+    while (hWnd != nullptr && (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
+    HWND hWndTop = hWnd;
+    for (HWND hWndTemp = hWnd; hWndTemp != nullptr; hWndTemp = ::GetParent(hWndTemp))
+        hWndTop = hWndTemp;
+    if (hParent == nullptr && hWnd != nullptr)
+        hWnd = ::GetLastActivePopup(hWnd);
+    if (pWndTop != nullptr)
+    {
+        if (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd)
+        {
+            *pWndTop = hWndTop;
+            ::EnableWindow(hWndTop, FALSE);
+        }
+        else
+            *pWndTop = nullptr;
+    }
+    return hWnd;
+}
+
+CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
+{
+    return FromHandle(GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop));
+}
+
 CWnd* CWnd::GetOwner() const
 {
     return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();

@@ -93,6 +93,12 @@ TEST(WindowFamily, ParentsOwnersFramesAndDescendants)
     EXPECT_EQ(deep.GetOwner(), &pane);
     deep.SetOwner(&frame);
     EXPECT_EQ(deep.GetOwner(), &frame);
+    // Owner of a modal window: never a child; the top level is disabled only when it differs.
+    EXPECT_EQ(CWnd::GetSafeOwner(&deep), &frame);
+    HWND hTop = reinterpret_cast<HWND>(1);
+    EXPECT_EQ(CWnd::GetSafeOwner(&deep, &hTop), &frame);
+    EXPECT_EQ(hTop, nullptr);
+    EXPECT_TRUE(frame.IsWindowEnabled());
     CWnd* pNull = nullptr;
     EXPECT_EQ(pNull->GetSafeHwnd(), nullptr);
     EXPECT_FALSE(pNull->IsWindow());
