@@ -5,6 +5,5 @@ corvane_test(platform_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/GdiTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WndFamilyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeometryTest.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/CrashGuard.cpp
   LIBS corvane_platform
   TIMEOUT 120)
