@@ -227,27 +227,7 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
 HWND CDialog::PreModal()
 {
     // The owner: the given parent, else the main window; never a child window.
-    HWND hParent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
-    HWND hWnd = hParent;
-    if (hWnd == nullptr)
-    {
-        CWnd* pMain = AfxGetMainWnd();
-        hWnd = pMain ? pMain->GetSafeHwnd() : nullptr;
-    }
-    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
-        hWnd = ::GetParent(hWnd);
-    HWND hWndTop = hWnd;
-    for (HWND h = hWnd; h != nullptr; h = ::GetParent(h))
-        hWndTop = h;
-    if (hParent == nullptr && hWnd != nullptr)
-        hWnd = ::GetLastActivePopup(hWnd);
-    m_hWndTop = nullptr;
-    if (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd)
-    {
-        m_hWndTop = hWndTop;
-        ::EnableWindow(hWndTop, FALSE);
-    }
-    return hWnd;
+    return CWnd::GetSafeOwner_(m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr, &m_hWndTop);
 }
 
 void CDialog::PostModal()
