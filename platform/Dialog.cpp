@@ -61,11 +61,7 @@ BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource)
         }
         else if (nMsg == 0x1234 || nMsg == 0x040B) // extended combo box item
         {
-            int n = MultiByteToWideChar(CP_ACP, 0, data, -1, nullptr, 0);
-            CString text;
-            wchar_t* buf = text.GetBuffer(n + 1);
-            MultiByteToWideChar(CP_ACP, 0, data, -1, buf, n);
-            text.ReleaseBuffer();
+            CString text = PlatformAnsiToWide(data);
             COMBOBOXEXITEMW item = {};
             item.mask = CBEIF_TEXT;
             item.iItem = -1;

@@ -146,9 +146,7 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
         // Not one of the layer's exceptions: reported the same way, the message is not handled.
         if (nMsg == WM_CREATE)
             lResult = -1;
-        wchar_t text[512] = {};
-        ::MultiByteToWideChar(CP_ACP, 0, e.what(), -1, text, 511);
-        PlatformMessageBox(hWnd, text, AfxGetAppName(), MB_ICONEXCLAMATION | MB_OK);
+        PlatformMessageBox(hWnd, PlatformAnsiToWide(e.what()), AfxGetAppName(), MB_ICONEXCLAMATION | MB_OK);
     }
 
     if (nMsg == WM_NCDESTROY)
