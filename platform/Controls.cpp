@@ -92,15 +92,7 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
 
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    int len = GetTextLen(nIndex);
-    if (len < 0)
-    {
-        rString.Empty();
-        return;
-    }
-    wchar_t* buf = rString.GetBuffer(len + 1);
-    GetText(nIndex, buf);
-    rString.ReleaseBuffer(len);
+    rString = PlatformListItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -117,15 +109,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    int len = GetLBTextLen(nIndex);
-    if (len < 0)
-    {
-        rString.Empty();
-        return;
-    }
-    wchar_t* buf = rString.GetBuffer(len + 1);
-    GetLBText(nIndex, buf);
-    rString.ReleaseBuffer(len);
+    rString = PlatformListItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
