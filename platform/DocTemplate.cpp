@@ -306,18 +306,28 @@ void CDocManager::OnFileNew()
     GetNextDocTemplate(pos)->OpenDocumentFile(nullptr);
 }
 
-void CDocManager::OnFileOpen()
+BOOL PlatformPromptFileName(CString& rPath, BOOL bOpenFileDialog, DWORD dwFlags)
 {
-    wchar_t path[MAX_PATH] = {};
+    wchar_t buf[MAX_PATH] = {};
+    lstrcpynW(buf, rPath, MAX_PATH);
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
     CWnd* pMain = AfxGetMainWnd();
     ofn.hwndOwner = pMain ? pMain->GetSafeHwnd() : nullptr;
-    ofn.lpstrFile = path;
+    ofn.lpstrFile = buf;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrFilter = L"*.*\0*.*\0";
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (GetOpenFileNameW(&ofn))
+    ofn.Flags = dwFlags;
+    if (!(bOpenFileDialog ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn)))
+        return FALSE;
+    rPath = buf;
+    return TRUE;
+}
+
+void CDocManager::OnFileOpen()
+{
+    CString path;
+    if (PlatformPromptFileName(path, TRUE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST))
         OpenDocumentFile(path);
 }
 
