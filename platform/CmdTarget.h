@@ -194,6 +194,8 @@ protected:                                                                      
     return &messageMap;                                                                            \
     }
 
+// In every entry memberFxn is the handler's name, as declared in the class of the map or, qualified,
+// in one of its bases (OnFileNew or CWinApp::OnFileNew), never an "&" expression.
 // Member-pointer conversion used by every map entry: checks the handler's signature against
 // the one its entry promises, then stores it in the common AFX_PMSG form.
 #define AFX_MSG_CAST(sigType, memberFxn) (reinterpret_cast<AFX_PMSG>(static_cast<sigType>(memberFxn)))

@@ -673,6 +673,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     }
 
+    if (message == WM_ACTIVATE)
+        HandleActivate(wParam, (HWND)lParam);
+    if (message == WM_SETCURSOR && HandleSetCursorOnDisabled((short)LOWORD(lParam), HIWORD(lParam)))
+    {
+        if (pResult != nullptr)
+            *pResult = 1;
+        return TRUE;
+    }
+
     const AFX_MSGMAP* pMap = GetMessageMap();
     bool bRegistered = false;
     const AFX_MSGMAP_ENTRY* lpEntry = FindWindowEntry(pMap, message, bRegistered);
@@ -875,6 +884,40 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (pResult != nullptr)
         *pResult = lResult;
     return TRUE;
+}
+
+void CWnd::HandleActivate(WPARAM nState, HWND hWndOther)
+{
+    // Activation moving between top-level windows is told to the top-level window too.
+    if (GetStyle() & WS_CHILD)
+        return;
+    CWnd* pTopLevel = GetTopLevelParent();
+    if (pTopLevel == nullptr)
+        return;
+    CWnd* pOther = FromHandle(hWndOther);
+    if (pOther == nullptr || !::IsWindow(pOther->m_hWnd) || pOther->GetTopLevelParent() != pTopLevel)
+    {
+        HWND hWnd2[2] = {m_hWnd, hWndOther};
+        ::SendMessageW(pTopLevel->m_hWnd, WM_ACTIVATETOPLEVEL, nState, (LPARAM)&hWnd2[0]);
+    }
+}
+
+BOOL CWnd::HandleSetCursorOnDisabled(UINT nHitTest, UINT nMsg)
+{
+    // A click on a window disabled by a modal one brings the modal window forward.
+    if (nHitTest == (UINT)HTERROR && (nMsg == WM_LBUTTONDOWN || nMsg == WM_MBUTTONDOWN || nMsg == WM_RBUTTONDOWN))
+    {
+        CWnd* pLastActive = GetTopLevelParent();
+        if (pLastActive != nullptr)
+            pLastActive = pLastActive->GetLastActivePopup();
+        if (pLastActive != nullptr && pLastActive->m_hWnd != ::GetForegroundWindow() &&
+            pLastActive->IsWindowEnabled())
+        {
+            pLastActive->SetForegroundWindow();
+            return TRUE;
+        }
+    }
+    return FALSE;
 }
 
 BOOL CWnd::IsFrameWnd() const

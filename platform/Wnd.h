@@ -49,6 +49,18 @@ __attribute__((noinline)) HWND AfxSafeHwnd(const CWnd* pWnd);
 #define TTF_ALWAYSTIP 0x40000000 // show the tip even when the top-level window is not active
 #endif
 
+// The first fields of TOOLINFO, all that OnToolHitTest implementations may count on.
+struct AFX_OLDTOOLINFO
+{
+    UINT cbSize;
+    UINT uFlags;
+    HWND hwnd;
+    UINT_PTR uId;
+    RECT rect;
+    HINSTANCE hinst;
+    LPWSTR lpszText;
+};
+
 // RunModalLoop flags
 #define MLF_NOIDLEMSG 0x0001
 #define MLF_NOKICKIDLE 0x0002
@@ -197,6 +209,11 @@ public:
     CWnd* SetFocus();
     static CWnd* PASCAL GetDesktopWindow();
     static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName);
+    // The owner for a modal window: pParent's (or the main window's) top-level window, its last
+    // active popup when no parent is given. With pWndTop, a top-level window other than the owner
+    // is disabled and returned there (the caller enables it again).
+    static CWnd* PASCAL GetSafeOwner(CWnd* pParent = nullptr, HWND* pWndTop = nullptr);
+    static HWND PASCAL GetSafeOwner_(HWND hParent, HWND* pWndTop);
     CWnd* GetNextDlgTabItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
     CWnd* GetNextDlgGroupItem(CWnd* pWndCtl, BOOL bPrevious = FALSE) const;
 
@@ -412,6 +429,8 @@ protected:
 
 private:
     void DetachAfterNcDestroy();
+    void HandleActivate(WPARAM nState, HWND hWndOther);
+    BOOL HandleSetCursorOnDisabled(UINT nHitTest, UINT nMsg);
     friend LRESULT AfxCallWndProc(CWnd*, HWND, UINT, WPARAM, LPARAM);
     friend LRESULT CALLBACK AfxCbtFilterHook(int, WPARAM, LPARAM);
     friend class CHandleMap<CWnd>;

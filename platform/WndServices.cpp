@@ -80,6 +80,37 @@ CWnd* CWnd::GetParentOwner() const
     return FromHandle(hWndParent);
 }
 
+HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
+{
+    HWND hWnd = hParent;
+    if (hWnd == nullptr)
+        hWnd = AfxGetMainWnd()->GetSafeHwnd();
+    // A popup cannot be owned by a child window.
+    while (hWnd != nullptr && (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
+    HWND hWndTop = hWnd;
+    for (HWND hWndTemp = hWnd; hWndTemp != nullptr; hWndTemp = ::GetParent(hWndTemp))
+        hWndTop = hWndTemp;
+    if (hParent == nullptr && hWnd != nullptr)
+        hWnd = ::GetLastActivePopup(hWnd);
+    if (pWndTop != nullptr)
+    {
+        if (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd)
+        {
+            *pWndTop = hWndTop;
+            ::EnableWindow(hWndTop, FALSE);
+        }
+        else
+            *pWndTop = nullptr;
+    }
+    return hWnd;
+}
+
+CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
+{
+    return FromHandle(GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop));
+}
+
 CWnd* CWnd::GetOwner() const
 {
     return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();
@@ -459,7 +490,7 @@ INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     if (hWndChild == nullptr)
         return -1;
     INT_PTR nHit = (UINT)::GetDlgCtrlID(hWndChild);
-    if (pTI != nullptr && pTI->cbSize >= TTTOOLINFOW_V1_SIZE)
+    if (pTI != nullptr && pTI->cbSize >= sizeof(AFX_OLDTOOLINFO))
     {
         pTI->hwnd = m_hWnd;
         pTI->uId = (UINT_PTR)hWndChild;
@@ -562,7 +593,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         CPoint point = pMsg->pt;
         ::ScreenToClient(m_hWnd, &point);
         TOOLINFOW tiHit = {};
-        tiHit.cbSize = kToolInfoSize;
+        tiHit.cbSize = sizeof(TOOLINFOW); // the full size for hit tests; the control gets kToolInfoSize
         INT_PTR nHit = OnToolHitTest(point, &tiHit);
 
         CWnd* pHitWnd = nHit == -1 ? nullptr : this;

@@ -25,6 +25,7 @@ public:
     int pings = 0;
     int kickIdles = 0;
     int enterIdles = 0;
+    int topLevelActivations = 0;
     LPARAM endAtKick = -1; // idle round that ends the modal loop
     int endResult = 0;
 
@@ -47,6 +48,13 @@ protected:
         return 0;
     }
     void OnEnterIdle(UINT, CWnd*) { ++enterIdles; }
+    void OnActivate(UINT, CWnd*, BOOL) {} // no focus change from the default handling
+    LRESULT OnActivateTopLevel(WPARAM, LPARAM lParam)
+    {
+        ++topLevelActivations;
+        EXPECT_EQ(((HWND*)lParam)[0], m_hWnd);
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCountingWnd, CWnd)
@@ -54,6 +62,8 @@ BEGIN_MESSAGE_MAP(CCountingWnd, CWnd)
     ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
     ON_MESSAGE(WM_APP + 2, OnEnd)
     ON_WM_ENTERIDLE()
+    ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
+    ON_WM_ACTIVATE()
 END_MESSAGE_MAP()
 
 } // namespace
@@ -83,6 +93,12 @@ TEST(WindowFamily, ParentsOwnersFramesAndDescendants)
     EXPECT_EQ(deep.GetOwner(), &pane);
     deep.SetOwner(&frame);
     EXPECT_EQ(deep.GetOwner(), &frame);
+    // Owner of a modal window: never a child; the top level is disabled only when it differs.
+    EXPECT_EQ(CWnd::GetSafeOwner(&deep), &frame);
+    HWND hTop = reinterpret_cast<HWND>(1);
+    EXPECT_EQ(CWnd::GetSafeOwner(&deep, &hTop), &frame);
+    EXPECT_EQ(hTop, nullptr);
+    EXPECT_TRUE(frame.IsWindowEnabled());
     CWnd* pNull = nullptr;
     EXPECT_EQ(pNull->GetSafeHwnd(), nullptr);
     EXPECT_FALSE(pNull->IsWindow());
@@ -100,6 +116,18 @@ TEST(WindowFamily, ParentsOwnersFramesAndDescendants)
     EXPECT_EQ(pane.pings, 1);
     EXPECT_EQ(deep.pings, 1);
     EXPECT_EQ(popup.pings, 0); // owned windows are not descendants
+
+    // Activation from another top-level window is told as WM_ACTIVATETOPLEVEL; between a popup
+    // and its owner's family it is not.
+    popup.SendMessage(WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(popup.topLevelActivations, 0); // the popup's top level is the frame
+    CCountingWnd other;
+    ASSERT_TRUE(other.CreateEx(0, TestClass(), L"other", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    other.SendMessage(WM_ACTIVATE, WA_ACTIVE, (LPARAM)popup.m_hWnd);
+    EXPECT_EQ(other.topLevelActivations, 1);
+    other.SendMessage(WM_ACTIVATE, WA_INACTIVE, (LPARAM)other.m_hWnd);
+    EXPECT_EQ(other.topLevelActivations, 1);
+    other.DestroyWindow();
 
     popup.DestroyWindow();
     frame.DestroyWindow();

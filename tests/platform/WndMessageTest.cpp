@@ -443,7 +443,14 @@ const UINT ID_CMD_RANGE_LAST = 40019;
 const UINT ID_CMD_EX = 40020;
 const UINT ID_CMD_CHECKED = 40021;
 
-class CCommandSink : public CCmdTarget
+class CSinkBase : public CCmdTarget
+{
+public:
+    int baseRuns = 0;
+    void OnBaseCommand() { ++baseRuns; }
+};
+
+class CCommandSink : public CSinkBase
 {
 public:
     int runs = 0;
@@ -470,7 +477,9 @@ protected:
     }
     DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(CCommandSink, CCmdTarget)
+const UINT ID_CMD_BASE = 40030;
+BEGIN_MESSAGE_MAP(CCommandSink, CSinkBase)
+    ON_COMMAND(ID_CMD_BASE, CSinkBase::OnBaseCommand)
     ON_COMMAND(ID_CMD_RUN, OnRun)
     ON_COMMAND(ID_CMD_DISABLED, OnDisabled)
     ON_UPDATE_COMMAND_UI(ID_CMD_DISABLED, OnUpdateDisabled)
@@ -525,6 +534,8 @@ TEST(WindowCommands, RoutingRunsEnabledCommandsAndCommandUiDisablesCommandsWitho
     EXPECT_EQ(sink.runs, 1);
     EXPECT_EQ(sink.disabledRuns, 0);
     EXPECT_EQ(sink.lastRange, ID_CMD_RANGE_FIRST + 3);
+    wnd.SendMessage(WM_COMMAND, ID_CMD_BASE, 0); // a handler of the base class, named qualified
+    EXPECT_EQ(sink.baseRuns, 1);
 
     // ON_COMMAND_EX: the handler's answer is the routing's answer.
     EXPECT_FALSE(sink.OnCmdMsg(ID_CMD_EX, CN_COMMAND, nullptr, nullptr));
