@@ -173,17 +173,6 @@ template <class T> void RangeReal(CDataExchange* pDX, T value, T minVal, T maxVa
     FailWith(pDX, Prompt(AFX_IDP_PARSE_REAL_RANGE, L"Masukkan angka antara %1 dan %2.", lo, hi));
 }
 
-CString ListText(HWND hWnd, UINT getLen, UINT getText, int index)
-{
-    CString text;
-    int len = (int)::SendMessageW(hWnd, getLen, index, 0);
-    if (len <= 0)
-        return text;
-    wchar_t* buf = text.GetBuffer(len + 1);
-    ::SendMessageW(hWnd, getText, index, (LPARAM)buf);
-    text.ReleaseBuffer(len);
-    return text;
-}
 } // namespace
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
@@ -275,7 +264,7 @@ static void ComboString(CDataExchange* pDX, int nIDC, CString& value, UINT findM
         else
         {
             int sel = (int)::SendMessageW(hWndCtrl, CB_GETCURSEL, 0, 0);
-            value = sel == CB_ERR ? CString() : ListText(hWndCtrl, CB_GETLBTEXTLEN, CB_GETLBTEXT, sel);
+            value = sel == CB_ERR ? CString() : PlatformListItemText(hWndCtrl, CB_GETLBTEXTLEN, CB_GETLBTEXT, sel);
         }
         return;
     }
@@ -309,7 +298,7 @@ static void ListString(CDataExchange* pDX, int nIDC, CString& value, UINT findMs
     if (pDX->m_bSaveAndValidate)
     {
         int sel = (int)::SendMessageW(hWndCtrl, LB_GETCURSEL, 0, 0);
-        value = sel == LB_ERR ? CString() : ListText(hWndCtrl, LB_GETTEXTLEN, LB_GETTEXT, sel);
+        value = sel == LB_ERR ? CString() : PlatformListItemText(hWndCtrl, LB_GETTEXTLEN, LB_GETTEXT, sel);
         return;
     }
     int found = (int)::SendMessageW(hWndCtrl, findMsg, (WPARAM)-1, (LPARAM)(LPCTSTR)value);
