@@ -244,13 +244,19 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
     } while (hWndCtrl != nullptr && !(::GetWindowLongW(hWndCtrl, GWL_STYLE) & WS_GROUP));
 }
 
-void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+// The selected index of a list or combo box, given its messages for getting and setting it.
+static void SelectionIndex(CDataExchange* pDX, int nIDC, int& index, UINT getMsg, UINT setMsg)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageW(hWndCtrl, CB_GETCURSEL, 0, 0);
+        index = (int)::SendMessageW(hWndCtrl, getMsg, 0, 0);
     else
-        ::SendMessageW(hWndCtrl, CB_SETCURSEL, index, 0);
+        ::SendMessageW(hWndCtrl, setMsg, index, 0);
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+{
+    SelectionIndex(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
 }
 
 static void ComboString(CDataExchange* pDX, int nIDC, CString& value, UINT findMsg)
@@ -285,11 +291,7 @@ void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageW(hWndCtrl, LB_GETCURSEL, 0, 0);
-    else
-        ::SendMessageW(hWndCtrl, LB_SETCURSEL, index, 0);
+    SelectionIndex(pDX, nIDC, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 static void ListString(CDataExchange* pDX, int nIDC, CString& value, UINT findMsg)
