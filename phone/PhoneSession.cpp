@@ -157,26 +157,25 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
         }
         return TRUE;
     };
+    // Sends one query and reads its answer; pszWriteFailure is reported when it cannot be sent.
+    auto query = [&](const wchar_t* pszCommand, const wchar_t* pszWriteFailure, CString& strValue) -> BOOL {
+        Log(pszCommand);
+        if (!port.SendCommand(pszCommand, m_dwTimeout)) {
+            Fail(pszWriteFailure);
+            return FALSE;
+        }
+        return readPair(strValue);
+    };
 
-    Log(L"AT+CGMI");
-    if (!port.SendCommand(L"AT+CGMI", m_dwTimeout)) {
-        Fail(L"Failed to write bluetooth/serial request to device.");
-        return FALSE;
-    }
     CString strMaker;
-    if (!readPair(strMaker))
+    if (!query(L"AT+CGMI", L"Failed to write bluetooth/serial request to device.", strMaker))
         return FALSE;
     strManufacturer = strMaker;
     PostStatusText(strMaker);
     Log(strMaker);
 
-    Log(L"AT+GMM");
-    if (!port.SendCommand(L"AT+GMM", m_dwTimeout)) {
-        Fail(L"Failed to write request to device.");
-        return FALSE;
-    }
     CString strModelLine;
-    if (!readPair(strModelLine))
+    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine))
         return FALSE;
     strModel = strModelLine;
     m_strPhoneModel = strModelLine;
