@@ -56,7 +56,7 @@ HMENU MakeFrameMenu()
 CMdiTestFrame* MakeMdiFrame(HMENU hMenu)
 {
     CMdiTestFrame* pFrame = new CMdiTestFrame;
-    if (!pFrame->CreateEx(0, nullptr, L"Induk", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 640, 480, nullptr, hMenu))
+    if (!pFrame->CreateEx(0, nullptr, L"Induk", WS_OVERLAPPEDWINDOW, 40, 40, 640, 480, nullptr, hMenu))
         return nullptr; // the object went with the failed creation
     pFrame->m_hMenuDefault = hMenu;
     return pFrame;
@@ -98,7 +98,7 @@ TEST(MdiFrame, ChildrenLiveInTheClientAndTakeCommandsWhileActive)
     EXPECT_EQ(g_childrenAlive, 2);
     EXPECT_EQ(::GetParent(pFirst->m_hWnd), pFrame->m_hWndMDIClient);
     EXPECT_EQ(pFirst->GetMDIFrame(), pFrame);
-    EXPECT_TRUE(pFirst->IsWindowVisible());
+    EXPECT_TRUE(pFirst->GetStyle() & WS_VISIBLE);
 
     BOOL bMaximized = TRUE;
     EXPECT_EQ(pFrame->MDIGetActive(&bMaximized), pSecond);
