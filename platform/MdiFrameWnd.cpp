@@ -382,7 +382,11 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU h
         return;
     HMENU hMenu = nullptr;
     if (bActivate)
+    {
         hMenu = hMenuAlt != nullptr ? hMenuAlt : m_hMenuShared;
+        if (hMenu == nullptr)
+            hMenu = pFrame->m_hMenuDefault; // a child without a menu of its own shows the frame's
+    }
     else if (pActivateWnd == nullptr)
         hMenu = pFrame->m_hMenuDefault; // the last child went: the frame's own menu returns
     if (hMenu == nullptr)

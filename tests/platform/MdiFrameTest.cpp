@@ -179,6 +179,12 @@ TEST(MdiFrame, ActiveChildShowsItsSharedMenuAndTheFrameMenuReturnsAfterIt)
     EXPECT_EQ(pFrame->MDIGetActive(), pDoc);
     EXPECT_EQ(::GetMenu(pFrame->m_hWnd), hShared);
 
+    // Switching to the child without a menu brings the frame's menu back, and back again.
+    pFrame->MDIActivate(pPlain);
+    EXPECT_EQ(::GetMenu(pFrame->m_hWnd), hMenu);
+    pFrame->MDIActivate(pDoc);
+    EXPECT_EQ(::GetMenu(pFrame->m_hWnd), hShared);
+
     pDoc->DestroyWindow();
     EXPECT_EQ(pFrame->MDIGetActive(), pPlain);
     pPlain->DestroyWindow();
