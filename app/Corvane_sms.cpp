@@ -3,6 +3,13 @@
 #include "app/DlgComposeSms.h"
 #include "app/MainFrm.h"
 #include "phone/Corvane_smsDoc.h"
+#include "res/app_ids.h"
+
+BEGIN_MESSAGE_MAP(CCorvane_smsApp, CWinApp)
+    ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+    ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+    ON_COMMAND(ID_APP_EXIT, CCorvane_smsApp::OnAppExit)
+END_MESSAGE_MAP()
 
 CCorvane_smsApp::CCorvane_smsApp() : CWinApp(L"Corvane SMS"), m_pDoc(nullptr), m_pMainView(nullptr)
 {
@@ -17,9 +24,34 @@ CCorvane_smsApp::~CCorvane_smsApp()
 
 BOOL CCorvane_smsApp::InitInstance()
 {
-    // Every setting lies under HKCU\Software\Corvane\Corvane SMS.
+    AfxEnableControlContainer();
+    Enable3dControlsStatic();
+
+    // Every setting lies under HKCU\Software\Corvane\<application name>.
     SetRegistryKey(L"Corvane");
+    LoadStdProfileSettings(4);
+
+    // One document type: the message store, shown in the main frame with the main view.
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CCorvane_smsDoc),
+                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CCorvane_smsView)));
+
+    // No arguments: File New. The document is created with the data file beside the program, the
+    // frame and its view with it; the view loads the data file.
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    if (!ProcessShellCommand(cmdInfo) || m_pMainWnd == nullptr)
+        return FALSE;
+
+    m_pMainWnd->ShowWindow(SW_SHOW);
+    m_pMainWnd->UpdateWindow();
     return TRUE;
+}
+
+void CCorvane_smsApp::OnAppExit()
+{
+    // Closing the main window runs the whole shutdown (view: phone stopped, data file saved).
+    if (m_pMainWnd != nullptr)
+        m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
 CCorvane_smsApp* GetCorvaneApp()

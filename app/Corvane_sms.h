@@ -15,6 +15,8 @@ public:
     CCorvane_smsApp();
     virtual ~CCorvane_smsApp();
 
+    // Start-up: registry key, recent files, the document template, the command line (File New)
+    // and the main window. FALSE ends the program.
     virtual BOOL InitInstance() override;
 
     // The document and the main view, stored by the view when it is created.
@@ -33,6 +35,10 @@ public:
     BOOL SendWithoutWindow(const CSMS& record) override;
 
     CIrdaPort m_port;
+
+protected:
+    void OnAppExit();
+    DECLARE_MESSAGE_MAP()
 
 private:
     CCorvane_smsDoc* m_pDoc;

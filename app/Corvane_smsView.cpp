@@ -52,6 +52,13 @@ int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     return 0;
 }
 
+void CCorvane_smsView::OnInitialUpdate()
+{
+    CFormView::OnInitialUpdate();
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
+        pFrame->ShowFolder(L"Inbox");
+}
+
 void CCorvane_smsView::OnDestroy()
 {
     // Stop the phone first: a running job ends at its next wait, and the wait for it keeps

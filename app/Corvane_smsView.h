@@ -18,6 +18,9 @@ public:
     // Shows the folder selected in the folder tree again in the message list.
     void RefreshList();
 
+    // Shows the Inbox once the frame is complete.
+    virtual void OnInitialUpdate() override;
+
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
     LRESULT OnWorkerStatus(WPARAM wParam, LPARAM lParam);

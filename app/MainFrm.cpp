@@ -114,6 +114,19 @@ int CMainFrame::GetListCount() const
     return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0;
 }
 
+CString CMainFrame::GetListItemText(int nRow, int nColumn) const
+{
+    if (!m_hList)
+        return CString();
+    wchar_t buf[1024] = {};
+    LVITEMW item = {};
+    item.iSubItem = nColumn;
+    item.pszText = buf;
+    item.cchTextMax = 1024;
+    ::SendMessageW(m_hList, LVM_GETITEMTEXTW, nRow, (LPARAM)&item);
+    return CString(buf);
+}
+
 void CMainFrame::SetStatusText(int nPane, const CString& strText)
 {
     if (m_hStatus)

@@ -17,6 +17,7 @@ public:
     void ShowFolder(const CString& strFolder);
     CString GetSelectedFolder() const { return m_strFolder; }
     int GetListCount() const;
+    CString GetListItemText(int nRow, int nColumn) const;
     // Text of a pane of the status bar.
     void SetStatusText(int nPane, const CString& strText);
     CString GetStatusText(int nPane) const;

@@ -3,3 +3,4 @@
 #include "store_ids.h"
 #include "phone_ids.h"
 #include "platform_ids.h"
+#include "app_ids.h"

@@ -1,0 +1,182 @@
+// The program end to end: the application's start-up (document template, frame, view, document
+// with its data file beside the program), a fetch from the simulated phone through the menu
+// command, the list, the shutdown through the main window's close, and a second File New that
+// shows what the first run saved.
+#include "phone/PhoneLinkTestSupport.h"
+#include "app/Corvane_sms.h"
+#include "app/Corvane_smsView.h"
+#include "app/MainFrm.h"
+#include "res/app_ids.h"
+
+#include <cstdlib>
+#include <map>
+
+using namespace phonetest;
+
+namespace
+{
+// The test's own profile: HKCU\Software\Corvane\<this name>.
+const wchar_t kAppName[] = L"CorvaneProgramTest";
+const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneProgramTest";
+
+// The texts of the demo scenario as the Inbox shows them, by sender.
+std::map<CString, CString> DemoInbox()
+{
+    return {
+        {L"6281234567890", L"Mas, nanti sore jadi ketemu di kantor jam 4? Kabari ya."},
+        {L"6285712345678",
+         L"Paket Anda sudah dikirim via kurir, no resi 0123456789. Estimasi tiba 2-3 hari kerja. Terima kasih."},
+        {L"Telkomsel", L"Sisa kuota internet Anda 1,2GB berlaku s/d 31/12/2026. Cek kuota: *363#"},
+        {L"6281398765432", L"Selamat ulang tahun, Dik! Semoga sehat selalu dan makin sukses \x263A"},
+        {L"6287855501234", L"Rapat RT hari Minggu besok dipindah ke balai warga jam 19.30. Mohon kehadiran "
+                           L"Bapak/Ibu sekalian, ada pembahasan iuran kebersihan dan jadwal ronda. Terima kasih. "
+                           L"- Pak RT"},
+    };
+}
+
+std::map<CString, CString> ListedInbox(CMainFrame* pFrame)
+{
+    std::map<CString, CString> rows;
+    for (int i = 0; i < pFrame->GetListCount(); ++i)
+        rows[pFrame->GetListItemText(i, 2)] = pFrame->GetListItemText(i, 3);
+    return rows;
+}
+
+std::map<CString, CString> FiledInbox(CCorvane_smsDoc* pDoc)
+{
+    std::map<CString, CString> rows;
+    CSmsRecordsLock lock(pDoc);
+    for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos;) {
+        CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
+        if (p->m_strFolder == L"Inbox")
+            rows[p->m_strSenderName] = p->m_strText;
+    }
+    return rows;
+}
+
+struct ProgramTest : ::testing::Test
+{
+    void SetUp() override
+    {
+        REQUIRE_SIM();
+        app = new CCorvane_smsApp;
+        // Profile under a name of the test's own, so that the program's settings stay untouched.
+        free((void*)app->m_pszAppName);
+        app->m_pszAppName = _wcsdup(kAppName);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+        app->SetRegistryKey(L"Corvane");
+        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
+        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
+        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
+        DeleteFileW(dataFile);
+    }
+    void TearDown() override
+    {
+        if (app && app->m_pMainWnd)
+            app->m_pMainWnd->DestroyWindow();
+        delete app;
+        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+    }
+
+    CMainFrame* Frame() { return dynamic_cast<CMainFrame*>(app->m_pMainWnd); }
+    // Closes the main window as its close box does; the time it took, in ms.
+    DWORD Close()
+    {
+        HWND hFrame = app->m_pMainWnd->GetSafeHwnd();
+        DWORD start = GetTickCount();
+        ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
+        DWORD took = GetTickCount() - start;
+        EXPECT_FALSE(::IsWindow(hFrame));
+        EXPECT_EQ(app->m_pMainWnd, nullptr);
+        // The closed main window ended the message loop: take its quit message away.
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ;
+        return took;
+    }
+
+    CCorvane_smsApp* app = nullptr;
+    CString dataFile;
+    MessageBoxLog boxes;
+};
+} // namespace
+
+TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessagesAtTheNextStart)
+{
+    // The demo messages, without the serial line's pace.
+    ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
+    ASSERT_TRUE(app->InitInstance()) << boxes.All();
+
+    // Start-up: frame, view and document made by the template; the document's data file lies
+    // beside the program; the frame carries the menu and the title of resource 128.
+    CMainFrame* pFrame = Frame();
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(pFrame->GetSafeHwnd()));
+    CCorvane_smsView* pView = app->GetMainView();
+    CCorvane_smsDoc* pDoc = app->GetDoc();
+    ASSERT_NE(pView, nullptr);
+    ASSERT_NE(pDoc, nullptr);
+    EXPECT_EQ(pFrame->GetActiveView(), pView);
+    EXPECT_EQ(pView->GetDocument(), pDoc);
+    EXPECT_EQ(pDoc->GetDataFilePath(), dataFile);
+    EXPECT_EQ(pDoc->m_listSms.GetCount(), 0);
+    EXPECT_EQ(pFrame->GetListCount(), 0);
+    wchar_t text[128] = {};
+    HMENU hMenu = ::GetMenu(pFrame->GetSafeHwnd());
+    ASSERT_NE(hMenu, nullptr);
+    ASSERT_GT(::GetMenuStringW(hMenu, ID_RECEIVE_SMS, text, 128, MF_BYCOMMAND), 0);
+    EXPECT_STREQ(text, L"Terima");
+    ASSERT_GT(::GetMenuStringW(hMenu, ID_APP_EXIT, text, 128, MF_BYCOMMAND), 0);
+    EXPECT_STREQ(text, L"Keluar");
+    ::GetWindowTextW(pFrame->GetSafeHwnd(), text, 128);
+    EXPECT_NE(wcsstr(text, L"corvane_sms"), nullptr) << text;
+    EXPECT_NE(::GetClassLongPtrW(pFrame->GetSafeHwnd(), GCLP_HICON), 0u);
+    EXPECT_EQ(app->GetProfileString(L"Settings", L"Connection"), SimPhone::PortName());
+
+    // The fetch, as the menu item sends it.
+    ::PostMessageW(pFrame->GetSafeHwnd(), WM_COMMAND, ID_RECEIVE_SMS, 0);
+    ASSERT_TRUE(PumpUntil([&] { return pFrame->GetStatusText(2) == L"ada 6 sms baru." && !pFrame->IsPhoneBusy(); },
+                          20000))
+        << ::testing::PrintToString(pFrame->GetStatusText(2)) << boxes.All();
+    EXPECT_EQ(FiledInbox(pDoc), DemoInbox());
+    EXPECT_EQ(pDoc->m_listSms.GetCount(), 6); // the five received and the sent one
+    ASSERT_TRUE(PumpUntil([&] { return pFrame->GetListCount() == 5; }, 5000));
+    EXPECT_EQ(ListedInbox(pFrame), DemoInbox());
+    EXPECT_FALSE(app->m_port.IsOpen());
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
+
+    // Closing the main window ends the run: the view and the document go, the file is written.
+    EXPECT_LT(Close(), 5000u);
+    EXPECT_EQ(app->GetMainView(), nullptr);
+    {
+        CCorvane_smsDoc saved;
+        saved.SetDataFilePath(dataFile);
+        ASSERT_TRUE(saved.LoadData());
+        EXPECT_EQ(saved.m_listSms.GetCount(), 6);
+        EXPECT_EQ(FiledInbox(&saved), DemoInbox());
+    }
+
+    // File New again (as the next start does): the list shows the saved Inbox at once. A fetch
+    // that hangs on a silent phone does not hold up the close, and the records are kept.
+    ASSERT_TRUE(SimPhone::LoadJson("silent", R"({"extends": "demo", "baud": 0,
+        "faults": [{"command": "AT+CMGL=4", "action": "silence"}]})"));
+    app->OnFileNew();
+    pFrame = Frame();
+    ASSERT_NE(pFrame, nullptr);
+    ASSERT_NE(app->GetDoc(), nullptr);
+    EXPECT_EQ(app->GetDoc()->m_listSms.GetCount(), 6);
+    EXPECT_EQ(ListedInbox(pFrame), DemoInbox());
+    ::PostMessageW(pFrame->GetSafeHwnd(), WM_COMMAND, ID_RECEIVE_SMS, 0);
+    ASSERT_TRUE(PumpUntil([] { return SimPhone::GetState().Count("AT+CMGL=4") == 1; }, 10000));
+    EXPECT_LT(Close(), 5000u);
+    {
+        CCorvane_smsDoc saved;
+        saved.SetDataFilePath(dataFile);
+        ASSERT_TRUE(saved.LoadData());
+        EXPECT_EQ(FiledInbox(&saved), DemoInbox());
+    }
+    EXPECT_FALSE(app->m_port.IsOpen());
+
+    // The recent-file list is stored at exit.
+    app->ExitInstance();
+}
