@@ -129,6 +129,9 @@ protected:
     void UpdateFrameTitleText(LPCTSTR lpszDocName);
     // Text of string nID before the first line break.
     static CString PromptOf(UINT nID);
+    // The first part of LoadFrame: help id, and title from string nIDResource (before its first
+    // line break); answers a window class with the resource's icon.
+    LPCTSTR PrepareLoadFrame(UINT nIDResource);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

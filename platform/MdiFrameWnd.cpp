@@ -284,17 +284,7 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
 
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    m_nIDHelp = nIDResource;
-    CString full;
-    if (full.LoadString(nIDResource))
-    {
-        int nl = full.Find(L'\n');
-        m_strTitle = nl < 0 ? full : full.Left(nl);
-    }
-    HINSTANCE hInst = AfxFindResourceHandle(MAKEINTRESOURCEW(nIDResource), RT_GROUP_ICON);
-    HICON hIcon = ::LoadIconW(hInst, MAKEINTRESOURCEW(nIDResource));
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW),
-                                            (HBRUSH)(COLOR_WINDOW + 1), hIcon);
+    LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
     HINSTANCE hMenuInst = AfxFindResourceHandle(MAKEINTRESOURCEW(nIDResource), RT_MENU);
     HMENU hMenu = ::LoadMenuW(hMenuInst, MAKEINTRESOURCEW(nIDResource));
     CString title = m_strTitle;
