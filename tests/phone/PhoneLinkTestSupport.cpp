@@ -71,12 +71,12 @@ std::string SimPhone::Request(const std::string& text)
     CString tmp = ctl + L"request.tmp", req = ctl + L"request", resp = ctl + L"response";
     DeleteFileW(resp);
     if (!WriteText(tmp, text))
-        return "error cannot write request";
+        return "error cannot write request tmp " + std::to_string(GetLastError());
     // Under Wine the rename now and then fails for a moment (the simulator on the host side is
     // busy in the same folder): try again for a while.
     for (int nTry = 0; !MoveFileExW(tmp, req, MOVEFILE_REPLACE_EXISTING); ++nTry) {
         if (nTry == 100)
-            return "error cannot write request";
+            return "error cannot move request " + std::to_string(GetLastError());
         Sleep(10);
     }
     DWORD start = GetTickCount();
