@@ -148,12 +148,10 @@ BOOL CIrdaPort::SendCommand(const CString& strCommand, DWORD dwTimeout)
 {
     Purge();
     CString strLine = strCommand + L"\r";
-    int nLen = strLine.GetLength();
-    BYTE* p = new BYTE[(size_t)nLen + 1];
-    int n = WideCharToMultiByte(CP_ACP, 0, strLine, nLen, (LPSTR)p, nLen, nullptr, nullptr);
-    BOOL bResult = n == nLen && WriteAll(p, n, dwTimeout);
-    delete[] p;
-    return bResult;
+    // One byte a character: a command the code page cannot give that way is not sent.
+    CStringA bytes = PlatformWideToAnsi(strLine, strLine.GetLength());
+    return bytes.GetLength() == strLine.GetLength() &&
+           WriteAll((const BYTE*)bytes.GetString(), bytes.GetLength(), dwTimeout);
 }
 
 BOOL CIrdaPort::ReadResponse(CString& strReply, DWORD dwTimeout, BOOL bPromptMode)

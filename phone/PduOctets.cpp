@@ -15,9 +15,10 @@ const signed char g_HexValues[128] = {
     -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
 };
 
+const wchar_t g_HexDigits[17] = L"0123456789ABCDEF";
+
 namespace
 {
-const wchar_t kHexDigits[] = L"0123456789ABCDEF";
 const int MAX_UDL = 255;  // TP-UDL is one octet
 }
 
@@ -40,8 +41,8 @@ void OctetsToHex(const BYTE* pOctets, int nCount, CString& strOut)
     wchar_t* p = strOut.GetBuffer(nOld + nCount * 2) + nOld;
     for (int i = 0; i < nCount; ++i)
     {
-        *p++ = kHexDigits[pOctets[i] >> 4];
-        *p++ = kHexDigits[pOctets[i] & 0x0F];
+        *p++ = g_HexDigits[pOctets[i] >> 4];
+        *p++ = g_HexDigits[pOctets[i] & 0x0F];
     }
     strOut.ReleaseBuffer(nOld + nCount * 2);
 }
@@ -51,8 +52,8 @@ int SemiOctetsToText(const BYTE* pOctets, int nCount, wchar_t* pOut)
     int n = 0;
     for (int i = 0; i < nCount; ++i)
     {
-        pOut[n++] = kHexDigits[pOctets[i] & 0x0F];
-        pOut[n++] = kHexDigits[pOctets[i] >> 4];
+        pOut[n++] = g_HexDigits[pOctets[i] & 0x0F];
+        pOut[n++] = g_HexDigits[pOctets[i] >> 4];
     }
     if (n > 0 && pOut[n - 1] == L'F')
         --n;

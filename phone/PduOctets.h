@@ -10,6 +10,8 @@ const int MAX_PDU_OCTETS = 1024;
 const int MAX_TEXT_CHARS = 520;
 
 extern const signed char g_HexValues[128];
+// The upper-case hexadecimal digits, by value.
+extern const wchar_t g_HexDigits[17];
 
 // Value of a hexadecimal digit, -1 for any other character.
 inline int HexValue(wchar_t ch) { return ch < 128 ? g_HexValues[ch] : -1; }

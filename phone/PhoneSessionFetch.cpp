@@ -3,6 +3,7 @@
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneHost.h"
+#include "phone/PduOctets.h"
 #include "phone/SmsPduDecoder.h"
 #include "phone/StringSplitter.h"
 #include "res/phone_ids.h"
@@ -16,16 +17,8 @@ int HexOctet(const CString& s, int pos)
 {
     if (pos < 0 || pos + 2 > s.GetLength())
         return -1;
-    int v = 0;
-    for (int i = 0; i < 2; ++i) {
-        wchar_t c = s[pos + i];
-        int d = (c >= L'0' && c <= L'9') ? c - L'0' : (c >= L'A' && c <= L'F') ? c - L'A' + 10
-              : (c >= L'a' && c <= L'f') ? c - L'a' + 10 : -1;
-        if (d < 0)
-            return -1;
-        v = v * 16 + d;
-    }
-    return v;
+    const int hi = PduOctets::HexValue(s[pos]), lo = PduOctets::HexValue(s[pos + 1]);
+    return (hi < 0 || lo < 0) ? -1 : hi * 16 + lo;
 }
 
 // The identity of the sender (or recipient) that the parts of one message share.

@@ -4,21 +4,6 @@
 #include "phone/PhoneHost.h"
 #include "res/phone_ids.h"
 
-namespace {
-CStringA ToBytes(const CString& s)
-{
-    CStringA out;
-    int n = WideCharToMultiByte(CP_ACP, 0, s, s.GetLength(), nullptr, 0, nullptr, nullptr);
-    if (n > 0) {
-        char* p = new char[(size_t)n];
-        WideCharToMultiByte(CP_ACP, 0, s, s.GetLength(), p, n, nullptr, nullptr);
-        out = CStringA(p, n);
-        delete[] p;
-    }
-    return out;
-}
-} // namespace
-
 BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader,
                                int nPart, int nRef, int nParts)
 {
@@ -85,7 +70,7 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     }
 
     Log(L"Sending SMS using PDU");
-    CStringA bytes = ToBytes(strPdu);
+    CStringA bytes = PlatformWideToAnsi(strPdu, strPdu.GetLength());
     bytes += (char)0x1A;
     port.WriteAll((const BYTE*)(LPCSTR)bytes, bytes.GetLength(), m_dwTimeout);
 

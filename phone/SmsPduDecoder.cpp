@@ -8,8 +8,6 @@ using namespace PduOctets;
 
 namespace
 {
-const wchar_t kHexDigits[] = L"0123456789ABCDEF";
-
 // Bounds-checked reading of the octets of one PDU.
 struct OctetReader
 {
@@ -54,7 +52,7 @@ bool ReadAddress(OctetReader& r, CString& strNumber, int& nType)
 // Two-digit group of a time stamp octet, as the swapped semi-octets read.
 void SetTimeGroup(CString& strField, BYTE b)
 {
-    const wchar_t sz[2] = {kHexDigits[b & 0x0F], kHexDigits[b >> 4]};
+    const wchar_t sz[2] = {g_HexDigits[b & 0x0F], g_HexDigits[b >> 4]};
     strField.SetString(sz, 2);
 }
 

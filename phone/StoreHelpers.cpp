@@ -2,16 +2,8 @@
 
 CString GetAppFolder()
 {
-    WCHAR path[MAX_PATH + 1] = {};
-    const DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    if (n == 0 || n >= MAX_PATH)
-        path[0] = 0;
-    WCHAR* slash = wcsrchr(path, L'\\');
-    if (slash)
-        slash[1] = 0;
-    else
-        path[0] = 0;
-    return CString(path);
+    const CString path = PlatformModuleFileName();
+    return path.Left(path.ReverseFind(L'\\') + 1);
 }
 
 CString FilterPhoneNumber(CString strNumber)

@@ -16,16 +16,7 @@ LPCWSTR GetTextEncodingName(int nMode)
 
 void MultiByteToWide(const char* pszSource, CString& strResult, UINT nCodePage)
 {
-    strResult.Empty();
-    if (!pszSource)
-        return;
-    const int len = MultiByteToWideChar(nCodePage, 0, pszSource, -1, nullptr, 0);
-    if (len == 0)
-        return;
-    std::vector<WCHAR> buf(len + 2, 0);
-    if (MultiByteToWideChar(nCodePage, 0, pszSource, -1, buf.data(), len) == 0)
-        return;
-    strResult = buf.data();
+    strResult = PlatformAnsiToWide(pszSource, -1, nCodePage);
 }
 
 void WideToMultiByte(LPCWSTR pszSource, std::string& strResult, UINT nCodePage,

@@ -310,14 +310,44 @@ CArchive& CArchive::operator<<(const CStringA& s)
     return *this;
 }
 
-CArchive& CArchive::operator>>(CString& s)
+UINT_PTR CArchive::ReadCheckedStringLength(int& nCharSize)
 {
-    int nCharSize;
     UINT_PTR n = ReadStringLength(*this, nCharSize);
     // Never trust a stored length further than the bytes that are there.
     if (n > 0x3FFFFFFF)
         Fail(CArchiveException::endOfFile);
     CheckCount(n, (UINT)nCharSize);
+    return n;
+}
+
+CString CArchive::ReadWideChars(UINT_PTR n)
+{
+    CString r;
+    if (n > 0) {
+        wchar_t* p = r.GetBufferSetLength((int)n);
+        if (Read(p, (UINT)(n * 2)) != n * 2)
+            Fail(CArchiveException::endOfFile);
+        r.ReleaseBuffer((int)n);
+    }
+    return r;
+}
+
+CStringA CArchive::ReadAnsiChars(UINT_PTR n)
+{
+    CStringA a;
+    if (n > 0) {
+        char* p = a.GetBufferSetLength((int)n);
+        if (Read(p, (UINT)n) != n)
+            Fail(CArchiveException::endOfFile);
+        a.ReleaseBuffer((int)n);
+    }
+    return a;
+}
+
+CArchive& CArchive::operator>>(CString& s)
+{
+    int nCharSize;
+    UINT_PTR n = ReadCheckedStringLength(nCharSize);
     if (nCharSize == 2 && n * 2 <= (UINT_PTR)(m_lpBufMax - m_lpBufCur)) {
         // Whole text already in the buffer: take it from there.
         s.SetString((const wchar_t*)m_lpBufCur, (int)n);
@@ -325,22 +355,9 @@ CArchive& CArchive::operator>>(CString& s)
         return *this;
     }
     if (nCharSize == 2) {
-        CString r;
-        if (n > 0) {
-            wchar_t* p = r.GetBufferSetLength((int)n);
-            if (Read(p, (UINT)(n * 2)) != n * 2)
-                Fail(CArchiveException::endOfFile);
-            r.ReleaseBuffer((int)n);
-        }
-        s = std::move(r);
+        s = ReadWideChars(n);
     } else {
-        CStringA a;
-        if (n > 0) {
-            char* p = a.GetBufferSetLength((int)n);
-            if (Read(p, (UINT)n) != n)
-                Fail(CArchiveException::endOfFile);
-            a.ReleaseBuffer((int)n);
-        }
+        CStringA a = ReadAnsiChars(n);
         s = PlatformAnsiToWide(a.GetString(), a.GetLength());
     }
     return *this;
@@ -349,29 +366,11 @@ CArchive& CArchive::operator>>(CString& s)
 CArchive& CArchive::operator>>(CStringA& s)
 {
     int nCharSize;
-    UINT_PTR n = ReadStringLength(*this, nCharSize);
-    if (n > 0x3FFFFFFF)
-        Fail(CArchiveException::endOfFile);
-    CheckCount(n, (UINT)nCharSize);
-    if (nCharSize == 2) {
-        CString w;
-        if (n > 0) {
-            wchar_t* p = w.GetBufferSetLength((int)n);
-            if (Read(p, (UINT)(n * 2)) != n * 2)
-                Fail(CArchiveException::endOfFile);
-            w.ReleaseBuffer((int)n);
-        }
-        s = CStringA(w);
-    } else {
-        CStringA a;
-        if (n > 0) {
-            char* p = a.GetBufferSetLength((int)n);
-            if (Read(p, (UINT)n) != n)
-                Fail(CArchiveException::endOfFile);
-            a.ReleaseBuffer((int)n);
-        }
-        s = std::move(a);
-    }
+    UINT_PTR n = ReadCheckedStringLength(nCharSize);
+    if (nCharSize == 2)
+        s = CStringA(ReadWideChars(n));
+    else
+        s = ReadAnsiChars(n);
     return *this;
 }
 

@@ -142,6 +142,11 @@ protected:
     void FillBuffer(UINT nAtLeast);
     void FlushForWrite();
     [[noreturn]] void Fail(int cause) const;
+    // Loading a CString or CStringA: the stored length, checked against the bytes that can be
+    // there, and the n characters after it (UTF-16 when nCharSize is 2, else 8-bit).
+    UINT_PTR ReadCheckedStringLength(int& nCharSize);
+    CString ReadWideChars(UINT_PTR n);
+    CStringA ReadAnsiChars(UINT_PTR n);
 
     CFile* m_pFile;
     UINT m_nMode;

@@ -61,11 +61,7 @@ BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource)
         }
         else if (nMsg == 0x1234 || nMsg == 0x040B) // extended combo box item
         {
-            int n = MultiByteToWideChar(CP_ACP, 0, data, -1, nullptr, 0);
-            CString text;
-            wchar_t* buf = text.GetBuffer(n + 1);
-            MultiByteToWideChar(CP_ACP, 0, data, -1, buf, n);
-            text.ReleaseBuffer();
+            CString text = PlatformAnsiToWide(data);
             COMBOBOXEXITEMW item = {};
             item.mask = CBEIF_TEXT;
             item.iItem = -1;
@@ -227,27 +223,7 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
 HWND CDialog::PreModal()
 {
     // The owner: the given parent, else the main window; never a child window.
-    HWND hParent = m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr;
-    HWND hWnd = hParent;
-    if (hWnd == nullptr)
-    {
-        CWnd* pMain = AfxGetMainWnd();
-        hWnd = pMain ? pMain->GetSafeHwnd() : nullptr;
-    }
-    while (hWnd != nullptr && (::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD))
-        hWnd = ::GetParent(hWnd);
-    HWND hWndTop = hWnd;
-    for (HWND h = hWnd; h != nullptr; h = ::GetParent(h))
-        hWndTop = h;
-    if (hParent == nullptr && hWnd != nullptr)
-        hWnd = ::GetLastActivePopup(hWnd);
-    m_hWndTop = nullptr;
-    if (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd)
-    {
-        m_hWndTop = hWndTop;
-        ::EnableWindow(hWndTop, FALSE);
-    }
-    return hWnd;
+    return CWnd::GetSafeOwner_(m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr, &m_hWndTop);
 }
 
 void CDialog::PostModal()

@@ -8,16 +8,6 @@
 
 namespace
 {
-CString WindowText(HWND hWnd)
-{
-    CString text;
-    int len = ::GetWindowTextLengthW(hWnd);
-    wchar_t* buf = text.GetBuffer(len + 1);
-    ::GetWindowTextW(hWnd, buf, len + 1);
-    text.ReleaseBuffer();
-    return text;
-}
-
 // The prompt of a string resource with %1 and %2 filled in; the fallback when it is missing.
 CString Prompt(UINT nID, const wchar_t* fallback, const wchar_t* arg1 = nullptr,
                const wchar_t* arg2 = nullptr)
@@ -104,7 +94,7 @@ template <class T> void TextSigned(CDataExchange* pDX, int nIDC, T& value, long 
     if (pDX->m_bSaveAndValidate)
     {
         long long v = 0;
-        if (!ParseSigned(WindowText(hWndCtrl), lo, hi, v))
+        if (!ParseSigned(PlatformWindowText(hWndCtrl), lo, hi, v))
             FailWith(pDX, Prompt(AFX_IDP_PARSE_INT, L"Masukkan bilangan bulat."));
         value = (T)v;
     }
@@ -123,7 +113,7 @@ template <class T> void TextUnsigned(CDataExchange* pDX, int nIDC, T& value, uns
     if (pDX->m_bSaveAndValidate)
     {
         unsigned long long v = 0;
-        if (!ParseUnsigned(WindowText(hWndCtrl), hi, v))
+        if (!ParseUnsigned(PlatformWindowText(hWndCtrl), hi, v))
             FailWith(pDX, Prompt(nPrompt, fallback));
         value = (T)v;
     }
@@ -141,7 +131,7 @@ template <class T> void TextReal(CDataExchange* pDX, int nIDC, T& value, int dig
     if (pDX->m_bSaveAndValidate)
     {
         double v = 0;
-        if (!ParseReal(WindowText(hWndCtrl), v))
+        if (!ParseReal(PlatformWindowText(hWndCtrl), v))
             FailWith(pDX, Prompt(AFX_IDP_PARSE_REAL, L"Masukkan angka."));
         value = (T)v;
     }
@@ -209,7 +199,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        value = WindowText(hWndCtrl);
+        value = PlatformWindowText(hWndCtrl);
     else
         ::SetWindowTextW(hWndCtrl, value);
 }
@@ -281,7 +271,7 @@ static void ComboString(CDataExchange* pDX, int nIDC, CString& value, UINT findM
     if (pDX->m_bSaveAndValidate)
     {
         if (!dropList)
-            value = WindowText(hWndCtrl);
+            value = PlatformWindowText(hWndCtrl);
         else
         {
             int sel = (int)::SendMessageW(hWndCtrl, CB_GETCURSEL, 0, 0);

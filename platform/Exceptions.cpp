@@ -24,6 +24,19 @@ BOOL CopyMessage(LPCWSTR text, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpCon
     lstrcpynW(lpszError, text, (int)nMaxError);
     return TRUE;
 }
+
+// The text for a cause of a file or archive exception (texts[0] .. texts[nLast], an unknown
+// cause reads as texts[nGeneric]) with the file's name in place of its %s.
+BOOL CopyFileMessage(const wchar_t* const* texts, int nLast, int nGeneric, int cause, const CString& strFileName,
+                     LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
+{
+    if (cause < 0 || cause > nLast)
+        cause = nGeneric;
+    CString name = strFileName.IsEmpty() ? CString(L"an unnamed file") : strFileName;
+    CString msg;
+    msg.Format(texts[cause], name.GetString());
+    return CopyMessage(msg, lpszError, nMaxError, pnHelpContext);
+}
 }
 
 namespace {
@@ -108,11 +121,8 @@ BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnH
         L"Disk full while accessing %s.",
         L"An attempt was made to access %s past its end.",
     };
-    int cause = (m_cause >= 0 && m_cause <= endOfFile) ? m_cause : genericException;
-    CString name = m_strFileName.IsEmpty() ? CString(L"an unnamed file") : m_strFileName;
-    CString msg;
-    msg.Format(texts[cause], name.GetString());
-    return CopyMessage(msg, lpszError, nMaxError, pnHelpContext);
+    return CopyFileMessage(texts, endOfFile, genericException, m_cause, m_strFileName, lpszError, nMaxError,
+                           pnHelpContext);
 }
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)
@@ -171,11 +181,8 @@ BOOL CArchiveException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT 
         L"%s contained an unexpected object.",
         L"%s contains an incorrect schema.",
     };
-    int cause = (m_cause >= 0 && m_cause <= badSchema) ? m_cause : genericException;
-    CString name = m_strFileName.IsEmpty() ? CString(L"an unnamed file") : m_strFileName;
-    CString msg;
-    msg.Format(texts[cause], name.GetString());
-    return CopyMessage(msg, lpszError, nMaxError, pnHelpContext);
+    return CopyFileMessage(texts, badSchema, genericException, m_cause, m_strFileName, lpszError, nMaxError,
+                           pnHelpContext);
 }
 
 void AfxThrowMemoryException() { throw new CMemoryException; }

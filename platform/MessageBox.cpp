@@ -57,16 +57,8 @@ int PlatformAppMessageBox(LPCTSTR lpszText, UINT nType, LPCTSTR lpszTitle)
         }
     }
     CString title(lpszTitle);
-    if (title.IsEmpty()) {
-        wchar_t path[MAX_PATH];
-        DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-        path[n < MAX_PATH ? n : MAX_PATH - 1] = 0;
-        title = path;
-        title = title.Mid(title.ReverseFind(L'\\') + 1);
-        int dot = title.ReverseFind(L'.');
-        if (dot > 0)
-            title = title.Left(dot);
-    }
+    if (title.IsEmpty())
+        title = PlatformModuleTitle();
     return PlatformMessageBox(PlatformMessageBoxOwner(), lpszText, title, nType);
 }
 

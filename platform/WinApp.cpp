@@ -20,21 +20,35 @@ LPCTSTR AfxGetAppName()
     return g_pApp ? g_pApp->m_pszAppName : L"";
 }
 
+CString PlatformModuleFileName()
+{
+    CString path;
+    for (DWORD size = MAX_PATH;; size *= 2) {
+        wchar_t* p = path.GetBuffer((int)size);
+        DWORD n = GetModuleFileNameW(nullptr, p, size);
+        if (n < size || size >= 0x8000) {
+            path.ReleaseBuffer(n < size ? (int)n : 0);
+            return path;
+        }
+        path.ReleaseBuffer(0);
+    }
+}
+
+CString PlatformModuleTitle()
+{
+    CString name = PlatformModuleFileName();
+    name = name.Mid(name.ReverseFind(L'\\') + 1);
+    int dot = name.ReverseFind(L'.');
+    return dot > 0 ? name.Left(dot) : name;
+}
+
 CWinApp::CWinApp(LPCTSTR lpszAppName)
     : m_pRecentFileList(nullptr), m_pDocManager(nullptr), m_bHelpMode(FALSE), m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pszExeName(nullptr),
       m_pszHelpFilePath(nullptr), m_hInstance(GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
 {
     g_pApp = this;
 
-    wchar_t path[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, path, MAX_PATH);
-    path[n < MAX_PATH ? n : MAX_PATH - 1] = 0;
-    CString exe(path);
-    int slash = exe.ReverseFind(L'\\');
-    exe = exe.Mid(slash + 1);
-    int dot = exe.ReverseFind(L'.');
-    if (dot > 0)
-        exe = exe.Left(dot);
+    const CString exe = PlatformModuleTitle();
     m_pszExeName = _wcsdup(exe);
 
     // Without a name: the string resource 0xE000 (the application's title), else the exe name.

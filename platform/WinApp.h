@@ -134,3 +134,6 @@ inline void AfxEnableControlContainer() {}
         return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);                          \
     }
 LPCTSTR AfxGetAppName();
+// The program's file: its full path, and its name without folder and extension.
+CString PlatformModuleFileName();
+CString PlatformModuleTitle();

@@ -209,6 +209,11 @@ BOOL CWinThread::ProcessMessageFilter(int code, LPMSG lpMsg)
 
 LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
 {
+    return PlatformProcessWndProcException(e, pMsg);
+}
+
+LRESULT PlatformProcessWndProcException(CException* e, const MSG* pMsg)
+{
     LRESULT lResult = 0;
     if (pMsg->message == WM_CREATE)
         lResult = -1;

@@ -57,3 +57,7 @@ BOOL AfxPumpMessage();
 MSG* AfxGetCurrentMessage();
 // Installs the message-filter hook that feeds CWinThread::ProcessMessageFilter.
 void AfxInstallMessageFilter();
+// The default handling of an exception escaping a window procedure (CWinThread's, and the one
+// for a thread without a thread object): reports it unless it is a user exception, fails
+// WM_CREATE, validates for WM_PAINT. Answers the message's result.
+LRESULT PlatformProcessWndProcException(CException* e, const MSG* pMsg);

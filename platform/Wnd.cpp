@@ -119,18 +119,6 @@ HWND CWnd::Detach()
 
 // ---- window procedure -------------------------------------------------------------------------
 
-static LRESULT ProcessWndProcException(CException* e, const MSG* pMsg)
-{
-    LRESULT lResult = 0;
-    if (pMsg->message == WM_CREATE)
-        lResult = -1;
-    else if (pMsg->message == WM_PAINT)
-        ::ValidateRect(pMsg->hwnd, nullptr);
-    if (e != nullptr && !e->IsKindOf(RUNTIME_CLASS(CUserException)))
-        e->ReportError(MB_ICONEXCLAMATION);
-    return lResult;
-}
-
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     _AFX_THREAD_STATE* s = AfxGetThreadState();
@@ -149,7 +137,7 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
     {
         CWinThread* pThread = AfxGetThread();
         lResult = pThread != nullptr ? pThread->ProcessWndProcException(e, &s->m_lastSentMsg)
-                                     : ProcessWndProcException(e, &s->m_lastSentMsg);
+                                     : PlatformProcessWndProcException(e, &s->m_lastSentMsg);
         if (e != nullptr)
             e->Delete();
     }
@@ -158,9 +146,7 @@ LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM l
         // Not one of the layer's exceptions: reported the same way, the message is not handled.
         if (nMsg == WM_CREATE)
             lResult = -1;
-        wchar_t text[512] = {};
-        ::MultiByteToWideChar(CP_ACP, 0, e.what(), -1, text, 511);
-        PlatformMessageBox(hWnd, text, AfxGetAppName(), MB_ICONEXCLAMATION | MB_OK);
+        PlatformMessageBox(hWnd, PlatformAnsiToWide(e.what()), AfxGetAppName(), MB_ICONEXCLAMATION | MB_OK);
     }
 
     if (nMsg == WM_NCDESTROY)

@@ -454,6 +454,8 @@ extern const wchar_t* const _afxWnd; // default class of CWnd::Create
 
 // Sets a window's text only when it differs (no flicker).
 void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
+// The whole text of a window.
+CString PlatformWindowText(HWND hWnd);
 
 // Parent or owner: the parent of a child window, the owner of a popup.
 HWND AfxGetParentOwner(HWND hWnd);

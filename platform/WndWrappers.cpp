@@ -101,10 +101,17 @@ int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
 int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
 void CWnd::GetWindowText(CString& rString) const
 {
-    int nLen = ::GetWindowTextLengthW(m_hWnd);
-    wchar_t* p = rString.GetBuffer(nLen + 1);
-    int nGot = ::GetWindowTextW(m_hWnd, p, nLen + 1);
-    rString.ReleaseBuffer(nGot >= 0 ? nGot : 0);
+    rString = PlatformWindowText(m_hWnd);
+}
+
+CString PlatformWindowText(HWND hWnd)
+{
+    CString text;
+    int nLen = ::GetWindowTextLengthW(hWnd);
+    wchar_t* p = text.GetBuffer(nLen + 1);
+    int nGot = ::GetWindowTextW(hWnd, p, nLen + 1);
+    text.ReleaseBuffer(nGot >= 0 ? nGot : 0);
+    return text;
 }
 
 void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
@@ -355,10 +362,7 @@ int CWnd::GetDlgItemText(int nID, CString& rString) const
     HWND hWnd = ::GetDlgItem(m_hWnd, nID);
     if (hWnd == nullptr)
         return 0;
-    int nLen = ::GetWindowTextLengthW(hWnd);
-    wchar_t* p = rString.GetBuffer(nLen + 1);
-    int nGot = ::GetWindowTextW(hWnd, p, nLen + 1);
-    rString.ReleaseBuffer(nGot >= 0 ? nGot : 0);
+    rString = PlatformWindowText(hWnd);
     return rString.GetLength();
 }
 void CWnd::SetDlgItemInt(int nID, UINT nValue, BOOL bSigned) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }

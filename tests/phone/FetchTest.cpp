@@ -11,17 +11,13 @@ using namespace phonetest;
 
 namespace
 {
-struct FetchTest : ::testing::Test
+struct FetchTest : HostTest
 {
     void SetUp() override
     {
-        REQUIRE_SIM();
-        folder = ScratchFolder(CString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        host.reset(new TestHost);
-        host->m_doc.SetDataFilePath(folder + L"CorvaneSms.dat");
-        host->m_doc.SetLogFilePath(folder + L"logCorvaneSms.txt");
-        SetSettingText(L"Connection", SimPhone::PortName());
-        SetSetting(L"isSuaraOn", 0);
+        HostTest::SetUp();
+        if (IsSkipped())
+            return;
         SetSetting(L"isHapus", 0);
         // A message the document already holds.
         CSMS old;
@@ -35,7 +31,7 @@ struct FetchTest : ::testing::Test
     }
     void TearDown() override
     {
-        host.reset();
+        HostTest::TearDown();
         SetSetting(L"isHapus", 0);
     }
     const CSMS* Find(const std::vector<CSMS>& recs, const wchar_t* text)
@@ -58,10 +54,6 @@ struct FetchTest : ::testing::Test
             out.push_back(*(CSMS*)doc.m_listSms.GetNext(pos));
         return out;
     }
-
-    CString folder;
-    std::unique_ptr<TestHost> host;
-    MessageBoxLog boxes;
 };
 
 const std::vector<std::string> kFetchCommands = {

@@ -29,7 +29,7 @@ struct AppTest : ::testing::Test
     {
         REQUIRE_SIM();
         CCorvane_smsApp& app = App();
-        folder = ScratchFolder(CString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        folder = TestScratchFolder();
         app.WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
         app.WriteProfileInt(L"Settings", L"isSuaraOn", 0);
         app.WriteProfileInt(L"Settings", L"isHapus", 0);

@@ -335,6 +335,22 @@ CString ScratchFolder(const wchar_t* pszName)
     return path;
 }
 
+CString TestScratchFolder()
+{
+    return ScratchFolder(CString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+}
+
+void HostTest::SetUp()
+{
+    REQUIRE_SIM();
+    folder = TestScratchFolder();
+    host.reset(new TestHost);
+    host->m_doc.SetDataFilePath(folder + L"CorvaneSms.dat");
+    host->m_doc.SetLogFilePath(folder + L"logCorvaneSms.txt");
+    SetSettingText(L"Connection", SimPhone::PortName());
+    SetSetting(L"isSuaraOn", 0);
+}
+
 std::vector<unsigned char> ReadFileBytes(const CString& path)
 {
     std::vector<unsigned char> bytes;

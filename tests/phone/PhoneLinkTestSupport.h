@@ -8,6 +8,7 @@
 #include "phone/IrdaPort.h"
 #include "phone/PhoneHost.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,8 @@ void SetSetting(const wchar_t* pszName, UINT nValue);
 void SetSettingText(const wchar_t* pszName, const CString& strValue);
 // A fresh scratch folder (Windows path with trailing backslash).
 CString ScratchFolder(const wchar_t* pszName);
+// A fresh scratch folder named after the running test.
+CString TestScratchFolder();
 std::vector<unsigned char> ReadFileBytes(const CString& path);
 CString ReadUtf16File(const CString& path);
 
@@ -138,6 +141,19 @@ template <class F> bool PumpUntil(F f, DWORD ms)
     }
     return true;
 }
+
+// A test with a host whose data file and log lie in the test's own scratch folder, the phone
+// link set to the simulated phone and the sounds off; skipped without the simulator. A derived
+// SetUp calls HostTest::SetUp() first and returns when the test is skipped.
+struct HostTest : ::testing::Test
+{
+    void SetUp() override;
+    void TearDown() override { host.reset(); }
+
+    CString folder;
+    std::unique_ptr<TestHost> host;
+    MessageBoxLog boxes;
+};
 
 } // namespace phonetest
 

@@ -8,21 +8,16 @@ using namespace phonetest;
 
 namespace
 {
-struct SendTest : ::testing::Test
+struct SendTest : HostTest
 {
     void SetUp() override
     {
-        REQUIRE_SIM();
-        folder = ScratchFolder(CString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        host.reset(new TestHost);
-        host->m_doc.SetDataFilePath(folder + L"CorvaneSms.dat");
-        host->m_doc.SetLogFilePath(folder + L"logCorvaneSms.txt");
-        SetSettingText(L"Connection", SimPhone::PortName());
-        SetSetting(L"isSuaraOn", 0);
+        HostTest::SetUp();
+        if (IsSkipped())
+            return;
         SetSetting(L"isSaveToSent", 1);
         ASSERT_TRUE(SimPhone::Load("basic"));
     }
-    void TearDown() override { host.reset(); }
 
     static CSMS Outbox(const wchar_t* names, const wchar_t* numbers, const CString& text)
     {
@@ -55,10 +50,6 @@ struct SendTest : ::testing::Test
             out.pop_back();
         return out;
     }
-
-    CString folder;
-    std::unique_ptr<TestHost> host;
-    MessageBoxLog boxes;
 };
 } // namespace
 
