@@ -82,9 +82,9 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
     int nReads = 0;
     const DWORD dwBegin = GetTickCount();
     for (;;) {
-        if (!port.ReadResponse(m_strLastReply, 5000, FALSE)) {
-            // Silence (or a stream without line ends): the phone does not answer.
-            strFailure = FormatPhoneString(IDS_PHONE_NO_RESPONSE, strCommand);
+        if (!ReadReply(port, m_strLastReply, 5000, FALSE)) {
+            // Silence (or a stream without line ends): no final result will come.
+            strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
         const CString& line = m_strLastReply;
@@ -130,7 +130,7 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
 
     auto readPair = [&](CString& strValue) -> BOOL {
         CString strLine;
-        if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
             Fail(L"Timeout 1, tidak ada respon dari handphone.");
             return FALSE;
         }
@@ -141,7 +141,7 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
             Fail(L"Invalid command.");
             return FALSE;
         }
-        if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
             Fail(L"Timeout 2, tidak ada respon dari handphone.");
             return FALSE;
         }
@@ -189,14 +189,30 @@ BOOL CPhoneSession::SetMessageFormat(CIrdaPort& port, BOOL bPdu)
 {
     CString strCommand = bPdu ? L"AT+CMGF=0" : L"AT+CMGF=1";
     Log(strCommand);
-    CString strFailure;
-    BOOL bErrorLine = FALSE;
-    if (Exchange(port, strCommand, nullptr, TRUE, FALSE, strFailure, bErrorLine))
-        return TRUE;
-    // Without PDU mode nothing that follows would be understood: stop here.
-    port.Close();
-    Fail(LoadPhoneString(IDS_PHONE_PDU_MODE_FAILED) + L"\n" + strFailure);
+    // Callers stop on FALSE: without PDU mode nothing that follows would be understood.
+    return SendATCommand(port, strCommand, nullptr, TRUE, FALSE);
+}
+
+BOOL CPhoneSession::IsUnsolicited(const CString& strLine)
+{
+    static const wchar_t* const kCodes[] = {L"+CMTI:", L"+CDSI:", L"+CBMI:", L"+CRING:", L"+CLIP:", L"RING"};
+    for (const wchar_t* code : kCodes)
+        if (strLine.Left((int)wcslen(code)) == code)
+            return TRUE;
     return FALSE;
+}
+
+BOOL CPhoneSession::ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode)
+{
+    // A phone reports a new message ("+CMTI: ...") whenever one arrives, also in the middle of an
+    // exchange; such a line is no answer to the command.
+    for (int nSkipped = 0;; ++nSkipped) {
+        if (!port.ReadResponse(strLine, dwTimeout, bPromptMode))
+            return FALSE;
+        if (nSkipped >= 8 || !IsUnsolicited(strLine))
+            return TRUE;
+        Log(strLine);
+    }
 }
 
 BOOL CPhoneSession::IsAllDigits(const CString& s)

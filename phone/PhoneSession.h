@@ -72,6 +72,8 @@ public:
     // Reads the concatenation element of a PDU's user-data header.
     static BOOL ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq);
     static BOOL IsAllDigits(const CString& s);
+    // An unsolicited result code ("+CMTI: ...", "RING", ...) rather than an answer.
+    static BOOL IsUnsolicited(const CString& strLine);
 
     DWORD m_dwTimeout;
     CString m_strStatus;
@@ -89,6 +91,8 @@ private:
     // goes to strFailure.
     BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
                   BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bErrorLine);
+    // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
+    BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
     BOOL FileJoined(int& nNew, BOOL& bSaved);
     void DeleteFiled(CIrdaPort& port);
     void Fail(const CString& strText);

@@ -141,12 +141,7 @@ BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
         Log(FormatPhoneString(IDS_PHONE_BAD_INDEX, strIndex));
         return FALSE;
     }
-    CString strFailure;
-    BOOL bErrorLine = FALSE;
-    if (Exchange(port, L"AT+CMGD=" + strIndex, nullptr, TRUE, FALSE, strFailure, bErrorLine))
-        return TRUE;
-    Log(strFailure);
-    return FALSE;
+    return SendATCommand(port, L"AT+CMGD=" + strIndex, nullptr, TRUE, FALSE);
 }
 
 BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList)
@@ -155,17 +150,16 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     Log(strStorage);
     port.SendCommand(strStorage, m_dwTimeout);
     CString strLine;
-    if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
-        Fail(FormatPhoneString(IDS_PHONE_NO_RESPONSE, strStorage));
-        return FALSE;
-    }
-    if (strLine.Find(L"ERROR") >= 0) {
+    // A silent phone gives an empty line; the status then goes unconfirmed (no second wait).
+    const BOOL bAnswered = ReadReply(port, strLine, m_dwTimeout, FALSE);
+    if (bAnswered && strLine.Find(L"ERROR") >= 0) {
         Log(L"Phone doesnt support " + strStorage);
         return TRUE;
     }
     CString strStatus = strLine;
-    port.ReadResponse(strLine, m_dwTimeout, FALSE);
-    if (strLine.Find(L"OK") < 0) {
+    if (bAnswered)
+        ReadReply(port, strLine, m_dwTimeout, FALSE);
+    if (!bAnswered || strLine.Find(L"OK") < 0) {
         PhoneMessageBox(LoadPhoneString(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine);
         Log(strLine);
         return FALSE;
@@ -363,6 +357,9 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
             strStatus.Format(L"%s%d", (LPCWSTR)LoadPhoneString(IDS_PHONE_DELETING_SMS), ++k);
             PostStatusText(strStatus);
             DeleteSms(port, l->strIndex);
+            // A refused delete has been reported and has closed the port: the rest stay.
+            if (!port.IsOpen())
+                return;
         }
     }
 }
