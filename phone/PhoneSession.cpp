@@ -72,10 +72,11 @@ void CPhoneSession::Fail(const CString& strText)
 }
 
 BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                             BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bErrorLine)
+                             BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed)
 {
-    bErrorLine = FALSE;
+    bWriteFailed = FALSE;
     if (!port.SendCommand(strCommand, m_dwTimeout)) {
+        bWriteFailed = TRUE;
         strFailure = L"Kontak dengan Hand Phone Gagal.";
         return FALSE;
     }
@@ -94,7 +95,6 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
             pLines->Add(line);
         }
         if (line.Find(L"ERROR") >= 0) {
-            bErrorLine = TRUE;
             strFailure = line.Find(L"CMS") >= 0 ? line : CString(L"Error while writing AT command to mobile phone.");
             return FALSE;
         }
@@ -113,10 +113,12 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
                                   BOOL bCountReads, BOOL bShowPhonebook)
 {
     CString strFailure;
-    BOOL bErrorLine = FALSE;
-    if (Exchange(port, strCommand, pLines, bCountReads, bShowPhonebook, strFailure, bErrorLine))
+    BOOL bWriteFailed = FALSE;
+    if (Exchange(port, strCommand, pLines, bCountReads, bShowPhonebook, strFailure, bWriteFailed))
         return TRUE;
-    port.Close();
+    // A command that could not be written leaves the port as it is.
+    if (!bWriteFailed)
+        port.Close();
     Log(strCommand + L": " + strFailure);
     if (!port.IsAborted())
         PhoneMessageBox(strFailure);

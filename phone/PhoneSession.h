@@ -22,7 +22,8 @@ public:
     static CIrdaPort& GetSharedPort();
 
     // Sends one command and reads reply lines up to "OK" (TRUE) or an error line, a silence, or
-    // (count-reads on) the fourth other line (FALSE, reported in a message box, port closed).
+    // (count-reads on) the fourth other line (FALSE, reported in a message box, port closed
+    // unless the command could not be written).
     BOOL SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines = nullptr,
                        BOOL bCountReads = TRUE, BOOL bShowPhonebook = FALSE);
     BOOL ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel);
@@ -90,7 +91,7 @@ private:
     // SendATCommand without its message boxes and without closing the port; the failure text
     // goes to strFailure.
     BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                  BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bErrorLine);
+                  BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
     // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
     BOOL FileJoined(int& nNew, BOOL& bSaved);

@@ -346,9 +346,9 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
                   [](const ListedSms_t* a, const ListedSms_t* b) { return a->nOrder < b->nOrder; });
         CString strStorage = CString(L"AT+CPMS=\"") + memories[m] + L"\"";
         CString strFailure;
-        BOOL bErrorLine = FALSE;
+        BOOL bWriteFailed = FALSE;
         Log(strStorage);
-        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bErrorLine)) {
+        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bWriteFailed)) {
             Log(strFailure);
             continue;
         }
@@ -356,9 +356,8 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
             CString strStatus;
             strStatus.Format(L"%s%d", (LPCWSTR)LoadPhoneString(IDS_PHONE_DELETING_SMS), ++k);
             PostStatusText(strStatus);
-            DeleteSms(port, l->strIndex);
-            // A refused delete has been reported and has closed the port: the rest stay.
-            if (!port.IsOpen())
+            // A delete that failed has been reported: the rest stay on the phone.
+            if (!DeleteSms(port, l->strIndex) && IsAllDigits(l->strIndex))
                 return;
         }
     }
