@@ -121,6 +121,25 @@ TEST_F(AppTest, SendCommandSendsTheOutboxThroughTheComposeWindow)
     EXPECT_EQ(SimPhone::GetState().sent.size(), 2u);
 }
 
+// A number the encoder cannot take: its message box, asked for by the job on the worker thread,
+// is shown by the GUI thread, and nothing goes to the phone.
+TEST_F(AppTest, TheEncodersMessageBoxInAJobIsShownByTheGuiThread)
+{
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    CSMS r;
+    r.m_strRecipientNumber = CString(L'1', 30);
+    r.m_strText = L"nomor terlalu panjang";
+    r.m_strFolder = L"Outbox";
+    doc->m_listSms.AddTail(new CSMS(r));
+    Command(ID_SEND_SMS);
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Any(L"Cannot Semi-Octet encode"); }, 20000)) << boxes.All();
+    ASSERT_TRUE(PumpUntil([&] { return !frame->IsPhoneBusy() && !App().m_port.IsOpen(); }, 5000));
+    for (const MessageBoxLog::Box& b : boxes.Boxes())
+        EXPECT_EQ(b.thread, GetCurrentThreadId()) << CStringA(b.text).GetString();
+    EXPECT_TRUE(SimPhone::GetState().sent.empty());
+    EXPECT_EQ(((CSMS*)doc->m_listSms.GetHead())->m_strFolder, L"Outbox");
+}
+
 TEST_F(AppTest, ClosingTheViewStopsARunningJobAndDropsTheQueue)
 {
     ASSERT_TRUE(SimPhone::LoadJson("hang", R"({"extends": "fetch_full",
