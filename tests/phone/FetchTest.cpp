@@ -122,10 +122,18 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     // The data file holds everything.
     EXPECT_EQ(SavedRecords().size(), 7u);
 
-    // Status lines in order, ending with the count.
-    EXPECT_TRUE(host->HasStatus(L"menerima sms dari handphone"));
-    EXPECT_TRUE(host->HasStatus(L"Model:6310i"));
-    EXPECT_TRUE(host->HasStatus(L"ada 6 sms baru."));
+    // The status lines, in the order of the steps.
+    const wchar_t* const steps[] = {
+        L"menerima sms dari handphone", L"membuka koneksi dengan hp", L"check koneksi hp", L"check merk handphone",
+        L"Nokia", L"Model:6310i", L"setting mode sms", L"set mode penyimpanan sms", L"membaca sms :  1",
+        L"memproses sms dari hp :  1", L"membaca sms :  1", L"memproses sms dari hp :  5", L"ada 6 sms baru."};
+    std::vector<CString> status = host->StatusLines();
+    size_t at = 0;
+    for (const wchar_t* step : steps) {
+        while (at < status.size() && status[at] != step)
+            ++at;
+        EXPECT_LT(at, status.size()) << CStringA(step).GetString();
+    }
     EXPECT_EQ(CPostedText::GetLiveCount(), 0);
 
     // The log: UTF-16LE, written anew.
@@ -134,9 +142,23 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     EXPECT_EQ(raw[0], 0xFF);
     EXPECT_EQ(raw[1], 0xFE);
     CString log = ReadUtf16File(folder + L"logCorvaneSms.txt");
-    EXPECT_EQ(log.Find(L"Open connection=" + SimPhone::PortName()), 0);
-    EXPECT_GE(log.Find(L"SMS count=4"), 0);
-    EXPECT_GE(log.Find(L"Read SMS successfull"), 0);
+    std::vector<CString> logLines;
+    for (int pos = 0; pos < log.GetLength();) {
+        int end = log.Find(L"\r\n", pos);
+        if (end < 0)
+            end = log.GetLength();
+        logLines.push_back(log.Mid(pos, end - pos));
+        pos = end + 2;
+    }
+    const std::vector<CString> logStart = {
+        L"Open connection=" + SimPhone::PortName(), L"Send AT Command", L"check merk handphone",
+        L"Receive Handphone Model", L"AT+CGMI", L"Nokia", L"AT+GMM", L"6310i", L"AT+CMGF=0", L"AT+CPMS=\"ME\"",
+        L"SMS PDU :+CPMS: 4,50,4,50,4,50", L"SMS count=4", L"AT+CMGL=4"};
+    ASSERT_GT(logLines.size(), logStart.size());
+    for (size_t i = 0; i < logStart.size(); ++i)
+        EXPECT_EQ(logLines[i], logStart[i]) << i;
+    EXPECT_EQ(logLines[logStart.size() + 1].Left(6), L"PDU.1:");
+    EXPECT_EQ(logLines.back(), L"Read SMS successfull");
 
     // A second fetch files nothing new and saves nothing.
     CPhoneSession again;
@@ -404,4 +426,24 @@ TEST_F(FetchTest, ARefusedDeleteIsReportedAndTheRestStay)
     EXPECT_EQ(st.deleted, (std::vector<std::string>{"ME 1"}));
     EXPECT_EQ(st.Count("AT+CMGD=3"), 0);
     EXPECT_EQ(SavedRecords().size(), 7u);
+}
+
+// Linked parts with a 16-bit reference (element 08), in UCS2, listed out of order, next to a
+// message of the same sender whose 8-bit reference equals the low octet of that reference.
+TEST_F(FetchTest, PartsWithSixteenBitReferencesAreJoined)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("ref16", R"({"lowercase_hex": true,
+      "memories": {"SM": {"messages": [
+        {"index": 1, "deliver": {"from": "+628333", "text": "dua \u00e9", "ucs2": true, "concat": [300, 2, 2]}},
+        {"index": 2, "deliver": {"from": "+628333", "text": "lain-", "concat": [44, 2, 1]}},
+        {"index": 3, "deliver": {"from": "+628333", "text": "satu \u263a ", "ucs2": true, "concat": [300, 2, 1]}},
+        {"index": 4, "deliver": {"from": "+628333", "text": "lagi", "concat": [44, 2, 2]}}
+      ]}}})"));
+    CPhoneSession session;
+    int nNew = -1;
+    ASSERT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 2);
+    std::vector<CSMS> recs = host->Records();
+    EXPECT_NE(Find(recs, L"satu \x263A dua \x00E9"), nullptr);
+    EXPECT_NE(Find(recs, L"lain-lagi"), nullptr);
 }
