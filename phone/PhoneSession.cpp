@@ -130,7 +130,8 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
     Log(L"Receive Handphone Model");
     PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
 
-    auto readPair = [&](CString& strValue) -> BOOL {
+    // pbRefused: an error line in place of the value is left to the caller (not reported).
+    auto readPair = [&](CString& strValue, BOOL* pbRefused = nullptr) -> BOOL {
         CString strLine;
         if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
             Fail(L"Timeout 1, tidak ada respon dari handphone.");
@@ -140,7 +141,10 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
         CString strUpper = strLine;
         strUpper.MakeUpper();
         if (strUpper.Find(L"ERROR") >= 0) {
-            Fail(L"Invalid command.");
+            if (pbRefused)
+                *pbRefused = TRUE;
+            else
+                Fail(L"Invalid command.");
             return FALSE;
         }
         if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
@@ -178,8 +182,19 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
         return FALSE;
     }
     CString strModelLine;
-    if (!readPair(strModelLine))
-        return FALSE;
+    BOOL bRefused = FALSE;
+    if (!readPair(strModelLine, &bRefused)) {
+        if (!bRefused)
+            return FALSE;
+        // Some phones know only one of the two model commands.
+        Log(L"AT+CGMM");
+        if (!port.SendCommand(L"AT+CGMM", m_dwTimeout)) {
+            Fail(L"Failed to write request to device.");
+            return FALSE;
+        }
+        if (!readPair(strModelLine))
+            return FALSE;
+    }
     strModel = strModelLine;
     m_strPhoneModel = strModelLine;
     PostStatusText(L"Model:" + strModelLine);

@@ -428,6 +428,30 @@ TEST_F(FetchTest, ARefusedDeleteIsReportedAndTheRestStay)
     EXPECT_EQ(SavedRecords().size(), 7u);
 }
 
+// Some phones answer only one of the two model commands.
+TEST_F(FetchTest, APhoneThatRefusesTheShortModelCommandIsAskedTheOther)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("nogmm", R"({"extends": "basic", "model": "3310",
+        "faults": [{"command": "AT+GMM", "action": "error"}]})"));
+    CPhoneSession session;
+    int nNew = -1;
+    ASSERT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 1);
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
+    EXPECT_EQ(session.m_strPhoneModel, L"3310");
+    SimPhone::State st = SimPhone::GetState();
+    EXPECT_EQ(std::vector<std::string>(st.commands.begin(), st.commands.begin() + 5),
+              (std::vector<std::string>{"AT", "AT+CGMI", "AT+GMM", "AT+CGMM", "AT+CMGF=0"}));
+
+    // Refusing both ends the fetch as before.
+    ASSERT_TRUE(SimPhone::LoadJson("nomodel", R"({"extends": "basic", "faults": [
+        {"command": "AT+GMM", "action": "error"}, {"command": "AT+CGMM", "action": "error"}]})"));
+    CPhoneSession again;
+    EXPECT_FALSE(again.ReceiveAllSms(nullptr));
+    EXPECT_TRUE(boxes.Any(L"Invalid command.")) << boxes.All();
+    EXPECT_FALSE(host->m_port.IsOpen());
+}
+
 // Linked parts with a 16-bit reference (element 08), in UCS2, listed out of order, next to a
 // message of the same sender whose 8-bit reference equals the low octet of that reference.
 TEST_F(FetchTest, PartsWithSixteenBitReferencesAreJoined)
