@@ -163,36 +163,29 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
         }
         return TRUE;
     };
+    // Sends one query and reads its answer; pszWriteFailure is reported when it cannot be sent.
+    auto query = [&](const wchar_t* pszCommand, const wchar_t* pszWriteFailure, CString& strValue,
+                     BOOL* pbRefused = nullptr) -> BOOL {
+        Log(pszCommand);
+        if (!port.SendCommand(pszCommand, m_dwTimeout)) {
+            Fail(pszWriteFailure);
+            return FALSE;
+        }
+        return readPair(strValue, pbRefused);
+    };
 
-    Log(L"AT+CGMI");
-    if (!port.SendCommand(L"AT+CGMI", m_dwTimeout)) {
-        Fail(L"Failed to write bluetooth/serial request to device.");
-        return FALSE;
-    }
     CString strMaker;
-    if (!readPair(strMaker))
+    if (!query(L"AT+CGMI", L"Failed to write bluetooth/serial request to device.", strMaker))
         return FALSE;
     strManufacturer = strMaker;
     PostStatusText(strMaker);
     Log(strMaker);
 
-    Log(L"AT+GMM");
-    if (!port.SendCommand(L"AT+GMM", m_dwTimeout)) {
-        Fail(L"Failed to write request to device.");
-        return FALSE;
-    }
     CString strModelLine;
     BOOL bRefused = FALSE;
-    if (!readPair(strModelLine, &bRefused)) {
-        if (!bRefused)
-            return FALSE;
+    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine, &bRefused)) {
         // Some phones know only one of the two model commands.
-        Log(L"AT+CGMM");
-        if (!port.SendCommand(L"AT+CGMM", m_dwTimeout)) {
-            Fail(L"Failed to write request to device.");
-            return FALSE;
-        }
-        if (!readPair(strModelLine))
+        if (!bRefused || !query(L"AT+CGMM", L"Failed to write request to device.", strModelLine))
             return FALSE;
     }
     strModel = strModelLine;

@@ -23,7 +23,18 @@ void EnsureCommonControls()
     done = true;
 }
 
-// Owner-draw messages reflected to the control that draws itself.
+// WM_DRAWITEM reflected to a static or button that draws itself.
+template <class T> BOOL DrawItemNotify(T* pCtl, UINT message, LPARAM lParam, LRESULT* pResult)
+{
+    if (message != WM_DRAWITEM)
+        return FALSE;
+    pCtl->DrawItem((LPDRAWITEMSTRUCT)lParam);
+    if (pResult)
+        *pResult = TRUE;
+    return TRUE;
+}
+
+// Owner-draw messages reflected to the list or combo box that draws itself.
 template <class T> BOOL OwnerDrawNotify(T* pCtl, UINT message, LPARAM lParam, LRESULT* pResult)
 {
     switch (message)
@@ -57,12 +68,9 @@ BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pP
 
 BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    if (pResult)
-        *pResult = TRUE;
-    return TRUE;
+    if (DrawItemNotify(this, message, lParam, pResult))
+        return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -72,12 +80,9 @@ BOOL CButton::Create(LPCTSTR lpszCaption, DWORD dwStyle, const RECT& rect, CWnd*
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    if (pResult)
-        *pResult = TRUE;
-    return TRUE;
+    if (DrawItemNotify(this, message, lParam, pResult))
+        return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 BOOL CEdit::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
@@ -92,15 +97,7 @@ BOOL CListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nI
 
 void CListBox::GetText(int nIndex, CString& rString) const
 {
-    int len = GetTextLen(nIndex);
-    if (len < 0)
-    {
-        rString.Empty();
-        return;
-    }
-    wchar_t* buf = rString.GetBuffer(len + 1);
-    GetText(nIndex, buf);
-    rString.ReleaseBuffer(len);
+    rString = PlatformListItemText(m_hWnd, LB_GETTEXTLEN, LB_GETTEXT, nIndex);
 }
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
@@ -117,15 +114,7 @@ BOOL CComboBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
 
 void CComboBox::GetLBText(int nIndex, CString& rString) const
 {
-    int len = GetLBTextLen(nIndex);
-    if (len < 0)
-    {
-        rString.Empty();
-        return;
-    }
-    wchar_t* buf = rString.GetBuffer(len + 1);
-    GetLBText(nIndex, buf);
-    rString.ReleaseBuffer(len);
+    rString = PlatformListItemText(m_hWnd, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex);
 }
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)

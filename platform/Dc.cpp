@@ -21,10 +21,7 @@ static void DetachTempDC(CDC* p)
 
 CHandleMap<CDC>* afxMapHDC(BOOL bCreate)
 {
-    _AFX_THREAD_STATE* s = AfxGetThreadState();
-    if (s->m_pmapHDC == nullptr && bCreate)
-        s->m_pmapHDC = new CHandleMap<CDC>(&NewTempDC, &DetachTempDC);
-    return s->m_pmapHDC;
+    return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHDC, bCreate, &NewTempDC, &DetachTempDC);
 }
 
 HDC CDC::AfxSafeHdc(const CDC* p)

@@ -173,17 +173,6 @@ template <class T> void RangeReal(CDataExchange* pDX, T value, T minVal, T maxVa
     FailWith(pDX, Prompt(AFX_IDP_PARSE_REAL_RANGE, L"Masukkan angka antara %1 dan %2.", lo, hi));
 }
 
-CString ListText(HWND hWnd, UINT getLen, UINT getText, int index)
-{
-    CString text;
-    int len = (int)::SendMessageW(hWnd, getLen, index, 0);
-    if (len <= 0)
-        return text;
-    wchar_t* buf = text.GetBuffer(len + 1);
-    ::SendMessageW(hWnd, getText, index, (LPARAM)buf);
-    text.ReleaseBuffer(len);
-    return text;
-}
 } // namespace
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& rControl)
@@ -255,13 +244,19 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
     } while (hWndCtrl != nullptr && !(::GetWindowLongW(hWndCtrl, GWL_STYLE) & WS_GROUP));
 }
 
-void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+// The selected index of a list or combo box, given its messages for getting and setting it.
+static void SelectionIndex(CDataExchange* pDX, int nIDC, int& index, UINT getMsg, UINT setMsg)
 {
     HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageW(hWndCtrl, CB_GETCURSEL, 0, 0);
+        index = (int)::SendMessageW(hWndCtrl, getMsg, 0, 0);
     else
-        ::SendMessageW(hWndCtrl, CB_SETCURSEL, index, 0);
+        ::SendMessageW(hWndCtrl, setMsg, index, 0);
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int nIDC, int& index)
+{
+    SelectionIndex(pDX, nIDC, index, CB_GETCURSEL, CB_SETCURSEL);
 }
 
 static void ComboString(CDataExchange* pDX, int nIDC, CString& value, UINT findMsg)
@@ -275,7 +270,7 @@ static void ComboString(CDataExchange* pDX, int nIDC, CString& value, UINT findM
         else
         {
             int sel = (int)::SendMessageW(hWndCtrl, CB_GETCURSEL, 0, 0);
-            value = sel == CB_ERR ? CString() : ListText(hWndCtrl, CB_GETLBTEXTLEN, CB_GETLBTEXT, sel);
+            value = sel == CB_ERR ? CString() : PlatformListItemText(hWndCtrl, CB_GETLBTEXTLEN, CB_GETLBTEXT, sel);
         }
         return;
     }
@@ -296,11 +291,7 @@ void DDX_CBStringExact(CDataExchange* pDX, int nIDC, CString& value)
 
 void DDX_LBIndex(CDataExchange* pDX, int nIDC, int& index)
 {
-    HWND hWndCtrl = pDX->PrepareCtrl(nIDC);
-    if (pDX->m_bSaveAndValidate)
-        index = (int)::SendMessageW(hWndCtrl, LB_GETCURSEL, 0, 0);
-    else
-        ::SendMessageW(hWndCtrl, LB_SETCURSEL, index, 0);
+    SelectionIndex(pDX, nIDC, index, LB_GETCURSEL, LB_SETCURSEL);
 }
 
 static void ListString(CDataExchange* pDX, int nIDC, CString& value, UINT findMsg)
@@ -309,7 +300,7 @@ static void ListString(CDataExchange* pDX, int nIDC, CString& value, UINT findMs
     if (pDX->m_bSaveAndValidate)
     {
         int sel = (int)::SendMessageW(hWndCtrl, LB_GETCURSEL, 0, 0);
-        value = sel == LB_ERR ? CString() : ListText(hWndCtrl, LB_GETTEXTLEN, LB_GETTEXT, sel);
+        value = sel == LB_ERR ? CString() : PlatformListItemText(hWndCtrl, LB_GETTEXTLEN, LB_GETTEXT, sel);
         return;
     }
     int found = (int)::SendMessageW(hWndCtrl, findMsg, (WPARAM)-1, (LPARAM)(LPCTSTR)value);

@@ -47,15 +47,9 @@ void CDocTemplate::RemoveDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = null
 
 CDocument* CDocTemplate::CreateNewDocument()
 {
-    if (m_pDocClass == nullptr)
-        return nullptr;
-    CObject* pObject = m_pDocClass->CreateObject();
-    CDocument* pDocument = DYNAMIC_DOWNCAST(CDocument, pObject);
+    CDocument* pDocument = PlatformCreateObjectAs<CDocument>(m_pDocClass);
     if (pDocument == nullptr)
-    {
-        delete pObject;
         return nullptr;
-    }
     AddDocument(pDocument);
     return pDocument;
 }
@@ -67,15 +61,9 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
     context.m_pCurrentDoc = pDoc;
     context.m_pNewViewClass = m_pViewClass;
     context.m_pNewDocTemplate = this;
-    if (m_pFrameClass == nullptr)
-        return nullptr;
-    CObject* pObject = m_pFrameClass->CreateObject();
-    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pObject);
+    CFrameWnd* pFrame = PlatformCreateObjectAs<CFrameWnd>(m_pFrameClass);
     if (pFrame == nullptr)
-    {
-        delete pObject;
         return nullptr;
-    }
     // A frame that fails deletes itself with its window (PostNcDestroy).
     if (!pFrame->LoadFrame(m_nIDResource, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE, nullptr, &context))
         return nullptr;
@@ -306,18 +294,28 @@ void CDocManager::OnFileNew()
     GetNextDocTemplate(pos)->OpenDocumentFile(nullptr);
 }
 
-void CDocManager::OnFileOpen()
+BOOL PlatformPromptFileName(CString& rPath, BOOL bOpenFileDialog, DWORD dwFlags)
 {
-    wchar_t path[MAX_PATH] = {};
+    wchar_t buf[MAX_PATH] = {};
+    lstrcpynW(buf, rPath, MAX_PATH);
     OPENFILENAMEW ofn = {};
     ofn.lStructSize = sizeof ofn;
     CWnd* pMain = AfxGetMainWnd();
     ofn.hwndOwner = pMain ? pMain->GetSafeHwnd() : nullptr;
-    ofn.lpstrFile = path;
+    ofn.lpstrFile = buf;
     ofn.nMaxFile = MAX_PATH;
     ofn.lpstrFilter = L"*.*\0*.*\0";
-    ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    if (GetOpenFileNameW(&ofn))
+    ofn.Flags = dwFlags;
+    if (!(bOpenFileDialog ? GetOpenFileNameW(&ofn) : GetSaveFileNameW(&ofn)))
+        return FALSE;
+    rPath = buf;
+    return TRUE;
+}
+
+void CDocManager::OnFileOpen()
+{
+    CString path;
+    if (PlatformPromptFileName(path, TRUE, OFN_FILEMUSTEXIST | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST))
         OpenDocumentFile(path);
 }
 

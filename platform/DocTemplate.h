@@ -91,3 +91,7 @@ public:
 
 // The document manager of an application (created on first use).
 CDocManager* AfxGetDocManager(CWinApp* pApp);
+
+// The common Open or Save As dialog over the main window, for any file: rPath holds the name it
+// starts with and gets the one chosen. FALSE when the user cancels.
+BOOL PlatformPromptFileName(CString& rPath, BOOL bOpenFileDialog, DWORD dwFlags);

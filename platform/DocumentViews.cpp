@@ -112,19 +112,9 @@ BOOL CDocument::DoFileSave()
     CString path = m_strPathName;
     if (path.IsEmpty())
     {
-        wchar_t buf[MAX_PATH] = {};
-        lstrcpynW(buf, m_strTitle, MAX_PATH);
-        OPENFILENAMEW ofn = {};
-        ofn.lStructSize = sizeof ofn;
-        CWnd* pMain = AfxGetMainWnd();
-        ofn.hwndOwner = pMain ? pMain->GetSafeHwnd() : nullptr;
-        ofn.lpstrFile = buf;
-        ofn.nMaxFile = MAX_PATH;
-        ofn.lpstrFilter = L"*.*\0*.*\0";
-        ofn.Flags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-        if (!GetSaveFileNameW(&ofn))
+        path = m_strTitle;
+        if (!PlatformPromptFileName(path, FALSE, OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST))
             return FALSE;
-        path = buf;
     }
     if (!OnSaveDocument(path))
         return FALSE;

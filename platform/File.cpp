@@ -192,6 +192,19 @@ CString CFile::GetFileTitle() const
     return dot > 0 ? name.Left(dot) : name;
 }
 
+namespace {
+// Times, size and attributes of a file from what the system reports about it (by handle or by
+// name: both carry the same fields).
+template <class Info> void SetStatusFrom(CFileStatus& rStatus, const Info& info)
+{
+    rStatus.m_ctime = info.ftCreationTime;
+    rStatus.m_atime = info.ftLastAccessTime;
+    rStatus.m_mtime = info.ftLastWriteTime;
+    rStatus.m_size = ((ULONGLONG)info.nFileSizeHigh << 32) | info.nFileSizeLow;
+    rStatus.m_attribute = (BYTE)info.dwFileAttributes;
+}
+} // namespace
+
 BOOL CFile::GetStatus(CFileStatus& rStatus) const
 {
     memset(&rStatus, 0, sizeof rStatus);
@@ -201,11 +214,7 @@ BOOL CFile::GetStatus(CFileStatus& rStatus) const
     BY_HANDLE_FILE_INFORMATION info;
     if (!GetFileInformationByHandle(m_hFile, &info))
         return FALSE;
-    rStatus.m_ctime = info.ftCreationTime;
-    rStatus.m_atime = info.ftLastAccessTime;
-    rStatus.m_mtime = info.ftLastWriteTime;
-    rStatus.m_size = ((ULONGLONG)info.nFileSizeHigh << 32) | info.nFileSizeLow;
-    rStatus.m_attribute = (BYTE)info.dwFileAttributes;
+    SetStatusFrom(rStatus, info);
     return TRUE;
 }
 
@@ -222,11 +231,7 @@ BOOL PASCAL CFile::GetStatus(LPCTSTR lpszFileName, CFileStatus& rStatus)
     if (!GetFileAttributesExW(full, GetFileExInfoStandard, &data))
         return FALSE;
     lstrcpynW(rStatus.m_szFullName, full, MAX_PATH);
-    rStatus.m_ctime = data.ftCreationTime;
-    rStatus.m_atime = data.ftLastAccessTime;
-    rStatus.m_mtime = data.ftLastWriteTime;
-    rStatus.m_size = ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
-    rStatus.m_attribute = (BYTE)data.dwFileAttributes;
+    SetStatusFrom(rStatus, data);
     return TRUE;
 }
 

@@ -134,13 +134,9 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 {
     if (pContext == nullptr || pContext->m_pNewViewClass == nullptr)
         return nullptr;
-    CObject* pObject = pContext->m_pNewViewClass->CreateObject();
-    CWnd* pView = DYNAMIC_DOWNCAST(CWnd, pObject);
+    CWnd* pView = PlatformCreateObjectAs<CWnd>(pContext->m_pNewViewClass);
     if (pView == nullptr)
-    {
-        delete pObject;
         return nullptr;
-    }
     // A view that fails to create deletes itself (PostNcDestroy).
     if (!pView->Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 0, 0), this, nID, pContext))
         return nullptr;

@@ -12,23 +12,10 @@ IMPLEMENT_DYNAMIC(CBitmap, CGdiObject)
 IMPLEMENT_DYNAMIC(CRgn, CGdiObject)
 IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 
-static CGdiObject* NewTempGdi(void* h)
-{
-    CGdiObject* p = new CGdiObject;
-    p->m_hObject = (HGDIOBJ)h;
-    return p;
-}
-static void DetachTempGdi(CGdiObject* p)
-{
-    p->m_hObject = nullptr;
-}
-
 CHandleMap<CGdiObject>* afxMapHGDIOBJ(BOOL bCreate)
 {
-    _AFX_THREAD_STATE* s = AfxGetThreadState();
-    if (s->m_pmapHGDIOBJ == nullptr && bCreate)
-        s->m_pmapHGDIOBJ = new CHandleMap<CGdiObject>(&NewTempGdi, &DetachTempGdi);
-    return s->m_pmapHGDIOBJ;
+    typedef CTempHandleWrapper<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject> Temp;
+    return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHGDIOBJ, bCreate, &Temp::New, &Temp::Detach);
 }
 
 HGDIOBJ CGdiObject::AfxSafeGdiHandle(const CGdiObject* p)

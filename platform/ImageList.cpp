@@ -5,23 +5,10 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-static CImageList* NewTempImageList(void* h)
-{
-    CImageList* p = new CImageList;
-    p->m_hImageList = (HIMAGELIST)h;
-    return p;
-}
-static void DetachTempImageList(CImageList* p)
-{
-    p->m_hImageList = nullptr;
-}
-
 CHandleMap<CImageList>* afxMapHIMAGELIST(BOOL bCreate)
 {
-    _AFX_THREAD_STATE* s = AfxGetThreadState();
-    if (s->m_pmapHIMAGELIST == nullptr && bCreate)
-        s->m_pmapHIMAGELIST = new CHandleMap<CImageList>(&NewTempImageList, &DetachTempImageList);
-    return s->m_pmapHIMAGELIST;
+    typedef CTempHandleWrapper<CImageList, HIMAGELIST, &CImageList::m_hImageList> Temp;
+    return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHIMAGELIST, bCreate, &Temp::New, &Temp::Detach);
 }
 
 HIMAGELIST CImageList::AfxSafeHimagelist(const CImageList* p)

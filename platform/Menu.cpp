@@ -4,23 +4,10 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-static CMenu* NewTempMenu(void* h)
-{
-    CMenu* p = new CMenu;
-    p->m_hMenu = (HMENU)h;
-    return p;
-}
-static void DetachTempMenu(CMenu* p)
-{
-    p->m_hMenu = nullptr;
-}
-
 CHandleMap<CMenu>* afxMapHMENU(BOOL bCreate)
 {
-    _AFX_THREAD_STATE* s = AfxGetThreadState();
-    if (s->m_pmapHMENU == nullptr && bCreate)
-        s->m_pmapHMENU = new CHandleMap<CMenu>(&NewTempMenu, &DetachTempMenu);
-    return s->m_pmapHMENU;
+    typedef CTempHandleWrapper<CMenu, HMENU, &CMenu::m_hMenu> Temp;
+    return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHMENU, bCreate, &Temp::New, &Temp::Detach);
 }
 
 HMENU CMenu::AfxSafeHmenu(const CMenu* p)

@@ -114,3 +114,14 @@ CObject* AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
     ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), (CObject*)(object)))
 #define STATIC_DOWNCAST(class_name, object)                                                        \
     (static_cast<class_name*>(AfxStaticDownCast(RUNTIME_CLASS(class_name), (CObject*)(object))))
+
+// A new object of a run-time class, as a T; nullptr (and nothing left behind) when the class
+// makes no objects or makes no T.
+template <class T> T* PlatformCreateObjectAs(const CRuntimeClass* pClass)
+{
+    CObject* pObject = pClass != nullptr ? pClass->CreateObject() : nullptr;
+    T* p = DYNAMIC_DOWNCAST(T, pObject);
+    if (p == nullptr)
+        delete pObject;
+    return p;
+}

@@ -41,6 +41,49 @@ CStringA PlatformWideToAnsi(const wchar_t* p, int nChars, UINT codePage)
     return r;
 }
 
+namespace {
+// What CString and CStringA share, over the standard string each holds.
+template <class Str> int FindChar(const Str& s, typename Str::value_type ch, int nStart)
+{
+    if (nStart < 0 || nStart >= (int)s.size())
+        return -1;
+    size_t p = s.find(ch, (size_t)nStart);
+    return p == Str::npos ? -1 : (int)p;
+}
+
+template <class Str> int FindText(const Str& s, const typename Str::value_type* psz, int nStart)
+{
+    if (!psz || nStart < 0 || nStart > (int)s.size())
+        return -1;
+    size_t p = s.find(psz, (size_t)nStart);
+    return p == Str::npos ? -1 : (int)p;
+}
+
+// Keeps a range of nCount characters from nFirst inside a string of nLength characters.
+void ClampRange(int nLength, int& nFirst, int& nCount)
+{
+    if (nFirst < 0)
+        nFirst = 0;
+    if (nCount < 0)
+        nCount = 0;
+    if (nFirst > nLength)
+        nFirst = nLength;
+    if (nCount > nLength - nFirst)
+        nCount = nLength - nFirst;
+}
+
+// The length after a caller wrote into the buffer: the given one (within the buffer), or up to
+// the first NUL when it is negative.
+template <class Str> void ReleaseBufferOf(Str& s, int nNewLength)
+{
+    const size_t cap = s.size();
+    if (nNewLength < 0)
+        s.resize(std::min(s.find(typename Str::value_type()), cap));
+    else
+        s.resize(std::min((size_t)nNewLength, cap));
+}
+} // namespace
+
 CString::CString(const wchar_t* psz)
 {
     // A small integer in place of a text is a string resource id.
@@ -116,14 +159,7 @@ CString CString::Mid(int nFirst) const
 CString CString::Mid(int nFirst, int nCount) const
 {
     int len = GetLength();
-    if (nFirst < 0)
-        nFirst = 0;
-    if (nCount < 0)
-        nCount = 0;
-    if (nFirst > len)
-        nFirst = len;
-    if (nCount > len - nFirst)
-        nCount = len - nFirst;
+    ClampRange(len, nFirst, nCount);
     if (nFirst == 0 && nCount == len)
         return *this;
     return CString(m_str.data() + nFirst, nCount);
@@ -356,18 +392,12 @@ void CString::Truncate(int nNewLength)
 
 int CString::Find(wchar_t ch, int nStart) const
 {
-    if (nStart < 0 || nStart >= GetLength())
-        return -1;
-    size_t p = m_str.find(ch, (size_t)nStart);
-    return p == std::wstring::npos ? -1 : (int)p;
+    return FindChar(m_str, ch, nStart);
 }
 
 int CString::Find(const wchar_t* pszSub, int nStart) const
 {
-    if (!pszSub || nStart < 0 || nStart > GetLength())
-        return -1;
-    size_t p = m_str.find(pszSub, (size_t)nStart);
-    return p == std::wstring::npos ? -1 : (int)p;
+    return FindText(m_str, pszSub, nStart);
 }
 
 int CString::ReverseFind(wchar_t ch) const
@@ -522,16 +552,7 @@ wchar_t* CString::GetBufferSetLength(int nNewLength)
 
 void CString::ReleaseBuffer(int nNewLength)
 {
-    size_t cap = m_str.size();
-    if (nNewLength < 0) {
-        const wchar_t* p = m_str.c_str();
-        size_t n = 0;
-        while (n < cap && p[n])
-            ++n;
-        m_str.resize(n);
-    } else {
-        m_str.resize(std::min((size_t)nNewLength, cap));
-    }
+    ReleaseBufferOf(m_str, nNewLength);
 }
 
 BSTR CString::AllocSysString() const
@@ -552,31 +573,17 @@ CStringA::CStringA(const CString& s) : CStringA(PlatformWideToAnsi(s.GetString()
 
 int CStringA::Find(char ch, int nStart) const
 {
-    if (nStart < 0 || nStart >= GetLength())
-        return -1;
-    size_t p = m_str.find(ch, (size_t)nStart);
-    return p == std::string::npos ? -1 : (int)p;
+    return FindChar(m_str, ch, nStart);
 }
 
 int CStringA::Find(const char* psz, int nStart) const
 {
-    if (!psz || nStart < 0 || nStart > GetLength())
-        return -1;
-    size_t p = m_str.find(psz, (size_t)nStart);
-    return p == std::string::npos ? -1 : (int)p;
+    return FindText(m_str, psz, nStart);
 }
 
 CStringA CStringA::Mid(int nFirst, int nCount) const
 {
-    int len = GetLength();
-    if (nFirst < 0)
-        nFirst = 0;
-    if (nFirst > len)
-        nFirst = len;
-    if (nCount < 0)
-        nCount = 0;
-    if (nCount > len - nFirst)
-        nCount = len - nFirst;
+    ClampRange(GetLength(), nFirst, nCount);
     return CStringA(m_str.data() + nFirst, nCount);
 }
 
@@ -611,9 +618,5 @@ char* CStringA::GetBufferSetLength(int nNewLength)
 
 void CStringA::ReleaseBuffer(int nNewLength)
 {
-    size_t cap = m_str.size();
-    if (nNewLength < 0)
-        m_str.resize(strnlen(m_str.c_str(), cap));
-    else
-        m_str.resize(std::min((size_t)nNewLength, cap));
+    ReleaseBufferOf(m_str, nNewLength);
 }

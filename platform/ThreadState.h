@@ -150,6 +150,32 @@ struct _AFX_THREAD_STATE
 
 _AFX_THREAD_STATE* AfxGetThreadState();
 
+// The handle map held in the given member of the calling thread's state, made on first use when
+// bCreate is set.
+template <class T>
+CHandleMap<T>* PlatformThreadHandleMap(CHandleMap<T>* _AFX_THREAD_STATE::*pSlot, BOOL bCreate,
+                                       typename CHandleMap<T>::NewTempFn pfnNew,
+                                       typename CHandleMap<T>::DetachTempFn pfnDetach)
+{
+    _AFX_THREAD_STATE* s = AfxGetThreadState();
+    if (s->*pSlot == nullptr && bCreate)
+        s->*pSlot = new CHandleMap<T>(pfnNew, pfnDetach);
+    return s->*pSlot;
+}
+
+// Temporary wrappers of a class whose handle is its member pHandle.
+template <class T, class H, H T::*pHandle>
+struct CTempHandleWrapper
+{
+    static T* New(void* h)
+    {
+        T* p = new T;
+        p->*pHandle = (H)h;
+        return p;
+    }
+    static void Detach(T* p) { p->*pHandle = nullptr; }
+};
+
 // Handle maps of the calling thread (created when bCreate is set).
 CHandleMap<CWnd>* afxMapHWND(BOOL bCreate = FALSE);
 CHandleMap<CGdiObject>* afxMapHGDIOBJ(BOOL bCreate = FALSE);

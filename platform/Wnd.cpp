@@ -27,23 +27,10 @@ HWND AfxSafeHwnd(const CWnd* pWnd)
 
 // ---- maps ------------------------------------------------------------------------------------
 
-static CWnd* NewTempWnd(void* h)
-{
-    CWnd* p = new CWnd;
-    p->m_hWnd = (HWND)h;
-    return p;
-}
-static void DetachTempWnd(CWnd* p)
-{
-    p->m_hWnd = nullptr;
-}
-
 CHandleMap<CWnd>* afxMapHWND(BOOL bCreate)
 {
-    _AFX_THREAD_STATE* s = AfxGetThreadState();
-    if (s->m_pmapHWND == nullptr && bCreate)
-        s->m_pmapHWND = new CHandleMap<CWnd>(&NewTempWnd, &DetachTempWnd);
-    return s->m_pmapHWND;
+    typedef CTempHandleWrapper<CWnd, HWND, &CWnd::m_hWnd> Temp;
+    return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHWND, bCreate, &Temp::New, &Temp::Detach);
 }
 
 CWnd::CWnd() : m_hWnd(nullptr), m_hWndOwner(nullptr), m_nFlags(0), m_pfnSuper(nullptr), m_nModalResult(0) {}

@@ -456,6 +456,9 @@ extern const wchar_t* const _afxWnd; // default class of CWnd::Create
 void AfxSetWindowText(HWND hWndCtrl, LPCTSTR lpszNew);
 // The whole text of a window.
 CString PlatformWindowText(HWND hWnd);
+// The text of an item of a list box or combo box, given the messages for its length and text;
+// empty for an item that is not there.
+CString PlatformListItemText(HWND hWnd, UINT nGetLenMsg, UINT nGetTextMsg, int nIndex);
 
 // Parent or owner: the parent of a child window, the owner of a popup.
 HWND AfxGetParentOwner(HWND hWnd);

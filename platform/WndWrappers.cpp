@@ -104,6 +104,18 @@ void CWnd::GetWindowText(CString& rString) const
     rString = PlatformWindowText(m_hWnd);
 }
 
+CString PlatformListItemText(HWND hWnd, UINT nGetLenMsg, UINT nGetTextMsg, int nIndex)
+{
+    CString text;
+    int nLen = (int)::SendMessageW(hWnd, nGetLenMsg, nIndex, 0);
+    if (nLen <= 0)
+        return text;
+    wchar_t* p = text.GetBuffer(nLen + 1);
+    ::SendMessageW(hWnd, nGetTextMsg, nIndex, (LPARAM)p);
+    text.ReleaseBuffer(nLen);
+    return text;
+}
+
 CString PlatformWindowText(HWND hWnd)
 {
     CString text;
