@@ -83,7 +83,8 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
     int nReads = 0;
     const DWORD dwBegin = GetTickCount();
     for (;;) {
-        if (!ReadReply(port, m_strLastReply, 5000, FALSE)) {
+        // Unsolicited lines count as lines here: a few of them are within the limit.
+        if (!port.ReadResponse(m_strLastReply, 5000, FALSE)) {
             // Silence (or a stream without line ends): no final result will come.
             strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
