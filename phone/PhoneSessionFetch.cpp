@@ -337,10 +337,10 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
         n.Format(L"%d", nKeptParts);
         Log(FormatPhoneString(IDS_PHONE_PARTS_KEPT, n));
     }
-    int k = 0;
     for (int m = 0; m < 2; ++m) {
         if (toDelete[m].empty())
             continue;
+        int k = 0; // numbered within each memory
         // In listing order, in the memory they were listed from.
         std::sort(toDelete[m].begin(), toDelete[m].end(),
                   [](const ListedSms_t* a, const ListedSms_t* b) { return a->nOrder < b->nOrder; });

@@ -184,7 +184,13 @@ TEST_F(FetchTest, WithIsHapusDeletesEveryFiledMessageAfterSaving)
     EXPECT_EQ(st.commands, expected);
     EXPECT_TRUE(st.memory.empty());
     EXPECT_EQ(SavedRecords().size(), 7u);
-    EXPECT_TRUE(host->HasStatus(L"menghapus sms :9"));
+    // Numbered within each memory.
+    std::vector<CString> status = host->StatusLines();
+    std::vector<CString> deleting;
+    for (const CString& line : status)
+        if (line.Left(15) == L"menghapus sms :")
+            deleting.push_back(line.Mid(15));
+    EXPECT_EQ(deleting, (std::vector<CString>{L"1", L"2", L"3", L"4", L"1", L"2", L"3", L"4", L"5"}));
 }
 
 TEST_F(FetchTest, APhoneWithoutEchoIsReadTheSame)
