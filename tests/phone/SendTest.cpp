@@ -236,3 +236,16 @@ TEST_F(SendTest, UnsolicitedLinesAroundThePromptAreSkipped)
     ASSERT_EQ(st.sent.size(), 1u);
     EXPECT_NE(st.sent[0].find(" 1 "), std::string::npos) << st.sent[0];
 }
+
+// Silence after the PDU: no final result, reported with the send's own text.
+TEST_F(SendTest, SilenceAfterThePduIsReported)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("pdu_silence", R"({"extends": "basic", "faults": [{"command": "PDU", "action": "silence"}]})"));
+    CPhoneSession session;
+    ASSERT_TRUE(CPhoneSession::OpenPort());
+    CUnicodeTextWriter log;
+    EXPECT_FALSE(session.SendSmsPdu(log, host->m_port, Outbox(L"", L"6281234567890", L"hello"), FALSE, 0, 0, 0));
+    EXPECT_FALSE(host->m_port.IsOpen());
+    ASSERT_EQ(boxes.Boxes().size(), 1u) << boxes.All();
+    EXPECT_EQ(boxes.Boxes()[0].text, L"Timeout, tidak ada respon dari handphone sewaktu menulis PDU.");
+}

@@ -240,6 +240,10 @@ class Phone:
         self.log(">> PDU " + text + (" <ESC>" if cancelled else " <CTRL-Z>"))
         out = text.encode("latin-1", "replace") if self.echo else b""
         out += self.urc_for("PDU")
+        pf = self.fault_for("PDU")
+        if pf is not None and pf.get("action") == "silence":
+            self.silent = True
+            return out
         if cancelled:
             return out + self.final_ok()
         if fault is not None:
