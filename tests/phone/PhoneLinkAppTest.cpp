@@ -80,14 +80,18 @@ TEST_F(AppTest, ReceiveCommandFetchesOnTheWorkerAndShowsTheFolder)
     EXPECT_FALSE(App().m_port.IsOpen());
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
     EXPECT_EQ(CPostedText::GetLiveCount(), 0);
+
+    // A pointer that is no live status text is answered with -99998 and not touched.
+    CString notText(L"bukan");
+    EXPECT_EQ(::SendMessageW(view->GetSafeHwnd(), WM_APP_STATUS_TEXT, (WPARAM)&notText, 0), (LRESULT)-99998);
+    EXPECT_EQ(frame->GetStatusText(2), L"ada 7 sms baru.");
+    EXPECT_EQ(notText, L"bukan");
 }
 
 TEST_F(AppTest, CommandsWaitWhileThePortIsOpen)
 {
     ASSERT_TRUE(SimPhone::Load("fetch_full"));
     ASSERT_TRUE(App().m_port.Open(SimPhone::PortName()));
-
-
     Command(ID_RECEIVE_SMS);
     Command(ID_SEND_SMS);
     Command(ID_SEND_RECEIVE_SMS);
