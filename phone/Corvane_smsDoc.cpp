@@ -225,6 +225,10 @@ CString CCorvane_smsDoc::FindContactName(CString strNumber)
     const CString filtered = FilterPhoneNumber(strNumber);
     CString key = filtered;
     key.Remove(L'+');
+    // A number without digits (an alphanumeric sender) is no contact's number, not even that of
+    // a contact whose number held no digits.
+    if (key.IsEmpty())
+        return filtered;
     const bool longKey = key.GetLength() > 4;
     if (longKey)
         key = key.Mid(3);

@@ -77,6 +77,24 @@ Coding CodingOfDcs(int nDcs)
     }
 }
 
+Coding DataCodingOfDcs(int nDcs)
+{
+    switch (nDcs >> 4 & 0x0F)
+    {
+    case 0x0: case 0x1: case 0x2: case 0x3:  // general data coding
+    case 0x4: case 0x5: case 0x6: case 0x7:  // marked for automatic deletion
+        switch (nDcs >> 2 & 3)
+        {
+        case 1: return CODING_8BIT;
+        case 2: return CODING_UCS2;
+        default: return CODING_DEFAULT_ALPHABET;
+        }
+    case 0xE: return CODING_UCS2;  // message waiting, store message, UCS2
+    case 0xF: return (nDcs & 0x04) ? CODING_8BIT : CODING_7BIT_DEFAULT;
+    default: return CodingOfDcs(nDcs);
+    }
+}
+
 const wchar_t* DescriptionOfCoding(Coding coding)
 {
     switch (coding)

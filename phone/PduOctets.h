@@ -39,6 +39,10 @@ enum Coding
     CODING_7BIT_DEFAULT,
 };
 Coding CodingOfDcs(int nDcs);
+// How the user data of a PDU with this data coding scheme is actually coded (TS 23.038): the
+// automatic-deletion group reads like the general one, the message-waiting group 1110 carries
+// UCS2 and the group 1111 8-bit data when its bit 2 is set; everything else is 7-bit.
+Coding DataCodingOfDcs(int nDcs);
 const wchar_t* DescriptionOfCoding(Coding coding);
 Coding CodingOfDescription(const wchar_t* pDescription);
 

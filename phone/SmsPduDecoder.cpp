@@ -93,7 +93,7 @@ void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms)
         return;
     wchar_t buf[MAX_TEXT_CHARS];
     ConcatInfo concat;
-    const int n = DecodeUserData(r.p + r.pos, r.n - r.pos, nUdl, CodingOfDcs(nDcs), bHeader, buf, concat);
+    const int n = DecodeUserData(r.p + r.pos, r.n - r.pos, nUdl, DataCodingOfDcs(nDcs), bHeader, buf, concat);
     sms.m_strText.SetString(buf, n);
     if (concat.bPresent)
     {

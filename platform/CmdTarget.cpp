@@ -253,16 +253,19 @@ void CCmdUI::ContinueRouting()
     m_bContinueRouting = TRUE;
 }
 
-void CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
-    if (pTarget == nullptr || m_nID == 0 || LOWORD(m_nID) == 0xFFFF)
-        return;
+    if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF)
+        return TRUE; // separators and the like
+    if (pTarget == nullptr)
+        return FALSE;
     m_bEnableChanged = FALSE;
-    pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
+    const BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, nullptr);
     if (bDisableIfNoHndler && !m_bEnableChanged)
     {
         AFX_CMDHANDLERINFO info = {nullptr, nullptr};
         BOOL bHandler = pTarget->OnCmdMsg(m_nID, CN_COMMAND, this, &info);
         Enable(bHandler);
     }
+    return bResult;
 }

@@ -362,7 +362,9 @@ public:
 
     // Asks pTarget for the state; when no handler set the enable state and
     // bDisableIfNoHndler is given, disables the item unless a command handler exists.
-    void DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
+    // Answers whether an update handler took the item (TRUE for the ids 0 and 0xFFFF, which
+    // are never asked about).
+    BOOL DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 };
 
 // Wait cursor for the life of the object.

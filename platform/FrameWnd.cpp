@@ -25,6 +25,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd() {}
@@ -620,4 +621,39 @@ void CFrameWnd::EndModalState()
 {
     if (m_cModalStack > 0 && --m_cModalStack == 0)
         EnableWindow(TRUE);
+}
+
+BOOL CFrameWnd::OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult)
+{
+    (void)nID;
+    TOOLTIPTEXTW* pTTT = (TOOLTIPTEXTW*)pNMHDR;
+    // The tool's id is the command id; for a window tool, the window's control id.
+    UINT_PTR nCmdID = pNMHDR->idFrom;
+    if (pTTT->uFlags & TTF_IDISHWND)
+        nCmdID = (UINT)(WORD)::GetDlgCtrlID((HWND)nCmdID);
+    m_strToolTipText.Empty();
+    if (nCmdID != 0) // 0: a separator
+    {
+        CString full;
+        if (full.LoadString((UINT)nCmdID))
+        {
+            // "prompt\ntip": the tip is the second part.
+            int nl = full.Find(L'\n');
+            if (nl >= 0)
+            {
+                m_strToolTipText = full.Mid(nl + 1);
+                int nl2 = m_strToolTipText.Find(L'\n');
+                if (nl2 >= 0)
+                    m_strToolTipText = m_strToolTipText.Left(nl2);
+            }
+        }
+    }
+    // The frame keeps the text until the next request: no length limit.
+    pTTT->lpszText = const_cast<LPWSTR>((LPCWSTR)m_strToolTipText);
+    pTTT->szText[0] = 0;
+    pTTT->hinst = nullptr;
+    *pResult = 0;
+    // The tip shows above everything, floating bars included.
+    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
+    return TRUE;
 }

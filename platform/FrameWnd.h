@@ -145,9 +145,13 @@ protected:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     afx_msg BOOL OnBarCheck(UINT nID);
+    // Text of a tool tip asked for with LPSTR_TEXTCALLBACK: the part after the first line feed
+    // of the command's string ("prompt\ntip").
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
 
     CString m_strMessageText;
+    CString m_strToolTipText; // the last tool-tip text handed out
     friend class CView;
     friend class CDocTemplate;
 };

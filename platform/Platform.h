@@ -28,6 +28,8 @@
 #include "platform/ListCtrl.h"
 #include "platform/PropertySheet.h"
 #include "platform/FrameWnd.h"
+#include "platform/MiniFrameWnd.h"
+#include "platform/MdiFrameWnd.h"
 #include "platform/View.h"
 #include "platform/DocTemplate.h"
 #include "platform/CommonDialogs.h"

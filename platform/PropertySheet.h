@@ -116,9 +116,9 @@ protected:
 
     friend int CALLBACK AfxPropSheetCallback(HWND, UINT message, LPARAM lParam);
     HWND m_hWndTop = nullptr;
-
-private:
-    PROPSHEETPAGEW* m_pPageArray = nullptr; // the array BuildPropPageArray made (freed here)
+    // The array BuildPropPageArray made (new[]; freed by the next build and by the destructor).
+    // A sheet that builds its own array stores it here and in m_psh.ppsp.
+    PROPSHEETPAGEW* m_pPageArray = nullptr;
 };
 
 // Sheet callback: applies the requested style to the sheet's template before creation.

@@ -473,4 +473,10 @@ TEST(Document, ContactsAndNumberLookup)
     EXPECT_STREQ(doc.FindContactName(L"1234"), L"Kantor");
     EXPECT_STREQ(doc.FindContactName(L"234"), L"234");
     EXPECT_STREQ(doc.FindContactName(L"+1 555 0000"), L"+15550000");
+
+    // A contact whose number holds no digit never answers for an alphanumeric sender.
+    doc.AddContact(L"Tanpa nomor", L"n/a", L"MOB", L"");
+    EXPECT_STREQ(doc.m_arrContacts[3].m_strText, L"Tanpa nomor<>,MOB");
+    EXPECT_STREQ(doc.FindContactName(L"Telkomsel"), L"");
+    EXPECT_STREQ(doc.FindContactName(L"+"), L"+");
 }

@@ -141,6 +141,10 @@ TEST(PduDecoderText, UserDataLengthDecidesTheText)
         {"UCS2 odd length drops the lone octet", SC L"04" SENDER L"0008" TS L"03004100", L"A", 0, 0, 0},
         {"UCS2 line feed", SC L"04" SENDER L"0008" TS L"04000A0042", L"\r\nB", 0, 0, 0},
         {"7bit default group reads the alphabet", SC L"04" SENDER L"00F0" TS L"03808800", L"@_$", 0, 0, 0},
+        {"automatic-deletion group in UCS2", SC L"04" SENDER L"0048" TS L"0400480069", L"Hi", 0, 0, 0},
+        {"automatic-deletion group in 7 bits", SC L"04" SENDER L"0040" TS L"05E8329BFD06", L"hello", 0, 0, 0},
+        {"message-waiting group in UCS2", SC L"04" SENDER L"00E0" TS L"0400480069", L"Hi", 0, 0, 0},
+        {"class group with 8-bit data", SC L"04" SENDER L"00F4" TS L"024869", L"Hi", 0, 0, 0},
         {"lower-case hex", SC L"04" L"0c91261832547698" L"0000" TS L"05e8329bfd06", L"hello", 0, 0, 0},
     };
     for (const MessageCase& c : cases)

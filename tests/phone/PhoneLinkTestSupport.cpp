@@ -70,8 +70,15 @@ std::string SimPhone::Request(const std::string& text)
     CString ctl = Env(L"CORVANE_SIM_CTL") + L"\\";
     CString tmp = ctl + L"request.tmp", req = ctl + L"request", resp = ctl + L"response";
     DeleteFileW(resp);
-    if (!WriteText(tmp, text) || !MoveFileExW(tmp, req, MOVEFILE_REPLACE_EXISTING))
+    if (!WriteText(tmp, text))
         return "error cannot write request";
+    // Under Wine the rename now and then fails for a moment (the simulator on the host side is
+    // busy in the same folder): try again for a while.
+    for (int nTry = 0; !MoveFileExW(tmp, req, MOVEFILE_REPLACE_EXISTING); ++nTry) {
+        if (nTry == 100)
+            return "error cannot write request";
+        Sleep(10);
+    }
     DWORD start = GetTickCount();
     while (GetFileAttributesW(resp) == INVALID_FILE_ATTRIBUTES) {
         if (GetTickCount() - start > 10000)

@@ -40,7 +40,7 @@ struct SendTest : HostTest
     static std::string Destination(const std::string& sent)
     {
         std::string pdu = sent.substr(sent.rfind(' ') + 1);
-        int n = std::stoi(pdu.substr(6, 2), nullptr, 16);
+        int n = Octet(sent, 3);
         std::string out;
         for (int i = 0; i < (n + 1) / 2; ++i) {
             out += pdu[10 + i * 2 + 1];

@@ -5,6 +5,8 @@ corvane_test(platform_frames_tests
           ${CMAKE_CURRENT_LIST_DIR}/PropertySheetTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ControlsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ValuesTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/MdiFrameTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/FrameToolTipTest.cpp
   LIBS corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/frames_test.rc
   TIMEOUT 180)

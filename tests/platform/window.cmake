@@ -5,5 +5,6 @@ corvane_test(platform_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/GdiTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WndFamilyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/GeometryTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CmdUIUpdateTest.cpp
   LIBS corvane_platform
   TIMEOUT 120)
