@@ -47,6 +47,17 @@ BOOL CCorvane_smsApp::InitInstance()
     return TRUE;
 }
 
+int CCorvane_smsApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
+{
+    if (!IsGuiThread()) {
+        const CString strText(lpszPrompt);
+        int nResult = IDCANCEL;
+        if (RunOnGuiThread([&] { nResult = CWinApp::DoMessageBox(strText, nType, nIDPrompt); }))
+            return nResult;
+    }
+    return CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
+}
+
 void CCorvane_smsApp::OnAppExit()
 {
     // Closing the main window runs the whole shutdown (view: phone stopped, data file saved).

@@ -18,6 +18,8 @@ public:
     // Start-up: registry key, recent files, the document template, the command line (File New)
     // and the main window. FALSE ends the program.
     virtual BOOL InitInstance() override;
+    // Every message box is shown by the GUI thread, also one asked for by a phone job.
+    virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt) override;
 
     // The document and the main view, stored by the view when it is created.
     CCorvane_smsDoc* GetDoc() override { return m_pDoc; }

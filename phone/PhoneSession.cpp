@@ -72,19 +72,21 @@ void CPhoneSession::Fail(const CString& strText)
 }
 
 BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                             BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bErrorLine)
+                             BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed)
 {
-    bErrorLine = FALSE;
+    bWriteFailed = FALSE;
     if (!port.SendCommand(strCommand, m_dwTimeout)) {
+        bWriteFailed = TRUE;
         strFailure = L"Kontak dengan Hand Phone Gagal.";
         return FALSE;
     }
     int nReads = 0;
     const DWORD dwBegin = GetTickCount();
     for (;;) {
+        // Unsolicited lines count as lines here: a few of them are within the limit.
         if (!port.ReadResponse(m_strLastReply, 5000, FALSE)) {
-            // Silence (or a stream without line ends): the phone does not answer.
-            strFailure = FormatPhoneString(IDS_PHONE_NO_RESPONSE, strCommand);
+            // Silence (or a stream without line ends): no final result will come.
+            strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
         const CString& line = m_strLastReply;
@@ -94,7 +96,6 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
             pLines->Add(line);
         }
         if (line.Find(L"ERROR") >= 0) {
-            bErrorLine = TRUE;
             strFailure = line.Find(L"CMS") >= 0 ? line : CString(L"Error while writing AT command to mobile phone.");
             return FALSE;
         }
@@ -113,10 +114,12 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
                                   BOOL bCountReads, BOOL bShowPhonebook)
 {
     CString strFailure;
-    BOOL bErrorLine = FALSE;
-    if (Exchange(port, strCommand, pLines, bCountReads, bShowPhonebook, strFailure, bErrorLine))
+    BOOL bWriteFailed = FALSE;
+    if (Exchange(port, strCommand, pLines, bCountReads, bShowPhonebook, strFailure, bWriteFailed))
         return TRUE;
-    port.Close();
+    // A command that could not be written leaves the port as it is.
+    if (!bWriteFailed)
+        port.Close();
     Log(strCommand + L": " + strFailure);
     if (!port.IsAborted())
         PhoneMessageBox(strFailure);
@@ -128,9 +131,10 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
     Log(L"Receive Handphone Model");
     PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
 
-    auto readPair = [&](CString& strValue) -> BOOL {
+    // pbRefused: an error line in place of the value is left to the caller (not reported).
+    auto readPair = [&](CString& strValue, BOOL* pbRefused = nullptr) -> BOOL {
         CString strLine;
-        if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
             Fail(L"Timeout 1, tidak ada respon dari handphone.");
             return FALSE;
         }
@@ -138,10 +142,13 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
         CString strUpper = strLine;
         strUpper.MakeUpper();
         if (strUpper.Find(L"ERROR") >= 0) {
-            Fail(L"Invalid command.");
+            if (pbRefused)
+                *pbRefused = TRUE;
+            else
+                Fail(L"Invalid command.");
             return FALSE;
         }
-        if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
             Fail(L"Timeout 2, tidak ada respon dari handphone.");
             return FALSE;
         }
@@ -158,13 +165,14 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
         return TRUE;
     };
     // Sends one query and reads its answer; pszWriteFailure is reported when it cannot be sent.
-    auto query = [&](const wchar_t* pszCommand, const wchar_t* pszWriteFailure, CString& strValue) -> BOOL {
+    auto query = [&](const wchar_t* pszCommand, const wchar_t* pszWriteFailure, CString& strValue,
+                     BOOL* pbRefused = nullptr) -> BOOL {
         Log(pszCommand);
         if (!port.SendCommand(pszCommand, m_dwTimeout)) {
             Fail(pszWriteFailure);
             return FALSE;
         }
-        return readPair(strValue);
+        return readPair(strValue, pbRefused);
     };
 
     CString strMaker;
@@ -175,8 +183,12 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
     Log(strMaker);
 
     CString strModelLine;
-    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine))
-        return FALSE;
+    BOOL bRefused = FALSE;
+    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine, &bRefused)) {
+        // Some phones know only one of the two model commands.
+        if (!bRefused || !query(L"AT+CGMM", L"Failed to write request to device.", strModelLine))
+            return FALSE;
+    }
     strModel = strModelLine;
     m_strPhoneModel = strModelLine;
     PostStatusText(L"Model:" + strModelLine);
@@ -188,14 +200,30 @@ BOOL CPhoneSession::SetMessageFormat(CIrdaPort& port, BOOL bPdu)
 {
     CString strCommand = bPdu ? L"AT+CMGF=0" : L"AT+CMGF=1";
     Log(strCommand);
-    CString strFailure;
-    BOOL bErrorLine = FALSE;
-    if (Exchange(port, strCommand, nullptr, TRUE, FALSE, strFailure, bErrorLine))
-        return TRUE;
-    // Without PDU mode nothing that follows would be understood: stop here.
-    port.Close();
-    Fail(LoadPhoneString(IDS_PHONE_PDU_MODE_FAILED) + L"\n" + strFailure);
+    // Callers stop on FALSE: without PDU mode nothing that follows would be understood.
+    return SendATCommand(port, strCommand, nullptr, TRUE, FALSE);
+}
+
+BOOL CPhoneSession::IsUnsolicited(const CString& strLine)
+{
+    static const wchar_t* const kCodes[] = {L"+CMTI:", L"+CDSI:", L"+CBMI:", L"+CRING:", L"+CLIP:", L"RING"};
+    for (const wchar_t* code : kCodes)
+        if (strLine.Left((int)wcslen(code)) == code)
+            return TRUE;
     return FALSE;
+}
+
+BOOL CPhoneSession::ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode)
+{
+    // A phone reports a new message ("+CMTI: ...") whenever one arrives, also in the middle of an
+    // exchange; such a line is no answer to the command.
+    for (int nSkipped = 0;; ++nSkipped) {
+        if (!port.ReadResponse(strLine, dwTimeout, bPromptMode))
+            return FALSE;
+        if (nSkipped >= 8 || !IsUnsolicited(strLine))
+            return TRUE;
+        Log(strLine);
+    }
 }
 
 BOOL CPhoneSession::IsAllDigits(const CString& s)

@@ -22,7 +22,8 @@ public:
     static CIrdaPort& GetSharedPort();
 
     // Sends one command and reads reply lines up to "OK" (TRUE) or an error line, a silence, or
-    // (count-reads on) the fourth other line (FALSE, reported in a message box, port closed).
+    // (count-reads on) the fourth other line (FALSE, reported in a message box, port closed
+    // unless the command could not be written).
     BOOL SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines = nullptr,
                        BOOL bCountReads = TRUE, BOOL bShowPhonebook = FALSE);
     BOOL ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel);
@@ -72,6 +73,8 @@ public:
     // Reads the concatenation element of a PDU's user-data header.
     static BOOL ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq);
     static BOOL IsAllDigits(const CString& s);
+    // An unsolicited result code ("+CMTI: ...", "RING", ...) rather than an answer.
+    static BOOL IsUnsolicited(const CString& strLine);
 
     DWORD m_dwTimeout;
     CString m_strStatus;
@@ -88,7 +91,9 @@ private:
     // SendATCommand without its message boxes and without closing the port; the failure text
     // goes to strFailure.
     BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                  BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bErrorLine);
+                  BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
+    // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
+    BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
     BOOL FileJoined(int& nNew, BOOL& bSaved);
     void DeleteFiled(CIrdaPort& port);
     void Fail(const CString& strText);

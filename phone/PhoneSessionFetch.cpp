@@ -141,12 +141,7 @@ BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
         Log(FormatPhoneString(IDS_PHONE_BAD_INDEX, strIndex));
         return FALSE;
     }
-    CString strFailure;
-    BOOL bErrorLine = FALSE;
-    if (Exchange(port, L"AT+CMGD=" + strIndex, nullptr, TRUE, FALSE, strFailure, bErrorLine))
-        return TRUE;
-    Log(strFailure);
-    return FALSE;
+    return SendATCommand(port, L"AT+CMGD=" + strIndex, nullptr, TRUE, FALSE);
 }
 
 BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList)
@@ -155,17 +150,16 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     Log(strStorage);
     port.SendCommand(strStorage, m_dwTimeout);
     CString strLine;
-    if (!port.ReadResponse(strLine, m_dwTimeout, FALSE)) {
-        Fail(FormatPhoneString(IDS_PHONE_NO_RESPONSE, strStorage));
-        return FALSE;
-    }
-    if (strLine.Find(L"ERROR") >= 0) {
+    // A silent phone gives an empty line; the status then goes unconfirmed (no second wait).
+    const BOOL bAnswered = ReadReply(port, strLine, m_dwTimeout, FALSE);
+    if (bAnswered && strLine.Find(L"ERROR") >= 0) {
         Log(L"Phone doesnt support " + strStorage);
         return TRUE;
     }
     CString strStatus = strLine;
-    port.ReadResponse(strLine, m_dwTimeout, FALSE);
-    if (strLine.Find(L"OK") < 0) {
+    if (bAnswered)
+        ReadReply(port, strLine, m_dwTimeout, FALSE);
+    if (!bAnswered || strLine.Find(L"OK") < 0) {
         PhoneMessageBox(LoadPhoneString(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine);
         Log(strLine);
         return FALSE;
@@ -343,18 +337,18 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
         n.Format(L"%d", nKeptParts);
         Log(FormatPhoneString(IDS_PHONE_PARTS_KEPT, n));
     }
-    int k = 0;
     for (int m = 0; m < 2; ++m) {
         if (toDelete[m].empty())
             continue;
+        int k = 0; // numbered within each memory
         // In listing order, in the memory they were listed from.
         std::sort(toDelete[m].begin(), toDelete[m].end(),
                   [](const ListedSms_t* a, const ListedSms_t* b) { return a->nOrder < b->nOrder; });
         CString strStorage = CString(L"AT+CPMS=\"") + memories[m] + L"\"";
         CString strFailure;
-        BOOL bErrorLine = FALSE;
+        BOOL bWriteFailed = FALSE;
         Log(strStorage);
-        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bErrorLine)) {
+        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bWriteFailed)) {
             Log(strFailure);
             continue;
         }
@@ -362,7 +356,9 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
             CString strStatus;
             strStatus.Format(L"%s%d", (LPCWSTR)LoadPhoneString(IDS_PHONE_DELETING_SMS), ++k);
             PostStatusText(strStatus);
-            DeleteSms(port, l->strIndex);
+            // A delete that failed has been reported: the rest stay on the phone.
+            if (!DeleteSms(port, l->strIndex) && IsAllDigits(l->strIndex))
+                return;
         }
     }
 }

@@ -26,8 +26,8 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     CString strPdu;
     m_encoder.GetPDU(strPdu, bHeader, nPart, nRef, nParts, record.m_bFlash);
     if (strPdu.IsEmpty()) {
-        // The encoder could not encode a number: nothing goes to the phone.
-        Fail(LoadPhoneString(IDS_PHONE_EMPTY_PDU));
+        // The encoder could not encode a number and has said so: nothing goes to the phone.
+        Log(LoadPhoneString(IDS_PHONE_EMPTY_PDU));
         return FALSE;
     }
     const int nLength = strPdu.GetLength() / 2 - 1;
@@ -51,7 +51,7 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     // The PDU goes out only after the prompt; unsolicited lines before it are skipped.
     CString strReply;
     for (int nLines = 0;; ++nLines) {
-        if (!port.ReadResponse(strReply, m_dwTimeout, TRUE)) {
+        if (!ReadReply(port, strReply, m_dwTimeout, TRUE)) {
             port.Close();
             m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_SENDING);
             Log(m_strFailure);
@@ -62,7 +62,12 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
         }
         if (strReply == L">")
             break;
-        if (strReply.Find(L"ERROR") >= 0 || nLines >= 3) {
+        if (strReply.Find(L"ERROR") >= 0) {
+            port.Close();
+            Fail(strReply.Find(L"CMS") >= 0 ? strReply : CString(L"Error sewaktu menulis PDU SMS."));
+            return FALSE;
+        }
+        if (nLines >= 3) {
             port.Close();
             Fail(FormatPhoneString(IDS_PHONE_NO_PROMPT, strReply));
             return FALSE;
@@ -77,9 +82,10 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     Log(L"Waiting Respon");
     m_strLastReply.Empty();
     for (int nReads = 0;;) {
-        if (!port.ReadResponse(m_strLastReply, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, m_strLastReply, m_dwTimeout, FALSE)) {
+            // Silence after the PDU: no final result will come.
             port.Close();
-            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_SENDING);
+            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
             Fail(m_strFailure);
             return FALSE;
         }

@@ -19,8 +19,6 @@
 #define IDS_PHONE_OUTBOX_SENT         32842
 #define IDS_PHONE_OUTBOX_EMPTY        32843
 // Texts of the failures the phone link reports beyond those above.
-#define IDS_PHONE_NO_RESPONSE         34701
-#define IDS_PHONE_PDU_MODE_FAILED     34702
 #define IDS_PHONE_LISTING_FAILED      34703
 #define IDS_PHONE_SAVE_FAILED_KEPT    34704
 #define IDS_PHONE_NO_PROMPT           34705

@@ -122,10 +122,18 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     // The data file holds everything.
     EXPECT_EQ(SavedRecords().size(), 7u);
 
-    // Status lines in order, ending with the count.
-    EXPECT_TRUE(host->HasStatus(L"menerima sms dari handphone"));
-    EXPECT_TRUE(host->HasStatus(L"Model:6310i"));
-    EXPECT_TRUE(host->HasStatus(L"ada 6 sms baru."));
+    // The status lines, in the order of the steps.
+    const wchar_t* const steps[] = {
+        L"menerima sms dari handphone", L"membuka koneksi dengan hp", L"check koneksi hp", L"check merk handphone",
+        L"Nokia", L"Model:6310i", L"setting mode sms", L"set mode penyimpanan sms", L"membaca sms :  1",
+        L"memproses sms dari hp :  1", L"membaca sms :  1", L"memproses sms dari hp :  5", L"ada 6 sms baru."};
+    std::vector<CString> status = host->StatusLines();
+    size_t at = 0;
+    for (const wchar_t* step : steps) {
+        while (at < status.size() && status[at] != step)
+            ++at;
+        EXPECT_LT(at, status.size()) << CStringA(step).GetString();
+    }
     EXPECT_EQ(CPostedText::GetLiveCount(), 0);
 
     // The log: UTF-16LE, written anew.
@@ -134,9 +142,23 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     EXPECT_EQ(raw[0], 0xFF);
     EXPECT_EQ(raw[1], 0xFE);
     CString log = ReadUtf16File(folder + L"logCorvaneSms.txt");
-    EXPECT_EQ(log.Find(L"Open connection=" + SimPhone::PortName()), 0);
-    EXPECT_GE(log.Find(L"SMS count=4"), 0);
-    EXPECT_GE(log.Find(L"Read SMS successfull"), 0);
+    std::vector<CString> logLines;
+    for (int pos = 0; pos < log.GetLength();) {
+        int end = log.Find(L"\r\n", pos);
+        if (end < 0)
+            end = log.GetLength();
+        logLines.push_back(log.Mid(pos, end - pos));
+        pos = end + 2;
+    }
+    const std::vector<CString> logStart = {
+        L"Open connection=" + SimPhone::PortName(), L"Send AT Command", L"check merk handphone",
+        L"Receive Handphone Model", L"AT+CGMI", L"Nokia", L"AT+GMM", L"6310i", L"AT+CMGF=0", L"AT+CPMS=\"ME\"",
+        L"SMS PDU :+CPMS: 4,50,4,50,4,50", L"SMS count=4", L"AT+CMGL=4"};
+    ASSERT_GT(logLines.size(), logStart.size());
+    for (size_t i = 0; i < logStart.size(); ++i)
+        EXPECT_EQ(logLines[i], logStart[i]) << i;
+    EXPECT_EQ(logLines[logStart.size() + 1].Left(6), L"PDU.1:");
+    EXPECT_EQ(logLines.back(), L"Read SMS successfull");
 
     // A second fetch files nothing new and saves nothing.
     CPhoneSession again;
@@ -162,7 +184,13 @@ TEST_F(FetchTest, WithIsHapusDeletesEveryFiledMessageAfterSaving)
     EXPECT_EQ(st.commands, expected);
     EXPECT_TRUE(st.memory.empty());
     EXPECT_EQ(SavedRecords().size(), 7u);
-    EXPECT_TRUE(host->HasStatus(L"menghapus sms :9"));
+    // Numbered within each memory.
+    std::vector<CString> status = host->StatusLines();
+    std::vector<CString> deleting;
+    for (const CString& line : status)
+        if (line.Left(15) == L"menghapus sms :")
+            deleting.push_back(line.Mid(15));
+    EXPECT_EQ(deleting, (std::vector<CString>{L"1", L"2", L"3", L"4", L"1", L"2", L"3", L"4", L"5"}));
 }
 
 TEST_F(FetchTest, APhoneWithoutEchoIsReadTheSame)
@@ -263,7 +291,10 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
         {"listing_cut", R"([{"command": "AT+CMGL=4", "occurrence": 2, "action": "cut", "after_bytes": 200}])",
          L"Pembacaan sms dibatalkan"},
         {"garbage", R"([{"command": "AT", "action": "garbage"}])", L"Timeout, tidak ada respon"},
-        {"pdu_mode_refused", R"([{"command": "AT+CMGF=0", "action": "error"}])", L"AT+CMGF=0"},
+        {"pdu_mode_refused", R"([{"command": "AT+CMGF=0", "action": "error"}])",
+         L"Error while writing AT command to mobile phone."},
+        {"pdu_mode_refused_with_cause", R"([{"command": "AT+CMGF=0", "action": "cms_error", "code": 302}])",
+         L"+CMS ERROR: 302"},
         // "\r\nerror\r\n": an error line in lower case.
         {"maker_error", R"([{"command": "AT+CGMI", "action": "garbage", "data": "0D0A6572726F720D0A"}])", L"Invalid command."},
     };
@@ -298,7 +329,7 @@ TEST_F(FetchTest, ASilentPhoneEndsTheFetchAfterTheTimeout)
     EXPECT_FALSE(session.ReceiveAllSms(nullptr));
     DWORD elapsed = GetTickCount() - start;
     EXPECT_LT(elapsed, 12000u);
-    EXPECT_TRUE(boxes.Any(L"Timeout, tidak ada respon dari handphone")) << boxes.All();
+    EXPECT_TRUE(boxes.Any(L"error membaca status Message Store Handphone,respon:")) << boxes.All();
     SimPhone::State st = SimPhone::GetState();
     EXPECT_TRUE(st.deleted.empty());
     EXPECT_EQ(host->Records().size(), 1u);
@@ -359,4 +390,90 @@ TEST_F(FetchTest, AMissingSoundFileIsReportedByTheGuiThread)
     EXPECT_EQ(b[0].title, L"ERROR");
     EXPECT_EQ(b[0].type & MB_ICONMASK, (UINT)MB_ICONWARNING);
     SetSetting(L"isSuaraOn", 0);
+}
+
+// Real phones: new-message indications ("+CMTI: ...", "RING") arrive in the middle of the dialogue,
+// and some list their PDUs in lower-case hex.
+TEST_F(FetchTest, UnsolicitedLinesAndLowerCaseHexDoNotDisturbTheFetch)
+{
+    SetSetting(L"isHapus", 1);
+    ASSERT_TRUE(SimPhone::LoadJson("urc_fetch", R"({"extends": "fetch_full", "lowercase_hex": true, "urc": [
+        {"command": "AT"}, {"command": "AT+CGMI"}, {"command": "AT+GMM", "line": "RING"},
+        {"command": "AT+CMGF=0"}, {"command": "AT+CPMS="}, {"command": "AT+CMGL=4"},
+        {"command": "AT+CMGD=", "occurrence": 2}]})"));
+    CPhoneSession session;
+    int nNew = -1;
+    ASSERT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 6);
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
+    std::vector<CSMS> recs = host->Records();
+    ASSERT_NE(Find(recs, L"bagian satu bagian dua bagian tiga."), nullptr);
+    ASSERT_NE(Find(recs, L"Halo apa kabar? [ok] {100%}"), nullptr);
+    EXPECT_TRUE(host->HasStatus(L"Nokia"));
+    SimPhone::State st = SimPhone::GetState();
+    EXPECT_TRUE(st.memory.empty());
+    EXPECT_EQ(st.deleted.size(), 9u);
+}
+
+// A delete the phone refuses is reported; the messages not yet deleted stay on the phone.
+TEST_F(FetchTest, ARefusedDeleteIsReportedAndTheRestStay)
+{
+    SetSetting(L"isHapus", 1);
+    ASSERT_TRUE(SimPhone::LoadJson("delete_refused", R"({"extends": "fetch_full",
+        "faults": [{"command": "AT+CMGD=", "occurrence": 2, "action": "cms_error", "code": 321}]})"));
+    CPhoneSession session;
+    int nNew = -1;
+    EXPECT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 6);
+    EXPECT_TRUE(boxes.Any(L"+CMS ERROR: 321")) << boxes.All();
+    EXPECT_EQ(boxes.Boxes().size(), 1u) << boxes.All();
+    EXPECT_FALSE(host->m_port.IsOpen());
+    SimPhone::State st = SimPhone::GetState();
+    EXPECT_EQ(st.deleted, (std::vector<std::string>{"ME 1"}));
+    EXPECT_EQ(st.Count("AT+CMGD=3"), 0);
+    EXPECT_EQ(SavedRecords().size(), 7u);
+}
+
+// Some phones answer only one of the two model commands.
+TEST_F(FetchTest, APhoneThatRefusesTheShortModelCommandIsAskedTheOther)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("nogmm", R"({"extends": "basic", "model": "3310",
+        "faults": [{"command": "AT+GMM", "action": "error"}]})"));
+    CPhoneSession session;
+    int nNew = -1;
+    ASSERT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 1);
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
+    EXPECT_EQ(session.m_strPhoneModel, L"3310");
+    SimPhone::State st = SimPhone::GetState();
+    EXPECT_EQ(std::vector<std::string>(st.commands.begin(), st.commands.begin() + 5),
+              (std::vector<std::string>{"AT", "AT+CGMI", "AT+GMM", "AT+CGMM", "AT+CMGF=0"}));
+
+    // Refusing both ends the fetch as before.
+    ASSERT_TRUE(SimPhone::LoadJson("nomodel", R"({"extends": "basic", "faults": [
+        {"command": "AT+GMM", "action": "error"}, {"command": "AT+CGMM", "action": "error"}]})"));
+    CPhoneSession again;
+    EXPECT_FALSE(again.ReceiveAllSms(nullptr));
+    EXPECT_TRUE(boxes.Any(L"Invalid command.")) << boxes.All();
+    EXPECT_FALSE(host->m_port.IsOpen());
+}
+
+// Linked parts with a 16-bit reference (element 08), in UCS2, listed out of order, next to a
+// message of the same sender whose 8-bit reference equals the low octet of that reference.
+TEST_F(FetchTest, PartsWithSixteenBitReferencesAreJoined)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("ref16", R"({"lowercase_hex": true,
+      "memories": {"SM": {"messages": [
+        {"index": 1, "deliver": {"from": "+628333", "text": "dua \u00e9", "ucs2": true, "concat": [300, 2, 2]}},
+        {"index": 2, "deliver": {"from": "+628333", "text": "lain-", "concat": [44, 2, 1]}},
+        {"index": 3, "deliver": {"from": "+628333", "text": "satu \u263a ", "ucs2": true, "concat": [300, 2, 1]}},
+        {"index": 4, "deliver": {"from": "+628333", "text": "lagi", "concat": [44, 2, 2]}}
+      ]}}})"));
+    CPhoneSession session;
+    int nNew = -1;
+    ASSERT_TRUE(session.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 2);
+    std::vector<CSMS> recs = host->Records();
+    EXPECT_NE(Find(recs, L"satu \x263A dua \x00E9"), nullptr);
+    EXPECT_NE(Find(recs, L"lain-lagi"), nullptr);
 }

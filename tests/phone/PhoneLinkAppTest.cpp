@@ -80,14 +80,18 @@ TEST_F(AppTest, ReceiveCommandFetchesOnTheWorkerAndShowsTheFolder)
     EXPECT_FALSE(App().m_port.IsOpen());
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
     EXPECT_EQ(CPostedText::GetLiveCount(), 0);
+
+    // A pointer that is no live status text is answered with -99998 and not touched.
+    CString notText(L"bukan");
+    EXPECT_EQ(::SendMessageW(view->GetSafeHwnd(), WM_APP_STATUS_TEXT, (WPARAM)&notText, 0), (LRESULT)-99998);
+    EXPECT_EQ(frame->GetStatusText(2), L"ada 7 sms baru.");
+    EXPECT_EQ(notText, L"bukan");
 }
 
 TEST_F(AppTest, CommandsWaitWhileThePortIsOpen)
 {
     ASSERT_TRUE(SimPhone::Load("fetch_full"));
     ASSERT_TRUE(App().m_port.Open(SimPhone::PortName()));
-
-
     Command(ID_RECEIVE_SMS);
     Command(ID_SEND_SMS);
     Command(ID_SEND_RECEIVE_SMS);
@@ -119,6 +123,25 @@ TEST_F(AppTest, SendCommandSendsTheOutboxThroughTheComposeWindow)
     dlg.m_sms = r;
     EXPECT_EQ(dlg.SendWithoutWindow(), 1) << boxes.All();
     EXPECT_EQ(SimPhone::GetState().sent.size(), 2u);
+}
+
+// A number the encoder cannot take: its message box, asked for by the job on the worker thread,
+// is shown by the GUI thread, and nothing goes to the phone.
+TEST_F(AppTest, TheEncodersMessageBoxInAJobIsShownByTheGuiThread)
+{
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    CSMS r;
+    r.m_strRecipientNumber = CString(L'1', 30);
+    r.m_strText = L"nomor terlalu panjang";
+    r.m_strFolder = L"Outbox";
+    doc->m_listSms.AddTail(new CSMS(r));
+    Command(ID_SEND_SMS);
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Any(L"Cannot Semi-Octet encode"); }, 20000)) << boxes.All();
+    ASSERT_TRUE(PumpUntil([&] { return !frame->IsPhoneBusy() && !App().m_port.IsOpen(); }, 5000));
+    for (const MessageBoxLog::Box& b : boxes.Boxes())
+        EXPECT_EQ(b.thread, GetCurrentThreadId()) << CStringA(b.text).GetString();
+    EXPECT_TRUE(SimPhone::GetState().sent.empty());
+    EXPECT_EQ(((CSMS*)doc->m_listSms.GetHead())->m_strFolder, L"Outbox");
 }
 
 TEST_F(AppTest, ClosingTheViewStopsARunningJobAndDropsTheQueue)

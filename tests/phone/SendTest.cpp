@@ -79,7 +79,7 @@ TEST_F(SendTest, ErrorInsteadOfThePromptFailsWithoutWritingThePdu)
     CUnicodeTextWriter log;
     EXPECT_FALSE(session.SendSmsPdu(log, host->m_port, Outbox(L"", L"0812555", L"hi"), FALSE, 0, 0, 0));
     EXPECT_FALSE(host->m_port.IsOpen());
-    EXPECT_TRUE(boxes.Any(L"ERROR")) << boxes.All();
+    EXPECT_TRUE(boxes.Any(L"Error sewaktu menulis PDU SMS.")) << boxes.All();
     SimPhone::State st = SimPhone::GetState();
     EXPECT_TRUE(st.sent.empty());
 }
@@ -91,7 +91,9 @@ TEST_F(SendTest, AnEmptyPduIsNeverSent)
     CUnicodeTextWriter log;
     CString tooLong(L'1', 300);
     EXPECT_FALSE(session.SendSmsPdu(log, host->m_port, Outbox(L"", tooLong, L"hi"), FALSE, 0, 0, 0));
-    EXPECT_TRUE(boxes.Any(L"PDU kosong")) << boxes.All();
+    // The encoder has reported the number; the session adds no second box.
+    ASSERT_EQ(boxes.Boxes().size(), 1u) << boxes.All();
+    EXPECT_TRUE(boxes.Any(L"Cannot Semi-Octet encode")) << boxes.All();
     SimPhone::State st = SimPhone::GetState();
     EXPECT_EQ(st.Count("AT+CMGS=-1"), 0);
     EXPECT_TRUE(st.sent.empty());
@@ -216,4 +218,34 @@ TEST_F(SendTest, ARejectedSendIsReportedAndTheMessageStaysInTheOutbox)
     EXPECT_EQ(host->Folder(L"Outbox").size(), 1u);
     EXPECT_FALSE(host->m_port.IsOpen());
     EXPECT_EQ(host->m_refreshes, 0);
+}
+
+// A phone announces a message that arrives meanwhile ("+CMTI: ...") before the prompt and before
+// the answer to the PDU; the send goes on as usual.
+TEST_F(SendTest, UnsolicitedLinesAroundThePromptAreSkipped)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("urc_send", R"({"extends": "basic", "urc": [
+        {"command": "AT+CMGF=0"}, {"command": "AT+CMGS="}, {"command": "PDU", "line": "RING"}]})"));
+    CPhoneSession session;
+    ASSERT_TRUE(CPhoneSession::OpenPort());
+    CUnicodeTextWriter log;
+    EXPECT_TRUE(session.SendSmsPdu(log, host->m_port, Outbox(L"", L"6281234567890", L"hello"), FALSE, 0, 0, 0))
+        << boxes.All();
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
+    SimPhone::State st = SimPhone::GetState();
+    ASSERT_EQ(st.sent.size(), 1u);
+    EXPECT_NE(st.sent[0].find(" 1 "), std::string::npos) << st.sent[0];
+}
+
+// Silence after the PDU: no final result, reported with the send's own text.
+TEST_F(SendTest, SilenceAfterThePduIsReported)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("pdu_silence", R"({"extends": "basic", "faults": [{"command": "PDU", "action": "silence"}]})"));
+    CPhoneSession session;
+    ASSERT_TRUE(CPhoneSession::OpenPort());
+    CUnicodeTextWriter log;
+    EXPECT_FALSE(session.SendSmsPdu(log, host->m_port, Outbox(L"", L"6281234567890", L"hello"), FALSE, 0, 0, 0));
+    EXPECT_FALSE(host->m_port.IsOpen());
+    ASSERT_EQ(boxes.Boxes().size(), 1u) << boxes.All();
+    EXPECT_EQ(boxes.Boxes()[0].text, L"Timeout, tidak ada respon dari handphone sewaktu menulis PDU.");
 }

@@ -7,7 +7,7 @@ corvane_phone_test(phonelink_tests COM 21
     ${CMAKE_CURRENT_LIST_DIR}/SendTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorkerPoolTest.cpp
   LIBS corvane_phone
-  TIMEOUT 180)
+  TIMEOUT 400)
 
 # The application's side: app object, main frame, view and compose window (needs the display).
 corvane_phone_test(phonelink_app_tests COM 23
@@ -15,4 +15,4 @@ corvane_phone_test(phonelink_app_tests COM 23
     ${CMAKE_CURRENT_LIST_DIR}/PhoneLinkTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PhoneLinkAppTest.cpp
   LIBS corvane_app corvane_phone
-  TIMEOUT 120)
+  TIMEOUT 240)

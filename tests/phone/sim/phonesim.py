@@ -67,6 +67,13 @@ class Phone:
         self.faults = [dict(f) for f in sc.get("faults", [])]
         for f in self.faults:
             f["seen"] = 0
+        # Unsolicited result codes: a line sent after the echo of a command, before its answer
+        # ("command": "PDU" for the answer to a PDU after the prompt).
+        self.urcs = [dict(u) for u in sc.get("urc", [])]
+        for u in self.urcs:
+            u["seen"] = 0
+        # Some phones list PDUs in lower-case hex.
+        self.lower_hex = bool(sc.get("lowercase_hex", False))
         self.pdu_mode = False
         self.memory = None
         self.silent = False
@@ -99,6 +106,20 @@ class Phone:
             return f
         return None
 
+    def urc_for(self, cmd):
+        up = cmd.upper()
+        out = b""
+        for u in self.urcs:
+            key = u.get("command", "").upper()
+            if not (up.startswith(key) if key.endswith("=") else up == key):
+                continue
+            u["seen"] += 1
+            occ = u.get("occurrence", 0)
+            if occ and u["seen"] != occ:
+                continue
+            out += ("\r\n%s\r\n" % u.get("line", '+CMTI: "SM",3')).encode("latin-1")
+        return out
+
     # ---------------------------------------------------------------- answers
     def final_ok(self, lines=()):
         out = b""
@@ -119,7 +140,7 @@ class Phone:
         lines = []
         for m in mem["messages"]:
             lines.append("+CMGL: %s,%d,,%d" % (m["index"], m["stat"], tpdu_length(m["pdu"])))
-            lines.append(m["pdu"])
+            lines.append(m["pdu"].lower() if self.lower_hex else m["pdu"])
         return self.final_ok(lines)
 
     def answer(self, cmd):
@@ -186,6 +207,7 @@ class Phone:
         if self.silent:
             return b""
         out = (cmd + "\r").encode("latin-1", "replace") if self.echo else b""
+        out += self.urc_for(cmd)
         f = self.fault_for(cmd)
         up = cmd.upper()
         if f is not None:
@@ -217,6 +239,11 @@ class Phone:
         self.pending_send = None
         self.log(">> PDU " + text + (" <ESC>" if cancelled else " <CTRL-Z>"))
         out = text.encode("latin-1", "replace") if self.echo else b""
+        out += self.urc_for("PDU")
+        pf = self.fault_for("PDU")
+        if pf is not None and pf.get("action") == "silence":
+            self.silent = True
+            return out
         if cancelled:
             return out + self.final_ok()
         if fault is not None:
