@@ -4,4 +4,4 @@ corvane_test(phone_pdu_tests
           ${CMAKE_CURRENT_LIST_DIR}/PduRobustnessTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/GsmAlphabetTest.cpp
   LIBS corvane_phone
-  TIMEOUT 120)
+  TIMEOUT 300)

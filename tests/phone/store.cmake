@@ -7,4 +7,4 @@ corvane_test(phone_store_tests
     ${CMAKE_CURRENT_LIST_DIR}/Sha1Test.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DateSplitterTest.cpp
   LIBS corvane_phone
-  TIMEOUT 120)
+  TIMEOUT 300)

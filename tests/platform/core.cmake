@@ -7,4 +7,4 @@ corvane_test(platform_core_tests
     ${CMAKE_CURRENT_LIST_DIR}/DocumentTest.cpp
   LIBS corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/core_test.rc
-  TIMEOUT 120)
+  TIMEOUT 300)

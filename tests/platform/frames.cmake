@@ -9,4 +9,4 @@ corvane_test(platform_frames_tests
           ${CMAKE_CURRENT_LIST_DIR}/FrameToolTipTest.cpp
   LIBS corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/frames_test.rc
-  TIMEOUT 180)
+  TIMEOUT 300)

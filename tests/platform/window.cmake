@@ -7,4 +7,4 @@ corvane_test(platform_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/GeometryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CmdUIUpdateTest.cpp
   LIBS corvane_platform
-  TIMEOUT 120)
+  TIMEOUT 300)

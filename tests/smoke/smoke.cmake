@@ -1,1 +1,1 @@
-corvane_test(smoke_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/HarnessTest.cpp LIBS ${CORVANE_SYSLIBS} TIMEOUT 120)
+corvane_test(smoke_tests SOURCES ${CMAKE_CURRENT_LIST_DIR}/HarnessTest.cpp LIBS ${CORVANE_SYSLIBS} TIMEOUT 300)
