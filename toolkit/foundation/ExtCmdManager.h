@@ -10,7 +10,7 @@
 class CFile;
 class CControlBar;
 
-class CExtCmdManager
+class CExtCmdManager final
 {
 public:
     typedef CMap<HWND, HWND, CExtCmdProfile*, CExtCmdProfile*> ProfileWndMap_t;
