@@ -98,13 +98,14 @@ bool CExtCmdManager::UnbindWindowFromProfile(HWND hWnd, bool bDeleteUnused, bool
             return true;
     if (pbProfileDeleted != nullptr)
         *pbProfileDeleted = true;
-    const CString sName = pProfile->m_sName;
+    CString sKey;
     for (auto* p = m_profilesByName.PGetFirstAssoc(); p != nullptr; p = m_profilesByName.PGetNextAssoc(p))
         if (p->value == pProfile)
         {
-            m_profilesByName.RemoveKey(p->key);
+            sKey = p->key;
             break;
         }
+    m_profilesByName.RemoveKey(sKey);
     delete pProfile;
     return true;
 }

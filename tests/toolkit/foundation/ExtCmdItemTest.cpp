@@ -318,6 +318,10 @@ TEST(CmdItemDelivery, ACommandIsSentOrPostedAsWmCommandAndCounted)
     EXPECT_EQ(wnd.m_received.size(), 2u);
     EXPECT_EQ(item->GetUsageCount(), 2u);
     EXPECT_EQ(profile.m_nTotalTickCount, 2u);
+    item->SetAlwaysShown(true);
+    ASSERT_TRUE(item->DeliverToHwnd(wnd.Hwnd(), true));
+    EXPECT_EQ(wnd.m_received.size(), 3u);
+    EXPECT_EQ(item->GetUsageCount(), 2u);
     EXPECT_FALSE(item->DeliverToHwnd(nullptr, true));
     EXPECT_FALSE(item->DeliverToWnd(nullptr, true));
     EXPECT_EQ(item->GetUsageCount(), 2u);
