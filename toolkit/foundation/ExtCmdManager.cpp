@@ -290,8 +290,9 @@ void CExtCmdManager::OnThemeChanged(WPARAM wParam, LPARAM lParam)
 
 // ---- holder --------------------------------------------------------------------------------------
 
-// Built before the ordinary static objects, so that their constructors may already use it.
-__attribute__((init_priority(1000))) CExtCmdManagerHolder g_CmdManagerHolder;
+// Built before the ordinary static objects (as the paint-manager holder), so that their constructors
+// may already use it.
+__attribute__((init_priority(200))) CExtCmdManagerHolder g_CmdManagerHolder;
 
 CExtCmdManagerHolder::CExtCmdManagerHolder() : m_pCmdManager(new CExtCmdManager)
 {

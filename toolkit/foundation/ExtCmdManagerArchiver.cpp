@@ -170,6 +170,8 @@ bool CExtCmdManager::RegistryArchiveRead(CFile& file, LPCTSTR lpszPath, HKEY hKe
     ULONGLONG nBlockOpen = (ULONGLONG)-1;
     CKey block;
     ULONGLONG nTaken = 0;
+    if (dwSize != 0)
+        file.SeekToEnd();
     for (ULONGLONG nChunk = 0; nTaken < dwSize; ++nChunk)
     {
         if (nChunk / CHUNKS_PER_BLOCK != nBlockOpen)

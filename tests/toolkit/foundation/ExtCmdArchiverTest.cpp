@@ -238,3 +238,20 @@ TEST(RegistryArchiver, RandomFilesUpTo64KbRoundTrip)
         ASSERT_EQ(back, bytes) << n;
     }
 }
+
+TEST(RegistryArchiver, ReadingAppendsToTheFileAndRewindsIt)
+{
+    TestKey key(L"ArchAppend");
+    ASSERT_TRUE(Write(key.Path(), Bytes(17)));
+    CMemFile file;
+    file.Write("xy", 2);
+    file.SeekToBegin();
+    ASSERT_TRUE(CExtCmdManager::RegistryArchiveRead(file, key.Path()));
+    EXPECT_EQ(file.GetPosition(), 0u);
+    ASSERT_EQ(file.GetLength(), 19u);
+    std::vector<BYTE> all(19);
+    file.Read(all.data(), 19);
+    EXPECT_EQ(all[0], 'x');
+    EXPECT_EQ(all[1], 'y');
+    EXPECT_EQ(std::vector<BYTE>(all.begin() + 2, all.end()), Bytes(17));
+}
