@@ -159,8 +159,9 @@ HICON CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT*
             COLORREF grey;
             int nSysColor;
         };
-        static const Entry s_table[] = {
-            {RGB(128, 128, 128), COLOR_BTNSHADOW}, {RGB(192, 192, 192), COLOR_BTNFACE}, {RGB(223, 223, 223), COLOR_3DLIGHT}};
+        static const Entry s_table[] = {{RGB(128, 128, 128), COLOR_BTNSHADOW},
+                                        {RGB(192, 192, 192), COLOR_BTNFACE},
+                                        {RGB(223, 223, 223), COLOR_3DLIGHT}};
         std::vector<std::pair<DWORD, DWORD>> map;
         for (const Entry& e : s_table)
         {

@@ -419,8 +419,9 @@ TEST(CmdProfileArchive, AWrongVersionAnUnknownIdOrATruncatedArchiveChangeNothing
     profile.m_nTotalTickCount = 2;
     std::vector<BYTE> truncated = HandWrittenArchive(0x203, 14, {0x11, 5, 0x100, 2});
     truncated.resize(truncated.size() - 6);
-    for (const auto& bytes : {HandWrittenArchive(0x204, 14, {0x11, 5}), HandWrittenArchive(0x203, 14, {0x11, 5, 0x99, 2}),
-                              truncated})
+    const std::vector<BYTE> wrongVersion = HandWrittenArchive(0x204, 14, {0x11, 5});
+    const std::vector<BYTE> unknownId = HandWrittenArchive(0x203, 14, {0x11, 5, 0x99, 2});
+    for (const auto& bytes : {wrongVersion, unknownId, truncated})
     {
         EXPECT_FALSE(Load(profile, bytes));
         EXPECT_EQ(profile.m_nTotalTickCount, 2u);
