@@ -1,0 +1,9 @@
+# Paint-manager core: styles, holder, colour tables, glyphs, static helpers and the gallery.
+set(_paint_host ${CMAKE_CURRENT_LIST_DIR}/../support/PaintHost.cpp)
+corvane_test(toolkit_paint_manager_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ColorHelpersTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColorTablesTest.cpp
+    ${_paint_host}
+  LIBS corvane_toolkit
+  TIMEOUT 300)
