@@ -7,3 +7,10 @@ corvane_test(toolkit_paint_manager_tests
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
+corvane_test(toolkit_paint_holder_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PaintManagerHolderTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FrameEventTargetTest.cpp
+    ${_paint_host}
+  LIBS corvane_toolkit
+  TIMEOUT 300)
