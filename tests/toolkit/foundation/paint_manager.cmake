@@ -4,6 +4,7 @@ corvane_test(toolkit_paint_manager_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ColorHelpersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColorTablesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintManagerStateTest.cpp
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
