@@ -5,6 +5,8 @@ corvane_test(toolkit_paint_manager_tests
     ${CMAKE_CURRENT_LIST_DIR}/ColorHelpersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColorTablesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintManagerStateTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintStaticsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/GlyphTest.cpp
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
