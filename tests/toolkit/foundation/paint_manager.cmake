@@ -17,3 +17,10 @@ corvane_test(toolkit_paint_holder_tests
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
+# Writes build/gallery/*.png for people; the images are not compared.
+corvane_test(paint_gallery
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PaintGallery.cpp
+    ${_paint_host}
+  LIBS corvane_toolkit
+  TIMEOUT 300)
