@@ -24,3 +24,19 @@ corvane_test(paint_gallery
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
+# The low-colour branches on a real 8-bit display: the program runs a second time on an X server
+# of its own at depth 8 (in the normal run it skips).
+corvane_test(toolkit_paint_lowcolor_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/LowColorDisplayTest.cpp
+    ${_paint_host}
+  LIBS corvane_toolkit
+  TIMEOUT 300)
+find_program(CORVANE_XVFB_RUN xvfb-run PATHS /usr/bin NO_CMAKE_FIND_ROOT_PATH)
+if(CORVANE_XVFB_RUN)
+  add_test(NAME toolkit_paint_lowcolor_display
+    COMMAND ${CORVANE_XVFB_RUN} -a -s "-screen 0 1024x768x8" ${CMAKE_BINARY_DIR}/wine-run.sh
+            $<TARGET_FILE:toolkit_paint_lowcolor_tests> --gtest_brief=1)
+  set_tests_properties(toolkit_paint_lowcolor_display PROPERTIES TIMEOUT 300
+    ENVIRONMENT "CORVANE_EXPECT_8BPP=1;CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+endif()
