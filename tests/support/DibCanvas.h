@@ -5,7 +5,7 @@
 
 class DibCanvas
 {
-  public:
+public:
     DibCanvas(int cx, int cy, COLORREF clrBackground = RGB(255, 255, 255)) : m_cx(cx), m_cy(cy)
     {
         BITMAPINFO bmi = {};
@@ -15,7 +15,7 @@ class DibCanvas
         bmi.bmiHeader.biPlanes = 1;
         bmi.bmiHeader.biBitCount = 32;
         bmi.bmiHeader.biCompression = BI_RGB;
-        HBITMAP hBmp = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, (void **)&m_bits, nullptr, 0);
+        HBITMAP hBmp = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, (void**)&m_bits, nullptr, 0);
         EXPECT_NE(hBmp, nullptr);
         m_bitmap.Attach(hBmp);
         EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
@@ -23,8 +23,8 @@ class DibCanvas
         dc.FillSolidRect(0, 0, cx, cy, clrBackground);
     }
     ~DibCanvas() { dc.SelectObject(m_pOld); }
-    DibCanvas(const DibCanvas &) = delete;
-    DibCanvas &operator=(const DibCanvas &) = delete;
+    DibCanvas(const DibCanvas&) = delete;
+    DibCanvas& operator=(const DibCanvas&) = delete;
 
     COLORREF At(int x, int y) const
     {
@@ -33,7 +33,7 @@ class DibCanvas
         return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
     }
     // Number of pixels of the colour inside r.
-    int Count(const CRect &r, COLORREF c) const
+    int Count(const CRect& r, COLORREF c) const
     {
         int n = 0;
         for (int y = r.top; y < r.bottom; y++)
@@ -44,16 +44,16 @@ class DibCanvas
     int Width() const { return m_cx; }
     int Height() const { return m_cy; }
     // The pixels, top row first, each 0x00RRGGBB.
-    const DWORD *Bits() const
+    const DWORD* Bits() const
     {
         ::GdiFlush();
         return m_bits;
     }
     CDC dc;
 
-  private:
+private:
     int m_cx, m_cy;
-    DWORD *m_bits = nullptr;
+    DWORD* m_bits = nullptr;
     CBitmap m_bitmap;
-    CBitmap *m_pOld = nullptr;
+    CBitmap* m_pOld = nullptr;
 };

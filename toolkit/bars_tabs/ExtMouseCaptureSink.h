@@ -4,7 +4,7 @@
 
 class CExtMouseCaptureSink
 {
-  public:
+public:
     virtual ~CExtMouseCaptureSink() {}
     // Takes the mouse capture for the window.
     virtual void SetCapture(HWND hWnd);

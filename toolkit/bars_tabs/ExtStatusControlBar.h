@@ -5,7 +5,7 @@
 class CExtStatusControlBar : public CStatusBar
 {
     DECLARE_DYNCREATE(CExtStatusControlBar)
-  public:
+public:
     CExtStatusControlBar();
     ~CExtStatusControlBar() override;
 };

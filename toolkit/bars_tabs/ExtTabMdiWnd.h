@@ -5,7 +5,7 @@
 class CExtTabMdiWnd : public CExtTabWnd
 {
     DECLARE_DYNCREATE(CExtTabMdiWnd)
-  public:
+public:
     CExtTabMdiWnd();
     ~CExtTabMdiWnd() override;
 

@@ -6,7 +6,7 @@
 class CExtTabWnd : public CWnd, public CExtMouseCaptureSink
 {
     DECLARE_DYNCREATE(CExtTabWnd)
-  public:
+public:
     CExtTabWnd();
     ~CExtTabWnd() override;
 
@@ -16,6 +16,6 @@ class CExtTabWnd : public CWnd, public CExtMouseCaptureSink
     DWORD GetTabWndStyle() const { return m_dwTabWndStyle; }
     void SetTabWndStyle(DWORD dwStyle) { m_dwTabWndStyle = dwStyle; }
 
-  protected:
+protected:
     DWORD m_dwTabWndStyle = 0; // the tab style word
 };

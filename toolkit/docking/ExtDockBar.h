@@ -5,7 +5,7 @@
 class CExtDockBar : public CDockBar
 {
     DECLARE_DYNAMIC(CExtDockBar)
-  public:
+public:
     explicit CExtDockBar(BOOL bFloating = FALSE);
     ~CExtDockBar() override;
 };

@@ -5,7 +5,7 @@
 class CExtDockOuterBar : public CExtDockBar
 {
     DECLARE_DYNAMIC(CExtDockOuterBar)
-  public:
+public:
     CExtDockOuterBar();
     ~CExtDockOuterBar() override;
 };

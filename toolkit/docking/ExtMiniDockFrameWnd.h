@@ -6,7 +6,7 @@
 class CExtMiniDockFrameWnd : public CMiniDockFrameWnd, public CExtMouseCaptureSink
 {
     DECLARE_DYNCREATE(CExtMiniDockFrameWnd)
-  public:
+public:
     CExtMiniDockFrameWnd();
     ~CExtMiniDockFrameWnd() override;
 };

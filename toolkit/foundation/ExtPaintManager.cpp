@@ -11,11 +11,14 @@ CExtPaintManager::CExtPaintManager()
       m_bUseTahomaMenuFont(g_PaintManagerHolder.m_bIsWin2000OrLater)
 {
     m_mapTranslatedColors.InitHashTable(17, FALSE);
+    for (auto& run : m_arrKnownIdIndex)
+        for (int& n : run)
+            n = -1;
 
     // Halftone palette: red outermost (7 levels), green and blue innermost (6 levels each).
     const int nEntries = 252;
     BYTE buffer[sizeof(LOGPALETTE) + sizeof(PALETTEENTRY) * nEntries];
-    LOGPALETTE *pLog = reinterpret_cast<LOGPALETTE *>(buffer);
+    LOGPALETTE* pLog = reinterpret_cast<LOGPALETTE*>(buffer);
     pLog->palVersion = 0x300;
     pLog->palNumEntries = nEntries;
     int n = 0;
@@ -23,7 +26,7 @@ CExtPaintManager::CExtPaintManager()
         for (int g = 0; g < 6; g++)
             for (int b = 0; b < 6; b++)
             {
-                PALETTEENTRY &e = pLog->palPalEntry[n++];
+                PALETTEENTRY& e = pLog->palPalEntry[n++];
                 e.peRed = (BYTE)(r * 255 / 6);
                 e.peGreen = (BYTE)(g * 255 / 5);
                 e.peBlue = (BYTE)(b * 255 / 5);
@@ -41,19 +44,30 @@ CExtPaintManager::~CExtPaintManager()
     // Fonts, brushes and the palette delete their GDI objects as members.
 }
 
+void CExtPaintManager::ClearTranslatedColors()
+{
+    m_mapTranslatedColors.RemoveAll();
+    m_mapTranslatedColors.InitHashTable(17, TRUE);
+    for (auto& run : m_arrKnownIdIndex)
+        for (int& n : run)
+            n = -1;
+}
+
 // ---- lookups ------------------------------------------------------------------------------------
 
 int CExtPaintManager::GetTranslatedColorIndex(int nColor) const
 {
     if (nColor < 1000)
         return nColor;
+    if (const int* p = FindKnownId(nColor))
+        return *p;
     int nIndex = -1;
     if (!m_mapTranslatedColors.Lookup(nColor, nIndex))
         return -1;
     return nIndex;
 }
 
-COLORREF CExtPaintManager::GetTranslatedColor(int nColor, CObject *pHelperSrc, LPARAM lParam)
+COLORREF CExtPaintManager::GetTranslatedColor(int nColor, CObject* pHelperSrc, LPARAM lParam)
 {
     (void)pHelperSrc;
     (void)lParam;
@@ -62,11 +76,17 @@ COLORREF CExtPaintManager::GetTranslatedColor(int nColor, CObject *pHelperSrc, L
     if (nSize <= COLOR_3DFACE)
         return ::GetSysColor(COLOR_3DFACE);
     int nIndex = nColor;
-    if (nColor >= 1000 && !m_mapTranslatedColors.Lookup(nColor, nIndex))
-        return m_arrColors[COLOR_3DFACE];
+    if (nColor >= 1000)
+    {
+        if (const int* p = FindKnownId(nColor))
+            nIndex = *p;
+        else if (!m_mapTranslatedColors.Lookup(nColor, nIndex))
+            nIndex = -1;
+    }
+    const COLORREF* pColors = m_arrColors.GetData();
     if (nIndex < 0 || nIndex >= nSize)
-        return m_arrColors[COLOR_3DFACE];
-    return m_arrColors[nIndex];
+        return pColors[COLOR_3DFACE];
+    return pColors[nIndex];
 }
 
 HBRUSH CExtPaintManager::GetBrush(int nColor)
@@ -94,11 +114,11 @@ int CExtPaintManager::InstallColor(COLORREF clr, int nIndex)
 namespace
 {
 
-int CALLBACK FindFamilyProc(const LOGFONTW *plf, const TEXTMETRICW *, DWORD, LPARAM lParam)
+int CALLBACK FindFamilyProc(const LOGFONTW* plf, const TEXTMETRICW*, DWORD, LPARAM lParam)
 {
     if (::lstrcmpiW(plf->lfFaceName, L"Tahoma") == 0)
     {
-        *reinterpret_cast<bool *>(lParam) = true;
+        *reinterpret_cast<bool*>(lParam) = true;
         return 0;
     }
     return 1;
@@ -116,13 +136,13 @@ bool IsTahomaInstalled()
     return bFound;
 }
 
-void ReplaceFont(CFont &font, const LOGFONTW &lf)
+void ReplaceFont(CFont& font, const LOGFONTW& lf)
 {
     font.DeleteObject();
     font.CreateFontIndirect(&lf);
 }
 
-void SmallFrom(CFont &fontSmall, CFont &fontSource, int nLimit)
+void SmallFrom(CFont& fontSmall, CFont& fontSource, int nLimit)
 {
     LOGFONTW lf = {};
     fontSource.GetLogFont(&lf);
@@ -180,14 +200,14 @@ void CExtPaintManager::InitFonts()
     const bool bArial = g_PaintManagerHolder.m_bIsWin9x || g_PaintManagerHolder.m_bIsWinNT4;
     struct Rotated
     {
-        CFont *pFont;
-        const LOGFONTW *pSource;
+        CFont* pFont;
+        const LOGFONTW* pSource;
         LONG nEscapement;
     } rotated[] = {{&m_fontNormalRot270, &lf, 2700},
                    {&m_fontNormalRot90, &lf, 900},
                    {&m_fontBoldRot270, &lfBold, 2700},
                    {&m_fontBoldRot90, &lfBold, 900}};
-    for (const Rotated &r : rotated)
+    for (const Rotated& r : rotated)
     {
         LOGFONTW lfRot = *r.pSource;
         lfRot.lfEscapement = r.nEscapement;
@@ -228,14 +248,13 @@ CExtPaintManager::ColorInputs CExtPaintManager::GetColorInputs()
     return in;
 }
 
-void CExtPaintManager::BuildBaseColorTable(const ColorInputs &in)
+void CExtPaintManager::BuildBaseColorTable(const ColorInputs& in)
 {
     // Cut back to the system entries: re-initialisations must not grow the table.
     m_arrColors.SetSize(kSysColorCount);
     for (int i = 0; i < kSysColorCount; i++)
         m_arrColors[i] = in.m_clrSys[i];
-    m_mapTranslatedColors.RemoveAll();
-    m_mapTranslatedColors.InitHashTable(17, TRUE);
+    ClearTranslatedColors();
 
     static const int kFace[] = {XCLR_FACE_NORMAL, XCLR_FACE_ACTIVE, XCLR_FACE_DISABLED};
     static const int kLight[] = {XCLR_LIGHT_NORMAL, XCLR_LIGHT_ACTIVE, XCLR_LIGHT_DISABLED};
@@ -275,7 +294,7 @@ COLORREF CExtPaintManager::MixTowards(COLORREF a, COLORREF b, int p, int q)
 namespace
 {
 
-void MakeDitherBrush(CBrush &brush, COLORREF c0, COLORREF c1, int nOff, COLORREF clrExtra)
+void MakeDitherBrush(CBrush& brush, COLORREF c0, COLORREF c1, int nOff, COLORREF clrExtra)
 {
     brush.DeleteObject();
     HBITMAP hBmp = CExtPaintManager::CreateDitherBitmap(c0, c1, 1, 1, nOff, nOff, clrExtra);
@@ -286,7 +305,7 @@ void MakeDitherBrush(CBrush &brush, COLORREF c0, COLORREF c1, int nOff, COLORREF
     }
 }
 
-void MakeSolidBrush(CBrush &brush, COLORREF clr)
+void MakeSolidBrush(CBrush& brush, COLORREF clr)
 {
     brush.DeleteObject();
     brush.CreateSolidBrush(clr);
@@ -340,7 +359,7 @@ void CExtPaintManager::InitBrushes()
 
 void CExtPaintManager::ReleaseCachedDCs()
 {
-    for (CachedDC &cached : m_cachedDC)
+    for (CachedDC& cached : m_cachedDC)
     {
         if (cached.m_pDC == nullptr)
             continue;
@@ -355,7 +374,7 @@ void CExtPaintManager::ReleaseCachedDCs()
     }
 }
 
-void CExtPaintManager::EndPaintSession(CObject *pHelperSrc, LPARAM lParam)
+void CExtPaintManager::EndPaintSession(CObject* pHelperSrc, LPARAM lParam)
 {
     (void)pHelperSrc;
     (void)lParam;

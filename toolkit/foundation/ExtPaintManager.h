@@ -86,16 +86,16 @@ enum : int
 class CExtPaintManager : public CObject
 {
     DECLARE_DYNCREATE(CExtPaintManager)
-  public:
+public:
     // ---- paint records: each begins with the object being painted and its LPARAM -----------
 
     struct PushButtonPaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         CRect m_rcButton;
         LPCTSTR m_pszText;
-        CExtCmdIcon *m_pIcon;
+        CExtCmdIcon* m_pIcon;
         int m_nAlign; // bit 0 centre, bit 1 right, bit 2 vertically centred
         HFONT m_hFont;
         int m_nSysCmdId; // glyph of this system command stands in for a missing icon
@@ -124,22 +124,22 @@ class CExtPaintManager : public CObject
         UINT m_nDrawTextFlags;
         bool m_bUseDrawText = false;
 
-        PushButtonPaintData(CObject *pHelperSrc, bool bHorizontal, const RECT &rcButton, LPCTSTR pszText,
-                            CExtCmdIcon *pIcon, bool bFlat, bool bHot, bool bPushed, bool bStateBit4, bool bEnabled,
+        PushButtonPaintData(CObject* pHelperSrc, bool bHorizontal, const RECT& rcButton, LPCTSTR pszText,
+                            CExtCmdIcon* pIcon, bool bFlat, bool bHot, bool bPushed, bool bStateBit4, bool bEnabled,
                             bool bDrawBorder, bool bFocusRect, bool bDefault, int nAlign, HFONT hFont = nullptr,
                             bool bDropDown = false, int nSysCmdId = 0, bool bNoBackground = false);
     };
 
     struct MenuItemPaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         CRect m_rcItem;
         CRect m_rcItemWithIndent;
         int m_nIconAreaWidth;
         LPCTSTR m_pszText;
         LPCTSTR m_pszAccelText;
-        CExtCmdIcon *m_pIcon;
+        CExtCmdIcon* m_pIcon;
         UINT m_nCmdId;
         // first state byte
         bool m_bPopup : 1;
@@ -163,15 +163,15 @@ class CExtPaintManager : public CObject
         CString m_strCustomText;
         bool m_bCustomFlag = false;
 
-        MenuItemPaintData(CObject *pHelperSrc, const RECT &rcItem, const RECT &rcItemWithIndent, int nIconAreaWidth,
-                          LPCTSTR pszText, LPCTSTR pszAccelText, CExtCmdIcon *pIcon, bool bPopup, bool bSelected,
+        MenuItemPaintData(CObject* pHelperSrc, const RECT& rcItem, const RECT& rcItemWithIndent, int nIconAreaWidth,
+                          LPCTSTR pszText, LPCTSTR pszAccelText, CExtCmdIcon* pIcon, bool bPopup, bool bSelected,
                           bool bChecked, bool bRadio, bool bStateBit4, bool bEnabled, bool bRarelyUsed,
                           bool bRarelyUsedPrev, bool bRarelyUsedNext, UINT nCmdId);
     };
 
     struct CaptionButtonPaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         CRect m_rcButton;
         int m_nGlyphIndex; // index into g_arrSysCmdGlyphs
@@ -184,13 +184,13 @@ class CExtPaintManager : public CObject
         bool m_bBit6 : 1;
         bool m_bBit7 : 1;
 
-        CaptionButtonPaintData(CObject *pHelperSrc, const RECT &rcButton, int nGlyphIndex, bool bHover, bool bPushed,
+        CaptionButtonPaintData(CObject* pHelperSrc, const RECT& rcButton, int nGlyphIndex, bool bHover, bool bPushed,
                                bool bEnabled, bool bStyleBit3, bool bStyleBit4, bool bStyleBit5);
     };
 
     struct EditFramePaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         CRect m_rcEdit;        // inner rectangle; rings go outwards from it
         bool m_bEditFrame : 1; // always set by the edit
@@ -202,13 +202,13 @@ class CExtPaintManager : public CObject
         bool m_bBit6 : 1;
         bool m_bBit7 : 1;
 
-        EditFramePaintData(CObject *pHelperSrc, const RECT &rcEdit, bool bEditFrame, bool bHover, bool bEnabled,
+        EditFramePaintData(CObject* pHelperSrc, const RECT& rcEdit, bool bEditFrame, bool bHover, bool bEnabled,
                            bool bFocus);
     };
 
     struct ComboFramePaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         CRect m_rcClient;
         bool m_bHover : 1;
@@ -224,12 +224,12 @@ class CExtPaintManager : public CObject
         COLORREF m_clrFrameActive = (COLORREF)-1; // outer ring while hovered or pressed (XP form)
         bool m_bNoOuterRing = false;              // XP form
 
-        ComboFramePaintData(CObject *pHelperSrc, const RECT &rcClient, bool bHover, bool bPushed, bool bEnabled);
+        ComboFramePaintData(CObject* pHelperSrc, const RECT& rcClient, bool bHover, bool bPushed, bool bEnabled);
     };
 
     struct CaptionPaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         CRect m_rcCaption;
         CRect m_rcText;
@@ -245,13 +245,13 @@ class CExtPaintManager : public CObject
         bool m_bSecondBit0 = false;   // set by callers after construction
         bool m_bNoBackground = false; // set by callers after construction
 
-        CaptionPaintData(CObject *pHelperSrc, const RECT &rcCaption, const RECT &rcText, bool bActive, bool bActiveAlt,
+        CaptionPaintData(CObject* pHelperSrc, const RECT& rcCaption, const RECT& rcText, bool bActive, bool bActiveAlt,
                          bool bVertical, bool bTextCaption, LPCTSTR pszText = nullptr);
     };
 
     struct DockingFramePaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         CRect m_rcWindow;
         CRect m_rcClient; // never painted
@@ -264,24 +264,24 @@ class CExtPaintManager : public CObject
         bool m_bBit6 : 1;
         bool m_bBit7 : 1;
 
-        DockingFramePaintData(CObject *pHelperSrc, const RECT &rcWindow, const RECT &rcClient, bool bOuterFrame,
+        DockingFramePaintData(CObject* pHelperSrc, const RECT& rcWindow, const RECT& rcClient, bool bOuterFrame,
                               bool bResizable, bool bNoExtraGrip);
     };
 
     struct StatusBarPanePaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         int m_nKind;     // 1 the bar's borders, 2 one pane
         DWORD m_dwStyle; // kind 1: the bar's CBRS_ style; kind 2: 0
         CRect m_rc;
 
-        StatusBarPanePaintData(CObject *pHelperSrc, int nKind, DWORD dwStyle, const RECT &rc);
+        StatusBarPanePaintData(CObject* pHelperSrc, int nKind, DWORD dwStyle, const RECT& rc);
     };
 
     struct TextFieldPaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam = 0;
         UINT m_nDrawTextFlags = DT_SINGLELINE | DT_NOPREFIX;
         CString m_sText;
@@ -296,16 +296,16 @@ class CExtPaintManager : public CObject
         bool m_bBit6 : 1;
         bool m_bBit7 : 1;
 
-        TextFieldPaintData(CObject *pHelperSrc, LPCTSTR pszText, const RECT &rcButton, const RECT &rcTextField,
+        TextFieldPaintData(CObject* pHelperSrc, LPCTSTR pszText, const RECT& rcButton, const RECT& rcTextField,
                            bool bComboField, bool bHover, bool bPushed, bool bEnabled);
     };
 
     struct ListItemPaintData
     {
-        CObject *m_pHelperSrc;
+        CObject* m_pHelperSrc;
         LPARAM m_lParam;
-        CExtCmdIcon *m_pIcon;
-        CExtCmdIcon *m_pIcon2;
+        CExtCmdIcon* m_pIcon;
+        CExtCmdIcon* m_pIcon2;
         CRect m_rcItem;
         CRect m_rcIcon;
         CRect m_rcText;
@@ -315,8 +315,8 @@ class CExtPaintManager : public CObject
         DWORD m_dwFlags2;    // 0x10 vertical text runs from the top
         HFONT m_hFont;
 
-        ListItemPaintData(CObject *pHelperSrc, LPARAM lParam, CExtCmdIcon *pIcon, CExtCmdIcon *pIcon2,
-                          const RECT &rcItem, const RECT &rcIcon, const RECT &rcText, const RECT &rcLabel,
+        ListItemPaintData(CObject* pHelperSrc, LPARAM lParam, CExtCmdIcon* pIcon, CExtCmdIcon* pIcon2,
+                          const RECT& rcItem, const RECT& rcIcon, const RECT& rcText, const RECT& rcLabel,
                           LPCTSTR pszText, DWORD dwItemFlags, DWORD dwFlags2, HFONT hFont);
     };
 
@@ -339,128 +339,128 @@ class CExtPaintManager : public CObject
     // ---- virtual operations, in slot order ---------------------------------------------------
     virtual int GetThemeKind();
     virtual int GetPopupMenuItemGap();
-    virtual void GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF &clrFill, COLORREF &clrBorder,
-                                         COLORREF &clrGradient1, COLORREF &clrGradient2, COLORREF &clrText);
-    virtual void GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF &clrBorder, COLORREF &clrGradient1,
-                                         COLORREF &clrGradient2, COLORREF &clrText);
+    virtual void GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill, COLORREF& clrBorder,
+                                         COLORREF& clrGradient1, COLORREF& clrGradient2, COLORREF& clrText);
+    virtual void GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF& clrBorder, COLORREF& clrGradient1,
+                                         COLORREF& clrGradient2, COLORREF& clrText);
     virtual bool UseSystemThemeColors();
     virtual int GetSystemThemeScheme();
-    virtual void EndPaintSession(CObject *pHelperSrc, LPARAM lParam = 0);
+    virtual void EndPaintSession(CObject* pHelperSrc, LPARAM lParam = 0);
     virtual HBRUSH GetBrush(int nColor);
-    virtual COLORREF GetTranslatedColor(int nColor, CObject *pHelperSrc = nullptr, LPARAM lParam = 0);
-    virtual COLORREF GetBaseTranslatedColor(CObject *pHelperSrc = nullptr, LPARAM lParam = 0);
-    virtual COLORREF GetMenuShadowColor(CObject *pHelperSrc);
-    virtual void DeflateControlBarRect(CWnd *pBar, CRect &rc);
-    virtual int GetBarItemSpacing(CWnd *pBar);
-    virtual bool IsToolBarGradientArea(CWnd *pToolBar);
+    virtual COLORREF GetTranslatedColor(int nColor, CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
+    virtual COLORREF GetBaseTranslatedColor(CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
+    virtual COLORREF GetMenuShadowColor(CObject* pHelperSrc);
+    virtual void DeflateControlBarRect(CWnd* pBar, CRect& rc);
+    virtual int GetBarItemSpacing(CWnd* pBar);
+    virtual bool IsToolBarGradientArea(CWnd* pToolBar);
     virtual void InitColors();
     virtual void InitBrushes();
-    virtual void GetPushedOffset(CSize &size);
-    virtual void PaintGlyph(CDC &dc, int x, int y, const CExtPaintManagerGlyph &glyph, const COLORREF *pColors);
-    virtual void PaintGlyphCentered(CDC &dc, const RECT &rc, const CExtPaintManagerGlyph &glyph,
-                                    const COLORREF *pColors);
-    virtual void PaintBarBackgroundPart(CDC &dc, CObject *pHelperSrc, LPARAM lParam, const RECT &rc);
-    virtual void PaintContentExpandButton(CDC &dc, const RECT &rc, bool bHorizontal, bool bAllVisible, bool bEnabled,
-                                          bool bPushed, bool bHover, CObject *pHelperSrc, LPARAM lParam,
+    virtual void GetPushedOffset(CSize& size);
+    virtual void PaintGlyph(CDC& dc, int x, int y, const CExtPaintManagerGlyph& glyph, const COLORREF* pColors);
+    virtual void PaintGlyphCentered(CDC& dc, const RECT& rc, const CExtPaintManagerGlyph& glyph,
+                                    const COLORREF* pColors);
+    virtual void PaintBarBackgroundPart(CDC& dc, CObject* pHelperSrc, LPARAM lParam, const RECT& rc);
+    virtual void PaintContentExpandButton(CDC& dc, const RECT& rc, bool bHorizontal, bool bAllVisible, bool bEnabled,
+                                          bool bPushed, bool bHover, CObject* pHelperSrc, LPARAM lParam,
                                           bool bTransparentBackground);
-    virtual void PaintMenuExpandButton(CDC &dc, const RECT &rc, bool bSelected, bool bUnused, CObject *pHelperSrc,
+    virtual void PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSelected, bool bUnused, CObject* pHelperSrc,
                                        LPARAM lParam);
     virtual int GetMenuCheckMarkWidth();
-    virtual void PaintTabItem(CDC &dc, const RECT &rcItemArea, bool bTopLeft, bool bHorz, bool bSelected, bool bFlag6,
-                              bool bGroupActive, bool bGroupedMode, bool bFlag9, const RECT &rcItem,
-                              CSize sizeTextMeasured, CFont *pFont, LPCTSTR pszText, int nItemIndex, CExtCmdIcon *pIcon,
-                              CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintTabClientArea(CDC &dc, const RECT &rcClient, const RECT &rcTabItemsArea,
-                                    const RECT &rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
-                                    CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintTabButton(CDC &dc, const RECT &rcButton, LONG nHitTest, bool bTopLeft, bool bBar, bool bEnabled,
-                                bool bHover, bool bPushed, bool bGroupedMode, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintTabNcArea(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void GetTabMetrics(CExtTabWnd *pTabWnd, int &nInset, int &nButtonMargin, int &nStripOffset);
-    virtual void PaintControlAreaRect(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintTabItemContent(CDC &dc, bool bHorizontal, const CString &strText, CExtCmdIcon *pIcon,
-                                     const RECT &rcItem, RECT &rcTextOut, bool bPushed, bool bEnabled, bool bHover,
+    virtual void PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLeft, bool bHorz, bool bSelected, bool bFlag6,
+                              bool bGroupActive, bool bGroupedMode, bool bFlag9, const RECT& rcItem,
+                              CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText, int nItemIndex, CExtCmdIcon* pIcon,
+                              CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabClientArea(CDC& dc, const RECT& rcClient, const RECT& rcTabItemsArea,
+                                    const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
+                                    CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTest, bool bTopLeft, bool bBar, bool bEnabled,
+                                bool bHover, bool bPushed, bool bGroupedMode, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset, int& nButtonMargin, int& nStripOffset);
+    virtual void PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabItemContent(CDC& dc, bool bHorizontal, const CString& strText, CExtCmdIcon* pIcon,
+                                     const RECT& rcItem, RECT& rcTextOut, bool bPushed, bool bEnabled, bool bHover,
                                      int nAlign);
-    virtual void PaintCaptionButton(CDC &dc, CaptionButtonPaintData &data);
-    virtual void PaintSysCmdGlyph(CDC &dc, UINT nSysCmdId, const RECT &rc, bool bHover, bool bPushed, bool bEnabled);
-    virtual void PaintPushButton(CDC &dc, PushButtonPaintData &data);
+    virtual void PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data);
+    virtual void PaintSysCmdGlyph(CDC& dc, UINT nSysCmdId, const RECT& rc, bool bHover, bool bPushed, bool bEnabled);
+    virtual void PaintPushButton(CDC& dc, PushButtonPaintData& data);
     virtual CSize GetPushButtonMargin();
-    virtual void PaintPart37(CDC &dc, const RECT &rc, bool bHorizontal, bool bUnused);
-    virtual void PaintPart38(CDC &dc, const RECT &rc);
-    virtual void PaintMenuItem(CDC &dc, MenuItemPaintData &data);
-    virtual void PaintMenuSeparator(CDC &dc, const RECT &rc, int nIconAreaWidth, bool bRarelyUsed, CObject *pHelperSrc,
+    virtual void PaintPart37(CDC& dc, const RECT& rc, bool bHorizontal, bool bUnused);
+    virtual void PaintPart38(CDC& dc, const RECT& rc);
+    virtual void PaintMenuItem(CDC& dc, MenuItemPaintData& data);
+    virtual void PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAreaWidth, bool bRarelyUsed, CObject* pHelperSrc,
                                     LPARAM lParam);
-    virtual void PaintSeparator(CDC &dc, const RECT &rc, bool bHorizontal, bool bTransparentBackground,
-                                CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintControlBarFrame(CDC &dc, CaptionPaintData &data);
-    virtual void PaintDockingFrame(CDC &dc, DockingFramePaintData &data);
-    virtual void PaintEditFrame(CDC &dc, EditFramePaintData &data);
-    virtual void PaintComboFrame(CDC &dc, ComboFramePaintData &data);
+    virtual void PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
+                                CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintControlBarFrame(CDC& dc, CaptionPaintData& data);
+    virtual void PaintDockingFrame(CDC& dc, DockingFramePaintData& data);
+    virtual void PaintEditFrame(CDC& dc, EditFramePaintData& data);
+    virtual void PaintComboFrame(CDC& dc, ComboFramePaintData& data);
     virtual int GetTextHeight(bool bHorz);
     virtual int GetMetric47();
     virtual int GetMetric48();
-    virtual void PaintMenuPart49(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
+    virtual void PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
     virtual bool IsMenuCombinedWithOwner();
-    virtual void PaintMenuPart51(CDC &dc, const RECT &rcMenu, const RECT &rcOwner, int nSide, CObject *pHelperSrc,
+    virtual void PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide, CObject* pHelperSrc,
                                  LPARAM lParam);
-    virtual void PaintStatusBarPane(CDC &dc, StatusBarPanePaintData &data);
+    virtual void PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data);
     // Also the dragging style asked for by the docking loops: 0 base, XP, Office 2003; 1 Studio 2005.
     virtual int GetAutoHideMetric();
-    virtual int PaintAutoHideArea(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual bool IsDockerGradientAvailable(CObject *pHelperSrc, LPARAM lParam = 0);
-    virtual bool PaintDockerArea(bool bClientMapping, CDC &dc, const RECT &rc, const RECT &rcUnused, LPARAM lParam = 0);
-    virtual bool PaintDockerBackground(bool bClientMapping, CDC &dc, CWnd *pWnd, LPARAM lParam = 0);
-    virtual void PaintControlBarClientArea(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintDockBarClientArea(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintPart60(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintPart61(CDC &dc, bool bHorizontal, const RECT &rc, bool bForward, bool bHover, bool bPushed,
-                             CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintPart62(CDC &dc, ListItemPaintData &data);
+    virtual int PaintAutoHideArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual bool IsDockerGradientAvailable(CObject* pHelperSrc, LPARAM lParam = 0);
+    virtual bool PaintDockerArea(bool bClientMapping, CDC& dc, const RECT& rc, const RECT& rcUnused, LPARAM lParam = 0);
+    virtual bool PaintDockerBackground(bool bClientMapping, CDC& dc, CWnd* pWnd, LPARAM lParam = 0);
+    virtual void PaintControlBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDockBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bool bForward, bool bHover, bool bPushed,
+                             CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintPart62(CDC& dc, ListItemPaintData& data);
     // System events (reached through the holder's forwarding): rebuild fonts, colours and brushes.
     virtual LRESULT OnSysColorChange();
     virtual LRESULT OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     virtual LRESULT OnDisplayChange(int nBitsPerPixel, int nWidth, int nHeight);
     virtual LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
-    virtual CSize GetToolBarLayoutExtra(CObject *pBar);
-    virtual void PaintTextField(CDC &dc, TextFieldPaintData &data);
+    virtual CSize GetToolBarLayoutExtra(CObject* pBar);
+    virtual void PaintTextField(CDC& dc, TextFieldPaintData& data);
     // Tint of command icons' variant look: -1 and 0.0 when the style has none.
     virtual COLORREF GetIconVariantColor();
     virtual double GetIconVariantFactor();
     virtual CSize GetBarButtonExtraSize();
-    virtual void PaintResizingGripper(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintDatePickerPart73(CDC &dc, const RECT &rc, CObject *pHelperSrc);
-    virtual void PaintDatePickerPart74(CDC &dc, const RECT &rc);
-    virtual void PaintDatePickerPart75(CDC &dc, const RECT &rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
+    virtual void PaintResizingGripper(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart73(CDC& dc, const RECT& rc, CObject* pHelperSrc);
+    virtual void PaintDatePickerPart74(CDC& dc, const RECT& rc);
+    virtual void PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
                                        bool bPushed, bool bHover);
-    virtual void PaintDatePickerText76(CDC &dc, const RECT &rc, LPCTSTR pszText);
-    virtual void PaintDatePickerPart77(CDC &dc, const RECT &rc, LPCTSTR pszText);
-    virtual void PaintDatePickerText78(CDC &dc, const RECT &rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
+    virtual void PaintDatePickerText76(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerPart77(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerText78(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
                                        bool bPushed, bool bHover, bool bFlag);
-    virtual void PaintDatePickerText79(CDC &dc, const RECT &rc, LPCTSTR pszText);
-    virtual void PaintDatePickerPart80(CDC &dc, const RECT &rc, LPCTSTR pszText);
-    virtual void PaintDatePickerPart81(CDC &dc, const RECT &rc);
-    virtual void PaintDatePickerPart82(CDC &dc, const RECT &rc);
-    virtual void PaintDatePickerPart83(CDC &dc, const RECT &rc, int nOffsetY);
-    virtual void PaintDatePickerPushButton(CDC &dc, const RECT &rc, LPCTSTR pszText, CExtCmdIcon *pIcon, bool bHover,
-                                           bool bPushed, bool bEnabled, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintDatePickerPart85(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintDatePickerPart86(CDC &dc, const RECT &rcArea, const RECT &rcInner, CWnd *pWnd, LPARAM lParam);
-    virtual void PaintDatePickerPart87(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintDatePickerPart88(CDC &dc, const RECT &rc, CObject *pHelperSrc, LPARAM lParam);
-    virtual void PaintUndoRedoCaption(CDC &dc, const RECT &rc, LPCTSTR pszText, CObject *pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerText79(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerPart81(CDC& dc, const RECT& rc);
+    virtual void PaintDatePickerPart82(CDC& dc, const RECT& rc);
+    virtual void PaintDatePickerPart83(CDC& dc, const RECT& rc, int nOffsetY);
+    virtual void PaintDatePickerPushButton(CDC& dc, const RECT& rc, LPCTSTR pszText, CExtCmdIcon* pIcon, bool bHover,
+                                           bool bPushed, bool bEnabled, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart85(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart86(CDC& dc, const RECT& rcArea, const RECT& rcInner, CWnd* pWnd, LPARAM lParam);
+    virtual void PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintUndoRedoCaption(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc, LPARAM lParam);
     // hWndTarget goes unchanged to every marker window; the array's old windows are destroyed first.
     virtual bool LoadDockMarker(HWND hWndTarget, int eMarkerType, int nLeft, int nTop, int nRight, int nBottom,
-                                CArray<CExtDynDockMarkerWnd *, CExtDynDockMarkerWnd *> &arrMarkers);
-    virtual void AdjustDockMarkerColors(int eMarkerType, CBitmap &bmp1, COLORREF clrKey1, CBitmap &bmp2,
+                                CArray<CExtDynDockMarkerWnd*, CExtDynDockMarkerWnd*>& arrMarkers);
+    virtual void AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
                                         COLORREF clrKey2);
-    virtual void PaintDockingPreview(COLORREF *pClrSurface, int nWidth, int nHeight, bool bUseRects,
-                                     const RECT &rcOuter, const RECT &rcInner, COLORREF clrFill, COLORREF clrBorder,
+    virtual void PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects,
+                                     const RECT& rcOuter, const RECT& rcInner, COLORREF clrFill, COLORREF clrBorder,
                                      int nBorderWidth);
-    virtual void PaintBarGradientBackground(CDC &dc, CExtBarButton *pButton, LPARAM lParam);
-    virtual COLORREF GetLabelTextColor(CDC &dc, bool bEnabled, bool bFocused, bool bHover, bool bPushed,
-                                       CObject *pHelperSrc, LPARAM lParam = 0);
-    virtual bool PaintCheckOrRadioBox(CDC &dc, int nLeft, int nTop, int nRight, int nBottom, int nState,
-                                      CObject *pHelperSrc, LPARAM lParam = 0);
+    virtual void PaintBarGradientBackground(CDC& dc, CExtBarButton* pButton, LPARAM lParam);
+    virtual COLORREF GetLabelTextColor(CDC& dc, bool bEnabled, bool bFocused, bool bHover, bool bPushed,
+                                       CObject* pHelperSrc, LPARAM lParam = 0);
+    virtual bool PaintCheckOrRadioBox(CDC& dc, int nLeft, int nTop, int nRight, int nBottom, int nState,
+                                      CObject* pHelperSrc, LPARAM lParam = 0);
 
     // ---- state engine ---------------------------------------------------------------------------
     // Stores clr at nIndex when it lies in the table, else appends it; returns the index used.
@@ -469,7 +469,7 @@ class CExtPaintManager : public CObject
     void InitFonts();
     // Builds the base bindings from given inputs (entries 0..49 from the inputs, the table cut back
     // to them first); the styles' BuildColorTable run this first.
-    void BuildBaseColorTable(const ColorInputs &in);
+    void BuildBaseColorTable(const ColorInputs& in);
     // Inputs as InitColors reads them: system colours, display depth and this style's own answers.
     ColorInputs GetColorInputs();
     INT_PTR GetColorTableSize() const { return m_arrColors.GetSize(); }
@@ -481,7 +481,7 @@ class CExtPaintManager : public CObject
     static COLORREF InvertColor(COLORREF clr);
     static double HueToRgb(double m1, double m2, double h);
     static COLORREF HlsToRgb(double h, double l, double s);
-    static void RgbToHls(COLORREF clr, double *pHue, double *pSaturation, double *pLightness);
+    static void RgbToHls(COLORREF clr, double* pHue, double* pSaturation, double* pLightness);
     static int HueToRgbDegrees(float m1, float m2, float h);
     static COLORREF HlsToRgbDegrees(float h, float l, float s);
     static COLORREF AdjustHls(COLORREF clr, double dh, double dl, double ds);
@@ -507,24 +507,26 @@ class CExtPaintManager : public CObject
                                      int cySrc, COLORREF clrTransparent);
     static HBITMAP CreateDitherBitmap(COLORREF clr0, COLORREF clr1, int nStepX, int nStepY, int nOffX, int nOffY,
                                       COLORREF clrExtra);
-    static void PaintGradientRect(CDC &dc, const RECT &rc, COLORREF clrFrom, COLORREF clrTo, bool bVertical = false,
+    static void PaintGradientRect(CDC& dc, const RECT& rc, COLORREF clrFrom, COLORREF clrTo, bool bVertical = false,
                                   UINT nSteps = 256);
-    static void PaintCheckMark(CDC &dc, int x, int y, COLORREF clr);
-    static void PaintRadioDot(CDC &dc, int x, int y, COLORREF clr);
-    static void PaintMenuCheckMark(CDC &dc, int x, int y, COLORREF clr) { PaintCheckMark(dc, x, y, clr); }
-    static void PaintMenuRadioDot(CDC &dc, int x, int y, COLORREF clr) { PaintRadioDot(dc, x, y, clr); }
+    static void PaintCheckMark(CDC& dc, int x, int y, COLORREF clr);
+    static void PaintRadioDot(CDC& dc, int x, int y, COLORREF clr);
+    static void PaintMenuCheckMark(CDC& dc, int x, int y, COLORREF clr) { PaintCheckMark(dc, x, y, clr); }
+    static void PaintMenuRadioDot(CDC& dc, int x, int y, COLORREF clr) { PaintRadioDot(dc, x, y, clr); }
     // Bitmap, DIB, BMP and monitor helpers (ExtPaintManagerBitmaps.cpp).
 
     // ---- state -------------------------------------------------------------------------------
     struct CachedDC
     {
-        CDC *m_pDC = nullptr;           // owned
-        CGdiObject *m_pSaved = nullptr; // selected back on release
+        CDC* m_pDC = nullptr;           // owned
+        CGdiObject* m_pSaved = nullptr; // selected back on release
         HGDIOBJ m_hSaved = nullptr;
     };
 
     CArray<COLORREF, COLORREF> m_arrColors;
     CArray<HBRUSH, HBRUSH> m_arrBrushes; // system brushes; never deleted
+    // Translated id -> table index. Bind only through BindColor: the ids of the three known runs
+    // (1000.., 2000.., 3000..) are mirrored in m_arrKnownIdIndex, which lookups read first.
     CMap<int, int, int, int> m_mapTranslatedColors;
     CachedDC m_cachedDC[2];
     CPalette m_palette;
@@ -542,14 +544,40 @@ class CExtPaintManager : public CObject
         kSmallFontHeight = -11
     };
 
-  protected:
+protected:
+    enum
+    {
+        kKnownIdsPerRun = 36
+    };
+    int m_arrKnownIdIndex[3][kKnownIdsPerRun]; // table index of ids 1000.., 2000.., 3000..; -1 unbound
+    int* FindKnownId(int nColor)
+    {
+        unsigned k = (unsigned)(nColor - 1000);
+        if (k < kKnownIdsPerRun)
+            return &m_arrKnownIdIndex[0][k];
+        k = (unsigned)(nColor - 2000);
+        if (k < kKnownIdsPerRun)
+            return &m_arrKnownIdIndex[1][k];
+        k = (unsigned)(nColor - 3000);
+        if (k < kKnownIdsPerRun)
+            return &m_arrKnownIdIndex[2][k];
+        return nullptr;
+    }
+    const int* FindKnownId(int nColor) const { return const_cast<CExtPaintManager*>(this)->FindKnownId(nColor); }
+    void ClearTranslatedColors();
+
     // The system-event work: end the paint session, then fonts, colours and brushes in place.
     LRESULT Reinitialize();
     // The undo/redo caption; bFramed draws the sunken frame of the base style.
-    void PaintUndoRedoCaptionBody(CDC &dc, const RECT &rc, LPCTSTR pszText, CObject *pHelperSrc, LPARAM lParam,
+    void PaintUndoRedoCaptionBody(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc, LPARAM lParam,
                                   bool bFramed);
     // Binds an id to an existing table index.
-    void BindColor(int nColor, int nIndex) { m_mapTranslatedColors.SetAt(nColor, nIndex); }
+    void BindColor(int nColor, int nIndex)
+    {
+        m_mapTranslatedColors.SetAt(nColor, nIndex);
+        if (int* p = FindKnownId(nColor))
+            *p = nIndex;
+    }
     // Appends a colour and binds the id to it; returns the new index.
     int BindNewColor(int nColor, COLORREF clr)
     {

@@ -13,9 +13,9 @@ int CExtPaintManager::GetPopupMenuItemGap()
     return 6;
 }
 
-void CExtPaintManager::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF &clrFill,
-                                               COLORREF &clrBorder, COLORREF &clrGradient1, COLORREF &clrGradient2,
-                                               COLORREF &clrText)
+void CExtPaintManager::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill,
+                                               COLORREF& clrBorder, COLORREF& clrGradient1, COLORREF& clrGradient2,
+                                               COLORREF& clrText)
 {
     if (bHighlighted)
     {
@@ -30,8 +30,8 @@ void CExtPaintManager::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted
     clrText = GetTranslatedColor(COLOR_BTNTEXT, this, 0);
 }
 
-void CExtPaintManager::GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF &clrBorder,
-                                               COLORREF &clrGradient1, COLORREF &clrGradient2, COLORREF &clrText)
+void CExtPaintManager::GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF& clrBorder,
+                                               COLORREF& clrGradient1, COLORREF& clrGradient2, COLORREF& clrText)
 {
     (void)bSecondFlag;
     clrBorder = GetTranslatedColor(COLOR_3DSHADOW, this, 0);
@@ -49,12 +49,12 @@ int CExtPaintManager::GetSystemThemeScheme()
     return g_PaintManagerHolder.m_eLunaScheme;
 }
 
-COLORREF CExtPaintManager::GetBaseTranslatedColor(CObject *pHelperSrc, LPARAM lParam)
+COLORREF CExtPaintManager::GetBaseTranslatedColor(CObject* pHelperSrc, LPARAM lParam)
 {
     return GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam);
 }
 
-CSize CExtPaintManager::GetToolBarLayoutExtra(CObject *pBar)
+CSize CExtPaintManager::GetToolBarLayoutExtra(CObject* pBar)
 {
     (void)pBar;
     return CSize(0, 0);
@@ -70,8 +70,8 @@ double CExtPaintManager::GetIconVariantFactor()
     return 0.0;
 }
 
-COLORREF CExtPaintManager::GetLabelTextColor(CDC &dc, bool bEnabled, bool bFocused, bool bHover, bool bPushed,
-                                             CObject *pHelperSrc, LPARAM lParam)
+COLORREF CExtPaintManager::GetLabelTextColor(CDC& dc, bool bEnabled, bool bFocused, bool bHover, bool bPushed,
+                                             CObject* pHelperSrc, LPARAM lParam)
 {
     (void)dc;
     (void)bEnabled;
@@ -83,8 +83,8 @@ COLORREF CExtPaintManager::GetLabelTextColor(CDC &dc, bool bEnabled, bool bFocus
     return (COLORREF)-1;
 }
 
-bool CExtPaintManager::PaintCheckOrRadioBox(CDC &dc, int nLeft, int nTop, int nRight, int nBottom, int nState,
-                                            CObject *pHelperSrc, LPARAM lParam)
+bool CExtPaintManager::PaintCheckOrRadioBox(CDC& dc, int nLeft, int nTop, int nRight, int nBottom, int nState,
+                                            CObject* pHelperSrc, LPARAM lParam)
 {
     (void)dc;
     (void)nLeft;
@@ -112,16 +112,16 @@ int CExtPaintManager::GetTextHeight(bool bHorz)
     return tm.tmHeight + 2;
 }
 
-void CExtPaintManager::PaintUndoRedoCaption(CDC &dc, const RECT &rc, LPCTSTR pszText, CObject *pHelperSrc,
+void CExtPaintManager::PaintUndoRedoCaption(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc,
                                             LPARAM lParam)
 {
     PaintUndoRedoCaptionBody(dc, rc, pszText, pHelperSrc, lParam, true);
 }
 
-void CExtPaintManager::PaintUndoRedoCaptionBody(CDC &dc, const RECT &rc, LPCTSTR pszText, CObject *pHelperSrc,
+void CExtPaintManager::PaintUndoRedoCaptionBody(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc,
                                                 LPARAM lParam, bool bFramed)
 {
-    CExtPaintManager *pInstalled = g_PaintManagerHolder.GetPM();
+    CExtPaintManager* pInstalled = g_PaintManagerHolder.GetPM();
     if (pInstalled == nullptr)
         pInstalled = this;
     dc.FillSolidRect(&rc, pInstalled->GetBaseTranslatedColor(pInstalled, 0));

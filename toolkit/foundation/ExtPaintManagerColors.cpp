@@ -31,7 +31,7 @@ COLORREF CExtPaintManager::InvertColor(COLORREF clr)
     return RGB(255 - GetRValue(clr), 255 - GetGValue(clr), 255 - GetBValue(clr));
 }
 
-void CExtPaintManager::RgbToHls(COLORREF clr, double *pHue, double *pSaturation, double *pLightness)
+void CExtPaintManager::RgbToHls(COLORREF clr, double* pHue, double* pSaturation, double* pLightness)
 {
     const double r = GetRValue(clr) / 255.0, g = GetGValue(clr) / 255.0, b = GetBValue(clr) / 255.0;
     const double mx = std::max({r, g, b}), mn = std::min({r, g, b});

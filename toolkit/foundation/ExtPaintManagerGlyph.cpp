@@ -3,19 +3,19 @@
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include <new>
 
-CExtPaintManagerGlyph::CExtPaintManagerGlyph(int nWidth, int nHeight, UINT nColors, const UINT *pData)
+CExtPaintManagerGlyph::CExtPaintManagerGlyph(int nWidth, int nHeight, UINT nColors, const UINT* pData)
     : m_nWidth(nWidth), m_nHeight(nHeight), m_nColors(nColors), m_pData(pData), m_bOwnsData(false)
 {
 }
 
-CExtPaintManagerGlyph::CExtPaintManagerGlyph(const CExtPaintManagerGlyph &source, Turn eTurn)
+CExtPaintManagerGlyph::CExtPaintManagerGlyph(const CExtPaintManagerGlyph& source, Turn eTurn)
     : m_nWidth(source.m_nWidth), m_nHeight(source.m_nHeight), m_nColors(source.m_nColors), m_pData(nullptr),
       m_bOwnsData(false)
 {
     const int w = source.m_nWidth, h = source.m_nHeight;
     if (source.m_pData == nullptr || w <= 0 || h <= 0)
         return;
-    UINT *pData = new (std::nothrow) UINT[(size_t)w * h];
+    UINT* pData = new (std::nothrow) UINT[(size_t)w * h];
     if (pData == nullptr)
         return;
     if (eTurn != kTurnHalf)
@@ -464,7 +464,7 @@ CORVANE_GLYPH G g_sys48(9, 9, 3, kSys48.data);
 
 } // namespace
 
-const CExtPaintManagerGlyph *const g_arrSysCmdGlyphs[kSysCmdGlyphCount] = {
+const CExtPaintManagerGlyph* const g_arrSysCmdGlyphs[kSysCmdGlyphCount] = {
     &g_sys00, &g_sys01, &g_sys02, &g_sys03, &g_sys04, &g_sys05, &g_sys06, &g_sys07, &g_sys08, &g_sys09,
     &g_sys10, &g_sys11, &g_sys12, &g_sys13, &g_sys14, &g_sys15, &g_sys16, &g_sys17, &g_sys18, &g_sys19,
     &g_sys20, &g_sys21, &g_sys22, &g_sys23, &g_sys24, &g_sys25, &g_sys26, &g_sys27, &g_sys28, &g_sys29,

@@ -6,7 +6,7 @@
 
 class CExtPaintManagerGlyph
 {
-  public:
+public:
     enum Turn
     {
         kTurnClockwise,     // a quarter clockwise: (x, y) of W x H -> (H - 1 - y, x) of H x W
@@ -15,9 +15,9 @@ class CExtPaintManagerGlyph
     };
 
     // Refers to constant data (width x height indices, row by row from the top); not owned.
-    CExtPaintManagerGlyph(int nWidth, int nHeight, UINT nColors, const UINT *pData);
+    CExtPaintManagerGlyph(int nWidth, int nHeight, UINT nColors, const UINT* pData);
     // A turned private copy of another glyph's pixels; without memory the glyph has no pixels.
-    CExtPaintManagerGlyph(const CExtPaintManagerGlyph &source, Turn eTurn);
+    CExtPaintManagerGlyph(const CExtPaintManagerGlyph& source, Turn eTurn);
     ~CExtPaintManagerGlyph();
 
     int GetWidth() const { return m_nWidth; }
@@ -25,21 +25,21 @@ class CExtPaintManagerGlyph
     CSize GetSize() const { return CSize(m_nWidth, m_nHeight); }
     // Colour indices used, index 0 included; a painter's colour table has at least this many entries.
     UINT GetColorsCount() const { return m_nColors; }
-    const UINT *GetSurface() const { return m_pData; }
+    const UINT* GetSurface() const { return m_pData; }
     bool OwnsData() const { return m_bOwnsData; }
     // The index at (x, y); 0 outside the glyph or without pixels.
     UINT GetPixel(int x, int y) const;
     // Frees owned pixels; afterwards the glyph is 0 x 0 with one colour and no data.
     void Destroy();
 
-  private:
-    CExtPaintManagerGlyph(const CExtPaintManagerGlyph &) = delete;
-    CExtPaintManagerGlyph &operator=(const CExtPaintManagerGlyph &) = delete;
+private:
+    CExtPaintManagerGlyph(const CExtPaintManagerGlyph&) = delete;
+    CExtPaintManagerGlyph& operator=(const CExtPaintManagerGlyph&) = delete;
 
     int m_nWidth;
     int m_nHeight;
     UINT m_nColors;
-    const UINT *m_pData;
+    const UINT* m_pData;
     bool m_bOwnsData;
 };
 
@@ -62,4 +62,4 @@ enum
 {
     kSysCmdGlyphCount = 49
 };
-extern const CExtPaintManagerGlyph *const g_arrSysCmdGlyphs[kSysCmdGlyphCount];
+extern const CExtPaintManagerGlyph* const g_arrSysCmdGlyphs[kSysCmdGlyphCount];

@@ -16,7 +16,8 @@
 // Built before the toolkit's other statics: they may reach the paint manager while constructed.
 __attribute__((init_priority(200))) CExtPaintManagerHolder g_PaintManagerHolder;
 
-namespace {
+namespace
+{
 
 // An exported function of a module as a typed pointer; null when the module lacks it.
 template <class F> F ProcAs(HMODULE hModule, const char* pszName)
@@ -80,7 +81,7 @@ CExtPaintManagerHolder::~CExtPaintManagerHolder()
 // ---- version ------------------------------------------------------------------------------------
 
 void CExtPaintManagerHolder::DescribeVersion(DWORD dwPlatformId, DWORD dwMajor, DWORD dwMinor, DWORD dwBuild,
-                                             LPCWSTR pszCsd, BYTE &nFlagsA, BYTE &nFlagsB, CString &strDescription)
+                                             LPCWSTR pszCsd, BYTE& nFlagsA, BYTE& nFlagsB, CString& strDescription)
 {
     nFlagsA = 0;
     nFlagsB = 0;
@@ -203,13 +204,19 @@ void CExtPaintManagerHolder::LoadThemeApi()
         if (m_hUxTheme == nullptr)
             m_hUxTheme = ::LoadLibraryW(L"uxtheme.dll");
     }
-    int nFound = 0;
+    // The entry points are looked up once per module handle; a reload keeps them.
+    if (m_hUxTheme != m_hUxThemeResolved || m_hUxTheme == nullptr)
+    {
+        int nFound = 0;
 #define CORVANE_UXTHEME_LOAD(name)                                                                                     \
-    m_pfn##name =                                                                                                      \
-        m_hUxTheme != nullptr ? ProcAs<decltype(m_pfn##name)>(m_hUxTheme, #name) : nullptr;          \
+    m_pfn##name = m_hUxTheme != nullptr ? ProcAs<decltype(m_pfn##name)>(m_hUxTheme, #name) : nullptr;                  \
     nFound += m_pfn##name != nullptr ? 1 : 0;
-    CORVANE_UXTHEME_ENTRY_POINTS(CORVANE_UXTHEME_LOAD)
+        CORVANE_UXTHEME_ENTRY_POINTS(CORVANE_UXTHEME_LOAD)
 #undef CORVANE_UXTHEME_LOAD
+        m_hUxThemeResolved = m_hUxTheme;
+        m_nUxThemeEntryPoints = nFound;
+    }
+    const int nFound = m_nUxThemeEntryPoints;
     m_eLunaScheme = 0;
     if (m_hUxTheme == nullptr || nFound == 0 || m_pfnIsAppThemed == nullptr || m_pfnOpenThemeData == nullptr ||
         m_pfnCloseThemeData == nullptr || m_pfnGetThemeColor == nullptr || m_pfnGetCurrentThemeName == nullptr)
@@ -238,7 +245,7 @@ void CExtPaintManagerHolder::LoadThemeApi()
 
 // ---- installing -----------------------------------------------------------------------------------
 
-bool CExtPaintManagerHolder::InstallPaintManager(CExtPaintManager *pPaintManager)
+bool CExtPaintManagerHolder::InstallPaintManager(CExtPaintManager* pPaintManager)
 {
     if (pPaintManager != nullptr && pPaintManager == m_pPaintManager)
         return true;
@@ -249,25 +256,25 @@ bool CExtPaintManagerHolder::InstallPaintManager(CExtPaintManager *pPaintManager
             return false;
     }
     // Checked before anything changes: a foreign object is rejected and the old manager stays.
-    if (!reinterpret_cast<CObject *>(pPaintManager)->IsKindOf(RUNTIME_CLASS(CExtPaintManager)))
+    if (!reinterpret_cast<CObject*>(pPaintManager)->IsKindOf(RUNTIME_CLASS(CExtPaintManager)))
     {
-        delete reinterpret_cast<CObject *>(pPaintManager);
+        delete reinterpret_cast<CObject*>(pPaintManager);
         return false;
     }
     pPaintManager->InitFonts();
     pPaintManager->InitColors();
     pPaintManager->InitBrushes();
-    CExtPaintManager *pOld = m_pPaintManager;
+    CExtPaintManager* pOld = m_pPaintManager;
     m_pPaintManager = pPaintManager;
     delete pOld;
     return true;
 }
 
-bool CExtPaintManagerHolder::InstallPaintManagerByClass(CRuntimeClass *pClass)
+bool CExtPaintManagerHolder::InstallPaintManagerByClass(CRuntimeClass* pClass)
 {
     if (pClass == nullptr)
         return EnsurePaintManager();
-    CObject *pObject = pClass->CreateObject();
+    CObject* pObject = pClass->CreateObject();
     if (pObject == nullptr)
         return false;
     if (!pObject->IsKindOf(RUNTIME_CLASS(CExtPaintManager)))
@@ -275,7 +282,7 @@ bool CExtPaintManagerHolder::InstallPaintManagerByClass(CRuntimeClass *pClass)
         delete pObject;
         return false;
     }
-    return InstallPaintManager(static_cast<CExtPaintManager *>(pObject));
+    return InstallPaintManager(static_cast<CExtPaintManager*>(pObject));
 }
 
 bool CExtPaintManagerHolder::EnsurePaintManager()
@@ -326,14 +333,14 @@ UINT CExtPaintManagerHolder::GetWheelScrollLines()
 
 // ---- system events --------------------------------------------------------------------------------
 
-bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd *pWnd)
+bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
 {
     if (pWnd == nullptr)
         return true;
     if (pWnd->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar)))
         return true;
-    CFrameWnd *pFrame =
-        pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd *>(pWnd) : pWnd->GetParentFrame();
+    CFrameWnd* pFrame =
+        pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pWnd) : pWnd->GetParentFrame();
     if (pFrame == nullptr)
         return true;
     if (pFrame->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)))
@@ -341,7 +348,7 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd *pWnd)
     if (pFrame == nullptr || pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
         return true;
 
-    CWnd *pStatus = reinterpret_cast<CWnd *>(pFrame->GetControlBar(AFX_IDW_STATUS_BAR));
+    CWnd* pStatus = reinterpret_cast<CWnd*>(pFrame->GetControlBar(AFX_IDW_STATUS_BAR));
     if (pStatus != nullptr && pStatus->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar)))
         return pStatus == pWnd;
 
@@ -349,7 +356,7 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd *pWnd)
                                        AFX_IDW_DOCKBAR_RIGHT};
     for (UINT nId : kDockBarIds)
     {
-        CWnd *pBar = reinterpret_cast<CWnd *>(pFrame->GetControlBar(nId));
+        CWnd* pBar = reinterpret_cast<CWnd*>(pFrame->GetControlBar(nId));
         if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtDockOuterBar)))
             return pBar == pWnd;
     }
@@ -357,23 +364,23 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd *pWnd)
     for (HWND hChild = ::GetWindow(pFrame->GetSafeHwnd(), GW_CHILD); hChild != nullptr;
          hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
-        CWnd *pChild = CWnd::FromHandlePermanent(hChild);
+        CWnd* pChild = CWnd::FromHandlePermanent(hChild);
         if (pChild == nullptr || !pChild->IsKindOf(RUNTIME_CLASS(CExtTabMdiWnd)))
             continue;
-        if (static_cast<CExtTabWnd *>(static_cast<CExtTabMdiWnd *>(pChild))->IsMdiTabWindow())
+        if (static_cast<CExtTabWnd*>(static_cast<CExtTabMdiWnd*>(pChild))->IsMdiTabWindow())
             return pChild == pWnd;
     }
     return true;
 }
 
-LRESULT CExtPaintManagerHolder::OnSysColorChange(CWnd *pWnd)
+LRESULT CExtPaintManagerHolder::OnSysColorChange(CWnd* pWnd)
 {
     if (!IsFrameEventTarget(pWnd) || m_pPaintManager == nullptr)
         return 0;
     return m_pPaintManager->OnSysColorChange();
 }
 
-LRESULT CExtPaintManagerHolder::OnSettingChange(CWnd *pWnd, UINT uFlags, LPCTSTR lpszSection)
+LRESULT CExtPaintManagerHolder::OnSettingChange(CWnd* pWnd, UINT uFlags, LPCTSTR lpszSection)
 {
     if (!IsFrameEventTarget(pWnd))
         return 0;
@@ -383,7 +390,7 @@ LRESULT CExtPaintManagerHolder::OnSettingChange(CWnd *pWnd, UINT uFlags, LPCTSTR
     return m_pPaintManager->OnSettingChange(uFlags, lpszSection);
 }
 
-LRESULT CExtPaintManagerHolder::OnDisplayChange(CWnd *pWnd, int nBitsPerPixel, int nWidth, int nHeight)
+LRESULT CExtPaintManagerHolder::OnDisplayChange(CWnd* pWnd, int nBitsPerPixel, int nWidth, int nHeight)
 {
     if (!IsFrameEventTarget(pWnd))
         return 0;
@@ -393,7 +400,7 @@ LRESULT CExtPaintManagerHolder::OnDisplayChange(CWnd *pWnd, int nBitsPerPixel, i
     return m_pPaintManager->OnDisplayChange(nBitsPerPixel, nWidth, nHeight);
 }
 
-LRESULT CExtPaintManagerHolder::OnThemeChanged(CWnd *pWnd, WPARAM wParam, LPARAM lParam)
+LRESULT CExtPaintManagerHolder::OnThemeChanged(CWnd* pWnd, WPARAM wParam, LPARAM lParam)
 {
     if (!IsFrameEventTarget(pWnd))
         return 0;

@@ -12,35 +12,37 @@ class CWnd;
 // The 48 visual-style entry points, in the order in which they are loaded.
 #define CORVANE_UXTHEME_ENTRY_POINTS(X)                                                                                \
     X(OpenThemeData)                                                                                                   \
-    X(CloseThemeData) X(DrawThemeBackground) X(DrawThemeText) X(GetThemeBackgroundContentRect)                         \
-        X(GetThemeBackgroundExtent) X(GetThemePartSize) X(GetThemeTextExtent) X(GetThemeTextMetrics)                   \
-            X(GetThemeBackgroundRegion) X(HitTestThemeBackground) X(DrawThemeEdge) X(DrawThemeIcon)                    \
-                X(IsThemePartDefined) X(IsThemeBackgroundPartiallyTransparent) X(GetThemeColor) X(GetThemeMetric)      \
-                    X(GetThemeString) X(GetThemeBool) X(GetThemeInt) X(GetThemeEnumValue) X(GetThemePosition)          \
-                        X(GetThemeFont) X(GetThemeRect) X(GetThemeMargins) X(GetThemeIntList)                          \
-                            X(GetThemePropertyOrigin) X(SetWindowTheme) X(GetThemeFilename) X(GetThemeSysColor)        \
-                                X(GetThemeSysColorBrush) X(GetThemeSysBool) X(GetThemeSysSize) X(GetThemeSysFont)      \
-                                    X(GetThemeSysString) X(GetThemeSysInt) X(IsThemeActive) X(IsAppThemed)             \
-                                        X(GetWindowTheme) X(EnableThemeDialogTexture) X(IsThemeDialogTextureEnabled)   \
-                                            X(GetThemeAppProperties) X(SetThemeAppProperties) X(GetCurrentThemeName)   \
+    X(CloseThemeData)                                                                                                  \
+    X(DrawThemeBackground)                                                                                             \
+    X(DrawThemeText) X(GetThemeBackgroundContentRect) X(GetThemeBackgroundExtent) X(GetThemePartSize)                  \
+        X(GetThemeTextExtent) X(GetThemeTextMetrics) X(GetThemeBackgroundRegion) X(HitTestThemeBackground)             \
+            X(DrawThemeEdge) X(DrawThemeIcon) X(IsThemePartDefined) X(IsThemeBackgroundPartiallyTransparent)           \
+                X(GetThemeColor) X(GetThemeMetric) X(GetThemeString) X(GetThemeBool) X(GetThemeInt)                    \
+                    X(GetThemeEnumValue) X(GetThemePosition) X(GetThemeFont) X(GetThemeRect) X(GetThemeMargins)        \
+                        X(GetThemeIntList) X(GetThemePropertyOrigin) X(SetWindowTheme) X(GetThemeFilename)             \
+                            X(GetThemeSysColor) X(GetThemeSysColorBrush) X(GetThemeSysBool) X(GetThemeSysSize)         \
+                                X(GetThemeSysFont) X(GetThemeSysString) X(GetThemeSysInt) X(IsThemeActive)             \
+                                    X(IsAppThemed) X(GetWindowTheme) X(EnableThemeDialogTexture)                       \
+                                        X(IsThemeDialogTextureEnabled) X(GetThemeAppProperties)                        \
+                                            X(SetThemeAppProperties) X(GetCurrentThemeName)                            \
                                                 X(GetThemeDocumentationProperty) X(DrawThemeParentBackground)          \
                                                     X(EnableTheming) X(DrawThemeBackgroundEx)
 
 class CExtPaintManagerHolder
 {
-  public:
+public:
     CExtPaintManagerHolder();
     ~CExtPaintManagerHolder();
 
     // ---- the installed paint manager ------------------------------------------------------------
-    CExtPaintManager *GetPM() const { return m_pPaintManager; }
-    CExtPaintManager *operator->() const { return m_pPaintManager; }
-    operator CExtPaintManager *() const { return m_pPaintManager; }
+    CExtPaintManager* GetPM() const { return m_pPaintManager; }
+    CExtPaintManager* operator->() const { return m_pPaintManager; }
+    operator CExtPaintManager*() const { return m_pPaintManager; }
     // Installs the given manager (the holder owns it from now on), or a new XP manager for null.
     // A rejected object (not a paint manager) is deleted, the old one stays and the answer is false.
-    bool InstallPaintManager(CExtPaintManager *pPaintManager);
+    bool InstallPaintManager(CExtPaintManager* pPaintManager);
     // Creates an object of the class and installs it; a null class ensures a manager.
-    bool InstallPaintManagerByClass(CRuntimeClass *pClass);
+    bool InstallPaintManagerByClass(CRuntimeClass* pClass);
     bool EnsurePaintManager();
 
     // (Re)loads the theme entry points, the scheme and the task-bar colours; returns at once while
@@ -49,18 +51,18 @@ class CExtPaintManagerHolder
     UINT GetWheelScrollLines();
 
     // Whether the window of a bar is the one of its frame that forwards system events.
-    static bool IsFrameEventTarget(CWnd *pWnd);
+    static bool IsFrameEventTarget(CWnd* pWnd);
     // Called by bars after the default handling of the system events; the frame's event target
     // passes them to the paint manager, the others do nothing and answer 0.
-    LRESULT OnSysColorChange(CWnd *pWnd);
-    LRESULT OnSettingChange(CWnd *pWnd, UINT uFlags, LPCTSTR lpszSection);
-    LRESULT OnDisplayChange(CWnd *pWnd, int nBitsPerPixel, int nWidth, int nHeight);
-    LRESULT OnThemeChanged(CWnd *pWnd, WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysColorChange(CWnd* pWnd);
+    LRESULT OnSettingChange(CWnd* pWnd, UINT uFlags, LPCTSTR lpszSection);
+    LRESULT OnDisplayChange(CWnd* pWnd, int nBitsPerPixel, int nWidth, int nHeight);
+    LRESULT OnThemeChanged(CWnd* pWnd, WPARAM wParam, LPARAM lParam);
 
     // ---- pure rules (what the constructor and the loaders apply) ---------------------------------
     // Version flag bytes (table order) and the printable description of a system.
     static void DescribeVersion(DWORD dwPlatformId, DWORD dwMajor, DWORD dwMinor, DWORD dwBuild, LPCWSTR pszCsd,
-                                BYTE &nFlagsA, BYTE &nFlagsB, CString &strDescription);
+                                BYTE& nFlagsA, BYTE& nFlagsB, CString& strDescription);
     // The colour scheme of a visual style: 1 "normalcolor", 2 "homestead", 3 "metallic" of
     // "luna.msstyles", 0 otherwise.
     static int LunaSchemeFromTheme(LPCWSTR pszThemeFile, LPCWSTR pszColorName);
@@ -77,7 +79,7 @@ class CExtPaintManagerHolder
     void SetVersionFlags(BYTE nFlagsA, BYTE nFlagsB);
 
     // ---- state -----------------------------------------------------------------------------------
-    CExtPaintManager *m_pPaintManager; // owned
+    CExtPaintManager* m_pPaintManager; // owned
     bool m_bWheelLinesCached : 1;
     UINT m_nWheelScrollLines;
     CString m_strOsVer;
@@ -112,9 +114,11 @@ class CExtPaintManagerHolder
     // Task-bar colour property ids read from the "taskband" class, part 2, state 0.
     static const int kTaskbandPropIds[7];
 
-  private:
-    CExtPaintManagerHolder(const CExtPaintManagerHolder &) = delete;
-    CExtPaintManagerHolder &operator=(const CExtPaintManagerHolder &) = delete;
+private:
+    HMODULE m_hUxThemeResolved = nullptr; // the module whose entry points are loaded
+    int m_nUxThemeEntryPoints = 0;        // how many of the 48 it has
+    CExtPaintManagerHolder(const CExtPaintManagerHolder&) = delete;
+    CExtPaintManagerHolder& operator=(const CExtPaintManagerHolder&) = delete;
 };
 
 extern CExtPaintManagerHolder g_PaintManagerHolder;

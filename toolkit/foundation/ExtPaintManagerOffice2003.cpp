@@ -33,8 +33,8 @@ bool CExtPaintManagerOffice2003::UseSystemThemeColors()
            g_PaintManagerHolder.m_bUseSystemThemeColors && nScheme >= 1 && nScheme <= 3;
 }
 
-void CExtPaintManagerOffice2003::ColorSchemeFromTaskband(const COLORREF clrTaskband[7], COLORREF *pclrA,
-                                                         COLORREF *pclrB)
+void CExtPaintManagerOffice2003::ColorSchemeFromTaskband(const COLORREF clrTaskband[7], COLORREF* pclrA,
+                                                         COLORREF* pclrB)
 {
     if (pclrA != nullptr)
     {
@@ -48,7 +48,7 @@ void CExtPaintManagerOffice2003::ColorSchemeFromTaskband(const COLORREF clrTaskb
         *pclrB = AdjustHls(clrTaskband[6], 0.01, 0.0, 0.0);
 }
 
-bool CExtPaintManagerOffice2003::ApplyColorScheme(COLORREF *pclrA, COLORREF *pclrB)
+bool CExtPaintManagerOffice2003::ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB)
 {
     if (!UseSystemThemeColors())
         return false;
@@ -58,7 +58,7 @@ bool CExtPaintManagerOffice2003::ApplyColorScheme(COLORREF *pclrA, COLORREF *pcl
 
 void CExtPaintManagerOffice2003::InitColors()
 {
-    for (int &n : m_nPushButtonClrIds)
+    for (int& n : m_nPushButtonClrIds)
         n = -1;
     g_PaintManagerHolder.m_bUxThemeApiAvailable = false;
     g_PaintManagerHolder.m_bTaskbandColorsValid = false;
@@ -91,9 +91,9 @@ void CExtPaintManagerOffice2003::GetSchemeGradientColors(int nScheme, COLORREF c
     clrP[6] = AdjustHls(clrA, 0.0, -0.68, 0.0);
 }
 
-void CExtPaintManagerOffice2003::BuildOffice2003ColorTable(const ColorInputs &in)
+void CExtPaintManagerOffice2003::BuildOffice2003ColorTable(const ColorInputs& in)
 {
-    for (int &n : m_nPushButtonClrIds)
+    for (int& n : m_nPushButtonClrIds)
         n = -1;
     BuildXpColorTable(in);
     auto T = [this](int nColor) { return GetTranslatedColor(nColor, this, 0); };
@@ -224,9 +224,9 @@ void CExtPaintManagerOffice2003::BuildOffice2003ColorTable(const ColorInputs &in
     InstallColor(AdjustHls(a, 0.0, -0.75, 0.0), COLOR_3DDKSHADOW);
 }
 
-void CExtPaintManagerOffice2003::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF &clrFill,
-                                                         COLORREF &clrBorder, COLORREF &clrGradient1,
-                                                         COLORREF &clrGradient2, COLORREF &clrText)
+void CExtPaintManagerOffice2003::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill,
+                                                         COLORREF& clrBorder, COLORREF& clrGradient1,
+                                                         COLORREF& clrGradient2, COLORREF& clrText)
 {
     const int nScheme = GetSystemThemeScheme();
     if (nScheme < 1 || nScheme > 3)
@@ -251,16 +251,16 @@ void CExtPaintManagerOffice2003::GetOneNoteTabItemColors(bool bSelected, bool bH
     clrGradient1 = clrGradient2 = GetTranslatedColor(COLOR_3DFACE, this, 0);
 }
 
-void CExtPaintManagerOffice2003::GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF &clrBorder,
-                                                         COLORREF &clrGradient1, COLORREF &clrGradient2,
-                                                         COLORREF &clrText)
+void CExtPaintManagerOffice2003::GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF& clrBorder,
+                                                         COLORREF& clrGradient1, COLORREF& clrGradient2,
+                                                         COLORREF& clrText)
 {
     CExtPaintManager::GetWhidbeyTabItemColors(bSelected, bSecondFlag, clrBorder, clrGradient1, clrGradient2, clrText);
     if (!bSelected && GetSystemThemeScheme() != 0)
         clrGradient1 = GetTranslatedColor(COLOR_3DHILIGHT, this, 0);
 }
 
-CSize CExtPaintManagerOffice2003::GetToolBarLayoutExtra(CObject *pBar)
+CSize CExtPaintManagerOffice2003::GetToolBarLayoutExtra(CObject* pBar)
 {
     return pBar != nullptr ? CSize(0, -1) : CSize(0, 0);
 }

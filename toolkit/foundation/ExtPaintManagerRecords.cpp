@@ -11,8 +11,8 @@ LPCTSTR TextOrEmpty(LPCTSTR psz)
 
 } // namespace
 
-CExtPaintManager::PushButtonPaintData::PushButtonPaintData(CObject *pHelperSrc, bool bHorizontal, const RECT &rcButton,
-                                                           LPCTSTR pszText, CExtCmdIcon *pIcon, bool bFlat, bool bHot,
+CExtPaintManager::PushButtonPaintData::PushButtonPaintData(CObject* pHelperSrc, bool bHorizontal, const RECT& rcButton,
+                                                           LPCTSTR pszText, CExtCmdIcon* pIcon, bool bFlat, bool bHot,
                                                            bool bPushed, bool bStateBit4, bool bEnabled,
                                                            bool bDrawBorder, bool bFocusRect, bool bDefault, int nAlign,
                                                            HFONT hFont, bool bDropDown, int nSysCmdId,
@@ -33,9 +33,9 @@ CExtPaintManager::PushButtonPaintData::PushButtonPaintData(CObject *pHelperSrc, 
         m_nDrawTextFlags |= DT_VCENTER;
 }
 
-CExtPaintManager::MenuItemPaintData::MenuItemPaintData(CObject *pHelperSrc, const RECT &rcItem,
-                                                       const RECT &rcItemWithIndent, int nIconAreaWidth,
-                                                       LPCTSTR pszText, LPCTSTR pszAccelText, CExtCmdIcon *pIcon,
+CExtPaintManager::MenuItemPaintData::MenuItemPaintData(CObject* pHelperSrc, const RECT& rcItem,
+                                                       const RECT& rcItemWithIndent, int nIconAreaWidth,
+                                                       LPCTSTR pszText, LPCTSTR pszAccelText, CExtCmdIcon* pIcon,
                                                        bool bPopup, bool bSelected, bool bChecked, bool bRadio,
                                                        bool bStateBit4, bool bEnabled, bool bRarelyUsed,
                                                        bool bRarelyUsedPrev, bool bRarelyUsedNext, UINT nCmdId)
@@ -49,7 +49,7 @@ CExtPaintManager::MenuItemPaintData::MenuItemPaintData(CObject *pHelperSrc, cons
 {
 }
 
-CExtPaintManager::CaptionButtonPaintData::CaptionButtonPaintData(CObject *pHelperSrc, const RECT &rcButton,
+CExtPaintManager::CaptionButtonPaintData::CaptionButtonPaintData(CObject* pHelperSrc, const RECT& rcButton,
                                                                  int nGlyphIndex, bool bHover, bool bPushed,
                                                                  bool bEnabled, bool bStyleBit3, bool bStyleBit4,
                                                                  bool bStyleBit5)
@@ -59,21 +59,21 @@ CExtPaintManager::CaptionButtonPaintData::CaptionButtonPaintData(CObject *pHelpe
 {
 }
 
-CExtPaintManager::EditFramePaintData::EditFramePaintData(CObject *pHelperSrc, const RECT &rcEdit, bool bEditFrame,
+CExtPaintManager::EditFramePaintData::EditFramePaintData(CObject* pHelperSrc, const RECT& rcEdit, bool bEditFrame,
                                                          bool bHover, bool bEnabled, bool bFocus)
     : m_pHelperSrc(pHelperSrc), m_rcEdit(rcEdit), m_bEditFrame(bEditFrame), m_bHover(bHover), m_bEnabled(bEnabled),
       m_bFocus(bFocus), m_bBit4(false), m_bBit5(false), m_bBit6(false), m_bBit7(false)
 {
 }
 
-CExtPaintManager::ComboFramePaintData::ComboFramePaintData(CObject *pHelperSrc, const RECT &rcClient, bool bHover,
+CExtPaintManager::ComboFramePaintData::ComboFramePaintData(CObject* pHelperSrc, const RECT& rcClient, bool bHover,
                                                            bool bPushed, bool bEnabled)
     : m_pHelperSrc(pHelperSrc), m_rcClient(rcClient), m_bHover(bHover), m_bPushed(bPushed), m_bEnabled(bEnabled),
       m_bBit3(false), m_bBit4(false), m_bBit5(false), m_bBit6(false), m_bBit7(false)
 {
 }
 
-CExtPaintManager::CaptionPaintData::CaptionPaintData(CObject *pHelperSrc, const RECT &rcCaption, const RECT &rcText,
+CExtPaintManager::CaptionPaintData::CaptionPaintData(CObject* pHelperSrc, const RECT& rcCaption, const RECT& rcText,
                                                      bool bActive, bool bActiveAlt, bool bVertical, bool bTextCaption,
                                                      LPCTSTR pszText)
     : m_pHelperSrc(pHelperSrc), m_rcCaption(rcCaption), m_rcText(rcText), m_bActive(bActive), m_bActiveAlt(bActiveAlt),
@@ -82,8 +82,8 @@ CExtPaintManager::CaptionPaintData::CaptionPaintData(CObject *pHelperSrc, const 
 {
 }
 
-CExtPaintManager::DockingFramePaintData::DockingFramePaintData(CObject *pHelperSrc, const RECT &rcWindow,
-                                                               const RECT &rcClient, bool bOuterFrame, bool bResizable,
+CExtPaintManager::DockingFramePaintData::DockingFramePaintData(CObject* pHelperSrc, const RECT& rcWindow,
+                                                               const RECT& rcClient, bool bOuterFrame, bool bResizable,
                                                                bool bNoExtraGrip)
     : m_pHelperSrc(pHelperSrc), m_rcWindow(rcWindow), m_rcClient(rcClient), m_bOuterFrame(bOuterFrame),
       m_bResizable(bResizable), m_bNoExtraGrip(bNoExtraGrip), m_bBit3(false), m_bBit4(false), m_bBit5(false),
@@ -91,14 +91,14 @@ CExtPaintManager::DockingFramePaintData::DockingFramePaintData(CObject *pHelperS
 {
 }
 
-CExtPaintManager::StatusBarPanePaintData::StatusBarPanePaintData(CObject *pHelperSrc, int nKind, DWORD dwStyle,
-                                                                 const RECT &rc)
+CExtPaintManager::StatusBarPanePaintData::StatusBarPanePaintData(CObject* pHelperSrc, int nKind, DWORD dwStyle,
+                                                                 const RECT& rc)
     : m_pHelperSrc(pHelperSrc), m_nKind(nKind), m_dwStyle(dwStyle), m_rc(rc)
 {
 }
 
-CExtPaintManager::TextFieldPaintData::TextFieldPaintData(CObject *pHelperSrc, LPCTSTR pszText, const RECT &rcButton,
-                                                         const RECT &rcTextField, bool bComboField, bool bHover,
+CExtPaintManager::TextFieldPaintData::TextFieldPaintData(CObject* pHelperSrc, LPCTSTR pszText, const RECT& rcButton,
+                                                         const RECT& rcTextField, bool bComboField, bool bHover,
                                                          bool bPushed, bool bEnabled)
     : m_pHelperSrc(pHelperSrc), m_sText(TextOrEmpty(pszText)), m_rcButton(rcButton), m_rcTextField(rcTextField),
       m_bComboField(bComboField), m_bHover(bHover), m_bPushed(bPushed), m_bEnabled(bEnabled), m_bBit4(false),
@@ -106,9 +106,9 @@ CExtPaintManager::TextFieldPaintData::TextFieldPaintData(CObject *pHelperSrc, LP
 {
 }
 
-CExtPaintManager::ListItemPaintData::ListItemPaintData(CObject *pHelperSrc, LPARAM lParam, CExtCmdIcon *pIcon,
-                                                       CExtCmdIcon *pIcon2, const RECT &rcItem, const RECT &rcIcon,
-                                                       const RECT &rcText, const RECT &rcLabel, LPCTSTR pszText,
+CExtPaintManager::ListItemPaintData::ListItemPaintData(CObject* pHelperSrc, LPARAM lParam, CExtCmdIcon* pIcon,
+                                                       CExtCmdIcon* pIcon2, const RECT& rcItem, const RECT& rcIcon,
+                                                       const RECT& rcText, const RECT& rcLabel, LPCTSTR pszText,
                                                        DWORD dwItemFlags, DWORD dwFlags2, HFONT hFont)
     : m_pHelperSrc(pHelperSrc), m_lParam(lParam), m_pIcon(pIcon), m_pIcon2(pIcon2), m_rcItem(rcItem), m_rcIcon(rcIcon),
       m_rcText(rcText), m_rcLabel(rcLabel), m_sText(TextOrEmpty(pszText)), m_dwItemFlags(dwItemFlags),

@@ -39,8 +39,8 @@ void CExtPaintManager::ExcludeChildAreas(HDC hDC, HWND hWndParent, ExcludeFilter
         RECT rc;
         if (!::GetWindowRect(hWnd, &rc))
             continue;
-        if (!::ScreenToClient(hWndParent, reinterpret_cast<POINT *>(&rc.left)) ||
-            !::ScreenToClient(hWndParent, reinterpret_cast<POINT *>(&rc.right)))
+        if (!::ScreenToClient(hWndParent, reinterpret_cast<POINT*>(&rc.left)) ||
+            !::ScreenToClient(hWndParent, reinterpret_cast<POINT*>(&rc.right)))
             continue;
         if (pfnFilter != nullptr && pfnFilter(hDC, hWndParent, hWnd, lParam))
             continue;
@@ -140,7 +140,7 @@ HBITMAP CExtPaintManager::CreateDitherBitmap(COLORREF clr0, COLORREF clr1, int n
     return hBmp;
 }
 
-void CExtPaintManager::PaintGradientRect(CDC &dc, const RECT &rc, COLORREF clrFrom, COLORREF clrTo, bool bVertical,
+void CExtPaintManager::PaintGradientRect(CDC& dc, const RECT& rc, COLORREF clrFrom, COLORREF clrTo, bool bVertical,
                                          UINT nSteps)
 {
     if (g_PaintManagerHolder.m_pfnGradientFill != nullptr && g_PaintManagerHolder.m_bIsWinNT)
@@ -208,7 +208,7 @@ void CExtPaintManager::PaintGradientRect(CDC &dc, const RECT &rc, COLORREF clrFr
     }
 }
 
-void CExtPaintManager::PaintCheckMark(CDC &dc, int x, int y, COLORREF clr)
+void CExtPaintManager::PaintCheckMark(CDC& dc, int x, int y, COLORREF clr)
 {
     const COLORREF clrShadow = dc.GetNearestColor(InvertColor(clr));
     static const struct
@@ -219,11 +219,11 @@ void CExtPaintManager::PaintCheckMark(CDC &dc, int x, int y, COLORREF clr)
                      {2, 4, false}, {2, 5, false}, {2, 6, true}, {3, 3, false}, {3, 4, false}, {3, 5, true},
                      {4, 2, false}, {4, 3, false}, {4, 4, true}, {5, 1, false}, {5, 2, false}, {5, 3, true},
                      {6, 0, false}, {6, 1, false}, {6, 2, true}};
-    for (const auto &p : kPixels)
+    for (const auto& p : kPixels)
         dc.SetPixel(x + p.dx, y + p.dy, p.bShadow ? clrShadow : clr);
 }
 
-void CExtPaintManager::PaintRadioDot(CDC &dc, int x, int y, COLORREF clr)
+void CExtPaintManager::PaintRadioDot(CDC& dc, int x, int y, COLORREF clr)
 {
     const COLORREF clrShadow = dc.GetNearestColor(InvertColor(clr));
     HBRUSH hBrushShadow = ::CreateSolidBrush(clrShadow);

@@ -13,9 +13,9 @@ int CExtPaintManagerStudio2005::GetThemeKind()
     return 4;
 }
 
-void CExtPaintManagerStudio2005::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF &clrFill,
-                                                         COLORREF &clrBorder, COLORREF &clrGradient1,
-                                                         COLORREF &clrGradient2, COLORREF &clrText)
+void CExtPaintManagerStudio2005::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill,
+                                                         COLORREF& clrBorder, COLORREF& clrGradient1,
+                                                         COLORREF& clrGradient2, COLORREF& clrText)
 {
     CExtPaintManager::GetOneNoteTabItemColors(bSelected, bHighlighted, clrFill, clrBorder, clrGradient1, clrGradient2,
                                               clrText);
@@ -28,7 +28,7 @@ bool CExtPaintManagerStudio2005::UseSystemThemeColors()
            g_PaintManagerHolder.m_bUseSystemThemeColors && (nScheme == 1 || nScheme == 3);
 }
 
-bool CExtPaintManagerStudio2005::ApplyColorScheme(COLORREF *pclrA, COLORREF *pclrB)
+bool CExtPaintManagerStudio2005::ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB)
 {
     if (UseSystemThemeColors() && GetSystemThemeScheme() == 1)
     {

@@ -10,9 +10,9 @@ CExtPaintManagerXP::CExtPaintManagerXP()
       m_pGlyphExpandChevronH(&g_glyphExpandChevronH), m_pGlyphExpandArrowV(&g_glyphExpandArrowV),
       m_pGlyphExpandChevronV(&g_glyphExpandChevronV)
 {
-    for (int &n : m_nMenuGradientClrIds)
+    for (int& n : m_nMenuGradientClrIds)
         n = -1;
-    for (int &n : m_nPushButtonClrIds)
+    for (int& n : m_nPushButtonClrIds)
         n = -1;
 }
 
@@ -34,7 +34,7 @@ bool CExtPaintManagerXP::UseSystemThemeColors()
            GetSystemThemeScheme() != 0;
 }
 
-COLORREF CExtPaintManagerXP::GetBaseTranslatedColor(CObject *pHelperSrc, LPARAM lParam)
+COLORREF CExtPaintManagerXP::GetBaseTranslatedColor(CObject* pHelperSrc, LPARAM lParam)
 {
     return GetTranslatedColor(XCLR_FACE_ALT, pHelperSrc, lParam);
 }
@@ -54,7 +54,7 @@ COLORREF ScaleChannels(COLORREF clr, int nRed, int nGreen, int nBlue)
 
 } // namespace
 
-void CExtPaintManagerXP::BuildXpColorTable(const ColorInputs &in)
+void CExtPaintManagerXP::BuildXpColorTable(const ColorInputs& in)
 {
     m_nDisabledTextStateFlags = DSS_MONO;
     BuildBaseColorTable(in);
@@ -109,7 +109,7 @@ void CExtPaintManagerXP::BuildXpColorTable(const ColorInputs &in)
     BindNewColor(XCLR_DKSHADOW_ALT, GetTranslatedColor(XCLR_FACE_NORMAL, this, 0));
 }
 
-void CExtPaintManagerXP::PaintUndoRedoCaption(CDC &dc, const RECT &rc, LPCTSTR pszText, CObject *pHelperSrc,
+void CExtPaintManagerXP::PaintUndoRedoCaption(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc,
                                               LPARAM lParam)
 {
     PaintUndoRedoCaptionBody(dc, rc, pszText, pHelperSrc, lParam, false);

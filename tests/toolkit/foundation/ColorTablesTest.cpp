@@ -28,7 +28,7 @@ std::vector<int> AllIds()
 }
 
 // Ids whose colours differ between two managers.
-std::set<int> Differences(CExtPaintManager &a, CExtPaintManager &b)
+std::set<int> Differences(CExtPaintManager& a, CExtPaintManager& b)
 {
     std::set<int> diff;
     for (int id : AllIds())
@@ -42,7 +42,7 @@ COLORREF Scale(COLORREF c, int r, int g, int b)
     return RGB(GetRValue(c) * r / 1000, GetGValue(c) * g / 1000, GetBValue(c) * b / 1000);
 }
 
-void ExpectXpAboveEightBits(CExtPaintManagerXP &pm, const PM::ColorInputs &in)
+void ExpectXpAboveEightBits(CExtPaintManagerXP& pm, const PM::ColorInputs& in)
 {
     const COLORREF c5 = in.m_clrSys[5], c15 = in.m_clrSys[15], c16 = in.m_clrSys[16], c21 = in.m_clrSys[21];
     EXPECT_EQ(pm.m_nDisabledTextStateFlags, DSS_MONO);
@@ -188,7 +188,7 @@ TEST(Office2003ColorTable, ClassicTableSharesAndCopiesAsItsTableSays)
         EXPECT_EQ(T(3019), PM::AdjustHls(T(3017), 0, 0.3, 0));
         EXPECT_EQ(T(3020), PM::AdjustHls(T(3017), 0, -0.04, 0));
         const int kCopies[][2] = {{3027, 16}, {3028, 22}, {3029, 16}, {3030, 20}, {3031, 22}, {3032, 20}, {3033, 22}};
-        for (const auto &c : kCopies)
+        for (const auto& c : kCopies)
         {
             EXPECT_EQ(T(c[0]), in.m_clrSys[c[1]]) << c[0];
             EXPECT_GE(pm.GetTranslatedColorIndex(c[0]), 50) << c[0];
@@ -209,7 +209,7 @@ namespace
 {
 
 // Builds the themed table of the blue theme with a scheme.
-void BuildBlue(CExtPaintManagerOffice2003 &pm, int nScheme, bool bClassic = false)
+void BuildBlue(CExtPaintManagerOffice2003& pm, int nScheme, bool bClassic = false)
 {
     pm.BuildOffice2003ColorTable(MakeInputs(bClassic, 32, true, nScheme, painthost::CTestThemeColor::BlueThemeA(),
                                             painthost::CTestThemeColor::BlueThemeB()));
@@ -339,7 +339,7 @@ TEST(Office2003ColorTable, RebuildingCutsTheTableBackInsteadOfGrowingIt)
 TEST(Office2003ColorTable, TheApplicationsThemeInstalledRetintsEveryThemedEntry)
 {
     painthost::ScopedStyle restore;
-    auto *pTheme = new painthost::CTestThemeColor;
+    auto* pTheme = new painthost::CTestThemeColor;
     ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(pTheme));
     ASSERT_EQ(g_PaintManagerHolder.GetPM(), pTheme);
     if (CExtPaintManager::GetDisplayBitsPerPixel() <= 8)
@@ -367,7 +367,7 @@ TEST(Office2003ColorTable, UnderWineTheStylesBuildTheirClassicTables)
     for (int nKind = 2; nKind <= 4; nKind++)
     {
         ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(painthost::StyleClass(nKind)));
-        CExtPaintManager *pm = g_PaintManagerHolder.GetPM();
+        CExtPaintManager* pm = g_PaintManagerHolder.GetPM();
         EXPECT_FALSE(pm->UseSystemThemeColors()) << nKind;
         EXPECT_EQ(pm->GetTranslatedColor(XCLR_FACE_ACTIVE), PM::AdjustHls(::GetSysColor(COLOR_HIGHLIGHT), 0, 0.7, -0.7))
             << nKind;

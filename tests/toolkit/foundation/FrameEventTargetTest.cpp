@@ -17,9 +17,9 @@ namespace
 
 typedef CExtPaintManagerHolder Holder;
 
-CFrameWnd *MakeHiddenFrame()
+CFrameWnd* MakeHiddenFrame()
 {
-    auto *pFrame = new CFrameWnd;
+    auto* pFrame = new CFrameWnd;
     if (!pFrame->Create(nullptr, L"events", WS_OVERLAPPEDWINDOW, CRect(0, 0, 400, 300)))
     {
         delete pFrame;
@@ -28,7 +28,7 @@ CFrameWnd *MakeHiddenFrame()
     return pFrame; // deletes itself when destroyed
 }
 
-BOOL CreateChild(CWnd &wnd, CWnd *pParent, UINT nID)
+BOOL CreateChild(CWnd& wnd, CWnd* pParent, UINT nID)
 {
     return wnd.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD, 0, 0, 80, 24, pParent->GetSafeHwnd(),
                               (HMENU)(UINT_PTR)nID, nullptr);
@@ -43,20 +43,20 @@ struct FrameScope
         if (pFrame != nullptr && ::IsWindow(pFrame->GetSafeHwnd()))
             pFrame->DestroyWindow();
     }
-    CFrameWnd *pFrame;
+    CFrameWnd* pFrame;
 };
 
 // An MDI tab window that does not follow the MDI children.
 class CNotMdiTabs : public CExtTabMdiWnd
 {
-  public:
+public:
     bool IsMdiTabWindow() const override { return false; }
 };
 
 // A paint manager counting the events that reach it.
 class CEventCounter : public CExtPaintManagerXP
 {
-  public:
+public:
     LRESULT OnSysColorChange() override
     {
         m_nEvents++;
@@ -172,7 +172,7 @@ TEST(FrameEventTarget, ABarInAFloatingFrameIsJudgedForTheFrameThatOwnsIt)
 {
     FrameScope scope;
     ASSERT_NE(scope.pFrame, nullptr);
-    auto *pMini = new CExtMiniDockFrameWnd;
+    auto* pMini = new CExtMiniDockFrameWnd;
     ASSERT_TRUE(pMini->Create(scope.pFrame, CBRS_ALIGN_TOP));
     CControlBar floating;
     ASSERT_TRUE(CreateChild(floating, &pMini->m_wndDockBar, 0xE860));
@@ -186,7 +186,7 @@ TEST(FrameEventTarget, ABarInAFloatingFrameIsJudgedForTheFrameThatOwnsIt)
     pMini->DestroyWindow();
 
     // A plain tool frame is no toolkit floating frame: its bars always forward.
-    auto *pTool = new CMiniFrameWnd;
+    auto* pTool = new CMiniFrameWnd;
     ASSERT_TRUE(pTool->CreateEx(0, nullptr, L"tool", WS_POPUP | WS_CAPTION, CRect(0, 0, 50, 50), scope.pFrame));
     CControlBar toolBar;
     ASSERT_TRUE(CreateChild(toolBar, pTool, 0xE861));
@@ -197,7 +197,7 @@ TEST(FrameEventTarget, ABarInAFloatingFrameIsJudgedForTheFrameThatOwnsIt)
 TEST(FrameEventTarget, OnlyTheTargetForwardsAndTheSameManagerReinitialises)
 {
     painthost::ScopedStyle restore;
-    auto *pm = new CEventCounter;
+    auto* pm = new CEventCounter;
     ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(pm));
     FrameScope scope;
     ASSERT_NE(scope.pFrame, nullptr);
@@ -234,10 +234,10 @@ TEST(FrameEventTarget, OnlyTheTargetForwardsAndTheSameManagerReinitialises)
 TEST(FrameEventTarget, TheColourTableKeepsItsSizeOverManyEvents)
 {
     painthost::ScopedStyle restore;
-    for (CRuntimeClass *pClass : {RUNTIME_CLASS(CExtPaintManagerOffice2003), RUNTIME_CLASS(painthost::CTestThemeColor)})
+    for (CRuntimeClass* pClass : {RUNTIME_CLASS(CExtPaintManagerOffice2003), RUNTIME_CLASS(painthost::CTestThemeColor)})
     {
         ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(pClass));
-        CExtPaintManager *pm = g_PaintManagerHolder.GetPM();
+        CExtPaintManager* pm = g_PaintManagerHolder.GetPM();
         const INT_PTR nSize = pm->GetColorTableSize();
         for (int i = 0; i < 100; i++)
             g_PaintManagerHolder.OnSettingChange(nullptr, 0, nullptr);

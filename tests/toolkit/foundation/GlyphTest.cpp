@@ -12,7 +12,7 @@ namespace
 typedef CExtPaintManagerGlyph G;
 
 // The glyph as rows of '.', 'X', 'o', '+'.
-std::string Rows(const G &g)
+std::string Rows(const G& g)
 {
     std::string s;
     for (int y = 0; y < g.GetHeight(); y++)
@@ -25,7 +25,7 @@ std::string Rows(const G &g)
     return s;
 }
 
-bool SamePixels(const G &a, const G &b)
+bool SamePixels(const G& a, const G& b)
 {
     return a.GetWidth() == b.GetWidth() && a.GetHeight() == b.GetHeight() && Rows(a) == Rows(b);
 }
@@ -112,7 +112,7 @@ TEST(Glyphs, SystemCommandTableHoldsFortyNineGlyphsWithTheirRows)
     } sizes[] = {{0, 9, 9, 2},  {28, 11, 11, 2}, {31, 11, 11, 2}, {35, 11, 11, 2}, {36, 5, 3, 2},
                  {38, 3, 5, 2}, {39, 3, 5, 2},   {40, 9, 3, 2},   {41, 10, 10, 4}, {44, 10, 10, 4},
                  {45, 7, 7, 2}, {46, 7, 12, 2},  {47, 9, 9, 3},   {48, 9, 9, 3}};
-    for (const auto &s : sizes)
+    for (const auto& s : sizes)
     {
         EXPECT_EQ(g_arrSysCmdGlyphs[s.index]->GetSize(), CSize(s.w, s.h)) << s.index;
         EXPECT_EQ(g_arrSysCmdGlyphs[s.index]->GetColorsCount(), s.colors) << s.index;
@@ -121,7 +121,7 @@ TEST(Glyphs, SystemCommandTableHoldsFortyNineGlyphsWithTheirRows)
 
 TEST(Glyphs, TurnedRowsMatchTheirSources)
 {
-    const G *const *t = g_arrSysCmdGlyphs;
+    const G* const* t = g_arrSysCmdGlyphs;
     G row2Clockwise(*t[2], G::kTurnClockwise);
     EXPECT_TRUE(SamePixels(*t[5], row2Clockwise)); // row 5: row 4 (row 2 anticlockwise) turned half
     EXPECT_TRUE(SamePixels(*t[3], G(*t[2], G::kTurnHalf)));
@@ -159,7 +159,7 @@ namespace
 {
 
 // Draws the caption of each style into a canvas; the frame's shadow row lies at y = 3 + 1.
-void PaintCaption(int nKind, DibCanvas &c)
+void PaintCaption(int nKind, DibCanvas& c)
 {
     painthost::ScopedStyle restore;
     ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(painthost::StyleClass(nKind)));

@@ -31,7 +31,7 @@ bool RealDisplayIsLowColour()
     } while (0)
 
 // Every translated id of a manager, with its colour.
-std::vector<COLORREF> Table(CExtPaintManager &pm)
+std::vector<COLORREF> Table(CExtPaintManager& pm)
 {
     std::vector<COLORREF> v;
     for (int id = 1000; id <= 1011; id++)
@@ -56,18 +56,18 @@ TEST(LowColourDisplay, TheDisplayReportsEightBitsWithoutTheOverride)
 TEST(LowColourDisplay, XpAndOffice2003BuildTheSameTablesAsUnderTheOverride)
 {
     REQUIRE_LOW_COLOUR_DISPLAY();
-    for (CRuntimeClass *pClass : {RUNTIME_CLASS(CExtPaintManagerXP), RUNTIME_CLASS(CExtPaintManagerOffice2003),
+    for (CRuntimeClass* pClass : {RUNTIME_CLASS(CExtPaintManagerXP), RUNTIME_CLASS(CExtPaintManagerOffice2003),
                                   RUNTIME_CLASS(painthost::CTestThemeColor)})
     {
-        std::unique_ptr<CExtPaintManager> real(static_cast<CExtPaintManager *>(pClass->CreateObject()));
+        std::unique_ptr<CExtPaintManager> real(static_cast<CExtPaintManager*>(pClass->CreateObject()));
         real->InitFonts();
         real->InitColors();
-        std::unique_ptr<CExtPaintManager> built(static_cast<CExtPaintManager *>(pClass->CreateObject()));
+        std::unique_ptr<CExtPaintManager> built(static_cast<CExtPaintManager*>(pClass->CreateObject()));
         const CExtPaintManager::ColorInputs in = painthost::MakeInputs(false, 8, true);
-        if (auto *pOffice = DYNAMIC_DOWNCAST(CExtPaintManagerOffice2003, built.get()))
+        if (auto* pOffice = DYNAMIC_DOWNCAST(CExtPaintManagerOffice2003, built.get()))
             pOffice->BuildOffice2003ColorTable(in);
         else
-            static_cast<CExtPaintManagerXP *>(built.get())->BuildXpColorTable(in);
+            static_cast<CExtPaintManagerXP*>(built.get())->BuildXpColorTable(in);
         EXPECT_EQ(Table(*real), Table(*built)) << pClass->m_lpszClassName;
         EXPECT_EQ(real->GetColorTableSize(), built->GetColorTableSize()) << pClass->m_lpszClassName;
     }
@@ -80,7 +80,7 @@ TEST(LowColourDisplay, HalfToneBrushesArePatternBrushes)
     pm.InitFonts();
     pm.InitColors();
     pm.InitBrushes();
-    for (CBrush *pBrush : {&pm.m_brushLight50, &pm.m_brushDark20Sys, &pm.m_brushLight80})
+    for (CBrush* pBrush : {&pm.m_brushLight50, &pm.m_brushDark20Sys, &pm.m_brushLight80})
     {
         LOGBRUSH lb = {};
         ASSERT_NE(pBrush->GetSafeHandle(), nullptr);

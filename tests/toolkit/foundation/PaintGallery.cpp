@@ -10,7 +10,7 @@ namespace
 const int kSwatch = 14;
 
 // Paints one row of swatches, one per id, and answers whether each swatch shows its colour.
-bool PaintSwatches(CExtPaintManager &pm, DibCanvas &c, int y, int nFirst, int nLast)
+bool PaintSwatches(CExtPaintManager& pm, DibCanvas& c, int y, int nFirst, int nLast)
 {
     bool bOk = true;
     for (int id = nFirst; id <= nLast; id++)
@@ -23,7 +23,7 @@ bool PaintSwatches(CExtPaintManager &pm, DibCanvas &c, int y, int nFirst, int nL
     return bOk;
 }
 
-void PaintStyle(const wchar_t *pszName, CExtPaintManager &pm)
+void PaintStyle(const wchar_t* pszName, CExtPaintManager& pm)
 {
     DibCanvas c(600, 200, RGB(255, 255, 255));
     EXPECT_TRUE(PaintSwatches(pm, c, 4, 1000, 1011)) << pszName;
@@ -52,7 +52,7 @@ void PaintStyle(const wchar_t *pszName, CExtPaintManager &pm)
 TEST(PaintGallery, EachStyleWritesItsSwatchesGradientsMarksAndCaption)
 {
     painthost::ScopedStyle restore;
-    const wchar_t *kNames[] = {L"base", L"xp", L"office2003", L"studio2005"};
+    const wchar_t* kNames[] = {L"base", L"xp", L"office2003", L"studio2005"};
     for (int nKind = 1; nKind <= 4; nKind++)
     {
         ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(painthost::StyleClass(nKind)));

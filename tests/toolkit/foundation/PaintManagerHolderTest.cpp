@@ -11,9 +11,9 @@ namespace
 struct VersionCase
 {
     DWORD platform, major, minor, build;
-    const wchar_t *csd;
+    const wchar_t* csd;
     BYTE a, b;
-    const wchar_t *description;
+    const wchar_t* description;
 };
 
 } // namespace
@@ -22,7 +22,7 @@ struct VersionCase
 class CCountingPaintManager : public CExtPaintManagerXP
 {
     DECLARE_DYNCREATE(CCountingPaintManager)
-  public:
+public:
     ~CCountingPaintManager() override
     {
         if (m_pbDeleted != nullptr)
@@ -34,7 +34,7 @@ class CCountingPaintManager : public CExtPaintManagerXP
         CExtPaintManagerXP::InitColors();
     }
     int m_nInitColors = 0;
-    bool *m_pbDeleted = nullptr;
+    bool* m_pbDeleted = nullptr;
 };
 IMPLEMENT_DYNCREATE(CCountingPaintManager, CExtPaintManagerXP)
 
@@ -42,7 +42,7 @@ IMPLEMENT_DYNCREATE(CCountingPaintManager, CExtPaintManagerXP)
 class CNotAPaintManager : public CObject
 {
     DECLARE_DYNCREATE(CNotAPaintManager)
-  public:
+public:
     ~CNotAPaintManager() override { s_nDeleted++; }
     static int s_nDeleted;
 };
@@ -70,7 +70,7 @@ TEST(PaintManagerHolder, VersionFlagsAndDescriptionFollowTheVersionTable)
         {0, 3, 10, 0, L"", 0x01, 0x00, L"Win32s v.3.10 (build 0) "},
         {7, 1, 0, 0, L"", 0x00, 0x00, L" v.1.0 (build 0) "},
     };
-    for (const VersionCase &c : cases)
+    for (const VersionCase& c : cases)
     {
         BYTE a = 0xFF, b = 0xFF;
         CString desc;
@@ -89,7 +89,7 @@ TEST(PaintManagerHolder, VersionFlagsAndDescriptionFollowTheVersionTable)
 
 TEST(PaintManagerHolder, FlagBytesReadBackTheNamedFlags)
 {
-    CExtPaintManagerHolder &h = g_PaintManagerHolder;
+    CExtPaintManagerHolder& h = g_PaintManagerHolder;
     const BYTE a = h.GetVersionFlagsA(), b = h.GetVersionFlagsB();
     h.SetVersionFlags(0xA0, 0x06);
     EXPECT_TRUE(h.m_bIsWinNT && h.m_bIsWin2000 && h.m_bIsWinNT4OrLater && h.m_bIsWin2000OrLater);
@@ -146,7 +146,7 @@ TEST(PaintManagerHolder, WheelLinesAreAtLeastTwoAndThreeOnNineX)
 
 TEST(PaintManagerHolder, UnderWineTheThemeApiLoadsWithoutLunaOrTaskbarColours)
 {
-    CExtPaintManagerHolder &h = g_PaintManagerHolder;
+    CExtPaintManagerHolder& h = g_PaintManagerHolder;
     h.m_bUxThemeApiAvailable = false; // force a reload
     h.LoadThemeApi();
     EXPECT_TRUE(h.m_bUxThemeApiAvailable);
@@ -177,11 +177,11 @@ TEST(PaintManagerHolder, AManagerIsInstalledBeforeTheTestsStart)
 TEST(PaintManagerHolder, EachStyleIsCreatableByItsClassWithItsKind)
 {
     painthost::ScopedStyle restore;
-    const char *kNames[] = {"CExtPaintManager", "CExtPaintManagerXP", "CExtPaintManagerOffice2003",
+    const char* kNames[] = {"CExtPaintManager", "CExtPaintManagerXP", "CExtPaintManagerOffice2003",
                             "CExtPaintManagerStudio2005"};
     for (int nKind = 1; nKind <= 4; nKind++)
     {
-        CRuntimeClass *pClass = painthost::StyleClass(nKind);
+        CRuntimeClass* pClass = painthost::StyleClass(nKind);
         EXPECT_STREQ(pClass->m_lpszClassName, kNames[nKind - 1]);
         EXPECT_EQ(pClass->m_wSchema, 0xFFFFu);
         ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(pClass));
@@ -196,7 +196,7 @@ TEST(PaintManagerHolder, ReinstallingTheInstalledManagerChangesNothing)
 {
     painthost::ScopedStyle restore;
     bool bDeleted = false;
-    auto *pm = new CCountingPaintManager;
+    auto* pm = new CCountingPaintManager;
     pm->m_pbDeleted = &bDeleted;
     ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(pm));
     EXPECT_EQ(pm->m_nInitColors, 1);
@@ -215,7 +215,7 @@ TEST(PaintManagerHolder, AFailingOrForeignInstallKeepsTheOldManager)
 {
     painthost::ScopedStyle restore;
     bool bDeleted = false;
-    auto *pm = new CCountingPaintManager;
+    auto* pm = new CCountingPaintManager;
     pm->m_pbDeleted = &bDeleted;
     ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(pm));
 
@@ -224,7 +224,7 @@ TEST(PaintManagerHolder, AFailingOrForeignInstallKeepsTheOldManager)
     EXPECT_EQ(CNotAPaintManager::s_nDeleted, nBefore + 1);
     EXPECT_FALSE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CAbstractStyle)));
     // A foreign object handed in as a paint manager: rejected and deleted, the holder owning it.
-    EXPECT_FALSE(g_PaintManagerHolder.InstallPaintManager(reinterpret_cast<CExtPaintManager *>(new CNotAPaintManager)));
+    EXPECT_FALSE(g_PaintManagerHolder.InstallPaintManager(reinterpret_cast<CExtPaintManager*>(new CNotAPaintManager)));
     EXPECT_EQ(CNotAPaintManager::s_nDeleted, nBefore + 2);
 
     EXPECT_FALSE(bDeleted);

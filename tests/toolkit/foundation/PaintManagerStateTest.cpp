@@ -13,10 +13,10 @@ typedef CExtPaintManager PM;
 // Sets the holder's theme facts for a test and restores them.
 class ScopedThemeState
 {
-  public:
+public:
     ScopedThemeState(BYTE nFlags, int nScheme)
     {
-        CExtPaintManagerHolder &h = g_PaintManagerHolder;
+        CExtPaintManagerHolder& h = g_PaintManagerHolder;
         m_bApi = h.m_bUxThemeApiAvailable;
         m_bTaskband = h.m_bTaskbandColorsValid;
         m_bUse = h.m_bUseSystemThemeColors;
@@ -30,7 +30,7 @@ class ScopedThemeState
     }
     ~ScopedThemeState()
     {
-        CExtPaintManagerHolder &h = g_PaintManagerHolder;
+        CExtPaintManagerHolder& h = g_PaintManagerHolder;
         h.m_bUxThemeApiAvailable = m_bApi;
         h.m_bTaskbandColorsValid = m_bTaskband;
         h.m_bUseSystemThemeColors = m_bUse;
@@ -39,7 +39,7 @@ class ScopedThemeState
             h.m_clrTaskband[i] = m_clr[i];
     }
 
-  private:
+private:
     bool m_bApi, m_bTaskband, m_bUse;
     int m_nScheme;
     COLORREF m_clr[7];
@@ -48,7 +48,7 @@ class ScopedThemeState
 std::unique_ptr<CExtPaintManager> MakeStyle(int nKind)
 {
     return std::unique_ptr<CExtPaintManager>(
-        static_cast<CExtPaintManager *>(painthost::StyleClass(nKind)->CreateObject()));
+        static_cast<CExtPaintManager*>(painthost::StyleClass(nKind)->CreateObject()));
 }
 
 std::unique_ptr<CExtPaintManager> MakeInitialised(int nKind)
@@ -151,7 +151,7 @@ TEST(PaintManagerAnswers, SystemThemeColoursDependOnTheStyleFlagsAndScheme)
         {0x09, 1, false, true, false, false},  {0x05, 1, false, false, false, false},
         {0x0C, 1, false, false, false, false}, {0x0D, 4, false, true, false, false},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
     {
         ScopedThemeState state(c.flags, c.scheme);
         const bool expected[] = {c.base, c.xp, c.office, c.studio};
@@ -305,7 +305,7 @@ TEST(PaintManagerFonts, FontsAreBuiltFromTheMenuFontAsTheRulesSay)
     query.lfCharSet = DEFAULT_CHARSET;
     ::lstrcpyW(query.lfFaceName, L"Tahoma");
     ::EnumFontFamiliesExW(
-        hDC, &query, [](const LOGFONTW *, const TEXTMETRICW *, DWORD, LPARAM p) -> int { return *(bool *)p = true, 0; },
+        hDC, &query, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM p) -> int { return *(bool*)p = true, 0; },
         (LPARAM)&bTahoma, 0);
     ::ReleaseDC(nullptr, hDC);
     ASSERT_TRUE(pm->m_bUseTahomaMenuFont);
@@ -319,27 +319,27 @@ TEST(PaintManagerFonts, FontsAreBuiltFromTheMenuFontAsTheRulesSay)
     EXPECT_EQ(lf.lfHeight, normal.lfHeight);
     struct Rot
     {
-        CFont *font;
+        CFont* font;
         LONG escapement;
         LONG weight;
     } rotated[] = {{&pm->m_fontNormalRot270, 2700, normal.lfWeight},
                    {&pm->m_fontNormalRot90, 900, normal.lfWeight},
                    {&pm->m_fontBoldRot270, 2700, 900},
                    {&pm->m_fontBoldRot90, 900, 900}};
-    for (const Rot &r : rotated)
+    for (const Rot& r : rotated)
     {
         r.font->GetLogFont(&lf);
         EXPECT_EQ(lf.lfEscapement, r.escapement);
         EXPECT_EQ(lf.lfWeight, r.weight);
         EXPECT_STREQ(lf.lfFaceName, normal.lfFaceName);
     }
-    CFont *small[][2] = {{&pm->m_fontSmall, &pm->m_fontNormal},
+    CFont* small[][2] = {{&pm->m_fontSmall, &pm->m_fontNormal},
                          {&pm->m_fontSmallRot270, &pm->m_fontNormalRot270},
                          {&pm->m_fontSmallRot90, &pm->m_fontNormalRot90},
                          {&pm->m_fontSmallBold, &pm->m_fontBold},
                          {&pm->m_fontSmallBoldRot270, &pm->m_fontBoldRot270},
                          {&pm->m_fontSmallBoldRot90, &pm->m_fontBoldRot90}};
-    for (auto &pair : small)
+    for (auto& pair : small)
     {
         LOGFONTW source = {};
         pair[1]->GetLogFont(&source);
@@ -362,12 +362,12 @@ TEST(PaintManagerFonts, ReinitialisingDeletesAndReplacesEveryFont)
 {
     CExtPaintManager pm;
     pm.InitFonts();
-    CFont *fonts[] = {&pm.m_fontNormal,     &pm.m_fontNormalRot270, &pm.m_fontNormalRot90,     &pm.m_fontBold,
+    CFont* fonts[] = {&pm.m_fontNormal,     &pm.m_fontNormalRot270, &pm.m_fontNormalRot90,     &pm.m_fontBold,
                       &pm.m_fontBoldRot270, &pm.m_fontBoldRot90,    &pm.m_fontSmall,           &pm.m_fontSmallRot270,
                       &pm.m_fontSmallRot90, &pm.m_fontSmallBold,    &pm.m_fontSmallBoldRot270, &pm.m_fontSmallBoldRot90,
                       &pm.m_fontMarlett};
     std::vector<HGDIOBJ> old;
-    for (CFont *f : fonts)
+    for (CFont* f : fonts)
     {
         ASSERT_NE(f->GetSafeHandle(), nullptr);
         old.push_back(f->GetSafeHandle());
@@ -393,7 +393,7 @@ COLORREF Mix(COLORREF a, COLORREF b, int p, int q)
     return RGB(ch(GetRValue(a), GetRValue(b)), ch(GetGValue(a), GetGValue(b)), ch(GetBValue(a), GetBValue(b)));
 }
 
-COLORREF FillPixel(CBrush &brush, int x = 0, int y = 0)
+COLORREF FillPixel(CBrush& brush, int x = 0, int y = 0)
 {
     DibCanvas canvas(16, 16, RGB(1, 2, 3));
     ::FillRect(canvas.dc.GetSafeHdc(), CRect(0, 0, 16, 16), (HBRUSH)brush.GetSafeHandle());
@@ -410,7 +410,7 @@ TEST(HalfToneBrushes, AboveEightBitsEachBrushFillsWithItsMixedColour)
     const COLORREF sface = ::GetSysColor(15), shil = ::GetSysColor(20), ssh = ::GetSysColor(16);
     struct Case
     {
-        CBrush *brush;
+        CBrush* brush;
         COLORREF expected;
     } cases[] = {
         {&pm->m_brushLight50, Mix(face, hil, 1, 2)}, {&pm->m_brushLight50Sys, Mix(sface, shil, 1, 2)},
@@ -420,7 +420,7 @@ TEST(HalfToneBrushes, AboveEightBitsEachBrushFillsWithItsMixedColour)
         {&pm->m_brushLight80, Mix(face, hil, 4, 5)}, {&pm->m_brushLight80Sys, Mix(sface, shil, 4, 5)},
         {&pm->m_brushDark20, Mix(sh, face, 1, 5)},   {&pm->m_brushDark20Sys, Mix(ssh, sface, 1, 5)},
     };
-    for (const Case &c : cases)
+    for (const Case& c : cases)
     {
         EXPECT_EQ(FillPixel(*c.brush), c.expected);
         EXPECT_EQ(FillPixel(*c.brush, 7, 9), c.expected);
@@ -433,7 +433,7 @@ TEST(HalfToneBrushes, AtEightBitsTheBrushesAreDitherPatterns)
     auto pm = MakeInitialised(1);
     const COLORREF face = pm->GetTranslatedColor(15), hil = pm->GetTranslatedColor(20), sh = pm->GetTranslatedColor(16),
                    dk = pm->GetTranslatedColor(21);
-    auto pattern = [](CBrush &brush) {
+    auto pattern = [](CBrush& brush) {
         DibCanvas canvas(16, 16, RGB(1, 2, 3));
         ::SetBrushOrgEx(canvas.dc.GetSafeHdc(), 0, 0, nullptr);
         ::FillRect(canvas.dc.GetSafeHdc(), CRect(0, 0, 16, 16), (HBRUSH)brush.GetSafeHandle());

@@ -15,18 +15,18 @@ const COLORREF kRed = RGB(255, 0, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 
 // Clears the holder's GradientFill for a test, so that gradients take the band path.
 class ScopedNoGradientFill
 {
-  public:
+public:
     ScopedNoGradientFill() : m_pfn(g_PaintManagerHolder.m_pfnGradientFill)
     {
         g_PaintManagerHolder.m_pfnGradientFill = nullptr;
     }
     ~ScopedNoGradientFill() { g_PaintManagerHolder.m_pfnGradientFill = m_pfn; }
 
-  private:
+private:
     decltype(g_PaintManagerHolder.m_pfnGradientFill) m_pfn;
 };
 
-std::set<COLORREF> ColoursOfRow(const DibCanvas &c, int y, int x0, int x1)
+std::set<COLORREF> ColoursOfRow(const DibCanvas& c, int y, int x0, int x1)
 {
     std::set<COLORREF> s;
     for (int x = x0; x < x1; x++)
@@ -157,10 +157,10 @@ namespace
 // A window that invalidates itself on every paint.
 class CRestlessWnd : public CWnd
 {
-  public:
+public:
     int m_nPaints = 0;
 
-  protected:
+protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_PAINT)
@@ -201,9 +201,9 @@ TEST(CheckMarkAndRadioDot, CheckMarkSetsItsTwentyOnePixelsWithAnInverseShadow)
     const int kMark[][2] = {{0, 2}, {0, 3}, {1, 3}, {1, 4}, {2, 4}, {2, 5}, {3, 3},
                             {3, 4}, {4, 2}, {4, 3}, {5, 1}, {5, 2}, {6, 0}, {6, 1}};
     const int kShadow[][2] = {{0, 4}, {1, 5}, {2, 6}, {3, 5}, {4, 4}, {5, 3}, {6, 2}};
-    for (const auto &p : kMark)
+    for (const auto& p : kMark)
         EXPECT_EQ(c.At(3 + p[0], 4 + p[1]), kBlack) << p[0] << "," << p[1];
-    for (const auto &p : kShadow)
+    for (const auto& p : kShadow)
         EXPECT_EQ(c.At(3 + p[0], 4 + p[1]), kWhite) << p[0] << "," << p[1];
     EXPECT_EQ(c.Count(CRect(0, 0, 16, 16), RGB(0, 128, 0)), 256 - 21);
     // A white mark gets a black shadow; the shadow goes through the DC's nearest colour.

@@ -16,7 +16,7 @@ COLORREF CTestThemeColor::BlueThemeA()
     return CExtPaintManager::AdjustHls(RGB(151, 190, 244), 0.0, -0.07, -0.1);
 }
 
-bool CTestThemeColor::ApplyColorScheme(COLORREF *pclrA, COLORREF *pclrB)
+bool CTestThemeColor::ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB)
 {
     if (pclrA != nullptr)
         *pclrA = m_clrA;
@@ -62,7 +62,7 @@ CExtPaintManager::ColorInputs MakeInputs(bool bClassic, int nBitsPerPixel, bool 
     return in;
 }
 
-CRuntimeClass *StyleClass(int nKind)
+CRuntimeClass* StyleClass(int nKind)
 {
     switch (nKind)
     {
@@ -95,7 +95,7 @@ std::string ColorText(COLORREF clr)
 namespace
 {
 
-DWORD Crc32(const BYTE *p, size_t n, DWORD crc = 0)
+DWORD Crc32(const BYTE* p, size_t n, DWORD crc = 0)
 {
     crc = ~crc;
     for (size_t i = 0; i < n; i++)
@@ -107,7 +107,7 @@ DWORD Crc32(const BYTE *p, size_t n, DWORD crc = 0)
     return ~crc;
 }
 
-void PutBE32(std::vector<BYTE> &out, DWORD v)
+void PutBE32(std::vector<BYTE>& out, DWORD v)
 {
     out.push_back((BYTE)(v >> 24));
     out.push_back((BYTE)(v >> 16));
@@ -115,7 +115,7 @@ void PutBE32(std::vector<BYTE> &out, DWORD v)
     out.push_back((BYTE)v);
 }
 
-void PutChunk(std::vector<BYTE> &out, const char *type, const std::vector<BYTE> &data)
+void PutChunk(std::vector<BYTE>& out, const char* type, const std::vector<BYTE>& data)
 {
     PutBE32(out, (DWORD)data.size());
     std::vector<BYTE> body(type, type + 4);
@@ -126,7 +126,7 @@ void PutChunk(std::vector<BYTE> &out, const char *type, const std::vector<BYTE> 
 
 } // namespace
 
-bool WritePng(const std::wstring &path, int nWidth, int nHeight, const DWORD *pPixels)
+bool WritePng(const std::wstring& path, int nWidth, int nHeight, const DWORD* pPixels)
 {
     if (nWidth <= 0 || nHeight <= 0 || pPixels == nullptr)
         return false;
@@ -175,17 +175,17 @@ bool WritePng(const std::wstring &path, int nWidth, int nHeight, const DWORD *pP
     PutChunk(png, "IDAT", z);
     PutChunk(png, "IEND", {});
 
-    FILE *f = _wfopen(path.c_str(), L"wb");
+    FILE* f = _wfopen(path.c_str(), L"wb");
     if (f == nullptr)
         return false;
     const bool bOk = std::fwrite(png.data(), 1, png.size(), f) == png.size();
     return std::fclose(f) == 0 && bOk;
 }
 
-bool SaveToGallery(const DibCanvas &canvas, const wchar_t *pszName)
+bool SaveToGallery(const DibCanvas& canvas, const wchar_t* pszName)
 {
     std::wstring folder;
-    if (const wchar_t *pszBin = _wgetenv(L"CORVANE_BINARY_DIR"))
+    if (const wchar_t* pszBin = _wgetenv(L"CORVANE_BINARY_DIR"))
         folder = std::wstring(L"Z:") + pszBin + L"/gallery";
     else
         folder = L"gallery";

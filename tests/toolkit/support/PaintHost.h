@@ -15,14 +15,14 @@ namespace painthost
 // Reports a display depth for its lifetime (0 restores the real one).
 class ScopedBitsPerPixel
 {
-  public:
+public:
     explicit ScopedBitsPerPixel(int nBitsPerPixel) : m_nOld(CExtPaintManager::GetBitsPerPixelOverride())
     {
         CExtPaintManager::SetBitsPerPixelOverride(nBitsPerPixel);
     }
     ~ScopedBitsPerPixel() { CExtPaintManager::SetBitsPerPixelOverride(m_nOld); }
 
-  private:
+private:
     int m_nOld;
 };
 
@@ -31,12 +31,12 @@ class ScopedBitsPerPixel
 class CTestThemeColor : public CExtPaintManagerOffice2003
 {
     DECLARE_DYNCREATE(CTestThemeColor)
-  public:
+public:
     CTestThemeColor();
 
     bool UseSystemThemeColors() override { return true; }
     int GetSystemThemeScheme() override { return m_nScheme; }
-    bool ApplyColorScheme(COLORREF *pclrA, COLORREF *pclrB) override;
+    bool ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB) override;
 
     // The default blue theme: A = AdjustHls(RGB(151, 190, 244), 0, -0.07, -0.1), B = RGB(255, 200, 91).
     static COLORREF BlueThemeA();
@@ -56,17 +56,17 @@ CExtPaintManager::ColorInputs MakeInputs(bool bClassic, int nBitsPerPixel, bool 
                                          int nScheme = 0, COLORREF clrA = 0, COLORREF clrB = 0);
 
 // The four styles, by kind 1..4, as runtime classes.
-CRuntimeClass *StyleClass(int nKind);
+CRuntimeClass* StyleClass(int nKind);
 
 // Restores the installed paint manager's style when the test ends.
 class ScopedStyle
 {
-  public:
+public:
     ScopedStyle() : m_pClass(g_PaintManagerHolder->GetRuntimeClass()) {}
     ~ScopedStyle() { g_PaintManagerHolder.InstallPaintManagerByClass(m_pClass); }
 
-  private:
-    CRuntimeClass *m_pClass;
+private:
+    CRuntimeClass* m_pClass;
 };
 
 // Channel-wise closeness of two colours.
@@ -74,8 +74,8 @@ bool Near(COLORREF a, COLORREF b, int nTolerance = 1);
 std::string ColorText(COLORREF clr);
 
 // Writes 0x00RRGGBB pixels (top row first) as an RGB PNG file; false on failure.
-bool WritePng(const std::wstring &path, int nWidth, int nHeight, const DWORD *pPixels);
+bool WritePng(const std::wstring& path, int nWidth, int nHeight, const DWORD* pPixels);
 // build/gallery/<name>.png of the canvas (folder made on demand); false on failure.
-bool SaveToGallery(const DibCanvas &canvas, const wchar_t *pszName);
+bool SaveToGallery(const DibCanvas& canvas, const wchar_t* pszName);
 
 } // namespace painthost
