@@ -1,5 +1,6 @@
 // The paint-manager holder: version flags and description, visual-style scheme, colour scheme
 // from task-bar colours, wheel lines, the real holder under Wine and installing paint managers.
+#include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/support/PaintHost.h"
 #include <gtest/gtest.h>
@@ -55,6 +56,24 @@ class CAbstractStyle : public CExtPaintManagerXP
     DECLARE_DYNAMIC(CAbstractStyle)
 };
 IMPLEMENT_DYNAMIC(CAbstractStyle, CExtPaintManagerXP)
+
+namespace
+{
+
+// Looks at the holder and a turned glyph while this file's statics are built.
+struct StaticInitProbe
+{
+    bool bManager = g_PaintManagerHolder.GetPM() != nullptr;
+    bool bGlyph = g_glyphExpandArrowV.GetWidth() == 3 && g_glyphExpandArrowV.GetSurface() != nullptr;
+} g_staticInitProbe;
+
+} // namespace
+
+TEST(PaintManagerHolder, OtherStaticsFindTheManagerInstalledAndTheGlyphsBuilt)
+{
+    EXPECT_TRUE(g_staticInitProbe.bManager);
+    EXPECT_TRUE(g_staticInitProbe.bGlyph);
+}
 
 TEST(PaintManagerHolder, VersionFlagsAndDescriptionFollowTheVersionTable)
 {

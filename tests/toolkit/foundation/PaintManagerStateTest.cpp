@@ -314,6 +314,13 @@ TEST(PaintManagerFonts, FontsAreBuiltFromTheMenuFontAsTheRulesSay)
     else
         EXPECT_STRNE(normal.lfFaceName, L"Tahoma");
 
+    // The menu font of the non-client metrics, read with the older structure size.
+    NONCLIENTMETRICSW ncm = {};
+    ncm.cbSize = 500;
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 500, &ncm, 0));
+    EXPECT_EQ(normal.lfHeight, ncm.lfMenuFont.lfHeight);
+    EXPECT_EQ(normal.lfWeight, ncm.lfMenuFont.lfWeight);
+
     pm->m_fontBold.GetLogFont(&lf);
     EXPECT_EQ(lf.lfWeight, 900);
     EXPECT_EQ(lf.lfHeight, normal.lfHeight);
