@@ -348,7 +348,7 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
     if (pFrame == nullptr || pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
         return true;
 
-    CWnd* pStatus = reinterpret_cast<CWnd*>(pFrame->GetControlBar(AFX_IDW_STATUS_BAR));
+    CWnd* pStatus = pFrame->GetControlBar(AFX_IDW_STATUS_BAR);
     if (pStatus != nullptr && pStatus->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar)))
         return pStatus == pWnd;
 
@@ -356,7 +356,7 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
                                        AFX_IDW_DOCKBAR_RIGHT};
     for (UINT nId : kDockBarIds)
     {
-        CWnd* pBar = reinterpret_cast<CWnd*>(pFrame->GetControlBar(nId));
+        CWnd* pBar = pFrame->GetControlBar(nId);
         if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtDockOuterBar)))
             return pBar == pWnd;
     }
@@ -367,7 +367,7 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
         CWnd* pChild = CWnd::FromHandlePermanent(hChild);
         if (pChild == nullptr || !pChild->IsKindOf(RUNTIME_CLASS(CExtTabMdiWnd)))
             continue;
-        if (static_cast<CExtTabWnd*>(static_cast<CExtTabMdiWnd*>(pChild))->IsMdiTabWindow())
+        if (static_cast<CExtTabMdiWnd*>(pChild)->IsMdiTabWindow())
             return pChild == pWnd;
     }
     return true;
