@@ -1,6 +1,10 @@
 // Bitmap helpers of the command icons and profiles, and the facts they take from the paint manager.
 #include "toolkit/foundation/ExtCmdIconSupport.h"
 #include "platform/Archive.h"
+#include "platform/ControlBar.h"
+#include "platform/Dc.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include <commctrl.h>
 #include <vector>
 
@@ -298,95 +302,55 @@ HBITMAP LoadBitmapFromResource(HMODULE hModule, HRSRC hResource)
 void TransparentBltMasked(HDC hDst, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc, int cySrc,
                           COLORREF clrTransparent)
 {
-    ::TransparentBlt(hDst, x, y, cx, cy, hSrc, xSrc, ySrc, cxSrc, cySrc, clrTransparent);
+    CExtPaintManager::TransparentBltMasked(hDst, x, y, cx, cy, hSrc, xSrc, ySrc, cxSrc, cySrc, clrTransparent);
 }
 
-namespace
-{
-COLORREF ShadowOf(HDC hDC, COLORREF clr)
-{
-    return ::GetNearestColor(hDC, RGB(255 - GetRValue(clr), 255 - GetGValue(clr), 255 - GetBValue(clr)));
-}
-} // namespace
 
 void PaintCheckMark(HDC hDC, int x, int y, COLORREF clr)
 {
-    const COLORREF clrShadow = ShadowOf(hDC, clr);
-    static const int s_cells[21][3] = {{0, 2, 0}, {0, 3, 0}, {0, 4, 1}, {1, 3, 0}, {1, 4, 0}, {1, 5, 1}, {2, 4, 0},
-                                       {2, 5, 0}, {2, 6, 1}, {3, 3, 0}, {3, 4, 0}, {3, 5, 1}, {4, 2, 0}, {4, 3, 0},
-                                       {4, 4, 1}, {5, 1, 0}, {5, 2, 0}, {5, 3, 1}, {6, 0, 0}, {6, 1, 0}, {6, 2, 1}};
-    for (const auto& c : s_cells)
-        ::SetPixel(hDC, x + c[0], y + c[1], c[2] ? clrShadow : clr);
+    CExtPaintManager::PaintCheckMark(*CDC::FromHandle(hDC), x, y, clr);
 }
 
 void PaintRadioDot(HDC hDC, int x, int y, COLORREF clr)
 {
-    const COLORREF clrShadow = ShadowOf(hDC, clr);
-    HBRUSH hBrushShadow = ::CreateSolidBrush(clrShadow);
-    HPEN hPenShadow = ::CreatePen(PS_SOLID, 1, clrShadow);
-    HBRUSH hBrush = ::CreateSolidBrush(clr);
-    HPEN hPen = ::CreatePen(PS_SOLID, 1, clr);
-    HGDIOBJ hOldBrush = ::SelectObject(hDC, hBrushShadow);
-    HGDIOBJ hOldPen = ::SelectObject(hDC, hPenShadow);
-    ::Ellipse(hDC, x + 1, y + 1, x + 7, y + 7);
-    ::SelectObject(hDC, hBrush);
-    ::SelectObject(hDC, hPen);
-    ::Ellipse(hDC, x, y, x + 6, y + 6);
-    ::SelectObject(hDC, hOldBrush);
-    ::SelectObject(hDC, hOldPen);
-    ::DeleteObject(hBrushShadow);
-    ::DeleteObject(hPenShadow);
-    ::DeleteObject(hBrush);
-    ::DeleteObject(hPen);
+    CExtPaintManager::PaintRadioDot(*CDC::FromHandle(hDC), x, y, clr);
 }
 
 bool QueryPaintManagerVariant(COLORREF& clr, double& lfFactor)
 {
-    (void)clr;
-    (void)lfFactor;
-    return false;
+    CExtPaintManager* pPaintManager = g_PaintManagerHolder.GetPM();
+    if (pPaintManager == nullptr)
+        return false;
+    clr = pPaintManager->GetIconVariantColor();
+    lfFactor = pPaintManager->GetIconVariantFactor();
+    return true;
 }
 
 COLORREF TranslatedTextColor()
 {
-    return ::GetSysColor(COLOR_BTNTEXT);
+    CExtPaintManager* pPaintManager = g_PaintManagerHolder.GetPM();
+    return pPaintManager != nullptr ? pPaintManager->GetTranslatedColor(XCLR_TEXT_NORMAL)
+                                    : ::GetSysColor(COLOR_BTNTEXT);
 }
 
-namespace
-{
-OSVERSIONINFOW OsVersion()
-{
-    OSVERSIONINFOW vi = {};
-    vi.dwOSVersionInfoSize = sizeof(vi);
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-    ::GetVersionExW(&vi);
-#pragma GCC diagnostic pop
-    return vi;
-}
-} // namespace
 
 bool IsWinXPOrLater()
 {
-    const OSVERSIONINFOW vi = OsVersion();
-    return vi.dwPlatformId == VER_PLATFORM_WIN32_NT &&
-           (vi.dwMajorVersion > 5 || (vi.dwMajorVersion == 5 && vi.dwMinorVersion >= 1));
+    return g_PaintManagerHolder.m_bIsWinXPOrLater;
 }
 
 bool IsWin2000OrLater()
 {
-    const OSVERSIONINFOW vi = OsVersion();
-    return vi.dwPlatformId == VER_PLATFORM_WIN32_NT && vi.dwMajorVersion >= 5;
+    return g_PaintManagerHolder.m_bIsWin2000OrLater;
 }
 
 bool IsFrameEventTarget(CControlBar* pBar)
 {
-    (void)pBar;
-    return false;
+    return CExtPaintManagerHolder::IsFrameEventTarget(pBar);
 }
 
 int DeviceBitsPerPixel(HDC hDC)
 {
-    return ::GetDeviceCaps(hDC, BITSPIXEL);
+    return CExtPaintManager::GetDeviceBitsPerPixel(hDC);
 }
 } // namespace ExtCmdIconSupport

@@ -4,6 +4,7 @@ corvane_test(toolkit_cmd_tests
     ${CMAKE_CURRENT_LIST_DIR}/ExtCmdIconTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtCmdProfileTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtCmdManagerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtCmdPaintManagerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtCmdTestSupport.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/ExtCmdTest.rc
