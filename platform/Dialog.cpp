@@ -38,36 +38,52 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return TRUE;
 }
 
-BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource)
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource, DWORD cbResource)
 {
     if (lpResource == nullptr)
         return TRUE;
     HWND hWnd = pWnd->GetSafeHwnd();
     const BYTE* p = (const BYTE*)lpResource;
+    DWORD dwLeft = cbResource;
     BOOL ok = TRUE;
-    for (;;)
+    // Entries: control id (0 ends the list), message, data length, data.
+    while (dwLeft >= sizeof(WORD))
     {
-        WORD nIDC = *(const WORD*)p;
+        WORD nIDC;
+        memcpy(&nIDC, p, sizeof nIDC);
         if (nIDC == 0)
             break;
-        WORD nMsg = *(const WORD*)(p + 2);
-        DWORD dwLen = *(const DWORD*)(p + 4);
-        const char* data = (const char*)(p + 8);
+        WORD nMsg;
+        DWORD dwLen;
+        if (dwLeft < 8)
+        {
+            ok = FALSE;
+            break;
+        }
+        memcpy(&nMsg, p + 2, sizeof nMsg);
+        memcpy(&dwLen, p + 4, sizeof dwLen);
+        if (dwLen > dwLeft - 8)
+        {
+            ok = FALSE;
+            break;
+        }
+        // The text need not be terminated in the data.
+        CStringA text((const char*)(p + 8), (int)strnlen((const char*)(p + 8), dwLen));
         LRESULT r = 0;
         if (nMsg == 0x0401 || nMsg == 0x0403) // LB_ADDSTRING / CB_ADDSTRING in the 16-bit numbering
         {
             UINT msg = nMsg == 0x0401 ? LB_ADDSTRING : CB_ADDSTRING;
-            r = ::SendDlgItemMessageA(hWnd, nIDC, msg, 0, (LPARAM)data);
+            r = ::SendDlgItemMessageA(hWnd, nIDC, msg, 0, (LPARAM)text.GetString());
         }
         else if (nMsg == 0x1234 || nMsg == 0x040B) // extended combo box item
         {
-            CString text = PlatformAnsiToWide(data);
+            CString wide = PlatformAnsiToWide(text.GetString(), text.GetLength());
             COMBOBOXEXITEMW item = {};
             item.mask = CBEIF_TEXT;
             item.iItem = -1;
-            item.pszText = text.GetBuffer();
+            item.pszText = wide.GetBuffer();
             r = ::SendDlgItemMessageW(hWnd, nIDC, CBEM_INSERTITEMW, 0, (LPARAM)&item);
-            text.ReleaseBuffer();
+            wide.ReleaseBuffer();
         }
         if (r == -1)
         {
@@ -75,6 +91,7 @@ BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource)
             break;
         }
         p += 8 + dwLen;
+        dwLeft -= 8 + dwLen;
     }
     if (ok)
         pWnd->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, FALSE, FALSE);
@@ -353,14 +370,17 @@ BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
     HRSRC hRsrc = ::FindResourceW(hInst, lpszResourceName, RT_DLGINIT);
     if (hRsrc == nullptr)
-        return PlatformExecuteDlgInit(this, nullptr);
+        return PlatformExecuteDlgInit(this, nullptr, 0);
     HGLOBAL hRes = LoadResource(hInst, hRsrc);
     if (hRes == nullptr)
         return FALSE;
-    return PlatformExecuteDlgInit(this, LockResource(hRes));
+    return PlatformExecuteDlgInit(this, LockResource(hRes), SizeofResource(hInst, hRsrc));
 }
 
-BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) { return PlatformExecuteDlgInit(this, lpResource); }
+BOOL CDialog::ExecuteDlgInit(LPVOID lpResource)
+{
+    return PlatformExecuteDlgInit(this, lpResource, kDlgInitSizeUnknown);
+}
 
 BOOL CDialog::OnInitDialog()
 {

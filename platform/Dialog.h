@@ -16,8 +16,12 @@ class CDataExchange;
 // Dialog procedure of every dialog of the layer: WM_INITDIALOG reaches CDialog::OnInitDialog.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls.
-BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource);
+// Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls:
+// LB_ADDSTRING, CB_ADDSTRING and extended combo box items. The walk stays inside cbResource bytes
+// (an entry running past them fails); each text is taken by its length. Data in memory whose size
+// the caller does not know passes kDlgInitSizeUnknown and must end with a control id 0.
+const DWORD kDlgInitSizeUnknown = 0x7FFFFFFF;
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource, DWORD cbResource);
 
 class CDialog : public CWnd
 {
