@@ -23,6 +23,18 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
 const DWORD kDlgInitSizeUnknown = 0x7FFFFFFF;
 BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource, DWORD cbResource);
 
+// One entry of dialog-init data: control id, message and its text (cbText bytes, not terminated).
+struct PlatformDlgInitEntry
+{
+    WORD nIDC;
+    WORD nMsg;
+    const char* pText;
+    DWORD cbText;
+};
+// Reads the entry at p (cbLeft bytes left): 1 when one was read (p and cbLeft move past it), 0 at
+// the end of the list (id 0 or no bytes left), -1 when the entry runs past the end.
+int PlatformReadDlgInitEntry(const BYTE*& p, DWORD& cbLeft, PlatformDlgInitEntry& entry);
+
 class CDialog : public CWnd
 {
     DECLARE_DYNAMIC(CDialog)

@@ -1,0 +1,122 @@
+// The application object of the toolkit foundation tests and their shared helpers.
+#include "FoundationTestSupport.h"
+#include <gtest/gtest.h>
+#include <map>
+
+namespace
+{
+class CFoundationTestApp : public CWinApp
+{
+public:
+    CFoundationTestApp() : CWinApp(L"FoundationTest") {}
+};
+CFoundationTestApp theApp;
+
+BOOL CALLBACK CancelDialog(HWND hWnd, LPARAM)
+{
+    wchar_t cls[16] = {};
+    ::GetClassNameW(hWnd, cls, 16);
+    if (::IsWindowVisible(hWnd) && lstrcmpW(cls, L"#32770") == 0)
+        ::PostMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+void CALLBACK OnGuardTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    ADD_FAILURE_AT(__FILE__, __LINE__);
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CancelDialog, 0);
+}
+
+struct Record
+{
+    std::vector<UINT> messages;
+    WPARAM lastWParam = 0;
+};
+std::map<HWND, Record>& Records()
+{
+    static std::map<HWND, Record> records;
+    return records;
+}
+} // namespace
+
+CModalGuard::CModalGuard(UINT ms) : m_nTimer(::SetTimer(nullptr, 0, ms, &OnGuardTimer)) {}
+
+CModalGuard::~CModalGuard() { ::KillTimer(nullptr, m_nTimer); }
+
+CTestDib::CTestDib(int cx, int cy, COLORREF clrFill) : m_cx(cx), m_cy(cy)
+{
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    bmi.bmiHeader.biCompression = BI_RGB;
+    void* pBits = nullptr;
+    m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    m_pBits = (const DWORD*)pBits;
+    m_hDC = ::CreateCompatibleDC(nullptr);
+    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
+    HBRUSH hBrush = ::CreateSolidBrush(clrFill);
+    RECT rc = {0, 0, cx, cy};
+    ::FillRect(m_hDC, &rc, hBrush);
+    ::DeleteObject(hBrush);
+}
+
+CTestDib::~CTestDib()
+{
+    ::SelectObject(m_hDC, m_hOld);
+    ::DeleteDC(m_hDC);
+    ::DeleteObject(m_hBitmap);
+}
+
+COLORREF CTestDib::GetPixel(int x, int y) const
+{
+    ::GdiFlush();
+    const DWORD px = m_pBits[(size_t)y * m_cx + x];
+    return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
+}
+
+std::vector<COLORREF> CTestDib::Pixels() const
+{
+    std::vector<COLORREF> v;
+    for (int y = 0; y < m_cy; ++y)
+        for (int x = 0; x < m_cx; ++x)
+            v.push_back(GetPixel(x, y));
+    return v;
+}
+
+CRecordingWindow::CRecordingWindow()
+{
+    static ATOM atom = [] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = &CRecordingWindow::WndProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"FoundationTestRecording";
+        return ::RegisterClassW(&wc);
+    }();
+    (void)atom;
+    m_hWnd = ::CreateWindowExW(0, L"FoundationTestRecording", L"", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
+                               nullptr, ::GetModuleHandleW(nullptr), nullptr);
+}
+
+CRecordingWindow::~CRecordingWindow()
+{
+    if (m_hWnd != nullptr && ::IsWindow(m_hWnd))
+        ::DestroyWindow(m_hWnd);
+    Forget(m_hWnd);
+}
+
+LRESULT CALLBACK CRecordingWindow::WndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Record& r = Records()[hWnd];
+    r.messages.push_back(message);
+    r.lastWParam = wParam;
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+std::vector<UINT>& CRecordingWindow::Messages(HWND hWnd) { return Records()[hWnd].messages; }
+
+WPARAM& CRecordingWindow::LastWParam(HWND hWnd) { return Records()[hWnd].lastWParam; }
+
+void CRecordingWindow::Forget(HWND hWnd) { Records().erase(hWnd); }
