@@ -1,6 +1,7 @@
 // The application object of the toolkit foundation tests and their shared helpers.
 #include "FoundationTestSupport.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <map>
 
 namespace
@@ -31,6 +32,7 @@ struct Record
 {
     std::vector<UINT> messages;
     WPARAM lastWParam = 0;
+    WNDPROC procAtNcDestroy = nullptr;
 };
 std::map<HWND, Record>& Records()
 {
@@ -112,11 +114,21 @@ LRESULT CALLBACK CRecordingWindow::WndProc(HWND hWnd, UINT message, WPARAM wPara
     Record& r = Records()[hWnd];
     r.messages.push_back(message);
     r.lastWParam = wParam;
+    if (message == WM_NCDESTROY)
+        r.procAtNcDestroy = (WNDPROC)::GetWindowLongPtrW(hWnd, GWLP_WNDPROC);
     return ::DefWindowProcW(hWnd, message, wParam, lParam);
 }
 
 std::vector<UINT>& CRecordingWindow::Messages(HWND hWnd) { return Records()[hWnd].messages; }
 
 WPARAM& CRecordingWindow::LastWParam(HWND hWnd) { return Records()[hWnd].lastWParam; }
+
+WNDPROC& CRecordingWindow::ProcAtNcDestroy(HWND hWnd) { return Records()[hWnd].procAtNcDestroy; }
+
+bool CRecordingWindow::Saw(HWND hWnd, UINT message)
+{
+    const std::vector<UINT>& v = Records()[hWnd].messages;
+    return std::find(v.begin(), v.end(), message) != v.end();
+}
 
 void CRecordingWindow::Forget(HWND hWnd) { Records().erase(hWnd); }

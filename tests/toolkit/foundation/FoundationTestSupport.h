@@ -46,5 +46,8 @@ struct CRecordingWindow
     // What the window's own procedure saw.
     static std::vector<UINT>& Messages(HWND hWnd);
     static WPARAM& LastWParam(HWND hWnd);
+    // The window's procedure when its own procedure received WM_NCDESTROY (null: never).
+    static WNDPROC& ProcAtNcDestroy(HWND hWnd);
+    static bool Saw(HWND hWnd, UINT message);
     static void Forget(HWND hWnd);
 };
