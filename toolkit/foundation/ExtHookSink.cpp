@@ -69,7 +69,7 @@ LRESULT CallPreviousOfCurrentWindow(UINT nMessage, WPARAM wParam, LPARAM lParam)
     CExtHookSink::HookChains_t* pChains = hWnd != nullptr ? FindChains(hWnd) : nullptr;
     if (pChains == nullptr || pChains->m_pWNDPROC == nullptr)
         return 0;
-    return ::CallWindowProcW(pChains->m_pWNDPROC, hWnd, nMessage, wParam, lParam);
+    return pChains->CallPrevious(hWnd, nMessage, wParam, lParam);
 }
 } // namespace
 
@@ -184,7 +184,7 @@ LRESULT CALLBACK CExtHookSink::ChainWindowProc(HWND hWnd, UINT nMessage, WPARAM 
         return lResult;
     WNDPROC pPrevProc = pChains->m_pWNDPROC;
     if (nMessage != WM_NCDESTROY)
-        return ::CallWindowProcW(pPrevProc, hWnd, nMessage, wParam, lParam);
+        return pChains->CallPrevious(hWnd, nMessage, wParam, lParam);
 
     // Teardown: the entry goes first, so that sinks deleted here find no chain of this window.
     g_HookChainsMap.RemoveKey(hWnd);
@@ -247,6 +247,14 @@ bool CExtHookSink::AttachToWindow(HWND hWnd, bool bRemove, bool bAddToHead)
             delete pChains;
             return false;
         }
+        // A Unicode window's procedure that lies in a loaded module is called directly; anything
+        // else (procedure handles of ANSI or system procedures) goes through CallWindowProcW.
+        HMODULE hModule = nullptr;
+        pChains->m_bDirectCall =
+            ::IsWindowUnicode(hWnd) &&
+            ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                 (LPCWSTR)(UINT_PTR)pChains->m_pWNDPROC, &hModule) &&
+            hModule != nullptr;
         g_HookChainsMap.SetAt(hWnd, pChains);
     }
     if (bAddToHead)

@@ -20,11 +20,21 @@ public:
     struct HookChains_t
     {
         bool m_bEatNcDestroy : 1;          // some sink hides WM_NCDESTROY from m_pWNDPROC
+        bool m_bDirectCall : 1;            // m_pWNDPROC is a function of a loaded module, not a handle
         HookSinkArray_t m_HookSinkArray;
         HWND m_hWndHooked;
         WNDPROC m_pWNDPROC;                // the procedure the subclassing replaced
 
-        explicit HookChains_t(HWND hWnd) : m_bEatNcDestroy(false), m_hWndHooked(hWnd), m_pWNDPROC(nullptr) {}
+        explicit HookChains_t(HWND hWnd)
+            : m_bEatNcDestroy(false), m_bDirectCall(false), m_hWndHooked(hWnd), m_pWNDPROC(nullptr)
+        {
+        }
+        // Runs the previous procedure.
+        LRESULT CallPrevious(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) const
+        {
+            return m_bDirectCall ? m_pWNDPROC(hWnd, nMessage, wParam, lParam)
+                                 : ::CallWindowProcW(m_pWNDPROC, hWnd, nMessage, wParam, lParam);
+        }
     };
 
     explicit CExtHookSink(bool bEnableDetailedWndHooks = true);

@@ -412,3 +412,31 @@ TEST(HookSinkMends, CallingThePreviousProcedureOutsideAHookCallsNothing)
     EXPECT_EQ(CRecordingWindow::Messages(w.m_hWnd).size(), nBefore);
     sink.RemoveAllWndHooks();
 }
+
+TEST(HookSinkWindows, HookedSystemControlsKeepWorking)
+{
+    CRecordingWindow parent;
+    HWND hEdit = ::CreateWindowExW(0, L"Edit", L"", WS_CHILD, 0, 0, 100, 20, parent.m_hWnd, nullptr, nullptr, nullptr);
+    HWND hList = ::CreateWindowExW(0, L"ListBox", L"", WS_CHILD, 0, 0, 100, 90, parent.m_hWnd, nullptr, nullptr,
+                                   nullptr);
+    ASSERT_TRUE(hEdit && hList);
+    CTestSink sink;
+    ASSERT_TRUE(sink.AttachToWindow(hEdit));
+    ASSERT_TRUE(sink.AttachToWindow(hList));
+    EXPECT_TRUE(::SendMessageW(hEdit, WM_SETTEXT, 0, (LPARAM)L"teks"));
+    wchar_t buf[16] = {};
+    EXPECT_EQ(::SendMessageW(hEdit, WM_GETTEXT, 16, (LPARAM)buf), 4);
+    EXPECT_STREQ(buf, L"teks");
+    // An ANSI call reaches the control through the chain too.
+    char bufA[16] = {};
+    ::SendMessageA(hEdit, WM_GETTEXT, 16, (LPARAM)bufA);
+    EXPECT_STREQ(bufA, "teks");
+    EXPECT_EQ(::SendMessageW(hList, LB_ADDSTRING, 0, (LPARAM)L"satu"), 0);
+    EXPECT_EQ(::SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)"dua"), 1);
+    EXPECT_EQ(::SendMessageW(hList, LB_GETTEXT, 1, (LPARAM)buf), 3);
+    EXPECT_STREQ(buf, L"dua");
+    ::DestroyWindow(hEdit);
+    ::DestroyWindow(hList);
+    EXPECT_EQ(ChainLength(hEdit), -1);
+    EXPECT_EQ(ChainLength(hList), -1);
+}
