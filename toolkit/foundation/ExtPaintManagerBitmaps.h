@@ -30,7 +30,7 @@ struct MonitorParms
 // the greys 0x808080, 0xC0C0C0 and 0xDFDFDF become the button shadow, face and light colours.
 HICON CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRectBitmapSrc = nullptr,
                            bool bReplaceSysColors = false);
-// A copy of the bitmap or of its part: a 32-bit top-down-free DIB section when ppColorSurface is
+// A copy of the bitmap or of its part: a 32-bit bottom-up DIB section when ppColorSurface is
 // given (it receives the pixels), else a bitmap compatible with the screen.
 HBITMAP CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc = nullptr, COLORREF** ppColorSurface = nullptr);
 // Counts every pixel's colour; answers the bitmap's bits per pixel, 0 on failure.

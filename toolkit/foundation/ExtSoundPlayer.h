@@ -31,7 +31,10 @@ public:
         InternalSoundEventInitDone_t& operator=(const InternalSoundEventInitDone_t&) = delete;
         bool IsValid() const { return m_hEvent != nullptr; }
         void SetInitDone() { ::SetEvent(m_hEvent); }
-        bool WaitInitDone(DWORD dwMilliseconds) { return ::WaitForSingleObject(m_hEvent, dwMilliseconds) == WAIT_OBJECT_0; }
+        bool WaitInitDone(DWORD dwMilliseconds)
+        {
+            return ::WaitForSingleObject(m_hEvent, dwMilliseconds) == WAIT_OBJECT_0;
+        }
 
     private:
         HANDLE m_hEvent;
