@@ -199,7 +199,7 @@ LRESULT CALLBACK CExtHookSink::ChainWindowProc(HWND hWnd, UINT nMessage, WPARAM 
         CExtHookSink* pSink = sinks.GetSinkAt(i);
         if (pSink == nullptr || !pSink->IsAutoDeleteHookWndSink())
             continue;
-        // The sink leaves the list before it goes: its destructor may delete other sinks.
+        // A sink listed twice is deleted once.
         for (INT_PTR j = i + 1; j < sinks.GetSize(); ++j)
             if (sinks.GetAt(j) == pSink)
                 sinks.SetAt(j, nullptr);
