@@ -2,56 +2,9 @@
 // selection and restoring of GDI objects; regions; a window painting itself with CPaintDC.
 #include "platform/Platform.h"
 #include <gtest/gtest.h>
+#include "support/DibCanvas.h"
 
 namespace {
-
-// A top-down 32-bit DIB selected into a memory DC; pixels read straight from its bits.
-class DibCanvas
-{
-public:
-    DibCanvas(int cx, int cy) : m_cx(cx), m_cy(cy)
-    {
-        BITMAPINFO bmi = {};
-        bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bmi.bmiHeader.biWidth = cx;
-        bmi.bmiHeader.biHeight = -cy;
-        bmi.bmiHeader.biPlanes = 1;
-        bmi.bmiHeader.biBitCount = 32;
-        bmi.bmiHeader.biCompression = BI_RGB;
-        HBITMAP hBmp = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, (void**)&m_bits, nullptr, 0);
-        EXPECT_NE(hBmp, nullptr);
-        m_bitmap.Attach(hBmp);
-        EXPECT_TRUE(dc.CreateCompatibleDC(nullptr));
-        m_pOld = dc.SelectObject(&m_bitmap);
-        dc.FillSolidRect(0, 0, cx, cy, RGB(255, 255, 255));
-    }
-    ~DibCanvas()
-    {
-        dc.SelectObject(m_pOld);
-    }
-    COLORREF At(int x, int y) const
-    {
-        ::GdiFlush();
-        DWORD v = m_bits[y * m_cx + x];
-        return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
-    }
-    // Number of pixels of the colour inside r.
-    int Count(const CRect& r, COLORREF c) const
-    {
-        int n = 0;
-        for (int y = r.top; y < r.bottom; y++)
-            for (int x = r.left; x < r.right; x++)
-                n += At(x, y) == c;
-        return n;
-    }
-    CDC dc;
-
-private:
-    int m_cx, m_cy;
-    DWORD* m_bits = nullptr;
-    CBitmap m_bitmap;
-    CBitmap* m_pOld = nullptr;
-};
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);

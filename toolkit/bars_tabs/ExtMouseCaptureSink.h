@@ -1,0 +1,11 @@
+// CExtMouseCaptureSink: the small interface of toolkit windows that take the mouse capture.
+#pragma once
+#include "platform/Core.h"
+
+class CExtMouseCaptureSink
+{
+public:
+    virtual ~CExtMouseCaptureSink() {}
+    // Takes the mouse capture for the window.
+    virtual void SetCapture(HWND hWnd);
+};

@@ -1,0 +1,13 @@
+// CExtTabMdiWnd: the MDI tab window, a tab strip of the MDI children.
+#pragma once
+#include "toolkit/bars_tabs/ExtTabWnd.h"
+
+class CExtTabMdiWnd : public CExtTabWnd
+{
+    DECLARE_DYNCREATE(CExtTabMdiWnd)
+public:
+    CExtTabMdiWnd();
+    ~CExtTabMdiWnd() override;
+
+    bool IsMdiTabWindow() const override;
+};

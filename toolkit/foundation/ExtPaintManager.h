@@ -1,0 +1,590 @@
+// CExtPaintManager: the base paint manager, the interface every toolkit window paints through,
+// with its paint records, translated colour ids, colour/brush/font state and shared static helpers.
+// Sources: ExtPaintManager.cpp (state, lookups, initialisation, events), ExtPaintManagerColors.cpp
+// (colour helpers), ExtPaintManagerStatics.cpp (static drawing routines), ExtPaintManagerAnswers.cpp
+// (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots).
+#pragma once
+#include "platform/Collections.h"
+#include "platform/Dc.h"
+#include "platform/Gdi.h"
+#include "platform/Object.h"
+#include "platform/String.h"
+
+class CWnd;
+class CExtCmdIcon;
+class CExtBarButton;
+class CExtTabWnd;
+class CExtDynDockMarkerWnd;
+class CExtPaintManagerGlyph;
+
+// Translated colour ids: each style maps them to an index of its colour table.
+enum : int
+{
+    XCLR_FACE_NORMAL = 1000,
+    XCLR_FACE_ACTIVE = 1001,
+    XCLR_LIGHT_NORMAL = 1002,
+    XCLR_LIGHT_ACTIVE = 1003,
+    XCLR_HILIGHT_NORMAL = 1004,
+    XCLR_HILIGHT_ACTIVE = 1005,
+    XCLR_SHADOW_NORMAL = 1006,
+    XCLR_SHADOW_ACTIVE = 1007,
+    XCLR_DKSHADOW_NORMAL = 1008,
+    XCLR_DKSHADOW_ACTIVE = 1009,
+    XCLR_TEXT_NORMAL = 1010,
+    XCLR_TEXT_ACTIVE = 1011,
+    XCLR_FACE_DISABLED = 2000,
+    XCLR_FACE_ALT = 2001,
+    XCLR_LIGHT_DISABLED = 2002,
+    XCLR_LIGHT_ALT = 2003,
+    XCLR_HILIGHT_DISABLED = 2004,
+    XCLR_HILIGHT_ALT = 2005,
+    XCLR_SHADOW_DISABLED = 2006,
+    XCLR_SHADOW_ALT = 2007,
+    XCLR_DKSHADOW_DISABLED = 2008,
+    XCLR_DKSHADOW_ALT = 2009,
+    XCLR_TEXT_DISABLED = 2010,
+    XCLR_TEXT_ALT = 2011,
+    // Office 2003 ids: XCLR_O2003_nn = 3000 + nn.
+    XCLR_O2003_00 = 3000,
+    XCLR_O2003_01,
+    XCLR_O2003_02,
+    XCLR_O2003_03,
+    XCLR_O2003_04,
+    XCLR_O2003_05,
+    XCLR_O2003_06,
+    XCLR_O2003_07,
+    XCLR_O2003_08,
+    XCLR_O2003_09,
+    XCLR_O2003_10,
+    XCLR_O2003_11,
+    XCLR_O2003_12,
+    XCLR_O2003_13,
+    XCLR_O2003_14,
+    XCLR_O2003_15,
+    XCLR_O2003_16,
+    XCLR_O2003_17,
+    XCLR_O2003_18,
+    XCLR_O2003_19,
+    XCLR_O2003_20,
+    XCLR_O2003_21,
+    XCLR_O2003_22,
+    XCLR_O2003_23,
+    XCLR_O2003_24,
+    XCLR_O2003_25,
+    XCLR_O2003_26,
+    XCLR_O2003_27,
+    XCLR_O2003_28,
+    XCLR_O2003_29,
+    XCLR_O2003_30,
+    XCLR_O2003_31,
+    XCLR_O2003_32,
+    XCLR_O2003_33,
+    XCLR_O2003_34,
+    XCLR_O2003_35
+};
+
+class CExtPaintManager : public CObject
+{
+    DECLARE_DYNCREATE(CExtPaintManager)
+public:
+    // ---- paint records: each begins with the object being painted and its LPARAM -----------
+
+    struct PushButtonPaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        CRect m_rcButton;
+        LPCTSTR m_pszText;
+        CExtCmdIcon* m_pIcon;
+        int m_nAlign; // bit 0 centre, bit 1 right, bit 2 vertically centred
+        HFONT m_hFont;
+        int m_nSysCmdId; // glyph of this system command stands in for a missing icon
+        // first state byte
+        bool m_bHorizontal : 1;
+        bool m_bFlat : 1;
+        bool m_bHot : 1;
+        bool m_bPushed : 1;
+        bool m_bStateBit4 : 1;
+        bool m_bEnabled : 1;
+        bool m_bDrawBorder : 1;
+        bool m_bFocusRect : 1;
+        // second state byte
+        bool m_bDefault : 1;
+        bool m_bDropDown : 1;
+        bool m_bNoBackground : 1;
+        bool m_bSplitDropDown : 1;  // set by callers after construction
+        bool m_bDropDownPushed : 1; // set by callers after construction
+        bool m_bSecondBit5 : 1;
+        bool m_bSecondBit6 : 1;
+        bool m_bSecondBit7 : 1;
+        COLORREF m_clrTextDisabled = (COLORREF)-1;
+        COLORREF m_clrTextNormal = (COLORREF)-1;
+        COLORREF m_clrTextHot = (COLORREF)-1;
+        COLORREF m_clrTextPushed = (COLORREF)-1;
+        UINT m_nDrawTextFlags;
+        bool m_bUseDrawText = false;
+
+        PushButtonPaintData(CObject* pHelperSrc, bool bHorizontal, const RECT& rcButton, LPCTSTR pszText,
+                            CExtCmdIcon* pIcon, bool bFlat, bool bHot, bool bPushed, bool bStateBit4, bool bEnabled,
+                            bool bDrawBorder, bool bFocusRect, bool bDefault, int nAlign, HFONT hFont = nullptr,
+                            bool bDropDown = false, int nSysCmdId = 0, bool bNoBackground = false);
+    };
+
+    struct MenuItemPaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        CRect m_rcItem;
+        CRect m_rcItemWithIndent;
+        int m_nIconAreaWidth;
+        LPCTSTR m_pszText;
+        LPCTSTR m_pszAccelText;
+        CExtCmdIcon* m_pIcon;
+        UINT m_nCmdId;
+        // first state byte
+        bool m_bPopup : 1;
+        bool m_bSelected : 1;
+        bool m_bChecked : 1;
+        bool m_bRadio : 1;
+        bool m_bStateBit4 : 1;
+        bool m_bEnabled : 1;
+        bool m_bRarelyUsed : 1;
+        bool m_bRarelyUsedPrev : 1;
+        // second state byte; bits 1-5 are set by the menu after construction
+        bool m_bRarelyUsedNext : 1;
+        bool m_bNoIconColumn : 1;
+        bool m_bSubmenuGlyph : 1;
+        bool m_bSubmenuApart : 1;
+        bool m_bCheckBesideIcon : 1;
+        bool m_bCheckBesideIconShown : 1;
+        bool m_bSecondBit6 : 1;
+        bool m_bSecondBit7 : 1;
+        int m_nLayoutValues[4] = {0, 0, 0, 0}; // the menu's own layout values
+        CString m_strCustomText;
+        bool m_bCustomFlag = false;
+
+        MenuItemPaintData(CObject* pHelperSrc, const RECT& rcItem, const RECT& rcItemWithIndent, int nIconAreaWidth,
+                          LPCTSTR pszText, LPCTSTR pszAccelText, CExtCmdIcon* pIcon, bool bPopup, bool bSelected,
+                          bool bChecked, bool bRadio, bool bStateBit4, bool bEnabled, bool bRarelyUsed,
+                          bool bRarelyUsedPrev, bool bRarelyUsedNext, UINT nCmdId);
+    };
+
+    struct CaptionButtonPaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        CRect m_rcButton;
+        int m_nGlyphIndex; // index into g_arrSysCmdGlyphs
+        bool m_bHover : 1;
+        bool m_bPushed : 1;
+        bool m_bEnabled : 1;
+        bool m_bStyleBit3 : 1;
+        bool m_bStyleBit4 : 1;
+        bool m_bStyleBit5 : 1;
+        bool m_bBit6 : 1;
+        bool m_bBit7 : 1;
+
+        CaptionButtonPaintData(CObject* pHelperSrc, const RECT& rcButton, int nGlyphIndex, bool bHover, bool bPushed,
+                               bool bEnabled, bool bStyleBit3, bool bStyleBit4, bool bStyleBit5);
+    };
+
+    struct EditFramePaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        CRect m_rcEdit;        // inner rectangle; rings go outwards from it
+        bool m_bEditFrame : 1; // always set by the edit
+        bool m_bHover : 1;
+        bool m_bEnabled : 1;
+        bool m_bFocus : 1;
+        bool m_bBit4 : 1;
+        bool m_bBit5 : 1;
+        bool m_bBit6 : 1;
+        bool m_bBit7 : 1;
+
+        EditFramePaintData(CObject* pHelperSrc, const RECT& rcEdit, bool bEditFrame, bool bHover, bool bEnabled,
+                           bool bFocus);
+    };
+
+    struct ComboFramePaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        CRect m_rcClient;
+        bool m_bHover : 1;
+        bool m_bPushed : 1;
+        bool m_bEnabled : 1;
+        bool m_bBit3 : 1;
+        bool m_bBit4 : 1;
+        bool m_bBit5 : 1;
+        bool m_bBit6 : 1;
+        bool m_bBit7 : 1;
+        COLORREF m_clrFace = (COLORREF)-1;        // face and button colours while idle
+        COLORREF m_clrFrame = (COLORREF)-1;       // frame colour while idle
+        COLORREF m_clrFrameActive = (COLORREF)-1; // outer ring while hovered or pressed (XP form)
+        bool m_bNoOuterRing = false;              // XP form
+
+        ComboFramePaintData(CObject* pHelperSrc, const RECT& rcClient, bool bHover, bool bPushed, bool bEnabled);
+    };
+
+    struct CaptionPaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        CRect m_rcCaption;
+        CRect m_rcText;
+        bool m_bActive : 1; // bit 0 or bit 1: active colours
+        bool m_bActiveAlt : 1;
+        bool m_bVertical : 1;
+        bool m_bTextCaption : 1; // clear: a gripper is drawn
+        bool m_bBit4 : 1;
+        bool m_bBit5 : 1;
+        bool m_bBit6 : 1;
+        bool m_bBit7 : 1;
+        LPCTSTR m_pszText;
+        bool m_bSecondBit0 = false;   // set by callers after construction
+        bool m_bNoBackground = false; // set by callers after construction
+
+        CaptionPaintData(CObject* pHelperSrc, const RECT& rcCaption, const RECT& rcText, bool bActive, bool bActiveAlt,
+                         bool bVertical, bool bTextCaption, LPCTSTR pszText = nullptr);
+    };
+
+    struct DockingFramePaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        CRect m_rcWindow;
+        CRect m_rcClient; // never painted
+        bool m_bOuterFrame : 1;
+        bool m_bResizable : 1;
+        bool m_bNoExtraGrip : 1;
+        bool m_bBit3 : 1;
+        bool m_bBit4 : 1;
+        bool m_bBit5 : 1;
+        bool m_bBit6 : 1;
+        bool m_bBit7 : 1;
+
+        DockingFramePaintData(CObject* pHelperSrc, const RECT& rcWindow, const RECT& rcClient, bool bOuterFrame,
+                              bool bResizable, bool bNoExtraGrip);
+    };
+
+    struct StatusBarPanePaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        int m_nKind;     // 1 the bar's borders, 2 one pane
+        DWORD m_dwStyle; // kind 1: the bar's CBRS_ style; kind 2: 0
+        CRect m_rc;
+
+        StatusBarPanePaintData(CObject* pHelperSrc, int nKind, DWORD dwStyle, const RECT& rc);
+    };
+
+    struct TextFieldPaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam = 0;
+        UINT m_nDrawTextFlags = DT_SINGLELINE | DT_NOPREFIX;
+        CString m_sText;
+        CRect m_rcButton;
+        CRect m_rcTextField;
+        bool m_bComboField : 1;
+        bool m_bHover : 1;
+        bool m_bPushed : 1;
+        bool m_bEnabled : 1;
+        bool m_bBit4 : 1;
+        bool m_bBit5 : 1;
+        bool m_bBit6 : 1;
+        bool m_bBit7 : 1;
+
+        TextFieldPaintData(CObject* pHelperSrc, LPCTSTR pszText, const RECT& rcButton, const RECT& rcTextField,
+                           bool bComboField, bool bHover, bool bPushed, bool bEnabled);
+    };
+
+    struct ListItemPaintData
+    {
+        CObject* m_pHelperSrc;
+        LPARAM m_lParam;
+        CExtCmdIcon* m_pIcon;
+        CExtCmdIcon* m_pIcon2;
+        CRect m_rcItem;
+        CRect m_rcIcon;
+        CRect m_rcText;
+        CRect m_rcLabel;
+        CString m_sText;
+        DWORD m_dwItemFlags; // 0x01 hover, 0x02 pushed, 0x10 tip colours, 0x20 vertical, 0x40 first icon, 0x80 tip
+        DWORD m_dwFlags2;    // 0x10 vertical text runs from the top
+        HFONT m_hFont;
+
+        ListItemPaintData(CObject* pHelperSrc, LPARAM lParam, CExtCmdIcon* pIcon, CExtCmdIcon* pIcon2,
+                          const RECT& rcItem, const RECT& rcIcon, const RECT& rcText, const RECT& rcLabel,
+                          LPCTSTR pszText, DWORD dwItemFlags, DWORD dwFlags2, HFONT hFont);
+    };
+
+    // Inputs of a colour-table build: what InitColors reads from the system and asks its own
+    // virtual members. Tests build tables from inputs of their own.
+    struct ColorInputs
+    {
+        COLORREF m_clrSys[50];    // GetSysColor(0..49)
+        int m_nBitsPerPixel = 32; // display depth
+        bool m_bUseSystemThemeColors = false;
+        int m_nScheme = 0;            // GetSystemThemeScheme
+        bool m_bSchemeColors = false; // ApplyColorScheme answered true
+        COLORREF m_clrA = 0;          // ApplyColorScheme's first colour
+        COLORREF m_clrB = 0;          // ApplyColorScheme's second colour
+    };
+
+    CExtPaintManager();
+    ~CExtPaintManager() override;
+
+    // ---- virtual operations, in slot order ---------------------------------------------------
+    virtual int GetThemeKind();
+    virtual int GetPopupMenuItemGap();
+    virtual void GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill, COLORREF& clrBorder,
+                                         COLORREF& clrGradient1, COLORREF& clrGradient2, COLORREF& clrText);
+    virtual void GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF& clrBorder, COLORREF& clrGradient1,
+                                         COLORREF& clrGradient2, COLORREF& clrText);
+    virtual bool UseSystemThemeColors();
+    virtual int GetSystemThemeScheme();
+    virtual void EndPaintSession(CObject* pHelperSrc, LPARAM lParam = 0);
+    virtual HBRUSH GetBrush(int nColor);
+    virtual COLORREF GetTranslatedColor(int nColor, CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
+    virtual COLORREF GetBaseTranslatedColor(CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
+    virtual COLORREF GetMenuShadowColor(CObject* pHelperSrc);
+    virtual void DeflateControlBarRect(CWnd* pBar, CRect& rc);
+    virtual int GetBarItemSpacing(CWnd* pBar);
+    virtual bool IsToolBarGradientArea(CWnd* pToolBar);
+    virtual void InitColors();
+    virtual void InitBrushes();
+    virtual void GetPushedOffset(CSize& size);
+    virtual void PaintGlyph(CDC& dc, int x, int y, const CExtPaintManagerGlyph& glyph, const COLORREF* pColors);
+    virtual void PaintGlyphCentered(CDC& dc, const RECT& rc, const CExtPaintManagerGlyph& glyph,
+                                    const COLORREF* pColors);
+    virtual void PaintBarBackgroundPart(CDC& dc, CObject* pHelperSrc, LPARAM lParam, const RECT& rc);
+    virtual void PaintContentExpandButton(CDC& dc, const RECT& rc, bool bHorizontal, bool bAllVisible, bool bEnabled,
+                                          bool bPushed, bool bHover, CObject* pHelperSrc, LPARAM lParam,
+                                          bool bTransparentBackground);
+    virtual void PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSelected, bool bUnused, CObject* pHelperSrc,
+                                       LPARAM lParam);
+    virtual int GetMenuCheckMarkWidth();
+    virtual void PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLeft, bool bHorz, bool bSelected, bool bFlag6,
+                              bool bGroupActive, bool bGroupedMode, bool bFlag9, const RECT& rcItem,
+                              CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText, int nItemIndex, CExtCmdIcon* pIcon,
+                              CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabClientArea(CDC& dc, const RECT& rcClient, const RECT& rcTabItemsArea,
+                                    const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
+                                    CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTest, bool bTopLeft, bool bBar, bool bEnabled,
+                                bool bHover, bool bPushed, bool bGroupedMode, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset, int& nButtonMargin, int& nStripOffset);
+    virtual void PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintTabItemContent(CDC& dc, bool bHorizontal, const CString& strText, CExtCmdIcon* pIcon,
+                                     const RECT& rcItem, RECT& rcTextOut, bool bPushed, bool bEnabled, bool bHover,
+                                     int nAlign);
+    virtual void PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data);
+    virtual void PaintSysCmdGlyph(CDC& dc, UINT nSysCmdId, const RECT& rc, bool bHover, bool bPushed, bool bEnabled);
+    virtual void PaintPushButton(CDC& dc, PushButtonPaintData& data);
+    virtual CSize GetPushButtonMargin();
+    virtual void PaintPart37(CDC& dc, const RECT& rc, bool bHorizontal, bool bUnused);
+    virtual void PaintPart38(CDC& dc, const RECT& rc);
+    virtual void PaintMenuItem(CDC& dc, MenuItemPaintData& data);
+    virtual void PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAreaWidth, bool bRarelyUsed, CObject* pHelperSrc,
+                                    LPARAM lParam);
+    virtual void PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
+                                CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintControlBarFrame(CDC& dc, CaptionPaintData& data);
+    virtual void PaintDockingFrame(CDC& dc, DockingFramePaintData& data);
+    virtual void PaintEditFrame(CDC& dc, EditFramePaintData& data);
+    virtual void PaintComboFrame(CDC& dc, ComboFramePaintData& data);
+    virtual int GetTextHeight(bool bHorz);
+    virtual int GetMetric47();
+    virtual int GetMetric48();
+    virtual void PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual bool IsMenuCombinedWithOwner();
+    virtual void PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide, CObject* pHelperSrc,
+                                 LPARAM lParam);
+    virtual void PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data);
+    // Also the dragging style asked for by the docking loops: 0 base, XP, Office 2003; 1 Studio 2005.
+    virtual int GetAutoHideMetric();
+    virtual int PaintAutoHideArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual bool IsDockerGradientAvailable(CObject* pHelperSrc, LPARAM lParam = 0);
+    virtual bool PaintDockerArea(bool bClientMapping, CDC& dc, const RECT& rc, const RECT& rcUnused, LPARAM lParam = 0);
+    virtual bool PaintDockerBackground(bool bClientMapping, CDC& dc, CWnd* pWnd, LPARAM lParam = 0);
+    virtual void PaintControlBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDockBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bool bForward, bool bHover, bool bPushed,
+                             CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintPart62(CDC& dc, ListItemPaintData& data);
+    // System events (reached through the holder's forwarding): rebuild fonts, colours and brushes.
+    virtual LRESULT OnSysColorChange();
+    virtual LRESULT OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    virtual LRESULT OnDisplayChange(int nBitsPerPixel, int nWidth, int nHeight);
+    virtual LRESULT OnThemeChanged(WPARAM wParam, LPARAM lParam);
+    virtual CSize GetToolBarLayoutExtra(CObject* pBar);
+    virtual void PaintTextField(CDC& dc, TextFieldPaintData& data);
+    // Tint of command icons' variant look: -1 and 0.0 when the style has none.
+    virtual COLORREF GetIconVariantColor();
+    virtual double GetIconVariantFactor();
+    virtual CSize GetBarButtonExtraSize();
+    virtual void PaintResizingGripper(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart73(CDC& dc, const RECT& rc, CObject* pHelperSrc);
+    virtual void PaintDatePickerPart74(CDC& dc, const RECT& rc);
+    virtual void PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
+                                       bool bPushed, bool bHover);
+    virtual void PaintDatePickerText76(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerPart77(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerText78(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
+                                       bool bPushed, bool bHover, bool bFlag);
+    virtual void PaintDatePickerText79(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    virtual void PaintDatePickerPart81(CDC& dc, const RECT& rc);
+    virtual void PaintDatePickerPart82(CDC& dc, const RECT& rc);
+    virtual void PaintDatePickerPart83(CDC& dc, const RECT& rc, int nOffsetY);
+    virtual void PaintDatePickerPushButton(CDC& dc, const RECT& rc, LPCTSTR pszText, CExtCmdIcon* pIcon, bool bHover,
+                                           bool bPushed, bool bEnabled, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart85(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart86(CDC& dc, const RECT& rcArea, const RECT& rcInner, CWnd* pWnd, LPARAM lParam);
+    virtual void PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    virtual void PaintUndoRedoCaption(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc, LPARAM lParam);
+    // hWndTarget goes unchanged to every marker window; the array's old windows are destroyed first.
+    virtual bool LoadDockMarker(HWND hWndTarget, int eMarkerType, int nLeft, int nTop, int nRight, int nBottom,
+                                CArray<CExtDynDockMarkerWnd*, CExtDynDockMarkerWnd*>& arrMarkers);
+    virtual void AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
+                                        COLORREF clrKey2);
+    virtual void PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects,
+                                     const RECT& rcOuter, const RECT& rcInner, COLORREF clrFill, COLORREF clrBorder,
+                                     int nBorderWidth);
+    virtual void PaintBarGradientBackground(CDC& dc, CExtBarButton* pButton, LPARAM lParam);
+    virtual COLORREF GetLabelTextColor(CDC& dc, bool bEnabled, bool bFocused, bool bHover, bool bPushed,
+                                       CObject* pHelperSrc, LPARAM lParam = 0);
+    virtual bool PaintCheckOrRadioBox(CDC& dc, int nLeft, int nTop, int nRight, int nBottom, int nState,
+                                      CObject* pHelperSrc, LPARAM lParam = 0);
+
+    // ---- state engine ---------------------------------------------------------------------------
+    // Stores clr at nIndex when it lies in the table, else appends it; returns the index used.
+    int InstallColor(COLORREF clr, int nIndex = -1);
+    // Fonts, then the system colours and brushes 0..49 of the tables.
+    void InitFonts();
+    // Builds the base bindings from given inputs (entries 0..49 from the inputs, the table cut back
+    // to them first); the styles' BuildColorTable run this first.
+    void BuildBaseColorTable(const ColorInputs& in);
+    // Inputs as InitColors reads them: system colours, display depth and this style's own answers.
+    ColorInputs GetColorInputs();
+    INT_PTR GetColorTableSize() const { return m_arrColors.GetSize(); }
+    // The table index an id is bound to, or -1.
+    int GetTranslatedColorIndex(int nColor) const;
+    void ReleaseCachedDCs();
+
+    // ---- static helpers ----------------------------------------------------------------------
+    static COLORREF InvertColor(COLORREF clr);
+    static double HueToRgb(double m1, double m2, double h);
+    static COLORREF HlsToRgb(double h, double l, double s);
+    static void RgbToHls(COLORREF clr, double* pHue, double* pSaturation, double* pLightness);
+    static int HueToRgbDegrees(float m1, float m2, float h);
+    static COLORREF HlsToRgbDegrees(float h, float l, float s);
+    static COLORREF AdjustHls(COLORREF clr, double dh, double dl, double ds);
+    // nShare < 100: per cent of clr1; otherwise per mille.
+    static COLORREF BlendColors(COLORREF clr1, COLORREF clr2, int nShare);
+    // BITSPIXEL of the screen, or the process-wide test override when it is set.
+    static int GetDisplayBitsPerPixel();
+    // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override.
+    static int GetDeviceBitsPerPixel(HDC hDC);
+    // Test hook: a display depth to report instead of the real one (0 = real).
+    static void SetBitsPerPixelOverride(int nBitsPerPixel);
+    static int GetBitsPerPixelOverride();
+
+    // Dispatches pending paint messages; each kind at most a bounded number of times per call.
+    static void PumpPaintMessages(bool bNcPaint = true, bool bEraseBkgnd = true, bool bPaint = true);
+    enum
+    {
+        kPumpMaxDispatchPerKind = 64
+    };
+    typedef bool (*ExcludeFilterFn)(HDC hDC, HWND hWndParent, HWND hWndChild, LPARAM lParam);
+    static void ExcludeChildAreas(HDC hDC, HWND hWndParent, ExcludeFilterFn pfnFilter = nullptr, LPARAM lParam = 0);
+    static void TransparentBltMasked(HDC hDst, int x, int y, int cx, int cy, HDC hSrc, int xSrc, int ySrc, int cxSrc,
+                                     int cySrc, COLORREF clrTransparent);
+    static HBITMAP CreateDitherBitmap(COLORREF clr0, COLORREF clr1, int nStepX, int nStepY, int nOffX, int nOffY,
+                                      COLORREF clrExtra);
+    static void PaintGradientRect(CDC& dc, const RECT& rc, COLORREF clrFrom, COLORREF clrTo, bool bVertical = false,
+                                  UINT nSteps = 256);
+    static void PaintCheckMark(CDC& dc, int x, int y, COLORREF clr);
+    static void PaintRadioDot(CDC& dc, int x, int y, COLORREF clr);
+    static void PaintMenuCheckMark(CDC& dc, int x, int y, COLORREF clr) { PaintCheckMark(dc, x, y, clr); }
+    static void PaintMenuRadioDot(CDC& dc, int x, int y, COLORREF clr) { PaintRadioDot(dc, x, y, clr); }
+    // Bitmap, DIB, BMP and monitor helpers (ExtPaintManagerBitmaps.cpp).
+
+    // ---- state -------------------------------------------------------------------------------
+    struct CachedDC
+    {
+        CDC* m_pDC = nullptr;           // owned
+        CGdiObject* m_pSaved = nullptr; // selected back on release
+        HGDIOBJ m_hSaved = nullptr;
+    };
+
+    CArray<COLORREF, COLORREF> m_arrColors;
+    CArray<HBRUSH, HBRUSH> m_arrBrushes; // system brushes; never deleted
+    // Translated id -> table index. Bind only through BindColor: the ids of the three known runs
+    // (1000.., 2000.., 3000..) are mirrored in m_arrKnownIdIndex, which lookups read first.
+    CMap<int, int, int, int> m_mapTranslatedColors;
+    CachedDC m_cachedDC[2];
+    CPalette m_palette;
+    CBrush m_brushLight50, m_brushLight50Sys, m_brushDark50, m_brushDark50Sys, m_brushLight60, m_brushLight60Sys,
+        m_brushDark40, m_brushDark40Sys, m_brushLight80, m_brushLight80Sys, m_brushDark20, m_brushDark20Sys;
+    CFont m_fontNormal, m_fontNormalRot270, m_fontNormalRot90, m_fontBold, m_fontBoldRot270, m_fontBoldRot90,
+        m_fontSmall, m_fontSmallRot270, m_fontSmallRot90, m_fontSmallBold, m_fontSmallBoldRot270, m_fontSmallBoldRot90,
+        m_fontMarlett;
+    int m_nDisabledTextStateFlags;
+    bool m_bUseTahomaMenuFont;
+
+    enum
+    {
+        kSysColorCount = 50, // table entries 0..49: the system colours
+        kSmallFontHeight = -11
+    };
+
+protected:
+    enum
+    {
+        kKnownIdsPerRun = 36
+    };
+    int m_arrKnownIdIndex[3][kKnownIdsPerRun]; // table index of ids 1000.., 2000.., 3000..; -1 unbound
+    int* FindKnownId(int nColor)
+    {
+        unsigned k = (unsigned)(nColor - 1000);
+        if (k < kKnownIdsPerRun)
+            return &m_arrKnownIdIndex[0][k];
+        k = (unsigned)(nColor - 2000);
+        if (k < kKnownIdsPerRun)
+            return &m_arrKnownIdIndex[1][k];
+        k = (unsigned)(nColor - 3000);
+        if (k < kKnownIdsPerRun)
+            return &m_arrKnownIdIndex[2][k];
+        return nullptr;
+    }
+    const int* FindKnownId(int nColor) const { return const_cast<CExtPaintManager*>(this)->FindKnownId(nColor); }
+    void ClearTranslatedColors();
+
+    // The system-event work: end the paint session, then fonts, colours and brushes in place.
+    LRESULT Reinitialize();
+    // The undo/redo caption; bFramed draws the sunken frame of the base style.
+    void PaintUndoRedoCaptionBody(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc, LPARAM lParam,
+                                  bool bFramed);
+    // Binds an id to an existing table index.
+    void BindColor(int nColor, int nIndex)
+    {
+        m_mapTranslatedColors.SetAt(nColor, nIndex);
+        if (int* p = FindKnownId(nColor))
+            *p = nIndex;
+    }
+    // Appends a colour and binds the id to it; returns the new index.
+    int BindNewColor(int nColor, COLORREF clr)
+    {
+        int n = InstallColor(clr, -1);
+        BindColor(nColor, n);
+        return n;
+    }
+    // Per-channel mix of a toward b by p/q, 8 bits kept.
+    static COLORREF MixTowards(COLORREF a, COLORREF b, int p, int q);
+};

@@ -1,0 +1,78 @@
+// CExtPaintManagerOffice2003: the Office 2003 style (tints of one theme colour), base of the
+// application's theme. Sources: ExtPaintManagerOffice2003.cpp (colour table, answers),
+// ExtPaintManagerOffice2003Painting.cpp.
+#pragma once
+#include "toolkit/foundation/ExtPaintManagerXP.h"
+
+class CExtPaintManagerOffice2003 : public CExtPaintManagerXP
+{
+    DECLARE_DYNCREATE(CExtPaintManagerOffice2003)
+public:
+    CExtPaintManagerOffice2003();
+    ~CExtPaintManagerOffice2003() override;
+
+    // ---- overridden operations, in slot order -------------------------------------------------
+    int GetThemeKind() override;
+    void GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill, COLORREF& clrBorder,
+                                 COLORREF& clrGradient1, COLORREF& clrGradient2, COLORREF& clrText) override;
+    void GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag, COLORREF& clrBorder, COLORREF& clrGradient1,
+                                 COLORREF& clrGradient2, COLORREF& clrText) override;
+    bool UseSystemThemeColors() override;
+    COLORREF GetMenuShadowColor(CObject* pHelperSrc) override;
+    void DeflateControlBarRect(CWnd* pBar, CRect& rc) override;
+    int GetBarItemSpacing(CWnd* pBar) override;
+    bool IsToolBarGradientArea(CWnd* pToolBar) override;
+    void InitColors() override;
+    void PaintBarBackgroundPart(CDC& dc, CObject* pHelperSrc, LPARAM lParam, const RECT& rc) override;
+    void PaintContentExpandButton(CDC& dc, const RECT& rc, bool bHorizontal, bool bAllVisible, bool bEnabled,
+                                  bool bPushed, bool bHover, CObject* pHelperSrc, LPARAM lParam,
+                                  bool bTransparentBackground) override;
+    void PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSelected, bool bUnused, CObject* pHelperSrc,
+                               LPARAM lParam) override;
+    int GetMenuCheckMarkWidth() override;
+    void PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground, CObject* pHelperSrc,
+                        LPARAM lParam) override;
+    void PaintControlBarFrame(CDC& dc, CaptionPaintData& data) override;
+    void PaintDockingFrame(CDC& dc, DockingFramePaintData& data) override;
+    void PaintEditFrame(CDC& dc, EditFramePaintData& data) override;
+    void PaintComboFrame(CDC& dc, ComboFramePaintData& data) override;
+    void PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide, CObject* pHelperSrc,
+                         LPARAM lParam) override;
+    void PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data) override;
+    int GetAutoHideMetric() override;
+    bool IsDockerGradientAvailable(CObject* pHelperSrc, LPARAM lParam = 0) override;
+    bool PaintDockerArea(bool bClientMapping, CDC& dc, const RECT& rc, const RECT& rcUnused,
+                         LPARAM lParam = 0) override;
+    bool PaintDockerBackground(bool bClientMapping, CDC& dc, CWnd* pWnd, LPARAM lParam = 0) override;
+    void PaintControlBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
+    void PaintDockBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
+    CSize GetToolBarLayoutExtra(CObject* pBar) override;
+    COLORREF GetIconVariantColor() override;
+    double GetIconVariantFactor() override;
+    CSize GetBarButtonExtraSize() override;
+    void PaintResizingGripper(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
+    void PaintDatePickerPart74(CDC& dc, const RECT& rc) override;
+    void PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed, bool bPushed,
+                               bool bHover) override;
+    void PaintDatePickerPart77(CDC& dc, const RECT& rc, LPCTSTR pszText) override;
+    void PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText) override;
+    void PaintDatePickerPart82(CDC& dc, const RECT& rc) override;
+    void PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
+    void AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
+                                COLORREF clrKey2) override;
+    void PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects, const RECT& rcOuter,
+                             const RECT& rcInner, COLORREF clrFill, COLORREF clrBorder, int nBorderWidth) override;
+    void PaintBarGradientBackground(CDC& dc, CExtBarButton* pButton, LPARAM lParam) override;
+
+    // The two base colours of the themed table; false (nothing written) without system theme
+    // colours. Null outputs are skipped.
+    virtual bool ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB);
+
+    // Builds the Office 2003 table from given inputs: the XP table, then the low-colour, classic or
+    // themed (from m_clrA, m_clrB and the scheme) Office 2003 colours.
+    void BuildOffice2003ColorTable(const ColorInputs& in);
+    // ApplyColorScheme's colours from the seven task-bar colours of the visual style.
+    static void ColorSchemeFromTaskband(const COLORREF clrTaskband[7], COLORREF* pclrA, COLORREF* pclrB);
+    // Gradient ends P0..P6 (ids 3015..3020 and 2007) of the themed table for a scheme.
+    void GetSchemeGradientColors(int nScheme, COLORREF clrA, COLORREF clrP[7]);
+};

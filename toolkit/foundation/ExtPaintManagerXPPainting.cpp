@@ -1,0 +1,185 @@
+// CExtPaintManagerXP painting slots; each does what its base class does until its painter is written.
+#include "toolkit/foundation/ExtPaintManagerXP.h"
+
+void CExtPaintManagerXP::GetPushedOffset(CSize& size)
+{
+    CExtPaintManager::GetPushedOffset(size);
+}
+
+void CExtPaintManagerXP::PaintContentExpandButton(CDC& dc, const RECT& rc, bool bHorizontal, bool bAllVisible,
+                                                  bool bEnabled, bool bPushed, bool bHover, CObject* pHelperSrc,
+                                                  LPARAM lParam, bool bTransparentBackground)
+{
+    CExtPaintManager::PaintContentExpandButton(dc, rc, bHorizontal, bAllVisible, bEnabled, bPushed, bHover, pHelperSrc,
+                                               lParam, bTransparentBackground);
+}
+
+void CExtPaintManagerXP::PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSelected, bool bUnused,
+                                               CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintMenuExpandButton(dc, rc, bSelected, bUnused, pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLeft, bool bHorz, bool bSelected,
+                                      bool bFlag6, bool bGroupActive, bool bGroupedMode, bool bFlag9,
+                                      const RECT& rcItem, CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText,
+                                      int nItemIndex, CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintTabItem(dc, rcItemArea, bTopLeft, bHorz, bSelected, bFlag6, bGroupActive, bGroupedMode,
+                                   bFlag9, rcItem, sizeTextMeasured, pFont, pszText, nItemIndex, pIcon, pHelperSrc,
+                                   lParam);
+}
+
+void CExtPaintManagerXP::PaintTabClientArea(CDC& dc, const RECT& rcClient, const RECT& rcTabItemsArea,
+                                            const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
+                                            CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintTabClientArea(dc, rcClient, rcTabItemsArea, rcTabNearBorderArea, dwOrientation, bGroupedMode,
+                                         pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTest, bool bTopLeft, bool bBar,
+                                        bool bEnabled, bool bHover, bool bPushed, bool bGroupedMode,
+                                        CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintTabButton(dc, rcButton, nHitTest, bTopLeft, bBar, bEnabled, bHover, bPushed, bGroupedMode,
+                                     pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintTabNcArea(dc, rc, pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintControlAreaRect(dc, rc, pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintTabItemContent(CDC& dc, bool bHorizontal, const CString& strText, CExtCmdIcon* pIcon,
+                                             const RECT& rcItem, RECT& rcTextOut, bool bPushed, bool bEnabled,
+                                             bool bHover, int nAlign)
+{
+    CExtPaintManager::PaintTabItemContent(dc, bHorizontal, strText, pIcon, rcItem, rcTextOut, bPushed, bEnabled, bHover,
+                                          nAlign);
+}
+
+void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
+{
+    CExtPaintManager::PaintCaptionButton(dc, data);
+}
+
+void CExtPaintManagerXP::PaintSysCmdGlyph(CDC& dc, UINT nSysCmdId, const RECT& rc, bool bHover, bool bPushed,
+                                          bool bEnabled)
+{
+    CExtPaintManager::PaintSysCmdGlyph(dc, nSysCmdId, rc, bHover, bPushed, bEnabled);
+}
+
+void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
+{
+    CExtPaintManager::PaintPushButton(dc, data);
+}
+
+void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
+{
+    CExtPaintManager::PaintMenuItem(dc, data);
+}
+
+void CExtPaintManagerXP::PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAreaWidth, bool bRarelyUsed,
+                                            CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintMenuSeparator(dc, rc, nIconAreaWidth, bRarelyUsed, pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
+                                        CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintSeparator(dc, rc, bHorizontal, bTransparentBackground, pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
+{
+    CExtPaintManager::PaintControlBarFrame(dc, data);
+}
+
+void CExtPaintManagerXP::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
+{
+    CExtPaintManager::PaintDockingFrame(dc, data);
+}
+
+void CExtPaintManagerXP::PaintEditFrame(CDC& dc, EditFramePaintData& data)
+{
+    CExtPaintManager::PaintEditFrame(dc, data);
+}
+
+void CExtPaintManagerXP::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
+{
+    CExtPaintManager::PaintComboFrame(dc, data);
+}
+
+int CExtPaintManagerXP::GetMetric48()
+{
+    return CExtPaintManager::GetMetric48();
+}
+
+void CExtPaintManagerXP::PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintMenuPart49(dc, rc, pHelperSrc, lParam);
+}
+
+bool CExtPaintManagerXP::IsMenuCombinedWithOwner()
+{
+    return CExtPaintManager::IsMenuCombinedWithOwner();
+}
+
+void CExtPaintManagerXP::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide,
+                                         CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintMenuPart51(dc, rcMenu, rcOwner, nSide, pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data)
+{
+    CExtPaintManager::PaintStatusBarPane(dc, data);
+}
+
+int CExtPaintManagerXP::GetAutoHideMetric()
+{
+    return CExtPaintManager::GetAutoHideMetric();
+}
+
+bool CExtPaintManagerXP::PaintDockerBackground(bool bClientMapping, CDC& dc, CWnd* pWnd, LPARAM lParam)
+{
+    return CExtPaintManager::PaintDockerBackground(bClientMapping, dc, pWnd, lParam);
+}
+
+void CExtPaintManagerXP::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintPart60(dc, rc, pHelperSrc, lParam);
+}
+
+void CExtPaintManagerXP::PaintPart62(CDC& dc, ListItemPaintData& data)
+{
+    CExtPaintManager::PaintPart62(dc, data);
+}
+
+void CExtPaintManagerXP::PaintTextField(CDC& dc, TextFieldPaintData& data)
+{
+    CExtPaintManager::PaintTextField(dc, data);
+}
+
+void CExtPaintManagerXP::PaintDatePickerPart74(CDC& dc, const RECT& rc)
+{
+    CExtPaintManager::PaintDatePickerPart74(dc, rc);
+}
+
+void CExtPaintManagerXP::PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
+                                               bool bPushed, bool bHover)
+{
+    CExtPaintManager::PaintDatePickerPart75(dc, rc, pszText, pszText2, bFramed, bPushed, bHover);
+}
+
+void CExtPaintManagerXP::PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintDatePickerPart88(dc, rc, pHelperSrc, lParam);
+}
