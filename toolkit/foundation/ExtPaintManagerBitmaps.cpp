@@ -1,6 +1,7 @@
 // Bitmap helpers: icons from bitmaps, bitmap copies, colour counts, packed DIBs, BMP data in
 // archives; monitor helpers; the transparent-background test of child controls.
-#include "toolkit/foundation/ExtPaintManagerBitmaps.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "platform/Archive.h"
 #include "platform/File.h"
 #include "platform/Wnd.h"
@@ -8,8 +9,6 @@
 #include <cstring>
 #include <vector>
 
-namespace ExtBitmapHelpers
-{
 namespace
 {
 // COLORREF (red low) <-> 32-bit DIB pixel (blue low, fourth byte 0).
@@ -165,20 +164,7 @@ HICON IconByHand(HBITMAP hDib, DWORD* pPixels, const SIZE& size, COLORREF clrTra
 }
 } // namespace
 
-HolderFacts_t& HolderFacts()
-{
-    static HolderFacts_t facts = [] {
-        const DWORD dwVersion = ::GetVersion();
-        HolderFacts_t f = {};
-        f.m_bIsWin9x = (dwVersion & 0x80000000) != 0;
-        f.m_bIsWin2000OrLater = LOBYTE(LOWORD(dwVersion)) >= 5;
-        f.m_bTaskbandColorsValid = false;
-        return f;
-    }();
-    return facts;
-}
-
-HBITMAP CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF** ppColorSurface)
+HBITMAP CExtPaintManager::CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF** ppColorSurface)
 {
     if (ppColorSurface != nullptr)
         *ppColorSurface = nullptr;
@@ -232,7 +218,7 @@ HBITMAP CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF** ppCol
     return hNew;
 }
 
-HICON CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRectBitmapSrc,
+HICON CExtPaintManager::CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRectBitmapSrc,
                            bool bReplaceSysColors)
 {
     BITMAP bm;
@@ -285,8 +271,7 @@ HICON CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT*
         ::GdiFlush();
     }
     HICON hIcon = nullptr;
-    const HolderFacts_t& facts = HolderFacts();
-    if (!(facts.m_bIsWin2000OrLater && !facts.m_bIsWin9x))
+    if (!(g_PaintManagerHolder.m_bIsWin2000OrLater && !g_PaintManagerHolder.m_bIsWin9x))
         hIcon = IconByHand(hDib, pPixels, size, clrTransparent);
     if (hIcon == nullptr)
         hIcon = IconFromImageList(hDib, size, clrTransparent);
@@ -294,7 +279,7 @@ HICON CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT*
     return hIcon;
 }
 
-int CountBitmapColors(HBITMAP hBitmap, CMap<COLORREF, COLORREF, DWORD, DWORD>& mapColors)
+int CExtPaintManager::CountBitmapColors(HBITMAP hBitmap, CMap<COLORREF, COLORREF, DWORD, DWORD>& mapColors)
 {
     mapColors.RemoveAll();
     BITMAP bm;
@@ -316,7 +301,7 @@ int CountBitmapColors(HBITMAP hBitmap, CMap<COLORREF, COLORREF, DWORD, DWORD>& m
     return bm.bmBitsPixel * bm.bmPlanes;
 }
 
-int GetBitmapColorArray(HBITMAP hBitmap, CArray<COLORREF, COLORREF>& arrColors, bool bRemoveDuplicates)
+int CExtPaintManager::GetBitmapColorArray(HBITMAP hBitmap, CArray<COLORREF, COLORREF>& arrColors, bool bRemoveDuplicates)
 {
     arrColors.RemoveAll();
     BITMAP bm;
@@ -354,7 +339,7 @@ int GetBitmapColorArray(HBITMAP hBitmap, CArray<COLORREF, COLORREF>& arrColors, 
     return nBits;
 }
 
-HGLOBAL GetBitmapDib(HBITMAP hBitmap, HPALETTE hPalette)
+HGLOBAL CExtPaintManager::GetBitmapDib(HBITMAP hBitmap, HPALETTE hPalette)
 {
     BITMAP bm;
     if (!GetBitmapInfo(hBitmap, bm))
@@ -402,7 +387,7 @@ HGLOBAL GetBitmapDib(HBITMAP hBitmap, HPALETTE hPalette)
     return hResult;
 }
 
-bool SerializeBitmap(CArchive& ar, HBITMAP* p_hBitmap, DWORD dwResourceSize)
+bool CExtPaintManager::SerializeBitmap(CArchive& ar, HBITMAP* p_hBitmap, DWORD dwResourceSize)
 {
     if (p_hBitmap == nullptr)
         return false;
@@ -447,7 +432,7 @@ bool SerializeBitmap(CArchive& ar, HBITMAP* p_hBitmap, DWORD dwResourceSize)
     return *p_hBitmap != nullptr;
 }
 
-HBITMAP LoadBitmapFromMemory(const BYTE* pData, DWORD dwSize)
+HBITMAP CExtPaintManager::LoadBitmapFromMemory(const BYTE* pData, DWORD dwSize)
 {
     if (pData == nullptr || dwSize == 0)
         return nullptr;
@@ -477,7 +462,7 @@ HBITMAP LoadBitmapFromMemory(const BYTE* pData, DWORD dwSize)
     return hBitmap;
 }
 
-HBITMAP LoadBitmapFromResource(HINSTANCE hInst, HRSRC hRsrc)
+HBITMAP CExtPaintManager::LoadBitmapFromResource(HINSTANCE hInst, HRSRC hRsrc)
 {
     if (hInst == nullptr || hRsrc == nullptr)
         return nullptr;
@@ -508,7 +493,7 @@ HBITMAP LoadBitmapFromResource(HINSTANCE hInst, HRSRC hRsrc)
 
 // --------------------------------------------------------------------------------------- monitors
 
-void GetDesktopMonitorParms(MonitorParms& mp)
+void CExtPaintManager::GetDesktopMonitorParms(MonitorParms& mp)
 {
     RECT rc = {};
     ::GetWindowRect(::GetDesktopWindow(), &rc);
@@ -521,13 +506,13 @@ void GetDesktopMonitorParms(MonitorParms& mp)
 
 namespace
 {
-void FromMonitor(MonitorParms& mp, HMONITOR hMonitor)
+void FromMonitor(CExtPaintManager::MonitorParms& mp, HMONITOR hMonitor)
 {
     MONITORINFO mi = {};
     mi.cbSize = sizeof mi;
     if (hMonitor == nullptr || !::GetMonitorInfoW(hMonitor, &mi))
     {
-        GetDesktopMonitorParms(mp);
+        CExtPaintManager::GetDesktopMonitorParms(mp);
         return;
     }
     mp.m_rcMonitor = mi.rcMonitor;
@@ -536,17 +521,17 @@ void FromMonitor(MonitorParms& mp, HMONITOR hMonitor)
 }
 } // namespace
 
-void GetMonitorParmsFromPoint(MonitorParms& mp, const POINT& pt)
+void CExtPaintManager::GetMonitorParmsFromPoint(MonitorParms& mp, const POINT& pt)
 {
     FromMonitor(mp, ::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST));
 }
 
-void GetMonitorParmsFromRect(MonitorParms& mp, const RECT& rc)
+void CExtPaintManager::GetMonitorParmsFromRect(MonitorParms& mp, const RECT& rc)
 {
     FromMonitor(mp, ::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST));
 }
 
-void GetMonitorParmsFromHwnd(MonitorParms& mp, HWND hWnd)
+void CExtPaintManager::GetMonitorParmsFromHwnd(MonitorParms& mp, HWND hWnd)
 {
     RECT rc = {};
     if (hWnd != nullptr && ::IsWindow(hWnd))
@@ -554,12 +539,12 @@ void GetMonitorParmsFromHwnd(MonitorParms& mp, HWND hWnd)
     GetMonitorParmsFromRect(mp, rc);
 }
 
-void GetMonitorParmsFromWnd(MonitorParms& mp, CWnd* pWnd)
+void CExtPaintManager::GetMonitorParmsFromWnd(MonitorParms& mp, CWnd* pWnd)
 {
     GetMonitorParmsFromHwnd(mp, pWnd != nullptr ? pWnd->GetSafeHwnd() : nullptr);
 }
 
-CRect AlignRectToArea(CRect rc, const CRect& rcArea, bool bNoPartialVisibility)
+CRect CExtPaintManager::AlignRectToArea(CRect rc, const CRect& rcArea, bool bNoPartialVisibility)
 {
     // Entirely outside: brought to the nearest edge.
     if (rc.left >= rcArea.right)
@@ -585,7 +570,7 @@ CRect AlignRectToArea(CRect rc, const CRect& rcArea, bool bNoPartialVisibility)
     return rc;
 }
 
-CRect AlignRectToMonitor(CRect rc, bool bUseWorkArea, bool bNoPartialVisibility)
+CRect CExtPaintManager::AlignRectToMonitor(CRect rc, bool bUseWorkArea, bool bNoPartialVisibility)
 {
     MonitorParms mp;
     GetMonitorParmsFromRect(mp, rc);
@@ -594,7 +579,7 @@ CRect AlignRectToMonitor(CRect rc, bool bUseWorkArea, bool bNoPartialVisibility)
 
 // ------------------------------------------------------------------------ transparent backgrounds
 
-bool IsBackgroundTransparentControl(HWND hWnd)
+bool CExtPaintManager::IsBackgroundTransparentControl(HWND hWnd)
 {
     if (hWnd == nullptr || !::IsWindow(hWnd))
         return false;
@@ -606,16 +591,15 @@ bool IsBackgroundTransparentControl(HWND hWnd)
         return true;
     if (wcscmp(szClass, L"button") != 0)
         return false;
-    if (HolderFacts().m_bTaskbandColorsValid)
+    if (g_PaintManagerHolder.m_bTaskbandColorsValid)
         return true;
     const DWORD dwType = (DWORD)::GetWindowLongW(hWnd, GWL_STYLE) & 0x0F;
     return dwType <= 7 || dwType == 9;
 }
 
-bool IsBackgroundTransparentControl(void* pIgnored, LPARAM lParamIgnored, HWND hWnd)
+bool CExtPaintManager::IsBackgroundTransparentControl(void* pIgnored, LPARAM lParamIgnored, HWND hWnd)
 {
     (void)pIgnored;
     (void)lParamIgnored;
     return IsBackgroundTransparentControl(hWnd);
 }
-} // namespace ExtBitmapHelpers

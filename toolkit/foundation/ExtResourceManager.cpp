@@ -2,7 +2,7 @@
 #include "toolkit/foundation/ExtResourceManager.h"
 #include "platform/Core.h"
 #include "platform/Menu.h"
-#include "toolkit/foundation/ExtPaintManagerBitmaps.h"
+#include "toolkit/foundation/ExtPaintManager.h"
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -343,7 +343,7 @@ HBITMAP CExtResourceManager::LoadBitmap(LPCTSTR lpszName, WORD nLangID1, WORD nL
     if (hModule == nullptr)
         return nullptr;
     SetOut(pModuleOut, hModule);
-    return ExtBitmapHelpers::LoadBitmapFromResource(hModule, hResInfo);
+    return CExtPaintManager::LoadBitmapFromResource(hModule, hResInfo);
 }
 
 HBITMAP CExtResourceManager::LoadBitmap(LPCTSTR lpszName, WORD* pLangOut, HINSTANCE* pModuleOut)

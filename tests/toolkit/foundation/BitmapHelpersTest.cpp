@@ -3,12 +3,32 @@
 // checked header, resource form, malformed and mutated files).
 #include <gtest/gtest.h>
 #include "FoundationTestSupport.h"
+#include "support/DibCanvas.h"
 #include "foundation_test_ids.h"
-#include "toolkit/foundation/ExtPaintManagerBitmaps.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include <cstring>
 #include <random>
 
-using namespace ExtBitmapHelpers;
+namespace
+{
+using PM = CExtPaintManager;
+using MonitorParms = CExtPaintManager::MonitorParms;
+
+// The holder's facts a test changes, put back at the end of its scope.
+struct SavedHolderFacts
+{
+    bool bWin2000 = g_PaintManagerHolder.m_bIsWin2000OrLater;
+    bool bWin9x = g_PaintManagerHolder.m_bIsWin9x;
+    bool bTaskband = g_PaintManagerHolder.m_bTaskbandColorsValid;
+    ~SavedHolderFacts()
+    {
+        g_PaintManagerHolder.m_bIsWin2000OrLater = bWin2000;
+        g_PaintManagerHolder.m_bIsWin9x = bWin9x;
+        g_PaintManagerHolder.m_bTaskbandColorsValid = bTaskband;
+    }
+};
+} // namespace
 
 namespace
 {
@@ -79,9 +99,13 @@ COLORREF PixelOf(HBITMAP h, int x, int y)
 
 std::vector<COLORREF> DrawIcon(HICON hIcon, int cx, int cy, COLORREF clrBack)
 {
-    CTestDib dib(cx, cy, clrBack);
-    ::DrawIconEx(dib.GetDC(), 0, 0, hIcon, cx, cy, 0, nullptr, DI_NORMAL);
-    return dib.Pixels();
+    DibCanvas canvas(cx, cy, clrBack);
+    ::DrawIconEx(canvas.dc.m_hDC, 0, 0, hIcon, cx, cy, 0, nullptr, DI_NORMAL);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+            pixels.push_back(canvas.At(x, y));
+    return pixels;
 }
 
 // The grey replacement by its rule: the table in order, each entry comparing the current value,
@@ -104,7 +128,7 @@ std::vector<BYTE> StoreBitmap(HBITMAP h)
     {
         CArchive ar(&file, CArchive::store);
         HBITMAP hCopy = h;
-        EXPECT_TRUE(SerializeBitmap(ar, &hCopy));
+        EXPECT_TRUE(PM::SerializeBitmap(ar, &hCopy));
         ar.Close();
     }
     std::vector<BYTE> bytes((size_t)file.GetLength());
@@ -125,7 +149,7 @@ HBITMAP Load(const std::vector<BYTE>& v)
 {
     // An exact-size copy: reading past it is reading past the file.
     std::vector<BYTE> exact(v.begin(), v.end());
-    return LoadBitmapFromMemory(exact.empty() ? nullptr : exact.data(), (DWORD)exact.size());
+    return PM::LoadBitmapFromMemory(exact.empty() ? nullptr : exact.data(), (DWORD)exact.size());
 }
 
 const COLORREF kRed = RGB(255, 0, 0);
@@ -142,7 +166,7 @@ TEST(BitmapIcon, GreyReplacementSparesTheTransparentGrey)
     {
         for (bool bReplace : {false, true})
         {
-            HICON hIcon = CreateIconFromBitmap(hBitmap, clrTransparent, nullptr, bReplace);
+            HICON hIcon = PM::CreateIconFromBitmap(hBitmap, clrTransparent, nullptr, bReplace);
             ASSERT_NE(hIcon, nullptr);
             const std::vector<COLORREF> drawn = DrawIcon(hIcon, 4, 2, kBack);
             for (size_t i = 0; i < pixels.size(); ++i)
@@ -155,7 +179,7 @@ TEST(BitmapIcon, GreyReplacementSparesTheTransparentGrey)
             ::DestroyIcon(hIcon);
         }
     }
-    EXPECT_EQ(CreateIconFromBitmap(nullptr, kMagenta), nullptr);
+    EXPECT_EQ(PM::CreateIconFromBitmap(nullptr, kMagenta), nullptr);
     ::DeleteObject(hBitmap);
 }
 
@@ -165,14 +189,12 @@ TEST(BitmapIcon, ImageListAndHandBuiltIconsDrawTheSamePixels)
     for (int i = 0; i < 6 * 5; ++i)
         pixels.push_back(i % 4 == 0 ? kMagenta : RGB(i * 8, 255 - i * 8, (i * 37) % 256));
     HBITMAP hBitmap = MakeBitmap(6, 5, pixels);
-    HolderFacts_t& facts = HolderFacts();
-    const HolderFacts_t saved = facts;
-    facts.m_bIsWin2000OrLater = true;
-    facts.m_bIsWin9x = false;
-    HICON hFromList = CreateIconFromBitmap(hBitmap, kMagenta, nullptr, true);
-    facts.m_bIsWin9x = true;
-    HICON hByHand = CreateIconFromBitmap(hBitmap, kMagenta, nullptr, true);
-    facts = saved;
+    SavedHolderFacts saved;
+    g_PaintManagerHolder.m_bIsWin2000OrLater = true;
+    g_PaintManagerHolder.m_bIsWin9x = false;
+    HICON hFromList = PM::CreateIconFromBitmap(hBitmap, kMagenta, nullptr, true);
+    g_PaintManagerHolder.m_bIsWin9x = true;
+    HICON hByHand = PM::CreateIconFromBitmap(hBitmap, kMagenta, nullptr, true);
     ASSERT_NE(hFromList, nullptr);
     ASSERT_NE(hByHand, nullptr);
     const std::vector<COLORREF> a = DrawIcon(hFromList, 6, 5, kBack);
@@ -182,7 +204,7 @@ TEST(BitmapIcon, ImageListAndHandBuiltIconsDrawTheSamePixels)
 
     // A part of the bitmap gives an icon of the part's size.
     const RECT part = {1, 1, 4, 3};
-    HICON hPart = CreateIconFromBitmap(hBitmap, kMagenta, &part);
+    HICON hPart = PM::CreateIconFromBitmap(hBitmap, kMagenta, &part);
     ASSERT_NE(hPart, nullptr);
     ICONINFO ii = {};
     ASSERT_TRUE(::GetIconInfo(hPart, &ii));
@@ -205,7 +227,7 @@ TEST(BitmapCopy, APartBecomesA32BitDibOrAScreenBitmap)
     HBITMAP hBitmap = MakeBitmap(4, 2, pixels);
     const RECT part = {1, 0, 3, 2};
     COLORREF* pSurface = nullptr;
-    HBITMAP hDib = CopyBitmap(hBitmap, &part, &pSurface);
+    HBITMAP hDib = PM::CopyBitmap(hBitmap, &part, &pSurface);
     ASSERT_NE(hDib, nullptr);
     ASSERT_NE(pSurface, nullptr);
     DIBSECTION ds = {};
@@ -220,12 +242,12 @@ TEST(BitmapCopy, APartBecomesA32BitDibOrAScreenBitmap)
     EXPECT_EQ(PixelOf(hDib, 1, 1), kRed);
     ::DeleteObject(hDib);
 
-    HBITMAP hScreen = CopyBitmap(hBitmap, &part);
+    HBITMAP hScreen = PM::CopyBitmap(hBitmap, &part);
     ASSERT_NE(hScreen, nullptr);
     EXPECT_EQ(PixelOf(hScreen, 1, 0), RGB(4, 5, 6));
     ::DeleteObject(hScreen);
     const RECT empty = {2, 0, 2, 2};
-    EXPECT_EQ(CopyBitmap(hBitmap, &empty, &pSurface), nullptr);
+    EXPECT_EQ(PM::CopyBitmap(hBitmap, &empty, &pSurface), nullptr);
     EXPECT_EQ(pSurface, nullptr);
     ::DeleteObject(hBitmap);
 }
@@ -235,15 +257,15 @@ TEST(BitmapColors, CountsAndTables)
     HBITMAP hBitmap = MakeBitmap(3, 2, {kRed, kRed, kMagenta, kRed, RGB(1, 2, 3), kMagenta});
     CMap<COLORREF, COLORREF, DWORD, DWORD> counts;
     counts[RGB(9, 9, 9)] = 5; // emptied first
-    EXPECT_EQ(CountBitmapColors(hBitmap, counts), 24);
+    EXPECT_EQ(PM::CountBitmapColors(hBitmap, counts), 24);
     EXPECT_EQ(counts.GetCount(), 3);
     EXPECT_EQ(counts[kRed], 3u);
     EXPECT_EQ(counts[kMagenta], 2u);
     EXPECT_EQ(counts[RGB(1, 2, 3)], 1u);
     CArray<COLORREF, COLORREF> colors;
-    EXPECT_EQ(GetBitmapColorArray(hBitmap, colors), 24);
+    EXPECT_EQ(PM::GetBitmapColorArray(hBitmap, colors), 24);
     EXPECT_EQ(colors.GetSize(), 3);
-    EXPECT_EQ(CountBitmapColors(nullptr, counts), 0);
+    EXPECT_EQ(PM::CountBitmapColors(nullptr, counts), 0);
     EXPECT_TRUE(counts.IsEmpty());
     ::DeleteObject(hBitmap);
 
@@ -252,11 +274,11 @@ TEST(BitmapColors, CountsAndTables)
     for (int i = 0; i < 16; ++i)
         table.push_back(i % 5 == 4 ? RGB(0, 0, 0) : RGB(i * 10, 100, 200 - i));
     HBITMAP h4 = MakeIndexedBitmap(4, 4, 1, table, {0, 1, 2, 3});
-    ASSERT_EQ(GetBitmapColorArray(h4, colors, false), 4);
+    ASSERT_EQ(PM::GetBitmapColorArray(h4, colors, false), 4);
     ASSERT_EQ(colors.GetSize(), 16);
     for (int i = 0; i < 16; ++i)
         EXPECT_EQ(colors[i], table[i]) << i;
-    ASSERT_EQ(GetBitmapColorArray(h4, colors, true), 4);
+    ASSERT_EQ(PM::GetBitmapColorArray(h4, colors, true), 4);
     EXPECT_EQ(colors.GetSize(), 14); // entries 9 and 14 repeat the black of entry 4
     EXPECT_EQ(colors[4], RGB(0, 0, 0));
     EXPECT_EQ(colors[5], table[5]);
@@ -266,7 +288,7 @@ TEST(BitmapColors, CountsAndTables)
 TEST(BitmapDib, PackedDibHeaderAndImageSize)
 {
     HBITMAP hBitmap = MakeBitmap(5, 3, std::vector<COLORREF>(15, kRed));
-    HGLOBAL hDib = GetBitmapDib(hBitmap);
+    HGLOBAL hDib = PM::GetBitmapDib(hBitmap);
     ASSERT_NE(hDib, nullptr);
     const BITMAPINFOHEADER* p = (const BITMAPINFOHEADER*)::GlobalLock(hDib);
     EXPECT_EQ(p->biSize, 40u);
@@ -281,7 +303,7 @@ TEST(BitmapDib, PackedDibHeaderAndImageSize)
     EXPECT_EQ(pixels[2], 255); // red of the first pixel
     ::GlobalUnlock(hDib);
     ::GlobalFree(hDib);
-    EXPECT_EQ(GetBitmapDib(nullptr), nullptr);
+    EXPECT_EQ(PM::GetBitmapDib(nullptr), nullptr);
     ::DeleteObject(hBitmap);
 }
 
@@ -331,7 +353,7 @@ TEST(BitmapBmp, TheResourceFormReadsTheDibWithoutFileHeader)
     HINSTANCE hModule = ::GetModuleHandleW(nullptr);
     HRSRC hInfo = ::FindResourceExW(hModule, RT_BITMAP, MAKEINTRESOURCEW(IDB_FT_FLAG), 0x0409);
     ASSERT_NE(hInfo, nullptr);
-    HBITMAP h = LoadBitmapFromResource(hModule, hInfo);
+    HBITMAP h = PM::LoadBitmapFromResource(hModule, hInfo);
     ASSERT_NE(h, nullptr);
     BITMAP bm;
     ::GetObjectW(h, sizeof bm, &bm);
@@ -339,7 +361,7 @@ TEST(BitmapBmp, TheResourceFormReadsTheDibWithoutFileHeader)
     EXPECT_EQ(bm.bmHeight, 4);
     EXPECT_EQ(PixelOf(h, 3, 3), kRed);
     ::DeleteObject(h);
-    EXPECT_EQ(LoadBitmapFromResource(hModule, nullptr), nullptr);
+    EXPECT_EQ(PM::LoadBitmapFromResource(hModule, nullptr), nullptr);
 }
 
 TEST(BitmapBmp, MalformedFilesGiveNull)

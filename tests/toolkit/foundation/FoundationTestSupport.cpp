@@ -45,49 +45,6 @@ CModalGuard::CModalGuard(UINT ms) : m_nTimer(::SetTimer(nullptr, 0, ms, &OnGuard
 
 CModalGuard::~CModalGuard() { ::KillTimer(nullptr, m_nTimer); }
 
-CTestDib::CTestDib(int cx, int cy, COLORREF clrFill) : m_cx(cx), m_cy(cy)
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    m_pBits = (const DWORD*)pBits;
-    m_hDC = ::CreateCompatibleDC(nullptr);
-    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
-    HBRUSH hBrush = ::CreateSolidBrush(clrFill);
-    RECT rc = {0, 0, cx, cy};
-    ::FillRect(m_hDC, &rc, hBrush);
-    ::DeleteObject(hBrush);
-}
-
-CTestDib::~CTestDib()
-{
-    ::SelectObject(m_hDC, m_hOld);
-    ::DeleteDC(m_hDC);
-    ::DeleteObject(m_hBitmap);
-}
-
-COLORREF CTestDib::GetPixel(int x, int y) const
-{
-    ::GdiFlush();
-    const DWORD px = m_pBits[(size_t)y * m_cx + x];
-    return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
-}
-
-std::vector<COLORREF> CTestDib::Pixels() const
-{
-    std::vector<COLORREF> v;
-    for (int y = 0; y < m_cy; ++y)
-        for (int x = 0; x < m_cx; ++x)
-            v.push_back(GetPixel(x, y));
-    return v;
-}
-
 CRecordingWindow::CRecordingWindow()
 {
     static ATOM atom = [] {

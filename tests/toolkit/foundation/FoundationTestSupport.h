@@ -1,5 +1,5 @@
 // Helpers shared by the toolkit foundation tests: the application object of the test programs, a
-// 32-bit DIB to draw into, and a guard that ends a modal run that went wrong.
+// window that records its messages, and a guard that ends a modal run that went wrong.
 #pragma once
 #include "platform/Platform.h"
 #include <vector>
@@ -14,26 +14,6 @@ public:
 
 private:
     UINT_PTR m_nTimer;
-};
-
-// A top-down 32-bit DIB section selected into a memory DC.
-class CTestDib
-{
-public:
-    CTestDib(int cx, int cy, COLORREF clrFill);
-    ~CTestDib();
-    CTestDib(const CTestDib&) = delete;
-    CTestDib& operator=(const CTestDib&) = delete;
-    HDC GetDC() const { return m_hDC; }
-    COLORREF GetPixel(int x, int y) const;
-    std::vector<COLORREF> Pixels() const;
-
-private:
-    int m_cx, m_cy;
-    HDC m_hDC = nullptr;
-    HBITMAP m_hBitmap = nullptr;
-    HGDIOBJ m_hOld = nullptr;
-    const DWORD* m_pBits = nullptr;
 };
 
 // A plain top-level window of a class whose procedure counts and records messages.
