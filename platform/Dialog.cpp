@@ -38,43 +38,65 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
     return TRUE;
 }
 
-BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource)
+int PlatformReadDlgInitEntry(const BYTE*& p, DWORD& cbLeft, PlatformDlgInitEntry& entry)
+{
+    // Entries: control id (0 ends the list), message, data length (32 bits), data.
+    if (cbLeft < sizeof(WORD))
+        return 0;
+    memcpy(&entry.nIDC, p, sizeof entry.nIDC);
+    if (entry.nIDC == 0)
+        return 0;
+    if (cbLeft < 8)
+        return -1;
+    memcpy(&entry.nMsg, p + 2, sizeof entry.nMsg);
+    memcpy(&entry.cbText, p + 4, sizeof entry.cbText);
+    if (entry.cbText > cbLeft - 8)
+        return -1;
+    entry.pText = (const char*)(p + 8);
+    p += 8 + entry.cbText;
+    cbLeft -= 8 + entry.cbText;
+    return 1;
+}
+
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource, DWORD cbResource)
 {
     if (lpResource == nullptr)
         return TRUE;
     HWND hWnd = pWnd->GetSafeHwnd();
     const BYTE* p = (const BYTE*)lpResource;
+    DWORD cbLeft = cbResource;
     BOOL ok = TRUE;
-    for (;;)
+    PlatformDlgInitEntry entry;
+    for (int nRead; (nRead = PlatformReadDlgInitEntry(p, cbLeft, entry)) != 0;)
     {
-        WORD nIDC = *(const WORD*)p;
-        if (nIDC == 0)
+        if (nRead < 0)
+        {
+            ok = FALSE;
             break;
-        WORD nMsg = *(const WORD*)(p + 2);
-        DWORD dwLen = *(const DWORD*)(p + 4);
-        const char* data = (const char*)(p + 8);
-        LRESULT r = 0;
-        if (nMsg == 0x0401 || nMsg == 0x0403) // LB_ADDSTRING / CB_ADDSTRING in the 16-bit numbering
-        {
-            UINT msg = nMsg == 0x0401 ? LB_ADDSTRING : CB_ADDSTRING;
-            r = ::SendDlgItemMessageA(hWnd, nIDC, msg, 0, (LPARAM)data);
         }
-        else if (nMsg == 0x1234 || nMsg == 0x040B) // extended combo box item
+        // The text need not be terminated in the data.
+        CStringA text(entry.pText, (int)strnlen(entry.pText, entry.cbText));
+        LRESULT r = 0;
+        if (entry.nMsg == 0x0401 || entry.nMsg == 0x0403) // LB_ADDSTRING / CB_ADDSTRING, 16-bit numbering
         {
-            CString text = PlatformAnsiToWide(data);
+            UINT msg = entry.nMsg == 0x0401 ? LB_ADDSTRING : CB_ADDSTRING;
+            r = ::SendDlgItemMessageA(hWnd, entry.nIDC, msg, 0, (LPARAM)text.GetString());
+        }
+        else if (entry.nMsg == 0x1234 || entry.nMsg == 0x040B) // extended combo box item
+        {
+            CString wide = PlatformAnsiToWide(text.GetString(), text.GetLength());
             COMBOBOXEXITEMW item = {};
             item.mask = CBEIF_TEXT;
             item.iItem = -1;
-            item.pszText = text.GetBuffer();
-            r = ::SendDlgItemMessageW(hWnd, nIDC, CBEM_INSERTITEMW, 0, (LPARAM)&item);
-            text.ReleaseBuffer();
+            item.pszText = wide.GetBuffer();
+            r = ::SendDlgItemMessageW(hWnd, entry.nIDC, CBEM_INSERTITEMW, 0, (LPARAM)&item);
+            wide.ReleaseBuffer();
         }
         if (r == -1)
         {
             ok = FALSE;
             break;
         }
-        p += 8 + dwLen;
     }
     if (ok)
         pWnd->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, FALSE, FALSE);
@@ -353,14 +375,17 @@ BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
     HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, RT_DLGINIT);
     HRSRC hRsrc = ::FindResourceW(hInst, lpszResourceName, RT_DLGINIT);
     if (hRsrc == nullptr)
-        return PlatformExecuteDlgInit(this, nullptr);
+        return PlatformExecuteDlgInit(this, nullptr, 0);
     HGLOBAL hRes = LoadResource(hInst, hRsrc);
     if (hRes == nullptr)
         return FALSE;
-    return PlatformExecuteDlgInit(this, LockResource(hRes));
+    return PlatformExecuteDlgInit(this, LockResource(hRes), SizeofResource(hInst, hRsrc));
 }
 
-BOOL CDialog::ExecuteDlgInit(LPVOID lpResource) { return PlatformExecuteDlgInit(this, lpResource); }
+BOOL CDialog::ExecuteDlgInit(LPVOID lpResource)
+{
+    return PlatformExecuteDlgInit(this, lpResource, kDlgInitSizeUnknown);
+}
 
 BOOL CDialog::OnInitDialog()
 {

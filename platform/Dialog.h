@@ -16,8 +16,24 @@ class CDataExchange;
 // Dialog procedure of every dialog of the layer: WM_INITDIALOG reaches CDialog::OnInitDialog.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls.
-BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource);
+// Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls:
+// LB_ADDSTRING, CB_ADDSTRING and extended combo box items. The walk stays inside cbResource bytes
+// (an entry running past them fails); each text is taken by its length. Data in memory whose size
+// the caller does not know passes kDlgInitSizeUnknown and must end with a control id 0.
+const DWORD kDlgInitSizeUnknown = 0x7FFFFFFF;
+BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource, DWORD cbResource);
+
+// One entry of dialog-init data: control id, message and its text (cbText bytes, not terminated).
+struct PlatformDlgInitEntry
+{
+    WORD nIDC;
+    WORD nMsg;
+    const char* pText;
+    DWORD cbText;
+};
+// Reads the entry at p (cbLeft bytes left): 1 when one was read (p and cbLeft move past it), 0 at
+// the end of the list (id 0 or no bytes left), -1 when the entry runs past the end.
+int PlatformReadDlgInitEntry(const BYTE*& p, DWORD& cbLeft, PlatformDlgInitEntry& entry);
 
 class CDialog : public CWnd
 {

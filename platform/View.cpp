@@ -346,7 +346,7 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwRe
     if (hInit != nullptr)
     {
         HGLOBAL hRes = LoadResource(hInst, hInit);
-        if (hRes != nullptr && !PlatformExecuteDlgInit(this, LockResource(hRes)))
+        if (hRes != nullptr && !PlatformExecuteDlgInit(this, LockResource(hRes), SizeofResource(hInst, hInit)))
             return FALSE;
     }
 

@@ -2,14 +2,17 @@
 // with its paint records, translated colour ids, colour/brush/font state and shared static helpers.
 // Sources: ExtPaintManager.cpp (state, lookups, initialisation, events), ExtPaintManagerColors.cpp
 // (colour helpers), ExtPaintManagerStatics.cpp (static drawing routines), ExtPaintManagerAnswers.cpp
-// (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots).
+// (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots),
+// ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers).
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Dc.h"
 #include "platform/Gdi.h"
+#include "platform/Geometry.h"
 #include "platform/Object.h"
 #include "platform/String.h"
 
+class CArchive;
 class CWnd;
 class CExtCmdIcon;
 class CExtBarButton;
@@ -514,6 +517,43 @@ public:
     static void PaintMenuCheckMark(CDC& dc, int x, int y, COLORREF clr) { PaintCheckMark(dc, x, y, clr); }
     static void PaintMenuRadioDot(CDC& dc, int x, int y, COLORREF clr) { PaintRadioDot(dc, x, y, clr); }
     // Bitmap, DIB, BMP and monitor helpers (ExtPaintManagerBitmaps.cpp).
+    // The monitor and work-area rectangles (screen coordinates) of one monitor.
+    struct MonitorParms
+    {
+        CRect m_rcMonitor;
+        CRect m_rcWorkArea;
+        bool m_bPrimaryMonitor = false;
+    };
+    // An icon of the bitmap (or of its part) with clrTransparent see-through; with bReplaceSysColors
+    // the greys 0x808080, 0xC0C0C0 and 0xDFDFDF become the button shadow, face and light colours.
+    static HICON CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRectBitmapSrc = nullptr,
+                                      bool bReplaceSysColors = false);
+    // A copy of the bitmap or of its part: a 32-bit bottom-up DIB section when ppColorSurface is
+    // given (it receives the pixels), else a bitmap compatible with the screen.
+    static HBITMAP CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc = nullptr,
+                              COLORREF** ppColorSurface = nullptr);
+    // Counts every pixel's colour; answers the bitmap's bits per pixel, 0 on failure.
+    static int CountBitmapColors(HBITMAP hBitmap, CMap<COLORREF, COLORREF, DWORD, DWORD>& mapColors);
+    static int GetBitmapColorArray(HBITMAP hBitmap, CArray<COLORREF, COLORREF>& arrColors,
+                                   bool bRemoveDuplicates = true);
+    // A packed DIB (header, colour table, pixels) in global memory that the caller frees.
+    static HGLOBAL GetBitmapDib(HBITMAP hBitmap, HPALETTE hPalette = nullptr);
+    // Stores the bitmap as a BMP file, or loads one (dwResourceSize 0) or a resource's DIB (its
+    // size). Loading checks every header field against the bytes present; anything else gives null.
+    static bool SerializeBitmap(CArchive& ar, HBITMAP* p_hBitmap, DWORD dwResourceSize = 0);
+    static HBITMAP LoadBitmapFromMemory(const BYTE* pData, DWORD dwSize);
+    static HBITMAP LoadBitmapFromResource(HINSTANCE hInst, HRSRC hRsrc);
+    static void GetDesktopMonitorParms(MonitorParms& mp);
+    static void GetMonitorParmsFromPoint(MonitorParms& mp, const POINT& pt);
+    static void GetMonitorParmsFromRect(MonitorParms& mp, const RECT& rc);
+    static void GetMonitorParmsFromHwnd(MonitorParms& mp, HWND hWnd);
+    static void GetMonitorParmsFromWnd(MonitorParms& mp, CWnd* pWnd);
+    // Keeps the rectangle on the monitor nearest to it (its work area when bUseWorkArea).
+    static CRect AlignRectToMonitor(CRect rc, bool bUseWorkArea = true, bool bNoPartialVisibility = false);
+    // The same rule over a given area.
+    static CRect AlignRectToArea(CRect rc, const CRect& rcArea, bool bNoPartialVisibility);
+    static bool IsBackgroundTransparentControl(HWND hWnd);
+    static bool IsBackgroundTransparentControl(void* pIgnored, LPARAM lParamIgnored, HWND hWnd);
 
     // ---- state -------------------------------------------------------------------------------
     struct CachedDC
