@@ -3,6 +3,8 @@
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "platform/Dc.h"
 #include "toolkit/foundation/ExtCmdIconSupport.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include <cmath>
 #include <commctrl.h>
 
@@ -25,7 +27,7 @@ bool CExtCmdIcon::BitmapHolder_t::Set(HBITMAP hBitmap, COLORREF clrTransparent, 
     HBITMAP hStored = hBitmap;
     if (bCopy)
     {
-        hStored = CopyBitmap(hBitmap, pRcPart, nullptr);
+        hStored = CExtPaintManager::CopyBitmap(hBitmap, pRcPart, nullptr);
         if (hStored == nullptr)
             return false;
     }
@@ -221,7 +223,7 @@ void CExtCmdIcon::QueryImageInfo(CMap<COLORREF, COLORREF, DWORD, DWORD>& mapColo
     mapColors.RemoveAll();
     if (!m_bitmap.IsEmpty())
     {
-        CountBitmapColors(m_bitmap.m_hBitmap, mapColors);
+        CExtPaintManager::CountBitmapColors(m_bitmap.m_hBitmap, mapColors);
         return;
     }
     if (m_icon.IsEmpty())
@@ -229,7 +231,7 @@ void CExtCmdIcon::QueryImageInfo(CMap<COLORREF, COLORREF, DWORD, DWORD>& mapColo
     ICONINFO ii = {};
     if (!::GetIconInfo(m_icon.m_hIcon, &ii))
         return;
-    CountBitmapColors(ii.hbmColor != nullptr ? ii.hbmColor : ii.hbmMask, mapColors);
+    CExtPaintManager::CountBitmapColors(ii.hbmColor != nullptr ? ii.hbmColor : ii.hbmMask, mapColors);
     if (ii.hbmColor != nullptr)
         ::DeleteObject(ii.hbmColor);
     if (ii.hbmMask != nullptr)
@@ -244,7 +246,7 @@ HICON CExtCmdIcon::GetIcon(bool bReplaceSysColors)
         return m_icon.m_hIcon;
     if (m_bitmap.IsEmpty())
         return nullptr;
-    HICON hIcon = CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr, bReplaceSysColors);
+    HICON hIcon = CExtPaintManager::CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr, bReplaceSysColors);
     if (hIcon == nullptr)
         return nullptr;
     m_icon.Set(hIcon, false);
@@ -258,7 +260,7 @@ HICON CExtCmdIcon::ExtractHICON(bool bReplaceSysColors)
     m_iconVariant.Empty();
     if (m_icon.IsEmpty())
     {
-        HICON hIcon = CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr, bReplaceSysColors);
+        HICON hIcon = CExtPaintManager::CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr, bReplaceSysColors);
         m_bitmap.Empty();
         return hIcon;
     }
@@ -280,7 +282,7 @@ bool CExtCmdIcon::CreateKeyedBitmap(HBITMAP& hBitmap, COLORREF& clrKey, CArray<C
     CMap<COLORREF, COLORREF, DWORD, DWORD> mapColors;
     if (!m_bitmap.IsEmpty())
     {
-        if (CountBitmapColors(m_bitmap.m_hBitmap, mapColors) == 0)
+        if (CExtPaintManager::CountBitmapColors(m_bitmap.m_hBitmap, mapColors) == 0)
             return false;
         COLORREF clrNewKey = m_bitmap.m_clrTransparent;
         if (ppBits == nullptr)
@@ -293,7 +295,7 @@ bool CExtCmdIcon::CreateKeyedBitmap(HBITMAP& hBitmap, COLORREF& clrKey, CArray<C
             return false;
         }
         COLORREF* pBits = nullptr;
-        HBITMAP hCopy = CopyBitmap(m_bitmap.m_hBitmap, nullptr, &pBits);
+        HBITMAP hCopy = CExtPaintManager::CopyBitmap(m_bitmap.m_hBitmap, nullptr, &pBits);
         if (hCopy == nullptr)
             return false;
         if (ppBits != nullptr)
@@ -325,7 +327,7 @@ bool CExtCmdIcon::CreateKeyedBitmap(HBITMAP& hBitmap, COLORREF& clrKey, CArray<C
     ICONINFO ii = {};
     if (!::GetIconInfo(m_icon.m_hIcon, &ii))
         return false;
-    CountBitmapColors(ii.hbmColor != nullptr ? ii.hbmColor : ii.hbmMask, mapColors);
+    CExtPaintManager::CountBitmapColors(ii.hbmColor != nullptr ? ii.hbmColor : ii.hbmMask, mapColors);
     if (ii.hbmColor != nullptr)
         ::DeleteObject(ii.hbmColor);
     if (ii.hbmMask != nullptr)
@@ -409,12 +411,11 @@ HICON CExtCmdIcon::GetVariantIcon()
 
 void CExtCmdIcon::SyncWithPaintManager()
 {
-    COLORREF clr = NO_COLOR;
-    double lfFactor = DEFAULT_VARIANT_FACTOR;
-    if (QueryPaintManagerVariant(clr, lfFactor))
+    CExtPaintManager* pPaintManager = g_PaintManagerHolder.GetPM();
+    if (pPaintManager != nullptr)
     {
-        SetVariantColor(clr);
-        SetVariantFactor(lfFactor);
+        SetVariantColor(pPaintManager->GetIconVariantColor());
+        SetVariantFactor(pPaintManager->GetIconVariantFactor());
     }
     if (!m_bitmap.IsEmpty())
         m_icon.Empty();
@@ -442,14 +443,14 @@ void CExtCmdIcon::OnThemeChanged(WPARAM, LPARAM)
 
 bool CExtCmdIcon::BuildVariantIcon()
 {
-    if (IsWinXPOrLater() && BuildVariantAlpha(3.0, 0.9))
+    if (g_PaintManagerHolder.m_bIsWinXPOrLater && BuildVariantAlpha(3.0, 0.9))
         return true;
     return BuildVariantTint();
 }
 
 bool CExtCmdIcon::BuildVariantAlpha(double lfDivisor, double lfExponent)
 {
-    if (!IsWinXPOrLater())
+    if (!g_PaintManagerHolder.m_bIsWinXPOrLater)
         return false;
     m_iconVariant.Empty();
     if (IsEmpty())
@@ -540,7 +541,7 @@ bool CExtCmdIcon::BuildVariantTint()
         const DWORD nb = (DWORD)((v + 3 * ::MulDiv(B, v, 255)) / 4);
         pBits[i] = (nr << 16) | (ng << 8) | nb;
     }
-    HICON hVariant = CreateIconFromBitmap(hBitmap, clrKey, nullptr, false);
+    HICON hVariant = CExtPaintManager::CreateIconFromBitmap(hBitmap, clrKey, nullptr, false);
     if (hVariant != nullptr)
         m_iconVariant.Set(hVariant, false);
     ::DeleteObject(hBitmap);
@@ -554,7 +555,8 @@ BOOL CExtCmdIcon::Draw(CDC* pDC, POINT pt, int nState, HBRUSH hBrush)
     HDC hDC = pDC != nullptr ? pDC->GetSafeHdc() : nullptr;
     if (hDC == nullptr)
         return FALSE;
-    if (nState == DRAW_VARIANT && IsWin2000OrLater() && DeviceBitsPerPixel(hDC) > 8 && GetVariantIcon() != nullptr)
+    if (nState == DRAW_VARIANT && g_PaintManagerHolder.m_bIsWin2000OrLater &&
+        CExtPaintManager::GetDeviceBitsPerPixel(hDC) > 8 && GetVariantIcon() != nullptr)
     {
         return ::DrawStateW(hDC, hBrush, nullptr, (LPARAM)m_iconVariant.m_hIcon, 0, pt.x, pt.y, m_iconVariant.m_cx,
                             m_iconVariant.m_cy, DST_ICON | DSS_NORMAL);

@@ -122,7 +122,7 @@ public:
     double m_lfVariantFactor = DEFAULT_VARIANT_FACTOR;
 
 protected:
-    typedef void (*GlyphPainter_t)(HDC hDC, int x, int y, COLORREF clr);
+    typedef void (*GlyphPainter_t)(CDC& dc, int x, int y, COLORREF clr);
     bool CreateFromGlyph(GlyphPainter_t pfnPaint, COLORREF clrGlyph, COLORREF clrTransparent, int cx, int cy,
                          COLORREF** ppBits);
 };

@@ -2,6 +2,9 @@
 #include "platform/Archive.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdIconSupport.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "platform/Dc.h"
 
 using namespace ExtCmdIconSupport;
 
@@ -13,8 +16,10 @@ bool CExtCmdIcon::CreateFromGlyph(GlyphPainter_t pfnPaint, COLORREF clrGlyph, CO
     if (cx <= 0 || cy <= 0)
         return false;
     Empty();
+    if (clrGlyph == NO_COLOR && g_PaintManagerHolder.GetPM() != nullptr)
+        clrGlyph = g_PaintManagerHolder->GetTranslatedColor(XCLR_TEXT_NORMAL);
     if (clrGlyph == NO_COLOR)
-        clrGlyph = TranslatedTextColor();
+        clrGlyph = ::GetSysColor(COLOR_BTNTEXT);
     if (clrTransparent == NO_COLOR)
         clrTransparent = clrGlyph == RGB(255, 0, 255) ? RGB(128, 255, 128) : RGB(255, 0, 255);
     COLORREF* pBits = nullptr;
@@ -32,7 +37,7 @@ bool CExtCmdIcon::CreateFromGlyph(GlyphPainter_t pfnPaint, COLORREF clrGlyph, CO
         pBits[i] = dwFill;
     HGDIOBJ hOld = ::SelectObject(hDC, hDib);
     if (pfnPaint != nullptr)
-        pfnPaint(hDC, cx / 2 - 3, cy / 2 - 3, clrGlyph);
+        pfnPaint(*CDC::FromHandle(hDC), cx / 2 - 3, cy / 2 - 3, clrGlyph);
     ::SelectObject(hDC, hOld);
     ::DeleteDC(hDC);
     ::GdiFlush();
@@ -44,13 +49,13 @@ bool CExtCmdIcon::CreateFromGlyph(GlyphPainter_t pfnPaint, COLORREF clrGlyph, CO
 
 bool CExtCmdIcon::CreateFromPaint(COLORREF clrGlyph, COLORREF clrTransparent, int cx, int cy, COLORREF** ppBits)
 {
-    return CreateFromGlyph(&PaintCheckMark, clrGlyph, clrTransparent, cx, cy, ppBits);
+    return CreateFromGlyph(&CExtPaintManager::PaintCheckMark, clrGlyph, clrTransparent, cx, cy, ppBits);
 }
 
 bool CExtCmdIcon::CreateRadioFromPaint(COLORREF clrGlyph, COLORREF clrTransparent, int cx, int cy,
                                        COLORREF** ppBits)
 {
-    return CreateFromGlyph(&PaintRadioDot, clrGlyph, clrTransparent, cx, cy, ppBits);
+    return CreateFromGlyph(&CExtPaintManager::PaintRadioDot, clrGlyph, clrTransparent, cx, cy, ppBits);
 }
 
 bool CExtCmdIcon::CreateBlankFromPaint(COLORREF clr, int cx, int cy, COLORREF** ppBits)
@@ -91,7 +96,7 @@ bool CExtCmdIcon::CreateScaledCopy(CExtCmdIcon& source, int cx, int cy)
         RECT rc = {0, 0, cx, cy};
         ::FillRect(hDst, &rc, hBrush);
         ::DeleteObject(hBrush);
-        TransparentBltMasked(hDst, 0, 0, cx, cy, hSrc, 0, 0, szSource.cx, szSource.cy, clrKey);
+        CExtPaintManager::TransparentBltMasked(hDst, 0, 0, cx, cy, hSrc, 0, 0, szSource.cx, szSource.cy, clrKey);
         ::SelectObject(hSrc, hOldSrc);
         ::SelectObject(hDst, hOldDst);
     }
@@ -135,7 +140,7 @@ void CExtCmdIcon::Serialize(CArchive& ar)
         {
             ar << (BYTE)KIND_BITMAP;
             HBITMAP hBitmap = m_bitmap.m_hBitmap;
-            if (!SerializeBitmap(ar, hBitmap))
+            if (!CExtPaintManager::SerializeBitmap(ar, &hBitmap))
                 AfxThrowArchiveException(CArchiveException::genericException);
             ar << (DWORD)m_bitmap.m_clrTransparent;
             return;
@@ -153,9 +158,9 @@ void CExtCmdIcon::Serialize(CArchive& ar)
         {
             ar << (BYTE)KIND_ICON << nFlags << (DWORD)ii.xHotspot << (DWORD)ii.yHotspot;
             if (ii.hbmColor != nullptr)
-                bStored = SerializeBitmap(ar, ii.hbmColor);
+                bStored = CExtPaintManager::SerializeBitmap(ar, &ii.hbmColor);
             if (bStored && ii.hbmMask != nullptr)
-                bStored = SerializeBitmap(ar, ii.hbmMask);
+                bStored = CExtPaintManager::SerializeBitmap(ar, &ii.hbmMask);
         }
         catch (...)
         {
@@ -182,7 +187,7 @@ void CExtCmdIcon::Serialize(CArchive& ar)
     if (nKind == KIND_BITMAP)
     {
         HBITMAP hBitmap = nullptr;
-        if (!SerializeBitmap(ar, hBitmap) || hBitmap == nullptr)
+        if (!CExtPaintManager::SerializeBitmap(ar, &hBitmap) || hBitmap == nullptr)
             AfxThrowArchiveException(CArchiveException::genericException);
         DWORD dwTransparent = 0;
         try
@@ -210,9 +215,9 @@ void CExtCmdIcon::Serialize(CArchive& ar)
     try
     {
         if (nFlags & ICONFLAG_HAS_COLOR)
-            bLoaded = SerializeBitmap(ar, ii.hbmColor);
+            bLoaded = CExtPaintManager::SerializeBitmap(ar, &ii.hbmColor);
         if (bLoaded && (nFlags & ICONFLAG_HAS_MASK))
-            bLoaded = SerializeBitmap(ar, ii.hbmMask);
+            bLoaded = CExtPaintManager::SerializeBitmap(ar, &ii.hbmMask);
     }
     catch (...)
     {

@@ -4,16 +4,8 @@
 #include "platform/Wnd.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdProfile.h"
+#include "toolkit/foundation/ExtResourceManager.h"
 
-namespace
-{
-// The command's string resource as the resource manager gives it while its language lookup is
-// off: the platform's plain load from the current resource module.
-bool LoadCommandString(CString& sText, UINT nCmdID)
-{
-    return sText.LoadString(nCmdID) != FALSE;
-}
-} // namespace
 
 CExtCmdItem::CExtCmdItem(UINT nCmdID) : m_nCmdID(nCmdID)
 {
@@ -105,7 +97,7 @@ bool CExtCmdItem::LoadTextsFromResource()
     if ((int)m_nCmdID < 1)
         return false;
     CString sText;
-    if (!LoadCommandString(sText, m_nCmdID))
+    if (!g_ResourceManagerHolder->LoadStringRes(sText, m_nCmdID))
         return false;
     sText.Replace(L'\t', L' ');
     sText.Remove(L'\r');

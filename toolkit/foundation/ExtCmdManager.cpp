@@ -3,7 +3,7 @@
 // ExtCmdManagerArchiver.cpp.
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "platform/ControlBar.h"
-#include "toolkit/foundation/ExtCmdIconSupport.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 
 const wchar_t* const CExtCmdManager::DEFAULT_PROFILE_NAME = L"default";
 const wchar_t* const CExtCmdManager::SECTION_COMMAND_MANAGER = L"CommandManager";
@@ -306,24 +306,24 @@ CExtCmdManagerHolder::~CExtCmdManagerHolder()
 
 void CExtCmdManagerHolder::OnSysColorChange(CControlBar* pBar)
 {
-    if (ExtCmdIconSupport::IsFrameEventTarget(pBar))
+    if (CExtPaintManagerHolder::IsFrameEventTarget(pBar))
         m_pCmdManager->OnSysColorChange();
 }
 
 void CExtCmdManagerHolder::OnSettingChange(CControlBar* pBar, UINT uFlags, LPCTSTR lpszSection)
 {
-    if (ExtCmdIconSupport::IsFrameEventTarget(pBar))
+    if (CExtPaintManagerHolder::IsFrameEventTarget(pBar))
         m_pCmdManager->OnSettingChange(uFlags, lpszSection);
 }
 
 void CExtCmdManagerHolder::OnDisplayChange(CControlBar* pBar, INT nDepthBPP, INT nResolutionX, INT nResolutionY)
 {
-    if (ExtCmdIconSupport::IsFrameEventTarget(pBar))
+    if (CExtPaintManagerHolder::IsFrameEventTarget(pBar))
         m_pCmdManager->OnDisplayChange(nDepthBPP, nResolutionX, nResolutionY);
 }
 
 void CExtCmdManagerHolder::OnThemeChanged(CControlBar* pBar, WPARAM wParam, LPARAM lParam)
 {
-    if (ExtCmdIconSupport::IsFrameEventTarget(pBar))
+    if (CExtPaintManagerHolder::IsFrameEventTarget(pBar))
         m_pCmdManager->OnThemeChanged(wParam, lParam);
 }

@@ -1,30 +1,17 @@
 // CExtCmdProfile: filling the profile from menus, menu resources, tool-bar resources and tool bars.
 #include "platform/Core.h"
+#include "platform/Menu.h"
 #include "platform/ToolBar.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
-#include "toolkit/foundation/ExtCmdIconSupport.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdProfile.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtResourceManager.h"
 #include <commctrl.h>
 #include <vector>
 
 namespace
 {
-// Resources as the resource manager finds them while its language lookup is off: the platform's
-// plain lookup in the current resource module.
-HMODULE FindResourcePreferred(LPCTSTR lpszType, UINT nResourceID, HRSRC& hResource)
-{
-    HMODULE hModule = AfxFindResourceHandle(MAKEINTRESOURCEW(nResourceID), lpszType);
-    hResource = ::FindResourceW(hModule, MAKEINTRESOURCEW(nResourceID), lpszType);
-    return hResource != nullptr ? hModule : nullptr;
-}
-
-HMENU LoadMenuResource(UINT nResourceID)
-{
-    HMODULE hModule = AfxFindResourceHandle(MAKEINTRESOURCEW(nResourceID), RT_MENU);
-    return ::LoadMenuW(hModule, MAKEINTRESOURCEW(nResourceID));
-}
-
 // The tool-bar resource: version, button width, button height, count, then count ids (0: separator).
 struct ToolBarResource
 {
@@ -99,11 +86,11 @@ bool CExtCmdProfile::UpdateFromMenu(HMENU hMenu, bool bReplace, bool bRecursive,
 
 bool CExtCmdProfile::UpdateFromMenuResource(UINT nResourceID, bool bReplace, bool bLoadTexts)
 {
-    HMENU hMenu = LoadMenuResource(nResourceID);
-    if (hMenu == nullptr)
+    CMenu menu;
+    if (!g_ResourceManagerHolder->LoadMenu(menu, nResourceID))
         return false;
-    const bool bResult = UpdateFromMenu(hMenu, bReplace, true, bLoadTexts);
-    ::DestroyMenu(hMenu);
+    const bool bResult = UpdateFromMenu(menu.GetSafeHmenu(), bReplace, true, bLoadTexts);
+    menu.DestroyMenu();
     return bResult;
 }
 
@@ -117,11 +104,13 @@ bool CExtCmdProfile::UpdateFromToolBarResource(UINT nResourceID, UINT** ppIDs, I
     if (nResourceID == 0)
         return false;
     HRSRC hToolBar = nullptr, hBitmapRes = nullptr;
-    HMODULE hModuleToolBar = FindResourcePreferred(MAKEINTRESOURCEW(RESOURCE_TYPE_TOOLBAR), nResourceID, hToolBar);
-    HMODULE hModuleBitmap = FindResourcePreferred(RT_BITMAP, nResourceID, hBitmapRes);
+    HMODULE hModuleToolBar = g_ResourceManagerHolder->FindResourcePreferred(
+        MAKEINTRESOURCEW(RESOURCE_TYPE_TOOLBAR), MAKEINTRESOURCEW(nResourceID), nullptr, &hToolBar);
+    HMODULE hModuleBitmap =
+        g_ResourceManagerHolder->FindResourcePreferred(RT_BITMAP, MAKEINTRESOURCEW(nResourceID), nullptr, &hBitmapRes);
     if (hToolBar == nullptr || hBitmapRes == nullptr)
         return false;
-    HBITMAP hBitmap = ExtCmdIconSupport::LoadBitmapFromResource(hModuleBitmap, hBitmapRes);
+    HBITMAP hBitmap = CExtPaintManager::LoadBitmapFromResource(hModuleBitmap, hBitmapRes);
     if (hBitmap == nullptr)
         return false;
     ToolBarResource tb;

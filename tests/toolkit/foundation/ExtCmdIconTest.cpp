@@ -1,6 +1,7 @@
 // Command icons, checked on DIB pixels: holder sizes, assignment, icon extraction, keyed bitmaps,
 // the variant builders and cache, drawing states, painted forms, scaling and the archive form.
 #include "ExtCmdTestSupport.h"
+#include "support/DibCanvas.h"
 #include "platform/Platform.h"
 #include "platform/Archive.h"
 #include "platform/File.h"
@@ -41,8 +42,8 @@ HICON MakeCursor(int cx, int cy, int xHot, int yHot, COLORREF clr)
 COLORREF DrawnAt(CExtCmdIcon& icon, int nState, int x, int y, COLORREF clrBack = WHITE)
 {
     DibCanvas canvas(32, 32, clrBack);
-    icon.Draw(CDC::FromHandle(canvas.Dc()), POINT{0, 0}, nState);
-    return canvas.Pixel(x, y);
+    icon.Draw(&canvas.dc, POINT{0, 0}, nState);
+    return canvas.At(x, y);
 }
 
 std::vector<BYTE> Store(CExtCmdIcon& icon)
@@ -247,15 +248,15 @@ TEST(CmdIconVariant, TheTintBuilderMixesLightnessWithTheVariantColour)
     // By hand: L = 0.3*100/255 + 0.5*150/255 + 0.2*200/255 = 0.56862...; L + (1 - L) * 0.5 = 0.78431...
     // V = 200; red = (200 + 3 * 200) / 4 = 200, green = blue = (200 + 0) / 4 = 50.
     DibCanvas canvas(16, 16, WHITE);
-    ::DrawIconEx(canvas.Dc(), 0, 0, icon.m_iconVariant.m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
-    EXPECT_EQ(canvas.Pixel(8, 8), RGB(200, 50, 50));
-    EXPECT_EQ(canvas.Pixel(0, 0), WHITE);
+    ::DrawIconEx(canvas.dc.GetSafeHdc(), 0, 0, icon.m_iconVariant.m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+    EXPECT_EQ(canvas.At(8, 8), RGB(200, 50, 50));
+    EXPECT_EQ(canvas.At(0, 0), WHITE);
     icon.SetVariantFactor(-0.5);
     ASSERT_TRUE(icon.BuildVariantTint());
     // L = 0.56862 * 0.5 = 0.28431; V = 72; red = (72 + 3 * 72) / 4 = 72, green = blue = 18.
     DibCanvas dark(16, 16, WHITE);
-    ::DrawIconEx(dark.Dc(), 0, 0, icon.m_iconVariant.m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
-    EXPECT_EQ(dark.Pixel(8, 8), RGB(72, 18, 18));
+    ::DrawIconEx(dark.dc.GetSafeHdc(), 0, 0, icon.m_iconVariant.m_hIcon, 16, 16, 0, nullptr, DI_NORMAL);
+    EXPECT_EQ(dark.At(8, 8), RGB(72, 18, 18));
     icon.SetVariantColor(CExtCmdIcon::NO_COLOR);
     EXPECT_FALSE(icon.BuildVariantTint());
 }
@@ -314,11 +315,11 @@ TEST(CmdIconDraw, NormalDisabledMonochromeAndVariantLooks)
     HICON hVariant = icon.GetVariantIcon();
     ASSERT_NE(hVariant, nullptr);
     DibCanvas expected(32, 32, WHITE);
-    ::DrawIconEx(expected.Dc(), 0, 0, hVariant, 16, 16, 0, nullptr, DI_NORMAL);
-    EXPECT_EQ(DrawnAt(icon, CExtCmdIcon::DRAW_VARIANT, 8, 8), expected.Pixel(8, 8));
+    ::DrawIconEx(expected.dc.GetSafeHdc(), 0, 0, hVariant, 16, 16, 0, nullptr, DI_NORMAL);
+    EXPECT_EQ(DrawnAt(icon, CExtCmdIcon::DRAW_VARIANT, 8, 8), expected.At(8, 8));
     CExtCmdIcon empty;
     DibCanvas canvas(4, 4, WHITE);
-    EXPECT_FALSE(empty.Draw(CDC::FromHandle(canvas.Dc()), POINT{0, 0}, 0));
+    EXPECT_FALSE(empty.Draw(&canvas.dc, POINT{0, 0}, 0));
 }
 
 TEST(CmdIconPaint, ACheckMarkIsPaintedAtTheCentreWithItsShadow)
@@ -374,8 +375,8 @@ TEST(CmdIconPaint, ARadioDotAndABlankPicture)
     EXPECT_EQ(blank.GetBitmapTransparentColor(), MAGENTA);
     EXPECT_EQ(blank.GetSize().cx, 20);
     DibCanvas canvas(32, 32, RGB(1, 2, 3));
-    blank.Draw(CDC::FromHandle(canvas.Dc()), POINT{0, 0}, 0);
-    EXPECT_EQ(canvas.Count(RGB(1, 2, 3)), 32 * 32);
+    blank.Draw(&canvas.dc, POINT{0, 0}, 0);
+    EXPECT_EQ(canvas.Count(CRect(0, 0, 32, 32), RGB(1, 2, 3)), 32 * 32);
 }
 
 TEST(CmdIconScale, TheOwnSizeIsACopyAndAnUpscaleKeepsTheKeyTransparent)

@@ -1,6 +1,7 @@
 // Command icons with the installed paint manager: the variant look at a low display depth, and
 // system events through the command-manager holder, which only the frame's event target forwards.
 #include "ExtCmdTestSupport.h"
+#include "support/DibCanvas.h"
 #include "platform/Platform.h"
 #include "toolkit/bars_tabs/ExtStatusControlBar.h"
 #include "toolkit/foundation/ExtCmdManager.h"
@@ -24,8 +25,8 @@ HBITMAP SquareBitmap(COLORREF clr)
 COLORREF DrawnAt(CExtCmdIcon& icon, int nState, int x, int y)
 {
     DibCanvas canvas(16, 16, WHITE);
-    icon.Draw(CDC::FromHandle(canvas.Dc()), POINT{0, 0}, nState);
-    return canvas.Pixel(x, y);
+    icon.Draw(&canvas.dc, POINT{0, 0}, nState);
+    return canvas.At(x, y);
 }
 
 // Restores the real display depth and the default paint manager.

@@ -2,6 +2,7 @@
 // a real tool bar, the usage archive byte by byte, and its round trip through the registry.
 #include "ExtCmdTestIds.h"
 #include "ExtCmdTestSupport.h"
+#include "support/DibCanvas.h"
 #include "platform/Platform.h"
 #include "platform/Archive.h"
 #include "platform/File.h"
@@ -28,9 +29,9 @@ CExtCmdIcon* SolidIcon(COLORREF clr)
 COLORREF CentreOf(CExtCmdIcon* pIcon)
 {
     DibCanvas canvas(16, 16, RGB(255, 255, 255));
-    CDC* pDC = CDC::FromHandle(canvas.Dc());
+    CDC* pDC = &canvas.dc;
     pIcon->Draw(pDC, POINT{0, 0}, CExtCmdIcon::DRAW_NORMAL);
-    return canvas.Pixel(8, 8);
+    return canvas.At(8, 8);
 }
 
 std::vector<BYTE> Store(CExtCmdProfile& profile)
@@ -273,12 +274,12 @@ TEST(CmdProfileResources, AToolBarResourceGivesEachIdItsImageAndReturnsAllIds)
     ASSERT_NE(p11, nullptr);
     EXPECT_EQ(p10->GetSize().cx, 16);
     DibCanvas canvas(32, 16, RGB(255, 255, 255));
-    p10->Draw(CDC::FromHandle(canvas.Dc()), POINT{0, 0}, CExtCmdIcon::DRAW_NORMAL);
-    p11->Draw(CDC::FromHandle(canvas.Dc()), POINT{16, 0}, CExtCmdIcon::DRAW_NORMAL);
-    EXPECT_EQ(canvas.Pixel(8, 8), RGB(255, 0, 0));
-    EXPECT_EQ(canvas.Pixel(1, 1), RGB(255, 255, 255)); // silver is transparent
-    EXPECT_EQ(canvas.Pixel(24, 8), RGB(0, 0, 255));
-    EXPECT_EQ(canvas.Pixel(17, 1), RGB(255, 255, 255));
+    p10->Draw(&canvas.dc, POINT{0, 0}, CExtCmdIcon::DRAW_NORMAL);
+    p11->Draw(&canvas.dc, POINT{16, 0}, CExtCmdIcon::DRAW_NORMAL);
+    EXPECT_EQ(canvas.At(8, 8), RGB(255, 0, 0));
+    EXPECT_EQ(canvas.At(1, 1), RGB(255, 255, 255)); // silver is transparent
+    EXPECT_EQ(canvas.At(24, 8), RGB(0, 0, 255));
+    EXPECT_EQ(canvas.At(17, 1), RGB(255, 255, 255));
     EXPECT_STREQ(profile.LookupCommand(ID_CMDT_TWO_PHRASES)->m_sTipTool, L"Open");
 }
 

@@ -3,47 +3,6 @@
 
 namespace ExtCmdTest
 {
-DibCanvas::DibCanvas(int cx, int cy, COLORREF clrFill) : m_cx(cx), m_cy(cy)
-{
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* pv = nullptr;
-    m_hDib = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pv, nullptr, 0);
-    m_pBits = (DWORD*)pv;
-    m_hDC = ::CreateCompatibleDC(nullptr);
-    m_hOld = ::SelectObject(m_hDC, m_hDib);
-    const DWORD px = (GetRValue(clrFill) << 16) | (GetGValue(clrFill) << 8) | GetBValue(clrFill);
-    for (int i = 0; i < cx * cy; ++i)
-        m_pBits[i] = px;
-}
-
-DibCanvas::~DibCanvas()
-{
-    ::SelectObject(m_hDC, m_hOld);
-    ::DeleteDC(m_hDC);
-    ::DeleteObject(m_hDib);
-}
-
-COLORREF DibCanvas::Pixel(int x, int y) const
-{
-    ::GdiFlush();
-    const DWORD px = m_pBits[y * m_cx + x];
-    return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
-}
-
-int DibCanvas::Count(COLORREF clr) const
-{
-    int n = 0;
-    for (int y = 0; y < m_cy; ++y)
-        for (int x = 0; x < m_cx; ++x)
-            n += Pixel(x, y) == clr ? 1 : 0;
-    return n;
-}
-
 std::vector<DWORD> ReadPixels(HBITMAP hBitmap, int& cx, int& cy)
 {
     BITMAP bm = {};

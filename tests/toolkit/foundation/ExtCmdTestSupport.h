@@ -1,5 +1,5 @@
-// Helpers of the command-system tests: a 32-bit DIB canvas, a throw-away registry key and a window
-// that records the commands it receives.
+// Helpers of the command-system tests: bitmaps and their pixels, a throw-away registry key and a
+// window that records the commands it receives.
 #pragma once
 #include "platform/String.h"
 #include <vector>
@@ -7,27 +7,7 @@
 
 namespace ExtCmdTest
 {
-// A 32-bit top-down DIB selected into a memory DC.
-class DibCanvas
-{
-public:
-    DibCanvas(int cx, int cy, COLORREF clrFill);
-    ~DibCanvas();
-    DibCanvas(const DibCanvas&) = delete;
-    DibCanvas& operator=(const DibCanvas&) = delete;
-    HDC Dc() const { return m_hDC; }
-    COLORREF Pixel(int x, int y) const;
-    int Count(COLORREF clr) const;
-
-private:
-    HDC m_hDC = nullptr;
-    HBITMAP m_hDib = nullptr;
-    HGDIOBJ m_hOld = nullptr;
-    DWORD* m_pBits = nullptr;
-    int m_cx, m_cy;
-};
-
-// A 24-bit bitmap of cx x cy filled by pixel(x, y) (top-down coordinates).
+// A 32-bit bitmap of cx x cy filled by pixel(x, y) (top-down coordinates).
 template <class Fn> HBITMAP MakeBitmap(int cx, int cy, Fn pixel)
 {
     BITMAPINFO bi = {};
