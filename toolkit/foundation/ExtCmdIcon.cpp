@@ -246,7 +246,8 @@ HICON CExtCmdIcon::GetIcon(bool bReplaceSysColors)
         return m_icon.m_hIcon;
     if (m_bitmap.IsEmpty())
         return nullptr;
-    HICON hIcon = CExtPaintManager::CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr, bReplaceSysColors);
+    HICON hIcon = CExtPaintManager::CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr,
+                                                         bReplaceSysColors);
     if (hIcon == nullptr)
         return nullptr;
     m_icon.Set(hIcon, false);
@@ -260,7 +261,8 @@ HICON CExtCmdIcon::ExtractHICON(bool bReplaceSysColors)
     m_iconVariant.Empty();
     if (m_icon.IsEmpty())
     {
-        HICON hIcon = CExtPaintManager::CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr, bReplaceSysColors);
+        HICON hIcon = CExtPaintManager::CreateIconFromBitmap(m_bitmap.m_hBitmap, m_bitmap.m_clrTransparent, nullptr,
+                                                             bReplaceSysColors);
         m_bitmap.Empty();
         return hIcon;
     }

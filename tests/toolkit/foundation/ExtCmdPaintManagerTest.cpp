@@ -73,8 +73,13 @@ TEST(CmdManagerHolder, ASystemEventReachesTheIconsOnlyFromTheFramesEventTarget)
     const double lfPM = g_PaintManagerHolder->GetIconVariantFactor();
     ASSERT_NE(clrPM, CExtCmdIcon::NO_COLOR);
 
-    auto* pFrame = new CFrameWnd;
+    auto* pFrame = new CFrameWnd; // deletes itself when destroyed, after the bars below
     ASSERT_TRUE(pFrame->Create(nullptr, L"events", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    struct FrameEnd
+    {
+        CFrameWnd* pFrame;
+        ~FrameEnd() { pFrame->DestroyWindow(); }
+    } frameEnd{pFrame};
     CExtStatusControlBar status;
     ASSERT_TRUE(status.Create(pFrame));
     CControlBar other;
@@ -115,5 +120,6 @@ TEST(CmdManagerHolder, ASystemEventReachesTheIconsOnlyFromTheFramesEventTarget)
     EXPECT_EQ(pIcon->GetVariantColor(), clrPM);
 
     g_CmdManagerHolder->RemoveCommand(nullptr, nCmdID);
-    pFrame->DestroyWindow();
+    status.DestroyWindow();
+    other.DestroyWindow();
 }
