@@ -1,3 +1,4 @@
+// A frame with the small caption of a tool window.
 #include "platform/Platform.h"
 #include "platform/MiniFrameWnd.h"
 
@@ -32,7 +33,9 @@ BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     if (!CFrameWnd::PreCreateWindow(cs))
         return FALSE;
     m_dwMiniFrameStyle = cs.style & kMiniFrameStyles;
-    cs.style &= ~kMiniFrameStyles;
+    // The frame styles stay in the low word of the window style, where the frame reads them back;
+    // MFS_BLOCKSYSMENU would be a maximise box there.
+    cs.style &= ~MFS_BLOCKSYSMENU;
     if (m_dwMiniFrameStyle & (MFS_THICKFRAME | MFS_4THICKFRAME))
         cs.style |= WS_THICKFRAME;
     if (m_dwMiniFrameStyle & MFS_BLOCKSYSMENU)
