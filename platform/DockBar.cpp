@@ -5,6 +5,7 @@
 #include "platform/DockState.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
 
@@ -276,7 +277,10 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
         m_arrBars.Add(pBar);
         m_arrBars.Add(nullptr);
         nPos = (int)m_arrBars.GetSize() - 2;
-        rect.SetRect(-kOffEdge, -kOffEdge, -kOffEdge + rectBar.Width(), -kOffEdge + rectBar.Height());
+        // Just off the corner, in the size the bar takes on this side.
+        CSize size = pBar->CalcDynamicLayout(-1, (m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK)
+                                                                               : LM_VERTDOCK);
+        rect.SetRect(-kOffEdge, -kOffEdge, -kOffEdge + size.cx, -kOffEdge + size.cy);
     }
 
     CDockBar* pOld = pBar->m_pDockBar;
@@ -507,6 +511,14 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
 {
     if (pInfo == nullptr || m_hWnd == nullptr || pFrameWnd == nullptr)
         return;
+    // The entries are built anew. Bars docked here now that the state leaves out stay, on a
+    // last row, until another dock bar takes them.
+    std::vector<CControlBar*> previous;
+    for (int i = 0; i < m_arrBars.GetSize(); i++)
+        if (CControlBar* pBar = GetDockedControlBar(i))
+            previous.push_back(pBar);
+    m_arrBars.RemoveAll();
+    m_arrBars.Add(nullptr);
     // Entries naming no bar of the frame, or a dock bar, are dropped; placeholders stay.
     for (int i = 0; i < pInfo->m_arrBarID.GetSize(); i++)
     {
@@ -539,6 +551,17 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
     }
     if (m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
         m_arrBars.Add(nullptr);
+    BOOL bLeftOver = FALSE;
+    for (CControlBar* pBar : previous)
+    {
+        if (pBar->m_pDockBar == this && FindBar(pBar) < 0)
+        {
+            m_arrBars.Add(pBar);
+            bLeftOver = TRUE;
+        }
+    }
+    if (bLeftOver)
+        m_arrBars.Add(nullptr);
     // Empty rows collapse.
     for (int i = 1; i < m_arrBars.GetSize();)
     {
@@ -555,7 +578,7 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
             pMini->SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
                                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             if (pMini->IsFrameWnd())
-                static_cast<CFrameWnd*>(pMini)->DelayRecalcLayout();
+                static_cast<CFrameWnd*>(pMini)->RecalcLayout();
             if (pInfo->m_bVisible && GetDockedVisibleCount() > 0)
                 pMini->ShowWindow(SW_SHOWNA);
             else if (!pInfo->m_bVisible)

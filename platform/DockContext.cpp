@@ -218,10 +218,9 @@ void CDockContext::StartDrag(CPoint pt)
         CSize sizeFloat = (m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
                               ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
                               : m_pBar->CalcFixedLayout(FALSE, (FloatAlignment(m_dwMRUFloatStyle) & CBRS_ORIENT_HORZ) != 0);
-        CRect rectClient(rect.TopLeft(), sizeFloat);
-        m_rectFrameDrag = rectClient;
+        // The floating frame around the bar where it lies now.
+        m_rectFrameDrag = CRect(rect.TopLeft(), sizeFloat);
         CMiniDockFrameWnd::CalcBorders(m_rectFrameDrag);
-        m_rectFrameDrag.OffsetRect(rectClient.left - m_rectFrameDrag.left, rectClient.top - m_rectFrameDrag.top);
     }
 
     m_ptLast = pt;

@@ -4,6 +4,10 @@
 
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
+BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
+    ON_WM_GETMINMAXINFO()
+END_MESSAGE_MAP()
+
 namespace
 {
 const DWORD kMiniFrameStyles = MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME | MFS_MOVEFRAME | MFS_BLOCKSYSMENU;
@@ -42,4 +46,13 @@ BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
         cs.style &= ~WS_SYSMENU;
     cs.dwExStyle |= WS_EX_TOOLWINDOW;
     return TRUE;
+}
+
+void CMiniFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CFrameWnd::OnGetMinMaxInfo(lpMMI);
+    CRect rect(0, 0, 0, 0);
+    ::AdjustWindowRectEx(&rect, GetStyle() & ~WS_SYSMENU, FALSE, GetExStyle());
+    lpMMI->ptMinTrackSize.x = rect.Width();
+    lpMMI->ptMinTrackSize.y = rect.Height();
 }

@@ -30,5 +30,9 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
 protected:
+    // A mini frame may be as small as its borders and caption.
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    DECLARE_MESSAGE_MAP()
+
     DWORD m_dwMiniFrameStyle = 0;
 };
