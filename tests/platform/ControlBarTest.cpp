@@ -28,6 +28,27 @@ public:
     void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
 };
 
+// A bar whose left half is one tool, the command ID_INDICATOR_CAPS.
+class CToolBarStandIn : public CFixedBar
+{
+public:
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO*) const override
+    {
+        return point.x >= 0 && point.x < 40 && point.y >= 0 && point.y < 24 ? ID_INDICATOR_CAPS : -1;
+    }
+};
+
+MSG MouseMoveAt(CWnd* pWnd, CPoint ptClient)
+{
+    MSG msg = {};
+    msg.hwnd = pWnd->m_hWnd;
+    msg.message = WM_MOUSEMOVE;
+    msg.lParam = MAKELPARAM(ptClient.x, ptClient.y);
+    pWnd->ClientToScreen(&ptClient);
+    msg.pt = ptClient;
+    return msg;
+}
+
 // A floating frame whose window refuses to be made.
 class CFailingMiniFrame : public CMiniDockFrameWnd
 {
@@ -285,4 +306,47 @@ TEST(ControlBars, MiniFrameStylesStayInTheLowWordOfTheWindowStyle)
     EXPECT_EQ(pSizing->m_wndDockBar.m_pDockSite, pFrame);
     EXPECT_EQ(::GetWindow(pSizing->m_hWnd, GW_OWNER), pFrame->m_hWnd);
     pFrame->DestroyWindow(); // takes both floating frames along
+}
+
+TEST(ControlBars, AToolRestedOnShowsItsPromptAndLeavingRestoresTheIdlePrompt)
+{
+    CDockTestFrame* pFrame = MakeDockFrame();
+    ASSERT_NE(pFrame, nullptr);
+    CToolBarStandIn bar;
+    ASSERT_TRUE(bar.CreateBar(pFrame, kBarA, CBRS_TOP | CBRS_FLYBY));
+    pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    pFrame->RecalcLayout();
+    pFrame->SetMessageText(L"awal");
+    MSG over = MouseMoveAt(&bar, CPoint(10, 10));
+    bar.PreTranslateMessage(&over);
+    EXPECT_STREQ(pFrame->GetLastMessageText(), L"awal"); // not before the rest time
+    bar.SendMessage(WM_TIMER, ID_TIMER_WAIT);
+    EXPECT_STREQ(pFrame->GetLastMessageText(), L"CAP");
+    MSG off = MouseMoveAt(&bar, CPoint(60, 10));
+    bar.PreTranslateMessage(&off);
+    bar.SendMessage(WM_TIMER, ID_TIMER_CHECK); // the hidden frame is never under the cursor
+    EXPECT_STREQ(pFrame->GetLastMessageText(), L"Ready");
+    pFrame->DestroyWindow();
+}
+
+TEST(ControlBars, ThePreviewViewAndTheCompoundDocumentAreTypesToDeriveFrom)
+{
+    class CTestPreview : public CPreviewView
+    {
+    };
+    class CTestOleDoc : public COleDocument
+    {
+    };
+    CTestPreview preview;
+    EXPECT_TRUE(preview.IsKindOf(RUNTIME_CLASS(CPreviewView)));
+    EXPECT_TRUE(preview.IsKindOf(RUNTIME_CLASS(CScrollView)));
+    CObject* pMade = RUNTIME_CLASS(CPreviewView)->CreateObject();
+    ASSERT_NE(pMade, nullptr);
+    EXPECT_TRUE(pMade->IsKindOf(RUNTIME_CLASS(CPreviewView)));
+    delete pMade;
+    CTestOleDoc doc;
+    EXPECT_TRUE(doc.IsKindOf(RUNTIME_CLASS(CDocument)));
+    EXPECT_EQ(doc.GetInPlaceActiveItem(nullptr), nullptr);
+    COleClientItem item;
+    EXPECT_TRUE(item.IsKindOf(RUNTIME_CLASS(CObject)));
 }

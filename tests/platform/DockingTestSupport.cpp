@@ -65,6 +65,7 @@ CSize CDynamicBar::CalcDynamicLayout(int nLength, DWORD nMode)
 BEGIN_MESSAGE_MAP(CDockTestFrame, CFrameWnd)
     ON_WM_CREATE()
     ON_NOTIFY(LVN_ITEMCHANGED, 0xE870, OnListNotify)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_OVR, OnUpdateOverwrite)
 END_MESSAGE_MAP()
 
 int CDockTestFrame::OnCreate(LPCREATESTRUCT lpcs)
@@ -83,6 +84,12 @@ void CDockTestFrame::OnListNotify(NMHDR* pNMHDR, LRESULT* pResult)
     ++m_nNotifies;
     m_nLastNotifyCode = pNMHDR->code;
     *pResult = 0;
+}
+
+void CDockTestFrame::OnUpdateOverwrite(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bOverwrite);
+    pCmdUI->SetText(m_bOverwrite ? L"TIMPA" : L"SISIP");
 }
 
 CDockTestFrame* MakeDockFrame(BOOL bEnableDocking, int x, int y)

@@ -47,10 +47,12 @@ public:
     CWnd* m_pView = nullptr; // owned by the frame's window (deleted with it)
     int m_nNotifies = 0;
     UINT m_nLastNotifyCode = 0;
+    BOOL m_bOverwrite = FALSE; // the state the ID_INDICATOR_OVR pane shows
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnListNotify(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnUpdateOverwrite(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 };
 

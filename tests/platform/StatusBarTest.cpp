@@ -131,3 +131,18 @@ TEST_F(StatusFixture, TheBarsHeightFitsItsTextAndItTakesTheBottomStrip)
     EXPECT_EQ(RectIn(m_pFrame->m_hWnd, m_status.m_hWnd), CRect(0, client.bottom - size.cy, client.right, client.bottom));
     EXPECT_EQ(RectIn(m_pFrame->m_hWnd, m_pFrame->m_pView->m_hWnd).bottom, client.bottom - size.cy);
 }
+
+TEST_F(StatusFixture, PaneHandlersSetTextsAndACheckMakesThePanePopOut)
+{
+    const UINT panes[] = {ID_SEPARATOR, ID_INDICATOR_OVR};
+    ASSERT_TRUE(m_status.SetIndicators(panes, 2));
+    m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    RunIdle();
+    EXPECT_STREQ(ControlText(m_status, 1), L"SISIP");
+    EXPECT_FALSE(m_status.GetPaneStyle(1) & SBPS_POPOUT);
+    m_pFrame->m_bOverwrite = TRUE;
+    RunIdle();
+    EXPECT_STREQ(ControlText(m_status, 1), L"TIMPA");
+    EXPECT_TRUE(m_status.GetPaneStyle(1) & SBPS_POPOUT);
+    EXPECT_EQ(HIWORD(m_status.SendMessage(SB_GETTEXTLENGTHW, 1)) & SBT_POPOUT, SBT_POPOUT);
+}
