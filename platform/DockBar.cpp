@@ -358,8 +358,13 @@ CSize CDockBar::CalcRowLayout(BOOL bStretch, BOOL bHorz)
     }
     const int nAvail = bHorz ? sizeAvail.cx : sizeAvail.cy;
 
+    // The batch is opened by the first change: an empty batch costs as much as a move.
     AFX_SIZEPARENTPARAMS layout = {};
-    layout.hDWP = m_bLayoutQuery ? nullptr : ::BeginDeferWindowPos((int)m_arrBars.GetSize());
+    auto batch = [&]() {
+        if (!m_bLayoutQuery && layout.hDWP == nullptr)
+            layout.hDWP = ::BeginDeferWindowPos((int)m_arrBars.GetSize());
+        return &layout;
+    };
 
     int nAlong = 0, nAcross = 0, nRowThickness = 0;
     BOOL bWrapped = FALSE;
@@ -446,14 +451,15 @@ CSize CDockBar::CalcRowLayout(BOOL bStretch, BOOL bHorz)
                 {
                     if (!m_bLayoutQuery && !(pBar->m_dwStyle & CBRS_FLOATING) && pBar->m_pDockContext != nullptr)
                         pBar->m_pDockContext->m_rectMRUDockPos = rectNew;
-                    AfxRepositionWindow(&layout, pBar->m_hWnd, &rectNew);
+                    if (!m_bLayoutQuery)
+                        AfxRepositionWindow(batch(), pBar->m_hWnd, &rectNew);
                 }
                 nAlong = a0 + nLength;
                 nRowThickness = std::max(nRowThickness, nThick);
             }
         }
-        if (!bJustWrapped)
-            pBar->RecalcDelayShow(&layout);
+        if (!bJustWrapped && (pBar->m_nStateFlags & (CControlBar::delayHide | CControlBar::delayShow)))
+            pBar->RecalcDelayShow(m_bLayoutQuery ? &layout : batch());
     }
     endRow();
 
