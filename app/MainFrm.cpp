@@ -39,8 +39,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_wndStatus.SetPaneInfo(0, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[0]);
     m_wndStatus.SetPaneInfo(1, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[1]);
     m_wndStatus.SetPaneInfo(2, ID_SEPARATOR, SBPS_STRETCH, 0);
-    m_hList = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                              0, 0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
+    m_hList = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                              WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 10, 10, m_hWnd,
+                              (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
     if (m_hList == nullptr || !m_wndListPane.SubclassWindow(m_hList))
         return -1;
     const wchar_t* titles[] = {L"Tgl", L"Jam", L"Pengirim", L"Isi"};

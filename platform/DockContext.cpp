@@ -215,9 +215,9 @@ void CDockContext::StartDrag(CPoint pt)
         m_pBar->GetParentFrame()->GetWindowRect(&m_rectFrameDrag);
     else
     {
-        CSize sizeFloat = (m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC)
-                              ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
-                              : m_pBar->CalcFixedLayout(FALSE, (FloatAlignment(m_dwMRUFloatStyle) & CBRS_ORIENT_HORZ) != 0);
+        BOOL bFloatHorz = (FloatAlignment(m_dwMRUFloatStyle) & CBRS_ORIENT_HORZ) != 0;
+        CSize sizeFloat = (m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
+                                                                   : m_pBar->CalcFixedLayout(FALSE, bFloatHorz);
         // The floating frame around the bar where it lies now.
         m_rectFrameDrag = CRect(rect.TopLeft(), sizeFloat);
         CMiniDockFrameWnd::CalcBorders(m_rectFrameDrag);

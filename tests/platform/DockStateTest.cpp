@@ -181,7 +181,8 @@ TEST(DockState, ABarInfoHasItsFixedBytes)
     PutDword(expected, 0xE850);
     expected.push_back(0x05); // visible, horizontal
     expected.push_back(0x00);
-    for (DWORD dw : std::initializer_list<DWORD>{3u, (DWORD)-4, 100u, 0xE81Bu, 1u, 2u, 3u, 4u, 0x2000u, (DWORD)-1, (DWORD)-1})
+    const DWORD fields[] = {3u, (DWORD)-4, 100u, 0xE81Bu, 1u, 2u, 3u, 4u, 0x2000u, (DWORD)-1, (DWORD)-1};
+    for (DWORD dw : fields)
         PutDword(expected, dw);
     EXPECT_EQ(InfoBytes(info), expected);
 }
@@ -199,7 +200,9 @@ TEST(DockState, ADockBarInfoListsRowsBarsAndPlaceholders)
     PutDword(expected, 0xE81F);
     expected.push_back(0x0A); // floating, dock bar
     expected.push_back(0x00);
-    for (DWORD dw : std::initializer_list<DWORD>{600u, 350u, 32767u, 0u, 0u, 0u, 0u, 0u, 0u, (DWORD)-1, (DWORD)-1, 3u, 0xE850u, 0x8000E851u, 0u})
+    const DWORD fields[] = {600u, 350u, 32767u, 0u,      0u,          0u, 0u, 0u,
+                            0u,   (DWORD)-1, (DWORD)-1, 3u, 0xE850u, 0x8000E851u, 0u};
+    for (DWORD dw : fields)
         PutDword(expected, dw);
     EXPECT_EQ(InfoBytes(info), expected);
 
@@ -277,7 +280,8 @@ TEST(DockState, SetBarInfoDropsIdsOfNoBarAndOfDockBarsAndCollapsesEmptyRows)
     CControlBarInfo info;
     info.m_nBarID = AFX_IDW_DOCKBAR_TOP;
     info.m_bDockBar = TRUE;
-    for (DWORD dw : std::initializer_list<DWORD>{0x1234u, 0u, (DWORD)AFX_IDW_DOCKBAR_LEFT, 0u, (DWORD)kBarA, 0x8000E851u, 0u, 0u})
+    const DWORD entries[] = {0x1234u, 0u, (DWORD)AFX_IDW_DOCKBAR_LEFT, 0u, (DWORD)kBarA, 0x8000E851u, 0u, 0u};
+    for (DWORD dw : entries)
         info.m_arrBarID.Add(dw);
     CDockBar* pTop = DockBarOf(pFrame, AFX_IDW_DOCKBAR_TOP);
     pTop->SetBarInfo(&info, pFrame);

@@ -128,7 +128,8 @@ TEST_F(StatusFixture, TheBarsHeightFitsItsTextAndItTakesTheBottomStrip)
     EXPECT_GT(size.cy, tm.tmHeight);
     EXPECT_EQ(size.cx, 32767);
     CRect client = ClientRect(m_pFrame);
-    EXPECT_EQ(RectIn(m_pFrame->m_hWnd, m_status.m_hWnd), CRect(0, client.bottom - size.cy, client.right, client.bottom));
+    EXPECT_EQ(RectIn(m_pFrame->m_hWnd, m_status.m_hWnd),
+              CRect(0, client.bottom - size.cy, client.right, client.bottom));
     EXPECT_EQ(RectIn(m_pFrame->m_hWnd, m_pFrame->m_pView->m_hWnd).bottom, client.bottom - size.cy);
 }
 
