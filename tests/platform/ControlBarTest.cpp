@@ -113,7 +113,8 @@ TEST(ControlBars, BarsEnterAndLeaveTheListsOfTheFramesTheyLiveIn)
     CDockTestFrame* pFrame = MakeDockFrame();
     ASSERT_NE(pFrame, nullptr);
     CFixedBar bar;
-    ASSERT_TRUE(bar.CreateBar(pFrame, kBarA));
+    // Hidden bars keep their floating frames hidden: no frame is mapped, nothing waits for it.
+    ASSERT_TRUE(bar.CreateBar(pFrame, kBarA, CBRS_TOP, FALSE));
     pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
     EXPECT_TRUE(IsListed(pFrame, &bar));
     pFrame->FloatControlBar(&bar, CPoint(600, 400));
@@ -146,7 +147,7 @@ TEST(ControlBars, DestroyingTheFrameDestroysItsFloatingFramesAndDeletesAutoDelet
     {
         auto* pBar = new CFixedBar;
         pBar->m_bAutoDelete = TRUE;
-        ASSERT_TRUE(pBar->CreateBar(pFrame, kBarA + i));
+        ASSERT_TRUE(pBar->CreateBar(pFrame, kBarA + i, CBRS_TOP, FALSE));
         pFrame->DockControlBar(pBar, AFX_IDW_DOCKBAR_TOP);
         if (i < 2)
         {
@@ -256,7 +257,7 @@ TEST(ControlBars, AListControlsNotificationInsideABarReachesTheFramesMessageMap)
     CFixedBar bar;
     bar.m_cxAcross = 200;
     bar.m_cyAcross = 100;
-    ASSERT_TRUE(bar.CreateBar(pFrame, kBarA));
+    ASSERT_TRUE(bar.CreateBar(pFrame, kBarA, CBRS_TOP, FALSE)); // a hidden bar's controls notify all the same
     pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
     HWND hList = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 200, 100,
                                    bar.m_hWnd, (HMENU)(UINT_PTR)0xE870, AfxGetInstanceHandle(), nullptr);

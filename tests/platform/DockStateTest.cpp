@@ -210,7 +210,7 @@ TEST(DockState, ADockBarInfoListsRowsBarsAndPlaceholders)
     CDockTestFrame* pFrame = MakeDockFrame();
     ASSERT_NE(pFrame, nullptr);
     CFixedBar bar;
-    ASSERT_TRUE(bar.CreateBar(pFrame, kBarA));
+    ASSERT_TRUE(bar.CreateBar(pFrame, kBarA, CBRS_TOP, FALSE));
     pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
     pFrame->FloatControlBar(&bar, CPoint(600, 350));
     CControlBarInfo top, floating;
