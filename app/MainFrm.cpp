@@ -14,9 +14,10 @@ END_MESSAGE_MAP()
 namespace {
 const int kListId = 0xE901;
 const int kStatusId = 0xE902;
+const int kPaneWidths[2] = {190, 90}; // the first two status panes (text width); the third stretches
 }
 
-CMainFrame::CMainFrame() : m_hList(nullptr), m_hStatus(nullptr), m_strFolder(L"Inbox"), m_bPhoneBusy(FALSE)
+CMainFrame::CMainFrame() : m_hList(nullptr), m_strFolder(L"Inbox"), m_bPhoneBusy(FALSE)
 {
 }
 
@@ -30,8 +31,19 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    m_hList = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                              0, 0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
+    // The status bar first: the layout gives it the bottom strip before the list takes its half.
+    if (!m_wndStatus.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, kStatusId))
+        return -1;
+    const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR};
+    m_wndStatus.SetIndicators(panes, 3);
+    m_wndStatus.SetPaneInfo(0, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[0]);
+    m_wndStatus.SetPaneInfo(1, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[1]);
+    m_wndStatus.SetPaneInfo(2, ID_SEPARATOR, SBPS_STRETCH, 0);
+    m_hList = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                              WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 10, 10, m_hWnd,
+                              (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
+    if (m_hList == nullptr || !m_wndListPane.SubclassWindow(m_hList))
+        return -1;
     const wchar_t* titles[] = {L"Tgl", L"Jam", L"Pengirim", L"Isi"};
     const int widths[] = {60, 50, 85, 300};
     for (int i = 0; i < 4; ++i) {
@@ -41,28 +53,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         col.cx = widths[i];
         ::SendMessageW(m_hList, LVM_INSERTCOLUMNW, i, (LPARAM)&col);
     }
-    m_hStatus = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
-                                (HMENU)(INT_PTR)kStatusId, AfxGetInstanceHandle(), nullptr);
-    int parts[3] = {200, 300, -1};
-    ::SendMessageW(m_hStatus, SB_SETPARTS, 3, (LPARAM)parts);
+    RecalcLayout();
     return 0;
-}
-
-void CMainFrame::RecalcLayout(BOOL bNotify)
-{
-    CFrameWnd::RecalcLayout(bNotify);
-    if (!m_hList || !m_hStatus)
-        return;
-    RECT rc;
-    ::GetClientRect(m_hWnd, &rc);
-    ::SendMessageW(m_hStatus, WM_SIZE, 0, 0);
-    RECT sb;
-    ::GetWindowRect(m_hStatus, &sb);
-    int bottom = rc.bottom - (sb.bottom - sb.top);
-    int split = rc.top + (bottom - rc.top) / 2;
-    if (HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
-        ::MoveWindow(hView, 0, rc.top, rc.right, split - rc.top, TRUE);
-    ::MoveWindow(m_hList, 0, split, rc.right, bottom - split, TRUE);
 }
 
 void CMainFrame::InsertSms(int nPos, CSMS* pRecord)
@@ -129,19 +121,12 @@ CString CMainFrame::GetListItemText(int nRow, int nColumn) const
 
 void CMainFrame::SetStatusText(int nPane, const CString& strText)
 {
-    if (m_hStatus)
-        ::SendMessageW(m_hStatus, SB_SETTEXTW, nPane, (LPARAM)(LPCWSTR)strText);
+    m_wndStatus.SetPaneText(nPane, strText);
 }
 
 CString CMainFrame::GetStatusText(int nPane) const
 {
-    if (!m_hStatus)
-        return CString();
-    wchar_t buf[512] = {};
-    if (LOWORD(::SendMessageW(m_hStatus, SB_GETTEXTLENGTHW, nPane, 0)) >= 512)
-        return CString();
-    ::SendMessageW(m_hStatus, SB_GETTEXTW, nPane, (LPARAM)buf);
-    return CString(buf);
+    return m_wndStatus.GetPaneText(nPane);
 }
 
 LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
