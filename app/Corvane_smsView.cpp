@@ -43,9 +43,9 @@ int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     if (pDoc) {
         CString strFolder = GetAppFolder();
-        pDoc->SetLogFilePath(strFolder + L"logCorvaneSms.txt");
-        pDoc->SetMyTextFilePath(strFolder + L"MyText.dat");
-        pDoc->SetQuickReplyFilePath(strFolder + L"QuickReply.txt");
+        pDoc->SetLogFilePath(strFolder + CORVANE_LOG_FILE_NAME);
+        pDoc->SetMyTextFilePath(strFolder + CORVANE_MYTEXT_FILE_NAME);
+        pDoc->SetQuickReplyFilePath(strFolder + CORVANE_QUICKREPLY_FILE_NAME);
         pDoc->LoadData();
     }
     m_pool.Start(1, nullptr);

@@ -1,5 +1,6 @@
 #include "phone/IrdaPort.h"
 #include "phone/PhoneHost.h"
+#include "phone/StoreHelpers.h"
 #include "res/phone_ids.h"
 
 IMPLEMENT_DYNAMIC(CIrdaPort, CObject)
@@ -210,7 +211,7 @@ BOOL CIrdaPort::ReadLines(CString& strText, DWORD dwTimeout, DWORD dwDeadline)
     int nLines = 0;
     int nLineLen = 0;
     int nLineStart = strText.GetLength();
-    const CString strProgress = LoadPhoneString(IDS_PHONE_READING_SMS);
+    const CString strProgress = LoadResourceText(IDS_PHONE_READING_SMS);
     for (;;) {
         DWORD dwNow = GetTickCount();
         if (IsAborted() || dwNow - dwStart >= dwTimeout || dwNow - dwBegin >= dwDeadline)

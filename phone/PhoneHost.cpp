@@ -1,4 +1,5 @@
 #include "phone/PhoneHost.h"
+#include "phone/StoreHelpers.h"
 #include "phone/PostedText.h"
 #include "phone/AppSettings.h"
 #include "phone/SmsComposer.h"
@@ -103,13 +104,6 @@ void PostStatusText(const CString& strText)
     p->PostOrDelete(hView, WM_APP_STATUS_TEXT, 0);
 }
 
-CString LoadPhoneString(UINT nID)
-{
-    const wchar_t* p = nullptr;
-    int n = LoadStringW(GetModuleHandleW(nullptr), nID, (LPWSTR)&p, 0);
-    return n > 0 ? CString(p, n) : CString();
-}
-
 int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle, UINT nType)
 {
     CPhoneHost* pHost = GetPhoneHost();
@@ -125,9 +119,7 @@ void PlaySettingSound(UINT nOnSwitch, const CString& strFile)
     if (!nOnSwitch)
         return;
     if (GetFileAttributesW(strFile) == INVALID_FILE_ATTRIBUTES) {
-        CString strText = LoadPhoneString(IDS_PHONE_SOUND_MISSING);
-        strText.Replace(L"##", strFile);
-        PhoneMessageBox(strText, L"ERROR", MB_OK | MB_ICONWARNING);
+        PhoneMessageBox(FormatResourceText(IDS_PHONE_SOUND_MISSING, strFile), L"ERROR", MB_OK | MB_ICONWARNING);
         return;
     }
     sndPlaySoundW(strFile, SND_SYNC | SND_NODEFAULT);

@@ -60,7 +60,5 @@ void SetPhoneHost(CPhoneHost* pHost);
 
 // Posts one status line to the main view as a CPostedText (never waits).
 void PostStatusText(const CString& strText);
-// A string of the string table.
-CString LoadPhoneString(UINT nID);
 // A message box shown by the GUI thread (directly when there is no host).
 int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
