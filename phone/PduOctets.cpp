@@ -49,11 +49,13 @@ void OctetsToHex(const BYTE* pOctets, int nCount, CString& strOut)
 
 int SemiOctetsToText(const BYTE* pOctets, int nCount, wchar_t* pOut)
 {
+    // TS 23.040 9.1.2.3: 0-9, then "*", "#", "a", "b", "c"; 0xF is the filler.
+    static const wchar_t kDigits[17] = L"0123456789*#abcF";
     int n = 0;
     for (int i = 0; i < nCount; ++i)
     {
-        pOut[n++] = g_HexDigits[pOctets[i] & 0x0F];
-        pOut[n++] = g_HexDigits[pOctets[i] >> 4];
+        pOut[n++] = kDigits[pOctets[i] & 0x0F];
+        pOut[n++] = kDigits[pOctets[i] >> 4];
     }
     if (n > 0 && pOut[n - 1] == L'F')
         --n;
@@ -181,7 +183,9 @@ int UnpackSeptets(const BYTE* pOctets, int nFirst, int nCount, wchar_t* pOut)
             bEscape = true;
         else if (s == 0x0A)
         {
-            pOut[n++] = L'\r';
+            // A line feed alone stands for a line end; after a carriage return it completes one.
+            if (n == 0 || pOut[n - 1] != L'\r')
+                pOut[n++] = L'\r';
             pOut[n++] = L'\n';
         }
         else
@@ -237,7 +241,7 @@ int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool b
         for (int i = nHeader; i + 1 < nOctets; i += 2)
         {
             const wchar_t ch = (wchar_t)(pData[i] << 8 | pData[i + 1]);
-            if (ch == 0x000A)
+            if (ch == 0x000A && (n == 0 || pOut[n - 1] != L'\r'))
                 pOut[n++] = L'\r';
             pOut[n++] = ch;
         }

@@ -24,8 +24,8 @@ int HexToOctets(const wchar_t* pText, int nChars, BYTE* pOut, int nCapacity);
 // Appends the octets as upper-case hexadecimal text, high nibble first.
 void OctetsToHex(const BYTE* pOctets, int nCount, CString& strOut);
 
-// Digits of a number in swapped semi-octets (low nibble first, each nibble as its hexadecimal
-// digit), with one trailing "F" filler removed. Returns the number of characters written.
+// Digits of a number in swapped semi-octets (low nibble first; 0xA to 0xE as "*", "#", "a", "b",
+// "c"), with one trailing 0xF filler removed. Returns the number of characters written.
 int SemiOctetsToText(const BYTE* pOctets, int nCount, wchar_t* pOut);
 
 // How the user data is coded, as DescribeDcs names it.

@@ -2,19 +2,12 @@
 #include "phone/SMSMessage.h"
 #include "phone/GsmAlphabet.h"
 #include "phone/PduOctets.h"
+#include "phone/StoreHelpers.h"
 #include <vector>
 
 namespace
 {
 const int MAX_DESTINATION_DIGITS = 20;
-
-bool IsAllDigits(const CString& strNumber)
-{
-    for (int i = 0; i < strNumber.GetLength(); ++i)
-        if (strNumber[i] < L'0' || strNumber[i] > L'9')
-            return false;
-    return true;
-}
 
 void AddSemiOctets(CByteArray& arrOctets, const CString& strDigits)
 {
@@ -173,19 +166,19 @@ BOOL CSMSMessage::GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int
         septets.push_back((BYTE)(wCode & 0x7F));
     }
 
-    const int nHeaderSeptets = bHeader ? 8 : 0;
+    // The concatenation header of TS 23.040 9.2.3.24.1: header length 5, element 00 of length 3,
+    // reference, total, part. Its six octets and one fill bit take seven septets.
+    const int nHeaderOctets = 6;
+    const int nHeaderSeptets = bHeader ? (nHeaderOctets * 8 + 6) / 7 : 0;
     arrOctets.Add((BYTE)(septets.size() + nHeaderSeptets));  // TP-UDL
 
-    // User data: the seven header octets fill exactly eight septets, so the text follows with
-    // no fill bits.
     const int nHeaderBits = nHeaderSeptets * 7;
     const int nBits = nHeaderBits + (int)septets.size() * 7;
     std::vector<BYTE> userData((nBits + 7) / 8 + 1, 0);
     if (bHeader)
     {
-        const BYTE header[7] = {0x06, 0x00, 0x04, (BYTE)nRef, (BYTE)nTotal, (BYTE)nPart,
-                                (BYTE)m_strText.GetLength()};
-        for (int i = 0; i < 7; ++i)
+        const BYTE header[nHeaderOctets] = {0x05, 0x00, 0x03, (BYTE)nRef, (BYTE)nTotal, (BYTE)nPart};
+        for (int i = 0; i < nHeaderOctets; ++i)
             userData[i] = header[i];
     }
     for (size_t i = 0; i < septets.size(); ++i)

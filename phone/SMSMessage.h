@@ -20,8 +20,8 @@ public:
 
     CSMSMessage();
 
-    // Builds the PDU as upper-case hexadecimal text. With bHeader the part carries the
-    // seven-octet concatenation header (reference, total, part, characters of this part).
+    // Builds the PDU as upper-case hexadecimal text. With bHeader the part carries the standard
+    // six-octet concatenation header (05 00 03, reference, total, part) and one fill bit.
     // A number that cannot be encoded has been reported in a message box; the PDU is then
     // empty and the result FALSE.
     BOOL GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int nTotal, BOOL bFlash);

@@ -32,12 +32,17 @@ struct OctetReader
     }
 };
 
+// The address value is at most 10 octets (TS 23.040 9.1.2.5): 20 digits.
+const int MAX_ADDRESS_SEMI_OCTETS = 20;
+
 // An address field: length in semi-octets, type of address, value (written into strNumber).
+// False for a field that is cut short or longer than an address can be.
 bool ReadAddress(OctetReader& r, CString& strNumber, int& nType)
 {
     int nSemiOctets = 0;
     const BYTE* pValue = nullptr;
-    if (!r.Byte(nSemiOctets) || !r.Byte(nType) || !r.Take((nSemiOctets + 1) / 2, pValue))
+    if (!r.Byte(nSemiOctets) || nSemiOctets > MAX_ADDRESS_SEMI_OCTETS || !r.Byte(nType) ||
+        !r.Take((nSemiOctets + 1) / 2, pValue))
         return false;
     wchar_t buf[MAX_TEXT_CHARS];
     int n;
@@ -86,13 +91,12 @@ void SetDateTimeNow(CSMS& sms)
 }
 
 // The user data: TP-UDL and what follows it.
-void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms)
+void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms, ConcatInfo& concat)
 {
     int nUdl = 0;
     if (!r.Byte(nUdl))
         return;
     wchar_t buf[MAX_TEXT_CHARS];
-    ConcatInfo concat;
     const int n = DecodeUserData(r.p + r.pos, r.n - r.pos, nUdl, DataCodingOfDcs(nDcs), bHeader, buf, concat);
     sms.m_strText.SetString(buf, n);
     if (concat.bPresent)
@@ -142,14 +146,21 @@ void CSmsPduDecoder::LookupContact(const CString& strNumber, CString& strName) c
     }
 }
 
-void CSmsPduDecoder::Decode(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, false); }
+void CSmsPduDecoder::Decode(const CString& strPdu, CSMS& sms, ConcatInfo* pConcat)
+{
+    DecodeRecord(strPdu, sms, false, pConcat);
+}
 
-void CSmsPduDecoder::DecodeAndShow(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, true); }
+void CSmsPduDecoder::DecodeAndShow(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, true, nullptr); }
 
-void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
+void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, ConcatInfo* pConcat)
 {
     sms.Clear();
     sms.m_bRead = 0;
+    ConcatInfo ignored;
+    ConcatInfo& concat = pConcat ? *pConcat : ignored;
+    concat.bPresent = false;
+    concat.nRef = concat.nTotal = concat.nSeq = 0;
 
     BYTE octets[MAX_PDU_OCTETS];
     OctetReader r = {octets, HexToOctets(strPdu, strPdu.GetLength(), octets, MAX_PDU_OCTETS), 0};
@@ -179,7 +190,7 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
         if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(7, pStamp))
             return;
         SetDateTime(sms, pStamp);
-        ReadUserData(r, nDcs, bHeader, sms);
+        ReadUserData(r, nDcs, bHeader, sms, concat);
         if (bShow)
             AfxMessageBox(sms.m_strText, MB_OK);
     }
@@ -239,7 +250,7 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
         const BYTE* pVp = nullptr;
         if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(nVpOctets, pVp))
             return;
-        ReadUserData(r, nDcs, bHeader, sms);
+        ReadUserData(r, nDcs, bHeader, sms, concat);
     }
 }
 
@@ -340,7 +351,7 @@ void CSmsPduDecoder::DecodeSeptet(CString& strText, int nSeptet, const CString& 
         return;
     }
     if (s == 0x0A)
-        strText += L"\r\n";
+        strText += strText.IsEmpty() || strText[strText.GetLength() - 1] != L'\r' ? L"\r\n" : L"\n";
     else
         strText += GsmDecodeChar(s);
 }

@@ -129,11 +129,13 @@ TEST_F(SendTest, ALongTextGoesInLinkedPartsCountedInSeptets)
     EXPECT_LE(ref, 64);
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(Octet(st.sent[i], 1), 0x71);         // with a user-data header
-        EXPECT_EQ(Octet(st.sent[i], 15), 0x06);        // header length
+        EXPECT_EQ(Octet(st.sent[i], 15), 0x05);        // header length
+        EXPECT_EQ(Octet(st.sent[i], 16), 0x00);        // concatenation, 8-bit reference
+        EXPECT_EQ(Octet(st.sent[i], 17), 0x03);        // element length
         EXPECT_EQ(Octet(st.sent[i], 18), ref);         // one reference for all parts
         EXPECT_EQ(Octet(st.sent[i], 19), 3);           // parts
         EXPECT_EQ(Octet(st.sent[i], 20), i + 1);       // part number
-        EXPECT_LE(Octet(st.sent[i], 14) - 8, 152);     // septets of text
+        EXPECT_LE(Octet(st.sent[i], 14) - 7, 152);     // septets of text
         EXPECT_EQ(Destination(st.sent[i]), "628123456789");
     }
     // Filed in "Sent" with the whole text.
