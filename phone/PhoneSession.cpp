@@ -14,13 +14,6 @@ CIrdaPort& FallbackPort()
 }
 } // namespace
 
-CString FormatPhoneString(UINT nID, const CString& strValue)
-{
-    CString s = LoadPhoneString(nID);
-    s.Replace(L"##", strValue);
-    return s;
-}
-
 CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_strReplacement(L"_")
 {
 }
@@ -37,7 +30,7 @@ CIrdaPort& CPhoneSession::GetSharedPort()
 
 BOOL CPhoneSession::OpenPort()
 {
-    PostStatusText(LoadPhoneString(IDS_PHONE_OPENING));
+    PostStatusText(LoadResourceText(IDS_PHONE_OPENING));
     CString strPort;
     {
         CAppSettings settings;
@@ -48,7 +41,7 @@ BOOL CPhoneSession::OpenPort()
     if (port.Open(strPort))
         return TRUE;
     port.Close();
-    PhoneMessageBox(LoadPhoneString(IDS_PHONE_OPEN_FAILED), L"Error", MB_OK | MB_ICONERROR);
+    PhoneMessageBox(LoadResourceText(IDS_PHONE_OPEN_FAILED), L"Error", MB_OK | MB_ICONERROR);
     return FALSE;
 }
 
@@ -63,12 +56,13 @@ void CPhoneSession::Log(CString strLine)
     m_log.WriteLine(strLine);
 }
 
-void CPhoneSession::Fail(const CString& strText)
+void CPhoneSession::Fail(const CString& strText, LPCWSTR pszTitle, UINT nType)
 {
+    m_strFailure = strText;
     Log(strText);
     // A session stopped by shutdown ends quietly.
     if (!GetSharedPort().IsAborted())
-        PhoneMessageBox(strText);
+        PhoneMessageBox(strText, pszTitle, nType);
 }
 
 BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
@@ -86,7 +80,7 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
         // Unsolicited lines count as lines here: a few of them are within the limit.
         if (!port.ReadResponse(m_strLastReply, 5000, FALSE)) {
             // Silence (or a stream without line ends): no final result will come.
-            strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
         const CString& line = m_strLastReply;
@@ -104,7 +98,7 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
         ++nReads;
         // Without count-reads the exchange still ends at its overall deadline.
         if ((bCountReads && nReads > 3) || GetTickCount() - dwBegin >= PhoneLineDeadline(m_dwTimeout)) {
-            strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
     }
@@ -120,6 +114,7 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
     // A command that could not be written leaves the port as it is.
     if (!bWriteFailed)
         port.Close();
+    m_strFailure = strFailure;
     Log(strCommand + L": " + strFailure);
     if (!port.IsAborted())
         PhoneMessageBox(strFailure);
@@ -129,7 +124,7 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
 BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel)
 {
     Log(L"Receive Handphone Model");
-    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
+    PostStatusText(LoadResourceText(IDS_PHONE_CHECK_BRAND));
 
     // pbRefused: an error line in place of the value is left to the caller (not reported).
     auto readPair = [&](CString& strValue, BOOL* pbRefused = nullptr) -> BOOL {
@@ -224,14 +219,4 @@ BOOL CPhoneSession::ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout
             return TRUE;
         Log(strLine);
     }
-}
-
-BOOL CPhoneSession::IsAllDigits(const CString& s)
-{
-    if (s.IsEmpty())
-        return FALSE;
-    for (int i = 0; i < s.GetLength(); ++i)
-        if (s[i] < L'0' || s[i] > L'9')
-            return FALSE;
-    return TRUE;
 }

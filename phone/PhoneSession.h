@@ -7,6 +7,7 @@
 #include "phone/SmsRecord.h"
 #include "phone/UnicodeTextFile.h"
 #include "phone/SMSMessage.h"
+#include "phone/StoreHelpers.h"
 #include <vector>
 
 class CPhoneSession : public CObject
@@ -32,6 +33,7 @@ public:
 
     // The fetch: both memories are listed, decoded, joined and filed, the data file saved, and
     // only then (with "isHapus") the listed messages that the document now holds are deleted.
+    // The last status line it posts is its result: the count of new messages, or the failure.
     BOOL ReceiveAllSms(int* pnNew = nullptr);
     // Lists one memory into the received records; FALSE when the storage status was not
     // confirmed or the listing did not end with "OK" (reported).
@@ -70,9 +72,6 @@ public:
     // Sorting and joining of the listed messages (by sender number, reference and part).
     static void SortListed(std::vector<ListedSms_t>& arr);
     static void JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined);
-    // Reads the concatenation element of a PDU's user-data header.
-    static BOOL ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq);
-    static BOOL IsAllDigits(const CString& s);
     // An unsolicited result code ("+CMTI: ...", "RING", ...) rather than an answer.
     static BOOL IsUnsolicited(const CString& strLine);
 
@@ -96,8 +95,8 @@ private:
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
     BOOL FileJoined(int& nNew, BOOL& bSaved);
     void DeleteFiled(CIrdaPort& port);
-    void Fail(const CString& strText);
+    // Logs the failure, keeps it as m_strFailure and shows it (unless the port was aborted).
+    void Fail(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
+    // The steps of ReceiveAllSms, which posts the result as the last status line.
+    BOOL RunFetch(int& nNew);
 };
-
-// Replaces "##" in a string of the string table.
-CString FormatPhoneString(UINT nID, const CString& strValue);

@@ -3,7 +3,6 @@
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneHost.h"
-#include "phone/PduOctets.h"
 #include "phone/SmsPduDecoder.h"
 #include "phone/StringSplitter.h"
 #include "res/phone_ids.h"
@@ -12,14 +11,8 @@
 namespace {
 
 const wchar_t kSep[] = L"<CR><LF>";
-
-int HexOctet(const CString& s, int pos)
-{
-    if (pos < 0 || pos + 2 > s.GetLength())
-        return -1;
-    const int hi = PduOctets::HexValue(s[pos]), lo = PduOctets::HexValue(s[pos + 1]);
-    return (hi < 0 || lo < 0) ? -1 : hi * 16 + lo;
-}
+// Characters of a phone's error line that a message box shows.
+const int kMaxShownReply = 60;
 
 // The identity of the sender (or recipient) that the parts of one message share.
 CString PartyKey(const CSMS& r)
@@ -28,62 +21,6 @@ CString PartyKey(const CSMS& r)
 }
 
 } // namespace
-
-BOOL CPhoneSession::ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq)
-{
-    nRef = nTotal = nSeq = 0;
-    int nSca = HexOctet(strPdu, 0);
-    if (nSca < 0)
-        return FALSE;
-    int pos = 2 + 2 * nSca;
-    int fo = HexOctet(strPdu, pos);
-    if (fo < 0 || !(fo & 0x40) || fo == 0x06)
-        return FALSE;
-    pos += 2;
-    const bool bDeliver = (fo & 0x03) == 0;
-    if (!bDeliver)
-        pos += 2; // TP-MR
-    int nDigits = HexOctet(strPdu, pos);
-    if (nDigits < 0)
-        return FALSE;
-    pos += 4 + ((nDigits + 1) & ~1);
-    pos += 4; // TP-PID, TP-DCS
-    if (bDeliver) {
-        pos += 14;
-    } else {
-        int vpf = (fo >> 3) & 0x03;
-        pos += vpf == 2 ? 2 : vpf != 0 ? 14 : 0;
-    }
-    pos += 2; // TP-UDL
-    int udhl = HexOctet(strPdu, pos);
-    if (udhl < 0)
-        return FALSE;
-    pos += 2;
-    const int end = pos + 2 * udhl;
-    while (pos + 4 <= end) {
-        int iei = HexOctet(strPdu, pos);
-        int len = HexOctet(strPdu, pos + 2);
-        if (iei < 0 || len < 0)
-            return FALSE;
-        int data = pos + 4;
-        if (iei == 0x00 && len >= 3) {
-            nRef = HexOctet(strPdu, data);
-            nTotal = HexOctet(strPdu, data + 2);
-            nSeq = HexOctet(strPdu, data + 4);
-        } else if (iei == 0x08 && len >= 4) {
-            int hi = HexOctet(strPdu, data), lo = HexOctet(strPdu, data + 2);
-            nRef = (hi < 0 || lo < 0) ? -1 : hi * 256 + lo;
-            nTotal = HexOctet(strPdu, data + 4);
-            nSeq = HexOctet(strPdu, data + 6);
-        }
-        pos = data + 2 * len;
-    }
-    if (nRef < 0 || nTotal <= 0 || nSeq <= 0) {
-        nRef = nTotal = nSeq = 0;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 void CPhoneSession::SortListed(std::vector<ListedSms_t>& arr)
 {
@@ -138,7 +75,7 @@ BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
 {
     Log(L"AT+CMGD=" + strIndex);
     if (!IsAllDigits(strIndex)) {
-        Log(FormatPhoneString(IDS_PHONE_BAD_INDEX, strIndex));
+        Log(FormatResourceText(IDS_PHONE_BAD_INDEX, strIndex));
         return FALSE;
     }
     return SendATCommand(port, L"AT+CMGD=" + strIndex, nullptr, TRUE, FALSE);
@@ -160,7 +97,7 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     if (bAnswered)
         ReadReply(port, strLine, m_dwTimeout, FALSE);
     if (!bAnswered || strLine.Find(L"OK") < 0) {
-        PhoneMessageBox(LoadPhoneString(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine);
+        PhoneMessageBox(LoadResourceText(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine);
         Log(strLine);
         return FALSE;
     }
@@ -184,11 +121,12 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     Log(strListing);
     if (!bComplete) {
         // A listing cut short, an error line or a silence: nothing of this fetch may be trusted.
-        int nLast = strListing.ReverseFind(L'>');
-        CString strTail = strListing.Mid(nLast + 1);
-        if (strTail.IsEmpty())
-            strTail = strList;
-        Fail(FormatPhoneString(IDS_PHONE_LISTING_FAILED, strTail));
+        // The box names the memory and the phone's error line; the raw listing is in the log only.
+        CString strWhere = strMemory;
+        const CString strLast = strListing.Mid(strListing.ReverseFind(L'>') + 1);
+        if (strLast.Find(L"ERROR") >= 0)
+            strWhere += L", respon: " + strLast.Left(kMaxShownReply);
+        Fail(FormatResourceText(IDS_PHONE_LISTING_FAILED, strWhere), L"Error", MB_OK | MB_ICONERROR);
         return FALSE;
     }
 
@@ -222,19 +160,15 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         listed.strIndex = strIndex;
         listed.nOrder = (int)m_arrListed.size();
         CSmsPduDecoder decoder(lookup);
-        decoder.Decode(strPdu, listed.record);
-        listed.bLinked = listed.record.m_bLinked != 0;
-        if (ReadConcatInfo(strPdu, listed.nRef, listed.nTotal, listed.nSeq)) {
-            listed.bLinked = TRUE;
-            listed.record.m_bLinked = 1;
-        } else if (listed.bLinked) {
-            listed.nRef = listed.record.m_nRef;
-            listed.nSeq = listed.record.m_nPart;
-            listed.nTotal = 0;
-        }
+        PduOctets::ConcatInfo concat;
+        decoder.Decode(strPdu, listed.record, &concat);
+        listed.bLinked = concat.bPresent;
+        listed.nRef = concat.nRef;
+        listed.nTotal = concat.nTotal;
+        listed.nSeq = concat.nSeq;
         m_arrListed.push_back(listed);
         CString strStatusLine;
-        strStatusLine.Format(L"%s %s", (LPCWSTR)LoadPhoneString(IDS_PHONE_PROCESSING_SMS), (LPCWSTR)strIndex);
+        strStatusLine.Format(L"%s %s", (LPCWSTR)LoadResourceText(IDS_PHONE_PROCESSING_SMS), (LPCWSTR)strIndex);
         PostStatusText(strStatusLine);
     }
     return TRUE;
@@ -307,7 +241,7 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
         bSaved = FALSE;
         pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(); });
         if (!bSaved)
-            Log(LoadPhoneString(IDS_PHONE_SAVE_FAILED_KEPT));
+            Log(LoadResourceText(IDS_PHONE_SAVE_FAILED_KEPT));
     }
     // Only what the document holds may leave the phone.
     for (size_t i = 0; i < m_arrJoined.size(); ++i)
@@ -335,7 +269,7 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
     if (nKeptParts > 0) {
         CString n;
         n.Format(L"%d", nKeptParts);
-        Log(FormatPhoneString(IDS_PHONE_PARTS_KEPT, n));
+        Log(FormatResourceText(IDS_PHONE_PARTS_KEPT, n));
     }
     for (int m = 0; m < 2; ++m) {
         if (toDelete[m].empty())
@@ -354,7 +288,7 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
         }
         for (const ListedSms_t* l : toDelete[m]) {
             CString strStatus;
-            strStatus.Format(L"%s%d", (LPCWSTR)LoadPhoneString(IDS_PHONE_DELETING_SMS), ++k);
+            strStatus.Format(L"%s%d", (LPCWSTR)LoadResourceText(IDS_PHONE_DELETING_SMS), ++k);
             PostStatusText(strStatus);
             // A delete that failed has been reported: the rest stay on the phone.
             if (!DeleteSms(port, l->strIndex) && IsAllDigits(l->strIndex))
@@ -365,8 +299,26 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
 
 BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
 {
+    m_strFailure.Empty();
+    int nNew = -1; // set once the listed messages have been filed
+    const BOOL bDone = RunFetch(nNew);
+    // The last status line is the result: the count of new messages, or the failure.
+    if (nNew >= 0) {
+        if (pnNew)
+            *pnNew = nNew;
+        CString strCount;
+        strCount.Format(L"%d", nNew);
+        PostStatusText(FormatResourceText(IDS_PHONE_NEW_SMS_COUNT, strCount));
+    }
+    if (!bDone)
+        PostStatusText(m_strFailure.IsEmpty() ? LoadResourceText(IDS_PHONE_FETCH_FAILED) : m_strFailure);
+    return bDone;
+}
+
+BOOL CPhoneSession::RunFetch(int& nNew)
+{
     CPhoneHost* pHost = GetPhoneHost();
-    PostStatusText(LoadPhoneString(IDS_PHONE_RECEIVING));
+    PostStatusText(LoadResourceText(IDS_PHONE_RECEIVING));
     if (pHost)
         pHost->PlayReceivedSound();
 
@@ -388,30 +340,31 @@ BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
     Log(L"Open connection=" + strPort);
 
     if (!OpenPort()) {
-        PhoneMessageBox(L"Failed while opening connection.");
+        m_strFailure = L"Failed while opening connection.";
+        PhoneMessageBox(m_strFailure);
         return FALSE;
     }
     CIrdaPort& port = GetSharedPort();
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_CONNECTION));
+    PostStatusText(LoadResourceText(IDS_PHONE_CHECK_CONNECTION));
     Log(L"Send AT Command");
     if (!SendATCommand(port, L"AT", nullptr, TRUE, FALSE))
         return FALSE;
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
-    Log(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
+    PostStatusText(LoadResourceText(IDS_PHONE_CHECK_BRAND));
+    Log(LoadResourceText(IDS_PHONE_CHECK_BRAND));
     CString strMaker, strModel;
     if (!ReadPhoneModel(port, strMaker, strModel)) {
         port.Close();
         return FALSE;
     }
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_SETTING_MODE));
+    PostStatusText(LoadResourceText(IDS_PHONE_SETTING_MODE));
     m_arrListed.clear();
     if (!SetMessageFormat(port, TRUE))
         return FALSE;
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_SET_STORAGE));
+    PostStatusText(LoadResourceText(IDS_PHONE_SET_STORAGE));
     if (!ListSms(port, L"AT+CPMS=\"ME\"", L"AT+CMGL=4") || !ListSms(port, L"AT+CPMS=\"SM\"", L"AT+CMGL=4")) {
         port.Close();
         return FALSE;
@@ -420,17 +373,11 @@ BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
     SortListed(m_arrListed);
     JoinListed(m_arrListed, m_arrJoined);
 
-    int nNew = 0;
     BOOL bSaved = TRUE;
     if (!FileJoined(nNew, bSaved)) {
         port.Close();
         return FALSE;
     }
-    if (pnNew)
-        *pnNew = nNew;
-    CString strCount;
-    strCount.Format(L"%d", nNew);
-    PostStatusText(FormatPhoneString(IDS_PHONE_NEW_SMS_COUNT, strCount));
 
     // Deleting comes last: only messages that are safe in the saved data file leave the phone.
     if (bHapus && bSaved)
@@ -441,6 +388,8 @@ BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
         pHost->PlayNewMessageSound();
         pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
     }
+    if (!bSaved)
+        m_strFailure = LoadResourceText(IDS_PHONE_SAVE_FAILED_KEPT);
     Log(L"Read SMS successfull");
     m_log.Close();
     return bSaved;

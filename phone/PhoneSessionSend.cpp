@@ -27,7 +27,7 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     m_encoder.GetPDU(strPdu, bHeader, nPart, nRef, nParts, record.m_bFlash);
     if (strPdu.IsEmpty()) {
         // The encoder could not encode a number and has said so: nothing goes to the phone.
-        Log(LoadPhoneString(IDS_PHONE_EMPTY_PDU));
+        Log(LoadResourceText(IDS_PHONE_EMPTY_PDU));
         return FALSE;
     }
     const int nLength = strPdu.GetLength() / 2 - 1;
@@ -53,7 +53,7 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     for (int nLines = 0;; ++nLines) {
         if (!ReadReply(port, strReply, m_dwTimeout, TRUE)) {
             port.Close();
-            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_SENDING);
+            m_strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_SENDING);
             Log(m_strFailure);
             Log(strReply);
             PhoneMessageBox(m_strFailure);
@@ -69,7 +69,7 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
         }
         if (nLines >= 3) {
             port.Close();
-            Fail(FormatPhoneString(IDS_PHONE_NO_PROMPT, strReply));
+            Fail(FormatResourceText(IDS_PHONE_NO_PROMPT, strReply));
             return FALSE;
         }
     }
@@ -85,7 +85,7 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
         if (!ReadReply(port, m_strLastReply, m_dwTimeout, FALSE)) {
             // Silence after the PDU: no final result will come.
             port.Close();
-            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            m_strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             Fail(m_strFailure);
             return FALSE;
         }
@@ -101,7 +101,7 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
         }
         if (++nReads > 3) {
             port.Close();
-            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            m_strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             Fail(m_strFailure);
             return FALSE;
         }
@@ -113,7 +113,7 @@ int CPhoneSession::SendOutbox()
     CPhoneHost* pHost = GetPhoneHost();
     if (pHost)
         pHost->PlayReceivedSound();
-    PostStatusText(LoadPhoneString(IDS_PHONE_SENDING_OUTBOX));
+    PostStatusText(LoadResourceText(IDS_PHONE_SENDING_OUTBOX));
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
 
     // A snapshot: sending files each message anew, which changes the list being walked.
@@ -140,15 +140,15 @@ int CPhoneSession::SendOutbox()
             ++nFailed;
     }
     if (nSent > 0) {
-        PostStatusText(LoadPhoneString(IDS_PHONE_OUTBOX_SENT));
+        PostStatusText(LoadResourceText(IDS_PHONE_OUTBOX_SENT));
         pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
     } else if (outbox.empty()) {
-        PostStatusText(LoadPhoneString(IDS_PHONE_OUTBOX_EMPTY));
+        PostStatusText(LoadResourceText(IDS_PHONE_OUTBOX_EMPTY));
     }
     if (nFailed > 0) {
         CString strCount;
         strCount.Format(L"%d", nFailed);
-        PostStatusText(FormatPhoneString(IDS_PHONE_OUTBOX_FAILED, strCount));
+        PostStatusText(FormatResourceText(IDS_PHONE_OUTBOX_FAILED, strCount));
     }
     return nSent;
 }

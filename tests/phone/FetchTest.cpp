@@ -3,6 +3,7 @@
 #include "PhoneLinkTestSupport.h"
 #include "phone/PhoneSession.h"
 #include "phone/PostedText.h"
+#include "phone/StoreHelpers.h"
 
 #include <algorithm>
 #include <iostream>
@@ -350,29 +351,12 @@ TEST_F(FetchTest, NothingIsDeletedWhenTheDataFileCannotBeSaved)
     EXPECT_EQ(host->Records().size(), 7u);
 }
 
-TEST(FetchJoin, IndexesAndConcatenationHeadersAreReadStrictly)
+TEST(FetchJoin, IndexesAreAllDigitsAndNeverEmpty)
 {
-    EXPECT_TRUE(CPhoneSession::IsAllDigits(L"12"));
-    EXPECT_FALSE(CPhoneSession::IsAllDigits(L""));
-    EXPECT_FALSE(CPhoneSession::IsAllDigits(L"1;AT+CMGD=2"));
-    EXPECT_FALSE(CPhoneSession::IsAllDigits(L" 3"));
-    int ref, total, seq;
-    // 8-bit reference 42, 3 parts, part 2.
-    EXPECT_TRUE(CPhoneSession::ReadConcatInfo(
-        L"07912618010000F0440D91261811111111F100005050109000208210050003"
-        L"2A0302C4B0BC0C0A8BC3E9",
-        ref, total, seq));
-    EXPECT_EQ(ref, 42);
-    EXPECT_EQ(total, 3);
-    EXPECT_EQ(seq, 2);
-    // 16-bit reference 0x1234.
-    EXPECT_TRUE(CPhoneSession::ReadConcatInfo(L"00440B916281000000F000005050109000208209060804123402016161", ref, total, seq));
-    EXPECT_EQ(ref, 0x1234);
-    EXPECT_EQ(total, 2);
-    EXPECT_EQ(seq, 1);
-    EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"0011000B911826100000F00000A705E8329BFD06", ref, total, seq));
-    EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"0044", ref, total, seq));
-    EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"zz", ref, total, seq));
+    EXPECT_TRUE(IsAllDigits(L"12"));
+    EXPECT_FALSE(IsAllDigits(L""));
+    EXPECT_FALSE(IsAllDigits(L"1;AT+CMGD=2"));
+    EXPECT_FALSE(IsAllDigits(L" 3"));
 }
 
 TEST_F(FetchTest, AMissingSoundFileIsReportedByTheGuiThread)
