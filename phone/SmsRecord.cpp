@@ -1,3 +1,4 @@
+// CSMS: one message record, its key and its archive form.
 #include "phone/SmsRecord.h"
 
 IMPLEMENT_SERIAL(CSMS, CObject, VERSIONABLE_SCHEMA | 2)
@@ -92,7 +93,13 @@ void CSMS::Serialize(CArchive& ar)
     }
     else
     {
-        const UINT nSchema = ar.GetObjectSchema();
+        // Schemas 0 and 1 lack the flash flag; a later one is a form this program cannot know.
+        // (UINT)-1: loaded directly rather than as an object, in the current form.
+        UINT nSchema = ar.GetObjectSchema();
+        if (nSchema == (UINT)-1)
+            nSchema = 2;
+        if (nSchema > 2)
+            AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
         ar >> m_strDay >> m_strMonth >> m_strYear;
         ar >> m_strHour >> m_strMinute >> m_strSecond;
         ar >> m_strSenderName >> m_strText >> m_strFolder >> m_strSenderNumber

@@ -7,7 +7,7 @@
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(nullptr), m_bForceFlat(TRUE), m_pFile(pFile), m_nMode(nMode), m_bUserBuf(lpBuf != nullptr),
       m_nBufSize(nBufSize < 128 ? 128 : nBufSize), m_nObjectSchema((UINT)-1), m_nFileEnd(0), m_nFilePos(0),
-      m_bKnownSize(FALSE), m_nMapCount(1)
+      m_bKnownSize(FALSE), m_nMapCount(1), m_nObjectDepth(0)
 {
     if (pFile)
         m_strFileName = pFile->GetFilePath();
@@ -543,6 +543,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         return pOb;
     }
 
+    if (m_nObjectDepth >= nMaxObjectDepth)
+        Fail(CArchiveException::badIndex);
     CObject* pOb = pClassRef->CreateObject();
     if (!pOb)
         AfxThrowMemoryException();
@@ -555,15 +557,18 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     m_nMapCount++;
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
+    ++m_nObjectDepth;
     try {
         pOb->Serialize(*this);
     } catch (...) {
         // The half-read object belongs to nobody: drop it.
         m_loadArray[slot].p = nullptr;
         m_nObjectSchema = nSchemaSave;
+        --m_nObjectDepth;
         delete pOb;
         throw;
     }
+    --m_nObjectDepth;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

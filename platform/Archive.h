@@ -117,6 +117,9 @@ public:
     static const DWORD dwBigClassTag = 0x80000000;
     static const WORD wBigObjectTag = 0x7FFF;
     static const DWORD nMaxMapCount = 0x3FFFFFFE;
+    // Objects being loaded inside one another: a deeper file is damage (badIndex), so no input
+    // can exhaust the stack.
+    static const UINT nMaxObjectDepth = 64;
 
 protected:
     template <class T> CArchive& PutRaw(T v)
@@ -173,6 +176,7 @@ protected:
     std::vector<LoadEntry> m_loadArray;
     std::unordered_map<const CRuntimeClass*, UINT> m_schemaMap;
     DWORD m_nMapCount;
+    UINT m_nObjectDepth;
 };
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb);
