@@ -124,8 +124,14 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         // The box names the memory and the phone's error line; the raw listing is in the log only.
         CString strWhere = strMemory;
         const CString strLast = strListing.Mid(strListing.ReverseFind(L'>') + 1);
-        if (strLast.Find(L"ERROR") >= 0)
-            strWhere += L", respon: " + strLast.Left(kMaxShownReply);
+        // The error line may follow the command's echo on the same line.
+        int nError = strLast.Find(L"+CMS ERROR");
+        if (nError < 0)
+            nError = strLast.Find(L"+CME ERROR");
+        if (nError < 0)
+            nError = strLast.Find(L"ERROR");
+        if (nError >= 0)
+            strWhere += L", respon: " + strLast.Mid(nError).Left(kMaxShownReply);
         Fail(FormatResourceText(IDS_PHONE_LISTING_FAILED, strWhere), L"Error", MB_OK | MB_ICONERROR);
         return FALSE;
     }

@@ -192,6 +192,50 @@ TEST_F(FetchTest, WithIsHapusDeletesEveryFiledMessageAfterSaving)
         if (line.Left(15) == L"menghapus sms :")
             deleting.push_back(line.Mid(15));
     EXPECT_EQ(deleting, (std::vector<CString>{L"1", L"2", L"3", L"4", L"1", L"2", L"3", L"4", L"5"}));
+    // The last status line is the result, not the last delete.
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back(), L"ada 6 sms baru.");
+}
+
+namespace
+{
+// The longest run of hexadecimal digits in a text.
+int LongestHexRun(const CString& text)
+{
+    int best = 0, run = 0;
+    for (int i = 0; i < text.GetLength(); ++i)
+    {
+        run = iswxdigit(text[i]) ? run + 1 : 0;
+        best = std::max(best, run);
+    }
+    return best;
+}
+} // namespace
+
+// A listing cut short in the middle of a PDU: the box names the memory, has the title "Error"
+// and carries no raw PDU text (that goes to the log); the last status line is the failure.
+TEST_F(FetchTest, ACutListingIsReportedWithoutItsPduText)
+{
+    SetSetting(L"isHapus", 1);
+    ASSERT_TRUE(SimPhone::LoadJson("cut_in_pdu", R"({"extends": "fetch_full",
+        "faults": [{"command": "AT+CMGL=4", "occurrence": 2, "action": "cut", "after_bytes": 200}]})"));
+    {
+        CPhoneSession session;
+        EXPECT_FALSE(session.ReceiveAllSms(nullptr));
+    }
+    std::vector<MessageBoxLog::Box> b = boxes.Boxes();
+    ASSERT_EQ(b.size(), 1u) << boxes.All();
+    EXPECT_EQ(b[0].title, L"Error");
+    EXPECT_EQ(b[0].text, L"Daftar sms dari handphone tidak lengkap (memori SM). Pembacaan sms dibatalkan, "
+                         L"tidak ada sms yang dihapus.");
+    EXPECT_LT(LongestHexRun(b[0].text), 8);
+    std::vector<CString> status = host->StatusLines();
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back(), b[0].text);
+    // The raw listing is in the log.
+    CString log = ReadUtf16File(folder + L"logCorvaneSms.txt");
+    EXPECT_GE(LongestHexRun(log), 40);
+    EXPECT_TRUE(SimPhone::GetState().deleted.empty());
 }
 
 TEST_F(FetchTest, APhoneWithoutEchoIsReadTheSame)
@@ -286,7 +330,8 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
         const char* faults;
         const wchar_t* text;
     } cases[] = {
-        {"error_on_me_listing", R"([{"command": "AT+CMGL=4", "occurrence": 1, "action": "error"}])", L"AT+CMGL=4"},
+        {"error_on_me_listing", R"([{"command": "AT+CMGL=4", "occurrence": 1, "action": "error"}])",
+         L"(memori ME, respon: ERROR)"},
         {"cms_on_sim_listing", R"([{"command": "AT+CMGL=4", "occurrence": 2, "action": "cms_error", "code": 500}])",
          L"+CMS ERROR: 500"},
         {"listing_cut", R"([{"command": "AT+CMGL=4", "occurrence": 2, "action": "cut", "after_bytes": 200}])",
@@ -312,7 +357,11 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
         bool found = false;
         for (size_t i = nBefore; i < b.size(); ++i)
             found = found || b[i].text.Find(c.text) >= 0;
-        EXPECT_TRUE(found) << boxes.All();
+        EXPECT_TRUE(found) << CStringA(boxes.All()).GetString();
+        // The last status line is the failure.
+        std::vector<CString> status = host->StatusLines();
+        ASSERT_FALSE(status.empty());
+        EXPECT_EQ(status.back(), b.back().text);
         SimPhone::State st = SimPhone::GetState();
         EXPECT_EQ(st.memory.size(), 9u);
         EXPECT_TRUE(st.deleted.empty());
