@@ -105,9 +105,9 @@ void CCorvane_smsDoc::ReadRecords(CArchive& ar, CObList& list)
         if (pClass != RUNTIME_CLASS(CSMS))
             AfxThrowArchiveException(pClass ? CArchiveException::badClass : CArchiveException::badIndex,
                                      ar.m_strFileName);
+        // Like the writer, the records take no object index: nothing may refer to them.
         CSMS* pRecord = new CSMS;
         list.AddTail(pRecord);
-        ar.MapObject(pRecord);
         ar.SetObjectSchema(nSchema);
         pRecord->Serialize(ar);
     }
@@ -135,14 +135,14 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
         return FALSE;
     }
 
-    // Read into a list of our own: a damaged file adds nothing.
-    CObList loaded(10);
+    // The records are appended; a damaged file adds nothing (those read are removed again).
+    const INT_PTR nBefore = m_listSms.GetCount();
     bool ok = false;
     {
         CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
         try
         {
-            ReadRecords(ar, loaded);
+            ReadRecords(ar, m_listSms);
             // A file we wrote ends with its last record.
             BYTE extra;
             ok = ar.Read(&extra, 1) == 0;
@@ -165,14 +165,12 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
 
     if (ok)
     {
-        while (!loaded.IsEmpty())
-            m_listSms.AddTail(loaded.RemoveHead());
         m_bDataFileUnread = FALSE;
         return TRUE;
     }
 
-    while (!loaded.IsEmpty())
-        delete loaded.RemoveHead();
+    while (m_listSms.GetCount() > nBefore)
+        delete m_listSms.RemoveTail();
     const CString moved = MoveDamagedFileAside();
     if (moved.IsEmpty())
     {

@@ -13,6 +13,12 @@ public:
 
     virtual void Serialize(CArchive& ar);
 
+    // Records come from blocks of many records: a data file loads tens of thousands of them, and
+    // the heap's cost of one small block each is most of a load. Freed records are reused, the
+    // blocks are kept for the program's life. Any thread may create and delete records.
+    static void* operator new(size_t nSize);
+    static void operator delete(void* p, size_t nSize);
+
     // True when the text, the hour and the folder are all non-empty.
     BOOL IsValid() const;
     // Empties every text and zeroes every number.

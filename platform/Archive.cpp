@@ -346,6 +346,16 @@ CStringA CArchive::ReadAnsiChars(UINT_PTR n)
 
 CArchive& CArchive::operator>>(CString& s)
 {
+    // The common form of a short text, FF FE FF, a length under 255 and the UTF-16 units, taken
+    // straight from the buffer when it is all there.
+    const size_t nInBuffer = (size_t)(m_lpBufMax - m_lpBufCur);
+    if (IsLoading() && nInBuffer >= 4 && m_lpBufCur[0] == 0xFF && m_lpBufCur[1] == 0xFE && m_lpBufCur[2] == 0xFF &&
+        m_lpBufCur[3] < 0xFF && 4 + 2 * (size_t)m_lpBufCur[3] <= nInBuffer) {
+        const int n = m_lpBufCur[3];
+        s.SetString((const wchar_t*)(m_lpBufCur + 4), n);
+        m_lpBufCur += 4 + 2 * n;
+        return *this;
+    }
     int nCharSize;
     UINT_PTR n = ReadCheckedStringLength(nCharSize);
     if (nCharSize == 2 && n * 2 <= (UINT_PTR)(m_lpBufMax - m_lpBufCur)) {

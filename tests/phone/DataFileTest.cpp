@@ -6,6 +6,9 @@
 #include "phone/UnicodeTextFile.h"
 #include "support/MessageBoxCapture.h"
 
+#include <set>
+#include <thread>
+
 
 using storetest::Exists;
 using storetest::ReadAll;
@@ -204,6 +207,48 @@ TEST(SmsRecord, KeyValidityAndCopies)
     EXPECT_TRUE(copy.m_strDay.IsEmpty() && copy.m_strKey.IsEmpty() && copy.m_strSenderName.IsEmpty());
     EXPECT_EQ(copy.m_bRead + copy.m_nRef + copy.m_bLinked + copy.m_nPart + copy.m_bFlash, 0);
     EXPECT_STREQ(CSMS::GetThisClass()->m_lpszClassName, "CSMS");
+}
+
+// Records come from shared blocks: threads that make and free them at once never get one record
+// twice, and every record keeps what was written into it.
+TEST(SmsRecord, RecordsMadeAndFreedOnSeveralThreadsStayDistinct)
+{
+    const int kThreads = 4, kRecords = 3000;
+    std::vector<std::vector<CSMS*>> made(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([t, &made] {
+            for (int round = 0; round < 3; ++round)
+            {
+                for (CSMS* p : made[t])
+                    delete p;
+                made[t].clear();
+                for (int i = 0; i < kRecords; ++i)
+                {
+                    CSMS* p = new CSMS;
+                    p->m_nRef = t;
+                    p->m_nPart = i;
+                    p->m_strText.Format(L"%d/%d", t, i);
+                    made[t].push_back(p);
+                }
+            }
+        });
+    for (std::thread& th : threads)
+        th.join();
+    std::set<CSMS*> distinct;
+    for (int t = 0; t < kThreads; ++t)
+        for (int i = 0; i < kRecords; ++i)
+        {
+            CSMS* p = made[t][(size_t)i];
+            distinct.insert(p);
+            CString expected;
+            expected.Format(L"%d/%d", t, i);
+            EXPECT_TRUE(p->m_nRef == t && p->m_nPart == i && p->m_strText == expected) << t << " " << i;
+        }
+    EXPECT_EQ(distinct.size(), (size_t)(kThreads * kRecords));
+    for (auto& list : made)
+        for (CSMS* p : list)
+            delete p;
 }
 
 TEST_F(DataFile, StoresTheGoldenBytes)
