@@ -14,8 +14,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-./scripts/setup.sh CorvaneSms
-
 build="$root/${BUILD_DIR:-build}"
 run="$build/wine-run.sh"
 exe="$build/CorvaneSms.exe"
@@ -23,12 +21,29 @@ export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix}"
 key='HKCU\Software\Corvane\Corvane SMS\Settings'
 default_port="COM4:"
 
-# The Wine prefix of the build tree (created once), made without a display so that Wine's
-# "configuration is being updated" window never shows; its processes end before the program's.
+# The Wine prefix of the build tree (created once, about 15 s), made without a display so that
+# Wine's "configuration is being updated" window never shows; its processes end before the
+# program starts. When Wine is installed already, it is made while the program builds.
+make_prefix() {
+  mkdir -p "$build"
+  env -u DISPLAY CORVANE_WINEPREFIX="$WINEPREFIX" "$root/cmake/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+  env -u DISPLAY wineserver -w >/dev/null 2>&1 || true
+}
+prefix_pid=""
+if [ ! -f "$WINEPREFIX/.corvane-ready" ] && command -v wine >/dev/null 2>&1; then
+  echo "Preparing the Wine prefix $WINEPREFIX (once) while the program builds."
+  make_prefix &
+  prefix_pid=$!
+fi
+
+./scripts/setup.sh CorvaneSms
+
+if [ -n "$prefix_pid" ]; then
+  wait "$prefix_pid" || true
+fi
 if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
   echo "Preparing the Wine prefix $WINEPREFIX (once)."
-  env -u DISPLAY "$run" cmd /c exit 0 >/dev/null 2>&1 || true
-  env -u DISPLAY wineserver -w || true
+  make_prefix
 fi
 
 # The port the program will use: the "Connection" setting, or the default.
