@@ -56,7 +56,7 @@ void CCorvane_smsView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
-        pFrame->ShowFolder(L"Inbox");
+        pFrame->ShowFolder(SMS_FOLDER_INBOX);
 }
 
 void CCorvane_smsView::OnDestroy()

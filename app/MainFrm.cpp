@@ -16,7 +16,7 @@ const int kListId = 0xE901;
 const int kStatusId = 0xE902;
 }
 
-CMainFrame::CMainFrame() : m_hList(nullptr), m_hStatus(nullptr), m_strFolder(L"Inbox"), m_bPhoneBusy(FALSE)
+CMainFrame::CMainFrame() : m_hList(nullptr), m_hStatus(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE)
 {
 }
 

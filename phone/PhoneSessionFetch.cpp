@@ -219,7 +219,7 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
         CSmsRecordsLock lock(pDoc);
         for (size_t i = 0; i < m_arrJoined.size(); ++i) {
             const CSMS& r = m_arrJoined[i].record;
-            const bool bSent = r.m_strFolder.CompareNoCase(L"Sent") == 0;
+            const bool bSent = r.m_strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0;
             POSITION pos = pDoc->m_listSms.GetTailPosition();
             while (pos) {
                 const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);

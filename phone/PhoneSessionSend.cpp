@@ -124,7 +124,7 @@ int CPhoneSession::SendOutbox()
             POSITION pos = pDoc->m_listSms.GetHeadPosition();
             while (pos) {
                 const CSMS* p = (const CSMS*)pDoc->m_listSms.GetNext(pos);
-                if (p->m_strFolder.CompareNoCase(L"Outbox") == 0)
+                if (p->m_strFolder.CompareNoCase(SMS_FOLDER_OUTBOX) == 0)
                     outbox.push_back(*p);
             }
         });

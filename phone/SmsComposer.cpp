@@ -124,7 +124,7 @@ int CSmsComposer::SendWithoutWindow()
     work.m_strHour = TwoDigits(st.wHour);
     work.m_strMinute = TwoDigits(st.wMinute);
     work.m_strSecond = TwoDigits(st.wSecond);
-    work.m_strFolder = L"Sent";
+    work.m_strFolder = SMS_FOLDER_SENT;
     work.m_bRead = 1;
     work.m_bFlash = m_source.m_bFlash;
 
@@ -203,7 +203,7 @@ int CSmsComposer::SendWithoutWindow()
                 p->m_strText = strMessage;
                 p->m_strRecipientNumber = strNumbers;
                 p->m_strRecipientName = strNames;
-                p->m_strFolder = L"Sent";
+                p->m_strFolder = SMS_FOLDER_SENT;
                 p->m_bRead = 1;
                 p->m_bLinked = 0;
                 p->m_bFlash = 0;
