@@ -97,7 +97,8 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     if (bAnswered)
         ReadReply(port, strLine, m_dwTimeout, FALSE);
     if (!bAnswered || strLine.Find(L"OK") < 0) {
-        PhoneMessageBox(LoadResourceText(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine);
+        m_strFailure = LoadResourceText(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine;
+        PhoneMessageBox(m_strFailure);
         Log(strLine);
         return FALSE;
     }

@@ -380,6 +380,9 @@ TEST_F(FetchTest, ASilentPhoneEndsTheFetchAfterTheTimeout)
     DWORD elapsed = GetTickCount() - start;
     EXPECT_LT(elapsed, 12000u);
     EXPECT_TRUE(boxes.Any(L"error membaca status Message Store Handphone,respon:")) << boxes.All();
+    std::vector<CString> status = host->StatusLines();
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back().Left(44), L"error membaca status Message Store Handphone");
     SimPhone::State st = SimPhone::GetState();
     EXPECT_TRUE(st.deleted.empty());
     EXPECT_EQ(host->Records().size(), 1u);
