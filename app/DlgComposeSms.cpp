@@ -2,9 +2,7 @@
 #include "phone/SmsComposer.h"
 #include "res/phone_ids.h"
 
-CDlgComposeSms::CDlgComposeSms(CWnd* pParent) : CDialog(IDD_COMPOSE_SMS, pParent)
-{
-}
+CDlgComposeSms::CDlgComposeSms(CWnd* pParent) : CDialog(IDD_COMPOSE_SMS, pParent) {}
 
 int CDlgComposeSms::SendWithoutWindow()
 {

@@ -7,22 +7,19 @@
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
+ON_WM_CREATE()
+ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 const int kListId = 0xE901;
 const int kStatusId = 0xE902;
-}
+} // namespace
 
-CMainFrame::CMainFrame() : m_hList(nullptr), m_hStatus(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE)
-{
-}
+CMainFrame::CMainFrame() : m_hList(nullptr), m_hStatus(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE) {}
 
-CMainFrame::~CMainFrame()
-{
-}
+CMainFrame::~CMainFrame() {}
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
@@ -30,11 +27,13 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    m_hList = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                              0, 0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
+    m_hList =
+        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
+                        0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
     const wchar_t* titles[] = {L"Tgl", L"Jam", L"Pengirim", L"Isi"};
     const int widths[] = {60, 50, 85, 300};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
+    {
         LVCOLUMNW col = {};
         col.mask = LVCF_TEXT | LVCF_WIDTH;
         col.pszText = (LPWSTR)titles[i];
@@ -81,7 +80,8 @@ void CMainFrame::InsertSms(int nPos, CSMS* pRecord)
     CString texts[3] = {pRecord->m_strHour + L":" + pRecord->m_strMinute,
                         pRecord->m_strSenderName.IsEmpty() ? pRecord->m_strRecipientName : pRecord->m_strSenderName,
                         pRecord->m_strText};
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < 3; ++c)
+    {
         LVITEMW sub = {};
         sub.iSubItem = c + 1;
         sub.pszText = (LPWSTR)(LPCWSTR)texts[c];
@@ -102,17 +102,15 @@ void CMainFrame::ShowFolder(const CString& strFolder)
     CSmsRecordsLock lock(pDoc);
     int n = 0;
     POSITION pos = pDoc->m_listSms.GetHeadPosition();
-    while (pos) {
+    while (pos)
+    {
         CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
         if (p->m_strFolder.CompareNoCase(strFolder) == 0)
             InsertSms(n++, p);
     }
 }
 
-int CMainFrame::GetListCount() const
-{
-    return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0;
-}
+int CMainFrame::GetListCount() const { return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0; }
 
 CString CMainFrame::GetListItemText(int nRow, int nColumn) const
 {

@@ -20,11 +20,11 @@ double Seconds()
     return (double)now.QuadPart / (double)freq.QuadPart;
 }
 
-const wchar_t* kWords[] = {L"halo", L"apa", L"kabar", L"besok", L"rapat", L"jam", L"sembilan",
-                           L"jangan", L"lupa", L"bawa", L"laporan", L"ok", L"terima", L"kasih",
-                           L"sampai", L"jumpa", L"nanti", L"malam", L"di", L"kantor"};
-const wchar_t* kNames[] = {L"Budi", L"Ani Wijaya", L"Kantor Pusat", L"Mama", L"Rudi Hartono",
-                           L"+6281234567890", L"Dewi", L"Pak Joko"};
+const wchar_t* kWords[] = {L"halo",   L"apa",   L"kabar", L"besok",   L"rapat", L"jam",    L"sembilan",
+                           L"jangan", L"lupa",  L"bawa",  L"laporan", L"ok",    L"terima", L"kasih",
+                           L"sampai", L"jumpa", L"nanti", L"malam",   L"di",    L"kantor"};
+const wchar_t* kNames[] = {L"Budi",         L"Ani Wijaya",     L"Kantor Pusat", L"Mama",
+                           L"Rudi Hartono", L"+6281234567890", L"Dewi",         L"Pak Joko"};
 const wchar_t* kFolders[] = {L"Inbox", L"Outbox", L"Sent", L"Drafts"};
 
 void Fill(CCorvane_smsDoc& doc, int count)
@@ -175,17 +175,15 @@ int wmain()
         return t;
     });
 
-    printf("store_bench: %d records, %.1f MB data file, best of %d runs\n", kRecords,
-           bytes.size() / 1e6, kRuns);
-    printf("  save: %8.3f s  %10.0f records/s   raw write %.3f s  ratio %.2f\n", save,
-           kRecords / save, rawWrite, save / rawWrite);
-    printf("  load: %8.3f s  %10.0f records/s   raw read into fresh memory %.3f s  ratio %.2f\n", load,
-           kRecords / load, freshRead, load / freshRead);
+    printf("store_bench: %d records, %.1f MB data file, best of %d runs\n", kRecords, bytes.size() / 1e6, kRuns);
+    printf("  save: %8.3f s  %10.0f records/s   raw write %.3f s  ratio %.2f\n", save, kRecords / save, rawWrite,
+           save / rawWrite);
+    printf("  load: %8.3f s  %10.0f records/s   raw read into fresh memory %.3f s  ratio %.2f\n", load, kRecords / load,
+           freshRead, load / freshRead);
     printf("                                        raw read into reused memory %.3f s  ratio %.2f\n", rawRead,
            load / rawRead);
     printf("  first load: %.3f s  ratio %.2f to the fresh read\n", firstLoad, firstLoad / freshRead);
-    printf("  copying the records in memory (the floor of any load): %.3f s, load is %.2fx that\n",
-           copy, load / copy);
+    printf("  copying the records in memory (the floor of any load): %.3f s, load is %.2fx that\n", copy, load / copy);
     printf("  target: save within 3x of the raw write, load within 5x of the fresh read: %s\n",
            (save <= 3 * rawWrite && load <= 5 * freshRead) ? "met" : "NOT met");
     DeleteFileW(dataPath);

@@ -25,10 +25,7 @@ CCorvane_smsDoc::~CCorvane_smsDoc()
     DeleteCriticalSection(&m_csRecords);
 }
 
-BOOL CCorvane_smsDoc::OnNewDocument()
-{
-    return CDocument::OnNewDocument() ? TRUE : FALSE;
-}
+BOOL CCorvane_smsDoc::OnNewDocument() { return CDocument::OnNewDocument() ? TRUE : FALSE; }
 
 void CCorvane_smsDoc::Serialize(CArchive& ar)
 {
@@ -287,6 +284,7 @@ CString CCorvane_smsDoc::FindContactName(CString strNumber)
 
 void CCorvane_smsDoc::WriteDefaultMyText()
 {
+    // clang-format off
     static const LPCWSTR kLines[] = {
         L"Hi, how are you. \n", L"Bye!\n", L"Bad news! \n", L"Call me\n", L"Check your mail. \n",
         L"Can you help me? \n", L"Congratulations! \n", L"Don't forget it! \n", L"Don't give up! \n",
@@ -294,6 +292,7 @@ void CCorvane_smsDoc::WriteDefaultMyText()
         L"Happy New Year! \n", L"How are you doing? \n", L"I appologize \n", L"I love you. \n",
         L"I'll call you. \n", L"I can't do it! \n", L"I'm sorry about it. \n", L"It'd be fine. \n",
         L"It's OK. \n", L"See you tomorrow. \n", L"See you later. \n", L"Talk to you later."};
+    // clang-format on
     CUnicodeTextWriter writer(m_strMyTextFilePath, TEXTFILE_UNI16_LE);
     for (LPCWSTR line : kLines)
         writer.WriteLine(line);

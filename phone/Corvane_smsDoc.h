@@ -49,9 +49,9 @@ public:
     void LockRecords() { EnterCriticalSection(&m_csRecords); }
     void UnlockRecords() { LeaveCriticalSection(&m_csRecords); }
 
-    CObList m_listSms;                     // CSMS*, owned, in filing order
+    CObList m_listSms; // CSMS*, owned, in filing order
     CArray<CContactItem, const CContactItem&> m_arrContacts;
-    CString m_strCategoryList;             // each category followed by "|"
+    CString m_strCategoryList; // each category followed by "|"
 
 protected:
     CString m_strDataFilePath;

@@ -68,6 +68,6 @@ int UnpackSeptets(const BYTE* pOctets, int nFirst, int nCount, wchar_t* pOut);
 // codings, octets otherwise), the header (when bHeader) is skipped and its concatenation
 // element reported. A header longer than the user data gives an empty text. Writes at most
 // MAX_TEXT_CHARS characters; returns their number.
-int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool bHeader,
-                   wchar_t* pOut, ConcatInfo& concat);
-}  // namespace PduOctets
+int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool bHeader, wchar_t* pOut,
+                   ConcatInfo& concat);
+} // namespace PduOctets

@@ -8,26 +8,18 @@
 #include <mmsystem.h>
 #include <atomic>
 
-namespace {
+namespace
+{
 std::atomic<CPhoneHost*> g_pHost{nullptr};
 const UINT WM_GUI_CALL = WM_APP + 0x1F0;
 const wchar_t kCallClass[] = L"CorvanePhoneGuiCall";
 } // namespace
 
-CPhoneHost* GetPhoneHost()
-{
-    return g_pHost.load();
-}
+CPhoneHost* GetPhoneHost() { return g_pHost.load(); }
 
-void SetPhoneHost(CPhoneHost* pHost)
-{
-    g_pHost.store(pHost);
-}
+void SetPhoneHost(CPhoneHost* pHost) { g_pHost.store(pHost); }
 
-CPhoneHost::CPhoneHost() : m_dwGuiThread(0), m_hCallWnd(nullptr)
-{
-    AttachGuiThread();
-}
+CPhoneHost::CPhoneHost() : m_dwGuiThread(0), m_hCallWnd(nullptr) { AttachGuiThread(); }
 
 CPhoneHost::~CPhoneHost()
 {
@@ -38,7 +30,8 @@ CPhoneHost::~CPhoneHost()
 
 LRESULT CALLBACK CPhoneHost::CallWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (nMsg == WM_GUI_CALL) {
+    if (nMsg == WM_GUI_CALL)
+    {
         (*(const std::function<void()>*)lParam)();
         return 1;
     }
@@ -57,8 +50,8 @@ void CPhoneHost::AttachGuiThread()
     }();
     (void)s_atom;
     m_dwGuiThread = GetCurrentThreadId();
-    m_hCallWnd = CreateWindowExW(0, kCallClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+    m_hCallWnd =
+        CreateWindowExW(0, kCallClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void CPhoneHost::DetachGuiThread()
@@ -71,7 +64,8 @@ void CPhoneHost::DetachGuiThread()
 
 BOOL CPhoneHost::RunOnGuiThread(const std::function<void()>& fn)
 {
-    if (IsGuiThread()) {
+    if (IsGuiThread())
+    {
         fn();
         return TRUE;
     }
@@ -112,13 +106,15 @@ int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle, UINT nType)
     return PlatformMessageBox(nullptr, strText, pszTitle, nType);
 }
 
-namespace {
+namespace
+{
 // Plays a sound file synchronously when both switches are on; a missing file is reported.
 void PlaySettingSound(UINT nOnSwitch, const CString& strFile)
 {
     if (!nOnSwitch)
         return;
-    if (GetFileAttributesW(strFile) == INVALID_FILE_ATTRIBUTES) {
+    if (GetFileAttributesW(strFile) == INVALID_FILE_ATTRIBUTES)
+    {
         PhoneMessageBox(FormatResourceText(IDS_PHONE_SOUND_MISSING, strFile), L"ERROR", MB_OK | MB_ICONWARNING);
         return;
     }

@@ -38,7 +38,11 @@ public:
     int ShowMessage(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
 
     // The message list shows one more row for a record the document holds (GUI thread).
-    virtual void InsertIntoList(int nPos, CSMS* pRecord) { (void)nPos; (void)pRecord; }
+    virtual void InsertIntoList(int nPos, CSMS* pRecord)
+    {
+        (void)nPos;
+        (void)pRecord;
+    }
     // The message list shows the folder selected in the folder tree again (GUI thread).
     virtual void RefreshList() {}
     virtual void PlayReceivedSound();

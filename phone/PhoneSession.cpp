@@ -5,7 +5,8 @@
 
 IMPLEMENT_DYNAMIC(CPhoneSession, CObject)
 
-namespace {
+namespace
+{
 // The port used when no host is installed (tests of the session alone).
 CIrdaPort& FallbackPort()
 {
@@ -14,13 +15,9 @@ CIrdaPort& FallbackPort()
 }
 } // namespace
 
-CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_strReplacement(L"_")
-{
-}
+CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_strReplacement(L"_") {}
 
-CPhoneSession::~CPhoneSession()
-{
-}
+CPhoneSession::~CPhoneSession() {}
 
 CIrdaPort& CPhoneSession::GetSharedPort()
 {
@@ -45,10 +42,7 @@ BOOL CPhoneSession::OpenPort()
     return FALSE;
 }
 
-void CPhoneSession::ClosePort()
-{
-    GetSharedPort().Close();
-}
+void CPhoneSession::ClosePort() { GetSharedPort().Close(); }
 
 void CPhoneSession::Log(CString strLine)
 {
@@ -65,31 +59,36 @@ void CPhoneSession::Fail(const CString& strText, LPCWSTR pszTitle, UINT nType)
         PhoneMessageBox(strText, pszTitle, nType);
 }
 
-BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                             BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed)
+BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines, BOOL bCountReads,
+                             BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed)
 {
     bWriteFailed = FALSE;
-    if (!port.SendCommand(strCommand, m_dwTimeout)) {
+    if (!port.SendCommand(strCommand, m_dwTimeout))
+    {
         bWriteFailed = TRUE;
         strFailure = L"Kontak dengan Hand Phone Gagal.";
         return FALSE;
     }
     int nReads = 0;
     const DWORD dwBegin = GetTickCount();
-    for (;;) {
+    for (;;)
+    {
         // Unsolicited lines count as lines here: a few of them are within the limit.
-        if (!port.ReadResponse(m_strLastReply, 5000, FALSE)) {
+        if (!port.ReadResponse(m_strLastReply, 5000, FALSE))
+        {
             // Silence (or a stream without line ends): no final result will come.
             strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
         const CString& line = m_strLastReply;
-        if (pLines && !line.IsEmpty() && line.CompareNoCase(L"OK") != 0 && line.CompareNoCase(L"ERROR") != 0) {
+        if (pLines && !line.IsEmpty() && line.CompareNoCase(L"OK") != 0 && line.CompareNoCase(L"ERROR") != 0)
+        {
             if (bShowPhonebook && line.Find(L"+CPBR") >= 0)
                 PhoneMessageBox(line);
             pLines->Add(line);
         }
-        if (line.Find(L"ERROR") >= 0) {
+        if (line.Find(L"ERROR") >= 0)
+        {
             strFailure = line.Find(L"CMS") >= 0 ? line : CString(L"Error while writing AT command to mobile phone.");
             return FALSE;
         }
@@ -97,15 +96,16 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
             return TRUE;
         ++nReads;
         // Without count-reads the exchange still ends at its overall deadline.
-        if ((bCountReads && nReads > 3) || GetTickCount() - dwBegin >= PhoneLineDeadline(m_dwTimeout)) {
+        if ((bCountReads && nReads > 3) || GetTickCount() - dwBegin >= PhoneLineDeadline(m_dwTimeout))
+        {
             strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
     }
 }
 
-BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines,
-                                  BOOL bCountReads, BOOL bShowPhonebook)
+BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines, BOOL bCountReads,
+                                  BOOL bShowPhonebook)
 {
     CString strFailure;
     BOOL bWriteFailed = FALSE;
@@ -129,31 +129,36 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
     // pbRefused: an error line in place of the value is left to the caller (not reported).
     auto readPair = [&](CString& strValue, BOOL* pbRefused = nullptr) -> BOOL {
         CString strLine;
-        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE))
+        {
             Fail(L"Timeout 1, tidak ada respon dari handphone.");
             return FALSE;
         }
         strValue = strLine;
         CString strUpper = strLine;
         strUpper.MakeUpper();
-        if (strUpper.Find(L"ERROR") >= 0) {
+        if (strUpper.Find(L"ERROR") >= 0)
+        {
             if (pbRefused)
                 *pbRefused = TRUE;
             else
                 Fail(L"Invalid command.");
             return FALSE;
         }
-        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE))
+        {
             Fail(L"Timeout 2, tidak ada respon dari handphone.");
             return FALSE;
         }
         strUpper = strLine;
         strUpper.MakeUpper();
-        if (strUpper.Find(L"ERROR") >= 0) {
+        if (strUpper.Find(L"ERROR") >= 0)
+        {
             Fail(L"Invalid command.");
             return FALSE;
         }
-        if (strUpper.Find(L"OK") < 0) {
+        if (strUpper.Find(L"OK") < 0)
+        {
             Fail(L"Wrong response.");
             return FALSE;
         }
@@ -163,7 +168,8 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
     auto query = [&](const wchar_t* pszCommand, const wchar_t* pszWriteFailure, CString& strValue,
                      BOOL* pbRefused = nullptr) -> BOOL {
         Log(pszCommand);
-        if (!port.SendCommand(pszCommand, m_dwTimeout)) {
+        if (!port.SendCommand(pszCommand, m_dwTimeout))
+        {
             Fail(pszWriteFailure);
             return FALSE;
         }
@@ -179,7 +185,8 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
 
     CString strModelLine;
     BOOL bRefused = FALSE;
-    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine, &bRefused)) {
+    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine, &bRefused))
+    {
         // Some phones know only one of the two model commands.
         if (!bRefused || !query(L"AT+CGMM", L"Failed to write request to device.", strModelLine))
             return FALSE;
@@ -212,7 +219,8 @@ BOOL CPhoneSession::ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout
 {
     // A phone reports a new message ("+CMTI: ...") whenever one arrives, also in the middle of an
     // exchange; such a line is no answer to the command.
-    for (int nSkipped = 0;; ++nSkipped) {
+    for (int nSkipped = 0;; ++nSkipped)
+    {
         if (!port.ReadResponse(strLine, dwTimeout, bPromptMode))
             return FALSE;
         if (nSkipped >= 8 || !IsUnsolicited(strLine))

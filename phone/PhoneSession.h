@@ -25,8 +25,8 @@ public:
     // Sends one command and reads reply lines up to "OK" (TRUE) or an error line, a silence, or
     // (count-reads on) the fourth other line (FALSE, reported in a message box, port closed
     // unless the command could not be written).
-    BOOL SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines = nullptr,
-                       BOOL bCountReads = TRUE, BOOL bShowPhonebook = FALSE);
+    BOOL SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines = nullptr, BOOL bCountReads = TRUE,
+                       BOOL bShowPhonebook = FALSE);
     BOOL ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel);
     BOOL SetMessageFormat(CIrdaPort& port, BOOL bPdu);
     void Log(CString strLine);
@@ -44,8 +44,8 @@ public:
     BOOL AddToDocument(int nPos, const CSMS& record);
 
     // Sends one PDU of one message; TRUE when the phone confirmed it with "OK".
-    BOOL SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader,
-                    int nPart, int nRef, int nParts);
+    BOOL SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader, int nPart, int nRef,
+                    int nParts);
     // Sends every "Outbox" message; answers how many were sent.
     int SendOutbox();
 
@@ -53,13 +53,13 @@ public:
     struct ListedSms_t
     {
         CSMS record;
-        CString strMemory;   // "ME" or "SM"
-        CString strIndex;    // the phone's index, digits only when it can be deleted
-        int nRef = 0;        // concatenation reference, total and sequence read from the PDU
+        CString strMemory; // "ME" or "SM"
+        CString strIndex;  // the phone's index, digits only when it can be deleted
+        int nRef = 0;      // concatenation reference, total and sequence read from the PDU
         int nTotal = 0;
         int nSeq = 0;
         BOOL bLinked = FALSE;
-        int nOrder = 0;      // position in the listings
+        int nOrder = 0; // position in the listings
     };
     // One message after joining, with the listed messages it was made of.
     struct JoinedSms_t
@@ -77,8 +77,8 @@ public:
 
     DWORD m_dwTimeout;
     CString m_strStatus;
-    std::vector<ListedSms_t> m_arrListed;   // the received records, in listing order
-    std::vector<JoinedSms_t> m_arrJoined;   // after joining
+    std::vector<ListedSms_t> m_arrListed; // the received records, in listing order
+    std::vector<JoinedSms_t> m_arrJoined; // after joining
     CUnicodeTextWriter m_log;
     CSMSMessage m_encoder;
     CString m_strLastReply;
@@ -89,8 +89,8 @@ public:
 private:
     // SendATCommand without its message boxes and without closing the port; the failure text
     // goes to strFailure.
-    BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                  BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
+    BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines, BOOL bCountReads,
+                  BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
     // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
     BOOL FileJoined(int& nNew, BOOL& bSaved);

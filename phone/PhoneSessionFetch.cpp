@@ -8,17 +8,15 @@
 #include "res/phone_ids.h"
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const wchar_t kSep[] = L"<CR><LF>";
 // Characters of a phone's error line that a message box shows.
 const int kMaxShownReply = 60;
 
 // The identity of the sender (or recipient) that the parts of one message share.
-CString PartyKey(const CSMS& r)
-{
-    return r.m_strSenderNumber + L"|" + r.m_strRecipientNumber + L"|" + r.m_strFolder;
-}
+CString PartyKey(const CSMS& r) { return r.m_strSenderNumber + L"|" + r.m_strRecipientNumber + L"|" + r.m_strFolder; }
 
 } // namespace
 
@@ -38,12 +36,14 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
 {
     joined.clear();
     size_t i = 0;
-    while (i < arr.size()) {
+    while (i < arr.size())
+    {
         const ListedSms_t& first = arr[i];
         JoinedSms_t j;
         j.record = first.record;
         j.sources.push_back((int)i);
-        if (!first.bLinked) {
+        if (!first.bLinked)
+        {
             joined.push_back(j);
             ++i;
             continue;
@@ -52,10 +52,11 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
         CString strText = first.record.m_strText;
         int nLastSeq = first.nSeq;
         size_t k = i + 1;
-        while (k < arr.size()) {
+        while (k < arr.size())
+        {
             const ListedSms_t& next = arr[k];
-            if (!next.bLinked || PartyKey(next.record) != PartyKey(first.record) || next.nRef != first.nRef
-                || next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
+            if (!next.bLinked || PartyKey(next.record) != PartyKey(first.record) || next.nRef != first.nRef ||
+                next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
                 break;
             strText += next.record.m_strText;
             nLastSeq = next.nSeq;
@@ -74,7 +75,8 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
 BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
 {
     Log(L"AT+CMGD=" + strIndex);
-    if (!IsAllDigits(strIndex)) {
+    if (!IsAllDigits(strIndex))
+    {
         Log(FormatResourceText(IDS_PHONE_BAD_INDEX, strIndex));
         return FALSE;
     }
@@ -89,14 +91,16 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     CString strLine;
     // A silent phone gives an empty line; the status then goes unconfirmed (no second wait).
     const BOOL bAnswered = ReadReply(port, strLine, m_dwTimeout, FALSE);
-    if (bAnswered && strLine.Find(L"ERROR") >= 0) {
+    if (bAnswered && strLine.Find(L"ERROR") >= 0)
+    {
         Log(L"Phone doesnt support " + strStorage);
         return TRUE;
     }
     CString strStatus = strLine;
     if (bAnswered)
         ReadReply(port, strLine, m_dwTimeout, FALSE);
-    if (!bAnswered || strLine.Find(L"OK") < 0) {
+    if (!bAnswered || strLine.Find(L"OK") < 0)
+    {
         m_strFailure = LoadResourceText(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine;
         PhoneMessageBox(m_strFailure);
         Log(strLine);
@@ -120,7 +124,8 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     DWORD dwDeadline = 30000 + (DWORD)std::min(std::max(nCount, 0), 1000) * 600;
     BOOL bComplete = port.ReadLines(strListing, 5000, dwDeadline);
     Log(strListing);
-    if (!bComplete) {
+    if (!bComplete)
+    {
         // A listing cut short, an error line or a silence: nothing of this fetch may be trusted.
         // The box names the memory and the phone's error line; the raw listing is in the log only.
         CString strWhere = strMemory;
@@ -147,7 +152,8 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         return strName;
     };
     CStringSplitter pieces(strListing, L"+CMGL:");
-    for (int i = 0; i < pieces.GetSize(); ++i) {
+    for (int i = 0; i < pieces.GetSize(); ++i)
+    {
         CString strPiece = pieces.GetField(i);
         if (strPiece.Left(5) != L"CMGL:")
             continue;
@@ -187,7 +193,8 @@ BOOL CPhoneSession::AddToDocument(int nPos, const CSMS& record)
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
     if (!pDoc)
         return FALSE;
-    if (!record.IsValid()) {
+    if (!record.IsValid())
+    {
         PhoneMessageBox(L"SMS is not valid");
         return FALSE;
     }
@@ -218,18 +225,22 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     std::vector<int> toFile;
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
-        for (size_t i = 0; i < m_arrJoined.size(); ++i) {
+        for (size_t i = 0; i < m_arrJoined.size(); ++i)
+        {
             const CSMS& r = m_arrJoined[i].record;
             const bool bSent = r.m_strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0;
             POSITION pos = pDoc->m_listSms.GetTailPosition();
-            while (pos) {
+            while (pos)
+            {
                 const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
                 bool bSame = d->m_strSenderName == r.m_strSenderName && d->m_strText == r.m_strText;
                 if (bSame && bSent)
                     bSame = d->m_strRecipientNumber == r.m_strRecipientNumber;
                 else if (bSame)
-                    bSame = d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute && d->m_strSecond == r.m_strSecond;
-                if (bSame) {
+                    bSame = d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute &&
+                            d->m_strSecond == r.m_strSecond;
+                if (bSame)
+                {
                     inDocument[i] = 1;
                     break;
                 }
@@ -238,13 +249,16 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
                 toFile.push_back((int)i);
         }
     });
-    for (int i : toFile) {
-        if (AddToDocument(nNew, m_arrJoined[(size_t)i].record)) {
+    for (int i : toFile)
+    {
+        if (AddToDocument(nNew, m_arrJoined[(size_t)i].record))
+        {
             inDocument[(size_t)i] = 1;
             ++nNew;
         }
     }
-    if (nNew > 0) {
+    if (nNew > 0)
+    {
         bSaved = FALSE;
         pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(); });
         if (!bSaved)
@@ -262,23 +276,28 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
     int nKeptParts = 0;
     std::vector<const ListedSms_t*> toDelete[2];
     const wchar_t* memories[2] = {L"ME", L"SM"};
-    for (const JoinedSms_t& j : m_arrJoined) {
-        if (!j.bComplete) {
+    for (const JoinedSms_t& j : m_arrJoined)
+    {
+        if (!j.bComplete)
+        {
             if (j.record.m_bLinked)
                 nKeptParts += (int)j.sources.size();
             continue;
         }
-        for (int s : j.sources) {
+        for (int s : j.sources)
+        {
             const ListedSms_t& l = m_arrListed[(size_t)s];
             toDelete[l.strMemory == L"ME" ? 0 : 1].push_back(&l);
         }
     }
-    if (nKeptParts > 0) {
+    if (nKeptParts > 0)
+    {
         CString n;
         n.Format(L"%d", nKeptParts);
         Log(FormatResourceText(IDS_PHONE_PARTS_KEPT, n));
     }
-    for (int m = 0; m < 2; ++m) {
+    for (int m = 0; m < 2; ++m)
+    {
         if (toDelete[m].empty())
             continue;
         int k = 0; // numbered within each memory
@@ -289,11 +308,13 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
         CString strFailure;
         BOOL bWriteFailed = FALSE;
         Log(strStorage);
-        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bWriteFailed)) {
+        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bWriteFailed))
+        {
             Log(strFailure);
             continue;
         }
-        for (const ListedSms_t* l : toDelete[m]) {
+        for (const ListedSms_t* l : toDelete[m])
+        {
             CString strStatus;
             strStatus.Format(L"%s%d", (LPCWSTR)LoadResourceText(IDS_PHONE_DELETING_SMS), ++k);
             PostStatusText(strStatus);
@@ -310,7 +331,8 @@ BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
     int nNew = -1; // set once the listed messages have been filed
     const BOOL bDone = RunFetch(nNew);
     // The last status line is the result: the count of new messages, or the failure.
-    if (nNew >= 0) {
+    if (nNew >= 0)
+    {
         if (pnNew)
             *pnNew = nNew;
         CString strCount;
@@ -337,7 +359,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         bHapus = settings.GetIsHapus() != 0;
     }
     CString strLogPath;
-    if (pHost && pHost->GetDoc()) {
+    if (pHost && pHost->GetDoc())
+    {
         CCorvane_smsDoc* pDoc = pHost->GetDoc();
         pHost->RunOnGuiThread([&] { strLogPath = pDoc->GetLogFilePath(); });
     }
@@ -346,7 +369,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         m_log.Open(strLogPath, 2 /* UNI16_LE */);
     Log(L"Open connection=" + strPort);
 
-    if (!OpenPort()) {
+    if (!OpenPort())
+    {
         m_strFailure = L"Failed while opening connection.";
         PhoneMessageBox(m_strFailure);
         return FALSE;
@@ -361,7 +385,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     PostStatusText(LoadResourceText(IDS_PHONE_CHECK_BRAND));
     Log(LoadResourceText(IDS_PHONE_CHECK_BRAND));
     CString strMaker, strModel;
-    if (!ReadPhoneModel(port, strMaker, strModel)) {
+    if (!ReadPhoneModel(port, strMaker, strModel))
+    {
         port.Close();
         return FALSE;
     }
@@ -372,7 +397,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         return FALSE;
 
     PostStatusText(LoadResourceText(IDS_PHONE_SET_STORAGE));
-    if (!ListSms(port, L"AT+CPMS=\"ME\"", L"AT+CMGL=4") || !ListSms(port, L"AT+CPMS=\"SM\"", L"AT+CMGL=4")) {
+    if (!ListSms(port, L"AT+CPMS=\"ME\"", L"AT+CMGL=4") || !ListSms(port, L"AT+CPMS=\"SM\"", L"AT+CMGL=4"))
+    {
         port.Close();
         return FALSE;
     }
@@ -381,7 +407,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     JoinListed(m_arrListed, m_arrJoined);
 
     BOOL bSaved = TRUE;
-    if (!FileJoined(nNew, bSaved)) {
+    if (!FileJoined(nNew, bSaved))
+    {
         port.Close();
         return FALSE;
     }
@@ -391,7 +418,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         DeleteFiled(port);
     port.Close();
 
-    if (nNew > 0 && pHost) {
+    if (nNew > 0 && pHost)
+    {
         pHost->PlayNewMessageSound();
         pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
     }

@@ -32,7 +32,7 @@ BYTE SemiOctet(int nValue)
     nValue = nValue < 0 ? 0 : nValue % 100;
     return (BYTE)((nValue % 10) << 4 | nValue / 10);
 }
-}  // namespace
+} // namespace
 
 BYTE EncodeRelativeValidity(LONG nSeconds)
 {
@@ -49,10 +49,9 @@ BYTE EncodeRelativeValidity(LONG nSeconds)
 }
 
 CSMSMessage::CSMSMessage()
-    : m_nSMSCType(0), m_nNumberType(0), m_bValidityPresent(FALSE), m_bValidityRelative(TRUE),
-      m_tsValidity(86400), m_stValidity(), m_nTimeZone(0), m_bStatusReport(FALSE), m_chReplacement(L'_')
-{
-}
+    : m_nSMSCType(0), m_nNumberType(0), m_bValidityPresent(FALSE), m_bValidityRelative(TRUE), m_tsValidity(86400),
+      m_stValidity(), m_nTimeZone(0), m_bStatusReport(FALSE), m_chReplacement(L'_')
+{}
 
 BOOL CSMSMessage::AddEncodedSMSCNumber(CByteArray& arrOctets, const CString& strNumber, BYTE nType)
 {
@@ -64,14 +63,16 @@ BOOL CSMSMessage::AddEncodedSMSCNumber(CByteArray& arrOctets, const CString& str
     if (!IsAllDigits(strNumber))
     {
         ReportNumber(L"CSMSMessage::AddEncodedSMSCNumber, Cannot Semi-Octet encode %s as it holds "
-                     L"characters other than the digits 0 to 9\n", strNumber);
+                     L"characters other than the digits 0 to 9\n",
+                     strNumber);
         return FALSE;
     }
     const int nLength = (strNumber.GetLength() + 1) / 2 + 1;
     if (nLength > 255)
     {
         ReportNumber(L"CSMSMessage::AddEncodedSMSCNumber, Cannot Semi-Octet encode %s as it is longer "
-                     L"than the maximum size of 255 octets\n", strNumber);
+                     L"than the maximum size of 255 octets\n",
+                     strNumber);
         return FALSE;
     }
     arrOctets.Add((BYTE)nLength);
@@ -90,13 +91,15 @@ BOOL CSMSMessage::AddEncodedPhoneNumber(CByteArray& arrOctets, const CString& st
     if (!IsAllDigits(strNumber))
     {
         ReportNumber(L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode %s as it holds "
-                     L"characters other than the digits 0 to 9\n", strNumber);
+                     L"characters other than the digits 0 to 9\n",
+                     strNumber);
         return FALSE;
     }
     if (strNumber.GetLength() > MAX_DESTINATION_DIGITS)
     {
         ReportNumber(L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode %s as it is longer "
-                     L"than the maximum of 20 digits\n", strNumber);
+                     L"than the maximum of 20 digits\n",
+                     strNumber);
         return FALSE;
     }
     arrOctets.Add((BYTE)strNumber.GetLength());
@@ -114,7 +117,7 @@ BOOL CSMSMessage::GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int
     if (!AddEncodedSMSCNumber(arrOctets, m_strSMSC, m_nSMSCType))
         return FALSE;
 
-    BYTE nFirst = 0x01;  // SMS-SUBMIT
+    BYTE nFirst = 0x01; // SMS-SUBMIT
     if (m_bValidityPresent)
         nFirst |= m_bValidityRelative ? 0x10 : 0x18;
     if (m_bStatusReport)
@@ -122,13 +125,13 @@ BOOL CSMSMessage::GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int
     if (bHeader)
         nFirst |= 0x40;
     arrOctets.Add(nFirst);
-    arrOctets.Add(0x00);  // TP-MR
+    arrOctets.Add(0x00); // TP-MR
 
     if (!AddEncodedPhoneNumber(arrOctets, m_strNumber, m_nNumberType))
         return FALSE;
 
-    arrOctets.Add(0x00);                  // TP-PID
-    arrOctets.Add(bFlash ? 0x10 : 0x00);  // TP-DCS: 7-bit, class 0 for a flash message
+    arrOctets.Add(0x00);                 // TP-PID
+    arrOctets.Add(bFlash ? 0x10 : 0x00); // TP-DCS: 7-bit, class 0 for a flash message
 
     if (m_bValidityPresent)
     {
@@ -170,7 +173,7 @@ BOOL CSMSMessage::GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int
     // reference, total, part. Its six octets and one fill bit take seven septets.
     const int nHeaderOctets = 6;
     const int nHeaderSeptets = bHeader ? (nHeaderOctets * 8 + 6) / 7 : 0;
-    arrOctets.Add((BYTE)(septets.size() + nHeaderSeptets));  // TP-UDL
+    arrOctets.Add((BYTE)(septets.size() + nHeaderSeptets)); // TP-UDL
 
     const int nHeaderBits = nHeaderSeptets * 7;
     const int nBits = nHeaderBits + (int)septets.size() * 7;

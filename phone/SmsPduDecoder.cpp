@@ -46,7 +46,7 @@ bool ReadAddress(OctetReader& r, CString& strNumber, int& nType)
         return false;
     wchar_t buf[MAX_TEXT_CHARS];
     int n;
-    if (nType == 0xD0)  // alphanumeric: 7-bit text, as many septets as the semi-octets hold
+    if (nType == 0xD0) // alphanumeric: 7-bit text, as many septets as the semi-octets hold
         n = UnpackSeptets(pValue, 0, nSemiOctets * 4 / 7, buf);
     else
         n = SemiOctetsToText(pValue, (nSemiOctets + 1) / 2, buf);
@@ -119,7 +119,7 @@ void SetDisplayName(CString& strName, const CString& strNumber, int nType)
         strName += strNumber;
     }
 }
-}  // namespace
+} // namespace
 
 IMPLEMENT_DYNAMIC(CSmsPduDecoder, CObject)
 
@@ -222,9 +222,9 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
         strText += L". DateTime:";
         strText += MonthName(strDischarge[1]);
         strText += L' ';
-        strText += strDischarge[2];  // day
+        strText += strDischarge[2]; // day
         strText += L' ';
-        strText += strDischarge[0];  // year
+        strText += strDischarge[0]; // year
         strText += L' ';
         strText += strDischarge[3];
         strText += L':';
@@ -316,8 +316,8 @@ CString CSmsPduDecoder::DecodeUserData(const CString& strUserData, const CString
     const int nOctets = HexToOctets(strUserData, strUserData.GetLength(), octets, MAX_PDU_OCTETS);
     wchar_t buf[MAX_TEXT_CHARS];
     ConcatInfo concat;
-    const int n = PduOctets::DecodeUserData(octets, nOctets, nUdl, CodingOfDescription(strDcs), bHeader != FALSE,
-                                            buf, concat);
+    const int n =
+        PduOctets::DecodeUserData(octets, nOctets, nUdl, CodingOfDescription(strDcs), bHeader != FALSE, buf, concat);
     CString strText;
     if (concat.bPresent)
     {
@@ -328,7 +328,7 @@ CString CSmsPduDecoder::DecodeUserData(const CString& strUserData, const CString
 
 void CSmsPduDecoder::DecodeSeptet(CString& strText, int nSeptet, const CString& strDcs, BOOL& bEscape)
 {
-    (void)strDcs;  // every 7-bit description reads the same tables
+    (void)strDcs; // every 7-bit description reads the same tables
     const int s = nSeptet & 0x7F;
     if (bEscape)
     {

@@ -63,8 +63,7 @@ public:
     // description of the data coding scheme, with the concatenation marker in front when the
     // header holds a concatenation element. nUdl is TP-UDL (septets for 7-bit data, octets
     // otherwise) and limits the text; a negative nUdl takes all the data.
-    static CString DecodeUserData(const CString& strUserData, const CString& strDcs, BOOL bHeader,
-                                  int nUdl = -1);
+    static CString DecodeUserData(const CString& strUserData, const CString& strDcs, BOOL bHeader, int nUdl = -1);
 
     // Appends the character(s) of one septet. bEscape carries a pending escape from one septet
     // to the next (start with FALSE); a pending escape left at the end means nothing.

@@ -60,15 +60,9 @@ void CSMS::operator delete(void* p, size_t nSize)
     pool.pFree = p;
 }
 
-CSMS::CSMS() : m_pSource(nullptr)
-{
-    Clear();
-}
+CSMS::CSMS() : m_pSource(nullptr) { Clear(); }
 
-CSMS::CSMS(const CSMS& src) : CObject()
-{
-    *this = src;
-}
+CSMS::CSMS(const CSMS& src) : CObject() { *this = src; }
 
 CSMS& CSMS::operator=(const CSMS& src)
 {
@@ -96,9 +90,7 @@ CSMS& CSMS::operator=(const CSMS& src)
     return *this;
 }
 
-CSMS::~CSMS()
-{
-}
+CSMS::~CSMS() {}
 
 void CSMS::Clear()
 {
@@ -122,10 +114,7 @@ void CSMS::Clear()
     m_bRead = 0;
 }
 
-BOOL CSMS::IsValid() const
-{
-    return !m_strText.IsEmpty() && !m_strHour.IsEmpty() && !m_strFolder.IsEmpty();
-}
+BOOL CSMS::IsValid() const { return !m_strText.IsEmpty() && !m_strHour.IsEmpty() && !m_strFolder.IsEmpty(); }
 
 CString CSMS::MakeKey(const CSMS& sms)
 {
@@ -148,10 +137,7 @@ CString CSMS::MakeKey(const CSMS& sms)
     return strKey;
 }
 
-void CSMS::RebuildKey()
-{
-    m_strKey = MakeKey(*this);
-}
+void CSMS::RebuildKey() { m_strKey = MakeKey(*this); }
 
 void CSMS::Serialize(CArchive& ar)
 {
@@ -159,8 +145,8 @@ void CSMS::Serialize(CArchive& ar)
     {
         ar << m_strDay << m_strMonth << m_strYear;
         ar << m_strHour << m_strMinute << m_strSecond;
-        ar << m_strSenderName << m_strText << m_strFolder << m_strSenderNumber
-           << m_strRecipientNumber << m_strRecipientName;
+        ar << m_strSenderName << m_strText << m_strFolder << m_strSenderNumber << m_strRecipientNumber
+           << m_strRecipientName;
         ar << m_bRead << m_nRef << m_bLinked << m_nPart << m_bFlash;
     }
     else
@@ -174,8 +160,8 @@ void CSMS::Serialize(CArchive& ar)
             AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
         ar >> m_strDay >> m_strMonth >> m_strYear;
         ar >> m_strHour >> m_strMinute >> m_strSecond;
-        ar >> m_strSenderName >> m_strText >> m_strFolder >> m_strSenderNumber
-           >> m_strRecipientNumber >> m_strRecipientName;
+        ar >> m_strSenderName >> m_strText >> m_strFolder >> m_strSenderNumber >> m_strRecipientNumber >>
+            m_strRecipientName;
         ar >> m_bRead >> m_nRef >> m_bLinked >> m_nPart;
         if (nSchema == 2)
             ar >> m_bFlash;

@@ -53,14 +53,9 @@ CString CStringTokenizer::GetToken(int n) const
     return m_pTokens[n - 1];
 }
 
-CStringSplitter::CStringSplitter()
-{
-}
+CStringSplitter::CStringSplitter() {}
 
-CStringSplitter::CStringSplitter(const CString& strText, const CString& strDelimiter)
-{
-    Split(strText, strDelimiter);
-}
+CStringSplitter::CStringSplitter(const CString& strText, const CString& strDelimiter) { Split(strText, strDelimiter); }
 
 void CStringSplitter::Split(const CString& strText, const CString& strDelimiter)
 {

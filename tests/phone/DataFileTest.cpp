@@ -9,7 +9,6 @@
 #include <set>
 #include <thread>
 
-
 using storetest::Exists;
 using storetest::ReadAll;
 using storetest::ScratchDir;
@@ -46,10 +45,7 @@ struct ByteWriter
         return *this;
     }
     // A wide string shorter than 255 units: FF FE FF <length byte> <units>.
-    ByteWriter& shortText(const CString& s)
-    {
-        return raw({0xFF, 0xFE, 0xFF, (unsigned)s.GetLength()}).units(s);
-    }
+    ByteWriter& shortText(const CString& s) { return raw({0xFF, 0xFE, 0xFF, (unsigned)s.GetLength()}).units(s); }
 };
 
 CString Repeat(const wchar_t* pattern, int units)
@@ -331,8 +327,7 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
 {
     const Bytes golden = GoldenFile(2);
     std::vector<Bytes> damaged;
-    for (size_t cut : {size_t(0), size_t(1), size_t(3), size_t(12), size_t(700), golden.size() / 2,
-                       golden.size() - 1})
+    for (size_t cut : {size_t(0), size_t(1), size_t(3), size_t(12), size_t(700), golden.size() / 2, golden.size() - 1})
         damaged.emplace_back(golden.begin(), golden.begin() + cut);
     Bytes badClass = golden;
     badClass[11] = 'X'; // "CSMX": no such class
@@ -507,7 +502,7 @@ Bytes NestedObjects(const char* className, int depth, bool map)
         w.word(1); // one element
         if (map)
             w.raw({1, 'k'}); // its key
-        w.word(0x8001);  // the same class again
+        w.word(0x8001);      // the same class again
     }
     w.word(0);
     return w.b;

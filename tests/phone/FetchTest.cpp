@@ -124,13 +124,23 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     EXPECT_EQ(SavedRecords().size(), 7u);
 
     // The status lines, in the order of the steps.
-    const wchar_t* const steps[] = {
-        L"menerima sms dari handphone", L"membuka koneksi dengan hp", L"check koneksi hp", L"check merk handphone",
-        L"Nokia", L"Model:6310i", L"setting mode sms", L"set mode penyimpanan sms", L"membaca sms :  1",
-        L"memproses sms dari hp :  1", L"membaca sms :  1", L"memproses sms dari hp :  5", L"ada 6 sms baru."};
+    const wchar_t* const steps[] = {L"menerima sms dari handphone",
+                                    L"membuka koneksi dengan hp",
+                                    L"check koneksi hp",
+                                    L"check merk handphone",
+                                    L"Nokia",
+                                    L"Model:6310i",
+                                    L"setting mode sms",
+                                    L"set mode penyimpanan sms",
+                                    L"membaca sms :  1",
+                                    L"memproses sms dari hp :  1",
+                                    L"membaca sms :  1",
+                                    L"memproses sms dari hp :  5",
+                                    L"ada 6 sms baru."};
     std::vector<CString> status = host->StatusLines();
     size_t at = 0;
-    for (const wchar_t* step : steps) {
+    for (const wchar_t* step : steps)
+    {
         while (at < status.size() && status[at] != step)
             ++at;
         EXPECT_LT(at, status.size()) << CStringA(step).GetString();
@@ -144,17 +154,27 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     EXPECT_EQ(raw[1], 0xFE);
     CString log = ReadUtf16File(folder + L"logCorvaneSms.txt");
     std::vector<CString> logLines;
-    for (int pos = 0; pos < log.GetLength();) {
+    for (int pos = 0; pos < log.GetLength();)
+    {
         int end = log.Find(L"\r\n", pos);
         if (end < 0)
             end = log.GetLength();
         logLines.push_back(log.Mid(pos, end - pos));
         pos = end + 2;
     }
-    const std::vector<CString> logStart = {
-        L"Open connection=" + SimPhone::PortName(), L"Send AT Command", L"check merk handphone",
-        L"Receive Handphone Model", L"AT+CGMI", L"Nokia", L"AT+GMM", L"6310i", L"AT+CMGF=0", L"AT+CPMS=\"ME\"",
-        L"SMS PDU :+CPMS: 4,50,4,50,4,50", L"SMS count=4", L"AT+CMGL=4"};
+    const std::vector<CString> logStart = {L"Open connection=" + SimPhone::PortName(),
+                                           L"Send AT Command",
+                                           L"check merk handphone",
+                                           L"Receive Handphone Model",
+                                           L"AT+CGMI",
+                                           L"Nokia",
+                                           L"AT+GMM",
+                                           L"6310i",
+                                           L"AT+CMGF=0",
+                                           L"AT+CPMS=\"ME\"",
+                                           L"SMS PDU :+CPMS: 4,50,4,50,4,50",
+                                           L"SMS count=4",
+                                           L"AT+CMGL=4"};
     ASSERT_GT(logLines.size(), logStart.size());
     for (size_t i = 0; i < logStart.size(); ++i)
         EXPECT_EQ(logLines[i], logStart[i]) << i;
@@ -342,11 +362,14 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
         {"pdu_mode_refused_with_cause", R"([{"command": "AT+CMGF=0", "action": "cms_error", "code": 302}])",
          L"+CMS ERROR: 302"},
         // "\r\nerror\r\n": an error line in lower case.
-        {"maker_error", R"([{"command": "AT+CGMI", "action": "garbage", "data": "0D0A6572726F720D0A"}])", L"Invalid command."},
+        {"maker_error", R"([{"command": "AT+CGMI", "action": "garbage", "data": "0D0A6572726F720D0A"}])",
+         L"Invalid command."},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(SimPhone::LoadJson(c.name, std::string(R"({"extends": "fetch_full", "faults": )") + c.faults + "}"));
+        ASSERT_TRUE(
+            SimPhone::LoadJson(c.name, std::string(R"({"extends": "fetch_full", "faults": )") + c.faults + "}"));
         size_t nBefore = boxes.Boxes().size();
         CPhoneSession session;
         int nNew = -1;
