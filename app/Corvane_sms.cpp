@@ -1,3 +1,4 @@
+// CCorvane_smsApp: start-up, the document template and the shared serial port.
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/DlgComposeSms.h"

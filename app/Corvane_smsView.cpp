@@ -1,3 +1,4 @@
+// CCorvane_smsView: the document's side files, the worker pool, phone commands and status lines.
 #include "app/Corvane_smsView.h"
 #include "app/Corvane_sms.h"
 #include "app/MainFrm.h"

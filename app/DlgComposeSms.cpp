@@ -1,3 +1,4 @@
+// CDlgComposeSms: the compose window.
 #include "app/DlgComposeSms.h"
 #include "phone/SmsComposer.h"
 #include "res/phone_ids.h"

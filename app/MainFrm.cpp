@@ -1,3 +1,4 @@
+// CMainFrame: the frame's layout, the message list, the status bar and the busy state.
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
 #include "phone/Corvane_smsDoc.h"

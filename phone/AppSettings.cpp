@@ -1,3 +1,4 @@
+// CAppSettings: reading and writing the options in the registry, each with its default.
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 

@@ -1,3 +1,4 @@
+// CDateValue: Julian day numbers, date checks and the 12-hour time of day.
 #include "phone/DateValue.h"
 #include "phone/StringSplitter.h"
 

@@ -1,3 +1,4 @@
+// CIrdaPort: opening the COM port, writing commands and reading reply lines and listings.
 #include "phone/IrdaPort.h"
 #include "phone/PhoneHost.h"
 #include "phone/StoreHelpers.h"

@@ -1,3 +1,4 @@
+// The phone link's view of the application: the installed host, status lines, message boxes, sounds.
 #include "phone/PhoneHost.h"
 #include "phone/StoreHelpers.h"
 #include "phone/PostedText.h"

@@ -1,3 +1,4 @@
+// CPhoneSession: the shared port, the exchange of one AT command, identification, PDU mode, log.
 #include "phone/PhoneSession.h"
 #include "phone/AppSettings.h"
 #include "phone/PhoneHost.h"

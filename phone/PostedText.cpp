@@ -1,3 +1,4 @@
+// CPostedText: the registry of live posted texts, posting and receiving them.
 #include "phone/PostedText.h"
 #include <mutex>
 #include <vector>

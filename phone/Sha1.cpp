@@ -1,3 +1,4 @@
+// CSha1: the SHA-1 compression function and the digest as text.
 #include "phone/Sha1.h"
 
 #include <cstdio>

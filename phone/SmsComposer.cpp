@@ -1,3 +1,4 @@
+// CSmsComposer: splitting a text into parts and sending it to every recipient.
 #include "phone/SmsComposer.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"

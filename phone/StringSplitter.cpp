@@ -1,3 +1,4 @@
+// The tokenizer and the splitter of texts.
 #include "phone/StringSplitter.h"
 
 #include <cwchar>

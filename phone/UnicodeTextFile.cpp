@@ -1,3 +1,4 @@
+// CUnicodeTextWriter and CUnicodeTextReader: byte-order marks, encoding and decoding of lines.
 #include "phone/UnicodeTextFile.h"
 
 #include <vector>

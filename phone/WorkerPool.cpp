@@ -1,3 +1,4 @@
+// CWorkerPool: the queue, the worker threads and their shutdown.
 #include "phone/WorkerPool.h"
 #include <algorithm>
 #include <vector>
