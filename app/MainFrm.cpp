@@ -1,3 +1,4 @@
+// CMainFrame: the frame's layout, the message list, the status bar and the busy state.
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
 #include "phone/Corvane_smsDoc.h"
@@ -7,23 +8,20 @@
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
+ON_WM_CREATE()
+ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 const int kListId = 0xE901;
 const int kStatusId = 0xE902;
 const int kPaneWidths[2] = {190, 90}; // the first two status panes (text width); the third stretches
-}
+} // namespace
 
-CMainFrame::CMainFrame() : m_hList(nullptr), m_strFolder(L"Inbox"), m_bPhoneBusy(FALSE)
-{
-}
+CMainFrame::CMainFrame() : m_hList(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE) {}
 
-CMainFrame::~CMainFrame()
-{
-}
+CMainFrame::~CMainFrame() {}
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
@@ -39,14 +37,15 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_wndStatus.SetPaneInfo(0, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[0]);
     m_wndStatus.SetPaneInfo(1, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[1]);
     m_wndStatus.SetPaneInfo(2, ID_SEPARATOR, SBPS_STRETCH, 0);
-    m_hList = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                              WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 10, 10, m_hWnd,
-                              (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
+    m_hList =
+        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
+                        0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
     if (m_hList == nullptr || !m_wndListPane.SubclassWindow(m_hList))
         return -1;
     const wchar_t* titles[] = {L"Tgl", L"Jam", L"Pengirim", L"Isi"};
     const int widths[] = {60, 50, 85, 300};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
+    {
         LVCOLUMNW col = {};
         col.mask = LVCF_TEXT | LVCF_WIDTH;
         col.pszText = (LPWSTR)titles[i];
@@ -73,7 +72,8 @@ void CMainFrame::InsertSms(int nPos, CSMS* pRecord)
     CString texts[3] = {pRecord->m_strHour + L":" + pRecord->m_strMinute,
                         pRecord->m_strSenderName.IsEmpty() ? pRecord->m_strRecipientName : pRecord->m_strSenderName,
                         pRecord->m_strText};
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < 3; ++c)
+    {
         LVITEMW sub = {};
         sub.iSubItem = c + 1;
         sub.pszText = (LPWSTR)(LPCWSTR)texts[c];
@@ -94,17 +94,15 @@ void CMainFrame::ShowFolder(const CString& strFolder)
     CSmsRecordsLock lock(pDoc);
     int n = 0;
     POSITION pos = pDoc->m_listSms.GetHeadPosition();
-    while (pos) {
+    while (pos)
+    {
         CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
         if (p->m_strFolder.CompareNoCase(strFolder) == 0)
             InsertSms(n++, p);
     }
 }
 
-int CMainFrame::GetListCount() const
-{
-    return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0;
-}
+int CMainFrame::GetListCount() const { return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0; }
 
 CString CMainFrame::GetListItemText(int nRow, int nColumn) const
 {
@@ -119,15 +117,9 @@ CString CMainFrame::GetListItemText(int nRow, int nColumn) const
     return CString(buf);
 }
 
-void CMainFrame::SetStatusText(int nPane, const CString& strText)
-{
-    m_wndStatus.SetPaneText(nPane, strText);
-}
+void CMainFrame::SetStatusText(int nPane, const CString& strText) { m_wndStatus.SetPaneText(nPane, strText); }
 
-CString CMainFrame::GetStatusText(int nPane) const
-{
-    return m_wndStatus.GetPaneText(nPane);
-}
+CString CMainFrame::GetStatusText(int nPane) const { return m_wndStatus.GetPaneText(nPane); }
 
 LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
 {
