@@ -297,13 +297,18 @@ CPropertySheet::~CPropertySheet()
 
 void CPropertySheet::BuildPropPageArray()
 {
+    BuildPageRecords(PSH_WIZARD | PSH_WIZARD97);
+}
+
+void CPropertySheet::BuildPageRecords(DWORD dwWizardFlags)
+{
     delete[] m_pPageArray;
     m_pPageArray = nullptr;
     m_psh.ppsp = nullptr;
     const int count = (int)m_pages.GetSize();
     PROPSHEETPAGEW* ppsp = new PROPSHEETPAGEW[count > 0 ? count : 1];
     memset(ppsp, 0, sizeof(PROPSHEETPAGEW) * (count > 0 ? count : 1));
-    const BOOL bWizard = (m_psh.dwFlags & (PSH_WIZARD | PSH_WIZARD97)) != 0;
+    const BOOL bWizard = (m_psh.dwFlags & dwWizardFlags) != 0;
     for (int i = 0; i < count; ++i)
     {
         CPropertyPage* pPage = GetPage(i);
@@ -517,12 +522,7 @@ INT_PTR CPropertySheet::DoModal()
         result = m_nModalResult;
     }
     m_psh.dwFlags &= ~PSH_MODELESS;
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    if (m_hWnd != nullptr)
-        DestroyWindow();
+    PlatformEndModalRun(this, hWndParent, bEnableParent);
     return result;
 }
 

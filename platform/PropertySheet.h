@@ -108,6 +108,8 @@ public:
 protected:
     // Fills m_psh.ppsp with a copy of every page's record.
     virtual void BuildPropPageArray();
+    // The copies, each prepared by its page for a wizard when m_psh.dwFlags has any of dwWizardFlags.
+    void BuildPageRecords(DWORD dwWizardFlags);
     void CommonConstruct(CWnd* pParentWnd, UINT iSelectPage);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);

@@ -1,7 +1,6 @@
 // CExtResDlg: creation from templates found through the resource manager, the modal run, the
 // template font rule and the dialog-init step.
 #include "toolkit/foundation/ExtResDlg.h"
-#include "platform/DialogHook.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Exceptions.h"
 #include "platform/WinApp.h"
@@ -262,27 +261,10 @@ BOOL CExtResDlg::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pPare
         systemFontCopy.SetSystemFont(bHasFont ? nSize : 0))
         lpDialogTemplate = (LPCDLGTEMPLATE)systemFontCopy.m_hTemplate;
 
-    if (pParentWnd == this)
-        pParentWnd = nullptr;
-    m_nModalResult = -1;
-    m_nFlags |= WF_CONTINUEMODAL;
-    BOOL bAttached = FALSE;
-    HWND hWnd = PlatformCreateDlgIndirect(this, lpDialogTemplate, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
-                                          hInst, 0, &bAttached);
+    const BOOL bResult = CreateWindowFromTemplate(lpDialogTemplate, pParentWnd, hInst);
     if (hAdjusted != nullptr)
         ::GlobalFree(hAdjusted);
-    if (!bAttached)
-    {
-        PostNcDestroy();
-        return FALSE;
-    }
-    // Ended during its initialisation: the window goes, the result stays.
-    if (hWnd != nullptr && !(m_nFlags & WF_CONTINUEMODAL))
-    {
-        ::DestroyWindow(hWnd);
-        hWnd = nullptr;
-    }
-    return !(hWnd == nullptr && (m_nFlags & WF_CONTINUEMODAL));
+    return bResult;
 }
 
 INT_PTR CExtResDlg::DoModal()
@@ -315,60 +297,14 @@ INT_PTR CExtResDlg::DoModalImpl()
     if (lpTemplate == nullptr)
         return -1;
 
-    HWND hWndParent = PreModal();
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
-    {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
-    try
-    {
-        if (CreateFromTemplate(lpTemplate, CWnd::FromHandle(hWndParent), hInst, cbTemplate))
-        {
-            if (m_nFlags & WF_CONTINUEMODAL)
-            {
-                DWORD dwFlags = MLF_SHOWONIDLE;
-                if (GetStyle() & DS_NOIDLEMSG)
-                    dwFlags |= MLF_NOIDLEMSG;
-                RunModalLoop(dwFlags);
-            }
-            if (m_hWnd != nullptr)
-                SetWindowPos(nullptr, 0, 0, 0, 0,
-                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-        }
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        m_nModalResult = -1;
-    }
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    if (m_hWnd != nullptr)
-        DestroyWindow();
-    PostModal();
+    const INT_PTR nResult = RunModal([&](CWnd* pParentWnd)
+                                     { return CreateFromTemplate(lpTemplate, pParentWnd, hInst, cbTemplate); });
     if (bLockedGlobal)
         ::GlobalUnlock(hTemplate);
-    return m_nModalResult;
+    return nResult;
 }
 
 BOOL CExtResDlg::OnInitDialog()
 {
-    if (m_lpszResTemplateName != nullptr)
-    {
-        m_lpDialogInit = nullptr;
-        ExecuteResDlgInit(this, m_lpszResTemplateName);
-    }
-    // The base must not load the init data a second time.
-    void* lpDialogInit = m_lpDialogInit;
-    LPCTSTR lpszTemplateName = m_lpszTemplateName;
-    m_lpDialogInit = nullptr;
-    m_lpszTemplateName = nullptr;
-    BOOL bResult = CDialog::OnInitDialog();
-    m_lpDialogInit = lpDialogInit;
-    m_lpszTemplateName = lpszTemplateName;
-    return bResult;
+    return ExtResOnInitDialog(this, m_lpszResTemplateName, [this] { return CDialog::OnInitDialog(); });
 }

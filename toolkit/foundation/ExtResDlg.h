@@ -13,6 +13,26 @@ BOOL ExecuteDlgInitData(CWnd* pWnd, const void* pData, DWORD cbData);
 // or the template ends before its font does.
 bool ExtReadDialogTemplateFont(const DLGTEMPLATE* pTemplate, DWORD cbTemplate, CString& strFace, WORD& nSize);
 
+// The initialisation of a toolkit dialog or page: the dialog-init data of lpszResTemplateName runs
+// through the resource manager (when named), then baseInit runs with the dialog's own init data and
+// template name hidden, so that it does not load them a second time.
+template <class BaseInit> BOOL ExtResOnInitDialog(CDialog* pDlg, LPCTSTR lpszResTemplateName, BaseInit baseInit)
+{
+    if (lpszResTemplateName != nullptr)
+    {
+        pDlg->m_lpDialogInit = nullptr;
+        ExecuteResDlgInit(pDlg, lpszResTemplateName);
+    }
+    void* lpDialogInit = pDlg->m_lpDialogInit;
+    LPCTSTR lpszTemplateName = pDlg->m_lpszTemplateName;
+    pDlg->m_lpDialogInit = nullptr;
+    pDlg->m_lpszTemplateName = nullptr;
+    const BOOL bResult = baseInit();
+    pDlg->m_lpDialogInit = lpDialogInit;
+    pDlg->m_lpszTemplateName = lpszTemplateName;
+    return bResult;
+}
+
 class CExtResDlg : public CDialog
 {
     DECLARE_DYNCREATE(CExtResDlg)

@@ -126,30 +126,7 @@ void CExtResPP::CommonConstruct(LPCTSTR lpszTemplateName, UINT nIDCaption)
 
 UINT CALLBACK CExtResPP::PropPageCallback(HWND hWnd, UINT message, LPPROPSHEETPAGEW pPropPage)
 {
-    (void)hWnd;
-    switch (message)
-    {
-    case PSPCB_CREATE:
-    {
-        CExtResPP* pPage = (CExtResPP*)pPropPage->lParam;
-        try
-        {
-            if (pPage != nullptr && pPage->m_hWnd == nullptr)
-                AfxHookWindowCreate(pPage);
-        }
-        catch (CException* e)
-        {
-            e->Delete();
-            return 0;
-        }
-        return 1;
-    }
-    case PSPCB_RELEASE:
-        AfxUnhookWindowCreate();
-        return 0;
-    default:
-        return 0;
-    }
+    return AfxPropPageCallback(hWnd, message, pPropPage);
 }
 
 void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
@@ -195,17 +172,5 @@ void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
 
 BOOL CExtResPP::OnInitDialog()
 {
-    if (m_lpszResTemplateName != nullptr)
-    {
-        m_lpDialogInit = nullptr;
-        ExecuteResDlgInit(this, m_lpszResTemplateName);
-    }
-    void* lpDialogInit = m_lpDialogInit;
-    LPCTSTR lpszTemplateName = m_lpszTemplateName;
-    m_lpDialogInit = nullptr;
-    m_lpszTemplateName = nullptr;
-    BOOL bResult = CPropertyPage::OnInitDialog();
-    m_lpDialogInit = lpDialogInit;
-    m_lpszTemplateName = lpszTemplateName;
-    return bResult;
+    return ExtResOnInitDialog(this, m_lpszResTemplateName, [this] { return CPropertyPage::OnInitDialog(); });
 }
