@@ -115,9 +115,14 @@ void CPropertyPage::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
         return;
     // The page keeps its own copy: the sheet may outlive the resource lock.
     CDialogTemplate copy(pTemplate);
+    UseTemplateCopy(psp, copy.Detach());
+}
+
+void CPropertyPage::UseTemplateCopy(PROPSHEETPAGEW& psp, HGLOBAL hCopy)
+{
     if (m_hTemplateCopy)
         GlobalFree(m_hTemplateCopy);
-    m_hTemplateCopy = copy.Detach();
+    m_hTemplateCopy = hCopy;
     psp.pResource = (LPCDLGTEMPLATE)m_hTemplateCopy;
     psp.dwFlags |= PSP_DLGINDIRECT;
 }

@@ -52,6 +52,8 @@ protected:
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
 
     HGLOBAL m_hTemplateCopy = nullptr; // template kept for the page record
+    // Keeps hCopy as the page's template (freeing the one before) and points the record at it.
+    void UseTemplateCopy(PROPSHEETPAGEW& psp, HGLOBAL hCopy);
     friend class CPropertySheet;
 };
 

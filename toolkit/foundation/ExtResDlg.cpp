@@ -107,6 +107,18 @@ bool ExtReadDialogTemplateFont(const DLGTEMPLATE* pTemplate, DWORD cbTemplate, C
     return true;
 }
 
+LPCDLGTEMPLATE ExtFindDialogTemplate(LPCTSTR lpszTemplateName, DWORD& cbTemplate, HINSTANCE& hModule)
+{
+    cbTemplate = 0;
+    HRSRC hResInfo = nullptr;
+    hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, lpszTemplateName, nullptr, &hResInfo);
+    HGLOBAL hGlobal = hModule != nullptr && hResInfo != nullptr ? ::LoadResource(hModule, hResInfo) : nullptr;
+    LPCDLGTEMPLATE lpTemplate = hGlobal != nullptr ? (LPCDLGTEMPLATE)::LockResource(hGlobal) : nullptr;
+    if (lpTemplate != nullptr)
+        cbTemplate = ::SizeofResource(hModule, hResInfo);
+    return lpTemplate;
+}
+
 BOOL ExecuteDlgInitData(CWnd* pWnd, const void* pData, DWORD cbData)
 {
     if (pWnd == nullptr)
@@ -161,19 +173,15 @@ BOOL CExtResDlg::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     m_lpszTemplateName = m_lpszResTemplateName;
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
-    HRSRC hResInfo = nullptr;
-    HINSTANCE hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, m_lpszResTemplateName, nullptr,
-                                                                       &hResInfo);
-    if (hModule == nullptr || hResInfo == nullptr)
-        return FALSE;
-    HGLOBAL hGlobal = ::LoadResource(hModule, hResInfo);
-    LPCDLGTEMPLATE lpTemplate = hGlobal != nullptr ? (LPCDLGTEMPLATE)::LockResource(hGlobal) : nullptr;
+    DWORD cbTemplate = 0;
+    HINSTANCE hModule = nullptr;
+    LPCDLGTEMPLATE lpTemplate = ExtFindDialogTemplate(m_lpszResTemplateName, cbTemplate, hModule);
     if (lpTemplate == nullptr)
         return FALSE;
     m_lpDialogInit = nullptr;
     if (pParentWnd == nullptr)
         pParentWnd = AfxGetMainWnd();
-    return CreateFromTemplate(lpTemplate, pParentWnd, hModule, ::SizeofResource(hModule, hResInfo));
+    return CreateFromTemplate(lpTemplate, pParentWnd, hModule, cbTemplate);
 }
 
 BOOL CExtResDlg::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
@@ -223,10 +231,7 @@ HGLOBAL CExtResDlg::AdjustTemplateFont(LPCDLGTEMPLATE lpDialogTemplate, DWORD cb
         return nullptr;
     if (!IsAdjustableFace(strFace) || nSize != nSheetSize)
         return nullptr;
-    CDialogTemplate copy;
-    if (!copy.SetTemplate(lpDialogTemplate, cbTemplate) || !copy.SetFont(strSheetFace, nSheetSize))
-        return nullptr;
-    return copy.Detach();
+    return CDialogTemplate::CopyWithFont(lpDialogTemplate, cbTemplate, strSheetFace, nSheetSize);
 }
 
 BOOL CExtResDlg::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst,
@@ -281,14 +286,7 @@ INT_PTR CExtResDlg::DoModalImpl()
     DWORD cbTemplate = 0;
     bool bLockedGlobal = false;
     if (m_lpszTemplateName != nullptr)
-    {
-        HRSRC hResInfo = nullptr;
-        hInst = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, m_lpszTemplateName, nullptr, &hResInfo);
-        hTemplate = hInst != nullptr && hResInfo != nullptr ? ::LoadResource(hInst, hResInfo) : nullptr;
-        lpTemplate = hTemplate != nullptr ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : nullptr;
-        if (lpTemplate != nullptr)
-            cbTemplate = ::SizeofResource(hInst, hResInfo);
-    }
+        lpTemplate = ExtFindDialogTemplate(m_lpszTemplateName, cbTemplate, hInst);
     else if (hTemplate != nullptr)
     {
         lpTemplate = (LPCDLGTEMPLATE)::GlobalLock(hTemplate);

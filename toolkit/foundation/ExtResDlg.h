@@ -9,6 +9,10 @@ BOOL ExecuteResDlgInit(CWnd* pWnd, LPCTSTR lpszResourceName);
 // Runs cbData bytes of dialog-init data; an entry running past them fails. No data succeeds.
 BOOL ExecuteDlgInitData(CWnd* pWnd, const void* pData, DWORD cbData);
 
+// The dialog template lpszTemplateName found through the resource manager: its data, bytes and
+// module. Null when it is missing.
+LPCDLGTEMPLATE ExtFindDialogTemplate(LPCTSTR lpszTemplateName, DWORD& cbTemplate, HINSTANCE& hModule);
+
 // Reads the font of a template of cbTemplate bytes (plain or extended); false when it has none
 // or the template ends before its font does.
 bool ExtReadDialogTemplateFont(const DLGTEMPLATE* pTemplate, DWORD cbTemplate, CString& strFace, WORD& nSize);

@@ -77,10 +77,7 @@ HGLOBAL CExtResPP::ChangePropPageFont(LPCDLGTEMPLATE lpTemplate, bool bWizard, D
     if (ExtReadDialogTemplateFont(lpTemplate, cbTemplate, strFace, nSize) && strFace == strSheetFace &&
         nSize == nSheetSize)
         return nullptr;
-    CDialogTemplate copy;
-    if (!copy.SetTemplate(lpTemplate, cbTemplate) || !copy.SetFont(strSheetFace, nSheetSize))
-        return nullptr;
-    return copy.Detach();
+    return CDialogTemplate::CopyWithFont(lpTemplate, cbTemplate, strSheetFace, nSheetSize);
 }
 
 CExtResPP::CExtResPP() { CommonConstruct(nullptr, 0); }
@@ -141,13 +138,8 @@ void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
     }
     else if (psp.pszTemplate != nullptr)
     {
-        HRSRC hResInfo = nullptr;
-        HINSTANCE hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, psp.pszTemplate, nullptr,
-                                                                           &hResInfo);
-        HGLOBAL hGlobal = hModule != nullptr ? ::LoadResource(hModule, hResInfo) : nullptr;
-        lpTemplate = hGlobal != nullptr ? (LPCDLGTEMPLATE)::LockResource(hGlobal) : nullptr;
-        if (lpTemplate != nullptr)
-            cbTemplate = ::SizeofResource(hModule, hResInfo);
+        HINSTANCE hModule = nullptr;
+        lpTemplate = ExtFindDialogTemplate(psp.pszTemplate, cbTemplate, hModule);
     }
     if (lpTemplate == nullptr)
         return;
@@ -161,13 +153,8 @@ void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
         if (copy.SetTemplate(lpTemplate, cbTemplate))
             hCopy = copy.Detach();
     }
-    if (hCopy == nullptr)
-        return;
-    if (m_hTemplateCopy != nullptr)
-        ::GlobalFree(m_hTemplateCopy);
-    m_hTemplateCopy = hCopy;
-    psp.pResource = (LPCDLGTEMPLATE)m_hTemplateCopy;
-    psp.dwFlags |= PSP_DLGINDIRECT;
+    if (hCopy != nullptr)
+        UseTemplateCopy(psp, hCopy);
 }
 
 BOOL CExtResPP::OnInitDialog()
