@@ -204,6 +204,13 @@ BOOL CDialog::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
         if (copy.SetSystemFont())
             lpDialogTemplate = (LPCDLGTEMPLATE)copy.m_hTemplate;
     }
+    return CreateWindowFromTemplate(lpDialogTemplate, pParentWnd, hInst);
+}
+
+BOOL CDialog::CreateWindowFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+{
+    if (pParentWnd == this)
+        pParentWnd = nullptr;
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
     BOOL attached = FALSE;
@@ -280,6 +287,15 @@ INT_PTR CDialog::DoModal()
     if (lpTemplate == nullptr)
         return -1;
 
+    const INT_PTR nResult =
+        RunModal([&](CWnd* pParentWnd) { return CreateDlgIndirect(lpTemplate, pParentWnd, hInst); });
+    if (lockedGlobal)
+        GlobalUnlock(hTemplate);
+    return nResult;
+}
+
+INT_PTR CDialog::RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create)
+{
     HWND hWndParent = PreModal();
     BOOL bEnableParent = FALSE;
     if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
@@ -289,7 +305,7 @@ INT_PTR CDialog::DoModal()
     }
     try
     {
-        if (CreateDlgIndirect(lpTemplate, CWnd::FromHandle(hWndParent), hInst))
+        if (create(CWnd::FromHandle(hWndParent)))
         {
             if (m_nFlags & WF_CONTINUEMODAL)
             {
@@ -308,16 +324,19 @@ INT_PTR CDialog::DoModal()
         e->Delete();
         m_nModalResult = -1;
     }
+    PlatformEndModalRun(this, hWndParent, bEnableParent);
+    PostModal();
+    return m_nModalResult;
+}
+
+void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent)
+{
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
+    if (hWndParent != nullptr && ::GetActiveWindow() == pWnd->m_hWnd)
         ::SetActiveWindow(hWndParent);
-    if (m_hWnd != nullptr)
-        DestroyWindow();
-    PostModal();
-    if (lockedGlobal)
-        GlobalUnlock(hTemplate);
-    return m_nModalResult;
+    if (pWnd->m_hWnd != nullptr)
+        pWnd->DestroyWindow();
 }
 
 BOOL CDialog::ContinueModal()

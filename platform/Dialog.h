@@ -2,6 +2,7 @@
 // data exchange.
 #pragma once
 #include "platform/Wnd.h"
+#include <functional>
 
 #ifndef afx_msg
 #define afx_msg
@@ -34,6 +35,10 @@ struct PlatformDlgInitEntry
 // Reads the entry at p (cbLeft bytes left): 1 when one was read (p and cbLeft move past it), 0 at
 // the end of the list (id 0 or no bytes left), -1 when the entry runs past the end.
 int PlatformReadDlgInitEntry(const BYTE*& p, DWORD& cbLeft, PlatformDlgInitEntry& entry);
+
+// Ends a modal run of pWnd: the owner enabled again when the run disabled it (bEnableParent) and
+// activated when the window was active, then the window destroyed.
+void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent);
 
 class CDialog : public CWnd
 {
@@ -87,9 +92,17 @@ protected:
     // Modal state: PreModal answers the owner window (and disables the top-level window).
     HWND PreModal();
     void PostModal();
+    // The modal run once the template is at hand: the owner disabled, the window made by
+    // create(owner), the loop run while the dialog continues, the window hidden and destroyed and
+    // the modal state ended. A CException on the way gives -1. Answers m_nModalResult.
+    INT_PTR RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create);
 
     // Creates the window from a template (dialog procedure AfxDlgProc, creation hooked).
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // The creation step itself, on a template whose font is settled: the modal flags set, the window
+    // made (an owner that is the dialog itself dropped). A dialog ended during its initialisation
+    // loses its window but keeps its result.
+    BOOL CreateWindowFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
     BOOL ExecuteDlgInit(LPVOID lpResource);
 

@@ -150,6 +150,14 @@ HGLOBAL CDialogTemplate::Detach()
     return h;
 }
 
+HGLOBAL CDialogTemplate::CopyWithFont(const DLGTEMPLATE* pTemplate, UINT cb, LPCTSTR lpFaceName, WORD nFontSize)
+{
+    CDialogTemplate copy;
+    if (!copy.SetTemplate(pTemplate, cb) || !copy.SetFont(lpFaceName, nFontSize))
+        return nullptr;
+    return copy.Detach();
+}
+
 UINT CDialogTemplate::GetTemplateSize(const DLGTEMPLATE* pTemplate)
 {
     const BYTE* p = FirstItem(pTemplate);

@@ -13,6 +13,9 @@ public:
     BOOL Load(LPCTSTR lpDialogTemplateID);
     BOOL SetTemplate(const DLGTEMPLATE* pTemplate, UINT cb);
     HGLOBAL Detach();
+    // A copy of a template of cb bytes in the given font, for the caller to GlobalFree; null when
+    // it cannot be made.
+    static HGLOBAL CopyWithFont(const DLGTEMPLATE* pTemplate, UINT cb, LPCTSTR lpFaceName, WORD nFontSize);
 
     BOOL HasFont() const;
     BOOL SetFont(LPCTSTR lpFaceName, WORD nFontSize);

@@ -115,9 +115,14 @@ void CPropertyPage::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
         return;
     // The page keeps its own copy: the sheet may outlive the resource lock.
     CDialogTemplate copy(pTemplate);
+    UseTemplateCopy(psp, copy.Detach());
+}
+
+void CPropertyPage::UseTemplateCopy(PROPSHEETPAGEW& psp, HGLOBAL hCopy)
+{
     if (m_hTemplateCopy)
         GlobalFree(m_hTemplateCopy);
-    m_hTemplateCopy = copy.Detach();
+    m_hTemplateCopy = hCopy;
     psp.pResource = (LPCDLGTEMPLATE)m_hTemplateCopy;
     psp.dwFlags |= PSP_DLGINDIRECT;
 }
@@ -297,13 +302,18 @@ CPropertySheet::~CPropertySheet()
 
 void CPropertySheet::BuildPropPageArray()
 {
+    BuildPageRecords(PSH_WIZARD | PSH_WIZARD97);
+}
+
+void CPropertySheet::BuildPageRecords(DWORD dwWizardFlags)
+{
     delete[] m_pPageArray;
     m_pPageArray = nullptr;
     m_psh.ppsp = nullptr;
     const int count = (int)m_pages.GetSize();
     PROPSHEETPAGEW* ppsp = new PROPSHEETPAGEW[count > 0 ? count : 1];
     memset(ppsp, 0, sizeof(PROPSHEETPAGEW) * (count > 0 ? count : 1));
-    const BOOL bWizard = (m_psh.dwFlags & (PSH_WIZARD | PSH_WIZARD97)) != 0;
+    const BOOL bWizard = (m_psh.dwFlags & dwWizardFlags) != 0;
     for (int i = 0; i < count; ++i)
     {
         CPropertyPage* pPage = GetPage(i);
@@ -517,12 +527,7 @@ INT_PTR CPropertySheet::DoModal()
         result = m_nModalResult;
     }
     m_psh.dwFlags &= ~PSH_MODELESS;
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    if (m_hWnd != nullptr)
-        DestroyWindow();
+    PlatformEndModalRun(this, hWndParent, bEnableParent);
     return result;
 }
 

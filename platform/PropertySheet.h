@@ -52,6 +52,8 @@ protected:
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
 
     HGLOBAL m_hTemplateCopy = nullptr; // template kept for the page record
+    // Keeps hCopy as the page's template (freeing the one before) and points the record at it.
+    void UseTemplateCopy(PROPSHEETPAGEW& psp, HGLOBAL hCopy);
     friend class CPropertySheet;
 };
 
@@ -108,6 +110,8 @@ public:
 protected:
     // Fills m_psh.ppsp with a copy of every page's record.
     virtual void BuildPropPageArray();
+    // The copies, each prepared by its page for a wizard when m_psh.dwFlags has any of dwWizardFlags.
+    void BuildPageRecords(DWORD dwWizardFlags);
     void CommonConstruct(CWnd* pParentWnd, UINT iSelectPage);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);

@@ -6,7 +6,8 @@
 class DibCanvas
 {
 public:
-    DibCanvas(int cx, int cy, COLORREF clrBackground = RGB(255, 255, 255)) : m_cx(cx), m_cy(cy)
+    // The header of a top-down 32-bit DIB of cx x cy.
+    static BITMAPINFO TopDownInfo(int cx, int cy)
     {
         BITMAPINFO bmi = {};
         bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
@@ -15,6 +16,12 @@ public:
         bmi.bmiHeader.biPlanes = 1;
         bmi.bmiHeader.biBitCount = 32;
         bmi.bmiHeader.biCompression = BI_RGB;
+        return bmi;
+    }
+
+    DibCanvas(int cx, int cy, COLORREF clrBackground = RGB(255, 255, 255)) : m_cx(cx), m_cy(cy)
+    {
+        BITMAPINFO bmi = TopDownInfo(cx, cy);
         HBITMAP hBmp = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, (void**)&m_bits, nullptr, 0);
         EXPECT_NE(hBmp, nullptr);
         m_bitmap.Attach(hBmp);

@@ -79,10 +79,7 @@ bool CExtCmdIcon::IconHolder_t::Set(HICON hIcon, bool bCopy)
     }
     const SIZE sz = SizeFromIconInfo(ii);
     HICON hStored = bCopy ? ::CreateIconIndirect(&ii) : hIcon;
-    if (ii.hbmColor != nullptr)
-        ::DeleteObject(ii.hbmColor);
-    if (ii.hbmMask != nullptr)
-        ::DeleteObject(ii.hbmMask);
+    DeleteIconInfoBitmaps(ii);
     if (hStored == nullptr)
         return false;
     m_hIcon = hStored;
@@ -211,10 +208,7 @@ int CExtCmdIcon::GetBitsPerPixel() const
     int nBits = 1;
     if (ii.hbmColor != nullptr && ::GetObjectW(ii.hbmColor, sizeof(bm), &bm) == sizeof(bm))
         nBits = bm.bmBitsPixel;
-    if (ii.hbmColor != nullptr)
-        ::DeleteObject(ii.hbmColor);
-    if (ii.hbmMask != nullptr)
-        ::DeleteObject(ii.hbmMask);
+    DeleteIconInfoBitmaps(ii);
     return nBits;
 }
 
@@ -232,10 +226,7 @@ void CExtCmdIcon::QueryImageInfo(CMap<COLORREF, COLORREF, DWORD, DWORD>& mapColo
     if (!::GetIconInfo(m_icon.m_hIcon, &ii))
         return;
     CExtPaintManager::CountBitmapColors(ii.hbmColor != nullptr ? ii.hbmColor : ii.hbmMask, mapColors);
-    if (ii.hbmColor != nullptr)
-        ::DeleteObject(ii.hbmColor);
-    if (ii.hbmMask != nullptr)
-        ::DeleteObject(ii.hbmMask);
+    DeleteIconInfoBitmaps(ii);
 }
 
 // ---- icons ---------------------------------------------------------------------------------------
@@ -330,10 +321,7 @@ bool CExtCmdIcon::CreateKeyedBitmap(HBITMAP& hBitmap, COLORREF& clrKey, CArray<C
     if (!::GetIconInfo(m_icon.m_hIcon, &ii))
         return false;
     CExtPaintManager::CountBitmapColors(ii.hbmColor != nullptr ? ii.hbmColor : ii.hbmMask, mapColors);
-    if (ii.hbmColor != nullptr)
-        ::DeleteObject(ii.hbmColor);
-    if (ii.hbmMask != nullptr)
-        ::DeleteObject(ii.hbmMask);
+    DeleteIconInfoBitmaps(ii);
     COLORREF clrNewKey = NO_COLOR;
     if (!ChooseUnusedColor(mapColors, clrNewKey))
         return false;
@@ -498,10 +486,7 @@ bool CExtCmdIcon::BuildVariantAlpha(double lfDivisor, double lfExponent)
         ::ImageList_Destroy(hList);
     if (hDib != nullptr)
         ::DeleteObject(hDib);
-    if (ii.hbmColor != nullptr)
-        ::DeleteObject(ii.hbmColor);
-    if (ii.hbmMask != nullptr)
-        ::DeleteObject(ii.hbmMask);
+    DeleteIconInfoBitmaps(ii);
     return bResult;
 }
 

@@ -164,16 +164,10 @@ void CExtCmdIcon::Serialize(CArchive& ar)
         }
         catch (...)
         {
-            if (ii.hbmColor != nullptr)
-                ::DeleteObject(ii.hbmColor);
-            if (ii.hbmMask != nullptr)
-                ::DeleteObject(ii.hbmMask);
+            DeleteIconInfoBitmaps(ii);
             throw;
         }
-        if (ii.hbmColor != nullptr)
-            ::DeleteObject(ii.hbmColor);
-        if (ii.hbmMask != nullptr)
-            ::DeleteObject(ii.hbmMask);
+        DeleteIconInfoBitmaps(ii);
         if (!bStored)
             AfxThrowArchiveException(CArchiveException::genericException);
         return;
@@ -221,18 +215,12 @@ void CExtCmdIcon::Serialize(CArchive& ar)
     }
     catch (...)
     {
-        if (ii.hbmColor != nullptr)
-            ::DeleteObject(ii.hbmColor);
-        if (ii.hbmMask != nullptr)
-            ::DeleteObject(ii.hbmMask);
+        DeleteIconInfoBitmaps(ii);
         throw;
     }
     HICON hIcon = bLoaded ? ::CreateIconIndirect(&ii) : nullptr;
     const SIZE sz = IconHolder_t::SizeFromIconInfo(ii);
-    if (ii.hbmColor != nullptr)
-        ::DeleteObject(ii.hbmColor);
-    if (ii.hbmMask != nullptr)
-        ::DeleteObject(ii.hbmMask);
+    DeleteIconInfoBitmaps(ii);
     if (!bLoaded)
         AfxThrowArchiveException(CArchiveException::genericException);
     if (hIcon != nullptr)

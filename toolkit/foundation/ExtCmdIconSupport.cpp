@@ -19,6 +19,16 @@ BITMAPINFOHEADER Header32(int cx, int cy)
 }
 } // namespace
 
+void DeleteIconInfoBitmaps(ICONINFO& ii)
+{
+    if (ii.hbmColor != nullptr)
+        ::DeleteObject(ii.hbmColor);
+    if (ii.hbmMask != nullptr)
+        ::DeleteObject(ii.hbmMask);
+    ii.hbmColor = nullptr;
+    ii.hbmMask = nullptr;
+}
+
 HBITMAP CreateDib32(int cx, int cy, COLORREF** ppBits)
 {
     if (cx <= 0 || cy <= 0)

@@ -25,6 +25,13 @@ CString ChunkName(ULONGLONG nChunk)
     return s;
 }
 
+// Stores a text value with its terminating zero.
+bool SetStringValue(HKEY hKey, LPCWSTR lpszName, const CString& sValue)
+{
+    return ::RegSetValueExW(hKey, lpszName, 0, REG_SZ, (const BYTE*)(LPCTSTR)sValue,
+                            (DWORD)((sValue.GetLength() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+}
+
 // Deletes every subkey of hKey, deepest first.
 bool DeleteSubKeys(HKEY hKey)
 {
@@ -143,14 +150,11 @@ bool CExtCmdManager::RegistryArchiveWrite(CFile& file, LPCTSTR lpszPath, HKEY hK
         FoldIntegrity(dwWords, buf, nRead, nChunk * CHUNK_SIZE);
     }
     block.Close();
-    const CString sIntegrity = IntegrityText(dwWords);
-    if (::RegSetValueExW(key.m_hKey, VALUE_INTEGRITY, 0, REG_SZ, (const BYTE*)(LPCTSTR)sIntegrity,
-                         (DWORD)((sIntegrity.GetLength() + 1) * sizeof(wchar_t))) != ERROR_SUCCESS)
+    if (!SetStringValue(key.m_hKey, VALUE_INTEGRITY, IntegrityText(dwWords)))
         return false;
     CString sVersion, sGenerator;
     sGenerator.Format(L"Nimbal v. %s registry archiver", (LPCTSTR)ToolkitVersionText(sVersion, L'.'));
-    ::RegSetValueExW(key.m_hKey, VALUE_GENERATOR, 0, REG_SZ, (const BYTE*)(LPCTSTR)sGenerator,
-                     (DWORD)((sGenerator.GetLength() + 1) * sizeof(wchar_t)));
+    SetStringValue(key.m_hKey, VALUE_GENERATOR, sGenerator);
     return true;
 }
 

@@ -162,6 +162,20 @@ HICON IconByHand(HBITMAP hDib, DWORD* pPixels, const SIZE& size, COLORREF clrTra
     ::DeleteObject(hMask);
     return hIcon;
 }
+
+// A 32-bit DIB copy of the bitmap (or of its part) and its pixels; null, with nothing left over,
+// when either is missing.
+HBITMAP CopyToDib(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF*& pSurface)
+{
+    pSurface = nullptr;
+    HBITMAP hDib = CExtPaintManager::CopyBitmap(hBitmap, pRectBitmapSrc, &pSurface);
+    if (hDib != nullptr && pSurface == nullptr)
+    {
+        ::DeleteObject(hDib);
+        hDib = nullptr;
+    }
+    return hDib;
+}
 } // namespace
 
 HBITMAP CExtPaintManager::CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF** ppColorSurface)
@@ -225,13 +239,9 @@ HICON CExtPaintManager::CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransp
     if (!GetBitmapInfo(hBitmap, bm))
         return nullptr;
     COLORREF* pSurface = nullptr;
-    HBITMAP hDib = CopyBitmap(hBitmap, pRectBitmapSrc, &pSurface);
-    if (hDib == nullptr || pSurface == nullptr)
-    {
-        if (hDib != nullptr)
-            ::DeleteObject(hDib);
+    HBITMAP hDib = CopyToDib(hBitmap, pRectBitmapSrc, pSurface);
+    if (hDib == nullptr)
         return nullptr;
-    }
     BITMAP bmDib;
     ::GetObjectW(hDib, sizeof bmDib, &bmDib);
     const SIZE size = {bmDib.bmWidth, bmDib.bmHeight};
@@ -286,13 +296,9 @@ int CExtPaintManager::CountBitmapColors(HBITMAP hBitmap, CMap<COLORREF, COLORREF
     if (!GetBitmapInfo(hBitmap, bm))
         return 0;
     COLORREF* pSurface = nullptr;
-    HBITMAP hDib = CopyBitmap(hBitmap, nullptr, &pSurface);
-    if (hDib == nullptr || pSurface == nullptr)
-    {
-        if (hDib != nullptr)
-            ::DeleteObject(hDib);
+    HBITMAP hDib = CopyToDib(hBitmap, nullptr, pSurface);
+    if (hDib == nullptr)
         return 0;
-    }
     const size_t nPixels = (size_t)bm.bmWidth * bm.bmHeight;
     const DWORD* pPixels = (const DWORD*)pSurface;
     for (size_t i = 0; i < nPixels; ++i)

@@ -1,7 +1,6 @@
 // CExtResDlg: creation from templates found through the resource manager, the modal run, the
 // template font rule and the dialog-init step.
 #include "toolkit/foundation/ExtResDlg.h"
-#include "platform/DialogHook.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Exceptions.h"
 #include "platform/WinApp.h"
@@ -108,6 +107,18 @@ bool ExtReadDialogTemplateFont(const DLGTEMPLATE* pTemplate, DWORD cbTemplate, C
     return true;
 }
 
+LPCDLGTEMPLATE ExtFindDialogTemplate(LPCTSTR lpszTemplateName, DWORD& cbTemplate, HINSTANCE& hModule)
+{
+    cbTemplate = 0;
+    HRSRC hResInfo = nullptr;
+    hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, lpszTemplateName, nullptr, &hResInfo);
+    HGLOBAL hGlobal = hModule != nullptr && hResInfo != nullptr ? ::LoadResource(hModule, hResInfo) : nullptr;
+    LPCDLGTEMPLATE lpTemplate = hGlobal != nullptr ? (LPCDLGTEMPLATE)::LockResource(hGlobal) : nullptr;
+    if (lpTemplate != nullptr)
+        cbTemplate = ::SizeofResource(hModule, hResInfo);
+    return lpTemplate;
+}
+
 BOOL ExecuteDlgInitData(CWnd* pWnd, const void* pData, DWORD cbData)
 {
     if (pWnd == nullptr)
@@ -162,19 +173,15 @@ BOOL CExtResDlg::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
     m_lpszTemplateName = m_lpszResTemplateName;
     if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
         m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
-    HRSRC hResInfo = nullptr;
-    HINSTANCE hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, m_lpszResTemplateName, nullptr,
-                                                                       &hResInfo);
-    if (hModule == nullptr || hResInfo == nullptr)
-        return FALSE;
-    HGLOBAL hGlobal = ::LoadResource(hModule, hResInfo);
-    LPCDLGTEMPLATE lpTemplate = hGlobal != nullptr ? (LPCDLGTEMPLATE)::LockResource(hGlobal) : nullptr;
+    DWORD cbTemplate = 0;
+    HINSTANCE hModule = nullptr;
+    LPCDLGTEMPLATE lpTemplate = ExtFindDialogTemplate(m_lpszResTemplateName, cbTemplate, hModule);
     if (lpTemplate == nullptr)
         return FALSE;
     m_lpDialogInit = nullptr;
     if (pParentWnd == nullptr)
         pParentWnd = AfxGetMainWnd();
-    return CreateFromTemplate(lpTemplate, pParentWnd, hModule, ::SizeofResource(hModule, hResInfo));
+    return CreateFromTemplate(lpTemplate, pParentWnd, hModule, cbTemplate);
 }
 
 BOOL CExtResDlg::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
@@ -224,10 +231,7 @@ HGLOBAL CExtResDlg::AdjustTemplateFont(LPCDLGTEMPLATE lpDialogTemplate, DWORD cb
         return nullptr;
     if (!IsAdjustableFace(strFace) || nSize != nSheetSize)
         return nullptr;
-    CDialogTemplate copy;
-    if (!copy.SetTemplate(lpDialogTemplate, cbTemplate) || !copy.SetFont(strSheetFace, nSheetSize))
-        return nullptr;
-    return copy.Detach();
+    return CDialogTemplate::CopyWithFont(lpDialogTemplate, cbTemplate, strSheetFace, nSheetSize);
 }
 
 BOOL CExtResDlg::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst,
@@ -262,27 +266,10 @@ BOOL CExtResDlg::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pPare
         systemFontCopy.SetSystemFont(bHasFont ? nSize : 0))
         lpDialogTemplate = (LPCDLGTEMPLATE)systemFontCopy.m_hTemplate;
 
-    if (pParentWnd == this)
-        pParentWnd = nullptr;
-    m_nModalResult = -1;
-    m_nFlags |= WF_CONTINUEMODAL;
-    BOOL bAttached = FALSE;
-    HWND hWnd = PlatformCreateDlgIndirect(this, lpDialogTemplate, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr,
-                                          hInst, 0, &bAttached);
+    const BOOL bResult = CreateWindowFromTemplate(lpDialogTemplate, pParentWnd, hInst);
     if (hAdjusted != nullptr)
         ::GlobalFree(hAdjusted);
-    if (!bAttached)
-    {
-        PostNcDestroy();
-        return FALSE;
-    }
-    // Ended during its initialisation: the window goes, the result stays.
-    if (hWnd != nullptr && !(m_nFlags & WF_CONTINUEMODAL))
-    {
-        ::DestroyWindow(hWnd);
-        hWnd = nullptr;
-    }
-    return !(hWnd == nullptr && (m_nFlags & WF_CONTINUEMODAL));
+    return bResult;
 }
 
 INT_PTR CExtResDlg::DoModal()
@@ -299,14 +286,7 @@ INT_PTR CExtResDlg::DoModalImpl()
     DWORD cbTemplate = 0;
     bool bLockedGlobal = false;
     if (m_lpszTemplateName != nullptr)
-    {
-        HRSRC hResInfo = nullptr;
-        hInst = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, m_lpszTemplateName, nullptr, &hResInfo);
-        hTemplate = hInst != nullptr && hResInfo != nullptr ? ::LoadResource(hInst, hResInfo) : nullptr;
-        lpTemplate = hTemplate != nullptr ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : nullptr;
-        if (lpTemplate != nullptr)
-            cbTemplate = ::SizeofResource(hInst, hResInfo);
-    }
+        lpTemplate = ExtFindDialogTemplate(m_lpszTemplateName, cbTemplate, hInst);
     else if (hTemplate != nullptr)
     {
         lpTemplate = (LPCDLGTEMPLATE)::GlobalLock(hTemplate);
@@ -315,60 +295,14 @@ INT_PTR CExtResDlg::DoModalImpl()
     if (lpTemplate == nullptr)
         return -1;
 
-    HWND hWndParent = PreModal();
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
-    {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
-    try
-    {
-        if (CreateFromTemplate(lpTemplate, CWnd::FromHandle(hWndParent), hInst, cbTemplate))
-        {
-            if (m_nFlags & WF_CONTINUEMODAL)
-            {
-                DWORD dwFlags = MLF_SHOWONIDLE;
-                if (GetStyle() & DS_NOIDLEMSG)
-                    dwFlags |= MLF_NOIDLEMSG;
-                RunModalLoop(dwFlags);
-            }
-            if (m_hWnd != nullptr)
-                SetWindowPos(nullptr, 0, 0, 0, 0,
-                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-        }
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        m_nModalResult = -1;
-    }
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != nullptr && ::GetActiveWindow() == m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    if (m_hWnd != nullptr)
-        DestroyWindow();
-    PostModal();
+    const INT_PTR nResult = RunModal([&](CWnd* pParentWnd)
+                                     { return CreateFromTemplate(lpTemplate, pParentWnd, hInst, cbTemplate); });
     if (bLockedGlobal)
         ::GlobalUnlock(hTemplate);
-    return m_nModalResult;
+    return nResult;
 }
 
 BOOL CExtResDlg::OnInitDialog()
 {
-    if (m_lpszResTemplateName != nullptr)
-    {
-        m_lpDialogInit = nullptr;
-        ExecuteResDlgInit(this, m_lpszResTemplateName);
-    }
-    // The base must not load the init data a second time.
-    void* lpDialogInit = m_lpDialogInit;
-    LPCTSTR lpszTemplateName = m_lpszTemplateName;
-    m_lpDialogInit = nullptr;
-    m_lpszTemplateName = nullptr;
-    BOOL bResult = CDialog::OnInitDialog();
-    m_lpDialogInit = lpDialogInit;
-    m_lpszTemplateName = lpszTemplateName;
-    return bResult;
+    return ExtResOnInitDialog(this, m_lpszResTemplateName, [this] { return CDialog::OnInitDialog(); });
 }

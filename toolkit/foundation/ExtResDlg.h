@@ -9,9 +9,33 @@ BOOL ExecuteResDlgInit(CWnd* pWnd, LPCTSTR lpszResourceName);
 // Runs cbData bytes of dialog-init data; an entry running past them fails. No data succeeds.
 BOOL ExecuteDlgInitData(CWnd* pWnd, const void* pData, DWORD cbData);
 
+// The dialog template lpszTemplateName found through the resource manager: its data, bytes and
+// module. Null when it is missing.
+LPCDLGTEMPLATE ExtFindDialogTemplate(LPCTSTR lpszTemplateName, DWORD& cbTemplate, HINSTANCE& hModule);
+
 // Reads the font of a template of cbTemplate bytes (plain or extended); false when it has none
 // or the template ends before its font does.
 bool ExtReadDialogTemplateFont(const DLGTEMPLATE* pTemplate, DWORD cbTemplate, CString& strFace, WORD& nSize);
+
+// The initialisation of a toolkit dialog or page: the dialog-init data of lpszResTemplateName runs
+// through the resource manager (when named), then baseInit runs with the dialog's own init data and
+// template name hidden, so that it does not load them a second time.
+template <class BaseInit> BOOL ExtResOnInitDialog(CDialog* pDlg, LPCTSTR lpszResTemplateName, BaseInit baseInit)
+{
+    if (lpszResTemplateName != nullptr)
+    {
+        pDlg->m_lpDialogInit = nullptr;
+        ExecuteResDlgInit(pDlg, lpszResTemplateName);
+    }
+    void* lpDialogInit = pDlg->m_lpDialogInit;
+    LPCTSTR lpszTemplateName = pDlg->m_lpszTemplateName;
+    pDlg->m_lpDialogInit = nullptr;
+    pDlg->m_lpszTemplateName = nullptr;
+    const BOOL bResult = baseInit();
+    pDlg->m_lpDialogInit = lpDialogInit;
+    pDlg->m_lpszTemplateName = lpszTemplateName;
+    return bResult;
+}
 
 class CExtResDlg : public CDialog
 {

@@ -77,10 +77,7 @@ HGLOBAL CExtResPP::ChangePropPageFont(LPCDLGTEMPLATE lpTemplate, bool bWizard, D
     if (ExtReadDialogTemplateFont(lpTemplate, cbTemplate, strFace, nSize) && strFace == strSheetFace &&
         nSize == nSheetSize)
         return nullptr;
-    CDialogTemplate copy;
-    if (!copy.SetTemplate(lpTemplate, cbTemplate) || !copy.SetFont(strSheetFace, nSheetSize))
-        return nullptr;
-    return copy.Detach();
+    return CDialogTemplate::CopyWithFont(lpTemplate, cbTemplate, strSheetFace, nSheetSize);
 }
 
 CExtResPP::CExtResPP() { CommonConstruct(nullptr, 0); }
@@ -126,30 +123,7 @@ void CExtResPP::CommonConstruct(LPCTSTR lpszTemplateName, UINT nIDCaption)
 
 UINT CALLBACK CExtResPP::PropPageCallback(HWND hWnd, UINT message, LPPROPSHEETPAGEW pPropPage)
 {
-    (void)hWnd;
-    switch (message)
-    {
-    case PSPCB_CREATE:
-    {
-        CExtResPP* pPage = (CExtResPP*)pPropPage->lParam;
-        try
-        {
-            if (pPage != nullptr && pPage->m_hWnd == nullptr)
-                AfxHookWindowCreate(pPage);
-        }
-        catch (CException* e)
-        {
-            e->Delete();
-            return 0;
-        }
-        return 1;
-    }
-    case PSPCB_RELEASE:
-        AfxUnhookWindowCreate();
-        return 0;
-    default:
-        return 0;
-    }
+    return AfxPropPageCallback(hWnd, message, pPropPage);
 }
 
 void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
@@ -164,13 +138,8 @@ void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
     }
     else if (psp.pszTemplate != nullptr)
     {
-        HRSRC hResInfo = nullptr;
-        HINSTANCE hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, psp.pszTemplate, nullptr,
-                                                                           &hResInfo);
-        HGLOBAL hGlobal = hModule != nullptr ? ::LoadResource(hModule, hResInfo) : nullptr;
-        lpTemplate = hGlobal != nullptr ? (LPCDLGTEMPLATE)::LockResource(hGlobal) : nullptr;
-        if (lpTemplate != nullptr)
-            cbTemplate = ::SizeofResource(hModule, hResInfo);
+        HINSTANCE hModule = nullptr;
+        lpTemplate = ExtFindDialogTemplate(psp.pszTemplate, cbTemplate, hModule);
     }
     if (lpTemplate == nullptr)
         return;
@@ -184,28 +153,11 @@ void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
         if (copy.SetTemplate(lpTemplate, cbTemplate))
             hCopy = copy.Detach();
     }
-    if (hCopy == nullptr)
-        return;
-    if (m_hTemplateCopy != nullptr)
-        ::GlobalFree(m_hTemplateCopy);
-    m_hTemplateCopy = hCopy;
-    psp.pResource = (LPCDLGTEMPLATE)m_hTemplateCopy;
-    psp.dwFlags |= PSP_DLGINDIRECT;
+    if (hCopy != nullptr)
+        UseTemplateCopy(psp, hCopy);
 }
 
 BOOL CExtResPP::OnInitDialog()
 {
-    if (m_lpszResTemplateName != nullptr)
-    {
-        m_lpDialogInit = nullptr;
-        ExecuteResDlgInit(this, m_lpszResTemplateName);
-    }
-    void* lpDialogInit = m_lpDialogInit;
-    LPCTSTR lpszTemplateName = m_lpszTemplateName;
-    m_lpDialogInit = nullptr;
-    m_lpszTemplateName = nullptr;
-    BOOL bResult = CPropertyPage::OnInitDialog();
-    m_lpDialogInit = lpDialogInit;
-    m_lpszTemplateName = lpszTemplateName;
-    return bResult;
+    return ExtResOnInitDialog(this, m_lpszResTemplateName, [this] { return CPropertyPage::OnInitDialog(); });
 }

@@ -22,6 +22,14 @@ template <class T> void SetOut(T* p, T value)
     if (p != nullptr)
         *p = value;
 }
+
+// What load(module) answers for the resource module, which pModuleOut receives too; null without one.
+template <class Fn> auto LoadFromResourceHandle(HINSTANCE* pModuleOut, Fn load) -> decltype(load(HINSTANCE()))
+{
+    HINSTANCE hModule = AfxGetResourceHandle();
+    SetOut(pModuleOut, hModule);
+    return hModule != nullptr ? load(hModule) : nullptr;
+}
 } // namespace
 
 // ------------------------------------------------------------------------------- CExtResourceBuffer
@@ -295,11 +303,8 @@ HACCEL CExtResourceManager::LoadAccelerators(LPCTSTR lpszName, WORD nLangID1, WO
     SetOut(pLangOut, GetDefaultLanguage());
     SetOut<HINSTANCE>(pModuleOut, nullptr);
     if (!IsLanguageLookupEnabled())
-    {
-        HINSTANCE hModule = AfxGetResourceHandle();
-        SetOut(pModuleOut, hModule);
-        return hModule != nullptr ? ::LoadAcceleratorsW(hModule, ResourceNameArg(lpszName)) : nullptr;
-    }
+        return LoadFromResourceHandle(pModuleOut, [&](HINSTANCE hModule)
+                                      { return ::LoadAcceleratorsW(hModule, ResourceNameArg(lpszName)); });
     CExtResourceBuffer buffer;
     if (!LoadResourceToBuffer(buffer, RT_ACCELERATOR, lpszName, nLangID1, nLangID2, pLangOut, pModuleOut))
         return nullptr;
@@ -333,11 +338,8 @@ HBITMAP CExtResourceManager::LoadBitmap(LPCTSTR lpszName, WORD nLangID1, WORD nL
     SetOut(pLangOut, GetDefaultLanguage());
     SetOut<HINSTANCE>(pModuleOut, nullptr);
     if (!IsLanguageLookupEnabled())
-    {
-        HINSTANCE hModule = AfxGetResourceHandle();
-        SetOut(pModuleOut, hModule);
-        return hModule != nullptr ? ::LoadBitmapW(hModule, ResourceNameArg(lpszName)) : nullptr;
-    }
+        return LoadFromResourceHandle(pModuleOut, [&](HINSTANCE hModule)
+                                      { return ::LoadBitmapW(hModule, ResourceNameArg(lpszName)); });
     HRSRC hResInfo = nullptr;
     HINSTANCE hModule = FindResourceWithFallback(RT_BITMAP, lpszName, nLangID1, nLangID2, pLangOut, &hResInfo);
     if (hModule == nullptr)

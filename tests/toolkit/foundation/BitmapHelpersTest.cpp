@@ -3,6 +3,7 @@
 // checked header, resource form, malformed and mutated files).
 #include <gtest/gtest.h>
 #include "FoundationTestSupport.h"
+#include "SavedHolderFacts.h"
 #include "support/DibCanvas.h"
 #include "foundation_test_ids.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -15,23 +16,6 @@ namespace
 using PM = CExtPaintManager;
 using MonitorParms = CExtPaintManager::MonitorParms;
 
-// The holder's facts a test changes, put back at the end of its scope.
-struct SavedHolderFacts
-{
-    bool bWin2000 = g_PaintManagerHolder.m_bIsWin2000OrLater;
-    bool bWin9x = g_PaintManagerHolder.m_bIsWin9x;
-    bool bTaskband = g_PaintManagerHolder.m_bTaskbandColorsValid;
-    ~SavedHolderFacts()
-    {
-        g_PaintManagerHolder.m_bIsWin2000OrLater = bWin2000;
-        g_PaintManagerHolder.m_bIsWin9x = bWin9x;
-        g_PaintManagerHolder.m_bTaskbandColorsValid = bTaskband;
-    }
-};
-} // namespace
-
-namespace
-{
 // A bottom-up DIB section of the given depth; 24 and 32 bits take pixels as COLORREFs, row by row
 // from the top; 4 and 8 bits take palette indices and a colour table.
 HBITMAP MakeBitmap(int cx, int cy, const std::vector<COLORREF>& pixels)

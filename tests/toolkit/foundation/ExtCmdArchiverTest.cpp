@@ -25,11 +25,8 @@ bool Read(const CString& sPath, std::vector<BYTE>& bytes)
 {
     CMemFile file;
     const bool bRead = CExtCmdManager::RegistryArchiveRead(file, sPath);
-    bytes.assign((size_t)file.GetLength(), 0);
     const ULONGLONG nPos = file.GetPosition();
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
+    bytes = FileBytes(file);
     if (bRead && !bytes.empty())
     {
         EXPECT_EQ(nPos, 0u); // rewound

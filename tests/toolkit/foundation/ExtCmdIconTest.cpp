@@ -48,25 +48,14 @@ COLORREF DrawnAt(CExtCmdIcon& icon, int nState, int x, int y, COLORREF clrBack =
 
 std::vector<BYTE> Store(CExtCmdIcon& icon)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        icon.Serialize(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes((size_t)file.GetLength());
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
+    return StoredBytes([&](CArchive& ar) { icon.Serialize(ar); });
 }
 
 // Loads the icon; answers whether the archive raised its exception.
 bool LoadThrows(CExtCmdIcon& icon, const std::vector<BYTE>& bytes)
 {
     CMemFile file;
-    file.Write(bytes.data(), (UINT)bytes.size());
-    file.SeekToBegin();
+    FillFile(file, bytes);
     CArchive ar(&file, CArchive::load);
     try
     {

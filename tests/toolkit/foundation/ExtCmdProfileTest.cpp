@@ -36,23 +36,13 @@ COLORREF CentreOf(CExtCmdIcon* pIcon)
 
 std::vector<BYTE> Store(CExtCmdProfile& profile)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        EXPECT_TRUE(profile.SerializeProfile(ar));
-        ar.Close();
-    }
-    std::vector<BYTE> bytes((size_t)file.GetLength());
-    file.SeekToBegin();
-    file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
+    return StoredBytes([&](CArchive& ar) { EXPECT_TRUE(profile.SerializeProfile(ar)); });
 }
 
 bool Load(CExtCmdProfile& profile, const std::vector<BYTE>& bytes)
 {
     CMemFile file;
-    file.Write(bytes.data(), (UINT)bytes.size());
-    file.SeekToBegin();
+    FillFile(file, bytes);
     CArchive ar(&file, CArchive::load);
     return profile.SerializeProfile(ar);
 }

@@ -10,12 +10,7 @@ std::vector<DWORD> ReadPixels(HBITMAP hBitmap, int& cx, int& cy)
     cx = bm.bmWidth;
     cy = bm.bmHeight;
     std::vector<DWORD> pixels((size_t)(cx * cy));
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    BITMAPINFO bi = DibCanvas::TopDownInfo(cx, cy);
     HDC hDC = ::GetDC(nullptr);
     ::GetDIBits(hDC, hBitmap, 0, (UINT)cy, pixels.data(), &bi, DIB_RGB_COLORS);
     ::ReleaseDC(nullptr, hDC);
@@ -36,7 +31,7 @@ TestKey::~TestKey()
     ::RegDeleteTreeW(HKEY_CURRENT_USER, m_sPath);
 }
 
-std::vector<CString> TestKey::SubKeys(const CString& sPath)
+std::vector<CString> TestKey::Names(const CString& sPath, bool bValues)
 {
     std::vector<CString> names;
     HKEY hKey = nullptr;
@@ -46,7 +41,9 @@ std::vector<CString> TestKey::SubKeys(const CString& sPath)
     for (DWORD i = 0;; ++i)
     {
         DWORD n = 255;
-        if (::RegEnumKeyExW(hKey, i, sz, &n, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+        const LONG nResult = bValues ? ::RegEnumValueW(hKey, i, sz, &n, nullptr, nullptr, nullptr, nullptr)
+                                     : ::RegEnumKeyExW(hKey, i, sz, &n, nullptr, nullptr, nullptr, nullptr);
+        if (nResult != ERROR_SUCCESS)
             break;
         names.emplace_back(sz);
     }
@@ -54,22 +51,20 @@ std::vector<CString> TestKey::SubKeys(const CString& sPath)
     return names;
 }
 
-std::vector<CString> TestKey::Values(const CString& sPath)
+std::vector<BYTE> FileBytes(CMemFile& file)
 {
-    std::vector<CString> names;
-    HKEY hKey = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, sPath, 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return names;
-    wchar_t sz[256];
-    for (DWORD i = 0;; ++i)
-    {
-        DWORD n = 255;
-        if (::RegEnumValueW(hKey, i, sz, &n, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
-            break;
-        names.emplace_back(sz);
-    }
-    ::RegCloseKey(hKey);
-    return names;
+    std::vector<BYTE> bytes((size_t)file.GetLength());
+    file.SeekToBegin();
+    if (!bytes.empty())
+        file.Read(bytes.data(), (UINT)bytes.size());
+    return bytes;
+}
+
+void FillFile(CMemFile& file, const std::vector<BYTE>& bytes)
+{
+    if (!bytes.empty())
+        file.Write(bytes.data(), (UINT)bytes.size());
+    file.SeekToBegin();
 }
 
 RecordingWindow::RecordingWindow(HWND hParent, bool bChild)

@@ -1,7 +1,10 @@
-// Helpers of the command-system tests: bitmaps and their pixels, a throw-away registry key and a
-// window that records the commands it receives.
+// Helpers of the command-system tests: bitmaps and their pixels, a throw-away registry key, memory
+// file contents and a window that records the commands it receives.
 #pragma once
+#include "platform/Archive.h"
+#include "platform/File.h"
 #include "platform/String.h"
+#include "support/DibCanvas.h"
 #include <vector>
 #include <windows.h>
 
@@ -10,12 +13,7 @@ namespace ExtCmdTest
 // A 32-bit bitmap of cx x cy filled by pixel(x, y) (top-down coordinates).
 template <class Fn> HBITMAP MakeBitmap(int cx, int cy, Fn pixel)
 {
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = cx;
-    bi.bmiHeader.biHeight = -cy;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
+    BITMAPINFO bi = DibCanvas::TopDownInfo(cx, cy);
     void* pv = nullptr;
     HBITMAP h = ::CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &pv, nullptr, 0);
     DWORD* p = (DWORD*)pv;
@@ -39,12 +37,29 @@ public:
     ~TestKey();
     const CString& Path() const { return m_sPath; }
     // Subkey names and value names directly below a path relative to HKCU.
-    static std::vector<CString> SubKeys(const CString& sPath);
-    static std::vector<CString> Values(const CString& sPath);
+    static std::vector<CString> SubKeys(const CString& sPath) { return Names(sPath, false); }
+    static std::vector<CString> Values(const CString& sPath) { return Names(sPath, true); }
 
 private:
+    static std::vector<CString> Names(const CString& sPath, bool bValues);
     CString m_sPath;
 };
+
+// The whole content of a memory file (which is left at its start).
+std::vector<BYTE> FileBytes(CMemFile& file);
+// Writes bytes into a memory file and rewinds it.
+void FillFile(CMemFile& file, const std::vector<BYTE>& bytes);
+// The bytes a storing archive holds once store(ar) has written them.
+template <class Fn> std::vector<BYTE> StoredBytes(Fn store)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        store(ar);
+        ar.Close();
+    }
+    return FileBytes(file);
+}
 
 // A top-level window that records WM_COMMAND and WM_SYSCOMMAND.
 struct Received

@@ -2,6 +2,7 @@
 // background test on real controls of each class and button type.
 #include <gtest/gtest.h>
 #include "FoundationTestSupport.h"
+#include "SavedHolderFacts.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 
@@ -9,20 +10,6 @@ namespace
 {
 using PM = CExtPaintManager;
 using MonitorParms = CExtPaintManager::MonitorParms;
-
-// The holder's facts a test changes, put back at the end of its scope.
-struct SavedHolderFacts
-{
-    bool bWin2000 = g_PaintManagerHolder.m_bIsWin2000OrLater;
-    bool bWin9x = g_PaintManagerHolder.m_bIsWin9x;
-    bool bTaskband = g_PaintManagerHolder.m_bTaskbandColorsValid;
-    ~SavedHolderFacts()
-    {
-        g_PaintManagerHolder.m_bIsWin2000OrLater = bWin2000;
-        g_PaintManagerHolder.m_bIsWin9x = bWin9x;
-        g_PaintManagerHolder.m_bTaskbandColorsValid = bTaskband;
-    }
-};
 } // namespace
 
 TEST(Monitors, AFarPointOrNoWindowGetsTheOneScreen)
