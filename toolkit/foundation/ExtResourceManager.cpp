@@ -267,8 +267,8 @@ bool CExtResourceManager::LoadMenu(CMenu& menu, LPCTSTR lpszName, WORD nLangID1,
         menu.DestroyMenu();
     if (!IsLanguageLookupEnabled())
     {
-        HINSTANCE hModule = AfxGetResourceHandle();
-        HMENU hMenu = hModule != nullptr ? ::LoadMenuW(hModule, ResourceNameArg(lpszName)) : nullptr;
+        HMENU hMenu = LoadFromResourceHandle(pModuleOut, [&](HINSTANCE hModule)
+                                             { return ::LoadMenuW(hModule, ResourceNameArg(lpszName)); });
         return hMenu != nullptr && menu.Attach(hMenu);
     }
     CExtResourceBuffer buffer;

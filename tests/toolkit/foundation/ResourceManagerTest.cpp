@@ -102,8 +102,10 @@ TEST(ResourceManagerLookupOff, PlainLoadsAnswerTheDefaultLanguageAndTheModule)
     ::DeleteObject(hBitmap);
 
     CMenu menu;
+    hModule = nullptr;
     EXPECT_TRUE(mgr.LoadMenu(menu, IDR_FT_MENU, &nLang, &hModule));
     EXPECT_NE(menu.m_hMenu, nullptr);
+    EXPECT_EQ(hModule, Module());
 }
 
 TEST(ResourceManagerLookupOn, PreferredLanguageFirstThenUSEnglish)
