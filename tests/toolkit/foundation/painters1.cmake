@@ -1,0 +1,9 @@
+# Painters of glyphs, expand buttons, push buttons, menus, caption buttons, separators, docker
+# backgrounds and bar metrics, on DIB pixels and real windows.
+corvane_test(toolkit_painters1_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1GlyphTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1Support.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../support/PaintHost.cpp
+  LIBS corvane_toolkit
+  TIMEOUT 300)
