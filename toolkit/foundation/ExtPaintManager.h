@@ -533,6 +533,9 @@ public:
     static HICON CreateColorIcon(COLORREF clr);
     static HICON CreateColorFrameIcon(COLORREF clr);
     static HICON CreateColorCharIcon(COLORREF clr, HFONT hFont, TCHAR ch);
+    // Test hook: creation step n (1, 2 the DCs, 3, 4 the bitmaps, 5 the icon) of the colour-icon
+    // helpers fails; 0 restores normal creation.
+    static void SetColorIconFailStep(int nStep);
     // The g_arrSysCmdGlyphs index of a system command's glyph; -1 for any other command.
     static int SysCmdGlyphIndex(UINT nSysCmdId);
     // Command icons as the painters see them: present and not empty, and their size.

@@ -1,11 +1,29 @@
 // CExtPaintManager colour icons of colour buttons: a filled square, a colour frame and a character
 // over a colour bar, each 16 x 16 and owned by the caller.
 #include "toolkit/foundation/ExtPaintManager.h"
+#include <type_traits>
 
 namespace
 {
 
 const int kIconSize = 16;
+int g_nFailStep = 0; // test hook: the creation step that fails, 0 none
+
+// A created handle, or null when the test hook makes this creation step fail.
+template <typename T> T Created(T h, int nStep)
+{
+    if (g_nFailStep == nStep && h != nullptr)
+    {
+        if constexpr (std::is_same<T, HDC>::value)
+            ::DeleteDC(h);
+        else if constexpr (std::is_same<T, HICON>::value)
+            ::DestroyIcon(h);
+        else
+            ::DeleteObject(h);
+        return nullptr;
+    }
+    return h;
+}
 
 // Paints the colour picture into hColorDC and the mask into hMaskDC (white = transparent).
 typedef void (*PaintIconFn)(HDC hColorDC, HDC hMaskDC, COLORREF clr, HFONT hFont, TCHAR ch);
@@ -28,10 +46,10 @@ HICON BuildIcon(PaintIconFn pfnPaint, COLORREF clr, HFONT hFont, TCHAR ch)
     HDC hScreen = ::GetDC(nullptr);
     if (hScreen == nullptr)
         return nullptr;
-    HDC hColorDC = ::CreateCompatibleDC(hScreen);
-    HDC hMaskDC = ::CreateCompatibleDC(hScreen);
-    HBITMAP hColor = ::CreateCompatibleBitmap(hScreen, kIconSize, kIconSize);
-    HBITMAP hMask = ::CreateBitmap(kIconSize, kIconSize, 1, 1, nullptr);
+    HDC hColorDC = Created(::CreateCompatibleDC(hScreen), 1);
+    HDC hMaskDC = Created(::CreateCompatibleDC(hScreen), 2);
+    HBITMAP hColor = Created(::CreateCompatibleBitmap(hScreen, kIconSize, kIconSize), 3);
+    HBITMAP hMask = Created(::CreateBitmap(kIconSize, kIconSize, 1, 1, nullptr), 4);
     if (hColorDC != nullptr && hMaskDC != nullptr && hColor != nullptr && hMask != nullptr)
     {
         HGDIOBJ hOldColor = ::SelectObject(hColorDC, hColor);
@@ -53,7 +71,7 @@ HICON BuildIcon(PaintIconFn pfnPaint, COLORREF clr, HFONT hFont, TCHAR ch)
             ii.fIcon = TRUE;
             ii.hbmColor = hColor;
             ii.hbmMask = hMask;
-            hIcon = ::CreateIconIndirect(&ii);
+            hIcon = Created(::CreateIconIndirect(&ii), 5);
         }
     }
     if (hColor != nullptr)
@@ -122,4 +140,9 @@ HICON CExtPaintManager::CreateColorFrameIcon(COLORREF clr)
 HICON CExtPaintManager::CreateColorCharIcon(COLORREF clr, HFONT hFont, TCHAR ch)
 {
     return BuildIcon(PaintChar, clr, hFont, ch);
+}
+
+void CExtPaintManager::SetColorIconFailStep(int nStep)
+{
+    g_nFailStep = nStep;
 }

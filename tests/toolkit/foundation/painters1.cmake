@@ -3,6 +3,7 @@
 corvane_test(toolkit_painters1_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1GlyphTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1MetricsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1DockerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1CaptionTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1MenuTest.cpp
