@@ -257,7 +257,7 @@ void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CExtToolControlBar* p
     HRGN hRgn = CreateToolBarBandRegion(rcBar.Size(), bHorizontal, CExtControlBar::IsDocked(pBar));
     if (hRgn == nullptr)
         return;
-    ::ExtSelectClipRgn(hDC, hRgn, RGN_AND);
+    extpaint::IntersectClipLogical(hDC, hRgn);
     ::DeleteObject(hRgn);
     PaintBarBand(dc, rcBar, bHorizontal, 0.75, 0.65, -0.22, pHelperSrc, lParam);
     if (m_nPushButtonClrIds[kBorder] == -1)

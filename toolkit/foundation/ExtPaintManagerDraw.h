@@ -57,6 +57,17 @@ inline bool IsEmptyRect(const RECT& rc)
     return rc.right <= rc.left || rc.bottom <= rc.top;
 }
 
+// Intersects the DC's clip region with hRgn given in logical coordinates (clip regions are kept in
+// device coordinates, so the region is moved by the DC's mapping first). The caller keeps hRgn.
+inline void IntersectClipLogical(HDC hDC, HRGN hRgn)
+{
+    POINT pt = {0, 0};
+    ::LPtoDP(hDC, &pt, 1);
+    ::OffsetRgn(hRgn, pt.x, pt.y);
+    ::ExtSelectClipRgn(hDC, hRgn, RGN_AND);
+    ::OffsetRgn(hRgn, -pt.x, -pt.y);
+}
+
 // Saves the DC's whole state and restores it when it goes out of scope.
 class ScopedDCState
 {

@@ -286,7 +286,7 @@ void CExtPaintManagerOffice2003::PaintContentExpandButton(CDC& dc, const RECT& r
             ::CombineRgn(hRgn, hRgn, hRgnButton, RGN_AND);
             ::DeleteObject(hRgnButton);
         }
-        ::ExtSelectClipRgn(hDC, hRgn, RGN_AND);
+        extpaint::IntersectClipLogical(hDC, hRgn);
         ::DeleteObject(hRgn);
     }
     if (bHover || bPushed)

@@ -12,3 +12,11 @@ corvane_test(toolkit_painters1_tests
     ${CMAKE_CURRENT_LIST_DIR}/../support/PaintHost.cpp
   LIBS corvane_toolkit
   TIMEOUT 300)
+# Writes build/gallery/painters1_*.png for people; the images are not compared.
+corvane_test(paint_gallery_painters1
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1Gallery.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PaintPainters1Support.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/../support/PaintHost.cpp
+  LIBS corvane_toolkit
+  TIMEOUT 300)
