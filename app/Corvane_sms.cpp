@@ -1,3 +1,4 @@
+// CCorvane_smsApp: start-up, the document template and the shared serial port.
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/DlgComposeSms.h"
@@ -6,9 +7,9 @@
 #include "res/app_ids.h"
 
 BEGIN_MESSAGE_MAP(CCorvane_smsApp, CWinApp)
-    ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
-    ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
-    ON_COMMAND(ID_APP_EXIT, CCorvane_smsApp::OnAppExit)
+ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+ON_COMMAND(ID_APP_EXIT, CCorvane_smsApp::OnAppExit)
 END_MESSAGE_MAP()
 
 CCorvane_smsApp::CCorvane_smsApp() : CWinApp(L"Corvane SMS"), m_pDoc(nullptr), m_pMainView(nullptr)
@@ -32,8 +33,8 @@ BOOL CCorvane_smsApp::InitInstance()
     LoadStdProfileSettings(4);
 
     // One document type: the message store, shown in the main frame with the main view.
-    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CCorvane_smsDoc),
-                                          RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CCorvane_smsView)));
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CCorvane_smsDoc), RUNTIME_CLASS(CMainFrame),
+                                          RUNTIME_CLASS(CCorvane_smsView)));
 
     // No arguments: File New. The document is created with the data file beside the program, the
     // frame and its view with it; the view loads the data file.
@@ -49,7 +50,8 @@ BOOL CCorvane_smsApp::InitInstance()
 
 int CCorvane_smsApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
 {
-    if (!IsGuiThread()) {
+    if (!IsGuiThread())
+    {
         const CString strText(lpszPrompt);
         int nResult = IDCANCEL;
         if (RunOnGuiThread([&] { nResult = CWinApp::DoMessageBox(strText, nType, nIDPrompt); }))
@@ -65,20 +67,11 @@ void CCorvane_smsApp::OnAppExit()
         m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
-CCorvane_smsApp* GetCorvaneApp()
-{
-    return dynamic_cast<CCorvane_smsApp*>(AfxGetApp());
-}
+CCorvane_smsApp* GetCorvaneApp() { return dynamic_cast<CCorvane_smsApp*>(AfxGetApp()); }
 
-CMainFrame* CCorvane_smsApp::GetMainFrame() const
-{
-    return dynamic_cast<CMainFrame*>(m_pMainWnd);
-}
+CMainFrame* CCorvane_smsApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(m_pMainWnd); }
 
-HWND CCorvane_smsApp::GetMainViewWnd()
-{
-    return m_pMainView ? m_pMainView->GetSafeHwnd() : nullptr;
-}
+HWND CCorvane_smsApp::GetMainViewWnd() { return m_pMainView ? m_pMainView->GetSafeHwnd() : nullptr; }
 
 HWND CCorvane_smsApp::GetMainFrameWnd()
 {

@@ -1,3 +1,4 @@
+// CCorvane_smsView: the document's side files, the worker pool, phone commands and status lines.
 #include "app/Corvane_smsView.h"
 #include "app/Corvane_sms.h"
 #include "app/MainFrm.h"
@@ -9,26 +10,19 @@
 IMPLEMENT_DYNCREATE(CCorvane_smsView, CFormView)
 
 BEGIN_MESSAGE_MAP(CCorvane_smsView, CFormView)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_MESSAGE(WM_APP_STATUS_TEXT, OnWorkerStatus)
-    ON_COMMAND(ID_RECEIVE_SMS, OnReceiveSms)
-    ON_COMMAND(ID_SEND_SMS, OnSendSms)
-    ON_COMMAND(ID_SEND_RECEIVE_SMS, OnSendReceiveSms)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_MESSAGE(WM_APP_STATUS_TEXT, OnWorkerStatus)
+ON_COMMAND(ID_RECEIVE_SMS, OnReceiveSms)
+ON_COMMAND(ID_SEND_SMS, OnSendSms)
+ON_COMMAND(ID_SEND_RECEIVE_SMS, OnSendReceiveSms)
 END_MESSAGE_MAP()
 
-CCorvane_smsView::CCorvane_smsView() : CFormView(IDD_CORVANE_SMS_FORM)
-{
-}
+CCorvane_smsView::CCorvane_smsView() : CFormView(IDD_CORVANE_SMS_FORM) {}
 
-CCorvane_smsView::~CCorvane_smsView()
-{
-}
+CCorvane_smsView::~CCorvane_smsView() {}
 
-CCorvane_smsDoc* CCorvane_smsView::GetDocument() const
-{
-    return dynamic_cast<CCorvane_smsDoc*>(m_pDocument);
-}
+CCorvane_smsDoc* CCorvane_smsView::GetDocument() const { return dynamic_cast<CCorvane_smsDoc*>(m_pDocument); }
 
 int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
@@ -36,16 +30,18 @@ int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     CCorvane_smsApp* pApp = GetCorvaneApp();
     CCorvane_smsDoc* pDoc = GetDocument();
-    if (pApp) {
+    if (pApp)
+    {
         pApp->SetMainView(this);
         pApp->SetDoc(pDoc);
         pApp->m_port.ResetAbort();
     }
-    if (pDoc) {
+    if (pDoc)
+    {
         CString strFolder = GetAppFolder();
-        pDoc->SetLogFilePath(strFolder + L"logCorvaneSms.txt");
-        pDoc->SetMyTextFilePath(strFolder + L"MyText.dat");
-        pDoc->SetQuickReplyFilePath(strFolder + L"QuickReply.txt");
+        pDoc->SetLogFilePath(strFolder + CORVANE_LOG_FILE_NAME);
+        pDoc->SetMyTextFilePath(strFolder + CORVANE_MYTEXT_FILE_NAME);
+        pDoc->SetQuickReplyFilePath(strFolder + CORVANE_QUICKREPLY_FILE_NAME);
         pDoc->LoadData();
     }
     m_pool.Start(1, nullptr);
@@ -56,7 +52,7 @@ void CCorvane_smsView::OnInitialUpdate()
 {
     CFormView::OnInitialUpdate();
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
-        pFrame->ShowFolder(L"Inbox");
+        pFrame->ShowFolder(SMS_FOLDER_INBOX);
 }
 
 void CCorvane_smsView::OnDestroy()
@@ -67,7 +63,8 @@ void CCorvane_smsView::OnDestroy()
     if (pApp)
         pApp->m_port.Abort();
     m_pool.Shutdown(TRUE);
-    if (pApp) {
+    if (pApp)
+    {
         pApp->m_port.Close();
         pApp->m_port.ResetAbort();
     }
@@ -90,10 +87,7 @@ LRESULT CCorvane_smsView::OnWorkerStatus(WPARAM wParam, LPARAM)
     return 0;
 }
 
-BOOL CCorvane_smsView::QueueJob(CPhoneJob* pJob)
-{
-    return m_pool.Enqueue(pJob);
-}
+BOOL CCorvane_smsView::QueueJob(CPhoneJob* pJob) { return m_pool.Enqueue(pJob); }
 
 void CCorvane_smsView::OnReceiveSms()
 {

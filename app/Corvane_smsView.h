@@ -29,7 +29,7 @@ public:
     void OnSendReceiveSms();
 
     CWorkerPool m_pool;
-    CString m_strStatus;   // the last status line; also scratch for the phone link
+    CString m_strStatus; // the last status line; also scratch for the phone link
 
 protected:
     BOOL QueueJob(CPhoneJob* pJob);

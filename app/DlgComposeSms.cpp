@@ -1,10 +1,9 @@
+// CDlgComposeSms: the compose window.
 #include "app/DlgComposeSms.h"
 #include "phone/SmsComposer.h"
 #include "res/phone_ids.h"
 
-CDlgComposeSms::CDlgComposeSms(CWnd* pParent) : CDialog(IDD_COMPOSE_SMS, pParent)
-{
-}
+CDlgComposeSms::CDlgComposeSms(CWnd* pParent) : CDialog(IDD_COMPOSE_SMS, pParent) {}
 
 int CDlgComposeSms::SendWithoutWindow()
 {

@@ -1,3 +1,4 @@
+// CMainFrame: the frame's layout, the message list, the status bar and the busy state.
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
 #include "phone/Corvane_smsDoc.h"
@@ -7,22 +8,20 @@
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
+ON_WM_CREATE()
+ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 const int kListId = 0xE901;
 const int kStatusId = 0xE902;
-}
+const int kPaneWidths[2] = {190, 90}; // the first two status panes (text width); the third stretches
+} // namespace
 
-CMainFrame::CMainFrame() : m_hList(nullptr), m_hStatus(nullptr), m_strFolder(L"Inbox"), m_bPhoneBusy(FALSE)
-{
-}
+CMainFrame::CMainFrame() : m_hList(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE) {}
 
-CMainFrame::~CMainFrame()
-{
-}
+CMainFrame::~CMainFrame() {}
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
@@ -30,39 +29,31 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    m_hList = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS,
-                              0, 0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
+    // The status bar first: the layout gives it the bottom strip before the list takes its half.
+    if (!m_wndStatus.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, kStatusId))
+        return -1;
+    const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR};
+    m_wndStatus.SetIndicators(panes, 3);
+    m_wndStatus.SetPaneInfo(0, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[0]);
+    m_wndStatus.SetPaneInfo(1, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[1]);
+    m_wndStatus.SetPaneInfo(2, ID_SEPARATOR, SBPS_STRETCH, 0);
+    m_hList =
+        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
+                        0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
+    if (m_hList == nullptr || !m_wndListPane.SubclassWindow(m_hList))
+        return -1;
     const wchar_t* titles[] = {L"Tgl", L"Jam", L"Pengirim", L"Isi"};
     const int widths[] = {60, 50, 85, 300};
-    for (int i = 0; i < 4; ++i) {
+    for (int i = 0; i < 4; ++i)
+    {
         LVCOLUMNW col = {};
         col.mask = LVCF_TEXT | LVCF_WIDTH;
         col.pszText = (LPWSTR)titles[i];
         col.cx = widths[i];
         ::SendMessageW(m_hList, LVM_INSERTCOLUMNW, i, (LPARAM)&col);
     }
-    m_hStatus = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, m_hWnd,
-                                (HMENU)(INT_PTR)kStatusId, AfxGetInstanceHandle(), nullptr);
-    int parts[3] = {200, 300, -1};
-    ::SendMessageW(m_hStatus, SB_SETPARTS, 3, (LPARAM)parts);
+    RecalcLayout();
     return 0;
-}
-
-void CMainFrame::RecalcLayout(BOOL bNotify)
-{
-    CFrameWnd::RecalcLayout(bNotify);
-    if (!m_hList || !m_hStatus)
-        return;
-    RECT rc;
-    ::GetClientRect(m_hWnd, &rc);
-    ::SendMessageW(m_hStatus, WM_SIZE, 0, 0);
-    RECT sb;
-    ::GetWindowRect(m_hStatus, &sb);
-    int bottom = rc.bottom - (sb.bottom - sb.top);
-    int split = rc.top + (bottom - rc.top) / 2;
-    if (HWND hView = ::GetDlgItem(m_hWnd, AFX_IDW_PANE_FIRST))
-        ::MoveWindow(hView, 0, rc.top, rc.right, split - rc.top, TRUE);
-    ::MoveWindow(m_hList, 0, split, rc.right, bottom - split, TRUE);
 }
 
 void CMainFrame::InsertSms(int nPos, CSMS* pRecord)
@@ -81,7 +72,8 @@ void CMainFrame::InsertSms(int nPos, CSMS* pRecord)
     CString texts[3] = {pRecord->m_strHour + L":" + pRecord->m_strMinute,
                         pRecord->m_strSenderName.IsEmpty() ? pRecord->m_strRecipientName : pRecord->m_strSenderName,
                         pRecord->m_strText};
-    for (int c = 0; c < 3; ++c) {
+    for (int c = 0; c < 3; ++c)
+    {
         LVITEMW sub = {};
         sub.iSubItem = c + 1;
         sub.pszText = (LPWSTR)(LPCWSTR)texts[c];
@@ -102,17 +94,15 @@ void CMainFrame::ShowFolder(const CString& strFolder)
     CSmsRecordsLock lock(pDoc);
     int n = 0;
     POSITION pos = pDoc->m_listSms.GetHeadPosition();
-    while (pos) {
+    while (pos)
+    {
         CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
         if (p->m_strFolder.CompareNoCase(strFolder) == 0)
             InsertSms(n++, p);
     }
 }
 
-int CMainFrame::GetListCount() const
-{
-    return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0;
-}
+int CMainFrame::GetListCount() const { return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0; }
 
 CString CMainFrame::GetListItemText(int nRow, int nColumn) const
 {
@@ -127,22 +117,9 @@ CString CMainFrame::GetListItemText(int nRow, int nColumn) const
     return CString(buf);
 }
 
-void CMainFrame::SetStatusText(int nPane, const CString& strText)
-{
-    if (m_hStatus)
-        ::SendMessageW(m_hStatus, SB_SETTEXTW, nPane, (LPARAM)(LPCWSTR)strText);
-}
+void CMainFrame::SetStatusText(int nPane, const CString& strText) { m_wndStatus.SetPaneText(nPane, strText); }
 
-CString CMainFrame::GetStatusText(int nPane) const
-{
-    if (!m_hStatus)
-        return CString();
-    wchar_t buf[512] = {};
-    if (LOWORD(::SendMessageW(m_hStatus, SB_GETTEXTLENGTHW, nPane, 0)) >= 512)
-        return CString();
-    ::SendMessageW(m_hStatus, SB_GETTEXTW, nPane, (LPARAM)buf);
-    return CString(buf);
-}
+CString CMainFrame::GetStatusText(int nPane) const { return m_wndStatus.GetPaneText(nPane); }
 
 LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
 {

@@ -1,6 +1,7 @@
 // The main frame: the view above, the message list below, a status bar at the bottom.
 #pragma once
 #include "platform/Platform.h"
+#include "app/ListPane.h"
 
 class CSMS;
 
@@ -23,15 +24,14 @@ public:
     CString GetStatusText(int nPane) const;
     BOOL IsPhoneBusy() const { return m_bPhoneBusy; }
 
-    virtual void RecalcLayout(BOOL bNotify = TRUE) override;
-
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     HWND m_hList;
-    HWND m_hStatus;
+    CListPane m_wndListPane; // the list's place in the layout (subclasses m_hList)
+    CStatusBar m_wndStatus;
     CString m_strFolder;
     BOOL m_bPhoneBusy;
 };

@@ -1,16 +1,14 @@
+// CAppSettings: reading and writing the options in the registry, each with its default.
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 
 CAppSettings::CAppSettings()
     : m_strSettings(L"Settings"), m_strHistory(L"History"), m_strListSms(L"ListSms"), m_strFont(L"Font"),
-      m_strScheduler(L"Scheduler"), m_strTheme(L"Theme"), m_strSms(L"Sms"),
-      m_strButtonMapper(L"ButtonMapper"), m_strWindowPos(L"WindowPos")
-{
-}
+      m_strScheduler(L"Scheduler"), m_strTheme(L"Theme"), m_strSms(L"Sms"), m_strButtonMapper(L"ButtonMapper"),
+      m_strWindowPos(L"WindowPos")
+{}
 
-CAppSettings::~CAppSettings()
-{
-}
+CAppSettings::~CAppSettings() {}
 
 UINT CAppSettings::ReadInt(const CString& section, LPCWSTR entry, UINT nDefault)
 {
@@ -77,7 +75,10 @@ BOOL CAppSettings::SetBgColor(UINT nValue) { return WriteInt(m_strTheme, L"bgCol
 UINT CAppSettings::GetIsQuoteSms() { return ReadInt(m_strSms, L"IsQuoteSms", 0); }
 BOOL CAppSettings::SetIsQuoteSms(UINT nValue) { return WriteInt(m_strSms, L"IsQuoteSms", nValue); }
 UINT CAppSettings::GetIsShowSenderForwardSms() { return ReadInt(m_strSms, L"IsShowSenderForwardSms", 0); }
-BOOL CAppSettings::SetIsShowSenderForwardSms(UINT nValue) { return WriteInt(m_strSms, L"IsShowSenderForwardSms", nValue); }
+BOOL CAppSettings::SetIsShowSenderForwardSms(UINT nValue)
+{
+    return WriteInt(m_strSms, L"IsShowSenderForwardSms", nValue);
+}
 UINT CAppSettings::GetIsCutQuotedSms() { return ReadInt(m_strSms, L"IsCutQuotedSms", 0); }
 BOOL CAppSettings::SetIsCutQuotedSms(UINT nValue) { return WriteInt(m_strSms, L"IsCutQuotedSms", nValue); }
 UINT CAppSettings::GetNumCutQuotedSms() { return ReadInt(m_strSms, L"NumCutQuotedSms", 40); }
@@ -107,10 +108,7 @@ CString CAppSettings::GetSuaraRec()
 }
 BOOL CAppSettings::SetSuaraRec(const CString& str) { return WriteString(m_strSettings, L"suara_rec", str); }
 
-CString CAppSettings::GetSuaraSent()
-{
-    return ReadString(m_strSettings, L"suara_sent", GetAppFolder() + L"sent.wav");
-}
+CString CAppSettings::GetSuaraSent() { return ReadString(m_strSettings, L"suara_sent", GetAppFolder() + L"sent.wav"); }
 BOOL CAppSettings::SetSuaraSent(const CString& str) { return WriteString(m_strSettings, L"suara_sent", str); }
 
 CString CAppSettings::GetSuaraNewMsg()

@@ -7,15 +7,15 @@
 // The application sets this registry key before any value is read; with the application's name
 // the values lie under HKEY_CURRENT_USER\Software\Corvane\Corvane SMS\<section>.
 #define CORVANE_REGISTRY_KEY L"Corvane"
-#define CORVANE_APP_NAME L"Corvane SMS"
+#define CORVANE_APP_NAME     L"Corvane SMS"
 
 struct SListColumnWidths
 {
-    int nReaded;   // "colReaded": read mark
-    int nTgl;      // "colTgl": date
-    int nJam;      // "colJam": time
-    int nPen;      // "colPen": sender
-    int nIsi;      // "colIsi": text
+    int nReaded; // "colReaded": read mark
+    int nTgl;    // "colTgl": date
+    int nJam;    // "colJam": time
+    int nPen;    // "colPen": sender
+    int nIsi;    // "colIsi": text
 };
 
 class CAppSettings : public CObject

@@ -1,3 +1,4 @@
+// CContactItem: the parts of a contact's display text.
 #include "phone/ContactItem.h"
 
 CString CContactItem::GetName() const

@@ -8,17 +8,16 @@ public:
     CContactItem() : m_bFlag(0) {}
     CContactItem(const CString& strText, const CString& strCategory, BYTE bFlag = 0)
         : m_strText(strText), m_strCategory(strCategory), m_bFlag(bFlag)
-    {
-    }
+    {}
 
     // The display text before the first "<".
     CString GetName() const;
     // The display text between the first "<" and the first ">".
     CString GetNumber() const;
 
-    CString m_strText;      // name, "<", number ("+" and digits), ">,", kind code
-    CString m_strCategory;  // the contact's Outlook categories
-    BYTE m_bFlag;           // 0 when added
+    CString m_strText;     // name, "<", number ("+" and digits), ">,", kind code
+    CString m_strCategory; // the contact's Outlook categories
+    BYTE m_bFlag;          // 0 when added
 };
 
 // Contacts are never stored; the array still needs its element form.

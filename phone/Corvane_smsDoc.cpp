@@ -1,7 +1,7 @@
+// The application's document: its records, the data file, the contacts and the side-file paths.
 #include "phone/Corvane_smsDoc.h"
 #include "phone/UnicodeTextFile.h"
 #include "res/store_ids.h"
-
 
 IMPLEMENT_DYNCREATE(CCorvane_smsDoc, CDocument)
 
@@ -9,9 +9,11 @@ namespace
 {
 // Archive buffer of the data file: large blocks keep the number of file calls small.
 const int kArchiveBufferSize = 64 * 1024;
+// The smallest record a file can hold: its class tag, twelve empty texts, four integers.
+const UINT kMinRecordBytes = 2 + 12 + 4 * 4;
 } // namespace
 
-CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10)
+CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10), m_bDataFileUnread(FALSE)
 {
     InitializeCriticalSection(&m_csRecords);
     m_strDataFilePath = GetAppFolder() + CORVANE_DATA_FILE_NAME;
@@ -23,16 +25,13 @@ CCorvane_smsDoc::~CCorvane_smsDoc()
     DeleteCriticalSection(&m_csRecords);
 }
 
-BOOL CCorvane_smsDoc::OnNewDocument()
-{
-    return CDocument::OnNewDocument() ? TRUE : FALSE;
-}
+BOOL CCorvane_smsDoc::OnNewDocument() { return CDocument::OnNewDocument() ? TRUE : FALSE; }
 
 void CCorvane_smsDoc::Serialize(CArchive& ar)
 {
     if (ar.IsLoading())
     {
-        m_listSms.Serialize(ar);
+        ReadRecords(ar, m_listSms);
         return;
     }
     // The object list's own form: the count, then each record as a class reference (the first
@@ -58,13 +57,6 @@ void CCorvane_smsDoc::DeleteAllSms()
     CSmsRecordsLock lock(this);
     while (!m_listSms.IsEmpty())
         delete m_listSms.RemoveHead();
-}
-
-CString CCorvane_smsDoc::LoadText(UINT nID)
-{
-    CString str;
-    str.LoadString(nID);
-    return str;
 }
 
 void CCorvane_smsDoc::ShowStoreError(const CString& strText)
@@ -96,39 +88,61 @@ CString CCorvane_smsDoc::MoveDamagedFileAside()
     return CString();
 }
 
-BOOL CCorvane_smsDoc::LoadData()
+void CCorvane_smsDoc::ReadRecords(CArchive& ar, CObList& list)
+{
+    const DWORD_PTR nCount = ar.ReadCount();
+    ar.CheckCount(nCount, kMinRecordBytes);
+    for (DWORD_PTR i = 0; i < nCount; ++i)
+    {
+        UINT nSchema = 0;
+        DWORD dwObjectTag = 0;
+        // Only message records, each written once: an object of another class, a null entry or a
+        // reference to an object read before is damage.
+        const CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CSMS), &nSchema, &dwObjectTag);
+        if (pClass != RUNTIME_CLASS(CSMS))
+            AfxThrowArchiveException(pClass ? CArchiveException::badClass : CArchiveException::badIndex,
+                                     ar.m_strFileName);
+        // Like the writer, the records take no object index: nothing may refer to them.
+        CSMS* pRecord = new CSMS;
+        list.AddTail(pRecord);
+        ar.SetObjectSchema(nSchema);
+        pRecord->Serialize(ar);
+    }
+}
+
+BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
 {
     CSmsRecordsLock lock(this);
+    // A save killed before its rename left its temporary file behind.
+    DeleteFileW(GetTempFilePath());
+
     CFileStatus status;
     if (!CFile::GetStatus(m_strDataFilePath, status))
+    {
+        m_bDataFileUnread = FALSE;
         return TRUE;
+    }
 
     CFile file;
     if (!file.Open(m_strDataFilePath, CFile::modeRead | CFile::shareDenyWrite))
     {
-        ShowStoreError(LoadText(IDS_DATA_FILE_OPEN_FAILED));
+        // Held by another program: it is still the user's data, so no save may replace it.
+        m_bDataFileUnread = TRUE;
+        strError = LoadResourceText(IDS_DATA_FILE_OPEN_FAILED);
         return FALSE;
     }
 
-    // Read into a list of our own: a damaged file adds nothing.
-    CObList loaded(10);
+    // The records are appended; a damaged file adds nothing (those read are removed again).
+    const INT_PTR nBefore = m_listSms.GetCount();
     bool ok = false;
     {
         CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);
         try
         {
-            loaded.Serialize(ar);
-            ok = true;
-            // Anything but message records means the file is not ours; empty entries are dropped.
-            for (POSITION pos = loaded.GetHeadPosition(); pos && ok;)
-            {
-                const POSITION at = pos;
-                CObject* pObject = loaded.GetNext(pos);
-                if (!pObject)
-                    loaded.RemoveAt(at);
-                else
-                    ok = pObject->IsKindOf(RUNTIME_CLASS(CSMS));
-            }
+            ReadRecords(ar, m_listSms);
+            // A file we wrote ends with its last record.
+            BYTE extra;
+            ok = ar.Read(&extra, 1) == 0;
             ar.Close();
         }
         catch (CException* e)
@@ -146,32 +160,48 @@ BOOL CCorvane_smsDoc::LoadData()
     }
     file.Abort();
 
-    if (!ok)
+    if (ok)
     {
-        while (!loaded.IsEmpty())
-            delete loaded.RemoveHead();
-        const CString moved = MoveDamagedFileAside();
-        CString text;
-        if (moved.IsEmpty())
-            text = LoadText(IDS_DATA_FILE_DAMAGED_KEPT);
-        else
-        {
-            text = LoadText(IDS_DATA_FILE_DAMAGED);
-            text.Replace(L"##", moved);
-        }
-        ShowStoreError(text);
-        return FALSE;
+        m_bDataFileUnread = FALSE;
+        return TRUE;
     }
 
-    while (!loaded.IsEmpty())
-        m_listSms.AddTail(loaded.RemoveHead());
-    return TRUE;
+    while (m_listSms.GetCount() > nBefore)
+        delete m_listSms.RemoveTail();
+    const CString moved = MoveDamagedFileAside();
+    if (moved.IsEmpty())
+    {
+        // Still there and not read: keep it from being saved over.
+        m_bDataFileUnread = TRUE;
+        strError = LoadResourceText(IDS_DATA_FILE_DAMAGED_KEPT);
+    }
+    else
+    {
+        m_bDataFileUnread = FALSE;
+        strError = FormatResourceText(IDS_DATA_FILE_DAMAGED, moved);
+    }
+    return FALSE;
 }
 
-BOOL CCorvane_smsDoc::SaveData()
+BOOL CCorvane_smsDoc::LoadData()
+{
+    CString strError;
+    const BOOL bRead = ReadDataFile(strError);
+    // Shown with the records lock released: the box's message loop runs other code.
+    if (!strError.IsEmpty())
+        ShowStoreError(strError);
+    return bRead;
+}
+
+BOOL CCorvane_smsDoc::WriteDataFile(CString& strError)
 {
     CSmsRecordsLock lock(this);
-    const CString temp = m_strDataFilePath + L".tmp";
+    if (m_bDataFileUnread && GetFileAttributesW(m_strDataFilePath) != INVALID_FILE_ATTRIBUTES)
+    {
+        strError = FormatResourceText(IDS_DATA_FILE_NOT_READ, m_strDataFilePath);
+        return FALSE;
+    }
+    const CString temp = GetTempFilePath();
     bool ok = false;
     {
         CFile file;
@@ -204,12 +234,20 @@ BOOL CCorvane_smsDoc::SaveData()
     if (!ok)
     {
         DeleteFileW(temp);
-        CString text = LoadText(IDS_DATA_FILE_SAVE_FAILED);
-        text.Replace(L"##", m_strDataFilePath);
-        ShowStoreError(text);
+        strError = FormatResourceText(IDS_DATA_FILE_SAVE_FAILED, m_strDataFilePath);
         return FALSE;
     }
+    m_bDataFileUnread = FALSE;
     return TRUE;
+}
+
+BOOL CCorvane_smsDoc::SaveData()
+{
+    CString strError;
+    const BOOL bSaved = WriteDataFile(strError);
+    if (!bSaved)
+        ShowStoreError(strError);
+    return bSaved;
 }
 
 void CCorvane_smsDoc::AddContact(CString strName, CString strNumber, CString strKind, CString strSecond)
@@ -246,6 +284,7 @@ CString CCorvane_smsDoc::FindContactName(CString strNumber)
 
 void CCorvane_smsDoc::WriteDefaultMyText()
 {
+    // clang-format off
     static const LPCWSTR kLines[] = {
         L"Hi, how are you. \n", L"Bye!\n", L"Bad news! \n", L"Call me\n", L"Check your mail. \n",
         L"Can you help me? \n", L"Congratulations! \n", L"Don't forget it! \n", L"Don't give up! \n",
@@ -253,6 +292,7 @@ void CCorvane_smsDoc::WriteDefaultMyText()
         L"Happy New Year! \n", L"How are you doing? \n", L"I appologize \n", L"I love you. \n",
         L"I'll call you. \n", L"I can't do it! \n", L"I'm sorry about it. \n", L"It'd be fine. \n",
         L"It's OK. \n", L"See you tomorrow. \n", L"See you later. \n", L"Talk to you later."};
+    // clang-format on
     CUnicodeTextWriter writer(m_strMyTextFilePath, TEXTFILE_UNI16_LE);
     for (LPCWSTR line : kLines)
         writer.WriteLine(line);

@@ -6,12 +6,6 @@
 #include "phone/SmsRecord.h"
 #include "phone/StoreHelpers.h"
 
-// Files beside the program.
-#define CORVANE_DATA_FILE_NAME L"CorvaneSms.dat"
-#define CORVANE_LOG_FILE_NAME L"logCorvaneSms.txt"
-#define CORVANE_MYTEXT_FILE_NAME L"MyText.dat"
-#define CORVANE_QUICKREPLY_FILE_NAME L"QuickReply.txt"
-
 class CCorvane_smsDoc : public CDocument
 {
     DECLARE_DYNCREATE(CCorvane_smsDoc)
@@ -22,12 +16,15 @@ public:
     virtual void Serialize(CArchive& ar);
     virtual BOOL OnNewDocument();
 
-    // Reads the data file and appends its records. TRUE when the file was absent or read. A
-    // damaged file is moved aside (".bad", ".bad1", ...) with an error shown; nothing is added.
+    // Reads the data file and appends its records. TRUE when the file was absent or read. A stale
+    // temporary file of a killed save is removed first. A damaged file (anything but the records
+    // this program writes, each once, and nothing after them) is moved aside (".bad", ".bad1",
+    // ...) with an error shown; nothing is added. While a file that exists has not been read (it
+    // could not be opened, or was damaged and could not be moved aside), SaveData refuses.
     BOOL LoadData();
     // Writes every record to a temporary file beside the data file, then replaces the data file
-    // with it in one step. On failure the error is shown, the old file stays as it was, the
-    // records stay in memory, and the result is FALSE.
+    // with it in one step. On failure the error is shown (with the records lock released), the
+    // old file stays as it was, the records stay in memory, and the result is FALSE.
     BOOL SaveData();
     void DeleteAllSms();
 
@@ -52,9 +49,9 @@ public:
     void LockRecords() { EnterCriticalSection(&m_csRecords); }
     void UnlockRecords() { LeaveCriticalSection(&m_csRecords); }
 
-    CObList m_listSms;                     // CSMS*, owned, in filing order
+    CObList m_listSms; // CSMS*, owned, in filing order
     CArray<CContactItem, const CContactItem&> m_arrContacts;
-    CString m_strCategoryList;             // each category followed by "|"
+    CString m_strCategoryList; // each category followed by "|"
 
 protected:
     CString m_strDataFilePath;
@@ -64,10 +61,17 @@ protected:
 
 private:
     static void ShowStoreError(const CString& strText);
-    static CString LoadText(UINT nID);
+    // The data file's records: the count, then each record as a "CSMS" object; throws the
+    // archive's exception for anything else. The records read are appended to the list.
+    static void ReadRecords(CArchive& ar, CObList& list);
+    // LoadData and SaveData under the records lock; a failure's text goes to strError.
+    BOOL ReadDataFile(CString& strError);
+    BOOL WriteDataFile(CString& strError);
     CString MoveDamagedFileAside();
+    CString GetTempFilePath() const { return m_strDataFilePath + L".tmp"; }
 
     CRITICAL_SECTION m_csRecords;
+    BOOL m_bDataFileUnread; // an existing data file has not been read: it must not be replaced
 };
 
 // Holds the document's records lock for one scope.

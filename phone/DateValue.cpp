@@ -1,3 +1,4 @@
+// CDateValue: Julian day numbers, date checks and the 12-hour time of day.
 #include "phone/DateValue.h"
 #include "phone/StringSplitter.h"
 
@@ -29,22 +30,17 @@ int LeadingNumber(const CString& s)
 } // namespace
 
 CDateValue::CDateValue(int nDateStyle)
-    : m_nYear(0), m_nMonth(0), m_nDay(0), m_nJulian(0), m_nDateStyle(nDateStyle), m_nHour(0),
-      m_nMinute(0), m_nSecond(0), m_bAfterNoon(0)
+    : m_nYear(0), m_nMonth(0), m_nDay(0), m_nJulian(0), m_nDateStyle(nDateStyle), m_nHour(0), m_nMinute(0),
+      m_nSecond(0), m_bAfterNoon(0)
 {
     SetToday();
     m_nJulian = ToJulian();
     SetTimeNow();
 }
 
-CDateValue::~CDateValue()
-{
-}
+CDateValue::~CDateValue() {}
 
-BOOL CDateValue::IsLeapYear(int nYear)
-{
-    return (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
-}
+BOOL CDateValue::IsLeapYear(int nYear) { return (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0; }
 
 int CDateValue::DaysInMonth(int nMonth, int nYear)
 {
@@ -58,8 +54,7 @@ int CDateValue::DaysInMonth(int nMonth, int nYear)
 
 BOOL CDateValue::IsValid() const
 {
-    return m_nYear >= 0 && m_nMonth >= 1 && m_nMonth <= 12 && m_nDay >= 1 &&
-           m_nDay <= DaysInMonth(m_nMonth, m_nYear);
+    return m_nYear >= 0 && m_nMonth >= 1 && m_nMonth <= 12 && m_nDay >= 1 && m_nDay <= DaysInMonth(m_nMonth, m_nYear);
 }
 
 int CDateValue::GetAge() const
@@ -182,30 +177,19 @@ BOOL CDateValue::ParseDate(LPCWSTR pszDate, int& nMonth, int& nDay, int& nYear) 
     switch (m_nDateStyle)
     {
     case 0:
-    case 3:
-        nMonth = a, nDay = b, nYear = c;
-        break;
+    case 3: nMonth = a, nDay = b, nYear = c; break;
     case 1:
-    case 4:
-        nDay = a, nMonth = b, nYear = c;
-        break;
+    case 4: nDay = a, nMonth = b, nYear = c; break;
     case 2:
-    case 5:
-        nYear = a, nMonth = b, nDay = c;
-        break;
-    default:
-        nMonth = nDay = nYear = 0;
-        return TRUE;
+    case 5: nYear = a, nMonth = b, nDay = c; break;
+    default: nMonth = nDay = nYear = 0; return TRUE;
     }
     if (nYear < 100)
         nYear += 1900;
     return TRUE;
 }
 
-long CDateValue::ToJulian() const
-{
-    return JulianFromDate(m_nMonth, m_nDay, m_nYear);
-}
+long CDateValue::ToJulian() const { return JulianFromDate(m_nMonth, m_nDay, m_nYear); }
 
 long CDateValue::JulianFromDate(int nMonth, int nDay, int nYear) const
 {
@@ -218,10 +202,7 @@ long CDateValue::JulianFromDate(int nMonth, int nDay, int nYear) const
     return nDay + (153 * m - 457) / 5 + 365 * y + y / 4 - y / 100 + y / 400 + 1721119;
 }
 
-void CDateValue::FromJulian()
-{
-    DateFromJulian(m_nMonth, m_nDay, m_nYear);
-}
+void CDateValue::FromJulian() { DateFromJulian(m_nMonth, m_nDay, m_nYear); }
 
 int CDateValue::DateFromJulian(int& nMonth, int& nDay, int& nYear) const
 {

@@ -16,7 +16,7 @@ public:
     virtual int GetMonth() const;
     virtual int GetYear() const;
     virtual void GetDate(int& nMonth, int& nDay, int& nYear) const;
-    virtual int GetHour() const;   // 0 to 23
+    virtual int GetHour() const; // 0 to 23
     virtual int GetMinute() const;
     virtual int GetSecond() const;
     // The text copied into pszBuffer: at most nChars characters, the rest of them zero; no
@@ -50,10 +50,10 @@ public:
     int m_nDay;
     long m_nJulian;
     int m_nDateStyle;
-    int m_nHour;       // 0 to 12
+    int m_nHour; // 0 to 12
     int m_nMinute;
     int m_nSecond;
-    int m_bAfterNoon;  // 1 for 13:00 to 23:59
+    int m_bAfterNoon; // 1 for 13:00 to 23:59
 
 private:
     static void CopyToBuffer(const CString& str, LPWSTR pszBuffer, int nChars);

@@ -1,6 +1,7 @@
 // GSM 7-bit default alphabet tables, septet counting and splitting.
 #include "phone/GsmAlphabet.h"
 
+// clang-format off
 const wchar_t g_GsmDecodeTable[128] = {
     0x0040, 0x00A3, 0x0024, 0x00A5, 0x00E8, 0x00E9, 0x00F9, 0x00EC,
     0x00F2, 0x00C7, 0x000A, 0x00D8, 0x00F8, 0x000D, 0x00C5, 0x00E5,
@@ -19,10 +20,12 @@ const wchar_t g_GsmDecodeTable[128] = {
     0x0070, 0x0071, 0x0072, 0x0073, 0x0074, 0x0075, 0x0076, 0x0077,
     0x0078, 0x0079, 0x007A, 0x00E4, 0x00F6, 0x00F1, 0x00FC, 0x00E0,
 };
+// clang-format on
 
 namespace
 {
 // Code page 1252 byte to default-alphabet code (0x1Bxx: escape pair; 0xFFFF: none).
+// clang-format off
 const WORD kCp1252ToGsm[256] = {
     0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF, 0xFFFF,  // 00
     0xFFFF, 0xFFFF, 0x000A, 0xFFFF, 0x1B0A, 0x000D, 0xFFFF, 0xFFFF,  // 08
@@ -57,14 +60,17 @@ const WORD kCp1252ToGsm[256] = {
     0xFFFF, 0x007D, 0x0008, 0xFFFF, 0xFFFF, 0xFFFF, 0x007C, 0xFFFF,  // F0
     0x000C, 0x0006, 0xFFFF, 0xFFFF, 0x007E, 0xFFFF, 0xFFFF, 0xFFFF,  // F8
 };
+// clang-format on
 
 // Characters of the bytes 0x80..0x9F of code page 1252; the unassigned bytes keep their value.
+// clang-format off
 const wchar_t kCp1252High[32] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
     0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
+// clang-format on
 
 // Byte of code page 1252 for a character; "?" when the code page lacks it.
 BYTE UnicodeToCp1252(wchar_t ch)
@@ -91,9 +97,9 @@ int SeptetsOfChar(wchar_t ch, int nReplacementSeptets)
 int ReplacementSeptets(wchar_t chReplacement)
 {
     WORD wCode = GsmCodeOfChar(chReplacement);
-    return wCode == GSM_NO_CODE ? 1 : SeptetsOfCode(wCode);  // the encoder falls back to "?"
+    return wCode == GSM_NO_CODE ? 1 : SeptetsOfCode(wCode); // the encoder falls back to "?"
 }
-}  // namespace
+} // namespace
 
 WORD GsmCodeOfCp1252(BYTE b) { return kCp1252ToGsm[b]; }
 
@@ -105,7 +111,7 @@ wchar_t GsmDecodeExtensionChar(int nCode)
 {
     switch (nCode)
     {
-    case 0x0A: return 0x000C;  // page break
+    case 0x0A: return 0x000C; // page break
     case 0x14: return L'^';
     case 0x28: return L'{';
     case 0x29: return L'}';
@@ -114,7 +120,7 @@ wchar_t GsmDecodeExtensionChar(int nCode)
     case 0x3D: return L'~';
     case 0x3E: return L']';
     case 0x40: return L'|';
-    case 0x65: return 0x20AC;  // euro sign
+    case 0x65: return 0x20AC; // euro sign
     default: return 0;
     }
 }

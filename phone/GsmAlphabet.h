@@ -43,8 +43,7 @@ int GsmCountSeptets(const CString& strText, wchar_t chReplacement = L'_');
 // Cuts a text into consecutive parts of at most nMaxSeptets septets each, never between the
 // two septets of an escape pair nor between the halves of a surrogate pair. An empty text gives
 // no part. (A single character that alone exceeds the limit still gets a part of its own.)
-void GsmSplitText(const CString& strText, int nMaxSeptets, CStringArray& arrParts,
-                  wchar_t chReplacement = L'_');
+void GsmSplitText(const CString& strText, int nMaxSeptets, CStringArray& arrParts, wchar_t chReplacement = L'_');
 
 // The parts a message is sent in: the whole text as one part when it needs at most
 // GSM_SINGLE_PART_SEPTETS septets (an empty text too), else parts of at most

@@ -1,24 +1,22 @@
+// CIrdaPort: opening the COM port, writing commands and reading reply lines and listings.
 #include "phone/IrdaPort.h"
 #include "phone/PhoneHost.h"
+#include "phone/StoreHelpers.h"
 #include "res/phone_ids.h"
 
 IMPLEMENT_DYNAMIC(CIrdaPort, CObject)
 
-namespace {
+namespace
+{
 inline bool IsPrintable(BYTE b) { return b >= 0x20 && b <= 0x7E; }
 // Waits poll with a short sleep: 10 ms for a reply line, 1 ms inside a listing and a write.
 const DWORD kReplyPollMs = 10;
 const DWORD kListingPollMs = 1;
 } // namespace
 
-CIrdaPort::CIrdaPort() : m_hPort(INVALID_HANDLE_VALUE), m_nAbort(0), m_nBufPos(0), m_nBufLen(0)
-{
-}
+CIrdaPort::CIrdaPort() : m_hPort(INVALID_HANDLE_VALUE), m_nAbort(0), m_nBufPos(0), m_nBufLen(0) {}
 
-CIrdaPort::~CIrdaPort()
-{
-    Close();
-}
+CIrdaPort::~CIrdaPort() { Close(); }
 
 BOOL CIrdaPort::Open(CString strPort)
 {
@@ -91,7 +89,8 @@ int CIrdaPort::Read(void* pBuffer, int nBytes)
     BYTE* p = (BYTE*)pBuffer;
     while (n < nBytes && m_nBufPos < m_nBufLen)
         p[n++] = m_buf[m_nBufPos++];
-    if (n < nBytes) {
+    if (n < nBytes)
+    {
         DWORD dwRead = 0;
         if (ReadFile(m_hPort, p + n, (DWORD)(nBytes - n), &dwRead, nullptr))
             n += (int)dwRead;
@@ -111,7 +110,8 @@ int CIrdaPort::Write(const void* pBuffer, int nBytes)
 
 BOOL CIrdaPort::ReadByte(BYTE& b)
 {
-    if (m_nBufPos >= m_nBufLen) {
+    if (m_nBufPos >= m_nBufLen)
+    {
         m_nBufPos = m_nBufLen = 0;
         if (!IsOpen())
             return FALSE;
@@ -130,14 +130,18 @@ BOOL CIrdaPort::WriteAll(const BYTE* pBuffer, int nBytes, DWORD dwTimeout)
     if (nBytes <= 0)
         return TRUE;
     int nDone = 0;
-    while (!IsAborted() && GetTickCount() - dwStart < dwTimeout) {
+    while (!IsAborted() && GetTickCount() - dwStart < dwTimeout)
+    {
         int n = Write(pBuffer + nDone, nBytes - nDone);
-        if (n > 0) {
+        if (n > 0)
+        {
             nDone += n;
             dwStart = GetTickCount();
             if (nDone >= nBytes)
                 return TRUE;
-        } else {
+        }
+        else
+        {
             Sleep(kListingPollMs);
         }
     }
@@ -162,23 +166,29 @@ BOOL CIrdaPort::ReadResponse(CString& strReply, DWORD dwTimeout, BOOL bPromptMod
     DWORD dwStart = GetTickCount();
     const DWORD dwOverall = dwStart;
     const DWORD dwDeadline = PhoneLineDeadline(dwTimeout);
-    for (;;) {
+    for (;;)
+    {
         DWORD dwNow = GetTickCount();
         if (IsAborted() || dwNow - dwStart >= dwTimeout || dwNow - dwOverall >= dwDeadline)
             return FALSE;
         BYTE b;
-        if (!ReadByte(b)) {
+        if (!ReadByte(b))
+        {
             Sleep(kReplyPollMs);
             continue;
         }
         dwStart = GetTickCount();
-        if (!bCollecting && IsPrintable(b) && bPrev2 == 0x0D && bPrev1 == 0x0A) {
+        if (!bCollecting && IsPrintable(b) && bPrev2 == 0x0D && bPrev1 == 0x0A)
+        {
             bCollecting = true;
-        } else if (IsPrintable(bPrev2) && bPrev1 == 0x0D && b == 0x0A) {
+        }
+        else if (IsPrintable(bPrev2) && bPrev1 == 0x0D && b == 0x0A)
+        {
             if (bCollecting)
                 return TRUE;
         }
-        if (bCollecting && IsPrintable(b)) {
+        if (bCollecting && IsPrintable(b))
+        {
             strReply += (wchar_t)b;
             if (bPromptMode && strReply == L">")
                 return TRUE;
@@ -190,7 +200,8 @@ BOOL CIrdaPort::ReadResponse(CString& strReply, DWORD dwTimeout, BOOL bPromptMod
     }
 }
 
-namespace {
+namespace
+{
 bool EndsWith(const CString& s, const wchar_t* pszTail)
 {
     int n = (int)wcslen(pszTail);
@@ -210,17 +221,20 @@ BOOL CIrdaPort::ReadLines(CString& strText, DWORD dwTimeout, DWORD dwDeadline)
     int nLines = 0;
     int nLineLen = 0;
     int nLineStart = strText.GetLength();
-    const CString strProgress = LoadPhoneString(IDS_PHONE_READING_SMS);
-    for (;;) {
+    const CString strProgress = LoadResourceText(IDS_PHONE_READING_SMS);
+    for (;;)
+    {
         DWORD dwNow = GetTickCount();
         if (IsAborted() || dwNow - dwStart >= dwTimeout || dwNow - dwBegin >= dwDeadline)
             return FALSE;
         BYTE b;
-        if (!ReadByte(b)) {
+        if (!ReadByte(b))
+        {
             Sleep(kListingPollMs);
             continue;
         }
-        if (IsPrintable(bPrev2) && bPrev1 == 0x0D && b == 0x0A) {
+        if (IsPrintable(bPrev2) && bPrev1 == 0x0D && b == 0x0A)
+        {
             if (EndsWith(strText, L"OK"))
                 return TRUE;
             if (strText.Find(L"ERROR", nLineStart) >= 0)
@@ -235,7 +249,8 @@ BOOL CIrdaPort::ReadLines(CString& strText, DWORD dwTimeout, DWORD dwDeadline)
             PostStatusText(strStatus);
             continue;
         }
-        if (IsPrintable(b)) {
+        if (IsPrintable(b))
+        {
             strText += (wchar_t)b;
             if (++nLineLen > MAX_LINE)
                 return FALSE;

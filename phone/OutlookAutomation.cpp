@@ -4,14 +4,16 @@
 #include <new>
 #include <utility>
 
-namespace Automation {
+namespace Automation
+{
 
 // ---------------------------------------------------------------------------------------------
 // _bstr_t
 
 _bstr_t::_bstr_t(const wchar_t* text) : m_str(nullptr)
 {
-    if (text && *text) {
+    if (text && *text)
+    {
         m_str = SysAllocString(text);
         if (!m_str)
             throw std::bad_alloc();
@@ -20,7 +22,8 @@ _bstr_t::_bstr_t(const wchar_t* text) : m_str(nullptr)
 
 _bstr_t::_bstr_t(const wchar_t* text, UINT length) : m_str(nullptr)
 {
-    if (text && length) {
+    if (text && length)
+    {
         m_str = SysAllocStringLen(text, length);
         if (!m_str)
             throw std::bad_alloc();
@@ -29,14 +32,12 @@ _bstr_t::_bstr_t(const wchar_t* text, UINT length) : m_str(nullptr)
 
 _bstr_t::_bstr_t(const _bstr_t& other) : _bstr_t(other.m_str, other.length()) {}
 
-_bstr_t::~_bstr_t()
-{
-    SysFreeString(m_str);
-}
+_bstr_t::~_bstr_t() { SysFreeString(m_str); }
 
 _bstr_t& _bstr_t::operator=(const _bstr_t& other)
 {
-    if (this != &other) {
+    if (this != &other)
+    {
         _bstr_t copied(other);
         std::swap(m_str, copied.m_str);
     }
@@ -67,14 +68,16 @@ BSTR _bstr_t::copy() const
 // ---------------------------------------------------------------------------------------------
 // _com_error
 
-namespace {
+namespace
+{
 
 // Result code of an EXCEPINFO that gives a 16-bit error code instead of an SCODE.
 HRESULT CodeOfException(const EXCEPINFO& info, HRESULT fallback)
 {
     if (FAILED(info.scode))
         return info.scode;
-    if (info.wCode) {
+    if (info.wCode)
+    {
         const HRESULT first = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 0x200);
         const HRESULT last = MAKE_HRESULT(SEVERITY_ERROR, FACILITY_ITF, 0xFFFF);
         return info.wCode >= 0xFE00 ? last : first + info.wCode;
@@ -102,8 +105,7 @@ _com_error _com_error::FromObject(HRESULT hr, IUnknown* object, REFIID iid)
     if (!object)
         return _com_error(hr);
     ISupportErrorInfo* support = nullptr;
-    if (FAILED(object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support))) ||
-        !support)
+    if (FAILED(object->QueryInterface(IID_ISupportErrorInfo, reinterpret_cast<void**>(&support))) || !support)
         return _com_error(hr);
     const bool supported = support->InterfaceSupportsErrorInfo(iid) == S_OK;
     support->Release();
@@ -122,10 +124,12 @@ _com_error _com_error::FromObject(HRESULT hr, IUnknown* object, REFIID iid)
 // ---------------------------------------------------------------------------------------------
 // CDispatchObject
 
-namespace {
+namespace
+{
 
 // A VARIANT cleared when it goes out of scope.
-struct ScopedVariant : VARIANT {
+struct ScopedVariant : VARIANT
+{
     ScopedVariant() { VariantInit(this); }
     ~ScopedVariant() { VariantClear(this); }
     ScopedVariant(const ScopedVariant&) = delete;
@@ -140,15 +144,13 @@ CDispatchObject::CDispatchObject(IDispatch* p) noexcept : m_p(p), m_iid(&IID_IDi
         m_p->AddRef();
 }
 
-CDispatchObject::CDispatchObject(const CDispatchObject& other) noexcept
-    : m_p(other.m_p), m_iid(other.m_iid)
+CDispatchObject::CDispatchObject(const CDispatchObject& other) noexcept : m_p(other.m_p), m_iid(other.m_iid)
 {
     if (m_p)
         m_p->AddRef();
 }
 
-CDispatchObject::CDispatchObject(CDispatchObject&& other) noexcept
-    : m_p(other.m_p), m_iid(other.m_iid)
+CDispatchObject::CDispatchObject(CDispatchObject&& other) noexcept : m_p(other.m_p), m_iid(other.m_iid)
 {
     other.m_p = nullptr;
 }
@@ -165,7 +167,8 @@ CDispatchObject& CDispatchObject::operator=(const CDispatchObject& other) noexce
 
 CDispatchObject& CDispatchObject::operator=(CDispatchObject&& other) noexcept
 {
-    if (this != &other) {
+    if (this != &other)
+    {
         Release();
         m_p = other.m_p;
         m_iid = other.m_iid;
@@ -176,7 +179,8 @@ CDispatchObject& CDispatchObject::operator=(CDispatchObject&& other) noexcept
 
 void CDispatchObject::Release() noexcept
 {
-    if (m_p) {
+    if (m_p)
+    {
         IDispatch* p = m_p;
         m_p = nullptr;
         p->Release();
@@ -189,9 +193,12 @@ void CDispatchObject::AttachAs(IDispatch* from)
     if (!from)
         return;
     IDispatch* typed = nullptr;
-    if (SUCCEEDED(from->QueryInterface(*m_iid, reinterpret_cast<void**>(&typed))) && typed) {
+    if (SUCCEEDED(from->QueryInterface(*m_iid, reinterpret_cast<void**>(&typed))) && typed)
+    {
         m_p = typed;
-    } else {
+    }
+    else
+    {
         m_p = from;
         m_p->AddRef();
     }
@@ -207,8 +214,7 @@ void CDispatchObject::QueryAs(IUnknown* from)
         m_p = typed;
 }
 
-void CDispatchObject::Call(const wchar_t* name, WORD flags, VARIANT* args, UINT argCount,
-                           VARIANT* result) const
+void CDispatchObject::Call(const wchar_t* name, WORD flags, VARIANT* args, UINT argCount, VARIANT* result) const
 {
     if (!m_p)
         throw _com_error(E_POINTER);
@@ -222,14 +228,16 @@ void CDispatchObject::Call(const wchar_t* name, WORD flags, VARIANT* args, UINT 
     DISPPARAMS params = {};
     params.rgvarg = args;
     params.cArgs = argCount;
-    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF)) {
+    if (flags & (DISPATCH_PROPERTYPUT | DISPATCH_PROPERTYPUTREF))
+    {
         params.rgdispidNamedArgs = &putId;
         params.cNamedArgs = 1;
     }
     EXCEPINFO info = {};
     UINT argError = 0;
     hr = m_p->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, flags, &params, result, &info, &argError);
-    if (FAILED(hr)) {
+    if (FAILED(hr))
+    {
         if (result)
             VariantClear(result);
         throw _com_error::FromInvoke(hr, m_p, *m_iid, &info);
@@ -242,7 +250,8 @@ _bstr_t CDispatchObject::GetText(const wchar_t* name) const
     Call(name, DISPATCH_PROPERTYGET, nullptr, 0, &value);
     if (value.vt == VT_EMPTY || value.vt == VT_NULL)
         return _bstr_t();
-    if (value.vt != VT_BSTR) {
+    if (value.vt != VT_BSTR)
+    {
         HRESULT hr = VariantChangeType(&value, &value, 0, VT_BSTR);
         if (FAILED(hr))
             throw _com_error(hr);
@@ -270,27 +279,26 @@ long CDispatchObject::GetLong(const wchar_t* name) const
     return value.lVal;
 }
 
-namespace {
+namespace
+{
 
 // Takes the object out of a call's result: none for an empty, null or null-object result.
 IDispatch* TakeObject(VARIANT& value)
 {
     IDispatch* object = nullptr;
-    switch (value.vt) {
+    switch (value.vt)
+    {
     case VT_EMPTY:
-    case VT_NULL:
-        return nullptr;
+    case VT_NULL: return nullptr;
     case VT_DISPATCH:
         object = value.pdispVal;
         value.vt = VT_EMPTY;
         return object;
     case VT_UNKNOWN:
-        if (value.punkVal &&
-            FAILED(value.punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object))))
+        if (value.punkVal && FAILED(value.punkVal->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(&object))))
             object = nullptr;
         return object;
-    default:
-        throw _com_error(DISP_E_TYPEMISMATCH);
+    default: throw _com_error(DISP_E_TYPEMISMATCH);
     }
 }
 
@@ -318,7 +326,8 @@ void CDispatchObject::CallMethod(const wchar_t* name) const
 
 } // namespace Automation
 
-namespace Outlook {
+namespace Outlook
+{
 
 // {0006F03A-0000-0000-C000-000000000046}
 const CLSID CLSID_Application = {0x0006F03A, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
@@ -328,11 +337,11 @@ const IID IID_MAPIFolder = {0x00063006, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0,
 const IID IID__Items = {0x00063041, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 const IID IID__ContactItem = {0x00063021, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-namespace {
+namespace
+{
 
 // Wraps a returned reference that the caller owns.
-template <class Wrapper>
-Wrapper Adopt(IDispatch* object)
+template <class Wrapper> Wrapper Adopt(IDispatch* object)
 {
     Wrapper wrapper(object);
     if (object)
@@ -348,7 +357,8 @@ CDispatchObject AdoptPlain(IDispatch* object)
     return wrapper;
 }
 
-struct LongArgument : VARIANT {
+struct LongArgument : VARIANT
+{
     explicit LongArgument(long value)
     {
         VariantInit(this);
@@ -359,25 +369,13 @@ struct LongArgument : VARIANT {
 
 } // namespace
 
-long _Items::GetCount() const
-{
-    return GetLong(L"Count");
-}
+long _Items::GetCount() const { return GetLong(L"Count"); }
 
-CDispatchObject _Items::GetFirst() const
-{
-    return AdoptPlain(CallObjectMethod(L"GetFirst", nullptr, 0));
-}
+CDispatchObject _Items::GetFirst() const { return AdoptPlain(CallObjectMethod(L"GetFirst", nullptr, 0)); }
 
-CDispatchObject _Items::GetNext() const
-{
-    return AdoptPlain(CallObjectMethod(L"GetNext", nullptr, 0));
-}
+CDispatchObject _Items::GetNext() const { return AdoptPlain(CallObjectMethod(L"GetNext", nullptr, 0)); }
 
-_Items MAPIFolder::GetItems() const
-{
-    return Adopt<_Items>(GetObjectProperty(L"Items"));
-}
+_Items MAPIFolder::GetItems() const { return Adopt<_Items>(GetObjectProperty(L"Items")); }
 
 MAPIFolder _NameSpace::GetDefaultFolder(long folderType) const
 {
@@ -399,9 +397,12 @@ _NameSpace _Application::GetNamespace(const _bstr_t& type) const
     arg.vt = VT_BSTR;
     arg.bstrVal = type.copy();
     IDispatch* result = nullptr;
-    try {
+    try
+    {
         result = CallObjectMethod(L"GetNamespace", &arg, 1);
-    } catch (...) {
+    }
+    catch (...)
+    {
         VariantClear(&arg);
         throw;
     }

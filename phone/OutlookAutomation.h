@@ -12,10 +12,12 @@
 #include <ole2.h>
 #include <oleauto.h>
 
-namespace Automation {
+namespace Automation
+{
 
 // An owned BSTR. Never yields a null text: an empty string reads as L"".
-class _bstr_t {
+class _bstr_t
+{
 public:
     _bstr_t() noexcept : m_str(nullptr) {}
     _bstr_t(const wchar_t* text);
@@ -43,11 +45,12 @@ private:
 
 // Automation error: the failing result code with the description and source the failing
 // object reported (both empty when it reported none).
-class _com_error {
+class _com_error
+{
 public:
-    explicit _com_error(HRESULT hr, const _bstr_t& description = _bstr_t(),
-                        const _bstr_t& source = _bstr_t())
-        : m_hr(hr), m_description(description), m_source(source) {}
+    explicit _com_error(HRESULT hr, const _bstr_t& description = _bstr_t(), const _bstr_t& source = _bstr_t())
+        : m_hr(hr), m_description(description), m_source(source)
+    {}
 
     HRESULT Error() const noexcept { return m_hr; }
     const _bstr_t& Description() const noexcept { return m_description; }
@@ -66,7 +69,8 @@ private:
 };
 
 // A counted reference to an automation object together with the interface it is used as.
-class CDispatchObject {
+class CDispatchObject
+{
 public:
     CDispatchObject() noexcept : m_p(nullptr), m_iid(&IID_IDispatch) {}
     // Adds a reference to p.
@@ -106,7 +110,8 @@ private:
 
 } // namespace Automation
 
-namespace Outlook {
+namespace Outlook
+{
 
 using Automation::_bstr_t;
 using Automation::_com_error;
@@ -120,10 +125,17 @@ extern const IID IID_MAPIFolder;
 extern const IID IID__Items;
 extern const IID IID__ContactItem;
 
-enum OlDefaultFolders { olFolderContacts = 10 };
-enum OlItemType { olContactItem = 2 };
+enum OlDefaultFolders
+{
+    olFolderContacts = 10
+};
+enum OlItemType
+{
+    olContactItem = 2
+};
 
-class _Items : public CDispatchObject {
+class _Items : public CDispatchObject
+{
 public:
     _Items() noexcept : CDispatchObject(IID__Items) {}
     explicit _Items(IDispatch* p) : CDispatchObject(IID__Items) { AttachAs(p); }
@@ -132,21 +144,24 @@ public:
     CDispatchObject GetNext() const;  // may be none
 };
 
-class MAPIFolder : public CDispatchObject {
+class MAPIFolder : public CDispatchObject
+{
 public:
     MAPIFolder() noexcept : CDispatchObject(IID_MAPIFolder) {}
     explicit MAPIFolder(IDispatch* p) : CDispatchObject(IID_MAPIFolder) { AttachAs(p); }
     _Items GetItems() const; // may be none
 };
 
-class _NameSpace : public CDispatchObject {
+class _NameSpace : public CDispatchObject
+{
 public:
     _NameSpace() noexcept : CDispatchObject(IID__NameSpace) {}
     explicit _NameSpace(IDispatch* p) : CDispatchObject(IID__NameSpace) { AttachAs(p); }
     MAPIFolder GetDefaultFolder(long folderType) const; // may be none
 };
 
-class _Application : public CDispatchObject {
+class _Application : public CDispatchObject
+{
 public:
     _Application() noexcept : CDispatchObject(IID__Application) {}
     // The object's _Application interface, or none when it has none.
@@ -155,7 +170,8 @@ public:
     CDispatchObject CreateItem(long itemType) const; // may be none
 };
 
-class _ContactItem : public CDispatchObject {
+class _ContactItem : public CDispatchObject
+{
 public:
     _ContactItem() noexcept : CDispatchObject(IID__ContactItem) {}
     // The item's _ContactItem interface, or none (a distribution list, for example).
@@ -164,8 +180,8 @@ public:
     typedef _bstr_t (_ContactItem::*TextGetter)() const;
     typedef void (_ContactItem::*TextSetter)(const _bstr_t&) const;
 
-#define CORVANE_CONTACT_TEXT_PROPERTY(Name)                                  \
-    _bstr_t Get##Name() const { return GetText(L"" #Name); }                 \
+#define CORVANE_CONTACT_TEXT_PROPERTY(Name)                                                                            \
+    _bstr_t Get##Name() const { return GetText(L"" #Name); }                                                           \
     void Put##Name(const _bstr_t& value) const { PutText(L"" #Name, value); }
 
     CORVANE_CONTACT_TEXT_PROPERTY(FileAs)

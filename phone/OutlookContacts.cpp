@@ -8,8 +8,10 @@ using Automation::_bstr_t;
 using Automation::_com_error;
 using Outlook::_ContactItem;
 
-#define CORVANE_NUMBER_KIND(Property, Code, Name) \
-    {L"" #Property, Code, Name, &_ContactItem::Get##Property, &_ContactItem::Put##Property}
+#define CORVANE_NUMBER_KIND(Property, Code, Name)                                                                      \
+    {                                                                                                                  \
+        L"" #Property, Code, Name, &_ContactItem::Get##Property, &_ContactItem::Put##Property                          \
+    }
 
 const OutlookNumberKind g_outlookNumberKinds[11] = {
     CORVANE_NUMBER_KIND(BusinessFaxNumber, L"BFX", L"Business Fax"),
@@ -27,22 +29,17 @@ const OutlookNumberKind g_outlookNumberKinds[11] = {
 
 #undef CORVANE_NUMBER_KIND
 
-namespace {
+namespace
+{
 
 CString ToCString(const _bstr_t& text)
 {
     return CString(static_cast<const wchar_t*>(text), static_cast<int>(text.length()));
 }
 
-_bstr_t ToBstr(const CString& text)
-{
-    return _bstr_t(static_cast<LPCWSTR>(text), static_cast<UINT>(text.GetLength()));
-}
+_bstr_t ToBstr(const CString& text) { return _bstr_t(static_cast<LPCWSTR>(text), static_cast<UINT>(text.GetLength())); }
 
-void ShowAutomationError(const _com_error& error)
-{
-    AfxMessageBox(ToCString(error.Description()), MB_OK);
-}
+void ShowAutomationError(const _com_error& error) { AfxMessageBox(ToCString(error.Description()), MB_OK); }
 
 // Starts (or attaches to) Outlook and finds its default contacts folder. False after showing
 // why not. A failing call in between raises _com_error.
@@ -52,21 +49,24 @@ bool OpenOutlookContacts(Outlook::_Application& app, Outlook::MAPIFolder& folder
 
     IUnknown* unknown = nullptr;
     HRESULT hr = CoCreateInstance(Outlook::CLSID_Application, nullptr,
-                                  CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER,
-                                  IID_IUnknown, reinterpret_cast<void**>(&unknown));
-    if (SUCCEEDED(hr) && unknown) {
+                                  CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                                  reinterpret_cast<void**>(&unknown));
+    if (SUCCEEDED(hr) && unknown)
+    {
         if (SUCCEEDED(OleRun(unknown)))
             app = Outlook::_Application::QueryFrom(unknown);
         unknown->Release();
     }
-    if (!app) {
+    if (!app)
+    {
         AfxMessageBox(L"Unable to instantiate Outlook.", MB_OK);
         return false;
     }
 
     Outlook::_NameSpace mapi = app.GetNamespace(L"MAPI");
     folder = mapi.GetDefaultFolder(Outlook::olFolderContacts);
-    if (!folder) {
+    if (!folder)
+    {
         AfxMessageBox(L"Could not find default contacts folder.", MB_OK);
         return false;
     }
@@ -87,13 +87,15 @@ CString ContactName(const _ContactItem& contact)
 
 void CCorvane_smsDoc::LoadOutlookContacts()
 {
-    try {
+    try
+    {
         Outlook::_Application app;
         Outlook::MAPIFolder folder;
         if (!OpenOutlookContacts(app, folder))
             return;
         Outlook::_Items items = folder.GetItems();
-        if (!items) {
+        if (!items)
+        {
             AfxMessageBox(L"Unable to get Contact Items.", MB_OK);
             return;
         }
@@ -101,8 +103,10 @@ void CCorvane_smsDoc::LoadOutlookContacts()
         // Items that are no contacts (distribution lists) are passed over.
         _ContactItem contact = _ContactItem::QueryFrom(items.GetFirst());
         m_arrContacts.RemoveAll();
-        for (long i = 0; i < items.GetCount(); ++i) {
-            if (contact) {
+        for (long i = 0; i < items.GetCount(); ++i)
+        {
+            if (contact)
+            {
                 const CString name = ContactName(contact);
                 const CString category = ToCString(contact.GetCategories());
                 if (!category.IsEmpty() && m_strCategoryList.Find(category) < 0)
@@ -112,7 +116,9 @@ void CCorvane_smsDoc::LoadOutlookContacts()
             }
             contact = _ContactItem::QueryFrom(items.GetNext());
         }
-    } catch (const _com_error& error) {
+    }
+    catch (const _com_error& error)
+    {
         ShowAutomationError(error);
     }
 }
@@ -120,13 +126,15 @@ void CCorvane_smsDoc::LoadOutlookContacts()
 bool SaveContactToOutlook(const CString& firstName, const CString& lastName, const CString& kindName,
                           const CString& number, const CString& fileAs, const CString& categories)
 {
-    try {
+    try
+    {
         Outlook::_Application app;
         Outlook::MAPIFolder folder;
         if (!OpenOutlookContacts(app, folder))
             return false;
         _ContactItem contact = _ContactItem::QueryFrom(app.CreateItem(Outlook::olContactItem));
-        if (!contact) {
+        if (!contact)
+        {
             AfxMessageBox(L"Unable to add Contact.", MB_OK);
             return false;
         }
@@ -135,14 +143,18 @@ bool SaveContactToOutlook(const CString& firstName, const CString& lastName, con
         contact.PutFileAs(ToBstr(fileAs));
         if (!categories.IsEmpty())
             contact.PutCategories(ToBstr(categories));
-        for (const OutlookNumberKind& kind : g_outlookNumberKinds) {
-            if (kindName.CompareNoCase(kind.name) == 0) {
+        for (const OutlookNumberKind& kind : g_outlookNumberKinds)
+        {
+            if (kindName.CompareNoCase(kind.name) == 0)
+            {
                 (contact.*kind.put)(ToBstr(number));
                 break;
             }
         }
         contact.Save();
-    } catch (const _com_error& error) {
+    }
+    catch (const _com_error& error)
+    {
         ShowAutomationError(error);
     }
     return true;

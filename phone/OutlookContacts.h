@@ -5,7 +5,8 @@
 #include "phone/OutlookAutomation.h"
 
 // One kind of telephone number of an Outlook contact.
-struct OutlookNumberKind {
+struct OutlookNumberKind
+{
     const wchar_t* property; // the contact property
     const wchar_t* code;     // the three-letter code the loaded number is tagged with
     const wchar_t* name;     // the kind name the saver accepts (any case)

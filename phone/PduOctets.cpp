@@ -4,6 +4,7 @@
 
 namespace PduOctets
 {
+// clang-format off
 const signed char g_HexValues[128] = {
     -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
     -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
@@ -14,12 +15,13 @@ const signed char g_HexValues[128] = {
     -1, 10, 11, 12, 13, 14, 15, -1, -1, -1, -1, -1, -1, -1, -1, -1,
     -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1,
 };
+// clang-format on
 
 const wchar_t g_HexDigits[17] = L"0123456789ABCDEF";
 
 namespace
 {
-const int MAX_UDL = 255;  // TP-UDL is one octet
+const int MAX_UDL = 255; // TP-UDL is one octet
 }
 
 int HexToOctets(const wchar_t* pText, int nChars, BYTE* pOut, int nCapacity)
@@ -49,11 +51,13 @@ void OctetsToHex(const BYTE* pOctets, int nCount, CString& strOut)
 
 int SemiOctetsToText(const BYTE* pOctets, int nCount, wchar_t* pOut)
 {
+    // TS 23.040 9.1.2.3: 0-9, then "*", "#", "a", "b", "c"; 0xF is the filler.
+    static const wchar_t kDigits[17] = L"0123456789*#abcF";
     int n = 0;
     for (int i = 0; i < nCount; ++i)
     {
-        pOut[n++] = g_HexDigits[pOctets[i] & 0x0F];
-        pOut[n++] = g_HexDigits[pOctets[i] >> 4];
+        pOut[n++] = kDigits[pOctets[i] & 0x0F];
+        pOut[n++] = kDigits[pOctets[i] >> 4];
     }
     if (n > 0 && pOut[n - 1] == L'F')
         --n;
@@ -81,15 +85,21 @@ Coding DataCodingOfDcs(int nDcs)
 {
     switch (nDcs >> 4 & 0x0F)
     {
-    case 0x0: case 0x1: case 0x2: case 0x3:  // general data coding
-    case 0x4: case 0x5: case 0x6: case 0x7:  // marked for automatic deletion
+    case 0x0:
+    case 0x1:
+    case 0x2:
+    case 0x3: // general data coding
+    case 0x4:
+    case 0x5:
+    case 0x6:
+    case 0x7: // marked for automatic deletion
         switch (nDcs >> 2 & 3)
         {
         case 1: return CODING_8BIT;
         case 2: return CODING_UCS2;
         default: return CODING_DEFAULT_ALPHABET;
         }
-    case 0xE: return CODING_UCS2;  // message waiting, store message, UCS2
+    case 0xE: return CODING_UCS2; // message waiting, store message, UCS2
     case 0xF: return (nDcs & 0x04) ? CODING_8BIT : CODING_7BIT_DEFAULT;
     default: return CodingOfDcs(nDcs);
     }
@@ -110,11 +120,16 @@ const wchar_t* DescriptionOfCoding(Coding coding)
 
 Coding CodingOfDescription(const wchar_t* pDescription)
 {
-    if (wcscmp(pDescription, L"8bit") == 0) return CODING_8BIT;
-    if (wcscmp(pDescription, L"UCS2(16)bit") == 0) return CODING_UCS2;
-    if (wcscmp(pDescription, L"Reserved") == 0) return CODING_RESERVED;
-    if (wcscmp(pDescription, L"Reserved coding group") == 0) return CODING_RESERVED_GROUP;
-    if (wcscmp(pDescription, L"7bit default") == 0) return CODING_7BIT_DEFAULT;
+    if (wcscmp(pDescription, L"8bit") == 0)
+        return CODING_8BIT;
+    if (wcscmp(pDescription, L"UCS2(16)bit") == 0)
+        return CODING_UCS2;
+    if (wcscmp(pDescription, L"Reserved") == 0)
+        return CODING_RESERVED;
+    if (wcscmp(pDescription, L"Reserved coding group") == 0)
+        return CODING_RESERVED_GROUP;
+    if (wcscmp(pDescription, L"7bit default") == 0)
+        return CODING_7BIT_DEFAULT;
     return CODING_DEFAULT_ALPHABET;
 }
 
@@ -172,7 +187,7 @@ int UnpackSeptets(const BYTE* pOctets, int nFirst, int nCount, wchar_t* pOut)
             }
             if (s == GSM_ESCAPE)
             {
-                pOut[n++] = L' ';  // escape to a further table: shown as a blank
+                pOut[n++] = L' '; // escape to a further table: shown as a blank
                 continue;
             }
             // Not in the extension table: the main table's character.
@@ -181,7 +196,9 @@ int UnpackSeptets(const BYTE* pOctets, int nFirst, int nCount, wchar_t* pOut)
             bEscape = true;
         else if (s == 0x0A)
         {
-            pOut[n++] = L'\r';
+            // A line feed alone stands for a line end; after a carriage return it completes one.
+            if (n == 0 || pOut[n - 1] != L'\r')
+                pOut[n++] = L'\r';
             pOut[n++] = L'\n';
         }
         else
@@ -190,8 +207,8 @@ int UnpackSeptets(const BYTE* pOctets, int nFirst, int nCount, wchar_t* pOut)
     return n;
 }
 
-int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool bHeader,
-                   wchar_t* pOut, ConcatInfo& concat)
+int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool bHeader, wchar_t* pOut,
+                   ConcatInfo& concat)
 {
     concat.bPresent = false;
     concat.nRef = concat.nTotal = concat.nSeq = 0;
@@ -204,7 +221,7 @@ int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool b
     if (nOctets > nData)
         nOctets = nData;
 
-    int nHeader = 0;  // octets of the header with its length octet
+    int nHeader = 0; // octets of the header with its length octet
     if (bHeader)
     {
         if (nOctets < 1 || pData[0] + 1 > nOctets)
@@ -217,7 +234,7 @@ int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool b
                 break;
             ConcatInfo element;
             if (ReadConcatElement(nIei, pData + i + 2, nLen, element))
-                concat = element;  // a later element replaces an earlier one
+                concat = element; // a later element replaces an earlier one
             i += 2 + nLen;
         }
     }
@@ -227,7 +244,7 @@ int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool b
         int nSeptets = nData * 8 / 7;
         if (nSeptets > nUdl)
             nSeptets = nUdl;
-        const int nFirst = (nHeader * 8 + 6) / 7;  // the header with its fill bits
+        const int nFirst = (nHeader * 8 + 6) / 7; // the header with its fill bits
         return nSeptets > nFirst ? UnpackSeptets(pData, nFirst, nSeptets - nFirst, pOut) : 0;
     }
 
@@ -237,7 +254,7 @@ int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool b
         for (int i = nHeader; i + 1 < nOctets; i += 2)
         {
             const wchar_t ch = (wchar_t)(pData[i] << 8 | pData[i + 1]);
-            if (ch == 0x000A)
+            if (ch == 0x000A && (n == 0 || pOut[n - 1] != L'\r'))
                 pOut[n++] = L'\r';
             pOut[n++] = ch;
         }
@@ -249,4 +266,4 @@ int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool b
     }
     return n;
 }
-}  // namespace PduOctets
+} // namespace PduOctets

@@ -24,8 +24,8 @@ int HexToOctets(const wchar_t* pText, int nChars, BYTE* pOut, int nCapacity);
 // Appends the octets as upper-case hexadecimal text, high nibble first.
 void OctetsToHex(const BYTE* pOctets, int nCount, CString& strOut);
 
-// Digits of a number in swapped semi-octets (low nibble first, each nibble as its hexadecimal
-// digit), with one trailing "F" filler removed. Returns the number of characters written.
+// Digits of a number in swapped semi-octets (low nibble first; 0xA to 0xE as "*", "#", "a", "b",
+// "c"), with one trailing 0xF filler removed. Returns the number of characters written.
 int SemiOctetsToText(const BYTE* pOctets, int nCount, wchar_t* pOut);
 
 // How the user data is coded, as DescribeDcs names it.
@@ -68,6 +68,6 @@ int UnpackSeptets(const BYTE* pOctets, int nFirst, int nCount, wchar_t* pOut);
 // codings, octets otherwise), the header (when bHeader) is skipped and its concatenation
 // element reported. A header longer than the user data gives an empty text. Writes at most
 // MAX_TEXT_CHARS characters; returns their number.
-int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool bHeader,
-                   wchar_t* pOut, ConcatInfo& concat);
-}  // namespace PduOctets
+int DecodeUserData(const BYTE* pData, int nData, int nUdl, Coding coding, bool bHeader, wchar_t* pOut,
+                   ConcatInfo& concat);
+} // namespace PduOctets

@@ -1,4 +1,6 @@
+// The phone link's view of the application: the installed host, status lines, message boxes, sounds.
 #include "phone/PhoneHost.h"
+#include "phone/StoreHelpers.h"
 #include "phone/PostedText.h"
 #include "phone/AppSettings.h"
 #include "phone/SmsComposer.h"
@@ -7,26 +9,18 @@
 #include <mmsystem.h>
 #include <atomic>
 
-namespace {
+namespace
+{
 std::atomic<CPhoneHost*> g_pHost{nullptr};
 const UINT WM_GUI_CALL = WM_APP + 0x1F0;
 const wchar_t kCallClass[] = L"CorvanePhoneGuiCall";
 } // namespace
 
-CPhoneHost* GetPhoneHost()
-{
-    return g_pHost.load();
-}
+CPhoneHost* GetPhoneHost() { return g_pHost.load(); }
 
-void SetPhoneHost(CPhoneHost* pHost)
-{
-    g_pHost.store(pHost);
-}
+void SetPhoneHost(CPhoneHost* pHost) { g_pHost.store(pHost); }
 
-CPhoneHost::CPhoneHost() : m_dwGuiThread(0), m_hCallWnd(nullptr)
-{
-    AttachGuiThread();
-}
+CPhoneHost::CPhoneHost() : m_dwGuiThread(0), m_hCallWnd(nullptr) { AttachGuiThread(); }
 
 CPhoneHost::~CPhoneHost()
 {
@@ -37,7 +31,8 @@ CPhoneHost::~CPhoneHost()
 
 LRESULT CALLBACK CPhoneHost::CallWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
-    if (nMsg == WM_GUI_CALL) {
+    if (nMsg == WM_GUI_CALL)
+    {
         (*(const std::function<void()>*)lParam)();
         return 1;
     }
@@ -56,8 +51,8 @@ void CPhoneHost::AttachGuiThread()
     }();
     (void)s_atom;
     m_dwGuiThread = GetCurrentThreadId();
-    m_hCallWnd = CreateWindowExW(0, kCallClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                 GetModuleHandleW(nullptr), nullptr);
+    m_hCallWnd =
+        CreateWindowExW(0, kCallClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
 void CPhoneHost::DetachGuiThread()
@@ -70,7 +65,8 @@ void CPhoneHost::DetachGuiThread()
 
 BOOL CPhoneHost::RunOnGuiThread(const std::function<void()>& fn)
 {
-    if (IsGuiThread()) {
+    if (IsGuiThread())
+    {
         fn();
         return TRUE;
     }
@@ -103,13 +99,6 @@ void PostStatusText(const CString& strText)
     p->PostOrDelete(hView, WM_APP_STATUS_TEXT, 0);
 }
 
-CString LoadPhoneString(UINT nID)
-{
-    const wchar_t* p = nullptr;
-    int n = LoadStringW(GetModuleHandleW(nullptr), nID, (LPWSTR)&p, 0);
-    return n > 0 ? CString(p, n) : CString();
-}
-
 int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle, UINT nType)
 {
     CPhoneHost* pHost = GetPhoneHost();
@@ -118,16 +107,16 @@ int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle, UINT nType)
     return PlatformMessageBox(nullptr, strText, pszTitle, nType);
 }
 
-namespace {
+namespace
+{
 // Plays a sound file synchronously when both switches are on; a missing file is reported.
 void PlaySettingSound(UINT nOnSwitch, const CString& strFile)
 {
     if (!nOnSwitch)
         return;
-    if (GetFileAttributesW(strFile) == INVALID_FILE_ATTRIBUTES) {
-        CString strText = LoadPhoneString(IDS_PHONE_SOUND_MISSING);
-        strText.Replace(L"##", strFile);
-        PhoneMessageBox(strText, L"ERROR", MB_OK | MB_ICONWARNING);
+    if (GetFileAttributesW(strFile) == INVALID_FILE_ATTRIBUTES)
+    {
+        PhoneMessageBox(FormatResourceText(IDS_PHONE_SOUND_MISSING, strFile), L"ERROR", MB_OK | MB_ICONWARNING);
         return;
     }
     sndPlaySoundW(strFile, SND_SYNC | SND_NODEFAULT);

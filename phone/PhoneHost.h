@@ -38,7 +38,11 @@ public:
     int ShowMessage(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
 
     // The message list shows one more row for a record the document holds (GUI thread).
-    virtual void InsertIntoList(int nPos, CSMS* pRecord) { (void)nPos; (void)pRecord; }
+    virtual void InsertIntoList(int nPos, CSMS* pRecord)
+    {
+        (void)nPos;
+        (void)pRecord;
+    }
     // The message list shows the folder selected in the folder tree again (GUI thread).
     virtual void RefreshList() {}
     virtual void PlayReceivedSound();
@@ -60,7 +64,5 @@ void SetPhoneHost(CPhoneHost* pHost);
 
 // Posts one status line to the main view as a CPostedText (never waits).
 void PostStatusText(const CString& strText);
-// A string of the string table.
-CString LoadPhoneString(UINT nID);
 // A message box shown by the GUI thread (directly when there is no host).
 int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);

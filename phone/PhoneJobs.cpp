@@ -1,3 +1,4 @@
+// The receive, send and send-receive jobs of the worker pool.
 #include "phone/PhoneJobs.h"
 #include "phone/PhoneHost.h"
 #include "phone/PostedText.h"

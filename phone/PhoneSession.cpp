@@ -1,3 +1,4 @@
+// CPhoneSession: the shared port, the exchange of one AT command, identification, PDU mode, log.
 #include "phone/PhoneSession.h"
 #include "phone/AppSettings.h"
 #include "phone/PhoneHost.h"
@@ -5,7 +6,8 @@
 
 IMPLEMENT_DYNAMIC(CPhoneSession, CObject)
 
-namespace {
+namespace
+{
 // The port used when no host is installed (tests of the session alone).
 CIrdaPort& FallbackPort()
 {
@@ -14,20 +16,9 @@ CIrdaPort& FallbackPort()
 }
 } // namespace
 
-CString FormatPhoneString(UINT nID, const CString& strValue)
-{
-    CString s = LoadPhoneString(nID);
-    s.Replace(L"##", strValue);
-    return s;
-}
+CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_strReplacement(L"_") {}
 
-CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_strReplacement(L"_")
-{
-}
-
-CPhoneSession::~CPhoneSession()
-{
-}
+CPhoneSession::~CPhoneSession() {}
 
 CIrdaPort& CPhoneSession::GetSharedPort()
 {
@@ -37,7 +28,7 @@ CIrdaPort& CPhoneSession::GetSharedPort()
 
 BOOL CPhoneSession::OpenPort()
 {
-    PostStatusText(LoadPhoneString(IDS_PHONE_OPENING));
+    PostStatusText(LoadResourceText(IDS_PHONE_OPENING));
     CString strPort;
     {
         CAppSettings settings;
@@ -48,14 +39,11 @@ BOOL CPhoneSession::OpenPort()
     if (port.Open(strPort))
         return TRUE;
     port.Close();
-    PhoneMessageBox(LoadPhoneString(IDS_PHONE_OPEN_FAILED), L"Error", MB_OK | MB_ICONERROR);
+    PhoneMessageBox(LoadResourceText(IDS_PHONE_OPEN_FAILED), L"Error", MB_OK | MB_ICONERROR);
     return FALSE;
 }
 
-void CPhoneSession::ClosePort()
-{
-    GetSharedPort().Close();
-}
+void CPhoneSession::ClosePort() { GetSharedPort().Close(); }
 
 void CPhoneSession::Log(CString strLine)
 {
@@ -63,39 +51,45 @@ void CPhoneSession::Log(CString strLine)
     m_log.WriteLine(strLine);
 }
 
-void CPhoneSession::Fail(const CString& strText)
+void CPhoneSession::Fail(const CString& strText, LPCWSTR pszTitle, UINT nType)
 {
+    m_strFailure = strText;
     Log(strText);
     // A session stopped by shutdown ends quietly.
     if (!GetSharedPort().IsAborted())
-        PhoneMessageBox(strText);
+        PhoneMessageBox(strText, pszTitle, nType);
 }
 
-BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                             BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed)
+BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines, BOOL bCountReads,
+                             BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed)
 {
     bWriteFailed = FALSE;
-    if (!port.SendCommand(strCommand, m_dwTimeout)) {
+    if (!port.SendCommand(strCommand, m_dwTimeout))
+    {
         bWriteFailed = TRUE;
         strFailure = L"Kontak dengan Hand Phone Gagal.";
         return FALSE;
     }
     int nReads = 0;
     const DWORD dwBegin = GetTickCount();
-    for (;;) {
+    for (;;)
+    {
         // Unsolicited lines count as lines here: a few of them are within the limit.
-        if (!port.ReadResponse(m_strLastReply, 5000, FALSE)) {
+        if (!port.ReadResponse(m_strLastReply, 5000, FALSE))
+        {
             // Silence (or a stream without line ends): no final result will come.
-            strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
         const CString& line = m_strLastReply;
-        if (pLines && !line.IsEmpty() && line.CompareNoCase(L"OK") != 0 && line.CompareNoCase(L"ERROR") != 0) {
+        if (pLines && !line.IsEmpty() && line.CompareNoCase(L"OK") != 0 && line.CompareNoCase(L"ERROR") != 0)
+        {
             if (bShowPhonebook && line.Find(L"+CPBR") >= 0)
                 PhoneMessageBox(line);
             pLines->Add(line);
         }
-        if (line.Find(L"ERROR") >= 0) {
+        if (line.Find(L"ERROR") >= 0)
+        {
             strFailure = line.Find(L"CMS") >= 0 ? line : CString(L"Error while writing AT command to mobile phone.");
             return FALSE;
         }
@@ -103,15 +97,16 @@ BOOL CPhoneSession::Exchange(CIrdaPort& port, const CString& strCommand, CString
             return TRUE;
         ++nReads;
         // Without count-reads the exchange still ends at its overall deadline.
-        if ((bCountReads && nReads > 3) || GetTickCount() - dwBegin >= PhoneLineDeadline(m_dwTimeout)) {
-            strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+        if ((bCountReads && nReads > 3) || GetTickCount() - dwBegin >= PhoneLineDeadline(m_dwTimeout))
+        {
+            strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             return FALSE;
         }
     }
 }
 
-BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines,
-                                  BOOL bCountReads, BOOL bShowPhonebook)
+BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines, BOOL bCountReads,
+                                  BOOL bShowPhonebook)
 {
     CString strFailure;
     BOOL bWriteFailed = FALSE;
@@ -120,6 +115,7 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
     // A command that could not be written leaves the port as it is.
     if (!bWriteFailed)
         port.Close();
+    m_strFailure = strFailure;
     Log(strCommand + L": " + strFailure);
     if (!port.IsAborted())
         PhoneMessageBox(strFailure);
@@ -129,36 +125,41 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
 BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel)
 {
     Log(L"Receive Handphone Model");
-    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
+    PostStatusText(LoadResourceText(IDS_PHONE_CHECK_BRAND));
 
     // pbRefused: an error line in place of the value is left to the caller (not reported).
     auto readPair = [&](CString& strValue, BOOL* pbRefused = nullptr) -> BOOL {
         CString strLine;
-        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE))
+        {
             Fail(L"Timeout 1, tidak ada respon dari handphone.");
             return FALSE;
         }
         strValue = strLine;
         CString strUpper = strLine;
         strUpper.MakeUpper();
-        if (strUpper.Find(L"ERROR") >= 0) {
+        if (strUpper.Find(L"ERROR") >= 0)
+        {
             if (pbRefused)
                 *pbRefused = TRUE;
             else
                 Fail(L"Invalid command.");
             return FALSE;
         }
-        if (!ReadReply(port, strLine, m_dwTimeout, FALSE)) {
+        if (!ReadReply(port, strLine, m_dwTimeout, FALSE))
+        {
             Fail(L"Timeout 2, tidak ada respon dari handphone.");
             return FALSE;
         }
         strUpper = strLine;
         strUpper.MakeUpper();
-        if (strUpper.Find(L"ERROR") >= 0) {
+        if (strUpper.Find(L"ERROR") >= 0)
+        {
             Fail(L"Invalid command.");
             return FALSE;
         }
-        if (strUpper.Find(L"OK") < 0) {
+        if (strUpper.Find(L"OK") < 0)
+        {
             Fail(L"Wrong response.");
             return FALSE;
         }
@@ -168,7 +169,8 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
     auto query = [&](const wchar_t* pszCommand, const wchar_t* pszWriteFailure, CString& strValue,
                      BOOL* pbRefused = nullptr) -> BOOL {
         Log(pszCommand);
-        if (!port.SendCommand(pszCommand, m_dwTimeout)) {
+        if (!port.SendCommand(pszCommand, m_dwTimeout))
+        {
             Fail(pszWriteFailure);
             return FALSE;
         }
@@ -184,7 +186,8 @@ BOOL CPhoneSession::ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CS
 
     CString strModelLine;
     BOOL bRefused = FALSE;
-    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine, &bRefused)) {
+    if (!query(L"AT+GMM", L"Failed to write request to device.", strModelLine, &bRefused))
+    {
         // Some phones know only one of the two model commands.
         if (!bRefused || !query(L"AT+CGMM", L"Failed to write request to device.", strModelLine))
             return FALSE;
@@ -217,21 +220,12 @@ BOOL CPhoneSession::ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout
 {
     // A phone reports a new message ("+CMTI: ...") whenever one arrives, also in the middle of an
     // exchange; such a line is no answer to the command.
-    for (int nSkipped = 0;; ++nSkipped) {
+    for (int nSkipped = 0;; ++nSkipped)
+    {
         if (!port.ReadResponse(strLine, dwTimeout, bPromptMode))
             return FALSE;
         if (nSkipped >= 8 || !IsUnsolicited(strLine))
             return TRUE;
         Log(strLine);
     }
-}
-
-BOOL CPhoneSession::IsAllDigits(const CString& s)
-{
-    if (s.IsEmpty())
-        return FALSE;
-    for (int i = 0; i < s.GetLength(); ++i)
-        if (s[i] < L'0' || s[i] > L'9')
-            return FALSE;
-    return TRUE;
 }

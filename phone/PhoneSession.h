@@ -7,6 +7,7 @@
 #include "phone/SmsRecord.h"
 #include "phone/UnicodeTextFile.h"
 #include "phone/SMSMessage.h"
+#include "phone/StoreHelpers.h"
 #include <vector>
 
 class CPhoneSession : public CObject
@@ -24,14 +25,15 @@ public:
     // Sends one command and reads reply lines up to "OK" (TRUE) or an error line, a silence, or
     // (count-reads on) the fourth other line (FALSE, reported in a message box, port closed
     // unless the command could not be written).
-    BOOL SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines = nullptr,
-                       BOOL bCountReads = TRUE, BOOL bShowPhonebook = FALSE);
+    BOOL SendATCommand(CIrdaPort& port, CString strCommand, CStringArray* pLines = nullptr, BOOL bCountReads = TRUE,
+                       BOOL bShowPhonebook = FALSE);
     BOOL ReadPhoneModel(CIrdaPort& port, CString& strManufacturer, CString& strModel);
     BOOL SetMessageFormat(CIrdaPort& port, BOOL bPdu);
     void Log(CString strLine);
 
     // The fetch: both memories are listed, decoded, joined and filed, the data file saved, and
     // only then (with "isHapus") the listed messages that the document now holds are deleted.
+    // The last status line it posts is its result: the count of new messages, or the failure.
     BOOL ReceiveAllSms(int* pnNew = nullptr);
     // Lists one memory into the received records; FALSE when the storage status was not
     // confirmed or the listing did not end with "OK" (reported).
@@ -42,8 +44,8 @@ public:
     BOOL AddToDocument(int nPos, const CSMS& record);
 
     // Sends one PDU of one message; TRUE when the phone confirmed it with "OK".
-    BOOL SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader,
-                    int nPart, int nRef, int nParts);
+    BOOL SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader, int nPart, int nRef,
+                    int nParts);
     // Sends every "Outbox" message; answers how many were sent.
     int SendOutbox();
 
@@ -51,13 +53,13 @@ public:
     struct ListedSms_t
     {
         CSMS record;
-        CString strMemory;   // "ME" or "SM"
-        CString strIndex;    // the phone's index, digits only when it can be deleted
-        int nRef = 0;        // concatenation reference, total and sequence read from the PDU
+        CString strMemory; // "ME" or "SM"
+        CString strIndex;  // the phone's index, digits only when it can be deleted
+        int nRef = 0;      // concatenation reference, total and sequence read from the PDU
         int nTotal = 0;
         int nSeq = 0;
         BOOL bLinked = FALSE;
-        int nOrder = 0;      // position in the listings
+        int nOrder = 0; // position in the listings
     };
     // One message after joining, with the listed messages it was made of.
     struct JoinedSms_t
@@ -70,16 +72,13 @@ public:
     // Sorting and joining of the listed messages (by sender number, reference and part).
     static void SortListed(std::vector<ListedSms_t>& arr);
     static void JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined);
-    // Reads the concatenation element of a PDU's user-data header.
-    static BOOL ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq);
-    static BOOL IsAllDigits(const CString& s);
     // An unsolicited result code ("+CMTI: ...", "RING", ...) rather than an answer.
     static BOOL IsUnsolicited(const CString& strLine);
 
     DWORD m_dwTimeout;
     CString m_strStatus;
-    std::vector<ListedSms_t> m_arrListed;   // the received records, in listing order
-    std::vector<JoinedSms_t> m_arrJoined;   // after joining
+    std::vector<ListedSms_t> m_arrListed; // the received records, in listing order
+    std::vector<JoinedSms_t> m_arrJoined; // after joining
     CUnicodeTextWriter m_log;
     CSMSMessage m_encoder;
     CString m_strLastReply;
@@ -90,14 +89,14 @@ public:
 private:
     // SendATCommand without its message boxes and without closing the port; the failure text
     // goes to strFailure.
-    BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines,
-                  BOOL bCountReads, BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
+    BOOL Exchange(CIrdaPort& port, const CString& strCommand, CStringArray* pLines, BOOL bCountReads,
+                  BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
     // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
     BOOL FileJoined(int& nNew, BOOL& bSaved);
     void DeleteFiled(CIrdaPort& port);
-    void Fail(const CString& strText);
+    // Logs the failure, keeps it as m_strFailure and shows it (unless the port was aborted).
+    void Fail(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
+    // The steps of ReceiveAllSms, which posts the result as the last status line.
+    BOOL RunFetch(int& nNew);
 };
-
-// Replaces "##" in a string of the string table.
-CString FormatPhoneString(UINT nID, const CString& strValue);

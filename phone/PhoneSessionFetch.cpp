@@ -3,87 +3,22 @@
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneHost.h"
-#include "phone/PduOctets.h"
 #include "phone/SmsPduDecoder.h"
 #include "phone/StringSplitter.h"
 #include "res/phone_ids.h"
 #include <algorithm>
 
-namespace {
+namespace
+{
 
 const wchar_t kSep[] = L"<CR><LF>";
-
-int HexOctet(const CString& s, int pos)
-{
-    if (pos < 0 || pos + 2 > s.GetLength())
-        return -1;
-    const int hi = PduOctets::HexValue(s[pos]), lo = PduOctets::HexValue(s[pos + 1]);
-    return (hi < 0 || lo < 0) ? -1 : hi * 16 + lo;
-}
+// Characters of a phone's error line that a message box shows.
+const int kMaxShownReply = 60;
 
 // The identity of the sender (or recipient) that the parts of one message share.
-CString PartyKey(const CSMS& r)
-{
-    return r.m_strSenderNumber + L"|" + r.m_strRecipientNumber + L"|" + r.m_strFolder;
-}
+CString PartyKey(const CSMS& r) { return r.m_strSenderNumber + L"|" + r.m_strRecipientNumber + L"|" + r.m_strFolder; }
 
 } // namespace
-
-BOOL CPhoneSession::ReadConcatInfo(const CString& strPdu, int& nRef, int& nTotal, int& nSeq)
-{
-    nRef = nTotal = nSeq = 0;
-    int nSca = HexOctet(strPdu, 0);
-    if (nSca < 0)
-        return FALSE;
-    int pos = 2 + 2 * nSca;
-    int fo = HexOctet(strPdu, pos);
-    if (fo < 0 || !(fo & 0x40) || fo == 0x06)
-        return FALSE;
-    pos += 2;
-    const bool bDeliver = (fo & 0x03) == 0;
-    if (!bDeliver)
-        pos += 2; // TP-MR
-    int nDigits = HexOctet(strPdu, pos);
-    if (nDigits < 0)
-        return FALSE;
-    pos += 4 + ((nDigits + 1) & ~1);
-    pos += 4; // TP-PID, TP-DCS
-    if (bDeliver) {
-        pos += 14;
-    } else {
-        int vpf = (fo >> 3) & 0x03;
-        pos += vpf == 2 ? 2 : vpf != 0 ? 14 : 0;
-    }
-    pos += 2; // TP-UDL
-    int udhl = HexOctet(strPdu, pos);
-    if (udhl < 0)
-        return FALSE;
-    pos += 2;
-    const int end = pos + 2 * udhl;
-    while (pos + 4 <= end) {
-        int iei = HexOctet(strPdu, pos);
-        int len = HexOctet(strPdu, pos + 2);
-        if (iei < 0 || len < 0)
-            return FALSE;
-        int data = pos + 4;
-        if (iei == 0x00 && len >= 3) {
-            nRef = HexOctet(strPdu, data);
-            nTotal = HexOctet(strPdu, data + 2);
-            nSeq = HexOctet(strPdu, data + 4);
-        } else if (iei == 0x08 && len >= 4) {
-            int hi = HexOctet(strPdu, data), lo = HexOctet(strPdu, data + 2);
-            nRef = (hi < 0 || lo < 0) ? -1 : hi * 256 + lo;
-            nTotal = HexOctet(strPdu, data + 4);
-            nSeq = HexOctet(strPdu, data + 6);
-        }
-        pos = data + 2 * len;
-    }
-    if (nRef < 0 || nTotal <= 0 || nSeq <= 0) {
-        nRef = nTotal = nSeq = 0;
-        return FALSE;
-    }
-    return TRUE;
-}
 
 void CPhoneSession::SortListed(std::vector<ListedSms_t>& arr)
 {
@@ -101,12 +36,14 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
 {
     joined.clear();
     size_t i = 0;
-    while (i < arr.size()) {
+    while (i < arr.size())
+    {
         const ListedSms_t& first = arr[i];
         JoinedSms_t j;
         j.record = first.record;
         j.sources.push_back((int)i);
-        if (!first.bLinked) {
+        if (!first.bLinked)
+        {
             joined.push_back(j);
             ++i;
             continue;
@@ -115,10 +52,11 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
         CString strText = first.record.m_strText;
         int nLastSeq = first.nSeq;
         size_t k = i + 1;
-        while (k < arr.size()) {
+        while (k < arr.size())
+        {
             const ListedSms_t& next = arr[k];
-            if (!next.bLinked || PartyKey(next.record) != PartyKey(first.record) || next.nRef != first.nRef
-                || next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
+            if (!next.bLinked || PartyKey(next.record) != PartyKey(first.record) || next.nRef != first.nRef ||
+                next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
                 break;
             strText += next.record.m_strText;
             nLastSeq = next.nSeq;
@@ -137,8 +75,9 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
 BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
 {
     Log(L"AT+CMGD=" + strIndex);
-    if (!IsAllDigits(strIndex)) {
-        Log(FormatPhoneString(IDS_PHONE_BAD_INDEX, strIndex));
+    if (!IsAllDigits(strIndex))
+    {
+        Log(FormatResourceText(IDS_PHONE_BAD_INDEX, strIndex));
         return FALSE;
     }
     return SendATCommand(port, L"AT+CMGD=" + strIndex, nullptr, TRUE, FALSE);
@@ -152,15 +91,18 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     CString strLine;
     // A silent phone gives an empty line; the status then goes unconfirmed (no second wait).
     const BOOL bAnswered = ReadReply(port, strLine, m_dwTimeout, FALSE);
-    if (bAnswered && strLine.Find(L"ERROR") >= 0) {
+    if (bAnswered && strLine.Find(L"ERROR") >= 0)
+    {
         Log(L"Phone doesnt support " + strStorage);
         return TRUE;
     }
     CString strStatus = strLine;
     if (bAnswered)
         ReadReply(port, strLine, m_dwTimeout, FALSE);
-    if (!bAnswered || strLine.Find(L"OK") < 0) {
-        PhoneMessageBox(LoadPhoneString(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine);
+    if (!bAnswered || strLine.Find(L"OK") < 0)
+    {
+        m_strFailure = LoadResourceText(IDS_PHONE_STORE_STATUS_ERROR) + L",respon:" + strLine;
+        PhoneMessageBox(m_strFailure);
         Log(strLine);
         return FALSE;
     }
@@ -182,13 +124,21 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
     DWORD dwDeadline = 30000 + (DWORD)std::min(std::max(nCount, 0), 1000) * 600;
     BOOL bComplete = port.ReadLines(strListing, 5000, dwDeadline);
     Log(strListing);
-    if (!bComplete) {
+    if (!bComplete)
+    {
         // A listing cut short, an error line or a silence: nothing of this fetch may be trusted.
-        int nLast = strListing.ReverseFind(L'>');
-        CString strTail = strListing.Mid(nLast + 1);
-        if (strTail.IsEmpty())
-            strTail = strList;
-        Fail(FormatPhoneString(IDS_PHONE_LISTING_FAILED, strTail));
+        // The box names the memory and the phone's error line; the raw listing is in the log only.
+        CString strWhere = strMemory;
+        const CString strLast = strListing.Mid(strListing.ReverseFind(L'>') + 1);
+        // The error line may follow the command's echo on the same line.
+        int nError = strLast.Find(L"+CMS ERROR");
+        if (nError < 0)
+            nError = strLast.Find(L"+CME ERROR");
+        if (nError < 0)
+            nError = strLast.Find(L"ERROR");
+        if (nError >= 0)
+            strWhere += L", respon: " + strLast.Mid(nError).Left(kMaxShownReply);
+        Fail(FormatResourceText(IDS_PHONE_LISTING_FAILED, strWhere), L"Error", MB_OK | MB_ICONERROR);
         return FALSE;
     }
 
@@ -202,7 +152,8 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         return strName;
     };
     CStringSplitter pieces(strListing, L"+CMGL:");
-    for (int i = 0; i < pieces.GetSize(); ++i) {
+    for (int i = 0; i < pieces.GetSize(); ++i)
+    {
         CString strPiece = pieces.GetField(i);
         if (strPiece.Left(5) != L"CMGL:")
             continue;
@@ -222,19 +173,15 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         listed.strIndex = strIndex;
         listed.nOrder = (int)m_arrListed.size();
         CSmsPduDecoder decoder(lookup);
-        decoder.Decode(strPdu, listed.record);
-        listed.bLinked = listed.record.m_bLinked != 0;
-        if (ReadConcatInfo(strPdu, listed.nRef, listed.nTotal, listed.nSeq)) {
-            listed.bLinked = TRUE;
-            listed.record.m_bLinked = 1;
-        } else if (listed.bLinked) {
-            listed.nRef = listed.record.m_nRef;
-            listed.nSeq = listed.record.m_nPart;
-            listed.nTotal = 0;
-        }
+        PduOctets::ConcatInfo concat;
+        decoder.Decode(strPdu, listed.record, &concat);
+        listed.bLinked = concat.bPresent;
+        listed.nRef = concat.nRef;
+        listed.nTotal = concat.nTotal;
+        listed.nSeq = concat.nSeq;
         m_arrListed.push_back(listed);
         CString strStatusLine;
-        strStatusLine.Format(L"%s %s", (LPCWSTR)LoadPhoneString(IDS_PHONE_PROCESSING_SMS), (LPCWSTR)strIndex);
+        strStatusLine.Format(L"%s %s", (LPCWSTR)LoadResourceText(IDS_PHONE_PROCESSING_SMS), (LPCWSTR)strIndex);
         PostStatusText(strStatusLine);
     }
     return TRUE;
@@ -246,7 +193,8 @@ BOOL CPhoneSession::AddToDocument(int nPos, const CSMS& record)
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
     if (!pDoc)
         return FALSE;
-    if (!record.IsValid()) {
+    if (!record.IsValid())
+    {
         PhoneMessageBox(L"SMS is not valid");
         return FALSE;
     }
@@ -277,18 +225,22 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     std::vector<int> toFile;
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
-        for (size_t i = 0; i < m_arrJoined.size(); ++i) {
+        for (size_t i = 0; i < m_arrJoined.size(); ++i)
+        {
             const CSMS& r = m_arrJoined[i].record;
-            const bool bSent = r.m_strFolder.CompareNoCase(L"Sent") == 0;
+            const bool bSent = r.m_strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0;
             POSITION pos = pDoc->m_listSms.GetTailPosition();
-            while (pos) {
+            while (pos)
+            {
                 const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
                 bool bSame = d->m_strSenderName == r.m_strSenderName && d->m_strText == r.m_strText;
                 if (bSame && bSent)
                     bSame = d->m_strRecipientNumber == r.m_strRecipientNumber;
                 else if (bSame)
-                    bSame = d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute && d->m_strSecond == r.m_strSecond;
-                if (bSame) {
+                    bSame = d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute &&
+                            d->m_strSecond == r.m_strSecond;
+                if (bSame)
+                {
                     inDocument[i] = 1;
                     break;
                 }
@@ -297,17 +249,20 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
                 toFile.push_back((int)i);
         }
     });
-    for (int i : toFile) {
-        if (AddToDocument(nNew, m_arrJoined[(size_t)i].record)) {
+    for (int i : toFile)
+    {
+        if (AddToDocument(nNew, m_arrJoined[(size_t)i].record))
+        {
             inDocument[(size_t)i] = 1;
             ++nNew;
         }
     }
-    if (nNew > 0) {
+    if (nNew > 0)
+    {
         bSaved = FALSE;
         pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(); });
         if (!bSaved)
-            Log(LoadPhoneString(IDS_PHONE_SAVE_FAILED_KEPT));
+            Log(LoadResourceText(IDS_PHONE_SAVE_FAILED_KEPT));
     }
     // Only what the document holds may leave the phone.
     for (size_t i = 0; i < m_arrJoined.size(); ++i)
@@ -321,23 +276,28 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
     int nKeptParts = 0;
     std::vector<const ListedSms_t*> toDelete[2];
     const wchar_t* memories[2] = {L"ME", L"SM"};
-    for (const JoinedSms_t& j : m_arrJoined) {
-        if (!j.bComplete) {
+    for (const JoinedSms_t& j : m_arrJoined)
+    {
+        if (!j.bComplete)
+        {
             if (j.record.m_bLinked)
                 nKeptParts += (int)j.sources.size();
             continue;
         }
-        for (int s : j.sources) {
+        for (int s : j.sources)
+        {
             const ListedSms_t& l = m_arrListed[(size_t)s];
             toDelete[l.strMemory == L"ME" ? 0 : 1].push_back(&l);
         }
     }
-    if (nKeptParts > 0) {
+    if (nKeptParts > 0)
+    {
         CString n;
         n.Format(L"%d", nKeptParts);
-        Log(FormatPhoneString(IDS_PHONE_PARTS_KEPT, n));
+        Log(FormatResourceText(IDS_PHONE_PARTS_KEPT, n));
     }
-    for (int m = 0; m < 2; ++m) {
+    for (int m = 0; m < 2; ++m)
+    {
         if (toDelete[m].empty())
             continue;
         int k = 0; // numbered within each memory
@@ -348,13 +308,15 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
         CString strFailure;
         BOOL bWriteFailed = FALSE;
         Log(strStorage);
-        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bWriteFailed)) {
+        if (!Exchange(port, strStorage, nullptr, TRUE, FALSE, strFailure, bWriteFailed))
+        {
             Log(strFailure);
             continue;
         }
-        for (const ListedSms_t* l : toDelete[m]) {
+        for (const ListedSms_t* l : toDelete[m])
+        {
             CString strStatus;
-            strStatus.Format(L"%s%d", (LPCWSTR)LoadPhoneString(IDS_PHONE_DELETING_SMS), ++k);
+            strStatus.Format(L"%s%d", (LPCWSTR)LoadResourceText(IDS_PHONE_DELETING_SMS), ++k);
             PostStatusText(strStatus);
             // A delete that failed has been reported: the rest stay on the phone.
             if (!DeleteSms(port, l->strIndex) && IsAllDigits(l->strIndex))
@@ -365,8 +327,27 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
 
 BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
 {
+    m_strFailure.Empty();
+    int nNew = -1; // set once the listed messages have been filed
+    const BOOL bDone = RunFetch(nNew);
+    // The last status line is the result: the count of new messages, or the failure.
+    if (nNew >= 0)
+    {
+        if (pnNew)
+            *pnNew = nNew;
+        CString strCount;
+        strCount.Format(L"%d", nNew);
+        PostStatusText(FormatResourceText(IDS_PHONE_NEW_SMS_COUNT, strCount));
+    }
+    if (!bDone)
+        PostStatusText(m_strFailure.IsEmpty() ? LoadResourceText(IDS_PHONE_FETCH_FAILED) : m_strFailure);
+    return bDone;
+}
+
+BOOL CPhoneSession::RunFetch(int& nNew)
+{
     CPhoneHost* pHost = GetPhoneHost();
-    PostStatusText(LoadPhoneString(IDS_PHONE_RECEIVING));
+    PostStatusText(LoadResourceText(IDS_PHONE_RECEIVING));
     if (pHost)
         pHost->PlayReceivedSound();
 
@@ -378,7 +359,8 @@ BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
         bHapus = settings.GetIsHapus() != 0;
     }
     CString strLogPath;
-    if (pHost && pHost->GetDoc()) {
+    if (pHost && pHost->GetDoc())
+    {
         CCorvane_smsDoc* pDoc = pHost->GetDoc();
         pHost->RunOnGuiThread([&] { strLogPath = pDoc->GetLogFilePath(); });
     }
@@ -387,32 +369,36 @@ BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
         m_log.Open(strLogPath, 2 /* UNI16_LE */);
     Log(L"Open connection=" + strPort);
 
-    if (!OpenPort()) {
-        PhoneMessageBox(L"Failed while opening connection.");
+    if (!OpenPort())
+    {
+        m_strFailure = L"Failed while opening connection.";
+        PhoneMessageBox(m_strFailure);
         return FALSE;
     }
     CIrdaPort& port = GetSharedPort();
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_CONNECTION));
+    PostStatusText(LoadResourceText(IDS_PHONE_CHECK_CONNECTION));
     Log(L"Send AT Command");
     if (!SendATCommand(port, L"AT", nullptr, TRUE, FALSE))
         return FALSE;
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
-    Log(LoadPhoneString(IDS_PHONE_CHECK_BRAND));
+    PostStatusText(LoadResourceText(IDS_PHONE_CHECK_BRAND));
+    Log(LoadResourceText(IDS_PHONE_CHECK_BRAND));
     CString strMaker, strModel;
-    if (!ReadPhoneModel(port, strMaker, strModel)) {
+    if (!ReadPhoneModel(port, strMaker, strModel))
+    {
         port.Close();
         return FALSE;
     }
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_SETTING_MODE));
+    PostStatusText(LoadResourceText(IDS_PHONE_SETTING_MODE));
     m_arrListed.clear();
     if (!SetMessageFormat(port, TRUE))
         return FALSE;
 
-    PostStatusText(LoadPhoneString(IDS_PHONE_SET_STORAGE));
-    if (!ListSms(port, L"AT+CPMS=\"ME\"", L"AT+CMGL=4") || !ListSms(port, L"AT+CPMS=\"SM\"", L"AT+CMGL=4")) {
+    PostStatusText(LoadResourceText(IDS_PHONE_SET_STORAGE));
+    if (!ListSms(port, L"AT+CPMS=\"ME\"", L"AT+CMGL=4") || !ListSms(port, L"AT+CPMS=\"SM\"", L"AT+CMGL=4"))
+    {
         port.Close();
         return FALSE;
     }
@@ -420,27 +406,25 @@ BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
     SortListed(m_arrListed);
     JoinListed(m_arrListed, m_arrJoined);
 
-    int nNew = 0;
     BOOL bSaved = TRUE;
-    if (!FileJoined(nNew, bSaved)) {
+    if (!FileJoined(nNew, bSaved))
+    {
         port.Close();
         return FALSE;
     }
-    if (pnNew)
-        *pnNew = nNew;
-    CString strCount;
-    strCount.Format(L"%d", nNew);
-    PostStatusText(FormatPhoneString(IDS_PHONE_NEW_SMS_COUNT, strCount));
 
     // Deleting comes last: only messages that are safe in the saved data file leave the phone.
     if (bHapus && bSaved)
         DeleteFiled(port);
     port.Close();
 
-    if (nNew > 0 && pHost) {
+    if (nNew > 0 && pHost)
+    {
         pHost->PlayNewMessageSound();
         pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
     }
+    if (!bSaved)
+        m_strFailure = LoadResourceText(IDS_PHONE_SAVE_FAILED_KEPT);
     Log(L"Read SMS successfull");
     m_log.Close();
     return bSaved;

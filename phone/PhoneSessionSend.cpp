@@ -4,8 +4,8 @@
 #include "phone/PhoneHost.h"
 #include "res/phone_ids.h"
 
-BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader,
-                               int nPart, int nRef, int nParts)
+BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const CSMS& record, BOOL bHeader, int nPart,
+                               int nRef, int nParts)
 {
     const CString strDest = record.m_strRecipientNumber;
     log.WriteLine(L"Dest:" + strDest + L"\r\n");
@@ -25,9 +25,10 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
 
     CString strPdu;
     m_encoder.GetPDU(strPdu, bHeader, nPart, nRef, nParts, record.m_bFlash);
-    if (strPdu.IsEmpty()) {
+    if (strPdu.IsEmpty())
+    {
         // The encoder could not encode a number and has said so: nothing goes to the phone.
-        Log(LoadPhoneString(IDS_PHONE_EMPTY_PDU));
+        Log(LoadResourceText(IDS_PHONE_EMPTY_PDU));
         return FALSE;
     }
     const int nLength = strPdu.GetLength() / 2 - 1;
@@ -42,7 +43,8 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     CString strCommand;
     strCommand.Format(L"AT+CMGS=%d", nLength);
     Log(strCommand);
-    if (!port.SendCommand(strCommand, m_dwTimeout)) {
+    if (!port.SendCommand(strCommand, m_dwTimeout))
+    {
         port.Close();
         Fail(L"Failed when sending SMS.");
         return FALSE;
@@ -50,10 +52,12 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
 
     // The PDU goes out only after the prompt; unsolicited lines before it are skipped.
     CString strReply;
-    for (int nLines = 0;; ++nLines) {
-        if (!ReadReply(port, strReply, m_dwTimeout, TRUE)) {
+    for (int nLines = 0;; ++nLines)
+    {
+        if (!ReadReply(port, strReply, m_dwTimeout, TRUE))
+        {
             port.Close();
-            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_SENDING);
+            m_strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_SENDING);
             Log(m_strFailure);
             Log(strReply);
             PhoneMessageBox(m_strFailure);
@@ -62,14 +66,16 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
         }
         if (strReply == L">")
             break;
-        if (strReply.Find(L"ERROR") >= 0) {
+        if (strReply.Find(L"ERROR") >= 0)
+        {
             port.Close();
             Fail(strReply.Find(L"CMS") >= 0 ? strReply : CString(L"Error sewaktu menulis PDU SMS."));
             return FALSE;
         }
-        if (nLines >= 3) {
+        if (nLines >= 3)
+        {
             port.Close();
-            Fail(FormatPhoneString(IDS_PHONE_NO_PROMPT, strReply));
+            Fail(FormatResourceText(IDS_PHONE_NO_PROMPT, strReply));
             return FALSE;
         }
     }
@@ -81,27 +87,32 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
 
     Log(L"Waiting Respon");
     m_strLastReply.Empty();
-    for (int nReads = 0;;) {
-        if (!ReadReply(port, m_strLastReply, m_dwTimeout, FALSE)) {
+    for (int nReads = 0;;)
+    {
+        if (!ReadReply(port, m_strLastReply, m_dwTimeout, FALSE))
+        {
             // Silence after the PDU: no final result will come.
             port.Close();
-            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            m_strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             Fail(m_strFailure);
             return FALSE;
         }
-        if (m_strLastReply.Find(L"ERROR") >= 0) {
+        if (m_strLastReply.Find(L"ERROR") >= 0)
+        {
             port.Close();
             Fail(m_strLastReply.Find(L"CMS") >= 0 ? m_strLastReply : CString(L"Error sewaktu menulis PDU SMS."));
             return FALSE;
         }
-        if (m_strLastReply.CompareNoCase(L"OK") == 0) {
+        if (m_strLastReply.CompareNoCase(L"OK") == 0)
+        {
             Log(L"Sending SMS Successfull");
             m_log.Close();
             return TRUE;
         }
-        if (++nReads > 3) {
+        if (++nReads > 3)
+        {
             port.Close();
-            m_strFailure = LoadPhoneString(IDS_PHONE_TIMEOUT_WRITING_PDU);
+            m_strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_WRITING_PDU);
             Fail(m_strFailure);
             return FALSE;
         }
@@ -113,24 +124,27 @@ int CPhoneSession::SendOutbox()
     CPhoneHost* pHost = GetPhoneHost();
     if (pHost)
         pHost->PlayReceivedSound();
-    PostStatusText(LoadPhoneString(IDS_PHONE_SENDING_OUTBOX));
+    PostStatusText(LoadResourceText(IDS_PHONE_SENDING_OUTBOX));
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
 
     // A snapshot: sending files each message anew, which changes the list being walked.
     std::vector<CSMS> outbox;
-    if (pDoc) {
+    if (pDoc)
+    {
         pHost->RunOnGuiThread([&] {
             CSmsRecordsLock lock(pDoc);
             POSITION pos = pDoc->m_listSms.GetHeadPosition();
-            while (pos) {
+            while (pos)
+            {
                 const CSMS* p = (const CSMS*)pDoc->m_listSms.GetNext(pos);
-                if (p->m_strFolder.CompareNoCase(L"Outbox") == 0)
+                if (p->m_strFolder.CompareNoCase(SMS_FOLDER_OUTBOX) == 0)
                     outbox.push_back(*p);
             }
         });
     }
     int nSent = 0, nFailed = 0, n = 0;
-    for (const CSMS& record : outbox) {
+    for (const CSMS& record : outbox)
+    {
         CString strStatus;
         strStatus.Format(L"Sending sms no:%d", ++n);
         PostStatusText(strStatus);
@@ -139,16 +153,20 @@ int CPhoneSession::SendOutbox()
         else
             ++nFailed;
     }
-    if (nSent > 0) {
-        PostStatusText(LoadPhoneString(IDS_PHONE_OUTBOX_SENT));
+    if (nSent > 0)
+    {
+        PostStatusText(LoadResourceText(IDS_PHONE_OUTBOX_SENT));
         pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
-    } else if (outbox.empty()) {
-        PostStatusText(LoadPhoneString(IDS_PHONE_OUTBOX_EMPTY));
     }
-    if (nFailed > 0) {
+    else if (outbox.empty())
+    {
+        PostStatusText(LoadResourceText(IDS_PHONE_OUTBOX_EMPTY));
+    }
+    if (nFailed > 0)
+    {
         CString strCount;
         strCount.Format(L"%d", nFailed);
-        PostStatusText(FormatPhoneString(IDS_PHONE_OUTBOX_FAILED, strCount));
+        PostStatusText(FormatResourceText(IDS_PHONE_OUTBOX_FAILED, strCount));
     }
     return nSent;
 }

@@ -1,8 +1,10 @@
+// CPostedText: the registry of live posted texts, posting and receiving them.
 #include "phone/PostedText.h"
 #include <mutex>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // The registry of live objects. It is never destroyed (it outlives every static object that
 // might still delete a CPostedText); objects left at exit are deleted once by a cleanup hook.
@@ -23,7 +25,8 @@ public:
         if (m_bClearing)
             return;
         for (size_t i = 0; i < m_items.size(); ++i)
-            if (m_items[i] == p) {
+            if (m_items[i] == p)
+            {
                 m_items.erase(m_items.begin() + (ptrdiff_t)i);
                 return;
             }
@@ -75,20 +78,11 @@ CPostedTextRegistry& Registry()
 
 } // namespace
 
-CPostedText::CPostedText()
-{
-    Registry().Register(this);
-}
+CPostedText::CPostedText() { Registry().Register(this); }
 
-CPostedText::CPostedText(const CString& strText) : m_strText(strText)
-{
-    Registry().Register(this);
-}
+CPostedText::CPostedText(const CString& strText) : m_strText(strText) { Registry().Register(this); }
 
-CPostedText::~CPostedText()
-{
-    Registry().Unregister(this);
-}
+CPostedText::~CPostedText() { Registry().Unregister(this); }
 
 BOOL CPostedText::Post(HWND hWnd, UINT nMsg, LPARAM lParam)
 {
@@ -106,15 +100,9 @@ BOOL CPostedText::PostOrDelete(HWND hWnd, UINT nMsg, LPARAM lParam)
     return FALSE;
 }
 
-BOOL CPostedText::IsAlive(const void* p)
-{
-    return p && Registry().Contains(p);
-}
+BOOL CPostedText::IsAlive(const void* p) { return p && Registry().Contains(p); }
 
-int CPostedText::GetLiveCount()
-{
-    return Registry().Count();
-}
+int CPostedText::GetLiveCount() { return Registry().Count(); }
 
 LRESULT TakePostedText(WPARAM wParam, CString& strText)
 {

@@ -2,19 +2,12 @@
 #include "phone/SMSMessage.h"
 #include "phone/GsmAlphabet.h"
 #include "phone/PduOctets.h"
+#include "phone/StoreHelpers.h"
 #include <vector>
 
 namespace
 {
 const int MAX_DESTINATION_DIGITS = 20;
-
-bool IsAllDigits(const CString& strNumber)
-{
-    for (int i = 0; i < strNumber.GetLength(); ++i)
-        if (strNumber[i] < L'0' || strNumber[i] > L'9')
-            return false;
-    return true;
-}
 
 void AddSemiOctets(CByteArray& arrOctets, const CString& strDigits)
 {
@@ -39,7 +32,7 @@ BYTE SemiOctet(int nValue)
     nValue = nValue < 0 ? 0 : nValue % 100;
     return (BYTE)((nValue % 10) << 4 | nValue / 10);
 }
-}  // namespace
+} // namespace
 
 BYTE EncodeRelativeValidity(LONG nSeconds)
 {
@@ -56,10 +49,9 @@ BYTE EncodeRelativeValidity(LONG nSeconds)
 }
 
 CSMSMessage::CSMSMessage()
-    : m_nSMSCType(0), m_nNumberType(0), m_bValidityPresent(FALSE), m_bValidityRelative(TRUE),
-      m_tsValidity(86400), m_stValidity(), m_nTimeZone(0), m_bStatusReport(FALSE), m_chReplacement(L'_')
-{
-}
+    : m_nSMSCType(0), m_nNumberType(0), m_bValidityPresent(FALSE), m_bValidityRelative(TRUE), m_tsValidity(86400),
+      m_stValidity(), m_nTimeZone(0), m_bStatusReport(FALSE), m_chReplacement(L'_')
+{}
 
 BOOL CSMSMessage::AddEncodedSMSCNumber(CByteArray& arrOctets, const CString& strNumber, BYTE nType)
 {
@@ -71,14 +63,16 @@ BOOL CSMSMessage::AddEncodedSMSCNumber(CByteArray& arrOctets, const CString& str
     if (!IsAllDigits(strNumber))
     {
         ReportNumber(L"CSMSMessage::AddEncodedSMSCNumber, Cannot Semi-Octet encode %s as it holds "
-                     L"characters other than the digits 0 to 9\n", strNumber);
+                     L"characters other than the digits 0 to 9\n",
+                     strNumber);
         return FALSE;
     }
     const int nLength = (strNumber.GetLength() + 1) / 2 + 1;
     if (nLength > 255)
     {
         ReportNumber(L"CSMSMessage::AddEncodedSMSCNumber, Cannot Semi-Octet encode %s as it is longer "
-                     L"than the maximum size of 255 octets\n", strNumber);
+                     L"than the maximum size of 255 octets\n",
+                     strNumber);
         return FALSE;
     }
     arrOctets.Add((BYTE)nLength);
@@ -97,13 +91,15 @@ BOOL CSMSMessage::AddEncodedPhoneNumber(CByteArray& arrOctets, const CString& st
     if (!IsAllDigits(strNumber))
     {
         ReportNumber(L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode %s as it holds "
-                     L"characters other than the digits 0 to 9\n", strNumber);
+                     L"characters other than the digits 0 to 9\n",
+                     strNumber);
         return FALSE;
     }
     if (strNumber.GetLength() > MAX_DESTINATION_DIGITS)
     {
         ReportNumber(L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode %s as it is longer "
-                     L"than the maximum of 20 digits\n", strNumber);
+                     L"than the maximum of 20 digits\n",
+                     strNumber);
         return FALSE;
     }
     arrOctets.Add((BYTE)strNumber.GetLength());
@@ -121,7 +117,7 @@ BOOL CSMSMessage::GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int
     if (!AddEncodedSMSCNumber(arrOctets, m_strSMSC, m_nSMSCType))
         return FALSE;
 
-    BYTE nFirst = 0x01;  // SMS-SUBMIT
+    BYTE nFirst = 0x01; // SMS-SUBMIT
     if (m_bValidityPresent)
         nFirst |= m_bValidityRelative ? 0x10 : 0x18;
     if (m_bStatusReport)
@@ -129,13 +125,13 @@ BOOL CSMSMessage::GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int
     if (bHeader)
         nFirst |= 0x40;
     arrOctets.Add(nFirst);
-    arrOctets.Add(0x00);  // TP-MR
+    arrOctets.Add(0x00); // TP-MR
 
     if (!AddEncodedPhoneNumber(arrOctets, m_strNumber, m_nNumberType))
         return FALSE;
 
-    arrOctets.Add(0x00);                  // TP-PID
-    arrOctets.Add(bFlash ? 0x10 : 0x00);  // TP-DCS: 7-bit, class 0 for a flash message
+    arrOctets.Add(0x00);                 // TP-PID
+    arrOctets.Add(bFlash ? 0x10 : 0x00); // TP-DCS: 7-bit, class 0 for a flash message
 
     if (m_bValidityPresent)
     {
@@ -173,19 +169,19 @@ BOOL CSMSMessage::GetPDU(CString& strPDU, BOOL bHeader, int nPart, int nRef, int
         septets.push_back((BYTE)(wCode & 0x7F));
     }
 
-    const int nHeaderSeptets = bHeader ? 8 : 0;
-    arrOctets.Add((BYTE)(septets.size() + nHeaderSeptets));  // TP-UDL
+    // The concatenation header of TS 23.040 9.2.3.24.1: header length 5, element 00 of length 3,
+    // reference, total, part. Its six octets and one fill bit take seven septets.
+    const int nHeaderOctets = 6;
+    const int nHeaderSeptets = bHeader ? (nHeaderOctets * 8 + 6) / 7 : 0;
+    arrOctets.Add((BYTE)(septets.size() + nHeaderSeptets)); // TP-UDL
 
-    // User data: the seven header octets fill exactly eight septets, so the text follows with
-    // no fill bits.
     const int nHeaderBits = nHeaderSeptets * 7;
     const int nBits = nHeaderBits + (int)septets.size() * 7;
     std::vector<BYTE> userData((nBits + 7) / 8 + 1, 0);
     if (bHeader)
     {
-        const BYTE header[7] = {0x06, 0x00, 0x04, (BYTE)nRef, (BYTE)nTotal, (BYTE)nPart,
-                                (BYTE)m_strText.GetLength()};
-        for (int i = 0; i < 7; ++i)
+        const BYTE header[nHeaderOctets] = {0x05, 0x00, 0x03, (BYTE)nRef, (BYTE)nTotal, (BYTE)nPart};
+        for (int i = 0; i < nHeaderOctets; ++i)
             userData[i] = header[i];
     }
     for (size_t i = 0; i < septets.size(); ++i)

@@ -1,3 +1,4 @@
+// CSha1: the SHA-1 compression function and the digest as text.
 #include "phone/Sha1.h"
 
 #include <cstdio>
@@ -5,10 +6,7 @@
 
 namespace
 {
-inline UINT32 Rol(UINT32 v, int n)
-{
-    return (v << n) | (v >> (32 - n));
-}
+inline UINT32 Rol(UINT32 v, int n) { return (v << n) | (v >> (32 - n)); }
 } // namespace
 
 CSha1::CSha1()
@@ -18,10 +16,7 @@ CSha1::CSha1()
     Reset();
 }
 
-CSha1::~CSha1()
-{
-    Reset();
-}
+CSha1::~CSha1() { Reset(); }
 
 void CSha1::Reset()
 {
@@ -39,8 +34,7 @@ void CSha1::Transform(const BYTE* p)
 {
     UINT32 w[80];
     for (int i = 0; i < 16; ++i)
-        w[i] = (UINT32)p[4 * i] << 24 | (UINT32)p[4 * i + 1] << 16 | (UINT32)p[4 * i + 2] << 8 |
-               (UINT32)p[4 * i + 3];
+        w[i] = (UINT32)p[4 * i] << 24 | (UINT32)p[4 * i + 1] << 16 | (UINT32)p[4 * i + 2] << 8 | (UINT32)p[4 * i + 3];
     for (int i = 16; i < 80; ++i)
         w[i] = Rol(w[i - 3] ^ w[i - 8] ^ w[i - 14] ^ w[i - 16], 1);
     memcpy(m_block, w, sizeof(UINT32) * 16);

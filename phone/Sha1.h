@@ -7,8 +7,8 @@ class CSha1
 public:
     enum
     {
-        REPORT_HEX = 0,    // "A9 99 3E ..." upper-case pairs separated by blanks
-        REPORT_DIGIT = 1   // "169 153 62 ..." decimal bytes separated by blanks
+        REPORT_HEX = 0,  // "A9 99 3E ..." upper-case pairs separated by blanks
+        REPORT_DIGIT = 1 // "169 153 62 ..." decimal bytes separated by blanks
     };
 
     CSha1();
@@ -25,7 +25,7 @@ private:
     void Transform(const BYTE* pBlock);
 
     UINT32 m_state[5];
-    UINT32 m_count[2];   // message length in bits, low word first
+    UINT32 m_count[2]; // message length in bits, low word first
     BYTE m_buffer[64];
     BYTE m_digest[20];
     UINT32 m_workspace[16];

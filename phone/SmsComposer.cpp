@@ -1,3 +1,4 @@
+// CSmsComposer: splitting a text into parts and sending it to every recipient.
 #include "phone/SmsComposer.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
@@ -9,7 +10,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-namespace {
+namespace
+{
 CString TwoDigits(int n)
 {
     CString s;
@@ -27,9 +29,7 @@ bool FirstFourDigits(const CString& s)
 }
 } // namespace
 
-CSmsComposer::CSmsComposer()
-{
-}
+CSmsComposer::CSmsComposer() {}
 
 CString CSmsComposer::ParseRecipients(CString strNames, CString strNumbers)
 {
@@ -39,7 +39,8 @@ CString CSmsComposer::ParseRecipients(CString strNames, CString strNumbers)
     CStringSplitter numbers(strNumbers, L";");
     CString strResult;
     const int n = (int)std::max(names.GetSize(), numbers.GetSize());
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         CString strName = names.GetField(i);
         CString strNumber = numbers.GetField(i);
         if (strName.IsEmpty() && strNumber.IsEmpty())
@@ -64,12 +65,15 @@ BOOL CSmsComposer::NextRecipient(CString& strRest, CString& strName, CString& st
     if (strRest.IsEmpty())
         return FALSE;
     int lt = strRest.Find(L'<'), gt = strRest.Find(L'>');
-    if (lt >= 0 && gt > lt && !FirstFourDigits(strRest)) {
+    if (lt >= 0 && gt > lt && !FirstFourDigits(strRest))
+    {
         strName = strRest.Left(lt);
         strNumber = strRest.Mid(lt + 1, gt - lt - 1);
         int end = strRest.Find(L">;");
         strRest = end >= 0 ? strRest.Mid(end + 2) : CString();
-    } else {
+    }
+    else
+    {
         int semi = strRest.Find(L';');
         CString strEntry = semi >= 0 ? strRest.Left(semi) : strRest;
         strRest = semi >= 0 ? strRest.Mid(semi + 1) : CString();
@@ -94,7 +98,8 @@ int CSmsComposer::DrawReference()
 {
     srand(GetTickCount());
     int n;
-    do {
+    do
+    {
         n = rand() % 65;
     } while (n < 10);
     return n;
@@ -124,7 +129,7 @@ int CSmsComposer::SendWithoutWindow()
     work.m_strHour = TwoDigits(st.wHour);
     work.m_strMinute = TwoDigits(st.wMinute);
     work.m_strSecond = TwoDigits(st.wSecond);
-    work.m_strFolder = L"Sent";
+    work.m_strFolder = SMS_FOLDER_SENT;
     work.m_bRead = 1;
     work.m_bFlash = m_source.m_bFlash;
 
@@ -140,13 +145,15 @@ int CSmsComposer::SendWithoutWindow()
     PostStatusText(L"mengirim SMS");
 
     CString strNames, strNumbers, strName, strNumber;
-    while (NextRecipient(strRest, strName, strNumber)) {
+    while (NextRecipient(strRest, strName, strNumber))
+    {
         work.m_strRecipientNumber = strNumber;
         work.m_strRecipientName = strName;
         CStringArray parts;
         const int nParts = SplitText(strMessage, parts);
         const int nRef = DrawReference();
-        for (int i = 1; i <= nParts; ++i) {
+        for (int i = 1; i <= nParts; ++i)
+        {
             CString strLine;
             if (nParts > 1)
                 strLine.Format(L"sending linked sms %d\n\r", i);
@@ -157,12 +164,14 @@ int CSmsComposer::SendWithoutWindow()
             work.m_strText = parts[i - 1];
             BOOL bOk = nParts > 1 ? session.SendSmsPdu(log, port, work, TRUE, i, nRef, nParts)
                                   : session.SendSmsPdu(log, port, work, FALSE, 0, 0, 0);
-            if (!bOk) {
+            if (!bOk)
+            {
                 port.Close();
                 return 0;
             }
         }
-        if (!strNames.IsEmpty()) {
+        if (!strNames.IsEmpty())
+        {
             strNames += L";";
             strNumbers += L";";
         }
@@ -171,7 +180,8 @@ int CSmsComposer::SendWithoutWindow()
     }
 
     // Filing: the stored message that was sent moves to "Sent" (or goes, without "isSaveToSent").
-    if (pDoc) {
+    if (pDoc)
+    {
         BOOL bSaveToSent = TRUE;
         {
             CAppSettings settings;
@@ -180,14 +190,17 @@ int CSmsComposer::SendWithoutWindow()
         pHost->RunOnGuiThread([&] {
             CSmsRecordsLock lock(pDoc);
             POSITION pos = pDoc->m_listSms.GetHeadPosition();
-            while (pos) {
+            while (pos)
+            {
                 POSITION cur = pos;
                 CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
-                if (p->m_strSenderName != m_source.m_strSenderName || p->m_strRecipientNumber != m_source.m_strRecipientNumber
-                    || p->m_strText != m_source.m_strText || p->m_strHour != m_source.m_strHour
-                    || p->m_strMinute != m_source.m_strMinute || p->m_strSecond != m_source.m_strSecond)
+                if (p->m_strSenderName != m_source.m_strSenderName ||
+                    p->m_strRecipientNumber != m_source.m_strRecipientNumber || p->m_strText != m_source.m_strText ||
+                    p->m_strHour != m_source.m_strHour || p->m_strMinute != m_source.m_strMinute ||
+                    p->m_strSecond != m_source.m_strSecond)
                     continue;
-                if (!bSaveToSent) {
+                if (!bSaveToSent)
+                {
                     pDoc->m_listSms.RemoveAt(cur);
                     delete p;
                     continue;
@@ -203,7 +216,7 @@ int CSmsComposer::SendWithoutWindow()
                 p->m_strText = strMessage;
                 p->m_strRecipientNumber = strNumbers;
                 p->m_strRecipientName = strNames;
-                p->m_strFolder = L"Sent";
+                p->m_strFolder = SMS_FOLDER_SENT;
                 p->m_bRead = 1;
                 p->m_bLinked = 0;
                 p->m_bFlash = 0;

@@ -32,16 +32,21 @@ struct OctetReader
     }
 };
 
+// The address value is at most 10 octets (TS 23.040 9.1.2.5): 20 digits.
+const int MAX_ADDRESS_SEMI_OCTETS = 20;
+
 // An address field: length in semi-octets, type of address, value (written into strNumber).
+// False for a field that is cut short or longer than an address can be.
 bool ReadAddress(OctetReader& r, CString& strNumber, int& nType)
 {
     int nSemiOctets = 0;
     const BYTE* pValue = nullptr;
-    if (!r.Byte(nSemiOctets) || !r.Byte(nType) || !r.Take((nSemiOctets + 1) / 2, pValue))
+    if (!r.Byte(nSemiOctets) || nSemiOctets > MAX_ADDRESS_SEMI_OCTETS || !r.Byte(nType) ||
+        !r.Take((nSemiOctets + 1) / 2, pValue))
         return false;
     wchar_t buf[MAX_TEXT_CHARS];
     int n;
-    if (nType == 0xD0)  // alphanumeric: 7-bit text, as many septets as the semi-octets hold
+    if (nType == 0xD0) // alphanumeric: 7-bit text, as many septets as the semi-octets hold
         n = UnpackSeptets(pValue, 0, nSemiOctets * 4 / 7, buf);
     else
         n = SemiOctetsToText(pValue, (nSemiOctets + 1) / 2, buf);
@@ -86,13 +91,12 @@ void SetDateTimeNow(CSMS& sms)
 }
 
 // The user data: TP-UDL and what follows it.
-void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms)
+void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms, ConcatInfo& concat)
 {
     int nUdl = 0;
     if (!r.Byte(nUdl))
         return;
     wchar_t buf[MAX_TEXT_CHARS];
-    ConcatInfo concat;
     const int n = DecodeUserData(r.p + r.pos, r.n - r.pos, nUdl, DataCodingOfDcs(nDcs), bHeader, buf, concat);
     sms.m_strText.SetString(buf, n);
     if (concat.bPresent)
@@ -115,7 +119,7 @@ void SetDisplayName(CString& strName, const CString& strNumber, int nType)
         strName += strNumber;
     }
 }
-}  // namespace
+} // namespace
 
 IMPLEMENT_DYNAMIC(CSmsPduDecoder, CObject)
 
@@ -142,14 +146,21 @@ void CSmsPduDecoder::LookupContact(const CString& strNumber, CString& strName) c
     }
 }
 
-void CSmsPduDecoder::Decode(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, false); }
+void CSmsPduDecoder::Decode(const CString& strPdu, CSMS& sms, ConcatInfo* pConcat)
+{
+    DecodeRecord(strPdu, sms, false, pConcat);
+}
 
-void CSmsPduDecoder::DecodeAndShow(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, true); }
+void CSmsPduDecoder::DecodeAndShow(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, true, nullptr); }
 
-void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
+void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, ConcatInfo* pConcat)
 {
     sms.Clear();
     sms.m_bRead = 0;
+    ConcatInfo ignored;
+    ConcatInfo& concat = pConcat ? *pConcat : ignored;
+    concat.bPresent = false;
+    concat.nRef = concat.nTotal = concat.nSeq = 0;
 
     BYTE octets[MAX_PDU_OCTETS];
     OctetReader r = {octets, HexToOctets(strPdu, strPdu.GetLength(), octets, MAX_PDU_OCTETS), 0};
@@ -179,7 +190,7 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
         if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(7, pStamp))
             return;
         SetDateTime(sms, pStamp);
-        ReadUserData(r, nDcs, bHeader, sms);
+        ReadUserData(r, nDcs, bHeader, sms, concat);
         if (bShow)
             AfxMessageBox(sms.m_strText, MB_OK);
     }
@@ -211,9 +222,9 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
         strText += L". DateTime:";
         strText += MonthName(strDischarge[1]);
         strText += L' ';
-        strText += strDischarge[2];  // day
+        strText += strDischarge[2]; // day
         strText += L' ';
-        strText += strDischarge[0];  // year
+        strText += strDischarge[0]; // year
         strText += L' ';
         strText += strDischarge[3];
         strText += L':';
@@ -239,7 +250,7 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow)
         const BYTE* pVp = nullptr;
         if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(nVpOctets, pVp))
             return;
-        ReadUserData(r, nDcs, bHeader, sms);
+        ReadUserData(r, nDcs, bHeader, sms, concat);
     }
 }
 
@@ -305,8 +316,8 @@ CString CSmsPduDecoder::DecodeUserData(const CString& strUserData, const CString
     const int nOctets = HexToOctets(strUserData, strUserData.GetLength(), octets, MAX_PDU_OCTETS);
     wchar_t buf[MAX_TEXT_CHARS];
     ConcatInfo concat;
-    const int n = PduOctets::DecodeUserData(octets, nOctets, nUdl, CodingOfDescription(strDcs), bHeader != FALSE,
-                                            buf, concat);
+    const int n =
+        PduOctets::DecodeUserData(octets, nOctets, nUdl, CodingOfDescription(strDcs), bHeader != FALSE, buf, concat);
     CString strText;
     if (concat.bPresent)
     {
@@ -317,7 +328,7 @@ CString CSmsPduDecoder::DecodeUserData(const CString& strUserData, const CString
 
 void CSmsPduDecoder::DecodeSeptet(CString& strText, int nSeptet, const CString& strDcs, BOOL& bEscape)
 {
-    (void)strDcs;  // every 7-bit description reads the same tables
+    (void)strDcs; // every 7-bit description reads the same tables
     const int s = nSeptet & 0x7F;
     if (bEscape)
     {
@@ -340,7 +351,7 @@ void CSmsPduDecoder::DecodeSeptet(CString& strText, int nSeptet, const CString& 
         return;
     }
     if (s == 0x0A)
-        strText += L"\r\n";
+        strText += strText.IsEmpty() || strText[strText.GetLength() - 1] != L'\r' ? L"\r\n" : L"\n";
     else
         strText += GsmDecodeChar(s);
 }

@@ -1,6 +1,7 @@
 // Decoder of the PDUs a phone lists: SMS-DELIVER, stored SMS-SUBMIT and SMS-STATUS-REPORT.
 #pragma once
 #include "platform/Platform.h"
+#include "phone/PduOctets.h"
 #include <functional>
 
 class CSMS;
@@ -33,8 +34,11 @@ public:
     virtual ~CSmsPduDecoder();
 
     // Fills the record from one PDU in hexadecimal text. The record is cleared first; a PDU that
-    // is short, malformed or inconsistent leaves fields empty, never reads past its end.
-    void Decode(const CString& strPdu, CSMS& sms);
+    // is short, malformed or inconsistent (an address longer than 20 digits included) leaves the
+    // text empty, so the record fails CSMS::IsValid, and never reads past its end. pConcat, when
+    // given, receives the concatenation element of the user-data header (reference, total and
+    // sequence; bPresent false when there is none).
+    void Decode(const CString& strPdu, CSMS& sms, PduOctets::ConcatInfo* pConcat = nullptr);
 
     // Decode, and show the text of a received message or of a status report in a message box.
     void DecodeAndShow(const CString& strPdu, CSMS& sms);
@@ -59,8 +63,7 @@ public:
     // description of the data coding scheme, with the concatenation marker in front when the
     // header holds a concatenation element. nUdl is TP-UDL (septets for 7-bit data, octets
     // otherwise) and limits the text; a negative nUdl takes all the data.
-    static CString DecodeUserData(const CString& strUserData, const CString& strDcs, BOOL bHeader,
-                                  int nUdl = -1);
+    static CString DecodeUserData(const CString& strUserData, const CString& strDcs, BOOL bHeader, int nUdl = -1);
 
     // Appends the character(s) of one septet. bEscape carries a pending escape from one septet
     // to the next (start with FALSE); a pending escape left at the end means nothing.
@@ -73,7 +76,7 @@ public:
 
 private:
     static void AppendStatusText(CString& strText, int nStatus);
-    void DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow);
+    void DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, PduOctets::ConcatInfo* pConcat);
     void LookupContact(const CString& strNumber, CString& strName) const;
 
     ContactLookup m_lookup;

@@ -1,16 +1,68 @@
+// CSMS: one message record, its key and its archive form.
 #include "phone/SmsRecord.h"
+#include <mutex>
 
 IMPLEMENT_SERIAL(CSMS, CObject, VERSIONABLE_SCHEMA | 2)
 
-CSMS::CSMS() : m_pSource(nullptr)
+namespace
 {
-    Clear();
+// Free records of the pool, linked through their first bytes, and the lock that guards them.
+struct RecordPool
+{
+    std::mutex lock;
+    void* pFree = nullptr;
+};
+
+RecordPool& Pool()
+{
+    static RecordPool* s_pPool = new RecordPool; // never destroyed: records may outlive statics
+    return *s_pPool;
 }
 
-CSMS::CSMS(const CSMS& src) : CObject()
+// One block: large enough to come straight from fresh pages rather than the small-block heap.
+const size_t kBlockBytes = 256 * 1024;
+} // namespace
+
+void* CSMS::operator new(size_t nSize)
 {
-    *this = src;
+    if (nSize != sizeof(CSMS))
+        return ::operator new(nSize); // a derived class
+    RecordPool& pool = Pool();
+    std::lock_guard<std::mutex> guard(pool.lock);
+    if (!pool.pFree)
+    {
+        const size_t nPerBlock = kBlockBytes / sizeof(CSMS);
+        char* pBlock = static_cast<char*>(::operator new(nPerBlock * sizeof(CSMS)));
+        for (size_t i = nPerBlock; i-- > 0;)
+        {
+            void* pRecord = pBlock + i * sizeof(CSMS);
+            *static_cast<void**>(pRecord) = pool.pFree;
+            pool.pFree = pRecord;
+        }
+    }
+    void* p = pool.pFree;
+    pool.pFree = *static_cast<void**>(p);
+    return p;
 }
+
+void CSMS::operator delete(void* p, size_t nSize)
+{
+    if (!p)
+        return;
+    if (nSize != sizeof(CSMS))
+    {
+        ::operator delete(p);
+        return;
+    }
+    RecordPool& pool = Pool();
+    std::lock_guard<std::mutex> guard(pool.lock);
+    *static_cast<void**>(p) = pool.pFree;
+    pool.pFree = p;
+}
+
+CSMS::CSMS() : m_pSource(nullptr) { Clear(); }
+
+CSMS::CSMS(const CSMS& src) : CObject() { *this = src; }
 
 CSMS& CSMS::operator=(const CSMS& src)
 {
@@ -38,9 +90,7 @@ CSMS& CSMS::operator=(const CSMS& src)
     return *this;
 }
 
-CSMS::~CSMS()
-{
-}
+CSMS::~CSMS() {}
 
 void CSMS::Clear()
 {
@@ -64,21 +114,30 @@ void CSMS::Clear()
     m_bRead = 0;
 }
 
-BOOL CSMS::IsValid() const
-{
-    return !m_strText.IsEmpty() && !m_strHour.IsEmpty() && !m_strFolder.IsEmpty();
-}
+BOOL CSMS::IsValid() const { return !m_strText.IsEmpty() && !m_strHour.IsEmpty() && !m_strFolder.IsEmpty(); }
 
 CString CSMS::MakeKey(const CSMS& sms)
 {
-    return sms.m_strDay + sms.m_strMonth + sms.m_strYear + sms.m_strHour + sms.m_strMinute +
-           sms.m_strSecond + sms.m_strText.Left(20);
+    // Built in one buffer: this runs for every record a data file holds.
+    const CString* const parts[] = {&sms.m_strDay,  &sms.m_strMonth,  &sms.m_strYear,
+                                    &sms.m_strHour, &sms.m_strMinute, &sms.m_strSecond};
+    const int nText = sms.m_strText.GetLength() < 20 ? sms.m_strText.GetLength() : 20;
+    int nLength = nText;
+    for (const CString* part : parts)
+        nLength += part->GetLength();
+    CString strKey;
+    wchar_t* p = strKey.GetBufferSetLength(nLength);
+    for (const CString* part : parts)
+    {
+        wmemcpy(p, part->GetString(), (size_t)part->GetLength());
+        p += part->GetLength();
+    }
+    wmemcpy(p, sms.m_strText.GetString(), (size_t)nText);
+    strKey.ReleaseBuffer(nLength);
+    return strKey;
 }
 
-void CSMS::RebuildKey()
-{
-    m_strKey = MakeKey(*this);
-}
+void CSMS::RebuildKey() { m_strKey = MakeKey(*this); }
 
 void CSMS::Serialize(CArchive& ar)
 {
@@ -86,17 +145,23 @@ void CSMS::Serialize(CArchive& ar)
     {
         ar << m_strDay << m_strMonth << m_strYear;
         ar << m_strHour << m_strMinute << m_strSecond;
-        ar << m_strSenderName << m_strText << m_strFolder << m_strSenderNumber
-           << m_strRecipientNumber << m_strRecipientName;
+        ar << m_strSenderName << m_strText << m_strFolder << m_strSenderNumber << m_strRecipientNumber
+           << m_strRecipientName;
         ar << m_bRead << m_nRef << m_bLinked << m_nPart << m_bFlash;
     }
     else
     {
-        const UINT nSchema = ar.GetObjectSchema();
+        // Schemas 0 and 1 lack the flash flag; a later one is a form this program cannot know.
+        // (UINT)-1: loaded directly rather than as an object, in the current form.
+        UINT nSchema = ar.GetObjectSchema();
+        if (nSchema == (UINT)-1)
+            nSchema = 2;
+        if (nSchema > 2)
+            AfxThrowArchiveException(CArchiveException::badSchema, ar.m_strFileName);
         ar >> m_strDay >> m_strMonth >> m_strYear;
         ar >> m_strHour >> m_strMinute >> m_strSecond;
-        ar >> m_strSenderName >> m_strText >> m_strFolder >> m_strSenderNumber
-           >> m_strRecipientNumber >> m_strRecipientName;
+        ar >> m_strSenderName >> m_strText >> m_strFolder >> m_strSenderNumber >> m_strRecipientNumber >>
+            m_strRecipientName;
         ar >> m_bRead >> m_nRef >> m_bLinked >> m_nPart;
         if (nSchema == 2)
             ar >> m_bFlash;

@@ -13,6 +13,12 @@ public:
 
     virtual void Serialize(CArchive& ar);
 
+    // Records come from blocks of many records: a data file loads tens of thousands of them, and
+    // the heap's cost of one small block each is most of a load. Freed records are reused, the
+    // blocks are kept for the program's life. Any thread may create and delete records.
+    static void* operator new(size_t nSize);
+    static void operator delete(void* p, size_t nSize);
+
     // True when the text, the hour and the folder are all non-empty.
     BOOL IsValid() const;
     // Empties every text and zeroes every number.
@@ -23,7 +29,7 @@ public:
 
     // Date and time are two-digit decimal texts exactly as shown ("05" for 2005).
     CString m_strMinute;
-    CString m_strKey;          // derived, never stored
+    CString m_strKey; // derived, never stored
     CString m_strHour;
     CString m_strSecond;
     CString m_strDay;
@@ -31,14 +37,14 @@ public:
     CString m_strYear;
     CString m_strSenderName;
     CString m_strText;
-    CString m_strFolder;       // "Inbox", "Outbox", "Sent" or "Drafts"
+    CString m_strFolder; // "Inbox", "Outbox", "Sent" or "Drafts"
     CString m_strSenderNumber;
     CString m_strRecipientNumber;
     CString m_strRecipientName;
-    int m_nRef;                // shared by the parts of one linked message, 0 otherwise
+    int m_nRef; // shared by the parts of one linked message, 0 otherwise
     int m_bLinked;
-    int m_bFlash;              // send with data coding class 0
-    int m_nPart;               // from 1 within a linked message, 0 otherwise
+    int m_bFlash; // send with data coding class 0
+    int m_nPart;  // from 1 within a linked message, 0 otherwise
     int m_bRead;
 
     // The document record a list copy was made from; never stored, not touched by Clear.

@@ -44,7 +44,7 @@ const StatusText kStatusTexts[] = {
 
 const wchar_t* const kMonthNames[12] = {L"Jan", L"Feb", L"Mar", L"Apr", L"May", L"Jun",
                                         L"Jul", L"Aug", L"Sep", L"Oct", L"Nov", L"Dec"};
-}  // namespace
+} // namespace
 
 void CSmsPduDecoder::AppendStatusText(CString& strText, int nStatus)
 {

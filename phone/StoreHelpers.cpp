@@ -1,3 +1,4 @@
+// Small helpers of the phone link and the message store.
 #include "phone/StoreHelpers.h"
 
 CString GetAppFolder()
@@ -16,4 +17,28 @@ CString FilterPhoneNumber(CString strNumber)
             result += c;
     }
     return result;
+}
+
+BOOL IsAllDigits(const CString& strText)
+{
+    if (strText.IsEmpty())
+        return FALSE;
+    for (int i = 0; i < strText.GetLength(); ++i)
+        if (strText[i] < L'0' || strText[i] > L'9')
+            return FALSE;
+    return TRUE;
+}
+
+CString LoadResourceText(UINT nID)
+{
+    const wchar_t* p = nullptr;
+    const int n = LoadStringW(GetModuleHandleW(nullptr), nID, (LPWSTR)&p, 0);
+    return n > 0 ? CString(p, n) : CString();
+}
+
+CString FormatResourceText(UINT nID, const CString& strValue)
+{
+    CString strText = LoadResourceText(nID);
+    strText.Replace(L"##", strValue);
+    return strText;
 }

@@ -1,8 +1,22 @@
-// Small helpers of the message store.
+// Small helpers of the phone link and the message store: the program's folder and its side files,
+// numbers, and texts of the string table.
 #pragma once
 #include "platform/Platform.h"
+
+// Files beside the program.
+inline constexpr wchar_t CORVANE_DATA_FILE_NAME[] = L"CorvaneSms.dat";
+inline constexpr wchar_t CORVANE_LOG_FILE_NAME[] = L"logCorvaneSms.txt";
+inline constexpr wchar_t CORVANE_MYTEXT_FILE_NAME[] = L"MyText.dat";
+inline constexpr wchar_t CORVANE_QUICKREPLY_FILE_NAME[] = L"QuickReply.txt";
 
 // The program's folder with its trailing backslash.
 CString GetAppFolder();
 // The number with only "+" (wherever it stands) and the digits 0-9 kept, in order.
 CString FilterPhoneNumber(CString strNumber);
+// TRUE when the text is not empty and holds only the digits 0-9.
+BOOL IsAllDigits(const CString& strText);
+
+// A text of the program's string table (empty when there is none).
+CString LoadResourceText(UINT nID);
+// The same text with "##" replaced by the value.
+CString FormatResourceText(UINT nID, const CString& strValue);

@@ -1,3 +1,4 @@
+// The tokenizer and the splitter of texts.
 #include "phone/StringSplitter.h"
 
 #include <cwchar>
@@ -53,14 +54,9 @@ CString CStringTokenizer::GetToken(int n) const
     return m_pTokens[n - 1];
 }
 
-CStringSplitter::CStringSplitter()
-{
-}
+CStringSplitter::CStringSplitter() {}
 
-CStringSplitter::CStringSplitter(const CString& strText, const CString& strDelimiter)
-{
-    Split(strText, strDelimiter);
-}
+CStringSplitter::CStringSplitter(const CString& strText, const CString& strDelimiter) { Split(strText, strDelimiter); }
 
 void CStringSplitter::Split(const CString& strText, const CString& strDelimiter)
 {

@@ -1,3 +1,4 @@
+// CUnicodeTextWriter and CUnicodeTextReader: byte-order marks, encoding and decoding of lines.
 #include "phone/UnicodeTextFile.h"
 
 #include <vector>
@@ -19,8 +20,8 @@ void MultiByteToWide(const char* pszSource, CString& strResult, UINT nCodePage)
     strResult = PlatformAnsiToWide(pszSource, -1, nCodePage);
 }
 
-void WideToMultiByte(LPCWSTR pszSource, std::string& strResult, UINT nCodePage,
-                     BOOL* pbUsedReplacement, char chReplacement)
+void WideToMultiByte(LPCWSTR pszSource, std::string& strResult, UINT nCodePage, BOOL* pbUsedReplacement,
+                     char chReplacement)
 {
     strResult.clear();
     if (!pszSource)
@@ -45,20 +46,13 @@ void WideToMultiByte(LPCWSTR pszSource, std::string& strResult, UINT nCodePage,
 // ---------------------------------------------------------------------------------------------
 
 CUnicodeTextFile::CUnicodeTextFile()
-    : m_nEncoding(TEXTFILE_ASCII), m_pFile(nullptr), m_bOwnsFile(0), m_bEof(0), m_nPos(-1),
-      m_nBytesRead(0), m_nCodePage(0), m_chReplacement(0), m_bPending(0), m_wPending(0)
-{
-}
+    : m_nEncoding(TEXTFILE_ASCII), m_pFile(nullptr), m_bOwnsFile(0), m_bEof(0), m_nPos(-1), m_nBytesRead(0),
+      m_nCodePage(0), m_chReplacement(0), m_bPending(0), m_wPending(0)
+{}
 
-CUnicodeTextFile::~CUnicodeTextFile()
-{
-    CUnicodeTextFile::Close();
-}
+CUnicodeTextFile::~CUnicodeTextFile() { CUnicodeTextFile::Close(); }
 
-BOOL CUnicodeTextFile::IsOpen() const
-{
-    return m_pFile && m_pFile->m_hFile != CFile::hFileNull;
-}
+BOOL CUnicodeTextFile::IsOpen() const { return m_pFile && m_pFile->m_hFile != CFile::hFileNull; }
 
 void CUnicodeTextFile::Close()
 {
@@ -74,19 +68,11 @@ void CUnicodeTextFile::Close()
 
 // ---------------------------------------------------------------------------------------------
 
-CUnicodeTextWriter::CUnicodeTextWriter()
-{
-}
+CUnicodeTextWriter::CUnicodeTextWriter() {}
 
-CUnicodeTextWriter::CUnicodeTextWriter(LPCWSTR pszPath, int nEncoding)
-{
-    Open(pszPath, nEncoding);
-}
+CUnicodeTextWriter::CUnicodeTextWriter(LPCWSTR pszPath, int nEncoding) { Open(pszPath, nEncoding); }
 
-CUnicodeTextWriter::~CUnicodeTextWriter()
-{
-    Close();
-}
+CUnicodeTextWriter::~CUnicodeTextWriter() { Close(); }
 
 void CUnicodeTextWriter::Open(LPCWSTR pszPath, int nEncoding)
 {
@@ -102,9 +88,7 @@ void CUnicodeTextWriter::Open(LPCWSTR pszPath, int nEncoding)
     switch (nEncoding)
     {
     case TEXTFILE_UNI16_BE:
-    case TEXTFILE_UNI16_LE:
-        WriteUnit(0xFEFF);
-        break;
+    case TEXTFILE_UNI16_LE: WriteUnit(0xFEFF); break;
     case TEXTFILE_UTF_8:
         WriteByte(0xEF);
         WriteByte(0xBB);
@@ -173,9 +157,7 @@ void CUnicodeTextWriter::WriteUnit(WCHAR u)
         WriteByte((BYTE)(u & 0xFF));
         WriteByte((BYTE)(u >> 8));
         break;
-    case TEXTFILE_UTF_8:
-        WriteCodePoint(u);
-        break;
+    case TEXTFILE_UTF_8: WriteCodePoint(u); break;
     }
 }
 
@@ -194,8 +176,7 @@ CUnicodeTextWriter& CUnicodeTextWriter::WriteLine(LPCWSTR pszText)
     for (const WCHAR* p = pszText; *p; ++p)
     {
         // A surrogate pair is one character of four bytes in UTF-8; a lone half keeps three.
-        if (m_nEncoding == TEXTFILE_UTF_8 && p[0] >= 0xD800 && p[0] <= 0xDBFF && p[1] >= 0xDC00 &&
-            p[1] <= 0xDFFF)
+        if (m_nEncoding == TEXTFILE_UTF_8 && p[0] >= 0xD800 && p[0] <= 0xDBFF && p[1] >= 0xDC00 && p[1] <= 0xDFFF)
         {
             WriteCodePoint(0x10000 + (((UINT32)p[0] - 0xD800) << 10) + ((UINT32)p[1] - 0xDC00));
             ++p;
@@ -230,15 +211,9 @@ CUnicodeTextReader::CUnicodeTextReader(LPCWSTR pszPath)
         DetectEncoding();
 }
 
-CUnicodeTextReader::~CUnicodeTextReader()
-{
-    Close();
-}
+CUnicodeTextReader::~CUnicodeTextReader() { Close(); }
 
-void CUnicodeTextReader::Close()
-{
-    CUnicodeTextFile::Close();
-}
+void CUnicodeTextReader::Close() { CUnicodeTextFile::Close(); }
 
 BYTE CUnicodeTextReader::ReadByte()
 {
@@ -322,8 +297,8 @@ WCHAR CUnicodeTextReader::ReadUnit()
         const BYTE c = ReadByte();
         const BYTE d = ReadByte();
         const BYTE e = ReadByte();
-        const UINT32 cp = ((UINT32)(b & 0x07) << 18) | ((UINT32)(c & 0x3F) << 12) |
-                          ((UINT32)(d & 0x3F) << 6) | (e & 0x3F);
+        const UINT32 cp =
+            ((UINT32)(b & 0x07) << 18) | ((UINT32)(c & 0x3F) << 12) | ((UINT32)(d & 0x3F) << 6) | (e & 0x3F);
         if (cp < 0x10000 || cp > 0x10FFFF)
             return 0xFFFD;
         m_wPending = (WCHAR)(0xDC00 + ((cp - 0x10000) & 0x3FF));

@@ -6,10 +6,10 @@
 
 enum
 {
-    TEXTFILE_ASCII = 0,     // the ANSI code page, no byte-order mark
-    TEXTFILE_UNI16_BE = 1,  // FE FF
-    TEXTFILE_UNI16_LE = 2,  // FF FE
-    TEXTFILE_UTF_8 = 3      // EF BB BF
+    TEXTFILE_ASCII = 0,    // the ANSI code page, no byte-order mark
+    TEXTFILE_UNI16_BE = 1, // FE FF
+    TEXTFILE_UNI16_LE = 2, // FF FE
+    TEXTFILE_UTF_8 = 3     // EF BB BF
 };
 
 // "ASCII", "UNI16_BE", "UNI16_LE" or "UTF_8"; empty for an unknown mode.
@@ -17,13 +17,16 @@ LPCWSTR GetTextEncodingName(int nMode);
 
 // Conversions through the platform; a failed conversion gives an empty result.
 void MultiByteToWide(const char* pszSource, CString& strResult, UINT nCodePage);
-void WideToMultiByte(LPCWSTR pszSource, std::string& strResult, UINT nCodePage,
-                     BOOL* pbUsedReplacement = nullptr, char chReplacement = 0);
+void WideToMultiByte(LPCWSTR pszSource, std::string& strResult, UINT nCodePage, BOOL* pbUsedReplacement = nullptr,
+                     char chReplacement = 0);
 
 class CUnicodeTextFile
 {
 public:
-    enum { BUFFER_SIZE = 1024 };
+    enum
+    {
+        BUFFER_SIZE = 1024
+    };
 
     CUnicodeTextFile();
     ~CUnicodeTextFile();
@@ -38,7 +41,7 @@ protected:
     BYTE m_bOwnsFile;
     BYTE m_bEof;
     BYTE m_buffer[BUFFER_SIZE];
-    int m_nPos;            // last byte filled (writer) or consumed (reader); -1 when none
+    int m_nPos; // last byte filled (writer) or consumed (reader); -1 when none
     UINT m_nBytesRead;
     UINT m_nCodePage;
     char m_chReplacement;

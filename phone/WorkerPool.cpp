@@ -1,15 +1,13 @@
+// CWorkerPool: the queue, the worker threads and their shutdown.
 #include "phone/WorkerPool.h"
 #include <algorithm>
 #include <vector>
 
 CWorkerPool::CWorkerPool()
     : m_phThreads(nullptr), m_nThreads(0), m_hStop(nullptr), m_hJobs(nullptr), m_bLockReady(false), m_pQueue(nullptr)
-{
-}
+{}
 
-CWorkerPool::~CWorkerPool()
-{
-}
+CWorkerPool::~CWorkerPool() {}
 
 BOOL CWorkerPool::Start(int nThreads, const ULONG_PTR* pParams)
 {
@@ -17,12 +15,14 @@ BOOL CWorkerPool::Start(int nThreads, const ULONG_PTR* pParams)
         return FALSE;
     m_pQueue = new std::deque<CPhoneJob*>;
     m_hJobs = CreateSemaphoreW(nullptr, 0, 0x7FFFFFFF, nullptr);
-    if (!m_hJobs) {
+    if (!m_hJobs)
+    {
         FreeAll();
         return FALSE;
     }
     m_hStop = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    if (!m_hStop) {
+    if (!m_hStop)
+    {
         FreeAll();
         return FALSE;
     }
@@ -30,10 +30,12 @@ BOOL CWorkerPool::Start(int nThreads, const ULONG_PTR* pParams)
     m_bLockReady = true;
     m_phThreads = new HANDLE[(size_t)(nThreads > 0 ? nThreads : 1)];
     m_nThreads = nThreads;
-    for (int i = 0; i < nThreads; ++i) {
+    for (int i = 0; i < nThreads; ++i)
+    {
         StartRecord_t* pRec = new StartRecord_t{this, pParams ? pParams[i] : 0};
         m_phThreads[i] = CreateThread(nullptr, 0, &CWorkerPool::WorkerProc, pRec, 0, nullptr);
-        if (!m_phThreads[i]) {
+        if (!m_phThreads[i])
+        {
             delete pRec;
             m_nThreads = i;
             Shutdown(FALSE);
@@ -48,13 +50,15 @@ DWORD WINAPI CWorkerPool::WorkerProc(LPVOID pv)
     StartRecord_t* pRec = (StartRecord_t*)pv;
     CWorkerPool* pPool = pRec->pPool;
     HANDLE handles[2] = {pPool->m_hStop, pPool->m_hJobs};
-    for (;;) {
+    for (;;)
+    {
         DWORD dw = WaitForMultipleObjects(2, handles, FALSE, INFINITE);
         if (dw != WAIT_OBJECT_0 + 1)
             break;
         CPhoneJob* pJob = nullptr;
         EnterCriticalSection(&pPool->m_lock);
-        if (!pPool->m_pQueue->empty()) {
+        if (!pPool->m_pQueue->empty())
+        {
             pJob = pPool->m_pQueue->front();
             pPool->m_pQueue->pop_front();
         }
@@ -70,7 +74,8 @@ BOOL CWorkerPool::Enqueue(CPhoneJob* pJob)
 {
     if (!pJob)
         return FALSE;
-    if (!m_pQueue || !m_hJobs) {
+    if (!m_pQueue || !m_hJobs)
+    {
         pJob->Discard();
         return FALSE;
     }
@@ -102,22 +107,29 @@ void CWorkerPool::Shutdown(BOOL bPumpMessages)
     std::vector<HANDLE> threads(m_phThreads, m_phThreads + m_nThreads);
     bool bQuit = false;
     int nExitCode = 0;
-    while (!threads.empty()) {
+    while (!threads.empty())
+    {
         const bool bPosted = bPumpMessages && !bQuit;
         DWORD nCount = (DWORD)std::min<size_t>(threads.size(), MAXIMUM_WAIT_OBJECTS - 1);
-        DWORD dw = MsgWaitForMultipleObjects(nCount, threads.data(), FALSE, INFINITE,
-                                             bPosted ? QS_ALLINPUT : QS_SENDMESSAGE);
-        if (dw < WAIT_OBJECT_0 + nCount) {
+        DWORD dw =
+            MsgWaitForMultipleObjects(nCount, threads.data(), FALSE, INFINITE, bPosted ? QS_ALLINPUT : QS_SENDMESSAGE);
+        if (dw < WAIT_OBJECT_0 + nCount)
+        {
             threads.erase(threads.begin() + (dw - WAIT_OBJECT_0));
-        } else if (dw == WAIT_OBJECT_0 + nCount) {
+        }
+        else if (dw == WAIT_OBJECT_0 + nCount)
+        {
             MSG msg;
-            if (!bPosted) {
+            if (!bPosted)
+            {
                 // Handles the messages sent to this thread, nothing else.
                 PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
                 continue;
             }
-            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-                if (msg.message == WM_QUIT) {
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            {
+                if (msg.message == WM_QUIT)
+                {
                     bQuit = true;
                     nExitCode = (int)msg.wParam;
                     break;
@@ -125,7 +137,9 @@ void CWorkerPool::Shutdown(BOOL bPumpMessages)
                 TranslateMessage(&msg);
                 DispatchMessageW(&msg);
             }
-        } else {
+        }
+        else
+        {
             break;
         }
     }
@@ -136,7 +150,8 @@ void CWorkerPool::Shutdown(BOOL bPumpMessages)
 
 void CWorkerPool::FreeAll()
 {
-    if (m_pQueue) {
+    if (m_pQueue)
+    {
         if (m_bLockReady)
             EnterCriticalSection(&m_lock);
         std::deque<CPhoneJob*> rest;

@@ -7,29 +7,36 @@
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(nullptr), m_bForceFlat(TRUE), m_pFile(pFile), m_nMode(nMode), m_bUserBuf(lpBuf != nullptr),
       m_nBufSize(nBufSize < 128 ? 128 : nBufSize), m_nObjectSchema((UINT)-1), m_nFileEnd(0), m_nFilePos(0),
-      m_bKnownSize(FALSE), m_nMapCount(1)
+      m_bKnownSize(FALSE), m_nMapCount(1), m_nObjectDepth(0)
 {
     if (pFile)
         m_strFileName = pFile->GetFilePath();
     if (m_bUserBuf && nBufSize >= 128)
         m_lpBufStart = (BYTE*)lpBuf;
-    else {
+    else
+    {
         m_bUserBuf = FALSE;
         m_lpBufStart = new BYTE[(size_t)m_nBufSize];
     }
-    if (IsLoading()) {
+    if (IsLoading())
+    {
         m_lpBufCur = m_lpBufMax = m_lpBufStart;
-        try {
+        try
+        {
             m_nFilePos = pFile->GetPosition();
             m_nFileEnd = pFile->GetLength();
             m_bKnownSize = m_nFileEnd >= m_nFilePos;
-        } catch (CException* e) {
+        }
+        catch (CException* e)
+        {
             e->Delete();
             m_bKnownSize = FALSE;
         }
         m_loadArray.reserve(64);
         m_loadArray.push_back(LoadEntry{nullptr, false});
-    } else {
+    }
+    else
+    {
         m_lpBufCur = m_lpBufStart;
         m_lpBufMax = m_lpBufStart + m_nBufSize;
     }
@@ -37,20 +44,21 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
 
 CArchive::~CArchive()
 {
-    if (m_pFile && !(m_nMode & bNoFlushOnDelete)) {
-        try {
+    if (m_pFile && !(m_nMode & bNoFlushOnDelete))
+    {
+        try
+        {
             Close();
-        } catch (CException* e) {
+        }
+        catch (CException* e)
+        {
             e->Delete();
         }
     }
     Abort();
 }
 
-void CArchive::Fail(int cause) const
-{
-    AfxThrowArchiveException(cause, m_strFileName);
-}
+void CArchive::Fail(int cause) const { AfxThrowArchiveException(cause, m_strFileName); }
 
 UINT CArchive::GetObjectSchema()
 {
@@ -79,10 +87,13 @@ void CArchive::CheckCount(ULONGLONG nCount, UINT nMinBytesEach)
     if (nCount <= left / nMinBytesEach)
         return;
     // Someone may have moved the file under the archive: ask the file before refusing.
-    try {
+    try
+    {
         m_nFileEnd = m_pFile->GetLength();
         m_nFilePos = m_pFile->GetPosition();
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
     }
     left = GetBytesLeft();
@@ -101,7 +112,8 @@ void CArchive::FillBuffer(UINT nAtLeast)
         memmove(m_lpBufStart, m_lpBufCur, have);
     m_lpBufCur = m_lpBufStart;
     m_lpBufMax = m_lpBufStart + have;
-    while (have < nAtLeast) {
+    while (have < nAtLeast)
+    {
         UINT n = m_pFile->Read(m_lpBufMax, (UINT)(m_nBufSize - have));
         if (n == 0)
             Fail(CArchiveException::endOfFile);
@@ -125,15 +137,19 @@ UINT CArchive::Read(void* lpBuf, UINT nMax)
     m_lpBufCur += n;
     done += (UINT)n;
     // Large remainders go straight to the caller's memory; small ones through the buffer.
-    while (done < nMax) {
+    while (done < nMax)
+    {
         UINT want = nMax - done;
-        if (want >= (UINT)m_nBufSize) {
+        if (want >= (UINT)m_nBufSize)
+        {
             UINT got = m_pFile->Read(out + done, want);
             if (got == 0)
                 break;
             m_nFilePos += got;
             done += got;
-        } else {
+        }
+        else
+        {
             m_lpBufCur = m_lpBufMax = m_lpBufStart;
             UINT got = m_pFile->Read(m_lpBufStart, (UINT)m_nBufSize);
             if (got == 0)
@@ -153,7 +169,8 @@ void CArchive::FlushForWrite()
 {
     if (IsLoading())
         Fail(CArchiveException::readOnly);
-    if (m_lpBufCur != m_lpBufStart) {
+    if (m_lpBufCur != m_lpBufStart)
+    {
         m_pFile->Write(m_lpBufStart, (UINT)(m_lpBufCur - m_lpBufStart));
         m_lpBufCur = m_lpBufStart;
     }
@@ -167,15 +184,19 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
         return;
     const BYTE* in = (const BYTE*)lpBuf;
     size_t room = (size_t)(m_lpBufMax - m_lpBufCur);
-    if (nMax <= room) {
+    if (nMax <= room)
+    {
         memcpy(m_lpBufCur, in, nMax);
         m_lpBufCur += nMax;
         return;
     }
     FlushForWrite();
-    if (nMax >= (UINT)m_nBufSize) {
+    if (nMax >= (UINT)m_nBufSize)
+    {
         m_pFile->Write(in, nMax);
-    } else {
+    }
+    else
+    {
         memcpy(m_lpBufCur, in, nMax);
         m_lpBufCur += nMax;
     }
@@ -183,15 +204,19 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
 
 void CArchive::Flush()
 {
-    if (IsLoading()) {
+    if (IsLoading())
+    {
         // Give back what was read ahead, so the file stands right after the last value read.
         size_t ahead = (size_t)(m_lpBufMax - m_lpBufCur);
-        if (ahead && m_pFile) {
+        if (ahead && m_pFile)
+        {
             m_pFile->Seek(-(LONGLONG)ahead, CFile::current);
             m_nFilePos -= ahead;
         }
         m_lpBufCur = m_lpBufMax = m_lpBufStart;
-    } else {
+    }
+    else
+    {
         FlushForWrite();
     }
 }
@@ -206,7 +231,8 @@ void CArchive::Close()
 
 void CArchive::Abort()
 {
-    if (!m_bUserBuf && m_lpBufStart) {
+    if (!m_bUserBuf && m_lpBufStart)
+    {
         delete[] m_lpBufStart;
     }
     m_lpBufStart = m_lpBufCur = m_lpBufMax = nullptr;
@@ -233,12 +259,14 @@ DWORD_PTR CArchive::ReadCount()
 
 void CArchive::WriteCount(DWORD_PTR dwCount)
 {
-    if (dwCount < 0xFFFF) {
+    if (dwCount < 0xFFFF)
+    {
         *this << (WORD)dwCount;
         return;
     }
     *this << (WORD)0xFFFF;
-    if (dwCount < 0xFFFFFFFF) {
+    if (dwCount < 0xFFFFFFFF)
+    {
         *this << (DWORD)dwCount;
         return;
     }
@@ -257,7 +285,8 @@ UINT_PTR CArchive::ReadStringLength(CArchive& ar, int& nCharSize)
         return b;
     WORD w;
     ar >> w;
-    if (w == 0xFFFE) {
+    if (w == 0xFFFE)
+    {
         nCharSize = 2;
         ar >> b;
         if (b < 0xFF)
@@ -279,17 +308,20 @@ void CArchive::WriteStringLength(CArchive& ar, UINT_PTR nLength, BOOL bUnicode)
 {
     if (bUnicode)
         ar << (BYTE)0xFF << (WORD)0xFFFE;
-    if (nLength < 0xFF) {
+    if (nLength < 0xFF)
+    {
         ar << (BYTE)nLength;
         return;
     }
     ar << (BYTE)0xFF;
-    if (nLength < 0xFFFE) {
+    if (nLength < 0xFFFE)
+    {
         ar << (WORD)nLength;
         return;
     }
     ar << (WORD)0xFFFF;
-    if (nLength < 0xFFFFFFFF) {
+    if (nLength < 0xFFFFFFFF)
+    {
         ar << (DWORD)nLength;
         return;
     }
@@ -323,7 +355,8 @@ UINT_PTR CArchive::ReadCheckedStringLength(int& nCharSize)
 CString CArchive::ReadWideChars(UINT_PTR n)
 {
     CString r;
-    if (n > 0) {
+    if (n > 0)
+    {
         wchar_t* p = r.GetBufferSetLength((int)n);
         if (Read(p, (UINT)(n * 2)) != n * 2)
             Fail(CArchiveException::endOfFile);
@@ -335,7 +368,8 @@ CString CArchive::ReadWideChars(UINT_PTR n)
 CStringA CArchive::ReadAnsiChars(UINT_PTR n)
 {
     CStringA a;
-    if (n > 0) {
+    if (n > 0)
+    {
         char* p = a.GetBufferSetLength((int)n);
         if (Read(p, (UINT)n) != n)
             Fail(CArchiveException::endOfFile);
@@ -346,17 +380,32 @@ CStringA CArchive::ReadAnsiChars(UINT_PTR n)
 
 CArchive& CArchive::operator>>(CString& s)
 {
+    // The common form of a short text, FF FE FF, a length under 255 and the UTF-16 units, taken
+    // straight from the buffer when it is all there.
+    const size_t nInBuffer = (size_t)(m_lpBufMax - m_lpBufCur);
+    if (IsLoading() && nInBuffer >= 4 && m_lpBufCur[0] == 0xFF && m_lpBufCur[1] == 0xFE && m_lpBufCur[2] == 0xFF &&
+        m_lpBufCur[3] < 0xFF && 4 + 2 * (size_t)m_lpBufCur[3] <= nInBuffer)
+    {
+        const int n = m_lpBufCur[3];
+        s.SetString((const wchar_t*)(m_lpBufCur + 4), n);
+        m_lpBufCur += 4 + 2 * n;
+        return *this;
+    }
     int nCharSize;
     UINT_PTR n = ReadCheckedStringLength(nCharSize);
-    if (nCharSize == 2 && n * 2 <= (UINT_PTR)(m_lpBufMax - m_lpBufCur)) {
+    if (nCharSize == 2 && n * 2 <= (UINT_PTR)(m_lpBufMax - m_lpBufCur))
+    {
         // Whole text already in the buffer: take it from there.
         s.SetString((const wchar_t*)m_lpBufCur, (int)n);
         m_lpBufCur += n * 2;
         return *this;
     }
-    if (nCharSize == 2) {
+    if (nCharSize == 2)
+    {
         s = ReadWideChars(n);
-    } else {
+    }
+    else
+    {
         CStringA a = ReadAnsiChars(n);
         s = PlatformAnsiToWide(a.GetString(), a.GetLength());
     }
@@ -379,7 +428,8 @@ BOOL CArchive::ReadString(CString& rString)
     CStringA line;
     BYTE ch;
     bool any = false;
-    for (;;) {
+    for (;;)
+    {
         if (Read(&ch, 1) != 1)
             break;
         any = true;
@@ -408,7 +458,8 @@ void CArchive::WriteClass(const CRuntimeClass* pClassRef)
     if (!pClassRef || !pClassRef->IsSerializable())
         AfxThrowNotSupportedException();
     auto it = m_storeMap.find(pClassRef);
-    if (it != m_storeMap.end()) {
+    if (it != m_storeMap.end())
+    {
         DWORD nClassIndex = it->second;
         if (nClassIndex < wBigObjectTag)
             *this << (WORD)(wClassTag | nClassIndex);
@@ -427,12 +478,14 @@ void CArchive::WriteObject(const CObject* pOb)
 {
     if (IsLoading())
         Fail(CArchiveException::readOnly);
-    if (!pOb) {
+    if (!pOb)
+    {
         *this << wNullTag;
         return;
     }
     auto it = m_storeMap.find(pOb);
-    if (it != m_storeMap.end()) {
+    if (it != m_storeMap.end())
+    {
         DWORD nObIndex = it->second;
         if (nObIndex < wBigObjectTag)
             *this << (WORD)nObIndex;
@@ -450,10 +503,13 @@ void CArchive::WriteObject(const CObject* pOb)
 
 void CArchive::MapObject(const CObject* pOb)
 {
-    if (IsStoring()) {
+    if (IsStoring())
+    {
         if (pOb && m_storeMap.find(pOb) == m_storeMap.end())
             m_storeMap[pOb] = m_nMapCount++;
-    } else {
+    }
+    else
+    {
         m_loadArray.push_back(LoadEntry{const_cast<CObject*>(pOb), false});
         m_nMapCount++;
     }
@@ -471,7 +527,8 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
     else
         obTag = ((DWORD)(wTag & wClassTag) << 16) | (wTag & ~wClassTag);
 
-    if (!(obTag & dwBigClassTag)) {
+    if (!(obTag & dwBigClassTag))
+    {
         // An object reference (or null), not a class.
         if (pObTag)
             *pObTag = obTag;
@@ -482,14 +539,16 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
 
     CRuntimeClass* pClassRef;
     UINT nSchema;
-    if (wTag == wNewClassTag) {
+    if (wTag == wNewClassTag)
+    {
         UINT wSchema = 0;
         pClassRef = CRuntimeClass::Load(*this, &wSchema);
         if (!pClassRef || !pClassRef->IsSerializable() || !pClassRef->m_pfnCreateObject)
             Fail(CArchiveException::badClass);
         nSchema = wSchema;
         UINT own = pClassRef->m_wSchema & ~(UINT)VERSIONABLE_SCHEMA;
-        if (own != wSchema) {
+        if (own != wSchema)
+        {
             if (!(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
                 Fail(CArchiveException::badSchema);
             m_schemaMap[pClassRef] = wSchema;
@@ -498,7 +557,9 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
             Fail(CArchiveException::badIndex);
         m_loadArray.push_back(LoadEntry{pClassRef, true});
         m_nMapCount++;
-    } else {
+    }
+    else
+    {
         DWORD nClassIndex = obTag & ~dwBigClassTag;
         if (nClassIndex == 0 || nClassIndex >= m_loadArray.size() || !m_loadArray[nClassIndex].isClass)
             Fail(CArchiveException::badIndex);
@@ -533,7 +594,8 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     DWORD obTag = 0;
     CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
 
-    if (!pClassRef) {
+    if (!pClassRef)
+    {
         // A reference to an object already loaded, or the null object.
         if (obTag >= m_loadArray.size() || m_loadArray[obTag].isClass)
             Fail(CArchiveException::badIndex);
@@ -543,10 +605,13 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         return pOb;
     }
 
+    if (m_nObjectDepth >= nMaxObjectDepth)
+        Fail(CArchiveException::badIndex);
     CObject* pOb = pClassRef->CreateObject();
     if (!pOb)
         AfxThrowMemoryException();
-    if (m_nMapCount >= nMaxMapCount) {
+    if (m_nMapCount >= nMaxMapCount)
+    {
         delete pOb;
         Fail(CArchiveException::badIndex);
     }
@@ -555,15 +620,21 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     m_nMapCount++;
     UINT nSchemaSave = m_nObjectSchema;
     m_nObjectSchema = nSchema;
-    try {
+    ++m_nObjectDepth;
+    try
+    {
         pOb->Serialize(*this);
-    } catch (...) {
+    }
+    catch (...)
+    {
         // The half-read object belongs to nobody: drop it.
         m_loadArray[slot].p = nullptr;
         m_nObjectSchema = nSchemaSave;
+        --m_nObjectDepth;
         delete pOb;
         throw;
     }
+    --m_nObjectDepth;
     m_nObjectSchema = nSchemaSave;
     return pOb;
 }

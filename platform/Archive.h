@@ -96,13 +96,55 @@ public:
     CArchive& operator>>(double& d) { return GetRaw(d); }
     CArchive& operator>>(LONGLONG& ll) { return GetRaw(ll); }
     CArchive& operator>>(ULONGLONG& ull) { return GetRaw(ull); }
-    CArchive& operator>>(int& i) { LONG l; GetRaw(l); i = (int)l; return *this; }
-    CArchive& operator>>(UINT& u) { LONG l; GetRaw(l); u = (UINT)l; return *this; }
-    CArchive& operator>>(short& w) { WORD v; GetRaw(v); w = (short)v; return *this; }
-    CArchive& operator>>(char& ch) { BYTE v; GetRaw(v); ch = (char)v; return *this; }
-    CArchive& operator>>(signed char& ch) { BYTE v; GetRaw(v); ch = (signed char)v; return *this; }
-    CArchive& operator>>(wchar_t& ch) { WORD v; GetRaw(v); ch = (wchar_t)v; return *this; }
-    CArchive& operator>>(bool& b) { BYTE v; GetRaw(v); b = v != 0; return *this; }
+    CArchive& operator>>(int& i)
+    {
+        LONG l;
+        GetRaw(l);
+        i = (int)l;
+        return *this;
+    }
+    CArchive& operator>>(UINT& u)
+    {
+        LONG l;
+        GetRaw(l);
+        u = (UINT)l;
+        return *this;
+    }
+    CArchive& operator>>(short& w)
+    {
+        WORD v;
+        GetRaw(v);
+        w = (short)v;
+        return *this;
+    }
+    CArchive& operator>>(char& ch)
+    {
+        BYTE v;
+        GetRaw(v);
+        ch = (char)v;
+        return *this;
+    }
+    CArchive& operator>>(signed char& ch)
+    {
+        BYTE v;
+        GetRaw(v);
+        ch = (signed char)v;
+        return *this;
+    }
+    CArchive& operator>>(wchar_t& ch)
+    {
+        WORD v;
+        GetRaw(v);
+        ch = (wchar_t)v;
+        return *this;
+    }
+    CArchive& operator>>(bool& b)
+    {
+        BYTE v;
+        GetRaw(v);
+        b = v != 0;
+        return *this;
+    }
     CArchive& operator>>(CString& s);
     CArchive& operator>>(CStringA& s);
 
@@ -117,6 +159,9 @@ public:
     static const DWORD dwBigClassTag = 0x80000000;
     static const WORD wBigObjectTag = 0x7FFF;
     static const DWORD nMaxMapCount = 0x3FFFFFFE;
+    // Objects being loaded inside one another: a deeper file is damage (badIndex), so no input
+    // can exhaust the stack.
+    static const UINT nMaxObjectDepth = 64;
 
 protected:
     template <class T> CArchive& PutRaw(T v)
@@ -173,6 +218,7 @@ protected:
     std::vector<LoadEntry> m_loadArray;
     std::unordered_map<const CRuntimeClass*, UINT> m_schemaMap;
     DWORD m_nMapCount;
+    UINT m_nObjectDepth;
 };
 
 CArchive& operator<<(CArchive& ar, const CObject* pOb);

@@ -4,6 +4,8 @@
 
 class CFrameWnd;
 class CDockBar;
+class CDockContext;
+class CControlBarInfo;
 
 // Bar styles (CControlBar::m_dwStyle; apart from the window style)
 #define CBRS_FLOATING 0x0001L
@@ -32,6 +34,19 @@ class CDockBar;
 #define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
 #define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
 
+// Layout modes of CalcDynamicLayout
+#define LM_STRETCH 0x01
+#define LM_HORZ 0x02
+#define LM_MRUWIDTH 0x04
+#define LM_HORZDOCK 0x08
+#define LM_VERTDOCK 0x10
+#define LM_LENGTHY 0x20
+#define LM_COMMIT 0x40
+
+// Fly-by prompt timers of a bar
+#define ID_TIMER_WAIT 0xE000  // resting on a tool shows its prompt
+#define ID_TIMER_CHECK 0xE001 // leaving the bar restores the idle prompt
+
 class CControlBar : public CWnd
 {
     DECLARE_DYNAMIC(CControlBar)
@@ -39,18 +54,89 @@ public:
     CControlBar();
     virtual ~CControlBar();
 
+    // ---- style -----------------------------------------------------------------------------
     // Bar style bits (CBRS_*), kept apart from the window style.
     DWORD GetBarStyle() const { return m_dwStyle; }
-    void SetBarStyle(DWORD dwStyle) { m_dwStyle = dwStyle; }
+    void SetBarStyle(DWORD dwStyle);
+    void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);
+    CRect GetBorders() const { return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder); }
 
-    DWORD m_dwStyle = 0;
-    CFrameWnd* m_pDockSite = nullptr; // the frame the bar docks in (not owned)
-    CDockBar* m_pDockBar = nullptr;   // the dock bar holding it, NULL when none (not owned)
+    // ---- docking -----------------------------------------------------------------------------
+    // Sides (CBRS_ALIGN_*) the bar may dock on, CBRS_FLOAT_MULTI; makes the dock context once.
+    void EnableDocking(DWORD dwDockStyle);
+    BOOL IsFloating() const;
+    // False while a hide is pending; true while a show is pending or when the window is visible.
+    BOOL IsVisible() const;
+    virtual BOOL IsDockBar() const { return FALSE; }
+    // The frame the bar docks in: its parent frame, or for a floating bar that frame's parent frame.
+    CFrameWnd* GetDockingFrame() const;
 
-protected:
+    // ---- layout ------------------------------------------------------------------------------
+    virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz);
+    virtual CSize CalcDynamicLayout(int nLength, DWORD nMode);
+    // The client rectangle less the borders (exchanged for a vertical bar) and the edges drawn.
+    virtual void CalcInsideRect(CRect& rect, BOOL bHorz) const;
+    // Marks the bar to be shown or hidden at the next layout.
+    void DelayShow(BOOL bShow);
+    // Applies a pending show or hide (within the layout batch when there is one). Answers whether
+    // the bar is now visible.
+    BOOL RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
+
+    // ---- commands and drawing ----------------------------------------------------------------
+    virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
+    virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
+    virtual void DoPaint(CDC* pDC);
+    virtual void DrawBorders(CDC* pDC, CRect& rect);
+
+    // ---- saved state --------------------------------------------------------------------------
+    virtual void GetBarInfo(CControlBarInfo* pInfo);
+    virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
+
+    virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    virtual void PostNcDestroy() override;
+
     // A bar whose parent is a frame takes it as dock site and enters its control-bar list.
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
-    afx_msg void OnDestroy();
+
+    enum StateFlags
+    {
+        delayHide = 1,
+        delayShow = 2,
+        tempHide = 4
+    };
+
+    BOOL m_bAutoDelete = FALSE; // delete the object after WM_NCDESTROY
+    int m_cxLeftBorder = 6;
+    int m_cxRightBorder = 6;
+    int m_cyTopBorder = 1;
+    int m_cyBottomBorder = 1;
+    int m_nMRUWidth = 32767;      // the last floating width of a dynamic bar
+    DWORD m_dwStyle = 0;
+    DWORD m_dwDockStyle = 0;      // sides the bar may dock on
+    CFrameWnd* m_pDockSite = nullptr; // the frame the bar docks in (not owned)
+    CDockBar* m_pDockBar = nullptr;   // the dock bar holding it, NULL when none (not owned)
+    CDockContext* m_pDockContext = nullptr; // owned; made by EnableDocking
+    UINT m_nStateFlags = 0;
+
+protected:
     void LeaveDockSite();
+    // Fly-by prompt: the tool under the cursor (-1 none) and the frame that shows the prompt.
+    void UpdateFlyBy(MSG* pMsg);
+    void SetStatusPrompt(int nHit);
+    CFrameWnd* GetPromptFrame() const;
+
+    afx_msg void OnDestroy();
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
+
+    int m_nFlyByHit = -1; // tool whose prompt is pending or shown
+    BOOL m_bFlyByShown = FALSE;
 };

@@ -1,5 +1,8 @@
+// Frame windows: creation, views and documents, layout, title, prompts, idle updates and command
+// routing. Control bars and docking: FrameWndDocking.cpp.
 #include "platform/Platform.h"
 #include "platform/FrameWnd.h"
+#include <algorithm>
 #include "platform/View.h"
 #include "platform/DocTemplate.h"
 
@@ -25,15 +28,32 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
-CFrameWnd::CFrameWnd() {}
+CFrameWnd::CFrameWnd()
+{
+    AfxGetThreadState()->m_frameList.push_back(this);
+}
 
 CFrameWnd::~CFrameWnd()
 {
     if (m_hAccelTable != nullptr)
         DestroyAcceleratorTable(m_hAccelTable);
+    // Bars that outlive the frame forget it.
+    POSITION pos = m_listControlBars.GetHeadPosition();
+    while (pos != nullptr)
+    {
+        CControlBar* pBar = m_listControlBars.GetNext(pos);
+        if (pBar->m_pDockSite == this)
+            pBar->m_pDockSite = nullptr;
+    }
+    m_listControlBars.RemoveAll();
+    std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
+    frames.erase(std::remove(frames.begin(), frames.end(), this), frames.end());
 }
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
@@ -229,8 +249,24 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
         return;
     m_bInRecalcLayout = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);
-    RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    if (GetStyle() & FWS_SNAPTOBARS)
+    {
+        // The frame takes the size its bars ask for.
+        CRect rect(0, 0, 32767, 32767);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
+        CalcWindowRect(&rect);
+        SetWindowPos(nullptr, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
+    }
+    else
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
     m_bInRecalcLayout = FALSE;
+    if (m_nShowDelay != -1)
+    {
+        int nCmdShow = m_nShowDelay;
+        m_nShowDelay = -1;
+        ShowWindow(nCmdShow);
+    }
 }
 
 void CFrameWnd::DelayUpdateFrameMenu(HMENU hMenuAlt)
@@ -516,6 +552,7 @@ void CFrameWnd::OnClose()
 
 void CFrameWnd::OnDestroy()
 {
+    DestroyDockBars();
     if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault)
         ::SetMenu(m_hWnd, m_hMenuDefault);
     // The main window going away ends the application's message loop.
@@ -563,56 +600,6 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     CView* pActiveView = GetActiveView();
     if (pActiveView != nullptr && !bMinimized)
         pActiveView->OnActivateFrame(nState, this);
-}
-
-CControlBar* CFrameWnd::GetControlBar(UINT nID)
-{
-    if (nID == 0)
-        return nullptr;
-    POSITION pos = m_listControlBars.GetHeadPosition();
-    while (pos != nullptr)
-    {
-        CWnd* pBar = (CWnd*)m_listControlBars.GetNext(pos);
-        if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr && (UINT)pBar->GetDlgCtrlID() == nID)
-            return (CControlBar*)pBar;
-    }
-    return nullptr;
-}
-
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
-{
-    CWnd* pWnd = (CWnd*)pBar;
-    if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
-        return;
-    pWnd->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
-    if (bDelay)
-        DelayRecalcLayout();
-    else
-        RecalcLayout();
-}
-
-void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
-{
-    CWnd* pBar = (CWnd*)GetControlBar(pCmdUI->m_nID);
-    if (pBar == nullptr)
-        pBar = GetDescendantWindow(pCmdUI->m_nID, TRUE);
-    if (pBar == nullptr)
-    {
-        pCmdUI->ContinueRouting();
-        return;
-    }
-    pCmdUI->SetCheck((pBar->GetStyle() & WS_VISIBLE) != 0);
-}
-
-BOOL CFrameWnd::OnBarCheck(UINT nID)
-{
-    CWnd* pBar = (CWnd*)GetControlBar(nID);
-    if (pBar == nullptr)
-        pBar = GetDescendantWindow(nID, TRUE);
-    if (pBar == nullptr)
-        return FALSE;
-    ShowControlBar((CControlBar*)pBar, (pBar->GetStyle() & WS_VISIBLE) == 0, FALSE);
-    return TRUE;
 }
 
 void CFrameWnd::BeginModalState()

@@ -3,6 +3,7 @@
 // document and the application.
 #pragma once
 #include "platform/Collections.h"
+#include "platform/ControlBar.h"
 #include "platform/Wnd.h"
 #include "res/platform_ids.h"
 
@@ -15,6 +16,8 @@ class CDocTemplate;
 class CView;
 class CFrameWnd;
 class CControlBar;
+class CDockBar;
+class CMiniDockFrameWnd;
 
 // What a frame needs to make its view: the view class, the document and its template.
 class CCreateContext
@@ -81,7 +84,27 @@ public:
 
     // Control bars: the bars register themselves in m_listControlBars.
     CControlBar* GetControlBar(UINT nID);
+    // Shows or hides the bar now or (bDelay) at the next layout; a floating bar's frame shows
+    // with its first visible bar and hides with its last.
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    void AddControlBar(CControlBar* pBar);
+    void RemoveControlBar(CControlBar* pBar);
+    // Takes pBar out of the control-bar list of every frame of the thread.
+    static void RemoveFromAllLists(CControlBar* pBar);
+
+    // Docking: dock bars along the sides (top, bottom, left, right: ids and styles).
+    static const DWORD dwDockBarMap[4][2];
+    // Creates the missing dock bars of the sides in dwDockStyle (CBRS_ALIGN_*).
+    void EnableDocking(DWORD dwDockStyle);
+    // Docks pBar into the dock bar nDockBarID (0: the first side the bar may dock on) by the
+    // screen rectangle lpRect, or as a new last row.
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = nullptr);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = nullptr);
+    // Floats pBar in a floating frame at the screen point; a bar alone in one only moves it.
+    // A floating frame that cannot be made leaves the bar where it was.
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    // A new floating frame of m_pFloatingFrameClass; throws the resource exception on failure.
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
 
     // Modal state of the frame while a modal window of the application runs.
     virtual void BeginModalState();
@@ -115,9 +138,9 @@ public:
     UINT m_nIDLastMessage = 0;    // prompt shown last
     CView* m_pViewActive = nullptr;
     CRect m_rectBorder;           // space the bars leave for the view (set by RecalcLayout)
-    CPtrList m_listControlBars;   // the frame's control bars
-    CRuntimeClass* m_pFloatingFrameClass = nullptr;
-    int m_nShowDelay = -1;
+    CList<CControlBar*, CControlBar*> m_listControlBars; // the frame's control bars (not owned)
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;     // class of floating frames (EnableDocking)
+    int m_nShowDelay = -1;        // SW_ command the next layout applies to the frame, -1 none
     int m_cModalStack = 0;
     CString m_strTitle;
 
@@ -132,6 +155,8 @@ protected:
     // The first part of LoadFrame: help id, and title from string nIDResource (before its first
     // line break); answers a window class with the resource's icon.
     LPCTSTR PrepareLoadFrame(UINT nIDResource);
+    // Destroys the floating frames of this frame's bars, then its dock bars.
+    void DestroyDockBars();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -147,6 +172,8 @@ protected:
     afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    // Caps, Num and Scroll Lock indicators: enabled while the key is toggled.
+    afx_msg void OnUpdateKeyIndicator(CCmdUI* pCmdUI);
     afx_msg BOOL OnBarCheck(UINT nID);
     // Text of a tool tip asked for with LPSTR_TEXTCALLBACK: the part after the first line feed
     // of the command's string ("prompt\ntip").

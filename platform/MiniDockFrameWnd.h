@@ -14,8 +14,24 @@ public:
         kDockBarId = 0xE81F // the floating dock bar's child id
     };
 
-    // Creates the frame as a tool window owned by pParent and its floating dock bar.
+    // Creates the frame as a tool window owned by pParent and its floating dock bar, which takes
+    // the alignment and size bits of dwBarStyle and pParent as its dock site.
     virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle);
+    // Snaps the frame to its dock bar and takes the dock bar's text as its title.
+    virtual void RecalcLayout(BOOL bNotify = TRUE) override;
+    // The window rectangle of a floating frame whose client is rect (grows rect).
+    static void CalcBorders(CRect& rect, DWORD dwStyle = WS_THICKFRAME | WS_CAPTION);
+
+    // Caption press: the system move for CBRS_FLOAT_MULTI, else the first bar's drag; border
+    // press: resizing; caption double click: toggles docking. WM_CLOSE hides the bars.
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnClose();
 
     CDockBar m_wndDockBar; // the floating dock bar (member; never auto-deleted)
+
+protected:
+    // The first bar of the dock bar, or NULL.
+    CControlBar* GetFirstBar() const;
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,7 +1,12 @@
+// A frame with the small caption of a tool window.
 #include "platform/Platform.h"
 #include "platform/MiniFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
+    ON_WM_GETMINMAXINFO()
+END_MESSAGE_MAP()
 
 namespace
 {
@@ -32,11 +37,22 @@ BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     if (!CFrameWnd::PreCreateWindow(cs))
         return FALSE;
     m_dwMiniFrameStyle = cs.style & kMiniFrameStyles;
-    cs.style &= ~kMiniFrameStyles;
+    // The frame styles stay in the low word of the window style, where the frame reads them back;
+    // MFS_BLOCKSYSMENU would be a maximise box there.
+    cs.style &= ~MFS_BLOCKSYSMENU;
     if (m_dwMiniFrameStyle & (MFS_THICKFRAME | MFS_4THICKFRAME))
         cs.style |= WS_THICKFRAME;
     if (m_dwMiniFrameStyle & MFS_BLOCKSYSMENU)
         cs.style &= ~WS_SYSMENU;
     cs.dwExStyle |= WS_EX_TOOLWINDOW;
     return TRUE;
+}
+
+void CMiniFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
+{
+    CFrameWnd::OnGetMinMaxInfo(lpMMI);
+    CRect rect(0, 0, 0, 0);
+    ::AdjustWindowRectEx(&rect, GetStyle() & ~WS_SYSMENU, FALSE, GetExStyle());
+    lpMMI->ptMinTrackSize.x = rect.Width();
+    lpMMI->ptMinTrackSize.y = rect.Height();
 }

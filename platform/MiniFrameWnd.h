@@ -2,7 +2,7 @@
 #pragma once
 #include "platform/FrameWnd.h"
 
-// Mini-frame styles (in the creation style; not passed to the system)
+// Mini-frame styles (in the creation style; all but MFS_BLOCKSYSMENU stay in the window style)
 #define MFS_SYNCACTIVE 0x00000100L   // the caption shows active while the owner is active
 #define MFS_4THICKFRAME 0x00000200L  // no size corners
 #define MFS_THICKFRAME 0x00000400L   // sizing border
@@ -21,7 +21,7 @@ public:
                   const RECT& rect, CWnd* pParentWnd = nullptr, UINT nID = 0);
     using CWnd::CreateEx;
 
-    // The MFS_ styles the frame was created with (kept here; the window gets the system styles
+    // The MFS_ styles the frame was created with (the window also gets the system styles
     // they stand for: MFS_THICKFRAME and MFS_4THICKFRAME a sizing border, MFS_BLOCKSYSMENU no
     // system menu).
     DWORD GetMiniFrameStyle() const { return m_dwMiniFrameStyle; }
@@ -30,5 +30,9 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
 protected:
+    // A mini frame may be as small as its borders and caption.
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    DECLARE_MESSAGE_MAP()
+
     DWORD m_dwMiniFrameStyle = 0;
 };

@@ -12,6 +12,7 @@ class CGdiObject;
 class CMenu;
 class CImageList;
 class CWinThread;
+class CFrameWnd;
 
 // Maps a handle to the object that wraps it. Permanent entries belong to their objects;
 // temporary wrappers are made on demand by FromHandle and deleted at idle time.
@@ -136,6 +137,9 @@ struct _AFX_THREAD_STATE
     INT_PTR m_nLastHit = -1;          // and the tool's hit code
     TOOLINFOW m_lastInfo = {};        // the tool registered for that hit
     BOOL m_bLastInfoValid = FALSE;
+
+    // Every frame object of this thread (idle updates of floating frames, bar clean-up).
+    std::vector<CFrameWnd*> m_frameList;
 
     // The thread object running the pump on this thread (the application on the GUI thread).
     CWinThread* m_pCurrentWinThread = nullptr;

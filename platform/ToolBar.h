@@ -26,6 +26,9 @@ public:
     HIMAGELIST SetImageList(HIMAGELIST hImageList);
     HIMAGELIST GetImageList() const;
 
+    // The buttons keep the states they were given; no idle command-UI pass.
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+
 protected:
     BOOL GetButton(int nIndex, TBBUTTON& button) const;
 };

@@ -7,6 +7,9 @@
 #include "platform/Menu.h"
 #include "platform/ImageList.h"
 #include "platform/Exceptions.h"
+#include "platform/FrameWnd.h"
+#include <algorithm>
+#include <vector>
 
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 
@@ -169,6 +172,28 @@ BOOL CWinThread::DispatchThreadMessageEx(MSG* pMsg)
     return FALSE;
 }
 
+void CWinThread::UpdateOtherFrames(CWnd* pMainWnd)
+{
+    // Other top-level frames of the thread (floating tool frames among them) lay out and update
+    // their bars too; a hidden frame waiting to be shown is included. A frame may go meanwhile:
+    // each is looked up again before it is used.
+    std::vector<CFrameWnd*> frames = AfxGetThreadState()->m_frameList;
+    for (CFrameWnd* pFrame : frames)
+    {
+        const std::vector<CFrameWnd*>& live = AfxGetThreadState()->m_frameList;
+        if (pFrame == pMainWnd || std::find(live.begin(), live.end(), pFrame) == live.end())
+            continue;
+        HWND hWnd = pFrame->m_hWnd;
+        if (hWnd == nullptr || (::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_CHILD))
+            continue;
+        if (!::IsWindowVisible(hWnd) && pFrame->m_nShowDelay == -1)
+            continue;
+        AfxCallWndProc(pFrame, hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
+        if (::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == pFrame)
+            pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    }
+}
+
 BOOL CWinThread::OnIdle(LONG lCount)
 {
     if (lCount <= 0)
@@ -179,6 +204,7 @@ BOOL CWinThread::OnIdle(LONG lCount)
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
         }
+        UpdateOtherFrames(pMainWnd);
         return TRUE;
     }
     if (lCount == 1)

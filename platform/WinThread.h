@@ -33,6 +33,8 @@ public:
     // Idle work: lCount 0 updates the command UI of the main window and its descendants,
     // 1 frees the temporary handle wrappers. Answers TRUE while more idle work remains.
     virtual BOOL OnIdle(LONG lCount);
+    // Idle updates of the thread's other top-level frames (lCount 0).
+    void UpdateOtherFrames(CWnd* pMainWnd);
     // FALSE for messages after which no idle update is due (repeated mouse moves, painting,
     // the caret blink timer).
     virtual BOOL IsIdleMessage(MSG* pMsg);

@@ -26,6 +26,7 @@
 #define IDS_PHONE_OUTBOX_FAILED       34707
 #define IDS_PHONE_BAD_INDEX           34708
 #define IDS_PHONE_PARTS_KEPT          34709
+#define IDS_PHONE_FETCH_FAILED        34710
 
 // Commands of the phone jobs and the windows the phone link uses.
 #ifndef ID_RECEIVE_SMS

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets up and builds everything (scripts/setup.sh), then starts Corvane SMS under Wine.
+# Sets up and builds the program (scripts/setup.sh CorvaneSms; the tests are built by
+# scripts/test.sh), then starts Corvane SMS under Wine.
 #
 # The phone: unless another port is set, the simulated phone (tests/phone/sim) answers on the
 # default port COM4 with a few demo messages; it stops when the program ends. Another port is set
@@ -13,8 +14,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
 
-./scripts/setup.sh
-
 build="$root/${BUILD_DIR:-build}"
 run="$build/wine-run.sh"
 exe="$build/CorvaneSms.exe"
@@ -22,8 +21,30 @@ export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix}"
 key='HKCU\Software\Corvane\Corvane SMS\Settings'
 default_port="COM4:"
 
-# The Wine prefix of the build tree (created once).
-"$run" cmd /c exit 0 >/dev/null 2>&1 || true
+# The Wine prefix of the build tree (created once, about 15 s), made without a display so that
+# Wine's "configuration is being updated" window never shows; its processes end before the
+# program starts. When Wine is installed already, it is made while the program builds.
+make_prefix() {
+  mkdir -p "$build"
+  env -u DISPLAY CORVANE_WINEPREFIX="$WINEPREFIX" "$root/cmake/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+  env -u DISPLAY wineserver -w >/dev/null 2>&1 || true
+}
+prefix_pid=""
+if [ ! -f "$WINEPREFIX/.corvane-ready" ] && command -v wine >/dev/null 2>&1; then
+  echo "Preparing the Wine prefix $WINEPREFIX (once) while the program builds."
+  make_prefix &
+  prefix_pid=$!
+fi
+
+./scripts/setup.sh CorvaneSms
+
+if [ -n "$prefix_pid" ]; then
+  wait "$prefix_pid" || true
+fi
+if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
+  echo "Preparing the Wine prefix $WINEPREFIX (once)."
+  make_prefix
+fi
 
 # The port the program will use: the "Connection" setting, or the default.
 connection=$("$run" reg query "$key" /v Connection 2>/dev/null | tr -d '\r' |
@@ -99,11 +120,17 @@ if [ "$use_sim" = 1 ]; then
   echo "       Its dialogue is logged in $work/transcript.txt."
 fi
 
+# Without a sound card ALSA reports every sound device it cannot open (16 lines per start of the
+# sound system); those lines are dropped, everything else the program writes is shown.
+quiet_alsa() {
+  grep -v --line-buffered '^ALSA lib ' >&2 || true
+}
+
 echo "Starting $exe"
 if [ -n "${DISPLAY:-}" ]; then
-  "$run" "$exe"
+  "$run" "$exe" 2> >(quiet_alsa)
 else
   echo "Note: no display (DISPLAY is not set): the program runs on a virtual screen (xvfb-run) and"
   echo "      is not visible. Run this script in a graphical session to see its window; Ctrl+C ends it."
-  xvfb-run -a -s "-screen 0 1280x1024x24" "$run" "$exe"
+  xvfb-run -a -s "-screen 0 1280x1024x24" "$run" "$exe" 2> >(quiet_alsa)
 fi

@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs what is missing (Debian 12) and builds everything into build/.
+# Installs what is missing (Debian 12) and builds into build/: the targets given as arguments
+# (e.g. CorvaneSms), or everything (program, tests and benchmarks) when none is given.
+# CORVANE_JOBS sets the number of parallel compile jobs (default: the number of processors).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 pkgs="cmake make g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth python3 googletest imagemagick"
@@ -13,6 +15,10 @@ if [ -n "$missing" ]; then
   DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends $missing
 fi
 BUILD_DIR="${BUILD_DIR:-build}"
-jobs=$(nproc)
+jobs="${CORVANE_JOBS:-$(nproc)}"
 cmake -S . -B "$BUILD_DIR" -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$BUILD_DIR" -j "$jobs"
+targets=()
+for t in "$@"; do
+  targets+=(--target "$t")
+done
+cmake --build "$BUILD_DIR" -j "$jobs" "${targets[@]}"

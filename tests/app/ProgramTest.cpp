@@ -132,6 +132,22 @@ TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessa
     EXPECT_NE(wcsstr(text, L"corvane_sms"), nullptr) << text;
     EXPECT_NE(::GetClassLongPtrW(pFrame->GetSafeHwnd(), GCLP_HICON), 0u);
     EXPECT_EQ(app->GetProfileString(L"Settings", L"Connection"), SimPhone::PortName());
+    // The frame's layout: the view on top, the message list below it, the status bar at the bottom.
+    auto placed = [&](int nID) {
+        CRect rect;
+        HWND hChild = ::GetDlgItem(pFrame->GetSafeHwnd(), nID);
+        ::GetWindowRect(hChild, &rect);
+        ::MapWindowPoints(nullptr, pFrame->GetSafeHwnd(), (LPPOINT)&rect, 2);
+        return rect;
+    };
+    CRect client;
+    ::GetClientRect(pFrame->GetSafeHwnd(), &client);
+    CRect rectView = placed(AFX_IDW_PANE_FIRST), rectList = placed(0xE901), rectStatus = placed(0xE902);
+    EXPECT_EQ(rectView.top, 0);
+    EXPECT_EQ(rectList.top, rectView.bottom);
+    EXPECT_EQ(rectStatus.top, rectList.bottom);
+    EXPECT_EQ(rectStatus.bottom, client.bottom);
+    EXPECT_EQ(rectList.Width(), client.Width());
 
     // The fetch, as the menu item sends it.
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_COMMAND, ID_RECEIVE_SMS, 0);

@@ -6,6 +6,8 @@
 #include "phone/UnicodeTextFile.h"
 #include "support/MessageBoxCapture.h"
 
+#include <set>
+#include <thread>
 
 using storetest::Exists;
 using storetest::ReadAll;
@@ -43,10 +45,7 @@ struct ByteWriter
         return *this;
     }
     // A wide string shorter than 255 units: FF FE FF <length byte> <units>.
-    ByteWriter& shortText(const CString& s)
-    {
-        return raw({0xFF, 0xFE, 0xFF, (unsigned)s.GetLength()}).units(s);
-    }
+    ByteWriter& shortText(const CString& s) { return raw({0xFF, 0xFE, 0xFF, (unsigned)s.GetLength()}).units(s); }
 };
 
 CString Repeat(const wchar_t* pattern, int units)
@@ -206,6 +205,48 @@ TEST(SmsRecord, KeyValidityAndCopies)
     EXPECT_STREQ(CSMS::GetThisClass()->m_lpszClassName, "CSMS");
 }
 
+// Records come from shared blocks: threads that make and free them at once never get one record
+// twice, and every record keeps what was written into it.
+TEST(SmsRecord, RecordsMadeAndFreedOnSeveralThreadsStayDistinct)
+{
+    const int kThreads = 4, kRecords = 3000;
+    std::vector<std::vector<CSMS*>> made(kThreads);
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; ++t)
+        threads.emplace_back([t, &made] {
+            for (int round = 0; round < 3; ++round)
+            {
+                for (CSMS* p : made[t])
+                    delete p;
+                made[t].clear();
+                for (int i = 0; i < kRecords; ++i)
+                {
+                    CSMS* p = new CSMS;
+                    p->m_nRef = t;
+                    p->m_nPart = i;
+                    p->m_strText.Format(L"%d/%d", t, i);
+                    made[t].push_back(p);
+                }
+            }
+        });
+    for (std::thread& th : threads)
+        th.join();
+    std::set<CSMS*> distinct;
+    for (int t = 0; t < kThreads; ++t)
+        for (int i = 0; i < kRecords; ++i)
+        {
+            CSMS* p = made[t][(size_t)i];
+            distinct.insert(p);
+            CString expected;
+            expected.Format(L"%d/%d", t, i);
+            EXPECT_TRUE(p->m_nRef == t && p->m_nPart == i && p->m_strText == expected) << t << " " << i;
+        }
+    EXPECT_EQ(distinct.size(), (size_t)(kThreads * kRecords));
+    for (auto& list : made)
+        for (CSMS* p : list)
+            delete p;
+}
+
 TEST_F(DataFile, StoresTheGoldenBytes)
 {
     CCorvane_smsDoc doc;
@@ -286,8 +327,7 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
 {
     const Bytes golden = GoldenFile(2);
     std::vector<Bytes> damaged;
-    for (size_t cut : {size_t(0), size_t(1), size_t(3), size_t(12), size_t(700), golden.size() / 2,
-                       golden.size() - 1})
+    for (size_t cut : {size_t(0), size_t(1), size_t(3), size_t(12), size_t(700), golden.size() / 2, golden.size() - 1})
         damaged.emplace_back(golden.begin(), golden.begin() + cut);
     Bytes badClass = golden;
     badClass[11] = 'X'; // "CSMX": no such class
@@ -338,23 +378,13 @@ TEST_F(DataFile, DamagedFilesAreMovedAsideAndTheStoreStartsEmpty)
         EXPECT_TRUE(ReadAll(asideNames[i]) == damaged[i]) << i;
 }
 
-TEST_F(DataFile, EmptyEntriesAreDroppedAndNeverWritten)
+TEST_F(DataFile, EmptyEntriesAreNeverWritten)
 {
-    // Count 2: the null object, then record B.
-    ByteWriter w;
-    w.word(2).word(0);
-    w.word(0xFFFF).word(2).word(4).raw({'C', 'S', 'M', 'S'});
-    AppendFieldsB(w, true);
-    WriteAll(path, w.b);
     CCorvane_smsDoc doc;
     Prepare(doc);
-    ASSERT_TRUE(doc.LoadData());
-    ASSERT_EQ(doc.m_listSms.GetCount(), 1);
-    std::unique_ptr<CSMS> b(MakeB());
-    ExpectSame(*At(doc, 0), *b);
-
-    doc.m_listSms.AddHead((CObject*)nullptr);
-    doc.m_listSms.AddHead(MakeA());
+    doc.m_listSms.AddTail(MakeA());
+    doc.m_listSms.AddTail((CObject*)nullptr);
+    doc.m_listSms.AddTail(MakeB());
     ASSERT_TRUE(doc.SaveData());
     doc.m_listSms.RemoveAt(doc.m_listSms.FindIndex(1));
     EXPECT_TRUE(ReadAll(path) == GoldenFile(2));
@@ -397,19 +427,257 @@ TEST_F(DataFile, AFailedSaveKeepsTheOldFileAndTheRecords)
     EXPECT_EQ(back.m_listSms.GetCount(), 3);
 }
 
-TEST_F(DataFile, AFileThatCannotBeOpenedIsReported)
+// A data file held by another program at start-up is still the user's data: no save replaces
+// it, not even after the other program let it go, until it has been read.
+TEST_F(DataFile, AFileThatCannotBeOpenedIsNeverSavedOver)
 {
     WriteAll(path, GoldenFile(2));
+    const Bytes before = ReadAll(path);
     HANDLE h = CreateFileW(path, GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(h, INVALID_HANDLE_VALUE);
     CCorvane_smsDoc doc;
     Prepare(doc);
     EXPECT_FALSE(doc.LoadData());
-    CloseHandle(h);
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().text, L"File CorvaneSms.dat tidak dapat dibuat/dibuka");
-    EXPECT_TRUE(Exists(path)); // a file we could not open is no damaged file
-    EXPECT_FALSE(Exists(path + L".bad"));
+    EXPECT_EQ(boxes.Last().title, L"Error");
+    EXPECT_FALSE(Exists(path + L".bad")); // a file we could not open is no damaged file
+
+    // Messages fetched meanwhile stay in memory; the save fails with a clear error.
+    doc.m_listSms.AddTail(MakeB());
+    EXPECT_FALSE(doc.SaveData());
+    CloseHandle(h);
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_NE(boxes.Last().text.find(L"belum dapat dibaca"), std::wstring::npos) << boxes.Last().text;
+    EXPECT_EQ(boxes.Last().title, L"Error");
+    EXPECT_FALSE(doc.SaveData()); // the exit save
+    EXPECT_EQ(boxes.Count(), 3u);
+    EXPECT_TRUE(ReadAll(path) == before);
+    EXPECT_FALSE(Exists(path + L".tmp"));
+    EXPECT_EQ(doc.m_listSms.GetCount(), 1);
+
+    // Once read, the file is saved as usual.
+    CCorvane_smsDoc next;
+    Prepare(next);
+    ASSERT_TRUE(next.LoadData());
+    EXPECT_EQ(next.m_listSms.GetCount(), 2);
+    next.m_listSms.AddTail(MakeB());
+    EXPECT_TRUE(next.SaveData());
+}
+
+TEST_F(DataFile, AStaleTemporaryFileIsRemovedAtStartUp)
+{
+    WriteAll(path, GoldenFile(2));
+    WriteAll(path + L".tmp", Bytes(70000, 0xAB)); // a save killed before its rename
+    CCorvane_smsDoc doc;
+    Prepare(doc);
+    ASSERT_TRUE(doc.LoadData());
+    EXPECT_FALSE(Exists(path + L".tmp"));
+    EXPECT_EQ(doc.m_listSms.GetCount(), 2);
+    EXPECT_TRUE(ReadAll(path) == GoldenFile(2));
+
+    // Also when there is no data file at all.
+    DeleteFileW(path);
+    WriteAll(path + L".tmp", Bytes(10, 1));
+    CCorvane_smsDoc empty;
+    Prepare(empty);
+    ASSERT_TRUE(empty.LoadData());
+    EXPECT_FALSE(Exists(path + L".tmp"));
+    EXPECT_EQ(boxes.Count(), 0u);
+}
+
+namespace
+{
+// Nested lists of one element each, depth levels deep, as the file's only entry.
+Bytes NestedObjects(const char* className, int depth, bool map)
+{
+    ByteWriter w;
+    w.word(1);
+    const unsigned n = (unsigned)strlen(className);
+    w.word(0xFFFF).word(0).word(n);
+    for (unsigned i = 0; i < n; ++i)
+        w.raw({(unsigned char)className[i]});
+    for (int i = 0; i < depth; ++i)
+    {
+        w.word(1); // one element
+        if (map)
+            w.raw({1, 'k'}); // its key
+        w.word(0x8001);      // the same class again
+    }
+    w.word(0);
+    return w.b;
+}
+
+// The number of records of a file written by the program, read back through a fresh document.
+int CountLoaded(const CString& file, bool& ok)
+{
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(file);
+    ok = doc.LoadData() != FALSE;
+    return (int)doc.m_listSms.GetCount();
+}
+} // namespace
+
+// Damage that still parses loses messages without a word unless it is caught: every such file is
+// moved aside with the error box, and the next save writes only what the program holds.
+TEST_F(DataFile, DamageThatStillParsesIsMovedAside)
+{
+    CCorvane_smsDoc ten;
+    Prepare(ten);
+    for (int i = 0; i < 10; ++i)
+    {
+        CSMS* p = MakeB();
+        p->m_strText.Format(L"pesan %d", i);
+        ten.m_listSms.AddTail(p);
+    }
+    ASSERT_TRUE(ten.SaveData());
+    const Bytes tenRecords = ReadAll(path);
+    bool ok = false;
+    EXPECT_EQ(CountLoaded(path, ok), 10); // a file the program wrote loads exactly
+    EXPECT_TRUE(ok);
+
+    std::vector<std::pair<const char*, Bytes>> damaged;
+    Bytes lowered = tenRecords;
+    lowered[0] = 3; // the count
+    damaged.emplace_back("count lowered to 3", lowered);
+    Bytes schema3 = tenRecords;
+    schema3[4] = 3; // the record schema
+    damaged.emplace_back("schema 3", schema3);
+    Bytes trailing = GoldenFile(2);
+    trailing.push_back(0);
+    damaged.emplace_back("a byte after the list", trailing);
+    ByteWriter nullEntry; // the null object, then record B
+    nullEntry.word(2).word(0).word(0xFFFF).word(2).word(4).raw({'C', 'S', 'M', 'S'});
+    AppendFieldsB(nullEntry, true);
+    damaged.emplace_back("null entry", nullEntry.b);
+    ByteWriter backRef; // record A, then a reference to record A (object index 2)
+    backRef.word(2).word(0xFFFF).word(2).word(4).raw({'C', 'S', 'M', 'S'});
+    AppendFieldsA(backRef, true);
+    backRef.word(0x0002);
+    damaged.emplace_back("back reference to a record", backRef.b);
+    ByteWriter bigBackRef = backRef;
+    bigBackRef.b.resize(bigBackRef.b.size() - 2);
+    bigBackRef.word(0x7FFF).dword(2);
+    damaged.emplace_back("long back reference to a record", bigBackRef.b);
+    damaged.emplace_back("nested lists", NestedObjects("CObList", 24000, false));
+    damaged.emplace_back("nested maps", NestedObjects("CMapStringToOb", 12000, true));
+    // Schema 1 read in the shift of a schema-2 record: the flash flag is left over.
+    Bytes schema1Shift = GoldenFile(2);
+    schema1Shift[4] = 1;
+    damaged.emplace_back("schema 1 over schema-2 fields", schema1Shift);
+
+    for (const auto& d : damaged)
+    {
+        SCOPED_TRACE(d.first);
+        for (int i = 0; i < 10; ++i)
+        {
+            CString bad = path + L".bad";
+            if (i)
+                bad.AppendFormat(L"%d", i);
+            DeleteFileW(bad);
+        }
+        WriteAll(path, d.second);
+        boxes.Clear();
+        CCorvane_smsDoc doc;
+        Prepare(doc);
+        EXPECT_FALSE(doc.LoadData());
+        EXPECT_EQ(doc.m_listSms.GetCount(), 0);
+        ASSERT_EQ(boxes.Count(), 1u);
+        EXPECT_EQ(boxes.Last().title, L"Error");
+        EXPECT_NE(boxes.Last().text.find(L"rusak"), std::wstring::npos);
+        EXPECT_FALSE(Exists(path));
+        EXPECT_TRUE(ReadAll(path + L".bad") == d.second);
+        // The exit save writes what the program holds, not a shrunken copy of the damage.
+        EXPECT_TRUE(doc.SaveData());
+        EXPECT_EQ(CountLoaded(path, ok), 0);
+        EXPECT_TRUE(ok);
+    }
+}
+
+// The archive itself limits nesting, whatever class a file names: no input exhausts the stack.
+TEST(DataArchive, DeeplyNestedObjectsFailWithTheArchiveException)
+{
+    ScratchDir dir;
+    const CString file = dir.Path(L"nested.dat");
+    for (bool map : {false, true})
+    {
+        SCOPED_TRACE(map ? "maps" : "lists");
+        Bytes bytes = NestedObjects(map ? "CMapStringToOb" : "CObList", 30000, map);
+        WriteAll(file, Bytes(bytes.begin() + 2, bytes.end())); // one object, no count
+        CFile f;
+        ASSERT_TRUE(f.Open(file, CFile::modeRead));
+        CArchive ar(&f, CArchive::load | CArchive::bNoFlushOnDelete);
+        int cause = -1;
+        try
+        {
+            CObject* pOb = ar.ReadObject(nullptr);
+            delete pOb;
+        }
+        catch (CArchiveException* e)
+        {
+            cause = e->m_cause;
+            e->Delete();
+        }
+        EXPECT_EQ(cause, (int)CArchiveException::badIndex);
+        ar.Abort();
+    }
+
+    // Nesting within the limit still loads.
+    Bytes shallow = NestedObjects("CObList", 10, false);
+    WriteAll(file, Bytes(shallow.begin() + 2, shallow.end()));
+    CFile f;
+    ASSERT_TRUE(f.Open(file, CFile::modeRead));
+    CArchive ar(&f, CArchive::load | CArchive::bNoFlushOnDelete);
+    CObject* pOb = ar.ReadObject(nullptr);
+    ASSERT_NE(pOb, nullptr);
+    int depth = 0;
+    for (CObject* p = pOb; p; ++depth)
+    {
+        CObList* pList = dynamic_cast<CObList*>(p);
+        ASSERT_NE(pList, nullptr);
+        CObject* pNext = pList->IsEmpty() ? nullptr : pList->GetHead();
+        delete pList;
+        p = pNext;
+    }
+    EXPECT_EQ(depth, 11);
+    ar.Abort();
+}
+
+// The error boxes of LoadData and SaveData are shown with the records lock released: their
+// message loop may run code (a fetch's filing) that takes it.
+TEST_F(DataFile, NoErrorBoxIsShownWhileTheRecordsLockIsHeld)
+{
+    CCorvane_smsDoc doc;
+    Prepare(doc);
+    std::vector<bool> lockFree;
+    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, LPCWSTR, LPCWSTR, UINT) {
+        struct Probe
+        {
+            CCorvane_smsDoc* pDoc;
+            static DWORD WINAPI Run(void* p)
+            {
+                CSmsRecordsLock lock(static_cast<Probe*>(p)->pDoc);
+                return 0;
+            }
+        } probe{&doc};
+        HANDLE h = CreateThread(nullptr, 0, &Probe::Run, &probe, 0, nullptr);
+        // A lock held by this thread would keep the probe waiting; 5 s is only the failure bound.
+        const bool free = WaitForSingleObject(h, 5000) == WAIT_OBJECT_0;
+        if (!free)
+            doc.UnlockRecords(); // let the probe end; the test has failed already
+        WaitForSingleObject(h, INFINITE);
+        CloseHandle(h);
+        lockFree.push_back(free);
+        return IDOK;
+    });
+    WriteAll(path, Bytes{1, 0, 0, 0}); // damaged
+    EXPECT_FALSE(doc.LoadData());
+    doc.m_listSms.AddTail(MakeA());
+    ASSERT_TRUE(CreateDirectoryW(path + L".tmp", nullptr));
+    EXPECT_FALSE(doc.SaveData());
+    RemoveDirectoryW(path + L".tmp");
+    SetMessageBoxHandler(std::move(previous));
+    EXPECT_EQ(lockFree, (std::vector<bool>{true, true}));
 }
 
 TEST(Document, PathsAndDefaultTemplates)

@@ -3,6 +3,7 @@
 #include "PhoneLinkTestSupport.h"
 #include "phone/PhoneSession.h"
 #include "phone/PostedText.h"
+#include "phone/StoreHelpers.h"
 
 #include <algorithm>
 #include <iostream>
@@ -123,13 +124,23 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     EXPECT_EQ(SavedRecords().size(), 7u);
 
     // The status lines, in the order of the steps.
-    const wchar_t* const steps[] = {
-        L"menerima sms dari handphone", L"membuka koneksi dengan hp", L"check koneksi hp", L"check merk handphone",
-        L"Nokia", L"Model:6310i", L"setting mode sms", L"set mode penyimpanan sms", L"membaca sms :  1",
-        L"memproses sms dari hp :  1", L"membaca sms :  1", L"memproses sms dari hp :  5", L"ada 6 sms baru."};
+    const wchar_t* const steps[] = {L"menerima sms dari handphone",
+                                    L"membuka koneksi dengan hp",
+                                    L"check koneksi hp",
+                                    L"check merk handphone",
+                                    L"Nokia",
+                                    L"Model:6310i",
+                                    L"setting mode sms",
+                                    L"set mode penyimpanan sms",
+                                    L"membaca sms :  1",
+                                    L"memproses sms dari hp :  1",
+                                    L"membaca sms :  1",
+                                    L"memproses sms dari hp :  5",
+                                    L"ada 6 sms baru."};
     std::vector<CString> status = host->StatusLines();
     size_t at = 0;
-    for (const wchar_t* step : steps) {
+    for (const wchar_t* step : steps)
+    {
         while (at < status.size() && status[at] != step)
             ++at;
         EXPECT_LT(at, status.size()) << CStringA(step).GetString();
@@ -143,17 +154,27 @@ TEST_F(FetchTest, ReadsBothMemoriesFilesNewMessagesAndKeepsThemOnThePhone)
     EXPECT_EQ(raw[1], 0xFE);
     CString log = ReadUtf16File(folder + L"logCorvaneSms.txt");
     std::vector<CString> logLines;
-    for (int pos = 0; pos < log.GetLength();) {
+    for (int pos = 0; pos < log.GetLength();)
+    {
         int end = log.Find(L"\r\n", pos);
         if (end < 0)
             end = log.GetLength();
         logLines.push_back(log.Mid(pos, end - pos));
         pos = end + 2;
     }
-    const std::vector<CString> logStart = {
-        L"Open connection=" + SimPhone::PortName(), L"Send AT Command", L"check merk handphone",
-        L"Receive Handphone Model", L"AT+CGMI", L"Nokia", L"AT+GMM", L"6310i", L"AT+CMGF=0", L"AT+CPMS=\"ME\"",
-        L"SMS PDU :+CPMS: 4,50,4,50,4,50", L"SMS count=4", L"AT+CMGL=4"};
+    const std::vector<CString> logStart = {L"Open connection=" + SimPhone::PortName(),
+                                           L"Send AT Command",
+                                           L"check merk handphone",
+                                           L"Receive Handphone Model",
+                                           L"AT+CGMI",
+                                           L"Nokia",
+                                           L"AT+GMM",
+                                           L"6310i",
+                                           L"AT+CMGF=0",
+                                           L"AT+CPMS=\"ME\"",
+                                           L"SMS PDU :+CPMS: 4,50,4,50,4,50",
+                                           L"SMS count=4",
+                                           L"AT+CMGL=4"};
     ASSERT_GT(logLines.size(), logStart.size());
     for (size_t i = 0; i < logStart.size(); ++i)
         EXPECT_EQ(logLines[i], logStart[i]) << i;
@@ -191,6 +212,50 @@ TEST_F(FetchTest, WithIsHapusDeletesEveryFiledMessageAfterSaving)
         if (line.Left(15) == L"menghapus sms :")
             deleting.push_back(line.Mid(15));
     EXPECT_EQ(deleting, (std::vector<CString>{L"1", L"2", L"3", L"4", L"1", L"2", L"3", L"4", L"5"}));
+    // The last status line is the result, not the last delete.
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back(), L"ada 6 sms baru.");
+}
+
+namespace
+{
+// The longest run of hexadecimal digits in a text.
+int LongestHexRun(const CString& text)
+{
+    int best = 0, run = 0;
+    for (int i = 0; i < text.GetLength(); ++i)
+    {
+        run = iswxdigit(text[i]) ? run + 1 : 0;
+        best = std::max(best, run);
+    }
+    return best;
+}
+} // namespace
+
+// A listing cut short in the middle of a PDU: the box names the memory, has the title "Error"
+// and carries no raw PDU text (that goes to the log); the last status line is the failure.
+TEST_F(FetchTest, ACutListingIsReportedWithoutItsPduText)
+{
+    SetSetting(L"isHapus", 1);
+    ASSERT_TRUE(SimPhone::LoadJson("cut_in_pdu", R"({"extends": "fetch_full",
+        "faults": [{"command": "AT+CMGL=4", "occurrence": 2, "action": "cut", "after_bytes": 200}]})"));
+    {
+        CPhoneSession session;
+        EXPECT_FALSE(session.ReceiveAllSms(nullptr));
+    }
+    std::vector<MessageBoxLog::Box> b = boxes.Boxes();
+    ASSERT_EQ(b.size(), 1u) << boxes.All();
+    EXPECT_EQ(b[0].title, L"Error");
+    EXPECT_EQ(b[0].text, L"Daftar sms dari handphone tidak lengkap (memori SM). Pembacaan sms dibatalkan, "
+                         L"tidak ada sms yang dihapus.");
+    EXPECT_LT(LongestHexRun(b[0].text), 8);
+    std::vector<CString> status = host->StatusLines();
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back(), b[0].text);
+    // The raw listing is in the log.
+    CString log = ReadUtf16File(folder + L"logCorvaneSms.txt");
+    EXPECT_GE(LongestHexRun(log), 40);
+    EXPECT_TRUE(SimPhone::GetState().deleted.empty());
 }
 
 TEST_F(FetchTest, APhoneWithoutEchoIsReadTheSame)
@@ -285,7 +350,8 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
         const char* faults;
         const wchar_t* text;
     } cases[] = {
-        {"error_on_me_listing", R"([{"command": "AT+CMGL=4", "occurrence": 1, "action": "error"}])", L"AT+CMGL=4"},
+        {"error_on_me_listing", R"([{"command": "AT+CMGL=4", "occurrence": 1, "action": "error"}])",
+         L"(memori ME, respon: ERROR)"},
         {"cms_on_sim_listing", R"([{"command": "AT+CMGL=4", "occurrence": 2, "action": "cms_error", "code": 500}])",
          L"+CMS ERROR: 500"},
         {"listing_cut", R"([{"command": "AT+CMGL=4", "occurrence": 2, "action": "cut", "after_bytes": 200}])",
@@ -296,11 +362,14 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
         {"pdu_mode_refused_with_cause", R"([{"command": "AT+CMGF=0", "action": "cms_error", "code": 302}])",
          L"+CMS ERROR: 302"},
         // "\r\nerror\r\n": an error line in lower case.
-        {"maker_error", R"([{"command": "AT+CGMI", "action": "garbage", "data": "0D0A6572726F720D0A"}])", L"Invalid command."},
+        {"maker_error", R"([{"command": "AT+CGMI", "action": "garbage", "data": "0D0A6572726F720D0A"}])",
+         L"Invalid command."},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         SCOPED_TRACE(c.name);
-        ASSERT_TRUE(SimPhone::LoadJson(c.name, std::string(R"({"extends": "fetch_full", "faults": )") + c.faults + "}"));
+        ASSERT_TRUE(
+            SimPhone::LoadJson(c.name, std::string(R"({"extends": "fetch_full", "faults": )") + c.faults + "}"));
         size_t nBefore = boxes.Boxes().size();
         CPhoneSession session;
         int nNew = -1;
@@ -311,7 +380,11 @@ TEST_F(FetchTest, FaultsEndTheFetchWithAnErrorAndDeleteNothing)
         bool found = false;
         for (size_t i = nBefore; i < b.size(); ++i)
             found = found || b[i].text.Find(c.text) >= 0;
-        EXPECT_TRUE(found) << boxes.All();
+        EXPECT_TRUE(found) << CStringA(boxes.All()).GetString();
+        // The last status line is the failure.
+        std::vector<CString> status = host->StatusLines();
+        ASSERT_FALSE(status.empty());
+        EXPECT_EQ(status.back(), b.back().text);
         SimPhone::State st = SimPhone::GetState();
         EXPECT_EQ(st.memory.size(), 9u);
         EXPECT_TRUE(st.deleted.empty());
@@ -330,6 +403,9 @@ TEST_F(FetchTest, ASilentPhoneEndsTheFetchAfterTheTimeout)
     DWORD elapsed = GetTickCount() - start;
     EXPECT_LT(elapsed, 12000u);
     EXPECT_TRUE(boxes.Any(L"error membaca status Message Store Handphone,respon:")) << boxes.All();
+    std::vector<CString> status = host->StatusLines();
+    ASSERT_FALSE(status.empty());
+    EXPECT_EQ(status.back().Left(44), L"error membaca status Message Store Handphone");
     SimPhone::State st = SimPhone::GetState();
     EXPECT_TRUE(st.deleted.empty());
     EXPECT_EQ(host->Records().size(), 1u);
@@ -350,29 +426,12 @@ TEST_F(FetchTest, NothingIsDeletedWhenTheDataFileCannotBeSaved)
     EXPECT_EQ(host->Records().size(), 7u);
 }
 
-TEST(FetchJoin, IndexesAndConcatenationHeadersAreReadStrictly)
+TEST(FetchJoin, IndexesAreAllDigitsAndNeverEmpty)
 {
-    EXPECT_TRUE(CPhoneSession::IsAllDigits(L"12"));
-    EXPECT_FALSE(CPhoneSession::IsAllDigits(L""));
-    EXPECT_FALSE(CPhoneSession::IsAllDigits(L"1;AT+CMGD=2"));
-    EXPECT_FALSE(CPhoneSession::IsAllDigits(L" 3"));
-    int ref, total, seq;
-    // 8-bit reference 42, 3 parts, part 2.
-    EXPECT_TRUE(CPhoneSession::ReadConcatInfo(
-        L"07912618010000F0440D91261811111111F100005050109000208210050003"
-        L"2A0302C4B0BC0C0A8BC3E9",
-        ref, total, seq));
-    EXPECT_EQ(ref, 42);
-    EXPECT_EQ(total, 3);
-    EXPECT_EQ(seq, 2);
-    // 16-bit reference 0x1234.
-    EXPECT_TRUE(CPhoneSession::ReadConcatInfo(L"00440B916281000000F000005050109000208209060804123402016161", ref, total, seq));
-    EXPECT_EQ(ref, 0x1234);
-    EXPECT_EQ(total, 2);
-    EXPECT_EQ(seq, 1);
-    EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"0011000B911826100000F00000A705E8329BFD06", ref, total, seq));
-    EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"0044", ref, total, seq));
-    EXPECT_FALSE(CPhoneSession::ReadConcatInfo(L"zz", ref, total, seq));
+    EXPECT_TRUE(IsAllDigits(L"12"));
+    EXPECT_FALSE(IsAllDigits(L""));
+    EXPECT_FALSE(IsAllDigits(L"1;AT+CMGD=2"));
+    EXPECT_FALSE(IsAllDigits(L" 3"));
 }
 
 TEST_F(FetchTest, AMissingSoundFileIsReportedByTheGuiThread)

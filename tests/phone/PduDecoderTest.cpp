@@ -275,3 +275,118 @@ TEST(PduDecoderHelpers, TextLevelOperations)
     EXPECT_STREQ(L"\x20AC" L"A\r\n@ ", text);
     EXPECT_FALSE(escape);
 }
+
+// TS 23.040 9.1.2.5: an address value is at most 10 octets (20 digits). A longer length octet
+// would shift every field after it; such a PDU gives a record that is not filed.
+TEST(PduDecoderAddress, AnAddressLongerThanTwentyDigitsGivesAnInvalidRecord)
+{
+    const CString digits21 = L"2143658709214365870921";  // 11 octets
+    const CString digits40 = digits21 + L"436587092143658709";  // 20 octets
+    const struct
+    {
+        const char* name;
+        CString pdu;
+    } cases[] = {
+        {"deliver, 21 digits", CString(SC L"04" L"1591") + digits21 + L"0000" TS L"05E8329BFD06"},
+        {"deliver, 40 digits", CString(SC L"04" L"2891") + digits40 + L"0000" TS L"05E8329BFD06"},
+        {"submit, 21 digits", CString(L"00" L"11" L"00" L"1581") + digits21 + L"0000" L"A7" L"05E8329BFD06"},
+        {"submit, 129 digits", CString(L"00" L"11" L"00" L"8181") + digits40 + digits40 + digits40 + digits40},
+        {"status report, 21 digits", CString(SC L"06" L"07" L"1591") + digits21 + TS TS L"00"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        const CSMS sms = DecodeWith(c.pdu);
+        EXPECT_FALSE(sms.IsValid());
+        EXPECT_TRUE(sms.m_strText.IsEmpty());
+        EXPECT_LE(sms.m_strRecipientNumber.GetLength(), 20);
+        EXPECT_LE(sms.m_strSenderNumber.GetLength(), 20);
+    }
+    // Twenty digits are still an address.
+    const CSMS sms = DecodeWith(CString(SC L"04" L"1491") + L"21436587092143658709" + L"0000" TS L"05E8329BFD06");
+    EXPECT_TRUE(sms.IsValid());
+    EXPECT_STREQ(L"12345678901234567890", sms.m_strSenderNumber);
+    EXPECT_STREQ(L"hello", sms.m_strText);
+}
+
+// TS 23.040 9.1.2.3: semi-octets 0xA to 0xE are "*", "#", "a", "b", "c"; 0xF is the filler.
+TEST(PduDecoderAddress, SemiOctetsAToEReadAsStarHashAndLetters)
+{
+    const struct
+    {
+        const wchar_t* address;
+        const wchar_t* number;
+    } cases[] = {
+        {L"0581" L"1A32FB", L"*123#"},
+        {L"0481" L"3BB1", L"#31#"},
+        {L"0381" L"DCFE", L"abc"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(CStringA(c.number).GetString());
+        const CSMS deliver = DecodeWith(CString(SC L"04") + c.address + L"0000" TS L"05E8329BFD06");
+        EXPECT_STREQ(c.number, deliver.m_strSenderNumber);
+        EXPECT_STREQ(c.number, deliver.m_strSenderName);
+        EXPECT_TRUE(deliver.IsValid());
+        const CSMS submit = DecodeWith(CString(L"00" L"11" L"00") + c.address + L"0000" L"A7" L"05E8329BFD06");
+        EXPECT_STREQ(c.number, submit.m_strRecipientNumber);
+    }
+}
+
+// Only a line feed that no carriage return precedes becomes CR LF.
+TEST(PduDecoderText, ACarriageReturnLineFeedStaysOneLineEnd)
+{
+    const MessageCase cases[] = {
+        {"7-bit CR LF", SC L"04" SENDER L"0000" TS L"04E186420C", L"a\r\nb", 0, 0, 0},
+        {"7-bit lone LF", SC L"04" SENDER L"0000" TS L"03618518", L"a\r\nb", 0, 0, 0},
+        {"UCS2 CR LF", SC L"04" SENDER L"0008" TS L"08000D000A0042000A", L"\r\nB\r\n", 0, 0, 0},
+    };
+    for (const MessageCase& c : cases)
+        ExpectMessage(c, DecodeWith(c.pdu));
+
+    CString text;
+    BOOL bEscape = FALSE;
+    for (int septet : {0x61, 0x0D, 0x0A, 0x0A, 0x62})
+        CSmsPduDecoder::DecodeSeptet(text, septet, L"Default alphabet", bEscape);
+    EXPECT_STREQ(L"a\r\n\r\nb", text);
+}
+
+// The one reader of the concatenation element: the seven-octet header of earlier versions and
+// the standard six-octet one, with 8- and 16-bit references, give the same reference, total and
+// part to the session.
+TEST(PduDecoderConcatenation, EveryHeaderFormGivesReferenceTotalAndPart)
+{
+    const struct
+    {
+        const char* name;
+        const wchar_t* pdu;
+        int ref;
+    } cases[] = {
+        {"earlier seven-octet header", L"00440B916281000000F00000505010900020820A0600042A030202E834", 42},
+        {"standard six-octet header", L"00440B916281000000F0000050501090002082090500032A0302D069", 42},
+        {"16-bit reference", L"00440B916281000000F00000505010900020820A06080412340302E834", 0x1234},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CSmsPduDecoder decoder;
+        CSMS sms;
+        PduOctets::ConcatInfo concat;
+        decoder.Decode(c.pdu, sms, &concat);
+        EXPECT_TRUE(concat.bPresent);
+        EXPECT_EQ(c.ref, concat.nRef);
+        EXPECT_EQ(3, concat.nTotal);
+        EXPECT_EQ(2, concat.nSeq);
+        EXPECT_EQ(1, sms.m_bLinked);
+        EXPECT_EQ(c.ref, sms.m_nRef);
+        EXPECT_EQ(2, sms.m_nPart);
+        EXPECT_STREQ(L"hi", sms.m_strText);
+    }
+    // No header: nothing to report.
+    CSmsPduDecoder decoder;
+    CSMS sms;
+    PduOctets::ConcatInfo concat = {true, 1, 2, 3};
+    decoder.Decode(L"0011000B911826100000F00000A705E8329BFD06", sms, &concat);
+    EXPECT_FALSE(concat.bPresent);
+    EXPECT_EQ(0, concat.nRef + concat.nTotal + concat.nSeq);
+}

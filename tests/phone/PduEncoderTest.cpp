@@ -5,6 +5,7 @@
 #include "phone/SmsPduDecoder.h"
 #include "phone/GsmAlphabet.h"
 #include "phone/SmsRecord.h"
+#include "phone/SmsComposer.h"
 #include "support/MessageBoxCapture.h"
 
 namespace
@@ -45,7 +46,7 @@ TEST(PduEncoder, Vectors)
         {"outside the code page is ?", L"\x0394", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A7013F"},
         {"seven septets fill seven octets", L"1234567", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0,
          L"001100048180210000A70731D98C56B3DD00"},
-        {"header flag", L"hi", L"0812", 0x81, FALSE, TRUE, FALSE, 1, 42, 2, L"005100048180210000A70A0600042A020102E834"},
+        {"header flag", L"hi", L"0812", 0x81, FALSE, TRUE, FALSE, 1, 42, 2, L"005100048180210000A7090500032A0201D069"},
         {"flash", L"hello", L"0812", 0x81, FALSE, FALSE, TRUE, 0, 0, 0, L"001100048180210010A705E8329BFD06"},
         {"status report", L"hello", L"0812", 0x81, TRUE, FALSE, FALSE, 0, 0, 0, L"003100048180210000A705E8329BFD06"},
         {"empty text", L"", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A700"},
@@ -157,15 +158,61 @@ TEST(PduEncoder, RoundTripThroughTheDecoder)
         msg.m_bStatusReport = TRUE;
         CString pdu;
         ASSERT_TRUE(msg.GetPDU(pdu, header, part, ref, 5, FALSE));
-        EXPECT_EQ(septets + (header ? 8 : 0), CSmsPduDecoder::HexToInt(pdu.Mid(20, 2)));
+        EXPECT_EQ(septets + (header ? 7 : 0), CSmsPduDecoder::HexToInt(pdu.Mid(20, 2)));
 
         CSMS sms;
         decoder.Decode(pdu, sms);
-        CString expected = text;
-        expected.Replace(L"\n", L"\r\n");  // a received line feed reads as CR LF
+        // A received line feed that no carriage return precedes reads as CR LF.
+        CString expected;
+        for (int i = 0; i < text.GetLength(); ++i)
+        {
+            if (text[i] == L'\n' && (i == 0 || text[i - 1] != L'\r'))
+                expected += L'\r';
+            expected += text[i];
+        }
         ASSERT_STREQ(expected, sms.m_strText) << "round " << round;
         EXPECT_EQ(header ? 1 : 0, sms.m_bLinked);
         EXPECT_EQ(header ? ref : 0, sms.m_nRef);
         EXPECT_EQ(header ? part : 0, sms.m_nPart);
     }
+}
+
+// A long text goes in parts with the standard concatenation header (TS 23.040 9.2.3.24.1):
+// 05 00 03, reference, total, part; each part's user data fits in 140 octets.
+TEST(PduEncoder, LinkedPartsCarryTheStandardHeader)
+{
+    CString text;
+    for (int i = 0; i < 161; ++i)
+        text += (wchar_t)(L'a' + i % 26);
+    CStringArray parts;
+    ASSERT_EQ(2, CSmsComposer::SplitText(text, parts));
+    CSmsPduDecoder decoder;
+    CString joined;
+    for (int i = 0; i < 2; ++i)
+    {
+        SCOPED_TRACE(i);
+        CSMSMessage msg = SessionMessage(parts[i], L"628123456789", 0x91);
+        CString pdu;
+        ASSERT_TRUE(msg.GetPDU(pdu, TRUE, i + 1, 33, 2, FALSE));
+        // SC 00, first octet, MR, address (12 digits: 1 + 1 + 6 octets), PID, DCS, VP, UDL.
+        const int nUdl = CSmsPduDecoder::HexToInt(pdu.Mid(2 * 14, 2));
+        const CString strUserData = pdu.Mid(2 * 15);
+        EXPECT_EQ(parts[i].GetLength() + 7, nUdl);
+        EXPECT_LE(parts[i].GetLength(), 152);
+        CString expectedHeader;
+        expectedHeader.Format(L"0500032102%02X", i + 1);
+        EXPECT_STREQ(expectedHeader, strUserData.Left(12));
+        EXPECT_LE(strUserData.GetLength() / 2, 140);
+        EXPECT_EQ((nUdl * 7 + 7) / 8, strUserData.GetLength() / 2);
+
+        CSMS sms;
+        PduOctets::ConcatInfo concat;
+        decoder.Decode(pdu, sms, &concat);
+        EXPECT_TRUE(concat.bPresent);
+        EXPECT_EQ(33, concat.nRef);
+        EXPECT_EQ(2, concat.nTotal);
+        EXPECT_EQ(i + 1, concat.nSeq);
+        joined += sms.m_strText;
+    }
+    EXPECT_STREQ(text, joined);
 }

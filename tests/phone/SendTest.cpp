@@ -42,7 +42,8 @@ struct SendTest : HostTest
         std::string pdu = sent.substr(sent.rfind(' ') + 1);
         int n = Octet(sent, 3);
         std::string out;
-        for (int i = 0; i < (n + 1) / 2; ++i) {
+        for (int i = 0; i < (n + 1) / 2; ++i)
+        {
             out += pdu[10 + i * 2 + 1];
             out += pdu[10 + i * 2];
         }
@@ -73,7 +74,8 @@ TEST_F(SendTest, OnePartGoesAfterThePromptWithItsLength)
 
 TEST_F(SendTest, ErrorInsteadOfThePromptFailsWithoutWritingThePdu)
 {
-    ASSERT_TRUE(SimPhone::LoadJson("noprompt", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "error"}]})"));
+    ASSERT_TRUE(SimPhone::LoadJson("noprompt",
+                                   R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "error"}]})"));
     CPhoneSession session;
     ASSERT_TRUE(CPhoneSession::OpenPort());
     CUnicodeTextWriter log;
@@ -127,13 +129,16 @@ TEST_F(SendTest, ALongTextGoesInLinkedPartsCountedInSeptets)
     const int ref = Octet(st.sent[0], 18);
     EXPECT_GE(ref, 10);
     EXPECT_LE(ref, 64);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(Octet(st.sent[i], 1), 0x71);         // with a user-data header
-        EXPECT_EQ(Octet(st.sent[i], 15), 0x06);        // header length
-        EXPECT_EQ(Octet(st.sent[i], 18), ref);         // one reference for all parts
-        EXPECT_EQ(Octet(st.sent[i], 19), 3);           // parts
-        EXPECT_EQ(Octet(st.sent[i], 20), i + 1);       // part number
-        EXPECT_LE(Octet(st.sent[i], 14) - 8, 152);     // septets of text
+    for (int i = 0; i < 3; ++i)
+    {
+        EXPECT_EQ(Octet(st.sent[i], 1), 0x71);     // with a user-data header
+        EXPECT_EQ(Octet(st.sent[i], 15), 0x05);    // header length
+        EXPECT_EQ(Octet(st.sent[i], 16), 0x00);    // concatenation, 8-bit reference
+        EXPECT_EQ(Octet(st.sent[i], 17), 0x03);    // element length
+        EXPECT_EQ(Octet(st.sent[i], 18), ref);     // one reference for all parts
+        EXPECT_EQ(Octet(st.sent[i], 19), 3);       // parts
+        EXPECT_EQ(Octet(st.sent[i], 20), i + 1);   // part number
+        EXPECT_LE(Octet(st.sent[i], 14) - 7, 152); // septets of text
         EXPECT_EQ(Destination(st.sent[i]), "628123456789");
     }
     // Filed in "Sent" with the whole text.
@@ -173,7 +178,8 @@ TEST(SmsComposer, RecipientTextsPairNamesWithNumbers)
     ASSERT_TRUE(CSmsComposer::NextRecipient(rest, name, number));
     EXPECT_EQ(number, L"0812");
     EXPECT_FALSE(CSmsComposer::NextRecipient(rest, name, number));
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i)
+    {
         int ref = CSmsComposer::DrawReference();
         EXPECT_GE(ref, 10);
         EXPECT_LE(ref, 64);
@@ -208,7 +214,8 @@ TEST_F(SendTest, OutboxSendCountsWhatWasSent)
 
 TEST_F(SendTest, ARejectedSendIsReportedAndTheMessageStaysInTheOutbox)
 {
-    ASSERT_TRUE(SimPhone::LoadJson("cms", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "cms_error", "code": 500}]})"));
+    ASSERT_TRUE(SimPhone::LoadJson(
+        "cms", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "cms_error", "code": 500}]})"));
     host->AddRecord(Outbox(L"A", L"628111", L"satu"));
     CPhoneSession session;
     EXPECT_EQ(session.SendOutbox(), 0);
@@ -240,7 +247,8 @@ TEST_F(SendTest, UnsolicitedLinesAroundThePromptAreSkipped)
 // Silence after the PDU: no final result, reported with the send's own text.
 TEST_F(SendTest, SilenceAfterThePduIsReported)
 {
-    ASSERT_TRUE(SimPhone::LoadJson("pdu_silence", R"({"extends": "basic", "faults": [{"command": "PDU", "action": "silence"}]})"));
+    ASSERT_TRUE(SimPhone::LoadJson("pdu_silence",
+                                   R"({"extends": "basic", "faults": [{"command": "PDU", "action": "silence"}]})"));
     CPhoneSession session;
     ASSERT_TRUE(CPhoneSession::OpenPort());
     CUnicodeTextWriter log;

@@ -256,11 +256,9 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     EXPECT_EQ(::GetMenuState(hPopup, ID_VIEW_STATUS_BAR, MF_BYCOMMAND) & MF_CHECKED, 0u);
     pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATUS_BAR);
     EXPECT_TRUE(status.IsWindowVisible());
-    // Bars registered with the frame are found by their id.
-    pFrame->m_listControlBars.AddTail(&status);
-    EXPECT_EQ((CWnd*)pFrame->GetControlBar(AFX_IDW_STATUS_BAR), &status);
+    // Only control bars are found by their id; a plain window with a bar's id is not one.
+    EXPECT_EQ(pFrame->GetControlBar(AFX_IDW_STATUS_BAR), nullptr);
     EXPECT_EQ(pFrame->GetControlBar(ID_TEST_FRAME), nullptr);
-    pFrame->m_listControlBars.RemoveAll();
     status.DestroyWindow();
 
     // A bar added later takes its room at the next idle time, not before.

@@ -205,7 +205,7 @@ TEST(MdiFrame, ChildWithoutMdiFrameFailsAndIsCleanedUp)
     EXPECT_EQ(g_childrenAlive, 0);
 }
 
-TEST(MiniFrame, StylesBecomeAToolWindowWithoutTheBitsOfItsOwn)
+TEST(MiniFrame, StylesBecomeAToolWindowKeepingTheLowWordFrameStyles)
 {
     CMiniFrameWnd* pMini = new CMiniFrameWnd;
     const DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | MFS_THICKFRAME | MFS_BLOCKSYSMENU | MFS_SYNCACTIVE;
@@ -215,7 +215,8 @@ TEST(MiniFrame, StylesBecomeAToolWindowWithoutTheBitsOfItsOwn)
     const DWORD dwReal = pMini->GetStyle();
     EXPECT_TRUE(dwReal & WS_THICKFRAME);
     EXPECT_FALSE(dwReal & WS_SYSMENU);
-    EXPECT_FALSE(dwReal & (MFS_BLOCKSYSMENU | MFS_SYNCACTIVE)); // 0x10000 would be a maximise box
+    EXPECT_FALSE(dwReal & MFS_BLOCKSYSMENU); // 0x10000 would be a maximise box
+    EXPECT_TRUE(dwReal & MFS_SYNCACTIVE);    // the low-word frame styles stay readable
     EXPECT_TRUE(pMini->GetExStyle() & WS_EX_TOOLWINDOW);
     CString strTitle;
     pMini->GetWindowText(strTitle);

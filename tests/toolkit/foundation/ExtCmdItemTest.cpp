@@ -1,6 +1,7 @@
 // Command items: state bits, texts from string resources, copying, usage counting, delivery to real
 // windows and command-UI updates through a real frame.
 #include "ExtCmdTestIds.h"
+#include "support/PlainControlBar.h"
 #include "ExtCmdTestSupport.h"
 #include "platform/Platform.h"
 #include "platform/ControlBar.h"
@@ -350,7 +351,7 @@ TEST(CmdItemDelivery, DeliverToBarOwnerUsesTheRecordedOwnerElseTheParent)
     CExtCmdItem item(200);
     RecordingWindow parent;
     RecordingWindow owner;
-    CControlBar bar;
+    CPlainControlBar bar;
     ASSERT_TRUE(bar.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD, 0, 0, 10, 10, parent.Hwnd(),
                                    (HMENU)(UINT_PTR)0xE850, nullptr));
     ASSERT_TRUE(item.DeliverToBarOwner(&bar, true));
@@ -363,7 +364,7 @@ TEST(CmdItemDelivery, DeliverToBarOwnerUsesTheRecordedOwnerElseTheParent)
     bar.DestroyWindow();
     EXPECT_FALSE(item.DeliverToBarOwner(&bar, true));
 
-    CControlBar lone;
+    CPlainControlBar lone;
     ASSERT_TRUE(lone.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                     nullptr));
     EXPECT_FALSE(item.DeliverToBarOwner(&lone, true));

@@ -1,6 +1,7 @@
 // Command icons with the installed paint manager: the variant look at a low display depth, and
 // system events through the command-manager holder, which only the frame's event target forwards.
 #include "ExtCmdTestSupport.h"
+#include "support/PlainControlBar.h"
 #include "support/DibCanvas.h"
 #include "platform/Platform.h"
 #include "toolkit/bars_tabs/ExtStatusControlBar.h"
@@ -82,7 +83,7 @@ TEST(CmdManagerHolder, ASystemEventReachesTheIconsOnlyFromTheFramesEventTarget)
     } frameEnd{pFrame};
     CExtStatusControlBar status;
     ASSERT_TRUE(status.Create(pFrame));
-    CControlBar other;
+    CPlainControlBar other;
     ASSERT_TRUE(other.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD, 0, 0, 50, 20,
                                      pFrame->GetSafeHwnd(), (HMENU)(UINT_PTR)0xE850, nullptr));
     ASSERT_TRUE(CExtPaintManagerHolder::IsFrameEventTarget(&status));

@@ -1,6 +1,7 @@
 // Which bar of a frame forwards system events (real frames, bars, tab windows and floating
 // frames), and the events reaching the installed paint manager through the holder.
 #include "platform/Platform.h"
+#include "support/PlainControlBar.h"
 #include "platform/ControlBar.h"
 #include "platform/StatusBar.h"
 #include "toolkit/bars_tabs/ExtStatusControlBar.h"
@@ -92,7 +93,7 @@ TEST(FrameEventTarget, AToolkitStatusBarAloneForwardsForItsFrame)
     ASSERT_TRUE(status.Create(scope.pFrame));
     CExtDockOuterBar top;
     ASSERT_TRUE(CreateChild(top, scope.pFrame, AFX_IDW_DOCKBAR_TOP));
-    CControlBar plain;
+    CPlainControlBar plain;
     ASSERT_TRUE(CreateChild(plain, scope.pFrame, 0xE850));
     EXPECT_TRUE(Holder::IsFrameEventTarget(&status));
     EXPECT_FALSE(Holder::IsFrameEventTarget(&top));
@@ -155,7 +156,7 @@ TEST(FrameEventTarget, AFrameWithNoneOfTheseLetsEveryBarForward)
 {
     FrameScope scope;
     ASSERT_NE(scope.pFrame, nullptr);
-    CControlBar a, b;
+    CPlainControlBar a, b;
     ASSERT_TRUE(CreateChild(a, scope.pFrame, 0xE850));
     ASSERT_TRUE(CreateChild(b, scope.pFrame, 0xE851));
     EXPECT_TRUE(Holder::IsFrameEventTarget(&a));
@@ -174,7 +175,7 @@ TEST(FrameEventTarget, ABarInAFloatingFrameIsJudgedForTheFrameThatOwnsIt)
     ASSERT_NE(scope.pFrame, nullptr);
     auto* pMini = new CExtMiniDockFrameWnd;
     ASSERT_TRUE(pMini->Create(scope.pFrame, CBRS_ALIGN_TOP));
-    CControlBar floating;
+    CPlainControlBar floating;
     ASSERT_TRUE(CreateChild(floating, &pMini->m_wndDockBar, 0xE860));
     EXPECT_TRUE(Holder::IsFrameEventTarget(&floating)); // the owner has no status bar yet
 
@@ -188,7 +189,7 @@ TEST(FrameEventTarget, ABarInAFloatingFrameIsJudgedForTheFrameThatOwnsIt)
     // A plain tool frame is no toolkit floating frame: its bars always forward.
     auto* pTool = new CMiniFrameWnd;
     ASSERT_TRUE(pTool->CreateEx(0, nullptr, L"tool", WS_POPUP | WS_CAPTION, CRect(0, 0, 50, 50), scope.pFrame));
-    CControlBar toolBar;
+    CPlainControlBar toolBar;
     ASSERT_TRUE(CreateChild(toolBar, pTool, 0xE861));
     EXPECT_TRUE(Holder::IsFrameEventTarget(&toolBar));
     pTool->DestroyWindow();
@@ -203,7 +204,7 @@ TEST(FrameEventTarget, OnlyTheTargetForwardsAndTheSameManagerReinitialises)
     ASSERT_NE(scope.pFrame, nullptr);
     CExtStatusControlBar status;
     ASSERT_TRUE(status.Create(scope.pFrame));
-    CControlBar other;
+    CPlainControlBar other;
     ASSERT_TRUE(CreateChild(other, scope.pFrame, 0xE850));
 
     g_PaintManagerHolder.GetWheelScrollLines();

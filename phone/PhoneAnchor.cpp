@@ -1,2 +1,0 @@
-// Anchor of the phone library.
-#include "platform/Platform.h"
