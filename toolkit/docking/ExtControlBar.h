@@ -13,7 +13,7 @@ public:
     ~CExtControlBar() override;
 
     // Command-state updates of the bar's items; none in the base.
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     // ---- dock-side tests (static: they answer for the bar given) ------------------------------
     // Control id of the bar's dock bar (0xE81B top, 0xE81C left, 0xE81D right, 0xE81E bottom);

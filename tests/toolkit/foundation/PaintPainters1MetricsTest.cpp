@@ -3,6 +3,7 @@
 // background and the three colour icons, in every style.
 #include "PaintPainters1Support.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
 #include "toolkit/bars_tabs/ExtPanelControlBar.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
@@ -315,4 +316,49 @@ TEST(ColorIcons, AnyFailedCreationAnswersNull)
     HICON h = CExtPaintManager::CreateColorIcon(RGB(1, 2, 3));
     EXPECT_NE(h, nullptr);
     ::DestroyIcon(h);
+}
+
+TEST(PainterDcState, EveryPainterGivesTheDcBackAsItFoundIt)
+{
+    DockedBars bars;
+    ASSERT_TRUE(bars.IsValid());
+    CExtBarContentExpandButton chevron(&bars.m_barTop);
+    CExtBarButton button(&bars.m_barLeft, 100);
+    button.SetRect(CRect(2, 2, 26, 26));
+    for (int nKind = 1; nKind <= 5; nKind++)
+    {
+        auto pm = Make(nKind);
+        DibCanvas c(300, 200, kWhite);
+        const HDC hDC = c.dc.GetSafeHdc();
+        ::IntersectClipRect(hDC, 0, 0, 290, 190);
+        ::SetTextColor(hDC, RGB(1, 2, 3));
+        ::SetBkColor(hDC, RGB(4, 5, 6));
+        ::SetTextAlign(hDC, TA_UPDATECP);
+        const DCState before = Snapshot(hDC);
+        CExtPaintManager::MenuItemPaintData mi(nullptr, CRect(0, 0, 200, 22), CRect(0, 0, 200, 22), 24, L"&Item",
+                                               L"Ctrl+I", nullptr, true, true, true, false, false, false, true, false,
+                                               false, SC_CLOSE);
+        pm->PaintMenuItem(c.dc, mi);
+        pm->PaintMenuSeparator(c.dc, CRect(0, 22, 200, 30), 24, true, nullptr, 0);
+        pm->PaintMenuPart49(c.dc, CRect(0, 0, 200, 100), nullptr, 0);
+        pm->PaintMenuPart51(c.dc, CRect(0, 0, 200, 100), CRect(0, 0, 0, 0), 2, nullptr, 0);
+        pm->PaintMenuExpandButton(c.dc, CRect(0, 30, 200, 52), true, false, nullptr, 0);
+        pm->PaintContentExpandButton(c.dc, CRect(186, 0, 200, 26), true, false, true, false, true, &chevron, 0, false);
+        CExtPaintManager::CaptionButtonPaintData cb(nullptr, CRect(210, 0, 226, 16), 1, true, false, true, true, false,
+                                                    false);
+        pm->PaintCaptionButton(c.dc, cb);
+        pm->PaintSysCmdGlyph(c.dc, SC_CLOSE, CRect(230, 0, 250, 20), true, false, false);
+        pm->PaintSeparator(c.dc, CRect(250, 0, 258, 24), true, false, &bars.m_barTop, 0);
+        pm->PaintControlBarClientArea(c.dc, CRect(0, 60, 200, 86), &bars.m_barTop, 0);
+        pm->PaintDockBarClientArea(c.dc, CRect(0, 90, 200, 120), &bars.m_dockTop, 0);
+        pm->PaintDockerBackground(true, c.dc, &bars.m_barFloat);
+        pm->PaintBarGradientBackground(c.dc, &button, 0);
+        CExtPaintManager::ListItemPaintData li(nullptr, 0, nullptr, nullptr, CRect(0, 120, 100, 150),
+                                               CRect(2, 122, 18, 138), CRect(20, 120, 100, 150),
+                                               CRect(20, 120, 100, 150), L"Vertical", 0x21, 0x10,
+                                               pm->m_fontNormalRot90);
+        pm->PaintPart62(c.dc, li);
+        pm->PaintPart61(c.dc, true, CRect(100, 120, 120, 140), true, true, true, nullptr, 0);
+        EXPECT_TRUE(Snapshot(hDC) == before) << StyleName(nKind);
+    }
 }
