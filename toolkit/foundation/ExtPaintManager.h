@@ -3,7 +3,11 @@
 // Sources: ExtPaintManager.cpp (state, lookups, initialisation, events), ExtPaintManagerColors.cpp
 // (colour helpers), ExtPaintManagerStatics.cpp (static drawing routines), ExtPaintManagerAnswers.cpp
 // (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots),
-// ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers).
+// ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers), and the painters by element:
+// ExtPaintManagerGlyphPainting.cpp, ExtPaintManagerExpandButtons.cpp, ExtPaintManagerPushButton.cpp,
+// ExtPaintManagerMenu.cpp, ExtPaintManagerCaptionButtons.cpp, ExtPaintManagerSeparators.cpp,
+// ExtPaintManagerDocker.cpp, ExtPaintManagerBarMetrics.cpp, ExtPaintManagerColorIcons.cpp and
+// ExtPaintManagerCmdIcons.cpp.
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Dc.h"
@@ -516,6 +520,31 @@ public:
     static void PaintRadioDot(CDC& dc, int x, int y, COLORREF clr);
     static void PaintMenuCheckMark(CDC& dc, int x, int y, COLORREF clr) { PaintCheckMark(dc, x, y, clr); }
     static void PaintMenuRadioDot(CDC& dc, int x, int y, COLORREF clr) { PaintRadioDot(dc, x, y, clr); }
+    // Text measured with DrawText on one line (tabs expanded when it holds one) in the font given,
+    // selected for the call only; the rectangle is moved to (0, 0).
+    static CRect MeasureText(CDC& dc, HFONT hFont, LPCTSTR pszText);
+    static int MeasureTextWidth(CDC& dc, HFONT hFont, LPCTSTR pszText);
+    // Two gradients split at nNum / nDenom of the length: c1 at the start edge (top, or left when not
+    // bTopToBottom), c2 at the split line, c3 at the end edge.
+    static void PaintGradientBand3(CDC& dc, const RECT& rc, COLORREF c1, COLORREF c2, COLORREF c3, bool bTopToBottom,
+                                   int nNum, int nDenom, UINT nSteps = 256);
+    // 16 x 16 icons of colour buttons, owned by the caller; null when a DC, bitmap or the icon
+    // cannot be made (nothing is left behind then).
+    static HICON CreateColorIcon(COLORREF clr);
+    static HICON CreateColorFrameIcon(COLORREF clr);
+    static HICON CreateColorCharIcon(COLORREF clr, HFONT hFont, TCHAR ch);
+    // Test hook: creation step n (1, 2 the DCs, 3, 4 the bitmaps, 5 the icon) of the colour-icon
+    // helpers fails; 0 restores normal creation.
+    static void SetColorIconFailStep(int nStep);
+    // The g_arrSysCmdGlyphs index of a system command's glyph; -1 for any other command.
+    static int SysCmdGlyphIndex(UINT nSysCmdId);
+    // Command icons as the painters see them: present and not empty, and their size.
+    static bool IsCmdIconPaintable(CExtCmdIcon* pIcon);
+    static CSize GetCmdIconSize(CExtCmdIcon* pIcon);
+    // Where a push button or tab item places its icon (sizeIcon) in rcItem by nAlign (bit 0 centre,
+    // bit 1 right, bit 2 centred across); rcTextOut receives the room left for the text.
+    static CRect PlaceItemIcon(bool bHorizontal, bool bHasText, const CSize& sizeIcon, const RECT& rcItem,
+                               RECT& rcTextOut, int nAlign);
     // Bitmap, DIB, BMP and monitor helpers (ExtPaintManagerBitmaps.cpp).
     // The monitor and work-area rectangles (screen coordinates) of one monitor.
     struct MonitorParms
@@ -585,6 +614,37 @@ public:
     };
 
 protected:
+    // Drawing states of command icons: normal, disabled, one colour (a brush of clrBrush), the
+    // variant look, and normal stretched to the whole rectangle.
+    enum
+    {
+        kIconNormal = 0,
+        kIconDisabled = 1,
+        kIconMonochrome = 2,
+        kIconVariant = 3,
+        kIconStretched = 4
+    };
+    void SyncCmdIconVariant(CExtCmdIcon* pIcon);
+    void PaintCmdIcon(CDC& dc, CExtCmdIcon* pIcon, const CRect& rcIcon, int nState, COLORREF clrBrush);
+    void PaintCmdIconCentered(CDC& dc, CExtCmdIcon* pIcon, const CRect& rc, bool bEnabled);
+
+    // Push-button parts shared by the base and XP forms (ExtPaintManagerPushButton.cpp).
+    CRect SplitPushButton(const PushButtonPaintData& data, CRect& rcDropDown) const;
+    void PaintPushButtonArrow(CDC& dc, const PushButtonPaintData& data, CRect rcDropDown, bool bPushedLook);
+    // The icon or system-command glyph; answers the rectangle left for the caption.
+    CRect PaintPushButtonContent(CDC& dc, const PushButtonPaintData& data, const CRect& rcMain);
+    void PaintPushButtonCaption(CDC& dc, const PushButtonPaintData& data, const CRect& rcText, COLORREF clrText,
+                                bool bXpLook);
+    void PaintCaptionInFont(CDC& dc, const PushButtonPaintData& data, const CRect& rcText, COLORREF clrText,
+                            bool bXpLook, HFONT hFont);
+    // Menu-item parts shared by the base and XP forms (ExtPaintManagerMenu.cpp).
+    static CRect MenuIconColumn(const MenuItemPaintData& data);
+    void PaintMenuItemTexts(CDC& dc, const MenuItemPaintData& data, const CRect& rcText, COLORREF clrText,
+                            HBRUSH hDisabledBrush);
+    void PaintMenuSubmenuArrow(CDC& dc, const MenuItemPaintData& data, const CRect& rcArrow, COLORREF clrArrow);
+    // The icon-and-text list item of PaintPart62 in the base or XP colours.
+    void PaintListItem(CDC& dc, ListItemPaintData& data, bool bXP);
+
     enum
     {
         kKnownIdsPerRun = 36

@@ -4,6 +4,8 @@
 #pragma once
 #include "toolkit/foundation/ExtPaintManagerXP.h"
 
+class CExtToolControlBar;
+
 class CExtPaintManagerOffice2003 : public CExtPaintManagerXP
 {
     DECLARE_DYNCREATE(CExtPaintManagerOffice2003)
@@ -75,4 +77,27 @@ public:
     static void ColorSchemeFromTaskband(const COLORREF clrTaskband[7], COLORREF* pclrA, COLORREF* pclrB);
     // Gradient ends P0..P6 (ids 3015..3020 and 2007) of the themed table for a scheme.
     void GetSchemeGradientColors(int nScheme, COLORREF clrA, COLORREF clrP[7]);
+
+    // The check-mark column width of this style for a given SM_CYMENUCHECK: at least 18.
+    static int CheckMarkWidthAtLeast18(int nMenuCheck) { return nMenuCheck < 18 ? 18 : nMenuCheck; }
+    // The menu expand disc: the intensity at (x, y) of its 16 x 16 table (255 = not painted) and
+    // the colour of an intensity between a (3034) and b (3035).
+    static int ExpandDiscIntensity(int x, int y);
+    static COLORREF ExpandDiscColor(COLORREF clrA, COLORREF clrB, int nIntensity);
+    // The docker gradient's length; wider areas end in the flat right colour.
+    enum
+    {
+        kDockerGradientWidth = 686
+    };
+    // The region of a docked tool bar's band over (0, 0, size): rounded at the far end only; a
+    // plain rectangle for a bar that is not docked. The caller deletes it.
+    HRGN CreateToolBarBandRegion(CSize sizeBar, bool bHorizontal, bool bDocked = true);
+
+protected:
+    // Band colours from the scheme's first base colour; false without system theme colours.
+    bool GetThemeBandColors(double dLight1, double dLight2, double dDark3, COLORREF clr[3]);
+    // A bar band: themed three colours split at 2/5, else the 3015-3017 gradient along the bar.
+    void PaintBarBand(CDC& dc, const RECT& rc, bool bHorizontal, double dLight1, double dLight2, double dDark3,
+                      CObject* pHelperSrc, LPARAM lParam);
+    void PaintToolBarBand(CDC& dc, CExtToolControlBar* pBar, CObject* pHelperSrc, LPARAM lParam);
 };

@@ -17,11 +17,6 @@ void CExtPaintManagerStudio2005::GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset,
     CExtPaintManagerOffice2003::GetTabMetrics(pTabWnd, nInset, nButtonMargin, nStripOffset);
 }
 
-void CExtPaintManagerStudio2005::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
-{
-    CExtPaintManagerOffice2003::PaintCaptionButton(dc, data);
-}
-
 void CExtPaintManagerStudio2005::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 {
     CExtPaintManagerOffice2003::PaintControlBarFrame(dc, data);
@@ -30,11 +25,6 @@ void CExtPaintManagerStudio2005::PaintControlBarFrame(CDC& dc, CaptionPaintData&
 void CExtPaintManagerStudio2005::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
 {
     CExtPaintManagerOffice2003::PaintDockingFrame(dc, data);
-}
-
-int CExtPaintManagerStudio2005::GetAutoHideMetric()
-{
-    return CExtPaintManagerOffice2003::GetAutoHideMetric();
 }
 
 int CExtPaintManagerStudio2005::PaintAutoHideArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)

@@ -94,4 +94,16 @@ public:
         kPushButtonClrIdCount
     };
     int m_nPushButtonClrIds[kPushButtonClrIdCount];
+
+protected:
+    // The expand item's body: the pushed button when selected (rcWork moves by the pushed offset),
+    // else the empty menu item over rcRow.
+    void PaintMenuExpandBody(CDC& dc, const RECT& rcRow, CRect& rcWork, bool bSelected, int nIconAreaWidth,
+                             CObject* pHelperSrc);
+    // One part of a push button: the gradient pair of its state when set, else clrSolid.
+    void PaintPushButtonFace(CDC& dc, const RECT& rc, const PushButtonPaintData& data, bool bPartHot,
+                             bool bPartPushed, COLORREF clrSolid);
+    // The menu's icon column: the three-id gradient when set and the display has colours, else a fill.
+    void PaintMenuIconColumn(CDC& dc, const RECT& rc, bool bRarelyUsed, CObject* pHelperSrc, LPARAM lParam);
+    void PaintCombinedMenuBorder(CDC& dc, const RECT& rcMenu, int nSide, COLORREF clrFill, COLORREF clrBorder);
 };

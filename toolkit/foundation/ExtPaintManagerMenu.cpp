@@ -1,0 +1,439 @@
+// CExtPaintManager popup-menu painting: items, separators, the menu border and the border of a menu
+// combined with its owner button, with the menu metrics; base, XP and Office 2003 forms.
+#include "toolkit/foundation/ExtPaintManagerDraw.h"
+#include "toolkit/foundation/ExtPaintManagerGlyph.h"
+#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+
+namespace
+{
+
+// Draws the one-pixel edges of rc with per-side colours; nOpenSide (1 bottom, 2 top, 3 left,
+// 4 right) is left undrawn.
+void DrawEdgesOpen(HDC hDC, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBottomRight, int nOpenSide)
+{
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    if (cx <= 0 || cy <= 0)
+        return;
+    // Next to the open side the neighbouring edges run to its end.
+    if (nOpenSide != 2)
+        extpaint::FillSolid(hDC, rc.left, rc.top, nOpenSide == 4 ? cx : cx - 1, 1, clrTopLeft);
+    if (nOpenSide != 3)
+        extpaint::FillSolid(hDC, rc.left, rc.top, 1, nOpenSide == 1 ? cy : cy - 1, clrTopLeft);
+    if (nOpenSide != 4)
+        extpaint::FillSolid(hDC, rc.right - 1, rc.top, 1, cy, clrBottomRight);
+    if (nOpenSide != 1)
+        extpaint::FillSolid(hDC, rc.left, rc.bottom - 1, cx, 1, clrBottomRight);
+}
+
+CRect ShrinkOnSide(const RECT& rc, int nSide, int t)
+{
+    CRect r(rc);
+    switch (nSide)
+    {
+    case 1:
+        r.bottom -= t;
+        break;
+    case 2:
+        r.top += t;
+        break;
+    case 3:
+        r.left += t;
+        break;
+    case 4:
+        r.right -= t;
+        break;
+    default:
+        break;
+    }
+    return r;
+}
+
+} // namespace
+
+// ---- metrics ---------------------------------------------------------------------------------
+
+int CExtPaintManager::GetMetric47()
+{
+    return 4;
+}
+
+int CExtPaintManager::GetMetric48()
+{
+    return 2;
+}
+
+int CExtPaintManagerXP::GetMetric48()
+{
+    return 1;
+}
+
+bool CExtPaintManager::IsMenuCombinedWithOwner()
+{
+    return false;
+}
+
+bool CExtPaintManagerXP::IsMenuCombinedWithOwner()
+{
+    return true;
+}
+
+// ---- shared item parts -----------------------------------------------------------------------
+
+CRect CExtPaintManager::MenuIconColumn(const MenuItemPaintData& data)
+{
+    return CRect(data.m_rcItem.left, data.m_rcItem.top, data.m_rcItem.left + data.m_nIconAreaWidth,
+                 data.m_rcItem.bottom);
+}
+
+void CExtPaintManager::PaintMenuItemTexts(CDC& dc, const MenuItemPaintData& data, const CRect& rcText,
+                                          COLORREF clrText, HBRUSH hDisabledBrush)
+{
+    const HDC hDC = dc.GetSafeHdc();
+    extpaint::ScopedDCState state(hDC);
+    ::SelectObject(hDC, (HFONT)m_fontNormal.GetSafeHandle());
+    ::SetTextColor(hDC, clrText);
+    ::SetBkMode(hDC, TRANSPARENT);
+    UINT nFlags = DST_PREFIXTEXT;
+    if (!data.m_bEnabled)
+        nFlags |= (UINT)m_nDisabledTextStateFlags;
+    auto drawAt = [&](LPCTSTR psz, bool bAccel) {
+        if (psz == nullptr || psz[0] == 0)
+            return;
+        CRect rcCalc(0, 0, 0, 0);
+        ::DrawTextW(hDC, psz, -1, &rcCalc, DT_CALCRECT | DT_SINGLELINE);
+        const int y = rcText.top + (rcText.Height() - rcCalc.Height()) / 2;
+        const int x = bAccel ? rcText.right - rcCalc.Width() - 16 : rcText.left;
+        ::DrawStateW(hDC, data.m_bEnabled ? nullptr : hDisabledBrush, nullptr, (LPARAM)psz, 0, x, y, rcCalc.Width(),
+                     rcCalc.Height(), nFlags);
+    };
+    drawAt(data.m_pszText, false);
+    drawAt(data.m_pszAccelText, true);
+}
+
+void CExtPaintManager::PaintMenuSubmenuArrow(CDC& dc, const MenuItemPaintData& data, const CRect& rcArrow,
+                                             COLORREF clrArrow)
+{
+    if (extpaint::IsEmptyRect(rcArrow))
+        return;
+    if (data.m_bSubmenuGlyph)
+    {
+        const COLORREF clrs[2] = {0, clrArrow};
+        PaintGlyphCentered(dc, rcArrow, data.m_bSubmenuApart ? g_glyphMenuSubmenuArrowBar : g_glyphMenuSubmenuArrow,
+                           clrs);
+        return;
+    }
+    const HDC hDC = dc.GetSafeHdc();
+    extpaint::ScopedDCState state(hDC);
+    ::SelectObject(hDC, (HFONT)m_fontMarlett.GetSafeHandle());
+    ::SetTextColor(hDC, clrArrow);
+    ::SetBkMode(hDC, TRANSPARENT);
+    CRect r(rcArrow);
+    ::DrawTextW(hDC, L"8", 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+// ---- base form -------------------------------------------------------------------------------
+
+void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
+{
+    if (extpaint::IsEmptyRect(data.m_rcItem))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    extpaint::ScopedDCState state(hDC);
+    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const HBRUSH hHalftone = (HBRUSH)m_brushLight50.GetSafeHandle();
+    const CRect rcRow(data.m_rcItemWithIndent);
+
+    COLORREF clrBk = clr(XCLR_FACE_NORMAL), clrText = clr(XCLR_TEXT_NORMAL);
+    extpaint::FillSolid(hDC, rcRow, clrBk);
+    if (data.m_bSelected)
+    {
+        clrBk = clr(COLOR_HIGHLIGHT);
+        clrText = clr(COLOR_HIGHLIGHTTEXT);
+    }
+    if (data.m_bRarelyUsed)
+    {
+        extpaint::FillBrush(hDC, rcRow, hHalftone);
+        if (!data.m_bRarelyUsedPrev)
+            extpaint::FillSolid(hDC, rcRow.left, rcRow.top, rcRow.Width(), 1, clr(COLOR_3DSHADOW));
+        if (!data.m_bRarelyUsedNext)
+            extpaint::FillSolid(hDC, rcRow.left, rcRow.bottom - 1, rcRow.Width(), 1, clr(COLOR_3DHILIGHT));
+    }
+
+    const bool bHasIcon = IsCmdIconPaintable(data.m_pIcon);
+    const bool bMarked = data.m_bChecked || data.m_bRadio;
+    const bool bIconColumn = bHasIcon || bMarked;
+    const CRect rcBox = MenuIconColumn(data);
+    if (data.m_bSelected || !data.m_bRarelyUsed)
+    {
+        CRect rcSel(rcRow);
+        if (bIconColumn)
+            rcSel.left = rcBox.right;
+        extpaint::FillSolid(hDC, rcSel, clrBk);
+    }
+
+    CRect rcIcon(rcBox);
+    if (data.m_bCheckBesideIcon)
+    {
+        rcIcon.left = rcBox.left + rcBox.Width() / 2 - 2;
+        rcIcon.right -= 2;
+        if (data.m_bCheckBesideIconShown)
+        {
+            const int nSide = data.m_rcItem.Height() - 2;
+            const CRect rcCheck(data.m_rcItem.left + 1, data.m_rcItem.top + 1, data.m_rcItem.left + 1 + nSide,
+                                data.m_rcItem.top + 1 + nSide);
+            extpaint::FillBrush(hDC, rcCheck, hHalftone);
+            PaintMenuCheckMark(dc, rcCheck.CenterPoint().x - 3, rcCheck.CenterPoint().y - 3, clr(XCLR_TEXT_NORMAL));
+            extpaint::Frame3d(hDC, rcCheck, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
+        }
+    }
+    if (bMarked)
+        extpaint::FillBrush(hDC, rcBox, hHalftone);
+    if (!bHasIcon)
+        PaintSysCmdGlyph(dc, data.m_nCmdId, rcIcon, data.m_bSelected, false, data.m_bEnabled);
+    else
+    {
+        PaintCmdIconCentered(dc, data.m_pIcon, rcIcon, data.m_bEnabled);
+        if (data.m_bSelected && data.m_bEnabled && !bMarked)
+            extpaint::Frame3d(hDC, rcBox, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
+    }
+    if (bMarked && !bHasIcon)
+    {
+        const CPoint pt = rcBox.CenterPoint();
+        if (data.m_bChecked)
+            PaintMenuCheckMark(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
+        else
+            PaintMenuRadioDot(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
+    }
+    if (bMarked)
+        extpaint::Frame3d(hDC, rcBox, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
+
+    CRect rcText = extpaint::Deflated(data.m_rcItem, 3, 3);
+    if (bIconColumn)
+        rcText.left = rcBox.right + 3;
+    PaintMenuItemTexts(dc, data, rcText, clrText, nullptr);
+
+    if (data.m_bPopup)
+    {
+        const CRect rcInner = extpaint::Deflated(data.m_rcItem, 3, 3);
+        const CRect rcArrow(rcInner.right - 16, rcInner.top, rcInner.right, rcInner.bottom);
+        if (!data.m_bSubmenuGlyph && data.m_bSubmenuApart)
+        {
+            extpaint::FillSolid(hDC, rcArrow, clr(XCLR_FACE_NORMAL));
+            PaintSeparator(dc, CRect(rcArrow.left - 2, rcArrow.top, rcArrow.left + 2, rcArrow.bottom), true, true,
+                           data.m_pHelperSrc, data.m_lParam);
+        }
+        PaintMenuSubmenuArrow(dc, data, rcArrow, data.m_bSelected ? clr(COLOR_HIGHLIGHTTEXT) : clr(XCLR_TEXT_NORMAL));
+    }
+}
+
+void CExtPaintManager::PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAreaWidth, bool bRarelyUsed,
+                                          CObject* pHelperSrc, LPARAM lParam)
+{
+    (void)nIconAreaWidth;
+    if (extpaint::IsEmptyRect(rc))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    if (bRarelyUsed)
+        extpaint::FillBrush(hDC, rc, (HBRUSH)m_brushLight50.GetSafeHandle());
+    else
+        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+    CRect r(rc);
+    const int nIndent = ::GetSystemMetrics(SM_CXSMICON) / 2;
+    r.DeflateRect(nIndent, 0);
+    r.top += (r.Height() - 2) / 2;
+    r.bottom = r.top + 2;
+    extpaint::Frame3d(hDC, r, GetTranslatedColor(bRarelyUsed ? XCLR_FACE_NORMAL : XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
+                      GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
+}
+
+void CExtPaintManager::PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
+{
+    if (extpaint::IsEmptyRect(rc))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    CRect r(rc);
+    extpaint::Frame3d(hDC, r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL));
+    r.DeflateRect(1, 1);
+    extpaint::Frame3d(hDC, r, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
+    for (int i = 0; i < 2; i++)
+    {
+        r.DeflateRect(1, 1);
+        extpaint::Frame(hDC, r, clr(XCLR_FACE_NORMAL));
+    }
+}
+
+void CExtPaintManager::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide,
+                                       CObject* pHelperSrc, LPARAM lParam)
+{
+    (void)rcOwner;
+    if (extpaint::IsEmptyRect(rcMenu))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    extpaint::ScopedDCState state(hDC);
+    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    extpaint::FillSolid(hDC, rcMenu, clr(XCLR_FACE_NORMAL));
+    CRect r = ShrinkOnSide(rcMenu, nSide, GetMetric48() - 1);
+    DrawEdgesOpen(hDC, r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL), nSide);
+    r.DeflateRect(1, 1);
+    DrawEdgesOpen(hDC, r, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL), nSide);
+}
+
+// ---- XP form ---------------------------------------------------------------------------------
+
+void CExtPaintManagerXP::PaintMenuIconColumn(CDC& dc, const RECT& rc, bool bRarelyUsed, CObject* pHelperSrc,
+                                             LPARAM lParam)
+{
+    if (extpaint::IsEmptyRect(rc))
+        return;
+    const int* pIds = &m_nMenuGradientClrIds[bRarelyUsed ? 3 : 0];
+    if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8 && pIds[0] != -1 && pIds[1] != -1 && pIds[2] != -1)
+    {
+        PaintGradientBand3(dc, rc, GetTranslatedColor(pIds[0], pHelperSrc, lParam),
+                           GetTranslatedColor(pIds[1], pHelperSrc, lParam),
+                           GetTranslatedColor(pIds[2], pHelperSrc, lParam), false, 1, 2, 256);
+        return;
+    }
+    extpaint::FillSolid(dc.GetSafeHdc(), rc,
+                        GetTranslatedColor(bRarelyUsed ? XCLR_HILIGHT_ALT : XCLR_FACE_NORMAL, pHelperSrc, lParam));
+}
+
+void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
+{
+    if (extpaint::IsEmptyRect(data.m_rcItem))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    extpaint::ScopedDCState state(hDC);
+    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const CRect rcRow(data.m_rcItemWithIndent);
+    const CRect rcBox = MenuIconColumn(data);
+    CRect rcRest(rcRow);
+    if (!data.m_bNoIconColumn)
+    {
+        const CRect rcColumn(rcRow.left, rcRow.top, rcBox.right, rcRow.bottom);
+        PaintMenuIconColumn(dc, rcColumn, data.m_bRarelyUsed, data.m_pHelperSrc, data.m_lParam);
+        rcRest.left = rcColumn.right;
+    }
+    extpaint::FillSolid(hDC, rcRest, clr(XCLR_FACE_ALT));
+
+    const COLORREF clrFrame = clr(XCLR_HILIGHT_DISABLED);
+    if (data.m_bSelected)
+    {
+        extpaint::FillSolid(hDC, data.m_rcItem, clr(XCLR_FACE_ACTIVE));
+        extpaint::Frame(hDC, data.m_rcItem, clrFrame);
+    }
+
+    const bool bHasIcon = IsCmdIconPaintable(data.m_pIcon);
+    const bool bMarked = data.m_bChecked || data.m_bRadio;
+    const CRect rcMarkBox = extpaint::Deflated(rcBox, 1, 1);
+    CRect rcIcon(rcBox);
+    if (data.m_bCheckBesideIcon)
+    {
+        rcIcon.left = rcBox.left + rcBox.Width() / 2 - 2;
+        rcIcon.right -= 2;
+        if (data.m_bCheckBesideIconShown)
+        {
+            const int nSide = data.m_rcItem.Height() - 2;
+            const CRect rcCheck(data.m_rcItem.left + 1, data.m_rcItem.top + 1, data.m_rcItem.left + 1 + nSide,
+                                data.m_rcItem.top + 1 + nSide);
+            extpaint::FillSolid(hDC, rcCheck, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
+            extpaint::Frame(hDC, rcCheck, clrFrame);
+            PaintMenuCheckMark(dc, rcCheck.CenterPoint().x - 3, rcCheck.CenterPoint().y - 3, clr(XCLR_TEXT_NORMAL));
+        }
+    }
+    if (bMarked)
+    {
+        extpaint::FillSolid(hDC, rcMarkBox, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
+        extpaint::Frame(hDC, rcMarkBox, clrFrame);
+    }
+    if (!bHasIcon)
+        PaintSysCmdGlyph(dc, data.m_nCmdId, rcIcon, data.m_bSelected, false, data.m_bEnabled);
+    else
+        PaintCmdIconCentered(dc, data.m_pIcon, rcIcon, data.m_bEnabled);
+    if (bMarked && !bHasIcon)
+    {
+        const CPoint pt = rcBox.CenterPoint();
+        if (data.m_bChecked)
+            PaintMenuCheckMark(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
+        else
+            PaintMenuRadioDot(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
+    }
+
+    CRect rcText = extpaint::Deflated(data.m_rcItem, 3, 3);
+    if (data.m_nIconAreaWidth > 0)
+        rcText.left = rcBox.right + 3;
+    CBrush brushDisabled;
+    brushDisabled.CreateSolidBrush(clr(COLOR_3DSHADOW));
+    PaintMenuItemTexts(dc, data, rcText, clr(XCLR_TEXT_NORMAL), (HBRUSH)brushDisabled.GetSafeHandle());
+
+    if (data.m_bPopup)
+    {
+        const CRect rcInner = extpaint::Deflated(rcRow, 3, 3);
+        const CRect rcArrow(rcInner.right - 16, rcInner.top, rcInner.right, rcInner.bottom);
+        if (data.m_bSubmenuApart && !data.m_bSelected)
+            PaintSeparator(dc, CRect(rcArrow.left - 2, rcArrow.top, rcArrow.left + 2, rcArrow.bottom), true, true,
+                           data.m_pHelperSrc, data.m_lParam);
+        PaintMenuSubmenuArrow(dc, data, rcArrow, data.m_bSelected ? clr(COLOR_HIGHLIGHTTEXT) : clr(XCLR_TEXT_NORMAL));
+    }
+}
+
+void CExtPaintManagerXP::PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAreaWidth, bool bRarelyUsed,
+                                            CObject* pHelperSrc, LPARAM lParam)
+{
+    if (extpaint::IsEmptyRect(rc))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    extpaint::FillSolid(hDC, rc, clr(bRarelyUsed ? XCLR_HILIGHT_ALT : XCLR_FACE_NORMAL));
+    const CRect rcColumn(rc.left, rc.top, rc.left + nIconAreaWidth, rc.bottom);
+    const int* pIds = &m_nMenuGradientClrIds[bRarelyUsed ? 3 : 0];
+    if (GetDeviceBitsPerPixel(hDC) > 8 && pIds[0] != -1 && pIds[1] != -1 && pIds[2] != -1)
+        PaintMenuIconColumn(dc, rcColumn, bRarelyUsed, pHelperSrc, lParam);
+    const CRect rcRest(rcColumn.right, rc.top, rc.right, rc.bottom);
+    extpaint::FillSolid(hDC, rcRest, clr(XCLR_FACE_ALT));
+    const int nHeight = rc.bottom - rc.top;
+    extpaint::FillSolid(hDC, CRect(rcColumn.right + 3, rc.top - 1 + nHeight / 2, rc.right, rc.top + nHeight / 2),
+                        clr(XCLR_LIGHT_DISABLED));
+}
+
+void CExtPaintManagerXP::PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
+{
+    if (extpaint::IsEmptyRect(rc))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    CRect r(rc);
+    extpaint::Frame(hDC, r, GetTranslatedColor(XCLR_SHADOW_ALT, pHelperSrc, lParam));
+    for (int i = 0; i < 2; i++)
+    {
+        r.DeflateRect(1, 1);
+        extpaint::Frame(hDC, r, GetTranslatedColor(XCLR_FACE_ALT, pHelperSrc, lParam));
+    }
+}
+
+void CExtPaintManagerXP::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide,
+                                         CObject* pHelperSrc, LPARAM lParam)
+{
+    PaintCombinedMenuBorder(dc, rcMenu, nSide, GetTranslatedColor(XCLR_FACE_DISABLED, pHelperSrc, lParam),
+                            GetTranslatedColor(XCLR_SHADOW_ALT, pHelperSrc, lParam));
+    (void)rcOwner;
+}
+
+void CExtPaintManagerXP::PaintCombinedMenuBorder(CDC& dc, const RECT& rcMenu, int nSide, COLORREF clrFill,
+                                                 COLORREF clrBorder)
+{
+    if (extpaint::IsEmptyRect(rcMenu))
+        return;
+    const HDC hDC = dc.GetSafeHdc();
+    extpaint::ScopedDCState state(hDC);
+    extpaint::FillSolid(hDC, rcMenu, clrFill);
+    const CRect r = ShrinkOnSide(rcMenu, nSide, GetMetric48() - 1);
+    DrawEdgesOpen(hDC, r, clrBorder, clrBorder, nSide);
+}
+
+void CExtPaintManagerOffice2003::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide,
+                                                 CObject* pHelperSrc, LPARAM lParam)
+{
+    PaintCombinedMenuBorder(dc, rcMenu, nSide, GetTranslatedColor(XCLR_O2003_08, pHelperSrc, lParam),
+                            GetTranslatedColor(XCLR_SHADOW_ALT, pHelperSrc, lParam));
+    (void)rcOwner;
+}
