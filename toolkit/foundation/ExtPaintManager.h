@@ -516,6 +516,70 @@ public:
     static void PaintRadioDot(CDC& dc, int x, int y, COLORREF clr);
     static void PaintMenuCheckMark(CDC& dc, int x, int y, COLORREF clr) { PaintCheckMark(dc, x, y, clr); }
     static void PaintMenuRadioDot(CDC& dc, int x, int y, COLORREF clr) { PaintRadioDot(dc, x, y, clr); }
+    // Frame painting helpers (ExtPaintManagerFrames.cpp, ExtPaintManagerTabs.cpp).
+    // One-pixel frame: top and left edges in clrTopLeft, right and bottom in clrBottomRight, each
+    // edge one pixel short at both ends, so the four corner pixels stay unpainted.
+    static void Draw3dFrameNoCorners(CDC& dc, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    // Outline, background and content of one tab item. bTopLeft and bHorz place the outline (the
+    // side towards the client area is open for a selected item); the text is drawn only when it fits.
+    static void PaintTabItemShape(CExtPaintManager* pPM, CDC& dc, const RECT& rcItem, bool bTopLeft, bool bHorz,
+                                  bool bSelected, bool bDrawIcon, CSize sizeTextMeasured, CFont* pFont,
+                                  LPCTSTR pszText, CExtCmdIcon* pIcon, COLORREF clrText, COLORREF clrBackground,
+                                  COLORREF clrLight, COLORREF clrDark, COLORREF clrFifth);
+    // Docking-marker helpers (ExtPaintManagerDockMarkers.cpp).
+    // A 32-bit DIB section copy of the bitmap with every non-key pixel shifted by AdjustHls; null when
+    // all shifts are 0 or on failure. The caller owns the result.
+    static HBITMAP AdjustBitmapHls(HBITMAP hBitmap, COLORREF clrKey, COLORREF clrKeyTolerance, double dHue,
+                                   double dLightness, double dSaturation);
+    static bool AdjustBitmapHlsInPlace(CBitmap& bmp, COLORREF clrKey, COLORREF clrKeyTolerance, double dHue,
+                                       double dLightness, double dSaturation);
+    // The bitmap's shape without its key colour (key + tolerance per channel); the caller owns it.
+    static HRGN CreateRegionFromBitmap(HBITMAP hBitmap, COLORREF clrKey, COLORREF clrKeyTolerance);
+
+    // One docking marker or a set of them, with the images of its type.
+    struct DockMarker
+    {
+        enum : int
+        {
+            kNone = -1,
+            kArrowTop = 0,
+            kArrowBottom = 1,
+            kArrowLeft = 2,
+            kArrowRight = 3,
+            kCentre = 4,
+            kSetOfArrows = 5,
+            kSetWithCentre = 6,
+            kSetWithTab = 7,
+            kCentreTab = 8,
+            kKeyColor = 0x00FF00, // pure green: never shown, never recoloured
+            kCentreMargin = 12    // the set box is the centre image plus this on every side
+        };
+        int m_eMarkerType = kNone;
+        CBitmap m_bmp1;                        // owned (hover image)
+        CBitmap m_bmp2;                        // owned (normal image)
+        CRgn m_rgn;                            // owned: the first image without its key colour
+        CSize m_size = CSize(0, 0);            // of both images
+        CArray<DockMarker*, DockMarker*> m_arrChildren; // owned: the members of a set
+        CRect m_rc = CRect(0, 0, 0, 0);        // where the marker stands (screen coordinates)
+
+        DockMarker() {}
+        ~DockMarker() { Reset(); }
+        DockMarker(const DockMarker&) = delete;
+        DockMarker& operator=(const DockMarker&) = delete;
+        // Deletes the images, region and children; type -1, empty size and rectangle.
+        void Reset();
+        // Loads a marker of a type for a rectangle; types outside -1 .. 8 fail.
+        bool Load(int eMarkerType, const RECT& rc);
+        // Places an image marker of its size inside rc.
+        void Layout(const RECT& rc);
+        // The embedded 24-bit BMP of an image type, null for others.
+        static const BYTE* GetImageData(int eMarkerType, DWORD* pdwSize);
+
+    private:
+        bool LoadImage(int eMarkerType, const RECT& rc);
+        bool AddChild(int eMarkerType, const RECT& rc, int nInsertAt = -1);
+    };
+
     // Bitmap, DIB, BMP and monitor helpers (ExtPaintManagerBitmaps.cpp).
     // The monitor and work-area rectangles (screen coordinates) of one monitor.
     struct MonitorParms
