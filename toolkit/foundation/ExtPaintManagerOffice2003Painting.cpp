@@ -154,20 +154,6 @@ void CExtPaintManagerOffice2003::PaintDatePickerPart87(CDC& dc, const RECT& rc, 
     CExtPaintManagerXP::PaintDatePickerPart87(dc, rc, pHelperSrc, lParam);
 }
 
-void CExtPaintManagerOffice2003::AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
-                                                        COLORREF clrKey2)
-{
-    CExtPaintManagerXP::AdjustDockMarkerColors(eMarkerType, bmp1, clrKey1, bmp2, clrKey2);
-}
-
-void CExtPaintManagerOffice2003::PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects,
-                                                     const RECT& rcOuter, const RECT& rcInner, COLORREF clrFill,
-                                                     COLORREF clrBorder, int nBorderWidth)
-{
-    CExtPaintManagerXP::PaintDockingPreview(pClrSurface, nWidth, nHeight, bUseRects, rcOuter, rcInner, clrFill,
-                                            clrBorder, nBorderWidth);
-}
-
 void CExtPaintManagerOffice2003::PaintBarGradientBackground(CDC& dc, CExtBarButton* pButton, LPARAM lParam)
 {
     CExtPaintManagerXP::PaintBarGradientBackground(dc, pButton, lParam);

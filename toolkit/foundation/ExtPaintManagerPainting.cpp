@@ -234,21 +234,4 @@ void CExtPaintManager::PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* p
 
 void CExtPaintManager::PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) {}
 
-bool CExtPaintManager::LoadDockMarker(HWND hWndTarget, int eMarkerType, int nLeft, int nTop, int nRight, int nBottom,
-                                      CArray<CExtDynDockMarkerWnd*, CExtDynDockMarkerWnd*>& arrMarkers)
-{
-    return false;
-}
-
-void CExtPaintManager::AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
-                                              COLORREF clrKey2)
-{
-}
-
-void CExtPaintManager::PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects,
-                                           const RECT& rcOuter, const RECT& rcInner, COLORREF clrFill,
-                                           COLORREF clrBorder, int nBorderWidth)
-{
-}
-
 void CExtPaintManager::PaintBarGradientBackground(CDC& dc, CExtBarButton* pButton, LPARAM lParam) {}

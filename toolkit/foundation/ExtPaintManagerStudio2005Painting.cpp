@@ -41,17 +41,3 @@ int CExtPaintManagerStudio2005::PaintAutoHideArea(CDC& dc, const RECT& rc, CObje
 {
     return CExtPaintManagerOffice2003::PaintAutoHideArea(dc, rc, pHelperSrc, lParam);
 }
-
-void CExtPaintManagerStudio2005::AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
-                                                        COLORREF clrKey2)
-{
-    CExtPaintManagerOffice2003::AdjustDockMarkerColors(eMarkerType, bmp1, clrKey1, bmp2, clrKey2);
-}
-
-void CExtPaintManagerStudio2005::PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects,
-                                                     const RECT& rcOuter, const RECT& rcInner, COLORREF clrFill,
-                                                     COLORREF clrBorder, int nBorderWidth)
-{
-    CExtPaintManagerOffice2003::PaintDockingPreview(pClrSurface, nWidth, nHeight, bUseRects, rcOuter, rcInner, clrFill,
-                                                    clrBorder, nBorderWidth);
-}
