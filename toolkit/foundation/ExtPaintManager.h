@@ -517,6 +517,8 @@ public:
     static void PaintMenuCheckMark(CDC& dc, int x, int y, COLORREF clr) { PaintCheckMark(dc, x, y, clr); }
     static void PaintMenuRadioDot(CDC& dc, int x, int y, COLORREF clr) { PaintRadioDot(dc, x, y, clr); }
     // Frame painting helpers (ExtPaintManagerFrames.cpp, ExtPaintManagerTabs.cpp).
+    // Point size, in tenths, of the combo's Marlett arrow on a DC of that horizontal resolution.
+    static int GetComboArrowPointSize(int nLogPixelsX);
     // One-pixel frame: top and left edges in clrTopLeft, right and bottom in clrBottomRight, each
     // edge one pixel short at both ends, so the four corner pixels stay unpainted.
     static void Draw3dFrameNoCorners(CDC& dc, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBottomRight);

@@ -73,6 +73,15 @@ public:
     void BuildOffice2003ColorTable(const ColorInputs& in);
     // ApplyColorScheme's colours from the seven task-bar colours of the visual style.
     static void ColorSchemeFromTaskband(const COLORREF clrTaskband[7], COLORREF* pclrA, COLORREF* pclrB);
+    // The gripper's dots: a 2 x 2 square in XCLR_O2003_02 one pixel down and right of one in
+    // XCLR_O2003_03, every kGripperDotPitch pixels along the gripper, centred across it.
+    void PaintGripperDots(CDC& dc, const RECT& rcGripper, bool bAlongY, CObject* pHelperSrc, LPARAM lParam);
+    // The themed three-colour band from the scheme colour A, split at 2/5.
+    static void PaintBand3(CDC& dc, const RECT& rcBand, COLORREF clrA, int nScheme, bool bVertical);
+    enum
+    {
+        kGripperDotPitch = 4
+    };
     // Gradient ends P0..P6 (ids 3015..3020 and 2007) of the themed table for a scheme.
     void GetSchemeGradientColors(int nScheme, COLORREF clrA, COLORREF clrP[7]);
 };

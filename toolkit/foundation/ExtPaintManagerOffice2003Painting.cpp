@@ -51,26 +51,6 @@ void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bH
     CExtPaintManagerXP::PaintSeparator(dc, rc, bHorizontal, bTransparentBackground, pHelperSrc, lParam);
 }
 
-void CExtPaintManagerOffice2003::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
-{
-    CExtPaintManagerXP::PaintControlBarFrame(dc, data);
-}
-
-void CExtPaintManagerOffice2003::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
-{
-    CExtPaintManagerXP::PaintDockingFrame(dc, data);
-}
-
-void CExtPaintManagerOffice2003::PaintEditFrame(CDC& dc, EditFramePaintData& data)
-{
-    CExtPaintManagerXP::PaintEditFrame(dc, data);
-}
-
-void CExtPaintManagerOffice2003::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
-{
-    CExtPaintManagerXP::PaintComboFrame(dc, data);
-}
-
 void CExtPaintManagerOffice2003::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide,
                                                  CObject* pHelperSrc, LPARAM lParam)
 {

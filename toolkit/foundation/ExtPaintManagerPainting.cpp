@@ -109,14 +109,6 @@ void CExtPaintManager::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal,
 {
 }
 
-void CExtPaintManager::PaintControlBarFrame(CDC& dc, CaptionPaintData& data) {}
-
-void CExtPaintManager::PaintDockingFrame(CDC& dc, DockingFramePaintData& data) {}
-
-void CExtPaintManager::PaintEditFrame(CDC& dc, EditFramePaintData& data) {}
-
-void CExtPaintManager::PaintComboFrame(CDC& dc, ComboFramePaintData& data) {}
-
 int CExtPaintManager::GetMetric47()
 {
     return 0;

@@ -97,26 +97,6 @@ void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizonta
     CExtPaintManager::PaintSeparator(dc, rc, bHorizontal, bTransparentBackground, pHelperSrc, lParam);
 }
 
-void CExtPaintManagerXP::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
-{
-    CExtPaintManager::PaintControlBarFrame(dc, data);
-}
-
-void CExtPaintManagerXP::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
-{
-    CExtPaintManager::PaintDockingFrame(dc, data);
-}
-
-void CExtPaintManagerXP::PaintEditFrame(CDC& dc, EditFramePaintData& data)
-{
-    CExtPaintManager::PaintEditFrame(dc, data);
-}
-
-void CExtPaintManagerXP::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
-{
-    CExtPaintManager::PaintComboFrame(dc, data);
-}
-
 int CExtPaintManagerXP::GetMetric48()
 {
     return CExtPaintManager::GetMetric48();
