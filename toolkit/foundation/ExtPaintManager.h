@@ -528,6 +528,17 @@ public:
                                   bool bSelected, bool bDrawIcon, CSize sizeTextMeasured, CFont* pFont,
                                   LPCTSTR pszText, CExtCmdIcon* pIcon, COLORREF clrText, COLORREF clrBackground,
                                   COLORREF clrLight, COLORREF clrDark, COLORREF clrFifth);
+    // Tab-button kinds: the tab window's hit-test codes of its buttons.
+    enum : LONG
+    {
+        kTabButtonScrollStart = -4, // scroll towards the first item (left or up)
+        kTabButtonScrollEnd = -5,   // scroll towards the last item (right or down)
+        kTabButtonList = -6,
+        kTabButtonClose = -7,
+        kTabButtonHelp = -8
+    };
+    // The glyph of a tab button; the scroll arrows have a variant per strip direction and state.
+    static const CExtPaintManagerGlyph* GetTabButtonGlyph(LONG nHitTest, bool bHorizontalStrip, bool bEnabled);
     // Docking-marker helpers (ExtPaintManagerDockMarkers.cpp).
     // A 32-bit DIB section copy of the bitmap with every non-key pixel shifted by AdjustHls; null when
     // all shifts are 0 or on failure. The caller owns the result.

@@ -32,6 +32,8 @@ public:
     int GetMenuCheckMarkWidth() override;
     void PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground, CObject* pHelperSrc,
                         LPARAM lParam) override;
+    void PaintTabClientArea(CDC& dc, const RECT& rcClient, const RECT& rcTabItemsArea, const RECT& rcTabNearBorderArea,
+                            DWORD dwOrientation, bool bGroupedMode, CObject* pHelperSrc, LPARAM lParam) override;
     void PaintControlBarFrame(CDC& dc, CaptionPaintData& data) override;
     void PaintDockingFrame(CDC& dc, DockingFramePaintData& data) override;
     void PaintEditFrame(CDC& dc, EditFramePaintData& data) override;

@@ -48,28 +48,7 @@ int CExtPaintManager::GetMenuCheckMarkWidth()
     return 0;
 }
 
-void CExtPaintManager::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLeft, bool bHorz, bool bSelected,
-                                    bool bFlag6, bool bGroupActive, bool bGroupedMode, bool bFlag9, const RECT& rcItem,
-                                    CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText, int nItemIndex,
-                                    CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
-{
-}
-
-void CExtPaintManager::PaintTabClientArea(CDC& dc, const RECT& rcClient, const RECT& rcTabItemsArea,
-                                          const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
-                                          CObject* pHelperSrc, LPARAM lParam)
-{
-}
-
-void CExtPaintManager::PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTest, bool bTopLeft, bool bBar,
-                                      bool bEnabled, bool bHover, bool bPushed, bool bGroupedMode, CObject* pHelperSrc,
-                                      LPARAM lParam)
-{
-}
-
 void CExtPaintManager::PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) {}
-
-void CExtPaintManager::GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset, int& nButtonMargin, int& nStripOffset) {}
 
 void CExtPaintManager::PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) {}
 

@@ -20,40 +20,12 @@ void CExtPaintManagerXP::PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSe
     CExtPaintManager::PaintMenuExpandButton(dc, rc, bSelected, bUnused, pHelperSrc, lParam);
 }
 
-void CExtPaintManagerXP::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLeft, bool bHorz, bool bSelected,
-                                      bool bFlag6, bool bGroupActive, bool bGroupedMode, bool bFlag9,
-                                      const RECT& rcItem, CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText,
-                                      int nItemIndex, CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManager::PaintTabItem(dc, rcItemArea, bTopLeft, bHorz, bSelected, bFlag6, bGroupActive, bGroupedMode,
-                                   bFlag9, rcItem, sizeTextMeasured, pFont, pszText, nItemIndex, pIcon, pHelperSrc,
-                                   lParam);
-}
-
-void CExtPaintManagerXP::PaintTabClientArea(CDC& dc, const RECT& rcClient, const RECT& rcTabItemsArea,
-                                            const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
-                                            CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManager::PaintTabClientArea(dc, rcClient, rcTabItemsArea, rcTabNearBorderArea, dwOrientation, bGroupedMode,
-                                         pHelperSrc, lParam);
-}
-
 void CExtPaintManagerXP::PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTest, bool bTopLeft, bool bBar,
                                         bool bEnabled, bool bHover, bool bPushed, bool bGroupedMode,
                                         CObject* pHelperSrc, LPARAM lParam)
 {
     CExtPaintManager::PaintTabButton(dc, rcButton, nHitTest, bTopLeft, bBar, bEnabled, bHover, bPushed, bGroupedMode,
                                      pHelperSrc, lParam);
-}
-
-void CExtPaintManagerXP::PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManager::PaintTabNcArea(dc, rc, pHelperSrc, lParam);
-}
-
-void CExtPaintManagerXP::PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManager::PaintControlAreaRect(dc, rc, pHelperSrc, lParam);
 }
 
 void CExtPaintManagerXP::PaintTabItemContent(CDC& dc, bool bHorizontal, const CString& strText, CExtCmdIcon* pIcon,
