@@ -57,11 +57,6 @@ void CExtPaintManagerOffice2003::PaintMenuPart51(CDC& dc, const RECT& rcMenu, co
     CExtPaintManagerXP::PaintMenuPart51(dc, rcMenu, rcOwner, nSide, pHelperSrc, lParam);
 }
 
-void CExtPaintManagerOffice2003::PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data)
-{
-    CExtPaintManagerXP::PaintStatusBarPane(dc, data);
-}
-
 int CExtPaintManagerOffice2003::GetAutoHideMetric()
 {
     return CExtPaintManagerXP::GetAutoHideMetric();
@@ -96,11 +91,6 @@ void CExtPaintManagerOffice2003::PaintDockBarClientArea(CDC& dc, const RECT& rc,
 CSize CExtPaintManagerOffice2003::GetBarButtonExtraSize()
 {
     return CExtPaintManagerXP::GetBarButtonExtraSize();
-}
-
-void CExtPaintManagerOffice2003::PaintResizingGripper(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManagerXP::PaintResizingGripper(dc, rc, pHelperSrc, lParam);
 }
 
 void CExtPaintManagerOffice2003::PaintDatePickerPart74(CDC& dc, const RECT& rc)

@@ -110,8 +110,6 @@ void CExtPaintManager::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& 
 {
 }
 
-void CExtPaintManager::PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data) {}
-
 int CExtPaintManager::GetAutoHideMetric()
 {
     return 0;
@@ -151,14 +149,10 @@ void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bo
 
 void CExtPaintManager::PaintPart62(CDC& dc, ListItemPaintData& data) {}
 
-void CExtPaintManager::PaintTextField(CDC& dc, TextFieldPaintData& data) {}
-
 CSize CExtPaintManager::GetBarButtonExtraSize()
 {
     return CSize(0, 0);
 }
-
-void CExtPaintManager::PaintResizingGripper(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) {}
 
 void CExtPaintManager::PaintDatePickerPart73(CDC& dc, const RECT& rc, CObject* pHelperSrc) {}
 

@@ -90,11 +90,6 @@ void CExtPaintManagerXP::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT
     CExtPaintManager::PaintMenuPart51(dc, rcMenu, rcOwner, nSide, pHelperSrc, lParam);
 }
 
-void CExtPaintManagerXP::PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data)
-{
-    CExtPaintManager::PaintStatusBarPane(dc, data);
-}
-
 int CExtPaintManagerXP::GetAutoHideMetric()
 {
     return CExtPaintManager::GetAutoHideMetric();
@@ -113,11 +108,6 @@ void CExtPaintManagerXP::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSr
 void CExtPaintManagerXP::PaintPart62(CDC& dc, ListItemPaintData& data)
 {
     CExtPaintManager::PaintPart62(dc, data);
-}
-
-void CExtPaintManagerXP::PaintTextField(CDC& dc, TextFieldPaintData& data)
-{
-    CExtPaintManager::PaintTextField(dc, data);
 }
 
 void CExtPaintManagerXP::PaintDatePickerPart74(CDC& dc, const RECT& rc)
