@@ -60,6 +60,7 @@ public:
     void PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText) override;
     void PaintDatePickerPart82(CDC& dc, const RECT& rc) override;
     void PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
+    void PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
     void AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
                                 COLORREF clrKey2) override;
     void PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects, const RECT& rcOuter,

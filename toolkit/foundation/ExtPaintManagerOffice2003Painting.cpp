@@ -93,37 +93,6 @@ CSize CExtPaintManagerOffice2003::GetBarButtonExtraSize()
     return CExtPaintManagerXP::GetBarButtonExtraSize();
 }
 
-void CExtPaintManagerOffice2003::PaintDatePickerPart74(CDC& dc, const RECT& rc)
-{
-    CExtPaintManagerXP::PaintDatePickerPart74(dc, rc);
-}
-
-void CExtPaintManagerOffice2003::PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2,
-                                                       bool bFramed, bool bPushed, bool bHover)
-{
-    CExtPaintManagerXP::PaintDatePickerPart75(dc, rc, pszText, pszText2, bFramed, bPushed, bHover);
-}
-
-void CExtPaintManagerOffice2003::PaintDatePickerPart77(CDC& dc, const RECT& rc, LPCTSTR pszText)
-{
-    CExtPaintManagerXP::PaintDatePickerPart77(dc, rc, pszText);
-}
-
-void CExtPaintManagerOffice2003::PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText)
-{
-    CExtPaintManagerXP::PaintDatePickerPart80(dc, rc, pszText);
-}
-
-void CExtPaintManagerOffice2003::PaintDatePickerPart82(CDC& dc, const RECT& rc)
-{
-    CExtPaintManagerXP::PaintDatePickerPart82(dc, rc);
-}
-
-void CExtPaintManagerOffice2003::PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManagerXP::PaintDatePickerPart87(dc, rc, pHelperSrc, lParam);
-}
-
 void CExtPaintManagerOffice2003::PaintBarGradientBackground(CDC& dc, CExtBarButton* pButton, LPARAM lParam)
 {
     CExtPaintManagerXP::PaintBarGradientBackground(dc, pButton, lParam);

@@ -154,49 +154,4 @@ CSize CExtPaintManager::GetBarButtonExtraSize()
     return CSize(0, 0);
 }
 
-void CExtPaintManager::PaintDatePickerPart73(CDC& dc, const RECT& rc, CObject* pHelperSrc) {}
-
-void CExtPaintManager::PaintDatePickerPart74(CDC& dc, const RECT& rc) {}
-
-void CExtPaintManager::PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
-                                             bool bPushed, bool bHover)
-{
-}
-
-void CExtPaintManager::PaintDatePickerText76(CDC& dc, const RECT& rc, LPCTSTR pszText) {}
-
-void CExtPaintManager::PaintDatePickerPart77(CDC& dc, const RECT& rc, LPCTSTR pszText) {}
-
-void CExtPaintManager::PaintDatePickerText78(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
-                                             bool bPushed, bool bHover, bool bFlag)
-{
-}
-
-void CExtPaintManager::PaintDatePickerText79(CDC& dc, const RECT& rc, LPCTSTR pszText) {}
-
-void CExtPaintManager::PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText) {}
-
-void CExtPaintManager::PaintDatePickerPart81(CDC& dc, const RECT& rc) {}
-
-void CExtPaintManager::PaintDatePickerPart82(CDC& dc, const RECT& rc) {}
-
-void CExtPaintManager::PaintDatePickerPart83(CDC& dc, const RECT& rc, int nOffsetY) {}
-
-void CExtPaintManager::PaintDatePickerPushButton(CDC& dc, const RECT& rc, LPCTSTR pszText, CExtCmdIcon* pIcon,
-                                                 bool bHover, bool bPushed, bool bEnabled, CObject* pHelperSrc,
-                                                 LPARAM lParam)
-{
-}
-
-void CExtPaintManager::PaintDatePickerPart85(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) {}
-
-void CExtPaintManager::PaintDatePickerPart86(CDC& dc, const RECT& rcArea, const RECT& rcInner, CWnd* pWnd,
-                                             LPARAM lParam)
-{
-}
-
-void CExtPaintManager::PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) {}
-
-void CExtPaintManager::PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) {}
-
 void CExtPaintManager::PaintBarGradientBackground(CDC& dc, CExtBarButton* pButton, LPARAM lParam) {}

@@ -109,19 +109,3 @@ void CExtPaintManagerXP::PaintPart62(CDC& dc, ListItemPaintData& data)
 {
     CExtPaintManager::PaintPart62(dc, data);
 }
-
-void CExtPaintManagerXP::PaintDatePickerPart74(CDC& dc, const RECT& rc)
-{
-    CExtPaintManager::PaintDatePickerPart74(dc, rc);
-}
-
-void CExtPaintManagerXP::PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
-                                               bool bPushed, bool bHover)
-{
-    CExtPaintManager::PaintDatePickerPart75(dc, rc, pszText, pszText2, bFramed, bPushed, bHover);
-}
-
-void CExtPaintManagerXP::PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManager::PaintDatePickerPart88(dc, rc, pHelperSrc, lParam);
-}
