@@ -31,4 +31,11 @@ public:
     void PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects, const RECT& rcOuter,
                              const RECT& rcInner, COLORREF clrFill, COLORREF clrBorder, int nBorderWidth) override;
     bool ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB) override;
+
+    // Builds the Studio 2005 table from given inputs: the Office 2003 table, and with a theme scheme
+    // other than "metallic" above 8 bits per pixel, this style's colours over its themed form.
+    void BuildStudio2005ColorTable(const ColorInputs& in);
+    // The tint that the light and shadow ids share: AdjustHls(C, 0, 0.95, -0.05) with red moved 40 %
+    // and green 20 % of the way to 255.
+    static COLORREF GetSecondDerivedColor(COLORREF clrScheme);
 };
