@@ -4,6 +4,7 @@ set(_paint_host ${CMAKE_CURRENT_LIST_DIR}/../support/PaintHost.cpp)
 corvane_test(toolkit_painters2_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FramePainterTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/BarFramePainterTest.cpp
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
