@@ -139,7 +139,8 @@ TEST(ControlBarFrame, BaseGripperIsTwoRidgesAndNoTextWhateverTheText)
 {
     painthost::ScopedStyle restore;
     auto& pm = *Install<CExtPaintManager>();
-    DibCanvas c(120, 30);
+    const COLORREF kBg = RGB(90, 0, 90);
+    DibCanvas c(120, 30, kBg);
     const CRect rc(0, 0, 100, 20);
     PM::CaptionPaintData data(nullptr, rc, rc, false, false, false, false, L"Folders");
     pm.PaintControlBarFrame(c.dc, data);
@@ -149,18 +150,18 @@ TEST(ControlBarFrame, BaseGripperIsTwoRidgesAndNoTextWhateverTheText)
     EXPECT_EQ(c.At(10, 7), clrHi);
     EXPECT_EQ(c.At(98, 9), clrSh);
     // Everything else stays: two ridges of 3 pixels and nothing more.
-    const int nPainted = 120 * 30 - c.Count(CRect(0, 0, 120, 30), kWhite);
-    EXPECT_EQ(nPainted, CountOther(c, CRect(0, 4, 99, 10), kWhite));
-    EXPECT_EQ(c.Count(CRect(0, 10, 120, 30), kWhite), 120 * 20);
+    const int nPainted = 120 * 30 - c.Count(CRect(0, 0, 120, 30), kBg);
+    EXPECT_EQ(nPainted, CountOther(c, CRect(0, 4, 99, 10), kBg));
+    EXPECT_EQ(c.Count(CRect(0, 10, 120, 30), kBg), 120 * 20);
 
-    DibCanvas v(30, 120);
+    DibCanvas v(30, 120, kBg);
     PM::CaptionPaintData vert(nullptr, CRect(0, 0, 20, 100), CRect(0, 0, 20, 100), false, false, true, false, L"x");
     pm.PaintControlBarFrame(v.dc, vert);
     EXPECT_EQ(v.At(4, 50), clrHi);
     EXPECT_EQ(v.At(6, 50), clrSh);
     EXPECT_EQ(v.At(7, 50), clrHi);
     EXPECT_EQ(v.At(9, 50), clrSh);
-    EXPECT_EQ(v.Count(CRect(10, 0, 30, 120), kWhite), 20 * 120);
+    EXPECT_EQ(v.Count(CRect(10, 0, 30, 120), kBg), 20 * 120);
 }
 
 TEST(ControlBarFrame, BaseCaptionGradientRunsFromTheCaptionColourAndIsFlatAtLowColour)

@@ -5,6 +5,7 @@ corvane_test(toolkit_painters2_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FramePainterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BarFramePainterTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TabStatusPainterTest.cpp
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
