@@ -6,6 +6,7 @@ corvane_test(toolkit_painters2_tests
     ${CMAKE_CURRENT_LIST_DIR}/FramePainterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BarFramePainterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TabStatusPainterTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DatePickerStudioPainterTest.cpp
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
