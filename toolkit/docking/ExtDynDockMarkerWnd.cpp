@@ -20,7 +20,12 @@ CExtDynDockMarkerWnd::CExtDynDockMarkerWnd(HWND hWndTarget, int eMarkerType, HBI
     LPCTSTR pszClass = ::AfxRegisterWndClass(CS_SAVEBITS, ::LoadCursor(nullptr, IDC_ARROW));
     if (!CreateEx(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, pszClass, L"", WS_POPUP, nLeft, nTop, nRight - nLeft,
                   nBottom - nTop, nullptr, nullptr))
+    {
+        // A creation refused after the window was attached leaves a dead handle behind.
+        if (m_hWnd != nullptr && !::IsWindow(m_hWnd))
+            Detach();
         return;
+    }
     // The system owns the region once the window holds it.
     if (m_hRgn != nullptr && SetWindowRgn(m_hRgn, FALSE) != 0)
         m_hRgn = nullptr;

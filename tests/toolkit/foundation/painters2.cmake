@@ -10,3 +10,9 @@ corvane_test(toolkit_painters2_tests
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
+corvane_test(toolkit_dock_marker_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/DockMarkerTest.cpp
+    ${_paint_host}
+  LIBS corvane_toolkit
+  TIMEOUT 300)
