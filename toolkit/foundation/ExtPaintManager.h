@@ -494,6 +494,9 @@ public:
     static int GetDisplayBitsPerPixel();
     // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override.
     static int GetDeviceBitsPerPixel(HDC hDC);
+    // GetDeviceBitsPerPixel, remembered for the last memory DC and bitmap asked about; what the
+    // painters ask (ExtPaintManagerSurfaceDepth.cpp).
+    static int GetSurfaceBitsPerPixel(HDC hDC);
     // Test hook: a display depth to report instead of the real one (0 = real).
     static void SetBitsPerPixelOverride(int nBitsPerPixel);
     static int GetBitsPerPixelOverride();

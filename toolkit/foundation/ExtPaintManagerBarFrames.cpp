@@ -127,7 +127,7 @@ void CExtPaintManagerXP::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
             const COLORREF clrFace = T(COLOR_3DFACE);
             dc.Draw3dRect(&rc, clrFace, clrFace);
         }
-        if (!data.m_bNoExtraGrip && GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
+        if (!data.m_bNoExtraGrip && GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
         {
             // The grip: a dotted band between the frame and the client area.
             static const WORD kDots[8] = {0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA};
@@ -158,7 +158,7 @@ void CExtPaintManagerOffice2003::PaintDockingFrame(CDC& dc, DockingFramePaintDat
         return;
     // Docked bars have no frame here; the background behind them shows.
     if (!data.m_bOuterFrame && data.m_pHelperSrc != nullptr && data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtControlBar)) &&
-        GetDisplayBitsPerPixel() > 8)
+        GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
         return;
     CExtPaintManagerXP::PaintDockingFrame(dc, data);
 }
@@ -205,7 +205,7 @@ void CExtPaintManager::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
         const COLORREF clrCaption = T(bActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
         const COLORREF clrGradient = T(bActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
         clrText = T(bActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT);
-        if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8)
+        if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
             PaintGradientRect(dc, rc, clrCaption, clrGradient, data.m_bVertical, 256);
         else
             dc.FillSolidRect(&rc, clrCaption);
@@ -223,7 +223,7 @@ void CExtPaintManagerXP::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
         // An 8 x 8 dot pattern ANDed over a strip along the gripper.
         CBitmap bmpPattern;
         bool bPattern;
-        if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
+        if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
         {
             static const WORD kDots[8] = {0x33, 0xFF, 0x33, 0xFF, 0x33, 0xFF, 0x33, 0xFF};
             bPattern = bmpPattern.CreateBitmap(8, 8, 1, 1, kDots) != FALSE;
@@ -324,7 +324,7 @@ void CExtPaintManagerOffice2003::PaintControlBarFrame(CDC& dc, CaptionPaintData&
                                               pSubject->IsKindOf(RUNTIME_CLASS(CExtDynAutoHideSlider)));
     CExtToolControlBar* pToolBar = DYNAMIC_DOWNCAST(CExtToolControlBar, pSubject);
     const bool bFloatingToolBar = pToolBar != nullptr && CExtControlBar::IsFloating(pToolBar);
-    if (data.m_bActiveAlt || !bBar || bFloatingToolBar || GetDisplayBitsPerPixel() <= 8)
+    if (data.m_bActiveAlt || !bBar || bFloatingToolBar || GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManagerXP::PaintControlBarFrame(dc, data);
         return;

@@ -120,7 +120,7 @@ void CExtPaintManagerXP::PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR 
         PaintPushButton(dc, pb);
     }
     else
-        dc.FillSolidRect(&r, GetTranslatedColor(GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_ALT
+        dc.FillSolidRect(&r, GetTranslatedColor(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_ALT
                                                                                              : XCLR_FACE_NORMAL,
                                                 this, 0));
     PaintDatePickerText78(dc, rc, pszText, pszText2, bFramed, bPushed, bHover, true);
@@ -143,7 +143,7 @@ void CExtPaintManagerOffice2003::PaintDatePickerPart75(CDC& dc, const RECT& rc, 
         PushButtonPaintData pb(this, true, r, L"", nullptr, true, bHover, bPushed, false, true, false, false, false, 5);
         PaintPushButton(dc, pb);
     }
-    else if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8)
+    else if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
         PaintGradientRect(dc, r, GetTranslatedColor(XCLR_O2003_33, this, 0), GetTranslatedColor(XCLR_O2003_32, this, 0),
                           true, 256);
     else
@@ -169,7 +169,7 @@ void CExtPaintManagerOffice2003::PaintDatePickerPart77(CDC& dc, const RECT& rc, 
 {
     if (!Visible(dc, rc))
         return;
-    if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
+    if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManagerXP::PaintDatePickerPart77(dc, rc, pszText);
         return;
@@ -210,7 +210,7 @@ void CExtPaintManagerOffice2003::PaintDatePickerPart80(CDC& dc, const RECT& rc, 
     if (!Visible(dc, rc))
         return;
     const CRect r(rc);
-    if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8)
+    if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
         PaintGradientRect(dc, r, GetTranslatedColor(XCLR_O2003_31, this, 0), GetTranslatedColor(XCLR_O2003_30, this, 0),
                           true, 256);
     else
@@ -246,7 +246,7 @@ void CExtPaintManagerOffice2003::PaintDatePickerPart82(CDC& dc, const RECT& rc)
 {
     if (!Visible(dc, rc))
         return;
-    if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
+    if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManagerXP::PaintDatePickerPart82(dc, rc);
         return;

@@ -224,7 +224,7 @@ void CExtPaintManager::PaintResizingGripper(CDC& dc, const RECT& rcGripper, CObj
 void CExtPaintManagerOffice2003::PaintResizingGripper(CDC& dc, const RECT& rcGripper, CObject* pHelperSrc,
                                                       LPARAM lParam)
 {
-    if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
+    if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManager::PaintResizingGripper(dc, rcGripper, pHelperSrc, lParam);
         return;

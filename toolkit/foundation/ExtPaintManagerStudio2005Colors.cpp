@@ -94,7 +94,7 @@ void CExtPaintManagerStudio2005::PaintTabItem(CDC& dc, const RECT& rcItemArea, b
         brFill.CreateSolidBrush(T(COLOR_WINDOW));
         dc.FillRgn(&rgn, &brFill);
     }
-    else if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8)
+    else if (GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
     {
         const int nSaved = dc.SaveDC();
         CRgn rgnClip;

@@ -206,7 +206,7 @@ void CExtPaintManagerXP::PaintTabClientArea(CDC& dc, const RECT& rcClient, const
 {
     auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
     dc.FillSolidRect(&rcClient,
-                     T(GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_DISABLED : XCLR_FACE_ALT));
+                     T(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_DISABLED : XCLR_FACE_ALT));
     if (bGroupedMode)
         return;
     const CRect rcNear(rcTabNearBorderArea);
@@ -223,7 +223,7 @@ void CExtPaintManagerOffice2003::PaintTabClientArea(CDC& dc, const RECT& rcClien
     const bool bGradientStrip = pTabWnd != nullptr && (pTabWnd->IsKindOf(RUNTIME_CLASS(CExtDynTabWnd)) ||
                                                        pTabWnd->IsKindOf(RUNTIME_CLASS(CExtDynAutoHideArea)));
     CFrameWnd* pFrame = bGradientStrip && pTabWnd->GetSafeHwnd() != nullptr ? pTabWnd->GetParentFrame() : nullptr;
-    if (pFrame == nullptr || GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
+    if (pFrame == nullptr || GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManagerXP::PaintTabClientArea(dc, rcClient, rcTabItemsArea, rcTabNearBorderArea, dwOrientation,
                                                bGroupedMode, pHelperSrc, lParam);
