@@ -275,3 +275,21 @@ TEST(ComboFrame, Office2003PaintsTheBackgroundBehindComboBoxesOnly)
     combo.DestroyWindow();
     pFrame->DestroyWindow();
 }
+
+TEST(SurfaceDepth, AMemoryDcAnswersItsDepthAndTheOverrideWins)
+{
+    DibCanvas c(4, 4);
+    EXPECT_EQ(PM::GetSurfaceBitsPerPixel(c.dc.GetSafeHdc()), PM::GetDeviceBitsPerPixel(c.dc.GetSafeHdc()));
+    EXPECT_EQ(PM::GetSurfaceBitsPerPixel(c.dc.GetSafeHdc()), PM::GetSurfaceBitsPerPixel(c.dc.GetSafeHdc()));
+    {
+        painthost::ScopedBitsPerPixel depth(8);
+        EXPECT_EQ(PM::GetSurfaceBitsPerPixel(c.dc.GetSafeHdc()), 8);
+    }
+    EXPECT_EQ(PM::GetSurfaceBitsPerPixel(nullptr), PM::GetDisplayBitsPerPixel());
+    // Another bitmap in the same DC is asked about anew.
+    CBitmap mono;
+    ASSERT_TRUE(mono.CreateBitmap(4, 4, 1, 1, nullptr));
+    CBitmap* pOld = c.dc.SelectObject(&mono);
+    EXPECT_EQ(PM::GetSurfaceBitsPerPixel(c.dc.GetSafeHdc()), PM::GetDeviceBitsPerPixel(c.dc.GetSafeHdc()));
+    c.dc.SelectObject(pOld);
+}
