@@ -210,7 +210,14 @@ void CExtPaintManagerOffice2003::PaintComboFrame(CDC& dc, ComboFramePaintData& d
         if (CExtBarButton* pButton = DYNAMIC_DOWNCAST(CExtBarButton, data.m_pHelperSrc))
             pWnd = pButton->GetBar();
     }
-    if (pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr && IsDockerGradientAvailable(data.m_pHelperSrc, data.m_lParam))
+    const bool bBackground = pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr &&
+                             IsDockerGradientAvailable(data.m_pHelperSrc, data.m_lParam);
+    if (bBackground && UseSystemThemeColors())
+    {
+        PaintThemedComboFrame(dc, data, pWnd);
+        return;
+    }
+    if (bBackground)
     {
         // The background behind the control shows between its rectangle and its inner rectangle.
         CRect rcInner = data.m_rcClient;
@@ -222,4 +229,38 @@ void CExtPaintManagerOffice2003::PaintComboFrame(CDC& dc, ComboFramePaintData& d
         dc.RestoreDC(nSaved);
     }
     CExtPaintManagerXP::PaintComboFrame(dc, data);
+}
+
+void CExtPaintManagerOffice2003::PaintThemedComboFrame(CDC& dc, ComboFramePaintData& data, CWnd* pWnd)
+{
+    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const bool bActive = data.m_bHover || data.m_bPushed;
+    const CRect rc = data.m_rcClient;
+    CRect rcButton = ComboButtonRect(rc);
+    rcButton.DeflateRect(0, 1, 1, 1);
+    // Five window-coloured rings inside the frame, cut back at the button.
+    const COLORREF clrWindow = T(COLOR_WINDOW);
+    CRect rcRing(rc.left + 1, rc.top + 1, rcButton.left, rc.bottom - 1);
+    for (int i = 0; i < 5 && rcRing.Width() > 0 && rcRing.Height() > 0; i++)
+    {
+        dc.Draw3dRect(&rcRing, clrWindow, clrWindow);
+        rcRing.DeflateRect(1, 1);
+    }
+    // Hovered or pressed: a frame in the hot colour; idle: the background shows round the control.
+    if (bActive)
+    {
+        const COLORREF clrHot = T(XCLR_HILIGHT_DISABLED);
+        dc.Draw3dRect(&rc, clrHot, clrHot);
+    }
+    PaintComboArrow(*this, dc, rcButton, data);
+    if (!bActive)
+    {
+        CRect rcInner = rc;
+        rcInner.DeflateRect(1, 1);
+        const int nSaved = dc.SaveDC();
+        dc.IntersectClipRect(&rc);
+        dc.ExcludeClipRect(&rcInner);
+        PaintDockerBackground(true, dc, pWnd, data.m_lParam);
+        dc.RestoreDC(nSaved);
+    }
 }

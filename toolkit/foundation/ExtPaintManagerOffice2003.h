@@ -76,6 +76,9 @@ public:
     void BuildOffice2003ColorTable(const ColorInputs& in);
     // ApplyColorScheme's colours from the seven task-bar colours of the visual style.
     static void ColorSchemeFromTaskband(const COLORREF clrTaskband[7], COLORREF* pclrA, COLORREF* pclrB);
+    // The combo frame with the system theme colours: window-coloured rings, a hot frame while
+    // hovered or pressed, the arrow button, and the background behind pWnd round an idle combo.
+    void PaintThemedComboFrame(CDC& dc, ComboFramePaintData& data, CWnd* pWnd);
     // The gripper's dots: a 2 x 2 square in XCLR_O2003_02 one pixel down and right of one in
     // XCLR_O2003_03, every kGripperDotPitch pixels along the gripper, centred across it.
     void PaintGripperDots(CDC& dc, const RECT& rcGripper, bool bAlongY, CObject* pHelperSrc, LPARAM lParam);

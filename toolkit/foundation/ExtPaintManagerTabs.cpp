@@ -80,8 +80,7 @@ void CExtPaintManager::PaintTabItemShape(CExtPaintManager* pPM, CDC& dc, const R
     const int nIconAlong = bHorz ? sizeIcon.cx : sizeIcon.cy;
     const int nRoom = bHorz ? rcContent.Width() : rcContent.Height();
     const int nTextRoom = nRoom - (nIconAlong > 0 ? nIconAlong + kTabIconGap : 0);
-    const int nTextLength = bHorz ? sizeTextMeasured.cx : sizeTextMeasured.cx; // measured along the text
-    const bool bTextFits = nTextRoom >= std::max(kTabMinTextRoom, nTextLength);
+    const bool bTextFits = nTextRoom >= std::max(kTabMinTextRoom, (int)sizeTextMeasured.cx); // cx: along the text
 
     if (nIconAlong > 0 && pPM != nullptr)
     {

@@ -293,3 +293,33 @@ TEST(SurfaceDepth, AMemoryDcAnswersItsDepthAndTheOverrideWins)
     EXPECT_EQ(PM::GetSurfaceBitsPerPixel(c.dc.GetSafeHdc()), PM::GetDeviceBitsPerPixel(c.dc.GetSafeHdc()));
     c.dc.SelectObject(pOld);
 }
+
+TEST(ComboFrame, Office2003WithThemeColoursRingsInWindowColourAndShowsTheBackgroundRoundAnIdleCombo)
+{
+    painthost::ScopedStyle restore;
+    painthost::ScopedBitsPerPixel depth(32);
+    auto& pm = *Install<CExtPaintManagerOffice2003>();
+    pm.m_bThemeColors = true;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, L"combo", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | CBS_DROPDOWNLIST, CRect(10, 10, 110, 200), pFrame, 100));
+    DibCanvas c(120, 40, kWhite);
+    PM::ComboFramePaintData idle(&combo, kCombo, false, false, true);
+    pm.PaintComboFrame(c.dc, idle);
+    EXPECT_EQ(c.At(kCombo.left, 20), kDocker);
+    EXPECT_EQ(c.At(kCombo.left + 1, 20), T(pm, COLOR_WINDOW));
+    EXPECT_EQ(c.At(kCombo.left + 5, 20), T(pm, COLOR_WINDOW));
+    EXPECT_EQ(c.At(5, 5), kWhite);
+    ASSERT_EQ(pm.m_pushes.size(), 1u);
+    EXPECT_EQ(pm.m_pushes[0].sText, L"6");
+    EXPECT_EQ(pm.m_pushes[0].rc.right, kCombo.right - 1);
+    DibCanvas h(120, 40, kWhite);
+    PM::ComboFramePaintData hot(&combo, kCombo, true, false, true);
+    pm.PaintComboFrame(h.dc, hot);
+    EXPECT_EQ(h.At(kCombo.left, 20), T(pm, XCLR_HILIGHT_DISABLED));
+    EXPECT_EQ(h.At(kCombo.right - 1, 20), T(pm, XCLR_HILIGHT_DISABLED));
+    EXPECT_EQ(pm.m_nDockerCalls, 1);
+    combo.DestroyWindow();
+    pFrame->DestroyWindow();
+}
