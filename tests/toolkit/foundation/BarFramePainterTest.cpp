@@ -324,3 +324,36 @@ TEST(ControlBarFrame, Office2003FallsBackToXpForFloatingToolBarsOtherSubjectsAnd
     }
     delete pXp;
 }
+
+TEST(ControlBarFrame, ThemeManagerGripperBandRunsThroughTheThreeSchemeColours)
+{
+    painthost::ScopedStyle restore;
+    painthost::ScopedBitsPerPixel depth(32);
+    auto* pTheme = new painthost::CTestThemeColor;
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(pTheme));
+    COLORREF clrA = 0;
+    ASSERT_TRUE(pTheme->ApplyColorScheme(&clrA, nullptr));
+    CExtControlBar bar;
+    DibCanvas c(120, 20);
+    const CRect rc(0, 0, 100, 9); // a vertical bar's gripper: the band runs top to bottom
+    PM::CaptionPaintData grip(&bar, rc, rc, false, false, true, false);
+    pTheme->PaintControlBarFrame(c.dc, grip);
+    EXPECT_TRUE(painthost::Near(c.At(2, 0), PM::AdjustHls(clrA, 0.0, 0.75, 0.15), 12))
+        << painthost::ColorText(c.At(2, 0));
+    auto Sum = [](COLORREF x) { return GetRValue(x) + GetGValue(x) + GetBValue(x); };
+    EXPECT_LT(Sum(c.At(2, 7)), Sum(c.At(2, 1))); // towards the dark third colour
+    EXPECT_EQ(c.At(99, 4), pTheme->GetTranslatedColor(XCLR_O2003_05)); // the border id's line at the far side
+    // The dots run along the gripper.
+    EXPECT_GT(c.Count(rc, pTheme->GetTranslatedColor(XCLR_O2003_03)), 4 * 20);
+    // Panes, the size gripper and docked frames of the theme.
+    DibCanvas s(60, 30, RGB(90, 0, 90));
+    PM::StatusBarPanePaintData pane(nullptr, 2, 0, CRect(5, 5, 55, 25));
+    pTheme->PaintStatusBarPane(s.dc, pane);
+    EXPECT_EQ(s.At(5, 15), pTheme->GetTranslatedColor(XCLR_O2003_14));
+    pTheme->PaintResizingGripper(s.dc, CRect(30, 5, 55, 25), nullptr, 0);
+    EXPECT_EQ(s.At(53, 23), pTheme->GetTranslatedColor(XCLR_O2003_03));
+    DibCanvas d(80, 60, RGB(90, 0, 90));
+    PM::DockingFramePaintData docked(&bar, kWindow, kClient, false, false, false);
+    pTheme->PaintDockingFrame(d.dc, docked);
+    EXPECT_EQ(d.Count(CRect(0, 0, 80, 60), RGB(90, 0, 90)), 80 * 60);
+}
