@@ -3,7 +3,11 @@
 // Sources: ExtPaintManager.cpp (state, lookups, initialisation, events), ExtPaintManagerColors.cpp
 // (colour helpers), ExtPaintManagerStatics.cpp (static drawing routines), ExtPaintManagerAnswers.cpp
 // (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots),
-// ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers).
+// ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers). The painters of every style, by
+// element: ExtPaintManagerFrames.cpp (edit and combo frames), ExtPaintManagerBarFrames.cpp (captions,
+// grippers, docking frames), ExtPaintManagerTabs.cpp, ExtPaintManagerStatusBar.cpp (panes, grippers,
+// text fields), ExtPaintManagerDatePicker.cpp, ExtPaintManagerDockMarkers.cpp (with the generated
+// ExtDockMarkerImages.cpp), ExtPaintManagerSurfaceDepth.cpp.
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Dc.h"

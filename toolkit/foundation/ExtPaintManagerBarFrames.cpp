@@ -157,7 +157,8 @@ void CExtPaintManagerOffice2003::PaintDockingFrame(CDC& dc, DockingFramePaintDat
     if (data.m_rcWindow.IsRectEmpty())
         return;
     // Docked bars have no frame here; the background behind them shows.
-    if (!data.m_bOuterFrame && data.m_pHelperSrc != nullptr && data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtControlBar)) &&
+    if (!data.m_bOuterFrame && data.m_pHelperSrc != nullptr &&
+        data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtControlBar)) &&
         GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
         return;
     CExtPaintManagerXP::PaintDockingFrame(dc, data);

@@ -130,7 +130,8 @@ bool CExtPaintManager::AdjustBitmapHlsInPlace(CBitmap& bmp, COLORREF clrKey, COL
         return true;
     if (bmp.GetSafeHandle() == nullptr)
         return false;
-    HBITMAP hNew = AdjustBitmapHls((HBITMAP)bmp.GetSafeHandle(), clrKey, clrKeyTolerance, dHue, dLightness, dSaturation);
+    HBITMAP hNew =
+        AdjustBitmapHls((HBITMAP)bmp.GetSafeHandle(), clrKey, clrKeyTolerance, dHue, dLightness, dSaturation);
     if (hNew == nullptr)
         return false;
     bmp.DeleteObject();

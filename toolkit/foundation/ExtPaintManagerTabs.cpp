@@ -228,7 +228,7 @@ void CExtPaintManagerOffice2003::PaintTabClientArea(CDC& dc, const RECT& rcClien
                                                bGroupedMode, pHelperSrc, lParam);
         return;
     }
-    // The strip shows its piece of the frame-wide gradient.
+    // The strip shows its share of the frame-wide gradient.
     CRect rcFrame;
     pFrame->GetClientRect(&rcFrame);
     pFrame->ClientToScreen(&rcFrame);

@@ -74,7 +74,8 @@ void PaintBarFrames(PM& pm, CDC& dc, int y)
     pm.PaintControlBarFrame(dc, inactive);
     for (int i = 0; i < 3; i++)
     {
-        const CRect rcWindow(510 + i * 70, y, 570 + i * 70, y + 60), rcClient(516 + i * 70, y + 6, 564 + i * 70, y + 54);
+        const CRect rcWindow(510 + i * 70, y, 570 + i * 70, y + 60);
+        const CRect rcClient(516 + i * 70, y + 6, 564 + i * 70, y + 54);
         const int nSaved = dc.SaveDC();
         PM::DockingFramePaintData frame(nullptr, rcWindow, rcClient, i != 2, i == 1, false);
         pm.PaintDockingFrame(dc, frame);
