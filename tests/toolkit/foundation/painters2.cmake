@@ -16,5 +16,8 @@ corvane_test(toolkit_dock_marker_tests
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
-# The gallery program of the paint-manager core also draws these painters.
-target_sources(paint_gallery PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PainterGallery.cpp)
+# The gallery program of the paint-manager core (paint_manager.cmake, read before this file) also
+# draws these painters.
+if(TARGET paint_gallery)
+  target_sources(paint_gallery PRIVATE ${CMAKE_CURRENT_LIST_DIR}/PainterGallery.cpp)
+endif()
