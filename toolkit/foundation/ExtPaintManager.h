@@ -3,11 +3,14 @@
 // Sources: ExtPaintManager.cpp (state, lookups, initialisation, events), ExtPaintManagerColors.cpp
 // (colour helpers), ExtPaintManagerStatics.cpp (static drawing routines), ExtPaintManagerAnswers.cpp
 // (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots),
-// ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers), and the painters by element:
-// ExtPaintManagerGlyphPainting.cpp, ExtPaintManagerExpandButtons.cpp, ExtPaintManagerPushButton.cpp,
+// ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers), and the painters of every style by
+// element: ExtPaintManagerGlyphPainting.cpp, ExtPaintManagerExpandButtons.cpp, ExtPaintManagerPushButton.cpp,
 // ExtPaintManagerMenu.cpp, ExtPaintManagerCaptionButtons.cpp, ExtPaintManagerSeparators.cpp,
-// ExtPaintManagerDocker.cpp, ExtPaintManagerBarMetrics.cpp, ExtPaintManagerColorIcons.cpp and
-// ExtPaintManagerCmdIcons.cpp.
+// ExtPaintManagerDocker.cpp, ExtPaintManagerBarMetrics.cpp, ExtPaintManagerColorIcons.cpp,
+// ExtPaintManagerCmdIcons.cpp, ExtPaintManagerFrames.cpp (edit and combo frames), ExtPaintManagerBarFrames.cpp
+// (captions, grippers, docking frames), ExtPaintManagerTabs.cpp, ExtPaintManagerStatusBar.cpp (panes, grippers,
+// text fields), ExtPaintManagerDatePicker.cpp, ExtPaintManagerDockMarkers.cpp (with the generated
+// ExtDockMarkerImages.cpp), ExtPaintManagerSurfaceDepth.cpp.
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Dc.h"
@@ -498,6 +501,9 @@ public:
     static int GetDisplayBitsPerPixel();
     // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override.
     static int GetDeviceBitsPerPixel(HDC hDC);
+    // GetDeviceBitsPerPixel, remembered for the last memory DC and bitmap asked about; what the
+    // painters ask (ExtPaintManagerSurfaceDepth.cpp).
+    static int GetSurfaceBitsPerPixel(HDC hDC);
     // Test hook: a display depth to report instead of the real one (0 = real).
     static void SetBitsPerPixelOverride(int nBitsPerPixel);
     static int GetBitsPerPixelOverride();
@@ -545,6 +551,83 @@ public:
     // bit 1 right, bit 2 centred across); rcTextOut receives the room left for the text.
     static CRect PlaceItemIcon(bool bHorizontal, bool bHasText, const CSize& sizeIcon, const RECT& rcItem,
                                RECT& rcTextOut, int nAlign);
+    // Frame painting helpers (ExtPaintManagerFrames.cpp, ExtPaintManagerTabs.cpp).
+    // Point size, in tenths, of the combo's Marlett arrow on a DC of that horizontal resolution.
+    static int GetComboArrowPointSize(int nLogPixelsX);
+    // One-pixel frame: top and left edges in clrTopLeft, right and bottom in clrBottomRight, each
+    // edge one pixel short at both ends, so the four corner pixels stay unpainted.
+    static void Draw3dFrameNoCorners(CDC& dc, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBottomRight);
+    // Outline, background and content of one tab item. bTopLeft and bHorz place the outline (the
+    // side towards the client area is open for a selected item); the text is drawn only when it fits.
+    static void PaintTabItemShape(CExtPaintManager* pPM, CDC& dc, const RECT& rcItem, bool bTopLeft, bool bHorz,
+                                  bool bSelected, bool bDrawIcon, CSize sizeTextMeasured, CFont* pFont,
+                                  LPCTSTR pszText, CExtCmdIcon* pIcon, COLORREF clrText, COLORREF clrBackground,
+                                  COLORREF clrLight, COLORREF clrDark, COLORREF clrFifth);
+    // Tab-button kinds: the tab window's hit-test codes of its buttons.
+    enum : LONG
+    {
+        kTabButtonScrollStart = -4, // scroll towards the first item (left or up)
+        kTabButtonScrollEnd = -5,   // scroll towards the last item (right or down)
+        kTabButtonList = -6,
+        kTabButtonClose = -7,
+        kTabButtonHelp = -8
+    };
+    // The glyph of a tab button; the scroll arrows have a variant per strip direction and state.
+    static const CExtPaintManagerGlyph* GetTabButtonGlyph(LONG nHitTest, bool bHorizontalStrip, bool bEnabled);
+    // Docking-marker helpers (ExtPaintManagerDockMarkers.cpp).
+    // A 32-bit DIB section copy of the bitmap with every non-key pixel shifted by AdjustHls; null when
+    // all shifts are 0 or on failure. The caller owns the result.
+    static HBITMAP AdjustBitmapHls(HBITMAP hBitmap, COLORREF clrKey, COLORREF clrKeyTolerance, double dHue,
+                                   double dLightness, double dSaturation);
+    static bool AdjustBitmapHlsInPlace(CBitmap& bmp, COLORREF clrKey, COLORREF clrKeyTolerance, double dHue,
+                                       double dLightness, double dSaturation);
+    // The bitmap's shape without its key colour (key + tolerance per channel); the caller owns it.
+    static HRGN CreateRegionFromBitmap(HBITMAP hBitmap, COLORREF clrKey, COLORREF clrKeyTolerance);
+
+    // One docking marker or a set of them, with the images of its type.
+    struct DockMarker
+    {
+        enum : int
+        {
+            kNone = -1,
+            kArrowTop = 0,
+            kArrowBottom = 1,
+            kArrowLeft = 2,
+            kArrowRight = 3,
+            kCentre = 4,
+            kSetOfArrows = 5,
+            kSetWithCentre = 6,
+            kSetWithTab = 7,
+            kCentreTab = 8,
+            kKeyColor = 0x00FF00, // pure green: never shown, never recoloured
+            kCentreMargin = 12    // the set box is the centre image plus this on every side
+        };
+        int m_eMarkerType = kNone;
+        CBitmap m_bmp1;                        // owned (hover image)
+        CBitmap m_bmp2;                        // owned (normal image)
+        CRgn m_rgn;                            // owned: the first image without its key colour
+        CSize m_size = CSize(0, 0);            // of both images
+        CArray<DockMarker*, DockMarker*> m_arrChildren; // owned: the members of a set
+        CRect m_rc = CRect(0, 0, 0, 0);        // where the marker stands (screen coordinates)
+
+        DockMarker() {}
+        ~DockMarker() { Reset(); }
+        DockMarker(const DockMarker&) = delete;
+        DockMarker& operator=(const DockMarker&) = delete;
+        // Deletes the images, region and children; type -1, empty size and rectangle.
+        void Reset();
+        // Loads a marker of a type for a rectangle; types outside -1 .. 8 fail.
+        bool Load(int eMarkerType, const RECT& rc);
+        // Places an image marker of its size inside rc.
+        void Layout(const RECT& rc);
+        // The embedded 24-bit BMP of an image type, null for others.
+        static const BYTE* GetImageData(int eMarkerType, DWORD* pdwSize);
+
+    private:
+        bool LoadImage(int eMarkerType, const RECT& rc);
+        bool AddChild(int eMarkerType, const RECT& rc, int nInsertAt = -1);
+    };
+
     // Bitmap, DIB, BMP and monitor helpers (ExtPaintManagerBitmaps.cpp).
     // The monitor and work-area rectangles (screen coordinates) of one monitor.
     struct MonitorParms

@@ -118,11 +118,6 @@ int CExtPaintManagerOffice2003::GetAutoHideMetric()
     return CExtPaintManagerXP::GetAutoHideMetric();
 }
 
-int CExtPaintManagerStudio2005::GetAutoHideMetric()
-{
-    return 1;
-}
-
 // ---- bar parts -------------------------------------------------------------------------------
 
 void CExtPaintManager::PaintBarBackgroundPart(CDC& dc, CObject* pHelperSrc, LPARAM lParam, const RECT& rc)
@@ -149,16 +144,6 @@ void CExtPaintManager::PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperS
 void CExtPaintManager::PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     CExtPaintManager::PaintTabNcArea(dc, rc, pHelperSrc, lParam);
-}
-
-void CExtPaintManagerXP::PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
-{
-    extpaint::Frame(dc.GetSafeHdc(), rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam));
-}
-
-void CExtPaintManagerXP::PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
-{
-    CExtPaintManagerXP::PaintTabNcArea(dc, rc, pHelperSrc, lParam);
 }
 
 void CExtPaintManager::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)

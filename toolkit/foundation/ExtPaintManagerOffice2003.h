@@ -34,6 +34,8 @@ public:
     int GetMenuCheckMarkWidth() override;
     void PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground, CObject* pHelperSrc,
                         LPARAM lParam) override;
+    void PaintTabClientArea(CDC& dc, const RECT& rcClient, const RECT& rcTabItemsArea, const RECT& rcTabNearBorderArea,
+                            DWORD dwOrientation, bool bGroupedMode, CObject* pHelperSrc, LPARAM lParam) override;
     void PaintControlBarFrame(CDC& dc, CaptionPaintData& data) override;
     void PaintDockingFrame(CDC& dc, DockingFramePaintData& data) override;
     void PaintEditFrame(CDC& dc, EditFramePaintData& data) override;
@@ -60,6 +62,7 @@ public:
     void PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText) override;
     void PaintDatePickerPart82(CDC& dc, const RECT& rc) override;
     void PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
+    void PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) override;
     void AdjustDockMarkerColors(int eMarkerType, CBitmap& bmp1, COLORREF clrKey1, CBitmap& bmp2,
                                 COLORREF clrKey2) override;
     void PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects, const RECT& rcOuter,
@@ -75,6 +78,18 @@ public:
     void BuildOffice2003ColorTable(const ColorInputs& in);
     // ApplyColorScheme's colours from the seven task-bar colours of the visual style.
     static void ColorSchemeFromTaskband(const COLORREF clrTaskband[7], COLORREF* pclrA, COLORREF* pclrB);
+    // The combo frame with the system theme colours: window-coloured rings, a hot frame while
+    // hovered or pressed, the arrow button, and the background behind pWnd round an idle combo.
+    void PaintThemedComboFrame(CDC& dc, ComboFramePaintData& data, CWnd* pWnd);
+    // The gripper's dots: a 2 x 2 square in XCLR_O2003_02 one pixel down and right of one in
+    // XCLR_O2003_03, every kGripperDotPitch pixels along the gripper, centred across it.
+    void PaintGripperDots(CDC& dc, const RECT& rcGripper, bool bAlongY, CObject* pHelperSrc, LPARAM lParam);
+    // The themed three-colour band from the scheme colour A, split at 2/5.
+    static void PaintBand3(CDC& dc, const RECT& rcBand, COLORREF clrA, int nScheme, bool bVertical);
+    enum
+    {
+        kGripperDotPitch = 4
+    };
     // Gradient ends P0..P6 (ids 3015..3020 and 2007) of the themed table for a scheme.
     void GetSchemeGradientColors(int nScheme, COLORREF clrA, COLORREF clrP[7]);
 

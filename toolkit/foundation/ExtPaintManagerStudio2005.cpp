@@ -40,9 +40,3 @@ bool CExtPaintManagerStudio2005::ApplyColorScheme(COLORREF* pclrA, COLORREF* pcl
     }
     return CExtPaintManagerOffice2003::ApplyColorScheme(pclrA, pclrB);
 }
-
-void CExtPaintManagerStudio2005::InitColors()
-{
-    // The Office 2003 table; the Studio 2005 colours build on it.
-    CExtPaintManagerOffice2003::InitColors();
-}

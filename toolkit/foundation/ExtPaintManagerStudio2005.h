@@ -1,5 +1,6 @@
 // CExtPaintManagerStudio2005: the Studio 2005 style, derived from Office 2003.
-// Sources: ExtPaintManagerStudio2005.cpp (answers), ExtPaintManagerStudio2005Painting.cpp.
+// Sources: ExtPaintManagerStudio2005.cpp (answers), ExtPaintManagerStudio2005Colors.cpp (colour table,
+// tab items, bar frames), ExtPaintManagerStudio2005Painting.cpp; marker tints with the markers.
 #pragma once
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 
@@ -31,4 +32,11 @@ public:
     void PaintDockingPreview(COLORREF* pClrSurface, int nWidth, int nHeight, bool bUseRects, const RECT& rcOuter,
                              const RECT& rcInner, COLORREF clrFill, COLORREF clrBorder, int nBorderWidth) override;
     bool ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB) override;
+
+    // Builds the Studio 2005 table from given inputs: the Office 2003 table, and with a theme scheme
+    // other than "metallic" above 8 bits per pixel, this style's colours over its themed form.
+    void BuildStudio2005ColorTable(const ColorInputs& in);
+    // The tint that the light and shadow ids share: AdjustHls(C, 0, 0.95, -0.05) with red moved 40 %
+    // and green 20 % of the way to 255.
+    static COLORREF GetSecondDerivedColor(COLORREF clrScheme);
 };

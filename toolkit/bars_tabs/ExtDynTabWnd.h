@@ -1,0 +1,11 @@
+// CExtDynTabWnd: the tab strip of tabbed dynamic bars; its strip shows the frame's docker gradient.
+#pragma once
+#include "toolkit/bars_tabs/ExtTabWnd.h"
+
+class CExtDynTabWnd : public CExtTabWnd
+{
+    DECLARE_DYNCREATE(CExtDynTabWnd)
+public:
+    CExtDynTabWnd();
+    ~CExtDynTabWnd() override;
+};
