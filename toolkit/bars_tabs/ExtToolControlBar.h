@@ -1,0 +1,43 @@
+// CExtToolControlBar: the toolkit's tool bar, with the record of its button-group backgrounds.
+#pragma once
+#include "platform/Collections.h"
+#include "platform/Geometry.h"
+#include "toolkit/docking/ExtControlBar.h"
+
+class CDC;
+class CWnd;
+
+class CExtToolControlBar : public CExtControlBar
+{
+    DECLARE_DYNCREATE(CExtToolControlBar)
+public:
+    // Bar flags.
+    enum : BYTE
+    {
+        kBarFlagPanelsMenu = 0x01,
+        kBarFlagPanelMode = 0x02,
+        kBarFlagBit2 = 0x04
+    };
+
+    // The button-group rectangles of the tool bar holding a child window, painted behind the child.
+    class GroupBkgndRects
+    {
+    public:
+        GroupBkgndRects();
+        ~GroupBkgndRects();
+        // Finds the tool bar holding pChild and its group rectangles; false when there are none.
+        bool Collect(CWnd* pChild);
+        // Paints each collected rectangle visible in the DC.
+        void Paint(CDC& dc);
+
+        CArray<CRect, const CRect&> m_arrRects;
+        CArray<int, int> m_arrButtonIndices;
+        CExtToolControlBar* m_pToolBar = nullptr; // not owned
+        CWnd* m_pChild = nullptr;                 // not owned
+    };
+
+    CExtToolControlBar();
+    ~CExtToolControlBar() override;
+
+    BYTE m_nBarFlags;
+};
