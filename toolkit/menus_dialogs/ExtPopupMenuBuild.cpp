@@ -145,7 +145,10 @@ bool CExtPopupMenuWnd::LoadFromMenu(HMENU hMenu, bool bTopLevel)
         ++nInserted;
     }
     if (nInserted == 0)
+    {
+        UpdateDisplayedItems();
         return true;
+    }
     const bool bResult = InsertItem(MENUITEMDATA::CMD_SEPARATOR, nRecentFilePos + nInserted);
     UpdateDisplayedItems();
     return bResult;
@@ -170,7 +173,9 @@ bool CExtPopupMenuWnd::AppendMdiWindowsList(CWnd* pWndStart)
     if (hWndActive != nullptr)
     {
         CWnd* pActive = CWnd::FromHandlePermanent(hWndActive);
-        if (pActive != nullptr && pActive->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) && !::IsWindowVisible(hWndActive))
+        // The child's own visibility: a frame not shown yet still has an active child.
+        if (pActive != nullptr && pActive->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) &&
+            (pActive->GetStyle() & WS_VISIBLE) == 0)
             hWndActive = nullptr;
     }
     LPCTSTR lpszProfile = g_CmdManagerHolder->FindProfileNameForWindow(hWndStart);
