@@ -7,6 +7,28 @@
 
 IMPLEMENT_DYNCREATE(CExtPopupBaseWnd, CWnd)
 
+namespace
+{
+// The display depth changes only with the display mode, while asking the display costs a round
+// trip to it for every popup built; the answer is kept for a second.
+constexpr DWORD kDepthCacheMs = 1000;
+
+int DisplayBitsPerPixel()
+{
+    static int s_nBitsPerPixel = 0;
+    static DWORD s_dwAsked = 0;
+    if (CExtPaintManager::GetBitsPerPixelOverride() > 0)
+        return CExtPaintManager::GetDisplayBitsPerPixel();
+    const DWORD dwNow = ::GetTickCount();
+    if (s_nBitsPerPixel <= 0 || dwNow - s_dwAsked >= kDepthCacheMs)
+    {
+        s_nBitsPerPixel = CExtPaintManager::GetDisplayBitsPerPixel();
+        s_dwAsked = dwNow;
+    }
+    return s_nBitsPerPixel;
+}
+} // namespace
+
 CExtPopupBaseWnd::CExtPopupBaseWnd()
     : m_rcExclude(0, 0, 0, 0), m_ptTrack(0, 0), m_nBaseFlags(0), m_pCbPaintCombinedCookie(nullptr),
       m_pCbPaintCombinedContent(nullptr), m_bCookieIsObject(false),
@@ -59,7 +81,7 @@ void CExtPopupBaseWnd::SetupAnimation()
         if (nKind == ANIM_NONE || nKind == ANIM_RANDOM)
             nKind = ANIM_FADE;
     }
-    if (CExtPaintManager::GetDisplayBitsPerPixel() < 9 && nKind != ANIM_INSTANT && nKind != ANIM_EXPAND)
+    if (DisplayBitsPerPixel() < 9 && nKind != ANIM_INSTANT && nKind != ANIM_EXPAND)
         nKind = ANIM_NONE;
     m_nAnimationKind = nKind;
     if (nKind == ANIM_NONE)

@@ -270,7 +270,9 @@ void CExtPopupMenuWnd::UpdateItemStates()
             continue;
         if (!mi.IsPopup() && !CExtCmdItem::IsSystemCommand(nCmdID))
         {
-            if (CExtCmdItem* pCmdItem = mi.GetCmdItem())
+            // Measuring again gives the same size while the accelerator text is the same.
+            CExtCmdItem* pCmdItem = mi.GetCmdItem();
+            if (pCmdItem != nullptr && mi.m_sAccelText != pCmdItem->m_sAccelText)
             {
                 mi.m_sAccelText = pCmdItem->m_sAccelText;
                 mi.MeasureItem();

@@ -9,6 +9,52 @@
 
 typedef CExtPopupMenuWnd::MENUITEMDATA MENUITEMDATA;
 
+namespace
+{
+// One memory DC compatible with the screen for every measuring of the GUI thread, with the menu
+// font kept selected: getting a screen DC and realising the font for each item would cost many
+// times the measuring itself. A font deleted while selected lives on until the next one replaces it.
+class CMeasureDC
+{
+public:
+    CMeasureDC() = default;
+    CMeasureDC(const CMeasureDC&) = delete;
+    CMeasureDC& operator=(const CMeasureDC&) = delete;
+    ~CMeasureDC()
+    {
+        if (m_hDC == nullptr)
+            return;
+        ::SelectObject(m_hDC, m_hOldFont);
+        ::DeleteDC(m_hDC);
+    }
+    // The single-line size of the text in the font.
+    CSize Measure(const CString& sText, HGDIOBJ hFont)
+    {
+        if (m_hDC == nullptr)
+        {
+            m_hDC = ::CreateCompatibleDC(nullptr);
+            if (m_hDC == nullptr)
+                return CSize(0, 0);
+            m_hOldFont = ::GetCurrentObject(m_hDC, OBJ_FONT);
+        }
+        if (hFont != m_hFont)
+        {
+            ::SelectObject(m_hDC, hFont);
+            m_hFont = hFont;
+        }
+        CRect rc(0, 0, 0, 0);
+        ::DrawTextW(m_hDC, sText, sText.GetLength(), &rc, DT_CALCRECT | DT_SINGLELINE);
+        return rc.Size();
+    }
+
+private:
+    HDC m_hDC = nullptr;
+    HGDIOBJ m_hOldFont = nullptr;
+    HGDIOBJ m_hFont = nullptr;
+};
+CMeasureDC g_measureDC;
+} // namespace
+
 MENUITEMDATA::MENUITEMDATA()
     : m_pWndChild(nullptr), m_nItemIndex(INDEX_NOT_PLACED), m_nCmdID(CMD_SEPARATOR), m_nWidth(0), m_nHeight(0),
       m_nIconAreaWidth(0), m_nMarginLeft(-1), m_nMarginTop(-1), m_nMarginRight(-1), m_nMarginBottom(-1), m_nFlags(0),
@@ -159,16 +205,11 @@ void MENUITEMDATA::MeasureItem()
     if (!IsInplaceEdit())
         sMeasure += m_sAccelText;
     sMeasure.Remove(L'&');
-    CRect rcText(0, 0, 0, 0);
-    HDC hDC = ::GetDC(nullptr);
-    HGDIOBJ hOldFont = ::SelectObject(hDC, pPM->m_fontNormal.GetSafeHandle() != nullptr
-                                               ? pPM->m_fontNormal.GetSafeHandle()
-                                               : ::GetStockObject(DEFAULT_GUI_FONT));
-    ::DrawTextW(hDC, sMeasure, sMeasure.GetLength(), &rcText, DT_CALCRECT | DT_SINGLELINE);
-    ::SelectObject(hDC, hOldFont);
-    ::ReleaseDC(nullptr, hDC);
-    const int nTextWidth = rcText.Width();
-    const int nTextHeight = rcText.Height() + 4;
+    const CSize sizeText = g_measureDC.Measure(sMeasure, pPM->m_fontNormal.GetSafeHandle() != nullptr
+                                                             ? pPM->m_fontNormal.GetSafeHandle()
+                                                             : ::GetStockObject(DEFAULT_GUI_FONT));
+    const int nTextWidth = sizeText.cx;
+    const int nTextHeight = sizeText.cy + 4;
 
     int nIconHeight = 0;
     CExtCmdIcon* pIcon = IsNoIconBox() ? nullptr : GetIcon();

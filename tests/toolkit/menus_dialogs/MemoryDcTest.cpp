@@ -9,13 +9,14 @@ namespace
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
 const COLORREF kBlue = RGB(0, 0, 255);
+const DWORD kBufferAndFill = CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground;
 } // namespace
 
 TEST(MemoryDc, BufferedPaintingReachesTheTargetOnlyWhenTheObjectEnds)
 {
     DibCanvas canvas(100, 100, kWhite);
     {
-        CExtMemoryDC dc(&canvas.dc, CRect(10, 10, 60, 60), CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground);
+        CExtMemoryDC dc(&canvas.dc, CRect(10, 10, 60, 60), kBufferAndFill);
         ASSERT_TRUE(dc.IsBuffering());
         EXPECT_NE(dc.GetSafeHdc(), canvas.dc.GetSafeHdc());
         dc.FillSolidRect(20, 20, 10, 10, kRed);
@@ -32,7 +33,7 @@ TEST(MemoryDc, FillBackgroundGivesUnpaintedPixelsTheTargetsBackgroundColour)
     DibCanvas canvas(100, 100, kWhite);
     canvas.dc.SetBkColor(kBlue);
     {
-        CExtMemoryDC dc(&canvas.dc, CRect(10, 10, 60, 60), CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground);
+        CExtMemoryDC dc(&canvas.dc, CRect(10, 10, 60, 60), kBufferAndFill);
         dc.FillSolidRect(20, 20, 10, 10, kRed);
     }
     EXPECT_EQ(canvas.Count(CRect(10, 10, 60, 60), kBlue), 50 * 50 - 100);
@@ -103,7 +104,7 @@ TEST(MemoryDc, DrawingInMetricMappingLandsWhereDirectDrawingLands)
     buffered.dc.SetMapMode(MM_LOMETRIC);
     paint(direct.dc);
     {
-        CExtMemoryDC dc(&buffered.dc, CRect(0, 0, 500, -500), CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground);
+        CExtMemoryDC dc(&buffered.dc, CRect(0, 0, 500, -500), kBufferAndFill);
         ASSERT_TRUE(dc.IsBuffering());
         EXPECT_EQ(dc.GetMapMode(), MM_LOMETRIC);
         paint(dc);
@@ -120,7 +121,7 @@ TEST(MemoryDc, PrintingTargetIsNeverBuffered)
     DibCanvas canvas(50, 50, kWhite);
     canvas.dc.m_bPrinting = TRUE;
     {
-        CExtMemoryDC dc(&canvas.dc, CRect(0, 0, 50, 50), CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground);
+        CExtMemoryDC dc(&canvas.dc, CRect(0, 0, 50, 50), kBufferAndFill);
         EXPECT_FALSE(dc.IsBuffering());
         EXPECT_TRUE(dc.IsPrinting());
         dc.FillSolidRect(10, 10, 5, 5, kRed);

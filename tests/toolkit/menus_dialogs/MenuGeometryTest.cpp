@@ -168,13 +168,11 @@ TEST_F(MenuGeometryTest, HitTestReportsTheEditPartAndTheArrowOfEditItems)
     mi.m_pEditTextTarget = &sTarget;
     mi.m_nInplaceEditWidth = 60;
     mi.MeasureItem();
-    MENUITEMDATA& sub = m_menu.GetItemAt(0);
     m_menu.RemoveItem(0);
     ASSERT_TRUE(m_menu.InsertItem(-1, 0, L"Daftar"));
     m_menu.GetItemAt(0).m_pEditTextTarget = &sTarget;
     m_menu.GetItemAt(0).m_nInplaceEditWidth = 60;
     m_menu.GetItemAt(0).MeasureItem();
-    (void)sub;
     m_menu.UpdateDisplayedItems();
     Place(0, nullptr);
 
