@@ -153,7 +153,9 @@ TEST_F(MenuTest, RecentFilesAreListedInPlaceOfThePlaceholder)
             EXPECT_EQ(pCmd->m_sTipStatus, sTip);
         }
         if (nListed > 0)
+        {
             EXPECT_EQ(menu.ItemGetCmdID(5 + nListed), 0);
+        }
         EXPECT_EQ(menu.ItemGetCmdID(menu.GetItemCount() - 1), (int)ID_TEST_EXIT);
         EXPECT_EQ(menu.FindItemByCmdId(0xE120), -1);
         EXPECT_EQ(Command(0xE120), nullptr); // the edit command "Clear" is never made
