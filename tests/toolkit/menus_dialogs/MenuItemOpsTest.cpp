@@ -252,3 +252,71 @@ TEST_F(MenuOpsTest, ItemArrayGrowsPastOneThousandTwentyFourItems)
     EXPECT_EQ(nOdd, 550);
     EXPECT_EQ(m_menu.ItemGetCmdID(1099), (int)ID_TEST_FIRST_FREE + 1098);
 }
+
+TEST_F(MenuOpsTest, MenusAreMadeDynamicallyInTheirResetState)
+{
+    CObject* pObject = RUNTIME_CLASS(CExtPopupMenuWnd)->CreateObject();
+    ASSERT_NE(pObject, nullptr);
+    ASSERT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CExtPopupBaseWnd)));
+    CExtPopupMenuWnd* pMenu = static_cast<CExtPopupMenuWnd*>(pObject);
+    EXPECT_EQ(pMenu->GetCurrentItem(), -1);
+    EXPECT_EQ(pMenu->m_nContentWidth, 1);
+    EXPECT_EQ(pMenu->m_nContentHeight, 1);
+    EXPECT_EQ(pMenu->GetItemCount(), 0);
+    EXPECT_FALSE(pMenu->IsTopLevel());
+    EXPECT_TRUE(pMenu->m_rcExclude.IsRectEmpty());
+    delete pMenu;
+}
+
+TEST_F(MenuOpsTest, ResetClearsTrackingStateAndKeepsTheUpperStateBits)
+{
+    m_menu.m_nStateFlags = 0xFF;
+    m_menu.m_nBaseFlags = CExtPopupBaseWnd::BASE_FLAG_COMBINED | CExtPopupBaseWnd::BASE_FLAG_EXCLUDE_RECT;
+    m_menu.m_nCurIndex = 3;
+    m_menu.m_nHoverIndex = 2;
+    m_menu.m_nDelayedSubMenuIndex = 1;
+    m_menu.m_nScrollStep = 5;
+    m_menu.m_nScrollPos = -40;
+    m_menu.m_nTrackFlags = 0x1234;
+    m_menu.m_nCombinedSide = CExtPopupMenuWnd::COMBINE_ABOVE;
+    m_menu.m_rcScrollUp.SetRect(1, 2, 3, 4);
+    m_menu.m_pCbPaintCombinedCookie = &m_menu;
+    m_menu.m_bCookieIsObject = true;
+    EXPECT_EQ(m_menu.GetCombinedAreaCookie(), &m_menu);
+    m_menu.ResetTrackingState();
+    EXPECT_EQ(m_menu.m_nStateFlags, 0xF0);
+    EXPECT_EQ(m_menu.m_nBaseFlags, CExtPopupBaseWnd::BASE_FLAG_EXCLUDE_RECT);
+    EXPECT_EQ(m_menu.m_nCurIndex, -1);
+    EXPECT_EQ(m_menu.m_nHoverIndex, -1);
+    EXPECT_EQ(m_menu.m_nDelayedSubMenuIndex, -1);
+    EXPECT_EQ(m_menu.m_nScrollStep, 0);
+    EXPECT_EQ(m_menu.m_nScrollPos, 0);
+    EXPECT_EQ(m_menu.GetTrackFlags(), 0u);
+    EXPECT_EQ(m_menu.GetCombinedSide(), 0);
+    EXPECT_TRUE(m_menu.m_rcScrollUp.IsRectEmpty());
+    EXPECT_EQ(m_menu.GetCombinedAreaCookie(), nullptr);
+    EXPECT_FALSE(m_menu.m_bCookieIsObject);
+}
+
+TEST_F(MenuOpsTest, TrackFlagsDecideShadowEmbeddingAndHelpModeUpTheChain)
+{
+    m_menu.InsertSubMenu(nullptr, -1, L"Sub");
+    CExtPopupMenuWnd* pSub = m_menu.ItemGetPopup(0);
+    EXPECT_TRUE(m_menu.IsShadowEnabled());
+    EXPECT_EQ(m_menu.GetShadowSize(), 4);
+    m_menu.m_nTrackFlags = CExtPopupMenuWnd::TRACK_NO_SHADOW;
+    EXPECT_FALSE(m_menu.IsShadowEnabled());
+    EXPECT_EQ(m_menu.GetShadowSize(), 0);
+    EXPECT_FALSE(pSub->IsEmbeddedTracking());
+    m_menu.m_nTrackFlags = CExtPopupMenuWnd::TRACK_EMBEDDED | CExtPopupMenuWnd::TRACK_HELP_MODE;
+    EXPECT_TRUE(pSub->IsEmbeddedTracking());
+    EXPECT_TRUE(pSub->IsContextHelpMode());
+    m_menu.m_nTrackFlags = 0;
+    CExtPopupMenuWnd::g_bShadowsOn = false;
+    EXPECT_EQ(m_menu.GetShadowSize(), 0);
+    CExtPopupMenuWnd::g_bShadowsOn = true;
+    EXPECT_EQ(m_menu.GetMenuBorderSize(), 2);
+    LRESULT lResult = 0;
+    EXPECT_TRUE(m_menu.OnMouseWheel(0, 0, lResult));
+    EXPECT_TRUE(m_menu.CanShowAsSubMenu());
+}
