@@ -6,3 +6,8 @@ IMPLEMENT_DYNCREATE(CExtMenuControlBar, CExtToolControlBar)
 CExtMenuControlBar::CExtMenuControlBar() {}
 
 CExtMenuControlBar::~CExtMenuControlBar() {}
+
+bool CExtMenuControlBar::IsFullRowBar() const
+{
+    return true;
+}

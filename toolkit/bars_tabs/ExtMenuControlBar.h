@@ -9,4 +9,6 @@ class CExtMenuControlBar : public CExtToolControlBar, public CExtHookSink
 public:
     CExtMenuControlBar();
     ~CExtMenuControlBar() override;
+
+    bool IsFullRowBar() const override;
 };

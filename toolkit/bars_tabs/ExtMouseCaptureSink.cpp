@@ -6,3 +6,14 @@ void CExtMouseCaptureSink::SetCapture(HWND hWnd)
     if (hWnd != nullptr && ::GetCapture() != hWnd)
         ::SetCapture(hWnd);
 }
+
+HWND CExtMouseCaptureSink::GetCaptureHWND()
+{
+    return ::GetCapture();
+}
+
+void CExtMouseCaptureSink::ReleaseCapture()
+{
+    if (::GetCapture() != nullptr)
+        ::ReleaseCapture();
+}

@@ -3,7 +3,36 @@
 
 IMPLEMENT_DYNCREATE(CExtToolControlBar, CExtControlBar)
 
-CExtToolControlBar::CExtToolControlBar() : m_nBarFlags(kBarFlagPanelsMenu) {}
+CExtToolControlBar::CExtToolControlBar() : m_nBarFlags(kBarFlagPanelsMenu)
+{
+    m_bfBarFlags = (BYTE)((m_bfBarFlags & ~kBarResizableCaption) | kBarFixedSize);
+    m_bfTracking &= ~kTrackRepositionChild;
+}
+
+bool CExtToolControlBar::IsLiveDragMode() const
+{
+    return true;
+}
+
+bool CExtToolControlBar::IsDockTargetBar() const
+{
+    return false;
+}
+
+bool CExtToolControlBar::IsMarkerDockingAllowed() const
+{
+    return false;
+}
+
+CExtControlBar::OuterRowPlacement_t* CExtToolControlBar::GetOuterRowPlacement()
+{
+    return &m_outerRowPlacement;
+}
+
+void CExtToolControlBar::SetOuterRowPlacement(const OuterRowPlacement_t& placement)
+{
+    m_outerRowPlacement = placement;
+}
 
 CExtToolControlBar::~CExtToolControlBar() {}
 

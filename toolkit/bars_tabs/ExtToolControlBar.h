@@ -40,4 +40,13 @@ public:
     ~CExtToolControlBar() override;
 
     BYTE m_nBarFlags;
+
+    // ---- control bar answers of a tool bar ------------------------------------------------------
+    bool IsLiveDragMode() const override;
+    bool IsDockTargetBar() const override;
+    bool IsMarkerDockingAllowed() const override;
+    OuterRowPlacement_t* GetOuterRowPlacement() override;
+    void SetOuterRowPlacement(const OuterRowPlacement_t& placement) override;
+
+    OuterRowPlacement_t m_outerRowPlacement;
 };

@@ -1,19 +1,313 @@
-// CExtControlBar: class record, construction and the dock-side tests.
+// CExtControlBar: class record, statics, the registry of all bars, construction, creation, the
+// frame's docking set-up, the menu announcement record and the dock-side tests.
 #include "toolkit/docking/ExtControlBar.h"
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
+#include "platform/MiniDockFrameWnd.h"
+#include "platform/MiniFrameWnd.h"
+#include "toolkit/docking/ExtBarNcAreaButton.h"
+#include "toolkit/docking/ExtDockOuterBar.h"
+#include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "toolkit/foundation/ExtCmdItem.h"
+#include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtResourceManager.h"
 
-IMPLEMENT_DYNAMIC(CExtControlBar, CControlBar)
+IMPLEMENT_DYNCREATE(CExtControlBar, CControlBar)
 
-CExtControlBar::CExtControlBar() {}
-
-CExtControlBar::~CExtControlBar() {}
-
-void CExtControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+namespace
 {
-    (void)pTarget;
-    (void)bDisableIfNoHndler;
+// The lock exists before any global bar is constructed and lives as long as the process.
+struct AllBarsLock
+{
+    AllBarsLock() { ::InitializeCriticalSection(&CExtControlBar::g_csAllControlBars); }
+};
+} // namespace
+
+CArray<CExtControlBar*, CExtControlBar*> CExtControlBar::g_arrAllControlBars;
+CRITICAL_SECTION CExtControlBar::g_csAllControlBars;
+static AllBarsLock g_allBarsLockInit;
+
+HCURSOR CExtControlBar::g_hCursorArrow = ::LoadCursorW(nullptr, IDC_ARROW);
+HCURSOR CExtControlBar::g_hCursorMove = ::LoadCursorW(nullptr, IDC_SIZEALL);
+HCURSOR CExtControlBar::g_hCursorResizeV = ::LoadCursorW(nullptr, IDC_SIZENS);
+HCURSOR CExtControlBar::g_hCursorResizeH = ::LoadCursorW(nullptr, IDC_SIZEWE);
+
+const UINT CExtControlBar::g_nMsgQueryRepositionCalcEffect =
+    ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgQueryRepositionCalcEffect");
+const UINT CExtControlBar::g_nMsgQueryIcon = ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgQueryIcon");
+const UINT CExtControlBar::g_nMsgConstructPopupMenu =
+    ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgConstructPopupMenu");
+const UINT CExtControlBar::g_nMsgCreateTabbedBar = ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgCreateTabbedBar");
+const UINT CExtControlBar::g_nMsgDrawTackedArea = ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgDrawTackedArea");
+
+int CExtControlBar::g_nDraggingStyleOverride = -1;
+const wchar_t* const CExtControlBar::kWndClassName = L"Nimbal-ControlBar";
+
+static CExtControlBar* g_pBarBeingFloated = nullptr;
+
+// ---- construction ---------------------------------------------------------------------------------------
+
+CExtControlBar::CExtControlBar()
+    : m_bfBarFlags(kBarResizableCaption | kBarIdleWork | kBarInBarsMenu), m_nTrackStart(0), m_nTrackOffset(0),
+      m_sizeHorzDocked(200, 150), m_sizeVertDocked(150, 200), m_sizeFloating(200, 200), m_bfTracking(kTrackRepositionChild),
+      m_nRowSpaceToReclaim(0), m_ptFloatPos(0, 0), m_ptGrabFloating(0, 0), m_ptGrabHorz(0, 0), m_ptGrabVert(0, 0),
+      m_bfRuntimeState(0), m_ptDragPrev(-1, -1)
+{
+    const int nSmCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
+    m_nCaptionHorz = nSmCaption + 1;
+    m_nCaptionVert = nSmCaption + 1;
+    const int cyFrame = ::GetSystemMetrics(SM_CYFRAME);
+    const int cxFrame = ::GetSystemMetrics(SM_CXFRAME);
+    m_nSplitterY = cyFrame >= 5 ? 4 : cyFrame;
+    m_nSplitterX = cxFrame >= 5 ? 4 : cxFrame;
+    m_nMinWidthBase = nSmCaption + m_nSplitterY + 1;
+    m_nMinHeightBase = m_nMinWidthBase;
+    m_rcCaption.SetRectEmpty();
+    m_rcRowSplitter.SetRectEmpty();
+    m_rcSplitterAfter.SetRectEmpty();
+    m_rcSplitterBefore.SetRectEmpty();
+    RegisterControlBarClass();
+    ::EnterCriticalSection(&g_csAllControlBars);
+    g_arrAllControlBars.Add(this);
+    ::LeaveCriticalSection(&g_csAllControlBars);
 }
+
+CExtControlBar::~CExtControlBar()
+{
+    ::EnterCriticalSection(&g_csAllControlBars);
+    for (INT_PTR i = 0; i < g_arrAllControlBars.GetSize(); ++i)
+    {
+        if (g_arrAllControlBars[i] == this)
+        {
+            g_arrAllControlBars.RemoveAt(i);
+            break;
+        }
+    }
+    ::LeaveCriticalSection(&g_csAllControlBars);
+    NcButtonsRemoveAll();
+    m_arrNcButtons.FreeExtra();
+}
+
+void CExtControlBar::NcButtonsRemoveAll()
+{
+    for (INT_PTR i = 0; i < m_arrNcButtons.GetSize(); ++i)
+        m_arrNcButtons[i]->DeleteThis();
+    m_arrNcButtons.RemoveAll();
+}
+
+// ---- window class and creation ----------------------------------------------------------------------------
+
+bool CExtControlBar::RegisterControlBarClass()
+{
+    static bool s_bRegistered = false;
+    if (s_bRegistered)
+        return true;
+    HINSTANCE hInst = AfxGetInstanceHandle();
+    WNDCLASSW wc = {};
+    if (::GetClassInfoW(hInst, kWndClassName, &wc))
+    {
+        s_bRegistered = true;
+        return true;
+    }
+    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = hInst;
+    wc.hCursor = g_hCursorArrow;
+    wc.lpszClassName = kWndClassName;
+    s_bRegistered = ::RegisterClassW(&wc) != 0;
+    return s_bRegistered;
+}
+
+CString CExtControlBar::LoadBarText(CWnd* pParent, UINT nID)
+{
+    CString sText;
+    CExtCmdItem* pCmd = nullptr;
+    if (pParent != nullptr && pParent->GetSafeHwnd() != nullptr)
+    {
+        LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pParent->GetSafeHwnd());
+        if (pszProfile != nullptr)
+            pCmd = g_CmdManagerHolder->LookupCommand(pszProfile, nID);
+    }
+    if (pCmd != nullptr)
+        sText = pCmd->m_sMenuText;
+    else if (!g_ResourceManagerHolder->LoadStringRes(sText, nID))
+        sText.Empty();
+    sText.Replace(L"&", L"");
+    int nNewLine = sText.Find(L'\n');
+    if (nNewLine >= 0)
+        sText = sText.Left(nNewLine);
+    return sText;
+}
+
+bool CExtControlBar::Create(LPCTSTR pszWindowName, CWnd* pParent, UINT nID, DWORD dwStyle)
+{
+    if (!RegisterControlBarClass())
+        return false;
+    m_dwStyle = dwStyle & 0x40FFFF;
+    CString sText;
+    if (pszWindowName != nullptr)
+        sText = pszWindowName;
+    else if (nID != 0 && nID != 0xFFFFFFFF)
+        sText = LoadBarText(pParent, nID);
+    int nNewLine = sText.Find(L'\n');
+    if (nNewLine >= 0)
+        sText = sText.Left(nNewLine);
+    CRect rc(0, 0, 0, 0);
+    return CWnd::Create(kWndClassName, sText, (dwStyle & ~0x40FFFFu) | WS_CLIPCHILDREN, rc, pParent, nID) != FALSE;
+}
+
+BOOL CExtControlBar::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!RegisterControlBarClass() || !CControlBar::PreCreateWindow(cs))
+        return FALSE;
+    cs.lpszClass = kWndClassName;
+    return TRUE;
+}
+
+void CExtControlBar::PreSubclassWindow()
+{
+    CControlBar::PreSubclassWindow();
+    m_bfBarFlags &= ~kBarBusy;
+    if ((m_bfBarFlags & kBarDialogMode) == 0)
+    {
+        CWnd* pParent = GetParent();
+        if (pParent != nullptr && !pParent->IsKindOf(RUNTIME_CLASS(CControlBar)) &&
+            !pParent->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        {
+            m_dwStyle = (DWORD)GetWindowLongPtr(GWL_STYLE) & 0x40FFFF;
+            m_bfBarFlags |= kBarDialogMode;
+        }
+    }
+    if ((m_dwStyle & CBRS_TOOLTIPS) != 0)
+        EnableToolTips(TRUE);
+}
+
+// ---- frame docking set-up ----------------------------------------------------------------------------------
+
+bool CExtControlBar::EnableFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle, bool bReplaceFloatingFrameClass)
+{
+    return SetupFrameDocking(pFrame, dwDockStyle, bReplaceFloatingFrameClass);
+}
+
+bool CExtControlBar::SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle, bool bReplaceFloatingFrameClass)
+{
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr)
+        return false;
+    static const struct
+    {
+        UINT nID;
+        DWORD dwStyle;
+    } kSides[4] = {{kDockBarTop, CBRS_ALIGN_TOP},
+                   {kDockBarBottom, CBRS_ALIGN_BOTTOM},
+                   {kDockBarLeft, CBRS_ALIGN_LEFT},
+                   {kDockBarRight, CBRS_ALIGN_RIGHT}};
+    pFrame->EnableDocking(dwDockStyle);
+    for (const auto& side : kSides)
+    {
+        if ((side.dwStyle & dwDockStyle & CBRS_ALIGN_ANY) == 0)
+            return false;
+        CControlBar* pOld = pFrame->GetControlBar(side.nID);
+        if (pOld != nullptr && pOld->IsKindOf(RUNTIME_CLASS(CExtDockOuterBar)))
+            continue;
+        // The replacement exists before the old dock bar goes, so a failure leaves the side working.
+        CExtDockOuterBar* pNew = new CExtDockOuterBar;
+        if (!pNew->Create(pFrame, side.dwStyle | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, side.nID))
+        {
+            pFrame->RemoveControlBar(pNew);
+            delete pNew;
+            return false;
+        }
+        pNew->m_bAutoDelete = TRUE;
+        if (pOld != nullptr)
+        {
+            ::SetWindowPos(pNew->GetSafeHwnd(), pOld->GetSafeHwnd(), 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+            pFrame->RemoveControlBar(pOld);
+            pOld->m_pDockSite = nullptr;
+            const BOOL bAutoDelete = pOld->m_bAutoDelete;
+            pOld->DestroyWindow();
+            if (!bAutoDelete)
+                delete pOld;
+        }
+    }
+    if (bReplaceFloatingFrameClass)
+        pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CExtMiniDockFrameWnd);
+    return true;
+}
+
+CExtControlBar* CExtControlBar::GetBarBeingFloated()
+{
+    return g_pBarBeingFloated;
+}
+
+// ---- the menu announcement -------------------------------------------------------------------------------
+
+CExtControlBar::POPUP_MENU_EVENT_DATA::POPUP_MENU_EVENT_DATA(WORD nMsgID, CExtPopupMenuWnd* pPopupMenuWnd,
+                                                             CWnd* pWndEventSrc, const POINT& ptScreen,
+                                                             UINT nSourceMessage, LPARAM lParam)
+    : m_nMsgID(nMsgID), m_pPopupMenuWnd(pPopupMenuWnd), m_pWndEventSrc(pWndEventSrc), m_nSourceMessage(nSourceMessage),
+      m_lParam(lParam), m_bPostNotification(false), m_ptScreen(ptScreen)
+{
+    if (m_ptScreen.x < 0 || m_ptScreen.y < 0)
+    {
+        if (!::GetCursorPos(&m_ptScreen))
+            m_ptScreen = CPoint(0, 0);
+    }
+}
+
+CExtControlBar::POPUP_MENU_EVENT_DATA::~POPUP_MENU_EVENT_DATA() {}
+
+bool CExtControlBar::POPUP_MENU_EVENT_DATA::IsControlBarMenuListNotification() const
+{
+    return m_nMsgID <= 6 || m_nMsgID == 11 || m_nMsgID == 14;
+}
+
+bool CExtControlBar::POPUP_MENU_EVENT_DATA::NotifyTarget(bool bPostNotification)
+{
+    m_bPostNotification = bPostNotification;
+    m_pWndInitiatorFrame = nullptr;
+    CWnd* pTarget = nullptr;
+    if (m_pWndEventSrc != nullptr && m_pWndEventSrc->GetSafeHwnd() != nullptr)
+    {
+        CControlBar* pBar = DYNAMIC_DOWNCAST(CControlBar, m_pWndEventSrc);
+        if (pBar != nullptr && pBar->m_pDockSite != nullptr)
+            m_pWndInitiatorFrame = pBar->m_pDockSite;
+        else
+        {
+            CFrameWnd* pFrame = m_pWndEventSrc->GetParentFrame();
+            if (pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+                pFrame = pFrame->GetParentFrame();
+            m_pWndInitiatorFrame = pFrame;
+        }
+        pTarget = m_pWndInitiatorFrame;
+        if (pTarget == nullptr)
+        {
+            HWND hParent = ::GetParent(m_pWndEventSrc->GetSafeHwnd());
+            pTarget = hParent != nullptr ? CWnd::FromHandlePermanent(hParent) : nullptr;
+        }
+    }
+    if (pTarget == nullptr || pTarget->GetSafeHwnd() == nullptr)
+        return false;
+    return pTarget->SendMessage(g_nMsgConstructPopupMenu, (WPARAM)this) != 0;
+}
+
+CExtControlBar::QUERY_REPOSITION_CALC_EFFECT_DATA::QUERY_REPOSITION_CALC_EFFECT_DATA(
+    WORD nFlags, CWnd* pWnd, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, LPRECT lpRectParam,
+    LPCRECT lpcRectClient, bool bStretch)
+    : m_nFlags(nFlags), m_pWndToReposChilds(pWnd), m_nIDFirst(nIDFirst), m_nIDLast(nIDLast),
+      m_nIDLeftOver(nIDLeftOver), m_lpRectParam(lpRectParam), m_lpcRectClient(lpcRectClient), m_bStretch(bStretch)
+{
+}
+
+void CExtControlBar::QUERY_REPOSITION_CALC_EFFECT_DATA::ExcludeFromCalc(bool bExclude)
+{
+    if (bExclude)
+        m_nFlags |= kExclude;
+    else
+        m_nFlags &= ~kExclude;
+}
+
+// ---- dock-side tests ---------------------------------------------------------------------------------------
 
 UINT CExtControlBar::GetDockBarId(const CControlBar* pBar)
 {
@@ -62,4 +356,150 @@ bool CExtControlBar::IsFloating(const CControlBar* pBar)
     if (pBar == nullptr || IsDocked(pBar))
         return false;
     return pBar->GetSafeHwnd() != nullptr && pBar->GetParentFrame() != nullptr;
+}
+
+static bool IsDockedAt(const CControlBar* pBar, UINT nID, DWORD dwAlign)
+{
+    if (pBar == nullptr)
+        return false;
+    if (pBar->m_pDockSite == nullptr)
+        return (pBar->m_dwStyle & dwAlign) != 0;
+    return CExtControlBar::GetDockBarId(pBar) == nID;
+}
+
+bool CExtControlBar::IsDockedAtTop(const CControlBar* pBar)
+{
+    return IsDockedAt(pBar, kDockBarTop, CBRS_ALIGN_TOP);
+}
+
+bool CExtControlBar::IsDockedAtBottom(const CControlBar* pBar)
+{
+    return IsDockedAt(pBar, kDockBarBottom, CBRS_ALIGN_BOTTOM);
+}
+
+bool CExtControlBar::IsDockedAtLeft(const CControlBar* pBar)
+{
+    return IsDockedAt(pBar, kDockBarLeft, CBRS_ALIGN_LEFT);
+}
+
+bool CExtControlBar::IsDockedAtRight(const CControlBar* pBar)
+{
+    return IsDockedAt(pBar, kDockBarRight, CBRS_ALIGN_RIGHT);
+}
+
+// ---- slots whose bodies come with the splitter, drag, dock and floating code -----------------------------------
+
+void CExtControlBar::RowExtentTrackBegin() {}
+void CExtControlBar::RowExtentTrackEnd(bool bCancel)
+{
+    (void)bCancel;
+    m_bfTracking &= ~kTrackRowExtent;
+}
+void CExtControlBar::RowExtentTrackStep() {}
+void CExtControlBar::InRowSplitterTrackBegin() {}
+void CExtControlBar::InRowSplitterTrackEnd(bool bCancel)
+{
+    (void)bCancel;
+    m_bfTracking &= ~kTrackInRow;
+}
+void CExtControlBar::InRowSplitterTrackStep() {}
+void CExtControlBar::RowExtentTrackerUpdate(bool bErase)
+{
+    (void)bErase;
+}
+void CExtControlBar::InRowSplitterTrackerUpdate(bool bErase)
+{
+    (void)bErase;
+}
+bool CExtControlBar::DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent)
+{
+    (void)pBarTarget;
+    (void)nSide;
+    (void)nPercent;
+    return false;
+}
+bool CExtControlBar::DockOrFloat(bool bFinal)
+{
+    (void)bFinal;
+    return false;
+}
+void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart, int cyStart)
+{
+    (void)ptScreen;
+    (void)ptGrabOffset;
+    (void)cxStart;
+    (void)cyStart;
+}
+void CExtControlBar::DraggingEnd(bool bCancel)
+{
+    (void)bCancel;
+    m_bfTracking &= ~kTrackDragging;
+}
+void CExtControlBar::UpdateDragState(const POINT& ptScreen, bool bCtrl)
+{
+    (void)ptScreen;
+    (void)bCtrl;
+}
+void CExtControlBar::NotifyDragStart() {}
+void CExtControlBar::NotifyDragEnd(bool bCancel)
+{
+    (void)bCancel;
+}
+CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle)
+{
+    (void)dwStyle;
+    return nullptr;
+}
+void CExtControlBar::ToggleDocking() {}
+void CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
+{
+    (void)ptScreen;
+    (void)dwStyle;
+}
+void CExtControlBar::FloatAtStoredPosition() {}
+bool CExtControlBar::DockAtSide(UINT nDockBarID, bool bNewCircle, CFrameWnd* pFrame, bool bRecalc)
+{
+    (void)nDockBarID;
+    (void)bNewCircle;
+    (void)pFrame;
+    (void)bRecalc;
+    return false;
+}
+bool CExtControlBar::DockNextToBar(int nPercent, CExtControlBar* pBarTarget)
+{
+    (void)nPercent;
+    (void)pBarTarget;
+    return false;
+}
+bool CExtControlBar::DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, bool bFirst, CFrameWnd* pFrame,
+                                      bool bRecalc)
+{
+    (void)pBarTarget;
+    (void)bInRow;
+    (void)bFirst;
+    (void)pFrame;
+    (void)bRecalc;
+    return false;
+}
+bool CExtControlBar::DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* pFrame, bool bRecalc)
+{
+    (void)nDockBarID;
+    (void)nCircle;
+    (void)pFrame;
+    (void)bRecalc;
+    return false;
+}
+bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarOther)
+{
+    (void)pBarOther;
+    return false;
+}
+bool CExtControlBar::QueryFrameStateOperation(CFrameWnd* pFrame)
+{
+    (void)pFrame;
+    return false;
+}
+CExtControlBar* CExtControlBar::GetDraggedBar()
+{
+    return nullptr;
 }

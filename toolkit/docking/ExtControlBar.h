@@ -1,19 +1,27 @@
-// CExtControlBar: the base of every toolkit bar, with its dock-side tests.
+// CExtControlBar: the base of every toolkit bar: fields, statics, registry of all bars, window,
+// non-client layout and painting, caption buttons and services. Sources: ExtControlBar.cpp (class
+// record, registry, creation, frame set-up), ExtControlBarWindow.cpp (messages), ExtControlBarNc.cpp
+// (non-client area and caption buttons), ExtControlBarLayout.cpp (fixed, dynamic and child layout),
+// ExtControlBarServices.cpp (searches, toggles, repositioning), ExtControlBarRows.cpp (row queries
+// and operations, visibility synchronisation, auto-hide).
 #pragma once
+#include "platform/Collections.h"
 #include "platform/ControlBar.h"
 #include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
 
 class CFrameWnd;
+class CDC;
+class CCmdUI;
+class CExtBarNcAreaButton;
+class CExtPopupMenuWnd;
+class CExtDynTabControlBar;
 
 class CExtControlBar : public CControlBar, public CExtMouseCaptureSink
 {
-    DECLARE_DYNAMIC(CExtControlBar)
+    DECLARE_DYNCREATE(CExtControlBar)
 public:
     CExtControlBar();
     ~CExtControlBar() override;
-
-    // Command-state updates of the bar's items; none in the base.
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     // ---- dock-side tests (static: they answer for the bar given) ------------------------------
     // Control id of the bar's dock bar (0xE81B top, 0xE81C left, 0xE81D right, 0xE81E bottom);
@@ -36,4 +44,345 @@ public:
         kDockBarBottom = 0xE81E,
         kDockBarFloat = 0xE81F
     };
+
+    // ======== the bar core ========================================================================
+
+    // Bits of m_bfBarFlags.
+    enum : BYTE
+    {
+        kBarResizableCaption = 0x01,
+        kBarEraseBkgnd = 0x02,
+        kBarDialogMode = 0x04,
+        kBarIdleWork = 0x08,
+        kBarBusy = 0x10,
+        kBarInBarsMenu = 0x20,
+        kBarFixedSize = 0x40
+    };
+    // Bits of m_bfTracking.
+    enum : BYTE
+    {
+        kTrackRowExtent = 0x01,
+        kTrackInRow = 0x02,
+        kTrackDragging = 0x04,
+        kTrackRepositionChild = 0x08,
+        kTrackLayoutSuspended = 0x10
+    };
+    // Bits of m_bfRuntimeState.
+    enum : BYTE
+    {
+        kStateFocus = 0x01,
+        kStateNearSplitter = 0x02,
+        kStateNcButtonHover = 0x04,
+        kStateAutoHide = 0x08
+    };
+    // Point meaning "no point" in the searches.
+    enum : int
+    {
+        kNoPoint = -1000
+    };
+
+    // Placement of a fixed-size bar in its outer dock row; its archive form lives with the
+    // docking state.
+    struct OuterRowPlacement_t
+    {
+        bool m_bEmpty = true;
+        int m_nOffset = 0;    // offset along the row
+        int m_nRowIndex = -1; // row of the outer dock bar
+        void Empty()
+        {
+            m_bEmpty = true;
+            m_nOffset = 0;
+            m_nRowIndex = -1;
+        }
+    };
+
+    // The record announced to the frame before and after a bar's context menu is filled.
+    class POPUP_MENU_EVENT_DATA
+    {
+    public:
+        POPUP_MENU_EVENT_DATA(WORD nMsgID, CExtPopupMenuWnd* pPopupMenuWnd, CWnd* pWndEventSrc, const POINT& ptScreen,
+                              UINT nSourceMessage, LPARAM lParam);
+        virtual ~POPUP_MENU_EVENT_DATA();
+        // Kinds 0..6, 11 and 14: the menu is the list of bars.
+        virtual bool IsControlBarMenuListNotification() const;
+        // Sends the record to the target frame; answers whether it handled the menu. Without any
+        // target window nothing is sent and the answer is false.
+        virtual bool NotifyTarget(bool bPostNotification);
+
+        WORD m_nMsgID;
+        CExtPopupMenuWnd* m_pPopupMenuWnd; // not owned
+        CWnd* m_pWndEventSrc;              // not owned
+        UINT m_nSourceMessage;
+        LPARAM m_lParam;
+        CFrameWnd* m_pWndInitiatorFrame = nullptr; // not owned; NULL when the target is no frame
+        bool m_bPostNotification : 1;
+        CPoint m_ptScreen;
+    };
+
+    // The record each child gets in the query message of RepositionBarsEx.
+    struct QUERY_REPOSITION_CALC_EFFECT_DATA
+    {
+        enum : WORD
+        {
+            kModeMask = 0x000F,
+            kExclude = 0x0010
+        };
+        WORD m_nFlags;
+        CWnd* m_pWndToReposChilds;
+        UINT m_nIDFirst;
+        UINT m_nIDLast;
+        UINT m_nIDLeftOver;
+        LPRECT m_lpRectParam;
+        LPCRECT m_lpcRectClient;
+        bool m_bStretch : 1;
+
+        QUERY_REPOSITION_CALC_EFFECT_DATA(WORD nFlags, CWnd* pWnd, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver,
+                                          LPRECT lpRectParam, LPCRECT lpcRectClient, bool bStretch);
+        int GetMode() const { return m_nFlags & kModeMask; }
+        bool IsQueryMode() const { return GetMode() == 1; }
+        void ExcludeFromCalc(bool bExclude = true);
+        bool IsExcludedFromCalc() const { return (m_nFlags & kExclude) != 0; }
+    };
+
+    // ---- statics -------------------------------------------------------------------------------
+    // Every constructed bar, guarded by g_csAllControlBars.
+    static CArray<CExtControlBar*, CExtControlBar*> g_arrAllControlBars;
+    static CRITICAL_SECTION g_csAllControlBars;
+    static HCURSOR g_hCursorArrow;
+    static HCURSOR g_hCursorMove;
+    static HCURSOR g_hCursorResizeV;
+    static HCURSOR g_hCursorResizeH;
+    static const UINT g_nMsgQueryRepositionCalcEffect;
+    static const UINT g_nMsgQueryIcon;
+    static const UINT g_nMsgConstructPopupMenu;
+    static const UINT g_nMsgCreateTabbedBar;
+    static const UINT g_nMsgDrawTackedArea;
+    // Process-wide dragging-style override; -1 takes the paint manager's answer.
+    static int g_nDraggingStyleOverride;
+    static const wchar_t* const kWndClassName;
+
+    static bool RegisterControlBarClass();
+    // Replaces the frame's four edge dock bars by outer dock bars; false when a side is not in
+    // dwDockStyle or a dock bar cannot be created.
+    static bool SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle = CBRS_ALIGN_ANY,
+                                  bool bReplaceFloatingFrameClass = true);
+    static bool EnableFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle = CBRS_ALIGN_ANY,
+                                   bool bReplaceFloatingFrameClass = true);
+    static CExtControlBar* GetBarBeingFloated();
+
+    // ---- searches and frame helpers ------------------------------------------------------------
+    static void FindFrameControlBars(CExtControlBar* pBarExclude, CFrameWnd* pFrame,
+                                     CArray<CExtControlBar*, CExtControlBar*>& arrBars, DWORD dwMask = 0xFFF,
+                                     int x = kNoPoint, int y = kNoPoint);
+    void GetFrameControlBars(bool bExcludeThis, CArray<CExtControlBar*, CExtControlBar*>& arrBars,
+                             DWORD dwMask = 0xFFF, int x = kNoPoint, int y = kNoPoint) const;
+    static CFrameWnd* FindDockingFrame(const CControlBar* pBar);
+    CFrameWnd* GetDockingFrame() const;
+    static bool IsDockedAtTop(const CControlBar* pBar);
+    static bool IsDockedAtBottom(const CControlBar* pBar);
+    static bool IsDockedAtLeft(const CControlBar* pBar);
+    static bool IsDockedAtRight(const CControlBar* pBar);
+    static bool IsSingleVisibleInFloatingFrame(const CControlBar* pBar);
+    static int QueryDraggingStyle();
+    static bool HandleBarToggleCommand(CFrameWnd* pFrame, UINT nID, bool bAllowHide = true);
+    static void UpdateBarToggleCommand(CFrameWnd* pFrame, CCmdUI* pCmdUI, bool bForce = false);
+    static bool IsPrintPreviewFrame(CFrameWnd* pFrame);
+    static bool IsFrameOleInPlaceActive(CFrameWnd* pFrame);
+    bool IsOleInPlaceActive() const;
+    void FocusDockSite();
+    static void RecalcAllFloatingFrames(CFrameWnd* pFrame);
+    static void RecalcAllBarFrames(CFrameWnd* pFrame);
+    static CWnd* GetTopLevelNonChild(CWnd* pWnd);
+    static void RepositionBarsEx(CWnd* pWnd, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag,
+                                 LPRECT lpRectParam, LPCRECT lpRectClient = nullptr, bool bStretch = true);
+    // Bars placed on dialogs.
+    static bool PreTranslateChildBars(CWnd* pWnd, MSG* pMsg);
+    static void UpdateChildBarsCmdUI(CWnd* pWnd, bool bDisableIfNoHandler = false);
+    bool UpdateBarCmdUI(bool bDisableIfNoHandler = false);
+
+    // ---- row queries and operations ------------------------------------------------------------
+    CDockBar* GetDockBarSafe() const;
+    // Entries of the bar's row, in array order (placeholders skipped); -1 when the bar is not in
+    // a dock bar.
+    void GetRowBars(CArray<CControlBar*, CControlBar*>& arrBars) const;
+    void GetRowResizableBars(CArray<CExtControlBar*, CExtControlBar*>& arrBars, bool bVisibleOnly = true) const;
+    bool IsRowHoldingFullRowBar() const;
+    CExtControlBar* FindNeighbourResizableBar(bool bAfter) const;
+    bool IsFirstInRow(bool bVisibleOnly = true) const;
+    bool IsLastInRow(bool bVisibleOnly = true) const;
+    bool IsAloneInRow(bool bOnlyFixed = false, bool bOnlyResizable = false) const;
+    bool IsAtMinimumInRow() const;
+    bool IsExpandedInRow() const;
+    void ContractInRow();
+    void ExpandInRow();
+    void PlaceInOwnRow();
+    int GetRowExtent() const;
+    void SetRowExtent(int nExtent);
+    int GetRowMinExtent() const;
+    // Runs the visibility synchronisation of a docked resizable bar.
+    void SyncVisibility();
+    void ReclaimRowSpace();
+    bool SwitchAutoHide(bool bAutoHide, bool bOption = false, bool bRecalcFrame = true, bool bAnimate = false);
+    bool IsAutoHideMode() const { return (m_bfRuntimeState & kStateAutoHide) != 0; }
+
+    // ---- non-client helpers --------------------------------------------------------------------
+    UINT NcButtonsHitTest(CPoint ptScreen, CExtBarNcAreaButton** ppBtn = nullptr);
+    void NcButtonsPaint(CDC& dc);
+    CExtBarNcAreaButton* NcButtonGet(int nIndex) const { return m_arrNcButtons[nIndex]; }
+    INT_PTR NcButtonGetCount() const { return m_arrNcButtons.GetSize(); }
+    void NcButtonAdd(CExtBarNcAreaButton* pBtn) { m_arrNcButtons.Add(pBtn); }
+    void NcButtonsRemoveAll();
+    const CRect& GetCaptionRect() const { return m_rcCaption; }
+    const CRect& GetRowSplitterRect() const { return m_rcRowSplitter; }
+    const CRect& GetSplitterAfterRect() const { return m_rcSplitterAfter; }
+    const CRect& GetSplitterBeforeRect() const { return m_rcSplitterBefore; }
+    bool IsDialogMode() const { return (m_bfBarFlags & kBarDialogMode) != 0; }
+
+    // ---- platform overrides --------------------------------------------------------------------
+    void PreSubclassWindow() override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void DoPaint(CDC* pDC) override;
+
+    // ---- the bar's own virtual operations, in slot order ---------------------------------------
+    virtual bool InsertToBarsPopupMenu(CExtPopupMenuWnd* pPopup);                                    // 1
+    virtual bool Create(LPCTSTR pszWindowName, CWnd* pParent, UINT nID = 0xE81F,                     // 2
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS |
+                                        CBRS_FLYBY | CBRS_SIZE_DYNAMIC | CBRS_HIDE_INPLACE);
+    virtual bool IsDockSiteInPrintPreview() const;                                                   // 3
+    virtual bool EnsureVisibleByCommand();                                                           // 4
+    virtual bool IsFixedSize() const;                                                                // 5
+    virtual bool IsFixedDockStyle() const;                                                           // 6
+    virtual bool QueryGripperPresence(bool* pbCaptionHorz = nullptr, bool* pbCaptionVert = nullptr) const; // 7
+    virtual void PaintBackground(CDC& dc, const CRect& rcClient);                                    // 8
+    virtual bool IsFullRowBar() const;                                                               // 9
+    virtual int CalcMinWidth() const;                                                                // 10
+    virtual int CalcMinHeight() const;                                                               // 11
+    virtual CSize GetDefaultSize() const;                                                            // 12
+    virtual CSize CalcMinSize() const;                                                               // 13
+    virtual OuterRowPlacement_t* GetOuterRowPlacement();                                             // 14
+    virtual void SetOuterRowPlacement(const OuterRowPlacement_t& placement);                         // 15
+    virtual void OnOuterRowPlacementChanged();                                                       // 16
+    virtual void ResetOuterRowPlacement();                                                           // 17
+    virtual bool IsRowThicknessShared() const;                                                       // 18
+    virtual void RequestFrameLayout();                                                               // 19
+    virtual void RefreshNonClientFrame();                                                            // 20
+    virtual bool IsLiveDragMode() const;                                                             // 21
+    virtual bool IsLiveResizeModeRowExtent() const;                                                  // 22
+    virtual bool IsLiveResizeModeInRow() const;                                                      // 23
+    virtual void RepositionChildWindow(int cx = -1, int cy = -1, bool bRepaint = true);             // 24
+    virtual void RowExtentTrackBegin();                                                              // 25
+    virtual void RowExtentTrackEnd(bool bCancel);                                                    // 26
+    virtual void RowExtentTrackStep();                                                               // 27
+    virtual void InRowSplitterTrackBegin();                                                          // 28
+    virtual void InRowSplitterTrackEnd(bool bCancel);                                                // 29
+    virtual void InRowSplitterTrackStep();                                                           // 30
+    virtual bool IsSplitterAfterMovable() const;                                                     // 31
+    virtual bool IsSplitterBeforeMovable() const;                                                    // 32
+    virtual void RowExtentTrackerUpdate(bool bErase);                                                // 33
+    virtual void InRowSplitterTrackerUpdate(bool bErase);                                            // 34
+    virtual bool DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent);                 // 35
+    virtual bool DockOrFloat(bool bFinal);                                                           // 36
+    virtual void DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart = 1,   // 37
+                              int cyStart = 1);
+    virtual void DraggingEnd(bool bCancel);                                                          // 38
+    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);                                 // 39
+    virtual void NotifyDragStart();                                                                  // 40
+    virtual void NotifyDragEnd(bool bCancel);                                                        // 41
+    virtual void UpdateCursorAt(const POINT& ptClient);                                              // 42
+    virtual bool QueryExtraFeature() const;                                                          // 43
+    virtual bool IsDockTargetBar() const;                                                            // 44
+    virtual bool IsMarkerDockingAllowed() const;                                                     // 45
+    virtual CExtDynTabControlBar* GetTabbedContainer() const;                                        // 46
+    virtual void HandleToggleCommand(bool bAllowHide = true);                                        // 47
+    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false);                           // 48
+    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                                           // 49
+    virtual void ToggleDocking();                                                                    // 50
+    virtual void FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                      // 51
+    virtual bool DockAtSide(UINT nDockBarID, bool bNewCircle = false, CFrameWnd* pFrame = nullptr,  // 52
+                            bool bRecalc = true);
+    virtual bool DockNextToBar(int nPercent, CExtControlBar* pBarTarget);                            // 53
+    virtual bool DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, bool bFirst,             // 54
+                                  CFrameWnd* pFrame = nullptr, bool bRecalc = true);
+    virtual bool DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* pFrame = nullptr,         // 55
+                                  bool bRecalc = true);
+    virtual bool DockAsTabWith(CExtControlBar* pBarOther);                                           // 56
+    virtual void GetCaptionText(CString& sText) const;                                               // 57
+    virtual void CalcNcButtonsExtent(CRect& rcCaption) const;                                        // 58
+    virtual void CreateDefaultNcButtons();                                                           // 59
+    virtual void LayoutNcButtons();                                                                  // 60
+    virtual int HitTestItem(CPoint ptClient) const;                                                  // 61
+    virtual bool ProcessMouseMove(UINT nFlags, CPoint ptClient);                                     // 62
+
+    // Stored position of the last float, docking-state operations and dragging entry points whose
+    // bodies come with the floating frame and the drag loop.
+    void FloatAtStoredPosition();
+    static bool QueryFrameStateOperation(CFrameWnd* pFrame);
+    static CExtControlBar* GetDraggedBar();
+
+    // ---- fields (in declaration order) ---------------------------------------------------------
+    BYTE m_bfBarFlags;
+    int m_nCaptionHorz;
+    int m_nCaptionVert;
+    int m_nSplitterY;
+    int m_nSplitterX;
+    int m_nMinWidthBase;
+    int m_nMinHeightBase;
+    int m_nTrackStart;
+    int m_nTrackOffset;
+    CSize m_sizeHorzDocked;
+    CSize m_sizeVertDocked;
+    CSize m_sizeFloating;
+    CRect m_rcCaption;
+    CRect m_rcRowSplitter;
+    CRect m_rcSplitterAfter;
+    CRect m_rcSplitterBefore;
+    BYTE m_bfTracking;
+    int m_nRowSpaceToReclaim;
+    CPoint m_ptFloatPos;
+    CPoint m_ptGrabFloating;
+    CPoint m_ptGrabHorz;
+    CPoint m_ptGrabVert;
+    BYTE m_bfRuntimeState;
+    CPoint m_ptDragPrev;
+    CArray<CExtBarNcAreaButton*, CExtBarNcAreaButton*> m_arrNcButtons; // owned
+
+protected:
+    // The message text of a bar created without a name: command text, else resource string.
+    static CString LoadBarText(CWnd* pParent, UINT nID);
+    void OpenBarsMenu(CPoint ptClient, bool bCaption);
+    bool IsAnyBarDragged() const;
+    bool IsDockedOrDialog() const;
+    void NcCalcLayout(CRect& rc);
+
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint();
+    afx_msg void OnCancelMode();
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnNcRButtonUp(UINT nHitTest, CPoint point);
+    afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUIBar(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSizeParentBar(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTestBar(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,8 +1,8 @@
 // CExtDockOuterBar: class record and construction.
 #include "toolkit/docking/ExtDockOuterBar.h"
 
-IMPLEMENT_DYNAMIC(CExtDockOuterBar, CExtDockBar)
+IMPLEMENT_DYNCREATE(CExtDockOuterBar, CExtDockBar)
 
-CExtDockOuterBar::CExtDockOuterBar() {}
+CExtDockOuterBar::CExtDockOuterBar() : CExtDockBar(0) {}
 
 CExtDockOuterBar::~CExtDockOuterBar() {}

@@ -1,6 +1,7 @@
 // CExtMiniDockFrameWnd: the floating frame of toolkit bars.
 #pragma once
 #include "platform/MiniDockFrameWnd.h"
+#include "platform/Geometry.h"
 #include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
 
 class CExtMiniDockFrameWnd : public CMiniDockFrameWnd, public CExtMouseCaptureSink
@@ -9,4 +10,10 @@ class CExtMiniDockFrameWnd : public CMiniDockFrameWnd, public CExtMouseCaptureSi
 public:
     CExtMiniDockFrameWnd();
     ~CExtMiniDockFrameWnd() override;
+
+    // The caption rectangle, window coordinates; empty until the frame lays itself out.
+    const CRect& GetCaptionRect() const { return m_rcFrameCaption; }
+
+    CRect m_rcCaptionButton; // room of one caption button at the caption's right end
+    CRect m_rcFrameCaption;
 };

@@ -1,0 +1,65 @@
+// CExtBarNcAreaButtonClose: hides its bar.
+#include "toolkit/docking/ExtBarNcAreaButtonClose.h"
+#include "platform/FrameWnd.h"
+#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtControlBar.h"
+
+IMPLEMENT_DYNCREATE(CExtBarNcAreaButtonClose, CExtBarNcAreaButton)
+
+CExtBarNcAreaButtonClose::CExtBarNcAreaButtonClose(CExtControlBar* pBar) : CExtBarNcAreaButton(pBar) {}
+
+CExtBarNcAreaButtonClose::~CExtBarNcAreaButtonClose() {}
+
+void CExtBarNcAreaButtonClose::LayoutRect(CExtBarNcAreaButton* pPrevBtn)
+{
+    CExtBarNcAreaButton::LayoutRect(pPrevBtn);
+}
+
+bool CExtBarNcAreaButtonClose::IsVisible() const
+{
+    if (!CExtBarNcAreaButton::IsVisible())
+        return false;
+    return !IsBarFixedSize() || IsBarFloating();
+}
+
+bool CExtBarNcAreaButtonClose::Draw(CDC& dc)
+{
+    if (CExtBarNcAreaButton::Draw(dc))
+        return true;
+    PaintButton(dc, 1);
+    return false;
+}
+
+UINT CExtBarNcAreaButtonClose::HitTest(const CPoint& point)
+{
+    return CExtBarNcAreaButton::HitTest(point) == HTCLIENT ? HTCLIENT : HTMINBUTTON;
+}
+
+bool CExtBarNcAreaButtonClose::OnClick(const CPoint& point)
+{
+    if (!m_rc.PtInRect(point))
+        return false;
+    m_bfState &= ~(kHover | kPressed);
+    if (m_pBar->IsAutoHideMode() && !m_pBar->IsFixedSize())
+        m_pBar->SwitchAutoHide(false, false, true, false);
+    CControlBar* pBarToHide = m_pBar;
+    if (!IsBarFloating())
+    {
+        if (CExtDynTabControlBar* pTabs = DYNAMIC_DOWNCAST(CExtDynTabControlBar, m_pBar))
+        {
+            if (CControlBar* pSel = pTabs->GetSelectedBar())
+                pBarToHide = pSel;
+        }
+    }
+    CFrameWnd* pFrame = GetDockingFrame();
+    if (pFrame != nullptr && !m_pBar->IsDialogMode())
+        pFrame->ShowControlBar(pBarToHide, FALSE, FALSE);
+    else
+        pBarToHide->ShowWindow(SW_HIDE); // a bar on a dialog has no frame to hide it
+    return true;
+}
+
+INT_PTR CExtBarNcAreaButtonClose::OnToolHitTest(const CPoint& point, TOOLINFO* pTI)
+{
+    return DoToolHitTest(point, pTI, 30048, L"Hide");
+}

@@ -1,0 +1,18 @@
+// CExtBarNcAreaButtonClose: the Close button of a control bar's caption.
+#pragma once
+#include "toolkit/docking/ExtBarNcAreaButton.h"
+
+class CExtBarNcAreaButtonClose : public CExtBarNcAreaButton
+{
+    DECLARE_DYNCREATE(CExtBarNcAreaButtonClose)
+public:
+    explicit CExtBarNcAreaButtonClose(CExtControlBar* pBar = nullptr);
+    ~CExtBarNcAreaButtonClose() override;
+
+    void LayoutRect(CExtBarNcAreaButton* pPrevBtn) override;
+    bool IsVisible() const override;
+    bool Draw(CDC& dc) override;
+    UINT HitTest(const CPoint& point) override;
+    bool OnClick(const CPoint& point) override;
+    INT_PTR OnToolHitTest(const CPoint& point, TOOLINFO* pTI) override;
+};

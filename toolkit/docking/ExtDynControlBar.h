@@ -1,0 +1,19 @@
+// CExtDynControlBar: a resizable bar that holds other bars in an inner dock bar; it is not offered
+// in the bars menu and deletes itself with its window.
+#pragma once
+#include "toolkit/docking/ExtControlBar.h"
+
+class CExtDockDynBar;
+
+class CExtDynControlBar : public CExtControlBar
+{
+    DECLARE_DYNCREATE(CExtDynControlBar)
+public:
+    CExtDynControlBar();
+    ~CExtDynControlBar() override;
+
+    CExtDockDynBar* m_pWndDynDocker; // the inner dock bar, a child window (not owned)
+
+protected:
+    void PostNcDestroy() override;
+};
