@@ -1,0 +1,63 @@
+// Painting of a docked bar, read back from the screen: the client face and the caption that
+// follows the keyboard focus.
+#include <gtest/gtest.h>
+#include "DockingHost.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+
+namespace
+{
+class ControlBarPaint : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = new CDockingHostFrame;
+        ASSERT_TRUE(m_pFrame->CreateHost(60, 60, 640, 480, true));
+    }
+    void TearDown() override { m_pFrame->DestroyWindow(); }
+    // A pixel just inside the caption's left end.
+    COLORREF CaptionPixel(CExtControlBar* pBar)
+    {
+        pBar->SendMessage(WM_NCPAINT);
+        const CRect rcWnd = WindowRectOf(pBar);
+        const CRect rc = pBar->GetCaptionRect();
+        return ScreenPixel(rcWnd.left + rc.left + 4, rcWnd.top + rc.top + 2);
+    }
+    CDockingHostFrame* m_pFrame = nullptr;
+};
+} // namespace
+
+TEST_F(ControlBarPaint, TheClientAreaShowsTheBarFaceColour)
+{
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    CExtControlBar bar;
+    ASSERT_TRUE(bar.Create(L"Empty", m_pFrame, 0xA1F1));
+    bar.EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
+    ShowAndPaint(m_pFrame);
+    bar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_FRAME);
+    const CRect rc = ClientScreenRectOf(&bar);
+    ASSERT_FALSE(rc.IsRectEmpty());
+    const COLORREF clrFace = g_PaintManagerHolder->GetTranslatedColor(1000, &bar);
+    EXPECT_EQ(ScreenPixel(rc.CenterPoint().x, rc.CenterPoint().y), clrFace);
+    EXPECT_EQ(ScreenPixel(rc.left + 1, rc.bottom - 2), clrFace);
+    bar.DestroyWindow();
+}
+
+TEST_F(ControlBarPaint, TheCaptionFollowsTheFocusAfterAnIdlePass)
+{
+    CHostResizableBar* pBar = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pBar, nullptr);
+    ShowAndPaint(m_pFrame);
+    m_pFrame->m_wndView.SetFocus();
+    AfxGetThread()->OnIdle(0);
+    EXPECT_EQ(CaptionPixel(pBar), ::GetSysColor(COLOR_INACTIVECAPTION));
+    pBar->m_wndChild.SetFocus();
+    AfxGetThread()->OnIdle(0);
+    EXPECT_NE(pBar->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
+    EXPECT_EQ(CaptionPixel(pBar), ::GetSysColor(COLOR_ACTIVECAPTION));
+    m_pFrame->m_wndView.SetFocus();
+    AfxGetThread()->OnIdle(0);
+    EXPECT_EQ(CaptionPixel(pBar), ::GetSysColor(COLOR_INACTIVECAPTION));
+}

@@ -1,0 +1,106 @@
+// The docking test host: a frame with a view pane, resizable bars holding an edit or a list,
+// fixed test bars, a command profile bound to the frame and the base paint manager; helpers for
+// bar rectangles, mouse scripts sent from a helper thread and screen pixels.
+#pragma once
+#include <functional>
+#include <vector>
+#include "platform/Platform.h"
+#include "toolkit/docking/ExtControlBar.h"
+
+// Ids of the host's bars, commands and strings.
+enum : UINT
+{
+    kIdBarFirst = 0xA100, // resizable bars kIdBarFirst + n
+    kIdFixedFirst = 0xA180, // fixed test bars kIdFixedFirst + n
+    kIdView = 0xE900      // AFX_IDW_PANE_FIRST
+};
+extern const wchar_t* const kHostProfile;
+
+// A resizable bar holding one child control: an edit, or a list box.
+class CHostResizableBar : public CExtControlBar
+{
+public:
+    enum Child
+    {
+        kEdit,
+        kList
+    };
+    bool CreateInFrame(CFrameWnd* pFrame, UINT nID, LPCTSTR pszText, Child nChild = kEdit,
+                       DWORD dwAlign = CBRS_ALIGN_TOP);
+    int CalcMinWidth() const override;
+    int CalcMinHeight() const override;
+
+    CWnd m_wndChild;
+    int m_nMinLength = 0; // a larger minimum length along the row, 0 none
+};
+
+// A fixed-size bar that answers as tool bars do: live drag, no dock target, no marker docking,
+// its own outer-row placement; its client is a strip of equal cells that wraps to the length a
+// dynamic layout asks for.
+class CHostFixedBar : public CExtControlBar
+{
+public:
+    CHostFixedBar();
+    bool CreateInFrame(CFrameWnd* pFrame, UINT nID, LPCTSTR pszText, int nCells = 6);
+
+    bool IsLiveDragMode() const override { return true; }
+    bool IsDockTargetBar() const override { return false; }
+    bool IsMarkerDockingAllowed() const override { return false; }
+    OuterRowPlacement_t* GetOuterRowPlacement() override { return &m_placement; }
+    void SetOuterRowPlacement(const OuterRowPlacement_t& placement) override { m_placement = placement; }
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
+    // Size of the strip wrapped to nLength pixels along the row.
+    CSize SizeForLength(int nLength, bool bHorz) const;
+
+    OuterRowPlacement_t m_placement;
+    int m_nCells;
+    int m_nCellSize = 22;
+};
+
+// The host frame: a view pane, docking set up by its first resizable bar.
+class CDockingHostFrame : public CFrameWnd
+{
+public:
+    CDockingHostFrame();
+    ~CDockingHostFrame() override;
+    // Creates the hidden frame at (x, y) with the size given, binds the profile, installs the
+    // base paint manager.
+    bool CreateHost(int x = 40, int y = 40, int cx = 640, int cy = 480, bool bVisible = false);
+    // A new resizable bar docked at the side (AFX_IDW_DOCKBAR_*), in a new row or beside
+    // pBeside in its row. Owned by the frame.
+    CHostResizableBar* AddResizableBar(UINT nDockBarID, LPCTSTR pszText, CHostResizableBar* pBeside = nullptr,
+                                       CHostResizableBar::Child nChild = CHostResizableBar::kEdit);
+    CHostFixedBar* AddFixedBar(UINT nDockBarID, LPCTSTR pszText, int nCells = 6);
+
+    CWnd m_wndView;
+    std::vector<CExtControlBar*> m_arrBars; // owned
+    UINT m_nNextId = kIdBarFirst;
+    UINT m_nNextFixedId = kIdFixedFirst;
+    // Answer to the before announcement of the bars menu; the items it inserts.
+    bool m_bFillBarsMenu = false;
+    int m_nMenuAnnouncements = 0;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg LRESULT OnConstructPopupMenu(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnBarToggle(UINT nID);
+    afx_msg void OnUpdateBarToggle(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+};
+
+// ---- helpers ----------------------------------------------------------------------------------------------
+CRect WindowRectOf(CWnd* pWnd);
+CRect ClientScreenRectOf(CWnd* pWnd);
+// Pumps every pending message of this thread.
+void PumpMessages();
+// Runs the steps from a helper thread (SendInput there), pumping messages here until the thread
+// ends; each step may wait (bounded) for a condition checked on the GUI thread's state.
+void RunInputScript(const std::function<void()>& script);
+void SendMouse(int x, int y, DWORD dwFlags);
+// Waits up to 2 seconds (pumping when called on the GUI thread) until pred holds.
+bool WaitFor(const std::function<bool()>& pred);
+// The screen pixel at (x, y).
+COLORREF ScreenPixel(int x, int y);
+// Makes the frame visible in front, all its windows painted.
+void ShowAndPaint(CFrameWnd* pFrame);
