@@ -219,8 +219,9 @@ public:
     int GetRowExtent() const;
     void SetRowExtent(int nExtent);
     int GetRowMinExtent() const;
-    // Runs the visibility synchronisation of a docked resizable bar.
-    void SyncVisibility();
+    // Runs the visibility synchronisation of a docked resizable bar; nVisible -1 reads the
+    // window's state, 0 or 1 gives the state being set (while WM_SHOWWINDOW runs).
+    void SyncVisibility(int nVisible = -1);
     void ReclaimRowSpace();
     bool SwitchAutoHide(bool bAutoHide, bool bOption = false, bool bRecalcFrame = true, bool bAnimate = false);
     bool IsAutoHideMode() const { return (m_bfRuntimeState & kStateAutoHide) != 0; }

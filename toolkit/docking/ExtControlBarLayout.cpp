@@ -289,22 +289,23 @@ CSize CExtControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
             if (extentOf(arrResizable[i]) != minOf(arrResizable[i]))
                 bAllAtMin = false;
         }
-        int nPasses = 2 * std::abs(nDiff) + nCount;
-        for (int i = 0; nDiff != 0 && nCount > 0 && !bAllAtMin && nPasses-- > 0; i = (i + 1) % nCount)
+        // Rounds over the row, one pixel per bar and round, until the difference is used up
+        // or every bar is at its minimum.
+        for (int nRound = 2 * std::abs(nDiff); nDiff != 0 && nCount > 0 && !bAllAtMin && nRound > 0; --nRound)
         {
-            CExtControlBar* p = arrResizable[i];
-            if (nStep < 0 && extentOf(p) <= minOf(p))
+            bAllAtMin = true;
+            for (int i = 0; i < nCount && nDiff != 0; ++i)
             {
-                bAllAtMin = true;
-                for (int k = 0; k < nCount; ++k)
-                {
-                    if (extentOf(arrResizable[k]) > minOf(arrResizable[k]))
-                        bAllAtMin = false;
-                }
-                continue;
+                CExtControlBar* p = arrResizable[i];
+                if (nStep < 0 && extentOf(p) <= minOf(p))
+                    continue;
+                extentOf(p) += nStep;
+                nDiff -= nStep;
+                if (extentOf(p) > minOf(p))
+                    bAllAtMin = false;
             }
-            extentOf(p) += nStep;
-            nDiff -= nStep;
+            if (nStep > 0)
+                bAllAtMin = false;
         }
         if (nDiff != 0 && nCount > 0 && bAllAtMin)
             extentOf(arrResizable[nCount - 1]) += nDiff;

@@ -53,7 +53,7 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
     {
         if (pExtDock->IsKindOf(RUNTIME_CLASS(CExtDockDynTabBar)))
             bLeft = bTop = bRight = bBottom = false;
-        else if (pExtDock->GetDockedCount() > 1)
+        else if (pExtDock->m_arrBars.GetSize() > 1)
         {
             const int nPos = pExtDock->FindBar(this);
             bool bFirst = true, bLast = true, bEarlier = false, bLater = false;

@@ -298,7 +298,7 @@ void CExtControlBar::PlaceInOwnRow()
 
 // ---- visibility synchronisation ---------------------------------------------------------------------------------
 
-void CExtControlBar::SyncVisibility()
+void CExtControlBar::SyncVisibility(int nVisible)
 {
     if (GetSafeHwnd() == nullptr || IsAutoHideMode() || GetBarBeingFloated() != nullptr || GetDraggedBar() != nullptr ||
         IsFixedSize() || IsFixedDockStyle() || (m_bfTracking & kTrackLayoutSuspended) != 0)
@@ -311,7 +311,7 @@ void CExtControlBar::SyncVisibility()
     m_bfTracking |= kTrackLayoutSuspended;
     const int nReclaim = m_nRowSpaceToReclaim;
     m_nRowSpaceToReclaim = 0;
-    const bool bVisible = IsWindowVisible() != FALSE;
+    const bool bVisible = nVisible < 0 ? (GetStyle() & WS_VISIBLE) != 0 : nVisible != 0;
     if (IsDocked(this) && !IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
     {
         m_nRowSpaceToReclaim = nReclaim;
@@ -350,7 +350,7 @@ void CExtControlBar::SyncVisibility()
 
 void CExtControlBar::ReclaimRowSpace()
 {
-    if (GetSafeHwnd() == nullptr || IsWindowVisible() || IsFloating(this) || GetDockBarSafe() == nullptr)
+    if (GetSafeHwnd() == nullptr || (GetStyle() & WS_VISIBLE) != 0 || IsFloating(this) || GetDockBarSafe() == nullptr)
         return;
     int nNeed = GetRowExtent();
     if (nNeed == 0)

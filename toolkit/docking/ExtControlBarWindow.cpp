@@ -94,6 +94,12 @@ LRESULT CExtControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                 LayoutNcButtons();
             else
                 RefreshNonClientFrame();
+            const LRESULT lResult = CControlBar::WindowProc(message, wParam, lParam);
+            // A changed frame may change the client without a WM_SIZE.
+            if ((reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_FRAMECHANGED) != 0 &&
+                (m_bfTracking & kTrackLayoutSuspended) == 0)
+                RepositionChildWindow();
+            return lResult;
         }
         break;
     case WM_TIMER:
@@ -468,7 +474,7 @@ void CExtControlBar::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     CControlBar::OnShowWindow(bShow, nStatus);
     if (nStatus == 0)
-        SyncVisibility();
+        SyncVisibility(bShow ? 1 : 0);
 }
 
 void CExtControlBar::OnSysColorChange()

@@ -27,7 +27,9 @@ protected:
         delete m_pPopup;
         m_pPopup = new CExtPopupMenuWnd;
         EXPECT_TRUE(m_pPopup->CreatePopupMenu(m_pFrame->GetSafeHwnd()));
-        m_bBuilt = CExtDockBar::BuildBarsPopupMenu(m_pFrame, m_pPopup, 0, m_pFrame, WM_CONTEXTMENU, 0);
+        // The source is a dock bar of the frame, as for the dock bar's own context menu.
+        CWnd* pSrc = m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP);
+        m_bBuilt = CExtDockBar::BuildBarsPopupMenu(m_pFrame, m_pPopup, 0, pSrc, WM_CONTEXTMENU, 0);
         std::vector<int> ids;
         for (int i = 0; i < m_pPopup->GetItemCount(); ++i)
             ids.push_back(m_pPopup->ItemGetCmdID(i));

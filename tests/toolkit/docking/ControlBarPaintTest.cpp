@@ -16,13 +16,15 @@ protected:
         ASSERT_TRUE(m_pFrame->CreateHost(60, 60, 640, 480, true));
     }
     void TearDown() override { m_pFrame->DestroyWindow(); }
-    // A pixel just inside the caption's left end.
-    COLORREF CaptionPixel(CExtControlBar* pBar)
+    // Whether the screen shows clr just inside the caption's left end (the screen follows the
+    // window's drawing with a delay: waits for it, bounded).
+    static bool CaptionShows(CExtControlBar* pBar, COLORREF clr)
     {
         pBar->SendMessage(WM_NCPAINT);
         const CRect rcWnd = WindowRectOf(pBar);
         const CRect rc = pBar->GetCaptionRect();
-        return ScreenPixel(rcWnd.left + rc.left + 4, rcWnd.top + rc.top + 2);
+        const CPoint pt(rcWnd.left + rc.left + 4, rcWnd.top + rc.top + 2);
+        return WaitFor([&]() { return ScreenPixel(pt.x, pt.y) == clr; });
     }
     CDockingHostFrame* m_pFrame = nullptr;
 };
@@ -40,7 +42,7 @@ TEST_F(ControlBarPaint, TheClientAreaShowsTheBarFaceColour)
     const CRect rc = ClientScreenRectOf(&bar);
     ASSERT_FALSE(rc.IsRectEmpty());
     const COLORREF clrFace = g_PaintManagerHolder->GetTranslatedColor(1000, &bar);
-    EXPECT_EQ(ScreenPixel(rc.CenterPoint().x, rc.CenterPoint().y), clrFace);
+    EXPECT_TRUE(WaitFor([&]() { return ScreenPixel(rc.CenterPoint().x, rc.CenterPoint().y) == clrFace; }));
     EXPECT_EQ(ScreenPixel(rc.left + 1, rc.bottom - 2), clrFace);
     bar.DestroyWindow();
 }
@@ -52,12 +54,12 @@ TEST_F(ControlBarPaint, TheCaptionFollowsTheFocusAfterAnIdlePass)
     ShowAndPaint(m_pFrame);
     m_pFrame->m_wndView.SetFocus();
     AfxGetThread()->OnIdle(0);
-    EXPECT_EQ(CaptionPixel(pBar), ::GetSysColor(COLOR_INACTIVECAPTION));
+    EXPECT_TRUE(CaptionShows(pBar, ::GetSysColor(COLOR_INACTIVECAPTION)));
     pBar->m_wndChild.SetFocus();
     AfxGetThread()->OnIdle(0);
     EXPECT_NE(pBar->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
-    EXPECT_EQ(CaptionPixel(pBar), ::GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_TRUE(CaptionShows(pBar, ::GetSysColor(COLOR_ACTIVECAPTION)));
     m_pFrame->m_wndView.SetFocus();
     AfxGetThread()->OnIdle(0);
-    EXPECT_EQ(CaptionPixel(pBar), ::GetSysColor(COLOR_INACTIVECAPTION));
+    EXPECT_TRUE(CaptionShows(pBar, ::GetSysColor(COLOR_INACTIVECAPTION)));
 }

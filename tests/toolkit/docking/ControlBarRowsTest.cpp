@@ -96,5 +96,7 @@ TEST_F(ControlBarRows, PlaceInOwnRowBreaksTheRowOnBothSides)
     ASSERT_EQ(row.GetSize(), 1);
     EXPECT_EQ(row[0], m_pB);
     EXPECT_TRUE(m_pB->IsAloneInRow());
-    EXPECT_FALSE(m_pA->IsAloneInRow());
+    EXPECT_TRUE(m_pA->IsAloneInRow());
+    EXPECT_TRUE(m_pC->IsAloneInRow());
+    EXPECT_EQ(m_pB->m_sizeHorzDocked.cx, m_pA->m_sizeHorzDocked.cx); // cut to the row
 }

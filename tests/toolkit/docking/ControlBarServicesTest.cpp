@@ -91,8 +91,10 @@ TEST_F(ControlBarServices, FindFiltersBySideAndKind)
     EXPECT_EQ(Find(0x7 | 0x300 | 0xC00 | 0x20), (std::set<CExtControlBar*>{m_pLeft}));
     EXPECT_EQ(Find(0x1 | 0x300 | 0xC00), (std::set<CExtControlBar*>{m_pTools}));
     EXPECT_EQ(Find(0x6 | 0x300 | 0xC00 | 0x10), (std::set<CExtControlBar*>{}));
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
     m_pFrame->ShowControlBar(m_pLeft, FALSE, FALSE);
     EXPECT_EQ(Find(0x7 | 0x300 | 0x800), (std::set<CExtControlBar*>{m_pLeft}));
+    EXPECT_EQ(Find(0x7 | 0x200 | 0xC00), (std::set<CExtControlBar*>{m_pLeft}));
 }
 
 TEST_F(ControlBarServices, FindGivesNothingWhenAMaskLacksANeededGroup)
@@ -108,11 +110,11 @@ TEST_F(ControlBarServices, FindByPointAndHitCode)
     const CPoint ptMid = rcLeft.CenterPoint();
     EXPECT_EQ(Find(0xFFF | 0x8000, ptMid.x, ptMid.y), (std::set<CExtControlBar*>{m_pLeft}));
     EXPECT_EQ(Find(0xFFF | 0x10000, ptMid.x, ptMid.y), (std::set<CExtControlBar*>{m_pLeft}));
-    EXPECT_EQ(Find(0xFFF | 0x80000000, ptMid.x, ptMid.y), (std::set<CExtControlBar*>{m_pLeft}));
+    EXPECT_EQ(Find(0xFFF | 0x10000 | 0x80000000, ptMid.x, ptMid.y), (std::set<CExtControlBar*>{m_pLeft}));
     const CRect rcSplit = m_pLeft->GetRowSplitterRect() + rcLeft.TopLeft();
     const CPoint ptSplit = rcSplit.CenterPoint();
     EXPECT_EQ(Find(0xFFF | 0x80000, ptSplit.x, ptSplit.y), (std::set<CExtControlBar*>{m_pLeft}));
-    EXPECT_TRUE(Find(0xFFF | 0x80000000, ptSplit.x, ptSplit.y).empty());
+    EXPECT_TRUE(Find(0xFFF | 0x10000 | 0x80000000, ptSplit.x, ptSplit.y).empty());
     const CRect rcCaption = m_pLeft->GetCaptionRect() + rcLeft.TopLeft();
     EXPECT_EQ(Find(0xFFF | 0x20000, rcCaption.left + 3, rcCaption.top + 3), (std::set<CExtControlBar*>{m_pLeft}));
 }
@@ -129,7 +131,7 @@ TEST_F(ControlBarServices, ToggleCommandsHideShowWithFocusAndRefuseUnknownIds)
     EXPECT_TRUE(hFocus == m_pLeft->GetSafeHwnd() || ::IsChild(m_pLeft->GetSafeHwnd(), hFocus));
     EXPECT_FALSE(CExtControlBar::HandleBarToggleCommand(m_pFrame, 0x7777, true));
     // Through the frame's command routing.
-    EXPECT_TRUE(m_pFrame->SendMessage(WM_COMMAND, nID) == 0);
+    m_pFrame->SendMessage(WM_COMMAND, nID);
     EXPECT_FALSE(m_pLeft->IsWindowVisible());
 }
 
@@ -142,6 +144,7 @@ TEST_F(ControlBarServices, ToggleItemIsEnabledWithoutCheckMarkUnlessForced)
         void Enable(BOOL bOn) override { m_bEnabled = bOn; }
         void SetCheck(int nCheck) override { m_nCheck = nCheck; }
     };
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
     CTestCmdUI ui;
     ui.m_nID = (UINT)m_pLeft->GetDlgCtrlID();
     CExtControlBar::UpdateBarToggleCommand(m_pFrame, &ui, false);
@@ -187,7 +190,11 @@ TEST_F(ControlBarServices, RepositionQueryLeavesOutAnExcludingChildAndMovesNothi
 TEST_F(ControlBarServices, TheChildFillsTheClientAndIsInsetWhenFloating)
 {
     m_pFrame->RecalcLayout();
-    EXPECT_EQ(ClientScreenRectOf(m_pLeft), WindowRectOf(&m_pLeft->m_wndChild));
+    auto str = [](const CRect& r) { return ::testing::PrintToString(std::vector<int>{r.left, r.top, r.right, r.bottom}); };
+    EXPECT_EQ(str(ClientScreenRectOf(m_pLeft)), str(WindowRectOf(&m_pLeft->m_wndChild)));
+    m_pFrame->SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(str(ClientScreenRectOf(m_pLeft)), str(WindowRectOf(&m_pLeft->m_wndChild)));
     // A child already in place is not moved.
     const CRect rcBefore = WindowRectOf(&m_pLeft->m_wndChild);
     m_pLeft->RepositionChildWindow();
@@ -197,7 +204,7 @@ TEST_F(ControlBarServices, TheChildFillsTheClientAndIsInsetWhenFloating)
     m_pLeft->RepositionChildWindow();
     CRect rcExpected = ClientScreenRectOf(m_pLeft);
     rcExpected.DeflateRect(::GetSystemMetrics(SM_CXFRAME), ::GetSystemMetrics(SM_CYFRAME));
-    EXPECT_EQ(WindowRectOf(&m_pLeft->m_wndChild), rcExpected);
+    EXPECT_EQ(str(WindowRectOf(&m_pLeft->m_wndChild)), str(rcExpected));
 }
 
 TEST_F(ControlBarServices, CreatingTheDefaultButtonsTwiceMakesThree)

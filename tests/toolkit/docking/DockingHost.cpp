@@ -19,7 +19,7 @@ bool CHostResizableBar::CreateInFrame(CFrameWnd* pFrame, UINT nID, LPCTSTR pszTe
         return false;
     const bool bEdit = nChild == kEdit;
     if (!m_wndChild.CreateEx(WS_EX_CLIENTEDGE, bEdit ? L"EDIT" : L"LISTBOX", L"",
-                             WS_CHILD | WS_VISIBLE | (bEdit ? ES_MULTILINE : LBS_NOTIFY), 0, 0, 10, 10, GetSafeHwnd(),
+                             WS_CHILD | WS_VISIBLE | (bEdit ? ES_MULTILINE : LBS_NOTIFY | LBS_NOINTEGRALHEIGHT), 0, 0, 10, 10, GetSafeHwnd(),
                              (HMENU)(UINT_PTR)1, nullptr))
         return false;
     EnableDocking(CBRS_ALIGN_ANY);
