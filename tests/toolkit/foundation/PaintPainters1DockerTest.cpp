@@ -243,7 +243,7 @@ TEST(ControlBarClientArea, AToolBarInADialogGetsTheDialogsGradientAndNoBand)
     CWnd dialog;
     ASSERT_TRUE(dialog.CWnd::CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP | WS_CAPTION, 50, 50, 400, 200,
                                       nullptr, nullptr, nullptr));
-    CExtToolControlBar bar; // no dock site, no dock bar
+    CPlainToolBar bar; // no dock site, no dock bar
     ASSERT_TRUE(CreateChild(bar, &dialog, 0x100, CRect(20, 10, 220, 36)));
     bar.m_dwStyle = CBRS_ALIGN_TOP;
     CWnd child;

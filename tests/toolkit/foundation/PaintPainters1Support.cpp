@@ -79,6 +79,17 @@ BOOL CreateChild(CWnd& wnd, CWnd* pParent, UINT nID, const CRect& rc, DWORD dwSt
                               pParent->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, nullptr);
 }
 
+BEGIN_MESSAGE_MAP(CPlainToolBar, CExtToolControlBar)
+ON_WM_NCCALCSIZE()
+ON_WM_NCPAINT()
+END_MESSAGE_MAP()
+
+void CPlainToolBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    (void)bCalcValidRects;
+    (void)lpncsp; // the proposed rectangle stays the client area
+}
+
 DockedBars::DockedBars() : m_dockFloat(TRUE)
 {
     m_pFrame = new CFrameWnd;

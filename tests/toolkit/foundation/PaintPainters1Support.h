@@ -53,6 +53,15 @@ public:
 
 // A hidden frame with outer dock bars on top and left, a tool bar docked on each (or floating in a
 // mini frame of its own), destroyed with everything at the end.
+// A tool bar whose client area is its whole window, as the painters expect their subjects here.
+class CPlainToolBar : public CExtToolControlBar
+{
+protected:
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg void OnNcPaint() {}
+    DECLARE_MESSAGE_MAP()
+};
+
 class DockedBars
 {
 public:
@@ -62,10 +71,10 @@ public:
 
     CFrameWnd* m_pFrame = nullptr; // deletes itself when destroyed
     CExtDockOuterBar m_dockTop, m_dockLeft;
-    CExtToolControlBar m_barTop, m_barLeft;
+    CPlainToolBar m_barTop, m_barLeft;
     CFrameWnd* m_pMiniFrame = nullptr; // deletes itself when destroyed
     CExtDockBar m_dockFloat;
-    CExtToolControlBar m_barFloat;
+    CPlainToolBar m_barFloat;
 
 private:
     bool m_bValid = false;
