@@ -213,3 +213,41 @@ TEST_F(ControlBarGeometry, AFixedSizeBarFloatingHasItsWholeWindowAsClient)
     EXPECT_EQ(pBar->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(WindowRectOf(pBar).left + 2, WindowRectOf(pBar).top + 2)),
               HTCLIENT);
 }
+
+TEST_F(ControlBarGeometry, TheRowSplitterFacesTheFrameCentreOnEverySide)
+{
+    struct Side
+    {
+        UINT nID;
+        LRESULT nHit;
+    };
+    const Side sides[4] = {{AFX_IDW_DOCKBAR_TOP, HTBOTTOM},
+                           {AFX_IDW_DOCKBAR_BOTTOM, HTBOTTOM},
+                           {AFX_IDW_DOCKBAR_LEFT, HTRIGHT},
+                           {AFX_IDW_DOCKBAR_RIGHT, HTRIGHT}};
+    for (const Side& side : sides)
+    {
+        CHostResizableBar* pBar = m_pFrame->AddResizableBar(side.nID, L"Side");
+        ASSERT_NE(pBar, nullptr);
+        const CRect rcWnd(CPoint(0, 0), WindowRectOf(pBar).Size());
+        const CRect rcRow = pBar->GetRowSplitterRect();
+        ASSERT_FALSE(rcRow.IsRectEmpty()) << side.nID;
+        switch (side.nID)
+        {
+        case AFX_IDW_DOCKBAR_TOP:
+            EXPECT_EQ(rcRow.bottom, rcWnd.bottom);
+            break;
+        case AFX_IDW_DOCKBAR_BOTTOM:
+            EXPECT_EQ(rcRow.top, 0);
+            break;
+        case AFX_IDW_DOCKBAR_LEFT:
+            EXPECT_EQ(rcRow.right, rcWnd.right);
+            break;
+        default:
+            EXPECT_EQ(rcRow.left, 0);
+            break;
+        }
+        EXPECT_EQ(HitAt(pBar, rcRow.CenterPoint()), side.nHit) << side.nID;
+        EXPECT_TRUE(pBar->GetSplitterAfterRect().IsRectEmpty()) << side.nID;
+    }
+}

@@ -1,6 +1,7 @@
 // Row operations: contract, expand, own row, and the row space a hidden bar gives back.
 #include <gtest/gtest.h>
 #include "DockingHost.h"
+#include "toolkit/docking/ExtBarNcAreaButtonExpand.h"
 
 namespace
 {
@@ -99,4 +100,30 @@ TEST_F(ControlBarRows, PlaceInOwnRowBreaksTheRowOnBothSides)
     EXPECT_TRUE(m_pA->IsAloneInRow());
     EXPECT_TRUE(m_pC->IsAloneInRow());
     EXPECT_EQ(m_pB->m_sizeHorzDocked.cx, m_pA->m_sizeHorzDocked.cx); // cut to the row
+}
+
+TEST_F(ControlBarRows, TheExpandButtonExpandsThenContractsItsBar)
+{
+    CExtBarNcAreaButtonExpand expand(m_pB);
+    expand.m_rc = CRect(2, 2, 12, 12);
+    EXPECT_EQ(expand.HitTest(CPoint(5, 5)), (UINT)HTMINBUTTON);
+    EXPECT_TRUE(expand.OnClick(CPoint(5, 5)));
+    EXPECT_TRUE(m_pB->IsExpandedInRow());
+    EXPECT_TRUE(expand.OnClick(CPoint(5, 5)));
+    EXPECT_TRUE(m_pB->IsAtMinimumInRow());
+    EXPECT_FALSE(expand.OnClick(CPoint(50, 50)));
+    // Alone in its row the button is inert.
+    m_pB->PlaceInOwnRow();
+    EXPECT_EQ(expand.HitTest(CPoint(5, 5)), (UINT)HTCLIENT);
+}
+
+TEST_F(ControlBarRows, TheCloseButtonHidesADockedBarThroughItsFrame)
+{
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    CExtBarNcAreaButton* pClose = m_pC->NcButtonGet(0);
+    ASSERT_TRUE(pClose->IsVisible());
+    const CPoint pt = pClose->m_rc.CenterPoint();
+    EXPECT_TRUE(pClose->OnClick(pt));
+    EXPECT_FALSE(m_pC->IsWindowVisible());
+    EXPECT_GE(m_pA->m_sizeHorzDocked.cx, m_pA->CalcMinWidth());
 }
