@@ -40,4 +40,8 @@ public:
     ~CExtToolControlBar() override;
 
     BYTE m_nBarFlags;
+
+    // "CExtToolControlBar::g_nMsgContinueTrackMenu": a button opens its drop-down menu (LPARAM
+    // non-zero: with the first item selected) and answers 1.
+    static const UINT g_nMsgContinueTrackMenu;
 };

@@ -36,4 +36,8 @@ public:
         kDockBarBottom = 0xE81E,
         kDockBarFloat = 0xE81F
     };
+
+    // "CExtControlBar::g_nMsgPutToPopupMenu": WPARAM the target popup; a window answers whether it
+    // put its own menu into it.
+    static const UINT g_nMsgPutToPopupMenu;
 };
