@@ -68,8 +68,9 @@ protected:
     }
     void TearDown() override
     {
-        if (m_pDlg != nullptr && m_pDlg->GetSafeHwnd() != nullptr)
-            m_pDlg->DestroyWindow();
+        for (auto& pButton : m_buttons)
+            if (pButton->GetSafeHwnd() != nullptr)
+                pButton->DestroyWindow();
         m_buttons.clear();
         ControlsTest::TearDown();
     }

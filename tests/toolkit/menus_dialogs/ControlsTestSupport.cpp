@@ -105,8 +105,19 @@ void ControlsTest::SetUp()
     CRecordingPaintManager::g_push.clear();
     CRecordingPaintManager::g_boxes.clear();
     UsePaintManager(new CRecordingPaintManager);
-    m_pDlg = new CControlsHostDlg;
-    ASSERT_TRUE(m_pDlg->Create(CRect(40, 40, 640, 480)));
+    // One host for the program: destroying an active top-level window costs seconds under Wine.
+    static CControlsHostDlg* s_pDlg = nullptr;
+    if (s_pDlg == nullptr || s_pDlg->GetSafeHwnd() == nullptr)
+    {
+        s_pDlg = new CControlsHostDlg;
+        ASSERT_TRUE(s_pDlg->Create(CRect(40, 40, 640, 480)));
+    }
+    m_pDlg = s_pDlg;
+    m_pDlg->m_commands.clear();
+    m_pDlg->m_messages.clear();
+    ::SetWindowPos(m_pDlg->m_hWnd, HWND_TOPMOST, 40, 40, 600, 440, SWP_SHOWWINDOW);
+    ::SetActiveWindow(m_pDlg->m_hWnd);
+    ::EnableWindow(m_pDlg->m_hWnd, TRUE);
     Pump();
 }
 
@@ -114,13 +125,14 @@ void ControlsTest::TearDown()
 {
     if (::GetCapture() != nullptr)
         ::ReleaseCapture();
-    if (m_pDlg != nullptr)
+    if (m_pDlg != nullptr && m_pDlg->GetSafeHwnd() != nullptr)
     {
-        if (m_pDlg->GetSafeHwnd() != nullptr)
-            m_pDlg->DestroyWindow();
-        delete m_pDlg;
-        m_pDlg = nullptr;
+        // The host stays; its controls go.
+        while (HWND hWndChild = ::GetWindow(m_pDlg->m_hWnd, GW_CHILD))
+            ::DestroyWindow(hWndChild);
+        ::SetFocus(m_pDlg->m_hWnd);
     }
+    m_pDlg = nullptr;
     Pump();
 }
 
