@@ -166,6 +166,19 @@ std::unique_ptr<DibCanvas> ControlsTest::Capture(HWND hWnd)
     return canvas;
 }
 
+std::unique_ptr<DibCanvas> ControlsTest::CaptureWindow(HWND hWnd)
+{
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Pump();
+    CRect rc;
+    ::GetWindowRect(hWnd, &rc);
+    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
+    HDC hDC = ::GetWindowDC(hWnd);
+    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hDC);
+    return canvas;
+}
+
 CPoint ControlsTest::ScreenPoint(HWND hWnd, int x, int y)
 {
     CPoint pt(x, y);

@@ -73,6 +73,8 @@ protected:
     static void Pump();
     // Paints the window now and copies its client area from the screen.
     static std::unique_ptr<DibCanvas> Capture(HWND hWnd);
+    // The same for the whole window, non-client area included.
+    static std::unique_ptr<DibCanvas> CaptureWindow(HWND hWnd);
     // Screen point of a client point of a window.
     static CPoint ScreenPoint(HWND hWnd, int x, int y);
     static COLORREF PMColor(int nColor);
