@@ -7,6 +7,7 @@ corvane_test(toolkit_controls_tests
     ${CMAKE_CURRENT_LIST_DIR}/ButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CheckRadioTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LabelGroupBoxTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HyperLinkTest.cpp
   LIBS corvane_toolkit corvane_platform ole32 uuid shell32
   TIMEOUT 300)
 add_dependencies(toolkit_controls_tests toolkit_link_recorder)
