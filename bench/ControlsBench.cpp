@@ -75,32 +75,20 @@ void AddControls(HWND hWndHost, std::vector<std::unique_ptr<CWnd>>* pThemed)
     for (const ControlDef& d : kControls)
     {
         HWND hWnd = ::CreateWindowExW(0, d.pszClass, d.pszText, d.dwStyle | WS_CHILD | WS_VISIBLE, d.rc.left, d.rc.top,
-                                      d.rc.right - d.rc.left, d.rc.bottom - d.rc.top, hWndHost,
-                                      (HMENU)(UINT_PTR)nId++, ::GetModuleHandleW(nullptr), nullptr);
+                                      d.rc.right - d.rc.left, d.rc.bottom - d.rc.top, hWndHost, (HMENU)(UINT_PTR)nId++,
+                                      ::GetModuleHandleW(nullptr), nullptr);
         ::SendMessageW(hWnd, WM_SETFONT, (WPARAM)hFont, FALSE);
         if (pThemed == nullptr)
             continue;
         CWnd* pWnd = nullptr;
         switch (d.nKind)
         {
-        case 0:
-            pWnd = new CExtButton;
-            break;
-        case 1:
-            pWnd = new CExtCheckBox;
-            break;
-        case 2:
-            pWnd = new CExtRadioButton;
-            break;
-        case 3:
-            pWnd = new CExtHyperLinkButton;
-            break;
-        case 4:
-            pWnd = new CExtLabel;
-            break;
-        default:
-            pWnd = new CExtGroupBox;
-            break;
+        case 0: pWnd = new CExtButton; break;
+        case 1: pWnd = new CExtCheckBox; break;
+        case 2: pWnd = new CExtRadioButton; break;
+        case 3: pWnd = new CExtHyperLinkButton; break;
+        case 4: pWnd = new CExtLabel; break;
+        default: pWnd = new CExtGroupBox; break;
         }
         pWnd->SubclassWindow(hWnd);
         pThemed->emplace_back(pWnd);

@@ -18,8 +18,7 @@ CExtButton::CExtButton()
       m_clrBackground((COLORREF)-1), m_clrTextDisabled((COLORREF)-1), m_clrTextNormal((COLORREF)-1),
       m_clrTextHover((COLORREF)-1), m_clrTextPressed((COLORREF)-1), m_hCursor(nullptr), m_bCursorOwned(false),
       m_hIconIn(nullptr), m_hIconOut(nullptr), m_hWndMenuOpen(nullptr)
-{
-}
+{}
 
 CExtButton::~CExtButton()
 {
@@ -170,20 +169,11 @@ bool CExtButton::IsPushType() const
     return m_nButtonType == 0 || m_nButtonType == 1 || m_nButtonType == 8 || m_nButtonType == 11;
 }
 
-bool CExtButton::IsCheckType() const
-{
-    return (m_nButtonType >= 2 && m_nButtonType <= 6) || m_nButtonType == 9;
-}
+bool CExtButton::IsCheckType() const { return (m_nButtonType >= 2 && m_nButtonType <= 6) || m_nButtonType == 9; }
 
-bool CExtButton::IsEnabled() const
-{
-    return CExtControlHelpers::IsEnabled(GetSafeHwnd());
-}
+bool CExtButton::IsEnabled() const { return CExtControlHelpers::IsEnabled(GetSafeHwnd()); }
 
-bool CExtButton::HasDropDownMenu() const
-{
-    return m_menu.GetSafeHmenu() != nullptr;
-}
+bool CExtButton::HasDropDownMenu() const { return m_menu.GetSafeHmenu() != nullptr; }
 
 HFONT CExtButton::QueryPaintFont() const
 {
@@ -315,8 +305,8 @@ void CExtButton::OnLButtonDownMsg()
 void CExtButton::OnLButtonUpMsg()
 {
     int nHit = HitTestCursor();
-    bool bClick = (m_nStateFlags & (kStatePushed | kStateHeld)) == (kStatePushed | kStateHeld) &&
-                  nHit == m_nPressedPart;
+    bool bClick =
+        (m_nStateFlags & (kStatePushed | kStateHeld)) == (kStatePushed | kStateHeld) && nHit == m_nPressedPart;
     int nPart = m_nPressedPart;
     m_nStateFlags &= (BYTE) ~(kStateHover | kStatePushed | kStateHeld);
     m_nPressedPart = kPartNone;
@@ -401,10 +391,7 @@ void CExtButton::OnClick(bool bFromKeyboard, bool bOnDropDownPart)
 
 // ---- painting ----------------------------------------------------------------------------------
 
-void CExtButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct)
-{
-    PaintThroughMemoryDC(lpDrawItemStruct->hDC);
-}
+void CExtButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) { PaintThroughMemoryDC(lpDrawItemStruct->hDC); }
 
 void CExtButton::PaintThroughMemoryDC(HDC hDC)
 {
@@ -480,8 +467,8 @@ void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
     if (!bTransparentBackground)
         bTransparentBackground = PaintBackground(dc, rcClient, !bHover && !bPushed);
     CExtPaintManager::PushButtonPaintData pbpd(this, true, rcClient, sText, &icon, bFlat, bHover, bPushed, false,
-                                               bEnabled, (m_nStateFlags & kStateFlatBorder) != 0, bFocusRect,
-                                               bDefault, (int)m_nAlign, QueryPaintFont(), HasDropDownMenu(), 0,
+                                               bEnabled, (m_nStateFlags & kStateFlatBorder) != 0, bFocusRect, bDefault,
+                                               (int)m_nAlign, QueryPaintFont(), HasDropDownMenu(), 0,
                                                bTransparentBackground);
     if (IsSplit())
     {
@@ -531,8 +518,7 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     bool bInKeyPress = (m_nStateFlags & kStateKeyboard) != 0;
     switch (message)
     {
-    case BM_GETCHECK:
-        return m_nCheck;
+    case BM_GETCHECK: return m_nCheck;
     case BM_SETCHECK:
         m_nCheck = (int)wParam;
         Repaint();
@@ -541,10 +527,8 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_nButtonType = (int)(wParam & 0x0F);
         Repaint();
         return 0;
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_LBUTTONDBLCLK:
-        return 0;
+    case WM_ERASEBKGND: return TRUE;
+    case WM_LBUTTONDBLCLK: return 0;
     case WM_PAINT:
         if (m_nButtonType == BS_OWNERDRAW || m_nButtonType == BS_USERBUTTON)
             break;
@@ -598,9 +582,7 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if ((HWND)lParam != m_hWnd)
             OnLoseHover(false);
         break;
-    case WM_KILLFOCUS:
-        OnLoseHover(true);
-        break;
+    case WM_KILLFOCUS: OnLoseHover(true); break;
     case WM_SETCURSOR:
         if (m_hCursor != nullptr)
         {
@@ -644,8 +626,7 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         g_CmdManagerHolder.OnThemeChanged(nullptr, wParam, lParam);
         return lResult;
     }
-    default:
-        break;
+    default: break;
     }
     LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
     switch (message)
@@ -654,11 +635,8 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WINDOWPOSCHANGED:
     case BM_SETSTATE:
     case BM_CLICK:
-    case BM_SETIMAGE:
-        Repaint();
-        break;
-    default:
-        break;
+    case BM_SETIMAGE: Repaint(); break;
+    default: break;
     }
     return lResult;
 }
@@ -681,8 +659,7 @@ LRESULT CExtButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (::IsWindow(m_hWnd))
             ::InvalidateRect(m_hWnd, nullptr, FALSE);
         break;
-    default:
-        break;
+    default: break;
     }
     return lResult;
 }

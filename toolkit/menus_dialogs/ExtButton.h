@@ -90,10 +90,10 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
 
     // ---- data ------------------------------------------------------------------------------
-    CMenu m_menu;                 // its first sub-menu drops down
-    DWORD m_dwMenuOpt;            // placement part of the track flags
+    CMenu m_menu;      // its first sub-menu drops down
+    DWORD m_dwMenuOpt; // placement part of the track flags
     int m_nMenuLeftAreaWidth;
-    UINT m_nAlign;                // DrawText flags of the caption
+    UINT m_nAlign; // DrawText flags of the caption
     int m_nButtonType;
     int m_nCheck;
     BYTE m_nStateFlags;

@@ -39,18 +39,10 @@ UINT CExtButton::CalcMenuPlacement(HWND* phWndReceiver) const
         nPlacement &= ~(UINT)0x0F;
         switch (CExtControlBar::GetDockBarId(pBar))
         {
-        case CExtControlBar::kDockBarLeft:
-            nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_RIGHT_OF;
-            break;
-        case CExtControlBar::kDockBarRight:
-            nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_LEFT_OF;
-            break;
-        case CExtControlBar::kDockBarBottom:
-            nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_ABOVE;
-            break;
-        default:
-            nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_BELOW;
-            break;
+        case CExtControlBar::kDockBarLeft: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_RIGHT_OF; break;
+        case CExtControlBar::kDockBarRight: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_LEFT_OF; break;
+        case CExtControlBar::kDockBarBottom: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_ABOVE; break;
+        default: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_BELOW; break;
         }
     }
     if (phWndReceiver != nullptr)

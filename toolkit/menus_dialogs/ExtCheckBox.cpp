@@ -14,26 +14,17 @@ BOOL CExtCheckBox::PreTranslateMessage(MSG* pMsg)
     {
         switch (pMsg->message)
         {
-        case WM_LBUTTONDOWN:
-            m_nCheckFlags |= kMouseHeld;
-            break;
-        case WM_LBUTTONUP:
-            m_nCheckFlags &= (BYTE)~kMouseHeld;
-            break;
-        case WM_LBUTTONDBLCLK:
-            pMsg->message = WM_LBUTTONDOWN;
-            break;
+        case WM_LBUTTONDOWN: m_nCheckFlags |= kMouseHeld; break;
+        case WM_LBUTTONUP: m_nCheckFlags &= (BYTE)~kMouseHeld; break;
+        case WM_LBUTTONDBLCLK: pMsg->message = WM_LBUTTONDOWN; break;
         case WM_KEYDOWN:
             if (pMsg->wParam == VK_SPACE)
                 m_nCheckFlags |= kSpaceHeld;
             else
                 m_nCheckFlags &= (BYTE)~kSpaceHeld;
             break;
-        case WM_KEYUP:
-            m_nCheckFlags &= (BYTE)~kSpaceHeld;
-            break;
-        default:
-            break;
+        case WM_KEYUP: m_nCheckFlags &= (BYTE)~kSpaceHeld; break;
+        default: break;
         }
     }
     return CExtButton::PreTranslateMessage(pMsg);
@@ -78,9 +69,8 @@ void CExtCheckBox::PaintButton(CDC& dc, bool bTransparentBackground)
     if (!bTransparentBackground)
         bTransparentBackground = PaintBackground(dc, rcClient, true);
     CExtPaintManager::PushButtonPaintData pbpd(this, true, rcClient, sText, nullptr, bFlat, bHover, bPushed, false,
-                                               bEnabled, (m_nStateFlags & kStateFlatBorder) != 0, bFocusRect,
-                                               bDefault, (int)m_nAlign, QueryPaintFont(), false, 0,
-                                               bTransparentBackground);
+                                               bEnabled, (m_nStateFlags & kStateFlatBorder) != 0, bFocusRect, bDefault,
+                                               (int)m_nAlign, QueryPaintFont(), false, 0, bTransparentBackground);
     pbpd.m_clrTextDisabled = m_clrTextDisabled;
     pbpd.m_clrTextNormal = m_clrTextNormal;
     pbpd.m_clrTextHot = m_clrTextHover;
@@ -127,8 +117,8 @@ void CExtCheckBox::PaintContent(CDC& dc, CExtPaintManager::PushButtonPaintData& 
     if (!sText.IsEmpty() && !rcText.IsRectEmpty())
     {
         CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
-        COLORREF clrText = pPM->GetLabelTextColor(dc, data.m_bEnabled, ::GetFocus() == m_hWnd, data.m_bHot,
-                                                  data.m_bPushed, this);
+        COLORREF clrText =
+            pPM->GetLabelTextColor(dc, data.m_bEnabled, ::GetFocus() == m_hWnd, data.m_bHot, data.m_bPushed, this);
         if (clrText == (COLORREF)-1)
         {
             if (data.m_bEnabled)
@@ -151,7 +141,8 @@ void CExtCheckBox::PaintContent(CDC& dc, CExtPaintManager::PushButtonPaintData& 
         COLORREF clrOldText = ::SetTextColor(hDC, clrText);
         bool bMultiLine = (dwStyle & BS_MULTILINE) != 0;
         CRect rcMeasure(0, 0, bMultiLine ? rcText.Width() : 0, 0);
-        ::DrawTextW(hDC, sText, -1, &rcMeasure, bMultiLine ? (DT_CALCRECT | DT_WORDBREAK) : (DT_CALCRECT | DT_SINGLELINE));
+        ::DrawTextW(hDC, sText, -1, &rcMeasure,
+                    bMultiLine ? (DT_CALCRECT | DT_WORDBREAK) : (DT_CALCRECT | DT_SINGLELINE));
         rcMeasure.OffsetRect(rcText.left - rcMeasure.left, rcText.top - rcMeasure.top);
         UINT nFlags = bMultiLine ? DT_WORDBREAK : DT_SINGLELINE;
         DWORD dwHorz = dwStyle & BS_CENTER;
@@ -209,7 +200,8 @@ int CExtCheckBox::CalcBoxState(int nCheck, const CExtPaintManager::PushButtonPai
     return nCheck;
 }
 
-UINT CExtCheckBox::CalcFrameControlState(int nCheck, bool bRadio, const CExtPaintManager::PushButtonPaintData& data) const
+UINT CExtCheckBox::CalcFrameControlState(int nCheck, bool bRadio,
+                                         const CExtPaintManager::PushButtonPaintData& data) const
 {
     UINT nState = bRadio ? DFCS_BUTTONRADIO : DFCS_BUTTONCHECK;
     if (!bRadio && nCheck == 2)
@@ -238,5 +230,5 @@ void CExtCheckBox::PaintBox(CDC& dc, CRect& rcBox, CExtPaintManager::PushButtonP
 bool CExtCheckBox::OnPaintBox(CDC& dc, CRect& rcBox, int nState)
 {
     return g_PaintManagerHolder->PaintCheckOrRadioBox(dc, rcBox.left, rcBox.top, rcBox.right, rcBox.bottom, nState,
-                                                       this);
+                                                      this);
 }

@@ -5,10 +5,7 @@
 
 bool CExtControlHelpers::g_bToolBarMenuTracking = false;
 
-bool CExtControlHelpers::IsEnabled(HWND hWnd)
-{
-    return hWnd != nullptr && ::IsWindow(hWnd) && ::IsWindowEnabled(hWnd);
-}
+bool CExtControlHelpers::IsEnabled(HWND hWnd) { return hWnd != nullptr && ::IsWindow(hWnd) && ::IsWindowEnabled(hWnd); }
 
 INT_PTR CExtControlHelpers::ToolBarTipHitTest(const CWnd* pWnd, CPoint point, CString& sText)
 {
@@ -80,9 +77,9 @@ bool CExtControlHelpers::IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckE
 bool CExtControlHelpers::IsPopupMenuMessage(UINT message)
 {
     static const wchar_t* const kNames[] = {
-        L"CExtPopupMenuWnd::g_nMsgPrepareMenu",        L"CExtPopupMenuWnd::g_nMsgPopupNext",
-        L"CExtPopupMenuWnd::g_nMsgPopupPrev",          L"CExtPopupMenuWnd::g_nMsgNotifyMenuExpanded",
-        L"CExtPopupMenuWnd::g_nMsgNotifyMenuClosed",   L"CExtPopupMenuWnd::g_nMsgPopupDrawItem",
+        L"CExtPopupMenuWnd::g_nMsgPrepareMenu",       L"CExtPopupMenuWnd::g_nMsgPopupNext",
+        L"CExtPopupMenuWnd::g_nMsgPopupPrev",         L"CExtPopupMenuWnd::g_nMsgNotifyMenuExpanded",
+        L"CExtPopupMenuWnd::g_nMsgNotifyMenuClosed",  L"CExtPopupMenuWnd::g_nMsgPopupDrawItem",
         L"CExtPopupMenuWnd::g_nMsgPopupDrawLeftArea",
     };
     static UINT s_ids[sizeof(kNames) / sizeof(kNames[0])] = {};

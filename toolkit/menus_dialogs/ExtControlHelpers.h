@@ -15,8 +15,7 @@ public:
     static bool IsMenuTracking();
     // Hover permission: both windows exist (enabled and visible as asked), no menu is tracked when
     // asked, and the window belongs to the active window's chain.
-    static bool IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckEnabled, bool bCheckVisible,
-                               bool bCheckNoMenu);
+    static bool IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckEnabled, bool bCheckVisible, bool bCheckNoMenu);
     // Registered under "CExtPopupMenuWnd::<name>": the messages a popup menu sends its receiver.
     static bool IsPopupMenuMessage(UINT message);
     // The tool bars' shared menu-tracking flag: set while a tool bar drives its buttons' menus.

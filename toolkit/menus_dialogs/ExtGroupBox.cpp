@@ -22,10 +22,7 @@ void CExtGroupBox::PreSubclassWindow()
     CButton::PreSubclassWindow();
 }
 
-static COLORREF PMColor(int nColor, CObject* pSrc)
-{
-    return g_PaintManagerHolder->GetTranslatedColor(nColor, pSrc);
-}
+static COLORREF PMColor(int nColor, CObject* pSrc) { return g_PaintManagerHolder->GetTranslatedColor(nColor, pSrc); }
 
 void CExtGroupBox::PaintCaption(CDC& dc, CRect& rcCaption, const CString& sText, UINT nDrawTextFlags, bool bEnabled)
 {
@@ -43,16 +40,12 @@ void CExtGroupBox::PaintCaption(CDC& dc, CRect& rcCaption, const CString& sText,
     int w = rcText.Width(), h = rcText.Height();
     switch (m_nCaptionAlign)
     {
-    case kAlignRight:
-        rcCaption.left = rcCaption.right - w;
-        break;
+    case kAlignRight: rcCaption.left = rcCaption.right - w; break;
     case kAlignCenter:
         rcCaption.left += (rcCaption.Width() - w) / 2;
         rcCaption.right = rcCaption.left + w;
         break;
-    default:
-        rcCaption.right = rcCaption.left + w;
-        break;
+    default: rcCaption.right = rcCaption.left + w; break;
     }
     rcCaption.bottom = rcCaption.top + h;
     CRect rcDraw(rcCaption);
@@ -82,9 +75,7 @@ void CExtGroupBox::PaintGroupBox(CDC& dc, const CRect& rcFrame)
         ::SelectObject(hDC, hOldBrush);
         break;
     }
-    case kStyleFlat:
-        dc.Draw3dRect(&rc, clrShadow, clrShadow);
-        break;
+    case kStyleFlat: dc.Draw3dRect(&rc, clrShadow, clrShadow); break;
     case kStyleHeaderBand:
     {
         ::GetClientRect(m_hWnd, &rc);
@@ -131,8 +122,7 @@ static bool IsGroupBoxWindow(HWND hWnd)
 {
     wchar_t szClass[16] = {};
     ::GetClassNameW(hWnd, szClass, 16);
-    return ::lstrcmpiW(szClass, L"button") == 0 &&
-           (::GetWindowLongW(hWnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    return ::lstrcmpiW(szClass, L"button") == 0 && (::GetWindowLongW(hWnd, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
 void CExtGroupBox::RedrawSiblingsOnTop()
@@ -197,11 +187,8 @@ LRESULT CExtGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_ERASEBKGND:
-        return 1;
-    case WM_PAINT:
-        PaintAll();
-        return 0;
+    case WM_ERASEBKGND: return 1;
+    case WM_PAINT: PaintAll(); return 0;
     case WM_SETTEXT:
     case WM_ENABLE:
     case WM_UPDATEUISTATE:
@@ -218,8 +205,7 @@ LRESULT CExtGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
         return lResult;
     }
-    default:
-        break;
+    default: break;
     }
     return CButton::WindowProc(message, wParam, lParam);
 }

@@ -11,8 +11,7 @@
 IMPLEMENT_DYNCREATE(CExtHyperLinkButton, CExtButton)
 
 CExtHyperLinkButton::CExtHyperLinkButton()
-    : m_nLinkFlags(kLinkShowVisited), m_nTextAlign(DT_LEFT), m_clrVisited(RGB(128, 0, 128)),
-      m_bAlwaysUnderline(false)
+    : m_nLinkFlags(kLinkShowVisited), m_nTextAlign(DT_LEFT), m_clrVisited(RGB(128, 0, 128)), m_bAlwaysUnderline(false)
 {
     m_clrTextNormal = RGB(0, 0, 255);
     m_clrTextHover = RGB(255, 0, 0);
@@ -23,12 +22,9 @@ LPCTSTR CExtHyperLinkButton::VerbText(int nVerb)
 {
     switch (nVerb)
     {
-    case kVerbEdit:
-        return L"edit";
-    case kVerbPrint:
-        return L"print";
-    default:
-        return L"open";
+    case kVerbEdit: return L"edit";
+    case kVerbPrint: return L"print";
+    default: return L"open";
     }
 }
 
@@ -189,58 +185,27 @@ CString CExtHyperLinkButton::FormatOpenError(int nCode)
     CString sReason;
     switch (nCode)
     {
-    case 0:
-        sReason = L"OS is out of memory or resources.";
-        break;
-    case 2:
-        sReason = L"File was not found.";
-        break;
-    case 3:
-        sReason = L"Path was not found.";
-        break;
-    case 5:
-        sReason = L"OS denied access to the file.";
-        break;
-    case 8:
-        sReason = L"Not enough memory.";
-        break;
-    case 11:
-        sReason = L"EXE file is invalid (must run on other platform or error in its image).";
-        break;
-    case 26:
-        sReason = L"A sharing violation occurred.";
-        break;
-    case 27:
-        sReason = L"The filename association is incomplete or invalid.";
-        break;
-    case 28:
-        sReason = L"DDE transaction could not be completed due to request timed out.";
-        break;
-    case 29:
-        sReason = L"DDE transaction failed.";
-        break;
-    case 30:
-        sReason = L"DDE transaction was not completed due to other DDE transactions.";
-        break;
-    case 31:
-        sReason = L"There is no application associated with the given filename extension.";
-        break;
-    case 32:
-        sReason = L"DLL was not found.";
-        break;
-    default:
-        sReason.Format(L"Unknown Error (%d=0x%X) occurred.", nCode, nCode);
-        break;
+    case 0: sReason = L"OS is out of memory or resources."; break;
+    case 2: sReason = L"File was not found."; break;
+    case 3: sReason = L"Path was not found."; break;
+    case 5: sReason = L"OS denied access to the file."; break;
+    case 8: sReason = L"Not enough memory."; break;
+    case 11: sReason = L"EXE file is invalid (must run on other platform or error in its image)."; break;
+    case 26: sReason = L"A sharing violation occurred."; break;
+    case 27: sReason = L"The filename association is incomplete or invalid."; break;
+    case 28: sReason = L"DDE transaction could not be completed due to request timed out."; break;
+    case 29: sReason = L"DDE transaction failed."; break;
+    case 30: sReason = L"DDE transaction was not completed due to other DDE transactions."; break;
+    case 31: sReason = L"There is no application associated with the given filename extension."; break;
+    case 32: sReason = L"DLL was not found."; break;
+    default: sReason.Format(L"Unknown Error (%d=0x%X) occurred.", nCode, nCode); break;
     }
     CString sText;
     sText.Format(L"Unable to open hyper link:\n%s", (LPCTSTR)sReason);
     return sText;
 }
 
-void CExtHyperLinkButton::ShowOpenError(int nCode)
-{
-    AfxMessageBox(FormatOpenError(nCode), MB_OK | MB_ICONHAND);
-}
+void CExtHyperLinkButton::ShowOpenError(int nCode) { AfxMessageBox(FormatOpenError(nCode), MB_OK | MB_ICONHAND); }
 
 void CExtHyperLinkButton::GetDisplayText(CString& sText) const
 {

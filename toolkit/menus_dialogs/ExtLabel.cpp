@@ -50,18 +50,10 @@ UINT CExtLabel::CalcDrawTextFlags(DWORD dwStyle, const CString& sText)
     UINT nFlags;
     switch (dwStyle & SS_TYPEMASK)
     {
-    case SS_CENTER:
-        nFlags = DT_CENTER | DT_WORDBREAK;
-        break;
-    case SS_RIGHT:
-        nFlags = DT_RIGHT | DT_WORDBREAK;
-        break;
-    case SS_LEFTNOWORDWRAP:
-        nFlags = DT_LEFT;
-        break;
-    default:
-        nFlags = DT_WORDBREAK;
-        break;
+    case SS_CENTER: nFlags = DT_CENTER | DT_WORDBREAK; break;
+    case SS_RIGHT: nFlags = DT_RIGHT | DT_WORDBREAK; break;
+    case SS_LEFTNOWORDWRAP: nFlags = DT_LEFT; break;
+    default: nFlags = DT_WORDBREAK; break;
     }
     if (sText.Find(L'\t') >= 0)
         nFlags |= DT_EXPANDTABS;
@@ -163,8 +155,7 @@ LRESULT CExtLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_ERASEBKGND:
-        return TRUE;
+    case WM_ERASEBKGND: return TRUE;
     case WM_PAINT:
     {
         DWORD dwType = (DWORD)::GetWindowLongW(m_hWnd, GWL_STYLE) & SS_TYPEMASK;
@@ -189,8 +180,7 @@ LRESULT CExtLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         ::InvalidateRect(m_hWnd, nullptr, TRUE);
         return lResult;
     }
-    default:
-        break;
+    default: break;
     }
     return CStatic::WindowProc(message, wParam, lParam);
 }

@@ -14,10 +14,7 @@ class CButtonBar : public CExtToolControlBar
 {
 public:
     CSize CalcFixedLayout(BOOL, BOOL bHorz) override { return bHorz ? CSize(120, 40) : CSize(40, 120); }
-    CSize CalcDynamicLayout(int, DWORD nMode) override
-    {
-        return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0);
-    }
+    CSize CalcDynamicLayout(int, DWORD nMode) override { return CalcFixedLayout(FALSE, (nMode & LM_HORZ) != 0); }
     BOOL CreateBar(CWnd* pParent, UINT nID)
     {
         m_dwStyle = CBRS_TOP;
@@ -132,8 +129,8 @@ TEST_F(ButtonPlacementTest, PlacementFollowsTheDockSideAndTheReceiverIsTheFrame)
     {
         UINT nDockBar;
         UINT nPlacement;
-    } cases[] = {{AFX_IDW_DOCKBAR_TOP, 4}, {AFX_IDW_DOCKBAR_LEFT, 1}, {AFX_IDW_DOCKBAR_RIGHT, 3},
-                 {AFX_IDW_DOCKBAR_BOTTOM, 6}};
+    } cases[] = {
+        {AFX_IDW_DOCKBAR_TOP, 4}, {AFX_IDW_DOCKBAR_LEFT, 1}, {AFX_IDW_DOCKBAR_RIGHT, 3}, {AFX_IDW_DOCKBAR_BOTTOM, 6}};
     m_button.m_dwMenuOpt = 0x102;
     for (const Case& c : cases)
     {

@@ -36,10 +36,7 @@ HMENU MenuWithOnePopup()
     return hBar;
 }
 
-HICON MakeIcon(COLORREF clr)
-{
-    return CExtPaintManager::CreateColorIcon(clr);
-}
+HICON MakeIcon(COLORREF clr) { return CExtPaintManager::CreateColorIcon(clr); }
 } // namespace
 
 class ButtonTest : public ControlsTest
@@ -62,10 +59,7 @@ protected:
                 pLast = &r;
         return pLast;
     }
-    void PaintNow(CWnd* pWnd)
-    {
-        ::RedrawWindow(pWnd->GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
+    void PaintNow(CWnd* pWnd) { ::RedrawWindow(pWnd->GetSafeHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
     void TearDown() override
     {
         for (auto& pButton : m_buttons)
@@ -84,9 +78,12 @@ TEST_F(ButtonTest, AlignmentStylesReachThePaintRecord)
         DWORD dwStyle;
         int nAlign;
     } cases[] = {
-        {BS_PUSHBUTTON | BS_CENTER, DT_CENTER | DT_VCENTER}, {BS_PUSHBUTTON | BS_LEFT, DT_LEFT | DT_VCENTER},
-        {BS_PUSHBUTTON | BS_RIGHT, DT_RIGHT | DT_VCENTER},   {BS_PUSHBUTTON, DT_CENTER | DT_VCENTER},
-        {BS_CHECKBOX, DT_LEFT | DT_VCENTER},                 {BS_CHECKBOX | BS_PUSHLIKE, DT_CENTER | DT_VCENTER},
+        {BS_PUSHBUTTON | BS_CENTER, DT_CENTER | DT_VCENTER},
+        {BS_PUSHBUTTON | BS_LEFT, DT_LEFT | DT_VCENTER},
+        {BS_PUSHBUTTON | BS_RIGHT, DT_RIGHT | DT_VCENTER},
+        {BS_PUSHBUTTON, DT_CENTER | DT_VCENTER},
+        {BS_CHECKBOX, DT_LEFT | DT_VCENTER},
+        {BS_CHECKBOX | BS_PUSHLIKE, DT_CENTER | DT_VCENTER},
         {BS_AUTORADIOBUTTON | BS_CENTER, DT_CENTER | DT_VCENTER},
     };
     int y = 10;
@@ -320,17 +317,17 @@ TEST_F(ButtonTest, ContinueTrackMenuOpensTheMenuAndAnswersOne)
     EXPECT_TRUE(pButton->m_bLastSelectFirst);
     EXPECT_EQ(::RegisterWindowMessageW(L"CExtToolControlBar::g_nMsgContinueTrackMenu"),
               CExtToolControlBar::g_nMsgContinueTrackMenu);
-    EXPECT_EQ(::RegisterWindowMessageW(L"CExtControlBar::g_nMsgPutToPopupMenu"),
-              CExtControlBar::g_nMsgPutToPopupMenu);
+    EXPECT_EQ(::RegisterWindowMessageW(L"CExtControlBar::g_nMsgPutToPopupMenu"), CExtControlBar::g_nMsgPutToPopupMenu);
 }
 
 TEST_F(ButtonTest, PopupMenuMessagesReachTheParent)
 {
     CExtButton* pButton = AddButton(new CExtButton, L"Menu", BS_PUSHBUTTON, CRect(20, 20, 140, 50), 141);
-    const wchar_t* names[] = {L"CExtPopupMenuWnd::g_nMsgPrepareMenu",      L"CExtPopupMenuWnd::g_nMsgPopupNext",
-                              L"CExtPopupMenuWnd::g_nMsgPopupPrev",        L"CExtPopupMenuWnd::g_nMsgNotifyMenuExpanded",
-                              L"CExtPopupMenuWnd::g_nMsgNotifyMenuClosed", L"CExtPopupMenuWnd::g_nMsgPopupDrawItem",
-                              L"CExtPopupMenuWnd::g_nMsgPopupDrawLeftArea"};
+    const wchar_t* names[] = {
+        L"CExtPopupMenuWnd::g_nMsgPrepareMenu",      L"CExtPopupMenuWnd::g_nMsgPopupNext",
+        L"CExtPopupMenuWnd::g_nMsgPopupPrev",        L"CExtPopupMenuWnd::g_nMsgNotifyMenuExpanded",
+        L"CExtPopupMenuWnd::g_nMsgNotifyMenuClosed", L"CExtPopupMenuWnd::g_nMsgPopupDrawItem",
+        L"CExtPopupMenuWnd::g_nMsgPopupDrawLeftArea"};
     for (const wchar_t* pName : names)
     {
         UINT nMsg = ::RegisterWindowMessageW(pName);

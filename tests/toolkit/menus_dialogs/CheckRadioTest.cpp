@@ -76,7 +76,8 @@ TEST_F(CheckRadioTest, ThreeStateCyclesAndTwoStateToggles)
 
 TEST_F(CheckRadioTest, RadioClickUnchecksTheGroupAndMovesTheTabStop)
 {
-    auto* r1 = Add(new CExtRadioButton, L"One", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, CRect(10, 10, 150, 30), 211);
+    auto* r1 =
+        Add(new CExtRadioButton, L"One", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, CRect(10, 10, 150, 30), 211);
     auto* r2 = Add(new CExtRadioButton, L"Two", BS_AUTORADIOBUTTON, CRect(10, 40, 150, 60), 212);
     auto* r3 = Add(new CExtRadioButton, L"Three", BS_AUTORADIOBUTTON, CRect(10, 70, 150, 90), 213);
     m_pDlg->AddControl(L"static", L"end", WS_GROUP, CRect(10, 100, 150, 120), 219);
@@ -97,7 +98,8 @@ TEST_F(CheckRadioTest, RadioClickUnchecksTheGroupAndMovesTheTabStop)
 
 TEST_F(CheckRadioTest, ArrowKeysSkipOtherMembersAndStopAtACheckedRadio)
 {
-    auto* r1 = Add(new CExtRadioButton, L"One", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, CRect(10, 10, 150, 30), 221);
+    auto* r1 =
+        Add(new CExtRadioButton, L"One", BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP, CRect(10, 10, 150, 30), 221);
     Add(new CExtCheckBox, L"Box", BS_AUTOCHECKBOX, CRect(10, 40, 150, 60), 222);
     auto* r2 = Add(new CExtRadioButton, L"Hidden", BS_AUTORADIOBUTTON, CRect(10, 70, 150, 90), 223);
     auto* r3 = Add(new CExtRadioButton, L"Disabled", BS_AUTORADIOBUTTON | WS_DISABLED, CRect(10, 100, 150, 120), 224);
@@ -219,8 +221,10 @@ TEST_F(CheckRadioTest, BoxSidesAndVerticalPlacement)
         bool bRight;
         int nTop; // -1 centred, -2 bottom
     } cases[] = {
-        {BS_AUTOCHECKBOX, 0, false, -1},          {BS_AUTOCHECKBOX | BS_LEFTTEXT, 0, true, -1},
-        {BS_AUTOCHECKBOX, WS_EX_RIGHT, true, -1}, {BS_AUTOCHECKBOX | BS_TOP, 0, false, 0},
+        {BS_AUTOCHECKBOX, 0, false, -1},
+        {BS_AUTOCHECKBOX | BS_LEFTTEXT, 0, true, -1},
+        {BS_AUTOCHECKBOX, WS_EX_RIGHT, true, -1},
+        {BS_AUTOCHECKBOX | BS_TOP, 0, false, 0},
         {BS_AUTOCHECKBOX | BS_BOTTOM, 0, false, -2},
     };
     UINT nId = 260;

@@ -73,9 +73,9 @@ BOOL CControlsHostDlg::Create(const CRect& rc)
 HWND CControlsHostDlg::AddControl(LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwStyle, const CRect& rc, UINT nId,
                                   DWORD dwExStyle)
 {
-    HWND hWnd = ::CreateWindowExW(dwExStyle, lpszClass, lpszText, dwStyle | WS_CHILD | WS_VISIBLE, rc.left, rc.top,
-                                  rc.Width(), rc.Height(), m_hWnd, (HMENU)(UINT_PTR)nId, ::GetModuleHandleW(nullptr),
-                                  nullptr);
+    HWND hWnd =
+        ::CreateWindowExW(dwExStyle, lpszClass, lpszText, dwStyle | WS_CHILD | WS_VISIBLE, rc.left, rc.top, rc.Width(),
+                          rc.Height(), m_hWnd, (HMENU)(UINT_PTR)nId, ::GetModuleHandleW(nullptr), nullptr);
     if (hWnd != nullptr)
         ::SendMessageW(hWnd, WM_SETFONT, ::SendMessageW(m_hWnd, WM_GETFONT, 0, 0), FALSE);
     return hWnd;
@@ -186,7 +186,4 @@ CPoint ControlsTest::ScreenPoint(HWND hWnd, int x, int y)
     return pt;
 }
 
-COLORREF ControlsTest::PMColor(int nColor)
-{
-    return g_PaintManagerHolder->GetTranslatedColor(nColor);
-}
+COLORREF ControlsTest::PMColor(int nColor) { return g_PaintManagerHolder->GetTranslatedColor(nColor); }

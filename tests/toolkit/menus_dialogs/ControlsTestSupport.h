@@ -51,8 +51,7 @@ public:
     };
     BOOL Create(const CRect& rc);
     // Adds a child window of the class with the style (WS_CHILD | WS_VISIBLE added).
-    HWND AddControl(LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwStyle, const CRect& rc, UINT nId,
-                    DWORD dwExStyle = 0);
+    HWND AddControl(LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwStyle, const CRect& rc, UINT nId, DWORD dwExStyle = 0);
 
     std::vector<Command> m_commands;
     std::vector<UINT> m_messages; // registered messages received

@@ -43,8 +43,7 @@ protected:
 class LabelGroupBoxTest : public ControlsTest
 {
 protected:
-    template <typename T>
-    T* Add(T* pCtl, LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwStyle, const CRect& rc, UINT nId)
+    template <typename T> T* Add(T* pCtl, LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwStyle, const CRect& rc, UINT nId)
     {
         HWND hWnd = m_pDlg->AddControl(lpszClass, lpszText, dwStyle, rc, nId);
         EXPECT_NE(hWnd, nullptr);
