@@ -45,10 +45,10 @@ void CExtButton::DestroyIcons()
 void CExtButton::SetIcon(UINT nIconInId, UINT nIconOutId)
 {
     HINSTANCE hInst = AfxGetResourceHandle();
-    HICON hIn = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconInId), IMAGE_ICON, 0, 0, 0);
+    HICON hIn = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconInId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
     HICON hOut = nullptr;
     if (nIconOutId != 0)
-        hOut = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconOutId), IMAGE_ICON, 0, 0, 0);
+        hOut = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconOutId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
     SetIcon(hIn, hOut);
 }
 
