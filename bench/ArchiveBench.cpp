@@ -1,10 +1,13 @@
 // Saving and loading 100,000 message-like records through CArchive, against writing and reading
 // the same bytes with plain CFile calls.
+#include "bench/BenchSupport.h"
 #include "platform/Platform.h"
 #include <chrono>
 #include <cstdio>
 
 namespace {
+
+using bench::Seconds;
 
 class CBenchRecord : public CObject
 {
@@ -29,11 +32,6 @@ public:
     int m_n[5] = {};
 };
 IMPLEMENT_SERIAL(CBenchRecord, CObject, VERSIONABLE_SCHEMA | 2)
-
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
 
 } // namespace
 

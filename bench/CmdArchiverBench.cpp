@@ -1,6 +1,7 @@
 // Writing and reading a 16 KB archive (a docking state's size) through the registry archiver, against
 // a loop of the bare registry calls its layout needs (delete the old key, create the block subkeys,
 // set and query the 16-byte values).
+#include "bench/BenchSupport.h"
 #include "platform/File.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include <algorithm>
@@ -10,15 +11,12 @@
 
 namespace
 {
+
+using bench::Seconds;
 const wchar_t BENCH_KEY[] = L"Software\\CorvaneBench\\CmdArchiver";
 const wchar_t BARE_KEY[] = L"Software\\CorvaneBench\\BareRegistry";
 const UINT ARCHIVE_SIZE = 16 * 1024;
 const int ROUNDS = 20;
-
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
 
 void BareWrite(const std::vector<BYTE>& bytes)
 {

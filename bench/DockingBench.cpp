@@ -1,5 +1,6 @@
 // The frame's bar layout after a one-pixel resize (20 fixed bars on four sides in several rows),
 // against one deferred-position batch moving the same windows to the same rectangles.
+#include "bench/BenchSupport.h"
 #include "platform/Platform.h"
 #include <chrono>
 #include <cstdio>
@@ -7,6 +8,8 @@
 
 namespace
 {
+
+using bench::Seconds;
 
 class CBenchBar : public CControlBar
 {
@@ -21,11 +24,6 @@ struct Placed
     HWND hWnd;
     CRect rect; // in its parent's client
 };
-
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
 
 void Collect(HWND hParent, std::vector<Placed>& out)
 {

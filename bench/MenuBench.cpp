@@ -1,6 +1,7 @@
 // Building a 50-item popup menu with 16 x 16 command icons and two sub-menus from a Windows menu
 // (loading, item states, displayed items, placement) against reading the same menu with
 // GetMenuItemInfoW and measuring the same texts with DrawTextW in the same font. Target: 3x.
+#include "bench/BenchSupport.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -11,14 +12,11 @@
 
 namespace
 {
+
+using bench::Seconds;
 constexpr UINT kFirstCmd = 5000;
 constexpr int kRounds = 40;
 constexpr int kBatches = 5;
-
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
 
 // 50 items: 40 commands in the top menu with two sub-menus of 5 commands each.
 HMENU MakeMenu()

@@ -1,8 +1,9 @@
 // Colour lookups through the installed paint manager against a plain array of the same colours,
 // and installing the application-like theme manager against making the same fonts and brushes
 // with plain GDI calls. Targets: lookups within 5x, installation within 3x.
+#include "bench/BenchSupport.h"
+#include "bench/BenchThemeColor.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -10,26 +11,8 @@
 namespace
 {
 
-// Answers as the application's theme does: system colours on, scheme 0, its own base colours.
-class CBenchThemeColor : public CExtPaintManagerOffice2003
-{
-public:
-    bool UseSystemThemeColors() override { return true; }
-    int GetSystemThemeScheme() override { return 0; }
-    bool ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB) override
-    {
-        if (pclrA != nullptr)
-            *pclrA = AdjustHls(RGB(151, 190, 244), 0.0, -0.07, -0.1);
-        if (pclrB != nullptr)
-            *pclrB = RGB(255, 200, 91);
-        return true;
-    }
-};
-
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
+using bench::CBenchThemeColor;
+using bench::Seconds;
 
 } // namespace
 

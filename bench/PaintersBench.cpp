@@ -1,11 +1,12 @@
 // A tool-bar row of 20 buttons (icons, texts, two separators, the chevron) and a popup menu of 20
 // items painted by the application-like Office 2003 manager, against FillRect, FrameRect, DrawText
 // and DrawIconEx of the same rectangles, texts and icons. Target: within 3x.
+#include "bench/BenchSupport.h"
+#include "bench/BenchThemeColor.h"
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -14,25 +15,8 @@
 namespace
 {
 
-class CBenchThemeColor : public CExtPaintManagerOffice2003
-{
-public:
-    bool UseSystemThemeColors() override { return true; }
-    int GetSystemThemeScheme() override { return 0; }
-    bool ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB) override
-    {
-        if (pclrA != nullptr)
-            *pclrA = AdjustHls(RGB(151, 190, 244), 0.0, -0.07, -0.1);
-        if (pclrB != nullptr)
-            *pclrB = RGB(255, 200, 91);
-        return true;
-    }
-};
-
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
+using bench::CBenchThemeColor;
+using bench::Seconds;
 
 struct Element
 {

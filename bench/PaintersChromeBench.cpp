@@ -2,9 +2,10 @@
 // three docked tool bars with their bands and grippers, a floating bar's frame and caption, a tab
 // strip of eight items and a status bar of four panes with its gripper; against FillRect, FrameRect
 // and DrawText of the same rectangles and texts. Target: within 4x.
+#include "bench/BenchSupport.h"
+#include "bench/BenchThemeColor.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -12,25 +13,8 @@
 namespace
 {
 
-class CBenchThemeColor : public CExtPaintManagerOffice2003
-{
-public:
-    bool UseSystemThemeColors() override { return true; }
-    int GetSystemThemeScheme() override { return 0; }
-    bool ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB) override
-    {
-        if (pclrA != nullptr)
-            *pclrA = AdjustHls(RGB(151, 190, 244), 0.0, -0.07, -0.1);
-        if (pclrB != nullptr)
-            *pclrB = RGB(255, 200, 91);
-        return true;
-    }
-};
-
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
+using bench::CBenchThemeColor;
+using bench::Seconds;
 
 const int kWidth = 1024, kHeight = 768;
 const wchar_t* const kTabs[8] = {L"Inbox", L"Outbox", L"Sent", L"Drafts", L"Kontak", L"Log", L"MyText", L"Cari"};

@@ -49,4 +49,8 @@ public:
     void SetOuterRowPlacement(const OuterRowPlacement_t& placement) override;
 
     OuterRowPlacement_t m_outerRowPlacement;
+
+    // "CExtToolControlBar::g_nMsgContinueTrackMenu": a button opens its drop-down menu (LPARAM
+    // non-zero: with the first item selected) and answers 1.
+    static const UINT g_nMsgContinueTrackMenu;
 };

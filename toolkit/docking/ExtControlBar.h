@@ -45,7 +45,7 @@ public:
         kDockBarFloat = 0xE81F
     };
 
-    // ======== the bar core ========================================================================
+    // ======== the bar core =================================================================
 
     // Bits of m_bfBarFlags.
     enum : BYTE
@@ -157,6 +157,9 @@ public:
     static const UINT g_nMsgConstructPopupMenu;
     static const UINT g_nMsgCreateTabbedBar;
     static const UINT g_nMsgDrawTackedArea;
+    // "CExtControlBar::g_nMsgPutToPopupMenu": WPARAM the target popup; a window answers whether it
+    // put its own menu into it.
+    static const UINT g_nMsgPutToPopupMenu;
     // Process-wide dragging-style override; -1 takes the paint manager's answer.
     static int g_nDraggingStyleOverride;
     static const wchar_t* const kWndClassName;

@@ -28,6 +28,19 @@ const CExtPaintManagerGlyph* SysCmdGlyph(int nIndex)
     return (pGlyph != nullptr && pGlyph->GetColorsCount() <= 16) ? pGlyph : nullptr;
 }
 
+// rc moved by the style's pushed offset when bPushed.
+CRect ShiftedIfPushed(CExtPaintManager& pm, const RECT& rc, bool bPushed)
+{
+    CRect r(rc);
+    if (bPushed)
+    {
+        CSize sizePushed;
+        pm.GetPushedOffset(sizePushed);
+        r.OffsetRect(sizePushed);
+    }
+    return r;
+}
+
 // Width and height made even by moving the left and top edges inward.
 void EvenOut(CRect& r)
 {
@@ -156,13 +169,7 @@ void CExtPaintManager::PaintSysCmdGlyph(CDC& dc, UINT nSysCmdId, const RECT& rc,
     const CExtPaintManagerGlyph* pGlyph = SysCmdGlyph(SysCmdGlyphIndex(nSysCmdId));
     if (pGlyph == nullptr)
         return;
-    CRect r(rc);
-    if (bPushed)
-    {
-        CSize sizePushed;
-        GetPushedOffset(sizePushed);
-        r.OffsetRect(sizePushed);
-    }
+    CRect r = ShiftedIfPushed(*this, rc, bPushed);
     if (!bEnabled)
     {
         CRect rcEngraved(r);
@@ -181,13 +188,7 @@ void CExtPaintManagerXP::PaintSysCmdGlyph(CDC& dc, UINT nSysCmdId, const RECT& r
     const CExtPaintManagerGlyph* pGlyph = SysCmdGlyph(SysCmdGlyphIndex(nSysCmdId));
     if (pGlyph == nullptr)
         return;
-    CRect r(rc);
-    if (bPushed)
-    {
-        CSize sizePushed;
-        GetPushedOffset(sizePushed);
-        r.OffsetRect(sizePushed);
-    }
+    CRect r = ShiftedIfPushed(*this, rc, bPushed);
     if (!bEnabled)
     {
         PaintGlyphCentered(dc, r, *pGlyph, OneColorList(GetTranslatedColor(COLOR_3DSHADOW)).m_clr);
@@ -271,13 +272,9 @@ void CExtPaintManager::PaintTabItemContent(CDC& dc, bool bHorizontal, const CStr
     rcTextOut = rcItem;
     if (!IsCmdIconPaintable(pIcon))
         return;
-    CRect rcIcon = PlaceItemIcon(bHorizontal, !strText.IsEmpty(), GetCmdIconSize(pIcon), rcItem, rcTextOut, nAlign);
-    if (bPushed)
-    {
-        CSize sizePushed;
-        GetPushedOffset(sizePushed);
-        rcIcon.OffsetRect(sizePushed);
-    }
+    const CRect rcPlaced =
+        PlaceItemIcon(bHorizontal, !strText.IsEmpty(), GetCmdIconSize(pIcon), rcItem, rcTextOut, nAlign);
+    CRect rcIcon = ShiftedIfPushed(*this, rcPlaced, bPushed);
     PaintCmdIcon(dc, pIcon, rcIcon, bEnabled ? kIconNormal : kIconDisabled, (COLORREF)-1);
 }
 
@@ -288,13 +285,9 @@ void CExtPaintManagerXP::PaintTabItemContent(CDC& dc, bool bHorizontal, const CS
     rcTextOut = rcItem;
     if (!IsCmdIconPaintable(pIcon))
         return;
-    CRect rcIcon = PlaceItemIcon(bHorizontal, !strText.IsEmpty(), GetCmdIconSize(pIcon), rcItem, rcTextOut, nAlign);
-    if (bPushed)
-    {
-        CSize sizePushed;
-        GetPushedOffset(sizePushed);
-        rcIcon.OffsetRect(sizePushed);
-    }
+    const CRect rcPlaced =
+        PlaceItemIcon(bHorizontal, !strText.IsEmpty(), GetCmdIconSize(pIcon), rcItem, rcTextOut, nAlign);
+    CRect rcIcon = ShiftedIfPushed(*this, rcPlaced, bPushed);
     const bool bXP = (m_nStyleBits & kStyleXP0) != 0;
     if (bXP)
         rcIcon.OffsetRect(1, 1);

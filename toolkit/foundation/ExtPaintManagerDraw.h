@@ -1,7 +1,9 @@
-// Drawing primitives shared by the paint manager's painters: solid fills, one- and two-colour frames
-// and a guard that gives a DC back in the state it was found in. None of them changes the DC's state.
+// Drawing primitives shared by the paint manager's painters: solid fills, one- and two-colour frames,
+// tab labels and a guard that gives a DC back in the state it was found in. None of them changes the
+// DC's state.
 #pragma once
 #include "platform/Core.h"
+#include "platform/Dc.h"
 #include "platform/Geometry.h"
 
 namespace extpaint
@@ -66,6 +68,28 @@ inline void IntersectClipLogical(HDC hDC, HRGN hRgn)
     ::OffsetRgn(hRgn, pt.x, pt.y);
     ::ExtSelectClipRgn(hDC, hRgn, RGN_AND);
     ::OffsetRgn(hRgn, -pt.x, -pt.y);
+}
+
+// A tab's label in clrText: centred on one line (cut with an ellipsis) across a horizontal tab; on a
+// vertical one, drawn from the baseline near the top in the font given (a rotated one), clipped to rcText.
+inline void DrawTabLabel(CDC& dc, CRect rcText, const CString& sText, CFont* pFont, COLORREF clrText, bool bHorz)
+{
+    const COLORREF clrOldText = dc.SetTextColor(clrText);
+    const int nOldMode = dc.SetBkMode(TRANSPARENT);
+    CFont* pOldFont = pFont != nullptr ? dc.SelectObject(pFont) : nullptr;
+    const UINT nOldAlign = dc.GetTextAlign();
+    if (bHorz)
+        dc.DrawText(sText, &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    else
+    {
+        dc.SetTextAlign(TA_BASELINE);
+        dc.ExtTextOut(rcText.CenterPoint().x, rcText.top + 4, ETO_CLIPPED, &rcText, sText, sText.GetLength(), nullptr);
+    }
+    dc.SetTextAlign(nOldAlign);
+    if (pOldFont != nullptr)
+        dc.SelectObject(pOldFont);
+    dc.SetBkMode(nOldMode);
+    dc.SetTextColor(clrOldText);
 }
 
 // Saves the DC's whole state and restores it when it goes out of scope.

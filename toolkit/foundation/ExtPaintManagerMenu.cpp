@@ -25,6 +25,30 @@ void DrawEdgesOpen(HDC hDC, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBot
         extpaint::FillSolid(hDC, rc.left, rc.bottom - 1, cx, 1, clrBottomRight);
 }
 
+// Where a menu item's icon goes when a check box stands beside it: the right half of the icon box.
+CRect IconBesideCheck(const CRect& rcBox)
+{
+    return CRect(rcBox.left + rcBox.Width() / 2 - 2, rcBox.top, rcBox.right - 2, rcBox.bottom);
+}
+
+// The check box beside a menu item's icon: a square of the row's height less two, one pixel inside
+// the row's top-left corner.
+CRect CheckBesideIcon(const RECT& rcItem)
+{
+    const int nSide = rcItem.bottom - rcItem.top - 2;
+    return CRect(rcItem.left + 1, rcItem.top + 1, rcItem.left + 1 + nSide, rcItem.top + 1 + nSide);
+}
+
+// A check mark (or a radio dot) centred in rcBox.
+void PaintMarkCentered(CDC& dc, const CRect& rcBox, bool bChecked, COLORREF clr)
+{
+    const CPoint pt = rcBox.CenterPoint();
+    if (bChecked)
+        CExtPaintManager::PaintMenuCheckMark(dc, pt.x - 3, pt.y - 3, clr);
+    else
+        CExtPaintManager::PaintMenuRadioDot(dc, pt.x - 3, pt.y - 3, clr);
+}
+
 CRect ShrinkOnSide(const RECT& rc, int nSide, int t)
 {
     CRect r(rc);
@@ -171,20 +195,13 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         extpaint::FillSolid(hDC, rcSel, clrBk);
     }
 
-    CRect rcIcon(rcBox);
-    if (data.m_bCheckBesideIcon)
+    const CRect rcIcon = data.m_bCheckBesideIcon ? IconBesideCheck(rcBox) : rcBox;
+    if (data.m_bCheckBesideIcon && data.m_bCheckBesideIconShown)
     {
-        rcIcon.left = rcBox.left + rcBox.Width() / 2 - 2;
-        rcIcon.right -= 2;
-        if (data.m_bCheckBesideIconShown)
-        {
-            const int nSide = data.m_rcItem.Height() - 2;
-            const CRect rcCheck(data.m_rcItem.left + 1, data.m_rcItem.top + 1, data.m_rcItem.left + 1 + nSide,
-                                data.m_rcItem.top + 1 + nSide);
-            extpaint::FillBrush(hDC, rcCheck, hHalftone);
-            PaintMenuCheckMark(dc, rcCheck.CenterPoint().x - 3, rcCheck.CenterPoint().y - 3, clr(XCLR_TEXT_NORMAL));
-            extpaint::Frame3d(hDC, rcCheck, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
-        }
+        const CRect rcCheck = CheckBesideIcon(data.m_rcItem);
+        extpaint::FillBrush(hDC, rcCheck, hHalftone);
+        PaintMarkCentered(dc, rcCheck, true, clr(XCLR_TEXT_NORMAL));
+        extpaint::Frame3d(hDC, rcCheck, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
     }
     if (bMarked)
         extpaint::FillBrush(hDC, rcBox, hHalftone);
@@ -197,13 +214,7 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
             extpaint::Frame3d(hDC, rcBox, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
     }
     if (bMarked && !bHasIcon)
-    {
-        const CPoint pt = rcBox.CenterPoint();
-        if (data.m_bChecked)
-            PaintMenuCheckMark(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
-        else
-            PaintMenuRadioDot(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
-    }
+        PaintMarkCentered(dc, rcBox, data.m_bChecked, clr(XCLR_TEXT_NORMAL));
     if (bMarked)
         extpaint::Frame3d(hDC, rcBox, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
 
@@ -326,20 +337,13 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
     const bool bHasIcon = IsCmdIconPaintable(data.m_pIcon);
     const bool bMarked = data.m_bChecked || data.m_bRadio;
     const CRect rcMarkBox = extpaint::Deflated(rcBox, 1, 1);
-    CRect rcIcon(rcBox);
-    if (data.m_bCheckBesideIcon)
+    const CRect rcIcon = data.m_bCheckBesideIcon ? IconBesideCheck(rcBox) : rcBox;
+    if (data.m_bCheckBesideIcon && data.m_bCheckBesideIconShown)
     {
-        rcIcon.left = rcBox.left + rcBox.Width() / 2 - 2;
-        rcIcon.right -= 2;
-        if (data.m_bCheckBesideIconShown)
-        {
-            const int nSide = data.m_rcItem.Height() - 2;
-            const CRect rcCheck(data.m_rcItem.left + 1, data.m_rcItem.top + 1, data.m_rcItem.left + 1 + nSide,
-                                data.m_rcItem.top + 1 + nSide);
-            extpaint::FillSolid(hDC, rcCheck, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
-            extpaint::Frame(hDC, rcCheck, clrFrame);
-            PaintMenuCheckMark(dc, rcCheck.CenterPoint().x - 3, rcCheck.CenterPoint().y - 3, clr(XCLR_TEXT_NORMAL));
-        }
+        const CRect rcCheck = CheckBesideIcon(data.m_rcItem);
+        extpaint::FillSolid(hDC, rcCheck, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
+        extpaint::Frame(hDC, rcCheck, clrFrame);
+        PaintMarkCentered(dc, rcCheck, true, clr(XCLR_TEXT_NORMAL));
     }
     if (bMarked)
     {
@@ -351,13 +355,7 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
     else
         PaintCmdIconCentered(dc, data.m_pIcon, rcIcon, data.m_bEnabled);
     if (bMarked && !bHasIcon)
-    {
-        const CPoint pt = rcBox.CenterPoint();
-        if (data.m_bChecked)
-            PaintMenuCheckMark(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
-        else
-            PaintMenuRadioDot(dc, pt.x - 3, pt.y - 3, clr(XCLR_TEXT_NORMAL));
-    }
+        PaintMarkCentered(dc, rcBox, data.m_bChecked, clr(XCLR_TEXT_NORMAL));
 
     CRect rcText = extpaint::Deflated(data.m_rcItem, 3, 3);
     if (data.m_nIconAreaWidth > 0)

@@ -28,6 +28,23 @@ CString StripPrefix(LPCTSTR psz, int& nMnemonic)
     return str;
 }
 
+// Clears the states a disabled button and a pushed split button do not show; false when there is
+// nothing to paint.
+bool SettlePushButtonState(CExtPaintManager::PushButtonPaintData& data)
+{
+    if (extpaint::IsEmptyRect(data.m_rcButton))
+        return false;
+    if (!data.m_bEnabled)
+    {
+        data.m_bHot = false;
+        data.m_bStateBit4 = false;
+        data.m_bFocusRect = false;
+    }
+    if (data.m_bSplitDropDown && (data.m_bPushed || data.m_bDropDownPushed))
+        data.m_bHot = false;
+    return true;
+}
+
 // The caption without its first "&" (the text that is measured).
 CString WithoutFirstAmpersand(LPCTSTR psz)
 {
@@ -263,16 +280,8 @@ void CExtPaintManager::PaintCaptionInFont(CDC& dc, const PushButtonPaintData& da
 
 void CExtPaintManager::PaintPushButton(CDC& dc, PushButtonPaintData& data)
 {
-    if (extpaint::IsEmptyRect(data.m_rcButton))
+    if (!SettlePushButtonState(data))
         return;
-    if (!data.m_bEnabled)
-    {
-        data.m_bHot = false;
-        data.m_bStateBit4 = false;
-        data.m_bFocusRect = false;
-    }
-    if (data.m_bSplitDropDown && (data.m_bPushed || data.m_bDropDownPushed))
-        data.m_bHot = false;
 
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
@@ -412,16 +421,8 @@ void CExtPaintManagerXP::PaintPushButtonFace(CDC& dc, const RECT& rc, const Push
 
 void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
 {
-    if (extpaint::IsEmptyRect(data.m_rcButton))
+    if (!SettlePushButtonState(data))
         return;
-    if (!data.m_bEnabled)
-    {
-        data.m_bHot = false;
-        data.m_bStateBit4 = false;
-        data.m_bFocusRect = false;
-    }
-    if (data.m_bSplitDropDown && (data.m_bPushed || data.m_bDropDownPushed))
-        data.m_bHot = false;
 
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);

@@ -1,5 +1,6 @@
 // CExtPaintManagerStudio2005: the Studio 2005 colour table over the themed Office 2003 one, and the
 // style's own tab items, bar frames and auto-hide answers.
+#include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
@@ -123,23 +124,7 @@ void CExtPaintManagerStudio2005::PaintTabItem(CDC& dc, const RECT& rcItemArea, b
         rcText.DeflateRect(2, nSlant + 2, 2, 2);
     if ((bHorz ? rcText.Width() : rcText.Height()) < std::max(16, (int)sizeTextMeasured.cx) || pszText == nullptr)
         return;
-    const CString sText(pszText);
-    const COLORREF clrOld = dc.SetTextColor(T(COLOR_BTNTEXT));
-    const int nOldMode = dc.SetBkMode(TRANSPARENT);
-    CFont* pOldFont = pFont != nullptr ? dc.SelectObject(pFont) : nullptr;
-    const UINT nOldAlign = dc.GetTextAlign();
-    if (bHorz)
-        dc.DrawText(sText, &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    else
-    {
-        dc.SetTextAlign(TA_BASELINE);
-        dc.ExtTextOut(rcText.CenterPoint().x, rcText.top + 4, ETO_CLIPPED, &rcText, sText, sText.GetLength(), nullptr);
-    }
-    dc.SetTextAlign(nOldAlign);
-    if (pOldFont != nullptr)
-        dc.SelectObject(pOldFont);
-    dc.SetBkMode(nOldMode);
-    dc.SetTextColor(clrOld);
+    extpaint::DrawTabLabel(dc, rcText, CString(pszText), pFont, T(COLOR_BTNTEXT), bHorz);
 }
 
 void CExtPaintManagerStudio2005::GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset, int& nButtonMargin, int& nStripOffset)

@@ -1,6 +1,7 @@
 // Tab windows in the base, XP and Office 2003 styles: tab items (the 3-D tab shape), the strip's
 // client area, its scroll and command buttons, the frame of tab areas and the strip metrics.
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+#include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/bars_tabs/ExtDynTabWnd.h"
@@ -105,24 +106,7 @@ void CExtPaintManager::PaintTabItemShape(CExtPaintManager* pPM, CDC& dc, const R
         else
             rcText.top += nIconAlong + kTabIconGap;
     }
-    const CString sText(pszText != nullptr ? pszText : L"");
-    const COLORREF clrOldText = dc.SetTextColor(clrText);
-    const int nOldMode = dc.SetBkMode(TRANSPARENT);
-    CFont* pOldFont = pFont != nullptr ? dc.SelectObject(pFont) : nullptr;
-    const UINT nOldAlign = dc.GetTextAlign();
-    if (bHorz)
-        dc.DrawText(sText, &rcText, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
-    else
-    {
-        dc.SetTextAlign(TA_BASELINE);
-        dc.ExtTextOut(rcText.CenterPoint().x, rcText.top + 4, ETO_CLIPPED, &rcText, sText, sText.GetLength(),
-                      nullptr);
-    }
-    dc.SetTextAlign(nOldAlign);
-    if (pOldFont != nullptr)
-        dc.SelectObject(pOldFont);
-    dc.SetBkMode(nOldMode);
-    dc.SetTextColor(clrOldText);
+    extpaint::DrawTabLabel(dc, rcText, CString(pszText != nullptr ? pszText : L""), pFont, clrText, bHorz);
 }
 
 void CExtPaintManager::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLeft, bool bHorz, bool bSelected,

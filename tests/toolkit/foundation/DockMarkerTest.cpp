@@ -47,12 +47,7 @@ HBITMAP LoadImageOf(int eType)
 // A 32-bit bitmap from top-down pixels.
 HBITMAP MakeBitmap(int cx, int cy, const std::vector<COLORREF>& px)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
+    BITMAPINFO bmi = DibCanvas::TopDownInfo(cx, cy);
     void* pBits = nullptr;
     HBITMAP h = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
     DWORD* d = (DWORD*)pBits;

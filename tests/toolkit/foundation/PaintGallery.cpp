@@ -1,7 +1,6 @@
 // The developer gallery: each style's colour swatches, gradients, check marks, radio dots and the
 // undo/redo caption, written to build/gallery/<style>.png for people to look at (not compared).
-#include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/support/PaintHost.h"
+#include "GalleryStyles.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -52,19 +51,7 @@ void PaintStyle(const wchar_t* pszName, CExtPaintManager& pm)
 TEST(PaintGallery, EachStyleWritesItsSwatchesGradientsMarksAndCaption)
 {
     painthost::ScopedStyle restore;
-    const wchar_t* kNames[] = {L"base", L"xp", L"office2003", L"studio2005"};
-    for (int nKind = 1; nKind <= 4; nKind++)
-    {
-        ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(painthost::StyleClass(nKind)));
-        PaintStyle(kNames[nKind - 1], *g_PaintManagerHolder.GetPM());
-    }
-    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(new painthost::CTestThemeColor));
-    PaintStyle(L"theme_blue", *g_PaintManagerHolder.GetPM());
-    {
-        painthost::ScopedBitsPerPixel depth(8);
-        ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(new painthost::CTestThemeColor));
-        PaintStyle(L"theme_blue_8bpp", *g_PaintManagerHolder.GetPM());
-    }
+    gallery::ForEachStyle(PaintStyle);
 }
 
 TEST(PaintGallery, PngWriterRefusesEmptyImagesAndUnwritablePaths)

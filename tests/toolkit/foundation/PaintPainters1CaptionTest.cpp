@@ -43,21 +43,6 @@ void MakeRedIcon(CExtCmdIcon& icon)
     icon.AssignFromHBITMAP(hBitmap, RGB(255, 0, 255), nullptr, false);
 }
 
-CRect BoxOf(const DibCanvas& c, COLORREF clr)
-{
-    CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-    for (int y = 0; y < c.Height(); y++)
-        for (int x = 0; x < c.Width(); x++)
-            if (c.At(x, y) == clr)
-            {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
-
 } // namespace
 
 TEST(CaptionButton, BaseEvensAnOddWidthAndDrawsTheAlternativeCloseGlyph)
@@ -358,7 +343,7 @@ TEST(TabItemContent, TheIconIsDrawnAtItsPlaceMovedByTheStyle)
                 expected.OffsetRect(1, 1);
             if (nKind == 2)
                 expected.OffsetRect(1, 1);
-            EXPECT_EQ(BoxOf(c, kRed), expected) << nKind << bPushed;
+            EXPECT_EQ(BoxOf(c, CRect(0, 0, c.Width(), c.Height()), kRed), expected) << nKind << bPushed;
             EXPECT_EQ(CRect(rcText), CRect(29, 10, 110, 40));
         }
         RECT rcText;
@@ -372,7 +357,7 @@ TEST(TabItemContent, TheIconIsDrawnAtItsPlaceMovedByTheStyle)
     DibCanvas c(120, 50, kWhite);
     RECT rcText;
     pm->PaintTabItemContent(c.dc, true, CString(L"Text"), &icon, item, rcText, false, true, true, 4);
-    EXPECT_EQ(BoxOf(c, kRed), CRect(12, 16, 28, 32));
+    EXPECT_EQ(BoxOf(c, CRect(0, 0, c.Width(), c.Height()), kRed), CRect(12, 16, 28, 32));
     EXPECT_EQ(c.At(29, 33), pm->GetTranslatedColor(COLOR_3DSHADOW));
 }
 
@@ -385,5 +370,5 @@ TEST(TabItemContent, APushButtonWithAnIconAndNoTextCentresIt)
     CExtPaintManager::PushButtonPaintData d(nullptr, true, CRect(0, 0, 60, 40), L"", &icon, true, false, false, false,
                                             true, false, false, false, 5);
     pm->PaintPushButton(c.dc, d);
-    EXPECT_EQ(BoxOf(c, kRed), CRect(22, 12, 38, 28));
+    EXPECT_EQ(BoxOf(c, CRect(0, 0, c.Width(), c.Height()), kRed), CRect(22, 12, 38, 28));
 }

@@ -20,38 +20,6 @@ MI Item(const CRect& rc, int nIconArea, LPCTSTR pszText, LPCTSTR pszAccel, bool 
               bRarely, bPrev, bNext, 100);
 }
 
-// Bounding box of the pixels of clr inside r.
-CRect BoxOf(const DibCanvas& c, const CRect& r, COLORREF clr)
-{
-    CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-    for (int y = r.top; y < r.bottom; y++)
-        for (int x = r.left; x < r.right; x++)
-            if (c.At(x, y) == clr)
-            {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
-
-// Bounding box of the pixels that differ from clrBack inside r.
-CRect InkBox(const DibCanvas& c, const CRect& r, COLORREF clrBack)
-{
-    CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-    for (int y = r.top; y < r.bottom; y++)
-        for (int x = r.left; x < r.right; x++)
-            if (c.At(x, y) != clrBack)
-            {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box;
-}
-
 } // namespace
 
 TEST(MenuMetrics, GapsBordersAndCombiningPerStyle)

@@ -37,16 +37,7 @@ CPoint InkColumns(const DibCanvas& c, const CRect& r, COLORREF clrFace)
 
 CSize InkExtent(const DibCanvas& c, const CRect& r, COLORREF clrFace)
 {
-    CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-    for (int y = r.top; y < r.bottom; y++)
-        for (int x = r.left; x < r.right; x++)
-            if (c.At(x, y) != clrFace)
-            {
-                box.left = std::min<LONG>(box.left, x);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.top = std::min<LONG>(box.top, y);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
+    const CRect box = InkBox(c, r, clrFace);
     return box.left == INT_MAX ? CSize(0, 0) : box.Size();
 }
 

@@ -1,8 +1,30 @@
 // Helpers of the painter tests.
 #include "PaintPainters1Support.h"
+#include <algorithm>
+#include <climits>
 
 namespace painters1
 {
+
+namespace
+{
+
+template <class Match> CRect BoxWhere(const DibCanvas& c, const CRect& r, Match match)
+{
+    CRect box(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
+    for (int y = r.top; y < r.bottom; y++)
+        for (int x = r.left; x < r.right; x++)
+            if (match(c.At(x, y)))
+            {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    return box;
+}
+
+} // namespace
 
 std::unique_ptr<CExtPaintManager> Make(int nKind)
 {
@@ -49,6 +71,16 @@ std::vector<CPoint> FindGlyph(const DibCanvas& c, const CExtPaintManagerGlyph& g
 int CountColor(const DibCanvas& c, const CRect& r, COLORREF clr)
 {
     return c.Count(r, clr);
+}
+
+CRect BoxOf(const DibCanvas& c, const CRect& r, COLORREF clr)
+{
+    return BoxWhere(c, r, [clr](COLORREF px) { return px == clr; });
+}
+
+CRect InkBox(const DibCanvas& c, const CRect& r, COLORREF clrBack)
+{
+    return BoxWhere(c, r, [clrBack](COLORREF px) { return px != clrBack; });
 }
 
 bool DCState::operator==(const DCState& o) const

@@ -24,6 +24,10 @@ bool GlyphShows(const DibCanvas& c, const CExtPaintManagerGlyph& glyph, int x, i
 std::vector<CPoint> FindGlyph(const DibCanvas& c, const CExtPaintManagerGlyph& glyph, COLORREF clr, const CRect& area);
 // Pixels of clr inside r.
 int CountColor(const DibCanvas& c, const CRect& r, COLORREF clr);
+// Bounding box of the pixels of clr inside r (left at INT_MAX when there is none).
+CRect BoxOf(const DibCanvas& c, const CRect& r, COLORREF clr);
+// Bounding box of the pixels that differ from clrBack inside r (left at INT_MAX when there is none).
+CRect InkBox(const DibCanvas& c, const CRect& r, COLORREF clrBack);
 
 // What a painter must give back as it found it.
 struct DCState

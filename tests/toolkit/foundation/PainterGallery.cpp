@@ -2,9 +2,8 @@
 // their buttons, bar captions and grippers, floating frames, the status bar, text fields,
 // date-picker parts and every docking-marker image with its tints, per style, written to
 // build/gallery/painters_<style>.png and markers_<style>.png (looked at, not compared).
+#include "GalleryStyles.h"
 #include "toolkit/docking/ExtControlBar.h"
-#include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/support/PaintHost.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -161,15 +160,5 @@ void PaintStyle(const std::wstring& name, PM& pm)
 TEST(PainterGallery, EachStyleWritesItsFramesTabsBarsFieldsAndMarkers)
 {
     painthost::ScopedStyle restore;
-    const wchar_t* kNames[] = {L"base", L"xp", L"office2003", L"studio2005"};
-    for (int nKind = 1; nKind <= 4; nKind++)
-    {
-        ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(painthost::StyleClass(nKind)));
-        PaintStyle(kNames[nKind - 1], *g_PaintManagerHolder.GetPM());
-    }
-    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(new painthost::CTestThemeColor));
-    PaintStyle(L"theme_blue", *g_PaintManagerHolder.GetPM());
-    painthost::ScopedBitsPerPixel depth(8);
-    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(new painthost::CTestThemeColor));
-    PaintStyle(L"theme_blue_8bpp", *g_PaintManagerHolder.GetPM());
+    gallery::ForEachStyle(PaintStyle);
 }

@@ -1,0 +1,14 @@
+add_executable(toolkit_link_recorder ${CMAKE_CURRENT_LIST_DIR}/LinkRecorder.cpp)
+target_link_libraries(toolkit_link_recorder PRIVATE shell32)
+
+corvane_test(toolkit_controls_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ControlsTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ButtonTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ButtonPlacementTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/CheckRadioTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/LabelGroupBoxTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HyperLinkTest.cpp
+  LIBS corvane_toolkit corvane_platform ole32 uuid shell32
+  TIMEOUT 300)
+add_dependencies(toolkit_controls_tests toolkit_link_recorder)

@@ -1,0 +1,665 @@
+// CExtButton: state, input handling, icons, cursor, tool tip and painting of themed push buttons.
+#include "toolkit/menus_dialogs/ExtButton.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtCmdIcon.h"
+#include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerGlyph.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtControlHelpers.h"
+#include "toolkit/menus_dialogs/ExtMemoryDC.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+
+IMPLEMENT_DYNCREATE(CExtButton, CButton)
+
+CExtButton::CExtButton()
+    : m_dwMenuOpt(4), m_nMenuLeftAreaWidth(0), m_nAlign(DT_CENTER | DT_VCENTER), m_nButtonType(0), m_nCheck(0),
+      m_nStateFlags(kStateFocusRect | kStateFlatBorder), m_nStateFlags2(0), m_nPressedPart(kPartNone),
+      m_clrBackground((COLORREF)-1), m_clrTextDisabled((COLORREF)-1), m_clrTextNormal((COLORREF)-1),
+      m_clrTextHover((COLORREF)-1), m_clrTextPressed((COLORREF)-1), m_hCursor(nullptr), m_bCursorOwned(false),
+      m_hIconIn(nullptr), m_hIconOut(nullptr), m_hWndMenuOpen(nullptr)
+{}
+
+CExtButton::~CExtButton()
+{
+    DestroyIcons();
+    DestroyCursor();
+    if (m_wndToolTip.GetSafeHwnd() != nullptr)
+        m_wndToolTip.DestroyWindow();
+    if (m_menu.GetSafeHmenu() != nullptr)
+        m_menu.DestroyMenu();
+}
+
+// ---- icons and cursor ---------------------------------------------------------------------------
+
+void CExtButton::DestroyIcons()
+{
+    // The out icon may be the in icon itself: one handle, destroyed once.
+    if (m_hIconOut != nullptr && m_hIconOut != m_hIconIn)
+        ::DestroyIcon(m_hIconOut);
+    if (m_hIconIn != nullptr)
+        ::DestroyIcon(m_hIconIn);
+    m_hIconIn = m_hIconOut = nullptr;
+}
+
+void CExtButton::SetIcon(UINT nIconInId, UINT nIconOutId)
+{
+    HINSTANCE hInst = AfxGetResourceHandle();
+    HICON hIn = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconInId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
+    HICON hOut = nullptr;
+    if (nIconOutId != 0)
+        hOut = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconOutId), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE);
+    SetIcon(hIn, hOut);
+}
+
+void CExtButton::SetIcon(HICON hIconIn, HICON hIconOut)
+{
+    if (hIconIn != m_hIconIn || (hIconOut != nullptr ? hIconOut : hIconIn) != m_hIconOut)
+    {
+        // Keep handles that come back in the new pair.
+        if (m_hIconIn != nullptr && m_hIconIn != hIconIn && m_hIconIn != hIconOut)
+            ::DestroyIcon(m_hIconIn);
+        if (m_hIconOut != nullptr && m_hIconOut != m_hIconIn && m_hIconOut != hIconIn && m_hIconOut != hIconOut)
+            ::DestroyIcon(m_hIconOut);
+    }
+    m_hIconIn = hIconIn;
+    m_hIconOut = hIconOut != nullptr ? hIconOut : hIconIn;
+    if (GetSafeHwnd() != nullptr)
+        Repaint();
+}
+
+void CExtButton::DestroyCursor()
+{
+    if (m_hCursor != nullptr && m_bCursorOwned)
+        ::DestroyCursor(m_hCursor);
+    m_hCursor = nullptr;
+    m_bCursorOwned = false;
+}
+
+bool CExtButton::SetBtnCursor(int nCursorId)
+{
+    DestroyCursor();
+    if (nCursorId == -1)
+        return true;
+    // Cursors from LoadCursorW are shared: never destroyed by the button.
+    m_hCursor = ::LoadCursorW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nCursorId));
+    if (m_hCursor == nullptr)
+        m_hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(nCursorId));
+    return m_hCursor != nullptr;
+}
+
+void CExtButton::SetOwnedCursor(HCURSOR hCursor)
+{
+    DestroyCursor();
+    m_hCursor = hCursor;
+    m_bCursorOwned = hCursor != nullptr;
+}
+
+void CExtButton::SetFlat(bool bFlat)
+{
+    if (GetSafeHwnd() == nullptr)
+        return;
+    DWORD dwStyle = (DWORD)::GetWindowLongW(m_hWnd, GWL_STYLE);
+    dwStyle = bFlat ? (dwStyle | BS_FLAT) : (dwStyle & ~(DWORD)BS_FLAT);
+    ::SetWindowLongW(m_hWnd, GWL_STYLE, (LONG)dwStyle);
+    ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Repaint();
+}
+
+bool CExtButton::GetFlat() const
+{
+    return GetSafeHwnd() != nullptr && (::GetWindowLongW(m_hWnd, GWL_STYLE) & BS_FLAT) != 0;
+}
+
+// ---- tool tip ----------------------------------------------------------------------------------
+
+void CExtButton::InitToolTip()
+{
+    if (m_wndToolTip.GetSafeHwnd() != nullptr || GetSafeHwnd() == nullptr)
+        return;
+    m_wndToolTip.Create(this);
+    m_wndToolTip.Activate(FALSE);
+}
+
+void CExtButton::SetTooltipText(LPCTSTR lpszText, bool bActivate)
+{
+    if (lpszText == nullptr || *lpszText == 0)
+        return;
+    InitToolTip();
+    if (m_wndToolTip.GetSafeHwnd() == nullptr)
+        return;
+    if (m_wndToolTip.GetToolCount() == 0)
+    {
+        CRect rcClient;
+        ::GetClientRect(m_hWnd, &rcClient);
+        m_wndToolTip.AddTool(this, lpszText, &rcClient, 1);
+    }
+    CWnd::CancelToolTips();
+    m_wndToolTip.UpdateTipText(lpszText, this, 1);
+    m_wndToolTip.Activate(bActivate ? TRUE : FALSE);
+}
+
+void CExtButton::ActivateTooltip(bool bActivate)
+{
+    if (m_wndToolTip.GetSafeHwnd() != nullptr && m_wndToolTip.GetToolCount() != 0)
+        m_wndToolTip.Activate(bActivate ? TRUE : FALSE);
+}
+
+INT_PTR CExtButton::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    (void)pTI;
+    CString sText;
+    INT_PTR nHit = CExtControlHelpers::ToolBarTipHitTest(this, point, sText);
+    if (nHit != -1 && !sText.IsEmpty() &&
+        (m_wndToolTip.GetSafeHwnd() == nullptr || !::IsWindowVisible(m_wndToolTip.GetSafeHwnd())))
+    {
+        CExtButton* pThis = const_cast<CExtButton*>(this);
+        pThis->SetTooltipText(sText, true);
+        pThis->ActivateTooltip(true);
+    }
+    // The frame shows no tip of its own for the button.
+    return -1;
+}
+
+// ---- types -------------------------------------------------------------------------------------
+
+bool CExtButton::IsPushType() const
+{
+    return m_nButtonType == 0 || m_nButtonType == 1 || m_nButtonType == 8 || m_nButtonType == 11;
+}
+
+bool CExtButton::IsCheckType() const { return (m_nButtonType >= 2 && m_nButtonType <= 6) || m_nButtonType == 9; }
+
+bool CExtButton::IsEnabled() const { return CExtControlHelpers::IsEnabled(GetSafeHwnd()); }
+
+bool CExtButton::HasDropDownMenu() const { return m_menu.GetSafeHmenu() != nullptr; }
+
+HFONT CExtButton::QueryPaintFont() const
+{
+    HWND hWndParent = GetSafeHwnd() != nullptr ? ::GetParent(m_hWnd) : nullptr;
+    if (hWndParent == nullptr)
+        return nullptr;
+    return (HFONT)::SendMessageW(hWndParent, WM_GETFONT, 0, 0);
+}
+
+// ---- subclassing -------------------------------------------------------------------------------
+
+void CExtButton::PreSubclassWindow()
+{
+    CButton::PreSubclassWindow();
+    DWORD dwStyle = (DWORD)::GetWindowLongW(m_hWnd, GWL_STYLE);
+    m_nButtonType = (int)(dwStyle & 0x0F);
+    // Reaches the system control: the window procedure is replaced after this call.
+    ::SendMessageW(m_hWnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
+    CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+    HFONT hFont = (HFONT)(m_nButtonType == BS_DEFPUSHBUTTON ? pPM->m_fontBold.GetSafeHandle()
+                                                            : pPM->m_fontNormal.GetSafeHandle());
+    ::SendMessageW(m_hWnd, WM_SETFONT, (WPARAM)hFont, TRUE);
+    if ((dwStyle & BS_CENTER) == BS_CENTER)
+        m_nAlign = DT_CENTER | DT_VCENTER;
+    else if ((dwStyle & BS_LEFT) != 0)
+        m_nAlign = DT_LEFT | DT_VCENTER;
+    else if ((dwStyle & BS_RIGHT) != 0)
+        m_nAlign = DT_RIGHT | DT_VCENTER;
+    else if (IsPushType() || (dwStyle & BS_PUSHLIKE) != 0)
+        m_nAlign = DT_CENTER | DT_VCENTER;
+    else
+        m_nAlign = DT_LEFT | DT_VCENTER;
+    ::PostMessageW(m_hWnd, WM_ENABLE, ::IsWindowEnabled(m_hWnd), 0);
+}
+
+// ---- hit test ----------------------------------------------------------------------------------
+
+CRect CExtButton::GetDropDownRect() const
+{
+    CRect rc(0, 0, 0, 0);
+    if (!IsSplit() || GetSafeHwnd() == nullptr)
+        return rc;
+    ::GetClientRect(m_hWnd, &rc);
+    rc.left = rc.right - (g_glyphExpandArrowH.GetWidth() + 6);
+    return rc;
+}
+
+int CExtButton::HitTestClient(const CPoint& ptClient) const
+{
+    CRect rcClient;
+    ::GetClientRect(m_hWnd, &rcClient);
+    if (!IsSplit())
+        return kPartMain;
+    CRect rcDropDown = GetDropDownRect();
+    if (rcDropDown.PtInRect(ptClient))
+        return kPartDropDown;
+    CRect rcMain(rcClient);
+    rcMain.right = rcDropDown.left;
+    return rcMain.PtInRect(ptClient) ? kPartMain : kPartNone;
+}
+
+int CExtButton::HitTestCursor() const
+{
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    if (::WindowFromPoint(pt) != m_hWnd)
+        return kPartNone;
+    ::ScreenToClient(m_hWnd, &pt);
+    return HitTestClient(pt);
+}
+
+// ---- mouse and keyboard ------------------------------------------------------------------------
+
+void CExtButton::ReleaseOwnCapture()
+{
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+void CExtButton::Repaint()
+{
+    if (GetSafeHwnd() == nullptr || !::IsWindow(m_hWnd))
+        return;
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
+    ::UpdateWindow(m_hWnd);
+}
+
+void CExtButton::OnMouseMoveMsg(UINT nFlags)
+{
+    int nHit = HitTestCursor();
+    bool bHeld = (m_nStateFlags & kStateHeld) != 0;
+    if (((!bHeld && nHit != kPartNone) || (bHeld && nHit == m_nPressedPart)) &&
+        CExtControlHelpers::IsHoverAllowed(m_hWnd, ::GetActiveWindow(), true, true, true))
+    {
+        if (::GetCapture() != m_hWnd)
+            CExtMouseCaptureSink::SetCapture(m_hWnd);
+        if ((m_nStateFlags & kStateHover) == 0)
+        {
+            m_nStateFlags |= kStateHover;
+            if ((nFlags & MK_LBUTTON) != 0 && bHeld)
+                m_nStateFlags |= kStatePushed;
+            else
+                m_nStateFlags &= (BYTE)~kStatePushed;
+            Repaint();
+        }
+        return;
+    }
+    if (::GetCapture() == m_hWnd && !bHeld)
+        ::ReleaseCapture();
+    if ((m_nStateFlags & kStateHover) != 0)
+    {
+        m_nStateFlags &= (BYTE) ~(kStateHover | kStatePushed);
+        Repaint();
+    }
+}
+
+void CExtButton::OnLButtonDownMsg()
+{
+    int nHit = HitTestCursor();
+    m_nPressedPart = nHit;
+    if (nHit != kPartNone)
+    {
+        m_nStateFlags |= kStateHover | kStatePushed | kStateHeld;
+        CExtMouseCaptureSink::SetCapture(m_hWnd);
+        Repaint();
+    }
+}
+
+void CExtButton::OnLButtonUpMsg()
+{
+    int nHit = HitTestCursor();
+    bool bClick =
+        (m_nStateFlags & (kStatePushed | kStateHeld)) == (kStatePushed | kStateHeld) && nHit == m_nPressedPart;
+    int nPart = m_nPressedPart;
+    m_nStateFlags &= (BYTE) ~(kStateHover | kStatePushed | kStateHeld);
+    m_nPressedPart = kPartNone;
+    ReleaseOwnCapture();
+    Repaint();
+    if (bClick && ::IsWindowEnabled(m_hWnd) && ::IsWindowVisible(m_hWnd))
+        OnClick(false, IsSplit() && nPart == kPartDropDown);
+}
+
+void CExtButton::OnLoseHover(bool bReleaseCapture)
+{
+    if ((m_nStateFlags & (kStateHover | kStatePushed)) == 0)
+        return;
+    m_nStateFlags &= (BYTE) ~(kStateHover | kStatePushed);
+    if (bReleaseCapture)
+        ReleaseOwnCapture();
+    Repaint();
+}
+
+BOOL CExtButton::PreTranslateMessage(MSG* pMsg)
+{
+    if (!CExtControlHelpers::IsMenuTracking() && GetSafeHwnd() != nullptr)
+    {
+        InitToolTip();
+        if (m_wndToolTip.GetSafeHwnd() != nullptr)
+            m_wndToolTip.RelayEvent(pMsg);
+    }
+    if (pMsg->hwnd == m_hWnd && (pMsg->message == WM_KEYDOWN || pMsg->message == WM_KEYUP) &&
+        (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_SPACE))
+    {
+        bool bMouseHeld = (::GetKeyState(VK_LBUTTON) & 0x8000) != 0 || (::GetKeyState(VK_RBUTTON) & 0x8000) != 0 ||
+                          (::GetKeyState(VK_MBUTTON) & 0x8000) != 0;
+        if (!::IsWindowEnabled(m_hWnd) || !::IsWindowVisible(m_hWnd) || bMouseHeld)
+            return TRUE;
+        bool bDown = pMsg->message == WM_KEYDOWN;
+        if ((bDown && pMsg->wParam == VK_RETURN) || (!bDown && pMsg->wParam == VK_SPACE))
+        {
+            ReleaseOwnCapture();
+            m_nStateFlags &= (BYTE) ~(kStateHover | kStatePushed | kStateHeld | kStateKeyboard);
+            Repaint();
+            OnClick(true, false);
+        }
+        else if (bDown && pMsg->wParam == VK_SPACE)
+        {
+            m_nStateFlags |= kStateHover | kStatePushed | kStateKeyboard;
+            CExtMouseCaptureSink::SetCapture(m_hWnd);
+            Repaint();
+        }
+        return TRUE;
+    }
+    return CButton::PreTranslateMessage(pMsg);
+}
+
+// ---- click -------------------------------------------------------------------------------------
+
+void CExtButton::OnClick(bool bFromKeyboard, bool bOnDropDownPart)
+{
+    HWND hWnd = m_hWnd;
+    HWND hWndParent = ::GetParent(hWnd);
+    if (IsCheckType())
+    {
+        int nCheck = (int)::SendMessageW(hWnd, BM_GETCHECK, 0, 0);
+        ::SendMessageW(hWnd, BM_SETCHECK, nCheck == 0 ? 1 : 0, 0);
+    }
+    else if (IsPushType())
+    {
+        if (!IsSplit() || bOnDropDownPart)
+        {
+            if (TrackDropDownMenu(bFromKeyboard))
+                return;
+        }
+        if (HasDropDownMenu() && !(IsSplit() && !bOnDropDownPart))
+            return;
+    }
+    else
+        return;
+    if (hWndParent != nullptr)
+        ::SendMessageW(hWndParent, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hWnd), 0), (LPARAM)hWnd);
+    if (::IsWindow(hWnd))
+        Repaint();
+}
+
+// ---- painting ----------------------------------------------------------------------------------
+
+void CExtButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) { PaintThroughMemoryDC(lpDrawItemStruct->hDC); }
+
+void CExtButton::PaintThroughMemoryDC(HDC hDC)
+{
+    CRect rcClient;
+    ::GetClientRect(m_hWnd, &rcClient);
+    CDC* pDC = CDC::FromHandle(hDC);
+    CExtMemoryDC dc(pDC, &rcClient, CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground);
+    PaintButton(dc, false);
+}
+
+bool CExtButton::PaintBackground(CDC& dc, const CRect& rcClient, bool bTryDocker)
+{
+    CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+    if (bTryDocker && m_clrBackground == (COLORREF)-1 && pPM->IsDockerGradientAvailable(this))
+    {
+        CExtPaintManager::ExcludeChildAreas(dc.GetSafeHdc(), m_hWnd);
+        if (pPM->PaintDockerBackground(true, dc, this))
+            return true;
+    }
+    dc.FillSolidRect(&rcClient, m_clrBackground != (COLORREF)-1 ? m_clrBackground
+                                                                : pPM->GetTranslatedColor(XCLR_FACE_NORMAL, this));
+    return false;
+}
+
+static bool IsOnControlBar(HWND hWnd)
+{
+    CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(hWnd));
+    return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CControlBar));
+}
+
+void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
+{
+    CRect rcClient;
+    ::GetClientRect(m_hWnd, &rcClient);
+    CString sText;
+    GetWindowText(sText);
+    bool bFocusRect = ::GetFocus() == m_hWnd && (m_nStateFlags & kStateFocusRect) != 0;
+    bool bDefault = m_nButtonType == BS_DEFPUSHBUTTON;
+    bool bPushed = (m_nStateFlags & kStatePushed) != 0;
+    bool bEnabled = IsEnabled();
+    bool bFlat = (::GetWindowLongW(m_hWnd, GWL_STYLE) & BS_FLAT) != 0;
+    bool bHover = (m_nStateFlags & kStateHover) != 0 && !CExtControlHelpers::IsMenuTracking();
+    HICON hIconOwn = bHover ? m_hIconIn : m_hIconOut;
+    CExtCmdIcon icon(hIconOwn, false);
+    bool bPaintedIcon = false;
+    if (IsCheckType())
+    {
+        bool bChecked = ::SendMessageW(m_hWnd, BM_GETCHECK, 0, 0) != 0;
+        if ((::GetWindowLongW(m_hWnd, GWL_STYLE) & BS_PUSHLIKE) != 0)
+        {
+            if (bChecked)
+                bPushed = true;
+        }
+        else
+        {
+            bFocusRect = false;
+            bFlat = true;
+            icon.ExtractHICON();
+            bPaintedIcon = true;
+            if (bChecked && (m_nButtonType == 4 || m_nButtonType == 9))
+                icon.CreateRadioFromPaint((COLORREF)-1, (COLORREF)-1, 24, 16);
+            else if (bChecked)
+                icon.CreateFromPaint((COLORREF)-1, (COLORREF)-1, 24, 16);
+            else
+                icon.CreateBlankFromPaint((COLORREF)-1, 24, 16);
+        }
+    }
+    if (IsOnControlBar(m_hWnd))
+    {
+        bFlat = true;
+        bFocusRect = false;
+    }
+    if (!bTransparentBackground)
+        bTransparentBackground = PaintBackground(dc, rcClient, !bHover && !bPushed);
+    CExtPaintManager::PushButtonPaintData pbpd(this, true, rcClient, sText, &icon, bFlat, bHover, bPushed, false,
+                                               bEnabled, (m_nStateFlags & kStateFlatBorder) != 0, bFocusRect, bDefault,
+                                               (int)m_nAlign, QueryPaintFont(), HasDropDownMenu(), 0,
+                                               bTransparentBackground);
+    if (IsSplit())
+    {
+        pbpd.m_bSplitDropDown = true;
+        if (m_nPressedPart == kPartDropDown && pbpd.m_bPushed)
+        {
+            pbpd.m_bPushed = false;
+            pbpd.m_bDropDownPushed = true;
+        }
+    }
+    pbpd.m_clrTextDisabled = m_clrTextDisabled;
+    pbpd.m_clrTextNormal = m_clrTextNormal;
+    pbpd.m_clrTextHot = m_clrTextHover;
+    pbpd.m_clrTextPushed = m_clrTextPressed;
+    g_PaintManagerHolder->PaintPushButton(dc, pbpd);
+    if (!bPaintedIcon)
+        icon.ExtractHICON(false);
+}
+
+// ---- messages ----------------------------------------------------------------------------------
+
+static void InvalidateInParent(HWND hWnd)
+{
+    HWND hWndParent = ::GetParent(hWnd);
+    if ((::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD) == 0 || hWndParent == nullptr)
+        return;
+    CRect rcWnd;
+    ::GetWindowRect(hWnd, &rcWnd);
+    ::MapWindowPoints(nullptr, hWndParent, (LPPOINT)&rcWnd, 2);
+    ::InvalidateRect(hWndParent, &rcWnd, TRUE);
+}
+
+LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == CExtControlBar::g_nMsgPutToPopupMenu)
+        return PutToPopupMenu((CExtPopupMenuWnd*)wParam) ? 1 : 0;
+    if (message == CExtToolControlBar::g_nMsgContinueTrackMenu)
+    {
+        TrackDropDownMenu(lParam != 0);
+        return 1;
+    }
+    if (CExtControlHelpers::IsPopupMenuMessage(message))
+    {
+        HWND hWndParent = ::GetParent(m_hWnd);
+        return hWndParent != nullptr ? ::SendMessageW(hWndParent, message, wParam, lParam) : 0;
+    }
+    bool bInKeyPress = (m_nStateFlags & kStateKeyboard) != 0;
+    switch (message)
+    {
+    case BM_GETCHECK: return m_nCheck;
+    case BM_SETCHECK:
+        m_nCheck = (int)wParam;
+        Repaint();
+        return 0;
+    case BM_SETSTYLE:
+        m_nButtonType = (int)(wParam & 0x0F);
+        Repaint();
+        return 0;
+    case WM_ERASEBKGND: return TRUE;
+    case WM_LBUTTONDBLCLK: return 0;
+    case WM_PAINT:
+        if (m_nButtonType == BS_OWNERDRAW || m_nButtonType == BS_USERBUTTON)
+            break;
+        {
+            PAINTSTRUCT ps;
+            HDC hDC = ::BeginPaint(m_hWnd, &ps);
+            PaintThroughMemoryDC(hDC);
+            ::EndPaint(m_hWnd, &ps);
+        }
+        return 0;
+    case WM_ENABLE:
+    case WM_SETTEXT:
+    case WM_UPDATEUISTATE:
+    {
+        LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+        InvalidateInParent(m_hWnd);
+        if (message == WM_ENABLE)
+        {
+            CClientDC dc(this);
+            PaintThroughMemoryDC(dc.GetSafeHdc());
+        }
+        Repaint();
+        return lResult;
+    }
+    case WM_MOUSEMOVE:
+        if (CExtControlHelpers::IsToolBarMenuTracking() && IsOnControlBar(m_hWnd) &&
+            CWnd::FromHandlePermanent(::GetParent(m_hWnd))->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+        {
+            // Over a button whose menu is already open nothing happens: re-opening would rebuild it.
+            if (!IsOwnMenuOpen())
+                TrackDropDownMenu(false);
+            return 0;
+        }
+        if (bInKeyPress)
+            return 0;
+        CButton::WindowProc(message, wParam, lParam);
+        OnMouseMoveMsg((UINT)wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        if (bInKeyPress)
+            return 0;
+        CButton::WindowProc(message, wParam, lParam);
+        OnLButtonDownMsg();
+        return 0;
+    case WM_LBUTTONUP:
+        if (bInKeyPress)
+            return 0;
+        OnLButtonUpMsg();
+        return 0;
+    case WM_CAPTURECHANGED:
+        if ((HWND)lParam != m_hWnd)
+            OnLoseHover(false);
+        break;
+    case WM_KILLFOCUS: OnLoseHover(true); break;
+    case WM_SETCURSOR:
+        if (m_hCursor != nullptr)
+        {
+            ::SetCursor(m_hCursor);
+            return TRUE;
+        }
+        break;
+    case WM_NOTIFY:
+    {
+        const NMHDR* pHdr = (const NMHDR*)lParam;
+        if (pHdr != nullptr && pHdr->code == TTN_SHOW && m_wndToolTip.GetSafeHwnd() != nullptr &&
+            pHdr->hwndFrom == m_wndToolTip.GetSafeHwnd())
+            ::SetWindowPos(pHdr->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+    }
+    case WM_SYSCOLORCHANGE:
+    {
+        LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+        g_PaintManagerHolder.OnSysColorChange(this);
+        g_CmdManagerHolder.OnSysColorChange(nullptr);
+        return lResult;
+    }
+    case WM_SETTINGCHANGE:
+    {
+        LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+        g_PaintManagerHolder.OnSettingChange(this, (UINT)wParam, (LPCTSTR)lParam);
+        g_CmdManagerHolder.OnSettingChange(nullptr, (UINT)wParam, (LPCTSTR)lParam);
+        return lResult;
+    }
+    case WM_DISPLAYCHANGE:
+    {
+        LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+        g_PaintManagerHolder.OnDisplayChange(this, (int)wParam, LOWORD(lParam), HIWORD(lParam));
+        g_CmdManagerHolder.OnDisplayChange(nullptr, (INT)wParam, LOWORD(lParam), HIWORD(lParam));
+        return lResult;
+    }
+    case WM_THEMECHANGED:
+    {
+        LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+        g_PaintManagerHolder.OnThemeChanged(this, wParam, lParam);
+        g_CmdManagerHolder.OnThemeChanged(nullptr, wParam, lParam);
+        return lResult;
+    }
+    default: break;
+    }
+    LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+    switch (message)
+    {
+    case WM_SIZE:
+    case WM_WINDOWPOSCHANGED:
+    case BM_SETSTATE:
+    case BM_CLICK:
+    case BM_SETIMAGE: Repaint(); break;
+    default: break;
+    }
+    return lResult;
+}
+
+LRESULT CExtButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_LBUTTONDBLCLK)
+        message = WM_LBUTTONDOWN;
+    LRESULT lResult = CButton::DefWindowProc(message, wParam, lParam);
+    switch (message)
+    {
+    case WM_SIZE:
+    case WM_SETTEXT:
+    case WM_WINDOWPOSCHANGED:
+    case BM_SETCHECK:
+    case BM_SETSTATE:
+    case BM_SETSTYLE:
+    case BM_CLICK:
+    case BM_SETIMAGE:
+        if (::IsWindow(m_hWnd))
+            ::InvalidateRect(m_hWnd, nullptr, FALSE);
+        break;
+    default: break;
+    }
+    return lResult;
+}

@@ -1,0 +1,133 @@
+// CExtButton: an owner-drawn push button painted by the paint manager, with hover, drop-down and
+// split menus, in/out icons, an own cursor, a tool tip and text colours per state.
+#pragma once
+#include "platform/Controls.h"
+#include "platform/ListCtrl.h"
+#include "platform/Menu.h"
+#include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
+
+class CExtPopupMenuWnd;
+
+class CExtButton : public CButton, public CExtMouseCaptureSink
+{
+    DECLARE_DYNCREATE(CExtButton)
+public:
+    // Bits of m_nStateFlags.
+    enum : BYTE
+    {
+        kStateFocusRect = 0x01,
+        kStateFlatBorder = 0x02,
+        kStateHover = 0x04,
+        kStatePushed = 0x08,
+        kStateHeld = 0x10,
+        kStateKeyboard = 0x20,
+        kStateSplit = 0x40,
+        kStateAdoptCmd = 0x80,
+    };
+    // Bits of m_nStateFlags2.
+    enum : BYTE
+    {
+        kAdoptTextAndIcon = 0x01,
+    };
+    // Parts of the button.
+    enum : int
+    {
+        kPartNone = 0,
+        kPartMain = 1,
+        kPartDropDown = 2,
+    };
+
+    CExtButton();
+    ~CExtButton() override;
+
+    // ---- icons, cursor, look ----------------------------------------------------------------
+    void SetIcon(UINT nIconInId, UINT nIconOutId = 0);
+    // The button owns both handles; a null out icon shows the in icon in both states.
+    void SetIcon(HICON hIconIn, HICON hIconOut = nullptr);
+    HICON GetIconIn() const { return m_hIconIn; }
+    HICON GetIconOut() const { return m_hIconOut; }
+    // -1: no cursor. Application resources first, then the system's cursors (shared, never destroyed).
+    bool SetBtnCursor(int nCursorId = -1);
+    HCURSOR GetBtnCursor() const { return m_hCursor; }
+    // Takes over a cursor the caller created; the button destroys it.
+    void SetOwnedCursor(HCURSOR hCursor);
+    void SetFlat(bool bFlat = true);
+    bool GetFlat() const;
+    void SetTooltipText(LPCTSTR lpszText, bool bActivate = true);
+    void ActivateTooltip(bool bActivate = true);
+    void InitToolTip();
+    CToolTipCtrl& GetToolTip() { return m_wndToolTip; }
+
+    bool IsDefaultButton() const { return m_nButtonType == BS_DEFPUSHBUTTON; }
+    bool IsPushType() const;
+    bool IsCheckType() const;
+    bool IsTriStateType() const { return m_nButtonType == 5 || m_nButtonType == 6; }
+    int GetButtonType() const { return m_nButtonType; }
+    bool IsSplit() const { return (m_nStateFlags & kStateSplit) != 0; }
+
+    // Part under the cursor (kPartNone when another window is under it).
+    int HitTestCursor() const;
+    // Part at a client point of a plain or split button.
+    int HitTestClient(const CPoint& ptClient) const;
+    // The drop-down part of a split button (empty for other buttons).
+    CRect GetDropDownRect() const;
+    // Screen placement of the drop-down menu and the window receiving its commands.
+    UINT CalcMenuPlacement(HWND* phWndReceiver) const;
+    // Whether the button's own drop-down menu is open now.
+    bool IsOwnMenuOpen() const;
+
+    // ---- overridables ---------------------------------------------------------------------
+    void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
+    virtual bool IsEnabled() const;
+    virtual void OnClick(bool bFromKeyboard, bool bOnDropDownPart);
+    virtual bool TrackDropDownMenu(bool bSelectFirstItem);
+    virtual bool HasDropDownMenu() const;
+    virtual bool PutToPopupMenu(CExtPopupMenuWnd* pPopup);
+    virtual void PaintButton(CDC& dc, bool bTransparentBackground);
+    virtual HFONT QueryPaintFont() const;
+
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+
+    // ---- data ------------------------------------------------------------------------------
+    CMenu m_menu;      // its first sub-menu drops down
+    DWORD m_dwMenuOpt; // placement part of the track flags
+    int m_nMenuLeftAreaWidth;
+    UINT m_nAlign; // DrawText flags of the caption
+    int m_nButtonType;
+    int m_nCheck;
+    BYTE m_nStateFlags;
+    BYTE m_nStateFlags2;
+    int m_nPressedPart;
+    COLORREF m_clrBackground;
+    COLORREF m_clrTextDisabled;
+    COLORREF m_clrTextNormal;
+    COLORREF m_clrTextHover;
+    COLORREF m_clrTextPressed;
+
+protected:
+    void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    void OnMouseMoveMsg(UINT nFlags);
+    void OnLButtonDownMsg();
+    void OnLButtonUpMsg();
+    void OnLoseHover(bool bReleaseCapture);
+    void PaintThroughMemoryDC(HDC hDC);
+    void Repaint();
+    void ReleaseOwnCapture();
+    void DestroyIcons();
+    void DestroyCursor();
+    // Background of step 5; answers whether it counts as transparent afterwards.
+    bool PaintBackground(CDC& dc, const CRect& rcClient, bool bTryDocker);
+
+    static void PaintJoinedArea(LPVOID pCookie, CDC& dc, const CWnd& wndPopup, const CRect& rcArea);
+
+    HCURSOR m_hCursor;
+    bool m_bCursorOwned;
+    CToolTipCtrl m_wndToolTip;
+    HICON m_hIconIn;
+    HICON m_hIconOut;
+    HWND m_hWndMenuOpen; // the popup of the own drop-down menu while it is open
+};
