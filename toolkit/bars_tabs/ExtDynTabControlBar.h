@@ -13,7 +13,7 @@ public:
     // The bar of the selected tab, NULL when none is selected.
     CControlBar* GetSelectedBar() const;
 
-    int m_nSelIndex;            // selected tab, -1 none
-    CExtDynTabWnd m_wndTabs;    // the tab strip
-    int m_nTrackedTabIndex;     // tab index remembered when a member's drag starts, -1 none
+    int m_nSelIndex;         // selected tab, -1 none
+    CExtDynTabWnd m_wndTabs; // the tab strip
+    int m_nTrackedTabIndex;  // tab index remembered when a member's drag starts, -1 none
 };

@@ -12,34 +12,22 @@
 
 IMPLEMENT_DYNCREATE(CExtBarNcAreaButton, CObject)
 
-CExtBarNcAreaButton::CExtBarNcAreaButton(CExtControlBar* pBar) : m_pBar(pBar), m_bfState(0)
-{
-    m_rc.SetRectEmpty();
-}
+CExtBarNcAreaButton::CExtBarNcAreaButton(CExtControlBar* pBar) : m_pBar(pBar), m_bfState(0) { m_rc.SetRectEmpty(); }
 
 CExtBarNcAreaButton::~CExtBarNcAreaButton() {}
 
-void CExtBarNcAreaButton::DeleteThis()
-{
-    delete this;
-}
+void CExtBarNcAreaButton::DeleteThis() { delete this; }
 
 // ---- owner-bar queries ------------------------------------------------------------------------------------
 
-bool CExtBarNcAreaButton::IsBarFixedSize() const
-{
-    return m_pBar != nullptr && m_pBar->IsFixedSize();
-}
+bool CExtBarNcAreaButton::IsBarFixedSize() const { return m_pBar != nullptr && m_pBar->IsFixedSize(); }
 
 bool CExtBarNcAreaButton::IsBarVisible() const
 {
     return m_pBar != nullptr && m_pBar->GetSafeHwnd() != nullptr && m_pBar->IsVisible();
 }
 
-bool CExtBarNcAreaButton::IsBarFloating() const
-{
-    return m_pBar != nullptr && CExtControlBar::IsFloating(m_pBar);
-}
+bool CExtBarNcAreaButton::IsBarFloating() const { return m_pBar != nullptr && CExtControlBar::IsFloating(m_pBar); }
 
 bool CExtBarNcAreaButton::IsBarDockedHorizontally() const
 {
@@ -74,15 +62,9 @@ bool CExtBarNcAreaButton::IsBarAutoHideMode(bool* pbShownBySlider, bool* pbSlide
     return m_pBar != nullptr && m_pBar->IsAutoHideMode();
 }
 
-bool CExtBarNcAreaButton::IsBarAloneInRow() const
-{
-    return m_pBar != nullptr && m_pBar->IsAloneInRow();
-}
+bool CExtBarNcAreaButton::IsBarAloneInRow() const { return m_pBar != nullptr && m_pBar->IsAloneInRow(); }
 
-bool CExtBarNcAreaButton::IsBarExpandedInRow() const
-{
-    return m_pBar != nullptr && m_pBar->IsExpandedInRow();
-}
+bool CExtBarNcAreaButton::IsBarExpandedInRow() const { return m_pBar != nullptr && m_pBar->IsExpandedInRow(); }
 
 CFrameWnd* CExtBarNcAreaButton::GetDockingFrame() const
 {
@@ -218,10 +200,7 @@ HCURSOR CExtBarNcAreaButton::QueryCursor(const CPoint& point) const
     return m_rc.PtInRect(point) ? CExtControlBar::g_hCursorArrow : nullptr;
 }
 
-bool CExtBarNcAreaButton::OnClick(const CPoint& point)
-{
-    return m_rc.PtInRect(point) != FALSE;
-}
+bool CExtBarNcAreaButton::OnClick(const CPoint& point) { return m_rc.PtInRect(point) != FALSE; }
 
 INT_PTR CExtBarNcAreaButton::OnToolHitTest(const CPoint& point, TOOLINFO* pTI)
 {
@@ -238,7 +217,8 @@ void CExtBarNcAreaButton::PaintButton(CDC& dc, int nGlyph)
     const bool bPlain = (m_bfState & kPaintPlain) != 0;
     bool bSliderActive = false;
     bool bActive = IsBarAutoHideMode(nullptr, &bSliderActive) ? bSliderActive : IsBarWndActive();
-    CExtPaintManager::CaptionButtonPaintData data(this, m_rc, nGlyph, (m_bfState & kHover) != 0 && !bTracking && !bPlain,
+    CExtPaintManager::CaptionButtonPaintData data(this, m_rc, nGlyph,
+                                                  (m_bfState & kHover) != 0 && !bTracking && !bPlain,
                                                   (m_bfState & kPressed) != 0 && !bTracking && !bPlain,
                                                   (m_bfState & kDisabled) == 0, bActive, IsBarFloating(), false);
     g_PaintManagerHolder->PaintCaptionButton(dc, data);

@@ -10,10 +10,7 @@ CExtBarNcAreaButtonClose::CExtBarNcAreaButtonClose(CExtControlBar* pBar) : CExtB
 
 CExtBarNcAreaButtonClose::~CExtBarNcAreaButtonClose() {}
 
-void CExtBarNcAreaButtonClose::LayoutRect(CExtBarNcAreaButton* pPrevBtn)
-{
-    CExtBarNcAreaButton::LayoutRect(pPrevBtn);
-}
+void CExtBarNcAreaButtonClose::LayoutRect(CExtBarNcAreaButton* pPrevBtn) { CExtBarNcAreaButton::LayoutRect(pPrevBtn); }
 
 bool CExtBarNcAreaButtonClose::IsVisible() const
 {

@@ -8,10 +8,7 @@ CExtBarNcAreaButtonExpand::CExtBarNcAreaButtonExpand(CExtControlBar* pBar) : CEx
 
 CExtBarNcAreaButtonExpand::~CExtBarNcAreaButtonExpand() {}
 
-void CExtBarNcAreaButtonExpand::LayoutRect(CExtBarNcAreaButton* pPrevBtn)
-{
-    CExtBarNcAreaButton::LayoutRect(pPrevBtn);
-}
+void CExtBarNcAreaButtonExpand::LayoutRect(CExtBarNcAreaButton* pPrevBtn) { CExtBarNcAreaButton::LayoutRect(pPrevBtn); }
 
 bool CExtBarNcAreaButtonExpand::IsVisible() const
 {

@@ -13,10 +13,7 @@ CExtBarNcAreaButtonMenu::CExtBarNcAreaButtonMenu(CExtControlBar* pBar) : CExtBar
 
 CExtBarNcAreaButtonMenu::~CExtBarNcAreaButtonMenu() {}
 
-void CExtBarNcAreaButtonMenu::LayoutRect(CExtBarNcAreaButton* pPrevBtn)
-{
-    CExtBarNcAreaButton::LayoutRect(pPrevBtn);
-}
+void CExtBarNcAreaButtonMenu::LayoutRect(CExtBarNcAreaButton* pPrevBtn) { CExtBarNcAreaButton::LayoutRect(pPrevBtn); }
 
 bool CExtBarNcAreaButtonMenu::IsVisible() const
 {

@@ -49,9 +49,9 @@ static CExtControlBar* g_pBarBeingFloated = nullptr;
 
 CExtControlBar::CExtControlBar()
     : m_bfBarFlags(kBarResizableCaption | kBarIdleWork | kBarInBarsMenu), m_nTrackStart(0), m_nTrackOffset(0),
-      m_sizeHorzDocked(200, 150), m_sizeVertDocked(150, 200), m_sizeFloating(200, 200), m_bfTracking(kTrackRepositionChild),
-      m_nRowSpaceToReclaim(0), m_ptFloatPos(0, 0), m_ptGrabFloating(0, 0), m_ptGrabHorz(0, 0), m_ptGrabVert(0, 0),
-      m_bfRuntimeState(0), m_ptDragPrev(-1, -1)
+      m_sizeHorzDocked(200, 150), m_sizeVertDocked(150, 200), m_sizeFloating(200, 200),
+      m_bfTracking(kTrackRepositionChild), m_nRowSpaceToReclaim(0), m_ptFloatPos(0, 0), m_ptGrabFloating(0, 0),
+      m_ptGrabHorz(0, 0), m_ptGrabVert(0, 0), m_bfRuntimeState(0), m_ptDragPrev(-1, -1)
 {
     const int nSmCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
     m_nCaptionHorz = nSmCaption + 1;
@@ -235,10 +235,7 @@ bool CExtControlBar::SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle, boo
     return true;
 }
 
-CExtControlBar* CExtControlBar::GetBarBeingFloated()
-{
-    return g_pBarBeingFloated;
-}
+CExtControlBar* CExtControlBar::GetBarBeingFloated() { return g_pBarBeingFloated; }
 
 // ---- the menu announcement -------------------------------------------------------------------------------
 
@@ -292,12 +289,11 @@ bool CExtControlBar::POPUP_MENU_EVENT_DATA::NotifyTarget(bool bPostNotification)
 }
 
 CExtControlBar::QUERY_REPOSITION_CALC_EFFECT_DATA::QUERY_REPOSITION_CALC_EFFECT_DATA(
-    WORD nFlags, CWnd* pWnd, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, LPRECT lpRectParam,
-    LPCRECT lpcRectClient, bool bStretch)
-    : m_nFlags(nFlags), m_pWndToReposChilds(pWnd), m_nIDFirst(nIDFirst), m_nIDLast(nIDLast),
-      m_nIDLeftOver(nIDLeftOver), m_lpRectParam(lpRectParam), m_lpcRectClient(lpcRectClient), m_bStretch(bStretch)
-{
-}
+    WORD nFlags, CWnd* pWnd, UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, LPRECT lpRectParam, LPCRECT lpcRectClient,
+    bool bStretch)
+    : m_nFlags(nFlags), m_pWndToReposChilds(pWnd), m_nIDFirst(nIDFirst), m_nIDLast(nIDLast), m_nIDLeftOver(nIDLeftOver),
+      m_lpRectParam(lpRectParam), m_lpcRectClient(lpcRectClient), m_bStretch(bStretch)
+{}
 
 void CExtControlBar::QUERY_REPOSITION_CALC_EFFECT_DATA::ExcludeFromCalc(bool bExclude)
 {
@@ -367,20 +363,14 @@ static bool IsDockedAt(const CControlBar* pBar, UINT nID, DWORD dwAlign)
     return CExtControlBar::GetDockBarId(pBar) == nID;
 }
 
-bool CExtControlBar::IsDockedAtTop(const CControlBar* pBar)
-{
-    return IsDockedAt(pBar, kDockBarTop, CBRS_ALIGN_TOP);
-}
+bool CExtControlBar::IsDockedAtTop(const CControlBar* pBar) { return IsDockedAt(pBar, kDockBarTop, CBRS_ALIGN_TOP); }
 
 bool CExtControlBar::IsDockedAtBottom(const CControlBar* pBar)
 {
     return IsDockedAt(pBar, kDockBarBottom, CBRS_ALIGN_BOTTOM);
 }
 
-bool CExtControlBar::IsDockedAtLeft(const CControlBar* pBar)
-{
-    return IsDockedAt(pBar, kDockBarLeft, CBRS_ALIGN_LEFT);
-}
+bool CExtControlBar::IsDockedAtLeft(const CControlBar* pBar) { return IsDockedAt(pBar, kDockBarLeft, CBRS_ALIGN_LEFT); }
 
 bool CExtControlBar::IsDockedAtRight(const CControlBar* pBar)
 {
@@ -403,14 +393,8 @@ void CExtControlBar::InRowSplitterTrackEnd(bool bCancel)
     m_bfTracking &= ~kTrackInRow;
 }
 void CExtControlBar::InRowSplitterTrackStep() {}
-void CExtControlBar::RowExtentTrackerUpdate(bool bErase)
-{
-    (void)bErase;
-}
-void CExtControlBar::InRowSplitterTrackerUpdate(bool bErase)
-{
-    (void)bErase;
-}
+void CExtControlBar::RowExtentTrackerUpdate(bool bErase) { (void)bErase; }
+void CExtControlBar::InRowSplitterTrackerUpdate(bool bErase) { (void)bErase; }
 bool CExtControlBar::DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent)
 {
     (void)pBarTarget;
@@ -441,10 +425,7 @@ void CExtControlBar::UpdateDragState(const POINT& ptScreen, bool bCtrl)
     (void)bCtrl;
 }
 void CExtControlBar::NotifyDragStart() {}
-void CExtControlBar::NotifyDragEnd(bool bCancel)
-{
-    (void)bCancel;
-}
+void CExtControlBar::NotifyDragEnd(bool bCancel) { (void)bCancel; }
 CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle)
 {
     (void)dwStyle;
@@ -499,7 +480,4 @@ bool CExtControlBar::QueryFrameStateOperation(CFrameWnd* pFrame)
     (void)pFrame;
     return false;
 }
-CExtControlBar* CExtControlBar::GetDraggedBar()
-{
-    return nullptr;
-}
+CExtControlBar* CExtControlBar::GetDraggedBar() { return nullptr; }

@@ -177,8 +177,8 @@ public:
     static void FindFrameControlBars(CExtControlBar* pBarExclude, CFrameWnd* pFrame,
                                      CArray<CExtControlBar*, CExtControlBar*>& arrBars, DWORD dwMask = 0xFFF,
                                      int x = kNoPoint, int y = kNoPoint);
-    void GetFrameControlBars(bool bExcludeThis, CArray<CExtControlBar*, CExtControlBar*>& arrBars,
-                             DWORD dwMask = 0xFFF, int x = kNoPoint, int y = kNoPoint) const;
+    void GetFrameControlBars(bool bExcludeThis, CArray<CExtControlBar*, CExtControlBar*>& arrBars, DWORD dwMask = 0xFFF,
+                             int x = kNoPoint, int y = kNoPoint) const;
     static CFrameWnd* FindDockingFrame(const CControlBar* pBar);
     CFrameWnd* GetDockingFrame() const;
     static bool IsDockedAtTop(const CControlBar* pBar);
@@ -254,74 +254,74 @@ public:
     void DoPaint(CDC* pDC) override;
 
     // ---- the bar's own virtual operations, in slot order ---------------------------------------
-    virtual bool InsertToBarsPopupMenu(CExtPopupMenuWnd* pPopup);                                    // 1
-    virtual bool Create(LPCTSTR pszWindowName, CWnd* pParent, UINT nID = 0xE81F,                     // 2
-                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS |
-                                        CBRS_FLYBY | CBRS_SIZE_DYNAMIC | CBRS_HIDE_INPLACE);
-    virtual bool IsDockSiteInPrintPreview() const;                                                   // 3
-    virtual bool EnsureVisibleByCommand();                                                           // 4
-    virtual bool IsFixedSize() const;                                                                // 5
-    virtual bool IsFixedDockStyle() const;                                                           // 6
+    virtual bool InsertToBarsPopupMenu(CExtPopupMenuWnd* pPopup);                // 1
+    virtual bool Create(LPCTSTR pszWindowName, CWnd* pParent, UINT nID = 0xE81F, // 2
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                        CBRS_SIZE_DYNAMIC | CBRS_HIDE_INPLACE);
+    virtual bool IsDockSiteInPrintPreview() const;                                                         // 3
+    virtual bool EnsureVisibleByCommand();                                                                 // 4
+    virtual bool IsFixedSize() const;                                                                      // 5
+    virtual bool IsFixedDockStyle() const;                                                                 // 6
     virtual bool QueryGripperPresence(bool* pbCaptionHorz = nullptr, bool* pbCaptionVert = nullptr) const; // 7
-    virtual void PaintBackground(CDC& dc, const CRect& rcClient);                                    // 8
-    virtual bool IsFullRowBar() const;                                                               // 9
-    virtual int CalcMinWidth() const;                                                                // 10
-    virtual int CalcMinHeight() const;                                                               // 11
-    virtual CSize GetDefaultSize() const;                                                            // 12
-    virtual CSize CalcMinSize() const;                                                               // 13
-    virtual OuterRowPlacement_t* GetOuterRowPlacement();                                             // 14
-    virtual void SetOuterRowPlacement(const OuterRowPlacement_t& placement);                         // 15
-    virtual void OnOuterRowPlacementChanged();                                                       // 16
-    virtual void ResetOuterRowPlacement();                                                           // 17
-    virtual bool IsRowThicknessShared() const;                                                       // 18
-    virtual void RequestFrameLayout();                                                               // 19
-    virtual void RefreshNonClientFrame();                                                            // 20
-    virtual bool IsLiveDragMode() const;                                                             // 21
-    virtual bool IsLiveResizeModeRowExtent() const;                                                  // 22
-    virtual bool IsLiveResizeModeInRow() const;                                                      // 23
-    virtual void RepositionChildWindow(int cx = -1, int cy = -1, bool bRepaint = true);             // 24
-    virtual void RowExtentTrackBegin();                                                              // 25
-    virtual void RowExtentTrackEnd(bool bCancel);                                                    // 26
-    virtual void RowExtentTrackStep();                                                               // 27
-    virtual void InRowSplitterTrackBegin();                                                          // 28
-    virtual void InRowSplitterTrackEnd(bool bCancel);                                                // 29
-    virtual void InRowSplitterTrackStep();                                                           // 30
-    virtual bool IsSplitterAfterMovable() const;                                                     // 31
-    virtual bool IsSplitterBeforeMovable() const;                                                    // 32
-    virtual void RowExtentTrackerUpdate(bool bErase);                                                // 33
-    virtual void InRowSplitterTrackerUpdate(bool bErase);                                            // 34
-    virtual bool DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent);                 // 35
-    virtual bool DockOrFloat(bool bFinal);                                                           // 36
-    virtual void DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart = 1,   // 37
+    virtual void PaintBackground(CDC& dc, const CRect& rcClient);                                          // 8
+    virtual bool IsFullRowBar() const;                                                                     // 9
+    virtual int CalcMinWidth() const;                                                                      // 10
+    virtual int CalcMinHeight() const;                                                                     // 11
+    virtual CSize GetDefaultSize() const;                                                                  // 12
+    virtual CSize CalcMinSize() const;                                                                     // 13
+    virtual OuterRowPlacement_t* GetOuterRowPlacement();                                                   // 14
+    virtual void SetOuterRowPlacement(const OuterRowPlacement_t& placement);                               // 15
+    virtual void OnOuterRowPlacementChanged();                                                             // 16
+    virtual void ResetOuterRowPlacement();                                                                 // 17
+    virtual bool IsRowThicknessShared() const;                                                             // 18
+    virtual void RequestFrameLayout();                                                                     // 19
+    virtual void RefreshNonClientFrame();                                                                  // 20
+    virtual bool IsLiveDragMode() const;                                                                   // 21
+    virtual bool IsLiveResizeModeRowExtent() const;                                                        // 22
+    virtual bool IsLiveResizeModeInRow() const;                                                            // 23
+    virtual void RepositionChildWindow(int cx = -1, int cy = -1, bool bRepaint = true);                    // 24
+    virtual void RowExtentTrackBegin();                                                                    // 25
+    virtual void RowExtentTrackEnd(bool bCancel);                                                          // 26
+    virtual void RowExtentTrackStep();                                                                     // 27
+    virtual void InRowSplitterTrackBegin();                                                                // 28
+    virtual void InRowSplitterTrackEnd(bool bCancel);                                                      // 29
+    virtual void InRowSplitterTrackStep();                                                                 // 30
+    virtual bool IsSplitterAfterMovable() const;                                                           // 31
+    virtual bool IsSplitterBeforeMovable() const;                                                          // 32
+    virtual void RowExtentTrackerUpdate(bool bErase);                                                      // 33
+    virtual void InRowSplitterTrackerUpdate(bool bErase);                                                  // 34
+    virtual bool DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent);                       // 35
+    virtual bool DockOrFloat(bool bFinal);                                                                 // 36
+    virtual void DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart = 1,           // 37
                               int cyStart = 1);
-    virtual void DraggingEnd(bool bCancel);                                                          // 38
-    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);                                 // 39
-    virtual void NotifyDragStart();                                                                  // 40
-    virtual void NotifyDragEnd(bool bCancel);                                                        // 41
-    virtual void UpdateCursorAt(const POINT& ptClient);                                              // 42
-    virtual bool QueryExtraFeature() const;                                                          // 43
-    virtual bool IsDockTargetBar() const;                                                            // 44
-    virtual bool IsMarkerDockingAllowed() const;                                                     // 45
-    virtual CExtDynTabControlBar* GetTabbedContainer() const;                                        // 46
-    virtual void HandleToggleCommand(bool bAllowHide = true);                                        // 47
-    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false);                           // 48
-    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                                           // 49
-    virtual void ToggleDocking();                                                                    // 50
-    virtual void FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                      // 51
-    virtual bool DockAtSide(UINT nDockBarID, bool bNewCircle = false, CFrameWnd* pFrame = nullptr,  // 52
+    virtual void DraggingEnd(bool bCancel);                                                        // 38
+    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);                               // 39
+    virtual void NotifyDragStart();                                                                // 40
+    virtual void NotifyDragEnd(bool bCancel);                                                      // 41
+    virtual void UpdateCursorAt(const POINT& ptClient);                                            // 42
+    virtual bool QueryExtraFeature() const;                                                        // 43
+    virtual bool IsDockTargetBar() const;                                                          // 44
+    virtual bool IsMarkerDockingAllowed() const;                                                   // 45
+    virtual CExtDynTabControlBar* GetTabbedContainer() const;                                      // 46
+    virtual void HandleToggleCommand(bool bAllowHide = true);                                      // 47
+    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false);                         // 48
+    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                                         // 49
+    virtual void ToggleDocking();                                                                  // 50
+    virtual void FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                    // 51
+    virtual bool DockAtSide(UINT nDockBarID, bool bNewCircle = false, CFrameWnd* pFrame = nullptr, // 52
                             bool bRecalc = true);
-    virtual bool DockNextToBar(int nPercent, CExtControlBar* pBarTarget);                            // 53
-    virtual bool DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, bool bFirst,             // 54
+    virtual bool DockNextToBar(int nPercent, CExtControlBar* pBarTarget);               // 53
+    virtual bool DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, bool bFirst, // 54
                                   CFrameWnd* pFrame = nullptr, bool bRecalc = true);
-    virtual bool DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* pFrame = nullptr,         // 55
+    virtual bool DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* pFrame = nullptr, // 55
                                   bool bRecalc = true);
-    virtual bool DockAsTabWith(CExtControlBar* pBarOther);                                           // 56
-    virtual void GetCaptionText(CString& sText) const;                                               // 57
-    virtual void CalcNcButtonsExtent(CRect& rcCaption) const;                                        // 58
-    virtual void CreateDefaultNcButtons();                                                           // 59
-    virtual void LayoutNcButtons();                                                                  // 60
-    virtual int HitTestItem(CPoint ptClient) const;                                                  // 61
-    virtual bool ProcessMouseMove(UINT nFlags, CPoint ptClient);                                     // 62
+    virtual bool DockAsTabWith(CExtControlBar* pBarOther);       // 56
+    virtual void GetCaptionText(CString& sText) const;           // 57
+    virtual void CalcNcButtonsExtent(CRect& rcCaption) const;    // 58
+    virtual void CreateDefaultNcButtons();                       // 59
+    virtual void LayoutNcButtons();                              // 60
+    virtual int HitTestItem(CPoint ptClient) const;              // 61
+    virtual bool ProcessMouseMove(UINT nFlags, CPoint ptClient); // 62
 
     // Stored position of the last float, docking-state operations and dragging entry points whose
     // bodies come with the floating frame and the drag loop.

@@ -32,20 +32,11 @@ bool CExtControlBar::InsertToBarsPopupMenu(CExtPopupMenuWnd* pPopup)
     return pPopup->InsertItem((int)GetDlgCtrlID());
 }
 
-bool CExtControlBar::IsFixedSize() const
-{
-    return (m_bfBarFlags & kBarFixedSize) != 0;
-}
+bool CExtControlBar::IsFixedSize() const { return (m_bfBarFlags & kBarFixedSize) != 0; }
 
-bool CExtControlBar::IsFixedDockStyle() const
-{
-    return IsFixedSize();
-}
+bool CExtControlBar::IsFixedDockStyle() const { return IsFixedSize(); }
 
-bool CExtControlBar::IsFullRowBar() const
-{
-    return false;
-}
+bool CExtControlBar::IsFullRowBar() const { return false; }
 
 int CExtControlBar::CalcMinWidth() const
 {
@@ -55,30 +46,15 @@ int CExtControlBar::CalcMinWidth() const
     return n;
 }
 
-int CExtControlBar::CalcMinHeight() const
-{
-    return m_nMinHeightBase + m_rcSplitterBefore.Height();
-}
+int CExtControlBar::CalcMinHeight() const { return m_nMinHeightBase + m_rcSplitterBefore.Height(); }
 
-CSize CExtControlBar::GetDefaultSize() const
-{
-    return CSize(80, 60);
-}
+CSize CExtControlBar::GetDefaultSize() const { return CSize(80, 60); }
 
-CSize CExtControlBar::CalcMinSize() const
-{
-    return CSize(CalcMinWidth(), CalcMinHeight());
-}
+CSize CExtControlBar::CalcMinSize() const { return CSize(CalcMinWidth(), CalcMinHeight()); }
 
-CExtControlBar::OuterRowPlacement_t* CExtControlBar::GetOuterRowPlacement()
-{
-    return nullptr;
-}
+CExtControlBar::OuterRowPlacement_t* CExtControlBar::GetOuterRowPlacement() { return nullptr; }
 
-void CExtControlBar::SetOuterRowPlacement(const OuterRowPlacement_t& placement)
-{
-    (void)placement;
-}
+void CExtControlBar::SetOuterRowPlacement(const OuterRowPlacement_t& placement) { (void)placement; }
 
 void CExtControlBar::OnOuterRowPlacementChanged()
 {
@@ -95,40 +71,19 @@ void CExtControlBar::ResetOuterRowPlacement()
         p->Empty();
 }
 
-bool CExtControlBar::IsRowThicknessShared() const
-{
-    return false;
-}
+bool CExtControlBar::IsRowThicknessShared() const { return false; }
 
-bool CExtControlBar::IsLiveDragMode() const
-{
-    return QueryDraggingStyle() == 1;
-}
+bool CExtControlBar::IsLiveDragMode() const { return QueryDraggingStyle() == 1; }
 
-bool CExtControlBar::IsLiveResizeModeRowExtent() const
-{
-    return QueryDraggingStyle() == 1 ? false : IsLiveDragMode();
-}
+bool CExtControlBar::IsLiveResizeModeRowExtent() const { return QueryDraggingStyle() == 1 ? false : IsLiveDragMode(); }
 
-bool CExtControlBar::IsLiveResizeModeInRow() const
-{
-    return IsLiveResizeModeRowExtent();
-}
+bool CExtControlBar::IsLiveResizeModeInRow() const { return IsLiveResizeModeRowExtent(); }
 
-bool CExtControlBar::QueryExtraFeature() const
-{
-    return false;
-}
+bool CExtControlBar::QueryExtraFeature() const { return false; }
 
-bool CExtControlBar::IsDockTargetBar() const
-{
-    return true;
-}
+bool CExtControlBar::IsDockTargetBar() const { return true; }
 
-bool CExtControlBar::IsMarkerDockingAllowed() const
-{
-    return !IsLiveDragMode() || QueryDraggingStyle() == 1;
-}
+bool CExtControlBar::IsMarkerDockingAllowed() const { return !IsLiveDragMode() || QueryDraggingStyle() == 1; }
 
 CExtDynTabControlBar* CExtControlBar::GetTabbedContainer() const
 {
@@ -144,10 +99,7 @@ int CExtControlBar::HitTestItem(CPoint ptClient) const
     return -1;
 }
 
-void CExtControlBar::GetCaptionText(CString& sText) const
-{
-    GetWindowText(sText);
-}
+void CExtControlBar::GetCaptionText(CString& sText) const { GetWindowText(sText); }
 
 int CExtControlBar::QueryDraggingStyle()
 {
@@ -238,7 +190,9 @@ CSize CExtControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
         nAvail = 3;
     int nSum = 2 * ::GetSystemMetrics(bHorz ? SM_CXBORDER : SM_CYBORDER);
 
-    auto extentOf = [bHorz](CExtControlBar* p) -> LONG& { return bHorz ? p->m_sizeHorzDocked.cx : p->m_sizeVertDocked.cy; };
+    auto extentOf = [bHorz](CExtControlBar* p) -> LONG& {
+        return bHorz ? p->m_sizeHorzDocked.cx : p->m_sizeVertDocked.cy;
+    };
     auto minOf = [bHorz](CExtControlBar* p) { return bHorz ? p->CalcMinWidth() : p->CalcMinHeight(); };
     CArray<CExtControlBar*, CExtControlBar*> arrResizable;
     int nThickness = 0;
@@ -361,8 +315,7 @@ void CExtControlBar::DoPaint(CDC* pDC)
     CRect rcClient;
     GetClientRect(&rcClient);
     CWnd* pChild = GetWindow(GW_CHILD);
-    if ((m_bfTracking & kTrackRepositionChild) != 0 && !IsFixedSize() && pChild != nullptr &&
-        pChild->IsWindowVisible())
+    if ((m_bfTracking & kTrackRepositionChild) != 0 && !IsFixedSize() && pChild != nullptr && pChild->IsWindowVisible())
     {
         CRect rcChild;
         pChild->GetWindowRect(&rcChild);
@@ -491,10 +444,7 @@ bool CExtControlBar::IsFrameOleInPlaceActive(CFrameWnd* pFrame)
     return pDoc != nullptr && pDoc->GetInPlaceActiveItem(pView) != nullptr;
 }
 
-bool CExtControlBar::IsOleInPlaceActive() const
-{
-    return IsFrameOleInPlaceActive(GetDockingFrame());
-}
+bool CExtControlBar::IsOleInPlaceActive() const { return IsFrameOleInPlaceActive(GetDockingFrame()); }
 
 bool CExtControlBar::EnsureVisibleByCommand()
 {

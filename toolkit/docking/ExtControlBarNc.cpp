@@ -19,10 +19,7 @@ bool CExtControlBar::IsDockedOrDialog() const
     return IsDialogMode() || (GetSafeHwnd() != nullptr && GetDockBarSafe() != nullptr && !IsFloating(this));
 }
 
-bool CExtControlBar::IsAnyBarDragged() const
-{
-    return GetDraggedBar() != nullptr;
-}
+bool CExtControlBar::IsAnyBarDragged() const { return GetDraggedBar() != nullptr; }
 
 bool CExtControlBar::QueryGripperPresence(bool* pbCaptionHorz, bool* pbCaptionVert) const
 {
@@ -137,8 +134,7 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
                     bTop = !bFirst;
                     bBottom = !bLast;
                     break;
-                default:
-                    break;
+                default: break;
                 }
             }
         }
@@ -162,41 +158,69 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
         {
         case kDockBarTop:
             if (bRight)
-                m_rcSplitterAfter.SetRect(rc.right - m_nSplitterX, rc.top, rc.right, rc.bottom), rc.right -= m_nSplitterX;
+            {
+                m_rcSplitterAfter.SetRect(rc.right - m_nSplitterX, rc.top, rc.right, rc.bottom);
+                rc.right -= m_nSplitterX;
+            }
             if (bBottom)
-                m_rcRowSplitter.SetRect(rc.left, rc.bottom - m_nSplitterY, rc.right + m_rcSplitterAfter.Width(), rc.bottom),
-                    rc.bottom -= m_nSplitterY;
+            {
+                m_rcRowSplitter.SetRect(rc.left, rc.bottom - m_nSplitterY, rc.right + m_rcSplitterAfter.Width(),
+                                        rc.bottom);
+                rc.bottom -= m_nSplitterY;
+            }
             break;
         case kDockBarBottom:
             if (bRight)
-                m_rcSplitterAfter.SetRect(rc.right - m_nSplitterX, rc.top, rc.right, rc.bottom), rc.right -= m_nSplitterX;
+            {
+                m_rcSplitterAfter.SetRect(rc.right - m_nSplitterX, rc.top, rc.right, rc.bottom);
+                rc.right -= m_nSplitterX;
+            }
             if (bTop)
-                m_rcRowSplitter.SetRect(rc.left, rc.top, rc.right + m_rcSplitterAfter.Width(), rc.top + m_nSplitterY),
-                    rc.top += m_nSplitterY;
+            {
+                m_rcRowSplitter.SetRect(rc.left, rc.top, rc.right + m_rcSplitterAfter.Width(), rc.top + m_nSplitterY);
+                rc.top += m_nSplitterY;
+            }
             break;
         case kDockBarLeft:
             if (bBottom)
-                m_rcSplitterAfter.SetRect(rc.left, rc.bottom - m_nSplitterY, rc.right, rc.bottom), rc.bottom -= m_nSplitterY;
+            {
+                m_rcSplitterAfter.SetRect(rc.left, rc.bottom - m_nSplitterY, rc.right, rc.bottom);
+                rc.bottom -= m_nSplitterY;
+            }
             if (bRight)
-                m_rcRowSplitter.SetRect(rc.right - m_nSplitterX, rc.top, rc.right, rc.bottom + m_rcSplitterAfter.Height()),
-                    rc.right -= m_nSplitterX;
+            {
+                m_rcRowSplitter.SetRect(rc.right - m_nSplitterX, rc.top, rc.right,
+                                        rc.bottom + m_rcSplitterAfter.Height());
+                rc.right -= m_nSplitterX;
+            }
             break;
         case kDockBarRight:
             if (bBottom)
-                m_rcSplitterAfter.SetRect(rc.left, rc.bottom - m_nSplitterY, rc.right, rc.bottom), rc.bottom -= m_nSplitterY;
+            {
+                m_rcSplitterAfter.SetRect(rc.left, rc.bottom - m_nSplitterY, rc.right, rc.bottom);
+                rc.bottom -= m_nSplitterY;
+            }
             if (bLeft)
-                m_rcRowSplitter.SetRect(rc.left, rc.top, rc.left + m_nSplitterX, rc.bottom + m_rcSplitterAfter.Height()),
-                    rc.left += m_nSplitterX;
+            {
+                m_rcRowSplitter.SetRect(rc.left, rc.top, rc.left + m_nSplitterX,
+                                        rc.bottom + m_rcSplitterAfter.Height());
+                rc.left += m_nSplitterX;
+            }
             break;
-        default:
-            break;
+        default: break;
         }
         if (pPrev != nullptr && nId != kDockBarFloat)
         {
             if (IsDockedHorizontally(this))
-                m_rcSplitterBefore.SetRect(rc.left, rc.top, rc.left + m_nSplitterX, rc.bottom), rc.left += m_nSplitterX;
+            {
+                m_rcSplitterBefore.SetRect(rc.left, rc.top, rc.left + m_nSplitterX, rc.bottom);
+                rc.left += m_nSplitterX;
+            }
             else
-                m_rcSplitterBefore.SetRect(rc.left, rc.top, rc.right, rc.top + m_nSplitterY), rc.top += m_nSplitterY;
+            {
+                m_rcSplitterBefore.SetRect(rc.left, rc.top, rc.right, rc.top + m_nSplitterY);
+                rc.top += m_nSplitterY;
+            }
         }
     }
     if (bCaption)
@@ -215,7 +239,10 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
         if (IsFixedSize())
         {
             if (bHorzCaption)
-                m_rcCaption.DeflateRect(1, 0), m_rcCaption.top += 1;
+            {
+                m_rcCaption.DeflateRect(1, 0);
+                m_rcCaption.top += 1;
+            }
             else
                 m_rcCaption.DeflateRect(0, 1), m_rcCaption.left += 1;
         }
@@ -391,7 +418,10 @@ void CExtControlBar::OnNcPaint()
             CRect rcCaption(m_rcCaption);
             const bool bSideCaptionOfHorz = !bHorzCaption && IsDockedHorizontally(this);
             if (bSideCaptionOfHorz)
-                rcCaption.DeflateRect(0, 2), rcCaption.OffsetRect(-2, 0);
+            {
+                rcCaption.DeflateRect(0, 2);
+                rcCaption.OffsetRect(-2, 0);
+            }
             else
                 rcCaption.DeflateRect(2, 0);
             CalcNcButtonsExtent(rcCaption);
@@ -399,9 +429,9 @@ void CExtControlBar::OnNcPaint()
             GetCaptionText(sText);
             const int nSaved = dc.SaveDC();
             dc.IntersectClipRect(&rcCaption);
-            CExtPaintManager::CaptionPaintData caption(this, rcCaption, rcCaption, (m_bfRuntimeState & kStateFocus) != 0,
-                                                       false, bSideCaptionOfHorz, !IsFixedSize(),
-                                                       sText.IsEmpty() ? nullptr : (LPCTSTR)sText);
+            CExtPaintManager::CaptionPaintData caption(this, rcCaption, rcCaption,
+                                                       (m_bfRuntimeState & kStateFocus) != 0, false, bSideCaptionOfHorz,
+                                                       !IsFixedSize(), sText.IsEmpty() ? nullptr : (LPCTSTR)sText);
             pPM->PaintControlBarFrame(dc, caption);
             dc.RestoreDC(nSaved);
             NcButtonsPaint(dc);

@@ -13,10 +13,7 @@
 
 namespace
 {
-bool IsRealBar(void* pEntry)
-{
-    return pEntry != nullptr && !CDockBar::IsPlaceHolder(pEntry);
-}
+bool IsRealBar(void* pEntry) { return pEntry != nullptr && !CDockBar::IsPlaceHolder(pEntry); }
 
 bool IsVisibleResizable(CControlBar* pBar)
 {
@@ -146,15 +143,9 @@ static bool IsEndOfRow(const CExtControlBar* pSelf, bool bFirst, bool bVisibleOn
     return true;
 }
 
-bool CExtControlBar::IsFirstInRow(bool bVisibleOnly) const
-{
-    return IsEndOfRow(this, true, bVisibleOnly);
-}
+bool CExtControlBar::IsFirstInRow(bool bVisibleOnly) const { return IsEndOfRow(this, true, bVisibleOnly); }
 
-bool CExtControlBar::IsLastInRow(bool bVisibleOnly) const
-{
-    return IsEndOfRow(this, false, bVisibleOnly);
-}
+bool CExtControlBar::IsLastInRow(bool bVisibleOnly) const { return IsEndOfRow(this, false, bVisibleOnly); }
 
 bool CExtControlBar::IsAloneInRow(bool bOnlyFixed, bool bOnlyResizable) const
 {
@@ -196,15 +187,9 @@ void CExtControlBar::SetRowExtent(int nExtent)
         m_sizeHorzDocked.cx = nExtent;
 }
 
-int CExtControlBar::GetRowMinExtent() const
-{
-    return IsDockedVertically(this) ? CalcMinHeight() : CalcMinWidth();
-}
+int CExtControlBar::GetRowMinExtent() const { return IsDockedVertically(this) ? CalcMinHeight() : CalcMinWidth(); }
 
-bool CExtControlBar::IsAtMinimumInRow() const
-{
-    return GetRowExtent() <= GetRowMinExtent();
-}
+bool CExtControlBar::IsAtMinimumInRow() const { return GetRowExtent() <= GetRowMinExtent(); }
 
 bool CExtControlBar::IsExpandedInRow() const
 {

@@ -25,10 +25,7 @@ CFrameWnd* CExtControlBar::FindDockingFrame(const CControlBar* pBar)
     return pFrame;
 }
 
-CFrameWnd* CExtControlBar::GetDockingFrame() const
-{
-    return FindDockingFrame(this);
-}
+CFrameWnd* CExtControlBar::GetDockingFrame() const { return FindDockingFrame(this); }
 
 bool CExtControlBar::IsSingleVisibleInFloatingFrame(const CControlBar* pBar)
 {
@@ -54,7 +51,8 @@ bool CExtControlBar::IsSingleVisibleInFloatingFrame(const CControlBar* pBar)
 static bool IsDescendantOf(CWnd* pWnd, CWnd* pAncestor)
 {
     return pWnd != nullptr && pAncestor != nullptr && pAncestor->GetSafeHwnd() != nullptr &&
-           (pWnd->GetSafeHwnd() == pAncestor->GetSafeHwnd() || ::IsChild(pAncestor->GetSafeHwnd(), pWnd->GetSafeHwnd()));
+           (pWnd->GetSafeHwnd() == pAncestor->GetSafeHwnd() ||
+            ::IsChild(pAncestor->GetSafeHwnd(), pWnd->GetSafeHwnd()));
 }
 
 void CExtControlBar::FindFrameControlBars(CExtControlBar* pBarExclude, CFrameWnd* pFrame,
@@ -97,7 +95,8 @@ void CExtControlBar::FindFrameControlBars(CExtControlBar* pBarExclude, CFrameWnd
             if (nId == kDockBarFloat)
                 bSide = (dwMask & 0x80) != 0 && IsFloating(pBar);
             else
-                bSide = (nId == kDockBarTop && (dwMask & 0x08) != 0) || (nId == kDockBarBottom && (dwMask & 0x10) != 0) ||
+                bSide = (nId == kDockBarTop && (dwMask & 0x08) != 0) ||
+                        (nId == kDockBarBottom && (dwMask & 0x10) != 0) ||
                         (nId == kDockBarLeft && (dwMask & 0x20) != 0) || (nId == kDockBarRight && (dwMask & 0x40) != 0);
             if (!bSide)
                 continue;
@@ -138,10 +137,10 @@ void CExtControlBar::FindFrameControlBars(CExtControlBar* pBarExclude, CFrameWnd
             {
                 DWORD dwBit;
                 LRESULT nHit;
-            } kHits[] = {{0x40000, HTLEFT},        {0x80000, HTRIGHT},       {0x100000, HTTOP},
-                         {0x200000, HTBOTTOM},     {0x400000, HTTOPLEFT},    {0x800000, HTTOPRIGHT},
+            } kHits[] = {{0x40000, HTLEFT},         {0x80000, HTRIGHT},         {0x100000, HTTOP},
+                         {0x200000, HTBOTTOM},      {0x400000, HTTOPLEFT},      {0x800000, HTTOPRIGHT},
                          {0x1000000, HTBOTTOMLEFT}, {0x2000000, HTBOTTOMRIGHT}, {0x4000000, HTNOWHERE},
-                         {0x10000000, HTSIZE},     {0x20000000, HTMINBUTTON}, {0x40000000, HTMAXBUTTON},
+                         {0x10000000, HTSIZE},      {0x20000000, HTMINBUTTON},  {0x40000000, HTMAXBUTTON},
                          {0x80000000, HTCLIENT}};
             DWORD dwHitMask = 0;
             for (const auto& h : kHits)
@@ -380,7 +379,7 @@ void CExtControlBar::RepositionBarsEx(CWnd* pWnd, UINT nIDFirst, UINT nIDLast, U
         if (pChild == nullptr)
             continue;
         QUERY_REPOSITION_CALC_EFFECT_DATA data((WORD)nMode, pWnd, nIDFirst, nIDLast, nIDLeftOver, lpRectParam,
-                                              lpRectClient, bStretch);
+                                               lpRectClient, bStretch);
         ::SendMessageW(hChild, g_nMsgQueryRepositionCalcEffect, (WPARAM)&data, 0);
         if (nMode == reposQuery && data.IsExcludedFromCalc())
             continue;

@@ -71,16 +71,12 @@ LRESULT CExtControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
                 SetupFrameDocking(pFrame, CBRS_ALIGN_ANY, true);
         }
         break;
-    case WM_DESTROY:
-        m_bfBarFlags |= kBarBusy;
-        break;
+    case WM_DESTROY: m_bfBarFlags |= kBarBusy; break;
     case WM_NCDESTROY:
         m_bfBarFlags |= kBarBusy;
         NcButtonsRemoveAll();
         break;
-    case WM_CLOSE:
-        m_bfBarFlags |= kBarBusy;
-        return 0; // a bar is hidden, never closed
+    case WM_CLOSE: m_bfBarFlags |= kBarBusy; return 0; // a bar is hidden, never closed
     case WM_WINDOWPOSCHANGING:
         if (GetDockBarSafe() != nullptr || IsDialogMode())
             reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_FRAMECHANGED;
@@ -110,8 +106,7 @@ LRESULT CExtControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return CControlBar::WindowProc(message, wParam, lParam);
 }
@@ -184,8 +179,8 @@ void CExtControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 {
     (void)pTarget;
     (void)bDisableIfNoHndler;
-    if (IsDialogMode() || (m_bfTracking & (kTrackRowExtent | kTrackInRow | kTrackDragging)) != 0 ||
-        IsAnyBarDragged() || GetSafeHwnd() == nullptr || !IsVisible())
+    if (IsDialogMode() || (m_bfTracking & (kTrackRowExtent | kTrackInRow | kTrackDragging)) != 0 || IsAnyBarDragged() ||
+        GetSafeHwnd() == nullptr || !IsVisible())
         return;
     const BYTE bfOld = m_bfRuntimeState;
     CPoint pt;

@@ -51,10 +51,7 @@ BOOL CExtDockBar::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-CExtDynAutoHideArea* CExtDockBar::GetAutoHideArea() const
-{
-    return m_pAutoHideArea;
-}
+CExtDynAutoHideArea* CExtDockBar::GetAutoHideArea() const { return m_pAutoHideArea; }
 
 bool CExtDockBar::SetLayoutLocked(bool bLock)
 {
@@ -75,8 +72,8 @@ static void RemoveDoubleSeparators(CExtPopupMenuWnd* pPopup)
     }
 }
 
-bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup, WORD nNotificationType,
-                                     CWnd* pWndSrc, UINT nMsgID, LPARAM lParam)
+bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup, WORD nNotificationType, CWnd* pWndSrc,
+                                     UINT nMsgID, LPARAM lParam)
 {
     if (pPopup == nullptr)
         return false;
@@ -92,7 +89,8 @@ bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup
         {
             CExtControlBar* pBar = arrBars[i];
             if (pBar->GetSafeHwnd() == nullptr || !::IsWindow(pBar->GetSafeHwnd()) ||
-                pBar->IsKindOf(RUNTIME_CLASS(CExtDynControlBar)) || (pBar->m_nStateFlags & CControlBar::tempHide) != 0 ||
+                pBar->IsKindOf(RUNTIME_CLASS(CExtDynControlBar)) ||
+                (pBar->m_nStateFlags & CControlBar::tempHide) != 0 ||
                 (bInPlace && (pBar->m_dwStyle & CBRS_HIDE_INPLACE) != 0))
                 continue;
             CString sText;
@@ -146,7 +144,4 @@ void CExtDockBar::OnContextMenu(CWnd* pWnd, CPoint point)
         delete pPopup;
 }
 
-void CExtDockBar::OnCancelMode()
-{
-    CDockBar::OnCancelMode();
-}
+void CExtDockBar::OnCancelMode() { CDockBar::OnCancelMode(); }

@@ -28,8 +28,8 @@ public:
 
     // Fills pPopup with an item per bar of the frame (tool bars and resizable bars apart); answers
     // whether the menu holds an item afterwards.
-    static bool BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup, WORD nNotificationType,
-                                   CWnd* pWndSrc, UINT nMsgID, LPARAM lParam);
+    static bool BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup, WORD nNotificationType, CWnd* pWndSrc,
+                                   UINT nMsgID, LPARAM lParam);
 
     BYTE m_bLayoutLocked;
     UINT m_nCircle;

@@ -3,10 +3,7 @@
 
 IMPLEMENT_DYNCREATE(CExtDynControlBar, CExtControlBar)
 
-CExtDynControlBar::CExtDynControlBar() : m_pWndDynDocker(nullptr)
-{
-    m_bfBarFlags &= ~kBarInBarsMenu;
-}
+CExtDynControlBar::CExtDynControlBar() : m_pWndDynDocker(nullptr) { m_bfBarFlags &= ~kBarInBarsMenu; }
 
 CExtDynControlBar::~CExtDynControlBar() {}
 

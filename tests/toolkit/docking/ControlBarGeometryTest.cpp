@@ -37,8 +37,8 @@ TEST_F(ControlBarGeometry, MetricsFollowTheSystem)
     EXPECT_EQ(bar.m_nMinWidthBase, ::GetSystemMetrics(SM_CYSMCAPTION) + bar.m_nSplitterY + 1);
     EXPECT_EQ(bar.m_sizeHorzDocked, CSize(200, 150));
     EXPECT_EQ(bar.m_sizeVertDocked, CSize(150, 200));
-    EXPECT_EQ(bar.m_bfBarFlags, CExtControlBar::kBarResizableCaption | CExtControlBar::kBarIdleWork |
-                                    CExtControlBar::kBarInBarsMenu);
+    EXPECT_EQ(bar.m_bfBarFlags,
+              CExtControlBar::kBarResizableCaption | CExtControlBar::kBarIdleWork | CExtControlBar::kBarInBarsMenu);
     EXPECT_EQ(bar.m_ptDragPrev, CPoint(-1, -1));
 }
 
@@ -234,18 +234,10 @@ TEST_F(ControlBarGeometry, TheRowSplitterFacesTheFrameCentreOnEverySide)
         ASSERT_FALSE(rcRow.IsRectEmpty()) << side.nID;
         switch (side.nID)
         {
-        case AFX_IDW_DOCKBAR_TOP:
-            EXPECT_EQ(rcRow.bottom, rcWnd.bottom);
-            break;
-        case AFX_IDW_DOCKBAR_BOTTOM:
-            EXPECT_EQ(rcRow.top, 0);
-            break;
-        case AFX_IDW_DOCKBAR_LEFT:
-            EXPECT_EQ(rcRow.right, rcWnd.right);
-            break;
-        default:
-            EXPECT_EQ(rcRow.left, 0);
-            break;
+        case AFX_IDW_DOCKBAR_TOP: EXPECT_EQ(rcRow.bottom, rcWnd.bottom); break;
+        case AFX_IDW_DOCKBAR_BOTTOM: EXPECT_EQ(rcRow.top, 0); break;
+        case AFX_IDW_DOCKBAR_LEFT: EXPECT_EQ(rcRow.right, rcWnd.right); break;
+        default: EXPECT_EQ(rcRow.left, 0); break;
         }
         EXPECT_EQ(HitAt(pBar, rcRow.CenterPoint()), side.nHit) << side.nID;
         EXPECT_TRUE(pBar->GetSplitterAfterRect().IsRectEmpty()) << side.nID;

@@ -121,7 +121,8 @@ TEST_F(ControlBarCreate, WmCloseNeverClosesABar)
 TEST(ControlBarDialogMode, ABarOnADialogSetsUpNoDockingAndDoesNoIdleWork)
 {
     CWnd dlg;
-    ASSERT_TRUE(dlg.CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(
+        dlg.CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr));
     CExtControlBar bar;
     ASSERT_TRUE(bar.Create(L"On dialog", &dlg, 0x4321, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER));
     EXPECT_TRUE(bar.IsDialogMode());

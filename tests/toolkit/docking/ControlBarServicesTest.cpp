@@ -190,7 +190,9 @@ TEST_F(ControlBarServices, RepositionQueryLeavesOutAnExcludingChildAndMovesNothi
 TEST_F(ControlBarServices, TheChildFillsTheClientAndIsInsetWhenFloating)
 {
     m_pFrame->RecalcLayout();
-    auto str = [](const CRect& r) { return ::testing::PrintToString(std::vector<int>{r.left, r.top, r.right, r.bottom}); };
+    auto str = [](const CRect& r) {
+        return ::testing::PrintToString(std::vector<int>{r.left, r.top, r.right, r.bottom});
+    };
     EXPECT_EQ(str(ClientScreenRectOf(m_pLeft)), str(WindowRectOf(&m_pLeft->m_wndChild)));
     m_pFrame->SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOMOVE | SWP_NOZORDER);
     m_pFrame->RecalcLayout();
@@ -298,10 +300,11 @@ TEST_F(ControlBarServices, TheMenuAnnouncementWithoutTargetSendsNothing)
     EXPECT_EQ(none.m_pWndInitiatorFrame, nullptr);
     // A bar on a dialog: the dialog is told, but no frame is the initiator.
     CWnd dlg;
-    ASSERT_TRUE(dlg.CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(
+        dlg.CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr));
     CWnd src;
-    ASSERT_TRUE(src.CreateEx(0, AfxRegisterWndClass(0), L"src", WS_CHILD, 0, 0, 10, 10, dlg.GetSafeHwnd(), nullptr,
-                             nullptr));
+    ASSERT_TRUE(
+        src.CreateEx(0, AfxRegisterWndClass(0), L"src", WS_CHILD, 0, 0, 10, 10, dlg.GetSafeHwnd(), nullptr, nullptr));
     CExtControlBar::POPUP_MENU_EVENT_DATA onDialog(1, nullptr, &src, CPoint(5, 5), WM_RBUTTONUP, 0);
     EXPECT_FALSE(onDialog.NotifyTarget(true));
     EXPECT_TRUE(onDialog.m_bPostNotification);
@@ -320,7 +323,8 @@ TEST_F(ControlBarServices, TheMenuAnnouncementWithoutTargetSendsNothing)
 TEST_F(ControlBarServices, TheCloseButtonOfABarOnADialogHidesTheBar)
 {
     CWnd dlg;
-    ASSERT_TRUE(dlg.CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr));
+    ASSERT_TRUE(
+        dlg.CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr));
     CExtControlBar bar;
     ASSERT_TRUE(bar.Create(L"On dialog", &dlg, 0x4322, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER));
     bar.MoveWindow(0, 0, 200, 100);

@@ -19,22 +19,16 @@ bool CHostResizableBar::CreateInFrame(CFrameWnd* pFrame, UINT nID, LPCTSTR pszTe
         return false;
     const bool bEdit = nChild == kEdit;
     if (!m_wndChild.CreateEx(WS_EX_CLIENTEDGE, bEdit ? L"EDIT" : L"LISTBOX", L"",
-                             WS_CHILD | WS_VISIBLE | (bEdit ? ES_MULTILINE : LBS_NOTIFY | LBS_NOINTEGRALHEIGHT), 0, 0, 10, 10, GetSafeHwnd(),
-                             (HMENU)(UINT_PTR)1, nullptr))
+                             WS_CHILD | WS_VISIBLE | (bEdit ? ES_MULTILINE : LBS_NOTIFY | LBS_NOINTEGRALHEIGHT), 0, 0,
+                             10, 10, GetSafeHwnd(), (HMENU)(UINT_PTR)1, nullptr))
         return false;
     EnableDocking(CBRS_ALIGN_ANY);
     return true;
 }
 
-int CHostResizableBar::CalcMinWidth() const
-{
-    return std::max(CExtControlBar::CalcMinWidth(), m_nMinLength);
-}
+int CHostResizableBar::CalcMinWidth() const { return std::max(CExtControlBar::CalcMinWidth(), m_nMinLength); }
 
-int CHostResizableBar::CalcMinHeight() const
-{
-    return std::max(CExtControlBar::CalcMinHeight(), m_nMinLength);
-}
+int CHostResizableBar::CalcMinHeight() const { return std::max(CExtControlBar::CalcMinHeight(), m_nMinLength); }
 
 CHostFixedBar::CHostFixedBar() : m_nCells(6)
 {
@@ -161,10 +155,7 @@ BOOL CDockingHostFrame::OnBarToggle(UINT nID)
     return CExtControlBar::HandleBarToggleCommand(this, nID) ? TRUE : FALSE;
 }
 
-void CDockingHostFrame::OnUpdateBarToggle(CCmdUI* pCmdUI)
-{
-    CExtControlBar::UpdateBarToggleCommand(this, pCmdUI);
-}
+void CDockingHostFrame::OnUpdateBarToggle(CCmdUI* pCmdUI) { CExtControlBar::UpdateBarToggleCommand(this, pCmdUI); }
 
 // ---- helpers -----------------------------------------------------------------------------------------------------
 

@@ -10,9 +10,9 @@
 // Ids of the host's bars, commands and strings.
 enum : UINT
 {
-    kIdBarFirst = 0xA100, // resizable bars kIdBarFirst + n
+    kIdBarFirst = 0xA100,   // resizable bars kIdBarFirst + n
     kIdFixedFirst = 0xA180, // fixed test bars kIdFixedFirst + n
-    kIdView = 0xE900      // AFX_IDW_PANE_FIRST
+    kIdView = 0xE900        // AFX_IDW_PANE_FIRST
 };
 extern const wchar_t* const kHostProfile;
 
