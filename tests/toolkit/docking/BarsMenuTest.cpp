@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "DockingHost.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -90,8 +91,15 @@ TEST_F(BarsMenu, ARightClickOnAnEmptyDockBarShowsNothing)
     const int nBefore = m_pFrame->m_nMenuAnnouncements;
     pEmpty->SendMessage(WM_CONTEXTMENU, (WPARAM)pEmpty->GetSafeHwnd(), MAKELPARAM(300, 300));
     EXPECT_EQ(m_pFrame->m_nMenuAnnouncements, nBefore);
-    // A dock bar holding a bar builds the menu (announced before and after).
-    CControlBar* pLeft = m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT);
-    pLeft->SendMessage(WM_CONTEXTMENU, (WPARAM)pLeft->GetSafeHwnd(), MAKELPARAM(300, 300));
-    EXPECT_EQ(m_pFrame->m_nMenuAnnouncements, nBefore + 2);
+}
+
+TEST_F(BarsMenu, TheOptionsButtonDropsItsSubMenuItemWhenNoBarIsListed)
+{
+    CHostFixedBar* pTools = m_pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"");
+    ASSERT_NE(pTools, nullptr);
+    CExtBarNcAreaButtonMenu button(pTools);
+    button.m_rc = CRect(2, 2, 14, 14);
+    EXPECT_FALSE(button.OnClick(CPoint(5, 5)));
+    EXPECT_EQ(m_pFrame->m_nLastPostKind, 10);
+    EXPECT_EQ(m_pFrame->m_nLastPostItemCount, 0);
 }

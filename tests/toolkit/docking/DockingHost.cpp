@@ -141,6 +141,11 @@ LRESULT CDockingHostFrame::OnConstructPopupMenu(WPARAM wParam, LPARAM lParam)
     (void)lParam;
     ++m_nMenuAnnouncements;
     auto* pData = reinterpret_cast<CExtControlBar::POPUP_MENU_EVENT_DATA*>(wParam);
+    if (pData->m_bPostNotification)
+    {
+        m_nLastPostKind = pData->m_nMsgID;
+        m_nLastPostItemCount = pData->m_pPopupMenuWnd != nullptr ? pData->m_pPopupMenuWnd->GetItemCount() : -1;
+    }
     if (!m_bFillBarsMenu || pData->m_bPostNotification)
         return 0;
     CExtCmdItem cmd(0xB000);

@@ -80,6 +80,9 @@ public:
     // Answer to the before announcement of the bars menu; the items it inserts.
     bool m_bFillBarsMenu = false;
     int m_nMenuAnnouncements = 0;
+    // Kind and item count of the menu at its last after-filling announcement.
+    int m_nLastPostKind = -1;
+    int m_nLastPostItemCount = -1;
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
