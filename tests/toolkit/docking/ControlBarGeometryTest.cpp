@@ -148,7 +148,8 @@ TEST_F(ControlBarGeometry, AHoveredButtonIsPressedOnlyWhileTheLeftButtonAloneIsD
     bHover = (pClose->m_bfState & CExtBarNcAreaButton::kHover) != 0;
     bPressedBoth = (pClose->m_bfState & CExtBarNcAreaButton::kPressed) != 0;
     RunInputScript([&]() {
-        SendMouse(ptScreen.x, ptScreen.y, MOUSEEVENTF_RIGHTUP);
+        // Released off the frame: no context menu opens.
+        SendMouse(1100, 950, MOUSEEVENTF_RIGHTUP);
         WaitFor([]() { return (::GetAsyncKeyState(VK_RBUTTON) & 0x8000) == 0; });
     });
     PumpMessages();
@@ -156,13 +157,13 @@ TEST_F(ControlBarGeometry, AHoveredButtonIsPressedOnlyWhileTheLeftButtonAloneIsD
     // Only the left button: hover and press. The button state is probed without releasing the
     // press over the button, so no click hides the bar.
     RunInputScript([&]() {
-        SendMouse(ptScreen.x + 200, ptScreen.y + 200, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(1100, 950, MOUSEEVENTF_LEFTDOWN);
         WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; });
     });
     pClose->HitTest(ptWindow);
     bPressedLeft = (pClose->m_bfState & CExtBarNcAreaButton::kPressed) != 0;
     RunInputScript([&]() {
-        SendMouse(ptScreen.x + 200, ptScreen.y + 200, MOUSEEVENTF_LEFTUP);
+        SendMouse(1100, 950, MOUSEEVENTF_LEFTUP);
         WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; });
     });
     EXPECT_TRUE(bHover);
