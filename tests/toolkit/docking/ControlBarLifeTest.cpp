@@ -136,3 +136,54 @@ TEST(ControlBarDialogMode, ABarOnADialogSetsUpNoDockingAndDoesNoIdleWork)
     bar.DestroyWindow();
     dlg.DestroyWindow();
 }
+
+namespace
+{
+// Counts the command-UI updates and the key messages offered to it.
+class CCountingBar : public CExtControlBar
+{
+public:
+    int m_nUpdates = 0;
+    int m_nOffered = 0;
+    bool m_bTake = false;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override
+    {
+        (void)bDisableIfNoHndler;
+        EXPECT_EQ(pTarget, nullptr); // a bar on a dialog has no frame target
+        EXPECT_NE(m_bfBarFlags & kBarBusy, 0);
+        ++m_nUpdates;
+    }
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        (void)pMsg;
+        ++m_nOffered;
+        return m_bTake ? TRUE : FALSE;
+    }
+};
+} // namespace
+
+TEST(ControlBarDialogMode, TheDialogHelpersReachEachChildBar)
+{
+    CWnd dlg;
+    ASSERT_TRUE(
+        dlg.CreateEx(0, AfxRegisterWndClass(0), L"dialog", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr));
+    CCountingBar first, second;
+    ASSERT_TRUE(first.Create(L"First", &dlg, 0x4331, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    ASSERT_TRUE(second.Create(L"Second", &dlg, 0x4332, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    CExtControlBar::UpdateChildBarsCmdUI(&dlg);
+    EXPECT_EQ(first.m_nUpdates, 1);
+    EXPECT_EQ(second.m_nUpdates, 1);
+    EXPECT_EQ(first.m_bfBarFlags & CExtControlBar::kBarBusy, 0);
+    MSG msg = {};
+    msg.hwnd = dlg.GetSafeHwnd();
+    msg.message = WM_KEYDOWN;
+    EXPECT_FALSE(CExtControlBar::PreTranslateChildBars(&dlg, &msg));
+    EXPECT_EQ(first.m_nOffered + second.m_nOffered, 2);
+    // The first bar that takes the message ends the offer.
+    first.m_bTake = second.m_bTake = true;
+    EXPECT_TRUE(CExtControlBar::PreTranslateChildBars(&dlg, &msg));
+    EXPECT_EQ(first.m_nOffered + second.m_nOffered, 3);
+    first.DestroyWindow();
+    second.DestroyWindow();
+    dlg.DestroyWindow();
+}
