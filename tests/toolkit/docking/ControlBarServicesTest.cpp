@@ -359,3 +359,15 @@ TEST_F(ControlBarServices, SwitchAutoHideAnswersWhetherTheModeWasReached)
     m_pFrame->FloatControlBar(m_pTop2, CPoint(400, 400));
     EXPECT_FALSE(m_pTop2->SwitchAutoHide(true));
 }
+
+TEST_F(ControlBarServices, RenamingABarFloatingAloneRenamesItsFloatingFrame)
+{
+    m_pFrame->FloatControlBar(m_pTop2, CPoint(450, 350));
+    ASSERT_TRUE(CExtControlBar::IsFloating(m_pTop2));
+    CFrameWnd* pMini = m_pTop2->GetParentFrame();
+    ASSERT_NE(pMini, m_pFrame);
+    m_pTop2->SetWindowText(L"Renamed");
+    CString sText;
+    pMini->GetWindowText(sText);
+    EXPECT_STREQ((LPCTSTR)sText, L"Renamed");
+}
