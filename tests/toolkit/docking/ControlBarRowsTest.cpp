@@ -119,7 +119,7 @@ TEST_F(ControlBarRows, TheExpandButtonExpandsThenContractsItsBar)
 
 TEST_F(ControlBarRows, TheCloseButtonHidesADockedBarThroughItsFrame)
 {
-    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->ShowWindow(SW_SHOWNA);
     CExtBarNcAreaButton* pClose = m_pC->NcButtonGet(0);
     ASSERT_TRUE(pClose->IsVisible());
     const CPoint pt = pClose->m_rc.CenterPoint();

@@ -91,7 +91,7 @@ TEST_F(ControlBarServices, FindFiltersBySideAndKind)
     EXPECT_EQ(Find(0x7 | 0x300 | 0xC00 | 0x20), (std::set<CExtControlBar*>{m_pLeft}));
     EXPECT_EQ(Find(0x1 | 0x300 | 0xC00), (std::set<CExtControlBar*>{m_pTools}));
     EXPECT_EQ(Find(0x6 | 0x300 | 0xC00 | 0x10), (std::set<CExtControlBar*>{}));
-    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->ShowWindow(SW_SHOWNA);
     m_pFrame->ShowControlBar(m_pLeft, FALSE, FALSE);
     EXPECT_EQ(Find(0x7 | 0x300 | 0x800), (std::set<CExtControlBar*>{m_pLeft}));
     EXPECT_EQ(Find(0x7 | 0x200 | 0xC00), (std::set<CExtControlBar*>{m_pLeft}));
@@ -144,7 +144,7 @@ TEST_F(ControlBarServices, ToggleItemIsEnabledWithoutCheckMarkUnlessForced)
         void Enable(BOOL bOn) override { m_bEnabled = bOn; }
         void SetCheck(int nCheck) override { m_nCheck = nCheck; }
     };
-    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->ShowWindow(SW_SHOWNA);
     CTestCmdUI ui;
     ui.m_nID = (UINT)m_pLeft->GetDlgCtrlID();
     CExtControlBar::UpdateBarToggleCommand(m_pFrame, &ui, false);
@@ -219,7 +219,7 @@ TEST_F(ControlBarServices, CreatingTheDefaultButtonsTwiceMakesThree)
 
 TEST_F(ControlBarServices, EnsureVisibleShowsAHiddenBarByCommand)
 {
-    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->ShowWindow(SW_SHOWNA);
     m_pFrame->ShowControlBar(m_pLeft, FALSE, FALSE);
     EXPECT_TRUE(m_pLeft->EnsureVisibleByCommand());
     EXPECT_TRUE(m_pLeft->IsWindowVisible());
