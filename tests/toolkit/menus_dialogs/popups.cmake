@@ -1,0 +1,8 @@
+corvane_test(toolkit_popup_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/MenuTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupLifecycleTest.cpp
+  LIBS corvane_toolkit corvane_platform
+  RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.rc
+  TIMEOUT 300)
