@@ -151,7 +151,9 @@ bool CExtPopupMenuWnd::TrackPopupMenu(UINT nTrackFlags, int x, int y, LPCRECT lp
 
     // From here on the menu may be deleted at any time: only locals are used.
     CExtPopupMenuWnd* const pTracked = this;
+    const UINT nBinding = site.m_nBinding;
     const HWND hWndTracked = GetSafeHwnd();
+    auto stillTracked = [&]() { return site.GetInstance() == pTracked && site.m_nBinding == nBinding; };
     bool bQuit = false;
     for (;;)
     {
@@ -160,11 +162,11 @@ bool CExtPopupMenuWnd::TrackPopupMenu(UINT nTrackFlags, int x, int y, LPCRECT lp
             bQuit = true;
             break;
         }
-        if (site.GetInstance() != pTracked || !::IsWindow(hWndTracked))
+        if (!stillTracked() || !::IsWindow(hWndTracked))
             break;
         ::WaitMessage();
     }
-    if (site.GetInstance() == pTracked && (bQuit || !CExtToolControlBar::g_bMenuTracking))
+    if (stillTracked() && (bQuit || !CExtToolControlBar::g_bMenuTracking))
         site.Reset();
     if (bQuit)
         ::PostQuitMessage(0);

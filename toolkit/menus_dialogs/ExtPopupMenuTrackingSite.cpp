@@ -26,7 +26,7 @@ CORVANE_POPUP_MSG(g_nMsgItemCoveringNotification);
 
 CExtPopupMenuTrackingSite::CExtPopupMenuTrackingSite()
     : m_nFlags(0), m_pTopMenu(nullptr), m_pWndKeyboard(nullptr), m_pWndAnimation(nullptr), m_hHookMouse(nullptr),
-      m_hHookKeyboard(nullptr), m_pResultCmdID(nullptr)
+      m_hHookKeyboard(nullptr), m_pResultCmdID(nullptr), m_nEatButtonUp(0), m_nBinding(0)
 {
 }
 
@@ -44,6 +44,7 @@ bool CExtPopupMenuTrackingSite::SetInstance(CExtPopupMenuWnd* pPopup)
     if (pPopup == nullptr)
         return true;
     m_pTopMenu = pPopup;
+    ++m_nBinding;
     if (!SetHooks(true))
     {
         SetHooks(false);
@@ -96,11 +97,14 @@ bool CExtPopupMenuTrackingSite::SetHooks(bool bInstall)
 {
     if (!bInstall)
     {
-        if (m_hHookMouse != nullptr)
+        // A pending release to eat keeps the mouse hook until it comes.
+        if (m_hHookMouse != nullptr && m_nEatButtonUp == 0)
+        {
             ::UnhookWindowsHookEx(m_hHookMouse);
+            m_hHookMouse = nullptr;
+        }
         if (m_hHookKeyboard != nullptr)
             ::UnhookWindowsHookEx(m_hHookKeyboard);
-        m_hHookMouse = nullptr;
         m_hHookKeyboard = nullptr;
         return true;
     }
@@ -112,9 +116,59 @@ bool CExtPopupMenuTrackingSite::SetHooks(bool bInstall)
     return HooksInstalled();
 }
 
+namespace
+{
+// 1 left, 2 right, 3 middle; 0 for other messages.
+int ButtonOf(UINT message)
+{
+    switch (message)
+    {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONUP:
+        return 1;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCRBUTTONUP:
+        return 2;
+    case WM_MBUTTONDOWN:
+    case WM_MBUTTONUP:
+    case WM_NCMBUTTONDOWN:
+    case WM_NCMBUTTONUP:
+        return 3;
+    default:
+        return 0;
+    }
+}
+
+bool IsButtonUp(UINT message)
+{
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP ||
+           message == WM_NCLBUTTONUP || message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
+}
+} // namespace
+
 LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
 {
     CExtPopupMenuTrackingSite& site = g_TrackingSite;
+    if (nCode == HC_ACTION && site.m_nEatButtonUp != 0 && ButtonOf((UINT)wParam) != 0)
+    {
+        // The release of the press that closed the menus is eaten; any other press ends the wait.
+        const bool bEat = IsButtonUp((UINT)wParam) && ButtonOf((UINT)wParam) == site.m_nEatButtonUp;
+        site.m_nEatButtonUp = 0;
+        const HHOOK hHook = site.m_hHookMouse;
+        if (site.IsEmpty() && !site.IsClosing() && site.m_hHookMouse != nullptr)
+        {
+            ::UnhookWindowsHookEx(site.m_hHookMouse);
+            site.m_hHookMouse = nullptr;
+        }
+        if (bEat)
+            return 1;
+        if (site.IsEmpty() || site.IsClosing())
+            return ::CallNextHookEx(hHook, nCode, wParam, lParam);
+    }
     if (nCode != HC_ACTION || site.IsEmpty() || site.IsClosing())
         return ::CallNextHookEx(site.m_hHookMouse, nCode, wParam, lParam);
     CExtPopupMenuWnd* pPopup = site.GetKeyboardPopup();
@@ -171,11 +225,11 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wPar
             if (hWndUnder != nullptr && hWndUnder == p->m_wndToolTip.GetSafeHwnd())
                 return 1;
         }
+        const bool bPress = !IsButtonUp(message);
+        if (bPress)
+            site.m_nEatButtonUp = ButtonOf(message);
         if (CExtPopupMenuWnd* pTop = site.GetInstance())
             pTop->CloseMenu(false);
-        const bool bPress = message == WM_LBUTTONDOWN || message == WM_RBUTTONDOWN || message == WM_MBUTTONDOWN ||
-                            message == WM_NCLBUTTONDOWN || message == WM_NCRBUTTONDOWN ||
-                            message == WM_NCMBUTTONDOWN;
         if (bPress)
             return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
         return 1;

@@ -59,6 +59,11 @@ public:
     HHOOK m_hHookMouse;
     HHOOK m_hHookKeyboard;
     UINT* m_pResultCmdID;
+    // Button (1 left, 2 right, 3 middle) whose release after a press that closed the menus is
+    // eaten; the mouse hook stays until it comes.
+    int m_nEatButtonUp;
+    // Counts the bindings: a menu object at a reused address is still another tracking.
+    UINT m_nBinding;
 };
 
 extern CExtPopupMenuTrackingSite g_TrackingSite;

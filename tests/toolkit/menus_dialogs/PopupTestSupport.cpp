@@ -54,6 +54,19 @@ LRESULT CPopupTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     return CMenuTestFrame::WindowProc(message, wParam, lParam);
 }
 
+BOOL CPopupTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID >= ID_TEST_OPEN && nID <= ID_TEST_DEEP)
+    {
+        ((CCmdUI*)pExtra)->Enable(TRUE);
+        return TRUE;
+    }
+    return CMenuTestFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+bool PopupTest::s_bLoopStuck = false;
+UINT_PTR PopupTest::s_nSafetyTimer = 0;
+
 void PopupTest::SetUp()
 {
     MenuTest::SetUp();
@@ -63,6 +76,7 @@ void PopupTest::SetUp()
     CExtPopupMenuTrackingSite::g_pfnSetWindowsHookEx = &::SetWindowsHookExW;
     CExtPaintManager::SetBitsPerPixelOverride(0);
     CCountedPopup::s_nLive = 0;
+    s_bLoopStuck = false;
     AddCommand(ID_TEST_OPEN, L"&Buka");
     AddCommand(ID_TEST_SAVE, L"&Simpan");
     AddCommand(ID_TEST_EXIT, L"&Keluar");
@@ -78,6 +92,10 @@ void PopupTest::SetUp()
 
 void PopupTest::TearDown()
 {
+    EXPECT_FALSE(s_bLoopStuck) << "a tracking loop had to be cancelled by the safety net";
+    if (s_nSafetyTimer != 0)
+        ::KillTimer(nullptr, s_nSafetyTimer);
+    s_nSafetyTimer = 0;
     CExtPopupMenuWnd::CancelMenuTracking();
     CExtToolControlBar::g_bMenuTracking = false;
     CExtPopupMenuTrackingSite::g_pfnSetWindowsHookEx = &::SetWindowsHookExW;
@@ -127,6 +145,9 @@ std::function<void()>* g_pLoopFn = nullptr;
 
 void CALLBACK LoopTimerProc(HWND, UINT, UINT_PTR nID, DWORD)
 {
+    // Clicks are eaten while an opening animation runs: wait for its end.
+    if (g_TrackingSite.GetAnimatingPopup() != nullptr)
+        return;
     ::KillTimer(nullptr, nID);
     std::function<void()>* pFn = g_pLoopFn;
     g_pLoopFn = nullptr;
@@ -138,11 +159,26 @@ void CALLBACK LoopTimerProc(HWND, UINT, UINT_PTR nID, DWORD)
 }
 } // namespace
 
+// Ends a loop that nothing else ended, so that a fault fails the test instead of hanging it.
+void CALLBACK SafetyTimerProc(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(nullptr, nID);
+    PopupTest::s_nSafetyTimer = 0;
+    if (CExtPopupMenuWnd::IsMenuTracking())
+    {
+        PopupTest::s_bLoopStuck = true;
+        CExtPopupMenuWnd::CancelMenuTracking();
+    }
+}
+
 void PopupTest::RunInLoop(std::function<void()> fn)
 {
+    if (s_nSafetyTimer != 0)
+        ::KillTimer(nullptr, s_nSafetyTimer);
     delete g_pLoopFn;
     g_pLoopFn = new std::function<void()>(std::move(fn));
-    ::SetTimer(nullptr, 0, 1, &LoopTimerProc);
+    ::SetTimer(nullptr, 0, 10, &LoopTimerProc);
+    s_nSafetyTimer = ::SetTimer(nullptr, 0, 10000, &SafetyTimerProc);
 }
 
 void PopupTest::Pump()

@@ -26,6 +26,9 @@ public:
     std::function<void(UINT)> m_onCommand;   // runs on WM_COMMAND
     std::function<void()> m_onMenuClosed;    // runs on the closed notification
 
+    // Every test command but ID_TEST_ENABLE_OFF is enabled.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
@@ -75,11 +78,16 @@ protected:
     static CPoint ItemCenter(CExtPopupMenuWnd* pPopup, int nIndex);
     // A button-up (or -down) on an item, as the mouse hook hands it over.
     static bool ClickItem(CExtPopupMenuWnd* pPopup, int nIndex, UINT message = WM_LBUTTONUP);
-    // Runs fn once from inside the next message loop (a thread timer).
+    // Runs fn once from inside the next message loop (a thread timer), after the opening animation.
     static void RunInLoop(std::function<void()> fn);
     static CExtPopupMenuTrackingSite& Site() { return g_TrackingSite; }
     // Dispatches what is queued (paints, posted closes) without waiting.
     static void Pump();
+
+public:
+    // Set when the safety net had to cancel a loop that nothing ended.
+    static bool s_bLoopStuck;
+    static UINT_PTR s_nSafetyTimer;
 };
 
 // A top-most window filled with one colour, behind the menus.

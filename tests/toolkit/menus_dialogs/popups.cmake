@@ -3,6 +3,8 @@ corvane_test(toolkit_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/MenuTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupLifecycleTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupModalLoopTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupMouseHookTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.rc
   TIMEOUT 300)
