@@ -294,13 +294,27 @@ void CExtPopupMenuWnd::CancelMenuTracking()
 
 bool CExtPopupMenuWnd::PumpPendingMessages()
 {
+    // Messages are taken without waiting: a message that a hook eats must not leave the loop
+    // blocked in GetMessage until the next one comes.
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
     {
-        if (!AfxPumpMessage())
+        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            continue;
+        if (msg.message == WM_QUIT)
         {
-            ::PostQuitMessage(0);
+            ::PostQuitMessage((int)msg.wParam);
             return false;
+        }
+        if (msg.message == WM_KICKIDLE)
+            continue;
+        CWinThread* pThread = AfxGetThread();
+        const BOOL bHandled = pThread != nullptr ? pThread->PreTranslateMessage(&msg)
+                                                 : CWnd::WalkPreTranslateTree(nullptr, &msg);
+        if (!bHandled)
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
         }
     }
     return true;

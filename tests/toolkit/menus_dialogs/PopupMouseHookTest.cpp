@@ -18,7 +18,7 @@ INPUT MouseInput(CPoint pt, DWORD dwFlags)
     return in;
 }
 
-// A child of the frame that counts its button messages.
+// A top-level window that counts its button messages.
 struct CClickCounter : public CWnd
 {
     int m_nDown = 0;
@@ -41,10 +41,9 @@ class PopupMouseHookTest : public PopupTest
 TEST_F(PopupMouseHookTest, PressOutsideClosesTheMenuAndReachesTheWindowBelowButNotItsRelease)
 {
     CClickCounter child;
-    CRect rcFrame;
-    m_pFrame->GetClientRect(&rcFrame);
-    ASSERT_TRUE(child.Create(AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, rcFrame, m_pFrame, 1));
-    m_pFrame->SetForegroundWindow();
+    ASSERT_TRUE(child.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(50, 50, 450, 350),
+                               nullptr, 0));
+    child.SetForegroundWindow();
     Pump();
     CRect rcChild;
     child.GetWindowRect(&rcChild);
