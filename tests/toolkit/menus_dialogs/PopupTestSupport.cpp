@@ -244,3 +244,15 @@ COLORREF ScreenPixel(int x, int y)
     ::ReleaseDC(nullptr, hDC);
     return clr;
 }
+
+void FlushScreen()
+{
+    // Wine hands window surfaces to the X server when the thread idles at least 50 ms apart.
+    ::GdiFlush();
+    MSG msg;
+    for (int i = 0; i < 2; ++i)
+    {
+        ::Sleep(60);
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+    }
+}

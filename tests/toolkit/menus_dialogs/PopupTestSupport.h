@@ -102,3 +102,5 @@ public:
 
 // The screen pixel at a screen point.
 COLORREF ScreenPixel(int x, int y);
+// Lets Wine copy what the windows painted to the screen before pixels are read back from it.
+void FlushScreen();
