@@ -14,3 +14,13 @@ corvane_test(toolkit_popup_tests
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.rc
   TIMEOUT 300)
+
+# The toolkit gallery for people (not a test): build/tests/toolkit_gallery.exe. Each page is one
+# source file in gallery/ that registers itself; later pages join this list.
+add_executable(toolkit_gallery WIN32
+  ${CMAKE_CURRENT_LIST_DIR}/gallery/GalleryApp.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gallery/MenusPage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gallery/Gallery.rc)
+target_include_directories(toolkit_gallery PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR}/gallery)
+target_link_libraries(toolkit_gallery PRIVATE corvane_toolkit corvane_platform)
+target_link_options(toolkit_gallery PRIVATE -Wl,--undefined=wWinMain)
