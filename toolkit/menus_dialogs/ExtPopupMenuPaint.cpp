@@ -93,6 +93,8 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     }
 
     const CRect rcClient = m_rcClient;
+    // The face under the items and between them; the paint manager frames it.
+    d.FillSolidRect(&rcClient, pPM->GetTranslatedColor(XCLR_FACE_NORMAL, this, 0));
     pPM->PaintMenuPart49(d, rcClient, this, 0);
 
     const int nBorder = GetMenuBorderSize();

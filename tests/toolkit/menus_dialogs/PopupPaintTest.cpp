@@ -19,9 +19,9 @@ protected:
     void SetUp() override
     {
         PopupTest::SetUp();
-        m_pBack = new CSolidWindow(kBackground, CRect(0, 0, 700, 600));
+        m_pBack = new CSolidWindow(kBackground, CRect(640, 300, 1270, 1010));
         Pump();
-        FlushScreen();
+        ASSERT_TRUE(WaitForScreenPixel(700, 350, kBackground)) << "the background window is not on the screen";
     }
     void TearDown() override
     {
@@ -29,12 +29,14 @@ protected:
         delete m_pBack;
     }
     // Tracks the menu and paints it finished.
-    CCountedPopup* Show(CCountedPopup* pMenu, UINT nFlags = 0, LPCRECT pExclude = nullptr, int x = 100, int y = 100)
+    CCountedPopup* Show(CCountedPopup* pMenu, UINT nFlags = 0, LPCRECT pExclude = nullptr, int x = 760, int y = 420)
     {
         EXPECT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION | nFlags, x, y, pExclude));
         pMenu->OnTimerAnimation();
         EXPECT_TRUE(pMenu->IsAnimationFinished());
         pMenu->UpdateWindow();
+        const CPoint pt = ClientOnScreen(pMenu).CenterPoint();
+        EXPECT_TRUE(WaitForScreenPixel(pt.x, pt.y, kBackground, false)) << "the menu is not on the screen";
         FlushScreen();
         return pMenu;
     }
@@ -55,7 +57,7 @@ protected:
 
 TEST_F(PopupPaintTest, ShadowDarkensTheScreenByItsFormula)
 {
-    ASSERT_EQ(ScreenPixel(650, 550), kBackground) << "the background window is not on the screen";
+    ASSERT_EQ(ScreenPixel(1200, 950), kBackground) << "the background window is not on the screen";
     CCountedPopup* pMenu = Show(NewMenu({ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_EXIT}));
     const int n = pMenu->GetShadowSize();
     ASSERT_EQ(n, 4);
@@ -75,6 +77,14 @@ TEST_F(PopupPaintTest, ShadowDarkensTheScreenByItsFormula)
     EXPECT_EQ(ScreenPixel(rc.right + 1, rc.bottom + 1), Expected(75 + 1 * 25 / 4));
 }
 
+TEST_F(PopupPaintTest, NothingOfTheScreenShowsThroughTheMenu)
+{
+    CCountedPopup* pMenu = Show(NewMenu({ID_TEST_OPEN, 0, ID_TEST_SAVE, ID_TEST_EXIT}));
+    const CRect rc = ClientOnScreen(pMenu);
+    for (int y = rc.top; y < rc.bottom; ++y)
+        ASSERT_NE(ScreenPixel(rc.CenterPoint().x, y), kBackground) << "row " << y - rc.top;
+}
+
 TEST_F(PopupPaintTest, SecondPaintDoesNotDarkenTwice)
 {
     CCountedPopup* pMenu = Show(NewMenu({ID_TEST_OPEN, ID_TEST_SAVE}));
@@ -90,7 +100,7 @@ TEST_F(PopupPaintTest, SecondPaintDoesNotDarkenTwice)
 
 TEST_F(PopupPaintTest, CombinedPopupKeepsItsOwnerFreeOfShadowAndJoinsItInItsRegion)
 {
-    const CRect rcOwner(300, 200, 380, 224);
+    const CRect rcOwner(900, 500, 980, 524);
     CCountedPopup* pMenu = Show(NewMenu({ID_TEST_OPEN, ID_TEST_SAVE}), M::TRACK_ALIGN_BELOW | M::TRACK_COMBINE,
                                 &rcOwner, 0, 0);
     ASSERT_EQ(pMenu->GetCombinedSide(), M::COMBINE_BELOW);
@@ -138,10 +148,12 @@ TEST_F(PopupPaintTest, PaletteDisplayGetsThePatternShadowAndNoAnimation)
 {
     CExtPaintManager::SetBitsPerPixelOverride(8);
     CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_EXIT});
-    ASSERT_TRUE(pMenu->TrackPopupMenu(0, 100, 100));
+    ASSERT_TRUE(pMenu->TrackPopupMenu(0, 760, 420));
     EXPECT_EQ(pMenu->m_nAnimationKind, CExtPopupBaseWnd::ANIM_INSTANT);
     pMenu->OnTimerAnimation();
     pMenu->UpdateWindow();
+    const CPoint ptMenu = ClientOnScreen(pMenu).CenterPoint();
+    EXPECT_TRUE(WaitForScreenPixel(ptMenu.x, ptMenu.y, kBackground, false));
     FlushScreen();
     const CRect rc = ClientOnScreen(pMenu);
     int nBlack = 0, nKept = 0, nOther = 0;

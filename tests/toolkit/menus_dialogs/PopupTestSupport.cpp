@@ -223,11 +223,11 @@ CSolidWindow::CSolidWindow(COLORREF clr, const CRect& rc) : m_clr(clr)
         wc.lpszClassName = L"CorvaneSolidTestWnd";
         s_atom = ::RegisterClassW(&wc);
     }
-    m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"CorvaneSolidTestWnd", L"", WS_POPUP, rc.left,
+    m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, L"CorvaneSolidTestWnd", L"", WS_POPUP, rc.left,
                                rc.top, rc.Width(), rc.Height(), nullptr, nullptr, ::GetModuleHandleW(nullptr),
                                nullptr);
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, (LONG_PTR)clr);
-    ::SetWindowPos(m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);
 }
 
@@ -255,4 +255,18 @@ void FlushScreen()
         ::Sleep(60);
         ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
     }
+}
+
+bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual)
+{
+    for (int i = 0; i < 100; ++i)
+    {
+        if ((ScreenPixel(x, y) == clr) == bEqual)
+            return true;
+        ::GdiFlush();
+        MSG msg;
+        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+        ::Sleep(20);
+    }
+    return false;
 }

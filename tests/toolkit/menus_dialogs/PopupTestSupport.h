@@ -90,7 +90,8 @@ public:
     static UINT_PTR s_nSafetyTimer;
 };
 
-// A top-most window filled with one colour, behind the menus.
+// A top-most window filled with one colour, behind the menus. Tests that read the screen use the
+// lower right part of it, away from the windows of tests that run beside them on the display.
 class CSolidWindow
 {
 public:
@@ -104,3 +105,6 @@ public:
 COLORREF ScreenPixel(int x, int y);
 // Lets Wine copy what the windows painted to the screen before pixels are read back from it.
 void FlushScreen();
+// Flushes until the screen pixel is (or, with bEqual false, is no longer) the colour; false when
+// it does not come within about two seconds.
+bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual = true);

@@ -75,17 +75,18 @@ TEST_F(PopupTipTest, NearTheTopLeftCornerTheBalloonFlipsBelowAndRight)
 
 TEST_F(PopupTipTest, EmptyTextStillShowsTheIconAndTheRegionHoldsTheInfoColour)
 {
-    CSolidWindow back(kBackground, CRect(0, 0, 700, 600));
+    CSolidWindow back(kBackground, CRect(640, 300, 1270, 1010));
     Pump();
-    FlushScreen();
+    ASSERT_TRUE(WaitForScreenPixel(700, 350, kBackground));
     m_tip.SetText(L"   ");
     EXPECT_TRUE(m_tip.GetText().IsEmpty());
-    ASSERT_TRUE(m_tip.ShowTip(m_pFrame, CRect(400, 400, 480, 420)));
+    ASSERT_TRUE(m_tip.ShowTip(m_pFrame, CRect(1000, 800, 1080, 820)));
     m_tip.OnTimerTipDelay();
     m_tip.UpdateWindow();
-    FlushScreen();
     CRect rc;
     m_tip.GetWindowRect(&rc);
+    ASSERT_TRUE(WaitForScreenPixel(rc.right - 4, rc.top + (rc.Height() - T::TAIL_HEIGHT) / 2, kBackground, false));
+    FlushScreen();
     EXPECT_GE(rc.Width(), m_tip.m_nIconWidth + 2 * T::MARGIN_X);
     const COLORREF clrInfo = g_PaintManagerHolder->GetTranslatedColor(COLOR_INFOBK);
     // Inside the body, right of the icon; the corner outside the rounded body shows the screen.

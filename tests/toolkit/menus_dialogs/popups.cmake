@@ -14,6 +14,9 @@ corvane_test(toolkit_popup_tests
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.rc
   TIMEOUT 300)
+# The paint, tip and mouse tests read the screen and send real input: no other test may put its
+# windows on the display meanwhile.
+set_tests_properties(toolkit_popup_tests PROPERTIES RUN_SERIAL TRUE)
 
 # The toolkit gallery for people (not a test): build/tests/toolkit_gallery.exe. Each page is one
 # source file in gallery/ that registers itself; later pages join this list.
