@@ -53,3 +53,25 @@ void CExtToolControlBar::GroupBkgndRects::Paint(CDC& dc)
 {
     (void)dc;
 }
+
+// ---- menu tracking -----------------------------------------------------------------------------
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+
+bool CExtToolControlBar::g_bMenuTracking = false;
+
+void CExtToolControlBar::CloseTrackingMenus()
+{
+    g_bMenuTracking = false;
+    CExtPopupMenuTrackingSite& site = g_TrackingSite;
+    CExtPopupMenuWnd* pPopup = site.GetInstance();
+    if (pPopup != nullptr && pPopup->GetSafeHwnd() != nullptr)
+        ::PostMessageW(pPopup->GetSafeHwnd(), WM_CANCELMODE, 0, 0);
+}
+
+CExtBarButton* CExtToolControlBar::GetButtonPtr(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= m_buttons.GetSize())
+        return nullptr;
+    return m_buttons[nIndex];
+}

@@ -5,6 +5,7 @@
 #include "toolkit/docking/ExtControlBar.h"
 
 class CDC;
+class CExtBarButton;
 class CWnd;
 
 class CExtToolControlBar : public CExtControlBar
@@ -38,6 +39,17 @@ public:
 
     CExtToolControlBar();
     ~CExtToolControlBar() override;
+
+    // ---- menu tracking --------------------------------------------------------------------------
+    // A tool bar or the menu bar drives the open popup menus.
+    static bool g_bMenuTracking;
+    // Clears the flag and cancels the open popup menu.
+    static void CloseTrackingMenus();
+    // The button at nIndex; null outside the buttons.
+    CExtBarButton* GetButtonPtr(int nIndex) const;
+    int GetButtonsCount() const { return (int)m_buttons.GetSize(); }
+    int m_nBtnIdxMenuTracking = -1;          // button whose menu is open; -1 none
+    CArray<CExtBarButton*, CExtBarButton*> m_buttons; // not owned here
 
     BYTE m_nBarFlags;
 

@@ -36,6 +36,14 @@ public:
     // Not docked and having a parent frame.
     static bool IsFloating(const CControlBar* pBar);
 
+    // ---- frame helpers (ExtControlBarFrameMessages.cpp) --------------------------------------
+    // Shows the command's status tip (0xE001: the idle prompt) in the frame of pWnd.
+    static void SetFrameMessageString(CWnd* pWnd, UINT nID);
+    // Whether the frame of pWnd, or a frame above it past mini frames, is in context-help mode.
+    static bool IsFrameInHelpMode(CWnd* pWnd);
+    // Command-manager status tips in the frame's status bar (on from the start).
+    static bool g_bUseCmdManagerForSetMessageString;
+
     enum : UINT
     {
         kDockBarTop = 0xE81B,

@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/Gdi.h"
 #include "platform/Wnd.h"
+#include "toolkit/menus_dialogs/ExtPopupShadow.h"
 
 class CDC;
 
@@ -44,6 +45,7 @@ public:
     enum : UINT_PTR
     {
         ID_TIMER_ANIMATION = 666,
+        ID_TIMER_TIP_DELAY = 669,
     };
     enum : UINT
     {
@@ -55,6 +57,13 @@ public:
 
     // TRUE at once when there is no window.
     BOOL DestroyWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Timer 666: one animation step; timer 669: shows the tip window.
+    virtual void OnTimerAnimation();
+    void OnTimerTipDelay();
+    // WM_PAINT of the popup.
+    void OnPaintPopup();
 
     // ---- toolkit operations (their order is kept by every derived popup) ----------------------
     // The cookie when it is an object pointer, else null.
@@ -96,4 +105,12 @@ public:
     CBitmap m_bmpWork;                                  // the frame being composed
     CBitmap m_bmpImage;                                 // the finished popup
     DWORD m_dwAnimStartTick;                            // tick count of the last animation step
+    CExtPopupShadow m_ShadowMain;                       // shadow of the popup's own rectangle
+    CExtPopupShadow m_ShadowCMBA;                       // shadow of a combined popup's owner area
+    // What the screen showed under the window and its shadow just before it was shown, in screen
+    // coordinates; the shadow and the first animation frame read it instead of the screen.
+    CBitmap m_bmpScreenBefore;
+    CRect m_rcScreenBefore;
+    // Captures the screen area (before the window shows).
+    void CaptureScreenBefore(const CRect& rcScreen);
 };

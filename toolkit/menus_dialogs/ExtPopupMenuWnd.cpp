@@ -18,7 +18,7 @@ bool CExtPopupMenuWnd::g_bAllowSystemSizeMove = true;
 CExtPopupMenuWnd::CExtPopupMenuWnd()
     : m_nCurIndex(-1), m_nHoverIndex(-1), m_nDelayedSubMenuIndex(-1), m_nStateFlags(0), m_nTrackFlags(0),
       m_hWndCmdReceiver(nullptr), m_nScrollPos(0), m_pWndParentMenu(nullptr), m_nScrollStep(0), m_nLeftAreaWidth(0),
-      m_nCombinedSide(COMBINE_NONE)
+      m_nCombinedSide(COMBINE_NONE), m_nChevronCounter(0)
 {
     ResetTrackingState();
 }
@@ -29,19 +29,6 @@ CExtPopupMenuWnd::~CExtPopupMenuWnd()
     // Every level empties itself, so that a sub-menu deleted on its own frees its sub-menus too.
     LoadFromMenu(nullptr, IsTopLevel());
     m_rgnWnd.DeleteObject();
-}
-
-BOOL CExtPopupMenuWnd::DestroyWindow()
-{
-    return CExtPopupBaseWnd::DestroyWindow();
-}
-
-void CExtPopupMenuWnd::PaintParentItemArea(LPVOID pCookie, CDC& dc, const CWnd& wndPopup, const CRect& rcArea)
-{
-    (void)pCookie;
-    (void)dc;
-    (void)wndPopup;
-    (void)rcArea;
 }
 
 void CExtPopupMenuWnd::ResetTrackingState()
@@ -73,29 +60,9 @@ bool CExtPopupMenuWnd::IsEmbeddedTracking() const
     return m_pWndParentMenu != nullptr && m_pWndParentMenu->IsEmbeddedTracking();
 }
 
-void CExtPopupMenuWnd::StartAnimation()
-{
-    CExtPopupBaseWnd::StartAnimation();
-}
-
-void CExtPopupMenuWnd::ClearShadowCache()
-{
-    CExtPopupBaseWnd::ClearShadowCache();
-}
-
 bool CExtPopupMenuWnd::IsShadowEnabled() const
 {
     return CExtPopupBaseWnd::IsShadowEnabled() && (m_nTrackFlags & TRACK_NO_SHADOW) == 0;
-}
-
-void CExtPopupMenuWnd::PaintAnimationFrame(CDC& dc)
-{
-    CExtPopupBaseWnd::PaintAnimationFrame(dc);
-}
-
-void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
-{
-    CExtPopupBaseWnd::PaintMenu(dc, bUseBackBuffer);
 }
 
 CRect CExtPopupMenuWnd::GetPopupClientRect() const
@@ -149,97 +116,19 @@ int CExtPopupMenuWnd::GetMinScrollPos() const
     return -nMin;
 }
 
-// ---- operations of tracking, painting and the keyboard: neutral until the window exists -------
+// ---- operations whose behaviour comes with the keyboard handling -------------------------------
 
-bool CExtPopupMenuWnd::TrackPopupMenu(UINT, int, int, LPCRECT, LPVOID, PaintCombinedAreaCallback_t, UINT*, bool)
+bool CExtPopupMenuWnd::HandleMouseMove(UINT, int, int, bool&)
 {
     return false;
 }
 
-bool CExtPopupMenuWnd::CreatePopupWindow()
+bool CExtPopupMenuWnd::HandleKey(UINT, UINT, UINT, bool&)
 {
-    return false;
+    return true;
 }
-
-void CExtPopupMenuWnd::OnWindowCreated() {}
-
-bool CExtPopupMenuWnd::CreateAndShowPopup(UINT, int, int, LPCRECT, LPVOID, PaintCombinedAreaCallback_t, bool)
-{
-    return false;
-}
-
-void CExtPopupMenuWnd::ReleaseCurrentItem(bool) {}
-
-void CExtPopupMenuWnd::SetDelayedSubMenuItem(int) {}
-
-void CExtPopupMenuWnd::SetCurrentItem(int) {}
-
-bool CExtPopupMenuWnd::HandleMouseMove(bool, const CPoint&)
-{
-    return false;
-}
-
-bool CExtPopupMenuWnd::HandleMouseClick(bool, UINT, const CPoint&)
-{
-    return false;
-}
-
-bool CExtPopupMenuWnd::HandleKey(bool, UINT, UINT, UINT)
-{
-    return false;
-}
-
-void CExtPopupMenuWnd::StopAnimation() {}
-
-bool CExtPopupMenuWnd::CloseMenu(bool)
-{
-    return false;
-}
-
-bool CExtPopupMenuWnd::IsOwnWindowAtPoint(const CPoint&) const
-{
-    return false;
-}
-
-void CExtPopupMenuWnd::CaptureKeyboard() {}
-
-CExtPopupMenuWnd* CExtPopupMenuWnd::GetKeyboardPopup() const
-{
-    return nullptr;
-}
-
-void CExtPopupMenuWnd::ReleaseKeyboard() {}
-
-bool CExtPopupMenuWnd::StartScrolling(int)
-{
-    return false;
-}
-
-void CExtPopupMenuWnd::ExpandRarelyUsedItems() {}
-
-bool CExtPopupMenuWnd::IsTipShown() const
-{
-    return false;
-}
-
-void CExtPopupMenuWnd::HideTip(bool) {}
 
 int CExtPopupMenuWnd::ItemFindByAccessChar(wchar_t, int, bool) const
 {
     return -1;
-}
-
-int CExtPopupMenuWnd::FindNextSelectableItem(int, bool) const
-{
-    return -1;
-}
-
-bool CExtPopupMenuWnd::EndTrackingWithCommand(UINT, HWND)
-{
-    return false;
-}
-
-CExtPopupMenuTrackingSite* CExtPopupMenuWnd::GetTrackingSite() const
-{
-    return nullptr;
 }

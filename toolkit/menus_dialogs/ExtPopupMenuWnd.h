@@ -9,7 +9,9 @@
 #include "platform/String.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/menus_dialogs/ExtPopupBaseWnd.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTipWnd.h"
 
+class CExtBarButton;
 class CExtCmdItem;
 class CExtPopupMenuTrackingSite;
 class CMenu;
@@ -290,6 +292,96 @@ public:
         IDS_MDI_MORE_WINDOWS_TIP = 30008,
     };
 
+    // Sent to the receiver (for a bar button: the bar's parent frame) when an item becomes current.
+    struct ItemCoveringNotification
+    {
+        CExtPopupMenuWnd* m_pPopup;   // null when a bar button speaks
+        CExtBarButton* m_pTBB;        // null from a popup
+        int m_nItemIndex;
+        int m_nValue;                 // 0 released, 1 current, 2 delayed sub-menu
+        bool m_bOpenSubMenu : 1;
+        bool m_bSelectFirst : 1;
+        ItemCoveringNotification(CExtPopupMenuWnd* pPopup, CExtBarButton* pTBB, int nValue, int nItemIndex,
+                                 bool bOpenSubMenu = false, bool bSelectFirst = false);
+        // Sends the record; false when no target window was found.
+        bool Notify();
+    };
+    // WPARAM of g_nMsgPrepareMenu.
+    struct MsgPrepareMenuData_t
+    {
+        enum : UINT
+        {
+            PREPARE_UPDATE_AGAIN = 0x01,
+            PREPARE_CANCEL = 0x02,
+        };
+        UINT m_nFlags = 0;
+        CExtPopupMenuWnd* m_pPopup = nullptr;
+    };
+    // LPARAM of g_nMsgPopupDrawItem.
+    struct DrawItemData_t
+    {
+        enum : BYTE
+        {
+            DRAW_RECEIVER_MAY_PAINT = 0x01,
+            DRAW_POPUP = 0x02,
+            DRAW_RARELY_USED = 0x04,
+            DRAW_PREV_RARELY_USED = 0x08,
+            DRAW_NEXT_RARELY_USED = 0x10,
+        };
+        CDC* m_pDC;
+        CExtPopupMenuWnd* m_pPopup;
+        const VisibleItemDefinition_t* m_pVisibleItem;
+        CRect m_rcItem;
+        CRect m_rcItemInner;
+        BYTE m_nFlags;
+    };
+    // LPARAM of g_nMsgPopupDrawLeftArea.
+    struct DrawLeftAreaData_t
+    {
+        CDC* m_pDC;
+        CExtPopupMenuWnd* m_pPopup;
+        CRect m_rcLeftArea;
+    };
+
+    // ---- registered messages (registered at start-up under their qualified names) -------------
+    static const UINT g_nMsgPrepareMenu;
+    static const UINT g_nMsgPopupNext;
+    static const UINT g_nMsgPopupPrev;
+    static const UINT g_nMsgNotifyMenuExpanded;
+    static const UINT g_nMsgNotifyMenuClosed;
+    static const UINT g_nMsgPopupDrawItem;
+    static const UINT g_nMsgPopupDrawLeftArea;
+    static const UINT g_nMsgCreateInplaceEdit;
+    static const UINT g_nMsgItemCoveringNotification;
+
+    enum : UINT_PTR
+    {
+        ID_TIMER_DELAYED_SUBMENU = 667,
+        ID_TIMER_SCROLLING = 668,
+        ID_TIMER_CHEVRON = 670,
+    };
+    enum : UINT
+    {
+        DELAYED_SUBMENU_PERIOD = 500,
+        SCROLLING_PERIOD = 15,
+        SCROLL_STEP = 5,
+        SOUND_EXPAND = 1,
+        SOUND_POPUP = 2,
+        SOUND_COMMAND = 3,
+        IDS_IDLE_MESSAGE = 0xE001,
+    };
+
+    // ---- tracking statics ----------------------------------------------------------------------
+    static bool IsMenuTracking();
+    static void CancelMenuTracking();
+    // Pumps the thread's queue; false when WM_QUIT came (it is posted again).
+    static bool PumpPendingMessages();
+    static bool IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckEnabled = true, bool bCheckVisible = true,
+                               bool bCheckNoMenu = true);
+    static bool IsKeyEventWithModifier(LPARAM lParam);
+    // The status prompt of a system command (0xE001 for other ids).
+    static UINT SysCmdPromptId(UINT nCmdID);
+
     // ---- class-wide options ------------------------------------------------------------------
     static bool g_bShadowsOn;
     static bool g_bHideRarelyUsed;
@@ -303,6 +395,8 @@ public:
     CExtPopupMenuWnd();
     ~CExtPopupMenuWnd() override;
     BOOL DestroyWindow() override;
+    void PostNcDestroy() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Paints the parent item's part of a sub-menu combined with its item.
     static void PaintParentItemArea(LPVOID pCookie, CDC& dc, const CWnd& wndPopup, const CRect& rcArea);
@@ -310,6 +404,7 @@ public:
     // ---- toolkit operations of the base --------------------------------------------------------
     bool IsEmbeddedTracking() const override;
     void StartAnimation() override;
+    void OnTimerAnimation() override;
     void ClearShadowCache() override;
     bool IsShadowEnabled() const override;
     void PaintAnimationFrame(CDC& dc) override;
@@ -360,7 +455,7 @@ public:
                                 LPVOID pCbPaintCombinedCookie = nullptr,
                                 PaintCombinedAreaCallback_t pCbPaintCombinedContent = nullptr,
                                 UINT* lpnResultCmdID = nullptr, bool bCookieIsObject = false);
-    virtual bool CreatePopupWindow();
+    virtual bool CreatePopupWindow(CWnd* pWndParent);
     // Empties the menu, then fills it from hMenu (null: only empties it).
     virtual bool LoadFromMenu(HMENU hMenu, bool bTopLevel);
     virtual void UpdateItemStates();
@@ -374,16 +469,18 @@ public:
                                     PaintCombinedAreaCallback_t pCbPaintCombinedContent, bool bCookieIsObject);
     virtual void ReleaseCurrentItem(bool bRepaint);
     virtual void SetDelayedSubMenuItem(int nIndex);
-    virtual void SetCurrentItem(int nIndex);
+    virtual void SetCurrentItem(int nIndex, bool bOpenSubMenu = false, bool bRepaint = true,
+                                bool bSelectFirst = false);
     // Client rectangle of an item or area; empty for hidden items.
     virtual void GetItemRect(int nIndex, CRect& rcItem, bool bInner = false) const;
     virtual bool OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult);
-    virtual bool HandleMouseMove(bool bNoEat, const CPoint& ptScreen);
-    virtual bool HandleMouseClick(bool bNoEat, UINT nFlags, const CPoint& ptScreen);
-    virtual bool HandleKey(bool bNoEat, UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Client coordinates of this popup; bPassOn asks the hook to hand the message on.
+    virtual bool HandleMouseMove(UINT message, int x, int y, bool& bPassOn);
+    virtual bool HandleMouseClick(UINT message, int x, int y, bool& bPassOn);
+    virtual bool HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags, bool& bPassOn);
     virtual bool CanShowAsSubMenu() const;
     virtual void StopAnimation();
-    virtual bool CloseMenu(bool bSendChangeNotification);
+    virtual bool CloseMenu(bool bDestroying);
     virtual bool IsOwnWindowAtPoint(const CPoint& ptClient) const;
     virtual void CaptureKeyboard();
     virtual CExtPopupMenuWnd* GetKeyboardPopup() const;
@@ -398,7 +495,8 @@ public:
     // the window region.
     virtual void CalcWindowRect(CRect& rcWindow);
     virtual void CalcWindowSize(CSize& size) const;
-    virtual int FindNextSelectableItem(int nStartIndex, bool bForward) const;
+    // Direction 0 none, 1 current, 2 next, 3 previous, 4/5 page keys; -4 the expand button, -1 none.
+    virtual int FindNextSelectableItem(int nDirection) const;
     virtual bool EndTrackingWithCommand(UINT nCmdID, HWND hWndCmdReceiver);
     // Inserts a copy of the record; nPos -1 appends, above the count fails.
     virtual bool InsertItemRecord(int nPos, const MENUITEMDATA& mi);
@@ -429,8 +527,24 @@ public:
     bool IsAllItemsRarelyUsed() const;
     // Client rectangle of an item's in-place edit part; empty for other items.
     void GetItemEditRect(int nIndex, CRect& rcEdit) const;
+    // The window's owner, else its parent: whose frame shows the status text.
+    CWnd* GetOwnerForStatus() const;
+    // Paints one item through the paint manager (highlight, text and icon as asked).
+    void PaintItemDefault(CDC& dc, const VisibleItemDefinition_t& vi, bool bHighlighted, bool bPaintText = true,
+                          bool bPaintIcon = true);
+    // Offers an item to the receiver (g_nMsgPopupDrawItem); true when the receiver painted it.
+    bool PaintItemByReceiver(CDC& dc, const VisibleItemDefinition_t& vi, bool bRarelyUsedFlags);
+    // Handlers of the menu's own timers; the animation and tip timers are the base's.
+    void OnTimerDelayedSubMenu();
+    void OnTimerScrolling();
+    void OnTimerChevron();
+    // Composes one animation frame into the work pixels (screen and image pixels known).
+    void ComposeAnimationFrame(int cx, int cy);
+    // Whether the site's top-level popup allows receiver painting (0x0800).
+    bool IsReceiverPaintingAllowed() const;
 
     // ---- fields --------------------------------------------------------------------------------
+    CExtPopupMenuTipWnd m_wndToolTip;
     int m_nCurIndex;                 // highlighted item or area code; -1 none
     int m_nHoverIndex;               // item of the hover timer; -1 none
     int m_nDelayedSubMenuIndex;      // item of the delayed sub-menu timer; -1 none
@@ -448,6 +562,7 @@ public:
     CRgn m_rgnWnd;                   // shape of a combined popup
     CRect m_rcClient;                // item area in window coordinates
     CArray<MENUITEMDATA, const MENUITEMDATA&> m_items;
+    int m_nChevronCounter;           // hover ticks over the expand button
 
 protected:
     // Destroys every sub-menu and empties the item array.

@@ -56,7 +56,7 @@ void MenuTest::SetUp()
     CExtPopupMenuWnd::g_bFitToWorkArea = true;
     CExtPopupMenuWnd::g_bShadowsOn = true;
     CExtPopupMenuWnd::g_bAllowSystemSizeMove = true;
-    m_pFrame = new CMenuTestFrame;
+    m_pFrame = NewFrame();
     ASSERT_TRUE(m_pFrame->Create(nullptr, L"Menu test", WS_OVERLAPPEDWINDOW, CRect(10, 10, 410, 310)));
     static int s_nProfile = 0;
     m_sProfile.Format(L"MenuTest%d", ++s_nProfile);

@@ -58,6 +58,8 @@ class MenuTest : public ::testing::Test
 protected:
     void SetUp() override;
     void TearDown() override;
+    // The frame the test binds to its profile.
+    virtual CMenuTestFrame* NewFrame() { return new CMenuTestFrame; }
 
     // Registers the menu's commands (recursively) in the frame's profile.
     void Register(HMENU hMenu);
