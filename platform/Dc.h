@@ -246,3 +246,7 @@ public:
 protected:
     HWND m_hWnd;
 };
+
+// A top-down 32-bit DIB section of cx x cy compatible with hDC (may be null); *ppBits receives its
+// pixels (null when the section cannot be made).
+HBITMAP PlatformCreateTopDownDib32(HDC hDC, int cx, int cy, COLORREF** ppBits);

@@ -94,3 +94,16 @@ bool CExtControlHelpers::IsPopupMenuMessage(UINT message)
     }
     return false;
 }
+
+void CExtControlHelpers::InvalidateWithParentArea(HWND hWnd)
+{
+    HWND hWndParent = ::GetParent(hWnd);
+    if ((::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD) != 0 && hWndParent != nullptr)
+    {
+        CRect rcWnd;
+        ::GetWindowRect(hWnd, &rcWnd);
+        ::MapWindowPoints(nullptr, hWndParent, (LPPOINT)&rcWnd, 2);
+        ::InvalidateRect(hWndParent, &rcWnd, TRUE);
+    }
+    ::InvalidateRect(hWnd, nullptr, TRUE);
+}

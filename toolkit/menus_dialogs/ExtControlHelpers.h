@@ -18,6 +18,9 @@ public:
     static bool IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckEnabled, bool bCheckVisible, bool bCheckNoMenu);
     // Registered under "CExtPopupMenuWnd::<name>": the messages a popup menu sends its receiver.
     static bool IsPopupMenuMessage(UINT message);
+    // Invalidates the window and, for a child, the area of its parent behind it (a text or state
+    // change of a transparent static).
+    static void InvalidateWithParentArea(HWND hWnd);
     // The tool bars' shared menu-tracking flag: set while a tool bar drives its buttons' menus.
     static bool IsToolBarMenuTracking() { return g_bToolBarMenuTracking; }
     static void SetToolBarMenuTracking(bool bOn) { g_bToolBarMenuTracking = bOn; }

@@ -1,5 +1,6 @@
 // CExtLabel: painting of text and icon statics on the paint manager's background.
 #include "toolkit/menus_dialogs/ExtLabel.h"
+#include "toolkit/menus_dialogs/ExtControlHelpers.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtAnchor.h"
@@ -169,15 +170,7 @@ LRESULT CExtLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_UPDATEUISTATE:
     {
         LRESULT lResult = CStatic::WindowProc(message, wParam, lParam);
-        HWND hWndParent = ::GetParent(m_hWnd);
-        if ((::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_CHILD) != 0 && hWndParent != nullptr)
-        {
-            CRect rcWnd;
-            ::GetWindowRect(m_hWnd, &rcWnd);
-            ::MapWindowPoints(nullptr, hWndParent, (LPPOINT)&rcWnd, 2);
-            ::InvalidateRect(hWndParent, &rcWnd, TRUE);
-        }
-        ::InvalidateRect(m_hWnd, nullptr, TRUE);
+        CExtControlHelpers::InvalidateWithParentArea(m_hWnd);
         return lResult;
     }
     default: break;

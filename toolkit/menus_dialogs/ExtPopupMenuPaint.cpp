@@ -18,21 +18,6 @@ constexpr int kInnerShadowPercent = 75;
 constexpr int kOuterShadowPercent = 100;
 constexpr int kCell = 32;
 
-HBITMAP CreateDib32(HDC hDC, int cx, int cy, COLORREF** ppBits)
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hBmp = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    *ppBits = hBmp != nullptr ? (COLORREF*)pBits : nullptr;
-    return hBmp;
-}
-
 COLORREF Blend(COLORREF clrScreen, COLORREF clrImage, int nPercent)
 {
     auto ch = [&](int nShift) {
@@ -318,9 +303,9 @@ void CExtPopupMenuWnd::PaintAnimationFrame(CDC& dc)
     if (m_pImageBits == nullptr || m_pScreenBits == nullptr || m_pWorkBits == nullptr)
     {
         CExtPopupBaseWnd::ClearShadowCache();
-        HBITMAP hScreen = CreateDib32(hDC, cx, cy, &m_pScreenBits);
-        HBITMAP hWork = CreateDib32(hDC, cx, cy, &m_pWorkBits);
-        HBITMAP hImage = CreateDib32(hDC, cx, cy, &m_pImageBits);
+        HBITMAP hScreen = PlatformCreateTopDownDib32(hDC, cx, cy, &m_pScreenBits);
+        HBITMAP hWork = PlatformCreateTopDownDib32(hDC, cx, cy, &m_pWorkBits);
+        HBITMAP hImage = PlatformCreateTopDownDib32(hDC, cx, cy, &m_pImageBits);
         if (hScreen != nullptr)
             m_bmpScreen.Attach(hScreen);
         if (hWork != nullptr)

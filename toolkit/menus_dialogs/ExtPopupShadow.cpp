@@ -9,22 +9,6 @@
 
 namespace
 {
-// A top-down 32-bit DIB section; the bits are written to *ppBits.
-HBITMAP CreateDib32(HDC hDC, int cx, int cy, COLORREF** ppBits)
-{
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hBmp = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    *ppBits = hBmp != nullptr ? (COLORREF*)pBits : nullptr;
-    return hBmp;
-}
-
 // Copies a screen area of the DC into a new compatible bitmap.
 bool CopyToBitmap(CBitmap& bmp, HDC hDC, int x, int y, int cx, int cy)
 {
@@ -173,7 +157,7 @@ bool CExtPopupShadow::PaintPixels(CDC& dc)
     const int cy = rc.Height() + n;
     HDC hDC = dc.GetSafeHdc();
     COLORREF* pBits = nullptr;
-    HBITMAP hDib = CreateDib32(hDC, cx, cy, &pBits);
+    HBITMAP hDib = PlatformCreateTopDownDib32(hDC, cx, cy, &pBits);
     if (hDib == nullptr)
         return false;
     HDC hMem = ::CreateCompatibleDC(hDC);
