@@ -1,5 +1,5 @@
-// Push button drop-down menus tracked for real: where the menu opens, the adopting mode that takes
-// the chosen command (with its text and icon), dismissed menus and the bars' continue-tracking message.
+// Push button drop-down menus tracked for real: where the menu opens, dismissed menus (adopting or
+// not) and the bars' continue-tracking message.
 #include "ControlsTestSupport.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdManager.h"
@@ -53,16 +53,6 @@ void CALLBACK SafetyTimerProc(HWND, UINT, UINT_PTR nID, DWORD)
     }
 }
 
-bool ClickItem(int nIndex)
-{
-    CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
-    if (pPopup == nullptr)
-        return false;
-    CRect rc;
-    pPopup->GetItemRect(nIndex, rc, true);
-    bool bPassOn = false;
-    return pPopup->HandleMouseClick(WM_LBUTTONUP, rc.CenterPoint().x, rc.CenterPoint().y, bPassOn);
-}
 } // namespace
 
 class ButtonDropDownTest : public ControlsTest
@@ -168,55 +158,6 @@ TEST_F(ButtonDropDownTest, TheMenuOpensBesideTheButtonWhenAskedTo)
     EXPECT_LT(rcPopup.top, rcButton.bottom);
     CExtPopupMenuWnd::CancelMenuTracking();
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
-}
-
-TEST_F(ButtonDropDownTest, AClickedItemOfANonAdoptingButtonReachesTheDialogAsItsOwnCommand)
-{
-    m_pButton->OnClick(false, false);
-    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
-    EXPECT_TRUE(ClickItem(0));
-    LoopWhileTracking();
-    Pump();
-    ASSERT_EQ(m_pDlg->m_commands.size(), 1u);
-    EXPECT_EQ(m_pDlg->m_commands[0].nId, kFirst);
-    EXPECT_EQ(m_pButton->GetDlgCtrlID(), 150);
-}
-
-TEST_F(ButtonDropDownTest, AnAdoptingButtonTakesTheChosenIdAndSendsItsCommand)
-{
-    m_pButton->m_nStateFlags |= CExtButton::kStateAdoptCmd;
-    RunInLoop([]() { ClickItem(1); });
-    m_pButton->OnClick(false, false);
-    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
-    EXPECT_EQ(m_pButton->GetDlgCtrlID(), (int)kSecond);
-    ASSERT_EQ(m_pDlg->m_commands.size(), 1u);
-    EXPECT_EQ(m_pDlg->m_commands[0].nId, kSecond);
-    EXPECT_EQ(m_pDlg->m_commands[0].hWnd, m_pButton->m_hWnd);
-    // Without the second flag the text and icon stay.
-    CString sText;
-    m_pButton->GetWindowText(sText);
-    EXPECT_EQ(sText, CString(L"Menu"));
-    EXPECT_EQ(m_pButton->GetIconIn(), nullptr);
-}
-
-TEST_F(ButtonDropDownTest, AnAdoptingButtonWithTheSecondFlagAlsoTakesTextAndIcon)
-{
-    ASSERT_TRUE(g_CmdManagerHolder->UpdateFromMenu(L"ButtonDropDownTest", m_pButton->m_menu.GetSafeHmenu()));
-    HICON hIcon = CExtPaintManager::CreateColorIcon(RGB(200, 0, 0));
-    ASSERT_TRUE(g_CmdManagerHolder->SetCommandIcon(L"ButtonDropDownTest", kSecond, hIcon, false));
-    m_pButton->m_nStateFlags |= CExtButton::kStateAdoptCmd;
-    m_pButton->m_nStateFlags2 |= CExtButton::kAdoptTextAndIcon;
-    RunInLoop([]() { ClickItem(1); });
-    m_pButton->OnClick(false, false);
-    EXPECT_EQ(m_pButton->GetDlgCtrlID(), (int)kSecond);
-    CString sText;
-    m_pButton->GetWindowText(sText);
-    EXPECT_EQ(sText, CString(L"Second"));
-    // The button holds its own copy of the command's icon.
-    EXPECT_NE(m_pButton->GetIconIn(), nullptr);
-    EXPECT_NE(m_pButton->GetIconIn(), hIcon);
-    ASSERT_EQ(m_pDlg->m_commands.size(), 1u);
-    EXPECT_EQ(m_pDlg->m_commands[0].nId, kSecond);
 }
 
 TEST_F(ButtonDropDownTest, ADismissedAdoptingMenuChangesAndSendsNothing)
