@@ -11,6 +11,7 @@
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtResourceManager.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 IMPLEMENT_DYNCREATE(CExtControlBar, CControlBar)
 
@@ -424,7 +425,11 @@ void CExtControlBar::UpdateDragState(const POINT& ptScreen, bool bCtrl)
     (void)ptScreen;
     (void)bCtrl;
 }
-void CExtControlBar::NotifyDragStart() {}
+void CExtControlBar::NotifyDragStart()
+{
+    CWnd::CancelToolTips();
+    CExtPopupMenuWnd::CancelMenuTracking();
+}
 void CExtControlBar::NotifyDragEnd(bool bCancel) { (void)bCancel; }
 CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle)
 {

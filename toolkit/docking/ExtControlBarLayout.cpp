@@ -461,13 +461,6 @@ bool CExtControlBar::EnsureVisibleByCommand()
     // Pumping may destroy the bar: only the handle is read afterwards.
     const HWND hWnd = GetSafeHwnd();
     HandleBarToggleCommand(GetDockingFrame(), (UINT)GetDlgCtrlID(), false);
-    MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT)
-    {
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            break;
-        ::TranslateMessage(&msg);
-        ::DispatchMessageW(&msg);
-    }
+    CExtPopupMenuWnd::PumpPendingMessages();
     return ::IsWindow(hWnd) && ::IsWindowVisible(hWnd);
 }

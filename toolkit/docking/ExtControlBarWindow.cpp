@@ -6,6 +6,7 @@
 #include "platform/FrameWnd.h"
 #include "platform/MiniFrameWnd.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -393,7 +394,7 @@ void CExtControlBar::OpenBarsMenu(CPoint ptClient, bool bCaption)
     if (IsDialogMode())
         return;
     CFrameWnd* pFrame = GetDockingFrame();
-    if (pFrame == nullptr || pFrame->m_bHelpMode)
+    if (pFrame == nullptr || IsFrameInHelpMode(pFrame))
         return;
     CWnd* pReceiver = GetOwner();
     if (pReceiver == nullptr)
@@ -453,6 +454,8 @@ void CExtControlBar::OnCancelMode()
         m_bfRuntimeState &= ~kStateNcButtonHover;
         PostMessage(WM_NCPAINT);
     }
+    CExtToolControlBar::CloseTrackingMenus();
+    CExtPopupMenuWnd::CancelMenuTracking();
     CControlBar::OnCancelMode();
 }
 
@@ -515,7 +518,7 @@ BOOL CExtControlBar::PreTranslateMessage(MSG* pMsg)
             return TRUE;
     }
     CFrameWnd* pFrame = GetDockingFrame();
-    if (pFrame != nullptr && pFrame->m_bHelpMode)
+    if (pFrame != nullptr && IsFrameInHelpMode(pFrame))
         return FALSE;
     if (!IsDialogMode())
     {

@@ -1,6 +1,7 @@
 // CExtDockBar: class record, window class, construction and the bars menu.
 #include "toolkit/docking/ExtDockBar.h"
 #include "platform/FrameWnd.h"
+#include "platform/WinApp.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
 #include "toolkit/foundation/ExtCmdItem.h"
@@ -122,6 +123,8 @@ bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup
 void CExtDockBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
     (void)pWnd;
+    if (CExtControlBar::IsFrameInHelpMode(this))
+        return;
     CControlBar* pBar = nullptr;
     for (INT_PTR i = 0; i < m_arrBars.GetSize() && pBar == nullptr; ++i)
         pBar = GetDockedControlBar((int)i);
@@ -144,4 +147,11 @@ void CExtDockBar::OnContextMenu(CWnd* pWnd, CPoint point)
         delete pPopup;
 }
 
-void CExtDockBar::OnCancelMode() { CDockBar::OnCancelMode(); }
+void CExtDockBar::OnCancelMode()
+{
+    CDockBar::OnCancelMode();
+    CWinApp* pApp = AfxGetApp();
+    if ((pApp != nullptr && pApp->m_bHelpMode) || CExtControlBar::IsFrameInHelpMode(this))
+        return;
+    CExtPopupMenuWnd::CancelMenuTracking();
+}

@@ -3,8 +3,6 @@
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
-bool CExtControlHelpers::g_bToolBarMenuTracking = false;
-
 bool CExtControlHelpers::IsEnabled(HWND hWnd) { return hWnd != nullptr && ::IsWindow(hWnd) && ::IsWindowEnabled(hWnd); }
 
 INT_PTR CExtControlHelpers::ToolBarTipHitTest(const CWnd* pWnd, CPoint point, CString& sText)
@@ -30,49 +28,17 @@ INT_PTR CExtControlHelpers::ToolBarTipHitTest(const CWnd* pWnd, CPoint point, CS
     return nHit;
 }
 
-static BOOL CALLBACK FindShownPopupMenu(HWND hWnd, LPARAM lParam)
-{
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    if (pWnd != nullptr && ::IsWindowVisible(hWnd) && pWnd->IsKindOf(RUNTIME_CLASS(CExtPopupMenuWnd)))
-    {
-        *(bool*)lParam = true;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-bool CExtControlHelpers::IsMenuTracking()
-{
-    // A tracked menu chain shows at least one popup window of the menu class on this thread.
-    bool bFound = false;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindShownPopupMenu, (LPARAM)&bFound);
-    return bFound;
-}
+bool CExtControlHelpers::IsMenuTracking() { return CExtPopupMenuWnd::IsMenuTracking(); }
 
 bool CExtControlHelpers::IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckEnabled, bool bCheckVisible,
                                         bool bCheckNoMenu)
 {
-    if (bCheckNoMenu && IsMenuTracking())
-        return false;
-    if (hWnd == nullptr || hWndActive == nullptr || !::IsWindow(hWnd) || !::IsWindow(hWndActive))
-        return false;
-    if (bCheckEnabled && (!::IsWindowEnabled(hWnd) || !::IsWindowEnabled(hWndActive)))
-        return false;
-    const DWORD kShown = WS_POPUP | WS_VISIBLE;
-    if (bCheckVisible && ((::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE) == 0 ||
-                          (::GetWindowLongW(hWndActive, GWL_STYLE) & WS_VISIBLE) == 0))
-        return false;
-    for (HWND hWndWalk = ::GetParent(hWnd); hWndWalk != nullptr; hWndWalk = ::GetParent(hWndWalk))
-    {
-        if ((::GetWindowLongW(hWndWalk, GWL_STYLE) & kShown) == 0)
-            continue;
-        if (hWndWalk == hWndActive)
-            return true;
-        if (::IsChild(hWndWalk, hWndActive) || ::GetWindow(hWndActive, GW_OWNER) == hWndWalk)
-            return true;
-    }
-    return false;
+    return CExtPopupMenuWnd::IsHoverAllowed(hWnd, hWndActive, bCheckEnabled, bCheckVisible, bCheckNoMenu);
 }
+
+bool CExtControlHelpers::IsToolBarMenuTracking() { return CExtToolControlBar::g_bMenuTracking; }
+
+void CExtControlHelpers::SetToolBarMenuTracking(bool bOn) { CExtToolControlBar::g_bMenuTracking = bOn; }
 
 bool CExtControlHelpers::IsPopupMenuMessage(UINT message)
 {

@@ -11,10 +11,9 @@ public:
     // Asks the tool bar that is the window's direct parent for the tip at a point of the window's
     // client area. Answers the bar's hit (-1 when none) and its text (empty when none).
     static INT_PTR ToolBarTipHitTest(const CWnd* pWnd, CPoint point, CString& sText);
-    // Whether any toolkit popup menu is being tracked.
+    // Whether the popup menu chain is open.
     static bool IsMenuTracking();
-    // Hover permission: both windows exist (enabled and visible as asked), no menu is tracked when
-    // asked, and the window belongs to the active window's chain.
+    // Hover permission as the popup menus grant it.
     static bool IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckEnabled, bool bCheckVisible, bool bCheckNoMenu);
     // Registered under "CExtPopupMenuWnd::<name>": the messages a popup menu sends its receiver.
     static bool IsPopupMenuMessage(UINT message);
@@ -22,9 +21,6 @@ public:
     // change of a transparent static).
     static void InvalidateWithParentArea(HWND hWnd);
     // The tool bars' shared menu-tracking flag: set while a tool bar drives its buttons' menus.
-    static bool IsToolBarMenuTracking() { return g_bToolBarMenuTracking; }
-    static void SetToolBarMenuTracking(bool bOn) { g_bToolBarMenuTracking = bOn; }
-
-private:
-    static bool g_bToolBarMenuTracking;
+    static bool IsToolBarMenuTracking();
+    static void SetToolBarMenuTracking(bool bOn);
 };

@@ -1,10 +1,11 @@
 // The bars menu: its items, groups and separators, the frame's own filling, and the dock bar's
-// context menu.
+// context menu and the menus that right clicks track.
 #include <gtest/gtest.h>
 #include "DockingHost.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
 #include "toolkit/docking/ExtDockBar.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 namespace
@@ -19,6 +20,7 @@ protected:
     }
     void TearDown() override
     {
+        CExtPopupMenuWnd::CancelMenuTracking();
         delete m_pPopup;
         m_pFrame->DestroyWindow();
     }
@@ -37,6 +39,15 @@ protected:
         return ids;
     }
     static int Id(CWnd* pBar) { return pBar->GetDlgCtrlID(); }
+    // The command ids of the tracked menu; 0 for separators.
+    static std::vector<int> TrackedIds()
+    {
+        std::vector<int> ids;
+        CExtPopupMenuWnd* pTracked = g_TrackingSite.GetInstance();
+        for (int i = 0; pTracked != nullptr && i < pTracked->GetItemCount(); ++i)
+            ids.push_back(pTracked->ItemGetCmdID(i));
+        return ids;
+    }
     CDockingHostFrame* m_pFrame = nullptr;
     CExtPopupMenuWnd* m_pPopup = nullptr;
     bool m_bBuilt = false;
@@ -91,6 +102,68 @@ TEST_F(BarsMenu, ARightClickOnAnEmptyDockBarShowsNothing)
     const int nBefore = m_pFrame->m_nMenuAnnouncements;
     pEmpty->SendMessage(WM_CONTEXTMENU, (WPARAM)pEmpty->GetSafeHwnd(), MAKELPARAM(300, 300));
     EXPECT_EQ(m_pFrame->m_nMenuAnnouncements, nBefore);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+}
+
+TEST_F(BarsMenu, ARightClickOnABarTracksOneItemPerBarAndTheDockBarsCancelModeClosesIt)
+{
+    CHostFixedBar* pTools = m_pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"Tools");
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    CHostResizableBar* pB = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_BOTTOM, L"Messages");
+    ASSERT_NE(pB, nullptr);
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    EXPECT_EQ(TrackedIds(), (std::vector<int>{Id(pTools), 0, Id(pA), Id(pB)}));
+    m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT)->SendMessage(WM_CANCELMODE);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+}
+
+TEST_F(BarsMenu, ADockBarsContextMenuLeavesOutContainersAndBarsWithoutTextAndATimerClosesIt)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"");
+    auto* pTabs = new CExtDynTabControlBar; // deletes itself with its window
+    ASSERT_TRUE(pTabs->Create(L"Group", m_pFrame, 0xA1E1));
+    m_pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"");
+    CControlBar* pDockLeft = m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT);
+    pDockLeft->SendMessage(WM_CONTEXTMENU, (WPARAM)pDockLeft->GetSafeHwnd(), MAKELPARAM(200, 200));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    EXPECT_EQ(TrackedIds(), (std::vector<int>{Id(pA)}));
+    // Closed from a timer while a message loop runs, as an application's own loop would.
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR nID, DWORD) {
+        ::KillTimer(nullptr, nID);
+        CExtPopupMenuWnd::CancelMenuTracking();
+    });
+    ASSERT_NE(nTimer, 0u);
+    MSG msg;
+    while (CExtPopupMenuWnd::IsMenuTracking() && ::GetMessageW(&msg, nullptr, 0, 0))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageW(&msg);
+    }
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+    pTabs->DestroyWindow();
+}
+
+TEST_F(BarsMenu, InHelpModeRightClicksShowNothingAndTheDockBarLeavesAnOpenMenuAlone)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    m_pFrame->m_bHelpMode = TRUE;
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    CControlBar* pDockLeft = m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_LEFT);
+    pDockLeft->SendMessage(WM_CONTEXTMENU, (WPARAM)pDockLeft->GetSafeHwnd(), MAKELPARAM(200, 200));
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+
+    m_pFrame->m_bHelpMode = FALSE;
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    m_pFrame->m_bHelpMode = TRUE;
+    pDockLeft->SendMessage(WM_CANCELMODE);
+    EXPECT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    m_pFrame->m_bHelpMode = FALSE;
+    // The bar's own cancel mode ends menu tracking in any case.
+    pA->SendMessage(WM_CANCELMODE);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
 }
 
 TEST_F(BarsMenu, TheOptionsButtonDropsItsSubMenuItemWhenNoBarIsListed)

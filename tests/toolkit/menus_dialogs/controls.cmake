@@ -6,6 +6,7 @@ corvane_test(toolkit_controls_tests
     ${CMAKE_CURRENT_LIST_DIR}/ControlsTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ButtonPlacementTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ButtonDropDownTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/CheckRadioTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LabelGroupBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HyperLinkTest.cpp
