@@ -54,41 +54,30 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
         {
             const int nPos = pExtDock->FindBar(this);
             bool bFirst = true, bLast = true, bEarlier = false, bLater = false;
-            bool bSameRow = true;
-            for (int i = nPos - 1; i >= 0; --i)
+            // Walks away from the bar: a visible bar in its row clears bAlone, one in another row sets
+            // bOtherRow. Entry 0 is the leading row break, not a row change.
+            auto scan = [&](int nStep, bool& bAlone, bool& bOtherRow)
             {
-                void* p = pExtDock->m_arrBars[i];
-                if (p == nullptr)
+                bool bSameRow = true;
+                for (int i = nPos + nStep; i >= 0 && i < pExtDock->m_arrBars.GetSize(); i += nStep)
                 {
-                    if (i > 0)
-                        bSameRow = false;
-                    continue;
+                    if (pExtDock->m_arrBars[i] == nullptr)
+                    {
+                        if (i > 0)
+                            bSameRow = false;
+                        continue;
+                    }
+                    CControlBar* pBar = pExtDock->GetDockedControlBar(i);
+                    if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr || !pBar->IsVisible())
+                        continue;
+                    if (bSameRow)
+                        bAlone = false;
+                    else
+                        bOtherRow = true;
                 }
-                CControlBar* pBar = pExtDock->GetDockedControlBar(i);
-                if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr || !pBar->IsVisible())
-                    continue;
-                if (bSameRow)
-                    bFirst = false;
-                else
-                    bEarlier = true;
-            }
-            bSameRow = true;
-            for (int i = nPos + 1; i < pExtDock->m_arrBars.GetSize(); ++i)
-            {
-                void* p = pExtDock->m_arrBars[i];
-                if (p == nullptr)
-                {
-                    bSameRow = false;
-                    continue;
-                }
-                CControlBar* pBar = pExtDock->GetDockedControlBar(i);
-                if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr || !pBar->IsVisible())
-                    continue;
-                if (bSameRow)
-                    bLast = false;
-                else
-                    bLater = true;
-            }
+            };
+            scan(-1, bFirst, bEarlier);
+            scan(+1, bLast, bLater);
             const UINT nId = (UINT)pExtDock->GetDlgCtrlID();
             if (pExtDock->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)))
             {
