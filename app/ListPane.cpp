@@ -2,7 +2,7 @@
 #include "app/ListPane.h"
 
 BEGIN_MESSAGE_MAP(CListPane, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 CListPane::CListPane() {}

@@ -5,7 +5,8 @@
 #include <chrono>
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 using bench::Seconds;
 
@@ -15,12 +16,15 @@ class CBenchRecord : public CObject
 public:
     void Serialize(CArchive& ar) override
     {
-        if (ar.IsStoring()) {
+        if (ar.IsStoring())
+        {
             for (auto& s : m_text)
                 ar << s;
             for (int v : m_n)
                 ar << v;
-        } else {
+        }
+        else
+        {
             ar.GetObjectSchema();
             for (auto& s : m_text)
                 ar >> s;
@@ -39,7 +43,8 @@ int wmain()
 {
     const int count = 100000;
     CObList list;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < count; ++i)
+    {
         auto* r = new CBenchRecord;
         for (int k = 0; k < 12; ++k)
             r->m_text[k].Format(k == 8 ? L"Pesan nomor %d: sampai jumpa besok di kantor ya" : L"%02d", i % 60);
@@ -86,8 +91,8 @@ int wmain()
     {
         CFile f(path, CFile::modeRead);
         BYTE buf[4096];
-        while (f.Read(buf, sizeof buf) > 0) {
-        }
+        while (f.Read(buf, sizeof buf) > 0)
+        {}
     }
     double rawRead = Seconds(t0);
     DeleteFileW(path);
@@ -96,7 +101,8 @@ int wmain()
     t0 = std::chrono::steady_clock::now();
     {
         CObList made;
-        for (int i = 0; i < count; ++i) {
+        for (int i = 0; i < count; ++i)
+        {
             auto* r = new CBenchRecord;
             for (int k = 0; k < 12; ++k)
                 r->m_text[k] = ((CBenchRecord*)list.GetHead())->m_text[k].GetString();

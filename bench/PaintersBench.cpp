@@ -56,8 +56,8 @@ int wmain()
         const bool bSeparator = i == 5 || i == 11;
         const bool bChevron = i == 19;
         const int w = bSeparator ? 8 : (bChevron ? 14 : 56);
-        row.push_back({CRect(x, 0, x + w, 24), bSeparator || bChevron ? L"" : L"Btn " + std::to_wstring(i),
-                       bSeparator});
+        row.push_back(
+            {CRect(x, 0, x + w, 24), bSeparator || bChevron ? L"" : L"Btn " + std::to_wstring(i), bSeparator});
         x += w;
     }
     std::vector<Element> menu;
@@ -89,9 +89,8 @@ int wmain()
         for (int i = 0; i < 20; i++)
         {
             const Element& e = menu[i];
-            CExtPaintManager::MenuItemPaintData d(nullptr, e.rc, e.rc, 26, e.text.c_str(), L"Ctrl+X", &icons[i],
-                                                  false, i == 4, false, false, false, true, false, false, false,
-                                                  100 + i);
+            CExtPaintManager::MenuItemPaintData d(nullptr, e.rc, e.rc, 26, e.text.c_str(), L"Ctrl+X", &icons[i], false,
+                                                  i == 4, false, false, false, true, false, false, false, 100 + i);
             pm->PaintMenuItem(dc, d);
         }
     }
@@ -126,7 +125,6 @@ int wmain()
     const double ratio = tPainters / tPlain;
     std::printf("tool-bar row and popup menu, %d rounds: painters %.3f ms, plain GDI %.3f ms per round, ratio %.2fx "
                 "(target <= 3x) %s\n",
-                nRounds, tPainters * 1000.0 / nRounds, tPlain * 1000.0 / nRounds, ratio,
-                ratio <= 3.0 ? "OK" : "OVER");
+                nRounds, tPainters * 1000.0 / nRounds, tPlain * 1000.0 / nRounds, ratio, ratio <= 3.0 ? "OK" : "OVER");
     return 0;
 }

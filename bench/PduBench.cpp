@@ -23,7 +23,8 @@ double Seconds()
 
 CString RandomText(std::mt19937& rng, int length)
 {
-    static const wchar_t kPool[] = L"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789 .,!?@$[]{}\x20AC\xE8\xE9";
+    static const wchar_t kPool[] =
+        L"abcdefghijklmnopqrstuvwxyz ABCDEFGHIJKLMNOPQRSTUVWXYZ 0123456789 .,!?@$[]{}\x20AC\xE8\xE9";
     CString text;
     for (int i = 0; i < length; ++i)
         text += kPool[rng() % (sizeof kPool / sizeof kPool[0] - 1)];
@@ -67,23 +68,23 @@ std::vector<CString> BuildCorpus()
         CString pdu = kServiceCentre;
         switch (i % 5)
         {
-        case 0:  // 7-bit DELIVER
+        case 0: // 7-bit DELIVER
             pdu += CString(L"04") + kSender + L"0000" + kTimeStamp +
                    SevenBitUserData(RandomText(rng, 20 + (int)(rng() % 140)), FALSE, 0, 0, 0);
             break;
-        case 1:  // UCS2 DELIVER
+        case 1: // UCS2 DELIVER
             pdu += CString(L"04") + kSender + L"0008" + kTimeStamp +
                    Ucs2UserData(RandomText(rng, 10 + (int)(rng() % 60)), false, 0, 0, 0);
             break;
-        case 2:  // 7-bit part of a long message
+        case 2: // 7-bit part of a long message
             pdu += CString(L"44") + kSender + L"0000" + kTimeStamp +
                    SevenBitUserData(RandomText(rng, 152), TRUE, part, ref, 3);
             break;
-        case 3:  // UCS2 part of a long message
-            pdu += CString(L"44") + kSender + L"0008" + kTimeStamp +
-                   Ucs2UserData(RandomText(rng, 60), true, part, ref, 3);
+        case 3: // UCS2 part of a long message
+            pdu +=
+                CString(L"44") + kSender + L"0008" + kTimeStamp + Ucs2UserData(RandomText(rng, 60), true, part, ref, 3);
             break;
-        default:  // status report
+        default: // status report
         {
             static const wchar_t* const kStatus[] = {L"00", L"20", L"41", L"63"};
             pdu += CString(L"060A") + kSender + kTimeStamp + kTimeStamp + kStatus[rng() % 4];
@@ -94,7 +95,7 @@ std::vector<CString> BuildCorpus()
     }
     return corpus;
 }
-}  // namespace
+} // namespace
 
 int wmain()
 {

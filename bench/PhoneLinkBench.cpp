@@ -29,7 +29,8 @@ std::string Request(const std::string& text)
     CloseHandle(h);
     MoveFileExW(ctl + L"request.tmp", ctl + L"request", MOVEFILE_REPLACE_EXISTING);
     DWORD start = GetTickCount();
-    while (GetFileAttributesW(ctl + L"response") == INVALID_FILE_ATTRIBUTES) {
+    while (GetFileAttributesW(ctl + L"response") == INVALID_FILE_ATTRIBUTES)
+    {
         if (GetTickCount() - start > 10000)
             return "";
         Sleep(2);
@@ -67,7 +68,8 @@ struct BenchApp : CWinApp
 // One fetch into an empty document; returns seconds and the number of new messages.
 double Fetch(const std::string& scenario, int& nNew, long& nBytes)
 {
-    if (Request("load " + scenario + "\n") != "ok\n") {
+    if (Request("load " + scenario + "\n") != "ok\n")
+    {
         printf("simulator refused %s\n", scenario.c_str());
         return -1;
     }
@@ -98,7 +100,8 @@ double Fetch(const std::string& scenario, int& nNew, long& nBytes)
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc < 3 || Env(L"CORVANE_SIM_CTL").IsEmpty()) {
+    if (argc < 3 || Env(L"CORVANE_SIM_CTL").IsEmpty())
+    {
         printf("run through bench/phonelink_bench.py\n");
         return 2;
     }
@@ -127,6 +130,7 @@ int wmain(int argc, wchar_t** argv)
     printf("ratio fetch time / line time: %.3f (target <= 1.15)\n", line > 0 ? paced / line : 0.0);
 
     double unpaced = Fetch(narrow(argv[2]), nNew, nBytes);
-    printf("unpaced fetch: %d messages in %.3f s: %.0f messages/s\n", nNew, unpaced, unpaced > 0 ? nNew / unpaced : 0.0);
+    printf("unpaced fetch: %d messages in %.3f s: %.0f messages/s\n", nNew, unpaced,
+           unpaced > 0 ? nNew / unpaced : 0.0);
     return 0;
 }

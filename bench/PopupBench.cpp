@@ -134,8 +134,7 @@ int wmain()
     const double tMenu = Median(menuTimes);
     if (systemTimes.empty())
     {
-        std::printf("toolkit menu to its first paint: %.3f ms; the system menu sent no WM_ENTERIDLE\n",
-                    tMenu * 1000.0);
+        std::printf("toolkit menu to its first paint: %.3f ms; the system menu sent no WM_ENTERIDLE\n", tMenu * 1000.0);
         return 0;
     }
     const double tSystem = Median(systemTimes);

@@ -15,32 +15,25 @@ const AFX_MSGMAP* CCmdTarget::GetThisMessageMap()
     return &map;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
 const AFX_MSGMAP_ENTRY* AfxFindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode, UINT nID)
 {
     for (; lpEntry->nSig != AfxSig_end; ++lpEntry)
     {
-        if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID &&
-            nID <= lpEntry->nLastID)
+        if (lpEntry->nMessage == nMsg && lpEntry->nCode == nCode && nID >= lpEntry->nID && nID <= lpEntry->nLastID)
             return lpEntry;
     }
     return nullptr;
 }
 
-namespace {
-template <class T>
-T PmsgAs(AFX_PMSG pfn)
+namespace
 {
-    return reinterpret_cast<T>(pfn);
-}
+template <class T> T PmsgAs(AFX_PMSG pfn) { return reinterpret_cast<T>(pfn); }
 } // namespace
 
-BOOL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
-                                UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo)
+BOOL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra, UINT_PTR nSig,
+                                AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if (pHandlerInfo != nullptr)
     {
@@ -50,16 +43,10 @@ BOOL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PM
     }
     switch (nSig)
     {
-    case AfxSigCmd_v:
-        (pTarget->*PmsgAs<void (CCmdTarget::*)()>(pfn))();
-        return TRUE;
-    case AfxSigCmd_b:
-        return (pTarget->*PmsgAs<BOOL (CCmdTarget::*)()>(pfn))();
-    case AfxSigCmd_RANGE:
-        (pTarget->*PmsgAs<void (CCmdTarget::*)(UINT)>(pfn))(nID);
-        return TRUE;
-    case AfxSigCmd_EX:
-        return (pTarget->*PmsgAs<BOOL (CCmdTarget::*)(UINT)>(pfn))(nID);
+    case AfxSigCmd_v: (pTarget->*PmsgAs<void (CCmdTarget::*)()>(pfn))(); return TRUE;
+    case AfxSigCmd_b: return (pTarget->*PmsgAs<BOOL (CCmdTarget::*)()>(pfn))();
+    case AfxSigCmd_RANGE: (pTarget->*PmsgAs<void (CCmdTarget::*)(UINT)>(pfn))(nID); return TRUE;
+    case AfxSigCmd_EX: return (pTarget->*PmsgAs<BOOL (CCmdTarget::*)(UINT)>(pfn))(nID);
     case AfxSigCmdUI:
     case AfxSigCmdUI_RANGE:
     {
@@ -88,16 +75,13 @@ BOOL CCmdTarget::DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PM
         case AfxSigNotify_b:
             return (pTarget->*PmsgAs<BOOL (CCmdTarget::*)(NMHDR*, LRESULT*)>(pfn))(pNotify->pNMHDR, pResult);
         case AfxSigNotify_RANGE:
-            (pTarget->*PmsgAs<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR,
-                                                                                 pResult);
+            (pTarget->*PmsgAs<void (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR, pResult);
             return TRUE;
         default:
-            return (pTarget->*PmsgAs<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(
-                nID, pNotify->pNMHDR, pResult);
+            return (pTarget->*PmsgAs<BOOL (CCmdTarget::*)(UINT, NMHDR*, LRESULT*)>(pfn))(nID, pNotify->pNMHDR, pResult);
         }
     }
-    default:
-        break;
+    default: break;
     }
     (void)nCode;
     return FALSE;
@@ -147,22 +131,15 @@ void CCmdTarget::RestoreWaitCursor()
 }
 
 CWaitCursor::CWaitCursor() : m_hOld(::SetCursor(::LoadCursorW(nullptr, IDC_WAIT))) {}
-CWaitCursor::~CWaitCursor()
-{
-    ::SetCursor(m_hOld ? m_hOld : ::LoadCursorW(nullptr, IDC_ARROW));
-}
-void CWaitCursor::Restore()
-{
-    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-}
+CWaitCursor::~CWaitCursor() { ::SetCursor(m_hOld ? m_hOld : ::LoadCursorW(nullptr, IDC_ARROW)); }
+void CWaitCursor::Restore() { ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT)); }
 
 // ---- CCmdUI ----------------------------------------------------------------------------------
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr),
-      m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(nullptr)
-{
-}
+    : m_nID(0), m_nIndex(0), m_pMenu(nullptr), m_pSubMenu(nullptr), m_pOther(nullptr), m_bEnableChanged(FALSE),
+      m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(nullptr)
+{}
 
 void CCmdUI::Enable(BOOL bOn)
 {
@@ -248,10 +225,7 @@ void CCmdUI::SetText(LPCTSTR lpszText)
     }
 }
 
-void CCmdUI::ContinueRouting()
-{
-    m_bContinueRouting = TRUE;
-}
+void CCmdUI::ContinueRouting() { m_bContinueRouting = TRUE; }
 
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {

@@ -21,7 +21,8 @@ IMPLEMENT_SERIAL(CMapWordToOb, CObject, 0)
 
 void SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
 {
-    for (INT_PTR i = 0; i < nCount; ++i) {
+    for (INT_PTR i = 0; i < nCount; ++i)
+    {
         if (ar.IsStoring())
             ar << pElements[i];
         else
@@ -31,7 +32,8 @@ void SerializeElements(CArchive& ar, CString* pElements, INT_PTR nCount)
 
 void SerializeElements(CArchive& ar, CObject** pElements, INT_PTR nCount)
 {
-    for (INT_PTR i = 0; i < nCount; ++i) {
+    for (INT_PTR i = 0; i < nCount; ++i)
+    {
         if (ar.IsStoring())
             ar << pElements[i];
         else
@@ -57,15 +59,9 @@ template <> UINT HashKey<LPCSTR>(LPCSTR key)
     return nHash;
 }
 
-template <> UINT HashKey<const CString&>(const CString& key)
-{
-    return HashKey<LPCWSTR>(key.GetString());
-}
+template <> UINT HashKey<const CString&>(const CString& key) { return HashKey<LPCWSTR>(key.GetString()); }
 
-template <> UINT HashKey<CString>(CString key)
-{
-    return HashKey<LPCWSTR>(key.GetString());
-}
+template <> UINT HashKey<CString>(CString key) { return HashKey<LPCWSTR>(key.GetString()); }
 
 // Element arrays: count, then the elements in their archive form.
 void CByteArray::Serialize(CArchive& ar) { CArray<BYTE, BYTE>::Serialize(ar); }

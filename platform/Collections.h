@@ -15,7 +15,8 @@
 template <class TYPE> void SerializeElements(CArchive& ar, TYPE* pElements, INT_PTR nCount)
 {
     // Plain values are stored as their bytes; other types need an overload of their own.
-    if constexpr (std::is_trivially_copyable<TYPE>::value) {
+    if constexpr (std::is_trivially_copyable<TYPE>::value)
+    {
         if (nCount <= 0)
             return;
         UINT nBytes = (UINT)(nCount * (INT_PTR)sizeof(TYPE));
@@ -23,7 +24,9 @@ template <class TYPE> void SerializeElements(CArchive& ar, TYPE* pElements, INT_
             ar.Write(pElements, nBytes);
         else if (ar.Read(pElements, nBytes) != nBytes)
             AfxThrowArchiveException(CArchiveException::endOfFile, ar.m_strFileName);
-    } else {
+    }
+    else
+    {
         (void)ar;
         (void)pElements;
         if (nCount > 0)
@@ -37,10 +40,7 @@ template <class TYPE> inline UINT ArchiveElementMinSize(const TYPE*) { return (U
 inline UINT ArchiveElementMinSize(const CString*) { return 1; }
 inline UINT ArchiveElementMinSize(CObject* const*) { return 2; }
 
-template <class ARG_KEY> inline UINT HashKey(ARG_KEY key)
-{
-    return ((UINT)(DWORD_PTR)key) >> 4;
-}
+template <class ARG_KEY> inline UINT HashKey(ARG_KEY key) { return ((UINT)(DWORD_PTR)key) >> 4; }
 template <> UINT HashKey<LPCWSTR>(LPCWSTR key);
 template <> UINT HashKey<LPCSTR>(LPCSTR key);
 template <> UINT HashKey<const CString&>(const CString& key);
@@ -78,11 +78,31 @@ public:
     void FreeExtra() { m_data.shrink_to_fit(); }
     void RemoveAll() { m_data.clear(); }
 
-    const TYPE& GetAt(INT_PTR nIndex) const { Check(nIndex); return m_data[(size_t)nIndex]; }
-    TYPE& GetAt(INT_PTR nIndex) { Check(nIndex); return m_data[(size_t)nIndex]; }
-    void SetAt(INT_PTR nIndex, ARG_TYPE newElement) { Check(nIndex); m_data[(size_t)nIndex] = newElement; }
-    const TYPE& ElementAt(INT_PTR nIndex) const { Check(nIndex); return m_data[(size_t)nIndex]; }
-    TYPE& ElementAt(INT_PTR nIndex) { Check(nIndex); return m_data[(size_t)nIndex]; }
+    const TYPE& GetAt(INT_PTR nIndex) const
+    {
+        Check(nIndex);
+        return m_data[(size_t)nIndex];
+    }
+    TYPE& GetAt(INT_PTR nIndex)
+    {
+        Check(nIndex);
+        return m_data[(size_t)nIndex];
+    }
+    void SetAt(INT_PTR nIndex, ARG_TYPE newElement)
+    {
+        Check(nIndex);
+        m_data[(size_t)nIndex] = newElement;
+    }
+    const TYPE& ElementAt(INT_PTR nIndex) const
+    {
+        Check(nIndex);
+        return m_data[(size_t)nIndex];
+    }
+    TYPE& ElementAt(INT_PTR nIndex)
+    {
+        Check(nIndex);
+        return m_data[(size_t)nIndex];
+    }
     const TYPE* GetData() const { return m_data.empty() ? nullptr : m_data.data(); }
     TYPE* GetData() { return m_data.empty() ? nullptr : m_data.data(); }
     const TYPE& operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
@@ -92,11 +112,14 @@ public:
     {
         if (nIndex < 0)
             AfxThrowInvalidArgException();
-        if (nIndex >= GetSize()) {
+        if (nIndex >= GetSize())
+        {
             TYPE copy(newElement);
             SetSize(nIndex + 1);
             m_data[(size_t)nIndex] = std::move(copy);
-        } else {
+        }
+        else
+        {
             m_data[(size_t)nIndex] = newElement;
         }
     }
@@ -110,10 +133,13 @@ public:
     INT_PTR Append(const CArray& src)
     {
         INT_PTR n = GetSize();
-        if (&src == this) {
+        if (&src == this)
+        {
             std::vector<TYPE> copy(m_data);
             m_data.insert(m_data.end(), copy.begin(), copy.end());
-        } else {
+        }
+        else
+        {
             m_data.insert(m_data.end(), src.m_data.begin(), src.m_data.end());
         }
         return n;
@@ -152,9 +178,12 @@ public:
     void Serialize(CArchive& ar) override
     {
         CObject::Serialize(ar);
-        if (ar.IsStoring()) {
+        if (ar.IsStoring())
+        {
             ar.WriteCount((DWORD_PTR)GetSize());
-        } else {
+        }
+        else
+        {
             DWORD_PTR n = ar.ReadCount();
             ar.CheckCount(n, ArchiveElementMinSize((const TYPE*)nullptr));
             SetSize((INT_PTR)n, -1);
@@ -178,19 +207,20 @@ protected:
     {
         size_t need = m_data.size() + (size_t)nMore;
         if (need > m_data.capacity())
-            m_data.reserve(std::max(need, m_data.capacity() + (m_nGrowBy > 0 ? (size_t)m_nGrowBy : m_data.capacity() / 2 + 4)));
+            m_data.reserve(
+                std::max(need, m_data.capacity() + (m_nGrowBy > 0 ? (size_t)m_nGrowBy : m_data.capacity() / 2 + 4)));
     }
     std::vector<TYPE> m_data;
     INT_PTR m_nGrowBy = 0;
 };
 
-#define PLATFORM_TYPED_ARRAY(name, TYPE, ARG_TYPE)                                                 \
-    class name : public CArray<TYPE, ARG_TYPE>                                                     \
-    {                                                                                              \
-        DECLARE_SERIAL(name)                                                                       \
-    public:                                                                                        \
-        name() {}                                                                                  \
-        void Serialize(CArchive& ar) override;                                                     \
+#define PLATFORM_TYPED_ARRAY(name, TYPE, ARG_TYPE)                                                                     \
+    class name : public CArray<TYPE, ARG_TYPE>                                                                         \
+    {                                                                                                                  \
+        DECLARE_SERIAL(name)                                                                                           \
+    public:                                                                                                            \
+        name() {}                                                                                                      \
+        void Serialize(CArchive& ar) override;                                                                         \
     };
 
 PLATFORM_TYPED_ARRAY(CByteArray, BYTE, BYTE)
@@ -231,10 +261,26 @@ public:
     INT_PTR GetSize() const { return m_nCount; }
     BOOL IsEmpty() const { return m_nCount == 0; }
 
-    TYPE& GetHead() { NotEmpty(); return m_pNodeHead->data; }
-    const TYPE& GetHead() const { NotEmpty(); return m_pNodeHead->data; }
-    TYPE& GetTail() { NotEmpty(); return m_pNodeTail->data; }
-    const TYPE& GetTail() const { NotEmpty(); return m_pNodeTail->data; }
+    TYPE& GetHead()
+    {
+        NotEmpty();
+        return m_pNodeHead->data;
+    }
+    const TYPE& GetHead() const
+    {
+        NotEmpty();
+        return m_pNodeHead->data;
+    }
+    TYPE& GetTail()
+    {
+        NotEmpty();
+        return m_pNodeTail->data;
+    }
+    const TYPE& GetTail() const
+    {
+        NotEmpty();
+        return m_pNodeTail->data;
+    }
 
     TYPE RemoveHead()
     {
@@ -277,7 +323,8 @@ public:
     void RemoveAll()
     {
         CNode* p = m_pNodeHead;
-        while (p) {
+        while (p)
+        {
             CNode* next = p->pNext;
             delete p;
             p = next;
@@ -321,9 +368,12 @@ public:
     {
         CNode* n = new CNode{nullptr, nullptr, TYPE(newElement)};
         CNode* at = position ? Node(position) : m_pNodeHead;
-        if (!at) {
+        if (!at)
+        {
             m_pNodeHead = m_pNodeTail = n;
-        } else {
+        }
+        else
+        {
             n->pNext = at;
             n->pPrev = at->pPrev;
             if (at->pPrev)
@@ -339,9 +389,12 @@ public:
     {
         CNode* n = new CNode{nullptr, nullptr, TYPE(newElement)};
         CNode* at = position ? Node(position) : m_pNodeTail;
-        if (!at) {
+        if (!at)
+        {
             m_pNodeHead = m_pNodeTail = n;
-        } else {
+        }
+        else
+        {
             n->pPrev = at;
             n->pNext = at->pNext;
             if (at->pNext)
@@ -376,14 +429,18 @@ public:
     void Serialize(CArchive& ar) override
     {
         CObject::Serialize(ar);
-        if (ar.IsStoring()) {
+        if (ar.IsStoring())
+        {
             ar.WriteCount((DWORD_PTR)m_nCount);
             for (CNode* p = m_pNodeHead; p; p = p->pNext)
                 SerializeElements(ar, &p->data, 1);
-        } else {
+        }
+        else
+        {
             DWORD_PTR n = ar.ReadCount();
             ar.CheckCount(n, ArchiveElementMinSize((const TYPE*)nullptr));
-            while (n--) {
+            while (n--)
+            {
                 TYPE v{};
                 SerializeElements(ar, &v, 1);
                 AddTail(v);
@@ -517,7 +574,8 @@ public:
     {
         UINT nHash;
         CAssoc* p = GetAssocAt(key, nHash);
-        if (!p) {
+        if (!p)
+        {
             if (m_table.empty())
                 m_table.assign(m_nHashTableSize, nullptr);
             p = new CAssoc(key);
@@ -535,8 +593,10 @@ public:
             return FALSE;
         UINT nHash = HashKey<ARG_KEY>(key) % m_nHashTableSize;
         CAssoc** pp = &m_table[nHash];
-        for (CAssoc* p = *pp; p; pp = &p->pNext, p = p->pNext) {
-            if (CompareElements<KEY, ARG_KEY>(&p->key, &key)) {
+        for (CAssoc* p = *pp; p; pp = &p->pNext, p = p->pNext)
+        {
+            if (CompareElements<KEY, ARG_KEY>(&p->key, &key))
+            {
                 *pp = p->pNext;
                 delete p;
                 --m_nCount;
@@ -547,9 +607,11 @@ public:
     }
     void RemoveAll()
     {
-        for (CAssoc*& head : m_table) {
+        for (CAssoc*& head : m_table)
+        {
             CAssoc* p = head;
-            while (p) {
+            while (p)
+            {
                 CAssoc* next = p->pNext;
                 delete p;
                 p = next;
@@ -576,16 +638,21 @@ public:
     void Serialize(CArchive& ar) override
     {
         CObject::Serialize(ar);
-        if (ar.IsStoring()) {
+        if (ar.IsStoring())
+        {
             ar.WriteCount((DWORD_PTR)m_nCount);
-            for (CAssoc* p = FirstAssoc(); p; p = AssocAfter(p)) {
+            for (CAssoc* p = FirstAssoc(); p; p = AssocAfter(p))
+            {
                 SerializeElements(ar, &p->Key(), 1);
                 SerializeElements(ar, &p->value, 1);
             }
-        } else {
+        }
+        else
+        {
             DWORD_PTR n = ar.ReadCount();
             ar.CheckCount(n, ArchiveElementMinSize((const KEY*)nullptr) + ArchiveElementMinSize((const VALUE*)nullptr));
-            while (n--) {
+            while (n--)
+            {
                 KEY k{};
                 VALUE v{};
                 SerializeElements(ar, &k, 1);
@@ -639,13 +706,12 @@ protected:
     INT_PTR m_nBlockSize;
 };
 
-#define PLATFORM_TYPED_MAP(name, decl, KEY, ARG_KEY, VALUE, ARG_VALUE)                             \
-    class name : public CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>                                       \
-    {                                                                                              \
-        decl(name)                                                                                 \
-    public:                                                                                        \
-        explicit name(INT_PTR nBlockSize = 10) : CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {} \
-        void Serialize(CArchive& ar) override;                                                     \
+#define PLATFORM_TYPED_MAP(name, decl, KEY, ARG_KEY, VALUE, ARG_VALUE)                                                 \
+    class name : public CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>                                                           \
+    {                                                                                                                  \
+        decl(name) public : explicit name(INT_PTR nBlockSize = 10)                                                     \
+            : CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>(nBlockSize) {}                                                      \
+        void Serialize(CArchive& ar) override;                                                                         \
     };
 
 PLATFORM_TYPED_MAP(CMapStringToPtr, DECLARE_DYNAMIC, CString, LPCTSTR, void*, void*)

@@ -5,15 +5,9 @@ IMPLEMENT_DYNAMIC(CCommonDialog, CDialog)
 IMPLEMENT_DYNAMIC(CFileDialog, CCommonDialog)
 IMPLEMENT_DYNAMIC(CColorDialog, CCommonDialog)
 
-HWND CCommonDialog::BeginCommonModal()
-{
-    return PreModal();
-}
+HWND CCommonDialog::BeginCommonModal() { return PreModal(); }
 
-void CCommonDialog::EndCommonModal()
-{
-    PostModal();
-}
+void CCommonDialog::EndCommonModal() { PostModal(); }
 
 // -------------------------------------------------------------------------------- CFileDialog
 
@@ -105,10 +99,7 @@ CString CFileDialog::GetFileTitle() const
     return dot < 0 ? name : name.Left(dot);
 }
 
-POSITION CFileDialog::GetStartPosition() const
-{
-    return m_ofn.lpstrFile[0] ? (POSITION)m_ofn.lpstrFile : nullptr;
-}
+POSITION CFileDialog::GetStartPosition() const { return m_ofn.lpstrFile[0] ? (POSITION)m_ofn.lpstrFile : nullptr; }
 
 CString CFileDialog::GetNextPathName(POSITION& pos) const
 {

@@ -38,7 +38,7 @@ public:
 
 protected:
     BOOL m_bOpenFileDialog;
-    CString m_strFilter;  // '|' replaced by NUL
+    CString m_strFilter; // '|' replaced by NUL
     CString m_strDefExt;
     wchar_t m_szFileTitle[64];
     wchar_t m_szFileName[32 * MAX_PATH];

@@ -11,16 +11,16 @@
 IMPLEMENT_DYNAMIC(CControlBar, CWnd)
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_TIMER()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONDBLCLK()
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
 namespace
@@ -128,8 +128,7 @@ BOOL CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout)
     m_nStateFlags &= ~(delayHide | delayShow);
     if (bWanted == bVisible)
         return bVisible;
-    UINT nFlags = (bWanted ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER |
-                  SWP_NOACTIVATE;
+    UINT nFlags = (bWanted ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
     if (lpLayout != nullptr && lpLayout->hDWP != nullptr)
         lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, nullptr, 0, 0, 0, 0, nFlags);
     else
@@ -262,10 +261,7 @@ void CControlBar::OnDestroy()
     CWnd::OnDestroy();
 }
 
-void CControlBar::LeaveDockSite()
-{
-    CFrameWnd::RemoveFromAllLists(this);
-}
+void CControlBar::LeaveDockSite() { CFrameWnd::RemoveFromAllLists(this); }
 
 void CControlBar::PostNcDestroy()
 {
@@ -321,8 +317,7 @@ LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return pOwner->SendMessage(message, wParam, lParam);
         break;
     }
-    default:
-        break;
+    default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }
@@ -545,7 +540,6 @@ void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
         m_pDockContext->m_ptMRUFloatPos = pInfo->m_ptMRUFloatPos;
     }
     // The dock bar's layout keeps bars where they were placed.
-    SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     DelayShow(pInfo->m_bVisible);
 }

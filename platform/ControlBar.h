@@ -8,43 +8,43 @@ class CDockContext;
 class CControlBarInfo;
 
 // Bar styles (CControlBar::m_dwStyle; apart from the window style)
-#define CBRS_FLOATING 0x0001L
-#define CBRS_SIZE_FIXED 0x0002L
-#define CBRS_SIZE_DYNAMIC 0x0004L
-#define CBRS_HIDE_INPLACE 0x0008L
-#define CBRS_TOOLTIPS 0x0010L
-#define CBRS_FLYBY 0x0020L
-#define CBRS_FLOAT_MULTI 0x0040L
-#define CBRS_BORDER_3D 0x0080L
-#define CBRS_BORDER_LEFT 0x0100L
-#define CBRS_BORDER_TOP 0x0200L
-#define CBRS_BORDER_RIGHT 0x0400L
+#define CBRS_FLOATING      0x0001L
+#define CBRS_SIZE_FIXED    0x0002L
+#define CBRS_SIZE_DYNAMIC  0x0004L
+#define CBRS_HIDE_INPLACE  0x0008L
+#define CBRS_TOOLTIPS      0x0010L
+#define CBRS_FLYBY         0x0020L
+#define CBRS_FLOAT_MULTI   0x0040L
+#define CBRS_BORDER_3D     0x0080L
+#define CBRS_BORDER_LEFT   0x0100L
+#define CBRS_BORDER_TOP    0x0200L
+#define CBRS_BORDER_RIGHT  0x0400L
 #define CBRS_BORDER_BOTTOM 0x0800L
-#define CBRS_BORDER_ANY 0x0F00L
-#define CBRS_ALIGN_LEFT 0x1000L
-#define CBRS_ALIGN_TOP 0x2000L
-#define CBRS_ALIGN_RIGHT 0x4000L
-#define CBRS_ALIGN_BOTTOM 0x8000L
-#define CBRS_ALIGN_ANY 0xF000L
-#define CBRS_ORIENT_HORZ (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
-#define CBRS_ORIENT_VERT (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
-#define CBRS_GRIPPER 0x00400000L
-#define CBRS_LEFT (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
-#define CBRS_TOP (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
-#define CBRS_RIGHT (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
-#define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
+#define CBRS_BORDER_ANY    0x0F00L
+#define CBRS_ALIGN_LEFT    0x1000L
+#define CBRS_ALIGN_TOP     0x2000L
+#define CBRS_ALIGN_RIGHT   0x4000L
+#define CBRS_ALIGN_BOTTOM  0x8000L
+#define CBRS_ALIGN_ANY     0xF000L
+#define CBRS_ORIENT_HORZ   (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)
+#define CBRS_ORIENT_VERT   (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)
+#define CBRS_GRIPPER       0x00400000L
+#define CBRS_LEFT          (CBRS_ALIGN_LEFT | CBRS_BORDER_RIGHT)
+#define CBRS_TOP           (CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM)
+#define CBRS_RIGHT         (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
+#define CBRS_BOTTOM        (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
 
 // Layout modes of CalcDynamicLayout
-#define LM_STRETCH 0x01
-#define LM_HORZ 0x02
+#define LM_STRETCH  0x01
+#define LM_HORZ     0x02
 #define LM_MRUWIDTH 0x04
 #define LM_HORZDOCK 0x08
 #define LM_VERTDOCK 0x10
-#define LM_LENGTHY 0x20
-#define LM_COMMIT 0x40
+#define LM_LENGTHY  0x20
+#define LM_COMMIT   0x40
 
 // Fly-by prompt timers of a bar
-#define ID_TIMER_WAIT 0xE000  // resting on a tool shows its prompt
+#define ID_TIMER_WAIT  0xE000 // resting on a tool shows its prompt
 #define ID_TIMER_CHECK 0xE001 // leaving the bar restores the idle prompt
 
 class CControlBar : public CWnd
@@ -111,11 +111,11 @@ public:
     int m_cxRightBorder = 6;
     int m_cyTopBorder = 1;
     int m_cyBottomBorder = 1;
-    int m_nMRUWidth = 32767;      // the last floating width of a dynamic bar
+    int m_nMRUWidth = 32767; // the last floating width of a dynamic bar
     DWORD m_dwStyle = 0;
-    DWORD m_dwDockStyle = 0;      // sides the bar may dock on
-    CFrameWnd* m_pDockSite = nullptr; // the frame the bar docks in (not owned)
-    CDockBar* m_pDockBar = nullptr;   // the dock bar holding it, NULL when none (not owned)
+    DWORD m_dwDockStyle = 0;                // sides the bar may dock on
+    CFrameWnd* m_pDockSite = nullptr;       // the frame the bar docks in (not owned)
+    CDockBar* m_pDockBar = nullptr;         // the dock bar holding it, NULL when none (not owned)
     CDockContext* m_pDockContext = nullptr; // owned; made by EnableDocking
     UINT m_nStateFlags = 0;
 

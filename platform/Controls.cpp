@@ -39,21 +39,14 @@ template <class T> BOOL OwnerDrawNotify(T* pCtl, UINT message, LPARAM lParam, LR
 {
     switch (message)
     {
-    case WM_DRAWITEM:
-        pCtl->DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        pCtl->MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
+    case WM_DRAWITEM: pCtl->DrawItem((LPDRAWITEMSTRUCT)lParam); break;
+    case WM_MEASUREITEM: pCtl->MeasureItem((LPMEASUREITEMSTRUCT)lParam); break;
     case WM_COMPAREITEM:
         if (pResult)
             *pResult = pCtl->CompareItem((LPCOMPAREITEMSTRUCT)lParam);
         return TRUE;
-    case WM_DELETEITEM:
-        pCtl->DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    default:
-        return FALSE;
+    case WM_DELETEITEM: pCtl->DeleteItem((LPDELETEITEMSTRUCT)lParam); break;
+    default: return FALSE;
     }
     if (pResult)
         *pResult = TRUE;
@@ -135,10 +128,7 @@ CWnd* CSpinButtonCtrl::SetBuddy(CWnd* pWndBuddy)
     return CWnd::FromHandle((HWND)PLATFORM_SEND(UDM_SETBUDDY, pWndBuddy ? pWndBuddy->m_hWnd : nullptr, 0));
 }
 
-CWnd* CSpinButtonCtrl::GetBuddy() const
-{
-    return CWnd::FromHandle((HWND)PLATFORM_SEND(UDM_GETBUDDY, 0, 0));
-}
+CWnd* CSpinButtonCtrl::GetBuddy() const { return CWnd::FromHandle((HWND)PLATFORM_SEND(UDM_GETBUDDY, 0, 0)); }
 
 BOOL CAnimateCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -212,8 +202,8 @@ CHeaderCtrl* CListCtrl::GetHeaderCtrl() const
     return (CHeaderCtrl*)CWnd::FromHandle((HWND)PLATFORM_SEND(LVM_GETHEADER, 0, 0));
 }
 
-BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage,
-                        UINT nState, UINT nStateMask, LPARAM lParam)
+BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                        LPARAM lParam)
 {
     LVITEMW item = {};
     item.mask = nMask;
@@ -227,18 +217,15 @@ BOOL CListCtrl::SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, i
     return SetItem(&item);
 }
 
-int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem)
-{
-    return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0);
-}
+int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem) { return InsertItem(LVIF_TEXT, nItem, lpszItem, 0, 0, 0, 0); }
 
 int CListCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
 {
     return InsertItem(LVIF_TEXT | LVIF_IMAGE, nItem, lpszItem, 0, 0, nImage, 0);
 }
 
-int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask,
-                          int nImage, LPARAM lParam)
+int CListCtrl::InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
+                          LPARAM lParam)
 {
     LVITEMW item = {};
     item.mask = nMask;
@@ -360,8 +347,8 @@ CEdit* CListCtrl::GetEditControl() const
 
 CImageList* CListCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
-    return CImageList::FromHandle((HIMAGELIST)PLATFORM_SEND(
-        LVM_SETIMAGELIST, nImageListType, pImageList ? pImageList->GetSafeHandle() : nullptr));
+    return CImageList::FromHandle((HIMAGELIST)PLATFORM_SEND(LVM_SETIMAGELIST, nImageListType,
+                                                            pImageList ? pImageList->GetSafeHandle() : nullptr));
 }
 
 CImageList* CListCtrl::GetImageList(int nImageList) const
@@ -375,9 +362,8 @@ BOOL CTreeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT n
     return CWnd::Create(WC_TREEVIEWW, nullptr, dwStyle, rect, pParentWnd, nID);
 }
 
-HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                                UINT nState, UINT nStateMask, LPARAM lParam, HTREEITEM hParent,
-                                HTREEITEM hInsertAfter)
+HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                                UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
 {
     TVINSERTSTRUCTW tvis = {};
     tvis.hParent = hParent;
@@ -400,12 +386,12 @@ HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, HTREEITEM hParent, HTREEITEM h
 HTREEITEM CTreeCtrl::InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent,
                                 HTREEITEM hInsertAfter)
 {
-    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage,
-                      0, 0, 0, hParent, hInsertAfter);
+    return InsertItem(TVIF_TEXT | TVIF_IMAGE | TVIF_SELECTEDIMAGE, lpszItem, nImage, nSelectedImage, 0, 0, 0, hParent,
+                      hInsertAfter);
 }
 
-BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                        UINT nState, UINT nStateMask, LPARAM lParam)
+BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                        UINT nStateMask, LPARAM lParam)
 {
     TVITEMW item = {};
     item.hItem = hItem;
@@ -513,8 +499,8 @@ BOOL CTreeCtrl::GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) cons
 
 CImageList* CTreeCtrl::SetImageList(CImageList* pImageList, int nImageListType)
 {
-    return CImageList::FromHandle((HIMAGELIST)PLATFORM_SEND(
-        TVM_SETIMAGELIST, nImageListType, pImageList ? pImageList->GetSafeHandle() : nullptr));
+    return CImageList::FromHandle((HIMAGELIST)PLATFORM_SEND(TVM_SETIMAGELIST, nImageListType,
+                                                            pImageList ? pImageList->GetSafeHandle() : nullptr));
 }
 
 CImageList* CTreeCtrl::GetImageList(UINT nImageList) const
@@ -535,9 +521,8 @@ CEdit* CTreeCtrl::GetEditControl() const
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
     EnsureCommonControls();
-    BOOL ok = CWnd::CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                             pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, nullptr);
+    BOOL ok = CWnd::CreateEx(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, nullptr);
     if (ok)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return ok;

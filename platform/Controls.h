@@ -12,8 +12,7 @@ class CStatic : public CWnd
     DECLARE_DYNAMIC(CStatic)
 public:
     CStatic() {}
-    virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                        UINT nID = 0xffff);
+    virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID = 0xffff);
     HICON SetIcon(HICON hIcon) { return (HICON)PLATFORM_SEND(STM_SETICON, hIcon, 0); }
     HICON GetIcon() const { return (HICON)PLATFORM_SEND(STM_GETICON, 0, 0); }
     HBITMAP SetBitmap(HBITMAP hBitmap) { return (HBITMAP)PLATFORM_SEND(STM_SETIMAGE, IMAGE_BITMAP, hBitmap); }
@@ -89,7 +88,10 @@ public:
     TCHAR GetPasswordChar() const { return (TCHAR)PLATFORM_SEND(EM_GETPASSWORDCHAR, 0, 0); }
     BOOL SetReadOnly(BOOL bReadOnly = TRUE) { return (BOOL)PLATFORM_SEND(EM_SETREADONLY, bReadOnly, 0); }
     int GetFirstVisibleLine() const { return (int)PLATFORM_SEND(EM_GETFIRSTVISIBLELINE, 0, 0); }
-    void SetMargins(UINT nLeft, UINT nRight) { PLATFORM_SEND(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight)); }
+    void SetMargins(UINT nLeft, UINT nRight)
+    {
+        PLATFORM_SEND(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));
+    }
     int CharFromPos(CPoint pt) const { return (int)PLATFORM_SEND(EM_CHARFROMPOS, 0, MAKELPARAM(pt.x, pt.y)); }
     CPoint PosFromChar(UINT nChar) const
     {
@@ -121,7 +123,10 @@ public:
     int GetSel(int nIndex) const { return (int)PLATFORM_SEND(LB_GETSEL, nIndex, 0); }
     int SetSel(int nIndex, BOOL bSelect = TRUE) { return (int)PLATFORM_SEND(LB_SETSEL, bSelect, nIndex); }
     int GetSelCount() const { return (int)PLATFORM_SEND(LB_GETSELCOUNT, 0, 0); }
-    int GetSelItems(int nMaxItems, LPINT rgIndex) const { return (int)PLATFORM_SEND(LB_GETSELITEMS, nMaxItems, rgIndex); }
+    int GetSelItems(int nMaxItems, LPINT rgIndex) const
+    {
+        return (int)PLATFORM_SEND(LB_GETSELITEMS, nMaxItems, rgIndex);
+    }
     int GetText(int nIndex, LPTSTR lpszBuffer) const { return (int)PLATFORM_SEND(LB_GETTEXT, nIndex, lpszBuffer); }
     void GetText(int nIndex, CString& rString) const;
     int GetTextLen(int nIndex) const { return (int)PLATFORM_SEND(LB_GETTEXTLEN, nIndex, 0); }
@@ -129,9 +134,18 @@ public:
     int InsertString(int nIndex, LPCTSTR lpszItem) { return (int)PLATFORM_SEND(LB_INSERTSTRING, nIndex, lpszItem); }
     int DeleteString(UINT nIndex) { return (int)PLATFORM_SEND(LB_DELETESTRING, nIndex, 0); }
     void ResetContent() { PLATFORM_SEND(LB_RESETCONTENT, 0, 0); }
-    int FindString(int nStartAfter, LPCTSTR lpszItem) const { return (int)PLATFORM_SEND(LB_FINDSTRING, nStartAfter, lpszItem); }
-    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const { return (int)PLATFORM_SEND(LB_FINDSTRINGEXACT, nIndexStart, lpszFind); }
-    int SelectString(int nStartAfter, LPCTSTR lpszItem) { return (int)PLATFORM_SEND(LB_SELECTSTRING, nStartAfter, lpszItem); }
+    int FindString(int nStartAfter, LPCTSTR lpszItem) const
+    {
+        return (int)PLATFORM_SEND(LB_FINDSTRING, nStartAfter, lpszItem);
+    }
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+    {
+        return (int)PLATFORM_SEND(LB_FINDSTRINGEXACT, nIndexStart, lpszFind);
+    }
+    int SelectString(int nStartAfter, LPCTSTR lpszItem)
+    {
+        return (int)PLATFORM_SEND(LB_SELECTSTRING, nStartAfter, lpszItem);
+    }
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)PLATFORM_SEND(LB_GETITEMDATA, nIndex, 0); }
     int SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)PLATFORM_SEND(LB_SETITEMDATA, nIndex, dwItemData); }
     void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
@@ -139,10 +153,16 @@ public:
     int GetTopIndex() const { return (int)PLATFORM_SEND(LB_GETTOPINDEX, 0, 0); }
     int SetTopIndex(int nIndex) { return (int)PLATFORM_SEND(LB_SETTOPINDEX, nIndex, 0); }
     int GetItemHeight(int nIndex) const { return (int)PLATFORM_SEND(LB_GETITEMHEIGHT, nIndex, 0); }
-    int SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)PLATFORM_SEND(LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0)); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight)
+    {
+        return (int)PLATFORM_SEND(LB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0));
+    }
     int GetItemRect(int nIndex, LPRECT lpRect) const { return (int)PLATFORM_SEND(LB_GETITEMRECT, nIndex, lpRect); }
     int GetCaretIndex() const { return (int)PLATFORM_SEND(LB_GETCARETINDEX, 0, 0); }
-    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE) { return (int)PLATFORM_SEND(LB_SETCARETINDEX, nIndex, MAKELONG(bScroll, 0)); }
+    int SetCaretIndex(int nIndex, BOOL bScroll = TRUE)
+    {
+        return (int)PLATFORM_SEND(LB_SETCARETINDEX, nIndex, MAKELONG(bScroll, 0));
+    }
     void SetHorizontalExtent(int cxExtent) { PLATFORM_SEND(LB_SETHORIZONTALEXTENT, cxExtent, 0); }
     UINT ItemFromPoint(CPoint pt, BOOL& bOutside) const
     {
@@ -154,7 +174,11 @@ public:
     // Owner-drawn list boxes
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) { (void)lpDrawItemStruct; }
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) { (void)lpMeasureItemStruct; }
-    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct) { (void)lpCompareItemStruct; return 0; }
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+    {
+        (void)lpCompareItemStruct;
+        return 0;
+    }
     virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) { (void)lpDeleteItemStruct; }
 
 protected:
@@ -172,7 +196,10 @@ public:
     int SetCurSel(int nSelect) { return (int)PLATFORM_SEND(CB_SETCURSEL, nSelect, 0); }
     DWORD GetEditSel() const { return (DWORD)PLATFORM_SEND(CB_GETEDITSEL, 0, 0); }
     BOOL LimitText(int nMaxChars) { return (BOOL)PLATFORM_SEND(CB_LIMITTEXT, nMaxChars, 0); }
-    BOOL SetEditSel(int nStartChar, int nEndChar) { return (BOOL)PLATFORM_SEND(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar)); }
+    BOOL SetEditSel(int nStartChar, int nEndChar)
+    {
+        return (BOOL)PLATFORM_SEND(CB_SETEDITSEL, 0, MAKELONG(nStartChar, nEndChar));
+    }
     DWORD_PTR GetItemData(int nIndex) const { return (DWORD_PTR)PLATFORM_SEND(CB_GETITEMDATA, nIndex, 0); }
     int SetItemData(int nIndex, DWORD_PTR dwItemData) { return (int)PLATFORM_SEND(CB_SETITEMDATA, nIndex, dwItemData); }
     void* GetItemDataPtr(int nIndex) const { return (void*)GetItemData(nIndex); }
@@ -180,11 +207,23 @@ public:
     int GetLBText(int nIndex, LPTSTR lpszText) const { return (int)PLATFORM_SEND(CB_GETLBTEXT, nIndex, lpszText); }
     void GetLBText(int nIndex, CString& rString) const;
     int GetLBTextLen(int nIndex) const { return (int)PLATFORM_SEND(CB_GETLBTEXTLEN, nIndex, 0); }
-    int SetItemHeight(int nIndex, UINT cyItemHeight) { return (int)PLATFORM_SEND(CB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0)); }
+    int SetItemHeight(int nIndex, UINT cyItemHeight)
+    {
+        return (int)PLATFORM_SEND(CB_SETITEMHEIGHT, nIndex, MAKELONG(cyItemHeight, 0));
+    }
     int GetItemHeight(int nIndex) const { return (int)PLATFORM_SEND(CB_GETITEMHEIGHT, nIndex, 0); }
-    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const { return (int)PLATFORM_SEND(CB_FINDSTRINGEXACT, nIndexStart, lpszFind); }
-    int FindString(int nStartAfter, LPCTSTR lpszString) const { return (int)PLATFORM_SEND(CB_FINDSTRING, nStartAfter, lpszString); }
-    int SelectString(int nStartAfter, LPCTSTR lpszString) { return (int)PLATFORM_SEND(CB_SELECTSTRING, nStartAfter, lpszString); }
+    int FindStringExact(int nIndexStart, LPCTSTR lpszFind) const
+    {
+        return (int)PLATFORM_SEND(CB_FINDSTRINGEXACT, nIndexStart, lpszFind);
+    }
+    int FindString(int nStartAfter, LPCTSTR lpszString) const
+    {
+        return (int)PLATFORM_SEND(CB_FINDSTRING, nStartAfter, lpszString);
+    }
+    int SelectString(int nStartAfter, LPCTSTR lpszString)
+    {
+        return (int)PLATFORM_SEND(CB_SELECTSTRING, nStartAfter, lpszString);
+    }
     int SetExtendedUI(BOOL bExtended = TRUE) { return (int)PLATFORM_SEND(CB_SETEXTENDEDUI, bExtended, 0); }
     BOOL GetExtendedUI() const { return (BOOL)PLATFORM_SEND(CB_GETEXTENDEDUI, 0, 0); }
     void GetDroppedControlRect(LPRECT lprect) const { PLATFORM_SEND(CB_GETDROPPEDCONTROLRECT, 0, lprect); }
@@ -206,7 +245,11 @@ public:
     // Owner-drawn combo boxes
     virtual void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) { (void)lpDrawItemStruct; }
     virtual void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) { (void)lpMeasureItemStruct; }
-    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct) { (void)lpCompareItemStruct; return 0; }
+    virtual int CompareItem(LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+    {
+        (void)lpCompareItemStruct;
+        return 0;
+    }
     virtual void DeleteItem(LPDELETEITEMSTRUCT lpDeleteItemStruct) { (void)lpDeleteItemStruct; }
 
 protected:

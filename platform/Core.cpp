@@ -3,30 +3,19 @@
 #include <cstdarg>
 #include <cstdio>
 
-namespace {
+namespace
+{
 HINSTANCE g_hInstance = nullptr;
 HINSTANCE g_hResource = nullptr;
-}
+} // namespace
 
-HINSTANCE AfxGetInstanceHandle()
-{
-    return g_hInstance ? g_hInstance : GetModuleHandleW(nullptr);
-}
+HINSTANCE AfxGetInstanceHandle() { return g_hInstance ? g_hInstance : GetModuleHandleW(nullptr); }
 
-HINSTANCE AfxGetResourceHandle()
-{
-    return g_hResource ? g_hResource : AfxGetInstanceHandle();
-}
+HINSTANCE AfxGetResourceHandle() { return g_hResource ? g_hResource : AfxGetInstanceHandle(); }
 
-void AfxSetResourceHandle(HINSTANCE hInstResource)
-{
-    g_hResource = hInstResource;
-}
+void AfxSetResourceHandle(HINSTANCE hInstResource) { g_hResource = hInstResource; }
 
-void AfxSetInstanceHandle(HINSTANCE hInst)
-{
-    g_hInstance = hInst;
-}
+void AfxSetInstanceHandle(HINSTANCE hInst) { g_hInstance = hInst; }
 
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType)
 {

@@ -35,13 +35,13 @@ void PlatformAssertFailed(const char* file, int line, const char* expr);
 #define ASSERT(f) ((void)0)
 #define VERIFY(f) ((void)(f))
 #endif
-#define ASSERT_VALID(p) ((void)0)
+#define ASSERT_VALID(p)                   ((void)0)
 #define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
-#define ASSERT_POINTER(p, type) ASSERT((p) != nullptr)
-#define ASSERT_NULL_OR_POINTER(p, type) ((void)0)
-#define UNUSED(x) (void)(x)
-#define UNUSED_ALWAYS(x) (void)(x)
-#define DEBUG_ONLY(f) ((void)0)
+#define ASSERT_POINTER(p, type)           ASSERT((p) != nullptr)
+#define ASSERT_NULL_OR_POINTER(p, type)   ((void)0)
+#define UNUSED(x)                         (void)(x)
+#define UNUSED_ALWAYS(x)                  (void)(x)
+#define DEBUG_ONLY(f)                     ((void)0)
 
 // Diagnostic trace: goes to the debugger (OutputDebugString) in debug builds only.
 void PlatformTrace(const wchar_t* fmt, ...);
@@ -50,9 +50,9 @@ void PlatformTrace(const wchar_t* fmt, ...);
 #else
 #define TRACE(...) ((void)0)
 #endif
-#define TRACE0(s) TRACE(L"%s", L##s)
-#define TRACE1(s, a) TRACE(L##s, a)
-#define TRACE2(s, a, b) TRACE(L##s, a, b)
+#define TRACE0(s)          TRACE(L"%s", L##s)
+#define TRACE1(s, a)       TRACE(L##s, a)
+#define TRACE2(s, a, b)    TRACE(L##s, a, b)
 #define TRACE3(s, a, b, c) TRACE(L##s, a, b, c)
 
 inline BOOL AfxIsValidAddress(const void* p, UINT_PTR nBytes, BOOL bReadWrite = TRUE)
@@ -68,8 +68,7 @@ inline BOOL AfxIsValidString(LPCWSTR s, int nLength = -1)
 
 // Position of an element in a list or map; opaque to callers.
 struct __POSITION
-{
-};
+{};
 typedef __POSITION* POSITION;
 #define BEFORE_START_POSITION ((POSITION)-1L)
 
@@ -79,4 +78,3 @@ HINSTANCE AfxGetResourceHandle();
 void AfxSetResourceHandle(HINSTANCE hInstResource);
 void AfxSetInstanceHandle(HINSTANCE hInst);
 HINSTANCE AfxFindResourceHandle(LPCTSTR lpszName, LPCTSTR lpszType);
-

@@ -4,10 +4,9 @@
 #include "platform/Exceptions.h"
 
 CDataExchange::CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate)
-    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(nullptr),
-      m_bEditLastControl(FALSE), m_idLastControl(0)
-{
-}
+    : m_bSaveAndValidate(bSaveAndValidate), m_pDlgWnd(pDlgWnd), m_hWndLastControl(nullptr), m_bEditLastControl(FALSE),
+      m_idLastControl(0)
+{}
 
 HWND CDataExchange::PrepareCtrl(int nIDC)
 {

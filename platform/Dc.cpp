@@ -14,20 +14,14 @@ static CDC* NewTempDC(void* h)
     p->m_hDC = p->m_hAttribDC = (HDC)h;
     return p;
 }
-static void DetachTempDC(CDC* p)
-{
-    p->m_hDC = p->m_hAttribDC = nullptr;
-}
+static void DetachTempDC(CDC* p) { p->m_hDC = p->m_hAttribDC = nullptr; }
 
 CHandleMap<CDC>* afxMapHDC(BOOL bCreate)
 {
     return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHDC, bCreate, &NewTempDC, &DetachTempDC);
 }
 
-HDC CDC::AfxSafeHdc(const CDC* p)
-{
-    return p == nullptr ? nullptr : p->m_hDC;
-}
+HDC CDC::AfxSafeHdc(const CDC* p) { return p == nullptr ? nullptr : p->m_hDC; }
 
 CDC::CDC() : m_hDC(nullptr), m_hAttribDC(nullptr), m_bPrinting(FALSE) {}
 
@@ -89,10 +83,7 @@ BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszO
     return Attach(::CreateICW(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODEW*)lpInitData));
 }
 
-BOOL CDC::CreateCompatibleDC(CDC* pDC)
-{
-    return Attach(::CreateCompatibleDC(pDC->GetSafeHdc()));
-}
+BOOL CDC::CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC->GetSafeHdc())); }
 
 BOOL CDC::DeleteDC()
 {
@@ -131,7 +122,10 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
     HGDIOBJ hObject = ::GetStockObject(nIndex);
     return CGdiObject::FromHandle(::SelectObject(m_hDC, hObject));
 }
-CPen* CDC::SelectObject(CPen* pPen) { return (CPen*)CGdiObject::FromHandle(::SelectObject(m_hDC, pPen->GetSafeHandle())); }
+CPen* CDC::SelectObject(CPen* pPen)
+{
+    return (CPen*)CGdiObject::FromHandle(::SelectObject(m_hDC, pPen->GetSafeHandle()));
+}
 CBrush* CDC::SelectObject(CBrush* pBrush)
 {
     return (CBrush*)CGdiObject::FromHandle(::SelectObject(m_hDC, pBrush->GetSafeHandle()));
@@ -144,10 +138,7 @@ CBitmap* CDC::SelectObject(CBitmap* pBitmap)
 {
     return (CBitmap*)CGdiObject::FromHandle(::SelectObject(m_hDC, pBitmap->GetSafeHandle()));
 }
-int CDC::SelectObject(CRgn* pRgn)
-{
-    return (int)(INT_PTR)::SelectObject(m_hDC, pRgn->GetSafeHandle());
-}
+int CDC::SelectObject(CRgn* pRgn) { return (int)(INT_PTR)::SelectObject(m_hDC, pRgn->GetSafeHandle()); }
 CGdiObject* CDC::SelectObject(CGdiObject* pObject)
 {
     return CGdiObject::FromHandle(::SelectObject(m_hDC, pObject->GetSafeHandle()));
@@ -403,11 +394,9 @@ BOOL CDC::DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBru
 }
 BOOL CDC::DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush)
 {
-    return ::DrawStateW(m_hDC, hBrush, nullptr, (LPARAM)hBitmap, 0, pt.x, pt.y, size.cx, size.cy,
-                        nFlags | DST_BITMAP);
+    return ::DrawStateW(m_hDC, hBrush, nullptr, (LPARAM)hBitmap, 0, pt.x, pt.y, size.cx, size.cy, nFlags | DST_BITMAP);
 }
-BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen,
-                    HBRUSH hBrush)
+BOOL CDC::DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText, int nTextLen, HBRUSH hBrush)
 {
     return ::DrawStateW(m_hDC, hBrush, nullptr, (LPARAM)lpszText, (WPARAM)nTextLen, pt.x, pt.y, size.cx, size.cy,
                         nFlags | (bPrefixText ? DST_PREFIXTEXT : DST_TEXT));
@@ -498,7 +487,10 @@ CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions
 }
 BOOL CDC::GetTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetricsW(m_hAttribDC, lpMetrics); }
 BOOL CDC::GetOutputTextMetrics(LPTEXTMETRIC lpMetrics) const { return ::GetTextMetricsW(m_hDC, lpMetrics); }
-int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const { return ::GetTextFaceW(m_hAttribDC, nCount, lpszFacename); }
+int CDC::GetTextFace(int nCount, LPTSTR lpszFacename) const
+{
+    return ::GetTextFaceW(m_hAttribDC, nCount, lpszFacename);
+}
 int CDC::GetTextFace(CString& rString) const
 {
     wchar_t face[LF_FACESIZE + 1] = {};
@@ -538,20 +530,14 @@ CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
     if (!Attach(::GetDC(m_hWnd)))
         throw new CResourceException();
 }
-CClientDC::~CClientDC()
-{
-    ::ReleaseDC(m_hWnd, Detach());
-}
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
 CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
 {
     if (!Attach(::GetWindowDC(m_hWnd)))
         throw new CResourceException();
 }
-CWindowDC::~CWindowDC()
-{
-    ::ReleaseDC(m_hWnd, Detach());
-}
+CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
 HBITMAP PlatformCreateTopDownDib32(HDC hDC, int cx, int cy, COLORREF** ppBits)
 {

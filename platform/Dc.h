@@ -9,8 +9,8 @@ class CDC : public CObject
 {
     DECLARE_DYNCREATE(CDC)
 public:
-    HDC m_hDC;        // output DC
-    HDC m_hAttribDC;  // attribute DC (the same handle for every DC of this layer)
+    HDC m_hDC;       // output DC
+    HDC m_hAttribDC; // attribute DC (the same handle for every DC of this layer)
     BOOL m_bPrinting;
 
     CDC();
@@ -161,8 +161,8 @@ public:
     BOOL DrawIcon(POINT point, HICON hIcon);
     BOOL DrawState(CPoint pt, CSize size, HICON hIcon, UINT nFlags, HBRUSH hBrush = nullptr);
     BOOL DrawState(CPoint pt, CSize size, HBITMAP hBitmap, UINT nFlags, HBRUSH hBrush = nullptr);
-    BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE,
-                   int nTextLen = 0, HBRUSH hBrush = nullptr);
+    BOOL DrawState(CPoint pt, CSize size, LPCTSTR lpszText, UINT nFlags, BOOL bPrefixText = TRUE, int nTextLen = 0,
+                   HBRUSH hBrush = nullptr);
     BOOL FloodFill(int x, int y, COLORREF crColor);
     BOOL ExtFloodFill(int x, int y, COLORREF crColor, UINT nFillType);
 
@@ -171,8 +171,8 @@ public:
     BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
     BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, int nSrcWidth,
                     int nSrcHeight, DWORD dwRop);
-    BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, CBitmap& maskBitmap,
-                 int xMask, int yMask, DWORD dwRop);
+    BOOL MaskBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, CBitmap& maskBitmap, int xMask,
+                 int yMask, DWORD dwRop);
     COLORREF GetPixel(int x, int y) const;
     COLORREF GetPixel(POINT point) const;
     COLORREF SetPixel(int x, int y, COLORREF crColor);
@@ -182,8 +182,7 @@ public:
     // ---- text ------------------------------------------------------------------------------
     BOOL TextOut(int x, int y, LPCTSTR lpszString, int nCount);
     BOOL TextOut(int x, int y, const CString& str);
-    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
-                    LPINT lpDxWidths);
+    BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount, LPINT lpDxWidths);
     BOOL ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, const CString& str, LPINT lpDxWidths);
     CSize TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions,
                         int nTabOrigin);

@@ -8,9 +8,9 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
-    ON_MESSAGE(WM_SETFONT, HandleSetFont)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_SETFONT, HandleSetFont)
 END_MESSAGE_MAP()
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -105,10 +105,7 @@ BOOL PlatformExecuteDlgInit(CWnd* pWnd, const void* lpResource, DWORD cbResource
 
 // ------------------------------------------------------------------------------------ CDialog
 
-void CDialog::CommonConstruct()
-{
-    m_nModalResult = -1;
-}
+void CDialog::CommonConstruct() { m_nModalResult = -1; }
 
 CDialog::CDialog() { CommonConstruct(); }
 
@@ -141,10 +138,7 @@ CDialog::~CDialog()
         DestroyWindow();
 }
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
-{
-    return Create(MAKEINTRESOURCEW(nIDTemplate), pParentWnd);
-}
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCEW(nIDTemplate), pParentWnd); }
 
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
@@ -339,10 +333,7 @@ void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent)
         pWnd->DestroyWindow();
 }
 
-BOOL CDialog::ContinueModal()
-{
-    return CWnd::ContinueModal() && m_hWnd != nullptr && ::IsWindow(m_hWnd);
-}
+BOOL CDialog::ContinueModal() { return CWnd::ContinueModal() && m_hWnd != nullptr && ::IsWindow(m_hWnd); }
 
 void CDialog::EndDialog(int nResult)
 {
@@ -436,4 +427,3 @@ void CDialog::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRec
 void CDialog::SetDefID(UINT nID) { ::SendMessageW(m_hWnd, DM_SETDEFID, nID, 0); }
 
 DWORD CDialog::GetDefID() const { return (DWORD)::SendMessageW(m_hWnd, DM_GETDEFID, 0, 0); }
-

@@ -57,8 +57,7 @@ public:
     virtual BOOL CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = nullptr);
 
     // Modal
-    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr,
-                           void* lpDialogInit = nullptr);
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr, void* lpDialogInit = nullptr);
     BOOL InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd = nullptr);
     virtual INT_PTR DoModal();
 
@@ -115,4 +114,3 @@ private:
     void CommonConstruct();
     CString m_strTemplateName;
 };
-

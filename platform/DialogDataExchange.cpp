@@ -9,8 +9,7 @@
 namespace
 {
 // The prompt of a string resource with %1 and %2 filled in; the fallback when it is missing.
-CString Prompt(UINT nID, const wchar_t* fallback, const wchar_t* arg1 = nullptr,
-               const wchar_t* arg2 = nullptr)
+CString Prompt(UINT nID, const wchar_t* fallback, const wchar_t* arg1 = nullptr, const wchar_t* arg2 = nullptr)
 {
     CString text;
     if (!text.LoadString(nID))
@@ -106,8 +105,8 @@ template <class T> void TextSigned(CDataExchange* pDX, int nIDC, T& value, long 
     }
 }
 
-template <class T> void TextUnsigned(CDataExchange* pDX, int nIDC, T& value, unsigned long long hi, UINT nPrompt,
-                                     const wchar_t* fallback)
+template <class T>
+void TextUnsigned(CDataExchange* pDX, int nIDC, T& value, unsigned long long hi, UINT nPrompt, const wchar_t* fallback)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
@@ -314,11 +313,26 @@ void DDX_LBStringExact(CDataExchange* pDX, int nIDC, CString& value)
 }
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minVal, int maxVal) { RangeSigned(pDX, value, minVal, maxVal); }
-void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal) { RangeSigned(pDX, value, minVal, maxVal); }
-void DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal) { RangeSigned(pDX, value, minVal, maxVal); }
-void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal) { RangeUnsigned(pDX, value, minVal, maxVal); }
-void DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal) { RangeUnsigned(pDX, value, minVal, maxVal); }
-void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal) { RangeUnsigned(pDX, value, minVal, maxVal); }
+void DDV_MinMaxLong(CDataExchange* pDX, long value, long minVal, long maxVal)
+{
+    RangeSigned(pDX, value, minVal, maxVal);
+}
+void DDV_MinMaxShort(CDataExchange* pDX, short value, short minVal, short maxVal)
+{
+    RangeSigned(pDX, value, minVal, maxVal);
+}
+void DDV_MinMaxUInt(CDataExchange* pDX, UINT value, UINT minVal, UINT maxVal)
+{
+    RangeUnsigned(pDX, value, minVal, maxVal);
+}
+void DDV_MinMaxDWord(CDataExchange* pDX, DWORD value, DWORD minVal, DWORD maxVal)
+{
+    RangeUnsigned(pDX, value, minVal, maxVal);
+}
+void DDV_MinMaxByte(CDataExchange* pDX, BYTE value, BYTE minVal, BYTE maxVal)
+{
+    RangeUnsigned(pDX, value, minVal, maxVal);
+}
 void DDV_MinMaxDouble(CDataExchange* pDX, const double& value, double minVal, double maxVal)
 {
     RangeReal(pDX, value, minVal, maxVal, DBL_DIG);

@@ -29,10 +29,7 @@ public:
     static BOOL GetFont(const DLGTEMPLATE* pTemplate, CString& strFaceName, WORD& nFontSize);
     // Bytes of a whole template, its items included.
     static UINT GetTemplateSize(const DLGTEMPLATE* pTemplate);
-    static BOOL IsDialogEx(const DLGTEMPLATE* pTemplate)
-    {
-        return ((const WORD*)pTemplate)[1] == 0xFFFF;
-    }
+    static BOOL IsDialogEx(const DLGTEMPLATE* pTemplate) { return ((const WORD*)pTemplate)[1] == 0xFFFF; }
 
     HGLOBAL m_hTemplate = nullptr;
     DWORD m_dwTemplateSize = 0;

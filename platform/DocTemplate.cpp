@@ -103,8 +103,7 @@ void CDocTemplate::CloseAllDocuments(BOOL bEndSession)
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
                                        CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass)
-{
-}
+{}
 
 CSingleDocTemplate::~CSingleDocTemplate()
 {
@@ -373,11 +372,9 @@ BOOL CWinApp::ProcessShellCommand(CCommandLineInfo& rCmdInfo)
         if (!OnCmdMsg(ID_FILE_NEW, CN_COMMAND, nullptr, nullptr))
             OnFileNew();
         return m_pMainWnd != nullptr;
-    case CCommandLineInfo::FileOpen:
-        return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
+    case CCommandLineInfo::FileOpen: return OpenDocumentFile(rCmdInfo.m_strFileName) != nullptr;
     case CCommandLineInfo::FileNothing:
-    case CCommandLineInfo::FileDDE:
-        return TRUE;
+    case CCommandLineInfo::FileDDE: return TRUE;
     default:
         // Printing and (un)registration are not offered by this program.
         return FALSE;

@@ -10,8 +10,8 @@
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CDockBar, CControlBar)
-    ON_WM_DESTROY()
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_WM_DESTROY()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 namespace
@@ -278,8 +278,8 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
         m_arrBars.Add(nullptr);
         nPos = (int)m_arrBars.GetSize() - 2;
         // Just off the corner, in the size the bar takes on this side.
-        CSize size = pBar->CalcDynamicLayout(-1, (m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK)
-                                                                               : LM_VERTDOCK);
+        CSize size =
+            pBar->CalcDynamicLayout(-1, (m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);
         rect.SetRect(-kOffEdge, -kOffEdge, -kOffEdge + size.cx, -kOffEdge + size.cy);
     }
 
@@ -340,10 +340,7 @@ CSize CDockBar::GetBarMinSize(CControlBar* pBar) const
 
 BOOL CDockBar::CanWrapBar(CControlBar*) const { return TRUE; }
 
-CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
-{
-    return CalcRowLayout(bStretch, bHorz);
-}
+CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) { return CalcRowLayout(bStretch, bHorz); }
 
 CSize CDockBar::CalcRowLayout(BOOL bStretch, BOOL bHorz)
 {
@@ -434,8 +431,7 @@ CSize CDockBar::CalcRowLayout(BOOL bStretch, BOOL bHorz)
                 a1 = nLength;
                 a0 = 0;
             }
-            else if ((a1 - a0 < nMinLength || a0 >= nAvail) && i > 0 && m_arrBars[i - 1] != nullptr &&
-                     CanWrapBar(pBar))
+            else if ((a1 - a0 < nMinLength || a0 >= nAvail) && i > 0 && m_arrBars[i - 1] != nullptr && CanWrapBar(pBar))
             {
                 // The row is full: a break before the bar, which goes first on the next row.
                 m_arrBars.InsertAt(i, (void*)nullptr);
@@ -445,8 +441,8 @@ CSize CDockBar::CalcRowLayout(BOOL bStretch, BOOL bHorz)
             }
             if (!bJustWrapped)
             {
-                CRect rectNew = bHorz ? CRect(a0, nAcross, a1, nAcross + nThick)
-                                      : CRect(nAcross, a0, nAcross + nThick, a1);
+                CRect rectNew =
+                    bHorz ? CRect(a0, nAcross, a1, nAcross + nThick) : CRect(nAcross, a0, nAcross + nThick, a1);
                 if (rectNew != rectPresent)
                 {
                     if (!m_bLayoutQuery && !(pBar->m_dwStyle & CBRS_FLOATING) && pBar->m_pDockContext != nullptr)

@@ -45,10 +45,10 @@ public:
     virtual void GetBarInfo(CControlBarInfo* pInfo) override;
     virtual void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
 
-    CPtrArray m_arrBars;    // NULL row breaks (first and last entry too), ids below 0x10000, bars
-    BOOL m_bFloating;       // the dock bar of a floating frame
+    CPtrArray m_arrBars; // NULL row breaks (first and last entry too), ids below 0x10000, bars
+    BOOL m_bFloating;    // the dock bar of a floating frame
     BOOL m_bLayoutQuery = FALSE;
-    CRect m_rectLayout;     // the rectangle offered by the running layout
+    CRect m_rectLayout; // the rectangle offered by the running layout
 
 protected:
     // The row layout: bars in rows, wrapping when a row is full. Steps the toolkit's dock bars

@@ -22,8 +22,7 @@ DWORD FloatAlignment(DWORD dwStyle)
 
 CDockContext::CDockContext(CControlBar* pBar)
     : m_pBar(pBar), m_pDockSite(pBar != nullptr ? pBar->m_pDockSite : nullptr), m_ptMRUFloatPos(-1, -1)
-{
-}
+{}
 
 CDockContext::~CDockContext() {}
 
@@ -126,8 +125,7 @@ BOOL CDockContext::Track(CPoint ptStart, CPoint& ptEnd, void (CDockContext::*pfn
             ptEnd = msg.pt;
             (this->*pfnMove)(msg.pt);
             break;
-        case WM_LBUTTONDOWN:
-            break;
+        case WM_LBUTTONDOWN: break;
         case WM_KEYDOWN:
         case WM_KEYUP:
             if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE)
@@ -139,12 +137,8 @@ BOOL CDockContext::Track(CPoint ptStart, CPoint& ptEnd, void (CDockContext::*pfn
                 (this->*pfnMove)(ptEnd); // Ctrl changes where the bar would go
             break;
         case WM_RBUTTONDOWN:
-        case WM_CANCELMODE:
-            ::ReleaseCapture();
-            return FALSE;
-        default:
-            ::DispatchMessageW(&msg);
-            break;
+        case WM_CANCELMODE: ::ReleaseCapture(); return FALSE;
+        default: ::DispatchMessageW(&msg); break;
         }
         if (bDone)
             break;
@@ -217,7 +211,7 @@ void CDockContext::StartDrag(CPoint pt)
     {
         BOOL bFloatHorz = (FloatAlignment(m_dwMRUFloatStyle) & CBRS_ORIENT_HORZ) != 0;
         CSize sizeFloat = (m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) ? m_pBar->CalcDynamicLayout(-1, LM_HORZ | LM_MRUWIDTH)
-                                                                   : m_pBar->CalcFixedLayout(FALSE, bFloatHorz);
+                                                                  : m_pBar->CalcFixedLayout(FALSE, bFloatHorz);
         // The floating frame around the bar where it lies now.
         m_rectFrameDrag = CRect(rect.TopLeft(), sizeFloat);
         CMiniDockFrameWnd::CalcBorders(m_rectFrameDrag);
@@ -256,14 +250,10 @@ CSize CDockContext::ResizedSize(CPoint pt, BOOL bCommit)
     DWORD dwCommit = bCommit ? LM_COMMIT : 0;
     switch (m_nHitTest)
     {
-    case HTLEFT:
-        return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cx - dx), LM_HORZ | dwCommit);
-    case HTRIGHT:
-        return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cx + dx), LM_HORZ | dwCommit);
-    case HTTOP:
-        return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cy - dy), LM_LENGTHY | dwCommit);
-    default:
-        return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cy + dy), LM_LENGTHY | dwCommit);
+    case HTLEFT: return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cx - dx), LM_HORZ | dwCommit);
+    case HTRIGHT: return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cx + dx), LM_HORZ | dwCommit);
+    case HTTOP: return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cy - dy), LM_LENGTHY | dwCommit);
+    default: return m_pBar->CalcDynamicLayout(std::max(0, (int)m_sizeBarStart.cy + dy), LM_LENGTHY | dwCommit);
     }
 }
 

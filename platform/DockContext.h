@@ -44,10 +44,10 @@ protected:
 
     // Drag state
     CPoint m_ptLast;
-    CRect m_rectDragHorz;   // the bar docked horizontally
-    CRect m_rectDragVert;   // docked vertically
-    CRect m_rectFrameDrag;  // floating (its frame's window rectangle)
-    CRect m_rectShown;      // outline now on the screen
+    CRect m_rectDragHorz;  // the bar docked horizontally
+    CRect m_rectDragVert;  // docked vertically
+    CRect m_rectFrameDrag; // floating (its frame's window rectangle)
+    CRect m_rectShown;     // outline now on the screen
     BOOL m_bShownThick = FALSE;
     BOOL m_bOutline = FALSE;
     CDockBar* m_pOverDockBar = nullptr;

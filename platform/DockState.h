@@ -32,13 +32,13 @@ public:
     BOOL m_bFloating = FALSE;
     BOOL m_bHorz = FALSE;
     BOOL m_bDockBar = FALSE;
-    CPoint m_pointPos;          // top-left in the parent's client (a floating frame: on the screen)
+    CPoint m_pointPos; // top-left in the parent's client (a floating frame: on the screen)
     int m_nMRUWidth = 32767;
     UINT m_uMRUDockID = 0;
     CRect m_rectMRUDockPos;
     DWORD m_dwMRUFloatStyle = 0;
     CPoint m_ptMRUFloatPos;
-    CDWordArray m_arrBarID;     // a dock bar's entries after its first row break: 0 a row break
+    CDWordArray m_arrBarID;        // a dock bar's entries after its first row break: 0 a row break
     CControlBar* m_pBar = nullptr; // run time only: the bar described (not owned)
 };
 

@@ -6,10 +6,7 @@ IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 CDocument::CDocument() : m_bModified(FALSE), m_bAutoDelete(TRUE), m_bEmbedded(FALSE) {}
 
-CDocument::~CDocument()
-{
-    DetachViewsAndTemplate();
-}
+CDocument::~CDocument() { DetachViewsAndTemplate(); }
 
 void CDocument::SetTitle(LPCTSTR lpszTitle)
 {
@@ -38,7 +35,8 @@ BOOL CDocument::OnNewDocument()
 CFile* CDocument::GetFile(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
 {
     CFile* pFile = new CFile;
-    if (!pFile->Open(lpszFileName, nOpenFlags, pError)) {
+    if (!pFile->Open(lpszFileName, nOpenFlags, pError))
+    {
         delete pFile;
         return nullptr;
     }
@@ -49,12 +47,18 @@ void CDocument::ReleaseFile(CFile* pFile, BOOL bAbort)
 {
     if (!pFile)
         return;
-    if (bAbort) {
+    if (bAbort)
+    {
         pFile->Abort();
-    } else {
-        try {
+    }
+    else
+    {
+        try
+        {
             pFile->Close();
-        } catch (CException* e) {
+        }
+        catch (CException* e)
+        {
             delete pFile;
             throw e;
         }
@@ -66,13 +70,15 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
 {
     CFileException fe;
     CFile* pFile = GetFile(lpszPathName, CFile::modeRead | CFile::shareDenyWrite, &fe);
-    if (!pFile) {
+    if (!pFile)
+    {
         ReportSaveLoadException(lpszPathName, &fe, FALSE, 0);
         return FALSE;
     }
     DeleteContents();
     SetModifiedFlag();
-    try {
+    try
+    {
         CArchive ar(pFile, CArchive::load | CArchive::bNoFlushOnDelete);
         ar.m_pDocument = this;
         ar.m_bForceFlat = FALSE;
@@ -80,7 +86,9 @@ BOOL CDocument::OnOpenDocument(LPCTSTR lpszPathName)
             Serialize(ar);
         ar.Close();
         ReleaseFile(pFile, FALSE);
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         ReleaseFile(pFile, TRUE);
         DeleteContents();
         ReportSaveLoadException(lpszPathName, e, FALSE, 0);
@@ -98,12 +106,14 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     CString temp = target + L".tmp";
     CFileException fe;
     CFile* pFile = GetFile(temp, CFile::modeCreate | CFile::modeReadWrite | CFile::shareExclusive, &fe);
-    if (!pFile) {
+    if (!pFile)
+    {
         fe.m_strFileName = target;
         ReportSaveLoadException(lpszPathName, &fe, TRUE, 0);
         return FALSE;
     }
-    try {
+    try
+    {
         CArchive ar(pFile, CArchive::store | CArchive::bNoFlushOnDelete);
         ar.m_pDocument = this;
         ar.m_bForceFlat = FALSE;
@@ -113,7 +123,9 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
         pFile = nullptr;
         if (!MoveFileExW(temp, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             CFileException::ThrowOsError((LONG)GetLastError(), target);
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         if (pFile)
             ReleaseFile(pFile, TRUE);
         DeleteFileW(temp);
@@ -125,32 +137,34 @@ BOOL CDocument::OnSaveDocument(LPCTSTR lpszPathName)
     return TRUE;
 }
 
-void CDocument::Serialize(CArchive& ar)
-{
-    (void)ar;
-}
+void CDocument::Serialize(CArchive& ar) { (void)ar; }
 
 void CDocument::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving, UINT nIDPDefault)
 {
     CString prompt;
     if (e && e->IsKindOf(RUNTIME_CLASS(CUserException)))
         return; // already reported
-    if (e && e->IsKindOf(RUNTIME_CLASS(CArchiveException))) {
-        switch (((CArchiveException*)e)->m_cause) {
+    if (e && e->IsKindOf(RUNTIME_CLASS(CArchiveException)))
+    {
+        switch (((CArchiveException*)e)->m_cause)
+        {
         case CArchiveException::badSchema:
         case CArchiveException::badClass:
         case CArchiveException::badIndex:
         case CArchiveException::endOfFile: prompt = L"Unexpected file format."; break;
         default: break;
         }
-    } else if (e && e->IsKindOf(RUNTIME_CLASS(CFileException))) {
+    }
+    else if (e && e->IsKindOf(RUNTIME_CLASS(CFileException)))
+    {
         wchar_t text[512];
         if (e->GetErrorMessage(text, 512))
             prompt = text;
     }
     if (prompt.IsEmpty() && nIDPDefault != 0)
         prompt.LoadString(nIDPDefault);
-    if (prompt.IsEmpty()) {
+    if (prompt.IsEmpty())
+    {
         prompt = bSaving ? L"Failed to save document." : L"Failed to open document.";
         if (lpszPathName && *lpszPathName)
             prompt = prompt + L"\n" + lpszPathName;

@@ -65,7 +65,6 @@ private:
     void DetachViewsAndTemplate();
 
 public:
-
     CString m_strTitle;
     CString m_strPathName;
     BOOL m_bModified;

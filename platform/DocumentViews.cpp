@@ -98,12 +98,9 @@ BOOL CDocument::SaveModified()
     prompt.Replace(L"%1", name);
     switch (AfxMessageBox((LPCTSTR)prompt, MB_YESNOCANCEL | MB_ICONQUESTION))
     {
-    case IDCANCEL:
-        return FALSE;
-    case IDYES:
-        return DoFileSave();
-    default:
-        return TRUE;
+    case IDCANCEL: return FALSE;
+    case IDYES: return DoFileSave();
+    default: return TRUE;
     }
 }
 

@@ -14,7 +14,8 @@ IMPLEMENT_DYNAMIC(CUserException, CSimpleException)
 IMPLEMENT_DYNAMIC(CFileException, CException)
 IMPLEMENT_DYNAMIC(CArchiveException, CException)
 
-namespace {
+namespace
+{
 BOOL CopyMessage(LPCWSTR text, LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext)
 {
     if (pnHelpContext)
@@ -37,16 +38,17 @@ BOOL CopyFileMessage(const wchar_t* const* texts, int nLast, int nGeneric, int c
     msg.Format(texts[cause], name.GetString());
     return CopyMessage(msg, lpszError, nMaxError, pnHelpContext);
 }
-}
+} // namespace
 
-namespace {
+namespace
+{
 std::mutex g_heapLock;
 std::unordered_set<const void*>& HeapExceptions()
 {
     static std::unordered_set<const void*> s;
     return s;
 }
-}
+} // namespace
 
 void* CException::operator new(size_t nSize)
 {
@@ -127,7 +129,8 @@ BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnH
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)
 {
-    switch (lOsError) {
+    switch (lOsError)
+    {
     case NO_ERROR: return none;
     case ERROR_FILE_NOT_FOUND: return fileNotFound;
     case ERROR_PATH_NOT_FOUND:

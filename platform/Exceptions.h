@@ -36,6 +36,7 @@ class CMemoryException : public CSimpleException
     DECLARE_DYNAMIC(CMemoryException)
 public:
     CMemoryException() {}
+
 protected:
     LPCWSTR DefaultMessage() const override { return L"Out of memory."; }
 };
@@ -45,6 +46,7 @@ class CNotSupportedException : public CSimpleException
     DECLARE_DYNAMIC(CNotSupportedException)
 public:
     CNotSupportedException() {}
+
 protected:
     LPCWSTR DefaultMessage() const override { return L"An unsupported operation was attempted."; }
 };
@@ -54,6 +56,7 @@ class CInvalidArgException : public CSimpleException
     DECLARE_DYNAMIC(CInvalidArgException)
 public:
     CInvalidArgException() {}
+
 protected:
     LPCWSTR DefaultMessage() const override { return L"Encountered an improper argument."; }
 };
@@ -63,6 +66,7 @@ class CResourceException : public CSimpleException
     DECLARE_DYNAMIC(CResourceException)
 public:
     CResourceException() {}
+
 protected:
     LPCWSTR DefaultMessage() const override { return L"A required resource was unavailable."; }
 };
@@ -99,8 +103,7 @@ public:
 
     explicit CFileException(int cause = none, LONG lOsError = -1, LPCTSTR lpszArchiveName = nullptr)
         : m_cause(cause), m_lOsError(lOsError), m_strFileName(lpszArchiveName)
-    {
-    }
+    {}
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
 
     static int PASCAL OsErrorToException(LONG lOsError);
@@ -129,8 +132,7 @@ public:
 
     explicit CArchiveException(int cause = none, LPCTSTR lpszArchiveName = nullptr)
         : m_cause(cause), m_strFileName(lpszArchiveName)
-    {
-    }
+    {}
     BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const override;
 
     int m_cause;
@@ -146,12 +148,12 @@ public:
 [[noreturn]] void AfxThrowArchiveException(int cause, LPCTSTR lpszArchiveName = nullptr);
 
 // Optional macro spelling of try/catch over exception pointers.
-#define TRY try
-#define CATCH(class_name, e) catch (class_name * e)
+#define TRY                      try
+#define CATCH(class_name, e)     catch (class_name * e)
 #define AND_CATCH(class_name, e) catch (class_name * e)
 #define END_CATCH
-#define CATCH_ALL(e) catch (CException * e)
+#define CATCH_ALL(e)     catch (CException * e)
 #define AND_CATCH_ALL(e) catch (CException * e)
 #define END_CATCH_ALL
-#define THROW(e) throw e
+#define THROW(e)     throw e
 #define THROW_LAST() throw

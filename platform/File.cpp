@@ -23,7 +23,8 @@ CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile(INVALID_HANDLE_VAL
 
 CFile::~CFile()
 {
-    if (m_hFile != INVALID_HANDLE_VALUE && m_bCloseOnDelete) {
+    if (m_hFile != INVALID_HANDLE_VALUE && m_bCloseOnDelete)
+    {
         CloseHandle(m_hFile);
         m_hFile = INVALID_HANDLE_VALUE;
     }
@@ -35,8 +36,10 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         Close();
     m_hFile = INVALID_HANDLE_VALUE;
     m_strFileName.Empty();
-    if (!lpszFileName || !*lpszFileName) {
-        if (pError) {
+    if (!lpszFileName || !*lpszFileName)
+    {
+        if (pError)
+        {
             pError->m_cause = CFileException::badPath;
             pError->m_lOsError = ERROR_INVALID_NAME;
             pError->m_strFileName = lpszFileName;
@@ -48,14 +51,16 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
     m_strFileName = (n > 0 && n < MAX_PATH * 2) ? CString(full) : CString(lpszFileName);
 
     DWORD access = 0;
-    switch (nOpenFlags & 3) {
+    switch (nOpenFlags & 3)
+    {
     case modeRead: access = GENERIC_READ; break;
     case modeWrite: access = GENERIC_WRITE; break;
     case modeReadWrite: access = GENERIC_READ | GENERIC_WRITE; break;
     default: access = GENERIC_READ; break;
     }
     DWORD share = 0;
-    switch (nOpenFlags & 0x70) {
+    switch (nOpenFlags & 0x70)
+    {
     case shareCompat:
     case shareExclusive: share = 0; break;
     case shareDenyWrite: share = FILE_SHARE_READ; break;
@@ -80,8 +85,10 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pError)
         attrs |= FILE_FLAG_SEQUENTIAL_SCAN;
 
     HANDLE h = CreateFileW(lpszFileName, access, share, &sa, create, attrs, nullptr);
-    if (h == INVALID_HANDLE_VALUE) {
-        if (pError) {
+    if (h == INVALID_HANDLE_VALUE)
+    {
+        if (pError)
+        {
             LONG err = (LONG)GetLastError();
             pError->m_lOsError = err;
             pError->m_cause = CFileException::OsErrorToException(err);
@@ -192,7 +199,8 @@ CString CFile::GetFileTitle() const
     return dot > 0 ? name.Left(dot) : name;
 }
 
-namespace {
+namespace
+{
 // Times, size and attributes of a file from what the system reports about it (by handle or by
 // name: both carry the same fields).
 template <class Info> void SetStatusFrom(CFileStatus& rStatus, const Info& info)
@@ -252,8 +260,7 @@ void PASCAL CFile::Remove(LPCTSTR lpszFileName)
 CMemFile::CMemFile(UINT nGrowBytes)
     : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(nullptr),
       m_bAutoDelete(TRUE)
-{
-}
+{}
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
     : m_nGrowBytes(0), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(nullptr), m_bAutoDelete(FALSE)
@@ -261,10 +268,7 @@ CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
     Attach(lpBuffer, nBufferSize, nGrowBytes);
 }
 
-CMemFile::~CMemFile()
-{
-    Close();
-}
+CMemFile::~CMemFile() { Close(); }
 
 void CMemFile::Attach(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
 {
@@ -300,7 +304,8 @@ void CMemFile::GrowFile(SIZE_T dwNewLen)
     if (m_nGrowBytes == 0)
         AfxThrowMemoryException();
     SIZE_T newSize = m_nBufferSize;
-    while (newSize < dwNewLen) {
+    while (newSize < dwNewLen)
+    {
         SIZE_T grow = std::max<SIZE_T>(m_nGrowBytes, newSize / 2);
         newSize += grow;
     }
@@ -375,7 +380,8 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEr
 
 int CStdioFile::ReadByte()
 {
-    if (m_nBufPos >= m_nBufLen) {
+    if (m_nBufPos >= m_nBufLen)
+    {
         m_nBufLen = CFile::Read(m_buf, sizeof m_buf);
         m_nBufPos = 0;
         if (m_nBufLen == 0)
@@ -388,7 +394,8 @@ UINT CStdioFile::Read(void* lpBuf, UINT nCount)
 {
     BYTE* out = (BYTE*)lpBuf;
     UINT n = 0;
-    while (n < nCount) {
+    while (n < nCount)
+    {
         int c = ReadByte();
         if (c < 0)
             break;
@@ -405,10 +412,7 @@ ULONGLONG CStdioFile::Seek(LONGLONG lOff, UINT nFrom)
     return CFile::Seek(lOff, nFrom);
 }
 
-ULONGLONG CStdioFile::GetPosition() const
-{
-    return CFile::GetPosition() - (m_nBufLen - m_nBufPos);
-}
+ULONGLONG CStdioFile::GetPosition() const { return CFile::GetPosition() - (m_nBufLen - m_nBufPos); }
 
 void CStdioFile::Close()
 {
@@ -437,11 +441,13 @@ BOOL CStdioFile::ReadString(CString& rString)
 {
     CStringA line;
     int c = ReadByte();
-    if (c < 0) {
+    if (c < 0)
+    {
         rString.Empty();
         return FALSE;
     }
-    while (c >= 0 && c != '\n') {
+    while (c >= 0 && c != '\n')
+    {
         line += (char)c;
         c = ReadByte();
     }

@@ -7,11 +7,11 @@ class CFileException;
 
 struct CFileStatus
 {
-    FILETIME m_ctime;   // creation time
-    FILETIME m_mtime;   // last write time
-    FILETIME m_atime;   // last access time
-    ULONGLONG m_size;   // bytes
-    BYTE m_attribute;   // CFile::Attribute bits
+    FILETIME m_ctime; // creation time
+    FILETIME m_mtime; // last write time
+    FILETIME m_atime; // last access time
+    ULONGLONG m_size; // bytes
+    BYTE m_attribute; // CFile::Attribute bits
     wchar_t m_szFullName[MAX_PATH];
 };
 

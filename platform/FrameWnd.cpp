@@ -11,33 +11,30 @@ IMPLEMENT_DYNCREATE(CFrameWnd, CWnd)
 const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_CLOSE()
-    ON_WM_SIZE()
-    ON_WM_ERASEBKGND()
-    ON_WM_SETFOCUS()
-    ON_WM_ACTIVATE()
-    ON_WM_INITMENUPOPUP()
-    ON_WM_MENUSELECT()
-    ON_WM_ENTERIDLE()
-    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
-    ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
-    ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
-    ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
-    ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_WM_SETFOCUS()
+ON_WM_ACTIVATE()
+ON_WM_INITMENUPOPUP()
+ON_WM_MENUSELECT()
+ON_WM_ENTERIDLE()
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_CAPS, OnUpdateKeyIndicator)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_NUM, OnUpdateKeyIndicator)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_SCRL, OnUpdateKeyIndicator)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnToolTipText)
 END_MESSAGE_MAP()
 
-CFrameWnd::CFrameWnd()
-{
-    AfxGetThreadState()->m_frameList.push_back(this);
-}
+CFrameWnd::CFrameWnd() { AfxGetThreadState()->m_frameList.push_back(this); }
 
 CFrameWnd::~CFrameWnd()
 {
@@ -65,8 +62,8 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                       LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
 {
     HMENU hMenu = nullptr;
     if (lpszMenuName != nullptr)
@@ -106,8 +103,7 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
 {
     LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
     CString title = m_strTitle;
-    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCEW(nIDResource), 0,
-                pContext))
+    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCEW(nIDResource), 0, pContext))
         return FALSE;
     m_hMenuDefault = ::GetMenu(m_hWnd);
     LoadAccelTable(MAKEINTRESOURCEW(nIDResource));
@@ -127,10 +123,7 @@ BOOL CFrameWnd::LoadAccelTable(LPCTSTR lpszResourceName)
 
 HACCEL CFrameWnd::GetDefaultAccelerator() { return m_hAccelTable; }
 
-int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
-{
-    return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams);
-}
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs) { return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams); }
 
 int CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext)
 {
@@ -233,8 +226,8 @@ void CFrameWnd::ActivateFrame(int nCmdShow)
     }
     if (nCmdShow != -1)
         ShowWindow(nCmdShow);
-    if (nCmdShow != SW_HIDE && nCmdShow != SW_MINIMIZE && nCmdShow != SW_SHOWMINNOACTIVE &&
-        nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE)
+    if (nCmdShow != SW_HIDE && nCmdShow != SW_MINIMIZE && nCmdShow != SW_SHOWMINNOACTIVE && nCmdShow != SW_SHOWNA &&
+        nCmdShow != SW_SHOWNOACTIVATE)
     {
         CWnd* pLast = GetLastActivePopup();
         if (pLast != nullptr)
@@ -645,6 +638,7 @@ BOOL CFrameWnd::OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult)
     pTTT->hinst = nullptr;
     *pResult = 0;
     // The tip shows above everything, floating bars included.
-    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0, SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
+    ::SetWindowPos(pNMHDR->hwndFrom, HWND_TOP, 0, 0, 0, 0,
+                   SWP_NOACTIVATE | SWP_NOSIZE | SWP_NOMOVE | SWP_NOOWNERZORDER);
     return TRUE;
 }

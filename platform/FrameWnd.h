@@ -32,9 +32,9 @@ public:
 };
 
 // Frame styles (in the low bits of the creation style)
-#define FWS_ADDTOTITLE 0x00008000L
+#define FWS_ADDTOTITLE  0x00008000L
 #define FWS_PREFIXTITLE 0x00004000L
-#define FWS_SNAPTOBARS 0x00002000L
+#define FWS_SNAPTOBARS  0x00002000L
 
 class CFrameWnd : public CWnd
 {
@@ -129,18 +129,18 @@ public:
     BOOL m_bAutoMenuEnable = TRUE;
     BOOL m_bHelpMode = FALSE;
     BOOL m_bInRecalcLayout = FALSE;
-    int m_nWindow = -1;           // number of this frame's window (for "Doc:2" titles), -1 none
+    int m_nWindow = -1; // number of this frame's window (for "Doc:2" titles), -1 none
     HMENU m_hMenuDefault = nullptr;
     HMENU m_hMenuAlt = nullptr;
     HACCEL m_hAccelTable = nullptr;
     UINT m_nIDHelp = 0;
-    UINT m_nIDTracking = 0;       // prompt of the menu item under the cursor
-    UINT m_nIDLastMessage = 0;    // prompt shown last
+    UINT m_nIDTracking = 0;    // prompt of the menu item under the cursor
+    UINT m_nIDLastMessage = 0; // prompt shown last
     CView* m_pViewActive = nullptr;
-    CRect m_rectBorder;           // space the bars leave for the view (set by RecalcLayout)
+    CRect m_rectBorder;                                  // space the bars leave for the view (set by RecalcLayout)
     CList<CControlBar*, CControlBar*> m_listControlBars; // the frame's control bars (not owned)
-    CRuntimeClass* m_pFloatingFrameClass = nullptr;     // class of floating frames (EnableDocking)
-    int m_nShowDelay = -1;        // SW_ command the next layout applies to the frame, -1 none
+    CRuntimeClass* m_pFloatingFrameClass = nullptr;      // class of floating frames (EnableDocking)
+    int m_nShowDelay = -1;                               // SW_ command the next layout applies to the frame, -1 none
     int m_cModalStack = 0;
     CString m_strTitle;
 

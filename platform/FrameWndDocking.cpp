@@ -149,18 +149,10 @@ void CFrameWnd::OnUpdateKeyIndicator(CCmdUI* pCmdUI)
     int nVK;
     switch (pCmdUI->m_nID)
     {
-    case ID_INDICATOR_CAPS:
-        nVK = VK_CAPITAL;
-        break;
-    case ID_INDICATOR_NUM:
-        nVK = VK_NUMLOCK;
-        break;
-    case ID_INDICATOR_SCRL:
-        nVK = VK_SCROLL;
-        break;
-    default:
-        pCmdUI->ContinueRouting();
-        return;
+    case ID_INDICATOR_CAPS: nVK = VK_CAPITAL; break;
+    case ID_INDICATOR_NUM: nVK = VK_NUMLOCK; break;
+    case ID_INDICATOR_SCRL: nVK = VK_SCROLL; break;
+    default: pCmdUI->ContinueRouting(); return;
     }
     pCmdUI->Enable(::GetKeyState(nVK) & 1);
 }

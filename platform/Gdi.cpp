@@ -18,15 +18,9 @@ CHandleMap<CGdiObject>* afxMapHGDIOBJ(BOOL bCreate)
     return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHGDIOBJ, bCreate, &Temp::New, &Temp::Detach);
 }
 
-HGDIOBJ CGdiObject::AfxSafeGdiHandle(const CGdiObject* p)
-{
-    return p == nullptr ? nullptr : p->m_hObject;
-}
+HGDIOBJ CGdiObject::AfxSafeGdiHandle(const CGdiObject* p) { return p == nullptr ? nullptr : p->m_hObject; }
 
-CGdiObject::~CGdiObject()
-{
-    DeleteObject();
-}
+CGdiObject::~CGdiObject() { DeleteObject(); }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
@@ -72,15 +66,9 @@ BOOL CGdiObject::DeleteObject()
     return ::DeleteObject(h);
 }
 
-int CGdiObject::GetObject(int nCount, LPVOID lpObject) const
-{
-    return ::GetObjectW(m_hObject, nCount, lpObject);
-}
+int CGdiObject::GetObject(int nCount, LPVOID lpObject) const { return ::GetObjectW(m_hObject, nCount, lpObject); }
 
-UINT CGdiObject::GetObjectType() const
-{
-    return (UINT)::GetObjectType(m_hObject);
-}
+UINT CGdiObject::GetObjectType() const { return (UINT)::GetObjectType(m_hObject); }
 
 BOOL CGdiObject::CreateStockObject(int nIndex)
 {
@@ -93,10 +81,7 @@ BOOL CGdiObject::CreateStockObject(int nIndex)
     return TRUE;
 }
 
-BOOL CGdiObject::UnrealizeObject()
-{
-    return ::UnrealizeObject(m_hObject);
-}
+BOOL CGdiObject::UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
 
 // ---- pens -------------------------------------------------------------------------------------
 
@@ -118,10 +103,7 @@ BOOL CPen::CreatePen(int nPenStyle, int nWidth, const LOGBRUSH* pLogBrush, int n
 {
     return Attach(::ExtCreatePen((DWORD)nPenStyle, (DWORD)nWidth, pLogBrush, (DWORD)nStyleCount, lpStyle));
 }
-BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen)
-{
-    return Attach(::CreatePenIndirect(lpLogPen));
-}
+BOOL CPen::CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
 
 // ---- brushes ----------------------------------------------------------------------------------
 
@@ -161,9 +143,8 @@ BOOL CFont::CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientatio
                        BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
                        BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
 {
-    return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-                                cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily,
-                                lpszFacename));
+    return Attach(::CreateFontW(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline, cStrikeOut,
+                                nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
 }
 
 BOOL CFont::CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, CDC* pDC)

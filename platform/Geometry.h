@@ -8,27 +8,75 @@ class CRect;
 class CPoint : public tagPOINT
 {
 public:
-    CPoint() noexcept { x = 0; y = 0; }
-    CPoint(int initX, int initY) noexcept { x = initX; y = initY; }
-    CPoint(POINT pt) noexcept { x = pt.x; y = pt.y; }
-    CPoint(SIZE sz) noexcept { x = sz.cx; y = sz.cy; }
+    CPoint() noexcept
+    {
+        x = 0;
+        y = 0;
+    }
+    CPoint(int initX, int initY) noexcept
+    {
+        x = initX;
+        y = initY;
+    }
+    CPoint(POINT pt) noexcept
+    {
+        x = pt.x;
+        y = pt.y;
+    }
+    CPoint(SIZE sz) noexcept
+    {
+        x = sz.cx;
+        y = sz.cy;
+    }
     CPoint(LPARAM dwPoint) noexcept // packed x, y as in a mouse message's lParam
     {
         x = (short)LOWORD(dwPoint);
         y = (short)HIWORD(dwPoint);
     }
 
-    void Offset(int xOffset, int yOffset) noexcept { x += xOffset; y += yOffset; }
-    void Offset(POINT pt) noexcept { x += pt.x; y += pt.y; }
-    void Offset(SIZE sz) noexcept { x += sz.cx; y += sz.cy; }
-    void SetPoint(int X, int Y) noexcept { x = X; y = Y; }
+    void Offset(int xOffset, int yOffset) noexcept
+    {
+        x += xOffset;
+        y += yOffset;
+    }
+    void Offset(POINT pt) noexcept
+    {
+        x += pt.x;
+        y += pt.y;
+    }
+    void Offset(SIZE sz) noexcept
+    {
+        x += sz.cx;
+        y += sz.cy;
+    }
+    void SetPoint(int X, int Y) noexcept
+    {
+        x = X;
+        y = Y;
+    }
 
     bool operator==(POINT pt) const noexcept { return x == pt.x && y == pt.y; }
     bool operator!=(POINT pt) const noexcept { return !(*this == pt); }
-    void operator+=(SIZE sz) noexcept { x += sz.cx; y += sz.cy; }
-    void operator-=(SIZE sz) noexcept { x -= sz.cx; y -= sz.cy; }
-    void operator+=(POINT pt) noexcept { x += pt.x; y += pt.y; }
-    void operator-=(POINT pt) noexcept { x -= pt.x; y -= pt.y; }
+    void operator+=(SIZE sz) noexcept
+    {
+        x += sz.cx;
+        y += sz.cy;
+    }
+    void operator-=(SIZE sz) noexcept
+    {
+        x -= sz.cx;
+        y -= sz.cy;
+    }
+    void operator+=(POINT pt) noexcept
+    {
+        x += pt.x;
+        y += pt.y;
+    }
+    void operator-=(POINT pt) noexcept
+    {
+        x -= pt.x;
+        y -= pt.y;
+    }
 
     CPoint operator+(SIZE sz) const noexcept { return CPoint(x + sz.cx, y + sz.cy); }
     CPoint operator-(SIZE sz) const noexcept { return CPoint(x - sz.cx, y - sz.cy); }
@@ -42,10 +90,26 @@ public:
 class CSize : public tagSIZE
 {
 public:
-    CSize() noexcept { cx = 0; cy = 0; }
-    CSize(int initCX, int initCY) noexcept { cx = initCX; cy = initCY; }
-    CSize(SIZE sz) noexcept { cx = sz.cx; cy = sz.cy; }
-    CSize(POINT pt) noexcept { cx = pt.x; cy = pt.y; }
+    CSize() noexcept
+    {
+        cx = 0;
+        cy = 0;
+    }
+    CSize(int initCX, int initCY) noexcept
+    {
+        cx = initCX;
+        cy = initCY;
+    }
+    CSize(SIZE sz) noexcept
+    {
+        cx = sz.cx;
+        cy = sz.cy;
+    }
+    CSize(POINT pt) noexcept
+    {
+        cx = pt.x;
+        cy = pt.y;
+    }
     CSize(DWORD dwSize) noexcept
     {
         cx = (short)LOWORD(dwSize);
@@ -54,9 +118,21 @@ public:
 
     bool operator==(SIZE sz) const noexcept { return cx == sz.cx && cy == sz.cy; }
     bool operator!=(SIZE sz) const noexcept { return !(*this == sz); }
-    void operator+=(SIZE sz) noexcept { cx += sz.cx; cy += sz.cy; }
-    void operator-=(SIZE sz) noexcept { cx -= sz.cx; cy -= sz.cy; }
-    void SetSize(int CX, int CY) noexcept { cx = CX; cy = CY; }
+    void operator+=(SIZE sz) noexcept
+    {
+        cx += sz.cx;
+        cy += sz.cy;
+    }
+    void operator-=(SIZE sz) noexcept
+    {
+        cx -= sz.cx;
+        cy -= sz.cy;
+    }
+    void SetSize(int CX, int CY) noexcept
+    {
+        cx = CX;
+        cy = CY;
+    }
 
     CSize operator+(SIZE sz) const noexcept { return CSize(cx + sz.cx, cy + sz.cy); }
     CSize operator-(SIZE sz) const noexcept { return CSize(cx - sz.cx, cy - sz.cy); }
@@ -71,7 +147,13 @@ class CRect : public tagRECT
 {
 public:
     CRect() noexcept { left = top = right = bottom = 0; }
-    CRect(int l, int t, int r, int b) noexcept { left = l; top = t; right = r; bottom = b; }
+    CRect(int l, int t, int r, int b) noexcept
+    {
+        left = l;
+        top = t;
+        right = r;
+        bottom = b;
+    }
     CRect(const RECT& src) noexcept { ::CopyRect(this, &src); }
     CRect(const RECT* lpSrc) noexcept { ::CopyRect(this, lpSrc); }
     CRect(POINT point, SIZE size) noexcept
@@ -81,8 +163,10 @@ public:
     }
     CRect(POINT topLeft, POINT bottomRight) noexcept
     {
-        left = topLeft.x; top = topLeft.y;
-        right = bottomRight.x; bottom = bottomRight.y;
+        left = topLeft.x;
+        top = topLeft.y;
+        right = bottomRight.x;
+        bottom = bottomRight.y;
     }
 
     int Width() const noexcept { return right - left; }
@@ -93,7 +177,12 @@ public:
     const CPoint& TopLeft() const noexcept { return *reinterpret_cast<const CPoint*>(this); }
     const CPoint& BottomRight() const noexcept { return *(reinterpret_cast<const CPoint*>(this) + 1); }
     CPoint CenterPoint() const noexcept { return CPoint((left + right) / 2, (top + bottom) / 2); }
-    void SwapLeftRight() noexcept { LONG t = left; left = right; right = t; }
+    void SwapLeftRight() noexcept
+    {
+        LONG t = left;
+        left = right;
+        right = t;
+    }
 
     operator LPRECT() noexcept { return this; }
     operator LPCRECT() const noexcept { return this; }
@@ -115,23 +204,33 @@ public:
     void InflateRect(SIZE size) noexcept { ::InflateRect(this, size.cx, size.cy); }
     void InflateRect(LPCRECT lpRect) noexcept
     {
-        left -= lpRect->left; top -= lpRect->top;
-        right += lpRect->right; bottom += lpRect->bottom;
+        left -= lpRect->left;
+        top -= lpRect->top;
+        right += lpRect->right;
+        bottom += lpRect->bottom;
     }
     void InflateRect(int l, int t, int r, int b) noexcept
     {
-        left -= l; top -= t; right += r; bottom += b;
+        left -= l;
+        top -= t;
+        right += r;
+        bottom += b;
     }
     void DeflateRect(int x, int y) noexcept { ::InflateRect(this, -x, -y); }
     void DeflateRect(SIZE size) noexcept { ::InflateRect(this, -size.cx, -size.cy); }
     void DeflateRect(LPCRECT lpRect) noexcept
     {
-        left += lpRect->left; top += lpRect->top;
-        right -= lpRect->right; bottom -= lpRect->bottom;
+        left += lpRect->left;
+        top += lpRect->top;
+        right -= lpRect->right;
+        bottom -= lpRect->bottom;
     }
     void DeflateRect(int l, int t, int r, int b) noexcept
     {
-        left += l; top += t; right -= r; bottom -= b;
+        left += l;
+        top += t;
+        right -= r;
+        bottom -= b;
     }
 
     void OffsetRect(int x, int y) noexcept { ::OffsetRect(this, x, y); }
@@ -139,28 +238,52 @@ public:
     void OffsetRect(POINT point) noexcept { ::OffsetRect(this, point.x, point.y); }
     void NormalizeRect() noexcept
     {
-        if (left > right) { LONG t = left; left = right; right = t; }
-        if (top > bottom) { LONG t = top; top = bottom; bottom = t; }
+        if (left > right)
+        {
+            LONG t = left;
+            left = right;
+            right = t;
+        }
+        if (top > bottom)
+        {
+            LONG t = top;
+            top = bottom;
+            bottom = t;
+        }
     }
-    void MoveToY(int y) noexcept { bottom = Height() + y; top = y; }
-    void MoveToX(int x) noexcept { right = Width() + x; left = x; }
-    void MoveToXY(int x, int y) noexcept { MoveToX(x); MoveToY(y); }
-    void MoveToXY(POINT point) noexcept { MoveToX(point.x); MoveToY(point.y); }
+    void MoveToY(int y) noexcept
+    {
+        bottom = Height() + y;
+        top = y;
+    }
+    void MoveToX(int x) noexcept
+    {
+        right = Width() + x;
+        left = x;
+    }
+    void MoveToXY(int x, int y) noexcept
+    {
+        MoveToX(x);
+        MoveToY(y);
+    }
+    void MoveToXY(POINT point) noexcept
+    {
+        MoveToX(point.x);
+        MoveToY(point.y);
+    }
 
-    BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept
-    {
-        return ::IntersectRect(this, lpRect1, lpRect2);
-    }
-    BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept
-    {
-        return ::UnionRect(this, lpRect1, lpRect2);
-    }
+    BOOL IntersectRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept { return ::IntersectRect(this, lpRect1, lpRect2); }
+    BOOL UnionRect(LPCRECT lpRect1, LPCRECT lpRect2) noexcept { return ::UnionRect(this, lpRect1, lpRect2); }
     BOOL SubtractRect(LPCRECT lpRectSrc1, LPCRECT lpRectSrc2) noexcept
     {
         return ::SubtractRect(this, lpRectSrc1, lpRectSrc2);
     }
 
-    CRect& operator=(const RECT& src) noexcept { ::CopyRect(this, &src); return *this; }
+    CRect& operator=(const RECT& src) noexcept
+    {
+        ::CopyRect(this, &src);
+        return *this;
+    }
     bool operator==(const RECT& rect) const noexcept { return ::EqualRect(this, &rect) != FALSE; }
     bool operator!=(const RECT& rect) const noexcept { return !(*this == rect); }
     void operator+=(POINT point) noexcept { OffsetRect(point); }
@@ -172,14 +295,54 @@ public:
     void operator&=(const RECT& rect) noexcept { ::IntersectRect(this, this, &rect); }
     void operator|=(const RECT& rect) noexcept { ::UnionRect(this, this, &rect); }
 
-    CRect operator+(POINT pt) const noexcept { CRect r(*this); r.OffsetRect(pt); return r; }
-    CRect operator-(POINT pt) const noexcept { CRect r(*this); r.OffsetRect(-pt.x, -pt.y); return r; }
-    CRect operator+(SIZE sz) const noexcept { CRect r(*this); r.OffsetRect(sz); return r; }
-    CRect operator-(SIZE sz) const noexcept { CRect r(*this); r.OffsetRect(-sz.cx, -sz.cy); return r; }
-    CRect operator+(LPCRECT lpRect) const noexcept { CRect r(*this); r.InflateRect(lpRect); return r; }
-    CRect operator-(LPCRECT lpRect) const noexcept { CRect r(*this); r.DeflateRect(lpRect); return r; }
-    CRect operator&(const RECT& rect2) const noexcept { CRect r; ::IntersectRect(&r, this, &rect2); return r; }
-    CRect operator|(const RECT& rect2) const noexcept { CRect r; ::UnionRect(&r, this, &rect2); return r; }
+    CRect operator+(POINT pt) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(pt);
+        return r;
+    }
+    CRect operator-(POINT pt) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(-pt.x, -pt.y);
+        return r;
+    }
+    CRect operator+(SIZE sz) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(sz);
+        return r;
+    }
+    CRect operator-(SIZE sz) const noexcept
+    {
+        CRect r(*this);
+        r.OffsetRect(-sz.cx, -sz.cy);
+        return r;
+    }
+    CRect operator+(LPCRECT lpRect) const noexcept
+    {
+        CRect r(*this);
+        r.InflateRect(lpRect);
+        return r;
+    }
+    CRect operator-(LPCRECT lpRect) const noexcept
+    {
+        CRect r(*this);
+        r.DeflateRect(lpRect);
+        return r;
+    }
+    CRect operator&(const RECT& rect2) const noexcept
+    {
+        CRect r;
+        ::IntersectRect(&r, this, &rect2);
+        return r;
+    }
+    CRect operator|(const RECT& rect2) const noexcept
+    {
+        CRect r;
+        ::UnionRect(&r, this, &rect2);
+        return r;
+    }
 };
 
 inline CSize CPoint::operator-(POINT pt) const noexcept { return CSize(x - pt.x, y - pt.y); }

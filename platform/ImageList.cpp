@@ -11,16 +11,10 @@ CHandleMap<CImageList>* afxMapHIMAGELIST(BOOL bCreate)
     return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHIMAGELIST, bCreate, &Temp::New, &Temp::Detach);
 }
 
-HIMAGELIST CImageList::AfxSafeHimagelist(const CImageList* p)
-{
-    return p == nullptr ? nullptr : p->m_hImageList;
-}
+HIMAGELIST CImageList::AfxSafeHimagelist(const CImageList* p) { return p == nullptr ? nullptr : p->m_hImageList; }
 
 CImageList::CImageList() : m_hImageList(nullptr) {}
-CImageList::~CImageList()
-{
-    DeleteImageList();
-}
+CImageList::~CImageList() { DeleteImageList(); }
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST h)
 {

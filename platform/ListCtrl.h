@@ -48,13 +48,12 @@ public:
     int GetItemCount() const { return (int)PLATFORM_SEND(LVM_GETITEMCOUNT, 0, 0); }
     BOOL GetItem(LVITEM* pItem) const { return (BOOL)PLATFORM_SEND(LVM_GETITEMW, 0, pItem); }
     BOOL SetItem(const LVITEM* pItem) { return (BOOL)PLATFORM_SEND(LVM_SETITEMW, 0, pItem); }
-    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState,
-                 UINT nStateMask, LPARAM lParam);
+    BOOL SetItem(int nItem, int nSubItem, UINT nMask, LPCTSTR lpszItem, int nImage, UINT nState, UINT nStateMask,
+                 LPARAM lParam);
     int InsertItem(const LVITEM* pItem) { return (int)PLATFORM_SEND(LVM_INSERTITEMW, 0, pItem); }
     int InsertItem(int nItem, LPCTSTR lpszItem);
     int InsertItem(int nItem, LPCTSTR lpszItem, int nImage);
-    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage,
-                   LPARAM lParam);
+    int InsertItem(UINT nMask, int nItem, LPCTSTR lpszItem, UINT nState, UINT nStateMask, int nImage, LPARAM lParam);
     BOOL DeleteItem(int nItem) { return (BOOL)PLATFORM_SEND(LVM_DELETEITEM, nItem, 0); }
     BOOL DeleteAllItems() { return (BOOL)PLATFORM_SEND(LVM_DELETEALLITEMS, 0, 0); }
     CString GetItemText(int nItem, int nSubItem) const;
@@ -65,7 +64,10 @@ public:
     UINT GetItemState(int nItem, UINT nMask) const { return (UINT)PLATFORM_SEND(LVM_GETITEMSTATE, nItem, nMask); }
     BOOL SetItemState(int nItem, LVITEM* pItem) { return (BOOL)PLATFORM_SEND(LVM_SETITEMSTATE, nItem, pItem); }
     BOOL SetItemState(int nItem, UINT nState, UINT nMask);
-    int GetNextItem(int nItem, int nFlags) const { return (int)PLATFORM_SEND(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0)); }
+    int GetNextItem(int nItem, int nFlags) const
+    {
+        return (int)PLATFORM_SEND(LVM_GETNEXTITEM, nItem, MAKELPARAM(nFlags, 0));
+    }
     POSITION GetFirstSelectedItemPosition() const;
     int GetNextSelectedItem(POSITION& pos) const;
     UINT GetSelectedCount() const { return (UINT)PLATFORM_SEND(LVM_GETSELECTEDCOUNT, 0, 0); }
@@ -76,7 +78,10 @@ public:
     {
         return (BOOL)PLATFORM_SEND(LVM_SETITEMCOUNT, iCount, dwFlags);
     }
-    BOOL EnsureVisible(int nItem, BOOL bPartialOK) { return (BOOL)PLATFORM_SEND(LVM_ENSUREVISIBLE, nItem, MAKELPARAM(bPartialOK, 0)); }
+    BOOL EnsureVisible(int nItem, BOOL bPartialOK)
+    {
+        return (BOOL)PLATFORM_SEND(LVM_ENSUREVISIBLE, nItem, MAKELPARAM(bPartialOK, 0));
+    }
     BOOL RedrawItems(int nFirst, int nLast) { return (BOOL)PLATFORM_SEND(LVM_REDRAWITEMS, nFirst, nLast); }
     BOOL Update(int nItem) { return (BOOL)PLATFORM_SEND(LVM_UPDATE, nItem, 0); }
     BOOL GetItemRect(int nItem, LPRECT lpRect, UINT nCode) const;
@@ -86,17 +91,26 @@ public:
     int SubItemHitTest(LPLVHITTESTINFO pInfo) { return (int)PLATFORM_SEND(LVM_SUBITEMHITTEST, 0, pInfo); }
     int GetTopIndex() const { return (int)PLATFORM_SEND(LVM_GETTOPINDEX, 0, 0); }
     int GetCountPerPage() const { return (int)PLATFORM_SEND(LVM_GETCOUNTPERPAGE, 0, 0); }
-    int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const { return (int)PLATFORM_SEND(LVM_FINDITEMW, nStart, pFindInfo); }
+    int FindItem(LVFINDINFO* pFindInfo, int nStart = -1) const
+    {
+        return (int)PLATFORM_SEND(LVM_FINDITEMW, nStart, pFindInfo);
+    }
     BOOL Scroll(CSize size) { return (BOOL)PLATFORM_SEND(LVM_SCROLL, size.cx, size.cy); }
     CEdit* EditLabel(int nItem);
     CEdit* GetEditControl() const;
 
     // Sorting through a comparison of the items' data values
-    BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData) { return (BOOL)PLATFORM_SEND(LVM_SORTITEMS, dwData, (LPARAM)pfnCompare); }
+    BOOL SortItems(PFNLVCOMPARE pfnCompare, DWORD_PTR dwData)
+    {
+        return (BOOL)PLATFORM_SEND(LVM_SORTITEMS, dwData, (LPARAM)pfnCompare);
+    }
 
     // Looks
     DWORD GetExtendedStyle() const { return (DWORD)PLATFORM_SEND(LVM_GETEXTENDEDLISTVIEWSTYLE, 0, 0); }
-    DWORD SetExtendedStyle(DWORD dwNewStyle) { return (DWORD)PLATFORM_SEND(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle); }
+    DWORD SetExtendedStyle(DWORD dwNewStyle)
+    {
+        return (DWORD)PLATFORM_SEND(LVM_SETEXTENDEDLISTVIEWSTYLE, 0, dwNewStyle);
+    }
     CImageList* SetImageList(CImageList* pImageList, int nImageListType);
     CImageList* GetImageList(int nImageList) const;
     COLORREF GetBkColor() const { return (COLORREF)PLATFORM_SEND(LVM_GETBKCOLOR, 0, 0); }
@@ -115,9 +129,12 @@ public:
     CTreeCtrl() {}
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
-    HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct) { return (HTREEITEM)PLATFORM_SEND(TVM_INSERTITEMW, 0, lpInsertStruct); }
-    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
-                         UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
+    HTREEITEM InsertItem(LPTVINSERTSTRUCT lpInsertStruct)
+    {
+        return (HTREEITEM)PLATFORM_SEND(TVM_INSERTITEMW, 0, lpInsertStruct);
+    }
+    HTREEITEM InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState, UINT nStateMask,
+                         LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter);
     HTREEITEM InsertItem(LPCTSTR lpszItem, HTREEITEM hParent = TVI_ROOT, HTREEITEM hInsertAfter = TVI_LAST);
     HTREEITEM InsertItem(LPCTSTR lpszItem, int nImage, int nSelectedImage, HTREEITEM hParent = TVI_ROOT,
                          HTREEITEM hInsertAfter = TVI_LAST);
@@ -125,7 +142,10 @@ public:
     BOOL DeleteAllItems() { return (BOOL)PLATFORM_SEND(TVM_DELETEITEM, 0, TVI_ROOT); }
     BOOL Expand(HTREEITEM hItem, UINT nCode) { return (BOOL)PLATFORM_SEND(TVM_EXPAND, nCode, hItem); }
     UINT GetCount() const { return (UINT)PLATFORM_SEND(TVM_GETCOUNT, 0, 0); }
-    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const { return (HTREEITEM)PLATFORM_SEND(TVM_GETNEXTITEM, nCode, hItem); }
+    HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode) const
+    {
+        return (HTREEITEM)PLATFORM_SEND(TVM_GETNEXTITEM, nCode, hItem);
+    }
     HTREEITEM GetChildItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_CHILD); }
     HTREEITEM GetNextSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_NEXT); }
     HTREEITEM GetPrevSiblingItem(HTREEITEM hItem) const { return GetNextItem(hItem, TVGN_PREVIOUS); }
@@ -138,15 +158,18 @@ public:
     HTREEITEM GetRootItem() const { return GetNextItem(nullptr, TVGN_ROOT); }
     BOOL GetItem(TVITEM* pItem) const { return (BOOL)PLATFORM_SEND(TVM_GETITEMW, 0, pItem); }
     BOOL SetItem(TVITEM* pItem) { return (BOOL)PLATFORM_SEND(TVM_SETITEMW, 0, pItem); }
-    BOOL SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                 UINT nState, UINT nStateMask, LPARAM lParam);
+    BOOL SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
+                 UINT nStateMask, LPARAM lParam);
     CString GetItemText(HTREEITEM hItem) const;
     BOOL SetItemText(HTREEITEM hItem, LPCTSTR lpszItem);
     BOOL GetItemImage(HTREEITEM hItem, int& nImage, int& nSelectedImage) const;
     BOOL SetItemImage(HTREEITEM hItem, int nImage, int nSelectedImage);
     DWORD_PTR GetItemData(HTREEITEM hItem) const;
     BOOL SetItemData(HTREEITEM hItem, DWORD_PTR dwData);
-    UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const { return (UINT)PLATFORM_SEND(TVM_GETITEMSTATE, hItem, nStateMask); }
+    UINT GetItemState(HTREEITEM hItem, UINT nStateMask) const
+    {
+        return (UINT)PLATFORM_SEND(TVM_GETITEMSTATE, hItem, nStateMask);
+    }
     BOOL SetItemState(HTREEITEM hItem, UINT nState, UINT nStateMask);
     BOOL ItemHasChildren(HTREEITEM hItem) const;
     BOOL Select(HTREEITEM hItem, UINT nCode) { return (BOOL)PLATFORM_SEND(TVM_SELECTITEM, nCode, hItem); }
@@ -156,7 +179,10 @@ public:
     BOOL EnsureVisible(HTREEITEM hItem) { return (BOOL)PLATFORM_SEND(TVM_ENSUREVISIBLE, 0, hItem); }
     BOOL SortChildren(HTREEITEM hItem) { return (BOOL)PLATFORM_SEND(TVM_SORTCHILDREN, 0, hItem); }
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = nullptr) const;
-    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const { return (HTREEITEM)PLATFORM_SEND(TVM_HITTEST, 0, pHitTestInfo); }
+    HTREEITEM HitTest(TVHITTESTINFO* pHitTestInfo) const
+    {
+        return (HTREEITEM)PLATFORM_SEND(TVM_HITTEST, 0, pHitTestInfo);
+    }
     BOOL GetItemRect(HTREEITEM hItem, LPRECT lpRect, BOOL bTextOnly) const;
     UINT GetIndent() const { return (UINT)PLATFORM_SEND(TVM_GETINDENT, 0, 0); }
     void SetIndent(UINT nIndent) { PLATFORM_SEND(TVM_SETINDENT, nIndent, 0); }
@@ -185,7 +211,10 @@ public:
     void Activate(BOOL bActivate) { PLATFORM_SEND(TTM_ACTIVATE, bActivate, 0); }
     void RelayEvent(LPMSG lpMsg) { PLATFORM_SEND(TTM_RELAYEVENT, 0, lpMsg); }
     void SetDelayTime(UINT nDelay) { PLATFORM_SEND(TTM_SETDELAYTIME, TTDT_AUTOMATIC, nDelay); }
-    void SetDelayTime(DWORD dwDuration, int iTime) { PLATFORM_SEND(TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0)); }
+    void SetDelayTime(DWORD dwDuration, int iTime)
+    {
+        PLATFORM_SEND(TTM_SETDELAYTIME, dwDuration, MAKELPARAM(iTime, 0));
+    }
     int GetDelayTime(DWORD dwDuration) const { return (int)PLATFORM_SEND(TTM_GETDELAYTIME, dwDuration, 0); }
     int SetMaxTipWidth(int iWidth) { return (int)PLATFORM_SEND(TTM_SETMAXTIPWIDTH, 0, iWidth); }
     void SetTipBkColor(COLORREF clr) { PLATFORM_SEND(TTM_SETTIPBKCOLOR, clr, 0); }
@@ -212,7 +241,10 @@ public:
     CTabCtrl() {}
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
     int GetItemCount() const { return (int)PLATFORM_SEND(TCM_GETITEMCOUNT, 0, 0); }
-    BOOL GetItem(int nItem, TCITEMW* pTabCtrlItem) const { return (BOOL)PLATFORM_SEND(TCM_GETITEMW, nItem, pTabCtrlItem); }
+    BOOL GetItem(int nItem, TCITEMW* pTabCtrlItem) const
+    {
+        return (BOOL)PLATFORM_SEND(TCM_GETITEMW, nItem, pTabCtrlItem);
+    }
     BOOL SetItem(int nItem, TCITEMW* pTabCtrlItem) { return (BOOL)PLATFORM_SEND(TCM_SETITEMW, nItem, pTabCtrlItem); }
     LONG InsertItem(int nItem, LPCTSTR lpszItem);
     BOOL DeleteItem(int nItem) { return (BOOL)PLATFORM_SEND(TCM_DELETEITEM, nItem, 0); }

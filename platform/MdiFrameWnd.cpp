@@ -7,14 +7,14 @@ IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 // ---- CMDIFrameWnd ------------------------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-    ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
-    ON_COMMAND_EX(ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_ARRANGE, OnUpdateMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
-    ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_ARRANGE, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_CASCADE, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_TILE_HORZ, OnMDIWindowCmd)
+ON_COMMAND_EX(ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_ARRANGE, OnUpdateMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_CASCADE, OnUpdateMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_HORZ, OnUpdateMDIWindowCmd)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
 END_MESSAGE_MAP()
 
 CMDIFrameWnd::CMDIFrameWnd() {}
@@ -57,13 +57,13 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMen
     CLIENTCREATESTRUCT ccs;
     ccs.hWindowMenu = pWindowMenu != nullptr ? pWindowMenu->GetSafeHmenu() : nullptr;
     ccs.idFirstChild = AFX_IDM_FIRST_MDICHILD;
-    const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL |
-                          MDIS_ALLCHILDSTYLES;
+    const DWORD dwStyle =
+        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL | MDIS_ALLCHILDSTYLES;
     CRect rect;
     GetClientRect(&rect);
-    m_hWndMDIClient = ::CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, dwStyle, 0, 0, rect.Width(),
-                                        rect.Height(), m_hWnd, (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST,
-                                        AfxGetInstanceHandle(), &ccs);
+    m_hWndMDIClient =
+        ::CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr, dwStyle, 0, 0, rect.Width(), rect.Height(), m_hWnd,
+                          (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST, AfxGetInstanceHandle(), &ccs);
     return m_hWndMDIClient != nullptr;
 }
 
@@ -175,33 +175,21 @@ BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID)
 {
     switch (nID)
     {
-    case ID_WINDOW_ARRANGE:
-        MDIIconArrange();
-        return TRUE;
-    case ID_WINDOW_CASCADE:
-        MDICascade();
-        return TRUE;
-    case ID_WINDOW_TILE_HORZ:
-        MDITile(MDITILE_HORIZONTAL);
-        return TRUE;
-    case ID_WINDOW_TILE_VERT:
-        MDITile(MDITILE_VERTICAL);
-        return TRUE;
-    default:
-        return FALSE;
+    case ID_WINDOW_ARRANGE: MDIIconArrange(); return TRUE;
+    case ID_WINDOW_CASCADE: MDICascade(); return TRUE;
+    case ID_WINDOW_TILE_HORZ: MDITile(MDITILE_HORIZONTAL); return TRUE;
+    case ID_WINDOW_TILE_VERT: MDITile(MDITILE_VERTICAL); return TRUE;
+    default: return FALSE;
     }
 }
 
-void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(MDIGetActive() != nullptr);
-}
+void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI) { pCmdUI->Enable(MDIGetActive() != nullptr); }
 
 // ---- CMDIChildWnd ------------------------------------------------------------------------------
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
-    ON_WM_CREATE()
-    ON_WM_MDIACTIVATE()
+ON_WM_CREATE()
+ON_WM_MDIACTIVATE()
 END_MESSAGE_MAP()
 
 CMDIChildWnd::CMDIChildWnd() {}
@@ -291,8 +279,7 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     // The child owns the menu it loaded (a failed Create deletes the object, and the menu with it).
     m_hMenuShared = hMenu;
     m_bOwnMenuShared = hMenu != nullptr;
-    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, DYNAMIC_DOWNCAST(CMDIFrameWnd, pParentWnd),
-                pContext))
+    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, DYNAMIC_DOWNCAST(CMDIFrameWnd, pParentWnd), pContext))
         return FALSE;
     LoadAccelTable(MAKEINTRESOURCEW(nIDResource));
     if (pContext == nullptr)
@@ -323,20 +310,11 @@ void CMDIChildWnd::MDIDestroy()
         ::SendMessageW(hClient, WM_MDIDESTROY, (WPARAM)m_hWnd, 0);
 }
 
-void CMDIChildWnd::MDIActivate()
-{
-    ::SendMessageW(::GetParent(m_hWnd), WM_MDIACTIVATE, (WPARAM)m_hWnd, 0);
-}
+void CMDIChildWnd::MDIActivate() { ::SendMessageW(::GetParent(m_hWnd), WM_MDIACTIVATE, (WPARAM)m_hWnd, 0); }
 
-void CMDIChildWnd::MDIMaximize()
-{
-    ::SendMessageW(::GetParent(m_hWnd), WM_MDIMAXIMIZE, (WPARAM)m_hWnd, 0);
-}
+void CMDIChildWnd::MDIMaximize() { ::SendMessageW(::GetParent(m_hWnd), WM_MDIMAXIMIZE, (WPARAM)m_hWnd, 0); }
 
-void CMDIChildWnd::MDIRestore()
-{
-    ::SendMessageW(::GetParent(m_hWnd), WM_MDIRESTORE, (WPARAM)m_hWnd, 0);
-}
+void CMDIChildWnd::MDIRestore() { ::SendMessageW(::GetParent(m_hWnd), WM_MDIRESTORE, (WPARAM)m_hWnd, 0); }
 
 BOOL CMDIChildWnd::DestroyWindow()
 {
@@ -381,8 +359,7 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd* pActivateWnd, HMENU h
         hMenu = pFrame->m_hMenuDefault; // the last child went: the frame's own menu returns
     if (hMenu == nullptr)
         return;
-    ::SendMessageW(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu,
-                   (LPARAM)pFrame->GetWindowMenuPopup(hMenu));
+    ::SendMessageW(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenu, (LPARAM)pFrame->GetWindowMenuPopup(hMenu));
     pFrame->DrawMenuBar();
 }
 

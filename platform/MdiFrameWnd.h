@@ -63,11 +63,11 @@ public:
 
     // Created through the MDI client of pParentWnd (the application's main window when NULL).
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
-                        const RECT& rect = rectDefault, CMDIFrameWnd* pParentWnd = nullptr,
-                        CCreateContext* pContext = nullptr);
+                        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                        CMDIFrameWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr);
     // Title, icon, shared menu and accelerators from resource nIDResource, then Create.
-    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+    virtual BOOL LoadFrame(UINT nIDResource,
+                           DWORD dwDefaultStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                            CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
 
     CMDIFrameWnd* GetMDIFrame() const;

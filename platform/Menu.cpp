@@ -10,17 +10,11 @@ CHandleMap<CMenu>* afxMapHMENU(BOOL bCreate)
     return PlatformThreadHandleMap(&_AFX_THREAD_STATE::m_pmapHMENU, bCreate, &Temp::New, &Temp::Detach);
 }
 
-HMENU CMenu::AfxSafeHmenu(const CMenu* p)
-{
-    return p == nullptr ? nullptr : p->m_hMenu;
-}
+HMENU CMenu::AfxSafeHmenu(const CMenu* p) { return p == nullptr ? nullptr : p->m_hMenu; }
 
 CMenu::CMenu() : m_hMenu(nullptr) {}
 
-CMenu::~CMenu()
-{
-    DestroyMenu();
-}
+CMenu::~CMenu() { DestroyMenu(); }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
 {
@@ -113,7 +107,10 @@ UINT CMenu::GetDefaultItem(UINT gmdiFlags, BOOL fByPos) { return ::GetMenuDefaul
 BOOL CMenu::GetMenuInfo(LPMENUINFO lpcmi) const { return ::GetMenuInfo(m_hMenu, lpcmi); }
 BOOL CMenu::SetMenuInfo(LPCMENUINFO lpcmi) { return ::SetMenuInfo(m_hMenu, lpcmi); }
 
-UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return (UINT)::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
+UINT CMenu::EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
+{
+    return (UINT)::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
+}
 UINT CMenu::CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
 BOOL CMenu::CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags)
 {

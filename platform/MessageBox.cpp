@@ -4,7 +4,8 @@
 #include "platform/WinApp.h"
 #include <mutex>
 
-namespace {
+namespace
+{
 std::mutex g_boxLock;
 MessageBoxHandler& Handler()
 {
@@ -12,7 +13,7 @@ MessageBoxHandler& Handler()
     return h;
 }
 MessageBoxOwnerProvider g_ownerProvider = nullptr;
-}
+} // namespace
 
 int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
 {
@@ -34,10 +35,7 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h)
     return old;
 }
 
-void SetMessageBoxOwnerProvider(MessageBoxOwnerProvider p)
-{
-    g_ownerProvider = p;
-}
+void SetMessageBoxOwnerProvider(MessageBoxOwnerProvider p) { g_ownerProvider = p; }
 
 HWND PlatformMessageBoxOwner()
 {
@@ -48,8 +46,10 @@ HWND PlatformMessageBoxOwner()
 
 int PlatformAppMessageBox(LPCTSTR lpszText, UINT nType, LPCTSTR lpszTitle)
 {
-    if ((nType & MB_ICONMASK) == 0) {
-        switch (nType & MB_TYPEMASK) {
+    if ((nType & MB_ICONMASK) == 0)
+    {
+        switch (nType & MB_TYPEMASK)
+        {
         case MB_OK:
         case MB_OKCANCEL: nType |= MB_ICONEXCLAMATION; break;
         case MB_YESNO:

@@ -6,9 +6,9 @@
 IMPLEMENT_DYNCREATE(CMiniDockFrameWnd, CMiniFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
-    ON_WM_CLOSE()
-    ON_WM_NCLBUTTONDOWN()
-    ON_WM_NCLBUTTONDBLCLK()
+ON_WM_CLOSE()
+ON_WM_NCLBUTTONDOWN()
+ON_WM_NCLBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
 CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE) {}
@@ -25,8 +25,7 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
     m_wndDockBar.m_pDockSite = pParent != nullptr && pParent->IsFrameWnd() ? static_cast<CFrameWnd*>(pParent)
                                : pParent != nullptr                        ? pParent->GetParentFrame()
                                                                            : nullptr;
-    if (!m_wndDockBar.Create(this, dwBarStyle & (CBRS_ALIGN_ANY | CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED),
-                             kDockBarId))
+    if (!m_wndDockBar.Create(this, dwBarStyle & (CBRS_ALIGN_ANY | CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED), kDockBarId))
         return FALSE;
     // Listed in the dock site (found by id there) and in this frame.
     AddControlBar(&m_wndDockBar);

@@ -5,7 +5,7 @@
 IMPLEMENT_DYNCREATE(CMiniFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
-    ON_WM_GETMINMAXINFO()
+ON_WM_GETMINMAXINFO()
 END_MESSAGE_MAP()
 
 namespace
@@ -15,8 +15,8 @@ const DWORD kMiniFrameStyles = MFS_SYNCACTIVE | MFS_4THICKFRAME | MFS_THICKFRAME
 
 CMiniFrameWnd::CMiniFrameWnd() {}
 
-BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-                           CWnd* pParentWnd, UINT nID)
+BOOL CMiniFrameWnd::Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                           UINT nID)
 {
     return CreateEx(0, lpClassName, lpWindowName, dwStyle, rect, pParentWnd, nID);
 }
@@ -27,9 +27,8 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWin
     m_strTitle = lpWindowName;
     // A child mini frame takes nID as its id; a pop-up one has no menu.
     HMENU hMenuOrId = (dwStyle & WS_CHILD) ? (HMENU)(UINT_PTR)nID : nullptr;
-    return CWnd::CreateEx(dwExStyle, lpClassName, lpWindowName, dwStyle, rect.left, rect.top,
-                          rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenuOrId,
-                          nullptr);
+    return CWnd::CreateEx(dwExStyle, lpClassName, lpWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                          rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenuOrId, nullptr);
 }
 
 BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)

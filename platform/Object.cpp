@@ -6,7 +6,8 @@
 
 CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), 0xFFFF, nullptr, nullptr, nullptr};
 
-namespace {
+namespace
+{
 struct ClassRegistry
 {
     std::mutex lock;
@@ -17,7 +18,7 @@ ClassRegistry& Registry()
     static ClassRegistry r;
     return r;
 }
-}
+} // namespace
 
 AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass)
 {
@@ -30,15 +31,9 @@ AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass)
     r.first = pNewClass;
 }
 
-CRuntimeClass* CObject::GetRuntimeClass() const
-{
-    return &CObject::classCObject;
-}
+CRuntimeClass* CObject::GetRuntimeClass() const { return &CObject::classCObject; }
 
-void CObject::Serialize(CArchive& ar)
-{
-    (void)ar;
-}
+void CObject::Serialize(CArchive& ar) { (void)ar; }
 
 CObject* CRuntimeClass::CreateObject() const
 {
@@ -77,7 +72,8 @@ CRuntimeClass* CRuntimeClass::FromName(LPCWSTR lpszClassName)
         return nullptr;
     char name[256];
     size_t i = 0;
-    for (; lpszClassName[i]; ++i) {
+    for (; lpszClassName[i]; ++i)
+    {
         if (i + 1 >= sizeof name || lpszClassName[i] > 0x7F)
             return nullptr;
         name[i] = (char)lpszClassName[i];

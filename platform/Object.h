@@ -64,55 +64,51 @@ protected:
 
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
 
-#define DECLARE_DYNAMIC(class_name)                                                                \
-public:                                                                                            \
-    static CRuntimeClass class##class_name;                                                        \
-    static CRuntimeClass* PASCAL _GetBaseClass();                                                  \
-    static CRuntimeClass* PASCAL GetThisClass();                                                   \
+#define DECLARE_DYNAMIC(class_name)                                                                                    \
+public:                                                                                                                \
+    static CRuntimeClass class##class_name;                                                                            \
+    static CRuntimeClass* PASCAL _GetBaseClass();                                                                      \
+    static CRuntimeClass* PASCAL GetThisClass();                                                                       \
     virtual CRuntimeClass* GetRuntimeClass() const override;
 
-#define DECLARE_DYNCREATE(class_name)                                                              \
-    DECLARE_DYNAMIC(class_name)                                                                    \
+#define DECLARE_DYNCREATE(class_name)                                                                                  \
+    DECLARE_DYNAMIC(class_name)                                                                                        \
     static CObject* PASCAL CreateObject();
 
-#define DECLARE_SERIAL(class_name)                                                                 \
-    DECLARE_DYNCREATE(class_name)                                                                  \
+#define DECLARE_SERIAL(class_name)                                                                                     \
+    DECLARE_DYNCREATE(class_name)                                                                                      \
     friend CArchive& operator>>(CArchive& ar, class_name*& pOb);
 
-#define IMPLEMENT_RUNTIMECLASS_(class_name, base_class_name, wSchema, pfnNew)                      \
-    CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class class_name),     \
-                                                   (UINT)(wSchema), pfnNew,                        \
-                                                   &class_name::_GetBaseClass, nullptr};           \
-    CRuntimeClass* PASCAL class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }   \
-    CRuntimeClass* PASCAL class_name::GetThisClass() { return &class_name::class##class_name; }    \
-    [[maybe_unused]] CRuntimeClass* class_name::GetRuntimeClass() const                            \
-    {                                                                                              \
-        return &class_name::class##class_name;                                                     \
-    }                                                                                              \
+#define IMPLEMENT_RUNTIMECLASS_(class_name, base_class_name, wSchema, pfnNew)                                          \
+    CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class class_name), (UINT)(wSchema),        \
+                                                   pfnNew,      &class_name::_GetBaseClass,    nullptr};               \
+    CRuntimeClass* PASCAL class_name::_GetBaseClass() { return RUNTIME_CLASS(base_class_name); }                       \
+    CRuntimeClass* PASCAL class_name::GetThisClass() { return &class_name::class##class_name; }                        \
+    [[maybe_unused]] CRuntimeClass* class_name::GetRuntimeClass() const { return &class_name::class##class_name; }     \
     static const AFX_CLASSINIT _init_##class_name(&class_name::class##class_name);
 
-#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                             \
+#define IMPLEMENT_DYNAMIC(class_name, base_class_name)                                                                 \
     IMPLEMENT_RUNTIMECLASS_(class_name, base_class_name, 0xFFFF, nullptr)
 
-#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                           \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; }                         \
+#define IMPLEMENT_DYNCREATE(class_name, base_class_name)                                                               \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }                                              \
     IMPLEMENT_RUNTIMECLASS_(class_name, base_class_name, 0xFFFF, &class_name::CreateObject)
 
-#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                     \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; }                         \
-    IMPLEMENT_RUNTIMECLASS_(class_name, base_class_name, wSchema, &class_name::CreateObject)      \
-    [[maybe_unused]] CArchive& operator>>(CArchive& ar, class_name*& pOb)                          \
-    {                                                                                              \
-        pOb = (class_name*)ar.ReadObject(RUNTIME_CLASS(class_name));                               \
-        return ar;                                                                                 \
+#define IMPLEMENT_SERIAL(class_name, base_class_name, wSchema)                                                         \
+    CObject* PASCAL class_name::CreateObject() { return new class_name; }                                              \
+    IMPLEMENT_RUNTIMECLASS_(class_name, base_class_name, wSchema, &class_name::CreateObject)                           \
+    [[maybe_unused]] CArchive& operator>>(CArchive& ar, class_name*& pOb)                                              \
+    {                                                                                                                  \
+        pOb = (class_name*)ar.ReadObject(RUNTIME_CLASS(class_name));                                                   \
+        return ar;                                                                                                     \
     }
 
 // Checked casts between classes with run-time class records.
 CObject* AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
 CObject* AfxStaticDownCast(CRuntimeClass* pClass, CObject* pObject);
-#define DYNAMIC_DOWNCAST(class_name, object)                                                       \
+#define DYNAMIC_DOWNCAST(class_name, object)                                                                           \
     ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), (CObject*)(object)))
-#define STATIC_DOWNCAST(class_name, object)                                                        \
+#define STATIC_DOWNCAST(class_name, object)                                                                            \
     (static_cast<class_name*>(AfxStaticDownCast(RUNTIME_CLASS(class_name), (CObject*)(object))))
 
 // A new object of a run-time class, as a T; nullptr (and nothing left behind) when the class

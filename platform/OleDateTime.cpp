@@ -4,9 +4,9 @@
 
 namespace
 {
-const double kMinDate = -657434.0;  // 1 January 100
+const double kMinDate = -657434.0;     // 1 January 100
 const double kMaxDate = 2958465.99999; // 31 December 9999, 23:59:59
-const LONG kEpochTo1970 = 25569;     // days from 30 December 1899 to 1 January 1970
+const LONG kEpochTo1970 = 25569;       // days from 30 December 1899 to 1 January 1970
 
 // Days from 1 January 1970 to a civil date (proleptic Gregorian).
 LONG DaysFromCivil(int y, unsigned m, unsigned d)
@@ -150,7 +150,10 @@ CString COleDateTimeSpan::Format(LPCTSTR pFormat) const
         case L'M': part.Format(L"%02ld", (long)GetMinutes()); break;
         case L'S': part.Format(L"%02ld", (long)GetSeconds()); break;
         case L'%': part = L"%"; break;
-        default: part += L'%'; part += *p; break;
+        default:
+            part += L'%';
+            part += *p;
+            break;
         }
         out += part;
     }
@@ -238,11 +241,11 @@ bool COleDateTime::GetAsSystemTime(SYSTEMTIME& st) const
     return true;
 }
 
-#define DATE_PART(name, field)                                    \
-    int COleDateTime::name() const                                \
-    {                                                             \
-        DateParts p;                                              \
-        return (m_status == valid && SplitDate(m_dt, p)) ? p.field : error; \
+#define DATE_PART(name, field)                                                                                         \
+    int COleDateTime::name() const                                                                                     \
+    {                                                                                                                  \
+        DateParts p;                                                                                                   \
+        return (m_status == valid && SplitDate(m_dt, p)) ? p.field : error;                                            \
     }
 DATE_PART(GetYear, year)
 DATE_PART(GetMonth, month)
@@ -256,9 +259,8 @@ DATE_PART(GetDayOfYear, dayOfYear)
 
 int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec)
 {
-    if (nYear < 100 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1 ||
-        nDay > DaysInMonth(nYear, nMonth) || nHour < 0 || nHour > 23 || nMin < 0 || nMin > 59 ||
-        nSec < 0 || nSec > 59)
+    if (nYear < 100 || nYear > 9999 || nMonth < 1 || nMonth > 12 || nDay < 1 || nDay > DaysInMonth(nYear, nMonth) ||
+        nHour < 0 || nHour > 23 || nMin < 0 || nMin > 59 || nSec < 0 || nSec > 59)
     {
         m_dt = 0;
         m_status = invalid;
@@ -271,10 +273,7 @@ int COleDateTime::SetDateTime(int nYear, int nMonth, int nDay, int nHour, int nM
     return 0;
 }
 
-bool COleDateTime::operator<(const COleDateTime& d) const
-{
-    return ToContinuous(m_dt) < ToContinuous(d.m_dt);
-}
+bool COleDateTime::operator<(const COleDateTime& d) const { return ToContinuous(m_dt) < ToContinuous(d.m_dt); }
 
 COleDateTime COleDateTime::operator+(const COleDateTimeSpan& span) const
 {
@@ -297,8 +296,7 @@ COleDateTimeSpan COleDateTime::operator-(const COleDateTime& date) const
 {
     COleDateTimeSpan r(ToContinuous(m_dt) - ToContinuous(date.m_dt));
     if (m_status != valid || date.m_status != valid)
-        r.m_status = (m_status == null || date.m_status == null) ? COleDateTimeSpan::null
-                                                              : COleDateTimeSpan::invalid;
+        r.m_status = (m_status == null || date.m_status == null) ? COleDateTimeSpan::null : COleDateTimeSpan::invalid;
     return r;
 }
 

@@ -7,7 +7,12 @@
 class COleDateTimeSpan
 {
 public:
-    enum DateTimeSpanStatus { valid = 0, invalid = 1, null = 2 };
+    enum DateTimeSpanStatus
+    {
+        valid = 0,
+        invalid = 1,
+        null = 2
+    };
 
     COleDateTimeSpan() : m_span(0), m_status(valid) {}
     COleDateTimeSpan(double dblSpan) : m_span(dblSpan), m_status(valid) {}
@@ -49,7 +54,13 @@ public:
 class COleDateTime
 {
 public:
-    enum DateTimeStatus { error = -1, valid = 0, invalid = 1, null = 2 };
+    enum DateTimeStatus
+    {
+        error = -1,
+        valid = 0,
+        invalid = 1,
+        null = 2
+    };
 
     static COleDateTime GetCurrentTime();
 

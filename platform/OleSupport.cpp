@@ -31,7 +31,6 @@ BOOL AfxOleInit()
 
 BOOL AfxOleIsInitialized() { return g_oleInitialized; }
 
-
 // ------------------------------------------------------------------------------ COleDataObject
 
 void COleDataObject::Attach(IDataObject* lpDataObject, BOOL bAutoRelease)
@@ -162,10 +161,7 @@ private:
 
 COleDropTarget::COleDropTarget() {}
 
-COleDropTarget::~COleDropTarget()
-{
-    Revoke();
-}
+COleDropTarget::~COleDropTarget() { Revoke(); }
 
 BOOL COleDropTarget::Register(CWnd* pWnd)
 {

@@ -35,11 +35,8 @@ UINT CALLBACK AfxPropPageCallback(HWND hWnd, UINT message, LPPROPSHEETPAGEW pPro
         }
         return 1;
     }
-    case PSPCB_RELEASE:
-        AfxUnhookWindowCreate();
-        return 0;
-    default:
-        return 0;
+    case PSPCB_RELEASE: AfxUnhookWindowCreate(); return 0;
+    default: return 0;
     }
 }
 
@@ -187,37 +184,24 @@ BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     LRESULT result = 0;
     switch (pNMHDR->code)
     {
-    case PSN_SETACTIVE:
-        result = OnSetActive() ? 0 : -1;
-        break;
-    case PSN_KILLACTIVE:
-        result = !OnKillActive();
-        break;
+    case PSN_SETACTIVE: result = OnSetActive() ? 0 : -1; break;
+    case PSN_KILLACTIVE: result = !OnKillActive(); break;
     case PSN_APPLY:
         result = OnApply() ? PSNRET_NOERROR : PSNRET_INVALID_NOCHANGEPAGE;
         if (CPropertySheet* pSheet = GetParentSheet())
             pSheet->m_nModalResult = IDOK;
         break;
-    case PSN_RESET:
-        OnReset();
-        break;
-    case PSN_QUERYCANCEL:
-        result = !OnQueryCancel();
-        break;
-    case PSN_WIZNEXT:
-        result = OnWizardNext();
-        break;
-    case PSN_WIZBACK:
-        result = OnWizardBack();
-        break;
+    case PSN_RESET: OnReset(); break;
+    case PSN_QUERYCANCEL: result = !OnQueryCancel(); break;
+    case PSN_WIZNEXT: result = OnWizardNext(); break;
+    case PSN_WIZBACK: result = OnWizardBack(); break;
     case PSN_WIZFINISH:
         result = !OnWizardFinish();
         if (result == 0)
             if (CPropertySheet* pSheet = GetParentSheet())
                 pSheet->m_nModalResult = ID_WIZFINISH;
         break;
-    default:
-        return FALSE;
+    default: return FALSE;
     }
     *pResult = result;
     // The sheet reads the answer from the page's DWLP_MSGRESULT.
@@ -235,8 +219,8 @@ BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
 // ------------------------------------------------------------------------------ CPropertySheet
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-    ON_WM_CLOSE()
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
 int CALLBACK AfxPropSheetCallback(HWND hWnd, UINT message, LPARAM lParam)
@@ -300,10 +284,7 @@ CPropertySheet::~CPropertySheet()
     delete[] m_pPageArray;
 }
 
-void CPropertySheet::BuildPropPageArray()
-{
-    BuildPageRecords(PSH_WIZARD | PSH_WIZARD97);
-}
+void CPropertySheet::BuildPropPageArray() { BuildPageRecords(PSH_WIZARD | PSH_WIZARD97); }
 
 void CPropertySheet::BuildPageRecords(DWORD dwWizardFlags)
 {
@@ -463,8 +444,8 @@ void CPropertySheet::MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd
 BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
 {
     if (dwStyle == (DWORD)-1)
-        dwStyle = DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION |
-                  WS_SYSMENU;
+        dwStyle =
+            DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     m_dwRequestedStyle = dwStyle;
     (void)dwExStyle;
     m_bModeless = TRUE;
@@ -514,8 +495,8 @@ INT_PTR CPropertySheet::DoModal()
     }
     m_nModalResult = IDCANCEL;
     m_psh.hwndParent = hWndParent;
-    DWORD style = DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION |
-                  WS_SYSMENU;
+    DWORD style =
+        DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     const BOOL bWasModeless = m_bModeless;
     INT_PTR result = -1;
     if (Create(CWnd::FromHandle(hWndParent), style, 0))

@@ -5,18 +5,12 @@
 #include "platform/WinApp.h"
 #include <cstdio>
 
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
-                                 int nMaxDispLen)
-    : m_nSize(nSize > 0 ? nSize : 1), m_arrNames(new CString[nSize > 0 ? nSize : 1]),
-      m_strSectionName(lpszSection), m_strEntryFormat(lpszEntryFormat), m_nStart(nStart),
-      m_nMaxDisplayLength(nMaxDispLen)
-{
-}
+CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen)
+    : m_nSize(nSize > 0 ? nSize : 1), m_arrNames(new CString[nSize > 0 ? nSize : 1]), m_strSectionName(lpszSection),
+      m_strEntryFormat(lpszEntryFormat), m_nStart(nStart), m_nMaxDisplayLength(nMaxDispLen)
+{}
 
-CRecentFileList::~CRecentFileList()
-{
-    delete[] m_arrNames;
-}
+CRecentFileList::~CRecentFileList() { delete[] m_arrNames; }
 
 static CString FullPath(LPCTSTR lpszPathName)
 {

@@ -8,12 +8,12 @@
 IMPLEMENT_DYNAMIC(CStatusBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CStatusBar, CControlBar)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_SIZE()
-    ON_MESSAGE(WM_SETTEXT, OnSetText)
-    ON_MESSAGE(WM_GETTEXT, OnGetText)
-    ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_SIZE()
+ON_MESSAGE(WM_SETTEXT, OnSetText)
+ON_MESSAGE(WM_GETTEXT, OnGetText)
+ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
 END_MESSAGE_MAP()
 
 namespace
@@ -42,17 +42,11 @@ public:
 };
 } // namespace
 
-CStatusBar::CStatusBar()
-{
-    SetBorders(0, 2, 0, 0);
-}
+CStatusBar::CStatusBar() { SetBorders(0, 2, 0, 0); }
 
 CStatusBar::~CStatusBar() {}
 
-BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
-{
-    return CreateEx(pParentWnd, 0, dwStyle, nID);
-}
+BOOL CStatusBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID) { return CreateEx(pParentWnd, 0, dwStyle, nID); }
 
 BOOL CStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, UINT nID)
 {
@@ -291,10 +285,7 @@ void CStatusBar::OnPaint()
     Default(); // the control paints itself
 }
 
-BOOL CStatusBar::OnEraseBkgnd(CDC*)
-{
-    return (BOOL)Default();
-}
+BOOL CStatusBar::OnEraseBkgnd(CDC*) { return (BOOL)Default(); }
 
 void CStatusBar::OnSize(UINT nType, int cx, int cy)
 {

@@ -6,11 +6,11 @@
 #include <vector>
 
 // Pane styles
-#define SBPS_NORMAL 0x0000
+#define SBPS_NORMAL    0x0000
 #define SBPS_NOBORDERS 0x0100
-#define SBPS_POPOUT 0x0200
-#define SBPS_DISABLED 0x04000000
-#define SBPS_STRETCH 0x08000000 // the pane takes the width the others leave
+#define SBPS_POPOUT    0x0200
+#define SBPS_DISABLED  0x04000000
+#define SBPS_STRETCH   0x08000000 // the pane takes the width the others leave
 
 class CStatusBar : public CControlBar
 {
@@ -22,8 +22,8 @@ public:
     // Creates the bar as a child of pParentWnd along its bottom (id AFX_IDW_STATUS_BAR).
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
                         UINT nID = AFX_IDW_STATUS_BAR);
-    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0,
-                          DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, UINT nID = AFX_IDW_STATUS_BAR);
+    virtual BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = 0, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_BOTTOM,
+                          UINT nID = AFX_IDW_STATUS_BAR);
     using CWnd::CreateEx;
 
     // One pane per id; an id's text is its string resource (FALSE when one is missing). An

@@ -15,7 +15,8 @@ CString PlatformAnsiToWide(const char* p, int nBytes, UINT codePage)
     if (nBytes == 0)
         return r;
     int n = MultiByteToWideChar(codePage, 0, p, nBytes, nullptr, 0);
-    if (n > 0) {
+    if (n > 0)
+    {
         wchar_t* buf = r.GetBufferSetLength(n);
         MultiByteToWideChar(codePage, 0, p, nBytes, buf, n);
         r.ReleaseBuffer(n);
@@ -33,7 +34,8 @@ CStringA PlatformWideToAnsi(const wchar_t* p, int nChars, UINT codePage)
     if (nChars == 0)
         return r;
     int n = WideCharToMultiByte(codePage, 0, p, nChars, nullptr, 0, nullptr, nullptr);
-    if (n > 0) {
+    if (n > 0)
+    {
         char* buf = r.GetBufferSetLength(n);
         WideCharToMultiByte(codePage, 0, p, nChars, buf, n, nullptr, nullptr);
         r.ReleaseBuffer(n);
@@ -41,7 +43,8 @@ CStringA PlatformWideToAnsi(const wchar_t* p, int nChars, UINT codePage)
     return r;
 }
 
-namespace {
+namespace
+{
 // What CString and CStringA share, over the standard string each holds.
 template <class Str> int FindChar(const Str& s, typename Str::value_type ch, int nStart)
 {
@@ -121,40 +124,19 @@ CString::CString(wchar_t ch, int nRepeat)
 
 CString::CString(const CStringA& s) : CString(PlatformAnsiToWide(s.GetString(), s.GetLength())) {}
 
-CString& CString::operator=(const char* psz)
-{
-    return *this = CString(psz);
-}
+CString& CString::operator=(const char* psz) { return *this = CString(psz); }
 
-CString& CString::operator=(const CStringA& s)
-{
-    return *this = CString(s);
-}
+CString& CString::operator=(const CStringA& s) { return *this = CString(s); }
 
-int CString::Compare(const wchar_t* psz) const
-{
-    return wcscmp(m_str.c_str(), psz ? psz : L"");
-}
+int CString::Compare(const wchar_t* psz) const { return wcscmp(m_str.c_str(), psz ? psz : L""); }
 
-int CString::CompareNoCase(const wchar_t* psz) const
-{
-    return _wcsicmp(m_str.c_str(), psz ? psz : L"");
-}
+int CString::CompareNoCase(const wchar_t* psz) const { return _wcsicmp(m_str.c_str(), psz ? psz : L""); }
 
-int CString::Collate(const wchar_t* psz) const
-{
-    return wcscoll(m_str.c_str(), psz ? psz : L"");
-}
+int CString::Collate(const wchar_t* psz) const { return wcscoll(m_str.c_str(), psz ? psz : L""); }
 
-int CString::CollateNoCase(const wchar_t* psz) const
-{
-    return _wcsicoll(m_str.c_str(), psz ? psz : L"");
-}
+int CString::CollateNoCase(const wchar_t* psz) const { return _wcsicoll(m_str.c_str(), psz ? psz : L""); }
 
-CString CString::Mid(int nFirst) const
-{
-    return Mid(nFirst, INT_MAX);
-}
+CString CString::Mid(int nFirst) const { return Mid(nFirst, INT_MAX); }
 
 CString CString::Mid(int nFirst, int nCount) const
 {
@@ -165,10 +147,7 @@ CString CString::Mid(int nFirst, int nCount) const
     return CString(m_str.data() + nFirst, nCount);
 }
 
-CString CString::Left(int nCount) const
-{
-    return Mid(0, nCount);
-}
+CString CString::Left(int nCount) const { return Mid(0, nCount); }
 
 CString CString::Right(int nCount) const
 {
@@ -198,12 +177,15 @@ CString CString::Tokenize(const wchar_t* pszTokens, int& iStart) const
 {
     if (iStart < 0)
         AfxThrowInvalidArgException();
-    if (iStart > GetLength()) {
+    if (iStart > GetLength())
+    {
         iStart = -1;
         return CString();
     }
-    if (!pszTokens || !*pszTokens) {
-        if (iStart < GetLength()) {
+    if (!pszTokens || !*pszTokens)
+    {
+        if (iStart < GetLength())
+        {
             CString r = Mid(iStart);
             iStart = GetLength();
             return r;
@@ -213,7 +195,8 @@ CString CString::Tokenize(const wchar_t* pszTokens, int& iStart) const
     }
     const wchar_t* p = m_str.c_str() + iStart;
     p += wcsspn(p, pszTokens);
-    if (*p == 0) {
+    if (*p == 0)
+    {
         iStart = -1;
         return CString();
     }
@@ -249,7 +232,8 @@ int CString::Replace(wchar_t chOld, wchar_t chNew)
     if (chOld == chNew)
         return (int)std::count(m_str.begin(), m_str.end(), chOld);
     for (auto& c : m_str)
-        if (c == chOld) {
+        if (c == chOld)
+        {
             c = chNew;
             ++n;
         }
@@ -269,7 +253,8 @@ int CString::Replace(const wchar_t* pszOld, const wchar_t* pszNew)
     out.reserve(m_str.size());
     size_t last = 0;
     int n = 0;
-    while (pos != std::wstring::npos) {
+    while (pos != std::wstring::npos)
+    {
         out.append(m_str, last, pos - last);
         out += repl;
         last = pos + oldLen;
@@ -313,7 +298,8 @@ int CString::Delete(int nIndex, int nCount)
 {
     if (nIndex < 0)
         nIndex = 0;
-    if (nCount > 0 && nIndex < GetLength()) {
+    if (nCount > 0 && nIndex < GetLength())
+    {
         if (nCount > GetLength() - nIndex)
             nCount = GetLength() - nIndex;
         m_str.erase((size_t)nIndex, (size_t)nCount);
@@ -321,9 +307,10 @@ int CString::Delete(int nIndex, int nCount)
     return GetLength();
 }
 
-namespace {
+namespace
+{
 bool IsSpace(wchar_t c) { return iswspace(c) != 0; }
-}
+} // namespace
 
 CString& CString::TrimLeft()
 {
@@ -390,15 +377,9 @@ void CString::Truncate(int nNewLength)
         m_str.resize((size_t)nNewLength);
 }
 
-int CString::Find(wchar_t ch, int nStart) const
-{
-    return FindChar(m_str, ch, nStart);
-}
+int CString::Find(wchar_t ch, int nStart) const { return FindChar(m_str, ch, nStart); }
 
-int CString::Find(const wchar_t* pszSub, int nStart) const
-{
-    return FindText(m_str, pszSub, nStart);
-}
+int CString::Find(const wchar_t* pszSub, int nStart) const { return FindText(m_str, pszSub, nStart); }
 
 int CString::ReverseFind(wchar_t ch) const
 {
@@ -480,12 +461,15 @@ void CString::FormatMessage(const wchar_t* pszFormat, ...)
     va_start(a, pszFormat);
     wchar_t* out = nullptr;
     DWORD n = ::FormatMessageW(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ALLOCATE_BUFFER, pszFormat, 0, 0,
-                             (LPWSTR)&out, 0, &a);
+                               (LPWSTR)&out, 0, &a);
     va_end(a);
-    if (out) {
+    if (out)
+    {
         m_str.assign(out, n);
         LocalFree(out);
-    } else {
+    }
+    else
+    {
         m_str.clear();
     }
 }
@@ -495,26 +479,31 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
     // String tables hold 16 counted strings per block; read the block directly so that the
     // length is exact and no fixed buffer limits it.
     HRSRC res = FindResourceW(hInstance, MAKEINTRESOURCEW((nID >> 4) + 1), (LPCWSTR)RT_STRING);
-    if (!res) {
+    if (!res)
+    {
         m_str.clear();
         return FALSE;
     }
     HGLOBAL h = LoadResource(hInstance, res);
     DWORD size = SizeofResource(hInstance, res);
     const WORD* p = h ? (const WORD*)LockResource(h) : nullptr;
-    if (!p) {
+    if (!p)
+    {
         m_str.clear();
         return FALSE;
     }
     const WORD* end = (const WORD*)((const BYTE*)p + size);
-    for (UINT i = 0; i < (nID & 15); ++i) {
-        if (p >= end) {
+    for (UINT i = 0; i < (nID & 15); ++i)
+    {
+        if (p >= end)
+        {
             m_str.clear();
             return FALSE;
         }
         p += 1 + *p;
     }
-    if (p >= end || *p == 0) {
+    if (p >= end || *p == 0)
+    {
         m_str.clear();
         return FALSE;
     }
@@ -530,10 +519,7 @@ BOOL CString::LoadString(UINT nID)
     return LoadString(AfxGetResourceHandle(), nID) || LoadString(AfxGetInstanceHandle(), nID);
 }
 
-wchar_t* CString::GetBuffer()
-{
-    return &m_str[0];
-}
+wchar_t* CString::GetBuffer() { return &m_str[0]; }
 
 wchar_t* CString::GetBuffer(int nMinBufLength)
 {
@@ -550,15 +536,9 @@ wchar_t* CString::GetBufferSetLength(int nNewLength)
     return &m_str[0];
 }
 
-void CString::ReleaseBuffer(int nNewLength)
-{
-    ReleaseBufferOf(m_str, nNewLength);
-}
+void CString::ReleaseBuffer(int nNewLength) { ReleaseBufferOf(m_str, nNewLength); }
 
-BSTR CString::AllocSysString() const
-{
-    return SysAllocStringLen(m_str.c_str(), (UINT)m_str.size());
-}
+BSTR CString::AllocSysString() const { return SysAllocStringLen(m_str.c_str(), (UINT)m_str.size()); }
 
 BSTR CString::SetSysString(BSTR* pbstr) const
 {
@@ -571,15 +551,9 @@ BSTR CString::SetSysString(BSTR* pbstr) const
 CStringA::CStringA(const wchar_t* psz) : CStringA(PlatformWideToAnsi(psz)) {}
 CStringA::CStringA(const CString& s) : CStringA(PlatformWideToAnsi(s.GetString(), s.GetLength())) {}
 
-int CStringA::Find(char ch, int nStart) const
-{
-    return FindChar(m_str, ch, nStart);
-}
+int CStringA::Find(char ch, int nStart) const { return FindChar(m_str, ch, nStart); }
 
-int CStringA::Find(const char* psz, int nStart) const
-{
-    return FindText(m_str, psz, nStart);
-}
+int CStringA::Find(const char* psz, int nStart) const { return FindText(m_str, psz, nStart); }
 
 CStringA CStringA::Mid(int nFirst, int nCount) const
 {
@@ -595,7 +569,8 @@ void CStringA::Format(const char* pszFormat, ...)
     int n = _vscprintf(pszFormat, a);
     va_end(a);
     m_str.clear();
-    if (n > 0) {
+    if (n > 0)
+    {
         m_str.resize((size_t)n + 1);
         int w = _vsnprintf(&m_str[0], (size_t)n + 1, pszFormat, b);
         m_str.resize(w < 0 ? 0 : (size_t)w);
@@ -616,7 +591,4 @@ char* CStringA::GetBufferSetLength(int nNewLength)
     return &m_str[0];
 }
 
-void CStringA::ReleaseBuffer(int nNewLength)
-{
-    ReleaseBufferOf(m_str, nNewLength);
-}
+void CStringA::ReleaseBuffer(int nNewLength) { ReleaseBufferOf(m_str, nNewLength); }

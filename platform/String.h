@@ -26,12 +26,31 @@ public:
     CString(const CStringA& s);
     ~CString() {}
 
-    CString& operator=(const CString& s) { m_str = s.m_str; return *this; }
-    CString& operator=(CString&& s) noexcept { m_str = std::move(s.m_str); return *this; }
-    CString& operator=(const wchar_t* psz) { if (psz) m_str.assign(psz); else m_str.clear(); return *this; }
+    CString& operator=(const CString& s)
+    {
+        m_str = s.m_str;
+        return *this;
+    }
+    CString& operator=(CString&& s) noexcept
+    {
+        m_str = std::move(s.m_str);
+        return *this;
+    }
+    CString& operator=(const wchar_t* psz)
+    {
+        if (psz)
+            m_str.assign(psz);
+        else
+            m_str.clear();
+        return *this;
+    }
     CString& operator=(const char* psz);
     CString& operator=(const unsigned char* psz) { return *this = reinterpret_cast<const char*>(psz); }
-    CString& operator=(wchar_t ch) { m_str.assign(1, ch); return *this; }
+    CString& operator=(wchar_t ch)
+    {
+        m_str.assign(1, ch);
+        return *this;
+    }
     CString& operator=(const CStringA& s);
 
     // Length and content
@@ -46,24 +65,82 @@ public:
     const std::wstring& str() const { return m_str; }
 
     // Concatenation
-    CString& operator+=(const CString& s) { m_str += s.m_str; return *this; }
-    CString& operator+=(const wchar_t* psz) { if (psz) m_str += psz; return *this; }
+    CString& operator+=(const CString& s)
+    {
+        m_str += s.m_str;
+        return *this;
+    }
+    CString& operator+=(const wchar_t* psz)
+    {
+        if (psz)
+            m_str += psz;
+        return *this;
+    }
     CString& operator+=(const char* psz) { return *this += CString(psz); }
-    CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
-    CString& operator+=(char ch) { m_str += (wchar_t)(unsigned char)ch; return *this; }
+    CString& operator+=(wchar_t ch)
+    {
+        m_str += ch;
+        return *this;
+    }
+    CString& operator+=(char ch)
+    {
+        m_str += (wchar_t)(unsigned char)ch;
+        return *this;
+    }
     void Append(const wchar_t* psz) { *this += psz; }
-    void Append(const wchar_t* pch, int n) { if (pch && n > 0) m_str.append(pch, (size_t)n); }
+    void Append(const wchar_t* pch, int n)
+    {
+        if (pch && n > 0)
+            m_str.append(pch, (size_t)n);
+    }
     void Append(const CString& s) { m_str += s.m_str; }
     void AppendChar(wchar_t ch) { m_str += ch; }
 
-    friend CString operator+(const CString& a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, const wchar_t* b) { CString r(a); r += b; return r; }
-    friend CString operator+(const wchar_t* a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, wchar_t b) { CString r(a); r += b; return r; }
-    friend CString operator+(wchar_t a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(CString&& a, const CString& b) { a += b; return std::move(a); }
-    friend CString operator+(CString&& a, const wchar_t* b) { a += b; return std::move(a); }
-    friend CString operator+(CString&& a, wchar_t b) { a += b; return std::move(a); }
+    friend CString operator+(const CString& a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, const wchar_t* b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const wchar_t* a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(const CString& a, wchar_t b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(wchar_t a, const CString& b)
+    {
+        CString r(a);
+        r += b;
+        return r;
+    }
+    friend CString operator+(CString&& a, const CString& b)
+    {
+        a += b;
+        return std::move(a);
+    }
+    friend CString operator+(CString&& a, const wchar_t* b)
+    {
+        a += b;
+        return std::move(a);
+    }
+    friend CString operator+(CString&& a, wchar_t b)
+    {
+        a += b;
+        return std::move(a);
+    }
 
     // Comparison
     int Compare(const wchar_t* psz) const;
@@ -129,7 +206,11 @@ public:
     void ReleaseBuffer(int nNewLength = -1);
     void ReleaseBufferSetLength(int nNewLength) { ReleaseBuffer(nNewLength); }
     void FreeExtra() { m_str.shrink_to_fit(); }
-    void Preallocate(int nLength) { if (nLength > 0) m_str.reserve((size_t)nLength); }
+    void Preallocate(int nLength)
+    {
+        if (nLength > 0)
+            m_str.reserve((size_t)nLength);
+    }
     wchar_t* LockBuffer() { return GetBuffer(); }
     void UnlockBuffer() {}
 
@@ -166,22 +247,69 @@ class CStringA
 {
 public:
     CStringA() {}
-    CStringA(const char* psz) { if (psz) m_str.assign(psz); }
-    CStringA(const char* pch, int nLength) { if (pch && nLength > 0) m_str.assign(pch, (size_t)nLength); }
+    CStringA(const char* psz)
+    {
+        if (psz)
+            m_str.assign(psz);
+    }
+    CStringA(const char* pch, int nLength)
+    {
+        if (pch && nLength > 0)
+            m_str.assign(pch, (size_t)nLength);
+    }
     CStringA(const wchar_t* psz);
     CStringA(const CString& s);
-    CStringA(char ch, int nRepeat = 1) { if (nRepeat > 0) m_str.assign((size_t)nRepeat, ch); }
+    CStringA(char ch, int nRepeat = 1)
+    {
+        if (nRepeat > 0)
+            m_str.assign((size_t)nRepeat, ch);
+    }
     explicit CStringA(const std::string& s) : m_str(s) {}
 
-    CStringA& operator=(const char* psz) { if (psz) m_str.assign(psz); else m_str.clear(); return *this; }
+    CStringA& operator=(const char* psz)
+    {
+        if (psz)
+            m_str.assign(psz);
+        else
+            m_str.clear();
+        return *this;
+    }
     CStringA& operator=(const CString& s) { return *this = CStringA(s); }
     CStringA& operator=(const wchar_t* psz) { return *this = CStringA(psz); }
-    CStringA& operator+=(const CStringA& s) { m_str += s.m_str; return *this; }
-    CStringA& operator+=(const char* psz) { if (psz) m_str += psz; return *this; }
-    CStringA& operator+=(char ch) { m_str += ch; return *this; }
-    friend CStringA operator+(const CStringA& a, const CStringA& b) { CStringA r(a); r += b; return r; }
-    friend CStringA operator+(const CStringA& a, const char* b) { CStringA r(a); r += b; return r; }
-    friend CStringA operator+(const CStringA& a, char b) { CStringA r(a); r += b; return r; }
+    CStringA& operator+=(const CStringA& s)
+    {
+        m_str += s.m_str;
+        return *this;
+    }
+    CStringA& operator+=(const char* psz)
+    {
+        if (psz)
+            m_str += psz;
+        return *this;
+    }
+    CStringA& operator+=(char ch)
+    {
+        m_str += ch;
+        return *this;
+    }
+    friend CStringA operator+(const CStringA& a, const CStringA& b)
+    {
+        CStringA r(a);
+        r += b;
+        return r;
+    }
+    friend CStringA operator+(const CStringA& a, const char* b)
+    {
+        CStringA r(a);
+        r += b;
+        return r;
+    }
+    friend CStringA operator+(const CStringA& a, char b)
+    {
+        CStringA r(a);
+        r += b;
+        return r;
+    }
 
     int GetLength() const { return (int)m_str.size(); }
     BOOL IsEmpty() const { return m_str.empty(); }

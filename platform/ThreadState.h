@@ -16,12 +16,11 @@ class CFrameWnd;
 
 // Maps a handle to the object that wraps it. Permanent entries belong to their objects;
 // temporary wrappers are made on demand by FromHandle and deleted at idle time.
-template <class T>
-class CHandleMap
+template <class T> class CHandleMap
 {
 public:
-    typedef T* (*NewTempFn)(void* h);     // wraps h in a new object (without mapping it)
-    typedef void (*DetachTempFn)(T* p);   // clears the wrapper's handle before deletion
+    typedef T* (*NewTempFn)(void* h);   // wraps h in a new object (without mapping it)
+    typedef void (*DetachTempFn)(T* p); // clears the wrapper's handle before deletion
 
     CHandleMap(NewTempFn pfnNew, DetachTempFn pfnDetach) : m_pfnNew(pfnNew), m_pfnDetach(pfnDetach) {}
     ~CHandleMap() { DeleteTemp(); }
@@ -132,10 +131,10 @@ struct _AFX_THREAD_STATE
     HWND m_hLockoutNotifyWindow = nullptr;
 
     // Automatic tool tips.
-    HWND m_hWndToolTip = nullptr;     // the shared tool-tip control
-    CWnd* m_pLastHit = nullptr;       // window whose tool was hit last
-    INT_PTR m_nLastHit = -1;          // and the tool's hit code
-    TOOLINFOW m_lastInfo = {};        // the tool registered for that hit
+    HWND m_hWndToolTip = nullptr; // the shared tool-tip control
+    CWnd* m_pLastHit = nullptr;   // window whose tool was hit last
+    INT_PTR m_nLastHit = -1;      // and the tool's hit code
+    TOOLINFOW m_lastInfo = {};    // the tool registered for that hit
     BOOL m_bLastInfoValid = FALSE;
 
     // Every frame object of this thread (idle updates of floating frames, bar clean-up).
@@ -156,10 +155,9 @@ _AFX_THREAD_STATE* AfxGetThreadState();
 
 // The handle map held in the given member of the calling thread's state, made on first use when
 // bCreate is set.
-template <class T>
-CHandleMap<T>* PlatformThreadHandleMap(CHandleMap<T>* _AFX_THREAD_STATE::*pSlot, BOOL bCreate,
-                                       typename CHandleMap<T>::NewTempFn pfnNew,
-                                       typename CHandleMap<T>::DetachTempFn pfnDetach)
+template <class T> CHandleMap<T>* PlatformThreadHandleMap(CHandleMap<T>* _AFX_THREAD_STATE::*pSlot, BOOL bCreate,
+                                                          typename CHandleMap<T>::NewTempFn pfnNew,
+                                                          typename CHandleMap<T>::DetachTempFn pfnDetach)
 {
     _AFX_THREAD_STATE* s = AfxGetThreadState();
     if (s->*pSlot == nullptr && bCreate)
@@ -168,8 +166,7 @@ CHandleMap<T>* PlatformThreadHandleMap(CHandleMap<T>* _AFX_THREAD_STATE::*pSlot,
 }
 
 // Temporary wrappers of a class whose handle is its member pHandle.
-template <class T, class H, H T::*pHandle>
-struct CTempHandleWrapper
+template <class T, class H, H T::*pHandle> struct CTempHandleWrapper
 {
     static T* New(void* h)
     {

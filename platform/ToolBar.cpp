@@ -12,9 +12,8 @@ CToolBar::~CToolBar() {}
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
     m_dwStyle = dwStyle & CBRS_ALIGN_ANY;
-    const DWORD dwWndStyle =
-        (dwStyle & ~(CBRS_ALIGN_ANY | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY)) | WS_CHILD | CCS_NOPARENTALIGN |
-        CCS_NORESIZE | TBSTYLE_FLAT;
+    const DWORD dwWndStyle = (dwStyle & ~(CBRS_ALIGN_ANY | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY)) | WS_CHILD |
+                             CCS_NOPARENTALIGN | CCS_NORESIZE | TBSTYLE_FLAT;
     if (!CWnd::CreateEx(0, TOOLBARCLASSNAMEW, nullptr, dwWndStyle, 0, 0, 0, 0, AfxSafeHwnd(pParentWnd),
                         (HMENU)(UINT_PTR)nID, nullptr))
         return FALSE;
@@ -27,8 +26,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     if (m_hWnd == nullptr || nIDCount < 0 || (nIDCount > 0 && lpIDArray == nullptr))
         return FALSE;
     while (::SendMessageW(m_hWnd, TB_DELETEBUTTON, 0, 0))
-    {
-    }
+    {}
     std::vector<TBBUTTON> buttons((size_t)nIDCount);
     int nImage = 0;
     for (int i = 0; i < nIDCount; ++i)
@@ -51,10 +49,7 @@ BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
     return nIDCount == 0 || ::SendMessageW(m_hWnd, TB_ADDBUTTONSW, (WPARAM)nIDCount, (LPARAM)buttons.data()) != 0;
 }
 
-int CToolBar::GetCount() const
-{
-    return m_hWnd != nullptr ? (int)::SendMessageW(m_hWnd, TB_BUTTONCOUNT, 0, 0) : 0;
-}
+int CToolBar::GetCount() const { return m_hWnd != nullptr ? (int)::SendMessageW(m_hWnd, TB_BUTTONCOUNT, 0, 0) : 0; }
 
 BOOL CToolBar::GetButton(int nIndex, TBBUTTON& button) const
 {

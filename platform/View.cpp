@@ -11,11 +11,11 @@ IMPLEMENT_DYNAMIC(CFormView, CScrollView)
 // ------------------------------------------------------------------------------------- CView
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(WM_INITIALUPDATE, HandleInitialUpdate)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_INITIALUPDATE, HandleInitialUpdate)
 END_MESSAGE_MAP()
 
 CView::CView() {}
@@ -126,9 +126,9 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
 const SIZE CScrollView::sizeDefault = {0, 0};
 
 BEGIN_MESSAGE_MAP(CScrollView, CView)
-    ON_WM_SIZE()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
+ON_WM_SIZE()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
 END_MESSAGE_MAP()
 
 CScrollView::CScrollView() {}
@@ -154,10 +154,7 @@ void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizeP
     }
 }
 
-CPoint CScrollView::GetScrollPosition() const
-{
-    return CPoint(GetScrollPos(SB_HORZ), GetScrollPos(SB_VERT));
-}
+CPoint CScrollView::GetScrollPosition() const { return CPoint(GetScrollPos(SB_HORZ), GetScrollPos(SB_VERT)); }
 
 void CScrollView::UpdateBars()
 {
@@ -256,8 +253,8 @@ void CScrollView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 // --------------------------------------------------------------------------------- CFormView
 
 BEGIN_MESSAGE_MAP(CFormView, CScrollView)
-    ON_WM_CREATE()
-    ON_WM_SETFOCUS()
+ON_WM_CREATE()
+ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 LPCTSTR CFormView::FormViewClass()
@@ -324,9 +321,9 @@ BOOL CFormView::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwRe
 
     m_pCreateContext = pContext;
     BOOL attached = FALSE;
-    HWND hWnd = PlatformCreateDlgIndirect(this, (LPCDLGTEMPLATE)dlgTemplate.m_hTemplate,
-                                          pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, hInst, (LPARAM)pContext,
-                                          &attached);
+    HWND hWnd =
+        PlatformCreateDlgIndirect(this, (LPCDLGTEMPLATE)dlgTemplate.m_hTemplate,
+                                  pParentWnd ? pParentWnd->GetSafeHwnd() : nullptr, hInst, (LPARAM)pContext, &attached);
     m_pCreateContext = nullptr;
     if (!attached)
     {

@@ -19,7 +19,11 @@ public:
     virtual void OnInitialUpdate();
     // Default: repaint everything.
     virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
-    virtual BOOL IsSelected(const CObject* pDocItem) const { (void)pDocItem; return FALSE; }
+    virtual BOOL IsSelected(const CObject* pDocItem) const
+    {
+        (void)pDocItem;
+        return FALSE;
+    }
 
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;

@@ -6,27 +6,24 @@
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
-namespace {
+namespace
+{
 CWinApp* g_pApp = nullptr;
 }
 
-CWinApp* AfxGetApp()
-{
-    return g_pApp;
-}
+CWinApp* AfxGetApp() { return g_pApp; }
 
-LPCTSTR AfxGetAppName()
-{
-    return g_pApp ? g_pApp->m_pszAppName : L"";
-}
+LPCTSTR AfxGetAppName() { return g_pApp ? g_pApp->m_pszAppName : L""; }
 
 CString PlatformModuleFileName()
 {
     CString path;
-    for (DWORD size = MAX_PATH;; size *= 2) {
+    for (DWORD size = MAX_PATH;; size *= 2)
+    {
         wchar_t* p = path.GetBuffer((int)size);
         DWORD n = GetModuleFileNameW(nullptr, p, size);
-        if (n < size || size >= 0x8000) {
+        if (n < size || size >= 0x8000)
+        {
             path.ReleaseBuffer(n < size ? (int)n : 0);
             return path;
         }
@@ -43,8 +40,9 @@ CString PlatformModuleTitle()
 }
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-    : m_pRecentFileList(nullptr), m_pDocManager(nullptr), m_bHelpMode(FALSE), m_pszAppName(nullptr), m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pszExeName(nullptr),
-      m_pszHelpFilePath(nullptr), m_hInstance(GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
+    : m_pRecentFileList(nullptr), m_pDocManager(nullptr), m_bHelpMode(FALSE), m_pszAppName(nullptr),
+      m_pszRegistryKey(nullptr), m_pszProfileName(nullptr), m_pszExeName(nullptr), m_pszHelpFilePath(nullptr),
+      m_hInstance(GetModuleHandleW(nullptr)), m_lpCmdLine(nullptr), m_nCmdShow(SW_SHOWNORMAL)
 {
     g_pApp = this;
 

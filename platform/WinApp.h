@@ -25,8 +25,8 @@ public:
     // otherwise.
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
     void SetRegistryKey(UINT nIDRegistryKey);
-    HKEY GetAppRegistryKey();                  // caller closes
-    HKEY GetSectionKey(LPCTSTR lpszSection);   // caller closes
+    HKEY GetAppRegistryKey();                // caller closes
+    HKEY GetSectionKey(LPCTSTR lpszSection); // caller closes
     virtual UINT GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault);
     virtual CString GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault = nullptr);
     virtual BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue);
@@ -128,10 +128,10 @@ inline void AfxEnableControlContainer() {}
 
 // The library brings a wWinMain that calls AfxWinMain (GUI programs need no entry point of their
 // own); this macro defines the same entry point in the application's sources instead.
-#define IMPLEMENT_APP_ENTRY()                                                                      \
-    int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow) \
-    {                                                                                              \
-        return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);                          \
+#define IMPLEMENT_APP_ENTRY()                                                                                          \
+    int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nCmdShow)                  \
+    {                                                                                                                  \
+        return AfxWinMain(hInstance, hPrevInstance, lpCmdLine, nCmdShow);                                              \
     }
 LPCTSTR AfxGetAppName();
 // The program's file: its full path, and its name without folder and extension.

@@ -23,12 +23,14 @@ HKEY CWinApp::GetAppRegistryKey()
     if (!m_pszRegistryKey || !m_pszProfileName)
         return nullptr;
     HKEY hSoftKey = nullptr, hCompanyKey = nullptr, hAppKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS)
+    {
         DWORD dw;
         if (RegCreateKeyExW(hSoftKey, m_pszRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                            nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS) {
-            RegCreateKeyExW(hCompanyKey, m_pszProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_WRITE | KEY_READ, nullptr, &hAppKey, &dw);
+                            nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS)
+        {
+            RegCreateKeyExW(hCompanyKey, m_pszProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
+                            nullptr, &hAppKey, &dw);
         }
     }
     if (hSoftKey)
@@ -57,7 +59,8 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
 {
     if (!lpszSection || !lpszEntry)
         return (UINT)nDefault;
-    if (m_pszRegistryKey) {
+    if (m_pszRegistryKey)
+    {
         HKEY hSecKey = GetSectionKey(lpszSection);
         if (!hSecKey)
             return (UINT)nDefault;
@@ -75,33 +78,39 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
 {
     if (!lpszSection || !lpszEntry)
         return CString(lpszDefault);
-    if (m_pszRegistryKey) {
+    if (m_pszRegistryKey)
+    {
         HKEY hSecKey = GetSectionKey(lpszSection);
         if (!hSecKey)
             return CString(lpszDefault);
         DWORD dwType = REG_NONE, dwCount = 0;
         LONG r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
         CString value;
-        if (r == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ)) {
+        if (r == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
+        {
             // The stored text need not end with a terminator; leave room for one.
             std::vector<wchar_t> buf(dwCount / sizeof(wchar_t) + 2, 0);
             DWORD size = (DWORD)((buf.size() - 1) * sizeof(wchar_t));
             r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)buf.data(), &size);
-            if (r == ERROR_SUCCESS) {
+            if (r == ERROR_SUCCESS)
+            {
                 size_t n = size / sizeof(wchar_t);
                 while (n > 0 && buf[n - 1] == 0)
                     --n;
                 value = CString(buf.data(), (int)n);
                 value.ReleaseBuffer(); // stop at an embedded terminator
             }
-        } else if (r == ERROR_SUCCESS) {
+        }
+        else if (r == ERROR_SUCCESS)
+        {
             r = ERROR_INVALID_DATA;
         }
         RegCloseKey(hSecKey);
         return r == ERROR_SUCCESS ? value : CString(lpszDefault);
     }
     std::vector<wchar_t> buf(4096);
-    for (;;) {
+    for (;;)
+    {
         DWORD n = GetPrivateProfileStringW(lpszSection, lpszEntry, lpszDefault ? lpszDefault : L"", buf.data(),
                                            (DWORD)buf.size(), m_pszProfileName);
         if (n < buf.size() - 1 || buf.size() >= (1u << 20))
@@ -114,7 +123,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
 {
     if (!lpszSection || !lpszEntry)
         return FALSE;
-    if (m_pszRegistryKey) {
+    if (m_pszRegistryKey)
+    {
         HKEY hSecKey = GetSectionKey(lpszSection);
         if (!hSecKey)
             return FALSE;
@@ -133,9 +143,11 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
 {
     if (!lpszSection)
         return FALSE;
-    if (m_pszRegistryKey) {
+    if (m_pszRegistryKey)
+    {
         LONG r;
-        if (!lpszEntry) {
+        if (!lpszEntry)
+        {
             // No entry: the whole section goes.
             HKEY hAppKey = GetAppRegistryKey();
             if (!hAppKey)
@@ -147,11 +159,14 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
         HKEY hSecKey = GetSectionKey(lpszSection);
         if (!hSecKey)
             return FALSE;
-        if (!lpszValue) {
+        if (!lpszValue)
+        {
             r = RegDeleteValueW(hSecKey, lpszEntry);
             if (r == ERROR_FILE_NOT_FOUND)
                 r = ERROR_SUCCESS;
-        } else {
+        }
+        else
+        {
             r = RegSetValueExW(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
                                (DWORD)((wcslen(lpszValue) + 1) * sizeof(wchar_t)));
         }
@@ -169,22 +184,29 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     *pBytes = 0;
     if (!lpszSection || !lpszEntry)
         return FALSE;
-    if (m_pszRegistryKey) {
+    if (m_pszRegistryKey)
+    {
         HKEY hSecKey = GetSectionKey(lpszSection);
         if (!hSecKey)
             return FALSE;
         DWORD dwType = REG_NONE, dwCount = 0;
         LONG r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
-        if (r == ERROR_SUCCESS && dwType == REG_BINARY) {
+        if (r == ERROR_SUCCESS && dwType == REG_BINARY)
+        {
             BYTE* data = new BYTE[dwCount ? dwCount : 1];
             r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, data, &dwCount);
-            if (r == ERROR_SUCCESS) {
+            if (r == ERROR_SUCCESS)
+            {
                 *ppData = data;
                 *pBytes = dwCount;
-            } else {
+            }
+            else
+            {
                 delete[] data;
             }
-        } else if (r == ERROR_SUCCESS) {
+        }
+        else if (r == ERROR_SUCCESS)
+        {
             r = ERROR_INVALID_DATA;
         }
         RegCloseKey(hSecKey);
@@ -196,9 +218,11 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
         return FALSE;
     UINT n = (UINT)text.GetLength() / 2;
     BYTE* data = new BYTE[n];
-    for (UINT i = 0; i < n; ++i) {
+    for (UINT i = 0; i < n; ++i)
+    {
         int lo = text[(int)(2 * i)] - L'A', hi = text[(int)(2 * i + 1)] - L'A';
-        if (lo < 0 || lo > 15 || hi < 0 || hi > 15) {
+        if (lo < 0 || lo > 15 || hi < 0 || hi > 15)
+        {
             delete[] data;
             return FALSE;
         }
@@ -213,7 +237,8 @@ BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE 
 {
     if (!lpszSection || !lpszEntry)
         return FALSE;
-    if (m_pszRegistryKey) {
+    if (m_pszRegistryKey)
+    {
         HKEY hSecKey = GetSectionKey(lpszSection);
         if (!hSecKey)
             return FALSE;
@@ -223,7 +248,8 @@ BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE 
     }
     CString text;
     wchar_t* p = text.GetBufferSetLength((int)nBytes * 2);
-    for (UINT i = 0; i < nBytes; ++i) {
+    for (UINT i = 0; i < nBytes; ++i)
+    {
         p[2 * i] = (wchar_t)(L'A' + (pData[i] & 0x0F));
         p[2 * i + 1] = (wchar_t)(L'A' + ((pData[i] >> 4) & 0x0F));
     }
@@ -237,7 +263,8 @@ LONG CWinApp::DelRegTree(HKEY hParentKey, const CString& strKeyName)
     LONG r = RegOpenKeyExW(hParentKey, strKeyName, 0, KEY_READ | KEY_WRITE, &hKey);
     if (r != ERROR_SUCCESS)
         return r;
-    for (;;) {
+    for (;;)
+    {
         wchar_t name[256];
         DWORD len = 256;
         r = RegEnumKeyExW(hKey, 0, name, &len, nullptr, nullptr, nullptr, nullptr);

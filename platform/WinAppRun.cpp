@@ -7,15 +7,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-BOOL CWinApp::InitApplication()
-{
-    return TRUE;
-}
+BOOL CWinApp::InitApplication() { return TRUE; }
 
-BOOL CWinApp::InitInstance()
-{
-    return TRUE;
-}
+BOOL CWinApp::InitInstance() { return TRUE; }
 
 int CWinApp::Run()
 {
@@ -64,8 +58,7 @@ void CWinApp::AddToRecentFileList(LPCTSTR lpszPathName)
 
 CCommandLineInfo::CCommandLineInfo()
     : m_nShellCommand(FileNew), m_bShowSplash(TRUE), m_bRunEmbedded(FALSE), m_bRunAutomated(FALSE)
-{
-}
+{}
 
 void CCommandLineInfo::ParseParam(LPCTSTR pszParam, BOOL bFlag, BOOL bLast)
 {

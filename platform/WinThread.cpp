@@ -28,10 +28,7 @@ CWinThread::~CWinThread()
         s->m_pCurrentWinThread = nullptr;
 }
 
-void CWinThread::MakeCurrent()
-{
-    AfxGetThreadState()->m_pCurrentWinThread = this;
-}
+void CWinThread::MakeCurrent() { AfxGetThreadState()->m_pCurrentWinThread = this; }
 
 CWinThread* AfxGetThread()
 {
@@ -63,20 +60,11 @@ CWnd* AfxGetMainWnd()
     return pApp != nullptr ? pApp->m_pMainWnd : nullptr;
 }
 
-MSG* AfxGetCurrentMessage()
-{
-    return &AfxGetThreadState()->m_msgCur;
-}
+MSG* AfxGetCurrentMessage() { return &AfxGetThreadState()->m_msgCur; }
 
-BOOL CWinThread::InitInstance()
-{
-    return FALSE;
-}
+BOOL CWinThread::InitInstance() { return FALSE; }
 
-int CWinThread::ExitInstance()
-{
-    return (int)m_msgCur.wParam;
-}
+int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
 
 int CWinThread::Run()
 {
@@ -283,7 +271,8 @@ _AFX_THREAD_STATE::~_AFX_THREAD_STATE()
     delete m_pmapHIMAGELIST;
 }
 
-namespace {
+namespace
+{
 // The state lives on the heap: objects destroyed after the thread's TLS (globals at exit) may
 // still ask for it and then get a fresh one.
 thread_local _AFX_THREAD_STATE* t_pThreadState = nullptr;

@@ -18,7 +18,7 @@ public:
     HANDLE m_hThread = nullptr;
     DWORD m_nThreadID = 0;
     BOOL m_bAutoDelete = TRUE;
-    MSG& m_msgCur;                // the message being processed (the thread state's)
+    MSG& m_msgCur; // the message being processed (the thread state's)
 
     virtual CWnd* GetMainWnd();
 

@@ -20,10 +20,7 @@ const CWnd CWnd::wndNoTopMost(HWND_NOTOPMOST);
 
 const wchar_t* const _afxWnd = L"CorvaneWnd";
 
-HWND AfxSafeHwnd(const CWnd* pWnd)
-{
-    return pWnd == nullptr ? nullptr : pWnd->m_hWnd;
-}
+HWND AfxSafeHwnd(const CWnd* pWnd) { return pWnd == nullptr ? nullptr : pWnd->m_hWnd; }
 
 // ---- maps ------------------------------------------------------------------------------------
 
@@ -157,10 +154,7 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
-WNDPROC AfxGetAfxWndProc()
-{
-    return &AfxWndProc;
-}
+WNDPROC AfxGetAfxWndProc() { return &AfxWndProc; }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -246,8 +240,8 @@ BOOL AfxUnhookWindowCreate()
     return TRUE;
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
+                  UINT nID, CCreateContext* pContext)
 {
     HWND hWndParent = pParentWnd->GetSafeHwnd();
     if (hWndParent == nullptr)
@@ -256,21 +250,19 @@ BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, 
         return CreateEx(0, lpszClassName, lpszWindowName, dwStyle & ~WS_CHILD, rect.left, rect.top,
                         rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, (LPVOID)pContext);
     }
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, hWndParent, (HMENU)(UINT_PTR)nID,
-                    (LPVOID)pContext);
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, hWndParent, (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                    CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
-                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
-                    (HMENU)(UINT_PTR)nID, lpParam);
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, lpParam);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                    int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     if (m_hWnd != nullptr)
         return FALSE;
@@ -455,7 +447,8 @@ BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
 
 // ---- commands and notifications ------------------------------------------------------------------
 
-namespace {
+namespace
+{
 // Records only whether a command-UI handler enabled or disabled the command.
 class CTestCmdUI : public CCmdUI
 {
@@ -548,8 +541,7 @@ BOOL CWnd::ReflectChildNotify(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* 
     case WM_DELETEITEM:
     case WM_VKEYTOITEM:
     case WM_CHARTOITEM:
-    case WM_COMPAREITEM:
-        return CWnd::OnWndMsg(WM_REFLECT_BASE + uMsg, wParam, lParam, pResult);
+    case WM_COMPAREITEM: return CWnd::OnWndMsg(WM_REFLECT_BASE + uMsg, wParam, lParam, pResult);
     case WM_COMMAND:
     {
         int nCode = HIWORD(wParam);
@@ -592,12 +584,9 @@ BOOL CWnd::ReflectChildNotify(UINT uMsg, WPARAM wParam, LPARAM lParam, LRESULT* 
 
 // ---- message-map dispatch --------------------------------------------------------------------------
 
-namespace {
-template <class T>
-T MmfAs(AFX_PMSG pfn)
+namespace
 {
-    return reinterpret_cast<T>(pfn);
-}
+template <class T> T MmfAs(AFX_PMSG pfn) { return reinterpret_cast<T>(pfn); }
 
 const AFX_MSGMAP_ENTRY* FindWindowEntry(const AFX_MSGMAP* pMap, UINT message, bool& bRegistered)
 {
@@ -671,96 +660,52 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     UINT_PTR nSig = bRegistered ? (UINT_PTR)AfxSig_lwl : lpEntry->nSig;
     switch (nSig)
     {
-    case AfxSig_lwl:
-        lResult = (this->*MmfAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam);
-        break;
-    case AfxSig_is:
-        lResult = (this->*MmfAs<int (CWnd::*)(LPCREATESTRUCT)>(pfn))((LPCREATESTRUCT)lParam);
-        break;
-    case AfxSig_bs:
-        lResult = (this->*MmfAs<BOOL (CWnd::*)(LPCREATESTRUCT)>(pfn))((LPCREATESTRUCT)lParam);
-        break;
-    case AfxSig_vv:
-        (this->*MmfAs<void (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_bv:
-        lResult = (this->*MmfAs<BOOL (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_wv:
-        lResult = (this->*MmfAs<UINT (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_lv:
-        lResult = (this->*MmfAs<LRESULT (CWnd::*)()>(pfn))();
-        break;
-    case AfxSig_hv:
-        lResult = (LRESULT)(this->*MmfAs<HCURSOR (CWnd::*)()>(pfn))();
-        break;
+    case AfxSig_lwl: lResult = (this->*MmfAs<LRESULT (CWnd::*)(WPARAM, LPARAM)>(pfn))(wParam, lParam); break;
+    case AfxSig_is: lResult = (this->*MmfAs<int (CWnd::*)(LPCREATESTRUCT)>(pfn))((LPCREATESTRUCT)lParam); break;
+    case AfxSig_bs: lResult = (this->*MmfAs<BOOL (CWnd::*)(LPCREATESTRUCT)>(pfn))((LPCREATESTRUCT)lParam); break;
+    case AfxSig_vv: (this->*MmfAs<void (CWnd::*)()>(pfn))(); break;
+    case AfxSig_bv: lResult = (this->*MmfAs<BOOL (CWnd::*)()>(pfn))(); break;
+    case AfxSig_wv: lResult = (this->*MmfAs<UINT (CWnd::*)()>(pfn))(); break;
+    case AfxSig_lv: lResult = (this->*MmfAs<LRESULT (CWnd::*)()>(pfn))(); break;
+    case AfxSig_hv: lResult = (LRESULT)(this->*MmfAs<HCURSOR (CWnd::*)()>(pfn))(); break;
     case AfxSig_vwii:
         (this->*MmfAs<void (CWnd::*)(UINT, int, int)>(pfn))((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
         break;
-    case AfxSig_vii:
-        (this->*MmfAs<void (CWnd::*)(int, int)>(pfn))((short)LOWORD(lParam), (short)HIWORD(lParam));
-        break;
-    case AfxSig_bD:
-        lResult = (this->*MmfAs<BOOL (CWnd::*)(CDC*)>(pfn))(CDC::FromHandle((HDC)wParam));
-        break;
-    case AfxSig_vt:
-        (this->*MmfAs<void (CWnd::*)(UINT_PTR)>(pfn))((UINT_PTR)wParam);
-        break;
-    case AfxSig_vwp:
-        (this->*MmfAs<void (CWnd::*)(UINT, CPoint)>(pfn))((UINT)wParam, CPoint(lParam));
-        break;
+    case AfxSig_vii: (this->*MmfAs<void (CWnd::*)(int, int)>(pfn))((short)LOWORD(lParam), (short)HIWORD(lParam)); break;
+    case AfxSig_bD: lResult = (this->*MmfAs<BOOL (CWnd::*)(CDC*)>(pfn))(CDC::FromHandle((HDC)wParam)); break;
+    case AfxSig_vt: (this->*MmfAs<void (CWnd::*)(UINT_PTR)>(pfn))((UINT_PTR)wParam); break;
+    case AfxSig_vwp: (this->*MmfAs<void (CWnd::*)(UINT, CPoint)>(pfn))((UINT)wParam, CPoint(lParam)); break;
     case AfxSig_bwsp:
         lResult = (this->*MmfAs<BOOL (CWnd::*)(UINT, short, CPoint)>(pfn))(LOWORD(wParam), (short)HIWORD(wParam),
-                                                                            CPoint(lParam));
+                                                                           CPoint(lParam));
         break;
     case AfxSig_bWww:
         lResult = (this->*MmfAs<BOOL (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(FromHandle((HWND)wParam), LOWORD(lParam),
-                                                                          HIWORD(lParam));
+                                                                         HIWORD(lParam));
         break;
-    case AfxSig_vWl:
-        (this->*MmfAs<void (CWnd::*)(CWnd*)>(pfn))(FromHandle((HWND)lParam));
-        break;
-    case AfxSig_vWw:
-        (this->*MmfAs<void (CWnd::*)(CWnd*)>(pfn))(FromHandle((HWND)wParam));
-        break;
+    case AfxSig_vWl: (this->*MmfAs<void (CWnd::*)(CWnd*)>(pfn))(FromHandle((HWND)lParam)); break;
+    case AfxSig_vWw: (this->*MmfAs<void (CWnd::*)(CWnd*)>(pfn))(FromHandle((HWND)wParam)); break;
     case AfxSig_vwww:
         (this->*MmfAs<void (CWnd::*)(UINT, UINT, UINT)>(pfn))((UINT)wParam, LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_vwWb:
         (this->*MmfAs<void (CWnd::*)(UINT, CWnd*, BOOL)>(pfn))(LOWORD(wParam), FromHandle((HWND)lParam),
-                                                                (BOOL)HIWORD(wParam));
+                                                               (BOOL)HIWORD(wParam));
         break;
-    case AfxSig_vbh:
-        (this->*MmfAs<void (CWnd::*)(BOOL, DWORD)>(pfn))((BOOL)wParam, (DWORD)lParam);
-        break;
-    case AfxSig_bb:
-        lResult = (this->*MmfAs<BOOL (CWnd::*)(BOOL)>(pfn))((BOOL)wParam);
-        break;
+    case AfxSig_vbh: (this->*MmfAs<void (CWnd::*)(BOOL, DWORD)>(pfn))((BOOL)wParam, (DWORD)lParam); break;
+    case AfxSig_bb: lResult = (this->*MmfAs<BOOL (CWnd::*)(BOOL)>(pfn))((BOOL)wParam); break;
     case AfxSig_vbn:
         (this->*MmfAs<void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*)>(pfn))((BOOL)wParam, (NCCALCSIZE_PARAMS*)lParam);
         break;
-    case AfxSig_lp:
-        lResult = (this->*MmfAs<LRESULT (CWnd::*)(CPoint)>(pfn))(CPoint(lParam));
-        break;
-    case AfxSig_vPOS:
-        (this->*MmfAs<void (CWnd::*)(WINDOWPOS*)>(pfn))((WINDOWPOS*)lParam);
-        break;
-    case AfxSig_vMMI:
-        (this->*MmfAs<void (CWnd::*)(MINMAXINFO*)>(pfn))((MINMAXINFO*)lParam);
-        break;
-    case AfxSig_vbw:
-        (this->*MmfAs<void (CWnd::*)(BOOL, UINT)>(pfn))((BOOL)wParam, (UINT)lParam);
-        break;
+    case AfxSig_lp: lResult = (this->*MmfAs<LRESULT (CWnd::*)(CPoint)>(pfn))(CPoint(lParam)); break;
+    case AfxSig_vPOS: (this->*MmfAs<void (CWnd::*)(WINDOWPOS*)>(pfn))((WINDOWPOS*)lParam); break;
+    case AfxSig_vMMI: (this->*MmfAs<void (CWnd::*)(MINMAXINFO*)>(pfn))((MINMAXINFO*)lParam); break;
+    case AfxSig_vbw: (this->*MmfAs<void (CWnd::*)(BOOL, UINT)>(pfn))((BOOL)wParam, (UINT)lParam); break;
     case AfxSig_vWp:
         (this->*MmfAs<void (CWnd::*)(CWnd*, CPoint)>(pfn))(FromHandle((HWND)wParam), CPoint(lParam));
         break;
-    case AfxSig_vwl:
-        (this->*MmfAs<void (CWnd::*)(UINT, LPARAM)>(pfn))((UINT)wParam, lParam);
-        break;
-    case AfxSig_vws:
-        (this->*MmfAs<void (CWnd::*)(UINT, LPCTSTR)>(pfn))((UINT)wParam, (LPCTSTR)lParam);
-        break;
+    case AfxSig_vwl: (this->*MmfAs<void (CWnd::*)(UINT, LPARAM)>(pfn))((UINT)wParam, lParam); break;
+    case AfxSig_vws: (this->*MmfAs<void (CWnd::*)(UINT, LPCTSTR)>(pfn))((UINT)wParam, (LPCTSTR)lParam); break;
     case AfxSig_hDWw:
         lResult = (LRESULT)(this->*MmfAs<HBRUSH (CWnd::*)(CDC*, CWnd*, UINT)>(pfn))(
             CDC::FromHandle((HDC)wParam), FromHandle((HWND)lParam), nCtlColor);
@@ -768,8 +713,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_hDw:
     {
         AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
-        lResult = (LRESULT)(this->*MmfAs<HBRUSH (CWnd::*)(CDC*, UINT)>(pfn))(CDC::FromHandle(pCtl->hDC),
-                                                                           pCtl->nCtlType);
+        lResult =
+            (LRESULT)(this->*MmfAs<HBRUSH (CWnd::*)(CDC*, UINT)>(pfn))(CDC::FromHandle(pCtl->hDC), pCtl->nCtlType);
         break;
     }
     case AfxSig_vDRAWITEM:
@@ -785,8 +730,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         lResult = TRUE;
         break;
     case AfxSig_iCOMPAREITEM:
-        lResult = (this->*MmfAs<int (CWnd::*)(int, LPCOMPAREITEMSTRUCT)>(pfn))((int)wParam,
-                                                                              (LPCOMPAREITEMSTRUCT)lParam);
+        lResult =
+            (this->*MmfAs<int (CWnd::*)(int, LPCOMPAREITEMSTRUCT)>(pfn))((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);
         break;
     case AfxSig_vDRAWITEM_R:
         (this->*MmfAs<void (CWnd::*)(LPDRAWITEMSTRUCT)>(pfn))((LPDRAWITEMSTRUCT)lParam);
@@ -812,47 +757,36 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_vMwb:
         (this->*MmfAs<void (CWnd::*)(CMenu*, UINT, BOOL)>(pfn))(CMenu::FromHandle((HMENU)wParam), LOWORD(lParam),
-                                                                 (BOOL)HIWORD(lParam));
+                                                                (BOOL)HIWORD(lParam));
         break;
-    case AfxSig_vM:
-        (this->*MmfAs<void (CWnd::*)(CMenu*)>(pfn))(CMenu::FromHandle((HMENU)wParam));
-        break;
+    case AfxSig_vM: (this->*MmfAs<void (CWnd::*)(CMenu*)>(pfn))(CMenu::FromHandle((HMENU)wParam)); break;
     case AfxSig_vwwh:
         (this->*MmfAs<void (CWnd::*)(UINT, UINT, HMENU)>(pfn))(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
         break;
-    case AfxSig_vwW:
-        (this->*MmfAs<void (CWnd::*)(UINT, CWnd*)>(pfn))((UINT)wParam, FromHandle((HWND)lParam));
-        break;
+    case AfxSig_vwW: (this->*MmfAs<void (CWnd::*)(UINT, CWnd*)>(pfn))((UINT)wParam, FromHandle((HWND)lParam)); break;
     case AfxSig_vwpr:
         (this->*MmfAs<void (CWnd::*)(UINT, LPRECT)>(pfn))((UINT)wParam, (LPRECT)lParam);
         lResult = TRUE;
         break;
     case AfxSig_iWww:
         lResult = (this->*MmfAs<int (CWnd::*)(CWnd*, UINT, UINT)>(pfn))(FromHandle((HWND)wParam), LOWORD(lParam),
-                                                                         HIWORD(lParam));
+                                                                        HIWORD(lParam));
         break;
-    case AfxSig_vb:
-        (this->*MmfAs<void (CWnd::*)(BOOL)>(pfn))((BOOL)wParam);
-        break;
+    case AfxSig_vb: (this->*MmfAs<void (CWnd::*)(BOOL)>(pfn))((BOOL)wParam); break;
     case AfxSig_viSS:
         (this->*MmfAs<void (CWnd::*)(int, LPSTYLESTRUCT)>(pfn))((int)wParam, (LPSTYLESTRUCT)lParam);
         break;
-    case AfxSig_vHDROP:
-        (this->*MmfAs<void (CWnd::*)(HDROP)>(pfn))((HDROP)wParam);
-        break;
+    case AfxSig_vHDROP: (this->*MmfAs<void (CWnd::*)(HDROP)>(pfn))((HDROP)wParam); break;
     case AfxSig_bWCDS:
         lResult = (this->*MmfAs<BOOL (CWnd::*)(CWnd*, COPYDATASTRUCT*)>(pfn))(FromHandle((HWND)wParam),
-                                                                               (COPYDATASTRUCT*)lParam);
+                                                                              (COPYDATASTRUCT*)lParam);
         break;
     case AfxSig_vbWW:
         (this->*MmfAs<void (CWnd::*)(BOOL, CWnd*, CWnd*)>(pfn))((HWND)lParam == m_hWnd, FromHandle((HWND)lParam),
-                                                                 FromHandle((HWND)wParam));
+                                                                FromHandle((HWND)wParam));
         break;
-    case AfxSig_bHELPINFO:
-        lResult = (this->*MmfAs<BOOL (CWnd::*)(HELPINFO*)>(pfn))((HELPINFO*)lParam);
-        break;
-    default:
-        return FALSE;
+    case AfxSig_bHELPINFO: lResult = (this->*MmfAs<BOOL (CWnd::*)(HELPINFO*)>(pfn))((HELPINFO*)lParam); break;
+    default: return FALSE;
     }
     if (pResult != nullptr)
         *pResult = lResult;
@@ -883,8 +817,7 @@ BOOL CWnd::HandleSetCursorOnDisabled(UINT nHitTest, UINT nMsg)
         CWnd* pLastActive = GetTopLevelParent();
         if (pLastActive != nullptr)
             pLastActive = pLastActive->GetLastActivePopup();
-        if (pLastActive != nullptr && pLastActive->m_hWnd != ::GetForegroundWindow() &&
-            pLastActive->IsWindowEnabled())
+        if (pLastActive != nullptr && pLastActive->m_hWnd != ::GetForegroundWindow() && pLastActive->IsWindowEnabled())
         {
             pLastActive->SetForegroundWindow();
             return TRUE;
@@ -907,18 +840,18 @@ BOOL CWnd::IsFrameWnd() const
 // ---- the message map of CWnd: defaults that reflect, forward or clean up ---------------------------
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_CTLCOLOR()
-    ON_WM_COMPAREITEM()
-    ON_WM_DELETEITEM()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_PARENTNOTIFY()
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_SETTINGCHANGE()
-    ON_WM_DISPLAYCHANGE()
-    ON_WM_NCDESTROY()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_CTLCOLOR()
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_PARENTNOTIFY()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_SETTINGCHANGE()
+ON_WM_DISPLAYCHANGE()
+ON_WM_NCDESTROY()
 END_MESSAGE_MAP()
 
 void CWnd::OnDrawItem(int, LPDRAWITEMSTRUCT lpDIS)

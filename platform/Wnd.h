@@ -29,17 +29,17 @@ class CWnd;
 __attribute__((noinline)) HWND AfxSafeHwnd(const CWnd* pWnd);
 
 // m_nFlags bits
-#define WF_TOOLTIPS 0x0001          // window is enabled for tool tips
-#define WF_TEMPHIDE 0x0002          // window is temporarily hidden
-#define WF_STAYDISABLED 0x0004      // window should stay disabled
-#define WF_MODALLOOP 0x0008         // currently in a modal loop
-#define WF_CONTINUEMODAL 0x0010     // modal loop should continue running
-#define WF_OLECTLCONTAINER 0x0100
+#define WF_TOOLTIPS         0x0001 // window is enabled for tool tips
+#define WF_TEMPHIDE         0x0002 // window is temporarily hidden
+#define WF_STAYDISABLED     0x0004 // window should stay disabled
+#define WF_MODALLOOP        0x0008 // currently in a modal loop
+#define WF_CONTINUEMODAL    0x0010 // modal loop should continue running
+#define WF_OLECTLCONTAINER  0x0100
 #define WF_TRACKINGTOOLTIPS 0x0400
-#define WF_STAYACTIVE 0x0020
-#define WF_NOPOPMSG 0x0040
-#define WF_MODALDISABLE 0x0200
-#define WF_KEEPMINIACTIVE 0x0800
+#define WF_STAYACTIVE       0x0020
+#define WF_NOPOPMSG         0x0040
+#define WF_MODALDISABLE     0x0200
+#define WF_KEEPMINIACTIVE   0x0800
 
 // Tool-info flags of the layer's own (never passed to the tip control).
 #ifndef TTF_NOTBUTTON
@@ -62,17 +62,17 @@ struct AFX_OLDTOOLINFO
 };
 
 // RunModalLoop flags
-#define MLF_NOIDLEMSG 0x0001
+#define MLF_NOIDLEMSG  0x0001
 #define MLF_NOKICKIDLE 0x0002
 #define MLF_SHOWONIDLE 0x0004
 
 // RepositionBars
 #define reposDefault 0
-#define reposQuery 1
-#define reposExtra 2
+#define reposQuery   1
+#define reposExtra   2
 
 // CalcWindowRect
-#define adjustBorder 0
+#define adjustBorder  0
 #define adjustOutside 1
 
 // Layout offered to each child bar in WM_SIZEPARENT (lParam points at it).
@@ -92,7 +92,7 @@ class CWnd : public CCmdTarget
     DECLARE_DYNCREATE(CWnd)
 public:
     HWND m_hWnd;
-    HWND m_hWndOwner;  // owner set with SetOwner (NULL: the parent)
+    HWND m_hWndOwner; // owner set with SetOwner (NULL: the parent)
     UINT m_nFlags;
     WNDPROC m_pfnSuper; // procedure of the window before we subclassed it
     int m_nModalResult;
@@ -122,9 +122,8 @@ public:
     // ---- creation and destruction ---------------------------------------------------------
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
                         CWnd* pParentWnd, UINT nID, CCreateContext* pContext = nullptr);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                          int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
-                          LPVOID lpParam = nullptr);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                          int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = nullptr);
     virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
                           const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = nullptr);
     virtual BOOL DestroyWindow();
@@ -166,8 +165,8 @@ public:
                         LPRECT lpRectParam = nullptr, LPCRECT lpRectClient = nullptr, BOOL bStretch = TRUE);
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
                                   BOOL bOnlyPerm = FALSE);
-    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                                BOOL bDeep, BOOL bOnlyPerm);
+    static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                                BOOL bOnlyPerm);
 
     // ---- tool tips -----------------------------------------------------------------------
     BOOL EnableToolTips(BOOL bEnable = TRUE);
@@ -470,105 +469,129 @@ LPTSTR AfxAllocToolTipText(LPCTSTR lpszText);
 // ---- window message map entries ---------------------------------------------------------------
 #define AFX_WM_ENTRY(msg, sig, type, fn) {msg, 0, 0, 0, sig, AFX_MSG_CAST(type, &ThisClass::fn)},
 
-#define ON_WM_CREATE() AFX_WM_ENTRY(WM_CREATE, AfxSig_is, int (CWnd::*)(LPCREATESTRUCT), OnCreate)
-#define ON_WM_NCCREATE() AFX_WM_ENTRY(WM_NCCREATE, AfxSig_bs, BOOL (CWnd::*)(LPCREATESTRUCT), OnNcCreate)
-#define ON_WM_DESTROY() AFX_WM_ENTRY(WM_DESTROY, AfxSig_vv, void (CWnd::*)(), OnDestroy)
-#define ON_WM_NCDESTROY() AFX_WM_ENTRY(WM_NCDESTROY, AfxSig_vv, void (CWnd::*)(), OnNcDestroy)
-#define ON_WM_SIZE() AFX_WM_ENTRY(WM_SIZE, AfxSig_vwii, void (CWnd::*)(UINT, int, int), OnSize)
-#define ON_WM_SIZING() AFX_WM_ENTRY(WM_SIZING, AfxSig_vwpr, void (CWnd::*)(UINT, LPRECT), OnSizing)
-#define ON_WM_MOVE() AFX_WM_ENTRY(WM_MOVE, AfxSig_vii, void (CWnd::*)(int, int), OnMove)
-#define ON_WM_PAINT() AFX_WM_ENTRY(WM_PAINT, AfxSig_vv, void (CWnd::*)(), OnPaint)
-#define ON_WM_ERASEBKGND() AFX_WM_ENTRY(WM_ERASEBKGND, AfxSig_bD, BOOL (CWnd::*)(CDC*), OnEraseBkgnd)
-#define ON_WM_TIMER() AFX_WM_ENTRY(WM_TIMER, AfxSig_vt, void (CWnd::*)(UINT_PTR), OnTimer)
-#define ON_WM_LBUTTONDOWN() AFX_WM_ENTRY(WM_LBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
-#define ON_WM_LBUTTONUP() AFX_WM_ENTRY(WM_LBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
-#define ON_WM_LBUTTONDBLCLK() AFX_WM_ENTRY(WM_LBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDblClk)
-#define ON_WM_RBUTTONDOWN() AFX_WM_ENTRY(WM_RBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnRButtonDown)
-#define ON_WM_RBUTTONUP() AFX_WM_ENTRY(WM_RBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnRButtonUp)
-#define ON_WM_RBUTTONDBLCLK() AFX_WM_ENTRY(WM_RBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnRButtonDblClk)
-#define ON_WM_MBUTTONDOWN() AFX_WM_ENTRY(WM_MBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMButtonDown)
-#define ON_WM_MBUTTONUP() AFX_WM_ENTRY(WM_MBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMButtonUp)
-#define ON_WM_MBUTTONDBLCLK() AFX_WM_ENTRY(WM_MBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMButtonDblClk)
-#define ON_WM_MOUSEMOVE() AFX_WM_ENTRY(WM_MOUSEMOVE, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMouseMove)
-#define ON_WM_MOUSEWHEEL() AFX_WM_ENTRY(WM_MOUSEWHEEL, AfxSig_bwsp, BOOL (CWnd::*)(UINT, short, CPoint), OnMouseWheel)
-#define ON_WM_MOUSEHOVER() AFX_WM_ENTRY(WM_MOUSEHOVER, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMouseHover)
-#define ON_WM_MOUSELEAVE() AFX_WM_ENTRY(WM_MOUSELEAVE, AfxSig_vv, void (CWnd::*)(), OnMouseLeave)
-#define ON_WM_SETCURSOR() AFX_WM_ENTRY(WM_SETCURSOR, AfxSig_bWww, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)
+#define ON_WM_CREATE()         AFX_WM_ENTRY(WM_CREATE, AfxSig_is, int (CWnd::*)(LPCREATESTRUCT), OnCreate)
+#define ON_WM_NCCREATE()       AFX_WM_ENTRY(WM_NCCREATE, AfxSig_bs, BOOL (CWnd::*)(LPCREATESTRUCT), OnNcCreate)
+#define ON_WM_DESTROY()        AFX_WM_ENTRY(WM_DESTROY, AfxSig_vv, void (CWnd::*)(), OnDestroy)
+#define ON_WM_NCDESTROY()      AFX_WM_ENTRY(WM_NCDESTROY, AfxSig_vv, void (CWnd::*)(), OnNcDestroy)
+#define ON_WM_SIZE()           AFX_WM_ENTRY(WM_SIZE, AfxSig_vwii, void (CWnd::*)(UINT, int, int), OnSize)
+#define ON_WM_SIZING()         AFX_WM_ENTRY(WM_SIZING, AfxSig_vwpr, void (CWnd::*)(UINT, LPRECT), OnSizing)
+#define ON_WM_MOVE()           AFX_WM_ENTRY(WM_MOVE, AfxSig_vii, void (CWnd::*)(int, int), OnMove)
+#define ON_WM_PAINT()          AFX_WM_ENTRY(WM_PAINT, AfxSig_vv, void (CWnd::*)(), OnPaint)
+#define ON_WM_ERASEBKGND()     AFX_WM_ENTRY(WM_ERASEBKGND, AfxSig_bD, BOOL (CWnd::*)(CDC*), OnEraseBkgnd)
+#define ON_WM_TIMER()          AFX_WM_ENTRY(WM_TIMER, AfxSig_vt, void (CWnd::*)(UINT_PTR), OnTimer)
+#define ON_WM_LBUTTONDOWN()    AFX_WM_ENTRY(WM_LBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDown)
+#define ON_WM_LBUTTONUP()      AFX_WM_ENTRY(WM_LBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK()  AFX_WM_ENTRY(WM_LBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnLButtonDblClk)
+#define ON_WM_RBUTTONDOWN()    AFX_WM_ENTRY(WM_RBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnRButtonDown)
+#define ON_WM_RBUTTONUP()      AFX_WM_ENTRY(WM_RBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnRButtonUp)
+#define ON_WM_RBUTTONDBLCLK()  AFX_WM_ENTRY(WM_RBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnRButtonDblClk)
+#define ON_WM_MBUTTONDOWN()    AFX_WM_ENTRY(WM_MBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMButtonDown)
+#define ON_WM_MBUTTONUP()      AFX_WM_ENTRY(WM_MBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMButtonUp)
+#define ON_WM_MBUTTONDBLCLK()  AFX_WM_ENTRY(WM_MBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMButtonDblClk)
+#define ON_WM_MOUSEMOVE()      AFX_WM_ENTRY(WM_MOUSEMOVE, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMouseMove)
+#define ON_WM_MOUSEWHEEL()     AFX_WM_ENTRY(WM_MOUSEWHEEL, AfxSig_bwsp, BOOL (CWnd::*)(UINT, short, CPoint), OnMouseWheel)
+#define ON_WM_MOUSEHOVER()     AFX_WM_ENTRY(WM_MOUSEHOVER, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnMouseHover)
+#define ON_WM_MOUSELEAVE()     AFX_WM_ENTRY(WM_MOUSELEAVE, AfxSig_vv, void (CWnd::*)(), OnMouseLeave)
+#define ON_WM_SETCURSOR()      AFX_WM_ENTRY(WM_SETCURSOR, AfxSig_bWww, BOOL (CWnd::*)(CWnd*, UINT, UINT), OnSetCursor)
 #define ON_WM_CAPTURECHANGED() AFX_WM_ENTRY(WM_CAPTURECHANGED, AfxSig_vWl, void (CWnd::*)(CWnd*), OnCaptureChanged)
-#define ON_WM_CANCELMODE() AFX_WM_ENTRY(WM_CANCELMODE, AfxSig_vv, void (CWnd::*)(), OnCancelMode)
-#define ON_WM_KEYDOWN() AFX_WM_ENTRY(WM_KEYDOWN, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnKeyDown)
-#define ON_WM_KEYUP() AFX_WM_ENTRY(WM_KEYUP, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnKeyUp)
-#define ON_WM_SYSKEYDOWN() AFX_WM_ENTRY(WM_SYSKEYDOWN, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysKeyDown)
-#define ON_WM_SYSKEYUP() AFX_WM_ENTRY(WM_SYSKEYUP, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysKeyUp)
-#define ON_WM_CHAR() AFX_WM_ENTRY(WM_CHAR, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnChar)
-#define ON_WM_SYSCHAR() AFX_WM_ENTRY(WM_SYSCHAR, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysChar)
-#define ON_WM_SETFOCUS() AFX_WM_ENTRY(WM_SETFOCUS, AfxSig_vWw, void (CWnd::*)(CWnd*), OnSetFocus)
-#define ON_WM_KILLFOCUS() AFX_WM_ENTRY(WM_KILLFOCUS, AfxSig_vWw, void (CWnd::*)(CWnd*), OnKillFocus)
-#define ON_WM_ACTIVATE() AFX_WM_ENTRY(WM_ACTIVATE, AfxSig_vwWb, void (CWnd::*)(UINT, CWnd*, BOOL), OnActivate)
-#define ON_WM_ACTIVATEAPP() AFX_WM_ENTRY(WM_ACTIVATEAPP, AfxSig_vbh, void (CWnd::*)(BOOL, DWORD), OnActivateApp)
-#define ON_WM_NCACTIVATE() AFX_WM_ENTRY(WM_NCACTIVATE, AfxSig_bb, BOOL (CWnd::*)(BOOL), OnNcActivate)
-#define ON_WM_NCCALCSIZE() AFX_WM_ENTRY(WM_NCCALCSIZE, AfxSig_vbn, void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
-#define ON_WM_NCPAINT() AFX_WM_ENTRY(WM_NCPAINT, AfxSig_vv, void (CWnd::*)(), OnNcPaint)
-#define ON_WM_NCHITTEST() AFX_WM_ENTRY(WM_NCHITTEST, AfxSig_lp, LRESULT (CWnd::*)(CPoint), OnNcHitTest)
+#define ON_WM_CANCELMODE()     AFX_WM_ENTRY(WM_CANCELMODE, AfxSig_vv, void (CWnd::*)(), OnCancelMode)
+#define ON_WM_KEYDOWN()        AFX_WM_ENTRY(WM_KEYDOWN, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnKeyDown)
+#define ON_WM_KEYUP()          AFX_WM_ENTRY(WM_KEYUP, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnKeyUp)
+#define ON_WM_SYSKEYDOWN()     AFX_WM_ENTRY(WM_SYSKEYDOWN, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysKeyDown)
+#define ON_WM_SYSKEYUP()       AFX_WM_ENTRY(WM_SYSKEYUP, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysKeyUp)
+#define ON_WM_CHAR()           AFX_WM_ENTRY(WM_CHAR, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnChar)
+#define ON_WM_SYSCHAR()        AFX_WM_ENTRY(WM_SYSCHAR, AfxSig_vwww, void (CWnd::*)(UINT, UINT, UINT), OnSysChar)
+#define ON_WM_SETFOCUS()       AFX_WM_ENTRY(WM_SETFOCUS, AfxSig_vWw, void (CWnd::*)(CWnd*), OnSetFocus)
+#define ON_WM_KILLFOCUS()      AFX_WM_ENTRY(WM_KILLFOCUS, AfxSig_vWw, void (CWnd::*)(CWnd*), OnKillFocus)
+#define ON_WM_ACTIVATE()       AFX_WM_ENTRY(WM_ACTIVATE, AfxSig_vwWb, void (CWnd::*)(UINT, CWnd*, BOOL), OnActivate)
+#define ON_WM_ACTIVATEAPP()    AFX_WM_ENTRY(WM_ACTIVATEAPP, AfxSig_vbh, void (CWnd::*)(BOOL, DWORD), OnActivateApp)
+#define ON_WM_NCACTIVATE()     AFX_WM_ENTRY(WM_NCACTIVATE, AfxSig_bb, BOOL (CWnd::*)(BOOL), OnNcActivate)
+#define ON_WM_NCCALCSIZE()                                                                                             \
+    AFX_WM_ENTRY(WM_NCCALCSIZE, AfxSig_vbn, void (CWnd::*)(BOOL, NCCALCSIZE_PARAMS*), OnNcCalcSize)
+#define ON_WM_NCPAINT()       AFX_WM_ENTRY(WM_NCPAINT, AfxSig_vv, void (CWnd::*)(), OnNcPaint)
+#define ON_WM_NCHITTEST()     AFX_WM_ENTRY(WM_NCHITTEST, AfxSig_lp, LRESULT (CWnd::*)(CPoint), OnNcHitTest)
 #define ON_WM_NCLBUTTONDOWN() AFX_WM_ENTRY(WM_NCLBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcLButtonDown)
-#define ON_WM_NCLBUTTONUP() AFX_WM_ENTRY(WM_NCLBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcLButtonUp)
-#define ON_WM_NCLBUTTONDBLCLK() AFX_WM_ENTRY(WM_NCLBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcLButtonDblClk)
+#define ON_WM_NCLBUTTONUP()   AFX_WM_ENTRY(WM_NCLBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcLButtonUp)
+#define ON_WM_NCLBUTTONDBLCLK()                                                                                        \
+    AFX_WM_ENTRY(WM_NCLBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcLButtonDblClk)
 #define ON_WM_NCRBUTTONDOWN() AFX_WM_ENTRY(WM_NCRBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcRButtonDown)
-#define ON_WM_NCRBUTTONUP() AFX_WM_ENTRY(WM_NCRBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcRButtonUp)
-#define ON_WM_NCRBUTTONDBLCLK() AFX_WM_ENTRY(WM_NCRBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcRButtonDblClk)
+#define ON_WM_NCRBUTTONUP()   AFX_WM_ENTRY(WM_NCRBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcRButtonUp)
+#define ON_WM_NCRBUTTONDBLCLK()                                                                                        \
+    AFX_WM_ENTRY(WM_NCRBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcRButtonDblClk)
 #define ON_WM_NCMBUTTONDOWN() AFX_WM_ENTRY(WM_NCMBUTTONDOWN, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcMButtonDown)
-#define ON_WM_NCMBUTTONUP() AFX_WM_ENTRY(WM_NCMBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcMButtonUp)
-#define ON_WM_NCMBUTTONDBLCLK() AFX_WM_ENTRY(WM_NCMBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcMButtonDblClk)
+#define ON_WM_NCMBUTTONUP()   AFX_WM_ENTRY(WM_NCMBUTTONUP, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcMButtonUp)
+#define ON_WM_NCMBUTTONDBLCLK()                                                                                        \
+    AFX_WM_ENTRY(WM_NCMBUTTONDBLCLK, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcMButtonDblClk)
 #define ON_WM_NCMOUSEMOVE() AFX_WM_ENTRY(WM_NCMOUSEMOVE, AfxSig_vwp, void (CWnd::*)(UINT, CPoint), OnNcMouseMove)
-#define ON_WM_WINDOWPOSCHANGING() AFX_WM_ENTRY(WM_WINDOWPOSCHANGING, AfxSig_vPOS, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanging)
-#define ON_WM_WINDOWPOSCHANGED() AFX_WM_ENTRY(WM_WINDOWPOSCHANGED, AfxSig_vPOS, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanged)
-#define ON_WM_GETMINMAXINFO() AFX_WM_ENTRY(WM_GETMINMAXINFO, AfxSig_vMMI, void (CWnd::*)(MINMAXINFO*), OnGetMinMaxInfo)
-#define ON_WM_SHOWWINDOW() AFX_WM_ENTRY(WM_SHOWWINDOW, AfxSig_vbw, void (CWnd::*)(BOOL, UINT), OnShowWindow)
-#define ON_WM_CLOSE() AFX_WM_ENTRY(WM_CLOSE, AfxSig_vv, void (CWnd::*)(), OnClose)
-#define ON_WM_CONTEXTMENU() AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnContextMenu)
-#define ON_WM_SYSCOMMAND() AFX_WM_ENTRY(WM_SYSCOMMAND, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
-#define ON_WM_SETTINGCHANGE() AFX_WM_ENTRY(WM_SETTINGCHANGE, AfxSig_vws, void (CWnd::*)(UINT, LPCTSTR), OnSettingChange)
+#define ON_WM_WINDOWPOSCHANGING()                                                                                      \
+    AFX_WM_ENTRY(WM_WINDOWPOSCHANGING, AfxSig_vPOS, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanging)
+#define ON_WM_WINDOWPOSCHANGED()                                                                                       \
+    AFX_WM_ENTRY(WM_WINDOWPOSCHANGED, AfxSig_vPOS, void (CWnd::*)(WINDOWPOS*), OnWindowPosChanged)
+#define ON_WM_GETMINMAXINFO()  AFX_WM_ENTRY(WM_GETMINMAXINFO, AfxSig_vMMI, void (CWnd::*)(MINMAXINFO*), OnGetMinMaxInfo)
+#define ON_WM_SHOWWINDOW()     AFX_WM_ENTRY(WM_SHOWWINDOW, AfxSig_vbw, void (CWnd::*)(BOOL, UINT), OnShowWindow)
+#define ON_WM_CLOSE()          AFX_WM_ENTRY(WM_CLOSE, AfxSig_vv, void (CWnd::*)(), OnClose)
+#define ON_WM_CONTEXTMENU()    AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnContextMenu)
+#define ON_WM_SYSCOMMAND()     AFX_WM_ENTRY(WM_SYSCOMMAND, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnSysCommand)
+#define ON_WM_SETTINGCHANGE()  AFX_WM_ENTRY(WM_SETTINGCHANGE, AfxSig_vws, void (CWnd::*)(UINT, LPCTSTR), OnSettingChange)
 #define ON_WM_SYSCOLORCHANGE() AFX_WM_ENTRY(WM_SYSCOLORCHANGE, AfxSig_vv, void (CWnd::*)(), OnSysColorChange)
-#define ON_WM_DISPLAYCHANGE() AFX_WM_ENTRY(WM_DISPLAYCHANGE, AfxSig_vwii, void (CWnd::*)(UINT, int, int), OnDisplayChange)
+#define ON_WM_DISPLAYCHANGE()                                                                                          \
+    AFX_WM_ENTRY(WM_DISPLAYCHANGE, AfxSig_vwii, void (CWnd::*)(UINT, int, int), OnDisplayChange)
 #define ON_WM_THEMECHANGED() AFX_WM_ENTRY(WM_THEMECHANGED, AfxSig_lv, LRESULT (CWnd::*)(), OnThemeChanged)
-#define ON_WM_CTLCOLOR() AFX_WM_ENTRY(WM_CTLCOLOR, AfxSig_hDWw, HBRUSH (CWnd::*)(CDC*, CWnd*, UINT), OnCtlColor)
-#define ON_WM_DRAWITEM() AFX_WM_ENTRY(WM_DRAWITEM, AfxSig_vDRAWITEM, void (CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)
-#define ON_WM_MEASUREITEM() AFX_WM_ENTRY(WM_MEASUREITEM, AfxSig_vMEASUREITEM, void (CWnd::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)
-#define ON_WM_DELETEITEM() AFX_WM_ENTRY(WM_DELETEITEM, AfxSig_vDELETEITEM, void (CWnd::*)(int, LPDELETEITEMSTRUCT), OnDeleteItem)
-#define ON_WM_COMPAREITEM() AFX_WM_ENTRY(WM_COMPAREITEM, AfxSig_iCOMPAREITEM, int (CWnd::*)(int, LPCOMPAREITEMSTRUCT), OnCompareItem)
-#define ON_WM_HSCROLL() AFX_WM_ENTRY(WM_HSCROLL, AfxSig_vwwx, void (CWnd::*)(UINT, UINT, CScrollBar*), OnHScroll)
-#define ON_WM_VSCROLL() AFX_WM_ENTRY(WM_VSCROLL, AfxSig_vwwx, void (CWnd::*)(UINT, UINT, CScrollBar*), OnVScroll)
+#define ON_WM_CTLCOLOR()     AFX_WM_ENTRY(WM_CTLCOLOR, AfxSig_hDWw, HBRUSH (CWnd::*)(CDC*, CWnd*, UINT), OnCtlColor)
+#define ON_WM_DRAWITEM()     AFX_WM_ENTRY(WM_DRAWITEM, AfxSig_vDRAWITEM, void (CWnd::*)(int, LPDRAWITEMSTRUCT), OnDrawItem)
+#define ON_WM_MEASUREITEM()                                                                                            \
+    AFX_WM_ENTRY(WM_MEASUREITEM, AfxSig_vMEASUREITEM, void (CWnd::*)(int, LPMEASUREITEMSTRUCT), OnMeasureItem)
+#define ON_WM_DELETEITEM()                                                                                             \
+    AFX_WM_ENTRY(WM_DELETEITEM, AfxSig_vDELETEITEM, void (CWnd::*)(int, LPDELETEITEMSTRUCT), OnDeleteItem)
+#define ON_WM_COMPAREITEM()                                                                                            \
+    AFX_WM_ENTRY(WM_COMPAREITEM, AfxSig_iCOMPAREITEM, int (CWnd::*)(int, LPCOMPAREITEMSTRUCT), OnCompareItem)
+#define ON_WM_HSCROLL()  AFX_WM_ENTRY(WM_HSCROLL, AfxSig_vwwx, void (CWnd::*)(UINT, UINT, CScrollBar*), OnHScroll)
+#define ON_WM_VSCROLL()  AFX_WM_ENTRY(WM_VSCROLL, AfxSig_vwwx, void (CWnd::*)(UINT, UINT, CScrollBar*), OnVScroll)
 #define ON_WM_INITMENU() AFX_WM_ENTRY(WM_INITMENU, AfxSig_vM, void (CWnd::*)(CMenu*), OnInitMenu)
-#define ON_WM_INITMENUPOPUP() AFX_WM_ENTRY(WM_INITMENUPOPUP, AfxSig_vMwb, void (CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
-#define ON_WM_MENUSELECT() AFX_WM_ENTRY(WM_MENUSELECT, AfxSig_vwwh, void (CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
+#define ON_WM_INITMENUPOPUP()                                                                                          \
+    AFX_WM_ENTRY(WM_INITMENUPOPUP, AfxSig_vMwb, void (CWnd::*)(CMenu*, UINT, BOOL), OnInitMenuPopup)
+#define ON_WM_MENUSELECT()    AFX_WM_ENTRY(WM_MENUSELECT, AfxSig_vwwh, void (CWnd::*)(UINT, UINT, HMENU), OnMenuSelect)
 #define ON_WM_ENTERMENULOOP() AFX_WM_ENTRY(WM_ENTERMENULOOP, AfxSig_vb, void (CWnd::*)(BOOL), OnEnterMenuLoop)
-#define ON_WM_EXITMENULOOP() AFX_WM_ENTRY(WM_EXITMENULOOP, AfxSig_vb, void (CWnd::*)(BOOL), OnExitMenuLoop)
-#define ON_WM_ENTERIDLE() AFX_WM_ENTRY(WM_ENTERIDLE, AfxSig_vwW, void (CWnd::*)(UINT, CWnd*), OnEnterIdle)
-#define ON_WM_MOUSEACTIVATE() AFX_WM_ENTRY(WM_MOUSEACTIVATE, AfxSig_iWww, int (CWnd::*)(CWnd*, UINT, UINT), OnMouseActivate)
+#define ON_WM_EXITMENULOOP()  AFX_WM_ENTRY(WM_EXITMENULOOP, AfxSig_vb, void (CWnd::*)(BOOL), OnExitMenuLoop)
+#define ON_WM_ENTERIDLE()     AFX_WM_ENTRY(WM_ENTERIDLE, AfxSig_vwW, void (CWnd::*)(UINT, CWnd*), OnEnterIdle)
+#define ON_WM_MOUSEACTIVATE()                                                                                          \
+    AFX_WM_ENTRY(WM_MOUSEACTIVATE, AfxSig_iWww, int (CWnd::*)(CWnd*, UINT, UINT), OnMouseActivate)
 #define ON_WM_GETDLGCODE() AFX_WM_ENTRY(WM_GETDLGCODE, AfxSig_wv, UINT (CWnd::*)(), OnGetDlgCode)
-#define ON_WM_ENABLE() AFX_WM_ENTRY(WM_ENABLE, AfxSig_vb, void (CWnd::*)(BOOL), OnEnable)
-#define ON_WM_STYLECHANGING() AFX_WM_ENTRY(WM_STYLECHANGING, AfxSig_viSS, void (CWnd::*)(int, LPSTYLESTRUCT), OnStyleChanging)
-#define ON_WM_STYLECHANGED() AFX_WM_ENTRY(WM_STYLECHANGED, AfxSig_viSS, void (CWnd::*)(int, LPSTYLESTRUCT), OnStyleChanged)
-#define ON_WM_TIMECHANGE() AFX_WM_ENTRY(WM_TIMECHANGE, AfxSig_vv, void (CWnd::*)(), OnTimeChange)
+#define ON_WM_ENABLE()     AFX_WM_ENTRY(WM_ENABLE, AfxSig_vb, void (CWnd::*)(BOOL), OnEnable)
+#define ON_WM_STYLECHANGING()                                                                                          \
+    AFX_WM_ENTRY(WM_STYLECHANGING, AfxSig_viSS, void (CWnd::*)(int, LPSTYLESTRUCT), OnStyleChanging)
+#define ON_WM_STYLECHANGED()                                                                                           \
+    AFX_WM_ENTRY(WM_STYLECHANGED, AfxSig_viSS, void (CWnd::*)(int, LPSTYLESTRUCT), OnStyleChanged)
+#define ON_WM_TIMECHANGE()      AFX_WM_ENTRY(WM_TIMECHANGE, AfxSig_vv, void (CWnd::*)(), OnTimeChange)
 #define ON_WM_QUERYENDSESSION() AFX_WM_ENTRY(WM_QUERYENDSESSION, AfxSig_bv, BOOL (CWnd::*)(), OnQueryEndSession)
-#define ON_WM_ENDSESSION() AFX_WM_ENTRY(WM_ENDSESSION, AfxSig_vb, void (CWnd::*)(BOOL), OnEndSession)
-#define ON_WM_DROPFILES() AFX_WM_ENTRY(WM_DROPFILES, AfxSig_vHDROP, void (CWnd::*)(HDROP), OnDropFiles)
-#define ON_WM_PARENTNOTIFY() AFX_WM_ENTRY(WM_PARENTNOTIFY, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnParentNotify)
+#define ON_WM_ENDSESSION()      AFX_WM_ENTRY(WM_ENDSESSION, AfxSig_vb, void (CWnd::*)(BOOL), OnEndSession)
+#define ON_WM_DROPFILES()       AFX_WM_ENTRY(WM_DROPFILES, AfxSig_vHDROP, void (CWnd::*)(HDROP), OnDropFiles)
+#define ON_WM_PARENTNOTIFY()    AFX_WM_ENTRY(WM_PARENTNOTIFY, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), OnParentNotify)
 #define ON_WM_QUERYNEWPALETTE() AFX_WM_ENTRY(WM_QUERYNEWPALETTE, AfxSig_bv, BOOL (CWnd::*)(), OnQueryNewPalette)
-#define ON_WM_PALETTECHANGED() AFX_WM_ENTRY(WM_PALETTECHANGED, AfxSig_vWw, void (CWnd::*)(CWnd*), OnPaletteChanged)
-#define ON_WM_QUERYDRAGICON() AFX_WM_ENTRY(WM_QUERYDRAGICON, AfxSig_hv, HCURSOR (CWnd::*)(), OnQueryDragIcon)
-#define ON_WM_COPYDATA() AFX_WM_ENTRY(WM_COPYDATA, AfxSig_bWCDS, BOOL (CWnd::*)(CWnd*, COPYDATASTRUCT*), OnCopyData)
-#define ON_WM_CHILDACTIVATE() AFX_WM_ENTRY(WM_CHILDACTIVATE, AfxSig_vv, void (CWnd::*)(), OnChildActivate)
-#define ON_WM_UPDATEUISTATE() AFX_WM_ENTRY(WM_UPDATEUISTATE, AfxSig_vww, void (CWnd::*)(UINT, UINT), OnUpdateUIState)
-#define ON_WM_MDIACTIVATE() AFX_WM_ENTRY(WM_MDIACTIVATE, AfxSig_vbWW, void (CWnd::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
-#define ON_WM_HELPINFO() AFX_WM_ENTRY(WM_HELPINFO, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
+#define ON_WM_PALETTECHANGED()  AFX_WM_ENTRY(WM_PALETTECHANGED, AfxSig_vWw, void (CWnd::*)(CWnd*), OnPaletteChanged)
+#define ON_WM_QUERYDRAGICON()   AFX_WM_ENTRY(WM_QUERYDRAGICON, AfxSig_hv, HCURSOR (CWnd::*)(), OnQueryDragIcon)
+#define ON_WM_COPYDATA()        AFX_WM_ENTRY(WM_COPYDATA, AfxSig_bWCDS, BOOL (CWnd::*)(CWnd*, COPYDATASTRUCT*), OnCopyData)
+#define ON_WM_CHILDACTIVATE()   AFX_WM_ENTRY(WM_CHILDACTIVATE, AfxSig_vv, void (CWnd::*)(), OnChildActivate)
+#define ON_WM_UPDATEUISTATE()   AFX_WM_ENTRY(WM_UPDATEUISTATE, AfxSig_vww, void (CWnd::*)(UINT, UINT), OnUpdateUIState)
+#define ON_WM_MDIACTIVATE()     AFX_WM_ENTRY(WM_MDIACTIVATE, AfxSig_vbWW, void (CWnd::*)(BOOL, CWnd*, CWnd*), OnMDIActivate)
+#define ON_WM_HELPINFO()        AFX_WM_ENTRY(WM_HELPINFO, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
 
 // Reflected messages, handled by the control itself.
-#define ON_WM_CTLCOLOR_REFLECT() AFX_WM_ENTRY(WM_CTLCOLOR + WM_REFLECT_BASE, AfxSig_hDw, HBRUSH (CWnd::*)(CDC*, UINT), CtlColor)
-#define ON_WM_DRAWITEM_REFLECT() AFX_WM_ENTRY(WM_DRAWITEM + WM_REFLECT_BASE, AfxSig_vDRAWITEM_R, void (CWnd::*)(LPDRAWITEMSTRUCT), DrawItem)
-#define ON_WM_MEASUREITEM_REFLECT() AFX_WM_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, AfxSig_vMEASUREITEM_R, void (CWnd::*)(LPMEASUREITEMSTRUCT), MeasureItem)
-#define ON_WM_DELETEITEM_REFLECT() AFX_WM_ENTRY(WM_DELETEITEM + WM_REFLECT_BASE, AfxSig_vDELETEITEM_R, void (CWnd::*)(LPDELETEITEMSTRUCT), DeleteItem)
-#define ON_WM_COMPAREITEM_REFLECT() AFX_WM_ENTRY(WM_COMPAREITEM + WM_REFLECT_BASE, AfxSig_iCOMPAREITEM_R, int (CWnd::*)(LPCOMPAREITEMSTRUCT), CompareItem)
-#define ON_WM_HSCROLL_REFLECT() AFX_WM_ENTRY(WM_HSCROLL + WM_REFLECT_BASE, AfxSig_vww, void (CWnd::*)(UINT, UINT), HScroll)
-#define ON_WM_VSCROLL_REFLECT() AFX_WM_ENTRY(WM_VSCROLL + WM_REFLECT_BASE, AfxSig_vww, void (CWnd::*)(UINT, UINT), VScroll)
-#define ON_WM_PARENTNOTIFY_REFLECT() AFX_WM_ENTRY(WM_PARENTNOTIFY + WM_REFLECT_BASE, AfxSig_vwl, void (CWnd::*)(UINT, LPARAM), ParentNotify)
+#define ON_WM_CTLCOLOR_REFLECT()                                                                                       \
+    AFX_WM_ENTRY(WM_CTLCOLOR + WM_REFLECT_BASE, AfxSig_hDw, HBRUSH(CWnd::*)(CDC*, UINT), CtlColor)
+#define ON_WM_DRAWITEM_REFLECT()                                                                                       \
+    AFX_WM_ENTRY(WM_DRAWITEM + WM_REFLECT_BASE, AfxSig_vDRAWITEM_R, void(CWnd::*)(LPDRAWITEMSTRUCT), DrawItem)
+#define ON_WM_MEASUREITEM_REFLECT()                                                                                    \
+    AFX_WM_ENTRY(WM_MEASUREITEM + WM_REFLECT_BASE, AfxSig_vMEASUREITEM_R, void(CWnd::*)(LPMEASUREITEMSTRUCT),          \
+                 MeasureItem)
+#define ON_WM_DELETEITEM_REFLECT()                                                                                     \
+    AFX_WM_ENTRY(WM_DELETEITEM + WM_REFLECT_BASE, AfxSig_vDELETEITEM_R, void(CWnd::*)(LPDELETEITEMSTRUCT), DeleteItem)
+#define ON_WM_COMPAREITEM_REFLECT()                                                                                    \
+    AFX_WM_ENTRY(WM_COMPAREITEM + WM_REFLECT_BASE, AfxSig_iCOMPAREITEM_R, int(CWnd::*)(LPCOMPAREITEMSTRUCT),           \
+                 CompareItem)
+#define ON_WM_HSCROLL_REFLECT()                                                                                        \
+    AFX_WM_ENTRY(WM_HSCROLL + WM_REFLECT_BASE, AfxSig_vww, void(CWnd::*)(UINT, UINT), HScroll)
+#define ON_WM_VSCROLL_REFLECT()                                                                                        \
+    AFX_WM_ENTRY(WM_VSCROLL + WM_REFLECT_BASE, AfxSig_vww, void(CWnd::*)(UINT, UINT), VScroll)
+#define ON_WM_PARENTNOTIFY_REFLECT()                                                                                   \
+    AFX_WM_ENTRY(WM_PARENTNOTIFY + WM_REFLECT_BASE, AfxSig_vwl, void(CWnd::*)(UINT, LPARAM), ParentNotify)

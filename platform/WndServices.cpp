@@ -111,15 +111,9 @@ CWnd* PASCAL CWnd::GetSafeOwner(CWnd* pParent, HWND* pWndTop)
     return FromHandle(GetSafeOwner_(pParent->GetSafeHwnd(), pWndTop));
 }
 
-CWnd* CWnd::GetOwner() const
-{
-    return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent();
-}
+CWnd* CWnd::GetOwner() const { return m_hWndOwner != nullptr ? FromHandle(m_hWndOwner) : GetParent(); }
 
-void CWnd::SetOwner(CWnd* pOwnerWnd)
-{
-    m_hWndOwner = pOwnerWnd != nullptr ? pOwnerWnd->m_hWnd : nullptr;
-}
+void CWnd::SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd != nullptr ? pOwnerWnd->m_hWnd : nullptr; }
 
 CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
@@ -145,16 +139,12 @@ CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
     return nullptr;
 }
 
-CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
-{
-    return GetDescendantWindow(m_hWnd, nID, bOnlyPerm);
-}
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const { return GetDescendantWindow(m_hWnd, nID, bOnlyPerm); }
 
 void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
-                                            BOOL bOnlyPerm)
+                                           BOOL bOnlyPerm)
 {
-    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
-         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         if (bOnlyPerm)
         {
@@ -180,8 +170,7 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     CCmdUI state;
     CWnd wndTemp; // stands for controls without an object of their own
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
         wndTemp.m_hWnd = hWndChild;
@@ -229,9 +218,9 @@ void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRe
     if (::EqualRect(rectOld, lpRect))
         return;
     if (lpLayout != nullptr)
-        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top,
-                                          lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-                                          SWP_NOACTIVATE | SWP_NOZORDER);
+        lpLayout->hDWP =
+            ::DeferWindowPos(lpLayout->hDWP, hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+                             lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
     else
         ::SetWindowPos(hWnd, nullptr, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
                        lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
@@ -254,8 +243,7 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
     else
         layout.hDWP = nullptr;
 
-    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr;
-         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         UINT nIDC = (UINT)::GetDlgCtrlID(hWndChild);
         CWnd* pWnd = FromHandlePermanent(hWndChild);
@@ -300,10 +288,7 @@ void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nF
 
 // ---- modal loop -----------------------------------------------------------------------------------
 
-BOOL CWnd::ContinueModal()
-{
-    return (m_nFlags & WF_CONTINUEMODAL) != 0;
-}
+BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
 
 void CWnd::EndModalLoop(int nResult)
 {
@@ -470,8 +455,7 @@ void PASCAL CWnd::CancelToolTips(BOOL)
 static HWND ChildWindowFromPointAny(HWND hWnd, POINT pt)
 {
     ::ClientToScreen(hWnd, &pt);
-    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr;
-         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         if ((UINT)::GetDlgCtrlID(hWndChild) != 0xFFFF && ::IsWindowVisible(hWndChild))
         {
@@ -676,8 +660,8 @@ LPCTSTR AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbrBackgro
     static std::map<std::wstring, int> s_names; // keeps the returned names alive
     wchar_t name[128];
     HINSTANCE hInst = AfxGetInstanceHandle();
-    std::swprintf(name, 128, L"Corvane:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor,
-                  (void*)hbrBackground, (void*)hIcon);
+    std::swprintf(name, 128, L"Corvane:%p:%x:%p:%p:%p", (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
+                  (void*)hIcon);
     std::lock_guard<std::mutex> guard(s_lock);
     auto it = s_names.find(name);
     if (it != s_names.end())

@@ -99,10 +99,7 @@ int CWnd::GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
     return ::GetWindowTextW(m_hWnd, lpszStringBuf, nMaxCount);
 }
 int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
-void CWnd::GetWindowText(CString& rString) const
-{
-    rString = PlatformWindowText(m_hWnd);
-}
+void CWnd::GetWindowText(CString& rString) const { rString = PlatformWindowText(m_hWnd); }
 
 CString PlatformListItemText(HWND hWnd, UINT nGetLenMsg, UINT nGetTextMsg, int nIndex)
 {
@@ -388,10 +385,7 @@ LRESULT CWnd::SendDlgItemMessage(int nID, UINT message, WPARAM wParam, LPARAM lP
 }
 void CWnd::NextDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
 void CWnd::PrevDlgCtrl() const { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
-void CWnd::GotoDlgCtrl(CWnd* pWndCtrl)
-{
-    ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1);
-}
+void CWnd::GotoDlgCtrl(CWnd* pWndCtrl) { ::SendMessageW(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->GetSafeHwnd(), 1); }
 
 // ---- scrolling ---------------------------------------------------------------------------------
 

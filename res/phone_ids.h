@@ -19,20 +19,20 @@
 #define IDS_PHONE_OUTBOX_SENT         32842
 #define IDS_PHONE_OUTBOX_EMPTY        32843
 // Texts of the failures the phone link reports beyond those above.
-#define IDS_PHONE_LISTING_FAILED      34703
-#define IDS_PHONE_SAVE_FAILED_KEPT    34704
-#define IDS_PHONE_NO_PROMPT           34705
-#define IDS_PHONE_EMPTY_PDU           34706
-#define IDS_PHONE_OUTBOX_FAILED       34707
-#define IDS_PHONE_BAD_INDEX           34708
-#define IDS_PHONE_PARTS_KEPT          34709
-#define IDS_PHONE_FETCH_FAILED        34710
+#define IDS_PHONE_LISTING_FAILED   34703
+#define IDS_PHONE_SAVE_FAILED_KEPT 34704
+#define IDS_PHONE_NO_PROMPT        34705
+#define IDS_PHONE_EMPTY_PDU        34706
+#define IDS_PHONE_OUTBOX_FAILED    34707
+#define IDS_PHONE_BAD_INDEX        34708
+#define IDS_PHONE_PARTS_KEPT       34709
+#define IDS_PHONE_FETCH_FAILED     34710
 
 // Commands of the phone jobs and the windows the phone link uses.
 #ifndef ID_RECEIVE_SMS
-#define ID_RECEIVE_SMS                32771
-#define ID_SEND_SMS                   32772
-#define ID_SEND_RECEIVE_SMS           32773
+#define ID_RECEIVE_SMS      32771
+#define ID_SEND_SMS         32772
+#define ID_SEND_RECEIVE_SMS 32773
 #endif
-#define IDD_CORVANE_SMS_FORM          34790
-#define IDD_COMPOSE_SMS               34791
+#define IDD_CORVANE_SMS_FORM 34790
+#define IDD_COMPOSE_SMS      34791

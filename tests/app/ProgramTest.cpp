@@ -46,7 +46,8 @@ std::map<CString, CString> FiledInbox(CCorvane_smsDoc* pDoc)
 {
     std::map<CString, CString> rows;
     CSmsRecordsLock lock(pDoc);
-    for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos;) {
+    for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos;)
+    {
         CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
         if (p->m_strFolder == L"Inbox")
             rows[p->m_strSenderName] = p->m_strText;
@@ -151,8 +152,8 @@ TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessa
 
     // The fetch, as the menu item sends it.
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_COMMAND, ID_RECEIVE_SMS, 0);
-    ASSERT_TRUE(PumpUntil([&] { return pFrame->GetStatusText(2) == L"ada 6 sms baru." && !pFrame->IsPhoneBusy(); },
-                          20000))
+    ASSERT_TRUE(
+        PumpUntil([&] { return pFrame->GetStatusText(2) == L"ada 6 sms baru." && !pFrame->IsPhoneBusy(); }, 20000))
         << ::testing::PrintToString(pFrame->GetStatusText(2)) << boxes.All();
     EXPECT_EQ(FiledInbox(pDoc), DemoInbox());
     EXPECT_EQ(pDoc->m_listSms.GetCount(), 6); // the five received and the sent one

@@ -26,28 +26,24 @@ protected:
     {
         RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\" + m_company);
         HKEY key = nullptr;
-        EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\" + m_company, 0, KEY_READ, &key),
-                  ERROR_SUCCESS);
+        EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\" + m_company, 0, KEY_READ, &key), ERROR_SUCCESS);
     }
 
-    CString SectionPath(LPCWSTR section) const
-    {
-        return L"Software\\" + m_company + L"\\Corvane SMS\\" + section;
-    }
+    CString SectionPath(LPCWSTR section) const { return L"Software\\" + m_company + L"\\Corvane SMS\\" + section; }
     // The raw value as the registry holds it: its type and DWORD or text.
     bool RawDword(LPCWSTR section, LPCWSTR name, DWORD& value) const
     {
         DWORD type = 0, size = sizeof value;
-        return RegGetValueW(HKEY_CURRENT_USER, SectionPath(section), name, RRF_RT_ANY, &type, &value,
-                            &size) == ERROR_SUCCESS &&
+        return RegGetValueW(HKEY_CURRENT_USER, SectionPath(section), name, RRF_RT_ANY, &type, &value, &size) ==
+                   ERROR_SUCCESS &&
                type == REG_DWORD;
     }
     bool RawText(LPCWSTR section, LPCWSTR name, CString& value) const
     {
         wchar_t buf[512] = {};
         DWORD type = 0, size = sizeof buf;
-        if (RegGetValueW(HKEY_CURRENT_USER, SectionPath(section), name, RRF_RT_ANY, &type, buf,
-                         &size) != ERROR_SUCCESS ||
+        if (RegGetValueW(HKEY_CURRENT_USER, SectionPath(section), name, RRF_RT_ANY, &type, buf, &size) !=
+                ERROR_SUCCESS ||
             type != REG_SZ)
             return false;
         value = buf;
@@ -183,8 +179,7 @@ TEST_F(Settings, RoundTripsThroughTheRegistry)
 
     // Something outside the program may write "IsScheduledDay".
     HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(L"Scheduler"), 0, KEY_SET_VALUE, &key),
-              ERROR_SUCCESS);
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, SectionPath(L"Scheduler"), 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
     const DWORD one = 1;
     RegSetValueExW(key, L"IsScheduledDay", 0, REG_DWORD, (const BYTE*)&one, sizeof one);
     RegCloseKey(key);

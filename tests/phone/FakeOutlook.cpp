@@ -2,18 +2,30 @@
 
 #include "phone/OutlookAutomation.h"
 
-namespace fake {
+namespace fake
+{
 
-namespace {
+namespace
+{
 
 // {00063081-0000-0000-C000-000000000046}, the distribution-list item's interface.
 const IID IID_DistListItem = {0x00063081, 0, 0, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
 
-const wchar_t* const kContactProperties[] = {
-    L"FileAs", L"Categories", L"FirstName", L"LastName", L"BusinessFaxNumber", L"PagerNumber",
-    L"BusinessTelephoneNumber", L"MobileTelephoneNumber", L"HomeTelephoneNumber",
-    L"Home2TelephoneNumber", L"HomeFaxNumber", L"CarTelephoneNumber",
-    L"AssistantTelephoneNumber", L"Business2TelephoneNumber", L"RadioTelephoneNumber"};
+const wchar_t* const kContactProperties[] = {L"FileAs",
+                                             L"Categories",
+                                             L"FirstName",
+                                             L"LastName",
+                                             L"BusinessFaxNumber",
+                                             L"PagerNumber",
+                                             L"BusinessTelephoneNumber",
+                                             L"MobileTelephoneNumber",
+                                             L"HomeTelephoneNumber",
+                                             L"Home2TelephoneNumber",
+                                             L"HomeFaxNumber",
+                                             L"CarTelephoneNumber",
+                                             L"AssistantTelephoneNumber",
+                                             L"Business2TelephoneNumber",
+                                             L"RadioTelephoneNumber"};
 
 std::vector<std::wstring> ContactMembers()
 {
@@ -28,19 +40,23 @@ std::vector<std::wstring> ContactMembers()
 
 Object::Object(std::vector<IID> interfaces, std::vector<std::wstring> members)
     : m_interfaces(std::move(interfaces)), m_members(std::move(members))
-{
-}
+{}
 
 STDMETHODIMP Object::QueryInterface(REFIID iid, void** out)
 {
     if (!out)
         return E_POINTER;
     *out = nullptr;
-    if (iid == IID_IUnknown || iid == IID_IDispatch) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch)
+    {
         *out = static_cast<IDispatch*>(this);
-    } else if (iid == IID_ISupportErrorInfo) {
+    }
+    else if (iid == IID_ISupportErrorInfo)
+    {
         *out = static_cast<ISupportErrorInfo*>(this);
-    } else {
+    }
+    else
+    {
         for (const IID& own : m_interfaces)
             if (own == iid)
                 *out = static_cast<IDispatch*>(this);
@@ -51,10 +67,7 @@ STDMETHODIMP Object::QueryInterface(REFIID iid, void** out)
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) Object::AddRef()
-{
-    return InterlockedIncrement(&m_refs);
-}
+STDMETHODIMP_(ULONG) Object::AddRef() { return InterlockedIncrement(&m_refs); }
 
 STDMETHODIMP_(ULONG) Object::Release()
 {
@@ -71,17 +84,16 @@ STDMETHODIMP Object::GetTypeInfoCount(UINT* count)
     return S_OK;
 }
 
-STDMETHODIMP Object::GetTypeInfo(UINT, LCID, ITypeInfo**)
-{
-    return E_NOTIMPL;
-}
+STDMETHODIMP Object::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; }
 
 STDMETHODIMP Object::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
 {
     if (count != 1)
         return E_INVALIDARG;
-    for (size_t i = 0; i < m_members.size(); ++i) {
-        if (_wcsicmp(m_members[i].c_str(), names[0]) == 0) {
+    for (size_t i = 0; i < m_members.size(); ++i)
+    {
+        if (_wcsicmp(m_members[i].c_str(), names[0]) == 0)
+        {
             ids[0] = static_cast<DISPID>(i + 1);
             return S_OK;
         }
@@ -90,8 +102,8 @@ STDMETHODIMP Object::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DI
     return DISP_E_UNKNOWNNAME;
 }
 
-STDMETHODIMP Object::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                            VARIANT* result, EXCEPINFO* info, UINT*)
+STDMETHODIMP Object::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info,
+                            UINT*)
 {
     if (id < 1 || static_cast<size_t>(id) > m_members.size())
         return DISP_E_MEMBERNOTFOUND;
@@ -112,7 +124,8 @@ STDMETHODIMP Object::InterfaceSupportsErrorInfo(REFIID iid)
 
 HRESULT Object::RaiseException(EXCEPINFO* info, const wchar_t* description)
 {
-    if (info) {
+    if (info)
+    {
         *info = EXCEPINFO();
         info->scode = E_FAIL;
         info->bstrSource = SysAllocString(L"Microsoft Outlook");
@@ -124,11 +137,13 @@ HRESULT Object::RaiseException(EXCEPINFO* info, const wchar_t* description)
 HRESULT Object::RaiseErrorInfo(HRESULT hr, const wchar_t* description)
 {
     ICreateErrorInfo* create = nullptr;
-    if (SUCCEEDED(CreateErrorInfo(&create))) {
+    if (SUCCEEDED(CreateErrorInfo(&create)))
+    {
         create->SetDescription(const_cast<LPOLESTR>(description));
         create->SetSource(const_cast<LPOLESTR>(L"Microsoft Outlook"));
         IErrorInfo* error = nullptr;
-        if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&error)))) {
+        if (SUCCEEDED(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&error))))
+        {
             SetErrorInfo(0, error);
             error->Release();
         }
@@ -170,10 +185,10 @@ std::wstring Object::TextArg(DISPPARAMS* params)
 
 Contact::Contact() : Object({::Outlook::IID__ContactItem}, ContactMembers()) {}
 
-HRESULT Contact::Member(const std::wstring& name, WORD flags, DISPPARAMS* params, VARIANT* result,
-                        EXCEPINFO* info)
+HRESULT Contact::Member(const std::wstring& name, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info)
 {
-    if (name == L"Save") {
+    if (name == L"Save")
+    {
         if (saveFails)
             return RaiseErrorInfo(E_FAIL, saveError.c_str());
         ++saves;
@@ -182,7 +197,8 @@ HRESULT Contact::Member(const std::wstring& name, WORD flags, DISPPARAMS* params
     auto failing = failingProps.find(name);
     if (failing != failingProps.end())
         return RaiseException(info, failing->second.c_str());
-    if (flags & DISPATCH_PROPERTYPUT) {
+    if (flags & DISPATCH_PROPERTYPUT)
+    {
         if (!params || params->cNamedArgs != 1 || params->rgdispidNamedArgs[0] != DISPID_PROPERTYPUT)
             return DISP_E_PARAMNOTOPTIONAL;
         props[name] = TextArg(params);
@@ -200,7 +216,8 @@ DistList::DistList() : Object({IID_DistListItem}, {L"DLName", L"FileAs", L"Categ
 
 HRESULT DistList::Member(const std::wstring&, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*)
 {
-    if (result) {
+    if (result)
+    {
         result->vt = VT_BSTR;
         result->bstrVal = SysAllocString(L"Semua teman");
     }
@@ -221,10 +238,10 @@ void Items::Add(Object* item)
     items.push_back(item);
 }
 
-HRESULT Items::Member(const std::wstring& name, WORD, DISPPARAMS*, VARIANT* result,
-                      EXCEPINFO* info)
+HRESULT Items::Member(const std::wstring& name, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO* info)
 {
-    if (name == L"Count") {
+    if (name == L"Count")
+    {
         result->vt = VT_I4;
         result->lVal = static_cast<long>(items.size()) + extraCount;
         return S_OK;
@@ -249,9 +266,12 @@ Folder::~Folder()
 
 HRESULT Folder::Member(const std::wstring& name, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*)
 {
-    if (name == L"Items") {
+    if (name == L"Items")
+    {
         ReturnObject(result, items);
-    } else {
+    }
+    else
+    {
         result->vt = VT_BSTR;
         result->bstrVal = SysAllocString(L"Contacts");
     }
@@ -266,8 +286,7 @@ NameSpace::~NameSpace()
         contacts->Release();
 }
 
-HRESULT NameSpace::Member(const std::wstring&, WORD, DISPPARAMS* params, VARIANT* result,
-                          EXCEPINFO* info)
+HRESULT NameSpace::Member(const std::wstring&, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info)
 {
     long type = LongArg(params);
     foldersAsked.push_back(type);
@@ -277,10 +296,7 @@ HRESULT NameSpace::Member(const std::wstring&, WORD, DISPPARAMS* params, VARIANT
     return S_OK;
 }
 
-Application::Application()
-    : Object({::Outlook::IID__Application}, {L"GetNamespace", L"CreateItem", L"Version"})
-{
-}
+Application::Application() : Object({::Outlook::IID__Application}, {L"GetNamespace", L"CreateItem", L"Version"}) {}
 
 Application::~Application()
 {
@@ -290,10 +306,10 @@ Application::~Application()
         c->Release();
 }
 
-HRESULT Application::Member(const std::wstring& name, WORD, DISPPARAMS* params, VARIANT* result,
-                            EXCEPINFO* info)
+HRESULT Application::Member(const std::wstring& name, WORD, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info)
 {
-    if (name == L"GetNamespace") {
+    if (name == L"GetNamespace")
+    {
         std::wstring type = TextArg(params);
         namespacesAsked.push_back(type);
         if (type != L"MAPI")
@@ -301,9 +317,11 @@ HRESULT Application::Member(const std::wstring& name, WORD, DISPPARAMS* params, 
         ReturnObject(result, mapi);
         return S_OK;
     }
-    if (name == L"CreateItem") {
+    if (name == L"CreateItem")
+    {
         itemTypesCreated.push_back(LongArg(params));
-        if (createDistList) {
+        if (createDistList)
+        {
             Ref<DistList> list = Make<DistList>();
             ReturnObject(result, list.get());
             return S_OK;
@@ -323,15 +341,18 @@ HRESULT Application::Member(const std::wstring& name, WORD, DISPPARAMS* params, 
 
 // ---------------------------------------------------------------------------------------------
 
-namespace {
+namespace
+{
 
-class Factory : public IClassFactory {
+class Factory : public IClassFactory
+{
 public:
     explicit Factory(Application* app) : m_app(app) { m_app->AddRef(); }
     virtual ~Factory() { m_app->Release(); }
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override
     {
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
+        if (iid == IID_IUnknown || iid == IID_IClassFactory)
+        {
             *out = static_cast<IClassFactory*>(this);
             AddRef();
             return S_OK;
@@ -369,8 +390,8 @@ OutlookServer::OutlookServer()
     m_app->mapi->contacts = new Folder();
     m_app->mapi->contacts->items = new Items();
     m_factory = new Factory(m_app);
-    if (FAILED(CoRegisterClassObject(::Outlook::CLSID_Application, m_factory,
-                                     CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &m_cookie)))
+    if (FAILED(CoRegisterClassObject(::Outlook::CLSID_Application, m_factory, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE,
+                                     &m_cookie)))
         m_cookie = 0;
 }
 
@@ -383,7 +404,7 @@ OutlookServer::~OutlookServer()
 }
 
 Contact* OutlookServer::AddContact(const std::wstring& fileAs, const std::wstring& categories,
-                             std::vector<std::pair<std::wstring, std::wstring>> numbers)
+                                   std::vector<std::pair<std::wstring, std::wstring>> numbers)
 {
     Ref<Contact> contact = Make<Contact>();
     contact->props[L"FileAs"] = fileAs;

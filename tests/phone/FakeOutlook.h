@@ -11,23 +11,34 @@
 #include <utility>
 #include <vector>
 
-namespace fake {
+namespace fake
+{
 
 // A counted reference for the test's own hold on fake objects.
-template <class T>
-class Ref {
+template <class T> class Ref
+{
 public:
     Ref() = default;
     explicit Ref(T* adopt) : m_p(adopt) {}
-    Ref(const Ref& o) : m_p(o.m_p) { if (m_p) m_p->AddRef(); }
+    Ref(const Ref& o) : m_p(o.m_p)
+    {
+        if (m_p)
+            m_p->AddRef();
+    }
     Ref& operator=(const Ref& o)
     {
-        if (o.m_p) o.m_p->AddRef();
-        if (m_p) m_p->Release();
+        if (o.m_p)
+            o.m_p->AddRef();
+        if (m_p)
+            m_p->Release();
         m_p = o.m_p;
         return *this;
     }
-    ~Ref() { if (m_p) m_p->Release(); }
+    ~Ref()
+    {
+        if (m_p)
+            m_p->Release();
+    }
     T* operator->() const { return m_p; }
     T* get() const { return m_p; }
     explicit operator bool() const { return m_p != nullptr; }
@@ -36,12 +47,12 @@ private:
     T* m_p = nullptr;
 };
 
-template <class T, class... A>
-Ref<T> Make(A&&... args) { return Ref<T>(new T(std::forward<A>(args)...)); }
+template <class T, class... A> Ref<T> Make(A&&... args) { return Ref<T>(new T(std::forward<A>(args)...)); }
 
 // Common IUnknown/IDispatch/ISupportErrorInfo: members resolved by name (case-insensitive),
 // answered by Member().
-class Object : public IDispatch, public ISupportErrorInfo {
+class Object : public IDispatch, public ISupportErrorInfo
+{
 public:
     Object(std::vector<IID> interfaces, std::vector<std::wstring> members);
     virtual ~Object() = default;
@@ -52,8 +63,8 @@ public:
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT, LCID, ITypeInfo**) override;
     STDMETHODIMP GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
-                        EXCEPINFO* info, UINT* argError) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* info,
+                        UINT* argError) override;
     STDMETHODIMP InterfaceSupportsErrorInfo(REFIID iid) override;
 
     LONG RefCount() const { return m_refs; }
@@ -61,8 +72,8 @@ public:
     std::vector<std::wstring> calls;
 
 protected:
-    virtual HRESULT Member(const std::wstring& name, WORD flags, DISPPARAMS* params,
-                           VARIANT* result, EXCEPINFO* info) = 0;
+    virtual HRESULT Member(const std::wstring& name, WORD flags, DISPPARAMS* params, VARIANT* result,
+                           EXCEPINFO* info) = 0;
     // Failure through EXCEPINFO (DISP_E_EXCEPTION).
     static HRESULT RaiseException(EXCEPINFO* info, const wchar_t* description);
     // Failure through the thread's IErrorInfo.
@@ -78,7 +89,8 @@ private:
 };
 
 // A contact item: text properties, failing properties, failing Save.
-class Contact : public Object {
+class Contact : public Object
+{
 public:
     Contact();
     std::map<std::wstring, std::wstring> props;        // set properties
@@ -92,7 +104,8 @@ protected:
 };
 
 // A distribution list: an item that is no contact.
-class DistList : public Object {
+class DistList : public Object
+{
 public:
     DistList();
 
@@ -100,14 +113,15 @@ protected:
     HRESULT Member(const std::wstring&, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*) override;
 };
 
-class Items : public Object {
+class Items : public Object
+{
 public:
     Items();
     ~Items() override;
     void Add(Object* item); // takes a reference
     std::vector<Object*> items;
-    int failNextAt = -1;   // GetNext raises when it would return items[failNextAt]
-    long extraCount = 0;   // Count answers items.size() + extraCount
+    int failNextAt = -1; // GetNext raises when it would return items[failNextAt]
+    long extraCount = 0; // Count answers items.size() + extraCount
 
 protected:
     HRESULT Member(const std::wstring&, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*) override;
@@ -116,7 +130,8 @@ private:
     size_t m_cursor = 0;
 };
 
-class Folder : public Object {
+class Folder : public Object
+{
 public:
     Folder();
     ~Folder() override;
@@ -126,7 +141,8 @@ protected:
     HRESULT Member(const std::wstring&, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*) override;
 };
 
-class NameSpace : public Object {
+class NameSpace : public Object
+{
 public:
     NameSpace();
     ~NameSpace() override;
@@ -137,17 +153,18 @@ protected:
     HRESULT Member(const std::wstring&, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*) override;
 };
 
-class Application : public Object {
+class Application : public Object
+{
 public:
     Application();
     ~Application() override;
-    NameSpace* mapi = nullptr;           // owned reference
+    NameSpace* mapi = nullptr; // owned reference
     std::vector<std::wstring> namespacesAsked;
     std::vector<long> itemTypesCreated;
-    bool createDistList = false;         // CreateItem gives a non-contact
-    std::wstring newSaveError;           // not empty: created contacts fail on Save
+    bool createDistList = false;                          // CreateItem gives a non-contact
+    std::wstring newSaveError;                            // not empty: created contacts fail on Save
     std::map<std::wstring, std::wstring> newFailingProps; // for created contacts
-    std::vector<Contact*> created;       // owned references, in creation order
+    std::vector<Contact*> created;                        // owned references, in creation order
 
 protected:
     HRESULT Member(const std::wstring&, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*) override;
@@ -156,7 +173,8 @@ protected:
 // The stand-in Outlook: an application with a MAPI namespace and an (initially empty)
 // default contacts folder. While registered, CoCreateInstance of the application class of
 // this thread's apartment gives this application.
-class OutlookServer {
+class OutlookServer
+{
 public:
     OutlookServer();
     ~OutlookServer();

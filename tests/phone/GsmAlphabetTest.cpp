@@ -43,14 +43,18 @@ TEST(GsmAlphabet, SplitsForSending)
     EXPECT_STREQ(L"[" + CString(L'b', 20), parts[1]);
 
     // So does a surrogate pair.
-    GsmSplitText(L"abc\xD83D\xDE00" L"d", 4, parts);
+    GsmSplitText(L"abc\xD83D\xDE00"
+                 L"d",
+                 4, parts);
     ASSERT_EQ(2, parts.GetSize());
     EXPECT_STREQ(L"abc", parts[0]);
-    EXPECT_STREQ(L"\xD83D\xDE00" L"d", parts[1]);
+    EXPECT_STREQ(L"\xD83D\xDE00"
+                 L"d",
+                 parts[1]);
 
     GsmSplitText(L"", 10, parts);
     EXPECT_EQ(0, parts.GetSize());
-    GsmSplitText(L"[]", 1, parts);  // a pair larger than the limit still gets a part
+    GsmSplitText(L"[]", 1, parts); // a pair larger than the limit still gets a part
     ASSERT_EQ(2, parts.GetSize());
     EXPECT_STREQ(L"[", parts[0]);
 }

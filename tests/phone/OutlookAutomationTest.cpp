@@ -9,9 +9,11 @@
 using Automation::_bstr_t;
 using Automation::_com_error;
 
-namespace {
+namespace
+{
 
-class OutlookAutomation : public testing::Test {
+class OutlookAutomation : public testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -29,9 +31,8 @@ protected:
     {
         IUnknown* unknown = nullptr;
         HRESULT hr = CoCreateInstance(Outlook::CLSID_Application, nullptr,
-                                      CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER |
-                                          CLSCTX_LOCAL_SERVER,
-                                      IID_IUnknown, reinterpret_cast<void**>(&unknown));
+                                      CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER, IID_IUnknown,
+                                      reinterpret_cast<void**>(&unknown));
         EXPECT_EQ(hr, S_OK);
         if (FAILED(hr))
             return Outlook::_Application();
@@ -44,10 +45,7 @@ protected:
     fake::OutlookServer* server = nullptr;
 };
 
-std::wstring Text(const _bstr_t& b)
-{
-    return std::wstring(static_cast<const wchar_t*>(b), b.length());
-}
+std::wstring Text(const _bstr_t& b) { return std::wstring(static_cast<const wchar_t*>(b), b.length()); }
 
 } // namespace
 
@@ -65,35 +63,47 @@ TEST_F(OutlookAutomation, FailingCallsRaiseTheObjectsErrorDescription)
     ASSERT_TRUE(item);
 
     // Through EXCEPINFO: the exception's code, description and source.
-    try {
+    try
+    {
         item.GetHomeTelephoneNumber();
         FAIL() << "no error raised";
-    } catch (const _com_error& e) {
+    }
+    catch (const _com_error& e)
+    {
         EXPECT_EQ(e.Error(), E_FAIL);
         EXPECT_EQ(Text(e.Description()), L"Properti tidak tersedia.");
         EXPECT_EQ(Text(e.Source()), L"Microsoft Outlook");
     }
     // Through IErrorInfo of an interface that supports it.
-    try {
+    try
+    {
         item.Save();
         FAIL() << "no error raised";
-    } catch (const _com_error& e) {
+    }
+    catch (const _com_error& e)
+    {
         EXPECT_EQ(e.Error(), E_FAIL);
         EXPECT_EQ(Text(e.Description()), L"Penyimpanan ditolak.");
     }
-    try {
+    try
+    {
         app.GetNamespace(L"NOPE");
         FAIL() << "no error raised";
-    } catch (const _com_error& e) {
+    }
+    catch (const _com_error& e)
+    {
         EXPECT_EQ(Text(e.Description()), L"Namespace tidak dikenal.");
     }
     // A member the object doesn't know: the code alone, no description.
-    try {
+    try
+    {
         Outlook::_NameSpace mapi = app.GetNamespace(L"MAPI");
         Outlook::_Items notItems(mapi.GetInterfacePtr()); // a namespace has no Count
         notItems.GetCount();
         FAIL() << "no error raised";
-    } catch (const _com_error& e) {
+    }
+    catch (const _com_error& e)
+    {
         EXPECT_EQ(e.Error(), DISP_E_UNKNOWNNAME);
         EXPECT_EQ(Text(e.Description()), L"");
     }

@@ -11,11 +11,13 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Strings = std::vector<std::wstring>;
 
-class OutlookContacts : public testing::Test {
+class OutlookContacts : public testing::Test
+{
 protected:
     void SetUp() override
     {
@@ -33,7 +35,8 @@ protected:
 
     fake::OutlookServer& Outlook()
     {
-        if (!server) {
+        if (!server)
+        {
             server.reset(new fake::OutlookServer());
             EXPECT_TRUE(server->Registered());
         }
@@ -44,7 +47,8 @@ protected:
     Strings Messages() const
     {
         Strings texts;
-        for (const MessageBoxCapture::Box& box : boxes->Boxes()) {
+        for (const MessageBoxCapture::Box& box : boxes->Boxes())
+        {
             EXPECT_EQ(box.Buttons(), static_cast<UINT>(MB_OK)) << box.text;
             texts.push_back(box.text);
         }
@@ -53,7 +57,8 @@ protected:
     Strings Contacts() const
     {
         Strings texts;
-        for (INT_PTR i = 0; i < doc->m_arrContacts.GetSize(); ++i) {
+        for (INT_PTR i = 0; i < doc->m_arrContacts.GetSize(); ++i)
+        {
             EXPECT_EQ(doc->m_arrContacts[i].m_bFlag, 0);
             texts.push_back(std::wstring(doc->m_arrContacts[i].m_strText.GetString()));
         }
@@ -75,10 +80,7 @@ protected:
 
 const std::wstring kMobile = L"MobileTelephoneNumber";
 
-std::wstring Text(const CString& s)
-{
-    return std::wstring(s.GetString(), s.GetLength());
-}
+std::wstring Text(const CString& s) { return std::wstring(s.GetString(), s.GetLength()); }
 
 } // namespace
 
@@ -87,17 +89,16 @@ TEST_F(OutlookContacts, EachNumberBecomesOneContactInKindOrder)
     doc->AddContact(L"Lama", L"0800", L"MOB", L""); // replaced by the load
     Outlook().AddContact(L"Dava; Diva <kantor>", L"Kantor", {{kMobile, L"+62 811-234 567"}});
     Outlook().AddDistList();
-    Outlook().AddContact(L"Budi", L"Keluarga",
-                         {{L"RadioTelephoneNumber", L"(021) 555-01"},
-                          {kMobile, L"0812 000"},
-                          {L"BusinessFaxNumber", L"021-777"}});
+    Outlook().AddContact(
+        L"Budi", L"Keluarga",
+        {{L"RadioTelephoneNumber", L"(021) 555-01"}, {kMobile, L"0812 000"}, {L"BusinessFaxNumber", L"021-777"}});
     Outlook().AddContact(L"Tanpa Nomor", L"Teman", {});
 
     doc->LoadOutlookContacts();
 
     EXPECT_EQ(Messages(), Strings());
-    EXPECT_EQ(Contacts(), (Strings{L"Dava Diva kantor<+62811234567>,MOB", L"Budi<021777>,BFX",
-                                   L"Budi<0812000>,MOB", L"Budi<02155501>,RAD"}));
+    EXPECT_EQ(Contacts(), (Strings{L"Dava Diva kantor<+62811234567>,MOB", L"Budi<021777>,BFX", L"Budi<0812000>,MOB",
+                                   L"Budi<02155501>,RAD"}));
     EXPECT_EQ(ContactSeconds(), (Strings{L"Kantor", L"Keluarga", L"Keluarga", L"Keluarga"}));
     // The contact without numbers still gave its category.
     EXPECT_EQ(CategoryList(), L"Kantor|Keluarga|Teman|");
@@ -198,8 +199,7 @@ TEST_F(OutlookContacts, MissingOutlookFolderOrItemsLeaveTheContactsAsTheyWere)
 TEST_F(OutlookContacts, SavingSetsTheNamedKindsNumberIgnoringCase)
 {
     Outlook();
-    EXPECT_TRUE(SaveContactToOutlook(L"Dewi", L"Lestari", L"mobile number", L"+62 811 1",
-                                     L"Lestari, Dewi", L""));
+    EXPECT_TRUE(SaveContactToOutlook(L"Dewi", L"Lestari", L"mobile number", L"+62 811 1", L"Lestari, Dewi", L""));
     EXPECT_TRUE(SaveContactToOutlook(L"Eko", L"", L"Faks Rumah", L"021 2", L"Eko", L"Kantor"));
     EXPECT_TRUE(SaveContactToOutlook(L"Fitri", L"", L"BUSINESS2", L"021 3", L"Fitri", L""));
     EXPECT_EQ(Messages(), Strings());

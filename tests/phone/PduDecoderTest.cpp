@@ -7,9 +7,9 @@
 namespace
 {
 // Service centre +6281100000 and the time stamp 2005-04-29 14:05:09 +07:00 of the vectors.
-#define SC L"06912618010000"
-#define TS L"50409241509082"
-#define SENDER L"0C91261832547698"  // +628123456789
+#define SC     L"06912618010000"
+#define TS     L"50409241509082"
+#define SENDER L"0C91261832547698" // +628123456789
 
 CSmsPduDecoder::ContactLookup NoContactName()
 {
@@ -41,14 +41,14 @@ void ExpectMessage(const MessageCase& c, const CSMS& sms)
     EXPECT_EQ(c.part, sms.m_nPart);
     EXPECT_EQ(0, sms.m_bRead);
 }
-}  // namespace
+} // namespace
 
 TEST(PduDecoderDeliver, InternationalSenderFillsEveryField)
 {
     CSMS sms = DecodeWith(SC L"04" SENDER L"0000" TS L"0FC830FB0D0AC3C3A075581C96FF00");
     EXPECT_STREQ(L"Halo apa kabar?", sms.m_strText);
     EXPECT_STREQ(L"628123456789", sms.m_strSenderNumber);
-    EXPECT_STREQ(L"+628123456789", sms.m_strSenderName);  // no contact: "+" and the digits
+    EXPECT_STREQ(L"+628123456789", sms.m_strSenderName); // no contact: "+" and the digits
     EXPECT_STREQ(L"Inbox", sms.m_strFolder);
     EXPECT_STREQ(L"05", sms.m_strYear);
     EXPECT_STREQ(L"04", sms.m_strMonth);
@@ -69,7 +69,7 @@ TEST(PduDecoderDeliver, SenderNameComesFromTheContactLookup)
         return CString(L"Budi;Santoso");
     });
     EXPECT_STREQ(L"628123456789", asked);
-    EXPECT_STREQ(L"Budi Santoso", named.m_strSenderName);  // ";" becomes a blank
+    EXPECT_STREQ(L"Budi Santoso", named.m_strSenderName); // ";" becomes a blank
 
     // Without a lookup the decoder answers like a contact list with no match.
     CSmsPduDecoder plain;
@@ -78,7 +78,9 @@ TEST(PduDecoderDeliver, SenderNameComesFromTheContactLookup)
     EXPECT_STREQ(L"628123456789", sms.m_strSenderName);
 
     // A national sender (type 81) gets no "+".
-    CSMS national = DecodeWith(SC L"040A81" L"8021436587" L"0000" TS L"0FC830FB0D0AC3C3A075581C96FF00");
+    CSMS national = DecodeWith(SC L"040A81"
+                                  L"8021436587"
+                                  L"0000" TS L"0FC830FB0D0AC3C3A075581C96FF00");
     EXPECT_STREQ(L"0812345678", national.m_strSenderNumber);
     EXPECT_STREQ(L"0812345678", national.m_strSenderName);
 }
@@ -104,9 +106,11 @@ TEST(PduDecoderConcatenation, PartsCarryReferenceAndSequence)
         {"part 3", SC L"44" SENDER L"0000" TS L"130500032A0303C4E1733AEC06D1D3E7B00B", L"bagian tiga.", 1, 42, 3},
         {"part 1", SC L"44" SENDER L"0000" TS L"140500032A030184E1733AEC06CDC3F43A0B04", L"Bagian satu, ", 1, 42, 1},
         // The seven-octet header this system sends: reference 17, part 1 of 2, 13 characters.
-        {"own header", SC L"44" SENDER L"0000" TS L"150600041102010DD0BA3B1F06CDCB6E725A9E06", L"Punya sendiri", 1, 17, 1},
+        {"own header", SC L"44" SENDER L"0000" TS L"150600041102010DD0BA3B1F06CDCB6E725A9E06", L"Punya sendiri", 1, 17,
+         1},
         // 16-bit reference 0x1234, part 2 of 3.
-        {"16-bit reference", SC L"44" SENDER L"0000" TS L"12060804123403024577B80D1297D9E139", L"Enam belas", 1, 0x1234, 2},
+        {"16-bit reference", SC L"44" SENDER L"0000" TS L"12060804123403024577B80D1297D9E139", L"Enam belas", 1, 0x1234,
+         2},
         // UCS2 part with header: reference 42, part 2 of 2.
         {"UCS2 part", SC L"44" SENDER L"0008" TS L"120500032A020200480061006C006F002020AC", L"Halo \x20AC", 1, 42, 2},
         // A header without a concatenation element (an enhanced-messaging element) keeps the text whole.
@@ -145,7 +149,11 @@ TEST(PduDecoderText, UserDataLengthDecidesTheText)
         {"automatic-deletion group in 7 bits", SC L"04" SENDER L"0040" TS L"05E8329BFD06", L"hello", 0, 0, 0},
         {"message-waiting group in UCS2", SC L"04" SENDER L"00E0" TS L"0400480069", L"Hi", 0, 0, 0},
         {"class group with 8-bit data", SC L"04" SENDER L"00F4" TS L"024869", L"Hi", 0, 0, 0},
-        {"lower-case hex", SC L"04" L"0c91261832547698" L"0000" TS L"05e8329bfd06", L"hello", 0, 0, 0},
+        {"lower-case hex",
+         SC L"04"
+            L"0c91261832547698"
+            L"0000" TS L"05e8329bfd06",
+         L"hello", 0, 0, 0},
     };
     for (const MessageCase& c : cases)
         ExpectMessage(c, DecodeWith(c.pdu));
@@ -154,11 +162,37 @@ TEST(PduDecoderText, UserDataLengthDecidesTheText)
 TEST(PduDecoderStoredSubmit, ValidityFormatsAreSkipped)
 {
     const MessageCase cases[] = {
-        {"no validity", L"00" L"01" L"00" SENDER L"0000" L"05E8329BFD06", L"hello", 0, 0, 0},
-        {"relative", L"00" L"11" L"00" SENDER L"0000" L"A7" L"05E8329BFD06", L"hello", 0, 0, 0},
-        {"absolute", L"00" L"19" L"00" SENDER L"0000" TS L"05E8329BFD06", L"hello", 0, 0, 0},
-        {"enhanced", L"00" L"09" L"00" SENDER L"0000" L"01020304050607" L"05E8329BFD06", L"hello", 0, 0, 0},
-        {"own part with status report", SC L"71" L"00" SENDER L"0000" L"A7" L"0A06000411020102E834", L"hi", 1, 17, 1},
+        {"no validity",
+         L"00"
+         L"01"
+         L"00" SENDER L"0000"
+         L"05E8329BFD06",
+         L"hello", 0, 0, 0},
+        {"relative",
+         L"00"
+         L"11"
+         L"00" SENDER L"0000"
+         L"A7"
+         L"05E8329BFD06",
+         L"hello", 0, 0, 0},
+        {"absolute",
+         L"00"
+         L"19"
+         L"00" SENDER L"0000" TS L"05E8329BFD06",
+         L"hello", 0, 0, 0},
+        {"enhanced",
+         L"00"
+         L"09"
+         L"00" SENDER L"0000"
+         L"01020304050607"
+         L"05E8329BFD06",
+         L"hello", 0, 0, 0},
+        {"own part with status report",
+         SC L"71"
+            L"00" SENDER L"0000"
+            L"A7"
+            L"0A06000411020102E834",
+         L"hi", 1, 17, 1},
     };
     for (const MessageCase& c : cases)
     {
@@ -167,7 +201,7 @@ TEST(PduDecoderStoredSubmit, ValidityFormatsAreSkipped)
         EXPECT_STREQ(L"Sent", sms.m_strFolder) << c.name;
         EXPECT_STREQ(L"628123456789", sms.m_strRecipientNumber) << c.name;
         EXPECT_STREQ(L"+628123456789", sms.m_strRecipientName) << c.name;
-        EXPECT_EQ(2, sms.m_strHour.GetLength()) << c.name;  // the time of decoding
+        EXPECT_EQ(2, sms.m_strHour.GetLength()) << c.name; // the time of decoding
         EXPECT_TRUE(sms.IsValid()) << c.name;
     }
 }
@@ -196,7 +230,7 @@ TEST(PduDecoderStatusReport, EveryStatusClass)
     {
         SCOPED_TRACE(c.status);
         EXPECT_STREQ(c.text, CSmsPduDecoder::DescribeStatus(c.status));
-        for (const wchar_t* first : {L"06", L"26", L"02"})  // MTI 10 whatever the other bits
+        for (const wchar_t* first : {L"06", L"26", L"02"}) // MTI 10 whatever the other bits
         {
             CSMS sms = DecodeWith((CString(SC) + first + L"0A" SENDER TS TS + c.status),
                                   [](const CString& n) { return n == L"6281100000" ? CString(L"Pusat;SMS") : L"Ani"; });
@@ -216,7 +250,10 @@ TEST(PduDecoderStatusReport, DischargeMonthNames)
     EXPECT_STREQ(L"Dec", CSmsPduDecoder::MonthName(L"12"));
     EXPECT_STREQ(L"13", CSmsPduDecoder::MonthName(L"13"));
     // Discharge month 00: an empty name in the report.
-    CSMS sms = DecodeWith(SC L"06" L"0A" SENDER TS L"50009241509082" L"00", NoContactName());
+    CSMS sms = DecodeWith(SC L"06"
+                             L"0A" SENDER TS L"50009241509082"
+                             L"00",
+                          NoContactName());
     EXPECT_STREQ(L"SMS STATUS REPORT. Recipient:. DateTime: 29 05 14:05:09. Short message received by the recipient",
                  sms.m_strText);
 }
@@ -226,10 +263,17 @@ TEST(PduDecoderShow, ShowsTheTextThatIsStored)
     MessageBoxCapture boxes;
     CSmsPduDecoder decoder(NoContactName());
     CSMS report, deliver, submit;
-    decoder.DecodeAndShow(SC L"06" L"0A" SENDER TS TS L"20", report);
+    decoder.DecodeAndShow(SC L"06"
+                             L"0A" SENDER TS TS L"20",
+                          report);
     decoder.DecodeAndShow(SC L"44" SENDER L"0000" TS L"130500032A0302C4E1733AEC0691EB611608", deliver);
-    decoder.DecodeAndShow(L"00" L"11" L"00" SENDER L"0000" L"A7" L"05E8329BFD06", submit);
-    ASSERT_EQ(2u, boxes.Count());  // a stored SUBMIT shows nothing
+    decoder.DecodeAndShow(L"00"
+                          L"11"
+                          L"00" SENDER L"0000"
+                          L"A7"
+                          L"05E8329BFD06",
+                          submit);
+    ASSERT_EQ(2u, boxes.Count()); // a stored SUBMIT shows nothing
     EXPECT_STREQ(report.m_strText, boxes.Boxes()[0].text.c_str());
     EXPECT_STREQ(L"bagian dua, ", boxes.Boxes()[1].text.c_str());
     EXPECT_EQ(42, deliver.m_nRef);
@@ -249,14 +293,15 @@ TEST(PduDecoderHelpers, TextLevelOperations)
         const wchar_t* dcs;
         const wchar_t* description;
     };
-    for (const DcsCase& c : {DcsCase{L"10", DCS_DEFAULT_ALPHABET}, DcsCase{L"04", DCS_8BIT}, DcsCase{L"08", DCS_UCS2},
-                             DcsCase{L"0C", DCS_RESERVED}, DcsCase{L"80", DCS_RESERVED_GROUP},
-                             DcsCase{L"F0", DCS_7BIT_DEFAULT}})
+    for (const DcsCase& c :
+         {DcsCase{L"10", DCS_DEFAULT_ALPHABET}, DcsCase{L"04", DCS_8BIT}, DcsCase{L"08", DCS_UCS2},
+          DcsCase{L"0C", DCS_RESERVED}, DcsCase{L"80", DCS_RESERVED_GROUP}, DcsCase{L"F0", DCS_7BIT_DEFAULT}})
         EXPECT_STREQ(c.description, CSmsPduDecoder::DescribeDcs(c.dcs)) << c.dcs;
 
     // The user data of a part: marker, reference, "#", sequence, "#", text.
-    EXPECT_STREQ(CString(CONCAT_MARKER) + L"42#2#bagian dua, ",
-                 CSmsPduDecoder::DecodeUserData(L"0500032A0302C4E1733AEC0691EB611608", DCS_DEFAULT_ALPHABET, TRUE, 0x13));
+    EXPECT_STREQ(
+        CString(CONCAT_MARKER) + L"42#2#bagian dua, ",
+        CSmsPduDecoder::DecodeUserData(L"0500032A0302C4E1733AEC0691EB611608", DCS_DEFAULT_ALPHABET, TRUE, 0x13));
     EXPECT_STREQ(L"hello", CSmsPduDecoder::DecodeUserData(L"E8329BFD06", DCS_DEFAULT_ALPHABET, FALSE, 5));
 
     CString marker = L"untouched", data = L"2A0301";
@@ -272,7 +317,9 @@ TEST(PduDecoderHelpers, TextLevelOperations)
     BOOL escape = FALSE;
     for (int septet : {0x1B, 0x65, 0x1B, 0x41, 0x0A, 0x00, 0x1B, 0x1B})
         CSmsPduDecoder::DecodeSeptet(text, septet, DCS_DEFAULT_ALPHABET, escape);
-    EXPECT_STREQ(L"\x20AC" L"A\r\n@ ", text);
+    EXPECT_STREQ(L"\x20AC"
+                 L"A\r\n@ ",
+                 text);
     EXPECT_FALSE(escape);
 }
 
@@ -280,18 +327,36 @@ TEST(PduDecoderHelpers, TextLevelOperations)
 // would shift every field after it; such a PDU gives a record that is not filed.
 TEST(PduDecoderAddress, AnAddressLongerThanTwentyDigitsGivesAnInvalidRecord)
 {
-    const CString digits21 = L"2143658709214365870921";  // 11 octets
-    const CString digits40 = digits21 + L"436587092143658709";  // 20 octets
+    const CString digits21 = L"2143658709214365870921";        // 11 octets
+    const CString digits40 = digits21 + L"436587092143658709"; // 20 octets
     const struct
     {
         const char* name;
         CString pdu;
     } cases[] = {
-        {"deliver, 21 digits", CString(SC L"04" L"1591") + digits21 + L"0000" TS L"05E8329BFD06"},
-        {"deliver, 40 digits", CString(SC L"04" L"2891") + digits40 + L"0000" TS L"05E8329BFD06"},
-        {"submit, 21 digits", CString(L"00" L"11" L"00" L"1581") + digits21 + L"0000" L"A7" L"05E8329BFD06"},
-        {"submit, 129 digits", CString(L"00" L"11" L"00" L"8181") + digits40 + digits40 + digits40 + digits40},
-        {"status report, 21 digits", CString(SC L"06" L"07" L"1591") + digits21 + TS TS L"00"},
+        {"deliver, 21 digits", CString(SC L"04"
+                                          L"1591") +
+                                   digits21 + L"0000" TS L"05E8329BFD06"},
+        {"deliver, 40 digits", CString(SC L"04"
+                                          L"2891") +
+                                   digits40 + L"0000" TS L"05E8329BFD06"},
+        {"submit, 21 digits", CString(L"00"
+                                      L"11"
+                                      L"00"
+                                      L"1581") +
+                                  digits21 +
+                                  L"0000"
+                                  L"A7"
+                                  L"05E8329BFD06"},
+        {"submit, 129 digits", CString(L"00"
+                                       L"11"
+                                       L"00"
+                                       L"8181") +
+                                   digits40 + digits40 + digits40 + digits40},
+        {"status report, 21 digits", CString(SC L"06"
+                                                L"07"
+                                                L"1591") +
+                                         digits21 + TS TS L"00"},
     };
     for (const auto& c : cases)
     {
@@ -303,7 +368,9 @@ TEST(PduDecoderAddress, AnAddressLongerThanTwentyDigitsGivesAnInvalidRecord)
         EXPECT_LE(sms.m_strSenderNumber.GetLength(), 20);
     }
     // Twenty digits are still an address.
-    const CSMS sms = DecodeWith(CString(SC L"04" L"1491") + L"21436587092143658709" + L"0000" TS L"05E8329BFD06");
+    const CSMS sms = DecodeWith(CString(SC L"04"
+                                           L"1491") +
+                                L"21436587092143658709" + L"0000" TS L"05E8329BFD06");
     EXPECT_TRUE(sms.IsValid());
     EXPECT_STREQ(L"12345678901234567890", sms.m_strSenderNumber);
     EXPECT_STREQ(L"hello", sms.m_strText);
@@ -317,9 +384,15 @@ TEST(PduDecoderAddress, SemiOctetsAToEReadAsStarHashAndLetters)
         const wchar_t* address;
         const wchar_t* number;
     } cases[] = {
-        {L"0581" L"1A32FB", L"*123#"},
-        {L"0481" L"3BB1", L"#31#"},
-        {L"0381" L"DCFE", L"abc"},
+        {L"0581"
+         L"1A32FB",
+         L"*123#"},
+        {L"0481"
+         L"3BB1",
+         L"#31#"},
+        {L"0381"
+         L"DCFE",
+         L"abc"},
     };
     for (const auto& c : cases)
     {
@@ -328,7 +401,13 @@ TEST(PduDecoderAddress, SemiOctetsAToEReadAsStarHashAndLetters)
         EXPECT_STREQ(c.number, deliver.m_strSenderNumber);
         EXPECT_STREQ(c.number, deliver.m_strSenderName);
         EXPECT_TRUE(deliver.IsValid());
-        const CSMS submit = DecodeWith(CString(L"00" L"11" L"00") + c.address + L"0000" L"A7" L"05E8329BFD06");
+        const CSMS submit = DecodeWith(CString(L"00"
+                                               L"11"
+                                               L"00") +
+                                       c.address +
+                                       L"0000"
+                                       L"A7"
+                                       L"05E8329BFD06");
         EXPECT_STREQ(c.number, submit.m_strRecipientNumber);
     }
 }

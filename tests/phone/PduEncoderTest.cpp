@@ -23,27 +23,37 @@ struct EncodeCase
 
 CSMSMessage SessionMessage(const wchar_t* text, const wchar_t* number, BYTE type)
 {
-    CSMSMessage msg;  // as the sending session fills it
+    CSMSMessage msg; // as the sending session fills it
     msg.m_strText = text;
     msg.m_strNumber = number;
     msg.m_nNumberType = type;
     msg.m_bValidityPresent = TRUE;
     return msg;
 }
-}  // namespace
+} // namespace
 
 TEST(PduEncoder, Vectors)
 {
     const EncodeCase cases[] = {
-        {"hello", L"hello", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"0011000481802100" L"00A705E8329BFD06"},
+        {"hello", L"hello", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0,
+         L"0011000481802100"
+         L"00A705E8329BFD06"},
         {"bracket is an escape pair", L"[", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A7021B1E"},
         {"euro sign", L"\x20AC", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A7029B32"},
         {"form feed", L"\x0C", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A7021B05"},
-        {"odd number ends in F", L"hello", L"08123", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"0011000581" L"8021F3" L"0000A705E8329BFD06"},
+        {"odd number ends in F", L"hello", L"08123", 0x81, FALSE, FALSE, FALSE, 0, 0, 0,
+         L"0011000581"
+         L"8021F3"
+         L"0000A705E8329BFD06"},
         {"international number", L"hello", L"628123456789", 0x91, FALSE, FALSE, FALSE, 0, 0, 0,
-         L"0011000C91261832547698" L"0000A705E8329BFD06"},
-        {"c-cedilla is replaced", L"\xE7" L"a", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A7029130"},
-        {"outside the code page is ?", L"\x0394", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A7013F"},
+         L"0011000C91261832547698"
+         L"0000A705E8329BFD06"},
+        {"c-cedilla is replaced",
+         L"\xE7"
+         L"a",
+         L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0, L"001100048180210000A7029130"},
+        {"outside the code page is ?", L"\x0394", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0,
+         L"001100048180210000A7013F"},
         {"seven septets fill seven octets", L"1234567", L"0812", 0x81, FALSE, FALSE, FALSE, 0, 0, 0,
          L"001100048180210000A70731D98C56B3DD00"},
         {"header flag", L"hi", L"0812", 0x81, FALSE, TRUE, FALSE, 1, 42, 2, L"005100048180210000A7090500032A0201D069"},
@@ -72,18 +82,30 @@ TEST(PduEncoder, ValidityAndServiceCentre)
     msg.m_strSMSC = L"6281100000";
     msg.m_nSMSCType = 0x91;
     msg.GetPDU(pdu, FALSE, 0, 0, 0, FALSE);
-    EXPECT_STREQ(L"06912618010000" L"01000481802100" L"00" L"05E8329BFD06", pdu);
+    EXPECT_STREQ(L"06912618010000"
+                 L"01000481802100"
+                 L"00"
+                 L"05E8329BFD06",
+                 pdu);
 
     msg.m_strSMSC.Empty();
     msg.m_bValidityPresent = TRUE;
     msg.m_bValidityRelative = FALSE;
     msg.m_stValidity = SYSTEMTIME{2005, 4, 5, 29, 14, 5, 9, 0};
-    msg.m_nTimeZone = -420;  // UTC+7
+    msg.m_nTimeZone = -420; // UTC+7
     msg.GetPDU(pdu, FALSE, 0, 0, 0, FALSE);
-    EXPECT_STREQ(L"0019000481802100" L"00" L"50409241509082" L"05E8329BFD06", pdu);
-    msg.m_nTimeZone = 300;  // UTC-5: quarter hours with the sign bit
+    EXPECT_STREQ(L"0019000481802100"
+                 L"00"
+                 L"50409241509082"
+                 L"05E8329BFD06",
+                 pdu);
+    msg.m_nTimeZone = 300; // UTC-5: quarter hours with the sign bit
     msg.GetPDU(pdu, FALSE, 0, 0, 0, FALSE);
-    EXPECT_STREQ(L"0019000481802100" L"00" L"5040924150900A" L"05E8329BFD06", pdu);
+    EXPECT_STREQ(L"0019000481802100"
+                 L"00"
+                 L"5040924150900A"
+                 L"05E8329BFD06",
+                 pdu);
 
     struct SpanCase
     {
@@ -104,10 +126,18 @@ TEST(PduEncoder, NumbersThatCannotBeEncodedFailWithAMessage)
         const wchar_t* boxText;
     };
     const NumberCase cases[] = {
-        {L"+628123", L"", L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode +628123 as it holds characters other than the digits 0 to 9\n"},
-        {L"0812-345", L"", L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode 0812-345 as it holds characters other than the digits 0 to 9\n"},
-        {L"123456789012345678901", L"", L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode 123456789012345678901 as it is longer than the maximum of 20 digits\n"},
-        {L"0812", L"+62811", L"CSMSMessage::AddEncodedSMSCNumber, Cannot Semi-Octet encode +62811 as it holds characters other than the digits 0 to 9\n"},
+        {L"+628123", L"",
+         L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode +628123 as it holds characters other than the "
+         L"digits 0 to 9\n"},
+        {L"0812-345", L"",
+         L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode 0812-345 as it holds characters other than the "
+         L"digits 0 to 9\n"},
+        {L"123456789012345678901", L"",
+         L"CSMSMessage::AddEncodedPhoneNumber, Cannot Semi-Octet encode 123456789012345678901 as it is longer than the "
+         L"maximum of 20 digits\n"},
+        {L"0812", L"+62811",
+         L"CSMSMessage::AddEncodedSMSCNumber, Cannot Semi-Octet encode +62811 as it holds characters other than the "
+         L"digits 0 to 9\n"},
     };
     for (const NumberCase& c : cases)
     {

@@ -15,7 +15,11 @@ const wchar_t* const kValidPdus[] = {
     L"06912618010000440C91261832547698000850409241509082120500032A020200480061006C006F002020AC",
     L"06912618010000040C9126183254769800045040924150908206436166E92080",
     L"0019000C912618325476980000504092415090820D1B1EBACC66BF373E102A9602",
-    L"0691261801000006" L"0A0C91261832547698" L"50409241509082" L"50409241509082" L"20",
+    L"0691261801000006"
+    L"0A0C91261832547698"
+    L"50409241509082"
+    L"50409241509082"
+    L"20",
 };
 
 CSmsPduDecoder::ContactLookup Lookup()
@@ -27,7 +31,7 @@ bool StartsWith(const CString& text, const CString& prefix)
 {
     return text.GetLength() >= prefix.GetLength() && text.Left(prefix.GetLength()) == prefix;
 }
-}  // namespace
+} // namespace
 
 TEST(PduDecoderBounds, EveryCutGivesAnInvalidRecordOrAShorterText)
 {
@@ -38,7 +42,7 @@ TEST(PduDecoderBounds, EveryCutGivesAnInvalidRecordOrAShorterText)
         decoder.Decode(pdu, full);
         ASSERT_TRUE(full.IsValid()) << pdu;
         const CString whole = pdu;
-        for (int cut = 0; cut < whole.GetLength(); ++cut)  // even cuts and odd lengths alike
+        for (int cut = 0; cut < whole.GetLength(); ++cut) // even cuts and odd lengths alike
         {
             CSMS sms;
             sms.m_strText = L"stale";
@@ -69,12 +73,32 @@ TEST(PduDecoderBounds, LyingLengths)
     const LieCase cases[] = {
         {"service-centre length past the end", L"FF912618010000040C91261832547698", L"", 0},
         {"address length past the end", L"0691261801000004FF91261832547698000050409241509082", L"", 0},
-        {"header length past the user data", L"06912618010000440C91261832547698000050409241509082" L"14" L"2000032A0301", L"", 0},
-        {"header length past TP-UDL", L"06912618010000440C91261832547698000050409241509082" L"04" L"0500032A030184E1733AEC06", L"", 0},
-        {"element length past the header", L"06912618010000440C91261832547698000050409241509082" L"14" L"0500092A030184E1733AEC06CDC3F43A0B04", L"Bagian satu, ", 0},
-        {"concatenation element too short", L"06912618010000440C91261832547698000050409241509082" L"0C" L"0400022A0308C3E774D80D", L"Bagian", 0},
-        {"header flag without user data", L"06912618010000440C91261832547698000050409241509082" L"00", L"", 0},
-        {"status report cut before the status", L"06912618010000060A0C91261832547698504092415090825040924150908", L"", 0},
+        {"header length past the user data",
+         L"06912618010000440C91261832547698000050409241509082"
+         L"14"
+         L"2000032A0301",
+         L"", 0},
+        {"header length past TP-UDL",
+         L"06912618010000440C91261832547698000050409241509082"
+         L"04"
+         L"0500032A030184E1733AEC06",
+         L"", 0},
+        {"element length past the header",
+         L"06912618010000440C91261832547698000050409241509082"
+         L"14"
+         L"0500092A030184E1733AEC06CDC3F43A0B04",
+         L"Bagian satu, ", 0},
+        {"concatenation element too short",
+         L"06912618010000440C91261832547698000050409241509082"
+         L"0C"
+         L"0400022A0308C3E774D80D",
+         L"Bagian", 0},
+        {"header flag without user data",
+         L"06912618010000440C91261832547698000050409241509082"
+         L"00",
+         L"", 0},
+        {"status report cut before the status", L"06912618010000060A0C91261832547698504092415090825040924150908", L"",
+         0},
     };
     CSmsPduDecoder decoder(Lookup());
     for (const LieCase& c : cases)
@@ -120,7 +144,7 @@ TEST(PduDecoderRobustness, RandomAndMutatedPdus)
                 case 0: pdu.SetAt(at, kChars[rng() % 22]); break;
                 case 1: pdu.Delete(at, 1 + (int)(rng() % 3)); break;
                 case 2: pdu.Insert(at, kChars[rng() % (sizeof kChars / sizeof kChars[0] - 1)]); break;
-                default:  // an octet (often a length) becomes FF
+                default: // an octet (often a length) becomes FF
                     pdu.SetAt(at & ~1, L'F');
                     if ((at | 1) < pdu.GetLength())
                         pdu.SetAt(at | 1, L'F');
@@ -144,5 +168,5 @@ TEST(PduDecoderRobustness, RandomAndMutatedPdus)
             ASSERT_TRUE(sms.m_strFolder == L"Inbox" || sms.m_strFolder == L"Sent");
         }
     }
-    EXPECT_GT(valid, 1000);  // the mutated half still yields many readable records
+    EXPECT_GT(valid, 1000); // the mutated half still yields many readable records
 }

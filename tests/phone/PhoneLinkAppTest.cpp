@@ -40,8 +40,8 @@ struct AppTest : ::testing::Test
         ctx.m_pNewViewClass = RUNTIME_CLASS(CCorvane_smsView);
         ctx.m_pCurrentDoc = doc;
         frame = new CMainFrame;
-        ASSERT_TRUE(frame->Create(nullptr, L"Corvane SMS", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400), nullptr, nullptr, 0,
-                                  &ctx));
+        ASSERT_TRUE(frame->Create(nullptr, L"Corvane SMS", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400), nullptr, nullptr,
+                                  0, &ctx));
         app.m_pMainWnd = frame;
         frame->RecalcLayout();
         view = app.GetMainView();
@@ -71,7 +71,8 @@ TEST_F(AppTest, ReceiveCommandFetchesOnTheWorkerAndShowsTheFolder)
 {
     ASSERT_TRUE(SimPhone::Load("fetch_full"));
     Command(ID_RECEIVE_SMS);
-    ASSERT_TRUE(PumpUntil([&] { return frame->GetStatusText(2) == L"ada 7 sms baru." && !frame->IsPhoneBusy(); }, 20000))
+    ASSERT_TRUE(
+        PumpUntil([&] { return frame->GetStatusText(2) == L"ada 7 sms baru." && !frame->IsPhoneBusy(); }, 20000))
         << ::testing::PrintToString(frame->GetStatusText(2));
     EXPECT_EQ(doc->m_listSms.GetCount(), 7);
     // The list shows the Inbox again after the fetch: six received messages (the sent one is not there).

@@ -74,13 +74,15 @@ std::string SimPhone::Request(const std::string& text)
         return "error cannot write request tmp " + std::to_string(GetLastError());
     // Under Wine the rename now and then fails for a moment (the simulator on the host side is
     // busy in the same folder): try again for a while.
-    for (int nTry = 0; !MoveFileExW(tmp, req, MOVEFILE_REPLACE_EXISTING); ++nTry) {
+    for (int nTry = 0; !MoveFileExW(tmp, req, MOVEFILE_REPLACE_EXISTING); ++nTry)
+    {
         if (nTry == 100)
             return "error cannot move request " + std::to_string(GetLastError());
         Sleep(10);
     }
     DWORD start = GetTickCount();
-    while (GetFileAttributesW(resp) == INVALID_FILE_ATTRIBUTES) {
+    while (GetFileAttributesW(resp) == INVALID_FILE_ATTRIBUTES)
+    {
         if (GetTickCount() - start > 10000)
             return "error simulator does not answer";
         Sleep(2);
@@ -113,7 +115,8 @@ bool SimPhone::LoadJson(const std::string& name, const std::string& json)
 SimPhone::State SimPhone::GetState()
 {
     State st;
-    for (const std::string& line : Lines(Request("state\n"))) {
+    for (const std::string& line : Lines(Request("state\n")))
+    {
         size_t sp = line.find(' ');
         std::string key = line.substr(0, sp), rest = sp == std::string::npos ? "" : line.substr(sp + 1);
         if (key == "cmd")
@@ -194,14 +197,16 @@ CString MessageBoxLog::All()
 LRESULT CALLBACK TestHost::ViewProc(HWND h, UINT msg, WPARAM wp, LPARAM lp)
 {
     TestHost* self = (TestHost*)GetWindowLongPtrW(h, GWLP_USERDATA);
-    if (self && msg == WM_APP_STATUS_TEXT) {
+    if (self && msg == WM_APP_STATUS_TEXT)
+    {
         CString text;
         LRESULT r = TakePostedText(wp, text);
         if (r == 0)
             self->m_status.push_back(text);
         return r;
     }
-    if (self && msg == WM_APP_PHONE_BUSY) {
+    if (self && msg == WM_APP_PHONE_BUSY)
+    {
         self->m_busy.push_back(wp);
         return 0;
     }
@@ -218,8 +223,8 @@ TestHost::TestHost()
         return RegisterClassW(&wc);
     }();
     (void)atom;
-    m_hView = CreateWindowExW(0, L"CorvanePhoneTestView", L"view", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                              nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_hView = CreateWindowExW(0, L"CorvanePhoneTestView", L"view", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                              GetModuleHandleW(nullptr), nullptr);
     SetWindowLongPtrW(m_hView, GWLP_USERDATA, (LONG_PTR)this);
     SetPhoneHost(this);
 }
@@ -247,7 +252,8 @@ void TestHost::RefreshList()
 void TestHost::Pump()
 {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+    {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -291,10 +297,7 @@ std::vector<CSMS> TestHost::Folder(const wchar_t* pszFolder)
     return out;
 }
 
-void TestHost::AddRecord(const CSMS& r)
-{
-    m_doc.m_listSms.AddTail(new CSMS(r));
-}
+void TestHost::AddRecord(const CSMS& r) { m_doc.m_listSms.AddTail(new CSMS(r)); }
 
 namespace
 {
@@ -313,10 +316,7 @@ CWinApp& App()
 }
 } // namespace
 
-void SetSetting(const wchar_t* pszName, UINT nValue)
-{
-    App().WriteProfileInt(L"Settings", pszName, (int)nValue);
-}
+void SetSetting(const wchar_t* pszName, UINT nValue) { App().WriteProfileInt(L"Settings", pszName, (int)nValue); }
 
 void SetSettingText(const wchar_t* pszName, const CString& strValue)
 {
@@ -332,8 +332,10 @@ CString ScratchFolder(const wchar_t* pszName)
     CreateDirectoryW(path, nullptr);
     WIN32_FIND_DATAW fd;
     HANDLE h = FindFirstFileW(path + L"*", &fd);
-    if (h != INVALID_HANDLE_VALUE) {
-        do {
+    if (h != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
             if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
                 DeleteFileW(path + fd.cFileName);
         } while (FindNextFileW(h, &fd));

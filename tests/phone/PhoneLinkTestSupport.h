@@ -16,11 +16,13 @@
 inline void PrintTo(const CString& s, std::ostream* os)
 {
     std::string out;
-    for (int i = 0; i < s.GetLength(); ++i) {
+    for (int i = 0; i < s.GetLength(); ++i)
+    {
         wchar_t c = s[i];
         if (c >= 32 && c < 127)
             out += (char)c;
-        else {
+        else
+        {
             char buf[12];
             snprintf(buf, sizeof buf, "\\u%04X", (unsigned)c);
             out += buf;
@@ -46,17 +48,17 @@ public:
 
     struct State
     {
-        std::vector<std::string> commands;   // every command line the phone received
-        std::vector<std::string> memory;     // "ME 1 1 <pdu>" per stored message
-        std::vector<std::string> deleted;    // "ME 3"
-        std::vector<std::string> sent;       // "<length> <mr> <pdu>"
+        std::vector<std::string> commands; // every command line the phone received
+        std::vector<std::string> memory;   // "ME 1 1 <pdu>" per stored message
+        std::vector<std::string> deleted;  // "ME 3"
+        std::vector<std::string> sent;     // "<length> <mr> <pdu>"
         long bytesIn = 0, bytesOut = 0;
         int Count(const std::string& command) const;
         int MemoryCount(const std::string& mem) const;
     };
     static State GetState();
     static std::string Request(const std::string& text);
-    static CString WorkFolder();   // Windows path with trailing backslash
+    static CString WorkFolder(); // Windows path with trailing backslash
 };
 
 // Collects the message boxes of the process instead of showing them.
@@ -129,12 +131,14 @@ CString ReadUtf16File(const CString& path);
 template <class F> bool PumpUntil(F f, DWORD ms)
 {
     DWORD start = GetTickCount();
-    while (!f()) {
+    while (!f())
+    {
         if (GetTickCount() - start > ms)
             return false;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        {
             TranslateMessage(&msg);
             DispatchMessageW(&msg);
         }
@@ -158,8 +162,9 @@ struct HostTest : ::testing::Test
 } // namespace phonetest
 
 // Skips a test when the program runs without the simulator (e.g. started by hand).
-#define REQUIRE_SIM()                                                                              \
-    do {                                                                                           \
-        if (!phonetest::SimPhone::Available())                                                     \
-            GTEST_SKIP() << "no simulated phone (run through the CTest entry)";                    \
+#define REQUIRE_SIM()                                                                                                  \
+    do                                                                                                                 \
+    {                                                                                                                  \
+        if (!phonetest::SimPhone::Available())                                                                         \
+            GTEST_SKIP() << "no simulated phone (run through the CTest entry)";                                        \
     } while (0)

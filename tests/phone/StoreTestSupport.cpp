@@ -42,10 +42,7 @@ ScratchDir::ScratchDir()
     CreateDirectoryW(m_path, nullptr);
 }
 
-ScratchDir::~ScratchDir()
-{
-    RemoveTree(m_path);
-}
+ScratchDir::~ScratchDir() { RemoveTree(m_path); }
 
 std::vector<unsigned char> ReadAll(const CString& path)
 {
@@ -75,8 +72,5 @@ void WriteAll(const CString& path, const std::vector<unsigned char>& bytes)
     ASSERT_EQ(written, bytes.size());
 }
 
-bool Exists(const CString& path)
-{
-    return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES;
-}
+bool Exists(const CString& path) { return GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES; }
 } // namespace storetest

@@ -32,13 +32,13 @@ class RecordingJob : public CPhoneJob
 public:
     RecordingJob(Journal& j, std::string name, DWORD ms, CPhoneHost* pGui = nullptr)
         : m_j(j), m_name(std::move(name)), m_ms(ms), m_pGui(pGui)
-    {
-    }
+    {}
     void Run(ULONG_PTR nParam) override
     {
         m_j.Add("start " + m_name + " " + std::to_string(nParam));
         Sleep(m_ms);
-        if (m_pGui) {
+        if (m_pGui)
+        {
             DWORD t = 0;
             m_pGui->RunOnGuiThread([&] { t = GetCurrentThreadId(); });
             m_j.Add("gui " + std::to_string(t));
@@ -125,7 +125,8 @@ TEST(PostedText, ReachesAWindowOfThisProcessOnly)
     HWND other = GetDesktopWindow();
     DWORD pid = 0;
     GetWindowThreadProcessId(other, &pid);
-    if (pid != GetCurrentProcessId()) {
+    if (pid != GetCurrentProcessId())
+    {
         CPostedText* q = new CPostedText(L"x");
         EXPECT_FALSE(q->PostOrDelete(other, WM_APP_STATUS_TEXT, 0));
         EXPECT_EQ(CPostedText::GetLiveCount(), before);
@@ -142,7 +143,8 @@ TEST(PostedText, TheRegistryIsSafeAcrossThreads)
     std::atomic<int> posted{0};
     auto worker = [](LPVOID pv) -> DWORD {
         auto* h = (std::pair<HWND, std::atomic<int>*>*)pv;
-        for (int i = 0; i < 500; ++i) {
+        for (int i = 0; i < 500; ++i)
+        {
             CPostedText* t = new CPostedText(L"n");
             if (t->PostOrDelete(h->first, WM_APP_STATUS_TEXT, 0))
                 ++*h->second;
@@ -189,7 +191,8 @@ TEST(PhoneJobs, ReceiveJobFilesOnTheGuiThreadAndReportsBusy)
     EXPECT_EQ(host.m_dwRefreshThread, GetCurrentThreadId());
 
     // A failing job: its message boxes are shown by the GUI thread, and the port ends closed.
-    ASSERT_TRUE(SimPhone::LoadJson("jobfail", R"({"extends": "fetch_full", "faults": [{"command": "AT+CMGF=0", "action": "error"}]})"));
+    ASSERT_TRUE(SimPhone::LoadJson(
+        "jobfail", R"({"extends": "fetch_full", "faults": [{"command": "AT+CMGF=0", "action": "error"}]})"));
     ASSERT_TRUE(pool.Enqueue(new CSendReceiveJob));
     ASSERT_TRUE(PumpUntil([&] { return host.BusyFlags().size() == 4; }, 20000));
     std::vector<MessageBoxLog::Box> b = boxes.Boxes();

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 using Bytes = std::vector<BYTE>;
 
@@ -19,9 +20,12 @@ public:
     CArchiveTestRecord(LPCTSTR text, LONG n) : m_text(text), m_n(n) {}
     void Serialize(CArchive& ar) override
     {
-        if (ar.IsStoring()) {
+        if (ar.IsStoring())
+        {
             ar << m_text << m_n;
-        } else {
+        }
+        else
+        {
             m_schema = ar.GetObjectSchema();
             m_schemaAgain = ar.GetObjectSchema();
             ar >> m_text;
@@ -57,7 +61,8 @@ struct OwnedList : CObList
 {
     ~OwnedList() override
     {
-        while (!IsEmpty()) {
+        while (!IsEmpty())
+        {
             CObject* p = RemoveHead();
             if (p && !Find(p))
                 delete p;
@@ -85,11 +90,14 @@ int Load(const Bytes& bytes, const std::function<void(CArchive&)>& read)
 {
     Bytes copy(bytes);
     CMemFile file(copy.empty() ? nullptr : copy.data(), (UINT)copy.size());
-    try {
+    try
+    {
         CArchive ar(&file, CArchive::load);
         read(ar);
         ar.Close();
-    } catch (CArchiveException* e) {
+    }
+    catch (CArchiveException* e)
+    {
         int cause = e->m_cause;
         e->Delete();
         return cause;
@@ -109,7 +117,8 @@ void AppendAscii(Bytes& b, const char* s)
 }
 void AppendUtf16(Bytes& b, wchar_t ch, size_t n)
 {
-    for (size_t i = 0; i < n; ++i) {
+    for (size_t i = 0; i < n; ++i)
+    {
         b.push_back((BYTE)(ch & 0xFF));
         b.push_back((BYTE)(ch >> 8));
     }
@@ -124,15 +133,27 @@ TEST(ArchiveFormat, ValuesAreLittleEndianWithThePlatformSizes)
            << true << 1.5f << 2.0 << (LONGLONG)0x0102030405060708LL;
     });
     Bytes want;
-    Append(want, {0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xD4, 0xC3, 0xB2, 0xA1, 7, 0, 0, 0, 0xFF, 0xFF, 'c', 0xAC,
-                  0x20, 1});
+    Append(want, {0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0xD4, 0xC3, 0xB2, 0xA1,
+                  7,    0,    0,    0,    0xFF, 0xFF, 'c',  0xAC, 0x20, 1});
     Append(want, {0x00, 0x00, 0xC0, 0x3F});                         // 1.5f
     Append(want, {0, 0, 0, 0, 0, 0, 0x00, 0x40});                   // 2.0
     Append(want, {0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01}); // LONGLONG
     EXPECT_EQ(got, want);
 
-    BYTE b; WORD w; LONG l; DWORD dw; int i; short sh; char c; wchar_t wc; bool f; float fl; double d; LONGLONG ll;
-    EXPECT_EQ(Load(got, [&](CArchive& ar) { ar >> b >> w >> l >> dw >> i >> sh >> c >> wc >> f >> fl >> d >> ll; }), -1);
+    BYTE b;
+    WORD w;
+    LONG l;
+    DWORD dw;
+    int i;
+    short sh;
+    char c;
+    wchar_t wc;
+    bool f;
+    float fl;
+    double d;
+    LONGLONG ll;
+    EXPECT_EQ(Load(got, [&](CArchive& ar) { ar >> b >> w >> l >> dw >> i >> sh >> c >> wc >> f >> fl >> d >> ll; }),
+              -1);
     EXPECT_EQ(b, 0xAB);
     EXPECT_EQ(w, 0x1234);
     EXPECT_EQ(l, -2);
@@ -175,13 +196,15 @@ TEST(ArchiveFormat, CountsAndStringLengthsUseTheirEscapes)
 
     DWORD_PTR c1 = 0, c2 = 0, c3 = 0;
     CString r[6];
-    EXPECT_EQ(Load(got, [&](CArchive& ar) {
-        c1 = ar.ReadCount();
-        c2 = ar.ReadCount();
-        c3 = ar.ReadCount();
-        for (auto& s : r)
-            ar >> s;
-    }), -1);
+    EXPECT_EQ(Load(got,
+                   [&](CArchive& ar) {
+                       c1 = ar.ReadCount();
+                       c2 = ar.ReadCount();
+                       c3 = ar.ReadCount();
+                       for (auto& s : r)
+                           ar >> s;
+                   }),
+              -1);
     EXPECT_EQ(c1, 3u);
     EXPECT_EQ(c2, 0xFFFEu);
     EXPECT_EQ(c3, 70000u);
@@ -226,14 +249,14 @@ TEST(ArchiveFormat, ObjectsClassesBackReferencesAndNull)
     Bytes got = Store([&](CArchive& ar) { list.Serialize(ar); });
 
     Bytes want;
-    Append(want, {0x04, 0x00});                                  // element count
-    Append(want, {0xFF, 0xFF, 0x02, 0x00, 0x12, 0x00});          // new class, schema 2, name length 18
-    AppendAscii(want, "CArchiveTestRecord");                     // class index 1
-    Append(want, {0xFF, 0xFE, 0xFF, 0x01, 'x', 0, 7, 0, 0, 0});  // object index 2
-    Append(want, {0x01, 0x80});                                  // known class 1
+    Append(want, {0x04, 0x00});                                 // element count
+    Append(want, {0xFF, 0xFF, 0x02, 0x00, 0x12, 0x00});         // new class, schema 2, name length 18
+    AppendAscii(want, "CArchiveTestRecord");                    // class index 1
+    Append(want, {0xFF, 0xFE, 0xFF, 0x01, 'x', 0, 7, 0, 0, 0}); // object index 2
+    Append(want, {0x01, 0x80});                                 // known class 1
     Append(want, {0xFF, 0xFE, 0xFF, 0x02, 'y', 0, 'z', 0, 0x04, 0x03, 0x02, 0x01}); // object index 3
-    Append(want, {0x00, 0x00});                                  // null
-    Append(want, {0x02, 0x00});                                  // object 2 again
+    Append(want, {0x00, 0x00});                                                     // null
+    Append(want, {0x02, 0x00});                                                     // object 2 again
     EXPECT_EQ(got, want);
 
     OwnedList loaded;
@@ -281,7 +304,8 @@ TEST(ArchiveFormat, BigIndexesUseTheEscapeTags)
     // 0x7FFF and more objects: back-references and class references switch to the DWORD forms.
     const int n = 0x8001;
     std::vector<std::unique_ptr<CArchivePlainRecord>> objs;
-    for (int i = 0; i < n; ++i) {
+    for (int i = 0; i < n; ++i)
+    {
         objs.emplace_back(new CArchivePlainRecord);
         objs.back()->m_w = (WORD)i;
     }
@@ -311,7 +335,8 @@ TEST(ArchiveFormat, BigIndexesUseTheEscapeTags)
 
     std::vector<CObject*> loaded;
     int cause = Load(got, [&](CArchive& ar) {
-        for (int i = 0; i < n + 4; ++i) {
+        for (int i = 0; i < n + 4; ++i)
+        {
             CObject* p;
             ar >> p;
             loaded.push_back(p);
@@ -358,26 +383,33 @@ TEST(ArchiveDamage, BadClassesSchemasAndIndexesAreRefused)
     Bytes classAsObject{0xFF, 0xFF, 0x01, 0x00, 0x13, 0x00};
     AppendAscii(classAsObject, "CArchivePlainRecord");
     Append(classAsObject, {0x07, 0x00, 0x01, 0x00});
-    EXPECT_EQ(Load(classAsObject, [](CArchive& ar) {
-        CObject* a = nullptr;
-        CObject* b = nullptr;
-        try {
-            ar >> a >> b;
-        } catch (...) {
-            delete a;
-            throw;
-        }
-    }), CArchiveException::badIndex);
+    EXPECT_EQ(Load(classAsObject,
+                   [](CArchive& ar) {
+                       CObject* a = nullptr;
+                       CObject* b = nullptr;
+                       try
+                       {
+                           ar >> a >> b;
+                       }
+                       catch (...)
+                       {
+                           delete a;
+                           throw;
+                       }
+                   }),
+              CArchiveException::badIndex);
 
     // A class other than the one asked for.
     Bytes plain{0xFF, 0xFF, 0x01, 0x00, 0x13, 0x00};
     AppendAscii(plain, "CArchivePlainRecord");
     Append(plain, {0x07, 0x00});
-    EXPECT_EQ(Load(plain, [](CArchive& ar) {
-        CArchiveTestRecord* p = nullptr;
-        ar >> p;
-        delete p;
-    }), CArchiveException::badClass);
+    EXPECT_EQ(Load(plain,
+                   [](CArchive& ar) {
+                       CArchiveTestRecord* p = nullptr;
+                       ar >> p;
+                       delete p;
+                   }),
+              CArchiveException::badClass);
 }
 
 TEST(ArchiveDamage, LengthsAndCountsBeyondTheDataAreRefusedWithoutAllocating)
@@ -416,10 +448,13 @@ TEST(ArchiveDamage, LengthsAndCountsBeyondTheDataAreRefusedWithoutAllocating)
     int cause = -1;
     {
         CFile f(path, CFile::modeRead);
-        try {
+        try
+        {
             CArchive ar(&f, CArchive::load);
             ar >> s;
-        } catch (CArchiveException* e) {
+        }
+        catch (CArchiveException* e)
+        {
             cause = e->m_cause;
             e->Delete();
         }
@@ -443,7 +478,8 @@ TEST(ArchiveDamage, EveryTruncationOfAnArchiveFailsCleanly)
         arr.Serialize(ar);
         ar << (DWORD)0xCAFEBABE;
     });
-    for (size_t len = 0; len < full.size(); ++len) {
+    for (size_t len = 0; len < full.size(); ++len)
+    {
         Bytes cut(full.begin(), full.begin() + (ptrdiff_t)len);
         OwnedList l;
         CStringArray s;
@@ -458,11 +494,13 @@ TEST(ArchiveDamage, EveryTruncationOfAnArchiveFailsCleanly)
     OwnedList l;
     CStringArray s;
     DWORD tail = 0;
-    EXPECT_EQ(Load(full, [&](CArchive& ar) {
-        l.Serialize(ar);
-        s.Serialize(ar);
-        ar >> tail;
-    }), -1);
+    EXPECT_EQ(Load(full,
+                   [&](CArchive& ar) {
+                       l.Serialize(ar);
+                       s.Serialize(ar);
+                       ar >> tail;
+                   }),
+              -1);
     EXPECT_EQ(tail, 0xCAFEBABEu);
     EXPECT_EQ(s.GetSize(), 2);
     EXPECT_EQ(s[1], L"two");
@@ -474,10 +512,13 @@ TEST(ArchiveModes, WrongDirectionAndRawBlocks)
     {
         CArchive ar(&file, CArchive::store, 128);
         BYTE b;
-        try {
+        try
+        {
             ar >> b;
             ADD_FAILURE() << "read from a storing archive";
-        } catch (CArchiveException* e) {
+        }
+        catch (CArchiveException* e)
+        {
             EXPECT_EQ(e->m_cause, CArchiveException::writeOnly);
             e->Delete();
         }
@@ -501,10 +542,13 @@ TEST(ArchiveModes, WrongDirectionAndRawBlocks)
     EXPECT_EQ(w2, 0xF00D);
     EXPECT_EQ(back[999], (BYTE)999);
     EXPECT_EQ(ar.Read(back.data(), 10), 0u);
-    try {
+    try
+    {
         ar << (BYTE)1;
         ADD_FAILURE() << "write to a loading archive";
-    } catch (CArchiveException* e) {
+    }
+    catch (CArchiveException* e)
+    {
         EXPECT_EQ(e->m_cause, CArchiveException::readOnly);
         e->Delete();
     }
@@ -540,19 +584,24 @@ TEST(ArchiveFormat, ClassReferencesWithoutObjects)
     Append(want, {0x01, 0x80});
     EXPECT_EQ(got, want);
     UINT schema = 0;
-    EXPECT_EQ(Load(got, [&](CArchive& ar) {
-        ar.SerializeClass(RUNTIME_CLASS(CArchivePlainRecord));
-        schema = ar.GetObjectSchema();
-        EXPECT_EQ(ar.ReadClass(RUNTIME_CLASS(CObject)), RUNTIME_CLASS(CArchivePlainRecord));
-    }), -1);
+    EXPECT_EQ(Load(got,
+                   [&](CArchive& ar) {
+                       ar.SerializeClass(RUNTIME_CLASS(CArchivePlainRecord));
+                       schema = ar.GetObjectSchema();
+                       EXPECT_EQ(ar.ReadClass(RUNTIME_CLASS(CObject)), RUNTIME_CLASS(CArchivePlainRecord));
+                   }),
+              -1);
     EXPECT_EQ(schema, 1u);
     EXPECT_EQ(Load(got, [&](CArchive& ar) { ar.SerializeClass(RUNTIME_CLASS(CArchiveTestRecord)); }),
               CArchiveException::badClass);
     // A class without a schema cannot be stored.
-    try {
+    try
+    {
         Store([](CArchive& ar) { ar.WriteClass(RUNTIME_CLASS(CFile)); });
         ADD_FAILURE() << "stored a class without a schema";
-    } catch (CNotSupportedException* e) {
+    }
+    catch (CNotSupportedException* e)
+    {
         e->Delete();
     }
 }

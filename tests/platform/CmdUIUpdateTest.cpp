@@ -42,9 +42,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CUpdateTarget, CCmdTarget)
-    ON_UPDATE_COMMAND_UI(ID_UPD_ENABLE, OnUpdateEnable)
-    ON_UPDATE_COMMAND_UI(ID_UPD_PASSON, OnUpdatePassOn)
-    ON_COMMAND(ID_UPD_COMMAND_ONLY, OnCommandOnly)
+ON_UPDATE_COMMAND_UI(ID_UPD_ENABLE, OnUpdateEnable)
+ON_UPDATE_COMMAND_UI(ID_UPD_PASSON, OnUpdatePassOn)
+ON_COMMAND(ID_UPD_COMMAND_ONLY, OnCommandOnly)
 END_MESSAGE_MAP()
 
 TEST(CmdUIUpdate, AnswersWhetherAnUpdateHandlerTookTheItem)

@@ -3,7 +3,8 @@
 #include "platform/Platform.h"
 #include <vector>
 
-namespace {
+namespace
+{
 
 class CCollTestItem : public CObject
 {
@@ -100,14 +101,19 @@ TEST(ArrayCollections, InsertRemoveGrowAndSerialize)
     EXPECT_EQ(a[8], 7);
     a.RemoveAt(1, 8);
     EXPECT_EQ(a.GetSize(), 1);
-    EXPECT_THROW({
-        try {
-            a.RemoveAt(0, 5);
-        } catch (CException* e) {
-            e->Delete();
-            throw 1;
-        }
-    }, int);
+    EXPECT_THROW(
+        {
+            try
+            {
+                a.RemoveAt(0, 5);
+            }
+            catch (CException* e)
+            {
+                e->Delete();
+                throw 1;
+            }
+        },
+        int);
 
     CStringArray s, t;
     s.Add(L"satu");
@@ -184,7 +190,8 @@ TEST(ListCollections, PositionsInsertRemoveFindAndSerialize)
     EXPECT_EQ(Values(loaded), Values(l));
     // The object stored twice comes back as one object.
     EXPECT_EQ(loaded.GetAt(loaded.FindIndex(1)), loaded.GetAt(loaded.FindIndex(4)));
-    while (!loaded.IsEmpty()) {
+    while (!loaded.IsEmpty())
+    {
         CObject* o = loaded.RemoveHead();
         if (!loaded.Find(o))
             delete o;
@@ -227,11 +234,11 @@ TEST(MapCollections, SeventeenBucketsAndDeterministicOrder)
     std::vector<std::pair<UINT, int>> expected; // bucket, insertion index
     for (int i = 0; i < 8; ++i)
         expected.push_back({HashKey<LPCTSTR>(keys[i]) % 17, i});
-    std::stable_sort(expected.begin(), expected.end(), [](auto& a, auto& b) {
-        return a.first < b.first || (a.first == b.first && a.second > b.second);
-    });
+    std::stable_sort(expected.begin(), expected.end(),
+                     [](auto& a, auto& b) { return a.first < b.first || (a.first == b.first && a.second > b.second); });
     std::vector<CString> order;
-    for (POSITION p = m.GetStartPosition(); p;) {
+    for (POSITION p = m.GetStartPosition(); p;)
+    {
         CString k, val;
         m.GetNextAssoc(p, k, val);
         order.push_back(k);
@@ -264,7 +271,8 @@ TEST(MapCollections, PointerAndWordKeysHashByValueShiftedFour)
     for (UINT_PTR h = 0x1000; h < 0x1000 + 0x10 * 20; h += 0x10)
         m.SetAt((void*)h, (void*)(h + 1));
     std::vector<UINT_PTR> seen;
-    for (POSITION p = m.GetStartPosition(); p;) {
+    for (POSITION p = m.GetStartPosition(); p;)
+    {
         void* k;
         void* v;
         m.GetNextAssoc(p, k, v);
@@ -272,10 +280,12 @@ TEST(MapCollections, PointerAndWordKeysHashByValueShiftedFour)
         seen.push_back((UINT_PTR)k);
     }
     ASSERT_EQ(seen.size(), 20u);
-    for (size_t i = 1; i < seen.size(); ++i) {
+    for (size_t i = 1; i < seen.size(); ++i)
+    {
         UINT b0 = (UINT)(seen[i - 1] >> 4) % 17, b1 = (UINT)(seen[i] >> 4) % 17;
         EXPECT_LE(b0, b1);
-        if (b0 == b1) {
+        if (b0 == b1)
+        {
             EXPECT_GT(seen[i - 1], seen[i]); // newer first
         }
     }

@@ -8,10 +8,7 @@ namespace
 {
 const UINT kBarA = 0xE850, kBarB = 0xE851;
 
-BOOL IsListed(CFrameWnd* pFrame, CControlBar* pBar)
-{
-    return pFrame->m_listControlBars.Find(pBar) != nullptr;
-}
+BOOL IsListed(CFrameWnd* pFrame, CControlBar* pBar) { return pFrame->m_listControlBars.Find(pBar) != nullptr; }
 
 BOOL IsLiveFrame(CFrameWnd* pFrame)
 {
@@ -63,7 +60,7 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CFailingMiniFrame, CMiniDockFrameWnd)
 BEGIN_MESSAGE_MAP(CFailingMiniFrame, CMiniDockFrameWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 } // namespace
 
@@ -259,8 +256,8 @@ TEST(ControlBars, AListControlsNotificationInsideABarReachesTheFramesMessageMap)
     bar.m_cyAcross = 100;
     ASSERT_TRUE(bar.CreateBar(pFrame, kBarA, CBRS_TOP, FALSE)); // a hidden bar's controls notify all the same
     pFrame->DockControlBar(&bar, AFX_IDW_DOCKBAR_TOP);
-    HWND hList = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 200, 100,
-                                   bar.m_hWnd, (HMENU)(UINT_PTR)0xE870, AfxGetInstanceHandle(), nullptr);
+    HWND hList = ::CreateWindowExW(0, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 200, 100, bar.m_hWnd,
+                                   (HMENU)(UINT_PTR)0xE870, AfxGetInstanceHandle(), nullptr);
     ASSERT_NE(hList, nullptr);
     LVCOLUMNW col = {};
     col.mask = LVCF_WIDTH;
@@ -333,11 +330,9 @@ TEST(ControlBars, AToolRestedOnShowsItsPromptAndLeavingRestoresTheIdlePrompt)
 TEST(ControlBars, ThePreviewViewAndTheCompoundDocumentAreTypesToDeriveFrom)
 {
     class CTestPreview : public CPreviewView
-    {
-    };
+    {};
     class CTestOleDoc : public COleDocument
-    {
-    };
+    {};
     CTestPreview preview;
     EXPECT_TRUE(preview.IsKindOf(RUNTIME_CLASS(CPreviewView)));
     EXPECT_TRUE(preview.IsKindOf(RUNTIME_CLASS(CScrollView)));

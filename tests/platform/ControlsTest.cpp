@@ -60,7 +60,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CVirtualList, CListCtrl)
-    ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
+ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
 END_MESSAGE_MAP()
 
 class CHostDialog : public CDialog
@@ -93,8 +93,7 @@ TEST(Controls, OwnerDrawnItemsArePaintedThroughReflection)
                80, 80);
     tb.AddItem(301, L"COMBOBOX", L"", CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL, 90, 5, 80,
                80);
-    tb.AddItem(302, L"LISTBOX", L"", WS_BORDER | LBS_OWNERDRAWFIXED | LBS_SORT | LBS_NOINTEGRALHEIGHT, 175, 5, 80,
-               80);
+    tb.AddItem(302, L"LISTBOX", L"", WS_BORDER | LBS_OWNERDRAWFIXED | LBS_SORT | LBS_NOINTEGRALHEIGHT, 175, 5, 80, 80);
     CHostDialog dlg;
     ASSERT_TRUE(dlg.CreateIndirect(tb.Get()));
     dlg.ShowWindow(SW_SHOW);
@@ -211,7 +210,8 @@ TEST(Controls, TreeSpinAndAnimationWrappers)
     ASSERT_TRUE(host.CreateIndirect(tb.Get()));
 
     CTreeCtrl tree;
-    ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_SHOWSELALWAYS, CRect(0, 0, 150, 150), &host, 500));
+    ASSERT_TRUE(
+        tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_SHOWSELALWAYS, CRect(0, 0, 150, 150), &host, 500));
     const wchar_t* folders[] = {L"Inbox", L"Outbox", L"Sent", L"Drafts"};
     HTREEITEM items[4];
     for (int i = 0; i < 4; ++i)

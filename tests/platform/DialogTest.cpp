@@ -68,8 +68,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestDialog, CDialog)
-    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
-    ON_BN_CLICKED(IDC_DLG_BUTTON, OnButton)
+ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_BN_CLICKED(IDC_DLG_BUTTON, OnButton)
 END_MESSAGE_MAP()
 
 CString ItemText(CWnd* pDlg, int id)
@@ -117,7 +117,7 @@ TEST(Dialog, ModalRunExchangesDataAndEndsWithOkOrCancel)
     EXPECT_EQ(dlg.m_nRadio, 0);
     EXPECT_EQ(dlg.m_nCombo, 2);
     EXPECT_STREQ(dlg.m_strList, L"alfa");
-    EXPECT_GT(dlg.m_nKickIdle, 0); // the modal loop ran idle passes
+    EXPECT_GT(dlg.m_nKickIdle, 0);     // the modal loop ran idle passes
     EXPECT_TRUE(dlg.m_bVisibleAtIdle); // and showed the dialog at its first idle time
     EXPECT_EQ(dlg.m_hWnd, nullptr);
     EXPECT_EQ(dlg.m_editName.m_hWnd, nullptr);

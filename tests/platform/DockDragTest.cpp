@@ -28,18 +28,14 @@ INPUT KeyInput(WORD vk, BOOL bUp)
     return in;
 }
 
-void Send(std::vector<INPUT> inputs)
-{
-    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
-}
+void Send(std::vector<INPUT> inputs) { ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)); }
 
 // Throws away what the drag loop left in the queue (a release after a cancel).
 void DrainInput()
 {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, WM_KEYFIRST, WM_MOUSELAST, PM_REMOVE))
-    {
-    }
+    {}
 }
 
 struct DragFixture : public ::testing::Test

@@ -200,7 +200,7 @@ TEST(DockState, ADockBarInfoListsRowsBarsAndPlaceholders)
     PutDword(expected, 0xE81F);
     expected.push_back(0x0A); // floating, dock bar
     expected.push_back(0x00);
-    const DWORD fields[] = {600u, 350u, 32767u, 0u,      0u,          0u, 0u, 0u,
+    const DWORD fields[] = {600u, 350u,      32767u,    0u, 0u,      0u,          0u, 0u,
                             0u,   (DWORD)-1, (DWORD)-1, 3u, 0xE850u, 0x8000E851u, 0u};
     for (DWORD dw : fields)
         PutDword(expected, dw);

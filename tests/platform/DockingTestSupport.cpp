@@ -63,9 +63,9 @@ CSize CDynamicBar::CalcDynamicLayout(int nLength, DWORD nMode)
 }
 
 BEGIN_MESSAGE_MAP(CDockTestFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_NOTIFY(LVN_ITEMCHANGED, 0xE870, OnListNotify)
-    ON_UPDATE_COMMAND_UI(ID_INDICATOR_OVR, OnUpdateOverwrite)
+ON_WM_CREATE()
+ON_NOTIFY(LVN_ITEMCHANGED, 0xE870, OnListNotify)
+ON_UPDATE_COMMAND_UI(ID_INDICATOR_OVR, OnUpdateOverwrite)
 END_MESSAGE_MAP()
 
 int CDockTestFrame::OnCreate(LPCREATESTRUCT lpcs)
@@ -124,10 +124,7 @@ CRect ClientRect(CWnd* pWnd)
     return rect;
 }
 
-void RunIdle()
-{
-    AfxGetThread()->OnIdle(0);
-}
+void RunIdle() { AfxGetThread()->OnIdle(0); }
 
 CMiniDockFrameWnd* FloatingFrameOf(CControlBar* pBar)
 {
@@ -136,10 +133,7 @@ CMiniDockFrameWnd* FloatingFrameOf(CControlBar* pBar)
     return DYNAMIC_DOWNCAST(CMiniDockFrameWnd, pBar->m_pDockBar->GetParent());
 }
 
-CDockBar* DockBarOf(CFrameWnd* pFrame, UINT nID)
-{
-    return DYNAMIC_DOWNCAST(CDockBar, pFrame->GetControlBar(nID));
-}
+CDockBar* DockBarOf(CFrameWnd* pFrame, UINT nID) { return DYNAMIC_DOWNCAST(CDockBar, pFrame->GetControlBar(nID)); }
 
 CString Rows(CDockBar* pDockBar)
 {

@@ -4,7 +4,8 @@
 #include "support/MessageBoxCapture.h"
 #include <vector>
 
-namespace {
+namespace
+{
 
 class CDocTestNote : public CObject
 {
@@ -36,7 +37,8 @@ public:
     void Serialize(CArchive& ar) override
     {
         EXPECT_EQ(ar.m_pDocument, this);
-        if (m_failWhileSaving && ar.IsStoring()) {
+        if (m_failWhileSaving && ar.IsStoring())
+        {
             ar << (WORD)1;
             AfxThrowArchiveException(CArchiveException::genericException);
         }
@@ -193,10 +195,13 @@ TEST(Files, OpenModesLengthSeekAndStatus)
     CFile::Rename(path, moved);
     EXPECT_FALSE(CFile::GetStatus(path, st));
     CFile::Remove(moved);
-    try {
+    try
+    {
         CFile::Remove(moved);
         ADD_FAILURE() << "removed a missing file";
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         EXPECT_EQ(e->m_cause, CFileException::fileNotFound);
         e->Delete();
     }
@@ -226,11 +231,14 @@ TEST(Files, MemFileGrowsAttachesAndDetaches)
     f.SeekToBegin();
     f.Write("\x09", 1);
     EXPECT_EQ(fixed[0], 9);
-    try {
+    try
+    {
         f.Seek(0, CFile::end);
         f.Write("x", 1); // a fixed block cannot grow
         ADD_FAILURE() << "grew a fixed block";
-    } catch (CMemoryException* e) {
+    }
+    catch (CMemoryException* e)
+    {
         e->Delete();
     }
 }
@@ -268,15 +276,19 @@ TEST(Exceptions, DeleteFreesOnlyWhatWasMadeWithNew)
     EXPECT_NE(wcsstr(text, L"x.dat"), nullptr);
 
     int caught = 0;
-    for (int i = 0; i < 3; ++i) {
-        try {
+    for (int i = 0; i < 3; ++i)
+    {
+        try
+        {
             if (i == 0)
                 AfxThrowFileException(CFileException::diskFull);
             else if (i == 1)
                 AfxThrowArchiveException(CArchiveException::badIndex, L"y.dat");
             else
                 AfxThrowMemoryException();
-        } catch (CException* e) {
+        }
+        catch (CException* e)
+        {
             ++caught;
             EXPECT_TRUE(e->GetErrorMessage(text, 256));
             e->Delete();

@@ -36,9 +36,9 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CTestDoc, CDocument)
 BEGIN_MESSAGE_MAP(CTestDoc, CDocument)
-    ON_COMMAND(ID_TEST_DOC, OnTestDoc)
-    ON_COMMAND(ID_TEST_DISABLED, OnTestDisabled)
-    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateTestDisabled)
+ON_COMMAND(ID_TEST_DOC, OnTestDoc)
+ON_COMMAND(ID_TEST_DISABLED, OnTestDisabled)
+ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateTestDisabled)
 END_MESSAGE_MAP()
 
 class CTestView : public CFormView
@@ -81,8 +81,8 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CTestView, CFormView)
 BEGIN_MESSAGE_MAP(CTestView, CFormView)
-    ON_COMMAND(ID_TEST_VIEW, OnTestView)
-    ON_COMMAND(ID_TEST_BOTH, OnTestBoth)
+ON_COMMAND(ID_TEST_VIEW, OnTestView)
+ON_COMMAND(ID_TEST_BOTH, OnTestBoth)
 END_MESSAGE_MAP()
 
 // A bar along the top of the frame: takes 20 pixels of the layout.
@@ -103,7 +103,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTopStrip, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 class CTestFrame : public CFrameWnd
@@ -130,9 +130,9 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
-    ON_WM_CREATE()
-    ON_COMMAND(ID_TEST_FRAME, OnTestFrame)
-    ON_COMMAND(ID_TEST_BOTH, OnTestBoth)
+ON_WM_CREATE()
+ON_COMMAND(ID_TEST_FRAME, OnTestFrame)
+ON_COMMAND(ID_TEST_BOTH, OnTestBoth)
 END_MESSAGE_MAP()
 
 CString WindowText(HWND h)

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 BEGIN_MESSAGE_MAP(CFramesTestApp, CWinApp)
-    ON_COMMAND(ID_TEST_APP, OnTestApp)
-    ON_UPDATE_COMMAND_UI(ID_TEST_APP, OnUpdateTestApp)
-    ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+ON_COMMAND(ID_TEST_APP, OnTestApp)
+ON_UPDATE_COMMAND_UI(ID_TEST_APP, OnUpdateTestApp)
+ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
 END_MESSAGE_MAP()
 
 static CFramesTestApp theApp;
@@ -39,8 +39,7 @@ void DrainQuit()
 {
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-    {
-    }
+    {}
 }
 
 namespace

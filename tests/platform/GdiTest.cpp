@@ -4,7 +4,8 @@
 #include <gtest/gtest.h>
 #include "support/DibCanvas.h"
 
-namespace {
+namespace
+{
 
 const COLORREF kWhite = RGB(255, 255, 255);
 const COLORREF kRed = RGB(255, 0, 0);
@@ -218,7 +219,8 @@ TEST(GdiPainting, TextMappingAndTemporaryWrappers)
     CGdiObject::DeleteTempMap();
 }
 
-namespace {
+namespace
+{
 class CPaintingWnd : public CWnd
 {
 public:
@@ -244,8 +246,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CPaintingWnd, CWnd)
-    ON_WM_PAINT()
-    ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
+ON_WM_PAINT()
+ON_MESSAGE(WM_PRINTCLIENT, OnPrintClient)
 END_MESSAGE_MAP()
 } // namespace
 

@@ -19,7 +19,7 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CMdiTestChild, CMDIChildWnd)
 BEGIN_MESSAGE_MAP(CMdiTestChild, CMDIChildWnd)
-    ON_COMMAND(ID_TEST_VIEW, OnTestView)
+ON_COMMAND(ID_TEST_VIEW, OnTestView)
 END_MESSAGE_MAP()
 
 class CMdiTestFrame : public CMDIFrameWnd
@@ -34,7 +34,7 @@ protected:
 };
 IMPLEMENT_DYNCREATE(CMdiTestFrame, CMDIFrameWnd)
 BEGIN_MESSAGE_MAP(CMdiTestFrame, CMDIFrameWnd)
-    ON_COMMAND(ID_TEST_FRAME, OnTestFrame)
+ON_COMMAND(ID_TEST_FRAME, OnTestFrame)
 END_MESSAGE_MAP()
 
 namespace
@@ -133,7 +133,11 @@ TEST(MdiFrame, ChildrenLiveInTheClientAndTakeCommandsWhileActive)
     struct CEnableProbe : CCmdUI
     {
         BOOL m_bEnabled = -1;
-        void Enable(BOOL bOn) override { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+        void Enable(BOOL bOn) override
+        {
+            m_bEnabled = bOn;
+            m_bEnableChanged = TRUE;
+        }
     } probe;
     probe.m_nID = ID_WINDOW_CASCADE;
     probe.DoUpdate(pFrame, TRUE);
@@ -174,8 +178,8 @@ TEST(MdiFrame, ActiveChildShowsItsSharedMenuAndTheFrameMenuReturnsAfterIt)
     HMENU hShared = MakeFrameMenu();
     CMdiTestChild* pDoc = new CMdiTestChild;
     pDoc->m_hMenuShared = hShared;
-    ASSERT_TRUE(pDoc->Create(nullptr, L"Dokumen", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
-                             CFrameWnd::rectDefault, pFrame));
+    ASSERT_TRUE(
+        pDoc->Create(nullptr, L"Dokumen", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault, pFrame));
     EXPECT_EQ(pFrame->MDIGetActive(), pDoc);
     EXPECT_EQ(::GetMenu(pFrame->m_hWnd), hShared);
 
@@ -200,8 +204,8 @@ TEST(MdiFrame, ChildWithoutMdiFrameFailsAndIsCleanedUp)
     // The test program's main window (if any) is no MDI frame: nothing to create the child in.
     CMdiTestChild* pChild = new CMdiTestChild;
     EXPECT_EQ(g_childrenAlive, 1);
-    EXPECT_FALSE(pChild->Create(nullptr, L"Yatim", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
-                                CFrameWnd::rectDefault, nullptr));
+    EXPECT_FALSE(pChild->Create(nullptr, L"Yatim", WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, CFrameWnd::rectDefault,
+                                nullptr));
     EXPECT_EQ(g_childrenAlive, 0);
 }
 
@@ -227,7 +231,6 @@ TEST(MiniFrame, StylesBecomeAToolWindowKeepingTheLowWordFrameStyles)
     pMini->GetWindowRect(&rcWindow);
     pMini->GetClientRect(&rcClient);
     pMini->ClientToScreen(&rcClient);
-    EXPECT_LT(rcClient.top - rcWindow.top,
-              ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) + 2);
+    EXPECT_LT(rcClient.top - rcWindow.top, ::GetSystemMetrics(SM_CYCAPTION) + ::GetSystemMetrics(SM_CYSIZEFRAME) + 2);
     pMini->DestroyWindow();
 }

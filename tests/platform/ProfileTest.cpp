@@ -6,7 +6,8 @@
 #include "core_test_ids.h"
 #include <thread>
 
-namespace {
+namespace
+{
 
 CString UniqueKey()
 {
@@ -23,7 +24,8 @@ bool ReadRaw(const CString& path, LPCWSTR name, DWORD& type, std::vector<BYTE>& 
         return false;
     DWORD size = 0;
     bool ok = RegQueryValueExW(k, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS;
-    if (ok) {
+    if (ok)
+    {
         data.resize(size);
         ok = RegQueryValueExW(k, name, nullptr, &type, data.data(), &size) == ERROR_SUCCESS;
     }
@@ -47,7 +49,8 @@ struct RegistryCleanup
     ~RegistryCleanup()
     {
         HKEY soft;
-        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_ALL_ACCESS, &soft) == ERROR_SUCCESS) {
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_ALL_ACCESS, &soft) == ERROR_SUCCESS)
+        {
             app->DelRegTree(soft, key);
             RegCloseKey(soft);
         }
@@ -213,7 +216,10 @@ TEST(MessageBoxes, AfxMessageBoxTitlesIconsAndAnswers)
 TEST(MessageBoxes, HandlersNestAndRestore)
 {
     int outer = 0, inner = 0;
-    MessageBoxHandler before = SetMessageBoxHandler([&](HWND, LPCWSTR, LPCWSTR, UINT) { ++outer; return IDYES; });
+    MessageBoxHandler before = SetMessageBoxHandler([&](HWND, LPCWSTR, LPCWSTR, UINT) {
+        ++outer;
+        return IDYES;
+    });
     {
         MessageBoxCapture capture(IDRETRY);
         EXPECT_EQ(PlatformMessageBox(nullptr, L"a", L"t", MB_RETRYCANCEL), IDRETRY);

@@ -43,7 +43,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CPage1, CPropertyPage)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 class CPage2 : public CPropertyPage
@@ -149,7 +149,13 @@ TEST(PropSheet, ModelessSheetChangesPagesThroughItsInterface)
     EXPECT_EQ(CWnd::FromHandlePermanent(sheet.m_hWnd), &sheet);
     EXPECT_EQ(sheet.GetActivePage(), &page1);
     EXPECT_EQ(CWnd::FromHandlePermanent(page1.m_hWnd), &page1);
-    EXPECT_STREQ([&] { CString s; page1.GetDlgItemText(IDC_PAGE1_EDIT, s); return s; }(), L"isi");
+    EXPECT_STREQ(
+        [&] {
+            CString s;
+            page1.GetDlgItemText(IDC_PAGE1_EDIT, s);
+            return s;
+        }(),
+        L"isi");
 
     // A page added to the live sheet, then made active.
     sheet.AddPage(&page2);
@@ -181,7 +187,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCommandPage, CPage1)
-    ON_COMMAND(ID_PAGE_COMMAND, OnPageCommand)
+ON_COMMAND(ID_PAGE_COMMAND, OnPageCommand)
 END_MESSAGE_MAP()
 } // namespace
 

@@ -255,9 +255,11 @@ TEST(CStringThreads, CopiesAreIndependentAcrossThreads)
     const CString shared(L"nomor +628123456789");
     std::vector<std::thread> threads;
     std::vector<int> ok(4, 0);
-    for (int t = 0; t < 4; ++t) {
+    for (int t = 0; t < 4; ++t)
+    {
         threads.emplace_back([&, t] {
-            for (int i = 0; i < 2000; ++i) {
+            for (int i = 0; i < 2000; ++i)
+            {
                 CString c(shared);
                 c.Replace(L"+62", L"0");
                 if (c == L"nomor 08123456789")

@@ -6,12 +6,10 @@
 #include <thread>
 #include <vector>
 
-namespace {
-
-LPCTSTR TestClass()
+namespace
 {
-    return AfxRegisterWndClass(0);
-}
+
+LPCTSTR TestClass() { return AfxRegisterWndClass(0); }
 
 class CFrameLikeWnd : public CWnd
 {
@@ -58,12 +56,12 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCountingWnd, CWnd)
-    ON_MESSAGE(WM_APP + 1, OnPing)
-    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
-    ON_MESSAGE(WM_APP + 2, OnEnd)
-    ON_WM_ENTERIDLE()
-    ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
-    ON_WM_ACTIVATE()
+ON_MESSAGE(WM_APP + 1, OnPing)
+ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_MESSAGE(WM_APP + 2, OnEnd)
+ON_WM_ENTERIDLE()
+ON_MESSAGE(WM_ACTIVATETOPLEVEL, OnActivateTopLevel)
+ON_WM_ACTIVATE()
 END_MESSAGE_MAP()
 
 } // namespace
@@ -77,8 +75,8 @@ TEST(WindowFamily, ParentsOwnersFramesAndDescendants)
     CCountingWnd pane, deep;
     ASSERT_TRUE(pane.Create(TestClass(), L"", WS_CHILD, CRect(0, 0, 100, 100), &innerFrame, 200));
     ASSERT_TRUE(deep.Create(TestClass(), L"", WS_CHILD, CRect(0, 0, 50, 50), &pane, 300));
-    HWND hPlain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, pane.m_hWnd, (HMENU)(UINT_PTR)301,
-                                    nullptr, nullptr);
+    HWND hPlain =
+        ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, pane.m_hWnd, (HMENU)(UINT_PTR)301, nullptr, nullptr);
     // A popup owned by the frame.
     CCountingWnd popup;
     ASSERT_TRUE(popup.CreateEx(0, TestClass(), L"popup", WS_POPUP, 0, 0, 10, 10, frame.m_hWnd, nullptr));
@@ -199,7 +197,8 @@ TEST(WindowFamily, WorkerThreadsReachTheMainWindowButNotTheGuiThreadsObject)
     main.DestroyWindow();
 }
 
-namespace {
+namespace
+{
 const UINT kMruFirst = 0xE110;
 
 struct RegistryCleanup
@@ -323,7 +322,8 @@ TEST(WindowApplication, CommandLineArgumentsBecomeTheShellCommand)
     EXPECT_EQ(embedded.m_nShellCommand, CCommandLineInfo::FileNew);
 }
 
-namespace {
+namespace
+{
 class CStartApp : public CWinApp
 {
 public:
@@ -378,7 +378,6 @@ TEST(WindowApplication, WinMainRunsTheApplicationUntilItsMainWindowCloses)
         EXPECT_EQ(app.mainWnd.m_hWnd, nullptr);
         MSG msg;
         while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-        }
+        {}
     }
 }

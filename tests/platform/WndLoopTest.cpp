@@ -10,12 +10,10 @@ inline void PrintTo(const CRect& r, std::ostream* os)
     *os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
 }
 
-namespace {
-
-LPCTSTR TestClass()
+namespace
 {
-    return AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
-}
+
+LPCTSTR TestClass() { return AfxRegisterWndClass(0, ::LoadCursorW(nullptr, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)); }
 
 // Sets the visible bit without mapping the window on the X server (showing a top-level window
 // under Xvfb costs seconds); IsWindowVisible then answers TRUE.
@@ -68,8 +66,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CLoggingWnd, CWnd)
-    ON_WM_KEYDOWN()
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_WM_KEYDOWN()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 const UINT g_nMsgThreadRegistered = ::RegisterWindowMessageW(L"CorvaneWindowTest::g_nMsgThreadRegistered");
@@ -110,8 +108,8 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_THREAD_MESSAGE(WM_APP + 50, OnThreadMsg)
-    ON_REGISTERED_THREAD_MESSAGE(g_nMsgThreadRegistered, OnRegisteredThreadMsg)
+ON_THREAD_MESSAGE(WM_APP + 50, OnThreadMsg)
+ON_REGISTERED_THREAD_MESSAGE(g_nMsgThreadRegistered, OnRegisteredThreadMsg)
 END_MESSAGE_MAP()
 
 struct Family
@@ -130,8 +128,8 @@ struct Family
         SetVisibleBit(top, true);
         EXPECT_TRUE(middle.Create(TestClass(), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 150), &top, 10));
         EXPECT_TRUE(inner.Create(TestClass(), L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &middle, 11));
-        hPlain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 110, 50, 20, middle.m_hWnd,
-                                   (HMENU)12, nullptr, nullptr);
+        hPlain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 110, 50, 20, middle.m_hWnd, (HMENU)12,
+                                   nullptr, nullptr);
     }
     ~Family()
     {
@@ -243,7 +241,8 @@ TEST(WindowLoop, DestroyingTheMainWindowEndsTheRunLoop)
     delete pMain;
 }
 
-namespace {
+namespace
+{
 const UINT ID_BAR_TOP = 0xE800;
 const UINT ID_BAR_LEFT = 0xE801;
 const UINT ID_VIEW = 0xE900;
@@ -288,7 +287,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTestBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 CRect ChildRect(CWnd& parent, HWND hChild)
@@ -346,7 +345,8 @@ TEST(WindowLayout, RepositionBarsLetsEachBarTakeItsPartAndGivesTheRestToTheLeftO
     frame.DestroyWindow();
 }
 
-namespace {
+namespace
+{
 const int IDC_TIPPED = 77;
 
 // Tool hits: the left half of the client area is tool 5 with a heap text; child controls use the
@@ -385,7 +385,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTipWnd, CWnd)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnNeedText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTW, 0, 0xFFFF, OnNeedText)
 END_MESSAGE_MAP()
 
 std::vector<std::pair<UINT_PTR, std::wstring>> Tools(HWND hTip)

@@ -7,7 +7,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const UINT WM_TEST_PING = WM_APP + 11;
 const UINT g_nMsgTestRegistered = ::RegisterWindowMessageW(L"CorvaneWindowTest::g_nMsgTestRegistered");
@@ -21,7 +22,7 @@ LPCTSTR TestClass()
 class CProbeWnd : public CWnd
 {
 public:
-    std::vector<UINT> seen;      // messages in the order WindowProc saw them
+    std::vector<UINT> seen; // messages in the order WindowProc saw them
     bool sawNcCreateInMap = false;
     bool attachedAtNcCreate = false;
     int createCalls = 0;
@@ -85,14 +86,14 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CProbeWnd, CWnd)
-    ON_WM_NCCREATE()
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_WM_LBUTTONDOWN()
-    ON_MESSAGE(WM_TEST_PING, OnPing)
-    ON_REGISTERED_MESSAGE(g_nMsgTestRegistered, OnRegistered)
-    ON_MESSAGE(WM_SETTEXT, OnSetText)
-    ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
+ON_WM_NCCREATE()
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_LBUTTONDOWN()
+ON_MESSAGE(WM_TEST_PING, OnPing)
+ON_REGISTERED_MESSAGE(g_nMsgTestRegistered, OnRegistered)
+ON_MESSAGE(WM_SETTEXT, OnSetText)
+ON_MESSAGE(WM_GETTEXTLENGTH, OnGetTextLength)
 END_MESSAGE_MAP()
 
 // A derived class adds a handler and inherits the rest of the map.
@@ -115,13 +116,12 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedProbeWnd, CProbeWnd)
-    ON_WM_TIMER()
-    ON_WM_LBUTTONDOWN()
+ON_WM_TIMER()
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 // A mix-in over any window class with a message map of its own (template message map).
-template <class TBase>
-class CCountMovesT : public TBase
+template <class TBase> class CCountMovesT : public TBase
 {
 public:
     int moves = 0;
@@ -135,7 +135,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_TEMPLATE_MESSAGE_MAP(CCountMovesT, TBase, TBase)
-    ON_WM_MOUSEMOVE()
+ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
 bool CreatePopup(CWnd& wnd, int cx = 200, int cy = 100, DWORD style = WS_POPUP)
@@ -217,7 +217,8 @@ TEST(WindowMessages, ExceptionInCreateFailsCreationAndIsReportedThroughTheMessag
     EXPECT_EQ(boxes.Count(), 1u);
 }
 
-namespace {
+namespace
+{
 // Deletes itself when its window is gone.
 class CSelfDeletingWnd : public CWnd
 {
@@ -247,7 +248,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CUpperEdit, CWnd)
-    ON_MESSAGE(WM_SETTEXT, OnSetText)
+ON_MESSAGE(WM_SETTEXT, OnSetText)
 END_MESSAGE_MAP()
 } // namespace
 
@@ -294,7 +295,8 @@ TEST(WindowMessages, SubclassingChainsToTheOriginalProcedureAndUnsubclassingRest
     CWnd::DeleteTempMap();
 }
 
-namespace {
+namespace
+{
 const int IDC_BUTTON = 601;
 const int IDC_OWNERDRAW = 602;
 const int IDC_LABEL = 603;
@@ -335,10 +337,10 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CReflectButton, CWnd)
-    ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
-    ON_WM_DRAWITEM_REFLECT()
-    ON_WM_CTLCOLOR_REFLECT()
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomNotify)
+ON_CONTROL_REFLECT_EX(BN_CLICKED, OnClicked)
+ON_WM_DRAWITEM_REFLECT()
+ON_WM_CTLCOLOR_REFLECT()
+ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, OnCustomNotify)
 END_MESSAGE_MAP()
 
 class CReflectParent : public CWnd
@@ -363,9 +365,9 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CReflectParent, CWnd)
-    ON_BN_CLICKED(IDC_BUTTON, OnButton)
-    ON_NOTIFY(NM_CUSTOMDRAW, IDC_NOTIFIER, OnNotifyFromChild)
-    ON_WM_CTLCOLOR()
+ON_BN_CLICKED(IDC_BUTTON, OnButton)
+ON_NOTIFY(NM_CUSTOMDRAW, IDC_NOTIFIER, OnNotifyFromChild)
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 } // namespace
 
@@ -395,8 +397,8 @@ TEST(WindowMessages, ControlNotificationsAreReflectedToTheChildObjectFirst)
 
     // WM_DRAWITEM of an owner-drawn button reaches the button's DrawItem.
     CReflectButton ownerDrawn;
-    ASSERT_TRUE(ownerDrawn.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 60, 80, 84), &parent,
-                                  IDC_OWNERDRAW));
+    ASSERT_TRUE(
+        ownerDrawn.Create(L"BUTTON", L"", WS_CHILD | BS_OWNERDRAW, CRect(0, 60, 80, 84), &parent, IDC_OWNERDRAW));
     DRAWITEMSTRUCT dis = {};
     dis.CtlType = ODT_BUTTON;
     dis.CtlID = IDC_OWNERDRAW;
@@ -411,8 +413,7 @@ TEST(WindowMessages, ControlNotificationsAreReflectedToTheChildObjectFirst)
     ASSERT_TRUE(label.Create(L"STATIC", L"label", WS_CHILD, CRect(0, 90, 80, 110), &parent, IDC_LABEL));
     CBrush red(RGB(255, 0, 0));
     label.brush = (HBRUSH)red.GetSafeHandle();
-    EXPECT_EQ((HBRUSH)parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)label.m_hWnd),
-              label.brush);
+    EXPECT_EQ((HBRUSH)parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)label.m_hWnd), label.brush);
     EXPECT_EQ(parent.parentColorCalls, 1);
     // When the child gives no brush, the parent's default answer stands (non-null from the system).
     label.brush = nullptr;
@@ -434,7 +435,8 @@ TEST(WindowMessages, ControlNotificationsAreReflectedToTheChildObjectFirst)
     CWnd::DeleteTempMap();
 }
 
-namespace {
+namespace
+{
 const UINT ID_CMD_RUN = 40001;
 const UINT ID_CMD_DISABLED = 40002;
 const UINT ID_CMD_NOHANDLER = 40003;
@@ -479,13 +481,13 @@ protected:
 };
 const UINT ID_CMD_BASE = 40030;
 BEGIN_MESSAGE_MAP(CCommandSink, CSinkBase)
-    ON_COMMAND(ID_CMD_BASE, CSinkBase::OnBaseCommand)
-    ON_COMMAND(ID_CMD_RUN, OnRun)
-    ON_COMMAND(ID_CMD_DISABLED, OnDisabled)
-    ON_UPDATE_COMMAND_UI(ID_CMD_DISABLED, OnUpdateDisabled)
-    ON_COMMAND_RANGE(ID_CMD_RANGE_FIRST, ID_CMD_RANGE_LAST, OnRange)
-    ON_COMMAND_EX(ID_CMD_EX, OnEx)
-    ON_UPDATE_COMMAND_UI(ID_CMD_CHECKED, OnUpdateChecked)
+ON_COMMAND(ID_CMD_BASE, CSinkBase::OnBaseCommand)
+ON_COMMAND(ID_CMD_RUN, OnRun)
+ON_COMMAND(ID_CMD_DISABLED, OnDisabled)
+ON_UPDATE_COMMAND_UI(ID_CMD_DISABLED, OnUpdateDisabled)
+ON_COMMAND_RANGE(ID_CMD_RANGE_FIRST, ID_CMD_RANGE_LAST, OnRange)
+ON_COMMAND_EX(ID_CMD_EX, OnEx)
+ON_UPDATE_COMMAND_UI(ID_CMD_CHECKED, OnUpdateChecked)
 END_MESSAGE_MAP()
 
 // A control that keeps its own command UI.
@@ -503,7 +505,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CSelfUpdatingButton, CWnd)
-    ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
+ON_UPDATE_COMMAND_UI_REFLECT(OnUpdateSelf)
 END_MESSAGE_MAP()
 
 // A window that routes commands on to the sink when its own map has no handler.

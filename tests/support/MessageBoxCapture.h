@@ -24,7 +24,8 @@ public:
         m_previous = SetMessageBoxHandler([this](HWND owner, LPCWSTR text, LPCWSTR title, UINT type) {
             std::lock_guard<std::mutex> g(m_lock);
             m_boxes.push_back(Box{owner, text ? text : L"", title ? title : L"", type});
-            if (!m_answers.empty()) {
+            if (!m_answers.empty())
+            {
                 int a = m_answers.front();
                 m_answers.pop_front();
                 return a;

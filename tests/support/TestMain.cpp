@@ -5,7 +5,8 @@
 #include <cstdio>
 #include "platform/MessageBox.h"
 
-namespace {
+namespace
+{
 // A crash ends the test program at once with a line on stderr, instead of starting Wine's
 // debugger and waiting for the test's time-out.
 LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* p)

@@ -12,12 +12,6 @@ CExtBarButton::CExtBarButton(CExtToolControlBar* pBar, UINT nCmdID, UINT nStyle)
 
 CExtBarButton::~CExtBarButton() {}
 
-CRect CExtBarButton::GetRect() const
-{
-    return m_rc;
-}
+CRect CExtBarButton::GetRect() const { return m_rc; }
 
-bool CExtBarButton::IsSeparator() const
-{
-    return (GetStyle() & kStyleSeparator) != 0;
-}
+bool CExtBarButton::IsSeparator() const { return (GetStyle() & kStyleSeparator) != 0; }

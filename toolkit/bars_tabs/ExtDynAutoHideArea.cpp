@@ -29,9 +29,8 @@ void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bAnimate)
         pFrame->ShowControlBar(pBar, TRUE, TRUE);
 }
 
-void CExtDynAutoHideArea::FindFrameAreas(CFrameWnd* pFrame, CExtDynAutoHideArea** ppTop,
-                                         CExtDynAutoHideArea** ppBottom, CExtDynAutoHideArea** ppLeft,
-                                         CExtDynAutoHideArea** ppRight)
+void CExtDynAutoHideArea::FindFrameAreas(CFrameWnd* pFrame, CExtDynAutoHideArea** ppTop, CExtDynAutoHideArea** ppBottom,
+                                         CExtDynAutoHideArea** ppLeft, CExtDynAutoHideArea** ppRight)
 {
     CExtDynAutoHideArea** slots[4] = {ppTop, ppBottom, ppLeft, ppRight};
     for (CExtDynAutoHideArea** pp : slots)

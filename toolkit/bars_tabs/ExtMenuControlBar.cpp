@@ -7,7 +7,4 @@ CExtMenuControlBar::CExtMenuControlBar() {}
 
 CExtMenuControlBar::~CExtMenuControlBar() {}
 
-bool CExtMenuControlBar::IsFullRowBar() const
-{
-    return true;
-}
+bool CExtMenuControlBar::IsFullRowBar() const { return true; }

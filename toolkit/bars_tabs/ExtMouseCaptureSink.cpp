@@ -7,10 +7,7 @@ void CExtMouseCaptureSink::SetCapture(HWND hWnd)
         ::SetCapture(hWnd);
 }
 
-HWND CExtMouseCaptureSink::GetCaptureHWND()
-{
-    return ::GetCapture();
-}
+HWND CExtMouseCaptureSink::GetCaptureHWND() { return ::GetCapture(); }
 
 void CExtMouseCaptureSink::ReleaseCapture()
 {

@@ -3,9 +3,6 @@
 
 IMPLEMENT_DYNCREATE(CExtPanelControlBar, CExtToolControlBar)
 
-CExtPanelControlBar::CExtPanelControlBar()
-{
-    m_nBarFlags |= kBarFlagPanelMode;
-}
+CExtPanelControlBar::CExtPanelControlBar() { m_nBarFlags |= kBarFlagPanelMode; }
 
 CExtPanelControlBar::~CExtPanelControlBar() {}

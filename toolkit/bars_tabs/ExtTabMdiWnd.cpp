@@ -7,7 +7,4 @@ CExtTabMdiWnd::CExtTabMdiWnd() {}
 
 CExtTabMdiWnd::~CExtTabMdiWnd() {}
 
-bool CExtTabMdiWnd::IsMdiTabWindow() const
-{
-    return true;
-}
+bool CExtTabMdiWnd::IsMdiTabWindow() const { return true; }

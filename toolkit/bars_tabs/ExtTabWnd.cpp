@@ -7,10 +7,7 @@ CExtTabWnd::CExtTabWnd() {}
 
 CExtTabWnd::~CExtTabWnd() {}
 
-bool CExtTabWnd::IsMdiTabWindow() const
-{
-    return false;
-}
+bool CExtTabWnd::IsMdiTabWindow() const { return false; }
 
 int CExtTabWnd::ItemInsert(LPARAM lParam, DWORD dwStyle)
 {

@@ -9,30 +9,15 @@ CExtToolControlBar::CExtToolControlBar() : m_nBarFlags(kBarFlagPanelsMenu)
     m_bfTracking &= ~kTrackRepositionChild;
 }
 
-bool CExtToolControlBar::IsLiveDragMode() const
-{
-    return true;
-}
+bool CExtToolControlBar::IsLiveDragMode() const { return true; }
 
-bool CExtToolControlBar::IsDockTargetBar() const
-{
-    return false;
-}
+bool CExtToolControlBar::IsDockTargetBar() const { return false; }
 
-bool CExtToolControlBar::IsMarkerDockingAllowed() const
-{
-    return false;
-}
+bool CExtToolControlBar::IsMarkerDockingAllowed() const { return false; }
 
-CExtControlBar::OuterRowPlacement_t* CExtToolControlBar::GetOuterRowPlacement()
-{
-    return &m_outerRowPlacement;
-}
+CExtControlBar::OuterRowPlacement_t* CExtToolControlBar::GetOuterRowPlacement() { return &m_outerRowPlacement; }
 
-void CExtToolControlBar::SetOuterRowPlacement(const OuterRowPlacement_t& placement)
-{
-    m_outerRowPlacement = placement;
-}
+void CExtToolControlBar::SetOuterRowPlacement(const OuterRowPlacement_t& placement) { m_outerRowPlacement = placement; }
 
 CExtToolControlBar::~CExtToolControlBar() {}
 
@@ -49,10 +34,7 @@ bool CExtToolControlBar::GroupBkgndRects::Collect(CWnd* pChild)
     return false;
 }
 
-void CExtToolControlBar::GroupBkgndRects::Paint(CDC& dc)
-{
-    (void)dc;
-}
+void CExtToolControlBar::GroupBkgndRects::Paint(CDC& dc) { (void)dc; }
 
 // ---- menu tracking -----------------------------------------------------------------------------
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"

@@ -48,7 +48,7 @@ public:
     // The button at nIndex; null outside the buttons.
     CExtBarButton* GetButtonPtr(int nIndex) const;
     int GetButtonsCount() const { return (int)m_buttons.GetSize(); }
-    int m_nBtnIdxMenuTracking = -1;          // button whose menu is open; -1 none
+    int m_nBtnIdxMenuTracking = -1;                   // button whose menu is open; -1 none
     CArray<CExtBarButton*, CExtBarButton*> m_buttons; // not owned here
 
     BYTE m_nBarFlags;

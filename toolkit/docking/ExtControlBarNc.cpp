@@ -56,8 +56,7 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
             bool bFirst = true, bLast = true, bEarlier = false, bLater = false;
             // Walks away from the bar: a visible bar in its row clears bAlone, one in another row sets
             // bOtherRow. Entry 0 is the leading row break, not a row change.
-            auto scan = [&](int nStep, bool& bAlone, bool& bOtherRow)
-            {
+            auto scan = [&](int nStep, bool& bAlone, bool& bOtherRow) {
                 bool bSameRow = true;
                 for (int i = nPos + nStep; i >= 0 && i < pExtDock->m_arrBars.GetSize(); i += nStep)
                 {

@@ -5,8 +5,8 @@
 IMPLEMENT_DYNAMIC(CExtDynDockMarkerWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CExtDynDockMarkerWnd, CWnd)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 CExtDynDockMarkerWnd::CExtDynDockMarkerWnd(HWND hWndTarget, int eMarkerType, HBITMAP hBmpHover, HBITMAP hBmpNormal,

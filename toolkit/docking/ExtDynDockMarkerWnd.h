@@ -11,8 +11,8 @@ public:
     // Creates a hidden top-most popup at the rectangle (screen coordinates) shaped by hRgn and takes
     // ownership of both bitmaps and the region, whether or not the window could be created; the
     // object has a window handle only when creation worked.
-    CExtDynDockMarkerWnd(HWND hWndTarget, int eMarkerType, HBITMAP hBmpHover, HBITMAP hBmpNormal, HRGN hRgn,
-                         int nLeft, int nTop, int nRight, int nBottom);
+    CExtDynDockMarkerWnd(HWND hWndTarget, int eMarkerType, HBITMAP hBmpHover, HBITMAP hBmpNormal, HRGN hRgn, int nLeft,
+                         int nTop, int nRight, int nBottom);
     ~CExtDynDockMarkerWnd() override;
 
     int GetMarkerKind() const { return m_eMarkerType; }

@@ -98,34 +98,20 @@ void CExtCmdIcon::IconHolder_t::Empty()
 
 // ---- construction and assignment -----------------------------------------------------------------
 
-CExtCmdIcon::CExtCmdIcon()
-{
-}
+CExtCmdIcon::CExtCmdIcon() {}
 
 CExtCmdIcon::CExtCmdIcon(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRcPart, bool bCopy)
 {
     AssignFromHBITMAP(hBitmap, clrTransparent, pRcPart, bCopy);
 }
 
-CExtCmdIcon::CExtCmdIcon(HICON hIcon, bool bCopy)
-{
-    AssignFromHICON(hIcon, bCopy);
-}
+CExtCmdIcon::CExtCmdIcon(HICON hIcon, bool bCopy) { AssignFromHICON(hIcon, bCopy); }
 
-CExtCmdIcon::CExtCmdIcon(const CExtCmdIcon& other)
-{
-    AssignFrom(other);
-}
+CExtCmdIcon::CExtCmdIcon(const CExtCmdIcon& other) { AssignFrom(other); }
 
-CExtCmdIcon::~CExtCmdIcon()
-{
-    Empty();
-}
+CExtCmdIcon::~CExtCmdIcon() { Empty(); }
 
-bool CExtCmdIcon::IsEmpty() const
-{
-    return m_bitmap.IsEmpty() && m_icon.IsEmpty();
-}
+bool CExtCmdIcon::IsEmpty() const { return m_bitmap.IsEmpty() && m_icon.IsEmpty(); }
 
 void CExtCmdIcon::Empty()
 {
@@ -180,20 +166,11 @@ SIZE CExtCmdIcon::GetSize() const
     return SIZE{0, 0};
 }
 
-bool CExtCmdIcon::IsBitmapBased() const
-{
-    return !m_bitmap.IsEmpty();
-}
+bool CExtCmdIcon::IsBitmapBased() const { return !m_bitmap.IsEmpty(); }
 
-HBITMAP CExtCmdIcon::GetBitmap() const
-{
-    return m_bitmap.m_hBitmap;
-}
+HBITMAP CExtCmdIcon::GetBitmap() const { return m_bitmap.m_hBitmap; }
 
-COLORREF CExtCmdIcon::GetBitmapTransparentColor() const
-{
-    return m_bitmap.m_clrTransparent;
-}
+COLORREF CExtCmdIcon::GetBitmapTransparentColor() const { return m_bitmap.m_clrTransparent; }
 
 int CExtCmdIcon::GetBitsPerPixel() const
 {
@@ -358,10 +335,7 @@ bool CExtCmdIcon::CreateKeyedBitmap(HBITMAP& hBitmap, COLORREF& clrKey, CArray<C
 
 // ---- variant -------------------------------------------------------------------------------------
 
-COLORREF CExtCmdIcon::GetVariantColor() const
-{
-    return m_clrVariant;
-}
+COLORREF CExtCmdIcon::GetVariantColor() const { return m_clrVariant; }
 
 COLORREF CExtCmdIcon::SetVariantColor(COLORREF clr)
 {
@@ -374,10 +348,7 @@ COLORREF CExtCmdIcon::SetVariantColor(COLORREF clr)
     return clrOld;
 }
 
-double CExtCmdIcon::GetVariantFactor() const
-{
-    return m_lfVariantFactor;
-}
+double CExtCmdIcon::GetVariantFactor() const { return m_lfVariantFactor; }
 
 double CExtCmdIcon::SetVariantFactor(double lfFactor)
 {
@@ -411,25 +382,13 @@ void CExtCmdIcon::SyncWithPaintManager()
         m_icon.Empty();
 }
 
-void CExtCmdIcon::OnSysColorChange()
-{
-    SyncWithPaintManager();
-}
+void CExtCmdIcon::OnSysColorChange() { SyncWithPaintManager(); }
 
-void CExtCmdIcon::OnSettingChange(UINT, LPCTSTR)
-{
-    SyncWithPaintManager();
-}
+void CExtCmdIcon::OnSettingChange(UINT, LPCTSTR) { SyncWithPaintManager(); }
 
-void CExtCmdIcon::OnDisplayChange(INT, INT, INT)
-{
-    SyncWithPaintManager();
-}
+void CExtCmdIcon::OnDisplayChange(INT, INT, INT) { SyncWithPaintManager(); }
 
-void CExtCmdIcon::OnThemeChanged(WPARAM, LPARAM)
-{
-    SyncWithPaintManager();
-}
+void CExtCmdIcon::OnThemeChanged(WPARAM, LPARAM) { SyncWithPaintManager(); }
 
 bool CExtCmdIcon::BuildVariantIcon()
 {

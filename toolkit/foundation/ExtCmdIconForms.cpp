@@ -8,8 +8,8 @@
 
 using namespace ExtCmdIconSupport;
 
-bool CExtCmdIcon::CreateFromGlyph(GlyphPainter_t pfnPaint, COLORREF clrGlyph, COLORREF clrTransparent, int cx,
-                                  int cy, COLORREF** ppBits)
+bool CExtCmdIcon::CreateFromGlyph(GlyphPainter_t pfnPaint, COLORREF clrGlyph, COLORREF clrTransparent, int cx, int cy,
+                                  COLORREF** ppBits)
 {
     if (ppBits != nullptr)
         *ppBits = nullptr;
@@ -52,8 +52,7 @@ bool CExtCmdIcon::CreateFromPaint(COLORREF clrGlyph, COLORREF clrTransparent, in
     return CreateFromGlyph(&CExtPaintManager::PaintCheckMark, clrGlyph, clrTransparent, cx, cy, ppBits);
 }
 
-bool CExtCmdIcon::CreateRadioFromPaint(COLORREF clrGlyph, COLORREF clrTransparent, int cx, int cy,
-                                       COLORREF** ppBits)
+bool CExtCmdIcon::CreateRadioFromPaint(COLORREF clrGlyph, COLORREF clrTransparent, int cx, int cy, COLORREF** ppBits)
 {
     return CreateFromGlyph(&CExtPaintManager::PaintRadioDot, clrGlyph, clrTransparent, cx, cy, ppBits);
 }

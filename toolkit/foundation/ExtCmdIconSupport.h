@@ -7,14 +7,8 @@
 namespace ExtCmdIconSupport
 {
 // A COLORREF as the value of a 32-bit DIB pixel (blue in the low byte), and back.
-inline DWORD ColorToPixel(COLORREF clr)
-{
-    return ((clr & 0xFF) << 16) | (clr & 0xFF00) | ((clr >> 16) & 0xFF);
-}
-inline COLORREF PixelToColor(DWORD px)
-{
-    return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
-}
+inline DWORD ColorToPixel(COLORREF clr) { return ((clr & 0xFF) << 16) | (clr & 0xFF00) | ((clr >> 16) & 0xFF); }
+inline COLORREF PixelToColor(DWORD px) { return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF); }
 
 // A 32-bit bottom-up DIB section of cx x cy; *ppBits receives its pixels.
 HBITMAP CreateDib32(int cx, int cy, COLORREF** ppBits);

@@ -6,19 +6,11 @@
 #include "toolkit/foundation/ExtCmdProfile.h"
 #include "toolkit/foundation/ExtResourceManager.h"
 
+CExtCmdItem::CExtCmdItem(UINT nCmdID) : m_nCmdID(nCmdID) {}
 
-CExtCmdItem::CExtCmdItem(UINT nCmdID) : m_nCmdID(nCmdID)
-{
-}
+CExtCmdItem::CExtCmdItem(const CExtCmdItem& other) : m_nCmdID(0) { AssignFrom(other); }
 
-CExtCmdItem::CExtCmdItem(const CExtCmdItem& other) : m_nCmdID(0)
-{
-    AssignFrom(other);
-}
-
-CExtCmdItem::~CExtCmdItem()
-{
-}
+CExtCmdItem::~CExtCmdItem() {}
 
 bool CExtCmdItem::IsPlatformCommand(UINT nCmdID)
 {
@@ -186,8 +178,8 @@ bool CExtCmdItem::IsIndeterminate() const { return (m_dwStateFlags & STATE_INDET
 DWORD CExtCmdItem::SetUsageNotStored(bool bOn) { return ModifyState(STATE_USAGE_NOT_STORED, bOn); }
 bool CExtCmdItem::IsUsageNotStored() const { return (m_dwStateFlags & STATE_USAGE_NOT_STORED) != 0; }
 
-#define CMD_ITEM_STATE_BIT(hex)                                                                                   \
-    DWORD CExtCmdItem::SetStateBit##hex(bool bOn) { return ModifyState(0x##hex, bOn); }                              \
+#define CMD_ITEM_STATE_BIT(hex)                                                                                        \
+    DWORD CExtCmdItem::SetStateBit##hex(bool bOn) { return ModifyState(0x##hex, bOn); }                                \
     bool CExtCmdItem::IsStateBit##hex() const { return (m_dwStateFlags & 0x##hex) != 0; }
 CMD_ITEM_STATE_BIT(80)
 CMD_ITEM_STATE_BIT(100)
@@ -215,10 +207,7 @@ bool CExtCmdItem::IsStateBit1400() const
     return (m_dwStateFlags & dw) == dw;
 }
 
-DWORD CExtCmdItem::SetStateBit10000400(bool bOn)
-{
-    return SetGroup400(STATE_GROUP_400 | STATE_GROUP_10000000, bOn);
-}
+DWORD CExtCmdItem::SetStateBit10000400(bool bOn) { return SetGroup400(STATE_GROUP_400 | STATE_GROUP_10000000, bOn); }
 bool CExtCmdItem::IsStateBit10000400() const
 {
     const DWORD dw = STATE_GROUP_400 | STATE_GROUP_10000000;
@@ -250,10 +239,7 @@ bool CExtCmdItem::DeliverToBarOwner(CControlBar* pBar, bool bSend)
     return DeliverToHwnd(hWndOwner, bSend);
 }
 
-bool CExtCmdItem::DeliverToWnd(CWnd* pWnd, bool bSend)
-{
-    return DeliverToHwnd(AfxSafeHwnd(pWnd), bSend);
-}
+bool CExtCmdItem::DeliverToWnd(CWnd* pWnd, bool bSend) { return DeliverToHwnd(AfxSafeHwnd(pWnd), bSend); }
 
 bool CExtCmdItem::DeliverToHwnd(HWND hWnd, bool bSend)
 {
@@ -276,10 +262,7 @@ bool CExtCmdItem::DeliverToHwnd(HWND hWnd, bool bSend)
 
 // ---- usage ---------------------------------------------------------------------------------------
 
-UINT CExtCmdItem::GetUsageCount() const
-{
-    return m_nUsageTickCount;
-}
+UINT CExtCmdItem::GetUsageCount() const { return m_nUsageTickCount; }
 
 UINT CExtCmdItem::GetUsagePercent() const
 {
@@ -311,10 +294,7 @@ void CExtCmdItem::ResetUsage()
     m_nUsageTickCount = 0;
 }
 
-UINT CExtCmdItem::GetProfileTotalUsage() const
-{
-    return m_pProfile != nullptr ? m_pProfile->m_nTotalTickCount : 0;
-}
+UINT CExtCmdItem::GetProfileTotalUsage() const { return m_pProfile != nullptr ? m_pProfile->m_nTotalTickCount : 0; }
 
 UINT CExtCmdItem::GetRarelyUsedThreshold() const
 {
@@ -367,10 +347,7 @@ void CExtCmdItem::OnThemeChanged(WPARAM wParam, LPARAM lParam)
 
 // ---- texts ---------------------------------------------------------------------------------------
 
-void CExtCmdItem::GetTextCopy(CString& sText) const
-{
-    GetDisplayText(sText);
-}
+void CExtCmdItem::GetTextCopy(CString& sText) const { GetDisplayText(sText); }
 
 CString CExtCmdItem::GetDisplayText(CString& sText) const
 {
@@ -412,12 +389,6 @@ void CExtCmdItemUI::SetCheck(int nCheck)
         m_pCmdItem->SetCheck(nCheck != 0);
 }
 
-void CExtCmdItemUI::SetRadio(BOOL bOn)
-{
-    m_pCmdItem->SetRadio(bOn != FALSE);
-}
+void CExtCmdItemUI::SetRadio(BOOL bOn) { m_pCmdItem->SetRadio(bOn != FALSE); }
 
-void CExtCmdItemUI::SetText(LPCTSTR lpszText)
-{
-    m_pCmdItem->m_sMenuText = lpszText;
-}
+void CExtCmdItemUI::SetText(LPCTSTR lpszText) { m_pCmdItem->m_sMenuText = lpszText; }

@@ -135,7 +135,7 @@ public:
 
     CExtCmdProfile* m_pProfile = nullptr; // owner, set by the profile on registration (not owned)
     UINT m_nCmdID;
-    int m_nIconIdx = -1;                  // index into the profile's icon array, -1: none
+    int m_nIconIdx = -1; // index into the profile's icon array, -1: none
     DWORD m_dwStateFlags = 0;
     CString m_sMenuText;
     CString m_sToolbarText;

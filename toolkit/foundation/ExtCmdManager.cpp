@@ -294,9 +294,7 @@ void CExtCmdManager::OnThemeChanged(WPARAM wParam, LPARAM lParam)
 // may already use it.
 __attribute__((init_priority(200))) CExtCmdManagerHolder g_CmdManagerHolder;
 
-CExtCmdManagerHolder::CExtCmdManagerHolder() : m_pCmdManager(new CExtCmdManager)
-{
-}
+CExtCmdManagerHolder::CExtCmdManagerHolder() : m_pCmdManager(new CExtCmdManager) {}
 
 CExtCmdManagerHolder::~CExtCmdManagerHolder()
 {

@@ -48,8 +48,8 @@ public:
     bool UpdateFromMenu(LPCTSTR lpszName, HMENU hMenu, bool bReplace = false, bool bRecursive = true,
                         bool bLoadTexts = true);
     bool UpdateFromMenuResource(LPCTSTR lpszName, UINT nResourceID, bool bReplace = false, bool bLoadTexts = true);
-    bool UpdateFromToolBarResource(LPCTSTR lpszName, UINT nResourceID, UINT** ppIDs = nullptr,
-                                   INT* pnIDCount = nullptr, bool bReplace = false, bool bLoadTexts = true,
+    bool UpdateFromToolBarResource(LPCTSTR lpszName, UINT nResourceID, UINT** ppIDs = nullptr, INT* pnIDCount = nullptr,
+                                   bool bReplace = false, bool bLoadTexts = true,
                                    COLORREF clrTransparent = RGB(192, 192, 192));
 
     // ---- registry layout and version ----

@@ -95,8 +95,8 @@ CString CExtCmdManager::IntegrityText(const DWORD dwWords[4])
     {
         const DWORD w = dwWords[i];
         CString sWord;
-        sWord.Format(L"%s%02X %02X %02X %02X", i == 0 ? L"" : L" ", (w >> 24) & 0xFF, (w >> 16) & 0xFF,
-                     (w >> 8) & 0xFF, w & 0xFF);
+        sWord.Format(L"%s%02X %02X %02X %02X", i == 0 ? L"" : L" ", (w >> 24) & 0xFF, (w >> 16) & 0xFF, (w >> 8) & 0xFF,
+                     w & 0xFF);
         sText += sWord;
     }
     return sText;
@@ -119,8 +119,8 @@ bool CExtCmdManager::RegistryArchiveWrite(CFile& file, LPCTSTR lpszPath, HKEY hK
     file.SeekToBegin();
     const ULONGLONG nLength = file.GetLength();
     CKey key;
-    if (::RegCreateKeyExW(hKeyRoot, lpszPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr,
-                          &key.m_hKey, nullptr) != ERROR_SUCCESS)
+    if (::RegCreateKeyExW(hKeyRoot, lpszPath, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key.m_hKey,
+                          nullptr) != ERROR_SUCCESS)
         return false;
     const DWORD dwSize = (DWORD)nLength;
     if (::RegSetValueExW(key.m_hKey, VALUE_SIZE, 0, REG_DWORD, (const BYTE*)&dwSize, sizeof(dwSize)) != ERROR_SUCCESS)
@@ -203,8 +203,7 @@ bool CExtCmdManager::RegistryArchiveRead(CFile& file, LPCTSTR lpszPath, HKEY hKe
     if (::RegQueryValueExW(key.m_hKey, VALUE_INTEGRITY, nullptr, &nStoredType, (BYTE*)szStored, &cbStored) !=
         ERROR_SUCCESS)
         return false;
-    if (nStoredType != REG_SZ && nStoredType != REG_EXPAND_SZ && nStoredType != REG_LINK &&
-        nStoredType != REG_MULTI_SZ)
+    if (nStoredType != REG_SZ && nStoredType != REG_EXPAND_SZ && nStoredType != REG_LINK && nStoredType != REG_MULTI_SZ)
         return false;
     szStored[cbStored / sizeof(wchar_t) < 63 ? cbStored / sizeof(wchar_t) : 63] = 0;
     if (sBuilt.Compare(szStored) != 0)

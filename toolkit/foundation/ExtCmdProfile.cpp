@@ -8,14 +8,9 @@
 #include "toolkit/foundation/ExtCmdManager.h"
 #include <vector>
 
-CExtCmdProfile::CExtCmdProfile(LPCTSTR lpszName) : m_sName(lpszName != nullptr ? lpszName : L"")
-{
-}
+CExtCmdProfile::CExtCmdProfile(LPCTSTR lpszName) : m_sName(lpszName != nullptr ? lpszName : L"") {}
 
-CExtCmdProfile::~CExtCmdProfile()
-{
-    RemoveAllCommands();
-}
+CExtCmdProfile::~CExtCmdProfile() { RemoveAllCommands(); }
 
 bool CExtCmdProfile::SetupCommand(const CExtCmdItem& cmdTemplate, bool bReplace, bool* pbNew)
 {
@@ -237,10 +232,7 @@ void CExtCmdProfile::AssignFrom(const CExtCmdProfile& other)
         m_icons.Add(new CExtCmdIcon(*other.m_icons[i]));
 }
 
-CExtCmdItem* CExtCmdProfile::CloneItem(const CExtCmdItem* pItem)
-{
-    return new CExtCmdItem(*pItem);
-}
+CExtCmdItem* CExtCmdProfile::CloneItem(const CExtCmdItem* pItem) { return new CExtCmdItem(*pItem); }
 
 // ---- system events -------------------------------------------------------------------------------
 

@@ -83,8 +83,7 @@ INT_PTR CExtHookSink::HookSinkArray_t::Find(const CExtHookSink* pSink) const
 
 CExtHookSink::CExtHookSink(bool bEnableDetailedWndHooks)
     : m_bEnableDetailedWndHooks(bEnableDetailedWndHooks), m_bEatNcDestroy(false)
-{
-}
+{}
 
 CExtHookSink::~CExtHookSink()
 {
@@ -120,20 +119,13 @@ bool CExtHookSink::OnHookWndMsg(LRESULT& lResult, HWND hWndHooked, UINT nMessage
         return false;
     switch (nMessage)
     {
-    case WM_COMMAND:
-        return OnHookWndCommand(lResult, hWndHooked, HIWORD(wParam), LOWORD(wParam), (HWND)lParam);
-    case WM_NOTIFY:
-        return OnHookWndNotify(lResult, hWndHooked, wParam, lParam);
-    case WM_PAINT:
-        return OnHookWndPaint(lResult, hWndHooked, wParam);
-    case WM_ERASEBKGND:
-        return OnHookWndEraseBkgnd(lResult, hWndHooked, wParam);
-    case WM_PRINT:
-        return OnHookWndPrint(lResult, hWndHooked, wParam);
-    case WM_NCPAINT:
-        return OnHookWndNcPaint(lResult, hWndHooked, wParam);
-    default:
-        return false;
+    case WM_COMMAND: return OnHookWndCommand(lResult, hWndHooked, HIWORD(wParam), LOWORD(wParam), (HWND)lParam);
+    case WM_NOTIFY: return OnHookWndNotify(lResult, hWndHooked, wParam, lParam);
+    case WM_PAINT: return OnHookWndPaint(lResult, hWndHooked, wParam);
+    case WM_ERASEBKGND: return OnHookWndEraseBkgnd(lResult, hWndHooked, wParam);
+    case WM_PRINT: return OnHookWndPrint(lResult, hWndHooked, wParam);
+    case WM_NCPAINT: return OnHookWndNcPaint(lResult, hWndHooked, wParam);
+    default: return false;
     }
 }
 

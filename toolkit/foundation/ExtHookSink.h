@@ -19,16 +19,15 @@ public:
     // The hook record of one subclassed window.
     struct HookChains_t
     {
-        bool m_bEatNcDestroy : 1;          // some sink hides WM_NCDESTROY from m_pWNDPROC
-        bool m_bDirectCall : 1;            // m_pWNDPROC is a function of a loaded module, not a handle
+        bool m_bEatNcDestroy : 1; // some sink hides WM_NCDESTROY from m_pWNDPROC
+        bool m_bDirectCall : 1;   // m_pWNDPROC is a function of a loaded module, not a handle
         HookSinkArray_t m_HookSinkArray;
         HWND m_hWndHooked;
-        WNDPROC m_pWNDPROC;                // the procedure the subclassing replaced
+        WNDPROC m_pWNDPROC; // the procedure the subclassing replaced
 
         explicit HookChains_t(HWND hWnd)
             : m_bEatNcDestroy(false), m_bDirectCall(false), m_hWndHooked(hWnd), m_pWNDPROC(nullptr)
-        {
-        }
+        {}
         // Runs the previous procedure.
         LRESULT CallPrevious(HWND hWnd, UINT nMessage, WPARAM wParam, LPARAM lParam) const
         {
@@ -53,8 +52,7 @@ public:
     // Answer true to end the chain with lResult; wParam and lParam changes reach the later sinks
     // and the previous procedure.
     virtual bool OnHookWndMsg(LRESULT& lResult, HWND hWndHooked, UINT nMessage, WPARAM& wParam, LPARAM& lParam);
-    virtual bool OnHookWndCommand(LRESULT& lResult, HWND hWndHooked, UINT nNotifyCode, UINT nCommandID,
-                                  HWND hWndCtrl);
+    virtual bool OnHookWndCommand(LRESULT& lResult, HWND hWndHooked, UINT nNotifyCode, UINT nCommandID, HWND hWndCtrl);
     virtual bool OnHookWndNotify(LRESULT& lResult, HWND hWndHooked, WPARAM wParam, LPARAM lParam);
     virtual bool OnHookWndPaint(LRESULT& lResult, HWND hWndHooked, WPARAM wParam);
     virtual bool OnHookWndEraseBkgnd(LRESULT& lResult, HWND hWndHooked, WPARAM wParam);

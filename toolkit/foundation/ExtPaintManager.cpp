@@ -274,10 +274,7 @@ void CExtPaintManager::BuildBaseColorTable(const ColorInputs& in)
     BindColor(XCLR_TEXT_DISABLED, COLOR_3DSHADOW);
 }
 
-void CExtPaintManager::InitColors()
-{
-    BuildBaseColorTable(GetColorInputs());
-}
+void CExtPaintManager::InitColors() { BuildBaseColorTable(GetColorInputs()); }
 
 // ---- brushes ---------------------------------------------------------------------------------------
 
@@ -390,10 +387,7 @@ LRESULT CExtPaintManager::Reinitialize()
     return 0;
 }
 
-LRESULT CExtPaintManager::OnSysColorChange()
-{
-    return Reinitialize();
-}
+LRESULT CExtPaintManager::OnSysColorChange() { return Reinitialize(); }
 
 LRESULT CExtPaintManager::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
 {

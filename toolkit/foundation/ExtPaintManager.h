@@ -560,9 +560,9 @@ public:
     // Outline, background and content of one tab item. bTopLeft and bHorz place the outline (the
     // side towards the client area is open for a selected item); the text is drawn only when it fits.
     static void PaintTabItemShape(CExtPaintManager* pPM, CDC& dc, const RECT& rcItem, bool bTopLeft, bool bHorz,
-                                  bool bSelected, bool bDrawIcon, CSize sizeTextMeasured, CFont* pFont,
-                                  LPCTSTR pszText, CExtCmdIcon* pIcon, COLORREF clrText, COLORREF clrBackground,
-                                  COLORREF clrLight, COLORREF clrDark, COLORREF clrFifth);
+                                  bool bSelected, bool bDrawIcon, CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText,
+                                  CExtCmdIcon* pIcon, COLORREF clrText, COLORREF clrBackground, COLORREF clrLight,
+                                  COLORREF clrDark, COLORREF clrFifth);
     // Tab-button kinds: the tab window's hit-test codes of its buttons.
     enum : LONG
     {
@@ -603,12 +603,12 @@ public:
             kCentreMargin = 12    // the set box is the centre image plus this on every side
         };
         int m_eMarkerType = kNone;
-        CBitmap m_bmp1;                        // owned (hover image)
-        CBitmap m_bmp2;                        // owned (normal image)
-        CRgn m_rgn;                            // owned: the first image without its key colour
-        CSize m_size = CSize(0, 0);            // of both images
+        CBitmap m_bmp1;                                 // owned (hover image)
+        CBitmap m_bmp2;                                 // owned (normal image)
+        CRgn m_rgn;                                     // owned: the first image without its key colour
+        CSize m_size = CSize(0, 0);                     // of both images
         CArray<DockMarker*, DockMarker*> m_arrChildren; // owned: the members of a set
-        CRect m_rc = CRect(0, 0, 0, 0);        // where the marker stands (screen coordinates)
+        CRect m_rc = CRect(0, 0, 0, 0);                 // where the marker stands (screen coordinates)
 
         DockMarker() {}
         ~DockMarker() { Reset(); }

@@ -3,15 +3,9 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 
-int CExtPaintManager::GetThemeKind()
-{
-    return 1;
-}
+int CExtPaintManager::GetThemeKind() { return 1; }
 
-int CExtPaintManager::GetPopupMenuItemGap()
-{
-    return 6;
-}
+int CExtPaintManager::GetPopupMenuItemGap() { return 6; }
 
 void CExtPaintManager::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill,
                                                COLORREF& clrBorder, COLORREF& clrGradient1, COLORREF& clrGradient2,
@@ -39,15 +33,9 @@ void CExtPaintManager::GetWhidbeyTabItemColors(bool bSelected, bool bSecondFlag,
     clrGradient1 = clrGradient2 = GetTranslatedColor(bSelected ? COLOR_WINDOW : COLOR_3DLIGHT, this, 0);
 }
 
-bool CExtPaintManager::UseSystemThemeColors()
-{
-    return false;
-}
+bool CExtPaintManager::UseSystemThemeColors() { return false; }
 
-int CExtPaintManager::GetSystemThemeScheme()
-{
-    return g_PaintManagerHolder.m_eLunaScheme;
-}
+int CExtPaintManager::GetSystemThemeScheme() { return g_PaintManagerHolder.m_eLunaScheme; }
 
 COLORREF CExtPaintManager::GetBaseTranslatedColor(CObject* pHelperSrc, LPARAM lParam)
 {
@@ -60,15 +48,9 @@ CSize CExtPaintManager::GetToolBarLayoutExtra(CObject* pBar)
     return CSize(0, 0);
 }
 
-COLORREF CExtPaintManager::GetIconVariantColor()
-{
-    return (COLORREF)-1;
-}
+COLORREF CExtPaintManager::GetIconVariantColor() { return (COLORREF)-1; }
 
-double CExtPaintManager::GetIconVariantFactor()
-{
-    return 0.0;
-}
+double CExtPaintManager::GetIconVariantFactor() { return 0.0; }
 
 COLORREF CExtPaintManager::GetLabelTextColor(CDC& dc, bool bEnabled, bool bFocused, bool bHover, bool bPushed,
                                              CObject* pHelperSrc, LPARAM lParam)

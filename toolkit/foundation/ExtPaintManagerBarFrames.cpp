@@ -63,8 +63,7 @@ void PaintCaptionText(CExtPaintManager& pm, CDC& dc, const CExtPaintManager::Cap
 
 } // namespace
 
-void CExtPaintManager::Draw3dFrameNoCorners(CDC& dc, const RECT& rcFrame, COLORREF clrTopLeft,
-                                            COLORREF clrBottomRight)
+void CExtPaintManager::Draw3dFrameNoCorners(CDC& dc, const RECT& rcFrame, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
     const CRect rc(rcFrame);
     if (rc.Width() < 3 || rc.Height() < 3)
@@ -158,8 +157,7 @@ void CExtPaintManagerOffice2003::PaintDockingFrame(CDC& dc, DockingFramePaintDat
         return;
     // Docked bars have no frame here; the background behind them shows.
     if (!data.m_bOuterFrame && data.m_pHelperSrc != nullptr &&
-        data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtControlBar)) &&
-        GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
+        data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtControlBar)) && GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
         return;
     CExtPaintManagerXP::PaintDockingFrame(dc, data);
 }

@@ -14,14 +14,10 @@ namespace
 
 CControlBar* AsControlBar(CWnd* pWnd)
 {
-    return (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CControlBar))) ? static_cast<CControlBar*>(pWnd)
-                                                                          : nullptr;
+    return (pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CControlBar))) ? static_cast<CControlBar*>(pWnd) : nullptr;
 }
 
-bool IsPaintable(CDC& dc, const RECT& rc)
-{
-    return !extpaint::IsEmptyRect(rc) && dc.RectVisible(&rc);
-}
+bool IsPaintable(CDC& dc, const RECT& rc) { return !extpaint::IsEmptyRect(rc) && dc.RectVisible(&rc); }
 
 } // namespace
 
@@ -71,9 +67,9 @@ int CExtPaintManager::GetBarItemSpacing(CWnd* pBar)
 int CExtPaintManagerOffice2003::GetBarItemSpacing(CWnd* pBar)
 {
     CControlBar* pControlBar = AsControlBar(pBar);
-    const bool bPanelFlag = pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) &&
-                            (static_cast<CExtToolControlBar*>(pBar)->m_nBarFlags &
-                             CExtToolControlBar::kBarFlagPanelMode) != 0;
+    const bool bPanelFlag =
+        pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) &&
+        (static_cast<CExtToolControlBar*>(pBar)->m_nBarFlags & CExtToolControlBar::kBarFlagPanelMode) != 0;
     if (pControlBar != nullptr && CExtControlBar::IsFloating(pControlBar) && !bPanelFlag &&
         GetDisplayBitsPerPixel() > 8)
         return 0;
@@ -103,20 +99,11 @@ bool CExtPaintManagerOffice2003::IsToolBarGradientArea(CWnd* pToolBar)
     return (pBar->m_nBarFlags & CExtToolControlBar::kBarFlagBit2) != 0;
 }
 
-int CExtPaintManager::GetAutoHideMetric()
-{
-    return 0;
-}
+int CExtPaintManager::GetAutoHideMetric() { return 0; }
 
-int CExtPaintManagerXP::GetAutoHideMetric()
-{
-    return CExtPaintManager::GetAutoHideMetric();
-}
+int CExtPaintManagerXP::GetAutoHideMetric() { return CExtPaintManager::GetAutoHideMetric(); }
 
-int CExtPaintManagerOffice2003::GetAutoHideMetric()
-{
-    return CExtPaintManagerXP::GetAutoHideMetric();
-}
+int CExtPaintManagerOffice2003::GetAutoHideMetric() { return CExtPaintManagerXP::GetAutoHideMetric(); }
 
 // ---- bar parts -------------------------------------------------------------------------------
 
@@ -160,8 +147,8 @@ void CExtPaintManagerXP::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSr
     extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
 }
 
-void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bool bForward, bool bHover,
-                                   bool bPushed, CObject* pHelperSrc, LPARAM lParam)
+void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bool bForward, bool bHover, bool bPushed,
+                                   CObject* pHelperSrc, LPARAM lParam)
 {
     if (!IsPaintable(dc, rc))
         return;
@@ -266,15 +253,9 @@ void CExtPaintManager::PaintListItem(CDC& dc, ListItemPaintData& data, bool bXP)
         ::DrawTextW(hDC, strText, strText.GetLength(), &rcLabel, DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
 }
 
-void CExtPaintManager::PaintPart62(CDC& dc, ListItemPaintData& data)
-{
-    PaintListItem(dc, data, false);
-}
+void CExtPaintManager::PaintPart62(CDC& dc, ListItemPaintData& data) { PaintListItem(dc, data, false); }
 
-void CExtPaintManagerXP::PaintPart62(CDC& dc, ListItemPaintData& data)
-{
-    PaintListItem(dc, data, true);
-}
+void CExtPaintManagerXP::PaintPart62(CDC& dc, ListItemPaintData& data) { PaintListItem(dc, data, true); }
 
 // ---- bar-button gradient background --------------------------------------------------------
 

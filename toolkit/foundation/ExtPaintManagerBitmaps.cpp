@@ -47,8 +47,7 @@ bool ReadExactly(CArchive& ar, std::vector<BYTE>& data, DWORD dwSize)
 // Checks a DIB of dwDibSize bytes; dwPixelOffset is the file's pixel offset relative to the DIB
 // or (DWORD)-1 for the resource form (pixels right after the colour table). Fills the offset and
 // the byte count of the pixels.
-bool ValidateDib(const BYTE* pDib, DWORD dwDibSize, DWORD dwFilePixelOffset, DWORD& dwPixelOffset,
-                 DWORD& dwImageSize)
+bool ValidateDib(const BYTE* pDib, DWORD dwDibSize, DWORD dwFilePixelOffset, DWORD& dwPixelOffset, DWORD& dwImageSize)
 {
     if (dwDibSize < sizeof(BITMAPINFOHEADER))
         return false;
@@ -233,7 +232,7 @@ HBITMAP CExtPaintManager::CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc
 }
 
 HICON CExtPaintManager::CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRectBitmapSrc,
-                           bool bReplaceSysColors)
+                                             bool bReplaceSysColors)
 {
     BITMAP bm;
     if (!GetBitmapInfo(hBitmap, bm))
@@ -307,7 +306,8 @@ int CExtPaintManager::CountBitmapColors(HBITMAP hBitmap, CMap<COLORREF, COLORREF
     return bm.bmBitsPixel * bm.bmPlanes;
 }
 
-int CExtPaintManager::GetBitmapColorArray(HBITMAP hBitmap, CArray<COLORREF, COLORREF>& arrColors, bool bRemoveDuplicates)
+int CExtPaintManager::GetBitmapColorArray(HBITMAP hBitmap, CArray<COLORREF, COLORREF>& arrColors,
+                                          bool bRemoveDuplicates)
 {
     arrColors.RemoveAll();
     BITMAP bm;
@@ -379,8 +379,8 @@ HGLOBAL CExtPaintManager::GetBitmapDib(HBITMAP hBitmap, HPALETTE hPalette)
         if (p != nullptr)
         {
             memcpy(p, head.data(), dwHeadSize);
-            const bool ok = ::GetDIBits(hDC, hBitmap, 0, (UINT)bm.bmHeight, p + dwHeadSize, (BITMAPINFO*)p,
-                                        DIB_RGB_COLORS) != 0;
+            const bool ok =
+                ::GetDIBits(hDC, hBitmap, 0, (UINT)bm.bmHeight, p + dwHeadSize, (BITMAPINFO*)p, DIB_RGB_COLORS) != 0;
             ::GlobalUnlock(hDib);
             if (ok)
                 hResult = hDib;
@@ -422,8 +422,8 @@ bool CExtPaintManager::SerializeBitmap(CArchive& ar, HBITMAP* p_hBitmap, DWORD d
     if (dwResourceSize == 0)
     {
         BITMAPFILEHEADER bfh;
-        if (ar.Read(&bfh, sizeof bfh) != sizeof bfh || bfh.bfType != 0x4D42 ||
-            bfh.bfSize <= sizeof(BITMAPFILEHEADER) || bfh.bfOffBits < sizeof(BITMAPFILEHEADER))
+        if (ar.Read(&bfh, sizeof bfh) != sizeof bfh || bfh.bfType != 0x4D42 || bfh.bfSize <= sizeof(BITMAPFILEHEADER) ||
+            bfh.bfOffBits < sizeof(BITMAPFILEHEADER))
             return false;
         dwDibSize = bfh.bfSize - sizeof(BITMAPFILEHEADER);
         dwFilePixelOffset = bfh.bfOffBits - sizeof(BITMAPFILEHEADER);

@@ -56,18 +56,12 @@ int CExtPaintManager::SysCmdGlyphIndex(UINT nSysCmdId)
 {
     switch (nSysCmdId)
     {
-    case SC_CLOSE:
-        return 1;
-    case SC_MINIMIZE:
-        return 6;
-    case SC_RESTORE:
-        return 7;
-    case SC_MAXIMIZE:
-        return 8;
-    case SC_CONTEXTHELP:
-        return 9;
-    default:
-        return -1;
+    case SC_CLOSE: return 1;
+    case SC_MINIMIZE: return 6;
+    case SC_RESTORE: return 7;
+    case SC_MAXIMIZE: return 8;
+    case SC_CONTEXTHELP: return 9;
+    default: return -1;
     }
 }
 

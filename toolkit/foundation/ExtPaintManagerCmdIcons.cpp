@@ -3,10 +3,7 @@
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 
-bool CExtPaintManager::IsCmdIconPaintable(CExtCmdIcon* pIcon)
-{
-    return pIcon != nullptr && !pIcon->IsEmpty();
-}
+bool CExtPaintManager::IsCmdIconPaintable(CExtCmdIcon* pIcon) { return pIcon != nullptr && !pIcon->IsEmpty(); }
 
 CSize CExtPaintManager::GetCmdIconSize(CExtCmdIcon* pIcon)
 {

@@ -127,22 +127,13 @@ void PaintChar(HDC hColorDC, HDC hMaskDC, COLORREF clr, HFONT hFont, TCHAR ch)
 
 } // namespace
 
-HICON CExtPaintManager::CreateColorIcon(COLORREF clr)
-{
-    return BuildIcon(PaintSquare, clr, nullptr, 0);
-}
+HICON CExtPaintManager::CreateColorIcon(COLORREF clr) { return BuildIcon(PaintSquare, clr, nullptr, 0); }
 
-HICON CExtPaintManager::CreateColorFrameIcon(COLORREF clr)
-{
-    return BuildIcon(PaintFrame, clr, nullptr, 0);
-}
+HICON CExtPaintManager::CreateColorFrameIcon(COLORREF clr) { return BuildIcon(PaintFrame, clr, nullptr, 0); }
 
 HICON CExtPaintManager::CreateColorCharIcon(COLORREF clr, HFONT hFont, TCHAR ch)
 {
     return BuildIcon(PaintChar, clr, hFont, ch);
 }
 
-void CExtPaintManager::SetColorIconFailStep(int nStep)
-{
-    g_nFailStep = nStep;
-}
+void CExtPaintManager::SetColorIconFailStep(int nStep) { g_nFailStep = nStep; }

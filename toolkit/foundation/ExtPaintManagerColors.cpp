@@ -139,10 +139,7 @@ void CExtPaintManager::SetBitsPerPixelOverride(int nBitsPerPixel)
     g_nBitsPerPixelOverride = nBitsPerPixel > 0 ? nBitsPerPixel : 0;
 }
 
-int CExtPaintManager::GetBitsPerPixelOverride()
-{
-    return g_nBitsPerPixelOverride;
-}
+int CExtPaintManager::GetBitsPerPixelOverride() { return g_nBitsPerPixelOverride; }
 
 int CExtPaintManager::GetDisplayBitsPerPixel()
 {

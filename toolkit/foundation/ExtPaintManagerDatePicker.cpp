@@ -48,10 +48,7 @@ void PaintCaptionText(CDC& dc, const RECT& rcPart, LPCTSTR pszText, COLORREF clr
     font.DeleteObject();
 }
 
-bool Visible(CDC& dc, const RECT& rc)
-{
-    return dc.RectVisible(&rc) != FALSE;
-}
+bool Visible(CDC& dc, const RECT& rc) { return dc.RectVisible(&rc) != FALSE; }
 
 } // namespace
 
@@ -120,9 +117,9 @@ void CExtPaintManagerXP::PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR 
         PaintPushButton(dc, pb);
     }
     else
-        dc.FillSolidRect(&r, GetTranslatedColor(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_ALT
-                                                                                             : XCLR_FACE_NORMAL,
-                                                this, 0));
+        dc.FillSolidRect(
+            &r, GetTranslatedColor(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_ALT : XCLR_FACE_NORMAL,
+                                   this, 0));
     PaintDatePickerText78(dc, rc, pszText, pszText2, bFramed, bPushed, bHover, true);
 }
 

@@ -34,10 +34,7 @@ struct KeyRange
     }
 };
 
-inline COLORREF DibToColor(DWORD px)
-{
-    return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF);
-}
+inline COLORREF DibToColor(DWORD px) { return RGB((px >> 16) & 0xFF, (px >> 8) & 0xFF, px & 0xFF); }
 
 inline DWORD ColorToDib(COLORREF clr)
 {
@@ -235,8 +232,7 @@ void CExtPaintManager::DockMarker::Layout(const RECT& rc)
         r.right = r.left + w;
         r.bottom = r.top + h;
         break;
-    default:
-        break;
+    default: break;
     }
     m_rc = r;
 }
@@ -337,9 +333,7 @@ bool CExtPaintManager::DockMarker::Load(int eMarkerType, const RECT& rc)
         if (bOk)
             m_eMarkerType = kSetWithTab;
         break;
-    default:
-        bOk = LoadImage(eMarkerType, rc);
-        break;
+    default: bOk = LoadImage(eMarkerType, rc); break;
     }
     if (!bOk)
         Reset();
@@ -439,14 +433,10 @@ COLORREF SchemePreviewFill(CExtPaintManager& pm, COLORREF clrFill)
         return clrFill;
     switch (pm.GetSystemThemeScheme())
     {
-    case 1:
-        return RGB(0, 0, 128);
-    case 2:
-        return RGB(170, 187, 131);
-    case 3:
-        return RGB(96, 96, 144);
-    default:
-        return clrFill;
+    case 1: return RGB(0, 0, 128);
+    case 2: return RGB(170, 187, 131);
+    case 3: return RGB(96, 96, 144);
+    default: return clrFill;
     }
 }
 
@@ -486,8 +476,7 @@ void CExtPaintManager::PaintDockingPreview(COLORREF* pClrSurface, int nWidth, in
     if (rcWalk.IsRectEmpty())
         return;
     DWORD* pPixels = (DWORD*)pClrSurface;
-    auto TakesPart = [&](int x, int y)
-    {
+    auto TakesPart = [&](int x, int y) {
         if (!bUseRects)
             return true;
         return (x >= rcArea.left && x < rcArea.right && y >= rcArea.top && y < rcArea.bottom) ||
@@ -515,8 +504,7 @@ void CExtPaintManager::PaintDockingPreview(COLORREF* pClrSurface, int nWidth, in
     const int bw = std::max(nBorderWidth, 0);
     const bool bInner = bUseRects && !rcIn.IsRectEmpty();
     const CRect rcInnerInterior(rcIn.left + bw, rcIn.top, rcIn.right - bw, rcIn.bottom - bw);
-    auto IsBorder = [&](int x, int y)
-    {
+    auto IsBorder = [&](int x, int y) {
         if (bw <= 0)
             return false;
         if (bInner && rcIn.PtInRect(CPoint(x, y)))
@@ -557,6 +545,6 @@ void CExtPaintManagerStudio2005::PaintDockingPreview(COLORREF* pClrSurface, int 
                                                      const RECT& rcOuter, const RECT& rcInner, COLORREF clrFill,
                                                      COLORREF clrBorder, int nBorderWidth)
 {
-    CExtPaintManagerOffice2003::PaintDockingPreview(pClrSurface, nWidth, nHeight, bUseRects, rcOuter, rcInner,
-                                                    clrFill, clrBorder, nBorderWidth);
+    CExtPaintManagerOffice2003::PaintDockingPreview(pClrSurface, nWidth, nHeight, bUseRects, rcOuter, rcInner, clrFill,
+                                                    clrBorder, nBorderWidth);
 }

@@ -128,8 +128,8 @@ bool CExtPaintManagerOffice2003::GetThemeBandColors(double dLight1, double dLigh
     return true;
 }
 
-void CExtPaintManagerOffice2003::PaintBarBand(CDC& dc, const RECT& rc, bool bHorizontal, double dLight1,
-                                              double dLight2, double dDark3, CObject* pHelperSrc, LPARAM lParam)
+void CExtPaintManagerOffice2003::PaintBarBand(CDC& dc, const RECT& rc, bool bHorizontal, double dLight1, double dLight2,
+                                              double dDark3, CObject* pHelperSrc, LPARAM lParam)
 {
     COLORREF clrBand[3];
     if (GetThemeBandColors(dLight1, dLight2, dDark3, clrBand))
@@ -243,8 +243,7 @@ HRGN CExtPaintManagerOffice2003::CreateToolBarBandRegion(CSize sizeBar, bool bHo
     return hRgn;
 }
 
-void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CExtToolControlBar* pBar, CObject* pHelperSrc,
-                                                  LPARAM lParam)
+void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CExtToolControlBar* pBar, CObject* pHelperSrc, LPARAM lParam)
 {
     CRect rcBar;
     pBar->GetWindowRect(&rcBar);
@@ -276,8 +275,7 @@ void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CExtToolControlBar* p
     }
 }
 
-void CExtPaintManagerOffice2003::PaintControlBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc,
-                                                           LPARAM lParam)
+void CExtPaintManagerOffice2003::PaintControlBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     if (extpaint::IsEmptyRect(rc))
         return;

@@ -44,20 +44,14 @@ inline void Frame3d(HDC hDC, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBo
     FillSolid(hDC, rc.left, rc.bottom - 1, cx, 1, clrBottomRight);
 }
 
-inline void Frame(HDC hDC, const RECT& rc, COLORREF clr)
-{
-    Frame3d(hDC, rc, clr, clr);
-}
+inline void Frame(HDC hDC, const RECT& rc, COLORREF clr) { Frame3d(hDC, rc, clr, clr); }
 
 inline CRect Deflated(const RECT& rc, int dx, int dy)
 {
     return CRect(rc.left + dx, rc.top + dy, rc.right - dx, rc.bottom - dy);
 }
 
-inline bool IsEmptyRect(const RECT& rc)
-{
-    return rc.right <= rc.left || rc.bottom <= rc.top;
-}
+inline bool IsEmptyRect(const RECT& rc) { return rc.right <= rc.left || rc.bottom <= rc.top; }
 
 // Intersects the DC's clip region with hRgn given in logical coordinates (clip regions are kept in
 // device coordinates, so the region is moved by the DC's mapping first). The caller keeps hRgn.

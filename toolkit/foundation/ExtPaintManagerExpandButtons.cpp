@@ -45,10 +45,7 @@ int LastMenuItemIconAreaWidth(CObject* pHelperSrc)
 }
 
 // One channel of the disc: b - (b - a) * intensity / 255, kept to 8 bits.
-int DiscChannel(int a, int b, int nIntensity)
-{
-    return (b - (b - a) * nIntensity / 255) & 0xFF;
-}
+int DiscChannel(int a, int b, int nIntensity) { return (b - (b - a) * nIntensity / 255) & 0xFF; }
 
 } // namespace
 
@@ -68,8 +65,8 @@ int CExtPaintManagerOffice2003::ExpandDiscIntensity(int x, int y)
 
 // ---- menu expand item ---------------------------------------------------------------------------
 
-void CExtPaintManager::PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSelected, bool bUnused,
-                                             CObject* pHelperSrc, LPARAM lParam)
+void CExtPaintManager::PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSelected, bool bUnused, CObject* pHelperSrc,
+                                             LPARAM lParam)
 {
     (void)bUnused;
     CRect rcWork(rc);
@@ -159,8 +156,8 @@ namespace
 
 // Places the arrow and chevron rectangles (both of the arrow's size, from rc's top-left corner)
 // by the gap rule; nChevronShift moves the chevron further along the bar (XP).
-void PlaceExpandGlyphs(const CRect& rc, bool bHorizontal, const CSize& sizeArrow, const CSize& sizePushed,
-                       bool bPushed, int nChevronShift, CRect& rcArrow, CRect& rcChevron)
+void PlaceExpandGlyphs(const CRect& rc, bool bHorizontal, const CSize& sizeArrow, const CSize& sizePushed, bool bPushed,
+                       int nChevronShift, CRect& rcArrow, CRect& rcChevron)
 {
     rcArrow = CRect(rc.TopLeft(), sizeArrow);
     if (bPushed)
@@ -251,10 +248,9 @@ void CExtPaintManagerXP::PaintContentExpandButton(CDC& dc, const RECT& rc, bool 
         PaintGlyphCentered(dc, rcChevron, glyphChevron, clrs);
 }
 
-void CExtPaintManagerOffice2003::PaintContentExpandButton(CDC& dc, const RECT& rc, bool bHorizontal,
-                                                          bool bAllVisible, bool bEnabled, bool bPushed, bool bHover,
-                                                          CObject* pHelperSrc, LPARAM lParam,
-                                                          bool bTransparentBackground)
+void CExtPaintManagerOffice2003::PaintContentExpandButton(CDC& dc, const RECT& rc, bool bHorizontal, bool bAllVisible,
+                                                          bool bEnabled, bool bPushed, bool bHover, CObject* pHelperSrc,
+                                                          LPARAM lParam, bool bTransparentBackground)
 {
     // The gradient look needs the chevron's own tool bar; a detached chevron keeps the XP look.
     CExtToolControlBar* pBar = nullptr;

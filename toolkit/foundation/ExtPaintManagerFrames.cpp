@@ -109,12 +109,11 @@ void PaintComboArrow(CExtPaintManager& pm, CDC& dc, const CRect& rcButton,
                      const CExtPaintManager::ComboFramePaintData& data)
 {
     CFont font;
-    if (!font.CreatePointFont(CExtPaintManager::GetComboArrowPointSize(dc.GetDeviceCaps(LOGPIXELSX)), L"Marlett",
-                              &dc))
+    if (!font.CreatePointFont(CExtPaintManager::GetComboArrowPointSize(dc.GetDeviceCaps(LOGPIXELSX)), L"Marlett", &dc))
         return;
     CExtPaintManager::PushButtonPaintData pb(data.m_pHelperSrc, true, rcButton, L"6", nullptr, true,
-                                             data.m_bHover && !data.m_bPushed, data.m_bPushed, false,
-                                             data.m_bEnabled, false, false, false, 5, (HFONT)font.GetSafeHandle());
+                                             data.m_bHover && !data.m_bPushed, data.m_bPushed, false, data.m_bEnabled,
+                                             false, false, false, 5, (HFONT)font.GetSafeHandle());
     pb.m_lParam = data.m_lParam;
     pm.PaintPushButton(dc, pb);
 }
@@ -140,8 +139,7 @@ void CExtPaintManager::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
     const COLORREF clrOuterBR = bActive ? T(XCLR_HILIGHT_ACTIVE) : clrFrame;
     const COLORREF clrLight = clrFaceOver != (COLORREF)-1 ? clrFaceOver : T(XCLR_HILIGHT_NORMAL);
     const COLORREF clrFace = clrFaceOver != (COLORREF)-1 ? clrFaceOver : T(XCLR_FACE_NORMAL);
-    const COLORREF clrStrip = data.m_bEnabled ? (clrFaceOver != (COLORREF)-1 ? clrFaceOver : T(COLOR_WINDOW))
-                                              : clrFace;
+    const COLORREF clrStrip = data.m_bEnabled ? (clrFaceOver != (COLORREF)-1 ? clrFaceOver : T(COLOR_WINDOW)) : clrFace;
 
     CRect rc = data.m_rcClient;
     dc.Draw3dRect(&rc, clrOuterTL, clrOuterBR);
@@ -177,8 +175,7 @@ void CExtPaintManagerXP::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
     const COLORREF clrFrame = clrFrameOver != (COLORREF)-1 ? clrFrameOver : T(XCLR_FACE_NORMAL);
     const COLORREF clrHot = T(XCLR_HILIGHT_DISABLED);
     const COLORREF clrOuter = (bActive && data.m_clrFrameActive != (COLORREF)-1) ? data.m_clrFrameActive : clrFrame;
-    const COLORREF clrStrip = data.m_bEnabled ? (clrFaceOver != (COLORREF)-1 ? clrFaceOver : T(COLOR_WINDOW))
-                                              : clrFace;
+    const COLORREF clrStrip = data.m_bEnabled ? (clrFaceOver != (COLORREF)-1 ? clrFaceOver : T(COLOR_WINDOW)) : clrFace;
 
     CRect rc = data.m_rcClient;
     if (!data.m_bNoOuterRing)

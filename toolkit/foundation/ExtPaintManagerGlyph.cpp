@@ -5,8 +5,7 @@
 
 CExtPaintManagerGlyph::CExtPaintManagerGlyph(int nWidth, int nHeight, UINT nColors, const UINT* pData)
     : m_nWidth(nWidth), m_nHeight(nHeight), m_nColors(nColors), m_pData(pData), m_bOwnsData(false)
-{
-}
+{}
 
 CExtPaintManagerGlyph::CExtPaintManagerGlyph(const CExtPaintManagerGlyph& source, Turn eTurn)
     : m_nWidth(source.m_nWidth), m_nHeight(source.m_nHeight), m_nColors(source.m_nColors), m_pData(nullptr),
@@ -48,10 +47,7 @@ CExtPaintManagerGlyph::CExtPaintManagerGlyph(const CExtPaintManagerGlyph& source
     m_bOwnsData = true;
 }
 
-CExtPaintManagerGlyph::~CExtPaintManagerGlyph()
-{
-    Destroy();
-}
+CExtPaintManagerGlyph::~CExtPaintManagerGlyph() { Destroy(); }
 
 void CExtPaintManagerGlyph::Destroy()
 {

@@ -38,32 +38,17 @@ void CExtPaintManager::PaintGlyphCentered(CDC& dc, const RECT& rc, const CExtPai
     PaintGlyph(dc, x, y, glyph, pColors);
 }
 
-void CExtPaintManager::GetPushedOffset(CSize& size)
-{
-    size = CSize(1, 1);
-}
+void CExtPaintManager::GetPushedOffset(CSize& size) { size = CSize(1, 1); }
 
-void CExtPaintManagerXP::GetPushedOffset(CSize& size)
-{
-    size = CSize(0, 0);
-}
+void CExtPaintManagerXP::GetPushedOffset(CSize& size) { size = CSize(0, 0); }
 
-int CExtPaintManager::GetMenuCheckMarkWidth()
-{
-    return ::GetSystemMetrics(SM_CYMENUCHECK);
-}
+int CExtPaintManager::GetMenuCheckMarkWidth() { return ::GetSystemMetrics(SM_CYMENUCHECK); }
 
 int CExtPaintManagerOffice2003::GetMenuCheckMarkWidth()
 {
     return CheckMarkWidthAtLeast18(::GetSystemMetrics(SM_CYMENUCHECK));
 }
 
-CSize CExtPaintManager::GetBarButtonExtraSize()
-{
-    return CSize(0, 0);
-}
+CSize CExtPaintManager::GetBarButtonExtraSize() { return CSize(0, 0); }
 
-CSize CExtPaintManagerOffice2003::GetBarButtonExtraSize()
-{
-    return CSize(4, 4);
-}
+CSize CExtPaintManagerOffice2003::GetBarButtonExtraSize() { return CSize(4, 4); }

@@ -92,7 +92,8 @@ void CExtPaintManagerHolder::DescribeVersion(DWORD dwPlatformId, DWORD dwMajor, 
         nFlagsA |= 0x01;
         strName = L"Win32s";
         break;
-    case VER_PLATFORM_WIN32_WINDOWS: {
+    case VER_PLATFORM_WIN32_WINDOWS:
+    {
         nFlagsA |= 0x02;
         const bool b98OrLater = dwMajor > 4 || (dwMajor == 4 && dwMinor > 0);
         if (dwMajor == 4 && dwMinor == 0)
@@ -130,8 +131,7 @@ void CExtPaintManagerHolder::DescribeVersion(DWORD dwPlatformId, DWORD dwMajor, 
         else
             strName = L"Windows NT";
         break;
-    default:
-        break;
+    default: break;
     }
     strDescription.Format(L"%s v.%lu.%lu (build %lu) %s", (LPCWSTR)strName, (unsigned long)dwMajor,
                           (unsigned long)dwMinor, (unsigned long)dwBuild, pszCsd != nullptr ? pszCsd : L"");

@@ -10,23 +10,57 @@ class CExtPaintManager;
 class CWnd;
 
 // The 48 visual-style entry points, in the order in which they are loaded.
-#define CORVANE_UXTHEME_ENTRY_POINTS(X)                                                                                \
-    X(OpenThemeData)                                                                                                   \
-    X(CloseThemeData)                                                                                                  \
-    X(DrawThemeBackground)                                                                                             \
-    X(DrawThemeText) X(GetThemeBackgroundContentRect) X(GetThemeBackgroundExtent) X(GetThemePartSize)                  \
-        X(GetThemeTextExtent) X(GetThemeTextMetrics) X(GetThemeBackgroundRegion) X(HitTestThemeBackground)             \
-            X(DrawThemeEdge) X(DrawThemeIcon) X(IsThemePartDefined) X(IsThemeBackgroundPartiallyTransparent)           \
-                X(GetThemeColor) X(GetThemeMetric) X(GetThemeString) X(GetThemeBool) X(GetThemeInt)                    \
-                    X(GetThemeEnumValue) X(GetThemePosition) X(GetThemeFont) X(GetThemeRect) X(GetThemeMargins)        \
-                        X(GetThemeIntList) X(GetThemePropertyOrigin) X(SetWindowTheme) X(GetThemeFilename)             \
-                            X(GetThemeSysColor) X(GetThemeSysColorBrush) X(GetThemeSysBool) X(GetThemeSysSize)         \
-                                X(GetThemeSysFont) X(GetThemeSysString) X(GetThemeSysInt) X(IsThemeActive)             \
-                                    X(IsAppThemed) X(GetWindowTheme) X(EnableThemeDialogTexture)                       \
-                                        X(IsThemeDialogTextureEnabled) X(GetThemeAppProperties)                        \
-                                            X(SetThemeAppProperties) X(GetCurrentThemeName)                            \
-                                                X(GetThemeDocumentationProperty) X(DrawThemeParentBackground)          \
-                                                    X(EnableTheming) X(DrawThemeBackgroundEx)
+// clang-format off
+#define CORVANE_UXTHEME_ENTRY_POINTS(X)      \
+    X(OpenThemeData)                         \
+    X(CloseThemeData)                        \
+    X(DrawThemeBackground)                   \
+    X(DrawThemeText)                         \
+    X(GetThemeBackgroundContentRect)         \
+    X(GetThemeBackgroundExtent)              \
+    X(GetThemePartSize)                      \
+    X(GetThemeTextExtent)                    \
+    X(GetThemeTextMetrics)                   \
+    X(GetThemeBackgroundRegion)              \
+    X(HitTestThemeBackground)                \
+    X(DrawThemeEdge)                         \
+    X(DrawThemeIcon)                         \
+    X(IsThemePartDefined)                    \
+    X(IsThemeBackgroundPartiallyTransparent) \
+    X(GetThemeColor)                         \
+    X(GetThemeMetric)                        \
+    X(GetThemeString)                        \
+    X(GetThemeBool)                          \
+    X(GetThemeInt)                           \
+    X(GetThemeEnumValue)                     \
+    X(GetThemePosition)                      \
+    X(GetThemeFont)                          \
+    X(GetThemeRect)                          \
+    X(GetThemeMargins)                       \
+    X(GetThemeIntList)                       \
+    X(GetThemePropertyOrigin)                \
+    X(SetWindowTheme)                        \
+    X(GetThemeFilename)                      \
+    X(GetThemeSysColor)                      \
+    X(GetThemeSysColorBrush)                 \
+    X(GetThemeSysBool)                       \
+    X(GetThemeSysSize)                       \
+    X(GetThemeSysFont)                       \
+    X(GetThemeSysString)                     \
+    X(GetThemeSysInt)                        \
+    X(IsThemeActive)                         \
+    X(IsAppThemed)                           \
+    X(GetWindowTheme)                        \
+    X(EnableThemeDialogTexture)              \
+    X(IsThemeDialogTextureEnabled)           \
+    X(GetThemeAppProperties)                 \
+    X(SetThemeAppProperties)                 \
+    X(GetCurrentThemeName)                   \
+    X(GetThemeDocumentationProperty)         \
+    X(DrawThemeParentBackground)             \
+    X(EnableTheming)                         \
+    X(DrawThemeBackgroundEx)
+// clang-format on
 
 class CExtPaintManagerHolder
 {

@@ -54,20 +54,11 @@ CRect ShrinkOnSide(const RECT& rc, int nSide, int t)
     CRect r(rc);
     switch (nSide)
     {
-    case 1:
-        r.bottom -= t;
-        break;
-    case 2:
-        r.top += t;
-        break;
-    case 3:
-        r.left += t;
-        break;
-    case 4:
-        r.right -= t;
-        break;
-    default:
-        break;
+    case 1: r.bottom -= t; break;
+    case 2: r.top += t; break;
+    case 3: r.left += t; break;
+    case 4: r.right -= t; break;
+    default: break;
     }
     return r;
 }
@@ -76,30 +67,15 @@ CRect ShrinkOnSide(const RECT& rc, int nSide, int t)
 
 // ---- metrics ---------------------------------------------------------------------------------
 
-int CExtPaintManager::GetMetric47()
-{
-    return 4;
-}
+int CExtPaintManager::GetMetric47() { return 4; }
 
-int CExtPaintManager::GetMetric48()
-{
-    return 2;
-}
+int CExtPaintManager::GetMetric48() { return 2; }
 
-int CExtPaintManagerXP::GetMetric48()
-{
-    return 1;
-}
+int CExtPaintManagerXP::GetMetric48() { return 1; }
 
-bool CExtPaintManager::IsMenuCombinedWithOwner()
-{
-    return false;
-}
+bool CExtPaintManager::IsMenuCombinedWithOwner() { return false; }
 
-bool CExtPaintManagerXP::IsMenuCombinedWithOwner()
-{
-    return true;
-}
+bool CExtPaintManagerXP::IsMenuCombinedWithOwner() { return true; }
 
 // ---- shared item parts -----------------------------------------------------------------------
 
@@ -109,8 +85,8 @@ CRect CExtPaintManager::MenuIconColumn(const MenuItemPaintData& data)
                  data.m_rcItem.bottom);
 }
 
-void CExtPaintManager::PaintMenuItemTexts(CDC& dc, const MenuItemPaintData& data, const CRect& rcText,
-                                          COLORREF clrText, HBRUSH hDisabledBrush)
+void CExtPaintManager::PaintMenuItemTexts(CDC& dc, const MenuItemPaintData& data, const CRect& rcText, COLORREF clrText,
+                                          HBRUSH hDisabledBrush)
 {
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
@@ -253,7 +229,8 @@ void CExtPaintManager::PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconArea
     r.DeflateRect(nIndent, 0);
     r.top += (r.Height() - 2) / 2;
     r.bottom = r.top + 2;
-    extpaint::Frame3d(hDC, r, GetTranslatedColor(bRarelyUsed ? XCLR_FACE_NORMAL : XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
+    extpaint::Frame3d(hDC, r,
+                      GetTranslatedColor(bRarelyUsed ? XCLR_FACE_NORMAL : XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
                       GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
 }
 
@@ -274,8 +251,8 @@ void CExtPaintManager::PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelper
     }
 }
 
-void CExtPaintManager::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide,
-                                       CObject* pHelperSrc, LPARAM lParam)
+void CExtPaintManager::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide, CObject* pHelperSrc,
+                                       LPARAM lParam)
 {
     (void)rcOwner;
     if (extpaint::IsEmptyRect(rcMenu))

@@ -21,10 +21,7 @@ CExtPaintManagerOffice2003::CExtPaintManagerOffice2003()
 
 CExtPaintManagerOffice2003::~CExtPaintManagerOffice2003() {}
 
-int CExtPaintManagerOffice2003::GetThemeKind()
-{
-    return 3;
-}
+int CExtPaintManagerOffice2003::GetThemeKind() { return 3; }
 
 bool CExtPaintManagerOffice2003::UseSystemThemeColors()
 {
@@ -272,7 +269,4 @@ COLORREF CExtPaintManagerOffice2003::GetIconVariantColor()
     return GetTranslatedColor(COLOR_3DFACE, this, 0);
 }
 
-double CExtPaintManagerOffice2003::GetIconVariantFactor()
-{
-    return 0.7;
-}
+double CExtPaintManagerOffice2003::GetIconVariantFactor() { return 0.7; }

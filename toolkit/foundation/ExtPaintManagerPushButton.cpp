@@ -79,10 +79,7 @@ int CExtPaintManager::MeasureTextWidth(CDC& dc, HFONT hFont, LPCTSTR pszText)
     return MeasureText(dc, hFont, pszText).Width();
 }
 
-CSize CExtPaintManager::GetPushButtonMargin()
-{
-    return CSize(6, 6);
-}
+CSize CExtPaintManager::GetPushButtonMargin() { return CSize(6, 6); }
 
 void CExtPaintManager::PaintPart37(CDC& dc, const RECT& rc, bool bHorizontal, bool bUnused)
 {
@@ -148,9 +145,8 @@ void CExtPaintManager::PaintPushButtonArrow(CDC& dc, const PushButtonPaintData& 
         GetPushedOffset(sizePushed);
         rcDropDown.OffsetRect(sizePushed);
     }
-    const COLORREF clrs[2] = {
-        0, GetTranslatedColor(data.m_bEnabled ? XCLR_TEXT_NORMAL : XCLR_SHADOW_NORMAL, data.m_pHelperSrc,
-                              data.m_lParam)};
+    const COLORREF clrs[2] = {0, GetTranslatedColor(data.m_bEnabled ? XCLR_TEXT_NORMAL : XCLR_SHADOW_NORMAL,
+                                                    data.m_pHelperSrc, data.m_lParam)};
     PaintGlyphCentered(dc, rcDropDown, data.m_bHorizontal ? g_glyphExpandArrowH : g_glyphDropDownArrowV, clrs);
 }
 
@@ -433,7 +429,8 @@ void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
 
     const bool bActive = data.m_bHot || data.m_bPushed || data.m_bDropDownPushed;
     const bool bMainPushed = data.m_bPushed || (data.m_bDropDownPushed && !data.m_bSplitDropDown);
-    const bool bStripPushed = data.m_bSplitDropDown ? data.m_bDropDownPushed : (data.m_bPushed || data.m_bDropDownPushed);
+    const bool bStripPushed =
+        data.m_bSplitDropDown ? data.m_bDropDownPushed : (data.m_bPushed || data.m_bDropDownPushed);
     auto faceOf = [&](bool bPartPushed, bool bStrip) -> COLORREF {
         if (!bActive)
             return data.m_bFlat ? clr(XCLR_FACE_NORMAL) : clr(COLOR_3DFACE);
@@ -488,7 +485,7 @@ void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
         if (!data.m_bEnabled)
             clrText = data.m_clrTextDisabled != none ? data.m_clrTextDisabled : clr(COLOR_3DSHADOW);
         else if (data.m_bHot && data.m_bPushed)
-            clrText = data.m_clrTextPushed != none  ? data.m_clrTextPushed
+            clrText = data.m_clrTextPushed != none   ? data.m_clrTextPushed
                       : data.m_clrTextNormal != none ? data.m_clrTextNormal
                                                      : clr(XCLR_SHADOW_DISABLED);
         else

@@ -4,10 +4,7 @@
 namespace
 {
 
-LPCTSTR TextOrEmpty(LPCTSTR psz)
-{
-    return psz != nullptr ? psz : L"";
-}
+LPCTSTR TextOrEmpty(LPCTSTR psz) { return psz != nullptr ? psz : L""; }
 
 } // namespace
 
@@ -46,8 +43,7 @@ CExtPaintManager::MenuItemPaintData::MenuItemPaintData(CObject* pHelperSrc, cons
       m_bRarelyUsedPrev(bRarelyUsedPrev), m_bRarelyUsedNext(bRarelyUsedNext), m_bNoIconColumn(false),
       m_bSubmenuGlyph(false), m_bSubmenuApart(false), m_bCheckBesideIcon(false), m_bCheckBesideIconShown(false),
       m_bSecondBit6(false), m_bSecondBit7(false)
-{
-}
+{}
 
 CExtPaintManager::CaptionButtonPaintData::CaptionButtonPaintData(CObject* pHelperSrc, const RECT& rcButton,
                                                                  int nGlyphIndex, bool bHover, bool bPushed,
@@ -56,22 +52,19 @@ CExtPaintManager::CaptionButtonPaintData::CaptionButtonPaintData(CObject* pHelpe
     : m_pHelperSrc(pHelperSrc), m_rcButton(rcButton), m_nGlyphIndex(nGlyphIndex), m_bHover(bHover), m_bPushed(bPushed),
       m_bEnabled(bEnabled), m_bStyleBit3(bStyleBit3), m_bStyleBit4(bStyleBit4), m_bStyleBit5(bStyleBit5),
       m_bBit6(false), m_bBit7(false)
-{
-}
+{}
 
 CExtPaintManager::EditFramePaintData::EditFramePaintData(CObject* pHelperSrc, const RECT& rcEdit, bool bEditFrame,
                                                          bool bHover, bool bEnabled, bool bFocus)
     : m_pHelperSrc(pHelperSrc), m_rcEdit(rcEdit), m_bEditFrame(bEditFrame), m_bHover(bHover), m_bEnabled(bEnabled),
       m_bFocus(bFocus), m_bBit4(false), m_bBit5(false), m_bBit6(false), m_bBit7(false)
-{
-}
+{}
 
 CExtPaintManager::ComboFramePaintData::ComboFramePaintData(CObject* pHelperSrc, const RECT& rcClient, bool bHover,
                                                            bool bPushed, bool bEnabled)
     : m_pHelperSrc(pHelperSrc), m_rcClient(rcClient), m_bHover(bHover), m_bPushed(bPushed), m_bEnabled(bEnabled),
       m_bBit3(false), m_bBit4(false), m_bBit5(false), m_bBit6(false), m_bBit7(false)
-{
-}
+{}
 
 CExtPaintManager::CaptionPaintData::CaptionPaintData(CObject* pHelperSrc, const RECT& rcCaption, const RECT& rcText,
                                                      bool bActive, bool bActiveAlt, bool bVertical, bool bTextCaption,
@@ -79,8 +72,7 @@ CExtPaintManager::CaptionPaintData::CaptionPaintData(CObject* pHelperSrc, const 
     : m_pHelperSrc(pHelperSrc), m_rcCaption(rcCaption), m_rcText(rcText), m_bActive(bActive), m_bActiveAlt(bActiveAlt),
       m_bVertical(bVertical), m_bTextCaption(bTextCaption), m_bBit4(false), m_bBit5(false), m_bBit6(false),
       m_bBit7(false), m_pszText(TextOrEmpty(pszText))
-{
-}
+{}
 
 CExtPaintManager::DockingFramePaintData::DockingFramePaintData(CObject* pHelperSrc, const RECT& rcWindow,
                                                                const RECT& rcClient, bool bOuterFrame, bool bResizable,
@@ -88,14 +80,12 @@ CExtPaintManager::DockingFramePaintData::DockingFramePaintData(CObject* pHelperS
     : m_pHelperSrc(pHelperSrc), m_rcWindow(rcWindow), m_rcClient(rcClient), m_bOuterFrame(bOuterFrame),
       m_bResizable(bResizable), m_bNoExtraGrip(bNoExtraGrip), m_bBit3(false), m_bBit4(false), m_bBit5(false),
       m_bBit6(false), m_bBit7(false)
-{
-}
+{}
 
 CExtPaintManager::StatusBarPanePaintData::StatusBarPanePaintData(CObject* pHelperSrc, int nKind, DWORD dwStyle,
                                                                  const RECT& rc)
     : m_pHelperSrc(pHelperSrc), m_nKind(nKind), m_dwStyle(dwStyle), m_rc(rc)
-{
-}
+{}
 
 CExtPaintManager::TextFieldPaintData::TextFieldPaintData(CObject* pHelperSrc, LPCTSTR pszText, const RECT& rcButton,
                                                          const RECT& rcTextField, bool bComboField, bool bHover,
@@ -103,8 +93,7 @@ CExtPaintManager::TextFieldPaintData::TextFieldPaintData(CObject* pHelperSrc, LP
     : m_pHelperSrc(pHelperSrc), m_sText(TextOrEmpty(pszText)), m_rcButton(rcButton), m_rcTextField(rcTextField),
       m_bComboField(bComboField), m_bHover(bHover), m_bPushed(bPushed), m_bEnabled(bEnabled), m_bBit4(false),
       m_bBit5(false), m_bBit6(false), m_bBit7(false)
-{
-}
+{}
 
 CExtPaintManager::ListItemPaintData::ListItemPaintData(CObject* pHelperSrc, LPARAM lParam, CExtCmdIcon* pIcon,
                                                        CExtCmdIcon* pIcon2, const RECT& rcItem, const RECT& rcIcon,
@@ -113,5 +102,4 @@ CExtPaintManager::ListItemPaintData::ListItemPaintData(CObject* pHelperSrc, LPAR
     : m_pHelperSrc(pHelperSrc), m_lParam(lParam), m_pIcon(pIcon), m_pIcon2(pIcon2), m_rcItem(rcItem), m_rcIcon(rcIcon),
       m_rcText(rcText), m_rcLabel(rcLabel), m_sText(TextOrEmpty(pszText)), m_dwItemFlags(dwItemFlags),
       m_dwFlags2(dwFlags2), m_hFont(hFont)
-{
-}
+{}

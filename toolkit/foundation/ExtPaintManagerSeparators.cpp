@@ -47,8 +47,8 @@ void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizonta
     extpaint::FillSolid(hDC, r, GetTranslatedColor(XCLR_LIGHT_DISABLED, pHelperSrc, lParam));
 }
 
-void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal,
-                                                bool bTransparentBackground, CObject* pHelperSrc, LPARAM lParam)
+void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
+                                                CObject* pHelperSrc, LPARAM lParam)
 {
     const bool bStatusBar = pHelperSrc != nullptr && pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar));
     const bool bBarItem = pHelperSrc != nullptr && (pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) ||

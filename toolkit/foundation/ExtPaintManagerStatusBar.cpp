@@ -49,10 +49,7 @@ void PaintBarBorders(CDC& dc, const CRect& rc, DWORD dwStyle, COLORREF clrOuter,
         dc.FillSolidRect(rc.left, rc.bottom - 1, cx, 1, clrInner);
 }
 
-void FrameSolid(CDC& dc, const CRect& rc, COLORREF clr)
-{
-    dc.Draw3dRect(&rc, clr, clr);
-}
+void FrameSolid(CDC& dc, const CRect& rc, COLORREF clr) { dc.Draw3dRect(&rc, clr, clr); }
 
 // The field's text at the field rectangle moved in by (5, 2).
 void PaintTextFieldText(CExtPaintManager& pm, CDC& dc, const CExtPaintManager::TextFieldPaintData& data)
@@ -61,9 +58,8 @@ void PaintTextFieldText(CExtPaintManager& pm, CDC& dc, const CExtPaintManager::T
         return;
     CFont* pOldFont = dc.SelectObject(&pm.m_fontNormal);
     const int nOldMode = dc.SetBkMode(TRANSPARENT);
-    const COLORREF clrOld =
-        dc.SetTextColor(pm.GetTranslatedColor(data.m_bEnabled ? COLOR_BTNTEXT : COLOR_3DSHADOW, data.m_pHelperSrc,
-                                              data.m_lParam));
+    const COLORREF clrOld = dc.SetTextColor(
+        pm.GetTranslatedColor(data.m_bEnabled ? COLOR_BTNTEXT : COLOR_3DSHADOW, data.m_pHelperSrc, data.m_lParam));
     CRect rcText = data.m_rcTextField;
     rcText.left += kTextFieldInsetX;
     rcText.top += kTextFieldInsetY;
@@ -73,10 +69,7 @@ void PaintTextFieldText(CExtPaintManager& pm, CDC& dc, const CExtPaintManager::T
     dc.SelectObject(pOldFont);
 }
 
-const CExtPaintManagerGlyph& DropDownGlyph()
-{
-    return *g_arrSysCmdGlyphs[37];
-}
+const CExtPaintManagerGlyph& DropDownGlyph() { return *g_arrSysCmdGlyphs[37]; }
 
 } // namespace
 

@@ -8,10 +8,7 @@ CExtPaintManagerStudio2005::CExtPaintManagerStudio2005() {}
 
 CExtPaintManagerStudio2005::~CExtPaintManagerStudio2005() {}
 
-int CExtPaintManagerStudio2005::GetThemeKind()
-{
-    return 4;
-}
+int CExtPaintManagerStudio2005::GetThemeKind() { return 4; }
 
 void CExtPaintManagerStudio2005::GetOneNoteTabItemColors(bool bSelected, bool bHighlighted, COLORREF& clrFill,
                                                          COLORREF& clrBorder, COLORREF& clrGradient1,

@@ -37,9 +37,9 @@ void CExtPaintManagerStudio2005::BuildStudio2005ColorTable(const ColorInputs& in
     BuildOffice2003ColorTable(in);
     const COLORREF c = in.m_clrA;
     const int nTint = InstallColor(GetSecondDerivedColor(c), -1);
-    static const int kTinted[] = {XCLR_LIGHT_NORMAL,     XCLR_LIGHT_ACTIVE,    XCLR_HILIGHT_NORMAL,
-                                  XCLR_HILIGHT_ACTIVE,   XCLR_SHADOW_NORMAL,   XCLR_SHADOW_ACTIVE,
-                                  XCLR_DKSHADOW_NORMAL,  XCLR_DKSHADOW_ACTIVE, XCLR_LIGHT_DISABLED,
+    static const int kTinted[] = {XCLR_LIGHT_NORMAL,     XCLR_LIGHT_ACTIVE,     XCLR_HILIGHT_NORMAL,
+                                  XCLR_HILIGHT_ACTIVE,   XCLR_SHADOW_NORMAL,    XCLR_SHADOW_ACTIVE,
+                                  XCLR_DKSHADOW_NORMAL,  XCLR_DKSHADOW_ACTIVE,  XCLR_LIGHT_DISABLED,
                                   XCLR_HILIGHT_DISABLED, XCLR_DKSHADOW_DISABLED};
     for (int nId : kTinted)
         BindColor(nId, nTint);
@@ -165,10 +165,7 @@ void CExtPaintManagerStudio2005::PaintDockingFrame(CDC& dc, DockingFramePaintDat
     dc.IntersectClipRect(&data.m_rcWindow);
 }
 
-int CExtPaintManagerStudio2005::GetAutoHideMetric()
-{
-    return 1;
-}
+int CExtPaintManagerStudio2005::GetAutoHideMetric() { return 1; }
 
 int CExtPaintManagerStudio2005::PaintAutoHideArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {

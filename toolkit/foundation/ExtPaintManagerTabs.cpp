@@ -13,15 +13,12 @@ namespace
 {
 
 const DWORD kTabStyleNoStripOffset = 0x00000080; // style byte bit 7: the third metric is left alone
-const DWORD kTabStyleNoIcons = 0x00800000;      // style bit 23: items show no icon
+const DWORD kTabStyleNoIcons = 0x00800000;       // style bit 23: items show no icon
 const int kTabIconGap = 3;
 const int kTabMinTextRoom = 16;
 
 // The icon's room in an item: its own size; none for a missing or empty icon.
-CSize TabIconSize(CExtCmdIcon* pIcon)
-{
-    return CExtPaintManager::GetCmdIconSize(pIcon);
-}
+CSize TabIconSize(CExtCmdIcon* pIcon) { return CExtPaintManager::GetCmdIconSize(pIcon); }
 
 bool TabIconFlag(CExtCmdIcon* pIcon, CObject* pHelperSrc)
 {
@@ -53,9 +50,8 @@ struct TabFrame
 
 void CExtPaintManager::PaintTabItemShape(CExtPaintManager* pPM, CDC& dc, const RECT& rcItem, bool bTopLeft, bool bHorz,
                                          bool bSelected, bool bDrawIcon, CSize sizeTextMeasured, CFont* pFont,
-                                         LPCTSTR pszText, CExtCmdIcon* pIcon, COLORREF clrText,
-                                         COLORREF clrBackground, COLORREF clrLight, COLORREF clrDark,
-                                         COLORREF clrFifth)
+                                         LPCTSTR pszText, CExtCmdIcon* pIcon, COLORREF clrText, COLORREF clrBackground,
+                                         COLORREF clrLight, COLORREF clrDark, COLORREF clrFifth)
 {
     const TabFrame f{CRect(rcItem), bTopLeft, bHorz};
     const int W = f.W(), H = f.H();
@@ -88,8 +84,7 @@ void CExtPaintManager::PaintTabItemShape(CExtPaintManager* pPM, CDC& dc, const R
             rcIcon.OffsetRect(bHorz ? rcContent.left : rcContent.CenterPoint().x - sizeIcon.cx / 2,
                               bHorz ? rcContent.CenterPoint().y - sizeIcon.cy / 2 : rcContent.top);
         else
-            rcIcon.OffsetRect(rcContent.CenterPoint().x - sizeIcon.cx / 2,
-                              rcContent.CenterPoint().y - sizeIcon.cy / 2);
+            rcIcon.OffsetRect(rcContent.CenterPoint().x - sizeIcon.cx / 2, rcContent.CenterPoint().y - sizeIcon.cy / 2);
         if (rcIcon.Width() <= rcContent.Width() + 4 && rcIcon.Height() <= rcContent.Height() + 4)
         {
             RECT rcTextOut = rcIcon;
@@ -149,21 +144,14 @@ CRect NearBorderLine(const CRect& rc, DWORD dwOrientation)
 {
     switch (dwOrientation)
     {
-    case 1:
-        return CRect(rc.left, rc.bottom - 1, rc.right, rc.bottom);
-    case 2:
-        return CRect(rc.left, rc.top, rc.left + 1, rc.bottom);
-    case 3:
-        return CRect(rc.right - 1, rc.top, rc.right, rc.bottom);
-    default:
-        return CRect(rc.left, rc.top, rc.right, rc.top + 1);
+    case 1: return CRect(rc.left, rc.bottom - 1, rc.right, rc.bottom);
+    case 2: return CRect(rc.left, rc.top, rc.left + 1, rc.bottom);
+    case 3: return CRect(rc.right - 1, rc.top, rc.right, rc.bottom);
+    default: return CRect(rc.left, rc.top, rc.right, rc.top + 1);
     }
 }
 
-bool IsBottomOrRight(DWORD dwOrientation)
-{
-    return dwOrientation == 1 || dwOrientation == 3;
-}
+bool IsBottomOrRight(DWORD dwOrientation) { return dwOrientation == 1 || dwOrientation == 3; }
 
 } // namespace
 
@@ -186,8 +174,7 @@ void CExtPaintManagerXP::PaintTabClientArea(CDC& dc, const RECT& rcClient, const
                                             CObject* pHelperSrc, LPARAM lParam)
 {
     auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
-    dc.FillSolidRect(&rcClient,
-                     T(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_DISABLED : XCLR_FACE_ALT));
+    dc.FillSolidRect(&rcClient, T(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_DISABLED : XCLR_FACE_ALT));
     if (bGroupedMode)
         return;
     const CRect rcNear(rcTabNearBorderArea);
@@ -233,18 +220,12 @@ const CExtPaintManagerGlyph* CExtPaintManager::GetTabButtonGlyph(LONG nHitTest, 
 {
     switch (nHitTest)
     {
-    case kTabButtonScrollStart:
-        return g_arrSysCmdGlyphs[bHorizontalStrip ? (bEnabled ? 4 : 19) : (bEnabled ? 2 : 17)];
-    case kTabButtonScrollEnd:
-        return g_arrSysCmdGlyphs[bHorizontalStrip ? (bEnabled ? 5 : 20) : (bEnabled ? 3 : 18)];
-    case kTabButtonList:
-        return g_arrSysCmdGlyphs[45];
-    case kTabButtonClose:
-        return g_arrSysCmdGlyphs[1];
-    case kTabButtonHelp:
-        return g_arrSysCmdGlyphs[9];
-    default:
-        return nullptr;
+    case kTabButtonScrollStart: return g_arrSysCmdGlyphs[bHorizontalStrip ? (bEnabled ? 4 : 19) : (bEnabled ? 2 : 17)];
+    case kTabButtonScrollEnd: return g_arrSysCmdGlyphs[bHorizontalStrip ? (bEnabled ? 5 : 20) : (bEnabled ? 3 : 18)];
+    case kTabButtonList: return g_arrSysCmdGlyphs[45];
+    case kTabButtonClose: return g_arrSysCmdGlyphs[1];
+    case kTabButtonHelp: return g_arrSysCmdGlyphs[9];
+    default: return nullptr;
     }
 }
 

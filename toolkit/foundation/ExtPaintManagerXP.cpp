@@ -18,15 +18,9 @@ CExtPaintManagerXP::CExtPaintManagerXP()
 
 CExtPaintManagerXP::~CExtPaintManagerXP() {}
 
-int CExtPaintManagerXP::GetThemeKind()
-{
-    return 2;
-}
+int CExtPaintManagerXP::GetThemeKind() { return 2; }
 
-int CExtPaintManagerXP::GetPopupMenuItemGap()
-{
-    return 1;
-}
+int CExtPaintManagerXP::GetPopupMenuItemGap() { return 1; }
 
 bool CExtPaintManagerXP::UseSystemThemeColors()
 {
@@ -39,10 +33,7 @@ COLORREF CExtPaintManagerXP::GetBaseTranslatedColor(CObject* pHelperSrc, LPARAM 
     return GetTranslatedColor(XCLR_FACE_ALT, pHelperSrc, lParam);
 }
 
-void CExtPaintManagerXP::InitColors()
-{
-    BuildXpColorTable(GetColorInputs());
-}
+void CExtPaintManagerXP::InitColors() { BuildXpColorTable(GetColorInputs()); }
 
 namespace
 {

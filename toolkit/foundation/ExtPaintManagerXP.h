@@ -101,8 +101,8 @@ protected:
     void PaintMenuExpandBody(CDC& dc, const RECT& rcRow, CRect& rcWork, bool bSelected, int nIconAreaWidth,
                              CObject* pHelperSrc);
     // One part of a push button: the gradient pair of its state when set, else clrSolid.
-    void PaintPushButtonFace(CDC& dc, const RECT& rc, const PushButtonPaintData& data, bool bPartHot,
-                             bool bPartPushed, COLORREF clrSolid);
+    void PaintPushButtonFace(CDC& dc, const RECT& rc, const PushButtonPaintData& data, bool bPartHot, bool bPartPushed,
+                             COLORREF clrSolid);
     // The menu's icon column: the three-id gradient when set and the display has colours, else a fill.
     void PaintMenuIconColumn(CDC& dc, const RECT& rc, bool bRarelyUsed, CObject* pHelperSrc, LPARAM lParam);
     void PaintCombinedMenuBorder(CDC& dc, const RECT& rcMenu, int nSide, COLORREF clrFill, COLORREF clrBorder);

@@ -131,8 +131,8 @@ BOOL ExecuteResDlgInit(CWnd* pWnd, LPCTSTR lpszResourceName)
     if (lpszResourceName == nullptr)
         return ExecuteDlgInitData(pWnd, nullptr, 0);
     HRSRC hResInfo = nullptr;
-    HINSTANCE hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DLGINIT, lpszResourceName, nullptr,
-                                                                       &hResInfo);
+    HINSTANCE hModule =
+        g_ResourceManagerHolder->FindResourcePreferred(RT_DLGINIT, lpszResourceName, nullptr, &hResInfo);
     if (hModule == nullptr || hResInfo == nullptr)
         return ExecuteDlgInitData(pWnd, nullptr, 0);
     HGLOBAL hGlobal = ::LoadResource(hModule, hResInfo);
@@ -295,8 +295,8 @@ INT_PTR CExtResDlg::DoModalImpl()
     if (lpTemplate == nullptr)
         return -1;
 
-    const INT_PTR nResult = RunModal([&](CWnd* pParentWnd)
-                                     { return CreateFromTemplate(lpTemplate, pParentWnd, hInst, cbTemplate); });
+    const INT_PTR nResult =
+        RunModal([&](CWnd* pParentWnd) { return CreateFromTemplate(lpTemplate, pParentWnd, hInst, cbTemplate); });
     if (bLockedGlobal)
         ::GlobalUnlock(hTemplate);
     return nResult;

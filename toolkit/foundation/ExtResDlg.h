@@ -60,8 +60,7 @@ public:
     BOOL OnInitDialog() override;
 
     // The creation step of both ways; cbTemplate 0 measures an in-memory template.
-    BOOL CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst,
-                            DWORD cbTemplate = 0);
+    BOOL CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst, DWORD cbTemplate = 0);
     // A copy of the template in the property-sheet face when its own face is "MS Sans Serif" or
     // "MS Shell Dlg" at the property-sheet size; null when the template stays as it is. The
     // caller frees the copy with GlobalFree.

@@ -13,13 +13,11 @@ CExtResPS::CExtResPS() {}
 
 CExtResPS::CExtResPS(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(nIDCaption, pParentWnd, iSelectPage)
-{
-}
+{}
 
 CExtResPS::CExtResPS(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CPropertySheet(pszCaption, pParentWnd, iSelectPage)
-{
-}
+{}
 
 CExtResPS::~CExtResPS() {}
 

@@ -89,8 +89,7 @@ bool CExtResourceBuffer::FindAndLoad(HINSTANCE hModule, LPCTSTR lpszType, LPCTST
 
 CExtResourceManager::CExtResourceManager(bool bEnableLanguageLookup, WORD nPreferredLanguage)
     : m_nFlags(bEnableLanguageLookup ? __ERM_LANG_LOOKUP : 0), m_nPreferredLanguage(nPreferredLanguage)
-{
-}
+{}
 
 CExtResourceManager::~CExtResourceManager() {}
 
@@ -267,13 +266,12 @@ bool CExtResourceManager::LoadMenu(CMenu& menu, LPCTSTR lpszName, WORD nLangID1,
         menu.DestroyMenu();
     if (!IsLanguageLookupEnabled())
     {
-        HMENU hMenu = LoadFromResourceHandle(pModuleOut, [&](HINSTANCE hModule)
-                                             { return ::LoadMenuW(hModule, ResourceNameArg(lpszName)); });
+        HMENU hMenu = LoadFromResourceHandle(
+            pModuleOut, [&](HINSTANCE hModule) { return ::LoadMenuW(hModule, ResourceNameArg(lpszName)); });
         return hMenu != nullptr && menu.Attach(hMenu);
     }
     CExtResourceBuffer buffer;
-    if (!LoadResourceToBuffer(buffer, RT_MENU, lpszName, nLangID1, nLangID2, pLangOut, pModuleOut) ||
-        buffer.IsEmpty())
+    if (!LoadResourceToBuffer(buffer, RT_MENU, lpszName, nLangID1, nLangID2, pLangOut, pModuleOut) || buffer.IsEmpty())
         return false;
     HMENU hMenu = ::LoadMenuIndirectW(buffer.GetBuffer());
     if (hMenu == nullptr)
@@ -303,8 +301,8 @@ HACCEL CExtResourceManager::LoadAccelerators(LPCTSTR lpszName, WORD nLangID1, WO
     SetOut(pLangOut, GetDefaultLanguage());
     SetOut<HINSTANCE>(pModuleOut, nullptr);
     if (!IsLanguageLookupEnabled())
-        return LoadFromResourceHandle(pModuleOut, [&](HINSTANCE hModule)
-                                      { return ::LoadAcceleratorsW(hModule, ResourceNameArg(lpszName)); });
+        return LoadFromResourceHandle(
+            pModuleOut, [&](HINSTANCE hModule) { return ::LoadAcceleratorsW(hModule, ResourceNameArg(lpszName)); });
     CExtResourceBuffer buffer;
     if (!LoadResourceToBuffer(buffer, RT_ACCELERATOR, lpszName, nLangID1, nLangID2, pLangOut, pModuleOut))
         return nullptr;
@@ -338,8 +336,8 @@ HBITMAP CExtResourceManager::LoadBitmap(LPCTSTR lpszName, WORD nLangID1, WORD nL
     SetOut(pLangOut, GetDefaultLanguage());
     SetOut<HINSTANCE>(pModuleOut, nullptr);
     if (!IsLanguageLookupEnabled())
-        return LoadFromResourceHandle(pModuleOut, [&](HINSTANCE hModule)
-                                      { return ::LoadBitmapW(hModule, ResourceNameArg(lpszName)); });
+        return LoadFromResourceHandle(
+            pModuleOut, [&](HINSTANCE hModule) { return ::LoadBitmapW(hModule, ResourceNameArg(lpszName)); });
     HRSRC hResInfo = nullptr;
     HINSTANCE hModule = FindResourceWithFallback(RT_BITMAP, lpszName, nLangID1, nLangID2, pLangOut, &hResInfo);
     if (hModule == nullptr)

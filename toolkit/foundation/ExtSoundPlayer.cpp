@@ -46,8 +46,7 @@ void CExtSoundPlayer::ResetSoundApi() { SoundApi() = RealSoundApi(); }
 
 CExtSoundPlayer::InternalSoundEventInitDone_t::InternalSoundEventInitDone_t()
     : m_hEvent(SoundApi().pfnCreateEvent(nullptr, TRUE, FALSE, nullptr))
-{
-}
+{}
 
 CExtSoundPlayer::InternalSoundEventInitDone_t::~InternalSoundEventInitDone_t()
 {
@@ -56,7 +55,7 @@ CExtSoundPlayer::InternalSoundEventInitDone_t::~InternalSoundEventInitDone_t()
 }
 
 CExtSoundPlayer::InternalSoundThredadParms_t::InternalSoundThredadParms_t(LPCWSTR sSoundSpec, HMODULE hModule,
-                                                                         DWORD dwPlayerFlags)
+                                                                          DWORD dwPlayerFlags)
     : m_hModule(hModule), m_dwPlayerFlags(dwPlayerFlags)
 {
     if (sSoundSpec != nullptr)
@@ -84,8 +83,7 @@ void CExtSoundPlayer::PlaySound(e_ui_sounds_t eSoundID)
         sSound = L"MenuCommand";
         dwFlags = kCommandSoundFlags;
         break;
-    default:
-        return;
+    default: return;
     }
     RunSoundThread(new InternalSoundThredadParms_t(sSound, nullptr, dwFlags));
 }
@@ -109,8 +107,8 @@ void CExtSoundPlayer::RunSoundThread(InternalSoundThredadParms_t* pParms)
         return;
     }
     pParms->AddRef(); // the sound thread's share
-    HANDLE hThread = SoundApi().pfnCreateThread(nullptr, 0, &CExtSoundPlayer::SoundThreadProc, pParms,
-                                                CREATE_SUSPENDED, &pParms->m_dwThreadID);
+    HANDLE hThread = SoundApi().pfnCreateThread(nullptr, 0, &CExtSoundPlayer::SoundThreadProc, pParms, CREATE_SUSPENDED,
+                                                &pParms->m_dwThreadID);
     if (hThread == nullptr)
     {
         pParms->Release();

@@ -37,9 +37,8 @@ void CExtMemoryDC::InitMemoryDC(CDC* pDC, const RECT* pRect, DWORD dwOpt)
         const int cx = rcDevice.Width(), cy = rcDevice.Height();
         if (cx > 0 && cy > 0 && CreateCompatibleDC(pDC))
         {
-            const BOOL bBitmap = (dwOpt & MemDcMonochrome) != 0
-                                     ? m_bitmap.CreateBitmap(cx, cy, 1, 1, nullptr)
-                                     : m_bitmap.CreateCompatibleBitmap(pDC, cx, cy);
+            const BOOL bBitmap = (dwOpt & MemDcMonochrome) != 0 ? m_bitmap.CreateBitmap(cx, cy, 1, 1, nullptr)
+                                                                : m_bitmap.CreateCompatibleBitmap(pDC, cx, cy);
             if (bBitmap)
             {
                 m_pOldBitmap = SelectObject(&m_bitmap);

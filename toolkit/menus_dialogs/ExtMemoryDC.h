@@ -30,11 +30,11 @@ protected:
     // Takes over the target's handles (not owned) so that painting lands on the target.
     void BorrowTargetHandles();
 
-    CBitmap m_bitmap;               // the off-screen bitmap (owned)
-    CBitmap* m_pOldBitmap;          // what the memory DC held before m_bitmap
-    CDC* m_pDC;                     // the target (not owned)
-    CRect m_rect;                   // buffered area in the target's logical coordinates
-    BOOL m_bMemDC;                  // painting goes to m_bitmap
+    CBitmap m_bitmap;      // the off-screen bitmap (owned)
+    CBitmap* m_pOldBitmap; // what the memory DC held before m_bitmap
+    CDC* m_pDC;            // the target (not owned)
+    CRect m_rect;          // buffered area in the target's logical coordinates
+    BOOL m_bMemDC;         // painting goes to m_bitmap
 
 private:
     CExtMemoryDC(const CExtMemoryDC&) = delete;

@@ -39,10 +39,7 @@ CExtPopupBaseWnd::CExtPopupBaseWnd()
     SetupAnimation();
 }
 
-CExtPopupBaseWnd::~CExtPopupBaseWnd()
-{
-    ClearShadowCache();
-}
+CExtPopupBaseWnd::~CExtPopupBaseWnd() { ClearShadowCache(); }
 
 BOOL CExtPopupBaseWnd::DestroyWindow()
 {
@@ -62,10 +59,7 @@ bool CExtPopupBaseWnd::IsCombinedWithParentItem() const
            m_pCbPaintCombinedContent == &CExtPopupMenuWnd::PaintParentItemArea;
 }
 
-bool CExtPopupBaseWnd::IsEmbeddedTracking() const
-{
-    return false;
-}
+bool CExtPopupBaseWnd::IsEmbeddedTracking() const { return false; }
 
 void CExtPopupBaseWnd::SetupAnimation()
 {
@@ -100,10 +94,7 @@ void CExtPopupBaseWnd::StartAnimation()
     }
 }
 
-void CExtPopupBaseWnd::AdjustAnimationKind(int& nAnimationKind)
-{
-    (void)nAnimationKind;
-}
+void CExtPopupBaseWnd::AdjustAnimationKind(int& nAnimationKind) { (void)nAnimationKind; }
 
 void CExtPopupBaseWnd::ClearShadowCache()
 {
@@ -115,10 +106,7 @@ void CExtPopupBaseWnd::ClearShadowCache()
     m_pImageBits = nullptr;
 }
 
-bool CExtPopupBaseWnd::IsShadowEnabled() const
-{
-    return CExtPopupMenuWnd::g_bShadowsOn;
-}
+bool CExtPopupBaseWnd::IsShadowEnabled() const { return CExtPopupMenuWnd::g_bShadowsOn; }
 
 int CExtPopupBaseWnd::GetShadowSize() const
 {
@@ -127,10 +115,7 @@ int CExtPopupBaseWnd::GetShadowSize() const
     return g_PaintManagerHolder->GetMetric47();
 }
 
-void CExtPopupBaseWnd::PaintAnimationFrame(CDC& dc)
-{
-    PaintMenu(dc, true);
-}
+void CExtPopupBaseWnd::PaintAnimationFrame(CDC& dc) { PaintMenu(dc, true); }
 
 void CExtPopupBaseWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
 {
@@ -146,7 +131,4 @@ CRect CExtPopupBaseWnd::GetPopupClientRect() const
     return rc;
 }
 
-bool CExtPopupBaseWnd::IsContextHelpMode() const
-{
-    return false;
-}
+bool CExtPopupBaseWnd::IsContextHelpMode() const { return false; }

@@ -85,28 +85,28 @@ public:
     bool IsAnimationFinished() const { return (m_nAnimFlags & ANIM_FLAG_FINISHED) != 0; }
 
     // ---- fields ------------------------------------------------------------------------------
-    CRect m_rcExclude;                                  // owner's screen area the popup must not cover
-    CPoint m_ptTrack;                                   // requested screen position
-    BYTE m_nBaseFlags;                                  // BASE_FLAG_...
-    LPVOID m_pCbPaintCombinedCookie;                    // passed back to the callback (pointer-sized)
+    CRect m_rcExclude;               // owner's screen area the popup must not cover
+    CPoint m_ptTrack;                // requested screen position
+    BYTE m_nBaseFlags;               // BASE_FLAG_...
+    LPVOID m_pCbPaintCombinedCookie; // passed back to the callback (pointer-sized)
     PaintCombinedAreaCallback_t m_pCbPaintCombinedContent;
     bool m_bCookieIsObject;
-    int m_nAnimationKind;                               // ANIM_...
-    int m_nSoundOnAnimationEnd;                         // sound id played when the animation ends, 0 none
-    COLORREF* m_pScreenBits;                            // pixels of m_bmpScreen (not owned)
-    COLORREF* m_pWorkBits;                              // pixels of m_bmpWork (not owned)
-    COLORREF* m_pImageBits;                             // pixels of m_bmpImage (not owned)
-    int m_nAnimPercent;                                 // 0..101
+    int m_nAnimationKind;       // ANIM_...
+    int m_nSoundOnAnimationEnd; // sound id played when the animation ends, 0 none
+    COLORREF* m_pScreenBits;    // pixels of m_bmpScreen (not owned)
+    COLORREF* m_pWorkBits;      // pixels of m_bmpWork (not owned)
+    COLORREF* m_pImageBits;     // pixels of m_bmpImage (not owned)
+    int m_nAnimPercent;         // 0..101
     int m_nAnimPercentOld;
-    BYTE m_nAnimFlags;                                  // ANIM_FLAG_...
-    int m_nContentWidth;                                // item area, without borders and shadow
+    BYTE m_nAnimFlags;   // ANIM_FLAG_...
+    int m_nContentWidth; // item area, without borders and shadow
     int m_nContentHeight;
-    CBitmap m_bmpScreen;                                // what the screen showed under the popup
-    CBitmap m_bmpWork;                                  // the frame being composed
-    CBitmap m_bmpImage;                                 // the finished popup
-    DWORD m_dwAnimStartTick;                            // tick count of the last animation step
-    CExtPopupShadow m_ShadowMain;                       // shadow of the popup's own rectangle
-    CExtPopupShadow m_ShadowCMBA;                       // shadow of a combined popup's owner area
+    CBitmap m_bmpScreen;          // what the screen showed under the popup
+    CBitmap m_bmpWork;            // the frame being composed
+    CBitmap m_bmpImage;           // the finished popup
+    DWORD m_dwAnimStartTick;      // tick count of the last animation step
+    CExtPopupShadow m_ShadowMain; // shadow of the popup's own rectangle
+    CExtPopupShadow m_ShadowCMBA; // shadow of a combined popup's owner area
     // What the screen showed under the window and its shadow just before it was shown, in screen
     // coordinates; the shadow and the first animation frame read it instead of the screen.
     CBitmap m_bmpScreenBefore;

@@ -37,18 +37,13 @@ LRESULT CExtPopupBaseWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_ERASEBKGND:
-        return TRUE;
-    case WM_NCPAINT:
-        return 0;
+    case WM_ERASEBKGND: return TRUE;
+    case WM_NCPAINT: return 0;
     case WM_NCCALCSIZE:
         // The client area is the whole window.
         return 0;
-    case WM_SIZE:
-        Invalidate(FALSE);
-        return 0;
-    case WM_MOUSEACTIVATE:
-        return MA_NOACTIVATE;
+    case WM_SIZE: Invalidate(FALSE); return 0;
+    case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_SETCURSOR:
         if (IsContextHelpMode())
         {
@@ -72,11 +67,8 @@ LRESULT CExtPopupBaseWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    case WM_PAINT:
-        OnPaintPopup();
-        return 0;
-    default:
-        break;
+    case WM_PAINT: OnPaintPopup(); return 0;
+    default: break;
     }
     return CWnd::WindowProc(message, wParam, lParam);
 }

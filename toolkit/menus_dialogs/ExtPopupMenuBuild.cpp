@@ -235,8 +235,8 @@ HMENU CExtPopupMenuWnd::ExportToMenu(bool bDeep) const
         }
         else if (mi.IsPopup())
         {
-            HMENU hSubMenu = (bDeep && mi.m_pWndChild != nullptr) ? mi.m_pWndChild->ExportToMenu(true)
-                                                                   : ::CreatePopupMenu();
+            HMENU hSubMenu =
+                (bDeep && mi.m_pWndChild != nullptr) ? mi.m_pWndChild->ExportToMenu(true) : ::CreatePopupMenu();
             if (hSubMenu != nullptr)
             {
                 bAppended = ::AppendMenuW(hMenu, MF_POPUP | MF_STRING, (UINT_PTR)hSubMenu, sText);
@@ -324,18 +324,10 @@ void CExtPopupMenuWnd::UpdateSystemCommandStates()
         switch (nCmdID)
         {
         case SC_SIZE:
-        case SC_MOVE:
-            bEnable = g_bAllowSystemSizeMove && !bMinimized && !bMaximized;
-            break;
-        case SC_MINIMIZE:
-            bEnable = bMinBox && !bMinimized;
-            break;
-        case SC_MAXIMIZE:
-            bEnable = bMaxBox && !bMaximized;
-            break;
-        case SC_RESTORE:
-            bEnable = (bMinBox || bMaxBox) && (bMinimized || bMaximized);
-            break;
+        case SC_MOVE: bEnable = g_bAllowSystemSizeMove && !bMinimized && !bMaximized; break;
+        case SC_MINIMIZE: bEnable = bMinBox && !bMinimized; break;
+        case SC_MAXIMIZE: bEnable = bMaxBox && !bMaximized; break;
+        case SC_RESTORE: bEnable = (bMinBox || bMaxBox) && (bMinimized || bMaximized); break;
         case SC_CLOSE:
         {
             bEnable = true;
@@ -348,11 +340,8 @@ void CExtPopupMenuWnd::UpdateSystemCommandStates()
             }
             break;
         }
-        case SC_CONTEXTHELP:
-            bEnable = (dwExStyle & WS_EX_CONTEXTHELP) != 0;
-            break;
-        default:
-            continue;
+        case SC_CONTEXTHELP: bEnable = (dwExStyle & WS_EX_CONTEXTHELP) != 0; break;
+        default: continue;
         }
         if (CExtCmdItem* pCmdItem = mi.GetCmdItem())
             pCmdItem->Enable(bEnable);

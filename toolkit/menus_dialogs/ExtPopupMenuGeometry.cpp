@@ -142,8 +142,7 @@ void CExtPopupMenuWnd::CollectVisibleItems(CDC* pDC, VisibleItemsList_t& list)
     for (int i = 0; i < nCount; ++i)
     {
         VisibleItemDefinition_t& vi = list.ElementAt(i);
-        const bool bPrevRare =
-            i > 0 && (list[i - 1].m_dwFlags & VisibleItemDefinition_t::VIS_RARELY_USED) != 0;
+        const bool bPrevRare = i > 0 && (list[i - 1].m_dwFlags & VisibleItemDefinition_t::VIS_RARELY_USED) != 0;
         const bool bNextRare =
             i + 1 < nCount && (list[i + 1].m_dwFlags & VisibleItemDefinition_t::VIS_RARELY_USED) != 0;
         if (bPrevRare)
@@ -211,9 +210,7 @@ CRect CExtPopupMenuWnd::PlaceAt(UINT nAlign, const CSize& size) const
         if (bExclude)
             pt = CPoint(m_rcExclude.right, m_rcExclude.top);
         break;
-    case TRACK_ALIGN_CENTER_HORZ:
-        pt.x -= size.cx / 2;
-        break;
+    case TRACK_ALIGN_CENTER_HORZ: pt.x -= size.cx / 2; break;
     case TRACK_ALIGN_LEFT_OF:
         if (bExclude)
             pt = CPoint(m_rcExclude.left - size.cx, m_rcExclude.top);
@@ -222,15 +219,12 @@ CRect CExtPopupMenuWnd::PlaceAt(UINT nAlign, const CSize& size) const
         if (bExclude)
             pt = CPoint(m_rcExclude.left, m_rcExclude.bottom);
         break;
-    case TRACK_ALIGN_CENTER_VERT:
-        pt.y -= size.cy / 2;
-        break;
+    case TRACK_ALIGN_CENTER_VERT: pt.y -= size.cy / 2; break;
     case TRACK_ALIGN_ABOVE:
         if (bExclude)
             pt = CPoint(m_rcExclude.left, m_rcExclude.top - size.cy);
         break;
-    default:
-        break;
+    default: break;
     }
     CRect rc(pt, size);
     if (bCombined)
@@ -374,8 +368,7 @@ bool CExtPopupMenuWnd::CalcWindowRectPass(CRect& rcWindow, UINT& nAlign)
                 if (rcEx.top - rc.Height() >= rcArea.top)
                     rc.OffsetRect(0, rcEx.top + nCombinedShift - rc.bottom);
                 break;
-            default:
-                break;
+            default: break;
             }
         }
     }

@@ -15,14 +15,11 @@ namespace
 {
 bool IsButtonUp(UINT message)
 {
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP ||
-           message == WM_NCLBUTTONUP || message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP || message == WM_NCLBUTTONUP ||
+           message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
 }
 
-bool IsNonClient(UINT message)
-{
-    return message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK;
-}
+bool IsNonClient(UINT message) { return message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK; }
 
 // Whether the screen point lies on the button whose menu the tool bar under it tracks.
 bool IsOnTrackedBarButton(const POINT& ptScreen)
@@ -132,8 +129,7 @@ bool CExtPopupMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& bPassO
             return false;
         }
         // A press on the owner's part of a combined top-level menu closes it.
-        if (m_pWndParentMenu == nullptr && (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 &&
-            m_rcExclude.PtInRect(ptScreen))
+        if (m_pWndParentMenu == nullptr && (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_rcExclude.PtInRect(ptScreen))
         {
             CloseMenu(false);
             return true;
@@ -356,8 +352,7 @@ LRESULT CExtPopupMenuWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     {
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-        return 0;
+    case WM_RBUTTONDOWN: return 0;
     case WM_CANCELMODE:
         if (!IsEmbeddedTracking())
         {
@@ -422,8 +417,7 @@ LRESULT CExtPopupMenuWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return CExtPopupBaseWnd::WindowProc(message, wParam, lParam);
 }

@@ -62,13 +62,9 @@ MENUITEMDATA::MENUITEMDATA()
       m_hWndSpecCmdReceiver(nullptr), m_pInplaceEditWnd(nullptr), m_pEditTextTarget(nullptr),
       m_pCbVerifyTextInput(nullptr), m_pCbPutTextInputResult(nullptr), m_pCbInplaceEditWndProc(nullptr),
       m_pInplaceEditCbCookie(nullptr), m_nInplaceEditWidth(0), m_nEditFlags(kEditAllowed), m_wReserved(0)
-{
-}
+{}
 
-MENUITEMDATA::MENUITEMDATA(const MENUITEMDATA& other) : MENUITEMDATA()
-{
-    AssignFrom(other);
-}
+MENUITEMDATA::MENUITEMDATA(const MENUITEMDATA& other) : MENUITEMDATA() { AssignFrom(other); }
 
 MENUITEMDATA& MENUITEMDATA::operator=(const MENUITEMDATA& other)
 {
@@ -120,20 +116,11 @@ int MENUITEMDATA::SetCmdID(int nCmdID)
     return nOld;
 }
 
-bool MENUITEMDATA::IsExecutableCmdID() const
-{
-    return !IsSeparator() && !IsPopup() && !IsInplaceEdit();
-}
+bool MENUITEMDATA::IsExecutableCmdID() const { return !IsSeparator() && !IsPopup() && !IsInplaceEdit(); }
 
-CString MENUITEMDATA::GetText() const
-{
-    return IsSeparator() ? CString() : m_sItemText;
-}
+CString MENUITEMDATA::GetText() const { return IsSeparator() ? CString() : m_sItemText; }
 
-CString MENUITEMDATA::GetAccelText() const
-{
-    return IsSeparator() ? CString() : m_sAccelText;
-}
+CString MENUITEMDATA::GetAccelText() const { return IsSeparator() ? CString() : m_sAccelText; }
 
 void MENUITEMDATA::SetText(LPCTSTR lpszText)
 {
@@ -308,8 +295,8 @@ CString MENUITEMDATA::GetTipText() const
     CExtCmdItem* pCmdItem = GetCmdItem();
     if (pCmdItem == nullptr)
         return CString();
-    static const UINT kSysCmds[] = {SC_SIZE, SC_MOVE, SC_MINIMIZE, SC_MAXIMIZE, SC_NEXTWINDOW,
-                                    SC_PREVWINDOW, SC_CLOSE, SC_RESTORE, SC_TASKLIST};
+    static const UINT kSysCmds[] = {SC_SIZE,       SC_MOVE,  SC_MINIMIZE, SC_MAXIMIZE, SC_NEXTWINDOW,
+                                    SC_PREVWINDOW, SC_CLOSE, SC_RESTORE,  SC_TASKLIST};
     static const UINT kPrompts[] = {0xEF00, 0xEF01, 0xEF02, 0xEF03, 0xEF04, 0xEF05, 0xEF06, 0xEF12, 0xEF13};
     for (size_t i = 0; i < sizeof(kSysCmds) / sizeof(kSysCmds[0]); ++i)
     {

@@ -22,10 +22,7 @@ const MENUITEMDATA& CExtPopupMenuWnd::GetItemAt(int nIndex) const
     return m_items.ElementAt(nIndex);
 }
 
-int CExtPopupMenuWnd::GetItemCount() const
-{
-    return (int)m_items.GetSize();
-}
+int CExtPopupMenuWnd::GetItemCount() const { return (int)m_items.GetSize(); }
 
 void CExtPopupMenuWnd::GrowItems()
 {
@@ -363,8 +360,7 @@ bool CExtPopupMenuWnd::InsertSubMenu(CExtPopupMenuWnd* pSubMenu, int nPos, LPCTS
 
 // ---- command-UI object of the items ---------------------------------------------------------------
 
-CExtPopupMenuWnd::CExtPopupMenuCmdUI::CExtPopupMenuCmdUI(CExtPopupMenuWnd* pPopup, int nItemIndex)
-    : m_pPopup(pPopup)
+CExtPopupMenuWnd::CExtPopupMenuCmdUI::CExtPopupMenuCmdUI(CExtPopupMenuWnd* pPopup, int nItemIndex) : m_pPopup(pPopup)
 {
     m_nIndex = (UINT)nItemIndex;
     m_nIndexMax = (UINT)pPopup->GetItemCount();

@@ -54,8 +54,8 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     CBitmap bmpMem;
     CDC* pDC = &dc;
     HGDIOBJ hOldBmp = nullptr;
-    if (bUseBackBuffer && dcMem.CreateCompatibleDC(&dc) && bmpMem.CreateCompatibleBitmap(&dc, rcWnd.Width(),
-                                                                                           rcWnd.Height()))
+    if (bUseBackBuffer && dcMem.CreateCompatibleDC(&dc) &&
+        bmpMem.CreateCompatibleBitmap(&dc, rcWnd.Width(), rcWnd.Height()))
     {
         hOldBmp = ::SelectObject(dcMem.GetSafeHdc(), (HBITMAP)bmpMem);
         pDC = &dcMem;
@@ -111,8 +111,7 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
             bPrevWithoutIconBox = mi.IsNoIconBox();
             continue;
         }
-        const bool bRare =
-            g_bShadeRarelyUsed && (vi.m_dwFlags & VisibleItemDefinition_t::VIS_RARELY_USED) != 0;
+        const bool bRare = g_bShadeRarelyUsed && (vi.m_dwFlags & VisibleItemDefinition_t::VIS_RARELY_USED) != 0;
         if (bPrevWithoutIconBox)
             pPM->PaintSeparator(d, vi.m_rcItem, true, true, this, 0);
         else
@@ -126,8 +125,7 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
         ScreenToClient(&ptCursor);
     if (bExpand)
         pPM->PaintMenuExpandButton(d, m_rcExpandButton,
-                                   m_nCurIndex == AREA_EXPAND || m_rcExpandButton.PtInRect(ptCursor), false, this,
-                                   0);
+                                   m_nCurIndex == AREA_EXPAND || m_rcExpandButton.PtInRect(ptCursor), false, this, 0);
     auto paintBand = [&](const CRect& rc, bool bUp) {
         const bool bPushed = bUp ? m_nScrollStep > 0 : m_nScrollStep < 0;
         const bool bHot = rc.PtInRect(ptCursor) != FALSE;
@@ -167,8 +165,8 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     if (IsShadowEnabled())
     {
         const int nShadow = GetShadowSize();
-        m_ShadowMain.Paint(d, rcClient, rcOwner, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent,
-                           kOuterShadowPercent, true, true, false);
+        m_ShadowMain.Paint(d, rcClient, rcOwner, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent, kOuterShadowPercent,
+                           true, true, false);
         if (bCombined)
             m_ShadowCMBA.Paint(d, rcOwner, rcClient, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent,
                                kOuterShadowPercent, true, true, false);
@@ -210,16 +208,16 @@ bool CExtPopupMenuWnd::PaintItemByReceiver(CDC& dc, const VisibleItemDefinition_
     return ::SendMessageW(m_hWndCmdReceiver, g_nMsgPopupDrawItem, 0, (LPARAM)&did) != 0;
 }
 
-void CExtPopupMenuWnd::PaintItemDefault(CDC& dc, const VisibleItemDefinition_t& vi, bool bHighlighted,
-                                        bool bPaintText, bool bPaintIcon)
+void CExtPopupMenuWnd::PaintItemDefault(CDC& dc, const VisibleItemDefinition_t& vi, bool bHighlighted, bool bPaintText,
+                                        bool bPaintIcon)
 {
     MENUITEMDATA& mi = m_items[vi.m_nIndex];
     const CString sText = bPaintText ? mi.GetText() : CString();
     const CString sAccel = bPaintText ? mi.GetAccelText() : CString();
     CExtCmdIcon* pIcon = bPaintIcon ? mi.GetIcon() : nullptr;
     const bool bCommand = !mi.IsPopup() && !mi.IsSeparator();
-    const bool bEnabled = (mi.IsPopup() && mi.GetCmdID() == MENUITEMDATA::CMD_POPUP) || mi.IsAlwaysEnabled() ||
-                          mi.IsEnabled();
+    const bool bEnabled =
+        (mi.IsPopup() && mi.GetCmdID() == MENUITEMDATA::CMD_POPUP) || mi.IsAlwaysEnabled() || mi.IsEnabled();
     const bool bShade = g_bShadeRarelyUsed;
     CExtPaintManager::MenuItemPaintData mipd(
         this, vi.m_rcItem, vi.m_rcItemInner, mi.GetIconAreaWidth(), sText, sAccel, pIcon, mi.IsPopup(), bHighlighted,
@@ -388,9 +386,7 @@ void CExtPopupMenuWnd::ComposeAnimationFrame(int cx, int cy)
             const COLORREF clrScreen = m_pScreenBits[n];
             switch (m_nAnimationKind)
             {
-            case ANIM_INSTANT:
-                out = clrScreen;
-                break;
+            case ANIM_INSTANT: out = clrScreen; break;
             case ANIM_SLIDE:
             case ANIM_SLIDE_VERT:
             {
@@ -473,9 +469,7 @@ void CExtPopupMenuWnd::ComposeAnimationFrame(int cx, int cy)
             }
             case ANIM_FADE:
             case ANIM_EXPAND:
-            default:
-                out = Blend(clrScreen, clrImage, p);
-                break;
+            default: out = Blend(clrScreen, clrImage, p); break;
             }
         }
     }

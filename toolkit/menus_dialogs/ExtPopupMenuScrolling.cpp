@@ -176,15 +176,9 @@ void CExtPopupMenuWnd::ReleaseCurrentItem(bool bRepaint)
 
 // ---- keyboard popup ---------------------------------------------------------------------------------
 
-void CExtPopupMenuWnd::CaptureKeyboard()
-{
-    g_TrackingSite.SetKeyboardPopup(GetSafeHwnd() != nullptr ? this : nullptr);
-}
+void CExtPopupMenuWnd::CaptureKeyboard() { g_TrackingSite.SetKeyboardPopup(GetSafeHwnd() != nullptr ? this : nullptr); }
 
-CExtPopupMenuWnd* CExtPopupMenuWnd::GetKeyboardPopup() const
-{
-    return g_TrackingSite.GetKeyboardPopup();
-}
+CExtPopupMenuWnd* CExtPopupMenuWnd::GetKeyboardPopup() const { return g_TrackingSite.GetKeyboardPopup(); }
 
 void CExtPopupMenuWnd::ReleaseKeyboard()
 {

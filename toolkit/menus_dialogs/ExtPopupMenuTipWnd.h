@@ -40,7 +40,7 @@ public:
     // ---- fields, in order --------------------------------------------------------------------------
     int m_nIconWidth;
     int m_nIconHeight;
-    HICON m_hIcon;   // the shared system icon: never destroyed
+    HICON m_hIcon; // the shared system icon: never destroyed
     CString m_sText;
     BYTE m_nTipFlags; // TIP_FLAG_...
     CRect m_rcItem;   // item rectangle the tip speaks of (screen)

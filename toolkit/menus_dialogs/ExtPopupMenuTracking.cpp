@@ -51,35 +51,22 @@ CWnd* CExtPopupMenuWnd::GetOwnerForStatus() const
     return CWnd::FromHandle(hWndOwner);
 }
 
-CExtPopupMenuTrackingSite* CExtPopupMenuWnd::GetTrackingSite() const
-{
-    return &g_TrackingSite;
-}
+CExtPopupMenuTrackingSite* CExtPopupMenuWnd::GetTrackingSite() const { return &g_TrackingSite; }
 
 UINT CExtPopupMenuWnd::SysCmdPromptId(UINT nCmdID)
 {
     switch (nCmdID & 0xFFF0)
     {
-    case SC_SIZE:
-        return 0xEF00;
-    case SC_MOVE:
-        return 0xEF01;
-    case SC_MINIMIZE:
-        return 0xEF02;
-    case SC_MAXIMIZE:
-        return 0xEF03;
-    case SC_NEXTWINDOW:
-        return 0xEF04;
-    case SC_PREVWINDOW:
-        return 0xEF05;
-    case SC_CLOSE:
-        return 0xEF06;
-    case SC_RESTORE:
-        return 0xEF12;
-    case SC_TASKLIST:
-        return 0xEF13;
-    default:
-        return IDS_IDLE_MESSAGE;
+    case SC_SIZE: return 0xEF00;
+    case SC_MOVE: return 0xEF01;
+    case SC_MINIMIZE: return 0xEF02;
+    case SC_MAXIMIZE: return 0xEF03;
+    case SC_NEXTWINDOW: return 0xEF04;
+    case SC_PREVWINDOW: return 0xEF05;
+    case SC_CLOSE: return 0xEF06;
+    case SC_RESTORE: return 0xEF12;
+    case SC_TASKLIST: return 0xEF13;
+    default: return IDS_IDLE_MESSAGE;
     }
 }
 
@@ -98,8 +85,8 @@ bool CExtPopupMenuWnd::TrackPopupMenu(UINT nTrackFlags, int x, int y, LPCRECT lp
         nTrackFlags |= TRACK_HELP_MODE;
     if ((nTrackFlags & TRACK_EMBEDDED) != 0)
     {
-        nTrackFlags &= ~(TRACK_COMBINE | TRACK_COMBINE_DEFAULT | TRACK_SELECT_ANY | TRACK_DO_MESSAGE_LOOP |
-                         TRACK_OWNER_DRAW);
+        nTrackFlags &=
+            ~(TRACK_COMBINE | TRACK_COMBINE_DEFAULT | TRACK_SELECT_ANY | TRACK_DO_MESSAGE_LOOP | TRACK_OWNER_DRAW);
         nTrackFlags |= TRACK_ALL_ITEMS | TRACK_NO_CMD_DELIVERY | TRACK_NO_UPDATE_CMD_UI | TRACK_NO_SHADOW;
     }
     if ((nTrackFlags & TRACK_HELP_MODE) != 0)
@@ -181,8 +168,8 @@ bool CExtPopupMenuWnd::CreateAndShowPopup(UINT nTrackFlags, int x, int y, LPCREC
 {
     CExtPopupMenuTrackingSite& site = g_TrackingSite;
     const bool bShowAll = (nTrackFlags & TRACK_ALL_ITEMS) != 0 || !g_bHideRarelyUsed;
-    const bool bEmbedded = (nTrackFlags & TRACK_EMBEDDED) != 0 ||
-                           (m_pWndParentMenu != nullptr && m_pWndParentMenu->IsEmbeddedTracking());
+    const bool bEmbedded =
+        (nTrackFlags & TRACK_EMBEDDED) != 0 || (m_pWndParentMenu != nullptr && m_pWndParentMenu->IsEmbeddedTracking());
 
     if (!bEmbedded && site.IsTopLevel(this) && m_hWndCmdReceiver != nullptr && ::IsWindow(m_hWndCmdReceiver))
     {
@@ -197,9 +184,8 @@ bool CExtPopupMenuWnd::CreateAndShowPopup(UINT nTrackFlags, int x, int y, LPCREC
     if (!bEmbedded)
         UpdateSystemCommandStates();
 
-    CWnd* pWndParent = m_hWndCmdReceiver != nullptr && ::IsWindow(m_hWndCmdReceiver)
-                           ? CWnd::FromHandle(m_hWndCmdReceiver)
-                           : nullptr;
+    CWnd* pWndParent =
+        m_hWndCmdReceiver != nullptr && ::IsWindow(m_hWndCmdReceiver) ? CWnd::FromHandle(m_hWndCmdReceiver) : nullptr;
     const BYTE nKeep = m_nStateFlags & (STATE_TOP_LEVEL | STATE_HAS_HIDDEN_ITEMS);
     ResetTrackingState();
     m_nStateFlags |= nKeep;
@@ -423,9 +409,8 @@ void CExtPopupMenuWnd::SetCurrentItem(int nIndex, bool bOpenSubMenu, bool bRepai
     if (nIndex < 0 || nIndex >= GetItemCount())
         return;
     MENUITEMDATA& mi = m_items[nIndex];
-    const bool bHighlight = mi.IsDisplayed() &&
-                            ((mi.IsPopup() && mi.GetCmdID() == MENUITEMDATA::CMD_POPUP) || mi.IsEnabled() ||
-                             mi.IsAlwaysEnabled());
+    const bool bHighlight = mi.IsDisplayed() && ((mi.IsPopup() && mi.GetCmdID() == MENUITEMDATA::CMD_POPUP) ||
+                                                 mi.IsEnabled() || mi.IsAlwaysEnabled());
     if (bHighlight)
     {
         mi.m_nFlags |= MENUITEMDATA::kFlagHighlighted;

@@ -11,7 +11,7 @@ CExtPopupMenuTrackingSite g_TrackingSite;
 CExtPopupMenuTrackingSite::SetHookFn_t CExtPopupMenuTrackingSite::g_pfnSetWindowsHookEx = &::SetWindowsHookExW;
 DWORD CExtPopupMenuTrackingSite::g_dwLastKeyTick = 0;
 
-#define CORVANE_POPUP_MSG(name)                                                                                    \
+#define CORVANE_POPUP_MSG(name)                                                                                        \
     const UINT CExtPopupMenuWnd::name = ::RegisterWindowMessageW(L"CExtPopupMenuWnd::" #name)
 CORVANE_POPUP_MSG(g_nMsgPrepareMenu);
 CORVANE_POPUP_MSG(g_nMsgPopupNext);
@@ -27,13 +27,9 @@ CORVANE_POPUP_MSG(g_nMsgItemCoveringNotification);
 CExtPopupMenuTrackingSite::CExtPopupMenuTrackingSite()
     : m_nFlags(0), m_pTopMenu(nullptr), m_pWndKeyboard(nullptr), m_pWndAnimation(nullptr), m_hHookMouse(nullptr),
       m_hHookKeyboard(nullptr), m_pResultCmdID(nullptr), m_nEatButtonUp(0), m_nBinding(0)
-{
-}
+{}
 
-CExtPopupMenuTrackingSite::~CExtPopupMenuTrackingSite()
-{
-    Reset();
-}
+CExtPopupMenuTrackingSite::~CExtPopupMenuTrackingSite() { Reset(); }
 
 bool CExtPopupMenuTrackingSite::SetInstance(CExtPopupMenuWnd* pPopup)
 {
@@ -126,27 +122,23 @@ int ButtonOf(UINT message)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONUP:
     case WM_NCLBUTTONDOWN:
-    case WM_NCLBUTTONUP:
-        return 1;
+    case WM_NCLBUTTONUP: return 1;
     case WM_RBUTTONDOWN:
     case WM_RBUTTONUP:
     case WM_NCRBUTTONDOWN:
-    case WM_NCRBUTTONUP:
-        return 2;
+    case WM_NCRBUTTONUP: return 2;
     case WM_MBUTTONDOWN:
     case WM_MBUTTONUP:
     case WM_NCMBUTTONDOWN:
-    case WM_NCMBUTTONUP:
-        return 3;
-    default:
-        return 0;
+    case WM_NCMBUTTONUP: return 3;
+    default: return 0;
     }
 }
 
 bool IsButtonUp(UINT message)
 {
-    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP ||
-           message == WM_NCLBUTTONUP || message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
+    return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP || message == WM_NCLBUTTONUP ||
+           message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
 }
 } // namespace
 
@@ -234,8 +226,7 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wPar
             return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
         return 1;
     }
-    default:
-        return ::CallNextHookEx(site.m_hHookMouse, nCode, wParam, lParam);
+    default: return ::CallNextHookEx(site.m_hHookMouse, nCode, wParam, lParam);
     }
 }
 
@@ -281,10 +272,7 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::KeyboardHookProc(int nCode, WPARAM w
 
 // ---- statics of the menu that speak of the site ---------------------------------------------------
 
-bool CExtPopupMenuWnd::IsMenuTracking()
-{
-    return !g_TrackingSite.IsEmpty();
-}
+bool CExtPopupMenuWnd::IsMenuTracking() { return !g_TrackingSite.IsEmpty(); }
 
 void CExtPopupMenuWnd::CancelMenuTracking()
 {
@@ -309,8 +297,8 @@ bool CExtPopupMenuWnd::PumpPendingMessages()
         if (msg.message == WM_KICKIDLE)
             continue;
         CWinThread* pThread = AfxGetThread();
-        const BOOL bHandled = pThread != nullptr ? pThread->PreTranslateMessage(&msg)
-                                                 : CWnd::WalkPreTranslateTree(nullptr, &msg);
+        const BOOL bHandled =
+            pThread != nullptr ? pThread->PreTranslateMessage(&msg) : CWnd::WalkPreTranslateTree(nullptr, &msg);
         if (!bHandled)
         {
             ::TranslateMessage(&msg);
@@ -352,7 +340,7 @@ bool CExtPopupMenuWnd::IsKeyEventWithModifier(LPARAM lParam)
 {
     if ((lParam & (1 << 29)) != 0)
         return true;
-    static const int kKeys[] = {VK_MENU,    VK_RMENU, VK_LMENU,  VK_CONTROL, VK_RCONTROL,
+    static const int kKeys[] = {VK_MENU,     VK_RMENU, VK_LMENU,  VK_CONTROL, VK_RCONTROL,
                                 VK_LCONTROL, VK_SHIFT, VK_RSHIFT, VK_LSHIFT};
     for (int nKey : kKeys)
         if ((::GetAsyncKeyState(nKey) & 0x8000) != 0)
@@ -367,8 +355,7 @@ CExtPopupMenuWnd::ItemCoveringNotification::ItemCoveringNotification(CExtPopupMe
                                                                      bool bSelectFirst)
     : m_pPopup(pPopup), m_pTBB(pTBB), m_nItemIndex(nItemIndex), m_nValue(nValue), m_bOpenSubMenu(bOpenSubMenu),
       m_bSelectFirst(bSelectFirst)
-{
-}
+{}
 
 bool CExtPopupMenuWnd::ItemCoveringNotification::Notify()
 {

@@ -52,10 +52,10 @@ public:
     static LRESULT CALLBACK KeyboardHookProc(int nCode, WPARAM wParam, LPARAM lParam);
 
     // ---- fields, in order ----------------------------------------------------------------------
-    UINT m_nFlags;                      // SITE_FLAG_...
-    CExtPopupMenuWnd* m_pTopMenu;       // owned while held
-    CExtPopupMenuWnd* m_pWndKeyboard;   // innermost open menu (not owned)
-    CExtPopupMenuWnd* m_pWndAnimation;  // menu whose opening animation runs (not owned)
+    UINT m_nFlags;                     // SITE_FLAG_...
+    CExtPopupMenuWnd* m_pTopMenu;      // owned while held
+    CExtPopupMenuWnd* m_pWndKeyboard;  // innermost open menu (not owned)
+    CExtPopupMenuWnd* m_pWndAnimation; // menu whose opening animation runs (not owned)
     HHOOK m_hHookMouse;
     HHOOK m_hHookKeyboard;
     UINT* m_pResultCmdID;

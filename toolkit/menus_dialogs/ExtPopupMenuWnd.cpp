@@ -65,10 +65,7 @@ bool CExtPopupMenuWnd::IsShadowEnabled() const
     return CExtPopupBaseWnd::IsShadowEnabled() && (m_nTrackFlags & TRACK_NO_SHADOW) == 0;
 }
 
-CRect CExtPopupMenuWnd::GetPopupClientRect() const
-{
-    return m_rcClient;
-}
+CRect CExtPopupMenuWnd::GetPopupClientRect() const { return m_rcClient; }
 
 bool CExtPopupMenuWnd::IsContextHelpMode() const
 {
@@ -79,20 +76,11 @@ bool CExtPopupMenuWnd::IsContextHelpMode() const
 
 // ---- simple answers ----------------------------------------------------------------------------
 
-int CExtPopupMenuWnd::GetCurrentItem() const
-{
-    return m_nCurIndex;
-}
+int CExtPopupMenuWnd::GetCurrentItem() const { return m_nCurIndex; }
 
-HWND CExtPopupMenuWnd::GetCmdReceiverHWND() const
-{
-    return m_hWndCmdReceiver;
-}
+HWND CExtPopupMenuWnd::GetCmdReceiverHWND() const { return m_hWndCmdReceiver; }
 
-int CExtPopupMenuWnd::GetMenuBorderSize() const
-{
-    return g_PaintManagerHolder->GetMetric48();
-}
+int CExtPopupMenuWnd::GetMenuBorderSize() const { return g_PaintManagerHolder->GetMetric48(); }
 
 bool CExtPopupMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult)
 {
@@ -102,10 +90,7 @@ bool CExtPopupMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResu
     return true;
 }
 
-bool CExtPopupMenuWnd::CanShowAsSubMenu() const
-{
-    return true;
-}
+bool CExtPopupMenuWnd::CanShowAsSubMenu() const { return true; }
 
 int CExtPopupMenuWnd::GetMinScrollPos() const
 {
@@ -118,17 +103,8 @@ int CExtPopupMenuWnd::GetMinScrollPos() const
 
 // ---- operations whose behaviour comes with the keyboard handling -------------------------------
 
-bool CExtPopupMenuWnd::HandleMouseMove(UINT, int, int, bool&)
-{
-    return false;
-}
+bool CExtPopupMenuWnd::HandleMouseMove(UINT, int, int, bool&) { return false; }
 
-bool CExtPopupMenuWnd::HandleKey(UINT, UINT, UINT, bool&)
-{
-    return true;
-}
+bool CExtPopupMenuWnd::HandleKey(UINT, UINT, UINT, bool&) { return true; }
 
-int CExtPopupMenuWnd::ItemFindByAccessChar(wchar_t, int, bool) const
-{
-    return -1;
-}
+int CExtPopupMenuWnd::ItemFindByAccessChar(wchar_t, int, bool) const { return -1; }

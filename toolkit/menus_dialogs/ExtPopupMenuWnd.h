@@ -159,26 +159,26 @@ public:
         void DestroyPopup();
 
         // ---- fields, in order --------------------------------------------------------------
-        CExtPopupMenuWnd* m_pWndChild;       // the sub-menu of a sub-menu item (owned), else null
-        int m_nItemIndex;                    // position in the popup, INDEX_NOT_PLACED before placing
-        int m_nCmdID;                        // 0 separator, -1 sub-menu, else a command
-        CString m_sItemText;                 // with '&' before the access character
+        CExtPopupMenuWnd* m_pWndChild; // the sub-menu of a sub-menu item (owned), else null
+        int m_nItemIndex;              // position in the popup, INDEX_NOT_PLACED before placing
+        int m_nCmdID;                  // 0 separator, -1 sub-menu, else a command
+        CString m_sItemText;           // with '&' before the access character
         CString m_sAccelText;
-        CExtCmdIcon m_iconPopup;             // own icon of own items and sub-menu items
+        CExtCmdIcon m_iconPopup; // own icon of own items and sub-menu items
         int m_nWidth;
         int m_nHeight;
-        int m_nIconAreaWidth;                // width of this item's icon column
-        int m_nMarginLeft;                   // margins: -1 means the default
+        int m_nIconAreaWidth; // width of this item's icon column
+        int m_nMarginLeft;    // margins: -1 means the default
         int m_nMarginTop;
         int m_nMarginRight;
         int m_nMarginBottom;
-        BYTE m_nFlags;                       // kFlag...
-        BYTE m_nFlags2;                      // kFlag2...; bits 5-7 are only carried along
+        BYTE m_nFlags;  // kFlag...
+        BYTE m_nFlags2; // kFlag2...; bits 5-7 are only carried along
         CommandCallback_t m_pCbCmdDeliver;
         ActivationCallback_t m_pCbItemClick;
         wchar_t m_cAccelChar;
         HWND m_hWndSpecCmdReceiver;
-        CInPlaceEditWnd* m_pInplaceEditWnd;  // created by the popup window, not owned by the record
+        CInPlaceEditWnd* m_pInplaceEditWnd; // created by the popup window, not owned by the record
         // In-place edit definition: five pointer-sized words and a width; a null target: no edit.
         CString* m_pEditTextTarget;
         EditVerifyCallback_t m_pCbVerifyTextInput;
@@ -186,9 +186,9 @@ public:
         EditWndProcCallback_t m_pCbInplaceEditWndProc;
         LPVOID m_pInplaceEditCbCookie;
         int m_nInplaceEditWidth;
-        BYTE m_nEditFlags;                   // kEdit...
+        BYTE m_nEditFlags; // kEdit...
         CString m_sInplaceEditText;
-        WORD m_wReserved;                    // only carried along
+        WORD m_wReserved; // only carried along
     };
 
     // One displayed item as painting walks it.
@@ -205,8 +205,8 @@ public:
         int m_nIndex = -1;
         DWORD m_dwFlags = 0;
         UINT m_nCmdID = 0;
-        CRect m_rcItem;       // outer rectangle, client coordinates
-        CRect m_rcItemInner;  // less the item's margins
+        CRect m_rcItem;      // outer rectangle, client coordinates
+        CRect m_rcItemInner; // less the item's margins
     };
     typedef CArray<VisibleItemDefinition_t, const VisibleItemDefinition_t&> VisibleItemsList_t;
 
@@ -295,10 +295,10 @@ public:
     // Sent to the receiver (for a bar button: the bar's parent frame) when an item becomes current.
     struct ItemCoveringNotification
     {
-        CExtPopupMenuWnd* m_pPopup;   // null when a bar button speaks
-        CExtBarButton* m_pTBB;        // null from a popup
+        CExtPopupMenuWnd* m_pPopup; // null when a bar button speaks
+        CExtBarButton* m_pTBB;      // null from a popup
         int m_nItemIndex;
-        int m_nValue;                 // 0 released, 1 current, 2 delayed sub-menu
+        int m_nValue; // 0 released, 1 current, 2 delayed sub-menu
         bool m_bOpenSubMenu : 1;
         bool m_bSelectFirst : 1;
         ItemCoveringNotification(CExtPopupMenuWnd* pPopup, CExtBarButton* pTBB, int nValue, int nItemIndex,
@@ -469,8 +469,7 @@ public:
                                     PaintCombinedAreaCallback_t pCbPaintCombinedContent, bool bCookieIsObject);
     virtual void ReleaseCurrentItem(bool bRepaint);
     virtual void SetDelayedSubMenuItem(int nIndex);
-    virtual void SetCurrentItem(int nIndex, bool bOpenSubMenu = false, bool bRepaint = true,
-                                bool bSelectFirst = false);
+    virtual void SetCurrentItem(int nIndex, bool bOpenSubMenu = false, bool bRepaint = true, bool bSelectFirst = false);
     // Client rectangle of an item or area; empty for hidden items.
     virtual void GetItemRect(int nIndex, CRect& rcItem, bool bInner = false) const;
     virtual bool OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult);
@@ -545,24 +544,24 @@ public:
 
     // ---- fields --------------------------------------------------------------------------------
     CExtPopupMenuTipWnd m_wndToolTip;
-    int m_nCurIndex;                 // highlighted item or area code; -1 none
-    int m_nHoverIndex;               // item of the hover timer; -1 none
-    int m_nDelayedSubMenuIndex;      // item of the delayed sub-menu timer; -1 none
-    BYTE m_nStateFlags;              // STATE_...
-    UINT m_nTrackFlags;              // TRACK_...
+    int m_nCurIndex;            // highlighted item or area code; -1 none
+    int m_nHoverIndex;          // item of the hover timer; -1 none
+    int m_nDelayedSubMenuIndex; // item of the delayed sub-menu timer; -1 none
+    BYTE m_nStateFlags;         // STATE_...
+    UINT m_nTrackFlags;         // TRACK_...
     HWND m_hWndCmdReceiver;
-    int m_nScrollPos;                // 0 at the top, negative when scrolled down
+    int m_nScrollPos;                   // 0 at the top, negative when scrolled down
     CExtPopupMenuWnd* m_pWndParentMenu; // the menu whose item opened this one (not owned)
     CRect m_rcScrollUp;
     CRect m_rcScrollDown;
     CRect m_rcExpandButton;
-    int m_nScrollStep;               // running auto-scroll: >0 up, <0 down
+    int m_nScrollStep; // running auto-scroll: >0 up, <0 down
     int m_nLeftAreaWidth;
-    int m_nCombinedSide;             // COMBINE_...
-    CRgn m_rgnWnd;                   // shape of a combined popup
-    CRect m_rcClient;                // item area in window coordinates
+    int m_nCombinedSide; // COMBINE_...
+    CRgn m_rgnWnd;       // shape of a combined popup
+    CRect m_rcClient;    // item area in window coordinates
     CArray<MENUITEMDATA, const MENUITEMDATA&> m_items;
-    int m_nChevronCounter;           // hover ticks over the expand button
+    int m_nChevronCounter; // hover ticks over the expand button
 
 protected:
     // Destroys every sub-menu and empties the item array.

@@ -31,13 +31,9 @@ bool CopyToBitmap(CBitmap& bmp, HDC hDC, int x, int y, int cx, int cy)
 CExtPopupShadow::CExtPopupShadow()
     : m_pHelperDibSurface(nullptr), m_rcWndArea(0, 0, 0, 0), m_rcExclude1(0, 0, 0, 0), m_rcExclude2(0, 0, 0, 0),
       m_nShadowSize(0), m_nInnerPercent(75), m_nOuterPercent(100), m_nFlags(0)
-{
-}
+{}
 
-CExtPopupShadow::~CExtPopupShadow()
-{
-    Reset();
-}
+CExtPopupShadow::~CExtPopupShadow() { Reset(); }
 
 void CExtPopupShadow::Reset()
 {

@@ -341,7 +341,7 @@ TEST(ControlBarFrame, ThemeManagerGripperBandRunsThroughTheThreeSchemeColours)
     EXPECT_TRUE(painthost::Near(c.At(2, 0), PM::AdjustHls(clrA, 0.0, 0.75, 0.15), 12))
         << painthost::ColorText(c.At(2, 0));
     auto Sum = [](COLORREF x) { return GetRValue(x) + GetGValue(x) + GetBValue(x); };
-    EXPECT_LT(Sum(c.At(2, 7)), Sum(c.At(2, 1))); // towards the dark third colour
+    EXPECT_LT(Sum(c.At(2, 7)), Sum(c.At(2, 1)));                       // towards the dark third colour
     EXPECT_EQ(c.At(99, 4), pTheme->GetTranslatedColor(XCLR_O2003_05)); // the border id's line at the far side
     // The dots run along the gripper.
     EXPECT_GT(c.Count(rc, pTheme->GetTranslatedColor(XCLR_O2003_03)), 4 * 20);

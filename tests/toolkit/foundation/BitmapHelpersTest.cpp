@@ -143,8 +143,8 @@ const COLORREF kBack = RGB(0x12, 0x34, 0x56);
 
 TEST(BitmapIcon, GreyReplacementSparesTheTransparentGrey)
 {
-    const std::vector<COLORREF> pixels = {RGB(128, 128, 128), RGB(192, 192, 192), RGB(223, 223, 223), kRed,
-                                          kMagenta,           kRed,               RGB(192, 192, 192), kMagenta};
+    const std::vector<COLORREF> pixels = {
+        RGB(128, 128, 128), RGB(192, 192, 192), RGB(223, 223, 223), kRed, kMagenta, kRed, RGB(192, 192, 192), kMagenta};
     HBITMAP hBitmap = MakeBitmap(4, 2, pixels);
     for (COLORREF clrTransparent : {RGB(192, 192, 192), kMagenta})
     {
@@ -156,8 +156,8 @@ TEST(BitmapIcon, GreyReplacementSparesTheTransparentGrey)
             for (size_t i = 0; i < pixels.size(); ++i)
             {
                 COLORREF expected = pixels[i] == clrTransparent ? kBack
-                                    : bReplace                   ? ReplacedGrey(pixels[i], clrTransparent)
-                                                                 : pixels[i];
+                                    : bReplace                  ? ReplacedGrey(pixels[i], clrTransparent)
+                                                                : pixels[i];
                 EXPECT_EQ(drawn[i], expected) << i << " transparent " << clrTransparent << " replace " << bReplace;
             }
             ::DestroyIcon(hIcon);
@@ -206,8 +206,8 @@ TEST(BitmapIcon, ImageListAndHandBuiltIconsDrawTheSamePixels)
 
 TEST(BitmapCopy, APartBecomesA32BitDibOrAScreenBitmap)
 {
-    const std::vector<COLORREF> pixels = {kRed, RGB(1, 2, 3), RGB(4, 5, 6), kMagenta, RGB(7, 8, 9), RGB(10, 11, 12),
-                                          kRed, kMagenta};
+    const std::vector<COLORREF> pixels = {kRed,         RGB(1, 2, 3),    RGB(4, 5, 6), kMagenta,
+                                          RGB(7, 8, 9), RGB(10, 11, 12), kRed,         kMagenta};
     HBITMAP hBitmap = MakeBitmap(4, 2, pixels);
     const RECT part = {1, 0, 3, 2};
     COLORREF* pSurface = nullptr;

@@ -354,15 +354,15 @@ TEST(Studio2005Tabs, ItemsAreFramedPolygonsTheSelectedOneInTheWindowColour)
     auto& pm = *Install<CExtPaintManagerStudio2005>();
     const CRect rc(10, 10, 90, 30);
     DibCanvas c(100, 40, kBg);
-    pm.PaintTabItem(c.dc, CRect(0, 0, 100, 40), true, true, true, false, false, false, false, rc, CSize(0, 0),
-                    nullptr, L"", 0, nullptr, nullptr, 0);
+    pm.PaintTabItem(c.dc, CRect(0, 0, 100, 40), true, true, true, false, false, false, false, rc, CSize(0, 0), nullptr,
+                    L"", 0, nullptr, nullptr, 0);
     EXPECT_EQ(c.At(60, 20), T(pm, COLOR_WINDOW));
     EXPECT_EQ(c.At(60, 10), T(pm, COLOR_3DSHADOW));
     EXPECT_EQ(c.At(88, 20), T(pm, COLOR_3DSHADOW));
     EXPECT_EQ(c.At(11, 11), kBg); // beyond the slanted side
     DibCanvas n(100, 40, kBg);
-    pm.PaintTabItem(n.dc, CRect(0, 0, 100, 40), true, true, false, false, false, false, false, rc, CSize(0, 0),
-                    nullptr, L"", 0, nullptr, nullptr, 0);
+    pm.PaintTabItem(n.dc, CRect(0, 0, 100, 40), true, true, false, false, false, false, false, rc, CSize(0, 0), nullptr,
+                    L"", 0, nullptr, nullptr, 0);
     // From colour 22 at the bottom to colour 20 at the top, as every gradient of the style runs.
     EXPECT_TRUE(painthost::Near(n.At(60, 11), T(pm, COLOR_3DHILIGHT), 16)) << painthost::ColorText(n.At(60, 11));
     EXPECT_TRUE(painthost::Near(n.At(60, 28), T(pm, COLOR_3DLIGHT), 16)) << painthost::ColorText(n.At(60, 28));

@@ -291,9 +291,10 @@ TEST(DockMarkerTint, Office2003AndStudioTintBySchemeAboveLowColour)
     painthost::ScopedBitsPerPixel depth(32);
     for (int nKind = 3; nKind <= 4; nKind++)
     {
-        auto* pm = nKind == 3 ? Install<CExtPaintManagerOffice2003>()
-                              : reinterpret_cast<CPainterProbe<CExtPaintManagerOffice2003>*>(
-                                    Install<CExtPaintManagerStudio2005>());
+        auto* pm =
+            nKind == 3
+                ? Install<CExtPaintManagerOffice2003>()
+                : reinterpret_cast<CPainterProbe<CExtPaintManagerOffice2003>*>(Install<CExtPaintManagerStudio2005>());
         pm->m_nScheme = 2; // homestead: another hue, less saturated
         Tinted t = TintOf(*pm, Marker::kArrowRight);
         EXPECT_TRUE(AllPixels(t.orig, t.first, [](COLORREF c) { return PM::AdjustHls(c, 0.6, 0, -0.45); })) << nKind;
@@ -408,10 +409,7 @@ TEST(LoadDockMarker, AWindowThatCouldNotBeCreatedIsDeletedWithWhatItOwns)
 namespace
 {
 
-DWORD Dib(COLORREF c)
-{
-    return ((DWORD)GetRValue(c) << 16) | ((DWORD)GetGValue(c) << 8) | GetBValue(c);
-}
+DWORD Dib(COLORREF c) { return ((DWORD)GetRValue(c) << 16) | ((DWORD)GetGValue(c) << 8) | GetBValue(c); }
 
 COLORREF Mean(COLORREF px, COLORREF clr)
 {
@@ -422,10 +420,7 @@ COLORREF Mean(COLORREF px, COLORREF clr)
 }
 
 // Pixel (x, y) of a bottom-up buffer of height h.
-DWORD& At(std::vector<DWORD>& buf, int w, int h, int x, int y)
-{
-    return buf[(h - 1 - y) * w + x];
-}
+DWORD& At(std::vector<DWORD>& buf, int w, int h, int x, int y) { return buf[(h - 1 - y) * w + x]; }
 
 } // namespace
 
@@ -455,9 +450,9 @@ TEST(DockingPreview, BordersOfTheAreaAndOfTheTabRectangleTakeTheBorderColour)
     const CRect rcOuter(2, 2, 18, 14), rcInner(4, 14, 10, 18); // a tab hanging below the area
     pm.PaintDockingPreview((COLORREF*)buf.data(), w, h, true, rcOuter, rcInner, fill, border, 1);
     const DWORD dwFill = Dib(Mean(px, fill)), dwBorder = Dib(Mean(px, border)), dwNone = Dib(px);
-    EXPECT_EQ(At(buf, w, h, 10, 2), dwBorder);  // top edge
-    EXPECT_EQ(At(buf, w, h, 2, 8), dwBorder);   // left edge
-    EXPECT_EQ(At(buf, w, h, 17, 8), dwBorder);  // right edge
+    EXPECT_EQ(At(buf, w, h, 10, 2), dwBorder); // top edge
+    EXPECT_EQ(At(buf, w, h, 2, 8), dwBorder);  // left edge
+    EXPECT_EQ(At(buf, w, h, 17, 8), dwBorder); // right edge
     EXPECT_EQ(At(buf, w, h, 10, 8), dwFill);
     EXPECT_EQ(At(buf, w, h, 14, 13), dwBorder); // bottom edge outside the tab
     EXPECT_EQ(At(buf, w, h, 6, 13), dwFill);    // bottom edge opens into the tab

@@ -365,8 +365,8 @@ TEST(CmdItemDelivery, DeliverToBarOwnerUsesTheRecordedOwnerElseTheParent)
     EXPECT_FALSE(item.DeliverToBarOwner(&bar, true));
 
     CPlainControlBar lone;
-    ASSERT_TRUE(lone.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                    nullptr));
+    ASSERT_TRUE(
+        lone.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr));
     EXPECT_FALSE(item.DeliverToBarOwner(&lone, true));
     lone.DestroyWindow();
 }
@@ -397,9 +397,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCmdTestFrame, CFrameWnd)
-    ON_UPDATE_COMMAND_UI(ID_UPD_HANDLED, OnUpdateHandled)
-    ON_UPDATE_COMMAND_UI(ID_UPD_CHECK2, OnUpdateCheck2)
-    ON_COMMAND(ID_UPD_COMMAND_ONLY, OnCommandOnly)
+ON_UPDATE_COMMAND_UI(ID_UPD_HANDLED, OnUpdateHandled)
+ON_UPDATE_COMMAND_UI(ID_UPD_CHECK2, OnUpdateCheck2)
+ON_COMMAND(ID_UPD_COMMAND_ONLY, OnCommandOnly)
 END_MESSAGE_MAP()
 
 TEST(CmdItemUpdate, TheFramesHandlersSetTheStateAndUnhandledCommandsAreDisabled)

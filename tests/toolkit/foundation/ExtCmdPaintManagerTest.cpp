@@ -84,16 +84,16 @@ TEST(CmdManagerHolder, ASystemEventReachesTheIconsOnlyFromTheFramesEventTarget)
     CExtStatusControlBar status;
     ASSERT_TRUE(status.Create(pFrame));
     CPlainControlBar other;
-    ASSERT_TRUE(other.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD, 0, 0, 50, 20,
-                                     pFrame->GetSafeHwnd(), (HMENU)(UINT_PTR)0xE850, nullptr));
+    ASSERT_TRUE(other.CWnd::CreateEx(0, AfxRegisterWndClass(0), nullptr, WS_CHILD, 0, 0, 50, 20, pFrame->GetSafeHwnd(),
+                                     (HMENU)(UINT_PTR)0xE850, nullptr));
     ASSERT_TRUE(CExtPaintManagerHolder::IsFrameEventTarget(&status));
     ASSERT_FALSE(CExtPaintManagerHolder::IsFrameEventTarget(&other));
 
     const UINT nCmdID = 61001;
     ASSERT_NE(g_CmdManagerHolder->AllocateCommand(nullptr, nCmdID), nullptr);
     CExtCmdProfile* pProfile = g_CmdManagerHolder->FindProfileByName(nullptr);
-    ASSERT_TRUE(pProfile->SetCommandIcon(nCmdID, new CExtCmdIcon(SquareBitmap(RGB(100, 150, 200)), MAGENTA,
-                                                                 nullptr, false), true));
+    ASSERT_TRUE(pProfile->SetCommandIcon(
+        nCmdID, new CExtCmdIcon(SquareBitmap(RGB(100, 150, 200)), MAGENTA, nullptr, false), true));
     CExtCmdIcon* pIcon = g_CmdManagerHolder->GetCommandIcon(nullptr, nCmdID);
     pIcon->SetVariantColor(RGB(0, 0, 255));
     HICON hOldVariant = pIcon->GetVariantIcon();

@@ -20,10 +20,7 @@ HBITMAP SolidBitmap(COLORREF clr, int cx = 16, int cy = 16)
     return MakeBitmap(cx, cy, [clr](int, int) { return clr; });
 }
 
-CExtCmdIcon* SolidIcon(COLORREF clr)
-{
-    return new CExtCmdIcon(SolidBitmap(clr), RGB(1, 2, 3), nullptr, false);
-}
+CExtCmdIcon* SolidIcon(COLORREF clr) { return new CExtCmdIcon(SolidBitmap(clr), RGB(1, 2, 3), nullptr, false); }
 
 // The colour at the centre of an icon drawn on white.
 COLORREF CentreOf(CExtCmdIcon* pIcon)
@@ -187,7 +184,7 @@ TEST(CmdProfile, TheHandleFormCopiesOrTakesOverTheIcon)
     ::DeleteObject(ii.hbmColor);
     ::DeleteObject(ii.hbmMask);
     ASSERT_TRUE(profile.SetCommandIcon(1, hIcon, false));
-    ASSERT_TRUE(profile.SetCommandIcon(1, (HICON)nullptr, false));
+    ASSERT_TRUE(profile.SetCommandIcon(1, (HICON) nullptr, false));
     EXPECT_EQ(profile.GetCommandIcon(1), nullptr);
 }
 
@@ -275,9 +272,9 @@ TEST(CmdProfileResources, AToolBarResourceGivesEachIdItsImageAndReturnsAllIds)
 
 TEST(CmdProfileResources, MalformedToolBarResourcesGiveFalseAndRegisterNothing)
 {
-    for (UINT nID : {(UINT)IDR_CMDT_TOOLBAR_COUNT_TOO_BIG, (UINT)IDR_CMDT_TOOLBAR_ZERO_WIDTH,
-                     (UINT)IDR_CMDT_TOOLBAR_SHORT, (UINT)IDR_CMDT_TOOLBAR_ZERO_HEIGHT,
-                     (UINT)IDR_CMDT_TOOLBAR_NO_BITMAP, 999u, 0u})
+    for (UINT nID :
+         {(UINT)IDR_CMDT_TOOLBAR_COUNT_TOO_BIG, (UINT)IDR_CMDT_TOOLBAR_ZERO_WIDTH, (UINT)IDR_CMDT_TOOLBAR_SHORT,
+          (UINT)IDR_CMDT_TOOLBAR_ZERO_HEIGHT, (UINT)IDR_CMDT_TOOLBAR_NO_BITMAP, 999u, 0u})
     {
         CExtCmdProfile profile(L"p");
         UINT* pIDs = nullptr;
@@ -380,9 +377,9 @@ TEST(CmdProfileArchive, TheStoredBytesAreTheHandWrittenArchive)
 {
     CExtCmdProfile profile(L"p");
     profile.AllocateCommand(0x11)->m_nUsageTickCount = 5;
-    profile.AllocateCommand(0x12);                                 // no uses: not stored
+    profile.AllocateCommand(0x12); // no uses: not stored
     profile.AllocateCommand(0x13)->m_nUsageTickCount = 7;
-    profile.LookupCommand(0x13)->SetUsageNotStored(true);          // not stored
+    profile.LookupCommand(0x13)->SetUsageNotStored(true); // not stored
     profile.AllocateCommand(0x100)->m_nUsageTickCount = 2;
     profile.m_nTotalTickCount = 14;
     // Map order: buckets by id >> 4 modulo 17, so 0x11 (bucket 1) before 0x100 (bucket 16).

@@ -26,10 +26,7 @@ TestKey::TestKey(LPCWSTR lpszName)
     ::RegDeleteTreeW(HKEY_CURRENT_USER, m_sPath);
 }
 
-TestKey::~TestKey()
-{
-    ::RegDeleteTreeW(HKEY_CURRENT_USER, m_sPath);
-}
+TestKey::~TestKey() { ::RegDeleteTreeW(HKEY_CURRENT_USER, m_sPath); }
 
 std::vector<CString> TestKey::Names(const CString& sPath, bool bValues)
 {
@@ -83,10 +80,7 @@ RecordingWindow::RecordingWindow(HWND hParent, bool bChild)
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, (LONG_PTR)this);
 }
 
-RecordingWindow::~RecordingWindow()
-{
-    ::DestroyWindow(m_hWnd);
-}
+RecordingWindow::~RecordingWindow() { ::DestroyWindow(m_hWnd); }
 
 void RecordingWindow::Pump()
 {

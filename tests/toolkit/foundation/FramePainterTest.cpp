@@ -261,9 +261,9 @@ TEST(ComboFrame, Office2003PaintsTheBackgroundBehindComboBoxesOnly)
     data.m_bNoOuterRing = true;
     pm.PaintComboFrame(c.dc, data);
     EXPECT_EQ(pm.m_nDockerCalls, 1);
-    EXPECT_EQ(c.At(kCombo.left, 20), kDocker);         // between the rectangle and the inner one
+    EXPECT_EQ(c.At(kCombo.left, 20), kDocker);                  // between the rectangle and the inner one
     EXPECT_EQ(c.At(kCombo.left + 1, 20), T(pm, XCLR_FACE_ALT)); // the XP frame over it
-    EXPECT_EQ(c.At(5, 5), kWhite);                      // nothing outside the control
+    EXPECT_EQ(c.At(5, 5), kWhite);                              // nothing outside the control
     PM::ComboFramePaintData other(nullptr, kCombo, false, false, true);
     pm.PaintComboFrame(c.dc, other);
     EXPECT_EQ(pm.m_nDockerCalls, 1);

@@ -17,8 +17,7 @@ class CTestSink : public CExtHookSink
 public:
     explicit CTestSink(std::string name = "", std::vector<std::string>* pLog = nullptr, bool bDispatch = true)
         : CExtHookSink(bDispatch), m_name(std::move(name)), m_pLog(pLog)
-    {
-    }
+    {}
     ~CTestSink() override
     {
         if (m_pDeleted != nullptr)
@@ -271,7 +270,7 @@ public:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CPlatformWnd, CWnd)
-    ON_MESSAGE(WM_TEST_B, OnTestB)
+ON_MESSAGE(WM_TEST_B, OnTestB)
 END_MESSAGE_MAP()
 } // namespace
 
@@ -417,8 +416,8 @@ TEST(HookSinkWindows, HookedSystemControlsKeepWorking)
 {
     CRecordingWindow parent;
     HWND hEdit = ::CreateWindowExW(0, L"Edit", L"", WS_CHILD, 0, 0, 100, 20, parent.m_hWnd, nullptr, nullptr, nullptr);
-    HWND hList = ::CreateWindowExW(0, L"ListBox", L"", WS_CHILD, 0, 0, 100, 90, parent.m_hWnd, nullptr, nullptr,
-                                   nullptr);
+    HWND hList =
+        ::CreateWindowExW(0, L"ListBox", L"", WS_CHILD, 0, 0, 100, 90, parent.m_hWnd, nullptr, nullptr, nullptr);
     ASSERT_TRUE(hEdit && hList);
     CTestSink sink;
     ASSERT_TRUE(sink.AttachToWindow(hEdit));
@@ -432,7 +431,7 @@ TEST(HookSinkWindows, HookedSystemControlsKeepWorking)
     ::SendMessageA(hEdit, WM_GETTEXT, 16, (LPARAM)bufA);
     EXPECT_STREQ(bufA, "teks");
     EXPECT_EQ(::SendMessageW(hList, LB_ADDSTRING, 0, (LPARAM)L"satu"), 0);
-    EXPECT_EQ(::SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM)"dua"), 1);
+    EXPECT_EQ(::SendMessageA(hList, LB_ADDSTRING, 0, (LPARAM) "dua"), 1);
     EXPECT_EQ(::SendMessageW(hList, LB_GETTEXT, 1, (LPARAM)buf), 3);
     EXPECT_STREQ(buf, L"dua");
     ::DestroyWindow(hEdit);

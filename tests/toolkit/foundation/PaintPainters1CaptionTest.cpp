@@ -16,10 +16,7 @@ namespace
 typedef CExtPaintManager::CaptionButtonPaintData CB;
 const COLORREF kWhite = RGB(255, 255, 255), kBlack = RGB(0, 0, 0), kRed = RGB(255, 0, 0);
 
-const CExtPaintManagerGlyph& Sys(int n)
-{
-    return *g_arrSysCmdGlyphs[n];
-}
+const CExtPaintManagerGlyph& Sys(int n) { return *g_arrSysCmdGlyphs[n]; }
 
 CPoint Centred(const CRect& r, const CExtPaintManagerGlyph& g)
 {

@@ -52,8 +52,8 @@ void PaintMenu(CExtPaintManager& pm, CDC& dc, int x, int y)
     auto item = [&](LPCTSTR pszText, LPCTSTR pszAccel, bool bSel, bool bChk, bool bRadio, bool bRare, bool bPrev,
                     bool bNext, bool bPopup) {
         const CRect rc(x + 3, y + 3 + row * h, x + w - 3, y + 3 + (row + 1) * h);
-        MI mi(nullptr, rc, rc, nIcon, pszText, pszAccel, nullptr, bPopup, bSel, bChk, bRadio, false, true, bRare,
-              bPrev, bNext, 100);
+        MI mi(nullptr, rc, rc, nIcon, pszText, pszAccel, nullptr, bPopup, bSel, bChk, bRadio, false, true, bRare, bPrev,
+              bNext, 100);
         mi.m_bSubmenuGlyph = row % 2 == 0;
         pm.PaintMenuItem(dc, mi);
         row++;
@@ -64,12 +64,11 @@ void PaintMenu(CExtPaintManager& pm, CDC& dc, int x, int y)
     item(L"&Radio", L"", false, false, true, false, false, false, false);
     item(L"Rarely &used", L"", false, false, false, true, false, true, false);
     item(L"Rarely used &too", L"", false, false, false, true, true, false, false);
-    pm.PaintMenuSeparator(dc, CRect(x + 3, y + 3 + row * h, x + w - 3, y + 3 + row * h + 8), nIcon, false, nullptr,
-                          0);
+    pm.PaintMenuSeparator(dc, CRect(x + 3, y + 3 + row * h, x + w - 3, y + 3 + row * h + 8), nIcon, false, nullptr, 0);
     y += 8;
     item(L"Sub-&menu", L"", false, false, false, false, false, false, true);
-    pm.PaintMenuExpandButton(dc, CRect(x + 3, y + 3 + row * h, x + w - 3, y + 3 + (row + 1) * h), false, false,
-                             nullptr, 0);
+    pm.PaintMenuExpandButton(dc, CRect(x + 3, y + 3 + row * h, x + w - 3, y + 3 + (row + 1) * h), false, false, nullptr,
+                             0);
     row++;
     pm.PaintMenuExpandButton(dc, CRect(x + 3, y + 3 + row * h, x + w - 3, y + 3 + (row + 1) * h), true, false, nullptr,
                              0);

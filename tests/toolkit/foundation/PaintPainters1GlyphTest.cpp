@@ -250,8 +250,7 @@ TEST(ContentExpandButton, BaseArrowAndChevronFollowTheGapRuleAndThePushedOffset)
             DibCanvas c(50, 50, kWhite);
             pm->PaintContentExpandButton(c.dc, rc, bHorizontal, false, true, bPushed, false, nullptr, 0, false);
             CPoint ptArrow, ptChevron;
-            ExpectedGlyphs(rc, bHorizontal, arrow, chevron, bPushed ? CSize(1, 1) : CSize(0, 0), 0, ptArrow,
-                           ptChevron);
+            ExpectedGlyphs(rc, bHorizontal, arrow, chevron, bPushed ? CSize(1, 1) : CSize(0, 0), 0, ptArrow, ptChevron);
             EXPECT_TRUE(GlyphShows(c, arrow, ptArrow.x, ptArrow.y, clrText)) << bHorizontal << bPushed;
             EXPECT_TRUE(GlyphShows(c, chevron, ptChevron.x, ptChevron.y, clrText)) << bHorizontal << bPushed;
             // The button body around them: a flat button, framed sunken when pushed.

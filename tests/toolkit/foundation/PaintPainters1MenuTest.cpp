@@ -40,8 +40,8 @@ TEST(MenuItem, AnEmptyItemOrSeparatorDrawsNothing)
     {
         auto pm = Make(nKind);
         DibCanvas c(60, 30, kWhite);
-        MI mi(nullptr, CRect(0, 0, 0, 20), CRect(0, 0, 60, 20), 20, L"x", L"", nullptr, false, true, true, false,
-              false, true, false, false, false, 1);
+        MI mi(nullptr, CRect(0, 0, 0, 20), CRect(0, 0, 60, 20), 20, L"x", L"", nullptr, false, true, true, false, false,
+              true, false, false, false, 1);
         pm->PaintMenuItem(c.dc, mi);
         pm->PaintMenuSeparator(c.dc, CRect(0, 5, 60, 5), 20, false, nullptr, 0);
         EXPECT_EQ(CountColor(c, CRect(0, 0, 60, 30), kWhite), 60 * 30) << nKind;
@@ -282,7 +282,8 @@ TEST(MenuBorder, Part51LeavesTheSideTouchingTheButtonOpen)
             pm->PaintMenuPart51(c.dc, CRect(0, 0, 60, 60), CRect(0, 0, 0, 0), s.nSide, nullptr, 0);
             EXPECT_EQ(c.At(s.ptOpen.x, s.ptOpen.y), clrFace) << s.nSide;
             // One pixel further in, still no edge line on the open side.
-            const CPoint ptIn(s.ptOpen.x + (s.nSide == 3) - (s.nSide == 4), s.ptOpen.y + (s.nSide == 2) - (s.nSide == 1));
+            const CPoint ptIn(s.ptOpen.x + (s.nSide == 3) - (s.nSide == 4),
+                              s.ptOpen.y + (s.nSide == 2) - (s.nSide == 1));
             EXPECT_EQ(c.At(ptIn.x, ptIn.y), clrFace) << s.nSide;
             const bool bBottomRight = s.nSide == 2 || s.nSide == 3;
             EXPECT_EQ(c.At(s.ptOpposite.x, s.ptOpposite.y),

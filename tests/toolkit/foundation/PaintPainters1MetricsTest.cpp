@@ -286,8 +286,8 @@ TEST(ColorIcons, SquareFrameAndCharacterWithTheirTransparency)
     {
         auto pm = Make(1);
         CFont font;
-        ASSERT_TRUE(font.CreateFont(-12, 0, 0, 0, 900, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
-                                    L"Times New Roman"));
+        ASSERT_TRUE(
+            font.CreateFont(-12, 0, 0, 0, 900, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, L"Times New Roman"));
         HICON h = CExtPaintManager::CreateColorCharIcon(clr, font, L'A');
         ASSERT_NE(h, nullptr);
         DibCanvas w(16, 16, kWhite), b(16, 16, kBlack);
@@ -353,10 +353,9 @@ TEST(PainterDcState, EveryPainterGivesTheDcBackAsItFoundIt)
         pm->PaintDockBarClientArea(c.dc, CRect(0, 90, 200, 120), &bars.m_dockTop, 0);
         pm->PaintDockerBackground(true, c.dc, &bars.m_barFloat);
         pm->PaintBarGradientBackground(c.dc, &button, 0);
-        CExtPaintManager::ListItemPaintData li(nullptr, 0, nullptr, nullptr, CRect(0, 120, 100, 150),
-                                               CRect(2, 122, 18, 138), CRect(20, 120, 100, 150),
-                                               CRect(20, 120, 100, 150), L"Vertical", 0x21, 0x10,
-                                               pm->m_fontNormalRot90);
+        CExtPaintManager::ListItemPaintData li(
+            nullptr, 0, nullptr, nullptr, CRect(0, 120, 100, 150), CRect(2, 122, 18, 138), CRect(20, 120, 100, 150),
+            CRect(20, 120, 100, 150), L"Vertical", 0x21, 0x10, pm->m_fontNormalRot90);
         pm->PaintPart62(c.dc, li);
         pm->PaintPart61(c.dc, true, CRect(100, 120, 120, 140), true, true, true, nullptr, 0);
         EXPECT_TRUE(Snapshot(hDC) == before) << StyleName(nKind);

@@ -374,10 +374,10 @@ TEST(PushButton, TheDropDownStripIsTheArrowWidthPlusSixWithItsArrow)
         PB d = Record(CRect(0, 0, 60, 24), L"", false, false, false, true, true, false, false, 5, true);
         d.m_bSplitDropDown = true;
         pm->PaintPushButton(c.dc, d);
-        EXPECT_EQ(c.At(60 - nStrip, 0), clr(XCLR_HILIGHT_NORMAL)); // the strip's own raised frame
+        EXPECT_EQ(c.At(60 - nStrip, 0), clr(XCLR_HILIGHT_NORMAL));     // the strip's own raised frame
         EXPECT_EQ(c.At(60 - nStrip - 1, 12), clr(XCLR_SHADOW_NORMAL)); // the main part ends before it
-        EXPECT_TRUE(GlyphShows(c, g_glyphExpandArrowH, 60 - nStrip + (nStrip - 5) / 2, (24 - 3) / 2,
-                               clr(XCLR_TEXT_NORMAL)));
+        EXPECT_TRUE(
+            GlyphShows(c, g_glyphExpandArrowH, 60 - nStrip + (nStrip - 5) / 2, (24 - 3) / 2, clr(XCLR_TEXT_NORMAL)));
     }
     {
         // The arrow part pushed alone: sunken and moved by the pushed offset; the main part not hot.
@@ -438,7 +438,8 @@ TEST(PushButtonMetrics, MarginTextMeasuringAndThePlainFigures)
     EXPECT_EQ(rc.TopLeft(), CPoint(0, 0));
     EXPECT_GT(rc.Width(), 20);
     EXPECT_EQ(CExtPaintManager::MeasureTextWidth(c.dc, hFont, L"Measure"), rc.Width());
-    EXPECT_GT(CExtPaintManager::MeasureTextWidth(c.dc, hFont, L"a\tb"), CExtPaintManager::MeasureTextWidth(c.dc, hFont, L"ab") + 8);
+    EXPECT_GT(CExtPaintManager::MeasureTextWidth(c.dc, hFont, L"a\tb"),
+              CExtPaintManager::MeasureTextWidth(c.dc, hFont, L"ab") + 8);
     EXPECT_EQ(::GetCurrentObject(c.dc.GetSafeHdc(), OBJ_FONT), ::GetStockObject(SYSTEM_FONT));
     const COLORREF clrText = pm->GetTranslatedColor(COLOR_BTNTEXT);
     pm->PaintPart38(c.dc, CRect(10, 10, 40, 40));

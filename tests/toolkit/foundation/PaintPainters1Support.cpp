@@ -68,10 +68,7 @@ std::vector<CPoint> FindGlyph(const DibCanvas& c, const CExtPaintManagerGlyph& g
     return found;
 }
 
-int CountColor(const DibCanvas& c, const CRect& r, COLORREF clr)
-{
-    return c.Count(r, clr);
-}
+int CountColor(const DibCanvas& c, const CRect& r, COLORREF clr) { return c.Count(r, clr); }
 
 CRect BoxOf(const DibCanvas& c, const CRect& r, COLORREF clr)
 {

@@ -118,10 +118,7 @@ TEST(TransparentBltMasked, KeyPixelsKeepTheDestination)
 namespace
 {
 
-bool KeepSecond(HDC, HWND, HWND hChild, LPARAM lParam)
-{
-    return hChild == (HWND)lParam;
-}
+bool KeepSecond(HDC, HWND, HWND hChild, LPARAM lParam) { return hChild == (HWND)lParam; }
 
 } // namespace
 

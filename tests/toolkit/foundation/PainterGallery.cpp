@@ -16,8 +16,8 @@ void PaintEditsAndCombos(PM& pm, CDC& dc, int y)
 {
     for (int i = 0; i < 4; i++)
     {
-        PM::EditFramePaintData edit(nullptr, CRect(10 + i * 90, y + 5, 90 + i * 90, y + 25), true, (i & 1) != 0,
-                                    i != 3, (i & 2) != 0);
+        PM::EditFramePaintData edit(nullptr, CRect(10 + i * 90, y + 5, 90 + i * 90, y + 25), true, (i & 1) != 0, i != 3,
+                                    (i & 2) != 0);
         pm.PaintEditFrame(dc, edit);
         PM::ComboFramePaintData combo(nullptr, CRect(5 + i * 90, y + 40, 95 + i * 90, y + 62), i == 1, i == 2, i != 3);
         pm.PaintComboFrame(dc, combo);
@@ -68,8 +68,8 @@ void PaintBarFrames(PM& pm, CDC& dc, int y)
     PM::CaptionPaintData active(nullptr, CRect(110, y, 300, y + 18), CRect(114, y, 296, y + 18), true, false, false,
                                 true, L"Folders");
     pm.PaintControlBarFrame(dc, active);
-    PM::CaptionPaintData inactive(nullptr, CRect(310, y, 500, y + 18), CRect(314, y, 496, y + 18), false, false,
-                                  false, true, L"SMS List");
+    PM::CaptionPaintData inactive(nullptr, CRect(310, y, 500, y + 18), CRect(314, y, 496, y + 18), false, false, false,
+                                  true, L"SMS List");
     pm.PaintControlBarFrame(dc, inactive);
     for (int i = 0; i < 3; i++)
     {

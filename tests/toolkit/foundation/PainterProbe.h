@@ -70,8 +70,13 @@ public:
     }
     void PaintPushButton(CDC& dc, CExtPaintManager::PushButtonPaintData& data) override
     {
-        PushCall call{data.m_pszText != nullptr ? data.m_pszText : L"", data.m_rcButton, data.m_bHot, data.m_bPushed,
-                      data.m_bEnabled, data.m_bFlat, {}};
+        PushCall call{data.m_pszText != nullptr ? data.m_pszText : L"",
+                      data.m_rcButton,
+                      data.m_bHot,
+                      data.m_bPushed,
+                      data.m_bEnabled,
+                      data.m_bFlat,
+                      {}};
         if (data.m_hFont != nullptr)
             ::GetObjectW(data.m_hFont, sizeof(LOGFONT), &call.lf);
         m_pushes.push_back(call);
@@ -101,10 +106,7 @@ template <class F> void ForEachStyle(F f)
     f(*Install<CExtPaintManagerStudio2005>(), "studio2005");
 }
 
-inline COLORREF T(CExtPaintManager& pm, int nColor)
-{
-    return pm.GetTranslatedColor(nColor);
-}
+inline COLORREF T(CExtPaintManager& pm, int nColor) { return pm.GetTranslatedColor(nColor); }
 
 // Pixels of a canvas area that are not the colour.
 inline int CountOther(const DibCanvas& c, const CRect& r, COLORREF clr)

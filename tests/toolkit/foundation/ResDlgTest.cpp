@@ -274,8 +274,8 @@ public:
     CInitTarget()
     {
         m_hWnd = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
-        m_hList = ::CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD, 0, 0, 100, 100, m_hWnd, (HMENU)IDC_FT_LIST,
-                                    nullptr, nullptr);
+        m_hList = ::CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD, 0, 0, 100, 100, m_hWnd, (HMENU)IDC_FT_LIST, nullptr,
+                                    nullptr);
         m_hComboEx = ::CreateWindowExW(0, WC_COMBOBOXEXW, L"", WS_CHILD | CBS_DROPDOWNLIST, 0, 0, 100, 100, m_hWnd,
                                        (HMENU)IDC_FT_COMBO, nullptr, nullptr);
     }

@@ -188,9 +188,9 @@ TEST(ResourceManagerLookupOn, TwoLanguageFormsTryTheSecondOnlyWhenTheFirstFails)
                                            &nLang, &hInfo),
               Module());
     EXPECT_EQ(nLang, kIndonesian);
-    EXPECT_EQ(mgr.FindResourceWithLanguage(RT_BITMAP, MAKEINTRESOURCEW(IDB_FT_ONLY_INDONESIAN), kEnglish, &nLang,
-                                           &hInfo),
-              nullptr);
+    EXPECT_EQ(
+        mgr.FindResourceWithLanguage(RT_BITMAP, MAKEINTRESOURCEW(IDB_FT_ONLY_INDONESIAN), kEnglish, &nLang, &hInfo),
+        nullptr);
     EXPECT_EQ(hInfo, nullptr);
 
     CMenu menu;

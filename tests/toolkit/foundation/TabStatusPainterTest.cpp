@@ -40,17 +40,16 @@ TEST(TabItem, BaseAndXpColoursSitOnTheOutlineAndFill)
             const bool bF7 = nActive != 0;
             const COLORREF clrLight = T(pm, bF7 ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
             const COLORREF clrDark = T(pm, bF7 ? COLOR_3DSHADOW : COLOR_3DDKSHADOW);
-            const COLORREF clrFifth =
-                T(pm, bF7 || nKind == 2 ? COLOR_3DSHADOW : COLOR_3DLIGHT);
+            const COLORREF clrFifth = T(pm, bF7 || nKind == 2 ? COLOR_3DSHADOW : COLOR_3DLIGHT);
             const COLORREF clrBack = T(pm, nKind == 1 || bF7 ? COLOR_3DFACE : XCLR_FACE_DISABLED);
-            EXPECT_EQ(c.At(30, 10), clrLight) << nKind;  // far edge
-            EXPECT_EQ(c.At(10, 20), clrLight) << nKind;  // start edge
-            EXPECT_EQ(c.At(59, 20), clrDark) << nKind;   // end edge
-            EXPECT_EQ(c.At(58, 20), clrFifth) << nKind;  // second shadow line
-            EXPECT_EQ(c.At(30, 20), clrBack) << nKind;   // fill
-            EXPECT_EQ(c.At(10, 10), kBg) << nKind;       // cut corner
+            EXPECT_EQ(c.At(30, 10), clrLight) << nKind; // far edge
+            EXPECT_EQ(c.At(10, 20), clrLight) << nKind; // start edge
+            EXPECT_EQ(c.At(59, 20), clrDark) << nKind;  // end edge
+            EXPECT_EQ(c.At(58, 20), clrFifth) << nKind; // second shadow line
+            EXPECT_EQ(c.At(30, 20), clrBack) << nKind;  // fill
+            EXPECT_EQ(c.At(10, 10), kBg) << nKind;      // cut corner
             EXPECT_EQ(c.At(59, 10), kBg) << nKind;
-            EXPECT_EQ(c.At(30, 29), clrLight) << nKind;  // closed towards the client area
+            EXPECT_EQ(c.At(30, 29), clrLight) << nKind; // closed towards the client area
         }
         DibCanvas sel(80, 40, kBg);
         PaintItem(pm, sel, kItem, true, true, true, false);

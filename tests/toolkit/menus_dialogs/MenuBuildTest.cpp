@@ -41,8 +41,8 @@ std::vector<CString> Files(int n)
 
 TEST_F(MenuTest, DoubledSeparatorLoadsOnceAndALeadingOneIsKept)
 {
-    HMENU hMenu = BuildMenu(
-        {{0, nullptr}, {ID_TEST_OPEN, L"Buka"}, {0, nullptr}, {0, nullptr}, {ID_TEST_SAVE, L"Simpan"}});
+    HMENU hMenu =
+        BuildMenu({{0, nullptr}, {ID_TEST_OPEN, L"Buka"}, {0, nullptr}, {0, nullptr}, {ID_TEST_SAVE, L"Simpan"}});
     Register(hMenu);
     CExtPopupMenuWnd menu;
     ASSERT_TRUE(menu.CreatePopupMenu(Frame()));

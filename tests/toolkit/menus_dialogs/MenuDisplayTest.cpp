@@ -9,10 +9,7 @@ typedef CExtPopupMenuWnd::VisibleItemDefinition_t VID;
 
 namespace
 {
-bool Clicked(CExtPopupMenuWnd*, MENUITEMDATA&)
-{
-    return true;
-}
+bool Clicked(CExtPopupMenuWnd*, MENUITEMDATA&) { return true; }
 } // namespace
 
 class MenuDisplayTest : public MenuTest

@@ -219,7 +219,7 @@ TEST_F(MenuGeometryTest, PlacementCodesAroundTheExcludeRectangle)
         EXPECT_EQ(m_menu.GetCombinedSide(), 0);
         EXPECT_FALSE(m_menu.IsScrollingOn());
     }
-    EXPECT_EQ(Place(9, &ex, pt), CRect(pt, s)); // unknown codes act as 0
+    EXPECT_EQ(Place(9, &ex, pt), CRect(pt, s));     // unknown codes act as 0
     EXPECT_EQ(Place(4, nullptr, pt), CRect(pt, s)); // no exclude rectangle: the point as given
 }
 

@@ -21,10 +21,7 @@ HICON MakeIcon(int cx, int cy)
     return hIcon;
 }
 
-bool AlwaysTrue(CExtPopupMenuWnd*, MENUITEMDATA&)
-{
-    return true;
-}
+bool AlwaysTrue(CExtPopupMenuWnd*, MENUITEMDATA&) { return true; }
 
 // An own item of the given text, measured.
 MENUITEMDATA OwnItem(int nCmdID, LPCTSTR lpszText, HICON hIcon = nullptr)

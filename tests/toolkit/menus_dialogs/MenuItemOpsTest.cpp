@@ -240,8 +240,8 @@ TEST_F(MenuOpsTest, ItemArrayGrowsPastOneThousandTwentyFourItems)
 {
     CExtCmdIcon none;
     for (int i = 0; i < 1100; ++i)
-        ASSERT_TRUE(m_menu.InsertItemWithIcon(ID_TEST_FIRST_FREE + i, i % 2 == 0 ? -1 : i / 2, L"Butir", nullptr,
-                                              none));
+        ASSERT_TRUE(
+            m_menu.InsertItemWithIcon(ID_TEST_FIRST_FREE + i, i % 2 == 0 ? -1 : i / 2, L"Butir", nullptr, none));
     ASSERT_EQ(m_menu.GetItemCount(), 1100);
     int nOdd = 0;
     for (int i = 0; i < 1100; ++i)

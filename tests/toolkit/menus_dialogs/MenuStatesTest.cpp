@@ -8,10 +8,7 @@ typedef CExtPopupMenuWnd::MENUITEMDATA MENUITEMDATA;
 
 namespace
 {
-bool Clicked(CExtPopupMenuWnd*, MENUITEMDATA&)
-{
-    return true;
-}
+bool Clicked(CExtPopupMenuWnd*, MENUITEMDATA&) { return true; }
 } // namespace
 
 TEST_F(MenuTest, ItemStatesComeFromTheFramesUpdateHandlers)
@@ -105,8 +102,8 @@ protected:
         ASSERT_NE(m_hWnd, nullptr);
         ASSERT_TRUE(g_CmdManagerHolder->BindWindowToProfile(Profile(), m_hWnd));
         const std::vector<std::pair<UINT, const wchar_t*>> items = {
-            {SC_RESTORE, L"&Pulihkan"}, {SC_MOVE, L"Pi&ndah"}, {SC_SIZE, L"&Ukuran"}, {SC_MINIMIZE, L"Per&kecil"},
-            {SC_MAXIMIZE, L"Per&besar"}, {0, nullptr}, {SC_CLOSE, L"&Tutup"}, {SC_CONTEXTHELP, L"&Bantuan"}};
+            {SC_RESTORE, L"&Pulihkan"},  {SC_MOVE, L"Pi&ndah"}, {SC_SIZE, L"&Ukuran"}, {SC_MINIMIZE, L"Per&kecil"},
+            {SC_MAXIMIZE, L"Per&besar"}, {0, nullptr},          {SC_CLOSE, L"&Tutup"}, {SC_CONTEXTHELP, L"&Bantuan"}};
         HMENU hMenu = BuildMenu(items);
         Register(hMenu);
         ASSERT_TRUE(m_menu.CreatePopupMenu(m_hWnd));

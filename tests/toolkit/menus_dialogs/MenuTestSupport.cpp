@@ -6,10 +6,7 @@
 
 static CMenuTestApp theApp;
 
-CMenuTestApp& MenuTestApp()
-{
-    return theApp;
-}
+CMenuTestApp& MenuTestApp() { return theApp; }
 
 void CMenuTestApp::SetRecentFiles(const std::vector<CString>& files, int nSize)
 {
@@ -26,14 +23,14 @@ IMPLEMENT_DYNCREATE(CMenuTestPaintManager, CExtPaintManager)
 
 IMPLEMENT_DYNCREATE(CMenuTestFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMenuTestFrame, CFrameWnd)
-    ON_UPDATE_COMMAND_UI(ID_TEST_ENABLE_OFF, OnUpdateEnableOff)
-    ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
-    ON_UPDATE_COMMAND_UI(ID_TEST_RADIO, OnUpdateRadio)
-    ON_UPDATE_COMMAND_UI(ID_TEST_RETEXT, OnUpdateRetext)
-    ON_COMMAND(ID_TEST_HANDLED, OnHandled)
-    ON_COMMAND(ID_TEST_CHECKED, OnHandled)
-    ON_COMMAND(ID_TEST_RADIO, OnHandled)
-    ON_COMMAND(ID_TEST_RETEXT, OnHandled)
+ON_UPDATE_COMMAND_UI(ID_TEST_ENABLE_OFF, OnUpdateEnableOff)
+ON_UPDATE_COMMAND_UI(ID_TEST_CHECKED, OnUpdateChecked)
+ON_UPDATE_COMMAND_UI(ID_TEST_RADIO, OnUpdateRadio)
+ON_UPDATE_COMMAND_UI(ID_TEST_RETEXT, OnUpdateRetext)
+ON_COMMAND(ID_TEST_HANDLED, OnHandled)
+ON_COMMAND(ID_TEST_CHECKED, OnHandled)
+ON_COMMAND(ID_TEST_RADIO, OnHandled)
+ON_COMMAND(ID_TEST_RETEXT, OnHandled)
 END_MESSAGE_MAP()
 
 CSize MenuTextSize(const CString& sText)
@@ -76,20 +73,13 @@ void MenuTest::TearDown()
     }
     MSG msg;
     while (::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE))
-    {
-    }
+    {}
     g_PaintManagerHolder.InstallPaintManagerByClass(m_pOldPaintManager);
 }
 
-void MenuTest::Register(HMENU hMenu)
-{
-    ASSERT_TRUE(g_CmdManagerHolder->UpdateFromMenu(m_sProfile, hMenu));
-}
+void MenuTest::Register(HMENU hMenu) { ASSERT_TRUE(g_CmdManagerHolder->UpdateFromMenu(m_sProfile, hMenu)); }
 
-CExtCmdItem* MenuTest::Command(UINT nCmdID)
-{
-    return g_CmdManagerHolder->LookupCommand(m_sProfile, nCmdID);
-}
+CExtCmdItem* MenuTest::Command(UINT nCmdID) { return g_CmdManagerHolder->LookupCommand(m_sProfile, nCmdID); }
 
 CExtCmdItem* MenuTest::AddCommand(UINT nCmdID, LPCTSTR lpszMenuText, LPCTSTR lpszAccel)
 {

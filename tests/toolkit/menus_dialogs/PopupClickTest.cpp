@@ -9,8 +9,7 @@ typedef CExtPopupMenuWnd M;
 class PopupClickTest : public PopupTest
 {
 protected:
-    CCountedPopup* Show(CCountedPopup* pMenu, UINT nFlags = 0, LPCRECT pExclude = nullptr, int x = 100,
-                        int y = 100)
+    CCountedPopup* Show(CCountedPopup* pMenu, UINT nFlags = 0, LPCRECT pExclude = nullptr, int x = 100, int y = 100)
     {
         EXPECT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION | nFlags, x, y, pExclude));
         Site().SetAnimatingPopup(nullptr);
@@ -118,8 +117,8 @@ TEST_F(PopupClickTest, ExpandButtonShowsTheHiddenItemsAndNotifies)
 TEST_F(PopupClickTest, PressOnTheOwnerOfACombinedTopLevelMenuClosesIt)
 {
     const CRect rcOwner(300, 200, 380, 224);
-    CCountedPopup* pMenu = Show(NewMenu({ID_TEST_OPEN, ID_TEST_SAVE}), M::TRACK_ALIGN_BELOW | M::TRACK_COMBINE,
-                                &rcOwner);
+    CCountedPopup* pMenu =
+        Show(NewMenu({ID_TEST_OPEN, ID_TEST_SAVE}), M::TRACK_ALIGN_BELOW | M::TRACK_COMBINE, &rcOwner);
     ASSERT_EQ(pMenu->GetCombinedSide(), M::COMBINE_BELOW);
     CPoint pt(rcOwner.CenterPoint());
     pMenu->ScreenToClient(&pt);

@@ -7,15 +7,11 @@ typedef CExtPopupMenuWnd M;
 
 namespace
 {
-HHOOK WINAPI FailingSetHook(int, HOOKPROC, HINSTANCE, DWORD)
-{
-    return nullptr;
-}
+HHOOK WINAPI FailingSetHook(int, HOOKPROC, HINSTANCE, DWORD) { return nullptr; }
 } // namespace
 
 class PopupLifecycleTest : public PopupTest
-{
-};
+{};
 
 TEST_F(PopupLifecycleTest, NonModalTrackingReturnsAtOnceAndTheSiteDeletesTheMenuAfterItCloses)
 {

@@ -32,8 +32,8 @@ TEST_F(PopupModalLoopTest, UndeliveredCommandOnlyReachesTheResult)
     CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN, ID_TEST_SAVE});
     RunInLoop([&]() { ClickItem(Site().GetInstance(), 0); });
     UINT nResult = 0;
-    ASSERT_TRUE(pMenu->TrackPopupMenu(kModal | M::TRACK_NO_CMD_DELIVERY, 100, 100, nullptr, nullptr, nullptr,
-                                      &nResult));
+    ASSERT_TRUE(
+        pMenu->TrackPopupMenu(kModal | M::TRACK_NO_CMD_DELIVERY, 100, 100, nullptr, nullptr, nullptr, &nResult));
     Pump();
     EXPECT_EQ(nResult, (UINT)ID_TEST_OPEN);
     EXPECT_TRUE(Recv().m_commands.empty());

@@ -35,14 +35,13 @@ struct CClickCounter : public CWnd
 } // namespace
 
 class PopupMouseHookTest : public PopupTest
-{
-};
+{};
 
 TEST_F(PopupMouseHookTest, PressOutsideClosesTheMenuAndReachesTheWindowBelowButNotItsRelease)
 {
     CClickCounter child;
-    ASSERT_TRUE(child.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(50, 50, 450, 350),
-                               nullptr, 0));
+    ASSERT_TRUE(
+        child.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(50, 50, 450, 350), nullptr, 0));
     child.SetForegroundWindow();
     Pump();
     CRect rcChild;

@@ -49,8 +49,7 @@ protected:
     }
     static COLORREF Expected(int nPercent)
     {
-        return CExtPopupShadow::DarkenPixel(kBackground, nPercent,
-                                            g_PaintManagerHolder->GetMenuShadowColor(nullptr));
+        return CExtPopupShadow::DarkenPixel(kBackground, nPercent, g_PaintManagerHolder->GetMenuShadowColor(nullptr));
     }
     CSolidWindow* m_pBack = nullptr;
 };
@@ -101,8 +100,8 @@ TEST_F(PopupPaintTest, SecondPaintDoesNotDarkenTwice)
 TEST_F(PopupPaintTest, CombinedPopupKeepsItsOwnerFreeOfShadowAndJoinsItInItsRegion)
 {
     const CRect rcOwner(900, 500, 980, 524);
-    CCountedPopup* pMenu = Show(NewMenu({ID_TEST_OPEN, ID_TEST_SAVE}), M::TRACK_ALIGN_BELOW | M::TRACK_COMBINE,
-                                &rcOwner, 0, 0);
+    CCountedPopup* pMenu =
+        Show(NewMenu({ID_TEST_OPEN, ID_TEST_SAVE}), M::TRACK_ALIGN_BELOW | M::TRACK_COMBINE, &rcOwner, 0, 0);
     ASSERT_EQ(pMenu->GetCombinedSide(), M::COMBINE_BELOW);
     CRect rcWindow;
     pMenu->GetWindowRect(&rcWindow);

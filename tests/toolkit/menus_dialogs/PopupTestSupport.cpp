@@ -223,9 +223,9 @@ CSolidWindow::CSolidWindow(COLORREF clr, const CRect& rc) : m_clr(clr)
         wc.lpszClassName = L"CorvaneSolidTestWnd";
         s_atom = ::RegisterClassW(&wc);
     }
-    m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, L"CorvaneSolidTestWnd", L"", WS_POPUP, rc.left,
-                               rc.top, rc.Width(), rc.Height(), nullptr, nullptr, ::GetModuleHandleW(nullptr),
-                               nullptr);
+    m_hWnd = ::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | WS_EX_TOPMOST, L"CorvaneSolidTestWnd", L"",
+                               WS_POPUP, rc.left, rc.top, rc.Width(), rc.Height(), nullptr, nullptr,
+                               ::GetModuleHandleW(nullptr), nullptr);
     ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, (LONG_PTR)clr);
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::RedrawWindow(m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ERASENOW);

@@ -14,17 +14,17 @@
 class CPopupTestFrame : public CMenuTestFrame
 {
 public:
-    std::vector<UINT> m_commands;         // ids of WM_COMMAND
-    std::vector<UINT> m_sysCommands;      // ids of WM_SYSCOMMAND (swallowed)
-    std::vector<UINT> m_messageStrings;   // WPARAM of WM_SETMESSAGESTRING
+    std::vector<UINT> m_commands;       // ids of WM_COMMAND
+    std::vector<UINT> m_sysCommands;    // ids of WM_SYSCOMMAND (swallowed)
+    std::vector<UINT> m_messageStrings; // WPARAM of WM_SETMESSAGESTRING
     int m_nMenuClosed = 0;
     int m_nMenuExpanded = 0;
     int m_nPrepared = 0;
-    UINT m_nPrepareAnswer = 0;            // flags set into the prepare record
-    UINT m_nOwnerDrawCmd = 0;             // item the frame paints itself
+    UINT m_nPrepareAnswer = 0; // flags set into the prepare record
+    UINT m_nOwnerDrawCmd = 0;  // item the frame paints itself
     COLORREF m_clrOwnerDraw = RGB(0, 200, 0);
-    std::function<void(UINT)> m_onCommand;   // runs on WM_COMMAND
-    std::function<void()> m_onMenuClosed;    // runs on the closed notification
+    std::function<void(UINT)> m_onCommand; // runs on WM_COMMAND
+    std::function<void()> m_onMenuClosed;  // runs on the closed notification
 
     // Every test command but ID_TEST_ENABLE_OFF is enabled.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

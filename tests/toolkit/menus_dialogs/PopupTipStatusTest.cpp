@@ -105,8 +105,7 @@ TEST_F(PopupTipTest, EmptyTextStillShowsTheIconAndTheRegionHoldsTheInfoColour)
 }
 
 class PopupStatusTest : public PopupTest
-{
-};
+{};
 
 TEST_F(PopupStatusTest, OwnerFrameGetsTheItemsPromptAndTheIdleMessage)
 {

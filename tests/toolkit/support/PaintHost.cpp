@@ -11,10 +11,7 @@ IMPLEMENT_DYNCREATE(CTestThemeColor, CExtPaintManagerOffice2003)
 
 CTestThemeColor::CTestThemeColor() : m_clrA(BlueThemeA()), m_clrB(BlueThemeB()) {}
 
-COLORREF CTestThemeColor::BlueThemeA()
-{
-    return CExtPaintManager::AdjustHls(RGB(151, 190, 244), 0.0, -0.07, -0.1);
-}
+COLORREF CTestThemeColor::BlueThemeA() { return CExtPaintManager::AdjustHls(RGB(151, 190, 244), 0.0, -0.07, -0.1); }
 
 bool CTestThemeColor::ApplyColorScheme(COLORREF* pclrA, COLORREF* pclrB)
 {
@@ -66,14 +63,10 @@ CRuntimeClass* StyleClass(int nKind)
 {
     switch (nKind)
     {
-    case 1:
-        return RUNTIME_CLASS(CExtPaintManager);
-    case 2:
-        return RUNTIME_CLASS(CExtPaintManagerXP);
-    case 3:
-        return RUNTIME_CLASS(CExtPaintManagerOffice2003);
-    default:
-        return RUNTIME_CLASS(CExtPaintManagerStudio2005);
+    case 1: return RUNTIME_CLASS(CExtPaintManager);
+    case 2: return RUNTIME_CLASS(CExtPaintManagerXP);
+    case 3: return RUNTIME_CLASS(CExtPaintManagerOffice2003);
+    default: return RUNTIME_CLASS(CExtPaintManagerStudio2005);
     }
 }
 

@@ -55,8 +55,9 @@ public:
 
     bool Build(CWnd* pParent, const CRect& rc)
     {
-        if (!CreateEx(0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW),
-                                             (HBRUSH)(COLOR_WINDOW + 1)),
+        if (!CreateEx(0,
+                      AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW),
+                                          (HBRUSH)(COLOR_WINDOW + 1)),
                       L"", WS_CHILD | WS_VISIBLE, rc, pParent, 2))
             return false;
         HMENU hColors = ColorMenu();
@@ -71,19 +72,19 @@ public:
         m_group.Create(L"Buttons", WS_CHILD | WS_VISIBLE | BS_GROUPBOX, CRect(10, 6, 360, 130), this, kIdGroup);
         m_btnPush.Create(L"Push button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(20, 28, 170, 56),
                          this, kIdPush);
-        m_btnSplit.Create(L"Split button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                          CRect(190, 28, 340, 56), this, kIdSplit);
+        m_btnSplit.Create(L"Split button", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(190, 28, 340, 56),
+                          this, kIdSplit);
         m_btnSplit.m_menu.Attach(ColorMenu());
         m_btnSplit.m_nStateFlags |= CExtButton::kStateSplit;
         // Takes the chosen colour's id, text and icon.
-        m_btnAdopt.Create(L"Pick a colour", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON,
-                          CRect(20, 70, 170, 98), this, kIdAdopt);
+        m_btnAdopt.Create(L"Pick a colour", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(20, 70, 170, 98),
+                          this, kIdAdopt);
         m_btnAdopt.m_menu.Attach(ColorMenu());
         m_btnAdopt.m_nStateFlags |= CExtButton::kStateAdoptCmd;
         m_btnAdopt.m_nStateFlags2 |= CExtButton::kAdoptTextAndIcon;
 
-        m_chk.Create(L"Check box", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, CRect(20, 144, 170, 166),
-                     this, kIdCheck);
+        m_chk.Create(L"Check box", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, CRect(20, 144, 170, 166), this,
+                     kIdCheck);
         m_radioA.Create(L"Radio A", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
                         CRect(190, 144, 290, 166), this, kIdRadioA);
         m_radioB.Create(L"Radio B", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, CRect(190, 170, 290, 192), this,

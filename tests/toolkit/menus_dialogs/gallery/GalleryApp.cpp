@@ -41,8 +41,8 @@ public:
         for (const wchar_t* psz : {L"Base", L"XP", L"Office 2003", L"Studio 2005"})
             m_paintManagers.AddString(psz);
         m_paintManagers.SetCurSel(0);
-        m_animations.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(4, 32, kSideWidth, 300),
-                            this, kIdAnimation);
+        m_animations.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWNLIST | WS_VSCROLL, CRect(4, 32, kSideWidth, 300), this,
+                            kIdAnimation);
         for (const wchar_t* psz : {L"No animation", L"Random", L"Slide", L"Slide down", L"Fade", L"Unfold",
                                    L"Roll down", L"Dissolve", L"Tiles", L"Circles", L"Holes"})
             m_animations.AddString(psz);
@@ -86,18 +86,10 @@ protected:
             CExtPaintManager* pPM = nullptr;
             switch (m_paintManagers.GetCurSel())
             {
-            case 1:
-                pPM = new CExtPaintManagerXP;
-                break;
-            case 2:
-                pPM = new CExtPaintManagerOffice2003;
-                break;
-            case 3:
-                pPM = new CExtPaintManagerStudio2005;
-                break;
-            default:
-                pPM = new CExtPaintManager;
-                break;
+            case 1: pPM = new CExtPaintManagerXP; break;
+            case 2: pPM = new CExtPaintManagerOffice2003; break;
+            case 3: pPM = new CExtPaintManagerStudio2005; break;
+            default: pPM = new CExtPaintManager; break;
             }
             g_PaintManagerHolder.InstallPaintManager(pPM);
             RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);

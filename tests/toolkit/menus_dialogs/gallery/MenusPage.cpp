@@ -46,8 +46,9 @@ public:
 
     bool Build(CWnd* pParent, const CRect& rc)
     {
-        if (!CreateEx(0, AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW),
-                                             (HBRUSH)(COLOR_WINDOW + 1)),
+        if (!CreateEx(0,
+                      AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW),
+                                          (HBRUSH)(COLOR_WINDOW + 1)),
                       L"", WS_CHILD | WS_VISIBLE, rc, pParent, 1))
             return false;
         g_CmdManagerHolder->CreateProfile(kProfile, GetSafeHwnd());
@@ -129,8 +130,8 @@ protected:
             {
                 CRect rc;
                 m_btnDropDown.GetWindowRect(&rc);
-                Track(LoadContextMenu(), CExtPopupMenuWnd::TRACK_ALIGN_BELOW | CExtPopupMenuWnd::TRACK_COMBINE, 0,
-                      0, &rc);
+                Track(LoadContextMenu(), CExtPopupMenuWnd::TRACK_ALIGN_BELOW | CExtPopupMenuWnd::TRACK_COMBINE, 0, 0,
+                      &rc);
                 return 0;
             }
             if (lParam != 0 && LOWORD(wParam) == kIdLongMenu)
@@ -160,11 +161,8 @@ protected:
             ::EndPaint(GetSafeHwnd(), &ps);
             return 0;
         }
-        case WM_DESTROY:
-            g_CmdManagerHolder->UnbindWindowFromProfile(GetSafeHwnd(), true);
-            break;
-        default:
-            break;
+        case WM_DESTROY: g_CmdManagerHolder->UnbindWindowFromProfile(GetSafeHwnd(), true); break;
+        default: break;
         }
         return CWnd::WindowProc(message, wParam, lParam);
     }
