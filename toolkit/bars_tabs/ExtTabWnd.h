@@ -2,7 +2,7 @@
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Wnd.h"
-#include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
+#include "toolkit/foundation/ExtMouseCaptureSink.h"
 
 class CExtTabWnd : public CWnd, public CExtMouseCaptureSink
 {

@@ -41,6 +41,8 @@ void CExtToolControlBar::GroupBkgndRects::Paint(CDC& dc) { (void)dc; }
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 bool CExtToolControlBar::g_bMenuTracking = false;
+const UINT CExtToolControlBar::g_nMsgContinueTrackMenu =
+    ::RegisterWindowMessageW(L"CExtToolControlBar::g_nMsgContinueTrackMenu");
 
 void CExtToolControlBar::CloseTrackingMenus()
 {

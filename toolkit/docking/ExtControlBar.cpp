@@ -40,6 +40,7 @@ const UINT CExtControlBar::g_nMsgConstructPopupMenu =
     ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgConstructPopupMenu");
 const UINT CExtControlBar::g_nMsgCreateTabbedBar = ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgCreateTabbedBar");
 const UINT CExtControlBar::g_nMsgDrawTackedArea = ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgDrawTackedArea");
+const UINT CExtControlBar::g_nMsgPutToPopupMenu = ::RegisterWindowMessageW(L"CExtControlBar::g_nMsgPutToPopupMenu");
 
 int CExtControlBar::g_nDraggingStyleOverride = -1;
 const wchar_t* const CExtControlBar::kWndClassName = L"Nimbal-ControlBar";

@@ -7,7 +7,7 @@
 #pragma once
 #include "platform/Collections.h"
 #include "platform/ControlBar.h"
-#include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
+#include "toolkit/foundation/ExtMouseCaptureSink.h"
 
 class CFrameWnd;
 class CDC;

@@ -19,7 +19,7 @@
 #include "toolkit/docking/ExtDockOuterBar.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/menus_dialogs/ExtMemoryDC.h"
+#include "toolkit/foundation/ExtMemoryDC.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
 

@@ -11,7 +11,7 @@
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/menus_dialogs/ExtMemoryDC.h"
+#include "toolkit/foundation/ExtMemoryDC.h"
 #include <algorithm>
 
 bool CExtControlBar::IsDockedOrDialog() const

@@ -2,7 +2,7 @@
 #pragma once
 #include "platform/MiniDockFrameWnd.h"
 #include "platform/Geometry.h"
-#include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
+#include "toolkit/foundation/ExtMouseCaptureSink.h"
 
 class CExtMiniDockFrameWnd : public CMiniDockFrameWnd, public CExtMouseCaptureSink
 {

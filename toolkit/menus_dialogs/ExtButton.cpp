@@ -7,7 +7,7 @@
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtControlHelpers.h"
-#include "toolkit/menus_dialogs/ExtMemoryDC.h"
+#include "toolkit/foundation/ExtMemoryDC.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 IMPLEMENT_DYNCREATE(CExtButton, CButton)

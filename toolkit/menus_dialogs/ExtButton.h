@@ -4,7 +4,7 @@
 #include "platform/Controls.h"
 #include "platform/ListCtrl.h"
 #include "platform/Menu.h"
-#include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
+#include "toolkit/foundation/ExtMouseCaptureSink.h"
 
 class CExtPopupMenuWnd;
 

@@ -1,7 +1,7 @@
 // CExtMemoryDC on 32-bit DIB section targets: buffering, background fill, clip box, monochrome
 // bitmaps, mapping modes, printing targets and the fall-back to painting through.
 #include "support/DibCanvas.h"
-#include "toolkit/menus_dialogs/ExtMemoryDC.h"
+#include "toolkit/foundation/ExtMemoryDC.h"
 #include <gtest/gtest.h>
 
 namespace

@@ -1,5 +1,5 @@
 // CExtMemoryDC: set-up over a target DC, fall-back to painting through, and the flush.
-#include "toolkit/menus_dialogs/ExtMemoryDC.h"
+#include "toolkit/foundation/ExtMemoryDC.h"
 
 CExtMemoryDC::CExtMemoryDC(CDC* pDC, const RECT* pRect, DWORD dwOpt)
     : m_pOldBitmap(nullptr), m_pDC(nullptr), m_rect(0, 0, 0, 0), m_bMemDC(FALSE)

@@ -1,5 +1,5 @@
 // CExtMouseCaptureSink: taking the mouse capture.
-#include "toolkit/bars_tabs/ExtMouseCaptureSink.h"
+#include "toolkit/foundation/ExtMouseCaptureSink.h"
 
 void CExtMouseCaptureSink::SetCapture(HWND hWnd)
 {
