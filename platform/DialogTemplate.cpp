@@ -1,5 +1,7 @@
 #include "platform/Platform.h"
 #include "platform/DialogTemplate.h"
+#include <algorithm>
+#include <cstring>
 
 namespace
 {
@@ -24,22 +26,6 @@ struct DlgItemTemplateEx
 };
 #pragma pack(pop)
 
-const BYTE* SkipSzOrOrd(const BYTE* p)
-{
-    const WORD* w = (const WORD*)p;
-    if (*w == 0xFFFF)
-        return p + 4;
-    while (*w++)
-        ;
-    return (const BYTE*)w;
-}
-
-const BYTE* AlignDword(const BYTE* base, const BYTE* p)
-{
-    size_t off = (size_t)(p - base);
-    return base + ((off + 3) & ~(size_t)3);
-}
-
 DWORD StyleOf(const DLGTEMPLATE* t)
 {
     return CDialogTemplate::IsDialogEx(t) ? ((const DlgTemplateEx*)t)->style : t->style;
@@ -52,42 +38,114 @@ WORD ItemCount(const DLGTEMPLATE* t)
 
 bool HasFontStyle(DWORD style) { return (style & DS_SETFONT) != 0; }
 
-// Start of the menu field, right after the fixed header.
-const BYTE* AfterHeader(const DLGTEMPLATE* t)
+// Offsets of a template's parts, found by a walk that never reads past the bytes it was given.
+struct TemplateLayout
 {
-    return (const BYTE*)t + (CDialogTemplate::IsDialogEx(t) ? sizeof(DlgTemplateEx) : sizeof(DLGTEMPLATE));
-}
+    UINT menuEnd = 0;   // the class field starts here
+    UINT classEnd = 0;  // the title starts here
+    UINT fontBlock = 0; // the font block starts here (or would, without a font)
+    UINT fontEnd = 0;   // end of the font block (fontBlock without a font)
+    UINT items = 0;     // the first item (DWORD aligned; may lie past the end when there are none)
+    UINT size = 0;      // bytes of the whole template: after the last item, DWORD aligned when that fits
+};
 
-// Start of the font block, or of where it would be (after menu, class and title).
-const BYTE* FontBlock(const DLGTEMPLATE* t)
+class TemplateWalk
 {
-    const BYTE* p = AfterHeader(t);
-    p = SkipSzOrOrd(p); // menu
-    p = SkipSzOrOrd(p); // class
-    p = SkipSzOrOrd(p); // title
-    return p;
-}
-
-// Start of the first item (DWORD aligned).
-const BYTE* FirstItem(const DLGTEMPLATE* t)
-{
-    const BYTE* p = FontBlock(t);
-    if (HasFontStyle(StyleOf(t)))
+public:
+    TemplateWalk(const BYTE* base, UINT cb) : m_base(base), m_cb(cb) {}
+    bool Skip(UINT n)
     {
-        p += CDialogTemplate::IsDialogEx(t) ? 6 : 2; // size (+ weight, italic, charset)
-        p = SkipSzOrOrd(p);                          // face name
+        if (m_cb - m_pos < n)
+            return false;
+        m_pos += n;
+        return true;
     }
-    return AlignDword((const BYTE*)t, p);
+    bool Word(WORD& w)
+    {
+        if (m_cb - m_pos < sizeof(WORD))
+            return false;
+        memcpy(&w, m_base + m_pos, sizeof w);
+        m_pos += sizeof(WORD);
+        return true;
+    }
+    // A zero-terminated UTF-16 text.
+    bool Text()
+    {
+        for (WORD w = 1; w != 0;)
+            if (!Word(w))
+                return false;
+        return true;
+    }
+    // A name field: 0xFFFF and an ordinal, or a text.
+    bool TextOrOrdinal()
+    {
+        WORD w;
+        if (m_cb - m_pos < sizeof(WORD))
+            return false;
+        memcpy(&w, m_base + m_pos, sizeof w);
+        return w == 0xFFFF ? Skip(2 * sizeof(WORD)) : Text();
+    }
+    bool Align()
+    {
+        const UINT aligned = (m_pos + 3) & ~3u;
+        if (aligned < m_pos || aligned > m_cb)
+            return false;
+        m_pos = aligned;
+        return true;
+    }
+    UINT Pos() const { return m_pos; }
+
+private:
+    const BYTE* m_base;
+    UINT m_cb;
+    UINT m_pos = 0;
+};
+
+// True when the whole template lies within cb bytes; fills the layout.
+bool ReadLayout(const DLGTEMPLATE* t, UINT cb, TemplateLayout& layout)
+{
+    if (t == nullptr || cb < sizeof(DLGTEMPLATE))
+        return false;
+    const bool ex = CDialogTemplate::IsDialogEx(t) != FALSE;
+    TemplateWalk walk((const BYTE*)t, cb);
+    if (!walk.Skip(ex ? sizeof(DlgTemplateEx) : sizeof(DLGTEMPLATE)) || !walk.TextOrOrdinal())
+        return false;
+    layout.menuEnd = walk.Pos();
+    if (!walk.TextOrOrdinal())
+        return false;
+    layout.classEnd = walk.Pos();
+    if (!walk.Text()) // the system reads the title as text only
+        return false;
+    layout.fontBlock = walk.Pos();
+    if (HasFontStyle(StyleOf(t)) && (!walk.Skip(ex ? 6 : 2) || !walk.Text()))
+        return false;
+    layout.fontEnd = walk.Pos();
+    layout.items = (walk.Pos() + 3) & ~3u;
+    UINT end = walk.Pos();
+    for (WORD i = 0, n = ItemCount(t); i < n; ++i)
+    {
+        WORD extra = 0;
+        if (!walk.Align() || !walk.Skip(ex ? sizeof(DlgItemTemplateEx) : sizeof(DLGITEMTEMPLATE)) ||
+            !walk.TextOrOrdinal() || !walk.TextOrOrdinal() || !walk.Word(extra) || !walk.Skip(extra))
+            return false;
+        end = walk.Pos();
+    }
+    layout.size = walk.Align() ? walk.Pos() : end;
+    return true;
 }
 
-const BYTE* SkipItem(const DLGTEMPLATE* t, const BYTE* p)
+// A template in the program's own memory, whose size nobody gave: its walk is not bounded.
+const UINT kUnknownSize = 0xFFFFFFFFu;
+
+bool ReadFont(const DLGTEMPLATE* t, UINT cb, CString& strFaceName, WORD& nFontSize)
 {
-    p += CDialogTemplate::IsDialogEx(t) ? sizeof(DlgItemTemplateEx) : sizeof(DLGITEMTEMPLATE);
-    p = SkipSzOrOrd(p); // class
-    p = SkipSzOrOrd(p); // title
-    WORD extra = *(const WORD*)p;
-    p += sizeof(WORD) + extra;
-    return AlignDword((const BYTE*)t, p);
+    TemplateLayout layout;
+    if (!ReadLayout(t, cb, layout) || layout.fontEnd == layout.fontBlock)
+        return false;
+    const BYTE* p = (const BYTE*)t + layout.fontBlock;
+    memcpy(&nFontSize, p, sizeof nFontSize);
+    strFaceName = (const wchar_t*)(p + (CDialogTemplate::IsDialogEx(t) ? 6 : 2));
+    return true;
 }
 } // namespace
 
@@ -102,8 +160,9 @@ CDialogTemplate::CDialogTemplate(HGLOBAL hGlobal)
     if (hGlobal == nullptr)
         return;
     const DLGTEMPLATE* p = (const DLGTEMPLATE*)GlobalLock(hGlobal);
-    if (p)
-        SetTemplate(p, GetTemplateSize(p));
+    const UINT cb = p ? GetTemplateSize(p, (UINT)std::min<SIZE_T>(GlobalSize(hGlobal), kUnknownSize)) : 0;
+    if (cb != 0)
+        SetTemplate(p, cb);
     GlobalUnlock(hGlobal);
 }
 
@@ -137,9 +196,8 @@ BOOL CDialogTemplate::Load(LPCTSTR lpDialogTemplateID)
     if (hRes == nullptr)
         return FALSE;
     const DLGTEMPLATE* p = (const DLGTEMPLATE*)LockResource(hRes);
-    if (p == nullptr)
-        return FALSE;
-    return SetTemplate(p, GetTemplateSize(p));
+    const UINT cb = p != nullptr ? GetTemplateSize(p, SizeofResource(hInst, hRsrc)) : 0;
+    return cb != 0 && SetTemplate(p, cb);
 }
 
 HGLOBAL CDialogTemplate::Detach()
@@ -158,44 +216,39 @@ HGLOBAL CDialogTemplate::CopyWithFont(const DLGTEMPLATE* pTemplate, UINT cb, LPC
     return copy.Detach();
 }
 
-UINT CDialogTemplate::GetTemplateSize(const DLGTEMPLATE* pTemplate)
+UINT CDialogTemplate::GetTemplateSize(const DLGTEMPLATE* pTemplate) { return GetTemplateSize(pTemplate, kUnknownSize); }
+
+UINT CDialogTemplate::GetTemplateSize(const DLGTEMPLATE* pTemplate, UINT cbAvailable)
 {
-    const BYTE* p = FirstItem(pTemplate);
-    for (WORD i = 0, n = ItemCount(pTemplate); i < n; ++i)
-        p = SkipItem(pTemplate, p);
-    return (UINT)(p - (const BYTE*)pTemplate);
+    TemplateLayout layout;
+    return ReadLayout(pTemplate, cbAvailable, layout) ? layout.size : 0;
 }
 
 BYTE* CDialogTemplate::GetFontSizeField(const DLGTEMPLATE* pTemplate)
 {
-    if (!HasFontStyle(StyleOf(pTemplate)))
+    TemplateLayout layout;
+    if (!ReadLayout(pTemplate, kUnknownSize, layout) || layout.fontEnd == layout.fontBlock)
         return nullptr;
-    return (BYTE*)FontBlock(pTemplate);
+    return (BYTE*)pTemplate + layout.fontBlock;
 }
 
 BOOL CDialogTemplate::HasFont() const
 {
-    if (m_hTemplate == nullptr)
+    if (m_hTemplate == nullptr || m_dwTemplateSize < sizeof(DLGTEMPLATE))
         return FALSE;
     return HasFontStyle(StyleOf((const DLGTEMPLATE*)m_hTemplate));
 }
 
 BOOL CDialogTemplate::GetFont(const DLGTEMPLATE* pTemplate, CString& strFaceName, WORD& nFontSize)
 {
-    const BYTE* p = GetFontSizeField(pTemplate);
-    if (p == nullptr)
-        return FALSE;
-    nFontSize = *(const WORD*)p;
-    p += IsDialogEx(pTemplate) ? 6 : 2;
-    strFaceName = (const wchar_t*)p;
-    return TRUE;
+    return ReadFont(pTemplate, kUnknownSize, strFaceName, nFontSize);
 }
 
 BOOL CDialogTemplate::GetFont(CString& strFaceName, WORD& nFontSize) const
 {
     if (m_hTemplate == nullptr)
         return FALSE;
-    return GetFont((const DLGTEMPLATE*)m_hTemplate, strFaceName, nFontSize);
+    return ReadFont((const DLGTEMPLATE*)m_hTemplate, m_dwTemplateSize, strFaceName, nFontSize);
 }
 
 BOOL CDialogTemplate::SetFont(LPCTSTR lpFaceName, WORD nFontSize)
@@ -203,13 +256,16 @@ BOOL CDialogTemplate::SetFont(LPCTSTR lpFaceName, WORD nFontSize)
     if (m_hTemplate == nullptr || lpFaceName == nullptr)
         return FALSE;
     const DLGTEMPLATE* t = (const DLGTEMPLATE*)m_hTemplate;
+    TemplateLayout layout;
+    if (!ReadLayout(t, m_dwTemplateSize, layout))
+        return FALSE;
     const bool ex = IsDialogEx(t) != FALSE;
-    const bool hadFont = HasFontStyle(StyleOf(t));
+    const bool hadFont = layout.fontEnd != layout.fontBlock;
     const BYTE* base = (const BYTE*)t;
-    const BYTE* fontStart = FontBlock(t);
-    const BYTE* items = FirstItem(t);
-    const UINT headSize = (UINT)(fontStart - base);
-    const UINT itemsSize = m_dwTemplateSize - (UINT)(items - base);
+    const BYTE* fontStart = base + layout.fontBlock;
+    const BYTE* items = base + layout.items;
+    const UINT headSize = layout.fontBlock;
+    const UINT itemsSize = m_dwTemplateSize > layout.items ? m_dwTemplateSize - layout.items : 0;
 
     // Weight, italic and charset of an extended template are kept when it had a font.
     WORD weight = FW_NORMAL;
@@ -256,18 +312,17 @@ BOOL CDialogTemplate::SetClassName(LPCTSTR lpszClassName)
     if (m_hTemplate == nullptr || lpszClassName == nullptr)
         return FALSE;
     const DLGTEMPLATE* t = (const DLGTEMPLATE*)m_hTemplate;
+    TemplateLayout layout;
+    if (!ReadLayout(t, m_dwTemplateSize, layout))
+        return FALSE;
     const BYTE* base = (const BYTE*)t;
-    const BYTE* menuEnd = SkipSzOrOrd(AfterHeader(t));
-    const BYTE* classEnd = SkipSzOrOrd(menuEnd);
+    const BYTE* classEnd = base + layout.classEnd;
     // Title and font follow the class; the items start at the next DWORD.
-    const BYTE* fontEnd = FontBlock(t);
-    if (HasFontStyle(StyleOf(t)))
-        fontEnd = SkipSzOrOrd(fontEnd + (IsDialogEx(t) ? 6 : 2));
-    const BYTE* items = FirstItem(t);
-    const UINT headSize = (UINT)(menuEnd - base);
+    const BYTE* items = base + layout.items;
+    const UINT headSize = layout.menuEnd;
     const UINT classBytes = (UINT)((wcslen(lpszClassName) + 1) * sizeof(wchar_t));
-    const UINT midSize = (UINT)(fontEnd - classEnd);
-    const UINT itemsSize = m_dwTemplateSize - (UINT)(items - base);
+    const UINT midSize = layout.fontEnd - layout.classEnd;
+    const UINT itemsSize = m_dwTemplateSize > layout.items ? m_dwTemplateSize - layout.items : 0;
     const UINT itemsOffset = (headSize + classBytes + midSize + 3) & ~3u;
     const UINT newSize = itemsOffset + itemsSize;
     HGLOBAL h = GlobalAlloc(GPTR, newSize);
@@ -312,7 +367,7 @@ BOOL CDialogTemplate::SetSystemFont(WORD nFontSize)
 void CDialogTemplate::GetSizeInDialogUnits(SIZE* pSize) const
 {
     pSize->cx = pSize->cy = 0;
-    if (m_hTemplate == nullptr)
+    if (m_hTemplate == nullptr || m_dwTemplateSize < sizeof(DLGTEMPLATE))
         return;
     const DLGTEMPLATE* t = (const DLGTEMPLATE*)m_hTemplate;
     if (IsDialogEx(t))

@@ -27,9 +27,16 @@ public:
     void GetSizeInPixels(SIZE* pSize) const;
 
     static BOOL GetFont(const DLGTEMPLATE* pTemplate, CString& strFaceName, WORD& nFontSize);
-    // Bytes of a whole template, its items included.
+    // Bytes of a whole template, its items included (a template of the program's own memory).
     static UINT GetTemplateSize(const DLGTEMPLATE* pTemplate);
-    static BOOL IsDialogEx(const DLGTEMPLATE* pTemplate) { return ((const WORD*)pTemplate)[1] == 0xFFFF; }
+    // The same for a template that must lie within cbAvailable bytes (a resource, outside data): 0
+    // when its header, font or items run past them. The walk reads nothing past them.
+    static UINT GetTemplateSize(const DLGTEMPLATE* pTemplate, UINT cbAvailable);
+    // As the system: version 1 and signature 0xFFFF.
+    static BOOL IsDialogEx(const DLGTEMPLATE* pTemplate)
+    {
+        return ((const WORD*)pTemplate)[0] == 1 && ((const WORD*)pTemplate)[1] == 0xFFFF;
+    }
 
     HGLOBAL m_hTemplate = nullptr;
     DWORD m_dwTemplateSize = 0;

@@ -95,9 +95,11 @@ void CPropertyPage::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
 {
     (void)bWizard;
     const DLGTEMPLATE* pTemplate = nullptr;
+    UINT cbTemplate = 0;
     if (psp.dwFlags & PSP_DLGINDIRECT)
     {
         pTemplate = psp.pResource;
+        cbTemplate = pTemplate ? CDialogTemplate::GetTemplateSize(pTemplate) : 0;
         // The dialog-init data cannot be found by name for a template in memory.
         m_lpszTemplateName = nullptr;
     }
@@ -107,12 +109,21 @@ void CPropertyPage::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
         HRSRC hRsrc = FindResourceW(hInst, psp.pszTemplate, RT_DIALOG);
         HGLOBAL hRes = hRsrc ? LoadResource(hInst, hRsrc) : nullptr;
         pTemplate = hRes ? (const DLGTEMPLATE*)LockResource(hRes) : nullptr;
+        cbTemplate = pTemplate ? CDialogTemplate::GetTemplateSize(pTemplate, SizeofResource(hInst, hRsrc)) : 0;
+        if (pTemplate != nullptr && cbTemplate == 0)
+        {
+            // A template that does not lie within its resource: id 0 names no resource, so the
+            // sheet treats the page as one whose template is missing.
+            psp.pszTemplate = MAKEINTRESOURCEW(0);
+            return;
+        }
     }
     if (pTemplate == nullptr)
         return;
     // The page keeps its own copy: the sheet may outlive the resource lock.
-    CDialogTemplate copy(pTemplate);
-    UseTemplateCopy(psp, copy.Detach());
+    CDialogTemplate copy;
+    if (copy.SetTemplate(pTemplate, cbTemplate))
+        UseTemplateCopy(psp, copy.Detach());
 }
 
 void CPropertyPage::UseTemplateCopy(PROPSHEETPAGEW& psp, HGLOBAL hCopy)

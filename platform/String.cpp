@@ -2,6 +2,7 @@
 #include "platform/String.h"
 #include "platform/Exceptions.h"
 #include <algorithm>
+#include <cstring>
 #include <cwctype>
 #include <oleauto.h>
 
@@ -485,33 +486,34 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
         return FALSE;
     }
     HGLOBAL h = LoadResource(hInstance, res);
-    DWORD size = SizeofResource(hInstance, res);
-    const WORD* p = h ? (const WORD*)LockResource(h) : nullptr;
-    if (!p)
-    {
-        m_str.clear();
+    const DWORD size = SizeofResource(hInstance, res);
+    const BYTE* block = h ? (const BYTE*)LockResource(h) : nullptr;
+    m_str.clear();
+    if (!block)
         return FALSE;
-    }
-    const WORD* end = (const WORD*)((const BYTE*)p + size);
-    for (UINT i = 0; i < (nID & 15); ++i)
+    // Each entry is a length and that many characters; an entry that does not fit the block is
+    // not found (the block is outside data).
+    DWORD pos = 0;
+    for (UINT i = 0;; ++i)
     {
-        if (p >= end)
-        {
-            m_str.clear();
+        if (size - pos < sizeof(WORD))
             return FALSE;
+        WORD len;
+        memcpy(&len, block + pos, sizeof len);
+        pos += sizeof(WORD);
+        const DWORD bytes = (DWORD)len * sizeof(wchar_t);
+        if (bytes > size - pos)
+            return FALSE;
+        if (i == (nID & 15))
+        {
+            if (len == 0)
+                return FALSE;
+            m_str.resize(len);
+            memcpy(&m_str[0], block + pos, bytes);
+            return TRUE;
         }
-        p += 1 + *p;
+        pos += bytes;
     }
-    if (p >= end || *p == 0)
-    {
-        m_str.clear();
-        return FALSE;
-    }
-    size_t len = *p;
-    if (p + 1 + len > end)
-        len = (size_t)(end - p - 1);
-    m_str.assign((const wchar_t*)(p + 1), len);
-    return TRUE;
 }
 
 BOOL CString::LoadString(UINT nID)

@@ -120,17 +120,20 @@ bool CExtCmdProfile::UpdateFromToolBarResource(UINT nResourceID, UINT** ppIDs, I
         return false;
     }
     BITMAP bm = {};
-    ::GetObjectW(hBitmap, sizeof(bm), &bm);
-    int nImage = 0;
+    if (::GetObjectW(hBitmap, sizeof(bm), &bm) != (int)sizeof(bm))
+        bm = BITMAP{};
+    LONGLONG nImage = 0;
     for (UINT nCmdID : tb.ids)
     {
         if (nCmdID == 0)
             continue;
-        const RECT rc = {nImage * tb.cx, 0, (nImage + 1) * tb.cx, tb.cy};
+        // Sizes come from the resource: the image's place is computed without overflow.
+        const LONGLONG nLeft = nImage * tb.cx, nRight = nLeft + tb.cx;
         ++nImage;
         // An image that does not lie inside the bitmap gives no icon.
-        if (rc.right > bm.bmWidth || rc.bottom > bm.bmHeight)
+        if (nRight > bm.bmWidth || tb.cy > bm.bmHeight)
             continue;
+        const RECT rc = {(LONG)nLeft, 0, (LONG)nRight, tb.cy};
         CExtCmdIcon* pIcon = new CExtCmdIcon(hBitmap, clrTransparent, &rc, true);
         if (pIcon->IsEmpty())
         {

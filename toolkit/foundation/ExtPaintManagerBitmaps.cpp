@@ -17,6 +17,12 @@ inline COLORREF PixelToColor(DWORD px) { return RGB((px >> 16) & 0xFF, (px >> 8)
 
 // Largest BMP side these helpers accept (either direction for the height).
 const LONG kMaxBitmapSide = 32767;
+// Most pixels one copy may hold: the pixel helpers take several bytes per pixel, and an icon or
+// glyph source has no business being larger (a 2048 x 2048 picture, 16 MB as a 32-bit copy).
+const LONGLONG kMaxCopyPixels = 2048 * 2048;
+// An image list lays its images out four across and grows ahead: above this many pixels the icon
+// is built by hand whatever the system, which costs about a quarter of that.
+const LONGLONG kMaxImageListPixels = 256 * 256;
 // Bytes read from an archive at a time: memory grows with the data actually present.
 const DWORD kReadChunk = 64 * 1024;
 
@@ -66,9 +72,12 @@ bool ValidateDib(const BYTE* pDib, DWORD dwDibSize, DWORD dwFilePixelOffset, DWO
     {
         if (nBits != 16 && nBits != 32)
             return false;
-        // The three masks follow a plain header; larger headers hold them.
+        // The three masks follow a plain header; headers from 52 bytes on hold them, shorter
+        // ones would have them read from the pixels.
         if (bih.biSize == sizeof(BITMAPINFOHEADER))
             nTableBytes += 3 * sizeof(DWORD);
+        else if (bih.biSize < sizeof(BITMAPINFOHEADER) + 3 * sizeof(DWORD))
+            return false;
     }
     else if (bih.biCompression != BI_RGB)
         return false;
@@ -186,7 +195,7 @@ HBITMAP CExtPaintManager::CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc
         return nullptr;
     const CRect rcSrc = pRectBitmapSrc != nullptr ? CRect(*pRectBitmapSrc) : CRect(0, 0, bm.bmWidth, bm.bmHeight);
     const int cx = rcSrc.Width(), cy = rcSrc.Height();
-    if (cx <= 0 || cy <= 0)
+    if (cx <= 0 || cy <= 0 || (LONGLONG)cx * cy > kMaxCopyPixels)
         return nullptr;
     HDC hScreen = ::GetDC(nullptr);
     if (hScreen == nullptr)
@@ -280,9 +289,10 @@ HICON CExtPaintManager::CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransp
         ::GdiFlush();
     }
     HICON hIcon = nullptr;
-    if (!(g_PaintManagerHolder.m_bIsWin2000OrLater && !g_PaintManagerHolder.m_bIsWin9x))
+    const bool bLarge = (LONGLONG)size.cx * size.cy > kMaxImageListPixels;
+    if (!(g_PaintManagerHolder.m_bIsWin2000OrLater && !g_PaintManagerHolder.m_bIsWin9x) || bLarge)
         hIcon = IconByHand(hDib, pPixels, size, clrTransparent);
-    if (hIcon == nullptr)
+    if (hIcon == nullptr && !bLarge)
         hIcon = IconFromImageList(hDib, size, clrTransparent);
     ::DeleteObject(hDib);
     return hIcon;

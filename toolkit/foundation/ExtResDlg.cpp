@@ -114,9 +114,11 @@ LPCDLGTEMPLATE ExtFindDialogTemplate(LPCTSTR lpszTemplateName, DWORD& cbTemplate
     hModule = g_ResourceManagerHolder->FindResourcePreferred(RT_DIALOG, lpszTemplateName, nullptr, &hResInfo);
     HGLOBAL hGlobal = hModule != nullptr && hResInfo != nullptr ? ::LoadResource(hModule, hResInfo) : nullptr;
     LPCDLGTEMPLATE lpTemplate = hGlobal != nullptr ? (LPCDLGTEMPLATE)::LockResource(hGlobal) : nullptr;
-    if (lpTemplate != nullptr)
-        cbTemplate = ::SizeofResource(hModule, hResInfo);
-    return lpTemplate;
+    if (lpTemplate == nullptr)
+        return nullptr;
+    // A resource is outside data: a template that does not lie within it counts as missing.
+    cbTemplate = CDialogTemplate::GetTemplateSize(lpTemplate, ::SizeofResource(hModule, hResInfo));
+    return cbTemplate != 0 ? lpTemplate : nullptr;
 }
 
 BOOL ExecuteDlgInitData(CWnd* pWnd, const void* pData, DWORD cbData)
@@ -244,7 +246,7 @@ BOOL CExtResDlg::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pPare
     if (hAdjusted != nullptr)
     {
         lpDialogTemplate = (LPCDLGTEMPLATE)hAdjusted;
-        cbTemplate = CDialogTemplate::GetTemplateSize(lpDialogTemplate);
+        cbTemplate = CDialogTemplate::GetTemplateSize(lpDialogTemplate, (UINT)::GlobalSize(hAdjusted));
     }
     if (hInst == nullptr)
         hInst = AfxGetInstanceHandle();

@@ -10,7 +10,7 @@ BOOL ExecuteResDlgInit(CWnd* pWnd, LPCTSTR lpszResourceName);
 BOOL ExecuteDlgInitData(CWnd* pWnd, const void* pData, DWORD cbData);
 
 // The dialog template lpszTemplateName found through the resource manager: its data, bytes and
-// module. Null when it is missing.
+// module. Null when it is missing or does not lie within its resource.
 LPCDLGTEMPLATE ExtFindDialogTemplate(LPCTSTR lpszTemplateName, DWORD& cbTemplate, HINSTANCE& hModule);
 
 // Reads the font of a template of cbTemplate bytes (plain or extended); false when it has none

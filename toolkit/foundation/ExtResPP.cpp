@@ -140,6 +140,14 @@ void CExtResPP::PreProcessPageTemplate(PROPSHEETPAGEW& psp, BOOL bWizard)
     {
         HINSTANCE hModule = nullptr;
         lpTemplate = ExtFindDialogTemplate(psp.pszTemplate, cbTemplate, hModule);
+        if (lpTemplate == nullptr && hModule != nullptr)
+        {
+            // Found but refused (it does not lie within its resource): the sheet must not read it
+            // by name either. Id 0 names no resource, so the page fares as one whose template is
+            // missing.
+            psp.pszTemplate = MAKEINTRESOURCEW(0);
+            return;
+        }
     }
     if (lpTemplate == nullptr)
         return;

@@ -30,6 +30,114 @@ template <class Fn> auto LoadFromResourceHandle(HINSTANCE* pModuleOut, Fn load) 
     SetOut(pModuleOut, hModule);
     return hModule != nullptr ? load(hModule) : nullptr;
 }
+
+// Deepest nesting of popups a menu template may have: the system builds it by recursion.
+const size_t kMaxMenuDepth = 64;
+
+// Reads menu templates without passing their end.
+class MenuTemplateWalk
+{
+public:
+    MenuTemplateWalk(const BYTE* p, DWORD cb) : m_p(p), m_cb(cb) {}
+    bool Skip(ULONGLONG n)
+    {
+        if (m_pos > m_cb || m_cb - m_pos < n)
+            return false;
+        m_pos += n;
+        return true;
+    }
+    bool Word(WORD& w)
+    {
+        if (m_pos > m_cb || m_cb - m_pos < sizeof(WORD))
+            return false;
+        memcpy(&w, m_p + m_pos, sizeof w);
+        m_pos += sizeof(WORD);
+        return true;
+    }
+    bool Text()
+    {
+        for (WORD w = 1; w != 0;)
+            if (!Word(w))
+                return false;
+        return true;
+    }
+    // As the system does, relative to the template (which starts DWORD aligned).
+    void Align(ULONGLONG n) { m_pos = (m_pos + n - 1) & ~(n - 1); }
+
+private:
+    const BYTE* m_p;
+    ULONGLONG m_cb;
+    ULONGLONG m_pos = 0;
+};
+
+// True when a menu template (the plain form, version 0, or the extended one, version 1) ends
+// within cb bytes and nests no deeper than the system can follow: what LoadMenuIndirectW reads.
+bool IsMenuTemplateWithin(const BYTE* p, DWORD cb)
+{
+    MenuTemplateWalk walk(p, cb);
+    WORD nVersion = 0, nOffset = 0;
+    if (p == nullptr || !walk.Word(nVersion) || !walk.Word(nOffset) || nVersion > 1 || !walk.Skip(nOffset))
+        return false;
+    // For each open popup level: whether the popup item that opened it was the last of its own level.
+    std::vector<bool> popupWasLast;
+    for (bool bDone = false; !bDone;)
+    {
+        bool bPopup, bLast;
+        if (nVersion == 0)
+        {
+            WORD nFlags, nID;
+            if (!walk.Word(nFlags))
+                return false;
+            bPopup = (nFlags & MF_POPUP) != 0;
+            bLast = (nFlags & MF_END) != 0;
+            if ((!bPopup && !walk.Word(nID)) || !walk.Text())
+                return false;
+        }
+        else
+        {
+            WORD nResInfo;
+            walk.Align(4);
+            if (!walk.Skip(3 * sizeof(DWORD)) || !walk.Word(nResInfo)) // type, state, id
+                return false;
+            walk.Align(2);
+            if (!walk.Text())
+                return false;
+            bPopup = (nResInfo & 0x01) != 0;
+            bLast = (nResInfo & MF_END) != 0;
+            if (bPopup)
+            {
+                walk.Align(4);
+                if (!walk.Skip(sizeof(DWORD))) // help id
+                    return false;
+            }
+        }
+        if (bPopup)
+        {
+            if (popupWasLast.size() >= kMaxMenuDepth)
+                return false;
+            popupWasLast.push_back(bLast);
+            continue;
+        }
+        // The last item of a level closes it, and the levels whose popup was the last of theirs.
+        while (bLast && !bDone)
+        {
+            if (popupWasLast.empty())
+                bDone = true;
+            else
+            {
+                bLast = popupWasLast.back();
+                popupWasLast.pop_back();
+            }
+        }
+    }
+    return true;
+}
+
+// The menu built from a template of cb bytes; null when the template does not lie within them.
+HMENU LoadCheckedMenu(const BYTE* p, DWORD cb)
+{
+    return IsMenuTemplateWithin(p, cb) ? ::LoadMenuIndirectW(p) : nullptr;
+}
 } // namespace
 
 // ------------------------------------------------------------------------------- CExtResourceBuffer
@@ -264,16 +372,21 @@ bool CExtResourceManager::LoadMenu(CMenu& menu, LPCTSTR lpszName, WORD nLangID1,
     SetOut<HINSTANCE>(pModuleOut, nullptr);
     if (menu.m_hMenu != nullptr)
         menu.DestroyMenu();
+    // A menu resource is outside data: its template is checked before the system builds it.
     if (!IsLanguageLookupEnabled())
     {
-        HMENU hMenu = LoadFromResourceHandle(
-            pModuleOut, [&](HINSTANCE hModule) { return ::LoadMenuW(hModule, ResourceNameArg(lpszName)); });
+        HMENU hMenu = LoadFromResourceHandle(pModuleOut, [&](HINSTANCE hModule) -> HMENU {
+            HRSRC hResInfo = ::FindResourceW(hModule, ResourceNameArg(lpszName), RT_MENU);
+            HGLOBAL hGlobal = hResInfo != nullptr ? ::LoadResource(hModule, hResInfo) : nullptr;
+            const BYTE* pData = hGlobal != nullptr ? (const BYTE*)::LockResource(hGlobal) : nullptr;
+            return pData != nullptr ? LoadCheckedMenu(pData, ::SizeofResource(hModule, hResInfo)) : nullptr;
+        });
         return hMenu != nullptr && menu.Attach(hMenu);
     }
     CExtResourceBuffer buffer;
     if (!LoadResourceToBuffer(buffer, RT_MENU, lpszName, nLangID1, nLangID2, pLangOut, pModuleOut) || buffer.IsEmpty())
         return false;
-    HMENU hMenu = ::LoadMenuIndirectW(buffer.GetBuffer());
+    HMENU hMenu = LoadCheckedMenu(buffer.GetBuffer(), buffer.GetSize());
     if (hMenu == nullptr)
         return false;
     if (!menu.Attach(hMenu))
