@@ -95,21 +95,18 @@ bool IsMenuTemplateWithin(const BYTE* p, DWORD cb)
         }
         else
         {
+            // Type, state, id and the item's flags; the text on a WORD; what follows on a DWORD.
             WORD nResInfo;
-            walk.Align(4);
-            if (!walk.Skip(3 * sizeof(DWORD)) || !walk.Word(nResInfo)) // type, state, id
+            if (!walk.Skip(3 * sizeof(DWORD)) || !walk.Word(nResInfo))
                 return false;
             walk.Align(2);
             if (!walk.Text())
                 return false;
+            walk.Align(4);
             bPopup = (nResInfo & 0x01) != 0;
             bLast = (nResInfo & MF_END) != 0;
-            if (bPopup)
-            {
-                walk.Align(4);
-                if (!walk.Skip(sizeof(DWORD))) // help id
-                    return false;
-            }
+            if (bPopup && !walk.Skip(sizeof(DWORD))) // help id
+                return false;
         }
         if (bPopup)
         {

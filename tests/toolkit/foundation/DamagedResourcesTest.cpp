@@ -348,7 +348,7 @@ TEST(DamagedDialog, APageWhoseTemplateDoesNotFitIsNotCreatedAndTheOthersAre)
 
 TEST(DamagedDialog, TemplateWalksReadNothingPastTheBytesGiven)
 {
-    // Each template sits right before a page that cannot be read.
+    // Each template sits right before a memory page that cannot be read.
     const CGuardedBytes two(Bytes{0x80, 0x00});
     EXPECT_EQ(CDialogTemplate::GetTemplateSize(two.Template(), 2), 0u);
     CString face;
