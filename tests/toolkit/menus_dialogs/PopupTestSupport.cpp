@@ -30,6 +30,12 @@ LRESULT CPopupTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_onMenuClosed();
         return 0;
     }
+    if (message == CExtPopupMenuWnd::g_nMsgItemCoveringNotification)
+    {
+        auto* pIcn = (CExtPopupMenuWnd::ItemCoveringNotification*)wParam;
+        m_coverings.emplace_back(pIcn->m_nValue, pIcn->m_nItemIndex);
+        return 0;
+    }
     if (message == CExtPopupMenuWnd::g_nMsgNotifyMenuExpanded)
     {
         ++m_nMenuExpanded;

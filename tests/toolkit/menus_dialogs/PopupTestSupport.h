@@ -14,9 +14,10 @@
 class CPopupTestFrame : public CMenuTestFrame
 {
 public:
-    std::vector<UINT> m_commands;       // ids of WM_COMMAND
-    std::vector<UINT> m_sysCommands;    // ids of WM_SYSCOMMAND (swallowed)
-    std::vector<UINT> m_messageStrings; // WPARAM of WM_SETMESSAGESTRING
+    std::vector<UINT> m_commands;                 // ids of WM_COMMAND
+    std::vector<UINT> m_sysCommands;              // ids of WM_SYSCOMMAND (swallowed)
+    std::vector<UINT> m_messageStrings;           // WPARAM of WM_SETMESSAGESTRING
+    std::vector<std::pair<int, int>> m_coverings; // kind and item of each covering notification
     int m_nMenuClosed = 0;
     int m_nMenuExpanded = 0;
     int m_nPrepared = 0;
