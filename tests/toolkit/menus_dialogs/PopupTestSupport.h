@@ -26,6 +26,8 @@ public:
     COLORREF m_clrOwnerDraw = RGB(0, 200, 0);
     std::function<void(UINT)> m_onCommand; // runs on WM_COMMAND
     std::function<void()> m_onMenuClosed;  // runs on the closed notification
+    // Runs on the in-place edit creation message.
+    std::function<void(CExtPopupMenuWnd::InplaceEditCreateData_t*)> m_onCreateInplaceEdit;
 
     // Every test command but ID_TEST_ENABLE_OFF is enabled.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
