@@ -93,7 +93,7 @@ bool CExtPopupMenuWnd::HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags, bool& bP
         const bool bCtrl = IsKeyHeld(VK_CONTROL);
         const bool bShift = IsKeyHeld(VK_SHIFT);
         UINT nMsgToEdit = 0;
-        if (IsKeyHeld(VK_MENU))
+        if (nChar == VK_MENU || IsKeyHeld(VK_MENU))
         {
             ::PostMessageW(hWnd, WM_CANCELMODE, 0, 0);
             return true;

@@ -42,6 +42,7 @@ protected:
     void TearDown() override
     {
         HoldKeys({});
+        M::g_bAccessByFirstLetter = false;
         PopupTest::TearDown();
     }
     CCountedPopup* Show(CCountedPopup* pMenu)
@@ -154,8 +155,30 @@ TEST_F(PopupKeysTest, ZeroNeverSelectsAndASharedLetterMovesBetweenItsItems)
     Pump();
     EXPECT_TRUE(M::IsMenuTracking());
     EXPECT_TRUE(Recv().m_commands.empty());
-    // Without '&' an item has no access character unless the first-letter option is on.
-    EXPECT_FALSE(M::g_bAccessByFirstLetter);
+}
+
+TEST_F(PopupKeysTest, AnItemWithoutAmpersandIsReachedByItsFirstLetterOnlyWithTheOptionOn)
+{
+    Command(ID_TEST_EXIT)->m_sMenuText = L"Tutup";
+    CCountedPopup* pMenu = Show(NewMenu({ID_TEST_OPEN, ID_TEST_EXIT}));
+    ASSERT_FALSE(M::g_bAccessByFirstLetter);
+    EXPECT_EQ(pMenu->ItemFindByAccessChar(L't'), -1);
+    EXPECT_TRUE(Key(pMenu, 'T'));
+    EXPECT_EQ(pMenu->GetCurrentItem(), -1);
+    M::g_bAccessByFirstLetter = true;
+    EXPECT_EQ(pMenu->ItemFindByAccessChar(L't'), 1);
+    M::g_bAccessByFirstLetter = false;
+}
+
+TEST_F(PopupKeysTest, AltEndsTrackingWithoutACommand)
+{
+    CCountedPopup* pMenu = Show(NewMenuWithSubMenus());
+    pMenu->SetCurrentItem(0);
+    EXPECT_TRUE(Key(pMenu, VK_MENU));
+    Pump();
+    EXPECT_FALSE(M::IsMenuTracking());
+    EXPECT_TRUE(Recv().m_commands.empty());
+    EXPECT_EQ(CCountedPopup::s_nLive, 0);
 }
 
 TEST_F(PopupKeysTest, AUniqueLetterOpensASubMenuWithItsFirstItemOrChoosesACommand)
