@@ -114,50 +114,20 @@ bool CExtButton::GetFlat() const
 
 // ---- tool tip ----------------------------------------------------------------------------------
 
-void CExtButton::InitToolTip()
-{
-    if (m_wndToolTip.GetSafeHwnd() != nullptr || GetSafeHwnd() == nullptr)
-        return;
-    m_wndToolTip.Create(this);
-    m_wndToolTip.Activate(FALSE);
-}
+void CExtButton::InitToolTip() { CExtControlHelpers::InitToolTip(m_wndToolTip, this); }
 
 void CExtButton::SetTooltipText(LPCTSTR lpszText, bool bActivate)
 {
-    if (lpszText == nullptr || *lpszText == 0)
-        return;
-    InitToolTip();
-    if (m_wndToolTip.GetSafeHwnd() == nullptr)
-        return;
-    if (m_wndToolTip.GetToolCount() == 0)
-    {
-        CRect rcClient;
-        ::GetClientRect(m_hWnd, &rcClient);
-        m_wndToolTip.AddTool(this, lpszText, &rcClient, 1);
-    }
-    CWnd::CancelToolTips();
-    m_wndToolTip.UpdateTipText(lpszText, this, 1);
-    m_wndToolTip.Activate(bActivate ? TRUE : FALSE);
+    CExtControlHelpers::SetToolTipText(m_wndToolTip, this, lpszText, bActivate);
 }
 
-void CExtButton::ActivateTooltip(bool bActivate)
-{
-    if (m_wndToolTip.GetSafeHwnd() != nullptr && m_wndToolTip.GetToolCount() != 0)
-        m_wndToolTip.Activate(bActivate ? TRUE : FALSE);
-}
+void CExtButton::ActivateTooltip(bool bActivate) { CExtControlHelpers::ActivateToolTip(m_wndToolTip, bActivate); }
 
 INT_PTR CExtButton::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
     (void)pTI;
-    CString sText;
-    INT_PTR nHit = CExtControlHelpers::ToolBarTipHitTest(this, point, sText);
-    if (nHit != -1 && !sText.IsEmpty() &&
-        (m_wndToolTip.GetSafeHwnd() == nullptr || !::IsWindowVisible(m_wndToolTip.GetSafeHwnd())))
-    {
-        CExtButton* pThis = const_cast<CExtButton*>(this);
-        pThis->SetTooltipText(sText, true);
-        pThis->ActivateTooltip(true);
-    }
+    CExtControlHelpers::TakeToolBarTip(this, point, const_cast<CToolTipCtrl&>(m_wndToolTip),
+                                       const_cast<CExtButton*>(this));
     // The frame shows no tip of its own for the button.
     return -1;
 }

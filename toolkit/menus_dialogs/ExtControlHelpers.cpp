@@ -1,5 +1,6 @@
 // Shared helpers of the themed controls.
 #include "toolkit/menus_dialogs/ExtControlHelpers.h"
+#include "platform/ListCtrl.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -26,6 +27,59 @@ INT_PTR CExtControlHelpers::ToolBarTipHitTest(const CWnd* pWnd, CPoint point, CS
         ::free(ti.lpszText);
     }
     return nHit;
+}
+
+void CExtControlHelpers::TakeToolBarTip(const CWnd* pWndOnBar, CPoint point, CToolTipCtrl& tip, CWnd* pWndTool)
+{
+    CString sText;
+    const INT_PTR nHit = ToolBarTipHitTest(pWndOnBar, point, sText);
+    if (nHit == -1 || sText.IsEmpty())
+        return;
+    if (tip.GetSafeHwnd() != nullptr && ::IsWindowVisible(tip.GetSafeHwnd()))
+        return;
+    SetToolTipText(tip, pWndTool, sText, true);
+    ActivateToolTip(tip, true);
+}
+
+void CExtControlHelpers::InitToolTip(CToolTipCtrl& tip, CWnd* pWndTool)
+{
+    if (tip.GetSafeHwnd() != nullptr || pWndTool == nullptr || pWndTool->GetSafeHwnd() == nullptr)
+        return;
+    tip.Create(pWndTool);
+    tip.Activate(FALSE);
+}
+
+void CExtControlHelpers::SetToolTipText(CToolTipCtrl& tip, CWnd* pWndTool, LPCTSTR lpszText, bool bActivate)
+{
+    if (lpszText == nullptr || *lpszText == 0)
+        return;
+    InitToolTip(tip, pWndTool);
+    if (tip.GetSafeHwnd() == nullptr)
+        return;
+    if (tip.GetToolCount() == 0)
+    {
+        CRect rcClient;
+        ::GetClientRect(pWndTool->GetSafeHwnd(), &rcClient);
+        tip.AddTool(pWndTool, lpszText, &rcClient, 1);
+    }
+    CWnd::CancelToolTips();
+    tip.UpdateTipText(lpszText, pWndTool, 1);
+    tip.Activate(bActivate ? TRUE : FALSE);
+}
+
+void CExtControlHelpers::ActivateToolTip(CToolTipCtrl& tip, bool bActivate)
+{
+    if (tip.GetSafeHwnd() != nullptr && tip.GetToolCount() != 0)
+        tip.Activate(bActivate ? TRUE : FALSE);
+}
+
+void CExtControlHelpers::RelayToolTipEvent(CToolTipCtrl& tip, CWnd* pWndTool, MSG* pMsg)
+{
+    if (IsMenuTracking() || pWndTool->GetSafeHwnd() == nullptr)
+        return;
+    InitToolTip(tip, pWndTool);
+    if (tip.GetSafeHwnd() != nullptr)
+        tip.RelayEvent(pMsg);
 }
 
 bool CExtControlHelpers::IsMenuTracking() { return CExtPopupMenuWnd::IsMenuTracking(); }

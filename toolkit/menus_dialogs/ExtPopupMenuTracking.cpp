@@ -9,6 +9,7 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtSoundPlayer.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuInplaceEdit.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
@@ -314,8 +315,52 @@ bool CExtPopupMenuWnd::CreatePopupWindow(CWnd* pWndParent)
     if (!CreateEx(dwExStyle, lpszClass, L"", WS_POPUP, rcWindow, pWndParent, 0))
         return false;
     OnWindowCreated();
-    // The text fields of edit items come with the in-place edit window; until then such an item
-    // behaves as one whose edit could not be created.
+    return CreateInplaceEdits();
+}
+
+bool CExtPopupMenuWnd::CreateInplaceEdits()
+{
+    const HWND hWnd = GetSafeHwnd();
+    for (int i = 0; i < GetItemCount(); ++i)
+    {
+        if (!m_items[i].IsInplaceEdit())
+            continue;
+        CRect rcEdit;
+        GetItemEditRect(i, rcEdit);
+        HWND hWndReceiver = m_items[i].GetCmdReceiver();
+        if (hWndReceiver == nullptr)
+            hWndReceiver = m_hWndCmdReceiver;
+        if (hWndReceiver != nullptr && ::IsWindow(hWndReceiver))
+        {
+            MENUITEMDATA& mi = m_items[i];
+            InplaceEditCreateData_t data;
+            data.m_ppEditWnd = &mi.m_pInplaceEditWnd;
+            data.m_pPopup = this;
+            data.m_pItem = &mi;
+            data.m_pEditTextTarget = mi.m_pEditTextTarget;
+            data.m_pCbVerifyTextInput = mi.m_pCbVerifyTextInput;
+            data.m_pCbPutTextInputResult = mi.m_pCbPutTextInputResult;
+            data.m_pCbInplaceEditWndProc = mi.m_pCbInplaceEditWndProc;
+            data.m_pCbCookie = mi.m_pInplaceEditCbCookie;
+            data.m_rcEdit = rcEdit;
+            ::SendMessageW(hWndReceiver, g_nMsgCreateInplaceEdit, (WPARAM)&data, 0);
+            if (!::IsWindow(hWnd))
+                return false;
+            if (i >= GetItemCount())
+                break;
+        }
+        MENUITEMDATA& mi = m_items[i];
+        if (mi.m_pInplaceEditWnd != nullptr)
+            continue;
+        auto* pEdit = new CInPlaceEditWnd(mi.m_pEditTextTarget, mi.m_pCbVerifyTextInput, mi.m_pCbPutTextInputResult,
+                                          mi.m_pCbInplaceEditWndProc, mi.m_pInplaceEditCbCookie);
+        if (!pEdit->Create(this, rcEdit, (UINT)mi.GetCmdID()))
+        {
+            delete pEdit;
+            continue;
+        }
+        mi.m_pInplaceEditWnd = pEdit;
+    }
     return true;
 }
 
@@ -446,7 +491,8 @@ void CExtPopupMenuWnd::SetCurrentItem(int nIndex, bool bOpenSubMenu, bool bRepai
     }
     if (!bHighlight || !mi.IsPopup() || !bOpenSubMenu)
         return;
-    if (mi.m_pInplaceEditWnd != nullptr)
+    if (mi.m_pInplaceEditWnd != nullptr && mi.m_pInplaceEditWnd->GetSafeHwnd() != nullptr &&
+        mi.m_pInplaceEditWnd->IsWindowVisible())
         return;
     CExtPopupMenuWnd* pSub = mi.GetPopup();
     if (pSub == nullptr || !pSub->CanShowAsSubMenu())

@@ -1,5 +1,4 @@
-// CExtPopupMenuWnd: class record, options, construction, reset, the base's answers and the
-// operations whose behaviour comes with the menu's window, tracking and keyboard handling.
+// CExtPopupMenuWnd: class record, options, construction, reset and the base's answers.
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include "platform/Exceptions.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -100,11 +99,3 @@ int CExtPopupMenuWnd::GetMinScrollPos() const
         nMin += pPM->GetMenuCheckMarkWidth();
     return -nMin;
 }
-
-// ---- operations whose behaviour comes with the keyboard handling -------------------------------
-
-bool CExtPopupMenuWnd::HandleMouseMove(UINT, int, int, bool&) { return false; }
-
-bool CExtPopupMenuWnd::HandleKey(UINT, UINT, UINT, bool&) { return true; }
-
-int CExtPopupMenuWnd::ItemFindByAccessChar(wchar_t, int, bool) const { return -1; }

@@ -2,7 +2,9 @@
 // painting, the command-UI object of its items, building from Windows menus, item operations, the
 // display computation and the geometry. Sources: ExtPopupMenuWnd.cpp (class, reset, answers),
 // ExtPopupMenuItemData.cpp (the item record), ExtPopupMenuBuild.cpp (building and item states),
-// ExtPopupMenuItems.cpp (item operations and displayed items), ExtPopupMenuGeometry.cpp.
+// ExtPopupMenuItems.cpp (item operations and displayed items), ExtPopupMenuGeometry.cpp,
+// ExtPopupMenuKeyboard.cpp (keys, access characters, mouse moves); the in-place edit of an item is
+// ExtPopupMenuInplaceEdit.h.
 #pragma once
 #include "platform/CmdTarget.h"
 #include "platform/Collections.h"
@@ -20,7 +22,7 @@ class CExtPopupMenuWnd : public CExtPopupBaseWnd
 {
     DECLARE_DYNCREATE(CExtPopupMenuWnd)
 public:
-    class CInPlaceEditWnd; // the text field of an edit item; built with the menu's keyboard handling
+    class CInPlaceEditWnd; // the text field of an edit item (ExtPopupMenuInplaceEdit.h)
     class MENUITEMDATA;
 
     // Runs instead of the command delivery when it answers true.
@@ -335,6 +337,22 @@ public:
         CRect m_rcItemInner;
         BYTE m_nFlags;
     };
+    // WPARAM of g_nMsgCreateInplaceEdit, sent to an edit item's receiver when the popup's window is
+    // created. A receiver that supplies its own edit stores a heap CInPlaceEditWnd (or a class
+    // derived from it) whose window it created in the popup into *m_ppEditWnd; the edit deletes
+    // itself with its window. Every field is pointer-sized.
+    struct InplaceEditCreateData_t
+    {
+        CInPlaceEditWnd** m_ppEditWnd; // the item's edit slot
+        CExtPopupMenuWnd* m_pPopup;
+        MENUITEMDATA* m_pItem;
+        CString* m_pEditTextTarget;
+        EditVerifyCallback_t m_pCbVerifyTextInput;
+        EditChangedCallback_t m_pCbPutTextInputResult;
+        EditWndProcCallback_t m_pCbInplaceEditWndProc;
+        LPVOID m_pCbCookie;
+        RECT m_rcEdit; // client coordinates of the popup
+    };
     // LPARAM of g_nMsgPopupDrawLeftArea.
     struct DrawLeftAreaData_t
     {
@@ -363,6 +381,7 @@ public:
     enum : UINT
     {
         DELAYED_SUBMENU_PERIOD = 500,
+        CHEVRON_PERIOD = 30,
         SCROLLING_PERIOD = 15,
         SCROLL_STEP = 5,
         SOUND_EXPAND = 1,
@@ -391,6 +410,12 @@ public:
     static int g_nDefaultAnimation;
     // Whether the system commands SC_SIZE and SC_MOVE may be enabled in a popup.
     static bool g_bAllowSystemSizeMove;
+    // Resting the cursor on the chevron expands the menu.
+    static bool g_bExpandOnHover;
+    // Hovered command items show their status text as a balloon tip.
+    static bool g_bShowItemTips;
+    // Items without '&' are reached by their first letter (off: such items have no access character).
+    static bool g_bAccessByFirstLetter;
 
     CExtPopupMenuWnd();
     ~CExtPopupMenuWnd() override;
@@ -526,6 +551,9 @@ public:
     bool IsAllItemsRarelyUsed() const;
     // Client rectangle of an item's in-place edit part; empty for other items.
     void GetItemEditRect(int nIndex, CRect& rcEdit) const;
+    // Creates the in-place edits of the edit items (the receiver may supply its own); false when
+    // the window died meanwhile.
+    bool CreateInplaceEdits();
     // The window's owner, else its parent: whose frame shows the status text.
     CWnd* GetOwnerForStatus() const;
     // Paints one item through the paint manager (highlight, text and icon as asked).
@@ -537,6 +565,15 @@ public:
     void OnTimerDelayedSubMenu();
     void OnTimerScrolling();
     void OnTimerChevron();
+    // Keyboard steps: move by a direction of FindNextSelectableItem (the chevron expands), activate
+    // an item (Enter or a unique access character), open the current sub-menu or pass to the next
+    // bar menu, close this sub-menu or pass to the previous bar menu.
+    void MoveByKey(int nDirection);
+    void ActivateItemByKey(int nIndex, bool& bPassOn);
+    void OnKeyRight();
+    void OnKeyLeft();
+    // Shows an item's in-place edit over its edit rectangle (when hidden) and focuses it.
+    void ShowItemEdit(int nIndex);
     // Composes one animation frame into the work pixels (screen and image pixels known).
     void ComposeAnimationFrame(int cx, int cy);
     // Whether the site's top-level popup allows receiver painting (0x0800).
@@ -545,7 +582,7 @@ public:
     // ---- fields --------------------------------------------------------------------------------
     CExtPopupMenuTipWnd m_wndToolTip;
     int m_nCurIndex;            // highlighted item or area code; -1 none
-    int m_nHoverIndex;          // item of the hover timer; -1 none
+    int m_nHoverIndex;          // item last highlighted by the mouse; -1 none
     int m_nDelayedSubMenuIndex; // item of the delayed sub-menu timer; -1 none
     BYTE m_nStateFlags;         // STATE_...
     UINT m_nTrackFlags;         // TRACK_...
@@ -561,7 +598,7 @@ public:
     CRgn m_rgnWnd;       // shape of a combined popup
     CRect m_rcClient;    // item area in window coordinates
     CArray<MENUITEMDATA, const MENUITEMDATA&> m_items;
-    int m_nChevronCounter; // hover ticks over the expand button
+    int m_nChevronCounter; // hover progress over the expand button: 0 idle, 50 per tick up to 1500
 
 protected:
     // Destroys every sub-menu and empties the item array.

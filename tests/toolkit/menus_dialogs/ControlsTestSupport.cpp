@@ -19,6 +19,22 @@ IMPLEMENT_DYNCREATE(CRecordingPaintManager, CExtPaintManager)
 
 std::vector<CRecordingPaintManager::PushRecord> CRecordingPaintManager::g_push;
 std::vector<CRecordingPaintManager::BoxRecord> CRecordingPaintManager::g_boxes;
+std::vector<CRecordingPaintManager::FrameRecord> CRecordingPaintManager::g_editFrames;
+std::vector<CRecordingPaintManager::FrameRecord> CRecordingPaintManager::g_comboFrames;
+
+void CRecordingPaintManager::PaintEditFrame(CDC& dc, EditFramePaintData& data)
+{
+    g_editFrames.push_back(
+        FrameRecord{data.m_pHelperSrc, data.m_rcEdit, data.m_bHover, false, data.m_bEnabled, data.m_bFocus});
+    CExtPaintManager::PaintEditFrame(dc, data);
+}
+
+void CRecordingPaintManager::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
+{
+    g_comboFrames.push_back(
+        FrameRecord{data.m_pHelperSrc, data.m_rcClient, data.m_bHover, data.m_bPushed, data.m_bEnabled, false});
+    CExtPaintManager::PaintComboFrame(dc, data);
+}
 
 void CRecordingPaintManager::PaintPushButton(CDC& dc, PushButtonPaintData& data)
 {
@@ -83,6 +99,9 @@ HWND CControlsHostDlg::AddControl(LPCWSTR lpszClass, LPCWSTR lpszText, DWORD dwS
 
 BOOL CControlsHostDlg::OnCommand(WPARAM wParam, LPARAM lParam)
 {
+    // A control that handles its own notification (reflection) takes it.
+    if (lParam != 0 && ReflectLastMsg((HWND)lParam))
+        return TRUE;
     m_commands.push_back(Command{LOWORD(wParam), HIWORD(wParam), (HWND)lParam});
     return TRUE;
 }
@@ -104,6 +123,8 @@ void ControlsTest::SetUp()
     (void)s_hrCom;
     CRecordingPaintManager::g_push.clear();
     CRecordingPaintManager::g_boxes.clear();
+    CRecordingPaintManager::g_editFrames.clear();
+    CRecordingPaintManager::g_comboFrames.clear();
     UsePaintManager(new CRecordingPaintManager);
     // One host for the program: destroying an active top-level window costs seconds under Wine.
     static CControlsHostDlg* s_pDlg = nullptr;

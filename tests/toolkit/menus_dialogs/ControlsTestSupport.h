@@ -9,6 +9,15 @@
 #include <memory>
 #include <vector>
 
+// Texts in test messages.
+inline void PrintTo(const CString& s, std::ostream* os)
+{
+    *os << '"';
+    for (int i = 0; i < s.GetLength(); ++i)
+        *os << (char)(s[i] < 128 ? s[i] : '?');
+    *os << '"';
+}
+
 // Records what reaches the paint manager from the controls; paints as the base manager.
 class CRecordingPaintManager : public CExtPaintManager
 {
@@ -31,12 +40,23 @@ public:
         CRect rc;
         int nState;
     };
+    // The states of an edit or combo-box frame record.
+    struct FrameRecord
+    {
+        CObject* pSrc;
+        CRect rc;
+        bool bHover, bPushed, bEnabled, bFocus;
+    };
     void PaintPushButton(CDC& dc, PushButtonPaintData& data) override;
+    void PaintEditFrame(CDC& dc, EditFramePaintData& data) override;
+    void PaintComboFrame(CDC& dc, ComboFramePaintData& data) override;
     bool PaintCheckOrRadioBox(CDC& dc, int nLeft, int nTop, int nRight, int nBottom, int nState, CObject* pHelperSrc,
                               LPARAM lParam = 0) override;
 
     static std::vector<PushRecord> g_push;
     static std::vector<BoxRecord> g_boxes;
+    static std::vector<FrameRecord> g_editFrames;
+    static std::vector<FrameRecord> g_comboFrames;
 };
 
 // The host of the controls: a modeless, visible dialog without controls of its own.

@@ -30,6 +30,18 @@ LRESULT CPopupTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             m_onMenuClosed();
         return 0;
     }
+    if (message == CExtPopupMenuWnd::g_nMsgCreateInplaceEdit)
+    {
+        if (m_onCreateInplaceEdit)
+            m_onCreateInplaceEdit((CExtPopupMenuWnd::InplaceEditCreateData_t*)wParam);
+        return 0;
+    }
+    if (message == CExtPopupMenuWnd::g_nMsgItemCoveringNotification)
+    {
+        auto* pIcn = (CExtPopupMenuWnd::ItemCoveringNotification*)wParam;
+        m_coverings.emplace_back(pIcn->m_nValue, pIcn->m_nItemIndex);
+        return 0;
+    }
     if (message == CExtPopupMenuWnd::g_nMsgNotifyMenuExpanded)
     {
         ++m_nMenuExpanded;

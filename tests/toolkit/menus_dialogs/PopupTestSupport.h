@@ -14,9 +14,10 @@
 class CPopupTestFrame : public CMenuTestFrame
 {
 public:
-    std::vector<UINT> m_commands;       // ids of WM_COMMAND
-    std::vector<UINT> m_sysCommands;    // ids of WM_SYSCOMMAND (swallowed)
-    std::vector<UINT> m_messageStrings; // WPARAM of WM_SETMESSAGESTRING
+    std::vector<UINT> m_commands;                 // ids of WM_COMMAND
+    std::vector<UINT> m_sysCommands;              // ids of WM_SYSCOMMAND (swallowed)
+    std::vector<UINT> m_messageStrings;           // WPARAM of WM_SETMESSAGESTRING
+    std::vector<std::pair<int, int>> m_coverings; // kind and item of each covering notification
     int m_nMenuClosed = 0;
     int m_nMenuExpanded = 0;
     int m_nPrepared = 0;
@@ -25,6 +26,8 @@ public:
     COLORREF m_clrOwnerDraw = RGB(0, 200, 0);
     std::function<void(UINT)> m_onCommand; // runs on WM_COMMAND
     std::function<void()> m_onMenuClosed;  // runs on the closed notification
+    // Runs on the in-place edit creation message.
+    std::function<void(CExtPopupMenuWnd::InplaceEditCreateData_t*)> m_onCreateInplaceEdit;
 
     // Every test command but ID_TEST_ENABLE_OFF is enabled.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

@@ -10,11 +10,14 @@ corvane_test(toolkit_controls_tests
     ${CMAKE_CURRENT_LIST_DIR}/CheckRadioTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LabelGroupBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HyperLinkTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtEditTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtComboBoxTest.cpp
   LIBS corvane_toolkit corvane_platform ole32 uuid shell32
   TIMEOUT 300)
 add_dependencies(toolkit_controls_tests toolkit_link_recorder)
-# Tracked drop-down menus show on the screen, where other programs' input could reach them: they run alone.
-set(_controls_screen_tests "ButtonDropDownTest.*")
+# Tracked menus, real input and cursor moves use the screen, where other programs' input could reach
+# them: they run alone.
+set(_controls_screen_tests "ButtonDropDownTest.*:ExtEditScreenTest.*:ExtComboBoxTest.*")
 set_tests_properties(toolkit_controls_tests PROPERTIES ENVIRONMENT
   "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_controls_screen_tests}")
 add_test(NAME toolkit_controls_screen_tests COMMAND toolkit_controls_tests --gtest_brief=1

@@ -11,6 +11,9 @@ corvane_test(toolkit_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupPaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupAnimationTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupTipStatusTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupKeysTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupHoverTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupInplaceEditTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.rc
   TIMEOUT 300)
@@ -24,6 +27,7 @@ add_executable(toolkit_gallery WIN32
   ${CMAKE_CURRENT_LIST_DIR}/gallery/GalleryApp.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/MenusPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/ControlsPage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gallery/EditsPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/Gallery.rc)
 target_include_directories(toolkit_gallery PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR}/gallery)
 target_link_libraries(toolkit_gallery PRIVATE corvane_toolkit corvane_platform)
