@@ -114,28 +114,6 @@ int CExtPaintManager::InstallColor(COLORREF clr, int nIndex)
 namespace
 {
 
-int CALLBACK FindFamilyProc(const LOGFONTW* plf, const TEXTMETRICW*, DWORD, LPARAM lParam)
-{
-    if (::lstrcmpiW(plf->lfFaceName, L"Tahoma") == 0)
-    {
-        *reinterpret_cast<bool*>(lParam) = true;
-        return 0;
-    }
-    return 1;
-}
-
-// Whether the "Tahoma" family is installed; the enumeration needs a DC.
-bool IsTahomaInstalled()
-{
-    bool bFound = false;
-    HDC hDC = ::GetDC(nullptr);
-    if (hDC == nullptr)
-        return false;
-    ::EnumFontFamiliesW(hDC, L"Tahoma", (FONTENUMPROCW)FindFamilyProc, (LPARAM)&bFound);
-    ::ReleaseDC(nullptr, hDC);
-    return bFound;
-}
-
 void ReplaceFont(CFont& font, const LOGFONTW& lf)
 {
     font.DeleteObject();
@@ -167,7 +145,7 @@ void CExtPaintManager::InitFonts()
     else
         ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lfMenu), &lfMenu);
     lfMenu.lfCharSet = (BYTE)::GetTextCharset(nullptr);
-    if (m_bUseTahomaMenuFont && IsTahomaInstalled())
+    if (m_bUseTahomaMenuFont && g_PaintManagerHolder.IsTahomaInstalled())
         ::lstrcpynW(lfMenu.lfFaceName, L"Tahoma", LF_FACESIZE);
 
     m_fontNormal.DeleteObject();

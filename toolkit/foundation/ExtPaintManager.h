@@ -497,8 +497,11 @@ public:
     static COLORREF AdjustHls(COLORREF clr, double dh, double dl, double ds);
     // nShare < 100: per cent of clr1; otherwise per mille.
     static COLORREF BlendColors(COLORREF clr1, COLORREF clr2, int nShare);
-    // BITSPIXEL of the screen, or the process-wide test override when it is set.
+    // BITSPIXEL of the screen, or the process-wide test override when it is set. The screen is
+    // asked once (a round trip to the display server) and the answer kept for the process until
+    // DropKeptDisplayBitsPerPixel, which the holder calls on the system events.
     static int GetDisplayBitsPerPixel();
+    static void DropKeptDisplayBitsPerPixel();
     // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override.
     static int GetDeviceBitsPerPixel(HDC hDC);
     // GetDeviceBitsPerPixel, remembered for the last memory DC and bitmap asked about; what the
@@ -660,6 +663,15 @@ public:
     static void GetMonitorParmsFromRect(MonitorParms& mp, const RECT& rc);
     static void GetMonitorParmsFromHwnd(MonitorParms& mp, HWND hWnd);
     static void GetMonitorParmsFromWnd(MonitorParms& mp, CWnd* pWnd);
+    // The monitors (rectangles, work areas, primary flag) are asked once and kept until
+    // DropKeptMonitors, which the holder calls on the system events; the monitor of a point or a
+    // rectangle is then found in the kept list. False when the system lists no monitor.
+    static bool GetKeptMonitorParms(MonitorParms& mp, const RECT& rc);
+    static void DropKeptMonitors();
+    // The platform's rule for the monitor nearest a rectangle (an empty one counts as its top-left
+    // pixel): the largest intersection, else the smallest squared gap; the first wins a tie. -1
+    // for no monitors.
+    static int NearestMonitorIndex(const RECT* prcMonitors, int nCount, const RECT& rc);
     // Keeps the rectangle on the monitor nearest to it (its work area when bUseWorkArea).
     static CRect AlignRectToMonitor(CRect rc, bool bUseWorkArea = true, bool bNoPartialVisibility = false);
     // The same rule over a given area.

@@ -7,6 +7,8 @@ namespace
 {
 
 std::atomic<int> g_nBitsPerPixelOverride{0};
+// The screen's depth once asked, 0 while unknown; only a display change alters it.
+std::atomic<int> g_nKeptDisplayBitsPerPixel{0};
 
 BYTE ToByte(double v)
 {
@@ -145,13 +147,18 @@ int CExtPaintManager::GetDisplayBitsPerPixel()
 {
     if (int n = g_nBitsPerPixelOverride; n > 0)
         return n;
+    if (int n = g_nKeptDisplayBitsPerPixel; n > 0)
+        return n;
     HDC hDC = ::GetDC(nullptr);
     if (hDC == nullptr)
         return 0;
     int n = ::GetDeviceCaps(hDC, BITSPIXEL);
     ::ReleaseDC(nullptr, hDC);
+    g_nKeptDisplayBitsPerPixel = n;
     return n;
 }
+
+void CExtPaintManager::DropKeptDisplayBitsPerPixel() { g_nKeptDisplayBitsPerPixel = 0; }
 
 int CExtPaintManager::GetDeviceBitsPerPixel(HDC hDC)
 {
