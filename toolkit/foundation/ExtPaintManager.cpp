@@ -11,9 +11,8 @@ CExtPaintManager::CExtPaintManager()
       m_bUseTahomaMenuFont(g_PaintManagerHolder.m_bIsWin2000OrLater)
 {
     m_mapTranslatedColors.InitHashTable(17, FALSE);
-    for (auto& run : m_arrKnownIdIndex)
-        for (int& n : run)
-            n = -1;
+    for (int i = 0; i < kDirectIds; i++)
+        m_arrDirectIndex[i] = i < 1000 ? i : -1;
 
     // Halftone palette: red outermost (7 levels), green and blue innermost (6 levels each).
     const int nEntries = 252;
@@ -48,9 +47,8 @@ void CExtPaintManager::ClearTranslatedColors()
 {
     m_mapTranslatedColors.RemoveAll();
     m_mapTranslatedColors.InitHashTable(17, TRUE);
-    for (auto& run : m_arrKnownIdIndex)
-        for (int& n : run)
-            n = -1;
+    for (int i = 1000; i < kDirectIds; i++)
+        m_arrDirectIndex[i] = -1;
 }
 
 // ---- lookups ------------------------------------------------------------------------------------
@@ -71,22 +69,20 @@ COLORREF CExtPaintManager::GetTranslatedColor(int nColor, CObject* pHelperSrc, L
 {
     (void)pHelperSrc;
     (void)lParam;
+    // Painters call this for every colour they use: one table read for the common ids.
+    int nIndex = nColor;
+    if ((unsigned)nColor < (unsigned)kDirectIds)
+        nIndex = m_arrDirectIndex[nColor];
+    else if (nColor >= kDirectIds && !m_mapTranslatedColors.Lookup(nColor, nIndex))
+        nIndex = -1;
     const INT_PTR nSize = m_arrColors.GetSize();
+    const COLORREF* pColors = m_arrColors.GetData();
+    if ((UINT_PTR)(unsigned)nIndex < (UINT_PTR)nSize) // a negative index compares as a large one
+        return pColors[nIndex];
     // Before the tables are filled there is no entry 15 to fall back to: ask the system.
     if (nSize <= COLOR_3DFACE)
         return ::GetSysColor(COLOR_3DFACE);
-    int nIndex = nColor;
-    if (nColor >= 1000)
-    {
-        if (const int* p = FindKnownId(nColor))
-            nIndex = *p;
-        else if (!m_mapTranslatedColors.Lookup(nColor, nIndex))
-            nIndex = -1;
-    }
-    const COLORREF* pColors = m_arrColors.GetData();
-    if (nIndex < 0 || nIndex >= nSize)
-        return pColors[COLOR_3DFACE];
-    return pColors[nIndex];
+    return pColors[COLOR_3DFACE];
 }
 
 HBRUSH CExtPaintManager::GetBrush(int nColor)

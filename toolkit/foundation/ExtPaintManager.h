@@ -689,8 +689,9 @@ public:
 
     CArray<COLORREF, COLORREF> m_arrColors;
     CArray<HBRUSH, HBRUSH> m_arrBrushes; // system brushes; never deleted
-    // Translated id -> table index. Bind only through BindColor: the ids of the three known runs
-    // (1000.., 2000.., 3000..) are mirrored in m_arrKnownIdIndex, which lookups read first.
+    // Translated id -> table index. Bind only through BindColor: ids below kDirectIds (the system
+    // indices and the three known runs 1000.., 2000.., 3000..) are mirrored in m_arrDirectIndex,
+    // which lookups read first.
     CMap<int, int, int, int> m_mapTranslatedColors;
     CachedDC m_cachedDC[2];
     CPalette m_palette;
@@ -742,21 +743,17 @@ protected:
 
     enum
     {
-        kKnownIdsPerRun = 36
+        kKnownIdsPerRun = 36,
+        kDirectIds = 3000 + kKnownIdsPerRun // ids below it are read from m_arrDirectIndex
     };
-    int m_arrKnownIdIndex[3][kKnownIdsPerRun]; // table index of ids 1000.., 2000.., 3000..; -1 unbound
+    // Table index by id below kDirectIds: a system index maps to itself, an id of 1000 and above to
+    // its bound index, -1 while unbound.
+    int m_arrDirectIndex[kDirectIds];
     int* FindKnownId(int nColor)
     {
-        unsigned k = (unsigned)(nColor - 1000);
-        if (k < kKnownIdsPerRun)
-            return &m_arrKnownIdIndex[0][k];
-        k = (unsigned)(nColor - 2000);
-        if (k < kKnownIdsPerRun)
-            return &m_arrKnownIdIndex[1][k];
-        k = (unsigned)(nColor - 3000);
-        if (k < kKnownIdsPerRun)
-            return &m_arrKnownIdIndex[2][k];
-        return nullptr;
+        if (nColor < 1000 || nColor >= kDirectIds)
+            return nullptr;
+        return &m_arrDirectIndex[nColor];
     }
     const int* FindKnownId(int nColor) const { return const_cast<CExtPaintManager*>(this)->FindKnownId(nColor); }
     void ClearTranslatedColors();
