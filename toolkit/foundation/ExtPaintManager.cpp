@@ -131,16 +131,11 @@ void CExtPaintManager::InitFonts()
 {
     g_PaintManagerHolder.LoadThemeApi();
 
-    // The menu font of the non-client metrics (the structure size of the older headers).
-    NONCLIENTMETRICSW ncm;
-    ::ZeroMemory(&ncm, sizeof(ncm));
-    ncm.cbSize = 500;
+    // The menu font of the non-client metrics, kept by the holder until a system event.
     LOGFONTW lfMenu = {};
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 500, &ncm, 0))
-        lfMenu = ncm.lfMenuFont;
-    else
+    if (!g_PaintManagerHolder.GetMenuLogFont(lfMenu))
         ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lfMenu), &lfMenu);
-    lfMenu.lfCharSet = (BYTE)::GetTextCharset(nullptr);
+    lfMenu.lfCharSet = (BYTE)g_PaintManagerHolder.GetScreenCharset();
     if (m_bUseTahomaMenuFont && g_PaintManagerHolder.IsTahomaInstalled())
         ::lstrcpynW(lfMenu.lfFaceName, L"Tahoma", LF_FACESIZE);
 
@@ -165,7 +160,7 @@ void CExtPaintManager::InitFonts()
     ReplaceFont(m_fontBold, lfBold);
 
     LOGFONTW lfMarlett = lf;
-    lfMarlett.lfHeight = ::GetSystemMetrics(SM_CYMENUCHECK) - 1;
+    lfMarlett.lfHeight = g_PaintManagerHolder.GetMenuCheckHeight() - 1;
     lfMarlett.lfWeight = 0;
     lfMarlett.lfCharSet = SYMBOL_CHARSET;
     ::lstrcpynW(lfMarlett.lfFaceName, L"Marlett", LF_FACESIZE);

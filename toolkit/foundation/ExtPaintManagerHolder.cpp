@@ -296,10 +296,46 @@ bool CExtPaintManagerHolder::IsTahomaInstalled()
     return bFound;
 }
 
+void CExtPaintManagerHolder::KeepFontFacts()
+{
+    if (m_bFontFactsKept)
+        return;
+    // The structure size of the older headers.
+    NONCLIENTMETRICSW ncm;
+    ::ZeroMemory(&ncm, sizeof(ncm));
+    ncm.cbSize = 500;
+    m_bHaveMenuLogFont = ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 500, &ncm, 0) != FALSE;
+    m_lfMenu = m_bHaveMenuLogFont ? ncm.lfMenuFont : LOGFONTW{};
+    m_nScreenCharset = ::GetTextCharset(nullptr);
+    m_nMenuCheckHeight = ::GetSystemMetrics(SM_CYMENUCHECK);
+    m_bFontFactsKept = true;
+}
+
+bool CExtPaintManagerHolder::GetMenuLogFont(LOGFONTW& lf)
+{
+    KeepFontFacts();
+    if (m_bHaveMenuLogFont)
+        lf = m_lfMenu;
+    return m_bHaveMenuLogFont;
+}
+
+int CExtPaintManagerHolder::GetScreenCharset()
+{
+    KeepFontFacts();
+    return m_nScreenCharset;
+}
+
+int CExtPaintManagerHolder::GetMenuCheckHeight()
+{
+    KeepFontFacts();
+    return m_nMenuCheckHeight;
+}
+
 void CExtPaintManagerHolder::DropKeptSystemAnswers()
 {
     m_bThemeProbeKept = false;
     m_nTahomaInstalled = -1;
+    m_bFontFactsKept = false;
     CExtPaintManager::DropKeptDisplayBitsPerPixel();
     CExtPaintManager::DropKeptMonitors();
 }

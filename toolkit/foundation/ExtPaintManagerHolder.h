@@ -86,8 +86,14 @@ public:
     void LoadThemeApi();
     // Whether the "Tahoma" family is installed; asked once and kept until DropKeptSystemAnswers.
     bool IsTahomaInstalled();
+    // What the fonts are made from, kept the same way: the menu font of the non-client metrics
+    // (false when the system gives none), the text character set (GetTextCharset without a DC)
+    // and SM_CYMENUCHECK.
+    bool GetMenuLogFont(LOGFONTW& lf);
+    int GetScreenCharset();
+    int GetMenuCheckHeight();
     // Forgets every kept answer that a system change can alter: the visual-style probe, the
-    // installed-font answer, the display depth and the monitors. The system events below call it.
+    // font answers, the display depth and the monitors. The system events below call it.
     void DropKeptSystemAnswers();
     UINT GetWheelScrollLines();
 
@@ -169,6 +175,13 @@ private:
     int m_nKeptTaskbandRead = 0; // task-bar colours read, 7 = all
     COLORREF m_clrKeptTaskband[7] = {};
     int m_nTahomaInstalled = -1; // -1 not asked yet, else 0 or 1
+    // The font answers, valid while m_bFontFactsKept.
+    bool m_bFontFactsKept = false;
+    bool m_bHaveMenuLogFont = false;
+    LOGFONTW m_lfMenu = {};
+    int m_nScreenCharset = 0;
+    int m_nMenuCheckHeight = 0;
+    void KeepFontFacts();
     CExtPaintManagerHolder(const CExtPaintManagerHolder&) = delete;
     CExtPaintManagerHolder& operator=(const CExtPaintManagerHolder&) = delete;
 };
