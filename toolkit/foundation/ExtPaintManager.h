@@ -502,7 +502,8 @@ public:
     // DropKeptDisplayBitsPerPixel, which the holder calls on the system events.
     static int GetDisplayBitsPerPixel();
     static void DropKeptDisplayBitsPerPixel();
-    // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override.
+    // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override;
+    // the kept display depth for a display DC or a memory DC compatible with one.
     static int GetDeviceBitsPerPixel(HDC hDC);
     // GetDeviceBitsPerPixel, remembered for the last memory DC and bitmap asked about; what the
     // painters ask (ExtPaintManagerSurfaceDepth.cpp).

@@ -166,5 +166,9 @@ int CExtPaintManager::GetDeviceBitsPerPixel(HDC hDC)
         return n;
     if (hDC == nullptr)
         return GetDisplayBitsPerPixel();
+    // A display DC, and a memory DC made compatible with one, report the display's depth whatever
+    // bitmap is selected: the kept answer saves the round trip that BITSPIXEL costs.
+    if (::GetDeviceCaps(hDC, TECHNOLOGY) == DT_RASDISPLAY)
+        return GetDisplayBitsPerPixel();
     return ::GetDeviceCaps(hDC, BITSPIXEL);
 }

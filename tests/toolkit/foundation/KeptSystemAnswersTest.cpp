@@ -49,6 +49,26 @@ TEST(KeptSystemAnswers, TheKeptDepthAnswersLikeAFreshQueryAndTheOverrideStillWin
     g_PaintManagerHolder.DropKeptSystemAnswers();
     EXPECT_EQ(PM::GetDisplayBitsPerPixel(), nFresh);
     EXPECT_EQ(PM::GetDeviceBitsPerPixel(nullptr), nFresh);
+
+    // Display DCs and memory DCs answer what BITSPIXEL answers for them, whatever is selected.
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = 4;
+    bmi.bmiHeader.biHeight = 4;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 8;
+    void* pBits = nullptr;
+    HBITMAP hDib = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hDib);
+    EXPECT_EQ(PM::GetDeviceBitsPerPixel(hScreen), ::GetDeviceCaps(hScreen, BITSPIXEL));
+    EXPECT_EQ(PM::GetDeviceBitsPerPixel(hMem), ::GetDeviceCaps(hMem, BITSPIXEL));
+    EXPECT_EQ(PM::GetSurfaceBitsPerPixel(hMem), ::GetDeviceCaps(hMem, BITSPIXEL));
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hDib);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
 }
 
 TEST(KeptSystemAnswers, ASecondInstallOfTheSameManagerChangesNoColour)
