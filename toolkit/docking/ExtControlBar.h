@@ -396,5 +396,7 @@ protected:
     afx_msg LRESULT OnHelpHitTestBar(WPARAM wParam, LPARAM lParam);
     afx_msg void OnSysColorChange();
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnDisplayChange(UINT nBitsPerPixel, int cx, int cy);
+    afx_msg LRESULT OnThemeChangedBar(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -42,6 +42,8 @@ ON_MESSAGE(WM_SIZEPARENT, OnSizeParentBar)
 ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTestBar)
 ON_WM_SYSCOLORCHANGE()
 ON_WM_SETTINGCHANGE()
+ON_WM_DISPLAYCHANGE()
+ON_MESSAGE(WM_THEMECHANGED, OnThemeChangedBar)
 END_MESSAGE_MAP()
 
 static CFrameWnd* NearestDockingFrame(CWnd* pWnd)
@@ -489,6 +491,23 @@ void CExtControlBar::OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
     g_PaintManagerHolder.OnSettingChange(this, uFlags, lpszSection);
     g_CmdManagerHolder.OnSettingChange(this, uFlags, lpszSection);
     RequestFrameLayout();
+}
+
+void CExtControlBar::OnDisplayChange(UINT nBitsPerPixel, int cx, int cy)
+{
+    CControlBar::OnDisplayChange(nBitsPerPixel, cx, cy);
+    g_PaintManagerHolder.OnDisplayChange(this, (int)nBitsPerPixel, cx, cy);
+    g_CmdManagerHolder.OnDisplayChange(this, (INT)nBitsPerPixel, cx, cy);
+    RequestFrameLayout();
+}
+
+LRESULT CExtControlBar::OnThemeChangedBar(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = Default();
+    g_PaintManagerHolder.OnThemeChanged(this, wParam, lParam);
+    g_CmdManagerHolder.OnThemeChanged(this, wParam, lParam);
+    RequestFrameLayout();
+    return lResult;
 }
 
 LRESULT CExtControlBar::OnHelpHitTestBar(WPARAM wParam, LPARAM lParam)

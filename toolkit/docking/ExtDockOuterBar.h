@@ -8,4 +8,13 @@ class CExtDockOuterBar : public CExtDockBar
 public:
     CExtDockOuterBar();
     ~CExtDockOuterBar() override;
+
+protected:
+    // System events: the base handling, then the holders, which decide whether this bar answers
+    // for its frame.
+    afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
+    afx_msg void OnDisplayChange(UINT nBitsPerPixel, int cx, int cy);
+    afx_msg LRESULT OnThemeChangedBar(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
 };

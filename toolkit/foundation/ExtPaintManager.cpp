@@ -11,9 +11,8 @@ CExtPaintManager::CExtPaintManager()
       m_bUseTahomaMenuFont(g_PaintManagerHolder.m_bIsWin2000OrLater)
 {
     m_mapTranslatedColors.InitHashTable(17, FALSE);
-    for (auto& run : m_arrKnownIdIndex)
-        for (int& n : run)
-            n = -1;
+    for (int i = 0; i < kDirectIds; i++)
+        m_arrDirectIndex[i] = i < 1000 ? i : -1;
 
     // Halftone palette: red outermost (7 levels), green and blue innermost (6 levels each).
     const int nEntries = 252;
@@ -48,9 +47,8 @@ void CExtPaintManager::ClearTranslatedColors()
 {
     m_mapTranslatedColors.RemoveAll();
     m_mapTranslatedColors.InitHashTable(17, TRUE);
-    for (auto& run : m_arrKnownIdIndex)
-        for (int& n : run)
-            n = -1;
+    for (int i = 1000; i < kDirectIds; i++)
+        m_arrDirectIndex[i] = -1;
 }
 
 // ---- lookups ------------------------------------------------------------------------------------
@@ -71,22 +69,20 @@ COLORREF CExtPaintManager::GetTranslatedColor(int nColor, CObject* pHelperSrc, L
 {
     (void)pHelperSrc;
     (void)lParam;
+    // Painters call this for every colour they use: one table read for the common ids.
+    int nIndex = nColor;
+    if ((unsigned)nColor < (unsigned)kDirectIds)
+        nIndex = m_arrDirectIndex[nColor];
+    else if (nColor >= kDirectIds && !m_mapTranslatedColors.Lookup(nColor, nIndex))
+        nIndex = -1;
     const INT_PTR nSize = m_arrColors.GetSize();
+    const COLORREF* pColors = m_arrColors.GetData();
+    if ((UINT_PTR)(unsigned)nIndex < (UINT_PTR)nSize) // a negative index compares as a large one
+        return pColors[nIndex];
     // Before the tables are filled there is no entry 15 to fall back to: ask the system.
     if (nSize <= COLOR_3DFACE)
         return ::GetSysColor(COLOR_3DFACE);
-    int nIndex = nColor;
-    if (nColor >= 1000)
-    {
-        if (const int* p = FindKnownId(nColor))
-            nIndex = *p;
-        else if (!m_mapTranslatedColors.Lookup(nColor, nIndex))
-            nIndex = -1;
-    }
-    const COLORREF* pColors = m_arrColors.GetData();
-    if (nIndex < 0 || nIndex >= nSize)
-        return pColors[COLOR_3DFACE];
-    return pColors[nIndex];
+    return pColors[COLOR_3DFACE];
 }
 
 HBRUSH CExtPaintManager::GetBrush(int nColor)
@@ -114,28 +110,6 @@ int CExtPaintManager::InstallColor(COLORREF clr, int nIndex)
 namespace
 {
 
-int CALLBACK FindFamilyProc(const LOGFONTW* plf, const TEXTMETRICW*, DWORD, LPARAM lParam)
-{
-    if (::lstrcmpiW(plf->lfFaceName, L"Tahoma") == 0)
-    {
-        *reinterpret_cast<bool*>(lParam) = true;
-        return 0;
-    }
-    return 1;
-}
-
-// Whether the "Tahoma" family is installed; the enumeration needs a DC.
-bool IsTahomaInstalled()
-{
-    bool bFound = false;
-    HDC hDC = ::GetDC(nullptr);
-    if (hDC == nullptr)
-        return false;
-    ::EnumFontFamiliesW(hDC, L"Tahoma", (FONTENUMPROCW)FindFamilyProc, (LPARAM)&bFound);
-    ::ReleaseDC(nullptr, hDC);
-    return bFound;
-}
-
 void ReplaceFont(CFont& font, const LOGFONTW& lf)
 {
     font.DeleteObject();
@@ -157,17 +131,12 @@ void CExtPaintManager::InitFonts()
 {
     g_PaintManagerHolder.LoadThemeApi();
 
-    // The menu font of the non-client metrics (the structure size of the older headers).
-    NONCLIENTMETRICSW ncm;
-    ::ZeroMemory(&ncm, sizeof(ncm));
-    ncm.cbSize = 500;
+    // The menu font of the non-client metrics, kept by the holder until a system event.
     LOGFONTW lfMenu = {};
-    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 500, &ncm, 0))
-        lfMenu = ncm.lfMenuFont;
-    else
+    if (!g_PaintManagerHolder.GetMenuLogFont(lfMenu))
         ::GetObjectW(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lfMenu), &lfMenu);
-    lfMenu.lfCharSet = (BYTE)::GetTextCharset(nullptr);
-    if (m_bUseTahomaMenuFont && IsTahomaInstalled())
+    lfMenu.lfCharSet = (BYTE)g_PaintManagerHolder.GetScreenCharset();
+    if (m_bUseTahomaMenuFont && g_PaintManagerHolder.IsTahomaInstalled())
         ::lstrcpynW(lfMenu.lfFaceName, L"Tahoma", LF_FACESIZE);
 
     m_fontNormal.DeleteObject();
@@ -191,7 +160,7 @@ void CExtPaintManager::InitFonts()
     ReplaceFont(m_fontBold, lfBold);
 
     LOGFONTW lfMarlett = lf;
-    lfMarlett.lfHeight = ::GetSystemMetrics(SM_CYMENUCHECK) - 1;
+    lfMarlett.lfHeight = g_PaintManagerHolder.GetMenuCheckHeight() - 1;
     lfMarlett.lfWeight = 0;
     lfMarlett.lfCharSet = SYMBOL_CHARSET;
     ::lstrcpynW(lfMarlett.lfFaceName, L"Marlett", LF_FACESIZE);

@@ -497,9 +497,13 @@ public:
     static COLORREF AdjustHls(COLORREF clr, double dh, double dl, double ds);
     // nShare < 100: per cent of clr1; otherwise per mille.
     static COLORREF BlendColors(COLORREF clr1, COLORREF clr2, int nShare);
-    // BITSPIXEL of the screen, or the process-wide test override when it is set.
+    // BITSPIXEL of the screen, or the process-wide test override when it is set. The screen is
+    // asked once (a round trip to the display server) and the answer kept for the process until
+    // DropKeptDisplayBitsPerPixel, which the holder calls on the system events.
     static int GetDisplayBitsPerPixel();
-    // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override.
+    static void DropKeptDisplayBitsPerPixel();
+    // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override;
+    // the kept display depth for a display DC or a memory DC compatible with one.
     static int GetDeviceBitsPerPixel(HDC hDC);
     // GetDeviceBitsPerPixel, remembered for the last memory DC and bitmap asked about; what the
     // painters ask (ExtPaintManagerSurfaceDepth.cpp).
@@ -660,6 +664,15 @@ public:
     static void GetMonitorParmsFromRect(MonitorParms& mp, const RECT& rc);
     static void GetMonitorParmsFromHwnd(MonitorParms& mp, HWND hWnd);
     static void GetMonitorParmsFromWnd(MonitorParms& mp, CWnd* pWnd);
+    // The monitors (rectangles, work areas, primary flag) are asked once and kept until
+    // DropKeptMonitors, which the holder calls on the system events; the monitor of a point or a
+    // rectangle is then found in the kept list. False when the system lists no monitor.
+    static bool GetKeptMonitorParms(MonitorParms& mp, const RECT& rc);
+    static void DropKeptMonitors();
+    // The platform's rule for the monitor nearest a rectangle (an empty one counts as its top-left
+    // pixel): the largest intersection, else the smallest squared gap; the first wins a tie. -1
+    // for no monitors.
+    static int NearestMonitorIndex(const RECT* prcMonitors, int nCount, const RECT& rc);
     // Keeps the rectangle on the monitor nearest to it (its work area when bUseWorkArea).
     static CRect AlignRectToMonitor(CRect rc, bool bUseWorkArea = true, bool bNoPartialVisibility = false);
     // The same rule over a given area.
@@ -677,8 +690,9 @@ public:
 
     CArray<COLORREF, COLORREF> m_arrColors;
     CArray<HBRUSH, HBRUSH> m_arrBrushes; // system brushes; never deleted
-    // Translated id -> table index. Bind only through BindColor: the ids of the three known runs
-    // (1000.., 2000.., 3000..) are mirrored in m_arrKnownIdIndex, which lookups read first.
+    // Translated id -> table index. Bind only through BindColor: ids below kDirectIds (the system
+    // indices and the three known runs 1000.., 2000.., 3000..) are mirrored in m_arrDirectIndex,
+    // which lookups read first.
     CMap<int, int, int, int> m_mapTranslatedColors;
     CachedDC m_cachedDC[2];
     CPalette m_palette;
@@ -730,21 +744,17 @@ protected:
 
     enum
     {
-        kKnownIdsPerRun = 36
+        kKnownIdsPerRun = 36,
+        kDirectIds = 3000 + kKnownIdsPerRun // ids below it are read from m_arrDirectIndex
     };
-    int m_arrKnownIdIndex[3][kKnownIdsPerRun]; // table index of ids 1000.., 2000.., 3000..; -1 unbound
+    // Table index by id below kDirectIds: a system index maps to itself, an id of 1000 and above to
+    // its bound index, -1 while unbound.
+    int m_arrDirectIndex[kDirectIds];
     int* FindKnownId(int nColor)
     {
-        unsigned k = (unsigned)(nColor - 1000);
-        if (k < kKnownIdsPerRun)
-            return &m_arrKnownIdIndex[0][k];
-        k = (unsigned)(nColor - 2000);
-        if (k < kKnownIdsPerRun)
-            return &m_arrKnownIdIndex[1][k];
-        k = (unsigned)(nColor - 3000);
-        if (k < kKnownIdsPerRun)
-            return &m_arrKnownIdIndex[2][k];
-        return nullptr;
+        if (nColor < 1000 || nColor >= kDirectIds)
+            return nullptr;
+        return &m_arrDirectIndex[nColor];
     }
     const int* FindKnownId(int nColor) const { return const_cast<CExtPaintManager*>(this)->FindKnownId(nColor); }
     void ClearTranslatedColors();

@@ -539,12 +539,14 @@ void FromMonitor(CExtPaintManager::MonitorParms& mp, HMONITOR hMonitor)
 
 void CExtPaintManager::GetMonitorParmsFromPoint(MonitorParms& mp, const POINT& pt)
 {
-    FromMonitor(mp, ::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST));
+    if (!GetKeptMonitorParms(mp, RECT{pt.x, pt.y, pt.x + 1, pt.y + 1}))
+        FromMonitor(mp, ::MonitorFromPoint(pt, MONITOR_DEFAULTTONEAREST));
 }
 
 void CExtPaintManager::GetMonitorParmsFromRect(MonitorParms& mp, const RECT& rc)
 {
-    FromMonitor(mp, ::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST));
+    if (!GetKeptMonitorParms(mp, rc))
+        FromMonitor(mp, ::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST));
 }
 
 void CExtPaintManager::GetMonitorParmsFromHwnd(MonitorParms& mp, HWND hWnd)

@@ -7,6 +7,8 @@ namespace
 {
 
 std::atomic<int> g_nBitsPerPixelOverride{0};
+// The screen's depth once asked, 0 while unknown; only a display change alters it.
+std::atomic<int> g_nKeptDisplayBitsPerPixel{0};
 
 BYTE ToByte(double v)
 {
@@ -145,19 +147,28 @@ int CExtPaintManager::GetDisplayBitsPerPixel()
 {
     if (int n = g_nBitsPerPixelOverride; n > 0)
         return n;
+    if (int n = g_nKeptDisplayBitsPerPixel; n > 0)
+        return n;
     HDC hDC = ::GetDC(nullptr);
     if (hDC == nullptr)
         return 0;
     int n = ::GetDeviceCaps(hDC, BITSPIXEL);
     ::ReleaseDC(nullptr, hDC);
+    g_nKeptDisplayBitsPerPixel = n;
     return n;
 }
+
+void CExtPaintManager::DropKeptDisplayBitsPerPixel() { g_nKeptDisplayBitsPerPixel = 0; }
 
 int CExtPaintManager::GetDeviceBitsPerPixel(HDC hDC)
 {
     if (int n = g_nBitsPerPixelOverride; n > 0)
         return n;
     if (hDC == nullptr)
+        return GetDisplayBitsPerPixel();
+    // A display DC, and a memory DC made compatible with one, report the display's depth whatever
+    // bitmap is selected: the kept answer saves the round trip that BITSPIXEL costs.
+    if (::GetDeviceCaps(hDC, TECHNOLOGY) == DT_RASDISPLAY)
         return GetDisplayBitsPerPixel();
     return ::GetDeviceCaps(hDC, BITSPIXEL);
 }

@@ -196,6 +196,28 @@ void CExtPaintManagerHolder::LoadThemeApi()
 {
     if (m_bUxThemeApiAvailable && m_bTaskbandColorsValid)
         return;
+    if (!m_bThemeProbeKept)
+    {
+        m_nKeptTaskbandRead = ProbeTheme();
+        m_bKeptUxThemeApiAvailable = m_bUxThemeApiAvailable;
+        m_bKeptAppThemed = m_bAppThemed;
+        m_nKeptLunaScheme = m_eLunaScheme;
+        for (int i = 0; i < m_nKeptTaskbandRead; i++)
+            m_clrKeptTaskband[i] = m_clrTaskband[i];
+        m_bThemeProbeKept = true;
+        return;
+    }
+    // What the probe would answer again: the same fields written, the same colours read.
+    m_bUxThemeApiAvailable = m_bKeptUxThemeApiAvailable;
+    m_bAppThemed = m_bKeptAppThemed;
+    m_eLunaScheme = m_nKeptLunaScheme;
+    for (int i = 0; i < m_nKeptTaskbandRead; i++)
+        m_clrTaskband[i] = m_clrKeptTaskband[i];
+    m_bTaskbandColorsValid = m_nKeptTaskbandRead == 7;
+}
+
+int CExtPaintManagerHolder::ProbeTheme()
+{
     m_bAppThemed = false;
     m_bTaskbandColorsValid = false;
     if (m_hUxTheme == nullptr)
@@ -220,7 +242,7 @@ void CExtPaintManagerHolder::LoadThemeApi()
     m_eLunaScheme = 0;
     if (m_hUxTheme == nullptr || nFound == 0 || m_pfnIsAppThemed == nullptr || m_pfnOpenThemeData == nullptr ||
         m_pfnCloseThemeData == nullptr || m_pfnGetThemeColor == nullptr || m_pfnGetCurrentThemeName == nullptr)
-        return;
+        return 0;
     m_bUxThemeApiAvailable = true;
     m_bAppThemed = m_pfnIsAppThemed() != FALSE;
 
@@ -230,7 +252,7 @@ void CExtPaintManagerHolder::LoadThemeApi()
 
     HTHEME hTheme = m_pfnOpenThemeData(::GetDesktopWindow(), L"taskband");
     if (hTheme == nullptr)
-        return;
+        return 0;
     int nRead = 0;
     for (; nRead < 7; nRead++)
     {
@@ -241,6 +263,81 @@ void CExtPaintManagerHolder::LoadThemeApi()
     }
     m_bTaskbandColorsValid = nRead == 7;
     m_pfnCloseThemeData(hTheme);
+    return nRead;
+}
+
+namespace
+{
+
+int CALLBACK FindFamilyProc(const LOGFONTW* plf, const TEXTMETRICW*, DWORD, LPARAM lParam)
+{
+    if (::lstrcmpiW(plf->lfFaceName, L"Tahoma") == 0)
+    {
+        *reinterpret_cast<bool*>(lParam) = true;
+        return 0;
+    }
+    return 1;
+}
+
+} // namespace
+
+bool CExtPaintManagerHolder::IsTahomaInstalled()
+{
+    if (m_nTahomaInstalled >= 0)
+        return m_nTahomaInstalled != 0;
+    // The enumeration needs a DC; without one the answer is not kept.
+    HDC hDC = ::GetDC(nullptr);
+    if (hDC == nullptr)
+        return false;
+    bool bFound = false;
+    ::EnumFontFamiliesW(hDC, L"Tahoma", (FONTENUMPROCW)FindFamilyProc, (LPARAM)&bFound);
+    ::ReleaseDC(nullptr, hDC);
+    m_nTahomaInstalled = bFound ? 1 : 0;
+    return bFound;
+}
+
+void CExtPaintManagerHolder::KeepFontFacts()
+{
+    if (m_bFontFactsKept)
+        return;
+    // The structure size of the older headers.
+    NONCLIENTMETRICSW ncm;
+    ::ZeroMemory(&ncm, sizeof(ncm));
+    ncm.cbSize = 500;
+    m_bHaveMenuLogFont = ::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, 500, &ncm, 0) != FALSE;
+    m_lfMenu = m_bHaveMenuLogFont ? ncm.lfMenuFont : LOGFONTW{};
+    m_nScreenCharset = ::GetTextCharset(nullptr);
+    m_nMenuCheckHeight = ::GetSystemMetrics(SM_CYMENUCHECK);
+    m_bFontFactsKept = true;
+}
+
+bool CExtPaintManagerHolder::GetMenuLogFont(LOGFONTW& lf)
+{
+    KeepFontFacts();
+    if (m_bHaveMenuLogFont)
+        lf = m_lfMenu;
+    return m_bHaveMenuLogFont;
+}
+
+int CExtPaintManagerHolder::GetScreenCharset()
+{
+    KeepFontFacts();
+    return m_nScreenCharset;
+}
+
+int CExtPaintManagerHolder::GetMenuCheckHeight()
+{
+    KeepFontFacts();
+    return m_nMenuCheckHeight;
+}
+
+void CExtPaintManagerHolder::DropKeptSystemAnswers()
+{
+    m_bThemeProbeKept = false;
+    m_nTahomaInstalled = -1;
+    m_bFontFactsKept = false;
+    CExtPaintManager::DropKeptDisplayBitsPerPixel();
+    CExtPaintManager::DropKeptMonitors();
 }
 
 // ---- installing -----------------------------------------------------------------------------------
@@ -375,7 +472,10 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
 
 LRESULT CExtPaintManagerHolder::OnSysColorChange(CWnd* pWnd)
 {
-    if (!IsFrameEventTarget(pWnd) || m_pPaintManager == nullptr)
+    if (!IsFrameEventTarget(pWnd))
+        return 0;
+    DropKeptSystemAnswers();
+    if (m_pPaintManager == nullptr)
         return 0;
     return m_pPaintManager->OnSysColorChange();
 }
@@ -385,6 +485,7 @@ LRESULT CExtPaintManagerHolder::OnSettingChange(CWnd* pWnd, UINT uFlags, LPCTSTR
     if (!IsFrameEventTarget(pWnd))
         return 0;
     m_bWheelLinesCached = false;
+    DropKeptSystemAnswers();
     if (m_pPaintManager == nullptr)
         return 0;
     return m_pPaintManager->OnSettingChange(uFlags, lpszSection);
@@ -395,6 +496,7 @@ LRESULT CExtPaintManagerHolder::OnDisplayChange(CWnd* pWnd, int nBitsPerPixel, i
     if (!IsFrameEventTarget(pWnd))
         return 0;
     m_bWheelLinesCached = false;
+    DropKeptSystemAnswers();
     if (m_pPaintManager == nullptr)
         return 0;
     return m_pPaintManager->OnDisplayChange(nBitsPerPixel, nWidth, nHeight);
@@ -405,6 +507,7 @@ LRESULT CExtPaintManagerHolder::OnThemeChanged(CWnd* pWnd, WPARAM wParam, LPARAM
     if (!IsFrameEventTarget(pWnd))
         return 0;
     m_bWheelLinesCached = false;
+    DropKeptSystemAnswers();
     if (m_pPaintManager == nullptr)
         return 0;
     return m_pPaintManager->OnThemeChanged(wParam, lParam);

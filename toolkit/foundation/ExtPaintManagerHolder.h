@@ -80,8 +80,21 @@ public:
     bool EnsurePaintManager();
 
     // (Re)loads the theme entry points, the scheme and the task-bar colours; returns at once while
-    // the theme API and the task-bar colours are both known.
+    // the theme API and the task-bar colours are both known. The visual style is probed once (each
+    // probe costs round trips to the display server); later reloads take the kept answers until
+    // DropKeptSystemAnswers.
     void LoadThemeApi();
+    // Whether the "Tahoma" family is installed; asked once and kept until DropKeptSystemAnswers.
+    bool IsTahomaInstalled();
+    // What the fonts are made from, kept the same way: the menu font of the non-client metrics
+    // (false when the system gives none), the text character set (GetTextCharset without a DC)
+    // and SM_CYMENUCHECK.
+    bool GetMenuLogFont(LOGFONTW& lf);
+    int GetScreenCharset();
+    int GetMenuCheckHeight();
+    // Forgets every kept answer that a system change can alter: the visual-style probe, the
+    // font answers, the display depth and the monitors. The system events below call it.
+    void DropKeptSystemAnswers();
     UINT GetWheelScrollLines();
 
     // Whether the window of a bar is the one of its frame that forwards system events.
@@ -149,8 +162,26 @@ public:
     static const int kTaskbandPropIds[7];
 
 private:
+    // One probe of the visual style; answers how many task-bar colours it read.
+    int ProbeTheme();
+
     HMODULE m_hUxThemeResolved = nullptr; // the module whose entry points are loaded
     int m_nUxThemeEntryPoints = 0;        // how many of the 48 it has
+    // The answers of the last theme probe, valid while m_bThemeProbeKept.
+    bool m_bThemeProbeKept = false;
+    bool m_bKeptUxThemeApiAvailable = false;
+    bool m_bKeptAppThemed = false;
+    int m_nKeptLunaScheme = 0;
+    int m_nKeptTaskbandRead = 0; // task-bar colours read, 7 = all
+    COLORREF m_clrKeptTaskband[7] = {};
+    int m_nTahomaInstalled = -1; // -1 not asked yet, else 0 or 1
+    // The font answers, valid while m_bFontFactsKept.
+    bool m_bFontFactsKept = false;
+    bool m_bHaveMenuLogFont = false;
+    LOGFONTW m_lfMenu = {};
+    int m_nScreenCharset = 0;
+    int m_nMenuCheckHeight = 0;
+    void KeepFontFacts();
     CExtPaintManagerHolder(const CExtPaintManagerHolder&) = delete;
     CExtPaintManagerHolder& operator=(const CExtPaintManagerHolder&) = delete;
 };

@@ -9,24 +9,8 @@ IMPLEMENT_DYNCREATE(CExtPopupBaseWnd, CWnd)
 
 namespace
 {
-// The display depth changes only with the display mode, while asking the display costs a round
-// trip to it for every popup built; the answer is kept for a second.
-constexpr DWORD kDepthCacheMs = 1000;
-
-int DisplayBitsPerPixel()
-{
-    static int s_nBitsPerPixel = 0;
-    static DWORD s_dwAsked = 0;
-    if (CExtPaintManager::GetBitsPerPixelOverride() > 0)
-        return CExtPaintManager::GetDisplayBitsPerPixel();
-    const DWORD dwNow = ::GetTickCount();
-    if (s_nBitsPerPixel <= 0 || dwNow - s_dwAsked >= kDepthCacheMs)
-    {
-        s_nBitsPerPixel = CExtPaintManager::GetDisplayBitsPerPixel();
-        s_dwAsked = dwNow;
-    }
-    return s_nBitsPerPixel;
-}
+// The paint manager keeps the display depth until a display change.
+int DisplayBitsPerPixel() { return CExtPaintManager::GetDisplayBitsPerPixel(); }
 } // namespace
 
 CExtPopupBaseWnd::CExtPopupBaseWnd()

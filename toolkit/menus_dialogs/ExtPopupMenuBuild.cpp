@@ -85,6 +85,12 @@ bool CExtPopupMenuWnd::LoadFromMenu(HMENU hMenu, bool bTopLevel)
 
     int nRecentFilePos = -1;
     const int nCount = ::GetMenuItemCount(hMenu);
+    // Room for every record at once: each time the array grows it copies the records made so far.
+    if (nCount > 0)
+    {
+        m_items.SetSize(nCount);
+        m_items.SetSize(0);
+    }
     for (int nPos = 0; nPos < nCount; ++nPos)
     {
         const UINT nID = ::GetMenuItemID(hMenu, nPos);

@@ -39,7 +39,11 @@ bool CExtPopupMenuWnd::InsertItemRecord(int nPos, const MENUITEMDATA& mi)
         return false;
     GrowItems();
     if (nPos == nCount)
-        m_items.Add(mi);
+    {
+        // Assigned in place: one copy of the record instead of two.
+        m_items.SetSize(nCount + 1);
+        m_items.ElementAt(nCount) = mi;
+    }
     else
         m_items.InsertAt(nPos, mi);
     return true;

@@ -9,9 +9,19 @@
 
 IMPLEMENT_DYNCREATE(CExtPopupMenuTipWnd, CExtPopupBaseWnd)
 
+namespace
+{
+// The system's shared information icon; loading it asks the display for the icon size each time.
+HICON InformationIcon()
+{
+    static const HICON s_hIcon = ::LoadIconW(nullptr, (LPCWSTR)IDI_INFORMATION);
+    return s_hIcon;
+}
+} // namespace
+
 CExtPopupMenuTipWnd::CExtPopupMenuTipWnd()
-    : m_nIconWidth(16), m_nIconHeight(16), m_hIcon(::LoadIconW(nullptr, (LPCWSTR)IDI_INFORMATION)), m_nTipFlags(0),
-      m_rcItem(0, 0, 0, 0), m_rcBody(0, 0, 0, 0)
+    : m_nIconWidth(16), m_nIconHeight(16), m_hIcon(InformationIcon()), m_nTipFlags(0), m_rcItem(0, 0, 0, 0),
+      m_rcBody(0, 0, 0, 0)
 {
     m_nAnimationKind = ANIM_NONE;
     m_nAnimFlags |= ANIM_FLAG_FINISHED;

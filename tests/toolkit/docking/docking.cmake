@@ -9,11 +9,12 @@ corvane_test(docking_core_tests
           ${CMAKE_CURRENT_LIST_DIR}/ControlBarServicesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/BarsMenuTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ControlBarPaintTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/FrameSystemEventsTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
-# The tests that activate the frame, send mouse input or read the screen run alone: other programs'
-# windows and captures would disturb them, and they would disturb the others.
-set(_docking_screen_tests "ControlBarPaint.*:ControlBarGeometry.AHoveredButton*:ControlBarServices.ToggleCommands*:BarsMenu.ARightClickOnABar*:BarsMenu.ADockBars*:BarsMenu.InHelpMode*")
+# The tests that activate the frame, send mouse input, read the screen or change the system colours run
+# alone: other programs' windows and captures would disturb them, and they would disturb the others.
+set(_docking_screen_tests "ControlBarPaint.*:FrameSystemEvents.*:ControlBarGeometry.AHoveredButton*:ControlBarServices.ToggleCommands*:BarsMenu.ARightClickOnABar*:BarsMenu.ADockBars*:BarsMenu.InHelpMode*")
 set_tests_properties(docking_core_tests PROPERTIES ENVIRONMENT
   "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_docking_screen_tests}")
 add_test(NAME docking_core_screen_tests COMMAND docking_core_tests --gtest_brief=1 --gtest_filter=${_docking_screen_tests})

@@ -14,6 +14,7 @@ corvane_test(toolkit_paint_holder_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/PaintManagerHolderTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FrameEventTargetTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/KeptSystemAnswersTest.cpp
     ${_paint_host}
   LIBS corvane_toolkit
   TIMEOUT 300)
