@@ -3,8 +3,7 @@
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniFrameWnd.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
@@ -364,8 +363,9 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
         return false;
     if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
     {
-        pTabs->m_nRowSpaceToReclaim = 0;
-        return pTabs->SwitchAutoHide(bAutoHide, bOption, bRecalcFrame, bAutoHide ? true : bAnimate);
+        CExtControlBar* pContainer = CExtDockingKindOf::AsControlBar(pTabs);
+        pContainer->m_nRowSpaceToReclaim = 0;
+        return pContainer->SwitchAutoHide(bAutoHide, bOption, bRecalcFrame, bAutoHide ? true : bAnimate);
     }
     CExtDockBar* pDockBar = DYNAMIC_DOWNCAST(CExtDockBar, GetParent());
     CExtDynAutoHideArea* pArea = pDockBar != nullptr ? pDockBar->GetAutoHideArea() : nullptr;
@@ -379,12 +379,12 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
             pFrame->ShowControlBar(this, FALSE, TRUE);
             pFrame->m_nIdleFlags |= 0x0C;
         }
-        pArea->AppendControlBar(this, bAnimate);
+        CExtDockingKindOf::AppendToAutoHideArea(pArea, this, bAnimate);
     }
     else
     {
         pFrame->m_nIdleFlags |= 0x0C;
-        pArea->RemoveControlBar(this, bAnimate);
+        CExtDockingKindOf::RemoveFromAutoHideArea(pArea, this, bAnimate);
     }
     if (bAutoHide)
         m_bfRuntimeState |= kStateAutoHide;

@@ -5,8 +5,7 @@
 #include "platform/DockContext.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniFrameWnd.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -126,7 +125,7 @@ LRESULT CExtControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
             pFrame->m_nIdleFlags |= 0x0C;
             pFrame->PostMessage(WM_NULL);
         }
-        pTabs->RefreshNonClientFrame();
+        CExtDockingKindOf::AsControlBar(pTabs)->RefreshNonClientFrame();
     }
     else if (IsWindowVisible())
         RefreshNonClientFrame();
@@ -454,7 +453,7 @@ void CExtControlBar::OnCancelMode()
         m_bfRuntimeState &= ~kStateNcButtonHover;
         PostMessage(WM_NCPAINT);
     }
-    CExtToolControlBar::CloseTrackingMenus();
+    CExtDockingKindOf::CloseToolBarMenus();
     CExtPopupMenuWnd::CancelMenuTracking();
     CControlBar::OnCancelMode();
 }

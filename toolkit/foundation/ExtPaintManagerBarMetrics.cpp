@@ -1,10 +1,8 @@
 // CExtPaintManager bar metrics and small bar parts: menu shadow colour, bar deflation, item spacing,
 // gradient areas, auto-hide metric, bar background part, tab frames, the three small list and
 // scroll parts and the bar-button gradient background; base, XP, Office 2003 and Studio 2005 forms.
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtMenuControlBar.h"
-#include "toolkit/bars_tabs/ExtPanelControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
+#include "platform/ControlBar.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
@@ -41,7 +39,7 @@ COLORREF CExtPaintManagerOffice2003::GetMenuShadowColor(CObject* pHelperSrc)
 void CExtPaintManager::DeflateControlBarRect(CWnd* pBar, CRect& rc)
 {
     CControlBar* pControlBar = AsControlBar(pBar);
-    if (pControlBar != nullptr && CExtControlBar::IsDockedVertically(pControlBar))
+    if (pControlBar != nullptr && CExtKindOf::IsDockedVertically(pControlBar))
         rc.DeflateRect(1, 3);
     else
         rc.DeflateRect(3, 1);
@@ -53,25 +51,19 @@ void CExtPaintManagerOffice2003::DeflateControlBarRect(CWnd* pBar, CRect& rc)
         return;
     CExtPaintManagerXP::DeflateControlBarRect(pBar, rc);
     CControlBar* pControlBar = AsControlBar(pBar);
-    if (pControlBar != nullptr && CExtControlBar::IsDockedVertically(pControlBar))
+    if (pControlBar != nullptr && CExtKindOf::IsDockedVertically(pControlBar))
         rc.InflateRect(0, 2);
     else
         rc.InflateRect(2, 0);
 }
 
-int CExtPaintManager::GetBarItemSpacing(CWnd* pBar)
-{
-    return (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar))) ? 0 : 6;
-}
+int CExtPaintManager::GetBarItemSpacing(CWnd* pBar) { return (CExtKindOf::IsMenuBar(pBar)) ? 0 : 6; }
 
 int CExtPaintManagerOffice2003::GetBarItemSpacing(CWnd* pBar)
 {
     CControlBar* pControlBar = AsControlBar(pBar);
-    const bool bPanelFlag =
-        pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) &&
-        (static_cast<CExtToolControlBar*>(pBar)->m_nBarFlags & CExtToolControlBar::kBarFlagPanelMode) != 0;
-    if (pControlBar != nullptr && CExtControlBar::IsFloating(pControlBar) && !bPanelFlag &&
-        GetDisplayBitsPerPixel() > 8)
+    const bool bPanelFlag = CExtKindOf::IsPanelModeToolBar(pBar);
+    if (pControlBar != nullptr && CExtKindOf::IsFloating(pControlBar) && !bPanelFlag && GetDisplayBitsPerPixel() > 8)
         return 0;
     return CExtPaintManagerXP::GetBarItemSpacing(pBar);
 }
@@ -84,19 +76,18 @@ bool CExtPaintManager::IsToolBarGradientArea(CWnd* pToolBar)
 
 bool CExtPaintManagerOffice2003::IsToolBarGradientArea(CWnd* pToolBar)
 {
-    if (pToolBar == nullptr || !pToolBar->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+    if (!CExtKindOf::IsToolBar(pToolBar))
         return false;
-    CExtToolControlBar* pBar = static_cast<CExtToolControlBar*>(pToolBar);
-    if ((pBar->m_nBarFlags & CExtToolControlBar::kBarFlagPanelMode) != 0)
+    CControlBar* pBar = static_cast<CControlBar*>(pToolBar);
+    if (CExtKindOf::IsPanelModeToolBar(pBar))
         return false;
-    if (pBar->m_pDockSite == nullptr || pBar->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar)) ||
-        pBar->IsKindOf(RUNTIME_CLASS(CExtPanelControlBar)))
+    if (pBar->m_pDockSite == nullptr || CExtKindOf::IsMenuBar(pBar) || CExtKindOf::IsPanelBar(pBar))
         return false;
     if (GetDisplayBitsPerPixel() < 9)
         return false;
     if (pBar->m_pDockBar != nullptr && (pBar->m_dwStyle & 0x04) == 0)
         return true;
-    return (pBar->m_nBarFlags & CExtToolControlBar::kBarFlagBit2) != 0;
+    return CExtKindOf::HasToolBarFlagBit2(pBar);
 }
 
 int CExtPaintManager::GetAutoHideMetric() { return 0; }
@@ -270,12 +261,13 @@ void CExtPaintManagerOffice2003::PaintBarGradientBackground(CDC& dc, CExtBarButt
 {
     if (pButton == nullptr || GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
         return;
-    const CRect rcButton = pButton->GetRect();
-    PaintGradientRect(dc, extpaint::Deflated(rcButton, 1, 1), GetTranslatedColor(XCLR_O2003_17, pButton, lParam),
-                      GetTranslatedColor(XCLR_O2003_15, pButton, lParam), true, 256);
+    CObject* pSubject = CExtKindOf::AsObject(pButton);
+    const CRect rcButton = CExtKindOf::ButtonRect(pButton);
+    PaintGradientRect(dc, extpaint::Deflated(rcButton, 1, 1), GetTranslatedColor(XCLR_O2003_17, pSubject, lParam),
+                      GetTranslatedColor(XCLR_O2003_15, pSubject, lParam), true, 256);
     // The frame needs the button's tool bar; a detached button gets the gradient alone.
-    CExtToolControlBar* pBar = pButton->GetBar();
-    if (pBar == nullptr || !CExtControlBar::IsDockedVertically(pBar) || pButton->IsSeparator())
+    CControlBar* pBar = CExtKindOf::BarOfButton(pButton);
+    if (pBar == nullptr || !CExtKindOf::IsDockedVertically(pBar) || CExtKindOf::IsSeparatorButton(pButton))
         return;
-    extpaint::Frame(dc.GetSafeHdc(), rcButton, GetTranslatedColor(XCLR_SHADOW_ALT, pButton, lParam));
+    extpaint::Frame(dc.GetSafeHdc(), rcButton, GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam));
 }

@@ -1,6 +1,6 @@
 // CExtPaintManager caption buttons of control bars, system-command glyphs and the icon placement of
 // push buttons and tab items; base, XP and Studio 2005 forms.
-#include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
@@ -147,8 +147,7 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
 
 void CExtPaintManagerStudio2005::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
 {
-    const bool bMenuButton =
-        data.m_pHelperSrc != nullptr && data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonMenu));
+    const bool bMenuButton = CExtKindOf::IsNcAreaMenuButton(data.m_pHelperSrc);
     if (data.m_bStyleBit3 && data.m_bStyleBit5 && !bMenuButton)
         CExtPaintManager::PaintCaptionButton(dc, data);
     else

@@ -2,8 +2,8 @@
 // round the control in colours of its state, the combo's drop-down button and arrow.
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "platform/Controls.h"
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
+#include "platform/ControlBar.h"
 
 namespace
 {
@@ -204,8 +204,7 @@ void CExtPaintManagerOffice2003::PaintComboFrame(CDC& dc, ComboFramePaintData& d
     CWnd* pWnd = DYNAMIC_DOWNCAST(CComboBox, data.m_pHelperSrc);
     if (pWnd == nullptr)
     {
-        if (CExtBarButton* pButton = DYNAMIC_DOWNCAST(CExtBarButton, data.m_pHelperSrc))
-            pWnd = pButton->GetBar();
+        pWnd = CExtKindOf::BarOfButton(data.m_pHelperSrc);
     }
     const bool bBackground = pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr &&
                              IsDockerGradientAvailable(data.m_pHelperSrc, data.m_lParam);

@@ -4,7 +4,7 @@
 #pragma once
 #include "toolkit/foundation/ExtPaintManagerXP.h"
 
-class CExtToolControlBar;
+class CControlBar;
 
 class CExtPaintManagerOffice2003 : public CExtPaintManagerXP
 {
@@ -114,5 +114,5 @@ protected:
     // A bar band: themed three colours split at 2/5, else the 3015-3017 gradient along the bar.
     void PaintBarBand(CDC& dc, const RECT& rc, bool bHorizontal, double dLight1, double dLight2, double dDark3,
                       CObject* pHelperSrc, LPARAM lParam);
-    void PaintToolBarBand(CDC& dc, CExtToolControlBar* pBar, CObject* pHelperSrc, LPARAM lParam);
+    void PaintToolBarBand(CDC& dc, CControlBar* pBar, CObject* pHelperSrc, LPARAM lParam);
 };

@@ -1,8 +1,6 @@
 // CExtPaintManager separators between bar items: etched base line, one-pixel XP line and the Office
 // 2003 line of tool bars, bar buttons and status bars.
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtStatusControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 
@@ -50,9 +48,8 @@ void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizonta
 void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
                                                 CObject* pHelperSrc, LPARAM lParam)
 {
-    const bool bStatusBar = pHelperSrc != nullptr && pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar));
-    const bool bBarItem = pHelperSrc != nullptr && (pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) ||
-                                                    pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtBarButton)) || bStatusBar);
+    const bool bStatusBar = CExtKindOf::IsStatusBar(pHelperSrc);
+    const bool bBarItem = CExtKindOf::IsToolBar(pHelperSrc) || CExtKindOf::IsBarButton(pHelperSrc) || bStatusBar;
     if (!bBarItem || GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManagerXP::PaintSeparator(dc, rc, bHorizontal, bTransparentBackground, pHelperSrc, lParam);

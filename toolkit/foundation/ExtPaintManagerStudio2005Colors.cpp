@@ -3,8 +3,7 @@
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/bars_tabs/ExtMenuControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include <algorithm>
 
 void CExtPaintManagerStudio2005::InitColors()
@@ -148,8 +147,7 @@ void CExtPaintManagerStudio2005::PaintControlBarFrame(CDC& dc, CaptionPaintData&
 void CExtPaintManagerStudio2005::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
 {
     CObject* pSubject = data.m_pHelperSrc;
-    const bool bToolBar = pSubject != nullptr && (pSubject->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) ||
-                                                  pSubject->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar)));
+    const bool bToolBar = CExtKindOf::IsToolBar(pSubject) || CExtKindOf::IsMenuBar(pSubject);
     if (bToolBar || !data.m_bOuterFrame || !data.m_bResizable || data.m_rcWindow.IsRectEmpty())
     {
         CExtPaintManagerOffice2003::PaintDockingFrame(dc, data);

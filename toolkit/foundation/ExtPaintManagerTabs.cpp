@@ -3,9 +3,7 @@
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
-#include "toolkit/bars_tabs/ExtDynTabWnd.h"
-#include "toolkit/bars_tabs/ExtTabWnd.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include "platform/FrameWnd.h"
 #include <algorithm>
 
@@ -24,8 +22,7 @@ bool TabIconFlag(CExtCmdIcon* pIcon, CObject* pHelperSrc)
 {
     if (!CExtPaintManager::IsCmdIconPaintable(pIcon))
         return false;
-    CExtTabWnd* pTabWnd = DYNAMIC_DOWNCAST(CExtTabWnd, pHelperSrc);
-    return pTabWnd == nullptr || (pTabWnd->GetTabWndStyle() & kTabStyleNoIcons) == 0;
+    return (CExtKindOf::TabWndStyle(pHelperSrc) & kTabStyleNoIcons) == 0;
 }
 
 // Maps the canonical tab (items above the client area: u along the item, v from its far edge
@@ -187,9 +184,8 @@ void CExtPaintManagerOffice2003::PaintTabClientArea(CDC& dc, const RECT& rcClien
                                                     const RECT& rcTabNearBorderArea, DWORD dwOrientation,
                                                     bool bGroupedMode, CObject* pHelperSrc, LPARAM lParam)
 {
-    CExtTabWnd* pTabWnd = DYNAMIC_DOWNCAST(CExtTabWnd, pHelperSrc);
-    const bool bGradientStrip = pTabWnd != nullptr && (pTabWnd->IsKindOf(RUNTIME_CLASS(CExtDynTabWnd)) ||
-                                                       pTabWnd->IsKindOf(RUNTIME_CLASS(CExtDynAutoHideArea)));
+    CWnd* pTabWnd = CExtKindOf::AsTabWnd(pHelperSrc);
+    const bool bGradientStrip = CExtKindOf::IsDynTabWnd(pTabWnd) || CExtKindOf::IsAutoHideArea(pTabWnd);
     CFrameWnd* pFrame = bGradientStrip && pTabWnd->GetSafeHwnd() != nullptr ? pTabWnd->GetParentFrame() : nullptr;
     if (pFrame == nullptr || GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
@@ -264,6 +260,6 @@ void CExtPaintManager::GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset, int& nBut
 {
     nInset = 4;
     nButtonMargin = 2;
-    if (pTabWnd == nullptr || (pTabWnd->GetTabWndStyle() & kTabStyleNoStripOffset) == 0)
+    if ((CExtKindOf::TabWndStyle(pTabWnd) & kTabStyleNoStripOffset) == 0)
         nStripOffset = 2;
 }

@@ -1,6 +1,7 @@
 // CExtButton: state, input handling, icons, cursor, tool tip and painting of themed push buttons.
 #include "toolkit/menus_dialogs/ExtButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
+#include "platform/ControlBar.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -503,9 +504,9 @@ static void InvalidateInParent(HWND hWnd)
 
 LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == CExtControlBar::g_nMsgPutToPopupMenu)
+    if (message == CExtMenuKindOf::MsgPutToPopupMenu())
         return PutToPopupMenu((CExtPopupMenuWnd*)wParam) ? 1 : 0;
-    if (message == CExtToolControlBar::g_nMsgContinueTrackMenu)
+    if (message == CExtMenuKindOf::MsgContinueTrackMenu())
     {
         TrackDropDownMenu(lParam != 0);
         return 1;
@@ -555,7 +556,7 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     }
     case WM_MOUSEMOVE:
         if (CExtControlHelpers::IsToolBarMenuTracking() && IsOnControlBar(m_hWnd) &&
-            CWnd::FromHandlePermanent(::GetParent(m_hWnd))->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+            CExtMenuKindOf::IsToolBar(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
         {
             // Over a button whose menu is already open nothing happens: re-opening would rebuild it.
             if (!IsOwnMenuOpen())
