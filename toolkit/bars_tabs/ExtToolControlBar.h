@@ -1,4 +1,6 @@
-// CExtToolControlBar: the toolkit's tool bar, with the record of its button-group backgrounds.
+// Stand-in: class record and the members read so far.
+// CExtToolControlBar: the toolkit's tool bar; so far its flags, buttons, menu-tracking statics and the record of
+// its button-group backgrounds.
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Geometry.h"

@@ -2,7 +2,7 @@
 // with its paint records, translated colour ids, colour/brush/font state and shared static helpers.
 // Sources: ExtPaintManager.cpp (state, lookups, initialisation, events), ExtPaintManagerColors.cpp
 // (colour helpers), ExtPaintManagerStatics.cpp (static drawing routines), ExtPaintManagerAnswers.cpp
-// (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots),
+// (small answers), ExtPaintManagerRecords.cpp (paint records),
 // ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers), and the painters of every style by
 // element: ExtPaintManagerGlyphPainting.cpp, ExtPaintManagerExpandButtons.cpp, ExtPaintManagerPushButton.cpp,
 // ExtPaintManagerMenu.cpp, ExtPaintManagerCaptionButtons.cpp, ExtPaintManagerSeparators.cpp,

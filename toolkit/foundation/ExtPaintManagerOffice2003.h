@@ -1,6 +1,6 @@
 // CExtPaintManagerOffice2003: the Office 2003 style (tints of one theme colour), base of the
-// application's theme. Sources: ExtPaintManagerOffice2003.cpp (colour table, answers),
-// ExtPaintManagerOffice2003Painting.cpp.
+// application's theme. Sources: ExtPaintManagerOffice2003.cpp (colour table, answers) and the painters by
+// element.
 #pragma once
 #include "toolkit/foundation/ExtPaintManagerXP.h"
 

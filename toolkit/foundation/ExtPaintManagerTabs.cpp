@@ -1,5 +1,6 @@
 // Tab windows in the base, XP and Office 2003 styles: tab items (the 3-D tab shape), the strip's
-// client area, its scroll and command buttons, the frame of tab areas and the strip metrics.
+// client area, its scroll and command buttons, the frame of tab areas, the strip metrics and the
+// auto-hide area's answer.
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
@@ -263,3 +264,15 @@ void CExtPaintManager::GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset, int& nBut
     if ((CExtKindOf::TabWndStyle(pTabWnd) & kTabStyleNoStripOffset) == 0)
         nStripOffset = 2;
 }
+
+// The XP style draws tab buttons as the base style does.
+void CExtPaintManagerXP::PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTest, bool bTopLeft, bool bBar,
+                                        bool bEnabled, bool bHover, bool bPushed, bool bGroupedMode,
+                                        CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintTabButton(dc, rcButton, nHitTest, bTopLeft, bBar, bEnabled, bHover, bPushed, bGroupedMode,
+                                     pHelperSrc, lParam);
+}
+
+// The auto-hide area has no painter of its own: it answers "not handled" and the area paints as a tab strip.
+int CExtPaintManager::PaintAutoHideArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) { return 0; }
