@@ -88,6 +88,11 @@ public:
     {
         kNoPoint = -1000
     };
+    // WM_TIMER id the bar posts itself after leaving auto-hide mode: it redraws itself, its frame and its children.
+    enum : UINT_PTR
+    {
+        kTimerRedrawAll = 0x1005
+    };
 
     // Placement of a fixed-size bar in its outer dock row; its archive form lives with the
     // docking state.

@@ -404,7 +404,7 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
         {
             LayoutNcButtons();
             PostMessage(WM_NCPAINT);
-            PostMessage(WM_TIMER, 0x1005);
+            PostMessage(WM_TIMER, kTimerRedrawAll);
         }
         CExtPaintManager::PumpPaintMessages();
     }

@@ -167,10 +167,14 @@ INT_PTR CExtButton::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 
 bool CExtButton::IsPushType() const
 {
-    return m_nButtonType == 0 || m_nButtonType == 1 || m_nButtonType == 8 || m_nButtonType == 11;
+    return m_nButtonType == BS_PUSHBUTTON || m_nButtonType == BS_DEFPUSHBUTTON || m_nButtonType == BS_USERBUTTON ||
+           m_nButtonType == BS_OWNERDRAW;
 }
 
-bool CExtButton::IsCheckType() const { return (m_nButtonType >= 2 && m_nButtonType <= 6) || m_nButtonType == 9; }
+bool CExtButton::IsCheckType() const
+{
+    return (m_nButtonType >= BS_CHECKBOX && m_nButtonType <= BS_AUTO3STATE) || m_nButtonType == BS_AUTORADIOBUTTON;
+}
 
 bool CExtButton::IsEnabled() const { return CExtControlHelpers::IsEnabled(GetSafeHwnd()); }
 
@@ -190,7 +194,7 @@ void CExtButton::PreSubclassWindow()
 {
     CButton::PreSubclassWindow();
     DWORD dwStyle = (DWORD)::GetWindowLongW(m_hWnd, GWL_STYLE);
-    m_nButtonType = (int)(dwStyle & 0x0F);
+    m_nButtonType = (int)(dwStyle & BS_TYPEMASK);
     // Reaches the system control: the window procedure is replaced after this call.
     ::SendMessageW(m_hWnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
@@ -452,7 +456,7 @@ void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
             bFlat = true;
             icon.ExtractHICON();
             bPaintedIcon = true;
-            if (bChecked && (m_nButtonType == 4 || m_nButtonType == 9))
+            if (bChecked && (m_nButtonType == BS_RADIOBUTTON || m_nButtonType == BS_AUTORADIOBUTTON))
                 icon.CreateRadioFromPaint((COLORREF)-1, (COLORREF)-1, 24, 16);
             else if (bChecked)
                 icon.CreateFromPaint((COLORREF)-1, (COLORREF)-1, 24, 16);
@@ -525,7 +529,7 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Repaint();
         return 0;
     case BM_SETSTYLE:
-        m_nButtonType = (int)(wParam & 0x0F);
+        m_nButtonType = (int)(wParam & BS_TYPEMASK);
         Repaint();
         return 0;
     case WM_ERASEBKGND: return TRUE;

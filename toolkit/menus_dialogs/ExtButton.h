@@ -61,7 +61,7 @@ public:
     bool IsDefaultButton() const { return m_nButtonType == BS_DEFPUSHBUTTON; }
     bool IsPushType() const;
     bool IsCheckType() const;
-    bool IsTriStateType() const { return m_nButtonType == 5 || m_nButtonType == 6; }
+    bool IsTriStateType() const { return m_nButtonType == BS_3STATE || m_nButtonType == BS_AUTO3STATE; }
     int GetButtonType() const { return m_nButtonType; }
     bool IsSplit() const { return (m_nStateFlags & kStateSplit) != 0; }
 
