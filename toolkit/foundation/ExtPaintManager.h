@@ -359,6 +359,30 @@ public:
     virtual void EndPaintSession(CObject* pHelperSrc, LPARAM lParam = 0);
     virtual HBRUSH GetBrush(int nColor);
     virtual COLORREF GetTranslatedColor(int nColor, CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
+    // The colour lookup of one paint request: called with a colour id, it answers GetTranslatedColor for the
+    // request's subject and LPARAM.
+    class TranslatedColors
+    {
+    public:
+        TranslatedColors(CExtPaintManager* pPM, CObject* pHelperSrc, LPARAM lParam)
+            : m_pPM(pPM), m_pHelperSrc(pHelperSrc), m_lParam(lParam)
+        {}
+        COLORREF operator()(int nColor) const { return m_pPM->GetTranslatedColor(nColor, m_pHelperSrc, m_lParam); }
+
+    private:
+        CExtPaintManager* m_pPM; // not owned
+        CObject* m_pHelperSrc;   // not owned
+        LPARAM m_lParam;
+    };
+    TranslatedColors ColorsFor(CObject* pHelperSrc, LPARAM lParam)
+    {
+        return TranslatedColors(this, pHelperSrc, lParam);
+    }
+    // The same for a paint record, which carries its subject and LPARAM.
+    template <class TRecord> TranslatedColors ColorsFor(const TRecord& data)
+    {
+        return TranslatedColors(this, data.m_pHelperSrc, data.m_lParam);
+    }
     virtual COLORREF GetBaseTranslatedColor(CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
     virtual COLORREF GetMenuShadowColor(CObject* pHelperSrc);
     virtual void DeflateControlBarRect(CWnd* pBar, CRect& rc);

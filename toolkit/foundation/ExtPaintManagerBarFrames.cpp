@@ -77,7 +77,7 @@ void CExtPaintManager::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
 {
     if (data.m_rcWindow.IsRectEmpty())
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     dc.ExcludeClipRect(&data.m_rcClient);
     CRect rc = data.m_rcWindow;
     dc.FillSolidRect(&rc, T(XCLR_FACE_NORMAL));
@@ -96,7 +96,7 @@ void CExtPaintManagerXP::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
 {
     if (data.m_rcWindow.IsRectEmpty())
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     dc.ExcludeClipRect(&data.m_rcClient);
     const COLORREF clrOldBk = dc.GetBkColor();
     int nFill = XCLR_FACE_NORMAL;
@@ -163,7 +163,7 @@ void CExtPaintManagerOffice2003::PaintDockingFrame(CDC& dc, DockingFramePaintDat
 
 void CExtPaintManager::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const COLORREF clrShadow = T(XCLR_SHADOW_NORMAL), clrHilight = T(XCLR_HILIGHT_NORMAL);
     if (!data.m_bActiveAlt && !data.m_bTextCaption)
     {
@@ -211,7 +211,7 @@ void CExtPaintManager::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 
 void CExtPaintManagerXP::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const CRect& rc = data.m_rcCaption;
     if (!data.m_bActiveAlt && !data.m_bTextCaption)
     {
@@ -324,7 +324,7 @@ void CExtPaintManagerOffice2003::PaintControlBarFrame(CDC& dc, CaptionPaintData&
         CExtPaintManagerXP::PaintControlBarFrame(dc, data);
         return;
     }
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const CRect rc = data.m_rcCaption;
     if (!data.m_bTextCaption)
     {

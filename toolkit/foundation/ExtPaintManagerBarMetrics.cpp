@@ -144,7 +144,7 @@ void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bo
     if (!IsPaintable(dc, rc))
         return;
     const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    const auto clr = ColorsFor(pHelperSrc, lParam);
     extpaint::FillSolid(hDC, rc, clr(COLOR_3DFACE));
     const int nGlyph = bHorizontal ? (bForward ? 4 : 5) : (bForward ? 2 : 3);
     CRect rcGlyph(rc);
@@ -181,7 +181,7 @@ void CExtPaintManager::PaintListItem(CDC& dc, ListItemPaintData& data, bool bXP)
     if (!IsPaintable(dc, data.m_rcItem))
         return;
     const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const DWORD f = data.m_dwItemFlags;
     if ((f & 0x80) != 0)
     {

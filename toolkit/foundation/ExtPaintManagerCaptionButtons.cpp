@@ -75,7 +75,7 @@ void CExtPaintManager::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
         return;
     const bool bEnabled = data.m_bEnabled;
     const bool bHover = data.m_bHover && bEnabled;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const COLORREF clrFace = clr(COLOR_3DFACE), clrShadow = clr(COLOR_3DSHADOW);
     const COLORREF clrDkShadow = clr(COLOR_3DDKSHADOW), clrHilight = clr(COLOR_3DHILIGHT);
     const HDC hDC = dc.GetSafeHdc();
@@ -117,7 +117,7 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
         return;
     const bool bEnabled = data.m_bEnabled;
     const bool bHover = data.m_bHover && bEnabled;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const HDC hDC = dc.GetSafeHdc();
 
     COLORREF clrGlyph;

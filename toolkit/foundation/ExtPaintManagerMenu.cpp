@@ -139,7 +139,7 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         return;
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const HBRUSH hHalftone = (HBRUSH)m_brushLight50.GetSafeHandle();
     const CRect rcRow(data.m_rcItemWithIndent);
 
@@ -239,7 +239,7 @@ void CExtPaintManager::PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelper
     if (extpaint::IsEmptyRect(rc))
         return;
     const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    const auto clr = ColorsFor(pHelperSrc, lParam);
     CRect r(rc);
     extpaint::Frame3d(hDC, r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL));
     r.DeflateRect(1, 1);
@@ -259,7 +259,7 @@ void CExtPaintManager::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& 
         return;
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    const auto clr = ColorsFor(pHelperSrc, lParam);
     extpaint::FillSolid(hDC, rcMenu, clr(XCLR_FACE_NORMAL));
     CRect r = ShrinkOnSide(rcMenu, nSide, GetMetric48() - 1);
     DrawEdgesOpen(hDC, r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL), nSide);
@@ -292,7 +292,7 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         return;
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const CRect rcRow(data.m_rcItemWithIndent);
     const CRect rcBox = MenuIconColumn(data);
     CRect rcRest(rcRow);
@@ -358,7 +358,7 @@ void CExtPaintManagerXP::PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAr
     if (extpaint::IsEmptyRect(rc))
         return;
     const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    const auto clr = ColorsFor(pHelperSrc, lParam);
     extpaint::FillSolid(hDC, rc, clr(bRarelyUsed ? XCLR_HILIGHT_ALT : XCLR_FACE_NORMAL));
     const CRect rcColumn(rc.left, rc.top, rc.left + nIconAreaWidth, rc.bottom);
     const int* pIds = &m_nMenuGradientClrIds[bRarelyUsed ? 3 : 0];

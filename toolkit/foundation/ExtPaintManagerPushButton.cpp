@@ -284,7 +284,7 @@ void CExtPaintManager::PaintPushButton(CDC& dc, PushButtonPaintData& data)
     ::SetBkMode(hDC, TRANSPARENT);
     CObject* pSrc = data.m_pHelperSrc;
     const LPARAM lParam = data.m_lParam;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pSrc, lParam); };
+    const auto clr = ColorsFor(pSrc, lParam);
 
     const COLORREF clrFace = clr((data.m_bHot || data.m_bPushed) ? XCLR_FACE_ACTIVE : XCLR_FACE_NORMAL);
     const bool bPushedLook = (data.m_bPushed && !data.m_bSplitDropDown) || data.m_bDropDownPushed;
@@ -425,7 +425,7 @@ void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
     ::SetBkMode(hDC, TRANSPARENT);
     CObject* pSrc = data.m_pHelperSrc;
     const LPARAM lParam = data.m_lParam;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pSrc, lParam); };
+    const auto clr = ColorsFor(pSrc, lParam);
 
     const bool bActive = data.m_bHot || data.m_bPushed || data.m_bDropDownPushed;
     const bool bMainPushed = data.m_bPushed || (data.m_bDropDownPushed && !data.m_bSplitDropDown);

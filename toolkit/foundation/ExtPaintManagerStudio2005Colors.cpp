@@ -70,7 +70,7 @@ void CExtPaintManagerStudio2005::PaintTabItem(CDC& dc, const RECT& rcItemArea, b
     const int W = bHorz ? rc.Width() : rc.Height(), H = bHorz ? rc.Height() : rc.Width();
     if (W < 4 || H < 2)
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     // A tab with one slanted side at its start; u along the item, v from its far edge.
     const int nSlant = std::min(H - 1, W / 3);
     const CPoint canon[4] = {CPoint(0, H), CPoint(nSlant, 0), CPoint(W - 1, 0), CPoint(W - 1, H)};
@@ -153,7 +153,7 @@ void CExtPaintManagerStudio2005::PaintDockingFrame(CDC& dc, DockingFramePaintDat
         CExtPaintManagerOffice2003::PaintDockingFrame(dc, data);
         return;
     }
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     dc.ExcludeClipRect(&data.m_rcClient);
     CRect rc = data.m_rcWindow;
     dc.FillSolidRect(&rc, T(XCLR_FACE_NORMAL));

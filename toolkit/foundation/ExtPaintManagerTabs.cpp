@@ -107,7 +107,7 @@ void CExtPaintManager::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLe
                                     CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText, int nItemIndex,
                                     CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const COLORREF clrText = T((bSelected || bGroupActive) ? COLOR_BTNTEXT : COLOR_3DHILIGHT);
     const COLORREF clrBack = T(COLOR_3DFACE);
     const COLORREF clrLight = T(bGroupActive ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
@@ -122,7 +122,7 @@ void CExtPaintManagerXP::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTop
                                       const RECT& rcItem, CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText,
                                       int nItemIndex, CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const COLORREF clrText = T((bSelected || bGroupActive) ? COLOR_BTNTEXT : COLOR_3DSHADOW);
     const COLORREF clrBack = T(bGroupActive ? COLOR_3DFACE : XCLR_FACE_DISABLED);
     const COLORREF clrLight = T(bGroupActive ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
@@ -157,7 +157,7 @@ void CExtPaintManager::PaintTabClientArea(CDC& dc, const RECT& rcClient, const R
                                           const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
                                           CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     dc.FillSolidRect(&rcClient, T(bGroupedMode ? COLOR_3DFACE : COLOR_3DSHADOW));
     if (bGroupedMode)
         return;
@@ -171,7 +171,7 @@ void CExtPaintManagerXP::PaintTabClientArea(CDC& dc, const RECT& rcClient, const
                                             const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
                                             CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     dc.FillSolidRect(&rcClient, T(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_DISABLED : XCLR_FACE_ALT));
     if (bGroupedMode)
         return;
@@ -205,7 +205,7 @@ void CExtPaintManagerOffice2003::PaintTabClientArea(CDC& dc, const RECT& rcClien
     dc.RestoreDC(nSaved);
     if (bGroupedMode)
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const CRect rcNear(rcTabNearBorderArea);
     dc.FillSolidRect(&rcNear, T(XCLR_FACE_NORMAL));
     dc.FillSolidRect(NearBorderLine(rcNear, dwOrientation), T(COLOR_3DSHADOW));
@@ -230,7 +230,7 @@ void CExtPaintManager::PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTe
                                       bool bEnabled, bool bHover, bool bPushed, bool bGroupedMode, CObject* pHelperSrc,
                                       LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const CExtPaintManagerGlyph* pGlyph = GetTabButtonGlyph(nHitTest, bBar, bEnabled);
     if (pGlyph != nullptr)
     {
