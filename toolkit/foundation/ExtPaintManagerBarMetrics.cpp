@@ -85,7 +85,7 @@ bool CExtPaintManagerOffice2003::IsToolBarGradientArea(CWnd* pToolBar)
         return false;
     if (GetDisplayBitsPerPixel() < 9)
         return false;
-    if (pBar->m_pDockBar != nullptr && (pBar->m_dwStyle & 0x04) == 0)
+    if (pBar->m_pDockBar != nullptr && (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) == 0)
         return true;
     return CExtKindOf::HasToolBarFlagBit2(pBar);
 }

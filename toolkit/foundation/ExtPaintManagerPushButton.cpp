@@ -175,7 +175,6 @@ void CExtPaintManager::PaintPushButtonCaption(CDC& dc, const PushButtonPaintData
 {
     if (data.m_pszText == nullptr || data.m_pszText[0] == 0 || extpaint::IsEmptyRect(rcText))
         return;
-    const HDC hDC = dc.GetSafeHdc();
     HFONT hFont = data.m_hFont;
     HFONT hFontRotated = nullptr; // made here, deleted at the end
     if (hFont != nullptr)
