@@ -115,8 +115,8 @@ void CExtPaintManagerOffice2003::PaintBarBackgroundPart(CDC& dc, CObject* pHelpe
 
 void CExtPaintManager::PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
-    extpaint::Frame3d(dc.GetSafeHdc(), rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam),
-                      GetTranslatedColor(COLOR_3DHILIGHT, pHelperSrc, lParam));
+    dc.Draw3dRect(&rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam),
+                  GetTranslatedColor(COLOR_3DHILIGHT, pHelperSrc, lParam));
 }
 
 void CExtPaintManager::PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
@@ -128,14 +128,14 @@ void CExtPaintManager::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc,
 {
     if (!IsPaintable(dc, rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam));
 }
 
 void CExtPaintManagerXP::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     if (!IsPaintable(dc, rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bool bForward, bool bHover, bool bPushed,
@@ -143,9 +143,8 @@ void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bo
 {
     if (!IsPaintable(dc, rc))
         return;
-    const HDC hDC = dc.GetSafeHdc();
     const auto clr = ColorsFor(pHelperSrc, lParam);
-    extpaint::FillSolid(hDC, rc, clr(COLOR_3DFACE));
+    dc.FillSolidRect(&rc, clr(COLOR_3DFACE));
     const int nGlyph = bHorizontal ? (bForward ? 4 : 5) : (bForward ? 2 : 3);
     CRect rcGlyph(rc);
     if (bPushed)
@@ -161,18 +160,18 @@ void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bo
     const CRect rcInner = extpaint::Deflated(rc, 1, 1);
     if (bPushed)
     {
-        extpaint::Frame3d(hDC, rc, clr(COLOR_3DDKSHADOW), clr(COLOR_3DHILIGHT));
-        extpaint::Frame3d(hDC, rcInner, clr(COLOR_3DSHADOW), clr(COLOR_3DFACE));
+        dc.Draw3dRect(&rc, clr(COLOR_3DDKSHADOW), clr(COLOR_3DHILIGHT));
+        dc.Draw3dRect(&rcInner, clr(COLOR_3DSHADOW), clr(COLOR_3DFACE));
     }
     else if (bHover)
     {
-        extpaint::Frame3d(hDC, rc, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
-        extpaint::Frame3d(hDC, rcInner, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
+        dc.Draw3dRect(&rc, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
+        dc.Draw3dRect(&rcInner, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
     }
     else
     {
-        extpaint::Frame3d(hDC, rc, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
-        extpaint::Frame3d(hDC, rcInner, clr(COLOR_3DFACE), clr(COLOR_3DFACE));
+        dc.Draw3dRect(&rc, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
+        dc.Draw3dRect(&rcInner, clr(COLOR_3DFACE), clr(COLOR_3DFACE));
     }
 }
 
@@ -188,8 +187,8 @@ void CExtPaintManager::PaintListItem(CDC& dc, ListItemPaintData& data, bool bXP)
         if ((f & 0x10) != 0 && dc.RectVisible(&data.m_rcText))
         {
             const CRect r = extpaint::Deflated(data.m_rcText, -2, -2);
-            extpaint::FillSolid(hDC, r, clr(COLOR_INFOBK));
-            extpaint::Frame(hDC, r, clr(COLOR_3DDKSHADOW));
+            dc.FillSolidRect(&r, clr(COLOR_INFOBK));
+            dc.Draw3dRect(&r, clr(COLOR_3DDKSHADOW), clr(COLOR_3DDKSHADOW));
         }
         return;
     }
@@ -204,18 +203,18 @@ void CExtPaintManager::PaintListItem(CDC& dc, ListItemPaintData& data, bool bXP)
         if (bHover || bPushed)
         {
             const int nFill = !bXP ? COLOR_3DSHADOW : (bHover ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE);
-            extpaint::FillSolid(hDC, rcFrame, clr(nFill));
+            dc.FillSolidRect(&rcFrame, clr(nFill));
         }
         if (IsCmdIconPaintable(pIcon))
             PaintCmdIcon(dc, pIcon, data.m_rcIcon, kIconStretched, (COLORREF)-1);
         if (bHover || bPushed)
         {
             if (bXP)
-                extpaint::Frame(hDC, rcFrame, clr(XCLR_HILIGHT_DISABLED));
+                dc.Draw3dRect(&rcFrame, clr(XCLR_HILIGHT_DISABLED), clr(XCLR_HILIGHT_DISABLED));
             else if (bPushed)
-                extpaint::Frame3d(hDC, rcFrame, clr(COLOR_3DDKSHADOW), clr(COLOR_3DFACE));
+                dc.Draw3dRect(&rcFrame, clr(COLOR_3DDKSHADOW), clr(COLOR_3DFACE));
             else
-                extpaint::Frame3d(hDC, rcFrame, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
+                dc.Draw3dRect(&rcFrame, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
         }
     }
     if (data.m_sText.IsEmpty() || !dc.RectVisible(&data.m_rcText))
@@ -269,5 +268,6 @@ void CExtPaintManagerOffice2003::PaintBarGradientBackground(CDC& dc, CExtBarButt
     CControlBar* pBar = CExtKindOf::BarOfButton(pButton);
     if (pBar == nullptr || !CExtKindOf::IsDockedVertically(pBar) || CExtKindOf::IsSeparatorButton(pButton))
         return;
-    extpaint::Frame(dc.GetSafeHdc(), rcButton, GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam));
+    dc.Draw3dRect(&rcButton, GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam),
+                  GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam));
 }

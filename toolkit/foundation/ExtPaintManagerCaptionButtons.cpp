@@ -78,7 +78,6 @@ void CExtPaintManager::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
     const auto clr = ColorsFor(data);
     const COLORREF clrFace = clr(COLOR_3DFACE), clrShadow = clr(COLOR_3DSHADOW);
     const COLORREF clrDkShadow = clr(COLOR_3DDKSHADOW), clrHilight = clr(COLOR_3DHILIGHT);
-    const HDC hDC = dc.GetSafeHdc();
 
     EvenOut(r);
     if (data.m_nGlyphIndex == 1)
@@ -87,7 +86,7 @@ void CExtPaintManager::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
         r.InflateRect(1, 1);
     r.left++;
     r.top++;
-    extpaint::FillSolid(hDC, r, clrFace);
+    dc.FillSolidRect(&r, clrFace);
 
     if (const CExtPaintManagerGlyph* pGlyph = SysCmdGlyph(data.m_nGlyphIndex))
     {
@@ -99,14 +98,14 @@ void CExtPaintManager::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
     }
 
     if (bEnabled && data.m_bPushed)
-        extpaint::Frame3d(hDC, r, clrShadow, clrHilight);
+        dc.Draw3dRect(&r, clrShadow, clrHilight);
     else if (bHover)
     {
-        extpaint::Frame3d(hDC, r, clrFace, clrDkShadow);
-        extpaint::Frame3d(hDC, extpaint::Deflated(r, 1, 1), clrHilight, clrShadow);
+        dc.Draw3dRect(&r, clrFace, clrDkShadow);
+        dc.Draw3dRect(extpaint::Deflated(r, 1, 1), clrHilight, clrShadow);
     }
     else
-        extpaint::Frame3d(hDC, r, clrHilight, clrShadow);
+        dc.Draw3dRect(&r, clrHilight, clrShadow);
 }
 
 void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
@@ -118,7 +117,6 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
     const bool bEnabled = data.m_bEnabled;
     const bool bHover = data.m_bHover && bEnabled;
     const auto clr = ColorsFor(data);
-    const HDC hDC = dc.GetSafeHdc();
 
     COLORREF clrGlyph;
     if (!bEnabled)
@@ -132,8 +130,9 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
 
     if (bHover || data.m_bPushed)
     {
-        extpaint::FillSolid(hDC, r, clr(data.m_bPushed ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
-        extpaint::Frame(hDC, r, clr(data.m_bStyleBit4 ? XCLR_LIGHT_ALT : XCLR_HILIGHT_DISABLED));
+        dc.FillSolidRect(&r, clr(data.m_bPushed ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
+        dc.Draw3dRect(&r, clr(data.m_bStyleBit4 ? XCLR_LIGHT_ALT : XCLR_HILIGHT_DISABLED),
+                      clr(data.m_bStyleBit4 ? XCLR_LIGHT_ALT : XCLR_HILIGHT_DISABLED));
     }
     EvenOut(r);
     if (data.m_nGlyphIndex == 1 && data.m_bStyleBit3 && !data.m_bStyleBit5)

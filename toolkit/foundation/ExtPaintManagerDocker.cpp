@@ -42,7 +42,7 @@ bool CExtPaintManager::PaintDockerArea(bool bClientMapping, CDC& dc, const RECT&
 {
     (void)bClientMapping;
     (void)rcUnused;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, nullptr, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, nullptr, lParam));
     return false;
 }
 
@@ -58,7 +58,7 @@ bool CExtPaintManager::PaintDockerBackground(bool bClientMapping, CDC& dc, CWnd*
         pWnd->GetWindowRect(&rc);
         rc.OffsetRect(-rc.left, -rc.top);
     }
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, pWnd, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pWnd, lParam));
     return false;
 }
 
@@ -75,14 +75,14 @@ void CExtPaintManager::PaintControlBarClientArea(CDC& dc, const RECT& rc, CObjec
 {
     if (extpaint::IsEmptyRect(rc) || !dc.RectVisible(&rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManager::PaintDockBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     if (extpaint::IsEmptyRect(rc) || !dc.RectVisible(&rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(COLOR_3DFACE, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(COLOR_3DFACE, pHelperSrc, lParam));
 }
 
 // ---- Office 2003 form --------------------------------------------------------------------------
@@ -107,7 +107,7 @@ bool CExtPaintManagerOffice2003::PaintDockerArea(bool bClientMapping, CDC& dc, c
     if (rcGradient.Width() > kDockerGradientWidth)
     {
         rcGradient.right = rcGradient.left + kDockerGradientWidth;
-        extpaint::FillSolid(dc.GetSafeHdc(), CRect(rcGradient.right, rc.top, rc.right, rc.bottom), clrRight);
+        dc.FillSolidRect(CRect(rcGradient.right, rc.top, rc.right, rc.bottom), clrRight);
     }
     PaintGradientRect(dc, rcGradient, clrLeft, clrRight, false, 64);
     return true;
@@ -258,13 +258,13 @@ void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CControlBar* pBar, CO
     const COLORREF clrShadow = GetTranslatedColor(m_nPushButtonClrIds[kBorder], pHelperSrc, lParam);
     if (bHorizontal)
     {
-        extpaint::FillSolid(hDC, CRect(rcBar.right - 2, rcBar.top, rcBar.right - 1, rcBar.bottom), clrShadow);
-        extpaint::FillSolid(hDC, CRect(rcBar.left, rcBar.bottom - 1, rcBar.right, rcBar.bottom), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.right - 2, rcBar.top, rcBar.right - 1, rcBar.bottom), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.left, rcBar.bottom - 1, rcBar.right, rcBar.bottom), clrShadow);
     }
     else
     {
-        extpaint::FillSolid(hDC, CRect(rcBar.left, rcBar.bottom - 2, rcBar.right, rcBar.bottom - 1), clrShadow);
-        extpaint::FillSolid(hDC, CRect(rcBar.right - 1, rcBar.top, rcBar.right, rcBar.bottom), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.left, rcBar.bottom - 2, rcBar.right, rcBar.bottom - 1), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.right - 1, rcBar.top, rcBar.right, rcBar.bottom), clrShadow);
     }
 }
 

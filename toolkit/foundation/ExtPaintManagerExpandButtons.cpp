@@ -63,8 +63,8 @@ void CExtPaintManager::PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSele
     if (bSelected)
     {
         extpaint::FillBrush(dc.GetSafeHdc(), rcWork, (HBRUSH)m_brushLight50.GetSafeHandle());
-        extpaint::Frame3d(dc.GetSafeHdc(), rcWork, GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam),
-                          GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam));
+        dc.Draw3dRect(&rcWork, GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam),
+                      GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam));
     }
     else
     {

@@ -7,9 +7,8 @@
 void CExtPaintManager::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
                                       CObject* pHelperSrc, LPARAM lParam)
 {
-    const HDC hDC = dc.GetSafeHdc();
     if (!bTransparentBackground)
-        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+        dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
     CRect r(rc);
     if (bHorizontal)
     {
@@ -21,16 +20,15 @@ void CExtPaintManager::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal,
         const int y = (rc.top + rc.bottom) / 2 - 1;
         r = CRect(rc.left, y, rc.right - 1, y + 2);
     }
-    extpaint::Frame3d(hDC, r, GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
-                      GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
+    dc.Draw3dRect(&r, GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
+                  GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
                                         CObject* pHelperSrc, LPARAM lParam)
 {
-    const HDC hDC = dc.GetSafeHdc();
     if (!bTransparentBackground)
-        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+        dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
     CRect r;
     if (bHorizontal)
     {
@@ -42,7 +40,7 @@ void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizonta
         const int y = rc.top + (rc.bottom - rc.top) / 2 - 1;
         r = CRect(rc.left + 1, y, rc.right - 1, y + 1);
     }
-    extpaint::FillSolid(hDC, r, GetTranslatedColor(XCLR_LIGHT_DISABLED, pHelperSrc, lParam));
+    dc.FillSolidRect(&r, GetTranslatedColor(XCLR_LIGHT_DISABLED, pHelperSrc, lParam));
 }
 
 void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
@@ -55,9 +53,8 @@ void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bH
         CExtPaintManagerXP::PaintSeparator(dc, rc, bHorizontal, bTransparentBackground, pHelperSrc, lParam);
         return;
     }
-    const HDC hDC = dc.GetSafeHdc();
     if (!bTransparentBackground)
-        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+        dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
     CRect r;
     if (bHorizontal)
     {
@@ -79,6 +76,6 @@ void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bH
             r.right -= 5;
         }
     }
-    extpaint::Frame3d(hDC, r, GetTranslatedColor(XCLR_O2003_11, pHelperSrc, lParam),
-                      GetTranslatedColor(XCLR_O2003_10, pHelperSrc, lParam));
+    dc.Draw3dRect(&r, GetTranslatedColor(XCLR_O2003_11, pHelperSrc, lParam),
+                  GetTranslatedColor(XCLR_O2003_10, pHelperSrc, lParam));
 }
