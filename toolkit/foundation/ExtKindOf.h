@@ -40,7 +40,7 @@ public:
     // ---- tool bars and their buttons --------------------------------------------------------------
     // The tool bar's flags tested against its panel-mode flag (set by panel bars); false for other objects.
     static bool IsPanelModeToolBar(const CObject* p);
-    // The tool bar's flag 0x04 (the band gradient without a dock bar); false for other objects.
+    // The tool bar's flag 0x04 (the band gradient where no dock bar decides it); false for other objects.
     static bool HasToolBarFlagBit2(const CObject* p);
     // The bar a button (or chevron) belongs to; null for a detached button or another object.
     static CControlBar* BarOfButton(const CObject* p);
