@@ -4,8 +4,9 @@
 #include "platform/Platform.h"
 
 // A text of at most GSM_SINGLE_PART_SEPTETS septets goes as one message; a longer one goes in
-// linked parts of at most GSM_LINKED_PART_SEPTETS septets each (the seven-octet header of a part
-// fills the other eight septets).
+// linked parts of at most GSM_LINKED_PART_SEPTETS septets each. A part's standard six-octet
+// concatenation header (05 00 03, reference, total, part number) and its fill bit take seven
+// septets; the part keeps one more septet spare, as the compose window cuts its parts.
 const int GSM_SINGLE_PART_SEPTETS = 160;
 const int GSM_LINKED_PART_SEPTETS = 152;
 

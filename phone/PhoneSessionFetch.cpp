@@ -366,7 +366,7 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     }
     m_log.Close();
     if (!strLogPath.IsEmpty())
-        m_log.Open(strLogPath, 2 /* UNI16_LE */);
+        m_log.Open(strLogPath, TEXTFILE_UNI16_LE);
     Log(L"Open connection=" + strPort);
 
     if (!OpenPort())

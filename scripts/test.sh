@@ -4,6 +4,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 ./scripts/check_format.sh
+./scripts/check_layers.sh
 BUILD_DIR="${BUILD_DIR:-build}"
 jobs=$(nproc)
 # The first test creates the Wine prefix; do it once before the parallel run.

@@ -1,4 +1,5 @@
-// CExtBarButton: one button of a tool bar or menu bar.
+// Stand-in: class record and the members read so far.
+// CExtBarButton: one button of a tool bar or menu bar; so far its bar, command id, style, rectangle and separator test.
 #pragma once
 #include "platform/Geometry.h"
 #include "platform/Object.h"

@@ -1,4 +1,5 @@
-// CExtBarContentExpandButton: the tool bar's chevron button at the end of its row.
+// Stand-in: class record and the members read so far.
+// CExtBarContentExpandButton: the tool bar's chevron button at the end of its row; so far its command id.
 #pragma once
 #include "toolkit/bars_tabs/ExtBarButton.h"
 

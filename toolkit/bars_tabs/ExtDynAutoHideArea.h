@@ -1,4 +1,5 @@
-// CExtDynAutoHideArea: the strip of auto-hidden bars at one edge of a frame.
+// Stand-in: class record and the members read so far.
+// CExtDynAutoHideArea: the strip of auto-hidden bars at one edge of a frame; so far adding and removing bars.
 #pragma once
 #include "toolkit/bars_tabs/ExtTabWnd.h"
 

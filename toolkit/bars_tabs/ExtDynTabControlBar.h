@@ -1,4 +1,5 @@
-// CExtDynTabControlBar: the container bar that holds bars as tabs of its tab strip.
+// Stand-in: class record and the members read so far.
+// CExtDynTabControlBar: the container bar that holds bars as tabs of its tab strip; so far its strip and selection.
 #pragma once
 #include "toolkit/bars_tabs/ExtDynTabWnd.h"
 #include "toolkit/docking/ExtDynControlBar.h"

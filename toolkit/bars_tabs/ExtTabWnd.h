@@ -1,4 +1,5 @@
-// CExtTabWnd: a tab strip, the base of the toolkit's tab windows.
+// Stand-in: class record and the members read so far.
+// CExtTabWnd: a tab strip, the base of the toolkit's tab windows; so far its style word, items and selection.
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Wnd.h"

@@ -1,5 +1,7 @@
 // CExtToolControlBar: class record, construction and the group-background record.
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 IMPLEMENT_DYNCREATE(CExtToolControlBar, CExtControlBar)
 
@@ -25,6 +27,8 @@ CExtToolControlBar::GroupBkgndRects::GroupBkgndRects() {}
 
 CExtToolControlBar::GroupBkgndRects::~GroupBkgndRects() {}
 
+// Stand-in: the bar does not yet place child windows in button groups, so Collect finds no group and Paint draws
+// nothing; the painters then fill the child's background themselves.
 bool CExtToolControlBar::GroupBkgndRects::Collect(CWnd* pChild)
 {
     m_arrRects.RemoveAll();
@@ -37,8 +41,6 @@ bool CExtToolControlBar::GroupBkgndRects::Collect(CWnd* pChild)
 void CExtToolControlBar::GroupBkgndRects::Paint(CDC& dc) { (void)dc; }
 
 // ---- menu tracking -----------------------------------------------------------------------------
-#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
-#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 bool CExtToolControlBar::g_bMenuTracking = false;
 const UINT CExtToolControlBar::g_nMsgContinueTrackMenu =

@@ -1,4 +1,6 @@
-// CExtToolControlBar: the toolkit's tool bar, with the record of its button-group backgrounds.
+// Stand-in: class record and the members read so far.
+// CExtToolControlBar: the toolkit's tool bar; so far its flags, buttons, menu-tracking statics and the record of
+// its button-group backgrounds.
 #pragma once
 #include "platform/Collections.h"
 #include "platform/Geometry.h"
@@ -15,9 +17,9 @@ public:
     // Bar flags.
     enum : BYTE
     {
-        kBarFlagPanelsMenu = 0x01,
-        kBarFlagPanelMode = 0x02,
-        kBarFlagBit2 = 0x04
+        kBarFlagPanelsMenu = 0x01, // the chevron's popup also offers the frame's show/hide menu of bars
+        kBarFlagPanelMode = 0x02,  // set only by the panel bar: no chevron, no wrapping, no menu tracking
+        kBarFlagBit2 = 0x04        // clear from construction; the Office 2003 band gradient where no dock bar decides
     };
 
     // The button-group rectangles of the tool bar holding a child window, painted behind the child.

@@ -3,7 +3,6 @@
 #include "platform/Dc.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"

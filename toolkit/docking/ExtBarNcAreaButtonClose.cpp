@@ -1,7 +1,7 @@
 // CExtBarNcAreaButtonClose: hides its bar.
 #include "toolkit/docking/ExtBarNcAreaButtonClose.h"
 #include "platform/FrameWnd.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
 
 IMPLEMENT_DYNCREATE(CExtBarNcAreaButtonClose, CExtBarNcAreaButton)
@@ -42,11 +42,8 @@ bool CExtBarNcAreaButtonClose::OnClick(const CPoint& point)
     CControlBar* pBarToHide = m_pBar;
     if (!IsBarFloating())
     {
-        if (CExtDynTabControlBar* pTabs = DYNAMIC_DOWNCAST(CExtDynTabControlBar, m_pBar))
-        {
-            if (CControlBar* pSel = pTabs->GetSelectedBar())
-                pBarToHide = pSel;
-        }
+        if (CControlBar* pSel = CExtDockingKindOf::SelectedBarOf(m_pBar))
+            pBarToHide = pSel;
     }
     CFrameWnd* pFrame = GetDockingFrame();
     if (pFrame != nullptr && !m_pBar->IsDialogMode())

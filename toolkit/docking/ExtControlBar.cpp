@@ -99,24 +99,22 @@ void CExtControlBar::NcButtonsRemoveAll()
 
 // ---- window class and creation ----------------------------------------------------------------------------
 
+bool CExtControlBar::RegisterBarClass(const wchar_t* pszClassName, UINT nClassStyle)
+{
+    WNDCLASSW wc = {};
+    wc.style = nClassStyle;
+    wc.lpfnWndProc = ::DefWindowProcW;
+    wc.hInstance = AfxGetInstanceHandle();
+    wc.hCursor = g_hCursorArrow;
+    wc.lpszClassName = pszClassName;
+    return AfxRegisterClass(&wc) != FALSE;
+}
+
 bool CExtControlBar::RegisterControlBarClass()
 {
     static bool s_bRegistered = false;
-    if (s_bRegistered)
-        return true;
-    HINSTANCE hInst = AfxGetInstanceHandle();
-    WNDCLASSW wc = {};
-    if (::GetClassInfoW(hInst, kWndClassName, &wc))
-    {
-        s_bRegistered = true;
-        return true;
-    }
-    wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS;
-    wc.lpfnWndProc = ::DefWindowProcW;
-    wc.hInstance = hInst;
-    wc.hCursor = g_hCursorArrow;
-    wc.lpszClassName = kWndClassName;
-    s_bRegistered = ::RegisterClassW(&wc) != 0;
+    if (!s_bRegistered)
+        s_bRegistered = RegisterBarClass(kWndClassName, CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_GLOBALCLASS);
     return s_bRegistered;
 }
 

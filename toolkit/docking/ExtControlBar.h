@@ -88,6 +88,11 @@ public:
     {
         kNoPoint = -1000
     };
+    // WM_TIMER id the bar posts itself after leaving auto-hide mode: it redraws itself, its frame and its children.
+    enum : UINT_PTR
+    {
+        kTimerRedrawAll = 0x1005
+    };
 
     // Placement of a fixed-size bar in its outer dock row; its archive form lives with the
     // docking state.
@@ -173,6 +178,9 @@ public:
     static const wchar_t* const kWndClassName;
 
     static bool RegisterControlBarClass();
+    // Registers a window class of the bars (default window procedure, arrow cursor) unless it exists; the
+    // control bars' and the dock bars' classes differ only in name and style.
+    static bool RegisterBarClass(const wchar_t* pszClassName, UINT nClassStyle);
     // Replaces the frame's four edge dock bars by outer dock bars; false when a side is not in
     // dwDockStyle or a dock bar cannot be created.
     static bool SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle = CBRS_ALIGN_ANY,
@@ -255,6 +263,7 @@ public:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Messages the bar handles before its message map; each case names its handler.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD nMode) override;
@@ -365,6 +374,15 @@ public:
     CArray<CExtBarNcAreaButton*, CExtBarNcAreaButton*> m_arrNcButtons; // owned
 
 protected:
+    // WindowProc's handlers. Erasing paints nothing unless the bar asks for it (then around the children); creation
+    // sets up frame docking for a resizable bar; a docked or dialog-mode bar always gets a frame change and, when
+    // moved, syncs its visibility, caption buttons and child window; the redraw timer redraws everything.
+    LRESULT OnEraseBkgndMsg(WPARAM wParam, LPARAM lParam);
+    void OnCreateMsg();
+    void OnNcDestroyMsg();
+    void OnWindowPosChangingMsg(WINDOWPOS* pWndPos);
+    LRESULT OnWindowPosChangedMsg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnTimerMsg(WPARAM wParam, LPARAM lParam);
     // The message text of a bar created without a name: command text, else resource string.
     static CString LoadBarText(CWnd* pParent, UINT nID);
     void OpenBarsMenu(CPoint ptClient, bool bCaption);

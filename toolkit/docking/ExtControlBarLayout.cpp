@@ -9,8 +9,7 @@
 #include "platform/PreviewView.h"
 #include "platform/View.h"
 #include "platform/WinThread.h"
-#include "toolkit/bars_tabs/ExtDockDynTabBar.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
 #include "toolkit/docking/ExtBarNcAreaButtonClose.h"
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
@@ -88,9 +87,9 @@ bool CExtControlBar::IsMarkerDockingAllowed() const { return !IsLiveDragMode() |
 CExtDynTabControlBar* CExtControlBar::GetTabbedContainer() const
 {
     CWnd* pParent = GetSafeHwnd() != nullptr ? GetParent() : nullptr;
-    if (pParent == nullptr || !pParent->IsKindOf(RUNTIME_CLASS(CExtDockDynTabBar)))
+    if (!CExtDockingKindOf::IsDockDynTabBar(pParent))
         return nullptr;
-    return DYNAMIC_DOWNCAST(CExtDynTabControlBar, pParent->GetParent());
+    return CExtDockingKindOf::AsDynTabControlBar(pParent->GetParent());
 }
 
 int CExtControlBar::HitTestItem(CPoint ptClient) const

@@ -3,7 +3,7 @@
 #include "platform/Dc.h"
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
-#include "toolkit/bars_tabs/ExtDockDynTabBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -30,7 +30,7 @@ bool CExtControlBar::QueryGripperPresence(bool* pbCaptionHorz, bool* pbCaptionVe
     if (GetSafeHwnd() == nullptr || (m_dwStyle & CBRS_GRIPPER) == 0 || IsFloating(this))
         return false;
     CWnd* pParent = GetParent();
-    if (pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CExtDockDynTabBar)) && !IsAutoHideMode())
+    if (CExtDockingKindOf::IsDockDynTabBar(pParent) && !IsAutoHideMode())
         return false;
     if (pbCaptionHorz != nullptr)
         *pbCaptionHorz = !((m_bfBarFlags & kBarResizableCaption) == 0 && !IsDockedVertically(this));
@@ -48,7 +48,7 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
     CExtDockBar* pExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pDockBar);
     if (!IsFixedSize() && m_pDockSite != nullptr && pExtDock != nullptr)
     {
-        if (pExtDock->IsKindOf(RUNTIME_CLASS(CExtDockDynTabBar)))
+        if (CExtDockingKindOf::IsDockDynTabBar(pExtDock))
             bLeft = bTop = bRight = bBottom = false;
         else if (pExtDock->m_arrBars.GetSize() > 1)
         {

@@ -3,8 +3,7 @@
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniFrameWnd.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
@@ -102,27 +101,9 @@ bool CExtControlBar::IsRowHoldingFullRowBar() const
     return false;
 }
 
-CExtControlBar* CExtControlBar::FindNeighbourResizableBar(bool bAfter) const
-{
-    CArray<CControlBar*, CControlBar*> arrRow;
-    GetRowBars(arrRow);
-    INT_PTR nSelf = -1;
-    for (INT_PTR i = 0; i < arrRow.GetSize(); ++i)
-    {
-        if (arrRow[i] == this)
-            nSelf = i;
-    }
-    if (nSelf < 0)
-        return nullptr;
-    for (INT_PTR i = nSelf + (bAfter ? 1 : -1); i >= 0 && i < arrRow.GetSize(); i += bAfter ? 1 : -1)
-    {
-        if (IsVisibleResizable(arrRow[i]))
-            return static_cast<CExtControlBar*>(arrRow[i]);
-    }
-    return nullptr;
-}
-
-static bool IsEndOfRow(const CExtControlBar* pSelf, bool bFirst, bool bVisibleOnly)
+// Walks the bar's row from its own place towards the end (bForward) or the start and answers the first bar that
+// bMatch accepts; null when none does or the bar is not in its row.
+template <class TMatch> static CControlBar* FindInRowFrom(const CExtControlBar* pSelf, bool bForward, TMatch bMatch)
 {
     CArray<CControlBar*, CControlBar*> arrRow;
     pSelf->GetRowBars(arrRow);
@@ -133,14 +114,25 @@ static bool IsEndOfRow(const CExtControlBar* pSelf, bool bFirst, bool bVisibleOn
             nSelf = i;
     }
     if (nSelf < 0)
-        return true;
-    for (INT_PTR i = nSelf + (bFirst ? -1 : 1); i >= 0 && i < arrRow.GetSize(); i += bFirst ? -1 : 1)
+        return nullptr;
+    for (INT_PTR i = nSelf + (bForward ? 1 : -1); i >= 0 && i < arrRow.GetSize(); i += bForward ? 1 : -1)
     {
-        CControlBar* pBar = arrRow[i];
-        if (!bVisibleOnly || (pBar->GetSafeHwnd() != nullptr && pBar->IsVisible()))
-            return false;
+        if (bMatch(arrRow[i]))
+            return arrRow[i];
     }
-    return true;
+    return nullptr;
+}
+
+CExtControlBar* CExtControlBar::FindNeighbourResizableBar(bool bAfter) const
+{
+    return static_cast<CExtControlBar*>(FindInRowFrom(this, bAfter, IsVisibleResizable));
+}
+
+static bool IsEndOfRow(const CExtControlBar* pSelf, bool bFirst, bool bVisibleOnly)
+{
+    return FindInRowFrom(pSelf, !bFirst, [bVisibleOnly](CControlBar* pBar) {
+               return !bVisibleOnly || (pBar->GetSafeHwnd() != nullptr && pBar->IsVisible());
+           }) == nullptr;
 }
 
 bool CExtControlBar::IsFirstInRow(bool bVisibleOnly) const { return IsEndOfRow(this, true, bVisibleOnly); }
@@ -364,8 +356,9 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
         return false;
     if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
     {
-        pTabs->m_nRowSpaceToReclaim = 0;
-        return pTabs->SwitchAutoHide(bAutoHide, bOption, bRecalcFrame, bAutoHide ? true : bAnimate);
+        CExtControlBar* pContainer = CExtDockingKindOf::AsControlBar(pTabs);
+        pContainer->m_nRowSpaceToReclaim = 0;
+        return pContainer->SwitchAutoHide(bAutoHide, bOption, bRecalcFrame, bAutoHide ? true : bAnimate);
     }
     CExtDockBar* pDockBar = DYNAMIC_DOWNCAST(CExtDockBar, GetParent());
     CExtDynAutoHideArea* pArea = pDockBar != nullptr ? pDockBar->GetAutoHideArea() : nullptr;
@@ -379,12 +372,12 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
             pFrame->ShowControlBar(this, FALSE, TRUE);
             pFrame->m_nIdleFlags |= 0x0C;
         }
-        pArea->AppendControlBar(this, bAnimate);
+        CExtDockingKindOf::AppendToAutoHideArea(pArea, this, bAnimate);
     }
     else
     {
         pFrame->m_nIdleFlags |= 0x0C;
-        pArea->RemoveControlBar(this, bAnimate);
+        CExtDockingKindOf::RemoveFromAutoHideArea(pArea, this, bAnimate);
     }
     if (bAutoHide)
         m_bfRuntimeState |= kStateAutoHide;
@@ -404,7 +397,7 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
         {
             LayoutNcButtons();
             PostMessage(WM_NCPAINT);
-            PostMessage(WM_TIMER, 0x1005);
+            PostMessage(WM_TIMER, kTimerRedrawAll);
         }
         CExtPaintManager::PumpPaintMessages();
     }

@@ -5,7 +5,7 @@
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
 #include "platform/MiniFrameWnd.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
 
@@ -71,7 +71,7 @@ void CExtControlBar::FindFrameControlBars(CExtControlBar* pBarExclude, CFrameWnd
             continue;
         if (pBarExclude != nullptr && IsDescendantOf(pBar, pBarExclude))
             continue;
-        if (pBar->IsKindOf(RUNTIME_CLASS(CExtDynControlBar)) && !pBar->IsKindOf(RUNTIME_CLASS(CExtDynTabControlBar)))
+        if (pBar->IsKindOf(RUNTIME_CLASS(CExtDynControlBar)) && !CExtDockingKindOf::IsDynTabControlBar(pBar))
             continue;
         if (pBar->IsDialogMode() || FindDockingFrame(pBar) != pFrame)
             continue;
@@ -234,9 +234,7 @@ void CExtControlBar::HandleToggleCommand(bool bAllowHide)
     }
     if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
     {
-        const int nIndex = pTabs->m_wndTabs.ItemFindByLParam((LPARAM)this);
-        if (nIndex >= 0)
-            pTabs->m_wndTabs.SelectionSet(nIndex, true, true);
+        CExtDockingKindOf::SelectTabOf(pTabs, this);
     }
     else if (CMiniFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniFrameWnd, GetParentFrame()))
         pMini->BringWindowToTop();

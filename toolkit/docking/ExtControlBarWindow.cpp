@@ -5,8 +5,7 @@
 #include "platform/DockContext.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniFrameWnd.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -62,56 +61,72 @@ LRESULT CExtControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
     {
-    case WM_ERASEBKGND:
-        if ((m_bfBarFlags & kBarEraseBkgnd) == 0)
-            return 1;
-        CExtPaintManager::ExcludeChildAreas((HDC)wParam, GetSafeHwnd());
-        return CControlBar::WindowProc(message, wParam, lParam);
-    case WM_CREATE:
-        if (!IsDialogMode() && !IsFixedSize())
-        {
-            if (CFrameWnd* pFrame = NearestDockingFrame(this))
-                SetupFrameDocking(pFrame, CBRS_ALIGN_ANY, true);
-        }
-        break;
+    case WM_ERASEBKGND: return OnEraseBkgndMsg(wParam, lParam);
+    case WM_CREATE: OnCreateMsg(); break;
     case WM_DESTROY: m_bfBarFlags |= kBarBusy; break;
-    case WM_NCDESTROY:
-        m_bfBarFlags |= kBarBusy;
-        NcButtonsRemoveAll();
-        break;
+    case WM_NCDESTROY: OnNcDestroyMsg(); break;
     case WM_CLOSE: m_bfBarFlags |= kBarBusy; return 0; // a bar is hidden, never closed
-    case WM_WINDOWPOSCHANGING:
-        if (GetDockBarSafe() != nullptr || IsDialogMode())
-            reinterpret_cast<WINDOWPOS*>(lParam)->flags |= SWP_FRAMECHANGED;
-        break;
-    case WM_WINDOWPOSCHANGED:
-        if (GetDockBarSafe() != nullptr || IsDialogMode())
-        {
-            if (!IsFixedSize())
-                SyncVisibility();
-            if ((reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_FRAMECHANGED) != 0)
-                LayoutNcButtons();
-            else
-                RefreshNonClientFrame();
-            const LRESULT lResult = CControlBar::WindowProc(message, wParam, lParam);
-            // A changed frame may change the client without a WM_SIZE.
-            if ((reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_FRAMECHANGED) != 0 &&
-                (m_bfTracking & kTrackLayoutSuspended) == 0)
-                RepositionChildWindow();
-            return lResult;
-        }
-        break;
-    case WM_TIMER:
-        if (wParam == 0x1005)
-        {
-            RedrawWindow(nullptr, nullptr,
-                         RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
-            return 0;
-        }
-        break;
+    case WM_WINDOWPOSCHANGING: OnWindowPosChangingMsg(reinterpret_cast<WINDOWPOS*>(lParam)); break;
+    case WM_WINDOWPOSCHANGED: return OnWindowPosChangedMsg(wParam, lParam);
+    case WM_TIMER: return OnTimerMsg(wParam, lParam);
     default: break;
     }
     return CControlBar::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CExtControlBar::OnEraseBkgndMsg(WPARAM wParam, LPARAM lParam)
+{
+    if ((m_bfBarFlags & kBarEraseBkgnd) == 0)
+        return 1;
+    CExtPaintManager::ExcludeChildAreas((HDC)wParam, GetSafeHwnd());
+    return CControlBar::WindowProc(WM_ERASEBKGND, wParam, lParam);
+}
+
+void CExtControlBar::OnCreateMsg()
+{
+    if (IsDialogMode() || IsFixedSize())
+        return;
+    if (CFrameWnd* pFrame = NearestDockingFrame(this))
+        SetupFrameDocking(pFrame, CBRS_ALIGN_ANY, true);
+}
+
+void CExtControlBar::OnNcDestroyMsg()
+{
+    m_bfBarFlags |= kBarBusy;
+    NcButtonsRemoveAll();
+}
+
+void CExtControlBar::OnWindowPosChangingMsg(WINDOWPOS* pWndPos)
+{
+    if (GetDockBarSafe() != nullptr || IsDialogMode())
+        pWndPos->flags |= SWP_FRAMECHANGED;
+}
+
+LRESULT CExtControlBar::OnWindowPosChangedMsg(WPARAM wParam, LPARAM lParam)
+{
+    if (GetDockBarSafe() == nullptr && !IsDialogMode())
+        return CControlBar::WindowProc(WM_WINDOWPOSCHANGED, wParam, lParam);
+    const WINDOWPOS* pWndPos = reinterpret_cast<WINDOWPOS*>(lParam);
+    if (!IsFixedSize())
+        SyncVisibility();
+    if ((pWndPos->flags & SWP_FRAMECHANGED) != 0)
+        LayoutNcButtons();
+    else
+        RefreshNonClientFrame();
+    const LRESULT lResult = CControlBar::WindowProc(WM_WINDOWPOSCHANGED, wParam, lParam);
+    // A changed frame may change the client without a WM_SIZE.
+    if ((pWndPos->flags & SWP_FRAMECHANGED) != 0 && (m_bfTracking & kTrackLayoutSuspended) == 0)
+        RepositionChildWindow();
+    return lResult;
+}
+
+LRESULT CExtControlBar::OnTimerMsg(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam != kTimerRedrawAll)
+        return CControlBar::WindowProc(WM_TIMER, wParam, lParam);
+    RedrawWindow(nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_ERASENOW | RDW_FRAME);
+    return 0;
 }
 
 // ---- text and focus -------------------------------------------------------------------------------------------
@@ -128,7 +143,7 @@ LRESULT CExtControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
             pFrame->m_nIdleFlags |= 0x0C;
             pFrame->PostMessage(WM_NULL);
         }
-        pTabs->RefreshNonClientFrame();
+        CExtDockingKindOf::AsControlBar(pTabs)->RefreshNonClientFrame();
     }
     else if (IsWindowVisible())
         RefreshNonClientFrame();
@@ -456,7 +471,7 @@ void CExtControlBar::OnCancelMode()
         m_bfRuntimeState &= ~kStateNcButtonHover;
         PostMessage(WM_NCPAINT);
     }
-    CExtToolControlBar::CloseTrackingMenus();
+    CExtDockingKindOf::CloseToolBarMenus();
     CExtPopupMenuWnd::CancelMenuTracking();
     CControlBar::OnCancelMode();
 }

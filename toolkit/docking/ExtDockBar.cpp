@@ -29,18 +29,8 @@ CExtDockBar::~CExtDockBar() {}
 bool CExtDockBar::RegisterDockBarClass()
 {
     static bool s_bRegistered = false;
-    if (s_bRegistered)
-        return true;
-    HINSTANCE hInst = AfxGetInstanceHandle();
-    WNDCLASSW wc = {};
-    if (::GetClassInfoW(hInst, kWndClassName, &wc))
-        return s_bRegistered = true;
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = ::DefWindowProcW;
-    wc.hInstance = hInst;
-    wc.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
-    wc.lpszClassName = kWndClassName;
-    s_bRegistered = ::RegisterClassW(&wc) != 0;
+    if (!s_bRegistered)
+        s_bRegistered = CExtControlBar::RegisterBarClass(kWndClassName, CS_GLOBALCLASS | CS_DBLCLKS);
     return s_bRegistered;
 }
 

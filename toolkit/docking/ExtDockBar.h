@@ -1,3 +1,4 @@
+// Stand-in: class record and the members read so far.
 // CExtDockBar: the toolkit dock bar (circles, auto-hide area pointer, layout lock) and the bars
 // menu that lists a frame's bars. Until the row code of the toolkit dock bars exists, the
 // platform's row layout places the bars.

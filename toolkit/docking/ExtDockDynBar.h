@@ -1,4 +1,5 @@
-// CExtDockDynBar: the inner dock bar of a dynamic container bar.
+// Stand-in: class record and the members read so far.
+// CExtDockDynBar: the inner dock bar of a dynamic container bar; so far its runtime class.
 #pragma once
 #include "toolkit/docking/ExtDockBar.h"
 

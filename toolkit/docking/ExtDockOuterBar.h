@@ -1,4 +1,5 @@
-// CExtDockOuterBar: the outer dock bar (circle 0) that replaces a frame's edge dock bars.
+// Stand-in: class record and the members read so far.
+// CExtDockOuterBar: the outer dock bar (circle 0) that replaces a frame's edge dock bars; so far its runtime class.
 #pragma once
 #include "toolkit/docking/ExtDockBar.h"
 

@@ -1,4 +1,5 @@
-// CExtMiniDockFrameWnd: the floating frame of toolkit bars.
+// Stand-in: class record and the members read so far.
+// CExtMiniDockFrameWnd: the floating frame of toolkit bars; so far its caption rectangles.
 #pragma once
 #include "platform/MiniDockFrameWnd.h"
 #include "platform/Geometry.h"

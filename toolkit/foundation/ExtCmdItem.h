@@ -66,12 +66,15 @@ public:
     virtual bool IsIndeterminate() const;
     virtual DWORD SetUsageNotStored(bool bOn);
     virtual bool IsUsageNotStored() const;
+    // State bits named by their value (0x80 ... 0x20000000): each setter sets or clears its bit and answers the state
+    // word, each test reads it. They are kept for the bars and menus that set them; no part of this program reads them.
     virtual DWORD SetStateBit80(bool bOn);
     virtual bool IsStateBit80() const;
     virtual DWORD SetStateBit100(bool bOn);
     virtual bool IsStateBit100() const;
     virtual DWORD SetStateBit200(bool bOn);
     virtual bool IsStateBit200() const;
+    // 0x400, 0x1400 and 0x10000400 form one group: each setter first clears 0x400, 0x1000 and 0x10000000.
     virtual DWORD SetStateBit400(bool bOn);
     virtual bool IsStateBit400() const;
     virtual DWORD SetStateBit800(bool bOn);

@@ -2,7 +2,7 @@
 // with its paint records, translated colour ids, colour/brush/font state and shared static helpers.
 // Sources: ExtPaintManager.cpp (state, lookups, initialisation, events), ExtPaintManagerColors.cpp
 // (colour helpers), ExtPaintManagerStatics.cpp (static drawing routines), ExtPaintManagerAnswers.cpp
-// (small answers), ExtPaintManagerRecords.cpp (paint records), ExtPaintManagerPainting.cpp (painting slots),
+// (small answers), ExtPaintManagerRecords.cpp (paint records),
 // ExtPaintManagerBitmaps.cpp (bitmap, DIB, BMP and monitor helpers), and the painters of every style by
 // element: ExtPaintManagerGlyphPainting.cpp, ExtPaintManagerExpandButtons.cpp, ExtPaintManagerPushButton.cpp,
 // ExtPaintManagerMenu.cpp, ExtPaintManagerCaptionButtons.cpp, ExtPaintManagerSeparators.cpp,
@@ -114,7 +114,7 @@ public:
         bool m_bFlat : 1;
         bool m_bHot : 1;
         bool m_bPushed : 1;
-        bool m_bStateBit4 : 1;
+        bool m_bStateBit4 : 1; // cleared for a disabled button; no painter reads it
         bool m_bEnabled : 1;
         bool m_bDrawBorder : 1;
         bool m_bFocusRect : 1;
@@ -124,7 +124,7 @@ public:
         bool m_bNoBackground : 1;
         bool m_bSplitDropDown : 1;  // set by callers after construction
         bool m_bDropDownPushed : 1; // set by callers after construction
-        bool m_bSecondBit5 : 1;
+        bool m_bSecondBit5 : 1;     // bits 5-7: spare, false from construction; no caller sets them
         bool m_bSecondBit6 : 1;
         bool m_bSecondBit7 : 1;
         COLORREF m_clrTextDisabled = (COLORREF)-1;
@@ -156,7 +156,7 @@ public:
         bool m_bSelected : 1;
         bool m_bChecked : 1;
         bool m_bRadio : 1;
-        bool m_bStateBit4 : 1;
+        bool m_bStateBit4 : 1; // passed by the menu; no painter reads it
         bool m_bEnabled : 1;
         bool m_bRarelyUsed : 1;
         bool m_bRarelyUsedPrev : 1;
@@ -167,8 +167,8 @@ public:
         bool m_bSubmenuApart : 1;
         bool m_bCheckBesideIcon : 1;
         bool m_bCheckBesideIconShown : 1;
-        bool m_bSecondBit6 : 1;
-        bool m_bSecondBit7 : 1;
+        bool m_bSecondBit6 : 1;                // the item's extra-paint flag, set by the menu; no painter reads it
+        bool m_bSecondBit7 : 1;                // the item is pressed, set by the menu; no painter reads it
         int m_nLayoutValues[4] = {0, 0, 0, 0}; // the menu's own layout values
         CString m_strCustomText;
         bool m_bCustomFlag = false;
@@ -188,10 +188,11 @@ public:
         bool m_bHover : 1;
         bool m_bPushed : 1;
         bool m_bEnabled : 1;
-        bool m_bStyleBit3 : 1;
-        bool m_bStyleBit4 : 1;
-        bool m_bStyleBit5 : 1;
-        bool m_bBit6 : 1;
+        bool
+            m_bStyleBit3 : 1; // the bar is active: dark idle glyph unless bit 4 (XP); base look with bit 5 (Studio 2005)
+        bool m_bStyleBit4 : 1; // the bar floats: light frame when hovered or pushed (XP)
+        bool m_bStyleBit5 : 1; // false from the caption buttons; when set the face is not enlarged
+        bool m_bBit6 : 1;      // bits 6-7: spare, false from construction
         bool m_bBit7 : 1;
 
         CaptionButtonPaintData(CObject* pHelperSrc, const RECT& rcButton, int nGlyphIndex, bool bHover, bool bPushed,
@@ -207,7 +208,7 @@ public:
         bool m_bHover : 1;
         bool m_bEnabled : 1;
         bool m_bFocus : 1;
-        bool m_bBit4 : 1;
+        bool m_bBit4 : 1; // bits 4-7: spare, false from construction
         bool m_bBit5 : 1;
         bool m_bBit6 : 1;
         bool m_bBit7 : 1;
@@ -224,7 +225,7 @@ public:
         bool m_bHover : 1;
         bool m_bPushed : 1;
         bool m_bEnabled : 1;
-        bool m_bBit3 : 1;
+        bool m_bBit3 : 1; // bits 3-7: spare, false from construction
         bool m_bBit4 : 1;
         bool m_bBit5 : 1;
         bool m_bBit6 : 1;
@@ -247,7 +248,7 @@ public:
         bool m_bActiveAlt : 1;
         bool m_bVertical : 1;
         bool m_bTextCaption : 1; // clear: a gripper is drawn
-        bool m_bBit4 : 1;
+        bool m_bBit4 : 1;        // bits 4-7: spare, false from construction
         bool m_bBit5 : 1;
         bool m_bBit6 : 1;
         bool m_bBit7 : 1;
@@ -268,7 +269,7 @@ public:
         bool m_bOuterFrame : 1;
         bool m_bResizable : 1;
         bool m_bNoExtraGrip : 1;
-        bool m_bBit3 : 1;
+        bool m_bBit3 : 1; // bits 3-7: spare, false from construction
         bool m_bBit4 : 1;
         bool m_bBit5 : 1;
         bool m_bBit6 : 1;
@@ -301,7 +302,7 @@ public:
         bool m_bHover : 1;
         bool m_bPushed : 1;
         bool m_bEnabled : 1;
-        bool m_bBit4 : 1;
+        bool m_bBit4 : 1; // bits 4-7: spare, false from construction
         bool m_bBit5 : 1;
         bool m_bBit6 : 1;
         bool m_bBit7 : 1;
@@ -358,6 +359,30 @@ public:
     virtual void EndPaintSession(CObject* pHelperSrc, LPARAM lParam = 0);
     virtual HBRUSH GetBrush(int nColor);
     virtual COLORREF GetTranslatedColor(int nColor, CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
+    // The colour lookup of one paint request: called with a colour id, it answers GetTranslatedColor for the
+    // request's subject and LPARAM.
+    class TranslatedColors
+    {
+    public:
+        TranslatedColors(CExtPaintManager* pPM, CObject* pHelperSrc, LPARAM lParam)
+            : m_pPM(pPM), m_pHelperSrc(pHelperSrc), m_lParam(lParam)
+        {}
+        COLORREF operator()(int nColor) const { return m_pPM->GetTranslatedColor(nColor, m_pHelperSrc, m_lParam); }
+
+    private:
+        CExtPaintManager* m_pPM; // not owned
+        CObject* m_pHelperSrc;   // not owned
+        LPARAM m_lParam;
+    };
+    TranslatedColors ColorsFor(CObject* pHelperSrc, LPARAM lParam)
+    {
+        return TranslatedColors(this, pHelperSrc, lParam);
+    }
+    // The same for a paint record, which carries its subject and LPARAM.
+    template <class TRecord> TranslatedColors ColorsFor(const TRecord& data)
+    {
+        return TranslatedColors(this, data.m_pHelperSrc, data.m_lParam);
+    }
     virtual COLORREF GetBaseTranslatedColor(CObject* pHelperSrc = nullptr, LPARAM lParam = 0);
     virtual COLORREF GetMenuShadowColor(CObject* pHelperSrc);
     virtual void DeflateControlBarRect(CWnd* pBar, CRect& rc);
@@ -376,6 +401,7 @@ public:
     virtual void PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSelected, bool bUnused, CObject* pHelperSrc,
                                        LPARAM lParam);
     virtual int GetMenuCheckMarkWidth();
+    // bFlag6 and bFlag9: item flags the tab window passes on unchanged; no painter of this program reads them.
     virtual void PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLeft, bool bHorz, bool bSelected, bool bFlag6,
                               bool bGroupActive, bool bGroupedMode, bool bFlag9, const RECT& rcItem,
                               CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText, int nItemIndex, CExtCmdIcon* pIcon,
@@ -395,7 +421,9 @@ public:
     virtual void PaintSysCmdGlyph(CDC& dc, UINT nSysCmdId, const RECT& rc, bool bHover, bool bPushed, bool bEnabled);
     virtual void PaintPushButton(CDC& dc, PushButtonPaintData& data);
     virtual CSize GetPushButtonMargin();
+    // A few thin bars in COLOR_BTNTEXT, along or across the rectangle by bHorizontal; no caller in this program.
     virtual void PaintPart37(CDC& dc, const RECT& rc, bool bHorizontal, bool bUnused);
+    // A frame 2 pixels wide in COLOR_BTNTEXT; no caller in this program.
     virtual void PaintPart38(CDC& dc, const RECT& rc);
     virtual void PaintMenuItem(CDC& dc, MenuItemPaintData& data);
     virtual void PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAreaWidth, bool bRarelyUsed, CObject* pHelperSrc,
@@ -407,10 +435,15 @@ public:
     virtual void PaintEditFrame(CDC& dc, EditFramePaintData& data);
     virtual void PaintComboFrame(CDC& dc, ComboFramePaintData& data);
     virtual int GetTextHeight(bool bHorz);
+    // The shadow size of popup windows in pixels; asked by the popup base window.
     virtual int GetMetric47();
+    // The border size of popup menus in pixels; asked by the popup menu.
     virtual int GetMetric48();
+    // A popup menu's background and border; painted by the popup menu.
     virtual void PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
     virtual bool IsMenuCombinedWithOwner();
+    // The border of a menu combined with the button that opened it, open on nSide (1 bottom, 2 top, 3 left, 4 right);
+    // painted by the popup menu.
     virtual void PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide, CObject* pHelperSrc,
                                  LPARAM lParam);
     virtual void PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data);
@@ -422,9 +455,12 @@ public:
     virtual bool PaintDockerBackground(bool bClientMapping, CDC& dc, CWnd* pWnd, LPARAM lParam = 0);
     virtual void PaintControlBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
     virtual void PaintDockBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    // A solid fill of the rectangle; no caller in this program.
     virtual void PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    // A scroll-arrow box, its arrow chosen by the horizontal and forward flags; no caller in this program.
     virtual void PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bool bForward, bool bHover, bool bPushed,
                              CObject* pHelperSrc, LPARAM lParam);
+    // One item of an icon-and-text list; no caller in this program.
     virtual void PaintPart62(CDC& dc, ListItemPaintData& data);
     // System events (reached through the holder's forwarding): rebuild fonts, colours and brushes.
     virtual LRESULT OnSysColorChange();
@@ -438,24 +474,41 @@ public:
     virtual double GetIconVariantFactor();
     virtual CSize GetBarButtonExtraSize();
     virtual void PaintResizingGripper(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    // Date-picker parts, painted by the date picker and the popups that carry a caption, grip or drop-down frame
+    // (extra controls not built yet, so no caller in this program so far):
+    // The calendar background: a fill.
     virtual void PaintDatePickerPart73(CDC& dc, const RECT& rc, CObject* pHelperSrc);
+    // The calendar frame.
     virtual void PaintDatePickerPart74(CDC& dc, const RECT& rc);
+    // A caption button, framed, pushed or hovered, with its text.
     virtual void PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
                                        bool bPushed, bool bHover);
+    // The month caption text (bold).
     virtual void PaintDatePickerText76(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    // The month caption: its background, then its text.
     virtual void PaintDatePickerPart77(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    // A button caption text in its state colour.
     virtual void PaintDatePickerText78(CDC& dc, const RECT& rc, LPCTSTR pszText, LPCTSTR pszText2, bool bFramed,
                                        bool bPushed, bool bHover, bool bFlag);
+    // A small caption text.
     virtual void PaintDatePickerText79(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    // A small caption bar with its bottom line, then its text.
     virtual void PaintDatePickerPart80(CDC& dc, const RECT& rc, LPCTSTR pszText);
+    // The drop-down arrow glyph.
     virtual void PaintDatePickerPart81(CDC& dc, const RECT& rc);
+    // The resize-grip bar.
     virtual void PaintDatePickerPart82(CDC& dc, const RECT& rc);
+    // The grip of nine dots, moved down by nOffsetY.
     virtual void PaintDatePickerPart83(CDC& dc, const RECT& rc, int nOffsetY);
     virtual void PaintDatePickerPushButton(CDC& dc, const RECT& rc, LPCTSTR pszText, CExtCmdIcon* pIcon, bool bHover,
                                            bool bPushed, bool bEnabled, CObject* pHelperSrc, LPARAM lParam);
+    // A fill of the button area.
     virtual void PaintDatePickerPart85(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    // The area behind the calendar (the parent's background where it paints one), then the inner fill.
     virtual void PaintDatePickerPart86(CDC& dc, const RECT& rcArea, const RECT& rcInner, CWnd* pWnd, LPARAM lParam);
+    // The sunken drop-down frame.
     virtual void PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
+    // The raised frame and face of a drop-down.
     virtual void PaintDatePickerPart88(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam);
     virtual void PaintUndoRedoCaption(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc, LPARAM lParam);
     // hWndTarget goes unchanged to every marker window; the array's old windows are destroyed first.

@@ -2,11 +2,8 @@
 // XP and Office 2003 styles.
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
-#include "toolkit/bars_tabs/ExtMenuControlBar.h"
-#include "toolkit/bars_tabs/ExtPanelControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
+#include "platform/ControlBar.h"
 
 namespace
 {
@@ -80,7 +77,7 @@ void CExtPaintManager::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
 {
     if (data.m_rcWindow.IsRectEmpty())
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     dc.ExcludeClipRect(&data.m_rcClient);
     CRect rc = data.m_rcWindow;
     dc.FillSolidRect(&rc, T(XCLR_FACE_NORMAL));
@@ -99,7 +96,7 @@ void CExtPaintManagerXP::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
 {
     if (data.m_rcWindow.IsRectEmpty())
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     dc.ExcludeClipRect(&data.m_rcClient);
     const COLORREF clrOldBk = dc.GetBkColor();
     int nFill = XCLR_FACE_NORMAL;
@@ -156,8 +153,8 @@ void CExtPaintManagerOffice2003::PaintDockingFrame(CDC& dc, DockingFramePaintDat
     if (data.m_rcWindow.IsRectEmpty())
         return;
     // Docked bars have no frame here; the background behind them shows.
-    if (!data.m_bOuterFrame && data.m_pHelperSrc != nullptr &&
-        data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtControlBar)) && GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
+    if (!data.m_bOuterFrame && data.m_pHelperSrc != nullptr && CExtKindOf::IsControlBar(data.m_pHelperSrc) &&
+        GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8)
         return;
     CExtPaintManagerXP::PaintDockingFrame(dc, data);
 }
@@ -166,7 +163,7 @@ void CExtPaintManagerOffice2003::PaintDockingFrame(CDC& dc, DockingFramePaintDat
 
 void CExtPaintManager::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const COLORREF clrShadow = T(XCLR_SHADOW_NORMAL), clrHilight = T(XCLR_HILIGHT_NORMAL);
     if (!data.m_bActiveAlt && !data.m_bTextCaption)
     {
@@ -214,7 +211,7 @@ void CExtPaintManager::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 
 void CExtPaintManagerXP::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const CRect& rc = data.m_rcCaption;
     if (!data.m_bActiveAlt && !data.m_bTextCaption)
     {
@@ -319,21 +316,19 @@ void CExtPaintManagerOffice2003::PaintBand3(CDC& dc, const RECT& rcBand, COLORRE
 void CExtPaintManagerOffice2003::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
 {
     CObject* pSubject = data.m_pHelperSrc;
-    const bool bBar = pSubject != nullptr && (pSubject->IsKindOf(RUNTIME_CLASS(CExtControlBar)) ||
-                                              pSubject->IsKindOf(RUNTIME_CLASS(CExtDynAutoHideSlider)));
-    CExtToolControlBar* pToolBar = DYNAMIC_DOWNCAST(CExtToolControlBar, pSubject);
-    const bool bFloatingToolBar = pToolBar != nullptr && CExtControlBar::IsFloating(pToolBar);
+    const bool bBar = CExtKindOf::IsControlBar(pSubject) || CExtKindOf::IsAutoHideSlider(pSubject);
+    const bool bFloatingToolBar =
+        CExtKindOf::IsToolBar(pSubject) && CExtKindOf::IsFloating(static_cast<CControlBar*>(pSubject));
     if (data.m_bActiveAlt || !bBar || bFloatingToolBar || GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManagerXP::PaintControlBarFrame(dc, data);
         return;
     }
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const CRect rc = data.m_rcCaption;
     if (!data.m_bTextCaption)
     {
-        if (pSubject->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar)) ||
-            pSubject->IsKindOf(RUNTIME_CLASS(CExtPanelControlBar)) || rc.IsRectEmpty())
+        if (CExtKindOf::IsMenuBar(pSubject) || CExtKindOf::IsPanelBar(pSubject) || rc.IsRectEmpty())
             return;
         // The bar's band behind the gripper, its start corners rounded.
         const CSize sizeRound = GetBarButtonExtraSize();

@@ -1,10 +1,8 @@
 // CExtPaintManager bar metrics and small bar parts: menu shadow colour, bar deflation, item spacing,
 // gradient areas, auto-hide metric, bar background part, tab frames, the three small list and
 // scroll parts and the bar-button gradient background; base, XP, Office 2003 and Studio 2005 forms.
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtMenuControlBar.h"
-#include "toolkit/bars_tabs/ExtPanelControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
+#include "platform/ControlBar.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
@@ -41,7 +39,7 @@ COLORREF CExtPaintManagerOffice2003::GetMenuShadowColor(CObject* pHelperSrc)
 void CExtPaintManager::DeflateControlBarRect(CWnd* pBar, CRect& rc)
 {
     CControlBar* pControlBar = AsControlBar(pBar);
-    if (pControlBar != nullptr && CExtControlBar::IsDockedVertically(pControlBar))
+    if (pControlBar != nullptr && CExtKindOf::IsDockedVertically(pControlBar))
         rc.DeflateRect(1, 3);
     else
         rc.DeflateRect(3, 1);
@@ -53,25 +51,19 @@ void CExtPaintManagerOffice2003::DeflateControlBarRect(CWnd* pBar, CRect& rc)
         return;
     CExtPaintManagerXP::DeflateControlBarRect(pBar, rc);
     CControlBar* pControlBar = AsControlBar(pBar);
-    if (pControlBar != nullptr && CExtControlBar::IsDockedVertically(pControlBar))
+    if (pControlBar != nullptr && CExtKindOf::IsDockedVertically(pControlBar))
         rc.InflateRect(0, 2);
     else
         rc.InflateRect(2, 0);
 }
 
-int CExtPaintManager::GetBarItemSpacing(CWnd* pBar)
-{
-    return (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar))) ? 0 : 6;
-}
+int CExtPaintManager::GetBarItemSpacing(CWnd* pBar) { return (CExtKindOf::IsMenuBar(pBar)) ? 0 : 6; }
 
 int CExtPaintManagerOffice2003::GetBarItemSpacing(CWnd* pBar)
 {
     CControlBar* pControlBar = AsControlBar(pBar);
-    const bool bPanelFlag =
-        pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) &&
-        (static_cast<CExtToolControlBar*>(pBar)->m_nBarFlags & CExtToolControlBar::kBarFlagPanelMode) != 0;
-    if (pControlBar != nullptr && CExtControlBar::IsFloating(pControlBar) && !bPanelFlag &&
-        GetDisplayBitsPerPixel() > 8)
+    const bool bPanelFlag = CExtKindOf::IsPanelModeToolBar(pBar);
+    if (pControlBar != nullptr && CExtKindOf::IsFloating(pControlBar) && !bPanelFlag && GetDisplayBitsPerPixel() > 8)
         return 0;
     return CExtPaintManagerXP::GetBarItemSpacing(pBar);
 }
@@ -84,19 +76,18 @@ bool CExtPaintManager::IsToolBarGradientArea(CWnd* pToolBar)
 
 bool CExtPaintManagerOffice2003::IsToolBarGradientArea(CWnd* pToolBar)
 {
-    if (pToolBar == nullptr || !pToolBar->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+    if (!CExtKindOf::IsToolBar(pToolBar))
         return false;
-    CExtToolControlBar* pBar = static_cast<CExtToolControlBar*>(pToolBar);
-    if ((pBar->m_nBarFlags & CExtToolControlBar::kBarFlagPanelMode) != 0)
+    CControlBar* pBar = static_cast<CControlBar*>(pToolBar);
+    if (CExtKindOf::IsPanelModeToolBar(pBar))
         return false;
-    if (pBar->m_pDockSite == nullptr || pBar->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar)) ||
-        pBar->IsKindOf(RUNTIME_CLASS(CExtPanelControlBar)))
+    if (pBar->m_pDockSite == nullptr || CExtKindOf::IsMenuBar(pBar) || CExtKindOf::IsPanelBar(pBar))
         return false;
     if (GetDisplayBitsPerPixel() < 9)
         return false;
-    if (pBar->m_pDockBar != nullptr && (pBar->m_dwStyle & 0x04) == 0)
+    if (pBar->m_pDockBar != nullptr && (pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) == 0)
         return true;
-    return (pBar->m_nBarFlags & CExtToolControlBar::kBarFlagBit2) != 0;
+    return CExtKindOf::HasToolBarFlagBit2(pBar);
 }
 
 int CExtPaintManager::GetAutoHideMetric() { return 0; }
@@ -124,8 +115,8 @@ void CExtPaintManagerOffice2003::PaintBarBackgroundPart(CDC& dc, CObject* pHelpe
 
 void CExtPaintManager::PaintTabNcArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
-    extpaint::Frame3d(dc.GetSafeHdc(), rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam),
-                      GetTranslatedColor(COLOR_3DHILIGHT, pHelperSrc, lParam));
+    dc.Draw3dRect(&rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam),
+                  GetTranslatedColor(COLOR_3DHILIGHT, pHelperSrc, lParam));
 }
 
 void CExtPaintManager::PaintControlAreaRect(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
@@ -137,14 +128,14 @@ void CExtPaintManager::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc,
 {
     if (!IsPaintable(dc, rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(COLOR_3DSHADOW, pHelperSrc, lParam));
 }
 
 void CExtPaintManagerXP::PaintPart60(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     if (!IsPaintable(dc, rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bool bForward, bool bHover, bool bPushed,
@@ -152,9 +143,8 @@ void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bo
 {
     if (!IsPaintable(dc, rc))
         return;
-    const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
-    extpaint::FillSolid(hDC, rc, clr(COLOR_3DFACE));
+    const auto clr = ColorsFor(pHelperSrc, lParam);
+    dc.FillSolidRect(&rc, clr(COLOR_3DFACE));
     const int nGlyph = bHorizontal ? (bForward ? 4 : 5) : (bForward ? 2 : 3);
     CRect rcGlyph(rc);
     if (bPushed)
@@ -170,18 +160,18 @@ void CExtPaintManager::PaintPart61(CDC& dc, bool bHorizontal, const RECT& rc, bo
     const CRect rcInner = extpaint::Deflated(rc, 1, 1);
     if (bPushed)
     {
-        extpaint::Frame3d(hDC, rc, clr(COLOR_3DDKSHADOW), clr(COLOR_3DHILIGHT));
-        extpaint::Frame3d(hDC, rcInner, clr(COLOR_3DSHADOW), clr(COLOR_3DFACE));
+        dc.Draw3dRect(&rc, clr(COLOR_3DDKSHADOW), clr(COLOR_3DHILIGHT));
+        dc.Draw3dRect(&rcInner, clr(COLOR_3DSHADOW), clr(COLOR_3DFACE));
     }
     else if (bHover)
     {
-        extpaint::Frame3d(hDC, rc, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
-        extpaint::Frame3d(hDC, rcInner, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
+        dc.Draw3dRect(&rc, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
+        dc.Draw3dRect(&rcInner, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
     }
     else
     {
-        extpaint::Frame3d(hDC, rc, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
-        extpaint::Frame3d(hDC, rcInner, clr(COLOR_3DFACE), clr(COLOR_3DFACE));
+        dc.Draw3dRect(&rc, clr(COLOR_3DHILIGHT), clr(COLOR_3DSHADOW));
+        dc.Draw3dRect(&rcInner, clr(COLOR_3DFACE), clr(COLOR_3DFACE));
     }
 }
 
@@ -190,15 +180,15 @@ void CExtPaintManager::PaintListItem(CDC& dc, ListItemPaintData& data, bool bXP)
     if (!IsPaintable(dc, data.m_rcItem))
         return;
     const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const DWORD f = data.m_dwItemFlags;
     if ((f & 0x80) != 0)
     {
         if ((f & 0x10) != 0 && dc.RectVisible(&data.m_rcText))
         {
             const CRect r = extpaint::Deflated(data.m_rcText, -2, -2);
-            extpaint::FillSolid(hDC, r, clr(COLOR_INFOBK));
-            extpaint::Frame(hDC, r, clr(COLOR_3DDKSHADOW));
+            dc.FillSolidRect(&r, clr(COLOR_INFOBK));
+            dc.Draw3dRect(&r, clr(COLOR_3DDKSHADOW), clr(COLOR_3DDKSHADOW));
         }
         return;
     }
@@ -213,18 +203,18 @@ void CExtPaintManager::PaintListItem(CDC& dc, ListItemPaintData& data, bool bXP)
         if (bHover || bPushed)
         {
             const int nFill = !bXP ? COLOR_3DSHADOW : (bHover ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE);
-            extpaint::FillSolid(hDC, rcFrame, clr(nFill));
+            dc.FillSolidRect(&rcFrame, clr(nFill));
         }
         if (IsCmdIconPaintable(pIcon))
             PaintCmdIcon(dc, pIcon, data.m_rcIcon, kIconStretched, (COLORREF)-1);
         if (bHover || bPushed)
         {
             if (bXP)
-                extpaint::Frame(hDC, rcFrame, clr(XCLR_HILIGHT_DISABLED));
+                dc.Draw3dRect(&rcFrame, clr(XCLR_HILIGHT_DISABLED), clr(XCLR_HILIGHT_DISABLED));
             else if (bPushed)
-                extpaint::Frame3d(hDC, rcFrame, clr(COLOR_3DDKSHADOW), clr(COLOR_3DFACE));
+                dc.Draw3dRect(&rcFrame, clr(COLOR_3DDKSHADOW), clr(COLOR_3DFACE));
             else
-                extpaint::Frame3d(hDC, rcFrame, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
+                dc.Draw3dRect(&rcFrame, clr(COLOR_3DFACE), clr(COLOR_3DDKSHADOW));
         }
     }
     if (data.m_sText.IsEmpty() || !dc.RectVisible(&data.m_rcText))
@@ -270,12 +260,14 @@ void CExtPaintManagerOffice2003::PaintBarGradientBackground(CDC& dc, CExtBarButt
 {
     if (pButton == nullptr || GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
         return;
-    const CRect rcButton = pButton->GetRect();
-    PaintGradientRect(dc, extpaint::Deflated(rcButton, 1, 1), GetTranslatedColor(XCLR_O2003_17, pButton, lParam),
-                      GetTranslatedColor(XCLR_O2003_15, pButton, lParam), true, 256);
+    CObject* pSubject = CExtKindOf::AsObject(pButton);
+    const CRect rcButton = CExtKindOf::ButtonRect(pButton);
+    PaintGradientRect(dc, extpaint::Deflated(rcButton, 1, 1), GetTranslatedColor(XCLR_O2003_17, pSubject, lParam),
+                      GetTranslatedColor(XCLR_O2003_15, pSubject, lParam), true, 256);
     // The frame needs the button's tool bar; a detached button gets the gradient alone.
-    CExtToolControlBar* pBar = pButton->GetBar();
-    if (pBar == nullptr || !CExtControlBar::IsDockedVertically(pBar) || pButton->IsSeparator())
+    CControlBar* pBar = CExtKindOf::BarOfButton(pButton);
+    if (pBar == nullptr || !CExtKindOf::IsDockedVertically(pBar) || CExtKindOf::IsSeparatorButton(pButton))
         return;
-    extpaint::Frame(dc.GetSafeHdc(), rcButton, GetTranslatedColor(XCLR_SHADOW_ALT, pButton, lParam));
+    dc.Draw3dRect(&rcButton, GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam),
+                  GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam));
 }

@@ -1,6 +1,6 @@
 // CExtPaintManager caption buttons of control bars, system-command glyphs and the icon placement of
 // push buttons and tab items; base, XP and Studio 2005 forms.
-#include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
@@ -75,10 +75,9 @@ void CExtPaintManager::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
         return;
     const bool bEnabled = data.m_bEnabled;
     const bool bHover = data.m_bHover && bEnabled;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const COLORREF clrFace = clr(COLOR_3DFACE), clrShadow = clr(COLOR_3DSHADOW);
     const COLORREF clrDkShadow = clr(COLOR_3DDKSHADOW), clrHilight = clr(COLOR_3DHILIGHT);
-    const HDC hDC = dc.GetSafeHdc();
 
     EvenOut(r);
     if (data.m_nGlyphIndex == 1)
@@ -87,7 +86,7 @@ void CExtPaintManager::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
         r.InflateRect(1, 1);
     r.left++;
     r.top++;
-    extpaint::FillSolid(hDC, r, clrFace);
+    dc.FillSolidRect(&r, clrFace);
 
     if (const CExtPaintManagerGlyph* pGlyph = SysCmdGlyph(data.m_nGlyphIndex))
     {
@@ -99,14 +98,14 @@ void CExtPaintManager::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
     }
 
     if (bEnabled && data.m_bPushed)
-        extpaint::Frame3d(hDC, r, clrShadow, clrHilight);
+        dc.Draw3dRect(&r, clrShadow, clrHilight);
     else if (bHover)
     {
-        extpaint::Frame3d(hDC, r, clrFace, clrDkShadow);
-        extpaint::Frame3d(hDC, extpaint::Deflated(r, 1, 1), clrHilight, clrShadow);
+        dc.Draw3dRect(&r, clrFace, clrDkShadow);
+        dc.Draw3dRect(extpaint::Deflated(r, 1, 1), clrHilight, clrShadow);
     }
     else
-        extpaint::Frame3d(hDC, r, clrHilight, clrShadow);
+        dc.Draw3dRect(&r, clrHilight, clrShadow);
 }
 
 void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
@@ -117,8 +116,7 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
         return;
     const bool bEnabled = data.m_bEnabled;
     const bool bHover = data.m_bHover && bEnabled;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
-    const HDC hDC = dc.GetSafeHdc();
+    const auto clr = ColorsFor(data);
 
     COLORREF clrGlyph;
     if (!bEnabled)
@@ -132,8 +130,9 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
 
     if (bHover || data.m_bPushed)
     {
-        extpaint::FillSolid(hDC, r, clr(data.m_bPushed ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
-        extpaint::Frame(hDC, r, clr(data.m_bStyleBit4 ? XCLR_LIGHT_ALT : XCLR_HILIGHT_DISABLED));
+        dc.FillSolidRect(&r, clr(data.m_bPushed ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
+        dc.Draw3dRect(&r, clr(data.m_bStyleBit4 ? XCLR_LIGHT_ALT : XCLR_HILIGHT_DISABLED),
+                      clr(data.m_bStyleBit4 ? XCLR_LIGHT_ALT : XCLR_HILIGHT_DISABLED));
     }
     EvenOut(r);
     if (data.m_nGlyphIndex == 1 && data.m_bStyleBit3 && !data.m_bStyleBit5)
@@ -147,8 +146,7 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
 
 void CExtPaintManagerStudio2005::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& data)
 {
-    const bool bMenuButton =
-        data.m_pHelperSrc != nullptr && data.m_pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonMenu));
+    const bool bMenuButton = CExtKindOf::IsNcAreaMenuButton(data.m_pHelperSrc);
     if (data.m_bStyleBit3 && data.m_bStyleBit5 && !bMenuButton)
         CExtPaintManager::PaintCaptionButton(dc, data);
     else

@@ -85,7 +85,7 @@ void CExtPaintManager::PaintDatePickerPart75(CDC& dc, const RECT& rc, LPCTSTR ps
 {
     if (!Visible(dc, rc))
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, this, 0); };
+    const auto T = ColorsFor(this, 0);
     CRect r(rc);
     if (bFramed)
         r.DeflateRect(1, 0, 1, 1);
@@ -312,7 +312,7 @@ void CExtPaintManager::PaintDatePickerPart87(CDC& dc, const RECT& rc, CObject* p
 {
     if (!Visible(dc, rc))
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const COLORREF clrWhite = RGB(255, 255, 255);
     const COLORREF tl[4] = {T(COLOR_3DFACE), clrWhite, T(COLOR_3DFACE), T(COLOR_3DSHADOW)};
     const COLORREF br[4] = {T(COLOR_3DDKSHADOW), T(COLOR_3DSHADOW), T(COLOR_3DFACE), clrWhite};

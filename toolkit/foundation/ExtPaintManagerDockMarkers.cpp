@@ -4,7 +4,7 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
-#include "toolkit/docking/ExtDynDockMarkerWnd.h"
+#include "toolkit/foundation/ExtDynDockMarkerWnd.h"
 #include <algorithm>
 #include <vector>
 

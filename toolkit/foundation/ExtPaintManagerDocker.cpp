@@ -2,10 +2,8 @@
 // relative to what lies behind it, control-bar and dock-bar client areas and the docked tool-bar
 // band; base, XP and Office 2003 forms, with the three-colour band helper.
 #include "platform/FrameWnd.h"
-#include "toolkit/bars_tabs/ExtMenuControlBar.h"
-#include "toolkit/bars_tabs/ExtPanelControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/docking/ExtDockOuterBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
+#include "platform/ControlBar.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
@@ -44,7 +42,7 @@ bool CExtPaintManager::PaintDockerArea(bool bClientMapping, CDC& dc, const RECT&
 {
     (void)bClientMapping;
     (void)rcUnused;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, nullptr, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, nullptr, lParam));
     return false;
 }
 
@@ -60,7 +58,7 @@ bool CExtPaintManager::PaintDockerBackground(bool bClientMapping, CDC& dc, CWnd*
         pWnd->GetWindowRect(&rc);
         rc.OffsetRect(-rc.left, -rc.top);
     }
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, pWnd, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pWnd, lParam));
     return false;
 }
 
@@ -77,14 +75,14 @@ void CExtPaintManager::PaintControlBarClientArea(CDC& dc, const RECT& rc, CObjec
 {
     if (extpaint::IsEmptyRect(rc) || !dc.RectVisible(&rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManager::PaintDockBarClientArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     if (extpaint::IsEmptyRect(rc) || !dc.RectVisible(&rc))
         return;
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, GetTranslatedColor(COLOR_3DFACE, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(COLOR_3DFACE, pHelperSrc, lParam));
 }
 
 // ---- Office 2003 form --------------------------------------------------------------------------
@@ -109,7 +107,7 @@ bool CExtPaintManagerOffice2003::PaintDockerArea(bool bClientMapping, CDC& dc, c
     if (rcGradient.Width() > kDockerGradientWidth)
     {
         rcGradient.right = rcGradient.left + kDockerGradientWidth;
-        extpaint::FillSolid(dc.GetSafeHdc(), CRect(rcGradient.right, rc.top, rc.right, rc.bottom), clrRight);
+        dc.FillSolidRect(CRect(rcGradient.right, rc.top, rc.right, rc.bottom), clrRight);
     }
     PaintGradientRect(dc, rcGradient, clrLeft, clrRight, false, 64);
     return true;
@@ -160,19 +158,18 @@ bool CExtPaintManagerOffice2003::PaintDockerBackground(bool bClientMapping, CDC&
         const DWORD dwStyle = pStop->GetStyle();
         if ((dwStyle & WS_CHILD) == 0 || pStop->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
             break;
-        if (pStop != pWnd && pStop->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+        if (pStop != pWnd && CExtKindOf::IsToolBar(pStop))
         {
-            CExtToolControlBar* pBar = static_cast<CExtToolControlBar*>(pStop);
-            const bool bPlain = !pBar->IsKindOf(RUNTIME_CLASS(CExtPanelControlBar)) &&
-                                !pBar->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar));
+            CControlBar* pBar = static_cast<CControlBar*>(pStop);
+            const bool bPlain = !CExtKindOf::IsPanelBar(pBar) && !CExtKindOf::IsMenuBar(pBar);
             if (!bPlain || pBar->m_pDockSite == nullptr)
                 break;
             if (pBar->m_pDockBar != nullptr)
             {
-                if (CExtControlBar::IsFloating(pBar))
+                if (CExtKindOf::IsFloating(pBar))
                     bFloatingColors = true;
                 else
-                    bBarHorizontal = CExtControlBar::IsDockedHorizontally(pBar);
+                    bBarHorizontal = CExtKindOf::IsDockedHorizontally(pBar);
                 break;
             }
         }
@@ -182,12 +179,8 @@ bool CExtPaintManagerOffice2003::PaintDockerBackground(bool bClientMapping, CDC&
         pStop = pParent;
     }
 
-    CExtToolControlBar::GroupBkgndRects groups;
-    if (groups.Collect(pWnd) && groups.m_arrRects.GetSize() > 0)
-    {
-        groups.Paint(dc);
+    if (CExtKindOf::PaintToolBarGroupBackgrounds(dc, pWnd))
         return true;
-    }
 
     CRect rc;
     pStop->GetClientRect(&rc);
@@ -209,7 +202,7 @@ bool CExtPaintManagerOffice2003::PaintDockerBackground(bool bClientMapping, CDC&
                           GetTranslatedColor(XCLR_O2003_00, pWnd, lParam), true, 256);
         return true;
     }
-    if (!pStop->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+    if (!CExtKindOf::IsToolBar(pStop))
     {
         PaintDockerArea(bClientMapping, dc, rc, rc, lParam);
         return true;
@@ -243,17 +236,17 @@ HRGN CExtPaintManagerOffice2003::CreateToolBarBandRegion(CSize sizeBar, bool bHo
     return hRgn;
 }
 
-void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CExtToolControlBar* pBar, CObject* pHelperSrc, LPARAM lParam)
+void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CControlBar* pBar, CObject* pHelperSrc, LPARAM lParam)
 {
     CRect rcBar;
     pBar->GetWindowRect(&rcBar);
     rcBar.OffsetRect(-rcBar.left, -rcBar.top);
     if (rcBar.IsRectEmpty())
         return;
-    const bool bHorizontal = !CExtControlBar::IsDockedVertically(pBar);
+    const bool bHorizontal = !CExtKindOf::IsDockedVertically(pBar);
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    HRGN hRgn = CreateToolBarBandRegion(rcBar.Size(), bHorizontal, CExtControlBar::IsDocked(pBar));
+    HRGN hRgn = CreateToolBarBandRegion(rcBar.Size(), bHorizontal, CExtKindOf::IsDocked(pBar));
     if (hRgn == nullptr)
         return;
     extpaint::IntersectClipLogical(hDC, hRgn);
@@ -265,13 +258,13 @@ void CExtPaintManagerOffice2003::PaintToolBarBand(CDC& dc, CExtToolControlBar* p
     const COLORREF clrShadow = GetTranslatedColor(m_nPushButtonClrIds[kBorder], pHelperSrc, lParam);
     if (bHorizontal)
     {
-        extpaint::FillSolid(hDC, CRect(rcBar.right - 2, rcBar.top, rcBar.right - 1, rcBar.bottom), clrShadow);
-        extpaint::FillSolid(hDC, CRect(rcBar.left, rcBar.bottom - 1, rcBar.right, rcBar.bottom), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.right - 2, rcBar.top, rcBar.right - 1, rcBar.bottom), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.left, rcBar.bottom - 1, rcBar.right, rcBar.bottom), clrShadow);
     }
     else
     {
-        extpaint::FillSolid(hDC, CRect(rcBar.left, rcBar.bottom - 2, rcBar.right, rcBar.bottom - 1), clrShadow);
-        extpaint::FillSolid(hDC, CRect(rcBar.right - 1, rcBar.top, rcBar.right, rcBar.bottom), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.left, rcBar.bottom - 2, rcBar.right, rcBar.bottom - 1), clrShadow);
+        dc.FillSolidRect(CRect(rcBar.right - 1, rcBar.top, rcBar.right, rcBar.bottom), clrShadow);
     }
 }
 
@@ -279,12 +272,11 @@ void CExtPaintManagerOffice2003::PaintControlBarClientArea(CDC& dc, const RECT& 
 {
     if (extpaint::IsEmptyRect(rc))
         return;
-    if (pHelperSrc != nullptr && pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) &&
-        !pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar)) &&
-        !pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtPanelControlBar)) && IsDockerGradientAvailable(pHelperSrc, lParam))
+    if (CExtKindOf::IsToolBar(pHelperSrc) && !CExtKindOf::IsMenuBar(pHelperSrc) &&
+        !CExtKindOf::IsPanelBar(pHelperSrc) && IsDockerGradientAvailable(pHelperSrc, lParam))
     {
-        CExtToolControlBar* pBar = static_cast<CExtToolControlBar*>(pHelperSrc);
-        if (pBar->GetSafeHwnd() != nullptr && !CExtControlBar::IsFloating(pBar))
+        CControlBar* pBar = static_cast<CControlBar*>(pHelperSrc);
+        if (pBar->GetSafeHwnd() != nullptr && !CExtKindOf::IsFloating(pBar))
         {
             PaintDockerBackground(true, dc, pBar, lParam);
             // The band needs the frame's outer dock bar; a tool bar without a dock site (in a dialog)
@@ -294,7 +286,7 @@ void CExtPaintManagerOffice2003::PaintControlBarClientArea(CDC& dc, const RECT& 
                                     ? pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP)
                                     : nullptr;
             if (GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8 && pTopDockBar != nullptr &&
-                pTopDockBar->IsKindOf(RUNTIME_CLASS(CExtDockOuterBar)))
+                CExtKindOf::IsDockOuterBar(pTopDockBar))
                 PaintToolBarBand(dc, pBar, pHelperSrc, lParam);
             return;
         }
@@ -306,8 +298,7 @@ void CExtPaintManagerOffice2003::PaintDockBarClientArea(CDC& dc, const RECT& rc,
 {
     if (extpaint::IsEmptyRect(rc) || !dc.RectVisible(&rc))
         return;
-    if (pHelperSrc != nullptr && pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtDockOuterBar)) &&
-        GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8)
+    if (CExtKindOf::IsDockOuterBar(pHelperSrc) && GetDeviceBitsPerPixel(dc.GetSafeHdc()) > 8)
     {
         CWnd* pDockBar = static_cast<CWnd*>(pHelperSrc);
         CFrameWnd* pFrame = pDockBar->GetSafeHwnd() != nullptr ? pDockBar->GetParentFrame() : nullptr;

@@ -1,6 +1,6 @@
-// Drawing primitives shared by the paint manager's painters: solid fills, one- and two-colour frames,
-// tab labels and a guard that gives a DC back in the state it was found in. None of them changes the
-// DC's state.
+// Drawing helpers shared by the paint manager's painters: brush fills, rectangle arithmetic, tab labels and a
+// guard that gives a DC back in the state it was found in. None of them changes the DC's state. Solid fills and
+// frames are the DC's own (CDC::FillSolidRect, CDC::Draw3dRect).
 #pragma once
 #include "platform/Core.h"
 #include "platform/Dc.h"
@@ -9,42 +9,11 @@
 namespace extpaint
 {
 
-// Fills rc with clr (an opaque empty text output; the DC's background colour is restored).
-inline void FillSolid(HDC hDC, const RECT& rc, COLORREF clr)
-{
-    if (rc.right <= rc.left || rc.bottom <= rc.top)
-        return;
-    const COLORREF clrOld = ::SetBkColor(hDC, clr);
-    ::ExtTextOutW(hDC, 0, 0, ETO_OPAQUE, &rc, nullptr, 0, nullptr);
-    ::SetBkColor(hDC, clrOld);
-}
-
-inline void FillSolid(HDC hDC, int x, int y, int cx, int cy, COLORREF clr)
-{
-    const RECT rc = {x, y, x + cx, y + cy};
-    FillSolid(hDC, rc, clr);
-}
-
 inline void FillBrush(HDC hDC, const RECT& rc, HBRUSH hBrush)
 {
     if (rc.right > rc.left && rc.bottom > rc.top && hBrush != nullptr)
         ::FillRect(hDC, &rc, hBrush);
 }
-
-// A one-pixel frame: top and left rows in clrTopLeft, bottom and right in clrBottomRight (the
-// top-right and bottom-left corner pixels belong to the bottom-right colour).
-inline void Frame3d(HDC hDC, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBottomRight)
-{
-    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
-    if (cx <= 0 || cy <= 0)
-        return;
-    FillSolid(hDC, rc.left, rc.top, cx - 1, 1, clrTopLeft);
-    FillSolid(hDC, rc.left, rc.top, 1, cy - 1, clrTopLeft);
-    FillSolid(hDC, rc.right - 1, rc.top, 1, cy, clrBottomRight);
-    FillSolid(hDC, rc.left, rc.bottom - 1, cx, 1, clrBottomRight);
-}
-
-inline void Frame(HDC hDC, const RECT& rc, COLORREF clr) { Frame3d(hDC, rc, clr, clr); }
 
 inline CRect Deflated(const RECT& rc, int dx, int dy)
 {

@@ -1,11 +1,10 @@
 // CExtPaintManager expand buttons: the popup menu's expand item and the tool bar's content-expand
 // (chevron) button, in the base, XP and Office 2003 forms.
-#include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
+#include "platform/ControlBar.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
-#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 namespace
 {
@@ -32,17 +31,7 @@ const BYTE kExpandDisc[256] = {
 };
 
 // The icon-box width of a popup menu's last item, 0 when it has none or pHelperSrc is no menu.
-int LastMenuItemIconAreaWidth(CObject* pHelperSrc)
-{
-    if (pHelperSrc == nullptr || !pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtPopupMenuWnd)))
-        return 0;
-    CExtPopupMenuWnd* pPopup = static_cast<CExtPopupMenuWnd*>(pHelperSrc);
-    const int nCount = pPopup->GetItemCount();
-    if (nCount <= 0)
-        return 0;
-    const CExtPopupMenuWnd::MENUITEMDATA& mi = pPopup->GetItemAt(nCount - 1);
-    return mi.IsNoIconBox() ? 0 : mi.GetIconAreaWidth();
-}
+int LastMenuItemIconAreaWidth(CObject* pHelperSrc) { return CExtKindOf::LastMenuItemIconAreaWidth(pHelperSrc); }
 
 // One channel of the disc: b - (b - a) * intensity / 255, kept to 8 bits.
 int DiscChannel(int a, int b, int nIntensity) { return (b - (b - a) * nIntensity / 255) & 0xFF; }
@@ -74,8 +63,8 @@ void CExtPaintManager::PaintMenuExpandButton(CDC& dc, const RECT& rc, bool bSele
     if (bSelected)
     {
         extpaint::FillBrush(dc.GetSafeHdc(), rcWork, (HBRUSH)m_brushLight50.GetSafeHandle());
-        extpaint::Frame3d(dc.GetSafeHdc(), rcWork, GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam),
-                          GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam));
+        dc.Draw3dRect(&rcWork, GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam),
+                      GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam));
     }
     else
     {
@@ -253,9 +242,7 @@ void CExtPaintManagerOffice2003::PaintContentExpandButton(CDC& dc, const RECT& r
                                                           LPARAM lParam, bool bTransparentBackground)
 {
     // The gradient look needs the chevron's own tool bar; a detached chevron keeps the XP look.
-    CExtToolControlBar* pBar = nullptr;
-    if (pHelperSrc != nullptr && pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtBarContentExpandButton)))
-        pBar = static_cast<CExtBarContentExpandButton*>(pHelperSrc)->GetBar();
+    CControlBar* pBar = CExtKindOf::IsContentExpandButton(pHelperSrc) ? CExtKindOf::BarOfButton(pHelperSrc) : nullptr;
     CRect rcButton(rc);
     rcButton.NormalizeRect();
     if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr || !IsDockerGradientAvailable(pBar, lParam) ||
@@ -270,7 +257,7 @@ void CExtPaintManagerOffice2003::PaintContentExpandButton(CDC& dc, const RECT& r
 
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    const bool bBarHorizontal = !CExtControlBar::IsDockedVertically(pBar);
+    const bool bBarHorizontal = !CExtKindOf::IsDockedVertically(pBar);
     CRect rcBar;
     pBar->GetWindowRect(&rcBar);
     HRGN hRgn = CreateToolBarBandRegion(rcBar.Size(), bBarHorizontal);

@@ -2,8 +2,8 @@
 // round the control in colours of its state, the combo's drop-down button and arrow.
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "platform/Controls.h"
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
+#include "platform/ControlBar.h"
 
 namespace
 {
@@ -29,7 +29,7 @@ void DrawRings(CDC& dc, const CRect& rcInner, const EditRings& rings)
 
 void EditRingsXP(CExtPaintManager& pm, const CExtPaintManager::EditFramePaintData& data, EditRings& rings)
 {
-    auto T = [&](int n) { return pm.GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = pm.ColorsFor(data);
     const COLORREF clrWindow = T(COLOR_WINDOW), clrFace = T(XCLR_FACE_NORMAL), clrHot = T(XCLR_HILIGHT_DISABLED);
     rings.bRing4Colored = data.m_bEnabled && (data.m_bHover || data.m_bFocus);
     rings.bRing5Colored = data.m_bEnabled && data.m_bHover && data.m_bFocus;
@@ -48,7 +48,7 @@ int CExtPaintManager::GetComboArrowPointSize(int nLogPixelsX)
 
 void CExtPaintManager::PaintEditFrame(CDC& dc, EditFramePaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const COLORREF clrFace = T(XCLR_FACE_NORMAL);
     const bool bBoth = data.m_bEnabled && data.m_bHover && data.m_bFocus;
     const bool bOne = data.m_bEnabled && (data.m_bHover || data.m_bFocus);
@@ -129,7 +129,7 @@ CRect ComboButtonRect(const CRect& rc)
 
 void CExtPaintManager::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const bool bActive = data.m_bHover || data.m_bPushed;
     // Overrides count only while the combo is idle.
     const COLORREF clrFaceOver = bActive ? (COLORREF)-1 : data.m_clrFace;
@@ -167,7 +167,7 @@ void CExtPaintManager::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
 
 void CExtPaintManagerXP::PaintComboFrame(CDC& dc, ComboFramePaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const bool bActive = data.m_bHover || data.m_bPushed;
     const COLORREF clrFaceOver = bActive ? (COLORREF)-1 : data.m_clrFace;
     const COLORREF clrFrameOver = bActive ? (COLORREF)-1 : data.m_clrFrame;
@@ -204,8 +204,7 @@ void CExtPaintManagerOffice2003::PaintComboFrame(CDC& dc, ComboFramePaintData& d
     CWnd* pWnd = DYNAMIC_DOWNCAST(CComboBox, data.m_pHelperSrc);
     if (pWnd == nullptr)
     {
-        if (CExtBarButton* pButton = DYNAMIC_DOWNCAST(CExtBarButton, data.m_pHelperSrc))
-            pWnd = pButton->GetBar();
+        pWnd = CExtKindOf::BarOfButton(data.m_pHelperSrc);
     }
     const bool bBackground = pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr &&
                              IsDockerGradientAvailable(data.m_pHelperSrc, data.m_lParam);
@@ -230,7 +229,7 @@ void CExtPaintManagerOffice2003::PaintComboFrame(CDC& dc, ComboFramePaintData& d
 
 void CExtPaintManagerOffice2003::PaintThemedComboFrame(CDC& dc, ComboFramePaintData& data, CWnd* pWnd)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const bool bActive = data.m_bHover || data.m_bPushed;
     const CRect rc = data.m_rcClient;
     CRect rcButton = ComboButtonRect(rc);

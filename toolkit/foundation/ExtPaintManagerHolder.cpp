@@ -5,10 +5,7 @@
 #include "platform/MiniFrameWnd.h"
 #include "platform/Wnd.h"
 #include "res/platform_ids.h"
-#include "toolkit/bars_tabs/ExtStatusControlBar.h"
-#include "toolkit/bars_tabs/ExtTabMdiWnd.h"
-#include "toolkit/docking/ExtDockOuterBar.h"
-#include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include "toolkit/foundation/ExtPaintManagerXP.h"
 #include <new>
 #include <vssym32.h>
@@ -434,19 +431,19 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
 {
     if (pWnd == nullptr)
         return true;
-    if (pWnd->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar)))
+    if (CExtKindOf::IsStatusBar(pWnd))
         return true;
     CFrameWnd* pFrame =
         pWnd->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pWnd) : pWnd->GetParentFrame();
     if (pFrame == nullptr)
         return true;
-    if (pFrame->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)))
+    if (CExtKindOf::IsMiniDockFrame(pFrame))
         pFrame = pFrame->GetParentFrame();
     if (pFrame == nullptr || pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
         return true;
 
     CWnd* pStatus = pFrame->GetControlBar(AFX_IDW_STATUS_BAR);
-    if (pStatus != nullptr && pStatus->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar)))
+    if (CExtKindOf::IsStatusBar(pStatus))
         return pStatus == pWnd;
 
     static const UINT kDockBarIds[] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT,
@@ -454,7 +451,7 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
     for (UINT nId : kDockBarIds)
     {
         CWnd* pBar = pFrame->GetControlBar(nId);
-        if (pBar != nullptr && pBar->IsKindOf(RUNTIME_CLASS(CExtDockOuterBar)))
+        if (CExtKindOf::IsDockOuterBar(pBar))
             return pBar == pWnd;
     }
 
@@ -462,9 +459,7 @@ bool CExtPaintManagerHolder::IsFrameEventTarget(CWnd* pWnd)
          hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
         CWnd* pChild = CWnd::FromHandlePermanent(hChild);
-        if (pChild == nullptr || !pChild->IsKindOf(RUNTIME_CLASS(CExtTabMdiWnd)))
-            continue;
-        if (static_cast<CExtTabMdiWnd*>(pChild)->IsMdiTabWindow())
+        if (CExtKindOf::IsMdiTabWindow(pChild))
             return pChild == pWnd;
     }
     return true;

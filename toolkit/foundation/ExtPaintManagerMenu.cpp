@@ -9,20 +9,20 @@ namespace
 
 // Draws the one-pixel edges of rc with per-side colours; nOpenSide (1 bottom, 2 top, 3 left,
 // 4 right) is left undrawn.
-void DrawEdgesOpen(HDC hDC, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBottomRight, int nOpenSide)
+void DrawEdgesOpen(CDC& dc, const RECT& rc, COLORREF clrTopLeft, COLORREF clrBottomRight, int nOpenSide)
 {
     const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return;
     // Next to the open side the neighbouring edges run to its end.
     if (nOpenSide != 2)
-        extpaint::FillSolid(hDC, rc.left, rc.top, nOpenSide == 4 ? cx : cx - 1, 1, clrTopLeft);
+        dc.FillSolidRect(rc.left, rc.top, nOpenSide == 4 ? cx : cx - 1, 1, clrTopLeft);
     if (nOpenSide != 3)
-        extpaint::FillSolid(hDC, rc.left, rc.top, 1, nOpenSide == 1 ? cy : cy - 1, clrTopLeft);
+        dc.FillSolidRect(rc.left, rc.top, 1, nOpenSide == 1 ? cy : cy - 1, clrTopLeft);
     if (nOpenSide != 4)
-        extpaint::FillSolid(hDC, rc.right - 1, rc.top, 1, cy, clrBottomRight);
+        dc.FillSolidRect(rc.right - 1, rc.top, 1, cy, clrBottomRight);
     if (nOpenSide != 1)
-        extpaint::FillSolid(hDC, rc.left, rc.bottom - 1, cx, 1, clrBottomRight);
+        dc.FillSolidRect(rc.left, rc.bottom - 1, cx, 1, clrBottomRight);
 }
 
 // Where a menu item's icon goes when a check box stands beside it: the right half of the icon box.
@@ -139,12 +139,12 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         return;
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const HBRUSH hHalftone = (HBRUSH)m_brushLight50.GetSafeHandle();
     const CRect rcRow(data.m_rcItemWithIndent);
 
     COLORREF clrBk = clr(XCLR_FACE_NORMAL), clrText = clr(XCLR_TEXT_NORMAL);
-    extpaint::FillSolid(hDC, rcRow, clrBk);
+    dc.FillSolidRect(&rcRow, clrBk);
     if (data.m_bSelected)
     {
         clrBk = clr(COLOR_HIGHLIGHT);
@@ -154,9 +154,9 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
     {
         extpaint::FillBrush(hDC, rcRow, hHalftone);
         if (!data.m_bRarelyUsedPrev)
-            extpaint::FillSolid(hDC, rcRow.left, rcRow.top, rcRow.Width(), 1, clr(COLOR_3DSHADOW));
+            dc.FillSolidRect(rcRow.left, rcRow.top, rcRow.Width(), 1, clr(COLOR_3DSHADOW));
         if (!data.m_bRarelyUsedNext)
-            extpaint::FillSolid(hDC, rcRow.left, rcRow.bottom - 1, rcRow.Width(), 1, clr(COLOR_3DHILIGHT));
+            dc.FillSolidRect(rcRow.left, rcRow.bottom - 1, rcRow.Width(), 1, clr(COLOR_3DHILIGHT));
     }
 
     const bool bHasIcon = IsCmdIconPaintable(data.m_pIcon);
@@ -168,7 +168,7 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         CRect rcSel(rcRow);
         if (bIconColumn)
             rcSel.left = rcBox.right;
-        extpaint::FillSolid(hDC, rcSel, clrBk);
+        dc.FillSolidRect(&rcSel, clrBk);
     }
 
     const CRect rcIcon = data.m_bCheckBesideIcon ? IconBesideCheck(rcBox) : rcBox;
@@ -177,7 +177,7 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         const CRect rcCheck = CheckBesideIcon(data.m_rcItem);
         extpaint::FillBrush(hDC, rcCheck, hHalftone);
         PaintMarkCentered(dc, rcCheck, true, clr(XCLR_TEXT_NORMAL));
-        extpaint::Frame3d(hDC, rcCheck, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
+        dc.Draw3dRect(&rcCheck, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
     }
     if (bMarked)
         extpaint::FillBrush(hDC, rcBox, hHalftone);
@@ -187,12 +187,12 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
     {
         PaintCmdIconCentered(dc, data.m_pIcon, rcIcon, data.m_bEnabled);
         if (data.m_bSelected && data.m_bEnabled && !bMarked)
-            extpaint::Frame3d(hDC, rcBox, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
+            dc.Draw3dRect(&rcBox, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
     }
     if (bMarked && !bHasIcon)
         PaintMarkCentered(dc, rcBox, data.m_bChecked, clr(XCLR_TEXT_NORMAL));
     if (bMarked)
-        extpaint::Frame3d(hDC, rcBox, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
+        dc.Draw3dRect(&rcBox, clr(XCLR_SHADOW_NORMAL), clr(XCLR_HILIGHT_NORMAL));
 
     CRect rcText = extpaint::Deflated(data.m_rcItem, 3, 3);
     if (bIconColumn)
@@ -205,7 +205,7 @@ void CExtPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         const CRect rcArrow(rcInner.right - 16, rcInner.top, rcInner.right, rcInner.bottom);
         if (!data.m_bSubmenuGlyph && data.m_bSubmenuApart)
         {
-            extpaint::FillSolid(hDC, rcArrow, clr(XCLR_FACE_NORMAL));
+            dc.FillSolidRect(&rcArrow, clr(XCLR_FACE_NORMAL));
             PaintSeparator(dc, CRect(rcArrow.left - 2, rcArrow.top, rcArrow.left + 2, rcArrow.bottom), true, true,
                            data.m_pHelperSrc, data.m_lParam);
         }
@@ -223,31 +223,29 @@ void CExtPaintManager::PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconArea
     if (bRarelyUsed)
         extpaint::FillBrush(hDC, rc, (HBRUSH)m_brushLight50.GetSafeHandle());
     else
-        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+        dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
     CRect r(rc);
     const int nIndent = ::GetSystemMetrics(SM_CXSMICON) / 2;
     r.DeflateRect(nIndent, 0);
     r.top += (r.Height() - 2) / 2;
     r.bottom = r.top + 2;
-    extpaint::Frame3d(hDC, r,
-                      GetTranslatedColor(bRarelyUsed ? XCLR_FACE_NORMAL : XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
-                      GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
+    dc.Draw3dRect(&r, GetTranslatedColor(bRarelyUsed ? XCLR_FACE_NORMAL : XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
+                  GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManager::PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     if (extpaint::IsEmptyRect(rc))
         return;
-    const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
+    const auto clr = ColorsFor(pHelperSrc, lParam);
     CRect r(rc);
-    extpaint::Frame3d(hDC, r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL));
+    dc.Draw3dRect(&r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL));
     r.DeflateRect(1, 1);
-    extpaint::Frame3d(hDC, r, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
+    dc.Draw3dRect(&r, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
     for (int i = 0; i < 2; i++)
     {
         r.DeflateRect(1, 1);
-        extpaint::Frame(hDC, r, clr(XCLR_FACE_NORMAL));
+        dc.Draw3dRect(&r, clr(XCLR_FACE_NORMAL), clr(XCLR_FACE_NORMAL));
     }
 }
 
@@ -259,12 +257,12 @@ void CExtPaintManager::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& 
         return;
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
-    extpaint::FillSolid(hDC, rcMenu, clr(XCLR_FACE_NORMAL));
+    const auto clr = ColorsFor(pHelperSrc, lParam);
+    dc.FillSolidRect(&rcMenu, clr(XCLR_FACE_NORMAL));
     CRect r = ShrinkOnSide(rcMenu, nSide, GetMetric48() - 1);
-    DrawEdgesOpen(hDC, r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL), nSide);
+    DrawEdgesOpen(dc, r, clr(XCLR_FACE_NORMAL), clr(XCLR_DKSHADOW_NORMAL), nSide);
     r.DeflateRect(1, 1);
-    DrawEdgesOpen(hDC, r, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL), nSide);
+    DrawEdgesOpen(dc, r, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL), nSide);
 }
 
 // ---- XP form ---------------------------------------------------------------------------------
@@ -282,8 +280,7 @@ void CExtPaintManagerXP::PaintMenuIconColumn(CDC& dc, const RECT& rc, bool bRare
                            GetTranslatedColor(pIds[2], pHelperSrc, lParam), false, 1, 2, 256);
         return;
     }
-    extpaint::FillSolid(dc.GetSafeHdc(), rc,
-                        GetTranslatedColor(bRarelyUsed ? XCLR_HILIGHT_ALT : XCLR_FACE_NORMAL, pHelperSrc, lParam));
+    dc.FillSolidRect(&rc, GetTranslatedColor(bRarelyUsed ? XCLR_HILIGHT_ALT : XCLR_FACE_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
@@ -292,7 +289,7 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         return;
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
+    const auto clr = ColorsFor(data);
     const CRect rcRow(data.m_rcItemWithIndent);
     const CRect rcBox = MenuIconColumn(data);
     CRect rcRest(rcRow);
@@ -302,13 +299,13 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
         PaintMenuIconColumn(dc, rcColumn, data.m_bRarelyUsed, data.m_pHelperSrc, data.m_lParam);
         rcRest.left = rcColumn.right;
     }
-    extpaint::FillSolid(hDC, rcRest, clr(XCLR_FACE_ALT));
+    dc.FillSolidRect(&rcRest, clr(XCLR_FACE_ALT));
 
     const COLORREF clrFrame = clr(XCLR_HILIGHT_DISABLED);
     if (data.m_bSelected)
     {
-        extpaint::FillSolid(hDC, data.m_rcItem, clr(XCLR_FACE_ACTIVE));
-        extpaint::Frame(hDC, data.m_rcItem, clrFrame);
+        dc.FillSolidRect(&data.m_rcItem, clr(XCLR_FACE_ACTIVE));
+        dc.Draw3dRect(&data.m_rcItem, clrFrame, clrFrame);
     }
 
     const bool bHasIcon = IsCmdIconPaintable(data.m_pIcon);
@@ -318,14 +315,14 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
     if (data.m_bCheckBesideIcon && data.m_bCheckBesideIconShown)
     {
         const CRect rcCheck = CheckBesideIcon(data.m_rcItem);
-        extpaint::FillSolid(hDC, rcCheck, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
-        extpaint::Frame(hDC, rcCheck, clrFrame);
+        dc.FillSolidRect(&rcCheck, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
+        dc.Draw3dRect(&rcCheck, clrFrame, clrFrame);
         PaintMarkCentered(dc, rcCheck, true, clr(XCLR_TEXT_NORMAL));
     }
     if (bMarked)
     {
-        extpaint::FillSolid(hDC, rcMarkBox, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
-        extpaint::Frame(hDC, rcMarkBox, clrFrame);
+        dc.FillSolidRect(&rcMarkBox, clr(data.m_bSelected ? XCLR_LIGHT_ALT : XCLR_FACE_ACTIVE));
+        dc.Draw3dRect(&rcMarkBox, clrFrame, clrFrame);
     }
     if (!bHasIcon)
         PaintSysCmdGlyph(dc, data.m_nCmdId, rcIcon, data.m_bSelected, false, data.m_bEnabled);
@@ -358,30 +355,31 @@ void CExtPaintManagerXP::PaintMenuSeparator(CDC& dc, const RECT& rc, int nIconAr
     if (extpaint::IsEmptyRect(rc))
         return;
     const HDC hDC = dc.GetSafeHdc();
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pHelperSrc, lParam); };
-    extpaint::FillSolid(hDC, rc, clr(bRarelyUsed ? XCLR_HILIGHT_ALT : XCLR_FACE_NORMAL));
+    const auto clr = ColorsFor(pHelperSrc, lParam);
+    dc.FillSolidRect(&rc, clr(bRarelyUsed ? XCLR_HILIGHT_ALT : XCLR_FACE_NORMAL));
     const CRect rcColumn(rc.left, rc.top, rc.left + nIconAreaWidth, rc.bottom);
     const int* pIds = &m_nMenuGradientClrIds[bRarelyUsed ? 3 : 0];
     if (GetDeviceBitsPerPixel(hDC) > 8 && pIds[0] != -1 && pIds[1] != -1 && pIds[2] != -1)
         PaintMenuIconColumn(dc, rcColumn, bRarelyUsed, pHelperSrc, lParam);
     const CRect rcRest(rcColumn.right, rc.top, rc.right, rc.bottom);
-    extpaint::FillSolid(hDC, rcRest, clr(XCLR_FACE_ALT));
+    dc.FillSolidRect(&rcRest, clr(XCLR_FACE_ALT));
     const int nHeight = rc.bottom - rc.top;
-    extpaint::FillSolid(hDC, CRect(rcColumn.right + 3, rc.top - 1 + nHeight / 2, rc.right, rc.top + nHeight / 2),
-                        clr(XCLR_LIGHT_DISABLED));
+    dc.FillSolidRect(CRect(rcColumn.right + 3, rc.top - 1 + nHeight / 2, rc.right, rc.top + nHeight / 2),
+                     clr(XCLR_LIGHT_DISABLED));
 }
 
 void CExtPaintManagerXP::PaintMenuPart49(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam)
 {
     if (extpaint::IsEmptyRect(rc))
         return;
-    const HDC hDC = dc.GetSafeHdc();
     CRect r(rc);
-    extpaint::Frame(hDC, r, GetTranslatedColor(XCLR_SHADOW_ALT, pHelperSrc, lParam));
+    dc.Draw3dRect(&r, GetTranslatedColor(XCLR_SHADOW_ALT, pHelperSrc, lParam),
+                  GetTranslatedColor(XCLR_SHADOW_ALT, pHelperSrc, lParam));
     for (int i = 0; i < 2; i++)
     {
         r.DeflateRect(1, 1);
-        extpaint::Frame(hDC, r, GetTranslatedColor(XCLR_FACE_ALT, pHelperSrc, lParam));
+        dc.Draw3dRect(&r, GetTranslatedColor(XCLR_FACE_ALT, pHelperSrc, lParam),
+                      GetTranslatedColor(XCLR_FACE_ALT, pHelperSrc, lParam));
     }
 }
 
@@ -400,9 +398,9 @@ void CExtPaintManagerXP::PaintCombinedMenuBorder(CDC& dc, const RECT& rcMenu, in
         return;
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
-    extpaint::FillSolid(hDC, rcMenu, clrFill);
+    dc.FillSolidRect(&rcMenu, clrFill);
     const CRect r = ShrinkOnSide(rcMenu, nSide, GetMetric48() - 1);
-    DrawEdgesOpen(hDC, r, clrBorder, clrBorder, nSide);
+    DrawEdgesOpen(dc, r, clrBorder, clrBorder, nSide);
 }
 
 void CExtPaintManagerOffice2003::PaintMenuPart51(CDC& dc, const RECT& rcMenu, const RECT& rcOwner, int nSide,

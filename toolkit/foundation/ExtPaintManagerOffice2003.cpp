@@ -93,7 +93,7 @@ void CExtPaintManagerOffice2003::BuildOffice2003ColorTable(const ColorInputs& in
     for (int& n : m_nPushButtonClrIds)
         n = -1;
     BuildXpColorTable(in);
-    auto T = [this](int nColor) { return GetTranslatedColor(nColor, this, 0); };
+    const auto T = ColorsFor(this, 0);
 
     if (in.m_nBitsPerPixel <= 8)
     {

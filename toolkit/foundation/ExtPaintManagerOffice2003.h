@@ -1,10 +1,10 @@
 // CExtPaintManagerOffice2003: the Office 2003 style (tints of one theme colour), base of the
-// application's theme. Sources: ExtPaintManagerOffice2003.cpp (colour table, answers),
-// ExtPaintManagerOffice2003Painting.cpp.
+// application's theme. Sources: ExtPaintManagerOffice2003.cpp (colour table, answers) and the painters by
+// element.
 #pragma once
 #include "toolkit/foundation/ExtPaintManagerXP.h"
 
-class CExtToolControlBar;
+class CControlBar;
 
 class CExtPaintManagerOffice2003 : public CExtPaintManagerXP
 {
@@ -114,5 +114,5 @@ protected:
     // A bar band: themed three colours split at 2/5, else the 3015-3017 gradient along the bar.
     void PaintBarBand(CDC& dc, const RECT& rc, bool bHorizontal, double dLight1, double dLight2, double dDark3,
                       CObject* pHelperSrc, LPARAM lParam);
-    void PaintToolBarBand(CDC& dc, CExtToolControlBar* pBar, CObject* pHelperSrc, LPARAM lParam);
+    void PaintToolBarBand(CDC& dc, CControlBar* pBar, CObject* pHelperSrc, LPARAM lParam);
 };

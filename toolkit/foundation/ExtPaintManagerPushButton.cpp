@@ -95,9 +95,9 @@ void CExtPaintManager::PaintPart37(CDC& dc, const RECT& rc, bool bHorizontal, bo
     {
         const int nPos = nLength * i / 4;
         if (bHorizontal)
-            extpaint::FillSolid(dc.GetSafeHdc(), r.left + nPos - 1, r.top + 2, 2, r.Height() - 4, clr);
+            dc.FillSolidRect(r.left + nPos - 1, r.top + 2, 2, r.Height() - 4, clr);
         else
-            extpaint::FillSolid(dc.GetSafeHdc(), r.left + 2, r.top + nPos - 1, r.Width() - 4, 2, clr);
+            dc.FillSolidRect(r.left + 2, r.top + nPos - 1, r.Width() - 4, 2, clr);
     }
 }
 
@@ -108,9 +108,9 @@ void CExtPaintManager::PaintPart38(CDC& dc, const RECT& rc)
     if (r.IsRectEmpty() || !dc.RectVisible(&r))
         return;
     const COLORREF clr = GetTranslatedColor(COLOR_BTNTEXT, this, 0);
-    extpaint::Frame(dc.GetSafeHdc(), r, clr);
+    dc.Draw3dRect(&r, clr, clr);
     r.DeflateRect(1, 1);
-    extpaint::Frame(dc.GetSafeHdc(), r, clr);
+    dc.Draw3dRect(&r, clr, clr);
 }
 
 // ---- shared parts ----------------------------------------------------------------------------
@@ -175,7 +175,6 @@ void CExtPaintManager::PaintPushButtonCaption(CDC& dc, const PushButtonPaintData
 {
     if (data.m_pszText == nullptr || data.m_pszText[0] == 0 || extpaint::IsEmptyRect(rcText))
         return;
-    const HDC hDC = dc.GetSafeHdc();
     HFONT hFont = data.m_hFont;
     HFONT hFontRotated = nullptr; // made here, deleted at the end
     if (hFont != nullptr)
@@ -259,7 +258,7 @@ void CExtPaintManager::PaintCaptionInFont(CDC& dc, const PushButtonPaintData& da
                 SIZE sizeBefore = {}, sizeChar = {};
                 ::GetTextExtentPoint32W(hDC, strOut, nMnemonic, &sizeBefore);
                 ::GetTextExtentPoint32W(hDC, (LPCTSTR)strOut + nMnemonic, 1, &sizeChar);
-                extpaint::FillSolid(hDC, x + dx - tm.tmAscent - 1, y + dx + sizeBefore.cx, 1, sizeChar.cx, clr);
+                dc.FillSolidRect(x + dx - tm.tmAscent - 1, y + dx + sizeBefore.cx, 1, sizeChar.cx, clr);
             }
         };
         if (!bXpLook && !data.m_bEnabled && data.m_clrTextDisabled == (COLORREF)-1)
@@ -284,7 +283,7 @@ void CExtPaintManager::PaintPushButton(CDC& dc, PushButtonPaintData& data)
     ::SetBkMode(hDC, TRANSPARENT);
     CObject* pSrc = data.m_pHelperSrc;
     const LPARAM lParam = data.m_lParam;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pSrc, lParam); };
+    const auto clr = ColorsFor(pSrc, lParam);
 
     const COLORREF clrFace = clr((data.m_bHot || data.m_bPushed) ? XCLR_FACE_ACTIVE : XCLR_FACE_NORMAL);
     const bool bPushedLook = (data.m_bPushed && !data.m_bSplitDropDown) || data.m_bDropDownPushed;
@@ -300,17 +299,17 @@ void CExtPaintManager::PaintPushButton(CDC& dc, PushButtonPaintData& data)
             if (data.m_bEnabled && data.m_bHot && bPushedLook)
                 extpaint::FillBrush(hDC, rcDropDown, hHalftone);
             else
-                extpaint::FillSolid(hDC, rcDropDown, clrFace);
+                dc.FillSolidRect(&rcDropDown, clrFace);
         }
         if (data.m_bSplitDropDown)
         {
             if (bPushedLook)
             {
                 if (!data.m_bFlat || data.m_bDrawBorder)
-                    extpaint::Frame3d(hDC, rcDropDown, clr(XCLR_SHADOW_ACTIVE), clr(XCLR_HILIGHT_ACTIVE));
+                    dc.Draw3dRect(&rcDropDown, clr(XCLR_SHADOW_ACTIVE), clr(XCLR_HILIGHT_ACTIVE));
             }
             else if (!data.m_bFlat || (data.m_bHot && data.m_bDrawBorder))
-                extpaint::Frame3d(hDC, rcDropDown, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
+                dc.Draw3dRect(&rcDropDown, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
         }
     }
     if (!data.m_bNoBackground)
@@ -318,7 +317,7 @@ void CExtPaintManager::PaintPushButton(CDC& dc, PushButtonPaintData& data)
         if (data.m_bEnabled && data.m_bPushed && data.m_bHot)
             extpaint::FillBrush(hDC, rcMain, hHalftone);
         else
-            extpaint::FillSolid(hDC, rcMain, clrFace);
+            dc.FillSolidRect(&rcMain, clrFace);
     }
 
     const CRect rcFrame = data.m_bSplitDropDown ? rcMain : rcButton;
@@ -326,19 +325,18 @@ void CExtPaintManager::PaintPushButton(CDC& dc, PushButtonPaintData& data)
     {
         if (!data.m_bFlat)
         {
-            extpaint::Frame3d(hDC, rcFrame, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
+            dc.Draw3dRect(&rcFrame, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
             if (data.m_bHot)
             {
-                extpaint::Frame3d(hDC, rcButton, clr(XCLR_SHADOW_NORMAL), clr(XCLR_DKSHADOW_NORMAL));
-                extpaint::Frame3d(hDC, extpaint::Deflated(rcButton, 1, 1), clr(XCLR_HILIGHT_NORMAL),
-                                  clr(XCLR_SHADOW_NORMAL));
+                dc.Draw3dRect(&rcButton, clr(XCLR_SHADOW_NORMAL), clr(XCLR_DKSHADOW_NORMAL));
+                dc.Draw3dRect(extpaint::Deflated(rcButton, 1, 1), clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
             }
         }
         else if (data.m_bHot && data.m_bDrawBorder)
-            extpaint::Frame3d(hDC, rcFrame, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
+            dc.Draw3dRect(&rcFrame, clr(XCLR_HILIGHT_NORMAL), clr(XCLR_SHADOW_NORMAL));
     }
     else if (!data.m_bFlat || data.m_bDrawBorder)
-        extpaint::Frame3d(hDC, rcFrame, clr(XCLR_SHADOW_ACTIVE), clr(XCLR_HILIGHT_ACTIVE));
+        dc.Draw3dRect(&rcFrame, clr(XCLR_SHADOW_ACTIVE), clr(XCLR_HILIGHT_ACTIVE));
 
     if (data.m_bDropDown)
         PaintPushButtonArrow(dc, data, rcDropDown, bPushedLook);
@@ -412,7 +410,7 @@ void CExtPaintManagerXP::PaintPushButtonFace(CDC& dc, const RECT& rc, const Push
             PaintGradientRect(dc, rc, clrSecond, clrFirst, false, 256);
         return;
     }
-    extpaint::FillSolid(dc.GetSafeHdc(), rc, clrSolid);
+    dc.FillSolidRect(&rc, clrSolid);
 }
 
 void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
@@ -425,7 +423,7 @@ void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
     ::SetBkMode(hDC, TRANSPARENT);
     CObject* pSrc = data.m_pHelperSrc;
     const LPARAM lParam = data.m_lParam;
-    auto clr = [&](int nColor) { return GetTranslatedColor(nColor, pSrc, lParam); };
+    const auto clr = ColorsFor(pSrc, lParam);
 
     const bool bActive = data.m_bHot || data.m_bPushed || data.m_bDropDownPushed;
     const bool bMainPushed = data.m_bPushed || (data.m_bDropDownPushed && !data.m_bSplitDropDown);
@@ -456,15 +454,15 @@ void CExtPaintManagerXP::PaintPushButton(CDC& dc, PushButtonPaintData& data)
     {
         PaintPushButtonFace(dc, rcDropDown, data, data.m_bHot, bStripPushed, faceOf(bStripPushed, true));
         if (data.m_bSplitDropDown && frameRule(bStripPushed))
-            extpaint::Frame(hDC, rcDropDown, clrFrame);
+            dc.Draw3dRect(&rcDropDown, clrFrame, clrFrame);
     }
     PaintPushButtonFace(dc, rcMain, data, data.m_bHot, bMainPushed, clrMainFace);
     const CRect rcFrame = data.m_bSplitDropDown ? rcMain : rcButton;
     if (frameRule(data.m_bPushed))
     {
-        extpaint::Frame(hDC, rcFrame, clrFrame);
+        dc.Draw3dRect(&rcFrame, clrFrame, clrFrame);
         if (!data.m_bPushed && !data.m_bFlat && data.m_bHot)
-            extpaint::Frame(hDC, rcButton, clrFrame);
+            dc.Draw3dRect(&rcButton, clrFrame, clrFrame);
     }
 
     if (data.m_bDropDown)

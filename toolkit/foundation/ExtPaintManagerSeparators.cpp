@@ -1,17 +1,14 @@
 // CExtPaintManager separators between bar items: etched base line, one-pixel XP line and the Office
 // 2003 line of tool bars, bar buttons and status bars.
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtStatusControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 
 void CExtPaintManager::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
                                       CObject* pHelperSrc, LPARAM lParam)
 {
-    const HDC hDC = dc.GetSafeHdc();
     if (!bTransparentBackground)
-        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+        dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
     CRect r(rc);
     if (bHorizontal)
     {
@@ -23,16 +20,15 @@ void CExtPaintManager::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal,
         const int y = (rc.top + rc.bottom) / 2 - 1;
         r = CRect(rc.left, y, rc.right - 1, y + 2);
     }
-    extpaint::Frame3d(hDC, r, GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
-                      GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
+    dc.Draw3dRect(&r, GetTranslatedColor(XCLR_SHADOW_NORMAL, pHelperSrc, lParam),
+                  GetTranslatedColor(XCLR_HILIGHT_NORMAL, pHelperSrc, lParam));
 }
 
 void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
                                         CObject* pHelperSrc, LPARAM lParam)
 {
-    const HDC hDC = dc.GetSafeHdc();
     if (!bTransparentBackground)
-        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+        dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
     CRect r;
     if (bHorizontal)
     {
@@ -44,23 +40,21 @@ void CExtPaintManagerXP::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizonta
         const int y = rc.top + (rc.bottom - rc.top) / 2 - 1;
         r = CRect(rc.left + 1, y, rc.right - 1, y + 1);
     }
-    extpaint::FillSolid(hDC, r, GetTranslatedColor(XCLR_LIGHT_DISABLED, pHelperSrc, lParam));
+    dc.FillSolidRect(&r, GetTranslatedColor(XCLR_LIGHT_DISABLED, pHelperSrc, lParam));
 }
 
 void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bHorizontal, bool bTransparentBackground,
                                                 CObject* pHelperSrc, LPARAM lParam)
 {
-    const bool bStatusBar = pHelperSrc != nullptr && pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtStatusControlBar));
-    const bool bBarItem = pHelperSrc != nullptr && (pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) ||
-                                                    pHelperSrc->IsKindOf(RUNTIME_CLASS(CExtBarButton)) || bStatusBar);
+    const bool bStatusBar = CExtKindOf::IsStatusBar(pHelperSrc);
+    const bool bBarItem = CExtKindOf::IsToolBar(pHelperSrc) || CExtKindOf::IsBarButton(pHelperSrc) || bStatusBar;
     if (!bBarItem || GetDeviceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
         CExtPaintManagerXP::PaintSeparator(dc, rc, bHorizontal, bTransparentBackground, pHelperSrc, lParam);
         return;
     }
-    const HDC hDC = dc.GetSafeHdc();
     if (!bTransparentBackground)
-        extpaint::FillSolid(hDC, rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
+        dc.FillSolidRect(&rc, GetTranslatedColor(XCLR_FACE_NORMAL, pHelperSrc, lParam));
     CRect r;
     if (bHorizontal)
     {
@@ -82,6 +76,6 @@ void CExtPaintManagerOffice2003::PaintSeparator(CDC& dc, const RECT& rc, bool bH
             r.right -= 5;
         }
     }
-    extpaint::Frame3d(hDC, r, GetTranslatedColor(XCLR_O2003_11, pHelperSrc, lParam),
-                      GetTranslatedColor(XCLR_O2003_10, pHelperSrc, lParam));
+    dc.Draw3dRect(&r, GetTranslatedColor(XCLR_O2003_11, pHelperSrc, lParam),
+                  GetTranslatedColor(XCLR_O2003_10, pHelperSrc, lParam));
 }

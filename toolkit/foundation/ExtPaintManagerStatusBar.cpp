@@ -75,7 +75,7 @@ const CExtPaintManagerGlyph& DropDownGlyph() { return *g_arrSysCmdGlyphs[37]; }
 
 void CExtPaintManager::PaintStatusBarPane(CDC& dc, StatusBarPanePaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     if (data.m_nKind == 1)
         PaintBarBorders(dc, data.m_rc, data.m_dwStyle, T(XCLR_FACE_NORMAL), T(XCLR_FACE_NORMAL));
     else if (data.m_nKind == 2)
@@ -102,7 +102,7 @@ void CExtPaintManagerOffice2003::PaintStatusBarPane(CDC& dc, StatusBarPanePaintD
 
 void CExtPaintManager::PaintTextField(CDC& dc, TextFieldPaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     CRect rcButton = data.m_rcButton;
     if (!data.m_bEnabled)
         rcButton.DeflateRect(1, 2);
@@ -142,7 +142,7 @@ void CExtPaintManager::PaintTextField(CDC& dc, TextFieldPaintData& data)
 
 void CExtPaintManagerXP::PaintTextField(CDC& dc, TextFieldPaintData& data)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     const bool bActive = data.m_bHover || data.m_bPushed;
     CRect rcWork = data.m_rcTextField;
     rcWork.bottom++;

@@ -1,6 +1,6 @@
 // CExtPaintManagerStudio2005: the Studio 2005 style, derived from Office 2003.
 // Sources: ExtPaintManagerStudio2005.cpp (answers), ExtPaintManagerStudio2005Colors.cpp (colour table,
-// tab items, bar frames), ExtPaintManagerStudio2005Painting.cpp; marker tints with the markers.
+// tab items, bar frames); marker tints with the markers.
 #pragma once
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 

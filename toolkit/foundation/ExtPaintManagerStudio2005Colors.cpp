@@ -3,8 +3,7 @@
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/bars_tabs/ExtMenuControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include <algorithm>
 
 void CExtPaintManagerStudio2005::InitColors()
@@ -71,7 +70,7 @@ void CExtPaintManagerStudio2005::PaintTabItem(CDC& dc, const RECT& rcItemArea, b
     const int W = bHorz ? rc.Width() : rc.Height(), H = bHorz ? rc.Height() : rc.Width();
     if (W < 4 || H < 2)
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     // A tab with one slanted side at its start; u along the item, v from its far edge.
     const int nSlant = std::min(H - 1, W / 3);
     const CPoint canon[4] = {CPoint(0, H), CPoint(nSlant, 0), CPoint(W - 1, 0), CPoint(W - 1, H)};
@@ -148,14 +147,13 @@ void CExtPaintManagerStudio2005::PaintControlBarFrame(CDC& dc, CaptionPaintData&
 void CExtPaintManagerStudio2005::PaintDockingFrame(CDC& dc, DockingFramePaintData& data)
 {
     CObject* pSubject = data.m_pHelperSrc;
-    const bool bToolBar = pSubject != nullptr && (pSubject->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)) ||
-                                                  pSubject->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar)));
+    const bool bToolBar = CExtKindOf::IsToolBar(pSubject) || CExtKindOf::IsMenuBar(pSubject);
     if (bToolBar || !data.m_bOuterFrame || !data.m_bResizable || data.m_rcWindow.IsRectEmpty())
     {
         CExtPaintManagerOffice2003::PaintDockingFrame(dc, data);
         return;
     }
-    auto T = [&](int n) { return GetTranslatedColor(n, data.m_pHelperSrc, data.m_lParam); };
+    const auto T = ColorsFor(data);
     dc.ExcludeClipRect(&data.m_rcClient);
     CRect rc = data.m_rcWindow;
     dc.FillSolidRect(&rc, T(XCLR_FACE_NORMAL));

@@ -1,11 +1,10 @@
 // Tab windows in the base, XP and Office 2003 styles: tab items (the 3-D tab shape), the strip's
-// client area, its scroll and command buttons, the frame of tab areas and the strip metrics.
+// client area, its scroll and command buttons, the frame of tab areas, the strip metrics and the
+// auto-hide area's answer.
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
-#include "toolkit/bars_tabs/ExtDynTabWnd.h"
-#include "toolkit/bars_tabs/ExtTabWnd.h"
+#include "toolkit/foundation/ExtKindOf.h"
 #include "platform/FrameWnd.h"
 #include <algorithm>
 
@@ -24,8 +23,7 @@ bool TabIconFlag(CExtCmdIcon* pIcon, CObject* pHelperSrc)
 {
     if (!CExtPaintManager::IsCmdIconPaintable(pIcon))
         return false;
-    CExtTabWnd* pTabWnd = DYNAMIC_DOWNCAST(CExtTabWnd, pHelperSrc);
-    return pTabWnd == nullptr || (pTabWnd->GetTabWndStyle() & kTabStyleNoIcons) == 0;
+    return (CExtKindOf::TabWndStyle(pHelperSrc) & kTabStyleNoIcons) == 0;
 }
 
 // Maps the canonical tab (items above the client area: u along the item, v from its far edge
@@ -109,7 +107,7 @@ void CExtPaintManager::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLe
                                     CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText, int nItemIndex,
                                     CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const COLORREF clrText = T((bSelected || bGroupActive) ? COLOR_BTNTEXT : COLOR_3DHILIGHT);
     const COLORREF clrBack = T(COLOR_3DFACE);
     const COLORREF clrLight = T(bGroupActive ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
@@ -124,7 +122,7 @@ void CExtPaintManagerXP::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTop
                                       const RECT& rcItem, CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText,
                                       int nItemIndex, CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const COLORREF clrText = T((bSelected || bGroupActive) ? COLOR_BTNTEXT : COLOR_3DSHADOW);
     const COLORREF clrBack = T(bGroupActive ? COLOR_3DFACE : XCLR_FACE_DISABLED);
     const COLORREF clrLight = T(bGroupActive ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
@@ -159,7 +157,7 @@ void CExtPaintManager::PaintTabClientArea(CDC& dc, const RECT& rcClient, const R
                                           const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
                                           CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     dc.FillSolidRect(&rcClient, T(bGroupedMode ? COLOR_3DFACE : COLOR_3DSHADOW));
     if (bGroupedMode)
         return;
@@ -173,7 +171,7 @@ void CExtPaintManagerXP::PaintTabClientArea(CDC& dc, const RECT& rcClient, const
                                             const RECT& rcTabNearBorderArea, DWORD dwOrientation, bool bGroupedMode,
                                             CObject* pHelperSrc, LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     dc.FillSolidRect(&rcClient, T(GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8 ? XCLR_FACE_DISABLED : XCLR_FACE_ALT));
     if (bGroupedMode)
         return;
@@ -187,9 +185,8 @@ void CExtPaintManagerOffice2003::PaintTabClientArea(CDC& dc, const RECT& rcClien
                                                     const RECT& rcTabNearBorderArea, DWORD dwOrientation,
                                                     bool bGroupedMode, CObject* pHelperSrc, LPARAM lParam)
 {
-    CExtTabWnd* pTabWnd = DYNAMIC_DOWNCAST(CExtTabWnd, pHelperSrc);
-    const bool bGradientStrip = pTabWnd != nullptr && (pTabWnd->IsKindOf(RUNTIME_CLASS(CExtDynTabWnd)) ||
-                                                       pTabWnd->IsKindOf(RUNTIME_CLASS(CExtDynAutoHideArea)));
+    CWnd* pTabWnd = CExtKindOf::AsTabWnd(pHelperSrc);
+    const bool bGradientStrip = CExtKindOf::IsDynTabWnd(pTabWnd) || CExtKindOf::IsAutoHideArea(pTabWnd);
     CFrameWnd* pFrame = bGradientStrip && pTabWnd->GetSafeHwnd() != nullptr ? pTabWnd->GetParentFrame() : nullptr;
     if (pFrame == nullptr || GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8)
     {
@@ -208,7 +205,7 @@ void CExtPaintManagerOffice2003::PaintTabClientArea(CDC& dc, const RECT& rcClien
     dc.RestoreDC(nSaved);
     if (bGroupedMode)
         return;
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const CRect rcNear(rcTabNearBorderArea);
     dc.FillSolidRect(&rcNear, T(XCLR_FACE_NORMAL));
     dc.FillSolidRect(NearBorderLine(rcNear, dwOrientation), T(COLOR_3DSHADOW));
@@ -233,7 +230,7 @@ void CExtPaintManager::PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTe
                                       bool bEnabled, bool bHover, bool bPushed, bool bGroupedMode, CObject* pHelperSrc,
                                       LPARAM lParam)
 {
-    auto T = [&](int n) { return GetTranslatedColor(n, pHelperSrc, lParam); };
+    const auto T = ColorsFor(pHelperSrc, lParam);
     const CExtPaintManagerGlyph* pGlyph = GetTabButtonGlyph(nHitTest, bBar, bEnabled);
     if (pGlyph != nullptr)
     {
@@ -264,6 +261,18 @@ void CExtPaintManager::GetTabMetrics(CExtTabWnd* pTabWnd, int& nInset, int& nBut
 {
     nInset = 4;
     nButtonMargin = 2;
-    if (pTabWnd == nullptr || (pTabWnd->GetTabWndStyle() & kTabStyleNoStripOffset) == 0)
+    if ((CExtKindOf::TabWndStyle(pTabWnd) & kTabStyleNoStripOffset) == 0)
         nStripOffset = 2;
 }
+
+// The XP style draws tab buttons as the base style does.
+void CExtPaintManagerXP::PaintTabButton(CDC& dc, const RECT& rcButton, LONG nHitTest, bool bTopLeft, bool bBar,
+                                        bool bEnabled, bool bHover, bool bPushed, bool bGroupedMode,
+                                        CObject* pHelperSrc, LPARAM lParam)
+{
+    CExtPaintManager::PaintTabButton(dc, rcButton, nHitTest, bTopLeft, bBar, bEnabled, bHover, bPushed, bGroupedMode,
+                                     pHelperSrc, lParam);
+}
+
+// The auto-hide area has no painter of its own: it answers "not handled" and the area paints as a tab strip.
+int CExtPaintManager::PaintAutoHideArea(CDC& dc, const RECT& rc, CObject* pHelperSrc, LPARAM lParam) { return 0; }

@@ -1,5 +1,5 @@
 // CExtPaintManagerXP: the XP style, the default paint manager and base of the Office 2003 style.
-// Sources: ExtPaintManagerXP.cpp (state, colour table, answers), ExtPaintManagerXPPainting.cpp.
+// Sources: ExtPaintManagerXP.cpp (state, colour table, answers); its tab buttons with the tab painters.
 #pragma once
 #include "toolkit/foundation/ExtPaintManager.h"
 

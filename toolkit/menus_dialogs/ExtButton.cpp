@@ -1,6 +1,7 @@
 // CExtButton: state, input handling, icons, cursor, tool tip and painting of themed push buttons.
 #include "toolkit/menus_dialogs/ExtButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
+#include "platform/ControlBar.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -136,10 +137,14 @@ INT_PTR CExtButton::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 
 bool CExtButton::IsPushType() const
 {
-    return m_nButtonType == 0 || m_nButtonType == 1 || m_nButtonType == 8 || m_nButtonType == 11;
+    return m_nButtonType == BS_PUSHBUTTON || m_nButtonType == BS_DEFPUSHBUTTON || m_nButtonType == BS_USERBUTTON ||
+           m_nButtonType == BS_OWNERDRAW;
 }
 
-bool CExtButton::IsCheckType() const { return (m_nButtonType >= 2 && m_nButtonType <= 6) || m_nButtonType == 9; }
+bool CExtButton::IsCheckType() const
+{
+    return (m_nButtonType >= BS_CHECKBOX && m_nButtonType <= BS_AUTO3STATE) || m_nButtonType == BS_AUTORADIOBUTTON;
+}
 
 bool CExtButton::IsEnabled() const { return CExtControlHelpers::IsEnabled(GetSafeHwnd()); }
 
@@ -159,7 +164,7 @@ void CExtButton::PreSubclassWindow()
 {
     CButton::PreSubclassWindow();
     DWORD dwStyle = (DWORD)::GetWindowLongW(m_hWnd, GWL_STYLE);
-    m_nButtonType = (int)(dwStyle & 0x0F);
+    m_nButtonType = (int)(dwStyle & BS_TYPEMASK);
     // Reaches the system control: the window procedure is replaced after this call.
     ::SendMessageW(m_hWnd, BM_SETSTYLE, BS_OWNERDRAW, TRUE);
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
@@ -392,19 +397,43 @@ static bool IsOnControlBar(HWND hWnd)
     return pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CControlBar));
 }
 
+CExtButton::PushButtonState CExtButton::QueryPushButtonState() const
+{
+    PushButtonState st;
+    ::GetClientRect(m_hWnd, &st.m_rcClient);
+    GetWindowText(st.m_sText);
+    st.m_bFocusRect = ::GetFocus() == m_hWnd && (m_nStateFlags & kStateFocusRect) != 0;
+    st.m_bDefault = m_nButtonType == BS_DEFPUSHBUTTON;
+    st.m_bEnabled = IsEnabled();
+    st.m_bFlat = (::GetWindowLongW(m_hWnd, GWL_STYLE) & BS_FLAT) != 0;
+    st.m_bHover = (m_nStateFlags & kStateHover) != 0 && !CExtControlHelpers::IsMenuTracking();
+    st.m_bPushed = (m_nStateFlags & kStatePushed) != 0;
+    if (IsOnControlBar(m_hWnd))
+    {
+        st.m_bFlat = true;
+        st.m_bFocusRect = false;
+    }
+    return st;
+}
+
+CExtPaintManager::PushButtonPaintData CExtButton::MakePushButtonData(const PushButtonState& st, CExtCmdIcon* pIcon,
+                                                                     bool bDropDown, bool bTransparentBackground)
+{
+    CExtPaintManager::PushButtonPaintData pbpd(this, true, st.m_rcClient, st.m_sText, pIcon, st.m_bFlat, st.m_bHover,
+                                               st.m_bPushed, false, st.m_bEnabled,
+                                               (m_nStateFlags & kStateFlatBorder) != 0, st.m_bFocusRect, st.m_bDefault,
+                                               (int)m_nAlign, QueryPaintFont(), bDropDown, 0, bTransparentBackground);
+    pbpd.m_clrTextDisabled = m_clrTextDisabled;
+    pbpd.m_clrTextNormal = m_clrTextNormal;
+    pbpd.m_clrTextHot = m_clrTextHover;
+    pbpd.m_clrTextPushed = m_clrTextPressed;
+    return pbpd;
+}
+
 void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
 {
-    CRect rcClient;
-    ::GetClientRect(m_hWnd, &rcClient);
-    CString sText;
-    GetWindowText(sText);
-    bool bFocusRect = ::GetFocus() == m_hWnd && (m_nStateFlags & kStateFocusRect) != 0;
-    bool bDefault = m_nButtonType == BS_DEFPUSHBUTTON;
-    bool bPushed = (m_nStateFlags & kStatePushed) != 0;
-    bool bEnabled = IsEnabled();
-    bool bFlat = (::GetWindowLongW(m_hWnd, GWL_STYLE) & BS_FLAT) != 0;
-    bool bHover = (m_nStateFlags & kStateHover) != 0 && !CExtControlHelpers::IsMenuTracking();
-    HICON hIconOwn = bHover ? m_hIconIn : m_hIconOut;
+    PushButtonState st = QueryPushButtonState();
+    HICON hIconOwn = st.m_bHover ? m_hIconIn : m_hIconOut;
     CExtCmdIcon icon(hIconOwn, false);
     bool bPaintedIcon = false;
     if (IsCheckType())
@@ -413,15 +442,15 @@ void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
         if ((::GetWindowLongW(m_hWnd, GWL_STYLE) & BS_PUSHLIKE) != 0)
         {
             if (bChecked)
-                bPushed = true;
+                st.m_bPushed = true;
         }
         else
         {
-            bFocusRect = false;
-            bFlat = true;
+            st.m_bFocusRect = false;
+            st.m_bFlat = true;
             icon.ExtractHICON();
             bPaintedIcon = true;
-            if (bChecked && (m_nButtonType == 4 || m_nButtonType == 9))
+            if (bChecked && (m_nButtonType == BS_RADIOBUTTON || m_nButtonType == BS_AUTORADIOBUTTON))
                 icon.CreateRadioFromPaint((COLORREF)-1, (COLORREF)-1, 24, 16);
             else if (bChecked)
                 icon.CreateFromPaint((COLORREF)-1, (COLORREF)-1, 24, 16);
@@ -429,17 +458,10 @@ void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
                 icon.CreateBlankFromPaint((COLORREF)-1, 24, 16);
         }
     }
-    if (IsOnControlBar(m_hWnd))
-    {
-        bFlat = true;
-        bFocusRect = false;
-    }
     if (!bTransparentBackground)
-        bTransparentBackground = PaintBackground(dc, rcClient, !bHover && !bPushed);
-    CExtPaintManager::PushButtonPaintData pbpd(this, true, rcClient, sText, &icon, bFlat, bHover, bPushed, false,
-                                               bEnabled, (m_nStateFlags & kStateFlatBorder) != 0, bFocusRect, bDefault,
-                                               (int)m_nAlign, QueryPaintFont(), HasDropDownMenu(), 0,
-                                               bTransparentBackground);
+        bTransparentBackground = PaintBackground(dc, st.m_rcClient, !st.m_bHover && !st.m_bPushed);
+    CExtPaintManager::PushButtonPaintData pbpd =
+        MakePushButtonData(st, &icon, HasDropDownMenu(), bTransparentBackground);
     if (IsSplit())
     {
         pbpd.m_bSplitDropDown = true;
@@ -449,10 +471,6 @@ void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
             pbpd.m_bDropDownPushed = true;
         }
     }
-    pbpd.m_clrTextDisabled = m_clrTextDisabled;
-    pbpd.m_clrTextNormal = m_clrTextNormal;
-    pbpd.m_clrTextHot = m_clrTextHover;
-    pbpd.m_clrTextPushed = m_clrTextPressed;
     g_PaintManagerHolder->PaintPushButton(dc, pbpd);
     if (!bPaintedIcon)
         icon.ExtractHICON(false);
@@ -460,22 +478,35 @@ void CExtButton::PaintButton(CDC& dc, bool bTransparentBackground)
 
 // ---- messages ----------------------------------------------------------------------------------
 
-static void InvalidateInParent(HWND hWnd)
+bool CExtButton::OnPaintMsg()
 {
-    HWND hWndParent = ::GetParent(hWnd);
-    if ((::GetWindowLongW(hWnd, GWL_STYLE) & WS_CHILD) == 0 || hWndParent == nullptr)
-        return;
-    CRect rcWnd;
-    ::GetWindowRect(hWnd, &rcWnd);
-    ::MapWindowPoints(nullptr, hWndParent, (LPPOINT)&rcWnd, 2);
-    ::InvalidateRect(hWndParent, &rcWnd, TRUE);
+    if (m_nButtonType == BS_OWNERDRAW || m_nButtonType == BS_USERBUTTON)
+        return false;
+    PAINTSTRUCT ps;
+    HDC hDC = ::BeginPaint(m_hWnd, &ps);
+    PaintThroughMemoryDC(hDC);
+    ::EndPaint(m_hWnd, &ps);
+    return true;
+}
+
+LRESULT CExtButton::OnLookChangeMsg(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+    CExtControlHelpers::InvalidateWithParentArea(m_hWnd);
+    if (message == WM_ENABLE)
+    {
+        CClientDC dc(this);
+        PaintThroughMemoryDC(dc.GetSafeHdc());
+    }
+    Repaint();
+    return lResult;
 }
 
 LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == CExtControlBar::g_nMsgPutToPopupMenu)
+    if (message == CExtMenuKindOf::MsgPutToPopupMenu())
         return PutToPopupMenu((CExtPopupMenuWnd*)wParam) ? 1 : 0;
-    if (message == CExtToolControlBar::g_nMsgContinueTrackMenu)
+    if (message == CExtMenuKindOf::MsgContinueTrackMenu())
     {
         TrackDropDownMenu(lParam != 0);
         return 1;
@@ -494,38 +525,21 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Repaint();
         return 0;
     case BM_SETSTYLE:
-        m_nButtonType = (int)(wParam & 0x0F);
+        m_nButtonType = (int)(wParam & BS_TYPEMASK);
         Repaint();
         return 0;
     case WM_ERASEBKGND: return TRUE;
     case WM_LBUTTONDBLCLK: return 0;
     case WM_PAINT:
-        if (m_nButtonType == BS_OWNERDRAW || m_nButtonType == BS_USERBUTTON)
-            break;
-        {
-            PAINTSTRUCT ps;
-            HDC hDC = ::BeginPaint(m_hWnd, &ps);
-            PaintThroughMemoryDC(hDC);
-            ::EndPaint(m_hWnd, &ps);
-        }
-        return 0;
+        if (OnPaintMsg())
+            return 0;
+        break;
     case WM_ENABLE:
     case WM_SETTEXT:
-    case WM_UPDATEUISTATE:
-    {
-        LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
-        InvalidateInParent(m_hWnd);
-        if (message == WM_ENABLE)
-        {
-            CClientDC dc(this);
-            PaintThroughMemoryDC(dc.GetSafeHdc());
-        }
-        Repaint();
-        return lResult;
-    }
+    case WM_UPDATEUISTATE: return OnLookChangeMsg(message, wParam, lParam);
     case WM_MOUSEMOVE:
         if (CExtControlHelpers::IsToolBarMenuTracking() && IsOnControlBar(m_hWnd) &&
-            CWnd::FromHandlePermanent(::GetParent(m_hWnd))->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+            CExtMenuKindOf::IsToolBar(CWnd::FromHandlePermanent(::GetParent(m_hWnd))))
         {
             // Over a button whose menu is already open nothing happens: re-opening would rebuild it.
             if (!IsOwnMenuOpen())

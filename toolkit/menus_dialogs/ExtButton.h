@@ -5,6 +5,7 @@
 #include "platform/ListCtrl.h"
 #include "platform/Menu.h"
 #include "toolkit/foundation/ExtMouseCaptureSink.h"
+#include "toolkit/foundation/ExtPaintManager.h"
 
 class CExtPopupMenuWnd;
 
@@ -61,7 +62,7 @@ public:
     bool IsDefaultButton() const { return m_nButtonType == BS_DEFPUSHBUTTON; }
     bool IsPushType() const;
     bool IsCheckType() const;
-    bool IsTriStateType() const { return m_nButtonType == 5 || m_nButtonType == 6; }
+    bool IsTriStateType() const { return m_nButtonType == BS_3STATE || m_nButtonType == BS_AUTO3STATE; }
     int GetButtonType() const { return m_nButtonType; }
     bool IsSplit() const { return (m_nStateFlags & kStateSplit) != 0; }
 
@@ -110,6 +111,11 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
+    // Paints through a memory DC; false for owner-drawn and user buttons, which the system paints.
+    bool OnPaintMsg();
+    // Enable state, text or focus cues changed: the default work, then the button and its parent's area behind it
+    // are repainted.
+    LRESULT OnLookChangeMsg(UINT message, WPARAM wParam, LPARAM lParam);
     void OnMouseMoveMsg(UINT nFlags);
     void OnLButtonDownMsg();
     void OnLButtonUpMsg();
@@ -121,6 +127,24 @@ protected:
     void DestroyCursor();
     // Background of step 5; answers whether it counts as transparent afterwards.
     bool PaintBackground(CDC& dc, const CRect& rcClient, bool bTryDocker);
+
+    // The window state a push-button record is built from, the part common to push buttons and push-like check
+    // boxes: on a control bar the button is flat and shows no focus rectangle.
+    struct PushButtonState
+    {
+        CRect m_rcClient;
+        CString m_sText;
+        bool m_bFocusRect;
+        bool m_bDefault;
+        bool m_bEnabled;
+        bool m_bFlat;
+        bool m_bHover;
+        bool m_bPushed;
+    };
+    PushButtonState QueryPushButtonState() const;
+    // The push-button record of the state with the button's text colours; pIcon may be null.
+    CExtPaintManager::PushButtonPaintData MakePushButtonData(const PushButtonState& st, CExtCmdIcon* pIcon,
+                                                             bool bDropDown, bool bTransparentBackground);
 
     static void PaintJoinedArea(LPVOID pCookie, CDC& dc, const CWnd& wndPopup, const CRect& rcArea);
 

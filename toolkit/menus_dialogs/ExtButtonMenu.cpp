@@ -2,8 +2,7 @@
 // the button's menu into other popups.
 #include "platform/Dc.h"
 #include "platform/MiniDockFrameWnd.h"
-#include "toolkit/docking/ExtControlBar.h"
-#include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
@@ -19,7 +18,7 @@ UINT CExtButton::CalcMenuPlacement(HWND* phWndReceiver) const
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != nullptr &&
-            (pWnd->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)) || pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd))))
+            (CExtMenuKindOf::IsMiniDockFrame(pWnd) || pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd))))
         {
             HWND hWndFrame = ::GetWindow(hWnd, GW_OWNER);
             hWndReceiver = hWndFrame != nullptr ? hWndFrame : ::GetParent(hWnd);
@@ -33,15 +32,15 @@ UINT CExtButton::CalcMenuPlacement(HWND* phWndReceiver) const
         if (bDecided || pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)))
             continue;
         CControlBar* pBar = (CControlBar*)pWnd;
-        if (!CExtControlBar::IsDocked(pBar) && !CExtControlBar::IsFloating(pBar))
+        if (!CExtMenuKindOf::IsDocked(pBar) && !CExtMenuKindOf::IsFloating(pBar))
             continue;
         bDecided = true;
         nPlacement &= ~(UINT)0x0F;
-        switch (CExtControlBar::GetDockBarId(pBar))
+        switch (CExtMenuKindOf::DockBarId(pBar))
         {
-        case CExtControlBar::kDockBarLeft: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_RIGHT_OF; break;
-        case CExtControlBar::kDockBarRight: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_LEFT_OF; break;
-        case CExtControlBar::kDockBarBottom: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_ABOVE; break;
+        case AFX_IDW_DOCKBAR_LEFT: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_RIGHT_OF; break;
+        case AFX_IDW_DOCKBAR_RIGHT: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_LEFT_OF; break;
+        case AFX_IDW_DOCKBAR_BOTTOM: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_ABOVE; break;
         default: nPlacement |= CExtPopupMenuWnd::TRACK_ALIGN_BELOW; break;
         }
     }

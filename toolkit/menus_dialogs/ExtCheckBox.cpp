@@ -1,7 +1,6 @@
 // CExtCheckBox: click cycle, mouse and key tracking, and painting of box and text.
 #include "toolkit/menus_dialogs/ExtCheckBox.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "platform/ControlBar.h"
 #include "toolkit/menus_dialogs/ExtControlHelpers.h"
 
 IMPLEMENT_DYNCREATE(CExtCheckBox, CExtButton)
@@ -50,31 +49,11 @@ void CExtCheckBox::OnClick(bool bFromKeyboard, bool bOnDropDownPart)
 
 void CExtCheckBox::PaintButton(CDC& dc, bool bTransparentBackground)
 {
-    CRect rcClient;
-    ::GetClientRect(m_hWnd, &rcClient);
-    CString sText;
-    GetWindowText(sText);
-    bool bFocusRect = ::GetFocus() == m_hWnd && (m_nStateFlags & kStateFocusRect) != 0;
-    bool bDefault = m_nButtonType == BS_DEFPUSHBUTTON;
-    bool bEnabled = IsEnabled();
-    bool bFlat = (::GetWindowLongW(m_hWnd, GWL_STYLE) & BS_FLAT) != 0;
-    bool bHover = (m_nStateFlags & kStateHover) != 0 && !CExtControlHelpers::IsMenuTracking();
-    bool bPushed = (m_nStateFlags & kStatePushed) != 0 || ::SendMessageW(m_hWnd, BM_GETCHECK, 0, 0) != 0;
-    CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
-    if (pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CControlBar)))
-    {
-        bFlat = true;
-        bFocusRect = false;
-    }
+    PushButtonState st = QueryPushButtonState();
+    st.m_bPushed = st.m_bPushed || ::SendMessageW(m_hWnd, BM_GETCHECK, 0, 0) != 0;
     if (!bTransparentBackground)
-        bTransparentBackground = PaintBackground(dc, rcClient, true);
-    CExtPaintManager::PushButtonPaintData pbpd(this, true, rcClient, sText, nullptr, bFlat, bHover, bPushed, false,
-                                               bEnabled, (m_nStateFlags & kStateFlatBorder) != 0, bFocusRect, bDefault,
-                                               (int)m_nAlign, QueryPaintFont(), false, 0, bTransparentBackground);
-    pbpd.m_clrTextDisabled = m_clrTextDisabled;
-    pbpd.m_clrTextNormal = m_clrTextNormal;
-    pbpd.m_clrTextHot = m_clrTextHover;
-    pbpd.m_clrTextPushed = m_clrTextPressed;
+        bTransparentBackground = PaintBackground(dc, st.m_rcClient, true);
+    CExtPaintManager::PushButtonPaintData pbpd = MakePushButtonData(st, nullptr, false, bTransparentBackground);
     PaintContent(dc, pbpd);
     g_PaintManagerHolder->EndPaintSession(this);
 }

@@ -1,7 +1,7 @@
 // Shared helpers of the themed controls.
 #include "toolkit/menus_dialogs/ExtControlHelpers.h"
 #include "platform/ListCtrl.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 bool CExtControlHelpers::IsEnabled(HWND hWnd) { return hWnd != nullptr && ::IsWindow(hWnd) && ::IsWindowEnabled(hWnd); }
@@ -13,7 +13,7 @@ INT_PTR CExtControlHelpers::ToolBarTipHitTest(const CWnd* pWnd, CPoint point, CS
         return -1;
     HWND hWndParent = ::GetParent(pWnd->GetSafeHwnd());
     CWnd* pParent = CWnd::FromHandlePermanent(hWndParent);
-    if (pParent == nullptr || !pParent->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
+    if (!CExtMenuKindOf::IsToolBar(pParent))
         return -1;
     ::MapWindowPoints(pWnd->GetSafeHwnd(), hWndParent, &point, 1);
     TOOLINFOW ti;
@@ -90,9 +90,9 @@ bool CExtControlHelpers::IsHoverAllowed(HWND hWnd, HWND hWndActive, bool bCheckE
     return CExtPopupMenuWnd::IsHoverAllowed(hWnd, hWndActive, bCheckEnabled, bCheckVisible, bCheckNoMenu);
 }
 
-bool CExtControlHelpers::IsToolBarMenuTracking() { return CExtToolControlBar::g_bMenuTracking; }
+bool CExtControlHelpers::IsToolBarMenuTracking() { return CExtMenuKindOf::IsToolBarMenuTracking(); }
 
-void CExtControlHelpers::SetToolBarMenuTracking(bool bOn) { CExtToolControlBar::g_bMenuTracking = bOn; }
+void CExtControlHelpers::SetToolBarMenuTracking(bool bOn) { CExtMenuKindOf::SetToolBarMenuTracking(bOn); }
 
 bool CExtControlHelpers::IsPopupMenuMessage(UINT message)
 {

@@ -160,7 +160,7 @@ LRESULT CExtLabel::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
     {
         DWORD dwType = (DWORD)::GetWindowLongW(m_hWnd, GWL_STYLE) & SS_TYPEMASK;
-        if ((dwType >= 4 && dwType <= 10) || (dwType >= 13 && dwType <= 18))
+        if ((dwType >= SS_BLACKRECT && dwType <= SS_USERITEM) || (dwType >= SS_OWNERDRAW && dwType <= SS_ETCHEDFRAME))
             break;
         PaintLabel();
         return 0;

@@ -1,8 +1,6 @@
 // CExtPopupMenuWnd: mouse clicks routed by the tracking site, command delivery, closing and
 // destruction of the menu chain, and the popup window's messages.
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtSoundPlayer.h"
@@ -26,15 +24,12 @@ bool IsOnTrackedBarButton(const POINT& ptScreen)
 {
     HWND hWndUnder = ::WindowFromPoint(ptScreen);
     CWnd* pWnd = hWndUnder != nullptr ? CWnd::FromHandlePermanent(hWndUnder) : nullptr;
-    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CExtToolControlBar)))
-        return false;
-    CExtToolControlBar* pBar = (CExtToolControlBar*)pWnd;
-    CExtBarButton* pTBB = pBar->GetButtonPtr(pBar->m_nBtnIdxMenuTracking);
-    if (pTBB == nullptr)
+    CRect rcButton;
+    if (!CExtMenuKindOf::TrackedButtonRect(pWnd, rcButton))
         return false;
     POINT pt = ptScreen;
     ::ScreenToClient(hWndUnder, &pt);
-    return pTBB->GetRect().PtInRect(pt) != FALSE;
+    return rcButton.PtInRect(pt) != FALSE;
 }
 } // namespace
 
@@ -82,7 +77,7 @@ bool CExtPopupMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& bPassO
                 CloseMenu(false);
                 return false;
             }
-            if (CExtToolControlBar::g_bMenuTracking && !IsOnTrackedBarButton(ptScreen))
+            if (CExtMenuKindOf::IsToolBarMenuTracking() && !IsOnTrackedBarButton(ptScreen))
                 CloseMenu(false);
             return true;
         }
@@ -266,8 +261,8 @@ bool CExtPopupMenuWnd::EndTrackingWithCommand(UINT nCmdID, HWND hWndCmdReceiver)
     }
     if (hWndTop != nullptr)
         ::PostMessageW(hWndTop, WM_CLOSE, 0, 0);
-    if (CExtToolControlBar::g_bMenuTracking)
-        CExtToolControlBar::CloseTrackingMenus();
+    if (CExtMenuKindOf::IsToolBarMenuTracking())
+        CExtMenuKindOf::CloseToolBarMenus();
     // Id 0 closes the chain without a command.
     if (nCmdID == 0 || hWndTarget == nullptr || !::IsWindow(hWndTarget) || bEmbedded)
         return true;
@@ -285,7 +280,7 @@ bool CExtPopupMenuWnd::EndTrackingWithCommand(UINT nCmdID, HWND hWndCmdReceiver)
 bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
 {
     if (CWnd* pWndStatus = GetOwnerForStatus())
-        CExtControlBar::SetFrameMessageString(pWndStatus, IDS_IDLE_MESSAGE);
+        CExtMenuKindOf::SetFrameMessageString(pWndStatus, IDS_IDLE_MESSAGE);
     const bool bEmbedded = IsEmbeddedTracking();
     if (!bEmbedded)
     {
@@ -313,8 +308,8 @@ bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
     // Destroying the top-level window may delete this menu: read what comes after first.
     const bool bTopLevel = m_pWndParentMenu == nullptr;
     DestroyWindow();
-    if (bTopLevel && CExtToolControlBar::g_bMenuTracking)
-        CExtToolControlBar::CloseTrackingMenus();
+    if (bTopLevel && CExtMenuKindOf::IsToolBarMenuTracking())
+        CExtMenuKindOf::CloseToolBarMenus();
     return true;
 }
 
@@ -357,8 +352,8 @@ LRESULT CExtPopupMenuWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if (!IsEmbeddedTracking())
         {
             CancelMenuTracking();
-            if (CExtToolControlBar::g_bMenuTracking)
-                CExtToolControlBar::CloseTrackingMenus();
+            if (CExtMenuKindOf::IsToolBarMenuTracking())
+                CExtMenuKindOf::CloseToolBarMenus();
         }
         return 0;
     case WM_ACTIVATEAPP:

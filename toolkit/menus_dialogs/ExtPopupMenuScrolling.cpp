@@ -1,7 +1,7 @@
 // CExtPopupMenuWnd: choosing selectable items, the delayed sub-menu, releasing the current item,
 // the keyboard popup, expansion of hidden items, auto-scrolling and the tip's visibility.
 #include "platform/Dc.h"
-#include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtSoundPlayer.h"
@@ -164,7 +164,7 @@ void CExtPopupMenuWnd::ReleaseCurrentItem(bool bRepaint)
         m_nCurIndex = -1;
     }
     if (CWnd* pWndStatus = GetOwnerForStatus())
-        CExtControlBar::SetFrameMessageString(pWndStatus, IDS_IDLE_MESSAGE);
+        CExtMenuKindOf::SetFrameMessageString(pWndStatus, IDS_IDLE_MESSAGE);
     if (gone())
         return;
     if (bRepaint && hWnd != nullptr && IsWindowVisible())

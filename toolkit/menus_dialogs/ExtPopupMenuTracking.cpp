@@ -1,9 +1,7 @@
 // CExtPopupMenuWnd: showing and tracking: TrackPopupMenu with its modal loop, the show, the window
 // creation, the current item, mouse clicks, command delivery, closing and destruction.
 #include "platform/Controls.h"
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -82,7 +80,7 @@ bool CExtPopupMenuWnd::TrackPopupMenu(UINT nTrackFlags, int x, int y, LPCRECT lp
         *lpnResultCmdID = 0;
     CExtPopupMenuTrackingSite& site = g_TrackingSite;
     if (m_hWndCmdReceiver != nullptr && ::IsWindow(m_hWndCmdReceiver) &&
-        CExtControlBar::IsFrameInHelpMode(CWnd::FromHandle(m_hWndCmdReceiver)))
+        CExtMenuKindOf::IsFrameInHelpMode(CWnd::FromHandle(m_hWndCmdReceiver)))
         nTrackFlags |= TRACK_HELP_MODE;
     if ((nTrackFlags & TRACK_EMBEDDED) != 0)
     {
@@ -154,7 +152,7 @@ bool CExtPopupMenuWnd::TrackPopupMenu(UINT nTrackFlags, int x, int y, LPCRECT lp
             break;
         ::WaitMessage();
     }
-    if (stillTracked() && (bQuit || !CExtToolControlBar::g_bMenuTracking))
+    if (stillTracked() && (bQuit || !CExtMenuKindOf::IsToolBarMenuTracking()))
         site.Reset();
     if (bQuit)
         ::PostQuitMessage(0);
@@ -258,7 +256,7 @@ bool CExtPopupMenuWnd::CreateAndShowPopup(UINT nTrackFlags, int x, int y, LPCREC
 
     if ((nTrackFlags & TRACK_NO_ANIMATION) == 0 && !bEmbedded)
     {
-        m_nAnimationKind = CExtToolControlBar::g_bMenuTracking ? ANIM_NONE : g_nDefaultAnimation;
+        m_nAnimationKind = CExtMenuKindOf::IsToolBarMenuTracking() ? ANIM_NONE : g_nDefaultAnimation;
         m_nSoundOnAnimationEnd = SOUND_POPUP;
         StartAnimation();
         if (!::IsWindow(hWnd))
@@ -481,7 +479,7 @@ void CExtPopupMenuWnd::SetCurrentItem(int nIndex, bool bOpenSubMenu, bool bRepai
         nStatusId = CExtCmdItem::IsSystemCommand(nCmd) ? SysCmdPromptId(nCmd) : nCmd;
     }
     if (CWnd* pWndStatus = GetOwnerForStatus())
-        CExtControlBar::SetFrameMessageString(pWndStatus, nStatusId);
+        CExtMenuKindOf::SetFrameMessageString(pWndStatus, nStatusId);
     if (gone())
         return;
     if (bRepaint && hWnd != nullptr && IsWindowVisible())

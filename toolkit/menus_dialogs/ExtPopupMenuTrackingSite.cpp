@@ -2,9 +2,7 @@
 // route input to the menus, the menus' registered messages and the tracking statics.
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "platform/WinThread.h"
-#include "toolkit/bars_tabs/ExtBarButton.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 CExtPopupMenuTrackingSite g_TrackingSite;
@@ -66,7 +64,7 @@ void CExtPopupMenuTrackingSite::Reset()
         {
             CWnd* pWndStatus = pPopup->GetOwnerForStatus();
             if (pWndStatus != nullptr)
-                CExtControlBar::SetFrameMessageString(pWndStatus, CExtPopupMenuWnd::IDS_IDLE_MESSAGE);
+                CExtMenuKindOf::SetFrameMessageString(pWndStatus, CExtPopupMenuWnd::IDS_IDLE_MESSAGE);
             pPopup->DestroyWindow();
             CExtPopupMenuWnd::PumpPendingMessages();
         }
@@ -260,7 +258,7 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::KeyboardHookProc(int nCode, WPARAM w
             return 1;
         return ::CallNextHookEx(site.m_hHookKeyboard, nCode, wParam, lParam);
     }
-    if (CExtToolControlBar::g_bMenuTracking || !bRelease)
+    if (CExtMenuKindOf::IsToolBarMenuTracking() || !bRelease)
         return 1;
     if (CExtPopupMenuWnd::IsKeyEventWithModifier(lParam))
     {
@@ -366,11 +364,8 @@ bool CExtPopupMenuWnd::ItemCoveringNotification::Notify()
         if (hWndTarget == nullptr || !::IsWindow(hWndTarget) || m_pPopup->IsContextHelpMode())
             return false;
     }
-    else if (m_pTBB != nullptr && m_pTBB->GetBar() != nullptr && m_pTBB->GetBar()->GetSafeHwnd() != nullptr)
-    {
-        CWnd* pFrame = (CWnd*)m_pTBB->GetBar()->GetParentFrame();
-        hWndTarget = pFrame != nullptr ? pFrame->GetSafeHwnd() : nullptr;
-    }
+    else if (CWnd* pFrame = CExtMenuKindOf::FrameOfButton(m_pTBB))
+        hWndTarget = pFrame->GetSafeHwnd();
     if (hWndTarget == nullptr)
         return false;
     ::SendMessageW(hWndTarget, g_nMsgItemCoveringNotification, (WPARAM)this, 0);

@@ -1,6 +1,6 @@
 // Docking markers: sets and their layout, regions cut by the key colour, tints per style and depth,
 // the marker windows, the HLS helpers and the docking preview on 32-bit pixel buffers.
-#include "toolkit/docking/ExtDynDockMarkerWnd.h"
+#include "toolkit/foundation/ExtDynDockMarkerWnd.h"
 #include "toolkit/foundation/PainterProbe.h"
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,9 +1,9 @@
 // Helpers of the painter tests.
-#include "PaintPainters1Support.h"
+#include "BarMenuPainterSupport.h"
 #include <algorithm>
 #include <climits>
 
-namespace painters1
+namespace barmenupainters
 {
 
 namespace
@@ -160,4 +160,4 @@ DockedBars::~DockedBars()
         m_pFrame->DestroyWindow();
 }
 
-} // namespace painters1
+} // namespace barmenupainters

@@ -1,6 +1,6 @@
 // Caption buttons of control bars, system-command glyphs, separators between bar items and the icon
 // placement of push buttons and tab items, in every style.
-#include "PaintPainters1Support.h"
+#include "BarMenuPainterSupport.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
 #include "toolkit/bars_tabs/ExtStatusControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
@@ -8,7 +8,7 @@
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
 #include <gtest/gtest.h>
 
-using namespace painters1;
+using namespace barmenupainters;
 
 namespace
 {

@@ -1,7 +1,7 @@
 // Bar metrics and small bar parts: item spacing, deflation, gradient areas, menu shadow, auto-hide
 // metric, bar background part, tab frames, the scroll and list parts, the bar-button gradient
 // background and the three colour icons, in every style.
-#include "PaintPainters1Support.h"
+#include "BarMenuPainterSupport.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
@@ -10,7 +10,7 @@
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <gtest/gtest.h>
 
-using namespace painters1;
+using namespace barmenupainters;
 
 namespace
 {
@@ -85,8 +85,8 @@ TEST(BarMetrics, ToolBarGradientAreaRules)
     bar.m_nBarFlags |= CExtToolControlBar::kBarFlagPanelMode;
     EXPECT_FALSE(pm->IsToolBarGradientArea(&bar));
     bar.m_nBarFlags &= ~CExtToolControlBar::kBarFlagPanelMode;
-    // MFC style bit 0x04: the flag bit 0x04 decides; so it does without a dock bar.
-    bar.m_dwStyle |= 0x04;
+    // With the bar style CBRS_SIZE_DYNAMIC the tool-bar flag 0x04 decides, also without a dock bar.
+    bar.m_dwStyle |= CBRS_SIZE_DYNAMIC;
     EXPECT_FALSE(pm->IsToolBarGradientArea(&bar));
     bar.m_nBarFlags |= CExtToolControlBar::kBarFlagBit2;
     EXPECT_TRUE(pm->IsToolBarGradientArea(&bar));

@@ -1,11 +1,11 @@
 // Glyph painting, the small glyph metrics, the popup menu's expand item and the tool bar's
 // content-expand button in every style, on DIB pixels and on tool bars docked in a real frame.
-#include "PaintPainters1Support.h"
+#include "BarMenuPainterSupport.h"
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <gtest/gtest.h>
 
-using namespace painters1;
+using namespace barmenupainters;
 
 namespace
 {

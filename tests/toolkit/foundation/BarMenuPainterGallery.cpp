@@ -1,11 +1,11 @@
 // The painters' gallery: push buttons in every state, menus, caption buttons with all system glyphs,
 // separators and the docker area with a docked tool-bar band, one image per style in
-// build/gallery/painters1_<style>.png for people to look at (not compared).
-#include "PaintPainters1Support.h"
+// build/gallery/bar_menu_painters_<style>.png for people to look at (not compared).
+#include "BarMenuPainterSupport.h"
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include <gtest/gtest.h>
 
-using namespace painters1;
+using namespace barmenupainters;
 
 namespace
 {
@@ -125,7 +125,7 @@ void PaintStyle(int nKind, const wchar_t* pszSuffix = L"")
     }
     pm->PaintContentExpandButton(c.dc, CRect(500, 260, 514, 286), true, false, true, false, false, nullptr, 0, false);
     pm->PaintContentExpandButton(c.dc, CRect(520, 260, 546, 274), false, false, true, true, false, nullptr, 0, false);
-    const std::wstring name = std::wstring(L"painters1_") + StyleName(nKind) + pszSuffix;
+    const std::wstring name = std::wstring(L"bar_menu_painters_") + StyleName(nKind) + pszSuffix;
     EXPECT_TRUE(painthost::SaveToGallery(c, name.c_str())) << nKind;
 }
 

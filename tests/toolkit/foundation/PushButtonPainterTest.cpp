@@ -1,10 +1,10 @@
 // Push buttons in the base and XP forms (and Office 2003 through the XP form): state bits, faces,
 // frames, caption colours, fonts and mnemonics, drop-down parts, focus and the DC left as found.
-#include "PaintPainters1Support.h"
+#include "BarMenuPainterSupport.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <gtest/gtest.h>
 
-using namespace painters1;
+using namespace barmenupainters;
 
 namespace
 {
@@ -421,7 +421,9 @@ TEST(PushButton, TheFocusRectangleLiesThreePixelsInside)
             nOnLine += c.At(3, y) != clrFace;
             EXPECT_EQ(c.At(2, y), clrFace);
             if (y > 3 && y < 26) // inside the top and bottom lines
+            {
                 EXPECT_EQ(c.At(4, y), clrFace);
+            }
         }
         EXPECT_GT(nOnLine, 8) << nKind;
     }

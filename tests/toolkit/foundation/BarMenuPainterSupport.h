@@ -10,7 +10,7 @@
 #include "toolkit/support/PaintHost.h"
 #include <memory>
 
-namespace painters1
+namespace barmenupainters
 {
 
 // A standalone manager of style 1..4 (base, XP, Office 2003, Studio 2005) with fonts, colours and
@@ -86,4 +86,4 @@ private:
 
 BOOL CreateChild(CWnd& wnd, CWnd* pParent, UINT nID, const CRect& rc, DWORD dwStyle = WS_CHILD | WS_VISIBLE);
 
-} // namespace painters1
+} // namespace barmenupainters

@@ -1,5 +1,5 @@
 // CExtDynDockMarkerWnd: creation, ownership of the images and region, painting and set teardown.
-#include "toolkit/docking/ExtDynDockMarkerWnd.h"
+#include "toolkit/foundation/ExtDynDockMarkerWnd.h"
 #include "platform/Dc.h"
 
 IMPLEMENT_DYNAMIC(CExtDynDockMarkerWnd, CWnd)

@@ -1,12 +1,12 @@
 // Backgrounds behind bars on real windows: the frame's docker gradient, window backgrounds relative
 // to what lies behind them, docked and floating tool bars, dock-bar client areas and a tool bar in a
 // dialog, in the base, XP and Office 2003 forms.
-#include "PaintPainters1Support.h"
+#include "BarMenuPainterSupport.h"
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <gtest/gtest.h>
 
-using namespace painters1;
+using namespace barmenupainters;
 
 namespace
 {

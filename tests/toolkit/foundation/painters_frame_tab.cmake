@@ -1,7 +1,7 @@
 # Painters of edit and combo frames, tab windows, bar frames, status bars, date-picker parts and the
 # Studio 2005 style; docking markers with their windows.
 set(_paint_host ${CMAKE_CURRENT_LIST_DIR}/../support/PaintHost.cpp)
-corvane_test(toolkit_painters2_tests
+corvane_test(toolkit_frame_tab_painter_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/FramePainterTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/BarFramePainterTest.cpp

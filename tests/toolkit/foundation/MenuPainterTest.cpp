@@ -1,11 +1,11 @@
 // Popup-menu painting: items (rarely used runs, icon column, selection, check and radio marks,
 // accelerators, sub-menu arrows), separators, the menu border and the combined border, and the menu
 // metrics, in the base, XP and Office 2003 forms.
-#include "PaintPainters1Support.h"
+#include "BarMenuPainterSupport.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <gtest/gtest.h>
 
-using namespace painters1;
+using namespace barmenupainters;
 
 namespace
 {
@@ -171,7 +171,6 @@ TEST(MenuItem, TheAcceleratorEndsSixteenPixelsBeforeTheTextAreasEnd)
         DibCanvas c(200, 24, kWhite);
         MI mi = Item(CRect(0, 0, 200, 24), 24, L"", L"Ctrl+M", false, false, false);
         pm->PaintMenuItem(c.dc, mi);
-        const COLORREF clrText = pm->GetTranslatedColor(XCLR_TEXT_NORMAL);
         const CRect box = InkBox(c, CRect(24, 0, 200, 24), c.At(199, 1));
         ASSERT_LT(box.left, box.right) << nKind;
         // The same text drawn at x = 0: how far its ink ends before its measured width.

@@ -1,0 +1,48 @@
+// CExtDockingKindOf: the questions of docking, answered with the tab-container, auto-hide and tool-bar classes.
+#include "toolkit/docking/ExtDockingKindOf.h"
+#include "toolkit/bars_tabs/ExtDockDynTabBar.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
+#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
+
+bool CExtDockingKindOf::IsDockDynTabBar(const CObject* p)
+{
+    return p != nullptr && p->IsKindOf(RUNTIME_CLASS(CExtDockDynTabBar));
+}
+
+bool CExtDockingKindOf::IsDynTabControlBar(const CObject* p)
+{
+    return p != nullptr && p->IsKindOf(RUNTIME_CLASS(CExtDynTabControlBar));
+}
+
+CExtDynTabControlBar* CExtDockingKindOf::AsDynTabControlBar(CWnd* pWnd)
+{
+    return DYNAMIC_DOWNCAST(CExtDynTabControlBar, pWnd);
+}
+
+CExtControlBar* CExtDockingKindOf::AsControlBar(CExtDynTabControlBar* pTabs) { return pTabs; }
+
+CControlBar* CExtDockingKindOf::SelectedBarOf(CObject* p)
+{
+    CExtDynTabControlBar* pTabs = DYNAMIC_DOWNCAST(CExtDynTabControlBar, p);
+    return pTabs != nullptr ? pTabs->GetSelectedBar() : nullptr;
+}
+
+void CExtDockingKindOf::SelectTabOf(CExtDynTabControlBar* pTabs, const CExtControlBar* pMember)
+{
+    const int nIndex = pTabs->m_wndTabs.ItemFindByLParam((LPARAM)pMember);
+    if (nIndex >= 0)
+        pTabs->m_wndTabs.SelectionSet(nIndex, true, true);
+}
+
+void CExtDockingKindOf::AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate)
+{
+    pArea->AppendControlBar(pBar, bAnimate);
+}
+
+void CExtDockingKindOf::RemoveFromAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate)
+{
+    pArea->RemoveControlBar(pBar, bAnimate);
+}
+
+void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }

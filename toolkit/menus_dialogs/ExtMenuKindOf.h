@@ -1,0 +1,40 @@
+// CExtMenuKindOf: what the popup menus and the themed controls ask about the bars above them (what kind a window is,
+// where a bar is docked, which tool-bar button tracks a menu, the bars' registered messages and frame services). Its
+// source is the only file of menus_dialogs that includes the higher folders.
+#pragma once
+#include "platform/Geometry.h"
+
+class CObject;
+class CWnd;
+class CControlBar;
+class CExtBarButton;
+
+class CExtMenuKindOf
+{
+public:
+    // ---- kinds: each answers false for null --------------------------------------------------------
+    static bool IsToolBar(const CObject* p);       // a toolkit tool bar, the menu and panel bars included
+    static bool IsMiniDockFrame(const CObject* p); // the toolkit's floating frame of bars
+
+    // ---- bar placement (CExtControlBar's answers) ------------------------------------------------
+    static bool IsDocked(const CControlBar* pBar);
+    static bool IsFloating(const CControlBar* pBar);
+    // The id of the dock bar holding the bar (AFX_IDW_DOCKBAR_TOP ... _BOTTOM), AFX_IDW_DOCKBAR_FLOAT otherwise.
+    static UINT DockBarId(const CControlBar* pBar);
+
+    // ---- tool bars -------------------------------------------------------------------------------
+    // The flag set while a tool bar drives its buttons' menus, and closing those menus.
+    static bool IsToolBarMenuTracking();
+    static void SetToolBarMenuTracking(bool bOn);
+    static void CloseToolBarMenus();
+    // The client rectangle of the button whose menu the tool bar tracks; false for another object or no such button.
+    static bool TrackedButtonRect(const CObject* pBar, CRect& rc);
+    // The frame of the bar a button belongs to; null for a detached button or a bar without a window.
+    static CWnd* FrameOfButton(const CExtBarButton* pButton);
+
+    // ---- the bars' registered messages and frame services ---------------------------------------
+    static UINT MsgPutToPopupMenu();    // CExtControlBar::g_nMsgPutToPopupMenu
+    static UINT MsgContinueTrackMenu(); // CExtToolControlBar::g_nMsgContinueTrackMenu
+    static void SetFrameMessageString(CWnd* pWnd, UINT nID);
+    static bool IsFrameInHelpMode(CWnd* pWnd);
+};
