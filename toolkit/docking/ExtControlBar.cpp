@@ -476,9 +476,11 @@ bool CExtControlBar::DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* p
     (void)bRecalc;
     return false;
 }
-bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarOther)
+bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRecalc)
 {
-    (void)pBarOther;
+    (void)pBarAdd;
+    (void)nIndex;
+    (void)bRecalc;
     return false;
 }
 bool CExtControlBar::QueryFrameStateOperation(CFrameWnd* pFrame)
