@@ -12,6 +12,8 @@ bool IsTabGroupBar(const CWnd* pWnd) { return pWnd != nullptr && pWnd->IsKindOf(
 
 CExtDynControlBar* NewTabGroupBar() { return new CExtDynTabControlBar; }
 
+CExtDynControlBar* AsContainer(CExtDynTabControlBar* pTabs) { return pTabs; }
+
 void InsertIntoTabGroup(CExtDynControlBar* pGroup, CExtControlBar* pBar, int nIndex, bool bRecalc)
 {
     CExtDynTabControlBar* pTabs = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pGroup);

@@ -6,6 +6,7 @@ class CWnd;
 class CExtControlBar;
 class CExtDynControlBar;
 class CExtDynAutoHideArea;
+class CExtDynTabControlBar;
 
 namespace ExtDockTabGroupLink
 {
@@ -15,6 +16,8 @@ bool IsTabGroupDockBar(const CWnd* pWnd);
 bool IsTabGroupBar(const CWnd* pWnd);
 // A new plain tab group object without a window; the window deletes it when destroyed.
 CExtDynControlBar* NewTabGroupBar();
+// The tab group as the container it is (NULL for NULL).
+CExtDynControlBar* AsContainer(CExtDynTabControlBar* pTabs);
 // Docks pBar into the tab group pGroup as a tab at nIndex (-1 the end).
 void InsertIntoTabGroup(CExtDynControlBar* pGroup, CExtControlBar* pBar, int nIndex, bool bRecalc);
 // Restores the fixed sibling order of the frame's auto-hide areas (pArea may be NULL).
