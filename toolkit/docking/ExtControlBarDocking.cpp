@@ -104,7 +104,9 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
     CRect rcPlace(data.m_rcWindow);
     pDockBar->ScreenToClient(&rcPlace);
     pDockBar->m_arrBars[nPos] = pGroup;
+    pGroup->m_bfTracking |= kTrackLayoutSuspended;
     pGroup->SetParent(pDockBar);
+    pGroup->m_bfTracking &= ~kTrackLayoutSuspended;
     pGroup->m_pDockBar = pDockBar;
     pGroup->SetWindowPos(nullptr, rcPlace.left, rcPlace.top, rcPlace.Width(), rcPlace.Height(),
                          SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);

@@ -110,7 +110,14 @@ void ReparentInto(CDockBar* pDockBar, CControlBar* pBar)
             CExtPaintManager::PumpPaintMessages(true, true, true);
         }
     }
+    // Layout and visibility synchronisation wait while the window changes its parent.
+    const BYTE bfOld = pExt != nullptr ? pExt->m_bfTracking : 0;
+    if (pExt != nullptr)
+        pExt->m_bfTracking |= CExtControlBar::kTrackLayoutSuspended;
     pBar->SetParent(pDockBar);
+    if (pExt != nullptr)
+        pExt->m_bfTracking = (BYTE)((pExt->m_bfTracking & ~CExtControlBar::kTrackLayoutSuspended) |
+                                    (bfOld & CExtControlBar::kTrackLayoutSuspended));
 }
 
 // Takes the bar out of its previous dock bar pOld (not pDockBar). Answers the old dock bar's
@@ -338,8 +345,9 @@ void CExtDockBar::DockBarInto(CDockBar* pDockBar, CControlBar* pBar, LPCRECT lpR
                            SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOSENDCHANGING);
     bool bFound = false;
     RemovePlaceHolder(pDockBar, BarIdOf(pBar), false, &bFound);
+    // The frame is the dock bar's own: a bar floated out keeps its place in the frame it left.
     if (!bFound)
-        RemovePlaceHolderInFrame(DockSiteOf(pDockBar, pBar), BarIdOf(pBar), nullptr);
+        RemovePlaceHolderInFrame(pDockBar->GetParentFrame(), BarIdOf(pBar), nullptr);
     if (WantsOwnRow(pBar))
     {
         nPos = pDockBar->FindBar(pBar);

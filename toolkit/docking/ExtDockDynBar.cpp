@@ -317,7 +317,12 @@ void CExtDockDynBar::Dissolve(CControlBar* pLastBar)
         }
         m_arrBars.RemoveAll();
         m_arrBars.Add(nullptr);
+        const BYTE bfOld = pExt != nullptr ? pExt->m_bfTracking : 0;
+        if (pExt != nullptr)
+            pExt->m_bfTracking |= CExtControlBar::kTrackLayoutSuspended;
         pLastBar->SetParent(pOuter);
+        if (pExt != nullptr)
+            pExt->m_bfTracking = bfOld;
         pLastBar->SetWindowPos(nullptr, rcContainer.left, rcContainer.top, rcContainer.Width(), rcContainer.Height(),
                                SWP_NOZORDER | SWP_NOACTIVATE);
         pContainer->m_pDockBar = nullptr;

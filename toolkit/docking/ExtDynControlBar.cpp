@@ -63,7 +63,7 @@ CSize CExtDynControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
         return size;
     if (m_pWndDynDocker->GetDockedVisibleCount() == 0)
     {
-        if (m_pDockSite != nullptr && IsWindowVisible())
+        if (m_pDockSite != nullptr && (GetStyle() & WS_VISIBLE) != 0)
             m_pDockSite->ShowControlBar(this, FALSE, FALSE);
         return CSize(0, 0);
     }
