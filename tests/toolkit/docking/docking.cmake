@@ -33,6 +33,8 @@ corvane_test(docking_bars_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockContainersTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockBarRowsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockCirclesTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockOuterBarTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 set(_docking_bars_screen_tests "SplitterTracking.*:DockBarPaint.*")
