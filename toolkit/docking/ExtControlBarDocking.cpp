@@ -11,6 +11,17 @@ namespace
 {
 // Window style bits a tab group adds: caption, four borders and tool tips.
 const DWORD kTabGroupStyle = 0x400F10;
+
+// Whether the bar object still exists (bars leave the registry when deleted).
+bool IsRegisteredBar(const CExtControlBar* pBar)
+{
+    bool bFound = false;
+    ::EnterCriticalSection(&CExtControlBar::g_csAllControlBars);
+    for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize() && !bFound; ++i)
+        bFound = CExtControlBar::g_arrAllControlBars[i] == pBar;
+    ::LeaveCriticalSection(&CExtControlBar::g_csAllControlBars);
+    return bFound;
+}
 } // namespace
 
 bool CExtControlBar::DockAtSide(UINT nDockBarID, bool bNewCircle, CFrameWnd* pFrame, bool bRecalc)
@@ -86,9 +97,12 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
     pGroup->m_pDockSite = pSite;
     if (!pGroup->Create(nullptr, pSite, data.m_nDockBarID, dwStyle) || pGroup->m_pWndDynDocker == nullptr)
     {
-        // Both bars stay where they were.
+        // Both bars stay where they were. A window that was made and failed has already
+        // deleted its object.
+        if (!IsRegisteredBar(pGroup))
+            return false;
         if (pGroup->GetSafeHwnd() != nullptr)
-            pGroup->DestroyWindow(); // deletes the object
+            pGroup->DestroyWindow();
         else
             delete pGroup;
         return false;

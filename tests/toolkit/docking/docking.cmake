@@ -35,9 +35,12 @@ corvane_test(docking_bars_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockBarRowsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockCirclesTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockOuterBarTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockMendsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/SplitterLoopTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/TrackerPaintTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
-set(_docking_bars_screen_tests "SplitterTracking.*:DockBarPaint.*")
+set(_docking_bars_screen_tests "SplitterTracking.*:DockBarPaint.*:DockMends.DockingAtAMissing*")
 set_tests_properties(docking_bars_tests PROPERTIES ENVIRONMENT
   "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};GTEST_FILTER=-${_docking_bars_screen_tests}")
 add_test(NAME docking_bars_screen_tests COMMAND docking_bars_tests --gtest_brief=1 --gtest_filter=${_docking_bars_screen_tests})
