@@ -38,6 +38,7 @@ corvane_test(docking_bars_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockMendsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/SplitterLoopTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/TrackerPaintTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/SplitterTrackingTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 set(_docking_bars_screen_tests "SplitterTracking.*:DockBarPaint.*:DockMends.DockingAtAMissing*")
