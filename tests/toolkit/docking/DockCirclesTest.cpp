@@ -160,3 +160,21 @@ TEST(DockAsTab, BothBarsGoIntoOneTabGroupThatTakesTheFirstBarsPlace)
     EXPECT_EQ(pA->m_pDockBar, pDock);
     pFrame->DestroyWindow();
 }
+
+TEST_F(DockCircles, ATabGroupMadeWithTheFloatingIdTakesTheTopId)
+{
+    auto* pTabs = new CExtDynTabControlBar;
+    pTabs->m_pDockSite = m_pFrame;
+    ASSERT_TRUE(pTabs->Create(nullptr, m_pFrame, AFX_IDW_DOCKBAR_FLOAT, WS_CHILD | CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC));
+    EXPECT_EQ(pTabs->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
+    ASSERT_NE(pTabs->m_pWndDynDocker, nullptr);
+    EXPECT_EQ(pTabs->m_pWndDynDocker->GetParent(), pTabs);
+    EXPECT_EQ(pTabs->m_pWndDynDocker->GetDlgCtrlID(), AFX_IDW_DOCKBAR_TOP);
+    EXPECT_TRUE(pTabs->m_pWndDynDocker->IsHorzRows());
+    // A plain container keeps its id.
+    CExtDynControlBar* pDyn = NewContainer(nullptr, AFX_IDW_DOCKBAR_FLOAT);
+    ASSERT_NE(pDyn, nullptr);
+    EXPECT_EQ((UINT)pDyn->GetDlgCtrlID(), (UINT)AFX_IDW_DOCKBAR_FLOAT);
+    pTabs->DestroyWindow();
+    pDyn->DestroyWindow();
+}
