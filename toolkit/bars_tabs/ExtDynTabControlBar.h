@@ -2,6 +2,7 @@
 // CExtDynTabControlBar: the container bar that holds bars as tabs of its tab strip; so far its strip and selection.
 #pragma once
 #include "toolkit/bars_tabs/ExtDynTabWnd.h"
+#include "toolkit/docking/ExtDockDynBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
 
 class CExtDynTabControlBar : public CExtDynControlBar
@@ -13,6 +14,14 @@ public:
 
     // The bar of the selected tab, NULL when none is selected.
     CControlBar* GetSelectedBar() const;
+    // Docks pBar into the group as a tab at nIndex (-1 after the last); with bRecalc the frame
+    // lays itself out. Until the tab strip holds bars, the bar becomes the inner dock bar's new
+    // last row.
+    void InsertBar(CExtControlBar* pBar, int nIndex = -1, bool bRecalc = false);
+    // Its inner dock bar is a CExtDockDynTabBar.
+    CExtDockDynBar* CreateInnerDockBar() override;
+    // Refits the group's child windows and the inner rows.
+    void RepositionChildWindow(int cx = -1, int cy = -1, bool bRepaint = true) override;
 
     int m_nSelIndex;         // selected tab, -1 none
     CExtDynTabWnd m_wndTabs; // the tab strip

@@ -379,22 +379,6 @@ bool CExtControlBar::IsDockedAtRight(const CControlBar* pBar)
 
 // ---- slots whose bodies come with the splitter, drag, dock and floating code -----------------------------------
 
-void CExtControlBar::RowExtentTrackBegin() {}
-void CExtControlBar::RowExtentTrackEnd(bool bCancel)
-{
-    (void)bCancel;
-    m_bfTracking &= ~kTrackRowExtent;
-}
-void CExtControlBar::RowExtentTrackStep() {}
-void CExtControlBar::InRowSplitterTrackBegin() {}
-void CExtControlBar::InRowSplitterTrackEnd(bool bCancel)
-{
-    (void)bCancel;
-    m_bfTracking &= ~kTrackInRow;
-}
-void CExtControlBar::InRowSplitterTrackStep() {}
-void CExtControlBar::RowExtentTrackerUpdate(bool bErase) { (void)bErase; }
-void CExtControlBar::InRowSplitterTrackerUpdate(bool bErase) { (void)bErase; }
 bool CExtControlBar::DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent)
 {
     (void)pBarTarget;
@@ -442,14 +426,6 @@ void CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     (void)dwStyle;
 }
 void CExtControlBar::FloatAtStoredPosition() {}
-bool CExtControlBar::DockAtSide(UINT nDockBarID, bool bNewCircle, CFrameWnd* pFrame, bool bRecalc)
-{
-    (void)nDockBarID;
-    (void)bNewCircle;
-    (void)pFrame;
-    (void)bRecalc;
-    return false;
-}
 bool CExtControlBar::DockNextToBar(int nPercent, CExtControlBar* pBarTarget)
 {
     (void)nPercent;
@@ -464,19 +440,6 @@ bool CExtControlBar::DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, b
     (void)bFirst;
     (void)pFrame;
     (void)bRecalc;
-    return false;
-}
-bool CExtControlBar::DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* pFrame, bool bRecalc)
-{
-    (void)nDockBarID;
-    (void)nCircle;
-    (void)pFrame;
-    (void)bRecalc;
-    return false;
-}
-bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarOther)
-{
-    (void)pBarOther;
     return false;
 }
 bool CExtControlBar::QueryFrameStateOperation(CFrameWnd* pFrame)

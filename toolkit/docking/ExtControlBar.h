@@ -94,19 +94,57 @@ public:
         kTimerRedrawAll = 0x1005
     };
 
-    // Placement of a fixed-size bar in its outer dock row; its archive form lives with the
-    // docking state.
+    // Placement of a fixed-size bar in its outer dock row: the order value (0 empty, 1 most
+    // recently placed), the place the user gave the bar (dock-bar client coordinates), its stored
+    // extent along the row, and flags (1 after construction and Empty).
     struct OuterRowPlacement_t
     {
-        bool m_bEmpty = true;
-        int m_nOffset = 0;    // offset along the row
-        int m_nRowIndex = -1; // row of the outer dock bar
+        DWORD m_dwOrder = 0;
+        CRect m_rc = CRect(0, 0, 0, 0);
+        CSize m_size = CSize(0, 0);
+        DWORD m_dwFlags = 1;
         void Empty()
         {
-            m_bEmpty = true;
-            m_nOffset = 0;
-            m_nRowIndex = -1;
+            m_dwOrder = 0;
+            m_rc.SetRectEmpty();
+            m_size = CSize(0, 0);
+            m_dwFlags = 1;
         }
+        bool IsEmpty() const { return m_dwOrder == 0; }
+    };
+
+    // The tracker drawn while a splitter is tracked or a bar dragged; painting the same record
+    // twice restores the screen.
+    struct TRACKER_PAINT_DATA
+    {
+        enum : DWORD
+        {
+            kErase = 0x01,       // the record erases what it drew
+            kDrawnByFrame = 0x02 // set by a frame that drew the tracker itself
+        };
+        enum : int
+        {
+            kModeBand = 0,       // solid band (1 is the same)
+            kModeFrame = 2,      // frame outline
+            kModeTabbedFrame = 3 // frame outline with a tab below
+        };
+        CExtControlBar* m_pBar;
+        CDC* m_pDC;
+        int m_nMode;
+        CRect m_rc;
+        DWORD m_dwFlags;
+    };
+
+    // The record of "CExtControlBar::g_nMsgCreateTabbedBar": the frame may store a tab container
+    // of its own class in the first field; the rest describes the bar that stays.
+    struct CREATE_TABBED_BAR_DATA
+    {
+        CExtDynTabControlBar* m_pTabbedBar; // NULL when sent; owned by its window once created
+        CRect m_rcWindow;
+        int m_nDockBarIndex;
+        DWORD m_dwWndStyle;
+        DWORD m_dwBarStyle;
+        UINT m_nDockBarID;
     };
 
     // The record announced to the frame before and after a bar's context menu is filled.
@@ -181,6 +219,9 @@ public:
     // Registers a window class of the bars (default window procedure, arrow cursor) unless it exists; the
     // control bars' and the dock bars' classes differ only in name and style.
     static bool RegisterBarClass(const wchar_t* pszClassName, UINT nClassStyle);
+    // Draws the tracker of the record; the bar's frame is offered it first through
+    // g_nMsgDrawTackedArea.
+    static void PaintTracker(TRACKER_PAINT_DATA& data);
     // Replaces the frame's four edge dock bars by outer dock bars; false when a side is not in
     // dwDockStyle or a dock bar cannot be created.
     static bool SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle = CBRS_ALIGN_ANY,
@@ -332,13 +373,13 @@ public:
                                   CFrameWnd* pFrame = nullptr, bool bRecalc = true);
     virtual bool DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* pFrame = nullptr, // 55
                                   bool bRecalc = true);
-    virtual bool DockAsTabWith(CExtControlBar* pBarOther);       // 56
-    virtual void GetCaptionText(CString& sText) const;           // 57
-    virtual void CalcNcButtonsExtent(CRect& rcCaption) const;    // 58
-    virtual void CreateDefaultNcButtons();                       // 59
-    virtual void LayoutNcButtons();                              // 60
-    virtual int HitTestItem(CPoint ptClient) const;              // 61
-    virtual bool ProcessMouseMove(UINT nFlags, CPoint ptClient); // 62
+    virtual bool DockAsTabWith(CExtControlBar* pBarAdd, int nIndex = -1, bool bRecalc = true); // 56
+    virtual void GetCaptionText(CString& sText) const;                                         // 57
+    virtual void CalcNcButtonsExtent(CRect& rcCaption) const;                                  // 58
+    virtual void CreateDefaultNcButtons();                                                     // 59
+    virtual void LayoutNcButtons();                                                            // 60
+    virtual int HitTestItem(CPoint ptClient) const;                                            // 61
+    virtual bool ProcessMouseMove(UINT nFlags, CPoint ptClient);                               // 62
 
     // Stored position of the last float, docking-state operations and dragging entry points whose
     // bodies come with the floating frame and the drag loop.

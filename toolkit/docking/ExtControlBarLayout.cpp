@@ -60,7 +60,10 @@ void CExtControlBar::OnOuterRowPlacementChanged()
     if (GetOuterRowPlacement() == nullptr)
         return;
     CExtDockOuterBar* pOuter = DYNAMIC_DOWNCAST(CExtDockOuterBar, GetParent());
-    if (pOuter != nullptr && m_pDockSite != nullptr)
+    if (pOuter == nullptr)
+        return;
+    pOuter->BumpPlacementOrder(this);
+    if (m_pDockSite != nullptr)
         m_pDockSite->DelayRecalcLayout(); // the outer dock bar lays the row out again
 }
 

@@ -313,7 +313,7 @@ void CExtControlBar::SyncVisibility(int nVisible)
         CControlBar* pContainer = DYNAMIC_DOWNCAST(CControlBar, pDockBar->GetParent());
         if (pContainer != nullptr && pContainer->GetSafeHwnd() != nullptr)
         {
-            const bool bContainerVisible = pContainer->IsWindowVisible() != FALSE;
+            const bool bContainerVisible = (pContainer->GetStyle() & WS_VISIBLE) != 0;
             if (bVisible && !bContainerVisible)
                 m_pDockSite->ShowControlBar(pContainer, TRUE, TRUE);
             else if (!bVisible && bContainerVisible && pDockBar->GetDockedVisibleCount() == 0)

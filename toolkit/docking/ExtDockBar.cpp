@@ -1,30 +1,42 @@
-// CExtDockBar: class record, window class, construction and the bars menu.
+// CExtDockBar: class record, window class, construction, the row layout, the release of the bars
+// on destroy, the frame-layout message, painting and the bars menu.
 #include "toolkit/docking/ExtDockBar.h"
 #include "platform/FrameWnd.h"
 #include "platform/WinApp.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/docking/ExtDockDynBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtMemoryDC.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 IMPLEMENT_DYNCREATE(CExtDockBar, CDockBar)
 
 BEGIN_MESSAGE_MAP(CExtDockBar, CDockBar)
+ON_WM_CREATE()
 ON_WM_CONTEXTMENU()
 ON_WM_CANCELMODE()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParentDock)
+ON_WM_NCCALCSIZE()
+ON_WM_NCPAINT()
+ON_WM_DESTROY()
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
 END_MESSAGE_MAP()
 
 const wchar_t* const CExtDockBar::kWndClassName = L"Nimbal-DockBar";
 
 CExtDockBar::CExtDockBar(UINT nCircle)
     : CDockBar(FALSE), m_bLayoutLocked(0), m_nCircle(nCircle), m_pOuterCircleBar(nullptr), m_pInnerCircleBar(nullptr),
-      m_pAutoHideArea(nullptr), m_bInRecalcRows(0)
+      m_rcInnerEdge(0, 0, 0, 0), m_pAutoHideArea(nullptr), m_bInRecalcRows(0)
 {
     RegisterDockBarClass();
 }
 
-CExtDockBar::~CExtDockBar() {}
+CExtDockBar::~CExtDockBar() { UnlinkCircle(); }
 
 bool CExtDockBar::RegisterDockBarClass()
 {
@@ -32,6 +44,18 @@ bool CExtDockBar::RegisterDockBarClass()
     if (!s_bRegistered)
         s_bRegistered = CExtControlBar::RegisterBarClass(kWndClassName, CS_GLOBALCLASS | CS_DBLCLKS);
     return s_bRegistered;
+}
+
+DWORD CExtDockBar::AlignStyleOfSide(UINT nDockBarID)
+{
+    switch (nDockBarID)
+    {
+    case AFX_IDW_DOCKBAR_TOP: return CBRS_ALIGN_TOP;
+    case AFX_IDW_DOCKBAR_BOTTOM: return CBRS_ALIGN_BOTTOM;
+    case AFX_IDW_DOCKBAR_LEFT: return CBRS_ALIGN_LEFT;
+    case AFX_IDW_DOCKBAR_RIGHT: return CBRS_ALIGN_RIGHT;
+    default: return 0;
+    }
 }
 
 BOOL CExtDockBar::PreCreateWindow(CREATESTRUCT& cs)
@@ -42,6 +66,12 @@ BOOL CExtDockBar::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
+int CExtDockBar::OnCreate(LPCREATESTRUCT lpcs)
+{
+    EnableToolTips();
+    return CDockBar::OnCreate(lpcs);
+}
+
 CExtDynAutoHideArea* CExtDockBar::GetAutoHideArea() const { return m_pAutoHideArea; }
 
 bool CExtDockBar::SetLayoutLocked(bool bLock)
@@ -49,6 +79,193 @@ bool CExtDockBar::SetLayoutLocked(bool bLock)
     const bool bOld = (m_bLayoutLocked & 1) != 0;
     m_bLayoutLocked = bLock ? 1 : 0;
     return bOld;
+}
+
+// ---- row layout ---------------------------------------------------------------------------------------------
+
+CSize CExtDockBar::GetBarMinSize(CControlBar* pBar) const
+{
+    CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+    if (pExt != nullptr && !pExt->IsFixedSize())
+        return CSize(pExt->CalcMinWidth(), pExt->CalcMinHeight());
+    return CDockBar::GetBarMinSize(pBar);
+}
+
+BOOL CExtDockBar::CanWrapBar(CControlBar* pBar) const
+{
+    // A resizable bar is only clipped to the row, never wrapped.
+    CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+    return pExt == nullptr || pExt->IsFixedSize();
+}
+
+CSize CExtDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    const CSize size = CalcRowLayout(bStretch, bHorz);
+    if (!m_bLayoutQuery)
+        RecalcRows();
+    return size;
+}
+
+static CExtDockBar* InnerDockBarOf(void* pEntry)
+{
+    if (pEntry == nullptr || CDockBar::IsPlaceHolder(pEntry))
+        return nullptr;
+    CExtDynControlBar* pDyn = DYNAMIC_DOWNCAST(CExtDynControlBar, static_cast<CControlBar*>(pEntry));
+    if (pDyn == nullptr || pDyn->GetSafeHwnd() == nullptr || pDyn->IsFixedSize() || pDyn->IsFixedDockStyle() ||
+        !pDyn->IsVisible())
+        return nullptr;
+    return pDyn->m_pWndDynDocker;
+}
+
+void CExtDockBar::RecalcRows()
+{
+    if ((m_bLayoutLocked & 1) != 0 || (m_bInRecalcRows & 1) != 0)
+        return;
+    m_bInRecalcRows |= 1;
+    for (INT_PTR i = 1; i < m_arrBars.GetSize(); ++i)
+    {
+        if (CExtDockBar* pInner = InnerDockBarOf(m_arrBars[i]))
+            pInner->RecalcRows();
+    }
+    m_bInRecalcRows &= ~1;
+}
+
+void CExtDockBar::CleanRows()
+{
+    if ((m_bLayoutLocked & 1) != 0)
+        return;
+    // Cleaning may dissolve a container and so change the array: walk a copy.
+    CArray<CExtDockBar*, CExtDockBar*> arrInner;
+    for (INT_PTR i = 1; i < m_arrBars.GetSize(); ++i)
+    {
+        if (CExtDockBar* pInner = InnerDockBarOf(m_arrBars[i]))
+            arrInner.Add(pInner);
+    }
+    for (INT_PTR i = 0; i < arrInner.GetSize(); ++i)
+    {
+        HWND hInner = arrInner[i]->GetSafeHwnd();
+        if (hInner != nullptr && ::IsWindow(hInner) && CWnd::FromHandlePermanent(hInner) == arrInner[i])
+            arrInner[i]->CleanRows();
+    }
+}
+
+// ---- destroying -------------------------------------------------------------------------------------------------
+
+static void ReleaseBarsOf(CDockBar* pDockBar)
+{
+    CExtDockBar* pExt = DYNAMIC_DOWNCAST(CExtDockBar, pDockBar);
+    const bool bOldLock = pExt != nullptr && pExt->SetLayoutLocked(true);
+    for (INT_PTR i = pDockBar->m_arrBars.GetSize() - 2; i >= 1; --i)
+    {
+        void* pEntry = pDockBar->m_arrBars[i];
+        pDockBar->m_arrBars.RemoveAt(i);
+        if (pEntry == nullptr || CDockBar::IsPlaceHolder(pEntry))
+            continue;
+        CControlBar* pBar = static_cast<CControlBar*>(pEntry);
+        CExtControlBar* pExtBar = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+        if (pExtBar != nullptr)
+            pExtBar->m_bfTracking |= CExtControlBar::kTrackLayoutSuspended;
+        pBar->m_pDockBar = nullptr;
+        if (CExtDynControlBar* pDyn = DYNAMIC_DOWNCAST(CExtDynControlBar, pBar))
+        {
+            if (pDyn->m_pWndDynDocker != nullptr && pDyn->m_pWndDynDocker->GetSafeHwnd() != nullptr)
+                ReleaseBarsOf(pDyn->m_pWndDynDocker);
+        }
+        if (pBar->GetSafeHwnd() != nullptr && pBar->m_pDockSite != nullptr &&
+            pBar->m_pDockSite->GetSafeHwnd() != nullptr && pBar->GetParent() != pBar->m_pDockSite)
+            pBar->SetParent(pBar->m_pDockSite);
+        if (pExtBar != nullptr)
+            pExtBar->m_bfTracking &= ~CExtControlBar::kTrackLayoutSuspended;
+    }
+    if (pExt != nullptr)
+        pExt->SetLayoutLocked(bOldLock);
+}
+
+void CExtDockBar::ReleaseBars() { ReleaseBarsOf(this); }
+
+void CExtDockBar::UnlinkCircle()
+{
+    if (m_pInnerCircleBar != nullptr && m_pInnerCircleBar->m_pOuterCircleBar == this)
+        m_pInnerCircleBar->m_pOuterCircleBar = nullptr;
+    if (m_pOuterCircleBar != nullptr && m_pOuterCircleBar->m_pInnerCircleBar == this)
+        m_pOuterCircleBar->m_pInnerCircleBar = nullptr;
+    m_pInnerCircleBar = nullptr;
+    m_pOuterCircleBar = nullptr;
+}
+
+BOOL CExtDockBar::DestroyWindow()
+{
+    if (GetSafeHwnd() != nullptr)
+        ReleaseBars();
+    return CDockBar::DestroyWindow();
+}
+
+void CExtDockBar::OnDestroy()
+{
+    ReleaseBars();
+    UnlinkCircle();
+    CDockBar::OnDestroy();
+}
+
+// ---- messages -----------------------------------------------------------------------------------------------------
+
+BOOL CExtDockBar::OnEraseBkgnd(CDC* pDC)
+{
+    (void)pDC;
+    return TRUE;
+}
+
+void CExtDockBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
+{
+    (void)bCalcValidRects;
+    (void)lpncsp;
+}
+
+void CExtDockBar::OnNcPaint() {}
+
+LRESULT CExtDockBar::OnHelpHitTest(WPARAM wParam, LPARAM lParam)
+{
+    (void)wParam;
+    (void)lParam;
+    return 0;
+}
+
+LRESULT CExtDockBar::OnSizeParentDock(WPARAM wParam, LPARAM lParam)
+{
+    if (IsLayoutLocked())
+        return 0;
+    const LRESULT lResult = CDockBar::OnSizeParent(wParam, lParam);
+    auto* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    const UINT nID = (UINT)GetDlgCtrlID();
+    if ((m_dwStyle & CBRS_ALIGN_ANY) == 0 || nID == AFX_IDW_DOCKBAR_FLOAT || lpLayout == nullptr)
+        return lResult;
+    if (lpLayout->hDWP != nullptr)
+        Invalidate(TRUE);
+    CRect rc(lpLayout->rect);
+    switch (nID)
+    {
+    case AFX_IDW_DOCKBAR_TOP: rc.bottom = rc.top; break;
+    case AFX_IDW_DOCKBAR_BOTTOM: rc.top = rc.bottom; break;
+    case AFX_IDW_DOCKBAR_LEFT: rc.right = rc.left; break;
+    case AFX_IDW_DOCKBAR_RIGHT: rc.left = rc.right; break;
+    default: break;
+    }
+    if (CWnd* pParent = GetParent())
+        pParent->ClientToScreen(&rc);
+    m_rcInnerEdge = rc;
+    return lResult;
+}
+
+void CExtDockBar::DoPaint(CDC* pDC)
+{
+    if (pDC == nullptr)
+        return;
+    CExtPaintManager::ExcludeChildAreas(pDC->GetSafeHdc(), GetSafeHwnd());
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    CExtMemoryDC dcMem(pDC, &rcClient, CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground);
+    g_PaintManagerHolder->PaintDockBarClientArea(dcMem, rcClient, this, 0);
+    g_PaintManagerHolder->EndPaintSession(this, 0);
 }
 
 // ---- the bars menu ------------------------------------------------------------------------------------------

@@ -35,6 +35,18 @@ void CExtDockingKindOf::SelectTabOf(CExtDynTabControlBar* pTabs, const CExtContr
         pTabs->m_wndTabs.SelectionSet(nIndex, true, true);
 }
 
+CExtDynControlBar* CExtDockingKindOf::NewTabContainer() { return new CExtDynTabControlBar; }
+
+CExtDynControlBar* CExtDockingKindOf::AsDynControlBar(CExtDynTabControlBar* pTabs) { return pTabs; }
+
+void CExtDockingKindOf::InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtControlBar* pBar, int nIndex,
+                                               bool bRecalc)
+{
+    CExtDynTabControlBar* pTabs = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pGroup);
+    if (pTabs != nullptr)
+        pTabs->InsertBar(pBar, nIndex, bRecalc);
+}
+
 void CExtDockingKindOf::AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate)
 {
     pArea->AppendControlBar(pBar, bAnimate);
@@ -46,3 +58,9 @@ void CExtDockingKindOf::RemoveFromAutoHideArea(CExtDynAutoHideArea* pArea, CExtC
 }
 
 void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }
+
+void CExtDockingKindOf::AdjustAutoHideOrder(CExtDynAutoHideArea* pArea)
+{
+    if (pArea != nullptr && pArea->GetSafeHwnd() != nullptr)
+        pArea->AdjustOrder();
+}

@@ -6,6 +6,7 @@ class CObject;
 class CWnd;
 class CControlBar;
 class CExtControlBar;
+class CExtDynControlBar;
 class CExtDynTabControlBar;
 class CExtDynAutoHideArea;
 
@@ -25,10 +26,18 @@ public:
     static CControlBar* SelectedBarOf(CObject* p);
     // Selects the member's tab in its container; nothing when the member has no tab there.
     static void SelectTabOf(CExtDynTabControlBar* pTabs, const CExtControlBar* pMember);
+    // A new tab container without a window; its window deletes it when destroyed.
+    static CExtDynControlBar* NewTabContainer();
+    // The tab container as the dynamic container it is (null for null).
+    static CExtDynControlBar* AsDynControlBar(CExtDynTabControlBar* pTabs);
+    // Docks pBar into the tab container pGroup as a tab at nIndex (-1 the end); nothing for another container.
+    static void InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtControlBar* pBar, int nIndex, bool bRecalc);
 
     // ---- auto-hide areas and tool bars -----------------------------------------------------------
     static void AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate);
     static void RemoveFromAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate);
+    // Restores the fixed sibling order of the frame's auto-hide areas (pArea may be null).
+    static void AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
     // Cancels the menus a tool bar drives.
     static void CloseToolBarMenus();
 };

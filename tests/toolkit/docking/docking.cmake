@@ -27,3 +27,24 @@ add_executable(docking_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp ${CM
 target_include_directories(docking_host PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(docking_host PRIVATE corvane_toolkit corvane_platform)
 target_link_options(docking_host PRIVATE -Wl,--undefined=wWinMain)
+
+# Dock bars, rows, containers, circles and splitters on the docking test host.
+corvane_test(docking_bars_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockContainersTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockBarRowsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockCirclesTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockOuterBarTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockMendsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/SplitterLoopTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/TrackerPaintTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/SplitterTrackingTest.cpp
+  LIBS corvane_toolkit corvane_platform
+  TIMEOUT 300)
+set(_docking_bars_screen_tests "SplitterTracking.*:DockBarPaint.*:DockMends.DockingAtAMissing*")
+set_tests_properties(docking_bars_tests PROPERTIES ENVIRONMENT
+  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};GTEST_FILTER=-${_docking_bars_screen_tests}")
+add_test(NAME docking_bars_screen_tests COMMAND docking_bars_tests --gtest_brief=1 --gtest_filter=${_docking_bars_screen_tests})
+set_tests_properties(docking_bars_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
+  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR}")

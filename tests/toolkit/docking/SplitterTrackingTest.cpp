@@ -1,0 +1,188 @@
+// Splitter drags with real mouse input on a shown host: row limits, in-row neighbours, the near
+// splitter, cancelling and live resizing; the tracking cursors; the dock bar's painted face.
+#include "DockBarsFixture.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+
+namespace
+{
+// A resizable bar whose splitters resize live.
+class CLiveBar : public CHostResizableBar
+{
+public:
+    bool IsLiveResizeModeRowExtent() const override { return true; }
+    bool IsLiveResizeModeInRow() const override { return true; }
+};
+
+class SplitterTracking : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_pFrame = new CDockingHostFrame;
+        ASSERT_TRUE(m_pFrame->CreateHost(60, 60, 640, 480, true));
+        m_pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"A");
+        m_pB = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"B", m_pA);
+        ASSERT_NE(m_pB, nullptr);
+        CArray<CControlBar*, CControlBar*> row;
+        m_pA->GetRowBars(row);
+        ASSERT_EQ(row.GetSize(), 2);
+        ShowAndPaint(m_pFrame);
+    }
+    void TearDown() override { m_pFrame->DestroyWindow(); }
+    // The centre of a splitter rectangle (window coordinates of pBar) on the screen.
+    static CPoint Centre(CExtControlBar* pBar, const CRect& rcSplitter)
+    {
+        return rcSplitter.CenterPoint() + WindowRectOf(pBar).TopLeft();
+    }
+    // Presses at ptFrom, moves to ptTo; pDuring runs (on the script thread) before the release;
+    // bEscape presses Esc before the release.
+    void Drag(CPoint ptFrom, CPoint ptTo, bool bEscape = false, const std::function<void()>& during = nullptr)
+    {
+        RunInputScript([&]() {
+            SendMouse(ptFrom.x, ptFrom.y, 0);
+            SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+            WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; });
+            ::Sleep(50);
+            SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
+            ::Sleep(30);
+            SendMouse(ptTo.x, ptTo.y, 0);
+            ::Sleep(80);
+            if (during)
+                during();
+            if (bEscape)
+            {
+                INPUT in[2] = {};
+                in[0].type = in[1].type = INPUT_KEYBOARD;
+                in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
+                in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+                ::SendInput(2, in, sizeof(INPUT));
+                ::Sleep(80);
+            }
+            SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+            WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; });
+            ::Sleep(50);
+        });
+        PumpMessages();
+    }
+    CDockingHostFrame* m_pFrame = nullptr;
+    CHostResizableBar* m_pA = nullptr;
+    CHostResizableBar* m_pB = nullptr;
+};
+} // namespace
+
+TEST_F(SplitterTracking, ARowStaysBetweenTwiceTheMinimumAndTheDockSiteLessOneMinimum)
+{
+    const int nMin = m_pA->CalcMinHeight();
+    const CRect rcSite = WindowRectOf(m_pFrame);
+    ASSERT_FALSE(m_pA->GetRowSplitterRect().IsRectEmpty());
+    CPoint pt = Centre(m_pA, m_pA->GetRowSplitterRect());
+    Drag(pt, CPoint(pt.x, rcSite.bottom + 300));
+    EXPECT_EQ(m_pA->m_sizeHorzDocked.cy, rcSite.Height() - nMin);
+    EXPECT_EQ(m_pB->m_sizeHorzDocked.cy, rcSite.Height() - nMin);
+    EXPECT_EQ(m_pA->m_bfTracking & CExtControlBar::kTrackRowExtent, 0);
+    // Pressing the same place again must not make a double click.
+    ::Sleep(::GetDoubleClickTime() + 50);
+    m_pA->m_sizeHorzDocked.cy = m_pB->m_sizeHorzDocked.cy = 150;
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    pt = Centre(m_pA, m_pA->GetRowSplitterRect());
+    Drag(pt, CPoint(pt.x, WindowRectOf(m_pA).top - 50));
+    EXPECT_EQ(m_pA->m_sizeHorzDocked.cy, 2 * nMin);
+}
+
+TEST_F(SplitterTracking, ACancelledDragLeavesEverySize)
+{
+    const CSize sizeA = m_pA->m_sizeHorzDocked, sizeB = m_pB->m_sizeHorzDocked;
+    const CPoint pt = Centre(m_pA, m_pA->GetRowSplitterRect());
+    Drag(pt, CPoint(pt.x, pt.y + 60), true);
+    EXPECT_EQ(CSize(m_pA->m_sizeHorzDocked), sizeA);
+    EXPECT_EQ(CSize(m_pB->m_sizeHorzDocked), sizeB);
+    EXPECT_EQ(m_pA->m_bfTracking & CExtControlBar::kTrackRowExtent, 0);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
+TEST_F(SplitterTracking, AnInRowSplitterStopsAtANeighbourAtItsMinimum)
+{
+    m_pB->m_nMinLength = m_pB->m_sizeHorzDocked.cx;
+    const int nA = m_pA->m_sizeHorzDocked.cx, nB = m_pB->m_sizeHorzDocked.cx;
+    ASSERT_FALSE(m_pA->GetSplitterAfterRect().IsRectEmpty());
+    const CPoint pt = Centre(m_pA, m_pA->GetSplitterAfterRect());
+    Drag(pt, CPoint(pt.x + 100, pt.y));
+    EXPECT_EQ(m_pA->m_sizeHorzDocked.cx, nA);
+    EXPECT_EQ(m_pB->m_sizeHorzDocked.cx, nB);
+}
+
+TEST_F(SplitterTracking, TheNearSplitterTakesLengthFromThePreviousBar)
+{
+    const int nA = m_pA->m_sizeHorzDocked.cx, nB = m_pB->m_sizeHorzDocked.cx;
+    ASSERT_FALSE(m_pB->GetSplitterBeforeRect().IsRectEmpty());
+    const CPoint pt = Centre(m_pB, m_pB->GetSplitterBeforeRect());
+    Drag(pt, CPoint(pt.x - 40, pt.y));
+    EXPECT_NEAR(m_pA->m_sizeHorzDocked.cx, nA - 40, 3);
+    EXPECT_EQ(m_pA->m_sizeHorzDocked.cx + m_pB->m_sizeHorzDocked.cx, nA + nB);
+}
+
+TEST_F(SplitterTracking, ALiveBarFollowsTheMouse)
+{
+    auto* pLive = new CLiveBar;
+    m_pFrame->m_arrBars.push_back(pLive);
+    ASSERT_TRUE(pLive->CreateInFrame(m_pFrame, m_pFrame->m_nNextId++, L"Live"));
+    m_pFrame->DockControlBar(pLive, AFX_IDW_DOCKBAR_BOTTOM);
+    ShowAndPaint(m_pFrame);
+    const CPoint pt = Centre(pLive, pLive->GetRowSplitterRect());
+    const int nTop = WindowRectOf(pLive).top;
+    const int nBefore = pLive->m_sizeHorzDocked.cy;
+    bool bFollowed = false;
+    // Bottom row: 40 pixels up makes the row 40 thicker while the button is still down.
+    Drag(pt, CPoint(pt.x, pt.y - 40), false,
+         [&]() { bFollowed = WaitFor([&]() { return std::abs(pLive->m_sizeHorzDocked.cy - (nBefore + 40)) <= 2; }); });
+    EXPECT_TRUE(bFollowed) << pLive->m_sizeHorzDocked.cy << " from " << nBefore << " top " << nTop;
+}
+
+TEST(SplitterCursor, TheTrackingCursorsFollowTheSideAndTheSplitter)
+{
+    auto* pFrame = new CDockingHostFrame;
+    ASSERT_TRUE(pFrame->CreateHost());
+    CHostResizableBar* pTop = pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"T");
+    CHostResizableBar* pLeft = pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"L");
+    ASSERT_NE(pLeft, nullptr);
+    struct
+    {
+        CHostResizableBar* pBar;
+        BYTE nBit;
+        HCURSOR hExpected;
+    } cases[] = {{pTop, CExtControlBar::kTrackRowExtent, CExtControlBar::g_hCursorResizeV},
+                 {pTop, CExtControlBar::kTrackInRow, CExtControlBar::g_hCursorResizeH},
+                 {pLeft, CExtControlBar::kTrackRowExtent, CExtControlBar::g_hCursorResizeH},
+                 {pLeft, CExtControlBar::kTrackInRow, CExtControlBar::g_hCursorResizeV}};
+    for (const auto& c : cases)
+    {
+        ::SetCursor(CExtControlBar::g_hCursorArrow);
+        c.pBar->m_bfTracking |= c.nBit;
+        c.pBar->UpdateCursorAt(CPoint(1, 1));
+        c.pBar->m_bfTracking &= ~c.nBit;
+        EXPECT_EQ(::GetCursor(), c.hExpected);
+    }
+    pFrame->DestroyWindow();
+}
+
+TEST(DockBarPaint, TheEmptyPartOfADockBarShowsTheFaceColour)
+{
+    auto* pFrame = new CDockingHostFrame;
+    ASSERT_TRUE(pFrame->CreateHost(60, 60, 640, 480, true));
+    ASSERT_TRUE(CExtControlBar::SetupFrameDocking(pFrame));
+    CHostFixedBar* pTools = pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"Tools", 2);
+    ASSERT_NE(pTools, nullptr);
+    ShowAndPaint(pFrame);
+    CWnd* pDock = pTools->GetParent();
+    pDock->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    const CRect rcDock = ClientScreenRectOf(pDock);
+    const CRect rcTools = WindowRectOf(pTools);
+    ASSERT_GT(rcDock.right - rcTools.right, 20);
+    const COLORREF clrFace = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DFACE, pDock);
+    const CPoint pt(rcTools.right + 10, rcDock.CenterPoint().y);
+    EXPECT_TRUE(WaitFor([&]() { return ScreenPixel(pt.x, pt.y) == clrFace; }));
+    EXPECT_EQ(ScreenPixel(rcDock.right - 3, rcDock.top + 1), clrFace);
+    pFrame->DestroyWindow();
+}
