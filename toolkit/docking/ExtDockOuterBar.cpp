@@ -87,6 +87,8 @@ void EndRow(CSize& sizeResult, CPoint& ptRunning, int& nThickness, bool bHorz)
     }
     nThickness = 0;
 }
+} // namespace
+
 CExtDockOuterBar::CExtDockOuterBar() : CExtDockBar(0) {}
 
 CExtDockOuterBar::~CExtDockOuterBar() {}
