@@ -140,6 +140,9 @@ bool IsButtonUp(UINT message)
     return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP || message == WM_NCLBUTTONUP ||
            message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
 }
+
+// The mouse hook is handing a button message to a menu now.
+bool g_bHandlingButton = false;
 } // namespace
 
 LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
@@ -198,8 +201,16 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wPar
     case WM_NCMBUTTONDOWN:
     case WM_NCMBUTTONUP:
     {
+        // A message pump run while the click is handled (under Wine a monitor query of the new
+        // layout runs one) hands the same button message, not yet removed, over again, addressed
+        // to the window now under the cursor: it is eaten.
+        if (g_bHandlingButton)
+            return 1;
         const HWND hWndPopup = pPopup->GetSafeHwnd();
-        if (pPopup->HandleMouseClick(message, pt.x, pt.y, bPassOn) || !::IsWindow(hWndPopup))
+        g_bHandlingButton = true;
+        const bool bHandled = pPopup->HandleMouseClick(message, pt.x, pt.y, bPassOn);
+        g_bHandlingButton = false;
+        if (bHandled || !::IsWindow(hWndPopup))
             return 1;
         if (bPassOn)
             return ::CallNextHookEx(site.m_hHookMouse, nCode, wParam, lParam);
