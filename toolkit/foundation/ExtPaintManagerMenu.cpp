@@ -3,6 +3,7 @@
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+#include <algorithm>
 #include <vector>
 
 namespace
@@ -348,7 +349,11 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
     auto clr = [&](int nColor) { return GetTranslatedColor(nColor, data.m_pHelperSrc, data.m_lParam); };
-    const CRect rcRow(data.m_rcItemWithIndent);
+    // The row reaches over the item's top and bottom margins, so that the icon column (a gradient
+    // in Office 2003) runs on unbroken from item to item.
+    CRect rcRow(data.m_rcItemWithIndent);
+    rcRow.top = std::min(rcRow.top, data.m_rcItem.top);
+    rcRow.bottom = std::max(rcRow.bottom, data.m_rcItem.bottom);
     const CRect rcBox = MenuIconColumn(data);
     CRect rcRest(rcRow);
     if (!data.m_bNoIconColumn)

@@ -293,6 +293,25 @@ TEST(MenuItem, TheUnderlineOfAMnemonicOnTheLastLetterLiesUnderIt)
     }
 }
 
+// Items as the popup hands them over (the full row is the item less its margins, one pixel at the
+// bottom): the icon column's gradient runs on through the margins, unbroken from item to item.
+TEST(MenuItem, TheOffice2003IconColumnRunsOnThroughTheItemMargins)
+{
+    auto pm = Make(3);
+    DibCanvas c(200, 48, kWhite);
+    for (int i = 0; i < 2; i++)
+    {
+        const CRect rcItem(0, i * 24, 200, i * 24 + 24);
+        const CRect rcInner(1, rcItem.top, 199, rcItem.bottom - 1);
+        MI mi(nullptr, rcItem, rcInner, 24, L"", L"", nullptr, false, false, false, false, false, true, false, false,
+              false, 100);
+        pm->PaintMenuItem(c.dc, mi);
+    }
+    for (int x = 2; x < 24; x += 5)
+        for (int y = 1; y < 48; y++)
+            EXPECT_EQ(c.At(x, y), c.At(x, 0)) << x << "," << y;
+}
+
 TEST(MenuItem, TheItemTextIsDrawnAfterTheIconColumn)
 {
     for (int nKind = 1; nKind <= 2; nKind++)
