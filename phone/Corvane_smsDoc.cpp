@@ -65,7 +65,8 @@ void CCorvane_smsDoc::ShowStoreError(const CString& strText)
 }
 
 // Moves the data file to the first free name of "<file>.bad", "<file>.bad1", "<file>.bad2" ...
-// (a copy when it cannot be moved); returns that name, or an empty text when both failed.
+// (a copy when it cannot be moved); returns that name, or an empty text when both failed. The copy
+// is made under a temporary name and takes the final one only when whole.
 CString CCorvane_smsDoc::MoveDamagedFileAside()
 {
     for (int i = 0; i < 10000; ++i)
@@ -81,11 +82,19 @@ CString CCorvane_smsDoc::MoveDamagedFileAside()
             continue;
         if (MoveFileExW(m_strDataFilePath, target, MOVEFILE_WRITE_THROUGH))
             return target;
-        if (CopyFileW(m_strDataFilePath, target, TRUE))
+        const CString partial = target + L".tmp";
+        DeleteFileW(partial);
+        if (CopyDamagedFile(m_strDataFilePath, partial) && MoveFileExW(partial, target, MOVEFILE_WRITE_THROUGH))
             return target;
+        DeleteFileW(partial);
         return CString();
     }
     return CString();
+}
+
+BOOL CCorvane_smsDoc::CopyDamagedFile(const CString& strFrom, const CString& strTo)
+{
+    return CopyFileW(strFrom, strTo, TRUE);
 }
 
 void CCorvane_smsDoc::ReadRecords(CArchive& ar, CObList& list)
@@ -173,7 +182,7 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
     {
         // Still there and not read: keep it from being saved over.
         m_bDataFileUnread = TRUE;
-        strError = LoadResourceText(IDS_DATA_FILE_DAMAGED_KEPT);
+        strError = FormatResourceText(IDS_DATA_FILE_DAMAGED_KEPT, m_strDataFilePath);
     }
     else
     {

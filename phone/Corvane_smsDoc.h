@@ -54,6 +54,10 @@ public:
     CString m_strCategoryList; // each category followed by "|"
 
 protected:
+    // Copies a damaged data file aside (CopyFileW, failing when the target exists). A copy that
+    // fails may leave part of the target behind; the caller removes it.
+    virtual BOOL CopyDamagedFile(const CString& strFrom, const CString& strTo);
+
     CString m_strDataFilePath;
     CString m_strMyTextFilePath;
     CString m_strQuickReplyFilePath;

@@ -548,13 +548,8 @@ void CFrameWnd::OnDestroy()
     DestroyDockBars();
     if (m_hMenuDefault != nullptr && ::GetMenu(m_hWnd) != m_hMenuDefault)
         ::SetMenu(m_hWnd, m_hMenuDefault);
-    // The main window going away ends the application's message loop.
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != nullptr && pApp->m_pMainWnd == this)
-    {
-        ::PostQuitMessage(0);
-        pApp->m_pMainWnd = nullptr;
-    }
+    // The loop ends in OnNcDestroy, once the children are gone: what they do on their way out
+    // (the view's exit save and its error box) still runs with a live message loop.
     CWnd::OnDestroy();
 }
 

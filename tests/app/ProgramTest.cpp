@@ -6,10 +6,13 @@
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
+#include "phone/SmsRecord.h"
 #include "res/app_ids.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <map>
+#include <thread>
 
 using namespace phonetest;
 
@@ -196,4 +199,88 @@ TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessa
 
     // The recent-file list is stored at exit.
     app->ExitInstance();
+}
+
+namespace
+{
+// The error box of this process titled "Error", or null.
+HWND FindErrorBox()
+{
+    struct Search
+    {
+        HWND hFound = nullptr;
+        static BOOL CALLBACK Visit(HWND hWnd, LPARAM lParam)
+        {
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(hWnd, &pid);
+            wchar_t cls[32] = {}, title[32] = {};
+            ::GetClassNameW(hWnd, cls, 32);
+            ::GetWindowTextW(hWnd, title, 32);
+            if (pid != ::GetCurrentProcessId() || wcscmp(cls, L"#32770") != 0 || wcscmp(title, L"Error") != 0 ||
+                !::IsWindowVisible(hWnd))
+                return TRUE;
+            reinterpret_cast<Search*>(lParam)->hFound = hWnd;
+            return FALSE;
+        }
+    } search;
+    ::EnumWindows(&Search::Visit, (LPARAM)&search);
+    return search.hFound;
+}
+} // namespace
+
+// The save at exit that fails is shown and answered before the program ends; the file another
+// program holds keeps its bytes.
+TEST_F(ProgramTest, AFailedSaveAtExitIsShownBeforeTheProgramEnds)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
+    ASSERT_TRUE(app->InitInstance()) << boxes.All();
+    CCorvane_smsDoc* pDoc = app->GetDoc();
+    ASSERT_NE(pDoc, nullptr);
+    ASSERT_TRUE(pDoc->SaveData());
+    const std::vector<unsigned char> before = ReadFileBytes(dataFile);
+    CSMS* pRecord = new CSMS;
+    pRecord->m_strFolder = L"Inbox";
+    pRecord->m_strText = L"belum tersimpan";
+    pDoc->m_listSms.AddTail(pRecord);
+    // Another program now holds the data file with no sharing: the exit save cannot replace it.
+    HANDLE hHeld = CreateFileW(dataFile, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(hHeld, INVALID_HANDLE_VALUE);
+
+    // The real box, answered from another thread as a user would.
+    std::atomic<bool> bDone{false};
+    CString strSeen;
+    std::thread answerer([&] {
+        for (DWORD start = GetTickCount(); !bDone && GetTickCount() - start < 10000; Sleep(20))
+        {
+            HWND hBox = FindErrorBox();
+            if (hBox == nullptr)
+                continue;
+            wchar_t text[512] = {};
+            ::GetDlgItemTextW(hBox, 0xFFFF, text, 512);
+            strSeen = text;
+            ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+            return;
+        }
+    });
+    std::vector<int> answers;
+    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND owner, LPCWSTR text, LPCWSTR title, UINT type) {
+        const int nAnswer = ::MessageBoxW(owner, text, title, type);
+        answers.push_back(nAnswer);
+        return nAnswer;
+    });
+    HWND hFrame = app->m_pMainWnd->GetSafeHwnd();
+    ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
+    bDone = true;
+    answerer.join();
+    SetMessageBoxHandler(std::move(previous));
+    CloseHandle(hHeld);
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ;
+
+    EXPECT_FALSE(::IsWindow(hFrame));
+    EXPECT_EQ(answers, std::vector<int>{IDOK});
+    EXPECT_NE(strSeen.Find(L"tidak dapat disimpan"), -1) << ::testing::PrintToString(strSeen);
+    EXPECT_NE(strSeen.Find(dataFile), -1) << ::testing::PrintToString(strSeen);
+    EXPECT_TRUE(ReadFileBytes(dataFile) == before);
 }

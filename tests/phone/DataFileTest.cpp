@@ -427,6 +427,58 @@ TEST_F(DataFile, AFailedSaveKeepsTheOldFileAndTheRecords)
     EXPECT_EQ(back.m_listSms.GetCount(), 3);
 }
 
+// A damaged file that can be neither moved nor copied whole stays where it is, and no part of a
+// copy is left behind under the aside name; the box names the file that was kept.
+TEST_F(DataFile, ADamagedFileWhoseCopyFailsHalfWayLeavesNoPartialCopy)
+{
+    // A copy that stops after its first 64 KiB block, as on a full disk.
+    struct CHalfCopyDoc : CCorvane_smsDoc
+    {
+        std::vector<CString> targets;
+        BOOL CopyDamagedFile(const CString& strFrom, const CString& strTo) override
+        {
+            targets.push_back(strTo);
+            Bytes bytes = ReadAll(strFrom);
+            bytes.resize(65536);
+            WriteAll(strTo, bytes);
+            return FALSE;
+        }
+    };
+    Bytes damaged = GoldenFile(2);
+    damaged[11] = 'X'; // "CSMX": no such class
+    damaged.resize(314274, 0x5A);
+    WriteAll(path, damaged);
+    // Another program reads the file and shares no delete: it cannot be moved.
+    HANDLE h = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CHalfCopyDoc doc;
+    Prepare(doc);
+    EXPECT_FALSE(doc.LoadData());
+    CloseHandle(h);
+    ASSERT_EQ(doc.targets.size(), 1u);
+    EXPECT_FALSE(Exists(doc.targets[0]));
+    EXPECT_FALSE(Exists(path + L".bad"));
+    EXPECT_TRUE(ReadAll(path) == damaged);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_NE(boxes.Last().text.find(path.GetString()), std::wstring::npos) << boxes.Last().text;
+
+    // Not read, so never saved over.
+    doc.m_listSms.AddTail(MakeB());
+    EXPECT_FALSE(doc.SaveData());
+    EXPECT_TRUE(ReadAll(path) == damaged);
+
+    // A whole copy takes the aside name.
+    h = CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(h, INVALID_HANDLE_VALUE);
+    CCorvane_smsDoc whole;
+    Prepare(whole);
+    EXPECT_FALSE(whole.LoadData());
+    CloseHandle(h);
+    EXPECT_TRUE(ReadAll(path + L".bad") == damaged);
+    EXPECT_FALSE(Exists(path + L".bad.tmp"));
+    EXPECT_NE(boxes.Last().text.find((path + L".bad").GetString()), std::wstring::npos) << boxes.Last().text;
+}
+
 // A data file held by another program at start-up is still the user's data: no save replaces
 // it, not even after the other program let it go, until it has been read.
 TEST_F(DataFile, AFileThatCannotBeOpenedIsNeverSavedOver)

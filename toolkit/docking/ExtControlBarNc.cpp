@@ -417,9 +417,14 @@ void CExtControlBar::OnNcPaint()
             GetCaptionText(sText);
             const int nSaved = dc.SaveDC();
             dc.IntersectClipRect(&rcCaption);
-            CExtPaintManager::CaptionPaintData caption(this, rcCaption, rcCaption,
-                                                       (m_bfRuntimeState & kStateFocus) != 0, false, bSideCaptionOfHorz,
-                                                       !IsFixedSize(), sText.IsEmpty() ? nullptr : (LPCTSTR)sText);
+            // Horizontal text keeps off the caption's ends: the base form fills the caption one
+            // pixel in from its edges, and a letter on that edge is lost against the frame.
+            CRect rcText(rcCaption);
+            if (!bSideCaptionOfHorz)
+                rcText.DeflateRect(3, 0);
+            CExtPaintManager::CaptionPaintData caption(this, rcCaption, rcText, (m_bfRuntimeState & kStateFocus) != 0,
+                                                       false, bSideCaptionOfHorz, !IsFixedSize(),
+                                                       sText.IsEmpty() ? nullptr : (LPCTSTR)sText);
             pPM->PaintControlBarFrame(dc, caption);
             dc.RestoreDC(nSaved);
             NcButtonsPaint(dc);

@@ -3,6 +3,8 @@
 #include "toolkit/foundation/ExtPaintManagerDraw.h"
 #include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+#include <algorithm>
+#include <vector>
 
 namespace
 {
@@ -49,6 +51,53 @@ void PaintMarkCentered(CDC& dc, const CRect& rcBox, bool bChecked, COLORREF clr)
         CExtPaintManager::PaintMenuRadioDot(dc, pt.x - 3, pt.y - 3, clr);
 }
 
+// A menu text for DrawStateW's DST_COMPLEX: the text with "&" prefixes and the font to draw it in.
+struct MenuTextDraw
+{
+    LPCTSTR pszText;
+    HFONT hFont;
+};
+
+// Draws prefix text as DST_PREFIXTEXT does, but places every character at its advance width and
+// the mnemonic's underline from the same widths, so that the underline stays under its character
+// where the font's own layout (kerning) would move the text against its measured extents.
+BOOL CALLBACK DrawMenuPrefixText(HDC hDC, LPARAM lData, WPARAM, int, int)
+{
+    const MenuTextDraw& draw = *(const MenuTextDraw*)lData;
+    CString sVisible;
+    int nMnemonic = -1;
+    for (LPCTSTR p = draw.pszText; *p != 0; ++p)
+    {
+        if (*p == L'&' && p[1] != 0)
+        {
+            ++p;
+            if (*p != L'&' && nMnemonic < 0)
+                nMnemonic = sVisible.GetLength();
+        }
+        sVisible += *p;
+    }
+    const int nLength = sVisible.GetLength();
+    if (nLength == 0)
+        return TRUE;
+    const HGDIOBJ hOldFont = ::SelectObject(hDC, draw.hFont);
+    std::vector<INT> ends((size_t)nLength), advances((size_t)nLength);
+    SIZE size = {0, 0};
+    ::GetTextExtentExPointW(hDC, sVisible, nLength, 0, nullptr, ends.data(), &size);
+    for (int i = 0; i < nLength; ++i)
+        advances[(size_t)i] = ends[(size_t)i] - (i > 0 ? ends[(size_t)i - 1] : 0);
+    ::ExtTextOutW(hDC, 0, 0, 0, nullptr, sVisible, (UINT)nLength, advances.data());
+    if (nMnemonic >= 0)
+    {
+        TEXTMETRICW tm = {};
+        ::GetTextMetricsW(hDC, &tm);
+        const int x = nMnemonic > 0 ? ends[(size_t)nMnemonic - 1] : 0;
+        CDC::FromHandle(hDC)->FillSolidRect(x, tm.tmAscent + 1, ends[(size_t)nMnemonic] - x - 1, 1,
+                                            ::GetTextColor(hDC));
+    }
+    ::SelectObject(hDC, hOldFont);
+    return TRUE;
+}
+
 CRect ShrinkOnSide(const RECT& rc, int nSide, int t)
 {
     CRect r(rc);
@@ -93,9 +142,7 @@ void CExtPaintManager::PaintMenuItemTexts(CDC& dc, const MenuItemPaintData& data
     ::SelectObject(hDC, (HFONT)m_fontNormal.GetSafeHandle());
     ::SetTextColor(hDC, clrText);
     ::SetBkMode(hDC, TRANSPARENT);
-    UINT nFlags = DST_PREFIXTEXT;
-    if (!data.m_bEnabled)
-        nFlags |= (UINT)m_nDisabledTextStateFlags;
+    const UINT nStateFlags = data.m_bEnabled ? 0u : (UINT)m_nDisabledTextStateFlags;
     auto drawAt = [&](LPCTSTR psz, bool bAccel) {
         if (psz == nullptr || psz[0] == 0)
             return;
@@ -103,8 +150,17 @@ void CExtPaintManager::PaintMenuItemTexts(CDC& dc, const MenuItemPaintData& data
         ::DrawTextW(hDC, psz, -1, &rcCalc, DT_CALCRECT | DT_SINGLELINE);
         const int y = rcText.top + (rcText.Height() - rcCalc.Height()) / 2;
         const int x = bAccel ? rcText.right - rcCalc.Width() - 16 : rcText.left;
-        ::DrawStateW(hDC, data.m_bEnabled ? nullptr : hDisabledBrush, nullptr, (LPARAM)psz, 0, x, y, rcCalc.Width(),
-                     rcCalc.Height(), nFlags);
+        const HBRUSH hBrush = data.m_bEnabled ? nullptr : hDisabledBrush;
+        // A text without a mnemonic keeps the font's own layout.
+        if (wcschr(psz, L'&') == nullptr)
+        {
+            ::DrawStateW(hDC, hBrush, nullptr, (LPARAM)psz, 0, x, y, rcCalc.Width(), rcCalc.Height(),
+                         DST_PREFIXTEXT | nStateFlags);
+            return;
+        }
+        MenuTextDraw draw = {psz, (HFONT)m_fontNormal.GetSafeHandle()};
+        ::DrawStateW(hDC, hBrush, &DrawMenuPrefixText, (LPARAM)&draw, 0, x, y, rcCalc.Width(), rcCalc.Height(),
+                     DST_COMPLEX | nStateFlags);
     };
     drawAt(data.m_pszText, false);
     drawAt(data.m_pszAccelText, true);
@@ -128,7 +184,8 @@ void CExtPaintManager::PaintMenuSubmenuArrow(CDC& dc, const MenuItemPaintData& d
     ::SetTextColor(hDC, clrArrow);
     ::SetBkMode(hDC, TRANSPARENT);
     CRect r(rcArrow);
-    ::DrawTextW(hDC, L"8", 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    // Marlett's "4" is the right-pointing triangle.
+    ::DrawTextW(hDC, L"4", 1, &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // ---- base form -------------------------------------------------------------------------------
@@ -290,7 +347,11 @@ void CExtPaintManagerXP::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
     const HDC hDC = dc.GetSafeHdc();
     extpaint::ScopedDCState state(hDC);
     const auto clr = ColorsFor(data);
-    const CRect rcRow(data.m_rcItemWithIndent);
+    // The row reaches over the item's top and bottom margins, so that the icon column (a gradient
+    // in Office 2003) runs on unbroken from item to item.
+    CRect rcRow(data.m_rcItemWithIndent);
+    rcRow.top = std::min(rcRow.top, data.m_rcItem.top);
+    rcRow.bottom = std::max(rcRow.bottom, data.m_rcItem.bottom);
     const CRect rcBox = MenuIconColumn(data);
     CRect rcRest(rcRow);
     if (!data.m_bNoIconColumn)

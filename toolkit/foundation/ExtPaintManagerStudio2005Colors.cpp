@@ -115,13 +115,16 @@ void CExtPaintManagerStudio2005::PaintTabItem(CDC& dc, const RECT& rcItemArea, b
     brFrame.CreateSolidBrush(T(COLOR_3DSHADOW));
     dc.FrameRgn(&rgn, &brFrame, 1, 1);
 
-    // The text beside the slant, centred in what is left.
+    // The text beside the slant, centred in what is left. The slant takes room a tab window does
+    // not reckon with: a text longer than what is left is cut with an ellipsis (clipped across a
+    // vertical strip) rather than dropped; only under 16 pixels no text is drawn.
+    (void)sizeTextMeasured;
     CRect rcText = rc;
     if (bHorz)
         rcText.DeflateRect(nSlant + 2, 2, 2, 2);
     else
         rcText.DeflateRect(2, nSlant + 2, 2, 2);
-    if ((bHorz ? rcText.Width() : rcText.Height()) < std::max(16, (int)sizeTextMeasured.cx) || pszText == nullptr)
+    if ((bHorz ? rcText.Width() : rcText.Height()) < 16 || pszText == nullptr)
         return;
     extpaint::DrawTabLabel(dc, rcText, CString(pszText), pFont, T(COLOR_BTNTEXT), bHorz);
 }

@@ -447,8 +447,9 @@ void CExtPopupMenuWnd::UpdateDisplayedItems()
         }
         else if (mi.IsSeparator())
         {
-            // Separators collapse in every mode: none at the top, none doubled, none at the end.
-            bDisplay = bSomeDisplayed && nPendingSeparator < 0;
+            // Showing all, every separator shows; hiding rarely used items collapses them: none at
+            // the top, none doubled, none at the end.
+            bDisplay = bShowAll || (bSomeDisplayed && nPendingSeparator < 0);
         }
         else if (!bShowAll && IsItemRarelyUsed(i))
         {
@@ -456,7 +457,7 @@ void CExtPopupMenuWnd::UpdateDisplayedItems()
         }
         mi.SetDisplayed(bDisplay);
         if (bDisplay && mi.IsSeparator())
-            nPendingSeparator = i;
+            nPendingSeparator = bShowAll ? -1 : i;
         else if (mi.IsDisplayed() && !mi.IsSeparator())
         {
             nPendingSeparator = -1;

@@ -39,6 +39,18 @@ bool CExtPopupMenuWnd::IsReceiverPaintingAllowed() const
     return pTop != nullptr && (pTop->m_nTrackFlags & TRACK_OWNER_DRAW) != 0;
 }
 
+CRect CExtPopupMenuWnd::OwnerRectInWindow() const
+{
+    CRect rcOwner(0, 0, 0, 0);
+    if (GetSafeHwnd() == nullptr)
+        return rcOwner;
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    rcOwner = m_rcExclude;
+    rcOwner.OffsetRect(-rcWindow.left, -rcWindow.top);
+    return rcOwner;
+}
+
 void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
 {
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
@@ -78,9 +90,14 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     }
 
     const CRect rcClient = m_rcClient;
-    // The face under the items and between them; the paint manager frames it.
+    // The face under the items and between them; the paint manager frames it. A popup joined to
+    // its owner gets the frame open on the owner's side, before the items: the frame fills the face.
+    const bool bCombined = (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_nCombinedSide != COMBINE_NONE;
     d.FillSolidRect(&rcClient, pPM->GetTranslatedColor(XCLR_FACE_NORMAL, this, 0));
-    pPM->PaintMenuPart49(d, rcClient, this, 0);
+    if (bCombined)
+        pPM->PaintMenuPart51(d, rcClient, OwnerRectInWindow(), m_nCombinedSide, this, 0);
+    else
+        pPM->PaintMenuPart49(d, rcClient, this, 0);
 
     const int nBorder = GetMenuBorderSize();
     CRect rcItems(rcClient);
@@ -150,14 +167,9 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     }
 
     CRect rcOwner(0, 0, 0, 0);
-    const bool bCombined = (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_nCombinedSide != COMBINE_NONE;
     if (bCombined && GetSafeHwnd() != nullptr)
     {
-        CRect rcWindow;
-        GetWindowRect(&rcWindow);
-        rcOwner = m_rcExclude;
-        rcOwner.OffsetRect(-rcWindow.left, -rcWindow.top);
-        pPM->PaintMenuPart51(d, rcClient, rcOwner, m_nCombinedSide, this, 0);
+        rcOwner = OwnerRectInWindow();
         if (m_pCbPaintCombinedContent != nullptr)
             m_pCbPaintCombinedContent(m_pCbPaintCombinedCookie, d, *this, rcOwner);
     }

@@ -138,6 +138,11 @@ bool IsButtonUp(UINT message)
     return message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP || message == WM_NCLBUTTONUP ||
            message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
 }
+
+// The button message (and its screen point) that the mouse hook is handing to a menu now; 0 when
+// none.
+UINT g_nHandlingButton = 0;
+POINT g_ptHandlingButton = {0, 0};
 } // namespace
 
 LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wParam, LPARAM lParam)
@@ -196,8 +201,20 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wPar
     case WM_NCMBUTTONDOWN:
     case WM_NCMBUTTONUP:
     {
+        // A message pump run while the click is handled (under Wine a monitor query of the new
+        // layout runs one) hands the same button message, not yet removed, over again, addressed
+        // to the window now under the cursor: it is eaten.
+        if (g_nHandlingButton == message && g_ptHandlingButton.x == pMHS->pt.x && g_ptHandlingButton.y == pMHS->pt.y)
+            return 1;
         const HWND hWndPopup = pPopup->GetSafeHwnd();
-        if (pPopup->HandleMouseClick(message, pt.x, pt.y, bPassOn) || !::IsWindow(hWndPopup))
+        const UINT nOuterButton = g_nHandlingButton;
+        const POINT ptOuterButton = g_ptHandlingButton;
+        g_nHandlingButton = message;
+        g_ptHandlingButton = pMHS->pt;
+        const bool bHandled = pPopup->HandleMouseClick(message, pt.x, pt.y, bPassOn);
+        g_nHandlingButton = nOuterButton;
+        g_ptHandlingButton = ptOuterButton;
+        if (bHandled || !::IsWindow(hWndPopup))
             return 1;
         if (bPassOn)
             return ::CallNextHookEx(site.m_hHookMouse, nCode, wParam, lParam);

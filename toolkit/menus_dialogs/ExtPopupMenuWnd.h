@@ -425,6 +425,8 @@ public:
 
     // Paints the parent item's part of a sub-menu combined with its item.
     static void PaintParentItemArea(LPVOID pCookie, CDC& dc, const CWnd& wndPopup, const CRect& rcArea);
+    // The owner's rectangle (the exclude rectangle) in window coordinates; empty without a window.
+    CRect OwnerRectInWindow() const;
 
     // ---- toolkit operations of the base --------------------------------------------------------
     bool IsEmbeddedTracking() const override;

@@ -118,6 +118,27 @@ TEST_F(BarsMenu, ARightClickOnABarTracksOneItemPerBarAndTheDockBarsCancelModeClo
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
 }
 
+// Checked = shown, for tool bars and resizable bars alike.
+TEST_F(BarsMenu, ARightClickOnABarChecksEveryShownBar)
+{
+    CHostFixedBar* pTools = m_pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"Tools");
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    CHostResizableBar* pB = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_BOTTOM, L"Messages");
+    CHostResizableBar* pC = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_RIGHT, L"Notes");
+    ASSERT_NE(pC, nullptr);
+    ShowAndPaint(m_pFrame);
+    m_pFrame->ShowControlBar(pC, FALSE, FALSE);
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    CExtPopupMenuWnd* pTracked = g_TrackingSite.GetInstance();
+    ASSERT_EQ(TrackedIds(), (std::vector<int>{Id(pTools), 0, Id(pA), Id(pB), Id(pC)}));
+    EXPECT_TRUE(pTracked->GetItemAt(0).GetCheck());
+    EXPECT_TRUE(pTracked->GetItemAt(2).GetCheck());
+    EXPECT_TRUE(pTracked->GetItemAt(3).GetCheck());
+    EXPECT_FALSE(pTracked->GetItemAt(4).GetCheck());
+    CExtPopupMenuWnd::CancelMenuTracking();
+}
+
 TEST_F(BarsMenu, ADockBarsContextMenuLeavesOutContainersAndBarsWithoutTextAndATimerClosesIt)
 {
     CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");

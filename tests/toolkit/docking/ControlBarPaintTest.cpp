@@ -63,3 +63,38 @@ TEST_F(ControlBarPaint, TheCaptionFollowsTheFocusAfterAnIdlePass)
     AfxGetThread()->OnIdle(0);
     EXPECT_TRUE(CaptionShows(pBar, ::GetSysColor(COLOR_INACTIVECAPTION)));
 }
+
+// The caption's text lies inside its background, clear of the caption's left end.
+TEST_F(ControlBarPaint, TheCaptionTextStartsInsideTheCaptionBackground)
+{
+    CHostResizableBar* pBar = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pBar, nullptr);
+    ShowAndPaint(m_pFrame);
+    m_pFrame->m_wndView.SetFocus();
+    AfxGetThread()->OnIdle(0);
+    const COLORREF clrBack = ::GetSysColor(COLOR_INACTIVECAPTION);
+    ASSERT_TRUE(CaptionShows(pBar, clrBack));
+    const CRect rcWnd = WindowRectOf(pBar);
+    CRect rc = pBar->GetCaptionRect();
+    rc.OffsetRect(rcWnd.TopLeft());
+    // Leftmost column of the background and of the text (neither background nor frame face).
+    const COLORREF clrFace = ScreenPixel(rc.left, rc.top + rc.Height() / 2);
+    int nBackLeft = -1, nInkLeft = -1;
+    for (int x = rc.left; x < rc.left + 40 && (nBackLeft < 0 || nInkLeft < 0); x++)
+        for (int y = rc.top; y < rc.bottom; y++)
+        {
+            const COLORREF clr = ScreenPixel(x, y);
+            if (clr == clrBack && nBackLeft < 0)
+                nBackLeft = x;
+            if (clr != clrBack && clr != clrFace && nInkLeft < 0 && nBackLeft >= 0)
+                nInkLeft = x;
+        }
+    ASSERT_GE(nBackLeft, 0);
+    ASSERT_GE(nInkLeft, 0);
+    EXPECT_GE(nInkLeft, nBackLeft + 1);
+    // The first letter's stem: a column of text from the caption's top third to its bottom third.
+    int nStem = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        nStem += ScreenPixel(nInkLeft, y) != clrBack && ScreenPixel(nInkLeft, y) != clrFace;
+    EXPECT_GE(nStem, rc.Height() / 3);
+}

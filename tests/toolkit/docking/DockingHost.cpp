@@ -160,7 +160,11 @@ BOOL CDockingHostFrame::OnBarToggle(UINT nID)
     return CExtControlBar::HandleBarToggleCommand(this, nID) ? TRUE : FALSE;
 }
 
-void CDockingHostFrame::OnUpdateBarToggle(CCmdUI* pCmdUI) { CExtControlBar::UpdateBarToggleCommand(this, pCmdUI); }
+// Forced: the bars menu checks resizable bars too (checked = shown).
+void CDockingHostFrame::OnUpdateBarToggle(CCmdUI* pCmdUI)
+{
+    CExtControlBar::UpdateBarToggleCommand(this, pCmdUI, true);
+}
 
 // ---- helpers -----------------------------------------------------------------------------------------------------
 

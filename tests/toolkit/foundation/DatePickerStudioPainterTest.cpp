@@ -367,3 +367,27 @@ TEST(Studio2005Tabs, ItemsAreFramedPolygonsTheSelectedOneInTheWindowColour)
     EXPECT_TRUE(painthost::Near(n.At(60, 11), T(pm, COLOR_3DHILIGHT), 16)) << painthost::ColorText(n.At(60, 11));
     EXPECT_TRUE(painthost::Near(n.At(60, 28), T(pm, COLOR_3DLIGHT), 16)) << painthost::ColorText(n.At(60, 28));
 }
+
+// A tab whose slant leaves less room than its text takes still shows the text (cut with an
+// ellipsis); under 16 pixels of room it shows none.
+TEST(Studio2005Tabs, ATextLongerThanTheRoomBesideTheSlantIsCutNotDropped)
+{
+    painthost::ScopedStyle restore;
+    painthost::ScopedBitsPerPixel depth(32);
+    auto& pm = *Install<CExtPaintManagerStudio2005>();
+    const COLORREF clrText = T(pm, COLOR_BTNTEXT);
+    auto inkOf = [&](const CRect& rc, LPCTSTR pszText) {
+        DibCanvas c(140, 40, kBg);
+        CFont* pOld = c.dc.SelectObject(&pm.m_fontNormal);
+        const CSize size = c.dc.GetTextExtent(pszText, lstrlenW(pszText));
+        c.dc.SelectObject(pOld);
+        pm.PaintTabItem(c.dc, CRect(0, 0, 140, 40), true, true, true, false, false, false, false, rc, size,
+                        &pm.m_fontNormal, pszText, 0, nullptr, nullptr, 0);
+        return c.Count(rc, clrText);
+    };
+    // 38 pixels: the slant takes 12, the text "Inbox" needs more than the 22 left.
+    EXPECT_GT(inkOf(CRect(10, 10, 48, 30), L"Inbox"), 10);
+    EXPECT_GT(inkOf(CRect(10, 10, 48, 30), L"Outbox"), 10);
+    // 24 pixels leave 12: no text.
+    EXPECT_EQ(inkOf(CRect(10, 10, 34, 30), L"Inbox"), 0);
+}

@@ -4,6 +4,8 @@
 #include "BarMenuPainterSupport.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <vector>
 
 using namespace barmenupainters;
 
@@ -219,6 +221,94 @@ TEST(MenuItem, SubmenuArrowsAreGlyphsOrMarlettCharacters)
             EXPECT_EQ(CountColor(m, CRect(30, 0, rcArrow.left - 4, 24), clrArrow), 0) << nKind << bSelected;
         }
     }
+}
+
+// The Marlett arrow points right: its leftmost column is its tallest and it narrows to the right.
+TEST(MenuItem, TheMarlettSubmenuArrowPointsRight)
+{
+    for (int nKind = 1; nKind <= 2; nKind++)
+    {
+        auto pm = Make(nKind);
+        DibCanvas c(200, 24, kWhite);
+        MI mi = Item(CRect(0, 0, 200, 24), 24, L"", L"", false, false, false, false, false, false, true);
+        pm->PaintMenuItem(c.dc, mi);
+        const CRect rcArrow(200 - 3 - 16, 3, 200 - 3, 21);
+        const COLORREF clrArrow = pm->GetTranslatedColor(XCLR_TEXT_NORMAL);
+        std::vector<int> heights;
+        for (int x = rcArrow.left; x < rcArrow.right; x++)
+        {
+            int nTop = -1, nBottom = -1;
+            for (int y = rcArrow.top; y < rcArrow.bottom; y++)
+                if (c.At(x, y) == clrArrow)
+                {
+                    if (nTop < 0)
+                        nTop = y;
+                    nBottom = y;
+                }
+            if (nTop >= 0)
+                heights.push_back(nBottom - nTop + 1);
+        }
+        ASSERT_GE(heights.size(), 2u) << nKind;
+        EXPECT_GE(heights.front(), 5) << nKind;
+        EXPECT_LE(heights.back(), 2) << nKind;
+        for (size_t i = 1; i < heights.size(); i++)
+            EXPECT_LE(heights[i], heights[i - 1]) << nKind << " column " << i;
+    }
+}
+
+// The mnemonic's underline lies under its character, also when it is the last one.
+TEST(MenuItem, TheUnderlineOfAMnemonicOnTheLastLetterLiesUnderIt)
+{
+    for (int nKind = 1; nKind <= 2; nKind++)
+    {
+        auto pm = Make(nKind);
+        DibCanvas c(200, 24, kWhite);
+        MI mi = Item(CRect(0, 0, 200, 24), 24, L"Radio &A", L"", false, false, false);
+        pm->PaintMenuItem(c.dc, mi);
+        const COLORREF clrBack = c.At(199, 1);
+        const CRect rcText(24, 0, 180, 24);
+        // The underline is the lowest row with ink ("Radio A" has no descenders).
+        int nUnderline = -1;
+        for (int y = rcText.top; y < rcText.bottom; y++)
+            for (int x = rcText.left; x < rcText.right; x++)
+                if (c.At(x, y) != clrBack)
+                    nUnderline = y;
+        ASSERT_GT(nUnderline, 0) << nKind;
+        int nLineLeft = rcText.right, nLineRight = -1, nTextRight = -1;
+        for (int x = rcText.left; x < rcText.right; x++)
+        {
+            if (c.At(x, nUnderline) != clrBack)
+            {
+                nLineLeft = std::min(nLineLeft, x);
+                nLineRight = x;
+            }
+            for (int y = rcText.top; y < nUnderline - 1; y++)
+                if (c.At(x, y) != clrBack)
+                    nTextRight = x;
+        }
+        ASSERT_GE(nLineRight - nLineLeft, 3) << nKind;
+        EXPECT_LE(nLineRight, nTextRight + 1) << nKind;
+        EXPECT_GE(nLineLeft, nTextRight - 9) << nKind;
+    }
+}
+
+// Items as the popup hands them over (the full row is the item less its margins, one pixel at the
+// bottom): the icon column's gradient runs on through the margins, unbroken from item to item.
+TEST(MenuItem, TheOffice2003IconColumnRunsOnThroughTheItemMargins)
+{
+    auto pm = Make(3);
+    DibCanvas c(200, 48, kWhite);
+    for (int i = 0; i < 2; i++)
+    {
+        const CRect rcItem(0, i * 24, 200, i * 24 + 24);
+        const CRect rcInner(1, rcItem.top, 199, rcItem.bottom - 1);
+        MI mi(nullptr, rcItem, rcInner, 24, L"", L"", nullptr, false, false, false, false, false, true, false, false,
+              false, 100);
+        pm->PaintMenuItem(c.dc, mi);
+    }
+    for (int x = 2; x < 24; x += 5)
+        for (int y = 1; y < 48; y++)
+            EXPECT_EQ(c.At(x, y), c.At(x, 0)) << x << "," << y;
 }
 
 TEST(MenuItem, TheItemTextIsDrawnAfterTheIconColumn)

@@ -42,13 +42,19 @@ void PaintTabStrips(PM& pm, CDC& dc, int y)
         else
             rcNear.right = rcNear.left + 4;
         pm.PaintTabClientArea(dc, rcClient, rcClient, rcNear, nOrientation, false, nullptr, 0);
+        // Each item as long as its text and a margin, as a tab window lays items out.
+        int nPos = 2;
         for (int i = 0; i < 3; i++)
         {
-            CRect rcItem = bHorz ? CRect(x0 + 2 + i * 40, y + 2, x0 + 40 + i * 40, y + 22)
-                                 : CRect(x0 + 2, y + 2 + i * 40, x0 + 22, y + 40 + i * 40);
+            CFont* pOldFont = dc.SelectObject(&pm.m_fontNormal);
+            const CSize size = dc.GetTextExtent(kTexts[i], lstrlenW(kTexts[i]));
+            dc.SelectObject(pOldFont);
+            const int nLength = size.cx + 10;
+            CRect rcItem = bHorz ? CRect(x0 + nPos, y + 2, x0 + nPos + nLength, y + 22)
+                                 : CRect(x0 + 2, y + nPos, x0 + 22, y + nPos + nLength);
+            nPos += nLength + 2;
             if (!bTopLeft)
                 rcItem.OffsetRect(bHorz ? 0 : 2, bHorz ? 2 : 0);
-            const CSize size = dc.GetTextExtent(kTexts[i], lstrlenW(kTexts[i]));
             pm.PaintTabItem(dc, rcClient, bTopLeft, bHorz, i == 0, false, false, false, false, rcItem, size,
                             bHorz ? &pm.m_fontNormal : &pm.m_fontNormalRot270, kTexts[i], i, nullptr, nullptr, 0);
         }

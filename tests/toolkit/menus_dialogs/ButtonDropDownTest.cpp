@@ -3,6 +3,9 @@
 #include "ControlsTestSupport.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+#include "toolkit/foundation/ExtPaintManagerStudio2005.h"
+#include "toolkit/foundation/ExtPaintManagerXP.h"
 #include "toolkit/menus_dialogs/ExtButton.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
@@ -179,4 +182,69 @@ TEST_F(ButtonDropDownTest, ContinueTrackMenuOpensTheMenuAndAnswersOne)
     CExtPopupMenuWnd::CancelMenuTracking();
     Pump();
     EXPECT_TRUE(m_pDlg->m_commands.empty());
+}
+
+// The drop-down menu, tracked for real, paints its items on the screen in every style, and a real
+// click on one delivers its command to the button's parent.
+TEST_F(ButtonDropDownTest, TheMenuShowsItsItemsAndAClickDeliversTheCommandInEveryStyle)
+{
+    m_pDlg->m_enabled = {kFirst, kSecond};
+    // Rarely used items shown, as the program has them.
+    const bool bHideRarelyUsed = CExtPopupMenuWnd::g_bHideRarelyUsed;
+    CExtPopupMenuWnd::g_bHideRarelyUsed = false;
+    CExtPaintManager* styles[] = {new CExtPaintManager, new CExtPaintManagerXP, new CExtPaintManagerOffice2003,
+                                  new CExtPaintManagerStudio2005};
+    for (CExtPaintManager* pPM : styles)
+    {
+        SCOPED_TRACE(pPM->GetRuntimeClass()->m_lpszClassName);
+        UsePaintManager(pPM);
+        m_pDlg->m_commands.clear();
+        m_pDlg->SetForegroundWindow();
+        m_pButton->OnClick(false, false);
+        ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+        CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
+        for (int i = 0; i < 200 && g_TrackingSite.GetAnimatingPopup() != nullptr; ++i)
+        {
+            Pump();
+            ::Sleep(5);
+        }
+        CRect rcItem;
+        pPopup->GetItemRect(1, rcItem, true);
+        ASSERT_FALSE(rcItem.IsRectEmpty());
+        // The item's text: dark pixels where the face alone would show none.
+        const std::unique_ptr<DibCanvas> shot = Capture(pPopup->GetSafeHwnd());
+        int nDark = 0;
+        for (int y = rcItem.top; y < rcItem.bottom; ++y)
+            for (int x = rcItem.left; x < rcItem.right; ++x)
+            {
+                const COLORREF c = shot->At(x, y);
+                nDark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 96;
+            }
+        EXPECT_GT(nDark, 20);
+
+        const CPoint pt = ScreenPoint(pPopup->GetSafeHwnd(), rcItem.CenterPoint().x, rcItem.CenterPoint().y);
+        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+        INPUT in[2] = {};
+        for (int i = 0; i < 2; ++i)
+        {
+            in[i].type = INPUT_MOUSE;
+            in[i].mi.dx = (pt.x * 65536 + cx - 1) / cx;
+            in[i].mi.dy = (pt.y * 65536 + cy - 1) / cy;
+            in[i].mi.dwFlags =
+                MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | (i == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
+        }
+        ::SendInput(2, in, sizeof(INPUT));
+        for (int i = 0; i < 200 && CExtPopupMenuWnd::IsMenuTracking(); ++i)
+        {
+            Pump();
+            ::Sleep(5);
+        }
+        EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+        CExtPopupMenuWnd::CancelMenuTracking();
+        Pump();
+        ASSERT_EQ(m_pDlg->m_commands.size(), 1u);
+        EXPECT_EQ(m_pDlg->m_commands[0].nId, kSecond);
+    }
+    m_pDlg->m_enabled.clear();
+    CExtPopupMenuWnd::g_bHideRarelyUsed = bHideRarelyUsed;
 }

@@ -1,8 +1,10 @@
 // Shared pieces of the themed-control tests.
 #include "ControlsTestSupport.h"
+#include "platform/CmdTarget.h"
 #include "platform/WinApp.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include <algorithm>
 #include <objbase.h>
 
 namespace
@@ -172,6 +174,17 @@ void ControlsTest::Pump()
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }
+}
+
+BOOL CControlsHostDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr &&
+        std::find(m_enabled.begin(), m_enabled.end(), nID) != m_enabled.end())
+    {
+        ((CCmdUI*)pExtra)->Enable(TRUE);
+        return TRUE;
+    }
+    return CDialog::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 std::unique_ptr<DibCanvas> ControlsTest::Capture(HWND hWnd)

@@ -75,6 +75,9 @@ public:
 
     std::vector<Command> m_commands;
     std::vector<UINT> m_messages; // registered messages received
+    std::vector<UINT> m_enabled;  // commands whose menu items it enables (it handles them in OnCommand)
+
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;

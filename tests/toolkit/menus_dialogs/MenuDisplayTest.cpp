@@ -84,6 +84,33 @@ TEST_F(MenuDisplayTest, SeparatorsAtTheTopDoubledAroundHiddenItemsAndAtTheEndAre
     EXPECT_EQ(m_menu.m_nContentHeight, FullHeight(1) + FullHeight(2) + FullHeight(6));
 }
 
+// Showing all items (rarely used ones not hidden, the track flag, or an expanded menu) displays
+// every separator as it stands.
+TEST_F(MenuDisplayTest, ShowingAllItemsDisplaysEverySeparator)
+{
+    for (int nID : {0, ID_TEST_OPEN, 0, 0, ID_TEST_SAVE, 0, ID_TEST_EXIT, 0})
+        ASSERT_TRUE(m_menu.InsertItem((int)nID));
+    auto expectAllShown = [&](const char* pszHow) {
+        m_menu.UpdateDisplayedItems();
+        int nHeight = 0;
+        for (int i = 0; i < 8; ++i)
+        {
+            EXPECT_TRUE(m_menu.ItemIsDisplayed(i)) << pszHow << " " << i;
+            nHeight += FullHeight(i);
+        }
+        EXPECT_FALSE(m_menu.HasHiddenItems()) << pszHow;
+        EXPECT_EQ(m_menu.m_nContentHeight, nHeight) << pszHow;
+    };
+    CExtPopupMenuWnd::g_bHideRarelyUsed = false;
+    expectAllShown("rarely used shown");
+    CExtPopupMenuWnd::g_bHideRarelyUsed = true;
+    m_menu.m_nTrackFlags = CExtPopupMenuWnd::TRACK_ALL_ITEMS;
+    expectAllShown("track flag");
+    m_menu.m_nTrackFlags = 0;
+    m_menu.m_nStateFlags |= CExtPopupMenuWnd::STATE_EXPANDED;
+    expectAllShown("expanded");
+}
+
 TEST_F(MenuDisplayTest, OnlyRarelyUsedCommandsLeaveNoSeparatorAtTheEnds)
 {
     for (int nID : {ID_TEST_SAVE, 0, ID_TEST_OPEN, 0, ID_TEST_SAVE})

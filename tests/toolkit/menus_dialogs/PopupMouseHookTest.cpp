@@ -2,6 +2,7 @@
 // outside every menu closes the chain and still reaches the window below, its release does not.
 #include "PopupTestSupport.h"
 #include <gtest/gtest.h>
+#include <thread>
 
 typedef CExtPopupMenuWnd M;
 
@@ -63,4 +64,60 @@ TEST_F(PopupMouseHookTest, PressOutsideClosesTheMenuAndReachesTheWindowBelowButN
     EXPECT_EQ(child.m_nDown, 1);
     EXPECT_EQ(child.m_nUp, 0);
     child.DestroyWindow();
+}
+
+// A menu whose every item is rarely used opens as its expand button alone; a real click on it
+// expands the menu (here into a scrolling one) and chooses no item.
+TEST_F(PopupMouseHookTest, AClickOnALoneExpandButtonExpandsTheMenuAndChoosesNothing)
+{
+    CExtPopupMenuWnd::g_bHideRarelyUsed = true;
+    std::vector<UINT> ids;
+    for (UINT n = 0; n < 80; ++n)
+    {
+        AddCommand(ID_TEST_FIRST_FREE + n, L"Long menu item");
+        ids.push_back(ID_TEST_FIRST_FREE + n);
+    }
+    // Another command takes all the uses.
+    for (int i = 0; i < 20; ++i)
+        Command(ID_TEST_OPEN)->IncrementUsage();
+    // The menu's owner is on screen under the menu, as the page that opened it is.
+    m_pFrame->SetWindowPos(nullptr, 50, 50, 600, 600, SWP_NOZORDER | SWP_SHOWWINDOW);
+    m_pFrame->SetForegroundWindow();
+    Pump();
+    CCountedPopup* pMenu = NewMenu(ids);
+    bool bAllHidden = true, bExpanded = false, bFirstShown = false, bScrolling = false;
+    RunInLoop([&]() {
+        for (int i = 0; i < 80; ++i)
+            bAllHidden = bAllHidden && !pMenu->ItemIsDisplayed(i);
+        CRect rcExpand;
+        pMenu->GetItemRect(M::AREA_EXPAND, rcExpand);
+        pMenu->ClientToScreen(&rcExpand);
+        const CPoint pt = rcExpand.CenterPoint();
+        // From another thread, as input from outside the program comes.
+        std::thread([pt]() {
+            INPUT in[2] = {MouseInput(pt, MOUSEEVENTF_LEFTDOWN), MouseInput(pt, MOUSEEVENTF_LEFTUP)};
+            ::SendInput(2, in, sizeof(INPUT));
+        }).join();
+        RunInLoop([&]() {
+            bExpanded = pMenu->IsExpanded();
+            bFirstShown = pMenu->ItemIsDisplayed(0);
+            bScrolling = pMenu->IsScrollingOn();
+            M::CancelMenuTracking();
+        });
+    });
+    // Below a button, as a drop-down menu opens.
+    const CRect rcButton(300, 176, 460, 200);
+    UINT nResult = 77;
+    ASSERT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION | M::TRACK_DO_MESSAGE_LOOP | M::TRACK_ALIGN_BELOW |
+                                          M::TRACK_NO_UPDATE_CMD_UI,
+                                      0, 0, &rcButton, nullptr, nullptr, &nResult));
+    Pump();
+    EXPECT_TRUE(bAllHidden);
+    EXPECT_EQ(nResult, 0u);
+    EXPECT_TRUE(Recv().m_commands.empty());
+    EXPECT_TRUE(bExpanded);
+    EXPECT_TRUE(bFirstShown);
+    EXPECT_TRUE(bScrolling);
+    EXPECT_FALSE(s_bLoopStuck);
+    m_pFrame->ShowWindow(SW_HIDE);
 }

@@ -1,6 +1,7 @@
 // Gallery page of the themed controls: push, split and adopting drop-down buttons, check boxes,
 // radio buttons, a hyper link, a group box and a label; the last command shows below them.
 #include "GalleryPages.h"
+#include "platform/CmdTarget.h"
 #include "platform/String.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -94,6 +95,17 @@ public:
                       CRect(20, 176, 170, 198), this, kIdLink);
         m_label.Create(L"A themed label", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(20, 210, 340, 230), this, kIdLabel);
         return true;
+    }
+
+    // The colour commands are handled in WindowProc: their menu items are enabled here.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
+    {
+        if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID >= kIdColorRed && nID <= kIdColorBlue)
+        {
+            ((CCmdUI*)pExtra)->Enable(TRUE);
+            return TRUE;
+        }
+        return CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
     }
 
 protected:

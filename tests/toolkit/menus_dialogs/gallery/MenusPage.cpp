@@ -66,10 +66,18 @@ public:
             if (pCmd != nullptr)
                 pCmd->m_sMenuText.Format(L"Long menu item %u", n - ID_GAL_LONG_FIRST + 1);
         }
-        // Everything but one command is used often, so that one hides until the menu expands.
-        for (UINT n = ID_GAL_NEW; n <= ID_GAL_EXIT; ++n)
-            for (int i = 0; i < 20 && n != ID_GAL_RARE; ++i)
-                if (CExtCmdItem* pCmd = g_CmdManagerHolder->LookupCommand(kProfile, n))
+        // Uses as a user leaves them: most commands often (each above the 10 % threshold), a few
+        // seldom or never, so that those hide until the menu expands.
+        const struct
+        {
+            UINT nID;
+            int nUses;
+        } uses[] = {{ID_GAL_NEW, 14},     {ID_GAL_OPEN, 14},    {ID_GAL_SAVE, 13},   {ID_GAL_PRINT, 11},
+                    {ID_GAL_CHECKED, 11}, {ID_GAL_RADIO_A, 11}, {ID_GAL_LEVEL2, 11}, {ID_GAL_EXIT, 11},
+                    {ID_GAL_RADIO_B, 2},  {ID_GAL_LEVEL3, 2}};
+        for (const auto& use : uses)
+            for (int i = 0; i < use.nUses; ++i)
+                if (CExtCmdItem* pCmd = g_CmdManagerHolder->LookupCommand(kProfile, use.nID))
                     pCmd->IncrementUsage();
         m_btnDropDown.Create(L"Drop-down menu", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 170, 36), this,
                              kIdDropDown);
