@@ -15,7 +15,6 @@
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <cwchar>
 #include <utility>
-#include <windowsx.h>
 
 // The placement text's checks, shared by every instantiation.
 struct CExtWSPlacement
@@ -324,7 +323,7 @@ LRESULT CExtWS<Base, nTimerId>::OnWsNcHitTest(UINT message, WPARAM wParam, LPARA
 {
     if (IsSizeGripShown())
     {
-        CPoint pt(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        CPoint pt((short)LOWORD(lParam), (short)HIWORD(lParam));
         this->ScreenToClient(&pt);
         if (m_rcGripper.PtInRect(pt))
             return HTBOTTOMRIGHT;

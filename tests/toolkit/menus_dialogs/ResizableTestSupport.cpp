@@ -7,6 +7,10 @@ static CResizableTestApp theApp;
 
 CResizableTestApp& ResizableTestApp() { return theApp; }
 
+BEGIN_MESSAGE_MAP(CResizableTestApp, CWinApp)
+ON_COMMAND(CResizableTestApp::kAppCommand, OnAppCommand)
+END_MESSAGE_MAP()
+
 CResizableTestApp::CResizableTestApp() : CWinApp(L"ResizableTest")
 {
     m_sRegistryKey.Format(L"CorvaneResizableTest%lu", ::GetCurrentProcessId());

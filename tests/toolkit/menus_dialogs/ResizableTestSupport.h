@@ -16,6 +16,13 @@ public:
     CResizableTestApp();
     // HKCU\Software\<this> holds every value the tests write; unique per test process.
     CString m_sRegistryKey;
+    // Commands of kAppCommand that reached the application.
+    int m_nAppCommands = 0;
+    static const UINT kAppCommand = 0x8123;
+
+protected:
+    void OnAppCommand() { ++m_nAppCommands; }
+    DECLARE_MESSAGE_MAP()
 };
 CResizableTestApp& ResizableTestApp();
 
