@@ -8,7 +8,9 @@ corvane_test(toolkit_resizable_tests
     ${CMAKE_CURRENT_LIST_DIR}/ResizableSysMenuTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResizableDialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResizableSheetTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ResizableFormViewTest.cpp
   LIBS corvane_toolkit corvane_platform
+  RESOURCES ${CMAKE_CURRENT_LIST_DIR}/ResizableTest.rc
   TIMEOUT 300)
 # The tests that show windows in the foreground, send input or read the screen run alone.
 set(_resizable_screen_tests "ResizablePaint.*:ResizableSysMenu.*:ResizablePlacement.*:ResizableSheet.*:ResizableDialog.ADialogInside*")
