@@ -2,7 +2,11 @@
 #include "ResizableTestSupport.h"
 #include "platform/ThreadState.h"
 #include "platform/WinThread.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/menus_dialogs/ExtResizablePropertyPage.h"
+#include "toolkit/menus_dialogs/ExtResizablePropertySheet.h"
+#include <cstring>
 
 namespace
 {
@@ -24,6 +28,18 @@ public:
     {
         ++m_nOffered;
         return m_bTake ? TRUE : FALSE;
+    }
+};
+
+// An auto-hide slider that takes the keys offered to it.
+class CTakingSlider : public CExtDynAutoHideSlider
+{
+public:
+    int m_nOffered = 0;
+    BOOL PreTranslateMessage(MSG*) override
+    {
+        ++m_nOffered;
+        return TRUE;
     }
 };
 
@@ -126,4 +142,52 @@ TEST_F(ResizableDialog, ADialogInsideAControlBarGivesTheBarItsKeysFirst)
     inner.DestroyWindow();
     pDlg->DestroyWindow();
     outer.DestroyWindow();
+}
+
+TEST_F(ResizableDialog, ADialogInsideAnAutoHideSliderGivesTheSliderItsKeysFirst)
+{
+    m_pFrame->ShowWindow(SW_SHOWNA);
+    CTakingSlider slider;
+    ASSERT_TRUE(slider.CreateEx(0, AfxRegisterWndClass(0), L"", WS_CHILD | WS_VISIBLE, 0, 0, 300, 200,
+                                m_pFrame->GetSafeHwnd(), nullptr, nullptr));
+    CTestResizableDialog* pDlg = NewDialog(ChildTemplate(), &slider);
+    MSG msg = {};
+    msg.hwnd = pDlg->GetSafeHwnd();
+    msg.message = WM_CHAR;
+    msg.wParam = 'a';
+    EXPECT_TRUE(pDlg->CallPreTranslate(&msg));
+    EXPECT_EQ(slider.m_nOffered, 1);
+    pDlg->DestroyWindow();
+    slider.DestroyWindow();
+}
+
+TEST(ResizableClasses, EachIsCreatableByNameOverItsToolkitBase)
+{
+    struct Case
+    {
+        CRuntimeClass* pClass;
+        const char* pszName;
+        CRuntimeClass* pBase;
+    };
+    for (const Case& c :
+         {Case{RUNTIME_CLASS(CExtResizableDialog), "CExtResizableDialog", RUNTIME_CLASS(CExtResDlg)},
+          Case{RUNTIME_CLASS(CExtResizablePropertyPage), "CExtResizablePropertyPage", RUNTIME_CLASS(CExtResPP)},
+          Case{RUNTIME_CLASS(CExtResizablePropertySheet), "CExtResizablePropertySheet", RUNTIME_CLASS(CExtResPS)}})
+    {
+        EXPECT_STREQ(c.pClass->m_lpszClassName, c.pszName);
+        EXPECT_EQ(c.pClass->GetBaseClass(), c.pBase);
+        CObject* pObject = CRuntimeClass::CreateObject(c.pszName);
+        ASSERT_NE(pObject, nullptr) << c.pszName;
+        EXPECT_TRUE(pObject->IsKindOf(c.pClass));
+        delete pObject;
+    }
+    // The gripper defaults: shown for dialogs and sheets, hidden for pages.
+    CExtResizableDialog dlg;
+    CExtResizablePropertyPage page;
+    CExtResizablePropertySheet sheet;
+    EXPECT_TRUE(dlg.IsSizeGripShown());
+    EXPECT_FALSE(page.IsSizeGripShown());
+    EXPECT_TRUE(sheet.IsSizeGripShown());
+    EXPECT_EQ(dlg.m_nLimitFlags, CExtResizableDialog::kLimitMinTrack);
+    EXPECT_EQ(dlg.m_mapAnchors.GetHashTableSize(), 17u);
 }
