@@ -1,6 +1,7 @@
 // CExtMenuKindOf: the bar questions of menus_dialogs, answered with the docking and bar classes.
 #include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
@@ -54,3 +55,16 @@ UINT CExtMenuKindOf::MsgContinueTrackMenu() { return CExtToolControlBar::g_nMsgC
 void CExtMenuKindOf::SetFrameMessageString(CWnd* pWnd, UINT nID) { CExtControlBar::SetFrameMessageString(pWnd, nID); }
 
 bool CExtMenuKindOf::IsFrameInHelpMode(CWnd* pWnd) { return CExtControlBar::IsFrameInHelpMode(pWnd); }
+
+bool CExtMenuKindOf::IsKeyHandlingBarHost(const CObject* p)
+{
+    return p != nullptr &&
+           (p->IsKindOf(RUNTIME_CLASS(CExtControlBar)) || p->IsKindOf(RUNTIME_CLASS(CExtDynAutoHideSlider)));
+}
+
+bool CExtMenuKindOf::PreTranslateChildBars(CWnd* pWnd, MSG* pMsg)
+{
+    return CExtControlBar::PreTranslateChildBars(pWnd, pMsg);
+}
+
+void CExtMenuKindOf::UpdateChildBarsCmdUI(CWnd* pWnd) { CExtControlBar::UpdateChildBarsCmdUI(pWnd, false); }

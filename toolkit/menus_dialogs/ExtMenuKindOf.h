@@ -1,5 +1,5 @@
 // CExtMenuKindOf: what the popup menus and the themed controls ask about the bars above them (what kind a window is,
-// where a bar is docked, which tool-bar button tracks a menu, the bars' registered messages and frame services). Its
+// where a bar is docked, which tool-bar button tracks a menu, the bars' registered messages and frame services, the bars inside resizable windows). Its
 // source is the only file of menus_dialogs that includes the higher folders.
 #pragma once
 #include "platform/Geometry.h"
@@ -37,4 +37,13 @@ public:
     static UINT MsgContinueTrackMenu(); // CExtToolControlBar::g_nMsgContinueTrackMenu
     static void SetFrameMessageString(CWnd* pWnd, UINT nID);
     static bool IsFrameInHelpMode(CWnd* pWnd);
+
+    // ---- bars inside resizable windows -----------------------------------------------------------
+    // True when the window's object is a control bar or an auto-hidden bar's slider, whose key handling a dialog
+    // inside it lets go first.
+    static bool IsKeyHandlingBarHost(const CObject* p);
+    // Offers the message to each child control bar of pWnd; true at the first that takes it.
+    static bool PreTranslateChildBars(CWnd* pWnd, MSG* pMsg);
+    // Runs the command-UI update of each child control bar of pWnd.
+    static void UpdateChildBarsCmdUI(CWnd* pWnd);
 };

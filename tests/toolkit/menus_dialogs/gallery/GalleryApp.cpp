@@ -117,6 +117,8 @@ public:
     BOOL InitInstance() override
     {
         CExtPopupMenuWnd::g_bHideRarelyUsed = false;
+        // The resizable windows keep their placement under this key.
+        SetRegistryKey(L"CorvaneGallery");
         auto* pFrame = new CGalleryFrame;
         if (!pFrame->Create(nullptr, L"Corvane toolkit gallery", WS_OVERLAPPEDWINDOW, CRect(40, 40, 900, 640)))
             return FALSE;

@@ -16,3 +16,14 @@
 #define ID_GAL_EXIT         4012
 #define ID_GAL_RECENT_FIRST 0xE110
 #define ID_GAL_LONG_FIRST   4200
+
+// Resizable windows page: dialog, page and form templates and their controls.
+#define IDD_GAL_RESIZABLE 4300
+#define IDD_GAL_PAGE1     4301
+#define IDD_GAL_PAGE2     4302
+#define IDD_GAL_PAGE3     4303
+#define IDD_GAL_FORM      4304
+#define IDC_GAL_LIST      4310
+#define IDC_GAL_EDIT      4311
+#define IDC_GAL_NOTE      4312
+#define IDC_GAL_LABEL     4313
