@@ -1,6 +1,6 @@
-// CExtMenuKindOf: what the popup menus and the themed controls ask about the bars above them (what kind a window is,
-// where a bar is docked, which tool-bar button tracks a menu, the bars' registered messages and frame services, the bars inside resizable windows). Its
-// source is the only file of menus_dialogs that includes the higher folders.
+// CExtMenuKindOf: what the popup menus, the themed controls and the resizable windows ask about the bars above them
+// (what kind a window is, where a bar is docked, which tool-bar button tracks a menu, the bars' registered messages and
+// frame services, the bars a dialog holds). Its source is the only file of menus_dialogs that includes higher folders.
 #pragma once
 #include "platform/Geometry.h"
 
