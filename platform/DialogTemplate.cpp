@@ -1,5 +1,6 @@
 #include "platform/Platform.h"
 #include "platform/DialogTemplate.h"
+#include "platform/ResourceWalk.h"
 #include <algorithm>
 #include <cstring>
 
@@ -49,88 +50,38 @@ struct TemplateLayout
     UINT size = 0;      // bytes of the whole template: after the last item, DWORD aligned when that fits
 };
 
-class TemplateWalk
-{
-public:
-    TemplateWalk(const BYTE* base, UINT cb) : m_base(base), m_cb(cb) {}
-    bool Skip(UINT n)
-    {
-        if (m_cb - m_pos < n)
-            return false;
-        m_pos += n;
-        return true;
-    }
-    bool Word(WORD& w)
-    {
-        if (m_cb - m_pos < sizeof(WORD))
-            return false;
-        memcpy(&w, m_base + m_pos, sizeof w);
-        m_pos += sizeof(WORD);
-        return true;
-    }
-    // A zero-terminated UTF-16 text.
-    bool Text()
-    {
-        for (WORD w = 1; w != 0;)
-            if (!Word(w))
-                return false;
-        return true;
-    }
-    // A name field: 0xFFFF and an ordinal, or a text.
-    bool TextOrOrdinal()
-    {
-        WORD w;
-        if (m_cb - m_pos < sizeof(WORD))
-            return false;
-        memcpy(&w, m_base + m_pos, sizeof w);
-        return w == 0xFFFF ? Skip(2 * sizeof(WORD)) : Text();
-    }
-    bool Align()
-    {
-        const UINT aligned = (m_pos + 3) & ~3u;
-        if (aligned < m_pos || aligned > m_cb)
-            return false;
-        m_pos = aligned;
-        return true;
-    }
-    UINT Pos() const { return m_pos; }
-
-private:
-    const BYTE* m_base;
-    UINT m_cb;
-    UINT m_pos = 0;
-};
-
 // True when the whole template lies within cb bytes; fills the layout.
 bool ReadLayout(const DLGTEMPLATE* t, UINT cb, TemplateLayout& layout)
 {
     if (t == nullptr || cb < sizeof(DLGTEMPLATE))
         return false;
     const bool ex = CDialogTemplate::IsDialogEx(t) != FALSE;
-    TemplateWalk walk((const BYTE*)t, cb);
+    CResourceWalk walk((const BYTE*)t, cb);
     if (!walk.Skip(ex ? sizeof(DlgTemplateEx) : sizeof(DLGTEMPLATE)) || !walk.TextOrOrdinal())
         return false;
-    layout.menuEnd = walk.Pos();
+    layout.menuEnd = (UINT)walk.Pos();
     if (!walk.TextOrOrdinal())
         return false;
-    layout.classEnd = walk.Pos();
+    layout.classEnd = (UINT)walk.Pos();
     if (!walk.Text()) // the system reads the title as text only
         return false;
-    layout.fontBlock = walk.Pos();
+    layout.fontBlock = (UINT)walk.Pos();
     if (HasFontStyle(StyleOf(t)) && (!walk.Skip(ex ? 6 : 2) || !walk.Text()))
         return false;
-    layout.fontEnd = walk.Pos();
-    layout.items = (walk.Pos() + 3) & ~3u;
-    UINT end = walk.Pos();
+    layout.fontEnd = (UINT)walk.Pos();
+    layout.items = ((UINT)walk.Pos() + 3) & ~3u;
+    UINT end = (UINT)walk.Pos();
     for (WORD i = 0, n = ItemCount(t); i < n; ++i)
     {
         WORD extra = 0;
-        if (!walk.Align() || !walk.Skip(ex ? sizeof(DlgItemTemplateEx) : sizeof(DLGITEMTEMPLATE)) ||
-            !walk.TextOrOrdinal() || !walk.TextOrOrdinal() || !walk.Word(extra) || !walk.Skip(extra))
+        walk.Align(4);
+        if (!walk.Skip(ex ? sizeof(DlgItemTemplateEx) : sizeof(DLGITEMTEMPLATE)) || !walk.TextOrOrdinal() ||
+            !walk.TextOrOrdinal() || !walk.Word(extra) || !walk.Skip(extra))
             return false;
-        end = walk.Pos();
+        end = (UINT)walk.Pos();
     }
-    layout.size = walk.Align() ? walk.Pos() : end;
+    walk.Align(4);
+    layout.size = walk.Within() ? (UINT)walk.Pos() : end;
     return true;
 }
 

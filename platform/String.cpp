@@ -1,6 +1,7 @@
 // CString and CStringA.
 #include "platform/String.h"
 #include "platform/Exceptions.h"
+#include "platform/ResourceWalk.h"
 #include <algorithm>
 #include <cstring>
 #include <cwctype>
@@ -491,29 +492,14 @@ BOOL CString::LoadString(HINSTANCE hInstance, UINT nID)
     m_str.clear();
     if (!block)
         return FALSE;
-    // Each entry is a length and that many characters; an entry that does not fit the block is
-    // not found (the block is outside data).
-    DWORD pos = 0;
-    for (UINT i = 0;; ++i)
-    {
-        if (size - pos < sizeof(WORD))
-            return FALSE;
-        WORD len;
-        memcpy(&len, block + pos, sizeof len);
-        pos += sizeof(WORD);
-        const DWORD bytes = (DWORD)len * sizeof(wchar_t);
-        if (bytes > size - pos)
-            return FALSE;
-        if (i == (nID & 15))
-        {
-            if (len == 0)
-                return FALSE;
-            m_str.resize(len);
-            memcpy(&m_str[0], block + pos, bytes);
-            return TRUE;
-        }
-        pos += bytes;
-    }
+    // An entry that does not fit the block is not found (the block is outside data).
+    const BYTE* chars = nullptr;
+    WORD len = 0;
+    if (!FindStringTableEntry(block, size, nID & 15, &chars, &len) || len == 0)
+        return FALSE;
+    m_str.resize(len);
+    memcpy(&m_str[0], chars, (size_t)len * sizeof(wchar_t));
+    return TRUE;
 }
 
 BOOL CString::LoadString(UINT nID)

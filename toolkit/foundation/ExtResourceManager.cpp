@@ -2,6 +2,7 @@
 #include "toolkit/foundation/ExtResourceManager.h"
 #include "platform/Core.h"
 #include "platform/Menu.h"
+#include "platform/ResourceWalk.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <cstdlib>
 #include <cstring>
@@ -34,47 +35,11 @@ template <class Fn> auto LoadFromResourceHandle(HINSTANCE* pModuleOut, Fn load) 
 // Deepest nesting of popups a menu template may have: the system builds it by recursion.
 const size_t kMaxMenuDepth = 64;
 
-// Reads menu templates without passing their end.
-class MenuTemplateWalk
-{
-public:
-    MenuTemplateWalk(const BYTE* p, DWORD cb) : m_p(p), m_cb(cb) {}
-    bool Skip(ULONGLONG n)
-    {
-        if (m_pos > m_cb || m_cb - m_pos < n)
-            return false;
-        m_pos += n;
-        return true;
-    }
-    bool Word(WORD& w)
-    {
-        if (m_pos > m_cb || m_cb - m_pos < sizeof(WORD))
-            return false;
-        memcpy(&w, m_p + m_pos, sizeof w);
-        m_pos += sizeof(WORD);
-        return true;
-    }
-    bool Text()
-    {
-        for (WORD w = 1; w != 0;)
-            if (!Word(w))
-                return false;
-        return true;
-    }
-    // As the system does, relative to the template (which starts DWORD aligned).
-    void Align(ULONGLONG n) { m_pos = (m_pos + n - 1) & ~(n - 1); }
-
-private:
-    const BYTE* m_p;
-    ULONGLONG m_cb;
-    ULONGLONG m_pos = 0;
-};
-
 // True when a menu template (the plain form, version 0, or the extended one, version 1) ends
 // within cb bytes and nests no deeper than the system can follow: what LoadMenuIndirectW reads.
 bool IsMenuTemplateWithin(const BYTE* p, DWORD cb)
 {
-    MenuTemplateWalk walk(p, cb);
+    CResourceWalk walk(p, cb);
     WORD nVersion = 0, nOffset = 0;
     if (p == nullptr || !walk.Word(nVersion) || !walk.Word(nOffset) || nVersion > 1 || !walk.Skip(nOffset))
         return false;
@@ -315,31 +280,17 @@ bool CExtResourceManager::LoadResourceToBuffer(CExtResourceBuffer& buffer, LPCTS
 bool CExtResourceManager::ReadStringTableEntry(const BYTE* pBlock, DWORD dwBlockSize, UINT nIndex, CString& str)
 {
     str.Empty();
-    if (pBlock == nullptr || nIndex > 15)
+    const BYTE* pChars = nullptr;
+    WORD nLength = 0;
+    if (!FindStringTableEntry(pBlock, dwBlockSize, nIndex, &pChars, &nLength))
         return false;
-    DWORD dwPos = 0;
-    for (UINT i = 0;; ++i)
+    if (nLength != 0)
     {
-        if (dwPos > dwBlockSize || dwBlockSize - dwPos < sizeof(WORD))
-            return false;
-        WORD nLength;
-        memcpy(&nLength, pBlock + dwPos, sizeof nLength);
-        dwPos += sizeof(WORD);
-        const DWORD dwBytes = (DWORD)nLength * sizeof(wchar_t);
-        if (dwBytes > dwBlockSize - dwPos)
-            return false;
-        if (i == nIndex)
-        {
-            if (nLength != 0)
-            {
-                std::vector<wchar_t> text(nLength);
-                memcpy(text.data(), pBlock + dwPos, dwBytes);
-                str = CString(text.data(), (int)nLength);
-            }
-            return true;
-        }
-        dwPos += dwBytes;
+        std::vector<wchar_t> text(nLength);
+        memcpy(text.data(), pChars, (size_t)nLength * sizeof(wchar_t));
+        str = CString(text.data(), (int)nLength);
     }
+    return true;
 }
 
 bool CExtResourceManager::LoadStringFromTable(CString& str, UINT nID, WORD nLangID1, WORD nLangID2, WORD* pLangOut,
