@@ -40,6 +40,8 @@ corvane_test(toolkit_special_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupColorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupControlTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupListBoxTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTest.rc
   TIMEOUT 300)

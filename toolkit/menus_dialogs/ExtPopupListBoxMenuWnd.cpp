@@ -1,0 +1,65 @@
+// CExtPopupListBoxMenuWnd: creating the hosted list box and routing its owner-draw messages to it.
+#include "toolkit/menus_dialogs/ExtPopupListBoxMenuWnd.h"
+
+IMPLEMENT_DYNCREATE(CExtPopupListBoxMenuWnd, CExtPopupControlMenuWnd)
+
+CExtPopupListBoxMenuWnd::CExtPopupListBoxMenuWnd(LPARAM lMessageCookie, DWORD dwListBoxStyle)
+    : m_lMessageCookie(lMessageCookie), m_dwListBoxStyle(dwListBoxStyle), m_pCbSelection(nullptr),
+      m_pSelectionCookie(nullptr), m_pCbContent(nullptr), m_pContentCookie(nullptr), m_pCbDraw(nullptr),
+      m_pCbMeasure(nullptr), m_pDrawingCookie(nullptr), m_pListBox(nullptr)
+{}
+
+CExtPopupListBoxMenuWnd::~CExtPopupListBoxMenuWnd() {}
+
+CExtPopupInplaceListBox* CExtPopupListBoxMenuWnd::GetListBox() const
+{
+    return m_pListBox != nullptr && m_pListBox->GetSafeHwnd() != nullptr ? m_pListBox : nullptr;
+}
+
+CExtPopupInplaceListBox* CExtPopupListBoxMenuWnd::NewListBox() { return new CExtPopupInplaceListBox; }
+
+HWND CExtPopupListBoxMenuWnd::CreateHostedControl(const RECT& rc) { return CreateListBox(NewListBox(), rc); }
+
+HWND CExtPopupListBoxMenuWnd::CreateListBox(CExtPopupInplaceListBox* pListBox, const RECT& rc)
+{
+    pListBox->m_pCbSelection = m_pCbSelection;
+    pListBox->m_pSelectionCookie = m_pSelectionCookie;
+    pListBox->m_pCbContent = m_pCbContent;
+    pListBox->m_pContentCookie = m_pContentCookie;
+    pListBox->m_pCbDraw = m_pCbDraw;
+    pListBox->m_pCbMeasure = m_pCbMeasure;
+    pListBox->m_pDrawingCookie = m_pDrawingCookie;
+    pListBox->m_lMessageCookie = m_lMessageCookie;
+    m_pListBox = pListBox;
+    if (!pListBox->Create(m_dwListBoxStyle, rc, this, (UINT)-1))
+    {
+        m_pListBox = nullptr;
+        delete pListBox;
+        return nullptr;
+    }
+    return pListBox->GetSafeHwnd();
+}
+
+LRESULT CExtPopupListBoxMenuWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_MEASUREITEM:
+        if (m_pListBox != nullptr && ((LPMEASUREITEMSTRUCT)lParam)->CtlType == ODT_LISTBOX)
+        {
+            m_pListBox->MeasureItem((LPMEASUREITEMSTRUCT)lParam);
+            return TRUE;
+        }
+        break;
+    case WM_DRAWITEM:
+        if (m_pListBox != nullptr && ((LPDRAWITEMSTRUCT)lParam)->hwndItem == m_pListBox->GetSafeHwnd())
+        {
+            m_pListBox->DrawItem((LPDRAWITEMSTRUCT)lParam);
+            return TRUE;
+        }
+        break;
+    case WM_DESTROY: m_pListBox = nullptr; break;
+    default: break;
+    }
+    return CExtPopupControlMenuWnd::WindowProc(message, wParam, lParam);
+}
