@@ -287,7 +287,8 @@ LRESULT CExtPopupInplaceListBox::OnWheelInput(const void* pInfoData)
 
 LRESULT CExtPopupInplaceListBox::OnKeyInput(UINT nVirtKey, UINT nKeyFlags)
 {
-    if ((::GetAsyncKeyState(VK_MENU) & 0x8000) != 0)
+    // The Alt key itself, or any key while Alt is held.
+    if (nVirtKey == VK_MENU || (::GetAsyncKeyState(VK_MENU) & 0x8000) != 0)
     {
         OnSelEndCancel(false);
         return 1;
