@@ -43,6 +43,7 @@ corvane_test(toolkit_special_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupControlTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupListBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupUndoRedoTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupDatePickerTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTest.rc
   TIMEOUT 300)
