@@ -44,6 +44,7 @@ corvane_test(toolkit_special_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupListBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupUndoRedoTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupDatePickerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColorButtonTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTest.rc
   TIMEOUT 300)
