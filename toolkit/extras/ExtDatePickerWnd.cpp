@@ -27,6 +27,7 @@ CExtDatePickerWnd::CExtDatePickerWnd()
     wc.lpfnWndProc = ::DefWindowProcW;
     wc.hInstance = hInst;
     wc.hCursor = ::LoadCursorW(nullptr, (LPCWSTR)IDC_ARROW);
+    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
     wc.lpszClassName = WNDCLASS_NAME;
     s_bRegistered = AfxRegisterClass(&wc) != FALSE;
 }

@@ -455,18 +455,19 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     d.IntersectClipRect(&rcClient);
 
     const int g = pPM->GetPopupMenuItemGap();
+    // The separators are horizontal lines: the painter's flag names the orientation of a bar.
     if ((m_dwButtons & BUTTON_DEFAULT) != 0)
     {
         PaintButtonPart(d, m_rcDefaultButton, m_sDefaultText, m_nHotElement == HOT_DEFAULT_BUTTON);
         const int nLine = m_rcDefaultButton.bottom + g / 2;
-        pPM->PaintSeparator(d, CRect(m_rcDefaultButton.left, nLine - 1, m_rcDefaultButton.right, nLine + 1), true, true,
-                            this, 0);
+        pPM->PaintSeparator(d, CRect(m_rcDefaultButton.left, nLine - 1, m_rcDefaultButton.right, nLine + 1), false,
+                            true, this, 0);
     }
     if ((m_dwButtons & BUTTON_CUSTOM) != 0)
     {
         PaintButtonPart(d, m_rcCustomButton, m_sCustomText, m_nHotElement == HOT_CUSTOM_BUTTON);
         const int nLine = m_rcCustomButton.top - g / 2 - 2;
-        pPM->PaintSeparator(d, CRect(m_rcCustomButton.left, nLine - 1, m_rcCustomButton.right, nLine + 1), true, true,
+        pPM->PaintSeparator(d, CRect(m_rcCustomButton.left, nLine - 1, m_rcCustomButton.right, nLine + 1), false, true,
                             this, 0);
     }
     const COLORREF clrFrame = pPM->GetTranslatedColor(SWATCH_FRAME_COLOR, this, 0);

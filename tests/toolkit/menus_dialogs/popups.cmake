@@ -28,6 +28,7 @@ add_executable(toolkit_gallery WIN32
   ${CMAKE_CURRENT_LIST_DIR}/gallery/MenusPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/ControlsPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/EditsPage.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/gallery/SpecialPopupsPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/Gallery.rc)
 target_include_directories(toolkit_gallery PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR}/gallery)
 target_link_libraries(toolkit_gallery PRIVATE corvane_toolkit corvane_platform)
