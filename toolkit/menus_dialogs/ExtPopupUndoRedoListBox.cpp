@@ -23,7 +23,9 @@ void CExtPopupUndoRedoListBox::ChooseUpTo(int n)
     const int nCount = GetCount();
     if (nCount <= 0)
         return;
-    ::SendMessageW(m_hWnd, LB_SELITEMRANGEEX, (WPARAM)(nCount - 1), 0);
+    // Deselecting only the items after n leaves what deselecting all would: items 0..n are selected next.
+    if (n + 1 <= nCount - 1)
+        ::SendMessageW(m_hWnd, LB_SELITEMRANGEEX, (WPARAM)(nCount - 1), (LPARAM)(n + 1));
     if (n == 0)
         ::SendMessageW(m_hWnd, LB_SETSEL, TRUE, 0);
     else

@@ -30,7 +30,7 @@ public:
 
     void OnSelChange() override;
 
-    // Deselects everything, selects items 0..n and reports the change.
+    // Leaves items 0..n selected and every other item deselected, and reports the change.
     void ChooseUpTo(int n);
     // The first item from the top whose bottom reaches the client bottom, at most the last item.
     int GetLastVisibleItem() const;
