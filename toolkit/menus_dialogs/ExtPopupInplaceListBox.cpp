@@ -8,6 +8,7 @@
 #include "toolkit/menus_dialogs/ExtPopupControlMenuWnd.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
+#include <cwctype>
 
 IMPLEMENT_DYNCREATE(CExtPopupInplaceListBox, CListBox)
 
@@ -319,6 +320,10 @@ LRESULT CExtPopupInplaceListBox::OnKeyInput(UINT nVirtKey, UINT nKeyFlags)
     }
     const int nOldSel = GetCurSel();
     CListBox::DefWindowProc(WM_KEYDOWN, nVirtKey, MAKELPARAM(1, nKeyFlags));
+    // Typing: the list searches its strings on characters, which the menu's hook does not deliver.
+    const UINT nChar = ::MapVirtualKeyW(nVirtKey, MAPVK_VK_TO_CHAR);
+    if (nChar >= L' ' && (nChar & 0x80000000) == 0 && m_hWnd != nullptr && ::IsWindow(m_hWnd))
+        CListBox::DefWindowProc(WM_CHAR, (WPARAM)::towlower((wint_t)nChar), MAKELPARAM(1, nKeyFlags));
     if (m_hWnd != nullptr && ::IsWindow(m_hWnd) && GetCurSel() != nOldSel)
         OnSelChange();
     return 0;

@@ -244,7 +244,8 @@ TEST_F(PopupListBoxTest, MessagesCarryTheMessageCookieAboveFourGigabytes)
     EXPECT_EQ(m_recorder.Count(L::g_nMsgPopupListBoxInitContent), 1u);
     EXPECT_GT(m_recorder.Count(L::g_nMsgPopupListBoxItemMeasure), 0u);
     EXPECT_GT(m_recorder.Count(L::g_nMsgPopupListBoxItemDraw), 0u);
-    for (UINT nMsg : {L::g_nMsgPopupListBoxInitContent, L::g_nMsgPopupListBoxItemMeasure, L::g_nMsgPopupListBoxItemDraw})
+    for (UINT nMsg :
+         {L::g_nMsgPopupListBoxInitContent, L::g_nMsgPopupListBoxItemMeasure, L::g_nMsgPopupListBoxItemDraw})
         for (const RecordedMessage& m : m_recorder.Of(nMsg))
             EXPECT_EQ(m.m_lParam, kHighCookie);
 }
@@ -263,9 +264,12 @@ TEST_F(PopupListBoxTest, KeysReachTheListThroughThePopup)
     EXPECT_EQ(pList->GetCurSel(), 18);
     EXPECT_EQ(Ends(L::g_nMsgPopupListBoxSelChange), 4u);
     EXPECT_EQ(m_ends.back().second, 18);
+    // Typing jumps to the first item of the letter after the current one ("Butir 19" after 18).
+    EXPECT_FALSE(Key(pPopup, 'B'));
+    EXPECT_EQ(pList->GetCurSel(), 19);
     // Right does nothing.
     EXPECT_TRUE(Key(pPopup, VK_RIGHT));
-    EXPECT_EQ(pList->GetCurSel(), 18);
+    EXPECT_EQ(pList->GetCurSel(), 19);
     EXPECT_FALSE(Site().IsEmpty());
     EXPECT_EQ(Ends(L::g_nMsgPopupListBoxSelEndOK) + Ends(L::g_nMsgPopupListBoxSelEndCancel), 0u);
 }
