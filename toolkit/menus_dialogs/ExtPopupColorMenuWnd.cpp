@@ -330,14 +330,19 @@ bool CExtPopupColorMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& b
     const CPoint ptClient(x, y);
     POINT ptScreen = {x, y};
     ::ClientToScreen(hWnd, &ptScreen);
-    if (message != WM_LBUTTONUP && message != WM_NCLBUTTONUP)
-        return false;
+    // The owner's part of a combined top-level popup: a release there closes the popup.
     if (m_pWndParentMenu == nullptr && (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_nCombinedSide != COMBINE_NONE &&
         m_rcExclude.PtInRect(ptScreen))
     {
+        const bool bUp = message == WM_LBUTTONUP || message == WM_RBUTTONUP || message == WM_MBUTTONUP ||
+                         message == WM_NCLBUTTONUP || message == WM_NCRBUTTONUP || message == WM_NCMBUTTONUP;
+        if (!bUp)
+            return false;
         CloseMenu(false);
         return true;
     }
+    if (message != WM_LBUTTONUP && message != WM_NCLBUTTONUP)
+        return false;
     const int nHit = HitTestColor(ptClient);
     if (nHit != HOT_NONE && !IsEmbeddedTracking())
     {

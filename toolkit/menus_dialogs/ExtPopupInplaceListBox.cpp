@@ -30,12 +30,16 @@ const UINT CExtPopupInplaceListBox::g_nMsgPopupListBoxSelChange =
 CExtPopupInplaceListBox::CExtPopupInplaceListBox()
     : m_pCbSelection(nullptr), m_pSelectionCookie(nullptr), m_pCbContent(nullptr), m_pContentCookie(nullptr),
       m_pCbDraw(nullptr), m_pCbMeasure(nullptr), m_pDrawingCookie(nullptr), m_lMessageCookie(0),
-      m_bSelectionFinished(false)
+      m_bSelectionFinished(false), m_bAutoDelete(false)
 {}
 
 CExtPopupInplaceListBox::~CExtPopupInplaceListBox() {}
 
-void CExtPopupInplaceListBox::PostNcDestroy() { delete this; }
+void CExtPopupInplaceListBox::PostNcDestroy()
+{
+    if (m_bAutoDelete)
+        delete this;
+}
 
 CExtPopupMenuWnd* CExtPopupInplaceListBox::GetParentPopup() const
 {

@@ -77,6 +77,9 @@ public:
     LPVOID m_pDrawingCookie;
     LPARAM m_lMessageCookie;
     bool m_bSelectionFinished : 1;
+    // Set by the hosting popup once the window exists: the object then deletes itself after its window
+    // is destroyed (a failed creation leaves the object to its creator).
+    bool m_bAutoDelete : 1;
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

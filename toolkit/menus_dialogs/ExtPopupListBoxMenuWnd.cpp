@@ -33,10 +33,12 @@ HWND CExtPopupListBoxMenuWnd::CreateListBox(CExtPopupInplaceListBox* pListBox, c
     m_pListBox = pListBox;
     if (!pListBox->Create(m_dwListBoxStyle, rc, this, (UINT)-1))
     {
+        // The flag is still clear: the object did not delete itself.
         m_pListBox = nullptr;
         delete pListBox;
         return nullptr;
     }
+    pListBox->m_bAutoDelete = true;
     return pListBox->GetSafeHwnd();
 }
 

@@ -387,3 +387,55 @@ TEST_F(PopupListBoxTest, TheComboLikeItemTakesTheChosenTextAndItsEditPartClosesT
     ASSERT_NE(item.m_pInplaceEditWnd, nullptr);
     EXPECT_EQ(::GetFocus(), ((CWnd*)item.m_pInplaceEditWnd)->GetSafeHwnd());
 }
+
+namespace
+{
+// A list box that counts its deletions and can refuse its creation.
+class CCountedListBox : public L
+{
+public:
+    static int s_nDeleted;
+    bool m_bFailCreate = false;
+    ~CCountedListBox() override { ++s_nDeleted; }
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_CREATE && m_bFailCreate)
+            return -1;
+        return L::WindowProc(message, wParam, lParam);
+    }
+};
+int CCountedListBox::s_nDeleted = 0;
+
+class CCountedListPopup : public LBP
+{
+public:
+    bool m_bFailCreate = false;
+
+protected:
+    L* NewListBox() override
+    {
+        auto* pList = new CCountedListBox;
+        pList->m_bFailCreate = m_bFailCreate;
+        return pList;
+    }
+};
+} // namespace
+
+TEST_F(PopupListBoxTest, TheListBoxIsDeletedExactlyOnceWhetherItsCreationFailsOrNot)
+{
+    CCountedListBox::s_nDeleted = 0;
+    for (bool bFail : {true, false})
+    {
+        auto* pPopup = new CCountedListPopup;
+        pPopup->m_bFailCreate = bFail;
+        pPopup->m_lMessageCookie = kHighCookie;
+        ASSERT_TRUE(pPopup->CreatePopupMenu(m_recorder.m_hWnd));
+        ASSERT_TRUE(Show(pPopup));
+        EXPECT_EQ(pPopup->GetControlWnd() == nullptr, bFail);
+        EXPECT_EQ(CCountedListBox::s_nDeleted, 1) << bFail; // the failed one, by its creator
+        CExtPopupMenuWnd::CancelMenuTracking();
+        EXPECT_EQ(CCountedListBox::s_nDeleted, bFail ? 1 : 2) << bFail;
+    }
+}
