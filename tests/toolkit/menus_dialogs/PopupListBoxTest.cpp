@@ -365,6 +365,10 @@ TEST_F(PopupListBoxTest, TheComboLikeItemTakesTheChosenTextAndItsEditPartClosesT
     const CExtPopupMenuWnd::MENUITEMDATA& item = pMenu->GetItemAt(1);
     EXPECT_EQ(item.m_sInplaceEditText, CString(L"Butir 1"));
     EXPECT_NE(item.m_nEditFlags & CExtPopupMenuWnd::MENUITEMDATA::kEditUseOwnText, 0);
+    // The item's edit part shows the chosen text, not the target's.
+    ASSERT_FALSE(CRecordingPaintManager::s_editTexts.empty());
+    EXPECT_EQ(CRecordingPaintManager::s_editTexts.back(), CString(L"Butir 1"));
+    EXPECT_EQ(sTarget, CString(L"awal"));
 
     // Back onto the item: the list stays open.
     CRect rcItem;

@@ -5,6 +5,14 @@
 IMPLEMENT_DYNCREATE(CRecordingPaintManager, CMenuTestPaintManager)
 
 std::vector<std::pair<CString, CRect>> CRecordingPaintManager::s_captions;
+std::vector<CString> CRecordingPaintManager::s_editTexts;
+
+void CRecordingPaintManager::PaintMenuItem(CDC& dc, MenuItemPaintData& data)
+{
+    if (data.m_nLayoutValues[2] > data.m_nLayoutValues[0])
+        s_editTexts.push_back(data.m_strCustomText);
+    CMenuTestPaintManager::PaintMenuItem(dc, data);
+}
 
 void CRecordingPaintManager::PaintUndoRedoCaption(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc,
                                                   LPARAM lParam)
@@ -59,6 +67,7 @@ void SpecialPopupTest::SetUp()
     PopupTest::SetUp();
     g_PaintManagerHolder.InstallPaintManager(new CRecordingPaintManager);
     CRecordingPaintManager::s_captions.clear();
+    CRecordingPaintManager::s_editTexts.clear();
 }
 
 void SpecialPopupTest::TearDown() { PopupTest::TearDown(); }

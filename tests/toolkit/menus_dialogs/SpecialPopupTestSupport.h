@@ -27,13 +27,16 @@ public:
     std::function<LRESULT(UINT, WPARAM, LPARAM)> m_onMessage;
 };
 
-// The menu test paint manager that also records the undo/redo captions it paints.
+// The menu test paint manager that also records the undo/redo captions and the texts of the menu
+// items' edit parts it paints.
 class CRecordingPaintManager : public CMenuTestPaintManager
 {
     DECLARE_DYNCREATE(CRecordingPaintManager)
 public:
     void PaintUndoRedoCaption(CDC& dc, const RECT& rc, LPCTSTR pszText, CObject* pHelperSrc, LPARAM lParam) override;
+    void PaintMenuItem(CDC& dc, MenuItemPaintData& data) override;
     static std::vector<std::pair<CString, CRect>> s_captions;
+    static std::vector<CString> s_editTexts; // the edit-part texts of painted menu items
 };
 
 // The popup fixture over the recording paint manager.
