@@ -174,10 +174,7 @@ LRESULT CExtPopupInplaceListBox::WindowProc(UINT message, WPARAM wParam, LPARAM 
     case WM_DESTROY: OnSelEndCancel(true); break;
     case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
     case WM_MOUSEMOVE: return OnMouseMoveMsg(lParam);
-    case WM_LBUTTONDOWN:
-        if (GetCount() > 0)
-            ::SetCapture(m_hWnd);
-        return 0;
+    case WM_LBUTTONDOWN: return OnLButtonDownMsg();
     case WM_LBUTTONUP: return OnLButtonUpMsg(lParam);
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDOWN:
@@ -232,6 +229,13 @@ LRESULT CExtPopupInplaceListBox::OnMouseMoveMsg(LPARAM lParam)
         SetCurSel(nItem);
         OnSelChange();
     }
+    return 0;
+}
+
+LRESULT CExtPopupInplaceListBox::OnLButtonDownMsg()
+{
+    if (GetCount() > 0)
+        ::SetCapture(m_hWnd);
     return 0;
 }
 

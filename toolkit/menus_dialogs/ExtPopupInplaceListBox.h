@@ -87,6 +87,7 @@ protected:
 
     LRESULT OnCreateMsg(WPARAM wParam, LPARAM lParam);
     LRESULT OnMouseMoveMsg(LPARAM lParam);
+    LRESULT OnLButtonDownMsg();
     LRESULT OnLButtonUpMsg(LPARAM lParam);
     LRESULT OnCancelModeMsg();
     // A record of the hosting popup; the result of the retranslated input.

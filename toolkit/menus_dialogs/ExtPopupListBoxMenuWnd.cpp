@@ -46,22 +46,28 @@ LRESULT CExtPopupListBoxMenuWnd::WindowProc(UINT message, WPARAM wParam, LPARAM 
 {
     switch (message)
     {
-    case WM_MEASUREITEM:
-        if (m_pListBox != nullptr && ((LPMEASUREITEMSTRUCT)lParam)->CtlType == ODT_LISTBOX)
-        {
-            m_pListBox->MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-            return TRUE;
-        }
-        break;
-    case WM_DRAWITEM:
-        if (m_pListBox != nullptr && ((LPDRAWITEMSTRUCT)lParam)->hwndItem == m_pListBox->GetSafeHwnd())
-        {
-            m_pListBox->DrawItem((LPDRAWITEMSTRUCT)lParam);
-            return TRUE;
-        }
-        break;
+    case WM_MEASUREITEM: return OnMeasureItemMsg(wParam, lParam);
+    case WM_DRAWITEM: return OnDrawItemMsg(wParam, lParam);
     case WM_DESTROY: m_pListBox = nullptr; break;
     default: break;
     }
     return CExtPopupControlMenuWnd::WindowProc(message, wParam, lParam);
+}
+
+LRESULT CExtPopupListBoxMenuWnd::OnMeasureItemMsg(WPARAM wParam, LPARAM lParam)
+{
+    auto* pMIS = (LPMEASUREITEMSTRUCT)lParam;
+    if (m_pListBox == nullptr || pMIS->CtlType != ODT_LISTBOX)
+        return CExtPopupControlMenuWnd::WindowProc(WM_MEASUREITEM, wParam, lParam);
+    m_pListBox->MeasureItem(pMIS);
+    return TRUE;
+}
+
+LRESULT CExtPopupListBoxMenuWnd::OnDrawItemMsg(WPARAM wParam, LPARAM lParam)
+{
+    auto* pDIS = (LPDRAWITEMSTRUCT)lParam;
+    if (m_pListBox == nullptr || pDIS->hwndItem != m_pListBox->GetSafeHwnd())
+        return CExtPopupControlMenuWnd::WindowProc(WM_DRAWITEM, wParam, lParam);
+    m_pListBox->DrawItem(pDIS);
+    return TRUE;
 }

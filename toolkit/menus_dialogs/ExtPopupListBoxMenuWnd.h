@@ -37,6 +37,9 @@ protected:
     virtual CExtPopupInplaceListBox* NewListBox();
     // Copies the callbacks and creates the list box window; null on failure (the object is deleted).
     HWND CreateListBox(CExtPopupInplaceListBox* pListBox, const RECT& rc);
+    // The list box's owner-draw messages go straight to it (its items are measured while it is created).
+    LRESULT OnMeasureItemMsg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItemMsg(WPARAM wParam, LPARAM lParam);
 
     // The list box from its creation to the popup's WM_DESTROY (it deletes itself); not owned.
     CExtPopupInplaceListBox* m_pListBox;

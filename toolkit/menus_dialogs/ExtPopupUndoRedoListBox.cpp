@@ -103,25 +103,11 @@ LRESULT CExtPopupUndoRedoListBox::WindowProc(UINT message, WPARAM wParam, LPARAM
     case WM_PAINT: return OnPaintMsg();
     case WM_MOUSEMOVE: return OnMouseMoveMsg(lParam);
     case WM_VSCROLL: return OnVScrollMsg(wParam, lParam);
-    case WM_LBUTTONDOWN:
-        if (GetCount() > 0)
-        {
-            ::SetCapture(m_hWnd);
-            m_bTracking = true;
-        }
-        return 0;
+    case WM_LBUTTONDOWN: return OnLButtonDownMsg();
     case WM_LBUTTONUP: return OnLButtonUpMsg();
     case WM_TIMER: return OnTimerMsg(wParam, lParam);
-    case WM_CANCELMODE:
-        StopTimers();
-        if (::GetCapture() == m_hWnd)
-            ::ReleaseCapture();
-        OnSelEndCancel(false);
-        return 0;
-    case WM_DESTROY:
-        StopTimers();
-        OnSelEndCancel(true);
-        break;
+    case WM_CANCELMODE: return OnCancelModeMsg();
+    case WM_DESTROY: OnDestroyMsg(); break;
     default: break;
     }
     return CExtPopupInplaceListBox::WindowProc(message, wParam, lParam);
@@ -203,6 +189,31 @@ LRESULT CExtPopupUndoRedoListBox::OnVScrollMsg(WPARAM wParam, LPARAM lParam)
         ::InvalidateRect(hWnd, nullptr, TRUE);
     }
     return lResult;
+}
+
+LRESULT CExtPopupUndoRedoListBox::OnLButtonDownMsg()
+{
+    if (GetCount() > 0)
+    {
+        ::SetCapture(m_hWnd);
+        m_bTracking = true;
+    }
+    return 0;
+}
+
+LRESULT CExtPopupUndoRedoListBox::OnCancelModeMsg()
+{
+    StopTimers();
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    OnSelEndCancel(false);
+    return 0;
+}
+
+void CExtPopupUndoRedoListBox::OnDestroyMsg()
+{
+    StopTimers();
+    OnSelEndCancel(true);
 }
 
 LRESULT CExtPopupUndoRedoListBox::OnLButtonUpMsg()

@@ -51,7 +51,11 @@ protected:
     LRESULT OnPaintMsg();
     LRESULT OnMouseMoveMsg(LPARAM lParam);
     LRESULT OnVScrollMsg(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLButtonDownMsg();
     LRESULT OnLButtonUpMsg();
+    LRESULT OnCancelModeMsg();
+    // Stops the timers and ends silently before the base handling.
+    void OnDestroyMsg();
     LRESULT OnTimerMsg(WPARAM wParam, LPARAM lParam);
     // Up, Down, Home, End, Page Up, Page Down; false for other keys.
     bool OnChoiceKey(UINT nVirtKey);
