@@ -28,7 +28,6 @@ add_executable(toolkit_gallery WIN32
   ${CMAKE_CURRENT_LIST_DIR}/gallery/MenusPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/ControlsPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/EditsPage.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/gallery/SpecialPopupsPage.cpp
   ${CMAKE_CURRENT_LIST_DIR}/gallery/Gallery.rc)
 target_include_directories(toolkit_gallery PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR}/gallery)
 target_link_libraries(toolkit_gallery PRIVATE corvane_toolkit corvane_platform)
@@ -50,3 +49,5 @@ corvane_test(toolkit_special_popup_tests
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTest.rc
   TIMEOUT 300)
 set_tests_properties(toolkit_special_popup_tests PROPERTIES RUN_SERIAL TRUE)
+# The gallery page of the special popups.
+target_sources(toolkit_gallery PRIVATE ${CMAKE_CURRENT_LIST_DIR}/gallery/SpecialPopupsPage.cpp)
