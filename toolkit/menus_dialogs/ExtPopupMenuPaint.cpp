@@ -247,7 +247,10 @@ void CExtPopupMenuWnd::PaintItemDefault(CDC& dc, const VisibleItemDefinition_t& 
         mipd.m_nLayoutValues[1] = rcEdit.top;
         mipd.m_nLayoutValues[2] = rcEdit.right;
         mipd.m_nLayoutValues[3] = rcEdit.bottom;
-        mipd.m_strCustomText = mi.m_pEditTextTarget != nullptr ? *mi.m_pEditTextTarget : CString();
+        if ((mi.m_nEditFlags & MENUITEMDATA::kEditUseOwnText) != 0)
+            mipd.m_strCustomText = mi.m_sInplaceEditText;
+        else
+            mipd.m_strCustomText = mi.m_pEditTextTarget != nullptr ? *mi.m_pEditTextTarget : CString();
     }
     if (mi.m_pCbItemClick != nullptr && !IsContextHelpMode())
     {

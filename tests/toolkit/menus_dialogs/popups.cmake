@@ -33,3 +33,22 @@ add_executable(toolkit_gallery WIN32
 target_include_directories(toolkit_gallery PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_LIST_DIR}/gallery)
 target_link_libraries(toolkit_gallery PRIVATE corvane_toolkit corvane_platform)
 target_link_options(toolkit_gallery PRIVATE -Wl,--undefined=wWinMain)
+
+# The colour, list, date and undo/redo popups and the colour button; they read the screen.
+corvane_test(toolkit_special_popup_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/MenuTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupColorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupControlTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupListBoxTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupUndoRedoTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupDatePickerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColorButtonTest.cpp
+  LIBS corvane_toolkit corvane_platform
+  RESOURCES ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTest.rc
+  TIMEOUT 300)
+set_tests_properties(toolkit_special_popup_tests PROPERTIES RUN_SERIAL TRUE)
+# The gallery page of the special popups.
+target_sources(toolkit_gallery PRIVATE ${CMAKE_CURRENT_LIST_DIR}/gallery/SpecialPopupsPage.cpp)
