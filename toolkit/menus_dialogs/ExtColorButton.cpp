@@ -2,7 +2,7 @@
 #include "toolkit/menus_dialogs/ExtColorButton.h"
 #include "platform/CommonDialogs.h"
 #include "platform/ControlBar.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -73,7 +73,7 @@ bool CExtColorButton::TrackDropDownMenu(bool bSelectFirstItem)
     const CPoint pt((rcWnd.left + rcWnd.right) / 2, (rcWnd.top + rcWnd.bottom) / 2);
     ::SetFocus(bOnBar && hWndOwner != nullptr ? hWndOwner : m_hWnd);
     if (bOnBar)
-        CExtToolControlBar::CloseTrackingMenus();
+        CExtMenuKindOf::CloseToolBarMenus();
     nFlags |= CExtPopupMenuWnd::TRACK_COMBINE_DEFAULT;
     if (bSelectFirstItem)
         nFlags |= CExtPopupMenuWnd::TRACK_SELECT_ANY;

@@ -2,7 +2,7 @@
 // input the hosting popup hands over.
 #include "toolkit/menus_dialogs/ExtPopupInplaceListBox.h"
 #include "platform/Dc.h"
-#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupControlMenuWnd.h"
@@ -108,7 +108,7 @@ void CExtPopupInplaceListBox::OnSelEndOK()
         if (hWndPopup != nullptr && ::IsWindow(hWndPopup) && ::IsWindow(hWnd))
             ::SendMessageW(hWndPopup, WM_CANCELMODE, 0, 0);
     }
-    CExtToolControlBar::CloseTrackingMenus();
+    CExtMenuKindOf::CloseToolBarMenus();
 }
 
 void CExtPopupInplaceListBox::OnSelEndCancel(bool bSilent)
@@ -128,7 +128,7 @@ void CExtPopupInplaceListBox::OnSelEndCancel(bool bSilent)
         if (hWndPopup != nullptr && ::IsWindow(hWndPopup) && ::IsWindow(hWnd))
             ::SendMessageW(hWndPopup, WM_CANCELMODE, 0, 0);
     }
-    CExtToolControlBar::CloseTrackingMenus();
+    CExtMenuKindOf::CloseToolBarMenus();
 }
 
 void CExtPopupInplaceListBox::OnSelChange()
