@@ -7,20 +7,25 @@
 namespace tabtest
 {
 
-HostFrame::HostFrame(const RECT& rc) : m_pFrame(new CFrameWnd)
+// One frame serves every test: hiding or destroying a foreground window costs Wine about two
+// seconds here. Tests destroy their own children before the next one starts.
+HostFrame::HostFrame(const RECT& rc)
 {
-    EXPECT_TRUE(m_pFrame->Create(nullptr, L"tabs", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rc));
-    m_pFrame->ShowWindow(SW_SHOW);
+    static CFrameWnd* s_pFrame = nullptr;
+    if (s_pFrame == nullptr || !::IsWindow(s_pFrame->GetSafeHwnd()))
+    {
+        s_pFrame = new CFrameWnd;
+        EXPECT_TRUE(s_pFrame->Create(nullptr, L"tabs", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, rc));
+        s_pFrame->ShowWindow(SW_SHOW);
+    }
+    m_pFrame = s_pFrame;
+    m_pFrame->MoveWindow(&rc);
     m_pFrame->UpdateWindow();
     ::SetForegroundWindow(m_pFrame->m_hWnd);
     ::SetActiveWindow(m_pFrame->m_hWnd);
 }
 
-HostFrame::~HostFrame()
-{
-    if (::IsWindow(m_pFrame->GetSafeHwnd()))
-        m_pFrame->DestroyWindow();
-}
+HostFrame::~HostFrame() {}
 
 void PumpFor(DWORD nMilliseconds)
 {
@@ -54,6 +59,12 @@ bool CreateStrip(CExtTabWnd& wnd, CWnd* pParent, const RECT& rc, DWORD dwTabStyl
 void MoveMouseTo(CWnd* pWnd, CPoint ptClient)
 {
     pWnd->ClientToScreen(&ptClient);
+    MoveMouseToScreen(ptClient);
+    PumpFor(20);
+}
+
+void MoveMouseToScreen(CPoint ptClient)
+{
     const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
     INPUT in = {};
     in.type = INPUT_MOUSE;
@@ -61,7 +72,6 @@ void MoveMouseTo(CWnd* pWnd, CPoint ptClient)
     in.mi.dy = MulDiv(ptClient.y, 65535, cy);
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &in, sizeof(in));
-    PumpFor(20);
 }
 
 void MouseButton(bool bDown, bool bLeft)

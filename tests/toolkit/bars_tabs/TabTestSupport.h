@@ -8,7 +8,7 @@
 namespace tabtest
 {
 
-// A visible, foreground frame window; destroyed with the object.
+// A visible, foreground frame window shared by the tests (kept for the program's life).
 class HostFrame
 {
 public:
@@ -43,6 +43,8 @@ CSize TextSize(LPCTSTR pszText, bool bBold = false);
 bool CreateStrip(CExtTabWnd& wnd, CWnd* pParent, const RECT& rc, DWORD dwTabStyle, UINT nID = 100);
 // Moves the real pointer to a client point of the window (SendInput).
 void MoveMouseTo(CWnd* pWnd, CPoint ptClient);
+// The same at a screen point, without pumping (from any thread).
+void MoveMouseToScreen(CPoint ptScreen);
 void MouseButton(bool bDown, bool bLeft = true);
 
 } // namespace tabtest
