@@ -229,7 +229,13 @@ int CExtTabWnd::ItemGetIndexOf(const TAB_ITEM_INFO* pTii) const
 CExtTabWnd::TAB_ITEM_INFO* CExtTabWnd::ItemInsert(LPCTSTR lpszText, const CExtCmdIcon* pIcon, bool bCopyIcon,
                                                   DWORD dwItemStyle, int nIndex, LPARAM lParam, bool bUpdate)
 {
-    return ItemInsertRecord(new TAB_ITEM_INFO(this, lpszText, pIcon, bCopyIcon, dwItemStyle, lParam), nIndex, bUpdate);
+    return ItemInsertRecord(ItemCreateRecord(lpszText, pIcon, bCopyIcon, dwItemStyle, lParam), nIndex, bUpdate);
+}
+
+CExtTabWnd::TAB_ITEM_INFO* CExtTabWnd::ItemCreateRecord(LPCTSTR lpszText, const CExtCmdIcon* pIcon, bool bCopyIcon,
+                                                        DWORD dwItemStyle, LPARAM lParam)
+{
+    return new TAB_ITEM_INFO(this, lpszText, pIcon, bCopyIcon, dwItemStyle, lParam);
 }
 
 CExtTabWnd::TAB_ITEM_INFO* CExtTabWnd::ItemInsertRecord(TAB_ITEM_INFO* pTii, int nIndex, bool bUpdate)

@@ -272,6 +272,9 @@ protected:
     virtual void InitTabWnd();
     // Links and inserts a record made by the caller (ItemInsert, ItemMove).
     TAB_ITEM_INFO* ItemInsertRecord(TAB_ITEM_INFO* pTii, int nIndex, bool bUpdate);
+    // A new record for ItemInsert (OneNote strips make records with colours).
+    virtual TAB_ITEM_INFO* ItemCreateRecord(LPCTSTR lpszText, const CExtCmdIcon* pIcon, bool bCopyIcon,
+                                            DWORD dwItemStyle, LPARAM lParam);
     // A new record with the text, icon, style and lParam of pTii (OneNote tabs add their colours).
     virtual TAB_ITEM_INFO* ItemCopyRecord(const TAB_ITEM_INFO* pTii);
     CSize MeasureItem(TAB_ITEM_INFO* pTii, CDC* pDC);
