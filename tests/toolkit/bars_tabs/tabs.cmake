@@ -7,6 +7,7 @@ corvane_test(toolkit_tabs_tests
     ${CMAKE_CURRENT_LIST_DIR}/ExtTabWndMouseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtTabStylesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtTabMdiWndTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtTabPageContainerTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 # Tests that move the real pointer, send input or need the foreground run alone.
