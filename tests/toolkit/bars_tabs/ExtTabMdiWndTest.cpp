@@ -47,7 +47,7 @@ CTabsMdiFrame* Frame()
     if (s_pFrame == nullptr)
     {
         s_pFrame = new CTabsMdiFrame;
-        EXPECT_TRUE(s_pFrame->CreateEx(0, nullptr, L"Induk", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40, 640, 480,
+        EXPECT_TRUE(s_pFrame->CreateEx(0, nullptr, L"Induk", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 660, 40, 600, 480,
                                        nullptr, nullptr));
         s_pFrame->ShowWindow(SW_SHOW);
     }

@@ -20,6 +20,7 @@ HostFrame::HostFrame(const RECT& rc)
     }
     m_pFrame = s_pFrame;
     m_pFrame->MoveWindow(&rc);
+    ::SetWindowPos(m_pFrame->m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     m_pFrame->UpdateWindow();
     ::SetForegroundWindow(m_pFrame->m_hWnd);
     ::SetActiveWindow(m_pFrame->m_hWnd);
