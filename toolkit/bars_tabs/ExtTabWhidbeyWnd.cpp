@@ -123,9 +123,10 @@ void CExtTabWhidbeyWnd::OnTabWndDrawItem(CDC& dc, const CRect& rcItemsArea, bool
     dc.SelectObject(pOldPen);
     CRect rcContent(rcItem);
     rcContent.DeflateRect(2, 2);
-    if (bHorz)
-        rcContent.left += bFirst ? kFirstTabExtra : kSlant;
-    else
-        rcContent.top += bFirst ? kFirstTabExtra : kSlant;
+    // Only the first tab has room of its own for the slant.
+    if (bFirst && bHorz)
+        rcContent.left += kFirstTabExtra;
+    else if (bFirst)
+        rcContent.top += kFirstTabExtra;
     tabshape::DrawContent(dc, rcContent, bHorz, pFont, pszText, pIcon, clrText);
 }

@@ -2,6 +2,8 @@
 // range and the slice a strip takes from its parent.
 #include "TabTestSupport.h"
 #include "platform/Dc.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerGlyph.h"
 
 using tabtest::CreateStrip;
 using tabtest::HostFrame;
@@ -116,7 +118,9 @@ TEST(TabGeometry, ButtonsRunPreviousNextHelpTabListCloseFromTheItemsOutwards)
         const CRect rc = tabs.GetButtonRect(order[i]);
         EXPECT_EQ(rc.Size(), CSize(b, b)) << i;
         if (i > 0)
+        {
             EXPECT_EQ(rc.left, tabs.GetButtonRect(order[i - 1]).right + 2) << i;
+        }
         EXPECT_EQ(tabs.ItemHitTest(rc.CenterPoint()), order[i]);
     }
     int nInset = 0, nMargin = 0, nOffset = 0;
@@ -188,4 +192,11 @@ TEST(TabGeometry, ADockedStripTakesThicknessPlusNineAtTopAndLeftAndPlusEightAtBo
         EXPECT_EQ(layout.sizeTotal.cx + layout.sizeTotal.cy, nTake);
         tabs.DestroyWindow();
     }
+}
+
+TEST(TabGeometry, HelpAndTabListButtonsAreDrawnWithTheHelpAndListGlyphs)
+{
+    EXPECT_EQ(CExtPaintManager::GetTabButtonGlyph(CExtTabWnd::kHitHelp, true, true), g_arrSysCmdGlyphs[9]);
+    EXPECT_EQ(CExtPaintManager::GetTabButtonGlyph(CExtTabWnd::kHitTabList, true, true), g_arrSysCmdGlyphs[45]);
+    EXPECT_EQ(CExtPaintManager::GetTabButtonGlyph(CExtTabWnd::kHitClose, true, true), g_arrSysCmdGlyphs[1]);
 }
