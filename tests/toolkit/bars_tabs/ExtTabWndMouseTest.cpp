@@ -272,3 +272,48 @@ TEST(TabMouse, WithoutAToolTipTheStripWorksWithoutTips)
     tabs.SendMessage(WM_LBUTTONUP, 0, At(ItemCentre(tabs, 2)));
     EXPECT_EQ(tabs.SelectionGet(), 2);
 }
+
+TEST(TabMouseScreen, TheTabListButtonTracksThePopupAndTheChosenItemIsSelected)
+{
+    HostFrame frame;
+    CExtTabWnd tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 400, 40),
+                            CExtTabWnd::kStyleShowTabList | CExtTabWnd::kStyleEnabledTabList |
+                                CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose));
+    Fill(tabs, 4);
+    tabs.ItemGet(2)->ModifyItemStyle(0, TII::kHidden);
+    tabs.SelectionSet(0);
+    // Close and tab list show no tip.
+    for (LONG nCode : {CExtTabWnd::kHitClose, CExtTabWnd::kHitTabList})
+    {
+        const CPoint pt = tabs.GetButtonRect(nCode).CenterPoint();
+        tabtest::MoveMouseTo(&tabs, pt);
+        tabs.SendMessage(WM_MOUSEMOVE, 0, At(pt));
+        EXPECT_EQ(tabs.GetHoverCode(), nCode);
+        EXPECT_EQ(TipText(tabs), CString());
+    }
+    // The popup runs its own loop: the keys come from another thread.
+    bool bDone = false;
+    std::thread input([&] {
+        ::Sleep(400);
+        for (WORD vk : {(WORD)VK_DOWN, (WORD)VK_DOWN, (WORD)VK_DOWN, (WORD)VK_RETURN})
+        {
+            INPUT in[2] = {};
+            in[0].type = in[1].type = INPUT_KEYBOARD;
+            in[0].ki.wVk = in[1].ki.wVk = vk;
+            in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            ::SendInput(2, in, sizeof(INPUT));
+            ::Sleep(80);
+        }
+        bDone = true;
+    });
+    const CPoint pt = tabs.GetButtonRect(CExtTabWnd::kHitTabList).CenterPoint();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(pt));
+    tabs.SendMessage(WM_LBUTTONUP, 0, At(pt));
+    input.join();
+    PumpFor(50);
+    EXPECT_TRUE(bDone);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+    // The hidden third tab is listed, so three steps down land on it.
+    EXPECT_EQ(tabs.SelectionGet(), 2);
+}
