@@ -14,7 +14,7 @@ void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bAnimate)
     (void)bAnimate;
     if (pBar == nullptr || ItemFindByLParam((LPARAM)pBar) >= 0)
         return;
-    ItemInsert((LPARAM)pBar);
+    ItemInsert(nullptr, nullptr, false, 0, -1, (LPARAM)pBar);
 }
 
 void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bAnimate)

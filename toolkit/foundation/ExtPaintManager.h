@@ -625,9 +625,9 @@ public:
     {
         kTabButtonScrollStart = -4, // scroll towards the first item (left or up)
         kTabButtonScrollEnd = -5,   // scroll towards the last item (right or down)
-        kTabButtonList = -6,
+        kTabButtonHelp = -6,
         kTabButtonClose = -7,
-        kTabButtonHelp = -8
+        kTabButtonList = -8
     };
     // The glyph of a tab button; the scroll arrows have a variant per strip direction and state.
     static const CExtPaintManagerGlyph* GetTabButtonGlyph(LONG nHitTest, bool bHorizontalStrip, bool bEnabled);

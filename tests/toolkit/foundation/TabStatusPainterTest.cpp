@@ -225,7 +225,7 @@ TEST(TabButton, HoverRaisesAndPushingSinksTheButton)
     pm.PaintTabButton(c.dc, rc, PM::kTabButtonClose, true, false, true, false, true, false, nullptr, 0);
     EXPECT_EQ(c.At(10, 15), T(pm, COLOR_3DDKSHADOW));
     EXPECT_EQ(c.At(25, 15), T(pm, COLOR_3DHILIGHT));
-    for (LONG n = PM::kTabButtonHelp; n <= PM::kTabButtonScrollStart; n++)
+    for (LONG n = PM::kTabButtonList; n <= PM::kTabButtonScrollStart; n++)
         EXPECT_NE(PM::GetTabButtonGlyph(n, true, true), nullptr) << n;
 }
 

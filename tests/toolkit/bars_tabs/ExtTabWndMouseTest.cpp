@@ -1,0 +1,319 @@
+// Tab window mouse handling: clicks, smooth scrolling by Previous and Next, hover selection, the
+// tab-list popup's items and result, tips, and drag reordering with real input.
+#include "TabTestSupport.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+#include <thread>
+
+using tabtest::CreateStrip;
+using tabtest::HostFrame;
+using tabtest::PumpFor;
+using tabtest::PumpUntil;
+using TII = CExtTabWnd::TAB_ITEM_INFO;
+
+namespace
+{
+
+// Records the click results and opens the protected popup steps.
+class CProbeTabs : public CExtTabWnd
+{
+public:
+    std::vector<bool> m_itemResults;
+    bool OnTabWndClickedItem(int nItemIndex, bool bPressed, int nMouseButton, UINT nFlags) override
+    {
+        const bool b = CExtTabWnd::OnTabWndClickedItem(nItemIndex, bPressed, nMouseButton, nFlags);
+        m_itemResults.push_back(b);
+        return b;
+    }
+    using CExtTabWnd::BuildTabListPopup;
+    using CExtTabWnd::OnTabListCommand;
+};
+
+// Counts the moves dragging makes.
+class CMoveCountingTabs : public CExtTabWnd
+{
+public:
+    int m_nMoves = 0;
+    void OnTabWndItemMoved(int nFrom, int nTo) override { ++m_nMoves; }
+};
+
+LPARAM At(const CPoint& pt) { return MAKELPARAM(pt.x, pt.y); }
+
+CPoint ItemCentre(CExtTabWnd& tabs, int nIndex)
+{
+    CRect rc = tabs.ItemGet(nIndex)->m_rcItem;
+    rc.OffsetRect(tabs.GetItemsArea().left - tabs.ScrollPosGet(), 0);
+    return rc.CenterPoint();
+}
+
+CString TipText(CExtTabWnd& tabs)
+{
+    CToolTipCtrl* pTip = tabs.GetToolTip();
+    if (pTip == nullptr)
+        return L"<no tip control>";
+    wchar_t buf[128] = {};
+    TOOLINFOW ti = {};
+    ti.cbSize = sizeof(ti);
+    ti.hwnd = tabs.m_hWnd;
+    ti.uId = CExtTabWnd::kTipToolId;
+    ti.lpszText = buf;
+    if (!::SendMessageW(pTip->m_hWnd, TTM_GETTOOLINFOW, 0, (LPARAM)&ti))
+        return CString();
+    ti.lpszText = buf;
+    ::SendMessageW(pTip->m_hWnd, TTM_GETTEXTW, 128, (LPARAM)&ti);
+    return CString(buf);
+}
+
+void Fill(CExtTabWnd& tabs, int n)
+{
+    for (int i = 0; i < n; ++i)
+    {
+        CString s;
+        s.Format(L"Tab %d", i);
+        tabs.ItemInsert(s);
+    }
+    tabs.UpdateTabWnd(true);
+}
+
+} // namespace
+
+TEST(TabMouse, ALeftClickSelectsAndARightPressSelectsAndIsPassedOn)
+{
+    HostFrame frame;
+    CProbeTabs tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 400, 40), 0));
+    Fill(tabs, 3);
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(ItemCentre(tabs, 1)));
+    tabs.SendMessage(WM_LBUTTONUP, 0, At(ItemCentre(tabs, 1)));
+    EXPECT_EQ(tabs.SelectionGet(), 1);
+    tabs.SendMessage(WM_RBUTTONDOWN, MK_RBUTTON, At(ItemCentre(tabs, 2)));
+    EXPECT_EQ(tabs.SelectionGet(), 2);
+    tabs.SendMessage(WM_RBUTTONUP, 0, At(ItemCentre(tabs, 2)));
+    ASSERT_EQ(tabs.m_itemResults.size(), 4u);
+    EXPECT_TRUE(tabs.m_itemResults[0]);
+    EXPECT_FALSE(tabs.m_itemResults[2]);
+    EXPECT_EQ(CExtMouseCaptureSink::GetCaptureHWND(), nullptr);
+}
+
+TEST(TabMouse, NextScrollsTenPixelsATickAndStopsAtReleaseUnlessScrollingByPage)
+{
+    HostFrame frame;
+    for (bool bByPage : {false, true})
+    {
+        CExtTabWnd tabs;
+        ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 300, 40), bByPage ? CExtTabWnd::kStyleScrollByPage : 0));
+        Fill(tabs, 40);
+        ASSERT_GT(tabs.ScrollMaxGet(), tabs.GetItemsArea().Width());
+        const CPoint ptNext = tabs.GetButtonRect(CExtTabWnd::kHitNext).CenterPoint();
+        tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(ptNext));
+        if (!bByPage)
+        {
+            // While held the strip scrolls in steps of 10 pixels.
+            ASSERT_TRUE(PumpUntil([&] { return tabs.ScrollPosGet() >= 30; }));
+            EXPECT_EQ(tabs.ScrollPosGet() % 10, 0);
+        }
+        tabs.SendMessage(WM_LBUTTONUP, 0, At(ptNext));
+        const int nAtRelease = tabs.ScrollPosGet();
+        PumpFor(150);
+        if (bByPage)
+        {
+            ASSERT_TRUE(PumpUntil([&] { return tabs.ScrollPosGet() == tabs.GetItemsArea().Width(); }));
+            PumpFor(60);
+            EXPECT_EQ(tabs.ScrollPosGet(), tabs.GetItemsArea().Width());
+        }
+        else
+            EXPECT_EQ(tabs.ScrollPosGet(), nAtRelease);
+        tabs.DestroyWindow();
+    }
+}
+
+TEST(TabMouse, TheTabListPopupListsHiddenItemsAndSelectsTheChosenIndex)
+{
+    HostFrame frame;
+    CProbeTabs tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 400, 40),
+                            CExtTabWnd::kStyleShowTabList | CExtTabWnd::kStyleEnabledTabList));
+    Fill(tabs, 4);
+    tabs.ItemGet(2)->ModifyItemStyle(0, TII::kHidden);
+    tabs.SelectionSet(1);
+    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
+    ASSERT_TRUE(pPopup->CreatePopupMenu(tabs.m_hWnd));
+    tabs.BuildTabListPopup(*pPopup);
+    ASSERT_EQ(pPopup->GetItemCount(), 4);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(pPopup->ItemGetCmdID(i), 65535 + i);
+    EXPECT_EQ(pPopup->ItemGetText(2), CString(L"Tab 2"));
+    delete pPopup;
+    EXPECT_TRUE(tabs.OnTabListCommand(65535 + 2));
+    EXPECT_EQ(tabs.SelectionGet(), 2);
+    EXPECT_FALSE(tabs.OnTabListCommand(65535 + 4));
+    EXPECT_FALSE(tabs.OnTabListCommand(3));
+    EXPECT_EQ(tabs.SelectionGet(), 2);
+}
+
+TEST(TabMouseScreen, RestingTwoHundredMillisecondsSelectsAndLeavingEarlierDoesNot)
+{
+    HostFrame frame;
+    CExtTabWnd tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 400, 40), CExtTabWnd::kStyleHoverFocus));
+    Fill(tabs, 3);
+    tabs.SelectionSet(0);
+    // Leaving before the timer: the pointer is no longer on the item when it fires.
+    tabtest::MoveMouseTo(&tabs, ItemCentre(tabs, 1));
+    tabs.SendMessage(WM_MOUSEMOVE, 0, At(ItemCentre(tabs, 1)));
+    EXPECT_EQ(tabs.GetDelayedSelectIndex(), 1);
+    tabtest::MoveMouseTo(&tabs, CPoint(390, 35));
+    PumpFor(300);
+    EXPECT_EQ(tabs.SelectionGet(), 0);
+    // Resting: selected after the period.
+    tabtest::MoveMouseTo(&tabs, ItemCentre(tabs, 2));
+    tabs.SendMessage(WM_MOUSEMOVE, 0, At(ItemCentre(tabs, 2)));
+    PumpFor(100);
+    EXPECT_EQ(tabs.SelectionGet(), 0);
+    ASSERT_TRUE(PumpUntil([&] { return tabs.SelectionGet() == 2; }, 1000));
+}
+
+TEST(TabMouseScreen, NarrowedItemsShowTheirTextAsTipAndScrollButtonsTheBuiltInTexts)
+{
+    HostFrame frame;
+    CExtTabWnd tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 300, 40), CExtTabWnd::kStyleFit));
+    for (int i = 0; i < 10; ++i)
+        tabs.ItemInsert(i == 3 ? L"A rather long tab text" : L"Tab");
+    tabs.UpdateTabWnd(true);
+    ASSERT_NE(tabs.GetToolTip(), nullptr);
+    ASSERT_TRUE(tabs.ItemGet(3)->IsNarrowed());
+    tabtest::MoveMouseTo(&tabs, ItemCentre(tabs, 3));
+    tabs.SendMessage(WM_MOUSEMOVE, 0, At(ItemCentre(tabs, 3)));
+    EXPECT_EQ(TipText(tabs), CString(L"A rather long tab text"));
+    tabs.DestroyWindow();
+
+    CExtTabWnd scroll;
+    ASSERT_TRUE(CreateStrip(scroll, frame.Get(), CRect(0, 0, 300, 40), 0));
+    Fill(scroll, 30);
+    for (LONG nCode : {CExtTabWnd::kHitPrev, CExtTabWnd::kHitNext})
+    {
+        const CPoint pt = scroll.GetButtonRect(nCode).CenterPoint();
+        tabtest::MoveMouseTo(&scroll, pt);
+        scroll.SendMessage(WM_MOUSEMOVE, 0, At(pt));
+        EXPECT_EQ(scroll.GetHoverCode(), nCode);
+        EXPECT_EQ(TipText(scroll), CString(nCode == CExtTabWnd::kHitPrev ? L"Previous" : L"Next"));
+    }
+}
+
+TEST(TabMouseScreen, DraggingBackAndForthInsideTheLastSwapRectangleDoesNotSwapAgain)
+{
+    HostFrame frame;
+    CMoveCountingTabs tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 500, 40), CExtTabWnd::kStyleItemDragging));
+    tabs.ItemInsert(L"A", nullptr, false, 0, -1, 1);
+    tabs.ItemInsert(L"A much wider tab", nullptr, false, 0, -1, 2);
+    tabs.ItemInsert(L"C", nullptr, false, 0, -1, 3);
+    tabs.UpdateTabWnd(true);
+    CRect rcWide = tabs.ItemGet(1)->m_rcItem;
+    rcWide.OffsetRect(tabs.GetItemsArea().left, 0);
+    const int y = rcWide.CenterPoint().y;
+    // The drag loop runs on this thread: the input comes from another one.
+    std::vector<CPoint> path = {ItemCentre(tabs, 0), CPoint(rcWide.left + rcWide.Width() / 2, y),
+                                CPoint(rcWide.left + 3, y), CPoint(rcWide.right - 3, y), CPoint(rcWide.left + 3, y)};
+    for (CPoint& pt : path)
+        tabs.ClientToScreen(&pt);
+    bool bDone = false;
+    bool bDraggingBeforeRelease = false;
+    std::thread input([&] {
+        tabtest::MoveMouseToScreen(path[0]);
+        ::Sleep(60);
+        tabtest::MouseButton(true);
+        for (size_t i = 1; i < path.size(); ++i)
+        {
+            ::Sleep(80);
+            tabtest::MoveMouseToScreen(path[i]);
+        }
+        ::Sleep(80);
+        bDraggingBeforeRelease = tabs.IsDragging();
+        tabtest::MouseButton(false);
+        ::Sleep(80);
+        bDone = true;
+    });
+    PumpUntil([&] { return bDone; }, 5000);
+    input.join();
+    PumpFor(50);
+    EXPECT_TRUE(bDraggingBeforeRelease);
+    EXPECT_FALSE(tabs.IsDragging());
+    EXPECT_EQ(tabs.m_nMoves, 1);
+    EXPECT_EQ(tabs.ItemGet(0)->m_lParam, 2);
+    EXPECT_EQ(tabs.ItemGet(1)->m_lParam, 1);
+    EXPECT_EQ(tabs.SelectionGet(), 1);
+}
+
+namespace
+{
+
+// A strip whose tool tip is not made (as when its creation fails).
+class CNoTipTabs : public CExtTabWnd
+{
+public:
+    bool OnTabWndToolTipQueryEnabled() const override { return false; }
+};
+
+} // namespace
+
+TEST(TabMouse, WithoutAToolTipTheStripWorksWithoutTips)
+{
+    HostFrame frame;
+    CNoTipTabs tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 200, 40), CExtTabWnd::kStyleFit));
+    for (int i = 0; i < 10; ++i)
+        tabs.ItemInsert(L"A long text");
+    tabs.UpdateTabWnd(true);
+    EXPECT_EQ(tabs.GetToolTip(), nullptr);
+    ASSERT_TRUE(tabs.ItemGet(2)->IsNarrowed());
+    tabs.SendMessage(WM_MOUSEMOVE, 0, At(ItemCentre(tabs, 2)));
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(ItemCentre(tabs, 2)));
+    tabs.SendMessage(WM_LBUTTONUP, 0, At(ItemCentre(tabs, 2)));
+    EXPECT_EQ(tabs.SelectionGet(), 2);
+}
+
+TEST(TabMouseScreen, TheTabListButtonTracksThePopupAndTheChosenItemIsSelected)
+{
+    HostFrame frame;
+    CExtTabWnd tabs;
+    ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 400, 40),
+                            CExtTabWnd::kStyleShowTabList | CExtTabWnd::kStyleEnabledTabList |
+                                CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose));
+    Fill(tabs, 4);
+    tabs.ItemGet(2)->ModifyItemStyle(0, TII::kHidden);
+    tabs.SelectionSet(0);
+    // Close and tab list show no tip.
+    for (LONG nCode : {CExtTabWnd::kHitClose, CExtTabWnd::kHitTabList})
+    {
+        const CPoint pt = tabs.GetButtonRect(nCode).CenterPoint();
+        tabtest::MoveMouseTo(&tabs, pt);
+        tabs.SendMessage(WM_MOUSEMOVE, 0, At(pt));
+        EXPECT_EQ(tabs.GetHoverCode(), nCode);
+        EXPECT_EQ(TipText(tabs), CString());
+    }
+    // The popup runs its own loop: the keys come from another thread.
+    bool bDone = false;
+    std::thread input([&] {
+        ::Sleep(400);
+        for (WORD vk : {(WORD)VK_DOWN, (WORD)VK_DOWN, (WORD)VK_DOWN, (WORD)VK_RETURN})
+        {
+            INPUT in[2] = {};
+            in[0].type = in[1].type = INPUT_KEYBOARD;
+            in[0].ki.wVk = in[1].ki.wVk = vk;
+            in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+            ::SendInput(2, in, sizeof(INPUT));
+            ::Sleep(80);
+        }
+        bDone = true;
+    });
+    const CPoint pt = tabs.GetButtonRect(CExtTabWnd::kHitTabList).CenterPoint();
+    tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(pt));
+    tabs.SendMessage(WM_LBUTTONUP, 0, At(pt));
+    input.join();
+    PumpFor(50);
+    EXPECT_TRUE(bDone);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+    // The hidden third tab is listed, so three steps down land on it.
+    EXPECT_EQ(tabs.SelectionGet(), 2);
+}

@@ -1,0 +1,38 @@
+// Drawing steps shared by the OneNote and Whidbey tab styles: the tab outline as a polygon mapped
+// onto each orientation, its gradient fill, and the icon and text of a tab.
+#pragma once
+#include "platform/Dc.h"
+#include "platform/Gdi.h"
+#include "toolkit/foundation/ExtCmdIcon.h"
+
+namespace tabshape
+{
+
+// Maps the canonical tab (u along the tab, v from its outer edge towards the area beside the strip)
+// onto the item rectangle of an orientation.
+struct Frame
+{
+    CRect rc;
+    bool bTopLeft, bHorz;
+    int W() const { return bHorz ? rc.Width() : rc.Height(); }
+    int H() const { return bHorz ? rc.Height() : rc.Width(); }
+    CPoint Map(int u, int v) const
+    {
+        if (bHorz)
+            return CPoint(rc.left + u, bTopLeft ? rc.top + v : rc.bottom - v);
+        return CPoint(bTopLeft ? rc.left + v : rc.right - v, rc.top + u);
+    }
+};
+
+// The outline: a slanted start of nSlant pixels, rounded outer corners, open towards the area
+// beside the strip. Fills pts (6 points) and answers the count.
+int Outline(const Frame& f, int nSlant, POINT* pts);
+
+// Fills the region with a gradient across the strip (above 8 bits per pixel) or a solid colour.
+void FillRegion(CDC& dc, CRgn& rgn, const CRect& rcBounds, bool bHorz, bool bGradient, COLORREF clr1, COLORREF clr2);
+
+// The icon at the start of the content and the text after it, in the tab's font and colour.
+void DrawContent(CDC& dc, const CRect& rcContent, bool bHorz, CFont* pFont, LPCTSTR pszText, CExtCmdIcon* pIcon,
+                 COLORREF clrText);
+
+} // namespace tabshape
