@@ -28,8 +28,8 @@ TEST(ExtDockingKindOf, SelectTabOfSelectsTheMembersTabOnly)
 {
     CExtDynTabControlBar tabs;
     CExtControlBar first, second, stranger;
-    tabs.m_wndTabs.ItemInsert((LPARAM)&first);
-    tabs.m_wndTabs.ItemInsert((LPARAM)&second);
+    tabs.m_wndTabs.ItemInsert(nullptr, nullptr, false, 0, -1, (LPARAM)&first);
+    tabs.m_wndTabs.ItemInsert(nullptr, nullptr, false, 0, -1, (LPARAM)&second);
     CExtDockingKindOf::SelectTabOf(&tabs, &second);
     EXPECT_EQ(tabs.m_wndTabs.SelectionGet(), 1);
     CExtDockingKindOf::SelectTabOf(&tabs, &stranger); // no tab: the selection stays
