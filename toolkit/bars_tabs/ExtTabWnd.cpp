@@ -126,21 +126,8 @@ CExtTabWnd::~CExtTabWnd()
 bool CExtTabWnd::RegisterTabWndClass()
 {
     static bool s_bRegistered = false;
-    if (s_bRegistered)
-        return true;
-    HINSTANCE hInst = AfxGetInstanceHandle();
-    WNDCLASSW wc = {};
-    if (::GetClassInfoW(hInst, kWndClassName, &wc))
-    {
-        s_bRegistered = true;
-        return true;
-    }
-    wc.style = CS_GLOBALCLASS | CS_DBLCLKS;
-    wc.lpfnWndProc = ::DefWindowProcW;
-    wc.hInstance = hInst;
-    wc.hCursor = CExtControlBar::g_hCursorArrow;
-    wc.lpszClassName = kWndClassName;
-    s_bRegistered = ::RegisterClassW(&wc) != 0;
+    if (!s_bRegistered)
+        s_bRegistered = CExtControlBar::RegisterBarClass(kWndClassName, CS_GLOBALCLASS | CS_DBLCLKS);
     return s_bRegistered;
 }
 
