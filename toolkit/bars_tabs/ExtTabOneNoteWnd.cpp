@@ -89,36 +89,18 @@ bool CExtTabOneNoteWnd::Create(CWnd* pParentWnd, const RECT& rcWnd, UINT nDlgCtr
     return CExtTabWnd::Create(pParentWnd, rcWnd, nDlgCtrlID, dwWindowStyle, dwTabStyle, pContext);
 }
 
-void CExtTabOneNoteWnd::PreSubclassWindow()
-{
-    CExtTabWnd::PreSubclassWindow();
-    if (m_bCreatedThroughCreate)
-        return;
-    m_dwTabWndStyle |= kSubclassStyle;
-    UpdateTabWnd(false);
-}
+void CExtTabOneNoteWnd::PreSubclassWindow() { SubclassWithStyle(kSubclassStyle); }
 
 void CExtTabOneNoteWnd::OnTabWndQueryMetrics(int& nItemInset, int& nButtonMargin, int& nStripOffset)
 {
-    nItemInset = 1;
-    nButtonMargin = 2;
-    nStripOffset = 3;
+    tabshape::QueryMetrics(nItemInset, nButtonMargin, nStripOffset);
 }
 
 void CExtTabOneNoteWnd::OnTabWndUpdateItemMeasure(TAB_ITEM_INFO* pTii, CDC& dc, CSize& sizePreCalc)
 {
     (void)dc;
-    const int nExtra = kTabPad + (pTii->m_pPrev == nullptr ? kFirstTabExtra : 0);
-    if (OrientationIsHorizontal())
-    {
-        sizePreCalc.cx += nExtra;
-        sizePreCalc.cy = kTabThickness;
-    }
-    else
-    {
-        sizePreCalc.cy += nExtra;
-        sizePreCalc.cx = kTabThickness;
-    }
+    tabshape::MeasureItem(OrientationIsHorizontal(), kTabPad + (pTii->m_pPrev == nullptr ? kFirstTabExtra : 0),
+                          kTabThickness, sizePreCalc);
 }
 
 CRect CExtTabOneNoteWnd::EdgeLineRect(const CRect& rcItemsArea, DWORD dwOrientation)
@@ -174,15 +156,6 @@ void CExtTabOneNoteWnd::OnTabWndEraseClientArea(CDC& dc, const CRect& rcClient, 
         dc.FillSolidRect(&rcBand, clrBand);
 }
 
-bool CExtTabOneNoteWnd::IsItemHovered(int nIndex) const
-{
-    CPoint pt;
-    if (!::GetCursorPos(&pt) || ::WindowFromPoint(pt) != m_hWnd)
-        return false;
-    ScreenToClient(&pt);
-    return ItemHitTest(pt) == nIndex;
-}
-
 void CExtTabOneNoteWnd::OnTabWndDrawItem(CDC& dc, const CRect& rcItemsArea, bool bTopLeft, bool bHorz, bool bSelected,
                                          bool bFlag6, bool bGroupActive, bool bGroupedMode, bool bFlag9,
                                          const CRect& rcItem, CSize sizeTextMeasured, CFont* pFont, LPCTSTR pszText,
@@ -194,7 +167,7 @@ void CExtTabOneNoteWnd::OnTabWndDrawItem(CDC& dc, const CRect& rcItemsArea, bool
     (void)bGroupedMode;
     (void)bFlag9;
     (void)sizeTextMeasured;
-    const bool bHover = IsItemHovered(nItemIndex);
+    const bool bHover = tabshape::IsItemHovered(*this, nItemIndex);
     COLORREF clrFill = 0, clrBorder = 0, clrLight = 0, clrDark = 0, clrText = 0;
     GetItemColors(nItemIndex, bSelected, bHover, clrFill, clrBorder, clrLight, clrDark, clrText);
     const bool bFirst = nItemIndex == 0;

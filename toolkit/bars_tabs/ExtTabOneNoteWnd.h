@@ -65,8 +65,6 @@ protected:
     void PreSubclassWindow() override;
     // The next automatic pair; the counter grows.
     void TakePaletteColors(COLORREF& clrLight, COLORREF& clrDark);
-    // Whether the pointer is over this window and on the item.
-    bool IsItemHovered(int nIndex) const;
 
     int m_nColorCounter; // tabs given automatic colours so far
 };

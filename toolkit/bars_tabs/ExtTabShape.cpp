@@ -1,10 +1,41 @@
-// Drawing steps shared by the OneNote and Whidbey tab styles.
+// Steps shared by the OneNote and Whidbey tab styles.
 #include "toolkit/bars_tabs/ExtTabShape.h"
+#include "toolkit/bars_tabs/ExtTabWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <algorithm>
 
 namespace tabshape
 {
+
+void QueryMetrics(int& nItemInset, int& nButtonMargin, int& nStripOffset)
+{
+    nItemInset = 1;
+    nButtonMargin = 2;
+    nStripOffset = 3;
+}
+
+void MeasureItem(bool bHorz, int nExtra, int nThickness, CSize& sizePreCalc)
+{
+    if (bHorz)
+    {
+        sizePreCalc.cx += nExtra;
+        sizePreCalc.cy = nThickness;
+    }
+    else
+    {
+        sizePreCalc.cy += nExtra;
+        sizePreCalc.cx = nThickness;
+    }
+}
+
+bool IsItemHovered(const CExtTabWnd& wnd, int nIndex)
+{
+    CPoint pt;
+    if (!::GetCursorPos(&pt) || ::WindowFromPoint(pt) != wnd.m_hWnd)
+        return false;
+    wnd.ScreenToClient(&pt);
+    return wnd.ItemHitTest(pt) == nIndex;
+}
 
 int Outline(const Frame& f, int nSlant, POINT* pts)
 {

@@ -1,12 +1,24 @@
-// Drawing steps shared by the OneNote and Whidbey tab styles: the tab outline as a polygon mapped
-// onto each orientation, its gradient fill, and the icon and text of a tab.
+// Steps shared by the OneNote and Whidbey tab styles: their metrics and tab measure, the hovered
+// tab, the tab outline as a polygon mapped onto each orientation, its gradient fill, and the icon
+// and text of a tab.
 #pragma once
 #include "platform/Dc.h"
 #include "platform/Gdi.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 
+class CExtTabWnd;
+
 namespace tabshape
 {
+
+// The styled strips' metrics: item inset 1, button margin 2, strip offset 3.
+void QueryMetrics(int& nItemInset, int& nButtonMargin, int& nStripOffset);
+
+// A tab's measure: nExtra longer along the strip, nThickness across it.
+void MeasureItem(bool bHorz, int nExtra, int nThickness, CSize& sizePreCalc);
+
+// Whether the pointer is over the strip window and on the item.
+bool IsItemHovered(const CExtTabWnd& wnd, int nIndex);
 
 // Maps the canonical tab (u along the tab, v from its outer edge towards the area beside the strip)
 // onto the item rectangle of an orientation.

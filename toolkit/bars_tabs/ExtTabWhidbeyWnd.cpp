@@ -31,36 +31,18 @@ bool CExtTabWhidbeyWnd::Create(CWnd* pParentWnd, const RECT& rcWnd, UINT nDlgCtr
     return CExtTabWnd::Create(pParentWnd, rcWnd, nDlgCtrlID, dwWindowStyle, dwTabStyle, pContext);
 }
 
-void CExtTabWhidbeyWnd::PreSubclassWindow()
-{
-    CExtTabWnd::PreSubclassWindow();
-    if (m_bCreatedThroughCreate)
-        return;
-    m_dwTabWndStyle |= kSubclassStyle;
-    UpdateTabWnd(false);
-}
+void CExtTabWhidbeyWnd::PreSubclassWindow() { SubclassWithStyle(kSubclassStyle); }
 
 void CExtTabWhidbeyWnd::OnTabWndQueryMetrics(int& nItemInset, int& nButtonMargin, int& nStripOffset)
 {
-    nItemInset = 1;
-    nButtonMargin = 2;
-    nStripOffset = 3;
+    tabshape::QueryMetrics(nItemInset, nButtonMargin, nStripOffset);
 }
 
 void CExtTabWhidbeyWnd::OnTabWndUpdateItemMeasure(TAB_ITEM_INFO* pTii, CDC& dc, CSize& sizePreCalc)
 {
     (void)dc;
-    const int nExtra = pTii->m_pPrev == nullptr ? kFirstTabExtra : 0;
-    if (OrientationIsHorizontal())
-    {
-        sizePreCalc.cx += nExtra;
-        sizePreCalc.cy = kTabThickness;
-    }
-    else
-    {
-        sizePreCalc.cy += nExtra;
-        sizePreCalc.cx = kTabThickness;
-    }
+    tabshape::MeasureItem(OrientationIsHorizontal(), pTii->m_pPrev == nullptr ? kFirstTabExtra : 0, kTabThickness,
+                          sizePreCalc);
 }
 
 CRect CExtTabWhidbeyWnd::EdgeLineRect(const CRect& rcItemsArea, DWORD dwOrientation)
@@ -97,13 +79,7 @@ void CExtTabWhidbeyWnd::OnTabWndDrawItem(CDC& dc, const CRect& rcItemsArea, bool
     (void)bGroupedMode;
     (void)bFlag9;
     (void)sizeTextMeasured;
-    CPoint ptCursor;
-    bool bHover = false;
-    if (::GetCursorPos(&ptCursor) && ::WindowFromPoint(ptCursor) == m_hWnd)
-    {
-        ScreenToClient(&ptCursor);
-        bHover = ItemHitTest(ptCursor) == nItemIndex;
-    }
+    const bool bHover = tabshape::IsItemHovered(*this, nItemIndex);
     COLORREF clrBorder = 0, clrGradient1 = 0, clrGradient2 = 0, clrText = 0;
     GetItemColors(bSelected, bHover, clrBorder, clrGradient1, clrGradient2, clrText);
     const bool bFirst = nItemIndex == 0;

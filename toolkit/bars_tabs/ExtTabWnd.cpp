@@ -166,6 +166,15 @@ void CExtTabWnd::PreSubclassWindow()
     InitTabWnd();
 }
 
+void CExtTabWnd::SubclassWithStyle(DWORD dwAddStyle)
+{
+    CExtTabWnd::PreSubclassWindow();
+    if (m_bCreatedThroughCreate)
+        return;
+    m_dwTabWndStyle |= dwAddStyle;
+    UpdateTabWnd(false);
+}
+
 void CExtTabWnd::InitTabWnd()
 {
     m_bTipsEnabled = true;

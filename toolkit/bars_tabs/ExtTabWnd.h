@@ -268,6 +268,8 @@ protected:
     static bool RegisterTabWndClass();
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PreSubclassWindow() override;
+    // A styled strip's PreSubclassWindow: on a window made elsewhere, adds the style's own bits.
+    void SubclassWithStyle(DWORD dwAddStyle);
     // Tips and the first update; after Create and after subclassing.
     virtual void InitTabWnd();
     // Links and inserts a record made by the caller (ItemInsert, ItemMove).
