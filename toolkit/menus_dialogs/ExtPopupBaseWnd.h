@@ -113,4 +113,6 @@ public:
     CRect m_rcScreenBefore;
     // Captures the screen area (before the window shows).
     void CaptureScreenBefore(const CRect& rcScreen);
+    // Copies the captured screen to the top left of hDC, cx by cy; false when none was captured.
+    bool PaintScreenBefore(HDC hDC, int cx, int cy);
 };

@@ -33,6 +33,18 @@ void CExtPopupBaseWnd::CaptureScreenBefore(const CRect& rcScreen)
     ::ReleaseDC(nullptr, hScreen);
 }
 
+bool CExtPopupBaseWnd::PaintScreenBefore(HDC hDC, int cx, int cy)
+{
+    if (m_bmpScreenBefore.GetSafeHandle() == nullptr)
+        return false;
+    HDC hSrc = ::CreateCompatibleDC(hDC);
+    HGDIOBJ hOld = ::SelectObject(hSrc, (HBITMAP)m_bmpScreenBefore);
+    ::BitBlt(hDC, 0, 0, cx, cy, hSrc, 0, 0, SRCCOPY);
+    ::SelectObject(hSrc, hOld);
+    ::DeleteDC(hSrc);
+    return true;
+}
+
 LRESULT CExtPopupBaseWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)

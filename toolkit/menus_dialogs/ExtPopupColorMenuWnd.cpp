@@ -444,14 +444,7 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
         return;
     HGDIOBJ hOldBmp = ::SelectObject(dcMem.GetSafeHdc(), (HBITMAP)bmpMem);
     CDC& d = dcMem;
-    if (m_bmpScreenBefore.GetSafeHandle() != nullptr)
-    {
-        HDC hSrc = ::CreateCompatibleDC(d.GetSafeHdc());
-        HGDIOBJ hOld = ::SelectObject(hSrc, (HBITMAP)m_bmpScreenBefore);
-        ::BitBlt(d.GetSafeHdc(), 0, 0, rcWnd.Width(), rcWnd.Height(), hSrc, 0, 0, SRCCOPY);
-        ::SelectObject(hSrc, hOld);
-        ::DeleteDC(hSrc);
-    }
+    PaintScreenBefore(d.GetSafeHdc(), rcWnd.Width(), rcWnd.Height());
     HGDIOBJ hOldFont = ::SelectObject(d.GetSafeHdc(), (HFONT)pPM->m_fontNormal.GetSafeHandle());
     const CRect rcClient = m_rcClient;
     d.FillSolidRect(&rcClient, pPM->GetBaseTranslatedColor(this, 0));

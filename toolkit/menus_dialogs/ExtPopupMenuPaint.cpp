@@ -80,14 +80,7 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     }
     CDC& d = *pDC;
     // What lay under the window shows where the menu does not paint (shadow, owner part).
-    if (m_bmpScreenBefore.GetSafeHandle() != nullptr)
-    {
-        HDC hSrc = ::CreateCompatibleDC(d.GetSafeHdc());
-        HGDIOBJ hOld = ::SelectObject(hSrc, (HBITMAP)m_bmpScreenBefore);
-        ::BitBlt(d.GetSafeHdc(), 0, 0, rcWnd.Width(), rcWnd.Height(), hSrc, 0, 0, SRCCOPY);
-        ::SelectObject(hSrc, hOld);
-        ::DeleteDC(hSrc);
-    }
+    PaintScreenBefore(d.GetSafeHdc(), rcWnd.Width(), rcWnd.Height());
 
     const CRect rcClient = m_rcClient;
     // The face under the items and between them; the paint manager frames it. A popup joined to
@@ -337,15 +330,7 @@ void CExtPopupMenuWnd::PaintAnimationFrame(CDC& dc)
         }
         HDC hMem = ::CreateCompatibleDC(hDC);
         HGDIOBJ hOld = ::SelectObject(hMem, hScreen);
-        if (m_bmpScreenBefore.GetSafeHandle() != nullptr)
-        {
-            HDC hSrc = ::CreateCompatibleDC(hDC);
-            HGDIOBJ hOldSrc = ::SelectObject(hSrc, (HBITMAP)m_bmpScreenBefore);
-            ::BitBlt(hMem, 0, 0, cx, cy, hSrc, 0, 0, SRCCOPY);
-            ::SelectObject(hSrc, hOldSrc);
-            ::DeleteDC(hSrc);
-        }
-        else
+        if (!PaintScreenBefore(hMem, cx, cy))
         {
             CRect rcWindow;
             GetWindowRect(&rcWindow);
