@@ -280,22 +280,7 @@ bool CExtPopupColorMenuWnd::HandleMouseMove(UINT message, int x, int y, bool& bP
     CRect rcWindow;
     GetWindowRect(&rcWindow);
     if (!rcWindow.PtInRect(ptScreen))
-    {
-        CExtPopupMenuWnd* pParent = m_pWndParentMenu;
-        if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
-            return false;
-        POINT ptParent = ptScreen;
-        ::ScreenToClient(pParent->GetSafeHwnd(), &ptParent);
-        bool bParentPassOn = false;
-        if (!pParent->HandleMouseMove(message, ptParent.x, ptParent.y, bParentPassOn) || bParentPassOn)
-        {
-            bPassOn = bParentPassOn;
-            return false;
-        }
-        if (::IsWindow(hWnd))
-            CloseMenu(false);
-        return true;
-    }
+        return PassMoveToParentMenu(message, ptScreen, bPassOn);
     const int nHit = HitTestColor(ptClient);
     const bool bChanged = nHit != m_nHotElement;
     if (bChanged)

@@ -48,17 +48,8 @@ bool CExtPopupMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& bPassO
 
     // A click on a child window (an item's text field).
     HWND hWndUnder = ::WindowFromPoint(ptScreen);
-    if (hWndUnder != nullptr && hWndUnder != hWnd && ::IsChild(hWnd, hWndUnder))
+    if (SelectChildItemAt(hWndUnder, true))
     {
-        for (int i = 0; i < GetItemCount(); ++i)
-        {
-            CWnd* pEdit = (CWnd*)m_items[i].m_pInplaceEditWnd;
-            if (pEdit != nullptr && pEdit->GetSafeHwnd() == hWndUnder && m_nCurIndex != i)
-            {
-                SetCurrentItem(i, false, true, true);
-                break;
-            }
-        }
         bPassOn = true;
         return false;
     }

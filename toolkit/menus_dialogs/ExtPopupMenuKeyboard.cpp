@@ -305,6 +305,42 @@ void CExtPopupMenuWnd::ShowItemEdit(int nIndex)
 
 // ---- mouse moves -------------------------------------------------------------------------------------------
 
+bool CExtPopupMenuWnd::SelectChildItemAt(HWND hWndUnder, bool bSelectFirst)
+{
+    const HWND hWnd = GetSafeHwnd();
+    if (hWndUnder == nullptr || hWndUnder == hWnd || !::IsChild(hWnd, hWndUnder))
+        return false;
+    for (int i = 0; i < GetItemCount(); ++i)
+    {
+        CInPlaceEditWnd* pEdit = m_items[i].m_pInplaceEditWnd;
+        if (pEdit != nullptr && pEdit->GetSafeHwnd() == hWndUnder && m_nCurIndex != i)
+        {
+            SetCurrentItem(i, false, true, bSelectFirst);
+            break;
+        }
+    }
+    return true;
+}
+
+bool CExtPopupMenuWnd::PassMoveToParentMenu(UINT message, const POINT& ptScreen, bool& bPassOn)
+{
+    const HWND hWnd = GetSafeHwnd();
+    CExtPopupMenuWnd* pParent = m_pWndParentMenu;
+    if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
+        return false;
+    POINT ptParent = ptScreen;
+    ::ScreenToClient(pParent->GetSafeHwnd(), &ptParent);
+    bool bParentPassOn = false;
+    if (!pParent->HandleMouseMove(message, ptParent.x, ptParent.y, bParentPassOn) || bParentPassOn)
+    {
+        bPassOn = bParentPassOn;
+        return false;
+    }
+    if (::IsWindow(hWnd))
+        CloseMenu(false);
+    return true;
+}
+
 bool CExtPopupMenuWnd::HandleMouseMove(UINT message, int x, int y, bool& bPassOn)
 {
     CExtPopupMenuTrackingSite& site = g_TrackingSite;
@@ -318,18 +354,8 @@ bool CExtPopupMenuWnd::HandleMouseMove(UINT message, int x, int y, bool& bPassOn
     ::ClientToScreen(hWnd, &ptScreen);
 
     // Over a child window (an item's text field).
-    HWND hWndUnder = ::WindowFromPoint(ptScreen);
-    if (hWndUnder != nullptr && hWndUnder != hWnd && ::IsChild(hWnd, hWndUnder))
+    if (SelectChildItemAt(::WindowFromPoint(ptScreen), false))
     {
-        for (int i = 0; i < GetItemCount(); ++i)
-        {
-            CInPlaceEditWnd* pEdit = m_items[i].m_pInplaceEditWnd;
-            if (pEdit != nullptr && pEdit->GetSafeHwnd() == hWndUnder && m_nCurIndex != i)
-            {
-                SetCurrentItem(i, false, true, false);
-                break;
-            }
-        }
         bPassOn = true;
         return false;
     }

@@ -603,6 +603,11 @@ public:
     int m_nChevronCounter; // hover progress over the expand button: 0 idle, 50 per tick up to 1500
 
 protected:
+    // A move outside a popup with no items of its own: the parent menu may take it; when it does and
+    // does not pass it on, this popup closes.
+    bool PassMoveToParentMenu(UINT message, const POINT& ptScreen, bool& bPassOn);
+    // Over a child window of the popup (an item's text field): makes that item current and answers true.
+    bool SelectChildItemAt(HWND hWndUnder, bool bSelectFirst);
     // Destroys every sub-menu and empties the item array.
     void RemoveAllItems();
     // One placement of the window with the given placement code; false when it must run again
