@@ -159,72 +159,50 @@ bool CExtPopupControlMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT
     return !AnyOverControl(ptScreen);
 }
 
-bool CExtPopupControlMenuWnd::HandleMouseMove(UINT message, int x, int y, bool& bPassOn)
+bool CExtPopupControlMenuWnd::RouteMouseInside(UINT message, int x, int y, int nKind, bool& bPassOn, POINT& ptScreen,
+                                               bool& bResult)
 {
-    bool bResult = false;
     if (FilterInput(true, false, &bResult))
-        return bResult;
-    const HWND hWnd = GetSafeHwnd();
-    POINT ptScreen = {x, y};
-    ::ClientToScreen(hWnd, &ptScreen);
+        return true;
+    ptScreen = {x, y};
+    ::ClientToScreen(GetSafeHwnd(), &ptScreen);
+    bResult = false;
     if (AnyOverControl(ptScreen))
     {
         bPassOn = true;
-        return false;
+        return true;
     }
     CRect rcWindow;
     GetWindowRect(&rcWindow);
-    if (rcWindow.PtInRect(ptScreen))
+    if (!rcWindow.PtInRect(ptScreen))
+        return false;
+    if (GetLiveControl() != nullptr)
     {
-        if (GetLiveControl() == nullptr)
-            return false;
-        CONTROLINPUTRETRANSLATEINFO info(this, INPUT_MOUSE_MOVE, bPassOn);
+        CONTROLINPUTRETRANSLATEINFO info(this, nKind, bPassOn);
         info.m_nMessage = message;
         info.m_x = x;
         info.m_y = y;
-        return SendToControl(info) != 0;
+        bResult = SendToControl(info) != 0;
     }
-    CExtPopupMenuWnd* pParent = m_pWndParentMenu;
-    if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
-        return false;
-    POINT ptParent = ptScreen;
-    ::ScreenToClient(pParent->GetSafeHwnd(), &ptParent);
-    bool bParentPassOn = false;
-    if (!pParent->HandleMouseMove(message, ptParent.x, ptParent.y, bParentPassOn) || bParentPassOn)
-    {
-        bPassOn = bParentPassOn;
-        return false;
-    }
-    if (::IsWindow(hWnd))
-        CloseMenu(false);
     return true;
+}
+
+bool CExtPopupControlMenuWnd::HandleMouseMove(UINT message, int x, int y, bool& bPassOn)
+{
+    POINT ptScreen = {x, y};
+    bool bResult = false;
+    if (RouteMouseInside(message, x, y, INPUT_MOUSE_MOVE, bPassOn, ptScreen, bResult))
+        return bResult;
+    return PassMoveToParentMenu(message, ptScreen, bPassOn);
 }
 
 bool CExtPopupControlMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& bPassOn)
 {
-    bool bResult = false;
-    if (FilterInput(true, false, &bResult))
-        return bResult;
     const HWND hWnd = GetSafeHwnd();
     POINT ptScreen = {x, y};
-    ::ClientToScreen(hWnd, &ptScreen);
-    if (AnyOverControl(ptScreen))
-    {
-        bPassOn = true;
-        return false;
-    }
-    CRect rcWindow;
-    GetWindowRect(&rcWindow);
-    if (rcWindow.PtInRect(ptScreen))
-    {
-        if (GetLiveControl() == nullptr)
-            return false;
-        CONTROLINPUTRETRANSLATEINFO info(this, INPUT_MOUSE_BUTTON, bPassOn);
-        info.m_nMessage = message;
-        info.m_x = x;
-        info.m_y = y;
-        return SendToControl(info) != 0;
-    }
+    bool bResult = false;
+    if (RouteMouseInside(message, x, y, INPUT_MOUSE_BUTTON, bPassOn, ptScreen, bResult))
+        return bResult;
     CExtPopupMenuWnd* pParent = m_pWndParentMenu;
     if (pParent == nullptr || pParent->GetSafeHwnd() == nullptr)
     {

@@ -89,4 +89,8 @@ protected:
     bool FilterInput(bool bMouse, bool bConsumeWithoutWindow, bool* pbResult) const;
     // The over-the-control rule for the cursor window, the focus and the capture.
     bool AnyOverControl(const POINT& ptScreen) const;
+    // The common start of mouse moves and clicks: the filter, the over-the-control rule, and input
+    // inside the window sent to the live control as nKind. True when it decided (bResult holds the
+    // answer); ptScreen is the pointer on the screen.
+    bool RouteMouseInside(UINT message, int x, int y, int nKind, bool& bPassOn, POINT& ptScreen, bool& bResult);
 };
