@@ -76,32 +76,28 @@ bool CExtPopupDatePickerMenuWnd::IsOverCalendar(const POINT& ptScreen) const
     return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CExtDatePickerHeaderPopupWnd));
 }
 
+bool CExtPopupDatePickerMenuWnd::PassOnOverCalendar(int x, int y, bool& bPassOn) const
+{
+    if (GetSafeHwnd() == nullptr)
+        return false;
+    POINT pt = {x, y};
+    ClientToScreen(&pt);
+    if (!IsOverCalendar(pt))
+        return false;
+    bPassOn = true;
+    return true;
+}
+
 bool CExtPopupDatePickerMenuWnd::HandleMouseMove(UINT message, int x, int y, bool& bPassOn)
 {
-    if (GetSafeHwnd() != nullptr)
-    {
-        POINT pt = {x, y};
-        ClientToScreen(&pt);
-        if (IsOverCalendar(pt))
-        {
-            bPassOn = true;
-            return false;
-        }
-    }
+    if (PassOnOverCalendar(x, y, bPassOn))
+        return false;
     return CExtPopupControlMenuWnd::HandleMouseMove(message, x, y, bPassOn);
 }
 
 bool CExtPopupDatePickerMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& bPassOn)
 {
-    if (GetSafeHwnd() != nullptr)
-    {
-        POINT pt = {x, y};
-        ClientToScreen(&pt);
-        if (IsOverCalendar(pt))
-        {
-            bPassOn = true;
-            return false;
-        }
-    }
+    if (PassOnOverCalendar(x, y, bPassOn))
+        return false;
     return CExtPopupControlMenuWnd::HandleMouseClick(message, x, y, bPassOn);
 }

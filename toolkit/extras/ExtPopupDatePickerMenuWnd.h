@@ -42,4 +42,6 @@ protected:
     virtual CExtPopupInplaceDatePicker* NewDatePicker();
     // Whether the window under the screen point is the calendar, inside it, or its month-list popup.
     bool IsOverCalendar(const POINT& ptScreen) const;
+    // Mouse input at the client point over the calendar: the hook passes it on (bPassOn set, true).
+    bool PassOnOverCalendar(int x, int y, bool& bPassOn) const;
 };
