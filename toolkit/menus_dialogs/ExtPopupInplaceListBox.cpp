@@ -131,12 +131,17 @@ void CExtPopupInplaceListBox::OnSelEndCancel(bool bSilent)
     CExtMenuKindOf::CloseToolBarMenus();
 }
 
-void CExtPopupInplaceListBox::OnSelChange()
+bool CExtPopupInplaceListBox::SelChangeGoesOn()
 {
     const HWND hWnd = m_hWnd;
     if (m_pCbSelection != nullptr && m_pCbSelection(*this, m_pSelectionCookie, SEL_CHANGED))
-        return;
-    if (hWnd == nullptr || !::IsWindow(hWnd))
+        return false;
+    return hWnd != nullptr && ::IsWindow(hWnd);
+}
+
+void CExtPopupInplaceListBox::OnSelChange()
+{
+    if (!SelChangeGoesOn())
         return;
     CExtPopupMenuWnd* pPopup = GetParentPopup();
     CExtPopupMenuWnd* pParentMenu = pPopup != nullptr ? pPopup->GetParentMenu() : nullptr;

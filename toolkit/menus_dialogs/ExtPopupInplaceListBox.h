@@ -96,4 +96,6 @@ protected:
     LRESULT OnKeyInput(UINT nVirtKey, UINT nKeyFlags);
     // Sends a selection message with the current selection when the window still exists.
     void SendSelectionMessage(UINT nMsg);
+    // The start of OnSelChange: false when the selection callback took the change or the window is gone.
+    bool SelChangeGoesOn();
 };

@@ -35,10 +35,7 @@ void CExtPopupUndoRedoListBox::ChooseUpTo(int n)
 
 void CExtPopupUndoRedoListBox::OnSelChange()
 {
-    const HWND hWnd = m_hWnd;
-    if (m_pCbSelection != nullptr && m_pCbSelection(*this, m_pSelectionCookie, SEL_CHANGED))
-        return;
-    if (hWnd == nullptr || !::IsWindow(hWnd))
+    if (!SelChangeGoesOn())
         return;
     CExtPopupMenuWnd* pPopup = GetParentPopup();
     if (pPopup != nullptr && pPopup->IsKindOf(RUNTIME_CLASS(CExtPopupUndoRedoMenuWnd)))
