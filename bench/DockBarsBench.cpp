@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <vector>
-#include "bench/BenchSupport.h"
+#include "bench/BenchPlacement.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
 #include "toolkit/docking/ExtDockOuterBar.h"
@@ -15,30 +15,9 @@
 
 namespace
 {
-struct Placement
-{
-    HWND hWnd;
-    CRect rc; // parent client coordinates
-};
-
-CRect RectInParent(HWND hWnd)
-{
-    CRect rc;
-    ::GetWindowRect(hWnd, &rc);
-    ::MapWindowPoints(nullptr, ::GetParent(hWnd), (LPPOINT)&rc, 2);
-    return rc;
-}
-
-double TimeBatch(const std::vector<Placement>& list)
-{
-    auto t0 = std::chrono::steady_clock::now();
-    HDWP hDWP = ::BeginDeferWindowPos((int)list.size());
-    for (const Placement& p : list)
-        hDWP = ::DeferWindowPos(hDWP, p.hWnd, nullptr, p.rc.left, p.rc.top, p.rc.Width(), p.rc.Height(),
-                                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    ::EndDeferWindowPos(hDWP);
-    return bench::Seconds(t0);
-}
+using bench::Placement;
+using bench::RectInParent;
+using bench::TimeBatch;
 
 // Every bar window below hWnd (nested containers included) with its rectangle.
 void CollectBars(HWND hWnd, std::vector<Placement>& list)
@@ -52,13 +31,6 @@ void CollectBars(HWND hWnd, std::vector<Placement>& list)
             CollectBars(h, list);
         }
     }
-}
-
-void Resize(CFrameWnd* pFrame, int cx, int cy)
-{
-    pFrame->m_bInRecalcLayout = TRUE;
-    pFrame->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    pFrame->m_bInRecalcLayout = FALSE;
 }
 
 CHostResizableBar* NewResizable(CDockingHostFrame* pFrame)
@@ -144,27 +116,20 @@ double CirclesRatio()
     }
     pFrame->RecalcLayout();
     PumpMessages();
-    Resize(pFrame, 1000, 760);
+    bench::ResizeQuietly(pFrame, 1000, 760);
     pFrame->RecalcLayout();
     std::vector<Placement> allA, allB;
     CollectBars(pFrame->GetSafeHwnd(), allA);
-    Resize(pFrame, 1000, 761);
+    bench::ResizeQuietly(pFrame, 1000, 761);
     pFrame->RecalcLayout();
     CollectBars(pFrame->GetSafeHwnd(), allB);
     std::vector<Placement> layoutA, layoutB;
-    for (size_t i = 0; i < allA.size() && i < allB.size(); ++i)
-    {
-        if (allA[i].hWnd == allB[i].hWnd && allA[i].rc != allB[i].rc)
-        {
-            layoutA.push_back(allA[i]);
-            layoutB.push_back(allB[i]);
-        }
-    }
+    bench::KeepMoved(allA, allB, layoutA, layoutB);
     const int kRounds = 200;
     double dLayout = 0, dBatch = 0;
     for (int i = 0; i < kRounds; ++i)
     {
-        Resize(pFrame, 1000, (i & 1) ? 761 : 760);
+        bench::ResizeQuietly(pFrame, 1000, (i & 1) ? 761 : 760);
         PumpMessages();
         auto t0 = std::chrono::steady_clock::now();
         pFrame->RecalcLayout();
@@ -172,7 +137,7 @@ double CirclesRatio()
     }
     for (int i = 0; i < kRounds; ++i)
     {
-        Resize(pFrame, 1000, (i & 1) ? 761 : 760);
+        bench::ResizeQuietly(pFrame, 1000, (i & 1) ? 761 : 760);
         PumpMessages();
         dBatch += TimeBatch((i & 1) ? layoutB : layoutA);
     }

@@ -3,52 +3,34 @@
 // windows to the same rectangles (target at most 3x); a docked bar's WM_NCPAINT against filling its
 // window rectangle and drawing its caption text with plain GDI into a memory DC (target at most 4x).
 #include "tests/toolkit/docking/DockingHost.h"
+#include "bench/BenchPlacement.h"
 #include <chrono>
 #include <cstdio>
 #include <vector>
 
 namespace
 {
-double Seconds(std::chrono::steady_clock::time_point t0)
-{
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
-}
-
-struct Placement
-{
-    HWND hWnd;
-    CRect rc; // parent client coordinates
-};
+using bench::Placement;
+using bench::Seconds;
 
 std::vector<Placement> Snapshot(CFrameWnd* pFrame)
 {
     std::vector<Placement> list;
     for (HWND h = ::GetTopWindow(pFrame->GetSafeHwnd()); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
     {
-        CRect rc;
-        ::GetWindowRect(h, &rc);
-        ::MapWindowPoints(nullptr, ::GetParent(h), (LPPOINT)&rc, 2);
-        list.push_back({h, rc});
+        list.push_back({h, bench::RectInParent(h)});
         // The bars inside the dock bars move too.
         for (HWND hBar = ::GetTopWindow(h); hBar != nullptr; hBar = ::GetWindow(hBar, GW_HWNDNEXT))
         {
             if (CWnd::FromHandlePermanent(hBar) == nullptr ||
                 !CWnd::FromHandlePermanent(hBar)->IsKindOf(RUNTIME_CLASS(CExtControlBar)))
                 continue;
-            ::GetWindowRect(hBar, &rc);
-            ::MapWindowPoints(nullptr, h, (LPPOINT)&rc, 2);
-            list.push_back({hBar, rc});
+            list.push_back({hBar, bench::RectInParent(hBar)});
         }
     }
     return list;
 }
 
-void Resize(CFrameWnd* pFrame, int cx, int cy)
-{
-    pFrame->m_bInRecalcLayout = TRUE;
-    pFrame->SetWindowPos(nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    pFrame->m_bInRecalcLayout = FALSE;
-}
 } // namespace
 
 int wmain()
@@ -74,29 +56,22 @@ int wmain()
     PumpMessages();
 
     // Layouts of both frame sizes, for the baseline batch.
-    Resize(pFrame, 1000, 760);
+    bench::ResizeQuietly(pFrame, 1000, 760);
     pFrame->RecalcLayout();
     const std::vector<Placement> allA = Snapshot(pFrame);
-    Resize(pFrame, 1001, 760);
+    bench::ResizeQuietly(pFrame, 1001, 760);
     pFrame->RecalcLayout();
     const std::vector<Placement> allB = Snapshot(pFrame);
     // The baseline moves the windows the resize moves, to the rectangles the layout gives them.
     std::vector<Placement> layoutA, layoutB;
-    for (size_t i = 0; i < allA.size() && i < allB.size(); ++i)
-    {
-        if (allA[i].hWnd == allB[i].hWnd && allA[i].rc != allB[i].rc)
-        {
-            layoutA.push_back(allA[i]);
-            layoutB.push_back(allB[i]);
-        }
-    }
+    bench::KeepMoved(allA, allB, layoutA, layoutB);
 
     // Only the layout itself is timed; the frame's own resize is not.
     const int kRounds = 200;
     double dLayout = 0, dBatch = 0;
     for (int i = 0; i < kRounds; ++i)
     {
-        Resize(pFrame, (i & 1) ? 1001 : 1000, 760);
+        bench::ResizeQuietly(pFrame, (i & 1) ? 1001 : 1000, 760);
         PumpMessages();
         auto t0 = std::chrono::steady_clock::now();
         pFrame->RecalcLayout();
@@ -104,16 +79,9 @@ int wmain()
     }
     for (int i = 0; i < kRounds; ++i)
     {
-        Resize(pFrame, (i & 1) ? 1001 : 1000, 760);
+        bench::ResizeQuietly(pFrame, (i & 1) ? 1001 : 1000, 760);
         PumpMessages();
-        auto t0 = std::chrono::steady_clock::now();
-        const std::vector<Placement>& list = (i & 1) ? layoutB : layoutA;
-        HDWP hDWP = ::BeginDeferWindowPos((int)list.size());
-        for (const Placement& p : list)
-            hDWP = ::DeferWindowPos(hDWP, p.hWnd, nullptr, p.rc.left, p.rc.top, p.rc.Width(), p.rc.Height(),
-                                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-        ::EndDeferWindowPos(hDWP);
-        dBatch += Seconds(t0);
+        dBatch += bench::TimeBatch((i & 1) ? layoutB : layoutA);
     }
 
     // Non-client painting of one docked bar.
