@@ -60,9 +60,6 @@ const NamedColor kColors[CExtPopupColorMenuWnd::COLOR_COUNT] = {
     {RGB(230, 230, 250), L"Lavender"},
     {RGB(255, 255, 255), L"White"},
 };
-
-constexpr int kInnerShadowPercent = 75;
-constexpr int kOuterShadowPercent = 100;
 } // namespace
 
 const COLORREF CExtPopupColorMenuWnd::CUSTOM_COLOR_RESULT = (COLORREF)-2;
@@ -491,14 +488,7 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
             m_pCbPaintCombinedContent(m_pCbPaintCombinedCookie, d, *this, rcOwner);
     }
     if (IsShadowEnabled() && IsWindowVisible())
-    {
-        const int nShadow = GetShadowSize();
-        m_ShadowMain.Paint(d, rcClient, rcOwner, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent, kOuterShadowPercent,
-                           true, true, false);
-        if (bCombined)
-            m_ShadowCMBA.Paint(d, rcOwner, rcClient, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent,
-                               kOuterShadowPercent, true, true, false);
-    }
+        PaintShadows(d, rcClient, rcOwner, bCombined);
     ::SelectObject(d.GetSafeHdc(), hOldFont);
     ::BitBlt(dc.GetSafeHdc(), 0, 0, rcWnd.Width(), rcWnd.Height(), d.GetSafeHdc(), 0, 0, SRCCOPY);
     ::SelectObject(d.GetSafeHdc(), hOldBmp);

@@ -51,6 +51,16 @@ CRect CExtPopupMenuWnd::OwnerRectInWindow() const
     return rcOwner;
 }
 
+void CExtPopupMenuWnd::PaintShadows(CDC& dc, const CRect& rcClient, const CRect& rcOwner, bool bCombined)
+{
+    const int nShadow = GetShadowSize();
+    m_ShadowMain.Paint(dc, rcClient, rcOwner, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent, kOuterShadowPercent,
+                       true, true, false);
+    if (bCombined)
+        m_ShadowCMBA.Paint(dc, rcOwner, rcClient, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent, kOuterShadowPercent,
+                           true, true, false);
+}
+
 void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
 {
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
@@ -168,14 +178,7 @@ void CExtPopupMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     }
 
     if (IsShadowEnabled())
-    {
-        const int nShadow = GetShadowSize();
-        m_ShadowMain.Paint(d, rcClient, rcOwner, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent, kOuterShadowPercent,
-                           true, true, false);
-        if (bCombined)
-            m_ShadowCMBA.Paint(d, rcOwner, rcClient, CRect(0, 0, 0, 0), nShadow, kInnerShadowPercent,
-                               kOuterShadowPercent, true, true, false);
-    }
+        PaintShadows(d, rcClient, rcOwner, bCombined);
 
     if (hOldPal != nullptr)
         ::SelectPalette(pDC->GetSafeHdc(), hOldPal, FALSE);

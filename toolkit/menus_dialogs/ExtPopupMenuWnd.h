@@ -608,6 +608,8 @@ protected:
     bool PassMoveToParentMenu(UINT message, const POINT& ptScreen, bool& bPassOn);
     // Over a child window of the popup (an item's text field): makes that item current and answers true.
     bool SelectChildItemAt(HWND hWndUnder, bool bSelectFirst);
+    // The popup's shadow round the item area and, when combined, round the owner's part.
+    void PaintShadows(CDC& dc, const CRect& rcClient, const CRect& rcOwner, bool bCombined);
     // Destroys every sub-menu and empties the item array.
     void RemoveAllItems();
     // One placement of the window with the given placement code; false when it must run again
