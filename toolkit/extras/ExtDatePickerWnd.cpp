@@ -35,7 +35,8 @@ CExtDatePickerWnd::CExtDatePickerWnd()
       m_dtSelBegin(NullDate()), m_dtSelEnd(NullDate()), m_dtDisplayedBegin(NullDate()), m_dtDisplayedEnd(NullDate()),
       m_bCreatedThroughCreate(false), m_bPainting(false), m_bCancelMode(false), m_bTodayHot(false), m_bNoneHot(false),
       m_sizeMonth(0, 0), m_nHeaderHeight(0), m_nDayNamesHeight(0), m_sizeDayCell(0, 0), m_sizePushButton(0, 0),
-      m_nButtonAreaHeight(0), m_sizeScrollButton(0, 0), m_nGridInset(GRID_INSET), m_bRepainting(false)
+      m_nButtonAreaHeight(0), m_sizeScrollButton(0, 0), m_nGridInset(GRID_INSET), m_bRepainting(false),
+      m_pMonthList(nullptr)
 {
     RegisterPickerClass();
     m_dtCurrent = GetToday();

@@ -9,6 +9,8 @@
 #include "platform/Wnd.h"
 #include "toolkit/foundation/ExtMouseCaptureSink.h"
 
+class CExtDatePickerHeaderPopupWnd;
+
 class CExtDatePickerWnd : public CWnd, public CExtMouseCaptureSink
 {
     DECLARE_DYNCREATE(CExtDatePickerWnd)
@@ -173,6 +175,8 @@ public:
     CSize GetScrollButtonSize() const { return m_sizeScrollButton; }
     int GetGridInset() const { return m_nGridInset; }
     int GetPressedPart() const { return m_nPressedPart; }
+    // The month list while it is open from a caption, else null.
+    CExtDatePickerHeaderPopupWnd* GetMonthListWnd() const { return m_pMonthList; }
     // Clamps a date to the valid range 1 January 100 ... 31 December 9999 (date part only).
     static COleDateTime ClampDate(const COleDateTime& dt);
     static bool IsSameDate(const COleDateTime& a, const COleDateTime& b);
@@ -244,7 +248,8 @@ protected:
     int m_nButtonAreaHeight;
     CSize m_sizeScrollButton;
     int m_nGridInset;
-    bool m_bRepainting; // Repaint's re-entry guard
+    bool m_bRepainting;                         // Repaint's re-entry guard
+    CExtDatePickerHeaderPopupWnd* m_pMonthList; // the open month list (a local of its loop), else null
 };
 
 // One displayed month: header, day-name row and 6 x 7 day cells.

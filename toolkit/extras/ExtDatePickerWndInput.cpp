@@ -265,6 +265,7 @@ void CExtDatePickerWnd::TrackMonthList(const MONTH_INFO* pMonth)
     if (!wndList.CreateEx(WS_EX_TOPMOST | WS_EX_WINDOWEDGE, s_pszClass, L"", WS_POPUP, rcList, this, 0))
         return;
     wndList.ShowWindow(SW_SHOWNA);
+    m_pMonthList = &wndList;
     CExtMouseCaptureSink::SetCapture(hWndSelf);
     wndList.TrackCursor();
     bool bReleased = false;
@@ -307,6 +308,7 @@ void CExtDatePickerWnd::TrackMonthList(const MONTH_INFO* pMonth)
     }
     if (!::IsWindow(hWndSelf))
         return;
+    m_pMonthList = nullptr;
     int nMonth = 0, nYear = 0;
     if (bReleased)
         wndList.TrackCursor();
