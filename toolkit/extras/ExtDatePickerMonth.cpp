@@ -1,5 +1,6 @@
 // CExtDatePickerWnd::MONTH_INFO and DATE_INFO: one month's 42 cells, its layout, hit testing and painting.
 #include "toolkit/extras/ExtDatePickerWnd.h"
+#include "platform/Dc.h"
 
 CExtDatePickerWnd::MONTH_INFO::DATE_INFO::DATE_INFO() : m_rcCell(0, 0, 0, 0), m_pPicker(nullptr), m_pMonth(nullptr)
 {
@@ -113,6 +114,7 @@ void CExtDatePickerWnd::MONTH_INFO::Paint(CDC& dc) const
     m_pPicker->OnDrawDayNames(dc, m_rcDayNames);
     const DWORD dwStyle = m_pPicker->GetPickerStyle();
     const COleDateTime dtToday = m_pPicker->GetToday();
+    HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), m_pPicker->GetDaysFont());
     for (const DATE_INFO& cell : m_days)
     {
         if (cell.m_dt.GetStatus() != COleDateTime::valid)
@@ -122,4 +124,5 @@ void CExtDatePickerWnd::MONTH_INFO::Paint(CDC& dc) const
                              IsSameDate(cell.m_dt, dtToday), cell.m_rcCell, cell.m_dt,
                              m_pPicker->IsDateSelected(cell.m_dt));
     }
+    ::SelectObject(dc.GetSafeHdc(), hOldFont);
 }

@@ -237,6 +237,9 @@ void CExtDatePickerWnd::MeasureMetrics(CDC& dc)
     const HFONT hFont = PartFont(DPS_ANY_BOLD);
     const HFONT hHeaderFont = GetHeaderFont();
     CSize sizeDayName(11, 10);
+    const int nFirst = GetFirstDayOfWeek(); // 0 Monday
+    for (int c = 0; c < 7; c++)
+        m_strDayNames[c] = GetDayName((nFirst + c) % 7 + 1);
     for (int d = 1; d <= 7; d++)
     {
         const CRect r = CExtPaintManager::MeasureText(dc, hFont, GetDayName(d));
@@ -651,12 +654,11 @@ void CExtDatePickerWnd::OnDrawDayNames(CDC& dc, const CRect& rcDayNames)
     const int nOldMode = dc.SetBkMode(TRANSPARENT);
     const COLORREF clrOld = dc.SetTextColor(pPM->GetTranslatedColor(CLR_DAY_TEXT, this, 0));
     HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), GetDayNamesFont());
-    const int nFirst = GetFirstDayOfWeek(); // 0 Monday
     for (int c = 0; c < 7; c++)
     {
         CRect r(rcDayNames.left + c * m_sizeDayCell.cx, rcDayNames.top, rcDayNames.left + (c + 1) * m_sizeDayCell.cx,
                 rcDayNames.bottom);
-        dc.DrawText(GetDayName((nFirst + c) % 7 + 1), &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+        dc.DrawText(m_strDayNames[c], &r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     ::SelectObject(dc.GetSafeHdc(), hOld);
     dc.SetTextColor(clrOld);
@@ -677,9 +679,13 @@ void CExtDatePickerWnd::OnDrawDay(CDC& dc, bool bShowNonMonthDays, bool bHighlig
     r.right -= 2;
     const int nOldMode = dc.SetBkMode(TRANSPARENT);
     const COLORREF clrOld = dc.SetTextColor(pPM->GetTranslatedColor(CLR_DAY_TEXT, this, 0));
-    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), GetDaysFont());
+    // Selecting a font is costly: the month selects the day font once for all its cells.
+    const HFONT hFont = GetDaysFont();
+    HGDIOBJ hOld =
+        ::GetCurrentObject(dc.GetSafeHdc(), OBJ_FONT) != hFont ? ::SelectObject(dc.GetSafeHdc(), hFont) : nullptr;
     dc.DrawText(s, &r, DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    ::SelectObject(dc.GetSafeHdc(), hOld);
+    if (hOld != nullptr)
+        ::SelectObject(dc.GetSafeHdc(), hOld);
     dc.SetTextColor(clrOld);
     dc.SetBkMode(nOldMode);
     if (bHighlightToday && bToday)

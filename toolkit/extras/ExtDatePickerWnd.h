@@ -250,6 +250,8 @@ protected:
     int m_nGridInset;
     bool m_bRepainting;                         // Repaint's re-entry guard
     CExtDatePickerHeaderPopupWnd* m_pMonthList; // the open month list (a local of its loop), else null
+    // The day-name row as measured (first weekday first), so that painting asks the locale nothing.
+    CString m_strDayNames[7];
 };
 
 // One displayed month: header, day-name row and 6 x 7 day cells.
