@@ -1,0 +1,191 @@
+// Mouse and keys through SendInput on the shown host: day clicks and drags, the buttons, scrolling
+// held on timer 1, arrows, Shift, Tab and Enter, and the keys a hosting popup forwards.
+#include "DatePickerHost.h"
+#include "toolkit/menus_dialogs/ExtPopupControlMenuWnd.h"
+#include <gtest/gtest.h>
+
+using namespace dptest;
+typedef CExtDatePickerWnd DP;
+
+namespace
+{
+class DatePickerInput : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_host.CreateHost(40, 40, true, CDatePickerHost::HOST_PICKER_STYLE | DP::DPS_MULTIPLE_SELECTION));
+        m_host.m_picker.SetCurrentDate(Date(2026, 5, 1), false);
+        m_host.m_picker.Repaint(true);
+    }
+    void TearDown() override
+    {
+        Button(false);
+        Pump(20);
+    }
+    CPoint CellPoint(int k, const COleDateTime& dt) const
+    {
+        for (const auto& cell : m_host.m_picker.GetMonth(k)->m_days)
+            if (cell.m_dt == dt)
+                return m_host.ToScreen(cell.m_rcCell.CenterPoint());
+        ADD_FAILURE() << "no cell";
+        return CPoint();
+    }
+    void Click(const CPoint& pt)
+    {
+        MoveTo(pt);
+        Pump(20);
+        Button(true);
+        Pump(20);
+        Button(false);
+        Pump(20);
+    }
+    CDatePickerHost m_host;
+};
+} // namespace
+
+TEST_F(DatePickerInput, AClickOnADaySelectsItNotifiesFinalAndCancelsTheParent)
+{
+    Click(CellPoint(0, Date(2026, 5, 13)));
+    COleDateTime b, e;
+    m_host.m_picker.GetSelection(b, e);
+    EXPECT_EQ(b, Date(2026, 5, 13));
+    EXPECT_EQ(e, Date(2026, 5, 13));
+    const auto& recs = m_host.m_target.m_records;
+    ASSERT_GE(recs.size(), 2u);
+    EXPECT_EQ(recs.front().m_dwFlags, DP::SN_CLOSE_PARENT);
+    EXPECT_EQ(recs.back().m_dwFlags, DP::SN_FINAL | DP::SN_CLOSE_PARENT);
+    EXPECT_EQ(recs.back().m_dtBegin, Date(2026, 5, 13));
+    EXPECT_EQ(m_host.m_nCancelMode, 1);
+    EXPECT_EQ(m_host.m_picker.GetPressedPart(), DP::PRESSED_NONE);
+}
+
+TEST_F(DatePickerInput, ADragMakesARangeAnchoredOnThePressedDay)
+{
+    MoveTo(CellPoint(0, Date(2026, 5, 20)));
+    Pump(20);
+    Button(true);
+    Pump(20);
+    EXPECT_EQ(m_host.m_picker.GetPressedPart(), DP::PRESSED_DAYS);
+    MoveTo(CellPoint(0, Date(2026, 5, 26)));
+    Pump(20);
+    MoveTo(CellPoint(0, Date(2026, 5, 12)));
+    Pump(20);
+    // Leaving the grid keeps the last day covered.
+    MoveTo(m_host.ToScreen(CPoint(-20, -20)));
+    Pump(20);
+    COleDateTime b, e;
+    m_host.m_picker.GetSelection(b, e);
+    EXPECT_EQ(b, Date(2026, 5, 20));
+    EXPECT_EQ(e, Date(2026, 5, 12));
+    EXPECT_TRUE(m_host.m_picker.IsDateSelected(Date(2026, 5, 15)));
+    Button(false);
+    Pump(20);
+    m_host.m_picker.GetSelection(b, e);
+    EXPECT_EQ(e, Date(2026, 5, 12));
+}
+
+TEST_F(DatePickerInput, TodaySelectsAndShowsTodayAndNoneClears)
+{
+    DP& p = m_host.m_picker;
+    p.ModifyPickerStyle(0, DP::DPS_BUTTON_NONE, true);
+    p.SetCurrentDate(Date(2001, 3, 1), true);
+    Click(m_host.ToScreen(p.GetButtonRect(DP::BUTTON_TODAY).CenterPoint()));
+    COleDateTime b, e;
+    p.GetSelection(b, e);
+    EXPECT_EQ(b, p.GetToday());
+    EXPECT_EQ(e, p.GetToday());
+    p.GetDisplayedRange(b, e);
+    EXPECT_TRUE(b <= p.GetToday() && p.GetToday() <= e);
+    EXPECT_EQ(m_host.m_target.m_records.back().m_dwFlags, DP::SN_FINAL | DP::SN_CLOSE_PARENT);
+    Click(m_host.ToScreen(p.GetButtonRect(DP::BUTTON_NONE).CenterPoint()));
+    p.GetSelection(b, e);
+    EXPECT_EQ(b.GetStatus(), COleDateTime::null);
+    EXPECT_EQ(m_host.m_target.m_records.back().m_dwFlags, DP::SN_FINAL | DP::SN_CLOSE_PARENT);
+    EXPECT_EQ(m_host.m_nCancelMode, 2);
+}
+
+TEST_F(DatePickerInput, AHeldScrollButtonRepeatsUntilReleasedOrTheCaptureIsLost)
+{
+    DP& p = m_host.m_picker;
+    const CPoint ptFwd = m_host.ToScreen(p.GetMonth(1)->m_rcScrollForward.CenterPoint());
+    Click(ptFwd);
+    EXPECT_EQ(p.GetMonth(0)->m_nMonth, 6);
+    MoveTo(ptFwd);
+    Pump(20);
+    Button(true);
+    Pump(700);
+    const int nHeld = p.GetMonth(0)->m_nMonth;
+    EXPECT_GE(nHeld, 9); // one at once and every 150 ms
+    Button(false);
+    Pump(400);
+    EXPECT_EQ(p.GetMonth(0)->m_nMonth, nHeld);
+    // Back, then the capture lost.
+    const CPoint ptBack = m_host.ToScreen(p.GetMonth(0)->m_rcScrollBack.CenterPoint());
+    MoveTo(ptBack);
+    Pump(20);
+    Button(true);
+    Pump(20);
+    ::ReleaseCapture();
+    const int nAfter = p.GetMonth(0)->m_nMonth;
+    Pump(400);
+    EXPECT_EQ(p.GetMonth(0)->m_nMonth, nAfter);
+    EXPECT_LT(nAfter, nHeld);
+    EXPECT_EQ(p.GetPressedPart(), DP::PRESSED_NONE);
+}
+
+TEST_F(DatePickerInput, ArrowsMoveByDaysShiftExtendsTabAndEnterReachTheParent)
+{
+    DP& p = m_host.m_picker;
+    COleDateTime store[2];
+    p.m_pExternalSelection = store;
+    p.SetSelection(Date(2026, 5, 10), Date(2026, 5, 10), false, true);
+    p.SetFocus();
+    Tap(VK_RIGHT);
+    Tap(VK_DOWN);
+    COleDateTime b, e;
+    p.GetSelection(b, e);
+    EXPECT_EQ(b, Date(2026, 5, 18));
+    EXPECT_EQ(e, Date(2026, 5, 18));
+    EXPECT_EQ(m_host.m_target.m_records.back().m_dwFlags, DP::SN_FINAL | DP::SN_CLOSE_PARENT);
+    Key(VK_SHIFT, true);
+    Tap(VK_LEFT);
+    Tap(VK_UP);
+    Key(VK_SHIFT, false);
+    Pump(20);
+    p.GetSelection(b, e);
+    EXPECT_EQ(b, Date(2026, 5, 18));
+    EXPECT_EQ(e, Date(2026, 5, 10));
+    const int nCancel = m_host.m_nCancelMode;
+    Tap(VK_TAB);
+    EXPECT_EQ(m_host.m_nNextDlgCtl, 1);
+    EXPECT_EQ(m_host.m_wNextDlgCtl, 0u);
+    store[0].SetStatus(COleDateTime::null);
+    Tap(VK_RETURN);
+    EXPECT_EQ(store[0], Date(2026, 5, 18));
+    EXPECT_EQ(store[1], Date(2026, 5, 10));
+    EXPECT_GT(m_host.m_nCancelMode, nCancel);
+}
+
+TEST_F(DatePickerInput, ForwardedKeysMoveFromTodayAndEscapeCloses)
+{
+    DP& p = m_host.m_picker;
+    auto forward = [&](UINT vk) {
+        bool bPassOn = false;
+        CExtPopupControlMenuWnd::CONTROLINPUTRETRANSLATEINFO info(nullptr, CExtPopupControlMenuWnd::INPUT_KEY, bPassOn);
+        info.m_nVirtKey = vk;
+        info.m_nRepCnt = 1;
+        return p.SendMessage(CExtPopupControlMenuWnd::g_nMsgControlInputRetranslate, (WPARAM)&info, 0);
+    };
+    EXPECT_EQ(forward(VK_RIGHT), 1);
+    COleDateTime b, e;
+    p.GetSelection(b, e);
+    EXPECT_EQ(e, COleDateTime(p.GetToday().m_dt + 1));
+    // Inside a popup the notification is not final.
+    EXPECT_EQ(m_host.m_target.m_records.back().m_dwFlags, DP::SN_CLOSE_PARENT);
+    const int nCancel = m_host.m_nCancelMode;
+    EXPECT_EQ(forward(VK_ESCAPE), 1);
+    Pump(20);
+    EXPECT_EQ(m_host.m_nCancelMode, nCancel + 1);
+    EXPECT_EQ(forward('A'), 0);
+}
