@@ -425,7 +425,6 @@ void CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     (void)ptScreen;
     (void)dwStyle;
 }
-void CExtControlBar::FloatAtStoredPosition() {}
 bool CExtControlBar::DockNextToBar(int nPercent, CExtControlBar* pBarTarget)
 {
     (void)nPercent;
@@ -440,11 +439,6 @@ bool CExtControlBar::DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, b
     (void)bFirst;
     (void)pFrame;
     (void)bRecalc;
-    return false;
-}
-bool CExtControlBar::QueryFrameStateOperation(CFrameWnd* pFrame)
-{
-    (void)pFrame;
     return false;
 }
 CExtControlBar* CExtControlBar::GetDraggedBar() { return nullptr; }
