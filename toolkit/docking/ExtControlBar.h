@@ -479,20 +479,21 @@ public:
     virtual bool DockOrFloat(bool bFinal);                                                                 // 36
     virtual void DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart = 1,           // 37
                               int cyStart = 1);
-    virtual void DraggingEnd(bool bCancel);                                                        // 38
-    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);                               // 39
-    virtual void NotifyDragStart();                                                                // 40
-    virtual void NotifyDragEnd(bool bCancel);                                                      // 41
-    virtual void UpdateCursorAt(const POINT& ptClient);                                            // 42
-    virtual bool QueryExtraFeature() const;                                                        // 43
-    virtual bool IsDockTargetBar() const;                                                          // 44
-    virtual bool IsMarkerDockingAllowed() const;                                                   // 45
-    virtual CExtDynTabControlBar* GetTabbedContainer() const;                                      // 46
-    virtual void HandleToggleCommand(bool bAllowHide = true);                                      // 47
-    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false);                         // 48
-    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                                         // 49
-    virtual void ToggleDocking();                                                                  // 50
-    virtual void FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                    // 51
+    virtual void DraggingEnd(bool bCancel);                                // 38
+    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);       // 39
+    virtual void NotifyDragStart();                                        // 40
+    virtual void NotifyDragEnd(bool bCancel);                              // 41
+    virtual void UpdateCursorAt(const POINT& ptClient);                    // 42
+    virtual bool QueryExtraFeature() const;                                // 43
+    virtual bool IsDockTargetBar() const;                                  // 44
+    virtual bool IsMarkerDockingAllowed() const;                           // 45
+    virtual CExtDynTabControlBar* GetTabbedContainer() const;              // 46
+    virtual void HandleToggleCommand(bool bAllowHide = true);              // 47
+    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false); // 48
+    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                 // 49
+    virtual void ToggleDocking();                                          // 50
+    // False when no floating frame could be made (the bar stays where it was).
+    virtual bool FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                    // 51
     virtual bool DockAtSide(UINT nDockBarID, bool bNewCircle = false, CFrameWnd* pFrame = nullptr, // 52
                             bool bRecalc = true);
     virtual bool DockNextToBar(int nPercent, CExtControlBar* pBarTarget);               // 53

@@ -8,6 +8,7 @@
 #include "platform/File.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
+#include "platform/ThreadState.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
@@ -15,6 +16,7 @@
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
+#include <algorithm>
 #include <set>
 #include <vector>
 
@@ -754,10 +756,15 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
             pMini = new CExtMiniDockFrameWnd;
             if (!pMini->Create(pFrame, m_dwFloatingFrameStyle))
             {
-                if (pMini->GetSafeHwnd() != nullptr)
-                    pMini->DestroyWindow();
-                else
-                    delete pMini;
+                // A window that was made deletes its object when it goes.
+                const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
+                if (std::find(frames.begin(), frames.end(), pMini) != frames.end())
+                {
+                    if (pMini->GetSafeHwnd() != nullptr)
+                        pMini->DestroyWindow();
+                    else
+                        delete pMini;
+                }
                 AfxThrowResourceException();
             }
             const CRect rc = CExtPaintManager::AlignRectToMonitor(m_rcFloatingFrame, true, false);

@@ -4,6 +4,7 @@ corvane_test(docking_state_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingStateArchiveTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingStateRestoreTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingFloatTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 # Showing the frame and moving windows on the screen: alone.
