@@ -437,12 +437,13 @@ CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle)
     if (!pMini->Create(m_pDockSite, dwStyle))
     {
         // A window that was made deletes its object when it goes.
+        if (IsLiveFrameObject(pMini) && ::IsWindow(pMini->GetSafeHwnd()))
+            pMini->DestroyWindow();
         if (IsLiveFrameObject(pMini))
         {
             if (pMini->GetSafeHwnd() != nullptr)
-                pMini->DestroyWindow();
-            else
-                delete pMini;
+                pMini->Detach();
+            delete pMini;
         }
         return nullptr;
     }

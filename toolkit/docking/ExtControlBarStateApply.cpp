@@ -758,12 +758,13 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
             {
                 // A window that was made deletes its object when it goes.
                 const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
+                if (std::find(frames.begin(), frames.end(), pMini) != frames.end() && ::IsWindow(pMini->GetSafeHwnd()))
+                    pMini->DestroyWindow();
                 if (std::find(frames.begin(), frames.end(), pMini) != frames.end())
                 {
                     if (pMini->GetSafeHwnd() != nullptr)
-                        pMini->DestroyWindow();
-                    else
-                        delete pMini;
+                        pMini->Detach();
+                    delete pMini;
                 }
                 AfxThrowResourceException();
             }
@@ -801,13 +802,15 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
         if (!pContainer->Create(nullptr, pFrame, m_nBarId, 0x40000F10 | (m_dwBarStyle & CBRS_ALIGN_ANY)) ||
             pContainer->m_pWndDynDocker == nullptr)
         {
-            // A window that was made and failed has deleted its object already.
+            // A window that was made and failed has deleted its object already; an object left
+            // without a live window is deleted here.
+            if (IsLiveBar(pContainer) && ::IsWindow(pContainer->GetSafeHwnd()))
+                pContainer->DestroyWindow();
             if (IsLiveBar(pContainer))
             {
                 if (pContainer->GetSafeHwnd() != nullptr)
-                    pContainer->DestroyWindow();
-                else
-                    delete pContainer;
+                    pContainer->Detach();
+                delete pContainer;
             }
             if (pMini != nullptr)
                 pMini->DestroyWindow();

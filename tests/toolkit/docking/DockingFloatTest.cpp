@@ -7,24 +7,6 @@ namespace
 {
 using DockingFloat = DockingStateFixture;
 
-// Refuses every window creation of this thread while it lives.
-class CRefuseWindows
-{
-public:
-    CRefuseWindows() { m_hHook = ::SetWindowsHookExW(WH_CBT, Proc, nullptr, ::GetCurrentThreadId()); }
-    ~CRefuseWindows() { ::UnhookWindowsHookEx(m_hHook); }
-    CRefuseWindows(const CRefuseWindows&) = delete;
-    CRefuseWindows& operator=(const CRefuseWindows&) = delete;
-
-private:
-    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
-    {
-        if (nCode == HCBT_CREATEWND)
-            return 1;
-        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-    }
-    HHOOK m_hHook;
-};
 } // namespace
 
 TEST_F(DockingFloat, ACaptionDoubleClickFloatsADockedBarWhereItFloatedLast)

@@ -52,6 +52,34 @@ inline void PutDword(Bytes& b, DWORD dw)
         b.push_back((BYTE)(dw >> (8 * i)));
 }
 
+// Refuses the window creations of this thread while it lives: every one, or those of one class.
+class CRefuseWindows
+{
+public:
+    explicit CRefuseWindows(LPCTSTR pszClass = nullptr)
+    {
+        s_pszClass = pszClass;
+        m_hHook = ::SetWindowsHookExW(WH_CBT, Proc, nullptr, ::GetCurrentThreadId());
+    }
+    ~CRefuseWindows() { ::UnhookWindowsHookEx(m_hHook); }
+    CRefuseWindows(const CRefuseWindows&) = delete;
+    CRefuseWindows& operator=(const CRefuseWindows&) = delete;
+
+private:
+    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        if (nCode == HCBT_CREATEWND)
+        {
+            const CREATESTRUCTW* pcs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+            if (s_pszClass == nullptr || (!IS_INTRESOURCE(pcs->lpszClass) && wcscmp(pcs->lpszClass, s_pszClass) == 0))
+                return 1;
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    HHOOK m_hHook;
+    static inline LPCTSTR s_pszClass = nullptr;
+};
+
 class DockingStateFixture : public DockBarsFixture
 {
 protected:

@@ -338,3 +338,62 @@ TEST_F(DockingStateRestore, AMaximisedFrameIsLaidOutInTheWorkAreaAndAnOffScreenO
     EXPECT_TRUE(mp.m_rcWorkArea.PtInRect(rc.TopLeft()));
     EXPECT_TRUE(mp.m_rcWorkArea.PtInRect(rc.BottomRight() - CSize(1, 1)));
 }
+
+TEST_F(DockingStateRestore, AContainerThatCannotBeMadeIsDroppedAndTheLoadFails)
+{
+    CHostResizableBar* pA = NewResizable(L"A");
+    CHostResizableBar* pB = NewResizable(L"B");
+    CHostResizableBar* pC = NewResizable(L"C");
+    CExtDynControlBar* pDyn = NewContainer(Circle(1, AFX_IDW_DOCKBAR_LEFT), AFX_IDW_DOCKBAR_LEFT);
+    ASSERT_NE(pDyn, nullptr);
+    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
+    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pB, nullptr, false);
+    ASSERT_TRUE(pC->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, true));
+    const Bytes bytes = SaveToBytes();
+    {
+        StateSite site(m_pFrame);
+        ASSERT_TRUE(LoadBytes(bytes, [&](CArchive& ar) { site.Serialize(ar); }));
+        ASSERT_EQ(site.m_arrBarStates.GetSize(), 2);
+        EXPECT_EQ(site.m_arrBarStates[0]->GetKind(), 2u);
+    }
+    RebuildFrame();
+    pA = NewResizable(L"A");
+    pB = NewResizable(L"B");
+    pC = NewResizable(L"C");
+    const INT_PTR nBarsBefore = CExtControlBar::g_arrAllControlBars.GetSize();
+    bool bResult = true;
+    {
+        CRefuseWindows refuse(CExtControlBar::kWndClassName);
+        bResult = LoadFromBytes(bytes);
+    }
+    EXPECT_FALSE(bResult);
+    EXPECT_TRUE(FlagsClear());
+    EXPECT_TRUE(AllBarsAlive());
+    // No windowless container is left behind, in the frame's list or among the bars.
+    EXPECT_EQ(CExtControlBar::g_arrAllControlBars.GetSize(), nBarsBefore);
+    for (POSITION pos = m_pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        EXPECT_NE(m_pFrame->m_listControlBars.GetNext(pos)->GetSafeHwnd(), (HWND) nullptr);
+    // The record after it was still applied.
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pC), (UINT)AFX_IDW_DOCKBAR_LEFT);
+}
+
+TEST_F(DockingStateRestore, AFloatingFrameThatCannotBeMadeEndsTheLoadWithTheFlagsClear)
+{
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pMini->Create(m_pFrame, CBRS_ALIGN_TOP));
+    CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+    ASSERT_NE(pDyn, nullptr);
+    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
+    const Bytes bytes = SaveToBytes();
+    RebuildFrame();
+    pA = NewResizable(L"A");
+    bool bResult = true;
+    {
+        CRefuseWindows refuse;
+        bResult = LoadFromBytes(bytes);
+    }
+    EXPECT_FALSE(bResult);
+    EXPECT_TRUE(FlagsClear());
+    EXPECT_TRUE(AllBarsAlive());
+}
