@@ -196,3 +196,45 @@ TEST_F(MiniDockFrameInput, AFrameMovedBelowTheWorkAreaKeepsItsCaptionOnItAndHove
     PumpMessages();
     EXPECT_EQ(::GetWindow(pMini->GetSafeHwnd(), GW_HWNDPREV), hAbove);
 }
+
+namespace
+{
+HWND g_hFrameToDestroy = nullptr;
+void CALLBACK DestroyFrameTimer(HWND hWnd, UINT nMsg, UINT_PTR nId, DWORD dwTime)
+{
+    (void)hWnd;
+    (void)nMsg;
+    (void)dwTime;
+    ::KillTimer(nullptr, nId);
+    ::DestroyWindow(g_hFrameToDestroy);
+}
+} // namespace
+
+TEST_F(MiniDockFrameInput, TheResizeLoopPostsAQuitAgainAndLeavesAFrameDestroyedUnderIt)
+{
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(300, 200));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    const CRect w = WindowRectOf(pMini);
+
+    ::PostQuitMessage(7);
+    pMini->ResizeLoop(HTLEFT, CPoint(w.left + 1, w.top + 40));
+    EXPECT_EQ(pMini->m_nResizingHitTest, 0);
+    EXPECT_NE(::GetCapture(), pMini->GetSafeHwnd());
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+
+    // The frame goes while the loop dispatches a message: the loop leaves without touching it.
+    pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, true);
+    CExtMiniDockFrameWnd* pOther = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pOther->Create(m_pFrame, CBRS_ALIGN_TOP));
+    pOther->SetWindowPos(nullptr, 300, 200, 200, 150, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    g_hFrameToDestroy = pOther->GetSafeHwnd();
+    ::SetTimer(nullptr, 0, 10, DestroyFrameTimer);
+    pOther->ResizeLoop(HTRIGHT, CPoint(499, 250));
+    EXPECT_FALSE(::IsWindow(g_hFrameToDestroy));
+    EXPECT_EQ(::GetCapture(), (HWND) nullptr);
+}
