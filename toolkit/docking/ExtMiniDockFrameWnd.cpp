@@ -708,6 +708,19 @@ void CExtMiniDockFrameWnd::ResizeStep(CPoint ptScreen)
                  size.cy + ncH - cyFrame, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessage(WM_NCPAINT);
     RecalcLayout();
+    if (bMirrored)
+    {
+        // The layout snaps the frame to its dock bar: the start rectangle's right and bottom edges
+        // still hold.
+        CRect rcNow;
+        GetWindowRect(&rcNow);
+        if (rcNow.right != m_rcResizeStart.right || rcNow.bottom != m_rcResizeStart.bottom)
+        {
+            SetWindowPos(nullptr, m_rcResizeStart.right - rcNow.Width(), m_rcResizeStart.bottom - rcNow.Height(), 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pBar->m_ptFloatPos = CPoint(m_rcResizeStart.right - rcNow.Width(), m_rcResizeStart.bottom - rcNow.Height());
+        }
+    }
     pBar->RedrawWindow(nullptr, nullptr, 0x385);
 }
 

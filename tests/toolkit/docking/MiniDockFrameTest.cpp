@@ -3,6 +3,7 @@
 #include "DockingStateFixture.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
+#include <algorithm>
 
 namespace
 {
@@ -237,4 +238,54 @@ TEST_F(MiniDockFrameInput, TheResizeLoopPostsAQuitAgainAndLeavesAFrameDestroyedU
     pOther->ResizeLoop(HTRIGHT, CPoint(499, 250));
     EXPECT_FALSE(::IsWindow(g_hFrameToDestroy));
     EXPECT_EQ(::GetCapture(), (HWND) nullptr);
+}
+
+namespace
+{
+// A fixed test bar that also takes a height to wrap to (LM_LENGTHY), remembering the last mode.
+class CHeightWrappingBar : public CHostFixedBar
+{
+public:
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override
+    {
+        if ((nMode & LM_LENGTHY) == 0 || nLength <= 0)
+            return m_bWrapped ? m_sizeWrapped : CHostFixedBar::CalcDynamicLayout(nLength, nMode);
+        m_nLastMode = nMode;
+        const int nRows = std::max(1, std::min(m_nCells, (nLength - 8) / m_nCellSize));
+        const int nPerRow = (m_nCells + nRows - 1) / nRows;
+        const CSize size = SizeForLength(nPerRow * m_nCellSize + 8, true);
+        if ((nMode & LM_COMMIT) != 0)
+        {
+            m_bWrapped = true;
+            m_sizeWrapped = size;
+        }
+        return size;
+    }
+    DWORD m_nLastMode = 0;
+    bool m_bWrapped = false;
+    CSize m_sizeWrapped;
+};
+} // namespace
+
+TEST_F(MiniDockFrameInput, AFixedBarDraggedAtATopCornerResizesByItsTopEdgeWithTheBottomHeld)
+{
+    ShowAndPaint(m_pFrame);
+    auto* pT = new CHeightWrappingBar;
+    m_pFrame->m_arrBars.push_back(pT);
+    ASSERT_TRUE(pT->CreateInFrame(m_pFrame, m_pFrame->m_nNextFixedId++, L"Tools", 12));
+    m_pFrame->DockControlBar(pT, AFX_IDW_DOCKBAR_TOP);
+    CExtMiniDockFrameWnd* pMini = FloatBar(pT, CPoint(400, 400));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    const CRect r0 = WindowRectOf(pMini);
+    const CPoint ptFrom(r0.left + 1, r0.top + 1);
+    ASSERT_EQ(HitAt(pMini, ptFrom.x, ptFrom.y), (UINT)HTTOP);
+    // Upwards by three cells: the strip wraps into more rows, the bottom edge holds.
+    DragFromTo(ptFrom, CPoint(ptFrom.x, ptFrom.y - 3 * pT->m_nCellSize));
+    const CRect r1 = WindowRectOf(pMini);
+    EXPECT_EQ(pT->m_nLastMode & (LM_LENGTHY | LM_COMMIT), (DWORD)(LM_LENGTHY | LM_COMMIT));
+    EXPECT_EQ(r1.bottom, r0.bottom);
+    EXPECT_LT(r1.top, r0.top);
+    EXPECT_LT(r1.Width(), r0.Width());
 }
