@@ -656,7 +656,13 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
             pState->m_pLiveBar->RefreshNonClientFrame();
             pState->m_pLiveBar->RepositionChildWindow(-1, -1, true);
             if (CFrameWnd* pFloatingFrame = pState->m_pLiveBar->GetParentFrame())
+            {
                 pFloatingFrame->RecalcLayout(TRUE);
+                // A container that was visible brings its new floating frame on screen.
+                if ((pState->m_dwStateFlags & InternalDockStateBar::kVisible) != 0 &&
+                    !pFloatingFrame->IsWindowVisible())
+                    pFloatingFrame->ShowWindow(SW_SHOWNA);
+            }
         }
     }
 

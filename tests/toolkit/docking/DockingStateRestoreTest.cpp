@@ -210,6 +210,7 @@ TEST_F(DockingStateRestore, AFloatingContainerComesBackInANewFrameKeptOnTheMonit
     EXPECT_EQ(pA->m_pDockBar->m_arrBars[nB - 1], nullptr);
     CFrameWnd* pNewMini = pNew->GetParentFrame();
     ASSERT_TRUE(pNewMini != nullptr && pNewMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
+    EXPECT_TRUE(pNewMini->IsWindowVisible());
     const CRect rcMini = WindowRectOf(pNewMini);
     CExtPaintManager::MonitorParms mp;
     CExtPaintManager::GetMonitorParmsFromRect(mp, rcMini);
