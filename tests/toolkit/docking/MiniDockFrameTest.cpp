@@ -1,6 +1,7 @@
 // The floating mini frame: its non-client geometry and hit test, its timers, and through real
 // input its resize loop, the caption double click and keeping the caption on the work area.
 #include "DockingStateFixture.h"
+#include "platform/ToolBar.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <algorithm>
@@ -68,6 +69,31 @@ TEST_F(MiniDockFrame, TheNonClientAreaIsTheInverseOfTheWindowRectAndThePlatformS
     ::Sleep(20);
     PumpMessages();
     EXPECT_FALSE(::KillTimer(pMini->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
+}
+
+TEST_F(MiniDockFrame, TimerOneRunsUntilTheFrameHoldsABarOfAnyKind)
+{
+    CExtMiniDockFrameWnd* pEmpty = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pEmpty->Create(m_pFrame, CBRS_ALIGN_TOP));
+    CExtMiniDockFrameWnd* pPlain = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pPlain->Create(m_pFrame, CBRS_ALIGN_TOP));
+    // A platform bar, owned by the frame's window tree.
+    CToolBar* pToolBar = new CToolBar;
+    pToolBar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(pToolBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xA1F0));
+    pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+    pPlain->m_wndDockBar.DockControlBar(pToolBar);
+    ASSERT_EQ(pPlain->GetFloatingBar(), pToolBar);
+    EXPECT_EQ(pPlain->GetFloatingExtBar(), nullptr);
+    for (int i = 0; i < 5; i++)
+    {
+        ::Sleep(5);
+        PumpMessages();
+    }
+    // A second kill of a stopped timer fails.
+    EXPECT_TRUE(::KillTimer(pEmpty->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
+    EXPECT_FALSE(::KillTimer(pPlain->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
+    pEmpty->DestroyWindow();
 }
 
 TEST_F(MiniDockFrame, BandsAndCornerZonesAtExactCoordinatesAndFixedBarsReduceCorners)
