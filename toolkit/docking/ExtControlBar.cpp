@@ -2,6 +2,11 @@
 // frame's docking set-up, the menu announcement record and the dock-side tests.
 #include "toolkit/docking/ExtControlBar.h"
 #include "platform/DockBar.h"
+#include <vector>
+#include <algorithm>
+#include "toolkit/docking/ExtDockBar.h"
+#include "platform/DockContext.h"
+#include "platform/ThreadState.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
 #include "platform/MiniFrameWnd.h"
@@ -414,18 +419,115 @@ void CExtControlBar::NotifyDragStart()
     CExtPopupMenuWnd::CancelMenuTracking();
 }
 void CExtControlBar::NotifyDragEnd(bool bCancel) { (void)bCancel; }
+// ---- floating ----------------------------------------------------------------------------------------------
+
+static bool IsLiveFrameObject(CFrameWnd* pFrame)
+{
+    const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
+    return std::find(frames.begin(), frames.end(), pFrame) != frames.end();
+}
+
+// NULL when the frame cannot be made: the callers run inside window procedures (a drop, a double
+// click), where an exception would end in a message box.
 CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle)
 {
-    (void)dwStyle;
-    return nullptr;
+    if (m_pDockSite == nullptr || m_pDockSite->GetSafeHwnd() == nullptr)
+        return nullptr;
+    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
+    if (!pMini->Create(m_pDockSite, dwStyle))
+    {
+        // A window that was made deletes its object when it goes.
+        if (IsLiveFrameObject(pMini) && ::IsWindow(pMini->GetSafeHwnd()))
+            pMini->DestroyWindow();
+        if (IsLiveFrameObject(pMini))
+        {
+            if (pMini->GetSafeHwnd() != nullptr)
+                pMini->Detach();
+            delete pMini;
+        }
+        return nullptr;
+    }
+    return pMini;
 }
-void CExtControlBar::ToggleDocking() {}
-void CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
+
+void CExtControlBar::ToggleDocking()
 {
-    (void)ptScreen;
-    (void)dwStyle;
+    if (GetSafeHwnd() == nullptr)
+        return;
+    if (IsFixedDockStyle())
+    {
+        if (m_pDockContext != nullptr)
+            m_pDockContext->ToggleDocking();
+        if (CFrameWnd* pFrame = GetParentFrame())
+            pFrame->m_nIdleFlags |= 0x0C;
+        RefreshNonClientFrame();
+        return;
+    }
+    CFrameWnd* pParentFrame = GetParentFrame();
+    if (IsFloating(this) || (pParentFrame != nullptr && pParentFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd))))
+        return;
+    FloatAtStoredPosition(CBRS_ALIGN_TOP);
 }
-void CExtControlBar::FloatAtStoredPosition() {}
+
+void CExtControlBar::FloatAtStoredPosition(DWORD dwStyle) { FloatAtPoint(m_ptFloatPos, dwStyle); }
+
+bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
+{
+    if (GetSafeHwnd() == nullptr || m_pDockSite == nullptr)
+        return false;
+    CExtControlBar* pPrevFloated = g_pBarBeingFloated;
+    g_pBarBeingFloated = this;
+    struct Restore
+    {
+        CExtControlBar* p;
+        ~Restore() { g_pBarBeingFloated = p; }
+    } restore{pPrevFloated};
+
+    CDockBar* pOldDockBar = m_pDockBar;
+    if (pOldDockBar != nullptr && pOldDockBar->m_bFloating && pOldDockBar->GetDockedCount() == 1)
+    {
+        if (CFrameWnd* pMini = pOldDockBar->GetParentFrame())
+            pMini->SetWindowPos(nullptr, ptScreen.x, ptScreen.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        m_ptFloatPos = ptScreen;
+        return true;
+    }
+    if ((m_dwStyle & CBRS_SIZE_DYNAMIC) != 0)
+    {
+        dwStyle |= CBRS_SIZE_DYNAMIC;
+        if ((dwStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0)
+            dwStyle = (dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
+    }
+    CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, CreateFloatingFrame(dwStyle));
+    if (pMini == nullptr)
+        return false; // the bar stays where it was
+    CFrameWnd* pOldFrame = GetParentFrame();
+    const bool bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    pMini->SetWindowPos(nullptr, ptScreen.x, ptScreen.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    pMini->SetOwner(m_pDockSite);
+    m_bfTracking |= kTrackLayoutSuspended;
+    CExtDockBar::DockBarInto(&pMini->m_wndDockBar, this, nullptr, false);
+    m_bfTracking &= ~kTrackLayoutSuspended;
+    pMini->RecalcLayout(TRUE);
+    if (bVisible)
+        pMini->ShowWindow(SW_SHOWNA);
+    m_ptFloatPos = ptScreen;
+    CExtDockBar* pOldExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pOldDockBar);
+    if (pOldExtDock != nullptr && !pOldExtDock->m_bFloating && pOldExtDock->GetSafeHwnd() != nullptr)
+        pOldExtDock->CleanRows();
+    if (pOldFrame != nullptr && pOldFrame != m_pDockSite && pOldFrame->GetSafeHwnd() != nullptr)
+    {
+        if (pOldFrame->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)))
+            pOldFrame->RecalcLayout(TRUE);
+        else
+            pOldFrame->m_nIdleFlags |= 0x0C;
+    }
+    CExtDockBar::RemovePlaceHolderInFrame(m_pDockSite, (UINT)GetDlgCtrlID() & 0xFFFF, nullptr);
+    CExtDockBar::DropEmptyContainers(m_pDockSite);
+    m_pDockSite->RecalcLayout(TRUE);
+    RepositionChildWindow(-1, -1, true);
+    return true;
+}
+
 bool CExtControlBar::DockNextToBar(int nPercent, CExtControlBar* pBarTarget)
 {
     (void)nPercent;
@@ -440,11 +542,6 @@ bool CExtControlBar::DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, b
     (void)bFirst;
     (void)pFrame;
     (void)bRecalc;
-    return false;
-}
-bool CExtControlBar::QueryFrameStateOperation(CFrameWnd* pFrame)
-{
-    (void)pFrame;
     return false;
 }
 CExtControlBar* CExtControlBar::GetDraggedBar() { return nullptr; }

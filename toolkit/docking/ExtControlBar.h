@@ -15,6 +15,9 @@ class CCmdUI;
 class CExtBarNcAreaButton;
 class CExtPopupMenuWnd;
 class CExtDynTabControlBar;
+class CArchive;
+class CDockState;
+class CDockBar;
 
 class CExtControlBar : public CControlBar, public CExtMouseCaptureSink
 {
@@ -111,6 +114,130 @@ public:
             m_dwFlags = 1;
         }
         bool IsEmpty() const { return m_dwOrder == 0; }
+        // WORD flags (bit 0: empty), then the order, the rectangle, the size and the flags when not empty.
+        void Serialize(CArchive& ar);
+    };
+
+    // The docking-state snapshot (ExtControlBarState.cpp: records and archive form;
+    // ExtControlBarStateApply.cpp: capture, restore, registry).
+
+    // A fixed-size bar or a bar on a frame-edge dock bar.
+    class OuterItemData_t : public CObject
+    {
+    public:
+        OuterItemData_t();
+        OuterItemData_t(const OuterItemData_t& other) = default;
+        OuterItemData_t& operator=(const OuterItemData_t& other) = default;
+        void Serialize(CArchive& ar) override;
+
+        UINT m_nBarId;
+        CPoint m_ptFloatPos; // a floating bar: its floating frame's top-left corner
+        CSize m_sizeHorzDocked;
+        CSize m_sizeVertDocked;
+        CSize m_sizeFloating; // a floating fixed-size bar: its whole floating frame
+        OuterRowPlacement_t m_placement;
+        bool m_bFloating;
+    };
+
+    // One bar, with the bars of a container nested in it.
+    class InternalDockStateBar : public CObject
+    {
+    public:
+        // Kinds (low four bits of m_dwStateFlags) and flags.
+        enum : DWORD
+        {
+            kKindMask = 0x0F,
+            kKindBar = 1,
+            kKindDynContainer = 2,
+            kKindTabContainer = 3,
+            kVisible = 0x10,
+            kFloatingContainer = 0x20,
+            kNewRow = 0x40,
+            kNested = 0x80,
+            kInTabContainer = 0x100,
+            kSelectedTab = 0x200,
+            kAutoHide = 0x400
+        };
+        // Records nested deeper than this fail the load.
+        static const int kMaxNesting = 32;
+
+        InternalDockStateBar();
+        ~InternalDockStateBar() override;
+        InternalDockStateBar(const InternalDockStateBar&) = delete;
+        InternalDockStateBar& operator=(const InternalDockStateBar&) = delete;
+
+        void Reset();
+        void Clear();
+        void Serialize(CArchive& ar) override;
+        // Reading at the nesting depth given (the top-level records are at 0).
+        void SerializeAt(CArchive& ar, int nDepth);
+        DWORD GetKind() const { return m_dwStateFlags & kKindMask; }
+
+        void CaptureBar(CExtControlBar* pBar, InternalDockStateBar* pParent);
+        // Steps of the restore; false when the record could not be placed (then it and its
+        // nested records are skipped by the later steps).
+        bool Restore(CFrameWnd* pFrame, InternalDockStateBar* pParent);
+        void ApplyMetrics(CFrameWnd* pFrame, InternalDockStateBar* pParent);
+        void FinishRestore(CFrameWnd* pFrame, InternalDockStateBar* pParent);
+        // Copies the stored metrics into the live bar (no style, no recursion).
+        void CopyMetricsToLiveBar();
+        // Whether the frame can take the record and its nested records (top-level: pParent NULL).
+        bool IsApplicable(CFrameWnd* pFrame, const InternalDockStateBar* pParent) const;
+
+        UINT m_nBarId;
+        UINT m_nDockBarId;
+        int m_nCircle;
+        UINT m_nMRUWidth;
+        DWORD m_dwBarStyle;
+        DWORD m_dwStateFlags;
+        DWORD m_dwMRUFloatStyle;
+        DWORD m_dwFloatingFrameStyle;
+        int m_nRowSpaceToReclaim;
+        CPoint m_ptFloatPos;
+        CPoint m_ptMRUFloatPos;
+        CRect m_rcMRUDockPos;
+        CRect m_rcFloatingFrame;
+        CRect m_rcBarInDockBar;
+        CSize m_sizeHorzDocked;
+        CSize m_sizeVertDocked;
+        CSize m_sizeFloating;
+        CArray<InternalDockStateBar*, InternalDockStateBar*> m_arrNestedStates; // owned
+        int m_nSelectedTab;                                                     // run time only
+        CExtControlBar* m_pLiveBar;                                             // run time only
+
+    protected:
+        void FixRow(CDockBar* pDockBar);
+        // Docks the live bar into the dock bar with its layout locked, then moves it to its stored place.
+        void PlaceInDockBar(CDockBar* pDockBar, bool bLock, bool bFixRow);
+    };
+
+    // The snapshot of one frame.
+    class InternalDockStateSite : public CObject
+    {
+    public:
+        explicit InternalDockStateSite(CFrameWnd* pFrame);
+        ~InternalDockStateSite() override;
+        InternalDockStateSite(const InternalDockStateSite&) = delete;
+        InternalDockStateSite& operator=(const InternalDockStateSite&) = delete;
+
+        void Clear();
+        void Serialize(CArchive& ar) override;
+        void CaptureState();
+        // False when a record could not be restored (the rest is applied).
+        bool ApplyState(bool bPlacementRequested);
+        void AppendFloatingFrameBar(CFrameWnd* pFloatingFrame);
+        void AppendDockBarRows(CDockBar* pDockBar);
+
+        CArray<OuterItemData_t, OuterItemData_t&> m_arrOuterItems;
+        CFrameWnd* m_pFrame; // not owned
+        WINDOWPLACEMENT m_wpFrame;
+        CDockState* m_pDockState;                                            // owned
+        CArray<InternalDockStateBar*, InternalDockStateBar*> m_arrBarStates; // owned
+        CArray<UINT, UINT> m_arrAutoHideIds;
+
+    protected:
+        // Drops the entries the frame cannot take.
+        void DropInapplicable();
     };
 
     // The tracker drawn while a splitter is tracked or a bar dragged; painting the same record
@@ -352,20 +479,21 @@ public:
     virtual bool DockOrFloat(bool bFinal);                                                                 // 36
     virtual void DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart = 1,           // 37
                               int cyStart = 1);
-    virtual void DraggingEnd(bool bCancel);                                                        // 38
-    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);                               // 39
-    virtual void NotifyDragStart();                                                                // 40
-    virtual void NotifyDragEnd(bool bCancel);                                                      // 41
-    virtual void UpdateCursorAt(const POINT& ptClient);                                            // 42
-    virtual bool QueryExtraFeature() const;                                                        // 43
-    virtual bool IsDockTargetBar() const;                                                          // 44
-    virtual bool IsMarkerDockingAllowed() const;                                                   // 45
-    virtual CExtDynTabControlBar* GetTabbedContainer() const;                                      // 46
-    virtual void HandleToggleCommand(bool bAllowHide = true);                                      // 47
-    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false);                         // 48
-    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                                         // 49
-    virtual void ToggleDocking();                                                                  // 50
-    virtual void FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                    // 51
+    virtual void DraggingEnd(bool bCancel);                                // 38
+    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);       // 39
+    virtual void NotifyDragStart();                                        // 40
+    virtual void NotifyDragEnd(bool bCancel);                              // 41
+    virtual void UpdateCursorAt(const POINT& ptClient);                    // 42
+    virtual bool QueryExtraFeature() const;                                // 43
+    virtual bool IsDockTargetBar() const;                                  // 44
+    virtual bool IsMarkerDockingAllowed() const;                           // 45
+    virtual CExtDynTabControlBar* GetTabbedContainer() const;              // 46
+    virtual void HandleToggleCommand(bool bAllowHide = true);              // 47
+    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false); // 48
+    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                 // 49
+    virtual void ToggleDocking();                                          // 50
+    // False when no floating frame could be made (the bar stays where it was).
+    virtual bool FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                    // 51
     virtual bool DockAtSide(UINT nDockBarID, bool bNewCircle = false, CFrameWnd* pFrame = nullptr, // 52
                             bool bRecalc = true);
     virtual bool DockNextToBar(int nPercent, CExtControlBar* pBarTarget);               // 53
@@ -381,11 +509,26 @@ public:
     virtual int HitTestItem(CPoint ptClient) const;                                            // 61
     virtual bool ProcessMouseMove(UINT nFlags, CPoint ptClient);                               // 62
 
-    // Stored position of the last float, docking-state operations and dragging entry points whose
-    // bodies come with the floating frame and the drag loop.
-    void FloatAtStoredPosition();
-    static bool QueryFrameStateOperation(CFrameWnd* pFrame);
+    // FloatAtPoint at m_ptFloatPos.
+    void FloatAtStoredPosition(DWORD dwStyle = CBRS_ALIGN_TOP);
+    // Dragging entry point whose body comes with the drag loop.
     static CExtControlBar* GetDraggedBar();
+
+    // ---- docking state (ExtControlBarStateApply.cpp) --------------------------------------------
+    // Frames whose docking state is being loaded (1) or saved (0).
+    static CMap<CFrameWnd*, CFrameWnd*, WORD, WORD> g_mapFrameStateOperations;
+    static bool RegisterFrameStateOperation(CFrameWnd* pFrame, bool bLoad);
+    static void UnregisterFrameStateOperation(CFrameWnd* pFrame);
+    static bool QueryFrameStateOperation(CFrameWnd* pFrame, bool* pbLoad = nullptr);
+    static bool SerializeFrameBarState(CArchive& ar, CFrameWnd* pFrame, WINDOWPLACEMENT* pFrameWp = nullptr);
+    static bool SaveFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
+                                  LPCTSTR lpszProfileName, WINDOWPLACEMENT* pFrameWp = nullptr);
+    static bool LoadFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
+                                  LPCTSTR lpszProfileName, WINDOWPLACEMENT* pFrameWp = nullptr);
+    static void GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
+                                  CArray<OuterItemData_t, OuterItemData_t&>& arrOuterItems);
+    static void SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
+                                  CArray<OuterItemData_t, OuterItemData_t&>& arrOuterItems);
 
     // ---- fields (in declaration order) ---------------------------------------------------------
     BYTE m_bfBarFlags;

@@ -64,3 +64,9 @@ void CExtDockingKindOf::AdjustAutoHideOrder(CExtDynAutoHideArea* pArea)
     if (pArea != nullptr && pArea->GetSafeHwnd() != nullptr)
         pArea->AdjustOrder();
 }
+
+bool CExtDockingKindOf::IsToolBarWithoutBorderSizing(const CObject* p)
+{
+    const CExtToolControlBar* pToolBar = DYNAMIC_DOWNCAST(CExtToolControlBar, const_cast<CObject*>(p));
+    return pToolBar != nullptr && (pToolBar->m_nBarFlags & CExtToolControlBar::kBarFlagPanelMode) != 0;
+}

@@ -40,4 +40,6 @@ public:
     static void AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
     // Cancels the menus a tool bar drives.
     static void CloseToolBarMenus();
+    // A tool bar with bit 1 of its own flags set: its floating frame's borders act as the caption.
+    static bool IsToolBarWithoutBorderSizing(const CObject* p);
 };

@@ -1,9 +1,13 @@
-// Stand-in: class record and the members read so far.
-// CExtMiniDockFrameWnd: the floating frame of toolkit bars; so far its caption rectangles.
+// CExtMiniDockFrameWnd: the floating frame of toolkit bars: platform caption and sizing border
+// replaced by its own, painted through the paint manager, with its own hit test, resize loop,
+// caption buttons, timers and tool tips.
 #pragma once
+#include "platform/ListCtrl.h"
 #include "platform/MiniDockFrameWnd.h"
 #include "platform/Geometry.h"
 #include "toolkit/foundation/ExtMouseCaptureSink.h"
+
+class CExtControlBar;
 
 class CExtMiniDockFrameWnd : public CMiniDockFrameWnd, public CExtMouseCaptureSink
 {
@@ -12,9 +16,66 @@ public:
     CExtMiniDockFrameWnd();
     ~CExtMiniDockFrameWnd() override;
 
+    enum : UINT_PTR
+    {
+        kTimerLayoutButtons = 1,
+        kTimerCaptionHover = 2,
+        kTimerButtonsHover = 4
+    };
+
+    void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder) override;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
+
+    void ResizeLoop(UINT nHitTest, CPoint ptScreen);
+    void ResizeStep(CPoint ptScreen);
+    void EndResize();
+    void UpdateCaptionButtonHover(CPoint ptScreen);
+    // The text of the only visible resizable bar of a floating container; false when empty.
+    bool GetContainerCaption(CString& sText) const;
+    CControlBar* GetFloatingBar() const;
+    CExtControlBar* GetFloatingExtBar() const;
+    bool IsResizing() const { return m_nResizingHitTest != 0; }
+
     // The caption rectangle, window coordinates; empty until the frame lays itself out.
     const CRect& GetCaptionRect() const { return m_rcFrameCaption; }
 
+    CToolTipCtrl m_wndToolTip;
     CRect m_rcCaptionButton; // room of one caption button at the caption's right end
+    BYTE m_bCaptionButtonHover;
     CRect m_rcFrameCaption;
+    CPoint m_ptResizePrev;
+    int m_nResizingHitTest; // border code while the resize loop runs, 0 otherwise
+    CRect m_rcResizeStart;
+
+protected:
+    // Removes the platform caption, sizing border and edges whenever they come back.
+    void StripStyles();
+    void PaintNcArea();
+    void LayoutCaption(int cx, int cy);
+
+    afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
+    afx_msg void OnTimer(UINT_PTR nIDEvent);
+    afx_msg void OnClose();
+    afx_msg void OnNcPaint();
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
+    afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpWndPos);
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpWndPos);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnCaptureChanged(CWnd* pWnd);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnRButtonDown(UINT nFlags, CPoint point);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnCancelMode();
+    afx_msg void OnPaint();
+    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    DECLARE_MESSAGE_MAP()
 };

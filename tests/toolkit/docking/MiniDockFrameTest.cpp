@@ -1,0 +1,317 @@
+// The floating mini frame: its non-client geometry and hit test, its timers, and through real
+// input its resize loop, the caption double click and keeping the caption on the work area.
+#include "DockingStateFixture.h"
+#include "platform/ToolBar.h"
+#include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include <algorithm>
+
+namespace
+{
+using MiniDockFrame = DockingStateFixture;
+using MiniDockFrameInput = DockingStateFixture;
+
+CExtMiniDockFrameWnd* FloatBar(CExtControlBar* pBar, CPoint pt)
+{
+    if (!pBar->FloatAtPoint(pt))
+        return nullptr;
+    return DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pBar->GetParentFrame());
+}
+
+UINT HitAt(CWnd* pWnd, int x, int y) { return (UINT)pWnd->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); }
+
+// A horizontal drag with the left button from one screen point to another.
+void DragFromTo(CPoint ptFrom, CPoint ptTo)
+{
+    RunInputScript([&]() {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        ::Sleep(30);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; });
+        ::Sleep(50);
+        SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
+        ::Sleep(40);
+        SendMouse(ptTo.x, ptTo.y, 0);
+        ::Sleep(80);
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+        WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; });
+        ::Sleep(50);
+    });
+    PumpMessages();
+}
+} // namespace
+
+TEST_F(MiniDockFrame, TheNonClientAreaIsTheInverseOfTheWindowRectAndThePlatformStylesAreGone)
+{
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(200, 150));
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_EQ(pMini->GetStyle() & (WS_CAPTION | WS_THICKFRAME | MFS_4THICKFRAME), 0u);
+    EXPECT_EQ(pMini->GetExStyle() & (WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME), 0u);
+    EXPECT_NE(pMini->GetStyle() & WS_CLIPCHILDREN, 0u);
+    // Styles set again are stripped by the next position change.
+    pMini->ModifyStyle(0, WS_CAPTION);
+    pMini->SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(pMini->GetStyle() & WS_CAPTION, 0u);
+
+    const CRect rcClient(10, 20, 110, 220);
+    CRect rc(rcClient);
+    pMini->CalcWindowRect(&rc);
+    const int cxFrame = ::GetSystemMetrics(SM_CXFRAME), cyFrame = ::GetSystemMetrics(SM_CYFRAME);
+    EXPECT_EQ(rc, CRect(10 - cxFrame, 20 - cyFrame - ::GetSystemMetrics(SM_CYSMCAPTION), 110 + cxFrame, 220 + cyFrame));
+    NCCALCSIZE_PARAMS params = {};
+    params.rgrc[0] = rc;
+    pMini->SendMessage(WM_NCCALCSIZE, FALSE, (LPARAM)&params);
+    EXPECT_EQ(CRect(params.rgrc[0]), rcClient);
+
+    // Timer 1 stopped with a bar inside: a second kill reports no timer.
+    PumpMessages();
+    ::Sleep(20);
+    PumpMessages();
+    EXPECT_FALSE(::KillTimer(pMini->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
+}
+
+TEST_F(MiniDockFrame, TimerOneRunsUntilTheFrameHoldsABarOfAnyKind)
+{
+    CExtMiniDockFrameWnd* pEmpty = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pEmpty->Create(m_pFrame, CBRS_ALIGN_TOP));
+    CExtMiniDockFrameWnd* pPlain = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pPlain->Create(m_pFrame, CBRS_ALIGN_TOP));
+    // A platform bar, owned by the frame's window tree.
+    CToolBar* pToolBar = new CToolBar;
+    pToolBar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(pToolBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xA1F0));
+    pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+    pPlain->m_wndDockBar.DockControlBar(pToolBar);
+    ASSERT_EQ(pPlain->GetFloatingBar(), pToolBar);
+    EXPECT_EQ(pPlain->GetFloatingExtBar(), nullptr);
+    for (int i = 0; i < 5; i++)
+    {
+        ::Sleep(5);
+        PumpMessages();
+    }
+    // A second kill of a stopped timer fails.
+    EXPECT_TRUE(::KillTimer(pEmpty->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
+    EXPECT_FALSE(::KillTimer(pPlain->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
+    pEmpty->DestroyWindow();
+}
+
+TEST_F(MiniDockFrame, BandsAndCornerZonesAtExactCoordinatesAndFixedBarsReduceCorners)
+{
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(200, 150));
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 200, 150, 300, 240, SWP_NOZORDER | SWP_NOACTIVATE);
+    const CRect w = WindowRectOf(pMini);
+    const int cx = ::GetSystemMetrics(SM_CXFRAME), cy = ::GetSystemMetrics(SM_CYFRAME);
+    const int cap = ::GetSystemMetrics(SM_CYSMCAPTION);
+    EXPECT_EQ(HitAt(pMini, w.left - 1, w.top + 50), (UINT)HTNOWHERE);
+    EXPECT_EQ(HitAt(pMini, w.left + 60, w.top), (UINT)HTTOP);
+    EXPECT_EQ(HitAt(pMini, w.left + 60, w.top + cy - 1), (UINT)HTTOP);
+    EXPECT_EQ(HitAt(pMini, w.left + cx + 2, w.top + cy), (UINT)HTCAPTION);
+    EXPECT_EQ(HitAt(pMini, w.left + cx + 2, w.top + cy + cap - 1), (UINT)HTCAPTION);
+    EXPECT_EQ(HitAt(pMini, w.left + 60, w.top + cy + cap + 5), (UINT)HTCLIENT);
+    EXPECT_EQ(HitAt(pMini, w.left, w.top + cap + 10), (UINT)HTLEFT);
+    EXPECT_EQ(HitAt(pMini, w.right - 1, w.top + cap + 10), (UINT)HTRIGHT);
+    EXPECT_EQ(HitAt(pMini, w.left + 60, w.bottom - 1), (UINT)HTBOTTOM);
+    EXPECT_EQ(HitAt(pMini, w.left, w.top + cap - 1), (UINT)HTTOPLEFT);
+    EXPECT_EQ(HitAt(pMini, w.left + cap - 1, w.top), (UINT)HTTOPLEFT);
+    EXPECT_EQ(HitAt(pMini, w.left + cap, w.top), (UINT)HTTOP);
+    EXPECT_EQ(HitAt(pMini, w.right - cy, w.top), (UINT)HTTOPRIGHT);
+    EXPECT_EQ(HitAt(pMini, w.right - 1, w.top + cap - 1), (UINT)HTTOPRIGHT);
+    EXPECT_EQ(HitAt(pMini, w.left, w.bottom - cap), (UINT)HTBOTTOMLEFT);
+    EXPECT_EQ(HitAt(pMini, w.left, w.bottom - cap - 1), (UINT)HTLEFT);
+    EXPECT_EQ(HitAt(pMini, w.right - 1, w.bottom - 1), (UINT)HTBOTTOMRIGHT);
+    EXPECT_EQ(HitAt(pMini, w.left + cap - 1, w.bottom - 1), (UINT)HTBOTTOMLEFT);
+
+    CHostFixedBar* pT = NewFixed(6, L"Tools");
+    CExtMiniDockFrameWnd* pFixedMini = FloatBar(pT, CPoint(600, 300));
+    ASSERT_NE(pFixedMini, nullptr);
+    const CRect f = WindowRectOf(pFixedMini);
+    EXPECT_EQ(HitAt(pFixedMini, f.left, f.top + 1), (UINT)HTTOP);
+    EXPECT_EQ(HitAt(pFixedMini, f.right - 1, f.top), (UINT)HTTOP);
+    EXPECT_EQ(HitAt(pFixedMini, f.left, f.bottom - 1), (UINT)HTBOTTOM);
+    EXPECT_EQ(HitAt(pFixedMini, f.right - 1, f.bottom - 1), (UINT)HTBOTTOM);
+}
+
+TEST_F(MiniDockFrame, ACaptionDoubleClickDocksTheBarBackButNotOnTheReservedButtonArea)
+{
+    CHostFixedBar* pT = NewFixed(6, L"Tools");
+    m_pFrame->DockControlBar(pT, AFX_IDW_DOCKBAR_TOP);
+    m_pFrame->RecalcLayout();
+    CExtMiniDockFrameWnd* pMini = FloatBar(pT, CPoint(250, 200));
+    ASSERT_NE(pMini, nullptr);
+    const CRect w = WindowRectOf(pMini);
+    const CRect& rcButton = pMini->m_rcCaptionButton;
+    ASSERT_FALSE(rcButton.IsRectEmpty());
+    pMini->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION,
+                       MAKELPARAM(w.left + rcButton.CenterPoint().x, w.top + rcButton.CenterPoint().y));
+    EXPECT_TRUE(CExtControlBar::IsFloating(pT));
+    pMini->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(w.left + 10, w.top + 8));
+    EXPECT_FALSE(CExtControlBar::IsFloating(pT));
+    EXPECT_TRUE(CExtControlBar::IsDocked(pT));
+}
+
+TEST_F(MiniDockFrame, AContainerCaptionNamesItsOnlyVisibleBar)
+{
+    CHostResizableBar* pA = NewResizable(L"Alpha");
+    CHostResizableBar* pB = NewResizable(L"Beta");
+    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pMini->Create(m_pFrame, CBRS_ALIGN_TOP));
+    CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+    ASSERT_NE(pDyn, nullptr);
+    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
+    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pB, nullptr, false);
+    pMini->RecalcLayout();
+    CString sText;
+    EXPECT_FALSE(pMini->GetContainerCaption(sText));
+    EXPECT_TRUE(sText.IsEmpty());
+    m_pFrame->ShowControlBar(pB, FALSE, FALSE);
+    EXPECT_TRUE(pMini->GetContainerCaption(sText));
+    EXPECT_EQ(sText, CString(L"Alpha"));
+}
+
+TEST_F(MiniDockFrameInput, DraggingTheLeftBorderKeepsTheRightEdgeAndStopsAtTheMinimumWidth)
+{
+    ShowAndPaint(m_pFrame);
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(400, 300));
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 400, 300, 320, 240, SWP_NOZORDER | SWP_NOACTIVATE);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    const CRect r0 = WindowRectOf(pMini);
+    const CPoint ptFrom(r0.left + 1, r0.top + r0.Height() / 2);
+    ASSERT_EQ(HitAt(pMini, ptFrom.x, ptFrom.y), (UINT)HTLEFT);
+    DragFromTo(ptFrom, CPoint(ptFrom.x - 60, ptFrom.y));
+    const CRect r1 = WindowRectOf(pMini);
+    EXPECT_EQ(r1.right, r0.right);
+    EXPECT_EQ(r1.left, ptFrom.x - 60);
+    EXPECT_EQ(pMini->m_nResizingHitTest, 0);
+    // Far past the right edge: the window stops at its minimum width, the right edge holds.
+    DragFromTo(CPoint(r1.left + 1, ptFrom.y), CPoint(r1.right + 100, ptFrom.y));
+    const CRect r2 = WindowRectOf(pMini);
+    EXPECT_EQ(r2.right, r0.right);
+    EXPECT_GE(r2.Width(), pA->GetDefaultSize().cx);
+    EXPECT_LT(r2.Width(), r1.Width());
+}
+
+TEST_F(MiniDockFrameInput, AFrameMovedBelowTheWorkAreaKeepsItsCaptionOnItAndHoverKeepsTheZOrder)
+{
+    ShowAndPaint(m_pFrame);
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(300, 200));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    CExtPaintManager::MonitorParms mp;
+    CExtPaintManager::GetMonitorParmsFromWnd(mp, pMini);
+    pMini->SetWindowPos(nullptr, 300, mp.m_rcWorkArea.bottom - 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(WindowRectOf(pMini).top, mp.m_rcWorkArea.bottom - ::GetSystemMetrics(SM_CYSMCAPTION));
+    pMini->SetWindowPos(nullptr, 300, mp.m_rcWorkArea.top - 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(WindowRectOf(pMini).top, mp.m_rcWorkArea.top);
+
+    pMini->SetWindowPos(nullptr, 300, 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages();
+    HWND hAbove = ::GetWindow(pMini->GetSafeHwnd(), GW_HWNDPREV);
+    const CRect w = WindowRectOf(pMini);
+    RunInputScript([&]() {
+        SendMouse(w.left + 20, w.top + 10, 0);
+        ::Sleep(60);
+        SendMouse(w.left + 40, w.top + w.Height() / 2, 0);
+        ::Sleep(60);
+    });
+    PumpMessages();
+    EXPECT_EQ(::GetWindow(pMini->GetSafeHwnd(), GW_HWNDPREV), hAbove);
+}
+
+namespace
+{
+HWND g_hFrameToDestroy = nullptr;
+void CALLBACK DestroyFrameTimer(HWND hWnd, UINT nMsg, UINT_PTR nId, DWORD dwTime)
+{
+    (void)hWnd;
+    (void)nMsg;
+    (void)dwTime;
+    ::KillTimer(nullptr, nId);
+    ::DestroyWindow(g_hFrameToDestroy);
+}
+} // namespace
+
+TEST_F(MiniDockFrameInput, TheResizeLoopPostsAQuitAgainAndLeavesAFrameDestroyedUnderIt)
+{
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(300, 200));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    const CRect w = WindowRectOf(pMini);
+
+    ::PostQuitMessage(7);
+    pMini->ResizeLoop(HTLEFT, CPoint(w.left + 1, w.top + 40));
+    EXPECT_EQ(pMini->m_nResizingHitTest, 0);
+    EXPECT_NE(::GetCapture(), pMini->GetSafeHwnd());
+    MSG msg = {};
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(msg.wParam, 7u);
+
+    // The frame goes while the loop dispatches a message: the loop leaves without touching it.
+    pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, true);
+    CExtMiniDockFrameWnd* pOther = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pOther->Create(m_pFrame, CBRS_ALIGN_TOP));
+    pOther->SetWindowPos(nullptr, 300, 200, 200, 150, SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    g_hFrameToDestroy = pOther->GetSafeHwnd();
+    ::SetTimer(nullptr, 0, 10, DestroyFrameTimer);
+    pOther->ResizeLoop(HTRIGHT, CPoint(499, 250));
+    EXPECT_FALSE(::IsWindow(g_hFrameToDestroy));
+    EXPECT_EQ(::GetCapture(), (HWND) nullptr);
+}
+
+namespace
+{
+// A fixed test bar that also takes a height to wrap to (LM_LENGTHY), remembering the last mode.
+class CHeightWrappingBar : public CHostFixedBar
+{
+public:
+    CSize CalcDynamicLayout(int nLength, DWORD nMode) override
+    {
+        if ((nMode & LM_LENGTHY) == 0 || nLength <= 0)
+            return m_bWrapped ? m_sizeWrapped : CHostFixedBar::CalcDynamicLayout(nLength, nMode);
+        m_nLastMode = nMode;
+        const int nRows = std::max(1, std::min(m_nCells, (nLength - 8) / m_nCellSize));
+        const int nPerRow = (m_nCells + nRows - 1) / nRows;
+        const CSize size = SizeForLength(nPerRow * m_nCellSize + 8, true);
+        if ((nMode & LM_COMMIT) != 0)
+        {
+            m_bWrapped = true;
+            m_sizeWrapped = size;
+        }
+        return size;
+    }
+    DWORD m_nLastMode = 0;
+    bool m_bWrapped = false;
+    CSize m_sizeWrapped;
+};
+} // namespace
+
+TEST_F(MiniDockFrameInput, AFixedBarDraggedAtATopCornerResizesByItsTopEdgeWithTheBottomHeld)
+{
+    ShowAndPaint(m_pFrame);
+    auto* pT = new CHeightWrappingBar;
+    m_pFrame->m_arrBars.push_back(pT);
+    ASSERT_TRUE(pT->CreateInFrame(m_pFrame, m_pFrame->m_nNextFixedId++, L"Tools", 12));
+    m_pFrame->DockControlBar(pT, AFX_IDW_DOCKBAR_TOP);
+    CExtMiniDockFrameWnd* pMini = FloatBar(pT, CPoint(400, 400));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    const CRect r0 = WindowRectOf(pMini);
+    const CPoint ptFrom(r0.left + 1, r0.top + 1);
+    ASSERT_EQ(HitAt(pMini, ptFrom.x, ptFrom.y), (UINT)HTTOP);
+    // Upwards by three cells: the strip wraps into more rows, the bottom edge holds.
+    DragFromTo(ptFrom, CPoint(ptFrom.x, ptFrom.y - 3 * pT->m_nCellSize));
+    const CRect r1 = WindowRectOf(pMini);
+    EXPECT_EQ(pT->m_nLastMode & (LM_LENGTHY | LM_COMMIT), (DWORD)(LM_LENGTHY | LM_COMMIT));
+    EXPECT_EQ(r1.bottom, r0.bottom);
+    EXPECT_LT(r1.top, r0.top);
+    EXPECT_LT(r1.Width(), r0.Width());
+}

@@ -1,0 +1,1038 @@
+// CExtControlBar's docking state: the per-frame operation guard, capturing the live bars into a
+// snapshot, applying a snapshot to the frame, and the registry entry points.
+#include "toolkit/docking/ExtControlBar.h"
+#include "platform/Archive.h"
+#include "platform/DockBar.h"
+#include "platform/DockContext.h"
+#include "platform/DockState.h"
+#include "platform/File.h"
+#include "platform/FrameWnd.h"
+#include "platform/MiniDockFrameWnd.h"
+#include "platform/ThreadState.h"
+#include "toolkit/docking/ExtDockBar.h"
+#include "toolkit/docking/ExtDockDynBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
+#include "toolkit/docking/ExtDynControlBar.h"
+#include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include <algorithm>
+#include <set>
+#include <vector>
+
+CMap<CFrameWnd*, CFrameWnd*, WORD, WORD> CExtControlBar::g_mapFrameStateOperations(10);
+
+namespace
+{
+typedef CExtControlBar::InternalDockStateBar StateBar;
+
+// Locks a dock bar's layout for the scope; unlocked on every path.
+class CLayoutLock
+{
+public:
+    explicit CLayoutLock(CDockBar* pDockBar) : m_pDockBar(DYNAMIC_DOWNCAST(CExtDockBar, pDockBar))
+    {
+        if (m_pDockBar != nullptr)
+            m_pDockBar->SetLayoutLocked(true);
+    }
+    ~CLayoutLock()
+    {
+        if (m_pDockBar != nullptr && ::IsWindow(m_pDockBar->GetSafeHwnd()))
+            m_pDockBar->SetLayoutLocked(false);
+    }
+    CLayoutLock(const CLayoutLock&) = delete;
+    CLayoutLock& operator=(const CLayoutLock&) = delete;
+
+private:
+    CExtDockBar* m_pDockBar;
+};
+
+// Sets the frame's in-layout flag for the scope; cleared on every path.
+class CInRecalcGuard
+{
+public:
+    explicit CInRecalcGuard(CFrameWnd* pFrame) : m_pFrame(pFrame) { m_pFrame->m_bInRecalcLayout = TRUE; }
+    ~CInRecalcGuard() { m_pFrame->m_bInRecalcLayout = FALSE; }
+    CInRecalcGuard(const CInRecalcGuard&) = delete;
+    CInRecalcGuard& operator=(const CInRecalcGuard&) = delete;
+
+private:
+    CFrameWnd* m_pFrame;
+};
+
+bool IsLiveBar(const CExtControlBar* pBar)
+{
+    bool bFound = false;
+    ::EnterCriticalSection(&CExtControlBar::g_csAllControlBars);
+    for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize() && !bFound; ++i)
+        bFound = CExtControlBar::g_arrAllControlBars[i] == pBar;
+    ::LeaveCriticalSection(&CExtControlBar::g_csAllControlBars);
+    return bFound;
+}
+
+std::vector<CControlBar*> FrameBars(CFrameWnd* pFrame)
+{
+    std::vector<CControlBar*> bars;
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        bars.push_back(pFrame->m_listControlBars.GetNext(pos));
+    return bars;
+}
+
+bool IsContainer(const CObject* p) { return p != nullptr && p->IsKindOf(RUNTIME_CLASS(CExtDynControlBar)); }
+
+// The inner dock bar leaves the frame's bar list once; the mark keeps it out.
+void TakeInnerDockBarOutOfList(CFrameWnd* pFrame, CExtDynControlBar* pContainer)
+{
+    CExtDockDynBar* pInner = pContainer->m_pWndDynDocker;
+    if (pInner == nullptr || (pInner->m_bfDynFlags & 1) != 0)
+        return;
+    if (POSITION pos = pFrame->m_listControlBars.Find(pInner))
+        pFrame->m_listControlBars.RemoveAt(pos);
+    pInner->m_bfDynFlags |= 1;
+}
+
+// The top-level window's placement again, shown without activation or hidden.
+void ReapplyTopPlacement(CFrameWnd* pFrame)
+{
+    CWnd* pTop = CExtControlBar::GetTopLevelNonChild(pFrame);
+    if (pTop == nullptr)
+        return;
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof(wp);
+    if (!::GetWindowPlacement(pTop->GetSafeHwnd(), &wp))
+        return;
+    wp.ptMinPosition = CPoint(0, 0);
+    wp.ptMaxPosition = CPoint(0, 0);
+    wp.showCmd = (pTop->GetStyle() & WS_VISIBLE) != 0 ? SW_SHOWNA : SW_HIDE;
+    ::SetWindowPlacement(pTop->GetSafeHwnd(), &wp);
+}
+
+bool IsEdgeDockBarId(UINT nID)
+{
+    return nID == CExtControlBar::kDockBarTop || nID == CExtControlBar::kDockBarLeft ||
+           nID == CExtControlBar::kDockBarRight || nID == CExtControlBar::kDockBarBottom;
+}
+} // namespace
+
+// ---- the operation guard ------------------------------------------------------------------------------
+
+bool CExtControlBar::RegisterFrameStateOperation(CFrameWnd* pFrame, bool bLoad)
+{
+    WORD wValue = 0;
+    if (pFrame == nullptr || g_mapFrameStateOperations.Lookup(pFrame, wValue))
+        return false;
+    g_mapFrameStateOperations.SetAt(pFrame, bLoad ? 1 : 0);
+    return true;
+}
+
+void CExtControlBar::UnregisterFrameStateOperation(CFrameWnd* pFrame) { g_mapFrameStateOperations.RemoveKey(pFrame); }
+
+bool CExtControlBar::QueryFrameStateOperation(CFrameWnd* pFrame, bool* pbLoad)
+{
+    WORD wValue = 0;
+    if (pFrame == nullptr || !g_mapFrameStateOperations.Lookup(pFrame, wValue))
+        return false;
+    if (pbLoad != nullptr)
+        *pbLoad = wValue != 0;
+    return true;
+}
+
+// ---- registry entry points -----------------------------------------------------------------------------
+
+static bool FrameHasProfile(CFrameWnd* pFrame)
+{
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr)
+        return false;
+    LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pFrame->GetSafeHwnd());
+    return pszProfile != nullptr && *pszProfile != 0;
+}
+
+bool CExtControlBar::SaveFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
+                                       LPCTSTR lpszProfileName, WINDOWPLACEMENT* pFrameWp)
+{
+    if (!FrameHasProfile(pFrame))
+        return false;
+    CString sPath;
+    CExtCmdManager::BuildRegistryPath(sPath, L"ControlBar", lpszProfileName, lpszRegKey, lpszProductKey);
+    try
+    {
+        CMemFile file(1024);
+        bool bSerialized = false;
+        {
+            CArchive ar(&file, CArchive::store, 4096);
+            bSerialized = SerializeFrameBarState(ar, pFrame, pFrameWp);
+            ar.Close();
+        }
+        // An empty or partial archive never replaces the stored state.
+        if (!bSerialized)
+            return false;
+        file.SeekToBegin();
+        return CExtCmdManager::RegistryArchiveWrite(file, sPath, HKEY_CURRENT_USER);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return false;
+    }
+}
+
+bool CExtControlBar::LoadFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
+                                       LPCTSTR lpszProfileName, WINDOWPLACEMENT* pFrameWp)
+{
+    if (!FrameHasProfile(pFrame))
+        return false;
+    CString sPath;
+    CExtCmdManager::BuildRegistryPath(sPath, L"ControlBar", lpszProfileName, lpszRegKey, lpszProductKey);
+    try
+    {
+        CMemFile file(1024);
+        if (!CExtCmdManager::RegistryArchiveRead(file, sPath, HKEY_CURRENT_USER))
+        {
+            ReapplyTopPlacement(pFrame);
+            return false;
+        }
+        CArchive ar(&file, CArchive::load, 4096);
+        return SerializeFrameBarState(ar, pFrame, pFrameWp);
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return false;
+    }
+}
+
+bool CExtControlBar::SerializeFrameBarState(CArchive& ar, CFrameWnd* pFrame, WINDOWPLACEMENT* pFrameWp)
+{
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr ||
+        !RegisterFrameStateOperation(pFrame, ar.IsLoading() != FALSE))
+        return false;
+    bool bResult = false;
+    try
+    {
+        InternalDockStateSite site(pFrame);
+        if (ar.IsStoring())
+        {
+            site.CaptureState();
+            site.Serialize(ar);
+            bResult = true;
+        }
+        else
+        {
+            ReapplyTopPlacement(pFrame);
+            site.Serialize(ar);
+            bResult = site.ApplyState(pFrameWp != nullptr);
+        }
+        if (pFrameWp != nullptr)
+            *pFrameWp = site.m_wpFrame;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bResult = false;
+    }
+    UnregisterFrameStateOperation(pFrame);
+    return bResult;
+}
+
+// ---- capture -------------------------------------------------------------------------------------------
+
+void CExtControlBar::InternalDockStateSite::CaptureState()
+{
+    Clear();
+    CExtDockBar::DropEmptyContainers(m_pFrame);
+    if (CWnd* pTop = GetTopLevelNonChild(m_pFrame))
+        ::GetWindowPlacement(pTop->GetSafeHwnd(), &m_wpFrame);
+    for (CControlBar* pBar : FrameBars(m_pFrame))
+    {
+        if (pBar->GetSafeHwnd() == nullptr)
+            continue;
+        if (pBar->IsFloating())
+        {
+            if (!pBar->IsDockBar() && IsContainer(pBar))
+                AppendFloatingFrameBar(pBar->GetParentFrame());
+            continue;
+        }
+        if (!pBar->IsDockBar() || pBar->GetRuntimeClass() != RUNTIME_CLASS(CExtDockBar))
+            continue;
+        CFrameWnd* pParentFrame = pBar->GetParentFrame();
+        if (pParentFrame != nullptr && pParentFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+            continue;
+        if (static_cast<CExtDockBar*>(pBar)->GetCircleNo() != 0)
+            AppendDockBarRows(static_cast<CDockBar*>(pBar));
+    }
+    GetFrameDockState(m_pFrame, *m_pDockState, m_arrOuterItems);
+}
+
+void CExtControlBar::InternalDockStateSite::AppendFloatingFrameBar(CFrameWnd* pFloatingFrame)
+{
+    if (pFloatingFrame == nullptr)
+        return;
+    CWnd* pDockBar = pFloatingFrame->GetWindow(GW_CHILD);
+    CWnd* pChild = pDockBar != nullptr ? pDockBar->GetWindow(GW_CHILD) : nullptr;
+    CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pChild);
+    if (pBar == nullptr)
+        return;
+    InternalDockStateBar* pState = new InternalDockStateBar;
+    m_arrBarStates.Add(pState);
+    pState->CaptureBar(pBar, nullptr);
+}
+
+// Walks the rows of a dock bar: a record per bar, 0x40 on a bar after a row break.
+static void CaptureRows(CDockBar* pDockBar, StateBar* pParent, CArray<StateBar*, StateBar*>& arrStates)
+{
+    bool bNewRow = false;
+    for (INT_PTR i = 1; i < pDockBar->m_arrBars.GetSize(); i++)
+    {
+        void* p = pDockBar->m_arrBars[i];
+        if (p == nullptr)
+        {
+            bNewRow = true;
+            continue;
+        }
+        if ((UINT_PTR)p < 0x10000)
+            continue;
+        CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, static_cast<CControlBar*>(p));
+        if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
+            continue;
+        StateBar* pState = new StateBar;
+        arrStates.Add(pState);
+        pState->CaptureBar(pBar, pParent);
+        if (pParent != nullptr)
+            pState->m_dwStateFlags |= StateBar::kNested;
+        if (bNewRow)
+            pState->m_dwStateFlags |= StateBar::kNewRow;
+        bNewRow = false;
+    }
+}
+
+void CExtControlBar::InternalDockStateSite::AppendDockBarRows(CDockBar* pDockBar)
+{
+    CaptureRows(pDockBar, nullptr, m_arrBarStates);
+}
+
+void CExtControlBar::InternalDockStateBar::CaptureBar(CExtControlBar* pBar, InternalDockStateBar* pParent)
+{
+    Clear();
+    m_nBarId = (UINT)pBar->GetDlgCtrlID();
+    CDockBar* pDockBar = pBar->m_pDockBar;
+    m_nDockBarId =
+        pDockBar != nullptr && pDockBar->GetSafeHwnd() != nullptr ? (UINT)pDockBar->GetDlgCtrlID() : kDockBarFloat;
+    m_nCircle = 0;
+    if (!IsFloating(pBar))
+    {
+        if (CExtDockBar* pExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pDockBar))
+            m_nCircle = (int)pExtDock->GetCircleNo();
+    }
+    if (pBar->IsVisible())
+        m_dwStateFlags |= kVisible;
+    if (pBar->IsAutoHideMode())
+    {
+        if (CExtDockingKindOf::IsDockDynTabBar(pDockBar))
+        {
+            if (pParent != nullptr)
+                pParent->m_dwStateFlags |= kAutoHide;
+        }
+        else if (!CExtDockingKindOf::IsDynTabControlBar(pBar))
+            m_dwStateFlags |= kAutoHide;
+    }
+    m_nMRUWidth = (UINT)pBar->m_nMRUWidth;
+    pBar->GetWindowRect(&m_rcBarInDockBar);
+    if (pDockBar != nullptr && pDockBar->GetSafeHwnd() != nullptr)
+        pDockBar->ScreenToClient(&m_rcBarInDockBar);
+    m_ptFloatPos = pBar->m_ptFloatPos;
+    m_sizeHorzDocked = pBar->m_sizeHorzDocked;
+    m_sizeVertDocked = pBar->m_sizeVertDocked;
+    m_sizeFloating = pBar->m_sizeFloating;
+    m_nRowSpaceToReclaim = pBar->m_nRowSpaceToReclaim;
+    if (CDockContext* pContext = pBar->m_pDockContext)
+    {
+        m_rcMRUDockPos = pContext->m_rectMRUDockPos;
+        m_dwMRUFloatStyle = pContext->m_dwMRUFloatStyle;
+        m_ptMRUFloatPos = pContext->m_ptMRUFloatPos;
+    }
+    m_dwBarStyle = pBar->m_dwStyle;
+    CExtDynControlBar* pContainer = DYNAMIC_DOWNCAST(CExtDynControlBar, pBar);
+    if (pContainer == nullptr)
+    {
+        m_dwStateFlags |= kKindBar;
+        return;
+    }
+    CExtDockDynBar* pInner = pContainer->m_pWndDynDocker;
+    if (CExtDockingKindOf::IsDynTabControlBar(pBar))
+    {
+        m_dwStateFlags |= kKindTabContainer;
+        CControlBar* pSelected =
+            (pBar->GetStyle() & WS_VISIBLE) != 0 ? CExtDockingKindOf::SelectedBarOf(pBar) : nullptr;
+        if (pInner != nullptr)
+        {
+            for (INT_PTR i = 1; i < pInner->m_arrBars.GetSize(); i++)
+            {
+                void* p = pInner->m_arrBars[i];
+                if ((UINT_PTR)p < 0x10000)
+                    continue;
+                CExtControlBar* pMember = DYNAMIC_DOWNCAST(CExtControlBar, static_cast<CControlBar*>(p));
+                if (pMember == nullptr || pMember->GetSafeHwnd() == nullptr)
+                    continue;
+                InternalDockStateBar* pState = new InternalDockStateBar;
+                m_arrNestedStates.Add(pState);
+                pState->CaptureBar(pMember, this);
+                pState->m_dwStateFlags |= kNested | kInTabContainer;
+                if (pMember == pSelected)
+                    pState->m_dwStateFlags |= kSelectedTab;
+            }
+        }
+    }
+    else
+    {
+        m_dwStateFlags |= kKindDynContainer;
+        if (pInner != nullptr)
+            CaptureRows(pInner, this, m_arrNestedStates);
+    }
+    if (IsFloating(pBar))
+    {
+        if (CFrameWnd* pFloatingFrame = pBar->GetParentFrame())
+        {
+            m_dwStateFlags |= kFloatingContainer;
+            pFloatingFrame->GetWindowRect(&m_rcFloatingFrame);
+            m_dwFloatingFrameStyle = pFloatingFrame->GetStyle();
+        }
+    }
+}
+
+void CExtControlBar::GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
+                                       CArray<OuterItemData_t, OuterItemData_t&>& arrOuterItems)
+{
+    state.Clear();
+    arrOuterItems.RemoveAll();
+    for (CControlBar* pBar : FrameBars(pFrame))
+    {
+        if (pBar->GetSafeHwnd() == nullptr || IsContainer(pBar) || pBar->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)) ||
+            (pBar->m_pDockBar != nullptr && pBar->m_pDockBar->IsKindOf(RUNTIME_CLASS(CExtDockDynBar))))
+            continue;
+        if (pBar->IsDockBar())
+        {
+            if ((UINT)pBar->GetDlgCtrlID() == kDockBarFloat && IsContainer(pBar->GetWindow(GW_CHILD)))
+                continue;
+            CExtDockBar* pExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pBar);
+            if (pExtDock != nullptr && pExtDock->GetCircleNo() != 0)
+                continue;
+        }
+        int nGrownWidth = 0;
+        if (CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar))
+        {
+            const bool bFixed = pExt->IsFixedSize();
+            const bool bFloating = pBar->IsFloating() != FALSE;
+            if (!bFixed && !bFloating)
+            {
+                CExtDockBar* pExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pBar->m_pDockBar);
+                if (pBar->m_pDockBar == nullptr || (pExtDock != nullptr && pExtDock->GetCircleNo() > 0))
+                    continue;
+            }
+            OuterItemData_t item;
+            item.m_nBarId = (UINT)pBar->GetDlgCtrlID();
+            item.m_ptFloatPos = pExt->m_ptFloatPos;
+            item.m_sizeHorzDocked = pExt->m_sizeHorzDocked;
+            item.m_sizeVertDocked = pExt->m_sizeVertDocked;
+            item.m_sizeFloating = pExt->m_sizeFloating;
+            if (OuterRowPlacement_t* pPlacement = pExt->GetOuterRowPlacement())
+                item.m_placement = *pPlacement;
+            if (bFloating)
+            {
+                if (CFrameWnd* pFloatingFrame = pBar->GetParentFrame())
+                {
+                    CRect rcFrame, rcBar;
+                    pFloatingFrame->GetWindowRect(&rcFrame);
+                    pBar->GetWindowRect(&rcBar);
+                    item.m_ptFloatPos = rcFrame.TopLeft();
+                    if (bFixed)
+                    {
+                        item.m_sizeFloating.cx += rcFrame.Width() - rcBar.Width();
+                        item.m_sizeFloating.cy += rcFrame.Height() - rcBar.Height();
+                        nGrownWidth = item.m_sizeFloating.cx;
+                    }
+                }
+                item.m_bFloating = true;
+            }
+            arrOuterItems.Add(item);
+        }
+        CControlBarInfo* pInfo = new CControlBarInfo;
+        pBar->GetBarInfo(pInfo);
+        if (pInfo->m_pBar != nullptr && nGrownWidth > 0)
+            pInfo->m_nMRUWidth = nGrownWidth;
+        state.m_arrBarInfo.Add(pInfo);
+    }
+}
+
+// ---- restore -------------------------------------------------------------------------------------------
+
+bool CExtControlBar::InternalDockStateBar::IsApplicable(CFrameWnd* pFrame, const InternalDockStateBar* pParent) const
+{
+    const DWORD nKind = GetKind();
+    if (nKind == kKindBar)
+    {
+        CControlBar* pBar = pFrame->GetControlBar(m_nBarId);
+        if (pBar == nullptr || pBar->IsDockBar() || IsContainer(pBar) || !pBar->IsKindOf(RUNTIME_CLASS(CExtControlBar)))
+            return false;
+    }
+    else if (nKind != kKindDynContainer && nKind != kKindTabContainer)
+        return false;
+    if (pParent == nullptr)
+    {
+        const bool bFloatingContainer = nKind != kKindBar && (m_dwStateFlags & kFloatingContainer) != 0;
+        if (!IsEdgeDockBarId(m_nDockBarId) && !(bFloatingContainer && m_nDockBarId == kDockBarFloat))
+            return false;
+    }
+    return true;
+}
+
+// Drops records the frame cannot take, nested ones included, and repeated bar ids.
+static void DropInapplicableRecords(CFrameWnd* pFrame, CArray<StateBar*, StateBar*>& arrStates, StateBar* pParent,
+                                    int nMaxCircle, std::set<UINT>& setSeen)
+{
+    for (INT_PTR i = 0; i < arrStates.GetSize();)
+    {
+        StateBar* pState = arrStates[i];
+        bool bKeep = pState->IsApplicable(pFrame, pParent);
+        if (bKeep && pParent == nullptr)
+            bKeep = pState->m_nCircle >= 0 && pState->m_nCircle <= nMaxCircle;
+        if (bKeep && pState->GetKind() == StateBar::kKindBar)
+            bKeep = setSeen.insert(pState->m_nBarId).second;
+        if (!bKeep)
+        {
+            delete pState;
+            arrStates.RemoveAt(i);
+            continue;
+        }
+        DropInapplicableRecords(pFrame, pState->m_arrNestedStates, pState, nMaxCircle, setSeen);
+        i++;
+    }
+}
+
+void CExtControlBar::InternalDockStateSite::DropInapplicable()
+{
+    std::set<UINT> setSeen;
+    int nTopBars = 0;
+    for (INT_PTR i = 0; i < m_arrBarStates.GetSize(); i++)
+        if (m_arrBarStates[i]->GetKind() == InternalDockStateBar::kKindBar ||
+            m_arrBarStates[i]->GetKind() == InternalDockStateBar::kKindDynContainer ||
+            m_arrBarStates[i]->GetKind() == InternalDockStateBar::kKindTabContainer)
+            nTopBars++;
+    DropInapplicableRecords(m_pFrame, m_arrBarStates, nullptr, nTopBars, setSeen);
+    for (INT_PTR i = 0; i < m_arrOuterItems.GetSize();)
+    {
+        CControlBar* pBar = m_pFrame->GetControlBar(m_arrOuterItems[i].m_nBarId);
+        if (pBar == nullptr || !pBar->IsKindOf(RUNTIME_CLASS(CExtControlBar)) || IsContainer(pBar))
+            m_arrOuterItems.RemoveAt(i);
+        else
+            i++;
+    }
+    for (INT_PTR i = 0; i < m_arrAutoHideIds.GetSize();)
+    {
+        CControlBar* pBar = m_pFrame->GetControlBar(m_arrAutoHideIds[i]);
+        if (pBar == nullptr || !pBar->IsKindOf(RUNTIME_CLASS(CExtControlBar)) || pBar->IsDockBar())
+            m_arrAutoHideIds.RemoveAt(i);
+        else
+            i++;
+    }
+}
+
+bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
+{
+    CFrameWnd* pFrame = m_pFrame;
+    DropInapplicable();
+
+    // 1. The frame's own placement, kept on a monitor.
+    if (bPlacementRequested)
+    {
+        CRect rc(m_wpFrame.rcNormalPosition);
+        const UINT nShow = m_wpFrame.showCmd;
+        if (nShow == SW_HIDE || nShow == SW_SHOWMINIMIZED || nShow == SW_SHOWMAXIMIZED || nShow == SW_SHOWMINNOACTIVE ||
+            nShow == SW_FORCEMINIMIZE)
+        {
+            CExtPaintManager::MonitorParms mp;
+            CExtPaintManager::GetMonitorParmsFromRect(mp, rc);
+            rc = mp.m_rcWorkArea;
+        }
+        else
+            rc = CExtPaintManager::AlignRectToMonitor(rc, true, false);
+        CWnd* pTop = GetTopLevelNonChild(pFrame);
+        if (pTop != nullptr && pTop != pFrame)
+        {
+            pFrame->SetWindowPos(nullptr, 0, 0, rc.Width(), rc.Height(), 0x61E);
+            pTop->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), 0x614);
+        }
+        else
+            pFrame->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), 0x61C);
+    }
+
+    // 2. Clean-up: resizable bars off the inner circles and containers, floating bars remembered.
+    std::vector<CExtControlBar*> floatingBars;
+    for (CControlBar* pBar : FrameBars(pFrame))
+    {
+        if (pBar->GetSafeHwnd() == nullptr)
+            continue;
+        CFrameWnd* pParentFrame = pBar->GetParentFrame();
+        if (pParentFrame != nullptr && pParentFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+        {
+            CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+            if (pExt != nullptr && !IsContainer(pExt))
+                floatingBars.push_back(pExt);
+            continue;
+        }
+        if (pBar->IsDockBar() || pBar->m_pDockSite == nullptr || pBar->m_pDockContext == nullptr)
+            continue;
+        if (pBar->m_pDockBar == nullptr)
+        {
+            pFrame->DockControlBar(pBar, (UINT)0);
+            pFrame->ShowControlBar(pBar, FALSE, TRUE);
+            continue;
+        }
+        CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+        if (pExt == nullptr || IsContainer(pExt) || pExt->IsFixedSize())
+            continue;
+        CExtDockBar* pDock = DYNAMIC_DOWNCAST(CExtDockBar, pBar->m_pDockBar);
+        if (pDock != nullptr && (pDock->GetCircleNo() != 0 || pDock->IsKindOf(RUNTIME_CLASS(CExtDockDynBar))))
+        {
+            if (pExt->IsAutoHideMode())
+                pExt->SwitchAutoHide(false, false, false, true);
+            pFrame->ShowControlBar(pExt, FALSE, TRUE);
+        }
+    }
+
+    // 3. Floating bars go back to their sides, hidden.
+    for (CExtControlBar* pBar : floatingBars)
+    {
+        if (!IsLiveBar(pBar) || pBar->GetSafeHwnd() == nullptr)
+            continue;
+        const DWORD dwStyle = pBar->m_dwStyle;
+        const UINT nSide = (dwStyle & CBRS_ALIGN_BOTTOM)  ? kDockBarBottom
+                           : (dwStyle & CBRS_ALIGN_LEFT)  ? kDockBarLeft
+                           : (dwStyle & CBRS_ALIGN_RIGHT) ? kDockBarRight
+                                                          : kDockBarTop;
+        if (pBar->IsFixedSize())
+        {
+            if (IsFloating(pBar))
+                pFrame->ShowControlBar(pBar, FALSE, FALSE);
+            pFrame->DockControlBar(pBar, nSide);
+        }
+        else
+            pBar->DockAtSideCircle(nSide, 1, pFrame, false);
+        pFrame->ShowControlBar(pBar, FALSE, TRUE);
+    }
+
+    // 4.
+    CExtDockBar::DropEmptyContainers(pFrame);
+    pFrame->RecalcLayout(TRUE);
+
+    // 5. The bar records, with no frame layout meanwhile.
+    bool bAllRestored = true;
+    {
+        CInRecalcGuard guard(pFrame);
+        for (INT_PTR i = 0; i < m_arrBarStates.GetSize(); i++)
+            if (!m_arrBarStates[i]->Restore(pFrame, nullptr))
+                bAllRestored = false;
+    }
+
+    // 6. Auto-hidden bars.
+    for (INT_PTR i = 0; i < m_arrAutoHideIds.GetSize(); i++)
+    {
+        CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(m_arrAutoHideIds[i]));
+        if (pBar != nullptr && pBar->m_pDockBar != nullptr && !pBar->IsAutoHideMode())
+            pBar->SwitchAutoHide(true, false, false, true);
+    }
+
+    // 7. - 9.
+    SetFrameDockState(pFrame, *m_pDockState, m_arrOuterItems);
+    for (INT_PTR i = 0; i < m_arrBarStates.GetSize(); i++)
+        m_arrBarStates[i]->ApplyMetrics(pFrame, nullptr);
+    pFrame->RecalcLayout(TRUE);
+    for (INT_PTR i = 0; i < m_arrBarStates.GetSize(); i++)
+    {
+        InternalDockStateBar* pState = m_arrBarStates[i];
+        pState->FinishRestore(pFrame, nullptr);
+        if ((pState->m_dwStateFlags & InternalDockStateBar::kFloatingContainer) != 0 && pState->m_pLiveBar != nullptr &&
+            pState->m_pLiveBar->GetSafeHwnd() != nullptr)
+        {
+            pState->m_pLiveBar->RefreshNonClientFrame();
+            pState->m_pLiveBar->RepositionChildWindow(-1, -1, true);
+            if (CFrameWnd* pFloatingFrame = pState->m_pLiveBar->GetParentFrame())
+            {
+                pFloatingFrame->RecalcLayout(TRUE);
+                // A container that was visible brings its new floating frame on screen.
+                if ((pState->m_dwStateFlags & InternalDockStateBar::kVisible) != 0 &&
+                    !pFloatingFrame->IsWindowVisible())
+                    pFloatingFrame->ShowWindow(SW_SHOWNA);
+            }
+        }
+    }
+
+    // 10. Fixed-size bars.
+    for (CControlBar* pBar : FrameBars(pFrame))
+    {
+        CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+        if (pExt == nullptr || pExt->GetSafeHwnd() == nullptr || pExt->IsDockBar() || IsContainer(pExt) ||
+            !pExt->IsFixedSize())
+            continue;
+        pExt->RefreshNonClientFrame();
+        if (pExt->CControlBar::IsFloating())
+            pExt->RequestFrameLayout();
+    }
+
+    // 11.
+    pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, FALSE);
+    pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    pFrame->SendMessage(WM_SETMESSAGESTRING, 0xE001);
+    return bAllRestored;
+}
+
+void CExtControlBar::InternalDockStateBar::FixRow(CDockBar* pDockBar)
+{
+    if (pDockBar == nullptr || m_pLiveBar == nullptr)
+        return;
+    const int n = pDockBar->FindBar(m_pLiveBar);
+    if (n <= 1)
+        return;
+    const bool bBreakBefore = pDockBar->m_arrBars[n - 1] == nullptr;
+    if ((m_dwStateFlags & kNewRow) != 0 && !bBreakBefore)
+        pDockBar->m_arrBars.InsertAt(n, (void*)nullptr);
+    else if ((m_dwStateFlags & kNewRow) == 0 && bBreakBefore)
+        pDockBar->m_arrBars.RemoveAt(n - 1);
+}
+
+void CExtControlBar::InternalDockStateBar::PlaceInDockBar(CDockBar* pDockBar, bool bLock, bool bFixRow)
+{
+    if (pDockBar == nullptr || m_pLiveBar == nullptr)
+        return;
+    {
+        CLayoutLock lock(bLock ? pDockBar : nullptr);
+        CExtDockBar::DockBarInto(pDockBar, m_pLiveBar, nullptr, false);
+        m_pLiveBar->m_bfTracking |= kTrackLayoutSuspended;
+        m_pLiveBar->SetWindowPos(nullptr, m_rcBarInDockBar.left, m_rcBarInDockBar.top, m_rcBarInDockBar.Width(),
+                                 m_rcBarInDockBar.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+        m_pLiveBar->m_bfTracking &= ~kTrackLayoutSuspended;
+    }
+    if (bFixRow)
+        FixRow(pDockBar);
+}
+
+bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDockStateBar* pParent)
+{
+    m_pLiveBar = nullptr;
+    const DWORD nKind = GetKind();
+    const bool bNested = (m_dwStateFlags & kNested) != 0 && pParent != nullptr;
+    CExtDynControlBar* pParentContainer = bNested ? DYNAMIC_DOWNCAST(CExtDynControlBar, pParent->m_pLiveBar) : nullptr;
+    if (bNested && (pParentContainer == nullptr || pParentContainer->m_pWndDynDocker == nullptr))
+        return false;
+    if (nKind == kKindBar)
+    {
+        m_pLiveBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(m_nBarId));
+        if (m_pLiveBar == nullptr)
+            return false;
+        if (bNested)
+        {
+            if ((m_dwStateFlags & kInTabContainer) != 0)
+            {
+                CLayoutLock lock(pParentContainer->m_pWndDynDocker);
+                CExtDockingKindOf::InsertIntoTabContainer(pParentContainer, m_pLiveBar, -1, false);
+            }
+            else
+                PlaceInDockBar(pParentContainer->m_pWndDynDocker, true, true);
+        }
+        else
+        {
+            CExtDockBar* pDockBar = CExtDockBar::FindCircleDockBar(pFrame, (UINT)m_nCircle, m_nDockBarId, true);
+            if (pDockBar == nullptr)
+            {
+                m_pLiveBar = nullptr;
+                return false;
+            }
+            {
+                CLayoutLock lock(pDockBar);
+                CExtDockBar::DockBarInto(pDockBar, m_pLiveBar, nullptr, false);
+            }
+            FixRow(pDockBar);
+        }
+    }
+    else
+    {
+        CMiniDockFrameWnd* pMini = nullptr;
+        if ((m_dwStateFlags & kFloatingContainer) != 0 && !bNested)
+        {
+            // The restore's own floating frame: a failure ends the load.
+            pMini = new CExtMiniDockFrameWnd;
+            if (!pMini->Create(pFrame, m_dwFloatingFrameStyle))
+            {
+                // A window that was made deletes its object when it goes.
+                const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
+                if (std::find(frames.begin(), frames.end(), pMini) != frames.end() && ::IsWindow(pMini->GetSafeHwnd()))
+                    pMini->DestroyWindow();
+                if (std::find(frames.begin(), frames.end(), pMini) != frames.end())
+                {
+                    if (pMini->GetSafeHwnd() != nullptr)
+                        pMini->Detach();
+                    delete pMini;
+                }
+                AfxThrowResourceException();
+            }
+            const CRect rc = CExtPaintManager::AlignRectToMonitor(m_rcFloatingFrame, true, false);
+            pMini->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+            pMini->m_nIdleFlags |= 0x0C;
+        }
+        CExtDynControlBar* pContainer = nullptr;
+        if (nKind == kKindTabContainer)
+        {
+            CREATE_TABBED_BAR_DATA data = {};
+            data.m_pTabbedBar = nullptr;
+            data.m_rcWindow = m_rcBarInDockBar;
+            data.m_nDockBarIndex = -1;
+            data.m_dwWndStyle = 0;
+            data.m_dwBarStyle = m_dwBarStyle;
+            data.m_nDockBarID = m_nDockBarId;
+            pFrame->SendMessage(g_nMsgCreateTabbedBar, (WPARAM)&data, 0);
+            pContainer = data.m_pTabbedBar != nullptr ? CExtDockingKindOf::AsDynControlBar(data.m_pTabbedBar)
+                                                      : CExtDockingKindOf::NewTabContainer();
+        }
+        else
+            pContainer = new CExtDynControlBar;
+        if (pContainer == nullptr)
+        {
+            if (pMini != nullptr)
+                pMini->DestroyWindow();
+            return false;
+        }
+        pContainer->m_sizeHorzDocked = m_sizeHorzDocked;
+        pContainer->m_sizeVertDocked = m_sizeVertDocked;
+        pContainer->m_sizeFloating = m_sizeFloating;
+        pContainer->m_pDockSite = pFrame;
+        if (!pContainer->Create(nullptr, pFrame, m_nBarId, 0x40000F10 | (m_dwBarStyle & CBRS_ALIGN_ANY)) ||
+            pContainer->m_pWndDynDocker == nullptr)
+        {
+            // A window that was made and failed has deleted its object already; an object left
+            // without a live window is deleted here.
+            if (IsLiveBar(pContainer) && ::IsWindow(pContainer->GetSafeHwnd()))
+                pContainer->DestroyWindow();
+            if (IsLiveBar(pContainer))
+            {
+                if (pContainer->GetSafeHwnd() != nullptr)
+                    pContainer->Detach();
+                delete pContainer;
+            }
+            if (pMini != nullptr)
+                pMini->DestroyWindow();
+            return false;
+        }
+        m_pLiveBar = pContainer;
+        pContainer->m_pDockSite = pFrame;
+        pContainer->m_pWndDynDocker->m_pDockSite = pFrame;
+        pContainer->SetOwner(pFrame);
+        pContainer->EnableDocking(CBRS_ALIGN_ANY);
+        if (pFrame->m_listControlBars.Find(pContainer) == nullptr)
+            pFrame->m_listControlBars.AddTail(pContainer);
+        if (pMini != nullptr)
+            pContainer->SetParent(pMini->GetWindow(GW_CHILD));
+        TakeInnerDockBarOutOfList(pFrame, pContainer);
+        if (pMini != nullptr)
+            PlaceInDockBar(&pMini->m_wndDockBar, false, false);
+        else if (bNested)
+            PlaceInDockBar(pParentContainer->m_pWndDynDocker, true, true);
+        else
+            PlaceInDockBar(CExtDockBar::FindCircleDockBar(pFrame, (UINT)m_nCircle, m_nDockBarId, true), true, true);
+        if (nKind == kKindTabContainer)
+        {
+            m_nSelectedTab = -1;
+            for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
+            {
+                InternalDockStateBar* pNested = m_arrNestedStates[i];
+                if ((pNested->m_dwStateFlags & (kSelectedTab | kVisible)) == (kSelectedTab | kVisible))
+                    m_nSelectedTab = (int)i;
+                pNested->Restore(pFrame, this);
+            }
+        }
+        else
+        {
+            for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
+                m_arrNestedStates[i]->Restore(pFrame, this);
+        }
+    }
+
+    pFrame->ShowControlBar(m_pLiveBar, (m_dwStateFlags & kVisible) != 0, TRUE);
+    if (CExtMiniDockFrameWnd* pMiniFrame = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, m_pLiveBar->GetParentFrame()))
+    {
+        pMiniFrame->m_listControlBars.RemoveAll();
+        CRect rcWnd;
+        pMiniFrame->GetWindowRect(&rcWnd);
+        const CRect rcAligned = CExtPaintManager::AlignRectToMonitor(rcWnd, true, false);
+        if (rcAligned != rcWnd)
+        {
+            pMiniFrame->SetWindowPos(nullptr, rcAligned.left, rcAligned.top, rcAligned.Width(), rcAligned.Height(),
+                                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+            pMiniFrame->m_nIdleFlags |= 0x0C;
+        }
+    }
+    m_pLiveBar->m_dwStyle = m_dwBarStyle;
+    CopyMetricsToLiveBar();
+    return true;
+}
+
+void CExtControlBar::InternalDockStateBar::CopyMetricsToLiveBar()
+{
+    if (m_pLiveBar == nullptr || !IsLiveBar(m_pLiveBar))
+        return;
+    m_pLiveBar->m_ptFloatPos = m_ptFloatPos;
+    m_pLiveBar->m_sizeHorzDocked = m_sizeHorzDocked;
+    m_pLiveBar->m_sizeVertDocked = m_sizeVertDocked;
+    m_pLiveBar->m_sizeFloating = m_sizeFloating;
+    m_pLiveBar->m_nRowSpaceToReclaim = m_nRowSpaceToReclaim;
+    m_pLiveBar->m_nMRUWidth = (int)m_nMRUWidth;
+    if (CDockContext* pContext = m_pLiveBar->m_pDockContext)
+    {
+        pContext->m_rectMRUDockPos = m_rcMRUDockPos;
+        pContext->m_dwMRUFloatStyle = m_dwMRUFloatStyle;
+        pContext->m_ptMRUFloatPos = m_ptMRUFloatPos;
+    }
+}
+
+void CExtControlBar::InternalDockStateBar::ApplyMetrics(CFrameWnd* pFrame, InternalDockStateBar* pParent)
+{
+    (void)pParent;
+    if (m_pLiveBar == nullptr)
+        return;
+    CopyMetricsToLiveBar();
+    for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
+        m_arrNestedStates[i]->ApplyMetrics(pFrame, this);
+}
+
+void CExtControlBar::InternalDockStateBar::FinishRestore(CFrameWnd* pFrame, InternalDockStateBar* pParent)
+{
+    (void)pParent;
+    if (m_pLiveBar == nullptr || !IsLiveBar(m_pLiveBar) || m_pLiveBar->GetSafeHwnd() == nullptr)
+        return;
+    const DWORD nKind = GetKind();
+    if (nKind == kKindDynContainer || nKind == kKindTabContainer)
+    {
+        CExtDynControlBar* pContainer = static_cast<CExtDynControlBar*>(m_pLiveBar);
+        TakeInnerDockBarOutOfList(pFrame, pContainer);
+        if ((m_dwStateFlags & kFloatingContainer) != 0)
+        {
+            if (CFrameWnd* pFloatingFrame = m_pLiveBar->GetParentFrame())
+                pFloatingFrame->RecalcLayout(TRUE);
+        }
+        if (nKind == kKindTabContainer && m_nSelectedTab >= 0 && m_nSelectedTab < m_arrNestedStates.GetSize())
+        {
+            if ((m_pLiveBar->GetStyle() & WS_VISIBLE) == 0)
+                m_pLiveBar->ShowWindow(SW_SHOWNA);
+            CExtControlBar* pSelected = m_arrNestedStates[m_nSelectedTab]->m_pLiveBar;
+            if (pSelected != nullptr && pSelected->IsVisible())
+                CExtDockingKindOf::SelectTabOf(CExtDockingKindOf::AsDynTabControlBar(m_pLiveBar), pSelected);
+        }
+        for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
+            m_arrNestedStates[i]->FinishRestore(pFrame, this);
+    }
+    CopyMetricsToLiveBar();
+}
+
+void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
+                                       CArray<OuterItemData_t, OuterItemData_t&>& arrOuterItems)
+{
+    // 1. Bars named by the infos; floating dock bars get new floating frames.
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); i++)
+    {
+        CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        pInfo->m_pBar = nullptr;
+        if (pInfo->m_bFloating && pInfo->m_bDockBar)
+        {
+            CMiniDockFrameWnd* pMini = nullptr;
+            try
+            {
+                pMini = pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+            }
+            catch (CException* e)
+            {
+                e->Delete();
+                continue;
+            }
+            CRect rc(pInfo->m_pointPos, CSize(10, 10));
+            pMini->CalcWindowRect(&rc, 0);
+            pMini->SetWindowPos(nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pInfo->m_pBar = &pMini->m_wndDockBar;
+        }
+        else if (!pInfo->m_bFloating)
+            pInfo->m_pBar = pFrame->GetControlBar(pInfo->m_nBarID);
+        if (pInfo->m_pBar != nullptr)
+            pInfo->m_pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
+    }
+    // 2. Outer items.
+    for (INT_PTR i = 0; i < arrOuterItems.GetSize(); i++)
+    {
+        const OuterItemData_t& item = arrOuterItems[i];
+        CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(item.m_nBarId));
+        if (pBar == nullptr)
+            continue;
+        pBar->m_ptFloatPos = item.m_ptFloatPos;
+        pBar->m_sizeHorzDocked = item.m_sizeHorzDocked;
+        pBar->m_sizeVertDocked = item.m_sizeVertDocked;
+        pBar->m_sizeFloating = item.m_sizeFloating;
+        pBar->SetOuterRowPlacement(item.m_placement);
+    }
+    // 3. The infos applied.
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); i++)
+    {
+        CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        CControlBar* pBar = pInfo->m_pBar;
+        if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
+            continue;
+        if (pBar->m_pDockContext != nullptr)
+        {
+            if (CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar))
+                pExt->m_ptFloatPos = pInfo->m_ptMRUFloatPos;
+        }
+        pBar->SetBarInfo(pInfo, pFrame);
+    }
+    // 4. Floating outer items at their places.
+    for (INT_PTR i = 0; i < arrOuterItems.GetSize(); i++)
+    {
+        const OuterItemData_t& item = arrOuterItems[i];
+        if (!item.m_bFloating)
+            continue;
+        CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(item.m_nBarId));
+        if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
+            continue;
+        const CRect rc =
+            CExtPaintManager::AlignRectToMonitor(CRect(item.m_ptFloatPos, item.m_sizeFloating), true, false);
+        if (CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pBar->GetParentFrame()))
+        {
+            CRect rcWnd;
+            pMini->GetWindowRect(&rcWnd);
+            if (rcWnd != rc)
+                pMini->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
+                                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+            pMini->m_nIdleFlags |= 0x0C;
+        }
+        else
+            pBar->FloatAtPoint(rc.TopLeft(), CBRS_ALIGN_TOP);
+    }
+    // 5. Floating frames with visible bars shown.
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); i++)
+    {
+        CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
+        CDockBar* pDockBar = DYNAMIC_DOWNCAST(CDockBar, pInfo->m_pBar);
+        if (!pInfo->m_bFloating || pDockBar == nullptr || pDockBar->GetSafeHwnd() == nullptr ||
+            pDockBar->GetDockedVisibleCount() <= 0)
+            continue;
+        if (CFrameWnd* pMini = pDockBar->GetParentFrame())
+        {
+            pMini->RecalcLayout(TRUE);
+            pMini->ShowWindow(SW_SHOWNA);
+        }
+        for (INT_PTR n = 1; n < pDockBar->m_arrBars.GetSize(); n++)
+        {
+            void* p = pDockBar->m_arrBars[n];
+            if ((UINT_PTR)p < 0x10000)
+                continue;
+            CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, static_cast<CControlBar*>(p));
+            if (pExt != nullptr && !pExt->IsFixedSize())
+                pExt->RefreshNonClientFrame();
+        }
+    }
+}
