@@ -142,13 +142,15 @@ void CExtColorCtrl::cell_based_data_t::Layout(CDC& dc, CPalette* pPalette, int c
     const int w = m_nWidth, hgt = m_nHeight;
     const int s = std::min(w / 16, (hgt - 10) / 16) + 2;
     const int xc = w / 2, yc = (hgt - (2 * s + 10)) / 2;
+    // Colours are assigned on a fresh layout, and also when the cells were never laid out.
+    const bool bAssignColors = !bKeepColors || m_arrCells.GetSize() != kCellCount;
     m_arrCells.SetSize(kCellCount);
     int n = 0;
     auto place = [&](int nSize, double x, double y, COLORREF clr) {
         cell_t& cell = m_arrCells[n++];
         MakeHexagon(cell, nSize, x, y);
         cell.m_nFlag = 1;
-        if (!bKeepColors)
+        if (bAssignColors)
             cell.m_clr = clr;
     };
     place(s, xc, yc, RGB(255, 255, 255));

@@ -142,3 +142,13 @@ TEST(ColorCellModels, DifferenceModelShowsColourAboveReferenceBelow)
     PaintModel(m, canvas);
     EXPECT_EQ(canvas.At(40, 10), RGB(0, 90, 0));
 }
+
+TEST(ColorCellModels, AFirstLayoutKeepingColoursStillColoursTheHoneycomb)
+{
+    C::cell_based_data_t m;
+    CClientDC dc(nullptr);
+    m.Layout(dc, nullptr, 300, 300, true);
+    ASSERT_EQ(m.m_arrCells.GetSize(), 144);
+    EXPECT_EQ(m.m_arrCells[143].m_clr, RGB(0, 0, 0));
+    EXPECT_NE(m.m_arrCells[1].m_clr, RGB(255, 255, 255));
+}
