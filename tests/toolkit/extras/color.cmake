@@ -7,6 +7,8 @@ corvane_test(toolkit_color_tests
     ${CMAKE_CURRENT_LIST_DIR}/ColorPanelModelsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtColorCtrlTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtColorDlgTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColorTestHost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColorHostTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 set_tests_properties(toolkit_color_tests PROPERTIES RUN_SERIAL TRUE)
