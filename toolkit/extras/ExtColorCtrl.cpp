@@ -32,7 +32,7 @@ const wchar_t* const g_arrModeNames[CExtColorCtrl::kNamedModes] = {
 
 // ---- cached bitmaps ------------------------------------------------------------------------------------
 
-bool CExtColorCtrl::bitmap_cache_t::Create(int cx, int cy, COLORREF clrFill)
+bool CExtColorCtrl::dib_t::Create(int cx, int cy, DWORD dwFill)
 {
     Drop();
     if (cx < 1 || cy < 1)
@@ -46,80 +46,132 @@ bool CExtColorCtrl::bitmap_cache_t::Create(int cx, int cy, COLORREF clrFill)
     bmi.bmiHeader.biCompression = BI_RGB;
     void* pBits = nullptr;
     m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    if (m_hBitmap == nullptr || pBits == nullptr)
+    m_hDC = ::CreateCompatibleDC(nullptr);
+    if (m_hBitmap == nullptr || pBits == nullptr || m_hDC == nullptr)
     {
         Drop();
         return false;
     }
+    m_hOld = ::SelectObject(m_hDC, m_hBitmap);
     m_pBits = (DWORD*)pBits;
     m_cx = cx;
     m_cy = cy;
-    const DWORD dw = RGB(GetBValue(clrFill), GetGValue(clrFill), GetRValue(clrFill));
-    std::fill(m_pBits, m_pBits + (size_t)cx * cy, dw);
+    std::fill(m_pBits, m_pBits + (size_t)cx * cy, dwFill);
     return true;
 }
 
-void CExtColorCtrl::bitmap_cache_t::Drop()
+void CExtColorCtrl::dib_t::Drop()
 {
+    if (m_hDC != nullptr)
+    {
+        if (m_hOld != nullptr)
+            ::SelectObject(m_hDC, m_hOld);
+        ::DeleteDC(m_hDC);
+    }
     if (m_hBitmap != nullptr)
         ::DeleteObject(m_hBitmap);
+    m_hDC = nullptr;
+    m_hOld = nullptr;
     m_hBitmap = nullptr;
     m_pBits = nullptr;
     m_cx = m_cy = 0;
 }
 
+namespace
+{
+DWORD ToDib(COLORREF clr) { return RGB(GetBValue(clr), GetGValue(clr), GetRValue(clr)); }
+} // namespace
+
+bool CExtColorCtrl::bitmap_cache_t::Create(int cx, int cy, COLORREF clrFill)
+{
+    Drop();
+    return m_image.Create(cx, cy, ToDib(clrFill));
+}
+
+void CExtColorCtrl::bitmap_cache_t::Drop()
+{
+    m_image.Drop();
+    m_keyed.Drop();
+    m_mask.Drop();
+}
+
 void CExtColorCtrl::bitmap_cache_t::SetPixel(int x, int y, COLORREF clr)
 {
-    if (m_pBits == nullptr || x < 0 || y < 0 || x >= m_cx || y >= m_cy)
+    if (m_image.m_pBits == nullptr || x < 0 || y < 0 || x >= m_image.m_cx || y >= m_image.m_cy)
         return;
-    m_pBits[(size_t)y * m_cx + x] = RGB(GetBValue(clr), GetGValue(clr), GetRValue(clr));
+    m_image.m_pBits[(size_t)y * m_image.m_cx + x] = ToDib(clr);
+    m_keyed.Drop();
 }
 
 COLORREF CExtColorCtrl::bitmap_cache_t::GetPixel(int x, int y) const
 {
-    if (m_pBits == nullptr || x < 0 || y < 0 || x >= m_cx || y >= m_cy)
+    if (m_image.m_pBits == nullptr || x < 0 || y < 0 || x >= m_image.m_cx || y >= m_image.m_cy)
         return RGB(255, 255, 255);
-    const DWORD dw = m_pBits[(size_t)y * m_cx + x];
+    ::GdiFlush();
+    const DWORD dw = m_image.m_pBits[(size_t)y * m_image.m_cx + x];
     return RGB(GetBValue(dw), GetGValue(dw), GetRValue(dw));
+}
+
+HDC CExtColorCtrl::bitmap_cache_t::GetDrawDC()
+{
+    m_keyed.Drop();
+    return m_image.m_hDC;
 }
 
 void CExtColorCtrl::bitmap_cache_t::FillRect(int x, int y, int cx, int cy, COLORREF clr, CPalette* pPalette)
 {
-    if (m_hBitmap == nullptr)
+    const HDC hDC = GetDrawDC();
+    if (hDC == nullptr)
         return;
-    CDC dc;
-    if (!dc.CreateCompatibleDC(nullptr))
-        return;
-    HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), m_hBitmap);
     HPALETTE hOldPal = nullptr;
     if (pPalette != nullptr && pPalette->GetSafeHandle() != nullptr)
     {
-        hOldPal = ::SelectPalette(dc.GetSafeHdc(), (HPALETTE)pPalette->GetSafeHandle(), FALSE);
-        ::RealizePalette(dc.GetSafeHdc());
+        hOldPal = ::SelectPalette(hDC, (HPALETTE)pPalette->GetSafeHandle(), FALSE);
+        ::RealizePalette(hDC);
     }
     HBRUSH hBrush = ::CreateSolidBrush(clr);
     RECT rc = {x, y, x + cx, y + cy};
-    ::FillRect(dc.GetSafeHdc(), &rc, hBrush);
+    ::FillRect(hDC, &rc, hBrush);
     ::DeleteObject(hBrush);
     if (hOldPal != nullptr)
-        ::SelectPalette(dc.GetSafeHdc(), hOldPal, FALSE);
-    ::SelectObject(dc.GetSafeHdc(), hOld);
+        ::SelectPalette(hDC, hOldPal, FALSE);
 }
 
-void CExtColorCtrl::bitmap_cache_t::Draw(CDC& dc, int x, int y, bool bWhiteTransparent) const
+void CExtColorCtrl::bitmap_cache_t::Draw(CDC& dc, int x, int y) const
 {
-    if (m_hBitmap == nullptr)
+    if (!m_image.IsEmpty())
+        ::BitBlt(dc.GetSafeHdc(), x, y, m_image.m_cx, m_image.m_cy, m_image.m_hDC, 0, 0, SRCCOPY);
+}
+
+void CExtColorCtrl::bitmap_cache_t::DrawTransparent(CDC& dc, int x, int y, COLORREF clrKey)
+{
+    if (m_image.IsEmpty())
         return;
-    CDC dcSrc;
-    if (!dcSrc.CreateCompatibleDC(&dc))
-        return;
-    HGDIOBJ hOld = ::SelectObject(dcSrc.GetSafeHdc(), m_hBitmap);
-    if (bWhiteTransparent)
-        CExtPaintManager::TransparentBltMasked(dc.GetSafeHdc(), x, y, m_cx, m_cy, dcSrc.GetSafeHdc(), 0, 0, m_cx, m_cy,
-                                               RGB(255, 255, 255));
-    else
-        ::BitBlt(dc.GetSafeHdc(), x, y, m_cx, m_cy, dcSrc.GetSafeHdc(), 0, 0, SRCCOPY);
-    ::SelectObject(dcSrc.GetSafeHdc(), hOld);
+    ::GdiFlush();
+    if (m_keyed.IsEmpty() || clrKey != m_clrKey)
+    {
+        const int cx = m_image.m_cx, cy = m_image.m_cy;
+        if (!m_keyed.Create(cx, cy, 0) || !m_mask.Create(cx, cy, 0))
+        {
+            m_keyed.Drop();
+            return;
+        }
+        m_clrKey = clrKey;
+        const DWORD dwKey = ToDib(clrKey);
+        for (size_t i = 0, n = (size_t)cx * cy; i < n; i++)
+        {
+            const bool bKey = m_image.m_pBits[i] == dwKey;
+            m_keyed.m_pBits[i] = bKey ? 0 : m_image.m_pBits[i];
+            m_mask.m_pBits[i] = bKey ? 0xFFFFFF : 0;
+        }
+    }
+    DrawMasked(dc, x, y, m_keyed, m_mask);
+}
+
+void CExtColorCtrl::DrawMasked(CDC& dc, int x, int y, const dib_t& image, const dib_t& mask)
+{
+    ::BitBlt(dc.GetSafeHdc(), x, y, image.m_cx, image.m_cy, mask.m_hDC, 0, 0, SRCAND);
+    ::BitBlt(dc.GetSafeHdc(), x, y, image.m_cx, image.m_cy, image.m_hDC, 0, 0, SRCPAINT);
 }
 
 // ---- the model base ------------------------------------------------------------------------------------

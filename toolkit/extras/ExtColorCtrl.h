@@ -22,23 +22,47 @@ public:
         kModeNameBase = 30343, // string id of mode 0's name; mode n is kModeNameBase + n
     };
 
-    // ---- a cached 32-bit top-down bitmap the models render into -------------------------------------
-    struct bitmap_cache_t
+    // ---- a 32-bit top-down DIB kept selected in a memory DC of its own ------------------------------------
+    struct dib_t
     {
         HBITMAP m_hBitmap = nullptr; // owned
-        DWORD* m_pBits = nullptr;    // the bitmap's pixels, 0x00RRGGBB
+        DWORD* m_pBits = nullptr;    // 0x00RRGGBB
+        HDC m_hDC = nullptr;         // owned, holds m_hBitmap
+        HGDIOBJ m_hOld = nullptr;
         int m_cx = 0, m_cy = 0;
-        ~bitmap_cache_t() { Drop(); }
+        dib_t() = default;
+        dib_t(const dib_t&) = delete;
+        dib_t& operator=(const dib_t&) = delete;
+        ~dib_t() { Drop(); }
+        bool Create(int cx, int cy, DWORD dwFill);
+        void Drop();
         bool IsEmpty() const { return m_hBitmap == nullptr; }
+    };
+
+    // Draws a picture whose uncovered pixels are black through its mask (white where the target shows through).
+    static void DrawMasked(CDC& dc, int x, int y, const dib_t& image, const dib_t& mask);
+
+    // ---- a cached picture the models render into, drawn opaque or with a transparent key ------------------
+    // The transparent form keeps a mask (white where the target shows through) and the picture with those pixels
+    // black, so that a draw is two blits.
+    struct bitmap_cache_t
+    {
+        dib_t m_image;
+        dib_t m_keyed, m_mask; // built on the first transparent draw after a change
+        COLORREF m_clrKey = RGB(255, 255, 255);
+        bool IsEmpty() const { return m_image.IsEmpty(); }
         bool Create(int cx, int cy, COLORREF clrFill);
         void Drop();
         void SetPixel(int x, int y, COLORREF clr);
         COLORREF GetPixel(int x, int y) const;
         // A brush-filled square: the low-colour renderers' unit.
         void FillRect(int x, int y, int cx, int cy, COLORREF clr, CPalette* pPalette);
-        void Draw(CDC& dc, int x, int y, bool bWhiteTransparent) const;
+        // The memory DC of the picture, for drawing into it; the transparent form is rebuilt afterwards.
+        HDC GetDrawDC();
+        void Draw(CDC& dc, int x, int y) const;
+        // Pixels of the key colour leave the target as it is.
+        void DrawTransparent(CDC& dc, int x, int y, COLORREF clrKey);
     };
-
     // ---- the models -------------------------------------------------------------------------------
     struct any_picker_data_t
     {
@@ -88,6 +112,9 @@ public:
             kCellCount = 144, // centre, 126 ring cells, 17 in the bottom row
         };
         CArray<cell_t, cell_t&> m_arrCells;
+        // All cells unselected over black, and the mask of what they cover; dropped when cells change.
+        dib_t m_cacheImage, m_cacheMask;
+        void DropCellCache();
 
         void Layout(CDC& dc, CPalette* pPalette, int cx, int cy, bool bKeepColors) override;
         void Reset() override;
@@ -99,7 +126,7 @@ public:
         // The first cell, in index order, that holds the point; -1 when none.
         int HitTestCells(int x, int y) const;
         // All cells unselected, then the given ones selected.
-        void PaintCells(CDC& dc, CPalette* pPalette, const int* pSelected, int nSelected) const;
+        void PaintCells(CDC& dc, CPalette* pPalette, const int* pSelected, int nSelected);
         static void MakeHexagon(cell_t& cell, int nSize, double x, double y);
     };
 

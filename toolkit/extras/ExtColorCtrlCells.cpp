@@ -144,6 +144,7 @@ void CExtColorCtrl::cell_based_data_t::Layout(CDC& dc, CPalette* pPalette, int c
     const int xc = w / 2, yc = (hgt - (2 * s + 10)) / 2;
     // Colours are assigned on a fresh layout, and also when the cells were never laid out.
     const bool bAssignColors = !bKeepColors || m_arrCells.GetSize() != kCellCount;
+    DropCellCache();
     m_arrCells.SetSize(kCellCount);
     int n = 0;
     auto place = [&](int nSize, double x, double y, COLORREF clr) {
@@ -183,7 +184,11 @@ void CExtColorCtrl::cell_based_data_t::Layout(CDC& dc, CPalette* pPalette, int c
     place(2 * s, x + 3 * s / 2 - 1, y0, RGB(0, 0, 0));
 }
 
-void CExtColorCtrl::cell_based_data_t::Reset() { m_nTrackingState = 0; }
+void CExtColorCtrl::cell_based_data_t::Reset()
+{
+    m_nTrackingState = 0;
+    DropCellCache();
+}
 
 int CExtColorCtrl::cell_based_data_t::HitTestCells(int x, int y) const
 {
@@ -195,12 +200,33 @@ int CExtColorCtrl::cell_based_data_t::HitTestCells(int x, int y) const
     return -1;
 }
 
-void CExtColorCtrl::cell_based_data_t::PaintCells(CDC& dc, CPalette* pPalette, const int* pSelected,
-                                                  int nSelected) const
+void CExtColorCtrl::cell_based_data_t::DropCellCache() { m_cacheImage.Drop(); }
+
+void CExtColorCtrl::cell_based_data_t::PaintCells(CDC& dc, CPalette* pPalette, const int* pSelected, int nSelected)
 {
     CPalette* pOld = SelectPalette(dc, pPalette);
-    for (INT_PTR i = 0; i < m_arrCells.GetSize(); i++)
-        m_arrCells.ElementAt(i).Paint(dc, false, pPalette);
+    if (m_cacheImage.IsEmpty() && m_cacheImage.Create(m_nWidth, m_nHeight, 0) &&
+        m_cacheMask.Create(m_nWidth, m_nHeight, 0xFFFFFF))
+    {
+        // The cells over black, and their shapes in black over white.
+        CDC* pImage = CDC::FromHandle(m_cacheImage.m_hDC);
+        CDC* pMask = CDC::FromHandle(m_cacheMask.m_hDC);
+        for (INT_PTR i = 0; i < m_arrCells.GetSize(); i++)
+        {
+            cell_t cell = m_arrCells.ElementAt(i);
+            cell.Paint(*pImage, false, pPalette);
+            cell.m_clr = RGB(0, 0, 0);
+            cell.Paint(*pMask, false, nullptr);
+        }
+        ::GdiFlush();
+    }
+    if (!m_cacheImage.IsEmpty() && !m_cacheMask.IsEmpty())
+        DrawMasked(dc, 0, 0, m_cacheImage, m_cacheMask);
+    else
+    {
+        for (INT_PTR i = 0; i < m_arrCells.GetSize(); i++)
+            m_arrCells.ElementAt(i).Paint(dc, false, pPalette);
+    }
     for (int i = 0; i < nSelected; i++)
     {
         if (pSelected[i] >= 0 && pSelected[i] < m_arrCells.GetSize())
@@ -252,6 +278,7 @@ void CExtColorCtrl::grayscale_mixer_data_t::LayoutColumns(int nColumns, COLORREF
     const int w = m_nWidth / 3 - 20;
     const int nLeftCentre = (m_nWidth - w) / 2;
     const int nStep = (m_nHeight - 20) / 256 > 2 ? (m_nHeight - 20) / 256 : 2;
+    DropCellCache();
     m_arrCells.SetSize(256 * nColumns);
     for (int k = 0; k < nColumns; k++)
     {
@@ -345,6 +372,7 @@ void CExtColorCtrl::diff_data_t::Layout(CDC& dc, CPalette* pPalette, int cx, int
 
 void CExtColorCtrl::diff_data_t::SyncCells()
 {
+    DropCellCache();
     if (m_arrCells.GetSize() < 2)
         return;
     m_arrCells[0].m_clr = m_clr;

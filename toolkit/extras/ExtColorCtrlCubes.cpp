@@ -141,7 +141,7 @@ void CExtColorCtrl::rgb_cube_data_t::Paint(CDC& dc, CPalette* pPalette)
     CPalette* pOld = SelectPalette(dc, pPalette);
     if (m_bmpFaces.IsEmpty())
         Render(pPalette);
-    m_bmpFaces.Draw(dc, 0, 0, true);
+    m_bmpFaces.DrawTransparent(dc, 0, 0, RGB(255, 255, 255));
     const HDC hDC = dc.GetSafeHdc();
     HGDIOBJ hOldPen = ::SelectObject(hDC, ::GetStockObject(BLACK_PEN));
     const POINT lines[3][2] = {{m_ptTop, m_ptCenter}, {m_ptCenter, m_ptRight}, {m_ptLeft, m_ptCenter}};

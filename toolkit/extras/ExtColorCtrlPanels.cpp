@@ -122,9 +122,9 @@ void CExtColorCtrl::hsl_panel_data_t::Paint(CDC& dc, CPalette* pPalette)
         RenderBar(dc, pPalette);
     if (m_bmpPanel.IsEmpty())
         RenderPanel(dc, pPalette);
-    m_bmpPanel.Draw(dc, kMargin, kMargin, false);
+    m_bmpPanel.Draw(dc, kMargin, kMargin);
     const int yBar = m_nPanelHeight + 2 * kMargin;
-    m_bmpBar.Draw(dc, kMargin, yBar, false);
+    m_bmpBar.Draw(dc, kMargin, yBar);
     const POINT pt = PanelMarker();
     PaintMarker(dc, kMargin + pt.x, kMargin + pt.y, 6, 6);
     PaintMarker(dc, kMargin + BarMarker(), yBar + kBarHeight / 2, 6, kBarHeight);
@@ -277,9 +277,9 @@ void CExtColorCtrl::hsl_roller_data_t::Paint(CDC& dc, CPalette* pPalette)
         RenderBar(dc, pPalette);
     if (m_bmpPanel.IsEmpty())
         RenderPanel(dc, pPalette);
-    m_bmpPanel.Draw(dc, kMargin, kMargin, true);
+    m_bmpPanel.DrawTransparent(dc, kMargin, kMargin, RGB(255, 255, 255));
     const int yBar = m_nPanelHeight + 2 * kMargin;
-    m_bmpBar.Draw(dc, kMargin, yBar, false);
+    m_bmpBar.Draw(dc, kMargin, yBar);
     const POINT pt = PanelMarker();
     PaintMarker(dc, kMargin + pt.x, kMargin + pt.y, 6, 6);
     PaintMarker(dc, kMargin + BarMarker(), yBar + kBarHeight / 2, 6, kBarHeight);
