@@ -30,6 +30,7 @@ public:
         HDC m_hDC = nullptr;         // owned, holds m_hBitmap
         HGDIOBJ m_hOld = nullptr;
         int m_cx = 0, m_cy = 0;
+        mutable HRGN m_hRgnCover = nullptr; // owned: the black pixels of a mask, built on first use
         dib_t() = default;
         dib_t(const dib_t&) = delete;
         dib_t& operator=(const dib_t&) = delete;
@@ -37,6 +38,8 @@ public:
         bool Create(int cx, int cy, DWORD dwFill);
         void Drop();
         bool IsEmpty() const { return m_hBitmap == nullptr; }
+        // The region of the black pixels (what a mask covers); null when it cannot be made.
+        HRGN CoverRegion() const;
     };
 
     // Draws a picture whose uncovered pixels are black through its mask (white where the target shows through).

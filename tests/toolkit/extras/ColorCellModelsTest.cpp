@@ -152,3 +152,31 @@ TEST(ColorCellModels, AFirstLayoutKeepingColoursStillColoursTheHoneycomb)
     EXPECT_EQ(m.m_arrCells[143].m_clr, RGB(0, 0, 0));
     EXPECT_NE(m.m_arrCells[1].m_clr, RGB(255, 255, 255));
 }
+
+TEST(ColorCellModels, CachedCellsPaintExactlyAsTheCellsThemselves)
+{
+    C::cell_based_data_t honeycomb;
+    C::cmy_mixer_data_t mixer;
+    C::cell_based_data_t* models[2] = {&honeycomb, &mixer};
+    for (C::cell_based_data_t* m : models)
+    {
+        LayoutModel(*m, 240, 280, RGB(1, 2, 3));
+        DibCanvas cached(240, 280), direct(240, 280);
+        PaintModel(*m, cached);
+        PaintModel(*m, cached); // the second paint comes from the cache
+        direct.dc.FillSolidRect(0, 0, 240, 280, RGB(128, 128, 128));
+        for (INT_PTR i = 0; i < m->m_arrCells.GetSize(); i++)
+            m->m_arrCells[i].Paint(direct.dc, false, nullptr);
+        if (m == &mixer)
+        {
+            // The mixer highlights the channels of the inverted colour.
+            for (int n : {254, 256 + 253, 512 + 252})
+                m->m_arrCells[n].Paint(direct.dc, true, nullptr);
+        }
+        int nDiffer = 0;
+        for (int y = 0; y < 280; y++)
+            for (int x = 0; x < 240; x++)
+                nDiffer += cached.At(x, y) != direct.At(x, y);
+        EXPECT_EQ(nDiffer, 0);
+    }
+}
