@@ -43,8 +43,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
-    // Reads three fields as 0..255; false (after the message box, when bReport) at the first one out of range,
-    // false without a box when a field holds no number yet.
+    // Reads three fields as 0..255; false after the range message box (the field focused) at the first one out
+    // of range, false without a box when a field holds no number yet (empty, or a lone sign).
     bool ReadFields(CEdit* pEdits[3], int nValues[3]);
 
     afx_msg void OnPaint();
