@@ -4,3 +4,4 @@
 #include "phone_ids.h"
 #include "platform_ids.h"
 #include "app_ids.h"
+#include "toolkit_color_ids.h"

@@ -125,11 +125,8 @@ LRESULT CExtColorButton::OnCustomColor(WPARAM wParam, LPARAM lParam)
             return 0;
         clrNew = dlg.GetColor();
     }
-    else
-    {
-        // The toolkit's colour dialog is not part of this layer yet.
+    else if (!CExtMenuKindOf::RunColorDialog(this, m_clrSelected, clrNew))
         return 0;
-    }
     if (!::IsWindow(hWnd))
         return 0;
     m_clrSelected = clrNew;

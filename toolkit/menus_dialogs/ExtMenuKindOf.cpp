@@ -5,6 +5,7 @@
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "toolkit/extras/ExtColorDlg.h"
 
 bool CExtMenuKindOf::IsToolBar(const CObject* p)
 {
@@ -68,3 +69,12 @@ bool CExtMenuKindOf::PreTranslateChildBars(CWnd* pWnd, MSG* pMsg)
 }
 
 void CExtMenuKindOf::UpdateChildBarsCmdUI(CWnd* pWnd) { CExtControlBar::UpdateChildBarsCmdUI(pWnd, false); }
+
+bool CExtMenuKindOf::RunColorDialog(CWnd* pParent, COLORREF clrInit, COLORREF& clrNew)
+{
+    CExtColorDlg dlg(clrInit, clrInit, pParent);
+    if (dlg.DoModal() != IDOK)
+        return false;
+    clrNew = dlg.m_clrNew;
+    return true;
+}

@@ -1,6 +1,6 @@
 // CExtMenuKindOf: what the popup menus, the themed controls and the resizable windows ask about the bars above them
 // (what kind a window is, where a bar is docked, which tool-bar button tracks a menu, the bars' registered messages and
-// frame services, the bars a dialog holds). Its source is the only file of menus_dialogs that includes higher folders.
+// frame services, the bars a dialog holds, the toolkit colour dialog). Its source is the only file of menus_dialogs that includes higher folders.
 #pragma once
 #include "platform/Geometry.h"
 
@@ -46,4 +46,9 @@ public:
     static bool PreTranslateChildBars(CWnd* pWnd, MSG* pMsg);
     // Runs the command-UI update of each child control bar of pWnd.
     static void UpdateChildBarsCmdUI(CWnd* pWnd);
+
+    // ---- the colour dialog of the extra controls -------------------------------------------------
+    // Runs the toolkit colour dialog modally, owned by pParent, with clrInit as its initial and new colour; true
+    // after OK with the chosen colour in clrNew, false (clrNew untouched) otherwise.
+    static bool RunColorDialog(CWnd* pParent, COLORREF clrInit, COLORREF& clrNew);
 };
