@@ -3,6 +3,7 @@
 #include "app/Corvane_smsView.h"
 #include "app/DlgComposeSms.h"
 #include "app/MainFrm.h"
+#include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "res/app_ids.h"
 
@@ -31,6 +32,13 @@ BOOL CCorvane_smsApp::InitInstance()
     // Every setting lies under HKCU\Software\Corvane\<application name>.
     SetRegistryKey(L"Corvane");
     LoadStdProfileSettings(4);
+
+    // The password settings; the login that uses them comes with the settings sheet.
+    {
+        CAppSettings settings;
+        [[maybe_unused]] const UINT nMaskPass = settings.GetIsMaskPass();
+        [[maybe_unused]] const UINT nActivePass = settings.GetIsActivePass();
+    }
 
     // One document type: the message store, shown in the main frame with the main view.
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CCorvane_smsDoc), RUNTIME_CLASS(CMainFrame),

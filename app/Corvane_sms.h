@@ -24,8 +24,8 @@ public:
     // The document and the main view, stored by the view when it is created.
     CCorvane_smsDoc* GetDoc() override { return m_pDoc; }
     void SetDoc(CCorvane_smsDoc* pDoc) { m_pDoc = pDoc; }
-    CCorvane_smsView* GetMainView() const { return m_pMainView; }
-    void SetMainView(CCorvane_smsView* pView) { m_pMainView = pView; }
+    CCorvane_smsView* GetView() const { return m_pMainView; }
+    void SetView(CCorvane_smsView* pView) { m_pMainView = pView; }
     CMainFrame* GetMainFrame() const;
 
     // CPhoneHost

@@ -1,15 +1,17 @@
-// CCorvane_smsView: the document's side files, the worker pool, phone commands and status lines.
+// CCorvane_smsView: the form, the document's side files, the worker pool, phone commands and
+// status lines.
 #include "app/Corvane_smsView.h"
 #include "app/Corvane_sms.h"
 #include "app/MainFrm.h"
+#include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneJobs.h"
 #include "phone/PostedText.h"
 #include "phone/StoreHelpers.h"
 
-IMPLEMENT_DYNCREATE(CCorvane_smsView, CFormView)
+IMPLEMENT_DYNCREATE(CCorvane_smsView, CExtFormViewBase)
 
-BEGIN_MESSAGE_MAP(CCorvane_smsView, CFormView)
+BEGIN_MESSAGE_MAP(CCorvane_smsView, CCorvane_smsViewBase)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_MESSAGE(WM_APP_STATUS_TEXT, OnWorkerStatus)
@@ -18,22 +20,38 @@ ON_COMMAND(ID_SEND_SMS, OnSendSms)
 ON_COMMAND(ID_SEND_RECEIVE_SMS, OnSendReceiveSms)
 END_MESSAGE_MAP()
 
-CCorvane_smsView::CCorvane_smsView() : CFormView(IDD_CORVANE_SMS_FORM) {}
+CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM) {}
 
 CCorvane_smsView::~CCorvane_smsView() {}
+
+void CCorvane_smsView::DoDataExchange(CDataExchange* pDX)
+{
+    CCorvane_smsViewBase::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SENDER, m_wndSender);
+    DDX_Control(pDX, IDC_SENDER_CAPTION, m_wndSenderCaption);
+    DDX_Control(pDX, IDC_LABEL_NEW, m_wndLabelNew);
+    DDX_Control(pDX, IDC_COUNT_NEW, m_wndCountNew);
+    DDX_Control(pDX, IDC_LABEL_TOTAL, m_wndLabelTotal);
+    DDX_Control(pDX, IDC_COUNT_TOTAL, m_wndCountTotal);
+    DDX_Control(pDX, IDC_MESSAGE_TEXT, m_wndText);
+}
 
 CCorvane_smsDoc* CCorvane_smsView::GetDocument() const { return dynamic_cast<CCorvane_smsDoc*>(m_pDocument); }
 
 int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CFormView::OnCreate(lpCreateStruct) == -1)
+    if (CCorvane_smsViewBase::OnCreate(lpCreateStruct) == -1)
         return -1;
     CCorvane_smsApp* pApp = GetCorvaneApp();
     CCorvane_smsDoc* pDoc = GetDocument();
+    // Outlook's contacts name the numbers; this waits for Outlook on the GUI thread.
+    if (pDoc)
+        pDoc->LoadOutlookContacts();
+    ShowSizeGrip(false);
     if (pApp)
     {
-        pApp->SetMainView(this);
         pApp->SetDoc(pDoc);
+        pApp->SetView(this);
         pApp->m_port.ResetAbort();
     }
     if (pDoc)
@@ -50,7 +68,21 @@ int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CCorvane_smsView::OnInitialUpdate()
 {
-    CFormView::OnInitialUpdate();
+    CCorvane_smsViewBase::OnInitialUpdate();
+    if (CExtPaintManager* pPM = g_PaintManagerHolder.GetPM())
+        m_wndSender.SetBkColour(pPM->GetTranslatedColor(XCLR_FACE_NORMAL));
+    m_wndSender.RedrawWindow();
+    // The message text fills the form below the sender field and follows its size.
+    CRect rcClient, rcText;
+    GetClientRect(&rcClient);
+    m_wndText.GetWindowRect(&rcText);
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    m_wndText.SetWindowPos(nullptr, 0, 0, std::max(0, rcClient.Width() - 3), std::max(0, rcWindow.Height() - 56),
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AddAnchorById(IDC_MESSAGE_TEXT, AnchorTopLeft, AnchorBottomRight);
+    // The form never scrolls.
+    SetScrollSizes(MM_TEXT, CSize(0, 0));
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
         pFrame->ShowFolder(SMS_FOLDER_INBOX);
 }
@@ -70,9 +102,9 @@ void CCorvane_smsView::OnDestroy()
     }
     if (CCorvane_smsDoc* pDoc = GetDocument())
         pDoc->SaveData();
-    if (pApp && pApp->GetMainView() == this)
-        pApp->SetMainView(nullptr);
-    CFormView::OnDestroy();
+    if (pApp && pApp->GetView() == this)
+        pApp->SetView(nullptr);
+    CCorvane_smsViewBase::OnDestroy();
 }
 
 LRESULT CCorvane_smsView::OnWorkerStatus(WPARAM wParam, LPARAM)

@@ -3,6 +3,8 @@
 #include "app/Corvane_sms.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <commctrl.h>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
@@ -19,7 +21,10 @@ const int kStatusId = 0xE902;
 const int kPaneWidths[2] = {190, 90}; // the first two status panes (text width); the third stretches
 } // namespace
 
-CMainFrame::CMainFrame() : m_hList(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE) {}
+CMainFrame::CMainFrame() : m_hList(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE)
+{
+    g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerOffice2003));
+}
 
 CMainFrame::~CMainFrame() {}
 

@@ -44,7 +44,7 @@ struct AppTest : ::testing::Test
                                   0, &ctx));
         app.m_pMainWnd = frame;
         frame->RecalcLayout();
-        view = app.GetMainView();
+        view = app.GetView();
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(app.GetDoc(), doc);
         frame->SetActiveView(view);
