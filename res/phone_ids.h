@@ -34,4 +34,4 @@
 #define ID_SEND_SMS         32772
 #define ID_SEND_RECEIVE_SMS 32773
 #endif
-#define IDD_COMPOSE_SMS      34791
+#define IDD_COMPOSE_SMS 34791
