@@ -14,6 +14,7 @@
 #include "toolkit/menus_dialogs/ExtWS.h"
 
 class CCorvane_smsDoc;
+class CSmsListCtrl;
 
 typedef CExtWA<CExtWS<CExtFormViewBase, 301>> CCorvane_smsViewBase;
 
@@ -25,8 +26,15 @@ public:
     ~CCorvane_smsView() override;
 
     CCorvane_smsDoc* GetDocument() const;
+    // Fills the message list with the folder's records, newest filed first before sorting; with
+    // a search text only those whose field (0 name, 1 text, 2 number) contains it, case ignored.
+    void ShowFolder(const CString& strFolder, int nSearchField, const CString& strSearch);
     // Shows the folder selected in the folder tree again in the message list.
     void RefreshList();
+    // The folder tree's caret item.
+    CString GetSelectedFolder() const;
+    void SetStatusPaneText(const CString& strText, int nPane);
+    void SetWaitCursor(bool bOn);
 
     // Fills the form once the frame is complete and shows the Inbox.
     void OnInitialUpdate() override;
@@ -37,6 +45,13 @@ public:
     void OnReceiveSms();
     void OnSendSms();
     void OnSendReceiveSms();
+    void OnDeleteSms();
+    LRESULT OnDeleteSmsMessage(WPARAM wParam, LPARAM lParam);
+    void OnSendNow();
+    void OnCopySenderNumber();
+    void OnCopyRecipientNumber();
+    void OnFolderSelectEndOk();
+    void OnFolderSelectCancel();
 
     CWorkerPool m_pool;
     CColourLabel m_wndSender;     // sender or recipient of the shown message (1107)
@@ -52,5 +67,11 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL QueueJob(CPhoneJob* pJob);
+    // The message list of the frame, or null.
+    CSmsListCtrl* GetList() const;
+    // Shows the sender caption and field only while the list has rows.
+    void ShowSenderField(bool bShow);
+    // Puts the number on the clipboard through the message text's copy.
+    void CopyToClipboard(const CString& strNumber);
     DECLARE_MESSAGE_MAP()
 };

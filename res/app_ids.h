@@ -13,9 +13,38 @@
 #define IDC_TEST_PDU         1016
 #define IDC_LABEL_TOTAL      1104
 #define IDC_SENDER           1107
+#define IDC_SEARCH_FOLDER    110 // no such control on the form; its notices are handled
 
 // Texts of the main view.
 #define IDS_SENDER_FROM      32809
 #define IDS_SENDER_TO        32810
 #define IDS_CONFIRM_DELETE   32811
 #define IDS_LOADING_CONTACTS 32852
+
+// Images of the message list and the folder tree.
+#define IDB_HEADER_IMAGES 130
+#define IDB_FOLDER_IMAGES 144
+#define IDB_LIST_IMAGES   198
+
+// Message commands of the view and the context menu.
+#define ID_SMS_NEW               112
+#define ID_SMS_DELETE            113
+#define ID_SMS_REPLY             114
+#define ID_SMS_FORWARD           115
+#define ID_SMS_EDIT              32795
+#define ID_SMS_RECOMPOSE         32796
+#define ID_SMS_SEND_NOW          32797
+#define ID_SMS_SEND_AGAIN        32798
+#define ID_COPY_SENDER_NUMBER    32800
+#define ID_COPY_RECIPIENT_NUMBER 32801
+// The same numbers posted as window messages to the view (double click, the compose window).
+#define WM_VIEW_NEW_SMS    0x70
+#define WM_VIEW_DELETE_SMS 0x71
+#define WM_VIEW_REPLY      0x72
+#define WM_VIEW_FORWARD    0x73
+#define WM_VIEW_EDIT       0x801B
+#define WM_VIEW_RECOMPOSE  0x801C
+
+// Bar ids the frame gives the message list and the folder tree.
+#define IDW_SMS_LIST    101
+#define IDW_FOLDER_TREE 105

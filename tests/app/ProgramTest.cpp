@@ -38,11 +38,17 @@ std::map<CString, CString> DemoInbox()
     };
 }
 
+// The list's name and text columns, by name as filed (a number shows with its "+").
 std::map<CString, CString> ListedInbox(CMainFrame* pFrame)
 {
     std::map<CString, CString> rows;
     for (int i = 0; i < pFrame->GetListCount(); ++i)
-        rows[pFrame->GetListItemText(i, 2)] = pFrame->GetListItemText(i, 3);
+    {
+        CString strName = pFrame->GetListItemText(i, 3);
+        if (strName.Left(1) == L"+")
+            strName = strName.Mid(1);
+        rows[strName] = pFrame->GetListItemText(i, 4);
+    }
     return rows;
 }
 
@@ -157,18 +163,31 @@ TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessa
     };
     CRect client;
     ::GetClientRect(pFrame->GetSafeHwnd(), &client);
-    CRect rectView = placed(AFX_IDW_PANE_FIRST), rectList = placed(0xE901), rectStatus = placed(0xE902);
-    EXPECT_EQ(rectView.top, 0);
+    CRect rectView = placed(AFX_IDW_PANE_FIRST), rectList = placed(IDW_SMS_LIST), rectTree = placed(IDW_FOLDER_TREE),
+          rectStatus = placed(AFX_IDW_STATUS_BAR);
+    EXPECT_EQ(rectTree.TopLeft(), CPoint(0, 0));
+    EXPECT_EQ(rectTree.bottom, rectStatus.top);
+    EXPECT_EQ(rectView.TopLeft(), CPoint(rectTree.right, 0));
     EXPECT_EQ(rectList.top, rectView.bottom);
+    EXPECT_EQ(rectList.left, rectTree.right);
+    EXPECT_EQ(rectList.right, client.right);
     EXPECT_EQ(rectStatus.top, rectList.bottom);
     EXPECT_EQ(rectStatus.bottom, client.bottom);
-    EXPECT_EQ(rectList.Width(), client.Width());
+    EXPECT_GT(rectList.Height(), 0);
+    EXPECT_GT(rectView.Width(), 0);
 
     // The fetch, as the menu item sends it.
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_COMMAND, ID_RECEIVE_SMS, 0);
-    ASSERT_TRUE(
-        PumpUntil([&] { return pFrame->GetStatusText(2) == L"ada 6 sms baru." && !pFrame->IsPhoneBusy(); }, 20000))
-        << ::testing::PrintToString(pFrame->GetStatusText(2)) << boxes.All();
+    // Every status line lands on the status pane; the "LOG" pane stays empty.
+    bool bLogPaneTouched = false;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            bLogPaneTouched |= !pFrame->GetStatusText(CMainFrame::kPaneLog).IsEmpty();
+            return pFrame->GetStatusText(CMainFrame::kPaneStatus) == L"ada 6 sms baru." && !pFrame->IsPhoneBusy();
+        },
+        20000))
+        << ::testing::PrintToString(pFrame->GetStatusText(CMainFrame::kPaneStatus)) << boxes.All();
+    EXPECT_FALSE(bLogPaneTouched);
     EXPECT_EQ(FiledInbox(pDoc), DemoInbox());
     EXPECT_EQ(pDoc->m_listSms.GetCount(), 6); // the five received and the sent one
     ASSERT_TRUE(PumpUntil([&] { return pFrame->GetListCount() == 5; }, 5000));

@@ -1,0 +1,125 @@
+#!/usr/bin/env python3
+"""Draws the message list's and the folder tree's image strips (res/bitmaps/): 24-bit BMPs,
+each image on its mask colour.
+  list_images.bmp   (198) 16 x 16 on magenta: unread closed envelope, read open envelope
+  header_images.bmp (130)  8 x 8  on magenta: small envelope, triangle up, triangle down
+  folder_images.bmp (144) 16 x 15 on black:   inbox tray, outbox, sent, drafts"""
+import os
+import struct
+import sys
+
+MAGENTA = (255, 0, 255)
+BLACK = (0, 0, 0)
+
+
+def write_bmp(path, width, height, rows):
+    """rows[y][x] = (r, g, b), y from the top."""
+    stride = (width * 3 + 3) & ~3
+    data = bytearray()
+    for y in range(height - 1, -1, -1):
+        line = bytearray()
+        for r, g, b in rows[y]:
+            line += bytes((b, g, r))
+        line += b"\0" * (stride - len(line))
+        data += line
+    header = struct.pack("<2sIHHI", b"BM", 54 + len(data), 0, 0, 54)
+    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(data), 2835, 2835, 0, 0)
+    with open(path, "wb") as f:
+        f.write(header + info + data)
+
+
+def canvas(width, height, colour):
+    return [[colour] * width for _ in range(height)]
+
+
+def rect(img, x0, y0, x1, y1, colour):
+    for y in range(y0, y1 + 1):
+        for x in range(x0, x1 + 1):
+            img[y][x] = colour
+
+
+def frame(img, x0, y0, x1, y1, colour):
+    for x in range(x0, x1 + 1):
+        img[y0][x] = img[y1][x] = colour
+    for y in range(y0, y1 + 1):
+        img[y][x0] = img[y][x1] = colour
+
+
+def line(img, x0, y0, x1, y1, colour):
+    n = max(abs(x1 - x0), abs(y1 - y0), 1)
+    for i in range(n + 1):
+        img[round(y0 + (y1 - y0) * i / n)][round(x0 + (x1 - x0) * i / n)] = colour
+
+
+def envelope(img, ox, oy, w, h, paper, edge, opened):
+    rect(img, ox, oy, ox + w - 1, oy + h - 1, paper)
+    frame(img, ox, oy, ox + w - 1, oy + h - 1, edge)
+    mid = ox + (w - 1) // 2
+    if opened:
+        # The flap stands open above the body.
+        line(img, ox, oy, mid, oy - 4, edge)
+        line(img, mid + (w - 1) % 2, oy - 4, ox + w - 1, oy, edge)
+        line(img, ox, oy, mid, oy + h // 2, edge)
+        line(img, ox + w - 1, oy, mid + (w - 1) % 2, oy + h // 2, edge)
+    else:
+        line(img, ox, oy, mid, oy + h // 2, edge)
+        line(img, ox + w - 1, oy, mid + (w - 1) % 2, oy + h // 2, edge)
+
+
+def list_images():
+    img = canvas(32, 16, MAGENTA)
+    envelope(img, 1, 4, 14, 10, (255, 236, 140), (120, 90, 0), False)
+    envelope(img, 17, 6, 14, 9, (250, 250, 250), (110, 110, 110), True)
+    return img
+
+
+def header_images():
+    img = canvas(24, 8, MAGENTA)
+    envelope(img, 0, 1, 8, 6, (255, 255, 255), (80, 80, 80), False)
+    grey = (90, 90, 90)
+    for i in range(4):  # up, then down
+        for x in range(8 + 4 - i - 1, 8 + 4 + i + 1):
+            img[2 + i][x] = grey
+            img[5 - i][16 + (x - 8)] = grey
+    return img
+
+
+def folder_images():
+    img = canvas(64, 15, BLACK)
+    # Inbox: a tray with an arrow into it.
+    rect(img, 1, 8, 14, 13, (70, 130, 200))
+    rect(img, 4, 8, 11, 10, (200, 225, 250))
+    line(img, 7, 1, 7, 7, (30, 150, 60))
+    line(img, 8, 1, 8, 7, (30, 150, 60))
+    line(img, 5, 5, 7, 7, (30, 150, 60))
+    line(img, 10, 5, 8, 7, (30, 150, 60))
+    # Outbox: a tray with an arrow out of it.
+    rect(img, 17, 8, 30, 13, (70, 130, 200))
+    rect(img, 20, 8, 27, 10, (200, 225, 250))
+    line(img, 23, 1, 23, 7, (220, 120, 20))
+    line(img, 24, 1, 24, 7, (220, 120, 20))
+    line(img, 21, 3, 23, 1, (220, 120, 20))
+    line(img, 26, 3, 24, 1, (220, 120, 20))
+    # Sent: an envelope with a tick.
+    envelope(img, 33, 4, 14, 9, (250, 250, 250), (90, 90, 90), False)
+    line(img, 41, 10, 43, 12, (30, 150, 60))
+    line(img, 43, 12, 46, 6, (30, 150, 60))
+    # Drafts: a sheet with a pencil.
+    rect(img, 51, 1, 60, 13, (250, 250, 250))
+    frame(img, 51, 1, 60, 13, (110, 110, 110))
+    for y in (4, 6, 8):
+        line(img, 53, y, 58, y, (150, 150, 150))
+    line(img, 56, 13, 62, 7, (230, 170, 30))
+    line(img, 57, 13, 63, 7, (230, 170, 30))
+    return img
+
+
+def main(out):
+    os.makedirs(out, exist_ok=True)
+    write_bmp(os.path.join(out, "list_images.bmp"), 32, 16, list_images())
+    write_bmp(os.path.join(out, "header_images.bmp"), 24, 8, header_images())
+    write_bmp(os.path.join(out, "folder_images.bmp"), 64, 15, folder_images())
+
+
+if __name__ == "__main__":
+    main(sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "res", "bitmaps"))
