@@ -6,6 +6,7 @@
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneJobs.h"
+#include "phone/PhoneUse.h"
 #include "phone/PostedText.h"
 #include "phone/StoreHelpers.h"
 #include "app/SmsListCtrl.h"
@@ -335,7 +336,13 @@ void CCorvane_smsView::OnSendNow()
     const int nRow = pList ? pList->GetSingleSelection() : -1;
     if (pApp == nullptr || nRow < 0 || !pList->GetSmsAt(nRow, row))
         return;
+    // Never at the same time as a phone job: the port is one.
+    CPhoneUse phoneUse;
+    if (!phoneUse.ClaimForGui())
+        return;
     pApp->SendWithoutWindow(row);
+    phoneUse.Release();
+    RefreshList();
 }
 
 void CCorvane_smsView::CopyToClipboard(const CString& strNumber)

@@ -2,6 +2,8 @@
 #include "app/SmsListCtrl.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
+#include "app/MainFrm.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include "phone/Corvane_smsDoc.h"
 #include "res/app_ids.h"
 #include <algorithm>
@@ -12,6 +14,8 @@ IMPLEMENT_DYNAMIC(CSmsListCtrl, CListCtrl)
 BEGIN_MESSAGE_MAP(CSmsListCtrl, CListCtrl)
 ON_WM_CREATE()
 ON_WM_LBUTTONDBLCLK()
+ON_WM_CONTEXTMENU()
+ON_REGISTERED_MESSAGE(CExtPopupMenuWnd::g_nMsgPrepareMenu, OnPrepareMenu)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
 ON_NOTIFY_REFLECT(LVN_COLUMNCLICK, OnColumnClick)
 ON_NOTIFY_REFLECT(LVN_ITEMCHANGED, OnItemChanged)
@@ -341,4 +345,106 @@ void CSmsListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
             pView->PostMessage(nMessage);
     }
     CListCtrl::OnLButtonDblClk(nFlags, point);
+}
+
+// ---- the context menu -------------------------------------------------------------------------------
+
+namespace
+{
+// Commands of the context menus that the view handles.
+const UINT kViewCommands[] = {ID_SMS_DELETE,      ID_SMS_REPLY,           ID_SMS_FORWARD,
+                              ID_SMS_EDIT,        ID_SMS_RECOMPOSE,       ID_SMS_SEND_NOW,
+                              ID_SMS_SEND_AGAIN,  ID_COPY_SENDER_NUMBER,  ID_COPY_RECIPIENT_NUMBER,
+                              ID_REPLY_QUOTE,     ID_FORWARD_WITH_SENDER, ID_CALL_CONTACT,
+                              ID_SAVE_TO_OUTLOOK, ID_QUICK_REPLY};
+
+// Removes the command's item from the menu or its sub-menus.
+void RemoveCommand(CExtPopupMenuWnd* pPopup, UINT nCmdID)
+{
+    const int nIndex = pPopup->FindItemByCmdId((int)nCmdID);
+    if (nIndex >= 0)
+    {
+        pPopup->RemoveItem(nIndex);
+        return;
+    }
+    for (int i = 0; i < pPopup->GetItemCount(); ++i)
+        if (CExtPopupMenuWnd* pSub = pPopup->ItemGetPopup(i))
+            RemoveCommand(pSub, nCmdID);
+}
+} // namespace
+
+BOOL CSmsListCtrl::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CListCtrl::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    CCorvane_smsView* pView = View();
+    if (pView == nullptr || (nCode != CN_COMMAND && nCode != CN_UPDATE_COMMAND_UI))
+        return FALSE;
+    for (UINT nCmd : kViewCommands)
+        if (nCmd == nID)
+            return pView->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return FALSE;
+}
+
+void CSmsListCtrl::OnContextMenu(CWnd*, CPoint point)
+{
+    if (GetSelectedCount() == 0)
+        return;
+    if (point.x == -1 && point.y == -1)
+    {
+        // From the keyboard: at the selected row.
+        CRect rcRow;
+        GetItemRect(GetNextItem(-1, LVNI_SELECTED), &rcRow, LVIR_LABEL);
+        point = rcRow.CenterPoint();
+        ClientToScreen(&point);
+    }
+    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
+    if (!pPopup->LoadMenuResource(m_hWnd, IDR_SMS_CONTEXT) ||
+        !pPopup->TrackPopupMenu(CExtPopupMenuWnd::TRACK_NO_ANIMATION, point.x, point.y))
+        delete pPopup;
+}
+
+LRESULT CSmsListCtrl::OnPrepareMenu(WPARAM wParam, LPARAM)
+{
+    auto* pData = reinterpret_cast<CExtPopupMenuWnd::MsgPrepareMenuData_t*>(wParam);
+    if (pData == nullptr || pData->m_pPopup == nullptr)
+        return 0;
+    PrepareContextMenu(pData->m_pPopup);
+    // The inserted items take their states now.
+    pData->m_nFlags |= CExtPopupMenuWnd::MsgPrepareMenuData_t::PREPARE_UPDATE_AGAIN;
+    return 1;
+}
+
+void CSmsListCtrl::PrepareContextMenu(CExtPopupMenuWnd* pPopup)
+{
+    CExtPopupMenuWnd* pTools = new CExtPopupMenuWnd;
+    if (!pTools->LoadMenuResource(m_hWnd, IDR_SMS_TOOLS) || !pPopup->InsertSubMenu(pTools, -1, L"Tools"))
+        delete pTools;
+    if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
+    {
+        pFrame->SetCommandIcon(ID_COPY_SENDER_NUMBER, IDI_COPY_NUMBER, 16, 16);
+        pFrame->SetCommandIcon(ID_COPY_RECIPIENT_NUMBER, IDI_COPY_NUMBER, 16, 16);
+        pFrame->SetCommandIcon(ID_REPLY_QUOTE, IDI_REPLY_QUOTE, 16, 16);
+        pFrame->SetCommandIcon(ID_FORWARD_WITH_SENDER, IDI_FORWARD_NAME, 16, 16);
+        pFrame->SetCommandIcon(ID_CALL_CONTACT, IDI_CALL_CONTACT, 16, 16);
+        pFrame->SetCommandIcon(ID_SAVE_TO_OUTLOOK, IDI_SAVE_CONTACT, 16, 16);
+    }
+    const int nRow = GetSingleSelection();
+    if (nRow < 0)
+        return;
+    const CSMS& record = m_arrRecords[nRow];
+    if (record.m_strRecipientName.IsEmpty() || record.m_strRecipientNumber.IsEmpty())
+    {
+        // A received message: nothing to send, edit or copy as a recipient.
+        for (UINT nCmd : {ID_SMS_SEND_NOW, ID_SMS_RECOMPOSE, ID_COPY_RECIPIENT_NUMBER, ID_SMS_EDIT})
+            RemoveCommand(pPopup, nCmd);
+    }
+    else
+    {
+        for (UINT nCmd : {ID_SMS_EDIT, ID_COPY_SENDER_NUMBER, ID_REPLY_QUOTE})
+            RemoveCommand(pPopup, nCmd);
+    }
+    CCorvane_smsView* pView = View();
+    if (pView == nullptr || pView->GetSelectedFolder().CompareNoCase(SMS_FOLDER_SENT) != 0)
+        RemoveCommand(pPopup, ID_SMS_SEND_AGAIN);
 }

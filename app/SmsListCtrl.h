@@ -6,6 +6,7 @@
 #include "phone/SmsRecord.h"
 
 class CCorvane_smsDoc;
+class CExtPopupMenuWnd;
 
 class CSmsListCtrl : public CListCtrl
 {
@@ -49,6 +50,12 @@ public:
     void MarkSelectedRead();
     // The only selected row, or -1 when none or several are selected.
     int GetSingleSelection() const;
+    // Fills the context menu before it shows: the "Tools" sub-menu, the command icons, and no
+    // items that do not fit the selected message and folder.
+    void PrepareContextMenu(CExtPopupMenuWnd* pPopup);
+
+    // The context menu's commands and their states are the main view's.
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     // The texts a row shows.
     static CString FormatName(const CSMS& record);
@@ -63,6 +70,8 @@ protected:
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg LRESULT OnPrepareMenu(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
     CArray<CSMS, const CSMS&> m_arrRecords; // copies of the shown records, m_pSource set

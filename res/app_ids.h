@@ -48,3 +48,39 @@
 // Bar ids the frame gives the message list and the folder tree.
 #define IDW_SMS_LIST    101
 #define IDW_FOLDER_TREE 105
+
+// Commands of menu 128 beyond the message and phone commands.
+#define ID_CALL                  111
+#define ID_VIEW_CORVANE_TOOLBAR  136
+#define ID_VIEW_TOPMOST          32777
+#define ID_QUICK_REPLY           32792
+#define ID_REPLY_QUOTE           32802
+#define ID_FORWARD_WITH_SENDER   32803
+#define ID_CALL_CONTACT          32804
+#define ID_SAVE_TO_OUTLOOK       32805
+#define ID_THEME_CUSTOM          32864
+#define ID_SETTINGS              32866
+#define ID_SOUND_SETTINGS        32867
+#define ID_SEARCH_SMS            32868
+#define ID_CLEAR_HISTORY         32869
+#define ID_IMPORT_SMS            32870
+#define ID_EXPORT_SMS            32871
+#define ID_REBUILD_CONTACT_NAMES 32872
+#define ID_DELETE_ALL_SMS        32873
+#define ID_THEME_BLUE            32876
+#define ID_THEME_METALLIC        32877
+#define ID_THEME_GREEN           32878
+#define ID_THEME_PINK            32879
+#define ID_SMS_SETTINGS          32880
+
+// The message list's context menus and the icons of their commands.
+#define IDR_SMS_CONTEXT  146
+#define IDR_SMS_TOOLS    181
+#define IDI_COPY_NUMBER  199
+#define IDI_REPLY_QUOTE  201
+#define IDI_FORWARD_NAME 202
+#define IDI_CALL_CONTACT 203
+#define IDI_SAVE_CONTACT 204
+
+// Texts the main frame names.
+#define IDS_REBUILD_CONTACTS_ASK 32779

@@ -3,7 +3,10 @@
 each image on its mask colour.
   list_images.bmp   (198) 16 x 16 on magenta: unread closed envelope, read open envelope
   header_images.bmp (130)  8 x 8  on magenta: small envelope, triangle up, triangle down
-  folder_images.bmp (144) 16 x 15 on black:   inbox tray, outbox, sent, drafts"""
+  folder_images.bmp (144) 16 x 15 on black:   inbox tray, outbox, sent, drafts
+and the context menu's 16 x 16 command icons (32-bit with an AND mask):
+  copy_number.ico (199), reply_quote.ico (201), forward_name.ico (202), call_contact.ico (203),
+  save_contact.ico (204)"""
 import os
 import struct
 import sys
@@ -114,11 +117,92 @@ def folder_images():
     return img
 
 
+def write_ico(path, img):
+    """img: 16 x 16 rows of (r, g, b) or None (transparent), y from the top."""
+    size = 16
+    xor = bytearray()
+    mask = bytearray()
+    for y in range(size - 1, -1, -1):
+        bits = 0
+        for x in range(size):
+            p = img[y][x]
+            if p is None:
+                xor += bytes((0, 0, 0, 0))
+                bits |= 1 << (15 - x)
+            else:
+                xor += bytes((p[2], p[1], p[0], 255))
+        mask += struct.pack(">H", bits) + b"\0\0"
+    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
+    data = info + xor + mask
+    head = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), 22)
+    with open(path, "wb") as f:
+        f.write(head + data)
+
+
+def icon_canvas():
+    return [[None] * 16 for _ in range(16)]
+
+
+def copy_number_icon():
+    img = icon_canvas()
+    for ox, oy in ((1, 1), (6, 5)):
+        rect(img, ox, oy, ox + 8, oy + 9, (255, 255, 255))
+        frame(img, ox, oy, ox + 8, oy + 9, (60, 90, 150))
+    for y in (8, 10, 12):
+        line(img, 8, y, 12, y, (60, 90, 150))
+    return img
+
+
+def arrow_icon(colour, back):
+    img = icon_canvas()
+    envelope(img, 1, 8, 10, 7, (255, 255, 255), (90, 90, 90), False)
+    if back:
+        line(img, 6, 3, 14, 3, colour)
+        line(img, 6, 4, 14, 4, colour)
+        line(img, 6, 3, 9, 0, colour)
+        line(img, 6, 4, 9, 7, colour)
+    else:
+        line(img, 2, 3, 10, 3, colour)
+        line(img, 2, 4, 10, 4, colour)
+        line(img, 10, 3, 7, 0, colour)
+        line(img, 10, 4, 7, 7, colour)
+    return img
+
+
+def call_icon():
+    img = icon_canvas()
+    green = (40, 150, 60)
+    rect(img, 2, 2, 5, 5, green)
+    rect(img, 10, 10, 13, 13, green)
+    line(img, 4, 5, 10, 11, green)
+    line(img, 5, 5, 11, 11, green)
+    line(img, 5, 6, 10, 12, green)
+    return img
+
+
+def save_contact_icon():
+    img = icon_canvas()
+    skin, shirt = (240, 200, 160), (50, 100, 190)
+    for y in range(1, 7):
+        for x in range(4, 10):
+            if (x - 6.5) ** 2 + (y - 3.5) ** 2 <= 7:
+                img[y][x] = skin
+    rect(img, 2, 8, 11, 14, shirt)
+    rect(img, 11, 9, 15, 10, (40, 150, 60))
+    rect(img, 12, 7, 13, 12, (40, 150, 60))
+    return img
+
+
 def main(out):
     os.makedirs(out, exist_ok=True)
     write_bmp(os.path.join(out, "list_images.bmp"), 32, 16, list_images())
     write_bmp(os.path.join(out, "header_images.bmp"), 24, 8, header_images())
     write_bmp(os.path.join(out, "folder_images.bmp"), 64, 15, folder_images())
+    write_ico(os.path.join(out, "copy_number.ico"), copy_number_icon())
+    write_ico(os.path.join(out, "reply_quote.ico"), arrow_icon((40, 110, 200), True))
+    write_ico(os.path.join(out, "forward_name.ico"), arrow_icon((220, 120, 20), False))
+    write_ico(os.path.join(out, "call_contact.ico"), call_icon())
+    write_ico(os.path.join(out, "save_contact.ico"), save_contact_icon())
 
 
 if __name__ == "__main__":

@@ -6,9 +6,13 @@
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
 #include "app/SmsListCtrl.h"
+#include "phone/PhoneUse.h"
 #include "phone/SmsRecord.h"
 #include "res/app_ids.h"
 
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+
+#include <algorithm>
 #include <vector>
 
 using namespace phonetest;
@@ -544,5 +548,177 @@ TEST_F(MessageListTest, CopyNumberPutsExactlyTheNumberOnTheClipboard)
     ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, ID_COPY_RECIPIENT_NUMBER, 0);
     EXPECT_EQ(clipboard(), L"62899");
     EXPECT_EQ(Text(IDC_MESSAGE_TEXT), L"isi pesan");
+    Close();
+}
+
+// "Kirim" on an Outbox row: the message goes to the phone and moves to "Sent" (or goes, without
+// "isSaveToSent"); while a fetch job holds the phone the GUI send only says so and sends nothing.
+TEST_F(MessageListTest, SendNowSendsTheRowUnlessAJobHoldsThePhone)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("hold", R"({"extends": "demo", "baud": 0,
+        "faults": [{"command": "AT+CMGL=4", "action": "silence"}]})"));
+    Start();
+    app->WriteProfileInt(L"Settings", L"isSaveToSent", 1);
+    File({NewSms(SMS_FOLDER_OUTBOX, L"Budi", L"081234567890", L"kirim satu"),
+          NewSms(SMS_FOLDER_OUTBOX, L"Ani", L"081298765432", L"kirim dua", L"07/12/26", L"11:00:00")},
+         SMS_FOLDER_OUTBOX);
+    list->SetSortState(0);
+    view->RefreshList();
+    ASSERT_EQ(Column(4), (std::vector<CString>{L"kirim dua", L"kirim satu"}));
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, ID_SMS_SEND_NOW, 0);
+    EXPECT_EQ(SimPhone::GetState().sent.size(), 1u) << boxes.All();
+    EXPECT_EQ(Column(4), (std::vector<CString>{L"kirim satu"}));
+    int nSent = 0;
+    for (POSITION pos = doc->m_listSms.GetHeadPosition(); pos;)
+    {
+        CSMS* p = (CSMS*)doc->m_listSms.GetNext(pos);
+        if (p->m_strText == L"kirim dua")
+        {
+            EXPECT_EQ(p->m_strFolder, L"Sent");
+            ++nSent;
+        }
+    }
+    EXPECT_EQ(nSent, 1);
+    EXPECT_EQ(CPhoneUse::GetHolder(), CPhoneUse::kFree);
+
+    // A fetch that hangs holds the phone: "Kirim" shows the box and sends nothing.
+    ::PostMessageW(frame->GetSafeHwnd(), WM_COMMAND, ID_RECEIVE_SMS, 0);
+    ASSERT_TRUE(PumpUntil([] { return SimPhone::GetState().Count("AT+CMGL=4") == 1; }, 10000));
+    EXPECT_EQ(CPhoneUse::GetHolder(), CPhoneUse::kJob);
+    list->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, ID_SMS_SEND_AGAIN, 0);
+    EXPECT_TRUE(boxes.Any(L"Handphone sedang digunakan. Coba lagi setelah proses selesai.")) << boxes.All();
+    bool bInfoTitle = false;
+    for (const MessageBoxLog::Box& b : boxes.Boxes())
+        bInfoTitle |= b.title == L"Info";
+    EXPECT_TRUE(bInfoTitle);
+    EXPECT_EQ(SimPhone::GetState().sent.size(), 1u);
+    EXPECT_EQ(Column(4), (std::vector<CString>{L"kirim satu"}));
+    // The close ends the held fetch.
+    Close();
+    EXPECT_EQ(CPhoneUse::GetHolder(), CPhoneUse::kFree);
+}
+
+// Without "isSaveToSent" the sent message goes from the document.
+TEST_F(MessageListTest, SendNowWithoutSaveToSentDropsTheMessage)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
+    Start();
+    app->WriteProfileInt(L"Settings", L"isSaveToSent", 0);
+    File({NewSms(SMS_FOLDER_OUTBOX, L"Budi", L"081234567890", L"kirim satu")}, SMS_FOLDER_OUTBOX);
+    ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, ID_SMS_SEND_NOW, 0);
+    EXPECT_EQ(SimPhone::GetState().sent.size(), 1u) << boxes.All();
+    EXPECT_EQ(doc->m_listSms.GetCount(), 0);
+    EXPECT_EQ(list->GetItemCount(), 0);
+    EXPECT_EQ(Text(IDC_COUNT_TOTAL), L"0");
+    Close();
+}
+
+namespace
+{
+// The commands of the menu and its sub-menus, in order; a sub-menu as its text in brackets.
+std::vector<CString> MenuItems(CExtPopupMenuWnd* pPopup)
+{
+    std::vector<CString> v;
+    for (int i = 0; i < pPopup->GetItemCount(); ++i)
+    {
+        if (CExtPopupMenuWnd* pSub = pPopup->ItemGetPopup(i))
+        {
+            v.push_back(L"[" + pPopup->ItemGetText(i) + L"]");
+            for (const CString& s : MenuItems(pSub))
+                v.push_back(L"  " + s);
+            continue;
+        }
+        CString s;
+        s.Format(L"%d", pPopup->ItemGetCmdID(i));
+        v.push_back(s);
+    }
+    return v;
+}
+} // namespace
+
+// The context menu after its preparation: the "Tools" sub-menu with its icons, the items of a
+// received and of a written message in "Inbox" and "Sent"; every item shown; no menu without a
+// selected row.
+TEST_F(MessageListTest, TheContextMenuFitsTheSelectedMessage)
+{
+    Start();
+    EXPECT_FALSE(CExtPopupMenuWnd::g_bHideRarelyUsed);
+    CSMS* pReceived = NewSms(SMS_FOLDER_INBOX, L"Budi", L"0811", L"masuk");
+    CSMS* pWritten = NewSms(SMS_FOLDER_INBOX, L"Ani", L"0822", L"tulis");
+    pWritten->m_strSenderName.Empty();
+    pWritten->m_strSenderNumber.Empty();
+    pWritten->m_strRecipientName = L"Ani";
+    pWritten->m_strRecipientNumber = L"0822";
+    File({pReceived, pWritten});
+    auto prepared = [&](const wchar_t* text) {
+        for (int i = 0; i < list->GetItemCount(); ++i)
+            if (list->GetItemText(i, 4) == text)
+                list->SetItemState(i, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
+        EXPECT_TRUE(pPopup->LoadMenuResource(list->GetSafeHwnd(), IDR_SMS_CONTEXT));
+        CExtPopupMenuWnd::MsgPrepareMenuData_t data;
+        data.m_pPopup = pPopup;
+        EXPECT_EQ(
+            ::SendMessageW(list->GetSafeHwnd(), CExtPopupMenuWnd::g_nMsgPrepareMenu, (WPARAM)&data, (LPARAM)pPopup), 1);
+        EXPECT_TRUE(data.m_nFlags & CExtPopupMenuWnd::MsgPrepareMenuData_t::PREPARE_UPDATE_AGAIN);
+        std::vector<CString> items = MenuItems(pPopup);
+        // The sub-menu's icons.
+        const int nTools = pPopup->GetItemCount() - 1;
+        if (CExtPopupMenuWnd* pTools = pPopup->ItemGetPopup(nTools))
+            for (int i = 0; i < pTools->GetItemCount(); ++i)
+                if (pTools->ItemGetCmdID(i) > 0)
+                    EXPECT_NE(pTools->ItemGetIcon(i), nullptr) << pTools->ItemGetCmdID(i);
+        delete pPopup;
+        return items;
+    };
+    std::vector<CString> items = prepared(L"masuk");
+    // Separators show as -1 (the one left of "Kirim" stays); "Kirim Lagi" goes outside "Sent".
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32798")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32797")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32796")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32795")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"  32801")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"  32800")), 1);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"114")), 1);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"[Tools]")), 1);
+
+    items = prepared(L"tulis");
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32795")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"  32800")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"  32802")), 0);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32797")), 1);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32796")), 1);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"  32801")), 1);
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32798")), 0);
+
+    // In "Sent" a written message keeps "Kirim Lagi".
+    File({NewSms(SMS_FOLDER_SENT, L"Cici", L"0833", L"terkirim")}, SMS_FOLDER_SENT);
+    items = prepared(L"terkirim");
+    EXPECT_EQ(std::count(items.begin(), items.end(), CString(L"32798")), 1);
+
+    // The view's commands are enabled through the list; "Quick Reply" has no handler.
+    auto enabled = [&](UINT nID) {
+        struct CTestCmdUI : CCmdUI
+        {
+            BOOL bEnabled = FALSE;
+            void Enable(BOOL bOn) override
+            {
+                bEnabled = bOn;
+                m_bEnableChanged = TRUE;
+            }
+        } ui;
+        ui.m_nID = nID;
+        ui.DoUpdate(list, TRUE);
+        return ui.bEnabled != FALSE;
+    };
+    EXPECT_TRUE(enabled(ID_SMS_DELETE));
+    EXPECT_TRUE(enabled(ID_COPY_SENDER_NUMBER));
+    EXPECT_FALSE(enabled(ID_QUICK_REPLY));
+
+    // No selected row: right click shows no menu.
+    list->SetItemState(-1, 0, LVIS_SELECTED);
+    ::SendMessageW(list->GetSafeHwnd(), WM_CONTEXTMENU, (WPARAM)list->GetSafeHwnd(), MAKELPARAM(100, 100));
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
     Close();
 }
