@@ -2,13 +2,13 @@
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
+#include "app/ThemeColor.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
 #include "res/app_ids.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
-#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <commctrl.h>
 
@@ -35,7 +35,7 @@ CString ProfileName()
 
 CMainFrame::CMainFrame() : m_bPhoneBusy(FALSE)
 {
-    g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerOffice2003));
+    g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CThemeColor));
 }
 
 CMainFrame::~CMainFrame() {}
