@@ -1,6 +1,7 @@
 // CCorvane_smsApp: start-up, the document template and the shared serial port.
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
+#include "app/DlgAbout.h"
 #include "app/DlgComposeSms.h"
 #include "app/MainFrm.h"
 #include "phone/AppSettings.h"
@@ -11,6 +12,7 @@ BEGIN_MESSAGE_MAP(CCorvane_smsApp, CWinApp)
 ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
 ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
 ON_COMMAND(ID_APP_EXIT, CCorvane_smsApp::OnAppExit)
+ON_COMMAND(ID_APP_ABOUT, CCorvane_smsApp::OnAppAbout)
 END_MESSAGE_MAP()
 
 CCorvane_smsApp::CCorvane_smsApp() : CWinApp(L"Corvane SMS"), m_pDoc(nullptr), m_pMainView(nullptr)
@@ -66,6 +68,12 @@ int CCorvane_smsApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt
             return nResult;
     }
     return CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
+}
+
+void CCorvane_smsApp::OnAppAbout()
+{
+    CDlgAbout dlg;
+    dlg.DoModal();
 }
 
 void CCorvane_smsApp::OnAppExit()

@@ -40,6 +40,8 @@ public:
 
 protected:
     void OnAppExit();
+    // The About box, modal.
+    void OnAppAbout();
     DECLARE_MESSAGE_MAP()
 
 private:

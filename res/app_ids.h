@@ -84,3 +84,8 @@
 
 // Texts the main frame names.
 #define IDS_REBUILD_CONTACTS_ASK 32779
+
+// The About box.
+#define IDD_ABOUTBOX     100
+#define IDB_ABOUT_BANNER 217
+#define IDC_ABOUT_TEXT   1141

@@ -4,7 +4,7 @@ each image on its mask colour.
   list_images.bmp   (198) 16 x 16 on magenta: unread closed envelope, read open envelope
   header_images.bmp (130)  8 x 8  on magenta: small envelope, triangle up, triangle down
   folder_images.bmp (144) 16 x 15 on black:   inbox tray, outbox, sent, drafts
-and the context menu's 16 x 16 command icons (32-bit with an AND mask):
+the About banner about_banner.bmp (217, 338 x 100: 225 x 61 dialog units), and the context menu's 16 x 16 command icons (32-bit with an AND mask):
   copy_number.ico (199), reply_quote.ico (201), forward_name.ico (202), call_contact.ico (203),
   save_contact.ico (204)"""
 import os
@@ -193,11 +193,29 @@ def save_contact_icon():
     return img
 
 
+def about_banner():
+    w, h = 338, 100
+    img = [[None] * w for _ in range(h)]
+    for y in range(h):
+        for x in range(w):
+            t = x / (w - 1)
+            img[y][x] = (int(30 + 60 * t), int(80 + 90 * t), int(170 + 70 * t))
+    # A large envelope on the left, light waves to the right.
+    envelope(img, 20, 22, 70, 48, (255, 255, 255), (20, 50, 120), False)
+    for k in range(3):
+        for x in range(110, 320):
+            y = int(50 + (10 + 6 * k) * __import__("math").sin((x - 110) / (18 + 4 * k)))
+            img[y][x] = (220, 235, 255)
+            img[y + 1][x] = (220, 235, 255)
+    return img
+
+
 def main(out):
     os.makedirs(out, exist_ok=True)
     write_bmp(os.path.join(out, "list_images.bmp"), 32, 16, list_images())
     write_bmp(os.path.join(out, "header_images.bmp"), 24, 8, header_images())
     write_bmp(os.path.join(out, "folder_images.bmp"), 64, 15, folder_images())
+    write_bmp(os.path.join(out, "about_banner.bmp"), 338, 100, about_banner())
     write_ico(os.path.join(out, "copy_number.ico"), copy_number_icon())
     write_ico(os.path.join(out, "reply_quote.ico"), arrow_icon((40, 110, 200), True))
     write_ico(os.path.join(out, "forward_name.ico"), arrow_icon((220, 120, 20), False))

@@ -5,6 +5,7 @@ corvane_phone_test(program_tests COM 25
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MessageListTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ThemeColorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBoxTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 240)
