@@ -3,6 +3,7 @@
 #include "app/Corvane_smsView.h"
 #include "app/DlgAbout.h"
 #include "app/DlgComposeSms.h"
+#include "app/EventSounds.h"
 #include "app/MainFrm.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
@@ -113,3 +114,9 @@ BOOL CCorvane_smsApp::SendWithoutWindow(const CSMS& record)
     dlg.m_sms = record;
     return dlg.SendWithoutWindow() == 1;
 }
+
+void CCorvane_smsApp::PlayReceivedSound() { ::PlayReceivedSound(); }
+
+void CCorvane_smsApp::PlayNewMessageSound() { ::PlayNewMessageSound(); }
+
+void CCorvane_smsApp::PlaySentSound() { ::PlaySentSound(); }

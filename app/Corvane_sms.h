@@ -35,6 +35,10 @@ public:
     void InsertIntoList(int nPos, CSMS* pRecord) override;
     void RefreshList() override;
     BOOL SendWithoutWindow(const CSMS& record) override;
+    // The phone link's sounds are the application's event sounds.
+    void PlayReceivedSound() override;
+    void PlayNewMessageSound() override;
+    void PlaySentSound() override;
 
     CIrdaPort m_port;
 

@@ -2,6 +2,7 @@
 // status lines.
 #include "app/Corvane_smsView.h"
 #include "app/Corvane_sms.h"
+#include "app/EventSounds.h"
 #include "app/MainFrm.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
@@ -258,6 +259,7 @@ void CCorvane_smsView::ShowFolder(const CString& strFolder, int nSearchField, co
 
 void CCorvane_smsView::OnDeleteSms()
 {
+    PlayTapIconSound();
     CSmsListCtrl* pList = GetList();
     CCorvane_smsDoc* pDoc = GetDocument();
     if (pList == nullptr || pDoc == nullptr || pList->GetSelectedCount() >= 2)
