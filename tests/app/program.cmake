@@ -7,6 +7,7 @@ corvane_phone_test(program_tests COM 25
     ${CMAKE_CURRENT_LIST_DIR}/ThemeColorTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AboutBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventSoundsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureLabelTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 240)
