@@ -32,7 +32,7 @@ ON_CBN_SELENDOK(IDC_SEARCH_FOLDER, OnFolderSelectEndOk)
 ON_CBN_SELENDCANCEL(IDC_SEARCH_FOLDER, OnFolderSelectCancel)
 END_MESSAGE_MAP()
 
-CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM) {}
+CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
 
 CCorvane_smsView::~CCorvane_smsView() {}
 
@@ -52,6 +52,36 @@ CCorvane_smsDoc* CCorvane_smsView::GetDocument() const { return dynamic_cast<CCo
 
 int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
+    {
+        CAppSettings settings;
+        if (settings.GetIsShowSplash() != 0)
+        {
+            m_pSplash = new CSplashScreenEx;
+            if (m_pSplash->Create(this, nullptr, 0,
+                                  CSplashScreenEx::kFadeIn | CSplashScreenEx::kFadeOut | CSplashScreenEx::kShadow |
+                                      CSplashScreenEx::kCenterScreen))
+            {
+                m_pSplash->SetBitmap(IDB_SPLASH, 255, 0, 255);
+                m_pSplash->SetTextFont(L"Impact", 100, 0);
+                m_pSplash->SetTextRect(CRect(7, 50, 150, 100));
+                m_pSplash->SetTextColor(RGB(255, 255, 255));
+                m_pSplash->SetTextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+                m_pSplash->Show();
+                m_pSplash->SetText(L"Loading Corvane SMS");
+                Sleep(1000);
+            }
+            else
+            {
+                delete m_pSplash;
+                m_pSplash = nullptr;
+            }
+        }
+    }
+    if (m_pSplash != nullptr)
+    {
+        m_strStatus.LoadString(IDS_LOADING_CONTACTS);
+        m_pSplash->SetText(m_strStatus);
+    }
     if (CCorvane_smsViewBase::OnCreate(lpCreateStruct) == -1)
         return -1;
     CCorvane_smsApp* pApp = GetCorvaneApp();
@@ -97,6 +127,11 @@ void CCorvane_smsView::OnInitialUpdate()
     SetScrollSizes(MM_TEXT, CSize(0, 0));
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
         pFrame->GetFolderTree()->SelectFirstFolder();
+    if (m_pSplash != nullptr)
+    {
+        m_pSplash->Hide(); // the window deletes its object
+        m_pSplash = nullptr;
+    }
 }
 
 void CCorvane_smsView::OnDestroy()

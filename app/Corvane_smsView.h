@@ -4,6 +4,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "app/ColourLabel.h"
+#include "app/SplashScreenEx.h"
 #include "phone/WorkerPool.h"
 #include "res/app_ids.h"
 #include "res/phone_ids.h"
@@ -55,6 +56,7 @@ public:
 
     CWorkerPool m_pool;
     CColourLabel m_wndSender;     // sender or recipient of the shown message (1107)
+    CSplashScreenEx* m_pSplash;   // while the start runs (the window deletes itself)
     CExtLabel m_wndSenderCaption; // "Dari" or "Ke" (106)
     CExtLabel m_wndLabelNew;      // "Baru:" (108)
     CExtLabel m_wndCountNew;      // number of unread messages (103)

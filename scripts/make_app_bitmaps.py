@@ -4,6 +4,7 @@ each image on its mask colour.
   list_images.bmp   (198) 16 x 16 on magenta: unread closed envelope, read open envelope
   header_images.bmp (130)  8 x 8  on magenta: small envelope, triangle up, triangle down
   folder_images.bmp (144) 16 x 15 on black:   inbox tray, outbox, sent, drafts
+the splash splash.bmp (209, 400 x 250 on magenta, a dark plate under the text at (7, 50, 150, 100)),
 the About banner about_banner.bmp (217, 338 x 100: 225 x 61 dialog units), and the context menu's 16 x 16 command icons (32-bit with an AND mask):
   copy_number.ico (199), reply_quote.ico (201), forward_name.ico (202), call_contact.ico (203),
   save_contact.ico (204)"""
@@ -210,12 +211,33 @@ def about_banner():
     return img
 
 
+def splash():
+    w, h, r = 400, 250, 28
+    img = [[MAGENTA] * w for _ in range(h)]
+    for y in range(h):
+        for x in range(w):
+            cx = min(max(x, r), w - 1 - r)
+            cy = min(max(y, r), h - 1 - r)
+            d = ((x - cx) ** 2 + (y - cy) ** 2) ** 0.5
+            if d > r:
+                continue
+            if d > r - 3:
+                img[y][x] = (20, 40, 90)  # the outline
+            else:
+                t = y / (h - 1)
+                img[y][x] = (int(70 + 60 * t), int(130 + 70 * t), int(220 + 30 * t))
+    rect(img, 7, 50, 149, 99, (25, 35, 60))
+    envelope(img, 220, 90, 140, 90, (255, 255, 255), (20, 50, 120), False)
+    return img
+
+
 def main(out):
     os.makedirs(out, exist_ok=True)
     write_bmp(os.path.join(out, "list_images.bmp"), 32, 16, list_images())
     write_bmp(os.path.join(out, "header_images.bmp"), 24, 8, header_images())
     write_bmp(os.path.join(out, "folder_images.bmp"), 64, 15, folder_images())
     write_bmp(os.path.join(out, "about_banner.bmp"), 338, 100, about_banner())
+    write_bmp(os.path.join(out, "splash.bmp"), 400, 250, splash())
     write_ico(os.path.join(out, "copy_number.ico"), copy_number_icon())
     write_ico(os.path.join(out, "reply_quote.ico"), arrow_icon((40, 110, 200), True))
     write_ico(os.path.join(out, "forward_name.ico"), arrow_icon((220, 120, 20), False))

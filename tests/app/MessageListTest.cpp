@@ -6,6 +6,7 @@
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
 #include "app/SmsListCtrl.h"
+#include "app/SplashScreenEx.h"
 #include "phone/PhoneUse.h"
 #include "phone/SmsRecord.h"
 #include "res/app_ids.h"
@@ -720,5 +721,72 @@ TEST_F(MessageListTest, TheContextMenuFitsTheSelectedMessage)
     list->SetItemState(-1, 0, LVIS_SELECTED);
     ::SendMessageW(list->GetSafeHwnd(), WM_CONTEXTMENU, (WPARAM)list->GetSafeHwnd(), MAKELPARAM(100, 100));
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+    Close();
+}
+
+// The splash screen: its class, a top-most tool window shaped by its bitmap (magenta outside), the
+// text drawn in its rectangle; in the program it is gone after the initial update.
+TEST_F(MessageListTest, TheSplashScreenShowsItsShapeAndTextAndGoesAfterTheStart)
+{
+    CSplashScreenEx* pSplash = new CSplashScreenEx;
+    ASSERT_TRUE(pSplash->Create(nullptr, nullptr, 0, CSplashScreenEx::kCenterScreen | CSplashScreenEx::kShadow));
+    ASSERT_TRUE(pSplash->SetBitmap(IDB_SPLASH, 255, 0, 255));
+    pSplash->SetTextFont(L"Impact", 100, 0);
+    pSplash->SetTextRect(CRect(7, 50, 150, 100));
+    pSplash->SetTextColor(RGB(255, 255, 255));
+    pSplash->SetTextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    pSplash->Show();
+    pSplash->SetText(L"Loading Corvane SMS");
+    HWND hSplash = pSplash->GetSafeHwnd();
+    wchar_t cls[64] = {};
+    ::GetClassNameW(hSplash, cls, 64);
+    EXPECT_STREQ(cls, L"SplashScreenExClass");
+    const LONG ex = ::GetWindowLongW(hSplash, GWL_EXSTYLE);
+    EXPECT_TRUE((ex & WS_EX_TOPMOST) && (ex & WS_EX_TOOLWINDOW));
+    EXPECT_TRUE(::IsWindowVisible(hSplash));
+    CRect rc;
+    ::GetWindowRect(hSplash, &rc);
+    EXPECT_EQ(rc.Size(), CSize(400, 250));
+    // The corner is magenta: outside the window's region; the middle is inside.
+    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(::GetWindowRgn(hSplash, hRgn), ERROR);
+    EXPECT_FALSE(::PtInRegion(hRgn, 1, 1));
+    EXPECT_TRUE(::PtInRegion(hRgn, 200, 125));
+    ::DeleteObject(hRgn);
+    // The text in white on the dark plate.
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof bmi.bmiHeader;
+    bmi.bmiHeader.biWidth = 400;
+    bmi.bmiHeader.biHeight = -250;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    DWORD* pBits = nullptr;
+    HDC hDC = ::CreateCompatibleDC(nullptr);
+    HBITMAP hBmp = ::CreateDIBSection(hDC, &bmi, DIB_RGB_COLORS, (void**)&pBits, nullptr, 0);
+    HGDIOBJ hOld = ::SelectObject(hDC, hBmp);
+    ::SendMessageW(hSplash, WM_PRINTCLIENT, (WPARAM)hDC, PRF_CLIENT);
+    int nWhite = 0, nPlate = 0;
+    for (int y = 50; y < 100; ++y)
+        for (int x = 7; x < 150; ++x)
+        {
+            const DWORD p = pBits[y * 400 + x] & 0xFFFFFF;
+            nWhite += p == 0xFFFFFF;
+            nPlate += p == 0x19233C; // RGB(25, 35, 60)
+        }
+    EXPECT_GT(nWhite, 20);
+    EXPECT_GT(nPlate, 1000);
+    EXPECT_EQ(pBits[0] & 0xFFFFFF, 0xFF00FFu);
+    ::SelectObject(hDC, hOld);
+    ::DeleteObject(hBmp);
+    ::DeleteDC(hDC);
+    pSplash->Hide(); // deletes the object
+    EXPECT_FALSE(::IsWindow(hSplash));
+
+    // In the program: shown while the view is created, gone after its initial update.
+    app->WriteProfileInt(L"Settings", L"IsShowSplash", 1);
+    Start();
+    EXPECT_EQ(view->m_pSplash, nullptr);
+    EXPECT_EQ(::FindWindowW(L"SplashScreenExClass", nullptr), nullptr);
+    EXPECT_EQ(view->m_strStatus, L"Memanggil Kontak");
     Close();
 }

@@ -78,6 +78,7 @@ struct ProgramTest : ::testing::Test
         app->SetRegistryKey(L"Corvane");
         app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
         app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
+        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
         dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
         DeleteFileW(dataFile);
     }

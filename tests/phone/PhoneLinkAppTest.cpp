@@ -32,6 +32,7 @@ struct AppTest : ::testing::Test
         folder = TestScratchFolder();
         app.WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
         app.WriteProfileInt(L"Settings", L"isSuaraOn", 0);
+        app.WriteProfileInt(L"Settings", L"IsShowSplash", 0);
         app.WriteProfileInt(L"Settings", L"isHapus", 0);
         doc = new CCorvane_smsDoc;
         doc->m_bAutoDelete = FALSE; // the test owns it
