@@ -89,4 +89,4 @@
 #define IDD_ABOUTBOX     100
 #define IDB_ABOUT_BANNER 217
 #define IDC_ABOUT_TEXT   1141
-#define IDB_SPLASH        209
+#define IDB_SPLASH       209
