@@ -1,8 +1,11 @@
 // CCorvane_smsApp: start-up, the document template and the shared serial port.
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
+#include "app/DlgAbout.h"
 #include "app/DlgComposeSms.h"
+#include "app/EventSounds.h"
 #include "app/MainFrm.h"
+#include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "res/app_ids.h"
 
@@ -10,6 +13,7 @@ BEGIN_MESSAGE_MAP(CCorvane_smsApp, CWinApp)
 ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
 ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
 ON_COMMAND(ID_APP_EXIT, CCorvane_smsApp::OnAppExit)
+ON_COMMAND(ID_APP_ABOUT, CCorvane_smsApp::OnAppAbout)
 END_MESSAGE_MAP()
 
 CCorvane_smsApp::CCorvane_smsApp() : CWinApp(L"Corvane SMS"), m_pDoc(nullptr), m_pMainView(nullptr)
@@ -31,6 +35,13 @@ BOOL CCorvane_smsApp::InitInstance()
     // Every setting lies under HKCU\Software\Corvane\<application name>.
     SetRegistryKey(L"Corvane");
     LoadStdProfileSettings(4);
+
+    // The password settings; the login that uses them comes with the settings sheet.
+    {
+        CAppSettings settings;
+        [[maybe_unused]] const UINT nMaskPass = settings.GetIsMaskPass();
+        [[maybe_unused]] const UINT nActivePass = settings.GetIsActivePass();
+    }
 
     // One document type: the message store, shown in the main frame with the main view.
     AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CCorvane_smsDoc), RUNTIME_CLASS(CMainFrame),
@@ -58,6 +69,12 @@ int CCorvane_smsApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt
             return nResult;
     }
     return CWinApp::DoMessageBox(lpszPrompt, nType, nIDPrompt);
+}
+
+void CCorvane_smsApp::OnAppAbout()
+{
+    CDlgAbout dlg;
+    dlg.DoModal();
 }
 
 void CCorvane_smsApp::OnAppExit()
@@ -97,3 +114,9 @@ BOOL CCorvane_smsApp::SendWithoutWindow(const CSMS& record)
     dlg.m_sms = record;
     return dlg.SendWithoutWindow() == 1;
 }
+
+void CCorvane_smsApp::PlayReceivedSound() { ::PlayReceivedSound(); }
+
+void CCorvane_smsApp::PlayNewMessageSound() { ::PlayNewMessageSound(); }
+
+void CCorvane_smsApp::PlaySentSound() { ::PlaySentSound(); }

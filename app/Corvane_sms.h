@@ -24,8 +24,8 @@ public:
     // The document and the main view, stored by the view when it is created.
     CCorvane_smsDoc* GetDoc() override { return m_pDoc; }
     void SetDoc(CCorvane_smsDoc* pDoc) { m_pDoc = pDoc; }
-    CCorvane_smsView* GetMainView() const { return m_pMainView; }
-    void SetMainView(CCorvane_smsView* pView) { m_pMainView = pView; }
+    CCorvane_smsView* GetView() const { return m_pMainView; }
+    void SetView(CCorvane_smsView* pView) { m_pMainView = pView; }
     CMainFrame* GetMainFrame() const;
 
     // CPhoneHost
@@ -35,11 +35,17 @@ public:
     void InsertIntoList(int nPos, CSMS* pRecord) override;
     void RefreshList() override;
     BOOL SendWithoutWindow(const CSMS& record) override;
+    // The phone link's sounds are the application's event sounds.
+    void PlayReceivedSound() override;
+    void PlayNewMessageSound() override;
+    void PlaySentSound() override;
 
     CIrdaPort m_port;
 
 protected:
     void OnAppExit();
+    // The About box, modal.
+    void OnAppAbout();
     DECLARE_MESSAGE_MAP()
 
 private:

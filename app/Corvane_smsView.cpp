@@ -1,39 +1,99 @@
-// CCorvane_smsView: the document's side files, the worker pool, phone commands and status lines.
+// CCorvane_smsView: the form, the document's side files, the worker pool, phone commands and
+// status lines.
 #include "app/Corvane_smsView.h"
 #include "app/Corvane_sms.h"
+#include "app/EventSounds.h"
 #include "app/MainFrm.h"
+#include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneJobs.h"
+#include "phone/PhoneUse.h"
 #include "phone/PostedText.h"
 #include "phone/StoreHelpers.h"
+#include "app/SmsListCtrl.h"
+#include <algorithm>
 
-IMPLEMENT_DYNCREATE(CCorvane_smsView, CFormView)
+IMPLEMENT_DYNCREATE(CCorvane_smsView, CExtFormViewBase)
 
-BEGIN_MESSAGE_MAP(CCorvane_smsView, CFormView)
+BEGIN_MESSAGE_MAP(CCorvane_smsView, CCorvane_smsViewBase)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_MESSAGE(WM_APP_STATUS_TEXT, OnWorkerStatus)
 ON_COMMAND(ID_RECEIVE_SMS, OnReceiveSms)
 ON_COMMAND(ID_SEND_SMS, OnSendSms)
 ON_COMMAND(ID_SEND_RECEIVE_SMS, OnSendReceiveSms)
+ON_COMMAND(ID_SMS_DELETE, OnDeleteSms)
+ON_MESSAGE(WM_VIEW_DELETE_SMS, OnDeleteSmsMessage)
+ON_COMMAND(ID_SMS_SEND_NOW, OnSendNow)
+ON_COMMAND(ID_SMS_SEND_AGAIN, OnSendNow)
+ON_COMMAND(ID_COPY_SENDER_NUMBER, OnCopySenderNumber)
+ON_COMMAND(ID_COPY_RECIPIENT_NUMBER, OnCopyRecipientNumber)
+ON_CBN_SELENDOK(IDC_SEARCH_FOLDER, OnFolderSelectEndOk)
+ON_CBN_SELENDCANCEL(IDC_SEARCH_FOLDER, OnFolderSelectCancel)
 END_MESSAGE_MAP()
 
-CCorvane_smsView::CCorvane_smsView() : CFormView(IDD_CORVANE_SMS_FORM) {}
+CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
 
 CCorvane_smsView::~CCorvane_smsView() {}
+
+void CCorvane_smsView::DoDataExchange(CDataExchange* pDX)
+{
+    CCorvane_smsViewBase::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SENDER, m_wndSender);
+    DDX_Control(pDX, IDC_SENDER_CAPTION, m_wndSenderCaption);
+    DDX_Control(pDX, IDC_LABEL_NEW, m_wndLabelNew);
+    DDX_Control(pDX, IDC_COUNT_NEW, m_wndCountNew);
+    DDX_Control(pDX, IDC_LABEL_TOTAL, m_wndLabelTotal);
+    DDX_Control(pDX, IDC_COUNT_TOTAL, m_wndCountTotal);
+    DDX_Control(pDX, IDC_MESSAGE_TEXT, m_wndText);
+}
 
 CCorvane_smsDoc* CCorvane_smsView::GetDocument() const { return dynamic_cast<CCorvane_smsDoc*>(m_pDocument); }
 
 int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CFormView::OnCreate(lpCreateStruct) == -1)
+    {
+        CAppSettings settings;
+        if (settings.GetIsShowSplash() != 0)
+        {
+            m_pSplash = new CSplashScreenEx;
+            if (m_pSplash->Create(this, nullptr, 0,
+                                  CSplashScreenEx::kFadeIn | CSplashScreenEx::kFadeOut | CSplashScreenEx::kShadow |
+                                      CSplashScreenEx::kCenterScreen))
+            {
+                m_pSplash->SetBitmap(IDB_SPLASH, 255, 0, 255);
+                m_pSplash->SetTextFont(L"Impact", 100, 0);
+                m_pSplash->SetTextRect(CRect(7, 50, 150, 100));
+                m_pSplash->SetTextColor(RGB(255, 255, 255));
+                m_pSplash->SetTextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+                m_pSplash->Show();
+                m_pSplash->SetText(L"Loading Corvane SMS");
+                Sleep(1000);
+            }
+            else
+            {
+                delete m_pSplash;
+                m_pSplash = nullptr;
+            }
+        }
+    }
+    if (m_pSplash != nullptr)
+    {
+        m_strStatus.LoadString(IDS_LOADING_CONTACTS);
+        m_pSplash->SetText(m_strStatus);
+    }
+    if (CCorvane_smsViewBase::OnCreate(lpCreateStruct) == -1)
         return -1;
     CCorvane_smsApp* pApp = GetCorvaneApp();
     CCorvane_smsDoc* pDoc = GetDocument();
+    // Outlook's contacts name the numbers; this waits for Outlook on the GUI thread.
+    if (pDoc)
+        pDoc->LoadOutlookContacts();
+    ShowSizeGrip(false);
     if (pApp)
     {
-        pApp->SetMainView(this);
         pApp->SetDoc(pDoc);
+        pApp->SetView(this);
         pApp->m_port.ResetAbort();
     }
     if (pDoc)
@@ -50,9 +110,28 @@ int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CCorvane_smsView::OnInitialUpdate()
 {
-    CFormView::OnInitialUpdate();
+    CCorvane_smsViewBase::OnInitialUpdate();
+    if (CExtPaintManager* pPM = g_PaintManagerHolder.GetPM())
+        m_wndSender.SetBkColour(pPM->GetTranslatedColor(XCLR_FACE_NORMAL));
+    m_wndSender.RedrawWindow();
+    // The message text fills the form below the sender field and follows its size.
+    CRect rcClient, rcText;
+    GetClientRect(&rcClient);
+    m_wndText.GetWindowRect(&rcText);
+    CRect rcWindow;
+    GetWindowRect(&rcWindow);
+    m_wndText.SetWindowPos(nullptr, 0, 0, std::max(0, rcClient.Width() - 3), std::max(0, rcWindow.Height() - 56),
+                           SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AddAnchorById(IDC_MESSAGE_TEXT, AnchorTopLeft, AnchorBottomRight);
+    // The form never scrolls.
+    SetScrollSizes(MM_TEXT, CSize(0, 0));
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
-        pFrame->ShowFolder(SMS_FOLDER_INBOX);
+        pFrame->GetFolderTree()->SelectFirstFolder();
+    if (m_pSplash != nullptr)
+    {
+        m_pSplash->Hide(); // the window deletes its object
+        m_pSplash = nullptr;
+    }
 }
 
 void CCorvane_smsView::OnDestroy()
@@ -70,9 +149,9 @@ void CCorvane_smsView::OnDestroy()
     }
     if (CCorvane_smsDoc* pDoc = GetDocument())
         pDoc->SaveData();
-    if (pApp && pApp->GetMainView() == this)
-        pApp->SetMainView(nullptr);
-    CFormView::OnDestroy();
+    if (pApp && pApp->GetView() == this)
+        pApp->SetView(nullptr);
+    CCorvane_smsViewBase::OnDestroy();
 }
 
 LRESULT CCorvane_smsView::OnWorkerStatus(WPARAM wParam, LPARAM)
@@ -82,8 +161,9 @@ LRESULT CCorvane_smsView::OnWorkerStatus(WPARAM wParam, LPARAM)
     if (r != 0)
         return r;
     m_strStatus = strText;
+    // Status lines go to the status pane, never to the "LOG" pane.
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
-        pFrame->SetStatusText(2, strText);
+        SetStatusPaneText(strText, pFrame->GetStatusPaneIndex());
     return 0;
 }
 
@@ -113,8 +193,234 @@ void CCorvane_smsView::OnSendReceiveSms()
     QueueJob(new CSendReceiveJob);
 }
 
-void CCorvane_smsView::RefreshList()
+void CCorvane_smsView::RefreshList() { ShowFolder(GetSelectedFolder(), 0, CString()); }
+
+CSmsListCtrl* CCorvane_smsView::GetList() const
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame());
+    CSmsListCtrl* pList = pFrame ? pFrame->GetSmsListCtrl() : nullptr;
+    return pList && pList->GetSafeHwnd() ? pList : nullptr;
+}
+
+CString CCorvane_smsView::GetSelectedFolder() const
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame());
+    return pFrame ? pFrame->GetFolderTree()->GetSelectedFolder() : CString();
+}
+
+void CCorvane_smsView::SetStatusPaneText(const CString& strText, int nPane)
 {
     if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
-        pFrame->ShowFolder(pFrame->GetSelectedFolder());
+        pFrame->SetStatusText(nPane, strText);
+}
+
+void CCorvane_smsView::SetWaitCursor(bool bOn) { ::SetCursor(::LoadCursorW(nullptr, bOn ? IDC_WAIT : IDC_ARROW)); }
+
+void CCorvane_smsView::ShowSenderField(bool bShow)
+{
+    m_wndSenderCaption.ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+    m_wndSender.ShowWindow(bShow ? SW_SHOW : SW_HIDE);
+}
+
+void CCorvane_smsView::ShowFolder(const CString& strFolder, int nSearchField, const CString& strSearch)
+{
+    CSmsListCtrl* pList = GetList();
+    CCorvane_smsDoc* pDoc = GetDocument();
+    if (pList == nullptr || pDoc == nullptr || m_wndText.GetSafeHwnd() == nullptr)
+        return;
+    SetWaitCursor(true);
+    pList->DeleteAllItems();
+    m_wndText.SetWindowText(L"");
+    const bool bInbox = strFolder.CompareNoCase(SMS_FOLDER_INBOX) == 0;
+    LVCOLUMNW col = {};
+    col.mask = LVCF_TEXT;
+    col.pszText = const_cast<LPWSTR>(bInbox ? L"Dari" : L"Ke");
+    pList->SetColumn(CSmsListCtrl::kColumnName, &col);
+    pList->ClearRecords();
+
+    CString strNeedle(strSearch);
+    strNeedle.MakeUpper();
+    int nCount = 0, nNew = 0;
+    {
+        CSmsRecordsLock lock(pDoc);
+        for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos != nullptr;)
+        {
+            CSMS* pRecord = (CSMS*)pDoc->m_listSms.GetPrev(pos);
+            if (pRecord->m_strFolder.CompareNoCase(strFolder) != 0)
+                continue;
+            if (!strNeedle.IsEmpty())
+            {
+                const CString* pField = nullptr;
+                switch (nSearchField)
+                {
+                case 0: pField = bInbox ? &pRecord->m_strSenderName : &pRecord->m_strRecipientName; break;
+                case 1: pField = &pRecord->m_strText; break;
+                case 2: pField = bInbox ? &pRecord->m_strSenderNumber : &pRecord->m_strRecipientNumber; break;
+                }
+                if (pField != nullptr)
+                {
+                    CString strHay(*pField);
+                    strHay.MakeUpper();
+                    if (strHay.Find(strNeedle) < 0)
+                        continue;
+                }
+            }
+            pList->AddSms(nCount, pRecord);
+            ++nCount;
+            if (pRecord->m_bRead == 0)
+                ++nNew;
+        }
+    }
+    if (nCount > 0)
+        pList->SortRecords();
+    pList->SetItemCountEx(nCount, 0);
+    pList->Invalidate();
+    pList->UpdateWindow();
+    CString strNumber;
+    strNumber.Format(L"%d", nCount);
+    m_wndCountTotal.SetWindowText(strNumber);
+    strNumber.Format(L"%d", nNew);
+    m_wndCountNew.SetWindowText(strNumber);
+    ShowSenderField(nCount > 0);
+    if (nCount > 0)
+    {
+        pList->SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        pList->EnsureVisible(0, FALSE);
+        pList->ShowSelectedMessage();
+    }
+    pList->SetFocus();
+    SetWaitCursor(false);
+}
+
+void CCorvane_smsView::OnDeleteSms()
+{
+    PlayTapIconSound();
+    CSmsListCtrl* pList = GetList();
+    CCorvane_smsDoc* pDoc = GetDocument();
+    if (pList == nullptr || pDoc == nullptr || pList->GetSelectedCount() >= 2)
+        return;
+    const int nRow = pList->GetNextItem(-1, LVNI_SELECTED);
+    CSMS row;
+    if (nRow < 0 || !pList->GetSmsAt(nRow, row))
+        return; // no selected row: nothing to delete
+    CAppSettings settings;
+    if (settings.GetIsConfirmDelSms() != 0)
+    {
+        CString strAsk;
+        strAsk.LoadString(IDS_CONFIRM_DELETE);
+        if (MessageBox(strAsk, L"Confirmation", MB_YESNO) != IDYES)
+            return;
+    }
+    if (row.m_bRead == 0)
+    {
+        CString strCount;
+        m_wndCountNew.GetWindowText(strCount);
+        strCount.Format(L"%d", _wtoi(strCount) - 1);
+        m_wndCountNew.SetWindowText(strCount);
+    }
+    {
+        // The record the row was made from, while the document still holds it; a row without one
+        // takes the first record of the same sender name and time.
+        CSmsRecordsLock lock(pDoc);
+        POSITION posFound = nullptr;
+        if (row.m_pSource != nullptr)
+            posFound = pDoc->m_listSms.Find(row.m_pSource);
+        else
+            for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos != nullptr && posFound == nullptr;)
+            {
+                POSITION posThis = pos;
+                CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
+                if (p->m_strSenderName == row.m_strSenderName && p->m_strHour == row.m_strHour &&
+                    p->m_strMinute == row.m_strMinute && p->m_strSecond == row.m_strSecond)
+                    posFound = posThis;
+            }
+        if (posFound != nullptr)
+        {
+            CSMS* pGone = (CSMS*)pDoc->m_listSms.GetAt(posFound);
+            pDoc->m_listSms.RemoveAt(posFound);
+            delete pGone;
+        }
+    }
+    pList->RemoveSmsAt(nRow);
+    pList->Invalidate();
+    const int nRows = pList->GetItemCount();
+    CString strNumber;
+    strNumber.Format(L"%d", nRows);
+    m_wndCountTotal.SetWindowText(strNumber);
+    m_wndText.SetWindowText(L"");
+    ShowSenderField(nRows > 0);
+    if (nRows > 0)
+    {
+        const int nNext = std::min(nRow, nRows - 1);
+        pList->SetFocus();
+        pList->SetItemState(nNext, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        pList->EnsureVisible(nNext, FALSE);
+        pList->ShowSelectedMessage();
+    }
+}
+
+LRESULT CCorvane_smsView::OnDeleteSmsMessage(WPARAM, LPARAM)
+{
+    OnDeleteSms();
+    return 0;
+}
+
+void CCorvane_smsView::OnSendNow()
+{
+    CSmsListCtrl* pList = GetList();
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CSMS row;
+    const int nRow = pList ? pList->GetSingleSelection() : -1;
+    if (pApp == nullptr || nRow < 0 || !pList->GetSmsAt(nRow, row))
+        return;
+    // Never at the same time as a phone job: the port is one.
+    CPhoneUse phoneUse;
+    if (!phoneUse.ClaimForGui())
+        return;
+    pApp->SendWithoutWindow(row);
+    phoneUse.Release();
+    RefreshList();
+}
+
+void CCorvane_smsView::CopyToClipboard(const CString& strNumber)
+{
+    // The message text copies exactly the appended number and gets its old text back.
+    CString strOld;
+    m_wndText.GetWindowText(strOld);
+    m_wndText.SetRedraw(FALSE);
+    m_wndText.SetWindowText(strOld + strNumber);
+    m_wndText.SetSel(strOld.GetLength(), strOld.GetLength() + strNumber.GetLength());
+    m_wndText.SendMessage(WM_COPY);
+    m_wndText.SetWindowText(strOld);
+    m_wndText.SetRedraw(TRUE);
+    m_wndText.Invalidate();
+}
+
+void CCorvane_smsView::OnCopySenderNumber()
+{
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList != nullptr && pList->GetSmsAt(pList->GetSingleSelection(), row))
+        CopyToClipboard(row.m_strSenderNumber);
+}
+
+void CCorvane_smsView::OnCopyRecipientNumber()
+{
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList != nullptr && pList->GetSmsAt(pList->GetSingleSelection(), row))
+        CopyToClipboard(row.m_strRecipientNumber);
+}
+
+void CCorvane_smsView::OnFolderSelectEndOk()
+{
+    RefreshList();
+    if (CSmsListCtrl* pList = GetList())
+        pList->SetFocus();
+}
+
+void CCorvane_smsView::OnFolderSelectCancel()
+{
+    if (CSmsListCtrl* pList = GetList())
+        pList->SetFocus();
 }

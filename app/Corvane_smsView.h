@@ -1,25 +1,44 @@
-// The main view: owns the worker pool of the phone jobs, queues them from its commands, and shows
-// the status lines that the phone link posts.
+// The main view: the form that shows the selected message and the folder's counts, owns the
+// worker pool of the phone jobs, queues them from its commands, and shows the status lines that
+// the phone link posts.
 #pragma once
 #include "platform/Platform.h"
+#include "app/ColourLabel.h"
+#include "app/SplashScreenEx.h"
 #include "phone/WorkerPool.h"
+#include "res/app_ids.h"
 #include "res/phone_ids.h"
+#include "toolkit/menus_dialogs/ExtEdit.h"
+#include "toolkit/menus_dialogs/ExtFormViewBase.h"
+#include "toolkit/menus_dialogs/ExtLabel.h"
+#include "toolkit/menus_dialogs/ExtWA.h"
+#include "toolkit/menus_dialogs/ExtWS.h"
 
 class CCorvane_smsDoc;
+class CSmsListCtrl;
 
-class CCorvane_smsView : public CFormView
+typedef CExtWA<CExtWS<CExtFormViewBase, 301>> CCorvane_smsViewBase;
+
+class CCorvane_smsView : public CCorvane_smsViewBase
 {
     DECLARE_DYNCREATE(CCorvane_smsView)
 public:
     CCorvane_smsView();
-    virtual ~CCorvane_smsView();
+    ~CCorvane_smsView() override;
 
     CCorvane_smsDoc* GetDocument() const;
+    // Fills the message list with the folder's records, newest filed first before sorting; with
+    // a search text only those whose field (0 name, 1 text, 2 number) contains it, case ignored.
+    void ShowFolder(const CString& strFolder, int nSearchField, const CString& strSearch);
     // Shows the folder selected in the folder tree again in the message list.
     void RefreshList();
+    // The folder tree's caret item.
+    CString GetSelectedFolder() const;
+    void SetStatusPaneText(const CString& strText, int nPane);
+    void SetWaitCursor(bool bOn);
 
-    // Shows the Inbox once the frame is complete.
-    virtual void OnInitialUpdate() override;
+    // Fills the form once the frame is complete and shows the Inbox.
+    void OnInitialUpdate() override;
 
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
@@ -27,11 +46,34 @@ public:
     void OnReceiveSms();
     void OnSendSms();
     void OnSendReceiveSms();
+    void OnDeleteSms();
+    LRESULT OnDeleteSmsMessage(WPARAM wParam, LPARAM lParam);
+    void OnSendNow();
+    void OnCopySenderNumber();
+    void OnCopyRecipientNumber();
+    void OnFolderSelectEndOk();
+    void OnFolderSelectCancel();
 
     CWorkerPool m_pool;
-    CString m_strStatus; // the last status line; also scratch for the phone link
+    CColourLabel m_wndSender;     // sender or recipient of the shown message (1107)
+    CSplashScreenEx* m_pSplash;   // while the start runs (the window deletes itself)
+    CExtLabel m_wndSenderCaption; // "Dari" or "Ke" (106)
+    CExtLabel m_wndLabelNew;      // "Baru:" (108)
+    CExtLabel m_wndCountNew;      // number of unread messages (103)
+    CExtLabel m_wndLabelTotal;    // "Total:" (1104)
+    CExtLabel m_wndCountTotal;    // number of messages (109)
+    CExtLabel m_wndLabelSpare;    // constructed, never bound
+    CExtEdit m_wndText;           // the message text (102)
+    CString m_strStatus;          // the last status line; also scratch for the phone link
 
 protected:
+    void DoDataExchange(CDataExchange* pDX) override;
     BOOL QueueJob(CPhoneJob* pJob);
+    // The message list of the frame, or null.
+    CSmsListCtrl* GetList() const;
+    // Shows the sender caption and field only while the list has rows.
+    void ShowSenderField(bool bShow);
+    // Puts the number on the clipboard through the message text's copy.
+    void CopyToClipboard(const CString& strNumber);
     DECLARE_MESSAGE_MAP()
 };

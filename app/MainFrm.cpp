@@ -1,8 +1,15 @@
-// CMainFrame: the frame's layout, the message list, the status bar and the busy state.
+// CMainFrame: the frame's layout, the message list and folder tree, the status bar and the busy state.
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
+#include "app/Corvane_smsView.h"
+#include "app/ThemeColor.h"
+#include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
+#include "res/app_ids.h"
+#include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <commctrl.h>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
@@ -14,12 +21,22 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const int kListId = 0xE901;
-const int kStatusId = 0xE902;
-const int kPaneWidths[2] = {190, 90}; // the first two status panes (text width); the third stretches
+const int kStatusId = AFX_IDW_STATUS_BAR;
+const int kPaneWidths[2] = {190, 190}; // the first two status panes (text width); the third stretches
+const DWORD kTreeStyle = 0x50300C37;
+
+CString ProfileName()
+{
+    CString strName;
+    strName.LoadString(AFX_IDS_APP_TITLE);
+    return strName;
+}
 } // namespace
 
-CMainFrame::CMainFrame() : m_hList(nullptr), m_strFolder(SMS_FOLDER_INBOX), m_bPhoneBusy(FALSE) {}
+CMainFrame::CMainFrame() : m_bPhoneBusy(FALSE)
+{
+    g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CThemeColor));
+}
 
 CMainFrame::~CMainFrame() {}
 
@@ -27,103 +44,98 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    SetIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME), TRUE);
+    // The menu's commands in the profile bound to this frame.
+    const CString strProfile = ProfileName();
+    if (!g_CmdManagerHolder->CreateProfile(strProfile, m_hWnd) ||
+        !g_CmdManagerHolder->UpdateFromMenuResource(strProfile, IDR_MAINFRAME))
+        return -1;
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&icc);
-    // The status bar first: the layout gives it the bottom strip before the list takes its half.
+    // The layout takes the children in creation order: the status bar's bottom strip, the tree's
+    // left strip, the list's lower half of the rest; the view fills what is left.
     if (!m_wndStatus.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, kStatusId))
         return -1;
     const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR};
     m_wndStatus.SetIndicators(panes, 3);
-    m_wndStatus.SetPaneInfo(0, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[0]);
-    m_wndStatus.SetPaneInfo(1, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[1]);
-    m_wndStatus.SetPaneInfo(2, ID_SEPARATOR, SBPS_STRETCH, 0);
-    m_hList =
-        CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
-                        0, 10, 10, m_hWnd, (HMENU)(INT_PTR)kListId, AfxGetInstanceHandle(), nullptr);
-    if (m_hList == nullptr || !m_wndListPane.SubclassWindow(m_hList))
+    m_wndStatus.SetPaneInfo(kPaneMain, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[0]);
+    m_wndStatus.SetPaneInfo(kPaneStatus, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[1]);
+    m_wndStatus.SetPaneInfo(kPaneLog, ID_SEPARATOR, SBPS_STRETCH, 0);
+    if (!m_wndFolderTree.Create(kTreeStyle, CRect(0, 0, 10, 10), this, IDW_FOLDER_TREE))
         return -1;
-    const wchar_t* titles[] = {L"Tgl", L"Jam", L"Pengirim", L"Isi"};
-    const int widths[] = {60, 50, 85, 300};
-    for (int i = 0; i < 4; ++i)
+    if (!m_wndSmsList.CreateList(this, IDW_SMS_LIST))
+        return -1;
     {
-        LVCOLUMNW col = {};
-        col.mask = LVCF_TEXT | LVCF_WIDTH;
-        col.pszText = (LPWSTR)titles[i];
-        col.cx = widths[i];
-        ::SendMessageW(m_hList, LVM_INSERTCOLUMNW, i, (LPARAM)&col);
+        CAppSettings settings;
+        const SListColumnWidths widths = settings.GetColumnWidths();
+        const int cx[] = {widths.nReaded, widths.nTgl, widths.nJam, widths.nPen, widths.nIsi};
+        for (int i = 0; i < CSmsListCtrl::kColumnCount; ++i)
+            m_wndSmsList.SetColumnWidth(i, cx[i]);
+        m_wndSmsList.SetSortState(settings.GetSortListSms());
+        m_wndSmsList.UpdateSortArrows();
     }
+    // Menus always show every item.
+    CExtPopupMenuWnd::g_bHideRarelyUsed = false;
     RecalcLayout();
     return 0;
 }
 
-void CMainFrame::InsertSms(int nPos, CSMS* pRecord)
+BOOL CMainFrame::DestroyWindow()
 {
-    if (!m_hList || !pRecord)
-        return;
-    LVITEMW item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = nPos;
-    CString strDate = pRecord->m_strDay + L"/" + pRecord->m_strMonth + L"/" + pRecord->m_strYear;
-    item.pszText = (LPWSTR)(LPCWSTR)strDate;
-    item.lParam = (LPARAM)pRecord;
-    int i = (int)::SendMessageW(m_hList, LVM_INSERTITEMW, 0, (LPARAM)&item);
-    if (i < 0)
-        return;
-    CString texts[3] = {pRecord->m_strHour + L":" + pRecord->m_strMinute,
-                        pRecord->m_strSenderName.IsEmpty() ? pRecord->m_strRecipientName : pRecord->m_strSenderName,
-                        pRecord->m_strText};
-    for (int c = 0; c < 3; ++c)
+    if (m_wndSmsList.GetSafeHwnd() != nullptr)
     {
-        LVITEMW sub = {};
-        sub.iSubItem = c + 1;
-        sub.pszText = (LPWSTR)(LPCWSTR)texts[c];
-        ::SendMessageW(m_hList, LVM_SETITEMTEXTW, i, (LPARAM)&sub);
+        CAppSettings settings;
+        settings.SetColumnWidths(m_wndSmsList.GetColumnWidth(0), m_wndSmsList.GetColumnWidth(1),
+                                 m_wndSmsList.GetColumnWidth(2), m_wndSmsList.GetColumnWidth(3),
+                                 m_wndSmsList.GetColumnWidth(4));
+        settings.SetSortListSms(m_wndSmsList.GetSortState());
     }
+    g_CmdManagerHolder->UnbindWindowFromProfile(m_hWnd);
+    return CFrameWnd::DestroyWindow();
 }
 
-void CMainFrame::ShowFolder(const CString& strFolder)
+bool CMainFrame::SetCommandIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
 {
-    m_strFolder = strFolder;
-    if (!m_hList)
+    HICON hIcon = (HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIconID), IMAGE_ICON, cx, cy, 0);
+    if (hIcon == nullptr)
+        return false;
+    LPCTSTR lpszProfile = g_CmdManagerHolder->FindProfileNameForWindow(m_hWnd);
+    const bool bSet = g_CmdManagerHolder->SetCommandIcon(lpszProfile, nCmdID, hIcon, false);
+    if (!bSet)
+        ::DestroyIcon(hIcon);
+    return bSet;
+}
+
+void CMainFrame::InsertSms(int, CSMS* pRecord)
+{
+    if (m_wndSmsList.GetSafeHwnd() == nullptr || pRecord == nullptr)
         return;
-    ::SendMessageW(m_hList, LVM_DELETEALLITEMS, 0, 0);
     CCorvane_smsApp* pApp = GetCorvaneApp();
-    CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
-    if (!pDoc)
+    CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr;
+    // Only a record of the shown folder becomes a row; the refresh after a fetch orders them.
+    if (pView == nullptr || pRecord->m_strFolder.CompareNoCase(m_wndFolderTree.GetSelectedFolder()) != 0)
         return;
-    CSmsRecordsLock lock(pDoc);
-    int n = 0;
-    POSITION pos = pDoc->m_listSms.GetHeadPosition();
-    while (pos)
-    {
-        CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
-        if (p->m_strFolder.CompareNoCase(strFolder) == 0)
-            InsertSms(n++, p);
-    }
+    m_wndSmsList.AddSms(m_wndSmsList.GetRecordCount(), pRecord);
+    m_wndSmsList.SetItemCountEx(m_wndSmsList.GetRecordCount(), LVSICF_NOSCROLL);
 }
 
-int CMainFrame::GetListCount() const { return m_hList ? (int)::SendMessageW(m_hList, LVM_GETITEMCOUNT, 0, 0) : 0; }
+int CMainFrame::GetListCount() const { return m_wndSmsList.GetSafeHwnd() ? m_wndSmsList.GetItemCount() : 0; }
 
 CString CMainFrame::GetListItemText(int nRow, int nColumn) const
 {
-    if (!m_hList)
-        return CString();
-    wchar_t buf[1024] = {};
-    LVITEMW item = {};
-    item.iSubItem = nColumn;
-    item.pszText = buf;
-    item.cchTextMax = 1024;
-    ::SendMessageW(m_hList, LVM_GETITEMTEXTW, nRow, (LPARAM)&item);
-    return CString(buf);
+    return m_wndSmsList.GetSafeHwnd() ? m_wndSmsList.GetItemText(nRow, nColumn) : CString();
 }
 
-void CMainFrame::SetStatusText(int nPane, const CString& strText) { m_wndStatus.SetPaneText(nPane, strText); }
+void CMainFrame::SetStatusText(int nPane, const CString& strText)
+{
+    m_wndStatus.SetPaneText(nPane, strText);
+    m_wndStatus.UpdateWindow();
+}
 
 CString CMainFrame::GetStatusText(int nPane) const { return m_wndStatus.GetPaneText(nPane); }
 
 LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
 {
     m_bPhoneBusy = wParam != 0;
-    SetStatusText(1, m_bPhoneBusy ? L"..." : L"");
-    return 0;
+    return 1;
 }

@@ -1,7 +1,9 @@
-// The main frame: the view above, the message list below, a status bar at the bottom.
+// The main frame: the folder tree on the left, the view above the message list on the right, a
+// status bar at the bottom; the command profile of its menu and the list's stored layout.
 #pragma once
 #include "platform/Platform.h"
-#include "app/ListPane.h"
+#include "app/FrameFolderTree.h"
+#include "app/FrameSmsList.h"
 
 class CSMS;
 
@@ -9,29 +11,41 @@ class CMainFrame : public CFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
-    CMainFrame();
-    virtual ~CMainFrame();
+    // Status bar panes: the main text, the status lines, the "LOG" pane.
+    enum
+    {
+        kPaneMain = 0,
+        kPaneStatus = 1,
+        kPaneLog = 2
+    };
 
+    CMainFrame();
+    ~CMainFrame() override;
+
+    CSmsListCtrl* GetSmsListCtrl() { return &m_wndSmsList; }
+    CFolderTreeCtrl* GetFolderTree() { return &m_wndFolderTree; }
     // The message list shows one more row for a record the document holds.
     void InsertSms(int nPos, CSMS* pRecord);
-    // The list shows the records of one folder again.
-    void ShowFolder(const CString& strFolder);
-    CString GetSelectedFolder() const { return m_strFolder; }
     int GetListCount() const;
     CString GetListItemText(int nRow, int nColumn) const;
+    // Sets the command's icon, loaded at the size, in the command profile bound to this frame.
+    bool SetCommandIcon(UINT nCmdID, UINT nIconID, int cx, int cy);
     // Text of a pane of the status bar.
     void SetStatusText(int nPane, const CString& strText);
     CString GetStatusText(int nPane) const;
+    // The pane the status lines go to: 1, or 2 while the busy pane sits at 1.
+    int GetStatusPaneIndex() const { return kPaneStatus; }
     BOOL IsPhoneBusy() const { return m_bPhoneBusy; }
+
+    BOOL DestroyWindow() override;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
-    HWND m_hList;
-    CListPane m_wndListPane; // the list's place in the layout (subclasses m_hList)
+    CFrameFolderTree m_wndFolderTree;
+    CFrameSmsList m_wndSmsList;
     CStatusBar m_wndStatus;
-    CString m_strFolder;
     BOOL m_bPhoneBusy;
 };

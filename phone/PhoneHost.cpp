@@ -110,7 +110,7 @@ int PhoneMessageBox(const CString& strText, LPCWSTR pszTitle, UINT nType)
 namespace
 {
 // Plays a sound file synchronously when both switches are on; a missing file is reported.
-void PlaySettingSound(UINT nOnSwitch, const CString& strFile)
+void PlaySettingSound(UINT nOnSwitch, const CString& strFile, UINT nFlags = SND_SYNC)
 {
     if (!nOnSwitch)
         return;
@@ -119,7 +119,7 @@ void PlaySettingSound(UINT nOnSwitch, const CString& strFile)
         PhoneMessageBox(FormatResourceText(IDS_PHONE_SOUND_MISSING, strFile), L"ERROR", MB_OK | MB_ICONWARNING);
         return;
     }
-    sndPlaySoundW(strFile, SND_SYNC | SND_NODEFAULT);
+    sndPlaySoundW(strFile, nFlags | SND_NODEFAULT);
 }
 } // namespace
 
@@ -133,6 +133,12 @@ void CPhoneHost::PlayNewMessageSound()
 {
     CAppSettings settings;
     PlaySettingSound(settings.GetIsSuaraOn() && settings.GetIsSuaraNewMsgOn(), settings.GetSuaraNewMsg());
+}
+
+void CPhoneHost::PlaySentSound()
+{
+    CAppSettings settings;
+    PlaySettingSound(settings.GetIsSuaraOn() && settings.GetIsSuaraSentOn(), settings.GetSuaraSent(), SND_ASYNC);
 }
 
 BOOL CPhoneHost::SendWithoutWindow(const CSMS& record)

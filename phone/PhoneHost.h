@@ -47,6 +47,8 @@ public:
     virtual void RefreshList() {}
     virtual void PlayReceivedSound();
     virtual void PlayNewMessageSound();
+    // After a message went out (asynchronous).
+    virtual void PlaySentSound();
     // Sends a stored message to its recipients (the compose window's send without a window);
     // TRUE when every part reached every recipient. Default: CSmsComposer.
     virtual BOOL SendWithoutWindow(const CSMS& record);

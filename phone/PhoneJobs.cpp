@@ -1,6 +1,7 @@
 // The receive, send and send-receive jobs of the worker pool.
 #include "phone/PhoneJobs.h"
 #include "phone/PhoneHost.h"
+#include "phone/PhoneUse.h"
 #include "phone/PostedText.h"
 
 void CPhoneJobBase::PostBusy(BOOL bBusy)
@@ -17,27 +18,42 @@ void CPhoneJobBase::Receive()
         CPhoneSession::ClosePort();
 }
 
+BOOL CPhoneJobBase::ClaimPhone()
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    return pHost != nullptr && m_phoneUse.ClaimForJob(pHost->GetPort());
+}
+
 void CReceiveJob::Run(ULONG_PTR)
 {
-    PostBusy(TRUE);
-    Receive();
-    PostBusy(FALSE);
+    if (ClaimPhone())
+    {
+        PostBusy(TRUE);
+        Receive();
+        PostBusy(FALSE);
+    }
     delete this;
 }
 
 void CSendJob::Run(ULONG_PTR)
 {
-    PostBusy(TRUE);
-    m_session.SendOutbox();
-    PostBusy(FALSE);
+    if (ClaimPhone())
+    {
+        PostBusy(TRUE);
+        m_session.SendOutbox();
+        PostBusy(FALSE);
+    }
     delete this;
 }
 
 void CSendReceiveJob::Run(ULONG_PTR)
 {
-    PostBusy(TRUE);
-    Receive();
-    m_session.SendOutbox();
-    PostBusy(FALSE);
+    if (ClaimPhone())
+    {
+        PostBusy(TRUE);
+        Receive();
+        m_session.SendOutbox();
+        PostBusy(FALSE);
+    }
     delete this;
 }

@@ -1,6 +1,7 @@
 // The phone jobs that the main view queues in its worker pool.
 #pragma once
 #include "phone/PhoneSession.h"
+#include "phone/PhoneUse.h"
 #include "phone/WorkerPool.h"
 
 // Shared by the kinds: reports busy to the main frame around the work and deletes itself.
@@ -12,6 +13,10 @@ public:
 
 protected:
     static void PostBusy(BOOL bBusy);
+    // Holds the phone for the job's run (released when the job is deleted); FALSE when the
+    // shutdown aborted the wait for a GUI exchange.
+    BOOL ClaimPhone();
+    CPhoneUse m_phoneUse;
     // The fetch; closes the shared port when it failed.
     void Receive();
 };

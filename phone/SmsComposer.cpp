@@ -228,6 +228,8 @@ int CSmsComposer::SendWithoutWindow()
     PostStatusText(L"menutup koneksi dengan handphone");
     port.Close();
     PostStatusText(L"SMS telah terkirim");
+    if (pHost)
+        pHost->PlaySentSound();
     log.Close();
     return 1;
 }

@@ -28,11 +28,10 @@
 #define IDS_PHONE_PARTS_KEPT       34709
 #define IDS_PHONE_FETCH_FAILED     34710
 
-// Commands of the phone jobs and the windows the phone link uses.
+// Commands of the phone jobs and the compose window the phone link uses.
 #ifndef ID_RECEIVE_SMS
 #define ID_RECEIVE_SMS      32771
 #define ID_SEND_SMS         32772
 #define ID_SEND_RECEIVE_SMS 32773
 #endif
-#define IDD_CORVANE_SMS_FORM 34790
-#define IDD_COMPOSE_SMS      34791
+#define IDD_COMPOSE_SMS 34791

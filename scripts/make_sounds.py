@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """Writes the program's default event sounds (short tones, 16-bit mono WAV) into a folder:
-finish_rec.wav (messages received), newmsg.wav (new messages), sent.wav (message sent)."""
+finish_rec.wav (messages received), newmsg.wav (new messages), sent.wav (message sent),
+tap-icon.wav (a command tapped)."""
 import math
 import os
 import struct
@@ -30,6 +31,7 @@ def main():
     tone(os.path.join(out, "finish_rec.wav"), [(660, 90), (880, 120)])
     tone(os.path.join(out, "newmsg.wav"), [(880, 80), (1175, 80), (880, 80)])
     tone(os.path.join(out, "sent.wav"), [(880, 90), (660, 120)])
+    tone(os.path.join(out, "tap-icon.wav"), [(1320, 30)])
 
 
 if __name__ == "__main__":

@@ -1,9 +1,16 @@
-# The program end to end: start-up, a fetch from the simulated phone, shutdown and the next start.
+# The program end to end: start-up, a fetch from the simulated phone, shutdown and the next start;
+# the message list, folder tree and view in the running program (real clicks and keys).
 corvane_phone_test(program_tests COM 25
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MessageListTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ThemeColorTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/AboutBoxTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/EventSoundsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PictureLabelTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
-  LIBS corvane_app corvane_phone
+  LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 240)
+set_tests_properties(program_tests PROPERTIES RUN_SERIAL TRUE)
 # A folder of its own: the program keeps its data file beside itself.
 set_target_properties(program_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/program)

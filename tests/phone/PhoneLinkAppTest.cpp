@@ -32,6 +32,7 @@ struct AppTest : ::testing::Test
         folder = TestScratchFolder();
         app.WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
         app.WriteProfileInt(L"Settings", L"isSuaraOn", 0);
+        app.WriteProfileInt(L"Settings", L"IsShowSplash", 0);
         app.WriteProfileInt(L"Settings", L"isHapus", 0);
         doc = new CCorvane_smsDoc;
         doc->m_bAutoDelete = FALSE; // the test owns it
@@ -43,8 +44,9 @@ struct AppTest : ::testing::Test
         ASSERT_TRUE(frame->Create(nullptr, L"Corvane SMS", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400), nullptr, nullptr,
                                   0, &ctx));
         app.m_pMainWnd = frame;
+        frame->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE); // the initial update, hidden
         frame->RecalcLayout();
-        view = app.GetMainView();
+        view = app.GetView();
         ASSERT_NE(view, nullptr);
         ASSERT_EQ(app.GetDoc(), doc);
         frame->SetActiveView(view);
@@ -55,6 +57,15 @@ struct AppTest : ::testing::Test
             frame->DestroyWindow();
         App().m_pMainWnd = nullptr;
         delete doc;
+    }
+    // The boxes shown besides the start's note that Outlook is missing (always so under Wine).
+    CString OtherBoxes()
+    {
+        CString s;
+        for (const MessageBoxLog::Box& b : boxes.Boxes())
+            if (b.text != L"Unable to instantiate Outlook.")
+                s += L"[" + b.text + L"] ";
+        return s;
     }
     // A menu command: to the frame, which routes it to its active view.
     void Command(UINT id) { ::SendMessageW(frame->GetSafeHwnd(), WM_COMMAND, id, 0); }
@@ -71,21 +82,22 @@ TEST_F(AppTest, ReceiveCommandFetchesOnTheWorkerAndShowsTheFolder)
 {
     ASSERT_TRUE(SimPhone::Load("fetch_full"));
     Command(ID_RECEIVE_SMS);
-    ASSERT_TRUE(
-        PumpUntil([&] { return frame->GetStatusText(2) == L"ada 7 sms baru." && !frame->IsPhoneBusy(); }, 20000))
-        << ::testing::PrintToString(frame->GetStatusText(2));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return frame->GetStatusText(CMainFrame::kPaneStatus) == L"ada 7 sms baru." && !frame->IsPhoneBusy(); },
+        20000))
+        << ::testing::PrintToString(frame->GetStatusText(CMainFrame::kPaneStatus));
     EXPECT_EQ(doc->m_listSms.GetCount(), 7);
     // The list shows the Inbox again after the fetch: six received messages (the sent one is not there).
     ASSERT_TRUE(PumpUntil([&] { return frame->GetListCount() == 6; }, 5000));
     EXPECT_EQ(view->m_strStatus, L"ada 7 sms baru.");
     EXPECT_FALSE(App().m_port.IsOpen());
-    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
+    EXPECT_TRUE(OtherBoxes().IsEmpty()) << boxes.All();
     EXPECT_EQ(CPostedText::GetLiveCount(), 0);
 
     // A pointer that is no live status text is answered with -99998 and not touched.
     CString notText(L"bukan");
     EXPECT_EQ(::SendMessageW(view->GetSafeHwnd(), WM_APP_STATUS_TEXT, (WPARAM)&notText, 0), (LRESULT)-99998);
-    EXPECT_EQ(frame->GetStatusText(2), L"ada 7 sms baru.");
+    EXPECT_EQ(frame->GetStatusText(CMainFrame::kPaneStatus), L"ada 7 sms baru.");
     EXPECT_EQ(notText, L"bukan");
 }
 
@@ -112,7 +124,8 @@ TEST_F(AppTest, SendCommandSendsTheOutboxThroughTheComposeWindow)
     r.m_strHour = L"01", r.m_strMinute = L"02", r.m_strSecond = L"03";
     doc->m_listSms.AddTail(new CSMS(r));
     Command(ID_SEND_SMS);
-    ASSERT_TRUE(PumpUntil([&] { return frame->GetStatusText(2) == L"SMS dari Outbox telah terkirim"; }, 20000))
+    ASSERT_TRUE(PumpUntil(
+        [&] { return frame->GetStatusText(CMainFrame::kPaneStatus) == L"SMS dari Outbox telah terkirim"; }, 20000))
         << boxes.All();
     ASSERT_TRUE(PumpUntil([&] { return !frame->IsPhoneBusy(); }, 5000));
     EXPECT_EQ(SimPhone::GetState().sent.size(), 1u);

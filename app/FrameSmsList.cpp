@@ -1,19 +1,20 @@
-// The message list's place in the main frame.
-#include "app/ListPane.h"
+// CFrameSmsList: the message list's place in the main frame's layout.
+#include "app/FrameSmsList.h"
+#include <algorithm>
 
-BEGIN_MESSAGE_MAP(CListPane, CWnd)
+BEGIN_MESSAGE_MAP(CFrameSmsList, CSmsListCtrl)
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
-CListPane::CListPane() {}
+CFrameSmsList::CFrameSmsList() {}
 
-LRESULT CListPane::OnSizeParent(WPARAM, LPARAM lParam)
+LRESULT CFrameSmsList::OnSizeParent(WPARAM, LPARAM lParam)
 {
     auto* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
     if (!(GetStyle() & WS_VISIBLE))
         return 0;
     CRect rect(lpLayout->rect);
-    int nSplit = rect.top + rect.Height() / 2;
+    const int nSplit = rect.top + rect.Height() / 2;
     rect.top = nSplit;
     lpLayout->rect.bottom = nSplit;
     lpLayout->sizeTotal.cy += rect.Height();
