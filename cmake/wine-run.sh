@@ -18,4 +18,16 @@ if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
-exec wine "$@"
+# The Wine session (wineserver and the services, desktop and RPC processes it starts) inherits the
+# output of the program that starts it and keeps it open until the session ends, which is after the
+# last program of the prefix. A reader of a pipe (a test runner) would wait for all of them, so when
+# the output is not a terminal the program writes into a file that is handed on after it ends.
+if [ -t 1 ]; then
+  exec wine "$@"
+fi
+out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
+wine "$@" >"$out" 2>&1
+rc=$?
+cat "$out"
+rm -f "$out"
+exit $rc

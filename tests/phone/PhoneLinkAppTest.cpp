@@ -41,8 +41,11 @@ struct AppTest : ::testing::Test
         ctx.m_pNewViewClass = RUNTIME_CLASS(CCorvane_smsView);
         ctx.m_pCurrentDoc = doc;
         frame = new CMainFrame;
-        ASSERT_TRUE(frame->Create(nullptr, L"Corvane SMS", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400), nullptr, nullptr,
-                                  0, &ctx));
+        const BOOL bCreated = frame->Create(nullptr, L"Corvane SMS", WS_OVERLAPPEDWINDOW, CRect(0, 0, 600, 400),
+                                            nullptr, nullptr, 0, &ctx);
+        if (!bCreated)
+            frame = nullptr; // a frame whose window fails to create deletes itself
+        ASSERT_TRUE(bCreated);
         app.m_pMainWnd = frame;
         frame->SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE); // the initial update, hidden
         frame->RecalcLayout();
