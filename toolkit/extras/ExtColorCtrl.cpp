@@ -38,15 +38,8 @@ bool CExtColorCtrl::dib_t::Create(int cx, int cy, DWORD dwFill)
     Drop();
     if (cx < 1 || cy < 1)
         return false;
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    m_hBitmap = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    COLORREF* pBits = nullptr;
+    m_hBitmap = PlatformCreateTopDownDib32(nullptr, cx, cy, &pBits);
     m_hDC = ::CreateCompatibleDC(nullptr);
     if (m_hBitmap == nullptr || pBits == nullptr || m_hDC == nullptr)
     {

@@ -1,6 +1,7 @@
 // CExtColorCtrl cell models: the honeycomb of basic colours, the grey, RGB and CMY mixers and the difference model.
 #include "platform/Dc.h"
 #include "toolkit/extras/ExtColorCtrl.h"
+#include "toolkit/extras/ExtColorCtrlChannels.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <cmath>
 
@@ -8,17 +9,8 @@ namespace
 {
 int RoundAway(double v) { return (int)(v < 0.0 ? std::ceil(v - 0.5) : std::floor(v + 0.5)); }
 
-int Channel(COLORREF clr, int nChannel)
-{
-    return nChannel == 0 ? GetRValue(clr) : (nChannel == 1 ? GetGValue(clr) : GetBValue(clr));
-}
-
-COLORREF WithChannel(COLORREF clr, int nChannel, int nValue)
-{
-    BYTE c[3] = {GetRValue(clr), GetGValue(clr), GetBValue(clr)};
-    c[nChannel] = (BYTE)nValue;
-    return RGB(c[0], c[1], c[2]);
-}
+using extcolor::Channel;
+using extcolor::WithChannel;
 
 COLORREF GrayCell(int nColumn, int nValue)
 {

@@ -1,21 +1,13 @@
 // CExtColorCtrl cube models: the isometric RGB and CMY cubes with their cached faces and channel handles.
 #include "platform/Dc.h"
 #include "toolkit/extras/ExtColorCtrl.h"
+#include "toolkit/extras/ExtColorCtrlChannels.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 
 namespace
 {
-int Channel(COLORREF clr, int nChannel)
-{
-    return nChannel == 0 ? GetRValue(clr) : (nChannel == 1 ? GetGValue(clr) : GetBValue(clr));
-}
-
-COLORREF WithChannel(COLORREF clr, int nChannel, int nValue)
-{
-    BYTE c[3] = {GetRValue(clr), GetGValue(clr), GetBValue(clr)};
-    c[nChannel] = (BYTE)std::clamp(nValue, 0, 255);
-    return RGB(c[0], c[1], c[2]);
-}
+using extcolor::Channel;
+using extcolor::WithChannel;
 
 bool InPolygon(const POINT* pts, int x, int y)
 {

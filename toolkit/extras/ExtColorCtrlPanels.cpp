@@ -1,6 +1,7 @@
 // CExtColorCtrl panel-and-bar models: the HSL mixer, the basic-hue panel, the colour wheel and the six channel axes.
 #include "platform/Dc.h"
 #include "toolkit/extras/ExtColorCtrl.h"
+#include "toolkit/extras/ExtColorCtrlChannels.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <cmath>
 
@@ -8,17 +9,8 @@ namespace
 {
 const double g_fTwoPi = 6.283185307179586;
 
-int Channel(COLORREF clr, int nChannel)
-{
-    return nChannel == 0 ? GetRValue(clr) : (nChannel == 1 ? GetGValue(clr) : GetBValue(clr));
-}
-
-COLORREF WithChannel(COLORREF clr, int nChannel, int nValue)
-{
-    BYTE c[3] = {GetRValue(clr), GetGValue(clr), GetBValue(clr)};
-    c[nChannel] = (BYTE)std::clamp(nValue, 0, 255);
-    return RGB(c[0], c[1], c[2]);
-}
+using extcolor::Channel;
+using extcolor::WithChannel;
 
 // A w x h rectangle centred on the point, outlined white and one pixel further out black.
 void PaintMarker(CDC& dc, int x, int y, int w, int h)
