@@ -57,11 +57,11 @@ LRESULT CExtPopupDatePickerMenuWnd::WindowProc(UINT message, WPARAM wParam, LPAR
     return CExtPopupControlMenuWnd::WindowProc(message, wParam, lParam);
 }
 
-bool CExtPopupDatePickerMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult)
+bool CExtPopupDatePickerMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, bool& bPassOn)
 {
     (void)wParam;
     (void)lParam;
-    (void)lResult;
+    bPassOn = false;
     return true;
 }
 

@@ -21,7 +21,7 @@ public:
 
     // ---- overrides ---------------------------------------------------------------------------------
     HWND CreateHostedControl(const RECT& rc) override;
-    bool OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult) override;
+    bool OnMouseWheel(WPARAM wParam, LPARAM lParam, bool& bPassOn) override;
     bool HandleMouseMove(UINT message, int x, int y, bool& bPassOn) override;
     bool HandleMouseClick(UINT message, int x, int y, bool& bPassOn) override;
 

@@ -139,24 +139,26 @@ bool CExtPopupControlMenuWnd::FilterInput(bool bMouse, bool bConsumeWithoutWindo
     return false;
 }
 
-bool CExtPopupControlMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult)
+bool CExtPopupControlMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, bool& bPassOn)
 {
-    (void)lResult;
     bool bResult = false;
     if (FilterInput(true, true, &bResult))
         return bResult;
-    bool bPassOn = false;
     if (GetLiveControl() != nullptr)
     {
         CONTROLINPUTRETRANSLATEINFO info(this, INPUT_MOUSE_WHEEL, bPassOn);
         info.m_nWheelMsg = (UINT)wParam;
         info.m_lHookData = lParam;
-        // Handled, or not handled and not let through: the wheel goes no further.
-        return SendToControl(info) != 0 || !bPassOn;
+        return SendToControl(info) != 0;
     }
     POINT ptScreen = {0, 0};
     ::GetCursorPos(&ptScreen);
-    return !AnyOverControl(ptScreen);
+    if (AnyOverControl(ptScreen))
+    {
+        bPassOn = true;
+        return false;
+    }
+    return true;
 }
 
 bool CExtPopupControlMenuWnd::RouteMouseInside(UINT message, int x, int y, int nKind, bool& bPassOn, POINT& ptScreen,

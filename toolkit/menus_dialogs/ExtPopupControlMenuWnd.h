@@ -59,7 +59,7 @@ public:
     bool CreatePopupWindow(CWnd* pWndParent) override;
     void OnWindowCreated() override;
     void CalcWindowSize(CSize& size) const override;
-    bool OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult) override;
+    bool OnMouseWheel(WPARAM wParam, LPARAM lParam, bool& bPassOn) override;
     bool HandleMouseMove(UINT message, int x, int y, bool& bPassOn) override;
     bool HandleMouseClick(UINT message, int x, int y, bool& bPassOn) override;
     bool HandleKey(UINT nChar, UINT nRepCnt, UINT nFlags, bool& bPassOn) override;

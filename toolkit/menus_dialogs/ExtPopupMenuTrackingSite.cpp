@@ -183,8 +183,7 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::MouseHookProc(int nCode, WPARAM wPar
         return ::CallNextHookEx(site.m_hHookMouse, nCode, wParam, lParam);
     case WM_MOUSEWHEEL:
     {
-        LRESULT lResult = 0;
-        if (pPopup->OnMouseWheel(wParam, lParam, lResult))
+        if (pPopup->OnMouseWheel(wParam, lParam, bPassOn) || !bPassOn)
             return 1;
         return ::CallNextHookEx(site.m_hHookMouse, nCode, wParam, lParam);
     }

@@ -81,11 +81,11 @@ HWND CExtPopupMenuWnd::GetCmdReceiverHWND() const { return m_hWndCmdReceiver; }
 
 int CExtPopupMenuWnd::GetMenuBorderSize() const { return g_PaintManagerHolder->GetMetric48(); }
 
-bool CExtPopupMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult)
+bool CExtPopupMenuWnd::OnMouseWheel(WPARAM wParam, LPARAM lParam, bool& bPassOn)
 {
     (void)wParam;
     (void)lParam;
-    (void)lResult;
+    (void)bPassOn;
     return true;
 }
 

@@ -499,7 +499,9 @@ public:
     virtual void SetCurrentItem(int nIndex, bool bOpenSubMenu = false, bool bRepaint = true, bool bSelectFirst = false);
     // Client rectangle of an item or area; empty for hidden items.
     virtual void GetItemRect(int nIndex, CRect& rcItem, bool bInner = false) const;
-    virtual bool OnMouseWheel(WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    // The wheel from the tracking hook (lParam: the hook's mouse structure). True eats; false eats unless
+    // bPassOn is set.
+    virtual bool OnMouseWheel(WPARAM wParam, LPARAM lParam, bool& bPassOn);
     // Client coordinates of this popup; bPassOn asks the hook to hand the message on.
     virtual bool HandleMouseMove(UINT message, int x, int y, bool& bPassOn);
     virtual bool HandleMouseClick(UINT message, int x, int y, bool& bPassOn);

@@ -316,7 +316,7 @@ TEST_F(MenuOpsTest, TrackFlagsDecideShadowEmbeddingAndHelpModeUpTheChain)
     EXPECT_EQ(m_menu.GetShadowSize(), 0);
     CExtPopupMenuWnd::g_bShadowsOn = true;
     EXPECT_EQ(m_menu.GetMenuBorderSize(), 2);
-    LRESULT lResult = 0;
-    EXPECT_TRUE(m_menu.OnMouseWheel(0, 0, lResult));
+    bool bWheelPassOn = false;
+    EXPECT_TRUE(m_menu.OnMouseWheel(0, 0, bWheelPassOn));
     EXPECT_TRUE(m_menu.CanShowAsSubMenu());
 }

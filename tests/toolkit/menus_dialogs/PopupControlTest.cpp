@@ -2,6 +2,7 @@
 // wheel without a control, and button presses and releases outside a top-level control popup.
 #include "SpecialPopupTestSupport.h"
 #include "toolkit/menus_dialogs/ExtPopupControlMenuWnd.h"
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 typedef CExtPopupControlMenuWnd P;
@@ -58,8 +59,8 @@ TEST_F(PopupControlTest, WithoutAControlTheWheelIsEaten)
     ASSERT_TRUE(Show(pPopup));
     MOUSEHOOKSTRUCTEX mhs = {};
     mhs.mouseData = MAKELONG(0, WHEEL_DELTA);
-    LRESULT lResult = 0;
-    EXPECT_TRUE(pPopup->OnMouseWheel(WM_MOUSEWHEEL, (LPARAM)&mhs, lResult));
+    bool bWheelPassOn = false;
+    EXPECT_TRUE(pPopup->OnMouseWheel(WM_MOUSEWHEEL, (LPARAM)&mhs, bWheelPassOn));
     bool bPassOn = false;
     EXPECT_FALSE(pPopup->HandleKey(VK_DOWN, 1, 0, bPassOn));
 }
@@ -77,4 +78,106 @@ TEST_F(PopupControlTest, APressOutsideATopLevelControlPopupClosesItAReleaseDoesN
     EXPECT_FALSE(pPopup->HandleMouseClick(WM_LBUTTONDOWN, -200, -100, bPassOn));
     Pump();
     EXPECT_TRUE(Site().IsEmpty());
+}
+
+namespace
+{
+// A control popup whose control answers every wheel record "not handled", letting it through or not;
+// it counts the wheel messages that reach its window and the control.
+class CWheelControlPopup : public P
+{
+public:
+    bool m_bLetThrough = false;
+    int m_nWheelRecords = 0;
+    int m_nCtlWheels = 0;
+
+    int m_nPopupWheels = 0;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_MOUSEWHEEL)
+            ++m_nPopupWheels;
+        return P::WindowProc(message, wParam, lParam);
+    }
+    HWND CreateHostedControl(const RECT& rc) override
+    {
+        HWND hWnd = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, rc.left, rc.top, rc.right - rc.left,
+                                      rc.bottom - rc.top, GetSafeHwnd(), nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        ::SetWindowSubclass(hWnd, ControlProc, 1, (DWORD_PTR)this);
+        return hWnd;
+    }
+
+private:
+    static LRESULT CALLBACK ControlProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR dwRef)
+    {
+        if (message == P::g_nMsgControlInputRetranslate)
+        {
+            auto* pThis = (CWheelControlPopup*)dwRef;
+            auto* pInfo = (P::CONTROLINPUTRETRANSLATEINFO*)wParam;
+            if (pInfo->m_nKind == P::INPUT_MOUSE_WHEEL)
+            {
+                ++pThis->m_nWheelRecords;
+                *pInfo->m_pbPassOn = pThis->m_bLetThrough;
+            }
+            return 0;
+        }
+        if (message == WM_MOUSEWHEEL)
+            ++((CWheelControlPopup*)dwRef)->m_nCtlWheels;
+        return ::DefSubclassProc(hWnd, message, wParam, lParam);
+    }
+};
+} // namespace
+
+TEST_F(PopupControlTest, AWheelTheControlLetsThroughIsDeliveredOtherwiseItIsEaten)
+{
+    struct CWheelCounter : public CWnd
+    {
+        int m_nWheels = 0;
+        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+        {
+            if (message == WM_MOUSEWHEEL)
+                ++m_nWheels;
+            return CWnd::WindowProc(message, wParam, lParam);
+        }
+    } below;
+    ASSERT_TRUE(
+        below.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(500, 200, 900, 600), nullptr, 0));
+    for (const bool bLetThrough : {false, true})
+    {
+        SCOPED_TRACE(bLetThrough ? "let through" : "kept");
+        below.m_nWheels = 0;
+        below.SetForegroundWindow();
+        below.SetFocus();
+        Pump();
+        auto* pPopup = new CWheelControlPopup;
+        ASSERT_TRUE(pPopup->CreatePopupMenu(Frame()));
+        pPopup->m_bLetThrough = bLetThrough;
+        ASSERT_TRUE(Show(pPopup, 550, 250));
+        ASSERT_NE(pPopup->GetLiveControl(), nullptr);
+        CRect rcPopup;
+        pPopup->GetWindowRect(&rcPopup);
+        ::SetCursorPos(rcPopup.CenterPoint().x, rcPopup.CenterPoint().y);
+        Pump();
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.mouseData = (DWORD)-WHEEL_DELTA;
+        in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+        ASSERT_EQ(::SendInput(1, &in, sizeof(INPUT)), 1u);
+        for (int i = 0; i < 50 && pPopup->m_nWheelRecords == 0; ++i)
+        {
+            ::Sleep(10);
+            Pump();
+        }
+        for (int i = 0; i < 5; ++i)
+        {
+            ::Sleep(10);
+            Pump();
+        }
+        EXPECT_EQ(pPopup->m_nWheelRecords, 1);
+        // Delivered to the focus window (Windows) or the window under the cursor (Wine), or to none.
+        EXPECT_EQ(below.m_nWheels + pPopup->m_nPopupWheels + pPopup->m_nCtlWheels, bLetThrough ? 1 : 0);
+        CExtPopupMenuWnd::CancelMenuTracking();
+        Pump();
+    }
+    below.DestroyWindow();
 }

@@ -184,8 +184,8 @@ TEST_F(PopupDatePickerTest, DestroyingThePopupDeletesTheCalendarOnce)
     CCountedDatePopup* pPopup = NewPopup();
     ASSERT_TRUE(Show(pPopup));
     EXPECT_EQ(CCountedPicker::s_nLive, 1);
-    LRESULT lResult = 0;
-    EXPECT_TRUE(pPopup->OnMouseWheel(WM_MOUSEWHEEL, 0, lResult));
+    bool bWheelPassOn = false;
+    EXPECT_TRUE(pPopup->OnMouseWheel(WM_MOUSEWHEEL, 0, bWheelPassOn));
     CExtPopupMenuWnd::CancelMenuTracking();
     Pump();
     EXPECT_EQ(CCountedPicker::s_nLive, 0);

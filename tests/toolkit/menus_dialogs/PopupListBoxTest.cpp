@@ -114,12 +114,13 @@ protected:
         bool bPassOn = false;
         return pPopup->HandleKey(nChar, 1, 0, bPassOn);
     }
+    // Whether the tracking hook eats the wheel: a true answer, or false without pass-on.
     static bool Wheel(CExtPopupMenuWnd* pPopup, int nDelta)
     {
         MOUSEHOOKSTRUCTEX mhs = {};
         mhs.mouseData = MAKELONG(0, (WORD)(short)nDelta);
-        LRESULT lResult = 0;
-        return pPopup->OnMouseWheel(WM_MOUSEWHEEL, (LPARAM)&mhs, lResult);
+        bool bWheelPassOn = false;
+        return pPopup->OnMouseWheel(WM_MOUSEWHEEL, (LPARAM)&mhs, bWheelPassOn) || !bWheelPassOn;
     }
     static LPARAM At(int x, int y) { return MAKELPARAM((WORD)(short)x, (WORD)(short)y); }
     size_t Ends(UINT nMsg) const
