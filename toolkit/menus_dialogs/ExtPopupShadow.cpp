@@ -95,12 +95,91 @@ bool CExtPopupShadow::Paint(CDC& dc, const CRect& rcWindow, const CRect& rcExclu
     m_nInnerPercent = nInnerPercent;
     m_nOuterPercent = nOuterPercent;
     m_nFlags = (BYTE)((bCache ? SHADOW_FLAG_CACHE : 0) | (bUseColor ? SHADOW_FLAG_USE_COLOR : 0));
+    if (!bWasCached)
+        BuildClipRegion();
     if (bWasCached)
-        return RestoreFromCache(dc);
-    // Shadow pixels that fall on an exclusion are skipped pixel by pixel, which also keeps the
-    // owner's rectangle free in every combination side.
-    (void)bUseBuffer;
-    return PaintShadow(dc);
+    {
+        HDC hDC = dc.GetSafeHdc();
+        const int nSaved = ::SaveDC(hDC);
+        ExcludeClipRegion(hDC);
+        const bool bOk = RestoreFromCache(dc);
+        ::RestoreDC(hDC, nSaved);
+        return bOk;
+    }
+    if (bUseBuffer && bCache)
+        return PaintBuffered(dc);
+    return PaintClipped(dc);
+}
+
+void CExtPopupShadow::BuildClipRegion()
+{
+    m_rgnClip.DeleteObject();
+    if (m_rcExclude1.IsRectEmpty() || m_rcExclude2.IsRectEmpty())
+        return;
+    // Both shadow-free areas, grown on their far (right and bottom) sides by the shadow.
+    CRect rc1 = m_rcExclude1;
+    CRect rc2 = m_rcExclude2;
+    rc1.right += m_nShadowSize;
+    rc1.bottom += m_nShadowSize;
+    rc2.right += m_nShadowSize;
+    rc2.bottom += m_nShadowSize;
+    CRgn rgn2;
+    if (!m_rgnClip.CreateRectRgnIndirect(&rc1) || !rgn2.CreateRectRgnIndirect(&rc2) ||
+        ::CombineRgn(m_rgnClip, m_rgnClip, rgn2, RGN_OR) == ERROR)
+        m_rgnClip.DeleteObject();
+}
+
+void CExtPopupShadow::ExcludeClipRegion(HDC hDC) const
+{
+    if (m_rgnClip.GetSafeHandle() == nullptr)
+        return;
+    // Clip regions are in device units: the region follows the DC's origin.
+    CRgn rgnDevice;
+    if (!rgnDevice.CreateRectRgn(0, 0, 0, 0) || ::CombineRgn(rgnDevice, m_rgnClip, nullptr, RGN_COPY) == ERROR)
+        return;
+    POINT ptOrg = {0, 0};
+    ::LPtoDP(hDC, &ptOrg, 1);
+    ::OffsetRgn(rgnDevice, ptOrg.x, ptOrg.y);
+    ::ExtSelectClipRgn(hDC, rgnDevice, RGN_DIFF);
+}
+
+bool CExtPopupShadow::PaintClipped(CDC& dc)
+{
+    // Exclusions are also skipped pixel by pixel; the region keeps their grown margins free.
+    HDC hDC = dc.GetSafeHdc();
+    const int nSaved = ::SaveDC(hDC);
+    ExcludeClipRegion(hDC);
+    const bool bOk = PaintShadow(dc);
+    ::RestoreDC(hDC, nSaved);
+    return bOk;
+}
+
+bool CExtPopupShadow::PaintBuffered(CDC& dc)
+{
+    // The screen under the window and its shadow is painted on in memory; the two strips go back.
+    const int n = m_nShadowSize;
+    const CRect rc = m_rcWndArea;
+    const int cx = rc.Width() + n;
+    const int cy = rc.Height() + n;
+    HDC hDC = dc.GetSafeHdc();
+    HBITMAP hBmp = ::CreateCompatibleBitmap(hDC, cx, cy);
+    if (hBmp == nullptr)
+        return PaintClipped(dc);
+    CDC dcMem;
+    dcMem.Attach(::CreateCompatibleDC(hDC));
+    HGDIOBJ hOld = ::SelectObject(dcMem.GetSafeHdc(), hBmp);
+    ::BitBlt(dcMem.GetSafeHdc(), 0, 0, cx, cy, hDC, rc.left, rc.top, SRCCOPY);
+    ::SetViewportOrgEx(dcMem.GetSafeHdc(), -rc.left, -rc.top, nullptr);
+    const bool bOk = PaintClipped(dcMem);
+    ::SetViewportOrgEx(dcMem.GetSafeHdc(), 0, 0, nullptr);
+    if (bOk)
+    {
+        ::BitBlt(hDC, rc.right, rc.top, n, cy, dcMem.GetSafeHdc(), rc.Width(), 0, SRCCOPY);
+        ::BitBlt(hDC, rc.left, rc.bottom, rc.Width(), n, dcMem.GetSafeHdc(), 0, rc.Height(), SRCCOPY);
+    }
+    ::SelectObject(dcMem.GetSafeHdc(), hOld);
+    ::DeleteObject(hBmp);
+    return bOk;
 }
 
 bool CExtPopupShadow::RestoreFromCache(CDC& dc)

@@ -45,6 +45,13 @@ public:
     CRgn m_rgnClip;
 
 protected:
+    // The region of the two exclusions when both are given; none otherwise.
+    void BuildClipRegion();
+    void ExcludeClipRegion(HDC hDC) const;
+    // Paints on the DC with the region excluded.
+    bool PaintClipped(CDC& dc);
+    // Paints on a memory copy of the screen area and copies the strips back.
+    bool PaintBuffered(CDC& dc);
     bool PaintShadow(CDC& dc);
     bool PaintPixels(CDC& dc);
     bool PaintPattern(CDC& dc);

@@ -9,6 +9,7 @@ corvane_test(toolkit_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupGeometryTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupKeyboardHookTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupPaintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupShadowTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupAnimationTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupTipStatusTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupKeysTest.cpp
