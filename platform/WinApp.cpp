@@ -13,6 +13,11 @@ CWinApp* g_pApp = nullptr;
 
 CWinApp* AfxGetApp() { return g_pApp; }
 
+BOOL AfxHelpEnabled()
+{
+    return g_pApp != nullptr && g_pApp->m_pszHelpFilePath != nullptr && g_pApp->m_pszHelpFilePath[0] != L'\0';
+}
+
 LPCTSTR AfxGetAppName() { return g_pApp ? g_pApp->m_pszAppName : L""; }
 
 CString PlatformModuleFileName()

@@ -89,6 +89,8 @@ public:
 };
 
 CWinApp* AfxGetApp();
+// Whether the application offers help: it has a help file.
+BOOL AfxHelpEnabled();
 
 // One parsed command line.
 class CCommandLineInfo : public CObject

@@ -2,6 +2,7 @@
 #include "toolkit/foundation/ExtResPP.h"
 #include "platform/DialogTemplate.h"
 #include "platform/Exceptions.h"
+#include "platform/WinApp.h"
 #include "toolkit/foundation/ExtResDlg.h"
 #include "toolkit/foundation/ExtResourceManager.h"
 #include <cstring>
@@ -114,6 +115,8 @@ void CExtResPP::CommonConstruct(LPCTSTR lpszTemplateName, UINT nIDCaption)
         m_psp.pszTitle = m_strCaption;
         m_psp.dwFlags |= PSP_USETITLE;
     }
+    if (AfxHelpEnabled())
+        m_psp.dwFlags |= PSP_HASHELP;
     if (lpszTemplateName != nullptr && IS_INTRESOURCE(lpszTemplateName))
         m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
     m_lpszTemplateName = m_psp.pszTemplate;

@@ -396,3 +396,20 @@ TEST(DlgInitWalk, MutatedDataNeverReadsPastItsEnd)
     }
     EXPECT_GT(nOk, 0);
 }
+
+TEST(ResSheet, PagesOfferHelpExactlyWhenTheApplicationHasAHelpFile)
+{
+    CWinApp* pApp = AfxGetApp();
+    ASSERT_NE(pApp, nullptr);
+    ASSERT_EQ(pApp->m_pszHelpFilePath, nullptr);
+    CListPage withoutHelp(IDD_FT_PAGE1, IDS_FT_CAPTION);
+    EXPECT_EQ(withoutHelp.m_psp.dwFlags & PSP_HASHELP, 0u);
+    pApp->m_pszHelpFilePath = _wcsdup(L"C:\\corvane.chm");
+    CListPage withHelp(IDD_FT_PAGE1, IDS_FT_CAPTION);
+    CListPage withHelpNoCaption(IDD_FT_PAGE1);
+    free((void*)pApp->m_pszHelpFilePath);
+    pApp->m_pszHelpFilePath = nullptr;
+    EXPECT_NE(withHelp.m_psp.dwFlags & PSP_HASHELP, 0u);
+    EXPECT_NE(withHelpNoCaption.m_psp.dwFlags & PSP_HASHELP, 0u);
+    EXPECT_NE(withHelp.m_psp.dwFlags & PSP_USETITLE, 0u);
+}
