@@ -1,5 +1,6 @@
 // CExtBarNcAreaButton: layout, hit test, painting, tool tips and the owner-bar queries.
 #include "toolkit/docking/ExtBarNcAreaButton.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include "platform/Dc.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
@@ -212,7 +213,8 @@ INT_PTR CExtBarNcAreaButton::OnToolHitTest(const CPoint& point, TOOLINFO* pTI)
 
 void CExtBarNcAreaButton::PaintButton(CDC& dc, int nGlyph)
 {
-    const bool bTracking = false; // no open menu hides hover and press yet
+    // An open popup menu hides hover and press.
+    const bool bTracking = CExtPopupMenuWnd::IsMenuTracking();
     const bool bPlain = (m_bfState & kPaintPlain) != 0;
     bool bSliderActive = false;
     bool bActive = IsBarAutoHideMode(nullptr, &bSliderActive) ? bSliderActive : IsBarWndActive();

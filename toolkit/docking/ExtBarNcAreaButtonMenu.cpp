@@ -2,6 +2,7 @@
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
 #include "platform/Dc.h"
 #include "platform/FrameWnd.h"
+#include "platform/WinApp.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/foundation/ExtResourceManager.h"
@@ -60,6 +61,9 @@ bool CExtBarNcAreaButtonMenu::OnClick(const CPoint& point)
     if (!m_rc.PtInRect(point))
         return false;
     m_bfState &= ~(kHover | kPressed);
+    CWinApp* pApp = AfxGetApp();
+    if ((pApp != nullptr && pApp->m_bHelpMode) || CExtControlBar::IsFrameInHelpMode(m_pBar))
+        return false;
     CFrameWnd* pFrame = GetDockingFrame();
     if (pFrame == nullptr)
         return false;

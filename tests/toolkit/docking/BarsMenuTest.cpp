@@ -2,6 +2,7 @@
 // context menu and the menus that right clicks track.
 #include <gtest/gtest.h>
 #include "DockingHost.h"
+#include "platform/Dc.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -196,4 +197,56 @@ TEST_F(BarsMenu, TheOptionsButtonDropsItsSubMenuItemWhenNoBarIsListed)
     EXPECT_FALSE(button.OnClick(CPoint(5, 5)));
     EXPECT_EQ(m_pFrame->m_nLastPostKind, 10);
     EXPECT_EQ(m_pFrame->m_nLastPostItemCount, 0);
+}
+
+TEST_F(BarsMenu, InHelpModeTheOptionsButtonDoesNothing)
+{
+    CHostFixedBar* pTools = m_pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"Tools");
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pTools, nullptr);
+    ASSERT_NE(pA, nullptr);
+    CExtBarNcAreaButtonMenu button(pTools);
+    button.m_rc = CRect(2, 2, 14, 14);
+    m_pFrame->m_nLastPostKind = -1;
+    m_pFrame->m_bHelpMode = TRUE;
+    EXPECT_FALSE(button.OnClick(CPoint(5, 5)));
+    m_pFrame->m_bHelpMode = FALSE;
+    EXPECT_EQ(m_pFrame->m_nLastPostKind, -1);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+}
+
+TEST_F(BarsMenu, CaptionButtonsShowNoHoverOrPressWhileAMenuTracks)
+{
+    CHostFixedBar* pTools = m_pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"Tools");
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pTools, nullptr);
+    CExtBarNcAreaButtonMenu button(pTools);
+    button.m_rc = CRect(0, 0, 16, 16);
+    // The button's pixels in a 16 x 16 DIB for one state.
+    auto paint = [&button](UINT nState) {
+        CDC dc;
+        dc.Attach(::CreateCompatibleDC(nullptr));
+        COLORREF* pBits = nullptr;
+        HBITMAP hDib = PlatformCreateTopDownDib32(dc.GetSafeHdc(), 16, 16, &pBits);
+        HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hDib);
+        ::PatBlt(dc.GetSafeHdc(), 0, 0, 16, 16, WHITENESS);
+        button.m_bfState = nState;
+        button.Draw(dc);
+        ::GdiFlush();
+        std::vector<COLORREF> pixels(pBits, pBits + 16 * 16);
+        ::SelectObject(dc.GetSafeHdc(), hOld);
+        ::DeleteObject(hDib);
+        return pixels;
+    };
+    const auto plain = paint(0);
+    const auto hover = paint(CExtBarNcAreaButton::kHover);
+    const auto pressed = paint(CExtBarNcAreaButton::kHover | CExtBarNcAreaButton::kPressed);
+    ASSERT_NE(hover, plain);
+    ASSERT_NE(pressed, plain);
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    EXPECT_EQ(paint(CExtBarNcAreaButton::kHover), plain);
+    EXPECT_EQ(paint(CExtBarNcAreaButton::kHover | CExtBarNcAreaButton::kPressed), plain);
+    CExtPopupMenuWnd::CancelMenuTracking();
+    EXPECT_EQ(paint(CExtBarNcAreaButton::kHover), hover);
 }
