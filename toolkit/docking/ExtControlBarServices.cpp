@@ -8,6 +8,7 @@
 #include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 // ---- searches ---------------------------------------------------------------------------------------------
 
@@ -267,6 +268,9 @@ void CExtControlBar::FocusDockSite()
     }
     if (hFocus == pTarget->GetSafeHwnd() || ::IsChild(pTarget->GetSafeHwnd(), hFocus))
         return;
+    // The focus stays where it is while the bar's window tree is the active one.
+    if (CExtPopupMenuWnd::IsHoverAllowed(GetSafeHwnd(), ::GetActiveWindow(), true, true, true))
+        return;
     pTarget->SetFocus();
 }
 
@@ -275,20 +279,26 @@ void CExtControlBar::RecalcAllFloatingFrames(CFrameWnd* pFrame)
     if (pFrame == nullptr)
         return;
     CArray<CMiniFrameWnd*, CMiniFrameWnd*> arrFrames;
-    ::EnterCriticalSection(&g_csAllControlBars);
-    for (INT_PTR i = 0; i < g_arrAllControlBars.GetSize(); ++i)
-    {
-        CExtControlBar* pBar = g_arrAllControlBars[i];
-        if (pBar->GetSafeHwnd() == nullptr || FindDockingFrame(pBar) != pFrame)
-            continue;
+    auto addFrameOf = [&arrFrames](CControlBar* pBar) {
+        if (pBar->GetSafeHwnd() == nullptr)
+            return;
         CMiniFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniFrameWnd, pBar->GetParentFrame());
         bool bKnown = false;
         for (INT_PTR k = 0; k < arrFrames.GetSize(); ++k)
             bKnown = bKnown || arrFrames[k] == pMini;
         if (pMini != nullptr && !bKnown)
             arrFrames.Add(pMini);
+    };
+    ::EnterCriticalSection(&g_csAllControlBars);
+    for (INT_PTR i = 0; i < g_arrAllControlBars.GetSize(); ++i)
+    {
+        if (FindDockingFrame(g_arrAllControlBars[i]) == pFrame)
+            addFrameOf(g_arrAllControlBars[i]);
     }
     ::LeaveCriticalSection(&g_csAllControlBars);
+    // Floating frames that hold only platform bars are found through the frame's bar list.
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        addFrameOf(pFrame->m_listControlBars.GetNext(pos));
     for (INT_PTR i = 0; i < arrFrames.GetSize(); ++i)
     {
         arrFrames[i]->RecalcLayout();

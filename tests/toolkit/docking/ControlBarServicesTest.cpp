@@ -371,3 +371,28 @@ TEST_F(ControlBarServices, RenamingABarFloatingAloneRenamesItsFloatingFrame)
     pMini->GetWindowText(sText);
     EXPECT_STREQ((LPCTSTR)sText, L"Renamed");
 }
+
+TEST_F(ControlBarServices, FocusingTheDockSiteLeavesTheFocusInAnActiveFloatingFrameOfTheFrame)
+{
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->SetForegroundWindow();
+    m_pFrame->FloatControlBar(m_pLeft, CPoint(500, 300));
+    ASSERT_TRUE(CExtControlBar::IsFloating(m_pLeft));
+    CFrameWnd* pMini = m_pLeft->GetParentFrame();
+    ASSERT_NE(pMini, m_pFrame);
+    pMini->SetActiveWindow();
+    m_pLeft->m_wndChild.SetFocus();
+    ASSERT_EQ(::GetFocus(), m_pLeft->m_wndChild.GetSafeHwnd());
+    m_pTop1->FocusDockSite();
+    EXPECT_EQ(::GetFocus(), m_pLeft->m_wndChild.GetSafeHwnd());
+
+    // A window outside the frame's tree has the focus: the frame takes it.
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(0, 0, 50, 50), nullptr, 0));
+    other.SetActiveWindow();
+    other.SetFocus();
+    ASSERT_EQ(::GetFocus(), other.GetSafeHwnd());
+    m_pTop1->FocusDockSite();
+    EXPECT_EQ(::GetFocus(), m_pFrame->GetSafeHwnd());
+    other.DestroyWindow();
+}

@@ -315,3 +315,23 @@ TEST_F(MiniDockFrameInput, AFixedBarDraggedAtATopCornerResizesByItsTopEdgeWithTh
     EXPECT_LT(r1.top, r0.top);
     EXPECT_LT(r1.Width(), r0.Width());
 }
+
+TEST_F(MiniDockFrame, RecalculatingAllFloatingFramesAlsoReachesFramesHoldingOnlyPlatformBars)
+{
+    CExtMiniDockFrameWnd* pPlain = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pPlain->Create(m_pFrame, CBRS_ALIGN_TOP));
+    CToolBar* pToolBar = new CToolBar;
+    pToolBar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(pToolBar->Create(m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, 0xA1F1));
+    pToolBar->EnableDocking(CBRS_ALIGN_ANY);
+    pPlain->m_wndDockBar.DockControlBar(pToolBar);
+    pPlain->RecalcLayout();
+    // A floating frame's layout takes its title from its dock bar.
+    pPlain->m_wndDockBar.SetWindowText(L"Alat");
+    CString strTitle;
+    pPlain->GetWindowText(strTitle);
+    ASSERT_NE(strTitle, L"Alat");
+    CExtControlBar::RecalcAllFloatingFrames(m_pFrame);
+    pPlain->GetWindowText(strTitle);
+    EXPECT_EQ(strTitle, L"Alat");
+}
