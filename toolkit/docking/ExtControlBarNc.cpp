@@ -12,6 +12,7 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtMemoryDC.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
 
 bool CExtControlBar::IsDockedOrDialog() const
@@ -276,7 +277,7 @@ UINT CExtControlBar::NcButtonsHitTest(CPoint ptScreen, CExtBarNcAreaButton** ppB
 {
     if (ppBtn != nullptr)
         *ppBtn = nullptr;
-    if (IsAnyBarDragged())
+    if (IsAnyBarDragged() || CExtPopupMenuWnd::IsMenuTracking())
         return HTCLIENT;
     CWnd* pCarrier = this;
     if (IsFloating(this))

@@ -14,6 +14,7 @@
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 BEGIN_MESSAGE_MAP(CExtControlBar, CControlBar)
@@ -356,6 +357,8 @@ void CExtControlBar::OnLButtonDown(UINT nFlags, CPoint point)
         Default();
         return;
     }
+    if (CExtPopupMenuWnd::IsMenuTracking())
+        return;
     if (IsFixedSize() && !IsLiveDragMode())
     {
         if (m_pDockContext != nullptr)
@@ -570,6 +573,8 @@ BOOL CExtControlBar::PreTranslateMessage(MSG* pMsg)
 
 INT_PTR CExtControlBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
+    if (CExtMenuKindOf::IsToolBarMenuTracking() || CExtPopupMenuWnd::IsMenuTracking())
+        return -1;
     CRect rcWnd, rcClient;
     GetWindowRect(&rcWnd);
     GetClientRect(&rcClient);

@@ -6,6 +6,7 @@
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
 #include "toolkit/docking/ExtDockBar.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -249,4 +250,39 @@ TEST_F(BarsMenu, CaptionButtonsShowNoHoverOrPressWhileAMenuTracks)
     EXPECT_EQ(paint(CExtBarNcAreaButton::kHover | CExtBarNcAreaButton::kPressed), plain);
     CExtPopupMenuWnd::CancelMenuTracking();
     EXPECT_EQ(paint(CExtBarNcAreaButton::kHover), hover);
+}
+
+TEST_F(BarsMenu, CaptionButtonsAnswerNoHitAndNoTipWhileAMenuTracks)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pA, nullptr);
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->RecalcLayout();
+    CExtBarNcAreaButton* pClose = pA->NcButtonGet(0);
+    ASSERT_NE(pClose, nullptr);
+    ASSERT_FALSE(pClose->m_rc.IsRectEmpty());
+    CRect rcWnd, rcClient;
+    pA->GetWindowRect(&rcWnd);
+    pA->GetClientRect(&rcClient);
+    pA->ClientToScreen(&rcClient);
+    const CPoint ptScreen = pClose->m_rc.CenterPoint() + rcWnd.TopLeft();
+    const CPoint ptClient = ptScreen - rcClient.TopLeft();
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof ti;
+    ASSERT_NE(pA->NcButtonsHitTest(ptScreen), (UINT)HTCLIENT);
+    const INT_PTR nTool = pA->OnToolHitTest(ptClient, &ti);
+    ASSERT_NE(nTool, -1);
+    if (ti.lpszText != nullptr && ti.lpszText != LPSTR_TEXTCALLBACK)
+        free(ti.lpszText);
+
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    EXPECT_EQ(pA->NcButtonsHitTest(ptScreen), (UINT)HTCLIENT);
+    EXPECT_EQ(pA->OnToolHitTest(ptClient, nullptr), -1);
+    CExtPopupMenuWnd::CancelMenuTracking();
+
+    CExtMenuKindOf::SetToolBarMenuTracking(true);
+    EXPECT_EQ(pA->OnToolHitTest(ptClient, nullptr), -1);
+    CExtMenuKindOf::SetToolBarMenuTracking(false);
+    EXPECT_NE(pA->OnToolHitTest(ptClient, nullptr), -1);
 }
