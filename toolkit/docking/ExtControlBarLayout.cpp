@@ -161,6 +161,7 @@ CSize CExtControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
 
     // The first visible resizable bar of the row lays out the whole row.
     CArray<CControlBar*, CControlBar*> arrVisible;
+    CArray<int, int> arrIndex; // each visible bar's entry in the dock bar's array
     for (int i = nFirst; i < nEnd; ++i)
     {
         void* p = pDockBar->m_arrBars[i];
@@ -168,7 +169,10 @@ CSize CExtControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
             continue;
         CControlBar* pBar = static_cast<CControlBar*>(p);
         if (pBar->GetSafeHwnd() != nullptr && pBar->IsVisible())
+        {
             arrVisible.Add(pBar);
+            arrIndex.Add(i);
+        }
     }
     CExtControlBar* pLeader = nullptr;
     for (INT_PTR i = 0; i < arrVisible.GetSize() && pLeader == nullptr; ++i)
@@ -212,6 +216,7 @@ CSize CExtControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
     else
     {
         int nResizableSum = 0;
+        bool bSelfReached = false;
         for (INT_PTR i = 0; i < arrVisible.GetSize(); ++i)
         {
             CControlBar* pBar = arrVisible[i];
@@ -230,11 +235,38 @@ CSize CExtControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
             }
             nSum += nAdd;
             if (nSum > nAvail)
-                break; // the row is full; the rest keep their sizes
+            {
+                if (pBar == this)
+                {
+                    extentOf(this) = std::max(minOf(this), nAvail);
+                    nResizableSum += extentOf(this);
+                    bSelfReached = true;
+                    continue;
+                }
+                if (!bSelfReached)
+                {
+                    // Full before this bar: the row breaks after the overflowing entry.
+                    pDockBar->m_arrBars.InsertAt(arrIndex[i] + 1, (void*)nullptr);
+                    return CalcFixedLayout(FALSE, bHorz);
+                }
+                // Full after this bar: the row ends before the overflowing entry.
+                pDockBar->m_arrBars.InsertAt(arrIndex[i], (void*)nullptr);
+                arrVisible.SetSize(i);
+                break;
+            }
+            if (pBar == this)
+                bSelfReached = true;
             if (p != nullptr && !p->IsFixedSize())
                 nResizableSum += extentOf(p);
             else
                 nAvail -= nAdd;
+        }
+        arrResizable.RemoveAll();
+        for (INT_PTR i = 0; i < arrVisible.GetSize(); ++i)
+        {
+            CExtControlBar* p = DYNAMIC_DOWNCAST(CExtControlBar, arrVisible[i]);
+            if (p != nullptr && !p->IsFixedSize())
+                arrResizable.Add(p);
         }
         int nDiff = nAvail - nResizableSum - 2 * ::GetSystemMetrics(bHorz ? SM_CXBORDER : SM_CYBORDER);
         const int nStep = nDiff > 0 ? 1 : -1;
@@ -253,15 +285,13 @@ CSize CExtControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
             for (int i = 0; i < nCount && nDiff != 0; ++i)
             {
                 CExtControlBar* p = arrResizable[i];
-                if (nStep < 0 && extentOf(p) <= minOf(p))
+                if (extentOf(p) == minOf(p))
                     continue;
                 extentOf(p) += nStep;
                 nDiff -= nStep;
-                if (extentOf(p) > minOf(p))
+                if (extentOf(p) != minOf(p))
                     bAllAtMin = false;
             }
-            if (nStep > 0)
-                bAllAtMin = false;
         }
         if (nDiff != 0 && nCount > 0 && bAllAtMin)
             extentOf(arrResizable[nCount - 1]) += nDiff;

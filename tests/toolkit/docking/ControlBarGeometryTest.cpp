@@ -244,3 +244,59 @@ TEST_F(ControlBarGeometry, TheRowSplitterFacesTheFrameCentreOnEverySide)
         EXPECT_TRUE(pBar->GetSplitterAfterRect().IsRectEmpty()) << side.nID;
     }
 }
+
+TEST_F(ControlBarGeometry, ARowWhoseMinimumsDoNotFitBreaksBeforeTheBarThatOverflows)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"A");
+    CHostResizableBar* pB = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"B", pA);
+    CHostResizableBar* pC = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"C", pB);
+    ASSERT_NE(pC, nullptr);
+    CDockBar* pDock = static_cast<CDockBar*>(pA->GetParent());
+    auto rowOf = [pDock](CControlBar* pBar) {
+        int nRow = 0;
+        for (int i = 0; i < pDock->FindBar(pBar); ++i)
+            nRow += pDock->m_arrBars[i] == nullptr ? 1 : 0;
+        return nRow;
+    };
+    ASSERT_EQ(rowOf(pB), rowOf(pA));
+    ASSERT_EQ(rowOf(pC), rowOf(pA));
+    // The 640-pixel frame has room for two minimums of 250 and not for three.
+    for (CHostResizableBar* p : {pA, pB, pC})
+        p->m_nMinLength = 250;
+    const int nMin = pA->CalcMinWidth();
+    ASSERT_GE(nMin, 250);
+    m_pFrame->RecalcLayout();
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(rowOf(pB), rowOf(pA));
+    EXPECT_EQ(rowOf(pC), rowOf(pA) + 1);
+    EXPECT_GE(pA->m_sizeHorzDocked.cx, nMin);
+    EXPECT_GE(pB->m_sizeHorzDocked.cx, nMin);
+    EXPECT_GE(WindowRectOf(pC).top, WindowRectOf(pA).bottom);
+}
+
+TEST_F(ControlBarGeometry, OnlyBarsAboveTheirMinimumTakeOrGiveTheRowsPixels)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"A");
+    CHostResizableBar* pB = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"B", pA);
+    ASSERT_NE(pB, nullptr);
+    m_pFrame->RecalcLayout();
+    const int nMin = pA->CalcMinWidth();
+    CRect rc;
+    static_cast<CDockBar*>(pA->GetParent())->GetClientRect(&rc);
+    const int nRow = rc.Width() - 2 * ::GetSystemMetrics(SM_CXBORDER);
+    // Shrinking and growing: A at its minimum keeps it, B takes the whole difference.
+    for (const int nB : {5000, nMin + 10})
+    {
+        pA->m_sizeHorzDocked.cx = nMin;
+        pB->m_sizeHorzDocked.cx = nB;
+        m_pFrame->RecalcLayout();
+        EXPECT_EQ(pA->m_sizeHorzDocked.cx, nMin) << nB;
+        EXPECT_EQ(pB->m_sizeHorzDocked.cx, nRow - nMin) << nB;
+    }
+    // Both at their minimum: the last bar takes the surplus.
+    pA->m_sizeHorzDocked.cx = nMin;
+    pB->m_sizeHorzDocked.cx = pB->CalcMinWidth();
+    m_pFrame->RecalcLayout();
+    EXPECT_EQ(pA->m_sizeHorzDocked.cx, nMin);
+    EXPECT_EQ(pB->m_sizeHorzDocked.cx, nRow - nMin);
+}
