@@ -376,7 +376,11 @@ void CControlBar::UpdateFlyBy(MSG* pMsg)
     ScreenToClient(&point);
     CRect client;
     GetClientRect(&client);
-    int nHit = client.PtInRect(point) ? (int)OnToolHitTest(point, nullptr) : -1;
+    UpdateFlyByHit(client.PtInRect(point) ? (int)OnToolHitTest(point, nullptr) : -1);
+}
+
+void CControlBar::UpdateFlyByHit(int nHit)
+{
     if (nHit == m_nFlyByHit)
         return;
     m_nFlyByHit = nHit;

@@ -123,6 +123,9 @@ protected:
     void LeaveDockSite();
     // Fly-by prompt: the tool under the cursor (-1 none) and the frame that shows the prompt.
     void UpdateFlyBy(MSG* pMsg);
+    // The fly-by prompt step for the tool hit at the cursor (-1 none): timer 0xE000 before a prompt
+    // shows, 0xE001 while one is shown.
+    void UpdateFlyByHit(int nHit);
     void SetStatusPrompt(int nHit);
     CFrameWnd* GetPromptFrame() const;
 

@@ -251,6 +251,8 @@ bool CExtControlBar::ProcessMouseMove(UINT nFlags, CPoint ptClient)
 
 void CExtControlBar::UpdateCursorAt(const POINT& ptClient)
 {
+    if (IsFrameInHelpMode(this))
+        return; // the help cursor stays
     HCURSOR hClassCursor = (HCURSOR)::GetClassLongPtrW(GetSafeHwnd(), GCLP_HCURSOR);
     HCURSOR hCursor = hClassCursor;
     if (!IsDialogMode())
@@ -553,6 +555,14 @@ BOOL CExtControlBar::PreTranslateMessage(MSG* pMsg)
     {
         if (pDyn->PreTranslateMessage(pMsg))
             return TRUE;
+    }
+    // Fly-by prompts also for the caption buttons, which lie outside the client area.
+    if ((m_dwStyle & CBRS_FLYBY) != 0 && (pMsg->message == WM_MOUSEMOVE || pMsg->message == WM_NCMOUSEMOVE) &&
+        !CExtMenuKindOf::IsToolBarMenuTracking() && !CExtPopupMenuWnd::IsMenuTracking())
+    {
+        CPoint pt(pMsg->pt);
+        ScreenToClient(&pt);
+        UpdateFlyByHit((int)OnToolHitTest(pt, nullptr));
     }
     CFrameWnd* pFrame = GetDockingFrame();
     if (pFrame != nullptr && IsFrameInHelpMode(pFrame))

@@ -286,3 +286,53 @@ TEST_F(BarsMenu, CaptionButtonsAnswerNoHitAndNoTipWhileAMenuTracks)
     CExtMenuKindOf::SetToolBarMenuTracking(false);
     EXPECT_NE(pA->OnToolHitTest(ptClient, nullptr), -1);
 }
+
+TEST_F(BarsMenu, CaptionButtonsArmTheFlyByPromptUnlessAMenuTracks)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pA, nullptr);
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->RecalcLayout();
+    pA->SetBarStyle(pA->GetBarStyle() | CBRS_FLYBY);
+    CExtBarNcAreaButton* pClose = pA->NcButtonGet(0);
+    ASSERT_NE(pClose, nullptr);
+    CRect rcWnd;
+    pA->GetWindowRect(&rcWnd);
+    MSG msg = {};
+    msg.hwnd = pA->GetSafeHwnd();
+    msg.message = WM_NCMOUSEMOVE;
+    msg.wParam = HTMINBUTTON;
+    msg.pt = pClose->m_rc.CenterPoint() + rcWnd.TopLeft();
+    // Over a menu: nothing is armed.
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    pA->PreTranslateMessage(&msg);
+    EXPECT_FALSE(::KillTimer(pA->GetSafeHwnd(), 0xE000));
+    CExtPopupMenuWnd::CancelMenuTracking();
+    // Resting on the button arms the prompt's wait.
+    pA->PreTranslateMessage(&msg);
+    EXPECT_TRUE(::KillTimer(pA->GetSafeHwnd(), 0xE000));
+}
+
+TEST_F(BarsMenu, InHelpModeTheCaptionKeepsTheCursor)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pA, nullptr);
+    m_pFrame->RecalcLayout();
+    CRect rcWnd, rcClient;
+    pA->GetWindowRect(&rcWnd);
+    pA->GetClientRect(&rcClient);
+    pA->ClientToScreen(&rcClient);
+    // A caption point away from the buttons, in client coordinates.
+    const CRect& rcCaption = pA->GetCaptionRect();
+    const CPoint ptClient =
+        CPoint(rcCaption.left + 3, rcCaption.CenterPoint().y) + rcWnd.TopLeft() - rcClient.TopLeft();
+    HCURSOR hHelp = ::LoadCursorW(nullptr, IDC_HELP);
+    ::SetCursor(hHelp);
+    m_pFrame->m_bHelpMode = TRUE;
+    pA->UpdateCursorAt(ptClient);
+    m_pFrame->m_bHelpMode = FALSE;
+    EXPECT_EQ(::GetCursor(), hHelp);
+    pA->UpdateCursorAt(ptClient);
+    EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_SIZEALL));
+}
