@@ -26,6 +26,7 @@ struct FakeSound
     int nThreadsCreated = 0;
     bool bFailThread = false;
     bool bFailEvent = false;
+    HANDLE hDelayStart = nullptr; // when set, each sound thread waits for it before it runs
 };
 FakeSound* g_pFake = nullptr;
 
@@ -43,11 +44,32 @@ BOOL WINAPI FakePlaySound(LPCWSTR pszSound, HMODULE, DWORD fdwSound)
     return TRUE;
 }
 
+// A sound thread held back until the test lets it start.
+struct DelayedStart
+{
+    LPTHREAD_START_ROUTINE proc;
+    LPVOID param;
+    HANDLE hStart;
+};
+
+DWORD WINAPI DelayedThreadProc(LPVOID p)
+{
+    DelayedStart start = *(DelayedStart*)p;
+    delete (DelayedStart*)p;
+    ::WaitForSingleObject(start.hStart, 10000);
+    return start.proc(start.param);
+}
+
 HANDLE WINAPI FakeCreateThread(LPSECURITY_ATTRIBUTES sa, SIZE_T stack, LPTHREAD_START_ROUTINE proc, LPVOID param,
                                DWORD flags, LPDWORD pId)
 {
     if (g_pFake->bFailThread)
         return nullptr;
+    if (g_pFake->hDelayStart != nullptr)
+    {
+        param = new DelayedStart{proc, param, g_pFake->hDelayStart};
+        proc = &DelayedThreadProc;
+    }
     HANDLE h = ::CreateThread(sa, stack, proc, param, flags, pId);
     if (h != nullptr)
     {
@@ -84,6 +106,8 @@ protected:
             ::CloseHandle(fake.hRelease);
         if (fake.hHeld)
             ::CloseHandle(fake.hHeld);
+        if (fake.hDelayStart)
+            ::CloseHandle(fake.hDelayStart);
         g_pFake = nullptr;
     }
     // Every sound thread started so far has ended (and released the token).
@@ -189,4 +213,23 @@ TEST(SoundPlayerToken, NoEventSharedBetweenProcessesExists)
     EXPECT_EQ(h, nullptr);
     if (h != nullptr)
         ::CloseHandle(h);
+}
+
+TEST_F(SoundPlayerTest, AThreadThatStartsLateBoundsTheHandOverAndStillOwnsItsRequest)
+{
+    fake.hDelayStart = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    // The hand-over gives up waiting (after its bound) although the thread has not taken the request.
+    player.PlaySound(CExtSoundPlayer::__ON_MENU_CMD_CLICKED);
+    EXPECT_TRUE(Calls().empty());
+    EXPECT_EQ(fake.nThreadsCreated, 1);
+    // The request the player let go of is still whole when the thread reads it.
+    ::SetEvent(fake.hDelayStart);
+    WaitForSoundThreads();
+    const std::vector<PlayCall> calls = Calls();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].sound, L"MenuCommand");
+    // The token came back: the next sound plays.
+    player.PlaySound(CExtSoundPlayer::__ON_MENU_CMD_CLICKED);
+    WaitForSoundThreads();
+    EXPECT_EQ(Calls().size(), 2u);
 }
