@@ -248,3 +248,39 @@ TEST_F(ButtonDropDownTest, TheMenuShowsItsItemsAndAClickDeliversTheCommandInEver
     m_pDlg->m_enabled.clear();
     CExtPopupMenuWnd::g_bHideRarelyUsed = bHideRarelyUsed;
 }
+
+TEST_F(ButtonDropDownTest, AnAdoptingMenuTakesTheChosenCommandItsTextAndSendsItOnce)
+{
+    m_pDlg->m_enabled = {kFirst, kSecond};
+    CExtCmdItem cmd(kSecond);
+    cmd.m_sMenuText = L"Second";
+    cmd.m_sToolbarText = L"Kedua";
+    ASSERT_TRUE(g_CmdManagerHolder->SetupCommand(L"ButtonDropDownTest", cmd, true));
+    m_pButton->m_nStateFlags |= CExtButton::kStateAdoptCmd;
+    m_pButton->m_nStateFlags2 |= CExtButton::kAdoptTextAndIcon;
+    // Rarely used items shown, as the program has them.
+    const bool bHideRarelyUsed = CExtPopupMenuWnd::g_bHideRarelyUsed;
+    CExtPopupMenuWnd::g_bHideRarelyUsed = false;
+    bool bEaten = false;
+    RunInLoop([&bEaten]() {
+        CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
+        if (pPopup == nullptr)
+            return;
+        CRect rcItem;
+        pPopup->GetItemRect(1, rcItem);
+        bool bPassOn = false;
+        bEaten = pPopup->HandleMouseClick(WM_LBUTTONUP, rcItem.CenterPoint().x, rcItem.CenterPoint().y, bPassOn);
+    });
+    m_pButton->OnClick(false, false);
+    CExtPopupMenuWnd::g_bHideRarelyUsed = bHideRarelyUsed;
+    EXPECT_TRUE(bEaten);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+    Pump();
+    EXPECT_EQ(m_pButton->GetDlgCtrlID(), (int)kSecond);
+    CString strText;
+    m_pButton->GetWindowText(strText);
+    EXPECT_EQ(strText, L"Kedua");
+    ASSERT_EQ(m_pDlg->m_commands.size(), 1u);
+    EXPECT_EQ(m_pDlg->m_commands[0].nId, kSecond);
+    EXPECT_EQ(m_pDlg->m_commands[0].hWnd, m_pButton->GetSafeHwnd());
+}
