@@ -130,18 +130,8 @@ private:
 
 TEST_F(PopupControlTest, AWheelTheControlLetsThroughIsDeliveredOtherwiseItIsEaten)
 {
-    struct CWheelCounter : public CWnd
-    {
-        int m_nWheels = 0;
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-        {
-            if (message == WM_MOUSEWHEEL)
-                ++m_nWheels;
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    } below;
-    ASSERT_TRUE(
-        below.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(500, 200, 900, 600), nullptr, 0));
+    CWheelCounter below;
+    ASSERT_TRUE(below.Create());
     for (const bool bLetThrough : {false, true})
     {
         SCOPED_TRACE(bLetThrough ? "let through" : "kept");

@@ -290,19 +290,8 @@ TEST_F(PopupListBoxTest, OneNotchWithThreeScrollLinesMovesTwoItems)
 
 TEST_F(PopupListBoxTest, ARealWheelTurnMovesTheListAndReachesNoOtherWindow)
 {
-    // A window under the menu that has the focus and counts wheel messages.
-    struct CWheelCounter : public CWnd
-    {
-        int m_nWheels = 0;
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-        {
-            if (message == WM_MOUSEWHEEL)
-                ++m_nWheels;
-            return CWnd::WindowProc(message, wParam, lParam);
-        }
-    } below;
-    ASSERT_TRUE(
-        below.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(500, 200, 900, 600), nullptr, 0));
+    CWheelCounter below;
+    ASSERT_TRUE(below.Create());
     below.SetForegroundWindow();
     below.SetFocus();
     Pump();

@@ -81,3 +81,16 @@ bool SpecialPopupTest::Show(CExtPopupMenuWnd* pPopup, int x, int y, UINT nFlags)
     Pump();
     return true;
 }
+
+bool CWheelCounter::Create()
+{
+    return CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP | WS_VISIBLE, CRect(500, 200, 900, 600), nullptr, 0) !=
+           FALSE;
+}
+
+LRESULT CWheelCounter::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_MOUSEWHEEL)
+        ++m_nWheels;
+    return CWnd::WindowProc(message, wParam, lParam);
+}

@@ -27,6 +27,18 @@ public:
     std::function<LRESULT(UINT, WPARAM, LPARAM)> m_onMessage;
 };
 
+// A visible top-level window under the test menus (500, 200)-(900, 600) that counts the wheel
+// messages it gets.
+class CWheelCounter : public CWnd
+{
+public:
+    int m_nWheels = 0;
+    bool Create();
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 // The menu test paint manager that also records the undo/redo captions and the texts of the menu
 // items' edit parts it paints.
 class CRecordingPaintManager : public CMenuTestPaintManager
