@@ -1,0 +1,105 @@
+// The test host of the extra controls: the MDI frame and the page dialog.
+#include "ExtrasHost.h"
+
+namespace extrashost
+{
+
+// ---- the MDI frame --------------------------------------------------------------------------------
+
+bool CExtrasMdiFrame::CreateHost(const RECT& rc)
+{
+    const CRect r(rc);
+    if (!CreateEx(0, nullptr, L"Extras", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, r.left, r.top, r.Width(), r.Height(),
+                  nullptr, nullptr))
+        return false;
+    return m_wndMdiTabs.Create(this, CRect(0, 0, 0, 0), kIdMdiTabs, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                               CExtTabWnd::kOrientTop | CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose);
+}
+
+CMDIChildWnd* CExtrasMdiFrame::NewChild(LPCTSTR lpszTitle)
+{
+    auto* pChild = new CMDIChildWnd;
+    if (!pChild->Create(nullptr, lpszTitle, WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, rectDefault, this))
+        return nullptr; // a child that fails deletes itself
+    return pChild;
+}
+
+// ---- the page dialog ----------------------------------------------------------------------------
+
+bool CExtrasPagesDialog::CreateHost(CWnd* pParent, const RECT& rc)
+{
+    // An empty popup template; the size is set in pixels afterwards.
+    m_template.assign(sizeof(DLGTEMPLATE) / sizeof(WORD), 0);
+    auto* pTemplate = (DLGTEMPLATE*)m_template.data();
+    pTemplate->style = WS_POPUP | WS_CAPTION | WS_THICKFRAME | WS_SYSMENU | WS_CLIPCHILDREN;
+    pTemplate->cx = 200;
+    pTemplate->cy = 120;
+    m_template.push_back(0); // no menu
+    m_template.push_back(0); // the dialog class
+    for (LPCWSTR psz = L"Halaman"; *psz != 0; ++psz)
+        m_template.push_back((WORD)*psz);
+    m_template.push_back(0);
+    if (!CreateIndirect((LPCDLGTEMPLATE)m_template.data(), pParent))
+        return false;
+    MoveWindow(&rc);
+    // The strips dock to their containers only while they are visible: lay out once shown.
+    ShowWindow(SW_SHOW);
+    m_wndNested.RecalcLayout();
+    m_wndPages.RecalcLayout();
+    return m_bPagesMade;
+}
+
+HWND CExtrasPagesDialog::MakePage(CWnd* pParent, LPCTSTR lpszText, UINT nEditId)
+{
+    const HWND hPage = ::CreateWindowExW(0, L"STATIC", nullptr, WS_CHILD | WS_CLIPCHILDREN, 0, 0, 10, 10,
+                                         pParent->m_hWnd, nullptr, AfxGetInstanceHandle(), nullptr);
+    if (hPage == nullptr)
+        return nullptr;
+    if (::CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", lpszText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, 10,
+                          10, 160, 24, hPage, (HMENU)(UINT_PTR)nEditId, AfxGetInstanceHandle(), nullptr) == nullptr)
+        return nullptr;
+    return hPage;
+}
+
+BOOL CExtrasPagesDialog::OnInitDialog()
+{
+    const BOOL bResult = CExtResizableDialog::OnInitDialog();
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (!m_wndPages.Create(this, rcClient, kIdPages))
+        return bResult;
+    const LPCTSTR pszPages[kPageCount] = {L"Umum", L"Koneksi", L"Lanjutan"};
+    for (int i = 0; i < kPageCount - 1; ++i)
+    {
+        const HWND hPage = MakePage(&m_wndPages, pszPages[i], kIdFirstEdit + i);
+        if (hPage == nullptr || !m_wndPages.PageInsert(hPage, pszPages[i]))
+            return bResult;
+    }
+    // The third page: a plain container with two pages of its own.
+    const HWND hLast = MakePage(&m_wndPages, pszPages[kPageCount - 1], kIdFirstEdit + kPageCount - 1);
+    if (hLast == nullptr || !m_wndNested.Create(CWnd::FromHandle(hLast), CRect(10, 40, 300, 200), kIdNested))
+        return bResult;
+    const LPCTSTR pszNested[kNestedPageCount] = {L"Modem", L"Port"};
+    for (int i = 0; i < kNestedPageCount; ++i)
+    {
+        const HWND hPage = MakePage(&m_wndNested, pszNested[i], kIdFirstEdit + kPageCount + i);
+        if (hPage == nullptr || !m_wndNested.PageInsert(hPage, pszNested[i]))
+            return bResult;
+    }
+    if (!m_wndPages.PageInsert(hLast, pszPages[kPageCount - 1]))
+        return bResult;
+    AddAnchor(m_wndPages.m_hWnd, CSize(0, 0), CSize(100, 100));
+    m_bPagesMade = true;
+    return bResult;
+}
+
+HWND CExtrasPagesDialog::GetEdit(int nIndex) const
+{
+    if (nIndex < 0 || nIndex >= kPageCount + kNestedPageCount)
+        return nullptr;
+    const CExtTabPageContainerWnd& box = nIndex < kPageCount ? m_wndPages : m_wndNested;
+    const HWND hPage = box.PageGet(nIndex < kPageCount ? nIndex : nIndex - kPageCount);
+    return hPage != nullptr ? ::GetDlgItem(hPage, (int)(kIdFirstEdit + nIndex)) : nullptr;
+}
+
+} // namespace extrashost
