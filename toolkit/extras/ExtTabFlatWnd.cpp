@@ -20,6 +20,7 @@ namespace
 
 const COLORREF kSelectedFace = RGB(255, 255, 255);
 const int kMinButtonSide = 3;
+const int kIconGap = 3; // between a tab's icon and its text
 
 // Maps a point of the canonical tab (u along the strip from the item's start, v from the inner edge
 // outwards) onto the item rectangle of an orientation.
@@ -32,6 +33,28 @@ CPoint MapFlat(const CRect& rc, DWORD dwOrientation, int u, int v)
     case CExtTabWnd::kOrientRight: return CPoint(rc.left + v, rc.top + u);
     default: return CPoint(rc.left + u, rc.bottom - 1 - v);
     }
+}
+
+// The icon at the start of the content, centred across it; the content then starts after it. The
+// icon's picture is drawn directly (no state drawing: tabs show icons only in their normal state).
+void DrawFlatIcon(CDC& dc, CRect& rcContent, bool bHorz, CExtCmdIcon* pIcon)
+{
+    if (pIcon == nullptr || pIcon->IsEmpty())
+        return;
+    const CSize sizeIcon = pIcon->GetSize();
+    const int nAlong = bHorz ? sizeIcon.cx : sizeIcon.cy;
+    if (nAlong <= (bHorz ? rcContent.Width() : rcContent.Height()))
+    {
+        const CPoint pt = bHorz ? CPoint(rcContent.left, rcContent.CenterPoint().y - sizeIcon.cy / 2)
+                                : CPoint(rcContent.CenterPoint().x - sizeIcon.cx / 2, rcContent.top);
+        const HICON hIcon = pIcon->GetIcon(true);
+        if (hIcon != nullptr)
+            ::DrawIconEx(dc.GetSafeHdc(), pt.x, pt.y, hIcon, sizeIcon.cx, sizeIcon.cy, 0, nullptr, DI_NORMAL);
+    }
+    if (bHorz)
+        rcContent.left += nAlong + kIconGap;
+    else
+        rcContent.top += nAlong + kIconGap;
 }
 
 } // namespace
@@ -312,7 +335,8 @@ void CExtTabFlatWnd::OnTabWndDrawItem(CDC& dc, const CRect& rcItemsArea, bool bT
         rcContent.DeflateRect(2, 1);
     else
         rcContent.DeflateRect(1, 2);
-    tabshape::DrawContent(dc, rcContent, bHorz, pFont, pszText, pIcon, clrText);
+    DrawFlatIcon(dc, rcContent, bHorz, pIcon);
+    tabshape::DrawContent(dc, rcContent, bHorz, pFont, pszText, nullptr, clrText);
 }
 
 void CExtTabFlatWnd::OnTabWndDrawButton(CDC& dc, const CRect& rcButton, LONG nHitTest, bool bTopLeft, bool bHorz,
