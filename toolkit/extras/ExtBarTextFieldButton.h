@@ -94,6 +94,8 @@ public:
         void PostNcDestroy() override;
         // Sets the closing flag and posts the cancel message.
         void PostCancel();
+        // The window text becomes the target text when the verification agrees (Enter, Up and Down).
+        void TakeWindowText();
         // Lets the edit handle a key or a character; restores the old text when the verification refuses.
         LRESULT GuardedEdit(UINT message, WPARAM wParam, LPARAM lParam, CExtBarTextFieldButton* pButton);
 

@@ -127,6 +127,14 @@ BOOL CExtBarTextFieldButton::CInPlaceEditWnd::PreTranslateMessage(MSG* pMsg)
     return CEdit::PreTranslateMessage(pMsg);
 }
 
+void CExtBarTextFieldButton::CInPlaceEditWnd::TakeWindowText()
+{
+    CString sText;
+    GetWindowText(sText);
+    if (m_pCbVerify == nullptr || m_pCbVerify(*this, m_pCbCookie, *m_pTarget, sText))
+        *m_pTarget = sText;
+}
+
 LRESULT CExtBarTextFieldButton::CInPlaceEditWnd::GuardedEdit(UINT message, WPARAM wParam, LPARAM lParam,
                                                              CExtBarTextFieldButton* pButton)
 {
@@ -217,6 +225,8 @@ LRESULT CExtBarTextFieldButton::CInPlaceEditWnd::WindowProc(UINT message, WPARAM
         }
         if ((wParam == VK_UP || wParam == VK_DOWN) && pButton->IsCombo())
         {
+            // The typed text is committed as Enter commits it, then the list opens.
+            TakeWindowText();
             CExtToolControlBar* pBar = m_pBar;
             const HWND hWndBar = m_hWndBar;
             CRuntimeClass* pClass = m_pButtonClass;
@@ -227,10 +237,7 @@ LRESULT CExtBarTextFieldButton::CInPlaceEditWnd::WindowProc(UINT message, WPARAM
         }
         if (wParam == VK_RETURN)
         {
-            CString sText;
-            GetWindowText(sText);
-            if (m_pCbVerify == nullptr || m_pCbVerify(*this, m_pCbCookie, *m_pTarget, sText))
-                *m_pTarget = sText;
+            TakeWindowText();
             pButton->OnInplaceEditComplete();
             return 0;
         }

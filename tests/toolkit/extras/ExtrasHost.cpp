@@ -1,10 +1,48 @@
 // The test host of the extra controls: the MDI frame and the page dialog.
 #include "ExtrasHost.h"
+#include "toolkit/foundation/ExtCmdItem.h"
+#include "toolkit/foundation/ExtCmdManager.h"
 
 namespace extrashost
 {
 
+// ---- the tool bar --------------------------------------------------------------------------------
+
+const UINT CExtrasToolBar::kFieldIds[3] = {kIdPlainField, kIdEditCombo, kIdReadOnlyCombo};
+const wchar_t* const CExtrasToolBar::kComboItems[kComboItemCount] = {L"Satu", L"Dua", L"Tiga", L"Empat", L"Lima"};
+
+CExtBarButton* CExtrasToolBar::OnCreateBarCommandBtn(UINT nCmdID, UINT nStyle)
+{
+    if (nCmdID != kIdPlainField && nCmdID != kIdEditCombo && nCmdID != kIdReadOnlyCombo)
+        return CExtToolControlBar::OnCreateBarCommandBtn(nCmdID, nStyle);
+    auto* pField = new CExtBarTextFieldButton(nCmdID != kIdPlainField, kFieldWidth, this, nCmdID, nStyle);
+    if (nCmdID != kIdPlainField)
+    {
+        for (LPCTSTR psz : kComboItems)
+            pField->m_arrListItems.push_back(psz);
+    }
+    if (nCmdID == kIdReadOnlyCombo)
+    {
+        pField->m_nEditFlags |= CExtBarTextFieldButton::kEditReadOnly;
+        pField->SetFieldText(kComboItems[0], false);
+    }
+    return pField;
+}
+
+CExtBarTextFieldButton* CExtrasToolBar::GetField(UINT nCmdID) const
+{
+    for (int i = 0; i < GetButtonsCount(); ++i)
+    {
+        CExtBarButton* pButton = GetButton(i);
+        if (pButton->GetCmdID(false) == nCmdID)
+            return DYNAMIC_DOWNCAST(CExtBarTextFieldButton, pButton);
+    }
+    return nullptr;
+}
+
 // ---- the MDI frame --------------------------------------------------------------------------------
+
+const wchar_t* const CExtrasMdiFrame::kProfileName = L"ExtrasHost";
 
 bool CExtrasMdiFrame::CreateHost(const RECT& rc)
 {
@@ -12,8 +50,28 @@ bool CExtrasMdiFrame::CreateHost(const RECT& rc)
     if (!CreateEx(0, nullptr, L"Extras", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, r.left, r.top, r.Width(), r.Height(),
                   nullptr, nullptr))
         return false;
+    // The fields' commands, with the texts their chevron menu items show.
+    if (!g_CmdManagerHolder->CreateProfile(kProfileName, m_hWnd))
+        return false;
+    const wchar_t* const pszTexts[3] = {L"Cari", L"Nomor", L"Mode"};
+    for (int i = 0; i < 3; ++i)
+    {
+        CExtCmdItem cmd(CExtrasToolBar::kFieldIds[i]);
+        cmd.m_sMenuText = cmd.m_sToolbarText = pszTexts[i];
+        if (!g_CmdManagerHolder->SetupCommand(kProfileName, cmd))
+            return false;
+    }
+    if (!m_wndToolBar.Create(L"Fields", this, kIdToolBar) || !m_wndToolBar.SetButtons(CExtrasToolBar::kFieldIds, 3))
+        return false;
     return m_wndMdiTabs.Create(this, CRect(0, 0, 0, 0), kIdMdiTabs, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                                CExtTabWnd::kOrientTop | CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose);
+}
+
+BOOL CExtrasMdiFrame::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (HIWORD(wParam) == 0)
+        m_commands.push_back(LOWORD(wParam));
+    return CMDIFrameWnd::OnCommand(wParam, lParam);
 }
 
 CMDIChildWnd* CExtrasMdiFrame::NewChild(LPCTSTR lpszTitle)

@@ -1,9 +1,12 @@
 // The test host of the extra controls: an MDI frame whose children are listed by a flat MDI tab
-// window, and a resizable dialog holding a flat tab page container with three pages (the third holds
-// a nested plain container). The host program shows them; the tests create and drive them in-process.
+// window and whose tool bar holds three text fields (plain, editable combo, read-only combo), and a
+// resizable dialog holding a flat tab page container with three pages (the third holds a nested plain
+// container). The host program shows them; the tests create and drive them in-process.
 #pragma once
 #include "platform/MdiFrameWnd.h"
 #include "toolkit/bars_tabs/ExtTabPageContainerWnd.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/extras/ExtBarTextFieldButton.h"
 #include "toolkit/extras/ExtTabMdiFlatWnd.h"
 #include "toolkit/extras/ExtTabPageContainerFlatWnd.h"
 #include "toolkit/menus_dialogs/ExtResizableDialog.h"
@@ -12,19 +15,50 @@
 namespace extrashost
 {
 
-// The MDI frame with the flat MDI tab strip at the top.
+// The tool bar of the host: its commands become text fields.
+class CExtrasToolBar : public CExtToolControlBar
+{
+public:
+    enum : UINT
+    {
+        kIdPlainField = 0x9101,
+        kIdEditCombo = 0x9102,
+        kIdReadOnlyCombo = 0x9103,
+    };
+    enum : int
+    {
+        kFieldWidth = 120,
+        kComboItemCount = 5,
+    };
+    static const UINT kFieldIds[3];
+    static const wchar_t* const kComboItems[kComboItemCount];
+
+    CExtBarButton* OnCreateBarCommandBtn(UINT nCmdID, UINT nStyle = 0) override;
+    // The field of the command; null when the bar holds none.
+    CExtBarTextFieldButton* GetField(UINT nCmdID) const;
+};
+
+// The MDI frame with the tool bar and the flat MDI tab strip at the top. It records the commands it
+// receives.
 class CExtrasMdiFrame : public CMDIFrameWnd
 {
 public:
     enum : UINT
     {
         kIdMdiTabs = 0xE800,
+        kIdToolBar = 0xE801,
     };
+    static const wchar_t* const kProfileName;
     bool CreateHost(const RECT& rc);
     // A new MDI child with the title; null when its window could not be made.
     CMDIChildWnd* NewChild(LPCTSTR lpszTitle);
 
     CExtTabMdiFlatWnd m_wndMdiTabs;
+    CExtrasToolBar m_wndToolBar;
+    std::vector<UINT> m_commands; // the command ids received, in order
+
+protected:
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 };
 
 // The resizable dialog with the flat page container filling it.

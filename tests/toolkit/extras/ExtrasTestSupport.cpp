@@ -71,7 +71,10 @@ void PumpFor(DWORD nMilliseconds)
     } while (::GetTickCount() - nStart < nMilliseconds);
 }
 
-void MoveMouseTo(HWND hWnd, CPoint ptClient)
+namespace
+{
+
+void MoveMouseRaw(HWND hWnd, CPoint ptClient)
 {
     ::ClientToScreen(hWnd, &ptClient);
     const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
@@ -81,6 +84,23 @@ void MoveMouseTo(HWND hWnd, CPoint ptClient)
     in.mi.dy = ::MulDiv(ptClient.y, 65535, cy);
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &in, sizeof(in));
+}
+
+} // namespace
+
+void ClickAtRaw(HWND hWnd, CPoint ptClient)
+{
+    MoveMouseRaw(hWnd, ptClient);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+void MoveMouseTo(HWND hWnd, CPoint ptClient)
+{
+    MoveMouseRaw(hWnd, ptClient);
     PumpFor(20);
 }
 
@@ -96,6 +116,12 @@ void ClickAt(HWND hWnd, CPoint ptClient)
 }
 
 void SendKeys(std::initializer_list<WORD> keys)
+{
+    SendKeysRaw(keys);
+    PumpFor(30);
+}
+
+void SendKeysRaw(std::initializer_list<WORD> keys)
 {
     std::vector<INPUT> in;
     for (WORD vk : keys)
@@ -114,18 +140,98 @@ void SendKeys(std::initializer_list<WORD> keys)
         in.push_back(i);
     }
     ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
-    PumpFor(30);
 }
 
 void TypeText(LPCWSTR pszText)
+{
+    TypeTextRaw(pszText);
+    PumpFor(30);
+}
+
+void TypeTextRaw(LPCWSTR pszText)
 {
     for (; *pszText != 0; ++pszText)
     {
         const SHORT vk = ::VkKeyScanW(*pszText);
         if ((vk & 0x100) != 0)
-            SendKeys({VK_SHIFT, (WORD)(vk & 0xFF)});
+            SendKeysRaw({VK_SHIFT, (WORD)(vk & 0xFF)});
         else
-            SendKeys({(WORD)(vk & 0xFF)});
+            SendKeysRaw({(WORD)(vk & 0xFF)});
+    }
+}
+
+// ---- scripts --------------------------------------------------------------------------------------
+
+namespace
+{
+Script* g_pRunning = nullptr; // one script runs at a time
+} // namespace
+
+Script& Script::Then(std::function<bool()> step)
+{
+    m_steps.push_back(Step{std::move(step), false});
+    return *this;
+}
+
+Script& Script::Do(std::function<void()> step)
+{
+    m_steps.push_back(Step{[step] {
+                               step();
+                               return true;
+                           },
+                           true});
+    return *this;
+}
+
+void Script::Start(UINT nPeriod, DWORD nLimit)
+{
+    g_pRunning = this;
+    m_nStart = ::GetTickCount();
+    m_nLimit = nLimit;
+    m_nTimer = ::SetTimer(nullptr, 0, nPeriod, OnTick);
+}
+
+Script::~Script()
+{
+    if (m_nTimer != 0)
+        ::KillTimer(nullptr, m_nTimer);
+    if (g_pRunning == this)
+        g_pRunning = nullptr;
+}
+
+void CALLBACK Script::OnTick(HWND hWnd, UINT message, UINT_PTR nID, DWORD nTime)
+{
+    (void)hWnd;
+    (void)message;
+    (void)nTime;
+    if (g_pRunning != nullptr && g_pRunning->m_nTimer == nID)
+        g_pRunning->Tick();
+}
+
+void Script::Tick()
+{
+    if (!IsDone() && ::GetTickCount() - m_nStart > m_nLimit)
+    {
+        m_bFailed = true;
+        m_nNext = m_steps.size();
+        SendKeysRaw({VK_ESCAPE});
+    }
+    if (!IsDone())
+    {
+        // A step run once is passed before it runs: it may start a modal loop in which the next ticks go on.
+        const size_t nIndex = m_nNext;
+        if (m_steps[nIndex].bOnce)
+        {
+            m_nNext = nIndex + 1;
+            m_steps[nIndex].fn();
+        }
+        else if (m_steps[nIndex].fn() && m_nNext == nIndex)
+            m_nNext = nIndex + 1;
+    }
+    if (IsDone() && m_nTimer != 0)
+    {
+        ::KillTimer(nullptr, m_nTimer);
+        m_nTimer = 0;
     }
 }
 

@@ -5,8 +5,10 @@
 #include "platform/FrameWnd.h"
 #include "support/DibCanvas.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 namespace extrastest
 {
@@ -39,6 +41,40 @@ void ClickAt(HWND hWnd, CPoint ptClient);
 void SendKeys(std::initializer_list<WORD> keys);
 // Types the characters as key input (letters, digits and spaces).
 void TypeText(LPCWSTR pszText);
+// The same without pumping: for steps that run inside a modal loop, which must see the input itself.
+void SendKeysRaw(std::initializer_list<WORD> keys);
+void TypeTextRaw(LPCWSTR pszText);
+void ClickAtRaw(HWND hWnd, CPoint ptClient);
+
+// Steps run one after another from a thread timer, so that they also run inside the modal loops the
+// test starts afterwards. A step answers true when done, false to be asked again at the next tick.
+// After the time limit the remaining steps are dropped, Escape is pressed and Failed() answers true.
+class Script
+{
+public:
+    Script& Then(std::function<bool()> step);
+    // Runs a step once and goes on.
+    Script& Do(std::function<void()> step);
+    void Start(UINT nPeriod = 40, DWORD nLimit = 5000);
+    bool IsDone() const { return m_nNext >= m_steps.size(); }
+    bool Failed() const { return m_bFailed; }
+    ~Script();
+
+private:
+    static void CALLBACK OnTick(HWND hWnd, UINT message, UINT_PTR nID, DWORD nTime);
+    void Tick();
+    struct Step
+    {
+        std::function<bool()> fn;
+        bool bOnce;
+    };
+    std::vector<Step> m_steps;
+    size_t m_nNext = 0;
+    UINT_PTR m_nTimer = 0;
+    DWORD m_nStart = 0;
+    DWORD m_nLimit = 0;
+    bool m_bFailed = false;
+};
 
 // The window's client area painted through WM_PRINTCLIENT into a DIB of its size.
 std::unique_ptr<DibCanvas> PaintClient(HWND hWnd);
