@@ -1,9 +1,13 @@
 // Extra controls, each ratio over three runs (min/median/max printed):
 // (1) painting a flat tab strip of 20 tabs with icons into a memory DC against drawing the same
-//     trapezoids, lines, icons and texts with plain GDI calls; target 3x.
+//     trapezoids, lines, icons and texts with plain GDI calls; target 3x;
+// (2) CPU time of the GUI thread while a text field's in-place edit stays open and idle for 2 s,
+//     divided by the wall time; target 0.05.
 #include "bench/BenchSupport.h"
 #include "platform/Dc.h"
 #include "platform/FrameWnd.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/extras/ExtBarTextFieldButton.h"
 #include "toolkit/extras/ExtTabFlatWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -17,7 +21,8 @@ constexpr int kTabs = 20;
 constexpr int kRepeat = 200;
 constexpr int kStripWidth = 1800;
 
-// The same picture with plain GDI: background, inner line, one polygon, two lines, an icon and a text per tab.
+// The same picture with plain GDI: background, inner line, one polygon, two lines, the tabs' icon and a text per
+// tab.
 void PaintPlain(CExtTabFlatWnd& tabs, CDC& dc, HICON hIcon)
 {
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
@@ -80,6 +85,42 @@ double FlatPaintRatio(CExtTabFlatWnd& tabs, HICON hIcon)
     return tFlat / tPlain;
 }
 
+constexpr UINT kIdleMilliseconds = 2000;
+
+double ThreadCpuSeconds()
+{
+    FILETIME ftCreate, ftExit, ftKernel, ftUser;
+    if (!::GetThreadTimes(::GetCurrentThread(), &ftCreate, &ftExit, &ftKernel, &ftUser))
+        return 0.0;
+    auto seconds = [](const FILETIME& ft) {
+        return (double)(((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime) / 1e7;
+    };
+    return seconds(ftKernel) + seconds(ftUser);
+}
+
+// Ends the editing: the edit's own cancel message.
+void CALLBACK EndEditing(HWND hWnd, UINT message, UINT_PTR nID, DWORD nTime)
+{
+    (void)hWnd;
+    (void)message;
+    (void)nTime;
+    ::KillTimer(nullptr, nID);
+    if (CExtBarTextFieldButton::CInPlaceEditWnd* pEdit = CExtBarTextFieldButton::CInPlaceEditWnd::GetAlive())
+        pEdit->PostMessage(CExtBarTextFieldButton::kMsgCancelEdit);
+}
+
+double IdleEditRatio(CExtBarTextFieldButton& field)
+{
+    ::SetTimer(nullptr, 0, kIdleMilliseconds, EndEditing);
+    const double dCpu0 = ThreadCpuSeconds();
+    const auto t0 = std::chrono::steady_clock::now();
+    const CPoint pt = field.GetEditRect(field.GetRect()).CenterPoint();
+    field.OnClick(pt, true);
+    field.OnClick(pt, false); // returns when the edit goes
+    const double dWall = bench::Seconds(t0);
+    return (ThreadCpuSeconds() - dCpu0) / dWall;
+}
+
 } // namespace
 
 int wmain()
@@ -101,9 +142,21 @@ int wmain()
     tabs.SelectionSet(3, true, true);
     std::vector<double> ratios;
     for (int r = 0; r < bench::kRuns; ++r)
-        ratios.push_back(FlatPaintRatio(tabs, hIcon));
+        ratios.push_back(FlatPaintRatio(tabs, icon.GetIcon(true)));
     bench::PrintRatios("flat strip of 20 tabs against plain GDI", ratios, 3.0);
     tabs.DestroyWindow();
+
+    CExtToolControlBar bar;
+    bar.Create(L"Fields", pFrame, 0xE801);
+    auto* pField = new CExtBarTextFieldButton(false, 120, &bar, 0x9101);
+    bar.m_buttons.Add(pField);
+    bar.SetWindowPos(nullptr, 0, 0, 300, 40, SWP_NOZORDER | SWP_NOACTIVATE);
+    pField->SetRect(CRect(4, 4, 128, 30));
+    std::vector<double> idle;
+    for (int r = 0; r < bench::kRuns; ++r)
+        idle.push_back(IdleEditRatio(*pField));
+    bench::PrintRatios("GUI thread CPU over wall time with an idle in-place edit", idle, 0.05);
+    bar.DestroyWindow();
     pFrame->DestroyWindow();
     return 0;
 }
