@@ -4,8 +4,10 @@
 #include "platform/Dc.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtPopupInplaceListBox.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuInplaceEdit.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+#include <memory>
 
 using extrastest::PumpUntil;
 using extrastest::TextFields;
@@ -23,12 +25,6 @@ TEST_F(TextFields, MeasureIsTheSampleTextHeightPlusPadsAndTheFieldWidthPlusMargi
         EXPECT_EQ(size.cx, extrashost::CExtrasToolBar::kFieldWidth + 4); // no room added for the arrow
         EXPECT_EQ(pField->GetSize(), size);
     }
-    CExtBarTextFieldButton dynamic;
-    EXPECT_EQ(dynamic.GetFieldWidth(), 100);
-    EXPECT_FALSE(dynamic.IsCombo());
-    EXPECT_EQ(dynamic.m_nListWidth, (int)CExtBarTextFieldButton::kListWidthField);
-    EXPECT_EQ(dynamic.m_nMaxListHeight, 250);
-    EXPECT_EQ(dynamic.m_dwListBoxStyle, 0x50200160u);
 }
 
 TEST_F(TextFields, EditRectangleAndArrowStripOfTheThumbWidth)
@@ -169,4 +165,68 @@ TEST_F(TextFields, PaintingShowsTheListTextWhileTheListIsOpenAndTheFieldTextOthe
     g_PaintManagerHolder->PaintTextField(expected.dc, data);
     EXPECT_EQ(memcmp(listing.Bits(), expected.Bits(), rc.Width() * rc.Height() * 4), 0);
     EXPECT_NE(memcmp(listing.Bits(), shown.Bits(), rc.Width() * rc.Height() * 4), 0);
+}
+
+TEST_F(TextFields, ListEventsWithoutASelectionKeepTheTexts)
+{
+    CExtBarTextFieldButton* pCombo = Combo();
+    pCombo->SetFieldText(L"Dua", false);
+    pCombo->m_sEditText = L"Dua";
+    CExtPopupInplaceListBox list;
+    ASSERT_TRUE(list.Create(WS_CHILD | LBS_HASSTRINGS, CRect(0, 0, 100, 100), m_pFrame, 0x300));
+    for (LPCTSTR psz : extrashost::CExtrasToolBar::kComboItems)
+        list.AddString(psz);
+    list.SetCurSel(-1);
+    ASSERT_EQ(list.GetCurSel(), LB_ERR);
+    EXPECT_FALSE(pCombo->OnListSelChanging(list));
+    EXPECT_FALSE(pCombo->OnListSelected(list));
+    EXPECT_STREQ(pCombo->GetEditText(), L"Dua");
+    EXPECT_STREQ(pCombo->GetFieldText(), L"Dua");
+    list.SetCurSel(2);
+    EXPECT_FALSE(pCombo->OnListSelChanging(list));
+    EXPECT_STREQ(pCombo->GetEditText(), L"Tiga");
+    EXPECT_STREQ(pCombo->GetFieldText(), L"Dua");
+    EXPECT_FALSE(pCombo->OnListSelected(list));
+    EXPECT_STREQ(pCombo->GetFieldText(), L"Tiga");
+    // Filling the list selects the field text when asked to.
+    CExtPopupInplaceListBox fresh;
+    ASSERT_TRUE(fresh.Create(WS_CHILD | LBS_HASSTRINGS, CRect(0, 0, 100, 100), m_pFrame, 0x301));
+    pCombo->m_dwFieldFlags |= CExtBarTextFieldButton::kFieldSelectInList;
+    EXPECT_TRUE(pCombo->OnInitList(fresh));
+    pCombo->m_dwFieldFlags &= ~CExtBarTextFieldButton::kFieldSelectInList;
+    EXPECT_EQ(fresh.GetCount(), 5);
+    EXPECT_EQ(fresh.GetCurSel(), 2);
+    pCombo->m_sEditText.Empty();
+    list.DestroyWindow();
+    fresh.DestroyWindow();
+}
+
+TEST_F(TextFields, DynamicCreationMakesAPlainFieldAndSettersReportTheOldValues)
+{
+    std::unique_ptr<CObject> pObject(RUNTIME_CLASS(CExtBarTextFieldButton)->CreateObject());
+    auto* pField = DYNAMIC_DOWNCAST(CExtBarTextFieldButton, pObject.get());
+    ASSERT_NE(pField, nullptr);
+    EXPECT_EQ(pField->GetFieldWidth(), 100);
+    EXPECT_FALSE(pField->IsCombo());
+    EXPECT_FALSE(pField->IsReadOnly());
+    EXPECT_EQ(pField->m_nEditFlags, 0);
+    EXPECT_EQ(pField->m_nListWidth, (int)CExtBarTextFieldButton::kListWidthField);
+    EXPECT_EQ(pField->m_nMaxListHeight, 250);
+    EXPECT_EQ(pField->m_dwListBoxStyle, 0x50200160u);
+    EXPECT_EQ(pField->SetFieldWidth(140), 100);
+    EXPECT_EQ(pField->GetFieldWidth(), 140);
+    EXPECT_TRUE(pField->SetFieldText(L"teks"));
+    EXPECT_STREQ(pField->GetFieldText(), L"teks");
+    // Drop-down menus and split parts do not apply to a field.
+    pField->SetSplitDropDown(true);
+    pField->SetAdoptPickedCmd(true);
+    const HMENU hMenu = ::CreatePopupMenu();
+    pField->SetMenu(hMenu);
+    EXPECT_FALSE(pField->IsSplitDropDown());
+    EXPECT_FALSE(pField->IsAdoptPickedCmd());
+    EXPECT_EQ(pField->GetMenu(), nullptr);
+    EXPECT_FALSE(pField->IsMenuButton());
+    EXPECT_FALSE(pField->CanTrackMenu());
+    EXPECT_FALSE(pField->IsMenuPopup());
+    ::DestroyMenu(hMenu);
 }

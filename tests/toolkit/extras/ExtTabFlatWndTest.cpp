@@ -2,10 +2,12 @@
 // back from DIB pixels under the base and the Office 2003 paint managers.
 #include "ExtrasTestSupport.h"
 #include "toolkit/extras/ExtTabFlatWnd.h"
+#include "toolkit/extras/ExtTabMdiFlatWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include <algorithm>
+#include <memory>
 
 using extrastest::PlainFrame;
 using extrastest::PumpFor;
@@ -229,4 +231,47 @@ TEST_F(FlatTabs, Office2003BackgroundIsItsTabClientPaintingAndColoursFollowTheMa
     const COLORREF clrFace = pPM->GetTranslatedColor(XCLR_FACE_NORMAL, &m_wnd);
     EXPECT_NE(clrFace, clrBaseFace);
     EXPECT_EQ(canvas->At(ItemRect(2).right, 13), clrFace);
+}
+
+TEST_F(FlatTabs, ButtonsShowTheirGlyphAndAFrameWhenHoveredOrPressed)
+{
+    Install(new CExtPaintManager);
+    Make(CRect(0, 0, 500, 16), CExtTabWnd::kOrientTop);
+    CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+    const COLORREF clrText = pPM->GetTranslatedColor(COLOR_BTNTEXT, &m_wnd);
+    const COLORREF clrShadow = pPM->GetTranslatedColor(COLOR_3DSHADOW, &m_wnd);
+    const COLORREF clrFrame = pPM->GetTranslatedColor(COLOR_3DDKSHADOW, &m_wnd);
+    const COLORREF clrPushed = pPM->GetTranslatedColor(COLOR_3DHIGHLIGHT, &m_wnd);
+    const COLORREF clrBack = RGB(1, 2, 3);
+    const CRect rc(0, 0, 14, 14);
+    struct Case
+    {
+        bool bEnabled, bHover, bPushed;
+    } cases[] = {{true, false, false}, {false, false, false}, {true, true, false}, {true, false, true}};
+    for (const Case& c : cases)
+    {
+        DibCanvas canvas(14, 14, clrBack);
+        m_wnd.OnTabWndDrawButton(canvas.dc, rc, CExtTabWnd::kHitClose, true, true, c.bEnabled, c.bHover, c.bPushed,
+                                 false);
+        const CRect rcInner(3, 3, 11, 11);
+        const bool bFramed = c.bHover || c.bPushed;
+        EXPECT_GT(canvas.Count(rcInner, c.bEnabled ? clrText : clrShadow), 0) << c.bEnabled;
+        EXPECT_EQ(canvas.Count(rcInner, c.bEnabled ? clrShadow : clrText), 0) << c.bEnabled;
+        EXPECT_EQ(canvas.At(0, 0), bFramed ? clrFrame : clrBack);
+        EXPECT_EQ(canvas.At(13, 7), bFramed ? clrFrame : clrBack);
+        EXPECT_EQ(canvas.At(1, 1), c.bPushed ? clrPushed : clrBack); // a hovered button keeps the background
+    }
+}
+
+TEST_F(FlatTabs, FlatWindowsAreDynamicallyCreatable)
+{
+    for (CRuntimeClass* pClass : {RUNTIME_CLASS(CExtTabFlatWnd), RUNTIME_CLASS(CExtTabMdiFlatWnd)})
+    {
+        std::unique_ptr<CObject> pObject(pClass->CreateObject());
+        ASSERT_NE(pObject, nullptr);
+        EXPECT_TRUE(pObject->IsKindOf(RUNTIME_CLASS(CExtTabFlatWnd)));
+        EXPECT_EQ(pObject->GetRuntimeClass(), pClass);
+    }
+    EXPECT_STREQ(RUNTIME_CLASS(CExtTabMdiFlatWnd)->m_lpszClassName, "CExtTabMdiFlatWnd");
+    EXPECT_EQ(RUNTIME_CLASS(CExtTabMdiFlatWnd)->GetBaseClass(), RUNTIME_CLASS(CExtTabFlatWnd));
 }
