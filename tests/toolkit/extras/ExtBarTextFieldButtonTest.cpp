@@ -110,36 +110,40 @@ TEST_F(TextFields, IBeamOnlyOverAnEnabledEditableEditRectangle)
     EXPECT_NE(::GetCursor(), hIBeam);
 }
 
-TEST_F(TextFields, VerticalBarThatHidesTheFieldMakesItACommandButton)
+TEST_F(TextFields, ScreenInAVerticalBarThatHidesItTheFieldIsACommandButton)
 {
     CExtBarTextFieldButton* pField = Plain();
+    m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_LEFT);
+    m_pFrame->RecalcLayout();
+    extrastest::PumpFor(50);
+    ASSERT_TRUE(CExtControlBar::IsDockedVertically(m_pBar));
+    ASSERT_TRUE(pField->IsFieldHidden());
+    // It measures and paints as the plain button of its command does.
     CExtBarButton plain(m_pBar, extrashost::CExtrasToolBar::kIdPlainField);
-    pField->SetVertDocked(true);
     plain.SetVertDocked(true);
     CClientDC dcBar(m_pBar);
     CFont* pOld = dcBar.SelectObject(m_pBar->GetToolBarFont(false));
     EXPECT_EQ(pField->MeasureButton(dcBar, CSize(23, 22), false), plain.MeasureButton(dcBar, CSize(23, 22), true));
     dcBar.SelectObject(pOld);
-    // It paints as the plain button does.
-    const CRect rc(0, 0, 60, 24);
-    pField->SetRect(rc);
+    const CRect rc = pField->GetRect();
+    ASSERT_FALSE(rc.IsRectEmpty());
     plain.SetRect(rc);
-    DibCanvas a(60, 24), b(60, 24);
+    DibCanvas a(rc.right, rc.bottom), b(rc.right, rc.bottom);
     pField->PaintButton(a.dc, false);
     plain.PaintButton(b.dc, true);
-    EXPECT_EQ(memcmp(a.Bits(), b.Bits(), 60 * 24 * 4), 0);
-    // A click sends the command and opens no edit.
-    Click(pField, rc.CenterPoint());
-    EXPECT_EQ(pField->GetInplaceEdit(), nullptr);
+    EXPECT_EQ(memcmp(a.Bits(), b.Bits(), rc.right * rc.bottom * 4), 0);
+    // A real click on it in the bar sends the command and opens no edit.
+    extrastest::ClickAt(m_pBar->m_hWnd, rc.CenterPoint());
     EXPECT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }, 1000));
+    EXPECT_EQ(pField->GetInplaceEdit(), nullptr);
     ASSERT_FALSE(m_pFrame->m_commands.empty());
     EXPECT_EQ(m_pFrame->m_commands.back(), (UINT)extrashost::CExtrasToolBar::kIdPlainField);
     // Kept shown in the vertical bar, it is a field again.
     pField->SetCtrlShownVert(true);
     EXPECT_FALSE(pField->IsFieldHidden());
     pField->SetCtrlShownVert(false);
-    pField->SetVertDocked(false);
-    PlaceFields();
+    m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
+    m_pFrame->RecalcLayout();
 }
 
 TEST_F(TextFields, PaintingShowsTheListTextWhileTheListIsOpenAndTheFieldTextOtherwise)

@@ -44,6 +44,10 @@ CExtBarTextFieldButton* CExtrasToolBar::GetField(UINT nCmdID) const
 
 const wchar_t* const CExtrasMdiFrame::kProfileName = L"ExtrasHost";
 
+BEGIN_MESSAGE_MAP(CExtrasMdiFrame, CMDIFrameWnd)
+ON_COMMAND_RANGE(CExtrasToolBar::kIdPlainField, CExtrasToolBar::kIdReadOnlyCombo, OnFieldCommand)
+END_MESSAGE_MAP()
+
 bool CExtrasMdiFrame::CreateHost(const RECT& rc)
 {
     const CRect r(rc);
@@ -61,18 +65,23 @@ bool CExtrasMdiFrame::CreateHost(const RECT& rc)
         if (!g_CmdManagerHolder->SetupCommand(kProfileName, cmd))
             return false;
     }
-    if (!m_wndToolBar.Create(L"Fields", this, kIdToolBar) || !m_wndToolBar.SetButtons(CExtrasToolBar::kFieldIds, 3))
+    if (!CExtControlBar::EnableFrameDocking(this))
         return false;
-    return m_wndMdiTabs.Create(this, CRect(0, 0, 0, 0), kIdMdiTabs, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
-                               CExtTabWnd::kOrientTop | CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose);
+    if (!m_wndToolBar.Create(L"Fields", this, kIdToolBar,
+                             WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
+                                 CBRS_SIZE_DYNAMIC) ||
+        !m_wndToolBar.SetButtons(CExtrasToolBar::kFieldIds, 3))
+        return false;
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+    if (!m_wndMdiTabs.Create(this, CRect(0, 0, 0, 0), kIdMdiTabs, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                             CExtTabWnd::kOrientTop | CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose))
+        return false;
+    RecalcLayout();
+    return true;
 }
 
-BOOL CExtrasMdiFrame::OnCommand(WPARAM wParam, LPARAM lParam)
-{
-    if (HIWORD(wParam) == 0)
-        m_commands.push_back(LOWORD(wParam));
-    return CMDIFrameWnd::OnCommand(wParam, lParam);
-}
+void CExtrasMdiFrame::OnFieldCommand(UINT nCmdID) { m_commands.push_back(nCmdID); }
 
 CMDIChildWnd* CExtrasMdiFrame::NewChild(LPCTSTR lpszTitle)
 {

@@ -38,8 +38,8 @@ public:
     CExtBarTextFieldButton* GetField(UINT nCmdID) const;
 };
 
-// The MDI frame with the tool bar and the flat MDI tab strip at the top. It records the commands it
-// receives.
+// The MDI frame with the tool bar and the flat MDI tab strip at the top. It handles the fields'
+// commands (so that their command UI keeps them enabled) and records them.
 class CExtrasMdiFrame : public CMDIFrameWnd
 {
 public:
@@ -58,7 +58,8 @@ public:
     std::vector<UINT> m_commands; // the command ids received, in order
 
 protected:
-    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    afx_msg void OnFieldCommand(UINT nCmdID);
+    DECLARE_MESSAGE_MAP()
 };
 
 // The resizable dialog with the flat page container filling it.

@@ -72,6 +72,24 @@ TEST_F(TextFields, ScreenClickInTheTextStartsEditingWithTheWholeTextSelected)
     EXPECT_TRUE(pField->GetEditText().IsEmpty());
 }
 
+TEST_F(TextFields, ScreenARealClickOnTheFieldInTheBarStartsEditing)
+{
+    CExtBarTextFieldButton* pField = Combo();
+    pField->SetFieldText(L"klik", false);
+    bool bEditing = false;
+    Script script;
+    script.Then(EditAlive).Do([&] { bEditing = pField->GetInplaceEdit() != nullptr && !pField->IsListOpen(); }).Do([] {
+        SendKeysRaw({VK_ESCAPE});
+    });
+    script.Start();
+    extrastest::ClickAt(m_pBar->m_hWnd, TextPoint(pField));
+    extrastest::PumpUntil([&] { return script.IsDone(); });
+    EXPECT_FALSE(script.Failed());
+    EXPECT_TRUE(bEditing);
+    EXPECT_FALSE(EditAlive());
+    EXPECT_STREQ(pField->GetFieldText(), L"klik");
+}
+
 TEST_F(TextFields, ScreenTypingAndEnterCommitTheText)
 {
     CExtBarTextFieldButton* pField = Plain();

@@ -15,8 +15,11 @@ void TextFields::SetUp()
     ASSERT_NE(Plain(), nullptr);
     ASSERT_NE(Combo(), nullptr);
     ASSERT_NE(ReadOnly(), nullptr);
-    m_pBar->SetWindowPos(nullptr, 0, 0, 560, 40, SWP_NOZORDER | SWP_NOACTIVATE);
-    PlaceFields();
+    // Docked at the top as the host docks it; the bar's own layout places the fields.
+    if (!CExtControlBar::IsDockedAtTop(m_pBar))
+        m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
+    m_pFrame->RecalcLayout();
+    PumpFor(20);
     Plain()->SetFieldText(L"", false);
     Combo()->SetFieldText(L"", false);
     ReadOnly()->SetFieldText(extrashost::CExtrasToolBar::kComboItems[0], false);
@@ -31,23 +34,6 @@ void TextFields::TearDown()
     if (CExtBarTextFieldButton::CInPlaceEditWnd* pEdit = CExtBarTextFieldButton::CInPlaceEditWnd::GetAlive())
         pEdit->DestroyWindow();
     PumpFor(20);
-}
-
-void TextFields::PlaceFields()
-{
-    CClientDC dc(m_pBar);
-    CFont* pOld = dc.SelectObject(m_pBar->GetToolBarFont(false));
-    int x = 4;
-    for (int i = 0; i < m_pBar->GetButtonsCount(); ++i)
-    {
-        auto* pField = DYNAMIC_DOWNCAST(CExtBarTextFieldButton, m_pBar->GetButton(i));
-        if (pField == nullptr)
-            continue;
-        const CSize size = pField->MeasureButton(dc, m_pBar->GetDefaultButtonSize(), true);
-        pField->SetRect(CRect(x, 2, x + size.cx, 2 + size.cy));
-        x += size.cx + 6;
-    }
-    dc.SelectObject(pOld);
 }
 
 CPoint TextFields::TextPoint(CExtBarTextFieldButton* pField)
@@ -69,8 +55,8 @@ void TextFields::Click(CExtBarTextFieldButton* pField, CPoint point)
 CExtBarButton* TextFields::Swap(int nIndex, CExtBarButton* pField)
 {
     CExtBarButton* pOld = m_pBar->m_buttons[nIndex];
-    pField->SetRect(pOld->GetRect());
     m_pBar->m_buttons[nIndex] = pField;
+    m_pBar->RecalcButtonPositions();
     return pOld;
 }
 

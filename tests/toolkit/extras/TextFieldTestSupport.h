@@ -1,5 +1,5 @@
-// Shared pieces of the text field tests: a fixture on the host's tool bar with its three fields
-// placed by their own measures, clicks handed to the fields, and the in-place edit's text.
+// Shared pieces of the text field tests: a fixture on the host's tool bar docked at the top with its
+// three fields, clicks handed to the fields, and the in-place edit's text.
 #pragma once
 #include "ExtrasTestSupport.h"
 
@@ -12,9 +12,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The bar's fields placed side by side from x = 4 at their measured sizes (the bar's own button
-    // layout is not what these tests look at).
-    void PlaceFields();
     CExtBarTextFieldButton* Field(UINT nCmdID) const { return m_pBar->GetField(nCmdID); }
     CExtBarTextFieldButton* Plain() const { return Field(extrashost::CExtrasToolBar::kIdPlainField); }
     CExtBarTextFieldButton* Combo() const { return Field(extrashost::CExtrasToolBar::kIdEditCombo); }
@@ -23,7 +20,8 @@ protected:
     static CPoint ArrowPoint(CExtBarTextFieldButton* pField);
     // A press and a release on the field, as the bar hands them over.
     static void Click(CExtBarTextFieldButton* pField, CPoint point);
-    // Puts pField into the bar in place of the button at nIndex; answers the button taken out.
+    // Puts pField into the bar in place of the button at nIndex and lays the bar out; answers the button
+    // taken out.
     CExtBarButton* Swap(int nIndex, CExtBarButton* pField);
 
     extrashost::CExtrasMdiFrame* m_pFrame = nullptr;
