@@ -97,7 +97,7 @@ public:
         // The window text becomes the target text when the verification agrees (Enter, Up and Down).
         void TakeWindowText();
         // Lets the edit handle a key or a character; restores the old text when the verification refuses.
-        LRESULT GuardedEdit(UINT message, WPARAM wParam, LPARAM lParam, CExtBarTextFieldButton* pButton);
+        LRESULT GuardedEdit(UINT message, WPARAM wParam, LPARAM lParam);
 
         CExtBarTextFieldButton* m_pButton; // not owned; use only through GetLiveButton
         CString* m_pTarget;                // the button's edit text

@@ -135,10 +135,8 @@ void CExtBarTextFieldButton::CInPlaceEditWnd::TakeWindowText()
         *m_pTarget = sText;
 }
 
-LRESULT CExtBarTextFieldButton::CInPlaceEditWnd::GuardedEdit(UINT message, WPARAM wParam, LPARAM lParam,
-                                                             CExtBarTextFieldButton* pButton)
+LRESULT CExtBarTextFieldButton::CInPlaceEditWnd::GuardedEdit(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    (void)pButton;
     CString sOld;
     GetWindowText(sOld);
     int nStart = 0, nEnd = 0;
@@ -241,20 +239,20 @@ LRESULT CExtBarTextFieldButton::CInPlaceEditWnd::WindowProc(UINT message, WPARAM
             pButton->OnInplaceEditComplete();
             return 0;
         }
-        return GuardedEdit(message, wParam, lParam, pButton);
+        return GuardedEdit(message, wParam, lParam);
     case WM_CHAR:
         if (IsKeyDown(VK_MENU))
         {
             pButton->OnInplaceEditCancel();
             return 0;
         }
-        return GuardedEdit(message, wParam, lParam, pButton);
+        return GuardedEdit(message, wParam, lParam);
     case WM_PASTE:
     case WM_CUT:
     case WM_CLEAR:
     case WM_UNDO:
         // Clipboard changes pass the verification like typed ones.
-        return GuardedEdit(message, wParam, lParam, pButton);
+        return GuardedEdit(message, wParam, lParam);
     default: return CEdit::WindowProc(message, wParam, lParam);
     }
 }
