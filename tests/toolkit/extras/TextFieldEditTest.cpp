@@ -41,7 +41,8 @@ TEST_F(TextFields, ScreenClickInTheTextStartsEditingWithTheWholeTextSelected)
     pField->SetFieldText(L"Halo dunia", false);
     DWORD dwSel = 0;
     HWND hFocus = nullptr, hEdit = nullptr;
-    CRect rcEdit;
+    CRect rcEdit, rcEditClient;
+    LRESULT nDlgCode = 0;
     bool bPushed = false;
     Script script;
     script
@@ -54,6 +55,8 @@ TEST_F(TextFields, ScreenClickInTheTextStartsEditingWithTheWholeTextSelected)
             hFocus = ::GetFocus();
             pEdit->GetWindowRect(&rcEdit);
             m_pBar->ScreenToClient(&rcEdit);
+            pEdit->GetClientRect(&rcEditClient);
+            nDlgCode = pEdit->SendMessage(WM_GETDLGCODE);
             bPushed = pField->GetInplaceEdit() != nullptr && pField->GetEditText() == L"Halo dunia";
             return true;
         })
@@ -65,6 +68,10 @@ TEST_F(TextFields, ScreenClickInTheTextStartsEditingWithTheWholeTextSelected)
     EXPECT_EQ(HIWORD(dwSel), 10);
     EXPECT_EQ(hFocus, hEdit);
     EXPECT_EQ(rcEdit, pField->GetEditRect(pField->GetRect()));
+    // A 2-pixel frame on every side; tabs, all keys and characters go to the edit.
+    EXPECT_EQ(rcEditClient.Width(), rcEdit.Width() - 4);
+    EXPECT_EQ(rcEditClient.Height(), rcEdit.Height() - 4);
+    EXPECT_EQ(nDlgCode, DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTCHARS);
     EXPECT_TRUE(bPushed);
     EXPECT_EQ(pField->GetInplaceEdit(), nullptr);
     EXPECT_FALSE(::IsWindow(hEdit));
