@@ -1,0 +1,82 @@
+// Shared pieces of the extra-control tests: the host windows made once per test program, message
+// pumping, real input through SendInput, and painting a window's client area into a 32-bit DIB.
+#pragma once
+#include "ExtrasHost.h"
+#include "platform/FrameWnd.h"
+#include "support/DibCanvas.h"
+#include <gtest/gtest.h>
+#include <functional>
+#include <initializer_list>
+#include <memory>
+#include <vector>
+
+namespace extrastest
+{
+
+// A shown, foreground frame for strips and bars made by the tests (kept for the program's life:
+// destroying a foreground window costs Wine about two seconds).
+CFrameWnd* PlainFrame();
+// The host's MDI frame and page dialog, made once and brought to the foreground.
+extrashost::CExtrasMdiFrame* MdiFrame();
+extrashost::CExtrasPagesDialog* PagesDialog();
+
+// Dispatches the thread's messages for about nMilliseconds.
+void PumpFor(DWORD nMilliseconds);
+template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = 2000)
+{
+    const DWORD nStart = ::GetTickCount();
+    while (!condition())
+    {
+        if (::GetTickCount() - nStart > nMilliseconds)
+            return false;
+        PumpFor(5);
+    }
+    return true;
+}
+
+// Real input: the pointer to a client point of hWnd, a left click there, keys pressed in order and
+// released in reverse (a combination such as Ctrl+PageDown).
+void MoveMouseTo(HWND hWnd, CPoint ptClient);
+void ClickAt(HWND hWnd, CPoint ptClient);
+void SendKeys(std::initializer_list<WORD> keys);
+// Types the characters as key input (letters, digits and spaces).
+void TypeText(LPCWSTR pszText);
+// The same without pumping: for steps that run inside a modal loop, which must see the input itself.
+void SendKeysRaw(std::initializer_list<WORD> keys);
+void TypeTextRaw(LPCWSTR pszText);
+void ClickAtRaw(HWND hWnd, CPoint ptClient);
+
+// Steps run one after another from a thread timer, so that they also run inside the modal loops the
+// test starts afterwards. A step answers true when done, false to be asked again at the next tick.
+// After the time limit the remaining steps are dropped, Escape is pressed and Failed() answers true.
+class Script
+{
+public:
+    Script& Then(std::function<bool()> step);
+    // Runs a step once and goes on.
+    Script& Do(std::function<void()> step);
+    void Start(UINT nPeriod = 40, DWORD nLimit = 5000);
+    bool IsDone() const { return m_nNext >= m_steps.size(); }
+    bool Failed() const { return m_bFailed; }
+    ~Script();
+
+private:
+    static void CALLBACK OnTick(HWND hWnd, UINT message, UINT_PTR nID, DWORD nTime);
+    void Tick();
+    struct Step
+    {
+        std::function<bool()> fn;
+        bool bOnce;
+    };
+    std::vector<Step> m_steps;
+    size_t m_nNext = 0;
+    UINT_PTR m_nTimer = 0;
+    DWORD m_nStart = 0;
+    DWORD m_nLimit = 0;
+    bool m_bFailed = false;
+};
+
+// The window's client area painted through WM_PRINTCLIENT into a DIB of its size.
+std::unique_ptr<DibCanvas> PaintClient(HWND hWnd);
+
+} // namespace extrastest
