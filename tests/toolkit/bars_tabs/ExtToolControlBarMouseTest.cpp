@@ -520,3 +520,59 @@ TEST_F(ToolBarMends, CloseTrackingMenusResetsTheTrackedButtonOfEveryBar)
     EXPECT_EQ(Bar().GetButtonStyle(2) & TBBS_PRESSED, 0u);
     second.DestroyWindow();
 }
+
+TEST_F(ToolBarScreen, ABarRebuiltInsideTheAdoptingPopupLeavesTheDeletedButtonUntouched)
+{
+    const int n = Index(ID_TBT_FIRST + 3);
+    Bar().SetButtonMenu(n, LoadTestMenu(IDR_TBT_MENU));
+    Bar().GetButton(n)->SetAdoptPickedCmd(true);
+    for (UINT nID : {ID_TBT_PICK_A, ID_TBT_PICK_B})
+        g_CmdManagerHolder->LookupCommand(kToolBarHostProfile, nID)->SetAlwaysShown(true);
+    // A command pumped inside the popup's loop rebuilds the bar: the adopting button is deleted.
+    const UINT ids[] = {ID_TBT_FIRST, ID_TBT_FIRST + 1};
+    m_pFrame->m_fnOnCommand = [&]() { Bar().SetButtons(ids, 2); };
+    Show();
+    const CPoint pt = ButtonCenterOnScreen(Bar(), n);
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    RunToolBarScript([&]() {
+        SendMouseAt(pt.x, pt.y, 0);
+        ::Sleep(50);
+        SendMouseAt(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(30);
+        SendMouseAt(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        CExtPopupMenuWnd* pPopup = nullptr;
+        for (int i = 0; i < 100 && pPopup == nullptr; i++)
+        {
+            CExtPopupMenuWnd* p = g_TrackingSite.GetInstance();
+            if (p != nullptr && p->GetSafeHwnd() != nullptr && ::IsWindowVisible(p->GetSafeHwnd()) &&
+                g_TrackingSite.GetAnimatingPopup() == nullptr)
+                pPopup = p;
+            else
+                ::Sleep(20);
+        }
+        if (pPopup == nullptr)
+            return;
+        ::PostMessageW(hFrame, WM_COMMAND, ID_TBT_FIRST + 9, 0);
+        ::Sleep(150);
+        CRect rcPopup;
+        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcPopup);
+        const CPoint ptItem(rcPopup.left + rcPopup.Width() / 2, rcPopup.top + 4 + 11);
+        SendMouseAt(ptItem.x, ptItem.y, 0);
+        ::Sleep(60);
+        SendMouseAt(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(30);
+        SendMouseAt(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
+        for (int i = 0; i < 50 && g_TrackingSite.GetInstance() != nullptr; i++)
+            ::Sleep(20);
+        if (CExtPopupMenuWnd* pLeft = g_TrackingSite.GetInstance())
+            ::PostMessageW(pLeft->GetSafeHwnd(), WM_CANCELMODE, 0, 0);
+    });
+    PumpToolBarMessages();
+    ASSERT_TRUE(::IsWindow(Bar().GetSafeHwnd()));
+    EXPECT_EQ(Bar().GetButtonsCount(), 3);
+    ASSERT_FALSE(m_pFrame->m_arrCommands.empty());
+    EXPECT_EQ(m_pFrame->m_arrCommands.front(), (UINT)(ID_TBT_FIRST + 9));
+    // The picked command of the deleted button is not sent on its behalf.
+    for (UINT nID : m_pFrame->m_arrCommands)
+        EXPECT_NE(nID, (UINT)ID_TBT_PICK_A);
+}
