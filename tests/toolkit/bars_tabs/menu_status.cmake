@@ -3,6 +3,7 @@ corvane_test(toolkit_menu_status_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/TabTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtStatusControlBarTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuBarFrameKeyTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuStatusTest.rc
   TIMEOUT 300)
