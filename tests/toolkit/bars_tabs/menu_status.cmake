@@ -4,6 +4,8 @@ corvane_test(toolkit_menu_status_tests
     ${CMAKE_CURRENT_LIST_DIR}/TabTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtStatusControlBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MenuBarFrameKeyTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuBarTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtMenuControlBarTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuStatusTest.rc
   TIMEOUT 300)
