@@ -172,7 +172,7 @@ bool CExtBarMdiDocButton::PutToPopupMenu(CExtPopupMenuWnd* pPopup)
     const int nItem = pPopup->GetItemCount() - 1;
     CExtPopupMenuWnd* pSub = pPopup->GetItemAt(nItem).GetPopup();
     if (pSub != nullptr)
-        pSub->UpdateFromMenu(hWndChild, hSysMenu, true, false);
+        pSub->UpdateFromMenu(hWndChild, hSysMenu, false, false);
     pPopup->InsertItem(CExtPopupMenuWnd::MENUITEMDATA::CMD_SEPARATOR);
     return true;
 }

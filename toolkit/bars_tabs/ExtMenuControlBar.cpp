@@ -230,7 +230,7 @@ bool CExtMenuControlBar::RebuildButtons(bool bLayout)
             if (bPopup)
             {
                 // The menu owns its sub-menus.
-                SetButtonMenu(nPos, mii.hSubMenu, true, false, false);
+                SetButtonMenu(nPos, mii.hSubMenu, false, false, false);
                 CString sPlain(sText);
                 sPlain.Remove(L'&');
                 if (IsMdiMode() && !m_sMdiWindowPopupName.IsEmpty() && sPlain == m_sMdiWindowPopupName)
@@ -386,7 +386,7 @@ bool CExtMenuControlBar::SyncMdiButtons(bool bLayout)
         if (!bHasDoc && hSysMenu != nullptr && ::GetMenuItemCount(hSysMenu) > 0)
         {
             auto* pDocButton = new CExtBarMdiDocButton(this, m_nMdiDocButtonCmdID);
-            pDocButton->SetMenu(hSysMenu, true, false);
+            pDocButton->SetMenu(hSysMenu, false, false);
             m_buttons.InsertAt(0, (CExtBarButton*)pDocButton);
             bChanged = true;
         }

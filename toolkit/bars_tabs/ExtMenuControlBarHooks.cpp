@@ -196,7 +196,7 @@ bool CExtMenuControlBar::TrackWindowSystemMenu(HWND hWnd, const POINT* pPtScreen
     const bool bWasTracking = CExtPopupMenuWnd::IsMenuTracking() || CExtToolControlBar::g_bMenuTracking;
     const int nTracked = m_nBtnIdxMenuTracking;
     CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->UpdateFromMenu(hWnd, hSysMenu, true, true))
+    if (!pPopup->UpdateFromMenu(hWnd, hSysMenu, false, true))
     {
         delete pPopup;
         CExtToolControlBar::CloseTrackingMenus();
