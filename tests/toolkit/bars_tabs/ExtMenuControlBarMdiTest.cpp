@@ -2,6 +2,7 @@
 // buttons of a maximized child, their sub-buttons, clicks and tips, the document menu and the window-menu name.
 #include <gtest/gtest.h>
 #include "MenuBarTestSupport.h"
+#include "TabTestSupport.h"
 #include "platform/MdiFrameWnd.h"
 #include "toolkit/bars_tabs/ExtBarMdiDocButton.h"
 #include "toolkit/bars_tabs/ExtBarMdiRightButton.h"
@@ -237,4 +238,66 @@ TEST_F(MenuBarMdi, TheDocumentMenuReplacesTheButtonsAndTheWindowMenuNameMarksIts
     // The document menu stays its owner's.
     EXPECT_TRUE(::IsMenu(hDoc));
     ::DestroyMenu(hDoc);
+}
+
+namespace
+{
+// The same frame driven by real input.
+class MenuBarMdiScreen : public MenuBarMdi
+{
+protected:
+    void SetUp() override
+    {
+        MenuBarMdi::SetUp();
+        ::SetForegroundWindow(m_pFrame->m_hWnd);
+        ::SetActiveWindow(m_pFrame->m_hWnd);
+    }
+    void TearDown() override
+    {
+        if (::GetAsyncKeyState(VK_MENU) & 0x8000)
+            Key(VK_MENU, false);
+        MenuBarMdi::TearDown();
+    }
+};
+} // namespace
+
+TEST_F(MenuBarMdiScreen, AltMinusOpensTheMaximizedChildsSystemMenuFromTheDocumentButton)
+{
+    CMDIChildWnd* pChild = Child();
+    Maximize(pChild);
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    pChild->SetFocus();
+    AltTap(VK_OEM_MINUS);
+    ASSERT_TRUE(PumpUntil([&] { return CExtPopupMenuWnd::IsMenuTracking(); }, 1000));
+    EXPECT_NE(m_pBar->m_nTrackingFlags & CExtMenuControlBar::kTrackSystemMenu, 0);
+    EXPECT_EQ(m_pBar->GetMenuTrackingButton(), 0);
+    PumpPlatform(150); // the popup takes the keyboard once shown
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return !CExtPopupMenuWnd::IsMenuTracking(); }, 1000));
+    // Without a maximized child Alt+minus only consumes the Alt.
+    m_pFrame->MDIRestore(pChild);
+    PumpPlatform(40);
+    pChild->SetFocus();
+    AltTap(VK_OEM_MINUS);
+    EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
+    EXPECT_FALSE(m_pBar->IsFlatTracking());
+}
+
+TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
+{
+    Maximize(Child());
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    // The drag's notifications around a move to the bottom edge.
+    m_pBar->NotifyDragStart();
+    m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_BOTTOM);
+    m_pBar->NotifyDragEnd(false);
+    m_pFrame->RecalcLayout();
+    PumpPlatform(50);
+    ASSERT_EQ(CExtControlBar::GetDockBarId(m_pBar), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
+    EXPECT_TRUE(First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)));
+    ASSERT_NE(Right(), nullptr);
+    CRect rcClient;
+    m_pBar->GetClientRect(&rcClient);
+    EXPECT_GE(Right()->GetRect().right, rcClient.right - 6);
+    m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
 }
