@@ -208,3 +208,47 @@ TEST_F(MenuBarScreen, AHotItemInFlatTrackingDiffersFromIdleOnlyInsideItsRectangl
     EXPECT_EQ(nOutside, 0);
     Tap(VK_ESCAPE);
 }
+
+namespace
+{
+// A dialog-like window that offers its keys to its child bars.
+class CKeyOfferingDialog : public CWnd
+{
+public:
+    BOOL PreTranslateMessage(MSG* pMsg) override
+    {
+        if (CExtControlBar::PreTranslateChildBars(this, pMsg))
+            return TRUE;
+        return CWnd::PreTranslateMessage(pMsg);
+    }
+};
+} // namespace
+
+TEST(MenuBarDialogScreen, AMenuBarOnADialogHooksItsParentAndAnswersAlt)
+{
+    CKeyOfferingDialog dlg;
+    ASSERT_TRUE(dlg.CreateEx(WS_EX_DLGMODALFRAME, AfxRegisterWndClass(0), L"Dialog", WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                             CRect(200, 200, 600, 420), nullptr, 0));
+    g_CmdManagerHolder->CreateProfile(L"MenuBarDialog", dlg.m_hWnd);
+    CWnd edit;
+    ASSERT_TRUE(edit.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE, CRect(10, 60, 200, 84), &dlg, 5));
+    CExtMenuControlBar bar;
+    ASSERT_TRUE(bar.Create(L"Menu bar", &dlg, 0xA220, WS_CHILD | WS_VISIBLE | CBRS_TOP));
+    EXPECT_TRUE(bar.IsDialogMode());
+    EXPECT_EQ(bar.m_hWndHooked, dlg.m_hWnd);
+    EXPECT_TRUE(bar.IsAttachedToWindow(dlg.m_hWnd));
+    ASSERT_TRUE(bar.LoadMenuBar(IDR_MS_MENU_ALT));
+    bar.MoveWindow(0, 0, 400, 26);
+    ::SetForegroundWindow(dlg.m_hWnd);
+    edit.SetFocus();
+    PumpPlatform(30);
+    Tap(VK_MENU);
+    EXPECT_TRUE(PumpUntil([&] { return bar.IsFlatTracking() && bar.GetFlatTrackingIndex() == 0; }, 1000));
+    Tap(VK_RIGHT);
+    EXPECT_EQ(bar.GetFlatTrackingIndex(), 1);
+    Tap(VK_ESCAPE);
+    EXPECT_FALSE(bar.IsFlatTracking());
+    bar.DestroyWindow();
+    edit.DestroyWindow();
+    dlg.DestroyWindow();
+}
