@@ -597,8 +597,9 @@ void CExtToolControlBar::OnTimer(UINT_PTR nIDEvent) { CControlBar::OnTimer(nIDEv
 
 void CExtToolControlBar::OnCaptureChanged(CWnd* pWnd)
 {
-    if ((m_nBtnIdxCapture >= 0 || m_nBtnIdxHover >= 0) && pWnd != this &&
-        (pWnd == nullptr || pWnd->GetSafeHwnd() != GetSafeHwnd()))
+    // Only another window taking the capture cancels; a plain release does not.
+    if ((m_nBtnIdxCapture >= 0 || m_nBtnIdxHover >= 0) && pWnd != nullptr && pWnd != this &&
+        pWnd->GetSafeHwnd() != GetSafeHwnd())
         SendMessage(WM_CANCELMODE);
     CExtControlBar::OnCaptureChanged(pWnd);
 }
