@@ -2,6 +2,7 @@
 // Alt and flat tracking, arrows, mnemonics of this and another tool bar, accelerators, the system menu, moving
 // between top-level menus, clicks, wrapping onto a second row and the painted hot item.
 #include <gtest/gtest.h>
+#include <thread>
 #include "MenuBarTestSupport.h"
 #include "TabTestSupport.h"
 #include "support/DibCanvas.h"
@@ -155,18 +156,32 @@ TEST_F(MenuBarScreen, AltSpaceOpensTheSystemMenuAndRightMovesThroughTheTopLevelM
     EXPECT_TRUE(PumpUntil([&] { return Tracked(1); }, 1000));
 }
 
-TEST_F(MenuBarScreen, AClickOpensAMenuAndAPressOnTheOpenItemIsIgnored)
+TEST_F(MenuBarScreen, AClickOpensAMenuMovingSwitchesAndAPressOnTheOpenItemIsIgnored)
 {
     tabtest::MoveMouseTo(m_pBar, ButtonCenter(0));
     tabtest::MouseButton(true);
     PumpPlatform(30);
     tabtest::MouseButton(false);
     ASSERT_TRUE(PumpUntil([&] { return Tracked(0); }, 1000));
+    // Moves are eaten while the menu animates its opening; a helper thread moves the mouse while this one pumps.
+    PumpUntil([&] { return g_TrackingSite.GetAnimatingPopup() == nullptr; }, 1000);
+    CPoint ptMid = ButtonCenter(0) + CSize(2, 0), ptTo = ButtonCenter(2);
+    m_pBar->ClientToScreen(&ptMid);
+    m_pBar->ClientToScreen(&ptTo);
+    std::thread script([=] {
+        ::Sleep(50);
+        tabtest::MoveMouseToScreen(ptMid);
+        ::Sleep(40);
+        tabtest::MoveMouseToScreen(ptTo);
+    });
+    PumpPlatform(200);
+    script.join();
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(2); }, 1000));
     tabtest::MouseButton(true);
     PumpPlatform(30);
     tabtest::MouseButton(false);
     PumpPlatform(50);
-    EXPECT_TRUE(Tracked(0));
+    EXPECT_TRUE(Tracked(2));
     Tap(VK_ESCAPE);
 }
 
