@@ -301,3 +301,17 @@ TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
     EXPECT_GE(Right()->GetRect().right, rcClient.right - 6);
     m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
 }
+
+TEST_F(MenuBarMdi, ABarDestroyedWhileHoldingTheDocumentMenuLeavesItToItsOwner)
+{
+    HMENU hDoc = ::LoadMenuW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MS_DOC_MENU));
+    ASSERT_NE(hDoc, nullptr);
+    ::SendMessageW(m_pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hDoc, 0);
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == 3; }, 1000));
+    HMENU hFrameMenu = m_pBar->GetFrameMenu();
+    DestroyMenuBar(m_pBar);
+    m_pBar = nullptr;
+    EXPECT_TRUE(::IsMenu(hDoc));
+    EXPECT_TRUE(::IsMenu(hFrameMenu));
+    ::DestroyMenu(hDoc);
+}
