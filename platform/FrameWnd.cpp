@@ -497,12 +497,15 @@ BOOL CFrameWnd::OfferKeyToControlBars(MSG* pMsg)
     // not the frame's.
     if (pMsg->hwnd == m_hWnd || !::IsChild(m_hWnd, pMsg->hwnd))
         return FALSE;
-    // A bar on the way up to the frame passes the message to its owner frame too: offer each key once.
+    // A bar on the way up to the frame passes the message to its owner frame too: each frame offers a key once
+    // (an MDI child frame and the main frame each offer it to their own bars).
+    static HWND s_hWndLastFrame = nullptr;
     static MSG s_lastOffered = {};
-    if (s_lastOffered.hwnd == pMsg->hwnd && s_lastOffered.message == pMsg->message &&
+    if (s_hWndLastFrame == m_hWnd && s_lastOffered.hwnd == pMsg->hwnd && s_lastOffered.message == pMsg->message &&
         s_lastOffered.wParam == pMsg->wParam && s_lastOffered.lParam == pMsg->lParam &&
         s_lastOffered.time == pMsg->time)
         return FALSE;
+    s_hWndLastFrame = m_hWnd;
     s_lastOffered = *pMsg;
     std::vector<CControlBar*> bars;
     for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)

@@ -117,3 +117,18 @@ TEST_F(FrameKeys, AHandledKeyIsNotDispatched)
     EXPECT_EQ(Offered(WM_KEYDOWN), 2);
     EXPECT_EQ(m_edit.m_nKeyDowns, 1);
 }
+
+TEST_F(FrameKeys, AFrameInsideTheFrameDoesNotKeepTheKeyFromTheOuterFramesBars)
+{
+    // A child frame (as an MDI child is) with a window of its own: it offers the key to its bars, then the outer
+    // frame to its own.
+    auto* pInner = new CFrameWnd; // deletes itself with its window
+    ASSERT_TRUE(pInner->Create(nullptr, L"inner", WS_CHILD | WS_VISIBLE, CRect(0, 70, 200, 150), m_host.Get()));
+    CCountingEdit edit;
+    ASSERT_TRUE(edit.CreateEx(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 20), pInner, 103));
+    edit.PostMessage(WM_KEYDOWN, 'T', 0);
+    PumpPlatform();
+    EXPECT_EQ(Offered(WM_KEYDOWN), 1);
+    edit.DestroyWindow();
+    pInner->DestroyWindow();
+}
