@@ -155,7 +155,10 @@ CSize CExtToolControlBar::CalcLayout(DWORD dwMode, int nLength)
     case kOrientVertDocked: m_sizeVertDocked = size; break;
     default:
         size.cx = std::max<int>(size.cx, sizeDefault.cx * 2);
-        m_sizeFloating = size;
+        // A committing layout comes from the floating frame's resizing, which compares the answer
+        // with the stored size and stores it itself.
+        if ((dwMode & LM_COMMIT) == 0)
+            m_sizeFloating = size;
         break;
     }
     if (m_pDockSite == nullptr)

@@ -129,7 +129,9 @@ void CExtToolControlBar::PaintButtonGroups(GroupBkgndRects* pCollector, CDC* pDC
         nLast = i;
         if (bHorzDocked && pButton->IsWrap(nOrient))
         {
-            nFrom = std::max(nFrom, nNextStart);
+            // A row after the first starts one pixel below the previous one, covering the gap.
+            if (nRows > 0)
+                nFrom = nNextStart;
             Emit(bRowsAcrossY ? CRect(rcClient.left, nFrom, rcClient.right, nTo)
                               : CRect(nFrom, rcClient.top, nTo, rcClient.bottom),
                  nLast);
@@ -142,7 +144,8 @@ void CExtToolControlBar::PaintButtonGroups(GroupBkgndRects* pCollector, CDC* pDC
     }
     if (nLast >= 0)
     {
-        nFrom = std::max(nFrom, nNextStart);
+        if (nRows > 0)
+            nFrom = nNextStart;
         Emit(bRowsAcrossY ? CRect(rcClient.left, nFrom, rcClient.right, nTo)
                           : CRect(nFrom, rcClient.top, nTo, rcClient.bottom),
              nLast);
