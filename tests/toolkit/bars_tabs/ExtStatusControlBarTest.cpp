@@ -408,3 +408,11 @@ TEST_F(StatusBar, PanesPaintTheFaceColourTheirTextAndNoTextWhenDisabled)
     pCanvas = Paint();
     EXPECT_GT(CountOther(*pCanvas, rcText, Face()), 10);
 }
+
+TEST_F(StatusBar, TheFramesMessageTextsGoToTheFirstPane)
+{
+    ASSERT_EQ(m_pBar->GetDlgCtrlID(), AFX_IDW_STATUS_BAR);
+    m_host->SetMessageText(L"Siap dikirim");
+    EXPECT_EQ(m_pBar->GetPaneText(0), CString(L"Siap dikirim"));
+    EXPECT_EQ(m_pBar->GetPaneText(1), CString(L"CAPITALS"));
+}
