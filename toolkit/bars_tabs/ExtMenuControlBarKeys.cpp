@@ -149,10 +149,11 @@ bool CExtMenuControlBar::TranslateSystemKey(MSG* pMsg, bool bUp)
     if (bUp || pMsg->message != WM_SYSKEYDOWN)
         return true;
     CFrameWnd* pFrame = GetMenuFrame();
+    CWnd* pTop = pFrame != nullptr ? CExtControlBar::GetTopLevelNonChild(pFrame) : nullptr;
     HWND hWndActive = ::GetActiveWindow();
+    // A popup window other than the frame is active (a modeless dialog): its system keys are its own.
     if (hWndActive != nullptr && pFrame != nullptr && hWndActive != pFrame->m_hWnd &&
-        (::GetWindowLongW(hWndActive, GWL_STYLE) & WS_POPUP) != 0 &&
-        CExtControlBar::GetTopLevelNonChild(pFrame)->m_hWnd != hWndActive)
+        (::GetWindowLongW(hWndActive, GWL_STYLE) & WS_POPUP) != 0 && (pTop == nullptr || pTop->m_hWnd != hWndActive))
         return true;
     SetFlatTracking(false);
     if (pMsg->wParam == VK_SPACE)
