@@ -453,7 +453,8 @@ bool CExtToolControlBar::IsRightButtonDisplayed() const
 CFont* CExtToolControlBar::GetToolBarFont(bool bVertical) const
 {
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
-    return bVertical ? &pPM->m_fontNormalRot90 : &pPM->m_fontNormal;
+    // The vertical font runs the text down, as the push-button painter draws it.
+    return bVertical ? &pPM->m_fontNormalRot270 : &pPM->m_fontNormal;
 }
 
 void CExtToolControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const

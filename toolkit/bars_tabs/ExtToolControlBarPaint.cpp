@@ -24,7 +24,11 @@ void CExtToolControlBar::DoPaint(CDC* pDC)
     if (rcClient.IsRectEmpty())
         return;
     CExtPaintManager::ExcludeChildAreas(pDC->GetSafeHdc(), GetSafeHwnd());
-    CExtMemoryDC dc(pDC, &rcClient);
+    // Only the area to repaint is buffered: a hover change redraws its two buttons, not the bar.
+    CRect rcPaint;
+    if (pDC->GetClipBox(&rcPaint) == NULLREGION || !rcPaint.IntersectRect(&rcPaint, &rcClient))
+        return;
+    CExtMemoryDC dc(pDC, &rcPaint);
     PaintBackground(dc, rcClient);
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
     if (pPM->IsToolBarGradientArea(this))

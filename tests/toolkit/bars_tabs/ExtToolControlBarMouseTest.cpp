@@ -497,3 +497,26 @@ TEST_F(ToolBarScreen, DockedLeftTheButtonsFormOneColumnAndFloatingTheyWrapToTheF
             EXPECT_LE(pButton->GetRect().right, rcClient.right + 1) << i;
     }
 }
+
+TEST_F(ToolBarMends, CloseTrackingMenusResetsTheTrackedButtonOfEveryBar)
+{
+    CExtToolControlBar second;
+    ASSERT_TRUE(second.Create(L"second", m_pFrame, AFX_IDW_TOOLBAR + 1,
+                              WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_SIZE_DYNAMIC));
+    ASSERT_TRUE(second.LoadToolBar(IDR_TBT_TOOLBAR));
+    m_pFrame->DockControlBar(&second, AFX_IDW_DOCKBAR_TOP);
+    m_pFrame->RecalcLayout();
+    Bar().SetTrackedButton(2);
+    second.SetTrackedButton(5);
+    EXPECT_NE(second.GetButtonStyle(5) & TBBS_PRESSED, 0u);
+    EXPECT_TRUE(second.GetButton(5)->IsMenuTracked());
+    CExtToolControlBar::g_bMenuTracking = true;
+    CExtToolControlBar::CloseTrackingMenus();
+    EXPECT_FALSE(CExtToolControlBar::g_bMenuTracking);
+    EXPECT_EQ(Bar().GetMenuTrackingButton(), -1);
+    EXPECT_EQ(second.GetMenuTrackingButton(), -1);
+    EXPECT_EQ(second.GetButtonStyle(5) & TBBS_PRESSED, 0u);
+    EXPECT_FALSE(second.GetButton(5)->IsMenuTracked());
+    EXPECT_EQ(Bar().GetButtonStyle(2) & TBBS_PRESSED, 0u);
+    second.DestroyWindow();
+}

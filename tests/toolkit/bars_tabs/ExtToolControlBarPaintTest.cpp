@@ -6,6 +6,7 @@
 #include "platform/Dc.h"
 #include "tests/support/DibCanvas.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerXP.h"
@@ -213,4 +214,37 @@ TEST_F(ToolBarPaint, TheCallbackPaintsTheTrackedButtonPushedIntoThePopupsDc)
     EXPECT_GT(nPushedLook, 10);
     Bar().m_nBtnIdxMenuTracking = -1;
     popup.DestroyWindow();
+}
+
+TEST_F(ToolBarPaint, AChevronWithNothingToOfferPaintsInactive)
+{
+    Create(new CExtPaintManagerXP);
+    Bar().m_bShowChevron = true;
+    m_pFrame->RecalcLayout();
+    // Room for every button beside the chevron.
+    CRect rcWnd;
+    Bar().GetWindowRect(&rcWnd);
+    Bar().SetWindowPos(nullptr, 0, 0, 800, rcWnd.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Bar().RecalcButtonPositions();
+    CExtBarContentExpandButton* pChevron = Bar().GetRightButton();
+    ASSERT_TRUE(pChevron->IsVisible());
+    ASSERT_EQ(pChevron->GetButtonsCount(), 0);
+    const CRect rc = pChevron->GetRect();
+    ASSERT_FALSE(rc.IsRectEmpty());
+    auto Pixels = [&]() {
+        const std::vector<DWORD> px = Capture();
+        std::vector<DWORD> part;
+        for (int y = rc.top; y < rc.bottom; y++)
+            for (int x = rc.left; x < rc.right; x++)
+                part.push_back(At(px, x, y));
+        return part;
+    };
+    const std::vector<DWORD> idle = Pixels();
+    pChevron->SetHover(true);
+    // With the panels menu on offer the hover shows.
+    EXPECT_NE(Pixels(), idle);
+    // Without it and without hidden buttons the chevron stays inactive.
+    Bar().m_nBarFlags &= ~CExtToolControlBar::kBarFlagPanelsMenu;
+    EXPECT_EQ(Pixels(), idle);
+    pChevron->SetHover(false);
 }
