@@ -315,3 +315,26 @@ TEST_F(MenuBarMdi, ABarDestroyedWhileHoldingTheDocumentMenuLeavesItToItsOwner)
     EXPECT_TRUE(::IsMenu(hFrameMenu));
     ::DestroyMenu(hDoc);
 }
+
+TEST_F(MenuBarMdi, BehindAChevronTheButtonsPutTheChildsSystemMenuAndItsCommandsIntoThePopup)
+{
+    Maximize(Child());
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    // The document button is never disabled.
+    First()->ModifyStyle(TBBS_DISABLED);
+    EXPECT_EQ(First()->GetStyle() & TBBS_DISABLED, 0u);
+    auto* pPopup = new CExtPopupMenuWnd;
+    ASSERT_TRUE(pPopup->CreatePopupMenu(m_pFrame->m_hWnd));
+    ASSERT_TRUE(First()->PutToPopupMenu(pPopup));
+    ASSERT_EQ(pPopup->GetItemCount(), 2);
+    CExtPopupMenuWnd* pSub = pPopup->GetItemAt(0).GetPopup();
+    ASSERT_NE(pSub, nullptr);
+    EXPECT_GT(pSub->GetItemCount(), 3);
+    EXPECT_TRUE(pPopup->GetItemAt(1).IsSeparator());
+    ASSERT_TRUE(Right()->PutToPopupMenu(pPopup));
+    std::vector<int> ids;
+    for (int i = 2; i < pPopup->GetItemCount(); ++i)
+        ids.push_back(pPopup->ItemGetCmdID(i));
+    EXPECT_EQ(ids, (std::vector<int>{SC_MINIMIZE, SC_RESTORE, SC_MAXIMIZE, SC_CLOSE}));
+    delete pPopup;
+}
