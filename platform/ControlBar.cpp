@@ -354,6 +354,12 @@ BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
     return PreTranslateInput(pMsg);
 }
 
+BOOL CControlBar::PreTranslateFrameKey(MSG* pMsg)
+{
+    (void)pMsg;
+    return FALSE;
+}
+
 CFrameWnd* CControlBar::GetPromptFrame() const
 {
     CWnd* pOwner = GetOwner();

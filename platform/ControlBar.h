@@ -104,6 +104,9 @@ public:
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void PostNcDestroy() override;
+    // A key message (WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP) of a window inside the bar's frame other
+    // than the frame itself, offered by the frame before it is dispatched; TRUE: handled, not dispatched.
+    virtual BOOL PreTranslateFrameKey(MSG* pMsg);
 
     // A bar whose parent is a frame takes it as dock site and enters its control-bar list.
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);

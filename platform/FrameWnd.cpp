@@ -2,6 +2,7 @@
 // routing. Control bars and docking: FrameWndDocking.cpp.
 #include "platform/Platform.h"
 #include "platform/FrameWnd.h"
+#include <vector>
 #include <algorithm>
 #include "platform/View.h"
 #include "platform/DocTemplate.h"
@@ -487,8 +488,43 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
+BOOL CFrameWnd::OfferKeyToControlBars(MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN && pMsg->message != WM_KEYUP && pMsg->message != WM_SYSKEYDOWN &&
+        pMsg->message != WM_SYSKEYUP)
+        return FALSE;
+    // The frame's own keys take its window procedure (and the hooks on it); keys of other top-level windows are
+    // not the frame's.
+    if (pMsg->hwnd == m_hWnd || !::IsChild(m_hWnd, pMsg->hwnd))
+        return FALSE;
+    // A bar on the way up to the frame passes the message to its owner frame too: each frame offers a key once
+    // (an MDI child frame and the main frame each offer it to their own bars).
+    static HWND s_hWndLastFrame = nullptr;
+    static MSG s_lastOffered = {};
+    if (s_hWndLastFrame == m_hWnd && s_lastOffered.hwnd == pMsg->hwnd && s_lastOffered.message == pMsg->message &&
+        s_lastOffered.wParam == pMsg->wParam && s_lastOffered.lParam == pMsg->lParam &&
+        s_lastOffered.time == pMsg->time)
+        return FALSE;
+    s_hWndLastFrame = m_hWnd;
+    s_lastOffered = *pMsg;
+    std::vector<CControlBar*> bars;
+    for (POSITION pos = m_listControlBars.GetHeadPosition(); pos != nullptr;)
+        bars.push_back(m_listControlBars.GetNext(pos));
+    for (CControlBar* pBar : bars)
+    {
+        // A bar handling a key may destroy another one.
+        if (m_listControlBars.Find(pBar) == nullptr || pBar->GetSafeHwnd() == nullptr)
+            continue;
+        if (pBar->PreTranslateFrameKey(pMsg))
+            return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
+    if (OfferKeyToControlBars(pMsg))
+        return TRUE;
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)

@@ -115,6 +115,9 @@ public:
     virtual HACCEL GetDefaultAccelerator();
     BOOL LoadAccelTable(LPCTSTR lpszResourceName);
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Offers a key message of a window inside the frame (not the frame's own) to the control bars first
+    // (CControlBar::PreTranslateFrameKey); TRUE when one handled it.
+    BOOL OfferKeyToControlBars(MSG* pMsg);
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 

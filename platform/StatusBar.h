@@ -40,7 +40,8 @@ public:
     void SetPaneStyle(int nIndex, UINT nStyle);
     CString GetPaneText(int nIndex) const;
     void GetPaneText(int nIndex, CString& rString) const;
-    BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
+    // Virtual so that a bar may refuse a text (FALSE: the pane keeps its old one).
+    virtual BOOL SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate = TRUE);
     // Hands the pane rectangles and texts to the control.
     void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
 
