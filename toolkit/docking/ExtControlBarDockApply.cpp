@@ -193,10 +193,14 @@ bool CExtControlBar::DockBesideBar(CExtControlBar* pBarInsert, int nSide, int nP
         // The layout stays as it was; a window that was made and failed has deleted its object.
         if (IsRegisteredBar(pDyn))
         {
-            if (pDyn->GetSafeHwnd() != nullptr)
+            if (pDyn->GetSafeHwnd() != nullptr && ::IsWindow(pDyn->GetSafeHwnd()))
                 pDyn->DestroyWindow();
             else
+            {
+                if (pDyn->GetSafeHwnd() != nullptr)
+                    pDyn->Detach();
                 delete pDyn;
+            }
         }
         return false;
     }
@@ -251,8 +255,12 @@ bool CExtControlBar::DockBesideBar(CExtControlBar* pBarInsert, int nSide, int nP
     pDyn->m_bfTracking &= ~kTrackLayoutSuspended;
     CExtDockBar::RemovePlaceHolderInFrame(pSite, (UINT)pBarInsert->GetDlgCtrlID() & 0xFFFF, nullptr);
     pSite->RecalcLayout();
-    if (pInner->GetSafeHwnd() != nullptr)
-        pInner->RecalcInnerRows();
+    // The inner dock bar fills the container and shares it between the two rows.
+    CRect rcInner;
+    pDyn->GetClientRect(&rcInner);
+    pInner->SetWindowPos(nullptr, rcInner.left, rcInner.top, rcInner.Width(), rcInner.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+    pInner->RecalcInnerRows();
     return true;
 }
 
