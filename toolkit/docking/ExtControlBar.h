@@ -336,10 +336,6 @@ public:
     {
         kTimerDragRefresh = 0x1004
     };
-    enum : UINT
-    {
-        kIdsDragHint = 30057 // status text shown while a bar is dragged
-    };
 
     // The record of "CExtControlBar::g_nMsgCreateTabbedBar": the frame may store a tab container
     // of its own class in the first field; the rest describes the bar that stays.

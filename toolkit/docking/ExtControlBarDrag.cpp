@@ -2,6 +2,7 @@
 // notifications.
 #include "platform/FrameWnd.h"
 #include "platform/WinThread.h"
+#include "res/toolkit_docking_ids.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/foundation/ExtDynDockMarkerWnd.h"
@@ -419,7 +420,7 @@ void CExtControlBar::NotifyDragStart()
     CExtDockingKindOf::RememberTabIndex(GetTabbedContainer(), this);
     CFrameWnd* pFrame = m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
     if (pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr)
-        pFrame->SendMessage(WM_SETMESSAGESTRING, kIdsDragHint);
+        pFrame->SendMessage(WM_SETMESSAGESTRING, IDS_EXT_DRAG_HINT);
 }
 
 void CExtControlBar::NotifyDragEnd(InternalDraggingState_t& shown, InternalDraggingState_t& computed, bool bCancel)

@@ -2,6 +2,8 @@
 // beside a bar, floating and docking back, cancels, Ctrl, a click without movement, refreshes at rest, and the
 // mends: a quit request, a bar destroyed while dragged, a float that failed.
 #include "DockingDragFixture.h"
+#include <algorithm>
+#include "res/toolkit_docking_ids.h"
 
 namespace
 {
@@ -136,6 +138,14 @@ TEST_F(DockingDragLoop, ALeftBarDroppedOnTheTopBandOfTheEnclosedAreaDocksAtTheTo
     EXPECT_EQ(CircleOf(m_pA), 1u);
     EXPECT_GT(m_pFrame->m_nTrackerPaints, 0);
     ExpectNoDragLeft(m_pA);
+    // The drag hint showed while dragging, the idle text after.
+    const std::vector<UINT>& arr = m_pFrame->m_arrMessageStrings;
+    EXPECT_NE(std::find(arr.begin(), arr.end(), (UINT)IDS_EXT_DRAG_HINT), arr.end());
+    ASSERT_FALSE(arr.empty());
+    EXPECT_EQ(arr.back(), (UINT)AFX_IDS_IDLEMESSAGE);
+    CString sHint;
+    ASSERT_TRUE(sHint.LoadString(IDS_EXT_DRAG_HINT));
+    EXPECT_EQ(sHint, CString(L"Tahan Ctrl agar panel tidak menempel"));
 }
 
 TEST_F(DockingDragLoop, ABarDroppedOnAnotherBarsBottomBandMakesAContainerOfBoth)

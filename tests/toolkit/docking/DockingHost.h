@@ -93,9 +93,12 @@ public:
     int m_nLastPostItemCount = -1;
     // Trackers offered through "CExtControlBar::g_nMsgDrawTackedArea" (the toolkit draws them).
     int m_nTrackerPaints = 0;
+    // The string ids of the status texts asked for, in order.
+    std::vector<UINT> m_arrMessageStrings;
 
 protected:
     afx_msg LRESULT OnDrawTrackedArea(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnSetMessageStringHost(WPARAM wParam, LPARAM lParam);
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnConstructPopupMenu(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnBarToggle(UINT nID);
