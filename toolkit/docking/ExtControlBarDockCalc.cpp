@@ -57,6 +57,14 @@ bool DockBarHoldsBars(const CDockBar* pDockBar)
     return false;
 }
 
+bool IsOverDockedBar(CExtControlBar* pBar, int x, int y)
+{
+    CArray<CExtControlBar*, CExtControlBar*> arrBars;
+    CExtControlBar::FindFrameControlBars(nullptr, pBar->m_pDockSite, arrBars, 0x7 | 0x100 | 0x400 | 0x78 | 0x8000, x,
+                                         y);
+    return arrBars.GetSize() != 0;
+}
+
 UINT OwnCircle(const CExtControlBar* pBar)
 {
     const CExtDockBar* pDock = DYNAMIC_DOWNCAST(CExtDockBar, pBar->m_pDockBar);
@@ -230,7 +238,8 @@ void CExtControlBar::InternalDraggingState_t::CalcTarget(int x, int y, bool bCtr
         bool bFound = pBar->IsDockTargetBar() && CalcBesideFloatingBar(x, y, nMinW, nMinH);
         if (!bFound)
             bFound = CalcOuterCircle(x, y);
-        if (!bFound)
+        // The view's area never holds a docked bar: over one, the layout query of the innermost circle is spared.
+        if (!bFound && !IsOverDockedBar(pBar, x, y))
             bFound = CalcInnerCircle(x, y);
         if (!bFound)
             bFound = CalcBesideDockedBar(x, y, nMinW, nMinH);
