@@ -360,3 +360,23 @@ TEST_F(DockingDragLoop, AfterAFloatThatFailedTheNextDragWorks)
     EXPECT_TRUE(CExtControlBar::IsFloating(m_pA));
     ExpectNoDragLeft(m_pA);
 }
+
+TEST_F(DockingDragLoop, InMarkerStyleATearOffThatFailsLeavesTheBarAndTheNextDragWorks)
+{
+    CExtControlBar::g_nDraggingStyleOverride = 1;
+    const CRect rcFrame = WindowRectOf(m_pFrame);
+    const CPoint pt(rcFrame.right + 150, rcFrame.top + 120);
+    const std::string sLeft = Entries(m_pA->m_pDockBar);
+    {
+        // Neither the floating frame nor the markers can be made: every update that floats fails.
+        CRefuseWindows refuse;
+        Drag(CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), CPoint(pt.x - 30, pt.y), pt});
+    }
+    EXPECT_FALSE(CExtControlBar::IsFloating(m_pA));
+    EXPECT_EQ(Entries(m_pA->m_pDockBar), sLeft);
+    ExpectNoDragLeft(m_pA);
+    m_pFrame->SetForegroundWindow();
+    Drag(CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), CPoint(pt.x - 30, pt.y), pt});
+    EXPECT_TRUE(CExtControlBar::IsFloating(m_pA));
+    ExpectNoDragLeft(m_pA);
+}
