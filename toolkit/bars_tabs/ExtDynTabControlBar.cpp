@@ -36,3 +36,10 @@ void CExtDynTabControlBar::RepositionChildWindow(int cx, int cy, bool bRepaint)
     if (m_pWndDynDocker != nullptr && m_pWndDynDocker->GetSafeHwnd() != nullptr)
         m_pWndDynDocker->RecalcInnerRows();
 }
+
+void CExtDynTabControlBar::InsertTemporaryBar(CExtControlBar* pBar, int nIndex, bool bUpdate)
+{
+    (void)pBar;
+    (void)nIndex;
+    (void)bUpdate;
+}

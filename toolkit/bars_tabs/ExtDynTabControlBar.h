@@ -26,4 +26,7 @@ public:
     int m_nSelIndex;         // selected tab, -1 none
     CExtDynTabWnd m_wndTabs; // the tab strip
     int m_nTrackedTabIndex;  // tab index remembered when a member's drag starts, -1 none
+
+    // Adds temporary tabs for pBar (each bar of a container) while it is dragged over the group; does nothing yet.
+    void InsertTemporaryBar(CExtControlBar* pBar, int nIndex = -1, bool bUpdate = true);
 };
