@@ -1,4 +1,4 @@
-// CComposeToolBar: creation and loading.
+// CComposeToolBar: the bar on the window's placeholder, its buttons from resource 149.
 #include "app/ComposeToolBar.h"
 #include "res/app_ids.h"
 
@@ -10,7 +10,12 @@ CComposeToolBar::~CComposeToolBar() {}
 
 BOOL CComposeToolBar::CreateComposeBar(CWnd* pParent, UINT nID)
 {
-    (void)pParent;
-    (void)nID;
-    return FALSE;
+    // The placeholder of the window's template becomes the bar (a bar in a dialog keeps the
+    // placeholder's place and styles).
+    if (GetSafeHwnd() == nullptr && !SubclassDlgItem(nID, pParent))
+        return FALSE;
+    if (!LoadToolBar(IDR_COMPOSE_TOOLBAR, RGB(192, 192, 192)))
+        return FALSE;
+    SetBarStyle(GetBarStyle() & ~CBRS_GRIPPER);
+    return TRUE;
 }

@@ -10,7 +10,7 @@ public:
     CComposeToolBar();
     ~CComposeToolBar() override;
 
-    // Creates the bar on the parent's top edge, loads resource 149 and drops the gripper; FALSE
-    // when the bar or its resource cannot be made.
+    // Makes the parent's placeholder control nID the bar, loads resource 149 and drops the
+    // gripper; FALSE when the placeholder or the resource is missing.
     BOOL CreateComposeBar(CWnd* pParent, UINT nID);
 };

@@ -8,6 +8,7 @@
 #include "phone/StoreHelpers.h"
 #include "phone/UnicodeTextFile.h"
 #include "res/app_ids.h"
+#include "toolkit/foundation/ExtCmdManager.h"
 #include <algorithm>
 #include <vector>
 
@@ -56,6 +57,7 @@ const wchar_t kTemplateFirst[] = L"My Text";
 const wchar_t kTemplateEdit[] = L"Edit...";
 const UINT kStatusIndicators[] = {IDS_COMPOSE_READY};
 const int kStatusPaneMargin = 100;
+const wchar_t kCommandProfile[] = L"ComposeSms";
 const int kLetterBarX = 360;
 const int kLetterBarY = 91;
 const CRect kLastSmsRect(5, 115, 296, 180);
@@ -194,9 +196,13 @@ BOOL CDlgComposeSms::OnInitDialog()
         m_wndStatusBar.Create(this);
         m_wndStatusBar.SetIndicators(kStatusIndicators, 1);
     }
-    // 2. The tool bar.
+    // 2. The tool bar, with the commands of this window's own profile.
+    if (g_CmdManagerHolder->FindProfileByName(kCommandProfile) == nullptr)
+        g_CmdManagerHolder->CreateProfile(kCommandProfile);
+    g_CmdManagerHolder->BindWindowToProfile(kCommandProfile, m_hWnd);
     if (!m_wndToolBar.CreateComposeBar(this, IDC_COMPOSE_TOOLBAR))
         return TRUE;
+    AddAnchorById(IDC_COMPOSE_TOOLBAR, CSize(0, 0), CSize(100, 0));
     RepositionComposeBars();
 
     // 3. The filter and category boxes.

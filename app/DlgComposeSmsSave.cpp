@@ -8,6 +8,7 @@
 #include "phone/StoreHelpers.h"
 #include "phone/UnicodeTextFile.h"
 #include "res/app_ids.h"
+#include "toolkit/foundation/ExtCmdManager.h"
 
 namespace
 {
@@ -253,5 +254,6 @@ void CDlgComposeSms::SavePosition()
 void CDlgComposeSms::OnDestroy()
 {
     SavePosition();
+    g_CmdManagerHolder->UnbindWindowFromProfile(m_hWnd);
     CExtResizableDialog::OnDestroy();
 }
