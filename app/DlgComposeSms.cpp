@@ -345,7 +345,7 @@ void CDlgComposeSms::FillFields()
         m_wndText.SetSel(strPrefix.GetLength(), strPrefix.GetLength());
         m_wndText.SendMessage(EM_SCROLLCARET);
     }
-    GotoDlgCtrl(pFocus);
+    pFocus->SetFocus();
 }
 
 // ---- counter and texts ---------------------------------------------------------------------------
