@@ -16,6 +16,12 @@ void ComposeTest::ResetSmsSettings()
     settings.SetIsCutQuotedSms(0);
     settings.SetNumCutQuotedSms(40);
     settings.SetDialogSmsPos(300, 300);
+    // No history from an earlier test.
+    if (HKEY hKey = AfxGetApp()->GetAppRegistryKey())
+    {
+        AfxGetApp()->DelRegTree(hKey, L"History");
+        ::RegCloseKey(hKey);
+    }
 }
 
 void ComposeTest::Open(const wchar_t* pszMode, const CSMS* pSource, int bQuote, int bWithSender, int bSignature)

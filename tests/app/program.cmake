@@ -19,6 +19,7 @@ corvane_phone_test(program_compose_tests COM 33
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/HoverButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeWindowTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ComposeSendTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
