@@ -18,6 +18,15 @@ namespace
 // Kind codes that "Mob+Car+Rad" drops.
 const wchar_t* const kNotMobCarRad[] = {L",BFX", L",PGR", L",WK2", L",HM1", L",HM2", L",HFX", L",WK1", L",AST"};
 const int kColumnMargin = 10;
+
+// Whether the first n characters of pText, in upper case, equal those of pUpper.
+bool EqualsUpper(const wchar_t* pText, const wchar_t* pUpper, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if ((wchar_t)(UINT_PTR)::CharUpperW((LPWSTR)(UINT_PTR)pText[i]) != pUpper[i])
+            return false;
+    return true;
+}
 const int kTextMargin = 10;
 
 // Measures texts in one DC with the list's font selected.
@@ -70,23 +79,26 @@ CCorvane_smsDoc* CContactListCtrl::GetDoc() const
 
 int CContactListCtrl::GetTextWidth(const CString& strText) { return CTextMeasure(this).Width(strText); }
 
-bool CContactListCtrl::PassesKindFilter(const CString& strUpper, int nFilter)
+bool CContactListCtrl::PassesKindFilter(const CString& strText, int nFilter)
 {
+    if (nFilter != kFilterMobile && nFilter != kFilterMobCarRad)
+        return true;
+    const int nLength = strText.GetLength();
+    if (nLength < 4)
+        return nFilter != kFilterMobile;
+    const wchar_t* pKind = (const wchar_t*)strText + nLength - 4;
     if (nFilter == kFilterMobile)
-        return strUpper.Right(4) == L",MOB";
-    if (nFilter == kFilterMobCarRad)
-    {
-        const CString strKind = strUpper.Right(4);
-        for (const wchar_t* pszKind : kNotMobCarRad)
-            if (strKind.CompareNoCase(pszKind) == 0)
-                return false;
-    }
+        return EqualsUpper(pKind, L",MOB", 4);
+    for (const wchar_t* pszKind : kNotMobCarRad)
+        if (EqualsUpper(pKind, pszKind, 4))
+            return false;
     return true;
 }
 
 int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CString& strSearch)
 {
-    SetRedraw(FALSE);
+    // The column is not first sized to its rows: in an owner-data list that asks every kept row for
+    // its text once more, and the widest measure replaces that width at once.
     const int nFilter = pFilter && pFilter->GetSafeHwnd() ? pFilter->GetCurSel() : kFilterAll;
     const int nCategory = pCategory && pCategory->GetSafeHwnd() ? pCategory->GetCurSel() : 0;
     CString strCategory;
@@ -94,6 +106,7 @@ int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CStri
         pCategory->GetLBText(nCategory, strCategory);
     CString strNeedle(strSearch);
     strNeedle.MakeUpper();
+    const int nNeedle = strNeedle.GetLength();
 
     m_arrRows.RemoveAll();
     int nWidest = 0;
@@ -103,23 +116,25 @@ int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CStri
         m_arrRows.SetSize(0, pDoc->m_arrContacts.GetSize());
         for (INT_PTR i = 0; i < pDoc->m_arrContacts.GetSize(); ++i)
         {
+            // The tests read the display text in upper case, without copying it.
             const CContactItem& item = pDoc->m_arrContacts[i];
-            CString strUpper(item.m_strText);
-            strUpper.MakeUpper();
-            if (!PassesKindFilter(strUpper, nFilter))
+            if (!PassesKindFilter(item.m_strText, nFilter))
                 continue;
             if (nCategory > 0 && item.m_strCategory.CompareNoCase(strCategory) != 0)
                 continue;
-            if (!strNeedle.IsEmpty() && strUpper.Left(strNeedle.GetLength()) != strNeedle)
+            if (nNeedle > 0 &&
+                (item.m_strText.GetLength() < nNeedle || !EqualsUpper(item.m_strText, strNeedle, nNeedle)))
                 continue;
             m_arrRows.Add(item);
             nWidest = std::max(nWidest, measure.Width(item.m_strText));
         }
     }
-    SetItemCountEx((int)m_arrRows.GetSize(), 0);
-    SetColumnWidth(0, LVSCW_AUTOSIZE);
+    // The new row count and width show in one repaint.
+    SetRedraw(FALSE);
+    SetItemCountEx((int)m_arrRows.GetSize(), LVSICF_NOINVALIDATEALL);
     SetColumnWidth(0, nWidest + kColumnMargin);
     SetRedraw(TRUE);
+    Invalidate();
     return nWidest;
 }
 

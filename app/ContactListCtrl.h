@@ -32,8 +32,8 @@ public:
     int Fill(CComboBox* pFilter, CComboBox* pCategory, const CString& strSearch);
     // The text's extent in the list's font plus 10 pixels.
     int GetTextWidth(const CString& strText);
-    // Whether a display text passes the kind filter (the text in upper case).
-    static bool PassesKindFilter(const CString& strUpper, int nFilter);
+    // Whether a display text passes the kind filter (its kind code compared in upper case).
+    static bool PassesKindFilter(const CString& strText, int nFilter);
 
     int GetRowCount() const { return (int)m_arrRows.GetSize(); }
     const CContactItem& GetRow(int nIndex) const { return m_arrRows[nIndex]; }
