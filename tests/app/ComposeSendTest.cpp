@@ -183,6 +183,15 @@ TEST_F(ComposeSendTest, AnInvalidRecipientEndsTheSendBeforeThePortOpens)
     Compose(L"0811;" + CString(L'1', 21), L"halo");
     Send();
     EXPECT_TRUE(boxes.Any(L"Nomor tujuan tidak valid: 111111111111111111111")) << boxes.All();
+    Compose(L" ; ;", L"halo");
+    Send();
+    int nInvalid = 0;
+    for (const MessageBoxLog::Box& b : boxes.Boxes())
+        nInvalid += b.text.Find(L"Nomor tujuan tidak valid: ") == 0 && b.title == L"Konfirmasi" ? 1 : 0;
+    EXPECT_EQ(nInvalid, 3) << boxes.All();
+    // Twenty digits are a number.
+    CString strBad;
+    EXPECT_TRUE(CDlgComposeSms::CheckRecipients(L"Budi<+" + CString(L'1', 20) + L">;0812", strBad));
     SimPhone::State st = SimPhone::GetState();
     EXPECT_TRUE(st.commands.empty());
     EXPECT_TRUE(host->Records().empty());
