@@ -172,7 +172,7 @@ void CHoverButton::PreSubclassWindow()
         m_bIsDefault = TRUE;
         m_nTypeStyle = BS_PUSHBUTTON;
     }
-    if (m_nTypeStyle & BS_CHECKBOX)
+    if ((m_nTypeStyle & BS_CHECKBOX) != 0 && m_nTypeStyle != BS_OWNERDRAW)
         m_bIsCheckBox = TRUE;
     ::SetWindowLongW(m_hWnd, GWL_STYLE, (LONG)((nStyle & ~0x1FU) | BS_OWNERDRAW));
     CButton::PreSubclassWindow();

@@ -80,6 +80,8 @@ public:
     DWORD SetURL(LPCTSTR lpszURL = nullptr);
     const CString& GetURL() const { return m_strURL; }
     void SetTooltipText(LPCTSTR lpszText, BOOL bActivate = TRUE);
+    // The tooltip control (no window before the first tooltip text).
+    CToolTipCtrl& GetToolTip() { return m_ToolTip; }
     void ActivateTooltip(BOOL bEnable = TRUE);
     // The popup menu shown on a click: the first submenu of menu resource nMenu. The callback
     // window, when given, gets nCallbackMsg with the submenu before it shows.

@@ -238,6 +238,19 @@ TEST_F(HoverButtonTest, UrlsAreCutAndStylesAreChecked)
     EXPECT_EQ(button.GetIconIn(), nullptr);
 }
 
+TEST_F(HoverButtonTest, TheTooltipIsMadeOnFirstUseWithItsMaximumWidth)
+{
+    CHoverButton button;
+    CreateButton(button);
+    EXPECT_EQ(button.GetToolTip().GetSafeHwnd(), nullptr);
+    button.SetTooltipText(L"Senyum");
+    ASSERT_NE(button.GetToolTip().GetSafeHwnd(), nullptr);
+    EXPECT_EQ(button.GetToolTip().GetToolCount(), 1);
+    EXPECT_EQ((int)button.GetToolTip().SendMessage(TTM_GETMAXTIPWIDTH), 400);
+    button.SetTooltipText(L"Tertawa");
+    EXPECT_EQ(button.GetToolTip().GetToolCount(), 1);
+}
+
 TEST_F(HoverButtonTest, ADoubleClickCountsAsTwoClicks)
 {
     CHoverButton button;
