@@ -261,3 +261,28 @@ TEST_F(ComposeViewTest, AnEditedDraftSavedFromTheWindowReplacesItsOwnRecord)
         shown.push_back(list->GetItemText(i, CSmsListCtrl::kColumnText));
     EXPECT_NE(std::find(shown.begin(), shown.end(), CString(L"draf dua diubah")), shown.end());
 }
+
+TEST_F(ComposeViewTest, KirimAndTheOutboxJobSendAStoredMessageThroughTheSameEngine)
+{
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    app->WriteProfileInt(L"Settings", L"isSaveToSent", 1);
+    File({NewSms(SMS_FOLDER_OUTBOX, L"Budi", L"+62811", L"kirim sekarang")}, SMS_FOLDER_OUTBOX);
+    ASSERT_EQ(list->GetItemCount(), 1);
+    SelectRows({0});
+    Command(ID_SMS_SEND_NOW);
+    EXPECT_EQ(SimPhone::GetState().sent.size(), 1u) << boxes.All();
+    ASSERT_EQ(doc->m_listSms.GetCount(), 1);
+    const CSMS* pMoved = (CSMS*)doc->m_listSms.GetHead();
+    EXPECT_EQ(pMoved->m_strFolder, L"Sent");
+    EXPECT_EQ(pMoved->m_strRecipientNumber, L"62811");
+    EXPECT_EQ(list->GetItemCount(), 0); // the Outbox shown again, now empty
+
+    // Without "isSaveToSent" the Outbox job's send removes the message.
+    app->WriteProfileInt(L"Settings", L"isSaveToSent", 0);
+    doc->m_listSms.AddTail(NewSms(SMS_FOLDER_OUTBOX, L"Ani", L"0812", L"dari job"));
+    Command(ID_SEND_SMS);
+    ASSERT_TRUE(PumpUntil([&] { return SimPhone::GetState().sent.size() == 2u && !frame->IsPhoneBusy(); }, 20000))
+        << boxes.All();
+    ASSERT_TRUE(PumpUntil([&] { return doc->m_listSms.GetCount() == 1; }, 5000));
+    EXPECT_EQ(((CSMS*)doc->m_listSms.GetHead())->m_strText, L"kirim sekarang");
+}
