@@ -3,7 +3,7 @@
 // contacts, and files the message in "Drafts" or "Outbox" or sends it. The send itself is the
 // engine it derives from (CSmsComposer); built without a window it sends a stored message (the
 // Outbox sender and the view's resend commands).
-// Parts: DlgComposeSms.cpp (opening, controls, contacts, texts) and DlgComposeSmsSave.cpp (saving,
+// Sources: DlgComposeSms.cpp (opening, controls, contacts, texts) and DlgComposeSmsSave.cpp (saving,
 // sending, position).
 #pragma once
 #include "app/AutoWidthComboBox.h"
