@@ -17,5 +17,7 @@ BOOL CComposeToolBar::CreateComposeBar(CWnd* pParent, UINT nID)
     if (!LoadToolBar(IDR_COMPOSE_TOOLBAR, RGB(192, 192, 192)))
         return FALSE;
     SetBarStyle(GetBarStyle() & ~CBRS_GRIPPER);
+    // The buttons get their places in the placeholder's rectangle.
+    RequestFrameLayout();
     return TRUE;
 }
