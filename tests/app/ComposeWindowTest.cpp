@@ -4,6 +4,7 @@
 #include "ComposeTestSupport.h"
 
 #include "app/EventSounds.h"
+#include "toolkit/bars_tabs/ExtBarButton.h"
 #include "phone/AppSettings.h"
 
 using namespace phonetest;
@@ -45,8 +46,18 @@ TEST_F(ComposeTest, ANewMessageStartsWithPrefixAndSignatureAndTheFocusInTheRecip
     ASSERT_EQ(dlg->m_wndToolBar.GetButtonsCount() >= 6, true);
     const UINT ids[] = {ID_COMPOSE_CUT,        ID_COMPOSE_COPY,        ID_COMPOSE_PASTE,
                         ID_COMPOSE_SAVE_DRAFT, ID_COMPOSE_SAVE_OUTBOX, ID_COMPOSE_SEND};
+    CRect rcBar;
+    dlg->m_wndToolBar.GetClientRect(&rcBar);
     for (int i = 0; i < 6; ++i)
+    {
         EXPECT_EQ(dlg->m_wndToolBar.GetButtonID(i), ids[i]) << i;
+        // Placed side by side inside the bar.
+        const CRect rcButton = dlg->m_wndToolBar.GetButton(i)->GetRect();
+        EXPECT_GE(rcButton.Width(), 24) << i;
+        EXPECT_TRUE(rcBar.PtInRect(rcButton.CenterPoint())) << i;
+        if (i > 0)
+            EXPECT_GE(rcButton.left, dlg->m_wndToolBar.GetButton(i - 1)->GetRect().right) << i;
+    }
     // The status bar: the standard id, one pane "Ready" as wide as the client less 100 pixels.
     ASSERT_NE(dlg->m_wndStatusBar.GetSafeHwnd(), nullptr);
     EXPECT_EQ(dlg->m_wndStatusBar.GetDlgCtrlID(), 0xE801);
