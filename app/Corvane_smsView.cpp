@@ -11,6 +11,9 @@
 #include "phone/PostedText.h"
 #include "phone/StoreHelpers.h"
 #include "app/SmsListCtrl.h"
+#include "app/DlgTextInput.h"
+#include "phone/PhoneSession.h"
+#include "phone/SmsPduDecoder.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CCorvane_smsView, CExtFormViewBase)
@@ -30,6 +33,7 @@ ON_COMMAND(ID_COPY_SENDER_NUMBER, OnCopySenderNumber)
 ON_COMMAND(ID_COPY_RECIPIENT_NUMBER, OnCopyRecipientNumber)
 ON_CBN_SELENDOK(IDC_SEARCH_FOLDER, OnFolderSelectEndOk)
 ON_CBN_SELENDCANCEL(IDC_SEARCH_FOLDER, OnFolderSelectCancel)
+ON_BN_CLICKED(IDC_TEST_PDU, OnTestPdu)
 END_MESSAGE_MAP()
 
 CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
@@ -423,4 +427,27 @@ void CCorvane_smsView::OnFolderSelectCancel()
 {
     if (CSmsListCtrl* pList = GetList())
         pList->SetFocus();
+}
+
+void CCorvane_smsView::RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes)
+{
+    KillTimer(kSchedulerTimerId);
+    if (bScheduled)
+        SetTimer(kSchedulerTimerId, (nHours * 60 + nMinutes) * 60000, nullptr);
+}
+
+void CCorvane_smsView::OnTestPdu()
+{
+    CDlgTextInput dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CCorvane_smsDoc* pDoc = GetDocument();
+    CSmsPduDecoder decoder([pDoc](const CString& strNumber) {
+        return pDoc ? pDoc->FindContactName(strNumber) : FilterPhoneNumber(strNumber);
+    });
+    CSMS record;
+    decoder.DecodeAndShow(dlg.m_strText, record);
+    CPhoneSession session;
+    session.AddToDocument(0, record);
+    RefreshList();
 }
