@@ -226,9 +226,14 @@ TEST_F(SettingsPagesTest, SmsPageStoresItsNineValuesOnOkOnlyAndKeepsSignatureLin
     ModalScript ok;
     ok.Then([&](HWND hDlg) {
         fill(hDlg);
+        app->m_writes.clear();
         Click(hDlg, IDOK);
     });
     pFrame->SendMessage(WM_COMMAND, ID_SMS_SETTINGS, 0);
+    EXPECT_EQ(app->m_writes,
+              (std::vector<CString>{L"Sms/IsQuoteSms", L"Sms/IsShowSenderForwardSms", L"Sms/Signature",
+                                    L"Sms/IsCutQuotedSms", L"Sms/NumCutQuotedSms", L"Sms/IsConfirmDelSms",
+                                    L"Sms/IsSmsPrefix", L"Sms/SmsPrefix", L"Sms/IsSaveSmsPrefix"}));
     EXPECT_EQ(ProfileString(L"Sms", L"Signature"), L"Salam,\r\nBudi\r\n-- kantor");
     EXPECT_EQ(ProfileInt(L"Sms", L"IsSmsPrefix", 9), 1u);
     EXPECT_EQ(ProfileString(L"Sms", L"SmsPrefix"), L"Info: ");
