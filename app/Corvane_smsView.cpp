@@ -12,6 +12,9 @@
 #include "phone/PostedText.h"
 #include "phone/StoreHelpers.h"
 #include "app/SmsListCtrl.h"
+#include "app/DlgTextInput.h"
+#include "phone/PhoneSession.h"
+#include "phone/SmsPduDecoder.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CCorvane_smsView, CExtFormViewBase)
@@ -43,6 +46,7 @@ ON_MESSAGE(WM_VIEW_REPLY, OnSmsReplyMessage)
 ON_MESSAGE(WM_VIEW_FORWARD, OnSmsForwardMessage)
 ON_MESSAGE(WM_VIEW_EDIT, OnSmsEditMessage)
 ON_MESSAGE(WM_VIEW_RECOMPOSE, OnSmsRecomposeMessage)
+ON_BN_CLICKED(IDC_TEST_PDU, OnTestPdu)
 END_MESSAGE_MAP()
 
 CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
@@ -551,4 +555,27 @@ LRESULT CCorvane_smsView::OnSmsRecomposeMessage(WPARAM, LPARAM)
 {
     OnSmsRecompose();
     return 0;
+}
+
+void CCorvane_smsView::RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes)
+{
+    KillTimer(kSchedulerTimerId);
+    if (bScheduled)
+        SetTimer(kSchedulerTimerId, (nHours * 60 + nMinutes) * 60000, nullptr);
+}
+
+void CCorvane_smsView::OnTestPdu()
+{
+    CDlgTextInput dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CCorvane_smsDoc* pDoc = GetDocument();
+    CSmsPduDecoder decoder([pDoc](const CString& strNumber) {
+        return pDoc ? pDoc->FindContactName(strNumber) : FilterPhoneNumber(strNumber);
+    });
+    CSMS record;
+    decoder.DecodeAndShow(dlg.m_strText, record);
+    CPhoneSession session;
+    session.AddToDocument(0, record);
+    RefreshList();
 }

@@ -2,6 +2,7 @@
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
+#include "app/DlgSetting.h"
 #include "app/ThemeColor.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
@@ -18,6 +19,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_COMMAND(ID_SMS_FORWARD, OnSmsForward)
+ON_COMMAND(ID_SETTINGS, OnSettings)
+ON_COMMAND(ID_SMS_SETTINGS, OnSmsSettings)
 END_MESSAGE_MAP()
 
 namespace
@@ -139,4 +142,65 @@ LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
 {
     m_bPhoneBusy = wParam != 0;
     return 1;
+}
+
+void CMainFrame::ApplyTheme()
+{
+    g_PaintManagerHolder.InstallPaintManager(new CThemeColor);
+    RecalcLayout();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME | RDW_UPDATENOW);
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    if (CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr)
+        if (CExtPaintManager* pPM = g_PaintManagerHolder.GetPM())
+            pView->m_wndSender.SetBkColour(pPM->GetTranslatedColor(XCLR_FACE_NORMAL));
+}
+
+void CMainFrame::OnSettings()
+{
+    CDlgSetting dlg(this);
+    dlg.SetStartPage(kSettingOption);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CAppSettings settings;
+    if (dlg.m_pageTheme.m_bInitialized)
+    {
+        settings.SetBgColor(dlg.m_pageTheme.GetColour());
+        if ((int)AfxGetApp()->GetProfileInt(L"Settings", L"ThemeColor", 0) == kThemeCustom)
+            ApplyTheme();
+    }
+    if (dlg.m_pageScheduler.m_bInitialized)
+    {
+        const CDlgSchedulerOpt& page = dlg.m_pageScheduler;
+        settings.SetIsScheduled(page.m_bSchedule ? 1 : 0);
+        settings.SetSchedulerHour((UINT)page.m_nHour);
+        settings.SetSchedulerMinute((UINT)page.m_nMinute);
+        CCorvane_smsApp* pApp = GetCorvaneApp();
+        if (CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr)
+            pView->RearmScheduler(page.m_bSchedule, (UINT)page.m_nHour, (UINT)page.m_nMinute);
+    }
+    if (dlg.m_pagePassword.m_bInitialized)
+    {
+        settings.SetIsActivePass(dlg.m_pagePassword.m_bActive ? 1 : 0);
+        settings.SetIsMaskPass(dlg.m_pagePassword.m_bMask ? 1 : 0);
+    }
+    if (dlg.m_pageUmum.m_bInitialized && m_wndSmsList.GetSafeHwnd() != nullptr)
+    {
+        m_wndSmsList.RedrawItems(0, m_wndSmsList.GetItemCount() - 1);
+        m_wndSmsList.UpdateWindow();
+    }
+}
+
+void CMainFrame::OnSmsSettings()
+{
+    CDlgSetting dlg(this);
+    dlg.SetStartPage(kSettingSms);
+    if (dlg.DoModal() != IDOK)
+        return;
+    if (dlg.m_pageSms.m_bInitialized)
+        dlg.m_pageSms.StoreSettings();
+    // A list whose file could not be read is never written over that file.
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
+    if (pDoc != nullptr && dlg.m_pageMyText.HoldsList())
+        CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
 }

@@ -6,3 +6,4 @@
 #include "app_ids.h"
 #include "toolkit_color_ids.h"
 #include "toolkit_docking_ids.h"
+#include "settings_ids.h"
