@@ -11,6 +11,8 @@
 #include "phone/PostedText.h"
 #include "phone/StoreHelpers.h"
 #include "app/SmsListCtrl.h"
+#include "app/DlgSaveContact.h"
+#include "phone/OutlookContacts.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CCorvane_smsView, CExtFormViewBase)
@@ -30,6 +32,8 @@ ON_COMMAND(ID_COPY_SENDER_NUMBER, OnCopySenderNumber)
 ON_COMMAND(ID_COPY_RECIPIENT_NUMBER, OnCopyRecipientNumber)
 ON_CBN_SELENDOK(IDC_SEARCH_FOLDER, OnFolderSelectEndOk)
 ON_CBN_SELENDCANCEL(IDC_SEARCH_FOLDER, OnFolderSelectCancel)
+// Tool dialogs.
+ON_COMMAND(ID_SAVE_TO_OUTLOOK, OnSaveToOutlook)
 END_MESSAGE_MAP()
 
 CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
@@ -423,4 +427,22 @@ void CCorvane_smsView::OnFolderSelectCancel()
 {
     if (CSmsListCtrl* pList = GetList())
         pList->SetFocus();
+}
+
+// ---- tool dialogs ------------------------------------------------------------------------------
+
+void CCorvane_smsView::OnSaveToOutlook()
+{
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
+        return;
+    CDlgSaveContact dlg(this);
+    dlg.m_strNumber = !row.m_strSenderNumber.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber;
+    if (dlg.DoModal() != IDOK)
+        return;
+    SaveContactToOutlook(dlg.m_strFirstName, dlg.m_strLastName, dlg.m_strKind, dlg.m_strNumber, dlg.m_strFileAs,
+                         dlg.m_strCategory);
+    if (CCorvane_smsDoc* pDoc = GetDocument())
+        pDoc->LoadOutlookContacts();
 }

@@ -76,4 +76,10 @@ protected:
     // Puts the number on the clipboard through the message text's copy.
     void CopyToClipboard(const CString& strNumber);
     DECLARE_MESSAGE_MAP()
+
+    // ---- tool dialogs: saving a number to Outlook ----------------------------------------------
+public:
+    // One row: the save-contact dialog with the row's number; on OK the contact goes to Outlook
+    // and the contacts are read again.
+    void OnSaveToOutlook();
 };
