@@ -1,7 +1,7 @@
 // CDlgComposeSms: the compose window.
 #include "app/DlgComposeSms.h"
 #include "phone/SmsComposer.h"
-#include "res/phone_ids.h"
+#include "res/app_ids.h"
 
 CDlgComposeSms::CDlgComposeSms(CWnd* pParent) : CDialog(IDD_COMPOSE_SMS, pParent) {}
 

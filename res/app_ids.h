@@ -90,3 +90,46 @@
 #define IDB_ABOUT_BANNER 217
 #define IDC_ABOUT_TEXT   1141
 #define IDB_SPLASH       209
+
+// The compose window (template 148), its tool bar (149) and pictures.
+#define IDD_COMPOSE_SMS              148
+#define IDR_COMPOSE_TOOLBAR          149 // tool-bar resource and its bitmap
+#define IDS_COMPOSE_READY            156 // the status pane's indicator, "Ready"
+#define IDB_LETTER_STRIP             170
+#define IDB_EMOTICON_GRIN            173 // ":-D"
+#define IDB_EMOTICON_CRY             174 // ":(("
+#define IDB_EMOTICON_SAD             175 // ":-("
+#define IDB_EMOTICON_SURPRISE        176 // ":-O"
+#define IDB_EMOTICON_SMILE           177 // ":-)"
+#define IDB_EMOTICON_TONGUE          178 // ":p"
+#define IDB_EMOTICON_WINK            179 // ";-)"
+#define ID_COMPOSE_CUT               118
+#define ID_COMPOSE_COPY              120
+#define ID_COMPOSE_PASTE             121
+#define ID_COMPOSE_SAVE_DRAFT        122
+#define ID_COMPOSE_SAVE_OUTBOX       123
+#define ID_COMPOSE_SEND              125
+#define IDC_COMPOSE_LETTER_BAR       126 // the letter index bar, created at run time
+#define IDC_COMPOSE_HISTORY          119 // hidden combo box
+#define IDC_COMPOSE_LAST_SMS         129 // the "last SMS" pane, created at run time
+#define IDC_COMPOSE_RECIPIENTS       1001
+#define IDC_COMPOSE_TOOLBAR          1005 // the tool bar's placeholder
+#define IDC_COMPOSE_FILTER           1007
+#define IDC_COMPOSE_TEXT             1009
+#define IDC_COMPOSE_COUNTER          1010
+#define IDC_COMPOSE_FLASH            1011
+#define IDC_COMPOSE_SELECT_ALL       1014
+#define IDC_COMPOSE_CONTACTS         1015
+#define IDC_COMPOSE_TAKE_TO          1016
+#define IDC_COMPOSE_TAKE_ADD         1017
+#define IDC_COMPOSE_SEARCH           1019
+#define IDC_COMPOSE_FILTER_LABEL     1065
+#define IDC_COMPOSE_CATEGORY_LABEL   1066
+#define IDC_COMPOSE_CATEGORY         1067
+#define IDC_COMPOSE_KIND_LEGEND      1068
+#define IDC_COMPOSE_TEMPLATES        1069
+#define IDC_COMPOSE_EMOTICON_FIRST   1070 // 1070 .. 1076
+#define IDC_COMPOSE_EMOTICON_LAST    1076
+#define IDC_COMPOSE_COUNTER_LABEL    1077
+#define IDC_COMPOSE_SEARCH_LABEL     1078
+#define IDC_COMPOSE_RECIPIENTS_LABEL 1079

@@ -34,4 +34,3 @@
 #define ID_SEND_SMS         32772
 #define ID_SEND_RECEIVE_SMS 32773
 #endif
-#define IDD_COMPOSE_SMS 34791

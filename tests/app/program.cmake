@@ -14,3 +14,12 @@ corvane_phone_test(program_tests COM 25
 set_tests_properties(program_tests PROPERTIES RUN_SERIAL TRUE)
 # A folder of its own: the program keeps its data file beside itself.
 set_target_properties(program_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/program)
+# The compose window, its sending, contact pickers and hover buttons in the running program.
+corvane_phone_test(program_compose_tests COM 33
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/HoverButtonTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
+  LIBS corvane_app corvane_toolkit corvane_phone
+  TIMEOUT 240)
+set_tests_properties(program_compose_tests PROPERTIES RUN_SERIAL TRUE)
+set_target_properties(program_compose_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/compose)
