@@ -3,6 +3,7 @@
 #include "app/Corvane_smsView.h"
 #include "app/DlgAbout.h"
 #include "app/DlgComposeSms.h"
+#include "app/DlgLogin.h"
 #include "app/EventSounds.h"
 #include "app/MainFrm.h"
 #include "phone/AppSettings.h"
@@ -36,11 +37,25 @@ BOOL CCorvane_smsApp::InitInstance()
     SetRegistryKey(L"Corvane");
     LoadStdProfileSettings(4);
 
-    // The password settings; the login that uses them comes with the settings sheet.
+    // The login, before any window: Cancel ends the program.
+    UINT nMaskPass = 0, nActivePass = 0;
+    CString strPassword;
     {
         CAppSettings settings;
-        [[maybe_unused]] const UINT nMaskPass = settings.GetIsMaskPass();
-        [[maybe_unused]] const UINT nActivePass = settings.GetIsActivePass();
+        nMaskPass = settings.GetIsMaskPass();
+        nActivePass = settings.GetIsActivePass();
+        strPassword = settings.GetPassword();
+    }
+    // A guard without a stored password could never be passed: the program then starts without it.
+    if (nActivePass != 0 && !strPassword.IsEmpty())
+    {
+        CDlgLogin* pLogin = new CDlgLogin(nullptr);
+        pLogin->SetMask(nMaskPass != 0);
+        const INT_PTR nResult = pLogin->DoModal();
+        delete pLogin;
+        // Only a matching password opens the program; a login that could not be shown does not.
+        if (nResult != IDOK)
+            return FALSE;
     }
 
     // One document type: the message store, shown in the main frame with the main view.

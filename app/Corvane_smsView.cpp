@@ -11,6 +11,10 @@
 #include "phone/PostedText.h"
 #include "phone/StoreHelpers.h"
 #include "app/SmsListCtrl.h"
+#include "app/DlgTextInput.h"
+#include "phone/PhoneSession.h"
+#include "phone/SmsPduDecoder.h"
+
 #include "app/DlgSaveContact.h"
 #include "phone/OutlookContacts.h"
 #include <algorithm>
@@ -32,6 +36,8 @@ ON_COMMAND(ID_COPY_SENDER_NUMBER, OnCopySenderNumber)
 ON_COMMAND(ID_COPY_RECIPIENT_NUMBER, OnCopyRecipientNumber)
 ON_CBN_SELENDOK(IDC_SEARCH_FOLDER, OnFolderSelectEndOk)
 ON_CBN_SELENDCANCEL(IDC_SEARCH_FOLDER, OnFolderSelectCancel)
+ON_BN_CLICKED(IDC_TEST_PDU, OnTestPdu)
+
 // Tool dialogs.
 ON_COMMAND(ID_SAVE_TO_OUTLOOK, OnSaveToOutlook)
 END_MESSAGE_MAP()
@@ -429,20 +435,42 @@ void CCorvane_smsView::OnFolderSelectCancel()
         pList->SetFocus();
 }
 
-// ---- tool dialogs ------------------------------------------------------------------------------
-
-void CCorvane_smsView::OnSaveToOutlook()
+void CCorvane_smsView::RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes)
 {
-    CSmsListCtrl* pList = GetList();
-    CSMS row;
-    if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
-        return;
-    CDlgSaveContact dlg(this);
-    dlg.m_strNumber = !row.m_strSenderNumber.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber;
+    KillTimer(kSchedulerTimerId);
+    if (bScheduled)
+        SetTimer(kSchedulerTimerId, (nHours * 60 + nMinutes) * 60000, nullptr);
+}
+
+void CCorvane_smsView::OnTestPdu()
+{
+    CDlgTextInput dlg(this);
     if (dlg.DoModal() != IDOK)
         return;
-    SaveContactToOutlook(dlg.m_strFirstName, dlg.m_strLastName, dlg.m_strKind, dlg.m_strNumber, dlg.m_strFileAs,
-                         dlg.m_strCategory);
-    if (CCorvane_smsDoc* pDoc = GetDocument())
-        pDoc->LoadOutlookContacts();
-}
+    CCorvane_smsDoc* pDoc = GetDocument();
+    CSmsPduDecoder decoder([pDoc](const CString& strNumber) {
+        return pDoc ? pDoc->FindContactName(strNumber) : FilterPhoneNumber(strNumber);
+    });
+    CSMS record;
+    decoder.DecodeAndShow(dlg.m_strText, record);
+    CPhoneSession session;
+    session.AddToDocument(0, record);
+    RefreshList();
+
+    // ---- tool dialogs ------------------------------------------------------------------------------
+
+    void CCorvane_smsView::OnSaveToOutlook()
+    {
+        CSmsListCtrl* pList = GetList();
+        CSMS row;
+        if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
+            return;
+        CDlgSaveContact dlg(this);
+        dlg.m_strNumber = !row.m_strSenderNumber.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber;
+        if (dlg.DoModal() != IDOK)
+            return;
+        SaveContactToOutlook(dlg.m_strFirstName, dlg.m_strLastName, dlg.m_strKind, dlg.m_strNumber, dlg.m_strFileAs,
+                             dlg.m_strCategory);
+        if (CCorvane_smsDoc* pDoc = GetDocument())
+            pDoc->LoadOutlookContacts();
+    }

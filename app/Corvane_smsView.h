@@ -77,6 +77,15 @@ protected:
     void CopyToClipboard(const CString& strNumber);
     DECLARE_MESSAGE_MAP()
 
+public:
+    // The scheduled fetch's timer.
+    static const UINT_PTR kSchedulerTimerId = 1224;
+    // Kills the scheduler timer and, when scheduling is on, sets it again with a period of
+    // (hours x 60 + minutes) x 60000 ms.
+    void RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes);
+    // The hidden "Test" button: a PDU typed in is decoded and filed like a received message.
+    void OnTestPdu();
+
     // ---- tool dialogs: saving a number to Outlook ----------------------------------------------
 public:
     // One row: the save-contact dialog with the row's number; on OK the contact goes to Outlook

@@ -2,6 +2,8 @@
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
+#include "app/DlgSetting.h"
+
 #include "app/DlgExportSms.h"
 #include "app/DlgImportSms.h"
 #include "app/DlgSearch.h"
@@ -22,6 +24,9 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
+ON_COMMAND(ID_SETTINGS, OnSettings)
+ON_COMMAND(ID_SMS_SETTINGS, OnSmsSettings)
+
 // Tool dialogs.
 ON_COMMAND(ID_EXPORT_SMS, OnExportSms)
 ON_COMMAND(ID_IMPORT_SMS, OnImportSms)
@@ -150,61 +155,121 @@ LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
     return 1;
 }
 
-// ---- tool dialogs ------------------------------------------------------------------------------
-
-void CMainFrame::RecalcLayout(BOOL bNotify)
+void CMainFrame::ApplyTheme()
 {
-    CFrameWnd::RecalcLayout(bNotify);
-    PlaceLogButton();
-}
-
-void CMainFrame::PlaceLogButton()
-{
-    if (m_wndStatus.GetSafeHwnd() == nullptr)
-        return;
-    CRect rcPane;
-    m_wndStatus.GetItemRect(kPaneLog, &rcPane);
-    rcPane.right = rcPane.left + kLogButtonWidth;
-    if (m_wndLogButton.GetSafeHwnd() == nullptr)
-    {
-        if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcPane, &m_wndStatus,
-                                   IDC_LOG_BUTTON))
-            return;
-        m_wndLogButton.SetFont(m_wndStatus.GetFont());
-        m_wndLogButton.SetFlat(true);
-    }
-    else
-        m_wndLogButton.MoveWindow(&rcPane);
-}
-
-void CMainFrame::OnExportSms()
-{
-    CDlgExportSms dlg(this);
-    dlg.DoModal();
-}
-
-void CMainFrame::OnImportSms()
-{
-    CDlgImportSms dlg(this);
-    dlg.DoModal();
+    g_PaintManagerHolder.InstallPaintManager(new CThemeColor);
+    RecalcLayout();
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME | RDW_UPDATENOW);
     CCorvane_smsApp* pApp = GetCorvaneApp();
-    if (pApp != nullptr && pApp->GetView() != nullptr)
-        pApp->GetView()->RefreshList();
+    if (CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr)
+        if (CExtPaintManager* pPM = g_PaintManagerHolder.GetPM())
+            pView->m_wndSender.SetBkColour(pPM->GetTranslatedColor(XCLR_FACE_NORMAL));
 }
 
-void CMainFrame::OnSearchSms()
+void CMainFrame::OnSettings()
 {
-    CDlgSearch dlg(this);
+    CDlgSetting dlg(this);
+    dlg.SetStartPage(kSettingOption);
     if (dlg.DoModal() != IDOK)
         return;
-    CCorvane_smsApp* pApp = GetCorvaneApp();
-    CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr;
-    if (pView != nullptr)
-        pView->ShowFolder(pView->GetSelectedFolder(), dlg.m_nField, dlg.m_strSearch);
+    CAppSettings settings;
+    if (dlg.m_pageTheme.m_bInitialized)
+    {
+        settings.SetBgColor(dlg.m_pageTheme.GetColour());
+        if ((int)AfxGetApp()->GetProfileInt(L"Settings", L"ThemeColor", 0) == kThemeCustom)
+            ApplyTheme();
+    }
+    if (dlg.m_pageScheduler.m_bInitialized)
+    {
+        const CDlgSchedulerOpt& page = dlg.m_pageScheduler;
+        settings.SetIsScheduled(page.m_bSchedule ? 1 : 0);
+        settings.SetSchedulerHour((UINT)page.m_nHour);
+        settings.SetSchedulerMinute((UINT)page.m_nMinute);
+        CCorvane_smsApp* pApp = GetCorvaneApp();
+        if (CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr)
+            pView->RearmScheduler(page.m_bSchedule, (UINT)page.m_nHour, (UINT)page.m_nMinute);
+    }
+    if (dlg.m_pagePassword.m_bInitialized)
+    {
+        settings.SetIsActivePass(dlg.m_pagePassword.m_bActive ? 1 : 0);
+        settings.SetIsMaskPass(dlg.m_pagePassword.m_bMask ? 1 : 0);
+    }
+    if (dlg.m_pageUmum.m_bInitialized && m_wndSmsList.GetSafeHwnd() != nullptr)
+    {
+        m_wndSmsList.RedrawItems(0, m_wndSmsList.GetItemCount() - 1);
+        m_wndSmsList.UpdateWindow();
+    }
 }
 
-void CMainFrame::OnSmsLog()
+void CMainFrame::OnSmsSettings()
 {
-    CDlgSmsLog dlg(this);
-    dlg.DoModal();
-}
+    CDlgSetting dlg(this);
+    dlg.SetStartPage(kSettingSms);
+    if (dlg.DoModal() != IDOK)
+        return;
+    if (dlg.m_pageSms.m_bInitialized)
+        dlg.m_pageSms.StoreSettings();
+    // A list whose file could not be read is never written over that file.
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
+    if (pDoc != nullptr && dlg.m_pageMyText.HoldsList())
+        CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
+
+    // ---- tool dialogs ------------------------------------------------------------------------------
+
+    void CMainFrame::RecalcLayout(BOOL bNotify)
+    {
+        CFrameWnd::RecalcLayout(bNotify);
+        PlaceLogButton();
+    }
+
+    void CMainFrame::PlaceLogButton()
+    {
+        if (m_wndStatus.GetSafeHwnd() == nullptr)
+            return;
+        CRect rcPane;
+        m_wndStatus.GetItemRect(kPaneLog, &rcPane);
+        rcPane.right = rcPane.left + kLogButtonWidth;
+        if (m_wndLogButton.GetSafeHwnd() == nullptr)
+        {
+            if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcPane, &m_wndStatus,
+                                       IDC_LOG_BUTTON))
+                return;
+            m_wndLogButton.SetFont(m_wndStatus.GetFont());
+            m_wndLogButton.SetFlat(true);
+        }
+        else
+            m_wndLogButton.MoveWindow(&rcPane);
+    }
+
+    void CMainFrame::OnExportSms()
+    {
+        CDlgExportSms dlg(this);
+        dlg.DoModal();
+    }
+
+    void CMainFrame::OnImportSms()
+    {
+        CDlgImportSms dlg(this);
+        dlg.DoModal();
+        CCorvane_smsApp* pApp = GetCorvaneApp();
+        if (pApp != nullptr && pApp->GetView() != nullptr)
+            pApp->GetView()->RefreshList();
+    }
+
+    void CMainFrame::OnSearchSms()
+    {
+        CDlgSearch dlg(this);
+        if (dlg.DoModal() != IDOK)
+            return;
+        CCorvane_smsApp* pApp = GetCorvaneApp();
+        CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr;
+        if (pView != nullptr)
+            pView->ShowFolder(pView->GetSelectedFolder(), dlg.m_nField, dlg.m_strSearch);
+    }
+
+    void CMainFrame::OnSmsLog()
+    {
+        CDlgSmsLog dlg(this);
+        dlg.DoModal();
+    }

@@ -50,6 +50,18 @@ protected:
     CStatusBar m_wndStatus;
     BOOL m_bPhoneBusy;
 
+public:
+    // "Settings"/"ThemeColor" of the custom theme, whose colour is "Theme"/"bgColor".
+    static const int kThemeCustom = 4;
+    // Installs a new colour theme paint manager and redraws the frame with all it holds.
+    void ApplyTheme();
+    // "Settings" (32866): the settings sheet on its general pages; after OK the frame stores what
+    // the initialised pages hold and re-arms the scheduled fetch.
+    void OnSettings();
+    // "Setting SMS" (32880): the sheet on the SMS options and MyText; after OK the options are
+    // stored and the MyText file is written.
+    void OnSmsSettings();
+
     // ---- tool dialogs and the status bar's "LOG" button ----------------------------------------
 public:
     enum

@@ -5,3 +5,4 @@
 #include "platform_ids.h"
 #include "app_ids.h"
 #include "toolkit_color_ids.h"
+#include "settings_ids.h"

@@ -1,0 +1,181 @@
+// Test helpers of the settings sheet, its pages and the login.
+#include "SettingsTestSupport.h"
+#include "app/MainFrm.h"
+#include "phone/StoreHelpers.h"
+
+using namespace phonetest;
+
+namespace settingstest
+{
+namespace
+{
+const wchar_t kAppName[] = L"CorvaneSettingsTest";
+const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneSettingsTest";
+} // namespace
+
+void AppFixture::SetUp()
+{
+    app = new CCorvane_smsApp;
+    free((void*)app->m_pszAppName);
+    app->m_pszAppName = _wcsdup(kAppName);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+    app->SetRegistryKey(L"Corvane");
+    if (SimPhone::Available())
+        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
+    app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
+    app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
+    DeleteFileW(GetAppFolder() + CORVANE_DATA_FILE_NAME);
+}
+
+void AppFixture::TearDown()
+{
+    if (app && app->m_pMainWnd)
+        app->m_pMainWnd->DestroyWindow();
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ;
+    delete app;
+    app = nullptr;
+    RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+}
+
+bool AppFixture::Start() { return app->InitInstance() && dynamic_cast<CMainFrame*>(app->m_pMainWnd) != nullptr; }
+
+ModalScript* ModalScript::s_current = nullptr;
+
+ModalScript::ModalScript()
+{
+    s_current = this;
+    m_nTimer = ::SetTimer(nullptr, 0, 20, &ModalScript::OnTimer);
+}
+
+ModalScript::~ModalScript()
+{
+    ::KillTimer(nullptr, m_nTimer);
+    s_current = nullptr;
+}
+
+ModalScript& ModalScript::Then(Step step)
+{
+    m_steps.push_back(std::move(step));
+    return *this;
+}
+
+void CALLBACK ModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (s_current != nullptr)
+        s_current->Tick();
+}
+
+void ModalScript::Tick()
+{
+    if (m_steps.empty())
+        return;
+    struct Finder
+    {
+        std::set<HWND>* pBusy;
+        HWND hFound;
+    } finder = {&m_busy, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND h, LPARAM lp) -> BOOL {
+            Finder* f = reinterpret_cast<Finder*>(lp);
+            wchar_t cls[32] = {};
+            ::GetClassNameW(h, cls, 32);
+            if (wcscmp(cls, L"#32770") == 0 && ::IsWindowVisible(h) && ::IsWindowEnabled(h) && !f->pBusy->count(h))
+            {
+                f->hFound = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&finder));
+    if (finder.hFound == nullptr)
+        return;
+    Step step = std::move(m_steps.front());
+    m_steps.pop_front();
+    m_seen.push_back(finder.hFound);
+    m_busy.insert(finder.hFound);
+    step(finder.hFound);
+    m_busy.erase(finder.hFound);
+}
+
+void Click(HWND hParent, int nID)
+{
+    HWND hCtrl = ::GetDlgItem(hParent, nID);
+    ::SendMessageW(hParent, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)hCtrl);
+}
+
+void ClickCheck(HWND hParent, int nID, bool bChecked)
+{
+    ::SendMessageW(::GetDlgItem(hParent, nID), BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
+    Click(hParent, nID);
+}
+
+CString GetText(HWND hWnd)
+{
+    const int n = ::GetWindowTextLengthW(hWnd);
+    CString s;
+    ::GetWindowTextW(hWnd, s.GetBuffer(n + 1), n + 1);
+    s.ReleaseBuffer();
+    return s;
+}
+
+CString GetItemText(HWND hParent, int nID) { return GetText(::GetDlgItem(hParent, nID)); }
+
+void SetItemText(HWND hParent, int nID, const CString& strText) { ::SetDlgItemTextW(hParent, nID, strText); }
+
+HWND SheetPage(HWND hSheet, int nIndex) { return ::GetDlgItem(::GetDlgItem(hSheet, 1005), 257 + nIndex); }
+
+void TypeText(const wchar_t* pszText)
+{
+    for (const wchar_t* p = pszText; *p; ++p)
+    {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wScan = in[1].ki.wScan = *p;
+        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        ::SendInput(2, in, sizeof(INPUT));
+        Pump(5);
+    }
+    Pump();
+}
+
+void PressKey(WORD vk, bool bCtrl, bool bShift)
+{
+    std::vector<INPUT> in;
+    auto key = [&](WORD k, bool up) {
+        INPUT i = {};
+        i.type = INPUT_KEYBOARD;
+        i.ki.wVk = k;
+        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        in.push_back(i);
+    };
+    if (bCtrl)
+        key(VK_CONTROL, false);
+    if (bShift)
+        key(VK_SHIFT, false);
+    key(vk, false);
+    key(vk, true);
+    if (bShift)
+        key(VK_SHIFT, true);
+    if (bCtrl)
+        key(VK_CONTROL, true);
+    ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
+    Pump();
+}
+
+void Pump(DWORD ms) { PumpUntil([] { return false; }, ms); }
+
+UINT ProfileInt(const wchar_t* pszSection, const wchar_t* pszEntry, UINT nDefault)
+{
+    return AfxGetApp()->GetProfileInt(pszSection, pszEntry, (int)nDefault);
+}
+
+CString ProfileString(const wchar_t* pszSection, const wchar_t* pszEntry, const wchar_t* pszDefault)
+{
+    return AfxGetApp()->GetProfileString(pszSection, pszEntry, pszDefault);
+}
+
+} // namespace settingstest
