@@ -456,21 +456,22 @@ void CCorvane_smsView::OnTestPdu()
     CPhoneSession session;
     session.AddToDocument(0, record);
     RefreshList();
+}
 
-    // ---- tool dialogs ------------------------------------------------------------------------------
+// ---- tool dialogs ------------------------------------------------------------------------------
 
-    void CCorvane_smsView::OnSaveToOutlook()
-    {
-        CSmsListCtrl* pList = GetList();
-        CSMS row;
-        if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
-            return;
-        CDlgSaveContact dlg(this);
-        dlg.m_strNumber = !row.m_strSenderNumber.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber;
-        if (dlg.DoModal() != IDOK)
-            return;
-        SaveContactToOutlook(dlg.m_strFirstName, dlg.m_strLastName, dlg.m_strKind, dlg.m_strNumber, dlg.m_strFileAs,
-                             dlg.m_strCategory);
-        if (CCorvane_smsDoc* pDoc = GetDocument())
-            pDoc->LoadOutlookContacts();
-    }
+void CCorvane_smsView::OnSaveToOutlook()
+{
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
+        return;
+    CDlgSaveContact dlg(this);
+    dlg.m_strNumber = !row.m_strSenderNumber.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber;
+    if (dlg.DoModal() != IDOK)
+        return;
+    SaveContactToOutlook(dlg.m_strFirstName, dlg.m_strLastName, dlg.m_strKind, dlg.m_strNumber, dlg.m_strFileAs,
+                         dlg.m_strCategory);
+    if (CCorvane_smsDoc* pDoc = GetDocument())
+        pDoc->LoadOutlookContacts();
+}

@@ -214,62 +214,63 @@ void CMainFrame::OnSmsSettings()
     CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
     if (pDoc != nullptr && dlg.m_pageMyText.HoldsList())
         CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
+}
 
-    // ---- tool dialogs ------------------------------------------------------------------------------
+// ---- tool dialogs ------------------------------------------------------------------------------
 
-    void CMainFrame::RecalcLayout(BOOL bNotify)
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    CFrameWnd::RecalcLayout(bNotify);
+    PlaceLogButton();
+}
+
+void CMainFrame::PlaceLogButton()
+{
+    if (m_wndStatus.GetSafeHwnd() == nullptr)
+        return;
+    CRect rcPane;
+    m_wndStatus.GetItemRect(kPaneLog, &rcPane);
+    rcPane.right = rcPane.left + kLogButtonWidth;
+    if (m_wndLogButton.GetSafeHwnd() == nullptr)
     {
-        CFrameWnd::RecalcLayout(bNotify);
-        PlaceLogButton();
-    }
-
-    void CMainFrame::PlaceLogButton()
-    {
-        if (m_wndStatus.GetSafeHwnd() == nullptr)
+        if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcPane, &m_wndStatus,
+                                   IDC_LOG_BUTTON))
             return;
-        CRect rcPane;
-        m_wndStatus.GetItemRect(kPaneLog, &rcPane);
-        rcPane.right = rcPane.left + kLogButtonWidth;
-        if (m_wndLogButton.GetSafeHwnd() == nullptr)
-        {
-            if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcPane, &m_wndStatus,
-                                       IDC_LOG_BUTTON))
-                return;
-            m_wndLogButton.SetFont(m_wndStatus.GetFont());
-            m_wndLogButton.SetFlat(true);
-        }
-        else
-            m_wndLogButton.MoveWindow(&rcPane);
+        m_wndLogButton.SetFont(m_wndStatus.GetFont());
+        m_wndLogButton.SetFlat(true);
     }
+    else
+        m_wndLogButton.MoveWindow(&rcPane);
+}
 
-    void CMainFrame::OnExportSms()
-    {
-        CDlgExportSms dlg(this);
-        dlg.DoModal();
-    }
+void CMainFrame::OnExportSms()
+{
+    CDlgExportSms dlg(this);
+    dlg.DoModal();
+}
 
-    void CMainFrame::OnImportSms()
-    {
-        CDlgImportSms dlg(this);
-        dlg.DoModal();
-        CCorvane_smsApp* pApp = GetCorvaneApp();
-        if (pApp != nullptr && pApp->GetView() != nullptr)
-            pApp->GetView()->RefreshList();
-    }
+void CMainFrame::OnImportSms()
+{
+    CDlgImportSms dlg(this);
+    dlg.DoModal();
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    if (pApp != nullptr && pApp->GetView() != nullptr)
+        pApp->GetView()->RefreshList();
+}
 
-    void CMainFrame::OnSearchSms()
-    {
-        CDlgSearch dlg(this);
-        if (dlg.DoModal() != IDOK)
-            return;
-        CCorvane_smsApp* pApp = GetCorvaneApp();
-        CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr;
-        if (pView != nullptr)
-            pView->ShowFolder(pView->GetSelectedFolder(), dlg.m_nField, dlg.m_strSearch);
-    }
+void CMainFrame::OnSearchSms()
+{
+    CDlgSearch dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr;
+    if (pView != nullptr)
+        pView->ShowFolder(pView->GetSelectedFolder(), dlg.m_nField, dlg.m_strSearch);
+}
 
-    void CMainFrame::OnSmsLog()
-    {
-        CDlgSmsLog dlg(this);
-        dlg.DoModal();
-    }
+void CMainFrame::OnSmsLog()
+{
+    CDlgSmsLog dlg(this);
+    dlg.DoModal();
+}
