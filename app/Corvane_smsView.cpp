@@ -15,6 +15,7 @@
 #include "phone/PhoneSession.h"
 #include "phone/SmsPduDecoder.h"
 
+#include "app/DlgDialer.h"
 #include "app/DlgSaveContact.h"
 #include "phone/OutlookContacts.h"
 #include <algorithm>
@@ -40,6 +41,8 @@ ON_BN_CLICKED(IDC_TEST_PDU, OnTestPdu)
 
 // Tool dialogs.
 ON_COMMAND(ID_SAVE_TO_OUTLOOK, OnSaveToOutlook)
+ON_COMMAND(ID_CALL, OnCall)
+ON_COMMAND(ID_CALL_CONTACT, OnCallContact)
 END_MESSAGE_MAP()
 
 CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
@@ -474,4 +477,21 @@ void CCorvane_smsView::OnSaveToOutlook()
                          dlg.m_strCategory);
     if (CCorvane_smsDoc* pDoc = GetDocument())
         pDoc->LoadOutlookContacts();
+}
+
+void CCorvane_smsView::OnCall()
+{
+    PlayTapIconSound();
+    CDlgDialer dlg(this, CString(), FALSE);
+    dlg.DoModal();
+}
+
+void CCorvane_smsView::OnCallContact()
+{
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
+        return;
+    CDlgDialer dlg(this, !row.m_strSenderName.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber, TRUE);
+    dlg.DoModal();
 }

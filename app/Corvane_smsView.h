@@ -91,4 +91,7 @@ public:
     // One row: the save-contact dialog with the row's number; on OK the contact goes to Outlook
     // and the contacts are read again.
     void OnSaveToOutlook();
+    // The dialer: empty and waiting (111), or with the row's number dialled at once (32804).
+    void OnCall();
+    void OnCallContact();
 };

@@ -8,6 +8,7 @@
 #include "app/DlgImportSms.h"
 #include "app/DlgSearch.h"
 #include "app/DlgSmsLog.h"
+#include "app/DlgSound.h"
 #include "res/app_tools_ids.h"
 #include "app/ThemeColor.h"
 #include "phone/AppSettings.h"
@@ -32,6 +33,7 @@ ON_COMMAND(ID_EXPORT_SMS, OnExportSms)
 ON_COMMAND(ID_IMPORT_SMS, OnImportSms)
 ON_COMMAND(ID_SEARCH_SMS, OnSearchSms)
 ON_COMMAND(IDC_LOG_BUTTON, OnSmsLog)
+ON_COMMAND(ID_SOUND_SETTINGS, OnSoundSettings)
 END_MESSAGE_MAP()
 
 namespace
@@ -272,5 +274,11 @@ void CMainFrame::OnSearchSms()
 void CMainFrame::OnSmsLog()
 {
     CDlgSmsLog dlg(this);
+    dlg.DoModal();
+}
+
+void CMainFrame::OnSoundSettings()
+{
+    CDlgSound dlg(this);
     dlg.DoModal();
 }

@@ -78,6 +78,7 @@ protected:
     void OnImportSms();
     void OnSearchSms();
     void OnSmsLog();
+    void OnSoundSettings();
 
     CExtButton m_wndLogButton; // 153
 };

@@ -70,3 +70,27 @@
 #define IDS_CONTACT_NAME_MISSING    32832
 #define IDS_CONTACT_FILE_AS_MISSING 32833
 #define IDS_CONTACT_NUMBER_MISSING  32834
+
+// Sound dialog; the play buttons show the speaker icon.
+#define IDD_SOUND             182
+#define IDC_SOUND_ON          1014
+#define IDC_SOUND_TAP         1052
+#define IDC_SOUND_REC_ON      1089
+#define IDC_SOUND_REC_BROWSE  133
+#define IDC_SOUND_REC_PATH    1092
+#define IDC_SOUND_REC_PLAY    134
+#define IDC_SOUND_SENT_ON     1090
+#define IDC_SOUND_SENT_BROWSE 135
+#define IDC_SOUND_SENT_PATH   1054
+#define IDC_SOUND_SENT_PLAY   136
+#define IDC_SOUND_NEW_ON      1091
+#define IDC_SOUND_NEW_BROWSE  137
+#define IDC_SOUND_NEW_PATH    1055
+#define IDC_SOUND_NEW_PLAY    138
+#define IDI_SPEAKER           184
+
+// Dialer window (its client is the skin's size, 240 x 260 pixels).
+#define IDD_DIALER            169
+#define IDC_DIALER_NUMBER     1053
+#define IDC_DIALER_CONTACTS   127
+#define IDC_DIALER_LETTER_BAR 126

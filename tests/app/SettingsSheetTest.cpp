@@ -12,8 +12,7 @@ using namespace settingstest;
 namespace
 {
 struct SettingsSheetTest : AppFixture
-{
-};
+{};
 
 std::vector<CString> TabTexts(CDlgSetting& dlg)
 {
@@ -158,8 +157,7 @@ TEST_F(SettingsSheetTest, HasItsSmallIconAndKeepsButtonsAtTheBottomRightWhenResi
         const CRect ok0 = rectOf(IDOK), box0 = rectOf(IDC_SETTING_CONTAINER);
         CRect rcWindow;
         ::GetWindowRect(hDlg, &rcWindow);
-        ::SetWindowPos(hDlg, nullptr, 0, 0, rcWindow.Width() + 40, rcWindow.Height() + 30,
-                       SWP_NOMOVE | SWP_NOZORDER);
+        ::SetWindowPos(hDlg, nullptr, 0, 0, rcWindow.Width() + 40, rcWindow.Height() + 30, SWP_NOMOVE | SWP_NOZORDER);
         Pump();
         const CRect ok1 = rectOf(IDOK), box1 = rectOf(IDC_SETTING_CONTAINER);
         okShift = CSize(ok1.left - ok0.left, ok1.top - ok0.top);
@@ -201,8 +199,8 @@ TEST_F(SettingsSheetTest, EveryControlOfEveryPageLiesInsideThePageAreaWithoutOve
                         problems += id + L"outside ";
                     wchar_t cls[32] = {};
                     ::GetClassNameW(h, cls, 32);
-                    const bool bGroup = (::GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX &&
-                                        wcscmp(cls, L"Button") == 0;
+                    const bool bGroup =
+                        (::GetWindowLongW(h, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX && wcscmp(cls, L"Button") == 0;
                     // Group boxes frame their controls; a spin sits on its buddy's edge.
                     if (!bGroup && wcscmp(cls, L"msctls_updown32") != 0)
                         controls.push_back({h, r});

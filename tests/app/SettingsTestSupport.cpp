@@ -166,7 +166,10 @@ void PressKey(WORD vk, bool bCtrl, bool bShift)
     Pump();
 }
 
-void Pump(DWORD ms) { PumpUntil([] { return false; }, ms); }
+void Pump(DWORD ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
 
 UINT ProfileInt(const wchar_t* pszSection, const wchar_t* pszEntry, UINT nDefault)
 {
