@@ -15,6 +15,7 @@ set_tests_properties(app_tools_tests PROPERTIES RUN_SERIAL TRUE)
 corvane_phone_test(app_dialer_tests COM 31
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DialerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SoundDialogTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 240)
