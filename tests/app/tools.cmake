@@ -27,3 +27,13 @@ add_custom_command(TARGET app_dialer_tests POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_SOURCE_DIR}/res/skins/chess.gif ${CMAKE_SOURCE_DIR}/res/skins/chess-w.gif
           ${CMAKE_BINARY_DIR}/tests/tools/skins/
   COMMAND ${CORVANE_HOST_PYTHON} ${CMAKE_SOURCE_DIR}/scripts/make_sounds.py ${CMAKE_BINARY_DIR}/tests/tools VERBATIM)
+
+corvane_phone_test(app_tool_commands_tests COM 33
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ToolCommandsTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
+    ${CMAKE_SOURCE_DIR}/tests/phone/FakeOutlook.cpp
+  LIBS corvane_app corvane_toolkit corvane_phone
+  TIMEOUT 240)
+set_tests_properties(app_tool_commands_tests PROPERTIES RUN_SERIAL TRUE)
+set_target_properties(app_tool_commands_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/toolcmds)
