@@ -19,13 +19,19 @@ const wchar_t kFileType[] = L"*.txt";
 const wchar_t kDefaultFolder[] = L"C:\\";
 const wchar_t kExtension[] = L".txt";
 
-// The field with every tab, CR and LF turned into a blank.
-CString OneLineField(CString str)
+// Appends the field with every tab, CR and LF turned into a blank.
+void AppendOneLine(CString& strLine, const CString& strField)
 {
-    str.Replace(L'\t', L' ');
-    str.Replace(L'\r', L' ');
-    str.Replace(L'\n', L' ');
-    return str;
+    const int nAt = strLine.GetLength();
+    strLine += strField;
+    if (wcspbrk(strField.GetString(), L"\t\r\n") == nullptr)
+        return;
+    for (int i = nAt; i < strLine.GetLength(); ++i)
+    {
+        const wchar_t ch = strLine[i];
+        if (ch == L'\t' || ch == L'\r' || ch == L'\n')
+            strLine.SetAt(i, L' ');
+    }
 }
 } // namespace
 
@@ -70,30 +76,34 @@ CCorvane_smsDoc* CDlgExportSms::GetDocument() const
 
 CString CDlgExportSms::FormatBackupLine(const CSMS& sms)
 {
-    const bool bInbox = sms.m_strFolder == SMS_FOLDER_INBOX;
     CString strLine;
-    strLine.Preallocate(64 + sms.m_strText.GetLength());
-    strLine += OneLineField(sms.m_strFolder);
-    strLine += L'\t';
-    strLine += OneLineField(sms.m_strDay);
-    strLine += L'/';
-    strLine += OneLineField(sms.m_strMonth);
-    strLine += L'/';
-    strLine += OneLineField(sms.m_strYear);
-    strLine += L"  ";
-    strLine += OneLineField(sms.m_strHour);
-    strLine += L':';
-    strLine += OneLineField(sms.m_strMinute);
-    strLine += L':';
-    strLine += OneLineField(sms.m_strSecond);
-    strLine += L'\t';
-    strLine += OneLineField(bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber);
-    strLine += L'\t';
-    strLine += OneLineField(bInbox ? sms.m_strSenderName : sms.m_strRecipientName);
-    strLine += L'\t';
-    strLine += OneLineField(sms.m_strText);
-    strLine += L" \r\n";
+    AppendBackupLine(strLine, sms);
     return strLine;
+}
+
+void CDlgExportSms::AppendBackupLine(CString& strLine, const CSMS& sms)
+{
+    const bool bInbox = sms.m_strFolder == SMS_FOLDER_INBOX;
+    AppendOneLine(strLine, sms.m_strFolder);
+    strLine += L'\t';
+    AppendOneLine(strLine, sms.m_strDay);
+    strLine += L'/';
+    AppendOneLine(strLine, sms.m_strMonth);
+    strLine += L'/';
+    AppendOneLine(strLine, sms.m_strYear);
+    strLine += L"  ";
+    AppendOneLine(strLine, sms.m_strHour);
+    strLine += L':';
+    AppendOneLine(strLine, sms.m_strMinute);
+    strLine += L':';
+    AppendOneLine(strLine, sms.m_strSecond);
+    strLine += L'\t';
+    AppendOneLine(strLine, bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber);
+    strLine += L'\t';
+    AppendOneLine(strLine, bInbox ? sms.m_strSenderName : sms.m_strRecipientName);
+    strLine += L'\t';
+    AppendOneLine(strLine, sms.m_strText);
+    strLine += L" \r\n";
 }
 
 BOOL CDlgExportSms::WriteBackupFile(CCorvane_smsDoc& doc, const CString& strPath, int& nCount)
@@ -104,13 +114,16 @@ BOOL CDlgExportSms::WriteBackupFile(CCorvane_smsDoc& doc, const CString& strPath
         return FALSE;
     {
         CSmsRecordsLock lock(&doc);
+        CString strLine; // one buffer for every line
         nCount = (int)doc.m_listSms.GetCount();
         for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos != nullptr;)
         {
             const CSMS* pSms = (const CSMS*)doc.m_listSms.GetNext(pos);
             if (pSms->m_strHour.IsEmpty() && pSms->m_strSecond.IsEmpty())
                 continue;
-            writer.WriteLine(FormatBackupLine(*pSms));
+            strLine.Empty();
+            AppendBackupLine(strLine, *pSms);
+            writer.WriteLine(strLine);
         }
     }
     writer.Close();

@@ -20,6 +20,8 @@ public:
     // recipients' elsewhere. A tab, CR or LF inside any field becomes a blank, so every line has
     // exactly five fields.
     static CString FormatBackupLine(const CSMS& sms);
+    // The same line appended to the text.
+    static void AppendBackupLine(CString& strLine, const CSMS& sms);
     // Writes every record of the document (under its records lock) except those whose hour and
     // second are both empty; nCount := all records of the list. FALSE when the file could not be
     // created or a write failed.

@@ -8,7 +8,8 @@
 #include "phone/UnicodeTextFile.h"
 #include "res/app_tools_ids.h"
 
-#include <string>
+#include <cwctype>
+#include <string_view>
 #include <unordered_set>
 
 BEGIN_MESSAGE_MAP(CDlgImportSms, CExtResizableDialog)
@@ -22,15 +23,6 @@ const wchar_t kMPhoneHead[] = L"Head:";
 const wchar_t kTextFilter[] = L"Text Files (*.txt)|*.txt|All Files (*.*)|*.*||";
 const wchar_t kCsvFilter[] = L"CSV Files (*.csv)|*.csv|All Files (*.*)|*.*||";
 const wchar_t* const kFolders[] = {SMS_FOLDER_INBOX, SMS_FOLDER_OUTBOX, SMS_FOLDER_SENT, SMS_FOLDER_DRAFTS};
-
-// The folder's own spelling for a text naming one of the four (case ignored); empty otherwise.
-CString RecogniseFolder(const CString& strText)
-{
-    for (const wchar_t* pszFolder : kFolders)
-        if (strText.CompareNoCase(pszFolder) == 0)
-            return pszFolder;
-    return CString();
-}
 
 void ReplaceFirstMarker(CString& strText, const CString& strValue)
 {
@@ -62,26 +54,80 @@ void SplitTime(const CString& strTime, CSMS& sms)
     sms.m_strSecond = CDlgImportSms::TwoDigits(parts.GetField(2));
 }
 
-// Folder, date and time, number, name, text, split at tabs.
+// A piece of a line: [p, p + n).
+struct SRange
+{
+    const wchar_t* p;
+    int n;
+};
+
+SRange TrimRange(SRange r)
+{
+    while (r.n > 0 && iswspace(r.p[0]))
+        ++r.p, --r.n;
+    while (r.n > 0 && iswspace(r.p[r.n - 1]))
+        --r.n;
+    return r;
+}
+
+// Piece i of the range cut at every occurrence of the character; empty beyond the last.
+SRange Piece(SRange r, wchar_t ch, int i)
+{
+    const wchar_t* p = r.p;
+    const wchar_t* const pEnd = r.p + r.n;
+    for (; i > 0; --i)
+    {
+        while (p < pEnd && *p != ch)
+            ++p;
+        if (p == pEnd)
+            return SRange{pEnd, 0};
+        ++p;
+    }
+    const wchar_t* q = p;
+    while (q < pEnd && *q != ch)
+        ++q;
+    return SRange{p, (int)(q - p)};
+}
+
+CString Text(SRange r) { return CString(r.p, r.n); }
+
+// "5" -> "05"; a longer piece keeps its last two characters.
+CString TwoDigitText(SRange r)
+{
+    if (r.n == 1)
+    {
+        const wchar_t buf[2] = {L'0', r.p[0]};
+        return CString(buf, 2);
+    }
+    return r.n > 2 ? CString(r.p + r.n - 2, 2) : CString(r.p, r.n);
+}
+
+// Folder, date and time, number, name, text, split at tabs; fields after the fifth are ignored.
 CDlgImportSms::EParse ParseTabbedLine(const CString& strLine, CSMS& sms)
 {
-    CStringSplitter fields(strLine, L"\t");
-    const CString strFolder = RecogniseFolder(Trimmed(fields.GetField(0)));
-    if (strFolder.IsEmpty())
+    const SRange line = {strLine.GetString(), strLine.GetLength()};
+    const SRange folder = TrimRange(Piece(line, L'\t', 0));
+    const wchar_t* pszFolder = nullptr;
+    for (const wchar_t* pszName : kFolders)
+        if ((int)wcslen(pszName) == folder.n && _wcsnicmp(pszName, folder.p, (size_t)folder.n) == 0)
+            pszFolder = pszName;
+    if (pszFolder == nullptr)
         return CDlgImportSms::kRefused;
-    sms.m_strFolder = strFolder;
+    sms.m_strFolder = pszFolder;
     // The backup's two blanks leave part 1 empty; part 2 is the time.
-    CStringSplitter dateTime(Trimmed(fields.GetField(1)), L" ");
-    CString strDay, strMonth, strYear;
-    SplitDate(dateTime.GetField(0), strDay, strMonth, strYear);
-    sms.m_strDay = CDlgImportSms::TwoDigits(strDay);
-    sms.m_strMonth = CDlgImportSms::TwoDigits(strMonth);
-    sms.m_strYear = CDlgImportSms::TwoDigits(strYear);
-    SplitTime(dateTime.GetField(2), sms);
-    const bool bInbox = strFolder == SMS_FOLDER_INBOX;
-    (bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber) = Trimmed(fields.GetField(2));
-    (bInbox ? sms.m_strSenderName : sms.m_strRecipientName) = Trimmed(fields.GetField(3));
-    sms.m_strText = Trimmed(fields.GetField(4));
+    const SRange dateTime = TrimRange(Piece(line, L'\t', 1));
+    const SRange date = Piece(dateTime, L' ', 0);
+    const SRange time = Piece(dateTime, L' ', 2);
+    sms.m_strDay = TwoDigitText(Piece(date, L'/', 0));
+    sms.m_strMonth = TwoDigitText(Piece(date, L'/', 1));
+    sms.m_strYear = TwoDigitText(Piece(date, L'/', 2));
+    sms.m_strHour = TwoDigitText(Piece(time, L':', 0));
+    sms.m_strMinute = TwoDigitText(Piece(time, L':', 1));
+    sms.m_strSecond = TwoDigitText(Piece(time, L':', 2));
+    const bool bInbox = pszFolder == kFolders[0];
+    (bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber) = Text(TrimRange(Piece(line, L'\t', 2)));
+    (bInbox ? sms.m_strSenderName : sms.m_strRecipientName) = Text(TrimRange(Piece(line, L'\t', 3)));
+    sms.m_strText = Text(TrimRange(Piece(line, L'\t', 4)));
     return CDlgImportSms::kParsed;
 }
 
@@ -187,12 +233,18 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
     const int nLines = (int)lines.GetSize();
     result.nLines = nLines;
     CSmsRecordsLock lock(&doc);
-    // The keys held, those of records appended here included.
-    std::unordered_set<std::wstring> keys;
+    // The keys held, those of records appended here included: views of the records' own keys,
+    // which stay in place while the records live.
+    std::unordered_set<std::wstring_view> keys;
     keys.reserve((size_t)doc.m_listSms.GetCount() + (size_t)nLines);
     for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos != nullptr;)
-        keys.insert((LPCWSTR)CSMS::MakeKey(*(const CSMS*)doc.m_listSms.GetNext(pos)));
+    {
+        CSMS* pSms = (CSMS*)doc.m_listSms.GetNext(pos);
+        pSms->RebuildKey();
+        keys.insert(std::wstring_view(pSms->m_strKey.GetString(), (size_t)pSms->m_strKey.GetLength()));
+    }
     const CString strProgressFormat = LoadResourceText(IDS_IMPORT_PROGRESS);
+    CSMS record; // emptied for every line; its buffers are reused
     for (int i = 0; i < nLines; ++i)
     {
         if (pProgress != nullptr && pProgress->GetSafeHwnd() != nullptr)
@@ -203,7 +255,7 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
             pProgress->SetWindowText(strText);
             pProgress->UpdateWindow();
         }
-        CSMS record;
+        record.Clear();
         const EParse parse = ParseLine(lines[i], nLayout, &doc, record);
         if (parse == kRefused)
         {
@@ -215,9 +267,11 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
             continue;
         record.m_bRead = 1;
         record.RebuildKey();
-        if (!keys.insert((LPCWSTR)record.m_strKey).second)
+        if (keys.count(std::wstring_view(record.m_strKey.GetString(), (size_t)record.m_strKey.GetLength())) != 0)
             continue;
-        doc.m_listSms.AddTail(new CSMS(record));
+        CSMS* pNew = new CSMS(record);
+        doc.m_listSms.AddTail(pNew);
+        keys.insert(std::wstring_view(pNew->m_strKey.GetString(), (size_t)pNew->m_strKey.GetLength()));
         ++result.nAdded;
     }
 }
