@@ -142,6 +142,8 @@ CString CDlgExportSms::MakeExportPath(const CString& strFolder, CString strFileN
 
 void CDlgExportSms::OnBrowse()
 {
+    // What the user typed is kept when the browse gives no folder.
+    UpdateData(TRUE);
     CDlgBrowseFolder dlg(this);
     if (dlg.DoModal() == IDOK && !dlg.m_strPath.IsEmpty())
         m_strFolder = dlg.m_strPath;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <shlobj.h>
+
 #include <string>
 #include <vector>
 
@@ -367,5 +369,85 @@ TEST(ImportExportTest, AnUnwritableExportPathIsAnErrorAndTheDialogStays)
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EXPORT_RUN, BN_CLICKED), (LPARAM)dlg.m_wndExport.GetSafeHwnd());
     EXPECT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(CDlgExportSms::MakeExportPath(L"C:\\", L"a.TXT"), L"C:\\a.TXT.txt");
+    dlg.DestroyWindow();
+}
+
+namespace
+{
+// While the export dialog's browse runs: selects the first root item whose path is (or is not)
+// empty and presses OK.
+bool g_wantVirtual = false;
+CString g_picked;
+
+void CALLBACK PickFolder(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND hDlg = ::FindWindowW(nullptr, L"Browse Folder");
+    if (hDlg == nullptr)
+        return;
+    ::KillTimer(nullptr, id);
+    HWND hTree = ::GetDlgItem(hDlg, IDC_BROWSE_TREE);
+    g_picked = L"-";
+    for (HTREEITEM h = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0); h;
+         h = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)h))
+    {
+        // The root items and, for a file-system folder, the children of the expanded first one.
+        for (HTREEITEM c = h; c; c = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)c))
+        {
+            TVITEMW item = {TVIF_PARAM | TVIF_HANDLE, c};
+            ::SendMessageW(hTree, TVM_GETITEMW, 0, (LPARAM)&item);
+            wchar_t path[MAX_PATH] = {};
+            const bool bPath = item.lParam && ::SHGetPathFromIDListW((LPCITEMIDLIST)item.lParam, path);
+            if (bPath != g_wantVirtual)
+            {
+                ::SendMessageW(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)c);
+                g_picked = path;
+                ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            if (c == h)
+                break;
+        }
+        HTREEITEM child = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)h);
+        for (; child; child = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)child))
+        {
+            TVITEMW item = {TVIF_PARAM | TVIF_HANDLE, child};
+            ::SendMessageW(hTree, TVM_GETITEMW, 0, (LPARAM)&item);
+            wchar_t path[MAX_PATH] = {};
+            const bool bPath = item.lParam && ::SHGetPathFromIDListW((LPCITEMIDLIST)item.lParam, path);
+            if (bPath != g_wantVirtual)
+            {
+                ::SendMessageW(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)child);
+                g_picked = path;
+                ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+                return;
+            }
+        }
+    }
+    ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+} // namespace
+
+TEST(ImportExportTest, TheBrowsedFolderReplacesTheFolderTextUnlessItHasNoPath)
+{
+    CDlgExportSms dlg;
+    ASSERT_TRUE(dlg.Create(IDD_EXPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndFolder.SetWindowText(L"C:\\lama");
+    // A virtual item (no file-system path): the folder text stays.
+    g_wantVirtual = true;
+    ::SetTimer(nullptr, 0, 100, PickFolder);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BROWSE_BUTTON, BN_CLICKED), (LPARAM)dlg.m_wndBrowse.GetSafeHwnd());
+    EXPECT_EQ(g_picked, L"");
+    CString folder;
+    dlg.m_wndFolder.GetWindowText(folder);
+    EXPECT_EQ(folder, L"C:\\lama");
+    // A folder: its path.
+    g_wantVirtual = false;
+    ::SetTimer(nullptr, 0, 100, PickFolder);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BROWSE_BUTTON, BN_CLICKED), (LPARAM)dlg.m_wndBrowse.GetSafeHwnd());
+    ASSERT_NE(g_picked, L"-");
+    ASSERT_FALSE(g_picked.IsEmpty());
+    dlg.m_wndFolder.GetWindowText(folder);
+    EXPECT_EQ(folder, g_picked);
     dlg.DestroyWindow();
 }
