@@ -126,7 +126,7 @@ void CCorvane_smsApp::RefreshList()
 BOOL CCorvane_smsApp::SendWithoutWindow(const CSMS& record)
 {
     CDlgComposeSms dlg;
-    dlg.m_sms = record;
+    dlg.m_source = record;
     return dlg.SendWithoutWindow() == 1;
 }
 

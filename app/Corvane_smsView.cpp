@@ -2,6 +2,7 @@
 // status lines.
 #include "app/Corvane_smsView.h"
 #include "app/Corvane_sms.h"
+#include "app/DlgComposeSms.h"
 #include "app/EventSounds.h"
 #include "app/MainFrm.h"
 #include "phone/AppSettings.h"
@@ -37,6 +38,18 @@ ON_COMMAND(ID_COPY_SENDER_NUMBER, OnCopySenderNumber)
 ON_COMMAND(ID_COPY_RECIPIENT_NUMBER, OnCopyRecipientNumber)
 ON_CBN_SELENDOK(IDC_SEARCH_FOLDER, OnFolderSelectEndOk)
 ON_CBN_SELENDCANCEL(IDC_SEARCH_FOLDER, OnFolderSelectCancel)
+ON_COMMAND(ID_SMS_NEW, OnSmsNew)
+ON_COMMAND(ID_SMS_REPLY, OnSmsReply)
+ON_COMMAND(ID_SMS_FORWARD, OnSmsForward)
+ON_COMMAND(ID_SMS_EDIT, OnSmsEdit)
+ON_COMMAND(ID_SMS_RECOMPOSE, OnSmsRecompose)
+ON_COMMAND(ID_REPLY_QUOTE, OnReplyQuote)
+ON_COMMAND(ID_FORWARD_WITH_SENDER, OnForwardWithSender)
+ON_MESSAGE(WM_VIEW_NEW_SMS, OnSmsNewMessage)
+ON_MESSAGE(WM_VIEW_REPLY, OnSmsReplyMessage)
+ON_MESSAGE(WM_VIEW_FORWARD, OnSmsForwardMessage)
+ON_MESSAGE(WM_VIEW_EDIT, OnSmsEditMessage)
+ON_MESSAGE(WM_VIEW_RECOMPOSE, OnSmsRecomposeMessage)
 ON_BN_CLICKED(IDC_TEST_PDU, OnTestPdu)
 
 // Tool dialogs.
@@ -436,6 +449,121 @@ void CCorvane_smsView::OnFolderSelectCancel()
 {
     if (CSmsListCtrl* pList = GetList())
         pList->SetFocus();
+}
+
+// ---- compose commands ----------------------------------------------------------------------------
+
+BOOL CCorvane_smsView::GetSingleRow(CSMS& row) const
+{
+    CSmsListCtrl* pList = GetList();
+    return pList != nullptr && pList->GetSmsAt(pList->GetSingleSelection(), row);
+}
+
+BOOL CCorvane_smsView::IsInboxShown() const { return GetSelectedFolder().CompareNoCase(SMS_FOLDER_INBOX) == 0; }
+
+INT_PTR CCorvane_smsView::RunCompose(const wchar_t* pszMode, const CSMS* pSource, int bQuote, int bWithSender)
+{
+    CDlgComposeSms dlg(this);
+    dlg.m_strMode = pszMode;
+    dlg.SetSource(pSource);
+    int bSignature = 0;
+    if (CString(pszMode).CompareNoCase(L"RubahDraft") != 0)
+    {
+        CAppSettings settings;
+        bSignature = settings.GetSignature().IsEmpty() ? 0 : 1;
+    }
+    const INT_PTR nResult = dlg.SetModeAndRun(bQuote, bWithSender, bSignature);
+    RefreshList();
+    return nResult;
+}
+
+void CCorvane_smsView::OnSmsNew()
+{
+    PlayTapIconSound();
+    RunCompose(L"Baru", nullptr, 0, 0);
+}
+
+void CCorvane_smsView::OnSmsReply()
+{
+    CSMS row;
+    if (!GetSingleRow(row) || !IsInboxShown())
+        return;
+    CAppSettings settings;
+    const int bQuote = settings.GetIsQuoteSms() ? 1 : 0;
+    const int bWithSender = settings.GetIsShowSenderForwardSms() ? 1 : 0;
+    RunCompose(L"Reply", &row, bQuote, bWithSender);
+}
+
+void CCorvane_smsView::OnSmsForward()
+{
+    CSMS row;
+    if (!GetSingleRow(row))
+        return;
+    CAppSettings settings;
+    const int bQuote = settings.GetIsQuoteSms() ? 1 : 0;
+    const int bWithSender = settings.GetIsShowSenderForwardSms() ? 1 : 0;
+    RunCompose(L"Forward", &row, bQuote, bWithSender);
+}
+
+void CCorvane_smsView::OnSmsEdit()
+{
+    // The first selected row, whatever the count.
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList == nullptr || !pList->GetSmsAt(pList->GetNextItem(-1, LVNI_SELECTED), row))
+        return;
+    RunCompose(L"RubahDraft", &row, 0, 0);
+}
+
+void CCorvane_smsView::OnSmsRecompose()
+{
+    CSMS row;
+    if (GetSingleRow(row))
+        RunCompose(L"ReCompose", &row, 0, 0);
+}
+
+void CCorvane_smsView::OnReplyQuote()
+{
+    CSMS row;
+    if (GetSingleRow(row) && IsInboxShown())
+        RunCompose(L"Reply", &row, 1, 0);
+}
+
+void CCorvane_smsView::OnForwardWithSender()
+{
+    CSMS row;
+    if (GetSingleRow(row))
+        RunCompose(L"Forward", &row, 0, 1);
+}
+
+LRESULT CCorvane_smsView::OnSmsNewMessage(WPARAM, LPARAM)
+{
+    OnSmsNew();
+    return 0;
+}
+
+LRESULT CCorvane_smsView::OnSmsReplyMessage(WPARAM, LPARAM)
+{
+    OnSmsReply();
+    return 0;
+}
+
+LRESULT CCorvane_smsView::OnSmsForwardMessage(WPARAM, LPARAM)
+{
+    OnSmsForward();
+    return 0;
+}
+
+LRESULT CCorvane_smsView::OnSmsEditMessage(WPARAM, LPARAM)
+{
+    OnSmsEdit();
+    return 0;
+}
+
+LRESULT CCorvane_smsView::OnSmsRecomposeMessage(WPARAM, LPARAM)
+{
+    OnSmsRecompose();
+    return 0;
 }
 
 void CCorvane_smsView::RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes)

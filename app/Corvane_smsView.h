@@ -16,6 +16,7 @@
 
 class CCorvane_smsDoc;
 class CSmsListCtrl;
+class CSMS;
 
 typedef CExtWA<CExtWS<CExtFormViewBase, 301>> CCorvane_smsViewBase;
 
@@ -53,6 +54,27 @@ public:
     void OnCopyRecipientNumber();
     void OnFolderSelectEndOk();
     void OnFolderSelectCancel();
+
+    // ---- compose commands: each runs the compose window modally and refreshes the list ---------
+    void OnSmsNew();
+    void OnSmsReply();
+    void OnSmsForward();
+    void OnSmsEdit();
+    void OnSmsRecompose();
+    void OnReplyQuote();
+    void OnForwardWithSender();
+    LRESULT OnSmsNewMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSmsReplyMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSmsForwardMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSmsEditMessage(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSmsRecomposeMessage(WPARAM wParam, LPARAM lParam);
+    // The compose window in the mode with a copy of the source record (or none) and the flags;
+    // the signature flag follows the "Signature" setting, never for "RubahDraft".
+    INT_PTR RunCompose(const wchar_t* pszMode, const CSMS* pSource, int bQuote, int bWithSender);
+    // A copy of the only selected row's record (back-pointer kept); FALSE for no or several rows.
+    BOOL GetSingleRow(CSMS& row) const;
+    // Whether the folder shown is "Inbox" (case ignored).
+    BOOL IsInboxShown() const;
 
     CWorkerPool m_pool;
     CColourLabel m_wndSender;     // sender or recipient of the shown message (1107)

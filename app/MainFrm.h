@@ -43,6 +43,8 @@ public:
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
+    // "Forward" reaches the frame only when no view took it: nothing happens.
+    void OnSmsForward() {}
     DECLARE_MESSAGE_MAP()
 
     CFrameFolderTree m_wndFolderTree;

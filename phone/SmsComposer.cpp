@@ -1,4 +1,4 @@
-// CSmsComposer: splitting a text into parts and sending it to every recipient.
+// CSmsComposer: recipient texts, splitting a text into parts, the send and the filing.
 #include "phone/SmsComposer.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
@@ -7,6 +7,7 @@
 #include "phone/PhoneSession.h"
 #include "phone/StoreHelpers.h"
 #include "phone/StringSplitter.h"
+#include "phone/UnicodeTextFile.h"
 #include <algorithm>
 #include <cstdlib>
 
@@ -27,9 +28,23 @@ bool FirstFourDigits(const CString& s)
             return false;
     return true;
 }
+
+bool InCodePage1252(wchar_t ch)
+{
+    if (ch < 0x80 || (ch >= 0xA0 && ch <= 0xFF))
+        return true;
+    for (int b = 0x80; b < 0xA0; ++b)
+        if (Cp1252ToUnicode((BYTE)b) == ch)
+            return true;
+    return false;
+}
+
+bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
 } // namespace
 
-CSmsComposer::CSmsComposer() {}
+CSmsComposer::CSmsComposer() : m_pSource(nullptr), m_bInteractive(0) {}
+
+CSmsComposer::~CSmsComposer() {}
 
 CString CSmsComposer::ParseRecipients(CString strNames, CString strNumbers)
 {
@@ -57,7 +72,7 @@ CString CSmsComposer::ParseRecipients(CString strNames, CString strNumbers)
     return strResult;
 }
 
-BOOL CSmsComposer::NextRecipient(CString& strRest, CString& strName, CString& strNumber)
+BOOL CSmsComposer::NextRecipient(CString& strRest, CString& strName, CString& strNumber, CString* pEntry)
 {
     strRest.Trim();
     while (strRest.Left(1) == L";")
@@ -65,20 +80,24 @@ BOOL CSmsComposer::NextRecipient(CString& strRest, CString& strName, CString& st
     if (strRest.IsEmpty())
         return FALSE;
     int lt = strRest.Find(L'<'), gt = strRest.Find(L'>');
+    CString strEntry;
     if (lt >= 0 && gt > lt && !FirstFourDigits(strRest))
     {
         strName = strRest.Left(lt);
         strNumber = strRest.Mid(lt + 1, gt - lt - 1);
         int end = strRest.Find(L">;");
+        strEntry = end >= 0 ? strRest.Left(end + 1) : strRest;
         strRest = end >= 0 ? strRest.Mid(end + 2) : CString();
     }
     else
     {
         int semi = strRest.Find(L';');
-        CString strEntry = semi >= 0 ? strRest.Left(semi) : strRest;
+        strEntry = semi >= 0 ? strRest.Left(semi) : strRest;
         strRest = semi >= 0 ? strRest.Mid(semi + 1) : CString();
         strName = strNumber = strEntry;
     }
+    if (pEntry)
+        *pEntry = strEntry;
     strNumber = FilterPhoneNumber(strNumber);
     strNumber.Remove(L'+');
     strName.Replace(L';', L' ');
@@ -94,6 +113,12 @@ int CSmsComposer::SplitText(const CString& strText, CStringArray& arrParts)
     return (int)arrParts.GetSize();
 }
 
+int CSmsComposer::CountParts(const CString& strText)
+{
+    CStringArray parts;
+    return SplitText(strText, parts);
+}
+
 int CSmsComposer::DrawReference()
 {
     srand(GetTickCount());
@@ -105,12 +130,80 @@ int CSmsComposer::DrawReference()
     return n;
 }
 
+CString CSmsComposer::FindUnsendable(const CString& strText)
+{
+    CString strFound;
+    for (int i = 0; i < strText.GetLength(); ++i)
+    {
+        const wchar_t ch = strText[i];
+        const bool bSendable = InCodePage1252(ch) && GsmCodeOfChar(ch) != GSM_NO_CODE;
+        if (!bSendable && strFound.Find(ch) < 0)
+            strFound += ch;
+    }
+    return strFound;
+}
+
+BOOL CSmsComposer::CheckRecipients(const CString& strRecipients, CString& strBad)
+{
+    CString strRest(strRecipients), strName, strNumber, strEntry;
+    while (NextRecipient(strRest, strName, strNumber, &strEntry))
+    {
+        int nDigits = 0;
+        for (int i = 0; i < strNumber.GetLength(); ++i)
+            nDigits += IsDigit(strNumber[i]) ? 1 : 0;
+        if (nDigits == 0 || nDigits > kMaxRecipientDigits)
+        {
+            strBad = strEntry;
+            return FALSE;
+        }
+    }
+    return TRUE;
+}
+
+void CSmsComposer::AddToHistory(const CString& strText)
+{
+    for (INT_PTR i = 0; i < m_arrHistory.GetSize(); ++i)
+        if (m_arrHistory[i].CompareNoCase(strText) == 0)
+            return;
+    if (m_arrHistory.GetSize() >= kMaxHistory)
+        m_arrHistory.RemoveAt(0);
+    m_arrHistory.Add(strText);
+}
+
+void CSmsComposer::Announce(const CString& strText) { PostStatusText(strText); }
+
+BOOL CSmsComposer::ReadInput(CString& strRecipients, CString& strMessage, int& bFlash)
+{
+    if (m_pSource == nullptr)
+        return FALSE;
+    strMessage = m_pSource->m_strText;
+    strRecipients = ParseRecipients(m_pSource->m_strRecipientName, m_pSource->m_strRecipientNumber);
+    if (strRecipients.IsEmpty())
+        strRecipients = ParseRecipients(m_pSource->m_strRecipientNumber, m_pSource->m_strRecipientNumber);
+    bFlash = m_pSource->m_bFlash;
+    return TRUE;
+}
+
+BOOL CSmsComposer::ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log)
+{
+    log.WriteLine(L"karakter berikut dikirim sebagai \"?\" atau \"_\": " + strChars + L"\n");
+    return TRUE;
+}
+
 int CSmsComposer::SendWithoutWindow()
+{
+    if (m_pSource == nullptr)
+        m_pSource = &m_source;
+    m_bInteractive = 0;
+    return SendSms();
+}
+
+int CSmsComposer::SendSms()
 {
     CPhoneHost* pHost = GetPhoneHost();
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
     CPhoneSession session;
-    PostStatusText(L"mengirim sms");
+    Announce(L"mengirim sms");
 
     CString strLogPath;
     if (pDoc)
@@ -131,21 +224,26 @@ int CSmsComposer::SendWithoutWindow()
     work.m_strSecond = TwoDigits(st.wSecond);
     work.m_strFolder = SMS_FOLDER_SENT;
     work.m_bRead = 1;
-    work.m_bFlash = m_source.m_bFlash;
 
-    const CString strMessage = m_source.m_strText;
-    CString strRest = ParseRecipients(m_source.m_strRecipientName, m_source.m_strRecipientNumber);
-    if (strRest.IsEmpty())
-        strRest = ParseRecipients(m_source.m_strRecipientNumber, m_source.m_strRecipientNumber);
+    CString strRest, strMessage;
+    int bFlash = 0;
+    if (!ReadInput(strRest, strMessage, bFlash))
+        return 0;
+    work.m_bFlash = bFlash;
+    // Characters that arrive replaced are asked about (or logged) before anything is sent.
+    const CString strUnsendable = FindUnsendable(strMessage);
+    if (!strUnsendable.IsEmpty() && !ConfirmUnsendable(strUnsendable, log))
+        return 0;
 
-    PostStatusText(L"check koneksi hp");
+    Announce(L"check koneksi hp");
     if (!CPhoneSession::OpenPort())
         return 0;
     CIrdaPort& port = CPhoneSession::GetSharedPort();
-    PostStatusText(L"mengirim SMS");
+    Announce(L"mengirim SMS");
 
-    CString strNames, strNumbers, strName, strNumber;
-    while (NextRecipient(strRest, strName, strNumber))
+    CString strNames, strNumbers, strName, strNumber, strEntry;
+    CStringArray arrEntries;
+    while (NextRecipient(strRest, strName, strNumber, &strEntry))
     {
         work.m_strRecipientNumber = strNumber;
         work.m_strRecipientName = strName;
@@ -159,7 +257,7 @@ int CSmsComposer::SendWithoutWindow()
                 strLine.Format(L"sending linked sms %d\n\r", i);
             else
                 strLine = L"sending single sms\n\r";
-            PostStatusText(strLine);
+            Announce(strLine);
             log.WriteLine(strLine);
             work.m_strText = parts[i - 1];
             BOOL bOk = nParts > 1 ? session.SendSmsPdu(log, port, work, TRUE, i, nRef, nParts)
@@ -170,6 +268,8 @@ int CSmsComposer::SendWithoutWindow()
                 return 0;
             }
         }
+        work.m_strText = strMessage;
+        arrEntries.Add(strEntry);
         if (!strNames.IsEmpty())
         {
             strNames += L";";
@@ -179,57 +279,102 @@ int CSmsComposer::SendWithoutWindow()
         strNumbers += strNumber;
     }
 
-    // Filing: the stored message that was sent moves to "Sent" (or goes, without "isSaveToSent").
-    if (pDoc)
+    // The history keeps each recipient's entry; it is stored only after every send succeeded.
+    for (INT_PTR i = 0; i < arrEntries.GetSize(); ++i)
+        AddToHistory(arrEntries[i]);
     {
-        BOOL bSaveToSent = TRUE;
-        {
-            CAppSettings settings;
-            bSaveToSent = settings.GetIsSaveToSent() != 0;
-        }
-        pHost->RunOnGuiThread([&] {
-            CSmsRecordsLock lock(pDoc);
-            POSITION pos = pDoc->m_listSms.GetHeadPosition();
-            while (pos)
-            {
-                POSITION cur = pos;
-                CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
-                if (p->m_strSenderName != m_source.m_strSenderName ||
-                    p->m_strRecipientNumber != m_source.m_strRecipientNumber || p->m_strText != m_source.m_strText ||
-                    p->m_strHour != m_source.m_strHour || p->m_strMinute != m_source.m_strMinute ||
-                    p->m_strSecond != m_source.m_strSecond)
-                    continue;
-                if (!bSaveToSent)
-                {
-                    pDoc->m_listSms.RemoveAt(cur);
-                    delete p;
-                    continue;
-                }
-                p->m_strDay = work.m_strDay;
-                p->m_strMonth = work.m_strMonth;
-                p->m_strYear = work.m_strYear;
-                p->m_strHour = work.m_strHour;
-                p->m_strMinute = work.m_strMinute;
-                p->m_strSecond = work.m_strSecond;
-                p->m_strSenderNumber.Empty();
-                p->m_strSenderName.Empty();
-                p->m_strText = strMessage;
-                p->m_strRecipientNumber = strNumbers;
-                p->m_strRecipientName = strNames;
-                p->m_strFolder = SMS_FOLDER_SENT;
-                p->m_bRead = 1;
-                p->m_bLinked = 0;
-                p->m_bFlash = 0;
-                p->RebuildKey();
-                break;
-            }
-        });
+        CAppSettings settings;
+        for (INT_PTR i = 0; i < m_arrHistory.GetSize(); ++i)
+            settings.SetHistory((int)i, m_arrHistory[i]);
     }
-    PostStatusText(L"menutup koneksi dengan handphone");
+
+    // The filed copy loses the prefix the message begins with, when the settings ask for that.
+    CString strFiled(strMessage);
+    {
+        CAppSettings settings;
+        const CString strPrefix = settings.GetSmsPrefix();
+        if (settings.GetIsSaveSmsPrefix() && settings.GetIsSmsPrefix() && !strPrefix.IsEmpty() &&
+            strFiled.GetLength() >= strPrefix.GetLength() &&
+            strFiled.Left(strPrefix.GetLength()).CompareNoCase(strPrefix) == 0)
+            strFiled = strFiled.Mid(strPrefix.GetLength());
+    }
+    FileSent(work, strFiled, strNames, strNumbers);
+
+    Announce(L"menutup koneksi dengan handphone");
     port.Close();
     PostStatusText(L"SMS telah terkirim");
     if (pHost)
         pHost->PlaySentSound();
     log.Close();
     return 1;
+}
+
+void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const CString& strNames,
+                            const CString& strNumbers)
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (pDoc == nullptr)
+        return;
+    BOOL bSaveToSent = TRUE;
+    {
+        CAppSettings settings;
+        bSaveToSent = settings.GetIsSaveToSent() != 0;
+    }
+    // A stored message sent again (window-less sends, an edited draft) replaces its record.
+    const bool bResent = m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
+                         m_strMode.CompareNoCase(L"Reply") != 0 && m_strMode != L"ReCompose";
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        if (!bResent)
+        {
+            if (!bSaveToSent)
+                return;
+            CSMS* pNew = new CSMS(work);
+            pNew->m_strText = strMessage;
+            pNew->m_strRecipientNumber = strNumbers;
+            pNew->m_strRecipientName = strNames;
+            pNew->m_strSenderNumber.Empty();
+            pNew->m_strSenderName.Empty();
+            pNew->m_bLinked = 0;
+            pNew->m_pSource = nullptr;
+            pNew->RebuildKey();
+            pDoc->m_listSms.AddTail(pNew);
+            return;
+        }
+        const CSMS& src = *m_pSource;
+        POSITION pos = pDoc->m_listSms.GetHeadPosition();
+        while (pos)
+        {
+            POSITION cur = pos; // the next position is kept before a record is removed
+            CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
+            if (p->m_strSenderName != src.m_strSenderName || p->m_strRecipientNumber != src.m_strRecipientNumber ||
+                p->m_strText != src.m_strText || p->m_strHour != src.m_strHour || p->m_strMinute != src.m_strMinute ||
+                p->m_strSecond != src.m_strSecond)
+                continue;
+            if (!bSaveToSent)
+            {
+                pDoc->m_listSms.RemoveAt(cur);
+                delete p;
+                continue;
+            }
+            p->m_strDay = work.m_strDay;
+            p->m_strMonth = work.m_strMonth;
+            p->m_strYear = work.m_strYear;
+            p->m_strHour = work.m_strHour;
+            p->m_strMinute = work.m_strMinute;
+            p->m_strSecond = work.m_strSecond;
+            p->m_strSenderNumber.Empty();
+            p->m_strSenderName.Empty();
+            p->m_strText = strMessage;
+            p->m_strRecipientNumber = strNumbers;
+            p->m_strRecipientName = strNames;
+            p->m_strFolder = SMS_FOLDER_SENT;
+            p->m_bRead = 1;
+            p->m_bLinked = 0;
+            p->m_bFlash = 0;
+            p->RebuildKey();
+            break;
+        }
+    });
 }

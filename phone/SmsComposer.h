@@ -1,31 +1,75 @@
-// Sending one stored message to every recipient of its recipient lists, in one or several linked
-// parts, and filing it afterwards: the compose window's send without a window.
+// CSmsComposer: the one send engine of the compose window. It sends a message to every recipient
+// of a recipient text, in one or several linked parts, keeps the recipient history and files the
+// result; the compose window derives from it and supplies its input, its questions and its status
+// pane, while a composer built alone sends a stored message without any window.
 #pragma once
 #include "platform/Platform.h"
 #include "phone/SmsRecord.h"
-#include <vector>
 
 class CPhoneSession;
+class CUnicodeTextWriter;
 
 class CSmsComposer
 {
 public:
-    CSmsComposer();
+    static const int kMaxHistory = 15;         // entries of the recipient history
+    static const int kMaxRecipientDigits = 20; // digits a recipient number may keep
 
-    // Sends m_source (its text to its recipients) and files it; 1 when every part to every
-    // recipient was accepted by the phone, 0 otherwise (nothing filed then).
+    CSmsComposer();
+    virtual ~CSmsComposer();
+
+    // Sends and files; 1 when every part to every recipient was accepted by the phone, 0
+    // otherwise (nothing filed then, the history not stored). Reads the interactive flag, the
+    // mode and the source record.
+    int SendSms();
+    // The send of a stored message (the source record, or m_source when none is set) without a
+    // window: the interactive flag cleared, then SendSms.
     int SendWithoutWindow();
 
-    // "name<number>" entries joined with ";" from the ";"-separated name and number lists
-    // (an entry whose name equals its number is the number alone); every "+" removed.
+    // "name<number>" entries joined with ";" from the ";"-separated name and number lists (an
+    // entry whose name equals its number is the number alone); every "+" removed. A list longer
+    // than the other pairs its extra elements with themselves.
     static CString ParseRecipients(CString strNames, CString strNumbers);
-    // One recipient entry after another out of a recipient text.
-    static BOOL NextRecipient(CString& strRest, CString& strName, CString& strNumber);
+    // One recipient entry after another out of a recipient text; pEntry gets the entry as it
+    // stood in the text.
+    static BOOL NextRecipient(CString& strRest, CString& strName, CString& strNumber, CString* pEntry = nullptr);
     // The parts a text goes in: one when it fits 160 septets, else parts of at most 152
     // septets, never cutting an escape pair.
     static int SplitText(const CString& strText, CStringArray& arrParts);
+    // The number of parts SplitText gives (1 for an empty text).
+    static int CountParts(const CString& strText);
     // A reference for linked parts: 10 to 64.
     static int DrawReference();
+    // The characters of the text that the encoder cannot send as they are, each once, in order
+    // of appearance: those outside code page 1252 (sent as "?") and those of the code page that
+    // the GSM alphabet lacks (sent as "_").
+    static CString FindUnsendable(const CString& strText);
+    // Every recipient entry of the text whose number keeps a digit and at most 20 digits; the
+    // first that fails is returned in strBad.
+    static BOOL CheckRecipients(const CString& strRecipients, CString& strBad);
 
-    CSMS m_source;
+    // Adds a text to the recipient history unless it is there already (case ignored); the oldest
+    // entry goes when the history is full.
+    void AddToHistory(const CString& strText);
+    const CStringArray& GetHistory() const { return m_arrHistory; }
+
+    CString m_strMode;     // "Baru", "Reply", "Forward", "ReCompose", "RubahDraft" or empty
+    const CSMS* m_pSource; // the record answered, edited or sent; not owned, may be null
+    CSMS m_source;         // the stored record SendWithoutWindow sends when m_pSource is null
+    int m_bInteractive;    // 1 while running as a window
+
+protected:
+    // Where a send gets its recipients, message and flash choice; FALSE ends the send with 0.
+    // Without a window: the source record's.
+    virtual BOOL ReadInput(CString& strRecipients, CString& strMessage, int& bFlash);
+    // The text holds characters that will arrive replaced; FALSE ends the send with 0. Without a
+    // window: written to the log, and the send goes on.
+    virtual BOOL ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log);
+    // One step of the send (without a window: posted to the main view's status bar).
+    virtual void Announce(const CString& strText);
+
+    // Files the message after the send (see SendSms).
+    void FileSent(const CSMS& work, const CString& strMessage, const CString& strNames, const CString& strNumbers);
+
+    CStringArray m_arrHistory;
 };

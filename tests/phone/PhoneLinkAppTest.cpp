@@ -137,7 +137,7 @@ TEST_F(AppTest, SendCommandSendsTheOutboxThroughTheComposeWindow)
 
     // The compose window, built without a window, sends a record on its own.
     CDlgComposeSms dlg;
-    dlg.m_sms = r;
+    dlg.m_source = r;
     EXPECT_EQ(dlg.SendWithoutWindow(), 1) << boxes.All();
     EXPECT_EQ(SimPhone::GetState().sent.size(), 2u);
 }

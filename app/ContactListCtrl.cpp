@@ -1,0 +1,155 @@
+// CContactListCtrl: filtering, column sizing, display texts and the double click.
+#include "app/ContactListCtrl.h"
+#include "phone/Corvane_smsDoc.h"
+#include "phone/PhoneHost.h"
+#include "phone/PostedText.h"
+#include "platform/Dc.h"
+#include <algorithm>
+
+IMPLEMENT_DYNAMIC(CContactListCtrl, CListCtrl)
+
+BEGIN_MESSAGE_MAP(CContactListCtrl, CListCtrl)
+ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
+ON_WM_LBUTTONDBLCLK()
+END_MESSAGE_MAP()
+
+namespace
+{
+// Kind codes that "Mob+Car+Rad" drops.
+const wchar_t* const kNotMobCarRad[] = {L",BFX", L",PGR", L",WK2", L",HM1", L",HM2", L",HFX", L",WK1", L",AST"};
+const int kColumnMargin = 10;
+
+// Whether the first n characters of pText, in upper case, equal those of pUpper.
+bool EqualsUpper(const wchar_t* pText, const wchar_t* pUpper, int n)
+{
+    for (int i = 0; i < n; ++i)
+        if ((wchar_t)(UINT_PTR)::CharUpperW((LPWSTR)(UINT_PTR)pText[i]) != pUpper[i])
+            return false;
+    return true;
+}
+const int kTextMargin = 10;
+
+// Measures texts in one DC with the list's font selected.
+class CTextMeasure
+{
+public:
+    explicit CTextMeasure(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()), m_hDC(::GetDC(m_hWnd)), m_hOld(nullptr)
+    {
+        HFONT hFont = (HFONT)::SendMessageW(m_hWnd, WM_GETFONT, 0, 0);
+        if (m_hDC && hFont)
+            m_hOld = ::SelectObject(m_hDC, hFont);
+    }
+    ~CTextMeasure()
+    {
+        if (m_hDC == nullptr)
+            return;
+        if (m_hOld)
+            ::SelectObject(m_hDC, m_hOld);
+        ::ReleaseDC(m_hWnd, m_hDC);
+    }
+    int Width(const CString& strText) const
+    {
+        SIZE sz = {0, 0};
+        if (m_hDC == nullptr || !::GetTextExtentPoint32W(m_hDC, strText, strText.GetLength(), &sz))
+        {
+            TRACE(L"Failed to set Notification: %i\n\r", (int)::GetLastError());
+            return kTextMargin;
+        }
+        return sz.cx + kTextMargin;
+    }
+
+private:
+    HWND m_hWnd;
+    HDC m_hDC;
+    HGDIOBJ m_hOld;
+};
+} // namespace
+
+CContactListCtrl::CContactListCtrl() : m_pFilterCombo(nullptr), m_pDoc(nullptr) {}
+
+CContactListCtrl::~CContactListCtrl() {}
+
+CCorvane_smsDoc* CContactListCtrl::GetDoc() const
+{
+    if (m_pDoc)
+        return m_pDoc;
+    CPhoneHost* pHost = GetPhoneHost();
+    return pHost ? pHost->GetDoc() : nullptr;
+}
+
+int CContactListCtrl::GetTextWidth(const CString& strText) { return CTextMeasure(this).Width(strText); }
+
+bool CContactListCtrl::PassesKindFilter(const CString& strText, int nFilter)
+{
+    if (nFilter != kFilterMobile && nFilter != kFilterMobCarRad)
+        return true;
+    const int nLength = strText.GetLength();
+    if (nLength < 4)
+        return nFilter != kFilterMobile;
+    const wchar_t* pKind = (const wchar_t*)strText + nLength - 4;
+    if (nFilter == kFilterMobile)
+        return EqualsUpper(pKind, L",MOB", 4);
+    for (const wchar_t* pszKind : kNotMobCarRad)
+        if (EqualsUpper(pKind, pszKind, 4))
+            return false;
+    return true;
+}
+
+int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CString& strSearch)
+{
+    // The column is not first sized to its rows: in an owner-data list that asks every kept row for
+    // its text once more, and the widest measure replaces that width at once.
+    const int nFilter = pFilter && pFilter->GetSafeHwnd() ? pFilter->GetCurSel() : kFilterAll;
+    const int nCategory = pCategory && pCategory->GetSafeHwnd() ? pCategory->GetCurSel() : 0;
+    CString strCategory;
+    if (nCategory > 0)
+        pCategory->GetLBText(nCategory, strCategory);
+    CString strNeedle(strSearch);
+    strNeedle.MakeUpper();
+    const int nNeedle = strNeedle.GetLength();
+
+    m_arrRows.RemoveAll();
+    int nWidest = 0;
+    CTextMeasure measure(this);
+    if (CCorvane_smsDoc* pDoc = GetDoc())
+    {
+        m_arrRows.SetSize(0, pDoc->m_arrContacts.GetSize());
+        for (INT_PTR i = 0; i < pDoc->m_arrContacts.GetSize(); ++i)
+        {
+            // The tests read the display text in upper case, without copying it.
+            const CContactItem& item = pDoc->m_arrContacts[i];
+            if (!PassesKindFilter(item.m_strText, nFilter))
+                continue;
+            if (nCategory > 0 && item.m_strCategory.CompareNoCase(strCategory) != 0)
+                continue;
+            if (nNeedle > 0 &&
+                (item.m_strText.GetLength() < nNeedle || !EqualsUpper(item.m_strText, strNeedle, nNeedle)))
+                continue;
+            m_arrRows.Add(item);
+            nWidest = std::max(nWidest, measure.Width(item.m_strText));
+        }
+    }
+    // The new row count and width show in one repaint.
+    SetRedraw(FALSE);
+    SetItemCountEx((int)m_arrRows.GetSize(), LVSICF_NOINVALIDATEALL);
+    SetColumnWidth(0, nWidest + kColumnMargin);
+    SetRedraw(TRUE);
+    Invalidate();
+    return nWidest;
+}
+
+void CContactListCtrl::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMLVDISPINFOW* pInfo = (NMLVDISPINFOW*)pNMHDR;
+    LVITEMW& item = pInfo->item;
+    if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0 && item.iItem >= 0 &&
+        item.iItem < m_arrRows.GetSize())
+        lstrcpynW(item.pszText, m_arrRows[item.iItem].m_strText, item.cchTextMax);
+    *pResult = 0;
+}
+
+void CContactListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
+{
+    ::SendMessageW(::GetParent(m_hWnd), WM_APP_ADD_RECIPIENT, 0, 0);
+    CListCtrl::OnLButtonDblClk(nFlags, point);
+}

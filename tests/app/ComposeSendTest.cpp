@@ -1,0 +1,289 @@
+// Sending from the compose window and without it, through the simulated phone: parts and
+// references, several recipients, the checks before anything is sent, failures on the way, the
+// filing in "Sent", the history, and characters the encoder replaces.
+#include "ComposeTestSupport.h"
+
+#include "phone/AppSettings.h"
+#include "phone/PhoneUse.h"
+
+using namespace phonetest;
+using namespace composetest;
+
+namespace
+{
+// The septets of a sent PDU's user data without header (single part), from the UDL at nUdl.
+std::vector<int> Septets(const std::string& sent, int nUdl)
+{
+    const int nCount = ComposeTest::Octet(sent, nUdl);
+    std::vector<int> out;
+    unsigned int acc = 0;
+    int bits = 0, i = nUdl + 1;
+    while ((int)out.size() < nCount)
+    {
+        if (bits < 7)
+        {
+            acc |= (unsigned int)ComposeTest::Octet(sent, i++) << bits;
+            bits += 8;
+        }
+        out.push_back((int)(acc & 0x7F));
+        acc >>= 7;
+        bits -= 7;
+    }
+    return out;
+}
+
+// Index of the UDL of a single-part PDU to a destination of nDigits digits.
+int UdlIndex(int nDigits) { return 5 + (nDigits + 1) / 2 + 3; }
+
+struct ComposeSendTest : ComposeTest
+{
+    void Compose(const CString& strRecipients, const CString& strText)
+    {
+        Open(L"Baru", nullptr, 0, 0, 0);
+        dlg->m_wndRecipients.SetWindowText(strRecipients);
+        dlg->m_wndText.SetWindowText(strText);
+    }
+    void Send() { dlg->SendMessage(WM_COMMAND, ID_COMPOSE_SEND); }
+    // The window closed itself after a send that succeeded.
+    bool Closed() const { return !dlg->IsWindowVisible(); }
+    CString History(int i)
+    {
+        CString strKey;
+        strKey.Format(L"%d", i);
+        return AfxGetApp()->GetProfileString(L"History", strKey, L"<none>");
+    }
+};
+} // namespace
+
+TEST_F(ComposeSendTest, OneHundredSixtyCharactersGoInOnePduAndOneMoreInTwoLinkedParts)
+{
+    Compose(L"0811", CString(L'a', 160));
+    Send();
+    EXPECT_TRUE(Closed()) << boxes.All();
+    SimPhone::State st = SimPhone::GetState();
+    ASSERT_EQ(st.sent.size(), 1u);
+    EXPECT_EQ(Octet(st.sent[0], 1) & 0x40, 0); // no user-data header
+    EXPECT_EQ(Octet(st.sent[0], UdlIndex(4)), 160);
+    // The steps showed in the window's status pane.
+    EXPECT_EQ(dlg->m_strLastStatus, L"menutup koneksi dengan handphone");
+
+    Compose(L"0811", CString(L'b', 161));
+    Send();
+    EXPECT_TRUE(Closed());
+    st = SimPhone::GetState();
+    ASSERT_EQ(st.sent.size(), 3u);
+    const int nRef = Octet(st.sent[1], 14);
+    EXPECT_GE(nRef, 10);
+    EXPECT_LE(nRef, 64);
+    for (int i = 1; i <= 2; ++i)
+    {
+        EXPECT_EQ(Octet(st.sent[i], 1) & 0x40, 0x40);
+        EXPECT_EQ(Octet(st.sent[i], 14), nRef);
+        EXPECT_EQ(Octet(st.sent[i], 15), 2);
+        EXPECT_EQ(Octet(st.sent[i], 16), i);
+    }
+    std::vector<CSMS> sent = host->Folder(L"Sent");
+    ASSERT_EQ(sent.size(), 2u);
+    EXPECT_EQ(sent[1].m_strText, CString(L'b', 161));
+}
+
+TEST_F(ComposeSendTest, TwoRecipientsGetTwoSendsAndOneSentRecordWithTheirHistory)
+{
+    Compose(L"Budi <+62811>;+0812", L"rapat");
+    Send();
+    EXPECT_TRUE(Closed()) << boxes.All();
+    SimPhone::State st = SimPhone::GetState();
+    ASSERT_EQ(st.sent.size(), 2u);
+    EXPECT_EQ(Destination(st.sent[0]), "62811");
+    EXPECT_EQ(Destination(st.sent[1]), "0812");
+    std::vector<CSMS> sent = host->Folder(L"Sent");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].m_strRecipientNumber, L"62811;0812");
+    EXPECT_EQ(sent[0].m_strRecipientName, L"Budi ;0812");
+    EXPECT_EQ(sent[0].m_strText, L"rapat");
+    EXPECT_EQ(sent[0].m_strSenderName, L"");
+    // Each recipient's entry as it stood, without "+".
+    EXPECT_EQ(History(0), L"Budi <62811>");
+    EXPECT_EQ(History(1), L"0812");
+    EXPECT_EQ(dlg->GetHistory().GetSize(), 2);
+}
+
+TEST_F(ComposeSendTest, NothingIsSentWithoutRecipientsOrWhenAnEmptyMessageIsDeclined)
+{
+    Compose(L"", L"halo");
+    Send();
+    EXPECT_FALSE(Closed());
+    EXPECT_TRUE(boxes.Any(L"Kolom 'Tujuan' belum diisi !"));
+    {
+        AnswerBoxes no(IDNO);
+        Compose(L"0811", L"");
+        Send();
+        ASSERT_EQ(no.boxes.size(), 1u);
+        EXPECT_EQ(no.boxes[0].title, L"Konfirmasi");
+        EXPECT_EQ(no.boxes[0].type & 0xF, (UINT)MB_YESNO);
+        EXPECT_FALSE(Closed());
+    }
+    EXPECT_EQ(SimPhone::GetState().Count("AT+CMGS="), 0);
+    EXPECT_TRUE(host->Records().empty());
+}
+
+TEST_F(ComposeSendTest, APortThatCannotOpenSendsNothingAndKeepsTheWindow)
+{
+    SetSettingText(L"Connection", L"COM98:");
+    Compose(L"0811", L"halo");
+    Send();
+    EXPECT_FALSE(Closed());
+    EXPECT_TRUE(boxes.Any(L"gagal membuka koneksi")) << boxes.All();
+    EXPECT_TRUE(SimPhone::GetState().sent.empty());
+    EXPECT_TRUE(host->Records().empty());
+    EXPECT_NE(ReadUtf16File(folder + L"logCorvaneSms.txt").Find(L"log sending sms"), -1);
+}
+
+TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesNothingAndKeepsTheField)
+{
+    ASSERT_TRUE(SimPhone::LoadJson(
+        "reject_second",
+        R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "occurrence": 2, "action": "cms_error", "code": 500}]})"));
+    Compose(L"0811;0812;0813", L"halo");
+    Send();
+    EXPECT_FALSE(Closed());
+    SimPhone::State st = SimPhone::GetState();
+    ASSERT_EQ(st.sent.size(), 1u);
+    EXPECT_EQ(Destination(st.sent[0]), "0811");
+    int nSends = 0;
+    for (const std::string& c : st.commands)
+        nSends += c.rfind("AT+CMGS=", 0) == 0 ? 1 : 0;
+    EXPECT_EQ(nSends, 2);
+    EXPECT_TRUE(host->Records().empty());
+    EXPECT_EQ(Text(dlg->m_wndRecipients), CString(L"0811;0812;0813"));
+    EXPECT_EQ(History(0), L"<none>");
+}
+
+TEST_F(ComposeSendTest, AnInvalidRecipientEndsTheSendBeforeThePortOpens)
+{
+    Compose(L"0811;0812;abc", L"halo");
+    Send();
+    EXPECT_FALSE(Closed());
+    EXPECT_TRUE(boxes.Any(L"Nomor tujuan tidak valid: abc")) << boxes.All();
+    Compose(L"0811;" + CString(L'1', 21), L"halo");
+    Send();
+    EXPECT_TRUE(boxes.Any(L"Nomor tujuan tidak valid: 111111111111111111111")) << boxes.All();
+    SimPhone::State st = SimPhone::GetState();
+    EXPECT_TRUE(st.commands.empty());
+    EXPECT_TRUE(host->Records().empty());
+}
+
+TEST_F(ComposeSendTest, APhoneHeldByAJobIsNotUsedFromTheWindow)
+{
+    CPhoneUse job;
+    ASSERT_TRUE(job.ClaimForJob(host->m_port));
+    Compose(L"0811", L"halo");
+    Send();
+    job.Release();
+    EXPECT_FALSE(Closed());
+    EXPECT_TRUE(boxes.Any(L"Handphone sedang digunakan")) << boxes.All();
+    EXPECT_TRUE(SimPhone::GetState().commands.empty());
+}
+
+TEST_F(ComposeSendTest, TheFiledCopyLosesThePrefix)
+{
+    {
+        CAppSettings settings;
+        settings.SetIsSmsPrefix(1);
+        settings.SetSmsPrefix(L"PFX ");
+        settings.SetIsSaveSmsPrefix(1);
+    }
+    Compose(L"0811", L"pfx halo");
+    Send();
+    EXPECT_TRUE(Closed()) << boxes.All();
+    ASSERT_EQ(SimPhone::GetState().sent.size(), 1u);
+    EXPECT_EQ(Octet(SimPhone::GetState().sent[0], UdlIndex(4)), 8);
+    std::vector<CSMS> sent = host->Folder(L"Sent");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].m_strText, L"halo");
+}
+
+TEST_F(ComposeSendTest, CharactersTheEncoderReplacesAreAskedAboutOnce)
+{
+    const CString strText = L"a\x263A"
+                            L"b\x00E7"
+                            L"c\x03A9\x263A";
+    EXPECT_EQ(CDlgComposeSms::FindUnsendable(strText), L"\x263A\x00E7\x03A9");
+    EXPECT_EQ(CDlgComposeSms::FindUnsendable(L"Halo [dunia] \x20AC 10"), L"");
+    {
+        AnswerBoxes no(IDNO);
+        Compose(L"0811", strText);
+        Send();
+        ASSERT_EQ(no.boxes.size(), 1u);
+        EXPECT_EQ(no.boxes[0].title, L"Konfirmasi");
+        EXPECT_NE(no.boxes[0].text.Find(L"\x263A \x00E7 \x03A9"), -1);
+        EXPECT_FALSE(Closed());
+        EXPECT_TRUE(SimPhone::GetState().commands.empty());
+    }
+    {
+        AnswerBoxes yes(IDYES);
+        Compose(L"0811", strText);
+        Send();
+        EXPECT_EQ(yes.boxes.size(), 1u);
+        EXPECT_TRUE(Closed());
+        SimPhone::State st = SimPhone::GetState();
+        ASSERT_EQ(st.sent.size(), 1u);
+        // "?" (0x3F) for what code page 1252 lacks, "_" (0x11) for what GSM lacks.
+        EXPECT_EQ(Septets(st.sent[0], UdlIndex(4)), (std::vector<int>{0x61, 0x3F, 0x62, 0x11, 0x63, 0x3F, 0x3F}));
+    }
+    {
+        AnswerBoxes none(IDNO);
+        Compose(L"0811", L"teks biasa");
+        Send();
+        EXPECT_TRUE(none.boxes.empty());
+        EXPECT_TRUE(Closed());
+    }
+}
+
+TEST_F(ComposeSendTest, AStoredMessageSentWithoutAWindowMovesToSentOrGoes)
+{
+    host->AddRecord(Outbox(L"Budi", L"+62811", L"dari outbox"));
+    {
+        CDlgComposeSms sender;
+        CSMS src = host->Records()[0];
+        sender.SetSource(&src);
+        ASSERT_EQ(sender.SendWithoutWindow(), 1) << boxes.All();
+    }
+    std::vector<CSMS> sent = host->Folder(L"Sent");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_TRUE(host->Folder(L"Outbox").empty());
+    EXPECT_EQ(sent[0].m_strRecipientNumber, L"62811");
+    EXPECT_NE(sent[0].m_strYear, L"05"); // the time of sending
+
+    // Without "isSaveToSent" the record goes; twin records (same six fields) go together.
+    SetSetting(L"isSaveToSent", 0);
+    host->AddRecord(Outbox(L"Ani", L"0812", L"kembar"));
+    host->AddRecord(Outbox(L"Ani", L"0812", L"kembar"));
+    {
+        CDlgComposeSms sender;
+        sender.m_source = Outbox(L"Ani", L"0812", L"kembar");
+        ASSERT_EQ(sender.SendWithoutWindow(), 1) << boxes.All();
+    }
+    EXPECT_TRUE(host->Folder(L"Outbox").empty());
+    EXPECT_EQ(host->Records().size(), 1u);
+
+    // With it, only the first twin moves.
+    SetSetting(L"isSaveToSent", 1);
+    host->AddRecord(Outbox(L"Ani", L"0812", L"kembar"));
+    host->AddRecord(Outbox(L"Ani", L"0812", L"kembar"));
+    {
+        CDlgComposeSms sender;
+        sender.m_source = Outbox(L"Ani", L"0812", L"kembar");
+        ASSERT_EQ(sender.SendWithoutWindow(), 1) << boxes.All();
+    }
+    EXPECT_EQ(host->Folder(L"Outbox").size(), 1u);
+    EXPECT_EQ(host->Folder(L"Sent").size(), 2u);
+    // A window-less send logs the replaced characters instead of asking.
+    host->AddRecord(Outbox(L"", L"0813", L"\x263A"));
+    {
+        CDlgComposeSms sender;
+        sender.m_source = Outbox(L"", L"0813", L"\x263A");
+        ASSERT_EQ(sender.SendWithoutWindow(), 1) << boxes.All();
+    }
+    EXPECT_NE(ReadUtf16File(folder + L"logCorvaneSms.txt").Find(L"\x263A"), -1);
+}
