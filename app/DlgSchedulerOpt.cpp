@@ -13,7 +13,7 @@ END_MESSAGE_MAP()
 
 CDlgSchedulerOpt::CDlgSchedulerOpt()
     : CExtResizableDialog(IDD_SCHEDULER_OPT, nullptr), m_nHour(0), m_nMinute(5), m_bSchedule(FALSE),
-      m_bInitialized(false)
+      m_bInitialized(false), m_bChecking(false)
 {}
 
 void CDlgSchedulerOpt::DoDataExchange(CDataExchange* pDX)
@@ -84,20 +84,28 @@ void CDlgSchedulerOpt::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar
 
 void CDlgSchedulerOpt::OnKillFocusHour()
 {
+    if (m_bChecking)
+        return;
+    m_bChecking = true;
     UpdateData(TRUE);
     if (m_nHour > kMaxHour)
     {
         MessageBox(L"Set the hour between 0 to 99", L"Wrong Input");
         m_wndHour.SetFocus();
     }
+    m_bChecking = false;
 }
 
 void CDlgSchedulerOpt::OnKillFocusMinute()
 {
+    if (m_bChecking)
+        return;
+    m_bChecking = true;
     UpdateData(TRUE);
     if (m_nMinute < kMinMinute || m_nMinute > kMaxMinute)
     {
         MessageBox(L"Set the minutes between 2 to 59", L"Wrong Input");
         m_wndMinute.SetFocus();
     }
+    m_bChecking = false;
 }

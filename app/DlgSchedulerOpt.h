@@ -25,6 +25,9 @@ public:
     int m_nMinute;    // 1042
     BOOL m_bSchedule; // 1045 as last clicked
     bool m_bInitialized;
+    // A range check is showing its box or sending the focus back: the focus change it causes
+    // does not start the other edit's check (two wrong edits would otherwise call each other).
+    bool m_bChecking;
 
     CExtGroupBox m_wndGroup;
     CExtCheckBox m_wndSchedule;

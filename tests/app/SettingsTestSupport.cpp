@@ -41,6 +41,15 @@ void AppFixture::TearDown()
 
 bool AppFixture::Start() { return app->InitInstance() && dynamic_cast<CMainFrame*>(app->m_pMainWnd) != nullptr; }
 
+std::vector<MessageBoxCapture::Box> AppFixture::OtherBoxes() const
+{
+    std::vector<MessageBoxCapture::Box> others;
+    for (const MessageBoxCapture::Box& b : boxes.Boxes())
+        if (b.text != L"Unable to instantiate Outlook.")
+            others.push_back(b);
+    return others;
+}
+
 ModalScript* ModalScript::s_current = nullptr;
 
 ModalScript::ModalScript()

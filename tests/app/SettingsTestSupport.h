@@ -20,6 +20,8 @@ struct AppFixture : ::testing::Test
     void TearDown() override;
     // Runs the program's start-up (login included); the main frame, or null.
     bool Start();
+    // The boxes shown besides the start's note that Outlook is missing (always so under Wine).
+    std::vector<MessageBoxCapture::Box> OtherBoxes() const;
 
     CCorvane_smsApp* app = nullptr;
     MessageBoxCapture boxes;

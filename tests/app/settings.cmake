@@ -11,7 +11,7 @@ corvane_phone_test(settings_tests COM 6
     ${CMAKE_CURRENT_LIST_DIR}/ColourPickerTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
-  TIMEOUT 300)
+  TIMEOUT 480)
 set_tests_properties(settings_tests PROPERTIES RUN_SERIAL TRUE)
 # A folder of its own: the program keeps its data file and MyText file beside itself.
 set_target_properties(settings_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/settings)

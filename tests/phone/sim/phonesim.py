@@ -220,6 +220,8 @@ class Phone:
                 return out + data * f.get("repeat", 1)
             if act == "error":
                 return out + self.error()
+            if act == "ok":
+                return out + self.final_ok()
             if act == "cms_error" and not up.startswith("AT+CMGS="):
                 return out + self.cms(f.get("code", 500))
             if act == "cut":
