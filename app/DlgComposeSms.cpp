@@ -1,5 +1,6 @@
 // CDlgComposeSms: opening the window, its bars and controls, contacts, counter and inserted texts.
 #include "app/DlgComposeSms.h"
+#include "app/DlgSetting.h"
 #include "app/EventSounds.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
@@ -445,9 +446,20 @@ void CDlgComposeSms::OnTemplateSelEndOk()
     const int nSel = m_wndTemplates.GetCurSel();
     if (nSel <= 0)
         return;
-    // "Edit..." opens the settings sheet once that exists; until then it does nothing.
+    // "Edit...": the settings sheet on the MyText page; after OK the file is written anew and
+    // the box filled again from it.
     if (nSel == m_wndTemplates.GetCount() - 1)
+    {
+        CDlgSetting dlg(this);
+        dlg.SetStartPage(kSettingMyText);
+        CCorvane_smsDoc* pDoc = GetDoc();
+        if (dlg.DoModal() != IDCANCEL && pDoc != nullptr && dlg.m_pageMyText.HoldsList())
+        {
+            CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
+            FillTemplates();
+        }
         return;
+    }
     CString strText;
     m_wndTemplates.GetLBText(nSel, strText);
     InsertText(strText);

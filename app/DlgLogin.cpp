@@ -39,7 +39,7 @@ BOOL CDlgLogin::OnInitDialog()
     lf.lfPitchAndFamily = FF_SWISS | DEFAULT_PITCH;
     wcscpy_s(lf.lfFaceName, L"Arial");
     m_fontKeypad.CreateFontIndirect(&lf);
-    for (CExtButton& key : m_wndKeys)
+    for (CLoginKeyButton& key : m_wndKeys)
         key.SetFont(&m_fontKeypad);
     m_wndPassword.SetPasswordChar(m_bMask ? L'*' : 0);
     m_wndPassword.SetFocus();

@@ -3,6 +3,7 @@
 #pragma once
 #include "platform/Dialog.h"
 #include "platform/Gdi.h"
+#include "app/LoginKeyButton.h"
 #include "toolkit/menus_dialogs/ExtButton.h"
 #include "toolkit/menus_dialogs/ExtEdit.h"
 
@@ -23,7 +24,7 @@ public:
     CFont m_fontKeypad;
     CExtEdit m_wndPassword;
     CExtButton m_wndLogin, m_wndExit;
-    CExtButton m_wndKeys[12]; // 1126 .. 1137: "1" .. "9", "*", "0", "<"
+    CLoginKeyButton m_wndKeys[12]; // 1126 .. 1137: "1" .. "9", "*", "0", "<"
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;

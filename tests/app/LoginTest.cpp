@@ -63,6 +63,11 @@ TEST_F(LoginTest, KeypadAppendsAndDeletesWithItsOwnFontAndAWrongPasswordKeepsThe
         strFace = lf.lfFaceName;
         nWeight = lf.lfWeight;
         bEditOwnFont = (HFONT)::SendDlgItemMessageW(hDlg, IDC_LOGIN_PASSWORD, WM_GETFONT, 0, 0) != hKeyFont;
+        // The themed keys paint in it.
+        auto* pLogin = dynamic_cast<CDlgLogin*>(CWnd::FromHandlePermanent(hDlg));
+        ASSERT_NE(pLogin, nullptr);
+        EXPECT_EQ(pLogin->m_wndKeys[0].QueryPaintFont(), hKeyFont);
+        EXPECT_EQ(pLogin->m_wndKeys[11].QueryPaintFont(), hKeyFont);
         // "<" on an empty text does nothing.
         Click(hDlg, IDC_LOGIN_KEY_BACK);
         strEmptyBack = GetItemText(hDlg, IDC_LOGIN_PASSWORD);

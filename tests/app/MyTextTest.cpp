@@ -2,6 +2,8 @@
 // sorted list and the array in file order, and the file written after "Setting SMS" OK (ANSI
 // with line feeds, or UTF-16 when a text needs it; never over a file that could not be read).
 #include "SettingsTestSupport.h"
+#include "app/Corvane_smsView.h"
+#include "app/DlgComposeSms.h"
 #include "app/DlgMyText.h"
 #include "app/DlgSetting.h"
 #include "app/DlgTextInput.h"
@@ -250,4 +252,67 @@ TEST_F(MyTextTest, AMissingMyTextFileIsFirstWrittenWithTheBuiltInTexts)
     EXPECT_NE(::GetFileAttributesW(path), INVALID_FILE_ATTRIBUTES);
     EXPECT_EQ(dlg.m_pageMyText.m_arrText.GetSize(), 25);
     EXPECT_TRUE(dlg.m_pageMyText.HoldsList());
+}
+
+TEST_F(MyTextTest, EditInTheComposeWindowsTemplateBoxWritesTheListAndRefillsTheBox)
+{
+    ASSERT_TRUE(Start());
+    CCorvane_smsView* pView = app->GetView();
+    ASSERT_NE(pView, nullptr);
+    const CString strFile = app->GetDoc()->GetMyTextFilePath();
+    HANDLE h = ::CreateFileW(strFile, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char kAnsi[] = "Beta\r\nAlpha";
+    DWORD n = 0;
+    ::WriteFile(h, kAnsi, sizeof kAnsi - 1, &n, nullptr);
+    ::CloseHandle(h);
+
+    std::vector<CString> before, after, afterCancel;
+    auto items = [](HWND hCombo) {
+        std::vector<CString> texts;
+        const int count = (int)::SendMessageW(hCombo, CB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i)
+        {
+            wchar_t text[128] = {};
+            ::SendMessageW(hCombo, CB_GETLBTEXT, i, (LPARAM)text);
+            texts.push_back(text);
+        }
+        return texts;
+    };
+    auto pickEdit = [](HWND hDlg, HWND hCombo) {
+        ::SendMessageW(hCombo, CB_SETCURSEL, ::SendMessageW(hCombo, CB_GETCOUNT, 0, 0) - 1, 0);
+        ::SendMessageW(hDlg, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(hCombo), CBN_SELENDOK), (LPARAM)hCombo);
+    };
+    int nSheetPages = -1;
+    ModalScript script;
+    script
+        .Then([&](HWND hCompose) {
+            auto* pCompose = dynamic_cast<CDlgComposeSms*>(CWnd::FromHandlePermanent(hCompose));
+            ASSERT_NE(pCompose, nullptr);
+            HWND hCombo = pCompose->m_wndTemplates.GetSafeHwnd();
+            before = items(hCombo);
+            pickEdit(hCompose, hCombo); // the sheet: the next steps
+            after = items(hCombo);
+            pickEdit(hCompose, hCombo); // the sheet cancelled
+            afterCancel = items(hCombo);
+            Click(hCompose, IDCANCEL);
+        })
+        .Then([&](HWND hSheet) {
+            nSheetPages = ::GetDlgItem(::GetDlgItem(hSheet, 1005), 258) == nullptr ? 1 : 2;
+            Click(SheetPage(hSheet, 0), IDC_MYTEXT_ADD);
+            Click(hSheet, IDOK);
+        })
+        .Then(Enter(L"Gamma"))
+        .Then([&](HWND hSheet) {
+            Click(SheetPage(hSheet, 0), IDC_MYTEXT_ADD);
+            Click(hSheet, IDCANCEL);
+        })
+        .Then(Enter(L"Delta"));
+    pView->SendMessage(WM_COMMAND, ID_SMS_NEW, 0);
+    EXPECT_EQ(script.Pending(), 0u);
+    EXPECT_EQ(nSheetPages, 1); // the MyText page only
+    EXPECT_EQ(before, (std::vector<CString>{L"My Text", L"Alpha", L"Beta", L"Edit..."}));
+    EXPECT_EQ(after, (std::vector<CString>{L"My Text", L"Alpha", L"Beta", L"Gamma", L"Edit..."}));
+    EXPECT_EQ(afterCancel, after);
+    const std::vector<unsigned char> bytes = ReadFileBytes(strFile);
+    EXPECT_EQ(std::string(bytes.begin(), bytes.end()), "Gamma\nAlpha\nBeta");
 }

@@ -112,10 +112,10 @@ TEST_F(SettingsPagesTest, SchedulerPageLimitsAndEnablesItsFieldsAndWarnsOnKillFo
         EXPECT_EQ(boxes.Last().text, L"Set the hour between 0 to 99");
         // An end-of-scroll notice changes nothing; any other takes the spin's position.
         ::SendMessageW(hMinuteSpin, UDM_SETPOS32, 0, 30);
-        SetItemText(hPage, IDC_SCHED_MINUTE, L"1");
         ::SendMessageW(hPage, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 30), (LPARAM)hMinuteSpin);
-        EXPECT_EQ(GetItemText(hPage, IDC_SCHED_MINUTE), L"1");
+        EXPECT_EQ(dlg.m_pageScheduler.m_nMinute, 1);
         ::SendMessageW(hPage, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 30), (LPARAM)hMinuteSpin);
+        EXPECT_EQ(dlg.m_pageScheduler.m_nMinute, 30);
         EXPECT_EQ(GetItemText(hPage, IDC_SCHED_MINUTE), L"30");
         ClickCheck(hPage, IDC_SCHED_ON, false);
         EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hPage, IDC_SCHED_MINUTE)));
@@ -226,9 +226,14 @@ TEST_F(SettingsPagesTest, SmsPageStoresItsNineValuesOnOkOnlyAndKeepsSignatureLin
     ModalScript ok;
     ok.Then([&](HWND hDlg) {
         fill(hDlg);
+        app->m_writes.clear();
         Click(hDlg, IDOK);
     });
     pFrame->SendMessage(WM_COMMAND, ID_SMS_SETTINGS, 0);
+    EXPECT_EQ(app->m_writes,
+              (std::vector<CString>{L"Sms/IsQuoteSms", L"Sms/IsShowSenderForwardSms", L"Sms/Signature",
+                                    L"Sms/IsCutQuotedSms", L"Sms/NumCutQuotedSms", L"Sms/IsConfirmDelSms",
+                                    L"Sms/IsSmsPrefix", L"Sms/SmsPrefix", L"Sms/IsSaveSmsPrefix"}));
     EXPECT_EQ(ProfileString(L"Sms", L"Signature"), L"Salam,\r\nBudi\r\n-- kantor");
     EXPECT_EQ(ProfileInt(L"Sms", L"IsSmsPrefix", 9), 1u);
     EXPECT_EQ(ProfileString(L"Sms", L"SmsPrefix"), L"Info: ");

@@ -1,9 +1,12 @@
 // The settings sheet: its three start sets, the step buttons, the keys of its page container,
 // its icon and anchors, and the pages' layout inside the container.
 #include "SettingsTestSupport.h"
+#include "app/DlgLogin.h"
 #include "app/DlgSetting.h"
+#include "app/DlgTextInput.h"
 #include "res/settings_ids.h"
 #include "toolkit/bars_tabs/ExtTabWnd.h"
+#include "toolkit/menus_dialogs/ExtButton.h"
 
 #include <vector>
 
@@ -13,6 +16,49 @@ namespace
 {
 struct SettingsSheetTest : AppFixture
 {};
+
+// Controls of the window whose one-line text does not fit their width (with the room a check box
+// or a button frame takes), named by id.
+CString ClippedTexts(HWND hParent)
+{
+    CString problems;
+    for (HWND h = ::GetWindow(hParent, GW_CHILD); h; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        const LONG style = ::GetWindowLongW(h, GWL_STYLE);
+        wchar_t cls[32] = {};
+        ::GetClassNameW(h, cls, 32);
+        const bool bButton = wcscmp(cls, L"Button") == 0, bStatic = wcscmp(cls, L"Static") == 0;
+        if (!(style & WS_VISIBLE) || (!bButton && !bStatic))
+            continue;
+        // A themed button is owner-drawn: its own record knows its kind and the font it paints in.
+        const CExtButton* pThemed = dynamic_cast<const CExtButton*>(CWnd::FromHandlePermanent(h));
+        const UINT type = pThemed ? (UINT)pThemed->GetButtonType() : (UINT)(style & BS_TYPEMASK);
+        if (bButton && (type == BS_GROUPBOX || type == BS_OWNERDRAW))
+            continue;
+        const CString text = GetText(h);
+        if (text.IsEmpty())
+            continue;
+        HDC hdc = ::GetDC(h);
+        HFONT hFont = pThemed ? pThemed->QueryPaintFont() : (HFONT)::SendMessageW(h, WM_GETFONT, 0, 0);
+        HGDIOBJ old = ::SelectObject(hdc, hFont);
+        SIZE sz = {};
+        ::GetTextExtentPoint32W(hdc, text, text.GetLength(), &sz);
+        ::SelectObject(hdc, old);
+        ::ReleaseDC(h, hdc);
+        CRect r;
+        ::GetClientRect(h, &r);
+        const bool bCheck = bButton && (type == BS_AUTOCHECKBOX || type == BS_CHECKBOX);
+        const int room = bCheck ? ::GetSystemMetrics(SM_CXMENUCHECK) + 6 : (bButton ? 6 : 0);
+        if (sz.cx + room > r.Width() || sz.cy > r.Height())
+        {
+            CString s;
+            s.Format(L"[%d \"%s\" needs %dx%d, has %dx%d] ", ::GetDlgCtrlID(h), (LPCWSTR)text, sz.cx + room, sz.cy,
+                     r.Width(), r.Height());
+            problems += s;
+        }
+    }
+    return problems;
+}
 
 std::vector<CString> TabTexts(CDlgSetting& dlg)
 {
@@ -205,6 +251,7 @@ TEST_F(SettingsSheetTest, EveryControlOfEveryPageLiesInsideThePageAreaWithoutOve
                     if (!bGroup && wcscmp(cls, L"msctls_updown32") != 0)
                         controls.push_back({h, r});
                 }
+                problems += ClippedTexts(hPage);
                 for (size_t a = 0; a < controls.size(); ++a)
                     for (size_t b = a + 1; b < controls.size(); ++b)
                         if (!(controls[a].second & controls[b].second).IsRectEmpty())
@@ -215,9 +262,22 @@ TEST_F(SettingsSheetTest, EveryControlOfEveryPageLiesInsideThePageAreaWithoutOve
                             problems += s;
                         }
             }
+            problems += ClippedTexts(hDlg);
             Click(hDlg, IDCANCEL);
         });
         dlg.DoModal();
         EXPECT_TRUE(problems.IsEmpty()) << ::testing::PrintToString(problems);
     }
+    // The login (keypad in its own font) and the text entry dialog.
+    CDlgLogin login;
+    ASSERT_TRUE(login.Create(IDD_LOGIN, nullptr));
+    login.OnInitDialog();
+    EXPECT_TRUE(ClippedTexts(login.GetSafeHwnd()).IsEmpty())
+        << ::testing::PrintToString(ClippedTexts(login.GetSafeHwnd()));
+    login.DestroyWindow();
+    CDlgTextInput input;
+    ASSERT_TRUE(input.Create(IDD_TEXT_INPUT, nullptr));
+    EXPECT_TRUE(ClippedTexts(input.GetSafeHwnd()).IsEmpty())
+        << ::testing::PrintToString(ClippedTexts(input.GetSafeHwnd()));
+    input.DestroyWindow();
 }

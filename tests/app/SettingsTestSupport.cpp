@@ -13,9 +13,21 @@ const wchar_t kAppName[] = L"CorvaneSettingsTest";
 const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneSettingsTest";
 } // namespace
 
+BOOL RecordingApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue)
+{
+    m_writes.push_back(CString(lpszSection) + L"/" + lpszEntry);
+    return CCorvane_smsApp::WriteProfileInt(lpszSection, lpszEntry, nValue);
+}
+
+BOOL RecordingApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
+{
+    m_writes.push_back(CString(lpszSection) + L"/" + (lpszEntry ? lpszEntry : L""));
+    return CCorvane_smsApp::WriteProfileString(lpszSection, lpszEntry, lpszValue);
+}
+
 void AppFixture::SetUp()
 {
-    app = new CCorvane_smsApp;
+    app = new RecordingApp;
     free((void*)app->m_pszAppName);
     app->m_pszAppName = _wcsdup(kAppName);
     RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);

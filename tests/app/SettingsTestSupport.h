@@ -8,9 +8,19 @@
 #include <deque>
 #include <functional>
 #include <set>
+#include <vector>
 
 namespace settingstest
 {
+
+// The application object that also records the profile values it writes ("Section/Entry").
+class RecordingApp : public CCorvane_smsApp
+{
+public:
+    BOOL WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue) override;
+    BOOL WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue) override;
+    std::vector<CString> m_writes;
+};
 
 // The application object with the profile HKCU\Software\Corvane\CorvaneSettingsTest (emptied
 // before and after), the phone link on the simulated phone, sounds and splash off.
@@ -23,7 +33,7 @@ struct AppFixture : ::testing::Test
     // The boxes shown besides the start's note that Outlook is missing (always so under Wine).
     std::vector<MessageBoxCapture::Box> OtherBoxes() const;
 
-    CCorvane_smsApp* app = nullptr;
+    RecordingApp* app = nullptr;
     MessageBoxCapture boxes;
 };
 

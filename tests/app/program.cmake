@@ -26,3 +26,12 @@ corvane_phone_test(program_compose_tests COM 33
   TIMEOUT 240)
 set_tests_properties(program_compose_tests PROPERTIES RUN_SERIAL TRUE)
 set_target_properties(program_compose_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/compose)
+# The view's compose commands in the running program (a program object of its own).
+corvane_phone_test(program_compose_view_tests COM 53
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ComposeViewTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
+  LIBS corvane_app corvane_toolkit corvane_phone
+  TIMEOUT 240)
+set_tests_properties(program_compose_view_tests PROPERTIES RUN_SERIAL TRUE)
+set_target_properties(program_compose_view_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests/compose_view)

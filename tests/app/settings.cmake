@@ -9,6 +9,7 @@ corvane_phone_test(settings_tests COM 6
     ${CMAKE_CURRENT_LIST_DIR}/LoginTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MyTextTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColourPickerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ViewTestButtonTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 480)
