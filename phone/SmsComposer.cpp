@@ -146,8 +146,10 @@ CString CSmsComposer::FindUnsendable(const CString& strText)
 BOOL CSmsComposer::CheckRecipients(const CString& strRecipients, CString& strBad)
 {
     CString strRest(strRecipients), strName, strNumber, strEntry;
+    int nEntries = 0;
     while (NextRecipient(strRest, strName, strNumber, &strEntry))
     {
+        ++nEntries;
         int nDigits = 0;
         for (int i = 0; i < strNumber.GetLength(); ++i)
             nDigits += IsDigit(strNumber[i]) ? 1 : 0;
@@ -156,6 +158,12 @@ BOOL CSmsComposer::CheckRecipients(const CString& strRecipients, CString& strBad
             strBad = strEntry;
             return FALSE;
         }
+    }
+    // A text of separators only names no one.
+    if (nEntries == 0)
+    {
+        strBad = strRecipients;
+        return FALSE;
     }
     return TRUE;
 }

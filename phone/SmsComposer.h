@@ -44,8 +44,8 @@ public:
     // of appearance: those outside code page 1252 (sent as "?") and those of the code page that
     // the GSM alphabet lacks (sent as "_").
     static CString FindUnsendable(const CString& strText);
-    // Every recipient entry of the text whose number keeps a digit and at most 20 digits; the
-    // first that fails is returned in strBad.
+    // Every recipient entry of the text keeps a digit and at most 20 digits in its number, and
+    // there is one; the first entry that fails (or the whole text) is returned in strBad.
     static BOOL CheckRecipients(const CString& strRecipients, CString& strBad);
 
     // Adds a text to the recipient history unless it is there already (case ignored); the oldest

@@ -137,6 +137,21 @@ TEST_F(ComposeSendTest, APortThatCannotOpenSendsNothingAndKeepsTheWindow)
     EXPECT_TRUE(SimPhone::GetState().sent.empty());
     EXPECT_TRUE(host->Records().empty());
     EXPECT_NE(ReadUtf16File(folder + L"logCorvaneSms.txt").Find(L"log sending sms"), -1);
+    // The send hid "Flash Sms".
+    EXPECT_FALSE(dlg->m_wndFlash.IsWindowVisible());
+}
+
+TEST_F(ComposeSendTest, AFlashMessageGoesWithDataCodingClassZero)
+{
+    Compose(L"0811", L"kilat");
+    dlg->m_wndFlash.SetCheck(BST_CHECKED);
+    Send();
+    EXPECT_TRUE(Closed()) << boxes.All();
+    ASSERT_EQ(SimPhone::GetState().sent.size(), 1u);
+    EXPECT_EQ(Octet(SimPhone::GetState().sent[0], UdlIndex(4) - 2), 0x10);
+    std::vector<CSMS> sent = host->Folder(L"Sent");
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].m_bFlash, 1);
 }
 
 TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesNothingAndKeepsTheField)
@@ -168,6 +183,15 @@ TEST_F(ComposeSendTest, AnInvalidRecipientEndsTheSendBeforeThePortOpens)
     Compose(L"0811;" + CString(L'1', 21), L"halo");
     Send();
     EXPECT_TRUE(boxes.Any(L"Nomor tujuan tidak valid: 111111111111111111111")) << boxes.All();
+    Compose(L" ; ;", L"halo");
+    Send();
+    int nInvalid = 0;
+    for (const MessageBoxLog::Box& b : boxes.Boxes())
+        nInvalid += b.text.Find(L"Nomor tujuan tidak valid: ") == 0 && b.title == L"Konfirmasi" ? 1 : 0;
+    EXPECT_EQ(nInvalid, 3) << boxes.All();
+    // Twenty digits are a number.
+    CString strBad;
+    EXPECT_TRUE(CDlgComposeSms::CheckRecipients(L"Budi<+" + CString(L'1', 20) + L">;0812", strBad));
     SimPhone::State st = SimPhone::GetState();
     EXPECT_TRUE(st.commands.empty());
     EXPECT_TRUE(host->Records().empty());

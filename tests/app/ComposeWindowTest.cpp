@@ -47,6 +47,46 @@ TEST_F(ComposeTest, ANewMessageStartsWithPrefixAndSignatureAndTheFocusInTheRecip
                         ID_COMPOSE_SAVE_DRAFT, ID_COMPOSE_SAVE_OUTBOX, ID_COMPOSE_SEND};
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(dlg->m_wndToolBar.GetButtonID(i), ids[i]) << i;
+    // The status bar: the standard id, one pane "Ready" as wide as the client less 100 pixels.
+    ASSERT_NE(dlg->m_wndStatusBar.GetSafeHwnd(), nullptr);
+    EXPECT_EQ(dlg->m_wndStatusBar.GetDlgCtrlID(), 0xE801);
+    EXPECT_EQ(dlg->m_wndStatusBar.GetPaneText(0), L"Ready");
+    UINT nID = 0, nStyle = 0;
+    int cx = 0;
+    dlg->m_wndStatusBar.GetPaneInfo(0, nID, nStyle, cx);
+    CRect rcClient;
+    dlg->GetClientRect(&rcClient);
+    EXPECT_EQ(cx, rcClient.Width() - 100);
+    // The emoticons show their faces (yellow on the button face).
+    DibCanvas canvas(21, 21, RGB(1, 2, 3));
+    dlg->m_wndEmoticons[0].DrawButton(canvas.dc, CRect(0, 0, 21, 21), false, false, false);
+    EXPECT_GT(canvas.Count(CRect(0, 0, 21, 21), RGB(255, 214, 0)), 50);
+    EXPECT_EQ(canvas.Count(CRect(0, 0, 21, 21), RGB(255, 0, 255)), 0);
+}
+
+TEST_F(ComposeTest, CutCopyAndPasteWorkOnTheTextFieldsOnly)
+{
+    Open(L"Baru", nullptr, 0, 0, 0);
+    dlg->m_wndText.SetWindowText(L"abc");
+    dlg->m_wndText.SetFocus();
+    dlg->m_wndText.SetSel(0, -1);
+    dlg->SendMessage(WM_COMMAND, ID_COMPOSE_CUT);
+    EXPECT_EQ(Text(dlg->m_wndText), L"");
+    dlg->m_wndRecipients.SetFocus();
+    dlg->SendMessage(WM_COMMAND, ID_COMPOSE_PASTE);
+    EXPECT_EQ(Text(dlg->m_wndRecipients), L"abc");
+    dlg->m_wndRecipients.SetSel(0, -1);
+    dlg->SendMessage(WM_COMMAND, ID_COMPOSE_COPY);
+    dlg->m_wndSearch.SetFocus();
+    dlg->SendMessage(WM_COMMAND, ID_COMPOSE_PASTE);
+    EXPECT_EQ(Text(dlg->m_wndSearch), L"abc");
+    // Another control with the focus: nothing.
+    dlg->m_wndTakeTo.SetFocus();
+    dlg->SendMessage(WM_COMMAND, ID_COMPOSE_PASTE);
+    EXPECT_EQ(Text(dlg->m_wndTakeTo), L"<- To");
+    // The legend of the kind codes.
+    ClickButton(*dlg, IDC_COMPOSE_KIND_LEGEND);
+    EXPECT_TRUE(boxes.Any(L"BFX = Business Fax\nPGR = Pager"));
 }
 
 TEST_F(ComposeTest, AReplyWithQuoteCutsTheQuoteAndPutsTheCaretAfterThePrefix)
