@@ -51,14 +51,11 @@ ON_MESSAGE(WM_VIEW_FORWARD, OnSmsForwardMessage)
 ON_MESSAGE(WM_VIEW_EDIT, OnSmsEditMessage)
 ON_MESSAGE(WM_VIEW_RECOMPOSE, OnSmsRecomposeMessage)
 ON_BN_CLICKED(IDC_TEST_PDU, OnTestPdu)
-<<<<<<< HEAD
 
 // Tool dialogs.
 ON_COMMAND(ID_SAVE_TO_OUTLOOK, OnSaveToOutlook)
 ON_COMMAND(ID_CALL, OnCall)
 ON_COMMAND(ID_CALL_CONTACT, OnCallContact)
-=======
->>>>>>> i34
 END_MESSAGE_MAP()
 
 CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
@@ -590,7 +587,6 @@ void CCorvane_smsView::OnTestPdu()
     CPhoneSession session;
     session.AddToDocument(0, record);
     RefreshList();
-<<<<<<< HEAD
 }
 
 // ---- tool dialogs ------------------------------------------------------------------------------
@@ -626,6 +622,4 @@ void CCorvane_smsView::OnCallContact()
         return;
     CDlgDialer dlg(this, !row.m_strSenderName.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber, TRUE);
     dlg.DoModal();
-=======
->>>>>>> i34
 }
