@@ -15,6 +15,10 @@
 #include "app/DlgTextInput.h"
 #include "phone/PhoneSession.h"
 #include "phone/SmsPduDecoder.h"
+
+#include "app/DlgDialer.h"
+#include "app/DlgSaveContact.h"
+#include "phone/OutlookContacts.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(CCorvane_smsView, CExtFormViewBase)
@@ -47,6 +51,11 @@ ON_MESSAGE(WM_VIEW_FORWARD, OnSmsForwardMessage)
 ON_MESSAGE(WM_VIEW_EDIT, OnSmsEditMessage)
 ON_MESSAGE(WM_VIEW_RECOMPOSE, OnSmsRecomposeMessage)
 ON_BN_CLICKED(IDC_TEST_PDU, OnTestPdu)
+
+// Tool dialogs.
+ON_COMMAND(ID_SAVE_TO_OUTLOOK, OnSaveToOutlook)
+ON_COMMAND(ID_CALL, OnCall)
+ON_COMMAND(ID_CALL_CONTACT, OnCallContact)
 END_MESSAGE_MAP()
 
 CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
@@ -578,4 +587,39 @@ void CCorvane_smsView::OnTestPdu()
     CPhoneSession session;
     session.AddToDocument(0, record);
     RefreshList();
+}
+
+// ---- tool dialogs ------------------------------------------------------------------------------
+
+void CCorvane_smsView::OnSaveToOutlook()
+{
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
+        return;
+    CDlgSaveContact dlg(this);
+    dlg.m_strNumber = !row.m_strSenderNumber.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber;
+    if (dlg.DoModal() != IDOK)
+        return;
+    SaveContactToOutlook(dlg.m_strFirstName, dlg.m_strLastName, dlg.m_strKind, dlg.m_strNumber, dlg.m_strFileAs,
+                         dlg.m_strCategory);
+    if (CCorvane_smsDoc* pDoc = GetDocument())
+        pDoc->LoadOutlookContacts();
+}
+
+void CCorvane_smsView::OnCall()
+{
+    PlayTapIconSound();
+    CDlgDialer dlg(this, CString(), FALSE);
+    dlg.DoModal();
+}
+
+void CCorvane_smsView::OnCallContact()
+{
+    CSmsListCtrl* pList = GetList();
+    CSMS row;
+    if (pList == nullptr || !pList->GetSmsAt(pList->GetSingleSelection(), row))
+        return;
+    CDlgDialer dlg(this, !row.m_strSenderName.IsEmpty() ? row.m_strSenderNumber : row.m_strRecipientNumber, TRUE);
+    dlg.DoModal();
 }

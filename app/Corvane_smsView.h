@@ -107,4 +107,13 @@ public:
     void RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes);
     // The hidden "Test" button: a PDU typed in is decoded and filed like a received message.
     void OnTestPdu();
+
+    // ---- tool dialogs: saving a number to Outlook ----------------------------------------------
+public:
+    // One row: the save-contact dialog with the row's number; on OK the contact goes to Outlook
+    // and the contacts are read again.
+    void OnSaveToOutlook();
+    // The dialer: empty and waiting (111), or with the row's number dialled at once (32804).
+    void OnCall();
+    void OnCallContact();
 };

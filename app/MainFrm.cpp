@@ -3,6 +3,13 @@
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/DlgSetting.h"
+
+#include "app/DlgExportSms.h"
+#include "app/DlgImportSms.h"
+#include "app/DlgSearch.h"
+#include "app/DlgSmsLog.h"
+#include "app/DlgSound.h"
+#include "res/app_tools_ids.h"
 #include "app/ThemeColor.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
@@ -21,6 +28,13 @@ ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_COMMAND(ID_SMS_FORWARD, OnSmsForward)
 ON_COMMAND(ID_SETTINGS, OnSettings)
 ON_COMMAND(ID_SMS_SETTINGS, OnSmsSettings)
+
+// Tool dialogs.
+ON_COMMAND(ID_EXPORT_SMS, OnExportSms)
+ON_COMMAND(ID_IMPORT_SMS, OnImportSms)
+ON_COMMAND(ID_SEARCH_SMS, OnSearchSms)
+ON_COMMAND(IDC_LOG_BUTTON, OnSmsLog)
+ON_COMMAND(ID_SOUND_SETTINGS, OnSoundSettings)
 END_MESSAGE_MAP()
 
 namespace
@@ -203,4 +217,69 @@ void CMainFrame::OnSmsSettings()
     CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
     if (pDoc != nullptr && dlg.m_pageMyText.HoldsList())
         CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
+}
+
+// ---- tool dialogs ------------------------------------------------------------------------------
+
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    CFrameWnd::RecalcLayout(bNotify);
+    PlaceLogButton();
+}
+
+void CMainFrame::PlaceLogButton()
+{
+    if (m_wndStatus.GetSafeHwnd() == nullptr)
+        return;
+    CRect rcPane;
+    m_wndStatus.GetItemRect(kPaneLog, &rcPane);
+    rcPane.right = rcPane.left + kLogButtonWidth;
+    if (m_wndLogButton.GetSafeHwnd() == nullptr)
+    {
+        if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcPane, &m_wndStatus,
+                                   IDC_LOG_BUTTON))
+            return;
+        m_wndLogButton.SetFont(m_wndStatus.GetFont());
+        m_wndLogButton.SetFlat(true);
+    }
+    else
+        m_wndLogButton.MoveWindow(&rcPane);
+}
+
+void CMainFrame::OnExportSms()
+{
+    CDlgExportSms dlg(this);
+    dlg.DoModal();
+}
+
+void CMainFrame::OnImportSms()
+{
+    CDlgImportSms dlg(this);
+    dlg.DoModal();
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    if (pApp != nullptr && pApp->GetView() != nullptr)
+        pApp->GetView()->RefreshList();
+}
+
+void CMainFrame::OnSearchSms()
+{
+    CDlgSearch dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr;
+    if (pView != nullptr)
+        pView->ShowFolder(pView->GetSelectedFolder(), dlg.m_nField, dlg.m_strSearch);
+}
+
+void CMainFrame::OnSmsLog()
+{
+    CDlgSmsLog dlg(this);
+    dlg.DoModal();
+}
+
+void CMainFrame::OnSoundSettings()
+{
+    CDlgSound dlg(this);
+    dlg.DoModal();
 }

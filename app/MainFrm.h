@@ -4,6 +4,7 @@
 #include "platform/Platform.h"
 #include "app/FrameFolderTree.h"
 #include "app/FrameSmsList.h"
+#include "toolkit/menus_dialogs/ExtButton.h"
 
 class CSMS;
 
@@ -62,4 +63,24 @@ public:
     // "Setting SMS" (32880): the sheet on the SMS options and MyText; after OK the options are
     // stored and the MyText file is written.
     void OnSmsSettings();
+
+    // ---- tool dialogs and the status bar's "LOG" button ----------------------------------------
+public:
+    enum
+    {
+        kLogButtonWidth = 50 // pixels of the "LOG" button at the left of the log pane
+    };
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+    CExtButton* GetLogButton() { return &m_wndLogButton; }
+
+protected:
+    // Creates the "LOG" button on first use and keeps it on the log pane.
+    void PlaceLogButton();
+    void OnExportSms();
+    void OnImportSms();
+    void OnSearchSms();
+    void OnSmsLog();
+    void OnSoundSettings();
+
+    CExtButton m_wndLogButton; // 153
 };

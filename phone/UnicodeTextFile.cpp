@@ -68,9 +68,12 @@ void CUnicodeTextFile::Close()
 
 // ---------------------------------------------------------------------------------------------
 
-CUnicodeTextWriter::CUnicodeTextWriter() {}
+CUnicodeTextWriter::CUnicodeTextWriter() : m_bWriteFailed(FALSE) {}
 
-CUnicodeTextWriter::CUnicodeTextWriter(LPCWSTR pszPath, int nEncoding) { Open(pszPath, nEncoding); }
+CUnicodeTextWriter::CUnicodeTextWriter(LPCWSTR pszPath, int nEncoding) : m_bWriteFailed(FALSE)
+{
+    Open(pszPath, nEncoding);
+}
 
 CUnicodeTextWriter::~CUnicodeTextWriter() { Close(); }
 
@@ -82,6 +85,7 @@ void CUnicodeTextWriter::Open(LPCWSTR pszPath, int nEncoding)
     m_bOwnsFile = 1;
     m_pFile->Open(pszPath, CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive);
     m_nPos = -1;
+    m_bWriteFailed = FALSE;
     m_nEncoding = nEncoding;
     if (!IsOpen())
         return;
@@ -109,8 +113,9 @@ void CUnicodeTextWriter::FlushBuffer()
     }
     catch (CException* e)
     {
-        // A failed write (disk full) loses this block; the caller keeps running.
+        // A failed write (disk full) loses this block; the caller keeps running and may ask.
         e->Delete();
+        m_bWriteFailed = TRUE;
     }
 }
 

@@ -62,12 +62,16 @@ public:
     // Writes the text exactly as given; the caller's text carries its line ends.
     CUnicodeTextWriter& WriteLine(LPCWSTR pszText);
     virtual void Close();
+    // A block could not be written since Open (it is lost); Close flushes, so ask after it.
+    BOOL HasWriteFailed() const { return m_bWriteFailed; }
 
 private:
     void WriteByte(BYTE b);
     void WriteUnit(WCHAR u);
     void WriteCodePoint(UINT32 cp);
     void FlushBuffer();
+
+    BOOL m_bWriteFailed;
 };
 
 class CUnicodeTextReader : public CUnicodeTextFile

@@ -1,0 +1,85 @@
+// CDlgImportSms: reads messages from a text file in any of the four encodings, in the backup
+// layout, the "Simple SMS" layout or the "MPhone" comma-separated layout, and adds those whose key
+// the document does not hold yet.
+#pragma once
+#include "toolkit/menus_dialogs/ExtButton.h"
+#include "toolkit/menus_dialogs/ExtEdit.h"
+#include "toolkit/menus_dialogs/ExtLabel.h"
+#include "toolkit/menus_dialogs/ExtRadioButton.h"
+#include "toolkit/menus_dialogs/ExtResizableDialog.h"
+
+class CCorvane_smsDoc;
+class CSMS;
+
+class CDlgImportSms : public CExtResizableDialog
+{
+public:
+    // The layouts of the radio buttons 1096, 1097, 1098.
+    enum ELayout
+    {
+        kLayoutBackup = 0,
+        kLayoutSimple = 1,
+        kLayoutMPhone = 2
+    };
+    // What parsing made of one line.
+    enum EParse
+    {
+        kParsed = 0,  // the record is filled
+        kSkipped = 1, // nothing to import (an empty line, an MPhone "Head:" line)
+        kRefused = 2  // not importable: its folder is none of the four
+    };
+    struct SImportResult
+    {
+        int nLines = 0;        // lines read, every one counted
+        int nAdded = 0;        // records appended to the document
+        int nRefused = 0;      // lines refused
+        int nFirstRefused = 0; // number (from 1) of the first refused line; 0 when none
+    };
+
+    explicit CDlgImportSms(CWnd* pParent = nullptr);
+
+    // ---- the import ----------------------------------------------------------------------------
+    // Every line of the file without its line end; FALSE when the file cannot be opened.
+    static BOOL ReadFileLines(const CString& strPath, CStringArray& lines);
+    // Fills the empty record from one line. Every field starts empty on every line; dates and
+    // times get two digits each (the year its last two). pDoc gives the contact name of an MPhone
+    // sender; without it the filtered number is the name.
+    static EParse ParseLine(const CString& strLine, int nLayout, CCorvane_smsDoc* pDoc, CSMS& sms);
+    // Parses every line and appends, read and keyed, each record whose key the document does not
+    // hold yet, all under the records lock. pProgress, when given, shows "memproses sms no i/n".
+    static void ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines, int nLayout, SImportResult& result,
+                            CWnd* pProgress = nullptr);
+    // "5" -> "05"; a longer text keeps its last two characters; an empty one stays empty.
+    static CString TwoDigits(const CString& str);
+
+    // The document imported into; the application's when none is set.
+    void SetDocument(CCorvane_smsDoc* pDoc) { m_pDoc = pDoc; }
+    // The layout of the checked radio button; -1 when none is checked.
+    int GetCheckedLayout() const;
+
+    BOOL OnInitDialog() override;
+
+    CString m_strPath; // 1101
+
+    CExtLabel m_wndKindLabel;    // 1099
+    CExtRadioButton m_wndBackup; // 1096
+    CExtRadioButton m_wndSimple; // 1097
+    CExtRadioButton m_wndMPhone; // 1098
+    CExtLabel m_wndFileLabel;    // 1100
+    CExtEdit m_wndPath;          // 1101
+    CExtButton m_wndBrowse;      // 1016
+    CExtButton m_wndOk;          // 1
+    CExtButton m_wndCancel;      // 2
+    CExtLabel m_wndProgress;     // 1102
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;
+    void OnBrowse();
+    DECLARE_MESSAGE_MAP()
+
+private:
+    CCorvane_smsDoc* GetDocument() const;
+
+    CCorvane_smsDoc* m_pDoc; // not owned; null: the application's
+};

@@ -1,0 +1,107 @@
+// Benchmark of export and import: exporting 100,000 records against writing the same lines with
+// the text writer alone, and importing the 100,000 lines of that backup into a document that
+// already holds them all (every line a duplicate) against reading the file with the reader alone.
+#include "app/DlgExportSms.h"
+#include "app/DlgImportSms.h"
+#include "bench/BenchSupport.h"
+#include "phone/Corvane_smsDoc.h"
+#include "phone/SmsRecord.h"
+#include "phone/UnicodeTextFile.h"
+
+#include <vector>
+
+namespace
+{
+const int kRecords = 100000;
+const wchar_t* const kFolders[] = {L"Inbox", L"Outbox", L"Sent", L"Drafts"};
+
+void Fill(CCorvane_smsDoc& doc)
+{
+    for (int i = 0; i < kRecords; ++i)
+    {
+        CSMS* p = new CSMS;
+        p->m_strFolder = kFolders[i % 4];
+        p->m_strDay.Format(L"%02d", 1 + i % 28);
+        p->m_strMonth.Format(L"%02d", 1 + (i / 28) % 12);
+        p->m_strYear.Format(L"%02d", (i / 336) % 100);
+        p->m_strHour.Format(L"%02d", (i / 7) % 24);
+        p->m_strMinute.Format(L"%02d", (i / 3) % 60);
+        p->m_strSecond.Format(L"%02d", i % 60);
+        CString number, name;
+        number.Format(L"08%09d", i);
+        name.Format(L"Kontak %d", i % 500);
+        if (i % 4 == 0)
+        {
+            p->m_strSenderNumber = number;
+            p->m_strSenderName = name;
+        }
+        else
+        {
+            p->m_strRecipientNumber = number;
+            p->m_strRecipientName = name;
+        }
+        p->m_strText.Format(L"Pesan nomor %d: sampai jumpa besok di kantor jam sembilan pagi ya", i);
+        p->RebuildKey();
+        doc.m_listSms.AddTail(p);
+    }
+}
+} // namespace
+
+int wmain()
+{
+    wchar_t temp[MAX_PATH];
+    ::GetTempPathW(MAX_PATH, temp);
+    const CString backup = CString(temp) + L"import_export_bench.txt";
+    const CString plain = CString(temp) + L"import_export_bench_plain.txt";
+    CCorvane_smsDoc doc;
+    Fill(doc);
+    std::vector<CString> lines;
+    for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos;)
+        lines.push_back(CDlgExportSms::FormatBackupLine(*(const CSMS*)doc.m_listSms.GetNext(pos)));
+
+    std::vector<double> exportRatios, importRatios;
+    bool ok = true;
+    for (int run = 0; run < bench::kRuns; ++run)
+    {
+        auto t0 = std::chrono::steady_clock::now();
+        int nCount = 0;
+        ok = CDlgExportSms::WriteBackupFile(doc, backup, nCount) && nCount == kRecords && ok;
+        const double dExport = bench::Seconds(t0);
+        t0 = std::chrono::steady_clock::now();
+        {
+            CUnicodeTextWriter writer(plain, TEXTFILE_UNI16_LE);
+            for (const CString& line : lines)
+                writer.WriteLine(line);
+        }
+        const double dWrite = bench::Seconds(t0);
+        exportRatios.push_back(dExport / dWrite);
+
+        t0 = std::chrono::steady_clock::now();
+        CStringArray fileLines;
+        ok = CDlgImportSms::ReadFileLines(backup, fileLines) && ok;
+        CDlgImportSms::SImportResult result;
+        CDlgImportSms::ImportLines(doc, fileLines, CDlgImportSms::kLayoutBackup, result);
+        const double dImport = bench::Seconds(t0);
+        ok = result.nLines == kRecords && result.nAdded == 0 && ok;
+        t0 = std::chrono::steady_clock::now();
+        {
+            CUnicodeTextReader reader(backup);
+            CString line;
+            int n = 0;
+            while (reader.ReadLine(line))
+                ++n;
+            ok = n == kRecords && ok;
+        }
+        const double dRead = bench::Seconds(t0);
+        importRatios.push_back(dImport / dRead);
+        std::printf("run %d: export %.3f s, writer %.3f s; import %.3f s, reader %.3f s\n", run + 1, dExport, dWrite,
+                    dImport, dRead);
+    }
+    ::DeleteFileW(backup);
+    ::DeleteFileW(plain);
+    bench::PrintRatios("export of 100000 records / writing the lines", exportRatios, 2.0);
+    bench::PrintRatios("import of 100000 duplicate lines / reading the lines", importRatios, 3.0);
+    if (!ok)
+        std::printf("FAILED: a result was not as expected\n");
+    return ok ? 0 : 1;
+}

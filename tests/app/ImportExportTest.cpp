@@ -1,0 +1,453 @@
+// Export and import of messages: the backup file's bytes, the round trip, the four encodings, the
+// three layouts, refused and broken lines, and the errors of unwritable and unopenable files.
+#include "app/DlgExportSms.h"
+#include "app/DlgImportSms.h"
+#include "phone/Corvane_smsDoc.h"
+#include "phone/SmsRecord.h"
+#include "phone/StoreHelpers.h"
+#include "phone/UnicodeTextFile.h"
+#include "phone/StoreTestSupport.h"
+#include "res/app_tools_ids.h"
+#include "support/MessageBoxCapture.h"
+
+#include <gtest/gtest.h>
+
+#include <shlobj.h>
+
+#include <string>
+#include <vector>
+
+using storetest::ReadAll;
+using storetest::ScratchDir;
+
+namespace
+{
+CSMS* MakeSms(LPCWSTR folder, LPCWSTR day, LPCWSTR month, LPCWSTR year, LPCWSTR hour, LPCWSTR minute, LPCWSTR second,
+              LPCWSTR number, LPCWSTR name, LPCWSTR text)
+{
+    CSMS* p = new CSMS;
+    p->m_strFolder = folder;
+    p->m_strDay = day;
+    p->m_strMonth = month;
+    p->m_strYear = year;
+    p->m_strHour = hour;
+    p->m_strMinute = minute;
+    p->m_strSecond = second;
+    if (CString(folder) == SMS_FOLDER_INBOX)
+    {
+        p->m_strSenderNumber = number;
+        p->m_strSenderName = name;
+    }
+    else
+    {
+        p->m_strRecipientNumber = number;
+        p->m_strRecipientName = name;
+    }
+    p->m_strText = text;
+    p->RebuildKey();
+    return p;
+}
+
+std::vector<CSMS*> Records(CCorvane_smsDoc& doc)
+{
+    std::vector<CSMS*> v;
+    for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos != nullptr;)
+        v.push_back((CSMS*)doc.m_listSms.GetNext(pos));
+    return v;
+}
+
+// The file as UTF-16 text after its byte-order mark.
+std::wstring Utf16Body(const std::vector<unsigned char>& bytes)
+{
+    std::wstring s;
+    for (size_t i = 2; i + 1 < bytes.size(); i += 2)
+        s += (wchar_t)(bytes[i] | bytes[i + 1] << 8);
+    return s;
+}
+
+// A document whose texts hold line breaks, tabs, blanks and characters outside the ANSI code page.
+void FillFourFolders(CCorvane_smsDoc& doc)
+{
+    doc.m_listSms.AddTail(
+        MakeSms(SMS_FOLDER_INBOX, L"01", L"02", L"05", L"10", L"11", L"12", L"0811", L"Ani", L"halo apa kabar"));
+    doc.m_listSms.AddTail(MakeSms(SMS_FOLDER_OUTBOX, L"03", L"04", L"06", L"13", L"14", L"15", L"0812;0813",
+                                  L"Budi;Cici", L"baris satu\r\nbaris dua"));
+    doc.m_listSms.AddTail(
+        MakeSms(SMS_FOLDER_SENT, L"05", L"06", L"07", L"16", L"17", L"18", L"0814", L"Dodi", L"  kiri dan kanan  "));
+    doc.m_listSms.AddTail(MakeSms(SMS_FOLDER_DRAFTS, L"07", L"08", L"08", L"19", L"20", L"21", L"0815", L"Eka\tF",
+                                  L"tab\tdi tengah \x0416\x4E2D\xD83D\xDE00"));
+    // No hour and no second: not written, but counted.
+    doc.m_listSms.AddTail(MakeSms(SMS_FOLDER_INBOX, L"09", L"10", L"09", L"", L"22", L"", L"0816", L"Gina", L"x"));
+}
+
+CString ImportFile(CCorvane_smsDoc& doc, const CString& path, int layout, CDlgImportSms::SImportResult& result)
+{
+    CStringArray lines;
+    if (!CDlgImportSms::ReadFileLines(path, lines))
+        return L"unopened";
+    CDlgImportSms::ImportLines(doc, lines, layout, result);
+    return L"";
+}
+
+void WriteBytes(const CString& path, const std::string& bytes)
+{
+    storetest::WriteAll(path, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+}
+} // namespace
+
+TEST(ImportExportTest, ExportWritesTheBackupFormatInUtf16LeAndCountsEveryRecord)
+{
+    ScratchDir dir;
+    CCorvane_smsDoc doc;
+    FillFourFolders(doc);
+    MessageBoxCapture boxes;
+    CDlgExportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_EXPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    CString name, type, folder;
+    dlg.m_wndName.GetWindowText(name);
+    dlg.m_wndType.GetWindowText(type);
+    dlg.m_wndFolder.GetWindowText(folder);
+    EXPECT_EQ(name, L"CorvaneSms.bck.txt");
+    EXPECT_EQ(type, L"*.txt");
+    EXPECT_EQ(folder, L"C:\\");
+    // A folder without its backslash and a name without ".txt".
+    CString strFolder = dir.Folder();
+    strFolder.TrimRight(L'\\');
+    dlg.m_wndFolder.SetWindowText(strFolder);
+    dlg.m_wndName.SetWindowText(L"backup");
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EXPORT_RUN, BN_CLICKED), (LPARAM)dlg.m_wndExport.GetSafeHwnd());
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().title, L"Info");
+    EXPECT_EQ(boxes.Last().text, L"Proses export sudah selesai. 5 pesan telah diproses.");
+    EXPECT_EQ(dlg.m_nModalResult, IDOK);
+
+    const std::vector<unsigned char> bytes = ReadAll(dir.Path(L"backup.txt"));
+    ASSERT_GE(bytes.size(), 2u);
+    EXPECT_EQ(bytes[0], 0xFF);
+    EXPECT_EQ(bytes[1], 0xFE);
+    const std::wstring expected =
+        L"Inbox\t01/02/05  10:11:12\t0811\tAni\thalo apa kabar \r\n"
+        L"Outbox\t03/04/06  13:14:15\t0812;0813\tBudi;Cici\tbaris satu  baris dua \r\n"
+        L"Sent\t05/06/07  16:17:18\t0814\tDodi\t  kiri dan kanan   \r\n"
+        L"Drafts\t07/08/08  19:20:21\t0815\tEka F\ttab di tengah \x0416\x4E2D\xD83D\xDE00 \r\n";
+    EXPECT_EQ(Utf16Body(bytes), expected);
+    dlg.DestroyWindow();
+}
+
+TEST(ImportExportTest, ABackupComesBackEqualUpToBlanksAndAddsOnlyChangedKeysToTheSameDocument)
+{
+    ScratchDir dir;
+    CCorvane_smsDoc doc;
+    FillFourFolders(doc);
+    int count = 0;
+    ASSERT_TRUE(CDlgExportSms::WriteBackupFile(doc, dir.Path(L"b.txt"), count));
+    EXPECT_EQ(count, 5);
+
+    CCorvane_smsDoc fresh;
+    CDlgImportSms::SImportResult result;
+    ASSERT_EQ(ImportFile(fresh, dir.Path(L"b.txt"), CDlgImportSms::kLayoutBackup, result), L"");
+    EXPECT_EQ(result.nLines, 4);
+    EXPECT_EQ(result.nAdded, 4);
+    EXPECT_EQ(result.nRefused, 0);
+    const std::vector<CSMS*> in = Records(doc), out = Records(fresh);
+    ASSERT_EQ(out.size(), 4u);
+    for (size_t i = 0; i < 4; ++i)
+    {
+        CString text = in[i]->m_strText;
+        text.Replace(L'\r', L' ');
+        text.Replace(L'\n', L' ');
+        text.Replace(L'\t', L' ');
+        text.Trim();
+        EXPECT_EQ(out[i]->m_strText, text) << i;
+        EXPECT_EQ(out[i]->m_strFolder, in[i]->m_strFolder);
+        EXPECT_EQ(out[i]->m_strDay + out[i]->m_strMonth + out[i]->m_strYear,
+                  in[i]->m_strDay + in[i]->m_strMonth + in[i]->m_strYear);
+        EXPECT_EQ(out[i]->m_strHour + out[i]->m_strMinute + out[i]->m_strSecond,
+                  in[i]->m_strHour + in[i]->m_strMinute + in[i]->m_strSecond);
+        EXPECT_EQ(out[i]->m_strSenderNumber, in[i]->m_strSenderNumber);
+        EXPECT_EQ(out[i]->m_strRecipientNumber, in[i]->m_strRecipientNumber);
+        EXPECT_EQ(out[i]->m_strSenderName, in[i]->m_strSenderName);
+        EXPECT_EQ(out[i]->m_bRead, 1);
+        EXPECT_EQ(out[i]->m_strKey, CSMS::MakeKey(*out[i]));
+    }
+    EXPECT_EQ(out[3]->m_strRecipientName, L"Eka F");
+
+    // Into the same document: the first record's key is unchanged, the three others changed in
+    // their first 20 characters (line break, surrounding blanks, tab) and come once each.
+    ASSERT_EQ(ImportFile(doc, dir.Path(L"b.txt"), CDlgImportSms::kLayoutBackup, result), L"");
+    EXPECT_EQ(result.nAdded, 3);
+    EXPECT_EQ(doc.m_listSms.GetCount(), 8);
+    ASSERT_EQ(ImportFile(doc, dir.Path(L"b.txt"), CDlgImportSms::kLayoutBackup, result), L"");
+    EXPECT_EQ(result.nAdded, 0);
+    EXPECT_EQ(doc.m_listSms.GetCount(), 8);
+}
+
+TEST(ImportExportTest, TheFourEncodingsImportToIdenticalRecords)
+{
+    ScratchDir dir;
+    const std::wstring text = L"Inbox\t1/2/05  10:11:12\t0811\tAni\thalo caf\xE9 \r\n"
+                              L"Sent\t3/4/06  13:14:15\t0812\tBudi\tsampai jumpa \r\n";
+    std::string ansi, le = "\xFF\xFE", be = "\xFE\xFF", utf8 = "\xEF\xBB\xBF";
+    for (wchar_t c : text)
+    {
+        ansi += (char)(unsigned char)c;
+        le += (char)(c & 0xFF);
+        le += (char)(c >> 8);
+        be += (char)(c >> 8);
+        be += (char)(c & 0xFF);
+    }
+    std::string u8;
+    WideToMultiByte(text.c_str(), u8, CP_UTF8);
+    utf8 += u8;
+    WriteBytes(dir.Path(L"a.txt"), ansi);
+    WriteBytes(dir.Path(L"le.txt"), le);
+    WriteBytes(dir.Path(L"be.txt"), be);
+    WriteBytes(dir.Path(L"u8.txt"), utf8);
+    std::vector<std::vector<CString>> all;
+    for (LPCWSTR name : {L"a.txt", L"le.txt", L"be.txt", L"u8.txt"})
+    {
+        CCorvane_smsDoc doc;
+        CDlgImportSms::SImportResult result;
+        ASSERT_EQ(ImportFile(doc, dir.Path(name), CDlgImportSms::kLayoutBackup, result), L"");
+        std::vector<CString> keys;
+        for (CSMS* p : Records(doc))
+            keys.push_back(p->m_strFolder + L"|" + p->m_strKey + L"|" + p->m_strSenderName + p->m_strRecipientName +
+                           L"|" + p->m_strSenderNumber + p->m_strRecipientNumber);
+        all.push_back(keys);
+    }
+    ASSERT_EQ(all[0].size(), 2u);
+    EXPECT_EQ(all[0][0], L"Inbox|010205101112halo caf\xE9|Ani|0811");
+    EXPECT_EQ(all[0][1], L"Sent|030406131415sampai jumpa|Budi|0812");
+    for (size_t i = 1; i < all.size(); ++i)
+        EXPECT_EQ(all[i], all[0]) << i;
+}
+
+TEST(ImportExportTest, SimpleAndMPhoneLayoutsReadTheirFields)
+{
+    CCorvane_smsDoc doc;
+    doc.AddContact(L"Ani", L"0812345", L"MOB", L"");
+    CSMS sms;
+    // A simple line with one blank between date and time: no time.
+    EXPECT_EQ(CDlgImportSms::ParseLine(L"Sent\t1/2/2005 10:11:12\t0811\tBudi\t teks ", CDlgImportSms::kLayoutSimple,
+                                       &doc, sms),
+              CDlgImportSms::kParsed);
+    EXPECT_EQ(sms.m_strFolder, L"Sent");
+    EXPECT_EQ(sms.m_strDay + L"/" + sms.m_strMonth + L"/" + sms.m_strYear, L"01/02/05");
+    EXPECT_EQ(sms.m_strHour + sms.m_strMinute + sms.m_strSecond, L"");
+    EXPECT_EQ(sms.m_strRecipientNumber, L"0811");
+    EXPECT_EQ(sms.m_strRecipientName, L"Budi");
+    EXPECT_EQ(sms.m_strSenderNumber, L"");
+    EXPECT_EQ(sms.m_strText, L"teks");
+
+    CSMS mp;
+    EXPECT_EQ(
+        CDlgImportSms::ParseLine(L"a\\,b,x,0812345,2005/04/29 10:11:12,extra", CDlgImportSms::kLayoutMPhone, &doc, mp),
+        CDlgImportSms::kParsed);
+    EXPECT_EQ(mp.m_strText, L"a,b");
+    EXPECT_EQ(mp.m_strFolder, L"Inbox");
+    EXPECT_EQ(mp.m_strSenderNumber, L"0812345");
+    EXPECT_EQ(mp.m_strSenderName, L"Ani");
+    EXPECT_EQ(mp.m_strYear + mp.m_strMonth + mp.m_strDay, L"050429");
+    EXPECT_EQ(mp.m_strHour + L":" + mp.m_strMinute + L":" + mp.m_strSecond, L"10:11:12");
+    EXPECT_EQ(mp.m_strRecipientNumber + mp.m_strRecipientName, L"");
+
+    // A "Head:" line is skipped but counted; an unknown number is its own name.
+    CStringArray lines;
+    lines.Add(L"Head: text,x,number,date");
+    lines.Add(L"hai,x,0899,2006/1/2 3:4:5");
+    lines.Add(L"");
+    CDlgImportSms::SImportResult result;
+    CDlgImportSms::ImportLines(doc, lines, CDlgImportSms::kLayoutMPhone, result);
+    EXPECT_EQ(result.nLines, 3);
+    EXPECT_EQ(result.nAdded, 1);
+    ASSERT_EQ(doc.m_listSms.GetCount(), 1);
+    const CSMS* p = (const CSMS*)doc.m_listSms.GetTail();
+    EXPECT_EQ(p->m_strSenderName, L"0899");
+    EXPECT_EQ(p->m_strDay + p->m_strMonth + p->m_strYear + p->m_strHour + p->m_strMinute + p->m_strSecond,
+              L"020106030405");
+}
+
+TEST(ImportExportTest, UnknownFoldersAreRefusedAndShortLinesCarryNothingOver)
+{
+    CCorvane_smsDoc doc;
+    CStringArray lines;
+    lines.Add(L"Inbox\t1/2/05  9:5:3\t0811\tAni\tpertama");
+    lines.Add(L"Trash\t1/2/05  10:00:00\t0812\tBudi\tdibuang");
+    lines.Add(L"sent\t3/4/06  1:2:3");
+    lines.Add(L"Kotak\tx");
+    CDlgImportSms::SImportResult result;
+    CDlgImportSms::ImportLines(doc, lines, CDlgImportSms::kLayoutBackup, result);
+    EXPECT_EQ(result.nLines, 4);
+    EXPECT_EQ(result.nAdded, 2);
+    EXPECT_EQ(result.nRefused, 2);
+    EXPECT_EQ(result.nFirstRefused, 2);
+    const std::vector<CSMS*> v = Records(doc);
+    ASSERT_EQ(v.size(), 2u);
+    EXPECT_EQ(v[0]->m_strHour + L":" + v[0]->m_strMinute + L":" + v[0]->m_strSecond, L"09:05:03");
+    EXPECT_EQ(v[0]->m_strDay + v[0]->m_strMonth, L"0102");
+    // The short line: its folder's spelling, nothing of the line before.
+    EXPECT_EQ(v[1]->m_strFolder, L"Sent");
+    EXPECT_EQ(v[1]->m_strText, L"");
+    EXPECT_EQ(v[1]->m_strSenderName + v[1]->m_strSenderNumber + v[1]->m_strRecipientName + v[1]->m_strRecipientNumber,
+              L"");
+    EXPECT_EQ(CDlgImportSms::TwoDigits(L"2005"), L"05");
+    EXPECT_EQ(CDlgImportSms::TwoDigits(L"7"), L"07");
+    EXPECT_EQ(CDlgImportSms::TwoDigits(L""), L"");
+}
+
+TEST(ImportExportTest, TheImportDialogReportsRefusedLinesAndUnopenableFiles)
+{
+    ScratchDir dir;
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    EXPECT_EQ(dlg.GetCheckedLayout(), CDlgImportSms::kLayoutBackup);
+    const WPARAM ok = MAKEWPARAM(IDOK, BN_CLICKED);
+
+    // No path.
+    dlg.SendMessage(WM_COMMAND, ok, (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, L"File yang akan diimport belum diisi !");
+    EXPECT_EQ(boxes.Last().title, L"Info");
+
+    // A file that is not there: the error, nothing saved, the dialog stays.
+    dlg.m_wndPath.SetWindowText(dir.Path(L"missing.txt"));
+    dlg.SendMessage(WM_COMMAND, ok, (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    ASSERT_EQ(boxes.Count(), 2u);
+    EXPECT_EQ(CString(boxes.Last().text.c_str()),
+              CString(L"File ") + dir.Path(L"missing.txt") + L" tidak dapat dibuka.");
+    EXPECT_EQ(boxes.Last().title, L"Error");
+    EXPECT_FALSE(storetest::Exists(dir.Path(L"CorvaneSms.dat")));
+    EXPECT_NE(dlg.m_nModalResult, IDOK);
+
+    // Refused lines: the count message, then the warning.
+    WriteBytes(dir.Path(L"in.txt"), "Inbox\t1/2/05  1:2:3\t08\tA\tx\r\n\r\nSampah\t1/2/05  1:2:3\t08\tA\ty\r\n");
+    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    dlg.SendMessage(WM_COMMAND, ok, (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    ASSERT_EQ(boxes.Count(), 4u);
+    EXPECT_EQ(boxes.Boxes()[2].text, L"proses import SMS telah selesai. 3 pesan telah diproses.");
+    EXPECT_EQ(boxes.Boxes()[3].text, L"1 baris tidak dapat diimport (baris pertama: 3).");
+    EXPECT_EQ(boxes.Boxes()[3].title, L"Warning");
+    CString progress;
+    dlg.m_wndProgress.GetWindowText(progress);
+    EXPECT_EQ(progress, L"memproses sms no 3/3");
+    EXPECT_EQ(doc.m_listSms.GetCount(), 1);
+    EXPECT_TRUE(storetest::Exists(dir.Path(L"CorvaneSms.dat")));
+    EXPECT_EQ(dlg.m_nModalResult, IDOK);
+    dlg.DestroyWindow();
+}
+
+TEST(ImportExportTest, AnUnwritableExportPathIsAnErrorAndTheDialogStays)
+{
+    ScratchDir dir;
+    ASSERT_TRUE(::CreateDirectoryW(dir.Path(L"taken.txt"), nullptr));
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    FillFourFolders(doc);
+    MessageBoxCapture boxes;
+    CDlgExportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_EXPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndFolder.SetWindowText(dir.Folder());
+    dlg.m_wndName.SetWindowText(L"taken.txt");
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EXPORT_RUN, BN_CLICKED), (LPARAM)dlg.m_wndExport.GetSafeHwnd());
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().title, L"Error");
+    EXPECT_EQ(CString(boxes.Last().text.c_str()),
+              CString(L"File ") + dir.Path(L"taken.txt") + L" tidak dapat ditulis.");
+    EXPECT_NE(dlg.m_nModalResult, IDOK);
+    EXPECT_FALSE(storetest::Exists(dir.Path(L"CorvaneSms.dat")));
+    // An empty name does nothing at all.
+    dlg.m_wndName.SetWindowText(L"");
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EXPORT_RUN, BN_CLICKED), (LPARAM)dlg.m_wndExport.GetSafeHwnd());
+    EXPECT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(CDlgExportSms::MakeExportPath(L"C:\\", L"a.TXT"), L"C:\\a.TXT.txt");
+    dlg.DestroyWindow();
+}
+
+namespace
+{
+// While the export dialog's browse runs: selects the first root item whose path is (or is not)
+// empty and presses OK.
+bool g_wantVirtual = false;
+CString g_picked;
+
+void CALLBACK PickFolder(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND hDlg = ::FindWindowW(nullptr, L"Browse Folder");
+    if (hDlg == nullptr)
+        return;
+    ::KillTimer(nullptr, id);
+    HWND hTree = ::GetDlgItem(hDlg, IDC_BROWSE_TREE);
+    g_picked = L"-";
+    for (HTREEITEM h = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0); h;
+         h = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)h))
+    {
+        // The root items and, for a file-system folder, the children of the expanded first one.
+        for (HTREEITEM c = h; c; c = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)c))
+        {
+            TVITEMW item = {TVIF_PARAM | TVIF_HANDLE, c};
+            ::SendMessageW(hTree, TVM_GETITEMW, 0, (LPARAM)&item);
+            wchar_t path[MAX_PATH] = {};
+            const bool bPath = item.lParam && ::SHGetPathFromIDListW((LPCITEMIDLIST)item.lParam, path);
+            if (bPath != g_wantVirtual)
+            {
+                ::SendMessageW(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)c);
+                g_picked = path;
+                ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+                return;
+            }
+            if (c == h)
+                break;
+        }
+        HTREEITEM child = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)h);
+        for (; child; child = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_NEXT, (LPARAM)child))
+        {
+            TVITEMW item = {TVIF_PARAM | TVIF_HANDLE, child};
+            ::SendMessageW(hTree, TVM_GETITEMW, 0, (LPARAM)&item);
+            wchar_t path[MAX_PATH] = {};
+            const bool bPath = item.lParam && ::SHGetPathFromIDListW((LPCITEMIDLIST)item.lParam, path);
+            if (bPath != g_wantVirtual)
+            {
+                ::SendMessageW(hTree, TVM_SELECTITEM, TVGN_CARET, (LPARAM)child);
+                g_picked = path;
+                ::PostMessageW(hDlg, WM_COMMAND, IDOK, 0);
+                return;
+            }
+        }
+    }
+    ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+} // namespace
+
+TEST(ImportExportTest, TheBrowsedFolderReplacesTheFolderTextUnlessItHasNoPath)
+{
+    CDlgExportSms dlg;
+    ASSERT_TRUE(dlg.Create(IDD_EXPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndFolder.SetWindowText(L"C:\\lama");
+    // A virtual item (no file-system path): the folder text stays.
+    g_wantVirtual = true;
+    ::SetTimer(nullptr, 0, 100, PickFolder);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BROWSE_BUTTON, BN_CLICKED), (LPARAM)dlg.m_wndBrowse.GetSafeHwnd());
+    EXPECT_EQ(g_picked, L"");
+    CString folder;
+    dlg.m_wndFolder.GetWindowText(folder);
+    EXPECT_EQ(folder, L"C:\\lama");
+    // A folder: its path.
+    g_wantVirtual = false;
+    ::SetTimer(nullptr, 0, 100, PickFolder);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_BROWSE_BUTTON, BN_CLICKED), (LPARAM)dlg.m_wndBrowse.GetSafeHwnd());
+    ASSERT_NE(g_picked, L"-");
+    ASSERT_FALSE(g_picked.IsEmpty());
+    dlg.m_wndFolder.GetWindowText(folder);
+    EXPECT_EQ(folder, g_picked);
+    dlg.DestroyWindow();
+}
