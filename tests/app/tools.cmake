@@ -28,7 +28,7 @@ add_custom_command(TARGET app_dialer_tests POST_BUILD
           ${CMAKE_BINARY_DIR}/tests/tools/skins/
   COMMAND ${CORVANE_HOST_PYTHON} ${CMAKE_SOURCE_DIR}/scripts/make_sounds.py ${CMAKE_BINARY_DIR}/tests/tools VERBATIM)
 
-corvane_phone_test(app_tool_commands_tests COM 33
+corvane_phone_test(app_tool_commands_tests COM 35
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ToolCommandsTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
