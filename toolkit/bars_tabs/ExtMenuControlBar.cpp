@@ -565,9 +565,9 @@ void CExtMenuControlBar::NotifyDragStart()
     CExtToolControlBar::NotifyDragStart();
 }
 
-void CExtMenuControlBar::NotifyDragEnd(bool bCancel)
+void CExtMenuControlBar::NotifyDragEnd(InternalDraggingState_t& shown, InternalDraggingState_t& computed, bool bCancel)
 {
-    CExtToolControlBar::NotifyDragEnd(bCancel);
+    CExtToolControlBar::NotifyDragEnd(shown, computed, bCancel);
     if (IsMdiMode())
     {
         SyncMdiButtons(true);

@@ -95,7 +95,7 @@ public:
     BOOL PreTranslateFrameKey(MSG* pMsg) override;
     void RequestFrameLayout() override;
     void NotifyDragStart() override;
-    void NotifyDragEnd(bool bCancel) override;
+    void NotifyDragEnd(InternalDraggingState_t& shown, InternalDraggingState_t& computed, bool bCancel) override;
     bool ProcessMouseMove(UINT nFlags, CPoint ptClient) override;
     CExtBarContentExpandButton* OnCreateBarRightBtn() override;
     bool TrackButtonMenu(int nIndex, bool bSelectAny = false, bool bDelayed = false, bool bKeyboard = false) override;

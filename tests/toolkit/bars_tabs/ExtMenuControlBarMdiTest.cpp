@@ -290,7 +290,7 @@ TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
     // The drag's notifications around a move to the bottom edge.
     m_pBar->NotifyDragStart();
     m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_BOTTOM);
-    m_pBar->NotifyDragEnd(false);
+    m_pBar->NotifyDragEnd(CExtControlBar::g_DragStateShown, CExtControlBar::g_DragStateComputed, false);
     m_pFrame->RecalcLayout();
     PumpPlatform(50);
     ASSERT_EQ(CExtControlBar::GetDockBarId(m_pBar), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
