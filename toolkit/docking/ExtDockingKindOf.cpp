@@ -47,6 +47,12 @@ void CExtDockingKindOf::InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtCo
         pTabs->InsertBar(pBar, nIndex, bRecalc);
 }
 
+void CExtDockingKindOf::ShowTabOf(CExtDynTabControlBar* pTabs, CExtControlBar* pMember)
+{
+    if (pTabs != nullptr)
+        pTabs->ShowBarTab(pMember);
+}
+
 void CExtDockingKindOf::AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate)
 {
     pArea->AppendControlBar(pBar, bAnimate);
@@ -55,6 +61,24 @@ void CExtDockingKindOf::AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtCon
 void CExtDockingKindOf::RemoveFromAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate)
 {
     pArea->RemoveControlBar(pBar, bAnimate);
+}
+
+void CExtDockingKindOf::CollectAutoHideCurrentIds(CExtDynAutoHideArea* pArea, CArray<UINT, UINT>& arrIds)
+{
+    if (pArea == nullptr || pArea->GetSafeHwnd() == nullptr)
+        return;
+    for (int i = 0; i < pArea->ItemGetCount(); ++i)
+    {
+        CExtControlBar* pBar = pArea->GetBarAt(i);
+        if (pBar != nullptr && pArea->ItemGet(i)->IsGroupCurrent())
+            arrIds.Add((UINT)pBar->GetDlgCtrlID());
+    }
+}
+
+void CExtDockingKindOf::MarkAutoHideTabCurrent(CExtDynAutoHideArea* pArea, CExtControlBar* pBar)
+{
+    if (pArea != nullptr && pArea->GetSafeHwnd() != nullptr)
+        pArea->MarkGroupCurrent(pArea->ItemFindByLParam((LPARAM)pBar, -1, true, true));
 }
 
 void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }
