@@ -10,6 +10,7 @@
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
+#include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -640,6 +641,7 @@ void CExtDynAutoHideArea::OnContextMenu(CWnd* pWnd, CPoint point)
     CExtControlBar::POPUP_MENU_EVENT_DATA data(kMenuKindArea, pPopup, this, point, kMenuSourceMessage, 0);
     if (!data.NotifyTarget(false))
     {
+        LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pFrame->GetSafeHwnd());
         for (int i = 0; i < ItemGetCount(); ++i)
         {
             CExtControlBar* pBar = GetBarAt(i);
@@ -647,6 +649,14 @@ void CExtDynAutoHideArea::OnContextMenu(CWnd* pWnd, CPoint point)
                 continue;
             if (ItemGet(i)->IsGroupStart() && pPopup->GetItemCount() > 0)
                 pPopup->InsertItem(CExtPopupMenuWnd::MENUITEMDATA::CMD_SEPARATOR);
+            if (pszProfile != nullptr)
+            {
+                // The bar's command carries its window text.
+                CExtCmdItem cmd((UINT)pBar->GetDlgCtrlID());
+                pBar->GetWindowText(cmd.m_sMenuText);
+                cmd.LoadTextsFromResource();
+                g_CmdManagerHolder->SetupCommand(pszProfile, cmd, true);
+            }
             pPopup->InsertItem((int)pBar->GetDlgCtrlID());
         }
     }

@@ -102,7 +102,10 @@ void CExtDynTabControlBar::InsertBar(CExtControlBar* pBar, int nIndex, bool bUpd
     DockIntoGroup(pBar, nIndex);
     m_wndTabs.UpdateTabWnd(true);
     if (!bUpdate)
+    {
+        RepositionChildWindow(-1, -1, false);
         return;
+    }
     if (m_pDockSite != nullptr)
         CExtDockBar::DropEmptyContainers(m_pDockSite);
     RepositionChildWindow();
@@ -120,13 +123,21 @@ void CExtDynTabControlBar::DockIntoGroup(CExtControlBar* pBar, int& nIndex)
         pInner->RemoveAllPlaceHolders();
         CArray<CExtControlBar*, CExtControlBar*> arrBars;
         pInner->CollectBars(arrBars);
-        const HWND hNested = pNested->GetSafeHwnd();
+        const HWND hInner = pInner->GetSafeHwnd();
         for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
         {
             if (::IsWindow(arrBars[i]->GetSafeHwnd()))
                 DockIntoGroup(arrBars[i], nIndex);
         }
-        (void)hNested;
+        // The emptied container goes (its window deletes it).
+        if (::IsWindow(hInner) && CWnd::FromHandlePermanent(hInner) == pInner)
+        {
+            pInner->RemoveAllPlaceHolders();
+            CArray<CExtControlBar*, CExtControlBar*> arrLeft;
+            pInner->CollectBars(arrLeft);
+            if (arrLeft.GetSize() == 0 && !pInner->IsLayoutLocked())
+                pInner->CleanInnerRows();
+        }
         return;
     }
     CExtDockBar* pOldDock = DYNAMIC_DOWNCAST(CExtDockBar, pBar->m_pDockBar);

@@ -6,6 +6,7 @@
 #include "toolkit/bars_tabs/ExtDockDynTabBar.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -243,11 +244,20 @@ void CExtDynTabWnd::OnContextMenu(CWnd* pWnd, CPoint point)
     CExtControlBar::POPUP_MENU_EVENT_DATA data(kMenuKindTabGroup, pPopup, pGroup, point, kMenuSourceMessage, 0);
     if (!data.NotifyTarget(false))
     {
+        LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pFrame->GetSafeHwnd());
         for (int i = 0; i < ItemGetCount(); ++i)
         {
             CExtControlBar* pBar = GetBarAt(i, false);
             if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr)
-                pPopup->InsertItem((int)pBar->GetDlgCtrlID());
+                if (pszProfile != nullptr)
+                {
+                    // The bar's command carries its window text.
+                    CExtCmdItem cmd((UINT)pBar->GetDlgCtrlID());
+                    pBar->GetWindowText(cmd.m_sMenuText);
+                    cmd.LoadTextsFromResource();
+                    g_CmdManagerHolder->SetupCommand(pszProfile, cmd, true);
+                }
+            pPopup->InsertItem((int)pBar->GetDlgCtrlID());
         }
     }
     data.NotifyTarget(true);
