@@ -31,6 +31,12 @@ CSize CExtDockDynTabBar::LayoutTabbedBars(bool bRepositionChildren)
     CollectBars(arrBars);
     if (arrBars.GetSize() == 0)
         return rcWnd.Size();
+    // Delayed showing and hiding (a restored state) takes effect here, as in any dock bar's layout.
+    for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
+    {
+        if (arrBars[i]->GetSafeHwnd() != nullptr)
+            arrBars[i]->RecalcDelayShow(nullptr);
+    }
     HDWP hDwp = ::BeginDeferWindowPos((int)arrBars.GetSize());
     for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
     {

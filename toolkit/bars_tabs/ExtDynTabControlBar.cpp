@@ -229,7 +229,15 @@ void CExtDynTabControlBar::RemoveTabsOfDepartedBars()
         bool bDeparted = pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()) || pBar->GetParent() != m_pWndDynDocker ||
                          m_pWndDynDocker->FindBar(pBar) <= 0;
         if (bDeparted)
+        {
             m_wndTabs.ItemRemove(i, 1, false);
+            continue;
+        }
+        // The hidden mark follows the bar.
+        const bool bVisible = (pBar->GetStyle() & WS_VISIBLE) != 0;
+        if (bVisible != m_wndTabs.ItemGet(i)->IsVisible())
+            m_wndTabs.ItemGet(i)->ModifyItemStyle(bVisible ? CExtTabWnd::TAB_ITEM_INFO::kHidden : 0,
+                                                  bVisible ? 0 : CExtTabWnd::TAB_ITEM_INFO::kHidden);
     }
 }
 

@@ -30,7 +30,8 @@ public:
     void ShowBarTab(CExtControlBar* pBar);
     // The strip's report of a new selection (valid or -1).
     void OnTabSelected(int nIndex);
-    // Removes the tabs whose bars left the inner dock bar or whose windows are gone.
+    // Removes the tabs whose bars left the inner dock bar or whose windows are gone; the others' hidden marks
+    // follow their bars.
     void RemoveTabsOfDepartedBars();
 
     CExtDockDynBar* CreateInnerDockBar() override;

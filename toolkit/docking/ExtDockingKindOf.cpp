@@ -2,6 +2,7 @@
 #include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/bars_tabs/ExtDockDynTabBar.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 
@@ -79,6 +80,23 @@ void CExtDockingKindOf::MarkAutoHideTabCurrent(CExtDynAutoHideArea* pArea, CExtC
 {
     if (pArea != nullptr && pArea->GetSafeHwnd() != nullptr)
         pArea->MarkGroupCurrent(pArea->ItemFindByLParam((LPARAM)pBar, -1, true, true));
+}
+
+void CExtDockingKindOf::QueryAutoHideSlider(const CExtControlBar* pBar, bool* pbShown, bool* pbActive)
+{
+    if (pbShown != nullptr)
+        *pbShown = false;
+    if (pbActive != nullptr)
+        *pbActive = false;
+    CExtControlBar* pLive = const_cast<CExtControlBar*>(pBar);
+    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pLive);
+    CExtDynAutoHideSlider* pSlider = pArea != nullptr ? pArea->GetAutoHideSlider() : nullptr;
+    if (pSlider == nullptr || pSlider->GetSafeHwnd() == nullptr || !pSlider->IsShown() || pSlider->GetBar() != pLive)
+        return;
+    if (pbShown != nullptr)
+        *pbShown = true;
+    if (pbActive != nullptr)
+        *pbActive = pSlider->IsFocusInside();
 }
 
 void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }

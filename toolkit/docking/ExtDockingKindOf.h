@@ -43,6 +43,8 @@ public:
     static void CollectAutoHideCurrentIds(CExtDynAutoHideArea* pArea, CArray<UINT, UINT>& arrIds);
     // Makes the bar's tab the current one of its run (nothing without an area or a tab).
     static void MarkAutoHideTabCurrent(CExtDynAutoHideArea* pArea, CExtControlBar* pBar);
+    // Whether the auto-hide slider shows the bar, and whether the focus is inside it.
+    static void QueryAutoHideSlider(const CExtControlBar* pBar, bool* pbShown, bool* pbActive);
     // Restores the fixed sibling order of the frame's auto-hide areas (pArea may be null).
     static void AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
     // Cancels the menus a tool bar drives.

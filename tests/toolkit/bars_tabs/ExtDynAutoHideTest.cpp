@@ -1,6 +1,10 @@
 // Auto-hide areas and the slider: switching bars to auto-hide, sliding out and in, the close delay, resizing,
 // caption buttons, groups in areas, the keyboard, the Z order, the hook's life and painting.
 #include "DynTabsFixture.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 
 namespace
 {
@@ -173,4 +177,280 @@ TEST_F(DynAutoHide, TheAnimationsExtentsFollowMulDivOfTheFullExtentBySixths)
         EXPECT_EQ(widths, (std::vector<int>{120, 90, 60, 30, 0}));
     }
     EXPECT_FALSE(m_pSlider->IsShown());
+}
+
+namespace
+{
+class DynAutoHideOut : public DynTabsFixture
+{
+protected:
+    // a auto-hidden and slid out without animation, 150 pixels wide; the slider's rectangle on the screen.
+    CRect SlideOutA()
+    {
+        CExtDynAutoHideSlider::g_nAnimationSteps = 0;
+        EXPECT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+        Settle();
+        m_pA->m_sizeVertDocked.cx = 150;
+        m_pSlider->SlideRun(m_pA, true, false);
+        PumpMessages();
+        EXPECT_TRUE(m_pSlider->IsShown());
+        return WindowRectOf(m_pSlider);
+    }
+    // Pumps for about nMs milliseconds.
+    static void PumpFor(DWORD nMs)
+    {
+        const DWORD dwStart = ::GetTickCount();
+        while (::GetTickCount() - dwStart < nMs)
+        {
+            PumpMessages();
+            ::Sleep(5);
+        }
+    }
+    CPoint FarInView() const
+    {
+        CRect rc = ClientScreenRectOf(&m_pFrame->m_wndView);
+        return CPoint(rc.right - 20, rc.CenterPoint().y);
+    }
+};
+} // namespace
+
+TEST_F(DynAutoHideOut, LeavingWithTheMouseClosesTheSliderNotBefore500Milliseconds)
+{
+    const CRect rc = SlideOutA();
+    m_pFrame->m_wndView.SetFocus();
+    RunInputScript([&] { SendMouse(rc.CenterPoint().x, rc.CenterPoint().y, 0); });
+    PumpFor(250);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    const CPoint ptOut = FarInView();
+    const DWORD dwLeft = ::GetTickCount();
+    RunInputScript([&] { SendMouse(ptOut.x, ptOut.y, 0); });
+    PumpFor(350);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
+    EXPECT_GE(::GetTickCount() - dwLeft, 500u);
+    EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
+
+    // With the focus inside, the slider stays.
+    SlideOutA();
+    m_pA->m_wndChild.SetFocus();
+    RunInputScript([&] { SendMouse(ptOut.x + 5, ptOut.y, 0); });
+    PumpFor(900);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    EXPECT_TRUE(m_pSlider->IsFocusInside());
+    // While a menu is open it stays too.
+    m_pFrame->m_wndView.SetFocus();
+    CExtToolControlBar::g_bMenuTracking = true;
+    RunInputScript([&] { SendMouse(ptOut.x, ptOut.y + 5, 0); });
+    PumpFor(900);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    CExtToolControlBar::g_bMenuTracking = false;
+    EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
+}
+
+TEST_F(DynAutoHideOut, DraggingTheInnerEdgeStopsTwentyPixelsBeforeTheFarSide)
+{
+    const CRect rc = SlideOutA();
+    const CRect rcFree = m_pSlider->GetFreeRect();
+    CRect rcFreeScreen(rcFree);
+    m_pFrame->ClientToScreen(&rcFreeScreen);
+    const int y = rc.CenterPoint().y;
+    RunInputScript([&] {
+        SendMouse(rc.right - 2, y, 0);
+        ::Sleep(50);
+        SendMouse(rc.right - 2, y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(80);
+        SendMouse(rc.right + 60, y, 0);
+        ::Sleep(80);
+        SendMouse(rcFreeScreen.right + 100, y, 0);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    EXPECT_TRUE(m_pSlider->IsResizing());
+    EXPECT_EQ(WindowRectOf(m_pSlider).right, rcFreeScreen.right - 20);
+    RunInputScript([&] {
+        SendMouse(rc.right + 40, y, 0);
+        ::Sleep(80);
+        SendMouse(rc.right + 40, y, MOUSEEVENTF_LEFTUP);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    EXPECT_FALSE(m_pSlider->IsResizing());
+    const int nWidth = WindowRectOf(m_pSlider).Width();
+    EXPECT_EQ(nWidth, 150 + 40);
+    // The new thickness is remembered.
+    EXPECT_EQ(m_pA->m_sizeVertDocked.cx, nWidth);
+    m_pSlider->SlideRun(m_pA, false, false);
+}
+
+TEST_F(DynAutoHideOut, ACaptionButtonClickFirstSlidesInThenRunsTheButton)
+{
+    const CRect rc = SlideOutA();
+    CExtBarNcAreaButton* pAutoHide = nullptr;
+    for (INT_PTR i = 0; i < m_pA->NcButtonGetCount(); ++i)
+    {
+        if (m_pA->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)))
+            pAutoHide = m_pA->NcButtonGet((int)i);
+    }
+    ASSERT_NE(pAutoHide, nullptr);
+    ASSERT_TRUE(pAutoHide->IsVisible());
+    const CPoint pt = pAutoHide->m_rc.CenterPoint() + rc.TopLeft();
+    ASSERT_TRUE(rc.PtInRect(pt));
+    RunInputScript([&] {
+        SendMouse(pt.x, pt.y, 0);
+        ::Sleep(50);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(80);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    EXPECT_FALSE(m_pSlider->IsShown());
+    EXPECT_FALSE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pA->IsWindowVisible());
+    EXPECT_EQ(m_pLeft->ItemGetCount(), 0);
+    EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
+}
+
+TEST_F(DynAutoHideOut, AGroupIsARunHeadedByAGroupStartAndComesBackWithItsSelectedTab)
+{
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pB));
+    Settle();
+    CExtDynTabControlBar* pGroup = GroupOf(m_pA);
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pB), true, true);
+    ASSERT_TRUE(m_pC->SwitchAutoHide(true, false, true, true));
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    EXPECT_TRUE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pB->IsAutoHideMode());
+    EXPECT_EQ(AreaBars(m_pLeft), (std::vector<CExtControlBar*>{m_pA, m_pB}));
+    EXPECT_TRUE(m_pLeft->ItemGet(0)->IsGroupStart());
+    EXPECT_FALSE(m_pLeft->ItemGet(1)->IsGroupStart());
+    EXPECT_TRUE(m_pLeft->ItemGet(1)->IsGroupCurrent());
+    EXPECT_FALSE(m_pLeft->ItemGet(0)->IsGroupCurrent());
+    EXPECT_EQ(m_pLeft->SelectionGet(), -1);
+    EXPECT_FALSE(pGroup->IsWindowVisible());
+
+    // Ctrl+PgDn between runs of two areas' worth: without animation (one size change).
+    m_pLeft->SelectionSet(0, true, true);
+    ASSERT_EQ(m_pSlider->GetBar(), m_pA);
+    const int nFull = WindowRectOf(m_pSlider).Width();
+    {
+        CPosSpy spy(m_pSlider->GetSafeHwnd());
+        EXPECT_TRUE(m_pLeft->HandleCtrlPage(true));
+        EXPECT_EQ(m_pSlider->GetBar(), m_pB);
+        for (const CSize& s : CPosSpy::s_sizes)
+            EXPECT_EQ(s.cx, nFull);
+    }
+    EXPECT_EQ(m_pLeft->SelectionGet(), 1);
+    m_pSlider->SlideRun(m_pB, false, false);
+
+    // Back: the group shows again with the tab that was current in the run.
+    m_pLeft->MarkGroupCurrent(0);
+    ASSERT_TRUE(m_pB->SwitchAutoHide(false, false, true, true));
+    Settle();
+    EXPECT_FALSE(m_pA->IsAutoHideMode());
+    EXPECT_FALSE(m_pB->IsAutoHideMode());
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    EXPECT_EQ(pGroup->GetSelectedBar(), m_pA);
+    EXPECT_EQ(m_pLeft->ItemGetCount(), 0);
+}
+
+TEST_F(DynAutoHideOut, ABarDestroyedWhileShownClosesTheSliderAndLosesItsTab)
+{
+    SlideOutA();
+    ASSERT_TRUE(m_pB->SwitchAutoHide(true, false, true, true));
+    Settle();
+    ASSERT_EQ(m_pLeft->ItemGetCount(), 2);
+    m_pSlider->SlideRun(m_pA, true, false);
+    ASSERT_EQ(m_pSlider->GetBar(), m_pA);
+    m_pA->DestroyWindow();
+    EXPECT_EQ(m_pSlider->GetBar(), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
+    EXPECT_EQ(AreaBars(m_pLeft), (std::vector<CExtControlBar*>{m_pB}));
+    EXPECT_TRUE(m_pLeft->ItemGet(0)->IsGroupStart());
+    // The area still paints and the other bar still slides out.
+    m_pLeft->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    m_pSlider->SlideRun(m_pB, true, false);
+    EXPECT_EQ(m_pSlider->GetBar(), m_pB);
+    m_pSlider->SlideRun(m_pB, false, false);
+}
+
+namespace
+{
+// A top-level window that counts the left clicks it gets.
+class CClickCounter : public CWnd
+{
+public:
+    int m_nClicks = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_LBUTTONDOWN)
+            ++m_nClicks;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+} // namespace
+
+TEST_F(DynAutoHideOut, DestroyingTheFrameWhileResizingLeavesNoHookAndTheMouseStillWorks)
+{
+    const CRect rc = SlideOutA();
+    ASSERT_NE(CExtDynAutoHideSlider::g_hMouseHook, nullptr);
+    const int y = rc.CenterPoint().y;
+    RunInputScript([&] {
+        SendMouse(rc.right - 2, y, 0);
+        ::Sleep(50);
+        SendMouse(rc.right - 2, y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(80);
+        SendMouse(rc.right + 10, y, 0);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    ASSERT_TRUE(m_pSlider->IsResizing());
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    PumpMessages();
+    EXPECT_EQ(CExtDynAutoHideSlider::g_hMouseHook, nullptr);
+    EXPECT_EQ(CExtDynAutoHideSlider::g_pHookOwner, nullptr);
+    RunInputScript([&] { SendMouse(rc.right + 10, y, MOUSEEVENTF_LEFTUP); });
+
+    CClickCounter wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"clicks", WS_POPUP | WS_VISIBLE, 200, 200, 200, 150, nullptr,
+                             nullptr));
+    wnd.SetForegroundWindow();
+    PumpMessages();
+    RunInputScript([&] {
+        SendMouse(300, 275, 0);
+        ::Sleep(50);
+        SendMouse(300, 275, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(50);
+        SendMouse(300, 275, MOUSEEVENTF_LEFTUP);
+        ::Sleep(50);
+    });
+    PumpMessages();
+    EXPECT_EQ(wnd.m_nClicks, 1);
+    wnd.DestroyWindow();
+}
+
+TEST_F(DynAutoHideOut, WithoutAContentWindowTheClientHasColour15AndTheBorderColours20And21)
+{
+    CExtDynAutoHideSlider::g_nAnimationSteps = 0;
+    m_pC->m_wndChild.DestroyWindow();
+    ASSERT_TRUE(m_pC->SwitchAutoHide(true, false, true, true));
+    Settle();
+    m_pC->m_sizeVertDocked.cx = 160;
+    m_pSlider->SlideRun(m_pC, true, false);
+    ASSERT_TRUE(m_pSlider->IsShown());
+    m_pSlider->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASENOW);
+    PumpMessages();
+    CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+    const CRect rcWnd = WindowRectOf(m_pSlider);
+    const CRect rcClient = ClientScreenRectOf(m_pSlider);
+    EXPECT_EQ(ScreenPixel(rcClient.CenterPoint().x, rcClient.CenterPoint().y), pPM->GetTranslatedColor(15));
+    const int yMid = rcClient.CenterPoint().y;
+    EXPECT_EQ(ScreenPixel(rcWnd.left, yMid), pPM->GetTranslatedColor(20));
+    EXPECT_EQ(ScreenPixel(rcWnd.right - 1, yMid), pPM->GetTranslatedColor(21));
+    m_pSlider->SlideRun(m_pC, false, false);
 }

@@ -259,3 +259,70 @@ TEST_F(DynTabGroup, TemporaryTabsComeAndGoAndAreSkippedOnRequest)
     EXPECT_EQ(TabBars(pGroup), (std::vector<CExtControlBar*>{m_pC, m_pA, m_pB}));
     EXPECT_EQ(GroupOf(m_pC), pGroup);
 }
+
+namespace
+{
+class DynTabState : public DynTabGroup
+{
+protected:
+    void SetUp() override
+    {
+        DynTabGroup::SetUp();
+        m_sKey.Format(L"CorvaneDynTabsTest%lu_%lu", ::GetCurrentProcessId(), ::GetTickCount());
+    }
+    void TearDown() override
+    {
+        DynTabGroup::TearDown();
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, CString(L"Software\\") + m_sKey);
+    }
+    bool Save() { return CExtControlBar::SaveFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile); }
+    bool Load() { return CExtControlBar::LoadFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile); }
+    CString m_sKey;
+};
+} // namespace
+
+TEST_F(DynTabState, SaveAndRestoreKeepMembersOrderAndSelection)
+{
+    CExtDynTabControlBar* pGroup = MakeGroup();
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pC));
+    Settle();
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pB), true, true);
+    ASSERT_TRUE(Save());
+    // Taken apart: b floats, c goes right.
+    m_pB->FloatAtPoint(CPoint(400, 300));
+    m_pC->DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, m_pFrame, true);
+    Settle();
+    ASSERT_EQ(GroupOf(m_pA), nullptr);
+    ASSERT_TRUE(Load());
+    Settle();
+    CExtDynTabControlBar* pLoaded = GroupOf(m_pA);
+    ASSERT_NE(pLoaded, nullptr);
+    EXPECT_EQ(TabBars(pLoaded), (std::vector<CExtControlBar*>{m_pA, m_pB, m_pC}));
+    EXPECT_EQ(pLoaded->GetSelectedBar(), m_pB);
+    EXPECT_TRUE(pLoaded->m_wndTabs.IsWindowVisible());
+    EXPECT_TRUE(m_pB->IsWindowVisible());
+}
+
+TEST_F(DynTabState, AnAutoHiddenGroupComesBackWithItsCurrentTab)
+{
+    CExtDynTabControlBar* pGroup = MakeGroup();
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pB), true, true);
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    ASSERT_TRUE(m_pLeft->ItemGet(1)->IsGroupCurrent());
+    ASSERT_TRUE(Save());
+    ASSERT_TRUE(m_pA->SwitchAutoHide(false, false, true, true));
+    Settle();
+    GroupOf(m_pA)->m_wndTabs.SelectionSet(0, true, true);
+    ASSERT_FALSE(m_pA->IsAutoHideMode());
+    ASSERT_TRUE(Load());
+    Settle();
+    EXPECT_TRUE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pB->IsAutoHideMode());
+    EXPECT_EQ(AreaBars(m_pLeft), (std::vector<CExtControlBar*>{m_pA, m_pB}));
+    ASSERT_EQ(m_pLeft->ItemGetCount(), 2);
+    EXPECT_TRUE(m_pLeft->ItemGet(0)->IsGroupStart());
+    EXPECT_TRUE(m_pLeft->ItemGet(1)->IsGroupCurrent());
+    EXPECT_FALSE(m_pLeft->ItemGet(0)->IsGroupCurrent());
+}
