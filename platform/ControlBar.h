@@ -34,6 +34,15 @@ class CControlBarInfo;
 #define CBRS_RIGHT         (CBRS_ALIGN_RIGHT | CBRS_BORDER_LEFT)
 #define CBRS_BOTTOM        (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
 
+// Tool-bar button styles (kept by the buttons of tool bars)
+#define TBBS_SEPARATOR     0x00000001L
+#define TBBS_CHECKBOX      0x00000002L
+#define TBBS_CHECKED       0x00010000L
+#define TBBS_PRESSED       0x00020000L
+#define TBBS_DISABLED      0x00040000L
+#define TBBS_HIDDEN        0x00080000L
+#define TBBS_INDETERMINATE 0x00100000L
+
 // Layout modes of CalcDynamicLayout
 #define LM_STRETCH  0x01
 #define LM_HORZ     0x02
@@ -80,7 +89,7 @@ public:
     void DelayShow(BOOL bShow);
     // Applies a pending show or hide (within the layout batch when there is one). Answers whether
     // the bar is now visible.
-    BOOL RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
+    virtual BOOL RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout);
 
     // ---- commands and drawing ----------------------------------------------------------------
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;

@@ -75,11 +75,15 @@ CRect CExtKindOf::ButtonRect(const CExtBarButton* pButton) { return pButton->Get
 
 bool CExtKindOf::IsSeparatorButton(const CExtBarButton* pButton) { return pButton->IsSeparator(); }
 
-bool CExtKindOf::PaintToolBarGroupBackgrounds(CDC& dc, CWnd* pChild)
+bool CExtKindOf::PaintToolBarGroupBackgrounds(CDC& dc, CWnd* pChild, bool bClientMapping)
 {
     CExtToolControlBar::GroupBkgndRects groups;
     if (!groups.Collect(pChild) || groups.m_arrRects.GetSize() == 0)
         return false;
+    if (bClientMapping)
+        groups.ToClient();
+    else
+        groups.ToWindow();
     groups.Paint(dc);
     return true;
 }

@@ -48,8 +48,9 @@ public:
     static CObject* AsObject(CExtBarButton* pButton);
     static CRect ButtonRect(const CExtBarButton* pButton);
     static bool IsSeparatorButton(const CExtBarButton* pButton);
-    // Paints the button-group backgrounds of the tool bar holding pChild; false when there are none.
-    static bool PaintToolBarGroupBackgrounds(CDC& dc, CWnd* pChild);
+    // Paints the button-group backgrounds of the tool bar holding pChild into the child's client
+    // (bClientMapping) or window DC; false when there are none.
+    static bool PaintToolBarGroupBackgrounds(CDC& dc, CWnd* pChild, bool bClientMapping = true);
 
     // ---- tab windows and menus -------------------------------------------------------------------
     // The object as a tab window; null for another object.

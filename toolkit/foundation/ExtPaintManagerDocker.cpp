@@ -179,7 +179,7 @@ bool CExtPaintManagerOffice2003::PaintDockerBackground(bool bClientMapping, CDC&
         pStop = pParent;
     }
 
-    if (CExtKindOf::PaintToolBarGroupBackgrounds(dc, pWnd))
+    if (CExtKindOf::PaintToolBarGroupBackgrounds(dc, pWnd, bClientMapping))
         return true;
 
     CRect rc;
