@@ -40,10 +40,13 @@ CString StripAmpersands(const CString& s)
     return sOut;
 }
 
+// A key is down when the thread's state (as of the last message taken) or the present state says so.
+bool IsKeyDown(int nVirtKey) { return ((::GetKeyState(nVirtKey) | ::GetAsyncKeyState(nVirtKey)) & 0x8000) != 0; }
+
 bool ButtonsAsRequired()
 {
-    return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0 && (::GetAsyncKeyState(VK_RBUTTON) & 0x8000) == 0 &&
-           (::GetAsyncKeyState(VK_MBUTTON) & 0x8000) == 0 && !CExtPopupMenuWnd::IsMenuTracking();
+    return IsKeyDown(VK_LBUTTON) && !IsKeyDown(VK_RBUTTON) && !IsKeyDown(VK_MBUTTON) &&
+           !CExtPopupMenuWnd::IsMenuTracking();
 }
 } // namespace
 
@@ -390,7 +393,8 @@ void CExtBarSliderButton::PaintSliderPart(CDC& dc, int nPart, bool bHorizontal)
             rcGroove.right = rcGroove.left + 3;
         }
         dc.FillSolidRect(&rcGroove, pPM->GetTranslatedColor(COLOR_3DFACE, m_pBar));
-        dc.Draw3dRect(&rcGroove, pPM->GetTranslatedColor(COLOR_3DSHADOW, m_pBar), pPM->GetTranslatedColor(COLOR_3DHILIGHT, m_pBar));
+        dc.Draw3dRect(&rcGroove, pPM->GetTranslatedColor(COLOR_3DSHADOW, m_pBar),
+                      pPM->GetTranslatedColor(COLOR_3DHILIGHT, m_pBar));
         break;
     }
     case kPartPageDecrease:
@@ -403,7 +407,8 @@ void CExtBarSliderButton::PaintSliderPart(CDC& dc, int nPart, bool bHorizontal)
     case kPartThumb:
     {
         dc.FillSolidRect(&rc, pPM->GetTranslatedColor(bHot ? COLOR_3DHILIGHT : COLOR_3DFACE, m_pBar));
-        dc.Draw3dRect(&rc, pPM->GetTranslatedColor(COLOR_3DHILIGHT, m_pBar), pPM->GetTranslatedColor(COLOR_3DSHADOW, m_pBar));
+        dc.Draw3dRect(&rc, pPM->GetTranslatedColor(COLOR_3DHILIGHT, m_pBar),
+                      pPM->GetTranslatedColor(COLOR_3DSHADOW, m_pBar));
         if (nPart == kPartThumb)
             break;
         // A small arrow glyph centred on the button.
@@ -436,8 +441,7 @@ void CExtBarSliderButton::PaintSliderPart(CDC& dc, int nPart, bool bHorizontal)
         ::DeleteObject(hPen);
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -473,20 +477,11 @@ void CExtBarSliderButton::OnClick(CPoint point, bool bDown)
     long long nStep = 0;
     switch (m_nPressedPart)
     {
-    case kPartPageDecrease:
-        nStep = -(long long)std::max<UINT>(m_nPageSize, 1);
-        break;
-    case kPartPageIncrease:
-        nStep = std::max<UINT>(m_nPageSize, 1);
-        break;
-    case kPartArrowDecrease:
-        nStep = -1;
-        break;
-    case kPartArrowIncrease:
-        nStep = 1;
-        break;
-    default:
-        break;
+    case kPartPageDecrease: nStep = -(long long)std::max<UINT>(m_nPageSize, 1); break;
+    case kPartPageIncrease: nStep = std::max<UINT>(m_nPageSize, 1); break;
+    case kPartArrowDecrease: nStep = -1; break;
+    case kPartArrowIncrease: nStep = 1; break;
+    default: break;
     }
     const long long nMax = GetMaxPos();
     nStep = std::max(-nMax, std::min(nStep, nMax));
@@ -545,7 +540,9 @@ void CExtBarSliderButton::OnClick(CPoint point, bool bDown)
         if (bOurTimer || (msg.message == WM_MOUSEMOVE && !bDragging))
         {
             if (!ButtonsAsRequired())
+            {
                 break;
+            }
             ::PeekMessageW(&msg, msg.hwnd, msg.message, msg.message, PM_REMOVE);
             CPoint pt;
             ::GetCursorPos(&pt);
@@ -559,7 +556,7 @@ void CExtBarSliderButton::OnClick(CPoint point, bool bDown)
                     RedrawButton(true);
                 }
             }
-            else if (bOurTimer || m_nHighlightedPart == -1)
+            else
             {
                 StepBy(nStep);
                 applyPosition();
