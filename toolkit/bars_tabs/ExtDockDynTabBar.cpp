@@ -37,12 +37,25 @@ CSize CExtDockDynTabBar::LayoutTabbedBars(bool bRepositionChildren)
         if (arrBars[i]->GetSafeHwnd() != nullptr)
             arrBars[i]->RecalcDelayShow(nullptr);
     }
+    // Bars already in place are left alone.
+    for (INT_PTR i = arrBars.GetSize() - 1; i >= 0; --i)
+    {
+        CExtControlBar* pBar = arrBars[i];
+        CRect rcBar(0, 0, 0, 0);
+        if (pBar->GetSafeHwnd() != nullptr)
+        {
+            pBar->GetWindowRect(&rcBar);
+            ScreenToClient(&rcBar);
+        }
+        if (pBar->GetSafeHwnd() == nullptr || rcBar == rcClient)
+            arrBars.RemoveAt(i);
+    }
+    if (arrBars.GetSize() == 0)
+        return rcWnd.Size();
     HDWP hDwp = ::BeginDeferWindowPos((int)arrBars.GetSize());
     for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
     {
         CExtControlBar* pBar = arrBars[i];
-        if (pBar->GetSafeHwnd() == nullptr)
-            continue;
         if (bRepositionChildren)
             pBar->m_bfTracking |= CExtControlBar::kTrackLayoutSuspended;
         if (hDwp != nullptr)

@@ -206,17 +206,28 @@ void CExtDynAutoHideSlider::RunAnimation(const CRect& rcFull, bool bOut)
     const int nFull = IsHorzEdge(GetEdge()) ? rcFull.Height() : rcFull.Width();
     const HWND hOwn = m_hWnd;
     m_bfFlags |= kAnimating;
+    LARGE_INTEGER liFreq;
+    ::QueryPerformanceFrequency(&liFreq);
     for (int i = 0; i < nSteps; ++i)
     {
-        const DWORD dwStart = ::GetTickCount();
+        LARGE_INTEGER liStart;
+        ::QueryPerformanceCounter(&liStart);
         const int nExtent = ::MulDiv(nFull, bOut ? i : nSteps - 1 - i, nSteps + 1);
         PlaceStep(rcFull, nExtent, i == 0);
         CExtPaintManager::PumpPaintMessages();
         if (!::IsWindow(hOwn))
             return;
-        const DWORD dwSpent = ::GetTickCount() - dwStart;
-        if (dwSpent < (DWORD)g_nAnimationStepTime)
-            ::Sleep((DWORD)g_nAnimationStepTime - dwSpent);
+        // The rest of the step's time slice, measured finely; the last millisecond is waited out.
+        for (;;)
+        {
+            LARGE_INTEGER liNow;
+            ::QueryPerformanceCounter(&liNow);
+            const long long nSpentUs = (liNow.QuadPart - liStart.QuadPart) * 1000000LL / liFreq.QuadPart;
+            const long long nLeftUs = (long long)g_nAnimationStepTime * 1000 - nSpentUs;
+            if (nLeftUs <= 0)
+                break;
+            ::Sleep(nLeftUs > 1500 ? (DWORD)(nLeftUs / 1000 - 1) : 0);
+        }
     }
     m_bfFlags &= ~kAnimating;
 }

@@ -300,11 +300,17 @@ void CExtDynTabControlBar::OnTabSelected(int nIndex)
     RefreshNonClientFrame();
     if (CExtDockDynTabBar* pInner = GetTabDockBar())
         pInner->LayoutTabbedBars(true);
-    CString sText;
+    CString sText, sOld;
     pBar->GetWindowText(sText);
-    SetWindowText(sText);
+    GetWindowText(sOld);
+    if (sOld != sText)
+        SetWindowText(sText);
     if (m_pDockBar != nullptr && m_pDockBar->GetSafeHwnd() != nullptr)
-        m_pDockBar->SetWindowText(sText);
+    {
+        m_pDockBar->GetWindowText(sOld);
+        if (sOld != sText)
+            m_pDockBar->SetWindowText(sText);
+    }
     if (IsFloating(this))
     {
         if (CFrameWnd* pMini = GetParentFrame())
@@ -348,6 +354,11 @@ void CExtDynTabControlBar::RepositionChildWindow(int cx, int cy, bool bRecalcRow
         {
             const int nExtent = StripExtent();
             const CRect rcStrip(rc.left, rc.bottom - nExtent, rc.right, rc.bottom);
+            CRect rcOld;
+            m_wndTabs.GetWindowRect(&rcOld);
+            ScreenToClient(&rcOld);
+            if (rcOld == rcStrip && (m_wndTabs.GetStyle() & WS_VISIBLE) != 0)
+                break;
             m_wndTabs.SetWindowPos(nullptr, rcStrip.left, rcStrip.top, rcStrip.Width(), rcStrip.Height(),
                                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
             m_wndTabs.UpdateTabWnd(true);
@@ -359,8 +370,12 @@ void CExtDynTabControlBar::RepositionChildWindow(int cx, int cy, bool bRecalcRow
     else if ((m_wndTabs.GetStyle() & WS_VISIBLE) != 0)
         m_wndTabs.SetWindowPos(nullptr, 0, 0, 0, 0,
                                SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    m_pWndDynDocker->SetWindowPos(nullptr, rcInner.left, rcInner.top, rcInner.Width(), rcInner.Height(),
-                                  SWP_NOZORDER | SWP_NOACTIVATE);
+    CRect rcInnerOld;
+    m_pWndDynDocker->GetWindowRect(&rcInnerOld);
+    ScreenToClient(&rcInnerOld);
+    if (rcInnerOld != rcInner)
+        m_pWndDynDocker->SetWindowPos(nullptr, rcInner.left, rcInner.top, rcInner.Width(), rcInner.Height(),
+                                      SWP_NOZORDER | SWP_NOACTIVATE);
     if (CExtDockDynTabBar* pInner = GetTabDockBar())
         pInner->LayoutTabbedBars(true);
     m_wndTabs.UpdateTabWnd(true);
