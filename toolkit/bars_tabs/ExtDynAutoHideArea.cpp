@@ -290,7 +290,7 @@ bool CExtDynAutoHideArea::RemoveDeadTabs()
 
 void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bDoNotShow)
 {
-    if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr || GetSafeHwnd() == nullptr)
+    if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
         return;
     CArray<CExtControlBar*, CExtControlBar*> arrBars;
     CollectAutoHideBars(pBar, arrBars);
@@ -321,15 +321,18 @@ void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bDoNotShow
     UpdateTabWnd(true);
     if (bDoNotShow)
         return;
-    if (CFrameWnd* pFrame = GetAreaFrame())
+    CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame == nullptr)
+        pFrame = pBar->GetDockingFrame();
+    if (pFrame != nullptr)
         pFrame->RecalcLayout();
-    if (m_pSlider != nullptr)
+    if (m_pSlider != nullptr && m_pSlider->GetSafeHwnd() != nullptr)
         m_pSlider->SlideRun(pShow, true, false);
 }
 
 void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
 {
-    if (pBar == nullptr || GetSafeHwnd() == nullptr)
+    if (pBar == nullptr)
         return;
     CArray<CExtControlBar*, CExtControlBar*> arrBars;
     CollectAutoHideBars(pBar, arrBars);
@@ -359,6 +362,8 @@ void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
         arrBars[i]->m_bfRuntimeState &= ~CExtControlBar::kStateAutoHide;
     pBar->m_bfRuntimeState &= ~CExtControlBar::kStateAutoHide;
     CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame == nullptr && pBar->GetSafeHwnd() != nullptr)
+        pFrame = pBar->GetDockingFrame();
     if (pFrame == nullptr)
         return;
     CExtDynTabControlBar* pGroup = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pBar);
