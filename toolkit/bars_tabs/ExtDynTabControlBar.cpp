@@ -197,13 +197,6 @@ void CExtDynTabControlBar::InsertTemporaryBar(CExtControlBar* pBar, int nIndex, 
     }
     else
         m_wndTabs.InsertBar(pBar, nIndex, true, false);
-    // A temporary tab of a bar from elsewhere is shown even though its bar is not in the group.
-    for (int i = 0; i < m_wndTabs.ItemGetCount(); ++i)
-    {
-        CExtTabWnd::TAB_ITEM_INFO* pTii = m_wndTabs.ItemGet(i);
-        if ((pTii->m_dwItemStyle & CExtTabWnd::TAB_ITEM_INFO::kTemporary) != 0 && !pTii->IsVisible())
-            pTii->ModifyItemStyle(CExtTabWnd::TAB_ITEM_INFO::kHidden, 0);
-    }
     m_wndTabs.UpdateTabWnd(bUpdate);
     if (bUpdate)
         RepositionChildWindow(-1, -1, false);
