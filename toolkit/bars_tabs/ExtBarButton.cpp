@@ -57,7 +57,8 @@ void CExtBarButton::SyncCtrlWindow()
     if ((m_bf1 & kVertDocked) != 0 && !IsCtrlShownVert())
         bShow = false;
     const HWND hWnd = m_pCtrl->GetSafeHwnd();
-    if (bShow != (::IsWindowVisible(hWnd) != FALSE))
+    // The style bit, not IsWindowVisible: the bar itself may be hidden.
+    if (bShow != ((::GetWindowLongPtrW(hWnd, GWL_STYLE) & WS_VISIBLE) != 0))
         ::ShowWindow(hWnd, bShow ? SW_SHOWNA : SW_HIDE);
     const bool bEnable = !IsDisabled();
     if (bEnable != (::IsWindowEnabled(hWnd) != FALSE))

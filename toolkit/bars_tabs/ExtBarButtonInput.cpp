@@ -108,6 +108,10 @@ UINT CExtBarButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool bNoAni
         nFlags |= CExtPopupMenuWnd::TRACK_ALL_ITEMS;
     if (bNoAnimation)
         nFlags |= CExtPopupMenuWnd::TRACK_NO_ANIMATION;
+    // The popup cancels any window that holds the capture; the bar lets it go first so that its
+    // tracking state survives.
+    if (CExtMouseCaptureSink::GetCaptureHWND() == hWndBar)
+        CExtMouseCaptureSink::ReleaseCapture();
     pBar->SetTrackedButton(nIndex);
     const CPoint ptTrack = rcExclude.CenterPoint();
     if (IsAdoptPickedCmd() && !CExtControlBar::IsFrameInHelpMode(pBar))

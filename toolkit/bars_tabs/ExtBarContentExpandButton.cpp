@@ -206,6 +206,8 @@ UINT CExtBarContentExpandButton::TrackButtonMenu(CPoint point, bool bSelectFirst
         nFlags |= CExtPopupMenuWnd::TRACK_ALL_ITEMS;
     if (bNoAnimation)
         nFlags |= CExtPopupMenuWnd::TRACK_NO_ANIMATION;
+    if (CExtMouseCaptureSink::GetCaptureHWND() == pBar->GetSafeHwnd())
+        CExtMouseCaptureSink::ReleaseCapture();
     pBar->SetTrackedButton(nIndex);
     const CPoint pt = rcExclude.CenterPoint();
     if (!pPopup->TrackPopupMenu(nFlags, pt.x, pt.y, &rcExclude, pBar, CExtToolControlBar::PaintTrackedButtonCallback))

@@ -456,7 +456,31 @@ CFont* CExtToolControlBar::GetToolBarFont(bool bVertical) const
     return bVertical ? &pPM->m_fontNormalRot90 : &pPM->m_fontNormal;
 }
 
-void CExtToolControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const { CControlBar::CalcInsideRect(rect, bHorz); }
+void CExtToolControlBar::CalcInsideRect(CRect& rect, BOOL bHorz) const
+{
+    CControlBar::CalcInsideRect(rect, bHorz);
+    if (GetSafeHwnd() == nullptr || IsFloating(this))
+        return;
+    // The gripper and frame that the bar draws in its non-client area take their share too. The
+    // non-client layout keeps its rectangles in members: they are put back afterwards.
+    CExtToolControlBar* pThis = const_cast<CExtToolControlBar*>(this);
+    const CRect rcCaption = m_rcCaption, rcRowSplitter = m_rcRowSplitter, rcAfter = m_rcSplitterAfter,
+                rcBefore = m_rcSplitterBefore;
+    const int nMinWidth = m_nMinWidthBase, nMinHeight = m_nMinHeightBase;
+    const int kProbe = 1000;
+    CRect rcClient(0, 0, kProbe, kProbe);
+    pThis->NcCalcLayout(rcClient);
+    pThis->m_rcCaption = rcCaption;
+    pThis->m_rcRowSplitter = rcRowSplitter;
+    pThis->m_rcSplitterAfter = rcAfter;
+    pThis->m_rcSplitterBefore = rcBefore;
+    pThis->m_nMinWidthBase = nMinWidth;
+    pThis->m_nMinHeightBase = nMinHeight;
+    rect.left += rcClient.left;
+    rect.top += rcClient.top;
+    rect.right -= kProbe - rcClient.right;
+    rect.bottom -= kProbe - rcClient.bottom;
+}
 
 // ---- command UI ------------------------------------------------------------------------------------
 

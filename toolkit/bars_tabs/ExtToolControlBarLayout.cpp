@@ -155,7 +155,10 @@ CSize CExtToolControlBar::CalcLayout(DWORD dwMode, int nLength)
     case kOrientVertDocked: m_sizeVertDocked = size; break;
     default:
         size.cx = std::max<int>(size.cx, sizeDefault.cx * 2);
-        m_sizeFloating = size;
+        // A committing layout comes from the floating frame's resizing, which compares the answer
+        // with the stored size and stores it itself.
+        if ((dwMode & LM_COMMIT) == 0)
+            m_sizeFloating = size;
         break;
     }
     if (m_pDockSite == nullptr)
@@ -179,7 +182,7 @@ CSize CExtToolControlBar::CalcSize(bool bVertical)
     CMeasureDC dc(GetToolBarFont(bVertMeasure));
     const int nSpacing = g_PaintManagerHolder->GetBarItemSpacing(this);
     const int nOrient = GetLayoutOrientation();
-    const bool bFloating = nOrient == kOrientFloating;
+    const bool bFloating = IsFloating(this);
     const bool bChevron = IsRightButtonDisplayed();
     const int nMinThick = bVertical ? sizeDefault.cx : sizeDefault.cy;
     int nRowLen = 0, nRowThick = 0, nMaxLen = 0, nTotal = 0, nWraps = 0;
@@ -226,7 +229,7 @@ CSize CExtToolControlBar::CalcSize(bool bVertical)
         sizeResult = CSize(nMaxLen + nSpacing / 2 + m_cxLeftBorder + m_cxRightBorder, nTotal);
     else
         sizeResult = CSize(nTotal + 1, nMaxLen + m_cyTopBorder + m_cyBottomBorder + nSpacing);
-    if (bFloating && !IsDialogMode())
+    if (bFloating)
     {
         sizeResult.cx++;
         sizeResult.cy++;
@@ -593,7 +596,7 @@ void CExtToolControlBar::RecalcButtonPositions()
                         const Entry& e = entries[m];
                         if (!e.bVisible || e.bSeparator || e.nAlong > nOverflow)
                             continue;
-                        if (e.nAlong > nBest)
+                        if (e.nAlong >= nBest) // ties go to the later button
                         {
                             nBest = e.nAlong;
                             nVictim = m;

@@ -254,27 +254,32 @@ bool CExtToolControlBar::UpdateHoverButton(CPoint point)
     int nCandidate = bAllowed ? HitTestButton(point) : -1;
     if (nCandidate == m_nBtnIdxHover)
         return false;
+    // One update paints both buttons: the old one's look changes with the new one's.
     if (CExtBarButton* pOld = GetButton(m_nBtnIdxHover))
     {
         const int nOld = m_nBtnIdxHover;
         m_nBtnIdxHover = -1;
         pOld->SetHover(false);
         InvalidateButton(nOld);
-        UpdateWindow();
         pOld->OnHover(point, false);
         if (!::IsWindow(hWnd))
             return true;
     }
     m_nBtnIdxHover = -1;
     CExtBarButton* pNew = GetButton(nCandidate);
-    if (pNew == nullptr)
+    // In help mode a menu button opens nothing on hover; while menus track, an MDI right button
+    // or a disabled button gets no hover look.
+    if (pNew == nullptr || (IsFrameInHelpMode(this) && pNew->CanTrackMenu()))
+    {
+        UpdateWindow();
         return true;
-    // In help mode a menu button opens nothing on hover.
-    if (IsFrameInHelpMode(this) && pNew->CanTrackMenu())
-        return true;
+    }
     m_nBtnIdxHover = nCandidate;
     if (g_bMenuTracking && (pNew->IsKindOf(RUNTIME_CLASS(CExtBarMdiRightButton)) || pNew->IsDisabled()))
+    {
+        UpdateWindow();
         return true;
+    }
     pNew->SetHover(true);
     InvalidateButton(nCandidate);
     UpdateWindow();
@@ -597,8 +602,9 @@ void CExtToolControlBar::OnTimer(UINT_PTR nIDEvent) { CControlBar::OnTimer(nIDEv
 
 void CExtToolControlBar::OnCaptureChanged(CWnd* pWnd)
 {
-    if ((m_nBtnIdxCapture >= 0 || m_nBtnIdxHover >= 0) && pWnd != this &&
-        (pWnd == nullptr || pWnd->GetSafeHwnd() != GetSafeHwnd()))
+    // Only another window taking the capture cancels; a plain release does not.
+    if ((m_nBtnIdxCapture >= 0 || m_nBtnIdxHover >= 0) && pWnd != nullptr && pWnd != this &&
+        pWnd->GetSafeHwnd() != GetSafeHwnd())
         SendMessage(WM_CANCELMODE);
     CExtControlBar::OnCaptureChanged(pWnd);
 }

@@ -24,7 +24,11 @@ void CExtToolControlBar::DoPaint(CDC* pDC)
     if (rcClient.IsRectEmpty())
         return;
     CExtPaintManager::ExcludeChildAreas(pDC->GetSafeHdc(), GetSafeHwnd());
-    CExtMemoryDC dc(pDC, &rcClient);
+    // Only the area to repaint is buffered: a hover change redraws its two buttons, not the bar.
+    CRect rcPaint;
+    if (pDC->GetClipBox(&rcPaint) == NULLREGION || !rcPaint.IntersectRect(&rcPaint, &rcClient))
+        return;
+    CExtMemoryDC dc(pDC, &rcPaint);
     PaintBackground(dc, rcClient);
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
     if (pPM->IsToolBarGradientArea(this))
@@ -129,7 +133,9 @@ void CExtToolControlBar::PaintButtonGroups(GroupBkgndRects* pCollector, CDC* pDC
         nLast = i;
         if (bHorzDocked && pButton->IsWrap(nOrient))
         {
-            nFrom = std::max(nFrom, nNextStart);
+            // A row after the first starts one pixel below the previous one, covering the gap.
+            if (nRows > 0)
+                nFrom = nNextStart;
             Emit(bRowsAcrossY ? CRect(rcClient.left, nFrom, rcClient.right, nTo)
                               : CRect(nFrom, rcClient.top, nTo, rcClient.bottom),
                  nLast);
@@ -142,7 +148,8 @@ void CExtToolControlBar::PaintButtonGroups(GroupBkgndRects* pCollector, CDC* pDC
     }
     if (nLast >= 0)
     {
-        nFrom = std::max(nFrom, nNextStart);
+        if (nRows > 0)
+            nFrom = nNextStart;
         Emit(bRowsAcrossY ? CRect(rcClient.left, nFrom, rcClient.right, nTo)
                           : CRect(nFrom, rcClient.top, nTo, rcClient.bottom),
              nLast);

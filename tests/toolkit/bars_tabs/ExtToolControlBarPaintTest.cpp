@@ -1,0 +1,216 @@
+// Tool-bar painting on DIB pixels: a hovered button changes only its own rectangle, idle buttons are
+// transparent, separators keep inside their rectangles; the row backgrounds seen by a recording paint
+// manager; the tracked button painted pushed into its popup's DC.
+#include <gtest/gtest.h>
+#include "ToolBarHost.h"
+#include "platform/Dc.h"
+#include "tests/support/DibCanvas.h"
+#include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+#include "toolkit/foundation/ExtPaintManagerXP.h"
+
+namespace
+{
+// Records the row backgrounds it is asked to paint.
+template <class TBase> class CRecordingPaintManager : public TBase
+{
+public:
+    void PaintBarBackgroundPart(CDC& dc, CObject* pHelperSrc, LPARAM lParam, const RECT& rc) override
+    {
+        m_arrRects.push_back(CRect(rc));
+        m_arrIndices.push_back((int)lParam);
+        TBase::PaintBarBackgroundPart(dc, pHelperSrc, lParam, rc);
+    }
+    std::vector<CRect> m_arrRects;
+    std::vector<int> m_arrIndices;
+};
+
+class ToolBarPaint : public ::testing::Test
+{
+protected:
+    void Create(CExtPaintManager* pPM)
+    {
+        m_pFrame = new CToolBarHostFrame;
+        ASSERT_TRUE(m_pFrame->CreateHost(pPM));
+        m_hFrame = m_pFrame->GetSafeHwnd();
+        Bar().RecalcButtonPositions();
+    }
+    void TearDown() override
+    {
+        if (::IsWindow(m_hFrame))
+            m_pFrame->DestroyWindow();
+        PumpToolBarMessages();
+    }
+    CChevronToolBar& Bar() { return m_pFrame->m_wndToolBar; }
+    std::vector<DWORD> Capture() { return CaptureClient(Bar(), m_cx, m_cy); }
+    DWORD At(const std::vector<DWORD>& px, int x, int y) const { return px[y * m_cx + x]; }
+    // The column right of the last button: the bar's empty area.
+    int EmptyX()
+    {
+        CRect rc = Bar().GetButton(29)->GetRect();
+        return rc.right + 1;
+    }
+
+    CToolBarHostFrame* m_pFrame = nullptr;
+    HWND m_hFrame = nullptr;
+    int m_cx = 0, m_cy = 0;
+};
+} // namespace
+
+TEST_F(ToolBarPaint, HoveringAButtonChangesPixelsOnlyInsideItsRectangle)
+{
+    Create(new CExtPaintManagerXP);
+    const std::vector<DWORD> before = Capture();
+    ASSERT_FALSE(before.empty());
+    const int n = m_pFrame->IndexOf(ID_TBT_FIRST + 5);
+    Bar().GetButton(n)->SetHover(true);
+    const std::vector<DWORD> after = Capture();
+    CRect rcAllowed = Bar().GetButton(n)->GetRect();
+    const CSize sizeExtra = g_PaintManagerHolder->GetBarButtonExtraSize();
+    rcAllowed.InflateRect(sizeExtra.cx, sizeExtra.cy);
+    int nChanged = 0;
+    for (int y = 0; y < m_cy; y++)
+        for (int x = 0; x < m_cx; x++)
+        {
+            if (At(before, x, y) == At(after, x, y))
+                continue;
+            nChanged++;
+            EXPECT_TRUE(rcAllowed.PtInRect(CPoint(x, y))) << x << "," << y;
+        }
+    EXPECT_GT(nChanged, 20);
+}
+
+TEST_F(ToolBarPaint, IdleButtonCornersShowTheBarBackgroundAndSeparatorsKeepInside)
+{
+    Create(new CExtPaintManagerXP);
+    const std::vector<DWORD> px = Capture();
+    const int xEmpty = EmptyX();
+    ASSERT_LT(xEmpty, m_cx);
+    for (int n : {0, 5, 12})
+    {
+        const CRect rc = Bar().GetButton(n)->GetRect();
+        ASSERT_FALSE(Bar().GetButton(n)->IsSeparator());
+        for (const CPoint& pt : {CPoint(rc.left, rc.top), CPoint(rc.right - 1, rc.top), CPoint(rc.left, rc.bottom - 1),
+                                 CPoint(rc.right - 1, rc.bottom - 1)})
+            EXPECT_EQ(At(px, pt.x, pt.y), At(px, xEmpty, pt.y)) << n << " " << pt.x << "," << pt.y;
+    }
+    // A separator draws only inside its rectangle deflated by 2 across the bar.
+    const CRect rcSep = Bar().GetButton(3)->GetRect();
+    ASSERT_TRUE(Bar().GetButton(3)->IsSeparator());
+    int nLine = 0;
+    for (int y = rcSep.top; y < rcSep.bottom; y++)
+        for (int x = rcSep.left; x < rcSep.right; x++)
+        {
+            const bool bDiffers = At(px, x, y) != At(px, xEmpty, y);
+            if (y < rcSep.top + 2 || y >= rcSep.bottom - 2)
+                EXPECT_FALSE(bDiffers) << x << "," << y;
+            nLine += bDiffers ? 1 : 0;
+        }
+    EXPECT_GT(nLine, 10);
+}
+
+TEST_F(ToolBarPaint, Office2003PaintsOneBackgroundPerRowAndTheBaseStyleNone)
+{
+    auto* pPM = new CRecordingPaintManager<CExtPaintManagerOffice2003>;
+    Create(pPM);
+    Bar().SetBarStyle(Bar().GetBarStyle() & ~CBRS_SIZE_DYNAMIC);
+    ASSERT_TRUE(pPM->IsToolBarGradientArea(&Bar()));
+    Bar().RecalcButtonPositions();
+    pPM->m_arrRects.clear();
+    Capture();
+    CExtToolControlBar::GroupBkgndRects groups;
+    Bar().PaintButtonGroups(&groups, nullptr);
+    ASSERT_EQ(groups.m_arrRects.GetSize(), 1);
+    ASSERT_EQ(pPM->m_arrRects.size(), 1u);
+    CRect rcClient;
+    Bar().GetClientRect(&rcClient);
+    EXPECT_EQ(pPM->m_arrRects[0], groups.m_arrRects[0]);
+    EXPECT_EQ(pPM->m_arrRects[0].left, rcClient.left);
+    EXPECT_EQ(pPM->m_arrRects[0].right, rcClient.right);
+    // Three rows: three backgrounds, each ending at its row's last button.
+    Bar().GetButton(9)->SetWrap(CExtToolControlBar::kOrientHorzDocked, true);
+    Bar().GetButton(19)->SetWrap(CExtToolControlBar::kOrientHorzDocked, true);
+    CRect rcWnd;
+    Bar().GetWindowRect(&rcWnd);
+    Bar().SetWindowPos(nullptr, 0, 0, rcWnd.Width(), rcWnd.Height() * 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Bar().RecalcButtonPositions();
+    pPM->m_arrRects.clear();
+    pPM->m_arrIndices.clear();
+    Capture();
+    CExtToolControlBar::GroupBkgndRects rows;
+    Bar().PaintButtonGroups(&rows, nullptr);
+    ASSERT_EQ(rows.m_arrRects.GetSize(), 3);
+    ASSERT_EQ(pPM->m_arrRects.size(), 3u);
+    for (int i = 0; i < 3; i++)
+    {
+        EXPECT_EQ(pPM->m_arrRects[i], rows.m_arrRects[i]);
+        EXPECT_EQ(pPM->m_arrIndices[i], rows.m_arrButtonIndices[i]);
+    }
+    EXPECT_EQ(pPM->m_arrIndices[0], 9);
+    EXPECT_EQ(pPM->m_arrIndices[1], 19);
+    EXPECT_EQ(rows.m_arrRects[1].top, rows.m_arrRects[0].bottom + 1);
+    // A child window on the bar finds the bar's rows.
+    CWnd child;
+    ASSERT_TRUE(child.CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 2, 2, 10, 10, Bar().GetSafeHwnd(), nullptr));
+    CExtToolControlBar::GroupBkgndRects found;
+    ASSERT_TRUE(found.Collect(&child));
+    EXPECT_EQ(found.m_pToolBar, &Bar());
+    EXPECT_EQ(found.m_arrRects.GetSize(), 3);
+    found.ToClient();
+    EXPECT_EQ(found.m_arrRects[0].top, rows.m_arrRects[0].top - 2);
+    child.DestroyWindow();
+}
+
+TEST_F(ToolBarPaint, TheBaseStylePaintsNoRowBackground)
+{
+    auto* pPM = new CRecordingPaintManager<CExtPaintManager>;
+    Create(pPM);
+    Bar().SetBarStyle(Bar().GetBarStyle() & ~CBRS_SIZE_DYNAMIC);
+    pPM->m_arrRects.clear();
+    Capture();
+    EXPECT_TRUE(pPM->m_arrRects.empty());
+    CExtToolControlBar::GroupBkgndRects groups;
+    Bar().PaintButtonGroups(&groups, nullptr);
+    EXPECT_EQ(groups.m_arrRects.GetSize(), 0);
+}
+
+TEST_F(ToolBarPaint, TheCallbackPaintsTheTrackedButtonPushedIntoThePopupsDc)
+{
+    Create(new CExtPaintManagerXP);
+    const int n = m_pFrame->IndexOf(ID_TBT_FIRST + 5);
+    CExtBarButton* pButton = Bar().GetButton(n);
+    const CRect rcButton = pButton->GetRect();
+    // A popup window just below the button, as a drop-down menu sits.
+    CRect rcClient;
+    Bar().GetClientRect(&rcClient);
+    Bar().ClientToScreen(&rcClient);
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), L"", WS_POPUP, rcClient.left, rcClient.top,
+                               rcClient.Width(), rcClient.Height(), nullptr, nullptr));
+    Bar().m_nBtnIdxMenuTracking = n;
+    const UINT nStyle = pButton->GetStyle();
+    DibCanvas canvas(rcClient.Width(), rcClient.Height(), RGB(255, 0, 255));
+    CExtToolControlBar::PaintTrackedButtonCallback(&Bar(), canvas.dc, popup, CRect(0, 0, 10, 10));
+    EXPECT_EQ(pButton->GetStyle(), nStyle);
+    // The button's pushed look: painted the same way by hand.
+    DibCanvas expected(rcClient.Width(), rcClient.Height(), RGB(255, 0, 255));
+    g_PaintManagerHolder->PaintBarGradientBackground(expected.dc, pButton, 0);
+    pButton->SetStyle(nStyle | TBBS_PRESSED | TBBS_CHECKED | TBBS_CHECKBOX);
+    pButton->PaintButton(expected.dc, true);
+    pButton->SetStyle(nStyle);
+    DibCanvas idle(rcClient.Width(), rcClient.Height(), RGB(255, 0, 255));
+    g_PaintManagerHolder->PaintBarGradientBackground(idle.dc, pButton, 0);
+    pButton->PaintButton(idle.dc, true);
+    int nSame = 0, nPushedLook = 0;
+    for (int y = rcButton.top; y < rcButton.bottom; y++)
+        for (int x = rcButton.left; x < rcButton.right; x++)
+        {
+            nSame += canvas.At(x, y) == expected.At(x, y) ? 1 : 0;
+            nPushedLook += idle.At(x, y) != expected.At(x, y) ? 1 : 0;
+        }
+    EXPECT_EQ(nSame, rcButton.Width() * rcButton.Height());
+    EXPECT_GT(nPushedLook, 10);
+    Bar().m_nBtnIdxMenuTracking = -1;
+    popup.DestroyWindow();
+}

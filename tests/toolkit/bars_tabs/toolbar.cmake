@@ -1,0 +1,27 @@
+# The tool bar, its buttons and its chevron on the tool-bar test host.
+corvane_test(toolkit_toolbar_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ToolBarHost.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ToolBarTestApp.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtBarButtonTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtToolControlBarLayoutTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtToolControlBarMouseTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtToolControlBarPaintTest.cpp
+  LIBS corvane_toolkit corvane_platform
+  RESOURCES ${CMAKE_CURRENT_LIST_DIR}/ToolBarTest.rc
+  TIMEOUT 300)
+# Tests that send input, open popup menus or need the foreground run alone.
+set(_toolbar_screen_tests "*Screen*")
+set_tests_properties(toolkit_toolbar_tests PROPERTIES ENVIRONMENT
+  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_toolbar_screen_tests}")
+add_test(NAME toolkit_toolbar_screen_tests COMMAND toolkit_toolbar_tests --gtest_brief=1
+  --gtest_filter=${_toolbar_screen_tests})
+set_tests_properties(toolkit_toolbar_screen_tests PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE
+  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+
+# The host as a program of its own.
+add_executable(toolbar_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/ToolBarHost.cpp ${CMAKE_CURRENT_LIST_DIR}/ToolBarHostMain.cpp
+               ${CMAKE_CURRENT_LIST_DIR}/ToolBarTest.rc)
+target_include_directories(toolbar_host PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
+target_link_libraries(toolbar_host PRIVATE corvane_toolkit corvane_platform)
+target_link_options(toolbar_host PRIVATE -Wl,--undefined=wWinMain)
