@@ -32,7 +32,7 @@ public:
     // Adds a tab for the bar at nIndex (out of range: at the end) unless it has one; then only updates.
     void InsertBar(CExtControlBar* pBar, int nIndex, bool bTemporary, bool bUpdate);
     // Removes every temporary tab.
-    void RemoveTemporaryItems(bool bUpdate);
+    void RemoveTemporaryItems(bool bUpdate = true);
     // The bar of the tab; NULL out of range, and for a temporary tab when bSkipTemporary.
     CExtControlBar* GetBarAt(int nIndex, bool bSkipTemporary) const;
     // The tab under the screen point, -1 for anything that is not a tab.
