@@ -91,6 +91,17 @@ CExtControlBar::~CExtControlBar()
         }
     }
     ::LeaveCriticalSection(&g_csAllControlBars);
+    // A drag state never keeps a deleted bar.
+    for (InternalDraggingState_t* pState : {&g_DragStateComputed, &g_DragStateShown})
+    {
+        if (pState->m_pBarTarget == this)
+            pState->m_pBarTarget = nullptr;
+        if (pState->m_pBarSource == this)
+        {
+            pState->m_pBarSource = nullptr;
+            pState->m_bEmpty = true;
+        }
+    }
     NcButtonsRemoveAll();
     m_arrNcButtons.FreeExtra();
 }
@@ -382,43 +393,6 @@ bool CExtControlBar::IsDockedAtRight(const CControlBar* pBar)
     return IsDockedAt(pBar, kDockBarRight, CBRS_ALIGN_RIGHT);
 }
 
-// ---- slots whose bodies come with the splitter, drag, dock and floating code -----------------------------------
-
-bool CExtControlBar::DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent)
-{
-    (void)pBarTarget;
-    (void)nSide;
-    (void)nPercent;
-    return false;
-}
-bool CExtControlBar::DockOrFloat(bool bFinal)
-{
-    (void)bFinal;
-    return false;
-}
-void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart, int cyStart)
-{
-    (void)ptScreen;
-    (void)ptGrabOffset;
-    (void)cxStart;
-    (void)cyStart;
-}
-void CExtControlBar::DraggingEnd(bool bCancel)
-{
-    (void)bCancel;
-    m_bfTracking &= ~kTrackDragging;
-}
-void CExtControlBar::UpdateDragState(const POINT& ptScreen, bool bCtrl)
-{
-    (void)ptScreen;
-    (void)bCtrl;
-}
-void CExtControlBar::NotifyDragStart()
-{
-    CWnd::CancelToolTips();
-    CExtPopupMenuWnd::CancelMenuTracking();
-}
-void CExtControlBar::NotifyDragEnd(bool bCancel) { (void)bCancel; }
 // ---- floating ----------------------------------------------------------------------------------------------
 
 static bool IsLiveFrameObject(CFrameWnd* pFrame)
@@ -527,21 +501,3 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     RepositionChildWindow(-1, -1, true);
     return true;
 }
-
-bool CExtControlBar::DockNextToBar(int nPercent, CExtControlBar* pBarTarget)
-{
-    (void)nPercent;
-    (void)pBarTarget;
-    return false;
-}
-bool CExtControlBar::DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, bool bFirst, CFrameWnd* pFrame,
-                                      bool bRecalc)
-{
-    (void)pBarTarget;
-    (void)bInRow;
-    (void)bFirst;
-    (void)pFrame;
-    (void)bRecalc;
-    return false;
-}
-CExtControlBar* CExtControlBar::GetDraggedBar() { return nullptr; }

@@ -262,6 +262,85 @@ public:
         DWORD m_dwFlags;
     };
 
+    // Where a dragged bar would land if the button were released now. Two process-wide instances exist:
+    // the computed state, rewritten by every update, and the shown state, what is drawn or applied.
+    // Sources: ExtControlBarDragState.cpp (record, showing), ExtControlBarDockCalc.cpp (CalcTarget),
+    // ExtControlBarDockFixed.cpp (bars of fixed dock style).
+    class InternalDraggingState_t : public CObject
+    {
+    public:
+        // Target kinds (m_nTargetKind).
+        enum : int
+        {
+            kFloat = 0,            // no target: the bar floats at the cursor
+            kBesideTop = 1,        // 1..4 beside the target bar on its top, bottom, left, right
+            kInnerTop = 5,         // 5..8 at a frame side in the innermost circle
+            kOuterTop = 9,         // 9..12 at a frame side in circle 1
+            kStay = 13,            // the bar stays where it is
+            kMarkerOuterTop = 14,  // 14..17 outer marker set
+            kMarkerViewTop = 18,   // 18..21 markers around the view
+            kMarkerBarTop = 22,    // 22..25 markers around a bar
+            kMarkerCentre = 26,    // centre marker of a bar
+            kTabAppend = 27,       // into the target's tab group, appended (no visible tab strip)
+            kTabAppendStrip = 28,  // the same with the target's tab strip visible
+            kTabAtIndex = 29,      // into the target's tab group at m_nTabIndex (cursor over its strip)
+            kTabMarkerAtIndex = 30 // centre marker over a tab group with a visible strip
+        };
+        explicit InternalDraggingState_t(CExtControlBar* pBarSource = nullptr);
+        InternalDraggingState_t(const InternalDraggingState_t& other);
+        ~InternalDraggingState_t() override;
+        // Releases this record's target first when it differs from the other's.
+        InternalDraggingState_t& operator=(const InternalDraggingState_t& other);
+        // m_nCursorKind is not compared.
+        bool operator==(const InternalDraggingState_t& other) const;
+        bool operator!=(const InternalDraggingState_t& other) const { return !(*this == other); }
+
+        bool IsEmpty() const { return m_bEmpty; }
+        void SetEmpty(bool bEmpty = true);
+        // Returns the previous target; a tab group left behind drops its temporary tabs unless kept.
+        CExtControlBar* SetTargetBar(CExtControlBar* pBar, bool bKeepTemporaryTabs = false);
+        void SetTabIndexFromPoint(int x, int y);
+        static bool IsTabKind(int nKind) { return nKind >= kTabAppendStrip && nKind <= kTabMarkerAtIndex; }
+
+        // Fills this (computed) state for the cursor at the screen point.
+        void CalcTarget(int x, int y, bool bCtrl);
+        void CalcFixedBarTarget(int x, int y, bool bForceFloat);
+        // Moves the fixed-size source bar into the edge dock bar at the cursor; false when its side is not allowed.
+        bool DockFixedBarInto(int x, int y, CDockBar* pDockBar);
+        void FloatFixedBarAt(int x, int y);
+        // Draws the state (tracker, temporary tab or floating frame visibility); bErase only matters for the tracker.
+        void DrawState(bool bErase);
+
+        bool m_bEmpty;
+        int m_nTargetKind;
+        int m_nCursorKind;            // fixed-size drag: 0 move cursor, 1 west-east, 2 north-south
+        int m_nCircleNo;              // kinds 5..12: dock circle, 1 the outermost
+        CRect m_rcTrack;              // screen; kind 0: shifted by the dock site's window origin
+        CExtControlBar* m_pBarSource; // not owned
+        CExtControlBar* m_pBarTarget; // not owned
+        int m_nTabIndex;
+
+    protected:
+        void CalcFloatingRect(int x, int y);
+        bool CalcBesideFloatingBar(int x, int y, int nMinW, int nMinH);
+        bool CalcOuterCircle(int x, int y);
+        bool CalcInnerCircle(int x, int y);
+        bool CalcBesideDockedBar(int x, int y, int nMinW, int nMinH);
+    };
+    static InternalDraggingState_t g_DragStateComputed;
+    static InternalDraggingState_t g_DragStateShown;
+    // Blocks nested drag updates (docking inside an update pumps messages).
+    static bool g_bUpdatingDragState;
+    // Timer that refreshes the drag target every 50 ms while the mouse rests.
+    enum : UINT_PTR
+    {
+        kTimerDragRefresh = 0x1004
+    };
+    enum : UINT
+    {
+        kIdsDragHint = 30057 // status text shown while a bar is dragged
+    };
+
     // The record of "CExtControlBar::g_nMsgCreateTabbedBar": the frame may store a tab container
     // of its own class in the first field; the rest describes the bar that stays.
     struct CREATE_TABBED_BAR_DATA
@@ -476,13 +555,14 @@ public:
     virtual void RowExtentTrackerUpdate(bool bErase);                                                      // 33
     virtual void InRowSplitterTrackerUpdate(bool bErase);                                                  // 34
     virtual bool DockBesideBar(CExtControlBar* pBarTarget, int nSide, int nPercent);                       // 35
-    virtual bool DockOrFloat(bool bFinal);                                                                 // 36
+    virtual bool DockOrFloat(InternalDraggingState_t& state, bool bFinal);                                 // 36
     virtual void DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffset, int cxStart = 1,           // 37
                               int cyStart = 1);
-    virtual void DraggingEnd(bool bCancel);                                // 38
-    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);       // 39
-    virtual void NotifyDragStart();                                        // 40
-    virtual void NotifyDragEnd(bool bCancel);                              // 41
+    virtual void DraggingEnd(bool bCancel);                                                       // 38
+    virtual void UpdateDragState(const POINT& ptScreen, bool bCtrl);                              // 39
+    virtual void NotifyDragStart();                                                               // 40
+    virtual void NotifyDragEnd(InternalDraggingState_t& shown, InternalDraggingState_t& computed, // 41
+                               bool bCancel);
     virtual void UpdateCursorAt(const POINT& ptClient);                    // 42
     virtual bool QueryExtraFeature() const;                                // 43
     virtual bool IsDockTargetBar() const;                                  // 44
@@ -496,8 +576,9 @@ public:
     virtual bool FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                    // 51
     virtual bool DockAtSide(UINT nDockBarID, bool bNewCircle = false, CFrameWnd* pFrame = nullptr, // 52
                             bool bRecalc = true);
-    virtual bool DockNextToBar(int nPercent, CExtControlBar* pBarTarget);               // 53
-    virtual bool DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, bool bFirst, // 54
+    // nSide: the dock-bar id of the target's side the bar goes to.
+    virtual bool DockNextToBar(int nPercent, CExtControlBar* pBarTarget, UINT nSide, bool bRecalc = true); // 53
+    virtual bool DockViaDragState(CExtControlBar* pBarTarget, bool bInRow, bool bFirst,                    // 54
                                   CFrameWnd* pFrame = nullptr, bool bRecalc = true);
     virtual bool DockAtSideCircle(UINT nDockBarID, int nCircle, CFrameWnd* pFrame = nullptr, // 55
                                   bool bRecalc = true);
@@ -511,7 +592,9 @@ public:
 
     // FloatAtPoint at m_ptFloatPos.
     void FloatAtStoredPosition(DWORD dwStyle = CBRS_ALIGN_TOP);
-    // Dragging entry point whose body comes with the drag loop.
+    // DockNextToBar at 50 percent.
+    bool DockNextToBar(CExtControlBar* pBarTarget, UINT nSide, bool bRecalc = true);
+    // The dragged bar of the shown state; NULL when no drag shows anything.
     static CExtControlBar* GetDraggedBar();
 
     // ---- docking state (ExtControlBarStateApply.cpp) --------------------------------------------

@@ -260,7 +260,15 @@ void CExtControlBar::UpdateCursorAt(const POINT& ptClient)
             const bool bHorz = IsDockedHorizontally(this);
             hCursor = (bRow == bHorz) ? g_hCursorResizeV : g_hCursorResizeH;
         }
-        else if ((m_bfTracking & kTrackDragging) == 0 && !IsFloating(this))
+        else if ((m_bfTracking & kTrackDragging) != 0)
+        {
+            if (IsFixedSize())
+            {
+                const int nKind = g_DragStateShown.m_nCursorKind;
+                hCursor = nKind == 1 ? g_hCursorResizeH : nKind == 2 ? g_hCursorResizeV : g_hCursorMove;
+            }
+        }
+        else if (!IsFloating(this))
         {
             CRect rcWnd;
             GetWindowRect(&rcWnd);

@@ -112,3 +112,74 @@ bool CExtDockingKindOf::IsToolBarWithoutBorderSizing(const CObject* p)
     const CExtToolControlBar* pToolBar = DYNAMIC_DOWNCAST(CExtToolControlBar, const_cast<CObject*>(p));
     return pToolBar != nullptr && (pToolBar->m_nBarFlags & CExtToolControlBar::kBarFlagPanelMode) != 0;
 }
+
+namespace
+{
+CExtDynTabControlBar* AsTabs(CExtControlBar* p) { return DYNAMIC_DOWNCAST(CExtDynTabControlBar, p); }
+} // namespace
+
+bool CExtDockingKindOf::IsTabStripVisible(CExtControlBar* pContainer)
+{
+    CExtDynTabControlBar* pTabs = AsTabs(pContainer);
+    return pTabs != nullptr && pTabs->m_wndTabs.GetSafeHwnd() != nullptr && pTabs->m_wndTabs.IsWindowVisible();
+}
+
+void CExtDockingKindOf::GetTabStripRect(CExtControlBar* pContainer, RECT& rcScreen)
+{
+    ::SetRectEmpty(&rcScreen);
+    if (IsTabStripVisible(pContainer))
+        AsTabs(pContainer)->m_wndTabs.GetWindowRect(&rcScreen);
+}
+
+int CExtDockingKindOf::TabIndexAtScreen(CExtControlBar* pContainer, int x, int y)
+{
+    CExtDynTabControlBar* pTabs = AsTabs(pContainer);
+    return pTabs != nullptr ? pTabs->m_wndTabs.ItemHitTestScreen(x, y) : -1;
+}
+
+void CExtDockingKindOf::RemoveTemporaryTabs(CExtControlBar* pContainer)
+{
+    if (CExtDynTabControlBar* pTabs = AsTabs(pContainer))
+        pTabs->m_wndTabs.RemoveTemporaryItems(true);
+}
+
+void CExtDockingKindOf::InsertTemporaryTab(CExtControlBar* pContainer, CExtControlBar* pBar, int nIndex)
+{
+    if (CExtDynTabControlBar* pTabs = AsTabs(pContainer))
+        pTabs->InsertTemporaryBar(pBar, nIndex, true);
+}
+
+void CExtDockingKindOf::InvalidateTabStrip(CExtControlBar* pContainer)
+{
+    CExtDynTabControlBar* pTabs = AsTabs(pContainer);
+    if (pTabs != nullptr && pTabs->m_wndTabs.GetSafeHwnd() != nullptr)
+        pTabs->m_wndTabs.Invalidate();
+}
+
+void CExtDockingKindOf::RememberTabIndex(CExtDynTabControlBar* pTabs, const CExtControlBar* pMember)
+{
+    if (pTabs != nullptr)
+        pTabs->m_nTrackedTabIndex = pTabs->m_wndTabs.ItemFindByLParam((LPARAM)pMember, -1, true, false);
+}
+
+void CExtDockingKindOf::RestoreTabIndex(CExtDynTabControlBar* pTabs, CExtControlBar* pMember, bool bCancel)
+{
+    if (pTabs == nullptr)
+        return;
+    pTabs->m_wndTabs.RemoveTemporaryItems(true);
+    if (!bCancel)
+        return;
+    const int nOld = pTabs->m_nTrackedTabIndex;
+    const int nNow = pTabs->m_wndTabs.ItemFindByLParam((LPARAM)pMember);
+    if (nOld >= 0 && nNow >= 0 && nNow != nOld)
+    {
+        pTabs->m_wndTabs.ItemRemove(nNow, 1, false);
+        pTabs->m_wndTabs.InsertBar(pMember, nOld, false, false);
+    }
+    pTabs->m_nTrackedTabIndex = -1;
+    if (pTabs->m_wndTabs.GetSafeHwnd() != nullptr)
+        pTabs->m_wndTabs.UpdateTabWnd(true);
+    SelectTabOf(pTabs, pMember);
+    if (pMember->GetSafeHwnd() != nullptr)
+        pMember->SetFocus();
+}

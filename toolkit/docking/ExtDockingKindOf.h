@@ -3,6 +3,8 @@
 #pragma once
 #include "platform/Collections.h"
 
+#include "platform/Core.h"
+
 class CObject;
 class CWnd;
 class CControlBar;
@@ -35,6 +37,20 @@ public:
     static void InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtControlBar* pBar, int nIndex, bool bRecalc);
     // Shows or hides the member's tab after the member was shown or hidden.
     static void ShowTabOf(CExtDynTabControlBar* pTabs, CExtControlBar* pMember);
+
+    // ---- tab groups during a drag (pContainer is a tab container; other bars get the neutral answer) ----------
+    // Whether the group's tab strip window is visible.
+    static bool IsTabStripVisible(CExtControlBar* pContainer);
+    // The tab strip's window rectangle; empty without a strip.
+    static void GetTabStripRect(CExtControlBar* pContainer, RECT& rcScreen);
+    static int TabIndexAtScreen(CExtControlBar* pContainer, int x, int y);
+    static void RemoveTemporaryTabs(CExtControlBar* pContainer);
+    static void InsertTemporaryTab(CExtControlBar* pContainer, CExtControlBar* pBar, int nIndex);
+    static void InvalidateTabStrip(CExtControlBar* pContainer);
+    // The group remembers the member's tab index when its drag starts; a cancelled drag puts the tab back there,
+    // selects it and focuses the member.
+    static void RememberTabIndex(CExtDynTabControlBar* pTabs, const CExtControlBar* pMember);
+    static void RestoreTabIndex(CExtDynTabControlBar* pTabs, CExtControlBar* pMember, bool bCancel);
 
     // ---- auto-hide areas and tool bars -----------------------------------------------------------
     static void AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate);

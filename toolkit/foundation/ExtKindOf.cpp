@@ -47,6 +47,25 @@ bool CExtKindOf::IsDocked(const CControlBar* pBar) { return CExtControlBar::IsDo
 bool CExtKindOf::IsDockedVertically(const CControlBar* pBar) { return CExtControlBar::IsDockedVertically(pBar); }
 bool CExtKindOf::IsDockedHorizontally(const CControlBar* pBar) { return CExtControlBar::IsDockedHorizontally(pBar); }
 
+CWnd* CExtKindOf::DraggedBar() { return CExtControlBar::GetDraggedBar(); }
+
+CSize CExtKindOf::DockedExtents(CWnd* pBar)
+{
+    CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+    return pExt != nullptr ? CSize(pExt->m_sizeVertDocked.cx, pExt->m_sizeHorzDocked.cy) : CSize(0, 0);
+}
+
+void CExtKindOf::StepDragPoint(CWnd* pBar)
+{
+    CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+    if (pExt == nullptr)
+        return;
+    CPoint pt;
+    ::GetCursorPos(&pt);
+    if (pExt->m_ptDragPrev == pt)
+        pExt->m_ptDragPrev.x--;
+}
+
 bool CExtKindOf::IsPanelModeToolBar(const CObject* p)
 {
     const CExtToolControlBar* pBar = AsToolBar(p);

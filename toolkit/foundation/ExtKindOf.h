@@ -37,6 +37,14 @@ public:
     static bool IsDockedVertically(const CControlBar* pBar);
     static bool IsDockedHorizontally(const CControlBar* pBar);
 
+    // ---- the bar drag (CExtControlBar's drag state) ----------------------------------------------------
+    // The bar being dragged, NULL when none.
+    static CWnd* DraggedBar();
+    // The bar's stored docked width (cx, left and right sides) and height (cy, top and bottom sides).
+    static CSize DockedExtents(CWnd* pBar);
+    // Steps the bar's last drag point so that a move to the same point is looked at again.
+    static void StepDragPoint(CWnd* pBar);
+
     // ---- tool bars and their buttons --------------------------------------------------------------
     // The tool bar's flags tested against its panel-mode flag (set by panel bars); false for other objects.
     static bool IsPanelModeToolBar(const CObject* p);

@@ -73,6 +73,7 @@ CSize CHostFixedBar::CalcDynamicLayout(int nLength, DWORD nMode)
 BEGIN_MESSAGE_MAP(CDockingHostFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgConstructPopupMenu, OnConstructPopupMenu)
+ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgDrawTackedArea, OnDrawTrackedArea)
 ON_COMMAND_EX_RANGE(kIdBarFirst, kIdFixedFirst + 0x7F, OnBarToggle)
 ON_UPDATE_COMMAND_UI_RANGE(kIdBarFirst, kIdFixedFirst + 0x7F, OnUpdateBarToggle)
 END_MESSAGE_MAP()
@@ -153,6 +154,14 @@ LRESULT CDockingHostFrame::OnConstructPopupMenu(WPARAM wParam, LPARAM lParam)
     g_CmdManagerHolder->SetupCommand(kHostProfile, cmd, true);
     pData->m_pPopupMenuWnd->InsertItem(0xB000);
     return 1;
+}
+
+LRESULT CDockingHostFrame::OnDrawTrackedArea(WPARAM wParam, LPARAM lParam)
+{
+    (void)wParam;
+    (void)lParam;
+    ++m_nTrackerPaints;
+    return 0;
 }
 
 BOOL CDockingHostFrame::OnBarToggle(UINT nID)

@@ -30,8 +30,16 @@ public:
     int CalcMinWidth() const override;
     int CalcMinHeight() const override;
 
+    bool IsLiveDragMode() const override { return m_bLiveDrag || CExtControlBar::IsLiveDragMode(); }
+    bool IsMarkerDockingAllowed() const override
+    {
+        return !m_bNoMarkerDocking && CExtControlBar::IsMarkerDockingAllowed();
+    }
+
     CWnd m_wndChild;
-    int m_nMinLength = 0; // a larger minimum length along the row, 0 none
+    int m_nMinLength = 0;            // a larger minimum length along the row, 0 none
+    bool m_bLiveDrag = false;        // drags live whatever the dragging style
+    bool m_bNoMarkerDocking = false; // refuses tabbing with other bars
 };
 
 // A fixed-size bar that answers as tool bars do: live drag, no dock target, no marker docking,
@@ -83,8 +91,11 @@ public:
     // Kind and item count of the menu at its last after-filling announcement.
     int m_nLastPostKind = -1;
     int m_nLastPostItemCount = -1;
+    // Trackers offered through "CExtControlBar::g_nMsgDrawTackedArea" (the toolkit draws them).
+    int m_nTrackerPaints = 0;
 
 protected:
+    afx_msg LRESULT OnDrawTrackedArea(WPARAM wParam, LPARAM lParam);
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnConstructPopupMenu(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnBarToggle(UINT nID);

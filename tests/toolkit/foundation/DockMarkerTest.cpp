@@ -352,7 +352,7 @@ TEST(LoadDockMarker, CreatesOneRegionShapedWindowPerImageOfTheSet)
         CExtDynDockMarkerWnd* pWnd = arr[i];
         ASSERT_NE(pWnd->GetSafeHwnd(), nullptr);
         EXPECT_EQ(pWnd->GetTargetWnd(), hTarget);
-        EXPECT_EQ(pWnd->GetMarkerKind(), layout.m_arrChildren[i]->m_eMarkerType);
+        EXPECT_EQ(pWnd->GetMarkerType(), layout.m_arrChildren[i]->m_eMarkerType);
         CRect rcWnd;
         pWnd->GetWindowRect(&rcWnd);
         EXPECT_EQ(rcWnd, layout.m_arrChildren[i]->m_rc) << i;
@@ -368,7 +368,7 @@ TEST(LoadDockMarker, CreatesOneRegionShapedWindowPerImageOfTheSet)
     // Loading again replaces the old windows.
     ASSERT_TRUE(g_PaintManagerHolder->LoadDockMarker(hTarget, Marker::kArrowBottom, 0, 0, 301, 201, arr));
     ASSERT_EQ(arr.GetSize(), 1);
-    EXPECT_EQ(arr[0]->GetMarkerKind(), Marker::kArrowBottom);
+    EXPECT_EQ(arr[0]->GetMarkerType(), Marker::kArrowBottom);
     CExtDynDockMarkerWnd::DestroyMarkerSet(arr);
     EXPECT_EQ(arr.GetSize(), 0);
 }
