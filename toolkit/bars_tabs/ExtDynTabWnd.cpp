@@ -100,9 +100,20 @@ void CExtDynTabWnd::InsertBar(CExtControlBar* pBar, int nIndex, bool bTemporary,
 
 void CExtDynTabWnd::RemoveTemporaryItems(bool bUpdate)
 {
+    // A member's own tab marked while the member is dragged out stays, without the mark.
+    CExtDynTabControlBar* pGroup = GetTabControlBar();
+    CExtDockDynBar* pInner = pGroup != nullptr ? pGroup->m_pWndDynDocker : nullptr;
     for (int i = ItemGetCount() - 1; i >= 0; --i)
     {
-        if ((ItemGet(i)->m_dwItemStyle & kTemporary) != 0)
+        TAB_ITEM_INFO* pTii = ItemGet(i);
+        if ((pTii->m_dwItemStyle & kTemporary) == 0)
+            continue;
+        CExtControlBar* pBar = reinterpret_cast<CExtControlBar*>(pTii->m_lParam);
+        const bool bMember = pInner != nullptr && pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()) &&
+                             pBar->m_pDockBar == pInner && pInner->FindBar(pBar) > 0;
+        if (bMember)
+            pTii->m_dwItemStyle &= ~kTemporary;
+        else
             ItemRemove(i, 1, false);
     }
     UpdateTabWnd(bUpdate);

@@ -31,7 +31,7 @@ public:
 
     // Adds a tab for the bar at nIndex (out of range: at the end) unless it has one; then only updates.
     void InsertBar(CExtControlBar* pBar, int nIndex, bool bTemporary, bool bUpdate);
-    // Removes every temporary tab.
+    // Removes every temporary tab; a member's own tab (marked while it is dragged out) only loses the mark.
     void RemoveTemporaryItems(bool bUpdate = true);
     // The bar of the tab; NULL out of range, and for a temporary tab when bSkipTemporary.
     CExtControlBar* GetBarAt(int nIndex, bool bSkipTemporary) const;

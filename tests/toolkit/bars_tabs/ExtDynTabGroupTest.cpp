@@ -326,3 +326,141 @@ TEST_F(DynTabState, AnAutoHiddenGroupComesBackWithItsCurrentTab)
     EXPECT_TRUE(m_pLeft->ItemGet(1)->IsGroupCurrent());
     EXPECT_FALSE(m_pLeft->ItemGet(0)->IsGroupCurrent());
 }
+
+namespace
+{
+void KeyInput(WORD wVk, bool bUp)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = wVk;
+    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+class DynTabDrag : public DynTabGroup
+{
+protected:
+    void SetUp() override
+    {
+        CExtControlBar::g_nDraggingStyleOverride = 0;
+        DynTabGroup::SetUp();
+    }
+    void TearDown() override
+    {
+        DynTabGroup::TearDown();
+        CExtControlBar::g_nDraggingStyleOverride = -1;
+    }
+    static CPoint CaptionPoint(CExtControlBar* pBar)
+    {
+        CRect rc(pBar->GetCaptionRect());
+        rc.OffsetRect(WindowRectOf(pBar).TopLeft());
+        return CPoint(rc.left + 8, rc.CenterPoint().y);
+    }
+};
+} // namespace
+
+TEST_F(DynTabDrag, DroppingABarOntoAnotherMakesOneGroupWithTabsAtItsBottom)
+{
+    const CPoint ptFrom = CaptionPoint(m_pC);
+    const CRect rcA = WindowRectOf(m_pA);
+    const CPoint ptTo(rcA.CenterPoint().x, rcA.top + 10);
+    RunInputScript([&] {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        ::Sleep(40);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(60);
+        SendMouse(ptFrom.x - 40, ptFrom.y + 30, 0);
+        ::Sleep(60);
+        SendMouse(ptTo.x, ptTo.y + 2, 0);
+        ::Sleep(60);
+        SendMouse(ptTo.x, ptTo.y, 0);
+        ::Sleep(150);
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+        ::Sleep(40);
+    });
+    Settle();
+    CExtDynTabControlBar* pGroup = GroupOf(m_pC);
+    ASSERT_NE(pGroup, nullptr);
+    EXPECT_EQ(GroupOf(m_pA), pGroup);
+    EXPECT_EQ(TabBars(pGroup), (std::vector<CExtControlBar*>{m_pA, m_pC}));
+    EXPECT_TRUE(pGroup->m_wndTabs.IsWindowVisible());
+    EXPECT_EQ(WindowRectOf(&pGroup->m_wndTabs).bottom, ClientScreenRectOf(pGroup).bottom);
+    EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
+}
+
+TEST_F(DynTabDrag, DraggingATabOutRunsTheBarsDragAndEscapeLeavesTabsAndMarksAsBefore)
+{
+    CExtDynTabControlBar* pGroup = MakeGroup();
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pC));
+    Settle();
+    CExtDynTabWnd& tabs = pGroup->m_wndTabs;
+    tabs.SelectionSet(tabs.FindBar(m_pB), true, true);
+    const std::vector<CExtControlBar*> before = TabBars(pGroup);
+    std::vector<DWORD> styles;
+    for (int i = 0; i < tabs.ItemGetCount(); ++i)
+        styles.push_back(tabs.ItemGet(i)->m_dwItemStyle);
+    const CPoint ptTab = TabCentre(tabs, tabs.FindBar(m_pB));
+    CExtControlBar* pDraggedMeanwhile = nullptr;
+    bool bTabMeanwhile = false;
+    RunInputScript([&] {
+        SendMouse(ptTab.x, ptTab.y, 0);
+        ::Sleep(40);
+        SendMouse(ptTab.x, ptTab.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(60);
+        SendMouse(ptTab.x + 12, ptTab.y - 20, 0);
+        ::Sleep(60);
+        SendMouse(ptTab.x + 200, ptTab.y - 150, 0);
+        ::Sleep(150);
+        pDraggedMeanwhile = CExtControlBar::GetDraggedBar();
+        // The drag drops temporary tabs as it goes; the member's own tab stays.
+        bTabMeanwhile = tabs.FindBar(m_pB) >= 0;
+        KeyInput(VK_ESCAPE, false);
+        KeyInput(VK_ESCAPE, true);
+        ::Sleep(80);
+        SendMouse(ptTab.x + 200, ptTab.y - 150, MOUSEEVENTF_LEFTUP);
+        ::Sleep(40);
+    });
+    Settle();
+    EXPECT_EQ(pDraggedMeanwhile, m_pB);
+    EXPECT_TRUE(bTabMeanwhile);
+    EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
+    ASSERT_EQ(GroupOf(m_pB), pGroup);
+    EXPECT_EQ(TabBars(pGroup), before);
+    for (int i = 0; i < tabs.ItemGetCount(); ++i)
+        EXPECT_EQ(tabs.ItemGet(i)->m_dwItemStyle, styles[i]) << i;
+    EXPECT_EQ(pGroup->GetSelectedBar(), m_pB);
+}
+
+TEST_F(DynTabDrag, DraggingATabOutOfATwoBarGroupDissolvesItSafely)
+{
+    CExtDynTabControlBar* pGroup = MakeGroup();
+    ASSERT_NE(pGroup, nullptr);
+    const HWND hStrip = pGroup->m_wndTabs.GetSafeHwnd();
+    const CPoint ptTab = TabCentre(pGroup->m_wndTabs, pGroup->m_wndTabs.FindBar(m_pB));
+    const CRect rcC = WindowRectOf(m_pC);
+    const CPoint ptTo(rcC.CenterPoint().x, rcC.bottom - 10);
+    RunInputScript([&] {
+        SendMouse(ptTab.x, ptTab.y, 0);
+        ::Sleep(40);
+        SendMouse(ptTab.x, ptTab.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(60);
+        SendMouse(ptTab.x + 12, ptTab.y - 20, 0);
+        ::Sleep(60);
+        SendMouse(ptTo.x, ptTo.y - 2, 0);
+        ::Sleep(60);
+        SendMouse(ptTo.x, ptTo.y, 0);
+        ::Sleep(150);
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+        ::Sleep(40);
+    });
+    Settle();
+    // The group is gone with its strip; both bars live on, b beside c.
+    EXPECT_FALSE(::IsWindow(hStrip));
+    EXPECT_EQ(GroupOf(m_pA), nullptr);
+    EXPECT_EQ(GroupOf(m_pB), nullptr);
+    EXPECT_TRUE(m_pA->IsWindowVisible());
+    EXPECT_TRUE(m_pB->IsWindowVisible());
+    EXPECT_FALSE(CExtControlBar::IsFloating(m_pB));
+    EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
+}
