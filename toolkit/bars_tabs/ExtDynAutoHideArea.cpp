@@ -263,9 +263,10 @@ CExtControlBar* CExtDynAutoHideArea::GetBarAt(int nIndex) const
     if (pTii == nullptr)
         return nullptr;
     CExtControlBar* pBar = reinterpret_cast<CExtControlBar*>(pTii->m_lParam);
-    return pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()) && CWnd::FromHandlePermanent(pBar->GetSafeHwnd()) == pBar
-               ? pBar
-               : nullptr;
+    HWND hWndBar = nullptr;
+    if (pBar == nullptr || !m_mapBarWnds.Lookup(pTii->m_lParam, hWndBar))
+        return nullptr;
+    return ::IsWindow(hWndBar) && CWnd::FromHandlePermanent(hWndBar) == pBar ? pBar : nullptr;
 }
 
 bool CExtDynAutoHideArea::RemoveDeadTabs()
@@ -280,6 +281,7 @@ bool CExtDynAutoHideArea::RemoveDeadTabs()
         TAB_ITEM_INFO* pNext = ItemGet(i + 1);
         if (pTii->IsGroupStart() && pNext != nullptr && !pNext->IsGroupStart())
             pNext->m_dwItemStyle |= kGroupStart;
+        m_mapBarWnds.RemoveKey(pTii->m_lParam);
         ItemRemove(i, 1, false);
         bRemoved = true;
     }
@@ -306,6 +308,7 @@ void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bDoNotShow
     {
         CExtControlBar* pMember = arrBars[i];
         ItemInsert(nullptr, nullptr, false, i == 0 ? kGroupStart : 0, -1, (LPARAM)pMember);
+        m_mapBarWnds.SetAt((LPARAM)pMember, pMember->GetSafeHwnd());
         pMember->m_bfRuntimeState |= CExtControlBar::kStateAutoHide;
         if (pMember == pSelected)
         {
@@ -355,6 +358,7 @@ void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
             pCurrent = arrBars[i];
         if (SelectionGet() == nIndex)
             SelectionSet(-1, false, false);
+        m_mapBarWnds.RemoveKey((LPARAM)arrBars[i]);
         ItemRemove(nIndex, 1, false);
     }
     UpdateTabWnd(true);

@@ -2,6 +2,7 @@
 // lParam); the bars of one tabbed group form a run whose first tab is a group start. Selecting a tab slides its bar
 // out in the frame's auto-hide slider.
 #pragma once
+#include "platform/Collections.h"
 #include "platform/OleSupport.h"
 #include "toolkit/bars_tabs/ExtTabWnd.h"
 
@@ -103,6 +104,8 @@ protected:
 
     CExtDynAutoHideSlider* m_pSlider; // not owned
     UINT m_nEdgeId;
+    // The window of each listed bar: a bar whose window is gone is never touched through its pointer.
+    CMap<LPARAM, LPARAM, HWND, HWND> m_mapBarWnds;
     mutable CString m_sQueriedText;
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
