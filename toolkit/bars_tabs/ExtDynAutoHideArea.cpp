@@ -1,35 +1,197 @@
-// CExtDynAutoHideArea: class record.
+// CExtDynAutoHideArea: creation of a frame's areas, their order, listing and removing auto-hidden bars, selection
+// (sliding bars out), visibility, metrics, the context menu, the keyboard and the drop target.
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "platform/FrameWnd.h"
+#include "platform/MdiFrameWnd.h"
+#include "platform/MiniFrameWnd.h"
+#include "toolkit/bars_tabs/ExtDockDynTabBar.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
+#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/docking/ExtDockBar.h"
+#include "toolkit/foundation/ExtCmdItem.h"
+#include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 IMPLEMENT_DYNCREATE(CExtDynAutoHideArea, CExtTabWnd)
 
-CExtDynAutoHideArea::CExtDynAutoHideArea() {}
+BEGIN_MESSAGE_MAP(CExtDynAutoHideArea, CExtTabWnd)
+ON_WM_SIZE()
+ON_WM_WINDOWPOSCHANGED()
+ON_WM_CONTEXTMENU()
+ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+bool CExtDynAutoHideArea::g_bEnableDropTarget = true;
+bool CExtDynAutoHideArea::g_bEnableCtrlPageSwitching = true;
+int CExtDynAutoHideArea::g_nAutoHideLook = -1;
+
+namespace
+{
+const UINT kEdgeIds[4] = {CExtControlBar::kDockBarTop, CExtControlBar::kDockBarBottom, CExtControlBar::kDockBarLeft,
+                          CExtControlBar::kDockBarRight};
+const DWORD kGroupStart = CExtTabWnd::TAB_ITEM_INFO::kGroupStart;
+const DWORD kTemporary = CExtTabWnd::TAB_ITEM_INFO::kTemporary;
+const DWORD kHidden = CExtTabWnd::TAB_ITEM_INFO::kHidden;
+const UINT kIdleLayoutFlags = 0x0C;
+const WORD kMenuKindArea = 8;
+const UINT kMenuSourceMessage = 0x7B; // WM_CONTEXTMENU
+
+DWORD OrientationOfEdge(UINT nDockBarID)
+{
+    switch (nDockBarID)
+    {
+    case CExtControlBar::kDockBarBottom: return CExtTabWnd::kOrientBottom;
+    case CExtControlBar::kDockBarLeft: return CExtTabWnd::kOrientLeft;
+    case CExtControlBar::kDockBarRight: return CExtTabWnd::kOrientRight;
+    default: return CExtTabWnd::kOrientTop;
+    }
+}
+
+CFrameWnd* FrameOf(CWnd* pWnd)
+{
+    if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
+        return nullptr;
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, pWnd);
+    if (pFrame == nullptr)
+        pFrame = pWnd->GetParentFrame();
+    while (pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
+        pFrame = pFrame->GetParentFrame();
+    return pFrame;
+}
+} // namespace
+
+// ---- the drop target ---------------------------------------------------------------------------------------------
+
+DROPEFFECT CExtDynAutoHideArea::CDynDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                                                            CPoint point)
+{
+    return OnDragOver(pWnd, pDataObject, dwKeyState, point);
+}
+
+DROPEFFECT CExtDynAutoHideArea::CDynDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
+                                                           CPoint point)
+{
+    (void)pWnd;
+    (void)pDataObject;
+    (void)dwKeyState;
+    if (m_pOwner == nullptr || m_pOwner->GetSafeHwnd() == nullptr)
+        return DROPEFFECT_NONE;
+    const LONG nHit = m_pOwner->ItemHitTest(point);
+    if (nHit >= 0 && nHit != m_pOwner->SelectionGet())
+        m_pOwner->SelectionSet((int)nHit, true, true);
+    return DROPEFFECT_NONE;
+}
+
+// ---- creation and order ------------------------------------------------------------------------------------------
+
+CExtDynAutoHideArea::CExtDynAutoHideArea()
+    : m_bfState(0), m_rcLastWnd(0, 0, 0, 0), m_bKeyboardSelection(false), m_bAutoDeleteArea(false), m_pSlider(nullptr),
+      m_nEdgeId(0)
+{
+    m_dropTarget.m_pOwner = this;
+}
 
 CExtDynAutoHideArea::~CExtDynAutoHideArea() {}
 
-void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bAnimate)
+bool CExtDynAutoHideArea::Create(CFrameWnd* pFrame, CExtDynAutoHideSlider* pSlider, UINT nDockBarID)
 {
-    (void)bAnimate;
-    if (pBar == nullptr || ItemFindByLParam((LPARAM)pBar) >= 0)
-        return;
-    ItemInsert(nullptr, nullptr, false, 0, -1, (LPARAM)pBar);
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr || pSlider == nullptr)
+        return false;
+    m_pSlider = pSlider;
+    m_nEdgeId = nDockBarID;
+    if (!CExtTabWnd::Create(pFrame, CRect(0, 0, 0, 0), nDockBarID, WS_CHILD | WS_VISIBLE,
+                            OrientationOfEdge(nDockBarID) | kAreaTabStyle))
+        return false;
+    SetDocksToParent(true);
+    for (CExtDockBar* pDock = CExtDockBar::FindCircleDockBar(pFrame, 0, nDockBarID); pDock != nullptr;
+         pDock = pDock->m_pInnerCircleBar)
+        pDock->m_pAutoHideArea = this;
+    AdjustOrder();
+    if (g_bEnableDropTarget && AfxOleIsInitialized())
+        m_dropTarget.Register(this);
+    return true;
 }
 
-void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bAnimate)
+bool CExtDynAutoHideArea::CreateFrameAreas(CFrameWnd* pFrame)
 {
-    (void)bAnimate;
-    const int nIndex = ItemFindByLParam((LPARAM)pBar);
-    if (nIndex < 0)
-        return;
-    ItemRemove(nIndex);
-    pBar->ReclaimRowSpace();
-    if (CFrameWnd* pFrame = pBar->GetDockingFrame())
-        pFrame->ShowControlBar(pBar, TRUE, TRUE);
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr)
+        return false;
+    CExtDynAutoHideArea* pAreas[4] = {};
+    FindFrameAreas(pFrame, &pAreas[0], &pAreas[1], &pAreas[2], &pAreas[3]);
+    if (pAreas[0] != nullptr && pAreas[1] != nullptr && pAreas[2] != nullptr && pAreas[3] != nullptr)
+        return true;
+    for (UINT nID : kEdgeIds)
+    {
+        if (CExtDockBar::FindCircleDockBar(pFrame, 0, nID) == nullptr)
+            return false;
+    }
+    CExtDynAutoHideSlider* pSlider = nullptr;
+    for (int i = 0; i < 4 && pSlider == nullptr; ++i)
+        pSlider = pAreas[i] != nullptr ? pAreas[i]->GetAutoHideSlider() : nullptr;
+    if (pSlider == nullptr)
+    {
+        pSlider = new CExtDynAutoHideSlider;
+        pSlider->m_bAutoDeleteSlider = true;
+        if (!pSlider->Create(pFrame))
+        {
+            delete pSlider;
+            return false;
+        }
+    }
+    for (int i = 0; i < 4; ++i)
+    {
+        if (pAreas[i] != nullptr)
+            continue;
+        // The window deletes its object when destroyed.
+        CExtDynAutoHideArea* pArea = new CExtDynAutoHideArea;
+        pArea->m_bAutoDeleteArea = true;
+        if (!pArea->Create(pFrame, pSlider, kEdgeIds[i]))
+        {
+            if (pArea->GetSafeHwnd() != nullptr)
+                pArea->DestroyWindow();
+            else
+                delete pArea;
+            return false;
+        }
+    }
+    return true;
 }
 
-void CExtDynAutoHideArea::FindFrameAreas(CFrameWnd* pFrame, CExtDynAutoHideArea** ppTop, CExtDynAutoHideArea** ppBottom,
+void CExtDynAutoHideArea::PostNcDestroy()
+{
+    CExtTabWnd::PostNcDestroy();
+    if (m_bAutoDeleteArea)
+        delete this;
+}
+
+void CExtDynAutoHideArea::AdjustOrder()
+{
+    CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame == nullptr)
+        return;
+    CExtDockBar* pRight = CExtDockBar::FindCircleDockBar(pFrame, 0, CExtControlBar::kDockBarRight);
+    if (pRight == nullptr)
+        return;
+    CExtDynAutoHideArea* pAreas[4] = {};
+    FindFrameAreas(pFrame, &pAreas[0], &pAreas[1], &pAreas[2], &pAreas[3]);
+    HWND hAfter = pRight->GetSafeHwnd();
+    for (CExtDynAutoHideArea* pArea : pAreas)
+    {
+        if (pArea == nullptr)
+            continue;
+        if (::GetWindow(hAfter, GW_HWNDNEXT) != pArea->GetSafeHwnd())
+            ::SetWindowPos(pArea->GetSafeHwnd(), hAfter, 0, 0, 0, 0, 0x51B);
+        hAfter = pArea->GetSafeHwnd();
+    }
+}
+
+CFrameWnd* CExtDynAutoHideArea::GetAreaFrame() const { return FrameOf(const_cast<CExtDynAutoHideArea*>(this)); }
+
+void CExtDynAutoHideArea::FindFrameAreas(CWnd* pWnd, CExtDynAutoHideArea** ppTop, CExtDynAutoHideArea** ppBottom,
                                          CExtDynAutoHideArea** ppLeft, CExtDynAutoHideArea** ppRight)
 {
     CExtDynAutoHideArea** slots[4] = {ppTop, ppBottom, ppLeft, ppRight};
@@ -38,7 +200,482 @@ void CExtDynAutoHideArea::FindFrameAreas(CFrameWnd* pFrame, CExtDynAutoHideArea*
         if (pp != nullptr)
             *pp = nullptr;
     }
-    (void)pFrame; // a frame has its areas once the auto-hide set-up makes them
+    CFrameWnd* pFrame = FrameOf(pWnd);
+    if (pFrame == nullptr)
+        return;
+    for (CWnd* pChild = pFrame->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetWindow(GW_HWNDNEXT))
+    {
+        CExtDynAutoHideArea* pArea = DYNAMIC_DOWNCAST(CExtDynAutoHideArea, CWnd::FromHandlePermanent(pChild->m_hWnd));
+        if (pArea == nullptr)
+            continue;
+        const UINT nID = (UINT)pArea->GetDlgCtrlID();
+        for (int i = 0; i < 4; ++i)
+        {
+            if (nID == kEdgeIds[i] && slots[i] != nullptr && *slots[i] == nullptr)
+                *slots[i] = pArea;
+        }
+    }
 }
 
-void CExtDynAutoHideArea::AdjustOrder() {}
+CExtDynAutoHideArea* CExtDynAutoHideArea::FindAreaOfBar(CExtControlBar* pBar, int* pnIndex)
+{
+    if (pnIndex != nullptr)
+        *pnIndex = -1;
+    if (pBar == nullptr)
+        return nullptr;
+    CFrameWnd* pFrame = pBar->m_pDockSite;
+    if (pFrame == nullptr && pBar->GetSafeHwnd() != nullptr)
+        pFrame = pBar->GetDockingFrame();
+    CExtDynAutoHideArea* pAreas[4] = {};
+    FindFrameAreas(pFrame, &pAreas[0], &pAreas[1], &pAreas[2], &pAreas[3]);
+    for (CExtDynAutoHideArea* pArea : pAreas)
+    {
+        if (pArea == nullptr)
+            continue;
+        const int nIndex = pArea->ItemFindByLParam((LPARAM)pBar);
+        if (nIndex >= 0)
+        {
+            if (pnIndex != nullptr)
+                *pnIndex = nIndex;
+            return pArea;
+        }
+    }
+    return nullptr;
+}
+
+// ---- listing bars ------------------------------------------------------------------------------------------------
+
+void CExtDynAutoHideArea::CollectAutoHideBars(CExtControlBar* pBar, CArray<CExtControlBar*, CExtControlBar*>& arrBars)
+{
+    CExtDynTabControlBar* pGroup = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pBar);
+    if (pGroup == nullptr)
+    {
+        arrBars.Add(pBar);
+        return;
+    }
+    if (CExtDockDynTabBar* pInner = pGroup->GetTabDockBar())
+        pInner->CollectTabbedBars(arrBars);
+}
+
+CExtControlBar* CExtDynAutoHideArea::GetBarAt(int nIndex) const
+{
+    const TAB_ITEM_INFO* pTii = ItemGet(nIndex);
+    if (pTii == nullptr)
+        return nullptr;
+    CExtControlBar* pBar = reinterpret_cast<CExtControlBar*>(pTii->m_lParam);
+    HWND hWndBar = nullptr;
+    if (pBar == nullptr || !m_mapBarWnds.Lookup(pTii->m_lParam, hWndBar))
+        return nullptr;
+    return ::IsWindow(hWndBar) && CWnd::FromHandlePermanent(hWndBar) == pBar ? pBar : nullptr;
+}
+
+bool CExtDynAutoHideArea::RemoveDeadTabs()
+{
+    bool bRemoved = false;
+    for (int i = ItemGetCount() - 1; i >= 0; --i)
+    {
+        if (GetBarAt(i) != nullptr)
+            continue;
+        TAB_ITEM_INFO* pTii = ItemGet(i);
+        // A group start passes its mark on to the next tab of its run.
+        TAB_ITEM_INFO* pNext = ItemGet(i + 1);
+        if (pTii->IsGroupStart() && pNext != nullptr && !pNext->IsGroupStart())
+            pNext->m_dwItemStyle |= kGroupStart;
+        m_mapBarWnds.RemoveKey(pTii->m_lParam);
+        ItemRemove(i, 1, false);
+        bRemoved = true;
+    }
+    if (bRemoved)
+        UpdateTabWnd(true);
+    return bRemoved;
+}
+
+void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bDoNotShow)
+{
+    if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
+        return;
+    CArray<CExtControlBar*, CExtControlBar*> arrBars;
+    CollectAutoHideBars(pBar, arrBars);
+    if (arrBars.GetSize() == 0)
+        return;
+    CExtDynTabControlBar* pGroup = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pBar);
+    CControlBar* pSelected = pGroup != nullptr ? pGroup->GetSelectedBar() : nullptr;
+    m_bfState |= kStateAppending | kStateFrameActive;
+    const int nFirst = ItemGetCount();
+    int nSelect = nFirst;
+    CExtControlBar* pShow = arrBars[0];
+    for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
+    {
+        CExtControlBar* pMember = arrBars[i];
+        ItemInsert(nullptr, nullptr, false, i == 0 ? kGroupStart : 0, -1, (LPARAM)pMember);
+        m_mapBarWnds.SetAt((LPARAM)pMember, pMember->GetSafeHwnd());
+        pMember->m_bfRuntimeState |= CExtControlBar::kStateAutoHide;
+        if (pMember == pSelected)
+        {
+            nSelect = nFirst + (int)i;
+            pShow = pMember;
+        }
+    }
+    pBar->m_bfRuntimeState |= CExtControlBar::kStateAutoHide;
+    // The run's current tab is marked; no tab stays selected.
+    SelectionSet(nSelect, false, false);
+    SelectionSet(-1, false, false);
+    m_bfState &= (BYTE) ~(kStateAppending | kStateFrameActive);
+    UpdateTabWnd(true);
+    if (bDoNotShow)
+        return;
+    CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame == nullptr)
+        pFrame = pBar->GetDockingFrame();
+    if (pFrame != nullptr)
+        pFrame->RecalcLayout();
+    if (m_pSlider != nullptr && m_pSlider->GetSafeHwnd() != nullptr)
+        m_pSlider->SlideRun(pShow, true, false);
+}
+
+void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
+{
+    if (pBar == nullptr)
+        return;
+    CArray<CExtControlBar*, CExtControlBar*> arrBars;
+    CollectAutoHideBars(pBar, arrBars);
+    if (m_pSlider != nullptr && m_pSlider->GetSafeHwnd() != nullptr)
+    {
+        CExtControlBar* pShown = m_pSlider->GetBar();
+        for (INT_PTR i = 0; i < arrBars.GetSize() && pShown != nullptr; ++i)
+        {
+            if (arrBars[i] == pShown)
+                m_pSlider->SlideRun(pShown, false, false);
+        }
+    }
+    CExtControlBar* pCurrent = nullptr;
+    for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
+    {
+        const int nIndex = ItemFindByLParam((LPARAM)arrBars[i]);
+        if (nIndex < 0)
+            continue;
+        if (ItemGet(nIndex)->IsGroupCurrent())
+            pCurrent = arrBars[i];
+        if (SelectionGet() == nIndex)
+            SelectionSet(-1, false, false);
+        m_mapBarWnds.RemoveKey((LPARAM)arrBars[i]);
+        ItemRemove(nIndex, 1, false);
+    }
+    UpdateTabWnd(true);
+    for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
+        arrBars[i]->m_bfRuntimeState &= ~CExtControlBar::kStateAutoHide;
+    pBar->m_bfRuntimeState &= ~CExtControlBar::kStateAutoHide;
+    CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame == nullptr && pBar->GetSafeHwnd() != nullptr)
+        pFrame = pBar->GetDockingFrame();
+    if (pFrame == nullptr)
+        return;
+    CExtDynTabControlBar* pGroup = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pBar);
+    if (bNoLayout)
+    {
+        pFrame->ShowControlBar(pBar, TRUE, TRUE);
+        pFrame->m_nIdleFlags |= kIdleLayoutFlags;
+    }
+    else
+    {
+        if (pBar->GetTabbedContainer() == nullptr)
+            pBar->ReclaimRowSpace();
+        pFrame->ShowControlBar(pBar, TRUE, FALSE);
+    }
+    if (pGroup != nullptr && pCurrent != nullptr && pGroup->m_wndTabs.GetSafeHwnd() != nullptr)
+    {
+        const int nIndex = pGroup->m_wndTabs.FindBar(pCurrent);
+        if (nIndex >= 0)
+            pGroup->m_wndTabs.SelectionSet(nIndex, true, true);
+    }
+}
+
+// ---- selection ---------------------------------------------------------------------------------------------------
+
+bool CExtDynAutoHideArea::IsFrameActive() const
+{
+    CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame == nullptr)
+        return false;
+    CWnd* pActive = CWnd::GetActiveWindow();
+    const bool bHover = CExtPopupMenuWnd::IsHoverAllowed(m_hWnd, pActive != nullptr ? pActive->m_hWnd : nullptr);
+    if (!bHover && (m_bfState & kStateFrameActive) == 0)
+        return false;
+    if ((m_bfState & kStateFrameActive) != 0)
+        return true;
+    const HWND hFocus = ::GetFocus();
+    if (hFocus == nullptr)
+        return false;
+    const HWND hFrame = pFrame->GetSafeHwnd();
+    if (hFocus == hFrame || ::IsChild(hFrame, hFocus))
+        return true;
+    CWnd* pFocus = CWnd::FromHandle(hFocus);
+    CFrameWnd* pFocusFrame = pFocus != nullptr ? pFocus->GetParentFrame() : nullptr;
+    for (; pFocusFrame != nullptr; pFocusFrame = pFocusFrame->GetParentFrame())
+    {
+        if (pFocusFrame == pFrame)
+            return true;
+    }
+    if (CMDIChildWnd* pChild = DYNAMIC_DOWNCAST(CMDIChildWnd, pFrame))
+    {
+        CMDIFrameWnd* pMdi = pChild->GetMDIFrame();
+        return pMdi != nullptr && pMdi->MDIGetActive() == pChild;
+    }
+    return false;
+}
+
+bool CExtDynAutoHideArea::OnTabWndSelectionChange(int nOldItemIndex, int nNewItemIndex, bool bPreSelectionTest)
+{
+    if (bPreSelectionTest)
+    {
+        const bool bSliderVisible =
+            m_pSlider != nullptr && m_pSlider->GetSafeHwnd() != nullptr && m_pSlider->IsWindowVisible();
+        if (nOldItemIndex == nNewItemIndex && bSliderVisible)
+            return true;
+        if (!IsFrameActive())
+            return nNewItemIndex < 0;
+        if (nNewItemIndex >= 0 && (m_bfState & kStateAppending) == 0 && m_pSlider != nullptr &&
+            m_pSlider->GetBar() != nullptr)
+            m_pSlider->SlideRun(m_pSlider->GetBar(), false, false);
+        return true;
+    }
+    if ((m_bfState & kStateAppending) != 0 || nNewItemIndex < 0)
+        return true;
+    CExtControlBar* pBar = GetBarAt(nNewItemIndex);
+    const bool bAnimate = !m_bKeyboardSelection;
+    m_bKeyboardSelection = false;
+    if (pBar == nullptr)
+    {
+        RemoveDeadTabs();
+        return false;
+    }
+    if (m_pSlider != nullptr)
+        m_pSlider->SlideRun(pBar, true, bAnimate);
+    return true;
+}
+
+void CExtDynAutoHideArea::MarkGroupCurrent(int nIndex)
+{
+    TAB_ITEM_INFO* pTii = ItemGet(nIndex);
+    if (pTii == nullptr)
+        return;
+    int nStart = nIndex;
+    while (nStart > 0 && !ItemGet(nStart)->IsGroupStart())
+        --nStart;
+    for (int i = nStart; i < ItemGetCount(); ++i)
+    {
+        TAB_ITEM_INFO* p = ItemGet(i);
+        if (i > nStart && p->IsGroupStart())
+            break;
+        p->m_dwItemStyle &= ~TAB_ITEM_INFO::kGroupCurrent;
+    }
+    pTii->m_dwItemStyle |= TAB_ITEM_INFO::kGroupCurrent;
+    UpdateTabWnd(true);
+}
+
+bool CExtDynAutoHideArea::HandleCtrlPage(bool bNext)
+{
+    const int nCount = ItemGetCount();
+    const int nSel = SelectionGet();
+    if (nSel < 0 || nCount == 0)
+        return true;
+    for (int nStep = 1; nStep < nCount; ++nStep)
+    {
+        const int i = bNext ? (nSel + nStep) % nCount : (nSel - nStep + nCount) % nCount;
+        const TAB_ITEM_INFO* pTii = ItemGet(i);
+        if ((pTii->m_dwItemStyle & (kHidden | kTemporary)) != 0)
+            continue;
+        CExtControlBar* pBar = GetBarAt(i);
+        if (pBar == nullptr || pBar->IsWindowVisible())
+            continue;
+        m_bKeyboardSelection = true;
+        SelectionSet(i, true, true);
+        m_bKeyboardSelection = false;
+        if (m_pSlider != nullptr && m_pSlider->GetBar() == pBar)
+        {
+            CWnd* pChild = m_pSlider->GetWindow(GW_CHILD);
+            if (pChild != nullptr && pChild->IsWindowVisible() && pChild->IsWindowEnabled())
+                pChild->SetFocus();
+        }
+        break;
+    }
+    return true;
+}
+
+BOOL CExtDynAutoHideArea::PreTranslateMessage(MSG* pMsg)
+{
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_PRIOR || pMsg->wParam == VK_NEXT) &&
+        g_bEnableCtrlPageSwitching && GetSafeHwnd() != nullptr && SelectionGet() >= 0 &&
+        (::GetKeyState(VK_CONTROL) & 0x8000) != 0 && (::GetKeyState(VK_SHIFT) & 0x8000) == 0 &&
+        (::GetKeyState(VK_MENU) & 0x8000) == 0)
+    {
+        HandleCtrlPage(pMsg->wParam == VK_NEXT);
+        return TRUE;
+    }
+    return CExtTabWnd::PreTranslateMessage(pMsg);
+}
+
+// ---- texts, icons, visibility, metrics, painting -----------------------------------------------------------------
+
+CExtCmdIcon* CExtDynAutoHideArea::OnTabWndQueryItemIcon(const TAB_ITEM_INFO* pTii) const
+{
+    CExtControlBar* pBar = GetBarAt(ItemGetIndexOf(pTii));
+    if (pBar == nullptr || GetSafeHwnd() == nullptr)
+        return nullptr;
+    LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(GetSafeHwnd());
+    if (pszProfile == nullptr)
+        return nullptr;
+    return g_CmdManagerHolder->GetCommandIcon(pszProfile, (UINT)pBar->GetDlgCtrlID());
+}
+
+LPCTSTR CExtDynAutoHideArea::OnTabWndQueryItemText(const TAB_ITEM_INFO* pTii) const
+{
+    CExtControlBar* pBar = GetBarAt(ItemGetIndexOf(pTii));
+    if (pBar == nullptr)
+        return nullptr;
+    pBar->GetCaptionText(m_sQueriedText);
+    return m_sQueriedText;
+}
+
+void CExtDynAutoHideArea::OnTabWndSyncVisibility()
+{
+    if (GetSafeHwnd() == nullptr)
+        return;
+    RemoveDeadTabs();
+    CFrameWnd* pFrame = GetAreaFrame();
+    const bool bShow = ItemGetCount() > 0 && (pFrame == nullptr || !CExtControlBar::IsPrintPreviewFrame(pFrame));
+    const bool bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    if (bShow && !bVisible)
+        SetWindowPos(nullptr, 0, 0, 0, 0, 0x267);
+    else if (!bShow && bVisible)
+        SetWindowPos(nullptr, 0, 0, 0, 0, 0x287);
+}
+
+void CExtDynAutoHideArea::OnTabWndItemInsert(int nItemIndex, TAB_ITEM_INFO* pTii)
+{
+    CExtTabWnd::OnTabWndItemInsert(nItemIndex, pTii);
+    UpdateTabWnd(false);
+}
+
+void CExtDynAutoHideArea::OnTabWndQueryMetrics(int& nItemInset, int& nButtonMargin, int& nStripOffset)
+{
+    CExtTabWnd::OnTabWndQueryMetrics(nItemInset, nButtonMargin, nStripOffset);
+    nStripOffset = 0;
+    if (!OrientationIsHorizontal())
+        return;
+    CExtDynAutoHideArea *pLeft = nullptr, *pRight = nullptr;
+    FindFrameAreas(this, nullptr, nullptr, &pLeft, &pRight);
+    if (pLeft != nullptr && pLeft->ItemGetCount() > 0)
+        nItemInset += pLeft->GetStripThickness();
+    if (pRight != nullptr && pRight->ItemGetCount() > 0)
+        nButtonMargin += pRight->GetStripThickness();
+}
+
+void CExtDynAutoHideArea::OnTabWndDrawEntire(CDC& dc, const CRect& rcClient)
+{
+    bool bLook = g_nAutoHideLook == 1;
+    if (g_nAutoHideLook == -1)
+        bLook = g_PaintManagerHolder->GetAutoHideMetric() != 0;
+    const DWORD dwWanted = bLook ? kStyleGroupedExpandItems : 0;
+    if ((m_dwTabWndStyle & kStyleGroupedExpandItems) != dwWanted)
+    {
+        m_dwTabWndStyle = (m_dwTabWndStyle & ~kStyleGroupedExpandItems) | dwWanted;
+        m_bLayoutDirty = true;
+        RecalcLayout();
+    }
+    CExtTabWnd::OnTabWndDrawEntire(dc, rcClient);
+}
+
+// ---- window messages ---------------------------------------------------------------------------------------------
+
+void CExtDynAutoHideArea::CloseSliderOnResize(bool bSizeOnly)
+{
+    CRect rcWnd;
+    GetWindowRect(&rcWnd);
+    if (rcWnd == m_rcLastWnd)
+        return;
+    m_rcLastWnd = rcWnd;
+    if (m_pSlider == nullptr || m_pSlider->GetSafeHwnd() == nullptr || !m_pSlider->IsShown() ||
+        m_pSlider->IsAnimating() || (!bSizeOnly && m_pSlider->IsResizing()))
+        return;
+    m_pSlider->PostMessage(WM_CANCELMODE);
+}
+
+void CExtDynAutoHideArea::OnSize(UINT nType, int cx, int cy)
+{
+    CExtTabWnd::OnSize(nType, cx, cy);
+    CloseSliderOnResize(true);
+}
+
+void CExtDynAutoHideArea::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CExtTabWnd::OnWindowPosChanged(lpwndpos);
+    CloseSliderOnResize(false);
+}
+
+void CExtDynAutoHideArea::OnDestroy()
+{
+    if (m_dropTarget.m_hWnd != nullptr)
+        m_dropTarget.Revoke();
+    CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame != nullptr)
+    {
+        for (CExtDockBar* pDock = CExtDockBar::FindCircleDockBar(pFrame, 0, m_nEdgeId); pDock != nullptr;
+             pDock = pDock->m_pInnerCircleBar)
+        {
+            if (pDock->m_pAutoHideArea == this)
+                pDock->m_pAutoHideArea = nullptr;
+        }
+    }
+    CExtTabWnd::OnDestroy();
+}
+
+void CExtDynAutoHideArea::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    (void)pWnd;
+    CFrameWnd* pFrame = GetAreaFrame();
+    if (pFrame == nullptr || CExtControlBar::IsFrameInHelpMode(this) || m_bTracking ||
+        (m_pSlider != nullptr && m_pSlider->IsAnimating()))
+        return;
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    if (point.x == -1 && point.y == -1)
+        point = ptCursor;
+    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
+    if (!pPopup->CreatePopupMenu(pFrame->GetSafeHwnd()))
+    {
+        delete pPopup;
+        return;
+    }
+    CExtControlBar::POPUP_MENU_EVENT_DATA data(kMenuKindArea, pPopup, this, point, kMenuSourceMessage, 0);
+    if (!data.NotifyTarget(false))
+    {
+        LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pFrame->GetSafeHwnd());
+        for (int i = 0; i < ItemGetCount(); ++i)
+        {
+            CExtControlBar* pBar = GetBarAt(i);
+            if (pBar == nullptr)
+                continue;
+            if (ItemGet(i)->IsGroupStart() && pPopup->GetItemCount() > 0)
+                pPopup->InsertItem(CExtPopupMenuWnd::MENUITEMDATA::CMD_SEPARATOR);
+            if (pszProfile != nullptr)
+            {
+                // The bar's command carries its window text.
+                CExtCmdItem cmd((UINT)pBar->GetDlgCtrlID());
+                pBar->GetWindowText(cmd.m_sMenuText);
+                cmd.LoadTextsFromResource();
+                g_CmdManagerHolder->SetupCommand(pszProfile, cmd, true);
+            }
+            pPopup->InsertItem((int)pBar->GetDlgCtrlID());
+        }
+    }
+    data.NotifyTarget(true);
+    if (pPopup->GetItemCount() == 0)
+    {
+        delete pPopup;
+        return;
+    }
+    pFrame->SetFocus();
+    if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
+        delete pPopup;
+}

@@ -5,6 +5,7 @@
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -50,6 +51,12 @@ bool CExtBarNcAreaButton::IsBarWndActive() const
         HWND hFocus = ::GetFocus();
         return hFocus != nullptr && (hFocus == pMini->GetSafeHwnd() || ::IsChild(pMini->GetSafeHwnd(), hFocus));
     }
+    if (m_pBar->IsAutoHideMode())
+    {
+        bool bActive = false;
+        CExtDockingKindOf::QueryAutoHideSlider(m_pBar, nullptr, &bActive);
+        return bActive;
+    }
     return (m_pBar->m_bfRuntimeState & CExtControlBar::kStateFocus) != 0;
 }
 
@@ -59,7 +66,10 @@ bool CExtBarNcAreaButton::IsBarAutoHideMode(bool* pbShownBySlider, bool* pbSlide
         *pbShownBySlider = false;
     if (pbSliderActive != nullptr)
         *pbSliderActive = false;
-    return m_pBar != nullptr && m_pBar->IsAutoHideMode();
+    if (m_pBar == nullptr || !m_pBar->IsAutoHideMode())
+        return false;
+    CExtDockingKindOf::QueryAutoHideSlider(m_pBar, pbShownBySlider, pbSliderActive);
+    return true;
 }
 
 bool CExtBarNcAreaButton::IsBarAloneInRow() const { return m_pBar != nullptr && m_pBar->IsAloneInRow(); }

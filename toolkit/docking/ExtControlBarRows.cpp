@@ -286,6 +286,8 @@ void CExtControlBar::SyncVisibility(int nVisible)
     if (m_pDockSite == nullptr || pDockBar == nullptr || IsDockSiteInPrintPreview())
         return;
     m_bfTracking |= kTrackLayoutSuspended;
+    if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
+        CExtDockingKindOf::ShowTabOf(pTabs, this);
     const int nReclaim = m_nRowSpaceToReclaim;
     m_nRowSpaceToReclaim = 0;
     const bool bVisible = nVisible < 0 ? (GetStyle() & WS_VISIBLE) != 0 : nVisible != 0;

@@ -260,6 +260,13 @@ void CExtControlBar::InternalDockStateSite::CaptureState()
         if (static_cast<CExtDockBar*>(pBar)->GetCircleNo() != 0)
             AppendDockBarRows(static_cast<CDockBar*>(pBar));
     }
+    // The auto-hidden bars whose tabs are current in their runs, side by side.
+    for (UINT nSide : {kDockBarTop, kDockBarBottom, kDockBarLeft, kDockBarRight})
+    {
+        CExtDockBar* pEdge = DYNAMIC_DOWNCAST(CExtDockBar, m_pFrame->GetControlBar(nSide));
+        if (pEdge != nullptr && pEdge->GetAutoHideArea() != nullptr)
+            CExtDockingKindOf::CollectAutoHideCurrentIds(pEdge->GetAutoHideArea(), m_arrAutoHideIds);
+    }
     GetFrameDockState(m_pFrame, *m_pDockState, m_arrOuterItems);
 }
 
@@ -637,8 +644,16 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
     for (INT_PTR i = 0; i < m_arrAutoHideIds.GetSize(); i++)
     {
         CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(m_arrAutoHideIds[i]));
-        if (pBar != nullptr && pBar->m_pDockBar != nullptr && !pBar->IsAutoHideMode())
+        if (pBar == nullptr || pBar->m_pDockBar == nullptr)
+            continue;
+        if (!pBar->IsAutoHideMode())
             pBar->SwitchAutoHide(true, false, false, true);
+        CWnd* pEdge = pBar->m_pDockBar;
+        while (pEdge != nullptr &&
+               (!pEdge->IsKindOf(RUNTIME_CLASS(CExtDockBar)) || pEdge->IsKindOf(RUNTIME_CLASS(CExtDockDynBar))))
+            pEdge = pEdge->GetParent();
+        if (CExtDockBar* pEdgeBar = DYNAMIC_DOWNCAST(CExtDockBar, pEdge))
+            CExtDockingKindOf::MarkAutoHideTabCurrent(pEdgeBar->GetAutoHideArea(), pBar);
     }
 
     // 7. - 9.

@@ -2,6 +2,7 @@
 #include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/bars_tabs/ExtDockDynTabBar.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 
@@ -47,6 +48,12 @@ void CExtDockingKindOf::InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtCo
         pTabs->InsertBar(pBar, nIndex, bRecalc);
 }
 
+void CExtDockingKindOf::ShowTabOf(CExtDynTabControlBar* pTabs, CExtControlBar* pMember)
+{
+    if (pTabs != nullptr)
+        pTabs->ShowBarTab(pMember);
+}
+
 void CExtDockingKindOf::AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate)
 {
     pArea->AppendControlBar(pBar, bAnimate);
@@ -55,6 +62,41 @@ void CExtDockingKindOf::AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtCon
 void CExtDockingKindOf::RemoveFromAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate)
 {
     pArea->RemoveControlBar(pBar, bAnimate);
+}
+
+void CExtDockingKindOf::CollectAutoHideCurrentIds(CExtDynAutoHideArea* pArea, CArray<UINT, UINT>& arrIds)
+{
+    if (pArea == nullptr || pArea->GetSafeHwnd() == nullptr)
+        return;
+    for (int i = 0; i < pArea->ItemGetCount(); ++i)
+    {
+        CExtControlBar* pBar = pArea->GetBarAt(i);
+        if (pBar != nullptr && pArea->ItemGet(i)->IsGroupCurrent())
+            arrIds.Add((UINT)pBar->GetDlgCtrlID());
+    }
+}
+
+void CExtDockingKindOf::MarkAutoHideTabCurrent(CExtDynAutoHideArea* pArea, CExtControlBar* pBar)
+{
+    if (pArea != nullptr && pArea->GetSafeHwnd() != nullptr)
+        pArea->MarkGroupCurrent(pArea->ItemFindByLParam((LPARAM)pBar, -1, true, true));
+}
+
+void CExtDockingKindOf::QueryAutoHideSlider(const CExtControlBar* pBar, bool* pbShown, bool* pbActive)
+{
+    if (pbShown != nullptr)
+        *pbShown = false;
+    if (pbActive != nullptr)
+        *pbActive = false;
+    CExtControlBar* pLive = const_cast<CExtControlBar*>(pBar);
+    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pLive);
+    CExtDynAutoHideSlider* pSlider = pArea != nullptr ? pArea->GetAutoHideSlider() : nullptr;
+    if (pSlider == nullptr || pSlider->GetSafeHwnd() == nullptr || !pSlider->IsShown() || pSlider->GetBar() != pLive)
+        return;
+    if (pbShown != nullptr)
+        *pbShown = true;
+    if (pbActive != nullptr)
+        *pbActive = pSlider->IsFocusInside();
 }
 
 void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }

@@ -1,6 +1,7 @@
 // CExtDockingKindOf: what the docking classes ask about the tab containers, auto-hide areas and tool bars above them.
 // Its source is the only file of docking that includes the higher folders.
 #pragma once
+#include "platform/Collections.h"
 
 #include "platform/Core.h"
 
@@ -34,6 +35,8 @@ public:
     static CExtDynControlBar* AsDynControlBar(CExtDynTabControlBar* pTabs);
     // Docks pBar into the tab container pGroup as a tab at nIndex (-1 the end); nothing for another container.
     static void InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtControlBar* pBar, int nIndex, bool bRecalc);
+    // Shows or hides the member's tab after the member was shown or hidden.
+    static void ShowTabOf(CExtDynTabControlBar* pTabs, CExtControlBar* pMember);
 
     // ---- tab groups during a drag (pContainer is a tab container; other bars get the neutral answer) ----------
     // Whether the group's tab strip window is visible.
@@ -52,6 +55,12 @@ public:
     // ---- auto-hide areas and tool bars -----------------------------------------------------------
     static void AppendToAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate);
     static void RemoveFromAutoHideArea(CExtDynAutoHideArea* pArea, CExtControlBar* pBar, bool bAnimate);
+    // Appends the bar ids of the area's tabs that are current in their runs, in tab order.
+    static void CollectAutoHideCurrentIds(CExtDynAutoHideArea* pArea, CArray<UINT, UINT>& arrIds);
+    // Makes the bar's tab the current one of its run (nothing without an area or a tab).
+    static void MarkAutoHideTabCurrent(CExtDynAutoHideArea* pArea, CExtControlBar* pBar);
+    // Whether the auto-hide slider shows the bar, and whether the focus is inside it.
+    static void QueryAutoHideSlider(const CExtControlBar* pBar, bool* pbShown, bool* pbActive);
     // Restores the fixed sibling order of the frame's auto-hide areas (pArea may be null).
     static void AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
     // Cancels the menus a tool bar drives.

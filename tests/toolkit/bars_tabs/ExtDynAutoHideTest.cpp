@@ -1,0 +1,456 @@
+// Auto-hide areas and the slider: switching bars to auto-hide, sliding out and in, the close delay, resizing,
+// caption buttons, groups in areas, the keyboard, the Z order, the hook's life and painting.
+#include "DynTabsFixture.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+
+namespace
+{
+class DynAutoHide : public DynTabsFixture
+{};
+} // namespace
+
+TEST_F(DynAutoHide, SwitchAutoHideListsTheBarOnItsEdgesAreaAndHidesIt)
+{
+    EXPECT_FALSE(m_pLeft->IsWindowVisible());
+    EXPECT_EQ(m_pLeft->GetTabWndStyle() & 0xFFFF, CExtTabWnd::kOrientLeft | 0xC080u);
+    EXPECT_EQ(m_pRight->GetTabWndStyle() & 0xFFFF, CExtTabWnd::kOrientRight | 0xC080u);
+    EXPECT_EQ(m_pTop->GetTabWndStyle() & 0xFFFF, CExtTabWnd::kOrientTop | 0xC080u);
+    EXPECT_EQ(m_pBottom->GetTabWndStyle() & 0xFFFF, CExtTabWnd::kOrientBottom | 0xC080u);
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    EXPECT_TRUE(m_pA->IsAutoHideMode());
+    EXPECT_FALSE(m_pA->IsWindowVisible());
+    EXPECT_EQ(AreaBars(m_pLeft), (std::vector<CExtControlBar*>{m_pA}));
+    EXPECT_TRUE(m_pLeft->ItemGet(0)->IsGroupStart());
+    EXPECT_TRUE(m_pLeft->IsWindowVisible());
+    int nIndex = -2;
+    EXPECT_EQ(CExtDynAutoHideArea::FindAreaOfBar(m_pA, &nIndex), m_pLeft);
+    EXPECT_EQ(nIndex, 0);
+    EXPECT_EQ(CExtDynAutoHideArea::FindAreaOfBar(m_pC, &nIndex), nullptr);
+    EXPECT_EQ(nIndex, -1);
+    // The area takes its slice at the frame's left edge.
+    const CRect rcArea = WindowRectOf(m_pLeft);
+    EXPECT_EQ(rcArea.left, ClientScreenRectOf(m_pFrame).left);
+    EXPECT_GT(rcArea.Width(), 10);
+    // The last tab gone, the area hides.
+    ASSERT_TRUE(m_pA->SwitchAutoHide(false, false, true, true));
+    Settle();
+    EXPECT_FALSE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pA->IsWindowVisible());
+    EXPECT_EQ(m_pLeft->ItemGetCount(), 0);
+    EXPECT_FALSE(m_pLeft->IsWindowVisible());
+}
+
+TEST_F(DynAutoHide, TheFourAreasKeepTheirSiblingOrderAfterTheRightDockBar)
+{
+    CExtDockBar* pRight = Outer(AFX_IDW_DOCKBAR_RIGHT);
+    ASSERT_NE(pRight, nullptr);
+    // Disturbed, then put back.
+    m_pLeft->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    m_pTop->AdjustOrder();
+    HWND h = pRight->GetSafeHwnd();
+    for (CExtDynAutoHideArea* p : {m_pTop, m_pBottom, m_pLeft, m_pRight})
+    {
+        h = ::GetWindow(h, GW_HWNDNEXT);
+        EXPECT_EQ(h, p->GetSafeHwnd());
+    }
+    // Every dock bar of an edge knows its area; a second set-up makes nothing new.
+    EXPECT_EQ(Outer(AFX_IDW_DOCKBAR_LEFT)->GetAutoHideArea(), m_pLeft);
+    EXPECT_EQ(Circle(1, AFX_IDW_DOCKBAR_LEFT)->GetAutoHideArea(), m_pLeft);
+    EXPECT_TRUE(CExtDynAutoHideArea::CreateFrameAreas(m_pFrame));
+    CExtDynAutoHideArea* pTop = nullptr;
+    CExtDynAutoHideArea::FindFrameAreas(m_pA, &pTop, nullptr, nullptr, nullptr);
+    EXPECT_EQ(pTop, m_pTop);
+}
+
+TEST_F(DynAutoHide, SelectingTheTabSlidesTheBarOutAgainstTheEdgeWithItsThicknessClamped)
+{
+    CExtDynAutoHideSlider::g_nAnimationSteps = 0;
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    const CRect rcFree = CExtDynAutoHideSlider::CalcFreeRect(m_pFrame);
+    m_pA->m_sizeVertDocked.cx = 150;
+    m_pLeft->SelectionSet(0, true, true);
+    PumpMessages();
+    ASSERT_TRUE(m_pSlider->IsShown());
+    EXPECT_EQ(m_pSlider->GetBar(), m_pA);
+    CRect rc = WindowRectOf(m_pSlider);
+    m_pFrame->ScreenToClient(&rc);
+    EXPECT_EQ(rc, CRect(rcFree.left, rcFree.top, rcFree.left + 150, rcFree.bottom));
+    // The content window lives in the slider meanwhile.
+    EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pSlider);
+    EXPECT_TRUE(m_pA->m_wndChild.IsWindowVisible());
+    m_pSlider->SlideRun(m_pA, false, false);
+    EXPECT_FALSE(m_pSlider->IsShown());
+    EXPECT_FALSE(m_pSlider->IsWindowVisible());
+    EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
+    EXPECT_EQ(m_pLeft->SelectionGet(), -1);
+
+    // Too thin a remembered thickness becomes 20; too thick one the free width.
+    m_pA->m_sizeVertDocked.cx = 3;
+    m_pSlider->SlideRun(m_pA, true, false);
+    EXPECT_EQ(WindowRectOf(m_pSlider).Width(), 20);
+    m_pSlider->SlideRun(m_pA, false, false);
+    m_pA->m_sizeVertDocked.cx = 5000;
+    m_pSlider->SlideRun(m_pA, true, false);
+    EXPECT_EQ(WindowRectOf(m_pSlider).Width(), rcFree.Width());
+    m_pSlider->SlideRun(m_pA, false, false);
+
+    // A bar on the right slides against the right edge.
+    ASSERT_TRUE(m_pC->SwitchAutoHide(true, false, true, true));
+    Settle();
+    const CRect rcFree2 = CExtDynAutoHideSlider::CalcFreeRect(m_pFrame);
+    m_pC->m_sizeVertDocked.cx = 120;
+    m_pSlider->SlideRun(m_pC, true, false);
+    rc = WindowRectOf(m_pSlider);
+    m_pFrame->ScreenToClient(&rc);
+    EXPECT_EQ(rc, CRect(rcFree2.right - 120, rcFree2.top, rcFree2.right, rcFree2.bottom));
+    m_pSlider->SlideRun(m_pC, false, false);
+}
+
+TEST_F(DynAutoHide, AFreeAreaUnderTwentyPixelsShowsNothing)
+{
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    // The view pane squeezed to a sliver stands for the free area.
+    m_pFrame->m_wndView.SetWindowPos(nullptr, 300, 100, 15, 300, SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pSlider->SlideRun(m_pA, true, false);
+    EXPECT_FALSE(m_pSlider->IsShown());
+    EXPECT_FALSE(m_pSlider->IsWindowVisible());
+    EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
+}
+
+namespace
+{
+// Records the sizes of one window's WM_WINDOWPOSCHANGED on this thread.
+class CPosSpy
+{
+public:
+    explicit CPosSpy(HWND hWnd)
+    {
+        s_hWnd = hWnd;
+        s_sizes.clear();
+        m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, Proc, nullptr, ::GetCurrentThreadId());
+    }
+    ~CPosSpy() { ::UnhookWindowsHookEx(m_hHook); }
+    static inline std::vector<CSize> s_sizes;
+
+private:
+    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* p = reinterpret_cast<CWPSTRUCT*>(lParam);
+        if (nCode == HC_ACTION && p->hwnd == s_hWnd && p->message == WM_WINDOWPOSCHANGED)
+        {
+            const WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(p->lParam);
+            if ((pos->flags & SWP_NOSIZE) == 0)
+                s_sizes.push_back(CSize(pos->cx, pos->cy));
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    HHOOK m_hHook;
+    static inline HWND s_hWnd = nullptr;
+};
+} // namespace
+
+TEST_F(DynAutoHide, TheAnimationsExtentsFollowMulDivOfTheFullExtentBySixths)
+{
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    m_pA->m_sizeVertDocked.cx = 180;
+    {
+        CPosSpy spy(m_pSlider->GetSafeHwnd());
+        m_pSlider->SlideRun(m_pA, true, true);
+        std::vector<int> widths;
+        for (const CSize& s : CPosSpy::s_sizes)
+            widths.push_back(s.cx);
+        EXPECT_EQ(widths, (std::vector<int>{0, 30, 60, 90, 120, 180}));
+    }
+    {
+        CPosSpy spy(m_pSlider->GetSafeHwnd());
+        m_pSlider->SlideRun(m_pA, false, true);
+        std::vector<int> widths;
+        for (const CSize& s : CPosSpy::s_sizes)
+            widths.push_back(s.cx);
+        EXPECT_EQ(widths, (std::vector<int>{120, 90, 60, 30, 0}));
+    }
+    EXPECT_FALSE(m_pSlider->IsShown());
+}
+
+namespace
+{
+class DynAutoHideOut : public DynTabsFixture
+{
+protected:
+    // a auto-hidden and slid out without animation, 150 pixels wide; the slider's rectangle on the screen.
+    CRect SlideOutA()
+    {
+        CExtDynAutoHideSlider::g_nAnimationSteps = 0;
+        EXPECT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+        Settle();
+        m_pA->m_sizeVertDocked.cx = 150;
+        m_pSlider->SlideRun(m_pA, true, false);
+        PumpMessages();
+        EXPECT_TRUE(m_pSlider->IsShown());
+        return WindowRectOf(m_pSlider);
+    }
+    // Pumps for about nMs milliseconds.
+    static void PumpFor(DWORD nMs)
+    {
+        const DWORD dwStart = ::GetTickCount();
+        while (::GetTickCount() - dwStart < nMs)
+        {
+            PumpMessages();
+            ::Sleep(5);
+        }
+    }
+    CPoint FarInView() const
+    {
+        CRect rc = ClientScreenRectOf(&m_pFrame->m_wndView);
+        return CPoint(rc.right - 20, rc.CenterPoint().y);
+    }
+};
+} // namespace
+
+TEST_F(DynAutoHideOut, LeavingWithTheMouseClosesTheSliderNotBefore500Milliseconds)
+{
+    const CRect rc = SlideOutA();
+    m_pFrame->m_wndView.SetFocus();
+    RunInputScript([&] { SendMouse(rc.CenterPoint().x, rc.CenterPoint().y, 0); });
+    PumpFor(250);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    const CPoint ptOut = FarInView();
+    const DWORD dwLeft = ::GetTickCount();
+    RunInputScript([&] { SendMouse(ptOut.x, ptOut.y, 0); });
+    PumpFor(350);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
+    EXPECT_GE(::GetTickCount() - dwLeft, 500u);
+    EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
+
+    // With the focus inside, the slider stays.
+    SlideOutA();
+    m_pA->m_wndChild.SetFocus();
+    RunInputScript([&] { SendMouse(ptOut.x + 5, ptOut.y, 0); });
+    PumpFor(900);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    EXPECT_TRUE(m_pSlider->IsFocusInside());
+    // While a menu is open it stays too.
+    m_pFrame->m_wndView.SetFocus();
+    CExtToolControlBar::g_bMenuTracking = true;
+    RunInputScript([&] { SendMouse(ptOut.x, ptOut.y + 5, 0); });
+    PumpFor(900);
+    EXPECT_TRUE(m_pSlider->IsShown());
+    CExtToolControlBar::g_bMenuTracking = false;
+    EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
+}
+
+TEST_F(DynAutoHideOut, DraggingTheInnerEdgeStopsTwentyPixelsBeforeTheFarSide)
+{
+    const CRect rc = SlideOutA();
+    const CRect rcFree = m_pSlider->GetFreeRect();
+    CRect rcFreeScreen(rcFree);
+    m_pFrame->ClientToScreen(&rcFreeScreen);
+    const int y = rc.CenterPoint().y;
+    RunInputScript([&] {
+        SendMouse(rc.right - 2, y, 0);
+        ::Sleep(50);
+        SendMouse(rc.right - 2, y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(80);
+        SendMouse(rc.right + 60, y, 0);
+        ::Sleep(80);
+        SendMouse(rcFreeScreen.right + 100, y, 0);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    EXPECT_TRUE(m_pSlider->IsResizing());
+    EXPECT_EQ(WindowRectOf(m_pSlider).right, rcFreeScreen.right - 20);
+    RunInputScript([&] {
+        SendMouse(rc.right + 40, y, 0);
+        ::Sleep(80);
+        SendMouse(rc.right + 40, y, MOUSEEVENTF_LEFTUP);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    EXPECT_FALSE(m_pSlider->IsResizing());
+    const int nWidth = WindowRectOf(m_pSlider).Width();
+    EXPECT_EQ(nWidth, 150 + 40);
+    // The new thickness is remembered.
+    EXPECT_EQ(m_pA->m_sizeVertDocked.cx, nWidth);
+    m_pSlider->SlideRun(m_pA, false, false);
+}
+
+TEST_F(DynAutoHideOut, ACaptionButtonClickFirstSlidesInThenRunsTheButton)
+{
+    const CRect rc = SlideOutA();
+    CExtBarNcAreaButton* pAutoHide = nullptr;
+    for (INT_PTR i = 0; i < m_pA->NcButtonGetCount(); ++i)
+    {
+        if (m_pA->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)))
+            pAutoHide = m_pA->NcButtonGet((int)i);
+    }
+    ASSERT_NE(pAutoHide, nullptr);
+    ASSERT_TRUE(pAutoHide->IsVisible());
+    const CPoint pt = pAutoHide->m_rc.CenterPoint() + rc.TopLeft();
+    ASSERT_TRUE(rc.PtInRect(pt));
+    RunInputScript([&] {
+        SendMouse(pt.x, pt.y, 0);
+        ::Sleep(50);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(80);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    EXPECT_FALSE(m_pSlider->IsShown());
+    EXPECT_FALSE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pA->IsWindowVisible());
+    EXPECT_EQ(m_pLeft->ItemGetCount(), 0);
+    EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
+}
+
+TEST_F(DynAutoHideOut, AGroupIsARunHeadedByAGroupStartAndComesBackWithItsSelectedTab)
+{
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pB));
+    Settle();
+    CExtDynTabControlBar* pGroup = GroupOf(m_pA);
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pB), true, true);
+    ASSERT_TRUE(m_pC->SwitchAutoHide(true, false, true, true));
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    EXPECT_TRUE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pB->IsAutoHideMode());
+    EXPECT_EQ(AreaBars(m_pLeft), (std::vector<CExtControlBar*>{m_pA, m_pB}));
+    EXPECT_TRUE(m_pLeft->ItemGet(0)->IsGroupStart());
+    EXPECT_FALSE(m_pLeft->ItemGet(1)->IsGroupStart());
+    EXPECT_TRUE(m_pLeft->ItemGet(1)->IsGroupCurrent());
+    EXPECT_FALSE(m_pLeft->ItemGet(0)->IsGroupCurrent());
+    EXPECT_EQ(m_pLeft->SelectionGet(), -1);
+    EXPECT_FALSE(pGroup->IsWindowVisible());
+
+    // Ctrl+PgDn between runs of two areas' worth: without animation (one size change).
+    m_pLeft->SelectionSet(0, true, true);
+    ASSERT_EQ(m_pSlider->GetBar(), m_pA);
+    const int nFull = WindowRectOf(m_pSlider).Width();
+    {
+        CPosSpy spy(m_pSlider->GetSafeHwnd());
+        EXPECT_TRUE(m_pLeft->HandleCtrlPage(true));
+        EXPECT_EQ(m_pSlider->GetBar(), m_pB);
+        for (const CSize& s : CPosSpy::s_sizes)
+            EXPECT_EQ(s.cx, nFull);
+    }
+    EXPECT_EQ(m_pLeft->SelectionGet(), 1);
+    m_pSlider->SlideRun(m_pB, false, false);
+
+    // Back: the group shows again with the tab that was current in the run.
+    m_pLeft->MarkGroupCurrent(0);
+    ASSERT_TRUE(m_pB->SwitchAutoHide(false, false, true, true));
+    Settle();
+    EXPECT_FALSE(m_pA->IsAutoHideMode());
+    EXPECT_FALSE(m_pB->IsAutoHideMode());
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    EXPECT_EQ(pGroup->GetSelectedBar(), m_pA);
+    EXPECT_EQ(m_pLeft->ItemGetCount(), 0);
+}
+
+TEST_F(DynAutoHideOut, ABarDestroyedWhileShownClosesTheSliderAndLosesItsTab)
+{
+    SlideOutA();
+    ASSERT_TRUE(m_pB->SwitchAutoHide(true, false, true, true));
+    Settle();
+    ASSERT_EQ(m_pLeft->ItemGetCount(), 2);
+    m_pSlider->SlideRun(m_pA, true, false);
+    ASSERT_EQ(m_pSlider->GetBar(), m_pA);
+    m_pA->DestroyWindow();
+    EXPECT_EQ(m_pSlider->GetBar(), nullptr);
+    EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
+    EXPECT_EQ(AreaBars(m_pLeft), (std::vector<CExtControlBar*>{m_pB}));
+    EXPECT_TRUE(m_pLeft->ItemGet(0)->IsGroupStart());
+    // The area still paints and the other bar still slides out.
+    m_pLeft->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    m_pSlider->SlideRun(m_pB, true, false);
+    EXPECT_EQ(m_pSlider->GetBar(), m_pB);
+    m_pSlider->SlideRun(m_pB, false, false);
+}
+
+namespace
+{
+// A top-level window that counts the left clicks it gets.
+class CClickCounter : public CWnd
+{
+public:
+    int m_nClicks = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_LBUTTONDOWN)
+            ++m_nClicks;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+} // namespace
+
+TEST_F(DynAutoHideOut, DestroyingTheFrameWhileResizingLeavesNoHookAndTheMouseStillWorks)
+{
+    const CRect rc = SlideOutA();
+    ASSERT_NE(CExtDynAutoHideSlider::g_hMouseHook, nullptr);
+    const int y = rc.CenterPoint().y;
+    RunInputScript([&] {
+        SendMouse(rc.right - 2, y, 0);
+        ::Sleep(50);
+        SendMouse(rc.right - 2, y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(80);
+        SendMouse(rc.right + 10, y, 0);
+        ::Sleep(80);
+    });
+    PumpMessages();
+    ASSERT_TRUE(m_pSlider->IsResizing());
+    m_pFrame->DestroyWindow();
+    m_pFrame = nullptr;
+    PumpMessages();
+    EXPECT_EQ(CExtDynAutoHideSlider::g_hMouseHook, nullptr);
+    EXPECT_EQ(CExtDynAutoHideSlider::g_pHookOwner, nullptr);
+    RunInputScript([&] { SendMouse(rc.right + 10, y, MOUSEEVENTF_LEFTUP); });
+
+    CClickCounter wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"clicks", WS_POPUP | WS_VISIBLE, 200, 200, 200, 150, nullptr,
+                             nullptr));
+    wnd.SetForegroundWindow();
+    PumpMessages();
+    RunInputScript([&] {
+        SendMouse(300, 275, 0);
+        ::Sleep(50);
+        SendMouse(300, 275, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(50);
+        SendMouse(300, 275, MOUSEEVENTF_LEFTUP);
+        ::Sleep(50);
+    });
+    PumpMessages();
+    EXPECT_EQ(wnd.m_nClicks, 1);
+    wnd.DestroyWindow();
+}
+
+TEST_F(DynAutoHideOut, WithoutAContentWindowTheClientHasColour15AndTheBorderColours20And21)
+{
+    CExtDynAutoHideSlider::g_nAnimationSteps = 0;
+    m_pC->m_wndChild.DestroyWindow();
+    ASSERT_TRUE(m_pC->SwitchAutoHide(true, false, true, true));
+    Settle();
+    m_pC->m_sizeVertDocked.cx = 160;
+    m_pSlider->SlideRun(m_pC, true, false);
+    ASSERT_TRUE(m_pSlider->IsShown());
+    m_pSlider->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW | RDW_ERASENOW);
+    PumpMessages();
+    CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+    const CRect rcWnd = WindowRectOf(m_pSlider);
+    const CRect rcClient = ClientScreenRectOf(m_pSlider);
+    EXPECT_EQ(ScreenPixel(rcClient.CenterPoint().x, rcClient.CenterPoint().y), pPM->GetTranslatedColor(15));
+    const int yMid = rcClient.CenterPoint().y;
+    EXPECT_EQ(ScreenPixel(rcWnd.left, yMid), pPM->GetTranslatedColor(20));
+    EXPECT_EQ(ScreenPixel(rcWnd.right - 1, yMid), pPM->GetTranslatedColor(21));
+    m_pSlider->SlideRun(m_pC, false, false);
+}
