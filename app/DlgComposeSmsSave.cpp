@@ -12,22 +12,6 @@
 
 namespace
 {
-CString TwoDigits(int n)
-{
-    CString s;
-    s.Format(L"%d", n);
-    return s.GetLength() < 2 ? L"0" + s : s;
-}
-
-bool FirstFourDigits(const CString& s)
-{
-    if (s.GetLength() < 4)
-        return false;
-    for (int i = 0; i < 4; ++i)
-        if (s[i] < L'0' || s[i] > L'9')
-            return false;
-    return true;
-}
 
 // The fields that identify an edited record without a back-pointer.
 bool SameStoredRecord(const CSMS& a, const CSMS& b, bool bOutbox)
@@ -52,7 +36,7 @@ void CDlgComposeSms::SplitRecipientField(const CString& strField, CString& strNa
         const CString strPart = nSemi >= 0 ? strField.Mid(nStart, nSemi - nStart) : strField.Mid(nStart);
         CString strName, strNumber;
         const int nLt = strPart.Find(L'<'), nGt = strPart.Find(L'>');
-        if (nLt >= 0 && nGt > nLt && !FirstFourDigits(strPart))
+        if (nLt >= 0 && nGt > nLt && !StartsWithFourDigits(strPart))
         {
             strName = strPart.Left(nLt);
             strNumber = strPart.Mid(nLt + 1, nGt - nLt - 1);
@@ -86,14 +70,14 @@ void CDlgComposeSms::SaveToFolder(const wchar_t* pszFolder)
     SYSTEMTIME st;
     GetLocalTime(&st);
     CSMS record;
-    record.m_strDay = TwoDigits(st.wDay);
-    record.m_strMonth = TwoDigits(st.wMonth);
+    record.m_strDay = TwoDigitField(st.wDay);
+    record.m_strMonth = TwoDigitField(st.wMonth);
     CString strYear;
     strYear.Format(L"%d", st.wYear);
     record.m_strYear = strYear.Right(2);
-    record.m_strHour = TwoDigits(st.wHour);
-    record.m_strMinute = TwoDigits(st.wMinute);
-    record.m_strSecond = TwoDigits(st.wSecond);
+    record.m_strHour = TwoDigitField(st.wHour);
+    record.m_strMinute = TwoDigitField(st.wMinute);
+    record.m_strSecond = TwoDigitField(st.wSecond);
     SplitRecipientField(strField, record.m_strRecipientName, record.m_strRecipientNumber);
     record.m_strText = strMessage;
     record.m_strFolder = pszFolder;

@@ -13,21 +13,6 @@
 
 namespace
 {
-CString TwoDigits(int n)
-{
-    CString s;
-    s.Format(L"%02d", n % 100);
-    return s;
-}
-bool FirstFourDigits(const CString& s)
-{
-    if (s.GetLength() < 4)
-        return false;
-    for (int i = 0; i < 4; ++i)
-        if (s[i] < L'0' || s[i] > L'9')
-            return false;
-    return true;
-}
 
 bool InCodePage1252(wchar_t ch)
 {
@@ -81,7 +66,7 @@ BOOL CSmsComposer::NextRecipient(CString& strRest, CString& strName, CString& st
         return FALSE;
     int lt = strRest.Find(L'<'), gt = strRest.Find(L'>');
     CString strEntry;
-    if (lt >= 0 && gt > lt && !FirstFourDigits(strRest))
+    if (lt >= 0 && gt > lt && !StartsWithFourDigits(strRest))
     {
         strName = strRest.Left(lt);
         strNumber = strRest.Mid(lt + 1, gt - lt - 1);
@@ -224,12 +209,12 @@ int CSmsComposer::SendSms()
     SYSTEMTIME st;
     GetLocalTime(&st);
     CSMS work;
-    work.m_strDay = TwoDigits(st.wDay);
-    work.m_strMonth = TwoDigits(st.wMonth);
-    work.m_strYear = TwoDigits(st.wYear);
-    work.m_strHour = TwoDigits(st.wHour);
-    work.m_strMinute = TwoDigits(st.wMinute);
-    work.m_strSecond = TwoDigits(st.wSecond);
+    work.m_strDay = TwoDigitField(st.wDay);
+    work.m_strMonth = TwoDigitField(st.wMonth);
+    work.m_strYear = TwoDigitField(st.wYear);
+    work.m_strHour = TwoDigitField(st.wHour);
+    work.m_strMinute = TwoDigitField(st.wMinute);
+    work.m_strSecond = TwoDigitField(st.wSecond);
     work.m_strFolder = SMS_FOLDER_SENT;
     work.m_bRead = 1;
 

@@ -42,3 +42,22 @@ CString FormatResourceText(UINT nID, const CString& strValue)
     strText.Replace(L"##", strValue);
     return strText;
 }
+
+CString TwoDigitField(int nValue)
+{
+    CString s;
+    s.Format(L"%02d", nValue % 100);
+    return s;
+}
+
+bool StartsWithFourDigits(const CString& strText)
+{
+    if (strText.GetLength() < 4)
+        return false;
+    for (int i = 0; i < 4; ++i)
+    {
+        if (strText[i] < L'0' || strText[i] > L'9')
+            return false;
+    }
+    return true;
+}

@@ -15,6 +15,10 @@ CString GetAppFolder();
 CString FilterPhoneNumber(CString strNumber);
 // TRUE when the text is not empty and holds only the digits 0-9.
 BOOL IsAllDigits(const CString& strText);
+// The last two decimal digits of the value, with a leading "0" (records keep their date and time so).
+CString TwoDigitField(int nValue);
+// Whether the text starts with four digits (a phone number rather than a name).
+bool StartsWithFourDigits(const CString& strText);
 
 // A text of the program's string table (empty when there is none).
 CString LoadResourceText(UINT nID);

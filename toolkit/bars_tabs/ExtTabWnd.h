@@ -337,6 +337,10 @@ protected:
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
+    // Docking to the parent's side: lays the strip out in the layout's rectangle (false when the
+    // strip takes nothing), then takes a slice nTake thick from the side it faces.
+    bool PrepareDockLayout(AFX_SIZEPARENTPARAMS* lpLayout, CRect& rcParent);
+    void TakeDockSlice(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rcParent, int nTake);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

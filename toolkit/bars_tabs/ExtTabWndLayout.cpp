@@ -585,27 +585,38 @@ LRESULT CExtTabWnd::OnSizeParent(WPARAM wParam, LPARAM lParam)
 {
     (void)wParam;
     auto* lpLayout = (AFX_SIZEPARENTPARAMS*)lParam;
+    CRect rcParent;
+    if (PrepareDockLayout(lpLayout, rcParent))
+        TakeDockSlice(lpLayout, rcParent,
+                      m_nThickness + (OrientationIsTopLeft() ? kDockTopLeftPad : kDockBottomRightPad));
+    return 0;
+}
+
+bool CExtTabWnd::PrepareDockLayout(AFX_SIZEPARENTPARAMS* lpLayout, CRect& rcParent)
+{
     if (!m_bDocksToParent || lpLayout == nullptr)
-        return 0;
-    const CRect rcParent(lpLayout->rect);
+        return false;
+    rcParent = lpLayout->rect;
     if (rcParent.IsRectEmpty())
     {
         if (lpLayout->hDWP != nullptr)
             ShowWindow(SW_HIDE);
-        return 0;
+        return false;
     }
     OnTabWndSyncVisibility();
     if (!IsWindowVisible())
-        return 0;
+        return false;
     m_rcLayoutOverride = rcParent;
     m_bLayoutDirty = true;
     RecalcLayout();
     m_rcLayoutOverride.SetRectEmpty();
     m_bLayoutDirty = true;
-    if (m_rcItemsArea.IsRectEmpty())
-        return 0;
+    return !m_rcItemsArea.IsRectEmpty();
+}
+
+void CExtTabWnd::TakeDockSlice(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rcParent, int nTake)
+{
     CRect rcWnd(rcParent);
-    const int nTake = m_nThickness + (OrientationIsTopLeft() ? kDockTopLeftPad : kDockBottomRightPad);
     switch (OrientationGet())
     {
     case kOrientTop:
@@ -635,5 +646,4 @@ LRESULT CExtTabWnd::OnSizeParent(WPARAM wParam, LPARAM lParam)
         SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         UpdateTabWnd(true);
     }
-    return 0;
 }

@@ -368,55 +368,8 @@ LRESULT CExtTabFlatWnd::OnFlatSizeParent(WPARAM wParam, LPARAM lParam)
 {
     (void)wParam;
     auto* lpLayout = (AFX_SIZEPARENTPARAMS*)lParam;
-    if (!m_bDocksToParent || lpLayout == nullptr)
-        return 0;
-    const CRect rcParent(lpLayout->rect);
-    if (rcParent.IsRectEmpty())
-    {
-        if (lpLayout->hDWP != nullptr)
-            ShowWindow(SW_HIDE);
-        return 0;
-    }
-    OnTabWndSyncVisibility();
-    if (!IsWindowVisible())
-        return 0;
-    m_rcLayoutOverride = rcParent;
-    m_bLayoutDirty = true;
-    RecalcLayout();
-    m_rcLayoutOverride.SetRectEmpty();
-    m_bLayoutDirty = true;
-    if (m_rcItemsArea.IsRectEmpty())
-        return 0;
-    CRect rcWnd(rcParent);
-    const int nTake = GetFlatStripThickness(OrientationIsHorizontal());
-    switch (OrientationGet())
-    {
-    case kOrientTop:
-        rcWnd.bottom = rcWnd.top + nTake;
-        lpLayout->rect.top += nTake;
-        lpLayout->sizeTotal.cy += nTake;
-        break;
-    case kOrientBottom:
-        rcWnd.top = rcWnd.bottom - nTake;
-        lpLayout->rect.bottom -= nTake;
-        lpLayout->sizeTotal.cy += nTake;
-        break;
-    case kOrientLeft:
-        rcWnd.right = rcWnd.left + nTake;
-        lpLayout->rect.left += nTake;
-        lpLayout->sizeTotal.cx += nTake;
-        break;
-    default:
-        rcWnd.left = rcWnd.right - nTake;
-        lpLayout->rect.right -= nTake;
-        lpLayout->sizeTotal.cx += nTake;
-        break;
-    }
-    if (lpLayout->hDWP != nullptr)
-    {
-        AfxRepositionWindow(lpLayout, m_hWnd, &rcWnd);
-        SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-        UpdateTabWnd(true);
-    }
+    CRect rcParent;
+    if (PrepareDockLayout(lpLayout, rcParent))
+        TakeDockSlice(lpLayout, rcParent, GetFlatStripThickness(OrientationIsHorizontal()));
     return 0;
 }
