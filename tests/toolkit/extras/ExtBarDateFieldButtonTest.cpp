@@ -218,3 +218,37 @@ TEST_F(DateField, ScreenEnterClosesThePopup)
     EXPECT_EQ(dtEnd, COleDateTime(2024, 2, 28, 0, 0, 0)); // moved from the field's date
     EXPECT_STREQ(m_pDate->GetFieldText(), sBefore);
 }
+
+TEST_F(DateField, ScreenAFieldTakenFromItsBarWhileThePopupIsOpenIsNotCalled)
+{
+    int nIndex = -1;
+    for (int i = 0; i < m_pBar->GetButtonsCount(); ++i)
+    {
+        if (m_pBar->GetButton(i) == m_pDate)
+            nIndex = i;
+    }
+    ASSERT_GE(nIndex, 0);
+    bool bTakenOut = false;
+    Script script;
+    script.Then(CalendarOpen())
+        .Then(WaitTicks(2))
+        .Do([&] {
+            m_pBar->m_buttons.RemoveAt(nIndex); // kept alive: only its absence from the bar counts
+            bTakenOut = true;
+            const auto& cell = m_pCalendar->GetMonth(0)->m_days[16];
+            extrastest::ClickAtRaw(m_pCalendar->GetSafeHwnd(), cell.m_rcCell.CenterPoint());
+        })
+        .Then([] { return !PopupTracking(); });
+    script.Start();
+    Click(m_pDate, ArrowPoint(m_pDate));
+    if (bTakenOut)
+        m_pBar->m_buttons.InsertAt(nIndex, m_pDate);
+    EXPECT_FALSE(script.Failed());
+    EXPECT_FALSE(PopupTracking());
+    EXPECT_EQ(m_pDate->m_nNotifications, 0);
+    EXPECT_STREQ(m_pDate->GetFieldText(), L"");
+    EXPECT_TRUE(m_pDate->IsListOpen()); // the field was not touched after the popup closed
+    m_pDate->m_dwFieldFlags &= ~CExtBarTextFieldButton::kFieldListOpen;
+    m_pDate->ModifyStyle(0, TBBS_PRESSED);
+    m_pBar->RecalcButtonPositions();
+}
