@@ -1,18 +1,65 @@
 // The test host of the extra controls: the MDI frame and the page dialog.
 #include "ExtrasHost.h"
 #include "toolkit/foundation/ExtCmdItem.h"
+#include "toolkit/extras/ExtPopupInplaceDatePicker.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 
 namespace extrashost
 {
 
+// ---- the date field -------------------------------------------------------------------------------
+
+IMPLEMENT_DYNAMIC(CExtrasDateField, CExtBarDateFieldButton)
+
+CExtrasDateField::CExtrasDateField(int nFieldWidth, CExtToolControlBar* pBar, UINT nCmdID, UINT nStyle)
+    : CExtBarDateFieldButton(nFieldWidth, pBar, nCmdID, nStyle)
+{}
+
+CString CExtrasDateField::FormatDate(const COleDateTime& dt)
+{
+    return dt.GetStatus() == COleDateTime::valid ? dt.Format(VAR_DATEVALUEONLY) : CString();
+}
+
+COleDateTime CExtrasDateField::ParseDate(const CString& sText)
+{
+    COleDateTime dt;
+    if (sText.IsEmpty() || !dt.ParseDateTime(sText, VAR_DATEVALUEONLY))
+        dt.SetStatus(COleDateTime::invalid);
+    return dt;
+}
+
+bool CExtrasDateField::OnDatePickerNotify1(WPARAM wParamNotification)
+{
+    const auto* pNotification = (const CExtDatePickerWnd::SELECTION_NOTIFICATION*)wParamNotification;
+    if (pNotification == nullptr)
+        return CExtBarDateFieldButton::OnDatePickerNotify1(wParamNotification);
+    ++m_nNotifications;
+    m_sEditText = FormatDate(pNotification->m_dtEnd);
+    if ((pNotification->m_dwFlags & CExtDatePickerWnd::SN_FINAL) != 0)
+        SetFieldText(m_sEditText, true);
+    RedrawButton(false);
+    return CExtBarDateFieldButton::OnDatePickerNotify1(wParamNotification);
+}
+
+bool CExtrasDateField::OnDatePickerNotify2(CExtPopupInplaceDatePicker& wndPicker)
+{
+    const COleDateTime dt = ParseDate(GetFieldText());
+    if (dt.GetStatus() != COleDateTime::valid)
+        return CExtBarDateFieldButton::OnDatePickerNotify2(wndPicker);
+    wndPicker.SetSelection(dt, dt, false, false);
+    wndPicker.EnsureVisible(dt, false);
+    return true;
+}
+
 // ---- the tool bar --------------------------------------------------------------------------------
 
-const UINT CExtrasToolBar::kFieldIds[3] = {kIdPlainField, kIdEditCombo, kIdReadOnlyCombo};
+const UINT CExtrasToolBar::kFieldIds[kFieldCount] = {kIdPlainField, kIdEditCombo, kIdReadOnlyCombo, kIdDateField};
 const wchar_t* const CExtrasToolBar::kComboItems[kComboItemCount] = {L"Satu", L"Dua", L"Tiga", L"Empat", L"Lima"};
 
 CExtBarButton* CExtrasToolBar::OnCreateBarCommandBtn(UINT nCmdID, UINT nStyle)
 {
+    if (nCmdID == kIdDateField)
+        return new CExtrasDateField(kFieldWidth, this, nCmdID, nStyle);
     if (nCmdID != kIdPlainField && nCmdID != kIdEditCombo && nCmdID != kIdReadOnlyCombo)
         return CExtToolControlBar::OnCreateBarCommandBtn(nCmdID, nStyle);
     auto* pField = new CExtBarTextFieldButton(nCmdID != kIdPlainField, kFieldWidth, this, nCmdID, nStyle);
@@ -40,12 +87,17 @@ CExtBarTextFieldButton* CExtrasToolBar::GetField(UINT nCmdID) const
     return nullptr;
 }
 
+CExtrasDateField* CExtrasToolBar::GetDateField() const
+{
+    return DYNAMIC_DOWNCAST(CExtrasDateField, GetField(kIdDateField));
+}
+
 // ---- the MDI frame --------------------------------------------------------------------------------
 
 const wchar_t* const CExtrasMdiFrame::kProfileName = L"ExtrasHost";
 
 BEGIN_MESSAGE_MAP(CExtrasMdiFrame, CMDIFrameWnd)
-ON_COMMAND_RANGE(CExtrasToolBar::kIdPlainField, CExtrasToolBar::kIdReadOnlyCombo, OnFieldCommand)
+ON_COMMAND_RANGE(CExtrasToolBar::kIdPlainField, CExtrasToolBar::kIdDateField, OnFieldCommand)
 END_MESSAGE_MAP()
 
 bool CExtrasMdiFrame::CreateHost(const RECT& rc)
@@ -57,8 +109,8 @@ bool CExtrasMdiFrame::CreateHost(const RECT& rc)
     // The fields' commands, with the texts their chevron menu items show.
     if (!g_CmdManagerHolder->CreateProfile(kProfileName, m_hWnd))
         return false;
-    const wchar_t* const pszTexts[3] = {L"Cari", L"Nomor", L"Mode"};
-    for (int i = 0; i < 3; ++i)
+    const wchar_t* const pszTexts[CExtrasToolBar::kFieldCount] = {L"Cari", L"Nomor", L"Mode", L"Tanggal"};
+    for (int i = 0; i < CExtrasToolBar::kFieldCount; ++i)
     {
         CExtCmdItem cmd(CExtrasToolBar::kFieldIds[i]);
         cmd.m_sMenuText = cmd.m_sToolbarText = pszTexts[i];
@@ -70,7 +122,7 @@ bool CExtrasMdiFrame::CreateHost(const RECT& rc)
     if (!m_wndToolBar.Create(L"Fields", this, kIdToolBar,
                              WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
                                  CBRS_SIZE_DYNAMIC) ||
-        !m_wndToolBar.SetButtons(CExtrasToolBar::kFieldIds, 3))
+        !m_wndToolBar.SetButtons(CExtrasToolBar::kFieldIds, CExtrasToolBar::kFieldCount))
         return false;
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);

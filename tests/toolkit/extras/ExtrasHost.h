@@ -1,11 +1,14 @@
 // The test host of the extra controls: an MDI frame whose children are listed by a flat MDI tab
-// window and whose tool bar holds three text fields (plain, editable combo, read-only combo), and a
+// window and whose tool bar holds three text fields (plain, editable combo, read-only combo) and a date
+// field, and a
 // resizable dialog holding a flat tab page container with three pages (the third holds a nested plain
 // container). The host program shows them; the tests create and drive them in-process.
 #pragma once
 #include "platform/MdiFrameWnd.h"
+#include "platform/OleDateTime.h"
 #include "toolkit/bars_tabs/ExtTabPageContainerWnd.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/extras/ExtBarDateFieldButton.h"
 #include "toolkit/extras/ExtBarTextFieldButton.h"
 #include "toolkit/extras/ExtTabMdiFlatWnd.h"
 #include "toolkit/extras/ExtTabPageContainerFlatWnd.h"
@@ -14,6 +17,24 @@
 
 namespace extrashost
 {
+
+// The tool bar's date field: the calendar opens on the field's date; the day the keys move to shows in
+// the field while the popup is open, and a picked day (or "None") becomes the field text, a date in
+// the locale's short form.
+class CExtrasDateField : public CExtBarDateFieldButton
+{
+    DECLARE_DYNAMIC(CExtrasDateField)
+public:
+    CExtrasDateField(int nFieldWidth, CExtToolControlBar* pBar, UINT nCmdID, UINT nStyle);
+    bool OnDatePickerNotify1(WPARAM wParamNotification) override;
+    bool OnDatePickerNotify2(CExtPopupInplaceDatePicker& wndPicker) override;
+    // The field's text of a date: empty for a null or invalid one.
+    static CString FormatDate(const COleDateTime& dt);
+    // The date of a field text; invalid when the text is none.
+    static COleDateTime ParseDate(const CString& sText);
+
+    int m_nNotifications = 0; // selection notifications seen
+};
 
 // The tool bar of the host: its commands become text fields.
 class CExtrasToolBar : public CExtToolControlBar
@@ -24,18 +45,21 @@ public:
         kIdPlainField = 0x9101,
         kIdEditCombo = 0x9102,
         kIdReadOnlyCombo = 0x9103,
+        kIdDateField = 0x9104,
     };
     enum : int
     {
         kFieldWidth = 120,
         kComboItemCount = 5,
+        kFieldCount = 4,
     };
-    static const UINT kFieldIds[3];
+    static const UINT kFieldIds[kFieldCount];
     static const wchar_t* const kComboItems[kComboItemCount];
 
     CExtBarButton* OnCreateBarCommandBtn(UINT nCmdID, UINT nStyle = 0) override;
     // The field of the command; null when the bar holds none.
     CExtBarTextFieldButton* GetField(UINT nCmdID) const;
+    CExtrasDateField* GetDateField() const;
 };
 
 // The MDI frame with the tool bar and the flat MDI tab strip at the top. It handles the fields'
