@@ -38,9 +38,9 @@
 #define IDW_MENU_BAR 104
 
 // Texts of the frame's commands and of the scheduled fetch.
-#define IDS_HISTORY_CLEARED            32774
-#define IDS_DELETE_ALL_ASK             32778
-#define IDS_REBUILD_CONTACTS_PROGRESS  32780
-#define IDS_REBUILD_CONTACTS_DONE      32781
-#define IDS_DELETE_ALL_ASK_AGAIN       32806
-#define IDS_AUTO_RECEIVE_PREPARING     32851
+#define IDS_HISTORY_CLEARED           32774
+#define IDS_DELETE_ALL_ASK            32778
+#define IDS_REBUILD_CONTACTS_PROGRESS 32780
+#define IDS_REBUILD_CONTACTS_DONE     32781
+#define IDS_DELETE_ALL_ASK_AGAIN      32806
+#define IDS_AUTO_RECEIVE_PREPARING    32851
