@@ -95,6 +95,12 @@ TEST_F(ControlBarTabsAutoHide, TheSliderCarriesTheButtonsOfTheBarItShows)
     CRect rcBoth;
     EXPECT_TRUE(rcBoth.IntersectRect(&pFirst->m_rc, &rcCaption) && rcBoth == pFirst->m_rc);
 
+    // The button's auto-hide query: shown by the slider, the slider's own active flag.
+    bool bShown = false, bActive = true;
+    EXPECT_TRUE(pFirst->IsBarAutoHideMode(&bShown, &bActive));
+    EXPECT_TRUE(bShown);
+    EXPECT_EQ(bActive, m_pSlider->IsFocusInside());
+
     // The hit test takes the point relative to the slider.
     const CPoint pt = pFirst->m_rc.CenterPoint() + rcSlider.TopLeft();
     CExtBarNcAreaButton* pHit = nullptr;
@@ -105,6 +111,13 @@ TEST_F(ControlBarTabsAutoHide, TheSliderCarriesTheButtonsOfTheBarItShows)
     PumpMessages();
     EXPECT_EQ(m_pA->NcButtonsHitTest(pt, &pHit), (UINT)HTCLIENT);
     EXPECT_EQ(pHit, nullptr);
+    bShown = true;
+    EXPECT_TRUE(pFirst->IsBarAutoHideMode(&bShown, &bActive));
+    EXPECT_FALSE(bShown);
+    EXPECT_FALSE(bActive);
+    ASSERT_GT(m_pC->NcButtonGetCount(), 0);
+    EXPECT_FALSE(m_pC->NcButtonGet(0)->IsBarAutoHideMode(&bShown, &bActive));
+    EXPECT_FALSE(bShown);
 }
 
 TEST_F(ControlBarTabsAutoHide, TheToggleCommandSlidesAnAutoHiddenBarOutAndFocusesTheSlider)
