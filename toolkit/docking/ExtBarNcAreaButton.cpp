@@ -87,6 +87,12 @@ CWnd* CExtBarNcAreaButton::GetCarrierWnd() const
         return nullptr;
     if (IsBarFloating())
         return BarMiniFrame(m_pBar);
+    if (m_pBar->IsAutoHideMode())
+    {
+        // The slider carries the buttons of the bar it shows.
+        if (CWnd* pSlider = CExtDockingKindOf::AutoHideSliderShowing(m_pBar))
+            return pSlider;
+    }
     return m_pBar;
 }
 
@@ -130,7 +136,12 @@ bool CExtBarNcAreaButton::GetBarNcAreaInfo(CRect* pRcCaption, CRect* pRcWindow, 
     if (pRcWindow != nullptr)
         m_pBar->GetWindowRect(pRcWindow);
     if (pRcCaption != nullptr)
+    {
         *pRcCaption = m_pBar->GetCaptionRect();
+        CRect rcSliderCaption;
+        if (m_pBar->IsAutoHideMode() && CExtDockingKindOf::AutoHideSliderShowing(m_pBar, &rcSliderCaption) != nullptr)
+            *pRcCaption = rcSliderCaption;
+    }
     if (pbHorz != nullptr)
         *pbHorz = bHorz;
     if (pbVert != nullptr)

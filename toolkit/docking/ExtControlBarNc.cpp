@@ -286,6 +286,12 @@ UINT CExtControlBar::NcButtonsHitTest(CPoint ptScreen, CExtBarNcAreaButton** ppB
         if (pCarrier == nullptr)
             return HTCLIENT;
     }
+    else if (IsAutoHideMode())
+    {
+        pCarrier = CExtDockingKindOf::AutoHideSliderShowing(this);
+        if (pCarrier == nullptr)
+            return HTCLIENT;
+    }
     CRect rcWnd;
     pCarrier->GetWindowRect(&rcWnd);
     const CPoint pt(ptScreen.x - rcWnd.left, ptScreen.y - rcWnd.top);

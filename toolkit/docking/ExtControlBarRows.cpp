@@ -275,6 +275,30 @@ void CExtControlBar::PlaceInOwnRow()
 
 // ---- visibility synchronisation ---------------------------------------------------------------------------------
 
+// A hidden container hides the containers docked inside it.
+static void HideInnerContainers(CExtDynControlBar* pDyn, CFrameWnd* pDockSite)
+{
+    CExtDockDynBar* pInner = pDyn->m_pWndDynDocker;
+    if (pInner == nullptr || pInner->GetSafeHwnd() == nullptr || pDockSite == nullptr)
+        return;
+    // Collected first: hiding a container may change the array.
+    CArray<CExtDynControlBar*, CExtDynControlBar*> arrInner;
+    for (INT_PTR i = 0; i < pInner->m_arrBars.GetSize(); ++i)
+    {
+        void* p = pInner->m_arrBars[i];
+        if ((UINT_PTR)p < 0x10000)
+            continue;
+        CExtDynControlBar* pDyn = DYNAMIC_DOWNCAST(CExtDynControlBar, (CObject*)p);
+        if (pDyn != nullptr && pDyn->GetSafeHwnd() != nullptr && (pDyn->GetStyle() & WS_VISIBLE) != 0)
+            arrInner.Add(pDyn);
+    }
+    for (INT_PTR i = 0; i < arrInner.GetSize(); ++i)
+    {
+        if (::IsWindow(arrInner[i]->GetSafeHwnd()))
+            pDockSite->ShowControlBar(arrInner[i], FALSE, FALSE);
+    }
+}
+
 void CExtControlBar::SyncVisibility(int nVisible)
 {
     if (GetSafeHwnd() == nullptr || IsAutoHideMode() || GetBarBeingFloated() != nullptr || GetDraggedBar() != nullptr ||
@@ -322,6 +346,8 @@ void CExtControlBar::SyncVisibility(int nVisible)
                 m_pDockSite->ShowControlBar(pContainer, FALSE, TRUE);
         }
     }
+    if (!bVisible && IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
+        HideInnerContainers(static_cast<CExtDynControlBar*>(this), m_pDockSite);
     if (CMiniFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniFrameWnd, GetParentFrame()))
         pMini->RecalcLayout();
     m_bfTracking &= ~kTrackLayoutSuspended;
@@ -380,6 +406,20 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
     {
         pFrame->m_nIdleFlags |= 0x0C;
         CExtDockingKindOf::RemoveFromAutoHideArea(pArea, this, bAnimate);
+        if (bAnimate)
+        {
+            // The areas and the slider are siblings under the frame.
+            for (HWND h = ::GetWindow(pFrame->GetSafeHwnd(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+            {
+                wchar_t szClass[64] = {};
+                ::GetClassNameW(h, szClass, 64);
+                if (::lstrcmpiW(szClass, L"Nimbal-AutohideSlider") == 0)
+                {
+                    ::SendMessage(h, WM_CANCELMODE, 0, 0);
+                    break;
+                }
+            }
+        }
     }
     if (bAutoHide)
         m_bfRuntimeState |= kStateAutoHide;

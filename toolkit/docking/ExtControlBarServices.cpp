@@ -7,6 +7,7 @@
 #include "platform/MiniFrameWnd.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -223,7 +224,17 @@ void CExtControlBar::HandleToggleCommand(bool bAllowHide)
         return;
     }
     if (IsAutoHideMode())
-        return; // the auto-hide slider shows such a bar
+    {
+        // Slid out through its tab, unless the slider shows it already.
+        if (CExtDockingKindOf::AutoHideSliderShowing(this) != nullptr)
+            return;
+        CExtDockBar* pDockBar = DYNAMIC_DOWNCAST(CExtDockBar, GetParent());
+        CWnd* pSlider =
+            CExtDockingKindOf::SelectAutoHideTab(pDockBar != nullptr ? pDockBar->GetAutoHideArea() : nullptr, this);
+        if (pSlider != nullptr && pSlider->GetSafeHwnd() != nullptr)
+            pSlider->SetFocus();
+        return;
+    }
     if (!IsWindowVisible())
     {
         pFrame->ShowControlBar(this, TRUE, FALSE);

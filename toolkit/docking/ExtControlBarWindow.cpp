@@ -137,16 +137,32 @@ LRESULT CExtControlBar::OnSetText(WPARAM wParam, LPARAM lParam)
     (void)wParam;
     const LRESULT lResult = Default();
     (void)lParam;
-    if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
+    bool bDone = false;
+    CExtDynTabControlBar* pTabs = GetTabbedContainer();
+    if (pTabs != nullptr && !IsFixedSize())
     {
+        CExtControlBar* pGroup = CExtDockingKindOf::AsControlBar(pTabs);
+        CExtDockingKindOf::InvalidateTabStrip(pGroup);
         if (CFrameWnd* pFrame = GetDockingFrame())
         {
             pFrame->m_nIdleFlags |= 0x0C;
             pFrame->PostMessage(WM_NULL);
         }
-        CExtDockingKindOf::AsControlBar(pTabs)->RefreshNonClientFrame();
+        if (CExtDockingKindOf::SelectedBarOf(pGroup) == this)
+        {
+            CString sText;
+            GetWindowText(sText);
+            pGroup->SetWindowText(sText);
+        }
+        pGroup->RefreshNonClientFrame();
+        bDone = true;
     }
-    else if (IsWindowVisible())
+    if (IsAutoHideMode())
+    {
+        CExtDockingKindOf::UpdateAutoHideTab(this);
+        bDone = true;
+    }
+    if (!bDone && IsWindowVisible())
         RefreshNonClientFrame();
     if (IsFloating(this) && IsSingleVisibleInFloatingFrame(this))
     {
@@ -362,7 +378,8 @@ void CExtControlBar::OnNcLButtonUp(UINT nHitTest, CPoint point)
 
 void CExtControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (!IsDocked(this) || IsFloating(this))
+    CExtMiniDockFrameWnd* pMini = IsFloating(this) ? DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, GetParentFrame()) : nullptr;
+    if (!IsDocked(this) && pMini == nullptr)
     {
         Default();
         return;
@@ -377,6 +394,14 @@ void CExtControlBar::OnLButtonDown(UINT nFlags, CPoint point)
             ClientToScreen(&ptScreen);
             m_pDockContext->StartDrag(ptScreen);
         }
+        return;
+    }
+    if (pMini != nullptr)
+    {
+        // The floating frame's caption takes the press.
+        CPoint ptScreen(point);
+        ClientToScreen(&ptScreen);
+        pMini->SendMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(ptScreen.x, ptScreen.y));
         return;
     }
     if (!IsFixedSize())

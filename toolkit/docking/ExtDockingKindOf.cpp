@@ -99,6 +99,49 @@ void CExtDockingKindOf::QueryAutoHideSlider(const CExtControlBar* pBar, bool* pb
         *pbActive = pSlider->IsFocusInside();
 }
 
+CWnd* CExtDockingKindOf::AutoHideSliderShowing(const CExtControlBar* pBar, RECT* pRcCaption)
+{
+    if (pRcCaption != nullptr)
+        ::SetRectEmpty(pRcCaption);
+    CExtControlBar* pLive = const_cast<CExtControlBar*>(pBar);
+    CExtDynAutoHideArea* pArea = pLive != nullptr ? CExtDynAutoHideArea::FindAreaOfBar(pLive) : nullptr;
+    CExtDynAutoHideSlider* pSlider = pArea != nullptr ? pArea->GetAutoHideSlider() : nullptr;
+    if (pSlider == nullptr || pSlider->GetSafeHwnd() == nullptr || !pSlider->IsWindowVisible() || !pSlider->IsShown() ||
+        pSlider->GetBar() != pLive)
+        return nullptr;
+    if (pRcCaption != nullptr)
+    {
+        CRect rcWnd, rcClient, rcCaption;
+        pSlider->GetWindowRect(&rcWnd);
+        pSlider->CalcNcRects(rcWnd.Size(), rcClient, rcCaption);
+        *pRcCaption = rcCaption;
+    }
+    return pSlider;
+}
+
+CWnd* CExtDockingKindOf::SelectAutoHideTab(CExtDynAutoHideArea* pArea, CExtControlBar* pBar)
+{
+    if (pArea == nullptr)
+        pArea = CExtDynAutoHideArea::FindAreaOfBar(pBar);
+    if (pArea == nullptr || pArea->GetSafeHwnd() == nullptr)
+        return nullptr;
+    const int nIndex = pArea->ItemFindByLParam((LPARAM)pBar, -1, true, true);
+    if (nIndex >= 0)
+        pArea->SelectionSet(nIndex, true, true);
+    return pArea->GetAutoHideSlider();
+}
+
+void CExtDockingKindOf::UpdateAutoHideTab(CExtControlBar* pBar)
+{
+    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pBar);
+    if (pArea == nullptr || pArea->GetSafeHwnd() == nullptr)
+        return;
+    pArea->UpdateTabWnd(true);
+    CExtDynAutoHideSlider* pSlider = pArea->GetAutoHideSlider();
+    if (pSlider != nullptr && pSlider->GetSafeHwnd() != nullptr && pSlider->IsWindowVisible())
+        pSlider->SendMessage(WM_NCPAINT);
+}
+
 void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }
 
 void CExtDockingKindOf::AdjustAutoHideOrder(CExtDynAutoHideArea* pArea)

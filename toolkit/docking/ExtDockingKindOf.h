@@ -61,6 +61,15 @@ public:
     static void MarkAutoHideTabCurrent(CExtDynAutoHideArea* pArea, CExtControlBar* pBar);
     // Whether the auto-hide slider shows the bar, and whether the focus is inside it.
     static void QueryAutoHideSlider(const CExtControlBar* pBar, bool* pbShown, bool* pbActive);
+    // The auto-hide slider window while it is visible and shows the bar, else null; pRcCaption (optional) receives
+    // the slider's caption strip in its window coordinates (empty without a slider).
+    static CWnd* AutoHideSliderShowing(const CExtControlBar* pBar, RECT* pRcCaption = nullptr);
+    // Selects the bar's tab in the area (null: the area that lists the bar), which slides the bar out; answers the
+    // area's slider (null without one).
+    static CWnd* SelectAutoHideTab(CExtDynAutoHideArea* pArea, CExtControlBar* pBar);
+    // After the bar's text changed: the area that lists it measures its tabs again, and a visible slider repaints
+    // its non-client area.
+    static void UpdateAutoHideTab(CExtControlBar* pBar);
     // Restores the fixed sibling order of the frame's auto-hide areas (pArea may be null).
     static void AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
     // Cancels the menus a tool bar drives.

@@ -1,5 +1,6 @@
 // CExtKindOf: the runtime-class tests and bar questions of foundation, answered with the higher folders' classes.
 #include "toolkit/foundation/ExtKindOf.h"
+#include "toolkit/bars_tabs/ExtBarColorButton.h"
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
@@ -33,6 +34,7 @@ bool CExtKindOf::IsPanelBar(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtP
 bool CExtKindOf::IsStatusBar(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtStatusControlBar)); }
 bool CExtKindOf::IsBarButton(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtBarButton)); }
 bool CExtKindOf::IsContentExpandButton(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtBarContentExpandButton)); }
+bool CExtKindOf::IsBarColorButton(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtBarColorButton)); }
 bool CExtKindOf::IsAutoHideSlider(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtDynAutoHideSlider)); }
 bool CExtKindOf::IsDockOuterBar(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtDockOuterBar)); }
 bool CExtKindOf::IsMiniDockFrame(const CObject* p) { return Is(p, RUNTIME_CLASS(CExtMiniDockFrameWnd)); }

@@ -22,6 +22,7 @@ public:
     static bool IsStatusBar(const CObject* p);           // the toolkit's status bar
     static bool IsBarButton(const CObject* p);           // a tool-bar button, separators and the chevron included
     static bool IsContentExpandButton(const CObject* p); // a tool bar's content-expand (chevron) button
+    static bool IsBarColorButton(const CObject* p);      // a tool-bar button that picks a colour
     static bool IsAutoHideSlider(const CObject* p);      // the window that slides an auto-hidden bar out
     static bool IsDockOuterBar(const CObject* p);        // a frame-side dock bar of tool bars
     static bool IsMiniDockFrame(const CObject* p);       // the toolkit's floating frame of bars

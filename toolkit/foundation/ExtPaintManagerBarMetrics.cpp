@@ -266,7 +266,8 @@ void CExtPaintManagerOffice2003::PaintBarGradientBackground(CDC& dc, CExtBarButt
                       GetTranslatedColor(XCLR_O2003_15, pSubject, lParam), true, 256);
     // The frame needs the button's tool bar; a detached button gets the gradient alone.
     CControlBar* pBar = CExtKindOf::BarOfButton(pButton);
-    if (pBar == nullptr || !CExtKindOf::IsDockedVertically(pBar) || CExtKindOf::IsSeparatorButton(pButton))
+    if (pBar == nullptr || !CExtKindOf::IsDockedVertically(pBar) || CExtKindOf::IsBarColorButton(pSubject) ||
+        CExtKindOf::IsSeparatorButton(pButton))
         return;
     dc.Draw3dRect(&rcButton, GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam),
                   GetTranslatedColor(XCLR_SHADOW_ALT, pSubject, lParam));

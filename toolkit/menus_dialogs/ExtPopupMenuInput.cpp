@@ -270,8 +270,13 @@ bool CExtPopupMenuWnd::EndTrackingWithCommand(UINT nCmdID, HWND hWndCmdReceiver)
 
 bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
 {
+    // A receiver may end the tracking from inside a call-out, deleting this menu: only the handle is asked then.
+    const HWND hWnd = GetSafeHwnd();
+    auto gone = [&]() { return hWnd != nullptr && (!::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != this); };
     if (CWnd* pWndStatus = GetOwnerForStatus())
         CExtMenuKindOf::SetFrameMessageString(pWndStatus, IDS_IDLE_MESSAGE);
+    if (gone())
+        return true;
     const bool bEmbedded = IsEmbeddedTracking();
     if (!bEmbedded)
     {
@@ -284,7 +289,11 @@ bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
         MENUITEMDATA& mi = m_items[i];
         mi.m_nFlags &= ~MENUITEMDATA::kFlagHighlighted;
         if (mi.IsPopup() && mi.GetPopup() != nullptr && mi.GetPopup()->GetSafeHwnd() != nullptr)
+        {
             mi.GetPopup()->CloseMenu(false);
+            if (gone())
+                return true;
+        }
     }
     m_nCurIndex = -1;
     m_nDelayedSubMenuIndex = -1;

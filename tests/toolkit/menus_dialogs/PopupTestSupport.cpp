@@ -21,6 +21,8 @@ LRESULT CPopupTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     if (message == WM_SETMESSAGESTRING)
     {
         m_messageStrings.push_back((UINT)wParam);
+        if (m_onMessageString)
+            m_onMessageString((UINT)wParam);
         return 0;
     }
     if (message == CExtPopupMenuWnd::g_nMsgNotifyMenuClosed)

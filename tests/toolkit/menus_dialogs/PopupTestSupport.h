@@ -24,8 +24,9 @@ public:
     UINT m_nPrepareAnswer = 0; // flags set into the prepare record
     UINT m_nOwnerDrawCmd = 0;  // item the frame paints itself
     COLORREF m_clrOwnerDraw = RGB(0, 200, 0);
-    std::function<void(UINT)> m_onCommand; // runs on WM_COMMAND
-    std::function<void()> m_onMenuClosed;  // runs on the closed notification
+    std::function<void(UINT)> m_onCommand;       // runs on WM_COMMAND
+    std::function<void()> m_onMenuClosed;        // runs on the closed notification
+    std::function<void(UINT)> m_onMessageString; // runs on WM_SETMESSAGESTRING
     // Runs on the in-place edit creation message.
     std::function<void(CExtPopupMenuWnd::InplaceEditCreateData_t*)> m_onCreateInplaceEdit;
 

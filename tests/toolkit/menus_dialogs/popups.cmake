@@ -15,6 +15,7 @@ corvane_test(toolkit_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupKeysTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupHoverTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupInplaceEditTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupCloseReentryTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.rc
   TIMEOUT 300)
