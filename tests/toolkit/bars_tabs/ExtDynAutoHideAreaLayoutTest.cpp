@@ -53,6 +53,26 @@ TEST_F(DynAutoHideLayout, AVisibleStripCountsInThePartOfItsEdgeDockBar)
     EXPECT_EQ(InnerEdges(), rcBefore);
 }
 
+TEST_F(DynAutoHideLayout, ABarDraggedToTheSideOfAStripDocksBesideItNotOverIt)
+{
+    using State = CExtControlBar::InternalDraggingState_t;
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    ASSERT_TRUE(m_pB->SwitchAutoHide(true, false, true, true));
+    Settle();
+    ASSERT_TRUE(m_pLeft->IsWindowVisible());
+    const CRect rcLeft = WindowRectOf(m_pLeft);
+    ASSERT_EQ(InnerEdges().left, rcLeft.right);
+    // Three pixels inside the strip's inner side lie in the outermost circle's band.
+    State s(m_pD);
+    s.SetEmpty(false);
+    s.CalcTarget(rcLeft.right + 3, WindowRectOf(&m_pFrame->m_wndView).CenterPoint().y, false);
+    EXPECT_EQ(s.m_nTargetKind, State::kOuterTop + 2);
+    EXPECT_EQ(s.m_nCircleNo, 1);
+    EXPECT_EQ(s.m_rcTrack.left, rcLeft.right);
+    EXPECT_EQ(s.m_rcTrack.Width(), m_pD->m_sizeVertDocked.cx);
+    s.SetTargetBar(nullptr, true);
+}
+
 TEST_F(DynAutoHideLayout, AFrameInPrintPreviewShowsNoStripsAndClosesTheSlider)
 {
     CExtDynAutoHideSlider::g_nAnimationSteps = 0;
