@@ -23,6 +23,7 @@ ON_WM_SIZE()
 ON_WM_WINDOWPOSCHANGED()
 ON_WM_CONTEXTMENU()
 ON_WM_DESTROY()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParentArea)
 END_MESSAGE_MAP()
 
 bool CExtDynAutoHideArea::g_bEnableDropTarget = true;
@@ -587,6 +588,37 @@ void CExtDynAutoHideArea::OnTabWndDrawEntire(CDC& dc, const CRect& rcClient)
 }
 
 // ---- window messages ---------------------------------------------------------------------------------------------
+
+LRESULT CExtDynAutoHideArea::OnSizeParentArea(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = CExtTabWnd::OnSizeParent(wParam, lParam);
+    auto* lpLayout = reinterpret_cast<AFX_SIZEPARENTPARAMS*>(lParam);
+    // The frame may still be hidden while it lays out: the strip's own visibility counts.
+    if (lpLayout != nullptr && (GetStyle() & WS_VISIBLE) != 0)
+        ReserveInEdgeDockBar(lpLayout->rect);
+    return lResult;
+}
+
+void CExtDynAutoHideArea::ReserveInEdgeDockBar(const CRect& rcLeft)
+{
+    CFrameWnd* pFrame = GetAreaFrame();
+    CExtDockBar* pDock = pFrame != nullptr ? CExtDockBar::FindCircleDockBar(pFrame, 0, m_nEdgeId) : nullptr;
+    CWnd* pParent = GetParent();
+    if (pDock == nullptr || pParent == nullptr)
+        return;
+    // The space the strip took counts as the dock bar's part: its inner edge line moves to the strip's inner side.
+    CRect rc(rcLeft);
+    pParent->ClientToScreen(&rc);
+    CRect& rcEdge = pDock->m_rcInnerEdge;
+    switch (m_nEdgeId)
+    {
+    case CExtControlBar::kDockBarTop: rcEdge.top = rcEdge.bottom = rc.top; break;
+    case CExtControlBar::kDockBarBottom: rcEdge.top = rcEdge.bottom = rc.bottom; break;
+    case CExtControlBar::kDockBarLeft: rcEdge.left = rcEdge.right = rc.left; break;
+    case CExtControlBar::kDockBarRight: rcEdge.left = rcEdge.right = rc.right; break;
+    default: break;
+    }
+}
 
 void CExtDynAutoHideArea::CloseSliderOnResize(bool bSizeOnly)
 {

@@ -100,6 +100,9 @@ protected:
     static void CollectAutoHideBars(CExtControlBar* pBar, CArray<CExtControlBar*, CExtControlBar*>& arrBars);
     // Closes an open slider that is not animating (and, unless bSizeOnly, not being resized).
     void CloseSliderOnResize(bool bSizeOnly);
+    // After the strip took its slice of the frame's layout (rcLeft is what is left, frame client coordinates): the
+    // frame-edge dock bar of its side takes the strip into its part, so its inner edge lies inside the strip.
+    void ReserveInEdgeDockBar(const CRect& rcLeft);
     void PostNcDestroy() override;
 
     CExtDynAutoHideSlider* m_pSlider; // not owned
@@ -112,5 +115,6 @@ protected:
     afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnDestroy();
+    afx_msg LRESULT OnSizeParentArea(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

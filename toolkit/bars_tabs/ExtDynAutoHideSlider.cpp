@@ -59,9 +59,9 @@ LONG& RememberedExtent(CExtControlBar* pBar, DWORD dwEdge)
 } // namespace
 
 CExtDynAutoHideSlider::CExtDynAutoHideSlider()
-    : m_pArea(nullptr), m_pBar(nullptr), m_hWndBar(nullptr), m_hWndContent(nullptr), m_sizeInner(0, 0), m_bfFlags(0),
-      m_nResizeMode(kResizeNone), m_ptResizeStart(0, 0), m_pHoverBtn(nullptr), m_pPressedBtn(nullptr),
-      m_pLastTipBtn(nullptr), m_rcFree(0, 0, 0, 0), m_bAutoDeleteSlider(false)
+    : m_bAutoDeleteSlider(false), m_pArea(nullptr), m_pBar(nullptr), m_hWndBar(nullptr), m_hWndContent(nullptr),
+      m_sizeInner(0, 0), m_bfFlags(0), m_nResizeMode(kResizeNone), m_ptResizeStart(0, 0), m_pHoverBtn(nullptr),
+      m_pPressedBtn(nullptr), m_pLastTipBtn(nullptr), m_rcFree(0, 0, 0, 0)
 {}
 
 CExtDynAutoHideSlider::~CExtDynAutoHideSlider()
@@ -81,6 +81,8 @@ bool CExtDynAutoHideSlider::Create(CFrameWnd* pFrame)
                         nullptr))
         return false;
     EnableToolTips();
+    if (m_wndToolTip.Create(this))
+        m_wndToolTip.Activate(TRUE);
     return true;
 }
 
@@ -260,6 +262,7 @@ void CExtDynAutoHideSlider::SlideRun(CExtControlBar* pBar, bool bShow, bool bAni
                 return;
         }
         ClearButtonStates();
+        SetButtonTip(nullptr);
         KillTimer(kTimerWatch);
         KillTimer(kTimerClose);
         m_bfFlags &= ~kCloseTimer;
@@ -745,6 +748,8 @@ void CExtDynAutoHideSlider::OnDestroy()
         SlideRun(GetBar(), false, false);
     if (g_pHookOwner == this)
         RemoveHook();
+    if (m_wndToolTip.GetSafeHwnd() != nullptr)
+        m_wndToolTip.DestroyWindow();
     CWnd::OnDestroy();
 }
 
@@ -827,11 +832,4 @@ LRESULT CExtDynAutoHideSlider::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
     (void)wParam;
     (void)lParam;
     return 0;
-}
-
-BOOL CExtDynAutoHideSlider::PreTranslateMessage(MSG* pMsg)
-{
-    if (m_pArea != nullptr && ::IsWindow(m_pArea->GetSafeHwnd()) && m_pArea->PreTranslateMessage(pMsg))
-        return TRUE;
-    return CWnd::PreTranslateMessage(pMsg);
 }

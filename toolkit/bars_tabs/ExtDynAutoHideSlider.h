@@ -1,7 +1,9 @@
 // CExtDynAutoHideSlider: the frame's child window in which an auto-hidden bar slides out from its area's edge. It
 // holds the bar's content window while out, draws the bar's caption and caption buttons, can be resized at its
-// inner edge, and sees the thread's mouse through a WH_MOUSE hook while out.
+// inner edge, and sees the thread's mouse through a WH_MOUSE hook while out. Sources: ExtDynAutoHideSlider.cpp
+// (sliding, geometry, the hook, painting, timers), ExtDynAutoHideSliderTips.cpp (the caption buttons' tool tips).
 #pragma once
+#include "platform/ListCtrl.h"
 #include "platform/Wnd.h"
 
 class CExtControlBar;
@@ -72,6 +74,18 @@ public:
     static HHOOK g_hMouseHook;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Answers -1 always: the caption button under the point sets its tip on the slider's own tip control.
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    // The tip text of a caption button shown in the slider (its kind's string resource, else the built-in text);
+    // false for a kind that has none. The buttons answer no tip themselves while their bar is auto-hidden.
+    static bool QueryButtonTipText(CExtBarNcAreaButton* pBtn, CString& sText);
+    // The tip control over the slider; its one tool (id kTipToolId) is the last caption button that set its tip.
+    const CToolTipCtrl& GetTipCtrl() const { return m_wndToolTip; }
+    CExtBarNcAreaButton* GetLastTipButton() const { return m_pLastTipBtn; }
+    enum : UINT_PTR
+    {
+        kTipToolId = 1
+    };
 
     bool m_bAutoDeleteSlider; // made by the frame-area set-up: the window deletes the object
 
@@ -93,6 +107,10 @@ protected:
     void EndResizing();
     bool IsCursorOutside() const;
     void LayoutCaptionButtons();
+    // Puts the tip of pBtn (NULL: none) on the tip control unless it is already there.
+    void SetButtonTip(CExtBarNcAreaButton* pBtn);
+    // Relays a mouse message to the tip control; the caption's non-client messages go as their client forms.
+    void RelayToTip(const MSG* pMsg);
 
     CExtDynAutoHideArea* m_pArea; // not owned
     CExtControlBar* m_pBar;       // not owned; m_hWndBar tells whether it still exists
@@ -106,6 +124,7 @@ protected:
     CExtBarNcAreaButton* m_pPressedBtn;
     CExtBarNcAreaButton* m_pLastTipBtn;
     CRect m_rcFree;
+    CToolTipCtrl m_wndToolTip;
 
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();
