@@ -28,8 +28,10 @@ bool CExtDynAutoHideSlider::QueryButtonTipText(CExtBarNcAreaButton* pBtn, CStrin
     if (pBtn == nullptr)
         return false;
     const ButtonTip tips[] = {
-        {RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), 30056, L"Auto Hide"},
-        {RUNTIME_CLASS(CExtBarNcAreaButtonClose), 30048, L"Hide"},
+        {RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), CExtBarNcAreaButtonAutoHide::kTipTextID,
+         CExtBarNcAreaButtonAutoHide::kTipDefault},
+        {RUNTIME_CLASS(CExtBarNcAreaButtonClose), CExtBarNcAreaButtonClose::kTipTextID,
+         CExtBarNcAreaButtonClose::kTipDefault},
     };
     for (const ButtonTip& tip : tips)
     {

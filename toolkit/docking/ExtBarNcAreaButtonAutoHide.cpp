@@ -53,5 +53,5 @@ bool CExtBarNcAreaButtonAutoHide::OnClick(const CPoint& point)
 
 INT_PTR CExtBarNcAreaButtonAutoHide::OnToolHitTest(const CPoint& point, TOOLINFO* pTI)
 {
-    return DoToolHitTest(point, pTI, 30056, L"Auto Hide");
+    return DoToolHitTest(point, pTI, kTipTextID, kTipDefault);
 }

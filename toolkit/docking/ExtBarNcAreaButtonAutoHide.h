@@ -6,6 +6,10 @@ class CExtBarNcAreaButtonAutoHide : public CExtBarNcAreaButton
 {
     DECLARE_DYNCREATE(CExtBarNcAreaButtonAutoHide)
 public:
+    // The tool tip: a string id and the built-in text used when the string table lacks it.
+    static constexpr UINT kTipTextID = 30056;
+    static constexpr const wchar_t* kTipDefault = L"Auto Hide";
+
     explicit CExtBarNcAreaButtonAutoHide(CExtControlBar* pBar = nullptr);
     ~CExtBarNcAreaButtonAutoHide() override;
 

@@ -55,5 +55,5 @@ bool CExtBarNcAreaButtonClose::OnClick(const CPoint& point)
 
 INT_PTR CExtBarNcAreaButtonClose::OnToolHitTest(const CPoint& point, TOOLINFO* pTI)
 {
-    return DoToolHitTest(point, pTI, 30048, L"Hide");
+    return DoToolHitTest(point, pTI, kTipTextID, kTipDefault);
 }

@@ -6,6 +6,10 @@ class CExtBarNcAreaButtonClose : public CExtBarNcAreaButton
 {
     DECLARE_DYNCREATE(CExtBarNcAreaButtonClose)
 public:
+    // The tool tip: a string id and the built-in text used when the string table lacks it.
+    static constexpr UINT kTipTextID = 30048;
+    static constexpr const wchar_t* kTipDefault = L"Hide";
+
     explicit CExtBarNcAreaButtonClose(CExtControlBar* pBar = nullptr);
     ~CExtBarNcAreaButtonClose() override;
 
