@@ -176,6 +176,8 @@ UINT CExtBarContentExpandButton::TrackButtonMenu(CPoint point, bool bSelectFirst
                 if (pPopup->InsertSubMenu(nullptr, -1, sText))
                 {
                     const int nSub = pPopup->GetItemCount() - 1;
+                    // Always displayed, also when rarely used items are hidden; measured as inserted.
+                    pPopup->ItemSetDisplayed(nSub, true);
                     CExtPopupMenuWnd* pSub = pPopup->ItemGetPopup(nSub);
                     if (pSub == nullptr ||
                         !CExtDockBar::BuildBarsPopupMenu(pFrame, pSub, kNotifyBarsMenu, pBar, kPopupSourceMessage, 0))

@@ -125,10 +125,11 @@ void CExtToolControlBar::RequestFrameLayout()
 
 bool CExtToolControlBar::IsLiveDragMode() const { return true; }
 
+// A tool bar shows no docking highlight, which the base already skips for fixed-size bars; the target is still
+// computed and applied by the base, or the bar could not be dragged at all.
 void CExtToolControlBar::UpdateDragState(const POINT& ptScreen, bool bCtrl)
 {
-    (void)ptScreen;
-    (void)bCtrl;
+    CExtControlBar::UpdateDragState(ptScreen, bCtrl);
 }
 
 void CExtToolControlBar::UpdateCursorAt(const POINT& ptClient)

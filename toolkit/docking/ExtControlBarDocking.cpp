@@ -98,13 +98,17 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
     if (!pGroup->Create(nullptr, pSite, data.m_nDockBarID, dwStyle) || pGroup->m_pWndDynDocker == nullptr)
     {
         // Both bars stay where they were. A window that was made and failed has already
-        // deleted its object.
+        // deleted its object; a refused window leaves only a dead handle to let go of.
         if (!IsRegisteredBar(pGroup))
             return false;
-        if (pGroup->GetSafeHwnd() != nullptr)
+        if (pGroup->GetSafeHwnd() != nullptr && ::IsWindow(pGroup->GetSafeHwnd()))
             pGroup->DestroyWindow();
         else
+        {
+            if (pGroup->GetSafeHwnd() != nullptr)
+                pGroup->Detach();
             delete pGroup;
+        }
         return false;
     }
     pGroup->m_pDockSite = pSite;

@@ -250,6 +250,18 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
                     break;
                 }
             }
+            if (nMsg == WM_LBUTTONUP && msg.hwnd == hWnd && !g_bUpdatingDragState)
+            {
+                // The drop lands where the button was released, also when the move there was consumed by a
+                // message pump nested in the previous update.
+                CPoint pt((short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam));
+                CPoint ptDrop(pt);
+                ::ClientToScreen(hWnd, &ptDrop);
+                if (ptDrop != m_ptDragPrev)
+                    ProcessMouseMove((UINT)msg.wParam, pt);
+                if (!alive() || (m_bfTracking & kTrackDragging) == 0)
+                    break;
+            }
             if (!AfxPumpMessage())
             {
                 bQuit = true;

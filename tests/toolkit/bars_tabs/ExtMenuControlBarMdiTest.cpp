@@ -302,6 +302,81 @@ TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
     m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
 }
 
+namespace
+{
+void SendMouseAt(CPoint pt, DWORD dwFlags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    in.mi.dx = (pt.x * 65535 + cx / 2) / (cx - 1);
+    in.mi.dy = (pt.y * 65535 + cy / 2) / (cy - 1);
+    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+struct DragScript
+{
+    CPoint ptFrom, ptTo;
+};
+
+DWORD WINAPI DragThread(LPVOID pParam)
+{
+    const DragScript& d = *static_cast<const DragScript*>(pParam);
+    SendMouseAt(d.ptFrom, 0);
+    ::Sleep(40);
+    SendMouseAt(d.ptFrom, MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(40);
+    for (int i = 1; i <= 8; i++)
+    {
+        SendMouseAt(CPoint(d.ptFrom.x + (d.ptTo.x - d.ptFrom.x) * i / 8, d.ptFrom.y + (d.ptTo.y - d.ptFrom.y) * i / 8),
+                    0);
+        ::Sleep(30);
+    }
+    SendMouseAt(d.ptTo, MOUSEEVENTF_LEFTUP);
+    ::Sleep(80);
+    return 0;
+}
+
+// A left-button drag by real input from a helper thread while this thread pumps (the drag loop runs in here).
+void Drag(CPoint ptFrom, CPoint ptTo)
+{
+    DragScript d{ptFrom, ptTo};
+    HANDLE hThread = ::CreateThread(nullptr, 0, DragThread, &d, 0, nullptr);
+    ASSERT_NE(hThread, nullptr);
+    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        PumpPlatform(5);
+    ::CloseHandle(hThread);
+    PumpPlatform(50);
+}
+} // namespace
+
+TEST_F(MenuBarMdiScreen, DraggedByItsGripperToTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
+{
+    Maximize(Child());
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    ASSERT_EQ(CExtControlBar::GetDockBarId(m_pBar), (UINT)AFX_IDW_DOCKBAR_TOP);
+    CRect rcWnd;
+    m_pBar->GetWindowRect(&rcWnd);
+    const CRect rcCaption = m_pBar->GetCaptionRect();
+    ASSERT_FALSE(rcCaption.IsRectEmpty());
+    const CPoint ptGrip(rcWnd.left + rcCaption.CenterPoint().x, rcWnd.top + rcCaption.CenterPoint().y);
+    CRect rcClient;
+    m_pFrame->GetClientRect(&rcClient);
+    m_pFrame->ClientToScreen(&rcClient);
+    Drag(ptGrip, CPoint(rcClient.CenterPoint().x, rcClient.bottom - 3));
+    ASSERT_EQ(CExtControlBar::GetDockBarId(m_pBar), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
+    m_pFrame->RecalcLayout();
+    PumpPlatform(50);
+    EXPECT_TRUE(First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)));
+    ASSERT_NE(Right(), nullptr);
+    CRect rcBar;
+    m_pBar->GetClientRect(&rcBar);
+    EXPECT_GE(Right()->GetRect().right, rcBar.right - 6);
+    EXPECT_LE(Right()->GetRect().right, rcBar.right);
+    m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
+}
+
 TEST_F(MenuBarMdi, ABarDestroyedWhileHoldingTheDocumentMenuLeavesItToItsOwner)
 {
     HMENU hDoc = ::LoadMenuW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MS_DOC_MENU));

@@ -328,6 +328,18 @@ TEST_F(ToolBarScreen, TheChevronMenuListsHiddenButtonsWithSeparatorsBetweenGroup
     EXPECT_EQ(pPopup->ItemGetCmdID(nItems - 2), 0);
     EXPECT_EQ(pPopup->ItemGetText(nItems - 1), CString(L"&Show/hide panels"));
     EXPECT_EQ(Bar().GetMenuTrackingButton(), Bar().GetButtonsCount() - 1);
+    // The panels item is marked always displayed: hiding rarely used items keeps it even with nothing shown below.
+    EXPECT_TRUE(pPopup->GetItemAt(nItems - 1).IsForceDisplayed());
+    EXPECT_GT(pPopup->GetItemAt(nItems - 1).GetMeasuredHeight(), 0);
+    {
+        const bool bHideRarelyUsed = CExtPopupMenuWnd::g_bHideRarelyUsed;
+        CExtPopupMenuWnd::g_bHideRarelyUsed = true;
+        ASSERT_NE(pPopup->ItemGetPopup(nItems - 1), nullptr);
+        pPopup->ItemGetPopup(nItems - 1)->RemoveItem(-1);
+        pPopup->UpdateDisplayedItems();
+        EXPECT_TRUE(pPopup->ItemIsDisplayed(nItems - 1));
+        CExtPopupMenuWnd::g_bHideRarelyUsed = bHideRarelyUsed;
+    }
     CExtToolControlBar::CloseTrackingMenus();
     PumpToolBarMessages();
     // Without hidden buttons and without the panels flag: no menu, and an inactive look.
@@ -418,8 +430,7 @@ int FloatingRows(CExtToolControlBar& bar)
 }
 } // namespace
 
-// Needs the control bar's drag loop, which the docking layer does not have yet.
-TEST_F(ToolBarScreen, DISABLED_DraggedByItsGripperTheBarDocksAtTheLeftEdge)
+TEST_F(ToolBarScreen, DraggedByItsGripperTheBarDocksAtTheLeftEdge)
 {
     m_pFrame->SetWindowPos(nullptr, 100, 100, 900, 600, SWP_NOZORDER);
     Show();
@@ -433,10 +444,50 @@ TEST_F(ToolBarScreen, DISABLED_DraggedByItsGripperTheBarDocksAtTheLeftEdge)
     m_pFrame->ClientToScreen(&rcFrameClient);
     RunToolBarScript([&]() { DragMouse(ptGrip, CPoint(rcFrameClient.left + 4, rcFrameClient.CenterPoint().y)); });
     PumpToolBarMessages();
-    EXPECT_EQ(CExtControlBar::GetDockBarId(&Bar()), (UINT)AFX_IDW_DOCKBAR_LEFT);
-    RunToolBarScript([&]() { DragMouse(ptGrip, CPoint(1100, 300)); });
+    ASSERT_EQ(CExtControlBar::GetDockBarId(&Bar()), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    // One column, the gripper now on top of it.
+    CRect rcLeft;
+    Bar().GetWindowRect(&rcLeft);
+    EXPECT_GT(rcLeft.Height(), rcLeft.Width());
+    EXPECT_LE(rcLeft.left, rcFrameClient.left + 4);
+    const CRect rcCaptionLeft = Bar().GetCaptionRect();
+    ASSERT_FALSE(rcCaptionLeft.IsRectEmpty());
+    const CPoint ptGripLeft(rcLeft.left + rcCaptionLeft.CenterPoint().x, rcLeft.top + rcCaptionLeft.CenterPoint().y);
+    RunToolBarScript([&]() { DragMouse(ptGripLeft, CPoint(1100, 300)); });
     PumpToolBarMessages();
     EXPECT_TRUE(CExtControlBar::IsFloating(&Bar()));
+}
+
+TEST_F(ToolBarScreen, HoveringAFloatingBarLeavesItsFrameWhereItIsInTheZOrder)
+{
+    Show();
+    m_pFrame->FloatControlBar(&Bar(), CPoint(300, 200));
+    m_pFrame->RecalcLayout();
+    PumpToolBarMessages();
+    ASSERT_TRUE(CExtControlBar::IsFloating(&Bar()));
+    CFrameWnd* pFloat = Bar().GetParentFrame();
+    CRect rcFloat;
+    pFloat->GetWindowRect(&rcFloat);
+    // A window above the floating frame that leaves the hovered button uncovered.
+    CWnd wndAbove;
+    ASSERT_TRUE(wndAbove.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), L"above", WS_POPUP,
+                                  CRect(rcFloat.right - 20, rcFloat.top, rcFloat.right + 100, rcFloat.bottom), nullptr,
+                                  0));
+    wndAbove.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    PumpToolBarMessages();
+    auto above = [&]() {
+        for (HWND h = ::GetWindow(pFloat->GetSafeHwnd(), GW_HWNDPREV); h != nullptr; h = ::GetWindow(h, GW_HWNDPREV))
+            if (h == wndAbove.GetSafeHwnd())
+                return true;
+        return false;
+    };
+    ASSERT_TRUE(above());
+    const int n = Index(ID_TBT_FIRST);
+    SendBarMouse(Bar(), WM_MOUSEMOVE, Center(n));
+    PumpToolBarMessages();
+    EXPECT_EQ(Bar().m_nBtnIdxHover, n);
+    EXPECT_TRUE(above());
+    wndAbove.DestroyWindow();
 }
 
 TEST_F(ToolBarScreen, DockedLeftTheButtonsFormOneColumnAndFloatingTheyWrapToTheFramesWidth)

@@ -1,5 +1,5 @@
 // Carrying out drag states: each kind from a constructed state, the 50 % split into a container, a container that
-// cannot be created, and docking beside a bar through a built state.
+// cannot be created, a tab group that cannot be created, and docking beside a bar through a built state.
 #include "DockingDragFixture.h"
 
 namespace
@@ -157,6 +157,36 @@ TEST_F(DockingApply, TabKindsMakeOneTabGroupOfBothBars)
         ASSERT_NE(pC->GetTabbedContainer(), nullptr);
         EXPECT_EQ(pC->GetTabbedContainer(), m_pA->GetTabbedContainer());
     }
+}
+
+TEST_F(DockingApply, ATabGroupThatCannotBeCreatedLeavesNeitherTheLayoutNorAnObjectBehind)
+{
+    const std::string sLeft = Entries(m_pA->m_pDockBar), sTop = Entries(m_pB->m_pDockBar);
+    const CRect rcA = WindowRectOf(m_pA), rcB = WindowRectOf(m_pB);
+    const INT_PTR nBars = CExtControlBar::g_arrAllControlBars.GetSize();
+    {
+        CRefuseWindows refuse;
+        EXPECT_FALSE(m_pA->DockAsTabWith(m_pB, -1, true));
+        State s = Make(m_pB, 27, m_pA);
+        EXPECT_FALSE(m_pB->DockOrFloat(s, true));
+    }
+    EXPECT_EQ(Entries(m_pA->m_pDockBar), sLeft);
+    EXPECT_EQ(Entries(m_pB->m_pDockBar), sTop);
+    EXPECT_EQ(WindowRectOf(m_pA), rcA);
+    EXPECT_EQ(WindowRectOf(m_pB), rcB);
+    EXPECT_EQ(m_pA->GetTabbedContainer(), nullptr);
+    EXPECT_EQ(m_pB->GetTabbedContainer(), nullptr);
+    // No container object stays registered, and no bar holds a handle whose window is gone.
+    EXPECT_EQ(CExtControlBar::g_arrAllControlBars.GetSize(), nBars);
+    for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize(); ++i)
+    {
+        const HWND hWnd = CExtControlBar::g_arrAllControlBars[i]->GetSafeHwnd();
+        EXPECT_TRUE(hWnd == nullptr || ::IsWindow(hWnd)) << i;
+    }
+    // With windows allowed again the same call makes the group.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pB, -1, true));
+    EXPECT_NE(m_pA->GetTabbedContainer(), nullptr);
+    EXPECT_EQ(m_pA->GetTabbedContainer(), m_pB->GetTabbedContainer());
 }
 
 TEST_F(DockingApply, DockingThroughABuiltStatePutsTheBarOnTheSideTheRulesName)

@@ -1,6 +1,6 @@
 // The drag loop driven by real input (SendInput from a helper thread, the host frame in front): docking at a side,
-// beside a bar, floating and docking back, cancels, Ctrl, a click without movement, refreshes at rest, and the
-// mends: a quit request, a bar destroyed while dragged, a float that failed.
+// beside a bar, floating and docking back, a drop at the release point, cancels, Ctrl, a click without movement,
+// refreshes at rest, and the mends: a quit request, a bar destroyed while dragged, a float that failed.
 #include "DockingDragFixture.h"
 #include <algorithm>
 #include "res/toolkit_docking_ids.h"
@@ -181,6 +181,28 @@ TEST_F(DockingDragLoop, DroppedOutsideItFloatsAtTheComputedPlaceAndItsFrameDrags
     Drag(ptCaption, {CPoint(ptCaption.x - 60, ptCaption.y + 10), ptLeft});
     EXPECT_FALSE(CExtControlBar::IsFloating(m_pA));
     EXPECT_EQ(CExtControlBar::GetDockBarId(m_pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(CircleOf(m_pA), 1u);
+    ExpectNoDragLeft(m_pA);
+}
+
+TEST_F(DockingDragLoop, TheDropLandsWhereTheButtonIsReleasedEvenWithoutAMoveThere)
+{
+    const CRect E = Enclosed();
+    const CPoint ptRest = E.CenterPoint();
+    const CPoint ptDrop(E.CenterPoint().x, E.top + 2);
+    const HWND hBar = m_pA->GetSafeHwnd();
+    Drag(
+        CaptionPoint(m_pA), {CPoint(ptRest.x - 30, ptRest.y - 20), ptRest}, 120,
+        [&]() {
+            // The release arrives at the top band with no move before it; the real button goes up after.
+            CPoint pt(ptDrop);
+            ::ScreenToClient(hBar, &pt);
+            ::PostMessageW(hBar, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+            ::Sleep(150);
+            SendMouse(ptRest.x, ptRest.y, MOUSEEVENTF_LEFTUP);
+        },
+        false);
+    EXPECT_EQ(CExtControlBar::GetDockBarId(m_pA), (UINT)AFX_IDW_DOCKBAR_TOP);
     EXPECT_EQ(CircleOf(m_pA), 1u);
     ExpectNoDragLeft(m_pA);
 }
