@@ -321,6 +321,49 @@ TEST_F(DockingStateTabs, AHiddenFloatingContainerIsRestoredHiddenAndItsBarsToggl
     EXPECT_EQ(m_pA->GetParentFrame(), pNewMini);
 }
 
+TEST_F(DockingStateTabs, AHiddenTabGroupIsRestoredHiddenAndAMembersToggleCommandShowsItWithThatTab)
+{
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pB));
+    Settle();
+    CExtDynTabControlBar* pGroup = GroupOf(m_pA);
+    ASSERT_NE(pGroup, nullptr);
+    m_pFrame->ShowControlBar(m_pA, FALSE, FALSE);
+    m_pFrame->ShowControlBar(m_pB, FALSE, FALSE);
+    Settle();
+    ASSERT_FALSE(pGroup->IsVisible());
+    {
+        StateSite site(m_pFrame);
+        site.CaptureState();
+        const StateBar* pTabs = FindKind(site.m_arrBarStates, StateBar::kKindTabContainer);
+        ASSERT_NE(pTabs, nullptr);
+        EXPECT_EQ(pTabs->m_dwStateFlags & StateBar::kVisible, 0u);
+        ASSERT_EQ(pTabs->m_arrNestedStates.GetSize(), 2);
+        // No selection is stored for a hidden group.
+        for (int i = 0; i < 2; i++)
+            EXPECT_EQ(pTabs->m_arrNestedStates[i]->m_dwStateFlags & (0x380 | StateBar::kVisible), 0x180u) << i;
+    }
+
+    const Bytes first = SaveRebuildLoad();
+    pGroup = GroupOf(m_pA);
+    ASSERT_NE(pGroup, nullptr);
+    EXPECT_EQ(TabBars(pGroup), (Bars{m_pA, m_pB}));
+    EXPECT_FALSE(pGroup->IsVisible());
+    EXPECT_FALSE(pGroup->IsWindowVisible());
+    EXPECT_FALSE(m_pA->IsVisible());
+    EXPECT_FALSE(m_pB->IsVisible());
+    Settle();
+    ASSERT_TRUE(Save());
+    ExpectSameBytes(StoredBlockOfShownBars(), first);
+
+    m_pFrame->SendMessage(WM_COMMAND, (WPARAM)m_pB->GetDlgCtrlID(), 0);
+    Settle();
+    EXPECT_TRUE(m_pB->IsVisible());
+    EXPECT_FALSE(m_pA->IsVisible());
+    EXPECT_TRUE(pGroup->IsWindowVisible());
+    EXPECT_EQ(pGroup->GetSelectedBar(), m_pB);
+    EXPECT_TRUE(m_pB->IsWindowVisible());
+}
+
 TEST_F(DockingStateTabs, ABarFloatedOutOfItsGroupLeavesNoTemporaryTabBehind)
 {
     ASSERT_TRUE(m_pA->DockAsTabWith(m_pB));
