@@ -203,3 +203,24 @@ TEST_F(MiniDockToolBar, TheFramesToolTipTakesTheCaptionButtonsTipOverTheButton)
         CExtPopupMenuWnd::CancelMenuTracking();
     }
 }
+
+TEST_F(MiniDockToolBar, OverAToolBarButtonTheFramesToolCoversThatButtonInTheFramesClientCoordinates)
+{
+    CRect rcButton;
+    ASSERT_TRUE(m_pTools->GetButtonRect(1, rcButton));
+    CPoint pt = rcButton.CenterPoint();
+    m_pTools->ClientToScreen(&pt);
+    m_pMini->ScreenToClient(&pt);
+    m_pMini->OnToolHitTest(pt, nullptr);
+    wchar_t szText[128] = {};
+    TOOLINFOW info = {};
+    info.cbSize = sizeof(info);
+    info.hwnd = m_pMini->GetSafeHwnd();
+    info.uId = 1;
+    info.lpszText = szText;
+    ASSERT_TRUE(m_pMini->m_wndToolTip.SendMessage(TTM_GETTOOLINFOW, 0, (LPARAM)&info));
+    EXPECT_STREQ(szText, L"Command");
+    ::MapWindowPoints(m_pTools->GetSafeHwnd(), m_pMini->GetSafeHwnd(), reinterpret_cast<POINT*>(&rcButton), 2);
+    EXPECT_EQ(CRect(info.rect), rcButton);
+    EXPECT_TRUE(CRect(info.rect).PtInRect(pt));
+}
