@@ -12,6 +12,7 @@
 #include "platform/MiniFrameWnd.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/docking/ExtDockOuterBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
@@ -465,6 +466,9 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
         m_ptFloatPos = ptScreen;
         return true;
     }
+    // A drag may have left temporary tabs in the bar's group; they go before the bar leaves it.
+    if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
+        CExtDockingKindOf::RemoveTemporaryTabs(CExtDockingKindOf::AsControlBar(pTabs));
     if ((m_dwStyle & CBRS_SIZE_DYNAMIC) != 0)
     {
         dwStyle |= CBRS_SIZE_DYNAMIC;

@@ -12,6 +12,7 @@
 #include "toolkit/foundation/ExtMemoryDC.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
 
@@ -885,21 +886,51 @@ BOOL CExtMiniDockFrameWnd::PreTranslateMessage(MSG* pMsg)
 
 INT_PTR CExtMiniDockFrameWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
+    (void)pTI;
     CControlBar* pBar = GetFloatingBar();
     if (m_wndToolTip.GetSafeHwnd() == nullptr || pBar == nullptr || (pBar->m_dwStyle & CBRS_TOOLTIPS) == 0)
         return -1;
     TOOLINFO ti = {};
     ti.cbSize = sizeof(ti);
-    CPoint ptBar(point);
-    ClientToScreen(&ptBar);
-    pBar->ScreenToClient(&ptBar);
-    if (pBar->OnToolHitTest(ptBar, &ti) != -1 && ti.lpszText != nullptr && ti.lpszText != LPSTR_TEXTCALLBACKW)
+    CPoint ptScreen(point);
+    ClientToScreen(&ptScreen);
+    INT_PTR nHit = -1;
+    bool bFound = false;
+    // The bar's caption buttons lie in this frame's caption, laid out in its window coordinates; their tool
+    // rectangles come in its client coordinates.
+    CExtControlBar* pExt = GetFloatingExtBar();
+    if (pExt != nullptr && !CExtPopupMenuWnd::IsMenuTracking() && !CExtMenuKindOf::IsToolBarMenuTracking())
     {
-        CExtMiniDockFrameWnd* pThis = const_cast<CExtMiniDockFrameWnd*>(this);
-        pThis->m_wndToolTip.AddTool(pThis, ti.lpszText, &ti.rect, 1);
+        const CPoint ptWnd = WindowPoint(const_cast<CExtMiniDockFrameWnd*>(this), ptScreen);
+        for (INT_PTR i = 0; i < pExt->NcButtonGetCount() && !bFound; i++)
+        {
+            CExtBarNcAreaButton* pBtn = pExt->NcButtonGet((int)i);
+            if (pBtn->IsVisible() && pBtn->m_rc.PtInRect(ptWnd))
+            {
+                nHit = pBtn->OnToolHitTest(ptWnd, &ti);
+                bFound = true;
+            }
+        }
+    }
+    if (!bFound)
+    {
+        // The bar's own tools, in its client coordinates.
+        CPoint ptBar(ptScreen);
+        pBar->ScreenToClient(&ptBar);
+        nHit = pBar->OnToolHitTest(ptBar, &ti);
+        if (nHit != -1)
+            ::MapWindowPoints(pBar->GetSafeHwnd(), GetSafeHwnd(), reinterpret_cast<POINT*>(&ti.rect), 2);
     }
     if (ti.lpszText != nullptr && ti.lpszText != LPSTR_TEXTCALLBACKW)
+    {
+        if (nHit != -1)
+        {
+            // One tool, replaced on each hit: the hit test runs on every mouse move.
+            CExtMiniDockFrameWnd* pThis = const_cast<CExtMiniDockFrameWnd*>(this);
+            pThis->m_wndToolTip.DelTool(pThis, 1);
+            pThis->m_wndToolTip.AddTool(pThis, ti.lpszText, &ti.rect, 1);
+        }
         free(ti.lpszText);
-    (void)pTI;
+    }
     return -1;
 }
