@@ -56,6 +56,9 @@ public:
     bool GetBarNcAreaInfo(CRect* pRcCaption = nullptr, CRect* pRcWindow = nullptr, bool* pbHorz = nullptr,
                           bool* pbVert = nullptr) const;
 
+    // The window whose non-client area carries the button.
+    CWnd* GetCarrierWnd() const;
+
     CExtControlBar* m_pBar; // the bar whose caption holds the button (not owned)
     CRect m_rc;             // window coordinates of the carrying window
     BYTE m_bfState;
@@ -65,6 +68,4 @@ protected:
     void PaintButton(CDC& dc, int nGlyph);
     // Shared tool tip: the resource string nTextID, else the built-in text.
     INT_PTR DoToolHitTest(const CPoint& point, TOOLINFO* pTI, UINT nTextID, LPCTSTR pszDefault);
-    // The window whose non-client area carries the button.
-    CWnd* GetCarrierWnd() const;
 };

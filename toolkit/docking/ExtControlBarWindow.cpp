@@ -618,17 +618,20 @@ INT_PTR CExtControlBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 {
     if (CExtMenuKindOf::IsToolBarMenuTracking() || CExtPopupMenuWnd::IsMenuTracking())
         return -1;
-    CRect rcWnd, rcClient;
-    GetWindowRect(&rcWnd);
-    GetClientRect(&rcClient);
-    ClientToScreen(&rcClient);
-    const CPoint pt(point.x + rcClient.left - rcWnd.left, point.y + rcClient.top - rcWnd.top);
+    CPoint ptScreen(point);
+    ClientToScreen(&ptScreen);
     for (INT_PTR i = 0; i < m_arrNcButtons.GetSize(); ++i)
     {
         CExtBarNcAreaButton* pBtn = m_arrNcButtons[i];
-        if (!pBtn->IsVisible() || !pBtn->m_rc.PtInRect(pt))
+        // Button rectangles are in the carrying window's coordinates (the floating frame, the slider).
+        CWnd* pCarrier = pBtn->GetCarrierWnd();
+        if (pCarrier == nullptr || pCarrier->GetSafeHwnd() == nullptr || !pBtn->IsVisible())
             continue;
-        return pBtn->OnToolHitTest(pt, pTI);
+        CRect rcWnd;
+        pCarrier->GetWindowRect(&rcWnd);
+        const CPoint pt(ptScreen.x - rcWnd.left, ptScreen.y - rcWnd.top);
+        if (pBtn->m_rc.PtInRect(pt))
+            return pBtn->OnToolHitTest(pt, pTI);
     }
     return -1;
 }

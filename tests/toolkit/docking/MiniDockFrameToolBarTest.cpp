@@ -224,3 +224,13 @@ TEST_F(MiniDockToolBar, OverAToolBarButtonTheFramesToolCoversThatButtonInTheFram
     EXPECT_EQ(CRect(info.rect), rcButton);
     EXPECT_TRUE(CRect(info.rect).PtInRect(pt));
 }
+
+TEST_F(MiniDockToolBar, TheFloatingBarsOwnToolHitFindsTheCaptionButtonInItsFrame)
+{
+    CExtBarNcAreaButton* pClose = VisibleButton(RUNTIME_CLASS(CExtBarNcAreaButtonClose));
+    ASSERT_NE(pClose, nullptr);
+    // The button's centre in the bar's client coordinates (outside its client area, in the frame's caption).
+    CPoint pt = ScreenCentre(pClose);
+    m_pTools->ScreenToClient(&pt);
+    EXPECT_EQ(m_pTools->CExtControlBar::OnToolHitTest(pt, nullptr), (INT_PTR)CExtBarNcAreaButtonClose::kTipTextID);
+}
