@@ -154,7 +154,7 @@ int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CStri
     SetRedraw(TRUE);
     if (bVisible)
         ::DefWindowProcW(m_hWnd, WM_SETREDRAW, TRUE, 0);
-    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return nWidest;
 }
 
