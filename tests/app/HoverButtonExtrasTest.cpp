@@ -64,7 +64,11 @@ void PostKey(HWND hWnd, UINT vk)
 }
 
 // Ends a menu that the keys did not end, so that a fault cannot hang the test.
-void CALLBACK EndMenuTimer(HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); }
+void CALLBACK EndMenuTimer(HWND, UINT, UINT_PTR nId, DWORD)
+{
+    ::KillTimer(nullptr, nId);
+    ::EndMenu();
+}
 
 // A top-level parent painted in one colour that records commands and prepares the button's menu.
 class MenuParent : public CWnd
