@@ -129,12 +129,32 @@ int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CStri
             nWidest = std::max(nWidest, measure.Width(item.m_strText));
         }
     }
-    // The new row count and width show in one repaint.
+    // The rows are new: a selection of the old ones would mark other contacts.
+    if (GetSelectedCount() > 0)
+        SetItemState(-1, 0, LVIS_SELECTED);
+    const int nRows = (int)m_arrRows.GetSize();
+    const int nWidth = nWidest + kColumnMargin;
+    if (GetItemCount() == nRows && GetColumnWidth(0) == nWidth)
+    {
+        // Same count and width: only the texts change.
+        Invalidate();
+        return nWidest;
+    }
+    // The list's own redraw switch holds its scroll bars back while the count and width change.
+    // When it is switched on again the bars are set once; the window's own switch (off meanwhile)
+    // keeps each setting from drawing the bars at once: they are painted with the rows next time.
     SetRedraw(FALSE);
-    SetItemCountEx((int)m_arrRows.GetSize(), LVSICF_NOINVALIDATEALL);
-    SetColumnWidth(0, nWidest + kColumnMargin);
+    if (GetItemCount() != nRows)
+        SetItemCountEx(nRows, LVSICF_NOINVALIDATEALL);
+    if (GetColumnWidth(0) != nWidth)
+        SetColumnWidth(0, nWidth);
+    const bool bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    if (bVisible)
+        ::DefWindowProcW(m_hWnd, WM_SETREDRAW, FALSE, 0);
     SetRedraw(TRUE);
-    Invalidate();
+    if (bVisible)
+        ::DefWindowProcW(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     return nWidest;
 }
 

@@ -192,11 +192,6 @@ BOOL CDlgComposeSms::OnInitDialog()
             PlaceOnScreen(CPoint((int)settings.GetDialogSmsX(), (int)settings.GetDialogSmsY()), rcWindow.Size());
         SetWindowPos(nullptr, pt.x, pt.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    if (m_wndStatusBar.GetSafeHwnd() == nullptr)
-    {
-        m_wndStatusBar.Create(this);
-        m_wndStatusBar.SetIndicators(kStatusIndicators, 1);
-    }
     // 2. The tool bar, with the commands of this window's own profile.
     if (g_CmdManagerHolder->FindProfileByName(kCommandProfile) == nullptr)
         g_CmdManagerHolder->CreateProfile(kCommandProfile);

@@ -138,8 +138,8 @@ CHoverButton::CHoverButton()
       m_nClicks(0), m_hIconIn(nullptr), m_hIconOut(nullptr), m_szIcon(0, 0), m_hBitmapIn(nullptr),
       m_hBitmapOut(nullptr), m_hMaskIn(nullptr), m_hMaskOut(nullptr), m_szBitmap(0, 0), m_hMenu(nullptr),
       m_hParentWndMenu(nullptr), m_hCallbackWnd(nullptr), m_nCallbackMsg(0), m_lCallbackParam(0), m_hCursor(nullptr),
-      m_hSoundMod(nullptr), m_dwSoundFlags(0), m_hClickSoundMod(nullptr), m_hdcBk(nullptr), m_hbmBk(nullptr),
-      m_hOldBmpBk(nullptr)
+      m_hSoundMod(nullptr), m_dwSoundFlags(0), m_hClickSoundMod(nullptr), m_dwClickSoundFlags(0), m_bMenuShown(FALSE),
+      m_hdcBk(nullptr), m_hbmBk(nullptr), m_hOldBmpBk(nullptr)
 {
     SetPressedStyle(kPressedLeftRight, FALSE);
     SetDefaultColors(FALSE);
@@ -523,11 +523,17 @@ DWORD CHoverButton::SetBtnCursor(int nCursorId, BOOL bRepaint)
 
 DWORD CHoverButton::SetSound(LPCTSTR lpszSound, HMODULE hMod, BOOL bPlayOnClick)
 {
-    CString& strTarget = bPlayOnClick ? m_strClickSound : m_strSound;
-    strTarget = lpszSound ? lpszSound : L"";
+    // Each sound keeps its own module and flags: a file and a resource can be set side by side.
+    (bPlayOnClick ? m_strClickSound : m_strSound) = lpszSound ? lpszSound : L"";
     (bPlayOnClick ? m_hClickSoundMod : m_hSoundMod) = hMod;
-    m_dwSoundFlags = SND_ASYNC | SND_NODEFAULT | (hMod ? SND_RESOURCE : SND_FILENAME);
+    (bPlayOnClick ? m_dwClickSoundFlags : m_dwSoundFlags) =
+        SND_ASYNC | SND_NODEFAULT | (hMod ? SND_RESOURCE : SND_FILENAME);
     return kOk;
+}
+
+void CHoverButton::PlayButtonSound(const CString& strSound, HMODULE hMod, DWORD dwFlags)
+{
+    ::PlaySoundW(strSound, hMod, dwFlags);
 }
 
 // ---- messages ------------------------------------------------------------------------------------
@@ -560,7 +566,7 @@ void CHoverButton::OnMouseMove(UINT nFlags, CPoint point)
     m_bMouseOnButton = TRUE;
     Invalidate();
     if (!m_strSound.IsEmpty())
-        ::PlaySoundW(m_strSound, m_hSoundMod, m_dwSoundFlags);
+        PlayButtonSound(m_strSound, m_hSoundMod, m_dwSoundFlags);
     TRACKMOUSEEVENT tme = {};
     tme.cbSize = sizeof tme;
     tme.dwFlags = TME_LEAVE;
@@ -653,7 +659,7 @@ BOOL CHoverButton::OnClicked()
     ++m_nClicks;
     SetFocus();
     if (!m_strClickSound.IsEmpty())
-        ::PlaySoundW(m_strClickSound, m_hClickSoundMod, m_dwSoundFlags);
+        PlayButtonSound(m_strClickSound, m_hClickSoundMod, m_dwClickSoundFlags);
     if (m_bIsCheckBox)
     {
         m_nCheck = !m_nCheck;
@@ -665,7 +671,7 @@ BOOL CHoverButton::OnClicked()
         CRect rc;
         GetWindowRect(&rc);
         m_bMouseOnButton = TRUE;
-        m_bIsPressed = TRUE;
+        m_bMenuShown = TRUE;
         Invalidate();
         UpdateWindow();
         if (m_hCallbackWnd != nullptr)
@@ -673,7 +679,7 @@ BOOL CHoverButton::OnClicked()
         const UINT nCmd =
             (UINT)::TrackPopupMenuEx(hSub, TPM_LEFTALIGN | TPM_RETURNCMD | TPM_NONOTIFY | TPM_RIGHTBUTTON, rc.left,
                                      rc.bottom, m_hParentWndMenu ? m_hParentWndMenu : m_hWnd, nullptr);
-        m_bIsPressed = FALSE;
+        m_bMenuShown = FALSE;
         m_bMouseOnButton = FALSE;
         Invalidate();
         UpdateWindow();
@@ -698,7 +704,8 @@ BOOL CHoverButton::OnClicked()
 void CHoverButton::DrawItem(LPDRAWITEMSTRUCT lpDIS)
 {
     CDC* pDC = CDC::FromHandle(lpDIS->hDC);
-    m_bIsPressed = (lpDIS->itemState & ODS_SELECTED) != 0 || (m_bIsCheckBox && m_nCheck);
+    // Pressed: pushed, checked, or showing its popup menu.
+    m_bIsPressed = (lpDIS->itemState & ODS_SELECTED) != 0 || (m_bIsCheckBox && m_nCheck) || m_bMenuShown;
     m_bIsFocused = (lpDIS->itemState & ODS_FOCUS) != 0;
     DrawButton(*pDC, lpDIS->rcItem, m_bIsPressed != 0, m_bIsFocused != 0, (lpDIS->itemState & ODS_DISABLED) != 0);
 }

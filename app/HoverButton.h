@@ -130,6 +130,8 @@ protected:
     void DrawPicture(CDC& dc, const CRect& rcClient, const CRect& rcText, bool bHasText, bool bPressed, bool bDisabled);
     void DrawCaption(CDC& dc, const CString& strText, const CRect& rcText, bool bPressed, bool bFocused,
                      bool bDisabled);
+    // Plays the hover or click sound (PlaySound with the sound's own module and flags).
+    virtual void PlayButtonSound(const CString& strSound, HMODULE hMod, DWORD dwFlags);
 
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnMouseLeave();
@@ -185,6 +187,8 @@ protected:
     DWORD m_dwSoundFlags;
     CString m_strClickSound;
     HMODULE m_hClickSoundMod;
+    DWORD m_dwClickSoundFlags;
+    BOOL m_bMenuShown; // the popup menu is showing: the button is drawn pressed
 
     // Transparent mode: the parent's pixels under the button, copied once.
     HDC m_hdcBk;         // owned memory DC, null until the first drawing

@@ -21,6 +21,7 @@ corvane_phone_test(program_compose_tests COM 33
     ${CMAKE_CURRENT_LIST_DIR}/ComposeWindowTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeSendTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ComposeStatusBarTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 240)
