@@ -1,0 +1,527 @@
+// The main frame in the running program: its bars, docking layout and status panes at the first
+// start, the layout and list state kept to the next start, the busy pane during a phone job, the
+// frame's own commands and the menu bar's keyboard access.
+#include "phone/PhoneLinkTestSupport.h"
+#include "app/Corvane_sms.h"
+#include "app/Corvane_smsView.h"
+#include "app/MainFrm.h"
+#include "phone/Corvane_smsDoc.h"
+#include "phone/PostedText.h"
+#include "phone/SmsRecord.h"
+#include "res/app_ids.h"
+#include "res/app_tools_ids.h"
+#include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
+#include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
+#include "toolkit/docking/ExtDockBar.h"
+#include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+
+#include <vector>
+
+using namespace phonetest;
+
+namespace
+{
+const wchar_t kAppName[] = L"CorvaneMainFrameTest";
+const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneMainFrameTest";
+
+CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, const wchar_t* text)
+{
+    CSMS* p = new CSMS;
+    p->m_strFolder = folder;
+    if (wcscmp(folder, SMS_FOLDER_INBOX) == 0)
+    {
+        p->m_strSenderName = name;
+        p->m_strSenderNumber = number;
+    }
+    else
+    {
+        p->m_strRecipientName = name;
+        p->m_strRecipientNumber = number;
+    }
+    p->m_strText = text;
+    p->m_strDay = L"07";
+    p->m_strMonth = L"12";
+    p->m_strYear = L"26";
+    p->m_strHour = L"10";
+    p->m_strMinute = L"00";
+    p->m_strSecond = L"00";
+    p->m_bRead = 1;
+    p->RebuildKey();
+    return p;
+}
+
+struct MainFrameTest : ::testing::Test
+{
+    void SetUp() override
+    {
+        REQUIRE_SIM();
+        ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
+        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
+        ::DeleteFileW(dataFile);
+        NewApp();
+    }
+    void TearDown() override
+    {
+        if (app && app->m_pMainWnd)
+            app->m_pMainWnd->DestroyWindow();
+        delete app;
+        app = nullptr;
+        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+        ::DeleteFileW(dataFile);
+    }
+    // A new application object on the test's profile (the registry is kept).
+    void NewApp()
+    {
+        app = new CCorvane_smsApp;
+        free((void*)app->m_pszAppName);
+        app->m_pszAppName = _wcsdup(kAppName);
+        app->SetRegistryKey(L"Corvane");
+        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
+        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
+        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
+    }
+    void Start()
+    {
+        ASSERT_TRUE(app->InitInstance()) << boxes.All();
+        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
+        ASSERT_NE(frame, nullptr);
+        view = app->GetView();
+        doc = app->GetDoc();
+        ASSERT_NE(view, nullptr);
+        ASSERT_NE(doc, nullptr);
+        PumpUntil([] { return false; }, 50);
+    }
+    // Closes the main window as its close box does and ends the application object.
+    void Stop()
+    {
+        HWND hFrame = frame->GetSafeHwnd();
+        ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
+        EXPECT_FALSE(::IsWindow(hFrame));
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ;
+        app->ExitInstance();
+        delete app;
+        app = nullptr;
+        frame = nullptr;
+    }
+    void SelectFolder(const wchar_t* folder)
+    {
+        CFolderTreeCtrl* tree = frame->GetFolderTree();
+        for (HTREEITEM h = tree->GetRootItem(); h; h = tree->GetNextSiblingItem(h))
+            if (tree->GetItemText(h) == folder)
+                tree->SelectItem(h);
+        view->RefreshList();
+    }
+    static UINT CircleOf(CControlBar* pBar)
+    {
+        CExtDockBar* pDock = dynamic_cast<CExtDockBar*>(pBar->m_pDockBar);
+        return pDock != nullptr ? pDock->GetCircleNo() : 0xFFFF;
+    }
+    // The command's update state as a menu would see it.
+    struct CmdState
+    {
+        BOOL bEnabled = FALSE;
+        int nCheck = -1;
+        bool bRadio = false;
+    };
+    struct ProbeCmdUI : CCmdUI
+    {
+        CmdState* p;
+        void Enable(BOOL bOn = TRUE) override
+        {
+            p->bEnabled = bOn;
+            m_bEnableChanged = TRUE;
+        }
+        void SetCheck(int nCheck = 1) override { p->nCheck = nCheck; }
+        void SetRadio(BOOL bOn = TRUE) override
+        {
+            p->bRadio = true;
+            p->nCheck = bOn ? 1 : 0;
+        }
+        void SetText(LPCTSTR) override {}
+    };
+    CmdState StateOf(UINT nID)
+    {
+        CmdState s;
+        ProbeCmdUI ui;
+        ui.p = &s;
+        ui.m_nID = nID;
+        ui.DoUpdate(frame, TRUE);
+        return s;
+    }
+
+    CCorvane_smsApp* app = nullptr;
+    CMainFrame* frame = nullptr;
+    CCorvane_smsView* view = nullptr;
+    CCorvane_smsDoc* doc = nullptr;
+    CString dataFile;
+    MessageBoxLog boxes;
+};
+} // namespace
+
+// First start on an empty profile: the bars with their ids, titles and style, the default docking
+// layout, the tree and list inside their bars, the status panes with the "LOG" button, the menu
+// bar with menu 128's menus, the large icon and the command icons.
+TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
+{
+    Start();
+    struct BarExpect
+    {
+        CControlBar* pBar;
+        UINT nID;
+        const wchar_t* title;
+    };
+    const BarExpect bars[] = {{&frame->m_wndMenuBar, 104, nullptr},
+                              {&frame->m_wndFoldersBar, 105, L"Folders"},
+                              {&frame->m_wndToolBar, 59392, L"Standard Toolbar"},
+                              {&frame->m_wndSmsListBar, 101, L"SMS List"},
+                              {&frame->m_wndCorvaneBar, 136, L"Corvane Toolbar"}};
+    for (const BarExpect& b : bars)
+    {
+        ASSERT_NE(b.pBar->GetSafeHwnd(), nullptr) << b.nID;
+        EXPECT_EQ((UINT)b.pBar->GetDlgCtrlID(), b.nID);
+        EXPECT_EQ(frame->GetControlBar(b.nID), b.pBar) << b.nID;
+        EXPECT_TRUE(b.pBar->IsWindowVisible()) << b.nID;
+        EXPECT_EQ(b.pBar->GetStyle() & 0xFFFF0000u, CMainFrame::kBarStyle & 0xFFFF0000u) << b.nID;
+        if (b.title != nullptr)
+        {
+            CString text;
+            b.pBar->GetWindowText(text);
+            EXPECT_EQ(text, b.title);
+        }
+    }
+    EXPECT_EQ(frame->m_wndStatus.GetDlgCtrlID(), AFX_IDW_STATUS_BAR);
+    EXPECT_EQ(frame->m_wndStatus.GetStyle(), CMainFrame::kStatusBarStyle);
+
+    // "Folders" on the left in the first circle, "SMS List" at the top in the second, the tool
+    // bars and the menu bar in the outer top dock bar.
+    EXPECT_EQ(CExtControlBar::GetDockBarId(&frame->m_wndFoldersBar), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(CircleOf(&frame->m_wndFoldersBar), 1u);
+    EXPECT_EQ(CExtControlBar::GetDockBarId(&frame->m_wndSmsListBar), (UINT)AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(CircleOf(&frame->m_wndSmsListBar), 2u);
+    for (CControlBar* p : {(CControlBar*)&frame->m_wndToolBar, (CControlBar*)&frame->m_wndCorvaneBar,
+                           (CControlBar*)&frame->m_wndMenuBar})
+    {
+        EXPECT_EQ(CExtControlBar::GetDockBarId(p), (UINT)AFX_IDW_DOCKBAR_TOP);
+        EXPECT_EQ(CircleOf(p), 0u);
+    }
+    CRect rcFolders, rcList, rcView;
+    frame->m_wndFoldersBar.GetWindowRect(&rcFolders);
+    frame->m_wndSmsListBar.GetWindowRect(&rcList);
+    view->GetWindowRect(&rcView);
+    EXPECT_LE(rcFolders.right, rcList.left);
+    EXPECT_LE(rcList.bottom, rcView.top);
+    EXPECT_GT(rcList.Height(), 0);
+    EXPECT_GT(rcView.Height(), 0);
+
+    // The tree and the list are children of their bars with the bars' ids; the caption buttons.
+    EXPECT_EQ(frame->GetFolderTree()->GetParent(), &frame->m_wndFoldersBar);
+    EXPECT_EQ(frame->GetFolderTree()->GetDlgCtrlID(), 105);
+    EXPECT_EQ(frame->GetSmsListCtrl()->GetParent(), &frame->m_wndSmsListBar);
+    EXPECT_EQ(frame->GetSmsListCtrl()->GetDlgCtrlID(), 101);
+    for (CMainControlBar* pBar : {&frame->m_wndFoldersBar, &frame->m_wndSmsListBar})
+    {
+        ASSERT_EQ(pBar->NcButtonGetCount(), 2);
+        EXPECT_TRUE(pBar->NcButtonGet(0)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)));
+        EXPECT_TRUE(pBar->NcButtonGet(1)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonMenu)));
+    }
+
+    // Status panes: main, status, "LOG" (50 wide with the flat button 153), CAPS, NUM.
+    CExtStatusControlBar& status = frame->m_wndStatus;
+    ASSERT_EQ(status.GetCount(), 5);
+    const UINT ids[] = {0, 0, 32776, 59137, 59138};
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(status.GetItemID(i), ids[i]) << i;
+    UINT nID = 0, nStyle = 0;
+    int cx = 0;
+    status.GetPaneInfo(2, nID, nStyle, cx);
+    EXPECT_EQ(cx, 50);
+    CExtButton* pLog = frame->GetLogButton();
+    ASSERT_NE(pLog->GetSafeHwnd(), nullptr);
+    EXPECT_EQ(pLog->GetParent(), &status);
+    EXPECT_EQ(pLog->GetDlgCtrlID(), IDC_LOG_BUTTON);
+    EXPECT_TRUE(pLog->IsWindowVisible());
+    EXPECT_TRUE(pLog->GetFlat());
+    CRect rcPane, rcButton;
+    status.GetItemRect(2, &rcPane);
+    pLog->GetWindowRect(&rcButton);
+    status.ScreenToClient(&rcButton);
+    EXPECT_TRUE(CRect().IntersectRect(&rcPane, &rcButton)) << rcPane.left << " " << rcButton.left;
+
+    // The menu bar holds menu 128's four menus; the frame has no menu of its own.
+    EXPECT_EQ(::GetMenu(frame->GetSafeHwnd()), nullptr);
+    std::vector<CString> menus;
+    for (int i = 0; i < frame->m_wndMenuBar.GetButtonsCount(); ++i)
+        if (frame->m_wndMenuBar.GetButton(i)->GetMenu() != nullptr && frame->m_wndMenuBar.GetButton(i)->IsVisible())
+            menus.push_back(frame->m_wndMenuBar.GetButton(i)->GetText());
+    EXPECT_EQ(menus.size(), 4u);
+    if (!menus.empty())
+        EXPECT_EQ(menus[0], L"&File");
+
+    // The window's large icon and the command icons at their sizes.
+    EXPECT_NE(frame->SendMessage(WM_GETICON, ICON_BIG, 0), 0);
+    LPCTSTR profile = g_CmdManagerHolder->FindProfileNameForWindow(frame->GetSafeHwnd());
+    ASSERT_NE(profile, nullptr);
+    const struct
+    {
+        UINT cmd;
+        int size;
+    } icons[] = {{ID_APP_EXIT, 16},       {ID_RECEIVE_SMS, 32},   {ID_CALL, 24},        {ID_SMS_NEW, 32},
+                 {ID_SOUND_SETTINGS, 16}, {ID_CLEAR_HISTORY, 16}, {ID_COMPOSE_COPY, 24}};
+    for (const auto& i : icons)
+    {
+        CExtCmdIcon* pIcon = g_CmdManagerHolder->GetCommandIcon(profile, i.cmd);
+        ASSERT_NE(pIcon, nullptr) << i.cmd;
+        EXPECT_FALSE(pIcon->IsEmpty()) << i.cmd;
+        EXPECT_EQ(pIcon->GetSize().cx, i.size) << i.cmd;
+    }
+    EXPECT_TRUE(boxes.Boxes().size() <= 1u) << boxes.All(); // Outlook's missing note only
+}
+
+// The layout, the column widths, the sort order and the always-on-top state come back at the
+// next start.
+TEST_F(MainFrameTest, TheLayoutAndListStateComeBackAtTheNextStart)
+{
+    Start();
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, frame));
+    CRect rcTool;
+    frame->m_wndToolBar.GetWindowRect(&rcTool);
+    ASSERT_TRUE(frame->m_wndToolBar.FloatAtPoint(CPoint(300, 400)));
+    frame->RecalcLayout();
+    EXPECT_TRUE(CExtControlBar::IsFloating(&frame->m_wndToolBar));
+    frame->GetSmsListCtrl()->SetColumnWidth(4, 222);
+    frame->GetSmsListCtrl()->SetColumnWidth(1, 77);
+    frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
+    EXPECT_TRUE(frame->GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(StateOf(ID_VIEW_TOPMOST).nCheck, 1);
+    const int nSort = frame->GetSmsListCtrl()->GetSortState();
+    Stop();
+
+    NewApp();
+    EXPECT_EQ(app->GetProfileInt(L"Settings", L"IsTopWindow", 0), 1u);
+    Start();
+    EXPECT_EQ(CExtControlBar::GetDockBarId(&frame->m_wndFoldersBar), (UINT)AFX_IDW_DOCKBAR_RIGHT);
+    EXPECT_TRUE(CExtControlBar::IsFloating(&frame->m_wndToolBar));
+    EXPECT_EQ(CExtControlBar::GetDockBarId(&frame->m_wndSmsListBar), (UINT)AFX_IDW_DOCKBAR_TOP);
+    EXPECT_EQ(frame->GetSmsListCtrl()->GetColumnWidth(4), 222);
+    EXPECT_EQ(frame->GetSmsListCtrl()->GetColumnWidth(1), 77);
+    EXPECT_EQ(frame->GetSmsListCtrl()->GetSortState(), nSort);
+    EXPECT_TRUE(frame->GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(StateOf(ID_VIEW_TOPMOST).nCheck, 1);
+    // Off again: stored as 0.
+    frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
+    EXPECT_FALSE(frame->GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(StateOf(ID_VIEW_TOPMOST).nCheck, 0);
+    Stop();
+    NewApp();
+    EXPECT_EQ(app->GetProfileInt(L"Settings", L"IsTopWindow", 1), 0u);
+}
+
+// A placement stored off every monitor brings the window up on the nearest monitor.
+TEST_F(MainFrameTest, AStoredPlacementOffEveryMonitorIsBroughtOntoTheScreen)
+{
+    Start();
+    WINDOWPLACEMENT wp = {sizeof wp};
+    frame->GetWindowPlacement(&wp);
+    wp.rcNormalPosition = {5000, 4000, 5600, 4450};
+    wp.showCmd = SW_SHOWNORMAL;
+    frame->SetWindowPlacement(&wp);
+    Stop();
+    NewApp();
+    Start();
+    CRect rc;
+    frame->GetWindowRect(&rc);
+    EXPECT_NE(::MonitorFromRect(&rc, MONITOR_DEFAULTTONULL), nullptr) << rc.left << "," << rc.top;
+    EXPECT_EQ(rc.Width(), 600);
+    EXPECT_EQ(rc.Height(), 450);
+    EXPECT_TRUE(frame->IsWindowVisible());
+}
+
+// During a phone job the busy pane with its animation sits at index 1 and the status lines go to
+// pane 2; afterwards the pane is gone and the lines go to pane 1. A lone busy 0 changes nothing.
+TEST_F(MainFrameTest, TheBusyPaneShowsDuringAPhoneJob)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("demo_paced", R"({"extends": "demo", "baud": 9600})"));
+    Start();
+    CExtStatusControlBar& status = frame->m_wndStatus;
+    // A lone busy 0: nothing changes, nothing shows.
+    frame->SendMessage(WM_APP_PHONE_BUSY, 0, 0);
+    EXPECT_EQ(status.GetCount(), 5);
+    EXPECT_EQ(status.GetItemID(2), 32776u);
+    const size_t nBoxes = boxes.Boxes().size();
+
+    frame->PostMessage(WM_COMMAND, ID_RECEIVE_SMS);
+    bool bSawBusy = false, bAnimation = false, bLineInPane2 = false;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            if (status.CommandToIndex(CMainFrame::kIdBusyPane) == 1)
+            {
+                bSawBusy = true;
+                EXPECT_EQ(frame->GetStatusPaneIndex(), 2);
+                HWND hAnim = ::GetDlgItem(status.GetSafeHwnd(), CMainFrame::kIdBusyPane);
+                wchar_t cls[32] = {};
+                ::GetClassNameW(hAnim, cls, 32);
+                bAnimation |= hAnim != nullptr && _wcsicmp(cls, ANIMATE_CLASSW) == 0 && ::IsWindowVisible(hAnim);
+                bLineInPane2 |= !frame->GetStatusText(2).IsEmpty();
+            }
+            return bSawBusy && !frame->IsPhoneBusy() && !app->m_port.IsOpen();
+        },
+        60000))
+        << boxes.All();
+    EXPECT_TRUE(bAnimation);
+    EXPECT_TRUE(bLineInPane2);
+    EXPECT_EQ(status.CommandToIndex(CMainFrame::kIdBusyPane), -1);
+    EXPECT_EQ(status.GetCount(), 5);
+    EXPECT_EQ(frame->GetStatusPaneIndex(), 1);
+    EXPECT_EQ(::GetDlgItem(status.GetSafeHwnd(), CMainFrame::kIdBusyPane), nullptr);
+    EXPECT_EQ(frame->GetStatusText(1), L"ada 6 sms baru.");
+    EXPECT_EQ(boxes.Boxes().size(), nBoxes) << boxes.All();
+}
+
+// The theme items: the value stored, the radio mark, a new paint manager, the sender field's
+// background and the tool bar's look.
+TEST_F(MainFrameTest, ThemeItemsStoreApplyAndMarkTheTheme)
+{
+    Start();
+    const struct
+    {
+        UINT cmd;
+        int value;
+    } themes[] = {
+        {ID_THEME_BLUE, 0}, {ID_THEME_PINK, 1}, {ID_THEME_METALLIC, 2}, {ID_THEME_GREEN, 3}, {ID_THEME_CUSTOM, 4}};
+    auto toolBarPixel = [&] {
+        CRect rc;
+        frame->m_wndToolBar.GetClientRect(&rc);
+        CClientDC screen(&frame->m_wndToolBar);
+        CDC dc;
+        dc.CreateCompatibleDC(&screen);
+        CBitmap bmp;
+        bmp.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height());
+        CBitmap* pOld = dc.SelectObject(&bmp);
+        frame->m_wndToolBar.SendMessage(WM_PRINTCLIENT, (WPARAM)dc.GetSafeHdc(), PRF_CLIENT | PRF_ERASEBKGND);
+        const COLORREF clr = dc.GetPixel(rc.right - 3, rc.bottom / 2);
+        dc.SelectObject(pOld);
+        return clr;
+    };
+    std::vector<COLORREF> pixels;
+    for (const auto& t : themes)
+    {
+        CExtPaintManager* pOld = g_PaintManagerHolder.GetPM();
+        frame->SendMessage(WM_COMMAND, t.cmd);
+        EXPECT_EQ((int)app->GetProfileInt(L"Settings", L"ThemeColor", -1), t.value);
+        EXPECT_NE(g_PaintManagerHolder.GetPM(), pOld) << t.cmd;
+        for (const auto& u : themes)
+        {
+            const CmdState s = StateOf(u.cmd);
+            EXPECT_TRUE(s.bEnabled) << u.cmd;
+            EXPECT_TRUE(s.bRadio) << u.cmd;
+            EXPECT_EQ(s.nCheck, u.cmd == t.cmd ? 1 : 0) << t.cmd << " " << u.cmd;
+        }
+        EXPECT_EQ(view->m_wndSender.GetBkColour(), g_PaintManagerHolder->GetTranslatedColor(XCLR_FACE_NORMAL));
+        pixels.push_back(toolBarPixel());
+    }
+    EXPECT_NE(pixels[0], pixels[1]); // "Biru" and "Pink"
+}
+
+// "Hapus History Tujuan", "Rebuild Nama Kontak" and "Hapus Semua SMS".
+TEST_F(MainFrameTest, HistoryContactNamesAndDeleteAllCommands)
+{
+    Start();
+    for (int i = 0; i < 15; ++i)
+        app->WriteProfileString(L"History", CString(std::to_wstring(i).c_str()), L"0811");
+    frame->SendMessage(WM_COMMAND, ID_CLEAR_HISTORY);
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(app->GetProfileString(L"History", CString(std::to_wstring(i).c_str()), L"x"), L"") << i;
+    ASSERT_FALSE(boxes.Boxes().empty());
+    EXPECT_EQ(boxes.Boxes().back().title, L"OK");
+    EXPECT_EQ(boxes.Boxes().back().text, L"data history tujuan sudah dihapus");
+
+    // Contact names: a received message by its sender, a written one to two numbers.
+    doc->AddContact(L"Budi", L"0811111", L"", L"");
+    doc->AddContact(L"Ani", L"62822222", L"", L"");
+    doc->m_listSms.AddTail(NewSms(SMS_FOLDER_INBOX, L"0811111", L"+0811111", L"halo"));
+    doc->m_listSms.AddTail(NewSms(SMS_FOLDER_SENT, L"", L"0811111;+62822222", L"rapat"));
+    SelectFolder(SMS_FOLDER_SENT);
+    frame->SendMessage(WM_COMMAND, ID_REBUILD_CONTACT_NAMES);
+    {
+        CSmsRecordsLock lock(doc);
+        CSMS* pIn = (CSMS*)doc->m_listSms.GetHead();
+        CSMS* pOut = (CSMS*)doc->m_listSms.GetTail();
+        EXPECT_EQ(pIn->m_strSenderName, L"Budi");
+        EXPECT_EQ(pOut->m_strRecipientName, L"Budi;Ani");
+    }
+    EXPECT_EQ(frame->GetStatusText(1), L"Proses mencari nama kontak : 100%");
+    EXPECT_EQ(boxes.Boxes().back().title, L"Success");
+    EXPECT_EQ(boxes.Boxes().back().text, L"Pencarian nama kontak telah selesai. 2 SMS telah diproses.");
+    EXPECT_EQ(frame->GetListCount(), 1);
+
+    // "Hapus Semua SMS": No at either box keeps everything; Yes, Yes empties the list.
+    for (int nNoAt : {0, 1})
+    {
+        int nAsked = 0;
+        MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, LPCWSTR, LPCWSTR title, UINT) {
+            EXPECT_STREQ(title, L"Confirmation");
+            return nAsked++ == nNoAt ? IDNO : IDYES;
+        });
+        frame->SendMessage(WM_COMMAND, ID_DELETE_ALL_SMS);
+        SetMessageBoxHandler(std::move(previous));
+        EXPECT_EQ(nAsked, nNoAt + 1);
+        EXPECT_EQ(doc->m_listSms.GetCount(), 2);
+    }
+    frame->SendMessage(WM_COMMAND, ID_DELETE_ALL_SMS);
+    EXPECT_EQ(doc->m_listSms.GetCount(), 0);
+    EXPECT_EQ(frame->GetListCount(), 0);
+    Stop();
+    CCorvane_smsDoc saved;
+    saved.SetDataFilePath(dataFile);
+    ASSERT_TRUE(saved.LoadData());
+    EXPECT_EQ(saved.m_listSms.GetCount(), 0);
+}
+
+// The bar toggles: each hides and shows its bar, with the check mark following.
+TEST_F(MainFrameTest, BarTogglesHideAndShowTheirBars)
+{
+    Start();
+    const UINT toggles[] = {59392, 59393, 101, 104, 105, 136};
+    for (UINT nID : toggles)
+    {
+        CControlBar* pBar = frame->GetControlBar(nID);
+        ASSERT_NE(pBar, nullptr) << nID;
+        EXPECT_EQ(StateOf(nID).nCheck, 1) << nID;
+        frame->SendMessage(WM_COMMAND, nID);
+        frame->RecalcLayout();
+        EXPECT_FALSE(pBar->IsWindowVisible()) << nID;
+        EXPECT_EQ(StateOf(nID).nCheck, 0) << nID;
+        frame->SendMessage(WM_COMMAND, nID);
+        frame->RecalcLayout();
+        EXPECT_TRUE(pBar->IsWindowVisible()) << nID;
+        EXPECT_EQ(StateOf(nID).nCheck, 1) << nID;
+    }
+}
+
+// Alt+F opens the menu bar's "&File" menu.
+TEST_F(MainFrameTest, AltFOpensTheFileMenu)
+{
+    Start();
+    ::SetForegroundWindow(frame->GetSafeHwnd());
+    view->SetFocus();
+    PumpUntil([] { return false; }, 100);
+    INPUT in[4] = {};
+    for (INPUT& i : in)
+        i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = VK_MENU;
+    in[1].ki.wVk = 'F';
+    in[2].ki.wVk = 'F';
+    in[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    in[3].ki.wVk = VK_MENU;
+    in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(4, in, sizeof(INPUT));
+    EXPECT_TRUE(PumpUntil([] { return CExtPopupMenuWnd::IsMenuTracking(); }, 3000));
+    CExtPopupMenuWnd::CancelMenuTracking();
+    PumpUntil([] { return false; }, 100);
+}
