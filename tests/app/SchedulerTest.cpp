@@ -119,8 +119,9 @@ TEST_F(SchedulerTest, TheScheduledFetchFollowsItsTextAfterTwoSeconds)
     ASSERT_TRUE(PumpUntil([&] { return Commands() > nBefore; }, 10000)) << boxes.All();
     EXPECT_GE(GetTickCount() - shown, 1990u);
     EXPECT_EQ(view->GetSchedulerPeriod(), 420000u);
-    ASSERT_TRUE(
-        PumpUntil([&] { return !frame->IsPhoneBusy() && SimPhone::GetState().Count("AT+CMGL=4") == 1; }, 20000));
+    // One fetch lists both memories.
+    ASSERT_TRUE(PumpUntil([&] { return !frame->IsPhoneBusy() && SimPhone::GetState().Count("AT+CMGL=4") == 2; }, 20000))
+        << SimPhone::GetState().Count("AT+CMGL=4");
     EXPECT_FALSE(KillViewTimer(CCorvane_smsView::kSchedulerWaitTimerId));
 }
 
@@ -137,7 +138,7 @@ TEST_F(SchedulerTest, OneFetchFollowsTheStartWhenSet)
     EXPECT_GE(GetTickCount() - start, 4990u);
     ASSERT_TRUE(PumpUntil([&] { return !frame->IsPhoneBusy() && !app->m_port.IsOpen(); }, 20000));
     PumpUntil([] { return false; }, 6000);
-    EXPECT_EQ(SimPhone::GetState().Count("AT+CMGL=4"), 1);
+    EXPECT_EQ(SimPhone::GetState().Count("AT+CMGL=4"), 2); // one fetch: both memories
     EXPECT_FALSE(KillViewTimer(CCorvane_smsView::kStartupFetchTimerId));
 }
 
@@ -147,12 +148,16 @@ TEST_F(SchedulerTest, TwoQuickFetchCommandsRunOneAfterTheOther)
     Start();
     frame->PostMessage(WM_COMMAND, ID_RECEIVE_SMS);
     frame->PostMessage(WM_COMMAND, ID_RECEIVE_SMS);
-    ASSERT_TRUE(PumpUntil([&] { return SimPhone::GetState().Count("AT+CMGL=4") == 2 && !frame->IsPhoneBusy(); }, 30000))
-        << boxes.All();
-    // The second fetch's first command came after the first fetch's last.
+    // Each fetch lists both memories; the second starts after the first has ended, with its own
+    // set-up commands between the two pairs of listings.
+    ASSERT_TRUE(PumpUntil([&] { return SimPhone::GetState().Count("AT+CMGL=4") == 4 && !frame->IsPhoneBusy(); }, 30000))
+        << SimPhone::GetState().Count("AT+CMGL=4") << boxes.All();
     const std::vector<std::string> cmds = SimPhone::GetState().commands;
-    int nLists = 0;
-    for (const std::string& c : cmds)
-        nLists += c == "AT+CMGL=4";
-    EXPECT_EQ(nLists, 2);
+    std::vector<size_t> lists;
+    for (size_t i = 0; i < cmds.size(); ++i)
+        if (cmds[i] == "AT+CMGL=4")
+            lists.push_back(i);
+    ASSERT_EQ(lists.size(), 4u);
+    EXPECT_GT(lists[2] - lists[1], 1u);
+    EXPECT_FALSE(app->m_port.IsOpen());
 }
