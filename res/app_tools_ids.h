@@ -1,6 +1,7 @@
 // Resource ids of the program's tool dialogs: export, import, browse folder, search, SMS log,
 // sounds, save-contact and the dialer, with their texts, cursor, icon and the status bar's button.
 #pragma once
+#include "mainframe_ids.h" // IDI_SPEAKER, the speaker icon the play buttons share with the frame
 
 // Export dialog.
 #define IDD_EXPORT_SMS          187
@@ -71,7 +72,7 @@
 #define IDS_CONTACT_FILE_AS_MISSING 32833
 #define IDS_CONTACT_NUMBER_MISSING  32834
 
-// Sound dialog; the play buttons show the speaker icon.
+// Sound dialog; the play buttons show the speaker icon IDI_SPEAKER.
 #define IDD_SOUND             182
 #define IDC_SOUND_ON          1014
 #define IDC_SOUND_TAP         1052
@@ -87,7 +88,6 @@
 #define IDC_SOUND_NEW_BROWSE  137
 #define IDC_SOUND_NEW_PATH    1055
 #define IDC_SOUND_NEW_PLAY    138
-#define IDI_SPEAKER           184
 
 // Dialer window (its client is the skin's size, 240 x 260 pixels).
 #define IDD_DIALER            169

@@ -7,3 +7,4 @@
 #include "toolkit_color_ids.h"
 #include "toolkit_docking_ids.h"
 #include "settings_ids.h"
+#include "mainframe_ids.h"

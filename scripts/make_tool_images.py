@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Draws the images of the program's tool dialogs into res/bitmaps: the browse icon (a folder),
-the browse tree's busy cursor (ten frames of a turning ring of dots) and the speaker icon of the
-sound dialog's play buttons."""
+and the browse tree's busy cursor (ten frames of a turning ring of dots). The speaker icon of the
+sound dialog's play buttons is the frame's (scripts/make_frame_images.py)."""
 import math
 import os
 import struct
@@ -62,22 +62,6 @@ def folder_icon():
             img[y][14] = edge
     for x in range(1, 7):
         img[3][x] = edge
-    return img
-
-
-def speaker_icon():
-    img = canvas(16)
-    body = (0x30, 0x30, 0x30)
-    fill(img, 2, 6, 5, 10, body)
-    for i in range(5):
-        fill(img, 5 + i, 5 - i, 6 + i, 11 + i, body)
-    wave = (0x20, 0x60, 0xC0)
-    for r in (3, 5):
-        for a in range(-40, 41, 5):
-            x = 10 + int(round(r * math.cos(math.radians(a))))
-            y = 8 + int(round(r * math.sin(math.radians(a))))
-            if 0 <= x < 16 and 0 <= y < 16:
-                img[y][x] = wave
     return img
 
 
@@ -271,8 +255,6 @@ def main(out):
     os.makedirs(out, exist_ok=True)
     with open(os.path.join(out, "browse_folder.ico"), "wb") as f:
         f.write(icon_file(16, folder_icon()))
-    with open(os.path.join(out, "speaker.ico"), "wb") as f:
-        f.write(icon_file(16, speaker_icon()))
     with open(os.path.join(out, "browse_busy.ani"), "wb") as f:
         f.write(animated_cursor([busy_frame(i) for i in range(10)], 6))
     skins(os.path.join(out, "..", "skins"))
