@@ -5,6 +5,7 @@
 #include "app/DlgComposeSms.h"
 #include "app/EventSounds.h"
 #include "app/MainFrm.h"
+#include "res/mainframe_ids.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneJobs.h"
@@ -166,7 +167,7 @@ void CCorvane_smsView::OnInitialUpdate()
     RearmScheduler(settings.GetIsScheduled() != 0, settings.GetSchedulerHour(), settings.GetSchedulerMinute());
     if (settings.GetIsGetSmsWhenActive() != 0)
     {
-        m_strStatus.LoadString(kIdsAutoReceive);
+        m_strStatus.LoadString(IDS_AUTO_RECEIVE_PREPARING);
         if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
             SetStatusPaneText(m_strStatus, pFrame->GetStatusPaneIndex());
         SetTimer(kStartupFetchTimerId, kStartupFetchMs, nullptr);
@@ -601,7 +602,7 @@ void CCorvane_smsView::OnTimer(UINT_PTR nIDEvent)
     case kSchedulerTimerId:
     {
         // The text shows first; the fetch follows the wait without holding up the window.
-        m_strStatus.LoadString(kIdsAutoReceive);
+        m_strStatus.LoadString(IDS_AUTO_RECEIVE_PREPARING);
         if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
             SetStatusPaneText(m_strStatus, pFrame->GetStatusPaneIndex());
         SetTimer(kSchedulerWaitTimerId, kSchedulerWaitMs, nullptr);

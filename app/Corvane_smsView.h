@@ -108,7 +108,6 @@ public:
     static constexpr UINT_PTR kStartupFetchTimerId = 1227;
     static const UINT kSchedulerWaitMs = 2000;
     static const UINT kStartupFetchMs = 5000;
-    static const UINT kIdsAutoReceive = 32851; // "mempersiapkan auto receive sms"
     // Kills the scheduler timer and, when scheduling is on, sets it again with a period of
     // (hours x 60 + minutes) x 60000 ms, at least one minute.
     void RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes);

@@ -17,6 +17,7 @@
 #include "phone/PostedText.h"
 #include "phone/SmsRecord.h"
 #include "res/app_ids.h"
+#include "res/mainframe_ids.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -29,6 +30,8 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_WM_SYSCOMMAND()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
+ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
+ON_COMMAND(ID_SHOW_HIDE_WINDOW, OnShowHideWindow)
 ON_COMMAND(ID_SMS_FORWARD, OnSmsForward)
 ON_COMMAND(ID_SETTINGS, OnSettings)
 ON_COMMAND(ID_SMS_SETTINGS, OnSmsSettings)
@@ -71,11 +74,6 @@ const int kBusyPaneWidth = 16;
 const UINT kIdIndicatorCaps = 59137;
 const UINT kIdIndicatorNum = 59138;
 const DWORD kTreeStyle = 0x50300C37;
-const UINT kIdsHistoryCleared = 32774;
-const UINT kIdsDeleteAllAsk = 32778;
-const UINT kIdsRebuildProgress = 32780;
-const UINT kIdsRebuildDone = 32781;
-const UINT kIdsDeleteAllAskAgain = 32806;
 const int kHistoryEntries = 15;
 
 CString ProfileName()
@@ -179,7 +177,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         !m_wndFolderTree.Create(kTreeStyle, CRect(0, 0, 10, 10), &m_wndFoldersBar, kIdFoldersBar))
         return -1;
     if (!m_wndToolBar.Create(L"Standard Toolbar", this, kIdStandardToolBar, kBarStyle) ||
-        !m_wndToolBar.LoadToolBar(kIdStandardToolBarRes, kToolBarTransparent))
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME, kToolBarTransparent))
         return -1;
     if (!m_wndSmsListBar.Create(L"SMS List", this, kIdSmsListBar, kBarStyle) ||
         !m_wndSmsList.CreateList(&m_wndSmsListBar, kIdSmsListBar))
@@ -194,7 +192,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_wndSmsList.UpdateSortArrows();
     }
     if (!m_wndCorvaneBar.Create(L"Corvane Toolbar", this, kIdCorvaneToolBar, kBarStyle) ||
-        !m_wndCorvaneBar.LoadToolBar(kIdCorvaneToolBarRes, kToolBarTransparent))
+        !m_wndCorvaneBar.LoadToolBar(IDR_CORVANE_TOOLBAR, kToolBarTransparent))
         return -1;
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     m_wndCorvaneBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -225,6 +223,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SetCommandIcons();
     m_bTopMost = AfxGetApp()->GetProfileInt(L"Settings", L"IsTopWindow", 0) != 0;
     SetTopMost(m_bTopMost);
+    // A tray that refuses the icon does not stop the program: the icon comes with the task bar's
+    // "TaskbarCreated", and until then nothing hides to the tray.
+    CString strTip;
+    strTip.LoadString(AFX_IDS_APP_TITLE);
+    m_TrayIcon.Create(this, WM_APP_TRAY_NOTIFY, strTip, AfxGetApp()->LoadIcon(IDR_MAINFRAME), IDR_TRAY_MENU);
+    m_TrayIcon.SetTargetWnd(this);
     return 0;
 }
 
@@ -365,7 +369,7 @@ LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
             delete pAnimation;
             return 0;
         }
-        pAnimation->Open(kIdBusyAnimation);
+        pAnimation->Open(IDR_BUSY_ANIMATION);
         if (!m_wndStatus.AddPane(kIdBusyPane, 1))
         {
             pAnimation->DestroyWindow();
@@ -394,7 +398,34 @@ LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
     return 1;
 }
 
-void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam) { CFrameWnd::OnSysCommand(nID, lParam); }
+void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == SC_MINIMIZE && AfxGetApp()->GetProfileInt(L"Settings", L"IsHideToTray", 0) != 0 &&
+        HideToTray())
+        return;
+    CFrameWnd::OnSysCommand(nID, lParam);
+}
+
+LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) { return m_TrayIcon.OnTrayNotification(wParam, lParam); }
+
+BOOL CMainFrame::HideToTray()
+{
+    if (!m_TrayIcon.IsIconInTray() || !m_TrayIcon.MinimiseToTray(this))
+        return FALSE;
+    m_bHiddenToTray = TRUE;
+    return TRUE;
+}
+
+void CMainFrame::OnShowHideWindow()
+{
+    if (m_bHiddenToTray || !IsWindowVisible())
+    {
+        CSystemTray::MaximiseFromTray(this);
+        m_bHiddenToTray = FALSE;
+    }
+    else
+        HideToTray();
+}
 
 void CMainFrame::ApplyTheme()
 {
@@ -462,14 +493,14 @@ void CMainFrame::OnClearHistory()
     CAppSettings settings;
     for (int i = 0; i < kHistoryEntries; ++i)
         settings.SetHistory(i, CString());
-    MessageBox(LoadText(kIdsHistoryCleared), L"OK", MB_OK);
+    MessageBox(LoadText(IDS_HISTORY_CLEARED), L"OK", MB_OK);
 }
 
 void CMainFrame::OnDeleteAllSms()
 {
-    if (MessageBox(LoadText(kIdsDeleteAllAsk), L"Confirmation", MB_YESNO | MB_ICONWARNING) != IDYES)
+    if (MessageBox(LoadText(IDS_DELETE_ALL_ASK), L"Confirmation", MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
-    if (MessageBox(LoadText(kIdsDeleteAllAskAgain), L"Confirmation", MB_YESNO | MB_ICONWARNING) != IDYES)
+    if (MessageBox(LoadText(IDS_DELETE_ALL_ASK_AGAIN), L"Confirmation", MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
     CCorvane_smsApp* pApp = GetCorvaneApp();
     CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
@@ -498,7 +529,7 @@ void CMainFrame::OnRebuildContactNames()
         pView->Invalidate();
         pView->UpdateWindow();
     }
-    const CString strProgress = LoadText(kIdsRebuildProgress);
+    const CString strProgress = LoadText(IDS_REBUILD_CONTACTS_PROGRESS);
     int nCount = 0;
     {
         CSmsRecordsLock lock(pDoc);
@@ -524,7 +555,7 @@ void CMainFrame::OnRebuildContactNames()
     if (pView != nullptr)
         pView->RefreshList();
     ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
-    CString strDone = LoadText(kIdsRebuildDone);
+    CString strDone = LoadText(IDS_REBUILD_CONTACTS_DONE);
     CString strCount;
     strCount.Format(L"%d", nCount);
     strDone.Replace(L"##", strCount);

@@ -9,6 +9,7 @@
 #include "app/FrameSmsList.h"
 #include "app/MainControlBar.h"
 #include "app/MainMenuBar.h"
+#include "app/SystemTray.h"
 #include "toolkit/bars_tabs/ExtStatusControlBar.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/menus_dialogs/ExtButton.h"
@@ -35,12 +36,8 @@ public:
         kIdSmsListBar = 101,
         kIdStandardToolBar = AFX_IDW_TOOLBAR,
         kIdCorvaneToolBar = 136,
-        kIdStandardToolBarRes = 128,
-        kIdCorvaneToolBarRes = 136,
         kIdBusyPane = 32775,
-        kIdLogPane = 32776,
-        kIdBusyAnimation = 207,
-        kIdShowHideWindow = 32881
+        kIdLogPane = 32776
     };
     // The bar style of the menu bar, the tool bars and the resizable bars; the status bar's.
     static constexpr DWORD kBarStyle = 0x5640283C;
@@ -70,6 +67,9 @@ public:
     BOOL DestroyWindow() override;
     void ActivateFrame(int nCmdShow = -1) override;
 
+    CSystemTray* GetTrayIcon() { return &m_TrayIcon; }
+    BOOL IsHiddenToTray() const { return m_bHiddenToTray; }
+
     // The bars, for the layout's and the tests' look.
     CMainMenuBar m_wndMenuBar;
     CExtToolControlBar m_wndToolBar;
@@ -84,6 +84,11 @@ protected:
     void SetCommandIcons();
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
     void OnSysCommand(UINT nID, LPARAM lParam);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    // "Show/Hide Window" (tray menu): hides the frame to the tray when it is shown, else restores it.
+    void OnShowHideWindow();
+    // Hides the frame to the tray; without an icon in the tray nothing happens (answers FALSE).
+    BOOL HideToTray();
     // "Forward" reaches the frame only when no view took it: nothing happens.
     void OnSmsForward() {}
     void OnClearHistory();
@@ -134,4 +139,6 @@ protected:
     void OnSoundSettings();
 
     CExtButton m_wndLogButton; // 153
+
+    CSystemTray m_TrayIcon; // destroyed last: takes the icon out of the tray
 };

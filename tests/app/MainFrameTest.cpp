@@ -10,6 +10,7 @@
 #include "phone/SmsRecord.h"
 #include "res/app_ids.h"
 #include "res/app_tools_ids.h"
+#include "res/mainframe_ids.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
@@ -587,4 +588,122 @@ TEST_F(MainFrameTest, AltFOpensTheFileMenu)
     EXPECT_TRUE(bTracking);
     CExtPopupMenuWnd::CancelMenuTracking();
     PumpUntil([] { return false; }, 100);
+}
+
+namespace
+{
+// The shell's answer to a modification of the frame's icon: whether the tray holds it.
+bool TrayHolds(HWND hFrame)
+{
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    nid.hWnd = hFrame;
+    nid.uID = IDR_TRAY_MENU;
+    nid.uFlags = NIF_TIP;
+    ::lstrcpynW(nid.szTip, L"probe", 64);
+    return ::Shell_NotifyIconW(NIM_MODIFY, &nid) != FALSE;
+}
+
+// The visible menu windows of this thread other than the frame.
+std::vector<HWND> MenuWindows(HWND hFrame)
+{
+    struct Search
+    {
+        HWND hFrame;
+        std::vector<HWND> found;
+        static BOOL CALLBACK Visit(HWND h, LPARAM l)
+        {
+            Search* p = (Search*)l;
+            if (h != p->hFrame && ::IsWindowVisible(h) && (::GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) == 0)
+                p->found.push_back(h);
+            return TRUE;
+        }
+    } s{hFrame, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), Search::Visit, (LPARAM)&s);
+    return s.found;
+}
+} // namespace
+
+// The tray icon: there while the program runs, the left button hides and shows the frame, the
+// right button opens the tray menu, minimise hides to the tray when set, and without an icon in
+// the tray the frame only minimises until "TaskbarCreated" brings the icon back.
+TEST_F(MainFrameTest, TheTrayIconHidesAndRestoresTheFrame)
+{
+    Start();
+    HWND hFrame = frame->GetSafeHwnd();
+    EXPECT_TRUE(TrayHolds(hFrame));
+    EXPECT_TRUE(frame->GetTrayIcon()->IsIconInTray());
+
+    // Left button: hidden (owned by the hidden parent), a second: back.
+    frame->SendMessage(WM_APP_TRAY_NOTIFY, IDR_TRAY_MENU, WM_LBUTTONDOWN);
+    PumpUntil([] { return false; }, 100);
+    EXPECT_FALSE(::IsWindowVisible(hFrame));
+    EXPECT_TRUE(frame->IsHiddenToTray());
+    EXPECT_EQ(::GetAncestor(hFrame, GA_PARENT), CSystemTray::GetHiddenParent());
+    frame->SendMessage(WM_APP_TRAY_NOTIFY, IDR_TRAY_MENU, WM_LBUTTONDOWN);
+    PumpUntil([] { return false; }, 100);
+    EXPECT_TRUE(::IsWindowVisible(hFrame));
+    EXPECT_FALSE(frame->IsHiddenToTray());
+    EXPECT_EQ(::GetAncestor(hFrame, GA_PARENT), ::GetDesktopWindow());
+
+    // Right button: menu 216 with "Show/Hide Window" as its default item.
+    static HMENU s_hSeen = nullptr;
+    static UINT s_nDefault = 0;
+    s_hSeen = nullptr;
+    s_nDefault = 0;
+    const UINT_PTR nTimer = ::SetTimer(nullptr, 0, 150, [](HWND, UINT, UINT_PTR, DWORD) {
+        for (HWND h : MenuWindows(AfxGetMainWnd()->GetSafeHwnd()))
+        {
+            wchar_t cls[16] = {};
+            ::GetClassNameW(h, cls, 16);
+            if (wcscmp(cls, L"#32768") != 0)
+                continue;
+            s_hSeen = (HMENU)::SendMessageW(h, MN_GETHMENU, 0, 0);
+            s_nDefault = ::GetMenuDefaultItem(s_hSeen, FALSE, 0);
+            ::PostMessageW(h, WM_KEYDOWN, VK_ESCAPE, 0);
+            ::EndMenu();
+        }
+    });
+    frame->SendMessage(WM_APP_TRAY_NOTIFY, IDR_TRAY_MENU, WM_RBUTTONUP);
+    ::KillTimer(nullptr, nTimer);
+    EXPECT_NE(s_hSeen, nullptr);
+    EXPECT_EQ(s_nDefault, (UINT)ID_SHOW_HIDE_WINDOW);
+
+    // Minimise: to the tray with "IsHideToTray" 1, a plain minimise with 0.
+    app->WriteProfileInt(L"Settings", L"IsHideToTray", 1);
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_FALSE(::IsWindowVisible(hFrame));
+    EXPECT_FALSE(::IsIconic(hFrame));
+    frame->SendMessage(WM_COMMAND, ID_SHOW_HIDE_WINDOW);
+    EXPECT_TRUE(::IsWindowVisible(hFrame));
+    app->WriteProfileInt(L"Settings", L"IsHideToTray", 0);
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_TRUE(::IsIconic(hFrame));
+    frame->ShowWindow(SW_RESTORE);
+
+    // Without the icon minimise only minimises and 32881 keeps the window; "TaskbarCreated"
+    // brings the icon back.
+    ASSERT_TRUE(frame->GetTrayIcon()->RemoveIcon());
+    EXPECT_FALSE(TrayHolds(hFrame));
+    app->WriteProfileInt(L"Settings", L"IsHideToTray", 1);
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    EXPECT_TRUE(::IsIconic(hFrame));
+    EXPECT_FALSE(frame->IsHiddenToTray());
+    frame->ShowWindow(SW_RESTORE);
+    frame->SendMessage(WM_COMMAND, ID_SHOW_HIDE_WINDOW);
+    EXPECT_TRUE(::IsWindowVisible(hFrame));
+    // The icon deleted behind the program's back comes back with the task bar.
+    ASSERT_TRUE(frame->GetTrayIcon()->AddIcon());
+    NOTIFYICONDATAW nid = {};
+    nid.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    nid.hWnd = hFrame;
+    nid.uID = IDR_TRAY_MENU;
+    ASSERT_TRUE(::Shell_NotifyIconW(NIM_DELETE, &nid));
+    EXPECT_FALSE(TrayHolds(hFrame));
+    frame->GetTrayIcon()->SendMessage(CSystemTray::s_uTaskbarCreatedMsg);
+    EXPECT_TRUE(TrayHolds(hFrame));
+
+    // After exit the icon is gone.
+    Stop();
+    EXPECT_FALSE(TrayHolds(hFrame));
 }
