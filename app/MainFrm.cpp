@@ -262,15 +262,14 @@ void CMainFrame::SetCommandIcons()
 
 void CMainFrame::ActivateFrame(int nCmdShow)
 {
+    // A stored placement comes with its show command, applied in one step (hiding the window
+    // shown during creation first would cost a full unmap and map).
     if (m_wpStored.showCmd != 0)
     {
         BringOntoMonitor(m_wpStored);
         nCmdShow = (int)m_wpStored.showCmd;
-        m_wpStored.showCmd = SW_HIDE;
-        WINDOWPLACEMENT wp = m_wpStored;
-        wp.showCmd = SW_HIDE;
-        wp.length = sizeof wp;
-        ::SetWindowPlacement(m_hWnd, &wp);
+        m_wpStored.length = sizeof m_wpStored;
+        ::SetWindowPlacement(m_hWnd, &m_wpStored);
         m_wpStored.showCmd = 0;
     }
     CFrameWnd::ActivateFrame(nCmdShow);
