@@ -5,6 +5,7 @@
 #include "app/DlgComposeSms.h"
 #include "app/EventSounds.h"
 #include "app/MainFrm.h"
+#include "res/mainframe_ids.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneJobs.h"
@@ -26,6 +27,7 @@ IMPLEMENT_DYNCREATE(CCorvane_smsView, CExtFormViewBase)
 BEGIN_MESSAGE_MAP(CCorvane_smsView, CCorvane_smsViewBase)
 ON_WM_CREATE()
 ON_WM_DESTROY()
+ON_WM_TIMER()
 ON_MESSAGE(WM_APP_STATUS_TEXT, OnWorkerStatus)
 ON_COMMAND(ID_RECEIVE_SMS, OnReceiveSms)
 ON_COMMAND(ID_SEND_SMS, OnSendSms)
@@ -58,7 +60,9 @@ ON_COMMAND(ID_CALL, OnCall)
 ON_COMMAND(ID_CALL_CONTACT, OnCallContact)
 END_MESSAGE_MAP()
 
-CCorvane_smsView::CCorvane_smsView() : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr) {}
+CCorvane_smsView::CCorvane_smsView()
+    : CCorvane_smsViewBase(IDD_CORVANE_SMS_FORM), m_pSplash(nullptr), m_nSchedulerPeriod(0)
+{}
 
 CCorvane_smsView::~CCorvane_smsView() {}
 
@@ -157,6 +161,16 @@ void CCorvane_smsView::OnInitialUpdate()
     {
         m_pSplash->Hide(); // the window deletes its object
         m_pSplash = nullptr;
+    }
+    // The scheduled fetch and the fetch shortly after start.
+    CAppSettings settings;
+    RearmScheduler(settings.GetIsScheduled() != 0, settings.GetSchedulerHour(), settings.GetSchedulerMinute());
+    if (settings.GetIsGetSmsWhenActive() != 0)
+    {
+        m_strStatus.LoadString(IDS_AUTO_RECEIVE_PREPARING);
+        if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
+            SetStatusPaneText(m_strStatus, pFrame->GetStatusPaneIndex());
+        SetTimer(kStartupFetchTimerId, kStartupFetchMs, nullptr);
     }
 }
 
@@ -566,11 +580,49 @@ LRESULT CCorvane_smsView::OnSmsRecomposeMessage(WPARAM, LPARAM)
     return 0;
 }
 
+UINT CCorvane_smsView::SchedulerPeriod(UINT nHours, UINT nMinutes)
+{
+    // A period of 0 would fire at once, again and again.
+    const unsigned long long nMs = ((unsigned long long)nHours * 60 + nMinutes) * 60000ull;
+    return (UINT)std::min<unsigned long long>(std::max<unsigned long long>(nMs, 60000ull), USER_TIMER_MAXIMUM);
+}
+
 void CCorvane_smsView::RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes)
 {
     KillTimer(kSchedulerTimerId);
-    if (bScheduled)
-        SetTimer(kSchedulerTimerId, (nHours * 60 + nMinutes) * 60000, nullptr);
+    m_nSchedulerPeriod = 0;
+    if (bScheduled && SetTimer(kSchedulerTimerId, SchedulerPeriod(nHours, nMinutes), nullptr) != 0)
+        m_nSchedulerPeriod = SchedulerPeriod(nHours, nMinutes);
+}
+
+void CCorvane_smsView::OnTimer(UINT_PTR nIDEvent)
+{
+    switch (nIDEvent)
+    {
+    case kSchedulerTimerId:
+    {
+        // The text shows first; the fetch follows the wait without holding up the window.
+        m_strStatus.LoadString(IDS_AUTO_RECEIVE_PREPARING);
+        if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetParentFrame()))
+            SetStatusPaneText(m_strStatus, pFrame->GetStatusPaneIndex());
+        SetTimer(kSchedulerWaitTimerId, kSchedulerWaitMs, nullptr);
+        break;
+    }
+    case kSchedulerWaitTimerId:
+    {
+        KillTimer(kSchedulerWaitTimerId);
+        OnReceiveSms();
+        CAppSettings settings;
+        RearmScheduler(settings.GetIsScheduled() != 0, settings.GetSchedulerHour(), settings.GetSchedulerMinute());
+        break;
+    }
+    case kStartupFetchTimerId:
+        KillTimer(kStartupFetchTimerId);
+        OnReceiveSms();
+        break;
+    default: break;
+    }
+    CCorvane_smsViewBase::OnTimer(nIDEvent);
 }
 
 void CCorvane_smsView::OnTestPdu()

@@ -87,6 +87,7 @@ public:
     CExtLabel m_wndLabelSpare;    // constructed, never bound
     CExtEdit m_wndText;           // the message text (102)
     CString m_strStatus;          // the last status line; also scratch for the phone link
+    UINT m_nSchedulerPeriod;      // ms of the armed scheduler timer, 0 when none
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
@@ -100,11 +101,22 @@ protected:
     DECLARE_MESSAGE_MAP()
 
 public:
-    // The scheduled fetch's timer.
-    static const UINT_PTR kSchedulerTimerId = 1224;
+    // The scheduled fetch's timer, the one-shot wait between its text and its fetch, and the
+    // one-shot fetch after start.
+    static constexpr UINT_PTR kSchedulerTimerId = 1224;
+    static constexpr UINT_PTR kSchedulerWaitTimerId = 1225;
+    static constexpr UINT_PTR kStartupFetchTimerId = 1227;
+    static const UINT kSchedulerWaitMs = 2000;
+    static const UINT kStartupFetchMs = 5000;
     // Kills the scheduler timer and, when scheduling is on, sets it again with a period of
-    // (hours x 60 + minutes) x 60000 ms.
+    // (hours x 60 + minutes) x 60000 ms, at least one minute.
     void RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes);
+    // The scheduler's period of (hours x 60 + minutes) minutes in ms: at least one minute and at
+    // most the longest timer period.
+    static UINT SchedulerPeriod(UINT nHours, UINT nMinutes);
+    // The period timer 1224 was last armed with; 0 while it is not armed.
+    UINT GetSchedulerPeriod() const { return m_nSchedulerPeriod; }
+    void OnTimer(UINT_PTR nIDEvent);
     // The hidden "Test" button: a PDU typed in is decoded and filed like a received message.
     void OnTestPdu();
 

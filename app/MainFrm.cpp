@@ -1,4 +1,5 @@
-// CMainFrame: the frame's layout, the message list and folder tree, the status bar and the busy state.
+// CMainFrame: the bars and their layout, the message list and folder tree, the status bar with
+// the busy animation, the theme and the application-wide commands.
 #include "app/MainFrm.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
@@ -14,7 +15,10 @@
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
+#include "phone/SmsRecord.h"
 #include "res/app_ids.h"
+#include "res/mainframe_ids.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
@@ -24,10 +28,36 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
+ON_WM_SYSCOMMAND()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
+ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
+ON_COMMAND(ID_SHOW_HIDE_WINDOW, OnShowHideWindow)
 ON_COMMAND(ID_SMS_FORWARD, OnSmsForward)
 ON_COMMAND(ID_SETTINGS, OnSettings)
 ON_COMMAND(ID_SMS_SETTINGS, OnSmsSettings)
+ON_COMMAND(ID_CLEAR_HISTORY, OnClearHistory)
+ON_COMMAND(ID_REBUILD_CONTACT_NAMES, OnRebuildContactNames)
+ON_COMMAND(ID_DELETE_ALL_SMS, OnDeleteAllSms)
+ON_COMMAND(ID_VIEW_TOPMOST, OnTopMost)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TOPMOST, OnUpdateTopMost)
+ON_COMMAND_EX(ID_THEME_BLUE, OnTheme)
+ON_COMMAND_EX(ID_THEME_PINK, OnTheme)
+ON_COMMAND_EX(ID_THEME_METALLIC, OnTheme)
+ON_COMMAND_EX(ID_THEME_GREEN, OnTheme)
+ON_COMMAND_EX(ID_THEME_CUSTOM, OnTheme)
+ON_UPDATE_COMMAND_UI(ID_THEME_BLUE, OnUpdateTheme)
+ON_UPDATE_COMMAND_UI(ID_THEME_PINK, OnUpdateTheme)
+ON_UPDATE_COMMAND_UI(ID_THEME_METALLIC, OnUpdateTheme)
+ON_UPDATE_COMMAND_UI(ID_THEME_GREEN, OnUpdateTheme)
+ON_UPDATE_COMMAND_UI(ID_THEME_CUSTOM, OnUpdateTheme)
+ON_COMMAND_EX(IDW_SMS_LIST, OnToolkitBarCheck)
+ON_COMMAND_EX(IDW_FOLDER_TREE, OnToolkitBarCheck)
+ON_COMMAND_EX(ID_VIEW_CORVANE_TOOLBAR, OnToolkitBarCheck)
+ON_COMMAND_EX(CMainFrame::kIdMenuBar, OnToolkitBarCheck)
+ON_UPDATE_COMMAND_UI(IDW_SMS_LIST, OnUpdateToolkitBarCheck)
+ON_UPDATE_COMMAND_UI(IDW_FOLDER_TREE, OnUpdateToolkitBarCheck)
+ON_UPDATE_COMMAND_UI(ID_VIEW_CORVANE_TOOLBAR, OnUpdateToolkitBarCheck)
+ON_UPDATE_COMMAND_UI(CMainFrame::kIdMenuBar, OnUpdateToolkitBarCheck)
 
 // Tool dialogs.
 ON_COMMAND(ID_EXPORT_SMS, OnExportSms)
@@ -39,9 +69,12 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const int kStatusId = AFX_IDW_STATUS_BAR;
-const int kPaneWidths[2] = {190, 190}; // the first two status panes (text width); the third stretches
+const COLORREF kToolBarTransparent = RGB(192, 192, 192);
+const int kBusyPaneWidth = 16;
+const UINT kIdIndicatorCaps = 59137;
+const UINT kIdIndicatorNum = 59138;
 const DWORD kTreeStyle = 0x50300C37;
+const int kHistoryEntries = 15;
 
 CString ProfileName()
 {
@@ -49,10 +82,77 @@ CString ProfileName()
     strName.LoadString(AFX_IDS_APP_TITLE);
     return strName;
 }
+
+// The registry names of the docking state: the application's profile name (the title) under the
+// company key.
+const wchar_t kRegKey[] = L"Corvane";
+CString StateProfileName()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp != nullptr && pApp->m_pszProfileName != nullptr ? CString(pApp->m_pszProfileName) : ProfileName();
+}
+
+// A string resource; its text, or empty.
+CString LoadText(UINT nID)
+{
+    CString s;
+    s.LoadString(nID);
+    return s;
+}
+
+// The command icons of the frame: command, icon, size.
+struct SCommandIcon
+{
+    UINT nCmd, nIcon;
+    int nSize;
+};
+const SCommandIcon kCommandIcons[] = {
+    {57665, 131, 16}, {57664, 132, 16}, {32771, 133, 32}, {32772, 134, 32}, {32773, 135, 32}, {111, 139, 24},
+    {112, 140, 32},   {113, 143, 32},   {114, 141, 32},   {115, 142, 32},   {118, 156, 24},   {120, 155, 24},
+    {32867, 184, 16}, {32868, 190, 16}, {32866, 191, 16}, {32880, 205, 16}, {32870, 192, 16}, {32871, 193, 16},
+    {32872, 195, 16}, {32873, 196, 16}, {32869, 197, 16}};
+
+// The contact names of a number, or of each ";"-separated part (joined by ";"); "+" removed.
+CString ContactNamesOf(CCorvane_smsDoc* pDoc, CString strNumber)
+{
+    strNumber.Remove(L'+');
+    if (strNumber.Find(L';') < 0)
+        return pDoc->FindContactName(strNumber);
+    CString strResult;
+    int nStart = 0;
+    while (nStart <= strNumber.GetLength())
+    {
+        int nEnd = strNumber.Find(L';', nStart);
+        if (nEnd < 0)
+            nEnd = strNumber.GetLength();
+        strResult += pDoc->FindContactName(strNumber.Mid(nStart, nEnd - nStart)) + L";";
+        nStart = nEnd + 1;
+    }
+    return strResult.Left(strResult.GetLength() - 1);
+}
+
+// A placement whose normal rectangle lies on no monitor is moved onto the nearest one's work area.
+void BringOntoMonitor(WINDOWPLACEMENT& wp)
+{
+    RECT& rc = wp.rcNormalPosition;
+    if (::MonitorFromRect(&rc, MONITOR_DEFAULTTONULL) != nullptr)
+        return;
+    MONITORINFO mi = {sizeof mi};
+    if (!::GetMonitorInfoW(::MonitorFromRect(&rc, MONITOR_DEFAULTTONEAREST), &mi))
+        return;
+    const RECT& work = mi.rcWork;
+    const int cx = std::min<LONG>(rc.right - rc.left, work.right - work.left);
+    const int cy = std::min<LONG>(rc.bottom - rc.top, work.bottom - work.top);
+    const int x = std::max<LONG>(work.left, std::min<LONG>(rc.left, work.right - cx));
+    const int y = std::max<LONG>(work.top, std::min<LONG>(rc.top, work.bottom - cy));
+    rc = {x, y, x + cx, y + cy};
+}
 } // namespace
 
-CMainFrame::CMainFrame() : m_bPhoneBusy(FALSE)
+CMainFrame::CMainFrame() : m_bTopMost(FALSE), m_pBusyAnimation(nullptr), m_bHiddenToTray(FALSE), m_bPhoneBusy(FALSE)
 {
+    memset(&m_wpStored, 0, sizeof m_wpStored);
+    m_wpStored.length = sizeof m_wpStored;
     g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CThemeColor));
 }
 
@@ -68,20 +168,19 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!g_CmdManagerHolder->CreateProfile(strProfile, m_hWnd) ||
         !g_CmdManagerHolder->UpdateFromMenuResource(strProfile, IDR_MAINFRAME))
         return -1;
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX icc = {sizeof icc,
+                                ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
     InitCommonControlsEx(&icc);
-    // The layout takes the children in creation order: the status bar's bottom strip, the tree's
-    // left strip, the list's lower half of the rest; the view fills what is left.
-    if (!m_wndStatus.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, kStatusId))
+    if (!m_wndMenuBar.Create(nullptr, this, kIdMenuBar, kBarStyle) || !m_wndMenuBar.LoadMenuBar(IDR_MAINFRAME))
         return -1;
-    const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, ID_SEPARATOR};
-    m_wndStatus.SetIndicators(panes, 3);
-    m_wndStatus.SetPaneInfo(kPaneMain, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[0]);
-    m_wndStatus.SetPaneInfo(kPaneStatus, ID_SEPARATOR, SBPS_NORMAL, kPaneWidths[1]);
-    m_wndStatus.SetPaneInfo(kPaneLog, ID_SEPARATOR, SBPS_STRETCH, 0);
-    if (!m_wndFolderTree.Create(kTreeStyle, CRect(0, 0, 10, 10), this, IDW_FOLDER_TREE))
+    if (!m_wndFoldersBar.Create(L"Folders", this, kIdFoldersBar, kBarStyle) ||
+        !m_wndFolderTree.Create(kTreeStyle, CRect(0, 0, 10, 10), &m_wndFoldersBar, kIdFoldersBar))
         return -1;
-    if (!m_wndSmsList.CreateList(this, IDW_SMS_LIST))
+    if (!m_wndToolBar.Create(L"Standard Toolbar", this, kIdStandardToolBar, kBarStyle) ||
+        !m_wndToolBar.LoadToolBar(IDR_MAINFRAME, kToolBarTransparent))
+        return -1;
+    if (!m_wndSmsListBar.Create(L"SMS List", this, kIdSmsListBar, kBarStyle) ||
+        !m_wndSmsList.CreateList(&m_wndSmsListBar, kIdSmsListBar))
         return -1;
     {
         CAppSettings settings;
@@ -92,10 +191,88 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         m_wndSmsList.SetSortState(settings.GetSortListSms());
         m_wndSmsList.UpdateSortArrows();
     }
+    if (!m_wndCorvaneBar.Create(L"Corvane Toolbar", this, kIdCorvaneToolBar, kBarStyle) ||
+        !m_wndCorvaneBar.LoadToolBar(IDR_CORVANE_TOOLBAR, kToolBarTransparent))
+        return -1;
+    m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndCorvaneBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndFoldersBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndSmsListBar.EnableDocking(CBRS_ALIGN_ANY);
+    m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
+    if (!CExtControlBar::EnableFrameDocking(this))
+        return -1;
+    // The auto-hide areas, so that the bars' auto-hide buttons work.
+    if (!CExtDynAutoHideArea::CreateFrameAreas(this))
+        return -1;
+    const CString strState = StateProfileName();
+    if (!CExtControlBar::LoadFrameBarState(this, kRegKey, strState, strState, &m_wpStored))
+    {
+        m_wpStored.showCmd = 0;
+        DockControlBar(&m_wndMenuBar, AFX_IDW_DOCKBAR_TOP);
+        DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
+        DockControlBar(&m_wndCorvaneBar, AFX_IDW_DOCKBAR_TOP);
+        if (!m_wndFoldersBar.DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, this, false) ||
+            !m_wndSmsListBar.DockAtSideCircle(AFX_IDW_DOCKBAR_TOP, 2, this, false))
+            return -1;
+        RecalcLayout();
+    }
+    if (!CreateStatusBar())
+        return -1;
     // Menus always show every item.
     CExtPopupMenuWnd::g_bHideRarelyUsed = false;
-    RecalcLayout();
+    SetCommandIcons();
+    m_bTopMost = AfxGetApp()->GetProfileInt(L"Settings", L"IsTopWindow", 0) != 0;
+    SetTopMost(m_bTopMost);
+    // A tray that refuses the icon does not stop the program: the icon comes with the task bar's
+    // "TaskbarCreated", and until then nothing hides to the tray.
+    CString strTip;
+    strTip.LoadString(AFX_IDS_APP_TITLE);
+    m_TrayIcon.Create(this, WM_APP_TRAY_NOTIFY, strTip, AfxGetApp()->LoadIcon(IDR_MAINFRAME), IDR_TRAY_MENU);
+    m_TrayIcon.SetTargetWnd(this);
     return 0;
+}
+
+bool CMainFrame::CreateStatusBar()
+{
+    if (!m_wndStatus.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR))
+        return false;
+    const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, kIdIndicatorCaps, kIdIndicatorNum};
+    if (!m_wndStatus.SetIndicators(panes, 4))
+        return false;
+    if (!m_wndStatus.AddPane(kIdLogPane, kPaneLog))
+        return false;
+    m_wndStatus.SetPaneInfo(kPaneLog, kIdLogPane, SBPS_NORMAL, kLogButtonWidth);
+    if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(0, 0, 0, 0),
+                               &m_wndStatus, IDC_LOG_BUTTON))
+        return false;
+    m_wndLogButton.SetFont(m_wndStatus.GetFont());
+    m_wndLogButton.SetFlat(true);
+    if (!m_wndStatus.AddPaneControl(&m_wndLogButton, kIdLogPane, false))
+        return false;
+    RecalcLayout();
+    m_wndStatus.RepositionPaneControls();
+    return true;
+}
+
+void CMainFrame::SetCommandIcons()
+{
+    for (const SCommandIcon& icon : kCommandIcons)
+        SetCommandIcon(icon.nCmd, icon.nIcon, icon.nSize, icon.nSize);
+}
+
+void CMainFrame::ActivateFrame(int nCmdShow)
+{
+    // A stored placement comes with its show command, applied in one step (hiding the window
+    // shown during creation first would cost a full unmap and map).
+    if (m_wpStored.showCmd != 0)
+    {
+        BringOntoMonitor(m_wpStored);
+        nCmdShow = (int)m_wpStored.showCmd;
+        m_wpStored.length = sizeof m_wpStored;
+        ::SetWindowPlacement(m_hWnd, &m_wpStored);
+        m_wpStored.showCmd = 0;
+    }
+    CFrameWnd::ActivateFrame(nCmdShow);
 }
 
 BOOL CMainFrame::DestroyWindow()
@@ -108,7 +285,10 @@ BOOL CMainFrame::DestroyWindow()
                                  m_wndSmsList.GetColumnWidth(4));
         settings.SetSortListSms(m_wndSmsList.GetSortState());
     }
+    const CString strState = StateProfileName();
+    CExtControlBar::SaveFrameBarState(this, kRegKey, strState, strState);
     g_CmdManagerHolder->UnbindWindowFromProfile(m_hWnd);
+    AfxGetApp()->WriteProfileInt(L"Settings", L"IsTopWindow", m_bTopMost ? 1 : 0);
     return CFrameWnd::DestroyWindow();
 }
 
@@ -121,7 +301,20 @@ bool CMainFrame::SetCommandIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
     const bool bSet = g_CmdManagerHolder->SetCommandIcon(lpszProfile, nCmdID, hIcon, false);
     if (!bSet)
         ::DestroyIcon(hIcon);
+    else if (m_wndToolBar.GetSafeHwnd() != nullptr)
+    {
+        RecalcLayout();
+        m_wndToolBar.RedrawWindow();
+    }
     return bSet;
+}
+
+void CMainFrame::SetTopMost(BOOL bOn)
+{
+    CRect rc;
+    GetWindowRect(&rc);
+    ::SetWindowPos(m_hWnd, bOn ? HWND_TOPMOST : HWND_NOTOPMOST, rc.left, rc.top, rc.Width(), rc.Height(),
+                   SWP_SHOWWINDOW);
 }
 
 void CMainFrame::InsertSms(int, CSMS* pRecord)
@@ -146,16 +339,91 @@ CString CMainFrame::GetListItemText(int nRow, int nColumn) const
 
 void CMainFrame::SetStatusText(int nPane, const CString& strText)
 {
+    if (m_wndStatus.GetSafeHwnd() == nullptr)
+        return;
     m_wndStatus.SetPaneText(nPane, strText);
     m_wndStatus.UpdateWindow();
 }
 
-CString CMainFrame::GetStatusText(int nPane) const { return m_wndStatus.GetPaneText(nPane); }
+CString CMainFrame::GetStatusText(int nPane) const
+{
+    return m_wndStatus.GetSafeHwnd() ? m_wndStatus.GetPaneText(nPane) : CString();
+}
+
+int CMainFrame::GetStatusPaneIndex() const
+{
+    return m_wndStatus.GetSafeHwnd() != nullptr && m_wndStatus.CommandToIndex(kIdBusyPane) == 1 ? kPaneStatus + 1
+                                                                                                : kPaneStatus;
+}
 
 LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
 {
     m_bPhoneBusy = wParam != 0;
+    if (wParam != 0)
+    {
+        CBusyAnimateCtrl* pAnimation = new CBusyAnimateCtrl;
+        if (!pAnimation->Create(WS_CHILD | WS_VISIBLE | ACS_CENTER | ACS_TRANSPARENT | ACS_AUTOPLAY, CRect(0, 0, 0, 0),
+                                &m_wndStatus, kIdBusyPane))
+        {
+            delete pAnimation;
+            return 0;
+        }
+        pAnimation->Open(IDR_BUSY_ANIMATION);
+        if (!m_wndStatus.AddPane(kIdBusyPane, 1))
+        {
+            pAnimation->DestroyWindow();
+            MessageBox(L"Pane index out of range\nor pane with same ID already exists in the status bar", nullptr,
+                       MB_ICONERROR);
+            return 0;
+        }
+        m_pBusyAnimation = pAnimation;
+        m_wndStatus.SetPaneInfo(1, kIdBusyPane, SBPS_NORMAL, kBusyPaneWidth);
+        m_wndStatus.AddPaneControl(pAnimation, kIdBusyPane, true);
+        m_wndStatus.RepositionPaneControls();
+        return 1;
+    }
+    // Only the busy pane goes; without it nothing changes.
+    if (m_wndStatus.CommandToIndex(kIdBusyPane) < 0)
+        return 1;
+    m_pBusyAnimation = nullptr;
+    if (!m_wndStatus.RemovePane(kIdBusyPane))
+    {
+        CString strText;
+        strText.Format(L"Pane %d was not found in the status bar \nor must be at least one of them.", 1);
+        MessageBox(strText, nullptr, MB_ICONERROR);
+        return 1;
+    }
+    m_wndStatus.RedrawStatusBar();
     return 1;
+}
+
+void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
+{
+    if ((nID & 0xFFF0) == SC_MINIMIZE && AfxGetApp()->GetProfileInt(L"Settings", L"IsHideToTray", 0) != 0 &&
+        HideToTray())
+        return;
+    CFrameWnd::OnSysCommand(nID, lParam);
+}
+
+LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) { return m_TrayIcon.OnTrayNotification(wParam, lParam); }
+
+BOOL CMainFrame::HideToTray()
+{
+    if (!m_TrayIcon.IsIconInTray() || !m_TrayIcon.MinimiseToTray(this))
+        return FALSE;
+    m_bHiddenToTray = TRUE;
+    return TRUE;
+}
+
+void CMainFrame::OnShowHideWindow()
+{
+    if (m_bHiddenToTray || !IsWindowVisible())
+    {
+        CSystemTray::MaximiseFromTray(this);
+        m_bHiddenToTray = FALSE;
+    }
+    else
+        HideToTray();
 }
 
 void CMainFrame::ApplyTheme()
@@ -163,10 +431,134 @@ void CMainFrame::ApplyTheme()
     g_PaintManagerHolder.InstallPaintManager(new CThemeColor);
     RecalcLayout();
     RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME | RDW_UPDATENOW);
+    CExtControlBar::RecalcAllFloatingFrames(this);
+    CExtControlBar::RecalcAllBarFrames(this);
     CCorvane_smsApp* pApp = GetCorvaneApp();
     if (CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr)
         if (CExtPaintManager* pPM = g_PaintManagerHolder.GetPM())
             pView->m_wndSender.SetBkColour(pPM->GetTranslatedColor(XCLR_FACE_NORMAL));
+}
+
+BOOL CMainFrame::OnTheme(UINT nID)
+{
+    int nTheme = 0;
+    switch (nID)
+    {
+    case ID_THEME_PINK: nTheme = 1; break;
+    case ID_THEME_METALLIC: nTheme = 2; break;
+    case ID_THEME_GREEN: nTheme = 3; break;
+    case ID_THEME_CUSTOM: nTheme = kThemeCustom; break;
+    default: break;
+    }
+    AfxGetApp()->WriteProfileInt(L"Settings", L"ThemeColor", nTheme);
+    ApplyTheme();
+    return TRUE;
+}
+
+void CMainFrame::OnUpdateTheme(CCmdUI* pCmdUI)
+{
+    const int nTheme = (int)AfxGetApp()->GetProfileInt(L"Settings", L"ThemeColor", 0);
+    int nItem = -1;
+    switch (pCmdUI->m_nID)
+    {
+    case ID_THEME_BLUE: nItem = 0; break;
+    case ID_THEME_PINK: nItem = 1; break;
+    case ID_THEME_METALLIC: nItem = 2; break;
+    case ID_THEME_GREEN: nItem = 3; break;
+    case ID_THEME_CUSTOM: nItem = kThemeCustom; break;
+    default: return; // not a theme item
+    }
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetRadio(nItem == nTheme);
+}
+
+void CMainFrame::OnTopMost()
+{
+    m_bTopMost = !m_bTopMost;
+    SetTopMost(m_bTopMost);
+}
+
+void CMainFrame::OnUpdateTopMost(CCmdUI* pCmdUI) { pCmdUI->SetCheck(m_bTopMost ? 1 : 0); }
+
+BOOL CMainFrame::OnToolkitBarCheck(UINT nID)
+{
+    return CExtControlBar::HandleBarToggleCommand(this, nID) ? TRUE : FALSE;
+}
+
+void CMainFrame::OnUpdateToolkitBarCheck(CCmdUI* pCmdUI) { CExtControlBar::UpdateBarToggleCommand(this, pCmdUI); }
+
+void CMainFrame::OnClearHistory()
+{
+    CAppSettings settings;
+    for (int i = 0; i < kHistoryEntries; ++i)
+        settings.SetHistory(i, CString());
+    MessageBox(LoadText(IDS_HISTORY_CLEARED), L"OK", MB_OK);
+}
+
+void CMainFrame::OnDeleteAllSms()
+{
+    if (MessageBox(LoadText(IDS_DELETE_ALL_ASK), L"Confirmation", MB_YESNO | MB_ICONWARNING) != IDYES)
+        return;
+    if (MessageBox(LoadText(IDS_DELETE_ALL_ASK_AGAIN), L"Confirmation", MB_YESNO | MB_ICONWARNING) != IDYES)
+        return;
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
+    if (pDoc == nullptr)
+        return;
+    SetRedraw(FALSE);
+    pDoc->DeleteAllSms();
+    SetRedraw(TRUE);
+    RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    if (CCorvane_smsView* pView = pApp->GetView())
+        pView->RefreshList();
+}
+
+void CMainFrame::OnRebuildContactNames()
+{
+    if (MessageBox(LoadText(IDS_REBUILD_CONTACTS_ASK), L"Confirmation", MB_YESNO) != IDYES)
+        return;
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
+    CCorvane_smsView* pView = pApp ? pApp->GetView() : nullptr;
+    if (pDoc == nullptr)
+        return;
+    ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    if (pView != nullptr)
+    {
+        pView->Invalidate();
+        pView->UpdateWindow();
+    }
+    const CString strProgress = LoadText(IDS_REBUILD_CONTACTS_PROGRESS);
+    int nCount = 0;
+    {
+        CSmsRecordsLock lock(pDoc);
+        nCount = (int)pDoc->m_listSms.GetCount();
+        int i = 1;
+        for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos != nullptr; ++i)
+        {
+            CSMS* pRecord = (CSMS*)pDoc->m_listSms.GetNext(pos);
+            CString strText = strProgress;
+            CString strPercent;
+            strPercent.Format(L"%d", (int)((double)i / nCount * 100));
+            strText.Replace(L"##", strPercent);
+            SetStatusText(GetStatusPaneIndex(), strText);
+            if (!pRecord->m_strSenderName.IsEmpty())
+                pRecord->m_strSenderName = ContactNamesOf(pDoc, pRecord->m_strSenderNumber);
+            else
+                pRecord->m_strRecipientName = ContactNamesOf(pDoc, pRecord->m_strRecipientNumber);
+        }
+    }
+    CString strText = strProgress;
+    strText.Replace(L"##", L"100");
+    SetStatusText(GetStatusPaneIndex(), strText);
+    if (pView != nullptr)
+        pView->RefreshList();
+    ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+    CString strDone = LoadText(IDS_REBUILD_CONTACTS_DONE);
+    CString strCount;
+    strCount.Format(L"%d", nCount);
+    strDone.Replace(L"##", strCount);
+    MessageBox(strDone, L"Success", MB_OK);
 }
 
 void CMainFrame::OnSettings()
@@ -220,31 +612,6 @@ void CMainFrame::OnSmsSettings()
 }
 
 // ---- tool dialogs ------------------------------------------------------------------------------
-
-void CMainFrame::RecalcLayout(BOOL bNotify)
-{
-    CFrameWnd::RecalcLayout(bNotify);
-    PlaceLogButton();
-}
-
-void CMainFrame::PlaceLogButton()
-{
-    if (m_wndStatus.GetSafeHwnd() == nullptr)
-        return;
-    CRect rcPane;
-    m_wndStatus.GetItemRect(kPaneLog, &rcPane);
-    rcPane.right = rcPane.left + kLogButtonWidth;
-    if (m_wndLogButton.GetSafeHwnd() == nullptr)
-    {
-        if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, rcPane, &m_wndStatus,
-                                   IDC_LOG_BUTTON))
-            return;
-        m_wndLogButton.SetFont(m_wndStatus.GetFont());
-        m_wndLogButton.SetFlat(true);
-    }
-    else
-        m_wndLogButton.MoveWindow(&rcPane);
-}
 
 void CMainFrame::OnExportSms()
 {

@@ -1,9 +1,17 @@
-// The main frame: the folder tree on the left, the view above the message list on the right, a
-// status bar at the bottom; the command profile of its menu and the list's stored layout.
+// The main frame: the menu bar, the "Standard Toolbar" and "Corvane Toolbar", the "Folders" bar
+// with the folder tree and the "SMS List" bar with the message list, the status bar with the
+// "LOG" button and the busy animation; the command profile, the theme, the stored layout and the
+// application-wide commands.
 #pragma once
 #include "platform/Platform.h"
+#include "app/BusyAnimateCtrl.h"
 #include "app/FrameFolderTree.h"
 #include "app/FrameSmsList.h"
+#include "app/MainControlBar.h"
+#include "app/MainMenuBar.h"
+#include "app/SystemTray.h"
+#include "toolkit/bars_tabs/ExtStatusControlBar.h"
+#include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/menus_dialogs/ExtButton.h"
 
 class CSMS;
@@ -12,13 +20,28 @@ class CMainFrame : public CFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
 public:
-    // Status bar panes: the main text, the status lines, the "LOG" pane.
+    // Status bar panes by index while no phone job runs: the main text, the status lines, the
+    // "LOG" pane; the busy pane sits at index 1 during a job and moves the others one on.
     enum
     {
         kPaneMain = 0,
         kPaneStatus = 1,
         kPaneLog = 2
     };
+    // Ids of the bars and panes.
+    enum : UINT
+    {
+        kIdMenuBar = 104,
+        kIdFoldersBar = 105,
+        kIdSmsListBar = 101,
+        kIdStandardToolBar = AFX_IDW_TOOLBAR,
+        kIdCorvaneToolBar = 136,
+        kIdBusyPane = 32775,
+        kIdLogPane = 32776
+    };
+    // The bar style of the menu bar, the tool bars and the resizable bars; the status bar's.
+    static constexpr DWORD kBarStyle = 0x5640283C;
+    static constexpr DWORD kStatusBarStyle = 0x50008200;
 
     CMainFrame();
     ~CMainFrame() override;
@@ -35,21 +58,57 @@ public:
     void SetStatusText(int nPane, const CString& strText);
     CString GetStatusText(int nPane) const;
     // The pane the status lines go to: 1, or 2 while the busy pane sits at 1.
-    int GetStatusPaneIndex() const { return kPaneStatus; }
+    int GetStatusPaneIndex() const;
     BOOL IsPhoneBusy() const { return m_bPhoneBusy; }
+    // Moves the window into the topmost or the not-topmost band at its rectangle and shows it.
+    void SetTopMost(BOOL bOn);
+    BOOL IsTopMost() const { return m_bTopMost; }
 
     BOOL DestroyWindow() override;
+    void ActivateFrame(int nCmdShow = -1) override;
+
+    CSystemTray* GetTrayIcon() { return &m_TrayIcon; }
+    BOOL IsHiddenToTray() const { return m_bHiddenToTray; }
+
+    // The bars, for the layout's and the tests' look.
+    CMainMenuBar m_wndMenuBar;
+    CExtToolControlBar m_wndToolBar;
+    CExtToolControlBar m_wndCorvaneBar;
+    CMainControlBar m_wndFoldersBar;
+    CMainControlBar m_wndSmsListBar;
+    CExtStatusControlBar m_wndStatus;
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    bool CreateStatusBar();
+    void SetCommandIcons();
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    // "Show/Hide Window" (tray menu): hides the frame to the tray when it is shown, else restores it.
+    void OnShowHideWindow();
+    // Hides the frame to the tray; without an icon in the tray nothing happens (answers FALSE).
+    BOOL HideToTray();
     // "Forward" reaches the frame only when no view took it: nothing happens.
     void OnSmsForward() {}
+    void OnClearHistory();
+    void OnRebuildContactNames();
+    void OnDeleteAllSms();
+    void OnTopMost();
+    void OnUpdateTopMost(CCmdUI* pCmdUI);
+    BOOL OnTheme(UINT nID);
+    void OnUpdateTheme(CCmdUI* pCmdUI);
+    // Toggles of the bars the toolkit handles (101, 104, 105, 136).
+    BOOL OnToolkitBarCheck(UINT nID);
+    void OnUpdateToolkitBarCheck(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
     CFrameFolderTree m_wndFolderTree;
     CFrameSmsList m_wndSmsList;
-    CStatusBar m_wndStatus;
+    BOOL m_bTopMost;
+    CBusyAnimateCtrl* m_pBusyAnimation; // the window deletes its object
+    WINDOWPLACEMENT m_wpStored;         // showCmd 0 until a stored placement is loaded
+    BOOL m_bHiddenToTray;
     BOOL m_bPhoneBusy;
 
 public:
@@ -68,14 +127,11 @@ public:
 public:
     enum
     {
-        kLogButtonWidth = 50 // pixels of the "LOG" button at the left of the log pane
+        kLogButtonWidth = 50 // pixels of the "LOG" pane and its button
     };
-    void RecalcLayout(BOOL bNotify = TRUE) override;
     CExtButton* GetLogButton() { return &m_wndLogButton; }
 
 protected:
-    // Creates the "LOG" button on first use and keeps it on the log pane.
-    void PlaceLogButton();
     void OnExportSms();
     void OnImportSms();
     void OnSearchSms();
@@ -83,4 +139,6 @@ protected:
     void OnSoundSettings();
 
     CExtButton m_wndLogButton; // 153
+
+    CSystemTray m_TrayIcon; // destroyed last: takes the icon out of the tray
 };

@@ -143,8 +143,10 @@ TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessa
     EXPECT_EQ(pDoc->GetDataFilePath(), dataFile);
     EXPECT_EQ(pDoc->m_listSms.GetCount(), 0);
     EXPECT_EQ(pFrame->GetListCount(), 0);
+    // The menu bar holds menu 128 (the frame keeps no menu of its own); the title of resource 128.
     wchar_t text[128] = {};
-    HMENU hMenu = ::GetMenu(pFrame->GetSafeHwnd());
+    EXPECT_EQ(::GetMenu(pFrame->GetSafeHwnd()), nullptr);
+    HMENU hMenu = pFrame->m_wndMenuBar.GetCurrentMenu();
     ASSERT_NE(hMenu, nullptr);
     ASSERT_GT(::GetMenuStringW(hMenu, ID_RECEIVE_SMS, text, 128, MF_BYCOMMAND), 0);
     EXPECT_STREQ(text, L"Terima");
@@ -154,28 +156,27 @@ TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessa
     EXPECT_NE(wcsstr(text, L"corvane_sms"), nullptr) << text;
     EXPECT_NE(::GetClassLongPtrW(pFrame->GetSafeHwnd(), GCLP_HICON), 0u);
     EXPECT_EQ(app->GetProfileString(L"Settings", L"Connection"), SimPhone::PortName());
-    // The frame's layout: the view on top, the message list below it, the status bar at the bottom.
-    auto placed = [&](int nID) {
+    // The frame's layout: the "Folders" bar on the left, the "SMS List" bar above the view, the
+    // status bar at the bottom.
+    auto placed = [&](CWnd* pWnd) {
         CRect rect;
-        HWND hChild = ::GetDlgItem(pFrame->GetSafeHwnd(), nID);
-        ::GetWindowRect(hChild, &rect);
+        pWnd->GetWindowRect(&rect);
         ::MapWindowPoints(nullptr, pFrame->GetSafeHwnd(), (LPPOINT)&rect, 2);
         return rect;
     };
     CRect client;
     ::GetClientRect(pFrame->GetSafeHwnd(), &client);
-    CRect rectView = placed(AFX_IDW_PANE_FIRST), rectList = placed(IDW_SMS_LIST), rectTree = placed(IDW_FOLDER_TREE),
-          rectStatus = placed(AFX_IDW_STATUS_BAR);
-    EXPECT_EQ(rectTree.TopLeft(), CPoint(0, 0));
-    EXPECT_EQ(rectTree.bottom, rectStatus.top);
-    EXPECT_EQ(rectView.TopLeft(), CPoint(rectTree.right, 0));
-    EXPECT_EQ(rectList.top, rectView.bottom);
-    EXPECT_EQ(rectList.left, rectTree.right);
-    EXPECT_EQ(rectList.right, client.right);
-    EXPECT_EQ(rectStatus.top, rectList.bottom);
+    CRect rectView = placed(pView), rectList = placed(&pFrame->m_wndSmsListBar),
+          rectTree = placed(&pFrame->m_wndFoldersBar), rectStatus = placed(&pFrame->m_wndStatus);
+    EXPECT_EQ(rectTree.left, 0);
+    EXPECT_LE(rectTree.bottom, rectStatus.top);
+    EXPECT_GE(rectList.left, rectTree.right);
+    EXPECT_LE(rectList.bottom, rectView.top);
+    EXPECT_GE(rectView.left, rectTree.right);
     EXPECT_EQ(rectStatus.bottom, client.bottom);
     EXPECT_GT(rectList.Height(), 0);
     EXPECT_GT(rectView.Width(), 0);
+    EXPECT_GT(rectView.Height(), 0);
 
     // The fetch, as the menu item sends it.
     ::PostMessageW(pFrame->GetSafeHwnd(), WM_COMMAND, ID_RECEIVE_SMS, 0);
@@ -183,7 +184,8 @@ TEST_F(ProgramTest, StartsFetchesThroughTheMenuSavesAtCloseAndShowsTheSavedMessa
     bool bLogPaneTouched = false;
     ASSERT_TRUE(PumpUntil(
         [&] {
-            bLogPaneTouched |= !pFrame->GetStatusText(CMainFrame::kPaneLog).IsEmpty();
+            bLogPaneTouched |=
+                !pFrame->GetStatusText(pFrame->m_wndStatus.CommandToIndex(CMainFrame::kIdLogPane)).IsEmpty();
             return pFrame->GetStatusText(CMainFrame::kPaneStatus) == L"ada 6 sms baru." && !pFrame->IsPhoneBusy();
         },
         20000))

@@ -89,6 +89,32 @@ HWND FindChildById(HWND parent, int id)
     return s.h;
 }
 
+// A visible descendant with the id and window text.
+HWND FindBar(HWND parent, int id, const wchar_t* text)
+{
+    struct S
+    {
+        int id;
+        const wchar_t* text;
+        HWND h;
+    } s = {id, text, nullptr};
+    ::EnumChildWindows(
+        parent,
+        [](HWND h, LPARAM lp) -> BOOL {
+            S* p = (S*)lp;
+            wchar_t buf[64] = {};
+            ::GetWindowTextW(h, buf, 64);
+            if (::GetDlgCtrlID(h) == p->id && wcscmp(buf, p->text) == 0 && ::IsWindowVisible(h))
+            {
+                p->h = h;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        (LPARAM)&s);
+    return s.h;
+}
+
 std::vector<unsigned char> ReadAll(const std::wstring& path)
 {
     std::vector<unsigned char> bytes;
@@ -165,7 +191,11 @@ int wmain(int argc, wchar_t** argv)
         wchar_t title[128] = {};
         ::GetWindowTextW(f.main, title, 128);
         std::printf("main window: %ls\n", title);
-        Check(::GetMenu(f.main) != nullptr || FindChildById(f.main, 0xE800 + 0x1F) != nullptr, "it has a menu");
+        Check(::GetMenu(f.main) == nullptr && FindChildById(f.main, 104) != nullptr, "it has the menu bar");
+        Check(FindBar(f.main, 0xE800, L"Standard Toolbar") != nullptr, "it has the \"Standard Toolbar\"");
+        Check(FindBar(f.main, 136, L"Corvane Toolbar") != nullptr, "it has the \"Corvane Toolbar\"");
+        Check(FindBar(f.main, 105, L"Folders") != nullptr, "it has the \"Folders\" bar");
+        Check(FindBar(f.main, 101, L"SMS List") != nullptr, "it has the \"SMS List\" bar");
         Check(FindChildById(f.main, 0xE801) != nullptr, "it has a status bar");
         Check(FindChildById(f.main, 105) != nullptr, "it has the folder tree");
         Check(FindChildById(f.main, 101) != nullptr, "it has the message list");
