@@ -224,6 +224,8 @@ protected:
     // The chevron's extent on the main axis when it is displayed, else 0.
     int GetChevronExtent(bool bVertical);
     void PaintSeparatorAt(CDC& dc, int nIndex, const CRect& rcClient, int nChevronEdge);
+    // The bar's painting, the button texts drawn in the given background mode (TRANSPARENT for tool bars).
+    void PaintBar(CDC* pDC, int nTextBkMode);
     // Help-mode pump step: false when the loop must end with -3.
     static bool PumpHelpMessage(CExtToolControlBar* pBar, int& nResult, bool& bDone);
 

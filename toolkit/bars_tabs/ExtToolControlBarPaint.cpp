@@ -15,7 +15,9 @@ bool CExtToolControlBar::IsHorizontalPaint() const
     return (m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM)) != 0 || (m_nBarFlags & kBarFlagPanelMode) != 0;
 }
 
-void CExtToolControlBar::DoPaint(CDC* pDC)
+void CExtToolControlBar::DoPaint(CDC* pDC) { PaintBar(pDC, TRANSPARENT); }
+
+void CExtToolControlBar::PaintBar(CDC* pDC, int nTextBkMode)
 {
     if (pDC == nullptr || GetSafeHwnd() == nullptr)
         return;
@@ -36,8 +38,8 @@ void CExtToolControlBar::DoPaint(CDC* pDC)
     const bool bPanel = (m_nBarFlags & kBarFlagPanelMode) != 0;
     CFont* pFont = GetToolBarFont(IsDockedVertically(this) && !bPanel);
     HGDIOBJ hOldFont = pFont != nullptr ? dc.SelectObject((HGDIOBJ)pFont->GetSafeHandle()) : nullptr;
-    dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(pPM->GetTranslatedColor(XCLR_TEXT_NORMAL, this));
+    dc.SetBkMode(nTextBkMode);
     const bool bHorz = IsHorizontalPaint();
     const int nChevronEdge =
         (m_pRightBtn != nullptr && m_pRightBtn->IsVisible() && !m_pRightBtn->GetRect().IsRectEmpty())
