@@ -10,8 +10,6 @@
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
-#include "toolkit/foundation/ExtCmdItem.h"
-#include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
@@ -35,11 +33,8 @@ namespace
 const UINT kEdgeIds[4] = {CExtControlBar::kDockBarTop, CExtControlBar::kDockBarBottom, CExtControlBar::kDockBarLeft,
                           CExtControlBar::kDockBarRight};
 const DWORD kGroupStart = CExtTabWnd::TAB_ITEM_INFO::kGroupStart;
-const DWORD kTemporary = CExtTabWnd::TAB_ITEM_INFO::kTemporary;
-const DWORD kHidden = CExtTabWnd::TAB_ITEM_INFO::kHidden;
 const UINT kIdleLayoutFlags = 0x0C;
 const WORD kMenuKindArea = 8;
-const UINT kMenuSourceMessage = 0x7B; // WM_CONTEXTMENU
 
 DWORD OrientationOfEdge(UINT nDockBarID)
 {
@@ -64,28 +59,6 @@ CFrameWnd* FrameOf(CWnd* pWnd)
     return pFrame;
 }
 } // namespace
-
-// ---- the drop target ---------------------------------------------------------------------------------------------
-
-DROPEFFECT CExtDynAutoHideArea::CDynDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
-                                                            CPoint point)
-{
-    return OnDragOver(pWnd, pDataObject, dwKeyState, point);
-}
-
-DROPEFFECT CExtDynAutoHideArea::CDynDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
-                                                           CPoint point)
-{
-    (void)pWnd;
-    (void)pDataObject;
-    (void)dwKeyState;
-    if (m_pOwner == nullptr || m_pOwner->GetSafeHwnd() == nullptr)
-        return DROPEFFECT_NONE;
-    const LONG nHit = m_pOwner->ItemHitTest(point);
-    if (nHit >= 0 && nHit != m_pOwner->SelectionGet())
-        m_pOwner->SelectionSet((int)nHit, true, true);
-    return DROPEFFECT_NONE;
-}
 
 // ---- creation and order ------------------------------------------------------------------------------------------
 
@@ -476,39 +449,29 @@ void CExtDynAutoHideArea::MarkGroupCurrent(int nIndex)
 
 bool CExtDynAutoHideArea::HandleCtrlPage(bool bNext)
 {
-    const int nCount = ItemGetCount();
-    const int nSel = SelectionGet();
-    if (nSel < 0 || nCount == 0)
+    // The walk stops at a bar that is not slid out.
+    const int i = dyntabs::FindCtrlPageTab(*this, bNext, [this](int nIndex) {
+        CExtControlBar* pBar = GetBarAt(nIndex);
+        return pBar != nullptr && !pBar->IsWindowVisible();
+    });
+    if (i < 0)
         return true;
-    for (int nStep = 1; nStep < nCount; ++nStep)
+    CExtControlBar* pBar = GetBarAt(i);
+    m_bKeyboardSelection = true;
+    SelectionSet(i, true, true);
+    m_bKeyboardSelection = false;
+    if (m_pSlider != nullptr && m_pSlider->GetBar() == pBar)
     {
-        const int i = bNext ? (nSel + nStep) % nCount : (nSel - nStep + nCount) % nCount;
-        const TAB_ITEM_INFO* pTii = ItemGet(i);
-        if ((pTii->m_dwItemStyle & (kHidden | kTemporary)) != 0)
-            continue;
-        CExtControlBar* pBar = GetBarAt(i);
-        if (pBar == nullptr || pBar->IsWindowVisible())
-            continue;
-        m_bKeyboardSelection = true;
-        SelectionSet(i, true, true);
-        m_bKeyboardSelection = false;
-        if (m_pSlider != nullptr && m_pSlider->GetBar() == pBar)
-        {
-            CWnd* pChild = m_pSlider->GetWindow(GW_CHILD);
-            if (pChild != nullptr && pChild->IsWindowVisible() && pChild->IsWindowEnabled())
-                pChild->SetFocus();
-        }
-        break;
+        CWnd* pChild = m_pSlider->GetWindow(GW_CHILD);
+        if (pChild != nullptr && pChild->IsWindowVisible() && pChild->IsWindowEnabled())
+            pChild->SetFocus();
     }
     return true;
 }
 
 BOOL CExtDynAutoHideArea::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_PRIOR || pMsg->wParam == VK_NEXT) &&
-        g_bEnableCtrlPageSwitching && GetSafeHwnd() != nullptr && SelectionGet() >= 0 &&
-        (::GetKeyState(VK_CONTROL) & 0x8000) != 0 && (::GetKeyState(VK_SHIFT) & 0x8000) == 0 &&
-        (::GetKeyState(VK_MENU) & 0x8000) == 0)
+    if (g_bEnableCtrlPageSwitching && GetSafeHwnd() != nullptr && SelectionGet() >= 0 && dyntabs::IsCtrlPageKey(*pMsg))
     {
         HandleCtrlPage(pMsg->wParam == VK_NEXT);
         return TRUE;
@@ -521,12 +484,9 @@ BOOL CExtDynAutoHideArea::PreTranslateMessage(MSG* pMsg)
 CExtCmdIcon* CExtDynAutoHideArea::OnTabWndQueryItemIcon(const TAB_ITEM_INFO* pTii) const
 {
     CExtControlBar* pBar = GetBarAt(ItemGetIndexOf(pTii));
-    if (pBar == nullptr || GetSafeHwnd() == nullptr)
+    if (pBar == nullptr)
         return nullptr;
-    LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(GetSafeHwnd());
-    if (pszProfile == nullptr)
-        return nullptr;
-    return g_CmdManagerHolder->GetCommandIcon(pszProfile, (UINT)pBar->GetDlgCtrlID());
+    return dyntabs::BarCommandIcon(*this, pBar);
 }
 
 LPCTSTR CExtDynAutoHideArea::OnTabWndQueryItemText(const TAB_ITEM_INFO* pTii) const
@@ -669,45 +629,17 @@ void CExtDynAutoHideArea::OnContextMenu(CWnd* pWnd, CPoint point)
     if (pFrame == nullptr || CExtControlBar::IsFrameInHelpMode(this) || m_bTracking ||
         (m_pSlider != nullptr && m_pSlider->IsAnimating()))
         return;
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    if (point.x == -1 && point.y == -1)
-        point = ptCursor;
-    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->CreatePopupMenu(pFrame->GetSafeHwnd()))
-    {
-        delete pPopup;
-        return;
-    }
-    CExtControlBar::POPUP_MENU_EVENT_DATA data(kMenuKindArea, pPopup, this, point, kMenuSourceMessage, 0);
-    if (!data.NotifyTarget(false))
-    {
-        LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pFrame->GetSafeHwnd());
+    const auto fill = [this](CExtPopupMenuWnd& popup, LPCTSTR pszProfile) {
         for (int i = 0; i < ItemGetCount(); ++i)
         {
             CExtControlBar* pBar = GetBarAt(i);
             if (pBar == nullptr)
                 continue;
-            if (ItemGet(i)->IsGroupStart() && pPopup->GetItemCount() > 0)
-                pPopup->InsertItem(CExtPopupMenuWnd::MENUITEMDATA::CMD_SEPARATOR);
-            if (pszProfile != nullptr)
-            {
-                // The bar's command carries its window text.
-                CExtCmdItem cmd((UINT)pBar->GetDlgCtrlID());
-                pBar->GetWindowText(cmd.m_sMenuText);
-                cmd.LoadTextsFromResource();
-                g_CmdManagerHolder->SetupCommand(pszProfile, cmd, true);
-            }
-            pPopup->InsertItem((int)pBar->GetDlgCtrlID());
+            if (ItemGet(i)->IsGroupStart() && popup.GetItemCount() > 0)
+                popup.InsertItem(CExtPopupMenuWnd::MENUITEMDATA::CMD_SEPARATOR);
+            dyntabs::SetupBarCommand(pszProfile, pBar);
+            popup.InsertItem((int)pBar->GetDlgCtrlID());
         }
-    }
-    data.NotifyTarget(true);
-    if (pPopup->GetItemCount() == 0)
-    {
-        delete pPopup;
-        return;
-    }
-    pFrame->SetFocus();
-    if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
-        delete pPopup;
+    };
+    dyntabs::TrackBarsMenu(pFrame, kMenuKindArea, this, point, fill);
 }

@@ -3,7 +3,7 @@
 // out in the frame's auto-hide slider.
 #pragma once
 #include "platform/Collections.h"
-#include "platform/OleSupport.h"
+#include "toolkit/bars_tabs/ExtDynTabSteps.h"
 #include "toolkit/bars_tabs/ExtTabWnd.h"
 
 class CExtControlBar;
@@ -15,15 +15,8 @@ class CExtDynAutoHideArea : public CExtTabWnd
     DECLARE_DYNCREATE(CExtDynAutoHideArea)
 public:
     // The area's OLE drop target: a drag over a tab selects it (sliding its bar out); nothing is dropped.
-    class CDynDropTarget : public COleDropTarget
-    {
-    public:
-        CDynDropTarget() : m_pOwner(nullptr) {}
-        DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
-        DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
-
-        CExtDynAutoHideArea* m_pOwner; // not owned
-    };
+    class CDynDropTarget : public dyntabs::CSelectingDropTarget<CExtDynAutoHideArea>
+    {};
 
     // Bits of m_bfState.
     enum : BYTE

@@ -6,8 +6,6 @@
 #include "toolkit/bars_tabs/ExtDockDynTabBar.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
-#include "toolkit/foundation/ExtCmdItem.h"
-#include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 IMPLEMENT_DYNCREATE(CExtDynTabWnd, CExtTabWnd)
@@ -27,30 +25,7 @@ const DWORD kTemporary = CExtTabWnd::TAB_ITEM_INFO::kTemporary;
 const DWORD kHidden = CExtTabWnd::TAB_ITEM_INFO::kHidden;
 // Kind of the tab group's context menu in the popup-menu announcement.
 const WORD kMenuKindTabGroup = 9;
-const UINT kMenuSourceMessage = 0x7B; // WM_CONTEXTMENU
 } // namespace
-
-// ---- the drop target ---------------------------------------------------------------------------------------------
-
-DROPEFFECT CExtDynTabWnd::CDynDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
-                                                      CPoint point)
-{
-    return OnDragOver(pWnd, pDataObject, dwKeyState, point);
-}
-
-DROPEFFECT CExtDynTabWnd::CDynDropTarget::OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,
-                                                     CPoint point)
-{
-    (void)pWnd;
-    (void)pDataObject;
-    (void)dwKeyState;
-    if (m_pOwner == nullptr || m_pOwner->GetSafeHwnd() == nullptr)
-        return DROPEFFECT_NONE;
-    const LONG nHit = m_pOwner->ItemHitTest(point);
-    if (nHit >= 0 && nHit != m_pOwner->SelectionGet())
-        m_pOwner->SelectionSet((int)nHit, true, true);
-    return DROPEFFECT_NONE;
-}
 
 // ---- construction ------------------------------------------------------------------------------------------------
 
@@ -153,32 +128,18 @@ bool CExtDynTabWnd::OnTabWndSelectionChange(int nOldItemIndex, int nNewItemIndex
 
 bool CExtDynTabWnd::HandleCtrlPage(bool bNext)
 {
-    const int nCount = ItemGetCount();
-    const int nSel = SelectionGet();
-    if (nSel < 0 || nCount == 0)
-        return true;
-    // One round at most: the walk stops back at the selection.
-    for (int nStep = 1; nStep < nCount; ++nStep)
-    {
-        const int i = bNext ? (nSel + nStep) % nCount : (nSel - nStep + nCount) % nCount;
-        const TAB_ITEM_INFO* pTii = ItemGet(i);
-        if ((pTii->m_dwItemStyle & (kHidden | kTemporary)) != 0)
-            continue;
-        CExtControlBar* pBar = reinterpret_cast<CExtControlBar*>(pTii->m_lParam);
-        if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()) || !pBar->IsWindowVisible())
-            continue;
+    const int i = dyntabs::FindCtrlPageTab(*this, bNext, [this](int nIndex) {
+        CExtControlBar* pBar = GetBarAt(nIndex, false);
+        return pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()) && pBar->IsWindowVisible();
+    });
+    if (i >= 0)
         SelectionSet(i, true, true);
-        break;
-    }
     return true;
 }
 
 BOOL CExtDynTabWnd::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_PRIOR || pMsg->wParam == VK_NEXT) &&
-        g_bEnableCtrlPageSwitching && GetSafeHwnd() != nullptr && SelectionGet() >= 0 &&
-        (::GetKeyState(VK_CONTROL) & 0x8000) != 0 && (::GetKeyState(VK_SHIFT) & 0x8000) == 0 &&
-        (::GetKeyState(VK_MENU) & 0x8000) == 0)
+    if (g_bEnableCtrlPageSwitching && GetSafeHwnd() != nullptr && SelectionGet() >= 0 && dyntabs::IsCtrlPageKey(*pMsg))
     {
         HandleCtrlPage(pMsg->wParam == VK_NEXT);
         return TRUE;
@@ -242,44 +203,16 @@ void CExtDynTabWnd::OnContextMenu(CWnd* pWnd, CPoint point)
     CFrameWnd* pFrame = pGroup != nullptr ? pGroup->GetDockingFrame() : nullptr;
     if (pFrame == nullptr || CExtControlBar::IsFrameInHelpMode(this))
         return;
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    if (point.x == -1 && point.y == -1)
-        point = ptCursor;
-    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->CreatePopupMenu(pFrame->GetSafeHwnd()))
-    {
-        delete pPopup;
-        return;
-    }
-    CExtControlBar::POPUP_MENU_EVENT_DATA data(kMenuKindTabGroup, pPopup, pGroup, point, kMenuSourceMessage, 0);
-    if (!data.NotifyTarget(false))
-    {
-        LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pFrame->GetSafeHwnd());
+    const auto fill = [this](CExtPopupMenuWnd& popup, LPCTSTR pszProfile) {
         for (int i = 0; i < ItemGetCount(); ++i)
         {
             CExtControlBar* pBar = GetBarAt(i, false);
             if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr)
-                if (pszProfile != nullptr)
-                {
-                    // The bar's command carries its window text.
-                    CExtCmdItem cmd((UINT)pBar->GetDlgCtrlID());
-                    pBar->GetWindowText(cmd.m_sMenuText);
-                    cmd.LoadTextsFromResource();
-                    g_CmdManagerHolder->SetupCommand(pszProfile, cmd, true);
-                }
-            pPopup->InsertItem((int)pBar->GetDlgCtrlID());
+                dyntabs::SetupBarCommand(pszProfile, pBar);
+            popup.InsertItem((int)pBar->GetDlgCtrlID());
         }
-    }
-    data.NotifyTarget(true);
-    if (pPopup->GetItemCount() == 0)
-    {
-        delete pPopup;
-        return;
-    }
-    pFrame->SetFocus();
-    if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
-        delete pPopup;
+    };
+    dyntabs::TrackBarsMenu(pFrame, kMenuKindTabGroup, pGroup, point, fill);
 }
 
 // ---- texts, icons and drawing ------------------------------------------------------------------------------------
@@ -287,12 +220,9 @@ void CExtDynTabWnd::OnContextMenu(CWnd* pWnd, CPoint point)
 CExtCmdIcon* CExtDynTabWnd::OnTabWndQueryItemIcon(const TAB_ITEM_INFO* pTii) const
 {
     CExtControlBar* pBar = reinterpret_cast<CExtControlBar*>(pTii->m_lParam);
-    if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()) || GetSafeHwnd() == nullptr)
+    if (pBar == nullptr || !::IsWindow(pBar->GetSafeHwnd()))
         return nullptr;
-    LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(GetSafeHwnd());
-    if (pszProfile == nullptr)
-        return nullptr;
-    return g_CmdManagerHolder->GetCommandIcon(pszProfile, (UINT)pBar->GetDlgCtrlID());
+    return dyntabs::BarCommandIcon(*this, pBar);
 }
 
 LPCTSTR CExtDynTabWnd::OnTabWndQueryItemText(const TAB_ITEM_INFO* pTii) const

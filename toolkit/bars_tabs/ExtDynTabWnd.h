@@ -1,7 +1,7 @@
 // CExtDynTabWnd: the tab strip of a tabbed bar group. Each tab stands for a grouped control bar (its lParam); tab
 // style bit 31 marks a temporary tab shown while a bar is dragged over the group, bit 0 a hidden tab.
 #pragma once
-#include "platform/OleSupport.h"
+#include "toolkit/bars_tabs/ExtDynTabSteps.h"
 #include "toolkit/bars_tabs/ExtTabWnd.h"
 
 class CExtControlBar;
@@ -12,15 +12,8 @@ class CExtDynTabWnd : public CExtTabWnd
     DECLARE_DYNCREATE(CExtDynTabWnd)
 public:
     // The strip's OLE drop target: a drag over a tab selects it; nothing is dropped.
-    class CDynDropTarget : public COleDropTarget
-    {
-    public:
-        CDynDropTarget() : m_pOwner(nullptr) {}
-        DROPEFFECT OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
-        DROPEFFECT OnDragOver(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override;
-
-        CExtDynTabWnd* m_pOwner; // not owned
-    };
+    class CDynDropTarget : public dyntabs::CSelectingDropTarget<CExtDynTabWnd>
+    {};
 
     // Process-wide switches: the drop target is registered at creation; Ctrl+PgUp/PgDn switch tabs.
     static bool g_bEnableDropTarget;
