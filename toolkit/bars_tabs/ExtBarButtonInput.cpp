@@ -1,10 +1,9 @@
 // CExtBarButton: the drop-down menu, hover, clicks, command delivery, tips, context help and command UI.
-#include "platform/FrameWnd.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
@@ -43,17 +42,11 @@ bool CExtBarButton::PutToPopupMenu(CExtPopupMenuWnd* pPopup)
             sText = pItem->m_sMenuText;
         if (sText.IsEmpty())
             sText = GetText();
-        CExtCmdIcon* pIcon = GetIconPtr();
-        HICON hIcon = (pIcon != nullptr && !pIcon->IsEmpty()) ? pIcon->GetIcon() : nullptr;
+        const HICON hIcon = barmenu::MenuIconOf(GetIconPtr());
         CExtPopupMenuWnd* pSub = new CExtPopupMenuWnd;
         pSub->CreatePopupMenu(hWndTarget);
         pSub->UpdateFromMenu(hWndTarget, m_hMenu, IsMenuPopup(), true);
-        if (!pPopup->InsertSubMenu(pSub, -1, sText, hIcon))
-        {
-            delete pSub;
-            return false;
-        }
-        return true;
+        return barmenu::InsertSubMenu(pPopup, pSub, sText, hIcon);
     }
     return pPopup->InsertItem((int)GetCmdID(true), -1, nullptr, nullptr, hWndTarget);
 }
@@ -80,12 +73,7 @@ UINT CExtBarButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool bNoAni
         return 0;
     CExtToolControlBar* pBar = m_pBar;
     const HWND hWndBar = pBar->GetSafeHwnd();
-    if (CExtControlBar::IsFloating(pBar))
-    {
-        CFrameWnd* pFrame = pBar->GetParentFrame();
-        if (pFrame != nullptr)
-            pFrame->BringWindowToTop();
-    }
+    barmenu::BringFloatingFrameToTop(pBar);
     CExtToolControlBar::CloseTrackingMenus();
     if (m_hMenu == nullptr)
         return (UINT)-1;
@@ -101,22 +89,16 @@ UINT CExtBarButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool bNoAni
         pPopup->AppendMdiWindowsList(pTarget);
     CRect rcExclude = m_rc;
     pBar->ClientToScreen(&rcExclude);
-    UINT nFlags = GetMenuAlignment() | CExtPopupMenuWnd::TRACK_COMBINE_DEFAULT | CExtPopupMenuWnd::TRACK_OWNER_DRAW;
-    if (bSelectFirst)
-        nFlags |= CExtPopupMenuWnd::TRACK_SELECT_ANY;
-    if (CExtToolControlBar::g_bKeyboardTracking)
-        nFlags |= CExtPopupMenuWnd::TRACK_ALL_ITEMS;
-    if (bNoAnimation)
-        nFlags |= CExtPopupMenuWnd::TRACK_NO_ANIMATION;
+    const UINT nFlags = barmenu::TrackFlags(GetMenuAlignment(), bSelectFirst, bNoAnimation);
     // The popup cancels any window that holds the capture; the bar lets it go first so that its
     // tracking state survives.
     if (CExtMouseCaptureSink::GetCaptureHWND() == hWndBar)
         CExtMouseCaptureSink::ReleaseCapture();
     pBar->SetTrackedButton(nIndex);
-    const CPoint ptTrack = rcExclude.CenterPoint();
     if (IsAdoptPickedCmd() && !CExtControlBar::IsFrameInHelpMode(pBar))
     {
         CExtToolControlBar::g_bMenuTracking = true;
+        const CPoint ptTrack = rcExclude.CenterPoint();
         UINT nPicked = 0;
         if (!pPopup->TrackPopupMenu(
                 nFlags | CExtPopupMenuWnd::TRACK_DO_MESSAGE_LOOP | CExtPopupMenuWnd::TRACK_NO_CMD_DELIVERY, ptTrack.x,
@@ -141,17 +123,7 @@ UINT CExtBarButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool bNoAni
         }
         return nPicked;
     }
-    if (!pPopup->TrackPopupMenu(nFlags, ptTrack.x, ptTrack.y, &rcExclude, pBar,
-                                CExtToolControlBar::PaintTrackedButtonCallback))
-    {
-        delete pPopup;
-        CExtToolControlBar::CloseTrackingMenus();
-        return (UINT)-1;
-    }
-    CExtToolControlBar::g_bMenuTracking = true;
-    if (::IsWindow(hWndBar))
-        pBar->SetTrackedButton(nIndex);
-    return 0;
+    return barmenu::TrackAgainstButton(pPopup, nFlags, rcExclude, pBar, hWndBar, nIndex);
 }
 
 void CExtBarButton::OnHover(CPoint point, bool bEntering)

@@ -1,8 +1,7 @@
 // CExtBarColorButton: colours and texts, the generated icon, the colour popup and the command.
 #include "toolkit/bars_tabs/ExtBarColorButton.h"
-#include "platform/FrameWnd.h"
+#include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -140,13 +139,8 @@ bool CExtBarColorButton::PutToPopupMenu(CExtPopupMenuWnd* pPopup)
         sText = pItem->m_sMenuText;
     if (sText.IsEmpty())
         sText = GetText();
-    CExtCmdIcon* pIcon = GetIconPtr();
-    HICON hIcon = (pIcon != nullptr && !pIcon->IsEmpty()) ? pIcon->GetIcon() : nullptr;
-    if (!pPopup->InsertSubMenu(pColor, -1, sText, hIcon))
-    {
-        delete pColor;
+    if (!barmenu::InsertSubMenu(pPopup, pColor, sText, barmenu::MenuIconOf(GetIconPtr())))
         return false;
-    }
     pPopup->GetItemAt(pPopup->GetItemCount() - 1).Enable(!IsDisabled());
     return true;
 }
@@ -163,37 +157,16 @@ UINT CExtBarColorButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool b
         return 0;
     CExtToolControlBar* pBar = m_pBar;
     const HWND hWndBar = pBar->GetSafeHwnd();
-    if (CExtControlBar::IsFloating(pBar))
-    {
-        if (CFrameWnd* pFrame = pBar->GetParentFrame())
-            pFrame->BringWindowToTop();
-    }
+    barmenu::BringFloatingFrameToTop(pBar);
     CExtToolControlBar::CloseTrackingMenus();
     CExtPopupColorMenuWnd* pPopup = CreateColorPopup();
     if (pPopup == nullptr)
         return (UINT)-1;
     CRect rcExclude = m_rc;
     pBar->ClientToScreen(&rcExclude);
-    UINT nFlags = GetMenuAlignment() | CExtPopupMenuWnd::TRACK_COMBINE_DEFAULT | CExtPopupMenuWnd::TRACK_OWNER_DRAW;
-    if (bSelectFirst)
-        nFlags |= CExtPopupMenuWnd::TRACK_SELECT_ANY;
-    if (CExtToolControlBar::g_bKeyboardTracking)
-        nFlags |= CExtPopupMenuWnd::TRACK_ALL_ITEMS;
-    if (bNoAnimation)
-        nFlags |= CExtPopupMenuWnd::TRACK_NO_ANIMATION;
+    const UINT nFlags = barmenu::TrackFlags(GetMenuAlignment(), bSelectFirst, bNoAnimation);
     pBar->SetTrackedButton(nIndex);
-    const CPoint ptTrack = rcExclude.CenterPoint();
-    if (!pPopup->TrackPopupMenu(nFlags, ptTrack.x, ptTrack.y, &rcExclude, pBar,
-                                CExtToolControlBar::PaintTrackedButtonCallback))
-    {
-        delete pPopup;
-        CExtToolControlBar::CloseTrackingMenus();
-        return (UINT)-1;
-    }
-    CExtToolControlBar::g_bMenuTracking = true;
-    if (::IsWindow(hWndBar))
-        pBar->SetTrackedButton(nIndex);
-    return 0;
+    return barmenu::TrackAgainstButton(pPopup, nFlags, rcExclude, pBar, hWndBar, nIndex);
 }
 
 void CExtBarColorButton::OnDeliverCmd()

@@ -1,9 +1,8 @@
 // CExtBarUndoRedoButton: the step list, its measuring and drawing callbacks, the list popup and its chevron entry.
 #include "toolkit/bars_tabs/ExtBarUndoRedoButton.h"
 #include "platform/Dc.h"
-#include "platform/FrameWnd.h"
+#include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
-#include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -233,13 +232,8 @@ bool CExtBarUndoRedoButton::PutToPopupMenu(CExtPopupMenuWnd* pPopup)
         if (sText.IsEmpty())
             sText = pItem->m_sToolbarText;
     }
-    CExtCmdIcon* pIcon = GetIconPtr();
-    HICON hIcon = (pIcon != nullptr && !pIcon->IsEmpty()) ? pIcon->GetIcon() : nullptr;
-    if (!pPopup->InsertSubMenu(pList, -1, sText, hIcon))
-    {
-        delete pList;
+    if (!barmenu::InsertSubMenu(pPopup, pList, sText, barmenu::MenuIconOf(GetIconPtr())))
         return false;
-    }
     pPopup->GetItemAt(pPopup->GetItemCount() - 1).Enable(!IsDisabled());
     return true;
 }
@@ -257,33 +251,12 @@ UINT CExtBarUndoRedoButton::TrackButtonMenu(CPoint point, bool bSelectFirst, boo
     CExtToolControlBar* pBar = m_pBar;
     const HWND hWndBar = pBar->GetSafeHwnd();
     CExtToolControlBar::CloseTrackingMenus();
-    if (CExtControlBar::IsFloating(pBar))
-    {
-        if (CFrameWnd* pFrame = pBar->GetParentFrame())
-            pFrame->BringWindowToTop();
-    }
+    barmenu::BringFloatingFrameToTop(pBar);
     CExtPopupUndoRedoMenuWnd* pPopup = CreateListPopup(false);
     if (pPopup == nullptr)
         return (UINT)-1;
     CRect rcExclude = m_rc;
     pBar->ClientToScreen(&rcExclude);
-    UINT nFlags = GetMenuAlignment() | 0x820;
-    if (bSelectFirst)
-        nFlags |= 0x40;
-    if (CExtToolControlBar::g_bKeyboardTracking)
-        nFlags |= 0x100;
-    if (bNoAnimation)
-        nFlags |= 0x8000;
-    const CPoint ptTrack = rcExclude.CenterPoint();
-    if (!pPopup->TrackPopupMenu(nFlags, ptTrack.x, ptTrack.y, &rcExclude, pBar,
-                                CExtToolControlBar::PaintTrackedButtonCallback))
-    {
-        delete pPopup;
-        CExtToolControlBar::CloseTrackingMenus();
-        return (UINT)-1;
-    }
-    CExtToolControlBar::g_bMenuTracking = true;
-    if (::IsWindow(hWndBar))
-        pBar->SetTrackedButton(nIndex);
-    return 0;
+    const UINT nFlags = barmenu::TrackFlags(GetMenuAlignment(), bSelectFirst, bNoAnimation);
+    return barmenu::TrackAgainstButton(pPopup, nFlags, rcExclude, pBar, hWndBar, nIndex);
 }
