@@ -4,6 +4,7 @@
 #include "platform/DockBar.h"
 #include "platform/DockContext.h"
 #include "platform/FrameWnd.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
@@ -16,16 +17,6 @@ namespace
 {
 // Side ids in the order of the kinds: top, bottom, left, right.
 const UINT kKindSides[4] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT};
-
-bool IsRegisteredBar(const CExtControlBar* pBar)
-{
-    bool bFound = false;
-    ::EnterCriticalSection(&CExtControlBar::g_csAllControlBars);
-    for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize() && !bFound; ++i)
-        bFound = CExtControlBar::g_arrAllControlBars[i] == pBar;
-    ::LeaveCriticalSection(&CExtControlBar::g_csAllControlBars);
-    return bFound;
-}
 
 // A docked bar leaving its row gives its length along the row to the nearest visible neighbour.
 void GiveExtentToNeighbour(CExtControlBar* pBar)
@@ -51,7 +42,7 @@ bool CExtControlBar::DockOrFloat(InternalDraggingState_t& state, bool bFinal)
         return false;
     const int nKind = state.m_nTargetKind;
     CExtControlBar* pTarget = state.m_pBarTarget;
-    if (pTarget != nullptr && !IsRegisteredBar(pTarget))
+    if (pTarget != nullptr && !barcontainer::IsRegisteredBar(pTarget))
         pTarget = nullptr;
     CFrameWnd* pSite = m_pDockSite;
     if (pSite == nullptr)
@@ -190,25 +181,11 @@ bool CExtControlBar::DockBesideBar(CExtControlBar* pBarInsert, int nSide, int nP
     if (!pDyn->Create(nullptr, pSite, bStacked ? AFX_IDW_DOCKBAR_TOP : AFX_IDW_DOCKBAR_LEFT, dwStyle) ||
         pDyn->m_pWndDynDocker == nullptr)
     {
-        // The layout stays as it was; a window that was made and failed has deleted its object.
-        if (IsRegisteredBar(pDyn))
-        {
-            if (pDyn->GetSafeHwnd() != nullptr && ::IsWindow(pDyn->GetSafeHwnd()))
-                pDyn->DestroyWindow();
-            else
-            {
-                if (pDyn->GetSafeHwnd() != nullptr)
-                    pDyn->Detach();
-                delete pDyn;
-            }
-        }
+        // The layout stays as it was.
+        barcontainer::DisposeUnmade(pDyn);
         return false;
     }
-    pDyn->m_pDockSite = pSite;
-    pDyn->EnableDocking(CBRS_ALIGN_ANY);
-    pDyn->m_sizeHorzDocked = m_sizeHorzDocked;
-    pDyn->m_sizeVertDocked = m_sizeVertDocked;
-    pDyn->m_sizeFloating = m_sizeFloating;
+    barcontainer::TakeOverSizes(pDyn, this, pSite);
     CExtDockDynBar* pInner = pDyn->m_pWndDynDocker;
 
     pDyn->m_bfTracking |= kTrackLayoutSuspended;

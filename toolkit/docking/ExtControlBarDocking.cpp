@@ -1,6 +1,7 @@
 // CExtControlBar: docking at a frame side, at a side of a given circle, and as a tab with another
 // bar.
 #include "platform/FrameWnd.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
@@ -11,17 +12,6 @@ namespace
 {
 // Window style bits a tab group adds: caption, four borders and tool tips.
 const DWORD kTabGroupStyle = 0x400F10;
-
-// Whether the bar object still exists (bars leave the registry when deleted).
-bool IsRegisteredBar(const CExtControlBar* pBar)
-{
-    bool bFound = false;
-    ::EnterCriticalSection(&CExtControlBar::g_csAllControlBars);
-    for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize() && !bFound; ++i)
-        bFound = CExtControlBar::g_arrAllControlBars[i] == pBar;
-    ::LeaveCriticalSection(&CExtControlBar::g_csAllControlBars);
-    return bFound;
-}
 } // namespace
 
 bool CExtControlBar::DockAtSide(UINT nDockBarID, bool bNewCircle, CFrameWnd* pFrame, bool bRecalc)
@@ -97,25 +87,11 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
     pGroup->m_pDockSite = pSite;
     if (!pGroup->Create(nullptr, pSite, data.m_nDockBarID, dwStyle) || pGroup->m_pWndDynDocker == nullptr)
     {
-        // Both bars stay where they were. A window that was made and failed has already
-        // deleted its object; a refused window leaves only a dead handle to let go of.
-        if (!IsRegisteredBar(pGroup))
-            return false;
-        if (pGroup->GetSafeHwnd() != nullptr && ::IsWindow(pGroup->GetSafeHwnd()))
-            pGroup->DestroyWindow();
-        else
-        {
-            if (pGroup->GetSafeHwnd() != nullptr)
-                pGroup->Detach();
-            delete pGroup;
-        }
+        // Both bars stay where they were.
+        barcontainer::DisposeUnmade(pGroup);
         return false;
     }
-    pGroup->m_pDockSite = pSite;
-    pGroup->EnableDocking(CBRS_ALIGN_ANY);
-    pGroup->m_sizeHorzDocked = m_sizeHorzDocked;
-    pGroup->m_sizeVertDocked = m_sizeVertDocked;
-    pGroup->m_sizeFloating = m_sizeFloating;
+    barcontainer::TakeOverSizes(pGroup, this, pSite);
     pGroup->SetBarStyle((pGroup->GetBarStyle() & ~CBRS_ALIGN_ANY) | (m_dwStyle & CBRS_ALIGN_ANY) | CBRS_BORDER_ANY);
 
     // The group takes the bar's entry and place.
