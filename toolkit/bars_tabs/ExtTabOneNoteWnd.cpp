@@ -19,8 +19,6 @@ const DWORD kSubclassStyle = CExtTabWnd::kStyleBoldSelection | CExtTabWnd::kStyl
                              CExtTabWnd::kStyleEnabledTabList; // 0x101340
 const int kSlant = 4;                                          // the slanted start of every tab but the first
 
-bool IsLowColor(CDC& dc) { return CExtPaintManager::GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8; }
-
 } // namespace
 
 CExtTabOneNoteWnd::TAB_ITEM_INFO_ONENOTE::TAB_ITEM_INFO_ONENOTE(CExtTabWnd* pWndTab, LPCTSTR lpszText,
@@ -133,7 +131,7 @@ void CExtTabOneNoteWnd::OnTabWndEraseClientArea(CDC& dc, const CRect& rcClient, 
     (void)bGroupedMode;
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
     auto T = [&](int n) { return pPM->GetTranslatedColor(n, this); };
-    const bool bLowColor = IsLowColor(dc);
+    const bool bLowColor = tabshape::IsLowColor(dc);
     const bool bHorz = dwOrientation <= kOrientBottom;
     if (bLowColor)
         dc.FillSolidRect(&rcClient, T(COLOR_3DFACE));
@@ -171,13 +169,12 @@ void CExtTabOneNoteWnd::OnTabWndDrawItem(CDC& dc, const CRect& rcItemsArea, bool
     COLORREF clrFill = 0, clrBorder = 0, clrLight = 0, clrDark = 0, clrText = 0;
     GetItemColors(nItemIndex, bSelected, bHover, clrFill, clrBorder, clrLight, clrDark, clrText);
     const bool bFirst = nItemIndex == 0;
-    const tabshape::Frame f{rcItem, bTopLeft, bHorz};
     POINT pts[6];
-    const int nPts = tabshape::Outline(f, bFirst ? kFirstTabExtra : kSlant, pts);
+    int nPts = 0;
     CRgn rgn;
-    if (!rgn.CreatePolygonRgn(pts, nPts, WINDING))
+    if (!tabshape::OutlineRegion({rcItem, bTopLeft, bHorz}, bFirst ? kFirstTabExtra : kSlant, pts, nPts, rgn))
         return;
-    const bool bLowColor = IsLowColor(dc);
+    const bool bLowColor = tabshape::IsLowColor(dc);
     if (bLowColor)
     {
         const COLORREF clr = g_PaintManagerHolder->GetTranslatedColor(bSelected ? COLOR_WINDOW : COLOR_3DFACE, this);

@@ -50,6 +50,14 @@ int Outline(const Frame& f, int nSlant, POINT* pts)
     return 6;
 }
 
+bool OutlineRegion(const Frame& f, int nSlant, POINT* pts, int& nPts, CRgn& rgn)
+{
+    nPts = Outline(f, nSlant, pts);
+    return rgn.CreatePolygonRgn(pts, nPts, WINDING) != FALSE;
+}
+
+bool IsLowColor(CDC& dc) { return CExtPaintManager::GetSurfaceBitsPerPixel(dc.GetSafeHdc()) <= 8; }
+
 void FillRegion(CDC& dc, CRgn& rgn, const CRect& rcBounds, bool bHorz, bool bGradient, COLORREF clr1, COLORREF clr2)
 {
     if (!bGradient)

@@ -40,6 +40,12 @@ struct Frame
 // beside the strip. Fills pts (6 points) and answers the count.
 int Outline(const Frame& f, int nSlant, POINT* pts);
 
+// The outline (as Outline) and its region; false when the region cannot be made.
+bool OutlineRegion(const Frame& f, int nSlant, POINT* pts, int& nPts, CRgn& rgn);
+
+// Whether the surface has 8 bits per pixel or fewer: solid colours instead of gradients.
+bool IsLowColor(CDC& dc);
+
 // Fills the region with a gradient across the strip (above 8 bits per pixel) or a solid colour.
 void FillRegion(CDC& dc, CRgn& rgn, const CRect& rcBounds, bool bHorz, bool bGradient, COLORREF clr1, COLORREF clr2);
 

@@ -83,14 +83,12 @@ void CExtTabWhidbeyWnd::OnTabWndDrawItem(CDC& dc, const CRect& rcItemsArea, bool
     COLORREF clrBorder = 0, clrGradient1 = 0, clrGradient2 = 0, clrText = 0;
     GetItemColors(bSelected, bHover, clrBorder, clrGradient1, clrGradient2, clrText);
     const bool bFirst = nItemIndex == 0;
-    const tabshape::Frame f{rcItem, bTopLeft, bHorz};
     POINT pts[6];
-    const int nPts = tabshape::Outline(f, bFirst ? kFirstTabExtra : kSlant, pts);
+    int nPts = 0;
     CRgn rgn;
-    if (!rgn.CreatePolygonRgn(pts, nPts, WINDING))
+    if (!tabshape::OutlineRegion({rcItem, bTopLeft, bHorz}, bFirst ? kFirstTabExtra : kSlant, pts, nPts, rgn))
         return;
-    const bool bGradient = CExtPaintManager::GetSurfaceBitsPerPixel(dc.GetSafeHdc()) > 8;
-    tabshape::FillRegion(dc, rgn, rcItem, bHorz, bGradient, clrGradient1, clrGradient2);
+    tabshape::FillRegion(dc, rgn, rcItem, bHorz, !tabshape::IsLowColor(dc), clrGradient1, clrGradient2);
     // Edge lines along the outline; the side towards the area beside the strip stays open.
     CPen pen;
     pen.CreatePen(PS_SOLID, 1, clrBorder);
