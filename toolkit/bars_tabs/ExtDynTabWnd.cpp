@@ -207,8 +207,9 @@ void CExtDynTabWnd::OnContextMenu(CWnd* pWnd, CPoint point)
         for (int i = 0; i < ItemGetCount(); ++i)
         {
             CExtControlBar* pBar = GetBarAt(i, false);
-            if (pBar != nullptr && pBar->GetSafeHwnd() != nullptr)
-                dyntabs::SetupBarCommand(pszProfile, pBar);
+            if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
+                continue; // a tab without a live bar has no command to offer
+            dyntabs::SetupBarCommand(pszProfile, pBar);
             popup.InsertItem((int)pBar->GetDlgCtrlID());
         }
     };

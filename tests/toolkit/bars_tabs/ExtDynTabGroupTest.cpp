@@ -177,6 +177,21 @@ TEST_F(DynTabGroup, TheContextMenuListsTheBarsIds)
     PumpMessages();
 }
 
+TEST_F(DynTabGroup, TheContextMenuPassesOverATabWithoutABar)
+{
+    CExtDynTabControlBar* pGroup = MakeGroup();
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.ItemInsert(L"Loose"); // a tab a caller inserted with no bar behind it
+    m_pFrame->m_nLastPostKind = -1;
+    CPoint pt = TabCentre(pGroup->m_wndTabs, 0);
+    pGroup->m_wndTabs.SendMessage(WM_CONTEXTMENU, (WPARAM)pGroup->m_wndTabs.GetSafeHwnd(), MAKELPARAM(pt.x, pt.y));
+    PumpMessages();
+    EXPECT_EQ(m_pFrame->m_nLastPostKind, 9);
+    EXPECT_EQ(m_pFrame->m_nLastPostItemCount, 2);
+    CExtPopupMenuWnd::CancelMenuTracking();
+    PumpMessages();
+}
+
 TEST_F(DynTabGroup, CaptionMinimumSizeAndFocusFollowTheSelectedBar)
 {
     CExtDynTabControlBar* pGroup = MakeGroup();
