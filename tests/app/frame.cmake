@@ -4,6 +4,8 @@ corvane_phone_test(app_frame_tests COM 37
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainFrameTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SchedulerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainFramePaintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainFrameDragTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 300)
