@@ -1,4 +1,5 @@
-// CContactListCtrl: filtering, column sizing, display texts and the double click.
+// CContactListCtrl: filtering, column sizing from the kept text measures, display texts, the font
+// change and the double click.
 #include "app/ContactListCtrl.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneHost.h"
