@@ -1,4 +1,5 @@
-// CContactListCtrl: filtering, column sizing, display texts and the double click.
+// CContactListCtrl: filtering, column sizing from the kept text measures, display texts, the font
+// change and the double click.
 #include "app/ContactListCtrl.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneHost.h"
@@ -11,6 +12,7 @@ IMPLEMENT_DYNAMIC(CContactListCtrl, CListCtrl)
 BEGIN_MESSAGE_MAP(CContactListCtrl, CListCtrl)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
 ON_WM_LBUTTONDBLCLK()
+ON_MESSAGE(WM_SETFONT, OnSetFont)
 END_MESSAGE_MAP()
 
 namespace
@@ -29,16 +31,13 @@ bool EqualsUpper(const wchar_t* pText, const wchar_t* pUpper, int n)
 }
 const int kTextMargin = 10;
 
-// Measures texts in one DC with the list's font selected.
+// Measures texts in one DC with the list's font selected, taken at the first measure.
 class CTextMeasure
 {
 public:
-    explicit CTextMeasure(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()), m_hDC(::GetDC(m_hWnd)), m_hOld(nullptr)
-    {
-        HFONT hFont = (HFONT)::SendMessageW(m_hWnd, WM_GETFONT, 0, 0);
-        if (m_hDC && hFont)
-            m_hOld = ::SelectObject(m_hDC, hFont);
-    }
+    explicit CTextMeasure(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd()), m_hDC(nullptr), m_hOld(nullptr) {}
+    CTextMeasure(const CTextMeasure&) = delete;
+    CTextMeasure& operator=(const CTextMeasure&) = delete;
     ~CTextMeasure()
     {
         if (m_hDC == nullptr)
@@ -47,18 +46,37 @@ public:
             ::SelectObject(m_hDC, m_hOld);
         ::ReleaseDC(m_hWnd, m_hDC);
     }
-    int Width(const CString& strText) const
+    // The text's extent plus the margin; -1 when it cannot be measured.
+    int Extent(const CString& strText)
     {
+        if (m_hDC == nullptr && !Open())
+            return -1;
         SIZE sz = {0, 0};
-        if (m_hDC == nullptr || !::GetTextExtentPoint32W(m_hDC, strText, strText.GetLength(), &sz))
-        {
-            TRACE(L"Failed to set Notification: %i\n\r", (int)::GetLastError());
-            return kTextMargin;
-        }
+        if (!::GetTextExtentPoint32W(m_hDC, strText, strText.GetLength(), &sz))
+            return -1;
         return sz.cx + kTextMargin;
+    }
+    // As Extent, with the margin alone for a text that cannot be measured.
+    int Width(const CString& strText)
+    {
+        const int nWidth = Extent(strText);
+        if (nWidth >= 0)
+            return nWidth;
+        TRACE(L"Failed to set Notification: %i\n\r", (int)::GetLastError());
+        return kTextMargin;
     }
 
 private:
+    bool Open()
+    {
+        m_hDC = ::GetDC(m_hWnd);
+        if (m_hDC == nullptr)
+            return false;
+        if (HFONT hFont = (HFONT)::SendMessageW(m_hWnd, WM_GETFONT, 0, 0))
+            m_hOld = ::SelectObject(m_hDC, hFont);
+        return true;
+    }
+
     HWND m_hWnd;
     HDC m_hDC;
     HGDIOBJ m_hOld;
@@ -110,11 +128,15 @@ int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CStri
 
     m_arrRows.RemoveAll();
     int nWidest = 0;
-    CTextMeasure measure(this);
     if (CCorvane_smsDoc* pDoc = GetDoc())
     {
-        m_arrRows.SetSize(0, pDoc->m_arrContacts.GetSize());
-        for (INT_PTR i = 0; i < pDoc->m_arrContacts.GetSize(); ++i)
+        const INT_PTR nContacts = pDoc->m_arrContacts.GetSize();
+        if (m_arrListed.GetSize() != nContacts)
+            m_arrListed.SetSize(nContacts);
+        m_arrRows.SetSize(0, nContacts);
+        // Released before the list changes: a DC in use is brought up to date with every change.
+        CTextMeasure measure(this);
+        for (INT_PTR i = 0; i < nContacts; ++i)
         {
             // The tests read the display text in upper case, without copying it.
             const CContactItem& item = pDoc->m_arrContacts[i];
@@ -125,8 +147,20 @@ int CContactListCtrl::Fill(CComboBox* pFilter, CComboBox* pCategory, const CStri
             if (nNeedle > 0 &&
                 (item.m_strText.GetLength() < nNeedle || !EqualsUpper(item.m_strText, strNeedle, nNeedle)))
                 continue;
-            m_arrRows.Add(item);
-            nWidest = std::max(nWidest, measure.Width(item.m_strText));
+            // The kept copy follows the document; its strings keep their storage when unchanged.
+            CListedContact& listed = m_arrListed[i];
+            if (listed.m_item.m_strText != item.m_strText)
+            {
+                listed.m_item.m_strText = item.m_strText;
+                listed.m_nWidth = -1;
+            }
+            if (listed.m_item.m_strCategory != item.m_strCategory)
+                listed.m_item.m_strCategory = item.m_strCategory;
+            listed.m_item.m_bFlag = item.m_bFlag;
+            if (listed.m_nWidth < 0)
+                listed.m_nWidth = measure.Extent(item.m_strText);
+            m_arrRows.Add((int)i);
+            nWidest = std::max(nWidest, listed.m_nWidth >= 0 ? listed.m_nWidth : kTextMargin);
         }
     }
     // The rows are new: a selection of the old ones would mark other contacts.
@@ -164,7 +198,7 @@ void CContactListCtrl::OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult)
     LVITEMW& item = pInfo->item;
     if ((item.mask & LVIF_TEXT) && item.pszText != nullptr && item.cchTextMax > 0 && item.iItem >= 0 &&
         item.iItem < m_arrRows.GetSize())
-        lstrcpynW(item.pszText, m_arrRows[item.iItem].m_strText, item.cchTextMax);
+        lstrcpynW(item.pszText, GetRow(item.iItem).m_strText, item.cchTextMax);
     *pResult = 0;
 }
 
@@ -172,4 +206,12 @@ void CContactListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     ::SendMessageW(::GetParent(m_hWnd), WM_APP_ADD_RECIPIENT, 0, 0);
     CListCtrl::OnLButtonDblClk(nFlags, point);
+}
+
+LRESULT CContactListCtrl::OnSetFont(WPARAM, LPARAM)
+{
+    // The kept measures belong to the old font.
+    for (CListedContact& listed : m_arrListed)
+        listed.m_nWidth = -1;
+    return Default();
 }

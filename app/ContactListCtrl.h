@@ -36,16 +36,28 @@ public:
     static bool PassesKindFilter(const CString& strText, int nFilter);
 
     int GetRowCount() const { return (int)m_arrRows.GetSize(); }
-    const CContactItem& GetRow(int nIndex) const { return m_arrRows[nIndex]; }
+    // The contact shown in a row, as it was when the rows were filled.
+    const CContactItem& GetRow(int nIndex) const { return m_arrListed[m_arrRows[nIndex]].m_item; }
 
 protected:
+    // A document contact as the list last kept it, with its text's measure in the list's font.
+    struct CListedContact
+    {
+        CContactItem m_item;
+        int m_nWidth = -1; // GetTextWidth of m_item.m_strText; -1 until measured in the current font
+    };
+
     CCorvane_smsDoc* GetDoc() const;
 
     afx_msg void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg LRESULT OnSetFont(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 
-    CArray<CContactItem, const CContactItem&> m_arrRows;
-    CComboBox* m_pFilterCombo; // not owned
-    CCorvane_smsDoc* m_pDoc;   // not owned
+    // By document index; a fill refreshes the entries of the contacts it keeps, so a text is
+    // measured again only when it or the font has changed.
+    CArray<CListedContact, const CListedContact&> m_arrListed;
+    CArray<int, int> m_arrRows; // the rows' indexes into m_arrListed
+    CComboBox* m_pFilterCombo;  // not owned
+    CCorvane_smsDoc* m_pDoc;    // not owned
 };

@@ -1,9 +1,11 @@
 // The compose window's contact list in a real list view: a fill's rows, column, scroll bar and
-// repaint, a refill that keeps the row count, the selection of rows that a refill replaces, and
-// a hidden list that stays hidden.
+// repaint, a refill that keeps the row count, the selection of rows that a refill replaces, a
+// hidden list that stays hidden, and the measures and rows a refill takes from changed contacts
+// and a changed font.
 #include "app/ContactListCtrl.h"
 #include "phone/Corvane_smsDoc.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -168,4 +170,62 @@ TEST_F(ContactListTest, AHiddenListStaysHidden)
     EXPECT_EQ(list.GetItemCount(), 3);
     EXPECT_FALSE(list.GetStyle() & WS_VISIBLE);
     Pump();
+}
+
+TEST_F(ContactListTest, ARefillMeasuresAChangedTextAndEveryTextAfterAFontChange)
+{
+    int nExpected = 0;
+    for (int i = 0; i < 40; i += 2)
+        nExpected = std::max(nExpected, list.GetTextWidth(doc.m_arrContacts[i].m_strText));
+    ASSERT_EQ(list.Fill(nullptr, nullptr, L"Bu"), nExpected);
+
+    // The document's contact gets a longer text: the refill shows it and sizes the column to it.
+    const CString strLonger = L"Bu kontak 000 with a much longer name than the others<08120000>,MOB";
+    doc.m_arrContacts[0].m_strText = strLonger;
+    const int nLonger = list.Fill(nullptr, nullptr, L"Bu");
+    EXPECT_EQ(nLonger, list.GetTextWidth(strLonger));
+    EXPECT_GT(nLonger, nExpected);
+    EXPECT_EQ(list.GetColumnWidth(0), nLonger + 10);
+    EXPECT_EQ(list.GetRow(0).m_strText, strLonger);
+    EXPECT_EQ(KeptTexts(), ShownTexts());
+
+    // A larger font: the unchanged texts are measured again in it.
+    CFont fontLarge;
+    ASSERT_TRUE(fontLarge.CreateFont(-30, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Tahoma"));
+    list.SetFont(&fontLarge);
+    const int nLarge = list.Fill(nullptr, nullptr, L"Bu");
+    EXPECT_EQ(nLarge, list.GetTextWidth(strLonger));
+    EXPECT_GT(nLarge, nLonger);
+    EXPECT_EQ(list.GetColumnWidth(0), nLarge + 10);
+    list.SetFont(CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+}
+
+TEST_F(ContactListTest, RowsKeepTheContactsAsFilledUntilTheNextFill)
+{
+    list.Fill(nullptr, nullptr, L"C");
+    ASSERT_EQ(list.GetRowCount(), 3);
+    const std::vector<CString> filled = KeptTexts();
+
+    // The document is read again with fewer contacts: the rows still show what was filled.
+    doc.m_arrContacts.RemoveAll();
+    AddContact(L"Cx", 7);
+    AddContact(L"D", 8);
+    doc.m_arrContacts[0].m_strCategory = L"Kantor";
+    EXPECT_EQ(KeptTexts(), filled);
+    EXPECT_EQ(ShownTexts(), filled);
+
+    // The refill takes the document's new contacts, with their categories.
+    list.Fill(nullptr, nullptr, L"C");
+    ASSERT_EQ(list.GetRowCount(), 1);
+    EXPECT_EQ(list.GetRow(0).m_strText, L"Cx kontak 007<08120007>,MOB");
+    EXPECT_EQ(list.GetRow(0).m_strCategory, L"Kantor");
+    EXPECT_EQ(ShownTexts(), KeptTexts());
+    // Only the category changes: the row follows it too.
+    doc.m_arrContacts[0].m_strCategory = L"Keluarga";
+    list.Fill(nullptr, nullptr, L"C");
+    EXPECT_EQ(list.GetRow(0).m_strCategory, L"Keluarga");
+    EXPECT_EQ(list.Fill(nullptr, nullptr, CString()), std::max(list.GetTextWidth(doc.m_arrContacts[0].m_strText),
+                                                               list.GetTextWidth(doc.m_arrContacts[1].m_strText)));
+    EXPECT_EQ(list.GetItemCount(), 2);
 }
