@@ -18,6 +18,7 @@ set_target_properties(program_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_
 corvane_phone_test(program_compose_tests COM 33
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/HoverButtonTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HoverButtonTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeWindowTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeSendTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeTestSupport.cpp
