@@ -1,2 +1,2 @@
 corvane_bench(docking_frame_bench SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingFrameBench.cpp
-              ${CMAKE_SOURCE_DIR}/tests/toolkit/docking/DockingHost.cpp LIBS corvane_toolkit corvane_platform)
+              ${CMAKE_SOURCE_DIR}/tests/toolkit/docking/DockingHost.cpp ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp LIBS corvane_toolkit corvane_platform)

@@ -1,14 +1,9 @@
 // The view's compose commands in the running program: which command opens the compose window in
 // which mode with which source and flags, the commands that do nothing on the wrong folder or
 // without a row, and an edited draft saved from the window through the row's own record.
-#include "phone/PhoneLinkTestSupport.h"
+#include "ProgramTestSupport.h"
 
-#include "app/Corvane_sms.h"
-#include "app/Corvane_smsView.h"
 #include "app/DlgComposeSms.h"
-#include "app/FolderTreeCtrl.h"
-#include "app/MainFrm.h"
-#include "app/SmsListCtrl.h"
 #include "phone/AppSettings.h"
 #include "phone/StoreHelpers.h"
 #include "res/app_ids.h"
@@ -17,12 +12,10 @@
 #include <vector>
 
 using namespace phonetest;
+using programtest::NewSms;
 
 namespace
 {
-const wchar_t kAppName[] = L"CorvaneComposeViewTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneComposeViewTest";
-
 // What a compose window looked like when it ran.
 struct Seen
 {
@@ -62,55 +55,17 @@ void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
         ::PostMessageW(hWnd, WM_COMMAND, IDCANCEL, 0);
 }
 
-CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, const wchar_t* text,
-             const wchar_t* time = L"10:00:00")
+struct ComposeViewTest : programtest::ProgramFixture
 {
-    CSMS* p = new CSMS;
-    p->m_strFolder = folder;
-    if (wcscmp(folder, SMS_FOLDER_INBOX) == 0)
-    {
-        p->m_strSenderName = name;
-        p->m_strSenderNumber = number;
-    }
-    else
-    {
-        p->m_strRecipientName = name;
-        p->m_strRecipientNumber = number;
-    }
-    p->m_strText = text;
-    p->m_strDay = L"07", p->m_strMonth = L"12", p->m_strYear = L"26";
-    CString t(time);
-    p->m_strHour = t.Mid(0, 2);
-    p->m_strMinute = t.Mid(3, 2);
-    p->m_strSecond = t.Mid(6, 2);
-    p->m_bRead = 1;
-    return p;
-}
-
-struct ComposeViewTest : ::testing::Test
-{
+    ComposeViewTest() : ProgramFixture(L"CorvaneComposeViewTest") {}
     void SetUp() override
     {
-        REQUIRE_SIM();
+        ProgramFixture::SetUp();
+        if (IsSkipped())
+            return;
         g_seen.clear();
         g_act = nullptr;
-        app = new CCorvane_smsApp;
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        DeleteFileW(dataFile);
-        ASSERT_TRUE(app->InitInstance()) << boxes.All();
-        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-        ASSERT_NE(frame, nullptr);
-        view = app->GetView();
-        list = frame->GetSmsListCtrl();
-        tree = frame->GetFolderTree();
-        doc = app->GetDoc();
+        ASSERT_NO_FATAL_FAILURE(Start());
         m_nTimer = ::SetTimer(nullptr, 0, 30, &OnTimer);
     }
     void TearDown() override
@@ -118,20 +73,7 @@ struct ComposeViewTest : ::testing::Test
         if (m_nTimer)
             ::KillTimer(nullptr, m_nTimer);
         g_act = nullptr;
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        DeleteFileW(dataFile);
-    }
-    void File(std::vector<CSMS*> records, const wchar_t* folder)
-    {
-        for (CSMS* p : records)
-            doc->m_listSms.AddTail(p);
-        for (HTREEITEM h = tree->GetRootItem(); h; h = tree->GetNextSiblingItem(h))
-            if (tree->GetItemText(h) == folder)
-                tree->SelectItem(h);
-        view->RefreshList();
+        ProgramFixture::TearDown();
     }
     void SelectRows(std::vector<int> rows)
     {
@@ -142,14 +84,6 @@ struct ComposeViewTest : ::testing::Test
     void Command(UINT nID) { view->SendMessage(WM_COMMAND, nID); }
     void Message(UINT nMessage) { view->SendMessage(nMessage); }
 
-    CCorvane_smsApp* app = nullptr;
-    CMainFrame* frame = nullptr;
-    CCorvane_smsView* view = nullptr;
-    CSmsListCtrl* list = nullptr;
-    CFolderTreeCtrl* tree = nullptr;
-    CCorvane_smsDoc* doc = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
     UINT_PTR m_nTimer = 0;
 };
 } // namespace
@@ -193,8 +127,8 @@ TEST_F(ComposeViewTest, NewReplyAndForwardOpenTheWindowWithTheirModesAndFlags)
 
 TEST_F(ComposeViewTest, RowCommandsOnTheWrongFolderOrRowCountDoNothing)
 {
-    File({NewSms(SMS_FOLDER_SENT, L"Budi", L"0811", L"terkirim", L"10:00:00"),
-          NewSms(SMS_FOLDER_SENT, L"Citra", L"0812", L"juga", L"10:00:01")},
+    File({NewSms(SMS_FOLDER_SENT, L"Budi", L"0811", L"terkirim", L"07/12/26", L"10:00:00"),
+          NewSms(SMS_FOLDER_SENT, L"Citra", L"0812", L"juga", L"07/12/26", L"10:00:01")},
          SMS_FOLDER_SENT);
     ASSERT_EQ(list->GetItemCount(), 2);
     SelectRows({0});

@@ -2,60 +2,21 @@
 // through the callback, the chosen command posted), the URL opened through the shell (a
 // registered protocol writes what it was given), the cursor, the hover and click sounds with their
 // own flags, and the transparent mode's copy of the parent's pixels.
-#include "app/HoverButton.h"
 #include "res/app_ids.h"
 #include "support/DibCanvas.h"
+#include "HoverButtonTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <memory>
 #include <mmsystem.h>
 #include <vector>
 
+using namespace hovertest;
+
 namespace
 {
 const UINT WM_TEST_MENU_CALLBACK = WM_APP + 0x41;
 const COLORREF kParentColour = RGB(200, 30, 40);
-
-void Pump(DWORD ms = 30)
-{
-    const DWORD start = GetTickCount();
-    do
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
-            {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (GetTickCount() - start < ms);
-}
-
-void MoveMouseTo(HWND hWnd, CPoint ptClient)
-{
-    ::ClientToScreen(hWnd, &ptClient);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = (LONG)(ptClient.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1));
-    in.mi.dy = (LONG)(ptClient.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1));
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof in);
-    Pump();
-}
-
-void ClickAt(HWND hWnd, CPoint ptClient)
-{
-    MoveMouseTo(hWnd, ptClient);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
-    Pump();
-}
 
 void PostKey(HWND hWnd, UINT vk)
 {
@@ -71,14 +32,9 @@ void CALLBACK EndMenuTimer(HWND, UINT, UINT_PTR nId, DWORD)
 }
 
 // A top-level parent painted in one colour that records commands and prepares the button's menu.
-class MenuParent : public CWnd
+class MenuParent : public ButtonParent
 {
 public:
-    BOOL CreateParent()
-    {
-        return CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), L"parent",
-                        WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr);
-    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_ERASEBKGND)
@@ -110,7 +66,6 @@ public:
         return CWnd::WindowProc(message, wParam, lParam);
     }
     COLORREF m_crBack = kParentColour;
-    HWND m_hButton = nullptr;
     std::vector<UINT> m_keys;
     std::vector<UINT> m_menuCommands;
     int m_nClicks = 0;
@@ -138,28 +93,8 @@ protected:
     }
 };
 
-struct HoverButtonExtrasTest : ::testing::Test
-{
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.CreateParent());
-        ::SetForegroundWindow(parent.m_hWnd);
-        ::SetActiveWindow(parent.m_hWnd);
-        parent.UpdateWindow();
-        MoveMouseTo(parent.m_hWnd, CPoint(390, 290));
-    }
-    void TearDown() override
-    {
-        if (parent.m_hWnd)
-            parent.DestroyWindow();
-    }
-    void CreateButton(CHoverButton& button, DWORD dwStyle = BS_PUSHBUTTON, UINT nId = 1070)
-    {
-        ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE | dwStyle, CRect(10, 10, 60, 50), &parent, nId));
-        parent.m_hButton = button.m_hWnd;
-    }
-    MenuParent parent;
-};
+struct HoverButtonExtrasTest : ButtonOnParentTest<MenuParent>
+{};
 
 // The mask bits of a cursor, to tell two cursors apart by their shape.
 std::vector<BYTE> CursorMask(HCURSOR hCursor)

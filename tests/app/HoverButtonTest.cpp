@@ -2,66 +2,22 @@
 // grey and darker icon copies, the URL limit, double clicks, check-box mode, pressed styles) and
 // the dialer's contact list (fill by the start of the text, the click that hands a number over).
 #include "app/DialerContactList.h"
-#include "app/HoverButton.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
 #include "support/DibCanvas.h"
+#include "HoverButtonTestSupport.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
+using namespace hovertest;
+
 namespace
 {
-void Pump(DWORD ms = 30)
-{
-    const DWORD start = GetTickCount();
-    do
-    {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
-            {
-                TranslateMessage(&msg);
-                DispatchMessageW(&msg);
-            }
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
-    } while (GetTickCount() - start < ms);
-}
-
-void MoveMouseTo(HWND hWnd, CPoint ptClient)
-{
-    ::ClientToScreen(hWnd, &ptClient);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = (LONG)(ptClient.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1));
-    in.mi.dy = (LONG)(ptClient.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1));
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof in);
-    Pump();
-}
-
-void ClickAt(HWND hWnd, CPoint ptClient)
-{
-    MoveMouseTo(hWnd, ptClient);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
-    Pump();
-}
-
 // A top-level parent that records what its children tell it.
-class RecordingParent : public CWnd
+class RecordingParent : public ButtonParent
 {
 public:
-    BOOL CreateParent()
-    {
-        return CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), L"parent",
-                        WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr);
-    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
@@ -85,30 +41,13 @@ public:
     std::vector<CString> m_numbers;
 };
 
-struct HoverButtonTest : ::testing::Test
+struct HoverButtonTest : ButtonOnParentTest<RecordingParent>
 {
-    void SetUp() override
-    {
-        ASSERT_TRUE(parent.CreateParent());
-        ::SetForegroundWindow(parent.m_hWnd);
-        ::SetActiveWindow(parent.m_hWnd);
-        MoveMouseTo(parent.m_hWnd, CPoint(390, 290));
-    }
-    void TearDown() override
-    {
-        if (parent.m_hWnd)
-            parent.DestroyWindow();
-    }
-    void CreateButton(CHoverButton& button, DWORD dwStyle = BS_PUSHBUTTON, UINT nId = 1070)
-    {
-        ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE | dwStyle, CRect(10, 10, 60, 50), &parent, nId));
-    }
     // The button painted into a DIB in its current hover state.
     void Paint(CHoverButton& button, DibCanvas& canvas)
     {
         button.DrawButton(canvas.dc, CRect(0, 0, 50, 40), false, false, false);
     }
-    RecordingParent parent;
 };
 
 // A 16 x 16 icon whose pixels are given, fully opaque.

@@ -2,6 +2,7 @@
 // start, the layout and list state kept to the next start, the busy pane during a phone job, the
 // frame's own commands and the menu bar's keyboard access.
 #include "phone/PhoneLinkTestSupport.h"
+#include "ProgramTestSupport.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
@@ -22,37 +23,12 @@
 #include <vector>
 
 using namespace phonetest;
+using programtest::NewSms;
 
 namespace
 {
 const wchar_t kAppName[] = L"CorvaneMainFrameTest";
 const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneMainFrameTest";
-
-CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, const wchar_t* text)
-{
-    CSMS* p = new CSMS;
-    p->m_strFolder = folder;
-    if (wcscmp(folder, SMS_FOLDER_INBOX) == 0)
-    {
-        p->m_strSenderName = name;
-        p->m_strSenderNumber = number;
-    }
-    else
-    {
-        p->m_strRecipientName = name;
-        p->m_strRecipientNumber = number;
-    }
-    p->m_strText = text;
-    p->m_strDay = L"07";
-    p->m_strMonth = L"12";
-    p->m_strYear = L"26";
-    p->m_strHour = L"10";
-    p->m_strMinute = L"00";
-    p->m_strSecond = L"00";
-    p->m_bRead = 1;
-    p->RebuildKey();
-    return p;
-}
 
 // The z-order band the frame was last moved into (HWND_TOPMOST or HWND_NOTOPMOST), seen in its
 // WM_WINDOWPOSCHANGING: Wine here keeps WS_EX_TOPMOST clear.

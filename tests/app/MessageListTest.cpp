@@ -1,14 +1,9 @@
 // The message list, the folder tree and the view's folder display in the running program: the
 // texts the list answers, sorting by real header clicks, searching, deleting (the row's own
 // record, also across the exit save), reading, copying numbers and the keyboard.
-#include "phone/PhoneLinkTestSupport.h"
-#include "app/Corvane_sms.h"
-#include "app/Corvane_smsView.h"
-#include "app/MainFrm.h"
-#include "app/SmsListCtrl.h"
+#include "ProgramTestSupport.h"
 #include "app/SplashScreenEx.h"
 #include "phone/PhoneUse.h"
-#include "phone/SmsRecord.h"
 #include "res/app_ids.h"
 
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
@@ -20,35 +15,11 @@ using namespace phonetest;
 
 namespace
 {
-const wchar_t kAppName[] = L"CorvaneMessageListTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneMessageListTest";
-
+// The list's records come unread unless a test says otherwise, as fetched messages do.
 CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, const wchar_t* text,
              const wchar_t* date = L"07/12/26", const wchar_t* time = L"10:00:00", int read = 0)
 {
-    CSMS* p = new CSMS;
-    p->m_strFolder = folder;
-    // A received message carries the sender, a written one the recipient.
-    if (wcscmp(folder, SMS_FOLDER_INBOX) == 0)
-    {
-        p->m_strSenderName = name;
-        p->m_strSenderNumber = number;
-    }
-    else
-    {
-        p->m_strRecipientName = name;
-        p->m_strRecipientNumber = number;
-    }
-    p->m_strText = text;
-    CString d(date), t(time);
-    p->m_strDay = d.Mid(0, 2);
-    p->m_strMonth = d.Mid(3, 2);
-    p->m_strYear = d.Mid(6, 2);
-    p->m_strHour = t.Mid(0, 2);
-    p->m_strMinute = t.Mid(3, 2);
-    p->m_strSecond = t.Mid(6, 2);
-    p->m_bRead = read;
-    return p;
+    return programtest::NewSms(folder, name, number, text, date, time, read);
 }
 
 void PumpAll()
@@ -84,55 +55,13 @@ void Key(WORD vk)
     PumpAll();
 }
 
-struct MessageListTest : ::testing::Test
+struct MessageListTest : programtest::ProgramFixture
 {
-    void SetUp() override
-    {
-        REQUIRE_SIM();
-        app = new CCorvane_smsApp;
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        DeleteFileW(dataFile);
-    }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        DeleteFileW(dataFile);
-    }
+    MessageListTest() : ProgramFixture(L"CorvaneMessageListTest") {}
     void Start()
     {
-        ASSERT_TRUE(app->InitInstance()) << boxes.All();
-        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-        view = app->GetView();
-        ASSERT_NE(frame, nullptr);
-        ASSERT_NE(view, nullptr);
-        list = frame->GetSmsListCtrl();
-        tree = frame->GetFolderTree();
-        doc = app->GetDoc();
+        ASSERT_NO_FATAL_FAILURE(ProgramFixture::Start());
         ::SetForegroundWindow(frame->GetSafeHwnd());
-    }
-    // Files the records (in this order) and shows the folder.
-    void File(std::vector<CSMS*> records, const wchar_t* folder = SMS_FOLDER_INBOX)
-    {
-        for (CSMS* p : records)
-            doc->m_listSms.AddTail(p);
-        SelectFolder(folder);
-        view->RefreshList();
-    }
-    void SelectFolder(const wchar_t* folder)
-    {
-        for (HTREEITEM h = tree->GetRootItem(); h; h = tree->GetNextSiblingItem(h))
-            if (tree->GetItemText(h) == folder)
-                tree->SelectItem(h);
     }
     // File New again, as the next start: the document loads what the exit saved.
     void Restart()
@@ -185,15 +114,6 @@ struct MessageListTest : ::testing::Test
         EXPECT_TRUE(hdi.fmt & HDF_BITMAP_ON_RIGHT);
         return hdi.iImage;
     }
-
-    CCorvane_smsApp* app = nullptr;
-    CMainFrame* frame = nullptr;
-    CCorvane_smsView* view = nullptr;
-    CSmsListCtrl* list = nullptr;
-    CFolderTreeCtrl* tree = nullptr;
-    CCorvane_smsDoc* doc = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
 };
 } // namespace
 

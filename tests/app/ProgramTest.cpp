@@ -2,11 +2,7 @@
 // with its data file beside the program), a fetch from the simulated phone through the menu
 // command, the list, the shutdown through the main window's close, and a second File New that
 // shows what the first run saved.
-#include "phone/PhoneLinkTestSupport.h"
-#include "app/Corvane_sms.h"
-#include "app/Corvane_smsView.h"
-#include "app/MainFrm.h"
-#include "phone/SmsRecord.h"
+#include "ProgramTestSupport.h"
 #include "res/app_ids.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 
@@ -19,10 +15,6 @@ using namespace phonetest;
 
 namespace
 {
-// The test's own profile: HKCU\Software\Corvane\<this name>.
-const wchar_t kAppName[] = L"CorvaneProgramTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneProgramTest";
-
 // The texts of the demo scenario as the Inbox shows them, by sender.
 std::map<CString, CString> DemoInbox()
 {
@@ -65,30 +57,9 @@ std::map<CString, CString> FiledInbox(CCorvane_smsDoc* pDoc)
     return rows;
 }
 
-struct ProgramTest : ::testing::Test
+struct ProgramTest : programtest::ProgramFixture
 {
-    void SetUp() override
-    {
-        REQUIRE_SIM();
-        app = new CCorvane_smsApp;
-        // Profile under a name of the test's own, so that the program's settings stay untouched.
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        DeleteFileW(dataFile);
-    }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-    }
+    ProgramTest() : ProgramFixture(L"CorvaneProgramTest") {}
 
     CMainFrame* Frame() { return dynamic_cast<CMainFrame*>(app->m_pMainWnd); }
     // Closes the main window as its close box does; the time it took, in ms.
@@ -116,10 +87,6 @@ struct ProgramTest : ::testing::Test
                 s += L"[" + b.text + L"] ";
         return s;
     }
-
-    CCorvane_smsApp* app = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
 };
 } // namespace
 

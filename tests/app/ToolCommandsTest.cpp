@@ -1,11 +1,7 @@
 // The tool commands in the running program: each opens its dialog (found by its title, closed
 // from a timer), the search through the frame, the SMS log from the "LOG" button after a send,
 // the list refreshed after an import, and saving a row's number to Outlook.
-#include "phone/PhoneLinkTestSupport.h"
-#include "app/Corvane_sms.h"
-#include "app/Corvane_smsView.h"
-#include "app/MainFrm.h"
-#include "app/SmsListCtrl.h"
+#include "ProgramTestSupport.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/FakeOutlook.h"
 #include "phone/SmsRecord.h"
@@ -18,40 +14,10 @@
 #include <vector>
 
 using namespace phonetest;
+using programtest::NewSms;
 
 namespace
 {
-const wchar_t kAppName[] = L"CorvaneToolCommandsTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneToolCommandsTest";
-
-CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, const wchar_t* text,
-             const wchar_t* time = L"10:00:00")
-{
-    CSMS* p = new CSMS;
-    p->m_strFolder = folder;
-    if (wcscmp(folder, SMS_FOLDER_INBOX) == 0)
-    {
-        p->m_strSenderName = name;
-        p->m_strSenderNumber = number;
-    }
-    else
-    {
-        p->m_strRecipientName = name;
-        p->m_strRecipientNumber = number;
-    }
-    p->m_strText = text;
-    p->m_strDay = L"07";
-    p->m_strMonth = L"12";
-    p->m_strYear = L"26";
-    CString t(time);
-    p->m_strHour = t.Mid(0, 2);
-    p->m_strMinute = t.Mid(3, 2);
-    p->m_strSecond = t.Mid(6, 2);
-    p->m_bRead = 1;
-    p->RebuildKey();
-    return p;
-}
-
 // While a modal loop runs: the first top-level window of this thread other than the frame that
 // passes the test gets the action, once.
 struct ModalProbe
@@ -100,48 +66,18 @@ bool IsDialog(HWND h)
 
 void Cancel(HWND h) { ::PostMessageW(h, WM_COMMAND, IDCANCEL, 0); }
 
-struct ToolCommandsTest : ::testing::Test
+struct ToolCommandsTest : programtest::ProgramFixture
 {
+    ToolCommandsTest() : ProgramFixture(L"CorvaneToolCommandsTest") {}
     void SetUp() override
     {
-        REQUIRE_SIM();
+        ProgramFixture::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(SimPhone::Load("basic"));
-        app = new CCorvane_smsApp;
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        ::DeleteFileW(dataFile);
         ::DeleteFileW(GetAppFolder() + CORVANE_LOG_FILE_NAME);
-        ASSERT_TRUE(app->InitInstance()) << boxes.All();
-        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-        ASSERT_NE(frame, nullptr);
-        view = app->GetView();
-        doc = app->GetDoc();
-        list = frame->GetSmsListCtrl();
+        ASSERT_NO_FATAL_FAILURE(Start());
         ::SetForegroundWindow(frame->GetSafeHwnd());
-    }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        ::DeleteFileW(dataFile);
-    }
-    void File(std::vector<CSMS*> records, const wchar_t* folder)
-    {
-        for (CSMS* p : records)
-            doc->m_listSms.AddTail(p);
-        CFolderTreeCtrl* tree = frame->GetFolderTree();
-        for (HTREEITEM h = tree->GetRootItem(); h; h = tree->GetNextSiblingItem(h))
-            if (tree->GetItemText(h) == folder)
-                tree->SelectItem(h);
-        view->RefreshList();
     }
     std::vector<CString> Texts()
     {
@@ -170,14 +106,6 @@ struct ToolCommandsTest : ::testing::Test
         });
         EXPECT_EQ(title, L"Pencarian");
     }
-
-    CCorvane_smsApp* app = nullptr;
-    CMainFrame* frame = nullptr;
-    CCorvane_smsView* view = nullptr;
-    CCorvane_smsDoc* doc = nullptr;
-    CSmsListCtrl* list = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
 };
 } // namespace
 
@@ -221,7 +149,7 @@ TEST_F(ToolCommandsTest, EachToolCommandOpensItsDialog)
 TEST_F(ToolCommandsTest, SearchShowsTheCurrentFolderFilteredByTheChosenField)
 {
     File({NewSms(SMS_FOLDER_INBOX, L"Budi", L"+62811", L"Rapat besok"),
-          NewSms(SMS_FOLDER_INBOX, L"Ani", L"62822", L"budi datang", L"11:00:00")},
+          NewSms(SMS_FOLDER_INBOX, L"Ani", L"62822", L"budi datang", L"07/12/26", L"11:00:00")},
          SMS_FOLDER_INBOX);
     // "Cari" with the field untouched searches the text.
     Search(-1, L"BUDI");
@@ -232,7 +160,7 @@ TEST_F(ToolCommandsTest, SearchShowsTheCurrentFolderFilteredByTheChosenField)
     EXPECT_EQ(Texts(), (std::vector<CString>{L"budi datang"}));
 
     File({NewSms(SMS_FOLDER_SENT, L"Cici", L"0833", L"ok rapat"),
-          NewSms(SMS_FOLDER_SENT, L"Dodi", L"0844", L"cici ikut", L"12:00:00")},
+          NewSms(SMS_FOLDER_SENT, L"Dodi", L"0844", L"cici ikut", L"07/12/26", L"12:00:00")},
          SMS_FOLDER_SENT);
     Search(0, L"cici");
     EXPECT_EQ(Texts(), (std::vector<CString>{L"ok rapat"}));

@@ -8,6 +8,7 @@ corvane_phone_test(program_tests COM 25
     ${CMAKE_CURRENT_LIST_DIR}/AboutBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/EventSoundsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PictureLabelTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 240)
@@ -18,6 +19,7 @@ set_target_properties(program_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_
 corvane_phone_test(program_compose_tests COM 33
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/HoverButtonTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HoverButtonTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeWindowTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeSendTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ComposeTestSupport.cpp
@@ -31,6 +33,7 @@ set_target_properties(program_compose_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY 
 corvane_phone_test(program_compose_view_tests COM 53
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ComposeViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 240)

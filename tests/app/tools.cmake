@@ -31,6 +31,7 @@ add_custom_command(TARGET app_dialer_tests POST_BUILD
 corvane_phone_test(app_tool_commands_tests COM 35
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ToolCommandsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/FakeOutlook.cpp
   LIBS corvane_app corvane_toolkit corvane_phone

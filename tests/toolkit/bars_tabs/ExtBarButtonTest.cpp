@@ -29,7 +29,7 @@ protected:
         CExtToolControlBar::g_bShowShortcutKeysInScreenTips = false;
         if (::IsWindow(m_hFrame))
             m_pFrame->DestroyWindow();
-        PumpToolBarMessages();
+        PumpMessages();
     }
     CExtToolControlBar& Bar() { return m_pFrame->m_wndToolBar; }
     CExtBarButton* Button(UINT nCmdID) { return Bar().GetButton(m_pFrame->IndexOf(nCmdID)); }

@@ -22,7 +22,7 @@ protected:
     {
         if (::IsWindow(m_hFrame))
             m_pFrame->DestroyWindow();
-        PumpToolBarMessages();
+        PumpMessages();
     }
     CChevronToolBar& Bar() { return m_pFrame->m_wndToolBar; }
     // The extents the bar's buttons measure to: 23 for each command, 6 for each separator.

@@ -26,10 +26,10 @@ protected:
     void TearDown() override
     {
         CExtToolControlBar::CloseTrackingMenus();
-        PumpToolBarMessages();
+        PumpMessages();
         if (::IsWindow(m_hFrame))
             m_pFrame->DestroyWindow();
-        PumpToolBarMessages();
+        PumpMessages();
     }
     CChevronToolBar& Bar() { return m_pFrame->m_wndToolBar; }
     int Index(UINT nCmdID) const { return m_pFrame->IndexOf(nCmdID); }
@@ -40,7 +40,7 @@ protected:
         m_pFrame->SetForegroundWindow();
         m_pFrame->RecalcLayout();
         m_pFrame->UpdateWindow();
-        PumpToolBarMessages();
+        PumpMessages();
     }
     void Click(int nIndex, CPoint pt = CPoint(-1, -1))
     {
@@ -48,7 +48,7 @@ protected:
             pt = Center(nIndex);
         SendBarMouse(Bar(), WM_LBUTTONDOWN, pt, MK_LBUTTON);
         SendBarMouse(Bar(), WM_LBUTTONUP, pt);
-        PumpToolBarMessages();
+        PumpMessages();
     }
     HMENU LoadTestMenu(UINT nID) { return ::LoadMenuW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(nID)); }
     static CExtPopupMenuWnd* OpenPopup() { return g_TrackingSite.GetInstance(); }
@@ -103,11 +103,11 @@ TEST_F(ToolBarScreen, ADoubleClickOnAButtonIsTwoClicksAndElsewhereFloatsTheBar)
     SendBarMouse(Bar(), WM_LBUTTONUP, pt);
     SendBarMouse(Bar(), WM_LBUTTONDBLCLK, pt, MK_LBUTTON);
     SendBarMouse(Bar(), WM_LBUTTONUP, pt);
-    PumpToolBarMessages();
+    PumpMessages();
     EXPECT_EQ(m_pFrame->m_arrCommands, std::vector<UINT>(2, (UINT)(ID_TBT_FIRST + 4)));
     // Off the buttons the base toggles docking: the bar floats in the toolkit's frame.
     SendBarMouse(Bar(), WM_LBUTTONDBLCLK, CPoint(0, 0), MK_LBUTTON);
-    PumpToolBarMessages();
+    PumpMessages();
     ASSERT_TRUE(CExtControlBar::IsFloating(&Bar()));
     EXPECT_TRUE(Bar().GetParentFrame()->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
 }
@@ -132,7 +132,7 @@ TEST_F(ToolBarScreen, SplitDropDownsOpenFromTheArrowAndSendFromTheMainPart)
     ASSERT_NE(OpenPopup(), nullptr);
     EXPECT_EQ(OpenPopup()->GetItemCount(), 2);
     CExtToolControlBar::CloseTrackingMenus();
-    PumpToolBarMessages();
+    PumpMessages();
     EXPECT_EQ(Bar().GetMenuTrackingButton(), -1);
     EXPECT_FALSE(CExtToolControlBar::g_bMenuTracking);
     EXPECT_EQ(pButton->GetStyle() & TBBS_PRESSED, 0u);
@@ -157,25 +157,25 @@ TEST_F(ToolBarScreen, MovingOntoAnotherMenuButtonSwitchesMenusAndCloseResetsEver
     // The script polls the tracked index (a plain int the GUI thread writes) instead of sleeping long.
     volatile int* pTracked = &Bar().m_nBtnIdxMenuTracking;
     volatile bool* pMenuTracking = &CExtToolControlBar::g_bMenuTracking;
-    RunToolBarScript([&]() {
-        SendMouseAt(ptA.x, ptA.y, 0);
+    RunInputScript([&]() {
+        SendMouse(ptA.x, ptA.y, 0);
         ::Sleep(60);
-        SendMouseAt(ptA.x, ptA.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptA.x, ptA.y, MOUSEEVENTF_LEFTDOWN);
         ::Sleep(30);
-        SendMouseAt(ptA.x, ptA.y, MOUSEEVENTF_LEFTUP);
+        SendMouse(ptA.x, ptA.y, MOUSEEVENTF_LEFTUP);
         // Moves are eaten while the menu animates its opening.
         for (int i = 0;
              i < 100 && !(*pTracked == nA && *pMenuTracking && g_TrackingSite.GetAnimatingPopup() == nullptr); i++)
             ::Sleep(20);
         ::Sleep(50);
-        SendMouseAt((ptA.x + ptB.x) / 2, ptB.y, 0);
+        SendMouse((ptA.x + ptB.x) / 2, ptB.y, 0);
         ::Sleep(40);
-        SendMouseAt(ptB.x, ptB.y, 0);
+        SendMouse(ptB.x, ptB.y, 0);
         for (int i = 0; i < 100 && *pTracked != nB; i++)
             ::Sleep(20);
     });
     // The script ran while this thread pumped; check the state it left.
-    WaitUntil([&]() { return Bar().GetMenuTrackingButton() == nB; });
+    WaitFor([&]() { return Bar().GetMenuTrackingButton() == nB; });
     EXPECT_EQ(Bar().GetMenuTrackingButton(), nB);
     ASSERT_NE(OpenPopup(), nullptr);
     EXPECT_EQ(OpenPopup()->GetItemCount(), 1); // the second menu
@@ -183,7 +183,7 @@ TEST_F(ToolBarScreen, MovingOntoAnotherMenuButtonSwitchesMenusAndCloseResetsEver
     EXPECT_NE(Bar().GetButtonStyle(nB) & TBBS_PRESSED, 0u);
     EXPECT_EQ(Bar().GetButtonStyle(nA) & TBBS_PRESSED, 0u);
     CExtToolControlBar::CloseTrackingMenus();
-    PumpToolBarMessages();
+    PumpMessages();
     EXPECT_EQ(Bar().GetMenuTrackingButton(), -1);
     EXPECT_EQ(Bar().GetButtonStyle(nB) & TBBS_PRESSED, 0u);
 }
@@ -199,12 +199,12 @@ TEST_F(ToolBarScreen, AnAdoptingButtonTakesThePickedCommandItsIconAndTipAndSends
         g_CmdManagerHolder->LookupCommand(kToolBarHostProfile, nID)->SetAlwaysShown(true);
     Show();
     const CPoint pt = ButtonCenterOnScreen(Bar(), n);
-    RunToolBarScript([&]() {
-        SendMouseAt(pt.x, pt.y, 0);
+    RunInputScript([&]() {
+        SendMouse(pt.x, pt.y, 0);
         ::Sleep(50);
-        SendMouseAt(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
         ::Sleep(30);
-        SendMouseAt(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
         CExtPopupMenuWnd* pPopup = nullptr;
         for (int i = 0; i < 100; i++)
         {
@@ -222,18 +222,18 @@ TEST_F(ToolBarScreen, AnAdoptingButtonTakesThePickedCommandItsIconAndTipAndSends
         ::GetWindowRect(pPopup->GetSafeHwnd(), &rcPopup);
         // The first item: "Pick A".
         const CPoint ptItem(rcPopup.left + rcPopup.Width() / 2, rcPopup.top + 4 + 11);
-        SendMouseAt(ptItem.x, ptItem.y, 0);
+        SendMouse(ptItem.x, ptItem.y, 0);
         ::Sleep(60);
-        SendMouseAt(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
         ::Sleep(30);
-        SendMouseAt(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
+        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
         for (int i = 0; i < 50 && g_TrackingSite.GetInstance() != nullptr; i++)
             ::Sleep(20);
         // Never leave a modal menu behind.
         if (CExtPopupMenuWnd* pLeft = g_TrackingSite.GetInstance())
             ::PostMessageW(pLeft->GetSafeHwnd(), WM_CANCELMODE, 0, 0);
     });
-    PumpToolBarMessages();
+    PumpMessages();
     ASSERT_FALSE(m_pFrame->m_arrCommands.empty());
     const UINT nPicked = m_pFrame->m_arrCommands.back();
     EXPECT_EQ(nPicked, (UINT)ID_TBT_PICK_A);
@@ -251,7 +251,7 @@ TEST_F(ToolBarHelpLoop, AnswersMinusThreeIdsAndSystemCommandsAndPassesQuitOn)
     // Not in help mode: -3 at once.
     EXPECT_EQ(CExtToolControlBar::DoHelpModeLoop(&Bar()), -3);
     m_pFrame->m_bHelpMode = TRUE;
-    PumpToolBarMessages();
+    PumpMessages();
     m_pFrame->PostMessage(WM_COMMAND, ID_TBT_FIRST + 5, 0);
     EXPECT_EQ(CExtToolControlBar::DoHelpModeLoop(&Bar()), ID_TBT_FIRST + 5);
     m_pFrame->PostMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -341,7 +341,7 @@ TEST_F(ToolBarScreen, TheChevronMenuListsHiddenButtonsWithSeparatorsBetweenGroup
         CExtPopupMenuWnd::g_bHideRarelyUsed = bHideRarelyUsed;
     }
     CExtToolControlBar::CloseTrackingMenus();
-    PumpToolBarMessages();
+    PumpMessages();
     // Without hidden buttons and without the panels flag: no menu, and an inactive look.
     Bar().SetWindowPos(nullptr, 0, 0, 900, 26, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Bar().RecalcButtonPositions();
@@ -408,16 +408,16 @@ namespace
 {
 void DragMouse(CPoint ptFrom, CPoint ptTo)
 {
-    SendMouseAt(ptFrom.x, ptFrom.y, 0);
+    SendMouse(ptFrom.x, ptFrom.y, 0);
     ::Sleep(40);
-    SendMouseAt(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
     ::Sleep(40);
     for (int i = 1; i <= 8; i++)
     {
-        SendMouseAt(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8, 0);
+        SendMouse(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8, 0);
         ::Sleep(30);
     }
-    SendMouseAt(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+    SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
     ::Sleep(80);
 }
 
@@ -442,8 +442,8 @@ TEST_F(ToolBarScreen, DraggedByItsGripperTheBarDocksAtTheLeftEdge)
     CRect rcFrameClient;
     m_pFrame->GetClientRect(&rcFrameClient);
     m_pFrame->ClientToScreen(&rcFrameClient);
-    RunToolBarScript([&]() { DragMouse(ptGrip, CPoint(rcFrameClient.left + 4, rcFrameClient.CenterPoint().y)); });
-    PumpToolBarMessages();
+    RunInputScript([&]() { DragMouse(ptGrip, CPoint(rcFrameClient.left + 4, rcFrameClient.CenterPoint().y)); });
+    PumpMessages();
     ASSERT_EQ(CExtControlBar::GetDockBarId(&Bar()), (UINT)AFX_IDW_DOCKBAR_LEFT);
     // One column, the gripper now on top of it.
     CRect rcLeft;
@@ -453,8 +453,8 @@ TEST_F(ToolBarScreen, DraggedByItsGripperTheBarDocksAtTheLeftEdge)
     const CRect rcCaptionLeft = Bar().GetCaptionRect();
     ASSERT_FALSE(rcCaptionLeft.IsRectEmpty());
     const CPoint ptGripLeft(rcLeft.left + rcCaptionLeft.CenterPoint().x, rcLeft.top + rcCaptionLeft.CenterPoint().y);
-    RunToolBarScript([&]() { DragMouse(ptGripLeft, CPoint(1100, 300)); });
-    PumpToolBarMessages();
+    RunInputScript([&]() { DragMouse(ptGripLeft, CPoint(1100, 300)); });
+    PumpMessages();
     EXPECT_TRUE(CExtControlBar::IsFloating(&Bar()));
 }
 
@@ -463,7 +463,7 @@ TEST_F(ToolBarScreen, HoveringAFloatingBarLeavesItsFrameWhereItIsInTheZOrder)
     Show();
     m_pFrame->FloatControlBar(&Bar(), CPoint(300, 200));
     m_pFrame->RecalcLayout();
-    PumpToolBarMessages();
+    PumpMessages();
     ASSERT_TRUE(CExtControlBar::IsFloating(&Bar()));
     CFrameWnd* pFloat = Bar().GetParentFrame();
     CRect rcFloat;
@@ -474,7 +474,7 @@ TEST_F(ToolBarScreen, HoveringAFloatingBarLeavesItsFrameWhereItIsInTheZOrder)
                                   CRect(rcFloat.right - 20, rcFloat.top, rcFloat.right + 100, rcFloat.bottom), nullptr,
                                   0));
     wndAbove.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
-    PumpToolBarMessages();
+    PumpMessages();
     auto above = [&]() {
         for (HWND h = ::GetWindow(pFloat->GetSafeHwnd(), GW_HWNDPREV); h != nullptr; h = ::GetWindow(h, GW_HWNDPREV))
             if (h == wndAbove.GetSafeHwnd())
@@ -484,7 +484,7 @@ TEST_F(ToolBarScreen, HoveringAFloatingBarLeavesItsFrameWhereItIsInTheZOrder)
     ASSERT_TRUE(above());
     const int n = Index(ID_TBT_FIRST);
     SendBarMouse(Bar(), WM_MOUSEMOVE, Center(n));
-    PumpToolBarMessages();
+    PumpMessages();
     EXPECT_EQ(Bar().m_nBtnIdxHover, n);
     EXPECT_TRUE(above());
     wndAbove.DestroyWindow();
@@ -496,7 +496,7 @@ TEST_F(ToolBarScreen, DockedLeftTheButtonsFormOneColumnAndFloatingTheyWrapToTheF
     Show();
     m_pFrame->DockControlBar(&Bar(), AFX_IDW_DOCKBAR_LEFT);
     m_pFrame->RecalcLayout();
-    PumpToolBarMessages();
+    PumpMessages();
     ASSERT_EQ(CExtControlBar::GetDockBarId(&Bar()), (UINT)AFX_IDW_DOCKBAR_LEFT);
     // One column: every visible button starts at the same x, one below the other.
     int nLeft = -1, nBottom = -1;
@@ -522,18 +522,18 @@ TEST_F(ToolBarScreen, DockedLeftTheButtonsFormOneColumnAndFloatingTheyWrapToTheF
     // Floating in the toolkit's frame; its right border dragged inwards wraps the buttons into rows.
     m_pFrame->FloatControlBar(&Bar(), CPoint(300, 200));
     m_pFrame->RecalcLayout();
-    PumpToolBarMessages();
+    PumpMessages();
     ASSERT_TRUE(CExtControlBar::IsFloating(&Bar()));
     CFrameWnd* pFloat = Bar().GetParentFrame();
     ASSERT_TRUE(pFloat->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
     pFloat->SetForegroundWindow();
-    PumpToolBarMessages();
+    PumpMessages();
     CRect rcFloat;
     pFloat->GetWindowRect(&rcFloat);
     const int nRowsBefore = FloatingRows(Bar());
     const CPoint ptBorder(rcFloat.right - 1, rcFloat.CenterPoint().y);
-    RunToolBarScript([&]() { DragMouse(ptBorder, CPoint(rcFloat.left + rcFloat.Width() / 3, ptBorder.y)); });
-    PumpToolBarMessages();
+    RunInputScript([&]() { DragMouse(ptBorder, CPoint(rcFloat.left + rcFloat.Width() / 3, ptBorder.y)); });
+    PumpMessages();
     CRect rcFloatAfter;
     pFloat->GetWindowRect(&rcFloatAfter);
     EXPECT_LT(rcFloatAfter.Width(), rcFloat.Width());
@@ -585,12 +585,12 @@ TEST_F(ToolBarScreen, ABarRebuiltInsideTheAdoptingPopupLeavesTheDeletedButtonUnt
     Show();
     const CPoint pt = ButtonCenterOnScreen(Bar(), n);
     const HWND hFrame = m_pFrame->GetSafeHwnd();
-    RunToolBarScript([&]() {
-        SendMouseAt(pt.x, pt.y, 0);
+    RunInputScript([&]() {
+        SendMouse(pt.x, pt.y, 0);
         ::Sleep(50);
-        SendMouseAt(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
         ::Sleep(30);
-        SendMouseAt(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
         CExtPopupMenuWnd* pPopup = nullptr;
         for (int i = 0; i < 100 && pPopup == nullptr; i++)
         {
@@ -608,17 +608,17 @@ TEST_F(ToolBarScreen, ABarRebuiltInsideTheAdoptingPopupLeavesTheDeletedButtonUnt
         CRect rcPopup;
         ::GetWindowRect(pPopup->GetSafeHwnd(), &rcPopup);
         const CPoint ptItem(rcPopup.left + rcPopup.Width() / 2, rcPopup.top + 4 + 11);
-        SendMouseAt(ptItem.x, ptItem.y, 0);
+        SendMouse(ptItem.x, ptItem.y, 0);
         ::Sleep(60);
-        SendMouseAt(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
         ::Sleep(30);
-        SendMouseAt(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
+        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
         for (int i = 0; i < 50 && g_TrackingSite.GetInstance() != nullptr; i++)
             ::Sleep(20);
         if (CExtPopupMenuWnd* pLeft = g_TrackingSite.GetInstance())
             ::PostMessageW(pLeft->GetSafeHwnd(), WM_CANCELMODE, 0, 0);
     });
-    PumpToolBarMessages();
+    PumpMessages();
     ASSERT_TRUE(::IsWindow(Bar().GetSafeHwnd()));
     EXPECT_EQ(Bar().GetButtonsCount(), 3);
     ASSERT_FALSE(m_pFrame->m_arrCommands.empty());

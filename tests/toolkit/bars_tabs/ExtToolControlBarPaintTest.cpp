@@ -41,7 +41,7 @@ protected:
     {
         if (::IsWindow(m_hFrame))
             m_pFrame->DestroyWindow();
-        PumpToolBarMessages();
+        PumpMessages();
     }
     CChevronToolBar& Bar() { return m_pFrame->m_wndToolBar; }
     std::vector<DWORD> Capture() { return CaptureClient(Bar(), m_cx, m_cy); }

@@ -6,6 +6,7 @@
 #include <map>
 #include <vector>
 #include "platform/FrameWnd.h"
+#include "tests/support/InputScript.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "ToolBarTestIds.h"
 
@@ -51,12 +52,6 @@ protected:
 };
 
 // ---- helpers ----------------------------------------------------------------------------------------------
-void PumpToolBarMessages();
-// Runs the steps from a helper thread (SendInput there) while this thread pumps messages.
-void RunToolBarScript(const std::function<void()>& script);
-void SendMouseAt(int x, int y, DWORD dwFlags);
-// Waits up to 2 seconds (pumping) until pred holds.
-bool WaitUntil(const std::function<bool()>& pred);
 // The centre of the button in screen coordinates.
 CPoint ButtonCenterOnScreen(CExtToolControlBar& bar, int nIndex);
 // Mouse messages sent to the bar at a client point.

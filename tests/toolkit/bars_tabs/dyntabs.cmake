@@ -3,6 +3,7 @@
 corvane_test(toolkit_dyntabs_tests
   SOURCES
     ${CMAKE_SOURCE_DIR}/tests/toolkit/docking/DockingHost.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
     ${CMAKE_SOURCE_DIR}/tests/toolkit/docking/DockingCoreTestApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtDynTabGroupTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtDynAutoHideTest.cpp
@@ -19,6 +20,7 @@ set_tests_properties(toolkit_dyntabs_tests PROPERTIES RUN_SERIAL TRUE
 
 # The host as a program of its own: tab groups, auto-hide areas, the panel bar and the bar buttons to look at.
 add_executable(dyntabs_host WIN32 ${CMAKE_SOURCE_DIR}/tests/toolkit/docking/DockingHost.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
                ${CMAKE_CURRENT_LIST_DIR}/DynTabsHostMain.cpp ${CORVANE_RC})
 target_include_directories(dyntabs_host PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(dyntabs_host PRIVATE corvane_toolkit corvane_platform)

@@ -2,6 +2,7 @@
 corvane_test(toolkit_toolbar_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ToolBarHost.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ToolBarTestApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtBarButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtToolControlBarLayoutTest.cpp
@@ -21,6 +22,7 @@ set_tests_properties(toolkit_toolbar_screen_tests PROPERTIES TIMEOUT 180 RUN_SER
 
 # The host as a program of its own.
 add_executable(toolbar_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/ToolBarHost.cpp ${CMAKE_CURRENT_LIST_DIR}/ToolBarHostMain.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
                ${CMAKE_CURRENT_LIST_DIR}/ToolBarTest.rc)
 target_include_directories(toolbar_host PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(toolbar_host PRIVATE corvane_toolkit corvane_platform)

@@ -2,9 +2,9 @@
 // fixed test bars, a command profile bound to the frame and the base paint manager; helpers for
 // bar rectangles, mouse scripts sent from a helper thread and screen pixels.
 #pragma once
-#include <functional>
 #include <vector>
 #include "platform/Platform.h"
+#include "tests/support/InputScript.h"
 #include "toolkit/docking/ExtControlBar.h"
 
 // Ids of the host's bars, commands and strings.
@@ -109,14 +109,6 @@ protected:
 // ---- helpers ----------------------------------------------------------------------------------------------
 CRect WindowRectOf(CWnd* pWnd);
 CRect ClientScreenRectOf(CWnd* pWnd);
-// Pumps every pending message of this thread.
-void PumpMessages();
-// Runs the steps from a helper thread (SendInput there), pumping messages here until the thread
-// ends; each step may wait (bounded) for a condition checked on the GUI thread's state.
-void RunInputScript(const std::function<void()>& script);
-void SendMouse(int x, int y, DWORD dwFlags);
-// Waits up to 2 seconds (pumping when called on the GUI thread) until pred holds.
-bool WaitFor(const std::function<bool()>& pred);
 // The screen pixel at (x, y).
 COLORREF ScreenPixel(int x, int y);
 // Makes the frame visible in front, all its windows painted.

@@ -2,9 +2,7 @@
 // flags and the auto-hide ids; save, destroy the frame, rebuild its default layout, load and save again; a hidden
 // container; a bar floated out of a group leaves no temporary tab behind.
 #include "DockingStateFixture.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
-#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
-#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "DynTabsLayout.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include <algorithm>
 #include <vector>
@@ -15,7 +13,7 @@ typedef CExtControlBar::InternalDockStateBar StateBar;
 typedef CExtControlBar::InternalDockStateSite StateSite;
 typedef std::vector<CExtControlBar*> Bars;
 
-class DockingStateTabs : public DockingStateFixture
+class DockingStateTabs : public DynTabsLayout<DockingStateFixture>
 {
 protected:
     void SetUp() override
@@ -23,30 +21,10 @@ protected:
         DockingStateFixture::SetUp();
         BuildDefault();
     }
-    void TearDown() override
-    {
-        CExtDynAutoHideSlider::g_nAnimationSteps = 5;
-        CExtDynAutoHideSlider::g_nAnimationStepTime = 10;
-        DockingStateFixture::TearDown();
-        PumpMessages();
-    }
-    // The default layout: Alpha and Beta on the left, Gamma and Delta on the right, each in its own row of circle 1,
-    // the frame's four auto-hide areas; shown in front.
+    // The default layout, shown in front.
     void BuildDefault()
     {
-        m_pFrame->SetWindowPos(nullptr, 40, 40, 900, 640, SWP_NOZORDER | SWP_NOACTIVATE);
-        m_pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Alpha");
-        m_pB = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Beta");
-        m_pC = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_RIGHT, L"Gamma");
-        m_pD = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_RIGHT, L"Delta");
-        ASSERT_TRUE(m_pA && m_pB && m_pC && m_pD);
-        ASSERT_TRUE(m_pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, true));
-        ASSERT_TRUE(m_pB->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, true));
-        ASSERT_TRUE(m_pC->DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, m_pFrame, true));
-        ASSERT_TRUE(m_pD->DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, m_pFrame, true));
-        ASSERT_TRUE(CExtDynAutoHideArea::CreateFrameAreas(m_pFrame));
-        CExtDynAutoHideArea::FindFrameAreas(m_pFrame, &m_pTop, &m_pBottom, &m_pLeft, &m_pRight);
-        ASSERT_TRUE(m_pTop && m_pBottom && m_pLeft && m_pRight);
+        ASSERT_NO_FATAL_FAILURE(BuildLayout());
         CExtDynAutoHideSlider::g_nAnimationSteps = 0;
         ShowAndPaint(m_pFrame);
         Settle();
@@ -55,27 +33,6 @@ protected:
     {
         RebuildFrame();
         BuildDefault();
-    }
-    void Settle()
-    {
-        m_pFrame->RecalcLayout();
-        PumpMessages();
-    }
-    static CExtDynTabControlBar* GroupOf(CExtControlBar* pBar) { return pBar->GetTabbedContainer(); }
-    // The bars of the group's tabs in tab order, temporary tabs too.
-    static Bars TabBars(CExtDynTabControlBar* pGroup)
-    {
-        Bars v;
-        for (int i = 0; i < pGroup->m_wndTabs.ItemGetCount(); ++i)
-            v.push_back(pGroup->m_wndTabs.GetBarAt(i, false));
-        return v;
-    }
-    static Bars AreaBars(CExtDynAutoHideArea* pArea)
-    {
-        Bars v;
-        for (int i = 0; i < pArea->ItemGetCount(); ++i)
-            v.push_back(pArea->GetBarAt(i));
-        return v;
     }
     static const StateBar* FindKind(const CArray<StateBar*, StateBar*>& arr, DWORD nKind)
     {
@@ -145,15 +102,6 @@ protected:
         Settle();
         return first;
     }
-
-    CHostResizableBar* m_pA = nullptr;
-    CHostResizableBar* m_pB = nullptr;
-    CHostResizableBar* m_pC = nullptr;
-    CHostResizableBar* m_pD = nullptr;
-    CExtDynAutoHideArea* m_pTop = nullptr;
-    CExtDynAutoHideArea* m_pBottom = nullptr;
-    CExtDynAutoHideArea* m_pLeft = nullptr;
-    CExtDynAutoHideArea* m_pRight = nullptr;
 };
 } // namespace
 

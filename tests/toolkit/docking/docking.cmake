@@ -1,6 +1,7 @@
 # The control bar core on the docking test host; the host also builds as docking_host.exe.
 corvane_test(docking_core_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ControlBarLifeTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/FrameDockingSetupTest.cpp
@@ -23,6 +24,7 @@ set_tests_properties(docking_core_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL
 
 # The host as a program of its own.
 add_executable(docking_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp ${CMAKE_CURRENT_LIST_DIR}/DockingHostMain.cpp
+               ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
                ${CORVANE_RC})
 target_include_directories(docking_host PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(docking_host PRIVATE corvane_toolkit corvane_platform)
@@ -31,6 +33,7 @@ target_link_options(docking_host PRIVATE -Wl,--undefined=wWinMain)
 # Dock bars, rows, containers, circles and splitters on the docking test host.
 corvane_test(docking_bars_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockContainersTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockBarRowsTest.cpp

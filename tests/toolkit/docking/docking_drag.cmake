@@ -2,6 +2,7 @@
 # where windows are on the screen, so they run alone.
 corvane_test(docking_drag_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCalcTargetTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingApplyTest.cpp

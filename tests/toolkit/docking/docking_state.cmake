@@ -1,6 +1,7 @@
 # The docking state: its archive form, and saving and loading it through the registry on the docking test host.
 corvane_test(docking_state_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingStateArchiveTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingStateRestoreTest.cpp

@@ -3,6 +3,7 @@
 # button's gradient background on a vertical tool bar.
 corvane_test(docking_tabs_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ControlBarTabsAutoHideTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/ToolBarColorButtonGradientTest.cpp

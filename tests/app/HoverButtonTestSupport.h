@@ -1,0 +1,48 @@
+// The hover button's tests: real mouse input under Xvfb with a pump between the steps, and a fixture
+// with a shown top-level parent that the button is created in.
+#pragma once
+#include "app/HoverButton.h"
+
+#include <gtest/gtest.h>
+
+namespace hovertest
+{
+// Pumps this thread's messages (through the pre-translation of their windows) for ms milliseconds.
+void Pump(DWORD ms = 30);
+// Moves the real pointer to the client point of the window, then pumps.
+void MoveMouseTo(HWND hWnd, CPoint ptClient);
+// Moves the pointer there and clicks the left button, then pumps.
+void ClickAt(HWND hWnd, CPoint ptClient);
+
+// A shown top-level parent of 400 x 300 at (100, 100) that takes double clicks.
+class ButtonParent : public CWnd
+{
+public:
+    BOOL CreateParent();
+    HWND m_hButton = nullptr; // the button the fixture created last
+};
+
+// The parent (a ButtonParent) created in front and painted, with the pointer parked in its far corner.
+template <class TParent> struct ButtonOnParentTest : ::testing::Test
+{
+    void SetUp() override
+    {
+        ASSERT_TRUE(parent.CreateParent());
+        ::SetForegroundWindow(parent.m_hWnd);
+        ::SetActiveWindow(parent.m_hWnd);
+        parent.UpdateWindow();
+        MoveMouseTo(parent.m_hWnd, CPoint(390, 290));
+    }
+    void TearDown() override
+    {
+        if (parent.m_hWnd)
+            parent.DestroyWindow();
+    }
+    void CreateButton(CHoverButton& button, DWORD dwStyle = BS_PUSHBUTTON, UINT nId = 1070)
+    {
+        ASSERT_TRUE(button.Create(L"", WS_CHILD | WS_VISIBLE | dwStyle, CRect(10, 10, 60, 50), &parent, nId));
+        parent.m_hButton = button.m_hWnd;
+    }
+    TParent parent;
+};
+} // namespace hovertest
