@@ -170,7 +170,7 @@ void CExtControlBar::InternalDraggingState_t::CalcTarget(int x, int y, bool bCtr
     const bool bFloating = IsFloating(pBar);
 
     // Dock markers: only a floating bar meets them, the drag having torn it off at its start.
-    if (nStyle == 1 && !bCtrl && bFloating)
+    if (nStyle == 1 && !bCtrl && bFloating && CExtDynDockMarkerWnd::HasMarkerWindows())
     {
         CExtDynDockMarkerWnd* pMarker =
             DYNAMIC_DOWNCAST(CExtDynDockMarkerWnd, CWnd::FromHandlePermanent(::WindowFromPoint(pt)));

@@ -332,12 +332,17 @@ void CExtControlBar::UpdateDragState(const POINT& ptScreen, bool bCtrl)
                                 (shown.m_nTargetKind == InternalDraggingState_t::kTabAtIndex ||
                                  shown.m_nTargetKind == InternalDraggingState_t::kTabMarkerAtIndex) &&
                                 shown.m_pBarTarget == computed.m_pBarTarget;
+        // With markers a state that is not a tab draws nothing over the screen: the paints pending before and
+        // after its erasing wait for the one pump before the new state is shown.
+        const bool bPaintOnce =
+            nStyle == 1 && !InternalDraggingState_t::IsTabKind(shown.m_nTargetKind) && !computed.IsEmpty() && !bTabKind;
         if (!shown.IsEmpty() && !bKeepShown)
         {
-            if (!InternalDraggingState_t::IsTabKind(shown.m_nTargetKind))
+            if (!InternalDraggingState_t::IsTabKind(shown.m_nTargetKind) && !bPaintOnce)
                 PumpPaints();
             shown.DrawState(true);
-            PumpPaints();
+            if (!bPaintOnce)
+                PumpPaints();
             CArray<CExtControlBar*, CExtControlBar*> arrBars;
             FindFrameControlBars(nullptr, m_pDockSite, arrBars, 0x7 | 0x100 | 0x400);
             for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)

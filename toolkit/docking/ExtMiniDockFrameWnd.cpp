@@ -195,10 +195,7 @@ void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
     CMiniDockFrameWnd::OnWindowPosChanged(lpWndPos);
     if (IsResizing() || g_bInPositionFix || (lpWndPos->flags & SWP_NOMOVE) != 0)
         return;
-    CExtControlBar* pBar = GetFloatingExtBar();
-    if (pBar == nullptr || !CExtControlBar::IsFloating(pBar))
-        return;
-    // The caption stays reachable.
+    // The caption stays reachable. The bar is looked up (a walk over child windows) only when the frame must move.
     CRect rcWnd;
     GetWindowRect(&rcWnd);
     const CRect rcWork = WorkAreaOf(this);
@@ -209,6 +206,9 @@ void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
     else if (nTop + cyCaption > rcWork.bottom)
         nTop = std::max((int)rcWork.top, (int)rcWork.bottom - cyCaption);
     if (nTop == rcWnd.top)
+        return;
+    CExtControlBar* pBar = GetFloatingExtBar();
+    if (pBar == nullptr || !CExtControlBar::IsFloating(pBar))
         return;
     g_bInPositionFix = true;
     SetWindowPos(nullptr, rcWnd.left, nTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

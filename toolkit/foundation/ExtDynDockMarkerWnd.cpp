@@ -24,6 +24,7 @@ namespace
 {
 HWND g_hWndMarkerParent = nullptr;
 const UINT kHoverMs = 50;
+int g_nMarkerWindows = 0;
 } // namespace
 
 bool CExtDynDockMarkerWnd::RegisterMarkerClass(const wchar_t* pszClassName)
@@ -54,7 +55,8 @@ HWND CExtDynDockMarkerWnd::GetMarkerParent()
 
 CExtDynDockMarkerWnd::CExtDynDockMarkerWnd(HWND hWndTarget, int eMarkerType, HBITMAP hBmpHover, HBITMAP hBmpNormal,
                                            HRGN hRgn, int nLeft, int nTop, int nRight, int nBottom)
-    : m_pHighlight(nullptr), m_hWndTarget(hWndTarget), m_eMarkerType(eMarkerType), m_hRgn(hRgn), m_nHoverState(0)
+    : m_pHighlight(nullptr), m_hWndTarget(hWndTarget), m_eMarkerType(eMarkerType), m_hRgn(hRgn), m_nHoverState(0),
+      m_bCounted(false)
 {
     if (hBmpHover != nullptr)
         m_bmpHover.Attach(hBmpHover);
@@ -69,6 +71,8 @@ CExtDynDockMarkerWnd::CExtDynDockMarkerWnd(HWND hWndTarget, int eMarkerType, HBI
             Detach();
         return;
     }
+    m_bCounted = true;
+    ++g_nMarkerWindows;
     // The system owns the region once the window holds it.
     if (m_hRgn != nullptr && SetWindowRgn(m_hRgn, FALSE) != 0)
         m_hRgn = nullptr;
@@ -83,6 +87,18 @@ CExtDynDockMarkerWnd::~CExtDynDockMarkerWnd()
     if (m_hRgn != nullptr)
         ::DeleteObject(m_hRgn);
 }
+
+void CExtDynDockMarkerWnd::PostNcDestroy()
+{
+    if (m_bCounted)
+    {
+        m_bCounted = false;
+        --g_nMarkerWindows;
+    }
+    CWnd::PostNcDestroy();
+}
+
+bool CExtDynDockMarkerWnd::HasMarkerWindows() { return g_nMarkerWindows > 0; }
 
 BOOL CExtDynDockMarkerWnd::DestroyWindow()
 {

@@ -83,6 +83,9 @@ public:
     static CExtControlBar* FindBarInContainer(CExtControlBar* pContainer, int x, int y);
     // Registers a marker-family window class (default procedure, arrow cursor, no background) unless it exists.
     static bool RegisterMarkerClass(const wchar_t* pszClassName);
+    // Whether any marker window exists; without one no point can be over a marker, and the window under a point
+    // (a round trip to the window server) need not be asked.
+    static bool HasMarkerWindows();
 
 protected:
     CExtDynDockHighlightWnd* m_pHighlight; // owned
@@ -92,6 +95,9 @@ protected:
     CBitmap m_bmpNormal; // owned
     HRGN m_hRgn;         // owned until the window takes it
     int m_nHoverState;
+    bool m_bCounted; // the window is in the count of marker windows
+
+    void PostNcDestroy() override;
 
     void OnHoverTimer();
     afx_msg void OnPaint();

@@ -404,6 +404,43 @@ TEST(LoadDockMarker, AWindowThatCouldNotBeCreatedIsDeletedWithWhatItOwns)
     EXPECT_EQ(::GetObjectType(hRgn), 0u);
 }
 
+TEST(LoadDockMarker, MarkerWindowsAreCountedUntilTheLastOneIsGoneHoweverItGoes)
+{
+    painthost::ScopedStyle restore;
+    CArray<CExtDynDockMarkerWnd*, CExtDynDockMarkerWnd*> arr;
+    CExtDynDockMarkerWnd::DestroyAll();
+    EXPECT_FALSE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    ASSERT_TRUE(g_PaintManagerHolder->LoadDockMarker(nullptr, Marker::kSetOfArrows, 0, 0, 300, 200, arr));
+    ASSERT_EQ(arr.GetSize(), 4);
+    EXPECT_TRUE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    // Windows destroyed before their objects: the count follows the windows.
+    for (INT_PTR i = 0; i < 3; i++)
+        arr[i]->DestroyWindow();
+    EXPECT_TRUE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    ::DestroyWindow(arr[3]->GetSafeHwnd());
+    EXPECT_FALSE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    CExtDynDockMarkerWnd::DestroyMarkerSet(arr);
+    EXPECT_FALSE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    // Windows that go with their owner, and objects deleted afterwards, leave no count behind.
+    ASSERT_TRUE(g_PaintManagerHolder->LoadDockMarker(nullptr, Marker::kSetOfArrows, 0, 0, 300, 200, arr));
+    EXPECT_TRUE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    ::DestroyWindow(CExtDynDockMarkerWnd::GetMarkerParent());
+    EXPECT_FALSE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    CExtDynDockMarkerWnd::DestroyMarkerSet(arr);
+    EXPECT_FALSE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    // A refused window is never counted; a single window is.
+    {
+        ScopedRefuseWindows refuse;
+        EXPECT_FALSE(g_PaintManagerHolder->LoadDockMarker(nullptr, Marker::kArrowTop, 0, 0, 300, 200, arr));
+    }
+    EXPECT_FALSE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    ASSERT_TRUE(g_PaintManagerHolder->LoadDockMarker(nullptr, Marker::kArrowTop, 0, 0, 300, 200, arr));
+    EXPECT_TRUE(CExtDynDockMarkerWnd::HasMarkerWindows());
+    CExtDynDockMarkerWnd::DestroyAll();
+    CExtDynDockMarkerWnd::DestroyMarkerSet(arr);
+    EXPECT_FALSE(CExtDynDockMarkerWnd::HasMarkerWindows());
+}
+
 // ---- the docking preview -----------------------------------------------------------------------
 
 namespace
