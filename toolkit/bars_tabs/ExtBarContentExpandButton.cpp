@@ -1,6 +1,7 @@
 // CExtBarContentExpandButton: the hidden-button list, measuring, painting, tip and the chevron's menu.
 #include "toolkit/bars_tabs/ExtBarContentExpandButton.h"
 #include "platform/FrameWnd.h"
+#include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -119,12 +120,7 @@ UINT CExtBarContentExpandButton::TrackButtonMenu(CPoint point, bool bSelectFirst
     const bool bMenuTracking = CExtToolControlBar::g_bMenuTracking;
     CExtToolControlBar::CloseTrackingMenus();
     CExtToolControlBar::g_bMenuTracking = bMenuTracking;
-    if (CExtControlBar::IsFloating(pBar))
-    {
-        CFrameWnd* pFrame = pBar->GetParentFrame();
-        if (pFrame != nullptr)
-            pFrame->BringWindowToTop();
-    }
+    barmenu::BringFloatingFrameToTop(pBar);
     CWnd* pTarget = GetCmdTargetWnd();
     const HWND hWndTarget = pTarget != nullptr ? pTarget->GetSafeHwnd() : nullptr;
     CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
@@ -201,13 +197,7 @@ UINT CExtBarContentExpandButton::TrackButtonMenu(CPoint point, bool bSelectFirst
     }
     CRect rcExclude = m_rc;
     pBar->ClientToScreen(&rcExclude);
-    UINT nFlags = GetMenuAlignment() | CExtPopupMenuWnd::TRACK_COMBINE_DEFAULT | CExtPopupMenuWnd::TRACK_OWNER_DRAW;
-    if (bSelectFirst)
-        nFlags |= CExtPopupMenuWnd::TRACK_SELECT_ANY;
-    if (CExtToolControlBar::g_bKeyboardTracking)
-        nFlags |= CExtPopupMenuWnd::TRACK_ALL_ITEMS;
-    if (bNoAnimation)
-        nFlags |= CExtPopupMenuWnd::TRACK_NO_ANIMATION;
+    const UINT nFlags = barmenu::TrackFlags(GetMenuAlignment(), bSelectFirst, bNoAnimation);
     if (CExtMouseCaptureSink::GetCaptureHWND() == pBar->GetSafeHwnd())
         CExtMouseCaptureSink::ReleaseCapture();
     pBar->SetTrackedButton(nIndex);

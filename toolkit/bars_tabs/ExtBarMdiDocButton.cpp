@@ -1,5 +1,6 @@
 // CExtBarMdiDocButton: the maximized MDI child's icon button: the child lookup, the icon, its system menu.
 #include "toolkit/bars_tabs/ExtBarMdiDocButton.h"
+#include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
 #include "platform/FrameWnd.h"
 #include "platform/MdiFrameWnd.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
@@ -134,12 +135,7 @@ UINT CExtBarMdiDocButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool 
     if (hWndChild == nullptr)
         return (UINT)-1;
     CExtToolControlBar::CloseTrackingMenus();
-    if (CExtControlBar::IsFloating(pBar))
-    {
-        CFrameWnd* pFrame = pBar->GetParentFrame();
-        if (pFrame != nullptr)
-            pFrame->BringWindowToTop();
-    }
+    barmenu::BringFloatingFrameToTop(pBar);
     int nPlacement = (int)GetMenuAlignment();
     if (bNoAnimation)
         nPlacement |= CExtPopupMenuWnd::TRACK_NO_ANIMATION;

@@ -9,6 +9,7 @@
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
 #include "platform/ThreadState.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
@@ -59,16 +60,6 @@ public:
 private:
     CFrameWnd* m_pFrame;
 };
-
-bool IsLiveBar(const CExtControlBar* pBar)
-{
-    bool bFound = false;
-    ::EnterCriticalSection(&CExtControlBar::g_csAllControlBars);
-    for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize() && !bFound; ++i)
-        bFound = CExtControlBar::g_arrAllControlBars[i] == pBar;
-    ::LeaveCriticalSection(&CExtControlBar::g_csAllControlBars);
-    return bFound;
-}
 
 std::vector<CControlBar*> FrameBars(CFrameWnd* pFrame)
 {
@@ -609,7 +600,7 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
     // 3. Floating bars go back to their sides, hidden.
     for (CExtControlBar* pBar : floatingBars)
     {
-        if (!IsLiveBar(pBar) || pBar->GetSafeHwnd() == nullptr)
+        if (!barcontainer::IsRegisteredBar(pBar) || pBar->GetSafeHwnd() == nullptr)
             continue;
         const DWORD dwStyle = pBar->m_dwStyle;
         const UINT nSide = (dwStyle & CBRS_ALIGN_BOTTOM)  ? kDockBarBottom
@@ -825,9 +816,9 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
         {
             // A window that was made and failed has deleted its object already; an object left
             // without a live window is deleted here.
-            if (IsLiveBar(pContainer) && ::IsWindow(pContainer->GetSafeHwnd()))
+            if (barcontainer::IsRegisteredBar(pContainer) && ::IsWindow(pContainer->GetSafeHwnd()))
                 pContainer->DestroyWindow();
-            if (IsLiveBar(pContainer))
+            if (barcontainer::IsRegisteredBar(pContainer))
             {
                 if (pContainer->GetSafeHwnd() != nullptr)
                     pContainer->Detach();
@@ -892,7 +883,7 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
 
 void CExtControlBar::InternalDockStateBar::CopyMetricsToLiveBar()
 {
-    if (m_pLiveBar == nullptr || !IsLiveBar(m_pLiveBar))
+    if (m_pLiveBar == nullptr || !barcontainer::IsRegisteredBar(m_pLiveBar))
         return;
     m_pLiveBar->m_ptFloatPos = m_ptFloatPos;
     m_pLiveBar->m_sizeHorzDocked = m_sizeHorzDocked;
@@ -921,7 +912,7 @@ void CExtControlBar::InternalDockStateBar::ApplyMetrics(CFrameWnd* pFrame, Inter
 void CExtControlBar::InternalDockStateBar::FinishRestore(CFrameWnd* pFrame, InternalDockStateBar* pParent)
 {
     (void)pParent;
-    if (m_pLiveBar == nullptr || !IsLiveBar(m_pLiveBar) || m_pLiveBar->GetSafeHwnd() == nullptr)
+    if (m_pLiveBar == nullptr || !barcontainer::IsRegisteredBar(m_pLiveBar) || m_pLiveBar->GetSafeHwnd() == nullptr)
         return;
     const DWORD nKind = GetKind();
     if (nKind == kKindDynContainer || nKind == kKindTabContainer)
