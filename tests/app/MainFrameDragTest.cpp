@@ -1,6 +1,8 @@
 // The main frame's layout moved with the mouse: "Folders" dragged by its caption (real input)
 // onto the right edge comes back there at the next start.
 #include "phone/PhoneLinkTestSupport.h"
+#include "FrameAppFixture.h"
+#include "tests/support/InputScript.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
@@ -13,97 +15,13 @@ using namespace phonetest;
 
 namespace
 {
-const wchar_t kAppName[] = L"CorvaneFrameDragTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneFrameDragTest";
-
-// Moves the mouse to the screen point, with the given buttons.
-void SendMouse(CPoint pt, DWORD dwFlags)
+struct MainFrameDragTest : FrameAppFixture
 {
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = (pt.x * 65535 + cx / 2) / (cx - 1);
-    in.mi.dy = (pt.y * 65535 + cy / 2) / (cy - 1);
-    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    ::SendInput(1, &in, sizeof(in));
-}
-
-DWORD WINAPI ScriptThread(LPVOID pParam)
-{
-    (*static_cast<const std::function<void()>*>(pParam))();
-    return 0;
-}
-
-// Runs the input script on a thread of its own while this thread pumps its messages, so the drag
-// loop started by the press reads the moves as they come.
-void RunInputScript(const std::function<void()>& script)
-{
-    HANDLE hThread = ::CreateThread(nullptr, 0, ScriptThread, (LPVOID)&script, 0, nullptr);
-    ASSERT_NE(hThread, nullptr);
-    for (;;)
-    {
-        const DWORD dw = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, 10000, QS_ALLINPUT);
-        if (dw == WAIT_OBJECT_0 || dw == WAIT_TIMEOUT)
-            break;
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-    }
-    ::CloseHandle(hThread);
-    PumpUntil([] { return false; }, 50);
-}
-
-struct MainFrameDragTest : ::testing::Test
-{
-    void SetUp() override
-    {
-        REQUIRE_SIM();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        ::DeleteFileW(dataFile);
-        NewApp();
-    }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        ::DeleteFileW(dataFile);
-    }
-    void NewApp()
-    {
-        app = new CCorvane_smsApp;
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
-    }
+    MainFrameDragTest() : FrameAppFixture(L"CorvaneFrameDragTest") {}
     void Start()
     {
-        ASSERT_TRUE(app->InitInstance()) << boxes.All();
-        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-        ASSERT_NE(frame, nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartFrame());
         PumpUntil([] { return false; }, 50);
-    }
-    // Closes the main window as its close box does and ends the application object.
-    void Stop()
-    {
-        HWND hFrame = frame->GetSafeHwnd();
-        ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
-        EXPECT_FALSE(::IsWindow(hFrame));
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ;
-        app->ExitInstance();
-        delete app;
-        app = nullptr;
-        frame = nullptr;
     }
     static UINT CircleOf(CControlBar* pBar)
     {
@@ -116,11 +34,6 @@ struct MainFrameDragTest : ::testing::Test
         CExtDockBar* pOuter = CExtDockBar::FindCircleDockBar(frame, 0, nSide);
         return pOuter != nullptr ? pOuter->m_rcInnerEdge : CRect();
     }
-
-    CCorvane_smsApp* app = nullptr;
-    CMainFrame* frame = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
 };
 } // namespace
 
@@ -151,19 +64,20 @@ TEST_F(MainFrameDragTest, FoldersDraggedToTheRightEdgeComeBackThereAtTheNextStar
     const std::vector<CPoint> path = {CPoint(ptFrom.x + 30, ptFrom.y + 20), rcEnclosed.CenterPoint(),
                                       CPoint(ptTo.x - 30, ptTo.y), ptTo};
     RunInputScript([&] {
-        SendMouse(ptFrom, 0);
+        SendMouse(ptFrom.x, ptFrom.y, 0);
         ::Sleep(40);
-        SendMouse(ptFrom, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
         ::Sleep(60);
         for (const CPoint& pt : path)
         {
-            SendMouse(pt, 0);
+            SendMouse(pt.x, pt.y, 0);
             ::Sleep(60);
         }
         ::Sleep(120);
-        SendMouse(ptTo, MOUSEEVENTF_LEFTUP);
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
         ::Sleep(60);
     });
+    PumpUntil([] { return false; }, 50);
     EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
     EXPECT_EQ(::GetCapture(), nullptr);
     ASSERT_EQ(CExtControlBar::GetDockBarId(&folders), (UINT)AFX_IDW_DOCKBAR_RIGHT);

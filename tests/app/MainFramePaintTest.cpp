@@ -2,6 +2,7 @@
 // bar draws them with the opaque background mode the menu bar sets, and the status bar's busy
 // animation painted off-screen on the theme's background without an erase.
 #include "phone/PhoneLinkTestSupport.h"
+#include "FrameAppFixture.h"
 #include "app/Corvane_sms.h"
 #include "app/MainFrm.h"
 #include "app/ThemeColor.h"
@@ -19,8 +20,6 @@ using namespace phonetest;
 
 namespace
 {
-const wchar_t kAppName[] = L"CorvaneFramePaintTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneFramePaintTest";
 
 // A 32-bit top-down DIB selected into a memory DC, filled with one colour.
 struct DibCanvas
@@ -74,42 +73,14 @@ public:
 };
 std::vector<int> CBkModeProbe::s_modes;
 
-struct MainFramePaintTest : ::testing::Test
+struct MainFramePaintTest : FrameAppFixture
 {
-    void SetUp() override
-    {
-        REQUIRE_SIM();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        ::DeleteFileW(dataFile);
-        app = new CCorvane_smsApp;
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
-    }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        ::DeleteFileW(dataFile);
-    }
+    MainFramePaintTest() : FrameAppFixture(L"CorvaneFramePaintTest") {}
     void Start()
     {
-        ASSERT_TRUE(app->InitInstance()) << boxes.All();
-        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-        ASSERT_NE(frame, nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartFrame());
         PumpUntil([] { return false; }, 50);
     }
-
-    CCorvane_smsApp* app = nullptr;
-    CMainFrame* frame = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
 };
 } // namespace
 

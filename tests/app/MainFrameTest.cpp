@@ -2,6 +2,7 @@
 // start, the layout and list state kept to the next start, the busy pane during a phone job, the
 // frame's own commands and the menu bar's keyboard access.
 #include "phone/PhoneLinkTestSupport.h"
+#include "FrameAppFixture.h"
 #include "ProgramTestSupport.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
@@ -27,8 +28,6 @@ using programtest::NewSms;
 
 namespace
 {
-const wchar_t kAppName[] = L"CorvaneMainFrameTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneMainFrameTest";
 
 // The z-order band the frame was last moved into (HWND_TOPMOST or HWND_NOTOPMOST), seen in its
 // WM_WINDOWPOSCHANGING: Wine here keeps WS_EX_TOPMOST clear.
@@ -59,61 +58,24 @@ struct BandProbe
 HWND BandProbe::s_hBand = nullptr;
 HHOOK BandProbe::s_hHook = nullptr;
 
-struct MainFrameTest : ::testing::Test
+struct MainFrameTest : FrameAppFixture
 {
+    MainFrameTest() : FrameAppFixture(L"CorvaneMainFrameTest") {}
     void SetUp() override
     {
-        REQUIRE_SIM();
+        FrameAppFixture::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        ::DeleteFileW(dataFile);
-        NewApp();
-    }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        app = nullptr;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        ::DeleteFileW(dataFile);
-    }
-    // A new application object on the test's profile (the registry is kept).
-    void NewApp()
-    {
-        app = new CCorvane_smsApp;
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
     }
     void Start()
     {
-        ASSERT_TRUE(app->InitInstance()) << boxes.All();
-        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-        ASSERT_NE(frame, nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartFrame());
         view = app->GetView();
         doc = app->GetDoc();
         ASSERT_NE(view, nullptr);
         ASSERT_NE(doc, nullptr);
         PumpUntil([] { return false; }, 50);
-    }
-    // Closes the main window as its close box does and ends the application object.
-    void Stop()
-    {
-        HWND hFrame = frame->GetSafeHwnd();
-        ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
-        EXPECT_FALSE(::IsWindow(hFrame));
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-            ;
-        app->ExitInstance();
-        delete app;
-        app = nullptr;
-        frame = nullptr;
     }
     void SelectFolder(const wchar_t* folder)
     {
@@ -161,12 +123,8 @@ struct MainFrameTest : ::testing::Test
         return s;
     }
 
-    CCorvane_smsApp* app = nullptr;
-    CMainFrame* frame = nullptr;
     CCorvane_smsView* view = nullptr;
     CCorvane_smsDoc* doc = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
 };
 } // namespace
 

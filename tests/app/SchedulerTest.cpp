@@ -2,6 +2,7 @@
 // below a minute), its text shown before the fetch that follows two seconds later, the one fetch
 // after start, and two quick fetch commands running one after the other.
 #include "phone/PhoneLinkTestSupport.h"
+#include "FrameAppFixture.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
@@ -11,34 +12,17 @@ using namespace phonetest;
 
 namespace
 {
-const wchar_t kAppName[] = L"CorvaneSchedulerTest";
-const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneSchedulerTest";
 const wchar_t kAutoReceiveText[] = L"mempersiapkan auto receive sms";
 
-struct SchedulerTest : ::testing::Test
+struct SchedulerTest : FrameAppFixture
 {
+    SchedulerTest() : FrameAppFixture(L"CorvaneSchedulerTest") {}
     void SetUp() override
     {
-        REQUIRE_SIM();
+        FrameAppFixture::SetUp();
+        if (IsSkipped())
+            return;
         ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        dataFile = GetAppFolder() + CORVANE_DATA_FILE_NAME;
-        ::DeleteFileW(dataFile);
-        app = new CCorvane_smsApp;
-        free((void*)app->m_pszAppName);
-        app->m_pszAppName = _wcsdup(kAppName);
-        app->SetRegistryKey(L"Corvane");
-        app->WriteProfileString(L"Settings", L"Connection", SimPhone::PortName());
-        app->WriteProfileInt(L"Settings", L"isSuaraOn", 0);
-        app->WriteProfileInt(L"Settings", L"IsShowSplash", 0);
-    }
-    void TearDown() override
-    {
-        if (app && app->m_pMainWnd)
-            app->m_pMainWnd->DestroyWindow();
-        delete app;
-        RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
-        ::DeleteFileW(dataFile);
     }
     void Schedule(UINT nOn, UINT nHour, UINT nMinute)
     {
@@ -48,9 +32,7 @@ struct SchedulerTest : ::testing::Test
     }
     void Start()
     {
-        ASSERT_TRUE(app->InitInstance()) << boxes.All();
-        frame = dynamic_cast<CMainFrame*>(app->m_pMainWnd);
-        ASSERT_NE(frame, nullptr);
+        ASSERT_NO_FATAL_FAILURE(StartFrame());
         view = app->GetView();
         ASSERT_NE(view, nullptr);
     }
@@ -58,11 +40,7 @@ struct SchedulerTest : ::testing::Test
     bool KillViewTimer(UINT_PTR nID) { return ::KillTimer(view->GetSafeHwnd(), nID) != FALSE; }
     static size_t Commands() { return SimPhone::GetState().commands.size(); }
 
-    CCorvane_smsApp* app = nullptr;
-    CMainFrame* frame = nullptr;
     CCorvane_smsView* view = nullptr;
-    CString dataFile;
-    MessageBoxLog boxes;
 };
 } // namespace
 
