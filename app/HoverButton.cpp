@@ -1,5 +1,6 @@
 // CHoverButton: pictures, hover tracking, clicks and the owner drawing.
 #include "app/HoverButton.h"
+#include "platform/Dc.h"
 #include <mmsystem.h>
 #include <shellapi.h>
 #include <vector>
@@ -62,15 +63,8 @@ bool ReadIconPixels(HICON hIcon, ICONINFO& info, int& cx, int& cy, std::vector<D
 // A new icon of the pixels (alpha kept) with the old icon's mask.
 HICON MakeIcon(ICONINFO& info, int cx, int cy, const std::vector<DWORD>& pixels)
 {
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bmi.bmiHeader.biWidth = cx;
-    bmi.bmiHeader.biHeight = -cy;
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    bmi.bmiHeader.biCompression = BI_RGB;
-    void* pBits = nullptr;
-    HBITMAP hColor = ::CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+    COLORREF* pBits = nullptr;
+    HBITMAP hColor = PlatformCreateTopDownDib32(nullptr, cx, cy, &pBits);
     HICON hResult = nullptr;
     if (hColor != nullptr)
     {

@@ -13,6 +13,8 @@ import os
 import struct
 import sys
 
+from make_tool_images import icon_file
+
 MASK = (192, 192, 192)
 
 # Colours of the artwork.
@@ -312,25 +314,8 @@ def strip(draws, size):
 
 def write_ico(path, img):
     """One image, 32-bit colour with its AND mask."""
-    size = len(img)
-    xor = bytearray()
-    mask = bytearray()
-    stride = ((size + 31) // 32) * 4
-    for y in range(size - 1, -1, -1):
-        bits = bytearray(stride)
-        for x in range(size):
-            p = img[y][x]
-            if p is None:
-                xor += bytes((0, 0, 0, 0))
-                bits[x // 8] |= 0x80 >> (x % 8)
-            else:
-                xor += bytes((p[2], p[1], p[0], 255))
-        mask += bits
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-    data = info + xor + mask
-    head = struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(data), 22)
     with open(path, "wb") as f:
-        f.write(head + data)
+        f.write(icon_file(len(img), img))
 
 
 def chunk(tag, data):

@@ -3,6 +3,7 @@
 #include "platform/FrameWnd.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
+#include "toolkit/menus_dialogs/ExtPopupListBoxMenuWnd.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 namespace barmenu
@@ -53,6 +54,29 @@ bool InsertSubMenu(CExtPopupMenuWnd* pPopup, CExtPopupMenuWnd* pSub, const CStri
         return true;
     delete pSub;
     return false;
+}
+
+bool CreateListPopup(CExtPopupListBoxMenuWnd* pPopup, LPVOID pCookie,
+                     CExtPopupInplaceListBox::ContentCallback_t pfnContent,
+                     CExtPopupInplaceListBox::SelectionCallback_t pfnSelection,
+                     CExtPopupInplaceListBox::DrawCallback_t pfnDraw,
+                     CExtPopupInplaceListBox::MeasureCallback_t pfnMeasure, CSize sizeList, CWnd* pTarget)
+{
+    pPopup->m_pCbContent = pfnContent;
+    pPopup->m_pContentCookie = pCookie;
+    pPopup->m_pCbSelection = pfnSelection;
+    pPopup->m_pSelectionCookie = pCookie;
+    pPopup->m_pCbDraw = pfnDraw;
+    pPopup->m_pCbMeasure = pfnMeasure;
+    pPopup->m_pDrawingCookie = pCookie;
+    pPopup->m_nControlWidth = sizeList.cx;
+    pPopup->m_nControlHeight = sizeList.cy;
+    if (!pPopup->CreatePopupMenu(pTarget != nullptr ? pTarget->GetSafeHwnd() : nullptr))
+    {
+        delete pPopup;
+        return false;
+    }
+    return true;
 }
 
 } // namespace barmenu

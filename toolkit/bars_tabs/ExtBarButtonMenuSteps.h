@@ -3,11 +3,14 @@
 // another menu as a sub-menu.
 #pragma once
 #include "platform/Geometry.h"
+#include "toolkit/menus_dialogs/ExtPopupInplaceListBox.h"
 
 class CExtCmdIcon;
+class CExtPopupListBoxMenuWnd;
 class CExtPopupMenuWnd;
 class CExtToolControlBar;
 class CString;
+class CWnd;
 
 namespace barmenu
 {
@@ -30,5 +33,13 @@ HICON MenuIconOf(CExtCmdIcon* pIcon);
 
 // Puts pSub at the end of pPopup as a sub-menu with the text and icon; on failure deletes pSub and answers false.
 bool InsertSubMenu(CExtPopupMenuWnd* pPopup, CExtPopupMenuWnd* pSub, const CString& sText, HICON hIcon);
+
+// The list popup of a button with a drop-down list: its four callbacks, all with pCookie, the list's size, and the
+// popup created for the target window; on failure deletes the popup and answers false.
+bool CreateListPopup(CExtPopupListBoxMenuWnd* pPopup, LPVOID pCookie,
+                     CExtPopupInplaceListBox::ContentCallback_t pfnContent,
+                     CExtPopupInplaceListBox::SelectionCallback_t pfnSelection,
+                     CExtPopupInplaceListBox::DrawCallback_t pfnDraw,
+                     CExtPopupInplaceListBox::MeasureCallback_t pfnMeasure, CSize sizeList, CWnd* pTarget);
 
 } // namespace barmenu

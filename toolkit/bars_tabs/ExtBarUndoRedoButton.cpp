@@ -199,23 +199,10 @@ CExtPopupUndoRedoMenuWnd* CExtBarUndoRedoButton::CreateListPopup(bool bFlag)
 {
     (void)bFlag;
     auto* pPopup = new CExtPopupUndoRedoMenuWnd(m_lCookie, m_dwListBoxStyle);
-    pPopup->m_pCbContent = CbInit;
-    pPopup->m_pContentCookie = this;
-    pPopup->m_pCbSelection = CbSelection;
-    pPopup->m_pSelectionCookie = this;
-    pPopup->m_pCbDraw = CbDraw;
-    pPopup->m_pCbMeasure = CbMeasure;
-    pPopup->m_pDrawingCookie = this;
-    const CSize size = CalcListSize();
-    pPopup->m_nControlWidth = size.cx;
-    pPopup->m_nControlHeight = size.cy;
-    CWnd* pTarget = GetCmdTargetWnd();
-    if (!pPopup->CreatePopupMenu(pTarget != nullptr ? pTarget->GetSafeHwnd() : nullptr))
-    {
-        delete pPopup;
-        return nullptr;
-    }
-    return pPopup;
+    return barmenu::CreateListPopup(pPopup, this, CbInit, CbSelection, CbDraw, CbMeasure, CalcListSize(),
+                                    GetCmdTargetWnd())
+               ? pPopup
+               : nullptr;
 }
 
 bool CExtBarUndoRedoButton::PutToPopupMenu(CExtPopupMenuWnd* pPopup)

@@ -2,6 +2,7 @@
 // callbacks that fill, measure and draw it and carry the choice into the field.
 #include "platform/Dc.h"
 #include "platform/FrameWnd.h"
+#include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/extras/ExtBarTextFieldButton.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -113,23 +114,10 @@ UINT CExtBarTextFieldButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bo
 CExtPopupMenuWnd* CExtBarTextFieldButton::CreateListPopup()
 {
     auto* pPopup = new CExtPopupListBoxMenuWnd((LPARAM)m_dwListCookie, m_dwListBoxStyle);
-    pPopup->m_pCbContent = ListContentCallback;
-    pPopup->m_pContentCookie = this;
-    pPopup->m_pCbSelection = ListSelectionCallback;
-    pPopup->m_pSelectionCookie = this;
-    pPopup->m_pCbDraw = ListDrawCallback;
-    pPopup->m_pCbMeasure = ListMeasureCallback;
-    pPopup->m_pDrawingCookie = this;
-    const CSize size = CalcListSize();
-    pPopup->m_nControlWidth = size.cx;
-    pPopup->m_nControlHeight = size.cy;
-    CWnd* pTarget = GetCmdTargetWnd();
-    if (!pPopup->CreatePopupMenu(pTarget != nullptr ? pTarget->GetSafeHwnd() : nullptr))
-    {
-        delete pPopup;
-        return nullptr;
-    }
-    return pPopup;
+    return barmenu::CreateListPopup(pPopup, this, ListContentCallback, ListSelectionCallback, ListDrawCallback,
+                                    ListMeasureCallback, CalcListSize(), GetCmdTargetWnd())
+               ? pPopup
+               : nullptr;
 }
 
 CSize CExtBarTextFieldButton::CalcListSize()
