@@ -151,6 +151,9 @@ protected:
     void ShowPrompt(bool bIdle);
     // Whether the attached control is shown in the bar's present layout.
     bool IsCtrlShownInLayout() const;
+    // A menu button (asked with flag 0) outside a menu bar: measured with the drop-down part and painted with
+    // its arrow. Kinds whose popup is not a command menu answer CanTrackMenu false but still count here.
+    bool HasDropDownPart() const;
 
     CExtToolControlBar* m_pBar; // not owned
     UINT m_nCmdID;

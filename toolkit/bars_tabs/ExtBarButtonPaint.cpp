@@ -40,6 +40,8 @@ bool IsInMenuBar(const CExtToolControlBar* pBar)
 }
 } // namespace
 
+bool CExtBarButton::HasDropDownPart() const { return IsMenuButton(0) && !IsInMenuBar(m_pBar); }
+
 CRect CExtBarButton::GetDropDownRect() const
 {
     CRect rc = m_rc;
@@ -115,7 +117,7 @@ CSize CExtBarButton::MeasureButton(CDC& dc, CSize sizePreCalc, bool bHorizontal)
         size.cx = std::max<int>(sizePreCalc.cx, sizeContent.cx + 6);
         size.cy = std::max<int>(sizePreCalc.cy, sizeContent.cy + 6);
     }
-    if (CanTrackMenu() && !IsInMenuBar(m_pBar))
+    if (HasDropDownPart())
     {
         if (bHorizontal)
             size.cx += g_glyphExpandArrowH.GetWidth() + 6;
@@ -148,7 +150,7 @@ void CExtBarButton::PaintButton(CDC& dc, bool bHorizontal)
         if (iconLarge.CreateScaledCopy(*pIcon, sizeIcon.cx * 2, sizeIcon.cy * 2))
             pIcon = &iconLarge;
     }
-    const bool bDropDown = CanTrackMenu() && !IsInMenuBar(m_pBar);
+    const bool bDropDown = HasDropDownPart();
     CFont* pFont = m_pBar != nullptr ? m_pBar->GetToolBarFont(!bHorizontal) : nullptr;
     const CString sText = GetText();
     CExtPaintManager::PushButtonPaintData data(

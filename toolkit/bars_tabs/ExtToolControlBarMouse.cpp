@@ -299,7 +299,9 @@ bool CExtToolControlBar::TrackButtonMenu(int nIndex, bool bSelectAny, bool bDela
     if (!EnsureVisibleByCommand())
         return false;
     CExtBarButton* pButton = GetButton(nIndex);
-    if (pButton == nullptr || (pButton->GetStyle() & (TBBS_DISABLED | TBBS_HIDDEN)) != 0 || !pButton->CanTrackMenu())
+    // A menu button asked with flag 0: the colour and undo/redo buttons open their own popups, though
+    // CanTrackMenu says no for them.
+    if (pButton == nullptr || (pButton->GetStyle() & (TBBS_DISABLED | TBBS_HIDDEN)) != 0 || !pButton->IsMenuButton(0))
         return false;
     CPoint point;
     if (!::GetCursorPos(&point))
@@ -637,7 +639,7 @@ LRESULT CExtToolControlBar::OnTrackButtonMenu(WPARAM wParam, LPARAM lParam)
         return 0;
     const int nIndex = (int)wParam;
     CExtBarButton* pButton = GetButton(nIndex);
-    if (pButton != nullptr && pButton->CanTrackMenu() && CExtPopupMenuWnd::IsMenuTracking())
+    if (pButton != nullptr && pButton->IsMenuButton(0) && CExtPopupMenuWnd::IsMenuTracking())
     {
         TrackButtonMenu(nIndex, true, false, lParam != 0);
         return 0;

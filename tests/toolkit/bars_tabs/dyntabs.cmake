@@ -11,6 +11,7 @@ corvane_test(toolkit_dyntabs_tests
     ${CMAKE_CURRENT_LIST_DIR}/ExtBarSliderButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtBarColorButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtBarUndoRedoButtonTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtBarDropDownKindsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtDynAutoHideSliderTipsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtDynAutoHideAreaLayoutTest.cpp
   LIBS corvane_toolkit corvane_platform
