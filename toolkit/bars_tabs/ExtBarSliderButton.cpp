@@ -5,6 +5,7 @@
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerGlyph.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
@@ -353,15 +354,9 @@ void CExtBarSliderButton::PaintButton(CDC& dc, bool bHorizontal)
 {
     if (!IsVisible() || (GetStyle() & TBBS_HIDDEN) != 0 || !dc.RectVisible(&m_rc))
         return;
-    const CRect rcButton = m_rc;
     const CRect rcLabel = m_rcParts[kPartLabel];
     if (!rcLabel.IsRectEmpty() && dc.RectVisible(&rcLabel))
-    {
-        // The label paints as a plain button over its own part.
-        m_rc = rcLabel;
-        CExtBarButton::PaintButton(dc, bHorizontal);
-        m_rc = rcButton;
-    }
+        PaintLabel(dc, rcLabel, bHorizontal);
     if (m_rcParts[kPartScroll].IsRectEmpty() || !dc.RectVisible(&m_rcParts[kPartScroll]))
         return;
     for (int nPart = kPartScroll; nPart < kPartCount; ++nPart)
@@ -371,11 +366,32 @@ void CExtBarSliderButton::PaintButton(CDC& dc, bool bHorizontal)
     }
 }
 
+void CExtBarSliderButton::PaintLabel(CDC& dc, const CRect& rcLabel, bool bHorizontal)
+{
+    CExtCmdIcon* pIcon = GetIconPtr();
+    CExtCmdIcon iconLarge;
+    if (pIcon != nullptr && IsLargeIcons() && !pIcon->IsEmpty())
+    {
+        const CSize sizeIcon = pIcon->GetSize();
+        if (iconLarge.CreateScaledCopy(*pIcon, sizeIcon.cx * 2, sizeIcon.cy * 2))
+            pIcon = &iconLarge;
+    }
+    CFont* pFont = m_pBar != nullptr ? m_pBar->GetToolBarFont(!bHorizontal) : nullptr;
+    const CString sText = GetText();
+    CExtPaintManager::PushButtonPaintData data(this, bHorizontal, rcLabel, sText, pIcon, true, false, false, false,
+                                               !IsDisabled(), true, false, false, 5,
+                                               pFont != nullptr ? (HFONT)*pFont : nullptr, HasDropDownPart(), 0, true);
+    g_PaintManagerHolder->PaintPushButton(dc, data);
+}
+
 void CExtBarSliderButton::PaintSliderPart(CDC& dc, int nPart, bool bHorizontal)
 {
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
     const CRect rc = m_rcParts[nPart];
     const bool bHot = IsPartHot(nPart);
+    // A hot part is pushed while the mouse holds it down.
+    const bool bPushed = bHot && nPart == m_nPressedPart;
+    const bool bEnabled = !IsDisabled();
     switch (nPart)
     {
     case kPartTrack:
@@ -392,53 +408,40 @@ void CExtBarSliderButton::PaintSliderPart(CDC& dc, int nPart, bool bHorizontal)
             rcGroove.left = rc.CenterPoint().x - 1;
             rcGroove.right = rcGroove.left + 3;
         }
-        dc.FillSolidRect(&rcGroove, pPM->GetTranslatedColor(COLOR_3DFACE, m_pBar));
-        dc.Draw3dRect(&rcGroove, pPM->GetTranslatedColor(COLOR_3DSHADOW, m_pBar),
-                      pPM->GetTranslatedColor(COLOR_3DHILIGHT, m_pBar));
+        dc.FillRect(&rcGroove, CBrush::FromHandle(pPM->GetBrush(COLOR_3DFACE)));
+        dc.Draw3dRect(&rcGroove, pPM->GetTranslatedColor(XCLR_SHADOW_NORMAL, this),
+                      pPM->GetTranslatedColor(XCLR_HILIGHT_NORMAL, this));
         break;
     }
     case kPartPageDecrease:
     case kPartPageIncrease:
         if (bHot)
-            dc.FillSolidRect(&rc, pPM->GetTranslatedColor(COLOR_3DSHADOW, m_pBar));
+            dc.FillRect(&rc, &pPM->m_brushLight50);
         break;
     case kPartArrowDecrease:
     case kPartArrowIncrease:
     case kPartThumb:
     {
-        dc.FillSolidRect(&rc, pPM->GetTranslatedColor(bHot ? COLOR_3DHILIGHT : COLOR_3DFACE, m_pBar));
-        dc.Draw3dRect(&rc, pPM->GetTranslatedColor(COLOR_3DHILIGHT, m_pBar),
-                      pPM->GetTranslatedColor(COLOR_3DSHADOW, m_pBar));
+        // The thumb keeps its face over the groove so that it shows where the position is also when idle.
+        const bool bNoBackground = nPart != kPartThumb && (!bEnabled || (!bHot && !bPushed));
+        CExtPaintManager::PushButtonPaintData data(this, bHorizontal, rc, L"", nullptr, true, bHot, bPushed, false,
+                                                   bEnabled, true, false, false, 5, nullptr, false, 0, bNoBackground);
+        pPM->PaintPushButton(dc, data);
         if (nPart == kPartThumb)
             break;
-        // A small arrow glyph centred on the button.
-        const CPoint c = rc.CenterPoint();
-        const bool bDec = nPart == kPartArrowDecrease;
-        POINT pts[3];
-        if (bHorizontal)
+        const bool bDecrease = nPart == kPartArrowDecrease;
+        const int nGlyph = bHorizontal ? (bDecrease ? kSysGlyphArrowLeft : kSysGlyphArrowRight)
+                                       : (bDecrease ? kSysGlyphArrowUp : kSysGlyphArrowDown);
+        const int nColor = !bEnabled ? XCLR_TEXT_DISABLED : (bHot ? XCLR_TEXT_ACTIVE : XCLR_TEXT_NORMAL);
+        const COLORREF clrs[2] = {0, pPM->GetTranslatedColor(nColor, this)};
+        CRect rcGlyph(rc);
+        if (bPushed)
         {
-            const int d = bDec ? -1 : 1;
-            pts[0] = {c.x + 2 * d, c.y};
-            pts[1] = {c.x - 2 * d, c.y - 3};
-            pts[2] = {c.x - 2 * d, c.y + 3};
+            CSize sizePushed;
+            pPM->GetPushedOffset(sizePushed);
+            rcGlyph.OffsetRect(sizePushed);
         }
-        else
-        {
-            const int d = bDec ? -1 : 1;
-            pts[0] = {c.x, c.y + 2 * d};
-            pts[1] = {c.x - 3, c.y - 2 * d};
-            pts[2] = {c.x + 3, c.y - 2 * d};
-        }
-        const COLORREF clr = pPM->GetTranslatedColor(IsDisabled() ? COLOR_3DSHADOW : COLOR_BTNTEXT, m_pBar);
-        HBRUSH hBrush = ::CreateSolidBrush(clr);
-        HPEN hPen = ::CreatePen(PS_SOLID, 1, clr);
-        HGDIOBJ hOldBrush = ::SelectObject(dc.GetSafeHdc(), hBrush);
-        HGDIOBJ hOldPen = ::SelectObject(dc.GetSafeHdc(), hPen);
-        ::Polygon(dc.GetSafeHdc(), pts, 3);
-        ::SelectObject(dc.GetSafeHdc(), hOldBrush);
-        ::SelectObject(dc.GetSafeHdc(), hOldPen);
-        ::DeleteObject(hBrush);
-        ::DeleteObject(hPen);
+        pPM->PaintGlyphCentered(dc, rcGlyph, *g_arrSysCmdGlyphs[nGlyph], clrs);
         break;
     }
     default: break;

@@ -56,6 +56,8 @@ public:
     virtual UINT GetScrollLengthVert() const;
     virtual UINT SetScrollLengthVert(UINT nValue);
     virtual void RecalcSliderLayout();
+    // The track as a groove; a page area in the paint manager's pressed brush while hot; an arrow or the thumb as a
+    // flat push button, hovered while hot and pushed while hot and pressed, an arrow with its glyph on top.
     virtual void PaintSliderPart(CDC& dc, int nPart, bool bHorizontal);
 
     // ---- overrides ---------------------------------------------------------------------------------------------
@@ -82,6 +84,8 @@ protected:
     // Moves the position one step (negative: down), clamped to 0 ... maximum.
     void StepBy(long long nStep);
     bool IsPartHot(int nPart) const;
+    // The label as a flat push button that is never hovered or pushed, over a transparent background.
+    void PaintLabel(CDC& dc, const CRect& rcLabel, bool bHorizontal);
 
     UINT m_nTotalRange;
     UINT m_nPos;

@@ -63,3 +63,11 @@ enum
     kSysCmdGlyphCount = 49
 };
 extern const CExtPaintManagerGlyph* const g_arrSysCmdGlyphs[kSysCmdGlyphCount];
+// The four filled scroll arrows of that table, by the way they point.
+enum
+{
+    kSysGlyphArrowUp = 2,
+    kSysGlyphArrowDown = 3,
+    kSysGlyphArrowLeft = 4,
+    kSysGlyphArrowRight = 5
+};

@@ -1,10 +1,16 @@
 // The slider button on a tool bar of the shown docking host: its maximum, part layout and clamping, held arrows
-// and pages, the thumb drag, what ends the loop, and a loop that survives its button or a quit message.
+// and pages, the thumb drag, what ends the loop, a loop that survives its button or a quit message, and the
+// pixels of its parts idle, hovered and held in two styles.
 #include "DynTabsFixture.h"
+#include "tests/support/DibCanvas.h"
 #include "toolkit/bars_tabs/ExtBarSliderButton.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerGlyph.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/foundation/ExtPaintManagerXP.h"
 
 namespace
 {
@@ -293,5 +299,160 @@ TEST_F(SliderButton, TheLoopEndsWithoutTouchingAButtonRemovedMeanwhile)
     PumpMessages();
     m_pSliderBtn = nullptr;
     EXPECT_EQ(m_pToolBar->GetButtonsCount(), nCount - 1);
+    wnd.DestroyWindow();
+}
+
+namespace
+{
+// Paints the slider into its canvas when it gets WM_APP (a message pumped by the slider's loop) and notes the
+// pressed and highlighted parts and the rectangle of the part named by WPARAM at that moment.
+class CPainterWnd : public CWnd
+{
+public:
+    CExtBarSliderButton* m_pSlider = nullptr;
+    DibCanvas* m_pCanvas = nullptr;
+    int m_nPressed = -2;
+    int m_nHighlighted = -2;
+    CRect m_rcPart;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_APP && m_pSlider != nullptr && m_pCanvas != nullptr)
+        {
+            m_nPressed = m_pSlider->GetPressedPart();
+            m_nHighlighted = m_pSlider->GetHighlightedPart();
+            m_rcPart = m_pSlider->GetPartRect((int)wParam);
+            m_pSlider->PaintButton(m_pCanvas->dc, true);
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+class SliderPaint : public SliderButton
+{
+protected:
+    void SetUp() override
+    {
+        SliderButton::SetUp();
+        // A long track, a short thumb and small pages: a held page area stays under the mouse for a while.
+        m_pSliderBtn->SetScrollLengthHorz(200);
+        m_pFrame->RecalcLayout();
+        m_pToolBar->RecalcButtonPositions();
+        m_pToolBar->GetClientRect(&m_rcClient);
+        m_pSliderBtn->SetScrollTotalRange(1000);
+        m_pSliderBtn->SetScrollPageSize(10);
+        m_pSliderBtn->SetScrollPos(450);
+    }
+    void TearDown() override
+    {
+        g_PaintManagerHolder.InstallPaintManager(new CExtPaintManager);
+        SliderButton::TearDown();
+    }
+    // The two styles the slider is checked in.
+    static CExtPaintManager* MakeStyle(int nStyle)
+    {
+        return nStyle == 0 ? new CExtPaintManager : static_cast<CExtPaintManager*>(new CExtPaintManagerXP);
+    }
+    // What the paint manager paints for an arrow or the thumb in the given state.
+    void PaintExpectedPart(CDC& dc, int nPart, bool bHot, bool bPushed)
+    {
+        CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+        const CRect rc = m_pSliderBtn->GetPartRect(nPart);
+        const bool bThumb = nPart == CExtBarSliderButton::kPartThumb;
+        CExtPaintManager::PushButtonPaintData data(m_pSliderBtn, true, rc, L"", nullptr, true, bHot, bPushed, false,
+                                                   true, true, false, false, 5, nullptr, false, 0,
+                                                   !bThumb && !bHot && !bPushed);
+        pPM->PaintPushButton(dc, data);
+        if (bThumb)
+            return;
+        const bool bLeft = nPart == CExtBarSliderButton::kPartArrowDecrease;
+        const COLORREF clrs[2] = {0, pPM->GetTranslatedColor(bHot ? XCLR_TEXT_ACTIVE : XCLR_TEXT_NORMAL, m_pSliderBtn)};
+        pPM->PaintGlyphCentered(dc, rc, *g_arrSysCmdGlyphs[bLeft ? kSysGlyphArrowLeft : kSysGlyphArrowRight], clrs);
+    }
+    static int Differences(const DibCanvas& a, const DibCanvas& b, const CRect& rc)
+    {
+        int n = 0;
+        for (int y = rc.top; y < rc.bottom; ++y)
+            for (int x = rc.left; x < rc.right; ++x)
+                n += a.At(x, y) != b.At(x, y);
+        return n;
+    }
+    CRect m_rcClient;
+};
+} // namespace
+
+TEST_F(SliderPaint, IdleAndHoveredSlidersPaintArrowsAndThumbAsFlatPushButtonsWithArrowGlyphs)
+{
+    for (int nStyle : {0, 1})
+    {
+        g_PaintManagerHolder.InstallPaintManager(MakeStyle(nStyle));
+        DibCanvas idle(m_rcClient.Width(), m_rcClient.Height(), RGB(255, 0, 255));
+        m_pSliderBtn->PaintButton(idle.dc, true);
+        DibCanvas expected(m_rcClient.Width(), m_rcClient.Height(), RGB(255, 0, 255));
+        for (int nPart : {CExtBarSliderButton::kPartArrowDecrease, CExtBarSliderButton::kPartArrowIncrease,
+                          CExtBarSliderButton::kPartThumb})
+        {
+            PaintExpectedPart(expected.dc, nPart, false, false);
+            const CRect rc = m_pSliderBtn->GetPartRect(nPart);
+            EXPECT_EQ(Differences(idle, expected, rc), 0) << nStyle << " part " << nPart;
+        }
+        // The left arrow shows the glyph's 16 pixels in the text colour.
+        const COLORREF clrGlyph = g_PaintManagerHolder->GetTranslatedColor(XCLR_TEXT_NORMAL, m_pSliderBtn);
+        const CRect rcLeft = m_pSliderBtn->GetPartRect(CExtBarSliderButton::kPartArrowDecrease);
+        EXPECT_EQ(idle.Count(rcLeft, clrGlyph), 16) << nStyle;
+        // Hovering the button lights no part: the same pixels.
+        m_pSliderBtn->SetHover(true);
+        DibCanvas hovered(m_rcClient.Width(), m_rcClient.Height(), RGB(255, 0, 255));
+        m_pSliderBtn->PaintButton(hovered.dc, true);
+        m_pSliderBtn->SetHover(false);
+        EXPECT_EQ(Differences(idle, hovered, m_pSliderBtn->GetRect()), 0) << nStyle;
+    }
+}
+
+TEST_F(SliderPaint, APressedThumbPaintsPushedAndAHeldPageAreaInThePressedBrush)
+{
+    CPainterWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr));
+    const HWND hWnd = wnd.GetSafeHwnd();
+    wnd.m_pSlider = m_pSliderBtn;
+    for (int nStyle : {0, 1})
+    {
+        g_PaintManagerHolder.InstallPaintManager(MakeStyle(nStyle));
+        m_pSliderBtn->SetScrollPos(450);
+        for (int nPart : {CExtBarSliderButton::kPartThumb, CExtBarSliderButton::kPartPageIncrease})
+        {
+            DibCanvas held(m_rcClient.Width(), m_rcClient.Height(), RGB(255, 0, 255));
+            wnd.m_pCanvas = &held;
+            wnd.m_nPressed = -2;
+            const CPoint pt = ScreenPointOf(nPart);
+            RunInputScript([&] {
+                SendMouse(pt.x, pt.y, 0);
+                ::Sleep(30);
+                SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+                ::Sleep(80);
+                ::PostMessageW(hWnd, WM_APP, (WPARAM)nPart, 0);
+                ::Sleep(60);
+                SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+                ::Sleep(30);
+            });
+            PumpMessages();
+            wnd.m_pCanvas = nullptr;
+            ASSERT_EQ(wnd.m_nPressed, nPart) << nStyle;
+            ASSERT_EQ(wnd.m_nHighlighted, nPart) << nStyle;
+            DibCanvas expected(m_rcClient.Width(), m_rcClient.Height(), RGB(255, 0, 255));
+            if (nPart == CExtBarSliderButton::kPartThumb)
+            {
+                PaintExpectedPart(expected.dc, nPart, true, true);
+                DibCanvas idle(m_rcClient.Width(), m_rcClient.Height(), RGB(255, 0, 255));
+                PaintExpectedPart(idle.dc, nPart, false, false);
+                EXPECT_GT(Differences(idle, expected, wnd.m_rcPart), 0) << nStyle;
+            }
+            else
+                expected.dc.FillRect(&wnd.m_rcPart, &g_PaintManagerHolder->m_brushLight50);
+            EXPECT_EQ(Differences(held, expected, wnd.m_rcPart), 0) << nStyle << " part " << nPart;
+        }
+    }
     wnd.DestroyWindow();
 }
