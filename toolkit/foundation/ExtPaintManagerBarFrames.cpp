@@ -245,11 +245,12 @@ void CExtPaintManagerXP::PaintControlBarFrame(CDC& dc, CaptionPaintData& data)
         CBrush brPattern;
         if (bPattern && brPattern.CreatePatternBrush(&bmpPattern))
         {
+            // A vertical gripper (beside a horizontal bar's buttons) takes a vertical strip.
             CRect rcStrip = rc;
             if (data.m_bVertical)
-                rcStrip = CRect(rc.left + 2, rc.CenterPoint().y - 2, rc.right - 2, rc.CenterPoint().y + 2);
-            else
                 rcStrip = CRect(rc.CenterPoint().x - 2, rc.top + 2, rc.CenterPoint().x + 2, rc.bottom - 2);
+            else
+                rcStrip = CRect(rc.left + 2, rc.CenterPoint().y - 2, rc.right - 2, rc.CenterPoint().y + 2);
             const COLORREF clrOldText = dc.SetTextColor(T(COLOR_3DSHADOW));
             const COLORREF clrOldBk = dc.SetBkColor(RGB(255, 255, 255));
             CBrush* pOldBrush = dc.SelectObject(&brPattern);
@@ -363,7 +364,7 @@ void CExtPaintManagerOffice2003::PaintControlBarFrame(CDC& dc, CaptionPaintData&
         else
             dc.FillSolidRect(rc.left, rc.bottom - 1, rc.Width(), 1, clrBorder);
         dc.RestoreDC(nSaved);
-        PaintGripperDots(dc, rc, !data.m_bVertical, data.m_pHelperSrc, data.m_lParam);
+        PaintGripperDots(dc, rc, data.m_bVertical, data.m_pHelperSrc, data.m_lParam);
         return;
     }
     // A text caption: inactive captions keep the background behind them, with a light strip.

@@ -8,6 +8,7 @@ corvane_test(toolkit_toolbar_tests
     ${CMAKE_CURRENT_LIST_DIR}/ExtToolControlBarLayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtToolControlBarMouseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtToolControlBarPaintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ToolBarGripperTest.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/ToolBarTest.rc
   TIMEOUT 300)

@@ -235,8 +235,8 @@ TEST(ControlBarFrame, XpGripperLaysItsDotsOverTheFaceFill)
         painthost::ScopedBitsPerPixel depth(nDepth);
         auto& pm = *Install<CExtPaintManagerXP>();
         DibCanvas c(20, 100);
-        const CRect rc(0, 0, 12, 100);
-        PM::CaptionPaintData grip(nullptr, rc, rc, false, false, false, false);
+        const CRect rc(0, 0, 12, 100); // a horizontal bar's gripper: vertical, its strip runs top to bottom
+        PM::CaptionPaintData grip(nullptr, rc, rc, false, false, true, false);
         pm.PaintControlBarFrame(c.dc, grip);
         const COLORREF clrFace = T(pm, XCLR_FACE_NORMAL);
         EXPECT_EQ(c.At(0, 0), clrFace) << nDepth;
@@ -269,8 +269,8 @@ TEST(ControlBarFrame, Office2003GripperIsABandWithDotsEveryFourPixels)
     auto& pm = *Install<CExtPaintManagerOffice2003>();
     CExtControlBar bar;
     DibCanvas c(20, 60);
-    const CRect rc(0, 0, 11, 60);
-    PM::CaptionPaintData grip(&bar, rc, rc, false, false, false, false, L"Folders");
+    const CRect rc(0, 0, 11, 60); // a horizontal bar's gripper: vertical
+    PM::CaptionPaintData grip(&bar, rc, rc, false, false, true, false, L"Folders");
     pm.PaintControlBarFrame(c.dc, grip);
     const COLORREF clrDark = T(pm, XCLR_O2003_03), clrLight = T(pm, XCLR_O2003_02);
     // Find the first dot on the column the dots are centred on.
@@ -290,10 +290,10 @@ TEST(ControlBarFrame, Office2003GripperIsABandWithDotsEveryFourPixels)
         nDots++;
     }
     EXPECT_EQ(nDots, (60 - 2) / 4);
-    // The band: the classic gradient's ends, the border line at the bottom, nothing beyond.
-    EXPECT_TRUE(painthost::Near(c.At(0, 30), T(pm, XCLR_O2003_15), 12));
-    EXPECT_TRUE(painthost::Near(c.At(10, 30), T(pm, XCLR_O2003_17), 12));
-    EXPECT_EQ(c.At(5, 59), T(pm, COLOR_3DSHADOW));
+    // The band: the classic gradient's ends top to bottom, the border line at the right, nothing beyond.
+    EXPECT_TRUE(painthost::Near(c.At(5, 0), T(pm, XCLR_O2003_15), 12));
+    EXPECT_TRUE(painthost::Near(c.At(5, 59), T(pm, XCLR_O2003_17), 12));
+    EXPECT_EQ(c.At(10, 30), T(pm, COLOR_3DSHADOW));
     EXPECT_EQ(c.Count(CRect(11, 0, 20, 60), kWhite), 9 * 60);
     EXPECT_EQ(c.At(0, 0), kWhite); // the rounded start corner
 }
@@ -335,14 +335,14 @@ TEST(ControlBarFrame, ThemeManagerGripperBandRunsThroughTheThreeSchemeColours)
     ASSERT_TRUE(pTheme->ApplyColorScheme(&clrA, nullptr));
     CExtControlBar bar;
     DibCanvas c(120, 20);
-    const CRect rc(0, 0, 100, 9); // a vertical bar's gripper: the band runs top to bottom
-    PM::CaptionPaintData grip(&bar, rc, rc, false, false, true, false);
+    const CRect rc(0, 0, 100, 9); // a vertical bar's gripper: horizontal, the band runs left to right
+    PM::CaptionPaintData grip(&bar, rc, rc, false, false, false, false);
     pTheme->PaintControlBarFrame(c.dc, grip);
-    EXPECT_TRUE(painthost::Near(c.At(2, 0), PM::AdjustHls(clrA, 0.0, 0.75, 0.15), 12))
-        << painthost::ColorText(c.At(2, 0));
+    EXPECT_TRUE(painthost::Near(c.At(2, 1), PM::AdjustHls(clrA, 0.0, 0.75, 0.15), 12))
+        << painthost::ColorText(c.At(2, 1));
     auto Sum = [](COLORREF x) { return GetRValue(x) + GetGValue(x) + GetBValue(x); };
-    EXPECT_LT(Sum(c.At(2, 7)), Sum(c.At(2, 1)));                       // towards the dark third colour
-    EXPECT_EQ(c.At(99, 4), pTheme->GetTranslatedColor(XCLR_O2003_05)); // the border id's line at the far side
+    EXPECT_LT(Sum(c.At(97, 1)), Sum(c.At(2, 1)));                      // towards the dark third colour
+    EXPECT_EQ(c.At(50, 8), pTheme->GetTranslatedColor(XCLR_O2003_05)); // the border id's line at the far side
     // The dots run along the gripper.
     EXPECT_GT(c.Count(rc, pTheme->GetTranslatedColor(XCLR_O2003_03)), 4 * 20);
     // Panes, the size gripper and docked frames of the theme.
