@@ -1,8 +1,10 @@
 // The test host of the extra controls: the MDI frame and the page dialog.
 #include "ExtrasHost.h"
 #include "toolkit/foundation/ExtCmdItem.h"
+#include "toolkit/extras/ExtColorDlg.h"
 #include "toolkit/extras/ExtPopupInplaceDatePicker.h"
 #include "toolkit/foundation/ExtCmdManager.h"
+#include "toolkit/menus_dialogs/ExtPopupColorMenuWnd.h"
 
 namespace extrashost
 {
@@ -60,6 +62,12 @@ CExtBarButton* CExtrasToolBar::OnCreateBarCommandBtn(UINT nCmdID, UINT nStyle)
 {
     if (nCmdID == kIdDateField)
         return new CExtrasDateField(kFieldWidth, this, nCmdID, nStyle);
+    if (nCmdID == kIdColor)
+    {
+        auto* pColor = new CExtBarColorButton(this, nCmdID, nStyle, RGB(0, 0, 255), RGB(0, 0, 0));
+        pColor->SetCookie(CExtrasMdiFrame::kColorCookie);
+        return pColor;
+    }
     if (nCmdID != kIdPlainField && nCmdID != kIdEditCombo && nCmdID != kIdReadOnlyCombo)
         return CExtToolControlBar::OnCreateBarCommandBtn(nCmdID, nStyle);
     auto* pField = new CExtBarTextFieldButton(nCmdID != kIdPlainField, kFieldWidth, this, nCmdID, nStyle);
@@ -92,12 +100,24 @@ CExtrasDateField* CExtrasToolBar::GetDateField() const
     return DYNAMIC_DOWNCAST(CExtrasDateField, GetField(kIdDateField));
 }
 
+CExtBarColorButton* CExtrasToolBar::GetColorButton() const
+{
+    for (int i = 0; i < GetButtonsCount(); ++i)
+    {
+        if (GetButton(i)->GetCmdID(false) == kIdColor)
+            return DYNAMIC_DOWNCAST(CExtBarColorButton, GetButton(i));
+    }
+    return nullptr;
+}
+
 // ---- the MDI frame --------------------------------------------------------------------------------
 
 const wchar_t* const CExtrasMdiFrame::kProfileName = L"ExtrasHost";
 
 BEGIN_MESSAGE_MAP(CExtrasMdiFrame, CMDIFrameWnd)
-ON_COMMAND_RANGE(CExtrasToolBar::kIdPlainField, CExtrasToolBar::kIdDateField, OnFieldCommand)
+ON_COMMAND_RANGE(CExtrasToolBar::kIdPlainField, CExtrasToolBar::kIdColor, OnFieldCommand)
+ON_REGISTERED_MESSAGE(CExtPopupColorMenuWnd::g_nMsgNotifyColorChangedFinally, OnColorChangedFinally)
+ON_REGISTERED_MESSAGE(CExtPopupColorMenuWnd::g_nMsgNotifyCustColor, OnCustomColor)
 END_MESSAGE_MAP()
 
 bool CExtrasMdiFrame::CreateHost(const RECT& rc)
@@ -117,13 +137,20 @@ bool CExtrasMdiFrame::CreateHost(const RECT& rc)
         if (!g_CmdManagerHolder->SetupCommand(kProfileName, cmd))
             return false;
     }
+    CExtCmdItem cmdColor(CExtrasToolBar::kIdColor);
+    cmdColor.m_sMenuText = L"Warna";
+    if (!g_CmdManagerHolder->SetupCommand(kProfileName, cmdColor))
+        return false;
     if (!CExtControlBar::EnableFrameDocking(this))
         return false;
     if (!m_wndToolBar.Create(L"Fields", this, kIdToolBar,
                              WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
                                  CBRS_SIZE_DYNAMIC) ||
-        !m_wndToolBar.SetButtons(CExtrasToolBar::kFieldIds, CExtrasToolBar::kFieldCount))
+        !m_wndToolBar.SetButtons(CExtrasToolBar::kFieldIds, CExtrasToolBar::kFieldCount) ||
+        !m_wndToolBar.InsertButton(-1, CExtrasToolBar::kIdColor, false))
         return false;
+    // The button's icon shows its colour once the bar's window is bound to the profile.
+    m_wndToolBar.GetColorButton()->SyncColorIcon();
     m_wndToolBar.EnableDocking(CBRS_ALIGN_ANY);
     DockControlBar(&m_wndToolBar, AFX_IDW_DOCKBAR_TOP);
     if (!m_wndMdiTabs.Create(this, CRect(0, 0, 0, 0), kIdMdiTabs, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
@@ -134,6 +161,37 @@ bool CExtrasMdiFrame::CreateHost(const RECT& rc)
 }
 
 void CExtrasMdiFrame::OnFieldCommand(UINT nCmdID) { m_commands.push_back(nCmdID); }
+
+LRESULT CExtrasMdiFrame::OnColorChangedFinally(WPARAM wParam, LPARAM lParam)
+{
+    CExtBarColorButton* pButton = m_wndToolBar.GetColorButton();
+    if (lParam != kColorCookie || pButton == nullptr)
+        return 0;
+    pButton->SetColor((COLORREF)wParam);
+    pButton->RedrawButton();
+    m_finalColors.push_back((COLORREF)wParam);
+    return 0;
+}
+
+LRESULT CExtrasMdiFrame::OnCustomColor(WPARAM wParam, LPARAM lParam)
+{
+    (void)wParam;
+    CExtBarColorButton* pButton = m_wndToolBar.GetColorButton();
+    if (lParam != kColorCookie || pButton == nullptr)
+        return 0;
+    const COLORREF clr = pButton->GetColor();
+    CExtColorDlg dlg(clr, clr, this);
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    // The button may have gone with the bar while the dialog was open.
+    pButton = m_wndToolBar.GetSafeHwnd() != nullptr ? m_wndToolBar.GetColorButton() : nullptr;
+    if (pButton == nullptr)
+        return 0;
+    pButton->SetColor(dlg.m_clrNew);
+    pButton->RedrawButton();
+    m_finalColors.push_back(dlg.m_clrNew);
+    return 0;
+}
 
 CMDIChildWnd* CExtrasMdiFrame::NewChild(LPCTSTR lpszTitle)
 {

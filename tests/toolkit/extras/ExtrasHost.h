@@ -1,12 +1,13 @@
 // The test host of the extra controls: an MDI frame whose children are listed by a flat MDI tab
-// window and whose tool bar holds three text fields (plain, editable combo, read-only combo) and a date
-// field, and a
+// window and whose tool bar holds three text fields (plain, editable combo, read-only combo), a date
+// field and a colour button whose custom colour opens the toolkit colour dialog, and a
 // resizable dialog holding a flat tab page container with three pages (the third holds a nested plain
 // container). The host program shows them; the tests create and drive them in-process.
 #pragma once
 #include "platform/MdiFrameWnd.h"
 #include "platform/OleDateTime.h"
 #include "toolkit/bars_tabs/ExtTabPageContainerWnd.h"
+#include "toolkit/bars_tabs/ExtBarColorButton.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/extras/ExtBarDateFieldButton.h"
 #include "toolkit/extras/ExtBarTextFieldButton.h"
@@ -46,6 +47,7 @@ public:
         kIdEditCombo = 0x9102,
         kIdReadOnlyCombo = 0x9103,
         kIdDateField = 0x9104,
+        kIdColor = 0x9105, // the colour button, after the fields
     };
     enum : int
     {
@@ -60,10 +62,13 @@ public:
     // The field of the command; null when the bar holds none.
     CExtBarTextFieldButton* GetField(UINT nCmdID) const;
     CExtrasDateField* GetDateField() const;
+    CExtBarColorButton* GetColorButton() const;
 };
 
 // The MDI frame with the tool bar and the flat MDI tab strip at the top. It handles the fields'
-// commands (so that their command UI keeps them enabled) and records them.
+// commands (so that their command UI keeps them enabled) and records them. The colour button's popup
+// notifies it: a picked colour becomes the button's colour; its custom-colour button opens the toolkit
+// colour dialog on the button's colour, whose OK gives the button the dialog's colour.
 class CExtrasMdiFrame : public CMDIFrameWnd
 {
 public:
@@ -72,6 +77,10 @@ public:
         kIdMdiTabs = 0xE800,
         kIdToolBar = 0xE801,
     };
+    enum : LPARAM
+    {
+        kColorCookie = 0x9105 // the colour button's cookie, which its popup's notifications carry
+    };
     static const wchar_t* const kProfileName;
     bool CreateHost(const RECT& rc);
     // A new MDI child with the title; null when its window could not be made.
@@ -79,10 +88,13 @@ public:
 
     CExtTabMdiFlatWnd m_wndMdiTabs;
     CExtrasToolBar m_wndToolBar;
-    std::vector<UINT> m_commands; // the command ids received, in order
+    std::vector<UINT> m_commands;        // the command ids received, in order
+    std::vector<COLORREF> m_finalColors; // the colours the button took from its popup or the dialog
 
 protected:
     afx_msg void OnFieldCommand(UINT nCmdID);
+    afx_msg LRESULT OnColorChangedFinally(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCustomColor(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
 

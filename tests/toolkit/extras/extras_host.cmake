@@ -15,6 +15,7 @@ corvane_test(toolkit_extras_host_tests
     ${CMAKE_CURRENT_LIST_DIR}/TextFieldEditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/TextFieldListTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtBarDateFieldButtonTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ToolBarColorDialogTest.cpp
   LIBS extras_host_lib corvane_toolkit corvane_platform
   TIMEOUT 300)
 set_tests_properties(toolkit_extras_host_tests PROPERTIES RUN_SERIAL TRUE)
