@@ -1,6 +1,6 @@
-// Stand-in: class record and the members read so far.
-// CExtDynControlBar: a resizable bar that holds other bars in an inner dock bar; it is not offered
-// in the bars menu and deletes itself with its window. So far its inner dock bar.
+// CExtDynControlBar: a resizable bar that holds other bars in an inner dock bar (created with its window); it is
+// not offered in the bars menu, has no gripper, takes its minimum size from the inner rows and deletes itself
+// with its window.
 #pragma once
 #include "toolkit/docking/ExtControlBar.h"
 
