@@ -336,3 +336,26 @@ TEST_F(BarsMenu, InHelpModeTheCaptionKeepsTheCursor)
     pA->UpdateCursorAt(ptClient);
     EXPECT_EQ(::GetCursor(), ::LoadCursorW(nullptr, IDC_SIZEALL));
 }
+
+TEST_F(BarsMenu, ARightClickOnABarsMenuLeavesALeftPressOnTheBarWithoutEffect)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    ASSERT_NE(pA, nullptr);
+    m_pFrame->ShowWindow(SW_SHOWNORMAL);
+    m_pFrame->RecalcLayout();
+    pA->SendMessage(WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    m_pFrame->m_wndView.SetFocus();
+    ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    const HWND hFocus = ::GetFocus();
+    ASSERT_EQ(hFocus, m_pFrame->m_wndView.GetSafeHwnd());
+    // A release already queued ends a drag that the press might start.
+    pA->PostMessage(WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    pA->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
+    EXPECT_EQ(::GetFocus(), hFocus);
+    EXPECT_NE(::GetCapture(), pA->GetSafeHwnd());
+    MSG msg;
+    EXPECT_TRUE(::PeekMessageW(&msg, pA->GetSafeHwnd(), WM_LBUTTONUP, WM_LBUTTONUP, PM_REMOVE));
+    CExtPopupMenuWnd::CancelMenuTracking();
+}
