@@ -96,3 +96,22 @@ TEST_F(FrameSystemEvents, ASystemColourChangeShowsInTheNextPaint)
     EXPECT_EQ(Face(), clrNew);
     EXPECT_TRUE(BarShows(clrNew));
 }
+
+TEST_F(FrameSystemEvents, AThemeOrDisplayChangeSentToABarItselfMakesItAskForTheFramesLayout)
+{
+    const UINT kMessages[] = {WM_THEMECHANGED, WM_DISPLAYCHANGE};
+    for (UINT nMsg : kMessages)
+    {
+        m_pFrame->m_nIdleFlags = 0;
+        const WPARAM wParam = nMsg == WM_DISPLAYCHANGE ? 32 : 0;
+        const LPARAM lParam = nMsg == WM_DISPLAYCHANGE ? MAKELPARAM(1280, 1024) : 0;
+        m_pBar->SendMessage(nMsg, wParam, lParam);
+        EXPECT_EQ(m_pFrame->m_nIdleFlags & (CFrameWnd::idleLayout | CFrameWnd::idleNotify),
+                  (UINT)(CFrameWnd::idleLayout | CFrameWnd::idleNotify))
+            << nMsg;
+    }
+    // Nothing else asks: the same flags stay clear without the message.
+    m_pFrame->m_nIdleFlags = 0;
+    m_pBar->SendMessage(WM_NULL);
+    EXPECT_EQ(m_pFrame->m_nIdleFlags, 0u);
+}
