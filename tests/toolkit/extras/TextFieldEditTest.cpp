@@ -244,3 +244,44 @@ TEST_F(TextFields, ScreenUpOrDownInAnEditableComboCommitsAndOpensTheList)
         EXPECT_EQ(pCombo->GetStyle() & TBBS_PRESSED, 0u);
     }
 }
+
+namespace
+{
+// Kernel and user time of the calling thread, in milliseconds.
+double ThreadCpuMilliseconds()
+{
+    FILETIME ftCreate, ftExit, ftKernel, ftUser;
+    if (!::GetThreadTimes(::GetCurrentThread(), &ftCreate, &ftExit, &ftKernel, &ftUser))
+        return 0.0;
+    auto ms = [](const FILETIME& ft) {
+        return (double)(((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime) / 1e4;
+    };
+    return ms(ftKernel) + ms(ftUser);
+}
+} // namespace
+
+TEST_F(TextFields, ScreenAnIdleEditingLoopWaitsForMessagesInsteadOfSpinning)
+{
+    // Over a fixed idle stretch inside the loop, a loop that waits uses next to nothing of it on the thread's
+    // clock (the script's timer ticks); one that polls without waiting uses a third of it or more (the rest
+    // goes waiting for Wine's server replies).
+    const DWORD kIdleMs = 600;
+    CExtBarTextFieldButton* pField = Plain();
+    DWORD nTick0 = 0;
+    double dCpu0 = 0.0, dCpu1 = -1.0;
+    Script script;
+    script.Then(EditAlive)
+        .Do([&] {
+            nTick0 = ::GetTickCount();
+            dCpu0 = ThreadCpuMilliseconds();
+        })
+        .Then([&] { return ::GetTickCount() - nTick0 >= kIdleMs; })
+        .Do([&] { dCpu1 = ThreadCpuMilliseconds(); })
+        .Do([] { SendKeysRaw({VK_ESCAPE}); });
+    script.Start();
+    Click(pField, TextPoint(pField));
+    EXPECT_FALSE(script.Failed());
+    EXPECT_FALSE(EditAlive());
+    ASSERT_GE(dCpu1, dCpu0);
+    EXPECT_LT(dCpu1 - dCpu0, kIdleMs / 10.0);
+}
