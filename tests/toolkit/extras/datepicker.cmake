@@ -10,6 +10,7 @@ corvane_test(toolkit_datepicker_tests
     ${CMAKE_CURRENT_LIST_DIR}/DatePickerInputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatePickerMonthListTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/DatePickerPopupTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/DatePickerDeletionTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 set_tests_properties(toolkit_datepicker_tests PROPERTIES RUN_SERIAL TRUE)
