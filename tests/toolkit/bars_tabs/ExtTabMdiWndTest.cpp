@@ -1,8 +1,11 @@
 // MDI tab windows on the platform's MDI frame: following the children, activation, texts, the
-// Close button, the context menu through the frame, the frame layout and the non-client frames.
+// Close button, the context menu through the frame, the frame layout and the non-client frames, and the
+// Whidbey strip's pixels.
 #include "TabTestSupport.h"
 #include "support/DibCanvas.h"
 #include "toolkit/bars_tabs/ExtTabMdiWnd.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 
 using tabtest::PumpFor;
 using tabtest::PumpUntil;
@@ -270,4 +273,80 @@ TEST(MdiTabsOneNote, TheMdiClientMarginHasTheSelectedTabsDarkColour)
         tabs.DestroyWindow();
     }
     CExtPaintManager::SetBitsPerPixelOverride(nOld);
+}
+
+namespace
+{
+// The strip's client painted into a DIB; nSel and nOther the items whose interiors are counted.
+struct WhidbeyPixels
+{
+    int nSelWindow = 0;   // COLOR_WINDOW pixels inside the selected tab
+    int nOtherWindow = 0; // COLOR_WINDOW pixels inside the other tab
+    COLORREF clrPast = 0; // the strip beside the last tab
+    COLORREF clrEdge = 0; // the line along the items' edge, beside the last tab
+};
+
+WhidbeyPixels PaintWhidbey(CExtTabMdiWhidbeyWnd& tabs, int nSel, int nOther)
+{
+    tabs.UpdateTabWnd(true);
+    CRect rcClient;
+    tabs.GetClientRect(&rcClient);
+    DibCanvas c(rcClient.Width(), rcClient.Height(), RGB(1, 2, 3));
+    tabs.PrintClient(&c.dc, PRF_CLIENT);
+    const COLORREF clrWindow = g_PaintManagerHolder->GetTranslatedColor(COLOR_WINDOW, &tabs);
+    const CRect rcItems = tabs.GetItemsArea();
+    auto itemRect = [&](int n) {
+        CRect rc = tabs.ItemGet(n)->m_rcItem;
+        rc.OffsetRect(rcItems.left, 0);
+        return rc;
+    };
+    WhidbeyPixels px;
+    px.nSelWindow = c.Count(itemRect(nSel), clrWindow);
+    px.nOtherWindow = c.Count(itemRect(nOther), clrWindow);
+    const int xPast = itemRect(tabs.ItemGetCount() - 1).right + 20;
+    px.clrPast = c.At(xPast, rcItems.top + 5);
+    px.clrEdge = c.At(xPast, rcItems.top - 1);
+    return px;
+}
+} // namespace
+
+TEST(MdiTabsWhidbey, TheStripPaintsItsChildrensTabsInTheWhidbeyColoursAndFollowsTheActiveChild)
+{
+    CTabsMdiFrame* pFrame = Frame();
+    CExtTabMdiWhidbeyWnd tabs;
+    ASSERT_TRUE(tabs.Create(pFrame, CRect(0, 0, 0, 0), 0xE800));
+    EXPECT_TRUE(tabs.IsKindOf(RUNTIME_CLASS(CExtTabWhidbeyWnd)));
+    CMDIChildWnd* pA = MakeChild(L"Alpha");
+    CMDIChildWnd* pB = MakeChild(L"Beta");
+    ASSERT_TRUE(PumpUntil([&] { return tabs.ItemGetCount() == 2; }));
+    auto tabOf = [&](CWnd* pChild) {
+        for (int i = 0; i < tabs.ItemGetCount(); ++i)
+            if ((HWND)tabs.ItemGet(i)->m_lParam == pChild->GetSafeHwnd())
+                return i;
+        return -1;
+    };
+    const int nA = tabOf(pA), nB = tabOf(pB);
+    ASSERT_TRUE(nA >= 0 && nB >= 0);
+    pFrame->MDIActivate(pB);
+    ASSERT_TRUE(PumpUntil([&] { return tabs.SelectionGet() == nB; }));
+    pFrame->RecalcLayout();
+    const COLORREF clrWindow = g_PaintManagerHolder->GetTranslatedColor(COLOR_WINDOW, &tabs);
+    const COLORREF clrLight = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DLIGHT, &tabs);
+    ASSERT_NE(clrWindow, clrLight);
+    // The selected (active) child's tab is filled with the window colour, the other with the strip's.
+    WhidbeyPixels px = PaintWhidbey(tabs, nB, nA);
+    const int nArea = tabs.ItemGet(nB)->m_rcItem.Width() * tabs.ItemGet(nB)->m_rcItem.Height();
+    EXPECT_GT(px.nSelWindow, nArea / 3);
+    EXPECT_EQ(px.nOtherWindow, 0);
+    EXPECT_EQ(px.clrPast, clrLight);
+    EXPECT_EQ(px.clrEdge, g_PaintManagerHolder->GetTranslatedColor(COLOR_3DSHADOW, &tabs));
+    // Activating the other child moves the selection and the look with it.
+    pFrame->MDIActivate(pA);
+    ASSERT_TRUE(PumpUntil([&] { return tabs.SelectionGet() == nA; }));
+    px = PaintWhidbey(tabs, nA, nB);
+    EXPECT_GT(px.nSelWindow, nArea / 4);
+    EXPECT_EQ(px.nOtherWindow, 0);
+    pA->MDIDestroy();
+    pB->MDIDestroy();
+    tabs.DestroyWindow();
 }

@@ -1,6 +1,7 @@
 // tabs_host.exe: the tab windows to look at by hand: strips on all four sides in the base, OneNote
 // and Whidbey styles (scroll, help, close and tab-list buttons, hover selection, dragging), a page
-// container switched by its tabs and Ctrl+PageDown, and an MDI frame whose children are tabs.
+// container switched by its tabs and Ctrl+PageDown, and two MDI frames whose children are tabs (OneNote
+// and Whidbey strips).
 #include "platform/MdiFrameWnd.h"
 #include "platform/WinApp.h"
 #include "toolkit/bars_tabs/ExtTabMdiWnd.h"
@@ -68,14 +69,13 @@ private:
     CExtTabPageContainerWnd m_box;
 };
 
-// An MDI frame with an MDI tab strip and three children.
-class CMdiHostFrame : public CMDIFrameWnd
+// An MDI frame with an MDI tab strip of the given kind and three children.
+template <class TTabs> class CMdiHostFrame : public CMDIFrameWnd
 {
 public:
-    bool CreateHost()
+    bool CreateHost(LPCTSTR lpszTitle, int x, int y)
     {
-        if (!CreateEx(0, nullptr, L"MDI tabs", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 300, 300, 600, 400, nullptr,
-                      nullptr))
+        if (!CreateEx(0, nullptr, lpszTitle, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, x, y, 600, 400, nullptr, nullptr))
             return false;
         if (!m_tabs.Create(this, CRect(0, 0, 0, 0), 0xE800, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
                            CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose |
@@ -90,7 +90,7 @@ public:
     }
 
 private:
-    CExtTabMdiOneNoteWnd m_tabs;
+    TTabs m_tabs;
 };
 
 class CTabsHostApp : public CWinApp
@@ -105,11 +105,17 @@ public:
         m_pMainWnd = pFrame;
         pFrame->ShowWindow(SW_SHOWNORMAL);
         pFrame->UpdateWindow();
-        auto* pMdi = new CMdiHostFrame;
-        if (pMdi->CreateHost())
+        auto* pOneNote = new CMdiHostFrame<CExtTabMdiOneNoteWnd>;
+        if (pOneNote->CreateHost(L"MDI tabs", 300, 300))
         {
-            pMdi->ShowWindow(SW_SHOWNORMAL);
-            pMdi->RecalcLayout();
+            pOneNote->ShowWindow(SW_SHOWNORMAL);
+            pOneNote->RecalcLayout();
+        }
+        auto* pWhidbey = new CMdiHostFrame<CExtTabMdiWhidbeyWnd>;
+        if (pWhidbey->CreateHost(L"MDI tabs (Whidbey)", 340, 340))
+        {
+            pWhidbey->ShowWindow(SW_SHOWNORMAL);
+            pWhidbey->RecalcLayout();
         }
         return TRUE;
     }
