@@ -530,7 +530,8 @@ void CExtMiniDockFrameWnd::ResizeLoop(UINT nHitTest, CPoint ptScreen)
     const bool bResizable = pBar != nullptr && !pBar->IsFixedSize();
     if (bResizable)
         ModifyStyle(FWS_SNAPTOBARS, 0);
-    BringWindowToTop();
+    // Raised without activation: the top parent activated above keeps the focus.
+    SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CExtMouseCaptureSink::SetCapture(m_hWnd);
     GetWindowRect(&m_rcResizeStart);
     // The frame may be destroyed by a message dispatched here: only the handle is kept.
