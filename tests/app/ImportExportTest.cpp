@@ -660,3 +660,145 @@ TEST(ImportExportTest, ALargeImportKeepsTheWindowAnsweringAndEndsWithTheLastLine
     EXPECT_EQ(dlg.m_nModalResult, IDOK);
     dlg.DestroyWindow();
 }
+
+namespace
+{
+// A window of the test thread that files a record into the document when it gets WM_APP, as the
+// phone job's messages do while an import waits between two lines.
+struct FilingWindow
+{
+    static CCorvane_smsDoc* s_pDoc;
+    static CSMS* s_pRecord;
+    HWND hWnd = nullptr;
+    FilingWindow()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"ImportExportTestFiling";
+        ::RegisterClassW(&wc);
+        hWnd = ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }
+    ~FilingWindow() { ::DestroyWindow(hWnd); }
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM w, LPARAM l)
+    {
+        if (msg == WM_APP && s_pRecord != nullptr)
+        {
+            CSmsRecordsLock lock(s_pDoc);
+            s_pDoc->m_listSms.AddTail(s_pRecord);
+            s_pRecord = nullptr;
+            return 0;
+        }
+        return ::DefWindowProcW(h, msg, w, l);
+    }
+};
+CCorvane_smsDoc* FilingWindow::s_pDoc = nullptr;
+CSMS* FilingWindow::s_pRecord = nullptr;
+
+HWND g_hFiling = nullptr;
+HHOOK g_hFilingHook = nullptr;
+
+// At the progress label's first text: the filing window's message is posted.
+LRESULT CALLBACK PostFilingAtFirstProgress(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && p->message == WM_SETTEXT && ::GetDlgCtrlID(p->hwnd) == IDC_IMPORT_PROGRESS &&
+        g_hFiling != nullptr)
+    {
+        ::PostMessageW(g_hFiling, WM_APP, 0, 0);
+        g_hFiling = nullptr;
+    }
+    return ::CallNextHookEx(g_hFilingHook, nCode, wParam, lParam);
+}
+
+void WriteBackupLines(const CString& path, int nRecords)
+{
+    CUnicodeTextWriter writer(path, TEXTFILE_UNI16_LE);
+    CString line;
+    for (int i = 0; i < nRecords; ++i)
+    {
+        line.Format(L"Inbox\t01/01/26  10:%02d:%02d\t0811\tAni\tpesan %d \r\n", i / 60 % 60, i % 60, i);
+        writer.WriteLine(line);
+    }
+}
+} // namespace
+
+TEST(ImportExportTest, ARecordFiledWhileTheImportAnswersMessagesIsNotImportedAgain)
+{
+    ScratchDir dir;
+    WriteBackupLines(dir.Path(L"in.txt"), 10);
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    // What the phone files meanwhile: the file's sixth message.
+    FilingWindow filing;
+    FilingWindow::s_pDoc = &doc;
+    FilingWindow::s_pRecord = new CSMS;
+    ASSERT_EQ(CDlgImportSms::ParseLine(L"Inbox\t01/01/26  10:00:05\t0811\tAni\tpesan 5", CDlgImportSms::kLayoutBackup,
+                                       &doc, *FilingWindow::s_pRecord),
+              CDlgImportSms::kParsed);
+    FilingWindow::s_pRecord->RebuildKey();
+    g_hFiling = filing.hWnd;
+    g_hFilingHook = ::SetWindowsHookExW(WH_CALLWNDPROC, PostFilingAtFirstProgress, nullptr, ::GetCurrentThreadId());
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    ::UnhookWindowsHookEx(g_hFilingHook);
+    // Filed during the import, so the import found its key.
+    EXPECT_EQ(FilingWindow::s_pRecord, nullptr);
+    ::SendMessageW(filing.hWnd, WM_APP, 0, 0);
+    EXPECT_EQ(doc.m_listSms.GetCount(), 10);
+    int nSixth = 0;
+    for (CSMS* p : Records(doc))
+        nSixth += p->m_strText == L"pesan 5" ? 1 : 0;
+    EXPECT_EQ(nSixth, 1);
+    dlg.DestroyWindow();
+}
+
+TEST(ImportExportTest, TheWindowAnswersWhileTheFileIsStillBeingRead)
+{
+    ScratchDir dir;
+    WriteBackupLines(dir.Path(L"in.txt"), 2000);
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    // Another thread asks the progress label for its text before "OK" is pressed; the answer comes
+    // from the first chance the thread gets to answer.
+    struct Ask
+    {
+        HWND hLabel;
+        wchar_t text[128];
+        LRESULT nResult;
+        static DWORD WINAPI Run(LPVOID p)
+        {
+            Ask* a = (Ask*)p;
+            DWORD_PTR r = 0;
+            a->nResult = ::SendMessageTimeoutW(a->hLabel, WM_GETTEXT, 128, (LPARAM)a->text, SMTO_NORMAL, 30000, &r);
+            return 0;
+        }
+    } ask = {dlg.m_wndProgress.GetSafeHwnd(), L"(not answered)", 0};
+    HANDLE hThread = ::CreateThread(nullptr, 0, Ask::Run, &ask, 0, nullptr);
+    for (int i = 0; i < 10000 && (HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0; ++i)
+        ::Sleep(1);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+    {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+    }
+    ::CloseHandle(hThread);
+    // Answered before the first line was parsed: the label had no progress yet.
+    EXPECT_NE(ask.nResult, 0);
+    EXPECT_STREQ(ask.text, L"");
+    EXPECT_EQ(doc.m_listSms.GetCount(), 2000);
+    dlg.DestroyWindow();
+}
