@@ -68,11 +68,13 @@ SRange Piece(SRange r, wchar_t ch, int i)
 CString Text(SRange r) { return CString(r.p, r.n); }
 
 // Dispatches what waits in the thread's queue, through the pre-translation a modal loop gives it; a
-// quit request is put back for the loop that ends the thread.
+// quit request is put back for the loop that ends the thread. A bounded number per call, so that a
+// window that keeps posting to itself cannot hold the import up.
 void AnswerWaitingMessages()
 {
+    const int kMostPerCall = 1000;
     MSG msg;
-    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+    for (int i = 0; i < kMostPerCall && ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i)
     {
         if (!AfxPumpMessage())
         {
@@ -82,7 +84,8 @@ void AnswerWaitingMessages()
     }
 }
 
-// True for the first call and then once kProgressIntervalMs has passed since it last was.
+// True for the first call and then once kProgressIntervalMs has passed since it last was, or since
+// the last Restart (the interval counts from the end of the messages answered).
 class CPacer
 {
 public:
@@ -95,6 +98,7 @@ public:
         m_nLast = now;
         return true;
     }
+    void Restart() { m_nLast = ::GetTickCount64(); }
 
 private:
     bool m_bStarted = false;
@@ -233,7 +237,10 @@ BOOL CDlgImportSms::ReadFileLines(const CString& strPath, CStringArray& lines, B
     {
         lines.ElementAt(lines.Add(L"")) = strLine; // whole: Add's text argument would stop at a NUL
         if (bAnswerMessages && pacer.Due())
+        {
             AnswerWaitingMessages();
+            pacer.Restart();
+        }
     }
     return TRUE;
 }
@@ -290,6 +297,7 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
             const INT_PTR nBefore = doc.m_listSms.GetCount();
             doc.UnlockRecords();
             AnswerWaitingMessages();
+            pacer.Restart();
             doc.LockRecords();
             if (doc.m_listSms.GetCount() != nBefore)
                 CollectKeys(doc, keys);

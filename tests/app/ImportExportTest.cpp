@@ -802,3 +802,57 @@ TEST(ImportExportTest, TheWindowAnswersWhileTheFileIsStillBeingRead)
     EXPECT_EQ(doc.m_listSms.GetCount(), 2000);
     dlg.DestroyWindow();
 }
+
+namespace
+{
+// A window that posts itself a new message for each one it gets, while it is told to.
+bool g_bRepost = false;
+int g_nReposts = 0;
+LRESULT CALLBACK RepostingProc(HWND h, UINT msg, WPARAM w, LPARAM l)
+{
+    if (msg == WM_APP)
+    {
+        ++g_nReposts;
+        if (g_bRepost)
+            ::PostMessageW(h, WM_APP, 0, 0);
+        return 0;
+    }
+    return ::DefWindowProcW(h, msg, w, l);
+}
+} // namespace
+
+TEST(ImportExportTest, AWindowThatKeepsPostingToItselfDoesNotHoldTheImportUp)
+{
+    ScratchDir dir;
+    WriteBackupLines(dir.Path(L"in.txt"), 500);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = RepostingProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ImportExportTestReposting";
+    ::RegisterClassW(&wc);
+    HWND hReposting =
+        ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(hReposting, nullptr);
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    g_bRepost = true;
+    g_nReposts = 0;
+    ::PostMessageW(hReposting, WM_APP, 0, 0);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    g_bRepost = false;
+    // The import ended, having answered the window on its way.
+    EXPECT_GT(g_nReposts, 0);
+    EXPECT_EQ(doc.m_listSms.GetCount(), 500);
+    EXPECT_EQ(dlg.m_nModalResult, IDOK);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+    ::DestroyWindow(hReposting);
+    dlg.DestroyWindow();
+}
