@@ -70,14 +70,17 @@ int wmain()
         ok = docDialog.m_listSms.GetCount() == kRecords && ok;
         dlg.DestroyWindow();
 
-        // The same without the dialog: read, parse and append, save.
+        // The same without the dialog: read, parse and append (the lines freed, as the dialog
+        // frees them), save.
         CCorvane_smsDoc docPlain;
         docPlain.SetDataFilePath(dataPlain);
         t0 = std::chrono::steady_clock::now();
-        CStringArray lines;
-        ok = CDlgImportSms::ReadFileLines(backup, lines) && ok;
         CDlgImportSms::SImportResult result;
-        CDlgImportSms::ImportLines(docPlain, lines, CDlgImportSms::kLayoutBackup, result);
+        {
+            CStringArray lines;
+            ok = CDlgImportSms::ReadFileLines(backup, lines) && ok;
+            CDlgImportSms::ImportLines(docPlain, lines, CDlgImportSms::kLayoutBackup, result);
+        }
         const double dParse = bench::Seconds(t0);
         ok = docPlain.SaveData() && result.nAdded == kRecords && ok;
         const double dPlain = bench::Seconds(t0);
