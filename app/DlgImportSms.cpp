@@ -4,7 +4,6 @@
 #include "app/Corvane_sms.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/StoreHelpers.h"
-#include "phone/StringSplitter.h"
 #include "phone/UnicodeTextFile.h"
 #include "res/app_tools_ids.h"
 
@@ -29,29 +28,6 @@ void ReplaceFirstMarker(CString& strText, const CString& strValue)
     const int nAt = strText.Find(L"##");
     if (nAt >= 0)
         strText = strText.Left(nAt) + strValue + strText.Mid(nAt + 2);
-}
-
-CString Trimmed(CString str)
-{
-    str.Trim();
-    return str;
-}
-
-// Day, month, year of "d/m/y"; the year as written.
-void SplitDate(const CString& strDate, CString& strDay, CString& strMonth, CString& strYear)
-{
-    CStringSplitter parts(strDate, L"/");
-    strDay = parts.GetField(0);
-    strMonth = parts.GetField(1);
-    strYear = parts.GetField(2);
-}
-
-void SplitTime(const CString& strTime, CSMS& sms)
-{
-    CStringSplitter parts(strTime, L":");
-    sms.m_strHour = CDlgImportSms::TwoDigits(parts.GetField(0));
-    sms.m_strMinute = CDlgImportSms::TwoDigits(parts.GetField(1));
-    sms.m_strSecond = CDlgImportSms::TwoDigits(parts.GetField(2));
 }
 
 // A piece of a line: [p, p + n).
@@ -90,6 +66,44 @@ SRange Piece(SRange r, wchar_t ch, int i)
 }
 
 CString Text(SRange r) { return CString(r.p, r.n); }
+
+// Dispatches what waits in the thread's queue, through the pre-translation a modal loop gives it; a
+// quit request is put back for the loop that ends the thread. A bounded number per call, so that a
+// window that keeps posting to itself cannot hold the import up.
+void AnswerWaitingMessages()
+{
+    const int kMostPerCall = 1000;
+    MSG msg;
+    for (int i = 0; i < kMostPerCall && ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE); ++i)
+    {
+        if (!AfxPumpMessage())
+        {
+            ::PostQuitMessage((int)AfxGetCurrentMessage()->wParam);
+            return;
+        }
+    }
+}
+
+// True for the first call and then once kProgressIntervalMs has passed since it last was, or since
+// the last Restart (the interval counts from the end of the messages answered).
+class CPacer
+{
+public:
+    bool Due()
+    {
+        const ULONGLONG now = ::GetTickCount64();
+        if (m_bStarted && now - m_nLast < CDlgImportSms::kProgressIntervalMs)
+            return false;
+        m_bStarted = true;
+        m_nLast = now;
+        return true;
+    }
+    void Restart() { m_nLast = ::GetTickCount64(); }
+
+private:
+    bool m_bStarted = false;
+    ULONGLONG m_nLast = 0;
+};
 
 // "5" -> "05"; a longer piece keeps its last two characters.
 CString TwoDigitText(SRange r)
@@ -138,25 +152,29 @@ CDlgImportSms::EParse ParseMPhoneLine(CString strLine, CCorvane_smsDoc* pDoc, CS
     if (strLine.Find(kMPhoneHead) != -1)
         return CDlgImportSms::kSkipped;
     strLine.Replace(L"\\,", kCommaMarker);
-    CStringSplitter fields(strLine, L",");
+    const SRange line = {strLine.GetString(), strLine.GetLength()};
     sms.m_strFolder = SMS_FOLDER_INBOX;
-    sms.m_strText = fields.GetField(0);
+    sms.m_strText = Text(Piece(line, L',', 0));
     sms.m_strText.Replace(kCommaMarker, L",");
-    sms.m_strSenderNumber = Trimmed(fields.GetField(2));
+    sms.m_strSenderNumber = Text(TrimRange(Piece(line, L',', 2)));
     sms.m_strSenderName =
         pDoc ? pDoc->FindContactName(sms.m_strSenderNumber) : FilterPhoneNumber(sms.m_strSenderNumber);
-    CStringSplitter dateTime(Trimmed(fields.GetField(3)), L" ");
-    CString strYear, strMonth, strDay;
-    SplitDate(dateTime.GetField(0), strYear, strMonth, strDay);
-    sms.m_strYear = CDlgImportSms::TwoDigits(strYear);
-    sms.m_strMonth = CDlgImportSms::TwoDigits(strMonth);
-    sms.m_strDay = CDlgImportSms::TwoDigits(strDay);
-    SplitTime(dateTime.GetField(1), sms);
+    const SRange dateTime = TrimRange(Piece(line, L',', 3));
+    const SRange date = Piece(dateTime, L' ', 0);
+    const SRange time = Piece(dateTime, L' ', 1);
+    sms.m_strYear = TwoDigitText(Piece(date, L'/', 0));
+    sms.m_strMonth = TwoDigitText(Piece(date, L'/', 1));
+    sms.m_strDay = TwoDigitText(Piece(date, L'/', 2));
+    sms.m_strHour = TwoDigitText(Piece(time, L':', 0));
+    sms.m_strMinute = TwoDigitText(Piece(time, L':', 1));
+    sms.m_strSecond = TwoDigitText(Piece(time, L':', 2));
     return CDlgImportSms::kParsed;
 }
 } // namespace
 
-CDlgImportSms::CDlgImportSms(CWnd* pParent) : CExtResizableDialog(IDD_IMPORT_SMS, pParent), m_pDoc(nullptr) {}
+CDlgImportSms::CDlgImportSms(CWnd* pParent)
+    : CExtResizableDialog(IDD_IMPORT_SMS, pParent), m_pDoc(nullptr), m_bImporting(FALSE)
+{}
 
 void CDlgImportSms::DoDataExchange(CDataExchange* pDX)
 {
@@ -208,14 +226,22 @@ CString CDlgImportSms::TwoDigits(const CString& str)
     return str.GetLength() > 2 ? str.Right(2) : str;
 }
 
-BOOL CDlgImportSms::ReadFileLines(const CString& strPath, CStringArray& lines)
+BOOL CDlgImportSms::ReadFileLines(const CString& strPath, CStringArray& lines, BOOL bAnswerMessages)
 {
     CUnicodeTextReader reader(strPath);
     if (!reader.IsOpen())
         return FALSE;
+    CPacer pacer;
     CString strLine;
     while (reader.ReadLine(strLine))
-        lines.Add(strLine);
+    {
+        lines.ElementAt(lines.Add(L"")) = strLine; // whole: Add's text argument would stop at a NUL
+        if (bAnswerMessages && pacer.Due())
+        {
+            AnswerWaitingMessages();
+            pacer.Restart();
+        }
+    }
     return TRUE;
 }
 
@@ -226,6 +252,22 @@ CDlgImportSms::EParse CDlgImportSms::ParseLine(const CString& strLine, int nLayo
     return nLayout == kLayoutMPhone ? ParseMPhoneLine(strLine, pDoc, sms) : ParseTabbedLine(strLine, sms);
 }
 
+namespace
+{
+// The keys of every record of the list, rebuilt first: views of the records' own keys, which stay
+// in place while the records live.
+void CollectKeys(CCorvane_smsDoc& doc, std::unordered_set<std::wstring_view>& keys)
+{
+    keys.clear();
+    for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos != nullptr;)
+    {
+        CSMS* pSms = (CSMS*)doc.m_listSms.GetNext(pos);
+        pSms->RebuildKey();
+        keys.insert(std::wstring_view(pSms->m_strKey.GetString(), (size_t)pSms->m_strKey.GetLength()));
+    }
+}
+} // namespace
+
 void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines, int nLayout, SImportResult& result,
                                 CWnd* pProgress)
 {
@@ -233,27 +275,32 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
     const int nLines = (int)lines.GetSize();
     result.nLines = nLines;
     CSmsRecordsLock lock(&doc);
-    // The keys held, those of records appended here included: views of the records' own keys,
-    // which stay in place while the records live.
+    // The keys held, those of records appended here included.
     std::unordered_set<std::wstring_view> keys;
     keys.reserve((size_t)doc.m_listSms.GetCount() + (size_t)nLines);
-    for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos != nullptr;)
-    {
-        CSMS* pSms = (CSMS*)doc.m_listSms.GetNext(pos);
-        pSms->RebuildKey();
-        keys.insert(std::wstring_view(pSms->m_strKey.GetString(), (size_t)pSms->m_strKey.GetLength()));
-    }
+    CollectKeys(doc, keys);
     const CString strProgressFormat = LoadResourceText(IDS_IMPORT_PROGRESS);
+    CPacer pacer;
     CSMS record; // emptied for every line; its buffers are reused
     for (int i = 0; i < nLines; ++i)
     {
-        if (pProgress != nullptr && pProgress->GetSafeHwnd() != nullptr)
+        if (pProgress != nullptr && pProgress->GetSafeHwnd() != nullptr && (pacer.Due() || i == nLines - 1))
         {
             CString strStep, strText = strProgressFormat;
             strStep.Format(L"%d/%d", i + 1, nLines);
             strText.Replace(L"##", strStep);
             pProgress->SetWindowText(strText);
             pProgress->UpdateWindow();
+            // Between two lines the list is as between two messages: the phone worker may append
+            // and the window's handlers may run. When the list changed meanwhile, the keys are
+            // taken anew (a removed record's key must not be looked at).
+            const INT_PTR nBefore = doc.m_listSms.GetCount();
+            doc.UnlockRecords();
+            AnswerWaitingMessages();
+            pacer.Restart();
+            doc.LockRecords();
+            if (doc.m_listSms.GetCount() != nBefore)
+                CollectKeys(doc, keys);
         }
         record.Clear();
         const EParse parse = ParseLine(lines[i], nLayout, &doc, record);
@@ -278,6 +325,8 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
 
 void CDlgImportSms::OnBrowse()
 {
+    if (m_bImporting)
+        return;
     const int nLayout = GetCheckedLayout();
     if (nLayout < 0)
     {
@@ -293,8 +342,16 @@ void CDlgImportSms::OnBrowse()
     UpdateData(FALSE);
 }
 
+void CDlgImportSms::OnCancel()
+{
+    if (!m_bImporting)
+        CExtResizableDialog::OnCancel();
+}
+
 void CDlgImportSms::OnOK()
 {
+    if (m_bImporting)
+        return;
     UpdateData(TRUE);
     if (m_strPath.IsEmpty())
     {
@@ -305,16 +362,21 @@ void CDlgImportSms::OnOK()
     if (pDoc == nullptr)
         return;
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+    // The window keeps answering during a long read and import; its buttons wait for the end.
+    m_bImporting = TRUE;
     CStringArray lines;
-    if (!ReadFileLines(m_strPath, lines))
+    const BOOL bRead = ReadFileLines(m_strPath, lines, TRUE);
+    SImportResult result;
+    if (bRead)
+        ImportLines(*pDoc, lines, GetCheckedLayout(), result, &m_wndProgress);
+    m_bImporting = FALSE;
+    if (!bRead)
     {
         // Nothing read, nothing saved; the dialog stays for another path.
         ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
         MessageBox(FormatResourceText(IDS_IMPORT_OPEN_FAILED, m_strPath), L"Error", MB_OK | MB_ICONERROR);
         return;
     }
-    SImportResult result;
-    ImportLines(*pDoc, lines, GetCheckedLayout(), result, &m_wndProgress);
     pDoc->SaveData();
     ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
     CString strCount;

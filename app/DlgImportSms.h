@@ -36,17 +36,25 @@ public:
         int nFirstRefused = 0; // number (from 1) of the first refused line; 0 when none
     };
 
+    // The progress label is repainted, and the thread's waiting messages answered, at most once in
+    // this many milliseconds during a read or an import (and on the last line), so that a large
+    // file neither spends its time painting nor leaves the window "not responding".
+    static const ULONGLONG kProgressIntervalMs = 50;
+
     explicit CDlgImportSms(CWnd* pParent = nullptr);
 
     // ---- the import ----------------------------------------------------------------------------
-    // Every line of the file without its line end; FALSE when the file cannot be opened.
-    static BOOL ReadFileLines(const CString& strPath, CStringArray& lines);
+    // Every line of the file without its line end, whole (a NUL inside is kept); FALSE when the
+    // file cannot be opened. bAnswerMessages: the thread's waiting messages are dispatched meanwhile.
+    static BOOL ReadFileLines(const CString& strPath, CStringArray& lines, BOOL bAnswerMessages = FALSE);
     // Fills the empty record from one line. Every field starts empty on every line; dates and
     // times get two digits each (the year its last two). pDoc gives the contact name of an MPhone
     // sender; without it the filtered number is the name.
     static EParse ParseLine(const CString& strLine, int nLayout, CCorvane_smsDoc* pDoc, CSMS& sms);
     // Parses every line and appends, read and keyed, each record whose key the document does not
-    // hold yet, all under the records lock. pProgress, when given, shows "memproses sms no i/n".
+    // hold yet, under the records lock. pProgress, when given, shows "memproses sms no i/n" for the
+    // first line, then at most every kProgressIntervalMs, and for the last line; each time it shows,
+    // the thread's waiting messages are dispatched with the records lock released.
     static void ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines, int nLayout, SImportResult& result,
                             CWnd* pProgress = nullptr);
     // "5" -> "05"; a longer text keeps its last two characters; an empty one stays empty.
@@ -75,6 +83,8 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;
+    // Ignored while an import runs; the dialog ends with the import.
+    void OnCancel() override;
     void OnBrowse();
     DECLARE_MESSAGE_MAP()
 
@@ -82,4 +92,5 @@ private:
     CCorvane_smsDoc* GetDocument() const;
 
     CCorvane_smsDoc* m_pDoc; // not owned; null: the application's
+    BOOL m_bImporting;       // OK's import runs: OK, Cancel and the file chooser do nothing
 };

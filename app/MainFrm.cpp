@@ -16,6 +16,7 @@
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
 #include "phone/SmsRecord.h"
+#include "phone/StoreHelpers.h"
 #include "res/app_ids.h"
 #include "res/mainframe_ids.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
@@ -112,20 +113,38 @@ const SCommandIcon kCommandIcons[] = {
     {32867, 184, 16}, {32868, 190, 16}, {32866, 191, 16}, {32880, 205, 16}, {32870, 192, 16}, {32871, 193, 16},
     {32872, 195, 16}, {32873, 196, 16}, {32869, 197, 16}};
 
-// The contact names of a number, or of each ";"-separated part (joined by ";"); "+" removed.
-CString ContactNamesOf(CCorvane_smsDoc* pDoc, CString strNumber)
+// The contact names of a number, or of each ";"-separated part (joined by ";"); "+" removed. A
+// number that no contact matches keeps its stored name (for a part, the stored names' part at the
+// same place); only when there is none does the number itself become the name.
+CString ContactNamesOf(CCorvane_smsDoc* pDoc, CString strNumber, const CString& strStored)
 {
     strNumber.Remove(L'+');
+    auto nameOf = [pDoc](const CString& strPart, const CString& strStoredPart) {
+        const CString strName = pDoc->FindContactName(strPart);
+        // The lookup answers the filtered number itself when no contact matches.
+        if (strName == FilterPhoneNumber(strPart) && !strStoredPart.IsEmpty())
+            return strStoredPart;
+        return strName;
+    };
     if (strNumber.Find(L';') < 0)
-        return pDoc->FindContactName(strNumber);
+        return nameOf(strNumber, strStored);
     CString strResult;
-    int nStart = 0;
+    int nStart = 0, nStoredStart = 0;
     while (nStart <= strNumber.GetLength())
     {
         int nEnd = strNumber.Find(L';', nStart);
         if (nEnd < 0)
             nEnd = strNumber.GetLength();
-        strResult += pDoc->FindContactName(strNumber.Mid(nStart, nEnd - nStart)) + L";";
+        CString strStoredPart;
+        if (nStoredStart <= strStored.GetLength())
+        {
+            int nStoredEnd = strStored.Find(L';', nStoredStart);
+            if (nStoredEnd < 0)
+                nStoredEnd = strStored.GetLength();
+            strStoredPart = strStored.Mid(nStoredStart, nStoredEnd - nStoredStart);
+            nStoredStart = nStoredEnd + 1;
+        }
+        strResult += nameOf(strNumber.Mid(nStart, nEnd - nStart), strStoredPart) + L";";
         nStart = nEnd + 1;
     }
     return strResult.Left(strResult.GetLength() - 1);
@@ -542,10 +561,13 @@ void CMainFrame::OnRebuildContactNames()
             strPercent.Format(L"%d", (int)((double)i / nCount * 100));
             strText.Replace(L"##", strPercent);
             SetStatusText(GetStatusPaneIndex(), strText);
+            // A name that no contact matches stays: an alphanumeric sender ("Telkomsel") keeps its
+            // name, so the message stays a received one.
             if (!pRecord->m_strSenderName.IsEmpty())
-                pRecord->m_strSenderName = ContactNamesOf(pDoc, pRecord->m_strSenderNumber);
+                pRecord->m_strSenderName = ContactNamesOf(pDoc, pRecord->m_strSenderNumber, pRecord->m_strSenderName);
             else
-                pRecord->m_strRecipientName = ContactNamesOf(pDoc, pRecord->m_strRecipientNumber);
+                pRecord->m_strRecipientName =
+                    ContactNamesOf(pDoc, pRecord->m_strRecipientNumber, pRecord->m_strRecipientName);
         }
     }
     CString strText = strProgress;

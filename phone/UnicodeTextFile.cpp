@@ -202,7 +202,7 @@ void CUnicodeTextWriter::Close()
 
 // ---------------------------------------------------------------------------------------------
 
-CUnicodeTextReader::CUnicodeTextReader(LPCWSTR pszPath)
+CUnicodeTextReader::CUnicodeTextReader(LPCWSTR pszPath) : m_nHeldByte(-1)
 {
     m_pFile = new CFile;
     m_bOwnsFile = 1;
@@ -278,39 +278,77 @@ WCHAR CUnicodeTextReader::ReadUnit()
         const BYTE hi = ReadByte();
         return (WCHAR)(hi << 8 | lo);
     }
-    // UTF-8
-    const BYTE b = ReadByte();
-    if (!(b & 0x80))
+    return ReadUtf8Unit();
+}
+
+// Strict UTF-8: a sequence that is cut, overlong, an encoded surrogate or beyond U+10FFFF gives
+// one U+FFFD for what was read of it, and the byte that broke it off (a CR, an LF, any byte below
+// 0x80 or a new lead) is read again as the start of the next unit. So a damaged character never
+// swallows a line end.
+WCHAR CUnicodeTextReader::ReadUtf8Unit()
+{
+    BYTE b;
+    if (m_nHeldByte >= 0)
+    {
+        b = (BYTE)m_nHeldByte;
+        m_nHeldByte = -1;
+    }
+    else
+        b = ReadByte();
+    if (b < 0x80)
         return b;
-    int ones = 0;
-    while (ones < 8 && (b & (0x80 >> ones)))
-        ++ones;
-    if (ones == 2)
+    int nMore = 0;
+    UINT32 cp = 0;
+    BYTE lo = 0x80, hi = 0xBF; // the range of the next continuation byte
+    if (b >= 0xC2 && b <= 0xDF)
     {
-        const BYTE c = ReadByte();
-        return (WCHAR)(((b & 0x1F) << 6) | (c & 0x3F));
+        nMore = 1;
+        cp = b & 0x1F;
     }
-    if (ones == 3)
+    else if (b >= 0xE0 && b <= 0xEF)
     {
-        const BYTE c = ReadByte();
-        const BYTE d = ReadByte();
-        return (WCHAR)(((b & 0x0F) << 12) | ((c & 0x3F) << 6) | (d & 0x3F));
+        nMore = 2;
+        cp = b & 0x0F;
+        if (b == 0xE0)
+            lo = 0xA0; // below: overlong
+        else if (b == 0xED)
+            hi = 0x9F; // above: a surrogate half
     }
-    if (ones == 4)
+    else if (b >= 0xF0 && b <= 0xF4)
     {
-        // A character outside the basic plane: the high surrogate now, the low one next.
+        nMore = 3;
+        cp = b & 0x07;
+        if (b == 0xF0)
+            lo = 0x90; // below: overlong
+        else if (b == 0xF4)
+            hi = 0x8F; // above: beyond U+10FFFF
+    }
+    else
+        return 0xFFFD; // a continuation byte alone, C0, C1 (overlong) or F5 to FF
+    for (int i = 0; i < nMore; ++i)
+    {
         const BYTE c = ReadByte();
-        const BYTE d = ReadByte();
-        const BYTE e = ReadByte();
-        const UINT32 cp =
-            ((UINT32)(b & 0x07) << 18) | ((UINT32)(c & 0x3F) << 12) | ((UINT32)(d & 0x3F) << 6) | (e & 0x3F);
-        if (cp < 0x10000 || cp > 0x10FFFF)
+        if (m_bEof)
+        {
+            // Cut by the end of the file: this unit still counts, the next read finds the end again.
+            m_bEof = 0;
             return 0xFFFD;
-        m_wPending = (WCHAR)(0xDC00 + ((cp - 0x10000) & 0x3FF));
-        m_bPending = 1;
-        return (WCHAR)(0xD800 + ((cp - 0x10000) >> 10));
+        }
+        if (c < lo || c > hi)
+        {
+            m_nHeldByte = c;
+            return 0xFFFD;
+        }
+        cp = (cp << 6) | (c & 0x3F);
+        lo = 0x80;
+        hi = 0xBF;
     }
-    return 0xFFFD;
+    if (cp < 0x10000)
+        return (WCHAR)cp;
+    // Outside the basic plane: the high surrogate now, the low one next.
+    m_wPending = (WCHAR)(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    m_bPending = 1;
+    return (WCHAR)(0xD800 + ((cp - 0x10000) >> 10));
 }
 
 void CUnicodeTextReader::Rewind()
@@ -324,6 +362,7 @@ void CUnicodeTextReader::Rewind()
         e->Delete();
     }
     m_bPending = 0;
+    m_nHeldByte = -1;
     m_nPos = -1;
     m_nBytesRead = 0;
     m_bEof = 0;
@@ -355,9 +394,8 @@ BOOL CUnicodeTextReader::ReadLine(CString& str)
         std::string bytes;
         if (!ReadLineA(bytes))
             return FALSE;
-        CString line;
-        MultiByteToWide(bytes.c_str(), line, m_nCodePage ? m_nCodePage : CP_ACP);
-        str = line;
+        // By length: a NUL inside the line is kept with what follows it.
+        str = PlatformAnsiToWide(bytes.data(), (int)bytes.size(), m_nCodePage ? m_nCodePage : CP_ACP);
         return TRUE;
     }
     CString line;

@@ -91,6 +91,11 @@ public:
 private:
     BYTE ReadByte();
     WCHAR ReadUnit();
+    WCHAR ReadUtf8Unit();
     void DetectEncoding();
     void Rewind();
+
+    // UTF-8: the byte that broke off a sequence, read again first as the start of the next unit;
+    // -1 when none.
+    int m_nHeldByte;
 };

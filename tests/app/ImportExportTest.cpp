@@ -451,3 +451,408 @@ TEST(ImportExportTest, TheBrowsedFolderReplacesTheFolderTextUnlessItHasNoPath)
     EXPECT_EQ(folder, g_picked);
     dlg.DestroyWindow();
 }
+
+namespace
+{
+// Runs the import dialog's OK on the file with the layout checked; the records saved in the data file.
+std::vector<CString> ImportThroughDialog(const ScratchDir& dir, const CString& file, UINT nLayoutButton,
+                                         MessageBoxCapture& boxes)
+{
+    ::DeleteFileW(dir.Path(L"CorvaneSms.dat"));
+    std::vector<CString> texts;
+    {
+        CCorvane_smsDoc doc;
+        doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+        CDlgImportSms dlg;
+        dlg.SetDocument(&doc);
+        if (!dlg.Create(IDD_IMPORT_SMS, nullptr))
+            return texts;
+        dlg.OnInitDialog();
+        dlg.CheckRadioButton(IDC_IMPORT_BACKUP, IDC_IMPORT_MPHONE, nLayoutButton);
+        dlg.m_wndPath.SetWindowText(file);
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+        EXPECT_EQ(dlg.m_nModalResult, IDOK);
+        dlg.DestroyWindow();
+    }
+    CCorvane_smsDoc saved;
+    saved.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    EXPECT_TRUE(saved.LoadData());
+    for (CSMS* p : Records(saved))
+        texts.push_back(p->m_strFolder + L"|" + p->m_strHour + p->m_strMinute + p->m_strSecond + L"|" + p->m_strText);
+    return texts;
+}
+
+std::wstring Whole(const CString& s) { return std::wstring(s.GetString(), (size_t)s.GetLength()); }
+
+// A literal with the NULs inside it.
+template <class C, size_t N> std::basic_string<C> Lit(const C (&s)[N]) { return std::basic_string<C>(s, N - 1); }
+} // namespace
+
+TEST(ImportExportTest, AUtf8CharacterCutBeforeALineEndLosesNoRecord)
+{
+    ScratchDir dir;
+    MessageBoxCapture boxes;
+    WriteBytes(dir.Path(L"u8.txt"), "\xEF\xBB\xBFInbox\t1/2/3  4:5:6\t1\t2\ta\xE4\r\nSent\t1/2/3  4:5:7\t1\t2\tb\r\n");
+    const std::vector<CString> texts = ImportThroughDialog(dir, dir.Path(L"u8.txt"), IDC_IMPORT_BACKUP, boxes);
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], L"Inbox|040506|a\xFFFD");
+    EXPECT_EQ(texts[1], L"Sent|040507|b");
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, L"proses import SMS telah selesai. 2 pesan telah diproses.");
+
+    // An overlong line feed inside a text splits nothing and adds no record of its own.
+    WriteBytes(dir.Path(L"over.txt"),
+               "\xEF\xBB\xBFInbox\t1/2/3  4:5:6\t1\t2\tx\xC0\x8ASent\t1/2/3  4:5:7\t1\t2\ty\r\n");
+    const std::vector<CString> one = ImportThroughDialog(dir, dir.Path(L"over.txt"), IDC_IMPORT_BACKUP, boxes);
+    ASSERT_EQ(one.size(), 1u);
+    EXPECT_EQ(one[0], L"Inbox|040506|x\xFFFD\xFFFDSent");
+}
+
+TEST(ImportExportTest, ANulInsideALineKeepsTheWholeTextInEveryEncodingAndLayout)
+{
+    ScratchDir dir;
+    MessageBoxCapture boxes;
+    const std::wstring backup =
+        Lit(L"Inbox\t1/2/05  1:2:3\t0811\tAni\tab\0cd ef \r\nSent\t1/2/05  1:2:4\t0812\tBo\tz\r\n");
+    std::string ansi, le = "\xFF\xFE";
+    for (wchar_t c : backup)
+    {
+        ansi += (char)c;
+        le += (char)(c & 0xFF);
+        le += (char)(c >> 8);
+    }
+    WriteBytes(dir.Path(L"a.txt"), ansi);
+    WriteBytes(dir.Path(L"le.txt"), le);
+    for (LPCWSTR name : {L"a.txt", L"le.txt"})
+    {
+        const std::vector<CString> texts = ImportThroughDialog(dir, dir.Path(name), IDC_IMPORT_BACKUP, boxes);
+        ASSERT_EQ(texts.size(), 2u) << name;
+        EXPECT_EQ(Whole(texts[0]), Lit(L"Inbox|010203|ab\0cd ef")) << name;
+        EXPECT_EQ(Whole(texts[1]), L"Sent|010204|z") << name;
+    }
+    // The comma-separated layout: the text field before the number and the date.
+    const std::string csv = Lit("ha\0lo,x,0811,2005/04/29 10:11:12\r\n");
+    WriteBytes(dir.Path(L"m.csv"), csv);
+    const std::vector<CString> texts = ImportThroughDialog(dir, dir.Path(L"m.csv"), IDC_IMPORT_MPHONE, boxes);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(Whole(texts[0]), Lit(L"Inbox|101112|ha\0lo"));
+}
+
+namespace
+{
+// During an import: a probe thread sends WM_GETTEXT to the progress label once the label has been
+// set for the first time, and keeps what the label answered (with "timed out" when the window did
+// not answer within the time after which a window counts as not responding).
+struct ResponsivenessProbe
+{
+    static ResponsivenessProbe* s_pThis;
+    HWND hLabel = nullptr;
+    HHOOK hHook = nullptr;
+    HANDLE hStart = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE hThread = nullptr;
+    std::wstring answer;
+    int nLabelSets = 0;
+
+    explicit ResponsivenessProbe(HWND label) : hLabel(label)
+    {
+        s_pThis = this;
+        hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+        hThread = ::CreateThread(nullptr, 0, Probe, this, 0, nullptr);
+    }
+    ~ResponsivenessProbe()
+    {
+        ::UnhookWindowsHookEx(hHook);
+        ::SetEvent(hStart);
+        // The probe may still wait for the label: answer it while waiting for the thread.
+        while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+        {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+                ::DispatchMessageW(&msg);
+        }
+        ::CloseHandle(hThread);
+        ::CloseHandle(hStart);
+        s_pThis = nullptr;
+    }
+    static DWORD WINAPI Probe(LPVOID p)
+    {
+        ResponsivenessProbe* self = (ResponsivenessProbe*)p;
+        ::WaitForSingleObject(self->hStart, INFINITE);
+        wchar_t buf[128] = {};
+        DWORD_PTR result = 0;
+        if (::SendMessageTimeoutW(self->hLabel, WM_GETTEXT, 128, (LPARAM)buf, SMTO_NORMAL, 5000, &result))
+            self->answer = buf;
+        else
+            self->answer = L"timed out";
+        return 0;
+    }
+    // On the GUI thread: at the label's first new text, presses "Keluar" and "OK" once more (both
+    // must wait for the import), starts the probe and returns only once its message waits in this
+    // thread's queue.
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+        ResponsivenessProbe* self = s_pThis;
+        if (nCode == HC_ACTION && self != nullptr && p->hwnd == self->hLabel && p->message == WM_SETTEXT &&
+            self->nLabelSets++ == 0)
+        {
+            const HWND hDlg = ::GetParent(self->hLabel);
+            ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, IDCANCEL));
+            ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hDlg, IDOK));
+            ::SetEvent(self->hStart);
+            for (int i = 0; i < 10000 && (HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0; ++i)
+                ::Sleep(1);
+        }
+        return ::CallNextHookEx(self ? self->hHook : nullptr, nCode, wParam, lParam);
+    }
+};
+ResponsivenessProbe* ResponsivenessProbe::s_pThis = nullptr;
+} // namespace
+
+TEST(ImportExportTest, ALargeImportKeepsTheWindowAnsweringAndEndsWithTheLastLineShown)
+{
+    ScratchDir dir;
+    const int nRecords = 200000;
+    {
+        CUnicodeTextWriter writer(dir.Path(L"big.txt"), TEXTFILE_UNI16_LE);
+        CString line;
+        for (int i = 0; i < nRecords; ++i)
+        {
+            line.Format(L"Inbox\t%02d/%02d/%02d  %02d:%02d:%02d\t08%09d\tKontak\tpesan nomor %d \r\n", 1 + i % 28,
+                        1 + i / 28 % 12, i / 336 % 100, i / 3600 % 24, i / 60 % 60, i % 60, i, i);
+            writer.WriteLine(line);
+        }
+    }
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.ShowWindow(SW_SHOW);
+    dlg.m_wndPath.SetWindowText(dir.Path(L"big.txt"));
+    std::wstring answer;
+    int nLabelSets = 0;
+    const ULONGLONG nStart = ::GetTickCount64();
+    {
+        ResponsivenessProbe probe(dlg.m_wndProgress.GetSafeHwnd());
+        dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+        nLabelSets = probe.nLabelSets;
+        answer = probe.answer;
+    }
+    const ULONGLONG nElapsed = ::GetTickCount64() - nStart;
+    // The window answered while the import ran: the label still showed an earlier line.
+    const std::wstring prefix = L"memproses sms no ";
+    ASSERT_EQ(answer.compare(0, prefix.size(), prefix), 0) << answer;
+    const int nShown = _wtoi(answer.c_str() + prefix.size());
+    EXPECT_GE(nShown, 1);
+    EXPECT_LT(nShown, nRecords);
+    // The label was not set for every line; at the end it shows the last one.
+    EXPECT_LE((ULONGLONG)nLabelSets, nElapsed / CDlgImportSms::kProgressIntervalMs + 2);
+    CString progress;
+    dlg.m_wndProgress.GetWindowText(progress);
+    EXPECT_EQ(progress, L"memproses sms no 200000/200000");
+    // One import, ended by itself.
+    EXPECT_EQ(doc.m_listSms.GetCount(), nRecords);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().text, L"proses import SMS telah selesai. 200000 pesan telah diproses.");
+    EXPECT_EQ(dlg.m_nModalResult, IDOK);
+    dlg.DestroyWindow();
+}
+
+namespace
+{
+// A window of the test thread that files a record into the document when it gets WM_APP, as the
+// phone job's messages do while an import waits between two lines.
+struct FilingWindow
+{
+    static CCorvane_smsDoc* s_pDoc;
+    static CSMS* s_pRecord;
+    HWND hWnd = nullptr;
+    FilingWindow()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"ImportExportTestFiling";
+        ::RegisterClassW(&wc);
+        hWnd = ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }
+    ~FilingWindow() { ::DestroyWindow(hWnd); }
+    static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM w, LPARAM l)
+    {
+        if (msg == WM_APP && s_pRecord != nullptr)
+        {
+            CSmsRecordsLock lock(s_pDoc);
+            s_pDoc->m_listSms.AddTail(s_pRecord);
+            s_pRecord = nullptr;
+            return 0;
+        }
+        return ::DefWindowProcW(h, msg, w, l);
+    }
+};
+CCorvane_smsDoc* FilingWindow::s_pDoc = nullptr;
+CSMS* FilingWindow::s_pRecord = nullptr;
+
+HWND g_hFiling = nullptr;
+HHOOK g_hFilingHook = nullptr;
+
+// At the progress label's first text: the filing window's message is posted.
+LRESULT CALLBACK PostFilingAtFirstProgress(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && p->message == WM_SETTEXT && ::GetDlgCtrlID(p->hwnd) == IDC_IMPORT_PROGRESS &&
+        g_hFiling != nullptr)
+    {
+        ::PostMessageW(g_hFiling, WM_APP, 0, 0);
+        g_hFiling = nullptr;
+    }
+    return ::CallNextHookEx(g_hFilingHook, nCode, wParam, lParam);
+}
+
+void WriteBackupLines(const CString& path, int nRecords)
+{
+    CUnicodeTextWriter writer(path, TEXTFILE_UNI16_LE);
+    CString line;
+    for (int i = 0; i < nRecords; ++i)
+    {
+        line.Format(L"Inbox\t01/01/26  10:%02d:%02d\t0811\tAni\tpesan %d \r\n", i / 60 % 60, i % 60, i);
+        writer.WriteLine(line);
+    }
+}
+} // namespace
+
+TEST(ImportExportTest, ARecordFiledWhileTheImportAnswersMessagesIsNotImportedAgain)
+{
+    ScratchDir dir;
+    WriteBackupLines(dir.Path(L"in.txt"), 10);
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    // What the phone files meanwhile: the file's sixth message.
+    FilingWindow filing;
+    FilingWindow::s_pDoc = &doc;
+    FilingWindow::s_pRecord = new CSMS;
+    ASSERT_EQ(CDlgImportSms::ParseLine(L"Inbox\t01/01/26  10:00:05\t0811\tAni\tpesan 5", CDlgImportSms::kLayoutBackup,
+                                       &doc, *FilingWindow::s_pRecord),
+              CDlgImportSms::kParsed);
+    FilingWindow::s_pRecord->RebuildKey();
+    g_hFiling = filing.hWnd;
+    g_hFilingHook = ::SetWindowsHookExW(WH_CALLWNDPROC, PostFilingAtFirstProgress, nullptr, ::GetCurrentThreadId());
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    ::UnhookWindowsHookEx(g_hFilingHook);
+    // Filed during the import, so the import found its key.
+    EXPECT_EQ(FilingWindow::s_pRecord, nullptr);
+    ::SendMessageW(filing.hWnd, WM_APP, 0, 0);
+    EXPECT_EQ(doc.m_listSms.GetCount(), 10);
+    int nSixth = 0;
+    for (CSMS* p : Records(doc))
+        nSixth += p->m_strText == L"pesan 5" ? 1 : 0;
+    EXPECT_EQ(nSixth, 1);
+    dlg.DestroyWindow();
+}
+
+TEST(ImportExportTest, TheWindowAnswersWhileTheFileIsStillBeingRead)
+{
+    ScratchDir dir;
+    WriteBackupLines(dir.Path(L"in.txt"), 2000);
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    // Another thread asks the progress label for its text before "OK" is pressed; the answer comes
+    // from the first chance the thread gets to answer.
+    struct Ask
+    {
+        HWND hLabel;
+        wchar_t text[128];
+        LRESULT nResult;
+        static DWORD WINAPI Run(LPVOID p)
+        {
+            Ask* a = (Ask*)p;
+            DWORD_PTR r = 0;
+            a->nResult = ::SendMessageTimeoutW(a->hLabel, WM_GETTEXT, 128, (LPARAM)a->text, SMTO_NORMAL, 30000, &r);
+            return 0;
+        }
+    } ask = {dlg.m_wndProgress.GetSafeHwnd(), L"(not answered)", 0};
+    HANDLE hThread = ::CreateThread(nullptr, 0, Ask::Run, &ask, 0, nullptr);
+    for (int i = 0; i < 10000 && (HIWORD(::GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) == 0; ++i)
+        ::Sleep(1);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+    {
+        MSG msg;
+        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            ::DispatchMessageW(&msg);
+    }
+    ::CloseHandle(hThread);
+    // Answered before the first line was parsed: the label had no progress yet.
+    EXPECT_NE(ask.nResult, 0);
+    EXPECT_STREQ(ask.text, L"");
+    EXPECT_EQ(doc.m_listSms.GetCount(), 2000);
+    dlg.DestroyWindow();
+}
+
+namespace
+{
+// A window that posts itself a new message for each one it gets, while it is told to.
+bool g_bRepost = false;
+int g_nReposts = 0;
+LRESULT CALLBACK RepostingProc(HWND h, UINT msg, WPARAM w, LPARAM l)
+{
+    if (msg == WM_APP)
+    {
+        ++g_nReposts;
+        if (g_bRepost)
+            ::PostMessageW(h, WM_APP, 0, 0);
+        return 0;
+    }
+    return ::DefWindowProcW(h, msg, w, l);
+}
+} // namespace
+
+TEST(ImportExportTest, AWindowThatKeepsPostingToItselfDoesNotHoldTheImportUp)
+{
+    ScratchDir dir;
+    WriteBackupLines(dir.Path(L"in.txt"), 500);
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = RepostingProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"ImportExportTestReposting";
+    ::RegisterClassW(&wc);
+    HWND hReposting =
+        ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(hReposting, nullptr);
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    dlg.SetDocument(&doc);
+    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    g_bRepost = true;
+    g_nReposts = 0;
+    ::PostMessageW(hReposting, WM_APP, 0, 0);
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    g_bRepost = false;
+    // The import ended, having answered the window on its way.
+    EXPECT_GT(g_nReposts, 0);
+    EXPECT_EQ(doc.m_listSms.GetCount(), 500);
+    EXPECT_EQ(dlg.m_nModalResult, IDOK);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+    ::DestroyWindow(hReposting);
+    dlg.DestroyWindow();
+}

@@ -11,7 +11,8 @@ corvane_test(app_tools_tests
   TIMEOUT 240)
 set_tests_properties(app_tools_tests PROPERTIES RUN_SERIAL TRUE)
 
-# The dialer with the simulated phone, the sound dialog and the tool commands of the running program.
+# The dialer with the simulated phone, the sound dialog and the tool commands of the running program
+# ("Rebuild Nama Kontak" among them).
 corvane_phone_test(app_dialer_tests COM 31
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DialerTest.cpp
@@ -31,6 +32,7 @@ add_custom_command(TARGET app_dialer_tests POST_BUILD
 corvane_phone_test(app_tool_commands_tests COM 35
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ToolCommandsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/RebuildContactNamesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/FakeOutlook.cpp

@@ -245,3 +245,101 @@ TEST(UnicodeTextFile, ConversionHelpers)
     EXPECT_STREQ(GetTextEncodingName(TEXTFILE_UNI16_BE), L"UNI16_BE");
     EXPECT_STREQ(GetTextEncodingName(TEXTFILE_UTF_8), L"UTF_8");
 }
+
+TEST(UnicodeTextFile, ACutUtf8SequenceNeverTakesTheLineEndAfterIt)
+{
+    ScratchDir dir;
+    const CString p = dir.Path(L"cut.txt");
+    // A three-byte lead without its two continuation bytes right before CR LF: two records stay two.
+    std::string bytes = "\xEF\xBB\xBFInbox\t1/2/3  4:5:6\t1\t2\ta\xE4\r\nSent\t1/2/3  4:5:7\t1\t2\tb\r\n";
+    ASSERT_EQ(bytes.size(), 55u);
+    WriteAll(p, Bytes(bytes.begin(), bytes.end()));
+    auto lines = Lines(p);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0], L"Inbox\t1/2/3  4:5:6\t1\t2\ta\xFFFD");
+    EXPECT_EQ(lines[1], L"Sent\t1/2/3  4:5:7\t1\t2\tb");
+
+    // A two-byte lead before a lone LF, a four-byte lead cut after two bytes before CR.
+    WriteAll(p, Bytes{0xEF, 0xBB, 0xBF, 'x', 0xC3, '\n', 'y', 0xF0, 0x9F, '\r', 'z'});
+    lines = Lines(p);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], L"x\xFFFD");
+    EXPECT_EQ(lines[1], L"y\xFFFD");
+    EXPECT_EQ(lines[2], L"z");
+}
+
+TEST(UnicodeTextFile, Utf8RefusesOverlongSurrogateAndBrokenSequences)
+{
+    ScratchDir dir;
+    const CString p = dir.Path(L"strict.txt");
+    auto lineOf = [&](Bytes body) {
+        Bytes b{0xEF, 0xBB, 0xBF};
+        b.insert(b.end(), body.begin(), body.end());
+        WriteAll(p, b);
+        auto lines = Lines(p);
+        return lines.size() == 1 ? std::wstring(lines[0].GetString(), (size_t)lines[0].GetLength())
+                                 : std::wstring(L"lines: ") + std::to_wstring(lines.size());
+    };
+    // An overlong line feed is no line end; nor is an overlong NUL a NUL.
+    EXPECT_EQ(lineOf({'a', 0xC0, 0x8A, 'b'}), L"a\xFFFD\xFFFD"
+                                              L"b");
+    EXPECT_EQ(lineOf({0xC1, 0x80}), L"\xFFFD\xFFFD");
+    EXPECT_EQ(lineOf({0xE0, 0x80, 0x8A, 'c'}), L"\xFFFD\xFFFD\xFFFD"
+                                               L"c");
+    EXPECT_EQ(lineOf({0xF0, 0x80, 0x80, 0x8A}), L"\xFFFD\xFFFD\xFFFD\xFFFD");
+    // Encoded surrogate halves and code points beyond U+10FFFF.
+    EXPECT_EQ(lineOf({0xED, 0xA0, 0xBD, '!'}), L"\xFFFD\xFFFD\xFFFD!");
+    EXPECT_EQ(lineOf({0xF4, 0x90, 0x80, 0x80}), L"\xFFFD\xFFFD\xFFFD\xFFFD");
+    // A lead byte breaking off a sequence starts its own character; so does a plain byte.
+    EXPECT_EQ(lineOf({0xE4, 0xB8, 0xC3, 0xA9, 0xE4, 'q'}), L"\xFFFD\x00E9\xFFFDq");
+    // Cut by the end of the file.
+    EXPECT_EQ(lineOf({'a', 0xE4, 0xB8}), L"a\xFFFD");
+    // The edges of each length still decode.
+    EXPECT_EQ(lineOf({0xC2, 0x80, 0xDF, 0xBF, 0xE0, 0xA0, 0x80, 0xED, 0x9F, 0xBF, 0xEE, 0x80, 0x80}),
+              L"\x0080\x07FF\x0800\xD7FF\xE000");
+    EXPECT_EQ(lineOf({0xF0, 0x90, 0x80, 0x80, 0xF4, 0x8F, 0xBF, 0xBF}), L"\xD800\xDC00\xDBFF\xDFFF");
+}
+
+TEST(UnicodeTextFile, ASequenceAcrossTheBufferEdgeDecodesAndABrokenOneStillEndsTheLine)
+{
+    ScratchDir dir;
+    const CString p = dir.Path(L"edge.txt");
+    // The mark and 1020 letters fill the first block but its last byte, where the lead sits; the broken
+    // lead of the second line is the second block's last byte.
+    Bytes b{0xEF, 0xBB, 0xBF};
+    b.insert(b.end(), 1020, 'a');
+    b.push_back(0xE4);
+    b.push_back(0xB8);
+    b.push_back(0xAD);
+    b.push_back('\n');
+    b.insert(b.end(), 1020, 'b');
+    b.push_back(0xE4);
+    b.push_back('\r');
+    b.push_back('\n');
+    b.push_back('c');
+    WriteAll(p, b);
+    auto lines = Lines(p);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], CString(L'a', 1020) + L"\x4E2D");
+    EXPECT_EQ(lines[1], CString(L'b', 1020) + L"\xFFFD");
+    EXPECT_EQ(lines[2], L"c");
+}
+
+TEST(UnicodeTextFile, ANulInsideALineKeepsTheRestOfTheLine)
+{
+    ScratchDir dir;
+    const CString p = dir.Path(L"inner0.txt");
+    const CString expected(L"ab\0cd", 5);
+    // ANSI, then UTF-16 in both byte orders.
+    for (const Bytes& bytes : {Bytes{'a', 'b', 0, 'c', 'd', '\r', '\n', 'e'}, Le({'a', 'b', 0, 'c', 'd', 13, 10, 'e'}),
+                               Bytes{0xFE, 0xFF, 0, 'a', 0, 'b', 0, 0, 0, 'c', 0, 'd', 0, 13, 0, 10, 0, 'e'}})
+    {
+        WriteAll(p, bytes);
+        auto lines = Lines(p);
+        ASSERT_EQ(lines.size(), 2u);
+        EXPECT_EQ(lines[0].GetLength(), 5);
+        EXPECT_EQ(std::wstring(lines[0].GetString(), (size_t)lines[0].GetLength()),
+                  std::wstring(expected.GetString(), 5));
+        EXPECT_EQ(lines[1], L"e");
+    }
+}
