@@ -131,10 +131,11 @@ TEST_F(MyTextCurrentItemTest, RubahOnAListThatNamesNoCurrentItemDoesNothing)
         .Then([&](HWND hDlg) {
             bTextDialog = true;
             Click(hDlg, IDCANCEL);
-        });
+        })
+        .Then([&](HWND hDlg) { Click(hDlg, IDCANCEL); });
     dlg.DoModal();
     EXPECT_FALSE(bTextDialog);
-    EXPECT_EQ(script.Pending(), 1u);
+    EXPECT_EQ(script.Pending(), 2u);
     EXPECT_EQ(listAfter, (std::vector<CString>{L"Alpha", L"Beta", L"Gamma"}));
     EXPECT_EQ(ArrayItems(page.m_arrText), (std::vector<CString>{L"Beta", L"Alpha", L"Gamma"}));
 }

@@ -8,12 +8,22 @@
 #include "phone/PhoneUse.h"
 #include "res/app_ids.h"
 
+#include <cstdio>
 #include <memory>
 
 using namespace phonetest;
 
 namespace
 {
+DWORD WINAPI Watchdog(LPVOID pDone)
+{
+    if (::WaitForSingleObject((HANDLE)pDone, 60000) == WAIT_OBJECT_0)
+        return 0;
+    fprintf(stderr, "FAILED: the shutdown still waits for the job that waits for the phone\n");
+    fflush(stderr);
+    ::ExitProcess(1);
+}
+
 struct ShutdownAbortTest : programtest::ProgramFixture
 {
     ShutdownAbortTest() : ProgramFixture(L"CorvaneShutdownAbortTest") {}
@@ -47,7 +57,14 @@ TEST_F(ShutdownAbortTest, TheShutdownEndsAFetchJobWaitingBehindTheComposeWindows
         // The worker takes the job, which then waits for the phone.
         PumpUntil([&] { return view->m_pool.GetQueuedCount() == 0; }, 5000);
         nQueuedAfterTake = view->m_pool.GetQueuedCount();
+        // A shutdown that waited for the job would wait for ever: the watchdog ends the program.
+        HANDLE hDone = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        HANDLE hWatchdog = ::CreateThread(nullptr, 0, &Watchdog, hDone, 0, nullptr);
         ::SendMessageW(hFrame, WM_CLOSE, 0, 0);
+        ::SetEvent(hDone);
+        ::WaitForSingleObject(hWatchdog, INFINITE);
+        ::CloseHandle(hWatchdog);
+        ::CloseHandle(hDone);
         bClosed = !::IsWindow(hFrame);
         return IDNO;
     });
