@@ -1,13 +1,14 @@
 // The enabled state of every command the user meets in the running program: each command of the
-// menu bar's menus, of the Standard and Corvane tool bars and of the tray menu is enabled once the
-// command states are updated the way each of them is shown (popups from the menu bar's buttons,
-// the tool bars' idle update, the tray menu's WM_INITMENUPOPUP to the frame).
+// menu bar's menus, of the Standard and Corvane tool bars and of the tray menu is enabled as each
+// of them is shown (the menu bar's popups opened, the tool bars' idle update, the tray menu's
+// WM_INITMENUPOPUP to the frame).
 #include "ProgramTestSupport.h"
 
 #include "res/app_ids.h"
 #include "res/mainframe_ids.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 #include <algorithm>
@@ -31,20 +32,19 @@ struct CommandStatesTest : programtest::ProgramFixture
     }
 };
 
-// Every command of the popup and its sub-menus with its enabled state; all start disabled so
-// that only the update can enable them.
-void DisableAll(CExtPopupMenuWnd* pPopup)
+// A click of the left button at the window's client point, through the system's input queue.
+void ClickAt(CWnd& wnd, CPoint pt)
 {
-    for (int i = 0; i < pPopup->GetItemCount(); ++i)
-    {
-        CExtPopupMenuWnd::MENUITEMDATA& mi = pPopup->GetItemAt(i);
-        if (mi.IsPopup() && mi.GetPopup() != nullptr)
-            DisableAll(mi.GetPopup());
-        else if (!mi.IsSeparator())
-            mi.Enable(false);
-    }
+    wnd.ClientToScreen(&pt);
+    ::SetCursorPos(pt.x, pt.y);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, in, sizeof(INPUT));
 }
 
+// Every command of the popup and its sub-menus with its enabled state.
 void Collect(CExtPopupMenuWnd* pPopup, std::map<UINT, bool>& states)
 {
     for (int i = 0; i < pPopup->GetItemCount(); ++i)
@@ -72,8 +72,6 @@ void MenuCommands(HMENU hMenu, std::set<UINT>& ids)
 
 TEST_F(CommandStatesTest, EveryCommandOfTheMenuBarsMenusIsEnabled)
 {
-    // The menu bar shows menu 128: one button per top-level menu, each tracking a popup of its
-    // menu with the frame as the commands' receiver.
     HMENU hResource = ::LoadMenuW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_MAINFRAME));
     ASSERT_NE(hResource, nullptr);
     std::set<UINT> expected;
@@ -81,6 +79,9 @@ TEST_F(CommandStatesTest, EveryCommandOfTheMenuBarsMenusIsEnabled)
     ::DestroyMenu(hResource);
     ASSERT_EQ(expected.size(), 28u);
 
+    // The menu bar shows menu 128: a click on each of its buttons opens its menu, and the popup
+    // shown holds the states the frame's command route gave its items.
+    ::SetForegroundWindow(frame->GetSafeHwnd());
     std::map<UINT, bool> states;
     int nMenus = 0;
     CExtToolControlBar& bar = frame->m_wndMenuBar;
@@ -90,14 +91,16 @@ TEST_F(CommandStatesTest, EveryCommandOfTheMenuBarsMenusIsEnabled)
         if (pButton == nullptr || pButton->GetMenu() == nullptr)
             continue;
         ++nMenus;
-        CWnd* pTarget = pButton->GetCmdTargetWnd();
-        ASSERT_NE(pTarget, nullptr);
-        CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-        ASSERT_TRUE(pPopup->UpdateFromMenu(pTarget->GetSafeHwnd(), pButton->GetMenu(), pButton->IsMenuPopup(), true));
-        DisableAll(pPopup);
-        pPopup->UpdateItemStates();
+        CRect rc;
+        ASSERT_TRUE(bar.GetButtonRect(i, rc)) << i;
+        ClickAt(bar, rc.CenterPoint());
+        ASSERT_TRUE(PumpUntil([] { return CExtPopupMenuWnd::IsMenuTracking() && !g_TrackingSite.IsEmpty(); }, 3000))
+            << i;
+        CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
+        ASSERT_TRUE(::IsWindowVisible(pPopup->GetSafeHwnd())) << i;
         Collect(pPopup, states);
-        delete pPopup;
+        CExtPopupMenuWnd::CancelMenuTracking();
+        PumpUntil([] { return !CExtPopupMenuWnd::IsMenuTracking(); }, 3000);
     }
     EXPECT_EQ(nMenus, 4);
     for (UINT nID : expected)
@@ -135,7 +138,8 @@ TEST_F(CommandStatesTest, EveryButtonOfBothToolBarsIsEnabled)
         ASSERT_EQ(buttons.size(), b.pIds->size());
         for (CExtBarButton* pButton : buttons)
             EXPECT_TRUE(pButton->IsDisabled());
-        frame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
+        ASSERT_TRUE(frame->IsWindowVisible());
+        app->OnIdle(0);
         for (CExtBarButton* pButton : buttons)
             EXPECT_FALSE(pButton->IsDisabled()) << pButton->GetCmdID(false);
     }
