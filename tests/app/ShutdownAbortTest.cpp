@@ -85,4 +85,6 @@ TEST_F(ShutdownAbortTest, TheShutdownEndsAFetchJobWaitingBehindTheComposeWindows
     EXPECT_EQ(CPhoneUse::GetHolder(), CPhoneUse::kFree);
     EXPECT_FALSE(app->m_port.IsOpen());
     EXPECT_FALSE(app->m_port.IsAborted());
+    // The rest of the shutdown ran: the data file was saved.
+    EXPECT_NE(::GetFileAttributesW(dataFile), INVALID_FILE_ATTRIBUTES);
 }
