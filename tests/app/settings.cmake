@@ -8,6 +8,8 @@ corvane_phone_test(settings_tests COM 6
     ${CMAKE_CURRENT_LIST_DIR}/ConnectionPageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MyTextTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MyTextCurrentItemTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ServiceCentreErrorTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColourPickerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ViewTestButtonTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp

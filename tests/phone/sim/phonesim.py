@@ -135,6 +135,10 @@ class Phone:
     def cms(code):
         return ("\r\n+CMS ERROR: %d\r\n" % code).encode()
 
+    @staticmethod
+    def cme(code):
+        return ("\r\n+CME ERROR: %d\r\n" % code).encode()
+
     def listing(self):
         mem = self.memories.get(self.memory, {"messages": []})
         lines = []
@@ -224,6 +228,8 @@ class Phone:
                 return out + self.final_ok()
             if act == "cms_error" and not up.startswith("AT+CMGS="):
                 return out + self.cms(f.get("code", 500))
+            if act == "cme_error":
+                return out + self.cme(f.get("code", 100))
             if act == "cut":
                 full = self.answer(cmd)
                 n = f.get("after_bytes", len(full) // 2)
