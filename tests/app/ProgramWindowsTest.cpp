@@ -1,0 +1,258 @@
+// The running program's windows as the user meets them, with real input: the menu bar's items after
+// a command chosen from their popups.
+#include "ProgramTestSupport.h"
+#include "res/app_ids.h"
+#include "res/app_tools_ids.h"
+#include "tests/support/InputScript.h"
+#include "support/DibCanvas.h"
+#include "toolkit/bars_tabs/ExtMenuControlBar.h"
+#include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+
+#include <functional>
+#include <vector>
+
+using namespace phonetest;
+
+namespace
+{
+void ClickScreen(CPoint pt)
+{
+    SendMouse(pt.x, pt.y, 0);
+    ::Sleep(30);
+    SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+    ::Sleep(30);
+    SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+}
+
+bool Within(DWORD ms, const std::function<bool()>& pred)
+{
+    for (DWORD dwStart = ::GetTickCount(); !pred();)
+    {
+        if (::GetTickCount() - dwStart > ms)
+            return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
+// Runs the step on this thread while the script runs on a helper thread; then pumps until it ends.
+void RunWithScript(const std::function<void()>& step, const std::function<void()>& script)
+{
+    auto thread = [](LPVOID p) -> DWORD {
+        (*static_cast<const std::function<void()>*>(p))();
+        return 0;
+    };
+    HANDLE hThread = ::CreateThread(nullptr, 0, thread, (LPVOID)&script, 0, nullptr);
+    step();
+    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, 20000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
+        PumpMessages();
+    ::CloseHandle(hThread);
+}
+
+// Runs the function on the GUI thread (a sent message, handled while that thread pumps or waits in a
+// modal loop) from the script thread.
+class GuiCall
+{
+public:
+    GuiCall()
+    {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"CorvaneTestGuiCall";
+        ::RegisterClassW(&wc);
+        m_hWnd = ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }
+    ~GuiCall() { ::DestroyWindow(m_hWnd); }
+    void operator()(const std::function<void()>& fn) const { ::SendMessageW(m_hWnd, WM_APP, 0, (LPARAM)&fn); }
+
+private:
+    static LRESULT CALLBACK Proc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+    {
+        if (nMsg != WM_APP)
+            return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
+        (*(const std::function<void()>*)lParam)();
+        return 0;
+    }
+    HWND m_hWnd;
+};
+
+// The shown popup menu that holds the command among the popup and its shown sub-menus, or null.
+CExtPopupMenuWnd* FindShownWith(CExtPopupMenuWnd* pPopup, UINT nCmd)
+{
+    if (pPopup == nullptr || pPopup->GetSafeHwnd() == nullptr || !pPopup->IsWindowVisible())
+        return nullptr;
+    for (int i = 0; i < pPopup->GetItemCount(); ++i)
+    {
+        if (pPopup->ItemGetCmdID(i) == (int)nCmd)
+            return pPopup;
+        if (CExtPopupMenuWnd* pFound = FindShownWith(pPopup->ItemGetPopup(i), nCmd))
+            return pFound;
+    }
+    return nullptr;
+}
+
+// The shown popup menu of the GUI thread that holds the command, or null (call on the GUI thread).
+CExtPopupMenuWnd* FindPopupWith(UINT nCmd)
+{
+    struct Search
+    {
+        UINT nCmd;
+        CExtPopupMenuWnd* pFound;
+    } search = {nCmd, nullptr};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND h, LPARAM lParam) -> BOOL {
+            Search& s = *(Search*)lParam;
+            s.pFound = FindShownWith(dynamic_cast<CExtPopupMenuWnd*>(CWnd::FromHandlePermanent(h)), s.nCmd);
+            return s.pFound == nullptr;
+        },
+        (LPARAM)&search);
+    return search.pFound;
+}
+
+// The screen centre of the command's item in a shown popup menu; (-1, -1) when none shows it.
+CPoint PopupItemCentre(const GuiCall& gui, UINT nCmd)
+{
+    CPoint pt(-1, -1);
+    gui([&] {
+        if (CExtPopupMenuWnd* pPopup = FindPopupWith(nCmd))
+        {
+            CRect rc;
+            pPopup->GetItemRect(pPopup->FindItemByCmdId((int)nCmd), rc);
+            pPopup->ClientToScreen(&rc);
+            pt = rc.CenterPoint();
+        }
+    });
+    return pt;
+}
+
+struct ProgramWindowsTest : programtest::ProgramFixture
+{
+    ProgramWindowsTest() : ProgramFixture(L"CorvaneWindowsTest") {}
+    // The screen rectangle of the menu bar's item with the text.
+    CRect MenuItemRect(const CString& strText)
+    {
+        CExtMenuControlBar& bar = frame->m_wndMenuBar;
+        for (int i = 0; i < bar.GetButtonsCount(); ++i)
+            if (bar.GetButton(i)->GetText() == strText)
+            {
+                CRect rc = bar.GetButton(i)->GetRect();
+                bar.ClientToScreen(&rc);
+                return rc;
+            }
+        return CRect();
+    }
+    bool IsMenuItemHot(const CString& strText)
+    {
+        CExtMenuControlBar& bar = frame->m_wndMenuBar;
+        for (int i = 0; i < bar.GetButtonsCount(); ++i)
+            if (bar.GetButton(i)->GetText() == strText)
+                return bar.GetButton(i)->IsHover() || bar.GetButton(i)->IsPressed();
+        return false;
+    }
+    void StartShown()
+    {
+        ASSERT_NO_FATAL_FAILURE(Start());
+        frame->ShowWindow(SW_SHOWNORMAL);
+        frame->SetForegroundWindow();
+        frame->UpdateWindow();
+        PumpUntil([] { return false; }, 100);
+    }
+};
+} // namespace
+
+namespace
+{
+// The screen's pixels in the rectangle, top row first.
+std::vector<DWORD> Grab(const CRect& rc)
+{
+    DibCanvas canvas(rc.Width(), rc.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + rc.Width() * rc.Height());
+}
+// Pixels that differ between two grabs of one rectangle.
+int Diff(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        n += a[i] != b[i];
+    return n;
+}
+
+// Chooses a command from the menu bar's popup with real clicks: the bar's item, then each sub-menu
+// item by its text, then the command; answers whether the popups closed.
+bool ChooseByClicks(const GuiCall& gui, const CRect& rcItem, const std::vector<CString>& subMenus, UINT nCmd)
+{
+    bool bClosed = false;
+    RunWithScript([] {},
+                  [&] {
+                      ClickScreen(rcItem.CenterPoint());
+                      for (const CString& strSub : subMenus)
+                      {
+                          CPoint ptSub(-1, -1);
+                          Within(3000, [&] {
+                              gui([&] {
+                                  for (HWND h = ::GetTopWindow(nullptr); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+                                  {
+                                      auto* p = dynamic_cast<CExtPopupMenuWnd*>(CWnd::FromHandlePermanent(h));
+                                      if (p == nullptr || !p->IsWindowVisible() || p->ItemFindByText(strSub) < 0)
+                                          continue;
+                                      CRect rc;
+                                      p->GetItemRect(p->ItemFindByText(strSub), rc);
+                                      p->ClientToScreen(&rc);
+                                      ptSub = rc.CenterPoint();
+                                  }
+                              });
+                              return ptSub.x >= 0;
+                          });
+                          // A popup takes input once it has shown.
+                          ::Sleep(300);
+                          ClickScreen(ptSub);
+                      }
+                      CPoint pt;
+                      if (!Within(3000, [&] { return (pt = PopupItemCentre(gui, nCmd)).x >= 0; }))
+                          return;
+                      ::Sleep(300);
+                      ClickScreen(pt);
+                      bClosed = Within(3000, [&] { return PopupItemCentre(gui, nCmd).x < 0; });
+                  });
+    return bClosed;
+}
+} // namespace
+
+TEST_F(ProgramWindowsTest, AMenuBarItemPaintsAsNotHotAfterACommandFromItsPopupAndAfterAClickElsewhere)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    GuiCall gui;
+    CRect rcClient;
+    frame->GetClientRect(&rcClient);
+    frame->ClientToScreen(&rcClient);
+    // Away from the bars, on the message text of the view.
+    const CPoint ptAway(rcClient.right - 20, rcClient.bottom - 40);
+    struct Case
+    {
+        const wchar_t* item;
+        std::vector<CString> subMenus;
+        UINT nCmd;
+    } cases[] = {{L"&View", {L"Warna Latar Belakang"}, ID_THEME_BLUE}, {L"&Tools", {}, ID_DELETE_ALL_SMS}};
+    for (const Case& c : cases)
+    {
+        const CRect rcItem = MenuItemRect(c.item);
+        ASSERT_FALSE(rcItem.IsRectEmpty()) << c.item;
+        SendMouse(ptAway.x, ptAway.y, 0);
+        PumpUntil([] { return false; }, 200);
+        const std::vector<DWORD> cold = Grab(rcItem);
+        ASSERT_TRUE(ChooseByClicks(gui, rcItem, c.subMenus, c.nCmd)) << c.item;
+        PumpUntil([] { return false; }, 300);
+        EXPECT_FALSE(IsMenuItemHot(c.item)) << c.item;
+        EXPECT_EQ(Diff(cold, Grab(rcItem)), 0) << c.item;
+        ClickScreen(ptAway);
+        PumpUntil([] { return false; }, 300);
+        EXPECT_FALSE(IsMenuItemHot(c.item)) << c.item;
+        EXPECT_EQ(Diff(cold, Grab(rcItem)), 0) << c.item;
+    }
+}
