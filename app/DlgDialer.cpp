@@ -2,6 +2,7 @@
 #include "app/DlgDialer.h"
 #include "app/Corvane_sms.h"
 #include "app/DlgTextInput.h"
+#include "app/MainFrm.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneHost.h"
@@ -260,6 +261,9 @@ void CDlgDialer::Dial()
     CPhoneUse phoneUse;
     if (!phoneUse.ClaimForGui())
         return;
+    // The session's status lines last as long as the dial: the pane gets its text back after it.
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    const CString strStatusBefore = pFrame != nullptr ? pFrame->GetStatusText(pFrame->GetStatusPaneIndex()) : CString();
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     if (CPhoneSession::OpenPort())
     {
@@ -268,6 +272,9 @@ void CDlgDialer::Dial()
             MessageBox(kDialFailed, L"Error", MB_OK | MB_ICONERROR);
         CPhoneSession::ClosePort();
     }
+    // Posted after the session's lines, so it is shown after them.
+    if (pFrame != nullptr)
+        PostStatusText(strStatusBefore);
     ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
 }
 

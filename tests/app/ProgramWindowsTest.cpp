@@ -1,6 +1,7 @@
 // The running program's windows as the user meets them, with real input: the menu bar's items after
-// a command chosen from their popups.
+// a command chosen from their popups; the status pane after a dial.
 #include "ProgramTestSupport.h"
+#include "app/DlgDialer.h"
 #include "res/app_ids.h"
 #include "res/app_tools_ids.h"
 #include "tests/support/InputScript.h"
@@ -255,4 +256,24 @@ TEST_F(ProgramWindowsTest, AMenuBarItemPaintsAsNotHotAfterACommandFromItsPopupAn
         EXPECT_FALSE(IsMenuItemHot(c.item)) << c.item;
         EXPECT_EQ(Diff(cold, Grab(rcItem)), 0) << c.item;
     }
+}
+
+TEST_F(ProgramWindowsTest, TheStatusPaneGetsItsTextBackWhenTheDialEnds)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    const int nPane = frame->GetStatusPaneIndex();
+    frame->SetStatusText(nPane, L"2 sms baru");
+    const int nDialsBefore = SimPhone::GetState().Count("ATD0812345;") + SimPhone::GetState().Count("atd0812345;");
+    CDlgDialer dlg(view, L"0812345", TRUE);
+    ASSERT_TRUE(dlg.Create(IDD_DIALER, view));
+    dlg.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            return SimPhone::GetState().Count("ATD0812345;") + SimPhone::GetState().Count("atd0812345;") > nDialsBefore;
+        },
+        5000));
+    PumpUntil([] { return false; }, 300);
+    EXPECT_EQ(frame->GetStatusText(nPane), CString(L"2 sms baru"));
+    dlg.DestroyWindow();
 }
