@@ -1,5 +1,6 @@
 // The running program's windows as the user meets them, with real input: the menu bar's items after
-// a command chosen from their popups; the status pane after a dial.
+// a command chosen from their popups; the status pane after a dial; the screen right after a bar is
+// docked by dragging.
 #include "ProgramTestSupport.h"
 #include "app/DlgDialer.h"
 #include "res/app_ids.h"
@@ -7,9 +8,11 @@
 #include "tests/support/InputScript.h"
 #include "support/DibCanvas.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
+#include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -276,4 +279,59 @@ TEST_F(ProgramWindowsTest, TheStatusPaneGetsItsTextBackWhenTheDialEnds)
     PumpUntil([] { return false; }, 300);
     EXPECT_EQ(frame->GetStatusText(nPane), CString(L"2 sms baru"));
     dlg.DestroyWindow();
+}
+
+// "Folders" floated, then dragged by its floating frame's caption onto the frame's left edge: within
+// 200 ms of the drop the screen where the floating frame was shows the frame's own painting.
+TEST_F(ProgramWindowsTest, AfterABarIsDockedByDraggingTheScreenShowsTheFrameAtOnce)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    frame->MoveWindow(0, 0, 900, 700);
+    frame->SetForegroundWindow();
+    CMainControlBar& folders = frame->m_wndFoldersBar;
+    frame->FloatControlBar(&folders, CPoint(450, 250));
+    frame->RecalcLayout();
+    PumpUntil([] { return false; }, 200);
+    CWnd* pMini = folders.GetParentFrame();
+    ASSERT_NE(pMini, nullptr);
+    ASSERT_NE(pMini, frame);
+    CRect rcMini;
+    pMini->GetWindowRect(&rcMini);
+    pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpUntil([] { return false; }, 100);
+    // Its caption, left of its buttons, and a point on the frame's left edge.
+    const CPoint ptFrom(rcMini.left + 12, rcMini.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 3);
+    CRect rcClient;
+    frame->GetClientRect(&rcClient);
+    frame->ClientToScreen(&rcClient);
+    const CPoint ptTo(rcClient.left + 6, rcClient.CenterPoint().y);
+    std::vector<DWORD> atDrop;
+    DWORD dwDrop = 0;
+    RunInputScript([&] {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        ::Sleep(40);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        ::Sleep(60);
+        for (const CPoint& pt : {CPoint(ptFrom.x - 30, ptFrom.y + 10), CPoint(ptTo.x + 60, ptTo.y), ptTo})
+        {
+            SendMouse(pt.x, pt.y, 0);
+            ::Sleep(60);
+        }
+        ::Sleep(120);
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+        dwDrop = ::GetTickCount();
+    });
+    PumpUntil([&] { return ::GetTickCount() - dwDrop >= 150; }, 150);
+    // The frame and the floating frame's old place, as the screen shows them.
+    CRect rcCheck;
+    frame->GetWindowRect(&rcCheck);
+    rcCheck.UnionRect(&rcCheck, &rcMini);
+    atDrop = Grab(rcCheck);
+    EXPECT_LE(::GetTickCount() - dwDrop, 200u);
+    EXPECT_EQ(CExtControlBar::GetDockBarId(&folders), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    // The same place once everything is painted anew.
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpUntil([] { return false; }, 3000);
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(Diff(atDrop, Grab(rcCheck)), 0);
 }
