@@ -1,6 +1,6 @@
 // The running program's windows as the user meets them, with real input: the menu bar's items after
 // a command chosen from their popups; the status pane after a dial; the screen right after a bar is
-// docked by dragging.
+// docked by dragging; the export's browse-folder dialog taking clicks on OK and Cancel.
 #include "ProgramTestSupport.h"
 #include "app/DlgDialer.h"
 #include "res/app_ids.h"
@@ -334,4 +334,93 @@ TEST_F(ProgramWindowsTest, AfterABarIsDockedByDraggingTheScreenShowsTheFrameAtOn
     PumpUntil([] { return false; }, 3000);
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     EXPECT_EQ(Diff(atDrop, Grab(rcCheck)), 0);
+}
+
+namespace
+{
+HWND FindDialog(LPCWSTR pszTitle)
+{
+    HWND hWnd = ::FindWindowW(L"#32770", pszTitle);
+    return hWnd != nullptr && ::IsWindowVisible(hWnd) ? hWnd : nullptr;
+}
+
+CPoint ScreenCentre(HWND hWnd)
+{
+    CRect rc;
+    ::GetWindowRect(hWnd, &rc);
+    return rc.CenterPoint();
+}
+
+// The screen centre of the tree item's text, or (-1, -1).
+CPoint ItemCentre(HWND hTree, HTREEITEM hItem)
+{
+    RECT rc = {};
+    *(HTREEITEM*)&rc = hItem;
+    if (hItem == nullptr || !::SendMessageW(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)&rc))
+        return CPoint(-1, -1);
+    CPoint pt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    ::ClientToScreen(hTree, &pt);
+    return pt;
+}
+} // namespace
+
+TEST_F(ProgramWindowsTest, ExportsBrowseFromTheMenuTakesClicksOnOkAndCancelAfterAFolderIsPicked)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    GuiCall gui;
+    const CRect rcFile = MenuItemRect(L"&File");
+    for (int nButton : {IDOK, IDCANCEL})
+    {
+        bool bShown = false, bClosed = false;
+        CString strFolder;
+        RunWithScript([] {},
+                      [&] {
+                          ClickScreen(rcFile.CenterPoint());
+                          CPoint pt;
+                          if (!Within(3000, [&] { return (pt = PopupItemCentre(gui, ID_EXPORT_SMS)).x >= 0; }))
+                              return;
+                          ::Sleep(300);
+                          ClickScreen(pt);
+                          HWND hExport = nullptr, hDlg = nullptr;
+                          if (!Within(5000, [&] { return (hExport = FindDialog(L"Export SMS")) != nullptr; }))
+                              return;
+                          ::Sleep(200);
+                          ClickScreen(ScreenCentre(::GetDlgItem(hExport, IDC_BROWSE_BUTTON)));
+                          bShown = Within(10000, [&] { return (hDlg = FindDialog(L"Browse Folder")) != nullptr; });
+                          if (bShown)
+                          {
+                              ::Sleep(300);
+                              // A folder picked: the first root item opened by a double click, its first
+                              // child clicked.
+                              HWND hTree = ::GetDlgItem(hDlg, IDC_BROWSE_TREE);
+                              HTREEITEM hRoot = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+                              const CPoint ptRoot = ItemCentre(hTree, hRoot);
+                              ClickScreen(ptRoot);
+                              ::Sleep(20);
+                              ClickScreen(ptRoot);
+                              ::Sleep(1000);
+                              HTREEITEM hChild =
+                                  (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hRoot);
+                              ClickScreen(ItemCentre(hTree, hChild));
+                              ::Sleep(300);
+                              ClickScreen(ScreenCentre(::GetDlgItem(hDlg, nButton)));
+                              bClosed = Within(2000, [&] { return !::IsWindow(hDlg) || !::IsWindowVisible(hDlg); });
+                              if (!bClosed)
+                                  ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                              Within(2000, [&] { return !::IsWindow(hDlg) || !::IsWindowVisible(hDlg); });
+                          }
+                          wchar_t text[MAX_PATH] = {};
+                          ::GetDlgItemTextW(hExport, IDC_EXPORT_FOLDER, text, MAX_PATH);
+                          strFolder = text;
+                          ::PostMessageW(hExport, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                      });
+        PumpUntil([] { return false; }, 300);
+        EXPECT_TRUE(bShown) << nButton;
+        EXPECT_TRUE(bClosed) << nButton;
+        // OK takes the picked folder; Cancel keeps the folder text.
+        if (nButton == IDOK)
+            EXPECT_NE(strFolder, L"C:\\");
+        else
+            EXPECT_EQ(strFolder, L"C:\\");
+    }
 }
