@@ -35,6 +35,19 @@ CDlgConnectionOpt::CDlgConnectionOpt() : CExtResizableDialog(IDD_CONNECTION_OPT,
 
 BOOL CDlgConnectionOpt::IsAllDigits(const CString& strText) { return strText.IsEmpty() || ::IsAllDigits(strText); }
 
+DWORD CDlgConnectionOpt::TimeoutFromText(const CString& strText)
+{
+    const DWORD dwMaxSeconds = MAXDWORD / 1000;
+    DWORD dwSeconds = 0;
+    for (int i = 0; i < strText.GetLength() && strText[i] >= L'0' && strText[i] <= L'9'; ++i)
+    {
+        dwSeconds = dwSeconds * 10 + (DWORD)(strText[i] - L'0');
+        if (dwSeconds > dwMaxSeconds)
+            return dwMaxSeconds * 1000;
+    }
+    return dwSeconds * 1000;
+}
+
 void CDlgConnectionOpt::DoDataExchange(CDataExchange* pDX)
 {
     CExtResizableDialog::DoDataExchange(pDX);
@@ -89,7 +102,7 @@ void CDlgConnectionOpt::OnDestroy()
     m_wndTimeout.GetWindowText(strTimeout);
     CAppSettings settings;
     settings.SetConnection(PortName(m_wndPort.GetCurSel() < 0 ? 0 : m_wndPort.GetCurSel()));
-    settings.SetTimeout((UINT)_wtoi(strTimeout) * 1000);
+    settings.SetTimeout(TimeoutFromText(strTimeout));
     settings.SetIsHapus(m_wndDeleteFetched.GetCheck() == BST_CHECKED ? 1 : 0);
     settings.SetIsSaveToSent(m_wndSaveToSent.GetCheck() == BST_CHECKED ? 1 : 0);
 }

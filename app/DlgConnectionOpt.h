@@ -19,6 +19,9 @@ public:
 
     // True when every character is a digit 0-9; an empty text counts as all digits.
     static BOOL IsAllDigits(const CString& strText);
+    // The stored time-out in ms for the edit's text: its leading digits as seconds times 1000, 0
+    // when it starts with no digit (a sign included), at most the largest whole second a DWORD holds.
+    static DWORD TimeoutFromText(const CString& strText);
 
     BOOL OnInitDialog() override;
 

@@ -2,6 +2,7 @@
 #include "app/DlgDialer.h"
 #include "app/Corvane_sms.h"
 #include "app/DlgTextInput.h"
+#include "app/MainFrm.h"
 #include "phone/AppSettings.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PhoneHost.h"
@@ -45,6 +46,8 @@ const CPoint kAutoDialPoint(180, 110); // inside the dial hotspot
 const int kListTop = 124;
 const int kLetterBarTop = 108;
 const int kScreenMargin = 25;
+// What a number can hold: the keys and a pasted "+".
+const wchar_t kKeyCharacters[] = L"0123456789*#+";
 
 // The text with only "+" and the decimal digits kept.
 CString DialDigits(const CString& str) { return FilterPhoneNumber(str); }
@@ -89,13 +92,8 @@ BOOL CDlgDialer::OnInitDialog()
     m_bWhiteText = m_strSkinPath.Find(kWhiteSuffix) >= 0;
     m_picture.Load(m_strSkinPath);
 
-    LOGFONTW lf = {};
-    lf.lfWeight = FW_BOLD;
-    lstrcpyW(lf.lfFaceName, L"Arial");
-    lf.lfHeight = 30;
-    m_fontLarge.CreateFontIndirect(&lf);
-    lf.lfHeight = 15;
-    m_fontSmall.CreateFontIndirect(&lf);
+    CreateNumberFont(m_fontLarge, kLargeFontHeight, kLargeLimit - 1, m_rcLarge.Width());
+    CreateNumberFont(m_fontSmall, kSmallFontHeight, kMaxNumber, m_rcSmall.Width());
 
     if (m_bAutoDial)
         SetTimer(kTimerAutoDial, kAutoDialDelay, nullptr);
@@ -252,6 +250,33 @@ void CDlgDialer::OnTimer(UINT_PTR nIDEvent)
     HandleClick(kAutoDialPoint);
 }
 
+void CDlgDialer::CreateNumberFont(CFont& font, int nHeight, int nChars, int cxRoom)
+{
+    LOGFONTW lf = {};
+    lf.lfWeight = FW_BOLD;
+    lstrcpyW(lf.lfFaceName, L"Arial");
+    lf.lfHeight = nHeight;
+    CClientDC dc(this);
+    for (;;)
+    {
+        font.DeleteObject();
+        if (!font.CreateFontIndirect(&lf))
+            return;
+        CFont* pOld = dc.SelectObject(&font);
+        int cxWidest = 0;
+        for (const wchar_t* p = kKeyCharacters; *p != 0; ++p)
+            cxWidest = std::max(cxWidest, (int)dc.GetTextExtent(CString(*p)).cx);
+        TEXTMETRICW tm = {};
+        ::GetTextMetricsW(dc.GetSafeHdc(), &tm);
+        dc.SelectObject(pOld);
+        if (cxWidest * nChars <= cxRoom || tm.tmAveCharWidth <= 1 || lf.lfWidth == 1)
+            return;
+        // Narrower by the share that is too much; once more when rounding left it a pixel wide.
+        const int nWidth = (lf.lfWidth != 0 ? lf.lfWidth : tm.tmAveCharWidth);
+        lf.lfWidth = std::max(1, std::min(nWidth - 1, MulDiv(nWidth, cxRoom, cxWidest * nChars)));
+    }
+}
+
 void CDlgDialer::Dial()
 {
     if (m_strNumber.IsEmpty())
@@ -260,6 +285,9 @@ void CDlgDialer::Dial()
     CPhoneUse phoneUse;
     if (!phoneUse.ClaimForGui())
         return;
+    // The session's status lines last as long as the dial: the pane gets its text back after it.
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    const CString strStatusBefore = pFrame != nullptr ? pFrame->GetStatusText(pFrame->GetStatusPaneIndex()) : CString();
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     if (CPhoneSession::OpenPort())
     {
@@ -268,6 +296,9 @@ void CDlgDialer::Dial()
             MessageBox(kDialFailed, L"Error", MB_OK | MB_ICONERROR);
         CPhoneSession::ClosePort();
     }
+    // Posted after the session's lines, so it is shown after them.
+    if (pFrame != nullptr)
+        PostStatusText(strStatusBefore);
     ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
 }
 

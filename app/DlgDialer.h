@@ -19,6 +19,8 @@ public:
         kAutoDialDelay = 1000,
         kMaxNumber = 28,  // characters the keypad appends
         kLargeLimit = 14, // from this length the number is drawn small
+        kLargeFontHeight = 30,
+        kSmallFontHeight = 15,
         kSkinWidth = 240,
         kSkinHeight = 260,
     };
@@ -63,8 +65,8 @@ public:
     CString m_strSkinPath;
     BOOL m_bWhiteText; // the skin's name ends in "-w.gif"
     COlePicture m_picture;
-    CFont m_fontLarge; // Arial bold, 30
-    CFont m_fontSmall; // Arial bold, 15
+    CFont m_fontLarge; // Arial bold, 30; narrowed where the face found is wider than Arial
+    CFont m_fontSmall; // Arial bold, 15; the same
     CRect m_rcLarge;
     CRect m_rcSmall;
     CEdit m_wndNumber; // 1053, hidden: the clipboard's way
@@ -73,6 +75,9 @@ public:
 
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
+    // Arial bold of the height; when the face the system gives for it draws nChars of the widest
+    // key character wider than cxRoom, its characters are narrowed until they fit.
+    void CreateNumberFont(CFont& font, int nHeight, int nChars, int cxRoom);
     void AppendKey(wchar_t chKey);
     // The number changed: into the edit, the number area redrawn.
     void NumberChanged();

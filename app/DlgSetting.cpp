@@ -8,6 +8,7 @@
 BEGIN_MESSAGE_MAP(CDlgSetting, CExtResizableDialog)
 ON_BN_CLICKED(IDC_SETTING_PREV, OnPrev)
 ON_BN_CLICKED(IDC_SETTING_NEXT, OnNext)
+ON_WM_WINDOWPOSCHANGED()
 END_MESSAGE_MAP()
 
 CDlgSetting::CDlgSetting(CWnd* pParent) : CExtResizableDialog(IDD_SETTING, pParent)
@@ -68,6 +69,12 @@ BOOL CDlgSetting::OnInitDialog()
         AddPage(m_pagePassword, IDD_PASSWORD_OPT, L"Password");
     }
 
+    LayoutStrip();
+    return TRUE;
+}
+
+void CDlgSetting::LayoutStrip()
+{
     if (CExtTabWnd* pStrip = m_wndContainer.GetSafeTabWindow())
     {
         pStrip->ModifyTabWndStyle(CExtTabWnd::kOrientMask, CExtTabWnd::kOrientTop, false);
@@ -76,7 +83,13 @@ BOOL CDlgSetting::OnInitDialog()
         if (m_wndContainer.PageGetCount() > 0 && m_wndContainer.PageSelectionGet() >= 0)
             pStrip->ItemEnsureVisible(m_wndContainer.PageSelectionGet(), true);
     }
-    return TRUE;
+}
+
+void CDlgSetting::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CExtResizableDialog::OnWindowPosChanged(lpwndpos);
+    if ((lpwndpos->flags & SWP_SHOWWINDOW) != 0 && m_wndContainer.GetSafeHwnd() != nullptr)
+        LayoutStrip();
 }
 
 void CDlgSetting::SelectPage(int nIndex)

@@ -51,6 +51,11 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
     // Creates the page from its template as a child of the container and inserts it, selected.
     void AddPage(CExtResDlg& page, UINT nTemplate, LPCTSTR lpszText);
+    // Top strip, the container's layout for the selected page and the selected tab scrolled into
+    // view. The strip takes its slice only while the sheet shows, so this runs again once it does.
+    void LayoutStrip();
+
+    afx_msg void OnWindowPosChanged(WINDOWPOS* lpwndpos);
 
     afx_msg void OnPrev();
     afx_msg void OnNext();

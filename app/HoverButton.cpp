@@ -195,10 +195,13 @@ void CHoverButton::FreeBitmaps()
     m_szBitmap = CSize(0, 0);
 }
 
-DWORD CHoverButton::SetIcon(int nIconIn, int nIconOut)
+DWORD CHoverButton::SetIcon(int nIconIn, int nIconOut) { return SetIcon(nIconIn, CSize(0, 0), nIconOut); }
+
+DWORD CHoverButton::SetIcon(int nIconIn, CSize szIcon, int nIconOut)
 {
     HINSTANCE hInst = AfxGetResourceHandle();
-    HICON hIn = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconIn), IMAGE_ICON, 0, 0, 0);
+    // A zero size loads the icon's own size.
+    HICON hIn = (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconIn), IMAGE_ICON, szIcon.cx, szIcon.cy, 0);
     HICON hOut = nullptr;
     if (hIn != nullptr && nIconOut == kIconGrey)
         hOut = CreateGrayscaleIcon(hIn);
@@ -594,14 +597,8 @@ void CHoverButton::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 void CHoverButton::OnCaptureChanged(CWnd* pWnd)
 {
     CButton::OnCaptureChanged(pWnd);
-    if (m_bMouseOnButton && pWnd != this)
-    {
-        // The button loses the hover only when the capture went elsewhere and the mouse left.
-        CPoint pt;
-        ::GetCursorPos(&pt);
-        if (::WindowFromPoint(pt) != m_hWnd)
-            CancelHover();
-    }
+    // Any change ends the hover; the next move over the button starts it again.
+    CancelHover();
 }
 
 void CHoverButton::OnCancelMode()

@@ -53,6 +53,8 @@ public:
     // Icons by resource id (iconOut may be 0, kIconGrey or kIconDarker); a failed lookup clears
     // both pictures and answers kInvalidResource.
     DWORD SetIcon(int nIconIn, int nIconOut = 0);
+    // The same with both icons loaded at the given size instead of the icon's own.
+    DWORD SetIcon(int nIconIn, CSize szIcon, int nIconOut = 0);
     // Icons by handle; the button owns them afterwards.
     DWORD SetIcon(HICON hIconIn, HICON hIconOut = nullptr);
     // Bitmaps by resource id or handle, each drawn through a mask of its transparent colour.

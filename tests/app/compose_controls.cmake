@@ -3,6 +3,7 @@
 corvane_test(app_compose_controls_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/HoverButtonExtrasTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/HoverButtonCaptureTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/HoverButtonTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ContactListTest.cpp
   LIBS corvane_app corvane_toolkit corvane_phone

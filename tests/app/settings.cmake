@@ -4,6 +4,8 @@ corvane_phone_test(settings_tests COM 6
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/SettingsTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsSheetTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SettingsSheetLayoutTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ConnectionTimeoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SettingsPagesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ConnectionPageTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/LoginTest.cpp

@@ -26,8 +26,10 @@ ON_WM_TIMER()
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_REGISTERED_MESSAGE(CExtToolControlBar::g_nMsgTrackButtonMenu, OnMenuTrackButtonMenu)
+ON_REGISTERED_MESSAGE(CExtMenuControlBar::g_nMsgRefreshHover, OnRefreshHover)
 END_MESSAGE_MAP()
 
+const UINT CExtMenuControlBar::g_nMsgRefreshHover = ::RegisterWindowMessageW(L"CExtMenuControlBar::g_nMsgRefreshHover");
 bool CExtMenuControlBar::g_bMenuExpanded = false;
 bool CExtMenuControlBar::g_bAltConsumed = false;
 CSize CExtMenuControlBar::g_sizeDefaultMenuButton(23, 20);

@@ -58,6 +58,8 @@ public:
     // The next release of Alt does not activate the bar.
     static bool g_bAltConsumed;
     static CSize g_sizeDefaultMenuButton; // 23 x 20
+    // Posted to the bar when a popup menu closed; handled once the closing is over.
+    static const UINT g_nMsgRefreshHover;
 
     // ---- menus ---------------------------------------------------------------------------------------
     const CString& GetMdiWindowPopupName() const { return m_sMdiWindowPopupName; }
@@ -138,6 +140,10 @@ protected:
     bool OnHookChildMsg(LRESULT& lResult, UINT nMessage, WPARAM& wParam, LPARAM& lParam);
     bool OnHookClientMsg(LRESULT& lResult, UINT nMessage, WPARAM& wParam, LPARAM& lParam);
     bool OnPopupNextPrev(bool bNext);
+    // After a popup closed and no menu tracks: the hover look the tracking left is dropped and the
+    // button under the pointer, if any, hovered anew (the bar holds no capture while a popup shows,
+    // so it would not see the pointer leave).
+    void RefreshHoverAfterMenu();
     // Ends flat tracking and the tool bars' menu tracking, and releases the capture.
     void CancelAllTracking();
     // Whether the frame or its top-level ancestor is (an ancestor of) the foreground window.
@@ -162,5 +168,6 @@ protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg LRESULT OnMenuTrackButtonMenu(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnRefreshHover(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

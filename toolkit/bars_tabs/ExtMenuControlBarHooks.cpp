@@ -149,6 +149,27 @@ bool CExtMenuControlBar::TrackButtonMenu(int nIndex, bool bSelectAny, bool bDela
     return true;
 }
 
+LRESULT CExtMenuControlBar::OnRefreshHover(WPARAM, LPARAM)
+{
+    RefreshHoverAfterMenu();
+    return 0;
+}
+
+void CExtMenuControlBar::RefreshHoverAfterMenu()
+{
+    if (GetSafeHwnd() == nullptr || CExtToolControlBar::g_bMenuTracking || CExtPopupMenuWnd::IsMenuTracking())
+        return;
+    const int nHover = m_nBtnIdxHover;
+    if (CExtBarButton* pButton = GetButton(nHover))
+    {
+        m_nBtnIdxHover = -1;
+        pButton->SetHover(false);
+        InvalidateButton(nHover);
+    }
+    UpdateHoverButton();
+    UpdateWindow();
+}
+
 LRESULT CExtMenuControlBar::OnMenuTrackButtonMenu(WPARAM wParam, LPARAM lParam)
 {
     CWnd* pEnabled = GetMenuFrame();
@@ -417,6 +438,7 @@ bool CExtMenuControlBar::OnHookFrameMsg(LRESULT& lResult, UINT nMessage, WPARAM&
     if (nMessage == CExtPopupMenuWnd::g_nMsgNotifyMenuClosed)
     {
         m_nTrackingFlags &= (BYTE)~kTrackSystemMenu;
+        PostMessage(g_nMsgRefreshHover);
         return false;
     }
     if (nMessage == CExtPopupMenuWnd::g_nMsgNotifyMenuExpanded)

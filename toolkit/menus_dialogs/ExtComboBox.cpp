@@ -351,6 +351,19 @@ void CExtComboBox::PaintFrame(bool bPressed, bool bHot, CDC* pDC)
     }
     CRect rcClient;
     GetClientRect(&rcClient);
+    // The frame stays off the text rectangle (the item less its one-pixel margin), where the
+    // system draws the text: a frame's inner rings would cover its first columns and descenders.
+    const int nSaved = pDC->SaveDC();
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    if (::GetComboBoxInfo(m_hWnd, &info))
+    {
+        CRect rcText(info.rcItem);
+        rcText.DeflateRect(1, 1);
+        if (!rcText.IsRectEmpty())
+            pDC->ExcludeClipRect(&rcText);
+    }
     CExtPaintManager::ComboFramePaintData data(this, rcClient, bHot, bPushed, bEnabled);
     g_PaintManagerHolder->PaintComboFrame(*pDC, data);
+    pDC->RestoreDC(nSaved);
 }
