@@ -125,6 +125,7 @@ int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         pApp->SetDoc(pDoc);
         pApp->SetView(this);
         pApp->m_port.ResetAbort();
+        pApp->EndShutdown();
     }
     if (pDoc)
     {

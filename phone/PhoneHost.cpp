@@ -117,6 +117,12 @@ void CPhoneHost::BeginShutdown()
             EndDialog(hBox, IDCANCEL);
 }
 
+void CPhoneHost::EndShutdown()
+{
+    if (m_hShutdown)
+        ResetEvent(m_hShutdown);
+}
+
 BOOL CPhoneHost::IsShuttingDown() const { return m_hShutdown && WaitForSingleObject(m_hShutdown, 0) == WAIT_OBJECT_0; }
 
 void CPhoneHost::AttachGuiThread()

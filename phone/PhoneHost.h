@@ -39,6 +39,8 @@ public:
     // so that a wait for them cannot hang on a box lower on the GUI thread's stack.
     void BeginShutdown();
     BOOL IsShuttingDown() const;
+    // A new main view serves the phone link again: boxes are shown again.
+    void EndShutdown();
 
     // A message box on the GUI thread, owned by the main view; IDCANCEL without a box for an
     // empty text or during shutdown. Another thread waits for the answer only until shutdown.
