@@ -282,9 +282,16 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     if (nNew > 0)
     {
         bSaved = FALSE;
-        pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(); });
+        CString strError;
+        pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(strError); });
         if (!bSaved)
+        {
+            // Shown from here, not inside the GUI thread's part: a close may end this box.
+            Log(strError);
             Log(LoadResourceText(IDS_PHONE_SAVE_FAILED_KEPT));
+            if (!GetSharedPort().IsAborted())
+                PhoneMessageBox(strError, L"Error", MB_OK | MB_ICONERROR);
+        }
     }
     // Only what the document holds may leave the phone.
     for (size_t i = 0; i < m_arrJoined.size(); ++i)

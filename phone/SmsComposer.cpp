@@ -389,7 +389,11 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
             break;
         }
     });
-    // The safe save of the store (it reports its own failure).
+    // The safe save of the store; its failure is reported after the GUI thread's part.
+    CString strError;
+    BOOL bSaved = TRUE;
     if (bChanged)
-        pHost->RunOnGuiThread([&] { pDoc->SaveData(); });
+        pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(strError); });
+    if (!bSaved)
+        PhoneMessageBox(strError, L"Error", MB_OK | MB_ICONERROR);
 }

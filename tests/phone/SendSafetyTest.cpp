@@ -62,6 +62,20 @@ int SendCommands(const SimPhone::State& st)
     return n;
 }
 
+// Waits for the job (at most 10 s) as the view's close waits for the worker: handling the calls
+// sent to this thread, nothing else.
+bool WaitAsTheCloseDoes(const std::atomic<int>& done)
+{
+    const DWORD start = GetTickCount();
+    while (!done && GetTickCount() - start < 10000)
+    {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+        MSG msg;
+        PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    return done != 0;
+}
+
 // Runs one function as a job of a worker pool; Done() once it has returned.
 struct OneJob : CPhoneJob
 {
@@ -140,10 +154,7 @@ TEST_F(SendSafetyTest, AWorkerWaitingForItsBoxGoesOnWhenTheProgramCloses)
         ++nBoxes;
         // The user closes the program while this box is up.
         host->BeginShutdown();
-        const DWORD start = GetTickCount();
-        while (!done && GetTickCount() - start < 10000)
-            Sleep(10);
-        bFinishedInsideBox = done != 0;
+        bFinishedInsideBox = WaitAsTheCloseDoes(done);
         return IDOK;
     });
     pool.Enqueue(new OneJob(
@@ -185,4 +196,37 @@ TEST_F(SendSafetyTest, ASendStoppedByTheCloseAtThePromptShowsNoBox)
     EXPECT_TRUE(done != 0);
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
     EXPECT_EQ(host->Folder(L"Outbox").size(), 1u);
+}
+
+// The data file cannot be saved after a send on the worker: its box comes from the phone link, and
+// a close while it is up does not wait for it.
+TEST_F(SendSafetyTest, AFailedSaveAfterAJobsSendIsABoxThatACloseEnds)
+{
+    host->m_doc.SetDataFilePath(folder + L"no such folder\\CorvaneSms.dat");
+    host->AddRecord(Outbox(L"A", L"628111", L"satu"));
+    CWorkerPool pool;
+    ASSERT_TRUE(pool.Start(1));
+    std::atomic<int> done{0};
+    bool bFinishedInsideBox = false;
+    std::vector<CString> texts;
+    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND, LPCWSTR text, LPCWSTR, UINT) {
+        texts.push_back(text);
+        host->BeginShutdown();
+        bFinishedInsideBox = WaitAsTheCloseDoes(done);
+        return IDOK;
+    });
+    pool.Enqueue(new OneJob(
+        [&] {
+            CPhoneSession session;
+            session.SendOutbox();
+        },
+        done));
+    EXPECT_TRUE(PumpUntil([&] { return done != 0; }, 30000));
+    pool.Shutdown(TRUE);
+    SetMessageBoxHandler(previous);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_GE(texts[0].Find(L"no such folder"), 0) << CStringA(texts[0]).GetString();
+    EXPECT_TRUE(bFinishedInsideBox);
+    EXPECT_EQ(SimPhone::GetState().sent.size(), 1u);
+    EXPECT_EQ(host->Folder(L"Sent").size(), 1u);
 }
