@@ -416,8 +416,9 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     if (!OpenPort())
     {
         // OpenPort has shown the one box of this failure.
-        Log(L"Failed while opening connection.");
         m_strFailure = LoadResourceText(IDS_PHONE_OPEN_FAILED);
+        Log(L"Failed while opening connection.");
+        Log(m_strFailure);
         return FALSE;
     }
     CIrdaPort& port = GetSharedPort();
