@@ -297,3 +297,50 @@ TEST_F(ProgramProcessTest, AMessageSentBeforeTheProcessIsKilledIsInSentAfterTheN
     EXPECT_EQ(saved[L"kirim sekali saja"], L"Sent");
     EXPECT_EQ(SimPhone::GetState().sent.size(), 1u);
 }
+
+TEST_F(ProgramProcessTest, AProgramClosedWhileASendWaitsForThePromptEndsWithoutABox)
+{
+    ASSERT_TRUE(SimPhone::LoadJson(
+        "noprompt", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "silence"}]})"));
+    {
+        CCorvane_smsDoc doc;
+        doc.SetDataFilePath(dataFile);
+        CSMS* p = new CSMS;
+        p->m_strRecipientNumber = L"628111";
+        p->m_strText = L"menunggu prompt";
+        p->m_strFolder = SMS_FOLDER_OUTBOX;
+        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
+        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
+        p->RebuildKey();
+        doc.m_listSms.AddTail(p);
+        ASSERT_TRUE(doc.SaveData());
+    }
+    ASSERT_TRUE(StartProgram());
+    HWND hMain = WaitForMainWindow(60000);
+    ASSERT_NE(hMain, nullptr);
+    PostMessageW(hMain, WM_COMMAND, ID_SEND_SMS, 0);
+    ASSERT_TRUE(PumpUntil(
+        [] {
+            for (const std::string& c : SimPhone::GetState().commands)
+                if (c.rfind("AT+CMGS=", 0) == 0)
+                    return true;
+            return false;
+        },
+        30000));
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    bool bEnded = false;
+    for (int i = 0; i < 300 && !bEnded; ++i)
+    {
+        bEnded = Ended(100);
+        std::vector<SeenBox> found;
+        HWND hIgnored = nullptr;
+        Look(found, hIgnored);
+        for (const SeenBox& b : found)
+            Note(b);
+    }
+    EXPECT_TRUE(bEnded) << "the program still runs 30 s after the close";
+    for (const SeenBox& b : seen)
+        ADD_FAILURE() << "box at the close: " << CStringA(b.text).GetString();
+    // Nothing lost: the message waits in the Outbox for the next send.
+    EXPECT_EQ(SavedFolders()[L"menunggu prompt"], L"Outbox");
+}
