@@ -1,6 +1,6 @@
 // The built program as a process of its own, seen from outside: a close while the phone worker's
-// box is up ends it, and a message the Outbox job sent is in "Sent" after the process is killed
-// and started again.
+// box is up, or while a send waits for the phone's prompt, ends it; a message the Outbox job sent
+// is in "Sent" after the process is killed and started again.
 #include "phone/PhoneLinkTestSupport.h"
 
 #include "phone/SmsRecord.h"
