@@ -80,8 +80,9 @@ LRESULT CALLBACK CPhoneHost::BoxCreationHook(int nCode, WPARAM wParam, LPARAM lP
 {
     if (nCode == HCBT_CREATEWND && t_pBoxes != nullptr)
     {
-        const CBT_CREATEWNDW* pCreate = (const CBT_CREATEWNDW*)lParam;
-        if (pCreate->lpcs->lpszClass == MAKEINTATOM(32770)) // WC_DIALOG: the box itself
+        // The dialog class (WC_DIALOG, by atom or by name): the box itself.
+        const LPCWSTR pszClass = ((const CBT_CREATEWNDW*)lParam)->lpcs->lpszClass;
+        if (IS_INTRESOURCE(pszClass) ? pszClass == MAKEINTATOM(32770) : wcscmp(pszClass, L"#32770") == 0)
         {
             t_pBoxes->push_back((HWND)wParam);
             t_pBoxes = nullptr; // dialogs its loop may open are not the box
