@@ -199,12 +199,16 @@ struct ProgramProcessTest : ::testing::Test
                 return;
         seen.push_back(b);
     }
+    // What the data file holds, read from a copy: loading the file itself would remove the temporary
+    // file of a save the running program is making.
     std::map<CString, CString> SavedFolders()
     {
         std::map<CString, CString> out;
+        const CString copy = folder + L"copy_of_data.dat";
+        DeleteFileW(copy);
         CCorvane_smsDoc saved;
-        saved.SetDataFilePath(dataFile);
-        if (GetFileAttributesW(dataFile) == INVALID_FILE_ATTRIBUTES || !saved.LoadData())
+        saved.SetDataFilePath(copy);
+        if (!CopyFileW(dataFile, copy, FALSE) || !saved.LoadData())
             return out;
         for (POSITION pos = saved.m_listSms.GetHeadPosition(); pos;)
         {
