@@ -125,6 +125,7 @@ int CCorvane_smsView::OnCreate(LPCREATESTRUCT lpCreateStruct)
         pApp->SetDoc(pDoc);
         pApp->SetView(this);
         pApp->m_port.ResetAbort();
+        pApp->EndShutdown();
     }
     if (pDoc)
     {
@@ -180,7 +181,11 @@ void CCorvane_smsView::OnDestroy()
     // handling messages, so a job that hands work to this thread cannot hang the shutdown.
     CCorvane_smsApp* pApp = GetCorvaneApp();
     if (pApp)
+    {
+        // No more boxes for the phone link: a job waiting for one goes on at once.
+        pApp->BeginShutdown();
         pApp->m_port.Abort();
+    }
     m_pool.Shutdown(TRUE);
     if (pApp)
     {

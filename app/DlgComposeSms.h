@@ -110,6 +110,7 @@ protected:
     BOOL ReadInput(CString& strRecipients, CString& strMessage, int& bFlash) override;
     BOOL ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log) override;
     void Announce(const CString& strText) override;
+    void RefuseRecipients(const CString& strBad) override;
     void FillFields();
     void RepositionComposeBars();
     void SavePosition();

@@ -8,6 +8,7 @@
 #include "phone/StoreHelpers.h"
 #include "phone/UnicodeTextFile.h"
 #include "res/app_ids.h"
+#include "res/phone_ids.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 
 namespace
@@ -90,49 +91,54 @@ void CDlgComposeSms::SaveToFolder(const wchar_t* pszFolder)
                          m_strMode.CompareNoCase(L"Reply") != 0 && m_strMode != L"ReCompose";
     if (CCorvane_smsDoc* pDoc = GetDoc())
     {
-        CSmsRecordsLock lock(pDoc);
-        if (!bEdited)
-            pDoc->m_listSms.AddTail(new CSMS(record));
-        else
         {
-            // The edited record: the one the source points back at while the document holds it,
-            // else (a source without a back-pointer) the first with the same identifying fields.
-            CSMS* pTarget = nullptr;
-            if (m_pSource->m_pSource != nullptr)
-            {
-                if (pDoc->m_listSms.Find(m_pSource->m_pSource) != nullptr)
-                    pTarget = m_pSource->m_pSource;
-            }
+            CSmsRecordsLock lock(pDoc);
+            if (!bEdited)
+                pDoc->m_listSms.AddTail(new CSMS(record));
             else
             {
-                const bool bOutbox = wcscmp(pszFolder, SMS_FOLDER_OUTBOX) == 0;
-                for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos != nullptr && pTarget == nullptr;)
+                // The edited record: the one the source points back at while the document holds it,
+                // else (a source without a back-pointer) the first with the same identifying fields.
+                CSMS* pTarget = nullptr;
+                if (m_pSource->m_pSource != nullptr)
                 {
-                    CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
-                    if (SameStoredRecord(*p, *m_pSource, bOutbox))
-                        pTarget = p;
+                    if (pDoc->m_listSms.Find(m_pSource->m_pSource) != nullptr)
+                        pTarget = m_pSource->m_pSource;
+                }
+                else
+                {
+                    const bool bOutbox = wcscmp(pszFolder, SMS_FOLDER_OUTBOX) == 0;
+                    for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos != nullptr && pTarget == nullptr;)
+                    {
+                        CSMS* p = (CSMS*)pDoc->m_listSms.GetNext(pos);
+                        if (SameStoredRecord(*p, *m_pSource, bOutbox))
+                            pTarget = p;
+                    }
+                }
+                if (pTarget != nullptr)
+                {
+                    pTarget->m_strDay = record.m_strDay;
+                    pTarget->m_strMonth = record.m_strMonth;
+                    pTarget->m_strYear = record.m_strYear;
+                    pTarget->m_strHour = record.m_strHour;
+                    pTarget->m_strMinute = record.m_strMinute;
+                    pTarget->m_strSecond = record.m_strSecond;
+                    pTarget->m_strSenderNumber.Empty();
+                    pTarget->m_strSenderName.Empty();
+                    pTarget->m_strText = record.m_strText;
+                    pTarget->m_strRecipientNumber = record.m_strRecipientNumber;
+                    pTarget->m_strRecipientName = record.m_strRecipientName;
+                    pTarget->m_strFolder = record.m_strFolder;
+                    pTarget->m_bRead = 1;
+                    pTarget->m_bLinked = 0;
+                    pTarget->m_bFlash = record.m_bFlash;
+                    pTarget->RebuildKey();
                 }
             }
-            if (pTarget != nullptr)
-            {
-                pTarget->m_strDay = record.m_strDay;
-                pTarget->m_strMonth = record.m_strMonth;
-                pTarget->m_strYear = record.m_strYear;
-                pTarget->m_strHour = record.m_strHour;
-                pTarget->m_strMinute = record.m_strMinute;
-                pTarget->m_strSecond = record.m_strSecond;
-                pTarget->m_strSenderNumber.Empty();
-                pTarget->m_strSenderName.Empty();
-                pTarget->m_strText = record.m_strText;
-                pTarget->m_strRecipientNumber = record.m_strRecipientNumber;
-                pTarget->m_strRecipientName = record.m_strRecipientName;
-                pTarget->m_strFolder = record.m_strFolder;
-                pTarget->m_bRead = 1;
-                pTarget->m_bLinked = 0;
-                pTarget->m_bFlash = record.m_bFlash;
-                pTarget->RebuildKey();
-            }
         }
+        // Saved at once with the store's safe save (which reports its own failure): a message in
+        // the Outbox or Drafts survives a crash.
+        pDoc->SaveData();
     }
     EndDialog(IDOK);
 }
@@ -175,17 +181,18 @@ BOOL CDlgComposeSms::ReadInput(CString& strRecipients, CString& strMessage, int&
         MessageBox(L"Pesan yang akan dikirim belum diisi ! Apakah anda ingin mengirim pesan ini ?", L"Konfirmasi",
                    MB_YESNO | MB_ICONEXCLAMATION) != IDYES)
         return FALSE;
-    // Every recipient is checked before anything goes to the phone.
-    CString strBad;
-    if (!CheckRecipients(strRecipients, strBad))
-    {
-        CString strText(L"Nomor tujuan tidak valid: ##");
-        strText.Replace(L"##", strBad);
-        MessageBox(strText, L"Konfirmasi", MB_OK);
-        return FALSE;
-    }
     bFlash = m_wndFlash.GetCheck() == BST_CHECKED ? 1 : 0;
     return TRUE;
+}
+
+void CDlgComposeSms::RefuseRecipients(const CString& strBad)
+{
+    if (!m_bInteractive || m_hWnd == nullptr)
+    {
+        CSmsComposer::RefuseRecipients(strBad);
+        return;
+    }
+    MessageBox(FormatResourceText(IDS_PHONE_BAD_RECIPIENT, strBad), L"Konfirmasi", MB_OK);
 }
 
 BOOL CDlgComposeSms::ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log)

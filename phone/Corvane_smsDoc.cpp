@@ -250,6 +250,8 @@ BOOL CCorvane_smsDoc::WriteDataFile(CString& strError)
     return TRUE;
 }
 
+BOOL CCorvane_smsDoc::SaveData(CString& strError) { return WriteDataFile(strError); }
+
 BOOL CCorvane_smsDoc::SaveData()
 {
     CString strError;

@@ -26,6 +26,9 @@ public:
     // with it in one step. On failure the error is shown (with the records lock released), the
     // old file stays as it was, the records stay in memory, and the result is FALSE.
     BOOL SaveData();
+    // SaveData without its box: the failure's text goes to strError, for callers that report it
+    // themselves (the phone link, whose boxes a closing program can end).
+    BOOL SaveData(CString& strError);
     void DeleteAllSms();
 
     void AddContact(CString strName, CString strNumber, CString strKind, CString strSecond);

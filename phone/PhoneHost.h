@@ -4,6 +4,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include <functional>
+#include <vector>
 
 class CIrdaPort;
 class CCorvane_smsDoc;
@@ -33,8 +34,16 @@ public:
     void AttachGuiThread();
     // Destroys it; later calls from other threads fail instead of waiting.
     void DetachGuiThread();
+    // The program is closing (GUI thread): message boxes are no longer shown, a box shown for
+    // another thread is ended, and threads waiting for their box's answer get IDCANCEL at once,
+    // so that a wait for them cannot hang on a box lower on the GUI thread's stack.
+    void BeginShutdown();
+    BOOL IsShuttingDown() const;
+    // A new main view serves the phone link again: boxes are shown again.
+    void EndShutdown();
 
-    // A message box on the GUI thread, owned by the main view.
+    // A message box on the GUI thread, owned by the main view; IDCANCEL without a box for an
+    // empty text or during shutdown. Another thread waits for the answer only until shutdown.
     int ShowMessage(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
 
     // The message list shows one more row for a record the document holds (GUI thread).
@@ -54,10 +63,16 @@ public:
     virtual BOOL SendWithoutWindow(const CSMS& record);
 
 private:
+    struct BoxRequest_t;
     static LRESULT CALLBACK CallWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK BoxCreationHook(int nCode, WPARAM wParam, LPARAM lParam);
+    // Shows the box of another thread's request (GUI thread).
+    void ShowRequestedBox(BoxRequest_t& request);
 
     DWORD m_dwGuiThread;
     volatile HWND m_hCallWnd;
+    HANDLE m_hShutdown;                    // manual-reset event, set from BeginShutdown/DetachGuiThread
+    std::vector<HWND> m_arrRequestedBoxes; // boxes shown for other threads (GUI thread only)
 };
 
 // The host of the process (set by the application object or a test); may be null.

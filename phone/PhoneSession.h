@@ -59,7 +59,8 @@ public:
         int nTotal = 0;
         int nSeq = 0;
         BOOL bLinked = FALSE;
-        int nOrder = 0; // position in the listings
+        int nOrder = 0;        // position in the listings
+        BOOL bReadable = TRUE; // the PDU held together; else never filed nor deleted
     };
     // One message after joining, with the listed messages it was made of.
     struct JoinedSms_t
@@ -97,6 +98,8 @@ private:
     void DeleteFiled(CIrdaPort& port);
     // Logs the failure, keeps it as m_strFailure and shows it (unless the port was aborted).
     void Fail(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
+    // Tells the user, in one box, how many listed messages stay on the phone unread.
+    void ReportUnreadable();
     // The steps of ReceiveAllSms, which posts the result as the last status line.
     BOOL RunFetch(int& nNew);
 };

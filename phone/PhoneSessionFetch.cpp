@@ -15,6 +15,17 @@ const wchar_t kSep[] = L"<CR><LF>";
 // Characters of a phone's error line that a message box shows.
 const int kMaxShownReply = 60;
 
+// The listing header's last field, the TPDU length in octets, against the PDU (its service-centre
+// part not counted); a header without a length says nothing against it.
+bool ListedLengthFits(const CString& strHeader, const CString& strPdu)
+{
+    CString strLength = strHeader.Mid(strHeader.ReverseFind(L',') + 1).Trim();
+    if (strLength.IsEmpty() || !IsAllDigits(strLength))
+        return true;
+    const int nTpdu = strPdu.GetLength() / 2 - 1 - CSmsPduDecoder::HexToInt(strPdu.Left(2));
+    return _wtoi(strLength) == nTpdu;
+}
+
 // The identity of the sender (or recipient) that the parts of one message share.
 CString PartyKey(const CSMS& r) { return r.m_strSenderNumber + L"|" + r.m_strRecipientNumber + L"|" + r.m_strFolder; }
 
@@ -38,6 +49,12 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
     size_t i = 0;
     while (i < arr.size())
     {
+        // A PDU that could not be read is no message of the document.
+        if (!arr[i].bReadable)
+        {
+            ++i;
+            continue;
+        }
         const ListedSms_t& first = arr[i];
         JoinedSms_t j;
         j.record = first.record;
@@ -55,8 +72,8 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
         while (k < arr.size())
         {
             const ListedSms_t& next = arr[k];
-            if (!next.bLinked || PartyKey(next.record) != PartyKey(first.record) || next.nRef != first.nRef ||
-                next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
+            if (!next.bReadable || !next.bLinked || PartyKey(next.record) != PartyKey(first.record) ||
+                next.nRef != first.nRef || next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
                 break;
             strText += next.record.m_strText;
             nLastSeq = next.nSeq;
@@ -160,6 +177,7 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         CStringSplitter lines(strPiece, kSep);
         CString strHeader = lines.GetField(0);
         CString strPdu = lines.GetField(1).Mid(7);
+        strPdu.Trim();
         int nBlank = strHeader.Find(L' ');
         int nComma = strHeader.Find(L',');
         CString strIndex = (nBlank >= 0 && nComma > nBlank) ? strHeader.Mid(nBlank, nComma - nBlank) : CString();
@@ -174,7 +192,9 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         listed.nOrder = (int)m_arrListed.size();
         CSmsPduDecoder decoder(lookup);
         PduOctets::ConcatInfo concat;
-        decoder.Decode(strPdu, listed.record, &concat);
+        listed.bReadable = decoder.Decode(strPdu, listed.record, &concat) && ListedLengthFits(strHeader, strPdu);
+        if (!listed.bReadable)
+            Log(FormatResourceText(IDS_PHONE_UNREADABLE_PDU, strIndex));
         listed.bLinked = concat.bPresent;
         listed.nRef = concat.nRef;
         listed.nTotal = concat.nTotal;
@@ -195,6 +215,7 @@ BOOL CPhoneSession::AddToDocument(int nPos, const CSMS& record)
         return FALSE;
     if (!record.IsValid())
     {
+        Log(L"SMS is not valid");
         PhoneMessageBox(L"SMS is not valid");
         return FALSE;
     }
@@ -237,7 +258,8 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
                 if (bSame && bSent)
                     bSame = d->m_strRecipientNumber == r.m_strRecipientNumber;
                 else if (bSame)
-                    bSame = d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute &&
+                    bSame = d->m_strDay == r.m_strDay && d->m_strMonth == r.m_strMonth && d->m_strYear == r.m_strYear &&
+                            d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute &&
                             d->m_strSecond == r.m_strSecond;
                 if (bSame)
                 {
@@ -260,9 +282,16 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     if (nNew > 0)
     {
         bSaved = FALSE;
-        pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(); });
+        CString strError;
+        pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(strError); });
         if (!bSaved)
+        {
+            // Shown from here, not inside the GUI thread's part: a close may end this box.
+            Log(strError);
             Log(LoadResourceText(IDS_PHONE_SAVE_FAILED_KEPT));
+            if (!GetSharedPort().IsAborted())
+                PhoneMessageBox(strError, L"Error", MB_OK | MB_ICONERROR);
+        }
     }
     // Only what the document holds may leave the phone.
     for (size_t i = 0; i < m_arrJoined.size(); ++i)
@@ -325,6 +354,21 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
     }
 }
 
+void CPhoneSession::ReportUnreadable()
+{
+    int nUnreadable = 0;
+    for (const ListedSms_t& l : m_arrListed)
+        nUnreadable += l.bReadable ? 0 : 1;
+    if (nUnreadable == 0)
+        return;
+    CString n;
+    n.Format(L"%d", nUnreadable);
+    const CString strText = FormatResourceText(IDS_PHONE_UNREADABLE_KEPT, n);
+    Log(strText);
+    if (!GetSharedPort().IsAborted())
+        PhoneMessageBox(strText, PlatformModuleTitle(), MB_OK | MB_ICONWARNING);
+}
+
 BOOL CPhoneSession::ReceiveAllSms(int* pnNew)
 {
     m_strFailure.Empty();
@@ -371,8 +415,10 @@ BOOL CPhoneSession::RunFetch(int& nNew)
 
     if (!OpenPort())
     {
-        m_strFailure = L"Failed while opening connection.";
-        PhoneMessageBox(m_strFailure);
+        // OpenPort has shown the one box of this failure.
+        m_strFailure = LoadResourceText(IDS_PHONE_OPEN_FAILED);
+        Log(L"Failed while opening connection.");
+        Log(m_strFailure);
         return FALSE;
     }
     CIrdaPort& port = GetSharedPort();
@@ -417,6 +463,7 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     if (bHapus && bSaved)
         DeleteFiled(port);
     port.Close();
+    ReportUnreadable();
 
     if (nNew > 0 && pHost)
     {

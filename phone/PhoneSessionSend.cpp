@@ -56,12 +56,10 @@ BOOL CPhoneSession::SendSmsPdu(CUnicodeTextWriter& log, CIrdaPort& port, const C
     {
         if (!ReadReply(port, strReply, m_dwTimeout, TRUE))
         {
+            // One box; what the phone said (often nothing) goes to the log only.
             port.Close();
-            m_strFailure = LoadResourceText(IDS_PHONE_TIMEOUT_SENDING);
-            Log(m_strFailure);
             Log(strReply);
-            PhoneMessageBox(m_strFailure);
-            PhoneMessageBox(strReply);
+            Fail(LoadResourceText(IDS_PHONE_TIMEOUT_SENDING));
             return FALSE;
         }
         if (strReply == L">")

@@ -8,6 +8,7 @@
 #include "phone/StoreHelpers.h"
 #include "phone/StringSplitter.h"
 #include "phone/UnicodeTextFile.h"
+#include "res/phone_ids.h"
 #include <algorithm>
 #include <cstdlib>
 
@@ -165,6 +166,13 @@ void CSmsComposer::AddToHistory(const CString& strText)
 
 void CSmsComposer::Announce(const CString& strText) { PostStatusText(strText); }
 
+void CSmsComposer::RefuseRecipients(const CString& strBad)
+{
+    const CString strText = FormatResourceText(IDS_PHONE_BAD_RECIPIENT, strBad);
+    PostStatusText(strText);
+    PhoneMessageBox(strText, L"Konfirmasi", MB_OK);
+}
+
 BOOL CSmsComposer::ReadInput(CString& strRecipients, CString& strMessage, int& bFlash)
 {
     if (m_pSource == nullptr)
@@ -223,6 +231,14 @@ int CSmsComposer::SendSms()
     if (!ReadInput(strRest, strMessage, bFlash))
         return 0;
     work.m_bFlash = bFlash;
+    // Every recipient is checked before anything goes to the phone, whatever started the send.
+    CString strBad;
+    if (!CheckRecipients(strRest, strBad))
+    {
+        log.WriteLine(FormatResourceText(IDS_PHONE_BAD_RECIPIENT, strBad) + L"\n");
+        RefuseRecipients(strBad);
+        return 0;
+    }
     // Characters that arrive replaced are asked about (or logged) before anything is sent.
     const CString strUnsendable = FindUnsendable(strMessage);
     if (!strUnsendable.IsEmpty() && !ConfirmUnsendable(strUnsendable, log))
@@ -317,12 +333,14 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
     // A stored message sent again (window-less sends, an edited draft) replaces its record.
     const bool bResent = m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
                          m_strMode.CompareNoCase(L"Reply") != 0 && m_strMode != L"ReCompose";
+    bool bChanged = false;
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
         if (!bResent)
         {
             if (!bSaveToSent)
                 return;
+            bChanged = true;
             CSMS* pNew = new CSMS(work);
             pNew->m_strText = strMessage;
             pNew->m_strRecipientNumber = strNumbers;
@@ -345,6 +363,7 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
                 p->m_strText != src.m_strText || p->m_strHour != src.m_strHour || p->m_strMinute != src.m_strMinute ||
                 p->m_strSecond != src.m_strSecond)
                 continue;
+            bChanged = true;
             if (!bSaveToSent)
             {
                 pDoc->m_listSms.RemoveAt(cur);
@@ -370,4 +389,11 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
             break;
         }
     });
+    // The safe save of the store; its failure is reported after the GUI thread's part.
+    CString strError;
+    BOOL bSaved = TRUE;
+    if (bChanged)
+        pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(strError); });
+    if (!bSaved)
+        PhoneMessageBox(strError, L"Error", MB_OK | MB_ICONERROR);
 }

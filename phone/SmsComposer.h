@@ -67,8 +67,13 @@ protected:
     virtual BOOL ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log);
     // One step of the send (without a window: posted to the main view's status bar).
     virtual void Announce(const CString& strText);
+    // A recipient entry (or the whole recipient text) names no number that can be sent to: the
+    // user is told, nothing is sent and the message stays where it is. Without a window: a
+    // message box from the phone link.
+    virtual void RefuseRecipients(const CString& strBad);
 
-    // Files the message after the send (see SendSms).
+    // Files the message after the send (see SendSms) and saves the data file when that moved or
+    // added a record, so that a message the phone took is never in the Outbox after a crash.
     void FileSent(const CSMS& work, const CString& strMessage, const CString& strNames, const CString& strNumbers);
 
     CStringArray m_arrHistory;

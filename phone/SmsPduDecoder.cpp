@@ -90,14 +90,21 @@ void SetDateTimeNow(CSMS& sms)
     SetTwoDigits(sms.m_strSecond, st.wSecond);
 }
 
-// The user data: TP-UDL and what follows it.
-void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms, ConcatInfo& concat)
+// The user data: TP-UDL and what follows it. False when the PDU holds fewer octets than TP-UDL
+// covers, or a header longer than them (the text is decoded as far as it goes all the same).
+bool ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms, ConcatInfo& concat)
 {
     int nUdl = 0;
     if (!r.Byte(nUdl))
-        return;
+        return false;
+    const Coding coding = DataCodingOfDcs(nDcs);
+    const bool bSeptets = coding != CODING_8BIT && coding != CODING_UCS2;
+    const int nNeeded = bSeptets ? (nUdl * 7 + 7) / 8 : nUdl;
+    bool bWhole = nNeeded <= r.n - r.pos;
+    if (bHeader && (nNeeded < 1 || r.pos >= r.n || r.p[r.pos] + 1 > nNeeded))
+        bWhole = false;
     wchar_t buf[MAX_TEXT_CHARS];
-    const int n = DecodeUserData(r.p + r.pos, r.n - r.pos, nUdl, DataCodingOfDcs(nDcs), bHeader, buf, concat);
+    const int n = DecodeUserData(r.p + r.pos, r.n - r.pos, nUdl, coding, bHeader, buf, concat);
     sms.m_strText.SetString(buf, n);
     if (concat.bPresent)
     {
@@ -105,6 +112,7 @@ void ReadUserData(OctetReader& r, int nDcs, bool bHeader, CSMS& sms, ConcatInfo&
         sms.m_nRef = concat.nRef;
         sms.m_nPart = concat.nSeq;
     }
+    return bWhole;
 }
 
 // The name shown for an address: the contact's name with ";" as blanks, else "+" and the
@@ -146,14 +154,14 @@ void CSmsPduDecoder::LookupContact(const CString& strNumber, CString& strName) c
     }
 }
 
-void CSmsPduDecoder::Decode(const CString& strPdu, CSMS& sms, ConcatInfo* pConcat)
+BOOL CSmsPduDecoder::Decode(const CString& strPdu, CSMS& sms, ConcatInfo* pConcat)
 {
-    DecodeRecord(strPdu, sms, false, pConcat);
+    return DecodeRecord(strPdu, sms, false, pConcat) ? TRUE : FALSE;
 }
 
 void CSmsPduDecoder::DecodeAndShow(const CString& strPdu, CSMS& sms) { DecodeRecord(strPdu, sms, true, nullptr); }
 
-void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, ConcatInfo* pConcat)
+bool CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, ConcatInfo* pConcat)
 {
     sms.Clear();
     sms.m_bRead = 0;
@@ -164,16 +172,18 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
 
     BYTE octets[MAX_PDU_OCTETS];
     OctetReader r = {octets, HexToOctets(strPdu, strPdu.GetLength(), octets, MAX_PDU_OCTETS), 0};
+    // Every character must be part of a pair of hexadecimal digits.
+    const bool bHex = r.n * 2 == strPdu.GetLength();
 
     // Service centre: length in octets, type of address, number.
     int nScLength = 0;
     const BYTE* pSc = nullptr;
     if (!r.Byte(nScLength) || !r.Take(nScLength, pSc))
-        return;
+        return false;
 
     int nFirst = 0;
     if (!r.Byte(nFirst))
-        return;
+        return false;
     const bool bHeader = (nFirst & 0x40) != 0;
     const int nMti = nFirst & 0x03, nVpf = nFirst >> 3 & 0x03;
 
@@ -184,15 +194,16 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
         // SMS-DELIVER
         sms.m_strFolder = SMS_FOLDER_INBOX;
         if (!ReadAddress(r, sms.m_strSenderNumber, nType))
-            return;
+            return false;
         LookupContact(sms.m_strSenderNumber, sms.m_strSenderName);
         SetDisplayName(sms.m_strSenderName, sms.m_strSenderNumber, nType);
         if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(7, pStamp))
-            return;
+            return false;
         SetDateTime(sms, pStamp);
-        ReadUserData(r, nDcs, bHeader, sms, concat);
+        const bool bWhole = ReadUserData(r, nDcs, bHeader, sms, concat);
         if (bShow)
             AfxMessageBox(sms.m_strText, MB_OK);
+        return bHex && bWhole;
     }
     else if (nMti == 2)
     {
@@ -207,10 +218,10 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
         const BYTE* pDischarge = nullptr;
         int nStatus = 0;
         if (!r.Byte(nIgnored) || !ReadAddress(r, strRecipient, nType) || !r.Take(7, pStamp))
-            return;
+            return false;
         SetDateTime(sms, pStamp);
         if (!r.Take(7, pDischarge) || !r.Byte(nStatus))
-            return;
+            return false;
         CString strName, strDischarge[6];
         LookupContact(strRecipient, strName);
         for (int i = 0; i < 6; ++i)
@@ -235,6 +246,7 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
         AppendStatusText(strText, nStatus);
         if (bShow)
             AfxMessageBox(strText, MB_OK);
+        return bHex;
     }
     else
     {
@@ -242,15 +254,15 @@ void CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
         sms.m_strFolder = SMS_FOLDER_SENT;
         SetDateTimeNow(sms);
         if (!r.Byte(nIgnored) || !ReadAddress(r, sms.m_strRecipientNumber, nType))
-            return;
+            return false;
         LookupContact(sms.m_strRecipientNumber, sms.m_strRecipientName);
         SetDisplayName(sms.m_strRecipientName, sms.m_strRecipientNumber, nType);
         // Validity period: none, relative (one octet), enhanced or absolute (seven octets).
         const int nVpOctets = nVpf == 0 ? 0 : (nVpf == 2 ? 1 : 7);
         const BYTE* pVp = nullptr;
         if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(nVpOctets, pVp))
-            return;
-        ReadUserData(r, nDcs, bHeader, sms, concat);
+            return false;
+        return bHex && ReadUserData(r, nDcs, bHeader, sms, concat);
     }
 }
 

@@ -37,8 +37,10 @@ public:
     // is short, malformed or inconsistent (an address longer than 20 digits included) leaves the
     // text empty, so the record fails CSMS::IsValid, and never reads past its end. pConcat, when
     // given, receives the concatenation element of the user-data header (reference, total and
-    // sequence; bPresent false when there is none).
-    void Decode(const CString& strPdu, CSMS& sms, PduOctets::ConcatInfo* pConcat = nullptr);
+    // sequence; bPresent false when there is none). FALSE when the PDU does not hold together:
+    // a character that is no hexadecimal digit, an odd length, a field cut short, or user data
+    // shorter than its TP-UDL or its header says; the fields read so far are then no message.
+    BOOL Decode(const CString& strPdu, CSMS& sms, PduOctets::ConcatInfo* pConcat = nullptr);
 
     // Decode, and show the text of a received message or of a status report in a message box.
     void DecodeAndShow(const CString& strPdu, CSMS& sms);
@@ -76,7 +78,7 @@ public:
 
 private:
     static void AppendStatusText(CString& strText, int nStatus);
-    void DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, PduOctets::ConcatInfo* pConcat);
+    bool DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, PduOctets::ConcatInfo* pConcat);
     void LookupContact(const CString& strNumber, CString& strName) const;
 
     ContactLookup m_lookup;

@@ -27,6 +27,9 @@
 #define IDS_PHONE_BAD_INDEX        34708
 #define IDS_PHONE_PARTS_KEPT       34709
 #define IDS_PHONE_FETCH_FAILED     34710
+#define IDS_PHONE_UNREADABLE_PDU   34711
+#define IDS_PHONE_UNREADABLE_KEPT  34712
+#define IDS_PHONE_BAD_RECIPIENT    34713
 
 // Commands of the phone jobs and the compose window the phone link uses.
 #ifndef ID_RECEIVE_SMS

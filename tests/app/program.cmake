@@ -33,6 +33,7 @@ set_target_properties(program_compose_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY 
 corvane_phone_test(program_compose_view_tests COM 53
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ComposeViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SendPathsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone

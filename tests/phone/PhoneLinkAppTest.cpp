@@ -142,9 +142,9 @@ TEST_F(AppTest, SendCommandSendsTheOutboxThroughTheComposeWindow)
     EXPECT_EQ(SimPhone::GetState().sent.size(), 2u);
 }
 
-// A number the encoder cannot take: its message box, asked for by the job on the worker thread,
-// is shown by the GUI thread, and nothing goes to the phone.
-TEST_F(AppTest, TheEncodersMessageBoxInAJobIsShownByTheGuiThread)
+// A number too long to send: the recipient check's message box, asked for by the job on the worker
+// thread, is shown by the GUI thread, and nothing goes to the phone.
+TEST_F(AppTest, TheRecipientCheckMessageBoxInAJobIsShownByTheGuiThread)
 {
     ASSERT_TRUE(SimPhone::Load("basic"));
     CSMS r;
@@ -153,7 +153,7 @@ TEST_F(AppTest, TheEncodersMessageBoxInAJobIsShownByTheGuiThread)
     r.m_strFolder = L"Outbox";
     doc->m_listSms.AddTail(new CSMS(r));
     Command(ID_SEND_SMS);
-    ASSERT_TRUE(PumpUntil([&] { return boxes.Any(L"Cannot Semi-Octet encode"); }, 20000)) << boxes.All();
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Any(L"Nomor tujuan tidak valid: 1111"); }, 20000)) << boxes.All();
     ASSERT_TRUE(PumpUntil([&] { return !frame->IsPhoneBusy() && !App().m_port.IsOpen(); }, 5000));
     for (const MessageBoxLog::Box& b : boxes.Boxes())
         EXPECT_EQ(b.thread, GetCurrentThreadId()) << CStringA(b.text).GetString();

@@ -115,7 +115,12 @@ bool SimPhone::LoadJson(const std::string& name, const std::string& json)
 SimPhone::State SimPhone::GetState()
 {
     State st;
-    for (const std::string& line : Lines(Request("state\n")))
+    // A state begins with the echo flag; anything else (a request that failed under Wine's file
+    // sharing, a late answer to an earlier one) is asked again.
+    std::string text;
+    for (int nTry = 0; nTry < 5 && text.rfind("echo ", 0) != 0; ++nTry)
+        text = Request("state\n");
+    for (const std::string& line : Lines(text))
     {
         size_t sp = line.find(' ');
         std::string key = line.substr(0, sp), rest = sp == std::string::npos ? "" : line.substr(sp + 1);

@@ -4,7 +4,9 @@ corvane_phone_test(phonelink_tests COM 21
     ${CMAKE_CURRENT_LIST_DIR}/PhoneLinkTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/IrdaPortTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/FetchTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/FetchIntegrityTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SendTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/SendSafetyTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/WorkerPoolTest.cpp
   LIBS corvane_phone
   TIMEOUT 400)

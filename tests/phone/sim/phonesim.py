@@ -62,7 +62,7 @@ class Phone:
             msgs = []
             for i, e in enumerate(m.get("messages", [])):
                 msgs.append({"index": e.get("index", i + 1), "stat": e.get("stat", 1),
-                             "pdu": pdutool.build(e)})
+                             "pdu": pdutool.build(e), "length": e.get("length")})
             self.memories[name] = {"total": m.get("total", 30), "messages": msgs}
         self.faults = [dict(f) for f in sc.get("faults", [])]
         for f in self.faults:
@@ -143,7 +143,8 @@ class Phone:
         mem = self.memories.get(self.memory, {"messages": []})
         lines = []
         for m in mem["messages"]:
-            lines.append("+CMGL: %s,%d,,%d" % (m["index"], m["stat"], tpdu_length(m["pdu"])))
+            length = m["length"] if m.get("length") is not None else tpdu_length(m["pdu"])
+            lines.append("+CMGL: %s,%d,,%d" % (m["index"], m["stat"], length))
             lines.append(m["pdu"].lower() if self.lower_hex else m["pdu"])
         return self.final_ok(lines)
 

@@ -1,0 +1,350 @@
+// The built program as a process of its own, seen from outside: a close while the phone worker's
+// box is up, or while a send waits for the phone's prompt, ends it; a message the Outbox job sent
+// is in "Sent" after the process is killed and started again.
+#include "phone/PhoneLinkTestSupport.h"
+
+#include "phone/SmsRecord.h"
+#include "res/phone_ids.h"
+
+#include <map>
+#include <vector>
+
+using namespace phonetest;
+
+namespace
+{
+const wchar_t kSettingsKey[] = L"Software\\Corvane\\Corvane SMS\\Settings";
+
+// One setting of the program's own key, kept to be given back after the test.
+struct KeptValue
+{
+    CString name;
+    DWORD type = REG_NONE;
+    std::vector<BYTE> data;
+    bool present = false;
+};
+
+// A box of the process: its title and the text of its static child.
+struct SeenBox
+{
+    HWND hWnd;
+    CString title, text;
+};
+
+struct ProgramProcessTest : ::testing::Test
+{
+    void SetUp() override
+    {
+        REQUIRE_SIM();
+        // The build folder (CTest gives its Unix path; Wine shows it on Z:).
+        wchar_t build[MAX_PATH] = {};
+        ASSERT_GT(GetEnvironmentVariableW(L"CORVANE_BINARY_DIR", build, MAX_PATH), 0u);
+        CString source = CString(L"Z:") + build + L"/CorvaneSms.exe";
+        source.Replace(L'/', L'\\');
+        folder = SimPhone::WorkFolder() + L"program_process\\";
+        CreateDirectoryW(folder, nullptr);
+        exe = folder + L"CorvaneSms.exe";
+        ASSERT_TRUE(CopyFileW(source, exe, FALSE)) << GetLastError();
+        dataFile = folder + CORVANE_DATA_FILE_NAME;
+        DeleteFileW(dataFile);
+        for (const wchar_t* name : {L"Connection", L"isSuaraOn", L"IsGetSmsWhenActive", L"isSaveToSent",
+                                    L"IsActivePass", L"IsShowSplash", L"isHapus", L"IsScheduled"})
+            Keep(name);
+        SetInt(L"isSuaraOn", 0);
+        SetInt(L"IsActivePass", 0);
+        SetInt(L"IsShowSplash", 0);
+        SetInt(L"isHapus", 0);
+        SetInt(L"IsScheduled", 0);
+        SetInt(L"isSaveToSent", 1);
+        SetInt(L"IsGetSmsWhenActive", 0);
+        SetText(L"Connection", SimPhone::PortName());
+    }
+    void TearDown() override
+    {
+        if (pi.hProcess)
+            EndProcess();
+        HKEY hKey = nullptr;
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr) ==
+            ERROR_SUCCESS)
+        {
+            for (const KeptValue& v : kept)
+                if (v.present)
+                    RegSetValueExW(hKey, v.name, 0, v.type, v.data.data(), (DWORD)v.data.size());
+                else
+                    RegDeleteValueW(hKey, v.name);
+            RegCloseKey(hKey);
+        }
+    }
+
+    void Keep(const wchar_t* name)
+    {
+        KeptValue v;
+        v.name = name;
+        DWORD size = 0;
+        if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &v.type, nullptr, &size) == ERROR_SUCCESS)
+        {
+            v.data.resize(size);
+            v.present = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &v.type, v.data.data(),
+                                     &size) == ERROR_SUCCESS;
+        }
+        kept.push_back(v);
+    }
+    static void SetInt(const wchar_t* name, DWORD value)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof value);
+    }
+    static void SetText(const wchar_t* name, const CString& value)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, (LPCWSTR)value,
+                        (DWORD)(value.GetLength() + 1) * sizeof(wchar_t));
+    }
+
+    bool StartProgram()
+    {
+        STARTUPINFOW si = {sizeof si};
+        CString cmd = L"\"" + exe + L"\"";
+        if (!CreateProcessW(exe, cmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi))
+            return false;
+        CloseHandle(pi.hThread);
+        pi.hThread = nullptr;
+        return true;
+    }
+    // Kills the process if it still runs and forgets it.
+    void EndProcess()
+    {
+        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT)
+        {
+            TerminateProcess(pi.hProcess, 1);
+            WaitForSingleObject(pi.hProcess, 10000);
+        }
+        CloseHandle(pi.hProcess);
+        pi = PROCESS_INFORMATION();
+    }
+    bool Ended(DWORD ms) { return WaitForSingleObject(pi.hProcess, ms) == WAIT_OBJECT_0; }
+
+    // The visible windows of the process: its boxes, and the frame (the unowned window with children).
+    void Look(std::vector<SeenBox>& found, HWND& hMain)
+    {
+        struct Scan
+        {
+            DWORD pid;
+            std::vector<SeenBox>* boxes;
+            HWND main;
+        } scan = {pi.dwProcessId, &found, nullptr};
+        found.clear();
+        EnumWindows(
+            [](HWND h, LPARAM lp) -> BOOL {
+                Scan* s = (Scan*)lp;
+                DWORD pid = 0;
+                GetWindowThreadProcessId(h, &pid);
+                if (pid != s->pid || !IsWindowVisible(h))
+                    return TRUE;
+                wchar_t cls[64] = {};
+                GetClassNameW(h, cls, 64);
+                if (wcscmp(cls, L"#32770") == 0)
+                {
+                    SeenBox box = {h};
+                    wchar_t text[512] = {};
+                    GetWindowTextW(h, text, 512);
+                    box.title = text;
+                    for (HWND c = GetWindow(h, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+                    {
+                        wchar_t ccls[32] = {};
+                        GetClassNameW(c, ccls, 32);
+                        text[0] = 0;
+                        GetWindowTextW(c, text, 512);
+                        if (_wcsicmp(ccls, L"Static") == 0 && text[0])
+                            box.text = text;
+                    }
+                    s->boxes->push_back(box);
+                }
+                else if (GetWindow(h, GW_CHILD) != nullptr && GetWindow(h, GW_OWNER) == nullptr)
+                    s->main = h;
+                return TRUE;
+            },
+            (LPARAM)&scan);
+        hMain = scan.main;
+    }
+    // Waits for the main window, answering the start's Outlook box; keeps every other box seen
+    // in seen and stops when stopAt (when given) is part of a box's text.
+    HWND WaitForMainWindow(DWORD ms, const wchar_t* stopAt = nullptr)
+    {
+        const DWORD start = GetTickCount();
+        HWND hMain = nullptr;
+        while (GetTickCount() - start < ms && !Ended(0))
+        {
+            std::vector<SeenBox> found;
+            Look(found, hMain);
+            bool bStop = false;
+            for (const SeenBox& b : found)
+            {
+                if (b.text == L"Unable to instantiate Outlook.")
+                    PostMessageW(b.hWnd, WM_COMMAND, IDOK, 0);
+                else
+                {
+                    Note(b);
+                    bStop = bStop || (stopAt && b.text.Find(stopAt) >= 0);
+                }
+            }
+            if (hMain && (stopAt == nullptr || bStop))
+                return hMain;
+            Sleep(100);
+        }
+        return nullptr;
+    }
+    void Note(const SeenBox& b)
+    {
+        for (const SeenBox& s : seen)
+            if (s.hWnd == b.hWnd && s.text == b.text)
+                return;
+        seen.push_back(b);
+    }
+    // What the data file holds, read from a copy: loading the file itself would remove the temporary
+    // file of a save the running program is making.
+    std::map<CString, CString> SavedFolders()
+    {
+        std::map<CString, CString> out;
+        const CString copy = folder + L"copy_of_data.dat";
+        DeleteFileW(copy);
+        CCorvane_smsDoc saved;
+        saved.SetDataFilePath(copy);
+        if (!CopyFileW(dataFile, copy, FALSE) || !saved.LoadData())
+            return out;
+        for (POSITION pos = saved.m_listSms.GetHeadPosition(); pos;)
+        {
+            const CSMS* p = (const CSMS*)saved.m_listSms.GetNext(pos);
+            out[p->m_strText] = p->m_strFolder;
+        }
+        return out;
+    }
+
+    CString folder, exe, dataFile;
+    PROCESS_INFORMATION pi = {};
+    std::vector<KeptValue> kept;
+    std::vector<SeenBox> seen;
+};
+} // namespace
+
+TEST_F(ProgramProcessTest, AProgramClosedWhileTheFetchAtStartShowsItsBoxEnds)
+{
+    // No phone on the port: the fetch shortly after start fails and the worker shows its box.
+    SetText(L"Connection", L"COM198:");
+    SetInt(L"IsGetSmsWhenActive", 1);
+    ASSERT_TRUE(StartProgram());
+    HWND hMain = WaitForMainWindow(60000, L"gagal membuka koneksi");
+    ASSERT_NE(hMain, nullptr) << "no box of the failed fetch";
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+
+    // Nobody answers a box: the close alone must end the program.
+    bool bEnded = false;
+    for (int i = 0; i < 300 && !bEnded; ++i)
+    {
+        bEnded = Ended(100);
+        std::vector<SeenBox> found;
+        HWND hIgnored = nullptr;
+        Look(found, hIgnored);
+        for (const SeenBox& b : found)
+            Note(b);
+    }
+    EXPECT_TRUE(bEnded) << "the program still runs 30 s after the close";
+    DWORD code = 1234;
+    GetExitCodeProcess(pi.hProcess, &code);
+    EXPECT_EQ(code, 0u);
+    // One box for the failure, with the program's title and a text; never an empty one.
+    int nFetchBoxes = 0;
+    for (const SeenBox& b : seen)
+    {
+        EXPECT_FALSE(b.text.IsEmpty());
+        EXPECT_FALSE(b.title.IsEmpty());
+        EXPECT_NE(b.text, L"Failed while opening connection.");
+        nFetchBoxes += b.text.Find(L"gagal membuka koneksi") >= 0 ? 1 : 0;
+    }
+    EXPECT_EQ(nFetchBoxes, 1);
+    // The exit save ran.
+    EXPECT_NE(GetFileAttributesW(dataFile), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(ProgramProcessTest, AMessageSentBeforeTheProcessIsKilledIsInSentAfterTheNextStart)
+{
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    {
+        CCorvane_smsDoc doc;
+        doc.SetDataFilePath(dataFile);
+        CSMS* p = new CSMS;
+        p->m_strRecipientName = L"Budi";
+        p->m_strRecipientNumber = L"628111";
+        p->m_strText = L"kirim sekali saja";
+        p->m_strFolder = SMS_FOLDER_OUTBOX;
+        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
+        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
+        p->m_bRead = 1;
+        p->RebuildKey();
+        doc.m_listSms.AddTail(p);
+        ASSERT_TRUE(doc.SaveData());
+    }
+    ASSERT_TRUE(StartProgram());
+    HWND hMain = WaitForMainWindow(60000);
+    ASSERT_NE(hMain, nullptr);
+    PostMessageW(hMain, WM_COMMAND, ID_SEND_SMS, 0);
+    ASSERT_TRUE(PumpUntil([] { return SimPhone::GetState().sent.size() == 1u; }, 30000));
+    // Killed once the program had its chance to save after the phone's "+CMGS" (at most 10 s).
+    PumpUntil([&] { return SavedFolders()[L"kirim sekali saja"] == L"Sent"; }, 10000);
+    EndProcess();
+
+    // Started again and closed: the message is in "Sent", nothing is left to send again.
+    ASSERT_TRUE(StartProgram());
+    hMain = WaitForMainWindow(60000);
+    ASSERT_NE(hMain, nullptr);
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Ended(30000));
+    std::map<CString, CString> saved = SavedFolders();
+    EXPECT_EQ(saved[L"kirim sekali saja"], L"Sent");
+    EXPECT_EQ(SimPhone::GetState().sent.size(), 1u);
+}
+
+TEST_F(ProgramProcessTest, AProgramClosedWhileASendWaitsForThePromptEndsWithoutABox)
+{
+    ASSERT_TRUE(SimPhone::LoadJson(
+        "noprompt", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "silence"}]})"));
+    {
+        CCorvane_smsDoc doc;
+        doc.SetDataFilePath(dataFile);
+        CSMS* p = new CSMS;
+        p->m_strRecipientNumber = L"628111";
+        p->m_strText = L"menunggu prompt";
+        p->m_strFolder = SMS_FOLDER_OUTBOX;
+        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
+        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
+        p->RebuildKey();
+        doc.m_listSms.AddTail(p);
+        ASSERT_TRUE(doc.SaveData());
+    }
+    ASSERT_TRUE(StartProgram());
+    HWND hMain = WaitForMainWindow(60000);
+    ASSERT_NE(hMain, nullptr);
+    PostMessageW(hMain, WM_COMMAND, ID_SEND_SMS, 0);
+    ASSERT_TRUE(PumpUntil(
+        [] {
+            for (const std::string& c : SimPhone::GetState().commands)
+                if (c.rfind("AT+CMGS=", 0) == 0)
+                    return true;
+            return false;
+        },
+        30000));
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    bool bEnded = false;
+    for (int i = 0; i < 300 && !bEnded; ++i)
+    {
+        bEnded = Ended(100);
+        std::vector<SeenBox> found;
+        HWND hIgnored = nullptr;
+        Look(found, hIgnored);
+        for (const SeenBox& b : found)
+            Note(b);
+    }
+    EXPECT_TRUE(bEnded) << "the program still runs 30 s after the close";
+    for (const SeenBox& b : seen)
+        ADD_FAILURE() << "box at the close: " << CStringA(b.text).GetString();
+    // Nothing lost: the message waits in the Outbox for the next send.
+    EXPECT_EQ(SavedFolders()[L"menunggu prompt"], L"Outbox");
+}

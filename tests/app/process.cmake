@@ -1,0 +1,11 @@
+# The built program as a process of its own (a copy in the simulator's work folder, its own registry
+# key kept and given back): closing while the phone worker's box is up or a send waits for the
+# prompt, and a kill after a send.
+corvane_phone_test(program_process_tests COM 47
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramProcessTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
+  LIBS corvane_phone
+  TIMEOUT 300)
+add_dependencies(program_process_tests CorvaneSms)
+set_tests_properties(program_process_tests PROPERTIES RUN_SERIAL TRUE)
