@@ -49,6 +49,7 @@ corvane_test(toolkit_special_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupDatePickerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColorButtonTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColorButtonPopupPaintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuItemFieldPaintTest.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTest.rc
