@@ -43,3 +43,54 @@ TEST_F(PopupCloseReentryTest, AReceiverEndingTheTrackingInsideTheCloseLeavesTheD
     EXPECT_FALSE(Site().HooksInstalled());
     Pump();
 }
+
+namespace
+{
+// Tells every top-level window of the thread that the application lost the activation, as the
+// system does when the active window goes away.
+BOOL CALLBACK SendDeactivation(HWND hWnd, LPARAM)
+{
+    ::SendMessageW(hWnd, WM_ACTIVATEAPP, FALSE, 0);
+    return TRUE;
+}
+
+// A sub-menu whose window, while it is being destroyed, deactivates the application.
+class CDeactivatingSubMenu : public CPoisonedPopup
+{
+public:
+    static int s_nDestroys;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_DESTROY && s_nDestroys++ == 0)
+            ::EnumThreadWindows(::GetCurrentThreadId(), &SendDeactivation, 0);
+        return CPoisonedPopup::WindowProc(message, wParam, lParam);
+    }
+};
+int CDeactivatingSubMenu::s_nDestroys = 0;
+} // namespace
+
+TEST_F(PopupCloseReentryTest, DeactivatingTheApplicationWhileASubMenuClosesClosesTheMenusOnceAfterIt)
+{
+    CDeactivatingSubMenu::s_nDestroys = 0;
+    CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN});
+    auto* pSub = new CDeactivatingSubMenu;
+    ASSERT_TRUE(pMenu->InsertSubMenu(pSub, -1, L"&Lainnya"));
+    ASSERT_TRUE(pSub->InsertItem(ID_TEST_SUB_A));
+    ASSERT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION, 100, 100));
+    pMenu->SetCurrentItem(1, true, false, true);
+    const HWND hSub = pSub->GetSafeHwnd();
+    ASSERT_NE(hSub, nullptr);
+    ASSERT_EQ(CCountedPopup::s_nLive, 2);
+
+    EXPECT_TRUE(pSub->CloseMenu(false));
+    EXPECT_FALSE(::IsWindow(hSub));
+    EXPECT_EQ(CDeactivatingSubMenu::s_nDestroys, 1);
+    // The deactivation closes the rest of the menus once the sub-menu is gone.
+    Pump();
+    EXPECT_FALSE(M::IsMenuTracking());
+    EXPECT_EQ(CCountedPopup::s_nLive, 0);
+    EXPECT_EQ(Recv().m_nMenuClosed, 1);
+    EXPECT_FALSE(Site().HooksInstalled());
+}
