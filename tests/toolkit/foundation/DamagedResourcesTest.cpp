@@ -387,6 +387,32 @@ TEST(DamagedDialog, TemplateWalksReadNothingPastTheBytesGiven)
     ::GlobalFree(hCopy);
 }
 
+TEST(DamagedDialog, InMemoryTemplatesThatDoNotFitTheirGivenSizeAreRefusedLikeResources)
+{
+    CModalGuard guard;
+    auto create = [](const Bytes& data) {
+        const CGuardedBytes bytes(data);
+        CExtResDlg dlg;
+        const BOOL bCreated =
+            dlg.CreateFromTemplate(bytes.Template(), nullptr, AfxGetInstanceHandle(), (DWORD)data.size());
+        const bool bWindow = dlg.m_hWnd != nullptr;
+        if (bWindow)
+            dlg.DestroyWindow();
+        return bCreated && bWindow;
+    };
+    // The damaged templates of the resource test, each right before a page that cannot be read.
+    const Bytes sound = DialogTemplate(4);
+    Bytes overCount = sound;
+    overCount[8] = 200;
+    EXPECT_FALSE(create(Bytes{0x80, 0x00}));
+    EXPECT_FALSE(create(overCount));
+    for (size_t n = 1; n < sound.size(); ++n)
+        EXPECT_FALSE(create(Bytes(sound.begin(), sound.begin() + n))) << n;
+    Bytes aligned = sound; // a template starts on a DWORD
+    Align4(aligned);
+    EXPECT_TRUE(create(aligned));
+}
+
 TEST(DamagedDialog, OnlyVersionOneWithTheSignatureIsAnExtendedTemplate)
 {
     // A plain template whose style has the signature in its high word and 2 in its low word.
