@@ -592,6 +592,32 @@ TEST(DamagedBitmap, AHugePictureIsRefusedByThePixelHelpersInsteadOfPaidFor)
     ::DeleteObject(hBitmap);
 }
 
+TEST(DamagedBitmap, AGiantPictureCostsTheLoadersASmallMultipleOfItsFile)
+{
+    // A 33 MB 1-bit BMP of 16384 x 16384 pixels, read from memory and from an archive.
+    const Bytes bmp = MonochromeBmp(16384, 16384);
+    const SIZE_T nFile = bmp.size();
+    const SIZE_T nPeakBefore = PeakMemory();
+    HBITMAP hBitmap = CExtPaintManager::LoadBitmapFromMemory(bmp.data(), (DWORD)nFile);
+    ASSERT_NE(hBitmap, nullptr);
+    BITMAP bm = {};
+    ::GetObjectW(hBitmap, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmBitsPixel, 1);
+    ::DeleteObject(hBitmap);
+    {
+        CMemFile file(const_cast<BYTE*>(bmp.data()), (UINT)nFile);
+        CArchive ar(&file, CArchive::load);
+        HBITMAP hRead = nullptr;
+        EXPECT_TRUE(CExtPaintManager::SerializeBitmap(ar, &hRead));
+        if (hRead != nullptr)
+            ::DeleteObject(hRead);
+        ar.Close();
+        file.Detach();
+    }
+    // One bitmap of the picture's own depth at a time, and little besides.
+    EXPECT_LT(PeakMemory() - nPeakBefore, nFile + nFile / 2);
+}
+
 TEST(DamagedBitmap, BitFieldMasksMustFollowThePlainHeaderOrLieInsideALongerOne)
 {
     for (DWORD cbHeader : {40u, 41u, 44u, 51u, 52u, 56u})
