@@ -305,8 +305,9 @@ bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
         return true;
     if (GetSafeHwnd() == nullptr)
         return true;
+    // Hiding the active window moves the activation: a deactivation may close the menus meanwhile.
     ShowWindow(SW_HIDE);
-    if (bEmbedded)
+    if (gone() || bEmbedded)
         return true;
     SetDelayedSubMenuItem(-1);
     // Destroying the top-level window may delete this menu: read what comes after first.
