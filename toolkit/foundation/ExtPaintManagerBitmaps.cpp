@@ -6,6 +6,7 @@
 #include "platform/File.h"
 #include "platform/Wnd.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -110,21 +111,6 @@ bool ValidateDib(const BYTE* pDib, DWORD dwDibSize, DWORD dwFilePixelOffset, DWO
     dwPixelOffset = (DWORD)nOffset;
     dwImageSize = (DWORD)nImage;
     return true;
-}
-
-HBITMAP DibSectionFromDib(const BYTE* pDib, DWORD dwPixelOffset, DWORD dwImageSize)
-{
-    void* pBits = nullptr;
-    HBITMAP hBitmap = ::CreateDIBSection(nullptr, (const BITMAPINFO*)pDib, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    if (hBitmap == nullptr || pBits == nullptr)
-    {
-        if (hBitmap != nullptr)
-            ::DeleteObject(hBitmap);
-        return nullptr;
-    }
-    memcpy(pBits, pDib + dwPixelOffset, dwImageSize);
-    ::GdiFlush();
-    return hBitmap;
 }
 
 HICON IconFromImageList(HBITMAP hDib, const SIZE& size, COLORREF clrTransparent)
@@ -438,14 +424,41 @@ bool CExtPaintManager::SerializeBitmap(CArchive& ar, HBITMAP* p_hBitmap, DWORD d
         dwDibSize = bfh.bfSize - sizeof(BITMAPFILEHEADER);
         dwFilePixelOffset = bfh.bfOffBits - sizeof(BITMAPFILEHEADER);
     }
-    std::vector<BYTE> dib;
-    if (!ReadExactly(ar, dib, dwDibSize))
+    // The header tells the layout; the part before the pixels is read, then the pixels straight
+    // into the bitmap at its own depth: the cost is the picture's once, not a copy besides.
+    std::vector<BYTE> head;
+    if (dwDibSize < sizeof(BITMAPINFOHEADER) || !ReadExactly(ar, head, sizeof(BITMAPINFOHEADER)))
         return false;
     DWORD dwPixelOffset = 0, dwImageSize = 0;
-    if (!ValidateDib(dib.data(), dwDibSize, dwFilePixelOffset, dwPixelOffset, dwImageSize))
+    if (!ValidateDib(head.data(), dwDibSize, dwFilePixelOffset, dwPixelOffset, dwImageSize))
         return false;
-    *p_hBitmap = DibSectionFromDib(dib.data(), dwPixelOffset, dwImageSize);
-    return *p_hBitmap != nullptr;
+    std::vector<BYTE> rest;
+    if (!ReadExactly(ar, rest, dwPixelOffset - (DWORD)sizeof(BITMAPINFOHEADER)))
+        return false;
+    head.insert(head.end(), rest.begin(), rest.end());
+    void* pBits = nullptr;
+    HBITMAP hBitmap = ::CreateDIBSection(nullptr, (const BITMAPINFO*)head.data(), DIB_RGB_COLORS, &pBits, nullptr, 0);
+    // The declared size is there to its last byte, or the data is refused.
+    auto readTail = [&]() {
+        BYTE buffer[4096];
+        for (DWORD dwLeft = dwDibSize - dwPixelOffset - dwImageSize; dwLeft > 0;)
+        {
+            const UINT nChunk = (UINT)std::min<DWORD>(dwLeft, sizeof buffer);
+            if (ar.Read(buffer, nChunk) != nChunk)
+                return false;
+            dwLeft -= nChunk;
+        }
+        return true;
+    };
+    if (hBitmap == nullptr || pBits == nullptr || ar.Read(pBits, dwImageSize) != dwImageSize || !readTail())
+    {
+        if (hBitmap != nullptr)
+            ::DeleteObject(hBitmap);
+        return false;
+    }
+    ::GdiFlush();
+    *p_hBitmap = hBitmap;
+    return true;
 }
 
 HBITMAP CExtPaintManager::LoadBitmapFromMemory(const BYTE* pData, DWORD dwSize)

@@ -241,6 +241,10 @@ BOOL CExtResDlg::CreateFromTemplate(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pPare
 {
     if (lpDialogTemplate == nullptr)
         return FALSE;
+    // A template given with its size must lie within it, as one from a resource must: the system's
+    // parser would read past it.
+    if (cbTemplate != 0 && CDialogTemplate::GetTemplateSize(lpDialogTemplate, cbTemplate) == 0)
+        return FALSE;
     cbTemplate = MeasureTemplate(lpDialogTemplate, cbTemplate);
     HGLOBAL hAdjusted = AdjustTemplateFont(lpDialogTemplate, cbTemplate);
     if (hAdjusted != nullptr)

@@ -83,6 +83,8 @@ public:
     virtual bool IsContextHelpMode() const;
 
     bool IsAnimationFinished() const { return (m_nAnimFlags & ANIM_FLAG_FINISHED) != 0; }
+    // Ends a running animation on its last frame at once (as its last timer tick would).
+    void FinishAnimationNow();
 
     // ---- fields ------------------------------------------------------------------------------
     CRect m_rcExclude;               // owner's screen area the popup must not cover

@@ -129,6 +129,15 @@ void CExtPopupBaseWnd::OnTimerAnimation()
     m_dwAnimStartTick = dwNow;
 }
 
+void CExtPopupBaseWnd::FinishAnimationNow()
+{
+    if (IsAnimationFinished())
+        return;
+    // An instant animation ends at its next tick: this is that tick.
+    m_nAnimationKind = ANIM_INSTANT;
+    OnTimerAnimation();
+}
+
 void CExtPopupBaseWnd::OnTimerTipDelay()
 {
     if (GetSafeHwnd() == nullptr)

@@ -429,8 +429,14 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     PaintScreenBefore(d.GetSafeHdc(), rcWnd.Width(), rcWnd.Height());
     HGDIOBJ hOldFont = ::SelectObject(d.GetSafeHdc(), (HFONT)pPM->m_fontNormal.GetSafeHandle());
     const CRect rcClient = m_rcClient;
+    // A popup joined to its owner gets its frame open on the owner's side; the frame fills the
+    // face, so it comes before the grid and the buttons.
+    const bool bCombined = (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_nCombinedSide != COMBINE_NONE;
     d.FillSolidRect(&rcClient, pPM->GetBaseTranslatedColor(this, 0));
-    pPM->PaintMenuPart49(d, rcClient, this, 0);
+    if (bCombined)
+        pPM->PaintMenuPart51(d, rcClient, OwnerRectInWindow(), m_nCombinedSide, this, 0);
+    else
+        pPM->PaintMenuPart49(d, rcClient, this, 0);
     const int nSaved = ::SaveDC(d.GetSafeHdc());
     d.IntersectClipRect(&rcClient);
 
@@ -476,14 +482,9 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
         ::SendMessageW(m_hWndCmdReceiver, g_nMsgPopupDrawLeftArea, 0, (LPARAM)&lad);
     }
     CRect rcOwner(0, 0, 0, 0);
-    const bool bCombined = (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_nCombinedSide != COMBINE_NONE;
     if (bCombined)
     {
-        CRect rcWindow;
-        GetWindowRect(&rcWindow);
-        rcOwner = m_rcExclude;
-        rcOwner.OffsetRect(-rcWindow.left, -rcWindow.top);
-        pPM->PaintMenuPart51(d, rcClient, rcOwner, m_nCombinedSide, this, 0);
+        rcOwner = OwnerRectInWindow();
         if (m_pCbPaintCombinedContent != nullptr)
             m_pCbPaintCombinedContent(m_pCbPaintCombinedCookie, d, *this, rcOwner);
     }

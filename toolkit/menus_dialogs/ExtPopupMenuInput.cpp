@@ -273,6 +273,9 @@ bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
     // A receiver may end the tracking from inside a call-out, deleting this menu: only the handle is asked then.
     const HWND hWnd = GetSafeHwnd();
     auto gone = [&]() { return hWnd != nullptr && (!::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != this); };
+    // A window on its way out is left to the destruction that runs.
+    if (IsBeingDestroyed())
+        return true;
     if (CWnd* pWndStatus = GetOwnerForStatus())
         CExtMenuKindOf::SetFrameMessageString(pWndStatus, IDS_IDLE_MESSAGE);
     if (gone())
@@ -288,7 +291,8 @@ bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
     {
         MENUITEMDATA& mi = m_items[i];
         mi.m_nFlags &= ~MENUITEMDATA::kFlagHighlighted;
-        if (mi.IsPopup() && mi.GetPopup() != nullptr && mi.GetPopup()->GetSafeHwnd() != nullptr)
+        if (mi.IsPopup() && mi.GetPopup() != nullptr && mi.GetPopup()->GetSafeHwnd() != nullptr &&
+            !mi.GetPopup()->IsBeingDestroyed())
         {
             mi.GetPopup()->CloseMenu(false);
             if (gone())
@@ -301,8 +305,9 @@ bool CExtPopupMenuWnd::CloseMenu(bool bDestroying)
         return true;
     if (GetSafeHwnd() == nullptr)
         return true;
+    // Hiding the active window moves the activation: a deactivation may close the menus meanwhile.
     ShowWindow(SW_HIDE);
-    if (bEmbedded)
+    if (gone() || bEmbedded)
         return true;
     SetDelayedSubMenuItem(-1);
     // Destroying the top-level window may delete this menu: read what comes after first.
@@ -323,13 +328,19 @@ BOOL CExtPopupMenuWnd::DestroyWindow()
             pEdit->DestroyWindow();
         mi.m_pInplaceEditWnd = nullptr;
     }
-    if (GetSafeHwnd() == nullptr)
+    if (GetSafeHwnd() == nullptr || IsBeingDestroyed())
         return TRUE;
-    return CExtPopupBaseWnd::DestroyWindow();
+    m_nStateFlags |= STATE_DESTROYING;
+    ++s_nDestroyingPopups;
+    // A top-level menu is deleted by its destruction: no member is touched afterwards.
+    const BOOL bDone = CExtPopupBaseWnd::DestroyWindow();
+    --s_nDestroyingPopups;
+    return bDone;
 }
 
 void CExtPopupMenuWnd::PostNcDestroy()
 {
+    m_nStateFlags &= ~STATE_DESTROYING;
     CExtPopupMenuTrackingSite& site = g_TrackingSite;
     m_wndToolTip.HideTip();
     if (!site.IsTopLevel(this) || IsEmbeddedTracking())
@@ -357,8 +368,15 @@ LRESULT CExtPopupMenuWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_ACTIVATEAPP:
-        if (wParam == FALSE)
-            CloseMenu(false);
+        // Deactivation during a popup's destruction (which may move the activation away) closes the
+        // menus once that destruction is over.
+        if (wParam == FALSE && !IsBeingDestroyed())
+        {
+            if (s_nDestroyingPopups > 0 && !IsEmbeddedTracking())
+                PostMessage(WM_CANCELMODE);
+            else
+                CloseMenu(false);
+        }
         return 0;
     case WM_SHOWWINDOW:
         if (wParam != FALSE && IsEmbeddedTracking())

@@ -4,6 +4,7 @@
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuInplaceEdit.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
@@ -216,6 +217,57 @@ bool CExtPopupMenuWnd::PaintItemByReceiver(CDC& dc, const VisibleItemDefinition_
     return ::SendMessageW(m_hWndCmdReceiver, g_nMsgPopupDrawItem, 0, (LPARAM)&did) != 0;
 }
 
+namespace
+{
+// An edit item's text field while its edit window is hidden: the style's edit frame (a combo frame
+// with its drop-down button for a sub-menu item) at the field's rectangle (m_nLayoutValues) and the
+// field's text (m_strCustomText), clipped, left-aligned, in the menu font; greyed when disabled.
+void PaintItemEditPart(CDC& dc, CObject* pHelperSrc, const CWnd* pEdit, const CExtPaintManager::MenuItemPaintData& mipd)
+{
+    const CRect rcEdit(mipd.m_nLayoutValues[0], mipd.m_nLayoutValues[1], mipd.m_nLayoutValues[2],
+                       mipd.m_nLayoutValues[3]);
+    if (rcEdit.IsRectEmpty() || (pEdit != nullptr && pEdit->GetSafeHwnd() != nullptr && pEdit->IsWindowVisible()))
+        return;
+    CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+    CRect rcFill(rcEdit);
+    rcFill.DeflateRect(2, 2, mipd.m_bPopup ? 0 : 2, 2);
+    dc.FillSolidRect(&rcFill, pPM->GetTranslatedColor(COLOR_WINDOW, pHelperSrc, 0));
+    if (mipd.m_bPopup)
+    {
+        // The drop-down button takes the room the edit rectangle leaves at its right.
+        CRect rcCombo(rcEdit);
+        rcCombo.right += ::GetSystemMetrics(SM_CXHTHUMB) + 1;
+        CExtPaintManager::ComboFramePaintData cfd(pHelperSrc, rcCombo, mipd.m_bSelected, false, mipd.m_bEnabled);
+        pPM->PaintComboFrame(dc, cfd);
+    }
+    else
+    {
+        // The edit frame's five rings lie inside the field: the outermost on its edge.
+        CRect rcInner(rcEdit);
+        rcInner.DeflateRect(4, 4);
+        if (rcInner.left <= rcInner.right && rcInner.top <= rcInner.bottom)
+        {
+            CExtPaintManager::EditFramePaintData efd(pHelperSrc, rcInner, true, mipd.m_bSelected, mipd.m_bEnabled,
+                                                     false);
+            pPM->PaintEditFrame(dc, efd);
+        }
+    }
+    if (mipd.m_strCustomText.IsEmpty())
+        return;
+    CRect rcText(rcEdit);
+    rcText.DeflateRect(4, 2, 2, 2);
+    const int nOldMode = dc.SetBkMode(TRANSPARENT);
+    const COLORREF clrOld =
+        dc.SetTextColor(pPM->GetTranslatedColor(mipd.m_bEnabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT, pHelperSrc, 0));
+    HGDIOBJ hOldFont = ::SelectObject(dc.GetSafeHdc(), (HFONT)pPM->m_fontNormal.GetSafeHandle());
+    ::DrawTextW(dc.GetSafeHdc(), mipd.m_strCustomText, mipd.m_strCustomText.GetLength(), &rcText,
+                DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_NOPREFIX);
+    ::SelectObject(dc.GetSafeHdc(), hOldFont);
+    dc.SetTextColor(clrOld);
+    dc.SetBkMode(nOldMode);
+}
+} // namespace
+
 void CExtPopupMenuWnd::PaintItemDefault(CDC& dc, const VisibleItemDefinition_t& vi, bool bHighlighted, bool bPaintText,
                                         bool bPaintIcon)
 {
@@ -257,6 +309,8 @@ void CExtPopupMenuWnd::PaintItemDefault(CDC& dc, const VisibleItemDefinition_t& 
         mi.GetPopup()->IsWindowVisible())
         mipd.m_bSubmenuApart = true;
     g_PaintManagerHolder->PaintMenuItem(dc, mipd);
+    if (mi.IsInplaceEdit())
+        PaintItemEditPart(dc, this, mi.m_pInplaceEditWnd, mipd);
 }
 
 void CExtPopupMenuWnd::PaintParentItemArea(LPVOID pCookie, CDC& dc, const CWnd& wndPopup, const CRect& rcArea)

@@ -255,20 +255,26 @@ LRESULT CALLBACK CExtPopupMenuTrackingSite::KeyboardHookProc(int nCode, WPARAM w
     {
         if (bRelease)
             return 1;
-        const DWORD dwNow = ::GetTickCount();
-        if (dwNow - g_dwLastKeyTick < KEY_DEBOUNCE_MS)
+        bool bInEdit = false;
+        HWND hWndFocus = ::GetFocus();
+        if (hWndFocus != nullptr)
         {
-            bool bInEdit = false;
-            HWND hWndFocus = ::GetFocus();
-            if (hWndFocus != nullptr)
-            {
-                CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(hWndFocus));
-                bInEdit = pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CExtPopupMenuWnd));
-            }
-            if (!bInEdit)
+            CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(hWndFocus));
+            bInEdit = pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CExtPopupMenuWnd));
+        }
+        // Only auto-repeat is thinned out: every fresh press counts, however fast it comes.
+        const DWORD dwNow = ::GetTickCount();
+        if ((lParam & KEY_REPEAT_BIT) != 0 && !bInEdit && dwNow - g_dwLastKeyTick < KEY_DEBOUNCE_MS)
+            return 1;
+        g_dwLastKeyTick = dwNow;
+        // The key has left the queue: a running animation jumps to its end rather than eat it.
+        if (CExtPopupMenuWnd* pAnimating = site.GetAnimatingPopup())
+        {
+            pAnimating->FinishAnimationNow();
+            pPopup = site.GetKeyboardPopup();
+            if (site.IsEmpty() || site.IsClosing() || pPopup == nullptr || pPopup->GetSafeHwnd() == nullptr)
                 return 1;
         }
-        g_dwLastKeyTick = dwNow;
         bool bPassOn = false;
         if (pPopup->HandleKey((UINT)wParam, LOWORD(lParam), HIWORD(lParam), bPassOn) || !bPassOn)
             return 1;

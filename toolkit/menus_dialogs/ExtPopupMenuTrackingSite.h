@@ -19,7 +19,8 @@ public:
     static DWORD g_dwLastKeyTick;
     enum : DWORD
     {
-        KEY_DEBOUNCE_MS = 20,
+        KEY_DEBOUNCE_MS = 20,        // auto-repeat faster than this is thinned out; fresh presses never are
+        KEY_REPEAT_BIT = 0x40000000, // LPARAM of a key press: the key was already down (auto-repeat)
     };
 
     CExtPopupMenuTrackingSite();

@@ -13,6 +13,7 @@ bool CExtPopupMenuWnd::g_bExpandAnimation = true;
 bool CExtPopupMenuWnd::g_bFitToWorkArea = true;
 int CExtPopupMenuWnd::g_nDefaultAnimation = CExtPopupBaseWnd::ANIM_FADE;
 bool CExtPopupMenuWnd::g_bAllowSystemSizeMove = true;
+int CExtPopupMenuWnd::s_nDestroyingPopups = 0;
 
 CExtPopupMenuWnd::CExtPopupMenuWnd()
     : m_nCurIndex(-1), m_nHoverIndex(-1), m_nDelayedSubMenuIndex(-1), m_nStateFlags(0), m_nTrackFlags(0),

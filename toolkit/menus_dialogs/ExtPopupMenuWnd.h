@@ -257,6 +257,7 @@ public:
         STATE_HAS_HIDDEN_ITEMS = 0x04,
         STATE_EXPANDED = 0x08,
         STATE_RESET_MASK = 0x0F,
+        STATE_DESTROYING = 0x10, // its window is being destroyed: nothing closes it again meanwhile
     };
     // Codes that stand for an item index.
     enum : int
@@ -543,6 +544,7 @@ public:
     bool IsScrollingOn() const { return (m_nStateFlags & STATE_SCROLLING) != 0; }
     bool HasHiddenItems() const { return (m_nStateFlags & STATE_HAS_HIDDEN_ITEMS) != 0; }
     bool IsExpanded() const { return (m_nStateFlags & STATE_EXPANDED) != 0; }
+    bool IsBeingDestroyed() const { return (m_nStateFlags & STATE_DESTROYING) != 0; }
     UINT GetTrackFlags() const { return m_nTrackFlags; }
     int GetCombinedSide() const { return m_nCombinedSide; }
     const CRect& GetClientRectStored() const { return m_rcClient; }
@@ -603,6 +605,8 @@ public:
     CRect m_rcClient;    // item area in window coordinates
     CArray<MENUITEMDATA, const MENUITEMDATA&> m_items;
     int m_nChevronCounter; // hover progress over the expand button: 0 idle, 50 per tick up to 1500
+    // Popup windows being destroyed in this thread right now (nested destructions count each).
+    static int s_nDestroyingPopups;
 
 protected:
     // A move outside a popup with no items of its own: the parent menu may take it; when it does and

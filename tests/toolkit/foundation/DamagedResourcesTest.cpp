@@ -387,6 +387,32 @@ TEST(DamagedDialog, TemplateWalksReadNothingPastTheBytesGiven)
     ::GlobalFree(hCopy);
 }
 
+TEST(DamagedDialog, InMemoryTemplatesThatDoNotFitTheirGivenSizeAreRefusedLikeResources)
+{
+    CModalGuard guard;
+    auto create = [](const Bytes& data) {
+        const CGuardedBytes bytes(data);
+        CExtResDlg dlg;
+        const BOOL bCreated =
+            dlg.CreateFromTemplate(bytes.Template(), nullptr, AfxGetInstanceHandle(), (DWORD)data.size());
+        const bool bWindow = dlg.m_hWnd != nullptr;
+        if (bWindow)
+            dlg.DestroyWindow();
+        return bCreated && bWindow;
+    };
+    // The damaged templates of the resource test, each right before a page that cannot be read.
+    const Bytes sound = DialogTemplate(4);
+    Bytes overCount = sound;
+    overCount[8] = 200;
+    EXPECT_FALSE(create(Bytes{0x80, 0x00}));
+    EXPECT_FALSE(create(overCount));
+    for (size_t n = 1; n < sound.size(); ++n)
+        EXPECT_FALSE(create(Bytes(sound.begin(), sound.begin() + n))) << n;
+    Bytes aligned = sound; // a template starts on a DWORD
+    Align4(aligned);
+    EXPECT_TRUE(create(aligned));
+}
+
 TEST(DamagedDialog, OnlyVersionOneWithTheSignatureIsAnExtendedTemplate)
 {
     // A plain template whose style has the signature in its high word and 2 in its low word.
@@ -564,6 +590,32 @@ TEST(DamagedBitmap, AHugePictureIsRefusedByThePixelHelpersInsteadOfPaidFor)
     EXPECT_NE(hIcon, nullptr);
     ::DestroyIcon(hIcon);
     ::DeleteObject(hBitmap);
+}
+
+TEST(DamagedBitmap, AGiantPictureCostsTheLoadersASmallMultipleOfItsFile)
+{
+    // A 33 MB 1-bit BMP of 16384 x 16384 pixels, read from memory and from an archive.
+    const Bytes bmp = MonochromeBmp(16384, 16384);
+    const SIZE_T nFile = bmp.size();
+    const SIZE_T nPeakBefore = PeakMemory();
+    HBITMAP hBitmap = CExtPaintManager::LoadBitmapFromMemory(bmp.data(), (DWORD)nFile);
+    ASSERT_NE(hBitmap, nullptr);
+    BITMAP bm = {};
+    ::GetObjectW(hBitmap, sizeof bm, &bm);
+    EXPECT_EQ(bm.bmBitsPixel, 1);
+    ::DeleteObject(hBitmap);
+    {
+        CMemFile file(const_cast<BYTE*>(bmp.data()), (UINT)nFile);
+        CArchive ar(&file, CArchive::load);
+        HBITMAP hRead = nullptr;
+        EXPECT_TRUE(CExtPaintManager::SerializeBitmap(ar, &hRead));
+        if (hRead != nullptr)
+            ::DeleteObject(hRead);
+        ar.Close();
+        file.Detach();
+    }
+    // One bitmap of the picture's own depth at a time, and little besides.
+    EXPECT_LT(PeakMemory() - nPeakBefore, nFile + nFile / 2);
 }
 
 TEST(DamagedBitmap, BitFieldMasksMustFollowThePlainHeaderOrLieInsideALongerOne)

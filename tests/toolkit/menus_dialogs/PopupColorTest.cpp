@@ -1,8 +1,11 @@
 // The colour popup: measurement, the cells on the screen, keys, hover and click notifications,
-// closing, the selected initial colour, the tips and the button texts from resources.
+// closing, the selected initial colour, the tips, the button texts from resources and the
+// horizontal separators beside the buttons.
 #include "SpecialPopupTestSupport.h"
+#include "support/DibCanvas.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupColorMenuWnd.h"
+#include <algorithm>
 #include <gtest/gtest.h>
 
 typedef CExtPopupColorMenuWnd C;
@@ -230,4 +233,43 @@ TEST_F(PopupColorTest, ButtonTextsComeFromStrings30011And30010)
     EXPECT_EQ(pPopup->m_sDefaultText, CString(L"Warna &Bawaan"));
     EXPECT_EQ(pPopup->m_sCustomText, CString(L"Warna &Lain ..."));
     delete pPopup;
+}
+
+namespace
+{
+// The most pixels of one row of the band, between its left and right edges less 2, that are not the
+// colour given.
+int WidestRowOff(const DibCanvas& canvas, int nLeft, int nRight, int nTop, int nBottom, COLORREF clr)
+{
+    int nWidest = 0;
+    for (int y = nTop; y < nBottom; ++y)
+    {
+        int n = 0;
+        for (int x = nLeft + 2; x < nRight - 2; ++x)
+            n += canvas.At(x, y) != clr ? 1 : 0;
+        nWidest = std::max(nWidest, n);
+    }
+    return nWidest;
+}
+} // namespace
+
+TEST_F(PopupColorTest, TheSeparatorsBesideTheButtonsAreHorizontalLines)
+{
+    CTestColorPopup* pPopup = NewPopup();
+    ASSERT_TRUE(Show(pPopup));
+    CRect rcClient;
+    pPopup->GetClientRect(&rcClient);
+    DibCanvas canvas(rcClient.Width(), rcClient.Height());
+    pPopup->PaintMenu(canvas.dc, false);
+    const COLORREF clrFace = g_PaintManagerHolder->GetBaseTranslatedColor(pPopup, 0);
+    const CRect rcDefault = pPopup->GetDefaultButtonRect(), rcCustom = pPopup->GetCustomButtonRect();
+    const int nWidth = rcDefault.Width() - 4;
+    // Between the default button and the first row of cells, and between the last row and the
+    // custom button: one row as wide as the button.
+    EXPECT_GE(WidestRowOff(canvas, rcDefault.left, rcDefault.right, rcDefault.bottom + 1,
+                           pPopup->GetCellRect(0).top - 1, clrFace),
+              nWidth);
+    EXPECT_GE(WidestRowOff(canvas, rcCustom.left, rcCustom.right, pPopup->GetCellRect(39).bottom + 1, rcCustom.top - 1,
+                           clrFace),
+              nWidth);
 }

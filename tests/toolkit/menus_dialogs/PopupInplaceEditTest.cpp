@@ -1,7 +1,8 @@
 // Menu items with a text field: the edit created with the popup's window (or supplied by the
 // receiver), activation by Enter, by the access character and by a click, validation of typed and
 // pasted text, the popup's editing keys, Escape, Alt, Enter with and without a change callback,
-// a rejected Enter, no context menu, a cookie above 4 GB and the edit's own deletion.
+// a rejected Enter, no context menu, a cookie above 4 GB, the edit's own deletion and its item's
+// pointer cleared when the system destroys it with the popup's window.
 #include "PopupTestSupport.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuInplaceEdit.h"
 #include <gtest/gtest.h>
@@ -360,4 +361,26 @@ TEST_F(PopupInplaceEditTest, AReceiverSuppliesItsOwnEditWhichGoesWithThePopup)
     EXPECT_EQ(CCountedEdit::s_nLive, 1);
     M::CancelMenuTracking();
     EXPECT_EQ(CCountedEdit::s_nLive, 0);
+}
+
+TEST_F(PopupInplaceEditTest, AnEditDestroyedWithItsPopupsWindowClearsItsItemsPointer)
+{
+    CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN});
+    auto* pSub = new CCountedPopup;
+    ASSERT_TRUE(pMenu->InsertSubMenu(pSub, -1, L"&Lainnya"));
+    ASSERT_TRUE(pSub->InsertItem(ID_TEST_SAVE));
+    M::MENUITEMDATA& mi = pSub->GetItemAt(0);
+    mi.m_pEditTextTarget = &m_sTarget;
+    mi.m_nInplaceEditWidth = 80;
+    mi.MeasureItem();
+    pSub->UpdateDisplayedItems();
+    ASSERT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION, 100, 100));
+    pMenu->SetCurrentItem(1, true, false, true);
+    ASSERT_NE(pSub->GetSafeHwnd(), nullptr);
+    ASSERT_NE(pSub->GetItemAt(0).m_pInplaceEditWnd, nullptr);
+    // The system takes the child edit with the window, past the menu's own clean-up; the edit
+    // deletes itself, and its item must not keep pointing at it.
+    ::DestroyWindow(pSub->GetSafeHwnd());
+    EXPECT_EQ(pSub->GetSafeHwnd(), nullptr);
+    EXPECT_EQ(pSub->GetItemAt(0).m_pInplaceEditWnd, nullptr);
 }

@@ -1,5 +1,6 @@
-// The keyboard hook procedure called directly: releases, the 20 ms thinning of repeated keys,
-// the keyboard popup, and modifier releases with no menu.
+// The keyboard hook procedure called directly: releases, the 20 ms thinning of auto-repeat, fresh
+// presses at once, a key during the opening animation, the keyboard popup, and modifier releases with
+// no menu.
 #include "PopupTestSupport.h"
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@ typedef CExtPopupMenuTrackingSite S;
 namespace
 {
 const LPARAM kPress = 1;
+const LPARAM kRepeat = (LPARAM)0x40000001; // the key was already down
 const LPARAM kRelease = (LPARAM)0xC0000001;
 } // namespace
 
@@ -34,12 +36,12 @@ TEST_F(PopupKeyboardHookTest, ReleasesAreEatenAndNotHandedOver)
     EXPECT_EQ(pMenu->m_keys[0], (UINT)VK_DOWN);
 }
 
-TEST_F(PopupKeyboardHookTest, SecondKeyAtOnceIsEatenUnlessTheFocusIsInAPopupsChild)
+TEST_F(PopupKeyboardHookTest, AnAutoRepeatAtOnceIsEatenUnlessTheFocusIsInAPopupsChild)
 {
     CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN});
     ASSERT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION, 100, 100));
     EXPECT_EQ(Key(VK_DOWN), 1);
-    EXPECT_EQ(S::KeyboardHookProc(HC_ACTION, VK_UP, kPress), 1);
+    EXPECT_EQ(S::KeyboardHookProc(HC_ACTION, VK_DOWN, kRepeat), 1);
     ASSERT_EQ(pMenu->m_keys.size(), 1u);
 
     CWnd edit;
@@ -47,10 +49,35 @@ TEST_F(PopupKeyboardHookTest, SecondKeyAtOnceIsEatenUnlessTheFocusIsInAPopupsChi
     edit.SetFocus();
     if (::GetFocus() != edit.GetSafeHwnd())
         GTEST_SKIP() << "the focus cannot be put into the popup's child here";
-    EXPECT_EQ(S::KeyboardHookProc(HC_ACTION, VK_UP, kPress), 1);
+    // The menu hands the arrow on to the focused edit.
+    EXPECT_EQ(S::KeyboardHookProc(HC_ACTION, VK_UP, kRepeat), 0);
     ASSERT_EQ(pMenu->m_keys.size(), 2u);
     EXPECT_EQ(pMenu->m_keys[1], (UINT)VK_UP);
     edit.DestroyWindow();
+}
+
+TEST_F(PopupKeyboardHookTest, FreshPressesAtOnceAreAllHandedOverInOrder)
+{
+    CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN, ID_TEST_SAVE});
+    ASSERT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION, 100, 100));
+    EXPECT_EQ(Key(VK_DOWN), 1);
+    EXPECT_EQ(S::KeyboardHookProc(HC_ACTION, VK_DOWN, kPress), 1);
+    EXPECT_EQ(S::KeyboardHookProc(HC_ACTION, VK_UP, kPress), 1);
+    EXPECT_EQ(pMenu->m_keys, (std::vector<UINT>{VK_DOWN, VK_DOWN, VK_UP}));
+    EXPECT_EQ(pMenu->GetCurrentItem(), 0);
+}
+
+TEST_F(PopupKeyboardHookTest, AKeyDuringTheOpeningAnimationEndsItAndIsHandled)
+{
+    CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_EXIT});
+    ASSERT_TRUE(pMenu->TrackPopupMenu(0, 100, 100));
+    ASSERT_EQ(Site().GetAnimatingPopup(), pMenu);
+    EXPECT_EQ(Key(VK_DOWN), 1);
+    EXPECT_TRUE(pMenu->IsAnimationFinished());
+    EXPECT_EQ(Site().GetAnimatingPopup(), nullptr);
+    EXPECT_EQ(S::KeyboardHookProc(HC_ACTION, VK_DOWN, kPress), 1);
+    EXPECT_EQ(pMenu->m_keys, (std::vector<UINT>{VK_DOWN, VK_DOWN}));
+    EXPECT_EQ(pMenu->GetCurrentItem(), 1);
 }
 
 TEST_F(PopupKeyboardHookTest, KeysGoToTheKeyboardPopup)

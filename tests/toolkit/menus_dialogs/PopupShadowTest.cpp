@@ -1,6 +1,8 @@
 // The shadow painter on a memory DIB: the region that keeps two exclusions and their margins free,
-// and the buffered paint that gives the same pixels as the direct one and restores them from cache.
+// and the buffered paint that gives the same pixels as the direct one, restores them from cache and,
+// on a palette display, writes the target only as two strips (counted in a recording DC).
 #include "platform/Dc.h"
+#include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/menus_dialogs/ExtPopupShadow.h"
 #include <gtest/gtest.h>
 
@@ -81,4 +83,47 @@ TEST(PopupShadowTest, TheBufferedPaintGivesTheDirectPixelsAndItsCacheRestoresThe
             nShadowPixels += direct.At(x, y) != kWhite ? 1 : 0;
         }
     EXPECT_GT(nShadowPixels, 2 * 80 * (kSize - 1));
+}
+
+namespace
+{
+// Counts the block transfers recorded in a metafile.
+int CALLBACK CountBitBlts(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+{
+    if (pRecord->iType == EMR_BITBLT)
+        ++*(int*)lParam;
+    return 1;
+}
+
+// The block transfers a shadow paint makes into a recording DC, on a display of the given depth.
+int RecordedBitBlts(bool bUseBuffer, int nBitsPerPixel)
+{
+    const int nOldBits = CExtPaintManager::GetBitsPerPixelOverride();
+    CExtPaintManager::SetBitsPerPixelOverride(nBitsPerPixel);
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hRecord = ::CreateEnhMetaFileW(hScreen, nullptr, nullptr, nullptr);
+    ::ReleaseDC(nullptr, hScreen);
+    int nBitBlts = -1;
+    if (hRecord != nullptr)
+    {
+        CDC dc;
+        dc.Attach(hRecord);
+        CExtPopupShadow shadow;
+        shadow.Paint(dc, kWindow, CRect(0, 0, 0, 0), CRect(0, 0, 0, 0), kSize, 75, 100, true, false, bUseBuffer);
+        dc.Detach();
+        HENHMETAFILE hMeta = ::CloseEnhMetaFile(hRecord);
+        nBitBlts = 0;
+        ::EnumEnhMetaFile(nullptr, hMeta, &CountBitBlts, &nBitBlts, nullptr);
+        ::DeleteEnhMetaFile(hMeta);
+    }
+    CExtPaintManager::SetBitsPerPixelOverride(nOldBits);
+    return nBitBlts;
+}
+} // namespace
+
+TEST(PopupShadowTest, OnAPaletteDisplayTheBufferedPaintPutsTheShadowOnTheScreenAsTwoStrips)
+{
+    // The direct paint copies the pattern back pixel by pixel; the buffered one works on a copy.
+    EXPECT_GT(RecordedBitBlts(false, 8), 2 * 80);
+    EXPECT_EQ(RecordedBitBlts(true, 8), 2);
 }

@@ -16,6 +16,8 @@ corvane_test(toolkit_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupHoverTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupInplaceEditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupCloseReentryTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/PopupTypeAheadTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuTest.rc
   TIMEOUT 300)
@@ -48,6 +50,9 @@ corvane_test(toolkit_special_popup_tests
     ${CMAKE_CURRENT_LIST_DIR}/PopupUndoRedoTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/PopupDatePickerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ColorButtonTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ColorButtonPopupPaintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MenuItemFieldPaintTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/SpecialPopupTest.rc
   TIMEOUT 300)

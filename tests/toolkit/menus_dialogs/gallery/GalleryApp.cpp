@@ -117,6 +117,8 @@ public:
     BOOL InitInstance() override
     {
         CExtPopupMenuWnd::g_bHideRarelyUsed = false;
+        // The style list starts on "Base": so does the painting.
+        g_PaintManagerHolder.InstallPaintManager(new CExtPaintManager);
         // The resizable windows keep their placement under this key.
         SetRegistryKey(L"CorvaneGallery");
         auto* pFrame = new CGalleryFrame;

@@ -1,0 +1,109 @@
+// The colour popup opened by a real click on a colour button, in each of the four styles: the grid's
+// cells and the default and custom buttons' texts on the screen.
+#include "SpecialPopupTestSupport.h"
+#include "support/InputScript.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+#include "toolkit/foundation/ExtPaintManagerStudio2005.h"
+#include "toolkit/menus_dialogs/ExtColorButton.h"
+#include "toolkit/menus_dialogs/ExtPopupColorMenuWnd.h"
+#include <gtest/gtest.h>
+
+typedef CExtPopupColorMenuWnd C;
+
+namespace
+{
+CRuntimeClass* const kStyles[] = {RUNTIME_CLASS(CExtPaintManager), RUNTIME_CLASS(CExtPaintManagerXP),
+                                  RUNTIME_CLASS(CExtPaintManagerOffice2003), RUNTIME_CLASS(CExtPaintManagerStudio2005)};
+
+// Screen pixels of a client rectangle of the popup that differ from the colour at its top-left corner.
+int InkPixels(CWnd& wndPopup, CRect rc)
+{
+    wndPopup.ClientToScreen(&rc);
+    const COLORREF clrFace = ScreenPixel(rc.left + 1, rc.top + 1);
+    int nInk = 0;
+    for (int y = rc.top + 2; y < rc.bottom - 2; ++y)
+        for (int x = rc.left + 2; x < rc.right - 2; ++x)
+            nInk += ScreenPixel(x, y) != clrFace ? 1 : 0;
+    return nInk;
+}
+} // namespace
+
+class ColorButtonPopupPaintTest : public SpecialPopupTest
+{
+protected:
+    void SetUp() override
+    {
+        SpecialPopupTest::SetUp();
+        m_pOldStyle = g_PaintManagerHolder->GetRuntimeClass();
+        ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0, nullptr, (HBRUSH)(COLOR_3DFACE + 1)), L"host",
+                                    WS_POPUP | WS_VISIBLE, CRect(60, 60, 300, 120), nullptr, 0));
+        HWND hWnd = ::CreateWindowExW(0, L"button", L"Warna", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 120, 26,
+                                      m_host.GetSafeHwnd(), (HMENU)(UINT_PTR)0x101, nullptr, nullptr);
+        ASSERT_TRUE(m_button.SubclassWindow(hWnd));
+        m_button.m_clrSelected = RGB(0, 0, 255);
+        m_button.m_sBtnTextColorDefault = L"Otomatis";
+        m_button.m_sBtnTextColorCustom = L"Warna lain ...";
+        ::SetForegroundWindow(m_host.GetSafeHwnd());
+        m_host.UpdateWindow();
+    }
+    void TearDown() override
+    {
+        SpecialPopupTest::TearDown();
+        m_button.DestroyWindow();
+        m_host.DestroyWindow();
+        g_PaintManagerHolder.InstallPaintManagerByClass(m_pOldStyle);
+    }
+    // Clicks the button with real input and waits until its popup has finished opening.
+    CExtPopupColorMenuWnd* ClickOpen()
+    {
+        CRect rc;
+        m_button.GetWindowRect(&rc);
+        const CPoint pt = rc.CenterPoint();
+        RunInputScript([&]() {
+            SendMouse(pt.x, pt.y, 0);
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        });
+        CExtPopupColorMenuWnd* pPopup = nullptr;
+        WaitFor([&]() {
+            CExtPopupMenuWnd* pTop = Site().GetInstance();
+            pPopup = pTop != nullptr && pTop->IsKindOf(RUNTIME_CLASS(CExtPopupColorMenuWnd))
+                         ? (CExtPopupColorMenuWnd*)pTop
+                         : nullptr;
+            return pPopup != nullptr && pPopup->IsAnimationFinished();
+        });
+        if (pPopup != nullptr)
+        {
+            pPopup->UpdateWindow();
+            FlushScreen();
+        }
+        return pPopup;
+    }
+
+    CWnd m_host;
+    CExtColorButton m_button;
+    CRuntimeClass* m_pOldStyle = nullptr;
+};
+
+TEST_F(ColorButtonPopupPaintTest, APopupOpenedByAClickShowsItsCellsAndButtonTextsInEveryStyle)
+{
+    for (CRuntimeClass* pStyle : kStyles)
+    {
+        ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(pStyle));
+        CExtPopupColorMenuWnd* pPopup = ClickOpen();
+        ASSERT_NE(pPopup, nullptr) << pStyle->m_lpszClassName;
+        int nCellsShown = 0;
+        for (int i = 0; i < 40; ++i)
+        {
+            CPoint pt = pPopup->GetCellRect(i).CenterPoint();
+            pPopup->ClientToScreen(&pt);
+            nCellsShown += ScreenPixel(pt.x, pt.y) == C::GetTableColor(i) ? 1 : 0;
+        }
+        EXPECT_EQ(nCellsShown, 40) << pStyle->m_lpszClassName;
+        EXPECT_GT(InkPixels(*pPopup, pPopup->GetDefaultButtonRect()), 20) << pStyle->m_lpszClassName;
+        EXPECT_GT(InkPixels(*pPopup, pPopup->GetCustomButtonRect()), 20) << pStyle->m_lpszClassName;
+        CExtPopupMenuWnd::CancelMenuTracking();
+        Pump();
+    }
+}
