@@ -18,6 +18,27 @@ if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+# On a display without a window manager (Xvfb) Wine waits 2 s for one at every hide or destroy of
+# a shown top-level window; CORVANE_NO_WM=1 (set by the test command and by the run command's
+# virtual screen) turns its windows unmanaged so that it does not. Without it the prefix is kept
+# as on a desktop: the setting goes again (the marker file says it was set here).
+x11_key='HKCU\Software\Wine\X11 Driver'
+unmanaged="$WINEPREFIX/.corvane-unmanaged"
+want_unmanaged=0
+[ "${CORVANE_NO_WM:-0}" = 1 ] && want_unmanaged=1
+has_unmanaged=0
+[ -f "$unmanaged" ] && has_unmanaged=1
+if [ "$want_unmanaged" != "$has_unmanaged" ]; then
+  (
+    flock 9
+    if [ "$want_unmanaged" = 1 ] && [ ! -f "$unmanaged" ]; then
+      wine reg add "$x11_key" /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 && touch "$unmanaged"
+    elif [ "$want_unmanaged" = 0 ] && [ -f "$unmanaged" ]; then
+      wine reg delete "$x11_key" /v Managed /f >/dev/null 2>&1
+      rm -f "$unmanaged"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
 # The Wine session (wineserver and the services, desktop and RPC processes it starts) inherits the
 # output of the program that starts it and keeps it open until the session ends, which is after the
 # last program of the prefix. A reader of a pipe (a test runner) would wait for all of them, so when
