@@ -28,7 +28,6 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
-ON_WM_SIZE()
 ON_WM_SYSCOMMAND()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
@@ -165,12 +164,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     const int nResult = CreateFrame(lpCreateStruct);
     m_bCreating = false;
     if (nResult == 0)
-    {
         RecalcLayout();
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        m_sizeCreated = rcClient.Size();
-    }
     return nResult;
 }
 
@@ -291,17 +285,6 @@ void CMainFrame::RecalcLayout(BOOL bNotify)
     if (!m_bInRecalcLayout)
         ++m_nLayouts;
     CFrameWnd::RecalcLayout(bNotify);
-}
-
-void CMainFrame::OnSize(UINT nType, int cx, int cy)
-{
-    // The first show reports the size the frame was laid out at in OnCreate: no new layout then.
-    const bool bAsCreated = m_sizeCreated == CSize(cx, cy) && nType != SIZE_MINIMIZED;
-    m_sizeCreated = CSize(-1, -1);
-    if (bAsCreated)
-        CWnd::OnSize(nType, cx, cy);
-    else
-        CFrameWnd::OnSize(nType, cx, cy);
 }
 
 void CMainFrame::ActivateFrame(int nCmdShow)

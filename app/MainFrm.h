@@ -92,7 +92,6 @@ protected:
     void SetCommandIcons();
     // Loads the icon resource at the size and sets it as the command's icon in the frame's profile.
     bool SetProfileIcon(UINT nCmdID, UINT nIconID, int cx, int cy);
-    void OnSize(UINT nType, int cx, int cy);
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
     void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
@@ -123,7 +122,6 @@ protected:
     BOOL m_bPhoneBusy;
     bool m_bCreating = false; // in OnCreate: layouts are put off to its end
     int m_nLayouts = 0;
-    CSize m_sizeCreated = CSize(-1, -1); // client size of the layout at creation, until the first WM_SIZE
 
 public:
     // "Settings"/"ThemeColor" of the custom theme, whose colour is "Theme"/"bgColor".
