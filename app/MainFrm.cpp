@@ -179,6 +179,16 @@ CMainFrame::~CMainFrame() {}
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
+    m_bCreating = true;
+    const int nResult = CreateFrame(lpCreateStruct);
+    m_bCreating = false;
+    if (nResult == 0)
+        RecalcLayout();
+    return nResult;
+}
+
+int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
+{
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     SetIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME), TRUE);
@@ -241,7 +251,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     CExtPopupMenuWnd::g_bHideRarelyUsed = false;
     SetCommandIcons();
     m_bTopMost = AfxGetApp()->GetProfileInt(L"Settings", L"IsTopWindow", 0) != 0;
-    SetTopMost(m_bTopMost);
+    // The band only: the frame shows when it is activated, with everything in it.
+    SetTopMost(m_bTopMost, false);
     // A tray that refuses the icon does not stop the program: the icon comes with the task bar's
     // "TaskbarCreated", and until then nothing hides to the tray.
     CString strTip;
@@ -270,13 +281,29 @@ bool CMainFrame::CreateStatusBar()
         return false;
     RecalcLayout();
     m_wndStatus.RepositionPaneControls();
+    // The indicators take their key states now, so that the shown bar keeps its texts.
+    m_wndStatus.OnUpdateCmdUI(this, FALSE);
     return true;
 }
 
 void CMainFrame::SetCommandIcons()
 {
+    // All icons first; the frame is laid out and painted once when it is shown.
     for (const SCommandIcon& icon : kCommandIcons)
-        SetCommandIcon(icon.nCmd, icon.nIcon, icon.nSize, icon.nSize);
+        SetProfileIcon(icon.nCmd, icon.nIcon, icon.nSize, icon.nSize);
+}
+
+void CMainFrame::RecalcLayout(BOOL bNotify)
+{
+    // While the frame is created its layout waits for the one pass at the end of creation.
+    if (m_bCreating)
+    {
+        DelayRecalcLayout(bNotify);
+        return;
+    }
+    if (!m_bInRecalcLayout)
+        ++m_nLayouts;
+    CFrameWnd::RecalcLayout(bNotify);
 }
 
 void CMainFrame::ActivateFrame(int nCmdShow)
@@ -311,7 +338,7 @@ BOOL CMainFrame::DestroyWindow()
     return CFrameWnd::DestroyWindow();
 }
 
-bool CMainFrame::SetCommandIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
+bool CMainFrame::SetProfileIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
 {
     HICON hIcon = (HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIconID), IMAGE_ICON, cx, cy, 0);
     if (hIcon == nullptr)
@@ -320,7 +347,13 @@ bool CMainFrame::SetCommandIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
     const bool bSet = g_CmdManagerHolder->SetCommandIcon(lpszProfile, nCmdID, hIcon, false);
     if (!bSet)
         ::DestroyIcon(hIcon);
-    else if (m_wndToolBar.GetSafeHwnd() != nullptr)
+    return bSet;
+}
+
+bool CMainFrame::SetCommandIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
+{
+    const bool bSet = SetProfileIcon(nCmdID, nIconID, cx, cy);
+    if (bSet && m_wndToolBar.GetSafeHwnd() != nullptr)
     {
         RecalcLayout();
         m_wndToolBar.RedrawWindow();
@@ -328,12 +361,12 @@ bool CMainFrame::SetCommandIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
     return bSet;
 }
 
-void CMainFrame::SetTopMost(BOOL bOn)
+void CMainFrame::SetTopMost(BOOL bOn, bool bShow)
 {
     CRect rc;
     GetWindowRect(&rc);
     ::SetWindowPos(m_hWnd, bOn ? HWND_TOPMOST : HWND_NOTOPMOST, rc.left, rc.top, rc.Width(), rc.Height(),
-                   SWP_SHOWWINDOW);
+                   bShow ? SWP_SHOWWINDOW : SWP_NOACTIVATE);
 }
 
 void CMainFrame::InsertSms(int, CSMS* pRecord)

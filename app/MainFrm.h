@@ -60,12 +60,17 @@ public:
     // The pane the status lines go to: 1, or 2 while the busy pane sits at 1.
     int GetStatusPaneIndex() const;
     BOOL IsPhoneBusy() const { return m_bPhoneBusy; }
-    // Moves the window into the topmost or the not-topmost band at its rectangle and shows it.
-    void SetTopMost(BOOL bOn);
+    // Moves the window into the topmost or the not-topmost band at its rectangle and shows it
+    // (unless bShow is false: at creation the frame shows later).
+    void SetTopMost(BOOL bOn, bool bShow = true);
     BOOL IsTopMost() const { return m_bTopMost; }
 
     BOOL DestroyWindow() override;
     void ActivateFrame(int nCmdShow = -1) override;
+    // Lays the bars and the view out; during creation only notes that a layout is due.
+    void RecalcLayout(BOOL bNotify = TRUE) override;
+    // Layouts of the frame since it was created (a count for the start-up checks).
+    int GetLayoutCount() const { return m_nLayouts; }
 
     CSystemTray* GetTrayIcon() { return &m_TrayIcon; }
     BOOL IsHiddenToTray() const { return m_bHiddenToTray; }
@@ -80,8 +85,13 @@ public:
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // The creation steps; their layouts wait for the one pass OnCreate makes at the end.
+    int CreateFrame(LPCREATESTRUCT lpCreateStruct);
     bool CreateStatusBar();
+    // The command icons of the frame, set without laying out or painting (the frame is not shown yet).
     void SetCommandIcons();
+    // Loads the icon resource at the size and sets it as the command's icon in the frame's profile.
+    bool SetProfileIcon(UINT nCmdID, UINT nIconID, int cx, int cy);
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
     void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
@@ -110,6 +120,8 @@ protected:
     WINDOWPLACEMENT m_wpStored;         // showCmd 0 until a stored placement is loaded
     BOOL m_bHiddenToTray;
     BOOL m_bPhoneBusy;
+    bool m_bCreating = false; // in OnCreate: layouts are put off to its end
+    int m_nLayouts = 0;
 
 public:
     // "Settings"/"ThemeColor" of the custom theme, whose colour is "Theme"/"bgColor".

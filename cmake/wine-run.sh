@@ -18,6 +18,50 @@ if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+# On a display without a window manager (Xvfb) Wine waits 2 s for one at every hide or destroy of
+# a shown top-level window; CORVANE_NO_WM=1 (set by the test command and by the run command's
+# virtual screen) turns its windows unmanaged so that it does not. The test programs whose screen
+# tests fail on unmanaged windows (border drags by real input among them) keep managed windows.
+# Without CORVANE_NO_WM=1 the prefix is kept as on a desktop: the settings go again.
+managed_exes="toolkit_toolbar_tests.exe docking_state_tests.exe toolkit_menu_status_tests.exe toolkit_resizable_tests.exe"
+unmanaged="$WINEPREFIX/.corvane-unmanaged" # holds the list the settings were made with
+# The settings as a registry file: the prefix's X11 driver and the exceptions ($2), set or taken out.
+x11_settings() {
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+  if [ "$1" = set ]; then printf '"Managed"="N"\r\n'; else printf '"Managed"=-\r\n'; fi
+  for exe in $2; do
+    if [ "$1" = set ]; then
+      printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\r\n"Managed"="Y"\r\n' "$exe"
+    else
+      printf '\r\n[-HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\r\n' "$exe"
+    fi
+  done
+}
+x11_import() {
+  x11_settings "$1" "$2" >"$WINEPREFIX/drive_c/corvane-x11.reg"
+  wine reg import 'C:\corvane-x11.reg' >/dev/null 2>&1
+  local rc=$?
+  rm -f "$WINEPREFIX/drive_c/corvane-x11.reg"
+  return $rc
+}
+if [ "${CORVANE_NO_WM:-0}" = 1 ]; then
+  if [ ! -f "$unmanaged" ] || [ "$(cat "$unmanaged")" != "$managed_exes" ]; then
+    (
+      flock 9
+      if [ ! -f "$unmanaged" ] || [ "$(cat "$unmanaged")" != "$managed_exes" ]; then
+        x11_import set "$managed_exes" && echo "$managed_exes" >"$unmanaged"
+      fi
+    ) 9>"$WINEPREFIX.lock"
+  fi
+elif [ -f "$unmanaged" ]; then
+  (
+    flock 9
+    if [ -f "$unmanaged" ]; then
+      x11_import clear "$(cat "$unmanaged") $managed_exes"
+      rm -f "$unmanaged"
+    fi
+  ) 9>"$WINEPREFIX.lock"
+fi
 # The Wine session (wineserver and the services, desktop and RPC processes it starts) inherits the
 # output of the program that starts it and keeps it open until the session ends, which is after the
 # last program of the prefix. A reader of a pipe (a test runner) would wait for all of them, so when

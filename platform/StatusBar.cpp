@@ -161,7 +161,11 @@ void CStatusBar::SetPaneStyle(int nIndex, UINT nStyle)
     BOOL bStretchChanged = ((m_panes[(size_t)nIndex].nStyle ^ nStyle) & SBPS_STRETCH) != 0;
     m_panes[(size_t)nIndex].nStyle = nStyle;
     m_panes[(size_t)nIndex].nFlags |= paneTextChanged;
-    UpdateAllPanes(bStretchChanged, TRUE);
+    // New part edges make the control forget every text; otherwise only this pane's text changes.
+    if (bStretchChanged)
+        UpdateAllPanes(TRUE, TRUE);
+    else
+        SendPaneText(nIndex);
 }
 
 CString CStatusBar::GetPaneText(int nIndex) const

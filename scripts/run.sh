@@ -9,7 +9,9 @@
 #     as the COM port that "Connection" names (COM4 by default);
 #   - or by the "Connection" value in HKCU\Software\Corvane\Corvane SMS\Settings of the Wine prefix
 #     (anything other than "COM4:").
-# Without a display ($DISPLAY empty) the program runs on a virtual screen (xvfb-run).
+# Without a display ($DISPLAY empty) the program runs on a virtual screen (xvfb-run), which has no
+# window manager: the Wine prefix then does not wait for one (CORVANE_NO_WM, cmake/wine-run.sh).
+# With a display the prefix is as on any desktop, also after a run without one or a test run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -19,6 +21,11 @@ run="$build/wine-run.sh"
 exe="$build/CorvaneSms.exe"
 export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix}"
 key='HKCU\Software\Corvane\Corvane SMS\Settings'
+if [ -n "${DISPLAY:-}" ]; then
+  export CORVANE_NO_WM=0
+else
+  export CORVANE_NO_WM=1
+fi
 default_port="COM4:"
 
 # The Wine prefix of the build tree (created once, about 15 s), made without a display so that

@@ -1,11 +1,13 @@
 # The main frame in the running program: bars, docking layout, status panes, the busy pane, the
-# frame's commands, the kept layout and the view's scheduled and start-up fetches.
+# frame's commands, the kept layout, the start-up's one layout and settled status texts, and the
+# view's scheduled and start-up fetches.
 corvane_phone_test(app_frame_tests COM 37
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/MainFrameTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SchedulerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFramePaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFrameDragTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainFrameStartupTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp

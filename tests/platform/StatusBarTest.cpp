@@ -116,6 +116,50 @@ TEST_F(StatusFixture, TheCapsIndicatorShowsOnlyWhileCapsLockIsToggled)
     EXPECT_STREQ(m_status.GetPaneText(1), L"CAP"); // kept for when it is enabled again
 }
 
+// The texts sent to one status bar window, counted per pane while the counter lives.
+struct PaneTextCounter
+{
+    static PaneTextCounter* s_pCounter;
+    HWND hBar;
+    HHOOK hHook;
+    int counts[8] = {};
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+        if (nCode == HC_ACTION && p->hwnd == s_pCounter->hBar && p->message == SB_SETTEXTW)
+            ++s_pCounter->counts[LOBYTE(p->wParam) & 7];
+        return ::CallNextHookEx(s_pCounter->hHook, nCode, wParam, lParam);
+    }
+    explicit PaneTextCounter(HWND hWnd) : hBar(hWnd)
+    {
+        s_pCounter = this;
+        hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~PaneTextCounter() { ::UnhookWindowsHookEx(hHook); }
+};
+PaneTextCounter* PaneTextCounter::s_pCounter = nullptr;
+
+TEST_F(StatusFixture, AnIndicatorTurningOnOrOffSendsOnlyItsOwnText)
+{
+    m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    SetToggled(VK_NUMLOCK, FALSE);
+    SetToggled(VK_CAPITAL, FALSE);
+    RunIdle();
+    {
+        PaneTextCounter counter(m_status.m_hWnd);
+        SetToggled(VK_CAPITAL, TRUE);
+        RunIdle();
+        EXPECT_EQ(counter.counts[0], 0);
+        EXPECT_EQ(counter.counts[1], 1);
+        EXPECT_EQ(counter.counts[2], 0);
+    }
+    EXPECT_STREQ(ControlText(m_status, 0), L"");
+    EXPECT_STREQ(ControlText(m_status, 1), L"CAP");
+    EXPECT_STREQ(ControlText(m_status, 2), L"");
+    SetToggled(VK_CAPITAL, FALSE);
+    RunIdle();
+}
+
 TEST_F(StatusFixture, TheBarsHeightFitsItsTextAndItTakesTheBottomStrip)
 {
     CSize size = m_status.CalcFixedLayout(TRUE, TRUE);

@@ -1,0 +1,139 @@
+// The main frame's start-up in the running program: the frame is laid out once, stays hidden until
+// it is activated with everything in it, and its status bar shows the settled texts from the first
+// paint, so that the idle updates after the start change none of them.
+#include "phone/PhoneLinkTestSupport.h"
+#include "FrameAppFixture.h"
+#include "app/Corvane_sms.h"
+#include "app/Corvane_smsView.h"
+#include "app/MainFrm.h"
+#include "app/SmsListCtrl.h"
+#include <commctrl.h>
+
+using namespace phonetest;
+
+namespace
+{
+
+// Messages of the thread seen before their window handles them: the frame's visibility when the
+// view's initial update fills the message list, the texts sent to the status bar.
+struct StartProbe
+{
+    static StartProbe* s_pProbe;
+    HHOOK hHook = nullptr;
+    int nListFills = 0;
+    bool bFrameVisibleAtListFill = false;
+    HWND hStatus = nullptr;
+    int nStatusTexts = 0;
+
+    static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+        StartProbe* self = s_pProbe;
+        if (nCode == HC_ACTION && self != nullptr)
+        {
+            if (p->message == LVM_SETITEMCOUNT && dynamic_cast<CSmsListCtrl*>(CWnd::FromHandlePermanent(p->hwnd)))
+            {
+                ++self->nListFills;
+                self->bFrameVisibleAtListFill |= ::IsWindowVisible(::GetAncestor(p->hwnd, GA_ROOT)) != FALSE;
+            }
+            if (p->hwnd == self->hStatus && self->hStatus != nullptr &&
+                (p->message == SB_SETTEXTW || p->message == WM_SETTEXT))
+                ++self->nStatusTexts;
+        }
+        return ::CallNextHookEx(self != nullptr ? self->hHook : nullptr, nCode, wParam, lParam);
+    }
+    StartProbe()
+    {
+        s_pProbe = this;
+        hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, Hook, nullptr, ::GetCurrentThreadId());
+    }
+    ~StartProbe()
+    {
+        ::UnhookWindowsHookEx(hHook);
+        s_pProbe = nullptr;
+    }
+};
+StartProbe* StartProbe::s_pProbe = nullptr;
+
+struct MainFrameStartupTest : FrameAppFixture
+{
+    MainFrameStartupTest() : FrameAppFixture(L"CorvaneMainFrameStartupTest") {}
+
+    // Handles messages as the program's loop does, idle updates included, for the given time.
+    void RunLoopFor(DWORD ms)
+    {
+        const DWORD start = ::GetTickCount();
+        while (::GetTickCount() - start < ms)
+        {
+            MSG msg;
+            if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+                continue;
+            }
+            for (LONG n = 0; app->OnIdle(n); ++n)
+                ;
+            ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+};
+
+} // namespace
+
+// The bars, their stored state, the status bar and the command icons are all in place before the
+// one layout at the end of the frame's creation; the first show lays the frame out once more (the
+// fixed bars take their rows' widths then).
+TEST_F(MainFrameStartupTest, TheFrameIsLaidOutOnceCreatedAndOnceShownAtTheFirstAndAtTheNextStart)
+{
+    ASSERT_NO_FATAL_FAILURE(StartFrame());
+    RunLoopFor(300);
+    EXPECT_EQ(frame->GetLayoutCount(), 2);
+    Stop();
+
+    // The next start applies the stored bar state and placement.
+    NewApp();
+    ASSERT_NO_FATAL_FAILURE(StartFrame());
+    RunLoopFor(300);
+    EXPECT_EQ(frame->GetLayoutCount(), 2);
+    EXPECT_TRUE(frame->IsWindowVisible());
+}
+
+// The view's initial update fills the message list of a hidden frame; the frame shows once, when
+// it is activated.
+TEST_F(MainFrameStartupTest, TheFrameShowsOnlyAfterTheViewsInitialUpdate)
+{
+    StartProbe probe;
+    ASSERT_NO_FATAL_FAILURE(StartFrame());
+    EXPECT_GE(probe.nListFills, 1);
+    EXPECT_FALSE(probe.bFrameVisibleAtListFill);
+    EXPECT_TRUE(frame->IsWindowVisible());
+}
+
+// The key indicators take their states while the frame is created: the idle updates after the
+// start send the status bar no text, and the panes show what the keys say.
+TEST_F(MainFrameStartupTest, TheStatusBarTextsAreSettledBeforeTheFrameShows)
+{
+    StartProbe probe;
+    ASSERT_NO_FATAL_FAILURE(StartFrame());
+    probe.hStatus = frame->m_wndStatus.GetSafeHwnd();
+    ASSERT_NE(probe.hStatus, nullptr);
+    RunLoopFor(300);
+    EXPECT_EQ(probe.nStatusTexts, 0);
+    CExtStatusControlBar& status = frame->m_wndStatus;
+    const struct
+    {
+        UINT nID;
+        int nKey;
+    } indicators[] = {{ID_INDICATOR_CAPS, VK_CAPITAL}, {ID_INDICATOR_NUM, VK_NUMLOCK}};
+    for (const auto& ind : indicators)
+    {
+        const int nIndex = status.CommandToIndex(ind.nID);
+        ASSERT_GE(nIndex, 0) << ind.nID;
+        const bool bOn = (::GetKeyState(ind.nKey) & 1) != 0;
+        EXPECT_EQ((status.GetPaneStyle(nIndex) & SBPS_DISABLED) == 0, bOn) << ind.nID;
+        wchar_t text[32] = {};
+        ::SendMessageW(probe.hStatus, SB_GETTEXTW, (WPARAM)nIndex, (LPARAM)text);
+        EXPECT_EQ(text[0] != 0, bOn) << ind.nID;
+    }
+}
