@@ -61,3 +61,16 @@ bool WaitFor(const std::function<bool()>& pred)
     }
     return true;
 }
+
+bool SettleInput(const std::function<void()>& pump, DWORD dwQuietMs)
+{
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        pump();
+        if (::MsgWaitForMultipleObjectsEx(0, nullptr, dwQuietMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_TIMEOUT)
+            return true;
+        if (::GetTickCount() - dwStart > 2000)
+            return false;
+    }
+}

@@ -153,8 +153,8 @@ protected:
     bool TakeFrameMenu();
     bool IsButtonMdiDoc(int nIndex) const;
     bool IsButtonMdiRight(int nIndex) const;
-    // Keys (ExtMenuControlBarKeys.cpp).
-    bool TranslateAltAlone(bool bDown);
+    // Keys (ExtMenuControlBarKeys.cpp). bAfterKey: a release as WM_KEYUP, which follows another key pressed with Alt.
+    bool TranslateAltAlone(bool bDown, bool bAfterKey);
     bool TranslateSystemKey(MSG* pMsg, bool bUp);
     bool TranslateFlatKey(UINT nVirtKey, bool bUp);
     bool TranslateCharKey(MSG* pMsg, bool bAlt);

@@ -95,7 +95,7 @@ bool CExtMenuControlBar::TranslateMainFrameKeyboard(MSG* pMsg)
     const UINT nVirtKey = (UINT)pMsg->wParam;
     const bool bKeysOff = CExtControlBar::IsPrintPreviewFrame(pFrame) || IsDroppedComboFocus();
     if (nVirtKey == VK_MENU && !IsKeyDown(VK_CONTROL) && !IsKeyDown(VK_SHIFT))
-        return bKeysOff ? false : TranslateAltAlone(!bUp);
+        return bKeysOff ? false : TranslateAltAlone(!bUp, nMessage == WM_KEYUP);
     const bool bAltHeld = (pMsg->lParam & kContextAltBit) != 0;
     if (bAltHeld && !IsDialogMode() &&
         (nVirtKey == VK_SPACE || (IsMdiMode() && (nVirtKey == VK_SUBTRACT || nVirtKey == VK_OEM_MINUS))))
@@ -114,7 +114,7 @@ bool CExtMenuControlBar::TranslateMainFrameKeyboard(MSG* pMsg)
     return false;
 }
 
-bool CExtMenuControlBar::TranslateAltAlone(bool bDown)
+bool CExtMenuControlBar::TranslateAltAlone(bool bDown, bool bAfterKey)
 {
     if (bDown)
     {
@@ -128,8 +128,11 @@ bool CExtMenuControlBar::TranslateAltAlone(bool bDown)
         SetFlatTracking(false);
         return true;
     }
+    // Wine's default window procedure takes any release of Alt for a lone Alt when it did not see the key
+    // pressed in between (this bar may have handled it) and starts its own menu mode on the frame, which has
+    // no menu line; Windows ignores a release after another key. Such a release is swallowed.
     if (g_bAltConsumed)
-        return false;
+        return bAfterKey;
     if (GetButtonsCount() == 0)
         return true;
     if (CExtToolControlBar::g_bMenuTracking)

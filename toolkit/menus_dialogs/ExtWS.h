@@ -37,6 +37,7 @@ public:
         kWsSaveRestore = 0x02,    // placement saved at WM_DESTROY (EnableSaveRestore)
         kWsSysMenuShowing = 0x04, // the toolkit system menu is open; timer nTimerId watches it
         kWsGripper = 0x08,        // the size gripper is shown
+        kWsAltSpaceTaken = 0x10,  // a popup took Alt+Space; the release of Alt that follows is swallowed
     };
 
     template <typename... Args> explicit CExtWS(Args&&... args) : Base(std::forward<Args>(args)...) {}
@@ -200,10 +201,21 @@ bool CExtWS<Base, nTimerId>::TrackSystemMenu(const POINT* pPtScreen, bool bSelec
 template <class Base, UINT nTimerId> BOOL CExtWS<Base, nTimerId>::PreTranslateMessage(MSG* pMsg)
 {
     HWND hWnd = this->GetSafeHwnd();
+    // Wine's default window procedure, which never saw the Space, would take the release for a lone Alt
+    // and start its own menu mode on the window.
+    if ((pMsg->message == WM_KEYUP || pMsg->message == WM_SYSKEYDOWN) && pMsg->wParam == VK_MENU &&
+        (m_nWsFlags & kWsAltSpaceTaken) != 0)
+    {
+        m_nWsFlags &= ~kWsAltSpaceTaken;
+        if (pMsg->message == WM_KEYUP)
+            return TRUE;
+    }
     const bool bKey = pMsg->message == WM_KEYDOWN || pMsg->message == WM_SYSKEYDOWN || pMsg->message == WM_SYSKEYUP;
     if (!bKey || hWnd == nullptr || pMsg->wParam != VK_SPACE || (pMsg->lParam & (1 << 29)) == 0)
         return Base::PreTranslateMessage(pMsg);
     const bool bPopup = (this->GetStyle() & WS_POPUP) != 0;
+    if (pMsg->message == WM_SYSKEYDOWN && bPopup)
+        m_nWsFlags |= kWsAltSpaceTaken;
     if (pMsg->message == WM_SYSKEYUP)
         return bPopup;
     HWND hActive = ::GetActiveWindow();

@@ -1,8 +1,10 @@
 // The menu bar on the platform's MDI frame: the hooked client (also one made after the bar), the document and right
 // buttons of a maximized child, their sub-buttons, clicks and tips, the document menu and the window-menu name.
+#include <algorithm>
 #include <gtest/gtest.h>
 #include "MenuBarTestSupport.h"
 #include "TabTestSupport.h"
+#include "support/InputScript.h"
 #include "platform/MdiFrameWnd.h"
 #include "toolkit/bars_tabs/ExtBarMdiDocButton.h"
 #include "toolkit/bars_tabs/ExtBarMdiRightButton.h"
@@ -17,14 +19,29 @@ namespace
 
 const wchar_t* const kMdiProfile = L"MenuBarMdi";
 
-// One MDI frame for the tests of this file, with the test menu.
-CMDIFrameWnd* MdiFrame()
+// The MDI frame, recording the system commands it receives.
+class CRecordingMdiFrame : public CMDIFrameWnd
 {
-    static CMDIFrameWnd* s_pFrame = nullptr;
+public:
+    std::vector<UINT> m_sysCommands;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SYSCOMMAND)
+            m_sysCommands.push_back((UINT)(wParam & 0xFFF0));
+        return CMDIFrameWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
+// One MDI frame for the tests of this file, with the test menu.
+CRecordingMdiFrame* MdiFrame()
+{
+    static CRecordingMdiFrame* s_pFrame = nullptr;
     static HMENU s_hMenu = nullptr;
     if (s_pFrame == nullptr)
     {
-        s_pFrame = new CMDIFrameWnd;
+        s_pFrame = new CRecordingMdiFrame;
         EXPECT_TRUE(s_pFrame->Create(nullptr, L"MDI host", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                                      CRect(80, 80, 720, 520), nullptr, MAKEINTRESOURCEW(IDR_MS_MENU)));
         s_hMenu = ::GetMenu(s_pFrame->m_hWnd);
@@ -32,6 +49,7 @@ CMDIFrameWnd* MdiFrame()
         g_CmdManagerHolder->CreateProfile(kMdiProfile, s_pFrame->m_hWnd);
         EXPECT_TRUE(CExtControlBar::SetupFrameDocking(s_pFrame));
         s_pFrame->ShowWindow(SW_SHOW);
+        EXPECT_TRUE(SettleInput([] { PumpPlatform(0); })); // the focus events, before a test holds Alt
     }
     if (::GetMenu(s_pFrame->m_hWnd) == nullptr)
         ::SetMenu(s_pFrame->m_hWnd, s_hMenu);
@@ -278,9 +296,13 @@ TEST_F(MenuBarMdiScreen, AltMinusOpensTheMaximizedChildsSystemMenuFromTheDocumen
     m_pFrame->MDIRestore(pChild);
     PumpPlatform(40);
     pChild->SetFocus();
+    std::vector<UINT>& sysCommands = MdiFrame()->m_sysCommands;
+    sysCommands.clear();
     AltTap(VK_OEM_MINUS);
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
     EXPECT_FALSE(m_pBar->IsFlatTracking());
+    // Nor does the release of Alt reach the default procedure as a lone Alt (the native menu mode).
+    EXPECT_EQ(std::count(sysCommands.begin(), sysCommands.end(), (UINT)SC_KEYMENU), 0);
 }
 
 TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)

@@ -1,5 +1,6 @@
 // Shared pieces of the menu bar tests.
 #include "MenuBarTestSupport.h"
+#include "support/InputScript.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/foundation/ExtCmdManager.h"
@@ -53,6 +54,7 @@ CMenuHostFrame* Host()
     ::SetForegroundWindow(s_pFrame->m_hWnd);
     ::SetActiveWindow(s_pFrame->m_hWnd);
     s_pFrame->m_wndEdit.SetFocus();
+    EXPECT_TRUE(SettleInput([] { PumpPlatform(0); })); // the focus events, before a test holds Alt
     return s_pFrame;
 }
 

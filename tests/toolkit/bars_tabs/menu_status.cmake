@@ -8,6 +8,7 @@ corvane_test(toolkit_menu_status_tests
     ${CMAKE_CURRENT_LIST_DIR}/ExtMenuControlBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtMenuControlBarMdiTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtMenuControlBarScreenTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/MenuStatusTest.rc
   TIMEOUT 300)

@@ -1,5 +1,6 @@
 // The toolkit system menu of resizable windows: Alt+Space, caption and icon clicks, the watch timer.
 #include "ResizableTestSupport.h"
+#include "support/InputScript.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 
 namespace
@@ -34,7 +35,7 @@ protected:
         pDlg->SetForegroundWindow();
         pDlg->SetActiveWindow();
         pDlg->SetFocus();
-        Pump();
+        EXPECT_TRUE(SettleInput(Pump)); // the focus events of the activation, before Alt is held
         return pDlg;
     }
     static CExtPopupMenuWnd* Menu() { return g_TrackingSite.GetInstance(); }
@@ -67,6 +68,8 @@ TEST_F(ResizableSysMenu, AltSpaceOpensTheToolkitMenuWithItsFirstItemAndTheTimerC
     PumpFor(100);
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
     EXPECT_EQ(pDlg->m_nWsFlags & CTestResizableDialog::kWsSysMenuShowing, 0);
+    // The release of Alt does not reach the default procedure as a lone Alt (the native menu mode).
+    EXPECT_EQ(std::count(pDlg->m_sysCommands.begin(), pDlg->m_sysCommands.end(), (UINT)SC_KEYMENU), 0);
 }
 
 TEST_F(ResizableSysMenu, ARightClickOnTheCaptionOpensTheMenuAtTheCursor)

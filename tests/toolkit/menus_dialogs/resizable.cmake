@@ -9,6 +9,7 @@ corvane_test(toolkit_resizable_tests
     ${CMAKE_CURRENT_LIST_DIR}/ResizableDialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResizableSheetTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ResizableFormViewTest.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
   LIBS corvane_toolkit corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/ResizableTest.rc
   TIMEOUT 300)
