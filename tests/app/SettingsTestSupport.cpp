@@ -133,6 +133,43 @@ void ClickCheck(HWND hParent, int nID, bool bChecked)
     Click(hParent, nID);
 }
 
+void MyTextFixture::SetUp()
+{
+    AppFixture::SetUp();
+    path = TestScratchFolder() + L"MyText.dat";
+    doc.SetMyTextFilePath(path);
+    app->SetDoc(&doc);
+}
+
+void MyTextFixture::WriteBytes(const std::string& bytes)
+{
+    HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n = 0;
+    ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &n, nullptr);
+    ::CloseHandle(h);
+}
+
+std::vector<CString> ListItems(HWND hList)
+{
+    std::vector<CString> items;
+    const int n = (int)::SendMessageW(hList, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < n; ++i)
+    {
+        wchar_t text[256] = {};
+        ::SendMessageW(hList, LB_GETTEXT, i, (LPARAM)text);
+        items.push_back(text);
+    }
+    return items;
+}
+
+std::vector<CString> ArrayItems(const CStringArray& arr)
+{
+    std::vector<CString> items;
+    for (INT_PTR i = 0; i < arr.GetSize(); ++i)
+        items.push_back(arr[i]);
+    return items;
+}
+
 CString GetText(HWND hWnd)
 {
     const int n = ::GetWindowTextLengthW(hWnd);
