@@ -89,6 +89,17 @@ CString ImportFile(CCorvane_smsDoc& doc, const CString& path, int layout, CDlgIm
     return L"";
 }
 
+// The import dialog on the document, created and with the file's path typed in, as it stands before "OK".
+bool OpenImportDialog(CDlgImportSms& dlg, CCorvane_smsDoc& doc, const CString& path)
+{
+    dlg.SetDocument(&doc);
+    if (!dlg.Create(IDD_IMPORT_SMS, nullptr))
+        return false;
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(path);
+    return true;
+}
+
 void WriteBytes(const CString& path, const std::string& bytes)
 {
     storetest::WriteAll(path, std::vector<unsigned char>(bytes.begin(), bytes.end()));
@@ -731,10 +742,7 @@ TEST(ImportExportTest, ARecordFiledWhileTheImportAnswersMessagesIsNotImportedAga
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
     MessageBoxCapture boxes;
     CDlgImportSms dlg;
-    dlg.SetDocument(&doc);
-    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
-    dlg.OnInitDialog();
-    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    ASSERT_TRUE(OpenImportDialog(dlg, doc, dir.Path(L"in.txt")));
     // What the phone files meanwhile: the file's sixth message.
     FilingWindow filing;
     FilingWindow::s_pDoc = &doc;
@@ -766,10 +774,7 @@ TEST(ImportExportTest, TheWindowAnswersWhileTheFileIsStillBeingRead)
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
     MessageBoxCapture boxes;
     CDlgImportSms dlg;
-    dlg.SetDocument(&doc);
-    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
-    dlg.OnInitDialog();
-    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    ASSERT_TRUE(OpenImportDialog(dlg, doc, dir.Path(L"in.txt")));
     // Another thread asks the progress label for its text before "OK" is pressed; the answer comes
     // from the first chance the thread gets to answer.
     struct Ask
@@ -837,10 +842,7 @@ TEST(ImportExportTest, AWindowThatKeepsPostingToItselfDoesNotHoldTheImportUp)
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
     MessageBoxCapture boxes;
     CDlgImportSms dlg;
-    dlg.SetDocument(&doc);
-    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
-    dlg.OnInitDialog();
-    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    ASSERT_TRUE(OpenImportDialog(dlg, doc, dir.Path(L"in.txt")));
     g_bRepost = true;
     g_nReposts = 0;
     ::PostMessageW(hReposting, WM_APP, 0, 0);
