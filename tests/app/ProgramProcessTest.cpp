@@ -199,6 +199,21 @@ struct ProgramProcessTest : ::testing::Test
                 return;
         seen.push_back(b);
     }
+    // Waits up to 30 s for the program to end, noting every box it shows meanwhile; true when it ended.
+    bool WaitForEndNotingBoxes()
+    {
+        bool bEnded = false;
+        for (int i = 0; i < 300 && !bEnded; ++i)
+        {
+            bEnded = Ended(100);
+            std::vector<SeenBox> found;
+            HWND hIgnored = nullptr;
+            Look(found, hIgnored);
+            for (const SeenBox& b : found)
+                Note(b);
+        }
+        return bEnded;
+    }
     // What the data file holds, read from a copy: loading the file itself would remove the temporary
     // file of a save the running program is making.
     std::map<CString, CString> SavedFolders()
@@ -236,17 +251,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileTheFetchAtStartShowsItsBoxEnds)
     PostMessageW(hMain, WM_CLOSE, 0, 0);
 
     // Nobody answers a box: the close alone must end the program.
-    bool bEnded = false;
-    for (int i = 0; i < 300 && !bEnded; ++i)
-    {
-        bEnded = Ended(100);
-        std::vector<SeenBox> found;
-        HWND hIgnored = nullptr;
-        Look(found, hIgnored);
-        for (const SeenBox& b : found)
-            Note(b);
-    }
-    EXPECT_TRUE(bEnded) << "the program still runs 30 s after the close";
+    EXPECT_TRUE(WaitForEndNotingBoxes()) << "the program still runs 30 s after the close";
     DWORD code = 1234;
     GetExitCodeProcess(pi.hProcess, &code);
     EXPECT_EQ(code, 0u);
@@ -332,17 +337,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileASendWaitsForThePromptEndsWithoutA
         },
         30000));
     PostMessageW(hMain, WM_CLOSE, 0, 0);
-    bool bEnded = false;
-    for (int i = 0; i < 300 && !bEnded; ++i)
-    {
-        bEnded = Ended(100);
-        std::vector<SeenBox> found;
-        HWND hIgnored = nullptr;
-        Look(found, hIgnored);
-        for (const SeenBox& b : found)
-            Note(b);
-    }
-    EXPECT_TRUE(bEnded) << "the program still runs 30 s after the close";
+    EXPECT_TRUE(WaitForEndNotingBoxes()) << "the program still runs 30 s after the close";
     for (const SeenBox& b : seen)
         ADD_FAILURE() << "box at the close: " << CStringA(b.text).GetString();
     // Nothing lost: the message waits in the Outbox for the next send.
