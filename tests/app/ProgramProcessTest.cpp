@@ -214,6 +214,23 @@ struct ProgramProcessTest : ::testing::Test
         }
         return bEnded;
     }
+    // Saves the data file with one Outbox message to 628111, dated 01/02/26 08:09:10.
+    bool SaveOutboxMessage(const wchar_t* name, const wchar_t* text, int bRead)
+    {
+        CCorvane_smsDoc doc;
+        doc.SetDataFilePath(dataFile);
+        CSMS* p = new CSMS;
+        p->m_strRecipientName = name;
+        p->m_strRecipientNumber = L"628111";
+        p->m_strText = text;
+        p->m_strFolder = SMS_FOLDER_OUTBOX;
+        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
+        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
+        p->m_bRead = bRead;
+        p->RebuildKey();
+        doc.m_listSms.AddTail(p);
+        return doc.SaveData() != FALSE;
+    }
     // What the data file holds, read from a copy: loading the file itself would remove the temporary
     // file of a save the running program is making.
     std::map<CString, CString> SavedFolders()
@@ -272,21 +289,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileTheFetchAtStartShowsItsBoxEnds)
 TEST_F(ProgramProcessTest, AMessageSentBeforeTheProcessIsKilledIsInSentAfterTheNextStart)
 {
     ASSERT_TRUE(SimPhone::Load("basic"));
-    {
-        CCorvane_smsDoc doc;
-        doc.SetDataFilePath(dataFile);
-        CSMS* p = new CSMS;
-        p->m_strRecipientName = L"Budi";
-        p->m_strRecipientNumber = L"628111";
-        p->m_strText = L"kirim sekali saja";
-        p->m_strFolder = SMS_FOLDER_OUTBOX;
-        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
-        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
-        p->m_bRead = 1;
-        p->RebuildKey();
-        doc.m_listSms.AddTail(p);
-        ASSERT_TRUE(doc.SaveData());
-    }
+    ASSERT_TRUE(SaveOutboxMessage(L"Budi", L"kirim sekali saja", 1));
     ASSERT_TRUE(StartProgram());
     HWND hMain = WaitForMainWindow(60000);
     ASSERT_NE(hMain, nullptr);
@@ -311,19 +314,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileASendWaitsForThePromptEndsWithoutA
 {
     ASSERT_TRUE(SimPhone::LoadJson(
         "noprompt", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "silence"}]})"));
-    {
-        CCorvane_smsDoc doc;
-        doc.SetDataFilePath(dataFile);
-        CSMS* p = new CSMS;
-        p->m_strRecipientNumber = L"628111";
-        p->m_strText = L"menunggu prompt";
-        p->m_strFolder = SMS_FOLDER_OUTBOX;
-        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
-        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
-        p->RebuildKey();
-        doc.m_listSms.AddTail(p);
-        ASSERT_TRUE(doc.SaveData());
-    }
+    ASSERT_TRUE(SaveOutboxMessage(L"", L"menunggu prompt", 0));
     ASSERT_TRUE(StartProgram());
     HWND hMain = WaitForMainWindow(60000);
     ASSERT_NE(hMain, nullptr);
