@@ -1,5 +1,6 @@
 // Test helpers of the settings sheet, its pages and the login.
 #include "SettingsTestSupport.h"
+#include "app/DlgSetting.h"
 #include "app/MainFrm.h"
 #include "phone/StoreHelpers.h"
 
@@ -131,6 +132,18 @@ void ClickCheck(HWND hParent, int nID, bool bChecked)
 {
     ::SendMessageW(::GetDlgItem(hParent, nID), BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
     Click(hParent, nID);
+}
+
+void RunConnectionPage(std::function<void(HWND hPage)> act, int nEnd)
+{
+    CDlgSetting dlg;
+    dlg.SetStartPage(kSettingOption);
+    ModalScript script;
+    script.Then([&](HWND hDlg) {
+        act(SheetPage(hDlg, 0));
+        Click(hDlg, nEnd);
+    });
+    dlg.DoModal();
 }
 
 void MyTextFixture::SetUp()

@@ -78,6 +78,10 @@ private:
     static ModalScript* s_current;
 };
 
+// Runs the settings sheet on its general set: the step gets the connection page, then the sheet is
+// ended with the button nEnd.
+void RunConnectionPage(std::function<void(HWND hPage)> act, int nEnd = IDCANCEL);
+
 // WM_COMMAND with BN_CLICKED from the control to its parent, as a click sends it.
 void Click(HWND hParent, int nID);
 // Sets the check state and sends the click notification, as a click on an auto check box does.
