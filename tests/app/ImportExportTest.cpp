@@ -89,6 +89,17 @@ CString ImportFile(CCorvane_smsDoc& doc, const CString& path, int layout, CDlgIm
     return L"";
 }
 
+// A message-only window of a class of its own with this window procedure.
+HWND MessageWindow(const wchar_t* pszClass, WNDPROC pfnProc)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = pfnProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = pszClass;
+    ::RegisterClassW(&wc);
+    return ::CreateWindowW(pszClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+}
+
 // The import dialog on the document, created and with the file's path typed in, as it stands before "OK".
 bool OpenImportDialog(CDlgImportSms& dlg, CCorvane_smsDoc& doc, const CString& path)
 {
@@ -681,15 +692,7 @@ struct FilingWindow
     static CCorvane_smsDoc* s_pDoc;
     static CSMS* s_pRecord;
     HWND hWnd = nullptr;
-    FilingWindow()
-    {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ImportExportTestFiling";
-        ::RegisterClassW(&wc);
-        hWnd = ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    }
+    FilingWindow() { hWnd = MessageWindow(L"ImportExportTestFiling", Proc); }
     ~FilingWindow() { ::DestroyWindow(hWnd); }
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM w, LPARAM l)
     {
@@ -830,13 +833,7 @@ TEST(ImportExportTest, AWindowThatKeepsPostingToItselfDoesNotHoldTheImportUp)
 {
     ScratchDir dir;
     WriteBackupLines(dir.Path(L"in.txt"), 500);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = RepostingProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ImportExportTestReposting";
-    ::RegisterClassW(&wc);
-    HWND hReposting =
-        ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    HWND hReposting = MessageWindow(L"ImportExportTestReposting", RepostingProc);
     ASSERT_NE(hReposting, nullptr);
     CCorvane_smsDoc doc;
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
