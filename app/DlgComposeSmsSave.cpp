@@ -117,22 +117,8 @@ void CDlgComposeSms::SaveToFolder(const wchar_t* pszFolder)
                 }
                 if (pTarget != nullptr)
                 {
-                    pTarget->m_strDay = record.m_strDay;
-                    pTarget->m_strMonth = record.m_strMonth;
-                    pTarget->m_strYear = record.m_strYear;
-                    pTarget->m_strHour = record.m_strHour;
-                    pTarget->m_strMinute = record.m_strMinute;
-                    pTarget->m_strSecond = record.m_strSecond;
-                    pTarget->m_strSenderNumber.Empty();
-                    pTarget->m_strSenderName.Empty();
-                    pTarget->m_strText = record.m_strText;
-                    pTarget->m_strRecipientNumber = record.m_strRecipientNumber;
-                    pTarget->m_strRecipientName = record.m_strRecipientName;
-                    pTarget->m_strFolder = record.m_strFolder;
-                    pTarget->m_bRead = 1;
-                    pTarget->m_bLinked = 0;
-                    pTarget->m_bFlash = record.m_bFlash;
-                    pTarget->RebuildKey();
+                    pTarget->SetOwnMessage(record, record.m_strText, record.m_strRecipientNumber,
+                                           record.m_strRecipientName, record.m_strFolder, record.m_bFlash);
                 }
             }
         }

@@ -116,6 +116,14 @@ CString TwoDigitText(SRange r)
     return r.n > 2 ? CString(r.p + r.n - 2, 2) : CString(r.p, r.n);
 }
 
+// Hour, minute and second from "hh:mm:ss", each as two digits.
+void ReadTime(const SRange& time, CSMS& sms)
+{
+    sms.m_strHour = TwoDigitText(Piece(time, L':', 0));
+    sms.m_strMinute = TwoDigitText(Piece(time, L':', 1));
+    sms.m_strSecond = TwoDigitText(Piece(time, L':', 2));
+}
+
 // Folder, date and time, number, name, text, split at tabs; fields after the fifth are ignored.
 CDlgImportSms::EParse ParseTabbedLine(const CString& strLine, CSMS& sms)
 {
@@ -135,9 +143,7 @@ CDlgImportSms::EParse ParseTabbedLine(const CString& strLine, CSMS& sms)
     sms.m_strDay = TwoDigitText(Piece(date, L'/', 0));
     sms.m_strMonth = TwoDigitText(Piece(date, L'/', 1));
     sms.m_strYear = TwoDigitText(Piece(date, L'/', 2));
-    sms.m_strHour = TwoDigitText(Piece(time, L':', 0));
-    sms.m_strMinute = TwoDigitText(Piece(time, L':', 1));
-    sms.m_strSecond = TwoDigitText(Piece(time, L':', 2));
+    ReadTime(time, sms);
     const bool bInbox = pszFolder == kFolders[0];
     (bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber) = Text(TrimRange(Piece(line, L'\t', 2)));
     (bInbox ? sms.m_strSenderName : sms.m_strRecipientName) = Text(TrimRange(Piece(line, L'\t', 3)));
@@ -165,9 +171,7 @@ CDlgImportSms::EParse ParseMPhoneLine(CString strLine, CCorvane_smsDoc* pDoc, CS
     sms.m_strYear = TwoDigitText(Piece(date, L'/', 0));
     sms.m_strMonth = TwoDigitText(Piece(date, L'/', 1));
     sms.m_strDay = TwoDigitText(Piece(date, L'/', 2));
-    sms.m_strHour = TwoDigitText(Piece(time, L':', 0));
-    sms.m_strMinute = TwoDigitText(Piece(time, L':', 1));
-    sms.m_strSecond = TwoDigitText(Piece(time, L':', 2));
+    ReadTime(time, sms);
     return CDlgImportSms::kParsed;
 }
 } // namespace

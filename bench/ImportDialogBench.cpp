@@ -1,6 +1,7 @@
 // Benchmark of the import dialog: "Import SMS" run on a backup file of 100,000 records (its label
 // showing the progress, its window answering, the data file saved) against reading and parsing
 // the same file into a document without the dialog and saving that document the same way.
+#include "BenchRecords.h"
 #include "BenchSupport.h"
 #include "app/DlgExportSms.h"
 #include "app/DlgImportSms.h"
@@ -12,30 +13,12 @@
 namespace
 {
 const int kRecords = 100000;
-const wchar_t* const kFolders[] = {L"Inbox", L"Outbox", L"Sent", L"Drafts"};
 
 // The backup of 100,000 distinct records, as export writes it.
 bool WriteBackup(const CString& strPath)
 {
     CCorvane_smsDoc doc;
-    for (int i = 0; i < kRecords; ++i)
-    {
-        CSMS* p = new CSMS;
-        p->m_strFolder = kFolders[i % 4];
-        p->m_strDay.Format(L"%02d", 1 + i % 28);
-        p->m_strMonth.Format(L"%02d", 1 + (i / 28) % 12);
-        p->m_strYear.Format(L"%02d", (i / 336) % 100);
-        p->m_strHour.Format(L"%02d", (i / 7) % 24);
-        p->m_strMinute.Format(L"%02d", (i / 3) % 60);
-        p->m_strSecond.Format(L"%02d", i % 60);
-        CString number, name;
-        number.Format(L"08%09d", i);
-        name.Format(L"Kontak %d", i % 500);
-        (i % 4 == 0 ? p->m_strSenderNumber : p->m_strRecipientNumber) = number;
-        (i % 4 == 0 ? p->m_strSenderName : p->m_strRecipientName) = name;
-        p->m_strText.Format(L"Pesan nomor %d: sampai jumpa besok di kantor jam sembilan pagi ya", i);
-        doc.m_listSms.AddTail(p);
-    }
+    bench::FillRecords(doc, kRecords);
     int nCount = 0;
     return CDlgExportSms::WriteBackupFile(doc, strPath, nCount) && nCount == kRecords;
 }

@@ -3,6 +3,7 @@
 // already holds them all (every line a duplicate) against reading the file with the reader alone.
 #include "app/DlgExportSms.h"
 #include "app/DlgImportSms.h"
+#include "bench/BenchRecords.h"
 #include "bench/BenchSupport.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/SmsRecord.h"
@@ -13,38 +14,6 @@
 namespace
 {
 const int kRecords = 100000;
-const wchar_t* const kFolders[] = {L"Inbox", L"Outbox", L"Sent", L"Drafts"};
-
-void Fill(CCorvane_smsDoc& doc)
-{
-    for (int i = 0; i < kRecords; ++i)
-    {
-        CSMS* p = new CSMS;
-        p->m_strFolder = kFolders[i % 4];
-        p->m_strDay.Format(L"%02d", 1 + i % 28);
-        p->m_strMonth.Format(L"%02d", 1 + (i / 28) % 12);
-        p->m_strYear.Format(L"%02d", (i / 336) % 100);
-        p->m_strHour.Format(L"%02d", (i / 7) % 24);
-        p->m_strMinute.Format(L"%02d", (i / 3) % 60);
-        p->m_strSecond.Format(L"%02d", i % 60);
-        CString number, name;
-        number.Format(L"08%09d", i);
-        name.Format(L"Kontak %d", i % 500);
-        if (i % 4 == 0)
-        {
-            p->m_strSenderNumber = number;
-            p->m_strSenderName = name;
-        }
-        else
-        {
-            p->m_strRecipientNumber = number;
-            p->m_strRecipientName = name;
-        }
-        p->m_strText.Format(L"Pesan nomor %d: sampai jumpa besok di kantor jam sembilan pagi ya", i);
-        p->RebuildKey();
-        doc.m_listSms.AddTail(p);
-    }
-}
 } // namespace
 
 int wmain()
@@ -54,7 +23,7 @@ int wmain()
     const CString backup = CString(temp) + L"import_export_bench.txt";
     const CString plain = CString(temp) + L"import_export_bench_plain.txt";
     CCorvane_smsDoc doc;
-    Fill(doc);
+    bench::FillRecords(doc, kRecords);
     std::vector<CString> lines;
     for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos;)
         lines.push_back(CDlgExportSms::FormatBackupLine(*(const CSMS*)doc.m_listSms.GetNext(pos)));

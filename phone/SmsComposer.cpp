@@ -370,22 +370,7 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
                 delete p;
                 continue;
             }
-            p->m_strDay = work.m_strDay;
-            p->m_strMonth = work.m_strMonth;
-            p->m_strYear = work.m_strYear;
-            p->m_strHour = work.m_strHour;
-            p->m_strMinute = work.m_strMinute;
-            p->m_strSecond = work.m_strSecond;
-            p->m_strSenderNumber.Empty();
-            p->m_strSenderName.Empty();
-            p->m_strText = strMessage;
-            p->m_strRecipientNumber = strNumbers;
-            p->m_strRecipientName = strNames;
-            p->m_strFolder = SMS_FOLDER_SENT;
-            p->m_bRead = 1;
-            p->m_bLinked = 0;
-            p->m_bFlash = 0;
-            p->RebuildKey();
+            p->SetOwnMessage(work, strMessage, strNumbers, strNames, SMS_FOLDER_SENT, 0);
             break;
         }
     });

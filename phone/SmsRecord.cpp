@@ -139,6 +139,27 @@ CString CSMS::MakeKey(const CSMS& sms)
 
 void CSMS::RebuildKey() { m_strKey = MakeKey(*this); }
 
+void CSMS::SetOwnMessage(const CSMS& stamp, const CString& strText, const CString& strNumbers, const CString& strNames,
+                         const CString& strFolder, int bFlash)
+{
+    m_strDay = stamp.m_strDay;
+    m_strMonth = stamp.m_strMonth;
+    m_strYear = stamp.m_strYear;
+    m_strHour = stamp.m_strHour;
+    m_strMinute = stamp.m_strMinute;
+    m_strSecond = stamp.m_strSecond;
+    m_strSenderNumber.Empty();
+    m_strSenderName.Empty();
+    m_strText = strText;
+    m_strRecipientNumber = strNumbers;
+    m_strRecipientName = strNames;
+    m_strFolder = strFolder;
+    m_bRead = 1;
+    m_bLinked = 0;
+    m_bFlash = bFlash;
+    RebuildKey();
+}
+
 void CSMS::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())

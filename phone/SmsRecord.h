@@ -26,6 +26,10 @@ public:
     // Recomputes m_strKey: day, month, year, hour, minute, second and the first 20 text characters.
     void RebuildKey();
     static CString MakeKey(const CSMS& sms);
+    // Turns the record into an own message filed in strFolder: stamp's date and time, the text and the
+    // recipients given, no sender, read, not linked; the key is rebuilt.
+    void SetOwnMessage(const CSMS& stamp, const CString& strText, const CString& strNumbers, const CString& strNames,
+                       const CString& strFolder, int bFlash);
 
     // Date and time are two-digit decimal texts exactly as shown ("05" for 2005).
     CString m_strMinute;

@@ -60,11 +60,7 @@ CSMS ComposeTest::Inbox(const wchar_t* name, const wchar_t* number, const CStrin
 
 CSMS ComposeTest::Outbox(const wchar_t* names, const wchar_t* numbers, const CString& text)
 {
-    CSMS r = Inbox(L"", L"", text);
-    r.m_strRecipientName = names;
-    r.m_strRecipientNumber = numbers;
-    r.m_strFolder = L"Outbox";
-    return r;
+    return phonetest::Outbox(names, numbers, text);
 }
 
 CRect ComposeTest::ChildRect(const CWnd& child) const

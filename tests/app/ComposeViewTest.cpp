@@ -28,18 +28,12 @@ std::vector<Seen> g_seen;
 // Run inside the window's modal loop before it is closed; may end it itself.
 std::function<void(CDlgComposeSms&)> g_act;
 
-HWND FindCompose()
-{
-    HWND hWnd = ::FindWindowW(nullptr, L"Tulis SMS");
-    return hWnd != nullptr && ::IsWindowVisible(hWnd) ? hWnd : nullptr;
-}
-
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hWnd = FindCompose();
-    CDlgComposeSms* pDlg = hWnd ? dynamic_cast<CDlgComposeSms*>(CWnd::FromHandlePermanent(hWnd)) : nullptr;
+    CDlgComposeSms* pDlg = programtest::ShownCompose();
     if (pDlg == nullptr)
         return;
+    const HWND hWnd = pDlg->GetSafeHwnd();
     Seen s;
     s.mode = pDlg->m_strMode;
     pDlg->m_wndRecipients.GetWindowText(s.recipients);

@@ -16,18 +16,6 @@ namespace
 {
 struct ConnectionPageTest : AppFixture
 {
-    // Runs the sheet on its general set; the step gets the connection page and the sheet.
-    void RunPage(std::function<void(HWND hPage)> act, int nEnd = IDCANCEL)
-    {
-        CDlgSetting dlg;
-        dlg.SetStartPage(kSettingOption);
-        ModalScript script;
-        script.Then([&](HWND hDlg) {
-            act(SheetPage(hDlg, 0));
-            Click(hDlg, nEnd);
-        });
-        dlg.DoModal();
-    }
     int Sent(const std::string& command) { return SimPhone::GetState().Count(command); }
 };
 
@@ -48,7 +36,7 @@ TEST_F(ConnectionPageTest, ShowsPortsTimeoutAndChecksAndStoresThemWhenTheSheetCl
     app->WriteProfileInt(L"Settings", L"timeout", 25000);
     app->WriteProfileInt(L"Settings", L"isHapus", 1);
     app->WriteProfileInt(L"Settings", L"isSaveToSent", 0);
-    RunPage([&](HWND hPage) {
+    RunConnectionPage([&](HWND hPage) {
         HWND hCombo = ::GetDlgItem(hPage, IDC_CONN_PORT);
         ASSERT_EQ(::SendMessageW(hCombo, CB_GETCOUNT, 0, 0), 10);
         for (int i = 0; i < 10; ++i)
@@ -75,7 +63,7 @@ TEST_F(ConnectionPageTest, ShowsPortsTimeoutAndChecksAndStoresThemWhenTheSheetCl
 
     // A port not in the list shows and stores COM0:; a time-out that is no number stores 0.
     app->WriteProfileString(L"Settings", L"Connection", L"COM12:");
-    RunPage(
+    RunConnectionPage(
         [&](HWND hPage) {
             EXPECT_EQ(::SendDlgItemMessageW(hPage, IDC_CONN_PORT, CB_GETCURSEL, 0, 0), 0);
             SetItemText(hPage, IDC_CONN_TIMEOUT, L"abc");
@@ -91,7 +79,7 @@ TEST_F(ConnectionPageTest, ConnectionTestReportsThePhoneAndStoresOnlyAWorkingPor
     ASSERT_EQ(SimPhone::PortName(), L"COM6:");
     ASSERT_TRUE(SimPhone::LoadJson("quick", Scenario("")));
     app->WriteProfileString(L"Settings", L"Connection", L"COM4:");
-    RunPage([&](HWND hPage) {
+    RunConnectionPage([&](HWND hPage) {
         ::SendDlgItemMessageW(hPage, IDC_CONN_PORT, CB_SETCURSEL, 6, 0);
         Click(hPage, IDC_CONN_TEST);
         ASSERT_EQ(boxes.Count(), 1u);
@@ -135,7 +123,7 @@ TEST_F(ConnectionPageTest, ReadingTheServiceCentreShowsTheNumberOrTheFailureAndK
         {R"(, "faults": [{"command": "AT+CSCA?", "action": "silence"}])",
          L"Timeout, tidak ada respon dari handphone sewaktu menulis PDU.", L"", L"keep"},
     };
-    RunPage([&](HWND hPage) {
+    RunConnectionPage([&](HWND hPage) {
         for (const Case& c : cases)
         {
             ASSERT_TRUE(SimPhone::LoadJson("csca", Scenario(c.more)));
@@ -157,7 +145,7 @@ TEST_F(ConnectionPageTest, WritingTheServiceCentreSendsTheNumberWithItsTypeAfter
 {
     REQUIRE_SIM();
     ASSERT_TRUE(SimPhone::LoadJson("quick", Scenario("")));
-    RunPage([&](HWND hPage) {
+    RunConnectionPage([&](HWND hPage) {
         SetItemText(hPage, IDC_CONN_SMSC, L"+62811");
         boxes.QueueAnswer(IDYES);
         Click(hPage, IDC_CONN_WRITE_SMSC);
@@ -201,7 +189,7 @@ TEST_F(ConnectionPageTest, WhileAJobHoldsThePhoneThePageTellsSoAndLeavesThePhone
     ASSERT_TRUE(SimPhone::LoadJson("quick", Scenario("")));
     CPhoneUse job;
     ASSERT_TRUE(job.ClaimForJob(app->m_port));
-    RunPage([&](HWND hPage) {
+    RunConnectionPage([&](HWND hPage) {
         ::SendDlgItemMessageW(hPage, IDC_CONN_PORT, CB_SETCURSEL, 6, 0);
         Click(hPage, IDC_CONN_TEST);
         Click(hPage, IDC_CONN_READ_SMSC);

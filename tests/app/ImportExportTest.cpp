@@ -89,6 +89,28 @@ CString ImportFile(CCorvane_smsDoc& doc, const CString& path, int layout, CDlgIm
     return L"";
 }
 
+// A message-only window of a class of its own with this window procedure.
+HWND MessageWindow(const wchar_t* pszClass, WNDPROC pfnProc)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = pfnProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = pszClass;
+    ::RegisterClassW(&wc);
+    return ::CreateWindowW(pszClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+}
+
+// The import dialog on the document, created and with the file's path typed in, as it stands before "OK".
+bool OpenImportDialog(CDlgImportSms& dlg, CCorvane_smsDoc& doc, const CString& path)
+{
+    dlg.SetDocument(&doc);
+    if (!dlg.Create(IDD_IMPORT_SMS, nullptr))
+        return false;
+    dlg.OnInitDialog();
+    dlg.m_wndPath.SetWindowText(path);
+    return true;
+}
+
 void WriteBytes(const CString& path, const std::string& bytes)
 {
     storetest::WriteAll(path, std::vector<unsigned char>(bytes.begin(), bytes.end()));
@@ -670,15 +692,7 @@ struct FilingWindow
     static CCorvane_smsDoc* s_pDoc;
     static CSMS* s_pRecord;
     HWND hWnd = nullptr;
-    FilingWindow()
-    {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = Proc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"ImportExportTestFiling";
-        ::RegisterClassW(&wc);
-        hWnd = ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    }
+    FilingWindow() { hWnd = MessageWindow(L"ImportExportTestFiling", Proc); }
     ~FilingWindow() { ::DestroyWindow(hWnd); }
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM w, LPARAM l)
     {
@@ -731,10 +745,7 @@ TEST(ImportExportTest, ARecordFiledWhileTheImportAnswersMessagesIsNotImportedAga
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
     MessageBoxCapture boxes;
     CDlgImportSms dlg;
-    dlg.SetDocument(&doc);
-    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
-    dlg.OnInitDialog();
-    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    ASSERT_TRUE(OpenImportDialog(dlg, doc, dir.Path(L"in.txt")));
     // What the phone files meanwhile: the file's sixth message.
     FilingWindow filing;
     FilingWindow::s_pDoc = &doc;
@@ -766,10 +777,7 @@ TEST(ImportExportTest, TheWindowAnswersWhileTheFileIsStillBeingRead)
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
     MessageBoxCapture boxes;
     CDlgImportSms dlg;
-    dlg.SetDocument(&doc);
-    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
-    dlg.OnInitDialog();
-    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    ASSERT_TRUE(OpenImportDialog(dlg, doc, dir.Path(L"in.txt")));
     // Another thread asks the progress label for its text before "OK" is pressed; the answer comes
     // from the first chance the thread gets to answer.
     struct Ask
@@ -825,22 +833,13 @@ TEST(ImportExportTest, AWindowThatKeepsPostingToItselfDoesNotHoldTheImportUp)
 {
     ScratchDir dir;
     WriteBackupLines(dir.Path(L"in.txt"), 500);
-    WNDCLASSW wc = {};
-    wc.lpfnWndProc = RepostingProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"ImportExportTestReposting";
-    ::RegisterClassW(&wc);
-    HWND hReposting =
-        ::CreateWindowW(wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    HWND hReposting = MessageWindow(L"ImportExportTestReposting", RepostingProc);
     ASSERT_NE(hReposting, nullptr);
     CCorvane_smsDoc doc;
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
     MessageBoxCapture boxes;
     CDlgImportSms dlg;
-    dlg.SetDocument(&doc);
-    ASSERT_TRUE(dlg.Create(IDD_IMPORT_SMS, nullptr));
-    dlg.OnInitDialog();
-    dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
+    ASSERT_TRUE(OpenImportDialog(dlg, doc, dir.Path(L"in.txt")));
     g_bRepost = true;
     g_nReposts = 0;
     ::PostMessageW(hReposting, WM_APP, 0, 0);

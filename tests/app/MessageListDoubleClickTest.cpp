@@ -23,12 +23,10 @@ std::vector<Seen> g_seen;
 // Records the compose window once it shows and cancels it.
 void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hWnd = ::FindWindowW(nullptr, L"Tulis SMS");
-    if (hWnd == nullptr || !::IsWindowVisible(hWnd))
-        return;
-    CDlgComposeSms* pDlg = dynamic_cast<CDlgComposeSms*>(CWnd::FromHandlePermanent(hWnd));
+    CDlgComposeSms* pDlg = programtest::ShownCompose();
     if (pDlg == nullptr)
         return;
+    const HWND hWnd = pDlg->GetSafeHwnd();
     Seen s;
     s.mode = pDlg->m_strMode;
     pDlg->m_wndRecipients.GetWindowText(s.recipients);

@@ -14,44 +14,14 @@ using namespace phonetest;
 
 namespace
 {
-struct MyTextCurrentItemTest : AppFixture
+struct MyTextCurrentItemTest : MyTextFixture
 {
     void SetUp() override
     {
-        AppFixture::SetUp();
-        path = TestScratchFolder() + L"MyText.dat";
-        doc.SetMyTextFilePath(path);
-        app->SetDoc(&doc);
-        HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        const std::string bytes = "Beta\r\nAlpha\r\nGamma";
-        DWORD n = 0;
-        ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &n, nullptr);
-        ::CloseHandle(h);
+        MyTextFixture::SetUp();
+        WriteBytes("Beta\r\nAlpha\r\nGamma");
     }
-    CCorvane_smsDoc doc;
-    CString path;
 };
-
-std::vector<CString> ListItems(HWND hList)
-{
-    std::vector<CString> items;
-    const int n = (int)::SendMessageW(hList, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < n; ++i)
-    {
-        wchar_t text[256] = {};
-        ::SendMessageW(hList, LB_GETTEXT, i, (LPARAM)text);
-        items.push_back(text);
-    }
-    return items;
-}
-
-std::vector<CString> ArrayItems(const CStringArray& arr)
-{
-    std::vector<CString> items;
-    for (INT_PTR i = 0; i < arr.GetSize(); ++i)
-        items.push_back(arr[i]);
-    return items;
-}
 
 // A list box that names no current item, whatever its contents.
 WNDPROC g_listProc = nullptr;

@@ -22,46 +22,8 @@ using namespace phonetest;
 
 namespace
 {
-struct MyTextTest : AppFixture
-{
-    void SetUp() override
-    {
-        AppFixture::SetUp();
-        path = TestScratchFolder() + L"MyText.dat";
-        doc.SetMyTextFilePath(path);
-        app->SetDoc(&doc);
-    }
-    void WriteBytes(const std::string& bytes)
-    {
-        HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD n = 0;
-        ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &n, nullptr);
-        ::CloseHandle(h);
-    }
-    CCorvane_smsDoc doc;
-    CString path;
-};
-
-std::vector<CString> ListItems(HWND hList)
-{
-    std::vector<CString> items;
-    const int n = (int)::SendMessageW(hList, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < n; ++i)
-    {
-        wchar_t text[256] = {};
-        ::SendMessageW(hList, LB_GETTEXT, i, (LPARAM)text);
-        items.push_back(text);
-    }
-    return items;
-}
-
-std::vector<CString> ArrayItems(const CStringArray& arr)
-{
-    std::vector<CString> items;
-    for (INT_PTR i = 0; i < arr.GetSize(); ++i)
-        items.push_back(arr[i]);
-    return items;
-}
+struct MyTextTest : MyTextFixture
+{};
 
 // Selects exactly these items (by text) of the extended-selection list, the caret on the last.
 void SelectItems(HWND hList, std::initializer_list<const wchar_t*> texts)

@@ -199,6 +199,38 @@ struct ProgramProcessTest : ::testing::Test
                 return;
         seen.push_back(b);
     }
+    // Waits up to 30 s for the program to end, noting every box it shows meanwhile; true when it ended.
+    bool WaitForEndNotingBoxes()
+    {
+        bool bEnded = false;
+        for (int i = 0; i < 300 && !bEnded; ++i)
+        {
+            bEnded = Ended(100);
+            std::vector<SeenBox> found;
+            HWND hIgnored = nullptr;
+            Look(found, hIgnored);
+            for (const SeenBox& b : found)
+                Note(b);
+        }
+        return bEnded;
+    }
+    // Saves the data file with one Outbox message to 628111, dated 01/02/26 08:09:10.
+    bool SaveOutboxMessage(const wchar_t* name, const wchar_t* text, int bRead)
+    {
+        CCorvane_smsDoc doc;
+        doc.SetDataFilePath(dataFile);
+        CSMS* p = new CSMS;
+        p->m_strRecipientName = name;
+        p->m_strRecipientNumber = L"628111";
+        p->m_strText = text;
+        p->m_strFolder = SMS_FOLDER_OUTBOX;
+        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
+        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
+        p->m_bRead = bRead;
+        p->RebuildKey();
+        doc.m_listSms.AddTail(p);
+        return doc.SaveData() != FALSE;
+    }
     // What the data file holds, read from a copy: loading the file itself would remove the temporary
     // file of a save the running program is making.
     std::map<CString, CString> SavedFolders()
@@ -236,17 +268,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileTheFetchAtStartShowsItsBoxEnds)
     PostMessageW(hMain, WM_CLOSE, 0, 0);
 
     // Nobody answers a box: the close alone must end the program.
-    bool bEnded = false;
-    for (int i = 0; i < 300 && !bEnded; ++i)
-    {
-        bEnded = Ended(100);
-        std::vector<SeenBox> found;
-        HWND hIgnored = nullptr;
-        Look(found, hIgnored);
-        for (const SeenBox& b : found)
-            Note(b);
-    }
-    EXPECT_TRUE(bEnded) << "the program still runs 30 s after the close";
+    EXPECT_TRUE(WaitForEndNotingBoxes()) << "the program still runs 30 s after the close";
     DWORD code = 1234;
     GetExitCodeProcess(pi.hProcess, &code);
     EXPECT_EQ(code, 0u);
@@ -267,21 +289,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileTheFetchAtStartShowsItsBoxEnds)
 TEST_F(ProgramProcessTest, AMessageSentBeforeTheProcessIsKilledIsInSentAfterTheNextStart)
 {
     ASSERT_TRUE(SimPhone::Load("basic"));
-    {
-        CCorvane_smsDoc doc;
-        doc.SetDataFilePath(dataFile);
-        CSMS* p = new CSMS;
-        p->m_strRecipientName = L"Budi";
-        p->m_strRecipientNumber = L"628111";
-        p->m_strText = L"kirim sekali saja";
-        p->m_strFolder = SMS_FOLDER_OUTBOX;
-        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
-        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
-        p->m_bRead = 1;
-        p->RebuildKey();
-        doc.m_listSms.AddTail(p);
-        ASSERT_TRUE(doc.SaveData());
-    }
+    ASSERT_TRUE(SaveOutboxMessage(L"Budi", L"kirim sekali saja", 1));
     ASSERT_TRUE(StartProgram());
     HWND hMain = WaitForMainWindow(60000);
     ASSERT_NE(hMain, nullptr);
@@ -306,19 +314,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileASendWaitsForThePromptEndsWithoutA
 {
     ASSERT_TRUE(SimPhone::LoadJson(
         "noprompt", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=", "action": "silence"}]})"));
-    {
-        CCorvane_smsDoc doc;
-        doc.SetDataFilePath(dataFile);
-        CSMS* p = new CSMS;
-        p->m_strRecipientNumber = L"628111";
-        p->m_strText = L"menunggu prompt";
-        p->m_strFolder = SMS_FOLDER_OUTBOX;
-        p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
-        p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond = L"10";
-        p->RebuildKey();
-        doc.m_listSms.AddTail(p);
-        ASSERT_TRUE(doc.SaveData());
-    }
+    ASSERT_TRUE(SaveOutboxMessage(L"", L"menunggu prompt", 0));
     ASSERT_TRUE(StartProgram());
     HWND hMain = WaitForMainWindow(60000);
     ASSERT_NE(hMain, nullptr);
@@ -332,17 +328,7 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileASendWaitsForThePromptEndsWithoutA
         },
         30000));
     PostMessageW(hMain, WM_CLOSE, 0, 0);
-    bool bEnded = false;
-    for (int i = 0; i < 300 && !bEnded; ++i)
-    {
-        bEnded = Ended(100);
-        std::vector<SeenBox> found;
-        HWND hIgnored = nullptr;
-        Look(found, hIgnored);
-        for (const SeenBox& b : found)
-            Note(b);
-    }
-    EXPECT_TRUE(bEnded) << "the program still runs 30 s after the close";
+    EXPECT_TRUE(WaitForEndNotingBoxes()) << "the program still runs 30 s after the close";
     for (const SeenBox& b : seen)
         ADD_FAILURE() << "box at the close: " << CStringA(b.text).GetString();
     // Nothing lost: the message waits in the Outbox for the next send.

@@ -1,5 +1,6 @@
 // The running program's test fixture and records.
 #include "ProgramTestSupport.h"
+#include "app/DlgComposeSms.h"
 #include "phone/StoreHelpers.h"
 
 using namespace phonetest;
@@ -90,5 +91,13 @@ void ProgramFixture::SelectFolder(const wchar_t* folder)
     for (HTREEITEM h = tree->GetRootItem(); h; h = tree->GetNextSiblingItem(h))
         if (tree->GetItemText(h) == folder)
             tree->SelectItem(h);
+}
+
+CDlgComposeSms* ShownCompose()
+{
+    HWND hWnd = ::FindWindowW(nullptr, L"Tulis SMS");
+    if (hWnd == nullptr || !::IsWindowVisible(hWnd))
+        return nullptr;
+    return dynamic_cast<CDlgComposeSms*>(CWnd::FromHandlePermanent(hWnd));
 }
 } // namespace programtest

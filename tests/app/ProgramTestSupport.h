@@ -13,8 +13,13 @@
 
 #include <vector>
 
+class CDlgComposeSms;
+
 namespace programtest
 {
+// The compose window ("Tulis SMS") while it is shown; null otherwise.
+CDlgComposeSms* ShownCompose();
+
 // A new record in the folder: from name and number when received (Inbox), to them otherwise; date
 // "dd/mm/yy" and time "hh:mm:ss"; its key built.
 CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, const wchar_t* text,

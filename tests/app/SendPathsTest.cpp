@@ -19,12 +19,10 @@ std::function<void(CDlgComposeSms&)> g_act;
 
 void CALLBACK OnComposeTimer(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hWnd = ::FindWindowW(nullptr, L"Tulis SMS");
-    if (hWnd == nullptr || !::IsWindowVisible(hWnd))
-        return;
-    CDlgComposeSms* pDlg = dynamic_cast<CDlgComposeSms*>(CWnd::FromHandlePermanent(hWnd));
+    CDlgComposeSms* pDlg = programtest::ShownCompose();
     if (pDlg == nullptr)
         return;
+    const HWND hWnd = pDlg->GetSafeHwnd();
     std::function<void(CDlgComposeSms&)> act;
     act.swap(g_act);
     if (act)

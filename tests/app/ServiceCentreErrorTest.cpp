@@ -14,18 +14,6 @@ namespace
 {
 struct ServiceCentreErrorTest : AppFixture
 {
-    // Runs the sheet on its general set; the step gets the connection page.
-    void RunPage(std::function<void(HWND hPage)> act)
-    {
-        CDlgSetting dlg;
-        dlg.SetStartPage(kSettingOption);
-        ModalScript script;
-        script.Then([&](HWND hDlg) {
-            act(SheetPage(hDlg, 0));
-            Click(hDlg, IDCANCEL);
-        });
-        dlg.DoModal();
-    }
     static std::string Scenario(const std::string& faults)
     {
         return R"({"extends": "basic", "baud": 0, "csca": "+6281100000", "faults": [)" + faults + "]}";
@@ -37,7 +25,7 @@ struct ServiceCentreErrorTest : AppFixture
 TEST_F(ServiceCentreErrorTest, ReadingAnswersThePhonesCmeErrorAndKeepsTheEdit)
 {
     REQUIRE_SIM();
-    RunPage([&](HWND hPage) {
+    RunConnectionPage([&](HWND hPage) {
         ASSERT_TRUE(
             SimPhone::LoadJson("cme", Scenario(R"({"command": "AT+CSCA?", "action": "cme_error", "code": 10})")));
         SetItemText(hPage, IDC_CONN_SMSC, L"keep");
@@ -64,7 +52,7 @@ TEST_F(ServiceCentreErrorTest, ReadingAnswersThePhonesCmeErrorAndKeepsTheEdit)
 TEST_F(ServiceCentreErrorTest, WritingAnswersThePhonesCmeErrorAndKeepsTheNumber)
 {
     REQUIRE_SIM();
-    RunPage([&](HWND hPage) {
+    RunConnectionPage([&](HWND hPage) {
         ASSERT_TRUE(
             SimPhone::LoadJson("cme_write", Scenario(R"({"command": "AT+CSCA=", "action": "cme_error", "code": 14})")));
         SetItemText(hPage, IDC_CONN_SMSC, L"+62811");

@@ -1,5 +1,6 @@
 // Test helpers of the settings sheet, its pages and the login.
 #include "SettingsTestSupport.h"
+#include "app/DlgSetting.h"
 #include "app/MainFrm.h"
 #include "phone/StoreHelpers.h"
 
@@ -131,6 +132,55 @@ void ClickCheck(HWND hParent, int nID, bool bChecked)
 {
     ::SendMessageW(::GetDlgItem(hParent, nID), BM_SETCHECK, bChecked ? BST_CHECKED : BST_UNCHECKED, 0);
     Click(hParent, nID);
+}
+
+void RunConnectionPage(std::function<void(HWND hPage)> act, int nEnd)
+{
+    CDlgSetting dlg;
+    dlg.SetStartPage(kSettingOption);
+    ModalScript script;
+    script.Then([&](HWND hDlg) {
+        act(SheetPage(hDlg, 0));
+        Click(hDlg, nEnd);
+    });
+    dlg.DoModal();
+}
+
+void MyTextFixture::SetUp()
+{
+    AppFixture::SetUp();
+    path = TestScratchFolder() + L"MyText.dat";
+    doc.SetMyTextFilePath(path);
+    app->SetDoc(&doc);
+}
+
+void MyTextFixture::WriteBytes(const std::string& bytes)
+{
+    HANDLE h = ::CreateFileW(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD n = 0;
+    ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &n, nullptr);
+    ::CloseHandle(h);
+}
+
+std::vector<CString> ListItems(HWND hList)
+{
+    std::vector<CString> items;
+    const int n = (int)::SendMessageW(hList, LB_GETCOUNT, 0, 0);
+    for (int i = 0; i < n; ++i)
+    {
+        wchar_t text[256] = {};
+        ::SendMessageW(hList, LB_GETTEXT, i, (LPARAM)text);
+        items.push_back(text);
+    }
+    return items;
+}
+
+std::vector<CString> ArrayItems(const CStringArray& arr)
+{
+    std::vector<CString> items;
+    for (INT_PTR i = 0; i < arr.GetSize(); ++i)
+        items.push_back(arr[i]);
+    return items;
 }
 
 CString GetText(HWND hWnd)

@@ -3,11 +3,13 @@
 #pragma once
 #include "phone/PhoneLinkTestSupport.h"
 #include "app/Corvane_sms.h"
+#include "phone/Corvane_smsDoc.h"
 #include "support/MessageBoxCapture.h"
 
 #include <deque>
 #include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 namespace settingstest
@@ -37,6 +39,21 @@ struct AppFixture : ::testing::Test
     MessageBoxCapture boxes;
 };
 
+// The fixture with a document of its own whose MyText file is MyText.dat in the test's scratch folder.
+struct MyTextFixture : AppFixture
+{
+    void SetUp() override;
+    // Writes the MyText file with exactly these bytes.
+    void WriteBytes(const std::string& bytes);
+    CCorvane_smsDoc doc;
+    CString path;
+};
+
+// The texts of a list box's items, in list order.
+std::vector<CString> ListItems(HWND hList);
+// The strings of the array, in order.
+std::vector<CString> ArrayItems(const CStringArray& arr);
+
 // Steps run one after another on the modal dialogs of this thread: each step gets the topmost
 // enabled, visible dialog window that no running step holds. A step that opens another modal
 // dialog lets the next step act on that one.
@@ -60,6 +77,10 @@ private:
     UINT_PTR m_nTimer;
     static ModalScript* s_current;
 };
+
+// Runs the settings sheet on its general set: the step gets the connection page, then the sheet is
+// ended with the button nEnd.
+void RunConnectionPage(std::function<void(HWND hPage)> act, int nEnd = IDCANCEL);
 
 // WM_COMMAND with BN_CLICKED from the control to its parent, as a click sends it.
 void Click(HWND hParent, int nID);

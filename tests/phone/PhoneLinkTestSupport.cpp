@@ -354,6 +354,18 @@ CString TestScratchFolder()
     return ScratchFolder(CString(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 }
 
+CSMS Outbox(const wchar_t* names, const wchar_t* numbers, const CString& text)
+{
+    CSMS r;
+    r.m_strRecipientName = names;
+    r.m_strRecipientNumber = numbers;
+    r.m_strText = text;
+    r.m_strFolder = L"Outbox";
+    r.m_strDay = L"01", r.m_strMonth = L"02", r.m_strYear = L"05";
+    r.m_strHour = L"08", r.m_strMinute = L"09", r.m_strSecond = L"10";
+    return r;
+}
+
 void HostTest::SetUp()
 {
     REQUIRE_SIM();

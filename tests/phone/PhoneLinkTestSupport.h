@@ -126,6 +126,8 @@ CString ScratchFolder(const wchar_t* pszName);
 CString TestScratchFolder();
 std::vector<unsigned char> ReadFileBytes(const CString& path);
 CString ReadUtf16File(const CString& path);
+// An Outbox record to these recipients, dated 01/02/05 08:09:10.
+CSMS Outbox(const wchar_t* names, const wchar_t* numbers, const CString& text);
 
 // Waits for a condition while pumping messages; false at the time-out.
 template <class F> bool PumpUntil(F f, DWORD ms)

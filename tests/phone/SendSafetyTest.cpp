@@ -25,17 +25,6 @@ struct SendSafetyTest : HostTest
         ASSERT_TRUE(SimPhone::Load("basic"));
     }
 
-    static CSMS Outbox(const wchar_t* name, const wchar_t* number, const wchar_t* text)
-    {
-        CSMS r;
-        r.m_strRecipientName = name;
-        r.m_strRecipientNumber = number;
-        r.m_strText = text;
-        r.m_strFolder = L"Outbox";
-        r.m_strDay = L"01", r.m_strMonth = L"02", r.m_strYear = L"05";
-        r.m_strHour = L"08", r.m_strMinute = L"09", r.m_strSecond = L"10";
-        return r;
-    }
     // The folders of the records the data file on disk holds, by text.
     std::map<CString, CString> SavedFolders()
     {

@@ -154,6 +154,8 @@ protected:
     // A menu button (asked with flag 0) outside a menu bar: measured with the drop-down part and painted with
     // its arrow. Kinds whose popup is not a command menu answer CanTrackMenu false but still count here.
     bool HasDropDownPart() const;
+    // The icon to paint: with large icons a copy scaled to double size made in iconLarge, else the command's own.
+    CExtCmdIcon* GetPaintIcon(CExtCmdIcon& iconLarge) const;
 
     CExtToolControlBar* m_pBar; // not owned
     UINT m_nCmdID;

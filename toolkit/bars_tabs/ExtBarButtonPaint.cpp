@@ -128,6 +128,18 @@ CSize CExtBarButton::MeasureButton(CDC& dc, CSize sizePreCalc, bool bHorizontal)
     return m_size;
 }
 
+CExtCmdIcon* CExtBarButton::GetPaintIcon(CExtCmdIcon& iconLarge) const
+{
+    CExtCmdIcon* pIcon = GetIconPtr();
+    if (pIcon != nullptr && IsLargeIcons() && !pIcon->IsEmpty())
+    {
+        const CSize sizeIcon = pIcon->GetSize();
+        if (iconLarge.CreateScaledCopy(*pIcon, sizeIcon.cx * 2, sizeIcon.cy * 2))
+            return &iconLarge;
+    }
+    return pIcon;
+}
+
 void CExtBarButton::PaintButton(CDC& dc, bool bHorizontal)
 {
     if (IsKeepHorizontal())
@@ -142,14 +154,8 @@ void CExtBarButton::PaintButton(CDC& dc, bool bHorizontal)
     bool bHover = IsHover() || IsMenuTracked();
     if (CExtToolControlBar::g_bMenuTracking || CExtPopupMenuWnd::IsMenuTracking())
         bHover = false;
-    CExtCmdIcon* pIcon = GetIconPtr();
     CExtCmdIcon iconLarge;
-    if (pIcon != nullptr && IsLargeIcons() && !pIcon->IsEmpty())
-    {
-        const CSize sizeIcon = pIcon->GetSize();
-        if (iconLarge.CreateScaledCopy(*pIcon, sizeIcon.cx * 2, sizeIcon.cy * 2))
-            pIcon = &iconLarge;
-    }
+    CExtCmdIcon* pIcon = GetPaintIcon(iconLarge);
     const bool bDropDown = HasDropDownPart();
     CFont* pFont = m_pBar != nullptr ? m_pBar->GetToolBarFont(!bHorizontal) : nullptr;
     const CString sText = GetText();

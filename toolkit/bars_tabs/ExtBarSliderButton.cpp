@@ -368,14 +368,8 @@ void CExtBarSliderButton::PaintButton(CDC& dc, bool bHorizontal)
 
 void CExtBarSliderButton::PaintLabel(CDC& dc, const CRect& rcLabel, bool bHorizontal)
 {
-    CExtCmdIcon* pIcon = GetIconPtr();
     CExtCmdIcon iconLarge;
-    if (pIcon != nullptr && IsLargeIcons() && !pIcon->IsEmpty())
-    {
-        const CSize sizeIcon = pIcon->GetSize();
-        if (iconLarge.CreateScaledCopy(*pIcon, sizeIcon.cx * 2, sizeIcon.cy * 2))
-            pIcon = &iconLarge;
-    }
+    CExtCmdIcon* pIcon = GetPaintIcon(iconLarge);
     CFont* pFont = m_pBar != nullptr ? m_pBar->GetToolBarFont(!bHorizontal) : nullptr;
     const CString sText = GetText();
     CExtPaintManager::PushButtonPaintData data(this, bHorizontal, rcLabel, sText, pIcon, true, false, false, false,
