@@ -20,36 +20,24 @@ if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
 fi
 # On a display without a window manager (Xvfb) Wine waits 2 s for one at every hide or destroy of
 # a shown top-level window; CORVANE_NO_WM=1 (set by the test command and by the run command's
-# virtual screen) turns its windows unmanaged so that it does not. The test programs whose screen
-# tests fail on unmanaged windows (border drags by real input among them) keep managed windows.
-# Without CORVANE_NO_WM=1 the prefix is kept as on a desktop: the settings go again.
-managed_exes="toolkit_toolbar_tests.exe docking_state_tests.exe toolkit_menu_status_tests.exe toolkit_resizable_tests.exe"
-unmanaged="$WINEPREFIX/.corvane-unmanaged" # holds the list the settings were made with
-# The settings as a registry file: the prefix's X11 driver and the exceptions ($2), set or taken out.
-x11_settings() {
-  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
-  if [ "$1" = set ]; then printf '"Managed"="N"\r\n'; else printf '"Managed"=-\r\n'; fi
-  for exe in $2; do
-    if [ "$1" = set ]; then
-      printf '\r\n[HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\r\n"Managed"="Y"\r\n' "$exe"
-    else
-      printf '\r\n[-HKEY_CURRENT_USER\\Software\\Wine\\AppDefaults\\%s\\X11 Driver]\r\n' "$exe"
-    fi
-  done
-}
-x11_import() {
-  x11_settings "$1" "$2" >"$WINEPREFIX/drive_c/corvane-x11.reg"
+# virtual screen) turns its windows unmanaged so that it does not. Without CORVANE_NO_WM=1 the
+# prefix is kept as on a desktop: the setting goes again.
+unmanaged="$WINEPREFIX/.corvane-unmanaged" # present while the setting is in the prefix
+# Sets ("N") or takes out (-) the X11 driver's "Managed" value of the prefix.
+x11_managed() {
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n"Managed"=%s\r\n' \
+    "$1" >"$WINEPREFIX/drive_c/corvane-x11.reg"
   wine reg import 'C:\corvane-x11.reg' >/dev/null 2>&1
   local rc=$?
   rm -f "$WINEPREFIX/drive_c/corvane-x11.reg"
   return $rc
 }
 if [ "${CORVANE_NO_WM:-0}" = 1 ]; then
-  if [ ! -f "$unmanaged" ] || [ "$(cat "$unmanaged")" != "$managed_exes" ]; then
+  if [ ! -f "$unmanaged" ]; then
     (
       flock 9
-      if [ ! -f "$unmanaged" ] || [ "$(cat "$unmanaged")" != "$managed_exes" ]; then
-        x11_import set "$managed_exes" && echo "$managed_exes" >"$unmanaged"
+      if [ ! -f "$unmanaged" ]; then
+        x11_managed '"N"' && touch "$unmanaged"
       fi
     ) 9>"$WINEPREFIX.lock"
   fi
@@ -57,8 +45,7 @@ elif [ -f "$unmanaged" ]; then
   (
     flock 9
     if [ -f "$unmanaged" ]; then
-      x11_import clear "$(cat "$unmanaged") $managed_exes"
-      rm -f "$unmanaged"
+      x11_managed - && rm -f "$unmanaged"
     fi
   ) 9>"$WINEPREFIX.lock"
 fi

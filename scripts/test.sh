@@ -11,5 +11,7 @@ jobs=$(nproc)
 export CORVANE_NO_WM=1
 # The first test creates the Wine prefix; do it once before the parallel run.
 "$BUILD_DIR/wine-run.sh" cmd /c exit 0 >/dev/null 2>&1 || true
+# Its session ends first, so that the tests' session starts on the tests' own display.
+WINEPREFIX="${CORVANE_WINEPREFIX:-$(cd "$BUILD_DIR" && pwd)/wineprefix}" wineserver -w || true
 xvfb-run -a -s "-screen 0 1280x1024x24" \
   ctest --test-dir "$BUILD_DIR" --output-on-failure -j "$jobs" "$@"
