@@ -2,6 +2,7 @@
 // and Enter delivers the command of the item reached.
 #include "PopupTestSupport.h"
 #include "support/InputScript.h"
+#include "toolkit/foundation/ExtPaintManager.h"
 #include <gtest/gtest.h>
 
 typedef CExtPopupMenuWnd M;
@@ -63,4 +64,28 @@ TEST_F(PopupTypeAheadTest, FourDownsAndEnterTypedAtOnceDeliverTheFifthItemsComma
         EXPECT_EQ(Recv().m_commands, std::vector<UINT>{ID_TEST_SUB_B}) << nFlags;
         M::CancelMenuTracking();
     }
+}
+
+// Keys already waiting when a drop-down has no room below and opens again above: the menu handles
+// them once it is placed, none goes to another window meanwhile.
+TEST_F(PopupTypeAheadTest, KeysWaitingWhileADropDownMovesAboveItsOwnerMoveItsHighlight)
+{
+    CExtPaintManager::MonitorParms mp;
+    CExtPaintManager::GetMonitorParmsFromPoint(mp, CPoint(10, 10));
+    const CRect rcOwner(200, mp.m_rcWorkArea.bottom - 30, 280, mp.m_rcWorkArea.bottom - 6);
+    TypeKeys({VK_DOWN, VK_DOWN});
+    // Not pumped: the keys wait in this thread's queue until the menu is placed.
+    for (DWORD dwStart = ::GetTickCount(); (HIWORD(::GetQueueStatus(QS_KEY)) & QS_KEY) == 0;)
+    {
+        ASSERT_LT(::GetTickCount() - dwStart, 2000u) << "the keys never reached the thread";
+        ::Sleep(5);
+    }
+    CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_EXIT, ID_TEST_SUB_A});
+    ASSERT_TRUE(
+        pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION | M::TRACK_SELECT_ANY | M::TRACK_ALIGN_BELOW, 0, 0, &rcOwner));
+    CRect rc;
+    pMenu->GetWindowRect(&rc);
+    ASSERT_LE(rc.bottom - pMenu->GetShadowSize(), rcOwner.top + 1) << "the menu did not move above";
+    EXPECT_TRUE(WaitFor([pMenu]() { return pMenu->GetCurrentItem() == 2; })) << pMenu->GetCurrentItem();
+    M::CancelMenuTracking();
 }
