@@ -76,6 +76,9 @@ std::string SimPhone::Request(const std::string& text)
     // busy in the same folder): try again for a while.
     for (int nTry = 0; !MoveFileExW(tmp, req, MOVEFILE_REPLACE_EXISTING); ++nTry)
     {
+        // A rename reported as failed may still have been done: the request is then on its way.
+        if (GetFileAttributesW(tmp) == INVALID_FILE_ATTRIBUTES)
+            break;
         if (nTry == 100)
             return "error cannot move request " + std::to_string(GetLastError());
         Sleep(10);
