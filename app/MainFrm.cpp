@@ -113,6 +113,17 @@ const SCommandIcon kCommandIcons[] = {
     {32867, 184, 16}, {32868, 190, 16}, {32866, 191, 16}, {32880, 205, 16}, {32870, 192, 16}, {32871, 193, 16},
     {32872, 195, 16}, {32873, 196, 16}, {32869, 197, 16}};
 
+// The part of a ";"-separated list from nStart to the next ";" or the end; nStart moves past it.
+CString NextListPart(const CString& strList, int& nStart)
+{
+    int nEnd = strList.Find(L';', nStart);
+    if (nEnd < 0)
+        nEnd = strList.GetLength();
+    const CString strPart = strList.Mid(nStart, nEnd - nStart);
+    nStart = nEnd + 1;
+    return strPart;
+}
+
 // The contact names of a number, or of each ";"-separated part (joined by ";"); "+" removed. A
 // number that no contact matches keeps its stored name (for a part, the stored names' part at the
 // same place); only when there is none does the number itself become the name.
@@ -132,20 +143,10 @@ CString ContactNamesOf(CCorvane_smsDoc* pDoc, CString strNumber, const CString& 
     int nStart = 0, nStoredStart = 0;
     while (nStart <= strNumber.GetLength())
     {
-        int nEnd = strNumber.Find(L';', nStart);
-        if (nEnd < 0)
-            nEnd = strNumber.GetLength();
-        CString strStoredPart;
-        if (nStoredStart <= strStored.GetLength())
-        {
-            int nStoredEnd = strStored.Find(L';', nStoredStart);
-            if (nStoredEnd < 0)
-                nStoredEnd = strStored.GetLength();
-            strStoredPart = strStored.Mid(nStoredStart, nStoredEnd - nStoredStart);
-            nStoredStart = nStoredEnd + 1;
-        }
-        strResult += nameOf(strNumber.Mid(nStart, nEnd - nStart), strStoredPart) + L";";
-        nStart = nEnd + 1;
+        const CString strPart = NextListPart(strNumber, nStart);
+        const CString strStoredPart =
+            nStoredStart <= strStored.GetLength() ? NextListPart(strStored, nStoredStart) : CString();
+        strResult += nameOf(strPart, strStoredPart) + L";";
     }
     return strResult.Left(strResult.GetLength() - 1);
 }
