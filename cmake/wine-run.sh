@@ -57,8 +57,18 @@ if [ -t 1 ]; then
   exec wine "$@"
 fi
 out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
-wine "$@" >"$out" 2>&1
-rc=$?
+# On a loaded machine Wine has been seen to end a program at once, before it wrote a single line;
+# a program that has run has always said something. Such a start is tried once more, and said.
+for attempt in 1 2; do
+  started=$(date +%s%N)
+  wine "$@" >"$out" 2>&1
+  rc=$?
+  ms=$((($(date +%s%N) - started) / 1000000))
+  if [ $rc -eq 0 ] || [ -s "$out" ] || [ $ms -ge 1000 ]; then
+    break
+  fi
+  echo "wine-run: $1 ended with code $rc after $ms ms without a word (attempt $attempt)" >&2
+done
 cat "$out"
 rm -f "$out"
 exit $rc

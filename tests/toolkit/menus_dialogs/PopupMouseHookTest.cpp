@@ -2,6 +2,7 @@
 // outside every menu closes the chain and still reaches the window below, its release does not.
 #include "PopupTestSupport.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <thread>
 
 typedef CExtPopupMenuWnd M;
@@ -86,6 +87,20 @@ TEST_F(PopupMouseHookTest, AClickOnALoneExpandButtonExpandsTheMenuAndChoosesNoth
     Pump();
     CCountedPopup* pMenu = NewMenu(ids);
     bool bAllHidden = true, bExpanded = false, bFirstShown = false, bScrolling = false;
+    // The expanded menu no longer fits below the button: it is hidden and placed again, and the
+    // loop's timers run meanwhile. It is read once it shows again.
+    int nWaits = 0;
+    std::function<void()> fnRead = [&]() {
+        if ((!pMenu->IsWindowVisible() || !pMenu->IsExpanded()) && ++nWaits < 200)
+        {
+            RunInLoop(fnRead);
+            return;
+        }
+        bExpanded = pMenu->IsExpanded();
+        bFirstShown = pMenu->ItemIsDisplayed(0);
+        bScrolling = pMenu->IsScrollingOn();
+        M::CancelMenuTracking();
+    };
     RunInLoop([&]() {
         for (int i = 0; i < 80; ++i)
             bAllHidden = bAllHidden && !pMenu->ItemIsDisplayed(i);
@@ -98,12 +113,7 @@ TEST_F(PopupMouseHookTest, AClickOnALoneExpandButtonExpandsTheMenuAndChoosesNoth
             INPUT in[2] = {MouseInput(pt, MOUSEEVENTF_LEFTDOWN), MouseInput(pt, MOUSEEVENTF_LEFTUP)};
             ::SendInput(2, in, sizeof(INPUT));
         }).join();
-        RunInLoop([&]() {
-            bExpanded = pMenu->IsExpanded();
-            bFirstShown = pMenu->ItemIsDisplayed(0);
-            bScrolling = pMenu->IsScrollingOn();
-            M::CancelMenuTracking();
-        });
+        RunInLoop(fnRead);
     });
     // Below a button, as a drop-down menu opens.
     const CRect rcButton(300, 176, 460, 200);
