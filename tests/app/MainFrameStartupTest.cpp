@@ -114,8 +114,21 @@ TEST_F(MainFrameStartupTest, TheFrameShowsOnlyAfterTheViewsInitialUpdate)
 // start send the status bar no text, and the panes show what the keys say.
 TEST_F(MainFrameStartupTest, TheStatusBarTextsAreSettledBeforeTheFrameShows)
 {
+    // A pointer resting over the new frame's bars (where the last test left it) would rightly
+    // bring their flyby texts: it is put in the screen's far corner, away from the frame.
+    const POINT ptAway = {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
+    POINT ptCursor = {};
+    for (int i = 0; i < 20 && (!::GetCursorPos(&ptCursor) || ptCursor.x != ptAway.x || ptCursor.y != ptAway.y); ++i)
+    {
+        ::SetCursorPos(ptAway.x, ptAway.y);
+        ::Sleep(10);
+    }
     StartProbe probe;
     ASSERT_NO_FATAL_FAILURE(StartFrame());
+    CRect rcFrame;
+    frame->GetWindowRect(&rcFrame);
+    ASSERT_TRUE(::GetCursorPos(&ptCursor));
+    ASSERT_FALSE(rcFrame.PtInRect(ptCursor)) << ptCursor.x << "," << ptCursor.y;
     probe.hStatus = frame->m_wndStatus.GetSafeHwnd();
     ASSERT_NE(probe.hStatus, nullptr);
     CExtStatusControlBar& status = frame->m_wndStatus;
