@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdio>
+#include <mutex>
+#include <string>
 #include "platform/MessageBox.h"
 
 namespace
@@ -16,6 +18,50 @@ LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* p)
     std::fflush(stderr);
     ::ExitProcess(3);
 }
+
+// A test that runs far longer than any test does is taken as hung: its name and the input state
+// are written and the program ends, rather than being killed without a word by the runner.
+// CORVANE_HANG_SECONDS sets another limit.
+DWORD g_dwHangMs = 90000;
+std::mutex g_testLock;
+std::string g_strTest; // the running test, empty between tests
+DWORD g_dwTestStart = 0;
+
+class CHangWatch : public testing::EmptyTestEventListener
+{
+    void OnTestStart(const testing::TestInfo& info) override
+    {
+        std::lock_guard<std::mutex> lock(g_testLock);
+        g_strTest = std::string(info.test_suite_name()) + "." + info.name();
+        g_dwTestStart = ::GetTickCount();
+    }
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        std::lock_guard<std::mutex> lock(g_testLock);
+        g_strTest.clear();
+    }
+};
+
+DWORD WINAPI HangWatchThread(LPVOID)
+{
+    for (;;)
+    {
+        ::Sleep(1000);
+        std::lock_guard<std::mutex> lock(g_testLock);
+        if (g_strTest.empty() || ::GetTickCount() - g_dwTestStart < g_dwHangMs)
+            continue;
+        GUITHREADINFO gui = {sizeof(gui)};
+        ::GetGUIThreadInfo(0, &gui);
+        std::fflush(stdout);
+        std::fprintf(stderr,
+                     "%s has run for %lu s: taken as hung (capture %p, left button %s, foreground %p, menu %s)\n",
+                     g_strTest.c_str(), (::GetTickCount() - g_dwTestStart) / 1000, (void*)gui.hwndCapture,
+                     (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) ? "down" : "up", (void*)::GetForegroundWindow(),
+                     (gui.flags & GUI_INMENUMODE) ? "on" : "off");
+        std::fflush(stderr);
+        ::TerminateProcess(::GetCurrentProcess(), 4);
+    }
+}
 } // namespace
 
 int wmain(int argc, wchar_t** argv)
@@ -26,5 +72,10 @@ int wmain(int argc, wchar_t** argv)
         fwprintf(stderr, L"[message box %ls, type 0x%x] %ls\n", title ? title : L"", type, text ? text : L"");
         return IDOK;
     });
+    wchar_t szHang[16] = {};
+    if (::GetEnvironmentVariableW(L"CORVANE_HANG_SECONDS", szHang, 16) > 0 && _wtoi(szHang) > 0)
+        g_dwHangMs = (DWORD)_wtoi(szHang) * 1000;
+    testing::UnitTest::GetInstance()->listeners().Append(new CHangWatch);
+    ::CloseHandle(::CreateThread(nullptr, 0, &HangWatchThread, nullptr, 0, nullptr));
     return RUN_ALL_TESTS();
 }
