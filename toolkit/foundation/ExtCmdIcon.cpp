@@ -141,6 +141,20 @@ void CExtCmdIcon::AssignFrom(const CExtCmdIcon& other)
     m_lfVariantFactor = other.m_lfVariantFactor;
 }
 
+void CExtCmdIcon::MoveFrom(CExtCmdIcon& other)
+{
+    if (&other == this)
+        return;
+    Empty();
+    m_bitmap = other.m_bitmap;
+    m_icon = other.m_icon;
+    m_clrVariant = other.m_clrVariant;
+    m_lfVariantFactor = other.m_lfVariantFactor;
+    other.m_bitmap = BitmapHolder_t();
+    other.m_icon = IconHolder_t();
+    other.Empty();
+}
+
 void CExtCmdIcon::AssignFromHICON(HICON hIcon, bool bCopy)
 {
     m_iconVariant.Empty();

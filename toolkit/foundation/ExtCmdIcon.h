@@ -76,6 +76,9 @@ public:
     // Throws the platform's archive exception on a damaged archive.
     virtual void Serialize(CArchive& ar);
     virtual void AssignFrom(const CExtCmdIcon& other);
+    // As AssignFrom, but takes the other's picture handles over instead of copying them; the
+    // other is left empty.
+    void MoveFrom(CExtCmdIcon& other);
     virtual void AssignFromHICON(HICON hIcon, bool bCopy);
     virtual void AssignFromHBITMAP(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRcPart, bool bCopy);
     virtual SIZE GetSize() const;

@@ -176,7 +176,16 @@ bool CExtCmdProfile::SetCommandIcon(UINT nCmdID, HICON hIcon, bool bCopyHandle)
 {
     if (hIcon == nullptr)
         return SetCommandIcon(nCmdID, (CExtCmdIcon*)nullptr, false);
+    // The profile keeps the handle given (or its one copy): the picture is not copied again.
+    CExtCmdItem* pItem = LookupCommand(nCmdID);
+    if (pItem != nullptr && pItem->m_nIconIdx < 0)
+        return SetCommandIcon(nCmdID, new CExtCmdIcon(hIcon, bCopyHandle), true);
     CExtCmdIcon icon(hIcon, bCopyHandle);
+    if (pItem != nullptr && !icon.IsEmpty())
+    {
+        m_icons[pItem->m_nIconIdx]->MoveFrom(icon);
+        return true;
+    }
     return SetCommandIcon(nCmdID, &icon, false);
 }
 
