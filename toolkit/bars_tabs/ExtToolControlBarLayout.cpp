@@ -12,11 +12,12 @@
 
 namespace
 {
-// A screen DC with the bar's font selected for the time of one measuring pass.
+// A DC of the screen's kind with the bar's font selected for the time of one measuring pass: a
+// memory DC measures as the screen does and is made without a trip to the window system.
 class CMeasureDC
 {
 public:
-    CMeasureDC(CFont* pFont) : m_hDC(::GetDC(nullptr))
+    CMeasureDC(CFont* pFont) : m_hDC(::CreateCompatibleDC(nullptr))
     {
         m_dc.Attach(m_hDC);
         m_hOldFont = pFont != nullptr ? m_dc.SelectObject((HGDIOBJ)pFont->GetSafeHandle()) : nullptr;
@@ -26,7 +27,7 @@ public:
         if (m_hOldFont != nullptr)
             m_dc.SelectObject(m_hOldFont);
         m_dc.Detach();
-        ::ReleaseDC(nullptr, m_hDC);
+        ::DeleteDC(m_hDC);
     }
     CDC& Get() { return m_dc; }
 
