@@ -448,7 +448,9 @@ LRESULT CExtStatusControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM 
         if (m_hWnd != nullptr)
         {
             ::InvalidateRect(m_hWnd, nullptr, FALSE);
-            ::UpdateWindow(m_hWnd);
+            // A bar not on screen (its frame still hidden) paints when it shows.
+            if (::IsWindowVisible(m_hWnd))
+                ::UpdateWindow(m_hWnd);
         }
         return lResult;
     }

@@ -341,6 +341,12 @@ void CExtToolControlBar::SetTrackedButton(int nIndex)
         return;
     }
     CExtBarButton* pOld = GetButton(m_nBtnIdxMenuTracking);
+    // With no button tracked before or after nothing changes, and nothing is painted now.
+    if (pOld == nullptr && nIndex < 0)
+    {
+        m_nBtnIdxMenuTracking = -1;
+        return;
+    }
     if (pOld != nullptr)
     {
         pOld->ModifyStyle(0, TBBS_PRESSED | TBBS_CHECKED | TBBS_INDETERMINATE);
