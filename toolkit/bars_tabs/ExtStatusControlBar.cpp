@@ -445,12 +445,11 @@ LRESULT CExtStatusControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM 
         m_nStateFlags |= kStateDefaultProcessing;
         LRESULT lResult = CStatusBar::DefWindowProc(message, wParam, lParam);
         m_nStateFlags &= (BYTE)~kStateDefaultProcessing;
-        if (m_hWnd != nullptr)
+        // A bar not on screen (its frame still hidden) is painted whole when it shows.
+        if (m_hWnd != nullptr && ::IsWindowVisible(m_hWnd))
         {
             ::InvalidateRect(m_hWnd, nullptr, FALSE);
-            // A bar not on screen (its frame still hidden) paints when it shows.
-            if (::IsWindowVisible(m_hWnd))
-                ::UpdateWindow(m_hWnd);
+            ::UpdateWindow(m_hWnd);
         }
         return lResult;
     }

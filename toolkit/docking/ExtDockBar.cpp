@@ -239,7 +239,8 @@ LRESULT CExtDockBar::OnSizeParentDock(WPARAM wParam, LPARAM lParam)
     const UINT nID = (UINT)GetDlgCtrlID();
     if ((m_dwStyle & CBRS_ALIGN_ANY) == 0 || nID == AFX_IDW_DOCKBAR_FLOAT || lpLayout == nullptr)
         return lResult;
-    if (lpLayout->hDWP != nullptr)
+    // A dock bar off screen (its frame not shown yet) is painted whole when it shows.
+    if (lpLayout->hDWP != nullptr && IsWindowVisible())
         Invalidate(TRUE);
     CRect rc(lpLayout->rect);
     switch (nID)
