@@ -17,7 +17,8 @@ corvane_test(toolkit_controls_tests
 add_dependencies(toolkit_controls_tests toolkit_link_recorder)
 # Tracked menus, real input and cursor moves use the screen, where other programs' input could reach
 # them: they run alone.
-set(_controls_screen_tests "ButtonDropDownTest.*:ExtEditScreenTest.*:ExtComboBoxTest.*")
+set(_controls_screen_tests "ButtonDropDownTest.*:ExtEditScreenTest.*:ExtComboBoxTest.*:ButtonTest.HeldButton*")
+string(APPEND _controls_screen_tests ":ButtonTest.SpaceDownMoveUp*:ButtonTest.SplitButtonMainPart*")
 set_tests_properties(toolkit_controls_tests PROPERTIES ENVIRONMENT
   "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_controls_screen_tests}")
 add_test(NAME toolkit_controls_screen_tests COMMAND toolkit_controls_tests --gtest_brief=1
