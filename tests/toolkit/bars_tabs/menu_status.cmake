@@ -15,12 +15,7 @@ corvane_test(toolkit_menu_status_tests
 # Tests that send input, need the foreground or hit-test the screen (the pane tips ask for the
 # window under the point) run alone.
 set(_menu_status_screen_tests "*Screen*:StatusBar.PaneTipsComeFromTheToolHitTest")
-set_tests_properties(toolkit_menu_status_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_menu_status_screen_tests}")
-add_test(NAME toolkit_menu_status_screen_tests COMMAND toolkit_menu_status_tests --gtest_brief=1
-  --gtest_filter=${_menu_status_screen_tests})
-set_tests_properties(toolkit_menu_status_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+corvane_screen_tests(toolkit_menu_status_tests toolkit_menu_status_screen_tests "${_menu_status_screen_tests}" 120)
 
 # The host as a program of its own: the menu bar, a tool bar and the status bar with a LOG pane and a busy pane.
 add_executable(menu_status_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/MenuStatusHostMain.cpp

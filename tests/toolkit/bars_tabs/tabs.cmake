@@ -12,11 +12,7 @@ corvane_test(toolkit_tabs_tests
   TIMEOUT 300)
 # Tests that move the real pointer, send input or need the foreground run alone.
 set(_tabs_screen_tests "*Screen*")
-set_tests_properties(toolkit_tabs_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_tabs_screen_tests}")
-add_test(NAME toolkit_tabs_screen_tests COMMAND toolkit_tabs_tests --gtest_brief=1 --gtest_filter=${_tabs_screen_tests})
-set_tests_properties(toolkit_tabs_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+corvane_screen_tests(toolkit_tabs_tests toolkit_tabs_screen_tests "${_tabs_screen_tests}" 120)
 
 # The host as a program of its own: the strips, a page container and an MDI frame to look at.
 add_executable(tabs_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/TabsHostMain.cpp ${CORVANE_RC})

@@ -14,12 +14,7 @@ corvane_test(toolkit_toolbar_tests
   TIMEOUT 300)
 # Tests that send input, open popup menus or need the foreground run alone.
 set(_toolbar_screen_tests "*Screen*")
-set_tests_properties(toolkit_toolbar_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_toolbar_screen_tests}")
-add_test(NAME toolkit_toolbar_screen_tests COMMAND toolkit_toolbar_tests --gtest_brief=1
-  --gtest_filter=${_toolbar_screen_tests})
-set_tests_properties(toolkit_toolbar_screen_tests PROPERTIES TIMEOUT 180 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+corvane_screen_tests(toolkit_toolbar_tests toolkit_toolbar_screen_tests "${_toolbar_screen_tests}" 180)
 
 # The host as a program of its own.
 add_executable(toolbar_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/ToolBarHost.cpp ${CMAKE_CURRENT_LIST_DIR}/ToolBarHostMain.cpp

@@ -16,11 +16,7 @@ corvane_test(docking_core_tests
 # The tests that activate the frame, send mouse input, read the screen or change the system colours run
 # alone: other programs' windows and captures would disturb them, and they would disturb the others.
 set(_docking_screen_tests "ControlBarPaint.*:FrameSystemEvents.*:ControlBarGeometry.AHoveredButton*:ControlBarServices.ToggleCommands*:ControlBarServices.FocusingTheDockSite*:BarsMenu.ARightClickOnABar*:BarsMenu.ADockBars*:BarsMenu.InHelpMode*:BarsMenu.CaptionButtons*")
-set_tests_properties(docking_core_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_docking_screen_tests}")
-add_test(NAME docking_core_screen_tests COMMAND docking_core_tests --gtest_brief=1 --gtest_filter=${_docking_screen_tests})
-set_tests_properties(docking_core_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+corvane_screen_tests(docking_core_tests docking_core_screen_tests "${_docking_screen_tests}" 120)
 
 # The host as a program of its own.
 add_executable(docking_host WIN32 ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp ${CMAKE_CURRENT_LIST_DIR}/DockingHostMain.cpp
@@ -46,8 +42,4 @@ corvane_test(docking_bars_tests
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 set(_docking_bars_screen_tests "SplitterTracking.*:DockBarPaint.*:DockMends.DockingAtAMissing*")
-set_tests_properties(docking_bars_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};GTEST_FILTER=-${_docking_bars_screen_tests}")
-add_test(NAME docking_bars_screen_tests COMMAND docking_bars_tests --gtest_brief=1 --gtest_filter=${_docking_bars_screen_tests})
-set_tests_properties(docking_bars_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+corvane_screen_tests(docking_bars_tests docking_bars_screen_tests "${_docking_bars_screen_tests}" 120)

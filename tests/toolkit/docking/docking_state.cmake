@@ -11,8 +11,4 @@ corvane_test(docking_state_tests
   TIMEOUT 300)
 # Showing the frame and moving windows on the screen: alone.
 set(_docking_state_screen_tests "DockingStateRestore.NoKey*:MiniDockFrameInput.*")
-set_tests_properties(docking_state_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};GTEST_FILTER=-${_docking_state_screen_tests}")
-add_test(NAME docking_state_screen_tests COMMAND docking_state_tests --gtest_brief=1 --gtest_filter=${_docking_state_screen_tests})
-set_tests_properties(docking_state_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR}")
+corvane_screen_tests(docking_state_tests docking_state_screen_tests "${_docking_state_screen_tests}" 120)

@@ -11,11 +11,7 @@ corvane_test(toolkit_cmd_tests
   TIMEOUT 300)
 # The test that moves the pointer runs alone: other programs' tests read it.
 set(_cmd_screen_tests "CmdItemDelivery.ASystemCommandCarriesTheCursorPosition*")
-set_tests_properties(toolkit_cmd_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_cmd_screen_tests}")
-add_test(NAME toolkit_cmd_screen_tests COMMAND toolkit_cmd_tests --gtest_brief=1 --gtest_filter=${_cmd_screen_tests})
-set_tests_properties(toolkit_cmd_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+corvane_screen_tests(toolkit_cmd_tests toolkit_cmd_screen_tests "${_cmd_screen_tests}" 120)
 
 # The registry archiver on its own, so that its many registry round trips run beside the rest.
 corvane_test(toolkit_cmd_archiver_tests

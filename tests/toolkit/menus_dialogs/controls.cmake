@@ -19,9 +19,4 @@ add_dependencies(toolkit_controls_tests toolkit_link_recorder)
 # them: they run alone.
 set(_controls_screen_tests "ButtonDropDownTest.*:ExtEditScreenTest.*:ExtComboBoxTest.*:ButtonTest.HeldButton*")
 string(APPEND _controls_screen_tests ":ButtonTest.SpaceDownMoveUp*:ButtonTest.SplitButtonMainPart*")
-set_tests_properties(toolkit_controls_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_controls_screen_tests}")
-add_test(NAME toolkit_controls_screen_tests COMMAND toolkit_controls_tests --gtest_brief=1
-         --gtest_filter=${_controls_screen_tests})
-set_tests_properties(toolkit_controls_screen_tests PROPERTIES TIMEOUT 120 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+corvane_screen_tests(toolkit_controls_tests toolkit_controls_screen_tests "${_controls_screen_tests}" 120)

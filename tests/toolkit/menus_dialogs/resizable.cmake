@@ -15,9 +15,4 @@ corvane_test(toolkit_resizable_tests
   TIMEOUT 300)
 # The tests that show windows in the foreground, send input or read the screen run alone.
 set(_resizable_screen_tests "ResizablePaint.*:ResizableSysMenu.*:ResizablePlacement.*:ResizableSheet.*:ResizableDialog.ADialogInside*:ResizableFormView.*")
-set_tests_properties(toolkit_resizable_tests PROPERTIES ENVIRONMENT
-  "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_resizable_screen_tests}")
-add_test(NAME toolkit_resizable_screen_tests COMMAND toolkit_resizable_tests --gtest_brief=1
-         --gtest_filter=${_resizable_screen_tests})
-set_tests_properties(toolkit_resizable_screen_tests PROPERTIES TIMEOUT 200 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+corvane_screen_tests(toolkit_resizable_tests toolkit_resizable_screen_tests "${_resizable_screen_tests}" 200)
