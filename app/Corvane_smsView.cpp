@@ -383,6 +383,7 @@ void CCorvane_smsView::OnDeleteSms()
         {
             CSMS* pGone = (CSMS*)pDoc->m_listSms.GetAt(posFound);
             pDoc->m_listSms.RemoveAt(posFound);
+            pDoc->NoteRecordsChanged();
             delete pGone;
         }
     }

@@ -93,6 +93,7 @@ void CDlgComposeSms::SaveToFolder(const wchar_t* pszFolder)
     {
         {
             CSmsRecordsLock lock(pDoc);
+            pDoc->NoteRecordsChanged();
             if (!bEdited)
                 pDoc->m_listSms.AddTail(new CSMS(record));
             else

@@ -176,6 +176,17 @@ CDlgImportSms::EParse ParseMPhoneLine(CString strLine, CCorvane_smsDoc* pDoc, CS
 }
 } // namespace
 
+int CDlgImportSms::s_nRunning = 0;
+BOOL CDlgImportSms::s_bCloseAsked = FALSE;
+
+BOOL CDlgImportSms::StopRunningImportForClose()
+{
+    if (s_nRunning == 0)
+        return FALSE;
+    s_bCloseAsked = TRUE;
+    return TRUE;
+}
+
 CDlgImportSms::CDlgImportSms(CWnd* pParent)
     : CExtResizableDialog(IDD_IMPORT_SMS, pParent), m_pDoc(nullptr), m_bImporting(FALSE)
 {}
@@ -244,6 +255,8 @@ BOOL CDlgImportSms::ReadFileLines(const CString& strPath, CStringArray& lines, B
         {
             AnswerWaitingMessages();
             pacer.Restart();
+            if (s_bCloseAsked)
+                break;
         }
     }
     return TRUE;
@@ -296,14 +309,17 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
             pProgress->SetWindowText(strText);
             pProgress->UpdateWindow();
             // Between two lines the list is as between two messages: the phone worker may append
-            // and the window's handlers may run. When the list changed meanwhile, the keys are
-            // taken anew (a removed record's key must not be looked at).
-            const INT_PTR nBefore = doc.m_listSms.GetCount();
+            // and the window's handlers may run. When the records changed meanwhile in any way, the
+            // keys are taken anew (a removed or re-keyed record's old key must not be looked at,
+            // and a new key must count).
+            const ULONG nChangesBefore = doc.GetRecordsChanges();
             doc.UnlockRecords();
             AnswerWaitingMessages();
             pacer.Restart();
             doc.LockRecords();
-            if (doc.m_listSms.GetCount() != nBefore)
+            if (s_bCloseAsked)
+                break;
+            if (doc.GetRecordsChanges() != nChangesBefore)
                 CollectKeys(doc, keys);
         }
         record.Clear();
@@ -322,6 +338,7 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
             continue;
         CSMS* pNew = new CSMS(record);
         doc.m_listSms.AddTail(pNew);
+        doc.NoteRecordsChanged();
         keys.insert(std::wstring_view(pNew->m_strKey.GetString(), (size_t)pNew->m_strKey.GetLength()));
         ++result.nAdded;
     }
@@ -366,14 +383,33 @@ void CDlgImportSms::OnOK()
     if (pDoc == nullptr)
         return;
     ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
-    // The window keeps answering during a long read and import; its buttons wait for the end.
+    // The window keeps answering during a long read and import; its buttons wait for the end, and
+    // a close of the program meanwhile makes it stop.
     m_bImporting = TRUE;
+    ++s_nRunning;
     CStringArray lines;
     const BOOL bRead = ReadFileLines(m_strPath, lines, TRUE);
     SImportResult result;
-    if (bRead)
+    if (bRead && !s_bCloseAsked)
         ImportLines(*pDoc, lines, GetCheckedLayout(), result, &m_wndProgress);
+    const BOOL bCloseAsked = s_bCloseAsked;
+    if (--s_nRunning == 0)
+        s_bCloseAsked = FALSE;
     m_bImporting = FALSE;
+    if (bCloseAsked)
+    {
+        // The program is closing: the records filed are saved (a failure stays for the exit save
+        // to report), no box waits for an answer, and the close goes on once the dialog has ended.
+        CString strError;
+        if (result.nAdded > 0)
+            pDoc->SaveData(strError);
+        ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
+        EndDialog(IDCANCEL);
+        CWinApp* pApp = AfxGetApp();
+        if (s_nRunning == 0 && pApp != nullptr && pApp->m_pMainWnd != nullptr)
+            pApp->m_pMainWnd->PostMessage(WM_CLOSE);
+        return;
+    }
     if (!bRead)
     {
         // Nothing read, nothing saved; the dialog stays for another path.
@@ -386,6 +422,9 @@ void CDlgImportSms::OnOK()
     CString strCount;
     strCount.Format(L"%d", result.nLines);
     MessageBox(FormatResourceText(IDS_IMPORT_DONE, strCount), L"Info", MB_OK);
+    // A close of the program while a box was up has taken the dialog with it.
+    if (GetSafeHwnd() == nullptr)
+        return;
     if (result.nRefused > 0)
     {
         // "## baris ... (baris pertama: ##)": the count, then the first refused line's number.
@@ -396,5 +435,6 @@ void CDlgImportSms::OnOK()
         ReplaceFirstMarker(strText, strNumber);
         MessageBox(strText, L"Warning", MB_OK | MB_ICONWARNING);
     }
-    EndDialog(IDOK);
+    if (GetSafeHwnd() != nullptr)
+        EndDialog(IDOK);
 }

@@ -45,7 +45,8 @@ public:
 
     // ---- the import ----------------------------------------------------------------------------
     // Every line of the file without its line end, whole (a NUL inside is kept); FALSE when the
-    // file cannot be opened. bAnswerMessages: the thread's waiting messages are dispatched meanwhile.
+    // file cannot be opened. bAnswerMessages: the thread's waiting messages are dispatched meanwhile,
+    // and a close asked meanwhile ends the read there.
     static BOOL ReadFileLines(const CString& strPath, CStringArray& lines, BOOL bAnswerMessages = FALSE);
     // Fills the empty record from one line. Every field starts empty on every line; dates and
     // times get two digits each (the year its last two). pDoc gives the contact name of an MPhone
@@ -54,9 +55,18 @@ public:
     // Parses every line and appends, read and keyed, each record whose key the document does not
     // hold yet, under the records lock. pProgress, when given, shows "memproses sms no i/n" for the
     // first line, then at most every kProgressIntervalMs, and for the last line; each time it shows,
-    // the thread's waiting messages are dispatched with the records lock released.
+    // the thread's waiting messages are dispatched with the records lock released (the keys held
+    // are taken anew when the records changed meanwhile), and a close asked meanwhile stops it.
     static void ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines, int nLayout, SImportResult& result,
                             CWnd* pProgress = nullptr);
+    // ---- a close of the program during an import -----------------------------------------------
+    // An import that answers messages holds the document, so the main window's close (and the end
+    // of the session) must not free it. TRUE while OK's read or import runs: the call then asks it
+    // to stop at its next line; it saves what it filed, ends without its closing boxes and closes
+    // the main window itself. FALSE when no import runs: the caller closes as usual.
+    static BOOL StopRunningImportForClose();
+    static BOOL IsImportRunning() { return s_nRunning > 0; }
+
     // "5" -> "05"; a longer text keeps its last two characters; an empty one stays empty.
     static CString TwoDigits(const CString& str);
 
@@ -93,4 +103,7 @@ private:
 
     CCorvane_smsDoc* m_pDoc; // not owned; null: the application's
     BOOL m_bImporting;       // OK's import runs: OK, Cancel and the file chooser do nothing
+
+    static int s_nRunning;     // imports running (one inside another's answered messages counts too)
+    static BOOL s_bCloseAsked; // a close came while one ran: every running import stops at its next line
 };

@@ -29,6 +29,8 @@ IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
 ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_WM_ENDSESSION()
 ON_WM_SYSCOMMAND()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
@@ -448,6 +450,29 @@ LRESULT CMainFrame::OnPhoneBusy(WPARAM wParam, LPARAM)
     }
     m_wndStatus.RedrawStatusBar();
     return 1;
+}
+
+void CMainFrame::OnClose()
+{
+    if (CDlgImportSms::StopRunningImportForClose())
+        return;
+    CFrameWnd::OnClose();
+}
+
+void CMainFrame::OnEndSession(BOOL bEnding)
+{
+    CFrameWnd::OnEndSession(bEnding);
+    if (!bEnding)
+        return;
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
+    if (CDlgImportSms::IsImportRunning() && pDoc != nullptr)
+    {
+        // Between two of the import's lines: every record filed so far is whole.
+        CString strError;
+        pDoc->SaveData(strError);
+    }
+    OnClose();
 }
 
 void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)

@@ -93,6 +93,12 @@ protected:
     // Loads the icon resource at the size and sets it as the command's icon in the frame's profile.
     bool SetProfileIcon(UINT nCmdID, UINT nIconID, int cx, int cy);
     LRESULT OnPhoneBusy(WPARAM wParam, LPARAM lParam);
+    // A close while an import answers messages waits for the import, which stops at its next line
+    // and closes the program itself; otherwise the frame's close.
+    void OnClose();
+    // The end of the session closes the program as a close does; an import that holds the document
+    // saves what it filed before this returns, as the process may end right after.
+    void OnEndSession(BOOL bEnding);
     void OnSysCommand(UINT nID, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     // "Show/Hide Window" (tray menu): hides the frame to the tray when it is shown, else restores it.

@@ -13,7 +13,7 @@ const int kArchiveBufferSize = 64 * 1024;
 const UINT kMinRecordBytes = 2 + 12 + 4 * 4;
 } // namespace
 
-CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10), m_bDataFileUnread(FALSE)
+CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10), m_nRecordsChanges(0), m_bDataFileUnread(FALSE)
 {
     InitializeCriticalSection(&m_csRecords);
     m_strDataFilePath = GetAppFolder() + CORVANE_DATA_FILE_NAME;
@@ -55,6 +55,7 @@ void CCorvane_smsDoc::Serialize(CArchive& ar)
 void CCorvane_smsDoc::DeleteAllSms()
 {
     CSmsRecordsLock lock(this);
+    NoteRecordsChanged();
     while (!m_listSms.IsEmpty())
         delete m_listSms.RemoveHead();
 }
@@ -143,6 +144,7 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
 
     // The records are appended; a damaged file adds nothing (those read are removed again).
     const INT_PTR nBefore = m_listSms.GetCount();
+    NoteRecordsChanged();
     bool ok = false;
     {
         CArchive ar(&file, CArchive::load | CArchive::bNoFlushOnDelete, kArchiveBufferSize);

@@ -51,6 +51,11 @@ public:
     // lock while walking or changing m_listSms from either. LoadData and SaveData take it.
     void LockRecords() { EnterCriticalSection(&m_csRecords); }
     void UnlockRecords() { LeaveCriticalSection(&m_csRecords); }
+    // Counts the changes of the list and of its records' keys (a record added, removed or re-keyed);
+    // whoever makes such a change notes it, under the records lock. Code that lets go of the lock
+    // in the middle of its work compares the count to know whether what it took from the list holds.
+    void NoteRecordsChanged() { ++m_nRecordsChanges; }
+    ULONG GetRecordsChanges() const { return m_nRecordsChanges; }
 
     CObList m_listSms; // CSMS*, owned, in filing order
     CArray<CContactItem, const CContactItem&> m_arrContacts;
@@ -78,7 +83,8 @@ private:
     CString GetTempFilePath() const { return m_strDataFilePath + L".tmp"; }
 
     CRITICAL_SECTION m_csRecords;
-    BOOL m_bDataFileUnread; // an existing data file has not been read: it must not be replaced
+    ULONG m_nRecordsChanges; // NoteRecordsChanged
+    BOOL m_bDataFileUnread;  // an existing data file has not been read: it must not be replaced
 };
 
 // Holds the document's records lock for one scope.

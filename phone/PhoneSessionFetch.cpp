@@ -225,6 +225,7 @@ BOOL CPhoneSession::AddToDocument(int nPos, const CSMS& record)
         {
             CSmsRecordsLock lock(pDoc);
             pDoc->m_listSms.AddTail(pNew);
+            pDoc->NoteRecordsChanged();
         }
         pHost->InsertIntoList(nPos, pNew);
         bDone = TRUE;

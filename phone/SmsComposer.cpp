@@ -341,6 +341,7 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
             if (!bSaveToSent)
                 return;
             bChanged = true;
+            pDoc->NoteRecordsChanged();
             CSMS* pNew = new CSMS(work);
             pNew->m_strText = strMessage;
             pNew->m_strRecipientNumber = strNumbers;
@@ -364,6 +365,7 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
                 p->m_strSecond != src.m_strSecond)
                 continue;
             bChanged = true;
+            pDoc->NoteRecordsChanged();
             if (!bSaveToSent)
             {
                 pDoc->m_listSms.RemoveAt(cur);

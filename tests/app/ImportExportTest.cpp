@@ -686,21 +686,28 @@ TEST(ImportExportTest, ALargeImportKeepsTheWindowAnsweringAndEndsWithTheLastLine
 namespace
 {
 // A window of the test thread that files a record into the document when it gets WM_APP, as the
-// phone job's messages do while an import waits between two lines.
+// phone job's messages do while an import waits between two lines: s_pRecord is appended, or
+// s_pResent, a record of the document, becomes s_resentAs as a send that ends files its message.
 struct FilingWindow
 {
     static CCorvane_smsDoc* s_pDoc;
     static CSMS* s_pRecord;
+    static CSMS* s_pResent;
+    static CSMS s_resentAs;
     HWND hWnd = nullptr;
     FilingWindow() { hWnd = MessageWindow(L"ImportExportTestFiling", Proc); }
     ~FilingWindow() { ::DestroyWindow(hWnd); }
     static LRESULT CALLBACK Proc(HWND h, UINT msg, WPARAM w, LPARAM l)
     {
-        if (msg == WM_APP && s_pRecord != nullptr)
+        if (msg == WM_APP && (s_pRecord != nullptr || s_pResent != nullptr))
         {
             CSmsRecordsLock lock(s_pDoc);
-            s_pDoc->m_listSms.AddTail(s_pRecord);
-            s_pRecord = nullptr;
+            if (s_pRecord != nullptr)
+                s_pDoc->m_listSms.AddTail(s_pRecord);
+            else
+                s_pResent->SetOwnMessage(s_resentAs, s_resentAs.m_strText, L"0811", L"Ani", SMS_FOLDER_SENT, 0);
+            s_pDoc->NoteRecordsChanged();
+            s_pRecord = s_pResent = nullptr;
             return 0;
         }
         return ::DefWindowProcW(h, msg, w, l);
@@ -708,6 +715,8 @@ struct FilingWindow
 };
 CCorvane_smsDoc* FilingWindow::s_pDoc = nullptr;
 CSMS* FilingWindow::s_pRecord = nullptr;
+CSMS* FilingWindow::s_pResent = nullptr;
+CSMS FilingWindow::s_resentAs;
 
 HWND g_hFiling = nullptr;
 HHOOK g_hFilingHook = nullptr;
@@ -761,6 +770,39 @@ TEST(ImportExportTest, ARecordFiledWhileTheImportAnswersMessagesIsNotImportedAga
     // Filed during the import, so the import found its key.
     EXPECT_EQ(FilingWindow::s_pRecord, nullptr);
     ::SendMessageW(filing.hWnd, WM_APP, 0, 0);
+    EXPECT_EQ(doc.m_listSms.GetCount(), 10);
+    int nSixth = 0;
+    for (CSMS* p : Records(doc))
+        nSixth += p->m_strText == L"pesan 5" ? 1 : 0;
+    EXPECT_EQ(nSixth, 1);
+    dlg.DestroyWindow();
+}
+
+TEST(ImportExportTest, ARecordReKeyedWhileTheImportAnswersMessagesIsNotImportedAgain)
+{
+    ScratchDir dir;
+    WriteBackupLines(dir.Path(L"in.txt"), 10);
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
+    // A message waiting in the Outbox; the send that ends meanwhile files it as the file's sixth
+    // message: the record count stays, its key changes.
+    CSMS* pOutbox =
+        MakeSms(SMS_FOLDER_OUTBOX, L"02", L"02", L"26", L"09", L"00", L"00", L"0811", L"Ani", L"belum terkirim");
+    doc.m_listSms.AddTail(pOutbox);
+    MessageBoxCapture boxes;
+    CDlgImportSms dlg;
+    ASSERT_TRUE(OpenImportDialog(dlg, doc, dir.Path(L"in.txt")));
+    FilingWindow filing;
+    FilingWindow::s_pDoc = &doc;
+    FilingWindow::s_pResent = pOutbox;
+    ASSERT_EQ(CDlgImportSms::ParseLine(L"Inbox\t01/01/26  10:00:05\t0811\tAni\tpesan 5", CDlgImportSms::kLayoutBackup,
+                                       &doc, FilingWindow::s_resentAs),
+              CDlgImportSms::kParsed);
+    g_hFiling = filing.hWnd;
+    g_hFilingHook = ::SetWindowsHookExW(WH_CALLWNDPROC, PostFilingAtFirstProgress, nullptr, ::GetCurrentThreadId());
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    ::UnhookWindowsHookEx(g_hFilingHook);
+    EXPECT_EQ(FilingWindow::s_pResent, nullptr) << "not re-keyed during the import";
     EXPECT_EQ(doc.m_listSms.GetCount(), 10);
     int nSixth = 0;
     for (CSMS* p : Records(doc))

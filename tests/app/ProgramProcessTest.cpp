@@ -1,11 +1,15 @@
 // The built program as a process of its own, seen from outside: a close while the phone worker's
-// box is up, or while a send waits for the phone's prompt, ends it; a message the Outbox job sent
-// is in "Sent" after the process is killed and started again.
+// box is up, while a send waits for the phone's prompt, or while an import files a large file, ends
+// it; a message the Outbox job sent is in "Sent" after the process is killed and started again.
 #include "phone/PhoneLinkTestSupport.h"
 
 #include "phone/SmsRecord.h"
+#include "phone/UnicodeTextFile.h"
+#include "res/app_ids.h"
+#include "res/app_tools_ids.h"
 #include "res/phone_ids.h"
 
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -334,4 +338,114 @@ TEST_F(ProgramProcessTest, AProgramClosedWhileASendWaitsForThePromptEndsWithoutA
         ADD_FAILURE() << "box at the close: " << CStringA(b.text).GetString();
     // Nothing lost: the message waits in the Outbox for the next send.
     EXPECT_EQ(SavedFolders()[L"menunggu prompt"], L"Outbox");
+}
+
+namespace
+{
+// The import's file: line i is message "impor i" in the Inbox, each with a time and text of its own.
+CString ImportLine(int i)
+{
+    CString line;
+    line.Format(L"Inbox\t%02d/%02d/%02d  %02d:%02d:%02d\t08%07d\tKontak\timpor %d", 1 + i % 28, 1 + i / 28 % 12,
+                i / 336 % 100, i / 3600 % 24, i / 60 % 60, i % 60, i, i);
+    return line;
+}
+} // namespace
+
+// A close of the main window (the tray's exit, a task manager, the session's end) while "Import SMS"
+// files a large file: the program ends by itself with no box, and the data file holds the records it
+// held before and whole imported ones, none twice.
+TEST_F(ProgramProcessTest, AProgramClosedDuringALargeImportEndsAndKeepsItsDataWhole)
+{
+    const int nLines = 200000;
+    const CString importFile = folder + L"impor.txt";
+    {
+        CUnicodeTextWriter writer(importFile, TEXTFILE_UNI16_LE);
+        for (int i = 0; i < nLines; ++i)
+            writer.WriteLine(ImportLine(i) + L"\r\n");
+    }
+    for (const bool bSessionEnd : {false, true})
+    {
+        SCOPED_TRACE(bSessionEnd ? "end of the session" : "WM_CLOSE");
+        seen.clear();
+        ASSERT_TRUE(SaveOutboxMessage(L"Budi", L"sudah ada", 0));
+        ASSERT_TRUE(StartProgram());
+        HWND hMain = WaitForMainWindow(60000);
+        ASSERT_NE(hMain, nullptr);
+        PostMessageW(hMain, WM_COMMAND, ID_IMPORT_SMS, 0);
+        HWND hDialog = nullptr;
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                std::vector<SeenBox> found;
+                HWND hIgnored = nullptr;
+                Look(found, hIgnored);
+                for (const SeenBox& b : found)
+                    hDialog = GetDlgItem(b.hWnd, IDC_IMPORT_PROGRESS) ? b.hWnd : hDialog;
+                return hDialog != nullptr;
+            },
+            30000));
+        SendMessageW(GetDlgItem(hDialog, IDC_IMPORT_FILE), WM_SETTEXT, 0, (LPARAM)(LPCWSTR)importFile);
+        PostMessageW(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(hDialog, IDOK));
+        // In the middle of the filing: the progress label has passed line 2,000.
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                wchar_t text[64] = {};
+                DWORD_PTR r = 0;
+                SendMessageTimeoutW(GetDlgItem(hDialog, IDC_IMPORT_PROGRESS), WM_GETTEXT, 64, (LPARAM)text, SMTO_NORMAL,
+                                    1000, &r);
+                return wcsncmp(text, L"memproses sms no ", 17) == 0 && _wtoi(text + 17) >= 2000;
+            },
+            60000));
+        if (bSessionEnd)
+        {
+            DWORD_PTR r = 0;
+            SendMessageTimeoutW(hMain, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &r);
+            EXPECT_TRUE(r) << "the program refused the end of the session";
+            SendMessageTimeoutW(hMain, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 10000, &r);
+        }
+        else
+            PostMessageW(hMain, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(WaitForEndNotingBoxes()) << "the program still runs 30 s after the close";
+        DWORD code = 1234;
+        GetExitCodeProcess(pi.hProcess, &code);
+        EXPECT_EQ(code, 0u);
+        for (const SeenBox& b : seen)
+            if (b.hWnd != hDialog)
+                ADD_FAILURE() << "box at the close: " << CStringA(b.text).GetString();
+
+        // The data file loads, with the record it held and imported records that match their lines.
+        const CString copy = folder + L"copy_of_data.dat";
+        CCorvane_smsDoc saved;
+        saved.SetDataFilePath(copy);
+        ASSERT_TRUE(CopyFileW(dataFile, copy, FALSE));
+        ASSERT_TRUE(saved.LoadData());
+        std::vector<int> timesFiled(nLines, 0);
+        int nOld = 0, nImported = 0;
+        for (POSITION pos = saved.m_listSms.GetHeadPosition(); pos;)
+        {
+            const CSMS* p = (const CSMS*)saved.m_listSms.GetNext(pos);
+            if (p->m_strText == L"sudah ada")
+            {
+                ++nOld;
+                continue;
+            }
+            const int i = _wtoi(p->m_strText.Mid(6));
+            CString text;
+            text.Format(L"impor %d", i);
+            ASSERT_TRUE(i >= 0 && i < nLines && p->m_strText == text) << CStringA(p->m_strText).GetString();
+            CString fields;
+            fields.Format(L"%02d%02d%02d%02d%02d%02d08%07dKontakInbox", 1 + i % 28, 1 + i / 28 % 12, i / 336 % 100,
+                          i / 3600 % 24, i / 60 % 60, i % 60, i);
+            EXPECT_EQ(p->m_strDay + p->m_strMonth + p->m_strYear + p->m_strHour + p->m_strMinute + p->m_strSecond +
+                          p->m_strSenderNumber + p->m_strSenderName + p->m_strFolder,
+                      fields);
+            ++timesFiled[(size_t)i];
+            ++nImported;
+        }
+        EXPECT_EQ(nOld, 1);
+        EXPECT_GE(nImported, 2000);
+        EXPECT_EQ(std::count(timesFiled.begin(), timesFiled.end(), 2), 0) << "a line filed twice";
+        CloseHandle(pi.hProcess);
+        pi = PROCESS_INFORMATION();
+    }
 }
