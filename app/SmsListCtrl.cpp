@@ -378,7 +378,7 @@ BOOL CSmsListCtrl::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINF
     if (CListCtrl::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     CCorvane_smsView* pView = View();
-    if (pView == nullptr || (nCode != CN_COMMAND && nCode != CN_UPDATE_COMMAND_UI))
+    if (pView == nullptr || (nCode != CN_COMMAND && nCode != (int)CN_UPDATE_COMMAND_UI))
         return FALSE;
     for (UINT nCmd : kViewCommands)
         if (nCmd == nID)

@@ -56,7 +56,9 @@ TEST_F(ComposeTest, ANewMessageStartsWithPrefixAndSignatureAndTheFocusInTheRecip
         EXPECT_GE(rcButton.Width(), 24) << i;
         EXPECT_TRUE(rcBar.PtInRect(rcButton.CenterPoint())) << i;
         if (i > 0)
+        {
             EXPECT_GE(rcButton.left, dlg->m_wndToolBar.GetButton(i - 1)->GetRect().right) << i;
+        }
     }
     // The status bar: the standard id, one pane "Ready" as wide as the client less 100 pixels.
     ASSERT_NE(dlg->m_wndStatusBar.GetSafeHwnd(), nullptr);

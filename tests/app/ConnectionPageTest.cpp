@@ -134,7 +134,9 @@ TEST_F(ConnectionPageTest, ReadingTheServiceCentreShowsTheNumberOrTheFailureAndK
             ASSERT_EQ(boxes.Count(), 1u) << c.more;
             EXPECT_EQ(boxes.Last().text, std::wstring(c.text)) << c.more;
             if (!c.title.IsEmpty())
+            {
                 EXPECT_EQ(boxes.Last().title, std::wstring(c.title)) << c.more;
+            }
             EXPECT_EQ(GetItemText(hPage, IDC_CONN_SMSC), c.edit) << c.more;
             EXPECT_FALSE(app->m_port.IsOpen()) << c.more;
         }

@@ -228,7 +228,9 @@ TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
             menus.push_back(frame->m_wndMenuBar.GetButton(i)->GetText());
     EXPECT_EQ(menus.size(), 4u);
     if (!menus.empty())
+    {
         EXPECT_EQ(menus[0], L"&File");
+    }
 
     // The window's large icon and the command icons at their sizes.
     EXPECT_NE(frame->SendMessage(WM_GETICON, ICON_BIG, 0), 0);
@@ -480,7 +482,9 @@ TEST_F(MainFrameTest, BarTogglesHideAndShowTheirBars)
         frame->RecalcLayout();
         EXPECT_FALSE(pBar->IsWindowVisible()) << nID;
         if (t.bCheck)
+        {
             EXPECT_EQ(StateOf(nID).nCheck, 0) << nID;
+        }
         frame->SendMessage(WM_COMMAND, nID);
         frame->RecalcLayout();
         EXPECT_TRUE(pBar->IsWindowVisible()) << nID;

@@ -589,7 +589,9 @@ TEST_F(MessageListTest, TheContextMenuFitsTheSelectedMessage)
         if (CExtPopupMenuWnd* pTools = pPopup->ItemGetPopup(nTools))
             for (int i = 0; i < pTools->GetItemCount(); ++i)
                 if (pTools->ItemGetCmdID(i) > 0)
+                {
                     EXPECT_NE(pTools->ItemGetIcon(i), nullptr) << pTools->ItemGetCmdID(i);
+                }
         delete pPopup;
         return items;
     };

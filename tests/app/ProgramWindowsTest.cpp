@@ -13,6 +13,7 @@
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -355,7 +356,7 @@ CPoint ScreenCentre(HWND hWnd)
 CPoint ItemCentre(HWND hTree, HTREEITEM hItem)
 {
     RECT rc = {};
-    *(HTREEITEM*)&rc = hItem;
+    memcpy(&rc, &hItem, sizeof hItem); // the message takes the item in the rectangle
     if (hItem == nullptr || !::SendMessageW(hTree, TVM_GETITEMRECT, TRUE, (LPARAM)&rc))
         return CPoint(-1, -1);
     CPoint pt((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);

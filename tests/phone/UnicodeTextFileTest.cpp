@@ -3,6 +3,8 @@
 
 #include "phone/UnicodeTextFile.h"
 
+#include <algorithm>
+
 using storetest::ReadAll;
 using storetest::ScratchDir;
 using storetest::WriteAll;
@@ -273,8 +275,9 @@ TEST(UnicodeTextFile, Utf8RefusesOverlongSurrogateAndBrokenSequences)
     ScratchDir dir;
     const CString p = dir.Path(L"strict.txt");
     auto lineOf = [&](Bytes body) {
-        Bytes b{0xEF, 0xBB, 0xBF};
-        b.insert(b.end(), body.begin(), body.end());
+        Bytes b(body.size() + 3);
+        b[0] = 0xEF, b[1] = 0xBB, b[2] = 0xBF;
+        std::copy(body.begin(), body.end(), b.begin() + 3);
         WriteAll(p, b);
         auto lines = Lines(p);
         return lines.size() == 1 ? std::wstring(lines[0].GetString(), (size_t)lines[0].GetLength())

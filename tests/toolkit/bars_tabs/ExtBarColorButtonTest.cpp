@@ -157,7 +157,9 @@ TEST_F(ColorButton, TheThreeIconKindsAreBuilt)
         if (ii.hbmMask != nullptr)
             ::DeleteObject(ii.hbmMask);
         if (nKind == CExtBarColorButton::kIconFilled)
+        {
             EXPECT_EQ(IconCentre(hIcon), RGB(0, 0, 255));
+        }
         ::DestroyIcon(hIcon);
     }
 }

@@ -545,7 +545,9 @@ TEST_F(ToolBarScreen, DockedLeftTheButtonsFormOneColumnAndFloatingTheyWrapToTheF
     {
         CExtBarButton* pButton = Bar().GetButton(i);
         if (pButton->IsVisible())
+        {
             EXPECT_LE(pButton->GetRect().right, rcClient.right + 1) << i;
+        }
     }
 }
 

@@ -105,7 +105,9 @@ TEST_F(ToolBarPaint, IdleButtonCornersShowTheBarBackgroundAndSeparatorsKeepInsid
         {
             const bool bDiffers = At(px, x, y) != At(px, xEmpty, y);
             if (y < rcSep.top + 2 || y >= rcSep.bottom - 2)
+            {
                 EXPECT_FALSE(bDiffers) << x << "," << y;
+            }
             nLine += bDiffers ? 1 : 0;
         }
     EXPECT_GT(nLine, 10);

@@ -124,7 +124,9 @@ protected:
         EXPECT_EQ(::GetCapture(), nullptr);
         EXPECT_FALSE(CExtControlBar::g_bUpdatingDragState);
         if (pBar != nullptr && ::IsWindow(pBar->GetSafeHwnd()))
+        {
             EXPECT_EQ(pBar->m_bfTracking & CExtControlBar::kTrackDragging, 0);
+        }
     }
 };
 } // namespace

@@ -147,7 +147,9 @@ TEST_F(DockingMarkers, ABarUnderTheCursorGetsTheSetWithTheCentreAndTheViewTheCro
     EXPECT_EQ(CountType(arr, CExtDynDockMarkerWnd::kTypeCentre), 0);
     for (INT_PTR i = 0; i < arr.GetSize(); ++i)
         if (arr[i]->IsActiveMarker())
+        {
             EXPECT_EQ(arr[i]->GetMarkerKind(), 18 + arr[i]->GetMarkerType());
+        }
 }
 
 TEST_F(DockingMarkers, HighlightsTakeTheirGeometryAndOneReplacesTheOther)

@@ -94,7 +94,9 @@ TEST(DatePickerSelection, TheRangeEndsHoldForScrollingMonthsAndSelection)
     EXPECT_EQ(b, Date(100, 1, 1));
     for (const auto& cell : p.GetMonth(0)->m_days)
         if (cell.m_dt.GetStatus() == COleDateTime::valid)
+        {
             EXPECT_GE(cell.m_dt.GetYear(), 100);
+        }
     p.SetSelection(COleDateTime(Date(100, 1, 1).m_dt - 3), Date(100, 1, 1), false, false);
     p.GetSelection(b, e);
     EXPECT_EQ(b, Date(100, 1, 1));

@@ -148,7 +148,9 @@ TEST(ExtColorCtrl, TinyAndShrinkingControlsNeverCrash)
             }
         ctrl.UpdateWindow();
         if (nMode != 0 && nMode < 15)
+        {
             EXPECT_EQ(ctrl.m_selClrs.m_clrCurrent, clr) << nMode;
+        }
         // Shrunk while the left button drags.
         ctrl.MoveWindow(0, 0, 200, 200);
         ctrl.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));

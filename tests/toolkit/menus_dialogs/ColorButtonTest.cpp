@@ -216,7 +216,9 @@ TEST_F(ColorButtonTest, TheSystemDialogChoosesTheCustomColourOrChangesNothing)
         ::KillTimer(nullptr, nTimer);
         EXPECT_TRUE(g_bDialogSeen) << nCommand;
         if (nCommand == IDCANCEL)
+        {
             EXPECT_TRUE(m_host.m_notes.empty());
+        }
     }
     const auto finals = Notes(C::g_nMsgNotifyColorChangedFinally);
     ASSERT_EQ(finals.size(), 1u);

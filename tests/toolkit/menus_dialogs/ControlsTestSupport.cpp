@@ -178,7 +178,7 @@ void ControlsTest::Pump()
 
 BOOL CControlsHostDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr &&
+    if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr &&
         std::find(m_enabled.begin(), m_enabled.end(), nID) != m_enabled.end())
     {
         ((CCmdUI*)pExtra)->Enable(TRUE);

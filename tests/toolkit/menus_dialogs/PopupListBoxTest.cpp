@@ -68,7 +68,9 @@ protected:
                 nMsg == L::g_nMsgPopupListBoxItemDraw || nMsg == L::g_nMsgPopupListBoxSelEndOK ||
                 nMsg == L::g_nMsgPopupListBoxSelEndCancel || nMsg == L::g_nMsgPopupListBoxSelChange;
             if (bListMessage)
+            {
                 EXPECT_EQ(lParam, kHighCookie);
+            }
             if (nMsg == L::g_nMsgPopupListBoxInitContent)
             {
                 for (int i = 0; i < m_nItems; ++i)

@@ -70,7 +70,7 @@ LRESULT CPopupTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL CPopupTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID >= ID_TEST_OPEN && nID <= ID_TEST_DEEP)
+    if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID >= ID_TEST_OPEN && nID <= ID_TEST_DEEP)
     {
         ((CCmdUI*)pExtra)->Enable(TRUE);
         return TRUE;

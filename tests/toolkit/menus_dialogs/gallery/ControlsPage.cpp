@@ -100,7 +100,7 @@ public:
     // The colour commands are handled in WindowProc: their menu items are enabled here.
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
-        if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID >= kIdColorRed && nID <= kIdColorBlue)
+        if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr && nID >= kIdColorRed && nID <= kIdColorBlue)
         {
             ((CCmdUI*)pExtra)->Enable(TRUE);
             return TRUE;

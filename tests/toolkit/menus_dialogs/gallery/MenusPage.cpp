@@ -108,7 +108,7 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
-        if (nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr)
+        if (nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr)
         {
             CCmdUI* pCmdUI = (CCmdUI*)pExtra;
             pCmdUI->Enable(nID != ID_GAL_DISABLED);

@@ -165,7 +165,7 @@ public:
 
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override
     {
-        if (nID == kIdOtherCmd && nCode == CN_UPDATE_COMMAND_UI && pExtra != nullptr)
+        if (nID == kIdOtherCmd && nCode == (int)CN_UPDATE_COMMAND_UI && pExtra != nullptr)
         {
             ((CCmdUI*)pExtra)->Enable(TRUE);
             return TRUE;
