@@ -53,6 +53,15 @@ int ReferenceInk(const CString& sText, const CSize& size, int nTextColor)
     return InkIn(canvas, CRect(0, 0, size.cx, size.cy));
 }
 
+// Pixels of the colour on the one-pixel ring along the rectangle's edge, and the ring's length.
+std::pair<int, int> RingPixels(const DibCanvas& canvas, const CRect& rc, COLORREF clr)
+{
+    CRect rcInner(rc);
+    rcInner.DeflateRect(1, 1);
+    const int nInner = rcInner.Width() * rcInner.Height();
+    return std::make_pair(canvas.Count(rc, clr) - canvas.Count(rcInner, clr), rc.Width() * rc.Height() - nInner);
+}
+
 // Widths of the first and the last row of dark pixels in the area.
 std::pair<int, int> DarkRowWidths(const DibCanvas& canvas, const CRect& rc)
 {
@@ -121,7 +130,21 @@ TEST_F(MenuItemFieldPaintTest, AnInactiveFieldShowsItsFrameAndTextAndADisabledOn
         ASSERT_FALSE(pMenu->GetItemAt(2).IsEnabled());
         auto canvas = Paint(pMenu);
 
+        // The edit frame at rest, enabled or not: its two outer rings, on the field's edge, in the face colour.
+        const COLORREF clrFrame = g_PaintManagerHolder->GetTranslatedColor(XCLR_FACE_NORMAL, pMenu, 0);
         CRect rcEdit;
+        for (int nItem : {1, 2})
+        {
+            pMenu->GetItemEditRect(nItem, rcEdit);
+            for (int nRing : {0, 1})
+            {
+                CRect rcRing(rcEdit);
+                rcRing.DeflateRect(nRing, nRing);
+                const std::pair<int, int> ring = RingPixels(*canvas, rcRing, clrFrame);
+                EXPECT_EQ(ring.first, ring.second) << pStyle->m_lpszClassName << " item " << nItem << " ring " << nRing;
+            }
+        }
+
         pMenu->GetItemEditRect(1, rcEdit);
         CRect rcInside(rcEdit);
         rcInside.DeflateRect(2, 2);
