@@ -734,6 +734,23 @@ LRESULT CALLBACK PostFilingAtFirstProgress(int nCode, WPARAM wParam, LPARAM lPar
     return ::CallNextHookEx(g_hFilingHook, nCode, wParam, lParam);
 }
 
+// Presses the dialog's OK; the filing window's message is posted when the progress label first shows.
+void PressOkFilingAtFirstProgress(CDlgImportSms& dlg, HWND hFiling)
+{
+    g_hFiling = hFiling;
+    g_hFilingHook = ::SetWindowsHookExW(WH_CALLWNDPROC, PostFilingAtFirstProgress, nullptr, ::GetCurrentThreadId());
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
+    ::UnhookWindowsHookEx(g_hFilingHook);
+}
+
+int CountText(CCorvane_smsDoc& doc, const wchar_t* pszText)
+{
+    int n = 0;
+    for (CSMS* p : Records(doc))
+        n += p->m_strText == pszText ? 1 : 0;
+    return n;
+}
+
 void WriteBackupLines(const CString& path, int nRecords)
 {
     CUnicodeTextWriter writer(path, TEXTFILE_UNI16_LE);
@@ -763,18 +780,12 @@ TEST(ImportExportTest, ARecordFiledWhileTheImportAnswersMessagesIsNotImportedAga
                                        &doc, *FilingWindow::s_pRecord),
               CDlgImportSms::kParsed);
     FilingWindow::s_pRecord->RebuildKey();
-    g_hFiling = filing.hWnd;
-    g_hFilingHook = ::SetWindowsHookExW(WH_CALLWNDPROC, PostFilingAtFirstProgress, nullptr, ::GetCurrentThreadId());
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
-    ::UnhookWindowsHookEx(g_hFilingHook);
+    PressOkFilingAtFirstProgress(dlg, filing.hWnd);
     // Filed during the import, so the import found its key.
     EXPECT_EQ(FilingWindow::s_pRecord, nullptr);
     ::SendMessageW(filing.hWnd, WM_APP, 0, 0);
     EXPECT_EQ(doc.m_listSms.GetCount(), 10);
-    int nSixth = 0;
-    for (CSMS* p : Records(doc))
-        nSixth += p->m_strText == L"pesan 5" ? 1 : 0;
-    EXPECT_EQ(nSixth, 1);
+    EXPECT_EQ(CountText(doc, L"pesan 5"), 1);
     dlg.DestroyWindow();
 }
 
@@ -798,16 +809,10 @@ TEST(ImportExportTest, ARecordReKeyedWhileTheImportAnswersMessagesIsNotImportedA
     ASSERT_EQ(CDlgImportSms::ParseLine(L"Inbox\t01/01/26  10:00:05\t0811\tAni\tpesan 5", CDlgImportSms::kLayoutBackup,
                                        &doc, FilingWindow::s_resentAs),
               CDlgImportSms::kParsed);
-    g_hFiling = filing.hWnd;
-    g_hFilingHook = ::SetWindowsHookExW(WH_CALLWNDPROC, PostFilingAtFirstProgress, nullptr, ::GetCurrentThreadId());
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)dlg.m_wndOk.GetSafeHwnd());
-    ::UnhookWindowsHookEx(g_hFilingHook);
+    PressOkFilingAtFirstProgress(dlg, filing.hWnd);
     EXPECT_EQ(FilingWindow::s_pResent, nullptr) << "not re-keyed during the import";
     EXPECT_EQ(doc.m_listSms.GetCount(), 10);
-    int nSixth = 0;
-    for (CSMS* p : Records(doc))
-        nSixth += p->m_strText == L"pesan 5" ? 1 : 0;
-    EXPECT_EQ(nSixth, 1);
+    EXPECT_EQ(CountText(doc, L"pesan 5"), 1);
     dlg.DestroyWindow();
 }
 
