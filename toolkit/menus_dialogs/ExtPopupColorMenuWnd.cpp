@@ -432,7 +432,13 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     // A popup joined to its owner gets its frame open on the owner's side; the frame fills the
     // face, so it comes before the grid and the buttons.
     const bool bCombined = (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_nCombinedSide != COMBINE_NONE;
-    d.FillSolidRect(&rcClient, pPM->GetBaseTranslatedColor(this, 0));
+    const COLORREF clrBase = pPM->GetBaseTranslatedColor(this, 0);
+    d.FillSolidRect(&rcClient, clrBase);
+    // The joined owner part is filled too: the button repaints itself there without background, over
+    // what would otherwise be the screen captured before the popup showed, which may still hold an
+    // older picture of the button (hovered, its icon elsewhere).
+    if (bCombined)
+        d.FillSolidRect(OwnerRectInWindow(), clrBase);
     if (bCombined)
         pPM->PaintMenuPart51(d, rcClient, OwnerRectInWindow(), m_nCombinedSide, this, 0);
     else

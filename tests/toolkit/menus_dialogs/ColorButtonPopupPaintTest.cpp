@@ -1,6 +1,8 @@
 // The colour popup opened by a real click on a colour button, in each of the four styles: the grid's
-// cells and the default and custom buttons' texts on the screen.
+// cells and the default and custom buttons' texts on the screen; the button's colour square in the
+// joined area of the XP style.
 #include "SpecialPopupTestSupport.h"
+#include "support/DibCanvas.h"
 #include "support/InputScript.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
@@ -8,6 +10,7 @@
 #include "toolkit/menus_dialogs/ExtColorButton.h"
 #include "toolkit/menus_dialogs/ExtPopupColorMenuWnd.h"
 #include <gtest/gtest.h>
+#include <string>
 
 typedef CExtPopupColorMenuWnd C;
 
@@ -105,5 +108,42 @@ TEST_F(ColorButtonPopupPaintTest, APopupOpenedByAClickShowsItsCellsAndButtonText
         EXPECT_GT(InkPixels(*pPopup, pPopup->GetCustomButtonRect()), 20) << pStyle->m_lpszClassName;
         CExtPopupMenuWnd::CancelMenuTracking();
         Pump();
+    }
+}
+
+TEST_F(ColorButtonPopupPaintTest, TheJoinedAreaShowsTheButtonsColourSquareOnceAtEveryOpeningInTheXpStyle)
+{
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerXP)));
+    CRect rcButton;
+    m_button.GetWindowRect(&rcButton);
+    const CRect rcAll(0, 0, rcButton.Width(), rcButton.Height());
+    // The bounding box of the pixels of the button's colour, as text.
+    auto squareBox = [&](const DibCanvas& canvas) {
+        CRect rc(0, 0, 0, 0);
+        for (int y = 0; y < canvas.Height(); ++y)
+            for (int x = 0; x < canvas.Width(); ++x)
+                if (canvas.At(x, y) == m_button.m_clrSelected)
+                    rc |= CRect(x, y, x + 1, y + 1);
+        return std::to_string(rc.left) + "," + std::to_string(rc.top) + " - " + std::to_string(rc.right) + "," +
+               std::to_string(rc.bottom);
+    };
+    for (int nOpening = 0; nOpening < 6; ++nOpening)
+    {
+        ASSERT_NE(ClickOpen(), nullptr) << nOpening;
+        // The joined area on the screen (the popup covers the button there) and the button as it paints itself.
+        DibCanvas screen(rcAll.Width(), rcAll.Height()), own(rcAll.Width(), rcAll.Height());
+        HDC hScreen = ::GetDC(nullptr);
+        ::BitBlt(screen.dc.GetSafeHdc(), 0, 0, rcAll.Width(), rcAll.Height(), hScreen, rcButton.left, rcButton.top,
+                 SRCCOPY);
+        ::ReleaseDC(nullptr, hScreen);
+        m_button.PaintButton(own.dc, false);
+        EXPECT_EQ(screen.Count(rcAll, m_button.m_clrSelected), 16 * 16) << nOpening;
+        EXPECT_EQ(squareBox(screen), squareBox(own)) << nOpening;
+        CExtPopupMenuWnd::CancelMenuTracking();
+        Pump();
+        // The pointer leaves, so that the next click enters the button anew; the pause keeps two clicks from
+        // making a double click.
+        RunInputScript([&]() { SendMouse(rcButton.right + 40, rcButton.bottom + 10, 0); });
+        ::Sleep(::GetDoubleClickTime() + 50);
     }
 }
