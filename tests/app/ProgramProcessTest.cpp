@@ -235,6 +235,30 @@ struct ProgramProcessTest : ::testing::Test
         doc.m_listSms.AddTail(p);
         return doc.SaveData() != FALSE;
     }
+    // The data file's time and size.
+    WIN32_FILE_ATTRIBUTE_DATA DataFileStamp() const
+    {
+        WIN32_FILE_ATTRIBUTE_DATA stamp = {};
+        GetFileAttributesExW(dataFile, GetFileExInfoStandard, &stamp);
+        return stamp;
+    }
+    // Waits up to ms for a save of the running program that files the text in the folder. The file is
+    // read only after it has been replaced (its time or size differs from seen): a save cannot replace
+    // a file that is open, so a read at the wrong moment would make the program's save fail.
+    bool WaitForSavedFolder(const wchar_t* text, const wchar_t* folderName, WIN32_FILE_ATTRIBUTE_DATA seen, DWORD ms)
+    {
+        return PumpUntil(
+            [&] {
+                WIN32_FILE_ATTRIBUTE_DATA now = {};
+                if (!GetFileAttributesExW(dataFile, GetFileExInfoStandard, &now) ||
+                    (CompareFileTime(&now.ftLastWriteTime, &seen.ftLastWriteTime) == 0 &&
+                     now.nFileSizeLow == seen.nFileSizeLow))
+                    return false;
+                seen = now;
+                return SavedFolders()[text] == folderName;
+            },
+            ms);
+    }
     // What the data file holds, read from a copy: loading the file itself would remove the temporary
     // file of a save the running program is making.
     std::map<CString, CString> SavedFolders()
@@ -294,6 +318,7 @@ TEST_F(ProgramProcessTest, AMessageSentBeforeTheProcessIsKilledIsInSentAfterTheN
 {
     ASSERT_TRUE(SimPhone::Load("basic"));
     ASSERT_TRUE(SaveOutboxMessage(L"Budi", L"kirim sekali saja", 1));
+    const WIN32_FILE_ATTRIBUTE_DATA stamp = DataFileStamp();
     ASSERT_TRUE(StartProgram());
     HWND hMain = WaitForMainWindow(60000);
     ASSERT_NE(hMain, nullptr);
@@ -301,7 +326,7 @@ TEST_F(ProgramProcessTest, AMessageSentBeforeTheProcessIsKilledIsInSentAfterTheN
     ASSERT_TRUE(PumpUntil([] { return SimPhone::GetState().sent.size() == 1u; }, 30000));
     // Killed once the program had its chance to save after the phone's "+CMGS" (at most 30 s: on a
     // loaded machine the program's send can end seconds after the phone has the message).
-    PumpUntil([&] { return SavedFolders()[L"kirim sekali saja"] == L"Sent"; }, 30000);
+    WaitForSavedFolder(L"kirim sekali saja", L"Sent", stamp, 30000);
     EndProcess();
 
     // Started again and closed: the message is in "Sent", nothing is left to send again.
