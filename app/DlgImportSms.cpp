@@ -398,11 +398,8 @@ void CDlgImportSms::OnOK()
     m_bImporting = FALSE;
     if (bCloseAsked)
     {
-        // The program is closing: the records filed are saved (a failure stays for the exit save
-        // to report), no box waits for an answer, and the close goes on once the dialog has ended.
-        CString strError;
-        if (result.nAdded > 0)
-            pDoc->SaveData(strError);
+        // The program is closing: no box waits for an answer, and the close goes on once the dialog
+        // has ended (its exit save keeps the records filed).
         ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
         EndDialog(IDCANCEL);
         CWinApp* pApp = AfxGetApp();
@@ -435,6 +432,5 @@ void CDlgImportSms::OnOK()
         ReplaceFirstMarker(strText, strNumber);
         MessageBox(strText, L"Warning", MB_OK | MB_ICONWARNING);
     }
-    if (GetSafeHwnd() != nullptr)
-        EndDialog(IDOK);
+    EndDialog(IDOK);
 }

@@ -62,8 +62,8 @@ public:
     // ---- a close of the program during an import -----------------------------------------------
     // An import that answers messages holds the document, so the main window's close (and the end
     // of the session) must not free it. TRUE while OK's read or import runs: the call then asks it
-    // to stop at its next line; it saves what it filed, ends without its closing boxes and closes
-    // the main window itself. FALSE when no import runs: the caller closes as usual.
+    // to stop at its next line; it ends without its closing boxes and closes the main window itself,
+    // whose exit save keeps what it filed. FALSE when no import runs: the caller closes as usual.
     static BOOL StopRunningImportForClose();
     static BOOL IsImportRunning() { return s_nRunning > 0; }
 

@@ -259,16 +259,21 @@ struct ProgramProcessTest : ::testing::Test
             },
             ms);
     }
-    // What the data file holds, read from a copy: loading the file itself would remove the temporary
-    // file of a save the running program is making.
+    // Loads what the data file holds, read from a copy: loading the file itself would remove the
+    // temporary file of a save the running program is making.
+    bool LoadSaved(CCorvane_smsDoc& saved)
+    {
+        const CString copy = folder + L"copy_of_data.dat";
+        DeleteFileW(copy);
+        saved.SetDataFilePath(copy);
+        return CopyFileW(dataFile, copy, FALSE) && saved.LoadData();
+    }
+    // The folder of each text the data file holds.
     std::map<CString, CString> SavedFolders()
     {
         std::map<CString, CString> out;
-        const CString copy = folder + L"copy_of_data.dat";
-        DeleteFileW(copy);
         CCorvane_smsDoc saved;
-        saved.SetDataFilePath(copy);
-        if (!CopyFileW(dataFile, copy, FALSE) || !saved.LoadData())
+        if (!LoadSaved(saved))
             return out;
         for (POSITION pos = saved.m_listSms.GetHeadPosition(); pos;)
         {
@@ -439,11 +444,8 @@ TEST_F(ProgramProcessTest, AProgramClosedDuringALargeImportEndsAndKeepsItsDataWh
                 ADD_FAILURE() << "box at the close: " << CStringA(b.text).GetString();
 
         // The data file loads, with the record it held and imported records that match their lines.
-        const CString copy = folder + L"copy_of_data.dat";
         CCorvane_smsDoc saved;
-        saved.SetDataFilePath(copy);
-        ASSERT_TRUE(CopyFileW(dataFile, copy, FALSE));
-        ASSERT_TRUE(saved.LoadData());
+        ASSERT_TRUE(LoadSaved(saved));
         std::vector<int> timesFiled(nLines, 0);
         int nOld = 0, nImported = 0;
         for (POSITION pos = saved.m_listSms.GetHeadPosition(); pos;)
@@ -470,7 +472,6 @@ TEST_F(ProgramProcessTest, AProgramClosedDuringALargeImportEndsAndKeepsItsDataWh
         EXPECT_EQ(nOld, 1);
         EXPECT_GE(nImported, 2000);
         EXPECT_EQ(std::count(timesFiled.begin(), timesFiled.end(), 2), 0) << "a line filed twice";
-        CloseHandle(pi.hProcess);
-        pi = PROCESS_INFORMATION();
+        EndProcess();
     }
 }

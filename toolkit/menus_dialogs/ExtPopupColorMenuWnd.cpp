@@ -432,15 +432,17 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     // A popup joined to its owner gets its frame open on the owner's side; the frame fills the
     // face, so it comes before the grid and the buttons.
     const bool bCombined = (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_nCombinedSide != COMBINE_NONE;
+    const CRect rcOwner = bCombined ? OwnerRectInWindow() : CRect(0, 0, 0, 0);
     const COLORREF clrBase = pPM->GetBaseTranslatedColor(this, 0);
     d.FillSolidRect(&rcClient, clrBase);
-    // The joined owner part is filled too: the button repaints itself there without background, over
-    // what would otherwise be the screen captured before the popup showed, which may still hold an
-    // older picture of the button (hovered, its icon elsewhere).
     if (bCombined)
-        d.FillSolidRect(OwnerRectInWindow(), clrBase);
-    if (bCombined)
-        pPM->PaintMenuPart51(d, rcClient, OwnerRectInWindow(), m_nCombinedSide, this, 0);
+    {
+        // The joined owner part is filled too: the button repaints itself there without background,
+        // over what would otherwise be the screen captured before the popup showed, which may still
+        // hold an older picture of the button (hovered, its icon elsewhere).
+        d.FillSolidRect(&rcOwner, clrBase);
+        pPM->PaintMenuPart51(d, rcClient, rcOwner, m_nCombinedSide, this, 0);
+    }
     else
         pPM->PaintMenuPart49(d, rcClient, this, 0);
     const int nSaved = ::SaveDC(d.GetSafeHdc());
@@ -487,13 +489,8 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
                                  rcClient.bottom - b);
         ::SendMessageW(m_hWndCmdReceiver, g_nMsgPopupDrawLeftArea, 0, (LPARAM)&lad);
     }
-    CRect rcOwner(0, 0, 0, 0);
-    if (bCombined)
-    {
-        rcOwner = OwnerRectInWindow();
-        if (m_pCbPaintCombinedContent != nullptr)
-            m_pCbPaintCombinedContent(m_pCbPaintCombinedCookie, d, *this, rcOwner);
-    }
+    if (bCombined && m_pCbPaintCombinedContent != nullptr)
+        m_pCbPaintCombinedContent(m_pCbPaintCombinedCookie, d, *this, rcOwner);
     if (IsShadowEnabled() && IsWindowVisible())
         PaintShadows(d, rcClient, rcOwner, bCombined);
     ::SelectObject(d.GetSafeHdc(), hOldFont);
