@@ -15,7 +15,8 @@ set_target_properties(program_windows_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY 
 
 # An export onto a small disk that fills up: the runner mounts a 16 KB tmpfs for the program.
 add_executable(app_export_failure_tests ${CMAKE_CURRENT_LIST_DIR}/ExportFailureTest.cpp
-  ${CMAKE_SOURCE_DIR}/tests/phone/StoreTestSupport.cpp ${CORVANE_RC} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp)
+  ${CMAKE_SOURCE_DIR}/tests/phone/StoreTestSupport.cpp ${CORVANE_RC} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp
+  ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp)
 target_include_directories(app_export_failure_tests PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
 target_link_libraries(app_export_failure_tests PRIVATE corvane_app corvane_toolkit corvane_phone corvane_platform gtest)
 add_test(NAME app_export_failure_tests

@@ -1,5 +1,11 @@
-// Input scripts for tests on real windows: pump, helper-thread steps, mouse input, waits.
+// Input scripts for tests on real windows: pump, helper-thread steps, mouse and key input handled before
+// the step returns, waits, and the release of held input at a script's or a test's end.
 #include "InputScript.h"
+#include <cstdio>
+#include <algorithm>
+#include <atomic>
+#include <mutex>
+#include <vector>
 
 void PumpMessages()
 {
@@ -15,27 +21,200 @@ void PumpMessages()
 
 namespace
 {
+// The asking of a script thread, sent to its run's message-only window: wParam 0 returns kInputPending
+// while mouse or key input waits in the GUI thread's queue, kInNestedLoop while the run's pump is inside
+// a dispatch (so the message came through a loop of that dispatch's own).
+const UINT kSyncQuery = WM_APP + 0x3A1;
+const LRESULT kInputPending = 1;
+const LRESULT kInNestedLoop = 2;
+
+struct CScriptRun
+{
+    const std::function<void()>* pScript = nullptr;
+    DWORD dwGuiThread = 0;
+    HWND hSyncWnd = nullptr;        // message-only window of the GUI thread, owned by the run
+    bool bDispatching = false;      // the run's pump is inside DispatchMessage
+    bool bKeepHeld = false;         // held input outlives the steps
+    bool bReleasedInLoop = false;   // held input was released because a loop of its own ran at the end
+    std::atomic<bool> bSyncTimedOut{false};
+};
+
+// The run whose steps are going on; a script started inside another script's loop stands in for it
+// until it ends.
+std::atomic<CScriptRun*> g_pRun{nullptr};
+
+// Buttons (MOUSEEVENTF_*DOWN bits) and keys sent down and not yet up.
+std::mutex g_heldLock;
+DWORD g_dwHeldButtons = 0;
+std::vector<WORD> g_heldKeys;
+
+LRESULT CALLBACK SyncWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message != kSyncQuery)
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    const CScriptRun* pRun = reinterpret_cast<const CScriptRun*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
+    LRESULT r = 0;
+    if (HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY)) != 0)
+        r |= kInputPending;
+    if (pRun != nullptr && pRun->bDispatching)
+        r |= kInNestedLoop;
+    return r;
+}
+
+HWND CreateSyncWnd(CScriptRun* pRun)
+{
+    static const wchar_t* const kClass = L"CorvaneTestInputSync";
+    static const bool bRegistered = [] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = SyncWndProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClass;
+        return ::RegisterClassW(&wc) != 0;
+    }();
+    if (!bRegistered)
+        return nullptr;
+    HWND h = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr),
+                               nullptr);
+    if (h != nullptr)
+        ::SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pRun));
+    return h;
+}
+
+// Sends the query to the run's GUI thread; false when it did not answer within the bound.
+bool QueryRun(CScriptRun* pRun, LRESULT* pResult, DWORD dwTimeoutMs)
+{
+    DWORD_PTR r = 0;
+    if (!::SendMessageTimeoutW(pRun->hSyncWnd, kSyncQuery, 0, 0, SMTO_NORMAL, dwTimeoutMs, &r))
+        return false;
+    *pResult = (LRESULT)r;
+    return true;
+}
+
+bool OnScriptThread(const CScriptRun* pRun)
+{
+    return pRun != nullptr && pRun->hSyncWnd != nullptr && ::GetCurrentThreadId() != pRun->dwGuiThread;
+}
+
+void (*g_pfnReport)(const char*) = nullptr;
+
+void ReportFailure(const char* pszWhat)
+{
+    if (g_pfnReport != nullptr)
+        g_pfnReport(pszWhat);
+    else
+        std::fprintf(stderr, "input script: %s\n", pszWhat);
+}
+
 DWORD WINAPI ScriptThread(LPVOID pParam)
 {
-    (*static_cast<const std::function<void()>*>(pParam))();
+    CScriptRun* pRun = static_cast<CScriptRun*>(pParam);
+    (*pRun->pScript)();
+    if (HasHeldInput())
+    {
+        if (pRun->bKeepHeld && IsScriptThreadInNestedLoop())
+            pRun->bReleasedInLoop = true;
+        if (!pRun->bKeepHeld || pRun->bReleasedInLoop)
+        {
+            ReleaseHeldInput();
+            SyncInput();
+        }
+    }
     return 0;
 }
+
+void RunScript(const std::function<void()>& script, bool bKeepHeld)
+{
+    CScriptRun run;
+    run.pScript = &script;
+    run.dwGuiThread = ::GetCurrentThreadId();
+    run.bKeepHeld = bKeepHeld;
+    run.hSyncWnd = CreateSyncWnd(&run);
+    CScriptRun* pOuter = g_pRun.exchange(&run);
+    HANDLE hThread = ::CreateThread(nullptr, 0, ScriptThread, &run, 0, nullptr);
+    if (hThread != nullptr)
+    {
+        // No time-out: the steps' own waits are bounded, and a script that truly hangs is the hang
+        // guard's; leaving early would let the steps run on over this frame's locals.
+        while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+        {
+            MSG msg;
+            while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            {
+                if (msg.message == WM_QUIT)
+                    break;
+                ::TranslateMessage(&msg);
+                run.bDispatching = true;
+                ::DispatchMessageW(&msg);
+                run.bDispatching = false;
+            }
+        }
+        ::CloseHandle(hThread);
+    }
+    else
+    {
+        ReportFailure("the input script's thread could not be started");
+    }
+    g_pRun = pOuter;
+    if (run.hSyncWnd != nullptr)
+        ::DestroyWindow(run.hSyncWnd);
+    PumpMessages();
+    if (run.bSyncTimedOut)
+        ReportFailure("input sent by the script was not handled within the wait's bound");
+    if (run.bReleasedInLoop)
+        ReportFailure("the script left a button or key down while a loop of its own ran on the window's thread");
+}
+
+// Sends one input event, tracking the buttons and keys it leaves down.
+void SendTracked(INPUT& in)
+{
+    {
+        std::lock_guard<std::mutex> lock(g_heldLock);
+        if (in.type == INPUT_MOUSE)
+        {
+            const DWORD f = in.mi.dwFlags;
+            for (const DWORD dwDown : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN})
+            {
+                const DWORD dwUp = dwDown << 1; // every *UP flag is its *DOWN flag's next bit
+                if (f & dwDown)
+                    g_dwHeldButtons |= dwDown;
+                if (f & dwUp)
+                    g_dwHeldButtons &= ~dwDown;
+            }
+        }
+        else if (in.type == INPUT_KEYBOARD)
+        {
+            const WORD wVk = in.ki.wVk;
+            g_heldKeys.erase(std::remove(g_heldKeys.begin(), g_heldKeys.end(), wVk), g_heldKeys.end());
+            if ((in.ki.dwFlags & KEYEVENTF_KEYUP) == 0)
+                g_heldKeys.push_back(wVk);
+        }
+    }
+    ::SendInput(1, &in, sizeof(in));
+    if (OnScriptThread(g_pRun))
+        SyncInput();
+}
+
 } // namespace
+
+bool HasHeldInput()
+{
+    std::lock_guard<std::mutex> lock(g_heldLock);
+    return g_dwHeldButtons != 0 || !g_heldKeys.empty();
+}
+
+void SetInputScriptFailureReporter(void (*pfnReport)(const char* pszWhat))
+{
+    g_pfnReport = pfnReport;
+}
 
 void RunInputScript(const std::function<void()>& script)
 {
-    HANDLE hThread = ::CreateThread(nullptr, 0, ScriptThread, (LPVOID)&script, 0, nullptr);
-    if (hThread == nullptr)
-        return;
-    for (;;)
-    {
-        const DWORD dw = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, 10000, QS_ALLINPUT);
-        if (dw == WAIT_OBJECT_0 || dw == WAIT_TIMEOUT)
-            break;
-        PumpMessages();
-    }
-    ::CloseHandle(hThread);
-    PumpMessages();
+    RunScript(script, false);
+}
+
+void RunInputScriptKeepingHeld(const std::function<void()>& script)
+{
+    RunScript(script, true);
 }
 
 void SendMouse(int x, int y, DWORD dwFlags)
@@ -46,20 +225,91 @@ void SendMouse(int x, int y, DWORD dwFlags)
     in.mi.dx = (x * 65535 + cx / 2) / (cx - 1);
     in.mi.dy = (y * 65535 + cy / 2) / (cy - 1);
     in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    ::SendInput(1, &in, sizeof(in));
+    SendTracked(in);
 }
 
-bool WaitFor(const std::function<bool()>& pred)
+void SendKeyInput(WORD wVk, bool bDown)
+{
+    INPUT in = {};
+    in.type = INPUT_KEYBOARD;
+    in.ki.wVk = wVk;
+    in.ki.wScan = (WORD)::MapVirtualKeyW(wVk, MAPVK_VK_TO_VSC);
+    in.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
+    SendTracked(in);
+}
+
+bool SyncInput()
+{
+    CScriptRun* pRun = g_pRun;
+    if (!OnScriptThread(pRun))
+    {
+        PumpMessages();
+        return true;
+    }
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        const DWORD dwSpent = ::GetTickCount() - dwStart;
+        LRESULT r = 0;
+        if (dwSpent <= kInputWaitMs && QueryRun(pRun, &r, kInputWaitMs - dwSpent) && (r & kInputPending) == 0)
+            return true;
+        if (::GetTickCount() - dwStart >= kInputWaitMs)
+        {
+            pRun->bSyncTimedOut = true;
+            return false;
+        }
+        ::Sleep(1);
+    }
+}
+
+bool IsScriptThreadInNestedLoop()
+{
+    CScriptRun* pRun = g_pRun;
+    LRESULT r = 0;
+    return OnScriptThread(pRun) && QueryRun(pRun, &r, kInputWaitMs) && (r & kInNestedLoop) != 0;
+}
+
+bool WaitFor(const std::function<bool()>& pred, DWORD dwMs)
 {
     const DWORD dwStart = ::GetTickCount();
     while (!pred())
     {
-        if (::GetTickCount() - dwStart > 2000)
+        if (::GetTickCount() - dwStart > dwMs)
             return false;
         PumpMessages();
         ::Sleep(5);
     }
     return true;
+}
+
+void ReleaseHeldInput()
+{
+    DWORD dwButtons = 0;
+    std::vector<WORD> keys;
+    {
+        std::lock_guard<std::mutex> lock(g_heldLock);
+        dwButtons = g_dwHeldButtons;
+        keys.swap(g_heldKeys);
+        g_dwHeldButtons = 0;
+    }
+    for (const DWORD dwDown : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_MIDDLEDOWN})
+    {
+        if ((dwButtons & dwDown) == 0)
+            continue;
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = dwDown << 1; // its *UP flag, where the pointer is
+        ::SendInput(1, &in, sizeof(in));
+    }
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+    {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = *it;
+        in.ki.wScan = (WORD)::MapVirtualKeyW(*it, MAPVK_VK_TO_VSC);
+        in.ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(1, &in, sizeof(in));
+    }
 }
 
 bool SettleInput(const std::function<void()>& pump, DWORD dwQuietMs)

@@ -1,18 +1,48 @@
 // Input scripts for tests on real windows: a pump of this thread's messages, steps run from a helper
-// thread (SendInput there) while this thread pumps, absolute mouse input and bounded waits.
+// thread (SendInput there) while this thread pumps, absolute mouse and key input that is waited for until
+// the window's thread has handled it, bounded waits for a state, and the release of every button or key a
+// script left down.
 #pragma once
 #include <functional>
 #include "platform/Core.h"
 
+// The bound of every wait here: far above what any state takes on a quiet machine, so that load never
+// reaches it; a wait that hits it is a failure.
+constexpr DWORD kInputWaitMs = 10000;
+
 // Pumps every pending message of this thread; a WM_QUIT met on the way ends the pump and is dropped.
 void PumpMessages();
-// Runs the steps from a helper thread (SendInput there), pumping messages here until the thread
-// ends; each step may wait (bounded) for a condition checked on the GUI thread's state.
+// Runs the steps from a helper thread (SendInput there), pumping messages here until the thread ends.
+// Every button and key the steps pressed and did not release is released when they end, a failed
+// assertion's early return included, so no press outlives its script into a loop that waits for it.
 void RunInputScript(const std::function<void()>& script);
-// A mouse move to the screen point (x, y), with the button flags given.
+// As RunInputScript, but the buttons and keys still down stay down for this thread's checks after the
+// steps; a later script releases them. If this thread runs a loop of its own when the steps end (a drag
+// that waits for the release, which no later script could then send), they are released at once and the
+// test fails. The test's end releases them at the latest.
+void RunInputScriptKeepingHeld(const std::function<void()>& script);
+// A mouse move to the screen point (x, y), with the button flags given. From a script, it returns once
+// the window's thread has handled it (SyncInput).
 void SendMouse(int x, int y, DWORD dwFlags);
-// Waits up to 2 seconds (pumping when called on the GUI thread) until pred holds.
-bool WaitFor(const std::function<bool()>& pred);
+// A press (bDown) or release of the virtual key; from a script it returns once it is handled (SyncInput).
+void SendKeyInput(WORD wVk, bool bDown);
+// From a script: returns once the thread running the script's RunInputScript has taken every input
+// message sent before and is back at retrieving messages (the input's handler returned, or a loop of its
+// own started from it runs); false when that did not happen within kInputWaitMs. On that thread itself it
+// pumps. What the input starts later (timers, posted messages) is waited for with WaitFor.
+bool SyncInput();
+// Whether the thread running the current RunInputScript is inside a loop of its own, started by a
+// message its script pump dispatched (a drag, a menu, a modal box). From a script only.
+bool IsScriptThreadInNestedLoop();
+// Waits up to dwMs (pumping when called on the GUI thread) until pred holds.
+bool WaitFor(const std::function<bool()>& pred, DWORD dwMs = kInputWaitMs);
+// Releases every button and key sent down by SendMouse or SendKeyInput and not yet up.
+void ReleaseHeldInput();
+// Whether a button or key sent down by SendMouse or SendKeyInput is not yet up.
+bool HasHeldInput();
+// Where a script's own failures go (the test entry makes them the running test's); without a reporter
+// they are written to stderr.
+void SetInputScriptFailureReporter(void (*pfnReport)(const char* pszWhat));
 // Pumps (with pump) until no message and no window-system event has come for dwQuietMs, at most 2 seconds;
 // false when it never went quiet. Call it after activating a window and before holding a modifier with
 // SendInput: Wine sets the X focus itself when there is no window manager, and on the focus events that

@@ -1,11 +1,13 @@
 // Test entry: GoogleTest driven from the wide-character entry point. No test ever blocks on a
-// message box: unless a test installs its own handler, every box is logged and answered IDOK.
+// message box: unless a test installs its own handler, every box is logged and answered IDOK. Input
+// scripts report their failures as the running test's, and a test's end releases what they left down.
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdio>
 #include <mutex>
 #include <string>
 #include "platform/MessageBox.h"
+#include "support/InputScript.h"
 
 namespace
 {
@@ -39,6 +41,19 @@ class CHangWatch : public testing::EmptyTestEventListener
     {
         std::lock_guard<std::mutex> lock(g_testLock);
         g_strTest.clear();
+    }
+};
+
+// Every button or key an input script left down is released when its test ends, so the next test starts
+// with clean input whatever the last one did.
+class CHeldInputRelease : public testing::EmptyTestEventListener
+{
+    void OnTestEnd(const testing::TestInfo&) override
+    {
+        if (!HasHeldInput())
+            return;
+        ReleaseHeldInput();
+        PumpMessages();
     }
 };
 
@@ -76,6 +91,8 @@ int wmain(int argc, wchar_t** argv)
     if (::GetEnvironmentVariableW(L"CORVANE_HANG_SECONDS", szHang, 16) > 0 && _wtoi(szHang) > 0)
         g_dwHangMs = (DWORD)_wtoi(szHang) * 1000;
     testing::UnitTest::GetInstance()->listeners().Append(new CHangWatch);
+    testing::UnitTest::GetInstance()->listeners().Append(new CHeldInputRelease);
+    SetInputScriptFailureReporter([](const char* pszWhat) { ADD_FAILURE() << pszWhat; });
     ::CloseHandle(::CreateThread(nullptr, 0, &HangWatchThread, nullptr, 0, nullptr));
     return RUN_ALL_TESTS();
 }
