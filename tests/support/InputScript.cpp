@@ -32,10 +32,10 @@ struct CScriptRun
 {
     const std::function<void()>* pScript = nullptr;
     DWORD dwGuiThread = 0;
-    HWND hSyncWnd = nullptr;        // message-only window of the GUI thread, owned by the run
-    bool bDispatching = false;      // the run's pump is inside DispatchMessage
-    bool bKeepHeld = false;         // held input outlives the steps
-    bool bReleasedInLoop = false;   // held input was released because a loop of its own ran at the end
+    HWND hSyncWnd = nullptr;      // message-only window of the GUI thread, owned by the run
+    bool bDispatching = false;    // the run's pump is inside DispatchMessage
+    bool bKeepHeld = false;       // held input outlives the steps
+    bool bReleasedInLoop = false; // held input was released because a loop of its own ran at the end
     std::atomic<bool> bSyncTimedOut{false};
 };
 
@@ -73,8 +73,8 @@ HWND CreateSyncWnd(CScriptRun* pRun)
     }();
     if (!bRegistered)
         return nullptr;
-    HWND h = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr),
-                               nullptr);
+    HWND h =
+        ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     if (h != nullptr)
         ::SetWindowLongPtrW(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(pRun));
     return h;
@@ -202,20 +202,11 @@ bool HasHeldInput()
     return g_dwHeldButtons != 0 || !g_heldKeys.empty();
 }
 
-void SetInputScriptFailureReporter(void (*pfnReport)(const char* pszWhat))
-{
-    g_pfnReport = pfnReport;
-}
+void SetInputScriptFailureReporter(void (*pfnReport)(const char* pszWhat)) { g_pfnReport = pfnReport; }
 
-void RunInputScript(const std::function<void()>& script)
-{
-    RunScript(script, false);
-}
+void RunInputScript(const std::function<void()>& script) { RunScript(script, false); }
 
-void RunInputScriptKeepingHeld(const std::function<void()>& script)
-{
-    RunScript(script, true);
-}
+void RunInputScriptKeepingHeld(const std::function<void()>& script) { RunScript(script, true); }
 
 void SendMouse(int x, int y, DWORD dwFlags)
 {
