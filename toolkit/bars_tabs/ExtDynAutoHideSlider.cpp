@@ -445,32 +445,29 @@ LRESULT CALLBACK CExtDynAutoHideSlider::MouseHookProc(int nCode, WPARAM wParam, 
     if (nCode == HC_ACTION && pOwner != nullptr && ::IsWindow(pOwner->GetSafeHwnd()) && pOwner->IsShown() &&
         pOwner->IsWindowVisible())
     {
-        CPoint pt;
-        // Without a cursor position the message goes on untouched.
-        if (::GetCursorPos(&pt))
+        // The message's own point: a press handled after the pointer moved on still lands where it was made.
+        const CPoint pt(reinterpret_cast<const MOUSEHOOKSTRUCT*>(lParam)->pt);
+        bool bEat = false;
+        switch (wParam)
         {
-            bool bEat = false;
-            switch (wParam)
-            {
-            case WM_MOUSEMOVE:
-            case WM_NCMOUSEMOVE: bEat = pOwner->OnHookMouseMove(pt); break;
-            case WM_LBUTTONDOWN:
-            case WM_NCLBUTTONDOWN: bEat = pOwner->OnHookButton(1, true, pt); break;
-            case WM_LBUTTONUP:
-            case WM_NCLBUTTONUP: bEat = pOwner->OnHookButton(1, false, pt); break;
-            case WM_RBUTTONDOWN:
-            case WM_NCRBUTTONDOWN: bEat = pOwner->OnHookButton(2, true, pt); break;
-            case WM_RBUTTONUP:
-            case WM_NCRBUTTONUP: bEat = pOwner->OnHookButton(2, false, pt); break;
-            case WM_MBUTTONDOWN:
-            case WM_NCMBUTTONDOWN: bEat = pOwner->OnHookButton(16, true, pt); break;
-            case WM_MBUTTONUP:
-            case WM_NCMBUTTONUP: bEat = pOwner->OnHookButton(16, false, pt); break;
-            default: break;
-            }
-            if (bEat)
-                return 1;
+        case WM_MOUSEMOVE:
+        case WM_NCMOUSEMOVE: bEat = pOwner->OnHookMouseMove(pt); break;
+        case WM_LBUTTONDOWN:
+        case WM_NCLBUTTONDOWN: bEat = pOwner->OnHookButton(1, true, pt); break;
+        case WM_LBUTTONUP:
+        case WM_NCLBUTTONUP: bEat = pOwner->OnHookButton(1, false, pt); break;
+        case WM_RBUTTONDOWN:
+        case WM_NCRBUTTONDOWN: bEat = pOwner->OnHookButton(2, true, pt); break;
+        case WM_RBUTTONUP:
+        case WM_NCRBUTTONUP: bEat = pOwner->OnHookButton(2, false, pt); break;
+        case WM_MBUTTONDOWN:
+        case WM_NCMBUTTONDOWN: bEat = pOwner->OnHookButton(16, true, pt); break;
+        case WM_MBUTTONUP:
+        case WM_NCMBUTTONUP: bEat = pOwner->OnHookButton(16, false, pt); break;
+        default: break;
         }
+        if (bEat)
+            return 1;
     }
     return ::CallNextHookEx(g_hMouseHook, nCode, wParam, lParam);
 }

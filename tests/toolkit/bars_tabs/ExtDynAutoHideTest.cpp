@@ -184,32 +184,37 @@ namespace
 class DynAutoHideOut : public DynTabsFixture
 {
 protected:
-    // a auto-hidden and slid out without animation, 150 pixels wide; the slider's rectangle on the screen.
+    // a auto-hidden and slid out without animation, 150 pixels wide, with the pointer in its middle, so that
+    // no close starts before the test moves it; the slider's rectangle on the screen.
     CRect SlideOutA()
     {
         CExtDynAutoHideSlider::g_nAnimationSteps = 0;
         EXPECT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
         Settle();
         m_pA->m_sizeVertDocked.cx = 150;
+        const CRect rcFree = CExtDynAutoHideSlider::CalcFreeRect(m_pFrame);
+        CPoint ptInside(rcFree.left + 75, rcFree.CenterPoint().y);
+        m_pFrame->ClientToScreen(&ptInside);
+        RunInputScript([&] { SendMouse(ptInside.x, ptInside.y, 0); });
         m_pSlider->SlideRun(m_pA, true, false);
         PumpMessages();
         EXPECT_TRUE(m_pSlider->IsShown());
         return WindowRectOf(m_pSlider);
     }
-    // Pumps for about nMs milliseconds.
-    static void PumpFor(DWORD nMs)
-    {
-        const DWORD dwStart = ::GetTickCount();
-        while (::GetTickCount() - dwStart < nMs)
-        {
-            PumpMessages();
-            ::Sleep(5);
-        }
-    }
     CPoint FarInView() const
     {
         CRect rc = ClientScreenRectOf(&m_pFrame->m_wndView);
         return CPoint(rc.right - 20, rc.CenterPoint().y);
+    }
+    // Pumps for dwMs: for checks that nothing happens within that time.
+    static void PumpFor(DWORD dwMs)
+    {
+        const DWORD dwStart = ::GetTickCount();
+        while (::GetTickCount() - dwStart < dwMs)
+        {
+            PumpMessages();
+            ::Sleep(5);
+        }
     }
 };
 } // namespace
@@ -221,11 +226,13 @@ TEST_F(DynAutoHideOut, LeavingWithTheMouseClosesTheSliderNotBefore500Millisecond
     RunInputScript([&] { SendMouse(rc.CenterPoint().x, rc.CenterPoint().y, 0); });
     PumpFor(250);
     EXPECT_TRUE(m_pSlider->IsShown());
+    // The pointer is outside from the moment it is sent there: the close comes no sooner than 500 ms after.
     const CPoint ptOut = FarInView();
-    const DWORD dwLeft = ::GetTickCount();
-    RunInputScript([&] { SendMouse(ptOut.x, ptOut.y, 0); });
-    PumpFor(350);
-    EXPECT_TRUE(m_pSlider->IsShown());
+    DWORD dwLeft = 0;
+    RunInputScript([&] {
+        dwLeft = ::GetTickCount();
+        SendMouse(ptOut.x, ptOut.y, 0);
+    });
     EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
     EXPECT_GE(::GetTickCount() - dwLeft, 500u);
     EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
@@ -233,13 +240,15 @@ TEST_F(DynAutoHideOut, LeavingWithTheMouseClosesTheSliderNotBefore500Millisecond
     // With the focus inside, the slider stays.
     SlideOutA();
     m_pA->m_wndChild.SetFocus();
+    EXPECT_TRUE(WaitFor([&] { return m_pSlider->IsFocusInside(); }));
     RunInputScript([&] { SendMouse(ptOut.x + 5, ptOut.y, 0); });
     PumpFor(900);
     EXPECT_TRUE(m_pSlider->IsShown());
     EXPECT_TRUE(m_pSlider->IsFocusInside());
     // While a menu is open it stays too.
-    m_pFrame->m_wndView.SetFocus();
     CExtToolControlBar::g_bMenuTracking = true;
+    m_pFrame->m_wndView.SetFocus();
+    EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsFocusInside(); }));
     RunInputScript([&] { SendMouse(ptOut.x, ptOut.y + 5, 0); });
     PumpFor(900);
     EXPECT_TRUE(m_pSlider->IsShown());
@@ -254,31 +263,52 @@ TEST_F(DynAutoHideOut, DraggingTheInnerEdgeStopsTwentyPixelsBeforeTheFarSide)
     CRect rcFreeScreen(rcFree);
     m_pFrame->ClientToScreen(&rcFreeScreen);
     const int y = rc.CenterPoint().y;
+    bool bResizingFar = false;
+    int nRightFar = 0;
+    // One script from press to release: no press outlives it.
     RunInputScript([&] {
         SendMouse(rc.right - 2, y, 0);
-        ::Sleep(50);
         SendMouse(rc.right - 2, y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(80);
+        ASSERT_TRUE(m_pSlider->IsResizing());
         SendMouse(rc.right + 60, y, 0);
-        ::Sleep(80);
         SendMouse(rcFreeScreen.right + 100, y, 0);
-        ::Sleep(80);
-    });
-    PumpMessages();
-    EXPECT_TRUE(m_pSlider->IsResizing());
-    EXPECT_EQ(WindowRectOf(m_pSlider).right, rcFreeScreen.right - 20);
-    RunInputScript([&] {
+        bResizingFar = m_pSlider->IsResizing();
+        nRightFar = WindowRectOf(m_pSlider).right;
         SendMouse(rc.right + 40, y, 0);
-        ::Sleep(80);
         SendMouse(rc.right + 40, y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(80);
     });
-    PumpMessages();
+    EXPECT_TRUE(bResizingFar);
+    EXPECT_EQ(nRightFar, rcFreeScreen.right - 20);
     EXPECT_FALSE(m_pSlider->IsResizing());
     const int nWidth = WindowRectOf(m_pSlider).Width();
     EXPECT_EQ(nWidth, 150 + 40);
     // The new thickness is remembered.
     EXPECT_EQ(m_pA->m_sizeVertDocked.cx, nWidth);
+    m_pSlider->SlideRun(m_pA, false, false);
+}
+
+TEST_F(DynAutoHideOut, APressOnTheInnerEdgeHandledAfterThePointerMovedOnStillResizes)
+{
+    const CRect rc = SlideOutA();
+    const int y = rc.CenterPoint().y;
+    RunInputScript([&] { SendMouse(rc.right - 2, y, 0); });
+    // Press and move are queued before this thread takes either: the press is handled with the pointer
+    // already 40 pixels further.
+    SendMouse(rc.right - 2, y, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(rc.right + 40, y, 0);
+    bool bResizing = false, bOwnLoop = false;
+    RunInputScript([&] {
+        WaitFor([&] {
+            bResizing = m_pSlider->IsResizing() && WindowRectOf(m_pSlider).right == rc.right + 40;
+            bOwnLoop = IsScriptThreadInNestedLoop();
+            return bResizing || bOwnLoop;
+        });
+        SendMouse(rc.right + 40, y, MOUSEEVENTF_LEFTUP);
+    });
+    EXPECT_TRUE(bResizing);
+    EXPECT_FALSE(bOwnLoop) << "the press went past the slider into a loop of its own";
+    EXPECT_FALSE(m_pSlider->IsResizing());
+    EXPECT_EQ(WindowRectOf(m_pSlider).Width(), 150 + 40);
     m_pSlider->SlideRun(m_pA, false, false);
 }
 
@@ -297,13 +327,9 @@ TEST_F(DynAutoHideOut, ACaptionButtonClickFirstSlidesInThenRunsTheButton)
     ASSERT_TRUE(rc.PtInRect(pt));
     RunInputScript([&] {
         SendMouse(pt.x, pt.y, 0);
-        ::Sleep(50);
         SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(80);
         SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(80);
     });
-    PumpMessages();
     EXPECT_FALSE(m_pSlider->IsShown());
     EXPECT_FALSE(m_pA->IsAutoHideMode());
     EXPECT_TRUE(m_pA->IsWindowVisible());
@@ -399,15 +425,12 @@ TEST_F(DynAutoHideOut, DestroyingTheFrameWhileResizingLeavesNoHookAndTheMouseSti
     const CRect rc = SlideOutA();
     ASSERT_NE(CExtDynAutoHideSlider::g_hMouseHook, nullptr);
     const int y = rc.CenterPoint().y;
-    RunInputScript([&] {
+    // The button stays down for the frame's destruction: resizing runs no loop of its own.
+    RunInputScriptKeepingHeld([&] {
         SendMouse(rc.right - 2, y, 0);
-        ::Sleep(50);
         SendMouse(rc.right - 2, y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(80);
         SendMouse(rc.right + 10, y, 0);
-        ::Sleep(80);
     });
-    PumpMessages();
     ASSERT_TRUE(m_pSlider->IsResizing());
     m_pFrame->DestroyWindow();
     m_pFrame = nullptr;
@@ -423,13 +446,9 @@ TEST_F(DynAutoHideOut, DestroyingTheFrameWhileResizingLeavesNoHookAndTheMouseSti
     PumpMessages();
     RunInputScript([&] {
         SendMouse(300, 275, 0);
-        ::Sleep(50);
         SendMouse(300, 275, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(50);
         SendMouse(300, 275, MOUSEEVENTF_LEFTUP);
-        ::Sleep(50);
     });
-    PumpMessages();
     EXPECT_EQ(wnd.m_nClicks, 1);
     wnd.DestroyWindow();
 }
@@ -448,8 +467,14 @@ TEST_F(DynAutoHideOut, WithoutAContentWindowTheClientHasColour15AndTheBorderColo
     CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
     const CRect rcWnd = WindowRectOf(m_pSlider);
     const CRect rcClient = ClientScreenRectOf(m_pSlider);
-    EXPECT_EQ(ScreenPixel(rcClient.CenterPoint().x, rcClient.CenterPoint().y), pPM->GetTranslatedColor(15));
     const int yMid = rcClient.CenterPoint().y;
+    // The painting reaches the screen when the window system gets to it.
+    EXPECT_TRUE(WaitFor([&] {
+        return ScreenPixel(rcClient.CenterPoint().x, yMid) == pPM->GetTranslatedColor(15) &&
+               ScreenPixel(rcWnd.left, yMid) == pPM->GetTranslatedColor(20) &&
+               ScreenPixel(rcWnd.right - 1, yMid) == pPM->GetTranslatedColor(21);
+    }));
+    EXPECT_EQ(ScreenPixel(rcClient.CenterPoint().x, rcClient.CenterPoint().y), pPM->GetTranslatedColor(15));
     EXPECT_EQ(ScreenPixel(rcWnd.left, yMid), pPM->GetTranslatedColor(20));
     EXPECT_EQ(ScreenPixel(rcWnd.right - 1, yMid), pPM->GetTranslatedColor(21));
     m_pSlider->SlideRun(m_pC, false, false);
