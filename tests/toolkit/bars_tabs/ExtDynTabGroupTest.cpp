@@ -344,15 +344,6 @@ TEST_F(DynTabState, AnAutoHiddenGroupComesBackWithItsCurrentTab)
 
 namespace
 {
-void KeyInput(WORD wVk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = wVk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &in, sizeof(in));
-}
-
 class DynTabDrag : public DynTabGroup
 {
 protected:
@@ -360,6 +351,7 @@ protected:
     {
         CExtControlBar::g_nDraggingStyleOverride = 0;
         DynTabGroup::SetUp();
+        m_dwGuiThread = ::GetCurrentThreadId();
     }
     void TearDown() override
     {
@@ -372,6 +364,19 @@ protected:
         rc.OffsetRect(WindowRectOf(pBar).TopLeft());
         return CPoint(rc.left + 8, rc.CenterPoint().y);
     }
+    // The capture of the test's thread, asked from a script.
+    HWND GuiCapture() const
+    {
+        GUITHREADINFO gui = {sizeof(gui)};
+        return ::GetGUIThreadInfo(m_dwGuiThread, &gui) ? gui.hwndCapture : nullptr;
+    }
+    // Whether the drag's target, as last computed, is the bar.
+    static bool TargetIs(CExtControlBar* pBar)
+    {
+        const CExtControlBar::InternalDraggingState_t& state = CExtControlBar::g_DragStateComputed;
+        return !state.IsEmpty() && state.m_pBarTarget == pBar;
+    }
+    DWORD m_dwGuiThread = 0;
 };
 } // namespace
 
@@ -382,18 +387,17 @@ TEST_F(DynTabDrag, DroppingABarOntoAnotherMakesOneGroupWithTabsAtItsBottom)
     const CPoint ptTo(rcA.CenterPoint().x, rcA.top + 10);
     RunInputScript([&] {
         SendMouse(ptFrom.x, ptFrom.y, 0);
-        ::Sleep(40);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
+        // The press runs the bar's drag loop, which waits for the pointer to move.
+        ASSERT_TRUE(WaitFor([&] { return GuiCapture() == m_pC->GetSafeHwnd(); }));
         SendMouse(ptFrom.x - 40, ptFrom.y + 30, 0);
-        ::Sleep(60);
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == m_pC; }));
         SendMouse(ptTo.x, ptTo.y + 2, 0);
-        ::Sleep(60);
         SendMouse(ptTo.x, ptTo.y, 0);
-        ::Sleep(150);
+        ASSERT_TRUE(WaitFor([&] { return TargetIs(m_pA); }));
         SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(40);
     });
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && GroupOf(m_pC) != nullptr; }));
     Settle();
     CExtDynTabControlBar* pGroup = GroupOf(m_pC);
     ASSERT_NE(pGroup, nullptr);
@@ -420,22 +424,21 @@ TEST_F(DynTabDrag, DraggingATabOutRunsTheBarsDragAndEscapeLeavesTabsAndMarksAsBe
     bool bTabMeanwhile = false;
     RunInputScript([&] {
         SendMouse(ptTab.x, ptTab.y, 0);
-        ::Sleep(40);
         SendMouse(ptTab.x, ptTab.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
+        // Past the drag threshold the tab hands the press over to its bar's drag loop.
         SendMouse(ptTab.x + 12, ptTab.y - 20, 0);
-        ::Sleep(60);
+        ASSERT_TRUE(WaitFor([&] { return GuiCapture() == m_pB->GetSafeHwnd(); }));
         SendMouse(ptTab.x + 200, ptTab.y - 150, 0);
-        ::Sleep(150);
+        EXPECT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() != nullptr; }));
         pDraggedMeanwhile = CExtControlBar::GetDraggedBar();
         // The drag drops temporary tabs as it goes; the member's own tab stays.
         bTabMeanwhile = tabs.FindBar(m_pB) >= 0;
-        KeyInput(VK_ESCAPE, false);
-        KeyInput(VK_ESCAPE, true);
-        ::Sleep(80);
+        SendKeyInput(VK_ESCAPE, true);
+        SendKeyInput(VK_ESCAPE, false);
+        EXPECT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr; }));
         SendMouse(ptTab.x + 200, ptTab.y - 150, MOUSEEVENTF_LEFTUP);
-        ::Sleep(40);
     });
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr; }));
     Settle();
     EXPECT_EQ(pDraggedMeanwhile, m_pB);
     EXPECT_TRUE(bTabMeanwhile);
@@ -457,18 +460,16 @@ TEST_F(DynTabDrag, DraggingATabOutOfATwoBarGroupDissolvesItSafely)
     const CPoint ptTo(rcC.CenterPoint().x, rcC.bottom - 10);
     RunInputScript([&] {
         SendMouse(ptTab.x, ptTab.y, 0);
-        ::Sleep(40);
         SendMouse(ptTab.x, ptTab.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
         SendMouse(ptTab.x + 12, ptTab.y - 20, 0);
-        ::Sleep(60);
+        ASSERT_TRUE(WaitFor([&] { return GuiCapture() == m_pB->GetSafeHwnd(); }));
         SendMouse(ptTo.x, ptTo.y - 2, 0);
-        ::Sleep(60);
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == m_pB; }));
         SendMouse(ptTo.x, ptTo.y, 0);
-        ::Sleep(150);
+        ASSERT_TRUE(WaitFor([&] { return TargetIs(m_pC); }));
         SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(40);
     });
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && !::IsWindow(hStrip); }));
     Settle();
     // The group is gone with its strip; both bars live on, b beside c.
     EXPECT_FALSE(::IsWindow(hStrip));

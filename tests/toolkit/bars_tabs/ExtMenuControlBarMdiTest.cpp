@@ -128,13 +128,13 @@ TEST_F(MenuBarMdi, TheClientIsHookedAndAMaximizedChildHasTheDocumentAndRightButt
     ASSERT_NE(pChild, nullptr);
     EXPECT_EQ(m_pBar->GetButtonsCount(), nPlain);
     Maximize(pChild);
-    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == nPlain + 2; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == nPlain + 2; }));
     EXPECT_TRUE(First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)));
     EXPECT_NE(Right(), nullptr);
     EXPECT_EQ(First()->GetMenu(), ::GetSystemMenu(pChild->m_hWnd, FALSE));
     EXPECT_EQ(static_cast<CExtBarMdiDocButton*>(First())->GetCmdTargetWnd()->GetSafeHwnd(), pChild->m_hWnd);
     m_pFrame->MDIRestore(pChild);
-    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == nPlain; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == nPlain; }));
     EXPECT_FALSE(First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)));
 }
 
@@ -150,7 +150,7 @@ TEST(MenuBarMdiLate, AClientCreatedAfterTheBarIsHookedByTheTimer)
                                         nullptr, AfxGetInstanceHandle(), &ccs);
     ASSERT_NE(hWndClient, nullptr);
     EXPECT_FALSE(pBar->IsAttachedToWindow(hWndClient));
-    EXPECT_TRUE(PumpUntil([&] { return pBar->IsAttachedToWindow(hWndClient); }, 500));
+    EXPECT_TRUE(PumpUntil([&] { return pBar->IsAttachedToWindow(hWndClient); }));
     EXPECT_FALSE(::KillTimer(pBar->m_hWnd, CExtMenuControlBar::kTimerFindClient)); // stopped
     pFrame->DestroyWindow();
     delete pBar;
@@ -185,9 +185,9 @@ TEST_F(MenuBarMdi, MinimizePostsTheSystemCommandAndMaximizeRestoresThroughTheCli
 {
     CMDIChildWnd* pChild = Child();
     Maximize(pChild);
-    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }));
     Right()->OnClick(SubButtonPoint(&MdiRightButtonInfo::m_rcMinimize), false);
-    EXPECT_TRUE(PumpUntil([&] { return pChild->IsIconic() != FALSE; }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return pChild->IsIconic() != FALSE; }));
     // A child with a maximize box only: its one sub-button restores it.
     CMDIChildWnd* pOther = Child(WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX);
     Maximize(pOther);
@@ -195,7 +195,7 @@ TEST_F(MenuBarMdi, MinimizePostsTheSystemCommandAndMaximizeRestoresThroughTheCli
     ASSERT_NE(Right(), nullptr);
     EXPECT_TRUE(pOther->IsZoomed());
     Right()->OnClick(SubButtonPoint(&MdiRightButtonInfo::m_rcMaximize), false);
-    EXPECT_TRUE(PumpUntil([&] { return pOther->IsZoomed() == FALSE; }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return pOther->IsZoomed() == FALSE; }));
 }
 
 TEST_F(MenuBarMdi, TheDocumentButtonHasNoIconForAChildWithout)
@@ -204,7 +204,7 @@ TEST_F(MenuBarMdi, TheDocumentButtonHasNoIconForAChildWithout)
     pPlain->SendMessage(WM_SETICON, ICON_SMALL, 0);
     pPlain->SendMessage(WM_SETICON, ICON_BIG, 0);
     Maximize(pPlain);
-    ASSERT_TRUE(PumpUntil([&] { return First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)); }));
     EXPECT_EQ(First()->GetIconPtr(), nullptr);
     HICON hIcon = ::LoadIconW(nullptr, IDI_APPLICATION);
     pPlain->SendMessage(WM_SETICON, ICON_SMALL, (LPARAM)hIcon);
@@ -217,7 +217,7 @@ TEST_F(MenuBarMdi, TheDocumentButtonHasNoIconForAChildWithout)
 TEST_F(MenuBarMdi, TipsOfTheSubButtons)
 {
     Maximize(Child());
-    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }));
     const CPoint ptMin = SubButtonPoint(&MdiRightButtonInfo::m_rcMinimize);
     TOOLINFO ti = {};
     ti.cbSize = sizeof ti;
@@ -243,7 +243,7 @@ TEST_F(MenuBarMdi, TheDocumentMenuReplacesTheButtonsAndTheWindowMenuNameMarksIts
     HMENU hDoc = ::LoadMenuW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MS_DOC_MENU));
     ASSERT_NE(hDoc, nullptr);
     ::SendMessageW(m_pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hDoc, (LPARAM)::GetSubMenu(hDoc, 2));
-    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == 3; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == 3; }));
     EXPECT_EQ(m_pBar->GetDocumentMenu(), hDoc);
     EXPECT_EQ(m_pBar->GetButton(1)->GetText(), CString(L"&Document"));
     EXPECT_TRUE(m_pBar->GetButton(2)->IsMdiWindowsListAppended());
@@ -251,7 +251,7 @@ TEST_F(MenuBarMdi, TheDocumentMenuReplacesTheButtonsAndTheWindowMenuNameMarksIts
     EXPECT_EQ(::GetMenu(m_pFrame->m_hWnd), nullptr);
     HMENU hFrameMenu = m_pBar->GetFrameMenu();
     ::SendMessageW(m_pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hFrameMenu, 0);
-    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == 5; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == 5; }));
     EXPECT_TRUE(m_pBar->GetButton(3)->IsMdiWindowsListAppended());
     // The document menu stays its owner's.
     EXPECT_TRUE(::IsMenu(hDoc));
@@ -269,6 +269,7 @@ protected:
         MenuBarMdi::SetUp();
         ::SetForegroundWindow(m_pFrame->m_hWnd);
         ::SetActiveWindow(m_pFrame->m_hWnd);
+        EXPECT_TRUE(SettleInput([] { PumpPlatform(0); })); // the focus events, before a test holds Alt
     }
     void TearDown() override
     {
@@ -283,15 +284,14 @@ TEST_F(MenuBarMdiScreen, AltMinusOpensTheMaximizedChildsSystemMenuFromTheDocumen
 {
     CMDIChildWnd* pChild = Child();
     Maximize(pChild);
-    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }));
     pChild->SetFocus();
     AltTap(VK_OEM_MINUS);
-    ASSERT_TRUE(PumpUntil([&] { return CExtPopupMenuWnd::IsMenuTracking(); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return CExtPopupMenuWnd::IsMenuTracking(); }));
     EXPECT_NE(m_pBar->m_nTrackingFlags & CExtMenuControlBar::kTrackSystemMenu, 0);
     EXPECT_EQ(m_pBar->GetMenuTrackingButton(), 0);
-    PumpPlatform(150); // the popup takes the keyboard once shown
     Tap(VK_ESCAPE);
-    EXPECT_TRUE(PumpUntil([&] { return !CExtPopupMenuWnd::IsMenuTracking(); }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return !CExtPopupMenuWnd::IsMenuTracking(); }));
     // Without a maximized child Alt+minus only consumes the Alt.
     m_pFrame->MDIRestore(pChild);
     PumpPlatform(40);
@@ -299,6 +299,8 @@ TEST_F(MenuBarMdiScreen, AltMinusOpensTheMaximizedChildsSystemMenuFromTheDocumen
     std::vector<UINT>& sysCommands = MdiFrame()->m_sysCommands;
     sysCommands.clear();
     AltTap(VK_OEM_MINUS);
+    // The keys are handled; a while longer for what they might post.
+    PumpPlatform(50);
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
     EXPECT_FALSE(m_pBar->IsFlatTracking());
     // Nor does the release of Alt reach the default procedure as a lone Alt (the native menu mode).
@@ -308,7 +310,7 @@ TEST_F(MenuBarMdiScreen, AltMinusOpensTheMaximizedChildsSystemMenuFromTheDocumen
 TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
 {
     Maximize(Child());
-    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }));
     // The drag's notifications around a move to the bottom edge.
     m_pBar->NotifyDragStart();
     m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_BOTTOM);
@@ -326,57 +328,31 @@ TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
 
 namespace
 {
-void SendMouseAt(CPoint pt, DWORD dwFlags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-    in.mi.dx = (pt.x * 65535 + cx / 2) / (cx - 1);
-    in.mi.dy = (pt.y * 65535 + cy / 2) / (cy - 1);
-    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    ::SendInput(1, &in, sizeof(in));
-}
-
-struct DragScript
-{
-    CPoint ptFrom, ptTo;
-};
-
-DWORD WINAPI DragThread(LPVOID pParam)
-{
-    const DragScript& d = *static_cast<const DragScript*>(pParam);
-    SendMouseAt(d.ptFrom, 0);
-    ::Sleep(40);
-    SendMouseAt(d.ptFrom, MOUSEEVENTF_LEFTDOWN);
-    ::Sleep(40);
-    for (int i = 1; i <= 8; i++)
-    {
-        SendMouseAt(CPoint(d.ptFrom.x + (d.ptTo.x - d.ptFrom.x) * i / 8, d.ptFrom.y + (d.ptTo.y - d.ptFrom.y) * i / 8),
-                    0);
-        ::Sleep(30);
-    }
-    SendMouseAt(d.ptTo, MOUSEEVENTF_LEFTUP);
-    ::Sleep(80);
-    return 0;
-}
-
-// A left-button drag by real input from a helper thread while this thread pumps (the drag loop runs in here).
+// A left-button drag by real input from a script while this thread pumps. The press runs the bar's drag
+// loop on this thread, which starts dragging on the first move and ends with the release.
 void Drag(CPoint ptFrom, CPoint ptTo)
 {
-    DragScript d{ptFrom, ptTo};
-    HANDLE hThread = ::CreateThread(nullptr, 0, DragThread, &d, 0, nullptr);
-    ASSERT_NE(hThread, nullptr);
-    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, 10000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
-        PumpPlatform(5);
-    ::CloseHandle(hThread);
-    PumpPlatform(50);
+    RunInputScript([&] {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        ASSERT_TRUE(WaitFor(IsScriptThreadInNestedLoop)) << "the press started no drag";
+        for (int i = 1; i <= 8; i++)
+            SendMouse(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8, 0);
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+        if (!WaitFor([] { return !IsScriptThreadInNestedLoop(); }))
+        {
+            ADD_FAILURE() << "the release did not end the drag";
+            SendKeyInput(VK_ESCAPE, true);
+            SendKeyInput(VK_ESCAPE, false);
+        }
+    });
 }
 } // namespace
 
 TEST_F(MenuBarMdiScreen, DraggedByItsGripperToTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
 {
     Maximize(Child());
-    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }));
     ASSERT_EQ(CExtControlBar::GetDockBarId(m_pBar), (UINT)AFX_IDW_DOCKBAR_TOP);
     CRect rcWnd;
     m_pBar->GetWindowRect(&rcWnd);
@@ -387,12 +363,17 @@ TEST_F(MenuBarMdiScreen, DraggedByItsGripperToTheBottomEdgeTheMdiButtonsAreAtThe
     m_pFrame->GetClientRect(&rcClient);
     m_pFrame->ClientToScreen(&rcClient);
     Drag(ptGrip, CPoint(rcClient.CenterPoint().x, rcClient.bottom - 3));
+    ASSERT_TRUE(PumpUntil([&] { return CExtControlBar::GetDockBarId(m_pBar) == (UINT)AFX_IDW_DOCKBAR_BOTTOM; }));
     ASSERT_EQ(CExtControlBar::GetDockBarId(m_pBar), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
     m_pFrame->RecalcLayout();
-    PumpPlatform(50);
+    CRect rcBar;
+    EXPECT_TRUE(PumpUntil([&] {
+        m_pBar->GetClientRect(&rcBar);
+        return First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)) && Right() != nullptr &&
+               Right()->GetRect().right >= rcBar.right - 6;
+    }));
     EXPECT_TRUE(First()->IsKindOf(RUNTIME_CLASS(CExtBarMdiDocButton)));
     ASSERT_NE(Right(), nullptr);
-    CRect rcBar;
     m_pBar->GetClientRect(&rcBar);
     EXPECT_GE(Right()->GetRect().right, rcBar.right - 6);
     EXPECT_LE(Right()->GetRect().right, rcBar.right);
@@ -404,7 +385,7 @@ TEST_F(MenuBarMdi, ABarDestroyedWhileHoldingTheDocumentMenuLeavesItToItsOwner)
     HMENU hDoc = ::LoadMenuW(AfxGetInstanceHandle(), MAKEINTRESOURCEW(IDR_MS_DOC_MENU));
     ASSERT_NE(hDoc, nullptr);
     ::SendMessageW(m_pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hDoc, 0);
-    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == 3; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return m_pBar->GetButtonsCount() == 3; }));
     HMENU hFrameMenu = m_pBar->GetFrameMenu();
     DestroyMenuBar(m_pBar);
     m_pBar = nullptr;
@@ -416,7 +397,7 @@ TEST_F(MenuBarMdi, ABarDestroyedWhileHoldingTheDocumentMenuLeavesItToItsOwner)
 TEST_F(MenuBarMdi, BehindAChevronTheButtonsPutTheChildsSystemMenuAndItsCommandsIntoThePopup)
 {
     Maximize(Child());
-    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr; }));
     // The document button is never disabled.
     First()->ModifyStyle(TBBS_DISABLED);
     EXPECT_EQ(First()->GetStyle() & TBBS_DISABLED, 0u);

@@ -2,7 +2,6 @@
 // Alt and flat tracking, arrows, mnemonics of this and another tool bar, accelerators, the system menu, moving
 // between top-level menus, clicks, wrapping onto a second row and the painted hot item.
 #include <gtest/gtest.h>
-#include <thread>
 #include "MenuBarTestSupport.h"
 #include "TabTestSupport.h"
 #include "support/DibCanvas.h"
@@ -43,6 +42,16 @@ protected:
     {
         return PopupOpen() && CExtToolControlBar::g_bMenuTracking && m_pBar->GetMenuTrackingButton() == nIndex;
     }
+    // A click of the real left button at a client point of the bar.
+    void Click(CPoint ptClient)
+    {
+        m_pBar->ClientToScreen(&ptClient);
+        RunInputScript([&] {
+            SendMouse(ptClient.x, ptClient.y, 0);
+            SendMouse(ptClient.x, ptClient.y, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(ptClient.x, ptClient.y, MOUSEEVENTF_LEFTUP);
+        });
+    }
     CPoint ButtonCenter(int nIndex) const
     {
         CRect rc = m_pBar->GetButton(nIndex)->GetRect();
@@ -58,46 +67,46 @@ protected:
 TEST_F(MenuBarScreen, AltFlatTracksTheFirstItemAndASecondAltLeavesIt)
 {
     Tap(VK_MENU);
-    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }));
     EXPECT_TRUE(Pressed(0));
     EXPECT_FALSE(PopupOpen());
     Tap(VK_MENU);
-    EXPECT_TRUE(PumpUntil([&] { return !m_pBar->IsFlatTracking(); }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return !m_pBar->IsFlatTracking(); }));
     EXPECT_FALSE(Pressed(0));
     // The same with the focus in the frame itself (the hook's way).
     m_pFrame->SetFocus();
     Tap(VK_MENU);
-    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }));
     Tap(VK_ESCAPE);
-    EXPECT_TRUE(PumpUntil([&] { return !m_pBar->IsFlatTracking(); }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return !m_pBar->IsFlatTracking(); }));
 }
 
 TEST_F(MenuBarScreen, ArrowsWrapAndDownOpensTheHotItemsPopupWithItsFirstItem)
 {
     Tap(VK_MENU);
-    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }));
     Tap(VK_LEFT);
-    EXPECT_TRUE(Flat(4));
+    EXPECT_TRUE(PumpUntil([&] { return Flat(4); }));
     EXPECT_TRUE(Pressed(4));
     EXPECT_FALSE(Pressed(0));
     Tap(VK_RIGHT);
-    EXPECT_TRUE(Flat(0));
+    EXPECT_TRUE(PumpUntil([&] { return Flat(0); }));
     Tap(VK_RIGHT);
-    EXPECT_TRUE(Flat(1));
+    EXPECT_TRUE(PumpUntil([&] { return Flat(1); }));
     Tap(VK_DOWN);
-    ASSERT_TRUE(PumpUntil([&] { return Tracked(1); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(1); }));
     EXPECT_FALSE(m_pBar->IsFlatTracking());
     // Opened from the keyboard with its first item selected.
     EXPECT_NE(g_TrackingSite.GetInstance()->GetTrackFlags() & CExtPopupMenuWnd::TRACK_SELECT_ANY, 0u);
     Tap(VK_ESCAPE);
     Tap(VK_ESCAPE);
-    EXPECT_TRUE(PumpUntil([&] { return !PopupOpen() && !m_pBar->IsFlatTracking(); }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return !PopupOpen() && !m_pBar->IsFlatTracking(); }));
 }
 
 TEST_F(MenuBarScreen, AltLetterOpensItsMenuAndAnotherToolBarsMnemonicRunsItsCommand)
 {
     AltTap('E');
-    ASSERT_TRUE(PumpUntil([&] { return Tracked(1); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(1); }));
     CExtToolControlBar::CloseTrackingMenus();
     PumpPlatform(30);
     // A command button with the mnemonic Z on a second tool bar of the frame.
@@ -113,8 +122,8 @@ TEST_F(MenuBarScreen, AltLetterOpensItsMenuAndAnotherToolBarsMnemonicRunsItsComm
     m_pFrame->RecalcLayout();
     m_pFrame->m_wndEdit.SetFocus();
     AltTap('Z');
-    EXPECT_TRUE(PumpUntil(
-        [&] { return !m_pFrame->m_commands.empty() && m_pFrame->m_commands.back() == ID_MS_TOOL_ZOOM; }, 1000));
+    EXPECT_TRUE(
+        PumpUntil([&] { return !m_pFrame->m_commands.empty() && m_pFrame->m_commands.back() == ID_MS_TOOL_ZOOM; }));
     EXPECT_FALSE(PopupOpen());
     tools.DestroyWindow();
     m_pFrame->RecalcLayout();
@@ -127,7 +136,9 @@ TEST_F(MenuBarScreen, AnAcceleratorWhileAltIsHeldKeepsTheAltReleaseFromActivatin
     Tap('K');
     Key(VK_CONTROL, false);
     Key(VK_MENU, false);
+    // The keys are handled; a while longer for what the release of Alt might post.
     PumpPlatform(50);
+    EXPECT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }));
     ASSERT_FALSE(m_pFrame->m_commands.empty());
     EXPECT_EQ(m_pFrame->m_commands.back(), (UINT)ID_MS_ACCEL_CMD);
     EXPECT_FALSE(m_pBar->IsFlatTracking());
@@ -136,7 +147,7 @@ TEST_F(MenuBarScreen, AnAcceleratorWhileAltIsHeldKeepsTheAltReleaseFromActivatin
 TEST_F(MenuBarScreen, AltSpaceOpensTheSystemMenuAndRightMovesThroughTheTopLevelMenus)
 {
     AltTap(VK_SPACE);
-    ASSERT_TRUE(PumpUntil([&] { return PopupOpen(); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return PopupOpen(); }));
     EXPECT_NE(m_pBar->m_nTrackingFlags & CExtMenuControlBar::kTrackSystemMenu, 0);
     EXPECT_EQ(m_pBar->GetMenuTrackingButton(), -1);
     CExtPopupMenuWnd::CancelMenuTracking();
@@ -144,42 +155,36 @@ TEST_F(MenuBarScreen, AltSpaceOpensTheSystemMenuAndRightMovesThroughTheTopLevelM
     PumpPlatform(30);
     m_pFrame->m_wndEdit.SetFocus();
     AltTap('H');
-    ASSERT_TRUE(PumpUntil([&] { return Tracked(4); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(4); }));
     // From the last menu Right goes on to the frame's system menu, then to the first menu.
     Tap(VK_RIGHT);
-    ASSERT_TRUE(PumpUntil([&] { return PopupOpen() && m_pBar->GetMenuTrackingButton() == -1; }, 1000));
-    PumpPlatform(150); // the popup takes the keyboard once shown
+    ASSERT_TRUE(PumpUntil([&] { return PopupOpen() && m_pBar->GetMenuTrackingButton() == -1; }));
     Tap(VK_RIGHT);
-    ASSERT_TRUE(PumpUntil([&] { return Tracked(0); }, 1000));
-    PumpPlatform(150);
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(0); }));
     Tap(VK_RIGHT);
-    EXPECT_TRUE(PumpUntil([&] { return Tracked(1); }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return Tracked(1); }));
 }
 
 TEST_F(MenuBarScreen, AClickOpensAMenuMovingSwitchesAndAPressOnTheOpenItemIsIgnored)
 {
-    tabtest::MoveMouseTo(m_pBar, ButtonCenter(0));
-    tabtest::MouseButton(true);
-    PumpPlatform(30);
-    tabtest::MouseButton(false);
-    ASSERT_TRUE(PumpUntil([&] { return Tracked(0); }, 1000));
-    // Moves are eaten while the menu animates its opening; a helper thread moves the mouse while this one pumps.
-    PumpUntil([&] { return g_TrackingSite.GetAnimatingPopup() == nullptr; }, 1000);
+    Click(ButtonCenter(0));
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(0); }));
+    // Moves are eaten until the menu is shown and done animating its opening.
+    PumpUntil([&] {
+        CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
+        return pPopup != nullptr && ::IsWindowVisible(pPopup->GetSafeHwnd()) &&
+               g_TrackingSite.GetAnimatingPopup() == nullptr;
+    });
     CPoint ptMid = ButtonCenter(0) + CSize(2, 0), ptTo = ButtonCenter(2);
     m_pBar->ClientToScreen(&ptMid);
     m_pBar->ClientToScreen(&ptTo);
-    std::thread script([=] {
-        ::Sleep(50);
-        tabtest::MoveMouseToScreen(ptMid);
-        ::Sleep(40);
-        tabtest::MoveMouseToScreen(ptTo);
+    RunInputScript([&] {
+        SendMouse(ptMid.x, ptMid.y, 0);
+        SendMouse(ptTo.x, ptTo.y, 0);
     });
-    PumpPlatform(200);
-    script.join();
-    ASSERT_TRUE(PumpUntil([&] { return Tracked(2); }, 1000));
-    tabtest::MouseButton(true);
-    PumpPlatform(30);
-    tabtest::MouseButton(false);
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(2); }));
+    Click(ButtonCenter(2));
+    // The press is handled; a while longer for what it might post.
     PumpPlatform(50);
     EXPECT_TRUE(Tracked(2));
     Tap(VK_ESCAPE);
@@ -210,7 +215,7 @@ TEST_F(MenuBarScreen, AHotItemInFlatTrackingDiffersFromIdleOnlyInsideItsRectangl
     DibCanvas idle(rcClient.Width(), rcClient.Height());
     m_pBar->DoPaint(&idle.dc);
     Tap(VK_MENU);
-    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }, 1000));
+    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }));
     DibCanvas hot(rcClient.Width(), rcClient.Height());
     m_pBar->DoPaint(&hot.dc);
     const CRect rcItem = m_pBar->GetButton(0)->GetRect();
@@ -256,12 +261,14 @@ TEST(MenuBarDialogScreen, AMenuBarOnADialogHooksItsParentAndAnswersAlt)
     bar.MoveWindow(0, 0, 400, 26);
     ::SetForegroundWindow(dlg.m_hWnd);
     edit.SetFocus();
-    PumpPlatform(30);
+    EXPECT_TRUE(SettleInput([] { PumpPlatform(0); })); // the focus events, before the keys
     Tap(VK_MENU);
-    EXPECT_TRUE(PumpUntil([&] { return bar.IsFlatTracking() && bar.GetFlatTrackingIndex() == 0; }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return bar.IsFlatTracking() && bar.GetFlatTrackingIndex() == 0; }));
     Tap(VK_RIGHT);
+    EXPECT_TRUE(PumpUntil([&] { return bar.GetFlatTrackingIndex() == 1; }));
     EXPECT_EQ(bar.GetFlatTrackingIndex(), 1);
     Tap(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return !bar.IsFlatTracking(); }));
     EXPECT_FALSE(bar.IsFlatTracking());
     bar.DestroyWindow();
     edit.DestroyWindow();

@@ -107,14 +107,16 @@ void PumpPlatform(DWORD nMilliseconds)
     } while (::GetTickCount() - nStart < nMilliseconds);
 }
 
+bool PumpInput()
+{
+    return PumpUntil([] { return HIWORD(::GetQueueStatus(QS_KEY | QS_MOUSE)) == 0; });
+}
+
 void Key(WORD nVirtKey, bool bDown)
 {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = nVirtKey;
-    in.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
-    ::SendInput(1, &in, sizeof(in));
-    PumpPlatform(30);
+    // Sent from this thread, the key is in its queue when SendInput returns.
+    SendKeyInput(nVirtKey, bDown);
+    EXPECT_TRUE(PumpInput()) << "key " << nVirtKey << (bDown ? " down" : " up") << " was not handled";
 }
 
 void Tap(WORD nVirtKey)

@@ -1,8 +1,9 @@
 // Shared pieces of the menu bar tests: a shown frame with the test menu, an edit holding the focus, accelerators and
-// a command profile; the platform's pump; keys by SendInput.
+// a command profile; the platform's pump; keys by SendInput, each handled before the next.
 #pragma once
 #include "MenuStatusTestIds.h"
 #include "platform/FrameWnd.h"
+#include "support/InputScript.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -34,7 +35,8 @@ void DestroyMenuBar(CExtMenuControlBar* pBar);
 
 // Dispatches the thread's messages through the platform's pre-translation for about nMilliseconds.
 void PumpPlatform(DWORD nMilliseconds = 20);
-template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = 2000)
+// Pumps with PumpPlatform until the condition holds; false when it still does not after nMilliseconds.
+template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = kInputWaitMs)
 {
     const DWORD nStart = ::GetTickCount();
     while (!condition())
@@ -45,7 +47,10 @@ template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = 2000)
     }
     return true;
 }
-// Real keys (SendInput), then a pump.
+// Pumps with PumpPlatform until no key or mouse input waits in this thread's queue: every input sent
+// before has been taken and handled (what it posts or starts a timer for may still come).
+bool PumpInput();
+// Real keys (SendKeyInput on this thread), each pumped until handled (PumpInput).
 void Key(WORD nVirtKey, bool bDown);
 void Tap(WORD nVirtKey);
 // Alt held while the keys are tapped.

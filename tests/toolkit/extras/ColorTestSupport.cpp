@@ -1,6 +1,7 @@
 // Shared pieces of the colour control and colour dialog tests.
 #include "ColorTestSupport.h"
 #include "platform/Dc.h"
+#include "support/InputScript.h"
 
 namespace colortest
 {
@@ -11,7 +12,7 @@ bool CColorHost::CreateHost(const RECT& rc)
         return false;
     ::SetForegroundWindow(m_hWnd);
     ::SetActiveWindow(m_hWnd);
-    PumpFor(30);
+    SettleInput();
     return true;
 }
 
@@ -34,61 +35,24 @@ bool CreateControl(CExtColorCtrl& ctrl, CWnd* pParent, const RECT& rc, int nMode
                                  nullptr) != FALSE;
     if (b)
         ctrl.RecalcLayout(false);
-    PumpFor(10);
+    PumpMessages();
     return b;
 }
 
-void PumpFor(DWORD nMilliseconds)
-{
-    const DWORD nStart = ::GetTickCount();
-    do
-    {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        ::Sleep(1);
-    } while (::GetTickCount() - nStart < nMilliseconds);
-}
-
-void MoveMouseTo(CWnd* pWnd, CPoint pt)
-{
-    pWnd->ClientToScreen(&pt);
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(pt.x, 65535, cx);
-    in.mi.dy = MulDiv(pt.y, 65535, cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(in));
-    PumpFor(15);
-}
-
-void MouseButton(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &in, sizeof(in));
-    PumpFor(15);
-}
-
-void ClickAt(CWnd* pWnd, CPoint pt)
-{
-    MoveMouseTo(pWnd, pt);
-    MouseButton(true);
-    MouseButton(false);
-}
+void ClickAt(CWnd* pWnd, CPoint pt) { DragThrough(pWnd, {pt}); }
 
 void DragThrough(CWnd* pWnd, const std::vector<CPoint>& pts)
 {
-    MoveMouseTo(pWnd, pts.front());
-    MouseButton(true);
-    for (size_t i = 1; i < pts.size(); i++)
-        MoveMouseTo(pWnd, pts[i]);
-    MouseButton(false);
+    std::vector<CPoint> screen(pts);
+    for (CPoint& pt : screen)
+        pWnd->ClientToScreen(&pt);
+    RunInputScript([&] {
+        SendMouse(screen.front().x, screen.front().y, 0);
+        SendMouse(screen.front().x, screen.front().y, MOUSEEVENTF_LEFTDOWN);
+        for (size_t i = 1; i < screen.size(); i++)
+            SendMouse(screen[i].x, screen[i].y, 0);
+        SendMouse(screen.back().x, screen.back().y, MOUSEEVENTF_LEFTUP);
+    });
 }
 
 void LayoutModel(CExtColorCtrl::any_picker_data_t& model, int cx, int cy, COLORREF clr)

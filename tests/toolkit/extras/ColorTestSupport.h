@@ -1,5 +1,5 @@
 // Shared pieces of the colour control and colour dialog tests: a shown host window that records the control's
-// notifications, real mouse input, pumping, and models painted into DIBs.
+// notifications, real mouse input, and models painted into DIBs.
 #pragma once
 #include "platform/Wnd.h"
 #include "support/DibCanvas.h"
@@ -31,10 +31,8 @@ protected:
 
 // Creates the control as a child of the host at rc (client coordinates), id 100.
 bool CreateControl(CExtColorCtrl& ctrl, CWnd* pParent, const RECT& rc, int nMode);
-void PumpFor(DWORD nMilliseconds);
-// Real input (SendInput) at client points of the window.
-void MoveMouseTo(CWnd* pWnd, CPoint ptClient);
-void MouseButton(bool bDown);
+// Real input from an input script at client points of the window; each returns once the window's thread
+// has handled it.
 void ClickAt(CWnd* pWnd, CPoint ptClient);
 // Press at the first point, move through the others, release at the last.
 void DragThrough(CWnd* pWnd, const std::vector<CPoint>& pts);

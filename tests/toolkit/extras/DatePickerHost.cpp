@@ -84,53 +84,34 @@ int FirstWeekDay(const CExtDatePickerWnd& picker)
 
 void Pump(DWORD dwMs)
 {
-    const DWORD dwEnd = ::GetTickCount() + dwMs;
-    do
+    const DWORD dwStart = ::GetTickCount();
+    PumpMessages();
+    while (::GetTickCount() - dwStart < dwMs)
     {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
-        {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageW(&msg);
-        }
-        if (dwMs != 0)
-            ::Sleep(5);
-    } while ((int)(dwEnd - ::GetTickCount()) > 0);
+        ::Sleep(5);
+        PumpMessages();
+    }
 }
+
+namespace
+{
+CPoint g_ptMouse; // where the last MoveTo put the pointer
+} // namespace
 
 void MoveTo(const CPoint& ptScreen)
 {
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(ptScreen.x, 65535, cx);
-    in.mi.dy = MulDiv(ptScreen.y, 65535, cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(in));
+    g_ptMouse = ptScreen;
+    SendMouse(ptScreen.x, ptScreen.y, 0);
 }
 
-void Button(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &in, sizeof(in));
-}
+void Button(bool bDown) { SendMouse(g_ptMouse.x, g_ptMouse.y, bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP); }
 
-void Key(WORD vk, bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
-    ::SendInput(1, &in, sizeof(in));
-}
+void Key(WORD vk, bool bDown) { SendKeyInput(vk, bDown); }
 
 void Tap(WORD vk)
 {
     Key(vk, true);
     Key(vk, false);
-    Pump(20);
 }
 
 COleDateTime Date(int y, int m, int d)

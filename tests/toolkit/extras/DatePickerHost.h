@@ -1,6 +1,7 @@
 // The date picker test host: a top-level window holding a 2 x 2 picker (at most 3 x 3, WS_TABSTOP,
 // the default style with 0x4000) and a hidden notification target that records every notification.
 #pragma once
+#include "support/InputScript.h"
 #include "toolkit/extras/ExtDatePickerWnd.h"
 #include <vector>
 
@@ -49,12 +50,17 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
-// Test helpers: the first weekday in the picker's 1-Sunday numbering, pumping, real input.
+// Test helpers: the first weekday in the picker's 1-Sunday numbering, pumping, real input. The input
+// helpers are steps of an input script (RunInputScript): each returns once the picker's thread has
+// handled it.
 namespace dptest
 {
 int FirstWeekDay(const CExtDatePickerWnd& picker);
+// Dispatches this thread's messages for dwMs (0: the pending ones), for checks that nothing happens over
+// a time after the input was handled.
 void Pump(DWORD dwMs = 0);
 void MoveTo(const CPoint& ptScreen);
+// The left button at the point of the last MoveTo.
 void Button(bool bDown);
 void Key(WORD vk, bool bDown);
 void Tap(WORD vk);

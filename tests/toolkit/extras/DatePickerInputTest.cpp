@@ -9,6 +9,9 @@ typedef CExtDatePickerWnd DP;
 
 namespace
 {
+// Timers and the clock may differ by their granularity: a step is taken as early only beyond this.
+const DWORD kClockSlackMs = 20;
+
 class DatePickerInput : public ::testing::Test
 {
 protected:
@@ -18,11 +21,6 @@ protected:
         m_host.m_picker.SetCurrentDate(Date(2026, 5, 1), false);
         m_host.m_picker.Repaint(true);
     }
-    void TearDown() override
-    {
-        Button(false);
-        Pump(20);
-    }
     CPoint CellPoint(int k, const COleDateTime& dt) const
     {
         for (const auto& cell : m_host.m_picker.GetMonth(k)->m_days)
@@ -31,14 +29,19 @@ protected:
         ADD_FAILURE() << "no cell";
         return CPoint();
     }
+    // The first month shown, counted on from December 2025 (July 2026 is 7, January 2027 13).
+    int Shown() const
+    {
+        const auto* pMonth = m_host.m_picker.GetMonth(0);
+        return (pMonth->m_nYear - 2026) * 12 + pMonth->m_nMonth;
+    }
     void Click(const CPoint& pt)
     {
-        MoveTo(pt);
-        Pump(20);
-        Button(true);
-        Pump(20);
-        Button(false);
-        Pump(20);
+        RunInputScript([&] {
+            MoveTo(pt);
+            Button(true);
+            Button(false);
+        });
     }
     CDatePickerHost m_host;
 };
@@ -62,25 +65,25 @@ TEST_F(DatePickerInput, AClickOnADaySelectsItNotifiesFinalAndCancelsTheParent)
 
 TEST_F(DatePickerInput, ADragMakesARangeAnchoredOnThePressedDay)
 {
-    MoveTo(CellPoint(0, Date(2026, 5, 20)));
-    Pump(20);
-    Button(true);
-    Pump(20);
-    EXPECT_EQ(m_host.m_picker.GetPressedPart(), DP::PRESSED_DAYS);
-    MoveTo(CellPoint(0, Date(2026, 5, 26)));
-    Pump(20);
-    MoveTo(CellPoint(0, Date(2026, 5, 12)));
-    Pump(20);
-    // Leaving the grid keeps the last day covered.
-    MoveTo(m_host.ToScreen(CPoint(-20, -20)));
-    Pump(20);
+    const CPoint ptFrom = CellPoint(0, Date(2026, 5, 20)), ptOver = CellPoint(0, Date(2026, 5, 26)),
+                 ptTo = CellPoint(0, Date(2026, 5, 12)), ptOut = m_host.ToScreen(CPoint(-20, -20));
     COleDateTime b, e;
-    m_host.m_picker.GetSelection(b, e);
+    bool bRange = false;
+    RunInputScript([&] {
+        MoveTo(ptFrom);
+        Button(true);
+        EXPECT_EQ(m_host.m_picker.GetPressedPart(), DP::PRESSED_DAYS);
+        MoveTo(ptOver);
+        MoveTo(ptTo);
+        // Leaving the grid keeps the last day covered.
+        MoveTo(ptOut);
+        m_host.m_picker.GetSelection(b, e);
+        bRange = m_host.m_picker.IsDateSelected(Date(2026, 5, 15));
+        Button(false);
+    });
     EXPECT_EQ(b, Date(2026, 5, 20));
     EXPECT_EQ(e, Date(2026, 5, 12));
-    EXPECT_TRUE(m_host.m_picker.IsDateSelected(Date(2026, 5, 15)));
-    Button(false);
-    Pump(20);
+    EXPECT_TRUE(bRange);
     m_host.m_picker.GetSelection(b, e);
     EXPECT_EQ(e, Date(2026, 5, 12));
 }
@@ -109,29 +112,47 @@ TEST_F(DatePickerInput, AHeldScrollButtonRepeatsUntilReleasedOrTheCaptureIsLost)
 {
     DP& p = m_host.m_picker;
     const CPoint ptFwd = m_host.ToScreen(p.GetMonth(1)->m_rcScrollForward.CenterPoint());
-    Click(ptFwd);
+    // A press and its release in one input: the release is handled before the repeat's first tick.
+    RunInputScript([&] { SendMouse(ptFwd.x, ptFwd.y, MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_LEFTUP); });
     EXPECT_EQ(p.GetMonth(0)->m_nMonth, 6);
-    MoveTo(ptFwd);
-    Pump(20);
-    Button(true);
-    Pump(700);
-    const int nHeld = p.GetMonth(0)->m_nMonth;
-    EXPECT_GE(nHeld, 9); // one at once and every 150 ms
-    Button(false);
+    int nAtOnce = 0, nSecond = 0, nThird = 0, nHeld = 0;
+    DWORD dwSecond = 0, dwThird = 0;
+    bool bSecond = false, bThird = false;
+    RunInputScript([&] {
+        MoveTo(ptFwd);
+        const DWORD dwStart = ::GetTickCount(); // before the press that scrolls at once
+        Button(true);
+        nAtOnce = Shown();
+        // Then one every 150 ms: each count is read before its time is taken.
+        bSecond = WaitFor([&] { return (nSecond = Shown()) >= 8; });
+        dwSecond = ::GetTickCount() - dwStart;
+        bThird = WaitFor([&] { return (nThird = Shown()) >= 9; });
+        dwThird = ::GetTickCount() - dwStart;
+        Button(false);
+        nHeld = Shown();
+    });
+    EXPECT_GE(nAtOnce, 7);
+    EXPECT_TRUE(bSecond);
+    EXPECT_TRUE(bThird);
+    EXPECT_LE((nSecond - 7) * 150, (int)(dwSecond + kClockSlackMs)) << nSecond << " after " << dwSecond << " ms";
+    EXPECT_LE((nThird - 7) * 150, (int)(dwThird + kClockSlackMs)) << nThird << " after " << dwThird << " ms";
+    EXPECT_GE(nHeld, 9);
+    // Nothing moves once the release is handled.
     Pump(400);
-    EXPECT_EQ(p.GetMonth(0)->m_nMonth, nHeld);
+    EXPECT_EQ(Shown(), nHeld);
     // Back, then the capture lost.
     const CPoint ptBack = m_host.ToScreen(p.GetMonth(0)->m_rcScrollBack.CenterPoint());
-    MoveTo(ptBack);
-    Pump(20);
-    Button(true);
-    Pump(20);
+    RunInputScriptKeepingHeld([&] {
+        MoveTo(ptBack);
+        Button(true);
+    });
     ::ReleaseCapture();
-    const int nAfter = p.GetMonth(0)->m_nMonth;
+    const int nAfter = Shown();
     Pump(400);
-    EXPECT_EQ(p.GetMonth(0)->m_nMonth, nAfter);
+    EXPECT_EQ(Shown(), nAfter);
     EXPECT_LT(nAfter, nHeld);
     EXPECT_EQ(p.GetPressedPart(), DP::PRESSED_NONE);
+    RunInputScript([&] { Button(false); });
 }
 
 TEST_F(DatePickerInput, ArrowsMoveByDaysShiftExtendsTabAndEnterReachTheParent)
@@ -141,29 +162,34 @@ TEST_F(DatePickerInput, ArrowsMoveByDaysShiftExtendsTabAndEnterReachTheParent)
     p.m_pExternalSelection = store;
     p.SetSelection(Date(2026, 5, 10), Date(2026, 5, 10), false, true);
     p.SetFocus();
-    Tap(VK_RIGHT);
-    Tap(VK_DOWN);
+    SettleInput(); // before Shift is held
+    RunInputScript([] {
+        Tap(VK_RIGHT);
+        Tap(VK_DOWN);
+    });
     COleDateTime b, e;
     p.GetSelection(b, e);
     EXPECT_EQ(b, Date(2026, 5, 18));
     EXPECT_EQ(e, Date(2026, 5, 18));
     EXPECT_EQ(m_host.m_target.m_records.back().m_dwFlags, DP::SN_FINAL | DP::SN_CLOSE_PARENT);
-    Key(VK_SHIFT, true);
-    Tap(VK_LEFT);
-    Tap(VK_UP);
-    Key(VK_SHIFT, false);
-    Pump(20);
+    RunInputScript([] {
+        Key(VK_SHIFT, true);
+        Tap(VK_LEFT);
+        Tap(VK_UP);
+        Key(VK_SHIFT, false);
+    });
     p.GetSelection(b, e);
     EXPECT_EQ(b, Date(2026, 5, 18));
     EXPECT_EQ(e, Date(2026, 5, 10));
     const int nCancel = m_host.m_nCancelMode;
-    Tap(VK_TAB);
+    RunInputScript([] { Tap(VK_TAB); });
     EXPECT_EQ(m_host.m_nNextDlgCtl, 1);
     EXPECT_EQ(m_host.m_wNextDlgCtl, 0u);
     store[0].SetStatus(COleDateTime::null);
-    Tap(VK_RETURN);
+    RunInputScript([] { Tap(VK_RETURN); });
     EXPECT_EQ(store[0], Date(2026, 5, 18));
     EXPECT_EQ(store[1], Date(2026, 5, 10));
+    EXPECT_TRUE(WaitFor([&] { return m_host.m_nCancelMode > nCancel; })); // posted
     EXPECT_GT(m_host.m_nCancelMode, nCancel);
 }
 
@@ -185,7 +211,7 @@ TEST_F(DatePickerInput, ForwardedKeysMoveFromTodayAndEscapeCloses)
     EXPECT_EQ(m_host.m_target.m_records.back().m_dwFlags, DP::SN_CLOSE_PARENT);
     const int nCancel = m_host.m_nCancelMode;
     EXPECT_EQ(forward(VK_ESCAPE), 1);
-    Pump(20);
+    EXPECT_TRUE(WaitFor([&] { return m_host.m_nCancelMode != nCancel; })); // posted
     EXPECT_EQ(m_host.m_nCancelMode, nCancel + 1);
     EXPECT_EQ(forward('A'), 0);
 }

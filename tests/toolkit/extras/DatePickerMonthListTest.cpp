@@ -3,9 +3,7 @@
 #include "DatePickerHost.h"
 #include "toolkit/extras/ExtDatePickerHeaderPopupWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
-#include <atomic>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace dptest;
 typedef CExtDatePickerWnd DP;
@@ -13,6 +11,9 @@ typedef CExtDatePickerHeaderPopupWnd HP;
 
 namespace
 {
+// Timers and the clock may differ by their granularity: a step is taken as early only beyond this.
+const DWORD kClockSlackMs = 20;
+
 class DatePickerMonthList : public ::testing::Test
 {
 protected:
@@ -23,30 +24,10 @@ protected:
         m_host.m_picker.Repaint(true);
         m_ptCaption = m_host.ToScreen(m_host.m_picker.GetMonth(0)->m_rcCaption.CenterPoint());
     }
-    void TearDown() override
-    {
-        Button(false);
-        Pump(20);
-    }
-    // Runs the input script on a thread while this thread pumps (the list's loop runs in here).
-    void Run(const std::function<void()>& script)
-    {
-        std::atomic<bool> bDone(false);
-        std::thread t([&] {
-            script();
-            bDone = true;
-        });
-        const DWORD dwEnd = ::GetTickCount() + 10000;
-        while (!bDone && (int)(dwEnd - ::GetTickCount()) > 0)
-            Pump(10);
-        t.join();
-        Pump(30);
-    }
-    // Waits on the script's thread until the list is open.
+    // From the script: the list, open once the press on the caption is handled (its loop runs).
     HP* WaitForList()
     {
-        for (int i = 0; i < 200 && m_host.m_picker.GetMonthListWnd() == nullptr; i++)
-            ::Sleep(10);
+        WaitFor([&] { return m_host.m_picker.GetMonthListWnd() != nullptr; });
         return m_host.m_picker.GetMonthListWnd();
     }
     // Screen point of row i of the list opened on the caption.
@@ -61,26 +42,25 @@ protected:
     CDatePickerHost m_host;
     CPoint m_ptCaption;
 };
+
+// Months from July 2026 back to the list's centre.
+int MonthsBack(const HP* pList) { return 2026 * 12 + 7 - (pList->GetCenterYear() * 12 + pList->GetCenterMonth()); }
 } // namespace
 
 TEST_F(DatePickerMonthList, APressOnACaptionOpensTheListCentredAndAReleaseOverARowPicksIt)
 {
     int nCentreMonth = 0, nCentreYear = 0;
     CRect rcList;
-    Run([&] {
+    RunInputScript([&] {
         MoveTo(m_ptCaption);
-        ::Sleep(50);
         Button(true);
         HP* pList = WaitForList();
-        if (pList == nullptr)
-            return;
+        ASSERT_NE(pList, nullptr);
         nCentreMonth = pList->GetCenterMonth();
         nCentreYear = pList->GetCenterYear();
         ::GetWindowRect(pList->GetSafeHwnd(), &rcList);
         MoveTo(RowPoint(pList, 1)); // centre - 2: May 2026
-        ::Sleep(100);
         Button(false);
-        ::Sleep(100);
     });
     EXPECT_EQ(nCentreMonth, 7);
     EXPECT_EQ(nCentreYear, 2026);
@@ -93,57 +73,64 @@ TEST_F(DatePickerMonthList, APressOnACaptionOpensTheListCentredAndAReleaseOverAR
 
 TEST_F(DatePickerMonthList, AReleaseOutsideTheRowsPicksNothing)
 {
-    Run([&] {
+    bool bOpen = false;
+    RunInputScript([&] {
         MoveTo(m_ptCaption);
-        ::Sleep(50);
         Button(true);
         HP* pList = WaitForList();
-        if (pList == nullptr)
-            return;
+        ASSERT_NE(pList, nullptr);
+        bOpen = true;
         CPoint pt = RowPoint(pList, 2);
         pt.x -= pList->GetItemSize().cx; // beside the list
         MoveTo(pt);
-        ::Sleep(100);
         Button(false);
-        ::Sleep(100);
     });
+    EXPECT_TRUE(bOpen);
+    EXPECT_EQ(m_host.m_picker.GetMonthListWnd(), nullptr);
     EXPECT_EQ(m_host.m_picker.GetMonth(0)->m_nMonth, 7);
 }
 
 TEST_F(DatePickerMonthList, HeldAboveTheListScrollsBackFasterWithDistance)
 {
     UINT nPeriod25 = 0, nPeriod45 = 0;
-    int nCentreLater = 0;
-    bool bRunning = false;
-    Run([&] {
+    bool bRunning = false, bFirst = false, bSecond = false;
+    int nBackFirst = 0, nBackLater = 0;
+    DWORD dwFirst = 0, dwLater = 0;
+    RunInputScript([&] {
         MoveTo(m_ptCaption);
-        ::Sleep(50);
         Button(true);
         HP* pList = WaitForList();
-        if (pList == nullptr)
-            return;
+        ASSERT_NE(pList, nullptr);
         CRect rc;
         ::GetClientRect(pList->GetSafeHwnd(), &rc);
         CPoint pt(rc.Width() / 2, -25);
         ::ClientToScreen(pList->GetSafeHwnd(), &pt);
+        const DWORD dwStart = ::GetTickCount(); // before the move that starts the timer
         MoveTo(pt);
-        ::Sleep(100);
         nPeriod25 = pList->GetScrollPeriod(true);
         bRunning = pList->IsScrollTimerRunning(true);
-        ::Sleep(650);
-        nCentreLater = pList->GetCenterMonth();
+        // A month back every 200 ms: each count is read before its time is taken.
+        bFirst = WaitFor([&] { return (nBackFirst = MonthsBack(pList)) >= 1; });
+        dwFirst = ::GetTickCount() - dwStart;
+        bSecond = WaitFor([&] { return (nBackLater = MonthsBack(pList)) >= 2; });
+        dwLater = ::GetTickCount() - dwStart;
         pt.y -= 20;
         MoveTo(pt);
-        ::Sleep(100);
         nPeriod45 = pList->GetScrollPeriod(true);
         Button(false);
-        ::Sleep(100);
     });
     EXPECT_TRUE(bRunning);
     EXPECT_EQ(nPeriod25, 200u);
     EXPECT_EQ(nPeriod45, 50u);
-    EXPECT_GE(nCentreLater, 3);
-    EXPECT_LE(nCentreLater, 5);                          // two to four months back from July
+    // Two months back (May) within the bound, and never a month sooner than every 200 ms.
+    EXPECT_TRUE(bFirst);
+    EXPECT_TRUE(bSecond);
+    EXPECT_GE(nBackLater, 2);
+    EXPECT_LE(nBackFirst * 200, (int)(dwFirst + kClockSlackMs))
+        << nBackFirst << " months back after " << dwFirst << " ms";
+    EXPECT_LE(nBackLater * 200, (int)(dwLater + kClockSlackMs))
+        << nBackLater << " months back after " << dwLater << " ms";
+    EXPECT_EQ(m_host.m_picker.GetMonthListWnd(), nullptr);
     EXPECT_EQ(m_host.m_picker.GetMonth(0)->m_nMonth, 7); // released above: nothing picked
 }
 

@@ -2,6 +2,7 @@
 // the command receiver; keys the popup forwards move the selection from today; Escape closes it.
 #include "DatePickerHost.h"
 #include "toolkit/extras/ExtPopupDatePickerMenuWnd.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include <gtest/gtest.h>
 
 using namespace dptest;
@@ -17,8 +18,7 @@ protected:
     {
         if (CExtPopupMenuWnd::IsMenuTracking())
             CExtPopupMenuWnd::CancelMenuTracking();
-        Button(false);
-        Pump(20);
+        Pump();
     }
     // Opens the popup for the target (its command receiver) and answers the hosted calendar.
     DP* Open()
@@ -30,7 +30,10 @@ protected:
             return nullptr;
         pPopup->OnTimerAnimation();
         pPopup->UpdateWindow();
-        Pump(20);
+        // Shown and past its opening animation: it takes keys and clicks.
+        const HWND hPopup = pPopup->GetSafeHwnd();
+        EXPECT_TRUE(
+            WaitFor([&] { return g_TrackingSite.GetAnimatingPopup() == nullptr && ::IsWindowVisible(hPopup); }));
         return (DP*)CWnd::FromHandlePermanent(pPopup->GetControlWnd());
     }
     CDatePickerHost m_host;
@@ -49,12 +52,12 @@ TEST_F(DatePickerPopup, APickedDayClosesThePopupAndReachesTheReceiver)
     const COleDateTime dtPicked = cell.m_dt;
     CPoint pt = cell.m_rcCell.CenterPoint();
     pPicker->ClientToScreen(&pt);
-    MoveTo(pt);
-    Pump(20);
-    Button(true);
-    Pump(20);
-    Button(false);
-    Pump(50);
+    RunInputScript([&] {
+        MoveTo(pt);
+        Button(true);
+        Button(false);
+    });
+    EXPECT_TRUE(WaitFor([] { return !CExtPopupMenuWnd::IsMenuTracking(); }));
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
     const auto& recs = m_host.m_target.m_records;
     ASSERT_FALSE(recs.empty());
@@ -67,14 +70,16 @@ TEST_F(DatePickerPopup, ForwardedArrowsMoveFromTodayAndEscapeCloses)
     DP* pPicker = Open();
     ASSERT_NE(pPicker, nullptr);
     const COleDateTime dtToday = pPicker->GetToday();
-    Tap(VK_RIGHT);
-    Tap(VK_DOWN);
+    RunInputScript([] {
+        Tap(VK_RIGHT);
+        Tap(VK_DOWN);
+    });
     ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
     COleDateTime b, e;
     pPicker->GetSelection(b, e);
     EXPECT_EQ(e, COleDateTime(dtToday.m_dt + 8));
     EXPECT_EQ(b, e);
-    Tap(VK_ESCAPE);
-    Pump(50);
+    RunInputScript([] { Tap(VK_ESCAPE); });
+    EXPECT_TRUE(WaitFor([] { return !CExtPopupMenuWnd::IsMenuTracking(); }));
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
 }

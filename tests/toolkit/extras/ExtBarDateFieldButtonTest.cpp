@@ -9,11 +9,9 @@
 #include <memory>
 
 using extrashost::CExtrasDateField;
-using extrastest::PumpFor;
 using extrastest::Script;
 using extrastest::SendKeysRaw;
 using extrastest::TextFields;
-using extrastest::WaitTicks;
 typedef CExtDatePickerWnd DP;
 
 namespace
@@ -61,12 +59,12 @@ protected:
         EXPECT_FALSE(PopupTracking());
         EXPECT_FALSE(m_pDate->IsListOpen());
     }
-    // The first step of every script: the popup is open and its calendar painted.
+    // The first step of every script: the popup is open, its calendar laid out, and it takes input.
     std::function<bool()> CalendarOpen()
     {
         return [this] {
             m_pCalendar = PopupTracking() && m_pDate->IsListOpen() ? OpenCalendar() : nullptr;
-            return m_pCalendar != nullptr && m_pCalendar->GetMonth(0) != nullptr;
+            return m_pCalendar != nullptr && m_pCalendar->GetMonth(0) != nullptr && extrastest::MenuSettled();
         };
     }
 
@@ -143,7 +141,6 @@ TEST_F(DateField, ScreenTheDropDownOpensARealCalendarAndAPickedDayClosesItIntoTh
     COleDateTime dtPicked;
     Script script;
     script.Then(CalendarOpen())
-        .Then(WaitTicks(2))
         .Do([&] {
             m_pCalendar->GetDimensions(nullptr, nullptr, &sizeGrid);
             const auto& cell = m_pCalendar->GetMonth(0)->m_days[16];
@@ -174,7 +171,6 @@ TEST_F(DateField, ScreenForwardedKeysMoveFromTodayAndEscapeClosesKeepingTheField
     CString sShown;
     Script script;
     script.Then(CalendarOpen())
-        .Then(WaitTicks(2))
         .Do([&] {
             dtToday = m_pCalendar->GetToday();
             m_pCalendar->GetSelection(dtBegin, dtEnd);
@@ -205,7 +201,6 @@ TEST_F(DateField, ScreenEnterClosesThePopup)
     COleDateTime dtEnd;
     Script script;
     script.Then(CalendarOpen())
-        .Then(WaitTicks(2))
         .Do([] { SendKeysRaw({VK_LEFT}); })
         .Then([&] { return m_pDate->m_nNotifications >= 1; })
         .Do([&] {
@@ -231,7 +226,6 @@ TEST_F(DateField, ScreenAFieldTakenFromItsBarWhileThePopupIsOpenIsNotCalled)
     bool bTakenOut = false;
     Script script;
     script.Then(CalendarOpen())
-        .Then(WaitTicks(2))
         .Do([&] {
             m_pBar->m_buttons.RemoveAt(nIndex); // kept alive: only its absence from the bar counts
             bTakenOut = true;

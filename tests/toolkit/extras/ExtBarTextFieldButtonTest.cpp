@@ -115,7 +115,7 @@ TEST_F(TextFields, ScreenInAVerticalBarThatHidesItTheFieldIsACommandButton)
     CExtBarTextFieldButton* pField = Plain();
     m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_LEFT);
     m_pFrame->RecalcLayout();
-    extrastest::PumpFor(50);
+    EXPECT_TRUE(PumpUntil([&] { return CExtControlBar::IsDockedVertically(m_pBar) && pField->IsFieldHidden(); }));
     ASSERT_TRUE(CExtControlBar::IsDockedVertically(m_pBar));
     ASSERT_TRUE(pField->IsFieldHidden());
     // It measures and paints as the plain button of its command does.
@@ -134,7 +134,7 @@ TEST_F(TextFields, ScreenInAVerticalBarThatHidesItTheFieldIsACommandButton)
     EXPECT_EQ(memcmp(a.Bits(), b.Bits(), rc.right * rc.bottom * 4), 0);
     // A real click on it in the bar sends the command and opens no edit.
     extrastest::ClickAt(m_pBar->m_hWnd, rc.CenterPoint());
-    EXPECT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }, 1000));
+    EXPECT_TRUE(PumpUntil([&] { return !m_pFrame->m_commands.empty(); }));
     EXPECT_EQ(pField->GetInplaceEdit(), nullptr);
     ASSERT_FALSE(m_pFrame->m_commands.empty());
     EXPECT_EQ(m_pFrame->m_commands.back(), (UINT)extrashost::CExtrasToolBar::kIdPlainField);

@@ -1,6 +1,7 @@
 // The colour dialog: its fields for a colour, typing in them (range errors, empty fields, no re-entry), the
 // caption rule, the mode names and the mode choice, and the anchors after a resize.
 #include "ColorTestSupport.h"
+#include "support/InputScript.h"
 #include "support/MessageBoxCapture.h"
 #include "toolkit/extras/ExtColorDlg.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -43,7 +44,7 @@ protected:
     {
         ASSERT_TRUE(m_pDlg->Create(IDD_EXT_COLOR_DLG, &m_host));
         m_pDlg->ShowWindow(SW_SHOW);
-        PumpFor(20);
+        PumpMessages();
     }
     void TearDown() override
     {
@@ -190,7 +191,7 @@ TEST_F(ExtColorDlgTest, AnchorsFollowAResize)
     CRect rcWnd;
     d.GetWindowRect(&rcWnd);
     d.SetWindowPos(nullptr, 0, 0, rcWnd.Width() + 100, rcWnd.Height() + 60, SWP_NOMOVE | SWP_NOZORDER);
-    PumpFor(20);
+    PumpMessages();
     EXPECT_EQ(RectIn(d, IDC_EXT_COLOR_MODE).Width(), rcCombo.Width() + 100);
     EXPECT_EQ(RectIn(d, IDC_EXT_COLOR_MODE).top, rcCombo.top);
     EXPECT_EQ(RectIn(d, IDC_EXT_COLOR_CTRL_MAIN).Size(), rcMain.Size() + CSize(100, 60));

@@ -4,7 +4,6 @@
 
 using extrastest::ClickAt;
 using extrastest::MdiFrame;
-using extrastest::PumpFor;
 using extrastest::PumpUntil;
 
 namespace
@@ -17,10 +16,11 @@ extrashost::CExtrasMdiFrame* EmptyFrame()
     for (int i = 0; i < 20 && pFrame->MDIGetActive() != nullptr; ++i)
     {
         pFrame->MDIGetActive()->MDIDestroy();
-        PumpFor(20);
+        PumpMessages();
     }
-    pFrame->m_wndMdiTabs.PostMessage(WM_TIMER, CExtTabWnd::kTimerMdiSync);
-    PumpFor(30);
+    CExtTabMdiFlatWnd& tabs = pFrame->m_wndMdiTabs;
+    tabs.PostMessage(WM_TIMER, CExtTabWnd::kTimerMdiSync);
+    EXPECT_TRUE(PumpUntil([&] { return tabs.ItemGetCount() == 0 && !tabs.IsWindowVisible(); }));
     return pFrame;
 }
 
@@ -60,7 +60,7 @@ TEST(FlatMdiTabs, StripTakesSixteenPixelsOfTheFrameLayoutWithNoFrameTowardsTheCl
     pFrame->NewChild(L"Terkirim");
     ASSERT_TRUE(PumpUntil([&] { return tabs.IsWindowVisible() != FALSE; }));
     pFrame->RecalcLayout();
-    PumpFor(30);
+    PumpMessages();
     CRect rcStrip, rcClient, rcStripClient;
     tabs.GetWindowRect(&rcStrip);
     ::GetWindowRect(pFrame->m_hWndMDIClient, &rcClient);
@@ -85,7 +85,7 @@ TEST(FlatMdiTabs, ScreenTabClickActivatesItsChildAndCloseClosesTheSelected)
     const HWND hFirst = pFirst->m_hWnd, hSecond = pSecond->m_hWnd;
     ASSERT_TRUE(PumpUntil([&] { return tabs.ItemGetCount() == 2; }));
     pFrame->RecalcLayout();
-    PumpFor(30);
+    PumpMessages();
     ASSERT_EQ(pFrame->MDIGetActive()->m_hWnd, hSecond);
     const int nFirst = tabs.FindItemByChild(hFirst);
     ASSERT_GE(nFirst, 0);
@@ -101,5 +101,5 @@ TEST(FlatMdiTabs, ScreenTabClickActivatesItsChildAndCloseClosesTheSelected)
     ASSERT_TRUE(PumpUntil([&] { return tabs.ItemGetCount() == 1; }));
     EXPECT_EQ(tabs.ItemGet(0)->m_lParam, (LPARAM)hSecond);
     pSecond->MDIDestroy();
-    PumpFor(30);
+    PumpMessages();
 }

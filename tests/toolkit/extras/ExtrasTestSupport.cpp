@@ -10,10 +10,15 @@ namespace
 
 void BringToFront(HWND hWnd)
 {
+    const bool bWasFront = ::GetForegroundWindow() == hWnd;
     ::SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     ::SetForegroundWindow(hWnd);
     ::SetActiveWindow(hWnd);
-    PumpFor(20);
+    // A new activation's events are in before the tests send input.
+    if (bWasFront)
+        PumpMessages();
+    else
+        SettleInput();
 }
 
 } // namespace
@@ -74,54 +79,22 @@ void PumpFor(DWORD nMilliseconds)
 namespace
 {
 
-void MoveMouseRaw(HWND hWnd, CPoint ptClient)
+CPoint ToScreen(HWND hWnd, CPoint ptClient)
 {
     ::ClientToScreen(hWnd, &ptClient);
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = ::MulDiv(ptClient.x, 65535, cx);
-    in.mi.dy = ::MulDiv(ptClient.y, 65535, cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(in));
+    return ptClient;
 }
 
-} // namespace
-
-void ClickAtRaw(HWND hWnd, CPoint ptClient)
+// The key input that types the character: Shift and the key, or the key alone.
+std::vector<WORD> KeysFor(wchar_t ch)
 {
-    MoveMouseRaw(hWnd, ptClient);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
+    const SHORT vk = ::VkKeyScanW(ch);
+    if ((vk & 0x100) != 0)
+        return {VK_SHIFT, (WORD)(vk & 0xFF)};
+    return {(WORD)(vk & 0xFF)};
 }
 
-void MoveMouseTo(HWND hWnd, CPoint ptClient)
-{
-    MoveMouseRaw(hWnd, ptClient);
-    PumpFor(20);
-}
-
-void ClickAt(HWND hWnd, CPoint ptClient)
-{
-    MoveMouseTo(hWnd, ptClient);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
-    PumpFor(30);
-}
-
-void SendKeys(std::initializer_list<WORD> keys)
-{
-    SendKeysRaw(keys);
-    PumpFor(30);
-}
-
-void SendKeysRaw(std::initializer_list<WORD> keys)
+void SendKeysRaw(const std::vector<WORD>& keys)
 {
     std::vector<INPUT> in;
     for (WORD vk : keys)
@@ -131,33 +104,86 @@ void SendKeysRaw(std::initializer_list<WORD> keys)
         i.ki.wVk = vk;
         in.push_back(i);
     }
-    for (auto it = keys.end(); it != keys.begin();)
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
     {
         INPUT i = {};
         i.type = INPUT_KEYBOARD;
-        i.ki.wVk = *--it;
+        i.ki.wVk = *it;
         i.ki.dwFlags = KEYEVENTF_KEYUP;
         in.push_back(i);
     }
     ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
 }
 
+// From a script: the keys down in order and up in reverse, each handled before the next.
+void SendKeyChord(const std::vector<WORD>& keys)
+{
+    for (WORD vk : keys)
+        SendKeyInput(vk, true);
+    for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+        SendKeyInput(*it, false);
+}
+
+} // namespace
+
+void MoveMouseToRaw(HWND hWnd, CPoint ptClient)
+{
+    const CPoint pt = ToScreen(hWnd, ptClient);
+    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = ::MulDiv(pt.x, 65535, cx);
+    in.mi.dy = ::MulDiv(pt.y, 65535, cy);
+    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+void ClickAtRaw(HWND hWnd, CPoint ptClient)
+{
+    MoveMouseToRaw(hWnd, ptClient);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+void MoveMouseTo(HWND hWnd, CPoint ptClient)
+{
+    const CPoint pt = ToScreen(hWnd, ptClient);
+    RunInputScript([&] { SendMouse(pt.x, pt.y, 0); });
+}
+
+void ClickAt(HWND hWnd, CPoint ptClient)
+{
+    const CPoint pt = ToScreen(hWnd, ptClient);
+    RunInputScript([&] {
+        SendMouse(pt.x, pt.y, 0);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    });
+}
+
+void SendKeys(std::initializer_list<WORD> keys)
+{
+    const std::vector<WORD> chord(keys);
+    RunInputScript([&] { SendKeyChord(chord); });
+}
+
+void SendKeysRaw(std::initializer_list<WORD> keys) { SendKeysRaw(std::vector<WORD>(keys)); }
+
 void TypeText(LPCWSTR pszText)
 {
-    TypeTextRaw(pszText);
-    PumpFor(30);
+    RunInputScript([&] {
+        for (LPCWSTR p = pszText; *p != 0; ++p)
+            SendKeyChord(KeysFor(*p));
+    });
 }
 
 void TypeTextRaw(LPCWSTR pszText)
 {
     for (; *pszText != 0; ++pszText)
-    {
-        const SHORT vk = ::VkKeyScanW(*pszText);
-        if ((vk & 0x100) != 0)
-            SendKeysRaw({VK_SHIFT, (WORD)(vk & 0xFF)});
-        else
-            SendKeysRaw({(WORD)(vk & 0xFF)});
-    }
+        SendKeysRaw(KeysFor(*pszText));
 }
 
 // ---- scripts --------------------------------------------------------------------------------------

@@ -1,9 +1,11 @@
 // Shared pieces of the extra-control tests: the host windows made once per test program, message
-// pumping, real input through SendInput, and painting a window's client area into a 32-bit DIB.
+// pumping, real input (from input scripts, or sent at once for steps inside modal loops), and painting a
+// window's client area into a 32-bit DIB.
 #pragma once
 #include "ExtrasHost.h"
 #include "platform/FrameWnd.h"
 #include "support/DibCanvas.h"
+#include "support/InputScript.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <initializer_list>
@@ -20,42 +22,43 @@ CFrameWnd* PlainFrame();
 extrashost::CExtrasMdiFrame* MdiFrame();
 extrashost::CExtrasPagesDialog* PagesDialog();
 
-// Dispatches the thread's messages for about nMilliseconds.
+// Dispatches the thread's messages for about nMilliseconds: only for checks that nothing happens over a
+// time after the input was handled; a state the input brings is waited for with PumpUntil.
 void PumpFor(DWORD nMilliseconds);
-template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = 2000)
+// Pumps until the condition holds, at most nMilliseconds; false when it never did.
+template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = kInputWaitMs)
 {
-    const DWORD nStart = ::GetTickCount();
-    while (!condition())
-    {
-        if (::GetTickCount() - nStart > nMilliseconds)
-            return false;
-        PumpFor(5);
-    }
-    return true;
+    return WaitFor(condition, nMilliseconds);
 }
 
-// Real input: the pointer to a client point of hWnd, a left click there, keys pressed in order and
-// released in reverse (a combination such as Ctrl+PageDown).
+// Real input from an input script, each returning once the window's thread has handled it (or runs a
+// loop of its own that it started): the pointer to a client point of hWnd, a left click there, keys
+// pressed in order and released in reverse (a combination such as Ctrl+PageDown).
 void MoveMouseTo(HWND hWnd, CPoint ptClient);
 void ClickAt(HWND hWnd, CPoint ptClient);
 void SendKeys(std::initializer_list<WORD> keys);
 // Types the characters as key input (letters, digits and spaces).
 void TypeText(LPCWSTR pszText);
-// The same without pumping: for steps that run inside a modal loop, which must see the input itself.
+// The same sent at once: for the steps of a Script, which run inside the modal loops that must see the
+// input themselves. A Script's next step comes from a timer tick, which the loop gets only after it took
+// the input queued before.
 void SendKeysRaw(std::initializer_list<WORD> keys);
 void TypeTextRaw(LPCWSTR pszText);
+void MoveMouseToRaw(HWND hWnd, CPoint ptClient);
 void ClickAtRaw(HWND hWnd, CPoint ptClient);
 
 // Steps run one after another from a thread timer, so that they also run inside the modal loops the
 // test starts afterwards. A step answers true when done, false to be asked again at the next tick.
-// After the time limit the remaining steps are dropped, Escape is pressed and Failed() answers true.
+// After the time limit (by default the bound of every input wait) the remaining steps are dropped, Escape
+// is pressed and Failed() answers true.
 class Script
 {
 public:
     Script& Then(std::function<bool()> step);
     // Runs a step once and goes on.
     Script& Do(std::function<void()> step);
-    void Start(UINT nPeriod = 40, DWORD nLimit = 5000);
+    void Start(UINT nPeriod = 40, DWORD nLimit = kInputWaitMs);
+    // Done, or given up after the time limit; a wait for it is bounded beyond that limit.
     bool IsDone() const { return m_nNext >= m_steps.size(); }
     bool Failed() const { return m_bFailed; }
     ~Script();

@@ -5,7 +5,6 @@
 #include "toolkit/extras/ExtTabFlatWnd.h"
 
 using extrastest::PagesDialog;
-using extrastest::PumpFor;
 using extrastest::PumpUntil;
 using extrastest::SendKeys;
 
@@ -18,14 +17,13 @@ bool IsShown(HWND hWnd) { return (::GetWindowLongW(hWnd, GWL_STYLE) & WS_VISIBLE
 void FocusEdit(HWND hEdit)
 {
     ::SetFocus(hEdit);
-    PumpUntil([hEdit] { return ::GetFocus() == hEdit; }, 500);
+    PumpUntil([hEdit] { return ::GetFocus() == hEdit; });
 }
 
-// Steps with real keys and answers the selection afterwards.
+// Steps with real keys and answers the selection once they are handled.
 int Step(CExtTabPageContainerWnd& box, bool bNext)
 {
     SendKeys({VK_CONTROL, (WORD)(bNext ? VK_NEXT : VK_PRIOR)});
-    PumpFor(30);
     return box.PageSelectionGet();
 }
 
@@ -54,11 +52,11 @@ TEST(FlatPages, StripIsFlatWithItsStylesAndTakesSixteenPixelsAtTheBottom)
     CRect rcDlg;
     pDlg->GetWindowRect(&rcDlg);
     pDlg->SetWindowPos(nullptr, 0, 0, rcDlg.Width() + 40, rcDlg.Height() + 30, SWP_NOMOVE | SWP_NOZORDER);
-    PumpFor(30);
+    PumpMessages();
     pStrip->GetWindowRect(&rcStrip);
     EXPECT_EQ(rcStrip.Height(), 16);
     pDlg->SetWindowPos(nullptr, 0, 0, rcDlg.Width(), rcDlg.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    PumpFor(30);
+    PumpMessages();
 }
 
 TEST(FlatPages, FirstPageIsShownAndTheOthersHidden)
@@ -100,7 +98,7 @@ TEST(FlatPages, ScreenNestedContainerStepsItsOwnPages)
     CExtTabPageContainerWnd& nested = pDlg->m_wndNested;
     box.GetSafeTabWindow()->SelectionSet(2, true, true);
     nested.GetSafeTabWindow()->SelectionSet(0, true, true);
-    PumpFor(20);
+    PumpMessages();
     FocusEdit(pDlg->GetEdit(3));
     ASSERT_EQ(::GetFocus(), pDlg->GetEdit(3));
     EXPECT_EQ(Step(nested, true), 1);

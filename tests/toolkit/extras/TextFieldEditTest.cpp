@@ -7,11 +7,11 @@
 using extrastest::ClipboardText;
 using extrastest::EditShows;
 using extrastest::EditText;
+using extrastest::MenuSettled;
 using extrastest::Script;
 using extrastest::SendKeysRaw;
 using extrastest::TextFields;
 using extrastest::TypeTextRaw;
-using extrastest::WaitTicks;
 
 namespace
 {
@@ -90,7 +90,7 @@ TEST_F(TextFields, ScreenARealClickOnTheFieldInTheBarStartsEditing)
     });
     script.Start();
     extrastest::ClickAt(m_pBar->m_hWnd, TextPoint(pField));
-    extrastest::PumpUntil([&] { return script.IsDone(); });
+    extrastest::PumpUntil([&] { return script.IsDone(); }, 2 * kInputWaitMs);
     EXPECT_FALSE(script.Failed());
     EXPECT_TRUE(bEditing);
     EXPECT_FALSE(EditAlive());
@@ -122,14 +122,16 @@ TEST_F(TextFields, ScreenVerificationThatRefusesDigitsKeepsThemOutWhenTypedOrPas
     CExtBarButton* pOld = Swap(0, pField);
     extrastest::SetClipboardText(L"34");
     CString sAfterPaste;
+    int nAskedBeforePaste = 0;
     Script script;
     script.Then(EditAlive)
         .Do([] { TypeTextRaw(L"a1b2"); })
         .Then([] { return EditShows(L"ab"); })
-        .Do([] {
+        .Do([&] {
+            nAskedBeforePaste = pField->m_nAsked;
             SendKeysRaw({VK_CONTROL, 'V'});
         })
-        .Then(WaitTicks(4))
+        .Then([&] { return pField->m_nAsked > nAskedBeforePaste; }) // the paste was verified
         .Do([&] { sAfterPaste = EditText(); })
         .Do([] { SendKeysRaw({VK_RETURN}); });
     script.Start();
@@ -165,7 +167,7 @@ TEST_F(TextFields, ScreenEscapeAltClickElsewhereAndFocusLossCancelAndKeepTheText
         EXPECT_FALSE(script.Failed()) << nWay;
         EXPECT_FALSE(EditAlive()) << nWay;
         EXPECT_STREQ(pField->GetFieldText(), L"tetap") << nWay;
-        extrastest::PumpFor(50);
+        PumpMessages(); // the rest of the way's input (the release of Alt)
         // A menu mode that Alt may have started ends here.
         if (nWay == 1)
             extrastest::SendKeys({VK_ESCAPE});
@@ -195,8 +197,11 @@ TEST_F(TextFields, ScreenClipboardKeysCopyPasteCutAndSelectAll)
         .Do([] {
             SendKeysRaw({VK_CONTROL, 'A'});
         })
-        .Then(WaitTicks(2))
-        .Do([&] { dwSelAll = (DWORD)CExtBarTextFieldButton::CInPlaceEditWnd::GetAlive()->SendMessage(EM_GETSEL); })
+        .Then([&] {
+            // A selection again after the caret went home.
+            dwSelAll = (DWORD)CExtBarTextFieldButton::CInPlaceEditWnd::GetAlive()->SendMessage(EM_GETSEL);
+            return LOWORD(dwSelAll) != HIWORD(dwSelAll);
+        })
         .Do([] {
             SendKeysRaw({VK_CONTROL, 'X'});
         })
@@ -231,7 +236,7 @@ TEST_F(TextFields, ScreenUpOrDownInAnEditableComboCommitsAndOpensTheList)
                 bListOpen = !EditAlive() && (pCombo->GetStyle() & TBBS_PRESSED) != 0;
                 sFieldWhileOpen = pCombo->GetFieldText();
             })
-            .Then(WaitTicks(2))
+            .Then(MenuSettled) // its opening animation takes no keys
             .Do([] { SendKeysRaw({VK_ESCAPE}); })
             .Then([] { return !CExtPopupMenuWnd::IsMenuTracking(); });
         script.Start();

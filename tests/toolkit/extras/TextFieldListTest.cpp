@@ -8,11 +8,12 @@
 #include <vector>
 
 using extrastest::EditShows;
+using extrastest::MenuSettled;
+using extrastest::OpenListSelection;
 using extrastest::Script;
 using extrastest::SendKeysRaw;
 using extrastest::TextFields;
 using extrastest::TypeTextRaw;
-using extrastest::WaitTicks;
 
 namespace
 {
@@ -184,7 +185,7 @@ TEST_F(TextFields, ScreenMovingThroughTheListShowsEachItemAndPickingStoresIt)
     std::vector<CString> seen;
     Script script;
     script.Then([&] { return pCombo->IsListOpen() && ListTracking(); })
-        .Then(WaitTicks(2))
+        .Then(MenuSettled)
         .Do([] { SendKeysRaw({VK_DOWN}); })
         .Then([&] { return pCombo->GetEditText() != L"Dua"; })
         .Do([&] { seen.push_back(pCombo->GetEditText()); })
@@ -212,7 +213,7 @@ TEST_F(TextFields, ScreenCancelledListKeepsTheFieldText)
     CString sShown;
     Script script;
     script.Then([&] { return pCombo->IsListOpen() && ListTracking(); })
-        .Then(WaitTicks(2))
+        .Then(MenuSettled)
         .Do([] { SendKeysRaw({VK_DOWN}); })
         .Then([&] { return pCombo->GetEditText() != L"Dua"; })
         .Do([&] { sShown = pCombo->GetEditText(); })
@@ -239,11 +240,11 @@ TEST_F(TextFields, ScreenFieldRemovedWhileEditedIsNeverTouchedAgain)
         .Then([] { return EditShows(L"abc"); })
         .Do([&] { m_pBar->RemoveButton(0, false); })
         .Do([] { SendKeysRaw({VK_RETURN}); })
-        .Then(WaitTicks(3));
+        .Then([&] { return !::IsWindow(hEdit); })
+        .Then(extrastest::WaitTicks(3)); // a few ticks after, for a late call to reach the field
     script.Start();
     Click(pField, TextPoint(pField)); // the loop ends when the edit goes with its button
-    while (!script.IsDone() && !script.Failed())
-        extrastest::PumpFor(20);
+    extrastest::PumpUntil([&] { return script.IsDone(); }, 2 * kInputWaitMs);
     EXPECT_FALSE(script.Failed());
     EXPECT_FALSE(::IsWindow(hEdit));
     EXPECT_FALSE(EditAlive());
@@ -259,14 +260,21 @@ TEST_F(TextFields, ScreenFieldRemovedWhileItsListIsOpenIsNeverTouchedAgain)
     auto* pField = new CWatchedField(true, m_pBar, extrashost::CExtrasToolBar::kIdEditCombo);
     pField->m_nEditFlags |= CExtBarTextFieldButton::kEditRestartAfterList;
     CExtBarButton* pOld = Swap(1, pField);
+    int nSel = -2;
     Script script;
     script.Then([&] { return ListTracking(); })
-        .Then(WaitTicks(2))
+        .Then(MenuSettled)
         .Do([&] { m_pBar->RemoveButton(1, false); })
-        .Do([] { SendKeysRaw({VK_DOWN}); })
-        .Then(WaitTicks(3))
-        .Do([] { SendKeysRaw({VK_DOWN}); })
-        .Then(WaitTicks(3))
+        .Do([&] {
+            nSel = OpenListSelection();
+            SendKeysRaw({VK_DOWN});
+        })
+        .Then([&] { return OpenListSelection() != nSel; })
+        .Do([&] {
+            nSel = OpenListSelection();
+            SendKeysRaw({VK_DOWN});
+        })
+        .Then([&] { return OpenListSelection() != nSel; })
         .Do([] { SendKeysRaw({VK_RETURN}); })
         .Then([] { return !ListTracking(); });
     script.Start();

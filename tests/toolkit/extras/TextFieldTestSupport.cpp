@@ -1,6 +1,8 @@
 // Shared pieces of the text field tests.
 #include "TextFieldTestSupport.h"
 #include "platform/Dc.h"
+#include "toolkit/menus_dialogs/ExtPopupControlMenuWnd.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <memory>
 
@@ -19,7 +21,7 @@ void TextFields::SetUp()
     if (!CExtControlBar::IsDockedAtTop(m_pBar))
         m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
     m_pFrame->RecalcLayout();
-    PumpFor(20);
+    PumpMessages();
     Plain()->SetFieldText(L"", false);
     Combo()->SetFieldText(L"", false);
     ReadOnly()->SetFieldText(extrashost::CExtrasToolBar::kComboItems[0], false);
@@ -33,7 +35,7 @@ void TextFields::TearDown()
         CExtPopupMenuWnd::CancelMenuTracking();
     if (CExtBarTextFieldButton::CInPlaceEditWnd* pEdit = CExtBarTextFieldButton::CInPlaceEditWnd::GetAlive())
         pEdit->DestroyWindow();
-    PumpFor(20);
+    PumpMessages();
 }
 
 CPoint TextFields::TextPoint(CExtBarTextFieldButton* pField)
@@ -111,6 +113,22 @@ std::function<bool()> WaitTicks(int n)
 {
     auto pLeft = std::make_shared<int>(n);
     return [pLeft] { return --*pLeft <= 0; };
+}
+
+bool MenuSettled()
+{
+    const CExtPopupMenuTrackingSite& site = g_TrackingSite;
+    const CExtPopupMenuWnd* pTop = site.GetInstance();
+    return CExtPopupMenuWnd::IsMenuTracking() && pTop != nullptr && !site.IsClosing() &&
+           site.GetAnimatingPopup() == nullptr && ::IsWindowVisible(pTop->GetSafeHwnd());
+}
+
+int OpenListSelection()
+{
+    auto* pPopup = DYNAMIC_DOWNCAST(CExtPopupControlMenuWnd, g_TrackingSite.GetInstance());
+    if (!CExtPopupMenuWnd::IsMenuTracking() || pPopup == nullptr || !::IsWindow(pPopup->GetControlWnd()))
+        return -2;
+    return (int)::SendMessageW(pPopup->GetControlWnd(), LB_GETCURSEL, 0, 0);
 }
 
 } // namespace extrastest

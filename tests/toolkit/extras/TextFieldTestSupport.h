@@ -37,5 +37,9 @@ CString ClipboardText();
 void SetClipboardText(LPCTSTR pszText);
 // A step that is done after n ticks.
 std::function<bool()> WaitTicks(int n);
+// Whether a popup menu is open and takes keys and clicks: shown, its opening animation over, not closing.
+bool MenuSettled();
+// The selection of the open popup list (LB_GETCURSEL); -2 when no list is open.
+int OpenListSelection();
 
 } // namespace extrastest

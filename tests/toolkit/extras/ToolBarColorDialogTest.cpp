@@ -50,13 +50,17 @@ TEST(ToolBarColorDialog, ScreenTheCustomColourOpensTheToolkitDialogWhoseOkColour
         script
             .Then([&] {
                 pPopup = static_cast<CExtPopupColorMenuWnd*>(ShownWindowOf(RUNTIME_CLASS(CExtPopupColorMenuWnd)));
-                return pPopup != nullptr && !pPopup->GetCustomButtonRect().IsRectEmpty();
+                // Shown, and past the opening animation, which takes no mouse input.
+                return pPopup != nullptr && !pPopup->GetCustomButtonRect().IsRectEmpty() && extrastest::MenuSettled();
             })
             .Do([&] {
                 EXPECT_EQ(pPopup->m_nNotifyCookie, extrashost::CExtrasMdiFrame::kColorCookie);
-                extrastest::MoveMouseTo(pPopup->GetSafeHwnd(), pPopup->GetCustomButtonRect().CenterPoint());
+                // Over the button by a move that changes the position (the pointer may be on its centre already).
+                const CRect rc = pPopup->GetCustomButtonRect();
+                extrastest::MoveMouseToRaw(pPopup->GetSafeHwnd(), CPoint(rc.left + 2, rc.CenterPoint().y));
+                extrastest::MoveMouseToRaw(pPopup->GetSafeHwnd(), rc.CenterPoint());
             })
-            .Then(extrastest::WaitTicks(3))
+            .Then([&] { return pPopup->GetHotElement() == CExtPopupColorMenuWnd::HOT_CUSTOM_BUTTON; })
             .Do([&] { extrastest::ClickAtRaw(pPopup->GetSafeHwnd(), pPopup->GetCustomButtonRect().CenterPoint()); })
             .Then([&] {
                 pDialog = ShownWindowOf(RUNTIME_CLASS(CExtColorDlg));
@@ -70,7 +74,7 @@ TEST(ToolBarColorDialog, ScreenTheCustomColourOpensTheToolkitDialogWhoseOkColour
             })
             .Then([&] { return ShownWindowOf(RUNTIME_CLASS(CExtColorDlg)) == nullptr; });
         script.Start();
-        EXPECT_TRUE(extrastest::PumpUntil([&] { return script.IsDone(); }, 6000));
+        EXPECT_TRUE(extrastest::PumpUntil([&] { return script.IsDone(); }, 2 * kInputWaitMs));
         EXPECT_FALSE(script.Failed()) << nCommand;
         EXPECT_EQ(clrDialogInit, RGB(10, 20, 30)) << nCommand;
         EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());

@@ -1,6 +1,7 @@
 // Push button drop-down menus tracked for real: where the menu opens, dismissed menus (adopting or
 // not) and the bars' continue-tracking message.
 #include "ControlsTestSupport.h"
+#include "support/InputScript.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
@@ -203,11 +204,7 @@ TEST_F(ButtonDropDownTest, TheMenuShowsItsItemsAndAClickDeliversTheCommandInEver
         m_pButton->OnClick(false, false);
         ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
         CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
-        for (int i = 0; i < 200 && g_TrackingSite.GetAnimatingPopup() != nullptr; ++i)
-        {
-            Pump();
-            ::Sleep(5);
-        }
+        EXPECT_TRUE(WaitFor([]() { return g_TrackingSite.GetAnimatingPopup() == nullptr; }));
         CRect rcItem;
         pPopup->GetItemRect(1, rcItem, true);
         ASSERT_FALSE(rcItem.IsRectEmpty());
@@ -223,24 +220,15 @@ TEST_F(ButtonDropDownTest, TheMenuShowsItsItemsAndAClickDeliversTheCommandInEver
         EXPECT_GT(nDark, 20);
 
         const CPoint pt = ScreenPoint(pPopup->GetSafeHwnd(), rcItem.CenterPoint().x, rcItem.CenterPoint().y);
-        const int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-        INPUT in[2] = {};
-        for (int i = 0; i < 2; ++i)
-        {
-            in[i].type = INPUT_MOUSE;
-            in[i].mi.dx = (pt.x * 65536 + cx - 1) / cx;
-            in[i].mi.dy = (pt.y * 65536 + cy - 1) / cy;
-            in[i].mi.dwFlags =
-                MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | (i == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
-        }
-        ::SendInput(2, in, sizeof(INPUT));
-        for (int i = 0; i < 200 && CExtPopupMenuWnd::IsMenuTracking(); ++i)
-        {
-            Pump();
-            ::Sleep(5);
-        }
+        RunInputScript([&]() {
+            SendMouse(pt.x, pt.y, 0);
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        });
+        EXPECT_TRUE(WaitFor([]() { return !CExtPopupMenuWnd::IsMenuTracking(); }));
         EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
         CExtPopupMenuWnd::CancelMenuTracking();
+        EXPECT_TRUE(WaitFor([&]() { return !m_pDlg->m_commands.empty(); }));
         Pump();
         ASSERT_EQ(m_pDlg->m_commands.size(), 1u);
         EXPECT_EQ(m_pDlg->m_commands[0].nId, kSecond);

@@ -69,13 +69,14 @@ protected:
             SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
         });
         CExtPopupColorMenuWnd* pPopup = nullptr;
-        WaitFor([&]() {
+        const bool bOpened = WaitFor([&]() {
             CExtPopupMenuWnd* pTop = Site().GetInstance();
             pPopup = pTop != nullptr && pTop->IsKindOf(RUNTIME_CLASS(CExtPopupColorMenuWnd))
                          ? (CExtPopupColorMenuWnd*)pTop
                          : nullptr;
             return pPopup != nullptr && pPopup->IsAnimationFinished();
         });
+        EXPECT_TRUE(bOpened) << "the click opened no popup, or its opening never finished";
         if (pPopup != nullptr)
         {
             pPopup->UpdateWindow();

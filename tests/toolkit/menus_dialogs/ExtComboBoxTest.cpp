@@ -3,55 +3,62 @@
 // toggled by clicks, the edit of a disabled combo and the frame of a focused combo.
 #include "ControlsTestSupport.h"
 #include "platform/WinThread.h"
+#include "support/InputScript.h"
 #include "toolkit/menus_dialogs/ExtComboBox.h"
 
 namespace
 {
-INPUT KeyInput(WORD vk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = (WORD)::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
+// Key presses and releases PumpTranslated has taken from the queue.
+int g_nKeyMessages = 0;
 
 // Dispatches what is queued through the windows' PreTranslateMessage, as the message loop does.
 void PumpTranslated()
 {
-    for (int nRound = 0; nRound < 3; ++nRound)
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
     {
-        MSG msg;
-        while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        if (msg.message == WM_QUIT)
+            continue;
+        if (msg.message == WM_KEYDOWN || msg.message == WM_KEYUP || msg.message == WM_SYSKEYDOWN ||
+            msg.message == WM_SYSKEYUP)
+            ++g_nKeyMessages;
+        if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
         {
-            if (msg.message == WM_QUIT)
-                continue;
-            if (!CWnd::WalkPreTranslateTree(nullptr, &msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
+            ::TranslateMessage(&msg);
+            ::DispatchMessageW(&msg);
         }
-        ::Sleep(10);
     }
 }
 
-// Types keys (a modifier held with them when given) and lets them arrive.
+// Types keys (a modifier held with them when given) and pumps until every press and release has been
+// handled.
 void Type(std::initializer_list<WORD> keys, WORD vkHeld = 0)
 {
-    std::vector<INPUT> in;
+    g_nKeyMessages = 0;
+    int nSent = 0;
+    auto send = [&nSent](WORD vk, bool bDown) {
+        SendKeyInput(vk, bDown);
+        ++nSent;
+    };
     if (vkHeld != 0)
-        in.push_back(KeyInput(vkHeld, false));
+        send(vkHeld, true);
     for (WORD vk : keys)
     {
-        in.push_back(KeyInput(vk, false));
-        in.push_back(KeyInput(vk, true));
+        send(vk, true);
+        send(vk, false);
     }
     if (vkHeld != 0)
-        in.push_back(KeyInput(vkHeld, true));
-    ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
-    PumpTranslated();
+        send(vkHeld, false);
+    const DWORD dwStart = ::GetTickCount();
+    for (PumpTranslated(); g_nKeyMessages < nSent; PumpTranslated())
+    {
+        if (::GetTickCount() - dwStart > kInputWaitMs)
+        {
+            ADD_FAILURE() << "only " << g_nKeyMessages << " of " << nSent << " key messages arrived";
+            return;
+        }
+        ::Sleep(1);
+    }
 }
 } // namespace
 
@@ -99,7 +106,8 @@ protected:
         CExtComboBox* pCombo = AddCombo(CBS_DROPDOWN | CBS_AUTOHSCROLL);
         ::SetForegroundWindow(m_pDlg->m_hWnd);
         pCombo->GetEditHook().SetFocus();
-        PumpTranslated();
+        // The focus events of the activation come before a modifier is held.
+        EXPECT_TRUE(SettleInput(PumpTranslated));
         EXPECT_EQ(::GetFocus(), pCombo->GetEditHook().GetSafeHwnd());
         return pCombo;
     }
@@ -175,9 +183,11 @@ TEST_F(ExtComboBoxTest, AClickOnADropDownListOpensTheListAndASecondClickClosesIt
     CExtComboBox* pCombo = AddCombo(CBS_DROPDOWNLIST);
     pCombo->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 8));
     PumpTranslated();
+    EXPECT_TRUE(WaitFor([&]() { return pCombo->GetDroppedState() != FALSE; }));
     EXPECT_TRUE(pCombo->GetDroppedState());
     pCombo->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 8));
     PumpTranslated();
+    EXPECT_TRUE(WaitFor([&]() { return pCombo->GetDroppedState() == FALSE; }));
     EXPECT_FALSE(pCombo->GetDroppedState());
 }
 

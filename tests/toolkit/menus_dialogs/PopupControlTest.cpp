@@ -1,6 +1,7 @@
 // The control popup base: size with the left area, no animation, shadows only when switched on, the
 // wheel without a control, and button presses and releases outside a top-level control popup.
 #include "SpecialPopupTestSupport.h"
+#include "support/InputScript.h"
 #include "toolkit/menus_dialogs/ExtPopupControlMenuWnd.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -146,22 +147,28 @@ TEST_F(PopupControlTest, AWheelTheControlLetsThroughIsDeliveredOtherwiseItIsEate
         ASSERT_NE(pPopup->GetLiveControl(), nullptr);
         CRect rcPopup;
         pPopup->GetWindowRect(&rcPopup);
-        ::SetCursorPos(rcPopup.CenterPoint().x, rcPopup.CenterPoint().y);
-        Pump();
-        INPUT in = {};
-        in.type = INPUT_MOUSE;
-        in.mi.mouseData = (DWORD)-WHEEL_DELTA;
-        in.mi.dwFlags = MOUSEEVENTF_WHEEL;
-        ASSERT_EQ(::SendInput(1, &in, sizeof(INPUT)), 1u);
-        for (int i = 0; i < 50 && pPopup->m_nWheelRecords == 0; ++i)
+        const CPoint pt = rcPopup.CenterPoint();
+        RunInputScript([&]() {
+            SendMouse(pt.x, pt.y, 0);
+            INPUT in = {};
+            in.type = INPUT_MOUSE;
+            in.mi.mouseData = (DWORD)-WHEEL_DELTA;
+            in.mi.dwFlags = MOUSEEVENTF_WHEEL;
+            ASSERT_EQ(::SendInput(1, &in, sizeof(INPUT)), 1u);
+            EXPECT_TRUE(SyncInput());
+        });
+        EXPECT_TRUE(WaitFor([&]() { return pPopup->m_nWheelRecords != 0; }));
+        if (bLetThrough)
         {
-            ::Sleep(10);
-            Pump();
+            EXPECT_TRUE(
+                WaitFor([&]() { return below.m_nWheels + pPopup->m_nPopupWheels + pPopup->m_nCtlWheels != 0; }));
         }
-        for (int i = 0; i < 5; ++i)
+        // The turn was handled: no second record and no delivery of a kept turn come meanwhile.
+        const DWORD dwStart = ::GetTickCount();
+        while (::GetTickCount() - dwStart < 50)
         {
-            ::Sleep(10);
             Pump();
+            ::Sleep(5);
         }
         EXPECT_EQ(pPopup->m_nWheelRecords, 1);
         // Delivered to the focus window (Windows) or the window under the cursor (Wine), or to none.

@@ -2,6 +2,7 @@
 // access characters, Enter, Right and Left in sub-menus, Escape, modifiers, the neighbour-menu
 // messages of the tool bars, and Escape and a letter typed for real into a modal menu.
 #include "PopupTestSupport.h"
+#include "support/InputScript.h"
 #include <gtest/gtest.h>
 
 typedef CExtPopupMenuWnd M;
@@ -10,16 +11,6 @@ namespace
 {
 const UINT ID_NEW = ID_TEST_DEEP;   // "&Baru": shares B with "&Buka"
 const UINT ID_ZERO = ID_TEST_SUB_A; // "&0 Nol"
-
-INPUT KeyInput(WORD vk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.wScan = (WORD)::MapVirtualKeyW(vk, MAPVK_VK_TO_VSC);
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    return in;
-}
 
 // The thread's key state with the given keys held and every other key up.
 void HoldKeys(std::initializer_list<int> keys)
@@ -289,8 +280,8 @@ protected:
         owner.SetForegroundWindow();
         Pump();
         RunInLoop([vk]() {
-            INPUT in[2] = {KeyInput(vk, false), KeyInput(vk, true)};
-            ::SendInput(2, in, sizeof(INPUT));
+            SendKeyInput(vk, true);
+            SendKeyInput(vk, false);
         });
         UINT nResult = 77;
         EXPECT_TRUE(pMenu->TrackPopupMenu(M::TRACK_NO_ANIMATION | M::TRACK_DO_MESSAGE_LOOP, 120, 80, nullptr, nullptr,

@@ -1,6 +1,7 @@
 // The list popup: content, ends and changes through callbacks and messages, the mouse with and
 // without capture, the keys and the wheel handed over by the popup, and the combo-like menu item.
 #include "SpecialPopupTestSupport.h"
+#include "support/InputScript.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupListBoxMenuWnd.h"
 #include <gtest/gtest.h>
@@ -302,15 +303,14 @@ TEST_F(PopupListBoxTest, ARealWheelTurnMovesTheListAndReachesNoOtherWindow)
     L* pList = pPopup->GetListBox();
     CRect rcList;
     pList->GetWindowRect(&rcList);
-    ::SetCursorPos(rcList.CenterPoint().x, rcList.CenterPoint().y);
-    Pump();
-    INPUT in = WheelInput(-WHEEL_DELTA);
-    ASSERT_EQ(::SendInput(1, &in, sizeof(INPUT)), 1u);
-    for (int i = 0; i < 50 && pList->GetTopIndex() == 0; ++i)
-    {
-        ::Sleep(10);
-        Pump();
-    }
+    const CPoint pt = rcList.CenterPoint();
+    RunInputScript([&]() {
+        SendMouse(pt.x, pt.y, 0);
+        INPUT in = WheelInput(-WHEEL_DELTA);
+        ASSERT_EQ(::SendInput(1, &in, sizeof(INPUT)), 1u);
+        EXPECT_TRUE(SyncInput());
+    });
+    EXPECT_TRUE(WaitFor([pList]() { return pList->GetTopIndex() != 0; }));
     EXPECT_EQ(pList->GetTopIndex(), 2);
     EXPECT_EQ(below.m_nWheels, 0);
     CExtPopupMenuWnd::CancelMenuTracking();

@@ -1,6 +1,7 @@
 // Real mouse input through the thread hook (SendInput with the owner in the foreground): a press
 // outside every menu closes the chain and still reaches the window below, its release does not.
 #include "PopupTestSupport.h"
+#include "support/InputScript.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <thread>
@@ -89,9 +90,9 @@ TEST_F(PopupMouseHookTest, AClickOnALoneExpandButtonExpandsTheMenuAndChoosesNoth
     bool bAllHidden = true, bExpanded = false, bFirstShown = false, bScrolling = false;
     // The expanded menu no longer fits below the button: it is hidden and placed again, and the
     // loop's timers run meanwhile. It is read once it shows again.
-    int nWaits = 0;
+    DWORD dwClickTick = 0;
     std::function<void()> fnRead = [&]() {
-        if ((!pMenu->IsWindowVisible() || !pMenu->IsExpanded()) && ++nWaits < 200)
+        if ((!pMenu->IsWindowVisible() || !pMenu->IsExpanded()) && ::GetTickCount() - dwClickTick < kInputWaitMs)
         {
             RunInLoop(fnRead);
             return;
@@ -113,6 +114,7 @@ TEST_F(PopupMouseHookTest, AClickOnALoneExpandButtonExpandsTheMenuAndChoosesNoth
             INPUT in[2] = {MouseInput(pt, MOUSEEVENTF_LEFTDOWN), MouseInput(pt, MOUSEEVENTF_LEFTUP)};
             ::SendInput(2, in, sizeof(INPUT));
         }).join();
+        dwClickTick = ::GetTickCount();
         RunInLoop(fnRead);
     });
     // Below a button, as a drop-down menu opens.

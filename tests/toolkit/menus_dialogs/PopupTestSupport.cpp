@@ -1,6 +1,7 @@
 // Shared pieces of the popup tracking tests.
 #include "PopupTestSupport.h"
 #include "platform/Dc.h"
+#include "support/InputScript.h"
 
 int CCountedPopup::s_nLive = 0;
 
@@ -273,14 +274,15 @@ void FlushScreen()
 
 bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual)
 {
-    for (int i = 0; i < 100; ++i)
+    const DWORD dwStart = ::GetTickCount();
+    while ((ScreenPixel(x, y) == clr) != bEqual)
     {
-        if ((ScreenPixel(x, y) == clr) == bEqual)
-            return true;
+        if (::GetTickCount() - dwStart > kInputWaitMs)
+            return false;
         ::GdiFlush();
         MSG msg;
         ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
         ::Sleep(20);
     }
-    return false;
+    return true;
 }

@@ -110,5 +110,5 @@ COLORREF ScreenPixel(int x, int y);
 // Lets Wine copy what the windows painted to the screen before pixels are read back from it.
 void FlushScreen();
 // Flushes until the screen pixel is (or, with bEqual false, is no longer) the colour; false when
-// it does not come within about two seconds.
+// it does not come within kInputWaitMs.
 bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual = true);

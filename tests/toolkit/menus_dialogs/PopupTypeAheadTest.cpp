@@ -58,7 +58,10 @@ TEST_F(PopupTypeAheadTest, FourDownsAndEnterTypedAtOnceDeliverTheFifthItemsComma
         CCountedPopup* pMenu = NewMenu(ids);
         ASSERT_TRUE(pMenu->TrackPopupMenu(nFlags | M::TRACK_SELECT_ANY, 100, 100));
         ASSERT_EQ(pMenu->GetCurrentItem(), 0);
-        RunInputScript([]() { TypeKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}); });
+        RunInputScript([]() {
+            TypeKeys({VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN});
+            EXPECT_TRUE(SyncInput());
+        });
         EXPECT_TRUE(WaitFor([]() { return !M::IsMenuTracking(); })) << nFlags;
         Pump();
         EXPECT_EQ(Recv().m_commands, std::vector<UINT>{ID_TEST_SUB_B}) << nFlags;
@@ -77,7 +80,7 @@ TEST_F(PopupTypeAheadTest, KeysWaitingWhileADropDownMovesAboveItsOwnerMoveItsHig
     // Not pumped: the keys wait in this thread's queue until the menu is placed.
     for (DWORD dwStart = ::GetTickCount(); (HIWORD(::GetQueueStatus(QS_KEY)) & QS_KEY) == 0;)
     {
-        ASSERT_LT(::GetTickCount() - dwStart, 2000u) << "the keys never reached the thread";
+        ASSERT_LT(::GetTickCount() - dwStart, kInputWaitMs) << "the keys never reached the thread";
         ::Sleep(5);
     }
     CCountedPopup* pMenu = NewMenu({ID_TEST_OPEN, ID_TEST_SAVE, ID_TEST_EXIT, ID_TEST_SUB_A});

@@ -1,6 +1,7 @@
 // CExtResizablePropertySheet and CExtResizablePropertyPage: the deferred set-up, limits, anchors,
 // toolkit buttons, wizard navigation, keys, embedding and placement.
 #include "ResizableTestSupport.h"
+#include "support/InputScript.h"
 #include "toolkit/menus_dialogs/ExtResizablePropertyPage.h"
 #include "toolkit/menus_dialogs/ExtResizablePropertySheet.h"
 #include <functional>
@@ -53,15 +54,6 @@ CRect RectIn(HWND hWnd, HWND hWndParent)
     ::GetWindowRect(hWnd, &rc);
     ::MapWindowPoints(nullptr, hWndParent, (POINT*)&rc, 2);
     return rc;
-}
-
-void SendKey(WORD vk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &in, sizeof(in));
 }
 } // namespace
 
@@ -232,7 +224,7 @@ TEST_F(ResizableSheet, TabMovesBetweenControlsAndCtrlTabTurnsPagesWithoutWrappin
     pSheet->SetWindowPos(&CWnd::wndTopMost, 60, 60, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     pSheet->SetForegroundWindow();
     ::SetFocus(pSheet->GetActivePage()->GetDlgItem(101)->GetSafeHwnd());
-    Pump();
+    EXPECT_TRUE(SettleInput(Pump)); // the focus events of the activation, before a modifier is held
     ASSERT_EQ(::GetForegroundWindow(), pSheet->GetSafeHwnd());
     // The keys count while the focus is in the sheet: the common controls leave it nowhere when
     // the page it was on is hidden, so it goes back into the shown page first.
@@ -240,12 +232,12 @@ TEST_F(ResizableSheet, TabMovesBetweenControlsAndCtrlTabTurnsPagesWithoutWrappin
         if (::GetFocus() == nullptr)
             ::SetFocus(pSheet->GetActivePage()->GetDlgItem(101)->GetSafeHwnd());
         for (WORD vk : mods)
-            SendKey(vk, false);
-        SendKey(VK_TAB, false);
-        SendKey(VK_TAB, true);
+            SendKeyInput(vk, true);
+        SendKeyInput(VK_TAB, true);
+        SendKeyInput(VK_TAB, false);
         for (WORD vk : mods)
-            SendKey(vk, true);
-        Pump();
+            SendKeyInput(vk, false);
+        EXPECT_TRUE(PumpInput());
     };
     const HWND hFirst = ::GetFocus();
     press({});

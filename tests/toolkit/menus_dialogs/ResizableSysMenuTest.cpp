@@ -2,18 +2,10 @@
 #include "ResizableTestSupport.h"
 #include "support/InputScript.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
+#include <algorithm>
 
 namespace
 {
-void SendKey(WORD vk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &in, sizeof(in));
-}
-
 MSG AltSpace(HWND hWnd, UINT message)
 {
     MSG msg = {};
@@ -39,15 +31,9 @@ protected:
         return pDlg;
     }
     static CExtPopupMenuWnd* Menu() { return g_TrackingSite.GetInstance(); }
-    // Pumps until the watch timer has had the time to run a few times.
-    static void PumpFor(DWORD dwMs)
+    static int SysCommands(CTestResizableDialog* pDlg, UINT nCmd)
     {
-        const DWORD dwEnd = ::GetTickCount() + dwMs;
-        while ((int)(dwEnd - ::GetTickCount()) > 0)
-        {
-            Pump();
-            ::Sleep(5);
-        }
+        return (int)std::count(pDlg->m_sysCommands.begin(), pDlg->m_sysCommands.end(), nCmd);
     }
 };
 
@@ -55,21 +41,23 @@ TEST_F(ResizableSysMenu, AltSpaceOpensTheToolkitMenuWithItsFirstItemAndTheTimerC
 {
     CTestResizableDialog* pDlg = ShowPopupDialog();
     ASSERT_EQ(::GetForegroundWindow(), pDlg->GetSafeHwnd());
-    SendKey(VK_MENU, false);
-    SendKey(VK_SPACE, false);
-    SendKey(VK_SPACE, true);
-    Pump();
+    SendKeyInput(VK_MENU, true);
+    SendKeyInput(VK_SPACE, true);
+    SendKeyInput(VK_SPACE, false);
+    EXPECT_TRUE(PumpInput());
     ASSERT_TRUE(CExtPopupMenuWnd::IsMenuTracking());
     ASSERT_NE(Menu(), nullptr);
     EXPECT_GE(Menu()->GetCurrentItem(), 0);
     EXPECT_NE(pDlg->m_nWsFlags & CTestResizableDialog::kWsSysMenuShowing, 0);
     CExtPopupMenuWnd::CancelMenuTracking();
-    SendKey(VK_MENU, true);
-    PumpFor(100);
+    SendKeyInput(VK_MENU, false);
+    EXPECT_TRUE(PumpInput());
+    // The watch timer clears the flag at its next tick.
+    EXPECT_TRUE(PumpUntil([pDlg]() { return (pDlg->m_nWsFlags & CTestResizableDialog::kWsSysMenuShowing) == 0; }));
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
     EXPECT_EQ(pDlg->m_nWsFlags & CTestResizableDialog::kWsSysMenuShowing, 0);
     // The release of Alt does not reach the default procedure as a lone Alt (the native menu mode).
-    EXPECT_EQ(std::count(pDlg->m_sysCommands.begin(), pDlg->m_sysCommands.end(), (UINT)SC_KEYMENU), 0);
+    EXPECT_EQ(SysCommands(pDlg, SC_KEYMENU), 0);
 }
 
 TEST_F(ResizableSysMenu, ARightClickOnTheCaptionOpensTheMenuAtTheCursor)
@@ -102,7 +90,8 @@ TEST_F(ResizableSysMenu, ALeftClickOnTheIconOpensTheMenuAtTheClientTopLeftAndClo
     Menu()->GetWindowRect(&rcMenu);
     EXPECT_EQ(rcMenu.TopLeft(), CPoint(rcWnd.left + ::GetSystemMetrics(SM_CXFRAME), ptClient.y));
 
-    PumpFor(100); // a click during the opening animation is eaten
+    // A click during the opening animation is eaten: its end is waited for.
+    EXPECT_TRUE(PumpUntil([]() { return g_TrackingSite.GetAnimatingPopup() == nullptr; }));
     CExtPopupMenuWnd* pMenu = Menu();
     ASSERT_EQ(g_TrackingSite.GetAnimatingPopup(), nullptr);
     int nClose = -1;
@@ -114,9 +103,10 @@ TEST_F(ResizableSysMenu, ALeftClickOnTheIconOpensTheMenuAtTheClientTopLeftAndClo
     pMenu->GetItemRect(nClose, rcItem, true);
     bool bPassOn = false;
     pMenu->HandleMouseClick(WM_LBUTTONUP, rcItem.CenterPoint().x, rcItem.CenterPoint().y, bPassOn);
-    PumpFor(50);
+    EXPECT_TRUE(
+        PumpUntil([pDlg]() { return !CExtPopupMenuWnd::IsMenuTracking() && SysCommands(pDlg, SC_CLOSE) != 0; }));
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
-    EXPECT_EQ(std::count(pDlg->m_sysCommands.begin(), pDlg->m_sysCommands.end(), (UINT)SC_CLOSE), 1);
+    EXPECT_EQ(SysCommands(pDlg, SC_CLOSE), 1);
 }
 
 TEST_F(ResizableSysMenu, AChildDialogHasNoToolkitSystemMenuAndLetsAltSpacePass)

@@ -1,5 +1,6 @@
 // Shared pieces of the resizable-window tests.
 #include "ResizableTestSupport.h"
+#include "support/InputScript.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 
@@ -167,6 +168,25 @@ void ResizableTest::Pump()
             ::DispatchMessageW(&msg);
         }
     }
+}
+
+bool ResizableTest::PumpUntil(const std::function<bool()>& pred)
+{
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        Pump();
+        if (pred())
+            return true;
+        if (::GetTickCount() - dwStart > kInputWaitMs)
+            return false;
+        ::Sleep(5);
+    }
+}
+
+bool ResizableTest::PumpInput()
+{
+    return PumpUntil([]() { return HIWORD(::GetQueueStatus(QS_KEY | QS_MOUSE)) == 0; });
 }
 
 CRect ResizableTest::RectInParent(HWND hWnd)

@@ -7,6 +7,7 @@
 #include "support/DibCanvas.h"
 #include "toolkit/menus_dialogs/ExtResizableDialog.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -70,6 +71,11 @@ protected:
     static CDialogTemplateBuilder ChildTemplate();
 
     static void Pump();
+    // Pumps as Pump until pred holds; false when it did not within kInputWaitMs.
+    static bool PumpUntil(const std::function<bool()>& pred);
+    // Pumps as Pump until no key or mouse input waits in this thread's queue, so that input this thread
+    // sent (SendKeyInput, queued before it returns) has been handled; false after kInputWaitMs.
+    static bool PumpInput();
     // The window's rectangle in its parent's client coordinates.
     static CRect RectInParent(HWND hWnd);
     static void SetClientSize(CWnd* pWnd, int cx, int cy);
