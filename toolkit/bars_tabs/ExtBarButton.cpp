@@ -9,9 +9,15 @@
 
 IMPLEMENT_DYNCREATE(CExtBarButton, CObject)
 
+namespace
+{
+LONG g_nLastSerial = 0; // the serial of the last button made
+} // namespace
+
 CExtBarButton::CExtBarButton(CExtToolControlBar* pBar, UINT nCmdID, UINT nStyle)
     : m_pBar(pBar), m_nCmdID(0), m_nEffectiveCmdID(0), m_nStyle(nStyle), m_size(0, 0), m_rc(0, 0, 0, 0),
-      m_bf1(kVisible), m_bf2(0), m_pCtrl(nullptr), m_hMenu(nullptr)
+      m_bf1(kVisible), m_bf2(0), m_pCtrl(nullptr), m_hMenu(nullptr),
+      m_nSerial((UINT)::InterlockedIncrement(&g_nLastSerial))
 {
     SetCmdID(nCmdID, false, false);
 }

@@ -63,6 +63,9 @@ public:
     void SetBar(CExtToolControlBar* pBar) { m_pBar = pBar; }
     // The button's index in its bar's array; -1 when the bar does not hold it (any more).
     int GetIndexInBar() const;
+    // A number no other button of the process had or will have: after a loop that may have deleted this
+    // button, CExtToolControlBar::HoldsButton tells it apart from a new one made at the same address.
+    UINT GetSerial() const { return m_nSerial; }
     // Whether the command item of the effective id exists in the profile of the bar's window.
     bool HasCmdItem() const;
 
@@ -163,8 +166,9 @@ protected:
     UINT m_nStyle;
     CSize m_size;
     CRect m_rc;
-    BYTE m_bf1;    // first state byte (kWrap..kMenuPopupFlag)
-    BYTE m_bf2;    // second state byte (kOwnMenu..kMenuTracked)
-    CWnd* m_pCtrl; // owned unless kCtrlSelfDestroying
-    HMENU m_hMenu; // owned when kOwnMenu
+    BYTE m_bf1;     // first state byte (kWrap..kMenuPopupFlag)
+    BYTE m_bf2;     // second state byte (kOwnMenu..kMenuTracked)
+    CWnd* m_pCtrl;  // owned unless kCtrlSelfDestroying
+    HMENU m_hMenu;  // owned when kOwnMenu
+    UINT m_nSerial; // given at construction, never reused
 };

@@ -97,6 +97,7 @@ UINT CExtBarButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool bNoAni
     pBar->SetTrackedButton(nIndex);
     if (IsAdoptPickedCmd() && !CExtControlBar::IsFrameInHelpMode(pBar))
     {
+        const UINT nSerial = GetSerial();
         CExtToolControlBar::g_bMenuTracking = true;
         const CPoint ptTrack = rcExclude.CenterPoint();
         UINT nPicked = 0;
@@ -109,16 +110,16 @@ UINT CExtBarButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bool bNoAni
             return (UINT)-1;
         }
         // A message pumped inside the popup may have rebuilt or destroyed the bar: touch nothing
-        // of this button unless the bar still holds it.
-        if (!::IsWindow(hWndBar) || pBar->GetButtonIndex(this) < 0)
+        // of this button unless the bar still holds it (not a new button made at its address).
+        if (!::IsWindow(hWndBar) || !pBar->HoldsButton(this, nSerial))
             return nPicked;
         if (nPicked != 0)
         {
             SetCmdID(nPicked, true, true);
-            if (!::IsWindow(hWndBar) || pBar->GetButtonIndex(this) < 0)
+            if (!::IsWindow(hWndBar) || !pBar->HoldsButton(this, nSerial))
                 return nPicked;
             OnDeliverCmd();
-            if (::IsWindow(hWndBar) && pBar->GetButtonIndex(this) >= 0)
+            if (::IsWindow(hWndBar) && pBar->HoldsButton(this, nSerial))
                 RedrawButton(false);
         }
         return nPicked;

@@ -83,6 +83,12 @@ CExtBarButton* CExtToolControlBar::GetButton(int nIndex) const
 
 CExtBarButton* CExtToolControlBar::GetButtonPtr(int nIndex) const { return GetButton(nIndex); }
 
+bool CExtToolControlBar::HoldsButton(const CExtBarButton* pButton, UINT nSerial) const
+{
+    const int nIndex = GetButtonIndex(pButton);
+    return nIndex >= 0 && m_buttons[nIndex]->GetSerial() == nSerial;
+}
+
 int CExtToolControlBar::GetButtonIndex(const CExtBarButton* pButton) const
 {
     if (pButton == nullptr)

@@ -124,6 +124,9 @@ public:
     CExtBarButton* GetButton(int nIndex) const;
     CExtBarButton* GetButtonPtr(int nIndex) const;
     int GetButtonIndex(const CExtBarButton* pButton) const;
+    // Whether the bar still holds the button that had nSerial (CExtBarButton::GetSerial) when it was taken:
+    // a button deleted inside a loop is not mistaken for a new one at its address. pButton is not read.
+    bool HoldsButton(const CExtBarButton* pButton, UINT nSerial) const;
     CExtBarContentExpandButton* GetRightButton() const { return m_pRightBtn; }
     void RemoveAllButtons();
     bool LoadToolBar(UINT nResourceID, COLORREF clrTransparent = RGB(192, 192, 192));

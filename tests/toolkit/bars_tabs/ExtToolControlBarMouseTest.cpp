@@ -1,5 +1,6 @@
 // Tool-bar mouse handling, menu tracking, the help loop and the mended faults. Tests with the shown frame,
 // captures, popup menus or input run alone (their suite names hold "Screen").
+#include <atomic>
 #include <gtest/gtest.h>
 #include "ToolBarHost.h"
 #include "platform/Dc.h"
@@ -59,6 +60,37 @@ protected:
 
 class ToolBarScreen : public ToolBarHostTest
 {};
+
+// The open menu once it is shown and done animating its opening (it eats every move until then); null before.
+CExtPopupMenuWnd* ShownMenu()
+{
+    CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
+    if (pPopup == nullptr || pPopup->GetSafeHwnd() == nullptr || !::IsWindowVisible(pPopup->GetSafeHwnd()) ||
+        g_TrackingSite.GetAnimatingPopup() != nullptr)
+        return nullptr;
+    return pPopup;
+}
+
+// From a script: a click on the screen point of a menu button, then the wait for its menu (false when none came).
+bool OpenMenuByClick(CPoint pt, CExtPopupMenuWnd*& pPopup)
+{
+    SendMouse(pt.x, pt.y, 0);
+    SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    return WaitFor([&]() { return (pPopup = ShownMenu()) != nullptr; });
+}
+
+// From a script: a click on the first item of the shown menu ("Pick A").
+void PickFirstItem(CExtPopupMenuWnd* pPopup)
+{
+    CRect rcPopup;
+    ::GetWindowRect(pPopup->GetSafeHwnd(), &rcPopup);
+    const CPoint ptItem(rcPopup.left + rcPopup.Width() / 2, rcPopup.top + 4 + 11);
+    SendMouse(ptItem.x, ptItem.y, 0);
+    SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
+    SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
+}
+
 class ToolBarHelpLoop : public ToolBarHostTest
 {};
 class ToolBarMends : public ToolBarHostTest
@@ -154,28 +186,22 @@ TEST_F(ToolBarScreen, MovingOntoAnotherMenuButtonSwitchesMenusAndCloseResetsEver
     Bar().SetButtonMenu(nB, LoadTestMenu(IDR_TBT_MENU2));
     Show();
     const CPoint ptA = ButtonCenterOnScreen(Bar(), nA), ptB = ButtonCenterOnScreen(Bar(), nB);
-    // The script polls the tracked index (a plain int the GUI thread writes) instead of sleeping long.
+    // The script reads the tracked index (a plain int the GUI thread writes) while that thread pumps.
     volatile int* pTracked = &Bar().m_nBtnIdxMenuTracking;
     volatile bool* pMenuTracking = &CExtToolControlBar::g_bMenuTracking;
     RunInputScript([&]() {
         SendMouse(ptA.x, ptA.y, 0);
-        ::Sleep(60);
         SendMouse(ptA.x, ptA.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(30);
         SendMouse(ptA.x, ptA.y, MOUSEEVENTF_LEFTUP);
-        // Moves are eaten while the menu animates its opening.
-        for (int i = 0;
-             i < 100 && !(*pTracked == nA && *pMenuTracking && g_TrackingSite.GetAnimatingPopup() == nullptr); i++)
-            ::Sleep(20);
-        ::Sleep(50);
+        // Moves are eaten until the menu is shown and done animating its opening.
+        ASSERT_TRUE(WaitFor([&]() { return *pTracked == nA && *pMenuTracking && ShownMenu() != nullptr; }))
+            << "the first menu did not open";
         SendMouse((ptA.x + ptB.x) / 2, ptB.y, 0);
-        ::Sleep(40);
         SendMouse(ptB.x, ptB.y, 0);
-        for (int i = 0; i < 100 && *pTracked != nB; i++)
-            ::Sleep(20);
+        EXPECT_TRUE(WaitFor([&]() { return *pTracked == nB; })) << "the menus did not switch";
     });
     // The script ran while this thread pumped; check the state it left.
-    WaitFor([&]() { return Bar().GetMenuTrackingButton() == nB; });
+    EXPECT_TRUE(WaitFor([&]() { return Bar().GetMenuTrackingButton() == nB; }));
     EXPECT_EQ(Bar().GetMenuTrackingButton(), nB);
     ASSERT_NE(OpenPopup(), nullptr);
     EXPECT_EQ(OpenPopup()->GetItemCount(), 1); // the second menu
@@ -200,40 +226,15 @@ TEST_F(ToolBarScreen, AnAdoptingButtonTakesThePickedCommandItsIconAndTipAndSends
     Show();
     const CPoint pt = ButtonCenterOnScreen(Bar(), n);
     RunInputScript([&]() {
-        SendMouse(pt.x, pt.y, 0);
-        ::Sleep(50);
-        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(30);
-        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
         CExtPopupMenuWnd* pPopup = nullptr;
-        for (int i = 0; i < 100; i++)
-        {
-            pPopup = g_TrackingSite.GetInstance();
-            if (pPopup != nullptr && pPopup->GetSafeHwnd() != nullptr && ::IsWindowVisible(pPopup->GetSafeHwnd()) &&
-                g_TrackingSite.GetAnimatingPopup() == nullptr)
-                break;
-            pPopup = nullptr;
-            ::Sleep(20);
-        }
-        if (pPopup == nullptr)
-            return;
-        ::Sleep(50);
-        CRect rcPopup;
-        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcPopup);
-        // The first item: "Pick A".
-        const CPoint ptItem(rcPopup.left + rcPopup.Width() / 2, rcPopup.top + 4 + 11);
-        SendMouse(ptItem.x, ptItem.y, 0);
-        ::Sleep(60);
-        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(30);
-        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
-        for (int i = 0; i < 50 && g_TrackingSite.GetInstance() != nullptr; i++)
-            ::Sleep(20);
-        // Never leave a modal menu behind.
+        ASSERT_TRUE(OpenMenuByClick(pt, pPopup)) << "the button's menu did not open";
+        PickFirstItem(pPopup);
+        // The pick closes the menu; never leave one behind.
+        WaitFor([]() { return g_TrackingSite.GetInstance() == nullptr; });
         if (CExtPopupMenuWnd* pLeft = g_TrackingSite.GetInstance())
             ::PostMessageW(pLeft->GetSafeHwnd(), WM_CANCELMODE, 0, 0);
     });
-    PumpMessages();
+    EXPECT_TRUE(WaitFor([&]() { return !m_pFrame->m_arrCommands.empty(); }));
     ASSERT_FALSE(m_pFrame->m_arrCommands.empty());
     const UINT nPicked = m_pFrame->m_arrCommands.back();
     EXPECT_EQ(nPicked, (UINT)ID_TBT_PICK_A);
@@ -406,19 +407,22 @@ TEST_F(ToolBarMends, IndicesThatNameNoButtonPaintAndChangeNothing)
 
 namespace
 {
-void DragMouse(CPoint ptFrom, CPoint ptTo)
+// From a script: a left-button drag in eight steps. The press must start a loop of the window's thread
+// (pressTaken says when it runs); the release must end it.
+void DragMouse(CPoint ptFrom, CPoint ptTo, const std::function<bool()>& pressTaken)
 {
     SendMouse(ptFrom.x, ptFrom.y, 0);
-    ::Sleep(40);
     SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-    ::Sleep(40);
+    ASSERT_TRUE(WaitFor(pressTaken)) << "the press started no drag";
     for (int i = 1; i <= 8; i++)
-    {
         SendMouse(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8, 0);
-        ::Sleep(30);
-    }
     SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-    ::Sleep(80);
+    if (!WaitFor([]() { return !IsScriptThreadInNestedLoop(); }))
+    {
+        ADD_FAILURE() << "the release did not end the drag";
+        SendKeyInput(VK_ESCAPE, true);
+        SendKeyInput(VK_ESCAPE, false);
+    }
 }
 
 int FloatingRows(CExtToolControlBar& bar)
@@ -442,19 +446,25 @@ TEST_F(ToolBarScreen, DraggedByItsGripperTheBarDocksAtTheLeftEdge)
     CRect rcFrameClient;
     m_pFrame->GetClientRect(&rcFrameClient);
     m_pFrame->ClientToScreen(&rcFrameClient);
-    RunInputScript([&]() { DragMouse(ptGrip, CPoint(rcFrameClient.left + 4, rcFrameClient.CenterPoint().y)); });
-    PumpMessages();
+    // The press runs the bar's drag loop, which starts dragging on the first move.
+    RunInputScript([&]() {
+        DragMouse(ptGrip, CPoint(rcFrameClient.left + 4, rcFrameClient.CenterPoint().y), IsScriptThreadInNestedLoop);
+    });
+    ASSERT_TRUE(WaitFor([&]() { return CExtControlBar::GetDockBarId(&Bar()) == (UINT)AFX_IDW_DOCKBAR_LEFT; }));
     ASSERT_EQ(CExtControlBar::GetDockBarId(&Bar()), (UINT)AFX_IDW_DOCKBAR_LEFT);
     // One column, the gripper now on top of it.
     CRect rcLeft;
-    Bar().GetWindowRect(&rcLeft);
+    EXPECT_TRUE(WaitFor([&]() {
+        Bar().GetWindowRect(&rcLeft);
+        return rcLeft.Height() > rcLeft.Width() && rcLeft.left <= rcFrameClient.left + 4;
+    }));
     EXPECT_GT(rcLeft.Height(), rcLeft.Width());
     EXPECT_LE(rcLeft.left, rcFrameClient.left + 4);
     const CRect rcCaptionLeft = Bar().GetCaptionRect();
     ASSERT_FALSE(rcCaptionLeft.IsRectEmpty());
     const CPoint ptGripLeft(rcLeft.left + rcCaptionLeft.CenterPoint().x, rcLeft.top + rcCaptionLeft.CenterPoint().y);
-    RunInputScript([&]() { DragMouse(ptGripLeft, CPoint(1100, 300)); });
-    PumpMessages();
+    RunInputScript([&]() { DragMouse(ptGripLeft, CPoint(1100, 300), IsScriptThreadInNestedLoop); });
+    EXPECT_TRUE(WaitFor([&]() { return CExtControlBar::IsFloating(&Bar()); }));
     EXPECT_TRUE(CExtControlBar::IsFloating(&Bar()));
 }
 
@@ -532,10 +542,17 @@ TEST_F(ToolBarScreen, DockedLeftTheButtonsFormOneColumnAndFloatingTheyWrapToTheF
     pFloat->GetWindowRect(&rcFloat);
     const int nRowsBefore = FloatingRows(Bar());
     const CPoint ptBorder(rcFloat.right - 1, rcFloat.CenterPoint().y);
-    RunInputScript([&]() { DragMouse(ptBorder, CPoint(rcFloat.left + rcFloat.Width() / 3, ptBorder.y)); });
-    PumpMessages();
+    // The press on the border runs the frame's resize loop.
+    CExtMiniDockFrameWnd* pMini = static_cast<CExtMiniDockFrameWnd*>(pFloat);
+    RunInputScript([&]() {
+        DragMouse(ptBorder, CPoint(rcFloat.left + rcFloat.Width() / 3, ptBorder.y),
+                  [&]() { return pMini->IsResizing(); });
+    });
     CRect rcFloatAfter;
-    pFloat->GetWindowRect(&rcFloatAfter);
+    EXPECT_TRUE(WaitFor([&]() {
+        pFloat->GetWindowRect(&rcFloatAfter);
+        return rcFloatAfter.Width() < rcFloat.Width() && FloatingRows(Bar()) > nRowsBefore && Bar().IsFullRowBar();
+    }));
     EXPECT_LT(rcFloatAfter.Width(), rcFloat.Width());
     EXPECT_GT(FloatingRows(Bar()), nRowsBefore);
     EXPECT_TRUE(Bar().IsFullRowBar());
@@ -583,49 +600,73 @@ TEST_F(ToolBarScreen, ABarRebuiltInsideTheAdoptingPopupLeavesTheDeletedButtonUnt
         g_CmdManagerHolder->LookupCommand(kToolBarHostProfile, nID)->SetAlwaysShown(true);
     // A command pumped inside the popup's loop rebuilds the bar: the adopting button is deleted.
     const UINT ids[] = {ID_TBT_FIRST, ID_TBT_FIRST + 1};
-    m_pFrame->m_fnOnCommand = [&]() { Bar().SetButtons(ids, 2); };
+    std::atomic<bool> bRebuilt{false};
+    m_pFrame->m_fnOnCommand = [&]() {
+        Bar().SetButtons(ids, 2);
+        bRebuilt = true;
+    };
     Show();
     const CPoint pt = ButtonCenterOnScreen(Bar(), n);
     const HWND hFrame = m_pFrame->GetSafeHwnd();
     RunInputScript([&]() {
-        SendMouse(pt.x, pt.y, 0);
-        ::Sleep(50);
-        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(30);
-        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
         CExtPopupMenuWnd* pPopup = nullptr;
-        for (int i = 0; i < 100 && pPopup == nullptr; i++)
-        {
-            CExtPopupMenuWnd* p = g_TrackingSite.GetInstance();
-            if (p != nullptr && p->GetSafeHwnd() != nullptr && ::IsWindowVisible(p->GetSafeHwnd()) &&
-                g_TrackingSite.GetAnimatingPopup() == nullptr)
-                pPopup = p;
-            else
-                ::Sleep(20);
-        }
-        if (pPopup == nullptr)
-            return;
+        ASSERT_TRUE(OpenMenuByClick(pt, pPopup)) << "the button's menu did not open";
         ::PostMessageW(hFrame, WM_COMMAND, ID_TBT_FIRST + 9, 0);
-        ::Sleep(150);
-        CRect rcPopup;
-        ::GetWindowRect(pPopup->GetSafeHwnd(), &rcPopup);
-        const CPoint ptItem(rcPopup.left + rcPopup.Width() / 2, rcPopup.top + 4 + 11);
-        SendMouse(ptItem.x, ptItem.y, 0);
-        ::Sleep(60);
-        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(30);
-        SendMouse(ptItem.x, ptItem.y, MOUSEEVENTF_LEFTUP);
-        for (int i = 0; i < 50 && g_TrackingSite.GetInstance() != nullptr; i++)
-            ::Sleep(20);
+        ASSERT_TRUE(WaitFor([&]() { return bRebuilt.load(); })) << "the posted command did not come";
+        // The rebuild may have closed the menu with its button.
+        if (g_TrackingSite.GetInstance() == pPopup)
+            PickFirstItem(pPopup);
+        WaitFor([]() { return g_TrackingSite.GetInstance() == nullptr; });
         if (CExtPopupMenuWnd* pLeft = g_TrackingSite.GetInstance())
             ::PostMessageW(pLeft->GetSafeHwnd(), WM_CANCELMODE, 0, 0);
     });
-    PumpMessages();
+    EXPECT_TRUE(WaitFor([&]() { return !m_pFrame->m_arrCommands.empty(); }));
     ASSERT_TRUE(::IsWindow(Bar().GetSafeHwnd()));
     EXPECT_EQ(Bar().GetButtonsCount(), 3);
     ASSERT_FALSE(m_pFrame->m_arrCommands.empty());
     EXPECT_EQ(m_pFrame->m_arrCommands.front(), (UINT)(ID_TBT_FIRST + 9));
     // The picked command of the deleted button is not sent on its behalf.
+    for (UINT nID : m_pFrame->m_arrCommands)
+        EXPECT_NE(nID, (UINT)ID_TBT_PICK_A);
+}
+
+TEST_F(ToolBarScreen, ANewButtonMadeWhereTheAdoptingButtonWasTakesNothingFromItsMenu)
+{
+    const int n = Index(ID_TBT_FIRST + 3);
+    Bar().SetButtonMenu(n, LoadTestMenu(IDR_TBT_MENU));
+    Bar().GetButton(n)->SetAdoptPickedCmd(true);
+    for (UINT nID : {ID_TBT_PICK_A, ID_TBT_PICK_B})
+        g_CmdManagerHolder->LookupCommand(kToolBarHostProfile, nID)->SetAlwaysShown(true);
+    // A command pumped inside the popup's loop deletes the adopting button and makes a plain one in its
+    // place, which the heap gives the freed block: the same address at the same index.
+    const CExtBarButton* pOld = Bar().GetButton(n);
+    std::atomic<const CExtBarButton*> pNew{nullptr};
+    m_pFrame->m_fnOnCommand = [&]() {
+        Bar().RemoveButton(n, false);
+        Bar().InsertButton(n, ID_TBT_FIRST + 5, false);
+        pNew = Bar().GetButton(n);
+    };
+    Show();
+    const CPoint pt = ButtonCenterOnScreen(Bar(), n);
+    const HWND hFrame = m_pFrame->GetSafeHwnd();
+    bool bPicked = false;
+    RunInputScript([&]() {
+        CExtPopupMenuWnd* pPopup = nullptr;
+        ASSERT_TRUE(OpenMenuByClick(pt, pPopup)) << "the button's menu did not open";
+        ::PostMessageW(hFrame, WM_COMMAND, ID_TBT_FIRST + 9, 0);
+        ASSERT_TRUE(WaitFor([&]() { return pNew.load() != nullptr; })) << "the posted command did not come";
+        if (g_TrackingSite.GetInstance() == pPopup)
+        {
+            PickFirstItem(pPopup);
+            bPicked = true;
+        }
+        WaitFor([]() { return g_TrackingSite.GetInstance() == nullptr; });
+    });
+    ASSERT_EQ(pNew.load(), pOld) << "the new button is elsewhere: the case is not made";
+    ASSERT_TRUE(bPicked) << "the menu closed before its item was picked";
+    EXPECT_TRUE(WaitFor([&]() { return g_TrackingSite.GetInstance() == nullptr; }));
+    // The new button keeps its own command, and the picked one is not sent for it.
+    EXPECT_EQ(Bar().GetButtonID(n), (UINT)(ID_TBT_FIRST + 5));
     for (UINT nID : m_pFrame->m_arrCommands)
         EXPECT_NE(nID, (UINT)ID_TBT_PICK_A);
 }
