@@ -387,8 +387,10 @@ void CExtControlBar::RepositionChildWindow(int cx, int cy, bool bRepaint)
 void CExtControlBar::OnSize(UINT nType, int cx, int cy)
 {
     CControlBar::OnSize(nType, cx, cy);
+    // The sizes come as 16-bit words: a client made negative by a window smaller than its frame arrives as
+    // 65534 and is taken as negative, so the child is fitted to the real client.
     if ((m_bfTracking & kTrackLayoutSuspended) == 0)
-        RepositionChildWindow(cx, cy, true);
+        RepositionChildWindow((short)cx, (short)cy, true);
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != nullptr && pFrame->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)))
     {

@@ -71,6 +71,20 @@ TEST_F(ControlBarGeometry, CaptionRunsAlongTheTopAndTheClientLosesIt)
     EXPECT_EQ(HitAt(pBar, pBar->GetRowSplitterRect().CenterPoint()), HTRIGHT);
 }
 
+TEST_F(ControlBarGeometry, ASizeMessageWithANegativeClientLeavesTheChildWithinTheClient)
+{
+    CHostResizableBar* pBar = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Left");
+    ASSERT_NE(pBar, nullptr);
+    // A bar created smaller than its frame gets a negative client, which WM_SIZE carries as 16-bit words
+    // (65534 for -2): the child must not become 65534 pixels large.
+    pBar->SendMessage(WM_SIZE, SIZE_RESTORED, MAKELPARAM(0xFFFE, 0xFFFE));
+    CRect rcClient, rcChild;
+    pBar->GetClientRect(&rcClient);
+    pBar->m_wndChild.GetWindowRect(&rcChild);
+    EXPECT_LE(rcChild.Width(), rcClient.Width());
+    EXPECT_LE(rcChild.Height(), rcClient.Height());
+}
+
 TEST_F(ControlBarGeometry, TwoBarsInARowHaveTheFarAndNearSplitters)
 {
     CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_TOP, L"A");
@@ -137,34 +151,32 @@ TEST_F(ControlBarGeometry, AHoveredButtonIsPressedOnlyWhileTheLeftButtonAloneIsD
     const CPoint ptScreen = pClose->m_rc.CenterPoint() + rcWnd.TopLeft();
     const CPoint ptWindow = pClose->m_rc.CenterPoint();
     bool bPressedLeft = false, bPressedBoth = false, bHover = false;
-    RunInputScript([&]() {
+    // The right button is kept down for the check here; it is released off the frame, so no context menu opens.
+    RunInputScriptKeepingHeld([&]() {
         SendMouse(ptScreen.x, ptScreen.y, 0);
-        WaitFor([]() { return true; });
         SendMouse(ptScreen.x, ptScreen.y, MOUSEEVENTF_RIGHTDOWN);
-        WaitFor([]() { return (::GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0; });
+        EXPECT_TRUE(WaitFor([]() { return (::GetAsyncKeyState(VK_RBUTTON) & 0x8000) != 0; }));
     });
     // The right button is down: hover without press.
     pClose->HitTest(ptWindow);
     bHover = (pClose->m_bfState & CExtBarNcAreaButton::kHover) != 0;
     bPressedBoth = (pClose->m_bfState & CExtBarNcAreaButton::kPressed) != 0;
     RunInputScript([&]() {
-        // Released off the frame: no context menu opens.
         SendMouse(1100, 950, MOUSEEVENTF_RIGHTUP);
-        WaitFor([]() { return (::GetAsyncKeyState(VK_RBUTTON) & 0x8000) == 0; });
+        EXPECT_TRUE(WaitFor([]() { return (::GetAsyncKeyState(VK_RBUTTON) & 0x8000) == 0; }));
     });
-    PumpMessages();
     ::ReleaseCapture();
     // Only the left button: hover and press. The button state is probed without releasing the
     // press over the button, so no click hides the bar.
-    RunInputScript([&]() {
+    RunInputScriptKeepingHeld([&]() {
         SendMouse(1100, 950, MOUSEEVENTF_LEFTDOWN);
-        WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; });
+        EXPECT_TRUE(WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; }));
     });
     pClose->HitTest(ptWindow);
     bPressedLeft = (pClose->m_bfState & CExtBarNcAreaButton::kPressed) != 0;
     RunInputScript([&]() {
         SendMouse(1100, 950, MOUSEEVENTF_LEFTUP);
-        WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; });
+        EXPECT_TRUE(WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; }));
     });
     EXPECT_TRUE(bHover);
     EXPECT_FALSE(bPressedBoth);
