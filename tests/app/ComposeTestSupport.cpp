@@ -1,6 +1,7 @@
 // The compose window's test fixture: opening, reading and driving the window.
 #include "ComposeTestSupport.h"
 #include "phone/AppSettings.h"
+#include "tests/support/InputScript.h"
 
 using namespace phonetest;
 
@@ -36,7 +37,7 @@ void ComposeTest::Open(const wchar_t* pszMode, const CSMS* pSource, int bQuote, 
     ASSERT_TRUE(dlg->Create(IDD_COMPOSE_SMS, nullptr));
     dlg->ShowWindow(SW_SHOW);
     ::SetForegroundWindow(dlg->m_hWnd);
-    PumpUntil([] { return false; }, 20);
+    SettleInput();
 }
 
 void ComposeTest::Close()
@@ -73,16 +74,19 @@ CRect ComposeTest::ChildRect(const CWnd& child) const
 
 void ComposeTest::TypeText(const wchar_t* pszText)
 {
-    for (const wchar_t* p = pszText; *p; ++p)
-    {
-        INPUT in[2] = {};
-        in[0].type = in[1].type = INPUT_KEYBOARD;
-        in[0].ki.wScan = in[1].ki.wScan = *p;
-        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        ::SendInput(2, in, sizeof(INPUT));
-    }
-    PumpUntil([] { return false; }, 100);
+    // Each character is handled by the focus window before the next is sent.
+    RunInputScript([&] {
+        for (const wchar_t* p = pszText; *p; ++p)
+        {
+            INPUT in[2] = {};
+            in[0].type = in[1].type = INPUT_KEYBOARD;
+            in[0].ki.wScan = in[1].ki.wScan = *p;
+            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+            ::SendInput(2, in, sizeof(INPUT));
+            SyncInput();
+        }
+    });
 }
 
 void ComposeTest::ClickButton(CWnd& wnd, UINT nId)

@@ -78,6 +78,7 @@ struct ComposeTest : phonetest::HostTest
     static CSMS Outbox(const wchar_t* names, const wchar_t* numbers, const CString& text);
     // A child's rectangle in the window's client coordinates.
     CRect ChildRect(const CWnd& child) const;
+    // Types the text into the focus window (real key input); it returns once every character is handled.
     static void TypeText(const wchar_t* pszText);
     // A BN_CLICKED of the control to the window.
     static void ClickButton(CWnd& dlg, UINT nId);

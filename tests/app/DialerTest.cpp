@@ -7,6 +7,7 @@
 #include "phone/StoreHelpers.h"
 #include "res/app_tools_ids.h"
 #include "support/DibCanvas.h"
+#include "tests/support/InputScript.h"
 
 #include <string>
 
@@ -19,17 +20,16 @@ void PumpFor(DWORD ms)
     PumpUntil([] { return false; }, ms);
 }
 
-// A left click at a client point of the window.
+// A left click at a client point of the window; it returns once the window has handled it (or runs
+// the modal loop the click opened, until that ends).
 void ClickAt(HWND hWnd, CPoint pt)
 {
     ::ClientToScreen(hWnd, &pt);
-    ::SetCursorPos(pt.x, pt.y);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
-    PumpFor(40);
+    RunInputScript([&] {
+        SendMouse(pt.x, pt.y, 0);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    });
 }
 
 CPoint CentreOf(CDlgDialer::EAction action, wchar_t chKey = 0)
@@ -85,7 +85,7 @@ struct DialerTest : HostTest
         ASSERT_TRUE(dlg->Create(IDD_DIALER, nullptr));
         dlg->SetWindowPos(&CWnd::wndTop, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         ::SetForegroundWindow(dlg->GetSafeHwnd());
-        PumpFor(60);
+        SettleInput();
     }
     void Click(CDlgDialer::EAction action, wchar_t chKey = 0) { ClickAt(dlg->GetSafeHwnd(), CentreOf(action, chKey)); }
     CString EditText()
@@ -233,7 +233,11 @@ TEST_F(DialerTest, TheContactsHotspotTogglesTheListAndAContactClickTakesItsNumbe
     pt.x = 20;
     ::MapWindowPoints(dlg->m_wndContacts.GetSafeHwnd(), dlg->GetSafeHwnd(), &pt, 1);
     ClickAt(dlg->GetSafeHwnd(), pt);
-    PumpFor(60);
+    // The list posts the contact's number and the update that hides it.
+    EXPECT_TRUE(WaitFor([&] {
+        return dlg->m_strNumber == L"0811222" && !dlg->m_wndContacts.IsWindowVisible() &&
+               !dlg->m_wndLetters.IsWindowVisible();
+    }));
     EXPECT_EQ(dlg->m_strNumber, L"0811222");
     EXPECT_FALSE(dlg->m_wndContacts.IsWindowVisible());
     EXPECT_FALSE(dlg->m_wndLetters.IsWindowVisible());
@@ -252,6 +256,7 @@ TEST_F(DialerTest, DialSendsAtdToThePhoneAndReportsAnError)
     EXPECT_EQ(AnyDials(), 0);
     dlg->m_strNumber = L"0812345";
     Click(CDlgDialer::kDial);
+    EXPECT_TRUE(WaitFor([] { return Dials("0812345") >= 1; }));
     EXPECT_EQ(Dials("0812345"), 1);
     EXPECT_FALSE(boxes.Any(L"maaf"));
 
@@ -270,8 +275,9 @@ TEST_F(DialerTest, AutoDialDialsOnceAfterASecondAndAHeldPhoneGivesTheInfoBox)
 {
     const DWORD start = ::GetTickCount();
     Open(L"08123", TRUE);
-    ASSERT_TRUE(PumpUntil([] { return Dials("08123") > 0; }, 4000));
+    ASSERT_TRUE(PumpUntil([] { return Dials("08123") > 0; }, kInputWaitMs));
     EXPECT_GE(::GetTickCount() - start, 1000u);
+    // Once: no second dial comes.
     PumpFor(1300);
     EXPECT_EQ(Dials("08123"), 1);
 

@@ -45,7 +45,7 @@ TEST_F(MainFrameDragTest, FoldersDraggedToTheRightEdgeComeBackThereAtTheNextStar
     frame->ShowWindow(SW_SHOWNORMAL);
     frame->SetForegroundWindow();
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpUntil([] { return false; }, 100);
+    SettleInput();
     ASSERT_EQ(::GetForegroundWindow(), frame->GetSafeHwnd());
     CMainControlBar& folders = frame->m_wndFoldersBar;
     ASSERT_EQ(CExtControlBar::GetDockBarId(&folders), (UINT)AFX_IDW_DOCKBAR_LEFT);
@@ -65,19 +65,16 @@ TEST_F(MainFrameDragTest, FoldersDraggedToTheRightEdgeComeBackThereAtTheNextStar
                                       CPoint(ptTo.x - 30, ptTo.y), ptTo};
     RunInputScript([&] {
         SendMouse(ptFrom.x, ptFrom.y, 0);
-        ::Sleep(40);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
+        // The press on the caption runs the bar's drag loop, which starts the drag at the first move.
+        ASSERT_TRUE(IsScriptThreadInNestedLoop());
         for (const CPoint& pt : path)
-        {
             SendMouse(pt.x, pt.y, 0);
-            ::Sleep(60);
-        }
-        ::Sleep(120);
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == &folders; }));
         SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(60);
+        // The drop pumps paints while it docks: it is over once the drag loop has returned.
+        ASSERT_TRUE(WaitFor([] { return !IsScriptThreadInNestedLoop(); }));
     });
-    PumpUntil([] { return false; }, 50);
     EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
     EXPECT_EQ(::GetCapture(), nullptr);
     ASSERT_EQ(CExtControlBar::GetDockBarId(&folders), (UINT)AFX_IDW_DOCKBAR_RIGHT);

@@ -7,6 +7,7 @@
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
 #include "app/SmsListCtrl.h"
+#include "tests/support/InputScript.h"
 #include <commctrl.h>
 
 using namespace phonetest;
@@ -118,11 +119,12 @@ TEST_F(MainFrameStartupTest, TheStatusBarTextsAreSettledBeforeTheFrameShows)
     // bring their flyby texts: it is put in the screen's far corner, away from the frame.
     const POINT ptAway = {::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1};
     POINT ptCursor = {};
-    for (int i = 0; i < 20 && (!::GetCursorPos(&ptCursor) || ptCursor.x != ptAway.x || ptCursor.y != ptAway.y); ++i)
-    {
+    EXPECT_TRUE(WaitFor([&] {
+        if (::GetCursorPos(&ptCursor) && ptCursor.x == ptAway.x && ptCursor.y == ptAway.y)
+            return true;
         ::SetCursorPos(ptAway.x, ptAway.y);
-        ::Sleep(10);
-    }
+        return false;
+    }));
     StartProbe probe;
     ASSERT_NO_FATAL_FAILURE(StartFrame());
     CRect rcFrame;

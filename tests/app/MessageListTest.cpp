@@ -5,6 +5,7 @@
 #include "app/SplashScreenEx.h"
 #include "phone/PhoneUse.h"
 #include "res/app_ids.h"
+#include "tests/support/InputScript.h"
 
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -22,13 +23,8 @@ CSMS* NewSms(const wchar_t* folder, const wchar_t* name, const wchar_t* number, 
     return programtest::NewSms(folder, name, number, text, date, time, read);
 }
 
-void PumpAll()
-{
-    PumpUntil([] { return false; }, 30);
-}
-
 // A click in the rectangle; each next click lands 12 pixels to the other side, so that two in a
-// row are two clicks, not a double click.
+// row are two clicks, not a double click. It returns once the window has handled it.
 void Click(HWND hWnd, const CRect& rcClient)
 {
     static int s_nSide = 1;
@@ -36,23 +32,20 @@ void Click(HWND hWnd, const CRect& rcClient)
     CPoint pt = rcClient.CenterPoint();
     pt.x += s_nSide * 6;
     ::ClientToScreen(hWnd, &pt);
-    ::SetCursorPos(pt.x, pt.y);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
-    PumpAll();
+    RunInputScript([&] {
+        SendMouse(pt.x, pt.y, 0);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    });
 }
 
+// A press and release of the key; it returns once the focus window has handled them.
 void Key(WORD vk)
 {
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_KEYBOARD;
-    in[0].ki.wVk = in[1].ki.wVk = vk;
-    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, in, sizeof(INPUT));
-    PumpAll();
+    RunInputScript([&] {
+        SendKeyInput(vk, true);
+        SendKeyInput(vk, false);
+    });
 }
 
 struct MessageListTest : programtest::ProgramFixture

@@ -10,6 +10,7 @@
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 #include <algorithm>
@@ -21,38 +22,12 @@ using namespace phonetest;
 
 namespace
 {
+// A left click at the screen point; from a script each step returns once the window's thread has it.
 void ClickScreen(CPoint pt)
 {
     SendMouse(pt.x, pt.y, 0);
-    ::Sleep(30);
     SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-    ::Sleep(30);
     SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
-}
-
-bool Within(DWORD ms, const std::function<bool()>& pred)
-{
-    for (DWORD dwStart = ::GetTickCount(); !pred();)
-    {
-        if (::GetTickCount() - dwStart > ms)
-            return false;
-        ::Sleep(10);
-    }
-    return true;
-}
-
-// Runs the step on this thread while the script runs on a helper thread; then pumps until it ends.
-void RunWithScript(const std::function<void()>& step, const std::function<void()>& script)
-{
-    auto thread = [](LPVOID p) -> DWORD {
-        (*static_cast<const std::function<void()>*>(p))();
-        return 0;
-    };
-    HANDLE hThread = ::CreateThread(nullptr, 0, thread, (LPVOID)&script, 0, nullptr);
-    step();
-    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, 20000, QS_ALLINPUT) == WAIT_OBJECT_0 + 1)
-        PumpMessages();
-    ::CloseHandle(hThread);
 }
 
 // Runs the function on the GUI thread (a sent message, handled while that thread pumps or waits in a
@@ -117,11 +92,14 @@ CExtPopupMenuWnd* FindPopupWith(UINT nCmd)
     return search.pFound;
 }
 
-// The screen centre of the command's item in a shown popup menu; (-1, -1) when none shows it.
-CPoint PopupItemCentre(const GuiCall& gui, UINT nCmd)
+// The screen centre of the command's item in a shown popup menu; (-1, -1) when none shows it, or, with
+// bTakingClicks, while a popup's opening animation runs (the menus ignore clicks until it ends).
+CPoint PopupItemCentre(const GuiCall& gui, UINT nCmd, bool bTakingClicks = false)
 {
     CPoint pt(-1, -1);
     gui([&] {
+        if (bTakingClicks && g_TrackingSite.GetAnimatingPopup() != nullptr)
+            return;
         if (CExtPopupMenuWnd* pPopup = FindPopupWith(nCmd))
         {
             CRect rc;
@@ -163,7 +141,7 @@ struct ProgramWindowsTest : programtest::ProgramFixture
         frame->ShowWindow(SW_SHOWNORMAL);
         frame->SetForegroundWindow();
         frame->UpdateWindow();
-        PumpUntil([] { return false; }, 100);
+        SettleInput();
     }
 };
 } // namespace
@@ -193,38 +171,36 @@ int Diff(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
 bool ChooseByClicks(const GuiCall& gui, const CRect& rcItem, const std::vector<CString>& subMenus, UINT nCmd)
 {
     bool bClosed = false;
-    RunWithScript([] {},
-                  [&] {
-                      ClickScreen(rcItem.CenterPoint());
-                      for (const CString& strSub : subMenus)
-                      {
-                          CPoint ptSub(-1, -1);
-                          Within(3000, [&] {
-                              gui([&] {
-                                  for (HWND h = ::GetTopWindow(nullptr); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
-                                  {
-                                      auto* p = dynamic_cast<CExtPopupMenuWnd*>(CWnd::FromHandlePermanent(h));
-                                      if (p == nullptr || !p->IsWindowVisible() || p->ItemFindByText(strSub) < 0)
-                                          continue;
-                                      CRect rc;
-                                      p->GetItemRect(p->ItemFindByText(strSub), rc);
-                                      p->ClientToScreen(&rc);
-                                      ptSub = rc.CenterPoint();
-                                  }
-                              });
-                              return ptSub.x >= 0;
-                          });
-                          // A popup takes input once it has shown.
-                          ::Sleep(300);
-                          ClickScreen(ptSub);
-                      }
-                      CPoint pt;
-                      if (!Within(3000, [&] { return (pt = PopupItemCentre(gui, nCmd)).x >= 0; }))
-                          return;
-                      ::Sleep(300);
-                      ClickScreen(pt);
-                      bClosed = Within(3000, [&] { return PopupItemCentre(gui, nCmd).x < 0; });
-                  });
+    RunInputScript([&] {
+        ClickScreen(rcItem.CenterPoint());
+        for (const CString& strSub : subMenus)
+        {
+            // The sub-menu's item, once no popup's opening animation eats the click.
+            CPoint ptSub(-1, -1);
+            ASSERT_TRUE(WaitFor([&] {
+                gui([&] {
+                    if (g_TrackingSite.GetAnimatingPopup() != nullptr)
+                        return;
+                    for (HWND h = ::GetTopWindow(nullptr); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+                    {
+                        auto* p = dynamic_cast<CExtPopupMenuWnd*>(CWnd::FromHandlePermanent(h));
+                        if (p == nullptr || !p->IsWindowVisible() || p->ItemFindByText(strSub) < 0)
+                            continue;
+                        CRect rc;
+                        p->GetItemRect(p->ItemFindByText(strSub), rc);
+                        p->ClientToScreen(&rc);
+                        ptSub = rc.CenterPoint();
+                    }
+                });
+                return ptSub.x >= 0;
+            })) << (LPCWSTR)strSub;
+            ClickScreen(ptSub);
+        }
+        CPoint pt;
+        ASSERT_TRUE(WaitFor([&] { return (pt = PopupItemCentre(gui, nCmd, true)).x >= 0; })) << nCmd;
+        ClickScreen(pt);
+        bClosed = WaitFor([&] { return PopupItemCentre(gui, nCmd).x < 0; });
+    });
     return bClosed;
 }
 } // namespace
@@ -248,15 +224,18 @@ TEST_F(ProgramWindowsTest, AMenuBarItemPaintsAsNotHotAfterACommandFromItsPopupAn
     {
         const CRect rcItem = MenuItemRect(c.item);
         ASSERT_FALSE(rcItem.IsRectEmpty()) << c.item;
-        SendMouse(ptAway.x, ptAway.y, 0);
-        PumpUntil([] { return false; }, 200);
+        RunInputScript([&] { SendMouse(ptAway.x, ptAway.y, 0); });
+        // The item's look with the pointer away, once any hover it had is gone and painted.
+        ASSERT_TRUE(WaitFor([&] { return !IsMenuItemHot(c.item); })) << c.item;
+        SettleInput();
         const std::vector<DWORD> cold = Grab(rcItem);
+        const auto coldAgain = [&] { return !IsMenuItemHot(c.item) && Diff(cold, Grab(rcItem)) == 0; };
         ASSERT_TRUE(ChooseByClicks(gui, rcItem, c.subMenus, c.nCmd)) << c.item;
-        PumpUntil([] { return false; }, 300);
+        EXPECT_TRUE(PumpUntil(coldAgain, kInputWaitMs)) << c.item;
         EXPECT_FALSE(IsMenuItemHot(c.item)) << c.item;
         EXPECT_EQ(Diff(cold, Grab(rcItem)), 0) << c.item;
-        ClickScreen(ptAway);
-        PumpUntil([] { return false; }, 300);
+        RunInputScript([&] { ClickScreen(ptAway); });
+        EXPECT_TRUE(PumpUntil(coldAgain, kInputWaitMs)) << c.item;
         EXPECT_FALSE(IsMenuItemHot(c.item)) << c.item;
         EXPECT_EQ(Diff(cold, Grab(rcItem)), 0) << c.item;
     }
@@ -276,14 +255,18 @@ TEST_F(ProgramWindowsTest, TheStatusPaneGetsItsTextBackWhenTheDialEnds)
         [&] {
             return SimPhone::GetState().Count("ATD0812345;") + SimPhone::GetState().Count("atd0812345;") > nDialsBefore;
         },
-        5000));
-    PumpUntil([] { return false; }, 300);
+        kInputWaitMs));
+    // The dial ran inside the auto-dial timer's dispatch, which has returned by now: the session's
+    // status lines and the text given back after them are queued, and are handled here in order.
+    PumpMessages();
+    EXPECT_TRUE(WaitFor([&] { return frame->GetStatusText(nPane) == L"2 sms baru"; }));
     EXPECT_EQ(frame->GetStatusText(nPane), CString(L"2 sms baru"));
     dlg.DestroyWindow();
 }
 
-// "Folders" floated, then dragged by its floating frame's caption onto the frame's left edge: within
-// 200 ms of the drop the screen where the floating frame was shows the frame's own painting.
+// "Folders" floated, then dragged by its floating frame's caption onto the frame's left edge: at once,
+// as soon as the drop and the paints it left are handled, with no time let pass, the screen where the
+// floating frame was shows the frame's own painting.
 TEST_F(ProgramWindowsTest, AfterABarIsDockedByDraggingTheScreenShowsTheFrameAtOnce)
 {
     ASSERT_NO_FATAL_FAILURE(StartShown());
@@ -292,43 +275,46 @@ TEST_F(ProgramWindowsTest, AfterABarIsDockedByDraggingTheScreenShowsTheFrameAtOn
     CMainControlBar& folders = frame->m_wndFoldersBar;
     frame->FloatControlBar(&folders, CPoint(450, 250));
     frame->RecalcLayout();
-    PumpUntil([] { return false; }, 200);
+    SettleInput();
     CWnd* pMini = folders.GetParentFrame();
     ASSERT_NE(pMini, nullptr);
     ASSERT_NE(pMini, frame);
+    ASSERT_TRUE(pMini->IsWindowVisible());
     CRect rcMini;
     pMini->GetWindowRect(&rcMini);
     pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpUntil([] { return false; }, 100);
+    SettleInput();
     // Its caption, left of its buttons, and a point on the frame's left edge.
     const CPoint ptFrom(rcMini.left + 12, rcMini.top + ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 3);
     CRect rcClient;
     frame->GetClientRect(&rcClient);
     frame->ClientToScreen(&rcClient);
     const CPoint ptTo(rcClient.left + 6, rcClient.CenterPoint().y);
-    std::vector<DWORD> atDrop;
-    DWORD dwDrop = 0;
-    RunInputScript([&] {
-        SendMouse(ptFrom.x, ptFrom.y, 0);
-        ::Sleep(40);
-        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
-        for (const CPoint& pt : {CPoint(ptFrom.x - 30, ptFrom.y + 10), CPoint(ptTo.x + 60, ptTo.y), ptTo})
-        {
-            SendMouse(pt.x, pt.y, 0);
-            ::Sleep(60);
-        }
-        ::Sleep(120);
-        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-        dwDrop = ::GetTickCount();
-    });
-    PumpUntil([&] { return ::GetTickCount() - dwDrop >= 150; }, 150);
-    // The frame and the floating frame's old place, as the screen shows them.
+    // The frame and the floating frame's old place.
     CRect rcCheck;
     frame->GetWindowRect(&rcCheck);
     rcCheck.UnionRect(&rcCheck, &rcMini);
-    atDrop = Grab(rcCheck);
-    EXPECT_LE(::GetTickCount() - dwDrop, 200u);
+    GuiCall gui;
+    std::vector<DWORD> atDrop;
+    RunInputScript([&] {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        // The press on the caption runs the bar's drag loop, which starts the drag at the first move.
+        ASSERT_TRUE(IsScriptThreadInNestedLoop());
+        for (const CPoint& pt : {CPoint(ptFrom.x - 30, ptFrom.y + 10), CPoint(ptTo.x + 60, ptTo.y), ptTo})
+            SendMouse(pt.x, pt.y, 0);
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == &folders; }));
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+        // The drop pumps paints while it docks: it is over once the drag loop has returned.
+        ASSERT_TRUE(WaitFor([] { return !IsScriptThreadInNestedLoop(); }));
+        // The messages the drop left (its paints) are handled, then the screen is read, with no wait
+        // for a timer or for time to pass.
+        gui([&] {
+            PumpMessages();
+            atDrop = Grab(rcCheck);
+        });
+    });
+    EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
     EXPECT_EQ(CExtControlBar::GetDockBarId(&folders), (UINT)AFX_IDW_DOCKBAR_LEFT);
     // The same place once everything is painted anew.
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -374,48 +360,64 @@ TEST_F(ProgramWindowsTest, ExportsBrowseFromTheMenuTakesClicksOnOkAndCancelAfter
     {
         bool bShown = false, bClosed = false;
         CString strFolder;
-        RunWithScript([] {},
-                      [&] {
-                          ClickScreen(rcFile.CenterPoint());
-                          CPoint pt;
-                          if (!Within(3000, [&] { return (pt = PopupItemCentre(gui, ID_EXPORT_SMS)).x >= 0; }))
-                              return;
-                          ::Sleep(300);
-                          ClickScreen(pt);
-                          HWND hExport = nullptr, hDlg = nullptr;
-                          if (!Within(5000, [&] { return (hExport = FindDialog(L"Export SMS")) != nullptr; }))
-                              return;
-                          ::Sleep(200);
-                          ClickScreen(ScreenCentre(::GetDlgItem(hExport, IDC_BROWSE_BUTTON)));
-                          bShown = Within(10000, [&] { return (hDlg = FindDialog(L"Browse Folder")) != nullptr; });
-                          if (bShown)
-                          {
-                              ::Sleep(300);
-                              // A folder picked: the first root item opened by a double click, its first
-                              // child clicked.
-                              HWND hTree = ::GetDlgItem(hDlg, IDC_BROWSE_TREE);
-                              HTREEITEM hRoot = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-                              const CPoint ptRoot = ItemCentre(hTree, hRoot);
-                              ClickScreen(ptRoot);
-                              ::Sleep(20);
-                              ClickScreen(ptRoot);
-                              ::Sleep(1000);
-                              HTREEITEM hChild =
-                                  (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hRoot);
-                              ClickScreen(ItemCentre(hTree, hChild));
-                              ::Sleep(300);
-                              ClickScreen(ScreenCentre(::GetDlgItem(hDlg, nButton)));
-                              bClosed = Within(2000, [&] { return !::IsWindow(hDlg) || !::IsWindowVisible(hDlg); });
-                              if (!bClosed)
-                                  ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-                              Within(2000, [&] { return !::IsWindow(hDlg) || !::IsWindowVisible(hDlg); });
-                          }
-                          wchar_t text[MAX_PATH] = {};
-                          ::GetDlgItemTextW(hExport, IDC_EXPORT_FOLDER, text, MAX_PATH);
-                          strFolder = text;
-                          ::PostMessageW(hExport, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-                      });
-        PumpUntil([] { return false; }, 300);
+        RunInputScript([&] {
+            ClickScreen(rcFile.CenterPoint());
+            CPoint pt;
+            ASSERT_TRUE(WaitFor([&] { return (pt = PopupItemCentre(gui, ID_EXPORT_SMS, true)).x >= 0; }));
+            ClickScreen(pt);
+            // The export dialog, in its modal loop with its Browse button ready.
+            HWND hExport = nullptr, hDlg = nullptr;
+            ASSERT_TRUE(WaitFor([&] {
+                hExport = FindDialog(L"Export SMS");
+                HWND hBrowse = hExport != nullptr ? ::GetDlgItem(hExport, IDC_BROWSE_BUTTON) : nullptr;
+                return hBrowse != nullptr && ::IsWindowVisible(hBrowse) && ::IsWindowEnabled(hBrowse) &&
+                       IsScriptThreadInNestedLoop();
+            }));
+            ClickScreen(ScreenCentre(::GetDlgItem(hExport, IDC_BROWSE_BUTTON)));
+            // The browse dialog, its tree filled: the root items shown.
+            HWND hTree = nullptr;
+            HTREEITEM hRoot = nullptr;
+            CPoint ptRoot(-1, -1);
+            bShown = WaitFor([&] {
+                hDlg = FindDialog(L"Browse Folder");
+                hTree = hDlg != nullptr ? ::GetDlgItem(hDlg, IDC_BROWSE_TREE) : nullptr;
+                hRoot = hTree != nullptr ? (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_ROOT, 0) : nullptr;
+                ptRoot = ItemCentre(hTree, hRoot);
+                return ptRoot.x >= 0;
+            });
+            if (bShown)
+            {
+                // A folder picked: the first root item opened by a double click, its first child
+                // clicked.
+                ClickScreen(ptRoot);
+                ClickScreen(ptRoot);
+                HTREEITEM hChild = nullptr;
+                CPoint ptChild(-1, -1);
+                EXPECT_TRUE(WaitFor([&] {
+                    hChild = (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CHILD, (LPARAM)hRoot);
+                    ptChild = ItemCentre(hTree, hChild);
+                    return ptChild.x >= 0;
+                }));
+                ClickScreen(ptChild);
+                EXPECT_TRUE(WaitFor([&] {
+                    return hChild != nullptr &&
+                           (HTREEITEM)::SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0) == hChild;
+                }));
+                ClickScreen(ScreenCentre(::GetDlgItem(hDlg, nButton)));
+                bClosed = WaitFor([&] { return !::IsWindow(hDlg) || !::IsWindowVisible(hDlg); });
+                if (!bClosed)
+                    ::PostMessageW(hDlg, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+                WaitFor([&] { return !::IsWindow(hDlg); });
+            }
+            // Read on the GUI thread, so after the Browse button's handler has set the folder.
+            gui([&] {
+                wchar_t text[MAX_PATH] = {};
+                ::GetDlgItemTextW(hExport, IDC_EXPORT_FOLDER, text, MAX_PATH);
+                strFolder = text;
+            });
+            ::PostMessageW(hExport, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        });
+        EXPECT_TRUE(WaitFor([] { return FindDialog(L"Export SMS") == nullptr; })) << nButton;
         EXPECT_TRUE(bShown) << nButton;
         EXPECT_TRUE(bClosed) << nButton;
         // OK takes the picked folder; Cancel keeps the folder text.

@@ -3,6 +3,7 @@
 #include "app/DlgSetting.h"
 #include "app/MainFrm.h"
 #include "phone/StoreHelpers.h"
+#include "tests/support/InputScript.h"
 
 using namespace phonetest;
 
@@ -200,41 +201,35 @@ HWND SheetPage(HWND hSheet, int nIndex) { return ::GetDlgItem(::GetDlgItem(hShee
 
 void TypeText(const wchar_t* pszText)
 {
-    for (const wchar_t* p = pszText; *p; ++p)
-    {
-        INPUT in[2] = {};
-        in[0].type = in[1].type = INPUT_KEYBOARD;
-        in[0].ki.wScan = in[1].ki.wScan = *p;
-        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-        ::SendInput(2, in, sizeof(INPUT));
-        Pump(5);
-    }
-    Pump();
+    // Each character is handled by the focus window before the next is sent.
+    RunInputScript([&] {
+        for (const wchar_t* p = pszText; *p; ++p)
+        {
+            INPUT in[2] = {};
+            in[0].type = in[1].type = INPUT_KEYBOARD;
+            in[0].ki.wScan = in[1].ki.wScan = *p;
+            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+            ::SendInput(2, in, sizeof(INPUT));
+            SyncInput();
+        }
+    });
 }
 
 void PressKey(WORD vk, bool bCtrl, bool bShift)
 {
-    std::vector<INPUT> in;
-    auto key = [&](WORD k, bool up) {
-        INPUT i = {};
-        i.type = INPUT_KEYBOARD;
-        i.ki.wVk = k;
-        i.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-        in.push_back(i);
-    };
-    if (bCtrl)
-        key(VK_CONTROL, false);
-    if (bShift)
-        key(VK_SHIFT, false);
-    key(vk, false);
-    key(vk, true);
-    if (bShift)
-        key(VK_SHIFT, true);
-    if (bCtrl)
-        key(VK_CONTROL, true);
-    ::SendInput((UINT)in.size(), in.data(), sizeof(INPUT));
-    Pump();
+    RunInputScript([&] {
+        if (bCtrl)
+            SendKeyInput(VK_CONTROL, true);
+        if (bShift)
+            SendKeyInput(VK_SHIFT, true);
+        SendKeyInput(vk, true);
+        SendKeyInput(vk, false);
+        if (bShift)
+            SendKeyInput(VK_SHIFT, false);
+        if (bCtrl)
+            SendKeyInput(VK_CONTROL, false);
+    });
 }
 
 void Pump(DWORD ms)

@@ -91,7 +91,8 @@ CString GetItemText(HWND hParent, int nID);
 void SetItemText(HWND hParent, int nID, const CString& strText);
 // The container's page by index (257 + index) of a settings sheet.
 HWND SheetPage(HWND hSheet, int nIndex);
-// Keyboard input through the system's input queue (the window must be in the foreground).
+// Keyboard input through the system's input queue (the window must be in the foreground); each
+// returns once the input is handled.
 void TypeText(const wchar_t* pszText);
 void PressKey(WORD vk, bool bCtrl = false, bool bShift = false);
 // Handles the messages waiting now and for a short while.
