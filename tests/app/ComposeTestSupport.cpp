@@ -75,18 +75,7 @@ CRect ComposeTest::ChildRect(const CWnd& child) const
 void ComposeTest::TypeText(const wchar_t* pszText)
 {
     // Each character is handled by the focus window before the next is sent.
-    RunInputScript([&] {
-        for (const wchar_t* p = pszText; *p; ++p)
-        {
-            INPUT in[2] = {};
-            in[0].type = in[1].type = INPUT_KEYBOARD;
-            in[0].ki.wScan = in[1].ki.wScan = *p;
-            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-            ::SendInput(2, in, sizeof(INPUT));
-            SyncInput();
-        }
-    });
+    RunInputScript([&] { SendTextInput(pszText); });
 }
 
 void ComposeTest::ClickButton(CWnd& wnd, UINT nId)

@@ -202,34 +202,12 @@ HWND SheetPage(HWND hSheet, int nIndex) { return ::GetDlgItem(::GetDlgItem(hShee
 void TypeText(const wchar_t* pszText)
 {
     // Each character is handled by the focus window before the next is sent.
-    RunInputScript([&] {
-        for (const wchar_t* p = pszText; *p; ++p)
-        {
-            INPUT in[2] = {};
-            in[0].type = in[1].type = INPUT_KEYBOARD;
-            in[0].ki.wScan = in[1].ki.wScan = *p;
-            in[0].ki.dwFlags = KEYEVENTF_UNICODE;
-            in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
-            ::SendInput(2, in, sizeof(INPUT));
-            SyncInput();
-        }
-    });
+    RunInputScript([&] { SendTextInput(pszText); });
 }
 
 void PressKey(WORD vk, bool bCtrl, bool bShift)
 {
-    RunInputScript([&] {
-        if (bCtrl)
-            SendKeyInput(VK_CONTROL, true);
-        if (bShift)
-            SendKeyInput(VK_SHIFT, true);
-        SendKeyInput(vk, true);
-        SendKeyInput(vk, false);
-        if (bShift)
-            SendKeyInput(VK_SHIFT, false);
-        if (bCtrl)
-            SendKeyInput(VK_CONTROL, false);
-    });
+    RunInputScript([&] { SendKeyPress(vk, bCtrl, bShift); });
 }
 
 void Pump(DWORD ms)

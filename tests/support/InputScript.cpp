@@ -229,6 +229,55 @@ void SendKeyInput(WORD wVk, bool bDown)
     SendTracked(in);
 }
 
+void SendTextInput(const wchar_t* pszText)
+{
+    for (const wchar_t* p = pszText; *p != L'\0'; ++p)
+    {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wScan = in[1].ki.wScan = *p;
+        in[0].ki.dwFlags = KEYEVENTF_UNICODE;
+        in[1].ki.dwFlags = KEYEVENTF_UNICODE | KEYEVENTF_KEYUP;
+        ::SendInput(2, in, sizeof(INPUT));
+        if (OnScriptThread(g_pRun))
+            SyncInput();
+    }
+}
+
+void SendKeyPress(WORD wVk, bool bCtrl, bool bShift)
+{
+    if (bCtrl)
+        SendKeyInput(VK_CONTROL, true);
+    if (bShift)
+        SendKeyInput(VK_SHIFT, true);
+    SendKeyInput(wVk, true);
+    SendKeyInput(wVk, false);
+    if (bShift)
+        SendKeyInput(VK_SHIFT, false);
+    if (bCtrl)
+        SendKeyInput(VK_CONTROL, false);
+}
+
+void SendMouseDrag(POINT ptFrom, POINT ptTo, const std::function<bool()>& pressTaken)
+{
+    SendMouse(ptFrom.x, ptFrom.y, 0);
+    SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+    if (!WaitFor(pressTaken))
+    {
+        ReportFailure("the press started no drag");
+        return;
+    }
+    for (int i = 1; i <= 8; i++)
+        SendMouse(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8, 0);
+    SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+    if (!WaitFor([] { return !IsScriptThreadInNestedLoop(); }))
+    {
+        ReportFailure("the release did not end the drag");
+        SendKeyInput(VK_ESCAPE, true);
+        SendKeyInput(VK_ESCAPE, false);
+    }
+}
+
 bool SyncInput()
 {
     CScriptRun* pRun = g_pRun;

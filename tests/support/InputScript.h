@@ -21,19 +21,27 @@ void RunInputScript(const std::function<void()>& script);
 // that waits for the release, which no later script could then send), they are released at once and the
 // test fails. The test's end releases them at the latest.
 void RunInputScriptKeepingHeld(const std::function<void()>& script);
+// Whether the thread running the current RunInputScript is inside a loop of its own, started by a
+// message its script pump dispatched (a drag, a menu, a modal box). From a script only.
+bool IsScriptThreadInNestedLoop();
 // A mouse move to the screen point (x, y), with the button flags given. From a script, it returns once
 // the window's thread has handled it (SyncInput).
 void SendMouse(int x, int y, DWORD dwFlags);
 // A press (bDown) or release of the virtual key; from a script it returns once it is handled (SyncInput).
 void SendKeyInput(WORD wVk, bool bDown);
+// Types the text as Unicode key presses and releases, each handled before the next (SyncInput).
+void SendTextInput(const wchar_t* pszText);
+// A press and release of the virtual key with Ctrl and/or Shift held around it.
+void SendKeyPress(WORD wVk, bool bCtrl = false, bool bShift = false);
+// From a script: a left-button drag from ptFrom to ptTo in eight moves. The press must start a loop of the
+// window's thread (pressTaken says when it runs) and the release must end it; otherwise the test fails, and
+// a loop left running is ended with Esc.
+void SendMouseDrag(POINT ptFrom, POINT ptTo, const std::function<bool()>& pressTaken = IsScriptThreadInNestedLoop);
 // From a script: returns once the thread running the script's RunInputScript has taken every input
 // message sent before and is back at retrieving messages (the input's handler returned, or a loop of its
 // own started from it runs); false when that did not happen within kInputWaitMs. On that thread itself it
 // pumps. What the input starts later (timers, posted messages) is waited for with WaitFor.
 bool SyncInput();
-// Whether the thread running the current RunInputScript is inside a loop of its own, started by a
-// message its script pump dispatched (a drag, a menu, a modal box). From a script only.
-bool IsScriptThreadInNestedLoop();
 // Waits up to dwMs (pumping when called on the GUI thread) until pred holds.
 bool WaitFor(const std::function<bool()>& pred, DWORD dwMs = kInputWaitMs);
 // Releases every button and key sent down by SendMouse or SendKeyInput and not yet up.

@@ -326,29 +326,6 @@ TEST_F(MenuBarMdi, AfterADropAtTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
     m_pFrame->DockControlBar(m_pBar, AFX_IDW_DOCKBAR_TOP);
 }
 
-namespace
-{
-// A left-button drag by real input from a script while this thread pumps. The press runs the bar's drag
-// loop on this thread, which starts dragging on the first move and ends with the release.
-void Drag(CPoint ptFrom, CPoint ptTo)
-{
-    RunInputScript([&] {
-        SendMouse(ptFrom.x, ptFrom.y, 0);
-        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        ASSERT_TRUE(WaitFor(IsScriptThreadInNestedLoop)) << "the press started no drag";
-        for (int i = 1; i <= 8; i++)
-            SendMouse(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8, 0);
-        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-        if (!WaitFor([] { return !IsScriptThreadInNestedLoop(); }))
-        {
-            ADD_FAILURE() << "the release did not end the drag";
-            SendKeyInput(VK_ESCAPE, true);
-            SendKeyInput(VK_ESCAPE, false);
-        }
-    });
-}
-} // namespace
-
 TEST_F(MenuBarMdiScreen, DraggedByItsGripperToTheBottomEdgeTheMdiButtonsAreAtTheEndsAgain)
 {
     Maximize(Child());
@@ -362,7 +339,7 @@ TEST_F(MenuBarMdiScreen, DraggedByItsGripperToTheBottomEdgeTheMdiButtonsAreAtThe
     CRect rcClient;
     m_pFrame->GetClientRect(&rcClient);
     m_pFrame->ClientToScreen(&rcClient);
-    Drag(ptGrip, CPoint(rcClient.CenterPoint().x, rcClient.bottom - 3));
+    RunInputScript([&] { SendMouseDrag(ptGrip, CPoint(rcClient.CenterPoint().x, rcClient.bottom - 3)); });
     ASSERT_TRUE(PumpUntil([&] { return CExtControlBar::GetDockBarId(m_pBar) == (UINT)AFX_IDW_DOCKBAR_BOTTOM; }));
     ASSERT_EQ(CExtControlBar::GetDockBarId(m_pBar), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
     m_pFrame->RecalcLayout();

@@ -407,24 +407,6 @@ TEST_F(ToolBarMends, IndicesThatNameNoButtonPaintAndChangeNothing)
 
 namespace
 {
-// From a script: a left-button drag in eight steps. The press must start a loop of the window's thread
-// (pressTaken says when it runs); the release must end it.
-void DragMouse(CPoint ptFrom, CPoint ptTo, const std::function<bool()>& pressTaken)
-{
-    SendMouse(ptFrom.x, ptFrom.y, 0);
-    SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-    ASSERT_TRUE(WaitFor(pressTaken)) << "the press started no drag";
-    for (int i = 1; i <= 8; i++)
-        SendMouse(ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8, 0);
-    SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-    if (!WaitFor([]() { return !IsScriptThreadInNestedLoop(); }))
-    {
-        ADD_FAILURE() << "the release did not end the drag";
-        SendKeyInput(VK_ESCAPE, true);
-        SendKeyInput(VK_ESCAPE, false);
-    }
-}
-
 int FloatingRows(CExtToolControlBar& bar)
 {
     int n = 1;
@@ -447,9 +429,7 @@ TEST_F(ToolBarScreen, DraggedByItsGripperTheBarDocksAtTheLeftEdge)
     m_pFrame->GetClientRect(&rcFrameClient);
     m_pFrame->ClientToScreen(&rcFrameClient);
     // The press runs the bar's drag loop, which starts dragging on the first move.
-    RunInputScript([&]() {
-        DragMouse(ptGrip, CPoint(rcFrameClient.left + 4, rcFrameClient.CenterPoint().y), IsScriptThreadInNestedLoop);
-    });
+    RunInputScript([&]() { SendMouseDrag(ptGrip, CPoint(rcFrameClient.left + 4, rcFrameClient.CenterPoint().y)); });
     ASSERT_TRUE(WaitFor([&]() { return CExtControlBar::GetDockBarId(&Bar()) == (UINT)AFX_IDW_DOCKBAR_LEFT; }));
     ASSERT_EQ(CExtControlBar::GetDockBarId(&Bar()), (UINT)AFX_IDW_DOCKBAR_LEFT);
     // One column, the gripper now on top of it.
@@ -463,7 +443,7 @@ TEST_F(ToolBarScreen, DraggedByItsGripperTheBarDocksAtTheLeftEdge)
     const CRect rcCaptionLeft = Bar().GetCaptionRect();
     ASSERT_FALSE(rcCaptionLeft.IsRectEmpty());
     const CPoint ptGripLeft(rcLeft.left + rcCaptionLeft.CenterPoint().x, rcLeft.top + rcCaptionLeft.CenterPoint().y);
-    RunInputScript([&]() { DragMouse(ptGripLeft, CPoint(1100, 300), IsScriptThreadInNestedLoop); });
+    RunInputScript([&]() { SendMouseDrag(ptGripLeft, CPoint(1100, 300)); });
     EXPECT_TRUE(WaitFor([&]() { return CExtControlBar::IsFloating(&Bar()); }));
     EXPECT_TRUE(CExtControlBar::IsFloating(&Bar()));
 }
@@ -545,8 +525,8 @@ TEST_F(ToolBarScreen, DockedLeftTheButtonsFormOneColumnAndFloatingTheyWrapToTheF
     // The press on the border runs the frame's resize loop.
     CExtMiniDockFrameWnd* pMini = static_cast<CExtMiniDockFrameWnd*>(pFloat);
     RunInputScript([&]() {
-        DragMouse(ptBorder, CPoint(rcFloat.left + rcFloat.Width() / 3, ptBorder.y),
-                  [&]() { return pMini->IsResizing(); });
+        SendMouseDrag(ptBorder, CPoint(rcFloat.left + rcFloat.Width() / 3, ptBorder.y),
+                      [&]() { return pMini->IsResizing(); });
     });
     CRect rcFloatAfter;
     EXPECT_TRUE(WaitFor([&]() {
