@@ -118,6 +118,28 @@ BOOL AfxPumpMessage()
     return TRUE;
 }
 
+BOOL AfxPumpPeekedMessage(const MSG& msgPeeked)
+{
+    // The oldest message of the peeked kind for the peeked window is the peeked one.
+    const HWND hFilter = msgPeeked.hwnd != nullptr ? msgPeeked.hwnd : (HWND)-1;
+    MSG* pMsg = AfxGetCurrentMessage();
+    if (!::PeekMessageW(pMsg, hFilter, msgPeeked.message, msgPeeked.message, PM_REMOVE))
+        return TRUE; // gone meanwhile, as a paint validated by a sent message
+    if (pMsg->message == WM_QUIT)
+        return FALSE;
+    if (pMsg->message == WM_KICKIDLE)
+        return TRUE;
+    CWinThread* pThread = AfxGetThread();
+    const BOOL bDone =
+        pThread != nullptr ? pThread->PreTranslateMessage(pMsg) : CWnd::WalkPreTranslateTree(nullptr, pMsg);
+    if (!bDone)
+    {
+        ::TranslateMessage(pMsg);
+        ::DispatchMessageW(pMsg);
+    }
+    return TRUE;
+}
+
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->hwnd == nullptr && DispatchThreadMessageEx(pMsg))

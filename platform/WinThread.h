@@ -55,6 +55,9 @@ CWinThread* AfxGetThread();
 CWnd* AfxGetMainWnd();
 // Pumps one message through the current thread object (or plainly when there is none).
 BOOL AfxPumpMessage();
+// Pumps the message a PM_NOREMOVE peek returned, not whatever comes first by now: a loop that peeked a
+// message that is not its own keeps the input that arrived since for itself. FALSE for WM_QUIT.
+BOOL AfxPumpPeekedMessage(const MSG& msgPeeked);
 // The thread's current message.
 MSG* AfxGetCurrentMessage();
 // Installs the message-filter hook that feeds CWinThread::ProcessMessageFilter.

@@ -472,3 +472,52 @@ TEST(WindowToolTips, HitTestsRegisterOneToolAtATimeWithTheirTexts)
     EXPECT_EQ(CWnd::GetToolTipWindow(), nullptr);
     CWnd::DeleteTempMap();
 }
+
+namespace
+{
+int g_nPaints = 0;
+int g_nApps = 0;
+LRESULT CALLBACK CountingProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_PAINT)
+    {
+        ++g_nPaints;
+        ::ValidateRect(hWnd, nullptr);
+        return 0;
+    }
+    if (message == WM_APP)
+        ++g_nApps;
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+} // namespace
+
+TEST(WindowLoop, PumpingAPeekedPaintLeavesAMessageThatCameSinceForTheLoop)
+{
+    WNDCLASSW wc = {};
+    wc.lpfnWndProc = CountingProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"CorvaneTestPeekedPaint";
+    ::RegisterClassW(&wc);
+    HWND hWnd = ::CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
+    ASSERT_NE(hWnd, nullptr);
+    MSG msg;
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+    g_nPaints = g_nApps = 0;
+    // A loop looks at the queue and finds a paint; before it takes it, a message that outranks paints comes
+    // (as a button's release does).
+    ::InvalidateRect(hWnd, nullptr, FALSE);
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    ASSERT_EQ(msg.message, (UINT)WM_PAINT);
+    ::PostMessageW(hWnd, WM_APP, 0, 0);
+    EXPECT_TRUE(AfxPumpPeekedMessage(msg));
+    EXPECT_EQ(g_nPaints, 1);
+    EXPECT_EQ(g_nApps, 0);
+    // The newcomer is still there for the loop to see.
+    ASSERT_TRUE(::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE));
+    EXPECT_EQ(msg.message, (UINT)WM_APP);
+    ::DestroyWindow(hWnd);
+    while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        ::DispatchMessageW(&msg);
+}

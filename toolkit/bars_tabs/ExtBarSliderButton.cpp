@@ -581,14 +581,8 @@ void CExtBarSliderButton::OnClick(CPoint point, bool bDown)
         {
             if (!ButtonsAsRequired())
                 break;
-            if (CWinThread* pThread = AfxGetThread())
-                pThread->PumpMessage();
-            else
-            {
-                ::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
-                ::TranslateMessage(&msg);
-                ::DispatchMessageW(&msg);
-            }
+            // Only the peeked message: a release that came since stays for this loop.
+            AfxPumpPeekedMessage(msg);
         }
         if (!alive())
             break;

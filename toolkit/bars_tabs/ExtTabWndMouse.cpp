@@ -577,7 +577,8 @@ void CExtTabWnd::ItemDragLoop(int nIndex)
         }
         if (bEnd)
             break;
-        if (!AfxPumpMessage())
+        // Only the peeked message: a release that came since stays for this loop.
+        if (!AfxPumpPeekedMessage(msg))
         {
             // The quit message goes back to the queue with its exit code.
             MSG* pQuit = AfxGetCurrentMessage();
