@@ -10,6 +10,8 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtPaintManagerXP.h"
+#include <atomic>
+#include <functional>
 #include <vector>
 
 namespace
@@ -50,14 +52,66 @@ class CRemoverWnd : public CWnd
 {
 public:
     CExtToolControlBar* m_pBar = nullptr;
+    std::atomic<bool> m_bRemoved{false};
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_APP && m_pBar != nullptr)
+        {
             m_pBar->RemoveButton((int)wParam);
+            m_bRemoved = true;
+        }
         return CWnd::WindowProc(message, wParam, lParam);
     }
+};
+
+// A message-only window of the test's thread. From a script, WaitUntilIdle waits until that thread has nothing but
+// sent messages to take, so that the loop running there waits for the next input. The slider's loop hands any
+// message that is not its own to the thread's pump, which takes the first message queued by then: input sent while
+// a paint waits would go past the loop.
+class CIdleProbe
+{
+public:
+    CIdleProbe()
+    {
+        static const wchar_t* const kClass = L"CorvaneSliderIdleProbe";
+        static const bool bRegistered = [] {
+            WNDCLASSW wc = {};
+            wc.lpfnWndProc = ProbeProc;
+            wc.hInstance = ::GetModuleHandleW(nullptr);
+            wc.lpszClassName = kClass;
+            return ::RegisterClassW(&wc) != 0;
+        }();
+        if (bRegistered)
+            m_hWnd = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       ::GetModuleHandleW(nullptr), nullptr);
+    }
+    ~CIdleProbe()
+    {
+        if (m_hWnd != nullptr)
+            ::DestroyWindow(m_hWnd);
+    }
+    CIdleProbe(const CIdleProbe&) = delete;
+    CIdleProbe& operator=(const CIdleProbe&) = delete;
+    bool WaitUntilIdle() const
+    {
+        const HWND hWnd = m_hWnd;
+        return hWnd != nullptr && WaitFor([hWnd] {
+                   DWORD_PTR r = 0;
+                   return ::SendMessageTimeoutW(hWnd, kQuery, 0, 0, SMTO_NORMAL, kInputWaitMs, &r) && r != 0;
+               });
+    }
+
+private:
+    static const UINT kQuery = WM_APP + 0x51;
+    static LRESULT CALLBACK ProbeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == kQuery)
+            return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_TIMER | QS_HOTKEY)) == 0;
+        return ::DefWindowProcW(hWnd, message, wParam, lParam);
+    }
+    HWND m_hWnd = nullptr;
 };
 
 class SliderButton : public DynTabsFixture
@@ -96,19 +150,41 @@ protected:
         m_pToolBar->ClientToScreen(&pt);
         return pt;
     }
-    // Holds the left button on the part for nMs, then releases it.
-    void HoldOn(int nPart, DWORD nMs)
+    // From a script: sends the mouse input once the slider's loop waits for it (see CIdleProbe).
+    void SendToLoop(const CPoint& pt, DWORD dwFlags)
+    {
+        EXPECT_TRUE(m_idleProbe.WaitUntilIdle());
+        SendMouse(pt.x, pt.y, dwFlags);
+    }
+    // Presses the left button on the part and waits until the slider holds it. A held part steps on the repeat
+    // timer only: when the press is seen handled within one period of its sending (so within one period of the
+    // timer's start), the position has not moved yet. Answers the time the press was sent at. From a script.
+    DWORD PressOn(const CPoint& pt, int nPart)
+    {
+        const UINT nBefore = m_pSliderBtn->GetScrollPos();
+        SendMouse(pt.x, pt.y, 0);
+        const DWORD dwSent = ::GetTickCount();
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        EXPECT_TRUE(WaitFor([&] { return m_pSliderBtn->GetPressedPart() == nPart; }));
+        const UINT nAtPress = m_pSliderBtn->GetScrollPos();
+        if (::GetTickCount() - dwSent < CExtBarSliderButton::kRepeatPeriod)
+        {
+            EXPECT_EQ(nAtPress, nBefore) << "a step came before the first repeat period";
+        }
+        return dwSent;
+    }
+    // Holds the left button on the part until the position satisfies bDone, then releases it; false when the
+    // position did not get there within the wait's bound.
+    bool HoldUntil(int nPart, const std::function<bool(UINT)>& bDone)
     {
         const CPoint pt = ScreenPointOf(nPart);
+        bool bReached = false;
         RunInputScript([&] {
-            SendMouse(pt.x, pt.y, 0);
-            ::Sleep(30);
-            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-            ::Sleep(nMs);
-            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
-            ::Sleep(30);
+            PressOn(pt, nPart);
+            bReached = WaitFor([&] { return bDone(m_pSliderBtn->GetScrollPos()); });
+            SendToLoop(pt, MOUSEEVENTF_LEFTUP);
         });
-        PumpMessages();
+        return bReached;
     }
     void TearDown() override
     {
@@ -117,6 +193,7 @@ protected:
             m_wndEnabler.DestroyWindow();
     }
     CEnablerWnd m_wndEnabler;
+    CIdleProbe m_idleProbe;
     CSliderToolBar* m_pToolBar = nullptr;
     CExtBarSliderButton* m_pSliderBtn = nullptr;
     int m_nIndex = -1;
@@ -153,7 +230,8 @@ TEST_F(SliderButton, PageSizeZeroStepsByOneAndTheThumbIsTheArrowExtent)
     EXPECT_EQ(m_pSliderBtn->GetPartRect(CExtBarSliderButton::kPartThumb).Width(), 6);
     EXPECT_TRUE(m_pSliderBtn->GetPartRect(CExtBarSliderButton::kPartArrowIncrease).IsRectEmpty());
     m_pSliderBtn->SetArrowExtentHorz(8);
-    HoldOn(CExtBarSliderButton::kPartPageIncrease, 120);
+    // Released on the first step: a step of one, not a page.
+    EXPECT_TRUE(HoldUntil(CExtBarSliderButton::kPartPageIncrease, [](UINT nPos) { return nPos != 0; }));
     EXPECT_GE(m_pSliderBtn->GetScrollPos(), 1u);
     EXPECT_LE(m_pSliderBtn->GetScrollPos(), 6u);
     EXPECT_EQ(m_pSliderBtn->GetPressedPart(), -1);
@@ -176,7 +254,7 @@ TEST_F(SliderButton, PositionsAreClampedOnEverySetStepAndDrag)
     m_pToolBar->RecalcButtonPositions();
     m_pSliderBtn->SetScrollPos(3);
     ASSERT_FALSE(m_pSliderBtn->GetPartRect(CExtBarSliderButton::kPartPageDecrease).IsRectEmpty());
-    HoldOn(CExtBarSliderButton::kPartPageDecrease, 130);
+    EXPECT_TRUE(HoldUntil(CExtBarSliderButton::kPartPageDecrease, [](UINT nPos) { return nPos != 3; }));
     EXPECT_EQ(m_pSliderBtn->GetScrollPos(), 0u);
     // A shrinking range pulls the position along.
     m_pSliderBtn->SetScrollPos(100);
@@ -188,7 +266,24 @@ TEST_F(SliderButton, AHeldArrowRepeatsUpToTheBoundAndPausesOffTheArrow)
 {
     m_pSliderBtn->SetScrollTotalRange(30);
     m_pSliderBtn->SetScrollPos(26);
-    HoldOn(CExtBarSliderButton::kPartArrowIncrease, 450);
+    const UINT nPeriod = CExtBarSliderButton::kRepeatPeriod;
+    const CPoint ptInc = ScreenPointOf(CExtBarSliderButton::kPartArrowIncrease);
+    bool bReached = false;
+    DWORD dwToBound = 0;
+    UINT nHeldAtBound = 0;
+    RunInputScript([&] {
+        const DWORD dwSent = PressOn(ptInc, CExtBarSliderButton::kPartArrowIncrease);
+        bReached = WaitFor([&] { return m_pSliderBtn->GetScrollPos() == 30; });
+        dwToBound = ::GetTickCount() - dwSent;
+        // Held on at the bound for a few more periods: it stays there.
+        ::Sleep(3 * nPeriod);
+        nHeldAtBound = m_pSliderBtn->GetScrollPos();
+        SendToLoop(ptInc, MOUSEEVENTF_LEFTUP);
+    });
+    EXPECT_TRUE(bReached);
+    // Four steps take four periods of the timer at least (a millisecond for the clock's rounding).
+    EXPECT_GE(dwToBound + 1, 4 * nPeriod);
+    EXPECT_EQ(nHeldAtBound, 30u);
     EXPECT_EQ(m_pSliderBtn->GetScrollPos(), 30u);
 
     // Off the arrow nothing moves; back on, it goes on.
@@ -196,24 +291,23 @@ TEST_F(SliderButton, AHeldArrowRepeatsUpToTheBoundAndPausesOffTheArrow)
     const CPoint ptOn = ScreenPointOf(CExtBarSliderButton::kPartArrowDecrease);
     const CPoint ptOff(ptOn.x, ptOn.y + 60);
     UINT nPosOff1 = 0, nPosOff2 = 0;
+    bool bStarted = false, bBackToZero = false;
     RunInputScript([&] {
-        SendMouse(ptOn.x, ptOn.y, 0);
-        ::Sleep(30);
-        SendMouse(ptOn.x, ptOn.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
-        SendMouse(ptOff.x, ptOff.y, 0);
-        ::Sleep(60);
+        PressOn(ptOn, CExtBarSliderButton::kPartArrowDecrease);
+        bStarted = WaitFor([&] { return m_pSliderBtn->GetScrollPos() < 5; });
+        // The move off is handled when SendToLoop returns: from there on no step may come.
+        SendToLoop(ptOff, 0);
         nPosOff1 = m_pSliderBtn->GetScrollPos();
-        ::Sleep(200);
+        ::Sleep(4 * nPeriod);
         nPosOff2 = m_pSliderBtn->GetScrollPos();
-        SendMouse(ptOn.x, ptOn.y, 0);
-        ::Sleep(400);
-        SendMouse(ptOn.x, ptOn.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(30);
+        SendToLoop(ptOn, 0);
+        bBackToZero = WaitFor([&] { return m_pSliderBtn->GetScrollPos() == 0; });
+        SendToLoop(ptOn, MOUSEEVENTF_LEFTUP);
     });
-    PumpMessages();
+    EXPECT_TRUE(bStarted);
     EXPECT_LT(nPosOff1, 5u);
     EXPECT_EQ(nPosOff1, nPosOff2);
+    EXPECT_TRUE(bBackToZero);
     EXPECT_EQ(m_pSliderBtn->GetScrollPos(), 0u);
 }
 
@@ -225,26 +319,24 @@ TEST_F(SliderButton, ARightButtonEndsTheLoopAndTheThumbDragMapsByMulDiv)
     const CPoint pt = ScreenPointOf(CExtBarSliderButton::kPartThumb);
     int nPressedDuring = 0, nPressedAfterRight = 0;
     UINT nPosDragged = 0;
+    const UINT nExpectedPos = (UINT)::MulDiv(200, 13, 26);
     RunInputScript([&] {
         SendMouse(pt.x, pt.y, 0);
-        ::Sleep(30);
         SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
-        SendMouse(pt.x + 13, pt.y, 0);
-        ::Sleep(80);
+        EXPECT_TRUE(WaitFor([&] { return m_pSliderBtn->GetPressedPart() == CExtBarSliderButton::kPartThumb; }));
+        const CPoint ptDragged(pt.x + 13, pt.y);
+        SendToLoop(ptDragged, 0);
+        EXPECT_TRUE(WaitFor([&] { return m_pSliderBtn->GetScrollPos() == nExpectedPos; }));
         nPressedDuring = m_pSliderBtn->GetPressedPart();
         nPosDragged = m_pSliderBtn->GetScrollPos();
-        SendMouse(pt.x + 13, pt.y, MOUSEEVENTF_RIGHTDOWN);
-        ::Sleep(80);
+        SendToLoop(ptDragged, MOUSEEVENTF_RIGHTDOWN);
+        EXPECT_TRUE(WaitFor([&] { return m_pSliderBtn->GetPressedPart() == -1; }));
         nPressedAfterRight = m_pSliderBtn->GetPressedPart();
-        SendMouse(pt.x + 13, pt.y, MOUSEEVENTF_RIGHTUP);
-        ::Sleep(30);
-        SendMouse(pt.x + 13, pt.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(30);
+        SendMouse(ptDragged.x, ptDragged.y, MOUSEEVENTF_RIGHTUP);
+        SendMouse(ptDragged.x, ptDragged.y, MOUSEEVENTF_LEFTUP);
     });
-    PumpMessages();
     EXPECT_EQ(nPressedDuring, CExtBarSliderButton::kPartThumb);
-    EXPECT_EQ(nPosDragged, (UINT)::MulDiv(200, 13, 26));
+    EXPECT_EQ(nPosDragged, nExpectedPos);
     EXPECT_EQ(nPressedAfterRight, -1);
 }
 
@@ -286,18 +378,21 @@ TEST_F(SliderButton, TheLoopEndsWithoutTouchingAButtonRemovedMeanwhile)
     const CPoint pt = ScreenPointOf(CExtBarSliderButton::kPartArrowIncrease);
     const int nIndex = m_nIndex;
     const int nCount = m_pToolBar->GetButtonsCount();
+    bool bRepeating = false, bRemoved = false, bLoopEnded = false;
     RunInputScript([&] {
         SendMouse(pt.x, pt.y, 0);
-        ::Sleep(30);
         SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(120);
+        // The loop holds the arrow and repeats before the button goes from under it.
+        bRepeating = WaitFor([&] { return m_pSliderBtn->GetScrollPos() > 500; });
         ::PostMessageW(hWnd, WM_APP, (WPARAM)nIndex, 0);
-        ::Sleep(150);
+        bRemoved = WaitFor([&] { return wnd.m_bRemoved.load(); });
+        bLoopEnded = WaitFor([] { return !IsScriptThreadInNestedLoop(); });
         SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(30);
     });
-    PumpMessages();
     m_pSliderBtn = nullptr;
+    EXPECT_TRUE(bRepeating);
+    EXPECT_TRUE(bRemoved);
+    EXPECT_TRUE(bLoopEnded);
     EXPECT_EQ(m_pToolBar->GetButtonsCount(), nCount - 1);
     wnd.DestroyWindow();
 }
@@ -311,7 +406,7 @@ class CPainterWnd : public CWnd
 public:
     CExtBarSliderButton* m_pSlider = nullptr;
     DibCanvas* m_pCanvas = nullptr;
-    int m_nPressed = -2;
+    std::atomic<int> m_nPressed{-2};
     int m_nHighlighted = -2;
     CRect m_rcPart;
 
@@ -471,19 +566,20 @@ TEST_F(SliderPaint, APressedThumbPaintsPushedAndAHeldPageAreaInThePressedBrush)
             wnd.m_pCanvas = &held;
             wnd.m_nPressed = -2;
             const CPoint pt = ScreenPointOf(nPart);
+            bool bHot = false, bPainted = false;
             RunInputScript([&] {
                 SendMouse(pt.x, pt.y, 0);
-                ::Sleep(30);
                 SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
-                ::Sleep(80);
+                // The thumb is lit at the press, a page area at its first step.
+                bHot = WaitFor([&] { return m_pSliderBtn->GetHighlightedPart() == nPart; });
                 ::PostMessageW(hWnd, WM_APP, (WPARAM)nPart, 0);
-                ::Sleep(60);
-                SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
-                ::Sleep(30);
+                bPainted = WaitFor([&] { return wnd.m_nPressed.load() != -2; });
+                SendToLoop(pt, MOUSEEVENTF_LEFTUP);
             });
-            PumpMessages();
             wnd.m_pCanvas = nullptr;
-            ASSERT_EQ(wnd.m_nPressed, nPart) << nStyle;
+            EXPECT_TRUE(bHot) << nStyle;
+            ASSERT_TRUE(bPainted) << nStyle;
+            ASSERT_EQ(wnd.m_nPressed.load(), nPart) << nStyle;
             ASSERT_EQ(wnd.m_nHighlighted, nPart) << nStyle;
             const CRect& rc = wnd.m_rcPart;
             if (nPart == CExtBarSliderButton::kPartThumb)

@@ -46,29 +46,29 @@ protected:
             ::DispatchMessageW(&msg);
         }
     }
-    static DWORD WINAPI HoverThread(LPVOID pParam)
+    // Pumps as PumpTranslated until no mouse or key input waits in the queue (bounded by kInputWaitMs).
+    bool PumpTranslatedInput()
     {
-        const CPoint pt = *static_cast<const CPoint*>(pParam);
-        SendMouse(pt.x - 2, pt.y, 0);
-        ::Sleep(40);
-        SendMouse(pt.x, pt.y, 0);
-        ::Sleep(40);
-        return 0;
-    }
-    // Moves the pointer onto a screen point in two steps, as a user does, pumping as the program does.
-    void HoverAt(const CPoint& pt)
-    {
-        HANDLE hThread = ::CreateThread(nullptr, 0, HoverThread, (LPVOID)&pt, 0, nullptr);
-        ASSERT_NE(hThread, nullptr);
+        const DWORD dwStart = ::GetTickCount();
         for (;;)
         {
-            const DWORD dw = ::MsgWaitForMultipleObjects(1, &hThread, FALSE, 10000, QS_ALLINPUT);
-            if (dw == WAIT_OBJECT_0 || dw == WAIT_TIMEOUT)
-                break;
             PumpTranslated();
+            if (HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY)) == 0)
+                return true;
+            if (::GetTickCount() - dwStart > kInputWaitMs)
+                return false;
+            ::Sleep(1);
         }
-        ::CloseHandle(hThread);
-        PumpTranslated();
+    }
+    // Moves the pointer onto a screen point in two steps, as a user does, each handled (pre-translated as the
+    // program's loop does) before the next.
+    void HoverAt(const CPoint& pt)
+    {
+        for (const CPoint& ptStep : {CPoint(pt.x - 2, pt.y), pt})
+        {
+            SendMouse(ptStep.x, ptStep.y, 0);
+            EXPECT_TRUE(PumpTranslatedInput());
+        }
     }
     // The text of the slider's tip tool, empty without one.
     std::wstring ToolText() const
@@ -123,6 +123,7 @@ TEST_F(DynAutoHideTips, TheCaptionButtonUnderThePointerShowsItsTipFromTheSlider)
     HoverAt(ClientScreenRectOf(m_pSlider).CenterPoint());
     EXPECT_EQ(m_pSlider->GetLastTipButton(), nullptr);
     EXPECT_EQ(tip.GetToolCount(), 0);
+    EXPECT_TRUE(WaitFor([&] { return !tip.IsWindowVisible(); }));
     EXPECT_FALSE(tip.IsWindowVisible());
     m_pSlider->SlideRun(m_pA, false, false);
 }

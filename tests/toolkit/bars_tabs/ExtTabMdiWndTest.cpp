@@ -7,7 +7,6 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 
-using tabtest::PumpFor;
 using tabtest::PumpUntil;
 
 namespace
@@ -69,6 +68,21 @@ CMDIChildWnd* MakeChild(LPCTSTR lpszTitle)
     return pChild;
 }
 
+// Counts the rescans that reach the strip (its timer or the message posted for one).
+class CRescanCountingTabs : public CExtTabMdiWnd
+{
+public:
+    int m_nRescans = 0;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_TIMER && wParam == CExtTabWnd::kTimerMdiSync)
+            ++m_nRescans;
+        return CExtTabMdiWnd::WindowProc(message, wParam, lParam);
+    }
+};
+
 // A strip on the shared frame; its children are destroyed with the fixture.
 class MdiTabs : public ::testing::Test
 {
@@ -79,19 +93,26 @@ protected:
         ASSERT_TRUE(m_tabs.Create(m_pFrame, CRect(0, 0, 0, 0), 0xE800,
                                   WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
                                   CExtTabWnd::kStyleShowClose | CExtTabWnd::kStyleEnabledClose));
-        PumpFor(30);
+        // The rescan the creation starts its timer for has run.
+        ASSERT_TRUE(PumpUntil([&] { return m_tabs.m_nRescans > 0; }));
     }
     void TearDown() override
     {
         while (HWND h = ::GetWindow(m_pFrame->m_hWndMDIClient, GW_CHILD))
             ::SendMessageW(m_pFrame->m_hWndMDIClient, WM_MDIDESTROY, (WPARAM)h, 0);
         m_tabs.DestroyWindow();
-        PumpFor(10);
+        PumpMessages();
     }
     HWND Tab(int n) { return n < m_tabs.ItemGetCount() ? (HWND)m_tabs.ItemGet(n)->m_lParam : nullptr; }
 
+    // Pumps until a rescan after the nBefore-th has run.
+    bool PumpUntilRescanned(int nBefore)
+    {
+        return PumpUntil([&] { return m_tabs.m_nRescans > nBefore; });
+    }
+
     CTabsMdiFrame* m_pFrame = nullptr;
-    CExtTabMdiWnd m_tabs;
+    CRescanCountingTabs m_tabs;
 };
 
 } // namespace
@@ -118,8 +139,9 @@ TEST_F(MdiTabs, ACreatedChildGetsATabAtTheNextRescanAndADestroyedOneLosesItAtOnc
     EXPECT_EQ(Tab(0), pA->m_hWnd);
     pA->MDIDestroy();
     EXPECT_EQ(m_tabs.ItemGetCount(), 0);
+    const int nRescans = m_tabs.m_nRescans;
     m_tabs.PostMessage(WM_TIMER, CExtTabWnd::kTimerMdiSync);
-    PumpFor(30);
+    EXPECT_TRUE(PumpUntilRescanned(nRescans));
     EXPECT_FALSE(m_tabs.IsWindowVisible());
 }
 
@@ -128,13 +150,14 @@ TEST_F(MdiTabs, DestroyOrActivateOfAChildWithoutATabChangesNothing)
     CMDIChildWnd* pA = MakeChild(L"Alpha");
     ASSERT_TRUE(PumpUntil([&] { return m_tabs.ItemGetCount() == 1; }));
     // Created and activated, then destroyed, before the posted rescan.
+    const int nRescans = m_tabs.m_nRescans;
     CMDIChildWnd* pB = MakeChild(L"Beta");
     EXPECT_EQ(m_tabs.ItemGetCount(), 1);
     EXPECT_EQ(m_tabs.SelectionGet(), 0);
     pB->MDIDestroy();
     EXPECT_EQ(m_tabs.ItemGetCount(), 1);
     EXPECT_EQ(Tab(0), pA->m_hWnd);
-    PumpFor(40);
+    EXPECT_TRUE(PumpUntilRescanned(nRescans));
     EXPECT_EQ(m_tabs.ItemGetCount(), 1);
     EXPECT_EQ(m_tabs.SelectionGet(), 0);
 }

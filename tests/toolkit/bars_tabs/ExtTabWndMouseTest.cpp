@@ -1,8 +1,8 @@
 // Tab window mouse handling: clicks, smooth scrolling by Previous and Next, hover selection, the
 // tab-list popup's items and result, tips, and drag reordering with real input.
 #include "TabTestSupport.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
-#include <thread>
 
 using tabtest::CreateStrip;
 using tabtest::HostFrame;
@@ -113,15 +113,19 @@ TEST(TabMouse, NextScrollsTenPixelsATickAndStopsAtReleaseUnlessScrollingByPage)
         }
         tabs.SendMessage(WM_LBUTTONUP, 0, At(ptNext));
         const int nAtRelease = tabs.ScrollPosGet();
-        PumpFor(150);
         if (bByPage)
         {
+            // A page goes on after the release, and no further.
             ASSERT_TRUE(PumpUntil([&] { return tabs.ScrollPosGet() == tabs.GetItemsArea().Width(); }));
             PumpFor(60);
             EXPECT_EQ(tabs.ScrollPosGet(), tabs.GetItemsArea().Width());
         }
         else
+        {
+            // The release (handled within SendMessage) stops the steps: none comes in the time of several.
+            PumpFor(150);
             EXPECT_EQ(tabs.ScrollPosGet(), nAtRelease);
+        }
         tabs.DestroyWindow();
     }
 }
@@ -157,19 +161,25 @@ TEST(TabMouseScreen, RestingTwoHundredMillisecondsSelectsAndLeavingEarlierDoesNo
     ASSERT_TRUE(CreateStrip(tabs, frame.Get(), CRect(0, 0, 400, 40), CExtTabWnd::kStyleHoverFocus));
     Fill(tabs, 3);
     tabs.SelectionSet(0);
-    // Leaving before the timer: the pointer is no longer on the item when it fires.
+    // Leaving before the timer: the pointer is no longer on the item when it fires (and ends the wait).
     tabtest::MoveMouseTo(&tabs, ItemCentre(tabs, 1));
     tabs.SendMessage(WM_MOUSEMOVE, 0, At(ItemCentre(tabs, 1)));
     EXPECT_EQ(tabs.GetDelayedSelectIndex(), 1);
     tabtest::MoveMouseTo(&tabs, CPoint(390, 35));
-    PumpFor(300);
+    EXPECT_TRUE(PumpUntil([&] { return tabs.GetDelayedSelectIndex() == -1; }));
     EXPECT_EQ(tabs.SelectionGet(), 0);
-    // Resting: selected after the period.
+    // Resting: selected after the period, counted from before the pointer came onto the item.
+    const DWORD dwOnto = ::GetTickCount();
     tabtest::MoveMouseTo(&tabs, ItemCentre(tabs, 2));
     tabs.SendMessage(WM_MOUSEMOVE, 0, At(ItemCentre(tabs, 2)));
     PumpFor(100);
-    EXPECT_EQ(tabs.SelectionGet(), 0);
-    ASSERT_TRUE(PumpUntil([&] { return tabs.SelectionGet() == 2; }, 1000));
+    const int nSelSoon = tabs.SelectionGet();
+    if (::GetTickCount() - dwOnto < CExtTabWnd::kDelayedSelectPeriod)
+    {
+        EXPECT_EQ(nSelSoon, 0);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return tabs.SelectionGet() == 2; }));
+    EXPECT_GE(::GetTickCount() - dwOnto, (DWORD)CExtTabWnd::kDelayedSelectPeriod);
 }
 
 TEST(TabMouseScreen, NarrowedItemsShowTheirTextAsTipAndScrollButtonsTheBuiltInTexts)
@@ -212,32 +222,28 @@ TEST(TabMouseScreen, DraggingBackAndForthInsideTheLastSwapRectangleDoesNotSwapAg
     CRect rcWide = tabs.ItemGet(1)->m_rcItem;
     rcWide.OffsetRect(tabs.GetItemsArea().left, 0);
     const int y = rcWide.CenterPoint().y;
-    // The drag loop runs on this thread: the input comes from another one.
+    // The drag loop runs on this thread: the input comes from a script, each step sent once the loop waits for it
+    // and handled before the next.
     std::vector<CPoint> path = {ItemCentre(tabs, 0), CPoint(rcWide.left + rcWide.Width() / 2, y),
                                 CPoint(rcWide.left + 3, y), CPoint(rcWide.right - 3, y), CPoint(rcWide.left + 3, y)};
     for (CPoint& pt : path)
         tabs.ClientToScreen(&pt);
-    bool bDone = false;
     bool bDraggingBeforeRelease = false;
-    std::thread input([&] {
-        tabtest::MoveMouseToScreen(path[0]);
-        ::Sleep(60);
-        tabtest::MouseButton(true);
+    const tabtest::IdleProbe probe;
+    RunInputScript([&] {
+        SendMouse(path[0].x, path[0].y, 0);
+        SendMouse(path[0].x, path[0].y, MOUSEEVENTF_LEFTDOWN);
         for (size_t i = 1; i < path.size(); ++i)
         {
-            ::Sleep(80);
-            tabtest::MoveMouseToScreen(path[i]);
+            EXPECT_TRUE(probe.WaitUntilIdle());
+            SendMouse(path[i].x, path[i].y, 0);
         }
-        ::Sleep(80);
+        EXPECT_TRUE(probe.WaitUntilIdle());
         bDraggingBeforeRelease = tabs.IsDragging();
-        tabtest::MouseButton(false);
-        ::Sleep(80);
-        bDone = true;
+        SendMouse(path.back().x, path.back().y, MOUSEEVENTF_LEFTUP);
     });
-    PumpUntil([&] { return bDone; }, 5000);
-    input.join();
-    PumpFor(50);
     EXPECT_TRUE(bDraggingBeforeRelease);
+    EXPECT_TRUE(PumpUntil([&] { return !tabs.IsDragging(); }));
     EXPECT_FALSE(tabs.IsDragging());
     EXPECT_EQ(tabs.m_nMoves, 1);
     EXPECT_EQ(tabs.ItemGet(0)->m_lParam, 2);
@@ -292,28 +298,39 @@ TEST(TabMouseScreen, TheTabListButtonTracksThePopupAndTheChosenItemIsSelected)
         EXPECT_EQ(tabs.GetHoverCode(), nCode);
         EXPECT_EQ(TipText(tabs), CString());
     }
-    // The popup runs its own loop: the keys come from another thread.
-    bool bDone = false;
-    std::thread input([&] {
-        ::Sleep(400);
-        for (WORD vk : {(WORD)VK_DOWN, (WORD)VK_DOWN, (WORD)VK_DOWN, (WORD)VK_RETURN})
-        {
-            INPUT in[2] = {};
-            in[0].type = in[1].type = INPUT_KEYBOARD;
-            in[0].ki.wVk = in[1].ki.wVk = vk;
-            in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-            ::SendInput(2, in, sizeof(INPUT));
-            ::Sleep(80);
-        }
-        bDone = true;
-    });
+    // The popup runs its own loop, from the release: the keys come from a script once it is shown and done
+    // opening, each sent once the loop waits for it and handled before the next.
     const CPoint pt = tabs.GetButtonRect(CExtTabWnd::kHitTabList).CenterPoint();
     tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(pt));
-    tabs.SendMessage(WM_LBUTTONUP, 0, At(pt));
-    input.join();
-    PumpFor(50);
+    bool bShown = false, bDone = false;
+    const tabtest::IdleProbe probe;
+    RunInputScript([&] {
+        ::PostMessageW(tabs.m_hWnd, WM_LBUTTONUP, 0, At(pt));
+        bShown = WaitFor([] {
+            CExtPopupMenuWnd* pPopup = g_TrackingSite.GetInstance();
+            return CExtPopupMenuWnd::IsMenuTracking() && pPopup != nullptr &&
+                   ::IsWindowVisible(pPopup->GetSafeHwnd()) && g_TrackingSite.GetAnimatingPopup() == nullptr;
+        });
+        const std::vector<WORD> keys =
+            bShown ? std::vector<WORD>{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN} : std::vector<WORD>{VK_ESCAPE};
+        for (WORD vk : keys)
+        {
+            EXPECT_TRUE(probe.WaitUntilIdle());
+            SendKeyInput(vk, true);
+            SendKeyInput(vk, false);
+        }
+        // The release's handler has returned: the popup's loop is over (else Escape ends it, not to hang).
+        bDone = WaitFor([] { return !IsScriptThreadInNestedLoop(); });
+        if (!bDone)
+        {
+            SendKeyInput(VK_ESCAPE, true);
+            SendKeyInput(VK_ESCAPE, false);
+        }
+    });
+    EXPECT_TRUE(bShown);
     EXPECT_TRUE(bDone);
     EXPECT_FALSE(CExtPopupMenuWnd::IsMenuTracking());
     // The hidden third tab is listed, so three steps down land on it.
     EXPECT_EQ(tabs.SelectionGet(), 2);
 }
+

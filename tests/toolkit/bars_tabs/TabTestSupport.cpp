@@ -43,6 +43,11 @@ void PumpFor(DWORD nMilliseconds)
     } while (::GetTickCount() - nStart < nMilliseconds);
 }
 
+bool PumpInput()
+{
+    return PumpUntil([] { return HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY)) == 0; });
+}
+
 CSize TextSize(LPCTSTR pszText, bool bBold)
 {
     CWindowDC dc(nullptr);
@@ -60,28 +65,50 @@ bool CreateStrip(CExtTabWnd& wnd, CWnd* pParent, const RECT& rc, DWORD dwTabStyl
 void MoveMouseTo(CWnd* pWnd, CPoint ptClient)
 {
     pWnd->ClientToScreen(&ptClient);
-    MoveMouseToScreen(ptClient);
-    PumpFor(20);
+    SendMouse(ptClient.x, ptClient.y, 0);
+    PumpInput();
 }
 
-void MoveMouseToScreen(CPoint ptClient)
+namespace
 {
-    const int cx = ::GetSystemMetrics(SM_CXSCREEN) - 1, cy = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = MulDiv(ptClient.x, 65535, cx);
-    in.mi.dy = MulDiv(ptClient.y, 65535, cy);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(in));
+const UINT kIdleQuery = WM_APP + 0x52;
+
+LRESULT CALLBACK IdleProbeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kIdleQuery)
+        return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_TIMER | QS_HOTKEY)) == 0;
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+} // namespace
+
+IdleProbe::IdleProbe()
+{
+    static const wchar_t* const kClass = L"CorvaneTabsIdleProbe";
+    static const bool bRegistered = [] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = IdleProbeProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClass;
+        return ::RegisterClassW(&wc) != 0;
+    }();
+    if (bRegistered)
+        m_hWnd = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr),
+                                   nullptr);
 }
 
-void MouseButton(bool bDown, bool bLeft)
+IdleProbe::~IdleProbe()
 {
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bLeft ? (bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
-                          : (bDown ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP);
-    ::SendInput(1, &in, sizeof(in));
+    if (m_hWnd != nullptr)
+        ::DestroyWindow(m_hWnd);
+}
+
+bool IdleProbe::WaitUntilIdle() const
+{
+    const HWND hWnd = m_hWnd;
+    return hWnd != nullptr && WaitFor([hWnd] {
+               DWORD_PTR r = 0;
+               return ::SendMessageTimeoutW(hWnd, kIdleQuery, 0, 0, SMTO_NORMAL, kInputWaitMs, &r) && r != 0;
+           });
 }
 
 } // namespace tabtest

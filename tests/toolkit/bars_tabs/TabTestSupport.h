@@ -1,7 +1,9 @@
 // Shared pieces of the tab window tests: a shown frame that hosts the strips, message pumping for a
-// while, and the text measure the strips use.
+// while, until a condition or until input is handled, real pointer moves, a wait for the thread's loop to be idle,
+// and the text measure the strips use.
 #pragma once
 #include "platform/FrameWnd.h"
+#include "support/InputScript.h"
 #include "toolkit/bars_tabs/ExtTabWnd.h"
 #include <gtest/gtest.h>
 
@@ -23,10 +25,10 @@ private:
     CFrameWnd* m_pFrame;
 };
 
-// Dispatches the thread's messages for about nMilliseconds.
+// Dispatches the thread's messages for about nMilliseconds: for checks that nothing happens within that time.
 void PumpFor(DWORD nMilliseconds);
 // Dispatches until the condition holds or nMilliseconds pass; answers the condition.
-template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = 2000)
+template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = kInputWaitMs)
 {
     const DWORD nStart = ::GetTickCount();
     while (!condition())
@@ -37,14 +39,32 @@ template <class F> bool PumpUntil(F condition, DWORD nMilliseconds = 2000)
     }
     return true;
 }
+// Dispatches until no key or mouse input waits in this thread's queue: every input sent before has been taken
+// and handled (what it posts or starts a timer for may still come). False when input still waits after
+// kInputWaitMs.
+bool PumpInput();
 // Width of a text in the strip's item font (the paint manager's normal or bold font).
 CSize TextSize(LPCTSTR pszText, bool bBold = false);
 // Creates a strip as a child of the frame.
 bool CreateStrip(CExtTabWnd& wnd, CWnd* pParent, const RECT& rc, DWORD dwTabStyle, UINT nID = 100);
-// Moves the real pointer to a client point of the window (SendInput).
+// Moves the real pointer to a client point of the window and handles the move (on the window's thread).
 void MoveMouseTo(CWnd* pWnd, CPoint ptClient);
-// The same at a screen point, without pumping (from any thread).
-void MoveMouseToScreen(CPoint ptScreen);
-void MouseButton(bool bDown, bool bLeft = true);
+
+// A message-only window of the thread that makes it. From a script, WaitUntilIdle waits until that thread has
+// nothing but sent messages to take, so that the loop running there (a drag, a popup) waits for the next input:
+// such a loop hands a message that is not its own to the thread's pump, which takes the first one queued by then,
+// so input sent while a paint waits would go past the loop.
+class IdleProbe
+{
+public:
+    IdleProbe();
+    ~IdleProbe();
+    IdleProbe(const IdleProbe&) = delete;
+    IdleProbe& operator=(const IdleProbe&) = delete;
+    bool WaitUntilIdle() const;
+
+private:
+    HWND m_hWnd = nullptr;
+};
 
 } // namespace tabtest
