@@ -333,4 +333,3 @@ TEST(TabMouseScreen, TheTabListButtonTracksThePopupAndTheChosenItemIsSelected)
     // The hidden third tab is listed, so three steps down land on it.
     EXPECT_EQ(tabs.SelectionGet(), 2);
 }
-
