@@ -120,11 +120,16 @@ BOOL AfxPumpMessage()
 
 BOOL AfxPumpPeekedMessage(const MSG& msgPeeked)
 {
-    // The oldest message of the peeked kind for the peeked window is the peeked one.
-    const HWND hFilter = msgPeeked.hwnd != nullptr ? msgPeeked.hwnd : (HWND)-1;
+    // The oldest message of the peeked kind for the peeked window is the peeked one. What a filter cannot
+    // take again (the quit state, a message gone meanwhile) falls back to the first message, so the loop
+    // always moves on.
     MSG* pMsg = AfxGetCurrentMessage();
-    if (!::PeekMessageW(pMsg, hFilter, msgPeeked.message, msgPeeked.message, PM_REMOVE))
-        return TRUE; // gone meanwhile, as a paint validated by a sent message
+    if (msgPeeked.message == WM_QUIT || msgPeeked.hwnd == nullptr ||
+        !::PeekMessageW(pMsg, msgPeeked.hwnd, msgPeeked.message, msgPeeked.message, PM_REMOVE))
+    {
+        if (!::PeekMessageW(pMsg, nullptr, 0, 0, PM_REMOVE))
+            return TRUE;
+    }
     if (pMsg->message == WM_QUIT)
         return FALSE;
     if (pMsg->message == WM_KICKIDLE)

@@ -115,7 +115,7 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
                     if ((HWND)msg.lParam != hWnd)
                         bEnd = true;
                     else
-                        AfxPumpMessage();
+                        AfxPumpPeekedMessage(msg);
                     continue;
                 }
                 if (nMsg == WM_ACTIVATEAPP || nMsg == WM_CANCELMODE || nMsg == WM_CONTEXTMENU || IsKeyMessage(nMsg) ||
@@ -124,7 +124,7 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
                     bEnd = true;
                     break;
                 }
-                if (!AfxPumpMessage())
+                if (!AfxPumpPeekedMessage(msg))
                 {
                     bQuit = true;
                     nQuitCode = (int)AfxGetCurrentMessage()->wParam;
@@ -262,7 +262,7 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
                 if (!alive() || (m_bfTracking & kTrackDragging) == 0)
                     break;
             }
-            if (!AfxPumpMessage())
+            if (!AfxPumpPeekedMessage(msg))
             {
                 bQuit = true;
                 nQuitCode = (int)AfxGetCurrentMessage()->wParam;

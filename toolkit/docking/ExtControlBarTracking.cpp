@@ -123,7 +123,7 @@ static void RunSplitterLoop(CExtControlBar* pBar, BYTE nBit, UINT nOwnCancel, vo
                 (pBar->*pfnEnd)(true);
                 return;
             }
-            if (!AfxPumpMessage())
+            if (!AfxPumpPeekedMessage(msg))
             {
                 const int nExitCode = (int)AfxGetCurrentMessage()->wParam;
                 ::PostQuitMessage(nExitCode);

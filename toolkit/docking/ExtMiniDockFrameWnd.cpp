@@ -575,7 +575,7 @@ void CExtMiniDockFrameWnd::ResizeLoop(UINT nHitTest, CPoint ptScreen)
                 ::PostQuitMessage((int)msg.wParam);
                 return;
             }
-            if (!AfxPumpMessage())
+            if (!AfxPumpPeekedMessage(msg))
             {
                 // The pump took WM_QUIT: it is posted again with its own exit code.
                 if (::IsWindow(hWnd))

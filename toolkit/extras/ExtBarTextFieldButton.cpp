@@ -368,7 +368,7 @@ void CExtBarTextFieldButton::OnInplaceEdit()
             ::PeekMessageW(&msg, msg.hwnd, msg.message, msg.message, PM_REMOVE);
             continue;
         }
-        if (!AfxPumpMessage())
+        if (!AfxPumpPeekedMessage(msg))
         {
             bQuit = true;
             nQuitCode = (int)AfxGetCurrentMessage()->wParam;
