@@ -1,6 +1,7 @@
 // Dragging bars with the mouse (input through SendInput, queued before the drag loop reads it):
 // docking on another side, cancelling, floating, and resizing a floating bar.
 #include "DockingTestSupport.h"
+#include "support/InputScript.h"
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -8,27 +9,31 @@ namespace
 {
 const UINT kBarA = 0xE850;
 
-INPUT MouseInput(CPoint pt, DWORD dwFlags)
+// An input to queue before the drag loop reads it: a mouse move to the screen point with the button flags, or a key
+// going down or up.
+struct Step
 {
-    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = (pt.x * 65536 + cx - 1) / cx;
-    in.mi.dy = (pt.y * 65536 + cy - 1) / cy;
-    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    return in;
-}
+    CPoint pt;
+    DWORD dwFlags;
+    WORD wVk; // a key when not 0
+    bool bUp;
+};
 
-INPUT KeyInput(WORD vk, BOOL bUp)
+Step MouseInput(CPoint pt, DWORD dwFlags) { return {pt, dwFlags, 0, false}; }
+
+Step KeyInput(WORD vk, BOOL bUp) { return {CPoint(), 0, vk, bUp != FALSE}; }
+
+// Queues the inputs in order on this thread; the drag loop started after reads them.
+void Send(const std::vector<Step>& steps)
 {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    return in;
+    for (const Step& step : steps)
+    {
+        if (step.wVk != 0)
+            SendKeyInput(step.wVk, !step.bUp);
+        else
+            SendMouse(step.pt.x, step.pt.y, step.dwFlags);
+    }
 }
-
-void Send(std::vector<INPUT> inputs) { ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT)); }
 
 // Throws away what the drag loop left in the queue (a release after a cancel).
 void DrainInput()
@@ -49,6 +54,10 @@ struct DragFixture : public ::testing::Test
         m_pFrame->ShowWindow(SW_SHOW);
         m_pFrame->SetForegroundWindow();
         m_pFrame->SetFocus();
+        // Keys go to the focus: the frame is in front, and the window system's answers to the activation have
+        // come, before any input is queued.
+        ASSERT_TRUE(WaitFor([&]() { return ::GetForegroundWindow() == m_pFrame->m_hWnd; }));
+        SettleInput();
         ASSERT_TRUE(m_bar.CreateBar(m_pFrame, kBarA));
         m_pFrame->DockControlBar(&m_bar, AFX_IDW_DOCKBAR_TOP);
         m_pFrame->RecalcLayout();

@@ -18,7 +18,7 @@ protected:
         m_pB = NewResizable(L"B");
         ASSERT_TRUE(m_pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, true));
         ASSERT_TRUE(m_pB->DockAtSideCircle(AFX_IDW_DOCKBAR_TOP, 1, m_pFrame, true));
-        ShowAndPaint(m_pFrame);
+        ASSERT_TRUE(ShowInFront(m_pFrame));
     }
     void TearDown() override
     {

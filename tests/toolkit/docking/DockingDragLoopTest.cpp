@@ -3,56 +3,143 @@
 // refreshes at rest, and the mends: a quit request, a bar destroyed while dragged, a float that failed.
 #include "DockingDragFixture.h"
 #include <algorithm>
+#include <atomic>
+#include <cstdlib>
 #include "res/toolkit_docking_ids.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 namespace
 {
-void KeyInput(WORD wVk, bool bUp)
+// The window holding the mouse capture on the thread.
+HWND CaptureOf(DWORD dwThread)
 {
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = wVk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &in, sizeof(in));
+    GUITHREADINFO info = {sizeof(info)};
+    return ::GetGUIThreadInfo(dwThread, &info) ? info.hwndCapture : nullptr;
 }
 
-// Timer procedures run on the GUI thread inside the drag loop; they act on these.
-CExtControlBar* g_pTimerBar = nullptr;
+// Whether the thread tracks a menu, of the toolkit or of the system.
+bool MenuOpen(DWORD dwThread)
+{
+    GUITHREADINFO info = {sizeof(info)};
+    return CExtPopupMenuWnd::IsMenuTracking() ||
+           (::GetGUIThreadInfo(dwThread, &info) && (info.flags & (GUI_INMENUMODE | GUI_POPUPMENUMODE)) != 0);
+}
+
+// Whether pBar's drag has taken the move to the screen point: its updates are there (a refresh at rest steps the
+// point's x back by one to have the same point computed anew). Read from a script, where an update in progress
+// may be seen at any time.
+bool TookMove(const CExtControlBar* pBar, CPoint pt)
+{
+    const CPoint ptPrev = pBar->m_ptDragPrev;
+    return (pBar->m_bfTracking & CExtControlBar::kTrackDragging) != 0 && ptPrev.y == pt.y &&
+           (ptPrev.x == pt.x || ptPrev.x == pt.x - 1);
+}
+
+// Whether pBar's drag has finished its update at the screen point; on the GUI thread, where no update is half done
+// between two messages, and a refresh's step back is followed by its update before any timer.
+bool UpdatedAt(const CExtControlBar* pBar, CPoint pt)
+{
+    return (pBar->m_bfTracking & CExtControlBar::kTrackDragging) != 0 && pBar->m_ptDragPrev == pt &&
+           !CExtControlBar::g_bUpdatingDragState;
+}
+
+// Timer procedures run on the GUI thread inside the drag loop; they act on these. Each is armed by the drag's first
+// refresh (no timer of the test runs before the drag does) and ticks until the dragged bar rests at g_ptRest, so
+// that it acts during the drag however late the drag gets there.
+const UINT kTickMs = 20;
+TIMERPROC g_pfnArmOnDrag = nullptr; // armed at the drag's first refresh
+UINT_PTR g_nArmedTimer = 0;
+CExtControlBar* g_pTimerBar = nullptr; // the bar a timer acts on
+CExtControlBar* g_pDragBar = nullptr;  // the dragged bar
 CDockingHostFrame* g_pTimerFrame = nullptr;
+CPoint g_ptRest;
 const int kSamples = 3;
 int g_nKindAt[kSamples] = {};
 CExtControlBar* g_pTargetAt[kSamples] = {};
 int g_nPaintsAt[kSamples] = {};
-int g_nSample = 0;
+std::atomic<int> g_nSample{0};
+// Refreshes taken by the drag loop (its refresh timer's messages), counted by a hook.
+int g_nRefreshes = 0;
+int g_nRefreshesAtSample = 0;
+DWORD g_dwHiddenAt = 0;
+// Refreshes between the first two samples: the updates of all but the last one have run by the second.
+const int kRefreshesBetweenSamples = 3;
 
-void CALLBACK SampleTimer(HWND, UINT, UINT_PTR nID, DWORD)
+// Counts the drag's refreshes and arms the test's timer at the first one.
+LRESULT CALLBACK OnDragRefresh(int nCode, WPARAM wParam, LPARAM lParam)
 {
-    ::KillTimer(nullptr, nID);
-    if (g_nSample < kSamples)
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (nCode == HC_ACTION && (wParam & PM_REMOVE) != 0 && pMsg->message == WM_TIMER &&
+        pMsg->wParam == CExtControlBar::kTimerDragRefresh && g_pDragBar != nullptr &&
+        pMsg->hwnd == g_pDragBar->GetSafeHwnd())
     {
-        g_nKindAt[g_nSample] =
-            CExtControlBar::g_DragStateShown.IsEmpty() ? -1 : CExtControlBar::g_DragStateShown.m_nTargetKind;
-        g_pTargetAt[g_nSample] = CExtControlBar::g_DragStateShown.m_pBarTarget;
-        g_nPaintsAt[g_nSample] = g_pTimerFrame != nullptr ? g_pTimerFrame->m_nTrackerPaints : 0;
-        ++g_nSample;
+        ++g_nRefreshes;
+        if (g_pfnArmOnDrag != nullptr)
+        {
+            g_nArmedTimer = ::SetTimer(nullptr, 0, kTickMs, g_pfnArmOnDrag);
+            g_pfnArmOnDrag = nullptr;
+        }
     }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
-void CALLBACK HideTimer(HWND, UINT, UINT_PTR nID, DWORD)
+void TakeSample()
 {
-    ::KillTimer(nullptr, nID);
-    if (g_pTimerFrame != nullptr && g_pTimerBar != nullptr)
-        g_pTimerFrame->ShowControlBar(g_pTimerBar, FALSE, FALSE);
+    const int n = g_nSample;
+    g_nKindAt[n] = CExtControlBar::g_DragStateShown.IsEmpty() ? -1 : CExtControlBar::g_DragStateShown.m_nTargetKind;
+    g_pTargetAt[n] = CExtControlBar::g_DragStateShown.m_pBarTarget;
+    g_nPaintsAt[n] = g_pTimerFrame != nullptr ? g_pTimerFrame->m_nTrackerPaints : 0;
+    g_nRefreshesAtSample = g_nRefreshes;
+    g_nSample = n + 1;
+}
+
+// Samples the shown state at rest, again after some refreshes at rest (then hides the target), and a last time
+// once a refresh replaced the hidden target and drew it, or the wait's bound passed.
+void CALLBACK SampleTimer(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    if (g_pDragBar == nullptr || g_nSample >= kSamples)
+    {
+        ::KillTimer(nullptr, nID);
+        return;
+    }
+    if (g_nSample == 0)
+    {
+        if (UpdatedAt(g_pDragBar, g_ptRest))
+            TakeSample();
+    }
+    else if (g_nSample == 1)
+    {
+        if (g_nRefreshes - g_nRefreshesAtSample < kRefreshesBetweenSamples || CExtControlBar::g_bUpdatingDragState)
+            return;
+        TakeSample();
+        if (g_pTimerFrame != nullptr && g_pTimerBar != nullptr)
+            g_pTimerFrame->ShowControlBar(g_pTimerBar, FALSE, FALSE);
+        g_dwHiddenAt = ::GetTickCount();
+    }
+    else
+    {
+        const bool bRedrawn = CExtControlBar::g_DragStateShown.m_pBarTarget != g_pTimerBar &&
+                              g_pTimerFrame != nullptr && g_pTimerFrame->m_nTrackerPaints > g_nPaintsAt[1];
+        if ((!bRedrawn || CExtControlBar::g_bUpdatingDragState) && ::GetTickCount() - g_dwHiddenAt < kInputWaitMs)
+            return;
+        TakeSample();
+        ::KillTimer(nullptr, nID);
+    }
 }
 
 void CALLBACK QuitTimer(HWND, UINT, UINT_PTR nID, DWORD)
 {
+    if (g_pDragBar != nullptr && !UpdatedAt(g_pDragBar, g_ptRest))
+        return;
     ::KillTimer(nullptr, nID);
-    ::PostQuitMessage(7);
+    if (g_pDragBar != nullptr)
+        ::PostQuitMessage(7);
 }
 
 void CALLBACK DestroyTimer(HWND, UINT, UINT_PTR nID, DWORD)
 {
+    if (g_pTimerBar != nullptr && !UpdatedAt(g_pTimerBar, g_ptRest))
+        return;
     ::KillTimer(nullptr, nID);
     if (g_pTimerBar != nullptr)
         g_pTimerBar->DestroyWindow();
@@ -65,8 +152,13 @@ protected:
     {
         DockingDragFixture::SetUp();
         g_pTimerFrame = m_pFrame;
-        g_pTimerBar = nullptr;
+        g_pTimerBar = g_pDragBar = nullptr;
         g_nSample = 0;
+        g_nRefreshes = g_nRefreshesAtSample = 0;
+        g_pfnArmOnDrag = nullptr;
+        g_nArmedTimer = 0;
+        m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, OnDragRefresh, nullptr, ::GetCurrentThreadId());
+        ASSERT_NE(m_hHook, nullptr);
         for (int i = 0; i < kSamples; ++i)
         {
             g_nKindAt[i] = -1;
@@ -76,8 +168,14 @@ protected:
     }
     void TearDown() override
     {
+        if (g_nArmedTimer != 0)
+            ::KillTimer(nullptr, g_nArmedTimer);
+        g_nArmedTimer = 0;
+        g_pfnArmOnDrag = nullptr;
+        if (m_hHook != nullptr)
+            ::UnhookWindowsHookEx(m_hHook);
         g_pTimerFrame = nullptr;
-        g_pTimerBar = nullptr;
+        g_pTimerBar = g_pDragBar = nullptr;
         DockingDragFixture::TearDown();
     }
     // A point on the bar's caption, away from its buttons.
@@ -87,31 +185,58 @@ protected:
         rc.OffsetRect(WindowRectOf(pBar).TopLeft());
         return CPoint(rc.left + 8, rc.CenterPoint().y);
     }
-    // Presses at ptFrom, moves through the points (resting nRestMs at the last one), runs pAtRest there and
-    // releases unless bRelease is false (the caller's pAtRest then ends the drag).
-    void Drag(CPoint ptFrom, std::initializer_list<CPoint> path, int nRestMs = 120,
-              const std::function<void()>& pAtRest = {}, bool bRelease = true)
+    // Presses at ptFrom, which starts pBar's drag loop, moves through the points, waiting at each until the drag
+    // has updated there (or has ended, as a tear-off that failed ends it), runs atRest at the last one and
+    // releases there unless bRelease is false (atRest then ends the drag). The waits read the bar and the capture
+    // rather than rely on the input being waited for, which needs a window of the script's run: under
+    // CRefuseWindows there is none.
+    void Drag(CExtControlBar* pBar, CPoint ptFrom, std::initializer_list<CPoint> path,
+              const std::function<void()>& atRest = {}, bool bRelease = true)
     {
         std::vector<CPoint> pts(path);
+        const DWORD dwGui = ::GetCurrentThreadId();
+        const HWND hBar = pBar->GetSafeHwnd();
         RunInputScript([&]() {
             SendMouse(ptFrom.x, ptFrom.y, 0);
-            ::Sleep(40);
+            // A press near the last one within the double-click time would be a double click (which toggles the
+            // docking): the time passes first.
+            const DWORD dwGap = ::GetDoubleClickTime() + 50;
+            const bool bNear = std::abs(ptFrom.x - m_ptLastPress.x) <= ::GetSystemMetrics(SM_CXDOUBLECLK) &&
+                               std::abs(ptFrom.y - m_ptLastPress.y) <= ::GetSystemMetrics(SM_CYDOUBLECLK);
+            if (m_bPressed && bNear && ::GetTickCount() - m_dwLastPress < dwGap)
+                ::Sleep(dwGap - (::GetTickCount() - m_dwLastPress));
             SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-            ::Sleep(60);
+            m_dwLastPress = ::GetTickCount();
+            m_ptLastPress = ptFrom;
+            m_bPressed = true;
+            // The drag loop takes the capture as it starts, then reads where the press was before it waits: the
+            // first move goes after that.
+            ASSERT_TRUE(WaitFor([&]() { return CaptureOf(dwGui) == hBar; }));
+            ASSERT_TRUE(WaitForWindowThread(hBar));
             for (const CPoint& pt : pts)
             {
                 SendMouse(pt.x, pt.y, 0);
-                ::Sleep(60);
+                EXPECT_TRUE(WaitFor([&]() {
+                    return TookMove(pBar, pt) ||
+                           ((pBar->m_bfTracking & CExtControlBar::kTrackDragging) == 0 && CaptureOf(dwGui) != hBar);
+                })) << "at "
+                    << pt.x << "," << pt.y << ": last update at " << pBar->m_ptDragPrev.x << "," << pBar->m_ptDragPrev.y
+                    << ", tracking " << (int)pBar->m_bfTracking;
             }
-            ::Sleep(nRestMs);
-            if (pAtRest)
-                pAtRest();
+            if (atRest)
+                atRest();
             if (bRelease)
-                SendMouse(pts.empty() ? ptFrom.x : pts.back().x, pts.empty() ? ptFrom.y : pts.back().y,
-                          MOUSEEVENTF_LEFTUP);
-            ::Sleep(60);
+            {
+                const CPoint ptUp = pts.empty() ? ptFrom : pts.back();
+                SendMouse(ptUp.x, ptUp.y, MOUSEEVENTF_LEFTUP);
+            }
         });
         PumpMessages();
+    }
+    // Whether the drag of pBar is over: no update shown, the bar out of its loop.
+    static bool DragOver(CExtControlBar* pBar)
+    {
+        return CExtControlBar::GetDraggedBar() == nullptr && (pBar->m_bfTracking & CExtControlBar::kTrackDragging) == 0;
     }
     static UINT CircleOf(CExtControlBar* pBar)
     {
@@ -128,6 +253,11 @@ protected:
             EXPECT_EQ(pBar->m_bfTracking & CExtControlBar::kTrackDragging, 0);
         }
     }
+
+    HHOOK m_hHook = nullptr;
+    bool m_bPressed = false;
+    DWORD m_dwLastPress = 0; // when the last press was sent, and where
+    CPoint m_ptLastPress;
 };
 } // namespace
 
@@ -135,7 +265,7 @@ TEST_F(DockingDragLoop, ALeftBarDroppedOnTheTopBandOfTheEnclosedAreaDocksAtTheTo
 {
     const CRect E = Enclosed();
     const CPoint pt(E.CenterPoint().x, E.top + 2);
-    Drag(CaptionPoint(m_pA), {CPoint(pt.x - 30, pt.y + 20), pt});
+    Drag(m_pA, CaptionPoint(m_pA), {CPoint(pt.x - 30, pt.y + 20), pt});
     EXPECT_EQ(CExtControlBar::GetDockBarId(m_pA), (UINT)AFX_IDW_DOCKBAR_TOP);
     EXPECT_EQ(CircleOf(m_pA), 1u);
     EXPECT_GT(m_pFrame->m_nTrackerPaints, 0);
@@ -154,7 +284,7 @@ TEST_F(DockingDragLoop, ABarDroppedOnAnotherBarsBottomBandMakesAContainerOfBoth)
 {
     const CRect R = WindowRectOf(m_pB);
     const CPoint pt(R.CenterPoint().x, R.bottom - 10);
-    Drag(CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt});
+    Drag(m_pA, CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt});
     CWnd* pParentA = m_pA->GetParent();
     ASSERT_NE(pParentA, nullptr);
     CExtDynControlBar* pDyn = DYNAMIC_DOWNCAST(CExtDynControlBar, pParentA->GetParent());
@@ -168,7 +298,7 @@ TEST_F(DockingDragLoop, DroppedOutsideItFloatsAtTheComputedPlaceAndItsFrameDrags
 {
     const CRect rcFrame = WindowRectOf(m_pFrame);
     const CPoint pt(rcFrame.right + 150, rcFrame.top + 120);
-    Drag(CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), pt});
+    Drag(m_pA, CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), pt});
     ASSERT_TRUE(CExtControlBar::IsFloating(m_pA));
     CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, m_pA->GetParentFrame());
     ASSERT_NE(pMini, nullptr);
@@ -180,7 +310,7 @@ TEST_F(DockingDragLoop, DroppedOutsideItFloatsAtTheComputedPlaceAndItsFrameDrags
     const CPoint ptCaption(rcMini.left + 20, rcMini.top + ::GetSystemMetrics(SM_CYFRAME) + 5);
     const CRect E = Enclosed();
     const CPoint ptLeft(E.left + 2, E.CenterPoint().y + 40);
-    Drag(ptCaption, {CPoint(ptCaption.x - 60, ptCaption.y + 10), ptLeft});
+    Drag(m_pA, ptCaption, {CPoint(ptCaption.x - 60, ptCaption.y + 10), ptLeft});
     EXPECT_FALSE(CExtControlBar::IsFloating(m_pA));
     EXPECT_EQ(CExtControlBar::GetDockBarId(m_pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
     EXPECT_EQ(CircleOf(m_pA), 1u);
@@ -194,13 +324,14 @@ TEST_F(DockingDragLoop, TheDropLandsWhereTheButtonIsReleasedEvenWithoutAMoveTher
     const CPoint ptDrop(E.CenterPoint().x, E.top + 2);
     const HWND hBar = m_pA->GetSafeHwnd();
     Drag(
-        CaptionPoint(m_pA), {CPoint(ptRest.x - 30, ptRest.y - 20), ptRest}, 120,
+        m_pA, CaptionPoint(m_pA), {CPoint(ptRest.x - 30, ptRest.y - 20), ptRest},
         [&]() {
-            // The release arrives at the top band with no move before it; the real button goes up after.
+            // The release arrives at the top band with no move before it; the real button goes up once it has
+            // ended the drag.
             CPoint pt(ptDrop);
             ::ScreenToClient(hBar, &pt);
             ::PostMessageW(hBar, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
-            ::Sleep(150);
+            EXPECT_TRUE(WaitFor([&]() { return DragOver(m_pA) && !IsScriptThreadInNestedLoop(); }));
             SendMouse(ptRest.x, ptRest.y, MOUSEEVENTF_LEFTUP);
         },
         false);
@@ -216,16 +347,17 @@ TEST_F(DockingDragLoop, EscapeARightClickOrAnApplicationSwitchCancelsAndChangesN
     const CRect R = WindowRectOf(m_pB);
     const CPoint pt(R.CenterPoint().x, R.bottom - 10);
     const HWND hFrame = m_pFrame->GetSafeHwnd();
+    const DWORD dwGui = ::GetCurrentThreadId();
     for (int nWay = 0; nWay < 3; ++nWay)
     {
         SCOPED_TRACE(nWay);
         Drag(
-            CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt}, 120,
+            m_pA, CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt},
             [&]() {
                 if (nWay == 0)
                 {
-                    KeyInput(VK_ESCAPE, false);
-                    KeyInput(VK_ESCAPE, true);
+                    SendKeyInput(VK_ESCAPE, true);
+                    SendKeyInput(VK_ESCAPE, false);
                 }
                 else if (nWay == 1)
                 {
@@ -234,15 +366,20 @@ TEST_F(DockingDragLoop, EscapeARightClickOrAnApplicationSwitchCancelsAndChangesN
                 }
                 else
                     ::PostMessageW(hFrame, WM_ACTIVATEAPP, FALSE, 0);
-                ::Sleep(100);
+                EXPECT_TRUE(WaitFor([&]() { return DragOver(m_pA); }));
+                if (nWay == 1)
+                {
+                    // Once the drag is over the right button's release opens the context menu of the window
+                    // under the pointer.
+                    EXPECT_TRUE(WaitFor([&]() { return MenuOpen(dwGui); }));
+                }
                 SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
                 if (nWay == 1)
                 {
-                    // The right button's release opens the bars menu once the drag is over: Esc closes it.
-                    ::Sleep(300);
-                    KeyInput(VK_ESCAPE, false);
-                    KeyInput(VK_ESCAPE, true);
-                    ::Sleep(100);
+                    // Esc closes the menu.
+                    SendKeyInput(VK_ESCAPE, true);
+                    SendKeyInput(VK_ESCAPE, false);
+                    EXPECT_TRUE(WaitFor([&]() { return !MenuOpen(dwGui); }));
                 }
             },
             false);
@@ -251,7 +388,7 @@ TEST_F(DockingDragLoop, EscapeARightClickOrAnApplicationSwitchCancelsAndChangesN
         EXPECT_EQ(Entries(m_pB->m_pDockBar), sTop);
         EXPECT_EQ(WindowRectOf(m_pA), rcA);
         ExpectNoDragLeft(m_pA);
-        m_pFrame->SetForegroundWindow();
+        ASSERT_TRUE(BringInFront(m_pFrame));
     }
 }
 
@@ -261,16 +398,23 @@ TEST_F(DockingDragLoop, CtrlHeldFloatsAndAPressWithoutMovementStartsNoDrag)
     const CPoint pt(R.CenterPoint().x, R.bottom - 10);
     // A click on the caption: nothing moves, no tracker.
     const std::string sLeft = Entries(m_pA->m_pDockBar);
-    Drag(CaptionPoint(m_pA), {}, 40);
+    Drag(m_pA, CaptionPoint(m_pA), {});
     EXPECT_EQ(Entries(m_pA->m_pDockBar), sLeft);
     EXPECT_EQ(m_pFrame->m_nTrackerPaints, 0);
     ExpectNoDragLeft(m_pA);
     // Ctrl pressed at rest over the band: the target is recomputed, the drop floats.
-    Drag(CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt}, 150, [&]() {
-        KeyInput(VK_CONTROL, false);
-        ::Sleep(200);
-    });
-    RunInputScript([]() { KeyInput(VK_CONTROL, true); });
+    Drag(
+        m_pA, CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt},
+        [&]() {
+            SendKeyInput(VK_CONTROL, true);
+            EXPECT_TRUE(WaitFor([&]() {
+                return !CExtControlBar::g_DragStateShown.IsEmpty() &&
+                       CExtControlBar::g_DragStateShown.m_nTargetKind == State::kFloat;
+            }));
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+            SendKeyInput(VK_CONTROL, false);
+        },
+        false);
     EXPECT_TRUE(CExtControlBar::IsFloating(m_pA));
     ExpectNoDragLeft(m_pA);
 }
@@ -280,15 +424,16 @@ TEST_F(DockingDragLoop, AtRestATimerThatHidesTheTargetMovesTheTrackerAndEqualPoi
     const CRect R = WindowRectOf(m_pB);
     const CPoint pt(R.CenterPoint().x, R.bottom - 10);
     g_pTimerBar = m_pB;
-    // GUI-thread timers, run by the drag loop: two samples at rest, then B hidden, then a last sample.
-    ::SetTimer(nullptr, 0, 600, SampleTimer);
-    ::SetTimer(nullptr, 0, 1000, SampleTimer);
-    ::SetTimer(nullptr, 0, 1100, HideTimer);
-    ::SetTimer(nullptr, 0, 1500, SampleTimer);
-    Drag(CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt}, 1500, [&]() {
-        KeyInput(VK_ESCAPE, false);
-        KeyInput(VK_ESCAPE, true);
-        ::Sleep(60);
+    g_pDragBar = m_pA;
+    g_ptRest = pt;
+    // A GUI-thread timer, run by the drag loop: a sample at rest, one after some refreshes at rest, then B hidden,
+    // then a last sample.
+    g_pfnArmOnDrag = SampleTimer;
+    Drag(m_pA, CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt}, [&]() {
+        EXPECT_TRUE(WaitFor([]() { return g_nSample == kSamples; }, 3 * kInputWaitMs));
+        SendKeyInput(VK_ESCAPE, true);
+        SendKeyInput(VK_ESCAPE, false);
+        EXPECT_TRUE(WaitFor([&]() { return DragOver(m_pA); }));
     });
     ASSERT_EQ(g_nSample, kSamples);
     EXPECT_EQ(g_nKindAt[0], 2);
@@ -306,20 +451,28 @@ TEST_F(DockingDragLoop, AQuitRequestDuringADragEndsItAndTheOwnLoopGetsItsExitCod
 {
     const CRect R = WindowRectOf(m_pB);
     const CPoint pt(R.CenterPoint().x, R.bottom - 10);
-    ::SetTimer(nullptr, 0, 500, QuitTimer);
+    g_pDragBar = m_pA;
+    g_ptRest = pt;
+    g_pfnArmOnDrag = QuitTimer;
     const CPoint ptFrom = CaptionPoint(m_pA);
-    // The script's own loop: it keeps the WM_QUIT it meets instead of dispatching.
+    const DWORD dwGui = ::GetCurrentThreadId();
+    const HWND hA = m_pA->GetSafeHwnd();
+    // The test's own loop keeps the WM_QUIT it meets instead of dispatching; its steps run without an input
+    // script's run, so that they wait for the bar's state and the capture instead of the input's handling.
     std::function<void()> script = [&]() {
         SendMouse(ptFrom.x, ptFrom.y, 0);
-        ::Sleep(40);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        ::Sleep(60);
-        SendMouse(pt.x - 40, pt.y + 30, 0);
-        ::Sleep(60);
+        EXPECT_TRUE(WaitFor([&]() { return CaptureOf(dwGui) == hA; }));
+        EXPECT_TRUE(WaitForWindowThread(hA));
+        const CPoint ptOn(pt.x - 40, pt.y + 30);
+        SendMouse(ptOn.x, ptOn.y, 0);
+        EXPECT_TRUE(WaitFor([&]() { return TookMove(m_pA, ptOn); }));
         SendMouse(pt.x, pt.y, 0);
-        ::Sleep(700);
+        // The quit request, posted once the drag rests at pt, ends it with the button still down.
+        EXPECT_TRUE(WaitFor([&]() { return DragOver(m_pA) && CaptureOf(dwGui) != hA; }));
         SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
-        ::Sleep(60);
+        if (HasHeldInput())
+            ReleaseHeldInput();
     };
     HANDLE hThread = ::CreateThread(
         nullptr, 0,
@@ -347,6 +500,8 @@ TEST_F(DockingDragLoop, AQuitRequestDuringADragEndsItAndTheOwnLoopGetsItsExitCod
             ::DispatchMessageW(&msg);
         }
     }
+    // The steps' waits are bounded: they end even without this thread pumping.
+    ::WaitForSingleObject(hThread, INFINITE);
     ::CloseHandle(hThread);
     PumpMessages();
     EXPECT_EQ(nQuitCode, 7);
@@ -359,9 +514,13 @@ TEST_F(DockingDragLoop, ABarDestroyedByATimerWhileDraggedEndsTheLoopWithNoCaptur
 {
     const CRect R = WindowRectOf(m_pB);
     const CPoint pt(R.CenterPoint().x, R.bottom - 10);
-    g_pTimerBar = m_pA;
-    ::SetTimer(nullptr, 0, 500, DestroyTimer);
-    Drag(CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt}, 600);
+    const HWND hA = m_pA->GetSafeHwnd();
+    g_pTimerBar = g_pDragBar = m_pA;
+    g_ptRest = pt;
+    g_pfnArmOnDrag = DestroyTimer;
+    // The timer destroys A at rest; the button goes up after.
+    Drag(m_pA, CaptionPoint(m_pA), {CPoint(pt.x - 40, pt.y + 30), pt},
+         [&]() { EXPECT_TRUE(WaitFor([&]() { return !::IsWindow(hA); })); });
     EXPECT_FALSE(::IsWindow(m_pA->GetSafeHwnd()));
     ExpectNoDragLeft(nullptr);
     EXPECT_EQ(CExtControlBar::g_DragStateComputed.m_pBarSource, nullptr);
@@ -374,13 +533,13 @@ TEST_F(DockingDragLoop, AfterAFloatThatFailedTheNextDragWorks)
     const std::string sLeft = Entries(m_pA->m_pDockBar);
     {
         CRefuseWindows refuse;
-        Drag(CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), pt});
+        Drag(m_pA, CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), pt});
     }
     EXPECT_FALSE(CExtControlBar::IsFloating(m_pA));
     EXPECT_EQ(Entries(m_pA->m_pDockBar), sLeft);
     ExpectNoDragLeft(m_pA);
-    m_pFrame->SetForegroundWindow();
-    Drag(CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), pt});
+    ASSERT_TRUE(BringInFront(m_pFrame));
+    Drag(m_pA, CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), pt});
     EXPECT_TRUE(CExtControlBar::IsFloating(m_pA));
     ExpectNoDragLeft(m_pA);
 }
@@ -394,13 +553,13 @@ TEST_F(DockingDragLoop, InMarkerStyleATearOffThatFailsLeavesTheBarAndTheNextDrag
     {
         // Neither the floating frame nor the markers can be made: every update that floats fails.
         CRefuseWindows refuse;
-        Drag(CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), CPoint(pt.x - 30, pt.y), pt});
+        Drag(m_pA, CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), CPoint(pt.x - 30, pt.y), pt});
     }
     EXPECT_FALSE(CExtControlBar::IsFloating(m_pA));
     EXPECT_EQ(Entries(m_pA->m_pDockBar), sLeft);
     ExpectNoDragLeft(m_pA);
-    m_pFrame->SetForegroundWindow();
-    Drag(CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), CPoint(pt.x - 30, pt.y), pt});
+    ASSERT_TRUE(BringInFront(m_pFrame));
+    Drag(m_pA, CaptionPoint(m_pA), {CPoint(rcFrame.right - 20, pt.y), CPoint(pt.x - 30, pt.y), pt});
     EXPECT_TRUE(CExtControlBar::IsFloating(m_pA));
     ExpectNoDragLeft(m_pA);
 }

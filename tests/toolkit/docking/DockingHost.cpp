@@ -216,3 +216,24 @@ void ShowAndPaint(CFrameWnd* pFrame)
     pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
 }
+
+bool BringInFront(CWnd* pWnd)
+{
+    const HWND hWnd = pWnd->GetSafeHwnd();
+    ::SetForegroundWindow(hWnd);
+    WaitFor([&]() { return ::GetForegroundWindow() == hWnd; });
+    SettleInput();
+    return ::GetForegroundWindow() == hWnd;
+}
+
+bool ShowInFront(CFrameWnd* pFrame)
+{
+    ShowAndPaint(pFrame);
+    return BringInFront(pFrame);
+}
+
+bool WaitForWindowThread(HWND hWnd)
+{
+    DWORD_PTR r = 0;
+    return ::SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, kInputWaitMs, &r) != 0;
+}

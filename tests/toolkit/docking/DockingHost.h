@@ -113,3 +113,13 @@ CRect ClientScreenRectOf(CWnd* pWnd);
 COLORREF ScreenPixel(int x, int y);
 // Makes the frame visible in front, all its windows painted.
 void ShowAndPaint(CFrameWnd* pFrame);
+// Sets the window in front, then waits until it is the foreground window and the window system's answers to the
+// activation have come (SettleInput), so that no late focus change cancels the input that follows; false when
+// it did not get in front.
+bool BringInFront(CWnd* pWnd);
+// ShowAndPaint, then BringInFront.
+bool ShowInFront(CFrameWnd* pFrame);
+// From a script: returns once the thread of hWnd takes messages again, so once a loop of its own that the last
+// input started has done what it does before it waits (takes the capture, reads the cursor); false when that did
+// not happen within kInputWaitMs.
+bool WaitForWindowThread(HWND hWnd);

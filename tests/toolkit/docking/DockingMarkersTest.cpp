@@ -1,6 +1,7 @@
 // Dock markers of the marker style: the outer set, the sets around a bar and around the view, highlights and their
 // geometry, a target destroyed mid-drag, and drops on a marker by real input (Esc docks too).
 #include "DockingDragFixture.h"
+#include <atomic>
 #include "toolkit/foundation/ExtDynDockHighlightWnd.h"
 #include "toolkit/foundation/ExtDynDockMarkerWnd.h"
 
@@ -31,6 +32,35 @@ CPoint PointInMarker(HWND hMarker)
     }
     ::DeleteObject(hRgn);
     return pt;
+}
+
+// The window holding the mouse capture on the thread.
+HWND CaptureOf(DWORD dwThread)
+{
+    GUITHREADINFO info = {sizeof(info)};
+    return ::GetGUIThreadInfo(dwThread, &info) ? info.hwndCapture : nullptr;
+}
+
+// The settling of a drag at rest on a marker, looked at each time the drag loop takes its refresh timer's message
+// (between two messages, so with no update half done): the refreshes in a row that found the shown state on the
+// marker's kind and no preview of the marker showing.
+HWND g_hSettleBar = nullptr;
+std::atomic<CExtDynDockMarkerWnd*> g_pSettleMarker{nullptr};
+std::atomic<int> g_nSettled{0};
+
+LRESULT CALLBACK CountSettled(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    CExtDynDockMarkerWnd* pMarker = g_pSettleMarker;
+    if (nCode == HC_ACTION && (wParam & PM_REMOVE) != 0 && pMarker != nullptr && pMsg->message == WM_TIMER &&
+        pMsg->wParam == CExtControlBar::kTimerDragRefresh && pMsg->hwnd == g_hSettleBar)
+    {
+        const CExtControlBar::InternalDraggingState_t& shown = CExtControlBar::g_DragStateShown;
+        const bool bSettled =
+            !shown.IsEmpty() && shown.m_nTargetKind == pMarker->GetMarkerKind() && pMarker->GetHighlight() == nullptr;
+        g_nSettled = bSettled ? g_nSettled + 1 : 0;
+    }
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
 }
 
 int CountType(const MarkerArray& arr, int nType)
@@ -223,42 +253,49 @@ TEST_F(DockingMarkers, ADropOnTheLeftOuterMarkerDocksAtTheLeftInCircleOneAndEsca
         const CPoint ptFrom(rc.left + 8, rc.CenterPoint().y);
         const CRect rcView = WindowRectOf(&m_pFrame->m_wndView);
         const CPoint ptMid = rcView.CenterPoint();
+        const HWND hC = pC->GetSafeHwnd();
+        const DWORD dwGui = ::GetCurrentThreadId();
+        g_hSettleBar = hC;
+        g_pSettleMarker = nullptr;
+        const HHOOK hHook = ::SetWindowsHookExW(WH_GETMESSAGE, CountSettled, nullptr, dwGui);
+        ASSERT_NE(hHook, nullptr);
         RunInputScript([&]() {
             SendMouse(ptFrom.x, ptFrom.y, 0);
-            ::Sleep(40);
             SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-            ::Sleep(60);
+            // The press starts C's drag loop, which takes the capture and reads where the press was before it
+            // waits.
+            ASSERT_TRUE(WaitFor([&]() { return CaptureOf(dwGui) == hC; }));
+            ASSERT_TRUE(WaitForWindowThread(hC));
             SendMouse(ptMid.x, ptMid.y, 0);
-            ::Sleep(150);
             SendMouse(ptMid.x + 5, ptMid.y, 0);
             // The outer set shows once the drag is under way.
-            for (int i = 0; i < 100; ++i)
+            ASSERT_TRUE(WaitFor([]() {
+                return CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4 &&
+                       ::IsWindowVisible(CExtDynDockMarkerWnd::g_arrOuterSet[2]->GetSafeHwnd());
+            }));
+            CExtDynDockMarkerWnd* pLeft = CExtDynDockMarkerWnd::g_arrOuterSet[2];
+            ASSERT_EQ(pLeft->GetMarkerKind(), CExtControlBar::InternalDraggingState_t::kMarkerOuterTop + 2);
+            const CPoint pt = PointInMarker(pLeft->GetSafeHwnd());
+            g_nSettled = 0;
+            g_pSettleMarker = pLeft;
+            SendMouse(pt.x, pt.y, 0);
+            // Over the left outer marker the drag's target is that marker. Its preview, shown over the marker,
+            // hides it from the refreshes at rest (which then float the bar) until the marker's hover timer takes
+            // the preview away; the drop waits until two refreshes in a row found that settled state.
+            EXPECT_TRUE(WaitFor([]() { return g_nSettled >= 2; }));
+            g_pSettleMarker = nullptr;
+            if (nWay == 1)
             {
-                if (CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4 &&
-                    ::IsWindowVisible(CExtDynDockMarkerWnd::g_arrOuterSet[2]->GetSafeHwnd()))
-                    break;
-                ::Sleep(20);
+                SendKeyInput(VK_ESCAPE, true);
+                SendKeyInput(VK_ESCAPE, false);
+                EXPECT_TRUE(WaitFor([&]() {
+                    return (pC->m_bfTracking & CExtControlBar::kTrackDragging) == 0 && CaptureOf(dwGui) != hC;
+                }));
             }
-            if (CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4)
-            {
-                const CPoint pt = PointInMarker(CExtDynDockMarkerWnd::g_arrOuterSet[2]->GetSafeHwnd());
-                SendMouse(pt.x, pt.y, 0);
-                ::Sleep(300);
-                if (nWay == 1)
-                {
-                    INPUT in[2] = {};
-                    in[0].type = in[1].type = INPUT_KEYBOARD;
-                    in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
-                    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-                    ::SendInput(2, in, sizeof(INPUT));
-                    ::Sleep(150);
-                }
-                SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
-            }
-            else
-                SendMouse(ptMid.x, ptMid.y, MOUSEEVENTF_LEFTUP);
-            ::Sleep(100);
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
         });
+        g_pSettleMarker = nullptr;
+        ::UnhookWindowsHookEx(hHook);
         PumpMessages();
         EXPECT_EQ(CExtControlBar::GetDockBarId(pC), (UINT)AFX_IDW_DOCKBAR_LEFT);
         CExtDockBar* pDock = DYNAMIC_DOWNCAST(CExtDockBar, pC->m_pDockBar);
@@ -267,6 +304,6 @@ TEST_F(DockingMarkers, ADropOnTheLeftOuterMarkerDocksAtTheLeftInCircleOneAndEsca
         EXPECT_EQ(CExtDynDockMarkerWnd::g_arrOuterSet.GetSize(), 0);
         EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
         EXPECT_EQ(::GetCapture(), nullptr);
-        m_pFrame->SetForegroundWindow();
+        ASSERT_TRUE(BringInFront(m_pFrame));
     }
 }

@@ -5,6 +5,7 @@
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <algorithm>
+#include <map>
 
 namespace
 {
@@ -20,29 +21,80 @@ CExtMiniDockFrameWnd* FloatBar(CExtControlBar* pBar, CPoint pt)
 
 UINT HitAt(CWnd* pWnd, int x, int y) { return (UINT)pWnd->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); }
 
-// A horizontal drag with the left button from one screen point to another.
-void DragFromTo(CPoint ptFrom, CPoint ptTo)
+// A drag with the left button from a border of the floating frame (the press starts its resize loop) to another
+// screen point.
+void DragFromTo(CExtMiniDockFrameWnd* pMini, CPoint ptFrom, CPoint ptTo)
 {
     RunInputScript([&]() {
         SendMouse(ptFrom.x, ptFrom.y, 0);
-        ::Sleep(30);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; });
-        ::Sleep(50);
+        // The press starts the resize loop; it takes the capture before it waits.
+        ASSERT_TRUE(WaitFor([&]() { return pMini->IsResizing(); }));
+        ASSERT_TRUE(WaitForWindowThread(pMini->GetSafeHwnd()));
+        // Each move is handled (the resize step is taken) before the next input goes.
         SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
-        ::Sleep(40);
         SendMouse(ptTo.x, ptTo.y, 0);
-        ::Sleep(80);
         SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-        WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; });
-        ::Sleep(50);
+        EXPECT_TRUE(WaitFor([&]() { return !pMini->IsResizing(); }));
     });
     PumpMessages();
 }
+
+// Pumps this thread's messages for the time given.
+void PumpFor(DWORD dwMs)
+{
+    const DWORD dwStart = ::GetTickCount();
+    do
+    {
+        PumpMessages();
+        ::Sleep(5);
+    } while (::GetTickCount() - dwStart < dwMs);
+    PumpMessages();
+}
+
+// Counts, per window, the layout timer's messages this thread takes from its queue while it lives.
+class CLayoutTicks
+{
+public:
+    CLayoutTicks()
+    {
+        s_pThis = this;
+        m_hHook = ::SetWindowsHookExW(WH_GETMESSAGE, Proc, nullptr, ::GetCurrentThreadId());
+    }
+    ~CLayoutTicks()
+    {
+        ::UnhookWindowsHookEx(m_hHook);
+        s_pThis = nullptr;
+    }
+    CLayoutTicks(const CLayoutTicks&) = delete;
+    CLayoutTicks& operator=(const CLayoutTicks&) = delete;
+    bool Hooked() const { return m_hHook != nullptr; }
+    int Count(HWND hWnd) const
+    {
+        const auto it = m_mapTicks.find(hWnd);
+        return it != m_mapTicks.end() ? it->second : 0;
+    }
+
+private:
+    static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+        if (nCode == HC_ACTION && (wParam & PM_REMOVE) != 0 && s_pThis != nullptr && pMsg->message == WM_TIMER &&
+            pMsg->wParam == CExtMiniDockFrameWnd::kTimerLayoutButtons)
+            ++s_pThis->m_mapTicks[pMsg->hwnd];
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static CLayoutTicks* s_pThis;
+    HHOOK m_hHook = nullptr;
+    std::map<HWND, int> m_mapTicks;
+};
+CLayoutTicks* CLayoutTicks::s_pThis = nullptr;
 } // namespace
 
 TEST_F(MiniDockFrame, TheNonClientAreaIsTheInverseOfTheWindowRectAndThePlatformStylesAreGone)
 {
+    CLayoutTicks ticks;
+    ASSERT_TRUE(ticks.Hooked());
     CHostResizableBar* pA = NewResizable(L"A");
     CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(200, 150));
     ASSERT_NE(pMini, nullptr);
@@ -64,15 +116,15 @@ TEST_F(MiniDockFrame, TheNonClientAreaIsTheInverseOfTheWindowRectAndThePlatformS
     pMini->SendMessage(WM_NCCALCSIZE, FALSE, (LPARAM)&params);
     EXPECT_EQ(CRect(params.rgrc[0]), rcClient);
 
-    // Timer 1 stopped with a bar inside: a second kill reports no timer.
-    PumpMessages();
-    ::Sleep(20);
-    PumpMessages();
+    // Timer 1 stopped with a bar inside once it ran: a second kill reports no timer.
+    EXPECT_TRUE(WaitFor([&]() { return ticks.Count(pMini->GetSafeHwnd()) > 0; }));
     EXPECT_FALSE(::KillTimer(pMini->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
 }
 
 TEST_F(MiniDockFrame, TimerOneRunsUntilTheFrameHoldsABarOfAnyKind)
 {
+    CLayoutTicks ticks;
+    ASSERT_TRUE(ticks.Hooked());
     CExtMiniDockFrameWnd* pEmpty = new CExtMiniDockFrameWnd;
     ASSERT_TRUE(pEmpty->Create(m_pFrame, CBRS_ALIGN_TOP));
     CExtMiniDockFrameWnd* pPlain = new CExtMiniDockFrameWnd;
@@ -85,11 +137,9 @@ TEST_F(MiniDockFrame, TimerOneRunsUntilTheFrameHoldsABarOfAnyKind)
     pPlain->m_wndDockBar.DockControlBar(pToolBar);
     ASSERT_EQ(pPlain->GetFloatingBar(), pToolBar);
     EXPECT_EQ(pPlain->GetFloatingExtBar(), nullptr);
-    for (int i = 0; i < 5; i++)
-    {
-        ::Sleep(5);
-        PumpMessages();
-    }
+    // Both timers ran: the empty frame's runs on, the other one stopped.
+    EXPECT_TRUE(
+        WaitFor([&]() { return ticks.Count(pEmpty->GetSafeHwnd()) > 0 && ticks.Count(pPlain->GetSafeHwnd()) > 0; }));
     // A second kill of a stopped timer fails.
     EXPECT_TRUE(::KillTimer(pEmpty->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
     EXPECT_FALSE(::KillTimer(pPlain->GetSafeHwnd(), CExtMiniDockFrameWnd::kTimerLayoutButtons));
@@ -173,7 +223,7 @@ TEST_F(MiniDockFrame, AContainerCaptionNamesItsOnlyVisibleBar)
 
 TEST_F(MiniDockFrameInput, DraggingTheLeftBorderKeepsTheRightEdgeAndStopsAtTheMinimumWidth)
 {
-    ShowAndPaint(m_pFrame);
+    ASSERT_TRUE(ShowInFront(m_pFrame));
     CHostResizableBar* pA = NewResizable(L"A");
     CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(400, 300));
     ASSERT_NE(pMini, nullptr);
@@ -183,13 +233,13 @@ TEST_F(MiniDockFrameInput, DraggingTheLeftBorderKeepsTheRightEdgeAndStopsAtTheMi
     const CRect r0 = WindowRectOf(pMini);
     const CPoint ptFrom(r0.left + 1, r0.top + r0.Height() / 2);
     ASSERT_EQ(HitAt(pMini, ptFrom.x, ptFrom.y), (UINT)HTLEFT);
-    DragFromTo(ptFrom, CPoint(ptFrom.x - 60, ptFrom.y));
+    DragFromTo(pMini, ptFrom, CPoint(ptFrom.x - 60, ptFrom.y));
     const CRect r1 = WindowRectOf(pMini);
     EXPECT_EQ(r1.right, r0.right);
     EXPECT_EQ(r1.left, ptFrom.x - 60);
     EXPECT_EQ(pMini->m_nResizingHitTest, 0);
     // Far past the right edge: the window stops at its minimum width, the right edge holds.
-    DragFromTo(CPoint(r1.left + 1, ptFrom.y), CPoint(r1.right + 100, ptFrom.y));
+    DragFromTo(pMini, CPoint(r1.left + 1, ptFrom.y), CPoint(r1.right + 100, ptFrom.y));
     const CRect r2 = WindowRectOf(pMini);
     EXPECT_EQ(r2.right, r0.right);
     EXPECT_GE(r2.Width(), pA->GetDefaultSize().cx);
@@ -198,7 +248,7 @@ TEST_F(MiniDockFrameInput, DraggingTheLeftBorderKeepsTheRightEdgeAndStopsAtTheMi
 
 TEST_F(MiniDockFrameInput, AFrameMovedBelowTheWorkAreaKeepsItsCaptionOnItAndHoverKeepsTheZOrder)
 {
-    ShowAndPaint(m_pFrame);
+    ASSERT_TRUE(ShowInFront(m_pFrame));
     CHostResizableBar* pA = NewResizable(L"A");
     CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(300, 200));
     ASSERT_NE(pMini, nullptr);
@@ -216,11 +266,10 @@ TEST_F(MiniDockFrameInput, AFrameMovedBelowTheWorkAreaKeepsItsCaptionOnItAndHove
     const CRect w = WindowRectOf(pMini);
     RunInputScript([&]() {
         SendMouse(w.left + 20, w.top + 10, 0);
-        ::Sleep(60);
         SendMouse(w.left + 40, w.top + w.Height() / 2, 0);
-        ::Sleep(60);
     });
-    PumpMessages();
+    // The moves are handled; what they start later (hover timers) has a while to act.
+    PumpFor(150);
     EXPECT_EQ(::GetWindow(pMini->GetSafeHwnd(), GW_HWNDPREV), hAbove);
 }
 
@@ -295,7 +344,7 @@ public:
 
 TEST_F(MiniDockFrameInput, AFixedBarDraggedAtATopCornerResizesByItsTopEdgeWithTheBottomHeld)
 {
-    ShowAndPaint(m_pFrame);
+    ASSERT_TRUE(ShowInFront(m_pFrame));
     auto* pT = new CHeightWrappingBar;
     m_pFrame->m_arrBars.push_back(pT);
     ASSERT_TRUE(pT->CreateInFrame(m_pFrame, m_pFrame->m_nNextFixedId++, L"Tools", 12));
@@ -308,7 +357,7 @@ TEST_F(MiniDockFrameInput, AFixedBarDraggedAtATopCornerResizesByItsTopEdgeWithTh
     const CPoint ptFrom(r0.left + 1, r0.top + 1);
     ASSERT_EQ(HitAt(pMini, ptFrom.x, ptFrom.y), (UINT)HTTOP);
     // Upwards by three cells: the strip wraps into more rows, the bottom edge holds.
-    DragFromTo(ptFrom, CPoint(ptFrom.x, ptFrom.y - 3 * pT->m_nCellSize));
+    DragFromTo(pMini, ptFrom, CPoint(ptFrom.x, ptFrom.y - 3 * pT->m_nCellSize));
     const CRect r1 = WindowRectOf(pMini);
     EXPECT_EQ(pT->m_nLastMode & (LM_LENGTHY | LM_COMMIT), (DWORD)(LM_LENGTHY | LM_COMMIT));
     EXPECT_EQ(r1.bottom, r0.bottom);

@@ -35,7 +35,8 @@ protected:
             ASSERT_TRUE(m_pTools->InsertButton(-1, kCmdFirst + n, false));
         m_pTools->EnableDocking(CBRS_ALIGN_ANY);
         m_pFrame->DockControlBar(m_pTools, AFX_IDW_DOCKBAR_TOP);
-        ShowAndPaint(m_pFrame);
+        // In front and settled: a late activation change would close the menus tracked here.
+        ASSERT_TRUE(ShowInFront(m_pFrame));
         ASSERT_TRUE(m_pTools->FloatAtPoint(CPoint(360, 260)));
         m_pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, m_pTools->GetParentFrame());
         ASSERT_NE(m_pMini, nullptr);

@@ -27,7 +27,7 @@ protected:
         CArray<CControlBar*, CControlBar*> row;
         m_pA->GetRowBars(row);
         ASSERT_EQ(row.GetSize(), 2);
-        ShowAndPaint(m_pFrame);
+        ASSERT_TRUE(ShowInFront(m_pFrame));
     }
     void TearDown() override { m_pFrame->DestroyWindow(); }
     // The centre of a splitter rectangle (window coordinates of pBar) on the screen.
@@ -35,33 +35,31 @@ protected:
     {
         return rcSplitter.CenterPoint() + WindowRectOf(pBar).TopLeft();
     }
-    // Presses at ptFrom, moves to ptTo; pDuring runs (on the script thread) before the release;
-    // bEscape presses Esc before the release.
-    void Drag(CPoint ptFrom, CPoint ptTo, bool bEscape = false, const std::function<void()>& during = nullptr)
+    // Presses at ptFrom on a splitter of pBar, which starts its tracking loop, moves to ptTo; during runs (on the
+    // script thread) before the release; bEscape presses Esc before the release, which ends the loop.
+    void Drag(CExtControlBar* pBar, CPoint ptFrom, CPoint ptTo, bool bEscape = false,
+              const std::function<void()>& during = nullptr)
     {
+        const BYTE nTracking = CExtControlBar::kTrackRowExtent | CExtControlBar::kTrackInRow;
         RunInputScript([&]() {
             SendMouse(ptFrom.x, ptFrom.y, 0);
             SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-            WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0; });
-            ::Sleep(50);
+            // The press starts the tracking loop; it takes the capture before it waits.
+            ASSERT_TRUE(WaitFor([&]() { return (pBar->m_bfTracking & nTracking) != 0; }));
+            ASSERT_TRUE(WaitForWindowThread(pBar->GetSafeHwnd()));
+            // Each move is handled (the step is taken) before the next input goes.
             SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
-            ::Sleep(30);
             SendMouse(ptTo.x, ptTo.y, 0);
-            ::Sleep(80);
             if (during)
                 during();
             if (bEscape)
             {
-                INPUT in[2] = {};
-                in[0].type = in[1].type = INPUT_KEYBOARD;
-                in[0].ki.wVk = in[1].ki.wVk = VK_ESCAPE;
-                in[1].ki.dwFlags = KEYEVENTF_KEYUP;
-                ::SendInput(2, in, sizeof(INPUT));
-                ::Sleep(80);
+                SendKeyInput(VK_ESCAPE, true);
+                SendKeyInput(VK_ESCAPE, false);
+                EXPECT_TRUE(WaitFor([&]() { return (pBar->m_bfTracking & nTracking) == 0; }));
             }
             SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-            WaitFor([]() { return (::GetAsyncKeyState(VK_LBUTTON) & 0x8000) == 0; });
-            ::Sleep(50);
+            EXPECT_TRUE(WaitFor([&]() { return (pBar->m_bfTracking & nTracking) == 0; }));
         });
         PumpMessages();
     }
@@ -77,17 +75,17 @@ TEST_F(SplitterTracking, ARowStaysBetweenTwiceTheMinimumAndTheDockSiteLessOneMin
     const CRect rcSite = WindowRectOf(m_pFrame);
     ASSERT_FALSE(m_pA->GetRowSplitterRect().IsRectEmpty());
     CPoint pt = Centre(m_pA, m_pA->GetRowSplitterRect());
-    Drag(pt, CPoint(pt.x, rcSite.bottom + 300));
+    Drag(m_pA, pt, CPoint(pt.x, rcSite.bottom + 300));
     EXPECT_EQ(m_pA->m_sizeHorzDocked.cy, rcSite.Height() - nMin);
     EXPECT_EQ(m_pB->m_sizeHorzDocked.cy, rcSite.Height() - nMin);
     EXPECT_EQ(m_pA->m_bfTracking & CExtControlBar::kTrackRowExtent, 0);
-    // Pressing the same place again must not make a double click.
+    // Pressing the same place again must not make a double click: the double-click time passes first.
     ::Sleep(::GetDoubleClickTime() + 50);
     m_pA->m_sizeHorzDocked.cy = m_pB->m_sizeHorzDocked.cy = 150;
     m_pFrame->RecalcLayout();
     PumpMessages();
     pt = Centre(m_pA, m_pA->GetRowSplitterRect());
-    Drag(pt, CPoint(pt.x, WindowRectOf(m_pA).top - 50));
+    Drag(m_pA, pt, CPoint(pt.x, WindowRectOf(m_pA).top - 50));
     EXPECT_EQ(m_pA->m_sizeHorzDocked.cy, 2 * nMin);
 }
 
@@ -95,7 +93,7 @@ TEST_F(SplitterTracking, ACancelledDragLeavesEverySize)
 {
     const CSize sizeA = m_pA->m_sizeHorzDocked, sizeB = m_pB->m_sizeHorzDocked;
     const CPoint pt = Centre(m_pA, m_pA->GetRowSplitterRect());
-    Drag(pt, CPoint(pt.x, pt.y + 60), true);
+    Drag(m_pA, pt, CPoint(pt.x, pt.y + 60), true);
     EXPECT_EQ(CSize(m_pA->m_sizeHorzDocked), sizeA);
     EXPECT_EQ(CSize(m_pB->m_sizeHorzDocked), sizeB);
     EXPECT_EQ(m_pA->m_bfTracking & CExtControlBar::kTrackRowExtent, 0);
@@ -108,7 +106,7 @@ TEST_F(SplitterTracking, AnInRowSplitterStopsAtANeighbourAtItsMinimum)
     const int nA = m_pA->m_sizeHorzDocked.cx, nB = m_pB->m_sizeHorzDocked.cx;
     ASSERT_FALSE(m_pA->GetSplitterAfterRect().IsRectEmpty());
     const CPoint pt = Centre(m_pA, m_pA->GetSplitterAfterRect());
-    Drag(pt, CPoint(pt.x + 100, pt.y));
+    Drag(m_pA, pt, CPoint(pt.x + 100, pt.y));
     EXPECT_EQ(m_pA->m_sizeHorzDocked.cx, nA);
     EXPECT_EQ(m_pB->m_sizeHorzDocked.cx, nB);
 }
@@ -118,7 +116,7 @@ TEST_F(SplitterTracking, TheNearSplitterTakesLengthFromThePreviousBar)
     const int nA = m_pA->m_sizeHorzDocked.cx, nB = m_pB->m_sizeHorzDocked.cx;
     ASSERT_FALSE(m_pB->GetSplitterBeforeRect().IsRectEmpty());
     const CPoint pt = Centre(m_pB, m_pB->GetSplitterBeforeRect());
-    Drag(pt, CPoint(pt.x - 40, pt.y));
+    Drag(m_pB, pt, CPoint(pt.x - 40, pt.y));
     EXPECT_NEAR(m_pA->m_sizeHorzDocked.cx, nA - 40, 3);
     EXPECT_EQ(m_pA->m_sizeHorzDocked.cx + m_pB->m_sizeHorzDocked.cx, nA + nB);
 }
@@ -129,13 +127,13 @@ TEST_F(SplitterTracking, ALiveBarFollowsTheMouse)
     m_pFrame->m_arrBars.push_back(pLive);
     ASSERT_TRUE(pLive->CreateInFrame(m_pFrame, m_pFrame->m_nNextId++, L"Live"));
     m_pFrame->DockControlBar(pLive, AFX_IDW_DOCKBAR_BOTTOM);
-    ShowAndPaint(m_pFrame);
+    ASSERT_TRUE(ShowInFront(m_pFrame));
     const CPoint pt = Centre(pLive, pLive->GetRowSplitterRect());
     const int nTop = WindowRectOf(pLive).top;
     const int nBefore = pLive->m_sizeHorzDocked.cy;
     bool bFollowed = false;
     // Bottom row: 40 pixels up makes the row 40 thicker while the button is still down.
-    Drag(pt, CPoint(pt.x, pt.y - 40), false,
+    Drag(pLive, pt, CPoint(pt.x, pt.y - 40), false,
          [&]() { bFollowed = WaitFor([&]() { return std::abs(pLive->m_sizeHorzDocked.cy - (nBefore + 40)) <= 2; }); });
     EXPECT_TRUE(bFollowed) << pLive->m_sizeHorzDocked.cy << " from " << nBefore << " top " << nTop;
 }
