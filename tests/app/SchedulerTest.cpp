@@ -42,6 +42,29 @@ struct SchedulerTest : FrameAppFixture
 
     CCorvane_smsView* view = nullptr;
 };
+
+// Opens the view's job queue to the tests.
+struct CViewJobs : CCorvane_smsView
+{
+    using CCorvane_smsView::QueueJob;
+};
+
+// A job that holds the phone's worker until its event is set: the commands queued meanwhile find the
+// port closed, whatever the machine's load.
+class CGateJob : public CPhoneJob
+{
+public:
+    explicit CGateJob(HANDLE hOpen) : m_hOpen(hOpen) {}
+    void Run(ULONG_PTR) override
+    {
+        ::WaitForSingleObject(m_hOpen, 30000);
+        delete this;
+    }
+    void Discard() override { delete this; }
+
+private:
+    HANDLE m_hOpen; // not owned
+};
 } // namespace
 
 TEST_F(SchedulerTest, TheSchedulerIsArmedFromTheSettingsAndNeverBelowAMinute)
@@ -124,8 +147,13 @@ TEST_F(SchedulerTest, OneFetchFollowsTheStartWhenSet)
 TEST_F(SchedulerTest, TwoQuickFetchCommandsRunOneAfterTheOther)
 {
     Start();
-    frame->PostMessage(WM_COMMAND, ID_RECEIVE_SMS);
-    frame->PostMessage(WM_COMMAND, ID_RECEIVE_SMS);
+    // Both commands come while the worker is still busy before them, as two quick clicks do.
+    HANDLE hOpen = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ASSERT_NE(hOpen, nullptr);
+    ASSERT_TRUE((view->*(&CViewJobs::QueueJob))(new CGateJob(hOpen)));
+    frame->SendMessage(WM_COMMAND, ID_RECEIVE_SMS);
+    frame->SendMessage(WM_COMMAND, ID_RECEIVE_SMS);
+    ::SetEvent(hOpen);
     // Each fetch lists both memories; the second starts after the first has ended, with its own
     // set-up commands between the two pairs of listings.
     ASSERT_TRUE(PumpUntil([&] { return SimPhone::GetState().Count("AT+CMGL=4") == 4 && !frame->IsPhoneBusy(); }, 30000))
@@ -138,4 +166,5 @@ TEST_F(SchedulerTest, TwoQuickFetchCommandsRunOneAfterTheOther)
     ASSERT_EQ(lists.size(), 4u);
     EXPECT_GT(lists[2] - lists[1], 1u);
     EXPECT_FALSE(app->m_port.IsOpen());
+    ::CloseHandle(hOpen);
 }
