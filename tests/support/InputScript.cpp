@@ -21,12 +21,14 @@ void PumpMessages()
 
 namespace
 {
-// The asking of a script thread, sent to its run's message-only window: wParam 0 returns kInputPending
-// while mouse or key input waits in the GUI thread's queue, kInNestedLoop while the run's pump is inside
-// a dispatch (so the message came through a loop of that dispatch's own).
+// The asking of a script thread, sent to its run's message-only window: it returns kInputPending while
+// mouse or key input waits in the GUI thread's queue, kAnyPending while anything but sent messages does,
+// and kInNestedLoop while the run's pump is inside a dispatch (so the message came through a loop of that
+// dispatch's own).
 const UINT kSyncQuery = WM_APP + 0x3A1;
 const LRESULT kInputPending = 1;
 const LRESULT kInNestedLoop = 2;
+const LRESULT kAnyPending = 4;
 
 struct CScriptRun
 {
@@ -54,8 +56,12 @@ LRESULT CALLBACK SyncWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
     const CScriptRun* pRun = reinterpret_cast<const CScriptRun*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
     LRESULT r = 0;
-    if (HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY)) != 0)
+    const DWORD dwQueued =
+        HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY | QS_POSTMESSAGE | QS_PAINT | QS_TIMER | QS_HOTKEY));
+    if ((dwQueued & (QS_MOUSE | QS_KEY)) != 0)
         r |= kInputPending;
+    if (dwQueued != 0)
+        r |= kAnyPending;
     if (pRun != nullptr && pRun->bDispatching)
         r |= kInNestedLoop;
     return r;
@@ -300,6 +306,17 @@ bool SyncInput()
         }
         ::Sleep(1);
     }
+}
+
+bool WaitForScriptThreadIdle()
+{
+    CScriptRun* pRun = g_pRun;
+    if (!OnScriptThread(pRun))
+        return false;
+    return WaitFor([pRun] {
+        LRESULT r = 0;
+        return QueryRun(pRun, &r, kInputWaitMs) && (r & kAnyPending) == 0;
+    });
 }
 
 bool IsScriptThreadInNestedLoop()

@@ -42,6 +42,10 @@ void SendMouseDrag(POINT ptFrom, POINT ptTo, const std::function<bool()>& pressT
 // own started from it runs); false when that did not happen within kInputWaitMs. On that thread itself it
 // pumps. What the input starts later (timers, posted messages) is waited for with WaitFor.
 bool SyncInput();
+// From a script: waits until the thread running the script's RunInputScript has nothing queued but sent
+// messages (no input, posted message, paint or timer), so that a loop running there waits for the next
+// input; false when that did not happen within kInputWaitMs.
+bool WaitForScriptThreadIdle();
 // Waits up to dwMs (pumping when called on the GUI thread) until pred holds.
 bool WaitFor(const std::function<bool()>& pred, DWORD dwMs = kInputWaitMs);
 // Releases every button and key sent down by SendMouse or SendKeyInput and not yet up.

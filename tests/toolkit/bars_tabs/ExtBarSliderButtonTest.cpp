@@ -66,54 +66,6 @@ protected:
     }
 };
 
-// A message-only window of the test's thread. From a script, WaitUntilIdle waits until that thread has nothing but
-// sent messages to take, so that the loop running there waits for the next input. The slider's loop hands any
-// message that is not its own to the thread's pump, which takes the first message queued by then: input sent while
-// a paint waits would go past the loop.
-class CIdleProbe
-{
-public:
-    CIdleProbe()
-    {
-        static const wchar_t* const kClass = L"CorvaneSliderIdleProbe";
-        static const bool bRegistered = [] {
-            WNDCLASSW wc = {};
-            wc.lpfnWndProc = ProbeProc;
-            wc.hInstance = ::GetModuleHandleW(nullptr);
-            wc.lpszClassName = kClass;
-            return ::RegisterClassW(&wc) != 0;
-        }();
-        if (bRegistered)
-            m_hWnd = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                       ::GetModuleHandleW(nullptr), nullptr);
-    }
-    ~CIdleProbe()
-    {
-        if (m_hWnd != nullptr)
-            ::DestroyWindow(m_hWnd);
-    }
-    CIdleProbe(const CIdleProbe&) = delete;
-    CIdleProbe& operator=(const CIdleProbe&) = delete;
-    bool WaitUntilIdle() const
-    {
-        const HWND hWnd = m_hWnd;
-        return hWnd != nullptr && WaitFor([hWnd] {
-                   DWORD_PTR r = 0;
-                   return ::SendMessageTimeoutW(hWnd, kQuery, 0, 0, SMTO_NORMAL, kInputWaitMs, &r) && r != 0;
-               });
-    }
-
-private:
-    static const UINT kQuery = WM_APP + 0x51;
-    static LRESULT CALLBACK ProbeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-    {
-        if (message == kQuery)
-            return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_TIMER | QS_HOTKEY)) == 0;
-        return ::DefWindowProcW(hWnd, message, wParam, lParam);
-    }
-    HWND m_hWnd = nullptr;
-};
-
 class SliderButton : public DynTabsFixture
 {
 protected:
@@ -150,10 +102,10 @@ protected:
         m_pToolBar->ClientToScreen(&pt);
         return pt;
     }
-    // From a script: sends the mouse input once the slider's loop waits for it (see CIdleProbe).
+    // From a script: sends the mouse input once the slider's loop waits for it (the thread has nothing else queued).
     void SendToLoop(const CPoint& pt, DWORD dwFlags)
     {
-        EXPECT_TRUE(m_idleProbe.WaitUntilIdle());
+        EXPECT_TRUE(WaitForScriptThreadIdle());
         SendMouse(pt.x, pt.y, dwFlags);
     }
     // Presses the left button on the part and waits until the slider holds it. A held part steps on the repeat
@@ -193,7 +145,6 @@ protected:
             m_wndEnabler.DestroyWindow();
     }
     CEnablerWnd m_wndEnabler;
-    CIdleProbe m_idleProbe;
     CSliderToolBar* m_pToolBar = nullptr;
     CExtBarSliderButton* m_pSliderBtn = nullptr;
     int m_nIndex = -1;

@@ -32,16 +32,7 @@ HWND MakeEdit(HWND hParent)
 // Ctrl (+ Shift) + the key, as real input from a script: each key is handled before the next is sent.
 void PressWithCtrl(WORD vk, bool bShift = false)
 {
-    RunInputScript([&] {
-        SendKeyInput(VK_CONTROL, true);
-        if (bShift)
-            SendKeyInput(VK_SHIFT, true);
-        SendKeyInput(vk, true);
-        SendKeyInput(vk, false);
-        if (bShift)
-            SendKeyInput(VK_SHIFT, false);
-        SendKeyInput(VK_CONTROL, false);
-    });
+    RunInputScript([&] { SendKeyPress(vk, true, bShift); });
 }
 
 } // namespace

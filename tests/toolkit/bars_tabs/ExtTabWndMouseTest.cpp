@@ -229,16 +229,15 @@ TEST(TabMouseScreen, DraggingBackAndForthInsideTheLastSwapRectangleDoesNotSwapAg
     for (CPoint& pt : path)
         tabs.ClientToScreen(&pt);
     bool bDraggingBeforeRelease = false;
-    const tabtest::IdleProbe probe;
     RunInputScript([&] {
         SendMouse(path[0].x, path[0].y, 0);
         SendMouse(path[0].x, path[0].y, MOUSEEVENTF_LEFTDOWN);
         for (size_t i = 1; i < path.size(); ++i)
         {
-            EXPECT_TRUE(probe.WaitUntilIdle());
+            EXPECT_TRUE(WaitForScriptThreadIdle());
             SendMouse(path[i].x, path[i].y, 0);
         }
-        EXPECT_TRUE(probe.WaitUntilIdle());
+        EXPECT_TRUE(WaitForScriptThreadIdle());
         bDraggingBeforeRelease = tabs.IsDragging();
         SendMouse(path.back().x, path.back().y, MOUSEEVENTF_LEFTUP);
     });
@@ -303,7 +302,6 @@ TEST(TabMouseScreen, TheTabListButtonTracksThePopupAndTheChosenItemIsSelected)
     const CPoint pt = tabs.GetButtonRect(CExtTabWnd::kHitTabList).CenterPoint();
     tabs.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(pt));
     bool bShown = false, bDone = false;
-    const tabtest::IdleProbe probe;
     RunInputScript([&] {
         ::PostMessageW(tabs.m_hWnd, WM_LBUTTONUP, 0, At(pt));
         bShown = WaitFor([] {
@@ -315,7 +313,7 @@ TEST(TabMouseScreen, TheTabListButtonTracksThePopupAndTheChosenItemIsSelected)
             bShown ? std::vector<WORD>{VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN} : std::vector<WORD>{VK_ESCAPE};
         for (WORD vk : keys)
         {
-            EXPECT_TRUE(probe.WaitUntilIdle());
+            EXPECT_TRUE(WaitForScriptThreadIdle());
             SendKeyInput(vk, true);
             SendKeyInput(vk, false);
         }

@@ -69,46 +69,4 @@ void MoveMouseTo(CWnd* pWnd, CPoint ptClient)
     PumpInput();
 }
 
-namespace
-{
-const UINT kIdleQuery = WM_APP + 0x52;
-
-LRESULT CALLBACK IdleProbeProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == kIdleQuery)
-        return HIWORD(::GetQueueStatus(QS_INPUT | QS_POSTMESSAGE | QS_PAINT | QS_TIMER | QS_HOTKEY)) == 0;
-    return ::DefWindowProcW(hWnd, message, wParam, lParam);
-}
-} // namespace
-
-IdleProbe::IdleProbe()
-{
-    static const wchar_t* const kClass = L"CorvaneTabsIdleProbe";
-    static const bool bRegistered = [] {
-        WNDCLASSW wc = {};
-        wc.lpfnWndProc = IdleProbeProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = kClass;
-        return ::RegisterClassW(&wc) != 0;
-    }();
-    if (bRegistered)
-        m_hWnd = ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr),
-                                   nullptr);
-}
-
-IdleProbe::~IdleProbe()
-{
-    if (m_hWnd != nullptr)
-        ::DestroyWindow(m_hWnd);
-}
-
-bool IdleProbe::WaitUntilIdle() const
-{
-    const HWND hWnd = m_hWnd;
-    return hWnd != nullptr && WaitFor([hWnd] {
-               DWORD_PTR r = 0;
-               return ::SendMessageTimeoutW(hWnd, kIdleQuery, 0, 0, SMTO_NORMAL, kInputWaitMs, &r) && r != 0;
-           });
-}
-
 } // namespace tabtest

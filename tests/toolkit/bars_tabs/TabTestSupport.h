@@ -50,21 +50,4 @@ bool CreateStrip(CExtTabWnd& wnd, CWnd* pParent, const RECT& rc, DWORD dwTabStyl
 // Moves the real pointer to a client point of the window and handles the move (on the window's thread).
 void MoveMouseTo(CWnd* pWnd, CPoint ptClient);
 
-// A message-only window of the thread that makes it. From a script, WaitUntilIdle waits until that thread has
-// nothing but sent messages to take, so that the loop running there (a drag, a popup) waits for the next input:
-// such a loop hands a message that is not its own to the thread's pump, which takes the first one queued by then,
-// so input sent while a paint waits would go past the loop.
-class IdleProbe
-{
-public:
-    IdleProbe();
-    ~IdleProbe();
-    IdleProbe(const IdleProbe&) = delete;
-    IdleProbe& operator=(const IdleProbe&) = delete;
-    bool WaitUntilIdle() const;
-
-private:
-    HWND m_hWnd = nullptr;
-};
-
 } // namespace tabtest
