@@ -187,19 +187,8 @@ BOOL CControlsHostDlg::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLE
     return CDialog::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-namespace
-{
-// Test programs run side by side on one display: a window of another one over the host would keep the
-// covered part of the painting off the window's surface, which the captures read.
-void RaiseAboveOtherPrograms(HWND hWnd)
-{
-    ::SetWindowPos(::GetAncestor(hWnd, GA_ROOT), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-} // namespace
-
 std::unique_ptr<DibCanvas> ControlsTest::Capture(HWND hWnd)
 {
-    RaiseAboveOtherPrograms(hWnd);
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Pump();
     CRect rc;
@@ -213,7 +202,6 @@ std::unique_ptr<DibCanvas> ControlsTest::Capture(HWND hWnd)
 
 std::unique_ptr<DibCanvas> ControlsTest::CaptureWindow(HWND hWnd)
 {
-    RaiseAboveOtherPrograms(hWnd);
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Pump();
     CRect rc;
