@@ -13,8 +13,9 @@ void BringFloatingFrameToTop(CExtToolControlBar* pBar)
 {
     if (!CExtControlBar::IsFloating(pBar))
         return;
+    // Raised without activation: the owner window keeps the keyboard while its menus track.
     if (CFrameWnd* pFrame = pBar->GetParentFrame())
-        pFrame->BringWindowToTop();
+        pFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 UINT TrackFlags(UINT nAlignment, bool bSelectFirst, bool bNoAnimation)

@@ -15,7 +15,7 @@ class CWnd;
 namespace barmenu
 {
 
-// Brings the frame of a floating bar to the top; a docked bar is left alone.
+// Brings the frame of a floating bar to the top without activating it; a docked bar is left alone.
 void BringFloatingFrameToTop(CExtToolControlBar* pBar);
 
 // The track flags of a button's popup: the button's alignment, combined with the button and owner-drawn; any item

@@ -1,7 +1,6 @@
 // CExtBarTextFieldButton: the combo list: opening it modally, its popup and size, and the list
 // callbacks that fill, measure and draw it and carry the choice into the field.
 #include "platform/Dc.h"
-#include "platform/FrameWnd.h"
 #include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/extras/ExtBarTextFieldButton.h"
@@ -77,11 +76,7 @@ UINT CExtBarTextFieldButton::TrackButtonMenu(CPoint point, bool bSelectFirst, bo
     CRuntimeClass* pClass = GetRuntimeClass();
     CExtToolControlBar::CloseTrackingMenus();
     CancelEditing();
-    if (CExtControlBar::IsFloating(pBar))
-    {
-        if (CFrameWnd* pFrame = pBar->GetParentFrame())
-            pFrame->BringWindowToTop();
-    }
+    barmenu::BringFloatingFrameToTop(pBar);
     CExtPopupMenuWnd* pPopup = CreateListPopup();
     if (pPopup == nullptr)
         return (UINT)-1;

@@ -274,3 +274,40 @@ TEST(MenuBarDialogScreen, AMenuBarOnADialogHooksItsParentAndAnswersAlt)
     edit.DestroyWindow();
     dlg.DestroyWindow();
 }
+
+TEST_F(MenuBarScreen, AKeyboardMenuOfAFloatingBarLeavesTheFrameActiveAndTheNextKeysReachTheView)
+{
+    m_pFrame->FloatControlBar(m_pBar, CPoint(300, 300));
+    m_pFrame->RecalcLayout();
+    ASSERT_TRUE(PumpUntil([&] { return CExtControlBar::IsFloating(m_pBar) && m_pBar->IsWindowVisible(); }));
+    const HWND hFloat = m_pBar->GetParentFrame()->GetSafeHwnd();
+    ASSERT_NE(hFloat, m_pFrame->GetSafeHwnd());
+    ::SetForegroundWindow(m_pFrame->m_hWnd);
+    m_pFrame->m_wndEdit.SetFocus();
+    ASSERT_TRUE(SettleInput([] { PumpPlatform(0); }));
+    ASSERT_EQ(::GetActiveWindow(), m_pFrame->m_hWnd);
+    m_pFrame->m_wndEdit.SetWindowText(L"");
+    AltTap('F');
+    ASSERT_TRUE(PumpUntil([&] { return Tracked(0); }));
+    Tap(VK_ESCAPE);
+    Tap(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([&] { return !PopupOpen() && !m_pBar->IsFlatTracking(); }));
+    EXPECT_EQ(::GetActiveWindow(), m_pFrame->m_hWnd);
+    EXPECT_NE(::GetActiveWindow(), hFloat);
+    // Typed text lands in the view.
+    Tap('A');
+    Tap('B');
+    CString sText;
+    EXPECT_TRUE(PumpUntil([&] {
+        m_pFrame->m_wndEdit.GetWindowText(sText);
+        return sText == L"ab";
+    })) << std::wstring(sText.GetString());
+    // Alt, then Down opens the first menu again.
+    Tap(VK_MENU);
+    ASSERT_TRUE(PumpUntil([&] { return Flat(0); }));
+    Tap(VK_DOWN);
+    EXPECT_TRUE(PumpUntil([&] { return Tracked(0); }));
+    Tap(VK_ESCAPE);
+    Tap(VK_ESCAPE);
+    EXPECT_TRUE(PumpUntil([&] { return !PopupOpen() && !m_pBar->IsFlatTracking(); }));
+}

@@ -285,3 +285,27 @@ TEST_F(TextFields, ScreenFieldRemovedWhileItsListIsOpenIsNeverTouchedAgain)
     EXPECT_TRUE(CWatchedField::GhostUnchanged(pField));
     m_pBar->m_buttons.InsertAt(1, pOld);
 }
+
+TEST_F(TextFields, ScreenTheListOfAFloatingBarsFieldLeavesTheFrameActive)
+{
+    m_pFrame->FloatControlBar(m_pBar, CPoint(300, 300));
+    m_pFrame->RecalcLayout();
+    ASSERT_TRUE(extrastest::PumpUntil([&] { return CExtControlBar::IsFloating(m_pBar); }));
+    const HWND hFloat = m_pBar->GetParentFrame()->GetSafeHwnd();
+    ::SetForegroundWindow(m_pFrame->m_hWnd);
+    ASSERT_TRUE(extrastest::PumpUntil([&] { return ::GetActiveWindow() == m_pFrame->m_hWnd; }));
+    CExtBarTextFieldButton* pCombo = ReadOnly();
+    HWND hActiveWhileOpen = nullptr;
+    Script script;
+    script.Then([&] { return pCombo->IsListOpen() && ListTracking(); })
+        .Then(MenuSettled)
+        .Do([&] { hActiveWhileOpen = ::GetActiveWindow(); })
+        .Do([] { SendKeysRaw({VK_ESCAPE}); })
+        .Then([] { return !ListTracking(); });
+    script.Start();
+    pCombo->TrackButtonMenu(CPoint(0, 0), true, true);
+    EXPECT_FALSE(script.Failed());
+    EXPECT_EQ(hActiveWhileOpen, m_pFrame->m_hWnd);
+    EXPECT_NE(::GetActiveWindow(), hFloat);
+    EXPECT_EQ(::GetActiveWindow(), m_pFrame->m_hWnd);
+}
