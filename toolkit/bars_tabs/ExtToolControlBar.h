@@ -15,6 +15,8 @@
 #include "platform/Collections.h"
 #include "platform/Geometry.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include <utility>
+#include <vector>
 
 class CDC;
 class CFont;
@@ -214,6 +216,18 @@ public:
     int m_nBtnIdxHover = -1;        // button under the mouse; -1 none
 
 protected:
+    // Where the buttons stood before a placement pass: InvalidateMoved repaints the bar when a button was
+    // shown, hidden or moved since, so that nothing the old placement painted stays on the screen.
+    class CPlacementRecord
+    {
+    public:
+        explicit CPlacementRecord(const CExtToolControlBar& bar);
+        void InvalidateMoved(CExtToolControlBar& bar) const;
+
+    private:
+        std::vector<std::pair<const CExtBarButton*, CRect>> m_shown; // the visible buttons and their rectangles
+    };
+
     // Whether the bar (window) is still alive and holds pButton at nIndex.
     bool IsButtonAt(int nIndex, const CExtBarButton* pButton) const;
     bool IsBarWindowAlive(HWND hWndBar) const;

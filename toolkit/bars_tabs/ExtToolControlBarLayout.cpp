@@ -78,6 +78,7 @@ CSize CExtToolControlBar::CalcLayout(DWORD dwMode, int nLength)
     const bool bPanel = (m_nBarFlags & kBarFlagPanelMode) != 0;
     const bool bHorz = (dwMode & LM_HORZ) != 0;
     CSize size = sizeDefault;
+    const CPlacementRecord before(*this);
     if (GetButtonsCount() > 0)
     {
         if (m_pRightBtn != nullptr)
@@ -139,6 +140,7 @@ CSize CExtToolControlBar::CalcLayout(DWORD dwMode, int nLength)
             size = CalcSize(!bHorz);
         }
     }
+    before.InvalidateMoved(*this);
     if ((dwMode & LM_COMMIT) != 0 && (m_dwStyle & (CBRS_FLOATING | CBRS_SIZE_DYNAMIC)) != 0 && bHorz)
         m_nMRUWidth = size.cx;
     CRect rcInside(0, 0, 0, 0);
@@ -473,11 +475,42 @@ bool CExtToolControlBar::IsVerticalLayout() const
     return GetLayoutOrientation() == kOrientVertDocked && (m_nBarFlags & kBarFlagPanelMode) == 0;
 }
 
+CExtToolControlBar::CPlacementRecord::CPlacementRecord(const CExtToolControlBar& bar)
+{
+    for (int i = 0; i < bar.GetButtonsCount(); i++)
+    {
+        const CExtBarButton* pButton = bar.m_buttons[i];
+        if (pButton->IsVisible())
+            m_shown.emplace_back(pButton, pButton->GetRect());
+    }
+}
+
+void CExtToolControlBar::CPlacementRecord::InvalidateMoved(CExtToolControlBar& bar) const
+{
+    if (bar.GetSafeHwnd() == nullptr)
+        return;
+    size_t nShown = 0;
+    bool bMoved = false;
+    for (int i = 0; i < bar.GetButtonsCount() && !bMoved; i++)
+    {
+        const CExtBarButton* pButton = bar.m_buttons[i];
+        if (!pButton->IsVisible())
+            continue;
+        bMoved = nShown >= m_shown.size() || m_shown[nShown].first != pButton ||
+                 m_shown[nShown].second != pButton->GetRect();
+        nShown++;
+    }
+    // The whole bar: a wrapped separator spans its row, and the row backgrounds follow the buttons.
+    if (bMoved || nShown != m_shown.size())
+        bar.Invalidate();
+}
+
 void CExtToolControlBar::RecalcButtonPositions()
 {
     const int nCount = GetButtonsCount();
     if (GetSafeHwnd() == nullptr || nCount == 0)
         return;
+    const CPlacementRecord before(*this);
     const bool bPanel = (m_nBarFlags & kBarFlagPanelMode) != 0;
     const int nOrient = GetLayoutOrientation();
     const bool bVert = IsVerticalLayout();
@@ -494,25 +527,15 @@ void CExtToolControlBar::RecalcButtonPositions()
     for (int i = 0; i < nCount; i++)
         m_buttons[i]->SetVertDocked(nOrient == kOrientVertDocked);
 
-    // 1. The chevron at the far end.
-    int nLimit = bVert ? rcInner.bottom : rcInner.right;
-    const bool bChevron = m_pRightBtn != nullptr && IsRightButtonDisplayed();
-    CRect rcChevron(0, 0, 0, 0);
+    // 1. The chevron at the far end (placed below, once it is known whether a button overflows).
+    const int nEnd = bVert ? rcInner.bottom : rcInner.right;
+    int nLimit = nEnd;
+    bool bChevron = m_pRightBtn != nullptr && IsRightButtonDisplayed();
+    CSize sizeChevron(0, 0);
     if (m_pRightBtn != nullptr)
     {
         m_pRightBtn->RemoveAllButtons();
-        const CSize size = m_pRightBtn->MeasureButton(dc.Get(), sizeDefault, !bVert);
-        if (bChevron)
-        {
-            if (bVert)
-                rcChevron = CRect(rcInner.left, rcInner.bottom - size.cy, rcInner.right, rcInner.bottom);
-            else
-                rcChevron = CRect(rcInner.right - size.cx, rcInner.top, rcInner.right, rcInner.bottom);
-            m_pRightBtn->SetVisible(true);
-            nLimit -= bVert ? size.cy + sizeExtra.cy : size.cx + sizeExtra.cx;
-        }
-        else
-            m_pRightBtn->SetVisible(false);
+        sizeChevron = m_pRightBtn->MeasureButton(dc.Get(), sizeDefault, !bVert);
     }
 
     // 2-3. Visibility, measuring and rows.
@@ -567,6 +590,34 @@ void CExtToolControlBar::RecalcButtonPositions()
             entries[k - 1].bVisible = false;
         }
     };
+    // The chevron shows only when a row does not fit the whole length; then its space is kept free.
+    if (bChevron)
+    {
+        bool bOverflow = false;
+        size_t nFirst = 0;
+        for (int r = 0; r < nRows && !bOverflow; r++)
+        {
+            size_t nLast = nFirst;
+            while (nLast < entries.size() && entries[nLast].nRow == r)
+                nLast++;
+            TidySeparators(nFirst, nLast);
+            int nPos = nStart;
+            for (size_t m = nFirst; m < nLast; m++)
+                nPos += entries[m].bVisible ? entries[m].nAlong : 0;
+            bOverflow = nPos > nEnd;
+            nFirst = nLast;
+        }
+        bChevron = bOverflow;
+    }
+    CRect rcChevron(0, 0, 0, 0);
+    if (bChevron)
+    {
+        if (bVert)
+            rcChevron = CRect(rcInner.left, rcInner.bottom - sizeChevron.cy, rcInner.right, rcInner.bottom);
+        else
+            rcChevron = CRect(rcInner.right - sizeChevron.cx, rcInner.top, rcInner.right, rcInner.bottom);
+        nLimit -= bVert ? sizeChevron.cy + sizeExtra.cy : sizeChevron.cx + sizeExtra.cx;
+    }
     std::vector<int> arrTakenOut;
     size_t nRowFirst = 0;
     for (int r = 0; r < nRows; r++)
@@ -692,7 +743,10 @@ void CExtToolControlBar::RecalcButtonPositions()
         pButton->SetRect(rc);
     }
     if (m_pRightBtn != nullptr)
+    {
         m_pRightBtn->SetRect(rcChevron);
+        m_pRightBtn->SetVisible(bChevron && !arrTakenOut.empty());
+    }
 
     // 7. The chevron's list in bar order, with a group break where a separator stood between.
     if (m_pRightBtn != nullptr)
@@ -723,4 +777,5 @@ void CExtToolControlBar::RecalcButtonPositions()
                 m_pRightBtn->ModifyStyle(TBBS_DISABLED);
         }
     }
+    before.InvalidateMoved(*this);
 }

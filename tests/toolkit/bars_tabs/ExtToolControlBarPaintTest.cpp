@@ -10,6 +10,7 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerXP.h"
+#include <memory>
 
 namespace
 {
@@ -229,10 +230,15 @@ TEST_F(ToolBarPaint, AChevronWithNothingToOfferPaintsInactive)
     Bar().SetWindowPos(nullptr, 0, 0, 800, rcWnd.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Bar().RecalcButtonPositions();
     CExtBarContentExpandButton* pChevron = Bar().GetRightButton();
-    ASSERT_TRUE(pChevron->IsVisible());
     ASSERT_EQ(pChevron->GetButtonsCount(), 0);
-    const CRect rc = pChevron->GetRect();
-    ASSERT_FALSE(rc.IsRectEmpty());
+    // The layout shows no chevron with an empty list; shown all the same, it paints as follows.
+    EXPECT_FALSE(pChevron->IsVisible());
+    CRect rcClient;
+    Bar().GetClientRect(&rcClient);
+    const CRect rc(rcClient.right - Bar().m_cxRightBorder - 11, rcClient.top, rcClient.right - Bar().m_cxRightBorder,
+                   rcClient.bottom);
+    pChevron->SetRect(rc);
+    pChevron->SetVisible(true);
     auto Pixels = [&]() {
         const std::vector<DWORD> px = Capture();
         std::vector<DWORD> part;
@@ -249,4 +255,139 @@ TEST_F(ToolBarPaint, AChevronWithNothingToOfferPaintsInactive)
     Bar().m_nBarFlags &= ~CExtToolControlBar::kBarFlagPanelsMenu;
     EXPECT_EQ(Pixels(), idle);
     pChevron->SetHover(false);
+}
+
+namespace
+{
+// The tool bar on the shown host: what its frame's window surface holds, read against a full repaint.
+class ToolBarPaintScreen : public ToolBarPaint
+{
+protected:
+    // The frame's client pixels as they are on its surface now (pending paints done, nothing invalidated).
+    std::unique_ptr<DibCanvas> Surface()
+    {
+        ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        CRect rc;
+        ::GetClientRect(m_hFrame, &rc);
+        auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
+        HDC hDC = ::GetDC(m_hFrame);
+        ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
+        ::ReleaseDC(m_hFrame, hDC);
+        return canvas;
+    }
+    // Pixels of the bar's row (its dock bar) that differ between what the surface holds once the frame's
+    // thread is idle and a full repaint of the frame and its children.
+    int StalePixels()
+    {
+        EXPECT_TRUE(WaitFor([] { return HIWORD(::GetQueueStatus(QS_PAINT | QS_POSTMESSAGE | QS_TIMER)) == 0; }));
+        const std::unique_ptr<DibCanvas> now = Surface();
+        ::RedrawWindow(m_hFrame, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const std::unique_ptr<DibCanvas> fresh = Surface();
+        CRect rcRow;
+        Bar().GetParent()->GetWindowRect(&rcRow);
+        ::ScreenToClient(m_hFrame, &rcRow.TopLeft());
+        ::ScreenToClient(m_hFrame, &rcRow.BottomRight());
+        rcRow &= CRect(0, 0, now->Width(), now->Height());
+        int n = 0;
+        for (int y = rcRow.top; y < rcRow.bottom; y++)
+            for (int x = rcRow.left; x < rcRow.right; x++)
+                n += now->At(x, y) != fresh->At(x, y);
+        return n;
+    }
+    void ShowAt(int cx)
+    {
+        m_pFrame->SetWindowPos(nullptr, 0, 0, cx, 480, SWP_NOMOVE | SWP_NOZORDER);
+        m_pFrame->ShowWindow(SW_SHOWNORMAL);
+        m_pFrame->SetForegroundWindow();
+        m_pFrame->RecalcLayout();
+        PumpMessages();
+    }
+    // Floats the bar by a drag of its gripper into the view, docks it back at the top, and lets the frame
+    // lay out once more, as it does after any size change of a bar.
+    void FloatAndDockBack()
+    {
+        CRect rcWnd;
+        Bar().GetWindowRect(&rcWnd);
+        const CRect rcCaption = Bar().GetCaptionRect();
+        ASSERT_FALSE(rcCaption.IsRectEmpty());
+        const CPoint ptGrip(rcWnd.left + rcCaption.CenterPoint().x, rcWnd.top + rcCaption.CenterPoint().y);
+        CRect rcView;
+        m_pFrame->m_wndView.GetWindowRect(&rcView);
+        RunInputScript([&]() { SendMouseDrag(ptGrip, rcView.CenterPoint()); });
+        ASSERT_TRUE(WaitFor([&]() { return CExtControlBar::IsFloating(&Bar()); }));
+        m_pFrame->DockControlBar(&Bar(), AFX_IDW_DOCKBAR_TOP);
+        m_pFrame->RecalcLayout();
+        ASSERT_TRUE(WaitFor([&]() { return CExtControlBar::IsDockedAtTop(&Bar()); }));
+        PumpMessages();
+        m_pFrame->RecalcLayout();
+    }
+    // The chevron shows exactly while it holds hidden buttons.
+    void ExpectChevronMatchesItsList()
+    {
+        CExtBarContentExpandButton* pChevron = Bar().GetRightButton();
+        ASSERT_NE(pChevron, nullptr);
+        EXPECT_EQ(pChevron->IsVisible(), pChevron->HasHiddenButtons());
+    }
+    int VisibleButtons()
+    {
+        int n = 0;
+        for (int i = 0; i < Bar().GetButtonsCount() - 1; i++)
+            n += Bar().GetButton(i)->IsVisible() ? 1 : 0;
+        return n;
+    }
+};
+} // namespace
+
+TEST_F(ToolBarPaintScreen, AfterAFloatAndADockBackTheBarsRowShowsWhatAFullRepaintShows)
+{
+    Create(nullptr);
+    Bar().m_bShowChevron = true;
+    // Wide enough for every button in one row: no chevron, nothing hidden.
+    ShowAt(900);
+    FloatAndDockBack();
+    EXPECT_EQ(VisibleButtons(), 30);
+    ExpectChevronMatchesItsList();
+    EXPECT_EQ(StalePixels(), 0);
+    // Narrower: the buttons wrap into two rows and nothing is hidden.
+    ShowAt(420);
+    FloatAndDockBack();
+    EXPECT_TRUE(Bar().IsFullRowBar());
+    EXPECT_EQ(VisibleButtons(), 30);
+    ExpectChevronMatchesItsList();
+    EXPECT_EQ(StalePixels(), 0);
+    // One row narrowed below its buttons: the chevron holds the rest, and goes when the row is wide again.
+    ShowAt(900);
+    for (int i = 0; i < Bar().GetButtonsCount(); i++)
+        Bar().GetButton(i)->SetWrap(CExtToolControlBar::kOrientHorzDocked, false);
+    CRect rcBar;
+    Bar().GetWindowRect(&rcBar);
+    const int cxFull = rcBar.Width();
+    Bar().SetWindowPos(nullptr, 0, 0, 260, rcBar.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_TRUE(Bar().GetRightButton()->HasHiddenButtons());
+    ExpectChevronMatchesItsList();
+    EXPECT_EQ(StalePixels(), 0);
+    Bar().SetWindowPos(nullptr, 0, 0, cxFull, rcBar.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    EXPECT_EQ(VisibleButtons(), 30);
+    ExpectChevronMatchesItsList();
+    EXPECT_EQ(StalePixels(), 0);
+}
+
+TEST_F(ToolBarPaintScreen, AButtonsMovedOrHiddenByALayoutPassLeaveNothingBehind)
+{
+    Create(nullptr);
+    ShowAt(900);
+    ASSERT_EQ(StalePixels(), 0);
+    // The bar keeps its size; a wrap after the fifth button moves the rest onto a second row, and the bar's
+    // own layout pass places them there.
+    Bar().GetButton(5)->SetWrap(CExtToolControlBar::kOrientHorzDocked, true);
+    const CRect rcBefore = Bar().GetButton(6)->GetRect();
+    Bar().RecalcButtonPositions();
+    ASSERT_NE(Bar().GetButton(6)->GetRect(), rcBefore);
+    EXPECT_EQ(StalePixels(), 0);
+    // The same bar in one row again.
+    Bar().GetButton(5)->SetWrap(CExtToolControlBar::kOrientHorzDocked, false);
+    Bar().RecalcButtonPositions();
+    EXPECT_EQ(Bar().GetButton(6)->GetRect(), rcBefore);
+    EXPECT_EQ(StalePixels(), 0);
 }
