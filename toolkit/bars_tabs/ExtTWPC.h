@@ -12,14 +12,16 @@ public:
 
     void OnTabWndSyncVisibility() override
     {
+        // The style bit, not IsWindowVisible: the container may be built under a hidden parent.
+        const bool bShown = (this->GetStyle() & WS_VISIBLE) != 0;
         if (this->ItemGetCount() > 0)
         {
-            if (!this->IsWindowVisible())
+            if (!bShown)
                 this->ShowWindow(SW_SHOWNA);
             this->SetWindowPos(nullptr, 0, 0, 0, 0,
                                SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
         }
-        else if (this->IsWindowVisible())
+        else if (bShown)
             this->ShowWindow(SW_HIDE);
     }
 

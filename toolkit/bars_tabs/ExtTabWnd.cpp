@@ -562,20 +562,23 @@ BOOL CExtTabWnd::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 void CExtTabWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    if (!IsWindowVisible())
-        return;
-    RemoveTip();
-    CWnd::CancelToolTips();
-    UpdateTabWnd(true);
+    OnPlacementChanged();
 }
 
 void CExtTabWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 {
     CWnd::OnWindowPosChanged(lpwndpos);
-    if (!IsWindowVisible())
-        return;
-    RemoveTip();
-    CWnd::CancelToolTips();
+    OnPlacementChanged();
+}
+
+void CExtTabWnd::OnPlacementChanged()
+{
+    if (IsWindowVisible())
+    {
+        RemoveTip();
+        CWnd::CancelToolTips();
+    }
+    // Off the screen (a parent hidden) the layout is only marked stale: the first paint makes it.
     UpdateTabWnd(true);
 }
 

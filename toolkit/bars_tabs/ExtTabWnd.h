@@ -330,6 +330,9 @@ protected:
     CRect m_rcLastDragSwap;
     bool m_bDragging;
 
+    // After a move or size: the tip goes and the layout is made again (when shown) or marked stale.
+    void OnPlacementChanged();
+
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);

@@ -604,7 +604,9 @@ bool CExtTabWnd::PrepareDockLayout(AFX_SIZEPARENTPARAMS* lpLayout, CRect& rcPare
         return false;
     }
     OnTabWndSyncVisibility();
-    if (!IsWindowVisible())
+    // The strip's own style, not IsWindowVisible: a container laid out under a hidden parent (a page of
+    // another container, a dialog not shown yet) gives its strip the slice it shows with later.
+    if ((GetStyle() & WS_VISIBLE) == 0)
         return false;
     m_rcLayoutOverride = rcParent;
     m_bLayoutDirty = true;

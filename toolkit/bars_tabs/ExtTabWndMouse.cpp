@@ -271,6 +271,9 @@ void CExtTabWnd::OnMouseMove(UINT nFlags, CPoint point)
     }
     if (!IsHoverAllowedNow())
     {
+        // A hover begun while hovering was allowed (its frame active) ends here: its capture would take the
+        // next click anywhere on the screen.
+        HoverEnd(true);
         CWnd::OnMouseMove(nFlags, point);
         return;
     }

@@ -1,5 +1,5 @@
 // Tab window geometry on real windows: measuring, fit lengths, grouped items, buttons, scrolling
-// range and the slice a strip takes from its parent.
+// range, the slice a strip takes from its parent, and the layout of a strip resized under a hidden parent.
 #include "TabTestSupport.h"
 #include "platform/Dc.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -199,4 +199,31 @@ TEST(TabGeometry, HelpAndTabListButtonsAreDrawnWithTheHelpAndListGlyphs)
     EXPECT_EQ(CExtPaintManager::GetTabButtonGlyph(CExtTabWnd::kHitHelp, true, true), g_arrSysCmdGlyphs[9]);
     EXPECT_EQ(CExtPaintManager::GetTabButtonGlyph(CExtTabWnd::kHitTabList, true, true), g_arrSysCmdGlyphs[45]);
     EXPECT_EQ(CExtPaintManager::GetTabButtonGlyph(CExtTabWnd::kHitClose, true, true), g_arrSysCmdGlyphs[1]);
+}
+
+TEST(TabGeometry, ScreenAStripResizedWhileItsParentIsHiddenShowsTheLayoutOfItsNewSize)
+{
+    HostFrame frame;
+    CWnd panel;
+    ASSERT_TRUE(panel.CreateEx(0, AfxRegisterWndClass(0), L"panel", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                               CRect(0, 0, 560, 80), frame.Get(), 0x1200));
+    CExtTabWnd tabs;
+    ASSERT_TRUE(CreateStrip(tabs, &panel, CRect(0, 0, 120, 40), CExtTabWnd::kOrientTop));
+    for (LPCTSTR psz : {L"Satu", L"Dua", L"Tiga", L"Empat", L"Lima"})
+        tabs.ItemInsert(psz);
+    tabs.UpdateTabWnd(true);
+    ASSERT_TRUE(tabtest::PumpUntil([] { return HIWORD(::GetQueueStatus(QS_PAINT)) == 0; }));
+    const CRect rcNarrow = tabs.GetItemsArea();
+    // The parent is hidden (a page not selected), the strip grows, the parent shows again.
+    panel.ShowWindow(SW_HIDE);
+    tabs.SetWindowPos(nullptr, 0, 0, 520, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    panel.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(tabtest::PumpUntil([] { return HIWORD(::GetQueueStatus(QS_PAINT)) == 0; }));
+    const CRect rcShown = tabs.GetItemsArea();
+    EXPECT_GT(rcShown.Width(), rcNarrow.Width());
+    // The layout shown is the one the strip makes afresh at its size.
+    tabs.UpdateTabWnd(true);
+    EXPECT_EQ(rcShown, tabs.GetItemsArea());
+    tabs.DestroyWindow();
+    panel.DestroyWindow();
 }

@@ -1,5 +1,6 @@
 // The flat MDI tab window on the host's MDI frame: hidden without children, one flat tab per child,
-// activation by a tab click, the Close button, and its 16 pixels of the frame's layout.
+// activation by a tab click, the Close button, its 16 pixels of the frame's layout, and the hover letting the
+// mouse go once the frame is inactive.
 #include "ExtrasTestSupport.h"
 
 using extrastest::ClickAt;
@@ -101,5 +102,26 @@ TEST(FlatMdiTabs, ScreenTabClickActivatesItsChildAndCloseClosesTheSelected)
     ASSERT_TRUE(PumpUntil([&] { return tabs.ItemGetCount() == 1; }));
     EXPECT_EQ(tabs.ItemGet(0)->m_lParam, (LPARAM)hSecond);
     pSecond->MDIDestroy();
+    PumpMessages();
+}
+
+TEST(FlatMdiTabs, ScreenAHoveredTabLetsTheMouseGoOnceItsFrameIsNoLongerActive)
+{
+    extrashost::CExtrasMdiFrame* pFrame = EmptyFrame();
+    CExtTabMdiFlatWnd& tabs = pFrame->m_wndMdiTabs;
+    CMDIChildWnd* pChild = pFrame->NewChild(L"Satu");
+    ASSERT_NE(pChild, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return tabs.ItemGetCount() == 1 && tabs.IsWindowVisible(); }));
+    pFrame->RecalcLayout();
+    PumpMessages();
+    // Hovering the tab of the active frame holds the mouse for the strip.
+    extrastest::MoveMouseTo(tabs.m_hWnd, ItemRectInClient(tabs, 0).CenterPoint());
+    ASSERT_TRUE(PumpUntil([&] { return ::GetCapture() == tabs.m_hWnd; }));
+    // Another window becomes active; the next move over it leaves the strip without the mouse.
+    CFrameWnd* pOther = extrastest::PlainFrame();
+    ASSERT_NE(::GetActiveWindow(), pFrame->m_hWnd);
+    extrastest::MoveMouseTo(pOther->m_hWnd, CPoint(300, 300));
+    EXPECT_TRUE(PumpUntil([&] { return ::GetCapture() != tabs.m_hWnd; }));
+    pChild->MDIDestroy();
     PumpMessages();
 }

@@ -219,10 +219,7 @@ bool CExtrasPagesDialog::CreateHost(CWnd* pParent, const RECT& rc)
     if (!CreateIndirect((LPCDLGTEMPLATE)m_template.data(), pParent))
         return false;
     MoveWindow(&rc);
-    // The strips dock to their containers only while they are visible: lay out once shown.
     ShowWindow(SW_SHOW);
-    m_wndNested.RecalcLayout();
-    m_wndPages.RecalcLayout();
     return m_bPagesMade;
 }
 

@@ -1,8 +1,9 @@
 // The flat tab page container in the host's resizable dialog: its strip's styles and docking
-// thickness, the first page shown, and Ctrl+PageDown / Ctrl+PageUp stepping with real key input,
-// in the outer container and in the nested plain one.
+// thickness, the first page shown, Ctrl+PageDown / Ctrl+PageUp stepping with real key input, in the
+// outer container and in the nested plain one, and the nested container shown by a click on its page's tab.
 #include "ExtrasTestSupport.h"
 #include "toolkit/extras/ExtTabFlatWnd.h"
+#include <memory>
 
 using extrastest::PagesDialog;
 using extrastest::PumpUntil;
@@ -110,4 +111,94 @@ TEST(FlatPages, ScreenNestedContainerStepsItsOwnPages)
     FocusEdit(pDlg->GetEdit(2));
     EXPECT_EQ(Step(box, true), 0);
     EXPECT_EQ(nested.PageSelectionGet(), 0);
+}
+
+namespace
+{
+// The client point at the middle of the strip's tab nIndex, found by its hit test; false when no point hits it.
+bool TabPoint(CExtTabWnd& strip, int nIndex, CPoint& pt)
+{
+    CRect rc;
+    strip.GetClientRect(&rc);
+    for (int x = rc.left; x < rc.right; x++)
+    {
+        if (strip.ItemHitTest(CPoint(x, rc.CenterPoint().y)) != nIndex)
+            continue;
+        int xEnd = x;
+        while (xEnd + 1 < rc.right && strip.ItemHitTest(CPoint(xEnd + 1, rc.CenterPoint().y)) == nIndex)
+            xEnd++;
+        pt = CPoint((x + xEnd) / 2, rc.CenterPoint().y);
+        return true;
+    }
+    return false;
+}
+
+// The window's client pixels as its surface holds them now (pending paints done, nothing invalidated).
+std::unique_ptr<DibCanvas> Surface(HWND hWnd)
+{
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    CRect rc;
+    ::GetClientRect(hWnd, &rc);
+    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
+    HDC hDC = ::GetDC(hWnd);
+    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hDC);
+    return canvas;
+}
+
+// Pixels of the window's client area that differ between the screen now and a full repaint.
+int StalePixels(HWND hWnd)
+{
+    PumpUntil([] { return HIWORD(::GetQueueStatus(QS_PAINT | QS_POSTMESSAGE | QS_TIMER)) == 0; });
+    const std::unique_ptr<DibCanvas> now = Surface(hWnd);
+    ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    const std::unique_ptr<DibCanvas> fresh = Surface(hWnd);
+    int n = 0;
+    for (int y = 0; y < now->Height(); y++)
+        for (int x = 0; x < now->Width(); x++)
+            n += now->At(x, y) != fresh->At(x, y);
+    return n;
+}
+
+} // namespace
+
+TEST(FlatPages, ScreenANestedContainerShownByItsOuterTabShowsItsStripAndTakesAClickOnATab)
+{
+    // A dialog of its own: the nested container is built in the third page, hidden from the start.
+    extrashost::CExtrasPagesDialog dlg;
+    ASSERT_TRUE(dlg.CreateHost(nullptr, CRect(140, 140, 560, 460)));
+    ::SetForegroundWindow(dlg.m_hWnd);
+    ::SetActiveWindow(dlg.m_hWnd);
+    SettleInput();
+    CExtTabWnd* pOuter = dlg.m_wndPages.GetSafeTabWindow();
+    CExtTabWnd* pNested = dlg.m_wndNested.GetSafeTabWindow();
+    ASSERT_NE(pOuter, nullptr);
+    ASSERT_NE(pNested, nullptr);
+    ASSERT_EQ(dlg.m_wndPages.PageSelectionGet(), 0);
+    CPoint pt;
+    ASSERT_TRUE(TabPoint(*pOuter, 2, pt));
+    extrastest::ClickAt(pOuter->m_hWnd, pt);
+    ASSERT_TRUE(PumpUntil([&] { return dlg.m_wndPages.PageSelectionGet() == 2; }));
+    ASSERT_TRUE(::IsWindowVisible(dlg.m_wndNested.m_hWnd));
+    // The nested strip has its slice at the bottom of its container, and the first page fills the rest.
+    EXPECT_TRUE(pNested->IsWindowVisible());
+    CRect rcBox, rcStrip, rcPage;
+    dlg.m_wndNested.GetClientRect(&rcBox);
+    pNested->GetWindowRect(&rcStrip);
+    dlg.m_wndNested.ScreenToClient(&rcStrip);
+    EXPECT_GT(rcStrip.Height(), 0);
+    EXPECT_EQ(rcStrip.bottom, rcBox.bottom);
+    ::GetWindowRect(dlg.m_wndNested.PageGet(0), &rcPage);
+    dlg.m_wndNested.ScreenToClient(&rcPage);
+    EXPECT_EQ(rcPage.bottom, rcStrip.top);
+    EXPECT_FALSE(pNested->GetItemsArea().IsRectEmpty());
+    // What the screen shows is what a full repaint shows.
+    EXPECT_EQ(StalePixels(dlg.m_hWnd), 0);
+    // A click on "Port" selects it.
+    ASSERT_TRUE(TabPoint(*pNested, 1, pt));
+    extrastest::ClickAt(pNested->m_hWnd, pt);
+    EXPECT_TRUE(PumpUntil([&] { return dlg.m_wndNested.PageSelectionGet() == 1; }));
+    EXPECT_TRUE(::IsWindowVisible(dlg.m_wndNested.PageGet(1)));
+    EXPECT_EQ(StalePixels(dlg.m_hWnd), 0);
+    dlg.DestroyWindow();
 }
