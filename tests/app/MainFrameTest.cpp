@@ -1,6 +1,6 @@
 // The main frame in the running program: its bars, docking layout and status panes at the first
 // start, the layout and list state kept to the next start, the busy pane during a phone job, the
-// frame's own commands and the menu bar's keyboard access.
+// frame's own commands and the menu bar's keyboard access, docked and floating.
 #include "phone/PhoneLinkTestSupport.h"
 #include "FrameAppFixture.h"
 #include "ProgramTestSupport.h"
@@ -15,6 +15,7 @@
 #include "res/mainframe_ids.h"
 #include "tests/support/InputScript.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
+#include "toolkit/bars_tabs/ExtMenuControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
 #include "toolkit/docking/ExtBarNcAreaButtonMenu.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -22,6 +23,8 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 using namespace phonetest;
@@ -647,4 +650,69 @@ TEST_F(MainFrameTest, TheTrayIconHidesAndRestoresTheFrame)
     // After exit the icon is gone.
     Stop();
     EXPECT_FALSE(TrayHolds(hFrame));
+}
+
+namespace
+{
+// Real keys in order (each a press, or a release when up is set), then the application's own pump until the
+// condition holds: keys pass the frame's bars first, as in the program's message loop.
+template <class F> bool KeysThen(CCorvane_smsApp* pApp, std::initializer_list<std::pair<WORD, bool>> keys, F condition)
+{
+    for (const auto& key : keys)
+    {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = key.first;
+        in.ki.dwFlags = key.second ? KEYEVENTF_KEYUP : 0;
+        ::SendInput(1, &in, sizeof(INPUT));
+    }
+    for (DWORD start = GetTickCount(); GetTickCount() - start < kInputWaitMs;)
+    {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            if (!pApp->PreTranslateMessage(&msg))
+            {
+                TranslateMessage(&msg);
+                DispatchMessageW(&msg);
+            }
+        if (HIWORD(::GetQueueStatus(QS_KEY)) == 0 && condition())
+            return true;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return false;
+}
+} // namespace
+
+TEST_F(MainFrameTest, AKeyboardMenuOfTheFloatingMenuBarLeavesTheFrameActiveAndItsKeysToTheView)
+{
+    Start();
+    CExtMenuControlBar* pBar = &frame->m_wndMenuBar;
+    frame->FloatControlBar(pBar, CPoint(300, 300));
+    frame->RecalcLayout();
+    ASSERT_TRUE(PumpUntil([&] { return CExtControlBar::IsFloating(pBar) && pBar->IsWindowVisible(); }, kInputWaitMs));
+    const HWND hFloat = pBar->GetParentFrame()->GetSafeHwnd();
+    CEdit& text = view->m_wndText;
+    text.SetWindowText(L"Halo dunia");
+    ::SetForegroundWindow(frame->GetSafeHwnd());
+    text.SetFocus();
+    text.SetSel(0, 0);
+    SettleInput();
+    ASSERT_EQ(::GetActiveWindow(), frame->GetSafeHwnd());
+    auto Tracking = [] { return CExtPopupMenuWnd::IsMenuTracking(); };
+    ASSERT_TRUE(KeysThen(app, {{VK_MENU, false}, {'F', false}, {'F', true}, {VK_MENU, true}}, Tracking));
+    EXPECT_TRUE(KeysThen(app, {{VK_ESCAPE, false}, {VK_ESCAPE, true}, {VK_ESCAPE, false}, {VK_ESCAPE, true}},
+                         [&] { return !Tracking() && !pBar->IsFlatTracking(); }));
+    EXPECT_EQ(::GetActiveWindow(), frame->GetSafeHwnd());
+    EXPECT_NE(::GetActiveWindow(), hFloat);
+    // The next keys reach the text box: Shift+End selects its line.
+    int nStart = 0, nEnd = 0;
+    EXPECT_TRUE(KeysThen(app, {{VK_SHIFT, false}, {VK_END, false}, {VK_END, true}, {VK_SHIFT, true}}, [&] {
+        text.GetSel(nStart, nEnd);
+        return nEnd > nStart;
+    }));
+    // Alt, then Down opens the first menu again.
+    EXPECT_TRUE(KeysThen(app, {{VK_MENU, false}, {VK_MENU, true}}, [&] { return pBar->IsFlatTracking(); }));
+    EXPECT_TRUE(KeysThen(app, {{VK_DOWN, false}, {VK_DOWN, true}}, Tracking));
+    CExtPopupMenuWnd::CancelMenuTracking();
+    PumpUntil([] { return false; }, 100);
 }
