@@ -510,6 +510,65 @@ bool WaitFor(const std::function<bool()>& pred, DWORD dwMs)
     return true;
 }
 
+namespace
+{
+const UINT kPostedMarker = WM_APP + 0x3A3;
+
+LRESULT CALLBACK MarkerWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kPostedMarker)
+        *reinterpret_cast<bool*>(lParam) = true;
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+// Pumps with pump until pred holds, within the budget; false when it did not.
+bool PumpWith(const std::function<void()>& pump, const std::function<bool()>& pred)
+{
+    const DWORD dwStart = ::GetTickCount();
+    const DWORD dwBound = WaitBound(kInputWaitMs);
+    for (;;)
+    {
+        pump();
+        if (pred())
+            return true;
+        if (::GetTickCount() - dwStart > dwBound)
+        {
+            NoteBudgetSpent();
+            return false;
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+} // namespace
+
+bool PumpUntilInputHandled(const std::function<void()>& pump)
+{
+    return PumpWith(pump, [] { return HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY)) == 0; });
+}
+
+bool PumpUntilPostedHandled(const std::function<void()>& pump)
+{
+    static const wchar_t* const kClass = L"CorvaneTestPostedMarker";
+    static const bool bRegistered = [] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = MarkerWndProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClass;
+        return ::RegisterClassW(&wc) != 0;
+    }();
+    if (!bRegistered)
+        return false;
+    const HWND hMarker =
+        ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (hMarker == nullptr)
+        return false;
+    bool bSeen = false;
+    const bool bDone =
+        ::PostMessageW(hMarker, kPostedMarker, 0, (LPARAM)&bSeen) && PumpWith(pump, [&] { return bSeen; });
+    ::DestroyWindow(hMarker);
+    return bDone;
+}
+
 void StartInputWaitBudget(DWORD dwMs)
 {
     g_dwBudgetStart = ::GetTickCount();

@@ -54,6 +54,13 @@ bool WaitForScriptThreadIdle();
 // Waits up to dwMs (pumping when called on the GUI thread) until pred holds. Every wait here draws on the
 // running test's budget: once that is spent, waits fail at once and the test fails.
 bool WaitFor(const std::function<bool()>& pred, DWORD dwMs = kInputWaitMs);
+// On the GUI thread, after SendInput there (which queues the input before it returns): pumps with pump until
+// no mouse or key input is left queued, so that the input's handlers have run (a loop they start included);
+// false when that did not happen within kInputWaitMs.
+bool PumpUntilInputHandled(const std::function<void()>& pump = PumpMessages);
+// On the GUI thread: pumps with pump until a marker posted to this thread now has come through, so that
+// every message posted before it has been handled; false when that did not happen within kInputWaitMs.
+bool PumpUntilPostedHandled(const std::function<void()>& pump = PumpMessages);
 // Starts a test's wait budget of dwMs (the test entry does it at each test's start, well inside the hang
 // guard); 0 takes the budget away.
 void StartInputWaitBudget(DWORD dwMs);
