@@ -43,6 +43,8 @@ class CHangWatch : public testing::EmptyTestEventListener
     {
         std::lock_guard<std::mutex> lock(g_testLock);
         g_strTest.clear();
+        // A suite's set-up and tear-down, between tests, wait on their own bounds.
+        StartInputWaitBudget(0);
     }
 };
 
