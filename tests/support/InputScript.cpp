@@ -200,25 +200,40 @@ bool QueryLoop(CScriptRun* pRun, DWORD dwTimeoutMs, bool* pbInLoop)
     return true;
 }
 
+// What the GUI thread answered about a loop of its own at the end of a wait for it to end.
+enum class ELoop
+{
+    kNone,     // it runs none
+    kRunning,  // it still runs one
+    kNoAnswer, // it did not answer lately (busy in a handler)
+};
+
 // Waits up to dwMs, on fixed bounds of its own (not the test's budget, which may be spent), until the
-// GUI thread answers that it runs no loop of its own.
-bool LoopEndsWithin(CScriptRun* pRun, DWORD dwMs)
+// GUI thread answers that it runs no loop of its own; the last answer otherwise.
+ELoop WaitForLoopEnd(CScriptRun* pRun, DWORD dwMs)
 {
     const DWORD dwStart = ::GetTickCount();
     for (;;)
     {
-        bool bInLoop = true;
-        if (QueryLoop(pRun, 500, &bInLoop) && !bInLoop)
-            return true;
+        LRESULT r = 0;
+        ELoop last = ELoop::kNoAnswer;
+        if (QueryRun(pRun, &r, 500))
+        {
+            if ((r & kInNestedLoop) == 0)
+                return ELoop::kNone;
+            last = ELoop::kRunning;
+        }
         if (::GetTickCount() - dwStart >= dwMs)
-            return false;
+            return last;
         ::Sleep(10);
     }
 }
 
 // The time a loop still running after the steps gets to end by itself (a close the steps posted last),
-// and the rounds of ending requests after it, each given the time of a round to take effect.
+// the longer time a thread still busy with the steps' last input gets to answer at all, and the rounds of
+// ending requests after them, each given the time of a round to take effect.
 const DWORD kLoopGraceMs = 2000;
+const DWORD kBusyGraceMs = 10000;
 const int kEndLoopRounds = 4;
 const DWORD kEndLoopRoundMs = 1000;
 
@@ -238,19 +253,25 @@ DWORD WINAPI ScriptThread(LPVOID pParam)
     }
     // A loop that runs on past the steps (a failed step returned early inside a menu or a modal dialog)
     // would hold the run, and the whole program, until the hang guard: it is ended and the test fails.
-    if (pRun->hSyncWnd != nullptr && !LoopEndsWithin(pRun, kLoopGraceMs))
+    if (pRun->hSyncWnd == nullptr)
+        return 0;
+    ELoop loop = WaitForLoopEnd(pRun, kLoopGraceMs);
+    if (loop == ELoop::kNoAnswer)
+        loop = WaitForLoopEnd(pRun, kBusyGraceMs);
+    if (loop == ELoop::kNoAnswer)
+        pRun->bQueryTimedOut = true;
+    if (loop != ELoop::kRunning)
+        return 0;
+    pRun->bLoopEnded = true;
+    ReleaseHeldInput();
+    bool bEnded = false;
+    for (int i = 0; i < kEndLoopRounds && !bEnded; i++)
     {
-        pRun->bLoopEnded = true;
-        ReleaseHeldInput();
-        bool bEnded = false;
-        for (int i = 0; i < kEndLoopRounds && !bEnded; i++)
-        {
-            DWORD_PTR r = 0;
-            ::SendMessageTimeoutW(pRun->hSyncWnd, kEndLoopRequest, 0, 0, SMTO_NORMAL, kEndLoopRoundMs, &r);
-            bEnded = LoopEndsWithin(pRun, kEndLoopRoundMs);
-        }
-        pRun->bLoopStayed = !bEnded;
+        DWORD_PTR r = 0;
+        ::SendMessageTimeoutW(pRun->hSyncWnd, kEndLoopRequest, 0, 0, SMTO_NORMAL, kEndLoopRoundMs, &r);
+        bEnded = WaitForLoopEnd(pRun, kEndLoopRoundMs) == ELoop::kNone;
     }
+    pRun->bLoopStayed = !bEnded;
     return 0;
 }
 
