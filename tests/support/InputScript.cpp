@@ -1,5 +1,6 @@
 // Input scripts for tests on real windows: pump, helper-thread steps, mouse and key input handled before
-// the step returns, waits, and the release of held input at a script's or a test's end.
+// the step returns, waits and their budget, and at a script's or a test's end the release of held input and
+// the end of a loop left running.
 #include "InputScript.h"
 #include <cstdio>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Input scripts for tests on real windows: a pump of this thread's messages, steps run from a helper
 // thread (SendInput there) while this thread pumps, absolute mouse and key input that is waited for until
-// the window's thread has handled it, bounded waits for a state, and the release of every button or key a
-// script left down.
+// the window's thread has handled it, bounded waits for a state drawing on a per-test budget, the release of
+// every button or key a script left down, and the end of a loop a script left running.
 #pragma once
 #include <functional>
 #include "platform/Core.h"
