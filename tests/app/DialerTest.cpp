@@ -8,6 +8,7 @@
 #include "res/app_tools_ids.h"
 #include "support/DibCanvas.h"
 #include "tests/support/InputScript.h"
+#include "tests/support/ReferenceTimer.h"
 
 #include <string>
 
@@ -273,10 +274,18 @@ TEST_F(DialerTest, DialSendsAtdToThePhoneAndReportsAnError)
 
 TEST_F(DialerTest, AutoDialDialsOnceAfterASecondAndAHeldPhoneGivesTheInfoBox)
 {
+    // Dialled a second after opening: not sooner, and no later than two ticks after the fourth of a
+    // reference timer of a quarter second started with the opening.
+    const DWORD kStatedAutoDialMs = 1000;
+    CReferenceTimer ref;
+    ref.Start(kStatedAutoDialMs / 4, [] { return Dials("08123") > 0 ? 1L : 0L; });
     const DWORD start = ::GetTickCount();
     Open(L"08123", TRUE);
     ASSERT_TRUE(PumpUntil([] { return Dials("08123") > 0; }, kInputWaitMs));
-    EXPECT_GE(::GetTickCount() - start, 1000u);
+    EXPECT_GE(::GetTickCount() - start, kStatedAutoDialMs);
+    ASSERT_TRUE(PumpUntil([&] { return ref.FirstTickReaching(1) > 0; }, kInputWaitMs));
+    ref.Stop();
+    EXPECT_LE(ref.FirstTickReaching(1), kQuarterTicksToAct);
     // Once: no second dial comes.
     PumpFor(1300);
     EXPECT_EQ(Dials("08123"), 1);

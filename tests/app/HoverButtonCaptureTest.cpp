@@ -31,7 +31,7 @@ TEST_F(HoverButtonCaptureTest, ACaptureChangeEndsTheHoverWhileThePointerStaysOnT
     CHoverButton button;
     CreateButton(button);
     MoveMouseTo(button.m_hWnd, CPoint(20, 20));
-    ASSERT_TRUE(button.IsHovered());
+    ASSERT_TRUE(PumpUntil([&] { return button.IsHovered(); }));
     // The button holds the capture (as while pressed); another window takes it.
     ::SetCapture(button.m_hWnd);
     ASSERT_EQ(::GetCapture(), button.m_hWnd);
@@ -40,7 +40,7 @@ TEST_F(HoverButtonCaptureTest, ACaptureChangeEndsTheHoverWhileThePointerStaysOnT
     ::ReleaseCapture();
     // Hovered again by a move, then the capture released (no new owner).
     MoveMouseTo(button.m_hWnd, CPoint(22, 21));
-    ASSERT_TRUE(button.IsHovered());
+    ASSERT_TRUE(PumpUntil([&] { return button.IsHovered(); }));
     ::SetCapture(button.m_hWnd);
     ::ReleaseCapture();
     EXPECT_FALSE(button.IsHovered());

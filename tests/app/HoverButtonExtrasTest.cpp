@@ -161,7 +161,7 @@ TEST_F(HoverButtonExtrasTest, ThePopupMenuShowsPressedAndPostsTheChosenCommandTo
     // Down to the first item and Enter.
     parent.m_keys = {VK_DOWN, VK_RETURN};
     ClickAt(button.m_hWnd, CPoint(20, 20));
-    Pump(50);
+    ASSERT_TRUE(PumpPosted()); // the picked command is posted after the menu
     // The callback got the first submenu before it showed, and the button looked pressed meanwhile.
     ASSERT_NE(parent.m_hCallbackMenu, nullptr);
     EXPECT_EQ(::GetMenuItemCount(parent.m_hCallbackMenu), nItems);
@@ -192,7 +192,7 @@ TEST_F(HoverButtonExtrasTest, ThePopupMenuShowsPressedAndPostsTheChosenCommandTo
     parent.m_keys = {VK_ESCAPE};
     parent.m_hCallbackMenu = nullptr;
     ClickAt(button.m_hWnd, CPoint(20, 20));
-    Pump(50);
+    ASSERT_TRUE(PumpPosted()); // the picked command is posted after the menu
     EXPECT_NE(parent.m_hCallbackMenu, nullptr);
     EXPECT_EQ(parent.m_menuCommands.size(), 1u);
     EXPECT_EQ(parent.m_nClicks, 2);
@@ -285,7 +285,7 @@ TEST_F(HoverButtonExtrasTest, HoverAndClickSoundsPlayOnceEachWithTheirOwnKind)
 
     MoveMouseTo(button.m_hWnd, CPoint(20, 20));
     MoveMouseTo(button.m_hWnd, CPoint(25, 22));
-    ASSERT_TRUE(button.IsHovered());
+    ASSERT_TRUE(PumpUntil([&] { return button.IsHovered(); }));
     ASSERT_EQ(button.m_sounds.size(), 1u); // once on entering, not on each move
     EXPECT_EQ(button.m_sounds[0].strName, L"C:\\sounds\\hover.wav");
     EXPECT_EQ(button.m_sounds[0].hMod, nullptr);
@@ -338,7 +338,7 @@ TEST_F(HoverButtonExtrasTest, TransparentModeDrawsOverTheParentsPixelsCopiedOnce
     }
     // Hovered: the raised edges over the parent's colour.
     MoveMouseTo(button.m_hWnd, CPoint(20, 20));
-    ASSERT_TRUE(button.IsHovered());
+    ASSERT_TRUE(PumpUntil([&] { return button.IsHovered(); }));
     {
         DibCanvas canvas(50, 40, RGB(1, 2, 3));
         button.DrawButton(canvas.dc, CRect(0, 0, 50, 40), false, false, false);

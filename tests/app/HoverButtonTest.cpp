@@ -99,7 +99,7 @@ TEST_F(HoverButtonTest, AFlatButtonRisesUnderTheMouseAndFallsWhenItLeaves)
         EXPECT_NE(canvas.At(0, 0), hilight);
     }
     MoveMouseTo(button.m_hWnd, CPoint(20, 20));
-    ASSERT_TRUE(button.IsHovered());
+    ASSERT_TRUE(PumpUntil([&] { return button.IsHovered(); }));
     {
         DibCanvas canvas(50, 40, RGB(1, 2, 3));
         Paint(button, canvas);
@@ -251,7 +251,8 @@ TEST_F(HoverButtonTest, TheDialerListFiltersByTheStartAndHandsOverTheClickedNumb
     CRect rcRow;
     ASSERT_TRUE(list.GetItemRect(0, &rcRow, LVIR_LABEL));
     ClickAt(list.m_hWnd, CPoint(rcRow.left + 5, rcRow.CenterPoint().y));
-    Pump(50);
+    // The number and the update are posted by the click.
+    ASSERT_TRUE(PumpPosted());
     ASSERT_EQ(parent.m_numbers.size(), 1u);
     EXPECT_EQ(parent.m_numbers[0], L"+62811");
     EXPECT_EQ(parent.m_nUpdates, 1);
@@ -260,7 +261,7 @@ TEST_F(HoverButtonTest, TheDialerListFiltersByTheStartAndHandsOverTheClickedNumb
     ASSERT_TRUE(list.GetItemRect(3, &rcRow, LVIR_LABEL));
     ClickAt(list.m_hWnd, CPoint(rcRow.left + 5, rcRow.CenterPoint().y + 1));
     ClickAt(list.m_hWnd, CPoint(20, 180));
-    Pump(50);
+    ASSERT_TRUE(PumpPosted());
     EXPECT_EQ(parent.m_numbers.size(), 1u);
     EXPECT_EQ(parent.m_nUpdates, 1);
 }

@@ -2,6 +2,8 @@
 // with a shown top-level parent that the button is created in.
 #pragma once
 #include "app/HoverButton.h"
+#include "tests/support/InputScript.h"
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -9,9 +11,15 @@ namespace hovertest
 {
 // Pumps this thread's messages (through the pre-translation of their windows) for ms milliseconds.
 void Pump(DWORD ms = 30);
-// Moves the real pointer to the client point of the window, then pumps.
+// Pumps as Pump until pred holds, at most ms; false when it never did.
+bool PumpUntil(const std::function<bool()>& pred, DWORD ms = kInputWaitMs);
+// Pumps until every message posted to this thread before the call has been handled (a marker posted
+// last has come through); false when that did not happen within the wait's bound.
+bool PumpPosted();
+// Moves the real pointer to the client point of the window and pumps until the move is handled.
 void MoveMouseTo(HWND hWnd, CPoint ptClient);
-// Moves the pointer there and clicks the left button, then pumps.
+// Moves the pointer there and clicks the left button, pumping until the click is handled (a loop it
+// starts, such as a menu, included).
 void ClickAt(HWND hWnd, CPoint ptClient);
 
 // A shown top-level parent of 400 x 300 at (100, 100) that takes double clicks.

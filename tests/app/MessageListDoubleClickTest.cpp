@@ -2,6 +2,7 @@
 // and, by the shown folder, the compose window opens to reply, to re-compose or to edit the row's
 // message; in the empty part of the list nothing opens.
 #include "ProgramTestSupport.h"
+#include "tests/support/InputScript.h"
 
 #include "app/DlgComposeSms.h"
 
@@ -56,9 +57,11 @@ struct MessageListDoubleClickTest : programtest::ProgramFixture
         ProgramFixture::TearDown();
     }
     // Two presses of the left button at the point of the list's client area, through the
-    // system's input queue; then the messages the double click posts are handled.
-    void DoubleClick(CPoint pt)
+    // system's input queue; then waits until they and what they posted are handled, and (bOpens) until
+    // the compose window they open was seen and is closed.
+    void DoubleClick(CPoint pt, bool bOpens = true)
     {
+        const size_t nSeen = g_seen.size();
         list->ClientToScreen(&pt);
         ::SetCursorPos(pt.x, pt.y);
         INPUT in[4] = {};
@@ -67,7 +70,12 @@ struct MessageListDoubleClickTest : programtest::ProgramFixture
         in[0].mi.dwFlags = in[2].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
         in[1].mi.dwFlags = in[3].mi.dwFlags = MOUSEEVENTF_LEFTUP;
         ::SendInput(4, in, sizeof(INPUT));
-        PumpUntil([] { return false; }, 300);
+        EXPECT_TRUE(PumpUntilInputHandled());
+        EXPECT_TRUE(PumpUntilPostedHandled());
+        if (bOpens)
+            EXPECT_TRUE(PumpUntil([&] { return g_seen.size() > nSeen && programtest::ShownCompose() == nullptr; },
+                                  kInputWaitMs))
+                << "no compose window came and went";
     }
     CPoint RowPoint(int nRow)
     {
@@ -142,9 +150,8 @@ TEST_F(MessageListDoubleClickTest, ADoubleClickBelowTheRowsOpensNothing)
     list->GetItemRect(0, &rcRow, LVIR_BOUNDS);
     list->GetClientRect(&rcClient);
     ASSERT_GT(rcClient.bottom - rcRow.bottom, 20);
-    DoubleClick(CPoint(rcRow.left + 40, rcClient.bottom - 8));
+    DoubleClick(CPoint(rcRow.left + 40, rcClient.bottom - 8), false);
     // Nothing was posted to the view: no compose window ran.
-    PumpUntil([] { return !g_seen.empty(); }, 300);
     EXPECT_TRUE(g_seen.empty());
     // And on the row itself the same input opens the reply.
     DoubleClick(RowPoint(0));

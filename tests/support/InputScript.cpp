@@ -1,5 +1,6 @@
 // Input scripts for tests on real windows: pump, helper-thread steps, mouse and key input handled before
-// the step returns, waits, and the release of held input at a script's or a test's end.
+// the step returns, waits and their budget, and at a script's or a test's end the release of held input and
+// the end of a loop left running.
 #include "InputScript.h"
 #include <cstdio>
 #include <algorithm>
@@ -26,6 +27,8 @@ namespace
 // and kInNestedLoop while the run's pump is inside a dispatch (so the message came through a loop of that
 // dispatch's own).
 const UINT kSyncQuery = WM_APP + 0x3A1;
+// The request of a script thread to end the loop that runs on the GUI thread (see EndLoopsOnThisThread).
+const UINT kEndLoopRequest = WM_APP + 0x3A2;
 const LRESULT kInputPending = 1;
 const LRESULT kInNestedLoop = 2;
 const LRESULT kAnyPending = 4;
@@ -39,7 +42,42 @@ struct CScriptRun
     bool bKeepHeld = false;       // held input outlives the steps
     bool bReleasedInLoop = false; // held input was released because a loop of its own ran at the end
     std::atomic<bool> bSyncTimedOut{false};
+    std::atomic<bool> bQueryTimedOut{false}; // a loop query went unanswered
+    bool bLoopEnded = false;                 // a loop still ran after the steps and was ended by the run
+    bool bLoopStayed = false;                // ... and could not be ended
 };
+
+// A test's waits draw on one budget, so that waits that all run to their bound end the test well before
+// the hang guard would end the whole program: once it is spent, every wait fails at once.
+std::atomic<DWORD> g_dwBudgetStart{0};
+std::atomic<DWORD> g_dwBudgetMs{0}; // 0: no budget
+std::atomic<bool> g_bBudgetReported{false};
+
+// Time left of the running test's budget (INFINITE without one).
+DWORD BudgetLeft()
+{
+    const DWORD dwBudget = g_dwBudgetMs;
+    if (dwBudget == 0)
+        return INFINITE;
+    const DWORD dwSpent = ::GetTickCount() - g_dwBudgetStart;
+    return dwSpent >= dwBudget ? 0 : dwBudget - dwSpent;
+}
+
+// A wait's bound: what it asks for, within what is left of the budget.
+DWORD WaitBound(DWORD dwWanted) { return std::min(dwWanted, BudgetLeft()); }
+
+// The bound of one query of the GUI thread: within the budget, but never so short that a thread busy for
+// a moment is taken as not answering.
+DWORD QueryBound() { return std::max<DWORD>(WaitBound(kInputWaitMs), 250); }
+
+void ReportFailure(const char* pszWhat);
+
+// A wait cut short by the spent budget fails the test, said once.
+void NoteBudgetSpent()
+{
+    if (BudgetLeft() == 0 && !g_bBudgetReported.exchange(true))
+        ReportFailure("the test's waits used up its time budget: every later wait fails at once");
+}
 
 // The run whose steps are going on; a script started inside another script's loop stands in for it
 // until it ends.
@@ -50,8 +88,46 @@ std::mutex g_heldLock;
 DWORD g_dwHeldButtons = 0;
 std::vector<WORD> g_heldKeys;
 
+BOOL CALLBACK CancelThreadWindow(HWND hWnd, LPARAM)
+{
+    if (!::IsWindowVisible(hWnd))
+        return TRUE;
+    ::PostMessageW(hWnd, WM_CANCELMODE, 0, 0);
+    // A dialog in its modal loop: enabled while what owns it is not (or owned by nothing).
+    wchar_t szClass[16] = {};
+    ::GetClassNameW(hWnd, szClass, 16);
+    const HWND hOwner = ::GetWindow(hWnd, GW_OWNER);
+    if (lstrcmpW(szClass, L"#32770") == 0 && ::IsWindowEnabled(hWnd) &&
+        (hOwner == nullptr || !::IsWindowEnabled(hOwner)))
+        ::PostMessageW(hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return TRUE;
+}
+
+// On the GUI thread, inside the loop a script left running: the ways a menu, a drag or a modal dialog
+// ends. A system menu is ended, the capture cancelled and released, every shown top-level window of the
+// thread told to cancel its mode (the toolkit's popups close on it), and the innermost modal dialog
+// cancelled; an outer dialog is cancelled by the next request, once it is enabled again.
+void EndLoopsOnThisThread()
+{
+    GUITHREADINFO gui = {sizeof(gui)};
+    if (::GetGUIThreadInfo(::GetCurrentThreadId(), &gui) && (gui.flags & GUI_INMENUMODE) != 0)
+        ::EndMenu();
+    if (const HWND hCapture = ::GetCapture())
+    {
+        ::SendMessageW(hCapture, WM_CANCELMODE, 0, 0);
+        if (::GetCapture() == hCapture)
+            ::ReleaseCapture();
+    }
+    ::EnumThreadWindows(::GetCurrentThreadId(), CancelThreadWindow, 0);
+}
+
 LRESULT CALLBACK SyncWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == kEndLoopRequest)
+    {
+        EndLoopsOnThisThread();
+        return 0;
+    }
     if (message != kSyncQuery)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
     const CScriptRun* pRun = reinterpret_cast<const CScriptRun*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
@@ -111,6 +187,57 @@ void ReportFailure(const char* pszWhat)
         std::fprintf(stderr, "input script: %s\n", pszWhat);
 }
 
+// Asks the run's GUI thread whether it is inside a loop of its own; false when it did not answer within
+// the bound (*pbInLoop is then true: a thread that does not answer is taken as busy).
+bool QueryLoop(CScriptRun* pRun, DWORD dwTimeoutMs, bool* pbInLoop)
+{
+    LRESULT r = 0;
+    if (!QueryRun(pRun, &r, dwTimeoutMs))
+    {
+        *pbInLoop = true;
+        return false;
+    }
+    *pbInLoop = (r & kInNestedLoop) != 0;
+    return true;
+}
+
+// What the GUI thread answered about a loop of its own at the end of a wait for it to end.
+enum class ELoop
+{
+    kNone,     // it runs none
+    kRunning,  // it still runs one
+    kNoAnswer, // it did not answer lately (busy in a handler)
+};
+
+// Waits up to dwMs, on fixed bounds of its own (not the test's budget, which may be spent), until the
+// GUI thread answers that it runs no loop of its own; the last answer otherwise.
+ELoop WaitForLoopEnd(CScriptRun* pRun, DWORD dwMs)
+{
+    const DWORD dwStart = ::GetTickCount();
+    for (;;)
+    {
+        LRESULT r = 0;
+        ELoop last = ELoop::kNoAnswer;
+        if (QueryRun(pRun, &r, 500))
+        {
+            if ((r & kInNestedLoop) == 0)
+                return ELoop::kNone;
+            last = ELoop::kRunning;
+        }
+        if (::GetTickCount() - dwStart >= dwMs)
+            return last;
+        ::Sleep(10);
+    }
+}
+
+// The time a loop still running after the steps gets to end by itself (a close the steps posted last),
+// the longer time a thread still busy with the steps' last input gets to answer at all, and the rounds of
+// ending requests after them, each given the time of a round to take effect.
+const DWORD kLoopGraceMs = 2000;
+const DWORD kBusyGraceMs = 10000;
+const int kEndLoopRounds = 4;
+const DWORD kEndLoopRoundMs = 1000;
+
 DWORD WINAPI ScriptThread(LPVOID pParam)
 {
     CScriptRun* pRun = static_cast<CScriptRun*>(pParam);
@@ -125,8 +252,34 @@ DWORD WINAPI ScriptThread(LPVOID pParam)
             SyncInput();
         }
     }
+    // A loop that runs on past the steps (a failed step returned early inside a menu or a modal dialog)
+    // would hold the run, and the whole program, until the hang guard: it is ended and the test fails.
+    if (pRun->hSyncWnd == nullptr)
+        return 0;
+    ELoop loop = WaitForLoopEnd(pRun, kLoopGraceMs);
+    if (loop == ELoop::kNoAnswer)
+        loop = WaitForLoopEnd(pRun, kBusyGraceMs);
+    if (loop == ELoop::kNoAnswer)
+        pRun->bQueryTimedOut = true;
+    if (loop != ELoop::kRunning)
+        return 0;
+    pRun->bLoopEnded = true;
+    ReleaseHeldInput();
+    bool bEnded = false;
+    for (int i = 0; i < kEndLoopRounds && !bEnded; i++)
+    {
+        DWORD_PTR r = 0;
+        ::SendMessageTimeoutW(pRun->hSyncWnd, kEndLoopRequest, 0, 0, SMTO_NORMAL, kEndLoopRoundMs, &r);
+        bEnded = WaitForLoopEnd(pRun, kEndLoopRoundMs) == ELoop::kNone;
+    }
+    pRun->bLoopStayed = !bEnded;
     return 0;
 }
+
+// The time a script may take past the end of the test's budget (when all its waits fail at once) before
+// its thread is stopped; without a budget, the whole bound.
+const DWORD kScriptOverrunMs = 10000;
+const DWORD kScriptBoundNoBudgetMs = 70000;
 
 void RunScript(const std::function<void()>& script, bool bKeepHeld)
 {
@@ -137,12 +290,27 @@ void RunScript(const std::function<void()>& script, bool bKeepHeld)
     run.hSyncWnd = CreateSyncWnd(&run);
     CScriptRun* pOuter = g_pRun.exchange(&run);
     HANDLE hThread = ::CreateThread(nullptr, 0, ScriptThread, &run, 0, nullptr);
+    bool bStopped = false;
     if (hThread != nullptr)
     {
-        // No time-out: the steps' own waits are bounded, and a script that truly hangs is the hang
-        // guard's; leaving early would let the steps run on over this frame's locals.
-        while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
+        // Bounded: the steps' own waits draw on the test's budget, so a script ends soon after it is spent.
+        // One that does not (a step blocked outside the support) is stopped, since leaving it running would
+        // let it go on over this frame's locals. A loop of this thread's own runs inside the dispatch below,
+        // where the script's end (ScriptThread) ends it.
+        const DWORD dwStart = ::GetTickCount();
+        const DWORD dwLeft = BudgetLeft();
+        const DWORD dwBound = dwLeft == INFINITE ? kScriptBoundNoBudgetMs : dwLeft + kScriptOverrunMs;
+        for (;;)
         {
+            const DWORD dwSpent = ::GetTickCount() - dwStart;
+            if (dwSpent >= dwBound)
+            {
+                ::TerminateThread(hThread, 1);
+                bStopped = true;
+                break;
+            }
+            if (::MsgWaitForMultipleObjects(1, &hThread, FALSE, dwBound - dwSpent, QS_ALLINPUT) == WAIT_OBJECT_0)
+                break;
             MSG msg;
             while (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
             {
@@ -163,11 +331,22 @@ void RunScript(const std::function<void()>& script, bool bKeepHeld)
     g_pRun = pOuter;
     if (run.hSyncWnd != nullptr)
         ::DestroyWindow(run.hSyncWnd);
+    if (bStopped)
+        ReleaseHeldInput();
     PumpMessages();
+    if (bStopped)
+        ReportFailure("the input script did not end within its bound; its thread was stopped");
     if (run.bSyncTimedOut)
         ReportFailure("input sent by the script was not handled within the wait's bound");
+    if (run.bQueryTimedOut)
+        ReportFailure("the window's thread did not answer whether it ran a loop of its own within the wait's bound");
     if (run.bReleasedInLoop)
         ReportFailure("the script left a button or key down while a loop of its own ran on the window's thread");
+    if (run.bLoopStayed)
+        ReportFailure("the script ended while a loop of its own ran on the window's thread, and it could not be "
+                      "ended");
+    else if (run.bLoopEnded)
+        ReportFailure("the script ended while a loop of its own ran on the window's thread; the loop was ended");
 }
 
 // Sends one input event, tracking the buttons and keys it leaves down.
@@ -293,15 +472,17 @@ bool SyncInput()
         return true;
     }
     const DWORD dwStart = ::GetTickCount();
+    const DWORD dwBound = WaitBound(kInputWaitMs);
     for (;;)
     {
         const DWORD dwSpent = ::GetTickCount() - dwStart;
         LRESULT r = 0;
-        if (dwSpent <= kInputWaitMs && QueryRun(pRun, &r, kInputWaitMs - dwSpent) && (r & kInputPending) == 0)
+        if (dwSpent <= dwBound && QueryRun(pRun, &r, std::max<DWORD>(dwBound - dwSpent, 1)) && (r & kInputPending) == 0)
             return true;
-        if (::GetTickCount() - dwStart >= kInputWaitMs)
+        if (::GetTickCount() - dwStart >= dwBound)
         {
             pRun->bSyncTimedOut = true;
+            NoteBudgetSpent();
             return false;
         }
         ::Sleep(1);
@@ -315,28 +496,106 @@ bool WaitForScriptThreadIdle()
         return false;
     return WaitFor([pRun] {
         LRESULT r = 0;
-        return QueryRun(pRun, &r, kInputWaitMs) && (r & kAnyPending) == 0;
+        if (QueryRun(pRun, &r, QueryBound()))
+            return (r & kAnyPending) == 0;
+        pRun->bQueryTimedOut = true;
+        return false;
     });
 }
 
 bool IsScriptThreadInNestedLoop()
 {
     CScriptRun* pRun = g_pRun;
-    LRESULT r = 0;
-    return OnScriptThread(pRun) && QueryRun(pRun, &r, kInputWaitMs) && (r & kInNestedLoop) != 0;
+    if (!OnScriptThread(pRun))
+        return false;
+    bool bInLoop = true;
+    if (!QueryLoop(pRun, QueryBound(), &bInLoop))
+        pRun->bQueryTimedOut = true;
+    return bInLoop;
 }
 
 bool WaitFor(const std::function<bool()>& pred, DWORD dwMs)
 {
     const DWORD dwStart = ::GetTickCount();
+    const DWORD dwBound = WaitBound(dwMs);
     while (!pred())
     {
-        if (::GetTickCount() - dwStart > dwMs)
+        if (::GetTickCount() - dwStart > dwBound)
+        {
+            if (dwBound < dwMs)
+                NoteBudgetSpent();
             return false;
+        }
         PumpMessages();
         ::Sleep(5);
     }
     return true;
+}
+
+namespace
+{
+const UINT kPostedMarker = WM_APP + 0x3A3;
+
+LRESULT CALLBACK MarkerWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == kPostedMarker)
+        *reinterpret_cast<bool*>(lParam) = true;
+    return ::DefWindowProcW(hWnd, message, wParam, lParam);
+}
+
+// Pumps with pump until pred holds, within the budget; false when it did not.
+bool PumpWith(const std::function<void()>& pump, const std::function<bool()>& pred)
+{
+    const DWORD dwStart = ::GetTickCount();
+    const DWORD dwBound = WaitBound(kInputWaitMs);
+    for (;;)
+    {
+        pump();
+        if (pred())
+            return true;
+        if (::GetTickCount() - dwStart > dwBound)
+        {
+            NoteBudgetSpent();
+            return false;
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    }
+}
+} // namespace
+
+bool PumpUntilInputHandled(const std::function<void()>& pump)
+{
+    return PumpWith(pump, [] { return HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY)) == 0; });
+}
+
+bool PumpUntilPostedHandled(const std::function<void()>& pump)
+{
+    static const wchar_t* const kClass = L"CorvaneTestPostedMarker";
+    static const bool bRegistered = [] {
+        WNDCLASSW wc = {};
+        wc.lpfnWndProc = MarkerWndProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = kClass;
+        return ::RegisterClassW(&wc) != 0;
+    }();
+    if (!bRegistered)
+        return false;
+    const HWND hMarker =
+        ::CreateWindowExW(0, kClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    if (hMarker == nullptr)
+        return false;
+    bool bSeen = false;
+    const bool bDone =
+        ::PostMessageW(hMarker, kPostedMarker, 0, (LPARAM)&bSeen) && PumpWith(pump, [&] { return bSeen; });
+    ::DestroyWindow(hMarker);
+    return bDone;
+}
+
+void StartInputWaitBudget(DWORD dwMs)
+{
+    g_dwBudgetStart = ::GetTickCount();
+    g_dwBudgetMs = dwMs;
+    g_bBudgetReported = false;
 }
 
 void ReleaseHeldInput()

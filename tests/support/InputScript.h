@@ -1,7 +1,7 @@
 // Input scripts for tests on real windows: a pump of this thread's messages, steps run from a helper
 // thread (SendInput there) while this thread pumps, absolute mouse and key input that is waited for until
-// the window's thread has handled it, bounded waits for a state, and the release of every button or key a
-// script left down.
+// the window's thread has handled it, bounded waits for a state drawing on a per-test budget, the release of
+// every button or key a script left down, and the end of a loop a script left running.
 #pragma once
 #include <functional>
 #include "platform/Core.h"
@@ -15,6 +15,10 @@ void PumpMessages();
 // Runs the steps from a helper thread (SendInput there), pumping messages here until the thread ends.
 // Every button and key the steps pressed and did not release is released when they end, a failed
 // assertion's early return included, so no press outlives its script into a loop that waits for it.
+// A loop of this thread's own still running a moment after that (a menu, a modal dialog, a drag) is
+// ended (cancel mode, the menu ended, the modal dialog cancelled) within a few seconds and the test fails.
+// The wait for the steps is bounded: a script still running well past the test's wait budget is stopped
+// and the test fails.
 void RunInputScript(const std::function<void()>& script);
 // As RunInputScript, but the buttons and keys still down stay down for this thread's checks after the
 // steps; a later script releases them. If this thread runs a loop of its own when the steps end (a drag
@@ -22,7 +26,8 @@ void RunInputScript(const std::function<void()>& script);
 // test fails. The test's end releases them at the latest.
 void RunInputScriptKeepingHeld(const std::function<void()>& script);
 // Whether the thread running the current RunInputScript is inside a loop of its own, started by a
-// message its script pump dispatched (a drag, a menu, a modal box). From a script only.
+// message its script pump dispatched (a drag, a menu, a modal box). From a script only. A thread that
+// does not answer within the wait's bound is taken as in a loop, and the test fails.
 bool IsScriptThreadInNestedLoop();
 // A mouse move to the screen point (x, y), with the button flags given. From a script, it returns once
 // the window's thread has handled it (SyncInput).
@@ -46,8 +51,19 @@ bool SyncInput();
 // messages (no input, posted message, paint or timer), so that a loop running there waits for the next
 // input; false when that did not happen within kInputWaitMs.
 bool WaitForScriptThreadIdle();
-// Waits up to dwMs (pumping when called on the GUI thread) until pred holds.
+// Waits up to dwMs (pumping when called on the GUI thread) until pred holds. Every wait here draws on the
+// running test's budget: once that is spent, waits fail at once and the test fails.
 bool WaitFor(const std::function<bool()>& pred, DWORD dwMs = kInputWaitMs);
+// On the GUI thread, after SendInput there (which queues the input before it returns): pumps with pump until
+// no mouse or key input is left queued, so that the input's handlers have run (a loop they start included);
+// false when that did not happen within kInputWaitMs.
+bool PumpUntilInputHandled(const std::function<void()>& pump = PumpMessages);
+// On the GUI thread: pumps with pump until a marker posted to this thread now has come through, so that
+// every message posted before it has been handled; false when that did not happen within kInputWaitMs.
+bool PumpUntilPostedHandled(const std::function<void()>& pump = PumpMessages);
+// Starts a test's wait budget of dwMs (the test entry does it at each test's start, well inside the hang
+// guard); 0 takes the budget away.
+void StartInputWaitBudget(DWORD dwMs);
 // Releases every button and key sent down by SendMouse or SendKeyInput and not yet up.
 void ReleaseHeldInput();
 // Whether a button or key sent down by SendMouse or SendKeyInput is not yet up.

@@ -36,11 +36,15 @@ class CHangWatch : public testing::EmptyTestEventListener
         std::lock_guard<std::mutex> lock(g_testLock);
         g_strTest = std::string(info.test_suite_name()) + "." + info.name();
         g_dwTestStart = ::GetTickCount();
+        // Waits that all run to their bound end the test with a third of the guard's time to spare.
+        StartInputWaitBudget(g_dwHangMs / 3 * 2);
     }
     void OnTestEnd(const testing::TestInfo&) override
     {
         std::lock_guard<std::mutex> lock(g_testLock);
         g_strTest.clear();
+        // A suite's set-up and tear-down, between tests, wait on their own bounds.
+        StartInputWaitBudget(0);
     }
 };
 

@@ -9,7 +9,7 @@ function(corvane_phone_test name)
     set(T_TIMEOUT 300)
   endif()
   add_executable(${name} ${T_SOURCES} ${CORVANE_RC} ${CMAKE_SOURCE_DIR}/tests/support/TestMain.cpp
-                 ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp)
+                 ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp ${CMAKE_SOURCE_DIR}/tests/support/ReferenceTimer.cpp)
   target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest)
   target_compile_definitions(${name} PRIVATE CORVANE_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -145,43 +145,72 @@ void CExtGroupBox::RedrawSiblingsOnTop()
     }
 }
 
-void CExtGroupBox::PaintAll()
+void CExtGroupBox::DoPaint(CDC& dc, const CRect& rcClient)
+{
+    CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
+    bool bPainted = false;
+    if (pPM->IsDockerGradientAvailable(this))
+    {
+        CExtPaintManager::ExcludeChildAreas(dc.GetSafeHdc(), m_hWnd);
+        bPainted = pPM->PaintDockerBackground(true, dc, this);
+    }
+    if (!bPainted)
+        dc.FillSolidRect(&rcClient, pPM->GetTranslatedColor(XCLR_FACE_NORMAL, this));
+    int nOldMode = dc.SetBkMode(TRANSPARENT);
+    CRect rcFrame(rcClient);
+    CString sText;
+    GetWindowText(sText);
+    if (!sText.IsEmpty())
+    {
+        UINT nFlags = DT_VCENTER | DT_END_ELLIPSIS;
+        if (sText.Find(L'\t') >= 0)
+            nFlags |= DT_EXPANDTABS;
+        CRect rcCaption(9, 0, rcClient.right - 9, rcClient.bottom);
+        PaintCaption(dc, rcCaption, sText, nFlags, ::IsWindowEnabled(m_hWnd) != FALSE);
+        dc.ExcludeClipRect(&rcCaption);
+        rcFrame.top += rcCaption.Height() / 2;
+    }
+    else
+        rcFrame.top += 6;
+    PaintGroupBox(dc, rcFrame);
+    dc.SetBkMode(nOldMode);
+    pPM->EndPaintSession(this);
+}
+
+void CExtGroupBox::OnPaint()
 {
     CRect rcClient;
     ::GetClientRect(m_hWnd, &rcClient);
     CPaintDC dcPaint(this);
     {
         CExtMemoryDC dc(&dcPaint, &rcClient, CExtMemoryDC::MemDcBuffer | CExtMemoryDC::MemDcFillBackground);
-        CExtPaintManager* pPM = g_PaintManagerHolder.GetPM();
-        bool bPainted = false;
-        if (pPM->IsDockerGradientAvailable(this))
-        {
-            CExtPaintManager::ExcludeChildAreas(dc.GetSafeHdc(), m_hWnd);
-            bPainted = pPM->PaintDockerBackground(true, dc, this);
-        }
-        if (!bPainted)
-            dc.FillSolidRect(&rcClient, pPM->GetTranslatedColor(XCLR_FACE_NORMAL, this));
-        int nOldMode = dc.SetBkMode(TRANSPARENT);
-        CRect rcFrame(rcClient);
-        CString sText;
-        GetWindowText(sText);
-        if (!sText.IsEmpty())
-        {
-            UINT nFlags = DT_VCENTER | DT_END_ELLIPSIS;
-            if (sText.Find(L'\t') >= 0)
-                nFlags |= DT_EXPANDTABS;
-            CRect rcCaption(9, 0, rcClient.right - 9, rcClient.bottom);
-            PaintCaption(dc, rcCaption, sText, nFlags, ::IsWindowEnabled(m_hWnd) != FALSE);
-            dc.ExcludeClipRect(&rcCaption);
-            rcFrame.top += rcCaption.Height() / 2;
-        }
-        else
-            rcFrame.top += 6;
-        PaintGroupBox(dc, rcFrame);
-        dc.SetBkMode(nOldMode);
-        pPM->EndPaintSession(this);
-        RedrawSiblingsOnTop();
+        DoPaint(dc, rcClient);
     }
+    RedrawSiblingsOnTop();
+}
+
+LRESULT CExtGroupBox::OnPrintClient(HDC hDC)
+{
+    CRect rcClient;
+    ::GetClientRect(m_hWnd, &rcClient);
+    const int nSaved = ::SaveDC(hDC);
+    DoPaint(*CDC::FromHandle(hDC), rcClient);
+    ::RestoreDC(hDC, nSaved);
+    return 0;
+}
+
+LRESULT CExtGroupBox::OnStateChange(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The system's button paints its own group box at once for these; hidden from painting meanwhile, the
+    // box keeps its look on the screen until its own paint, which the invalidation brings.
+    const bool bVisible = (::GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (bVisible)
+        ::DefWindowProcW(m_hWnd, WM_SETREDRAW, FALSE, 0);
+    LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
+    if (bVisible)
+        ::DefWindowProcW(m_hWnd, WM_SETREDRAW, TRUE, 0);
+    CExtControlHelpers::InvalidateWithParentArea(m_hWnd);
+    return lResult;
 }
 
 LRESULT CExtGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -189,15 +218,11 @@ LRESULT CExtGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message)
     {
     case WM_ERASEBKGND: return 1;
-    case WM_PAINT: PaintAll(); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_PRINTCLIENT: return OnPrintClient((HDC)wParam);
     case WM_SETTEXT:
     case WM_ENABLE:
-    case WM_UPDATEUISTATE:
-    {
-        LRESULT lResult = CButton::WindowProc(message, wParam, lParam);
-        CExtControlHelpers::InvalidateWithParentArea(m_hWnd);
-        return lResult;
-    }
+    case WM_UPDATEUISTATE: return OnStateChange(message, wParam, lParam);
     default: break;
     }
     return CButton::WindowProc(message, wParam, lParam);

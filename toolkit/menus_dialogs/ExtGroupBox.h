@@ -36,7 +36,13 @@ public:
 protected:
     void PreSubclassWindow() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void PaintAll();
+    // Background, caption and frame into dc; the screen's paint and WM_PRINTCLIENT both come here.
+    void DoPaint(CDC& dc, const CRect& rcClient);
+    void OnPaint();
+    LRESULT OnPrintClient(HDC hDC);
+    // A text, enable or UI-state change: handled by the system's button without its own painting, then the
+    // box and the parent behind it repainted.
+    LRESULT OnStateChange(UINT message, WPARAM wParam, LPARAM lParam);
     void RedrawSiblingsOnTop();
 
     int m_nCaptionAlign;

@@ -3,6 +3,7 @@
 // pixels of its parts idle, hovered and held in two styles.
 #include "DynTabsFixture.h"
 #include "tests/support/DibCanvas.h"
+#include "tests/support/ReferenceTimer.h"
 #include "toolkit/bars_tabs/ExtBarSliderButton.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/foundation/ExtCmdItem.h"
@@ -19,6 +20,8 @@ namespace
 const UINT kSliderCmd = 0xB210;
 const UINT kPlainCmd = 0xB211;
 const UINT kToolBarId = 0xA1F0;
+// A held arrow or page steps once every 50 ms.
+const UINT kStatedRepeatMs = 50;
 
 // A tool bar whose slider command makes a slider button.
 class CSliderToolBar : public CExtToolControlBar
@@ -119,7 +122,7 @@ protected:
         SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
         EXPECT_TRUE(WaitFor([&] { return m_pSliderBtn->GetPressedPart() == nPart; }));
         const UINT nAtPress = m_pSliderBtn->GetScrollPos();
-        if (::GetTickCount() - dwSent < CExtBarSliderButton::kRepeatPeriod)
+        if (::GetTickCount() - dwSent < kStatedRepeatMs)
         {
             EXPECT_EQ(nAtPress, nBefore) << "a step came before the first repeat period";
         }
@@ -213,11 +216,36 @@ TEST_F(SliderButton, PositionsAreClampedOnEverySetStepAndDrag)
     EXPECT_EQ(m_pSliderBtn->GetScrollPos(), 40u);
 }
 
+TEST_F(SliderButton, AHeldArrowStepsAboutAsOftenAsATimerOfTheStatedPeriod)
+{
+    m_pSliderBtn->SetScrollTotalRange(1000);
+    m_pSliderBtn->SetScrollPageSize(0);
+    m_pSliderBtn->SetScrollPos(0);
+    const CPoint ptInc = ScreenPointOf(CExtBarSliderButton::kPartArrowIncrease);
+    // A plain timer of the stated period, started once the press is handled (the repeat's start), reads the
+    // position at each of its ticks.
+    CReferenceTimer ref;
+    const int nTicks = 15;
+    long nAtStart = 0;
+    bool bTicked = false;
+    RunInputScript([&] {
+        PressOn(ptInc, CExtBarSliderButton::kPartArrowIncrease);
+        nAtStart = (long)m_pSliderBtn->GetScrollPos();
+        ref.Start(kStatedRepeatMs, [&] { return (long)m_pSliderBtn->GetScrollPos(); });
+        bTicked = WaitFor([&] { return ref.Ticks() >= nTicks; });
+        ref.Stop();
+        SendToLoop(ptInc, MOUSEEVENTF_LEFTUP);
+    });
+    ASSERT_TRUE(bTicked);
+    EXPECT_TRUE(KeptPace(ref, nTicks, nAtStart))
+        << ref.SampleAt(nTicks) - nAtStart << " steps by the reference's tick " << nTicks;
+}
+
 TEST_F(SliderButton, AHeldArrowRepeatsUpToTheBoundAndPausesOffTheArrow)
 {
     m_pSliderBtn->SetScrollTotalRange(30);
     m_pSliderBtn->SetScrollPos(26);
-    const UINT nPeriod = CExtBarSliderButton::kRepeatPeriod;
+    const UINT nPeriod = kStatedRepeatMs;
     const CPoint ptInc = ScreenPointOf(CExtBarSliderButton::kPartArrowIncrease);
     bool bReached = false;
     DWORD dwToBound = 0;

@@ -1,6 +1,7 @@
 // Auto-hide areas and the slider: switching bars to auto-hide, sliding out and in, the close delay, resizing,
 // caption buttons, groups in areas, the keyboard, the Z order, the hook's life and painting.
 #include "DynTabsFixture.h"
+#include "tests/support/ReferenceTimer.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -8,6 +9,9 @@
 
 namespace
 {
+// The slider closes 500 ms after the pointer left it.
+const DWORD kStatedCloseMs = 500;
+
 class DynAutoHide : public DynTabsFixture
 {};
 } // namespace
@@ -226,15 +230,22 @@ TEST_F(DynAutoHideOut, LeavingWithTheMouseClosesTheSliderNotBefore500Millisecond
     RunInputScript([&] { SendMouse(rc.CenterPoint().x, rc.CenterPoint().y, 0); });
     PumpFor(250);
     EXPECT_TRUE(m_pSlider->IsShown());
-    // The pointer is outside from the moment it is sent there: the close comes no sooner than 500 ms after.
+    // The pointer is outside from the moment it is sent there: the close comes no sooner than 500 ms after,
+    // and no later than two ticks after the fourth of a reference timer of a quarter of it, started with the
+    // move out.
     const CPoint ptOut = FarInView();
     DWORD dwLeft = 0;
+    CReferenceTimer ref;
     RunInputScript([&] {
         dwLeft = ::GetTickCount();
         SendMouse(ptOut.x, ptOut.y, 0);
+        ref.Start(kStatedCloseMs / 4, [&] { return m_pSlider->IsShown() ? 0L : 1L; });
     });
     EXPECT_TRUE(WaitFor([&] { return !m_pSlider->IsShown(); }));
-    EXPECT_GE(::GetTickCount() - dwLeft, 500u);
+    EXPECT_GE(::GetTickCount() - dwLeft, kStatedCloseMs);
+    EXPECT_TRUE(WaitFor([&] { return ref.FirstTickReaching(1) > 0; }));
+    ref.Stop();
+    EXPECT_LE(ref.FirstTickReaching(1), kQuarterTicksToAct);
     EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
 
     // With the focus inside, the slider stays.

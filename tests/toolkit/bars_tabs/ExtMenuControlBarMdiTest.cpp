@@ -191,8 +191,7 @@ TEST_F(MenuBarMdi, MinimizePostsTheSystemCommandAndMaximizeRestoresThroughTheCli
     // A child with a maximize box only: its one sub-button restores it.
     CMDIChildWnd* pOther = Child(WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MAXIMIZEBOX);
     Maximize(pOther);
-    PumpPlatform(40);
-    ASSERT_NE(Right(), nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return Right() != nullptr && m_pFrame->MDIGetActive() == pOther; }));
     EXPECT_TRUE(pOther->IsZoomed());
     Right()->OnClick(SubButtonPoint(&MdiRightButtonInfo::m_rcMaximize), false);
     EXPECT_TRUE(PumpUntil([&] { return pOther->IsZoomed() == FALSE; }));

@@ -1,6 +1,7 @@
 // Tab window mouse handling: clicks, smooth scrolling by Previous and Next, hover selection, the
 // tab-list popup's items and result, tips, and drag reordering with real input.
 #include "TabTestSupport.h"
+#include "tests/support/ReferenceTimer.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -37,6 +38,9 @@ public:
 };
 
 LPARAM At(const CPoint& pt) { return MAKELPARAM(pt.x, pt.y); }
+
+// Resting on an item selects it after 200 ms.
+const DWORD kStatedHoverSelectMs = 200;
 
 CPoint ItemCentre(CExtTabWnd& tabs, int nIndex)
 {
@@ -168,18 +172,23 @@ TEST(TabMouseScreen, RestingTwoHundredMillisecondsSelectsAndLeavingEarlierDoesNo
     tabtest::MoveMouseTo(&tabs, CPoint(390, 35));
     EXPECT_TRUE(PumpUntil([&] { return tabs.GetDelayedSelectIndex() == -1; }));
     EXPECT_EQ(tabs.SelectionGet(), 0);
-    // Resting: selected after the period, counted from before the pointer came onto the item.
+    // Resting: selected after the period, counted from before the pointer came onto the item, and no later
+    // than two ticks after the fourth of a reference timer of a quarter of it, started with the rest.
+    CReferenceTimer ref;
     const DWORD dwOnto = ::GetTickCount();
     tabtest::MoveMouseTo(&tabs, ItemCentre(tabs, 2));
     tabs.SendMessage(WM_MOUSEMOVE, 0, At(ItemCentre(tabs, 2)));
+    ref.Start(kStatedHoverSelectMs / 4, [&] { return tabs.SelectionGet() == 2 ? 1L : 0L; });
     PumpFor(100);
     const int nSelSoon = tabs.SelectionGet();
-    if (::GetTickCount() - dwOnto < CExtTabWnd::kDelayedSelectPeriod)
+    if (::GetTickCount() - dwOnto < kStatedHoverSelectMs)
     {
         EXPECT_EQ(nSelSoon, 0);
     }
     ASSERT_TRUE(PumpUntil([&] { return tabs.SelectionGet() == 2; }));
-    EXPECT_GE(::GetTickCount() - dwOnto, (DWORD)CExtTabWnd::kDelayedSelectPeriod);
+    EXPECT_GE(::GetTickCount() - dwOnto, kStatedHoverSelectMs);
+    ASSERT_TRUE(PumpUntil([&] { return ref.FirstTickReaching(1) > 0; }));
+    EXPECT_LE(ref.FirstTickReaching(1), kQuarterTicksToAct);
 }
 
 TEST(TabMouseScreen, NarrowedItemsShowTheirTextAsTipAndScrollButtonsTheBuiltInTexts)

@@ -1,6 +1,7 @@
 // Mouse and keys through SendInput on the shown host: day clicks and drags, the buttons, scrolling
 // held on timer 1, arrows, Shift, Tab and Enter, and the keys a hosting popup forwards.
 #include "DatePickerHost.h"
+#include "tests/support/ReferenceTimer.h"
 #include "toolkit/menus_dialogs/ExtPopupControlMenuWnd.h"
 #include <gtest/gtest.h>
 
@@ -11,6 +12,8 @@ namespace
 {
 // Timers and the clock may differ by their granularity: a step is taken as early only beyond this.
 const DWORD kClockSlackMs = 20;
+// A held scroll button scrolls at once, then once every 150 ms.
+const int kStatedScrollRepeatMs = 150;
 
 class DatePickerInput : public ::testing::Test
 {
@@ -117,25 +120,35 @@ TEST_F(DatePickerInput, AHeldScrollButtonRepeatsUntilReleasedOrTheCaptureIsLost)
     EXPECT_EQ(p.GetMonth(0)->m_nMonth, 6);
     int nAtOnce = 0, nSecond = 0, nThird = 0, nHeld = 0;
     DWORD dwSecond = 0, dwThird = 0;
-    bool bSecond = false, bThird = false;
+    bool bSecond = false, bThird = false, bTicked = false;
+    // A plain timer of the stated period, started with the repeat, reads the months shown at its ticks.
+    CReferenceTimer ref;
+    const int nTicks = 10;
     RunInputScript([&] {
         MoveTo(ptFwd);
         const DWORD dwStart = ::GetTickCount(); // before the press that scrolls at once
         Button(true);
         nAtOnce = Shown();
+        ref.Start(kStatedScrollRepeatMs, [&] { return (long)Shown(); });
         // Then one every 150 ms: each count is read before its time is taken.
         bSecond = WaitFor([&] { return (nSecond = Shown()) >= 8; });
         dwSecond = ::GetTickCount() - dwStart;
         bThird = WaitFor([&] { return (nThird = Shown()) >= 9; });
         dwThird = ::GetTickCount() - dwStart;
+        bTicked = WaitFor([&] { return ref.Ticks() >= nTicks; });
+        ref.Stop();
         Button(false);
         nHeld = Shown();
     });
     EXPECT_GE(nAtOnce, 7);
     EXPECT_TRUE(bSecond);
     EXPECT_TRUE(bThird);
-    EXPECT_LE((nSecond - 7) * 150, (int)(dwSecond + kClockSlackMs)) << nSecond << " after " << dwSecond << " ms";
-    EXPECT_LE((nThird - 7) * 150, (int)(dwThird + kClockSlackMs)) << nThird << " after " << dwThird << " ms";
+    EXPECT_LE((nSecond - 7) * kStatedScrollRepeatMs, (int)(dwSecond + kClockSlackMs))
+        << nSecond << " after " << dwSecond << " ms";
+    EXPECT_LE((nThird - 7) * kStatedScrollRepeatMs, (int)(dwThird + kClockSlackMs))
+        << nThird << " after " << dwThird << " ms";
+    ASSERT_TRUE(bTicked);
+    EXPECT_TRUE(KeptPace(ref, nTicks, nAtOnce)) << ref.SampleAt(nTicks) - nAtOnce << " months by tick " << nTicks;
     EXPECT_GE(nHeld, 9);
     // Nothing moves once the release is handled.
     Pump(400);

@@ -1,6 +1,7 @@
 // The month list: opened from a caption, picking a month on release, nothing outside, scrolling
 // while held above with the period by distance, and its sizes.
 #include "DatePickerHost.h"
+#include "tests/support/ReferenceTimer.h"
 #include "toolkit/extras/ExtDatePickerHeaderPopupWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <gtest/gtest.h>
@@ -13,6 +14,8 @@ namespace
 {
 // Timers and the clock may differ by their granularity: a step is taken as early only beyond this.
 const DWORD kClockSlackMs = 20;
+// Held 25 pixels above the list, a month back every 200 ms.
+const int kStatedScrollAt25Ms = 200;
 
 class DatePickerMonthList : public ::testing::Test
 {
@@ -93,7 +96,9 @@ TEST_F(DatePickerMonthList, AReleaseOutsideTheRowsPicksNothing)
 TEST_F(DatePickerMonthList, HeldAboveTheListScrollsBackFasterWithDistance)
 {
     UINT nPeriod25 = 0, nPeriod45 = 0;
-    bool bRunning = false, bFirst = false, bSecond = false;
+    bool bRunning = false, bFirst = false, bSecond = false, bTicked = false;
+    CReferenceTimer ref;
+    const int nTicks = 9;
     int nBackFirst = 0, nBackLater = 0;
     DWORD dwFirst = 0, dwLater = 0;
     RunInputScript([&] {
@@ -109,11 +114,15 @@ TEST_F(DatePickerMonthList, HeldAboveTheListScrollsBackFasterWithDistance)
         MoveTo(pt);
         nPeriod25 = pList->GetScrollPeriod(true);
         bRunning = pList->IsScrollTimerRunning(true);
+        // A plain timer of the stated period, started with the scroll, reads the months back at its ticks.
+        ref.Start(kStatedScrollAt25Ms, [&] { return (long)MonthsBack(pList); });
         // A month back every 200 ms: each count is read before its time is taken.
         bFirst = WaitFor([&] { return (nBackFirst = MonthsBack(pList)) >= 1; });
         dwFirst = ::GetTickCount() - dwStart;
         bSecond = WaitFor([&] { return (nBackLater = MonthsBack(pList)) >= 2; });
         dwLater = ::GetTickCount() - dwStart;
+        bTicked = WaitFor([&] { return ref.Ticks() >= nTicks; });
+        ref.Stop();
         pt.y -= 20;
         MoveTo(pt);
         nPeriod45 = pList->GetScrollPeriod(true);
@@ -126,10 +135,13 @@ TEST_F(DatePickerMonthList, HeldAboveTheListScrollsBackFasterWithDistance)
     EXPECT_TRUE(bFirst);
     EXPECT_TRUE(bSecond);
     EXPECT_GE(nBackLater, 2);
-    EXPECT_LE(nBackFirst * 200, (int)(dwFirst + kClockSlackMs))
+    EXPECT_LE(nBackFirst * kStatedScrollAt25Ms, (int)(dwFirst + kClockSlackMs))
         << nBackFirst << " months back after " << dwFirst << " ms";
-    EXPECT_LE(nBackLater * 200, (int)(dwLater + kClockSlackMs))
+    EXPECT_LE(nBackLater * kStatedScrollAt25Ms, (int)(dwLater + kClockSlackMs))
         << nBackLater << " months back after " << dwLater << " ms";
+    // Not slower either: about as many months back as the reference ticked.
+    ASSERT_TRUE(bTicked);
+    EXPECT_TRUE(KeptPace(ref, nTicks)) << ref.SampleAt(nTicks) << " months back by tick " << nTicks;
     EXPECT_EQ(m_host.m_picker.GetMonthListWnd(), nullptr);
     EXPECT_EQ(m_host.m_picker.GetMonth(0)->m_nMonth, 7); // released above: nothing picked
 }

@@ -10,6 +10,7 @@
 #include "toolkit/menus_dialogs/ExtColorButton.h"
 #include "toolkit/menus_dialogs/ExtPopupColorMenuWnd.h"
 #include <gtest/gtest.h>
+#include <memory>
 #include <string>
 
 typedef CExtPopupColorMenuWnd C;
@@ -19,15 +20,26 @@ namespace
 CRuntimeClass* const kStyles[] = {RUNTIME_CLASS(CExtPaintManager), RUNTIME_CLASS(CExtPaintManagerXP),
                                   RUNTIME_CLASS(CExtPaintManagerOffice2003), RUNTIME_CLASS(CExtPaintManagerStudio2005)};
 
-// Screen pixels of a client rectangle of the popup that differ from the colour at its top-left corner.
-int InkPixels(CWnd& wndPopup, CRect rc)
+// The screen's pixels in the rectangle (screen coordinates), as they are now.
+std::unique_ptr<DibCanvas> ReadScreen(const CRect& rcScreen)
 {
-    wndPopup.ClientToScreen(&rc);
-    const COLORREF clrFace = ScreenPixel(rc.left + 1, rc.top + 1);
+    auto canvas = std::make_unique<DibCanvas>(rcScreen.Width(), rcScreen.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rcScreen.Width(), rcScreen.Height(), hScreen, rcScreen.left, rcScreen.top,
+             SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return canvas;
+}
+
+// Pixels of a client rectangle of the popup, on its screen canvas, that differ from the colour at the
+// rectangle's top-left corner.
+int InkPixels(const DibCanvas& popup, const CRect& rc)
+{
+    const COLORREF clrFace = popup.At(rc.left + 1, rc.top + 1);
     int nInk = 0;
     for (int y = rc.top + 2; y < rc.bottom - 2; ++y)
         for (int x = rc.left + 2; x < rc.right - 2; ++x)
-            nInk += ScreenPixel(x, y) != clrFace ? 1 : 0;
+            nInk += popup.At(x, y) != clrFace ? 1 : 0;
     return nInk;
 }
 } // namespace
@@ -57,12 +69,15 @@ protected:
         m_host.DestroyWindow();
         g_PaintManagerHolder.InstallPaintManagerByClass(m_pOldStyle);
     }
-    // Clicks the button with real input and waits until its popup has finished opening.
+    // Clicks the button with real input and waits until its popup has finished opening. Each click lands
+    // beside the last one, farther than a double click reaches, so that two openings never make one.
     CExtPopupColorMenuWnd* ClickOpen()
     {
         CRect rc;
         m_button.GetWindowRect(&rc);
-        const CPoint pt = rc.CenterPoint();
+        m_nClicks++;
+        const int cxApart = ::GetSystemMetrics(SM_CXDOUBLECLK) + 2;
+        const CPoint pt(rc.CenterPoint().x + (m_nClicks % 2 == 0 ? cxApart : -cxApart), rc.CenterPoint().y);
         RunInputScript([&]() {
             SendMouse(pt.x, pt.y, 0);
             SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
@@ -78,15 +93,13 @@ protected:
         });
         EXPECT_TRUE(bOpened) << "the click opened no popup, or its opening never finished";
         if (pPopup != nullptr)
-        {
             pPopup->UpdateWindow();
-            FlushScreen();
-        }
         return pPopup;
     }
 
     CWnd m_host;
     CExtColorButton m_button;
+    int m_nClicks = 0;
     CRuntimeClass* m_pOldStyle = nullptr;
 };
 
@@ -97,16 +110,28 @@ TEST_F(ColorButtonPopupPaintTest, APopupOpenedByAClickShowsItsCellsAndButtonText
         ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(pStyle));
         CExtPopupColorMenuWnd* pPopup = ClickOpen();
         ASSERT_NE(pPopup, nullptr) << pStyle->m_lpszClassName;
-        int nCellsShown = 0;
-        for (int i = 0; i < 40; ++i)
-        {
-            CPoint pt = pPopup->GetCellRect(i).CenterPoint();
-            pPopup->ClientToScreen(&pt);
-            nCellsShown += ScreenPixel(pt.x, pt.y) == C::GetTableColor(i) ? 1 : 0;
-        }
+        // The window system shows the popup's painting on the screen a moment after it is done: the screen
+        // is read until it shows every cell and both buttons' texts.
+        CRect rcPopup;
+        pPopup->GetClientRect(&rcPopup);
+        pPopup->ClientToScreen(&rcPopup);
+        int nCellsShown = 0, nDefaultInk = 0, nCustomInk = 0;
+        const bool bShown = WaitFor([&]() {
+            const auto screen = ReadScreen(rcPopup);
+            nCellsShown = 0;
+            for (int i = 0; i < 40; ++i)
+            {
+                const CPoint pt = pPopup->GetCellRect(i).CenterPoint();
+                nCellsShown += screen->At(pt.x, pt.y) == C::GetTableColor(i) ? 1 : 0;
+            }
+            nDefaultInk = InkPixels(*screen, pPopup->GetDefaultButtonRect());
+            nCustomInk = InkPixels(*screen, pPopup->GetCustomButtonRect());
+            return nCellsShown == 40 && nDefaultInk > 20 && nCustomInk > 20;
+        });
+        EXPECT_TRUE(bShown) << pStyle->m_lpszClassName;
         EXPECT_EQ(nCellsShown, 40) << pStyle->m_lpszClassName;
-        EXPECT_GT(InkPixels(*pPopup, pPopup->GetDefaultButtonRect()), 20) << pStyle->m_lpszClassName;
-        EXPECT_GT(InkPixels(*pPopup, pPopup->GetCustomButtonRect()), 20) << pStyle->m_lpszClassName;
+        EXPECT_GT(nDefaultInk, 20) << pStyle->m_lpszClassName;
+        EXPECT_GT(nCustomInk, 20) << pStyle->m_lpszClassName;
         CExtPopupMenuWnd::CancelMenuTracking();
         Pump();
     }
@@ -131,15 +156,21 @@ TEST_F(ColorButtonPopupPaintTest, TheJoinedAreaShowsTheButtonsColourSquareOnceAt
     for (int nOpening = 0; nOpening < 6; ++nOpening)
     {
         ASSERT_NE(ClickOpen(), nullptr) << nOpening;
-        // The joined area on the screen (the popup covers the button there) and the button as it paints itself.
-        DibCanvas screen(rcAll.Width(), rcAll.Height()), own(rcAll.Width(), rcAll.Height());
-        HDC hScreen = ::GetDC(nullptr);
-        ::BitBlt(screen.dc.GetSafeHdc(), 0, 0, rcAll.Width(), rcAll.Height(), hScreen, rcButton.left, rcButton.top,
-                 SRCCOPY);
-        ::ReleaseDC(nullptr, hScreen);
+        // The joined area on the screen (the popup covers the button there), read until it shows the square,
+        // and the button as it paints itself.
+        DibCanvas own(rcAll.Width(), rcAll.Height());
         m_button.PaintButton(own.dc, false);
-        EXPECT_EQ(screen.Count(rcAll, m_button.m_clrSelected), 16 * 16) << nOpening;
-        EXPECT_EQ(squareBox(screen), squareBox(own)) << nOpening;
+        int nSquare = 0;
+        std::string strScreenBox;
+        const bool bShown = WaitFor([&]() {
+            const auto screen = ReadScreen(rcButton);
+            nSquare = screen->Count(rcAll, m_button.m_clrSelected);
+            strScreenBox = squareBox(*screen);
+            return nSquare == 16 * 16 && strScreenBox == squareBox(own);
+        });
+        EXPECT_TRUE(bShown) << nOpening;
+        EXPECT_EQ(nSquare, 16 * 16) << nOpening;
+        EXPECT_EQ(strScreenBox, squareBox(own)) << nOpening;
         CExtPopupMenuWnd::CancelMenuTracking();
         Pump();
         // The pointer leaves, so that the next click enters the button anew; the pause keeps two clicks from

@@ -6,6 +6,8 @@
 #include "toolkit/menus_dialogs/ExtCheckBox.h"
 #include "toolkit/menus_dialogs/ExtGroupBox.h"
 #include "toolkit/menus_dialogs/ExtLabel.h"
+#include <functional>
+#include <memory>
 
 namespace
 {
@@ -23,6 +25,39 @@ CRect BoundsOf(const DibCanvas& canvas, COLORREF clr)
                 rc.bottom = std::max<int>(rc.bottom, y + 1);
             }
     return rc.left == INT_MAX ? CRect(0, 0, 0, 0) : rc;
+}
+
+// The control's own painting of its client area, printed into a DIB: what it paints, whatever covers
+// its window on the screen.
+std::unique_ptr<DibCanvas> Print(HWND hWnd)
+{
+    CRect rc;
+    ::GetClientRect(hWnd, &rc);
+    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
+    ::SendMessageW(hWnd, WM_PRINTCLIENT, (WPARAM)canvas->dc.GetSafeHdc(), PRF_CLIENT | PRF_ERASEBKGND);
+    return canvas;
+}
+
+// The window's client area as it is on its surface now, without painting it first.
+std::unique_ptr<DibCanvas> ReadSurface(HWND hWnd)
+{
+    CRect rc;
+    ::GetClientRect(hWnd, &rc);
+    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
+    HDC hDC = ::GetDC(hWnd);
+    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hDC);
+    return canvas;
+}
+
+// Pixels that differ between two canvases of one size.
+int Differences(const DibCanvas& a, const DibCanvas& b)
+{
+    int n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            n += a.At(x, y) != b.At(x, y) ? 1 : 0;
+    return n;
 }
 
 class CCountingGroupBox : public CExtGroupBox
@@ -193,7 +228,7 @@ TEST_F(LabelGroupBoxTest, IconLabelCentredWithCenterImage)
 TEST_F(LabelGroupBoxTest, EtchedFrameWithoutCaptionLiesSixPixelsDown)
 {
     auto* pBox = Add(new CExtGroupBox, L"button", L"", BS_GROUPBOX, CRect(10, 10, 210, 110), 330);
-    auto canvas = Capture(pBox->m_hWnd);
+    auto canvas = Print(pBox->m_hWnd);
     EXPECT_EQ(canvas->At(100, 6), PMColor(COLOR_3DSHADOW));
     EXPECT_EQ(canvas->At(100, 7), PMColor(COLOR_WINDOW));
     EXPECT_EQ(canvas->At(100, 5), PMColor(XCLR_FACE_NORMAL));
@@ -206,7 +241,7 @@ TEST_F(LabelGroupBoxTest, CaptionGapAndDisabledCaption)
     CClientDC dcScreen(nullptr);
     CRect rcText = CExtPaintManager::MeasureText(dcScreen, ExtQueryControlFont(pBox->m_hWnd), L"Caption");
     int w = rcText.Width(), h = rcText.Height();
-    auto canvas = Capture(pBox->m_hWnd);
+    auto canvas = Print(pBox->m_hWnd);
     int y = h / 2;
     COLORREF clrLine = PMColor(COLOR_3DSHADOW), clrFace = PMColor(XCLR_FACE_NORMAL);
     EXPECT_EQ(canvas->At(6, y), clrLine);
@@ -218,7 +253,7 @@ TEST_F(LabelGroupBoxTest, CaptionGapAndDisabledCaption)
     CRect rcCaption(9, 0, 9 + w, h);
     EXPECT_GT(canvas->Count(rcCaption, PMColor(COLOR_BTNTEXT)), 10);
     ::EnableWindow(pBox->m_hWnd, FALSE);
-    canvas = Capture(pBox->m_hWnd);
+    canvas = Print(pBox->m_hWnd);
     EXPECT_EQ(canvas->Count(rcCaption, PMColor(COLOR_BTNTEXT)), 0);
     EXPECT_GT(canvas->Count(rcCaption, clrLine), 10);
 }
@@ -228,25 +263,58 @@ TEST_F(LabelGroupBoxTest, RoundedFlatAndHeaderBandLooks)
     auto* pBox = Add(new CExtGroupBox, L"button", L"", BS_GROUPBOX, CRect(10, 10, 210, 110), 332);
     COLORREF clrLine = PMColor(COLOR_3DSHADOW), clrFace = PMColor(XCLR_FACE_NORMAL);
     pBox->SetStyle(CExtGroupBox::kStyleFlat);
-    auto flat = Capture(pBox->m_hWnd);
+    auto flat = Print(pBox->m_hWnd);
     EXPECT_EQ(flat->At(100, 6), clrLine);
     EXPECT_EQ(flat->At(100, 7), clrFace);
     EXPECT_EQ(flat->At(0, 50), clrLine);
     EXPECT_EQ(flat->At(0, 6), clrLine);
     pBox->SetStyle(CExtGroupBox::kStyleRounded);
-    auto rounded = Capture(pBox->m_hWnd);
+    auto rounded = Print(pBox->m_hWnd);
     EXPECT_EQ(rounded->At(100, 6), clrLine);
     EXPECT_EQ(rounded->At(0, 6), clrFace);
     EXPECT_EQ(rounded->At(0, 50), clrLine);
     ::SetWindowTextW(pBox->m_hWnd, L"Header");
     pBox->SetStyle(CExtGroupBox::kStyleHeaderBand);
-    auto band = Capture(pBox->m_hWnd);
+    auto band = Print(pBox->m_hWnd);
     CRect rcBand(0, 0, 200, 18);
     EXPECT_GT(band->Count(rcBand, clrLine), 200 * 18 / 2);
     EXPECT_GT(band->Count(rcBand, PMColor(COLOR_WINDOW)), 10);
     EXPECT_EQ(band->Count(CRect(1, 19, 199, 99), PMColor(COLOR_BTNTEXT)), 0);
     EXPECT_EQ(band->At(100, 99), clrLine);
     EXPECT_EQ(band->At(100, 50), clrFace);
+}
+
+TEST_F(LabelGroupBoxTest, TextEnableAndUiStateChangesShowNoOtherFrameBeforeTheBoxRepaints)
+{
+    auto* pBox = Add(new CExtGroupBox, L"button", L"", BS_GROUPBOX, CRect(10, 10, 210, 110), 333);
+    pBox->SetStyle(CExtGroupBox::kStyleRounded);
+    ::RedrawWindow(pBox->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    // Each change repaints the box through its own paint (queued); until then its surface keeps the rounded
+    // frame: nothing painted it over with another look in the meantime.
+    const std::function<void()> changes[] = {
+        [&] {
+            ::SendMessageW(pBox->m_hWnd, WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+        },
+        [&] {
+            ::SendMessageW(pBox->m_hWnd, WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS | UISF_HIDEACCEL), 0);
+        },
+        [&] { ::EnableWindow(pBox->m_hWnd, FALSE); },
+        [&] { ::EnableWindow(pBox->m_hWnd, TRUE); },
+        [&] { ::SetWindowTextW(pBox->m_hWnd, L""); },
+    };
+    int i = 0;
+    for (const auto& change : changes)
+    {
+        Pump();
+        auto before = ReadSurface(pBox->m_hWnd);
+        change();
+        auto after = ReadSurface(pBox->m_hWnd);
+        EXPECT_EQ(Differences(*before, *after), 0) << "change " << i;
+        EXPECT_TRUE(::GetUpdateRect(pBox->m_hWnd, nullptr, FALSE)) << "change " << i << " left no repaint";
+        ++i;
+    }
+    Pump();
+    EXPECT_EQ(ReadSurface(pBox->m_hWnd)->At(100, 6), Print(pBox->m_hWnd)->At(100, 6));
 }
 
 TEST_F(LabelGroupBoxTest, ControlOnTheBoxIsRepaintedAfterIt)
