@@ -78,7 +78,12 @@ CExtDynDockHighlightWnd::CExtDynDockHighlightWnd(CExtDynDockMarkerWnd* pMarker) 
             Detach();
         return;
     }
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    // Below every marker window: the markers stay in sight over their preview.
+    HWND hAfter = HWND_TOP;
+    for (HWND h = ::GetWindow(m_hWnd, GW_HWNDFIRST); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (CExtDynDockMarkerWnd::IsMarkerWindow(h))
+            hAfter = h;
+    ::SetWindowPos(m_hWnd, hAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 CExtDynDockHighlightWnd::~CExtDynDockHighlightWnd()
