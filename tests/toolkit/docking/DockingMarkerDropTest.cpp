@@ -317,6 +317,9 @@ class MarkerRests : public MarkerDropBase, public ::testing::WithParamInterface<
 
 class MarkerPreview : public MarkerDropBase
 {};
+
+class MarkerTable : public MarkerDropBase, public ::testing::WithParamInterface<Target>
+{};
 } // namespace
 
 TEST_P(MarkerDrops, AReleaseAtAnyMomentOfTheRestDocksAsTheMarkerSays)
@@ -423,37 +426,40 @@ TEST_F(MarkerPreview, TheCentreMarkerStillDocksAfterTheBarWasTakenOutOfTheGroup)
     }
 }
 
-// The measuring run: CORVANE_MARKER_TABLE=1 drops ten times per rest on each marker and prints how many docked
-// as the marker says and how many releases found the preview shown.
-TEST_F(MarkerPreview, MeasuredDropTable)
+// The measuring run: CORVANE_MARKER_TABLE=1 drops ten times per rest on the marker and prints how many docked as
+// the marker says and how many releases found the preview shown.
+TEST_P(MarkerTable, MeasuredDrops)
 {
     const char* pszOn = std::getenv("CORVANE_MARKER_TABLE");
     if (pszOn == nullptr || *pszOn != '1')
         GTEST_SKIP() << "set CORVANE_MARKER_TABLE=1 to measure";
     const int nDrops = 10;
     const DWORD arrRest[] = {0, 15, 45, 80, 150, 500};
-    for (Target t : {Target::OuterLeft, Target::OuterRight, Target::Centre})
-        for (DWORD nRest : arrRest)
+    const Target t = GetParam();
+    for (DWORD nRest : arrRest)
+    {
+        int nDocked = 0, nPreview = 0;
+        for (int i = 0; i < nDrops; ++i)
         {
-            int nDocked = 0, nPreview = 0;
-            for (int i = 0; i < nDrops; ++i)
-            {
-                // A fresh host for every drop: the centre drop leaves a group of two.
-                TearDown();
-                SetUp();
-                ASSERT_FALSE(HasFatalFailure());
-                CExtControlBar* pTarget = t == Target::Centre ? m_pB : nullptr;
-                DropOnMarker(m_pC, CaptionPoint(m_pC), t, pTarget, nRest);
-                nDocked += DockedAsMarkerSays(m_pC, t, pTarget) ? 1 : 0;
-                nPreview += g_watch.nAtRelease == 1 ? 1 : 0;
-            }
-            std::printf("marker table: %-10s rest %3lu ms: docked %d of %d, preview at release %d of %d\n", NameOf(t),
-                        (unsigned long)nRest, nDocked, nDrops, nPreview, nDrops);
-            std::fflush(stdout);
-            EXPECT_EQ(nDocked, nDrops) << NameOf(t) << " rest " << nRest;
-            if (nRest >= 150)
-            {
-                EXPECT_EQ(nPreview, nDrops) << NameOf(t) << " rest " << nRest;
-            }
+            // A fresh host for every drop: the centre drop leaves a group of two.
+            TearDown();
+            SetUp();
+            ASSERT_FALSE(HasFatalFailure());
+            CExtControlBar* pTarget = t == Target::Centre ? m_pB : nullptr;
+            DropOnMarker(m_pC, CaptionPoint(m_pC), t, pTarget, nRest);
+            nDocked += DockedAsMarkerSays(m_pC, t, pTarget) ? 1 : 0;
+            nPreview += g_watch.nAtRelease == 1 ? 1 : 0;
         }
+        std::printf("marker table: %-10s rest %3lu ms: docked %d of %d, preview at release %d of %d\n", NameOf(t),
+                    (unsigned long)nRest, nDocked, nDrops, nPreview, nDrops);
+        std::fflush(stdout);
+        EXPECT_EQ(nDocked, nDrops) << NameOf(t) << " rest " << nRest;
+        if (nRest >= 150)
+        {
+            EXPECT_EQ(nPreview, nDrops) << NameOf(t) << " rest " << nRest;
+        }
+    }
 }
+
+INSTANTIATE_TEST_SUITE_P(, MarkerTable, ::testing::Values(Target::OuterLeft, Target::OuterRight, Target::Centre),
+                         [](const ::testing::TestParamInfo<Target>& info) { return std::string(NameOf(info.param)); });
