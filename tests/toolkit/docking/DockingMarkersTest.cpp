@@ -291,9 +291,9 @@ TEST_F(DockingMarkers, ADropOnTheLeftOuterMarkerDocksAtTheLeftInCircleOneAndEsca
             ASSERT_EQ(pLeft->GetMarkerKind(), CExtControlBar::InternalDraggingState_t::kMarkerOuterTop + 2);
             const CPoint pt = PointInMarker(pLeft->GetSafeHwnd());
             SendMouse(pt.x, pt.y, 0);
-            // The move onto the marker is handled: its preview shows, and the drop or Esc follows at once, with
-            // no wait for the refreshes at rest.
-            EXPECT_NE(pLeft->GetHighlight(), nullptr);
+            // The move onto the marker shows its preview; the drop or Esc follows at once, with no wait for the
+            // refreshes at rest.
+            EXPECT_TRUE(WaitFor([&]() { return pLeft->GetHighlight() != nullptr; }));
             if (nWay == 1)
             {
                 SendKeyInput(VK_ESCAPE, true);
