@@ -111,6 +111,8 @@ struct PreviewWatch
     std::atomic<int> nRefreshes{0};       // the drag's refreshes since the arrival
     std::atomic<int> nWithout{0};         // those that found no preview of the marker
     std::atomic<int> nAtRelease{-1};      // at the release: 1 the marker's preview shown, 0 not, -1 not seen
+    POINT ptMarker = {};                  // the point rested on
+    std::atomic<int> nHidden{0};          // refreshes at which the window under that point was not the marker
 };
 PreviewWatch g_watch;
 
@@ -141,6 +143,8 @@ LRESULT CALLBACK WatchPreview(int nCode, WPARAM wParam, LPARAM lParam)
                 ++g_watch.nRefreshes;
                 if (hShown != g_watch.hMarker)
                     ++g_watch.nWithout;
+                if (::WindowFromPoint(g_watch.ptMarker) != g_watch.hMarker)
+                    ++g_watch.nHidden;
             }
             if (pMsg->message == WM_LBUTTONUP && g_watch.nAtRelease == -1)
                 g_watch.nAtRelease = hShown == g_watch.hMarker ? 1 : 0;
@@ -234,6 +238,7 @@ protected:
         g_watch.nRefreshes = 0;
         g_watch.nWithout = 0;
         g_watch.nAtRelease = -1;
+        g_watch.nHidden = 0;
         const CPoint ptStage = StagingPoint(t, pTarget);
         RunInputScript([&]() {
             SendMouse(ptFrom.x, ptFrom.y, 0);
@@ -254,6 +259,7 @@ protected:
             ASSERT_NE(hMarker, nullptr);
             const CPoint pt = PointInMarker(hMarker);
             g_watch.hMarker = hMarker;
+            g_watch.ptMarker = pt;
             SendMouse(pt.x, pt.y, 0);
             g_watch.bArrived = true;
             if (atRest)
@@ -346,6 +352,8 @@ TEST_P(MarkerRests, ThePreviewShowsFromTheFirstRefreshAtRestToTheRelease)
     DropOnMarker(m_pC, CaptionPoint(m_pC), t, pTarget, 1200);
     EXPECT_GE(g_watch.nRefreshes, 10);
     EXPECT_EQ(g_watch.nWithout, 0) << "of " << g_watch.nRefreshes << " refreshes";
+    // Its preview never lies over the marker, whatever the window order.
+    EXPECT_EQ(g_watch.nHidden, 0) << "of " << g_watch.nRefreshes << " refreshes";
     EXPECT_EQ(g_watch.nAtRelease, 1);
     EXPECT_TRUE(DockedAsMarkerSays(m_pC, t, pTarget)) << Where(m_pC);
 }

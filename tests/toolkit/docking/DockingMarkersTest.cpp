@@ -237,6 +237,45 @@ TEST_F(DockingMarkers, APreviewLiesBelowEveryMarker)
     }
 }
 
+TEST_F(DockingMarkers, APreviewLeavesEveryMarkerInSightWhateverTheWindowOrder)
+{
+    FakeDrag(m_pA);
+    CExtDynDockMarkerWnd::BuildOuterSet(m_pFrame, true);
+    const CRect rcB = WindowRectOf(m_pB);
+    ::SetCursorPos(rcB.CenterPoint().x, rcB.CenterPoint().y);
+    CExtDynDockMarkerWnd::UpdateTargetSet(m_pFrame, true);
+    MarkerArray arrAll;
+    arrAll.Append(CExtDynDockMarkerWnd::g_arrOuterSet);
+    arrAll.Append(CExtDynDockMarkerWnd::g_arrTargetSet);
+    ASSERT_EQ(arrAll.GetSize(), 10);
+    int nCovered = 0;
+    for (INT_PTR i = 0; i < arrAll.GetSize(); ++i)
+    {
+        if (!arrAll[i]->IsActiveMarker() || !arrAll[i]->ShowHighlight(true))
+            continue;
+        // Raised over the markers, as the window system may stack it.
+        const HWND hPreview = arrAll[i]->GetHighlight()->GetSafeHwnd();
+        ::SetWindowPos(hPreview, HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        const CRect rcPreview = WindowRectOf(arrAll[i]->GetHighlight());
+        for (INT_PTR j = 0; j < arrAll.GetSize(); ++j)
+        {
+            const CPoint pt = PointInMarker(arrAll[j]->GetSafeHwnd());
+            if (!rcPreview.PtInRect(pt))
+                continue;
+            ++nCovered;
+            // A marker (the piece of a cross may lie under the tab marker), never the preview.
+            const HWND hUnder = ::WindowFromPoint(pt);
+            bool bMarker = false;
+            for (INT_PTR k = 0; k < arrAll.GetSize(); ++k)
+                bMarker = bMarker || arrAll[k]->GetSafeHwnd() == hUnder;
+            EXPECT_TRUE(bMarker) << "marker " << j << " under preview " << i;
+        }
+    }
+    // The previews of the bar's set hold the markers of the set.
+    EXPECT_GT(nCovered, 6);
+}
+
 TEST_F(DockingMarkers, DestroyingTheTargetBarHidesItsMarkersAndTheTargetIsRecomputed)
 {
     FakeDrag(m_pA);
