@@ -276,6 +276,37 @@ TEST_F(DockingMarkers, APreviewLeavesEveryMarkerInSightWhateverTheWindowOrder)
     EXPECT_GT(nCovered, 6);
 }
 
+TEST_F(DockingMarkers, TheTabMarkerIsFoundThoughTheCentrePieceOfItsCrossLiesOverIt)
+{
+    const CRect rcFrame = WindowRectOf(m_pFrame);
+    ASSERT_TRUE(m_pA->FloatAtPoint(CPoint(rcFrame.right - 200, rcFrame.bottom - 150)));
+    ASSERT_TRUE(CExtControlBar::IsFloating(m_pA));
+    FakeDrag(m_pA);
+    const CRect rcB = WindowRectOf(m_pB);
+    ::SetCursorPos(rcB.CenterPoint().x, rcB.CenterPoint().y);
+    CExtDynDockMarkerWnd::UpdateTargetSet(m_pFrame, true);
+    const MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
+    CExtDynDockMarkerWnd *pTab = nullptr, *pPiece = nullptr;
+    for (INT_PTR i = 0; i < arr.GetSize(); ++i)
+    {
+        if (arr[i]->GetMarkerType() == CExtDynDockMarkerWnd::kTypeCentre)
+            pTab = arr[i];
+        else if (!arr[i]->IsActiveMarker())
+            pPiece = arr[i];
+    }
+    ASSERT_NE(pTab, nullptr);
+    ASSERT_NE(pPiece, nullptr);
+    // The piece stacked over the tab marker, as the window system may leave it after a repaint.
+    ::SetWindowPos(pPiece->GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    const CPoint pt = PointInMarker(pTab->GetSafeHwnd());
+    ASSERT_EQ(::WindowFromPoint(pt), pPiece->GetSafeHwnd());
+    EXPECT_EQ(CExtDynDockMarkerWnd::MarkerFromPoint(pt), pTab);
+    const State s = Calc(m_pA, pt.x, pt.y);
+    EXPECT_EQ(s.m_nTargetKind, State::kMarkerCentre);
+    EXPECT_EQ(s.m_pBarTarget, m_pB);
+}
+
 TEST_F(DockingMarkers, DestroyingTheTargetBarHidesItsMarkersAndTheTargetIsRecomputed)
 {
     FakeDrag(m_pA);
