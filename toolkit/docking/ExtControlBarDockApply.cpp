@@ -52,8 +52,7 @@ bool CExtControlBar::DockOrFloat(InternalDraggingState_t& state, bool bFinal)
         // Resting on a marker: its preview appears.
         CPoint pt;
         ::GetCursorPos(&pt);
-        CExtDynDockMarkerWnd* pMarker =
-            DYNAMIC_DOWNCAST(CExtDynDockMarkerWnd, CWnd::FromHandlePermanent(::WindowFromPoint(pt)));
+        CExtDynDockMarkerWnd* pMarker = CExtDynDockMarkerWnd::MarkerFromPoint(pt);
         if (pMarker != nullptr && pMarker->GetMarkerKind() == nKind)
             pMarker->ShowHighlight(true);
         return true;

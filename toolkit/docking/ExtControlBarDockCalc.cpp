@@ -172,8 +172,7 @@ void CExtControlBar::InternalDraggingState_t::CalcTarget(int x, int y, bool bCtr
     // Dock markers: only a floating bar meets them, the drag having torn it off at its start.
     if (nStyle == 1 && !bCtrl && bFloating && CExtDynDockMarkerWnd::HasMarkerWindows())
     {
-        CExtDynDockMarkerWnd* pMarker =
-            DYNAMIC_DOWNCAST(CExtDynDockMarkerWnd, CWnd::FromHandlePermanent(::WindowFromPoint(pt)));
+        CExtDynDockMarkerWnd* pMarker = CExtDynDockMarkerWnd::MarkerFromPoint(pt);
         if (pMarker != nullptr && pMarker->IsActiveMarker())
         {
             int nKind = pMarker->GetMarkerKind();

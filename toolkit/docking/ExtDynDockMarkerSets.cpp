@@ -114,8 +114,7 @@ void CExtDynDockMarkerWnd::UpdateTargetSet(CFrameWnd* pFrame, bool bShow)
     CPoint pt;
     ::GetCursorPos(&pt);
     // Over a marker the set stays, though the marker hides the bar under it.
-    if (HasMarkerWindows() &&
-        DYNAMIC_DOWNCAST(CExtDynDockMarkerWnd, CWnd::FromHandlePermanent(::WindowFromPoint(pt))) != nullptr)
+    if (MarkerFromPoint(pt) != nullptr)
         return;
     HWND hNew = nullptr;
     CFrameWnd* pOwnFrame = CExtControlBar::IsFloating(pDragged) ? pDragged->GetParentFrame() : nullptr;

@@ -78,13 +78,48 @@ CExtDynDockHighlightWnd::CExtDynDockHighlightWnd(CExtDynDockMarkerWnd* pMarker) 
             Detach();
         return;
     }
-    SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ExcludeMarkers(rc);
+    // Below every marker window: the markers stay in sight over their preview.
+    HWND hAfter = HWND_TOP;
+    for (HWND h = ::GetWindow(m_hWnd, GW_HWNDFIRST); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (CExtDynDockMarkerWnd::IsMarkerWindow(h))
+            hAfter = h;
+    ::SetWindowPos(m_hWnd, hAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
 }
 
 CExtDynDockHighlightWnd::~CExtDynDockHighlightWnd()
 {
     if (GetSafeHwnd() != nullptr)
         DestroyWindow();
+}
+
+void CExtDynDockHighlightWnd::ExcludeMarkers(const CRect& rcScreen)
+{
+    HRGN hShape = ::CreateRectRgn(0, 0, rcScreen.Width(), rcScreen.Height());
+    HRGN hMarker = ::CreateRectRgn(0, 0, 0, 0);
+    bool bCut = false;
+    for (const CExtDynDockMarkerWnd::MarkerArray* pArr :
+         {&CExtDynDockMarkerWnd::g_arrOuterSet, &CExtDynDockMarkerWnd::g_arrTargetSet})
+    {
+        for (INT_PTR i = 0; i < pArr->GetSize() && hShape != nullptr && hMarker != nullptr; i++)
+        {
+            const HWND hWnd = (*pArr)[i]->GetSafeHwnd();
+            CRect rcMarker, rcCommon;
+            if (hWnd == nullptr || !::IsWindowVisible(hWnd) || !::GetWindowRect(hWnd, &rcMarker) ||
+                !rcCommon.IntersectRect(&rcMarker, &rcScreen))
+                continue;
+            if (::GetWindowRgn(hWnd, hMarker) == ERROR)
+                ::SetRectRgn(hMarker, 0, 0, rcMarker.Width(), rcMarker.Height());
+            ::OffsetRgn(hMarker, rcMarker.left - rcScreen.left, rcMarker.top - rcScreen.top);
+            ::CombineRgn(hShape, hShape, hMarker, RGN_DIFF);
+            bCut = true;
+        }
+    }
+    if (hMarker != nullptr)
+        ::DeleteObject(hMarker);
+    // The system owns the region once the window holds it.
+    if (hShape != nullptr && (!bCut || SetWindowRgn(hShape, FALSE) == 0))
+        ::DeleteObject(hShape);
 }
 
 void CExtDynDockHighlightWnd::CaptureScreen(const CRect& rcScreen)

@@ -34,6 +34,9 @@ protected:
     COLORREF* m_pPixels;             // the bitmap's pixels
 
     void CaptureScreen(const CRect& rcScreen);
+    // Shapes the window (at rcScreen) to leave out every shown marker window, so that the markers stay in sight and
+    // under the pointer whatever the window order.
+    void ExcludeMarkers(const CRect& rcScreen);
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);

@@ -100,6 +100,60 @@ void CExtDynDockMarkerWnd::PostNcDestroy()
 
 bool CExtDynDockMarkerWnd::HasMarkerWindows() { return g_nMarkerWindows > 0; }
 
+namespace
+{
+// Whether the shown marker's shape (its window region, else its window rectangle) holds the screen point.
+bool ShapeHolds(const CExtDynDockMarkerWnd* pMarker, const POINT& pt)
+{
+    const HWND hWnd = pMarker->GetSafeHwnd();
+    RECT rc;
+    if (hWnd == nullptr || !::IsWindowVisible(hWnd) || !::GetWindowRect(hWnd, &rc) || !::PtInRect(&rc, pt))
+        return false;
+    HRGN hRgn = ::CreateRectRgn(0, 0, 0, 0);
+    if (hRgn == nullptr)
+        return true;
+    const int nRgn = ::GetWindowRgn(hWnd, hRgn);
+    const bool bHolds = nRgn == ERROR || ::PtInRegion(hRgn, pt.x - rc.left, pt.y - rc.top) != FALSE;
+    ::DeleteObject(hRgn);
+    return bHolds;
+}
+
+// Whether hUpper lies above hLower in the window order.
+bool IsAbove(HWND hUpper, HWND hLower)
+{
+    for (HWND h = ::GetWindow(hLower, GW_HWNDPREV); h != nullptr; h = ::GetWindow(h, GW_HWNDPREV))
+        if (h == hUpper)
+            return true;
+    return false;
+}
+} // namespace
+
+CExtDynDockMarkerWnd* CExtDynDockMarkerWnd::MarkerFromPoint(const POINT& ptScreen)
+{
+    if (!HasMarkerWindows())
+        return nullptr;
+    CExtDynDockMarkerWnd* pFound = nullptr;
+    for (const MarkerArray* pArr : {&g_arrOuterSet, &g_arrTargetSet})
+    {
+        for (INT_PTR i = 0; i < pArr->GetSize(); i++)
+        {
+            CExtDynDockMarkerWnd* pMarker = (*pArr)[i];
+            if (!ShapeHolds(pMarker, ptScreen))
+                continue;
+            if (pFound == nullptr || (pMarker->IsActiveMarker() && !pFound->IsActiveMarker()) ||
+                (pMarker->IsActiveMarker() == pFound->IsActiveMarker() &&
+                 IsAbove(pMarker->GetSafeHwnd(), pFound->GetSafeHwnd())))
+                pFound = pMarker;
+        }
+    }
+    return pFound;
+}
+
+bool CExtDynDockMarkerWnd::IsMarkerWindow(HWND hWnd)
+{
+    return hWnd != nullptr && DYNAMIC_DOWNCAST(CExtDynDockMarkerWnd, CWnd::FromHandlePermanent(hWnd)) != nullptr;
+}
+
 BOOL CExtDynDockMarkerWnd::DestroyWindow()
 {
     ShowHighlight(false);
@@ -169,7 +223,7 @@ void CExtDynDockMarkerWnd::OnHoverTimer()
     }
     CPoint pt;
     ::GetCursorPos(&pt);
-    const int nState = ::WindowFromPoint(pt) == m_hWnd ? 1 : 2;
+    const int nState = MarkerFromPoint(pt) == this ? 1 : 2;
     if (nState == m_nHoverState)
         return;
     m_nHoverState = nState;

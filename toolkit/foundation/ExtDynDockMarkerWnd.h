@@ -86,6 +86,12 @@ public:
     // Whether any marker window exists; without one no point can be over a marker, and the window under a point
     // (a round trip to the window server) need not be asked.
     static bool HasMarkerWindows();
+    // The shown marker of either set whose shape holds the screen point: an active marker before an inactive piece
+    // under or over it, else the one highest in the window order; NULL for none. Only marker windows are looked
+    // at, so a preview, a floating frame or any other window over the marker never hides it.
+    static CExtDynDockMarkerWnd* MarkerFromPoint(const POINT& ptScreen);
+    // Whether the window is one of the marker windows.
+    static bool IsMarkerWindow(HWND hWnd);
 
 protected:
     CExtDynDockHighlightWnd* m_pHighlight; // owned

@@ -1,7 +1,7 @@
 // Dock markers of the marker style: the outer set, the sets around a bar and around the view, highlights and their
 // geometry, a target destroyed mid-drag, and drops on a marker by real input (Esc docks too).
 #include "DockingDragFixture.h"
-#include <atomic>
+#include <string>
 #include "toolkit/foundation/ExtDynDockHighlightWnd.h"
 #include "toolkit/foundation/ExtDynDockMarkerWnd.h"
 
@@ -41,26 +41,23 @@ HWND CaptureOf(DWORD dwThread)
     return ::GetGUIThreadInfo(dwThread, &info) ? info.hwndCapture : nullptr;
 }
 
-// The settling of a drag at rest on a marker, looked at each time the drag loop takes its refresh timer's message
-// (between two messages, so with no update half done): the refreshes in a row that found the shown state on the
-// marker's kind and no preview of the marker showing.
-HWND g_hSettleBar = nullptr;
-std::atomic<CExtDynDockMarkerWnd*> g_pSettleMarker{nullptr};
-std::atomic<int> g_nSettled{0};
-
-LRESULT CALLBACK CountSettled(int nCode, WPARAM wParam, LPARAM lParam)
+// The marker windows of the set and the preview windows, from the top of the window order down: the marker's
+// type for a marker, 'P' for a preview.
+std::string WindowOrder(const MarkerArray& arr)
 {
-    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
-    CExtDynDockMarkerWnd* pMarker = g_pSettleMarker;
-    if (nCode == HC_ACTION && (wParam & PM_REMOVE) != 0 && pMarker != nullptr && pMsg->message == WM_TIMER &&
-        pMsg->wParam == CExtControlBar::kTimerDragRefresh && pMsg->hwnd == g_hSettleBar)
+    std::string s;
+    for (HWND h = ::GetWindow(CExtDynDockMarkerWnd::GetMarkerParent(), GW_HWNDFIRST); h != nullptr;
+         h = ::GetWindow(h, GW_HWNDNEXT))
     {
-        const CExtControlBar::InternalDraggingState_t& shown = CExtControlBar::g_DragStateShown;
-        const bool bSettled =
-            !shown.IsEmpty() && shown.m_nTargetKind == pMarker->GetMarkerKind() && pMarker->GetHighlight() == nullptr;
-        g_nSettled = bSettled ? g_nSettled + 1 : 0;
+        for (INT_PTR i = 0; i < arr.GetSize(); ++i)
+            if (arr[i]->GetSafeHwnd() == h)
+                s += std::to_string(arr[i]->GetMarkerType());
+        wchar_t sz[64] = {};
+        ::GetClassNameW(h, sz, 64);
+        if (wcscmp(sz, CExtDynDockHighlightWnd::kWndClassName) == 0)
+            s += 'P';
     }
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    return s;
 }
 
 int CountType(const MarkerArray& arr, int nType)
@@ -219,6 +216,97 @@ TEST_F(DockingMarkers, HighlightsTakeTheirGeometryAndOneReplacesTheOther)
     EXPECT_EQ(rcTab, CRect(8, 42, 24, 60));
 }
 
+TEST_F(DockingMarkers, APreviewLiesBelowEveryMarker)
+{
+    FakeDrag(m_pA);
+    CExtDynDockMarkerWnd::BuildOuterSet(m_pFrame, true);
+    const CRect rcB = WindowRectOf(m_pB);
+    ::SetCursorPos(rcB.CenterPoint().x, rcB.CenterPoint().y);
+    CExtDynDockMarkerWnd::UpdateTargetSet(m_pFrame, true);
+    MarkerArray arrAll;
+    arrAll.Append(CExtDynDockMarkerWnd::g_arrOuterSet);
+    arrAll.Append(CExtDynDockMarkerWnd::g_arrTargetSet);
+    ASSERT_EQ(arrAll.GetSize(), 10);
+    for (INT_PTR i = 0; i < arrAll.GetSize(); ++i)
+    {
+        if (!arrAll[i]->IsActiveMarker())
+            continue;
+        ASSERT_TRUE(arrAll[i]->ShowHighlight(true));
+        const std::string s = WindowOrder(arrAll);
+        EXPECT_EQ(s.find('P'), s.size() - 1) << s;
+    }
+}
+
+TEST_F(DockingMarkers, APreviewLeavesEveryMarkerInSightWhateverTheWindowOrder)
+{
+    FakeDrag(m_pA);
+    CExtDynDockMarkerWnd::BuildOuterSet(m_pFrame, true);
+    const CRect rcB = WindowRectOf(m_pB);
+    ::SetCursorPos(rcB.CenterPoint().x, rcB.CenterPoint().y);
+    CExtDynDockMarkerWnd::UpdateTargetSet(m_pFrame, true);
+    MarkerArray arrAll;
+    arrAll.Append(CExtDynDockMarkerWnd::g_arrOuterSet);
+    arrAll.Append(CExtDynDockMarkerWnd::g_arrTargetSet);
+    ASSERT_EQ(arrAll.GetSize(), 10);
+    int nCovered = 0;
+    for (INT_PTR i = 0; i < arrAll.GetSize(); ++i)
+    {
+        if (!arrAll[i]->IsActiveMarker() || !arrAll[i]->ShowHighlight(true))
+            continue;
+        // Raised over the markers, as the window system may stack it.
+        const HWND hPreview = arrAll[i]->GetHighlight()->GetSafeHwnd();
+        ::SetWindowPos(hPreview, HWND_TOPMOST, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+        const CRect rcPreview = WindowRectOf(arrAll[i]->GetHighlight());
+        for (INT_PTR j = 0; j < arrAll.GetSize(); ++j)
+        {
+            const CPoint pt = PointInMarker(arrAll[j]->GetSafeHwnd());
+            if (!rcPreview.PtInRect(pt))
+                continue;
+            ++nCovered;
+            // A marker (the piece of a cross may lie under the tab marker), never the preview.
+            const HWND hUnder = ::WindowFromPoint(pt);
+            bool bMarker = false;
+            for (INT_PTR k = 0; k < arrAll.GetSize(); ++k)
+                bMarker = bMarker || arrAll[k]->GetSafeHwnd() == hUnder;
+            EXPECT_TRUE(bMarker) << "marker " << j << " under preview " << i;
+        }
+    }
+    // The previews of the bar's set hold the markers of the set.
+    EXPECT_GT(nCovered, 6);
+}
+
+TEST_F(DockingMarkers, TheTabMarkerIsFoundThoughTheCentrePieceOfItsCrossLiesOverIt)
+{
+    const CRect rcFrame = WindowRectOf(m_pFrame);
+    ASSERT_TRUE(m_pA->FloatAtPoint(CPoint(rcFrame.right - 200, rcFrame.bottom - 150)));
+    ASSERT_TRUE(CExtControlBar::IsFloating(m_pA));
+    FakeDrag(m_pA);
+    const CRect rcB = WindowRectOf(m_pB);
+    ::SetCursorPos(rcB.CenterPoint().x, rcB.CenterPoint().y);
+    CExtDynDockMarkerWnd::UpdateTargetSet(m_pFrame, true);
+    const MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
+    CExtDynDockMarkerWnd *pTab = nullptr, *pPiece = nullptr;
+    for (INT_PTR i = 0; i < arr.GetSize(); ++i)
+    {
+        if (arr[i]->GetMarkerType() == CExtDynDockMarkerWnd::kTypeCentre)
+            pTab = arr[i];
+        else if (!arr[i]->IsActiveMarker())
+            pPiece = arr[i];
+    }
+    ASSERT_NE(pTab, nullptr);
+    ASSERT_NE(pPiece, nullptr);
+    // The piece stacked over the tab marker, as the window system may leave it after a repaint.
+    ::SetWindowPos(pPiece->GetSafeHwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
+    const CPoint pt = PointInMarker(pTab->GetSafeHwnd());
+    ASSERT_EQ(::WindowFromPoint(pt), pPiece->GetSafeHwnd());
+    EXPECT_EQ(CExtDynDockMarkerWnd::MarkerFromPoint(pt), pTab);
+    const State s = Calc(m_pA, pt.x, pt.y);
+    EXPECT_EQ(s.m_nTargetKind, State::kMarkerCentre);
+    EXPECT_EQ(s.m_pBarTarget, m_pB);
+}
+
 TEST_F(DockingMarkers, DestroyingTheTargetBarHidesItsMarkersAndTheTargetIsRecomputed)
 {
     FakeDrag(m_pA);
@@ -255,10 +343,6 @@ TEST_F(DockingMarkers, ADropOnTheLeftOuterMarkerDocksAtTheLeftInCircleOneAndEsca
         const CPoint ptMid = rcView.CenterPoint();
         const HWND hC = pC->GetSafeHwnd();
         const DWORD dwGui = ::GetCurrentThreadId();
-        g_hSettleBar = hC;
-        g_pSettleMarker = nullptr;
-        const HHOOK hHook = ::SetWindowsHookExW(WH_GETMESSAGE, CountSettled, nullptr, dwGui);
-        ASSERT_NE(hHook, nullptr);
         RunInputScript([&]() {
             SendMouse(ptFrom.x, ptFrom.y, 0);
             SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
@@ -276,14 +360,10 @@ TEST_F(DockingMarkers, ADropOnTheLeftOuterMarkerDocksAtTheLeftInCircleOneAndEsca
             CExtDynDockMarkerWnd* pLeft = CExtDynDockMarkerWnd::g_arrOuterSet[2];
             ASSERT_EQ(pLeft->GetMarkerKind(), CExtControlBar::InternalDraggingState_t::kMarkerOuterTop + 2);
             const CPoint pt = PointInMarker(pLeft->GetSafeHwnd());
-            g_nSettled = 0;
-            g_pSettleMarker = pLeft;
             SendMouse(pt.x, pt.y, 0);
-            // Over the left outer marker the drag's target is that marker. Its preview, shown over the marker,
-            // hides it from the refreshes at rest (which then float the bar) until the marker's hover timer takes
-            // the preview away; the drop waits until two refreshes in a row found that settled state.
-            EXPECT_TRUE(WaitFor([]() { return g_nSettled >= 2; }));
-            g_pSettleMarker = nullptr;
+            // The move onto the marker shows its preview; the drop or Esc follows at once, with no wait for the
+            // refreshes at rest.
+            EXPECT_TRUE(WaitFor([&]() { return pLeft->GetHighlight() != nullptr; }));
             if (nWay == 1)
             {
                 SendKeyInput(VK_ESCAPE, true);
@@ -294,8 +374,6 @@ TEST_F(DockingMarkers, ADropOnTheLeftOuterMarkerDocksAtTheLeftInCircleOneAndEsca
             }
             SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
         });
-        g_pSettleMarker = nullptr;
-        ::UnhookWindowsHookEx(hHook);
         PumpMessages();
         EXPECT_EQ(CExtControlBar::GetDockBarId(pC), (UINT)AFX_IDW_DOCKBAR_LEFT);
         CExtDockBar* pDock = DYNAMIC_DOWNCAST(CExtDockBar, pC->m_pDockBar);

@@ -9,6 +9,7 @@ corvane_test(docking_drag_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockingFixedDragTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingDragLoopTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingMarkersTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingMarkerDropTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 300)
 set_tests_properties(docking_drag_tests PROPERTIES RUN_SERIAL TRUE
