@@ -56,6 +56,18 @@ LONG& RememberedExtent(CExtControlBar* pBar, DWORD dwEdge)
         pOwner = pGroup;
     return IsHorzEdge(dwEdge) ? pOwner->m_sizeHorzDocked.cy : pOwner->m_sizeVertDocked.cx;
 }
+
+// The slider lies on the frame's pane: every other window of the frame clips its siblings, or a pane made
+// without WS_CLIPSIBLINGS would paint itself and its children (a focused edit's border, its caret) over the slider.
+void ClipSiblingsOf(HWND hWnd)
+{
+    for (HWND h = ::GetWindow(::GetParent(hWnd), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        const LONG_PTR nStyle = ::GetWindowLongPtrW(h, GWL_STYLE);
+        if (h != hWnd && (nStyle & WS_CLIPSIBLINGS) == 0)
+            ::SetWindowLongPtrW(h, GWL_STYLE, nStyle | WS_CLIPSIBLINGS);
+    }
+}
 } // namespace
 
 CExtDynAutoHideSlider::CExtDynAutoHideSlider()
@@ -345,6 +357,7 @@ void CExtDynAutoHideSlider::SlideRun(CExtControlBar* pBar, bool bShow, bool bAni
     CRect rcClient, rcCaption;
     CalcNcRects(rcFull.Size(), rcClient, rcCaption);
     m_sizeInner = rcClient.Size();
+    ClipSiblingsOf(m_hWnd);
     CWnd* pContent = pBar->GetWindow(GW_CHILD);
     m_hWndContent = pContent != nullptr ? pContent->GetSafeHwnd() : nullptr;
     if (m_hWndContent != nullptr)
@@ -659,6 +672,8 @@ void CExtDynAutoHideSlider::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS
 
 void CExtDynAutoHideSlider::OnNcPaint()
 {
+    // The bar's own layout (its caption while docked) may have run since the slider laid its buttons out.
+    LayoutCaptionButtons();
     CRect rcWnd;
     GetWindowRect(&rcWnd);
     rcWnd.OffsetRect(-rcWnd.left, -rcWnd.top);
