@@ -498,3 +498,41 @@ TEST_F(ProgramWindowsTest, AfterAClickIntoTheMessageTextTheSmsListSliderShowsIts
     EXPECT_EQ(Diff(rows, Grab(rcRows)), 0);
     pSlider->SlideRun(&bar, false, false);
 }
+
+TEST_F(ProgramWindowsTest, PinningARightDockedFoldersBarLeavesTheScreenAsAFullRepaintShowsIt)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    frame->MoveWindow(0, 0, 900, 700);
+    frame->SetForegroundWindow();
+    SettleInput();
+    // The folders bar docked at the right, then pinned by a click on its pin button.
+    CMainControlBar& bar = frame->m_wndFoldersBar;
+    ASSERT_TRUE(bar.DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, frame, true));
+    frame->RecalcLayout();
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    CExtBarNcAreaButton* pPin = nullptr;
+    for (INT_PTR i = 0; i < bar.NcButtonGetCount(); ++i)
+    {
+        if (bar.NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)))
+            pPin = bar.NcButtonGet((int)i);
+    }
+    ASSERT_NE(pPin, nullptr);
+    CRect rcBar;
+    bar.GetWindowRect(&rcBar);
+    RunInputScript([&] { ClickScreen(pPin->m_rc.CenterPoint() + rcBar.TopLeft()); });
+    int nTab = -1;
+    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(&bar, &nTab);
+    ASSERT_NE(pArea, nullptr);
+    CExtDynAutoHideSlider* pSlider = pArea->GetAutoHideSlider();
+    ASSERT_TRUE(WaitFor([&] { return bar.IsAutoHideMode() && pSlider->IsShown(); }));
+    // Its slider out: the view grown into the bar's place and its border, as a full repaint shows them.
+    CRect rcClient;
+    frame->GetClientRect(&rcClient);
+    frame->ClientToScreen(&rcClient);
+    PumpMessages();
+    const std::vector<DWORD> atPin = Grab(rcClient);
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_EQ(Diff(atPin, Grab(rcClient)), 0);
+}
