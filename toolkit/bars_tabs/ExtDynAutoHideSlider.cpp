@@ -13,6 +13,7 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CExtDynAutoHideSlider, CWnd)
 
@@ -61,11 +62,17 @@ LONG& RememberedExtent(CExtControlBar* pBar, DWORD dwEdge)
 // without WS_CLIPSIBLINGS would paint itself and its children (a focused edit's border, its caret) over the slider.
 void ClipSiblingsOf(HWND hWnd)
 {
+    // The style change reaches each window's handlers: the list is taken first, each window checked before use.
+    std::vector<HWND> arrSiblings;
     for (HWND h = ::GetWindow(::GetParent(hWnd), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
     {
-        const LONG_PTR nStyle = ::GetWindowLongPtrW(h, GWL_STYLE);
-        if (h != hWnd && (nStyle & WS_CLIPSIBLINGS) == 0)
-            ::SetWindowLongPtrW(h, GWL_STYLE, nStyle | WS_CLIPSIBLINGS);
+        if (h != hWnd && (::GetWindowLongPtrW(h, GWL_STYLE) & WS_CLIPSIBLINGS) == 0)
+            arrSiblings.push_back(h);
+    }
+    for (HWND h : arrSiblings)
+    {
+        if (::IsWindow(h))
+            ::SetWindowLongPtrW(h, GWL_STYLE, ::GetWindowLongPtrW(h, GWL_STYLE) | WS_CLIPSIBLINGS);
     }
 }
 } // namespace
