@@ -1,7 +1,7 @@
 // The running program's windows as the user meets them, with real input: the menu bar's items after
 // a command chosen from their popups; the status pane after a dial; the screen right after a bar is
 // docked by dragging; the export's browse-folder dialog taking clicks on OK and Cancel; the message
-// list's auto-hide slider over the message text.
+// list's auto-hide slider over the message text, and the screen after a bar is pinned.
 #include "ProgramTestSupport.h"
 #include "app/DlgDialer.h"
 #include "res/app_ids.h"

@@ -1,6 +1,7 @@
 // Tabbed bar groups: made by DockAsTabWith, the strip's presence and place, selection as bars hide and show, groups
 // dropped onto groups, Ctrl+PgDn, double clicks, the context menu, caption, minimum size and focus, the docking
-// state, the drop target and the temporary tabs of a drag.
+// state, the drop target and the temporary tabs of a drag; the colours of the tab texts and of an inactive bar's
+// caption glyphs on the screen.
 #include "DynTabsFixture.h"
 #include "support/DibCanvas.h"
 #include "toolkit/foundation/ExtPaintManager.h"

@@ -1,5 +1,6 @@
 // The floating mini frame: its non-client geometry and hit test, its timers, and through real
-// input its resize loop, the caption double click and keeping the caption on the work area.
+// input its resize loop, the screen after a resize, the caption double click and keeping the
+// caption on the work area.
 #include "DockingStateFixture.h"
 #include "support/DibCanvas.h"
 #include "platform/ToolBar.h"
