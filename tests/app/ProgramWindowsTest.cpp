@@ -1,13 +1,17 @@
 // The running program's windows as the user meets them, with real input: the menu bar's items after
 // a command chosen from their popups; the status pane after a dial; the screen right after a bar is
-// docked by dragging; the export's browse-folder dialog taking clicks on OK and Cancel.
+// docked by dragging; the export's browse-folder dialog taking clicks on OK and Cancel; the message
+// list's auto-hide slider over the message text, and the screen after a bar is pinned.
 #include "ProgramTestSupport.h"
 #include "app/DlgDialer.h"
 #include "res/app_ids.h"
 #include "res/app_tools_ids.h"
 #include "tests/support/InputScript.h"
 #include "support/DibCanvas.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
+#include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuTrackingSite.h"
@@ -426,4 +430,109 @@ TEST_F(ProgramWindowsTest, ExportsBrowseFromTheMenuTakesClicksOnOkAndCancelAfter
         else
             EXPECT_EQ(strFolder, L"C:\\");
     }
+}
+
+TEST_F(ProgramWindowsTest, AfterAClickIntoTheMessageTextTheSmsListSliderShowsItsRowsOverIt)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    frame->MoveWindow(0, 0, 900, 700);
+    frame->SetForegroundWindow();
+    SettleInput();
+    std::vector<CSMS*> records;
+    for (int i = 0; i < 8; ++i)
+        records.push_back(programtest::NewSms(SMS_FOLDER_INBOX, L"Ani", L"0811", L"Halo apa kabar"));
+    File(records);
+    // The bar pinned by a click on its caption's pin button: its slider shows at once.
+    CMainControlBar& bar = frame->m_wndSmsListBar;
+    CExtBarNcAreaButton* pPin = nullptr;
+    for (INT_PTR i = 0; i < bar.NcButtonGetCount(); ++i)
+    {
+        if (bar.NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)))
+            pPin = bar.NcButtonGet((int)i);
+    }
+    ASSERT_NE(pPin, nullptr);
+    CRect rcBar;
+    bar.GetWindowRect(&rcBar);
+    RunInputScript([&] { ClickScreen(pPin->m_rc.CenterPoint() + rcBar.TopLeft()); });
+    int nTab = -1;
+    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(&bar, &nTab);
+    ASSERT_NE(pArea, nullptr);
+    CExtDynAutoHideSlider* pSlider = pArea->GetAutoHideSlider();
+    ASSERT_TRUE(WaitFor([&] { return bar.IsAutoHideMode() && pSlider->IsShown(); }));
+    // The frame, the view grown into the bar's place and the slider on it, as a full repaint shows them.
+    CRect rcClient;
+    frame->GetClientRect(&rcClient);
+    frame->ClientToScreen(&rcClient);
+    PumpMessages();
+    const std::vector<DWORD> atPin = Grab(rcClient);
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_EQ(Diff(atPin, Grab(rcClient)), 0);
+
+    // A click into the message text below the slider closes it; the pointer on the tab opens it again.
+    CRect rcText;
+    view->m_wndText.GetWindowRect(&rcText);
+    RunInputScript([&] { ClickScreen(CPoint(rcText.CenterPoint().x, rcText.bottom - 30)); });
+    ASSERT_TRUE(WaitFor([&] { return !pSlider->IsShown(); }));
+    ASSERT_EQ(::GetFocus(), view->m_wndText.GetSafeHwnd());
+    pArea->UpdateTabWnd(true);
+    CRect rcTab = pArea->ItemGet(nTab)->m_rcItem;
+    rcTab.OffsetRect(pArea->GetItemsArea().left - pArea->ScrollPosGet(), pArea->GetItemsArea().top);
+    pArea->ClientToScreen(&rcTab);
+    RunInputScript([&] {
+        SendMouse(rcTab.CenterPoint().x, rcTab.CenterPoint().y, 0);
+        SendMouse(rcTab.CenterPoint().x + 1, rcTab.CenterPoint().y, 0);
+    });
+    ASSERT_TRUE(WaitFor([&] { return pSlider->IsShown() && !pSlider->IsAnimating(); }));
+    PumpMessages();
+    // The list's rows stay on the screen while the text under the slider, which keeps the focus, repaints.
+    CRect rcRows;
+    pSlider->GetClientRect(&rcRows);
+    pSlider->ClientToScreen(&rcRows);
+    const std::vector<DWORD> rows = Grab(rcRows);
+    RunInputScript([&] { SendKeyPress(VK_HOME, false, true); });
+    DWORD dwStart = 0, dwEnd = 0;
+    view->m_wndText.SendMessage(EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
+    ASSERT_NE(dwStart, dwEnd);
+    PumpMessages();
+    EXPECT_EQ(Diff(rows, Grab(rcRows)), 0);
+    pSlider->SlideRun(&bar, false, false);
+}
+
+TEST_F(ProgramWindowsTest, PinningARightDockedFoldersBarLeavesTheScreenAsAFullRepaintShowsIt)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    frame->MoveWindow(0, 0, 900, 700);
+    frame->SetForegroundWindow();
+    SettleInput();
+    // The folders bar docked at the right, then pinned by a click on its pin button.
+    CMainControlBar& bar = frame->m_wndFoldersBar;
+    ASSERT_TRUE(bar.DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, frame, true));
+    frame->RecalcLayout();
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    CExtBarNcAreaButton* pPin = nullptr;
+    for (INT_PTR i = 0; i < bar.NcButtonGetCount(); ++i)
+    {
+        if (bar.NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)))
+            pPin = bar.NcButtonGet((int)i);
+    }
+    ASSERT_NE(pPin, nullptr);
+    CRect rcBar;
+    bar.GetWindowRect(&rcBar);
+    RunInputScript([&] { ClickScreen(pPin->m_rc.CenterPoint() + rcBar.TopLeft()); });
+    int nTab = -1;
+    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(&bar, &nTab);
+    ASSERT_NE(pArea, nullptr);
+    CExtDynAutoHideSlider* pSlider = pArea->GetAutoHideSlider();
+    ASSERT_TRUE(WaitFor([&] { return bar.IsAutoHideMode() && pSlider->IsShown(); }));
+    // Its slider out: the view grown into the bar's place and its border, as a full repaint shows them.
+    CRect rcClient;
+    frame->GetClientRect(&rcClient);
+    frame->ClientToScreen(&rcClient);
+    PumpMessages();
+    const std::vector<DWORD> atPin = Grab(rcClient);
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_EQ(Diff(atPin, Grab(rcClient)), 0);
 }

@@ -13,6 +13,7 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CExtDynAutoHideSlider, CWnd)
 
@@ -55,6 +56,24 @@ LONG& RememberedExtent(CExtControlBar* pBar, DWORD dwEdge)
     if (CExtDynTabControlBar* pGroup = pBar->GetTabbedContainer())
         pOwner = pGroup;
     return IsHorzEdge(dwEdge) ? pOwner->m_sizeHorzDocked.cy : pOwner->m_sizeVertDocked.cx;
+}
+
+// The slider lies on the frame's pane: every other window of the frame clips its siblings, or a pane made
+// without WS_CLIPSIBLINGS would paint itself and its children (a focused edit's border, its caret) over the slider.
+void ClipSiblingsOf(HWND hWnd)
+{
+    // The style change reaches each window's handlers: the list is taken first, each window checked before use.
+    std::vector<HWND> arrSiblings;
+    for (HWND h = ::GetWindow(::GetParent(hWnd), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        if (h != hWnd && (::GetWindowLongPtrW(h, GWL_STYLE) & WS_CLIPSIBLINGS) == 0)
+            arrSiblings.push_back(h);
+    }
+    for (HWND h : arrSiblings)
+    {
+        if (::IsWindow(h))
+            ::SetWindowLongPtrW(h, GWL_STYLE, ::GetWindowLongPtrW(h, GWL_STYLE) | WS_CLIPSIBLINGS);
+    }
 }
 } // namespace
 
@@ -345,6 +364,7 @@ void CExtDynAutoHideSlider::SlideRun(CExtControlBar* pBar, bool bShow, bool bAni
     CRect rcClient, rcCaption;
     CalcNcRects(rcFull.Size(), rcClient, rcCaption);
     m_sizeInner = rcClient.Size();
+    ClipSiblingsOf(m_hWnd);
     CWnd* pContent = pBar->GetWindow(GW_CHILD);
     m_hWndContent = pContent != nullptr ? pContent->GetSafeHwnd() : nullptr;
     if (m_hWndContent != nullptr)
@@ -659,6 +679,8 @@ void CExtDynAutoHideSlider::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS
 
 void CExtDynAutoHideSlider::OnNcPaint()
 {
+    // The bar's own layout (its caption while docked) may have run since the slider laid its buttons out.
+    LayoutCaptionButtons();
     CRect rcWnd;
     GetWindowRect(&rcWnd);
     rcWnd.OffsetRect(-rcWnd.left, -rcWnd.top);

@@ -382,11 +382,37 @@ void CExtControlBar::NcButtonsPaint(CDC& dc)
     }
 }
 
+namespace
+{
+// A floating resizable bar keeps a one-pixel ring inside its frame's client area: it is filled with the face
+// colour, or the ring would show whatever the screen held there before the frame grew.
+void PaintFloatingRing(CExtControlBar* pBar)
+{
+    CRect rcWnd, rcClient;
+    pBar->GetWindowRect(&rcWnd);
+    pBar->GetClientRect(&rcClient);
+    pBar->ClientToScreen(&rcClient);
+    if (rcClient == rcWnd)
+        return;
+    rcClient.OffsetRect(-rcWnd.left, -rcWnd.top);
+    rcWnd.OffsetRect(-rcWnd.left, -rcWnd.top);
+    CDC* pWndDC = pBar->GetWindowDC();
+    if (pWndDC == nullptr)
+        return;
+    pWndDC->ExcludeClipRect(&rcClient);
+    pWndDC->FillSolidRect(&rcWnd, g_PaintManagerHolder->GetTranslatedColor(XCLR_FACE_NORMAL, pBar));
+    pBar->ReleaseDC(pWndDC);
+}
+} // namespace
+
 void CExtControlBar::OnNcPaint()
 {
     if (!IsDockedOrDialog())
     {
-        Default();
+        if (IsFloating(this))
+            PaintFloatingRing(this);
+        else
+            Default();
         return;
     }
     CRect rcWnd, rcClient;

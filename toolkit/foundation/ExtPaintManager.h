@@ -188,8 +188,9 @@ public:
         bool m_bHover : 1;
         bool m_bPushed : 1;
         bool m_bEnabled : 1;
-        bool
-            m_bStyleBit3 : 1; // the bar is active: dark idle glyph unless bit 4 (XP); base look with bit 5 (Studio 2005)
+        // The bar is active; XP: the idle glyph is dark when neither this nor bit 4 is set; Studio 2005: base
+        // look with bit 5.
+        bool m_bStyleBit3 : 1;
         bool m_bStyleBit4 : 1; // the bar floats: light frame when hovered or pushed (XP)
         bool m_bStyleBit5 : 1; // false from the caption buttons; when set the face is not enlarged
         bool m_bBit6 : 1;      // bits 6-7: spare, false from construction

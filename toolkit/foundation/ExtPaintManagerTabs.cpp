@@ -108,7 +108,8 @@ void CExtPaintManager::PaintTabItem(CDC& dc, const RECT& rcItemArea, bool bTopLe
                                     CExtCmdIcon* pIcon, CObject* pHelperSrc, LPARAM lParam)
 {
     const auto T = ColorsFor(pHelperSrc, lParam);
-    const COLORREF clrText = T((bSelected || bGroupActive) ? COLOR_BTNTEXT : COLOR_3DHILIGHT);
+    // Every tab sits on the face colour: its text is the button text, or it could not be read.
+    const COLORREF clrText = T(COLOR_BTNTEXT);
     const COLORREF clrBack = T(COLOR_3DFACE);
     const COLORREF clrLight = T(bGroupActive ? COLOR_3DSHADOW : COLOR_3DHILIGHT);
     const COLORREF clrDark = T(bGroupActive ? COLOR_3DSHADOW : COLOR_3DDKSHADOW);

@@ -1,6 +1,7 @@
 // Auto-hide areas and the slider: switching bars to auto-hide, sliding out and in, the close delay, resizing,
 // caption buttons, groups in areas, the keyboard, the Z order, the hook's life and painting.
 #include "DynTabsFixture.h"
+#include "support/DibCanvas.h"
 #include "tests/support/ReferenceTimer.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
@@ -488,5 +489,100 @@ TEST_F(DynAutoHideOut, WithoutAContentWindowTheClientHasColour15AndTheBorderColo
     EXPECT_EQ(ScreenPixel(rcClient.CenterPoint().x, rcClient.CenterPoint().y), pPM->GetTranslatedColor(15));
     EXPECT_EQ(ScreenPixel(rcWnd.left, yMid), pPM->GetTranslatedColor(20));
     EXPECT_EQ(ScreenPixel(rcWnd.right - 1, yMid), pPM->GetTranslatedColor(21));
+    m_pSlider->SlideRun(m_pC, false, false);
+}
+
+namespace
+{
+// The screen's pixels in the rectangle, top row first.
+std::vector<DWORD> Grab(const CRect& rc)
+{
+    DibCanvas canvas(rc.Width(), rc.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + rc.Width() * rc.Height());
+}
+
+CExtBarNcAreaButton* PinButtonOf(CExtControlBar* pBar)
+{
+    for (INT_PTR i = 0; i < pBar->NcButtonGetCount(); ++i)
+    {
+        if (pBar->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)))
+            return pBar->NcButtonGet((int)i);
+    }
+    return nullptr;
+}
+} // namespace
+
+TEST_F(DynAutoHide, APinnedBarsSliderShowsItsCaptionButtonsInPlaceAndTheFrameAsARepaintWould)
+{
+    CExtDynAutoHideSlider::g_nAnimationSteps = 0;
+    ASSERT_TRUE(BringInFront(m_pFrame));
+    CExtBarNcAreaButton* pPin = PinButtonOf(m_pC);
+    ASSERT_NE(pPin, nullptr);
+    ASSERT_TRUE(pPin->IsVisible());
+    const CPoint ptPin = pPin->m_rc.CenterPoint() + WindowRectOf(m_pC).TopLeft();
+    RunInputScript([&] {
+        SendMouse(ptPin.x, ptPin.y, 0);
+        SendMouse(ptPin.x, ptPin.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptPin.x, ptPin.y, MOUSEEVENTF_LEFTUP);
+    });
+    ASSERT_TRUE(WaitFor([&] { return m_pC->IsAutoHideMode() && m_pSlider->IsShown() && m_pSlider->GetBar() == m_pC; }));
+    // The pointer rests on the slider's client area, on no caption button.
+    const CPoint ptRest = ClientScreenRectOf(m_pSlider).CenterPoint();
+    RunInputScript([&] { SendMouse(ptRest.x, ptRest.y, 0); });
+    PumpMessages();
+
+    // Every shown caption button lies in the slider's caption, none over another.
+    const CRect rcWnd = WindowRectOf(m_pSlider);
+    CRect rcClient, rcCaption;
+    m_pSlider->CalcNcRects(rcWnd.Size(), rcClient, rcCaption);
+    std::vector<CRect> arrShown;
+    for (INT_PTR i = 0; i < m_pC->NcButtonGetCount(); ++i)
+    {
+        CExtBarNcAreaButton* pBtn = m_pC->NcButtonGet((int)i);
+        if (!pBtn->IsVisible())
+            continue;
+        CRect rcIn;
+        EXPECT_TRUE(rcIn.IntersectRect(&rcCaption, &pBtn->m_rc) && rcIn == pBtn->m_rc) << i;
+        for (const CRect& rcOther : arrShown)
+            EXPECT_FALSE(rcIn.IntersectRect(&rcOther, &pBtn->m_rc)) << i;
+        arrShown.push_back(pBtn->m_rc);
+    }
+    EXPECT_GE(arrShown.size(), 2u);
+    // The caption on the screen is the one of the same slider opened again from its tab, focus as it was.
+    CRect rcCaptionScreen(rcCaption);
+    rcCaptionScreen.OffsetRect(rcWnd.TopLeft());
+    const std::vector<DWORD> atPin = Grab(rcCaptionScreen);
+    const bool bFocusInside = m_pSlider->IsFocusInside();
+    // The frame as a full repaint shows it: the view grown into the bar's place included.
+    const CRect rcFrame = ClientScreenRectOf(m_pFrame);
+    const std::vector<DWORD> frameAtPin = Grab(rcFrame);
+    m_pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_TRUE(frameAtPin == Grab(rcFrame));
+
+    m_pSlider->SlideRun(m_pC, false, false);
+    int nTab = -1;
+    ASSERT_EQ(CExtDynAutoHideArea::FindAreaOfBar(m_pC, &nTab), m_pRight);
+    const CPoint ptTab = TabCentre(*m_pRight, nTab);
+    RunInputScript([&] {
+        SendMouse(ptTab.x, ptTab.y, 0);
+        SendMouse(ptTab.x, ptTab.y + 1, 0);
+    });
+    ASSERT_TRUE(WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == m_pC; }));
+    ASSERT_EQ(WindowRectOf(m_pSlider), rcWnd);
+    if (bFocusInside)
+    {
+        const CPoint ptCaption(rcCaptionScreen.left + 10, rcCaptionScreen.CenterPoint().y);
+        RunInputScript([&] {
+            SendMouse(ptCaption.x, ptCaption.y, 0);
+            SendMouse(ptCaption.x, ptCaption.y, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(ptCaption.x, ptCaption.y, MOUSEEVENTF_LEFTUP);
+        });
+    }
+    RunInputScript([&] { SendMouse(ptRest.x, ptRest.y, 0); });
+    EXPECT_TRUE(WaitFor([&] { return m_pSlider->IsFocusInside() == bFocusInside && Grab(rcCaptionScreen) == atPin; }));
     m_pSlider->SlideRun(m_pC, false, false);
 }

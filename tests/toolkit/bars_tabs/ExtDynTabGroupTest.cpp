@@ -1,7 +1,13 @@
 // Tabbed bar groups: made by DockAsTabWith, the strip's presence and place, selection as bars hide and show, groups
 // dropped onto groups, Ctrl+PgDn, double clicks, the context menu, caption, minimum size and focus, the docking
-// state, the drop target and the temporary tabs of a drag.
+// state, the drop target and the temporary tabs of a drag; the colours of the tab texts and of an inactive bar's
+// caption glyphs on the screen.
 #include "DynTabsFixture.h"
+#include "support/DibCanvas.h"
+#include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/docking/ExtBarNcAreaButtonClose.h"
+#include "toolkit/foundation/ExtPaintManagerXP.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
 namespace
@@ -479,4 +485,81 @@ TEST_F(DynTabDrag, DraggingATabOutOfATwoBarGroupDissolvesItSafely)
     EXPECT_TRUE(m_pB->IsWindowVisible());
     EXPECT_FALSE(CExtControlBar::IsFloating(m_pB));
     EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
+}
+
+namespace
+{
+// Screen pixels of the colour inside the rectangle.
+int CountOnScreen(const CRect& rc, COLORREF clr)
+{
+    DibCanvas canvas(rc.Width(), rc.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return canvas.Count(CRect(0, 0, rc.Width(), rc.Height()), clr);
+}
+
+// The screen rectangle of a tab.
+CRect TabRect(CExtTabWnd& tabs, int nIndex)
+{
+    tabs.UpdateTabWnd(true);
+    CRect rc = tabs.ItemGet(nIndex)->m_rcItem;
+    const CRect rcArea = tabs.GetItemsArea();
+    if (tabs.OrientationIsHorizontal())
+        rc.OffsetRect(rcArea.left - tabs.ScrollPosGet(), rcArea.top);
+    else
+        rc.OffsetRect(rcArea.left, rcArea.top - tabs.ScrollPosGet());
+    tabs.ClientToScreen(&rc);
+    return rc;
+}
+} // namespace
+
+TEST_F(DynTabGroup, UnderTheBaseThemeEveryTabOfAGroupShowsItsTextInTheButtonTextColour)
+{
+    CExtDynTabControlBar* pGroup = MakeGroup();
+    ASSERT_NE(pGroup, nullptr);
+    ShowAndPaint(m_pFrame);
+    CExtDynTabWnd& tabs = pGroup->m_wndTabs;
+    ASSERT_TRUE(tabs.IsWindowVisible());
+    ASSERT_EQ(tabs.ItemGetCount(), 2);
+    const COLORREF clrText = g_PaintManagerHolder->GetTranslatedColor(COLOR_BTNTEXT, &tabs);
+    const COLORREF clrFace = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DFACE, &tabs);
+    ASSERT_NE(clrText, clrFace);
+    // The selected tab and the other one: the text stands out from the face colour both sit on.
+    const int nSelected = tabs.SelectionGet();
+    ASSERT_GE(nSelected, 0);
+    for (int i = 0; i < 2; ++i)
+    {
+        CRect rc = TabRect(tabs, i);
+        rc.DeflateRect(3, 3);
+        EXPECT_TRUE(WaitFor([&] { return CountOnScreen(rc, clrText) > 5; })) << i << " selected " << nSelected;
+    }
+}
+
+TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfAnInactiveBarAreDarkOnItsLightCaption)
+{
+    struct Restore
+    {
+        ~Restore() { g_PaintManagerHolder.InstallPaintManager(new CExtPaintManager); }
+    } restore;
+    g_PaintManagerHolder.InstallPaintManager(new CExtPaintManagerXP);
+    // The focus in the view: no bar is active.
+    m_pFrame->m_wndView.SetFocus();
+    ShowAndPaint(m_pFrame);
+    ASSERT_EQ(m_pA->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
+    CExtBarNcAreaButton* pClose = nullptr;
+    for (INT_PTR i = 0; i < m_pA->NcButtonGetCount(); ++i)
+    {
+        if (m_pA->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
+            pClose = m_pA->NcButtonGet((int)i);
+    }
+    ASSERT_NE(pClose, nullptr);
+    ASSERT_TRUE(pClose->IsVisible());
+    CRect rc(pClose->m_rc);
+    rc.OffsetRect(WindowRectOf(m_pA).TopLeft());
+    // The glyph is in the dark shadow colour, not in the highlight text colour of an active caption.
+    const COLORREF clrDark = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DDKSHADOW, pClose);
+    const COLORREF clrLight = g_PaintManagerHolder->GetTranslatedColor(COLOR_HIGHLIGHTTEXT, pClose);
+    EXPECT_TRUE(WaitFor([&] { return CountOnScreen(rc, clrDark) > 5; }));
+    EXPECT_EQ(CountOnScreen(rc, clrLight), 0);
 }

@@ -1,9 +1,12 @@
 // The floating mini frame: its non-client geometry and hit test, its timers, and through real
-// input its resize loop, the caption double click and keeping the caption on the work area.
+// input its resize loop, the screen after a resize, the caption double click and keeping the
+// caption on the work area.
 #include "DockingStateFixture.h"
+#include "support/DibCanvas.h"
 #include "platform/ToolBar.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include <algorithm>
 #include <map>
 
@@ -383,4 +386,66 @@ TEST_F(MiniDockFrame, RecalculatingAllFloatingFramesAlsoReachesFramesHoldingOnly
     CExtControlBar::RecalcAllFloatingFrames(m_pFrame);
     pPlain->GetWindowText(strTitle);
     EXPECT_EQ(strTitle, L"Alat");
+}
+
+namespace
+{
+// The screen's pixels in the rectangle, top row first.
+std::vector<DWORD> ScreenBits(const CRect& rc)
+{
+    DibCanvas canvas(rc.Width(), rc.Height());
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + rc.Width() * rc.Height());
+}
+
+// Whether every screen pixel of the rectangle has the colour.
+bool ScreenAll(const CRect& rc, COLORREF clr)
+{
+    const DWORD dw = RGB(GetBValue(clr), GetGValue(clr), GetRValue(clr)); // a DIB pixel is 0x00RRGGBB
+    for (DWORD d : ScreenBits(rc))
+    {
+        if (d != dw)
+            return false;
+    }
+    return true;
+}
+} // namespace
+
+TEST_F(MiniDockFrameInput, AFrameGrownByItsRightAndBottomEdgesPaintsTheRingAroundItsBar)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"Notes");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(300, 200));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    // The right edge 80 pixels out, then the bottom edge 60 pixels down, each in steps.
+    const auto resizing = [&]() { return pMini->IsResizing(); };
+    const CRect r0 = WindowRectOf(pMini);
+    const CPoint ptRight(r0.right - 1, r0.top + r0.Height() / 2);
+    RunInputScript([&]() { SendMouseDrag(ptRight, CPoint(ptRight.x + 80, ptRight.y), resizing); });
+    const CRect r1 = WindowRectOf(pMini);
+    ASSERT_EQ(r1.right, ptRight.x + 80);
+    const CPoint ptBottom(r1.left + r1.Width() / 2, r1.bottom - 1);
+    RunInputScript([&]() { SendMouseDrag(ptBottom, CPoint(ptBottom.x, ptBottom.y + 60), resizing); });
+    ASSERT_EQ(WindowRectOf(pMini).bottom, ptBottom.y + 60);
+
+    // The bar's one-pixel ring inside the frame's client area: its top row runs under the caption, its left
+    // column along the left border. All of it is in the face colour, the parts the frame grew by too.
+    const CRect rcBar = WindowRectOf(pA);
+    const CRect rcInside = ClientScreenRectOf(pMini);
+    ASSERT_EQ(ClientScreenRectOf(pA).TopLeft(), rcBar.TopLeft() + CSize(1, 1));
+    const COLORREF clrFace = g_PaintManagerHolder->GetTranslatedColor(XCLR_FACE_NORMAL, pA);
+    const CRect rcTop(rcBar.left, rcBar.top, rcInside.right, rcBar.top + 1);
+    const CRect rcLeft(rcBar.left, rcBar.top, rcBar.left + 1, rcInside.bottom);
+    EXPECT_TRUE(WaitFor([&]() { return ScreenAll(rcTop, clrFace) && ScreenAll(rcLeft, clrFace); }));
+
+    // Nothing else is stale either: a full repaint of the frame and its windows changes no pixel.
+    const CRect rcFrame = WindowRectOf(pMini);
+    const std::vector<DWORD> before = ScreenBits(rcFrame);
+    pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_TRUE(before == ScreenBits(rcFrame));
 }
