@@ -269,3 +269,47 @@ TEST_F(DynTabLeave, HidingABarOfAGroupOfTwoLeavesTheOtherShownWhereTheGroupWas)
     Settle();
     ExpectLeftGroup(place, m_pA, m_pB);
 }
+
+TEST_F(DynTabLeave, ATabOfAGroupOfTwoDroppedOnTheGroupsTopBandDocksThatBarAboveTheOther)
+{
+    const Place place = MakeGroupOfTwo();
+    ASSERT_NE(place.hGroup, nullptr);
+    CExtDynTabControlBar* pGroup = GroupOf(m_pB);
+    CExtDynTabWnd& tabs = pGroup->m_wndTabs;
+    const CPoint ptTab = TabCentre(tabs, tabs.FindBar(m_pB));
+    // Below the band that tabs a bar in, on the band that splits the group.
+    const CPoint ptTo(place.rc.CenterPoint().x, place.rc.top + 45);
+    RunInputScript([&] {
+        SendMouse(ptTab.x, ptTab.y, 0);
+        SendMouse(ptTab.x, ptTab.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptTab.x + 12, ptTab.y - 20, 0);
+        ASSERT_TRUE(WaitFor([&] { return GuiCapture() == m_pB->GetSafeHwnd(); }));
+        SendMouse(ptTo.x, ptTo.y + 2, 0);
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == m_pB; }));
+        SendMouse(ptTo.x, ptTo.y, 0);
+        ASSERT_TRUE(WaitFor([&] {
+            const CExtControlBar::InternalDraggingState_t& state = CExtControlBar::g_DragStateComputed;
+            return !state.IsEmpty() && state.m_pBarTarget == pGroup && state.m_nTargetKind == 1;
+        }));
+        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+    });
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && !::IsWindow(place.hGroup); }));
+    Settle();
+    EXPECT_EQ(StaleUses(), 0);
+    EXPECT_EQ(GroupOf(m_pA), nullptr);
+    EXPECT_EQ(GroupOf(m_pB), nullptr);
+    EXPECT_FALSE(CExtControlBar::IsFloating(m_pB));
+    // Both in one new container where the group was, the dropped bar above.
+    ASSERT_NE(m_pA->m_pDockBar, nullptr);
+    EXPECT_EQ(m_pA->m_pDockBar, m_pB->m_pDockBar);
+    EXPECT_GT(m_pA->m_pDockBar->FindBar(m_pA), 0);
+    EXPECT_GT(m_pA->m_pDockBar->FindBar(m_pB), 0);
+    CExtDynControlBar* pContainer = DYNAMIC_DOWNCAST(CExtDynControlBar, m_pA->m_pDockBar->GetParent());
+    ASSERT_NE(pContainer, nullptr);
+    EXPECT_EQ(pContainer->m_pDockBar, place.pDockBar);
+    EXPECT_EQ(WindowRectOf(pContainer), place.rc);
+    EXPECT_LT(WindowRectOf(m_pB).top, WindowRectOf(m_pA).top);
+    EXPECT_TRUE(m_pA->IsWindowVisible());
+    EXPECT_TRUE(m_pB->IsWindowVisible());
+    ExpectNoGroupOfOne();
+}
