@@ -313,3 +313,89 @@ TEST_F(DynTabLeave, ATabOfAGroupOfTwoDroppedOnTheGroupsTopBandDocksThatBarAboveT
     EXPECT_TRUE(m_pB->IsWindowVisible());
     ExpectNoGroupOfOne();
 }
+
+namespace
+{
+class DynTabLeaveState : public DynTabLeave
+{
+protected:
+    void SetUp() override
+    {
+        DynTabLeave::SetUp();
+        m_sKey.Format(L"CorvaneDynTabsLeaveTest%lu_%lu", ::GetCurrentProcessId(), ::GetTickCount());
+    }
+    void TearDown() override
+    {
+        DynTabLeave::TearDown();
+        ::RegDeleteTreeW(HKEY_CURRENT_USER, CString(L"Software\\") + m_sKey);
+    }
+    bool Save() { return CExtControlBar::SaveFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile); }
+    bool Load() { return CExtControlBar::LoadFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile); }
+    CString m_sKey;
+};
+} // namespace
+
+TEST_F(DynTabLeaveState, LoadingAStateWithTheBarsApartLeavesNoGroupOfTheirsBehind)
+{
+    Settle();
+    ASSERT_TRUE(Save());
+    const Place place = MakeGroupOfTwo();
+    ASSERT_NE(place.hGroup, nullptr);
+    ASSERT_TRUE(Load());
+    Settle();
+    EXPECT_EQ(StaleUses(), 0);
+    EXPECT_FALSE(::IsWindow(place.hGroup));
+    for (CExtControlBar* pBar : {m_pA, m_pB})
+    {
+        EXPECT_EQ(GroupOf(pBar), nullptr);
+        EXPECT_FALSE(CExtControlBar::IsFloating(pBar));
+        EXPECT_EQ(CExtControlBar::GetDockBarId(pBar), (UINT)AFX_IDW_DOCKBAR_LEFT);
+        EXPECT_TRUE(pBar->IsWindowVisible());
+    }
+    ExpectNoGroupOfOne();
+}
+
+TEST_F(DynTabLeaveState, LoadingAStateWithABarInAnotherGroupLeavesNoGroupOfOneBehind)
+{
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pC));
+    Settle();
+    ASSERT_TRUE(Save());
+    ASSERT_TRUE(m_pC->DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, m_pFrame, true));
+    Settle();
+    const Place place = MakeGroupOfTwo();
+    ASSERT_NE(place.hGroup, nullptr);
+    ASSERT_TRUE(Load());
+    Settle();
+    EXPECT_EQ(StaleUses(), 0);
+    EXPECT_FALSE(::IsWindow(place.hGroup));
+    ASSERT_NE(GroupOf(m_pA), nullptr);
+    EXPECT_EQ(TabBars(GroupOf(m_pA)), (std::vector<CExtControlBar*>{m_pA, m_pC}));
+    EXPECT_EQ(GroupOf(m_pB), nullptr);
+    EXPECT_TRUE(m_pB->IsWindowVisible());
+    ExpectNoGroupOfOne();
+}
+
+TEST_F(DynTabLeave, ABarFloatedOutOfAFloatingGroupOfTwoLeavesTheOtherInTheGroupsFloatingFrame)
+{
+    const Place place = MakeGroupOfTwo();
+    ASSERT_NE(place.hGroup, nullptr);
+    CExtDynTabControlBar* pGroup = GroupOf(m_pA);
+    ASSERT_TRUE(pGroup->FloatAtPoint(CPoint(300, 200)));
+    Settle();
+    ASSERT_TRUE(CExtControlBar::IsFloating(pGroup));
+    CFrameWnd* pGroupFrame = pGroup->GetParentFrame();
+    ASSERT_TRUE(m_pB->FloatAtPoint(CPoint(500, 300)));
+    Settle();
+    EXPECT_EQ(StaleUses(), 0);
+    EXPECT_FALSE(::IsWindow(place.hGroup));
+    EXPECT_EQ(GroupOf(m_pA), nullptr);
+    EXPECT_EQ(GroupOf(m_pB), nullptr);
+    EXPECT_TRUE(CExtControlBar::IsFloating(m_pA));
+    EXPECT_EQ(m_pA->GetParentFrame(), pGroupFrame);
+    EXPECT_TRUE(pGroupFrame->IsWindowVisible());
+    EXPECT_TRUE(m_pA->IsWindowVisible());
+    EXPECT_TRUE(CExtControlBar::IsFloating(m_pB));
+    EXPECT_NE(m_pB->GetParentFrame(), pGroupFrame);
+    EXPECT_TRUE(m_pB->IsWindowVisible());
+    ExpectNoGroupOfOne();
+}
