@@ -1,7 +1,9 @@
-// A bar taken out of a tab group of two: its tab double-clicked or dragged out, FloatAtPoint, FloatAtStoredPosition,
-// hidden, docked beside its own group. The group's dock bar and the group go with the step; their memory is kept
-// marked, so that a use of either after the step is seen whether or not it would have crashed.
+// A bar taken out of a tab group of two: its tab double-clicked, dragged out or dropped beside the group,
+// FloatAtPoint, FloatAtStoredPosition, its close button, a stored layout loaded over the group. The group's dock bar and
+// the group go with the step; their memory is kept marked, so that a use of either after the step is seen whether or
+// not it would have crashed.
 #include "DynTabsFixture.h"
+#include "toolkit/docking/ExtBarNcAreaButtonClose.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include <cstdlib>
 #include <cstring>
@@ -246,12 +248,28 @@ TEST_F(DynTabLeave, FloatAtPointAndFloatAtStoredPositionTakeEitherBarOutOfAGroup
     }
 }
 
-TEST_F(DynTabLeave, HidingABarOfAGroupOfTwoLeavesTheOtherShownWhereTheGroupWas)
+TEST_F(DynTabLeave, ClosingTheSelectedBarOfAGroupOfTwoLeavesTheOtherShownWhereTheGroupWas)
 {
     const Place place = MakeGroupOfTwo();
     ASSERT_NE(place.hGroup, nullptr);
     CExtDynTabControlBar* pGroup = GroupOf(m_pB);
-    m_pFrame->ShowControlBar(m_pB, FALSE, FALSE);
+    ASSERT_EQ(pGroup->GetSelectedBar(), m_pB);
+    // The close button on the group's caption closes the selected bar.
+    CExtBarNcAreaButton* pClose = nullptr;
+    for (int i = 0; i < pGroup->NcButtonGetCount() && pClose == nullptr; ++i)
+    {
+        if (pGroup->NcButtonGet(i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
+            pClose = pGroup->NcButtonGet(i);
+    }
+    ASSERT_NE(pClose, nullptr);
+    ASSERT_TRUE(pClose->IsVisible());
+    const CPoint pt = pClose->m_rc.CenterPoint() + WindowRectOf(pGroup).TopLeft();
+    RunInputScript([&] {
+        SendMouse(pt.x, pt.y, 0);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    });
+    ASSERT_TRUE(WaitFor([&] { return !m_pB->IsWindowVisible(); }));
     Settle();
     EXPECT_EQ(StaleUses(), 0);
     EXPECT_FALSE(m_pB->IsWindowVisible());
