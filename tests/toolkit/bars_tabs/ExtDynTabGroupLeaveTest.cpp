@@ -191,32 +191,44 @@ TEST_F(DynTabLeave, ADoubleClickOnATabOfAGroupOfTwoFloatsThatBarAndLeavesTheOthe
     EXPECT_EQ(WindowRectOf(m_pB->GetParentFrame()).TopLeft(), CPoint(420, 260));
 }
 
-TEST_F(DynTabLeave, ATabOfAGroupOfTwoDraggedOutIntoTheViewFloatsThatBarAndLeavesTheOtherWhereTheGroupWas)
+TEST_F(DynTabLeave, ATabOfAGroupOfTwoDraggedOutFloatsThatBarAndLeavesTheOtherWhereTheGroupWas)
 {
-    const Place place = MakeGroupOfTwo();
-    ASSERT_NE(place.hGroup, nullptr);
-    CExtDynTabWnd& tabs = GroupOf(m_pB)->m_wndTabs;
-    const CPoint ptTab = TabCentre(tabs, tabs.FindBar(m_pB));
-    const CPoint ptTo = ClientScreenRectOf(&m_pFrame->m_wndView).CenterPoint();
-    RunInputScript([&] {
-        SendMouse(ptTab.x, ptTab.y, 0);
-        SendMouse(ptTab.x, ptTab.y, MOUSEEVENTF_LEFTDOWN);
-        // Past the drag threshold the tab hands the press over to its bar's drag loop.
-        SendMouse(ptTab.x + 12, ptTab.y - 20, 0);
-        ASSERT_TRUE(WaitFor([&] { return GuiCapture() == m_pB->GetSafeHwnd(); }));
-        SendMouse(ptTo.x - 2, ptTo.y, 0);
-        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == m_pB; }));
-        SendMouse(ptTo.x, ptTo.y, 0);
-        ASSERT_TRUE(WaitFor([&] {
-            const CExtControlBar::InternalDraggingState_t& state = CExtControlBar::g_DragStateComputed;
-            return !state.IsEmpty() && state.m_nTargetKind == CExtControlBar::InternalDraggingState_t::kFloat;
-        }));
-        SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-    });
-    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && !::IsWindow(place.hGroup); }));
-    Settle();
-    ExpectLeftGroup(place, m_pA, m_pB);
-    EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
+    // Into the view with the tracker; out of the frame's window with the markers, whose drag floats the bar while it
+    // moves.
+    for (int nStyle = 0; nStyle < 2; ++nStyle)
+    {
+        SCOPED_TRACE(nStyle);
+        CExtControlBar::g_nDraggingStyleOverride = nStyle;
+        const Place place = MakeGroupOfTwo();
+        ASSERT_NE(place.hGroup, nullptr);
+        CExtDynTabWnd& tabs = GroupOf(m_pB)->m_wndTabs;
+        const CPoint ptTab = TabCentre(tabs, tabs.FindBar(m_pB));
+        const CRect rcFrame = WindowRectOf(m_pFrame);
+        const CPoint ptTo = nStyle == 0 ? ClientScreenRectOf(&m_pFrame->m_wndView).CenterPoint()
+                                        : CPoint(rcFrame.right + 120, rcFrame.CenterPoint().y);
+        RunInputScript([&] {
+            SendMouse(ptTab.x, ptTab.y, 0);
+            SendMouse(ptTab.x, ptTab.y, MOUSEEVENTF_LEFTDOWN);
+            // Past the drag threshold the tab hands the press over to its bar's drag loop.
+            SendMouse(ptTab.x + 12, ptTab.y - 20, 0);
+            ASSERT_TRUE(WaitFor([&] { return GuiCapture() == m_pB->GetSafeHwnd(); }));
+            SendMouse(ptTo.x - 2, ptTo.y, 0);
+            ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == m_pB; }));
+            SendMouse(ptTo.x, ptTo.y, 0);
+            ASSERT_TRUE(WaitFor([&] {
+                const CExtControlBar::InternalDraggingState_t& state = CExtControlBar::g_DragStateComputed;
+                return !state.IsEmpty() && state.m_nTargetKind == CExtControlBar::InternalDraggingState_t::kFloat;
+            }));
+            SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+        });
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && !::IsWindow(place.hGroup); }));
+        Settle();
+        ExpectLeftGroup(place, m_pA, m_pB);
+        EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
+        // Back to the left side for the next style.
+        ASSERT_TRUE(m_pB->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, true));
+        Settle();
+    }
 }
 
 TEST_F(DynTabLeave, FloatAtPointAndFloatAtStoredPositionTakeEitherBarOutOfAGroupOfTwo)
