@@ -132,6 +132,8 @@ protected:
     // deleted on the way was used, and no group of one is left.
     void ExpectLeftGroup(const Place& place, CExtControlBar* pStay, CExtControlBar* pTaken)
     {
+        // The group and its dock bar were deleted, and are watched.
+        EXPECT_GE(g_arrStale.size(), 2u);
         EXPECT_EQ(StaleUses(), 0);
         EXPECT_FALSE(::IsWindow(place.hGroup));
         EXPECT_EQ(GroupOf(pStay), nullptr);
