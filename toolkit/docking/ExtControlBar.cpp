@@ -396,6 +396,14 @@ bool CExtControlBar::IsDockedAtRight(const CControlBar* pBar)
 
 // ---- floating ----------------------------------------------------------------------------------------------
 
+// The object still attached to hWnd, NULL when the window went (and deleted it) meanwhile.
+template <class T> static T* StillAttached(HWND hWnd, T* pWnd)
+{
+    if (hWnd == nullptr || !::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != pWnd)
+        return nullptr;
+    return pWnd;
+}
+
 static bool IsLiveFrameObject(CFrameWnd* pFrame)
 {
     const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
@@ -479,6 +487,10 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     if (pMini == nullptr)
         return false; // the bar stays where it was
     CFrameWnd* pOldFrame = GetParentFrame();
+    // Leaving the old dock bar may dissolve the group or container it belongs to, deleting that dock bar,
+    // or close the floating frame it emptied: both are looked up again by their windows afterwards.
+    const HWND hOldDockBar = pOldDockBar != nullptr ? pOldDockBar->GetSafeHwnd() : nullptr;
+    const HWND hOldFrame = pOldFrame != nullptr ? pOldFrame->GetSafeHwnd() : nullptr;
     const bool bVisible = (GetStyle() & WS_VISIBLE) != 0;
     pMini->SetWindowPos(nullptr, ptScreen.x, ptScreen.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     pMini->SetOwner(m_pDockSite);
@@ -489,10 +501,12 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     if (bVisible)
         pMini->ShowWindow(SW_SHOWNA);
     m_ptFloatPos = ptScreen;
+    pOldDockBar = StillAttached(hOldDockBar, pOldDockBar);
     CExtDockBar* pOldExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pOldDockBar);
-    if (pOldExtDock != nullptr && !pOldExtDock->m_bFloating && pOldExtDock->GetSafeHwnd() != nullptr)
+    if (pOldExtDock != nullptr && !pOldExtDock->m_bFloating)
         pOldExtDock->CleanRows();
-    if (pOldFrame != nullptr && pOldFrame != m_pDockSite && pOldFrame->GetSafeHwnd() != nullptr)
+    pOldFrame = StillAttached(hOldFrame, pOldFrame);
+    if (pOldFrame != nullptr && pOldFrame != m_pDockSite)
     {
         if (pOldFrame->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)))
             pOldFrame->RecalcLayout(TRUE);

@@ -142,10 +142,13 @@ bool CExtControlBar::DockOrFloat(InternalDraggingState_t& state, bool bFinal)
     CExtDockBar* pDockBar = pEdge->GetCircleDockBar(nCircle);
     if (pDockBar == nullptr)
         return false;
+    // The floating frame this bar leaves closes when it empties.
     CFrameWnd* pOldFrame = GetParentFrame();
+    const HWND hOldFrame = pOldFrame != nullptr ? pOldFrame->GetSafeHwnd() : nullptr;
     CExtDockBar::DockBarAtEdgeRow(pDockBar, this, !bOuter);
     pSite->RecalcLayout();
-    if (pOldFrame != nullptr && pOldFrame != pSite && ::IsWindow(pOldFrame->GetSafeHwnd()))
+    if (pOldFrame != nullptr && pOldFrame != pSite && ::IsWindow(hOldFrame) &&
+        CWnd::FromHandlePermanent(hOldFrame) == pOldFrame)
     {
         if (pOldFrame->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)))
             pOldFrame->RecalcLayout();
@@ -196,10 +199,31 @@ bool CExtControlBar::DockBesideBar(CExtControlBar* pBarInsert, int nSide, int nP
     pDyn->m_pDockBar = pDockBar;
     pDyn->SetWindowPos(nullptr, R.left, R.top, R.Width(), R.Height(), SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     m_pDockBar = nullptr;
+    const HWND hSelf = m_hWnd;
     CExtDockBar::DockBarInto(pInner, this, nullptr, false);
     CExtDockBar::DockBarInto(pInner, pBarInsert, nullptr, false);
-    CExtControlBar* pFirst = bInsertFirst ? pBarInsert : this;
-    CExtControlBar* pSecond = bInsertFirst ? this : pBarInsert;
+    // A bar taken from this tab group of two (its tab dropped beside the group) dissolves the group: this object is
+    // gone, and the bar left in the group has taken its entry in the new container.
+    CExtControlBar* pSelf = this;
+    if (!::IsWindow(hSelf) || CWnd::FromHandlePermanent(hSelf) != this)
+    {
+        pSelf = nullptr;
+        for (INT_PTR i = 1; i < pInner->m_arrBars.GetSize() && pSelf == nullptr; ++i)
+        {
+            void* pEntry = pInner->m_arrBars[i];
+            if (pEntry != nullptr && pEntry != pBarInsert && !CDockBar::IsPlaceHolder(pEntry))
+                pSelf = DYNAMIC_DOWNCAST(CExtControlBar, static_cast<CControlBar*>(pEntry));
+        }
+        if (pSelf == nullptr)
+        {
+            pBarInsert->m_bfTracking &= ~kTrackLayoutSuspended;
+            pDyn->m_bfTracking &= ~kTrackLayoutSuspended;
+            pSite->RecalcLayout();
+            return true;
+        }
+    }
+    CExtControlBar* pFirst = bInsertFirst ? pBarInsert : pSelf;
+    CExtControlBar* pSecond = bInsertFirst ? pSelf : pBarInsert;
     pInner->m_arrBars.RemoveAll();
     pInner->m_arrBars.Add(nullptr);
     pInner->m_arrBars.Add(pFirst);
@@ -227,7 +251,7 @@ bool CExtControlBar::DockBesideBar(CExtControlBar* pBarInsert, int nSide, int nP
         p->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     }
     pBarInsert->m_bfTracking &= ~kTrackLayoutSuspended;
-    m_bfTracking &= ~kTrackLayoutSuspended;
+    pSelf->m_bfTracking &= ~kTrackLayoutSuspended;
     pDyn->m_bfTracking &= ~kTrackLayoutSuspended;
     CExtDockBar::RemovePlaceHolderInFrame(pSite, (UINT)pBarInsert->GetDlgCtrlID() & 0xFFFF, nullptr);
     pSite->RecalcLayout();
@@ -247,17 +271,22 @@ bool CExtControlBar::DockNextToBar(int nPercent, CExtControlBar* pBarTarget, UIN
     CExtControlBar* pTarget = pBarTarget;
     if (CExtDynTabControlBar* pTabs = pBarTarget->GetTabbedContainer())
         pTarget = CExtDockingKindOf::AsControlBar(pTabs);
+    // The target may go with the step (this bar's own tab group dissolved), and the floating frame this bar leaves
+    // closes when it empties: neither is asked anything afterwards; this bar now shares the target's frame.
+    CFrameWnd* pSite = pTarget->m_pDockSite;
     CFrameWnd* pOldFrame = GetParentFrame();
+    const HWND hOldFrame = pOldFrame != nullptr ? pOldFrame->GetSafeHwnd() : nullptr;
     if (!pTarget->DockBesideBar(this, (int)nSide, nPercent))
         return false;
     if (bRecalc)
     {
-        if (CFrameWnd* pSite = pTarget->m_pDockSite)
+        if (pSite != nullptr)
             pSite->RecalcLayout();
-        if (CFrameWnd* pTargetFrame = pTarget->GetParentFrame())
-            if (pTargetFrame != pTarget->m_pDockSite)
+        if (CFrameWnd* pTargetFrame = GetParentFrame())
+            if (pTargetFrame != pSite)
                 pTargetFrame->RecalcLayout();
-        if (pOldFrame != nullptr && ::IsWindow(pOldFrame->GetSafeHwnd()) && pOldFrame != pTarget->m_pDockSite)
+        if (hOldFrame != nullptr && ::IsWindow(hOldFrame) && CWnd::FromHandlePermanent(hOldFrame) == pOldFrame &&
+            pOldFrame != pSite)
             pOldFrame->DelayRecalcLayout();
     }
     return true;

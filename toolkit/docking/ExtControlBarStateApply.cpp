@@ -630,6 +630,9 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
             if (!m_arrBarStates[i]->Restore(pFrame, nullptr))
                 bAllRestored = false;
     }
+    // The records took their bars out of the groups and containers of the live layout while the dock bars they
+    // went to were locked, so those were not cleaned: one left empty or with a single bar goes now.
+    CExtDockBar::DropEmptyContainers(pFrame);
 
     // 6. Auto-hidden bars.
     for (INT_PTR i = 0; i < m_arrAutoHideIds.GetSize(); i++)

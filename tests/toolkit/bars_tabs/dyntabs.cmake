@@ -6,6 +6,7 @@ corvane_test(toolkit_dyntabs_tests
     ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
     ${CMAKE_SOURCE_DIR}/tests/toolkit/docking/DockingCoreTestApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtDynTabGroupTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ExtDynTabGroupLeaveTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtDynAutoHideTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtPanelControlBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ExtBarSliderButtonTest.cpp

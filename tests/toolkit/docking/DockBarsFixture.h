@@ -15,7 +15,7 @@ class DockBarsFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        m_pFrame = new CDockingHostFrame;
+        m_pFrame = NewHostFrame();
         ASSERT_TRUE(m_pFrame->CreateHost());
         ASSERT_TRUE(CExtControlBar::SetupFrameDocking(m_pFrame));
     }
@@ -24,6 +24,9 @@ protected:
         if (m_pFrame != nullptr && ::IsWindow(m_pFrame->GetSafeHwnd()))
             m_pFrame->DestroyWindow();
     }
+
+    // The host frame object, not created yet; a fixture gives a frame that answers more messages.
+    virtual CDockingHostFrame* NewHostFrame() { return new CDockingHostFrame; }
 
     CExtDockBar* Outer(UINT nSide) const { return CExtDockBar::FindCircleDockBar(m_pFrame, 0, nSide); }
     CExtDockBar* Circle(UINT nCircle, UINT nSide, bool bCreate = true) const
