@@ -76,7 +76,9 @@ void ClickAt(HWND hWnd, CPoint ptClient)
 
 BOOL ButtonParent::CreateParent()
 {
-    return CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), L"parent",
+    // Top-most, so that windows another program shows meanwhile on the same display never come between
+    // the pointer and the button, neither for the input nor for the button's own test of what lies under it.
+    return CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), L"parent",
                     WS_POPUP | WS_VISIBLE, 100, 100, 400, 300, nullptr, nullptr);
 }
 } // namespace hovertest

@@ -22,7 +22,7 @@ void MoveMouseTo(HWND hWnd, CPoint ptClient);
 // starts, such as a menu, included).
 void ClickAt(HWND hWnd, CPoint ptClient);
 
-// A shown top-level parent of 400 x 300 at (100, 100) that takes double clicks.
+// A shown top-most parent of 400 x 300 at (100, 100) that takes double clicks.
 class ButtonParent : public CWnd
 {
 public:

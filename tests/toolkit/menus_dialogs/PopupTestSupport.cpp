@@ -260,22 +260,12 @@ COLORREF ScreenPixel(int x, int y)
     return clr;
 }
 
-void FlushScreen()
+bool WaitForScreen(const std::function<bool()>& pred)
 {
-    // Wine hands window surfaces to the X server when the thread idles at least 50 ms apart.
-    ::GdiFlush();
-    MSG msg;
-    for (int i = 0; i < 2; ++i)
-    {
-        ::Sleep(60);
-        ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-    }
-}
-
-bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual)
-{
+    // Wine hands a window's painting to the X server when its thread idles: the loop peeks (nothing is
+    // dispatched, so a tracked menu stays as it is) and sleeps between the reads.
     const DWORD dwStart = ::GetTickCount();
-    while ((ScreenPixel(x, y) == clr) != bEqual)
+    while (!pred())
     {
         if (::GetTickCount() - dwStart > kInputWaitMs)
             return false;
@@ -285,4 +275,34 @@ bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual)
         ::Sleep(20);
     }
     return true;
+}
+
+bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual)
+{
+    return WaitForScreen([&]() { return (ScreenPixel(x, y) == clr) == bEqual; });
+}
+
+std::vector<COLORREF> ReadScreenUntilShown(const std::vector<ScreenCheck>& checks)
+{
+    std::vector<COLORREF> pixels(checks.size());
+    WaitForScreen([&]() {
+        bool bAll = true;
+        for (size_t i = 0; i < checks.size(); ++i)
+        {
+            pixels[i] = ScreenPixel(checks[i].pt.x, checks[i].pt.y);
+            bAll = bAll && (pixels[i] == checks[i].clr) == checks[i].bEqual;
+        }
+        return bAll;
+    });
+    return pixels;
+}
+
+COLORREF WindowPixel(HWND hWnd, const CPoint& ptScreen)
+{
+    CRect rc;
+    ::GetWindowRect(hWnd, &rc);
+    HDC hDC = ::GetWindowDC(hWnd);
+    const COLORREF clr = ::GetPixel(hDC, ptScreen.x - rc.left, ptScreen.y - rc.top);
+    ::ReleaseDC(hWnd, hDC);
+    return clr;
 }

@@ -107,8 +107,23 @@ public:
 
 // The screen pixel at a screen point.
 COLORREF ScreenPixel(int x, int y);
-// Lets Wine copy what the windows painted to the screen before pixels are read back from it.
-void FlushScreen();
-// Flushes until the screen pixel is (or, with bEqual false, is no longer) the colour; false when
-// it does not come within kInputWaitMs.
+// Reads the screen until pred holds; false when it does not within kInputWaitMs. The window system
+// shows a window's painting on the screen a moment after the paint.
+bool WaitForScreen(const std::function<bool()>& pred);
+// Reads until the screen pixel is (or, with bEqual false, is no longer) the colour; false when it
+// does not come within kInputWaitMs.
 bool WaitForScreenPixel(int x, int y, COLORREF clr, bool bEqual = true);
+
+// A screen pixel a test checks: the colour it shows, or (bEqual false) a colour it does not show.
+struct ScreenCheck
+{
+    CPoint pt;
+    COLORREF clr;
+    bool bEqual;
+};
+// Reads the checks' pixels until every one holds, at most kInputWaitMs; the pixels last read, in the
+// checks' order, for the test to assert on.
+std::vector<COLORREF> ReadScreenUntilShown(const std::vector<ScreenCheck>& checks);
+// The pixel at a screen point as the window painted it on its own surface (its window DC), whether or
+// not the screen shows it yet.
+COLORREF WindowPixel(HWND hWnd, const CPoint& ptScreen);

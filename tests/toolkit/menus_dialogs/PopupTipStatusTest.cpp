@@ -86,21 +86,29 @@ TEST_F(PopupTipTest, EmptyTextStillShowsTheIconAndTheRegionHoldsTheInfoColour)
     CRect rc;
     m_tip.GetWindowRect(&rc);
     ASSERT_TRUE(WaitForScreenPixel(rc.right - 4, rc.top + (rc.Height() - T::TAIL_HEIGHT) / 2, kBackground, false));
-    FlushScreen();
     EXPECT_GE(rc.Width(), m_tip.m_nIconWidth + 2 * T::MARGIN_X);
     const COLORREF clrInfo = g_PaintManagerHolder->GetTranslatedColor(COLOR_INFOBK);
-    // Inside the body, right of the icon; the corner outside the rounded body shows the screen.
+    // Inside the body, right of the icon; the corner outside the rounded body shows the screen. The
+    // screen is read until it shows them and the icon.
     const int yBody = rc.top + (rc.Height() - T::TAIL_HEIGHT) / 2;
-    EXPECT_EQ(ScreenPixel(rc.right - 4, yBody), clrInfo);
-    EXPECT_EQ(ScreenPixel(rc.left, rc.top), kBackground);
-    EXPECT_EQ(ScreenPixel(rc.left + 2, rc.bottom - 2), kBackground);
+    COLORREF clrBody = 0, clrTopLeft = 0, clrBottomLeft = 0;
     int nIconPixels = 0;
-    for (int y = 0; y < m_tip.m_nIconHeight; ++y)
-        for (int x = 0; x < m_tip.m_nIconWidth; ++x)
-        {
-            const COLORREF clr = ScreenPixel(rc.left + T::MARGIN_X + x, rc.top + T::MARGIN_Y + y);
-            nIconPixels += clr != clrInfo ? 1 : 0;
-        }
+    WaitForScreen([&]() {
+        clrBody = ScreenPixel(rc.right - 4, yBody);
+        clrTopLeft = ScreenPixel(rc.left, rc.top);
+        clrBottomLeft = ScreenPixel(rc.left + 2, rc.bottom - 2);
+        nIconPixels = 0;
+        for (int y = 0; y < m_tip.m_nIconHeight; ++y)
+            for (int x = 0; x < m_tip.m_nIconWidth; ++x)
+            {
+                const COLORREF clr = ScreenPixel(rc.left + T::MARGIN_X + x, rc.top + T::MARGIN_Y + y);
+                nIconPixels += clr != clrInfo ? 1 : 0;
+            }
+        return clrBody == clrInfo && clrTopLeft == kBackground && clrBottomLeft == kBackground && nIconPixels > 20;
+    });
+    EXPECT_EQ(clrBody, clrInfo);
+    EXPECT_EQ(clrTopLeft, kBackground);
+    EXPECT_EQ(clrBottomLeft, kBackground);
     EXPECT_GT(nIconPixels, 20);
 }
 
