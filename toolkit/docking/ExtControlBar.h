@@ -607,9 +607,10 @@ public:
     // Docks a floating bar back where it was docked last: a fixed dock-style bar through its dock
     // context's toggle; any other bar as a tab of its tab group's bar when that one is still docked,
     // else into its dock bar, or, when that circle was dropped, a new circle at its number, at the
-    // rectangle it had; without a remembered place at the side its dock context names, circle 1. The floating frame that held it may be destroyed meanwhile.
-    // False when the bar was not docked.
+    // rectangle it had; without a remembered place at the side its dock context names, circle 1.
+    // The floating frame that held it may be destroyed meanwhile. False when the bar was not docked.
     bool DockBackFromFloating();
+
     // DockNextToBar at 50 percent.
     bool DockNextToBar(CExtControlBar* pBarTarget, UINT nSide, bool bRecalc = true);
     // The dragged bar of the shown state; NULL when no drag shows anything.
