@@ -1,6 +1,7 @@
 // The built program as a process of its own, seen from outside: a close while the phone worker's
 // box is up, while a send waits for the phone's prompt, or while an import files a large file, ends
-// it; a message the Outbox job sent is in "Sent" after the process is killed and started again.
+// it; a message the Outbox job sent is in "Sent" after the process is killed and started again; a bar
+// left floating at the close floats, shown where it was, at the next start.
 #include "phone/PhoneLinkTestSupport.h"
 
 #include "phone/SmsRecord.h"
@@ -474,4 +475,176 @@ TEST_F(ProgramProcessTest, AProgramClosedDuringALargeImportEndsAndKeepsItsDataWh
         EXPECT_EQ(std::count(timesFiled.begin(), timesFiled.end(), 2), 0) << "a line filed twice";
         EndProcess();
     }
+}
+
+namespace
+{
+// The program's docking state: kept aside while a test runs from the default layout, given back after.
+const wchar_t kBarStateKey[] = L"Software\\Corvane\\Corvane SMS\\Nimbal230\\Profiles\\Corvane SMS\\ControlBar";
+const wchar_t kBarStateKeptKey[] = L"Software\\Corvane\\CorvaneTestKeptControlBar";
+
+bool CopyKey(const wchar_t* from, const wchar_t* to)
+{
+    HKEY hFrom = nullptr, hTo = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, from, 0, KEY_READ, &hFrom) != ERROR_SUCCESS)
+        return false;
+    bool bCopied = false;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hTo, nullptr) == ERROR_SUCCESS)
+    {
+        bCopied = RegCopyTreeW(hFrom, nullptr, hTo) == ERROR_SUCCESS;
+        RegCloseKey(hTo);
+    }
+    RegCloseKey(hFrom);
+    return bCopied;
+}
+
+// The bar with the text among the windows of the process, and its top-level window.
+struct BarWindows
+{
+    HWND hBar = nullptr;      // the bar
+    HWND hTopLevel = nullptr; // the top-level window holding it
+};
+BarWindows FindBar(DWORD pid, const wchar_t* text)
+{
+    struct Scan
+    {
+        DWORD pid;
+        const wchar_t* text;
+        BarWindows found;
+    } scan = {pid, text, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            Scan* s = (Scan*)lp;
+            DWORD owner = 0;
+            GetWindowThreadProcessId(h, &owner);
+            if (owner != s->pid)
+                return TRUE;
+            s->found.hTopLevel = h;
+            EnumChildWindows(
+                h,
+                [](HWND c, LPARAM lp2) -> BOOL {
+                    Scan* s2 = (Scan*)lp2;
+                    wchar_t t[64] = {};
+                    GetWindowTextW(c, t, 64);
+                    if (wcscmp(t, s2->text) != 0)
+                        return TRUE;
+                    s2->found.hBar = c; // the last one: a floating frame's dock bar takes the title too
+                    return TRUE;
+                },
+                lp);
+            return s->found.hBar == nullptr;
+        },
+        (LPARAM)&scan);
+    return scan.found.hBar != nullptr ? scan.found : BarWindows();
+}
+
+// A screen point on the docked bar's caption: its widest non-client band (on top of a bar in a column,
+// at the left of a bar in a row), a third of the way along it, away from its buttons.
+POINT CaptionPoint(HWND hBar)
+{
+    RECT w = {}, c = {};
+    GetWindowRect(hBar, &w);
+    GetClientRect(hBar, &c);
+    MapWindowPoints(hBar, nullptr, (POINT*)&c, 2);
+    if (c.top - w.top >= c.left - w.left)
+        return POINT{c.left + (c.right - c.left) / 3, (w.top + c.top) / 2};
+    return POINT{(w.left + c.left) / 2, c.top + (c.bottom - c.top) / 3};
+}
+
+// Mouse input at the screen point (a move or a button, as the flags say).
+bool SendMouseAt(POINT pt, DWORD dwFlags)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = pt.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+    in.mi.dy = pt.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE;
+    return SendInput(1, &in, sizeof in) == 1;
+}
+
+// The window holding the mouse capture on the thread, or NULL.
+HWND CaptureOf(DWORD dwThread)
+{
+    GUITHREADINFO gti = {sizeof gti};
+    return GetGUIThreadInfo(dwThread, &gti) ? gti.hwndCapture : nullptr;
+}
+
+struct ProgramBarsTest : ProgramProcessTest
+{
+    void SetUp() override
+    {
+        ProgramProcessTest::SetUp();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKeptKey);
+        bStateKept = CopyKey(kBarStateKey, kBarStateKeptKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKey);
+    }
+    void TearDown() override
+    {
+        ProgramProcessTest::TearDown();
+        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKey);
+        if (bStateKept)
+            CopyKey(kBarStateKeptKey, kBarStateKey);
+        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKeptKey);
+    }
+    // The bar floats: its top-level window is not the main window, and shows.
+    bool IsFloatingShown(const BarWindows& w, HWND hMain)
+    {
+        return w.hBar != nullptr && w.hTopLevel != hMain && GetWindow(w.hTopLevel, GW_OWNER) == hMain &&
+               IsWindowVisible(w.hTopLevel) && IsWindowVisible(w.hBar);
+    }
+    // The program started, the bar floated by a double click on its docked caption and the program
+    // closed; then started again: the bar floats, shown, in a frame at the place and size it had.
+    void CheckBarComesBackFloating(const wchar_t* pszBar)
+    {
+        ASSERT_TRUE(StartProgram());
+        HWND hMain = WaitForMainWindow(60000);
+        ASSERT_NE(hMain, nullptr);
+        SetForegroundWindow(hMain);
+        BarWindows w;
+        ASSERT_TRUE(
+            PumpUntil([&] { return (w = FindBar(pi.dwProcessId, pszBar)).hBar && IsWindowVisible(w.hBar); }, 30000));
+        ASSERT_EQ(w.hTopLevel, hMain);
+        const POINT pt = CaptionPoint(w.hBar);
+        // A double click as a user's: the first press runs the bar's drag loop, which holds the capture
+        // until the release; the second press is the double click.
+        const DWORD dwThread = GetWindowThreadProcessId(hMain, nullptr);
+        ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE));
+        ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_LEFTDOWN));
+        ASSERT_TRUE(PumpUntil([&] { return CaptureOf(dwThread) == w.hBar; }, 10000));
+        ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_LEFTUP));
+        ASSERT_TRUE(PumpUntil([&] { return CaptureOf(dwThread) == nullptr; }, 10000));
+        ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_LEFTDOWN));
+        ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_LEFTUP));
+        ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
+            << "the double click did not float the bar";
+        RECT rcFloating = {};
+        GetWindowRect(w.hTopLevel, &rcFloating);
+        PostMessageW(hMain, WM_CLOSE, 0, 0);
+        ASSERT_TRUE(Ended(30000));
+
+        ASSERT_TRUE(StartProgram());
+        hMain = WaitForMainWindow(60000);
+        ASSERT_NE(hMain, nullptr);
+        EXPECT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
+            << "the bar is not floating and shown after the start";
+        RECT rcAgain = {};
+        GetWindowRect(w.hTopLevel, &rcAgain);
+        EXPECT_TRUE(EqualRect(&rcAgain, &rcFloating))
+            << rcAgain.left << "," << rcAgain.top << "," << rcAgain.right << "," << rcAgain.bottom << " instead of "
+            << rcFloating.left << "," << rcFloating.top << "," << rcFloating.right << "," << rcFloating.bottom;
+        PostMessageW(hMain, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(Ended(30000));
+    }
+    bool bStateKept = false;
+};
+} // namespace
+
+TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseIsFloatingAndShownWhereItWasAtTheNextStart)
+{
+    CheckBarComesBackFloating(L"Folders");
+}
+
+TEST_F(ProgramBarsTest, TheSmsListFloatingAtTheCloseIsFloatingAndShownWhereItWasAtTheNextStart)
+{
+    CheckBarComesBackFloating(L"SMS List");
 }

@@ -477,6 +477,7 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     // A drag may have left temporary tabs in the bar's group; they go before the bar leaves it.
     if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
         CExtDockingKindOf::RemoveTemporaryTabs(CExtDockingKindOf::AsControlBar(pTabs));
+    RememberDockedPlace();
     if ((m_dwStyle & CBRS_SIZE_DYNAMIC) != 0)
     {
         dwStyle |= CBRS_SIZE_DYNAMIC;

@@ -588,6 +588,29 @@ public:
 
     // FloatAtPoint at m_ptFloatPos.
     void FloatAtStoredPosition(DWORD dwStyle = CBRS_ALIGN_TOP);
+
+    // ---- docking back (ExtControlBarDockBack.cpp) -----------------------------------------------
+    // Where a bar was docked when it last floated: the frame-edge dock bar that held it (through its
+    // containers), by its window (that circle may be dropped when it empties) and by its id and
+    // circle, its window rectangle on the screen, and a bar of its tab group (0 when it was in none).
+    // An id of 0: no place known.
+    struct DockedPlace_t
+    {
+        HWND m_hDockBar = nullptr;
+        UINT m_nDockBarId = 0;
+        UINT m_nCircle = 0;
+        CRect m_rcScreen;
+        UINT m_nTabMateId = 0;
+    };
+    // Remembers the docked place the bar is about to leave; a bar that is not docked keeps the last one.
+    void RememberDockedPlace();
+    // Docks a floating bar back where it was docked last: a fixed dock-style bar through its dock
+    // context's toggle; any other bar as a tab of its tab group's bar when that one is still docked,
+    // else into its dock bar, or, when that circle was dropped, a new circle at its number, at the
+    // rectangle it had; without a remembered place at the side its dock context names, circle 1.
+    // The floating frame that held it may be destroyed meanwhile. False when the bar was not docked.
+    bool DockBackFromFloating();
+
     // DockNextToBar at 50 percent.
     bool DockNextToBar(CExtControlBar* pBarTarget, UINT nSide, bool bRecalc = true);
     // The dragged bar of the shown state; NULL when no drag shows anything.
@@ -635,6 +658,7 @@ public:
     BYTE m_bfRuntimeState;
     CPoint m_ptDragPrev;
     CArray<CExtBarNcAreaButton*, CExtBarNcAreaButton*> m_arrNcButtons; // owned
+    DockedPlace_t m_lastDockedPlace;                                   // set by RememberDockedPlace
 
 protected:
     // WindowProc's handlers. Erasing paints nothing unless the bar asks for it (then around the children); creation

@@ -966,7 +966,7 @@ void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
             pMini->SetWindowPos(nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pInfo->m_pBar = &pMini->m_wndDockBar;
         }
-        else if (!pInfo->m_bFloating)
+        else // a bar, floating ones included: its info carries its visibility
             pInfo->m_pBar = pFrame->GetControlBar(pInfo->m_nBarID);
         if (pInfo->m_pBar != nullptr)
             pInfo->m_pBar->m_nMRUWidth = pInfo->m_nMRUWidth;

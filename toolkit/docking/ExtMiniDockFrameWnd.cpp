@@ -392,8 +392,9 @@ void CExtMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
         return;
     if (CExtControlBar* pBar = GetFloatingExtBar())
     {
+        // The frame may be destroyed on the way: nothing of it is used afterwards.
         if (nHitTest == HTCAPTION)
-            pBar->ToggleDocking();
+            pBar->DockBackFromFloating();
         return;
     }
     CMiniDockFrameWnd::OnNcLButtonDblClk(nHitTest, point);

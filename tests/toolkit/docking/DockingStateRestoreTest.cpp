@@ -398,3 +398,41 @@ TEST_F(DockingStateRestore, AFloatingFrameThatCannotBeMadeEndsTheLoadWithTheFlag
     EXPECT_TRUE(FlagsClear());
     EXPECT_TRUE(AllBarsAlive());
 }
+
+// A resizable bar and a tool bar left floating: after a load, each floats again in a shown frame at
+// the place and size it had.
+TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTheyWere)
+{
+    BuildDefault();
+    ASSERT_TRUE(m_pB->FloatAtPoint(CPoint(300, 220), CBRS_ALIGN_TOP));
+    m_pFrame->FloatControlBar(m_pT, CPoint(360, 420));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    std::vector<CRect> rcFrames;
+    for (CControlBar* pBar : {(CControlBar*)m_pB, (CControlBar*)m_pT})
+    {
+        CFrameWnd* pMini = pBar->GetParentFrame();
+        ASSERT_TRUE(pMini != nullptr && pMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
+        ASSERT_TRUE(pMini->IsWindowVisible());
+        rcFrames.push_back(WindowRectOf(pMini));
+    }
+    ASSERT_TRUE(Save());
+
+    RebuildFrame();
+    BuildDefault();
+    ASSERT_TRUE(Load());
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    int i = 0;
+    for (CControlBar* pBar : {(CControlBar*)m_pB, (CControlBar*)m_pT})
+    {
+        CFrameWnd* pMini = pBar->GetParentFrame();
+        ASSERT_TRUE(pMini != nullptr && pMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd))) << i;
+        EXPECT_TRUE(pBar->IsVisible()) << i;
+        EXPECT_TRUE(pMini->IsWindowVisible()) << i;
+        const CRect rc = WindowRectOf(pMini);
+        EXPECT_EQ(rc.TopLeft(), rcFrames[i].TopLeft()) << i;
+        EXPECT_EQ(rc.Size(), rcFrames[i].Size()) << i;
+        i++;
+    }
+}

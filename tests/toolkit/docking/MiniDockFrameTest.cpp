@@ -449,3 +449,108 @@ TEST_F(MiniDockFrameInput, AFrameGrownByItsRightAndBottomEdgesPaintsTheRingAroun
     PumpMessages();
     EXPECT_TRUE(before == ScreenBits(rcFrame));
 }
+
+namespace
+{
+// A real double click at the screen point; the press may start a drag loop, which the release ends.
+void DoubleClickAt(CPoint pt)
+{
+    RunInputScript([&]() {
+        SendMouse(pt.x, pt.y, 0);
+        for (int i = 0; i < 2; i++)
+        {
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        }
+    });
+    PumpMessages();
+}
+
+// The frame-edge circle that holds the bar: its dock bar's circle number, or -1 when it is not docked
+// straight on one.
+int CircleOf(CControlBar* pBar)
+{
+    CExtDockBar* pDockBar = DYNAMIC_DOWNCAST(CExtDockBar, pBar->m_pDockBar);
+    return pDockBar != nullptr && !pDockBar->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)) ? (int)pDockBar->GetCircleNo()
+                                                                                     : -1;
+}
+
+// A point on the floating frame's caption, left of its buttons.
+CPoint FloatingCaptionPoint(CFrameWnd* pMini)
+{
+    const CRect w = WindowRectOf(pMini);
+    return CPoint(w.left + 12, w.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYSMCAPTION) / 2);
+}
+} // namespace
+
+TEST_F(MiniDockFrameInput, ACaptionDoubleClickFloatsADockedBarAndOnItsFloatingFrameDocksItBackWhereItWas)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    CHostResizableBar* pB = NewResizable(L"B");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    ASSERT_TRUE(pB->DockAtSideCircle(AFX_IDW_DOCKBAR_TOP, 2, m_pFrame, false));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    const int nCircle = CircleOf(pA);
+    ASSERT_GE(nCircle, 1);
+    const CRect rcDocked = WindowRectOf(pA);
+    // The docked caption's double click floats the bar.
+    CRect rcCaption = pA->GetCaptionRect();
+    rcCaption.OffsetRect(rcDocked.TopLeft());
+    DoubleClickAt(CPoint(rcCaption.left + 12, rcCaption.CenterPoint().y));
+    ASSERT_TRUE(CExtControlBar::IsFloating(pA));
+    CFrameWnd* pMini = pA->GetParentFrame();
+    ASSERT_TRUE(pMini != nullptr && pMini->IsWindowVisible());
+    // The floating caption's double click docks it back: same side, circle and place.
+    DoubleClickAt(FloatingCaptionPoint(pMini));
+    EXPECT_FALSE(CExtControlBar::IsFloating(pA));
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(CircleOf(pA), nCircle);
+    EXPECT_TRUE(pA->IsWindowVisible());
+    const CRect rcBack = WindowRectOf(pA);
+    EXPECT_EQ(rcBack.TopLeft(), rcDocked.TopLeft());
+    EXPECT_EQ(rcBack.Size(), rcDocked.Size());
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pB), (UINT)AFX_IDW_DOCKBAR_TOP);
+}
+
+TEST_F(MiniDockFrameInput, ACaptionDoubleClickOnAFloatingToolBarDocksItBackAtItsSide)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostFixedBar* pT = NewFixed(6, L"Tools");
+    m_pFrame->DockControlBar(pT, AFX_IDW_DOCKBAR_BOTTOM);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CExtMiniDockFrameWnd* pMini = FloatBar(pT, CPoint(250, 200));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    DoubleClickAt(FloatingCaptionPoint(pMini));
+    EXPECT_FALSE(CExtControlBar::IsFloating(pT));
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pT), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
+}
+
+TEST_F(MiniDockFrameInput, ACaptionDoubleClickDocksABarFloatedOutOfATabGroupBackIntoThatGroup)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    CHostResizableBar* pB = NewResizable(L"B");
+    CHostResizableBar* pC = NewResizable(L"C");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    ASSERT_TRUE(pA->DockAsTabWith(pB, -1, true));
+    ASSERT_TRUE(pA->DockAsTabWith(pC, -1, true));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CExtDynTabControlBar* pTabs = pB->GetTabbedContainer();
+    ASSERT_NE(pTabs, nullptr);
+    ASSERT_EQ(pA->GetTabbedContainer(), pTabs);
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(420, 260));
+    ASSERT_NE(pMini, nullptr);
+    ASSERT_EQ(pA->GetTabbedContainer(), nullptr);
+    PumpMessages();
+    DoubleClickAt(FloatingCaptionPoint(pMini));
+    EXPECT_FALSE(CExtControlBar::IsFloating(pA));
+    EXPECT_EQ(pA->GetTabbedContainer(), pTabs);
+    EXPECT_EQ(pB->GetTabbedContainer(), pTabs);
+    EXPECT_EQ(pC->GetTabbedContainer(), pTabs);
+}
