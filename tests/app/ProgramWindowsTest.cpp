@@ -161,6 +161,12 @@ std::vector<DWORD> Grab(const CRect& rc)
     ::ReleaseDC(nullptr, hScreen);
     return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + rc.Width() * rc.Height());
 }
+// Whether the focus is in the window or one of its descendants.
+bool HoldsFocus(const CWnd& wnd)
+{
+    const HWND hFocus = ::GetFocus();
+    return hFocus != nullptr && (hFocus == wnd.GetSafeHwnd() || ::IsChild(wnd.GetSafeHwnd(), hFocus));
+}
 // Pixels that differ between two grabs of one rectangle.
 int Diff(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
 {
@@ -465,6 +471,8 @@ TEST_F(ProgramWindowsTest, AfterAClickIntoTheMessageTextTheSmsListSliderShowsIts
     frame->ClientToScreen(&rcClient);
     PumpMessages();
     const std::vector<DWORD> atPin = Grab(rcClient);
+    // The slider's watch knows where the focus is (the list brought it along) before the repaint.
+    ASSERT_TRUE(WaitFor([&] { return pSlider->IsFocusInside() == HoldsFocus(*pSlider); }));
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_EQ(Diff(atPin, Grab(rcClient)), 0);
@@ -532,6 +540,8 @@ TEST_F(ProgramWindowsTest, PinningARightDockedFoldersBarLeavesTheScreenAsAFullRe
     frame->ClientToScreen(&rcClient);
     PumpMessages();
     const std::vector<DWORD> atPin = Grab(rcClient);
+    // The slider's watch knows where the focus is before the repaint.
+    ASSERT_TRUE(WaitFor([&] { return pSlider->IsFocusInside() == HoldsFocus(*pSlider); }));
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_EQ(Diff(atPin, Grab(rcClient)), 0);

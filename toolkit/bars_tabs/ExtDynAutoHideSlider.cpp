@@ -372,6 +372,9 @@ void CExtDynAutoHideSlider::SlideRun(CExtControlBar* pBar, bool bShow, bool bAni
         ::SetParent(m_hWndContent, m_hWnd);
         ::SetWindowPos(m_hWndContent, nullptr, 0, 0, 0, 0, kFlagsContentShow);
     }
+    // A content that keeps the focus brings it along: the caption paints active from the first frame
+    // on, not from the watch timer's first tick.
+    SyncFocusInside();
     if (bAnimate)
     {
         const HWND hOwn = m_hWnd;
@@ -792,18 +795,12 @@ void CExtDynAutoHideSlider::OnTimer(UINT_PTR nIDEvent)
         }
         if (IsResizing() || IsAnimating())
             return;
-        const HWND hFocus = ::GetFocus();
-        const bool bFocusInside = hFocus != nullptr && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus));
-        if (bFocusInside != IsFocusInside())
+        if (SyncFocusInside())
         {
-            if (bFocusInside)
-                m_bfFlags |= kFocusInside;
-            else
-                m_bfFlags &= ~kFocusInside;
             SendMessage(WM_NCPAINT);
             return;
         }
-        if (bFocusInside || (m_bfFlags & kCloseTimer) != 0)
+        if (IsFocusInside() || (m_bfFlags & kCloseTimer) != 0)
             return;
         if (IsCursorOutside())
         {
@@ -823,6 +820,19 @@ void CExtDynAutoHideSlider::OnTimer(UINT_PTR nIDEvent)
         return;
     }
     CWnd::OnTimer(nIDEvent);
+}
+
+bool CExtDynAutoHideSlider::SyncFocusInside()
+{
+    const HWND hFocus = ::GetFocus();
+    const bool bFocusInside = hFocus != nullptr && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus));
+    if (bFocusInside == IsFocusInside())
+        return false;
+    if (bFocusInside)
+        m_bfFlags |= kFocusInside;
+    else
+        m_bfFlags &= ~kFocusInside;
+    return true;
 }
 
 void CExtDynAutoHideSlider::OnSetFocus(CWnd* pOldWnd)

@@ -106,6 +106,8 @@ protected:
     void RunAnimation(const CRect& rcFull, bool bOut);
     void EndResizing();
     bool IsCursorOutside() const;
+    // Sets the focus-inside flag from where the focus is; answers whether it changed.
+    bool SyncFocusInside();
     void LayoutCaptionButtons();
     // Puts the tip of pBtn (NULL: none) on the tip control unless it is already there.
     void SetButtonTip(CExtBarNcAreaButton* pBtn);

@@ -555,10 +555,16 @@ TEST_F(DynAutoHide, APinnedBarsSliderShowsItsCaptionButtonsInPlaceAndTheFrameAsA
     CRect rcCaptionScreen(rcCaption);
     rcCaptionScreen.OffsetRect(rcWnd.TopLeft());
     const std::vector<DWORD> atPin = Grab(rcCaptionScreen);
-    const bool bFocusInside = m_pSlider->IsFocusInside();
     // The frame as a full repaint shows it: the view grown into the bar's place included.
     const CRect rcFrame = ClientScreenRectOf(m_pFrame);
     const std::vector<DWORD> frameAtPin = Grab(rcFrame);
+    // The slider's watch knows where the focus is before the repaint.
+    ASSERT_TRUE(WaitFor([&] {
+        const HWND hFocus = ::GetFocus();
+        return m_pSlider->IsFocusInside() ==
+               (hFocus != nullptr && (hFocus == m_pSlider->m_hWnd || ::IsChild(m_pSlider->m_hWnd, hFocus)));
+    }));
+    const bool bFocusInside = m_pSlider->IsFocusInside();
     m_pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
     EXPECT_TRUE(frameAtPin == Grab(rcFrame));
