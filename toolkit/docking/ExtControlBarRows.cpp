@@ -346,7 +346,9 @@ void CExtControlBar::SyncVisibility(int nVisible)
                 m_pDockSite->ShowControlBar(pContainer, FALSE, TRUE);
         }
     }
-    if (!bVisible && IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
+    // Only as it is hidden: a hidden container is moved by layouts too, also one whose show is pending, and the
+    // containers inside it may have been shown since.
+    if (nVisible == 0 && IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
         HideInnerContainers(static_cast<CExtDynControlBar*>(this), m_pDockSite);
     if (CMiniFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniFrameWnd, GetParentFrame()))
         pMini->RecalcLayout();
