@@ -630,6 +630,8 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
             if (!m_arrBarStates[i]->Restore(pFrame, nullptr))
                 bAllRestored = false;
     }
+    // The records took their bars out of the groups and containers they were in: those left empty go.
+    CExtDockBar::DropEmptyContainers(pFrame);
 
     // 6. Auto-hidden bars.
     for (INT_PTR i = 0; i < m_arrAutoHideIds.GetSize(); i++)
@@ -754,6 +756,9 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
             }
             {
                 CLayoutLock lock(pDockBar);
+                // A bar still there from before the load goes after the records placed before it, as stored.
+                if (m_pLiveBar->m_pDockBar == pDockBar && !m_pLiveBar->IsFixedSize())
+                    CExtDockBar::RemoveBarFromRows(pDockBar, m_pLiveBar, -1, 0, true);
                 CExtDockBar::DockBarInto(pDockBar, m_pLiveBar, nullptr, false);
             }
             FixRow(pDockBar);
