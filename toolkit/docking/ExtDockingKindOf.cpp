@@ -48,6 +48,23 @@ void CExtDockingKindOf::InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtCo
         pTabs->InsertBar(pBar, nIndex, bRecalc);
 }
 
+int CExtDockingKindOf::TabOrderOf(CObject* pContainer, const CExtControlBar* pMember)
+{
+    CExtDynTabControlBar* pTabs = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pContainer);
+    if (pTabs == nullptr || pTabs->m_wndTabs.GetSafeHwnd() == nullptr)
+        return -1;
+    for (int i = 0, n = 0; i < pTabs->m_wndTabs.ItemGetCount(); ++i)
+    {
+        CExtControlBar* pBar = pTabs->m_wndTabs.GetBarAt(i, true);
+        if (pBar == nullptr)
+            continue;
+        if (pBar == pMember)
+            return n;
+        ++n;
+    }
+    return -1;
+}
+
 void CExtDockingKindOf::ShowTabOf(CExtDynTabControlBar* pTabs, CExtControlBar* pMember)
 {
     if (pTabs != nullptr)
