@@ -144,7 +144,15 @@ CWnd* CExtDockingKindOf::SelectAutoHideTab(CExtDynAutoHideArea* pArea, CExtContr
         return nullptr;
     const int nIndex = pArea->ItemFindByLParam((LPARAM)pBar, -1, true, true);
     if (nIndex >= 0)
+    {
+        // The tab of a closed group member shows again with its bar.
+        if (!pArea->ItemGet(nIndex)->IsVisible())
+        {
+            pArea->ItemGet(nIndex)->ModifyItemStyle(CExtTabWnd::TAB_ITEM_INFO::kHidden, 0);
+            pArea->UpdateTabWnd(true);
+        }
         pArea->SelectionSet(nIndex, true, true);
+    }
     return pArea->GetAutoHideSlider();
 }
 

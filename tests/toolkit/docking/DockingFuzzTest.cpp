@@ -42,9 +42,7 @@ constexpr bool kKnownFaultsAvoided = true;
 // (6) a floating frame paints its caption active while the focus is inside it, but only the bar's own focus
 //     changes repaint it, so a focus leaving the frame itself (or the bar's buttons' focus look) goes stale: the
 //     floating frames' non-client areas are repainted once the focus is in the view;
-// (7) a tab group read back from the stored state has its tabs in the order of its inner dock bar, not the order
-//     its strip had: the groups' members are compared as sets;
-// (8) reading the state back hides and shows the auto-hide areas again, and a strip of the view beside the left
+// (7) reading the state back hides and shows the auto-hide areas again, and a strip of the view beside the left
 //     area keeps the area's old pixels: the main frame is repainted before its screen is compared after a read.
 constexpr bool kFoundFaultsAvoided = true;
 
@@ -510,6 +508,9 @@ protected:
             Log("drag " + Name(CaptionCarrier(p)) + " by its caption to the " + kSides[nSide] + " side, rest " +
                 std::to_string(nRest) + " ms");
             const bool bMarkers = MarkerStyle();
+            CExtControlBar* pCarrier = CaptionCarrier(p);
+            const HWND hCarrier = pCarrier->GetSafeHwnd();
+            bool bOnMarker = false;
             Drag(
                 ptFrom,
                 [&](CPoint& pt) {
@@ -518,6 +519,7 @@ protected:
                         if (!WaitFor([] { return CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4; }, 2000))
                             return false;
                         pt = PointInMarker(CExtDynDockMarkerWnd::g_arrOuterSet[nSide]->GetSafeHwnd());
+                        bOnMarker = true;
                         return true;
                     }
                     const CPoint c = rcView.CenterPoint();
@@ -528,6 +530,14 @@ protected:
                     return true;
                 },
                 nRest);
+            // A drop on an outer marker docks at its side.
+            static const UINT kSideIds[] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT,
+                                            AFX_IDW_DOCKBAR_RIGHT};
+            if (!kKnownFaultsAvoided && bOnMarker && ::IsWindow(hCarrier))
+            {
+                EXPECT_EQ(CExtControlBar::GetDockBarId(pCarrier), kSideIds[nSide])
+                    << "the drop on the " << kSides[nSide] << " marker did not dock " << Name(pCarrier) << " there";
+            }
             return true;
         }
         case kDragOntoBar:
@@ -543,6 +553,7 @@ protected:
             CPoint ptFrom;
             if (pTarget == nullptr || !CaptionPoint(p, ptFrom))
                 return false;
+            CExtControlBar* pTargetMember = pTarget;
             pTarget = CaptionCarrier(pTarget);
             // 0..3 beside the target's top, bottom, left, right; 4 into its group.
             const int nWhere = std::uniform_int_distribution<int>(0, 4)(m_rng);
@@ -552,6 +563,7 @@ protected:
                 std::to_string(nRest) + " ms");
             const bool bMarkers = MarkerStyle();
             const HWND hTarget = pTarget->GetSafeHwnd();
+            bool bOnMarker = false;
             Drag(
                 ptFrom,
                 [&](CPoint& pt) {
@@ -578,11 +590,19 @@ protected:
                         if (arr[i]->GetMarkerType() == nType && arr[i]->IsActiveMarker())
                         {
                             pt = PointInMarker(arr[i]->GetSafeHwnd());
+                            bOnMarker = true;
                             return true;
                         }
                     return false;
                 },
                 nRest);
+            // A drop on a bar's centre marker puts the dragged bar into the target's group.
+            if (!kKnownFaultsAvoided && bOnMarker && nWhere == 4 && ::IsWindow(p->GetSafeHwnd()))
+            {
+                EXPECT_TRUE(p->GetTabbedContainer() != nullptr &&
+                            p->GetTabbedContainer() == pTargetMember->GetTabbedContainer())
+                    << "the drop on the centre marker of " << Name(pTarget) << " did not group " << Name(p) << " there";
+            }
             return true;
         }
         case kDragTabOut:
@@ -761,14 +781,9 @@ protected:
                 os << "docked " << std::hex << CExtControlBar::GetDockBarId(pCarrier) << std::dec;
             if (CExtDynTabControlBar* pGroup = p->GetTabbedContainer())
             {
-                std::vector<std::string> names;
-                for (CExtControlBar* b : TabBars(pGroup))
-                    names.push_back(Name(b));
-                if (kFoundFaultsAvoided)
-                    std::sort(names.begin(), names.end());
                 os << " in group [";
-                for (const std::string& sName : names)
-                    os << sName << " ";
+                for (CExtControlBar* b : TabBars(pGroup))
+                    os << Name(b) << " ";
                 os << "]";
             }
             // An auto-hidden bar's window shows only while the slider carries it.
@@ -836,7 +851,14 @@ protected:
             else
             {
                 EXPECT_FALSE(p->IsWindowVisible()) << n << " was closed but shows";
-                EXPECT_FALSE(p->IsAutoHideMode()) << n << " was closed but stays in its auto-hide area";
+                // A closed member of an auto-hidden group keeps the group's mode, but no tab of its own shows.
+                for (CExtDynAutoHideArea* pArea : {m_pTop, m_pBottom, m_pLeft, m_pRight})
+                    for (int i = 0; i < pArea->ItemGetCount(); ++i)
+                        if (pArea->GetBarAt(i) == p)
+                        {
+                            EXPECT_FALSE(pArea->ItemGet(i)->IsVisible())
+                                << n << " was closed but its auto-hide tab shows";
+                        }
             }
         }
         for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize(); ++i)
@@ -1178,4 +1200,52 @@ TEST_F(DockingRunFinds, AContainerInsideAContainerComesBackShownFromTheStoredSta
     ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
     EXPECT_EQ(Describe(), before);
     CheckLayout("after the stored state was read back");
+}
+
+TEST_F(DockingRunFinds, AGroupComesBackFromTheStoredStateWithItsTabsInTheirOrder)
+{
+    // Epsilon joins Alpha's group as its first tab.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pE, 0));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    ASSERT_NE(m_pA->GetTabbedContainer(), nullptr);
+    const std::vector<CExtControlBar*> before = TabBars(m_pA->GetTabbedContainer());
+    ASSERT_EQ(before, (std::vector<CExtControlBar*>{m_pE, m_pA}));
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    ASSERT_NE(m_pA->GetTabbedContainer(), nullptr);
+    EXPECT_EQ(TabBars(m_pA->GetTabbedContainer()), before);
+}
+
+TEST_F(DockingRunFinds, AClosedMemberOfAPinnedGroupGetsNoAutoHideTabUntilItIsShown)
+{
+    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
+    Rest();
+    CPoint pt;
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
+    Click(pt);
+    m_shown[m_pE] = false;
+    Rest();
+    ASSERT_FALSE(m_pE->IsWindowVisible());
+    // The group pinned: only Alpha's tab shows.
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
+    Click(pt);
+    Rest();
+    ASSERT_TRUE(m_pA->IsAutoHideMode());
+    CheckLayout("after the group was pinned");
+    // Epsilon shown by its command: its tab shows again.
+    m_pFrame->SendMessage(WM_COMMAND, m_pE->GetDlgCtrlID(), 0);
+    m_shown[m_pE] = true;
+    Rest();
+    CExtDynAutoHideArea* pArea = AreaOf(m_pE);
+    ASSERT_NE(pArea, nullptr);
+    const int nItem = pArea->ItemFindByLParam((LPARAM)m_pE);
+    ASSERT_GE(nItem, 0);
+    EXPECT_TRUE(pArea->ItemGet(nItem)->IsVisible());
 }
