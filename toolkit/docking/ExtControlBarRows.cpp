@@ -340,8 +340,10 @@ void CExtControlBar::SyncVisibility(int nVisible)
         if (pContainer != nullptr && pContainer->GetSafeHwnd() != nullptr)
         {
             const bool bContainerVisible = (pContainer->GetStyle() & WS_VISIBLE) != 0;
+            // Shown at once: a delayed show lands only with a layout of the container's own dock bar, which does
+            // not come while a container around it is hidden too; the show runs this up the chain.
             if (bVisible && !bContainerVisible)
-                m_pDockSite->ShowControlBar(pContainer, TRUE, TRUE);
+                m_pDockSite->ShowControlBar(pContainer, TRUE, FALSE);
             else if (!bVisible && bContainerVisible && pDockBar->GetDockedVisibleCount() == 0)
                 m_pDockSite->ShowControlBar(pContainer, FALSE, TRUE);
         }

@@ -845,7 +845,8 @@ protected:
                     if (CExtMiniDockFrameWnd* pMini = MiniOf(pCarrier))
                         EXPECT_TRUE(pMini->IsWindowVisible()) << n << " floats in a hidden frame";
                     else
-                        EXPECT_TRUE(pCarrier->IsWindowVisible()) << n << " is docked in a hidden place";
+                        EXPECT_TRUE(pCarrier->IsWindowVisible())
+                            << n << " is docked in a hidden place: " << HiddenAt(p);
                 }
             }
             else
@@ -982,6 +983,15 @@ protected:
             std::fwrite(rgb, 1, 3, f);
         }
         std::fclose(f);
+    }
+    // The windows from the bar up to its frame that have no WS_VISIBLE, by class.
+    static std::string HiddenAt(CWnd* pWnd)
+    {
+        std::string s;
+        for (CWnd* p = pWnd; p != nullptr && !p->IsKindOf(RUNTIME_CLASS(CFrameWnd)); p = p->GetParent())
+            if ((p->GetStyle() & WS_VISIBLE) == 0)
+                s += std::string(p->GetRuntimeClass()->m_lpszClassName) + " ";
+        return s;
     }
     static std::string WindowsAt(CPoint pt)
     {
@@ -1248,4 +1258,27 @@ TEST_F(DockingRunFinds, AClosedMemberOfAPinnedGroupGetsNoAutoHideTabUntilItIsSho
     const int nItem = pArea->ItemFindByLParam((LPARAM)m_pE);
     ASSERT_GE(nItem, 0);
     EXPECT_TRUE(pArea->ItemGet(nItem)->IsVisible());
+}
+
+TEST_F(DockingRunFinds, ABarShownByItsCommandShowsTheHiddenGroupAndContainerItIsIn)
+{
+    // Gamma's group with Delta, in one container with Epsilon; all three closed, so group and container hide.
+    ASSERT_TRUE(m_pC->DockAsTabWith(m_pD));
+    Settle();
+    ASSERT_TRUE(m_pE->DockNextToBar(50, m_pC->GetTabbedContainer(), AFX_IDW_DOCKBAR_BOTTOM));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    for (CExtControlBar* p : {m_pD, m_pC, m_pE})
+    {
+        m_pFrame->SendMessage(WM_COMMAND, p->GetDlgCtrlID(), 0);
+        m_shown[p] = false;
+        Rest();
+    }
+    ASSERT_FALSE(m_pC->GetTabbedContainer()->IsWindowVisible());
+    // Delta shown again: it shows, with the group and the container around it.
+    m_pFrame->SendMessage(WM_COMMAND, m_pD->GetDlgCtrlID(), 0);
+    m_shown[m_pD] = true;
+    Rest();
+    EXPECT_TRUE(m_pD->IsWindowVisible()) << HiddenAt(m_pD);
+    CheckLayout("after Delta was shown");
 }
