@@ -281,7 +281,12 @@ void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bDoNotShow
     for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
     {
         CExtControlBar* pMember = arrBars[i];
-        ItemInsert(nullptr, nullptr, false, i == 0 ? kGroupStart : 0, -1, (LPARAM)pMember);
+        // A closed member of a group keeps a hidden tab, shown when the bar is shown again.
+        const bool bClosed = pGroup != nullptr && (pMember->GetStyle() & WS_VISIBLE) == 0;
+        if (bClosed && pShow == pMember && i + 1 < arrBars.GetSize())
+            pShow = arrBars[i + 1];
+        ItemInsert(nullptr, nullptr, false, (i == 0 ? kGroupStart : 0) | (bClosed ? TAB_ITEM_INFO::kHidden : 0), -1,
+                   (LPARAM)pMember);
         m_mapBarWnds.SetAt((LPARAM)pMember, pMember->GetSafeHwnd());
         pMember->m_bfRuntimeState |= CExtControlBar::kStateAutoHide;
         if (pMember == pSelected)

@@ -340,13 +340,17 @@ void CExtControlBar::SyncVisibility(int nVisible)
         if (pContainer != nullptr && pContainer->GetSafeHwnd() != nullptr)
         {
             const bool bContainerVisible = (pContainer->GetStyle() & WS_VISIBLE) != 0;
+            // Shown at once: a delayed show lands only with a layout of the container's own dock bar, which does
+            // not come while a container around it is hidden too; the show runs this up the chain.
             if (bVisible && !bContainerVisible)
-                m_pDockSite->ShowControlBar(pContainer, TRUE, TRUE);
+                m_pDockSite->ShowControlBar(pContainer, TRUE, FALSE);
             else if (!bVisible && bContainerVisible && pDockBar->GetDockedVisibleCount() == 0)
                 m_pDockSite->ShowControlBar(pContainer, FALSE, TRUE);
         }
     }
-    if (!bVisible && IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
+    // Only as it is hidden: a hidden container is moved by layouts too, also one whose show is pending, and the
+    // containers inside it may have been shown since.
+    if (nVisible == 0 && IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
         HideInnerContainers(static_cast<CExtDynControlBar*>(this), m_pDockSite);
     if (CMiniFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniFrameWnd, GetParentFrame()))
         pMini->RecalcLayout();

@@ -19,6 +19,7 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <algorithm>
 #include <set>
+#include <utility>
 #include <vector>
 
 CMap<CFrameWnd*, CFrameWnd*, WORD, WORD> CExtControlBar::g_mapFrameStateOperations(10);
@@ -363,6 +364,7 @@ void CExtControlBar::InternalDockStateBar::CaptureBar(CExtControlBar* pBar, Inte
             (pBar->GetStyle() & WS_VISIBLE) != 0 ? CExtDockingKindOf::SelectedBarOf(pBar) : nullptr;
         if (pInner != nullptr)
         {
+            std::vector<std::pair<unsigned, InternalDockStateBar*>> arrOrdered;
             for (INT_PTR i = 1; i < pInner->m_arrBars.GetSize(); i++)
             {
                 void* p = pInner->m_arrBars[i];
@@ -373,11 +375,18 @@ void CExtControlBar::InternalDockStateBar::CaptureBar(CExtControlBar* pBar, Inte
                     continue;
                 InternalDockStateBar* pState = new InternalDockStateBar;
                 m_arrNestedStates.Add(pState);
+                arrOrdered.emplace_back((unsigned)CExtDockingKindOf::TabOrderOf(pBar, pMember), pState);
                 pState->CaptureBar(pMember, this);
                 pState->m_dwStateFlags |= kNested | kInTabContainer;
                 if (pMember == pSelected)
                     pState->m_dwStateFlags |= kSelectedTab;
             }
+            // In the order of the strip's tabs (bars without a tab last), which the restore appends one by one.
+            std::stable_sort(arrOrdered.begin(), arrOrdered.end(),
+                             [](const std::pair<unsigned, InternalDockStateBar*>& a,
+                                const std::pair<unsigned, InternalDockStateBar*>& b) { return a.first < b.first; });
+            for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
+                m_arrNestedStates[i] = arrOrdered[(size_t)i].second;
         }
     }
     else
@@ -757,6 +766,9 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
             }
             {
                 CLayoutLock lock(pDockBar);
+                // A bar still there from before the load goes after the records placed before it, as stored.
+                if (m_pLiveBar->m_pDockBar == pDockBar && !m_pLiveBar->IsFixedSize())
+                    CExtDockBar::RemoveBarFromRows(pDockBar, m_pLiveBar, -1, 0, true);
                 CExtDockBar::DockBarInto(pDockBar, m_pLiveBar, nullptr, false);
             }
             FixRow(pDockBar);

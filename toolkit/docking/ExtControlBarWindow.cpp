@@ -109,7 +109,7 @@ LRESULT CExtControlBar::OnWindowPosChangedMsg(WPARAM wParam, LPARAM lParam)
         return CControlBar::WindowProc(WM_WINDOWPOSCHANGED, wParam, lParam);
     const WINDOWPOS* pWndPos = reinterpret_cast<WINDOWPOS*>(lParam);
     if (!IsFixedSize())
-        SyncVisibility();
+        SyncVisibility((pWndPos->flags & SWP_HIDEWINDOW) != 0 ? 0 : -1);
     if ((pWndPos->flags & SWP_FRAMECHANGED) != 0)
         LayoutNcButtons();
     else
@@ -236,6 +236,9 @@ void CExtControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
         SendMessage(WM_NCPAINT);
         if (CWnd* pParent = GetParent())
             pParent->SendMessage(WM_NCPAINT);
+        // A floating frame draws the caption of the bar it holds, active while the focus is inside.
+        if (CMiniFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniFrameWnd, GetParentFrame()))
+            pMini->SendMessage(WM_NCPAINT);
     }
 }
 

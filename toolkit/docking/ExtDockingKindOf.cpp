@@ -48,6 +48,23 @@ void CExtDockingKindOf::InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtCo
         pTabs->InsertBar(pBar, nIndex, bRecalc);
 }
 
+int CExtDockingKindOf::TabOrderOf(CObject* pContainer, const CExtControlBar* pMember)
+{
+    CExtDynTabControlBar* pTabs = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pContainer);
+    if (pTabs == nullptr || pTabs->m_wndTabs.GetSafeHwnd() == nullptr)
+        return -1;
+    for (int i = 0, n = 0; i < pTabs->m_wndTabs.ItemGetCount(); ++i)
+    {
+        CExtControlBar* pBar = pTabs->m_wndTabs.GetBarAt(i, true);
+        if (pBar == nullptr)
+            continue;
+        if (pBar == pMember)
+            return n;
+        ++n;
+    }
+    return -1;
+}
+
 void CExtDockingKindOf::ShowTabOf(CExtDynTabControlBar* pTabs, CExtControlBar* pMember)
 {
     if (pTabs != nullptr)
@@ -127,7 +144,15 @@ CWnd* CExtDockingKindOf::SelectAutoHideTab(CExtDynAutoHideArea* pArea, CExtContr
         return nullptr;
     const int nIndex = pArea->ItemFindByLParam((LPARAM)pBar, -1, true, true);
     if (nIndex >= 0)
+    {
+        // The tab of a closed group member shows again with its bar.
+        if (!pArea->ItemGet(nIndex)->IsVisible())
+        {
+            pArea->ItemGet(nIndex)->ModifyItemStyle(CExtTabWnd::TAB_ITEM_INFO::kHidden, 0);
+            pArea->UpdateTabWnd(true);
+        }
         pArea->SelectionSet(nIndex, true, true);
+    }
     return pArea->GetAutoHideSlider();
 }
 

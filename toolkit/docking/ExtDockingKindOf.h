@@ -37,6 +37,9 @@ public:
     static void InsertIntoTabContainer(CExtDynControlBar* pGroup, CExtControlBar* pBar, int nIndex, bool bRecalc);
     // Shows or hides the member's tab after the member was shown or hidden.
     static void ShowTabOf(CExtDynTabControlBar* pTabs, CExtControlBar* pMember);
+    // The index of the member's tab in the container's strip (temporary tabs skipped); -1 without a tab there or
+    // for another object.
+    static int TabOrderOf(CObject* pContainer, const CExtControlBar* pMember);
 
     // ---- tab groups during a drag (pContainer is a tab container; other bars get the neutral answer) ----------
     // Whether the group's tab strip window is visible.

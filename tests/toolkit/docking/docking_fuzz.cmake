@@ -1,0 +1,11 @@
+# Random docking gestures through real input on the docking host, checked after every step (alone: it activates
+# the frame, sends input and reads the screen). CORVANE_DOCK_FUZZ_SEEDS=n runs seeds 1..n instead of the fixed list.
+corvane_test(docking_fuzz_tests
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzTest.cpp
+  LIBS corvane_toolkit corvane_platform
+  TIMEOUT 600)
+set_tests_properties(docking_fuzz_tests PROPERTIES RUN_SERIAL TRUE
+  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
