@@ -26,18 +26,21 @@
 
 namespace
 {
-// Faults known and mended elsewhere; while true the run steps around them:
+// Faults once stepped around here, now mended; true steps around them again, to tell a new fault from them:
 // (1) floating a bar out of a tab group or a container of two (its tab or docked caption double-clicked, dragged
-//     out under the marker style, which floats it at once) uses a freed dock bar, so no bar of a pair is dragged or
-//     double-clicked;
-// (2) under the marker style a drop on a marker after a rest floats the bar, so drops on markers go at once and
-//     their outcome is not checked;
-// (3) a double click on a floating bar's caption does not dock it back, so that outcome is not checked;
-// (4) floating frames fall behind the main window at a click into it, so they are raised before each step and
-//     their order is not checked;
-// (5) a floating bar comes back hidden from the stored state, so such bars are shown again by their command after
-//     the state is read back.
-constexpr bool kKnownFaultsAvoided = true;
+//     out under the marker style, which floats it at once) used a freed dock bar;
+// (2) under the marker style a drop on a marker after a rest floated the bar;
+// (3) a double click on a floating bar's caption did not dock it back;
+// (5) a floating bar came back hidden from the stored state.
+constexpr bool kKnownFaultsAvoided = false;
+// Unmanaged windows (the tests' display has no window manager) are restacked by Wine itself: an owned popup
+// falls below its owner at a click into the owner, with no call of the program's involved; under a window
+// manager, as on Windows, it stays above. So floating frames are raised before each step and their order is
+// checked only when a window manager is there.
+const bool kUnmanagedWindows = [] {
+    const char* psz = std::getenv("CORVANE_NO_WM");
+    return psz != nullptr && std::string(psz) == "1";
+}();
 // Faults the run found in code that is being changed elsewhere, stepped around the same way while true:
 // (6) a floating frame paints its caption active while the focus is inside it, but only the bar's own focus
 //     changes repaint it, so a focus leaving the frame itself (or the bar's buttons' focus look) goes stale: the
@@ -406,7 +409,7 @@ protected:
         SettleInput(PumpMessages, 60);
         Idle();
         RunInputScript([] { SendMouse(1275, 1019, 0); });
-        if (kKnownFaultsAvoided)
+        if (kUnmanagedWindows)
             RaiseFloatingFrames();
         if (::GetForegroundWindow() != m_pFrame->GetSafeHwnd() && ::GetActiveWindow() == nullptr)
             BringInFront(m_pFrame);
@@ -868,7 +871,7 @@ protected:
                 {
                     EXPECT_GE(TabBars(pGroup).size(), 2u) << "a group of " << TabBars(pGroup).size() << " bar stays";
                 }
-        if (!kKnownFaultsAvoided)
+        if (!kUnmanagedWindows)
         {
             // A floating frame lies above the main window.
             for (CExtMiniDockFrameWnd* pMini : FloatingFrames())
