@@ -152,28 +152,11 @@ struct ProgramWindowsTest : programtest::ProgramFixture
 
 namespace
 {
-// The screen's pixels in the rectangle, top row first.
-std::vector<DWORD> Grab(const CRect& rc)
-{
-    DibCanvas canvas(rc.Width(), rc.Height());
-    HDC hScreen = ::GetDC(nullptr);
-    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::ReleaseDC(nullptr, hScreen);
-    return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + rc.Width() * rc.Height());
-}
 // Whether the focus is in the window or one of its descendants.
 bool HoldsFocus(const CWnd& wnd)
 {
     const HWND hFocus = ::GetFocus();
     return hFocus != nullptr && (hFocus == wnd.GetSafeHwnd() || ::IsChild(wnd.GetSafeHwnd(), hFocus));
-}
-// Pixels that differ between two grabs of one rectangle.
-int Diff(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
-{
-    int n = 0;
-    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-        n += a[i] != b[i];
-    return n;
 }
 
 // Chooses a command from the menu bar's popup with real clicks: the bar's item, then each sub-menu
@@ -238,16 +221,16 @@ TEST_F(ProgramWindowsTest, AMenuBarItemPaintsAsNotHotAfterACommandFromItsPopupAn
         // The item's look with the pointer away, once any hover it had is gone and painted.
         ASSERT_TRUE(WaitFor([&] { return !IsMenuItemHot(c.item); })) << c.item;
         SettleInput();
-        const std::vector<DWORD> cold = Grab(rcItem);
-        const auto coldAgain = [&] { return !IsMenuItemHot(c.item) && Diff(cold, Grab(rcItem)) == 0; };
+        const std::vector<DWORD> cold = GrabScreen(rcItem);
+        const auto coldAgain = [&] { return !IsMenuItemHot(c.item) && CountDiffs(cold, GrabScreen(rcItem)) == 0; };
         ASSERT_TRUE(ChooseByClicks(gui, rcItem, c.subMenus, c.nCmd)) << c.item;
         EXPECT_TRUE(PumpUntil(coldAgain, kInputWaitMs)) << c.item;
         EXPECT_FALSE(IsMenuItemHot(c.item)) << c.item;
-        EXPECT_EQ(Diff(cold, Grab(rcItem)), 0) << c.item;
+        EXPECT_EQ(CountDiffs(cold, GrabScreen(rcItem)), 0) << c.item;
         RunInputScript([&] { ClickScreen(ptAway); });
         EXPECT_TRUE(PumpUntil(coldAgain, kInputWaitMs)) << c.item;
         EXPECT_FALSE(IsMenuItemHot(c.item)) << c.item;
-        EXPECT_EQ(Diff(cold, Grab(rcItem)), 0) << c.item;
+        EXPECT_EQ(CountDiffs(cold, GrabScreen(rcItem)), 0) << c.item;
     }
 }
 
@@ -321,7 +304,7 @@ TEST_F(ProgramWindowsTest, AfterABarIsDockedByDraggingTheScreenShowsTheFrameAtOn
         // for a timer or for time to pass.
         gui([&] {
             PumpMessages();
-            atDrop = Grab(rcCheck);
+            atDrop = GrabScreen(rcCheck);
         });
     });
     EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
@@ -330,7 +313,7 @@ TEST_F(ProgramWindowsTest, AfterABarIsDockedByDraggingTheScreenShowsTheFrameAtOn
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpUntil([] { return false; }, 3000);
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(Diff(atDrop, Grab(rcCheck)), 0);
+    EXPECT_EQ(CountDiffs(atDrop, GrabScreen(rcCheck)), 0);
 }
 
 namespace
@@ -438,18 +421,14 @@ TEST_F(ProgramWindowsTest, ExportsBrowseFromTheMenuTakesClicksOnOkAndCancelAfter
     }
 }
 
-TEST_F(ProgramWindowsTest, AfterAClickIntoTheMessageTextTheSmsListSliderShowsItsRowsOverIt)
+namespace
 {
-    ASSERT_NO_FATAL_FAILURE(StartShown());
-    frame->MoveWindow(0, 0, 900, 700);
-    frame->SetForegroundWindow();
-    SettleInput();
-    std::vector<CSMS*> records;
-    for (int i = 0; i < 8; ++i)
-        records.push_back(programtest::NewSms(SMS_FOLDER_INBOX, L"Ani", L"0811", L"Halo apa kabar"));
-    File(records);
-    // The bar pinned by a click on its caption's pin button: its slider shows at once.
-    CMainControlBar& bar = frame->m_wndSmsListBar;
+// Pins the bar by a click on its caption's pin button and waits for its slider to show; then the frame's client
+// (the view grown into the bar's place, its border and the slider on it) must be on the screen as a full repaint
+// shows it. Answers the slider, and the bar's tab in its area.
+void PinAndCompareWithRepaint(CMainFrame* frame, CExtControlBar& bar, CExtDynAutoHideSlider*& pSlider,
+                              CExtDynAutoHideArea*& pArea, int& nTab)
+{
     CExtBarNcAreaButton* pPin = nullptr;
     for (INT_PTR i = 0; i < bar.NcButtonGetCount(); ++i)
     {
@@ -460,22 +439,39 @@ TEST_F(ProgramWindowsTest, AfterAClickIntoTheMessageTextTheSmsListSliderShowsIts
     CRect rcBar;
     bar.GetWindowRect(&rcBar);
     RunInputScript([&] { ClickScreen(pPin->m_rc.CenterPoint() + rcBar.TopLeft()); });
-    int nTab = -1;
-    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(&bar, &nTab);
+    pArea = CExtDynAutoHideArea::FindAreaOfBar(&bar, &nTab);
     ASSERT_NE(pArea, nullptr);
-    CExtDynAutoHideSlider* pSlider = pArea->GetAutoHideSlider();
+    pSlider = pArea->GetAutoHideSlider();
     ASSERT_TRUE(WaitFor([&] { return bar.IsAutoHideMode() && pSlider->IsShown(); }));
-    // The frame, the view grown into the bar's place and the slider on it, as a full repaint shows them.
     CRect rcClient;
     frame->GetClientRect(&rcClient);
     frame->ClientToScreen(&rcClient);
     PumpMessages();
-    const std::vector<DWORD> atPin = Grab(rcClient);
-    // The slider's watch knows where the focus is (the list brought it along) before the repaint.
+    const std::vector<DWORD> atPin = GrabScreen(rcClient);
+    // The slider's watch knows where the focus is (a list brings it along) before the repaint.
     ASSERT_TRUE(WaitFor([&] { return pSlider->IsFocusInside() == HoldsFocus(*pSlider); }));
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    EXPECT_EQ(Diff(atPin, Grab(rcClient)), 0);
+    EXPECT_EQ(CountDiffs(atPin, GrabScreen(rcClient)), 0);
+}
+} // namespace
+
+TEST_F(ProgramWindowsTest, AfterAClickIntoTheMessageTextTheSmsListSliderShowsItsRowsOverIt)
+{
+    ASSERT_NO_FATAL_FAILURE(StartShown());
+    frame->MoveWindow(0, 0, 900, 700);
+    frame->SetForegroundWindow();
+    SettleInput();
+    std::vector<CSMS*> records;
+    for (int i = 0; i < 8; ++i)
+        records.push_back(programtest::NewSms(SMS_FOLDER_INBOX, L"Ani", L"0811", L"Halo apa kabar"));
+    File(records);
+    CMainControlBar& bar = frame->m_wndSmsListBar;
+    // The bar pinned by a click on its pin button: the frame with its slider out as a full repaint shows it.
+    int nTab = -1;
+    CExtDynAutoHideArea* pArea = nullptr;
+    CExtDynAutoHideSlider* pSlider = nullptr;
+    ASSERT_NO_FATAL_FAILURE(PinAndCompareWithRepaint(frame, bar, pSlider, pArea, nTab));
 
     // A click into the message text below the slider closes it; the pointer on the tab opens it again.
     CRect rcText;
@@ -497,13 +493,13 @@ TEST_F(ProgramWindowsTest, AfterAClickIntoTheMessageTextTheSmsListSliderShowsIts
     CRect rcRows;
     pSlider->GetClientRect(&rcRows);
     pSlider->ClientToScreen(&rcRows);
-    const std::vector<DWORD> rows = Grab(rcRows);
+    const std::vector<DWORD> rows = GrabScreen(rcRows);
     RunInputScript([&] { SendKeyPress(VK_HOME, false, true); });
     DWORD dwStart = 0, dwEnd = 0;
     view->m_wndText.SendMessage(EM_GETSEL, (WPARAM)&dwStart, (LPARAM)&dwEnd);
     ASSERT_NE(dwStart, dwEnd);
     PumpMessages();
-    EXPECT_EQ(Diff(rows, Grab(rcRows)), 0);
+    EXPECT_EQ(CountDiffs(rows, GrabScreen(rcRows)), 0);
     pSlider->SlideRun(&bar, false, false);
 }
 
@@ -519,30 +515,8 @@ TEST_F(ProgramWindowsTest, PinningARightDockedFoldersBarLeavesTheScreenAsAFullRe
     frame->RecalcLayout();
     frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    CExtBarNcAreaButton* pPin = nullptr;
-    for (INT_PTR i = 0; i < bar.NcButtonGetCount(); ++i)
-    {
-        if (bar.NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)))
-            pPin = bar.NcButtonGet((int)i);
-    }
-    ASSERT_NE(pPin, nullptr);
-    CRect rcBar;
-    bar.GetWindowRect(&rcBar);
-    RunInputScript([&] { ClickScreen(pPin->m_rc.CenterPoint() + rcBar.TopLeft()); });
     int nTab = -1;
-    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(&bar, &nTab);
-    ASSERT_NE(pArea, nullptr);
-    CExtDynAutoHideSlider* pSlider = pArea->GetAutoHideSlider();
-    ASSERT_TRUE(WaitFor([&] { return bar.IsAutoHideMode() && pSlider->IsShown(); }));
-    // Its slider out: the view grown into the bar's place and its border, as a full repaint shows them.
-    CRect rcClient;
-    frame->GetClientRect(&rcClient);
-    frame->ClientToScreen(&rcClient);
-    PumpMessages();
-    const std::vector<DWORD> atPin = Grab(rcClient);
-    // The slider's watch knows where the focus is before the repaint.
-    ASSERT_TRUE(WaitFor([&] { return pSlider->IsFocusInside() == HoldsFocus(*pSlider); }));
-    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpMessages();
-    EXPECT_EQ(Diff(atPin, Grab(rcClient)), 0);
+    CExtDynAutoHideArea* pArea = nullptr;
+    CExtDynAutoHideSlider* pSlider = nullptr;
+    ASSERT_NO_FATAL_FAILURE(PinAndCompareWithRepaint(frame, bar, pSlider, pArea, nTab));
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include "platform/Dc.h"
 #include <gtest/gtest.h>
+#include <memory>
+#include <vector>
 
 class DibCanvas
 {
@@ -64,3 +66,35 @@ private:
     CBitmap m_bitmap;
     CBitmap* m_pOld = nullptr;
 };
+
+// The window's client area as its surface holds it now; nothing is painted first.
+inline std::unique_ptr<DibCanvas> ReadClientSurface(HWND hWnd)
+{
+    RECT rc = {};
+    ::GetClientRect(hWnd, &rc);
+    auto canvas = std::make_unique<DibCanvas>(rc.right, rc.bottom, RGB(1, 2, 3));
+    HDC hDC = ::GetDC(hWnd);
+    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.right, rc.bottom, hDC, 0, 0, SRCCOPY);
+    ::ReleaseDC(hWnd, hDC);
+    return canvas;
+}
+
+// The screen's pixels in the rectangle, top row first, each 0x00RRGGBB.
+inline std::vector<DWORD> GrabScreen(const RECT& rc)
+{
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    DibCanvas canvas(cx, cy);
+    HDC hScreen = ::GetDC(nullptr);
+    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
+    ::ReleaseDC(nullptr, hScreen);
+    return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + cx * cy);
+}
+
+// Pixels that differ between two grabs of one rectangle.
+inline int CountDiffs(const std::vector<DWORD>& a, const std::vector<DWORD>& b)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        n += a[i] != b[i];
+    return n;
+}

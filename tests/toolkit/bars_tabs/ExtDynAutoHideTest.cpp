@@ -494,16 +494,6 @@ TEST_F(DynAutoHideOut, WithoutAContentWindowTheClientHasColour15AndTheBorderColo
 
 namespace
 {
-// The screen's pixels in the rectangle, top row first.
-std::vector<DWORD> Grab(const CRect& rc)
-{
-    DibCanvas canvas(rc.Width(), rc.Height());
-    HDC hScreen = ::GetDC(nullptr);
-    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::ReleaseDC(nullptr, hScreen);
-    return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + rc.Width() * rc.Height());
-}
-
 CExtBarNcAreaButton* PinButtonOf(CExtControlBar* pBar)
 {
     for (INT_PTR i = 0; i < pBar->NcButtonGetCount(); ++i)
@@ -554,10 +544,10 @@ TEST_F(DynAutoHide, APinnedBarsSliderShowsItsCaptionButtonsInPlaceAndTheFrameAsA
     // The caption on the screen is the one of the same slider opened again from its tab, focus as it was.
     CRect rcCaptionScreen(rcCaption);
     rcCaptionScreen.OffsetRect(rcWnd.TopLeft());
-    const std::vector<DWORD> atPin = Grab(rcCaptionScreen);
+    const std::vector<DWORD> atPin = GrabScreen(rcCaptionScreen);
     // The frame as a full repaint shows it: the view grown into the bar's place included.
     const CRect rcFrame = ClientScreenRectOf(m_pFrame);
-    const std::vector<DWORD> frameAtPin = Grab(rcFrame);
+    const std::vector<DWORD> frameAtPin = GrabScreen(rcFrame);
     // The slider's watch knows where the focus is before the repaint.
     ASSERT_TRUE(WaitFor([&] {
         const HWND hFocus = ::GetFocus();
@@ -567,7 +557,7 @@ TEST_F(DynAutoHide, APinnedBarsSliderShowsItsCaptionButtonsInPlaceAndTheFrameAsA
     const bool bFocusInside = m_pSlider->IsFocusInside();
     m_pFrame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    EXPECT_TRUE(frameAtPin == Grab(rcFrame));
+    EXPECT_TRUE(frameAtPin == GrabScreen(rcFrame));
 
     m_pSlider->SlideRun(m_pC, false, false);
     int nTab = -1;
@@ -589,6 +579,7 @@ TEST_F(DynAutoHide, APinnedBarsSliderShowsItsCaptionButtonsInPlaceAndTheFrameAsA
         });
     }
     RunInputScript([&] { SendMouse(ptRest.x, ptRest.y, 0); });
-    EXPECT_TRUE(WaitFor([&] { return m_pSlider->IsFocusInside() == bFocusInside && Grab(rcCaptionScreen) == atPin; }));
+    EXPECT_TRUE(
+        WaitFor([&] { return m_pSlider->IsFocusInside() == bFocusInside && GrabScreen(rcCaptionScreen) == atPin; }));
     m_pSlider->SlideRun(m_pC, false, false);
 }

@@ -267,13 +267,7 @@ protected:
     std::unique_ptr<DibCanvas> Surface()
     {
         ::RedrawWindow(m_hFrame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        CRect rc;
-        ::GetClientRect(m_hFrame, &rc);
-        auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
-        HDC hDC = ::GetDC(m_hFrame);
-        ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
-        ::ReleaseDC(m_hFrame, hDC);
-        return canvas;
+        return ReadClientSurface(m_hFrame);
     }
     // Pixels of the bar's row (its dock bar) that differ between what the surface holds once the frame's
     // thread is idle and a full repaint of the frame and its children.

@@ -137,13 +137,7 @@ bool TabPoint(CExtTabWnd& strip, int nIndex, CPoint& pt)
 std::unique_ptr<DibCanvas> Surface(HWND hWnd)
 {
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
-    HDC hDC = ::GetDC(hWnd);
-    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hDC);
-    return canvas;
+    return ReadClientSurface(hWnd);
 }
 
 // Pixels of the window's client area that differ between the screen now and a full repaint.

@@ -191,13 +191,7 @@ std::unique_ptr<DibCanvas> ControlsTest::Capture(HWND hWnd)
 {
     ::RedrawWindow(hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     Pump();
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
-    HDC hDC = ::GetDC(hWnd);
-    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hDC);
-    return canvas;
+    return ReadClientSurface(hWnd);
 }
 
 std::unique_ptr<DibCanvas> ControlsTest::CaptureWindow(HWND hWnd)

@@ -38,18 +38,6 @@ std::unique_ptr<DibCanvas> Print(HWND hWnd)
     return canvas;
 }
 
-// The window's client area as it is on its surface now, without painting it first.
-std::unique_ptr<DibCanvas> ReadSurface(HWND hWnd)
-{
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
-    HDC hDC = ::GetDC(hWnd);
-    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hDC);
-    return canvas;
-}
-
 // Pixels that differ between two canvases of one size.
 int Differences(const DibCanvas& a, const DibCanvas& b)
 {
@@ -306,15 +294,15 @@ TEST_F(LabelGroupBoxTest, TextEnableAndUiStateChangesShowNoOtherFrameBeforeTheBo
     for (const auto& change : changes)
     {
         Pump();
-        auto before = ReadSurface(pBox->m_hWnd);
+        auto before = ReadClientSurface(pBox->m_hWnd);
         change();
-        auto after = ReadSurface(pBox->m_hWnd);
+        auto after = ReadClientSurface(pBox->m_hWnd);
         EXPECT_EQ(Differences(*before, *after), 0) << "change " << i;
         EXPECT_TRUE(::GetUpdateRect(pBox->m_hWnd, nullptr, FALSE)) << "change " << i << " left no repaint";
         ++i;
     }
     Pump();
-    EXPECT_EQ(ReadSurface(pBox->m_hWnd)->At(100, 6), Print(pBox->m_hWnd)->At(100, 6));
+    EXPECT_EQ(ReadClientSurface(pBox->m_hWnd)->At(100, 6), Print(pBox->m_hWnd)->At(100, 6));
 }
 
 TEST_F(LabelGroupBoxTest, ControlOnTheBoxIsRepaintedAfterIt)

@@ -206,13 +206,4 @@ void ResizableTest::SetClientSize(CWnd* pWnd, int cx, int cy)
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-std::unique_ptr<DibCanvas> ResizableTest::CaptureClient(HWND hWnd)
-{
-    CRect rc;
-    ::GetClientRect(hWnd, &rc);
-    auto canvas = std::make_unique<DibCanvas>(rc.Width(), rc.Height(), RGB(1, 2, 3));
-    HDC hDC = ::GetDC(hWnd);
-    ::BitBlt(canvas->dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hDC, 0, 0, SRCCOPY);
-    ::ReleaseDC(hWnd, hDC);
-    return canvas;
-}
+std::unique_ptr<DibCanvas> ResizableTest::CaptureClient(HWND hWnd) { return ReadClientSurface(hWnd); }
