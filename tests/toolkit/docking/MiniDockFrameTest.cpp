@@ -514,6 +514,37 @@ TEST_F(MiniDockFrameInput, ACaptionDoubleClickFloatsADockedBarAndOnItsFloatingFr
     EXPECT_EQ(CExtControlBar::GetDockBarId(pB), (UINT)AFX_IDW_DOCKBAR_TOP);
 }
 
+// A floated bar keeps no caption of its own: the caption it reports is where a double click docks it back,
+// not a strip of its floating content left from its docked layout.
+TEST_F(MiniDockFrameInput, AFloatedBarReportsNoCaptionOfItsOwnSoTheCaptionItShowsDocksItBack)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CRect rcCaption = pA->GetCaptionRect();
+    ASSERT_FALSE(rcCaption.IsRectEmpty());
+    rcCaption.OffsetRect(WindowRectOf(pA).TopLeft());
+    DoubleClickAt(CPoint(rcCaption.left + 12, rcCaption.CenterPoint().y));
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pA) && pA->IsWindowVisible(); }));
+    CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pA->GetParentFrame());
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_TRUE(pA->GetCaptionRect().IsRectEmpty());
+    // The caption shown for the bar: its own while it has one, else its floating frame's.
+    CRect rcShown = pA->GetCaptionRect();
+    CRect rcWnd = WindowRectOf(pA);
+    if (rcShown.IsRectEmpty())
+    {
+        rcShown = pMini->GetCaptionRect();
+        rcWnd = WindowRectOf(pMini);
+    }
+    rcShown.OffsetRect(rcWnd.TopLeft());
+    DoubleClickAt(CPoint(rcShown.left + 8, rcShown.CenterPoint().y));
+    EXPECT_TRUE(WaitFor([&] { return !CExtControlBar::IsFloating(pA); }, 2000));
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
+}
+
 TEST_F(MiniDockFrameInput, ACaptionDoubleClickOnAFloatingToolBarDocksItBackAtItsSide)
 {
     ASSERT_TRUE(ShowInFront(m_pFrame));
