@@ -39,6 +39,15 @@ bool IsDragCancelMessage(UINT nMsg)
     }
 }
 
+// Waits until a message is queued. WaitMessage alone waits for input newer than the last look at the queue,
+// so input queued before (a quick click's release behind its press) would wait for the next input.
+void WaitForQueuedMessage()
+{
+    MSG msg;
+    if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
+        ::WaitMessage();
+}
+
 bool IsCtrlDown() { return (::GetKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 // Clears the update guard however an update ends.
@@ -86,7 +95,7 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
         ::GetCursorPos(&ptStart);
         while (!bStart && !bEnd && alive())
         {
-            ::WaitMessage();
+            WaitForQueuedMessage();
             while (!bStart && !bEnd && ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
             {
                 if (!alive())
@@ -187,7 +196,7 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
     bool bCancel = false;
     while (!bQuit && !bCancel && alive() && (m_bfTracking & kTrackDragging) != 0)
     {
-        ::WaitMessage();
+        WaitForQueuedMessage();
         while (!bQuit && !bCancel && ::PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE))
         {
             if (!alive() || (m_bfTracking & kTrackDragging) == 0)

@@ -255,7 +255,12 @@ void CExtControlBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncs
     CRect rc(lpncsp->rgrc[0]);
     if (IsFloating(this))
     {
-        // A floating bar's caption is its floating frame's.
+        // A floating bar's caption is its floating frame's: what its docked layout placed in its window
+        // (caption, splitters) is gone, and nothing may find it there any longer.
+        m_rcCaption.SetRectEmpty();
+        m_rcRowSplitter.SetRectEmpty();
+        m_rcSplitterAfter.SetRectEmpty();
+        m_rcSplitterBefore.SetRectEmpty();
         if (!IsFixedSize())
             rc.DeflateRect(1, 1); // a fixed-size bar's client area is its whole window
         lpncsp->rgrc[0] = rc;

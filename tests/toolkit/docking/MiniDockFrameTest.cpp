@@ -514,6 +514,71 @@ TEST_F(MiniDockFrameInput, ACaptionDoubleClickFloatsADockedBarAndOnItsFloatingFr
     EXPECT_EQ(CExtControlBar::GetDockBarId(pB), (UINT)AFX_IDW_DOCKBAR_TOP);
 }
 
+// A floated bar keeps no caption of its own: the caption it reports is where a double click docks it back,
+// not a strip of its floating content left from its docked layout.
+TEST_F(MiniDockFrameInput, AFloatedBarReportsNoCaptionOfItsOwnSoTheCaptionItShowsDocksItBack)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CRect rcCaption = pA->GetCaptionRect();
+    ASSERT_FALSE(rcCaption.IsRectEmpty());
+    rcCaption.OffsetRect(WindowRectOf(pA).TopLeft());
+    DoubleClickAt(CPoint(rcCaption.left + 12, rcCaption.CenterPoint().y));
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pA) && pA->IsWindowVisible(); }));
+    CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pA->GetParentFrame());
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_TRUE(pA->GetCaptionRect().IsRectEmpty());
+    // The caption shown for the bar: its own while it has one, else its floating frame's.
+    CRect rcShown = pA->GetCaptionRect();
+    CRect rcWnd = WindowRectOf(pA);
+    if (rcShown.IsRectEmpty())
+    {
+        rcShown = pMini->GetCaptionRect();
+        rcWnd = WindowRectOf(pMini);
+    }
+    rcShown.OffsetRect(rcWnd.TopLeft());
+    DoubleClickAt(CPoint(rcShown.left + 8, rcShown.CenterPoint().y));
+    EXPECT_TRUE(WaitFor([&] { return !CExtControlBar::IsFloating(pA); }, 2000));
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
+}
+
+// A double click whose four messages are all queued before the thread takes the first (it was busy): the press
+// starts the drag loop's wait for a move, which must look at the release already queued rather than wait for
+// input still to come.
+TEST_F(MiniDockFrameInput, ADoubleClickQueuedWhileTheThreadWasBusyDocksAFloatingBarBackAtOnce)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CRect rcCaption = pA->GetCaptionRect();
+    rcCaption.OffsetRect(WindowRectOf(pA).TopLeft());
+    DoubleClickAt(CPoint(rcCaption.left + 12, rcCaption.CenterPoint().y));
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pA) && pA->IsWindowVisible(); }));
+    const CPoint pt = FloatingCaptionPoint(pA->GetParentFrame());
+    // Wakes a loop that waits for new input, so that such a wait shows as a delay instead of a hang.
+    const UINT_PTR nWake = ::SetTimer(nullptr, 0, 4000, nullptr);
+    const DWORD dwStart = ::GetTickCount();
+    // On this thread, the input is queued whole before any of it is taken.
+    SendMouse(pt.x, pt.y, 0);
+    for (int i = 0; i < 2; i++)
+    {
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    }
+    EXPECT_TRUE(PumpUntilInputHandled());
+    const DWORD dwTaken = ::GetTickCount() - dwStart;
+    ::KillTimer(nullptr, nWake);
+    EXPECT_LT(dwTaken, 2000u) << "the press's loop waited for input past the release already queued";
+    EXPECT_FALSE(CExtControlBar::IsFloating(pA));
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    EXPECT_EQ(::GetCapture(), nullptr);
+}
+
 TEST_F(MiniDockFrameInput, ACaptionDoubleClickOnAFloatingToolBarDocksItBackAtItsSide)
 {
     ASSERT_TRUE(ShowInFront(m_pFrame));
