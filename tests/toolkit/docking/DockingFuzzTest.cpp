@@ -41,13 +41,10 @@ const bool kUnmanagedWindows = [] {
     const char* psz = std::getenv("CORVANE_NO_WM");
     return psz != nullptr && std::string(psz) == "1";
 }();
-// Faults the run found in code that is being changed elsewhere, stepped around the same way while true:
-// (6) a floating frame paints its caption active while the focus is inside it, but only the bar's own focus
-//     changes repaint it, so a focus leaving the frame itself (or the bar's buttons' focus look) goes stale: the
-//     floating frames' non-client areas are repainted once the focus is in the view;
+// Faults the run found, stepped around the same way while true:
 // (7) reading the state back hides and shows the auto-hide areas again, and a strip of the view beside the left
 //     area keeps the area's old pixels: the main frame is repainted before its screen is compared after a read.
-constexpr bool kFoundFaultsAvoided = true;
+constexpr bool kFoundFaultsAvoided = false;
 
 constexpr int kDefaultSteps = 10;
 // One seed for each paint manager (seed % 4 picks it).
@@ -417,13 +414,6 @@ protected:
         WaitFor([&] { return !m_pSlider->IsShown(); }, 3000);
         SettleInput(PumpMessages, 120);
         Idle();
-        if (kFoundFaultsAvoided)
-        {
-            for (CExtMiniDockFrameWnd* pMini : FloatingFrames())
-                if (pMini->IsWindowVisible())
-                    pMini->SendMessage(WM_NCPAINT);
-            SettleInput(PumpMessages, 60);
-        }
     }
     // The application's idle work, as its message loop runs it once the queue is empty: bars update their
     // caption state there.
@@ -1137,6 +1127,39 @@ TEST_F(DockingRunFinds, AFloatingFramesCaptionTurnsInactiveWhenTheFocusLeavesIts
     pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     SettleInput(PumpMessages, 60);
     EXPECT_TRUE(before == ScreenPixels(rcCaption)) << "the floating caption still shows the focus it lost";
+}
+
+TEST_F(DockingRunFinds, AFloatingFramesCaptionTurnsInactiveWhenTheFocusLeavesTheFrameItself)
+{
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerXP)));
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CPoint pt;
+    ASSERT_TRUE(CaptionPoint(m_pC, pt));
+    Click(pt, true);
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pC);
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 300, WindowRectOf(m_pFrame).bottom + 20, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Rest();
+    // A click on the floating caption activates the frame, and the focus goes to the frame window itself.
+    ASSERT_TRUE(CaptionPoint(m_pC, pt));
+    Click(pt);
+    ASSERT_TRUE(WaitFor([&] { return ::GetFocus() == pMini->GetSafeHwnd(); }));
+    SettleInput(PumpMessages, 60);
+    Idle();
+    // The program puts the focus into the view; the floating caption shows what a full repaint draws.
+    m_pFrame->m_wndView.SetFocus();
+    SettleInput(PumpMessages, 60);
+    Idle();
+    ASSERT_FALSE(FocusIn(pMini));
+    CRect rcCaption = pMini->GetCaptionRect();
+    ASSERT_FALSE(rcCaption.IsRectEmpty());
+    rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
+    const std::vector<DWORD> before = ScreenPixels(rcCaption);
+    pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SettleInput(PumpMessages, 60);
+    EXPECT_TRUE(before == ScreenPixels(rcCaption)) << "the floating caption still shows the focus its frame lost";
 }
 
 TEST_F(DockingRunFinds, ReadingTheStoredStateLeavesNoEmptyGroupBehind)
