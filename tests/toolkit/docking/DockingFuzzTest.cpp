@@ -1275,6 +1275,47 @@ TEST_F(DockingRunFinds, AClosedMemberOfAPinnedGroupGetsNoAutoHideTabUntilItIsSho
     EXPECT_TRUE(pArea->ItemGet(nItem)->IsVisible());
 }
 
+TEST_F(DockingRunFinds, AMemberShownWhileItsGroupIsPinnedShowsWhenTheGroupIsUnpinned)
+{
+    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
+    Rest();
+    CPoint pt;
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
+    Click(pt);
+    m_shown[m_pE] = false;
+    Rest();
+    // The group pinned and Epsilon shown by its command.
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
+    Click(pt);
+    Rest();
+    ASSERT_TRUE(m_pA->IsAutoHideMode());
+    m_pFrame->SendMessage(WM_COMMAND, m_pE->GetDlgCtrlID(), 0);
+    m_shown[m_pE] = true;
+    Rest();
+    // Epsilon stays shown through a read-back of the stored state.
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    CheckLayout("after the stored state was read back");
+    CExtDynAutoHideArea* pArea = AreaOf(m_pA);
+    ASSERT_NE(pArea, nullptr);
+    const int nItem = pArea->ItemFindByLParam((LPARAM)m_pA);
+    ASSERT_GE(nItem, 0);
+    // The group slid out by Alpha's tab and unpinned: Epsilon shows in it.
+    Click(ItemCentre(*pArea, nItem));
+    ASSERT_TRUE(WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == m_pA; }));
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
+    Click(pt);
+    Rest();
+    ASSERT_FALSE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pE->IsWindowVisible()) << HiddenAt(m_pE);
+    CheckLayout("after the group was unpinned");
+}
+
 TEST_F(DockingRunFinds, ABarShownByItsCommandShowsTheHiddenGroupAndContainerItIsIn)
 {
     // Gamma's group with Delta, in one container with Epsilon; all three closed, so group and container hide.
