@@ -145,11 +145,14 @@ CWnd* CExtDockingKindOf::SelectAutoHideTab(CExtDynAutoHideArea* pArea, CExtContr
     const int nIndex = pArea->ItemFindByLParam((LPARAM)pBar, -1, true, true);
     if (nIndex >= 0)
     {
-        // The tab of a closed group member shows again with its bar.
+        // The tab of a closed group member shows again with its bar. The bar is visible again inside its hidden
+        // group, as the shown members are: the group shows it when unpinned, the stored state keeps it shown.
         if (!pArea->ItemGet(nIndex)->IsVisible())
         {
             pArea->ItemGet(nIndex)->ModifyItemStyle(CExtTabWnd::TAB_ITEM_INFO::kHidden, 0);
             pArea->UpdateTabWnd(true);
+            if ((pBar->GetStyle() & WS_VISIBLE) == 0)
+                pBar->ShowWindow(SW_SHOWNA);
         }
         pArea->SelectionSet(nIndex, true, true);
     }

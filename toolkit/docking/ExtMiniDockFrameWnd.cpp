@@ -43,6 +43,8 @@ ON_WM_TIMER()
 ON_WM_CLOSE()
 ON_WM_NCPAINT()
 ON_WM_NCACTIVATE()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
 ON_WM_NCLBUTTONDOWN()
 ON_WM_NCLBUTTONUP()
 ON_WM_NCRBUTTONDOWN()
@@ -813,6 +815,22 @@ BOOL CExtMiniDockFrameWnd::OnNcActivate(BOOL bActive)
             pBar->RedrawWindow(nullptr, nullptr, 0x185);
     }
     return bResult;
+}
+
+// The caption is active while the focus is in the frame: the activation comes before the focus moves, and only
+// the bar's own focus changes repaint it, so the frame's own focus repaints it too.
+void CExtMiniDockFrameWnd::OnSetFocus(CWnd* pOldWnd)
+{
+    CMiniDockFrameWnd::OnSetFocus(pOldWnd);
+    if (IsWindowVisible())
+        SendMessage(WM_NCPAINT);
+}
+
+void CExtMiniDockFrameWnd::OnKillFocus(CWnd* pNewWnd)
+{
+    CMiniDockFrameWnd::OnKillFocus(pNewWnd);
+    if (IsWindowVisible())
+        SendMessage(WM_NCPAINT);
 }
 
 void CExtMiniDockFrameWnd::OnPaint() { ValidateRect(nullptr); }

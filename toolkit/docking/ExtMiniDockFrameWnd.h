@@ -60,6 +60,8 @@ protected:
     afx_msg void OnClose();
     afx_msg void OnNcPaint();
     afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
     afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);

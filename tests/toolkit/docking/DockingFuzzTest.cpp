@@ -41,14 +41,6 @@ const bool kUnmanagedWindows = [] {
     const char* psz = std::getenv("CORVANE_NO_WM");
     return psz != nullptr && std::string(psz) == "1";
 }();
-// Faults the run found in code that is being changed elsewhere, stepped around the same way while true:
-// (6) a floating frame paints its caption active while the focus is inside it, but only the bar's own focus
-//     changes repaint it, so a focus leaving the frame itself (or the bar's buttons' focus look) goes stale: the
-//     floating frames' non-client areas are repainted once the focus is in the view;
-// (7) reading the state back hides and shows the auto-hide areas again, and a strip of the view beside the left
-//     area keeps the area's old pixels: the main frame is repainted before its screen is compared after a read.
-constexpr bool kFoundFaultsAvoided = true;
-
 constexpr int kDefaultSteps = 10;
 // One seed for each paint manager (seed % 4 picks it).
 const unsigned kFixedSeeds[] = {1, 2, 3, 4};
@@ -417,13 +409,6 @@ protected:
         WaitFor([&] { return !m_pSlider->IsShown(); }, 3000);
         SettleInput(PumpMessages, 120);
         Idle();
-        if (kFoundFaultsAvoided)
-        {
-            for (CExtMiniDockFrameWnd* pMini : FloatingFrames())
-                if (pMini->IsWindowVisible())
-                    pMini->SendMessage(WM_NCPAINT);
-            SettleInput(PumpMessages, 60);
-        }
     }
     // The application's idle work, as its message loop runs it once the queue is empty: bars update their
     // caption state there.
@@ -907,12 +892,6 @@ protected:
         EXPECT_EQ(before, after) << "the stored state read back gives another layout";
         ASSERT_NO_FATAL_FAILURE(CheckLayout("after the stored state was read back"));
         SCOPED_TRACE("after the stored state was read back");
-        if (kFoundFaultsAvoided)
-        {
-            m_pFrame->RedrawWindow(nullptr, nullptr,
-                                   RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-            SettleInput(PumpMessages, 60);
-        }
         CheckScreenMatchesRepaint();
     }
 
@@ -1139,6 +1118,39 @@ TEST_F(DockingRunFinds, AFloatingFramesCaptionTurnsInactiveWhenTheFocusLeavesIts
     EXPECT_TRUE(before == ScreenPixels(rcCaption)) << "the floating caption still shows the focus it lost";
 }
 
+TEST_F(DockingRunFinds, AFloatingFramesCaptionTurnsInactiveWhenTheFocusLeavesTheFrameItself)
+{
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerXP)));
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CPoint pt;
+    ASSERT_TRUE(CaptionPoint(m_pC, pt));
+    Click(pt, true);
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pC);
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 300, WindowRectOf(m_pFrame).bottom + 20, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Rest();
+    // A click on the floating caption activates the frame, and the focus goes to the frame window itself.
+    ASSERT_TRUE(CaptionPoint(m_pC, pt));
+    Click(pt);
+    ASSERT_TRUE(WaitFor([&] { return ::GetFocus() == pMini->GetSafeHwnd(); }));
+    SettleInput(PumpMessages, 60);
+    Idle();
+    // The program puts the focus into the view; the floating caption shows what a full repaint draws.
+    m_pFrame->m_wndView.SetFocus();
+    SettleInput(PumpMessages, 60);
+    Idle();
+    ASSERT_FALSE(FocusIn(pMini));
+    CRect rcCaption = pMini->GetCaptionRect();
+    ASSERT_FALSE(rcCaption.IsRectEmpty());
+    rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
+    const std::vector<DWORD> before = ScreenPixels(rcCaption);
+    pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SettleInput(PumpMessages, 60);
+    EXPECT_TRUE(before == ScreenPixels(rcCaption)) << "the floating caption still shows the focus its frame lost";
+}
+
 TEST_F(DockingRunFinds, ReadingTheStoredStateLeavesNoEmptyGroupBehind)
 {
     ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
@@ -1261,6 +1273,47 @@ TEST_F(DockingRunFinds, AClosedMemberOfAPinnedGroupGetsNoAutoHideTabUntilItIsSho
     const int nItem = pArea->ItemFindByLParam((LPARAM)m_pE);
     ASSERT_GE(nItem, 0);
     EXPECT_TRUE(pArea->ItemGet(nItem)->IsVisible());
+}
+
+TEST_F(DockingRunFinds, AMemberShownWhileItsGroupIsPinnedShowsWhenTheGroupIsUnpinned)
+{
+    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
+    Rest();
+    CPoint pt;
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
+    Click(pt);
+    m_shown[m_pE] = false;
+    Rest();
+    // The group pinned and Epsilon shown by its command.
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
+    Click(pt);
+    Rest();
+    ASSERT_TRUE(m_pA->IsAutoHideMode());
+    m_pFrame->SendMessage(WM_COMMAND, m_pE->GetDlgCtrlID(), 0);
+    m_shown[m_pE] = true;
+    Rest();
+    // Epsilon stays shown through a read-back of the stored state.
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    CheckLayout("after the stored state was read back");
+    CExtDynAutoHideArea* pArea = AreaOf(m_pA);
+    ASSERT_NE(pArea, nullptr);
+    const int nItem = pArea->ItemFindByLParam((LPARAM)m_pA);
+    ASSERT_GE(nItem, 0);
+    // The group slid out by Alpha's tab and unpinned: Epsilon shows in it.
+    Click(ItemCentre(*pArea, nItem));
+    ASSERT_TRUE(WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == m_pA; }));
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
+    Click(pt);
+    Rest();
+    ASSERT_FALSE(m_pA->IsAutoHideMode());
+    EXPECT_TRUE(m_pE->IsWindowVisible()) << HiddenAt(m_pE);
+    CheckLayout("after the group was unpinned");
 }
 
 TEST_F(DockingRunFinds, ABarShownByItsCommandShowsTheHiddenGroupAndContainerItIsIn)
