@@ -604,7 +604,18 @@ struct ProgramBarsTest : ProgramProcessTest
         ASSERT_TRUE(
             PumpUntil([&] { return (w = FindBar(pi.dwProcessId, pszBar)).hBar && IsWindowVisible(w.hBar); }, 30000));
         ASSERT_EQ(w.hTopLevel, hMain);
-        const POINT pt = CaptionPoint(w.hBar);
+        // The start is over (the program's thread waits for input), its window is in front (a press that
+        // activated it would end the drag loop at its activation), and the caption point lies on the bar, where
+        // the layout has put it.
+        ASSERT_EQ(WaitForInputIdle(pi.hProcess, 30000), 0u);
+        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000));
+        POINT pt = {};
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                pt = CaptionPoint(w.hBar);
+                return WindowFromPoint(pt) == w.hBar;
+            },
+            10000));
         // A double click as a user's: the first press runs the bar's drag loop, which holds the capture
         // until the release; the second press is the double click.
         const DWORD dwThread = GetWindowThreadProcessId(hMain, nullptr);
