@@ -1371,3 +1371,21 @@ TEST_F(DockingRunFinds, AGroupDroppedByItsCaptionIntoAnotherGroupJoinsIt)
         EXPECT_EQ(p->GetTabbedContainer(), m_pA->GetTabbedContainer()) << Name(p) << " is not in Alpha's group";
     CheckLayout("after the group was dropped into the other");
 }
+
+TEST_F(DockingRunFinds, ABarFloatedAboveTheWorkAreaComesBackFromTheStoredStateWhereItWas)
+{
+    // Epsilon floated with its frame one pixel above the work area, as its remembered floating place can say.
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CRect rcWork;
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0));
+    ASSERT_TRUE(m_pE->FloatAtPoint(CPoint(rcWork.left + 40, rcWork.top - 1), CBRS_ALIGN_TOP));
+    Rest();
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pE);
+    ASSERT_NE(pMini, nullptr);
+    // The caption stays reachable, and the stored state read back keeps the frame where it is.
+    EXPECT_GE(WindowRectOf(pMini).top, rcWork.top);
+    const std::string before = Describe();
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    EXPECT_EQ(Describe(), before);
+}
