@@ -12,6 +12,13 @@ namespace
 {
 // Window style bits a tab group adds: caption, four borders and tool tips.
 const DWORD kTabGroupStyle = 0x400F10;
+
+// Whether the bar's window still exists and still belongs to it: a container added to a tab group is dissolved
+// into it, and its window and object go.
+bool BarStillThere(HWND hBar, const CExtControlBar* pBar)
+{
+    return ::IsWindow(hBar) && CWnd::FromHandlePermanent(hBar) == pBar;
+}
 } // namespace
 
 bool CExtControlBar::DockAtSide(UINT nDockBarID, bool bNewCircle, CFrameWnd* pFrame, bool bRecalc)
@@ -55,10 +62,14 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
 {
     if (pBarAdd == nullptr || pBarAdd == this || pBarAdd->GetSafeHwnd() == nullptr || GetSafeHwnd() == nullptr)
         return false;
+    const HWND hAdd = pBarAdd->GetSafeHwnd();
+    const UINT nAddId = (UINT)pBarAdd->GetDlgCtrlID() & 0xFFFF;
     if (CExtDockingKindOf::IsDynTabControlBar(this))
     {
         CExtDockingKindOf::InsertIntoTabContainer(static_cast<CExtDynControlBar*>(this), pBarAdd, nIndex, bRecalc);
-        return pBarAdd->GetTabbedContainer() != nullptr || pBarAdd->m_pDockBar != nullptr;
+        // A dissolved container's bars came over one by one.
+        return !BarStillThere(hAdd, pBarAdd) || pBarAdd->GetTabbedContainer() != nullptr ||
+               pBarAdd->m_pDockBar != nullptr;
     }
     if (CExtDynTabControlBar* pTabs = GetTabbedContainer())
     {
@@ -108,7 +119,7 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
     CExtDockingKindOf::InsertIntoTabContainer(pGroup, this, -1, false);
     CExtDockingKindOf::InsertIntoTabContainer(pGroup, pBarAdd, nIndex, false);
     CExtDockBar::RemovePlaceHolderInFrame(pSite, (UINT)GetDlgCtrlID() & 0xFFFF, nullptr);
-    CExtDockBar::RemovePlaceHolderInFrame(pSite, (UINT)pBarAdd->GetDlgCtrlID() & 0xFFFF, nullptr);
+    CExtDockBar::RemovePlaceHolderInFrame(pSite, nAddId, nullptr);
     if (CExtDockBar* pExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pDockBar))
         pExtDock->DropEmptyContainersIfUnlocked();
     else

@@ -209,12 +209,15 @@ void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
         nTop = std::max((int)rcWork.top, (int)rcWork.bottom - cyCaption);
     if (nTop == rcWnd.top)
         return;
+    // A frame still empty (a bar being floated is placed before it moves in) follows the rule too, or it would
+    // keep a place no later move (a read-back of the stored state) gives it again.
     CExtControlBar* pBar = GetFloatingExtBar();
-    if (pBar == nullptr || !CExtControlBar::IsFloating(pBar))
+    if (pBar != nullptr && !CExtControlBar::IsFloating(pBar))
         return;
     g_bInPositionFix = true;
     SetWindowPos(nullptr, rcWnd.left, nTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    pBar->LayoutNcButtons();
+    if (pBar != nullptr)
+        pBar->LayoutNcButtons();
     PostMessage(WM_NCPAINT);
     CExtPaintManager::PumpPaintMessages();
     g_bInPositionFix = false;

@@ -1338,3 +1338,54 @@ TEST_F(DockingRunFinds, ABarShownByItsCommandShowsTheHiddenGroupAndContainerItIs
     EXPECT_TRUE(m_pD->IsWindowVisible()) << HiddenAt(m_pD);
     CheckLayout("after Delta was shown");
 }
+
+TEST_F(DockingRunFinds, AGroupDroppedByItsCaptionIntoAnotherGroupJoinsIt)
+{
+    // Two groups: Alpha with Delta, Epsilon with Beta; the second dragged by its caption onto the first's caption.
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerOffice2003)));
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pD));
+    Settle();
+    ASSERT_TRUE(m_pE->DockAsTabWith(m_pB));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CExtDynTabControlBar* pTarget = m_pA->GetTabbedContainer();
+    ASSERT_NE(pTarget, nullptr);
+    ASSERT_NE(m_pE->GetTabbedContainer(), nullptr);
+    CPoint ptFrom;
+    ASSERT_TRUE(CaptionPoint(m_pE, ptFrom));
+    // The dragged group is dissolved into the target, its window and object gone, while the drop still runs.
+    const HWND hTarget = pTarget->GetSafeHwnd();
+    ASSERT_TRUE(Drag(
+        ptFrom,
+        [&](CPoint& pt) {
+            if (!::IsWindow(hTarget))
+                return false;
+            const CRect rc = WindowRectOf(pTarget);
+            pt = CPoint(rc.CenterPoint().x, rc.top + 10);
+            return true;
+        },
+        20));
+    Rest();
+    for (CExtControlBar* p : {m_pB, m_pD, m_pE})
+        EXPECT_EQ(p->GetTabbedContainer(), m_pA->GetTabbedContainer()) << Name(p) << " is not in Alpha's group";
+    CheckLayout("after the group was dropped into the other");
+}
+
+TEST_F(DockingRunFinds, ABarFloatedAboveTheWorkAreaComesBackFromTheStoredStateWhereItWas)
+{
+    // Epsilon floated with its frame one pixel above the work area, as its remembered floating place can say.
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CRect rcWork;
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rcWork, 0));
+    ASSERT_TRUE(m_pE->FloatAtPoint(CPoint(rcWork.left + 40, rcWork.top - 1), CBRS_ALIGN_TOP));
+    Rest();
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pE);
+    ASSERT_NE(pMini, nullptr);
+    // The caption stays reachable, and the stored state read back keeps the frame where it is.
+    EXPECT_GE(WindowRectOf(pMini).top, rcWork.top);
+    const std::string before = Describe();
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    EXPECT_EQ(Describe(), before);
+}
