@@ -222,7 +222,9 @@ LRESULT CExtGroupBox::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PRINTCLIENT: return OnPrintClient((HDC)wParam);
     case WM_SETTEXT:
     case WM_ENABLE:
-    case WM_UPDATEUISTATE: return OnStateChange(message, wParam, lParam);
+    case WM_UPDATEUISTATE:
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS: return OnStateChange(message, wParam, lParam);
     default: break;
     }
     return CButton::WindowProc(message, wParam, lParam);

@@ -40,8 +40,8 @@ protected:
     void DoPaint(CDC& dc, const CRect& rcClient);
     void OnPaint();
     LRESULT OnPrintClient(HDC hDC);
-    // A text, enable or UI-state change: handled by the system's button without its own painting, then the
-    // box and the parent behind it repainted.
+    // A text, enable, UI-state or focus change: handled by the system's button without its own painting, then
+    // the box and the parent behind it repainted.
     LRESULT OnStateChange(UINT message, WPARAM wParam, LPARAM lParam);
     void RedrawSiblingsOnTop();
 

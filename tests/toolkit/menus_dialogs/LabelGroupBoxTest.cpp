@@ -272,7 +272,7 @@ TEST_F(LabelGroupBoxTest, RoundedFlatAndHeaderBandLooks)
     EXPECT_EQ(band->At(100, 50), clrFace);
 }
 
-TEST_F(LabelGroupBoxTest, TextEnableAndUiStateChangesShowNoOtherFrameBeforeTheBoxRepaints)
+TEST_F(LabelGroupBoxTest, TextEnableUiStateAndFocusChangesShowNoOtherFrameBeforeTheBoxRepaints)
 {
     auto* pBox = Add(new CExtGroupBox, L"button", L"", BS_GROUPBOX, CRect(10, 10, 210, 110), 333);
     pBox->SetStyle(CExtGroupBox::kStyleRounded);
@@ -289,6 +289,12 @@ TEST_F(LabelGroupBoxTest, TextEnableAndUiStateChangesShowNoOtherFrameBeforeTheBo
         [&] { ::EnableWindow(pBox->m_hWnd, FALSE); },
         [&] { ::EnableWindow(pBox->m_hWnd, TRUE); },
         [&] { ::SetWindowTextW(pBox->m_hWnd, L""); },
+        // The focus coming and going (a disable takes it away) is such a change too.
+        [&] { ::SetFocus(pBox->m_hWnd); },
+        [&] { ::EnableWindow(pBox->m_hWnd, FALSE); },
+        [&] { ::EnableWindow(pBox->m_hWnd, TRUE); },
+        [&] { ::SetFocus(pBox->m_hWnd); },
+        [&] { ::SetFocus(::GetParent(pBox->m_hWnd)); },
     };
     int i = 0;
     for (const auto& change : changes)
