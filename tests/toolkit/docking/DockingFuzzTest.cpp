@@ -7,6 +7,7 @@
 // step and both sides of a failed screen comparison as .ppm files into the working folder. A seed of many steps may
 // need CORVANE_HANG_SECONDS above the test entry's limit.
 #include "toolkit/bars_tabs/DynTabsFixture.h"
+#include "support/DibCanvas.h"
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -137,31 +138,6 @@ CPoint PointInMarker(HWND hMarker)
     }
     ::DeleteObject(hRgn);
     return pt;
-}
-
-// Screen pixels of a rectangle.
-std::vector<DWORD> ScreenPixels(const CRect& rc)
-{
-    std::vector<DWORD> px((size_t)rc.Width() * rc.Height());
-    HDC hScreen = ::GetDC(nullptr);
-    HDC hMem = ::CreateCompatibleDC(hScreen);
-    BITMAPINFO bmi = {};
-    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
-    bmi.bmiHeader.biWidth = rc.Width();
-    bmi.bmiHeader.biHeight = -rc.Height();
-    bmi.bmiHeader.biPlanes = 1;
-    bmi.bmiHeader.biBitCount = 32;
-    void* pBits = nullptr;
-    HBITMAP hBmp = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
-    ::BitBlt(hMem, 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::GdiFlush();
-    memcpy(px.data(), pBits, px.size() * 4);
-    ::SelectObject(hMem, hOld);
-    ::DeleteObject(hBmp);
-    ::DeleteDC(hMem);
-    ::ReleaseDC(nullptr, hScreen);
-    return px;
 }
 
 struct Theme
@@ -909,14 +885,14 @@ protected:
             CRect rc = WindowRectOf(w);
             rc.IntersectRect(&rc, CRect(0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)));
             rects.push_back(rc);
-            before.push_back(ScreenPixels(rc));
+            before.push_back(GrabScreen(rc));
         }
         for (CWnd* w : wnds)
             w->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         SettleInput(PumpMessages, 120);
         for (size_t k = 0; k < wnds.size(); ++k)
         {
-            const std::vector<DWORD> after = ScreenPixels(rects[k]);
+            const std::vector<DWORD> after = GrabScreen(rects[k]);
             CRect rcDiff(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
             int nDiff = 0;
             for (int y = 0; y < rects[k].Height(); ++y)
@@ -1003,6 +979,17 @@ class DockingFuzz : public DockingRun, public ::testing::WithParamInterface<unsi
 class DockingRunFinds : public DockingRun
 {
 protected:
+    // Whether the floating frame's caption on the screen is what a full repaint of the frame draws.
+    static bool CaptionAsRepainted(CExtMiniDockFrameWnd* pMini)
+    {
+        CRect rcCaption = pMini->GetCaptionRect();
+        EXPECT_FALSE(rcCaption.IsRectEmpty());
+        rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
+        const std::vector<DWORD> before = GrabScreen(rcCaption);
+        pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SettleInput(PumpMessages, 60);
+        return before == GrabScreen(rcCaption);
+    }
     // Gives the bar an edit as its child, so a click puts the focus there.
     static void GiveEdit(CHostResizableBar* pBar)
     {
@@ -1062,7 +1049,7 @@ TEST_P(DockingFuzz, RandomGesturesKeepEveryBarOnceTheStateWholeAndTheScreenAsARe
         if (std::getenv("CORVANE_DOCK_FUZZ_DUMP") != nullptr)
         {
             const CRect rc = WindowRectOf(m_pFrame);
-            DumpPixels(("fuzz_step" + std::to_string(nStep) + ".ppm").c_str(), ScreenPixels(rc), rc);
+            DumpPixels(("fuzz_step" + std::to_string(nStep) + ".ppm").c_str(), GrabScreen(rc), rc);
         }
         ASSERT_NO_FATAL_FAILURE(CheckLayout("after the step"));
         CheckScreenMatchesRepaint();
@@ -1109,13 +1096,7 @@ TEST_F(DockingRunFinds, AFloatingFramesCaptionTurnsInactiveWhenTheFocusLeavesIts
     Idle();
     ASSERT_FALSE(FocusIn(m_pC));
     // The floating frame's caption shows what a full repaint draws: the inactive caption.
-    CRect rcCaption = pMini->GetCaptionRect();
-    ASSERT_FALSE(rcCaption.IsRectEmpty());
-    rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
-    const std::vector<DWORD> before = ScreenPixels(rcCaption);
-    pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    SettleInput(PumpMessages, 60);
-    EXPECT_TRUE(before == ScreenPixels(rcCaption)) << "the floating caption still shows the focus it lost";
+    EXPECT_TRUE(CaptionAsRepainted(pMini)) << "the floating caption still shows the focus it lost";
 }
 
 TEST_F(DockingRunFinds, AFloatingFramesCaptionTurnsInactiveWhenTheFocusLeavesTheFrameItself)
@@ -1142,13 +1123,7 @@ TEST_F(DockingRunFinds, AFloatingFramesCaptionTurnsInactiveWhenTheFocusLeavesThe
     SettleInput(PumpMessages, 60);
     Idle();
     ASSERT_FALSE(FocusIn(pMini));
-    CRect rcCaption = pMini->GetCaptionRect();
-    ASSERT_FALSE(rcCaption.IsRectEmpty());
-    rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
-    const std::vector<DWORD> before = ScreenPixels(rcCaption);
-    pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    SettleInput(PumpMessages, 60);
-    EXPECT_TRUE(before == ScreenPixels(rcCaption)) << "the floating caption still shows the focus its frame lost";
+    EXPECT_TRUE(CaptionAsRepainted(pMini)) << "the floating caption still shows the focus its frame lost";
 }
 
 TEST_F(DockingRunFinds, ReadingTheStoredStateLeavesNoEmptyGroupBehind)

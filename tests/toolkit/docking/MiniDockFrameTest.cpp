@@ -390,21 +390,11 @@ TEST_F(MiniDockFrame, RecalculatingAllFloatingFramesAlsoReachesFramesHoldingOnly
 
 namespace
 {
-// The screen's pixels in the rectangle, top row first.
-std::vector<DWORD> ScreenBits(const CRect& rc)
-{
-    DibCanvas canvas(rc.Width(), rc.Height());
-    HDC hScreen = ::GetDC(nullptr);
-    ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
-    ::ReleaseDC(nullptr, hScreen);
-    return std::vector<DWORD>(canvas.Bits(), canvas.Bits() + rc.Width() * rc.Height());
-}
-
 // Whether every screen pixel of the rectangle has the colour.
 bool ScreenAll(const CRect& rc, COLORREF clr)
 {
     const DWORD dw = RGB(GetBValue(clr), GetGValue(clr), GetRValue(clr)); // a DIB pixel is 0x00RRGGBB
-    for (DWORD d : ScreenBits(rc))
+    for (DWORD d : GrabScreen(rc))
     {
         if (d != dw)
             return false;
@@ -444,10 +434,10 @@ TEST_F(MiniDockFrameInput, AFrameGrownByItsRightAndBottomEdgesPaintsTheRingAroun
 
     // Nothing else is stale either: a full repaint of the frame and its windows changes no pixel.
     const CRect rcFrame = WindowRectOf(pMini);
-    const std::vector<DWORD> before = ScreenBits(rcFrame);
+    const std::vector<DWORD> before = GrabScreen(rcFrame);
     pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PumpMessages();
-    EXPECT_TRUE(before == ScreenBits(rcFrame));
+    EXPECT_TRUE(before == GrabScreen(rcFrame));
 }
 
 namespace
@@ -464,6 +454,14 @@ void DoubleClickAt(CPoint pt)
         }
     });
     PumpMessages();
+}
+
+// A screen point on the docked bar's own caption.
+CPoint DockedCaptionPoint(CExtControlBar* pBar)
+{
+    CRect rcCaption = pBar->GetCaptionRect();
+    rcCaption.OffsetRect(WindowRectOf(pBar).TopLeft());
+    return CPoint(rcCaption.left + 12, rcCaption.CenterPoint().y);
 }
 
 // The frame-edge circle that holds the bar: its dock bar's circle number, or -1 when it is not docked
@@ -523,10 +521,8 @@ TEST_F(MiniDockFrameInput, AFloatedBarReportsNoCaptionOfItsOwnSoTheCaptionItShow
     ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
     m_pFrame->RecalcLayout();
     PumpMessages();
-    CRect rcCaption = pA->GetCaptionRect();
-    ASSERT_FALSE(rcCaption.IsRectEmpty());
-    rcCaption.OffsetRect(WindowRectOf(pA).TopLeft());
-    DoubleClickAt(CPoint(rcCaption.left + 12, rcCaption.CenterPoint().y));
+    ASSERT_FALSE(pA->GetCaptionRect().IsRectEmpty());
+    DoubleClickAt(DockedCaptionPoint(pA));
     ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pA) && pA->IsWindowVisible(); }));
     CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pA->GetParentFrame());
     ASSERT_NE(pMini, nullptr);
@@ -555,9 +551,7 @@ TEST_F(MiniDockFrameInput, ADoubleClickQueuedWhileTheThreadWasBusyDocksAFloating
     ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
     m_pFrame->RecalcLayout();
     PumpMessages();
-    CRect rcCaption = pA->GetCaptionRect();
-    rcCaption.OffsetRect(WindowRectOf(pA).TopLeft());
-    DoubleClickAt(CPoint(rcCaption.left + 12, rcCaption.CenterPoint().y));
+    DoubleClickAt(DockedCaptionPoint(pA));
     ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pA) && pA->IsWindowVisible(); }));
     const CPoint pt = FloatingCaptionPoint(pA->GetParentFrame());
     // Wakes a loop that waits for new input, so that such a wait shows as a delay instead of a hang.
