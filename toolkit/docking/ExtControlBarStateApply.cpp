@@ -684,6 +684,27 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
         }
     }
 
+    // A docked bar's splitters follow the visible bars beside it in its row. Bars restored or shown after it in
+    // the load changed those without moving its window, which is what recomputes its frame: each docked
+    // resizable bar recomputes it now, and the frame lays out the clients it gave. By window handle: a
+    // recomputed frame lets handlers run that may take bars away.
+    std::vector<HWND> docked;
+    for (CControlBar* pBar : FrameBars(pFrame))
+    {
+        CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+        if (pExt != nullptr && pExt->GetSafeHwnd() != nullptr && !pExt->IsDockBar() && !pExt->IsFixedSize() &&
+            !IsFloating(pExt) && pExt->GetDockBarSafe() != nullptr)
+            docked.push_back(pExt->GetSafeHwnd());
+    }
+    for (HWND hBar : docked)
+    {
+        CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, CWnd::FromHandlePermanent(hBar));
+        if (pExt != nullptr && ::IsWindow(hBar))
+            pExt->RefreshNonClientFrame();
+    }
+    if (!docked.empty() && ::IsWindow(pFrame->GetSafeHwnd()))
+        pFrame->RecalcLayout(TRUE);
+
     // 10. Fixed-size bars.
     for (CControlBar* pBar : FrameBars(pFrame))
     {

@@ -1202,6 +1202,23 @@ TEST_F(DockingRunFinds, AContainerInsideAContainerComesBackShownFromTheStoredSta
     CheckLayout("after the stored state was read back");
 }
 
+TEST_F(DockingRunFinds, AContainerWithABarAfterItInItsRowComesBackFromTheStoredStateAsWideAsItWas)
+{
+    // Bottom: Delta and Epsilon side by side in a container, Alpha after the container in the same row. The
+    // container is read back before Alpha, so it is placed while nothing lies after it in its row.
+    CRect rcAfter = WindowRectOf(m_pE);
+    rcAfter.left = rcAfter.CenterPoint().x + 1;
+    m_pFrame->DockControlBar(m_pA, m_pE->m_pDockBar, &rcAfter);
+    Settle();
+    ASSERT_TRUE(m_pD->DockNextToBar(50, m_pE, AFX_IDW_DOCKBAR_LEFT));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    const std::string before = Describe();
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    EXPECT_EQ(Describe(), before);
+}
+
 TEST_F(DockingRunFinds, AGroupComesBackFromTheStoredStateWithItsTabsInTheirOrder)
 {
     // Epsilon joins Alpha's group as its first tab.
