@@ -308,19 +308,6 @@ protected:
                     return pArea;
         return nullptr;
     }
-    static CPoint ItemCentre(CExtTabWnd& tabs, int nIndex)
-    {
-        tabs.UpdateTabWnd(true);
-        const CRect rcArea = tabs.GetItemsArea();
-        CRect rc = tabs.ItemGet(nIndex)->m_rcItem;
-        if (tabs.OrientationIsHorizontal())
-            rc.OffsetRect(rcArea.left - tabs.ScrollPosGet(), 0);
-        else
-            rc.OffsetRect(0, rcArea.top - tabs.ScrollPosGet());
-        CPoint pt = rc.CenterPoint();
-        tabs.ClientToScreen(&pt);
-        return pt;
-    }
     int GroupSize(CExtControlBar* pBar) const
     {
         CExtDynTabControlBar* pGroup = pBar->GetTabbedContainer();
@@ -582,7 +569,7 @@ protected:
             const int nTab = pGroup->m_wndTabs.FindBar(p);
             if (nTab < 0 || !pGroup->m_wndTabs.ItemGet(nTab)->IsVisible())
                 return false;
-            const CPoint ptTab = ItemCentre(pGroup->m_wndTabs, nTab);
+            const CPoint ptTab = TabCentre(pGroup->m_wndTabs, nTab);
             if (!Reaches(ptTab, &pGroup->m_wndTabs))
                 return false;
             if (g == kDblClickTab)
@@ -644,7 +631,7 @@ protected:
             for (int i = 0; i < pArea->ItemGetCount(); ++i)
                 if (pArea->GetBarAt(i) == p)
                     nItem = i;
-            const CPoint ptItem = ItemCentre(*pArea, nItem);
+            const CPoint ptItem = TabCentre(*pArea, nItem);
             if (!Reaches(ptItem, pArea))
                 return false;
             Log("slide " + Name(p) + " out by its tab and unpin it");
@@ -979,6 +966,22 @@ class DockingFuzz : public DockingRun, public ::testing::WithParamInterface<unsi
 class DockingRunFinds : public DockingRun
 {
 protected:
+    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
+    void GroupAlphaAndEpsilonWithEpsilonClosed()
+    {
+        ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
+        Settle();
+        ASSERT_TRUE(ShowInFront(m_pFrame));
+        CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
+        ASSERT_NE(pGroup, nullptr);
+        pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
+        Rest();
+        CPoint pt;
+        ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
+        Click(pt);
+        m_shown[m_pE] = false;
+        Rest();
+    }
     // Whether the floating frame's caption on the screen is what a full repaint of the frame draws.
     static bool CaptionAsRepainted(CExtMiniDockFrameWnd* pMini)
     {
@@ -1175,7 +1178,7 @@ TEST_F(DockingRunFinds, AGroupUnpinnedIntoAContainerWhoseOtherBarIsClosedShows)
         if (pArea->GetBarAt(i) == m_pA)
             nItem = i;
     ASSERT_GE(nItem, 0);
-    Click(ItemCentre(*pArea, nItem));
+    Click(TabCentre(*pArea, nItem));
     ASSERT_TRUE(WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == m_pA; }));
     ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
     Click(pt);
@@ -1236,19 +1239,8 @@ TEST_F(DockingRunFinds, AGroupComesBackFromTheStoredStateWithItsTabsInTheirOrder
 
 TEST_F(DockingRunFinds, AClosedMemberOfAPinnedGroupGetsNoAutoHideTabUntilItIsShown)
 {
-    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
-    ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
-    Settle();
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
-    ASSERT_NE(pGroup, nullptr);
-    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
-    Rest();
+    ASSERT_NO_FATAL_FAILURE(GroupAlphaAndEpsilonWithEpsilonClosed());
     CPoint pt;
-    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
-    Click(pt);
-    m_shown[m_pE] = false;
-    Rest();
     ASSERT_FALSE(m_pE->IsWindowVisible());
     // The group pinned: only Alpha's tab shows.
     ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
@@ -1269,19 +1261,8 @@ TEST_F(DockingRunFinds, AClosedMemberOfAPinnedGroupGetsNoAutoHideTabUntilItIsSho
 
 TEST_F(DockingRunFinds, AMemberShownWhileItsGroupIsPinnedShowsWhenTheGroupIsUnpinned)
 {
-    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
-    ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
-    Settle();
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
-    ASSERT_NE(pGroup, nullptr);
-    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
-    Rest();
+    ASSERT_NO_FATAL_FAILURE(GroupAlphaAndEpsilonWithEpsilonClosed());
     CPoint pt;
-    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
-    Click(pt);
-    m_shown[m_pE] = false;
-    Rest();
     // The group pinned and Epsilon shown by its command.
     ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
     Click(pt);
@@ -1298,7 +1279,7 @@ TEST_F(DockingRunFinds, AMemberShownWhileItsGroupIsPinnedShowsWhenTheGroupIsUnpi
     const int nItem = pArea->ItemFindByLParam((LPARAM)m_pA);
     ASSERT_GE(nItem, 0);
     // The group slid out by Alpha's tab and unpinned: Epsilon shows in it.
-    Click(ItemCentre(*pArea, nItem));
+    Click(TabCentre(*pArea, nItem));
     ASSERT_TRUE(WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == m_pA; }));
     ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
     Click(pt);
