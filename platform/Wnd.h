@@ -435,6 +435,15 @@ private:
     friend class CHandleMap<CWnd>;
 };
 
+// The object still attached to hWnd: pWnd while that window exists with it attached, else NULL (the window went,
+// and the object with it, while a handler ran). Steps that move windows keep a handle and ask this afterwards.
+template <class T> T* StillAttached(HWND hWnd, T* pWnd)
+{
+    if (hWnd == nullptr || !::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != pWnd)
+        return nullptr;
+    return pWnd;
+}
+
 // The window procedure of every window with an object of the layer.
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 LRESULT AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);

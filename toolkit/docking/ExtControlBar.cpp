@@ -396,14 +396,6 @@ bool CExtControlBar::IsDockedAtRight(const CControlBar* pBar)
 
 // ---- floating ----------------------------------------------------------------------------------------------
 
-// The object still attached to hWnd, NULL when the window went (and deleted it) meanwhile.
-template <class T> static T* StillAttached(HWND hWnd, T* pWnd)
-{
-    if (hWnd == nullptr || !::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != pWnd)
-        return nullptr;
-    return pWnd;
-}
-
 static bool IsLiveFrameObject(CFrameWnd* pFrame)
 {
     const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;

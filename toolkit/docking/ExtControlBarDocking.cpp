@@ -12,13 +12,6 @@ namespace
 {
 // Window style bits a tab group adds: caption, four borders and tool tips.
 const DWORD kTabGroupStyle = 0x400F10;
-
-// Whether the bar's window still exists and still belongs to it: a container added to a tab group is dissolved
-// into it, and its window and object go.
-bool BarStillThere(HWND hBar, const CExtControlBar* pBar)
-{
-    return ::IsWindow(hBar) && CWnd::FromHandlePermanent(hBar) == pBar;
-}
 } // namespace
 
 bool CExtControlBar::DockAtSide(UINT nDockBarID, bool bNewCircle, CFrameWnd* pFrame, bool bRecalc)
@@ -68,7 +61,7 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
     {
         CExtDockingKindOf::InsertIntoTabContainer(static_cast<CExtDynControlBar*>(this), pBarAdd, nIndex, bRecalc);
         // A dissolved container's bars came over one by one.
-        return !BarStillThere(hAdd, pBarAdd) || pBarAdd->GetTabbedContainer() != nullptr ||
+        return StillAttached(hAdd, pBarAdd) == nullptr || pBarAdd->GetTabbedContainer() != nullptr ||
                pBarAdd->m_pDockBar != nullptr;
     }
     if (CExtDynTabControlBar* pTabs = GetTabbedContainer())

@@ -23,12 +23,7 @@ bool IsLocked(CDockBar* pDockBar)
 }
 
 // The dock bar object behind hWnd when that window still exists with it attached.
-CDockBar* DockBarStillThere(HWND hWnd, CDockBar* pDockBar)
-{
-    if (hWnd == nullptr || !::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != pDockBar)
-        return nullptr;
-    return pDockBar;
-}
+CDockBar* DockBarStillThere(HWND hWnd, CDockBar* pDockBar) { return StillAttached(hWnd, pDockBar); }
 
 CFrameWnd* DockSiteOf(CDockBar* pDockBar, CControlBar* pBar)
 {
