@@ -13,6 +13,7 @@
 #include "res/app_tools_ids.h"
 #include "app/ThemeColor.h"
 #include "phone/AppSettings.h"
+#include "platform/MiniDockFrameWnd.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
 #include "phone/SmsRecord.h"
@@ -24,6 +25,7 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <commctrl.h>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -32,6 +34,7 @@ ON_WM_CREATE()
 ON_WM_CLOSE()
 ON_WM_ENDSESSION()
 ON_WM_SYSCOMMAND()
+ON_WM_TIMER()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
 ON_COMMAND(ID_SHOW_HIDE_WINDOW, OnShowHideWindow)
@@ -169,6 +172,27 @@ void BringOntoMonitor(WINDOWPLACEMENT& wp)
     const int y = std::max<LONG>(work.top, std::min<LONG>(rc.top, work.bottom - cy));
     rc = {x, y, x + cx, y + cy};
 }
+
+// The shown floating frames owned by the frame that the window order has below it, raised above it without
+// activation. A frame shown while its owner was still hidden (as the stored state is read) ends below the
+// owner once that shows; without a window manager, Wine also puts the owner on top of them at each focus
+// change inside it, and its window order follows the screen's a moment later.
+void RaiseFloatingFramesBelow(CFrameWnd* pFrame)
+{
+    std::vector<HWND> below;
+    bool bBelow = false;
+    for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        bBelow = bBelow || h == pFrame->GetSafeHwnd();
+        CWnd* pWnd = bBelow ? CWnd::FromHandlePermanent(h) : nullptr;
+        if (pWnd != nullptr && ::GetWindow(h, GW_OWNER) == pFrame->GetSafeHwnd() && ::IsWindowVisible(h) &&
+            pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+            below.push_back(h);
+    }
+    // The lowest first, so that they keep their order among themselves.
+    for (auto it = below.rbegin(); it != below.rend(); ++it)
+        ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
 } // namespace
 
 CMainFrame::CMainFrame() : m_bTopMost(FALSE), m_pBusyAnimation(nullptr), m_bHiddenToTray(FALSE), m_bPhoneBusy(FALSE)
@@ -236,6 +260,9 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     // The auto-hide areas, so that the bars' auto-hide buttons work.
     if (!CExtDynAutoHideArea::CreateFrameAreas(this))
         return -1;
+    // The status bar exists before the stored state is read, which holds whether it is shown.
+    if (!CreateStatusBar())
+        return -1;
     const CString strState = StateProfileName();
     if (!CExtControlBar::LoadFrameBarState(this, kRegKey, strState, strState, &m_wpStored))
     {
@@ -248,8 +275,6 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
             return -1;
         RecalcLayout();
     }
-    if (!CreateStatusBar())
-        return -1;
     // Menus always show every item.
     CExtPopupMenuWnd::g_bHideRarelyUsed = false;
     SetCommandIcons();
@@ -311,6 +336,7 @@ void CMainFrame::RecalcLayout(BOOL bNotify)
 
 void CMainFrame::ActivateFrame(int nCmdShow)
 {
+    const bool bFirstShow = !IsWindowVisible();
     // A stored placement comes with its show command, applied in one step (hiding the window
     // shown during creation first would cost a full unmap and map).
     if (m_wpStored.showCmd != 0)
@@ -322,6 +348,25 @@ void CMainFrame::ActivateFrame(int nCmdShow)
         m_wpStored.showCmd = 0;
     }
     CFrameWnd::ActivateFrame(nCmdShow);
+    // The floating frames go above the frame once the window order shows it above them: checked for a while
+    // after the first show, as the start's focus changes settle.
+    if (bFirstShow && IsWindowVisible())
+    {
+        m_dwRaiseFloatingUntil = ::GetTickCount() + kRaiseFloatingMs;
+        SetTimer(kTimerRaiseFloating, kRaiseFloatingPeriod, nullptr);
+    }
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kTimerRaiseFloating)
+    {
+        CFrameWnd::OnTimer(nIDEvent);
+        return;
+    }
+    RaiseFloatingFramesBelow(this);
+    if ((LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
+        KillTimer(kTimerRaiseFloating);
 }
 
 BOOL CMainFrame::DestroyWindow()

@@ -9,6 +9,7 @@
 #include "res/app_ids.h"
 #include "res/app_tools_ids.h"
 #include "res/phone_ids.h"
+#include "support/DibCanvas.h"
 
 #include <algorithm>
 #include <map>
@@ -592,15 +593,40 @@ struct ProgramBarsTest : ProgramProcessTest
         return w.hBar != nullptr && w.hTopLevel != hMain && GetWindow(w.hTopLevel, GW_OWNER) == hMain &&
                IsWindowVisible(w.hTopLevel) && IsWindowVisible(w.hBar);
     }
-    // The program started, the bar floated by a double click on its docked caption and the program
-    // closed; then started again: the bar floats, shown, in a frame at the place and size it had.
-    void CheckBarComesBackFloating(const wchar_t* pszBar)
+    // The screen in the rectangle once two grabs a moment apart agree (the windows there have painted).
+    static std::vector<DWORD> SettledScreen(const RECT& rc)
     {
-        ASSERT_TRUE(StartProgram());
+        std::vector<DWORD> grab = GrabScreen(rc);
+        PumpUntil(
+            [&] {
+                std::vector<DWORD> again = GrabScreen(rc);
+                const bool bSettled = CountDiffs(grab, again) == 0;
+                grab.swap(again);
+                return bSettled;
+            },
+            10000);
+        return grab;
+    }
+    // Starts the program and waits for its main window, shown and in front.
+    HWND StartAndWaitForFront()
+    {
+        if (!StartProgram())
+            return nullptr;
         HWND hMain = WaitForMainWindow(60000);
-        ASSERT_NE(hMain, nullptr);
+        if (hMain == nullptr)
+            return nullptr;
         SetForegroundWindow(hMain);
-        BarWindows w;
+        return PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000) ? hMain : nullptr;
+    }
+    // The program started, the bar floated by a double click on its docked caption and the program
+    // closed; then started again. rcFloating is the floating frame's rectangle before the close, pAtClose
+    // (when given) the screen there, painted again whole; hMain and w the main window and the bar after the
+    // new start.
+    void FloatAndStartAgain(const wchar_t* pszBar, RECT& rcFloating, HWND& hMain, BarWindows& w,
+                            std::vector<DWORD>* pAtClose = nullptr)
+    {
+        hMain = StartAndWaitForFront();
+        ASSERT_NE(hMain, nullptr);
         ASSERT_TRUE(
             PumpUntil([&] { return (w = FindBar(pi.dwProcessId, pszBar)).hBar && IsWindowVisible(w.hBar); }, 30000));
         ASSERT_EQ(w.hTopLevel, hMain);
@@ -628,21 +654,79 @@ struct ProgramBarsTest : ProgramProcessTest
         ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_LEFTUP));
         ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
             << "the double click did not float the bar";
-        RECT rcFloating = {};
         GetWindowRect(w.hTopLevel, &rcFloating);
+        if (pAtClose != nullptr)
+        {
+            RedrawWindow(w.hTopLevel, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            *pAtClose = SettledScreen(rcFloating);
+        }
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Ended(30000));
 
         ASSERT_TRUE(StartProgram());
         hMain = WaitForMainWindow(60000);
         ASSERT_NE(hMain, nullptr);
-        EXPECT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
+        ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
             << "the bar is not floating and shown after the start";
+    }
+    // The program closed with the bar floating starts with the bar floating, shown, in a frame at the place and
+    // size it had.
+    void CheckBarComesBackFloating(const wchar_t* pszBar)
+    {
+        RECT rcFloating = {};
+        HWND hMain = nullptr;
+        BarWindows w;
+        FloatAndStartAgain(pszBar, rcFloating, hMain, w);
+        if (HasFatalFailure())
+            return;
         RECT rcAgain = {};
         GetWindowRect(w.hTopLevel, &rcAgain);
         EXPECT_TRUE(EqualRect(&rcAgain, &rcFloating))
             << rcAgain.left << "," << rcAgain.top << "," << rcAgain.right << "," << rcAgain.bottom << " instead of "
             << rcFloating.left << "," << rcFloating.top << "," << rcFloating.right << "," << rcFloating.bottom;
+        PostMessageW(hMain, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(Ended(30000));
+    }
+    // The program closed with the bar floating starts with the floating frame on the screen, above the main
+    // window, titled with the bar's name, and the main window active: the screen at the frame comes to show
+    // the frame much as it was at the close, and then is the frame as it paints itself, raised above
+    // everything and painted again.
+    void CheckFloatingBarSeenAtTheStart(const wchar_t* pszBar)
+    {
+        RECT rcFloating = {};
+        HWND hMain = nullptr;
+        BarWindows w;
+        std::vector<DWORD> atClose;
+        FloatAndStartAgain(pszBar, rcFloating, hMain, w, &atClose);
+        if (HasFatalFailure())
+            return;
+        const HWND hFrame = w.hTopLevel;
+        wchar_t title[64] = {};
+        GetWindowTextW(hFrame, title, 64);
+        EXPECT_STREQ(title, pszBar);
+        RECT rc = {};
+        GetWindowRect(hFrame, &rc);
+        ASSERT_TRUE(EqualRect(&rc, &rcFloating));
+        // The caption may have shown the frame active at the close: a tenth of the pixels may differ from then.
+        std::vector<DWORD> seen;
+        EXPECT_TRUE(
+            PumpUntil([&] { return CountDiffs(seen = GrabScreen(rc), atClose) <= (int)atClose.size() / 10; }, 15000))
+            << CountDiffs(seen, atClose) << " of " << seen.size()
+            << " pixels at the floating frame are not what it showed at the close";
+        seen = SettledScreen(rc);
+        EXPECT_EQ(GetForegroundWindow(), hMain) << "the main window is not the active one after the start";
+        // The frame itself: raised (through the topmost band, so that the raise restacks it on the screen
+        // whatever the window order holds) and painted whole, without activation.
+        const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+        SetWindowPos(hFrame, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
+        SetWindowPos(hFrame, HWND_NOTOPMOST, 0, 0, 0, 0, nFlags);
+        RedrawWindow(hFrame, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const std::vector<DWORD> frame = SettledScreen(rc);
+        const int nDiffs = CountDiffs(seen, frame);
+        EXPECT_LE(nDiffs, (int)frame.size() / 100)
+            << nDiffs << " of " << frame.size() << " pixels on the screen at the floating frame are not the frame's";
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         EXPECT_TRUE(Ended(30000));
     }
@@ -658,4 +742,42 @@ TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseIsFloatingAndShownWhereItWasAtT
 TEST_F(ProgramBarsTest, TheSmsListFloatingAtTheCloseIsFloatingAndShownWhereItWasAtTheNextStart)
 {
     CheckBarComesBackFloating(L"SMS List");
+}
+
+TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseIsSeenAboveTheMainWindowWithItsTitleAtTheNextStart)
+{
+    CheckFloatingBarSeenAtTheStart(L"Folders");
+}
+
+TEST_F(ProgramBarsTest, TheSmsListFloatingAtTheCloseIsSeenAboveTheMainWindowWithItsTitleAtTheNextStart)
+{
+    CheckFloatingBarSeenAtTheStart(L"SMS List");
+}
+
+TEST_F(ProgramBarsTest, TheStatusBarSwitchedOffStaysOffAtTheNextStart)
+{
+    HWND hMain = StartAndWaitForFront();
+    ASSERT_NE(hMain, nullptr);
+    HWND hStatus = GetDlgItem(hMain, AFX_IDW_STATUS_BAR);
+    ASSERT_NE(hStatus, nullptr);
+    ASSERT_TRUE(IsWindowVisible(hStatus));
+    PostMessageW(hMain, WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hStatus); }, 10000)) << "View > Status Bar did not hide it";
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Ended(30000));
+
+    hMain = StartAndWaitForFront();
+    ASSERT_NE(hMain, nullptr);
+    ASSERT_EQ(WaitForInputIdle(pi.hProcess, 30000), 0u);
+    hStatus = GetDlgItem(hMain, AFX_IDW_STATUS_BAR);
+    ASSERT_NE(hStatus, nullptr);
+    EXPECT_FALSE(IsWindowVisible(hStatus)) << "the status bar switched off is shown after the start";
+    // The view reaches the bottom of the client area, where the status bar was.
+    RECT rcClient = {};
+    GetClientRect(hMain, &rcClient);
+    POINT pt = {rcClient.right / 2, rcClient.bottom - 3};
+    ClientToScreen(hMain, &pt);
+    EXPECT_NE(WindowFromPoint(pt), hStatus);
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Ended(30000));
 }
