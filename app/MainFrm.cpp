@@ -227,7 +227,8 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     INITCOMMONCONTROLSEX icc = {sizeof icc,
                                 ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
     InitCommonControlsEx(&icc);
-    if (!m_wndMenuBar.Create(nullptr, this, kIdMenuBar, kBarStyle) || !m_wndMenuBar.LoadMenuBar(IDR_MAINFRAME))
+    // Named as the bar, not by its command's prompt, which a bar without a name would take.
+    if (!m_wndMenuBar.Create(L"Menu Bar", this, kIdMenuBar, kBarStyle) || !m_wndMenuBar.LoadMenuBar(IDR_MAINFRAME))
         return -1;
     if (!m_wndFoldersBar.Create(L"Folders", this, kIdFoldersBar, kBarStyle) ||
         !m_wndFolderTree.Create(kTreeStyle, CRect(0, 0, 10, 10), &m_wndFoldersBar, kIdFoldersBar))
