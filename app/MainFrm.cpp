@@ -173,25 +173,35 @@ void BringOntoMonitor(WINDOWPLACEMENT& wp)
     rc = {x, y, x + cx, y + cy};
 }
 
-// The shown floating frames owned by the frame that the window order has below it, raised above it without
-// activation. A frame shown while its owner was still hidden (as the stored state is read) ends below the
-// owner once that shows; without a window manager, Wine also puts the owner on top of them at each focus
-// change inside it, and its window order follows the screen's a moment later.
-void RaiseFloatingFramesBelow(CFrameWnd* pFrame)
+// The shown floating frames owned by the frame, raised on the screen above it without activation, keeping their
+// order. A frame shown while its owner was still hidden (as the stored state is read) ends below the owner once
+// that shows; without a window manager, Wine also puts the owner on top on the screen at its focus changes and
+// its first map, while its window order still has the owned frames above. A raise of a window the order already
+// has first moves nothing, and an owned window stays above its owner in that order: each frame is taken out of
+// its owner for the move, so that the move is made on the screen too.
+void RaiseFloatingFrames(CFrameWnd* pFrame)
 {
-    std::vector<HWND> below;
-    bool bBelow = false;
+    const HWND hOwner = pFrame->GetSafeHwnd();
+    std::vector<HWND> frames;
     for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
     {
-        bBelow = bBelow || h == pFrame->GetSafeHwnd();
-        CWnd* pWnd = bBelow ? CWnd::FromHandlePermanent(h) : nullptr;
-        if (pWnd != nullptr && ::GetWindow(h, GW_OWNER) == pFrame->GetSafeHwnd() && ::IsWindowVisible(h) &&
+        CWnd* pWnd = CWnd::FromHandlePermanent(h);
+        if (pWnd != nullptr && ::GetWindow(h, GW_OWNER) == hOwner && ::IsWindowVisible(h) &&
             pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
-            below.push_back(h);
+            frames.push_back(h);
     }
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     // The lowest first, so that they keep their order among themselves.
-    for (auto it = below.rbegin(); it != below.rend(); ++it)
-        ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it)
+    {
+        if (!::IsWindow(*it))
+            continue;
+        ::SetWindowLongPtrW(*it, GWLP_HWNDPARENT, 0);
+        ::SetWindowPos(*it, HWND_BOTTOM, 0, 0, 0, 0, nFlags);
+        ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, nFlags);
+        if (::IsWindow(*it))
+            ::SetWindowLongPtrW(*it, GWLP_HWNDPARENT, (LONG_PTR)hOwner);
+    }
 }
 } // namespace
 
@@ -349,8 +359,8 @@ void CMainFrame::ActivateFrame(int nCmdShow)
         m_wpStored.showCmd = 0;
     }
     CFrameWnd::ActivateFrame(nCmdShow);
-    // The floating frames go above the frame once the window order shows it above them: checked for a while
-    // after the first show, as the start's focus changes settle.
+    // The floating frames go above the frame on the screen, again and again for a while after the first show,
+    // as the start's focus changes and the frame's map settle.
     if (bFirstShow && IsWindowVisible())
     {
         m_dwRaiseFloatingUntil = ::GetTickCount() + kRaiseFloatingMs;
@@ -365,7 +375,10 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         CFrameWnd::OnTimer(nIDEvent);
         return;
     }
-    RaiseFloatingFramesBelow(this);
+    // Only while the program is in front: another program's window stays above its floating frames.
+    const HWND hForeground = ::GetForegroundWindow();
+    if (hForeground == m_hWnd || (hForeground != nullptr && ::GetWindow(hForeground, GW_OWNER) == m_hWnd))
+        RaiseFloatingFrames(this);
     if ((LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
         KillTimer(kTimerRaiseFloating);
 }

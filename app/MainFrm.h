@@ -100,7 +100,7 @@ protected:
     // saves what it filed before this returns, as the process may end right after.
     void OnEndSession(BOOL bEnding);
     void OnSysCommand(UINT nID, LPARAM lParam);
-    // The check that raises the floating frames above the frame after its first show.
+    // The raises of the floating frames above the frame after its first show.
     void OnTimer(UINT_PTR nIDEvent);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     // "Show/Hide Window" (tray menu): hides the frame to the tray when it is shown, else restores it.
@@ -133,8 +133,8 @@ protected:
     {
         kTimerRaiseFloating = 1230 // raises the floating frames above the frame after its first show
     };
-    static const UINT kRaiseFloatingPeriod = 50; // ms between two checks
-    static const DWORD kRaiseFloatingMs = 2000;  // ms of checks after the first show
+    static const UINT kRaiseFloatingPeriod = 100; // ms between two raises
+    static const DWORD kRaiseFloatingMs = 2000;   // ms of raises after the first show
     DWORD m_dwRaiseFloatingUntil = 0;
     int m_nLayouts = 0;
 
