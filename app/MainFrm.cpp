@@ -375,9 +375,9 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         CFrameWnd::OnTimer(nIDEvent);
         return;
     }
-    // Only while the program is in front: another program's window stays above its floating frames.
-    const HWND hForeground = ::GetForegroundWindow();
-    if (hForeground == m_hWnd || (hForeground != nullptr && ::GetWindow(hForeground, GW_OWNER) == m_hWnd))
+    // Only while the frame itself is in front: another program's window, a box of the program and a floating
+    // frame the user took stay where they are.
+    if (::GetForegroundWindow() == m_hWnd)
         RaiseFloatingFrames(this);
     if ((LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
         KillTimer(kTimerRaiseFloating);
