@@ -1,7 +1,8 @@
 // The built program as a process of its own, seen from outside: a close while the phone worker's
 // box is up, while a send waits for the phone's prompt, or while an import files a large file, ends
 // it; a message the Outbox job sent is in "Sent" after the process is killed and started again; a bar
-// left floating at the close floats, shown where it was, at the next start.
+// left floating at the close floats, shown where it was, on the screen above the main window and titled
+// with its name, at the next start; the status bar switched off stays off.
 #include "phone/PhoneLinkTestSupport.h"
 
 #include "phone/SmsRecord.h"

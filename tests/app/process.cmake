@@ -1,6 +1,6 @@
 # The built program as a process of its own (a copy in the simulator's work folder, its own registry
 # key kept and given back): closing while the phone worker's box is up or a send waits for the
-# prompt, a kill after a send, and a bar left floating at the close.
+# prompt, a kill after a send, a bar left floating at the close and the status bar switched off.
 corvane_phone_test(program_process_tests COM 47
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramProcessTest.cpp
