@@ -613,3 +613,97 @@ TEST_F(MiniDockFrameInput, ACaptionDoubleClickDocksABarFloatedOutOfATabGroupBack
     EXPECT_EQ(pB->GetTabbedContainer(), pTabs);
     EXPECT_EQ(pC->GetTabbedContainer(), pTabs);
 }
+
+namespace
+{
+// Types the letter by real keys; the window's thread has handled them when it returns.
+void TypeLetter(WORD wVk)
+{
+    RunInputScript([&]() {
+        SendKeyInput(wVk, true);
+        SendKeyInput(wVk, false);
+    });
+    PumpMessages();
+}
+
+CString TextOf(CWnd* pWnd)
+{
+    CString s;
+    pWnd->GetWindowText(s);
+    return s;
+}
+} // namespace
+
+// Pressing a floating frame's caption, dragging it by its caption or resizing it by its border leaves the main
+// window active: the frame comes to the top without the activation, and the keys typed next reach the edit that
+// had the focus. The same for a floating tool bar dragged by its caption.
+TEST_F(MiniDockFrameInput, AFloatingFramePressedDraggedOrResizedLeavesTheKeysWithTheWindowThatHadThem)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    CHostResizableBar* pN = NewResizable(L"Notes");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pN, CPoint(760, 200));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    CHostFixedBar* pT = NewFixed(6, L"Tools");
+    CExtMiniDockFrameWnd* pToolMini = FloatBar(pT, CPoint(760, 600));
+    ASSERT_NE(pToolMini, nullptr);
+    pToolMini->ShowWindow(SW_SHOWNA);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(BringInFront(m_pFrame));
+    pA->m_wndChild.SetFocus();
+    ASSERT_EQ(::GetFocus(), pA->m_wndChild.GetSafeHwnd());
+    TypeLetter('A');
+    ASSERT_EQ(TextOf(&pA->m_wndChild), L"a");
+
+    const HWND hMain = m_pFrame->GetSafeHwnd();
+    const auto check = [&](CFrameWnd* pFloating, const wchar_t* pszGesture, const wchar_t* pszTyped, WORD wVk) {
+        const CPoint ptCaption = FloatingCaptionPoint(pFloating);
+        EXPECT_EQ(::GetActiveWindow(), hMain) << pszGesture;
+        EXPECT_EQ(::GetForegroundWindow(), hMain) << pszGesture;
+        // The frame is on the top: its caption is what the screen shows there.
+        EXPECT_EQ(::WindowFromPoint(ptCaption), pFloating->GetSafeHwnd()) << pszGesture;
+        TypeLetter(wVk);
+        EXPECT_STREQ((LPCWSTR)TextOf(&pA->m_wndChild), pszTyped) << pszGesture;
+    };
+
+    // A press and release on the caption.
+    CPoint pt = FloatingCaptionPoint(pMini);
+    RunInputScript([&]() {
+        SendMouse(pt.x, pt.y, 0);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    });
+    PumpMessages();
+    check(pMini, L"caption pressed", L"ab", 'B');
+
+    // A drag by the caption, away from the main window; it starts further along the caption, so that its press
+    // makes no double click with the one before.
+    const CRect rcBefore = WindowRectOf(pMini);
+    pt = FloatingCaptionPoint(pMini) + CSize(3 * ::GetSystemMetrics(SM_CXDOUBLECLK), 0);
+    RunInputScript([&]() { SendMouseDrag(pt, CPoint(pt.x + 40, pt.y + 30)); });
+    PumpMessages();
+    ASSERT_TRUE(CExtControlBar::IsFloating(pN));
+    ASSERT_NE(WindowRectOf(pMini).TopLeft(), rcBefore.TopLeft());
+    check(pMini, L"caption dragged", L"abc", 'C');
+
+    // A resize by the right border.
+    const CRect rcFrame = WindowRectOf(pMini);
+    const CPoint ptRight(rcFrame.right - 1, rcFrame.top + rcFrame.Height() / 2);
+    RunInputScript(
+        [&]() { SendMouseDrag(ptRight, CPoint(ptRight.x + 30, ptRight.y), [&]() { return pMini->IsResizing(); }); });
+    PumpMessages();
+    ASSERT_EQ(WindowRectOf(pMini).right, ptRight.x + 30);
+    check(pMini, L"border dragged", L"abcd", 'D');
+
+    // The floating tool bar dragged by its caption.
+    const CRect rcToolBefore = WindowRectOf(pToolMini);
+    pt = FloatingCaptionPoint(pToolMini);
+    RunInputScript([&]() { SendMouseDrag(pt, CPoint(pt.x + 40, pt.y - 30)); });
+    PumpMessages();
+    ASSERT_TRUE(CExtControlBar::IsFloating(pT));
+    ASSERT_NE(WindowRectOf(pToolMini).TopLeft(), rcToolBefore.TopLeft());
+    check(pToolMini, L"tool bar dragged", L"abcde", 'E');
+}
