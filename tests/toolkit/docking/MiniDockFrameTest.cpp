@@ -743,14 +743,8 @@ void MiniDockFrameInput::CheckDockBackAfter(const std::function<void()>& change)
     ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
     ASSERT_TRUE(pB->DockNextToBar(pA, AFX_IDW_DOCKBAR_BOTTOM, true));
     m_pFrame->RecalcLayout();
-    // A takes two thirds of the column.
-    const int nColumn = pA->m_sizeVertDocked.cy + pB->m_sizeVertDocked.cy;
-    pA->m_sizeVertDocked.cy = nColumn * 2 / 3;
-    pB->m_sizeVertDocked.cy = nColumn - pA->m_sizeVertDocked.cy;
-    m_pFrame->RecalcLayout();
     PumpMessages();
     const CRect rcColumn = InFrame(m_pFrame, ColumnOf(pA));
-    printf("A %d B %d\n", InFrame(m_pFrame, pA).Height(), InFrame(m_pFrame, pB).Height());
     const CRect rcA = InFrame(m_pFrame, pA);
     ASSERT_EQ(ColumnOf(pB), ColumnOf(pA));
     ASSERT_LT(rcA.top, InFrame(m_pFrame, pB).top);
