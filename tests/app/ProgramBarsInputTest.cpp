@@ -202,7 +202,7 @@ struct ProgramBarsInputTest : ProcessFixture
         ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_LEFTUP));
     }
     // A drag with the left button from the point to another in steps; the press starts a loop holding the capture
-    // and the release ends it.
+    // and the release ends it. What the drag did is waited for by the caller.
     void Drag(POINT from, POINT to)
     {
         Idle();
@@ -213,7 +213,8 @@ struct ProgramBarsInputTest : ProcessFixture
         {
             const POINT pt = {from.x + (to.x - from.x) * i / 8, from.y + (to.y - from.y) * i / 8};
             ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE));
-            PumpUntil([&] { return false; }, 30);
+            // Paced as a hand moves: the loop takes the moves one by one rather than as one jump.
+            PumpUntil([] { return false; }, 30);
         }
         ASSERT_TRUE(SendMouseAt(to, MOUSEEVENTF_LEFTUP));
         ASSERT_TRUE(PumpUntil([&] { return CaptureOf(dwThread) == nullptr; }, 10000)) << "the release ended no loop";
