@@ -4,8 +4,9 @@
 corvane_phone_test(program_process_tests COM 47
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramProcessTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
-  LIBS corvane_phone
+  LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 300)
 add_dependencies(program_process_tests CorvaneSms)
 set_tests_properties(program_process_tests PROPERTIES RUN_SERIAL TRUE)
