@@ -4,6 +4,9 @@ corvane_test(docking_fuzz_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
           ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzRecord.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzGestures.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzChecks.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 600)
