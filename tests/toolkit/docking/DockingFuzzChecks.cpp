@@ -207,7 +207,11 @@ void DockingRun::CheckLayout(const char* pszWhen)
                                     Reaches(WindowRectOf(pSel).CenterPoint(), pSel) &&
                                     pGroup->m_wndTabs.SelectionGet() == pGroup->m_wndTabs.FindBar(pSel);
                 EXPECT_TRUE(bOnTop) << "a shown group of " << members.size() << " does not show "
-                                    << (pSel != nullptr ? Name(pSel) : "a bar") << ", its selected one, with its tab";
+                                    << (pSel != nullptr ? Name(pSel) : "a bar")
+                                    << ", its selected one, with its tab (tab " << pGroup->m_wndTabs.SelectionGet()
+                                    << " selected, the bar's tab "
+                                    << (pSel != nullptr ? pGroup->m_wndTabs.FindBar(pSel) : -1) << "; seen there: "
+                                    << (pSel != nullptr ? WindowsAt(WindowRectOf(pSel).CenterPoint()) : "") << ")";
                 CountCheck("a shown group shows its selected bar");
             }
     // Containers: one shows while a bar in it shows; none is empty.

@@ -530,3 +530,22 @@ TEST_F(DockingRunFinds, ABarFloatedAboveTheWorkAreaComesBackFromTheStoredStateWh
     ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
     EXPECT_EQ(Describe(), before);
 }
+
+TEST_F(DockingRunFinds, ABarPutIntoAGroupLiesUnderTheBarOfTheSelectedTab)
+{
+    // Alpha and Delta in one group, Alpha's tab selected; Epsilon put into the group as its last tab.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pD));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pA), true, true);
+    Rest();
+    ASSERT_TRUE(Reaches(WindowRectOf(m_pA).CenterPoint(), m_pA));
+    pGroup->InsertBar(m_pE, -1, true);
+    Rest();
+    // Alpha's tab stays selected, and Alpha is what the group shows.
+    ASSERT_EQ(pGroup->GetSelectedBar(), m_pA);
+    EXPECT_TRUE(Reaches(WindowRectOf(m_pA).CenterPoint(), m_pA))
+        << "the group shows " << WindowsAt(WindowRectOf(m_pA).CenterPoint());
+}
