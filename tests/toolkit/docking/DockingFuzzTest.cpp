@@ -549,3 +549,22 @@ TEST_F(DockingRunFinds, ABarPutIntoAGroupLiesUnderTheBarOfTheSelectedTab)
     EXPECT_TRUE(Reaches(WindowRectOf(m_pA).CenterPoint(), m_pA))
         << "the group shows " << WindowsAt(WindowRectOf(m_pA).CenterPoint());
 }
+
+TEST_F(DockingRunFinds, AFloatingFrameResizedByItsEdgeComesBackFromTheStoredStateAtItsSize)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    ASSERT_TRUE(m_pE->FloatAtPoint(CPoint(300, WindowRectOf(m_pFrame).bottom + 20), CBRS_ALIGN_TOP));
+    Rest();
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pE);
+    ASSERT_NE(pMini, nullptr);
+    // The right edge 40 pixels out.
+    const CRect rc = WindowRectOf(pMini);
+    const CPoint ptRight(rc.right - 1, rc.CenterPoint().y);
+    RunInputScript(
+        [&] { SendMouseDrag(ptRight, CPoint(ptRight.x + 40, ptRight.y), [&] { return pMini->IsResizing(); }); });
+    Rest();
+    ASSERT_EQ(WindowRectOf(pMini).Width(), rc.Width() + 39);
+    // A second frame reading the stored state makes the floating frame as large.
+    CheckStateRoundTrip();
+}
