@@ -684,6 +684,14 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
         }
     }
 
+    // The members of auto-hidden groups are shown or closed as the records said only now: their tabs follow.
+    for (CControlBar* pBar : FrameBars(pFrame))
+    {
+        CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+        if (pExt != nullptr && pExt->GetSafeHwnd() != nullptr && pExt->IsAutoHideMode())
+            CExtDockingKindOf::FollowAutoHideTabOf(pExt);
+    }
+
     // A docked bar's splitters follow the visible bars beside it in its row. Bars restored or shown after it in
     // the load changed those without moving its window, which is what recomputes its frame: each docked
     // resizable bar recomputes it now, and the frame lays out the clients it gave. By window handle: a

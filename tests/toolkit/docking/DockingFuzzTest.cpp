@@ -568,3 +568,25 @@ TEST_F(DockingRunFinds, AFloatingFrameResizedByItsEdgeComesBackFromTheStoredStat
     // A second frame reading the stored state makes the floating frame as large.
     CheckStateRoundTrip();
 }
+
+TEST_F(DockingRunFinds, AMemberShownWhileItsGroupIsPinnedKeepsItsAutoHideTabThroughTheStoredState)
+{
+    ASSERT_NO_FATAL_FAILURE(GroupAlphaAndEpsilonWithEpsilonClosed());
+    // The group pinned, Epsilon shown by its command: its tab shows.
+    CPoint pt;
+    ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
+    Click(pt);
+    Rest();
+    ASSERT_TRUE(m_pE->IsAutoHideMode());
+    m_pFrame->SendMessage(WM_COMMAND, m_pE->GetDlgCtrlID(), 0);
+    m_shown[m_pE] = true;
+    Rest();
+    CExtDynAutoHideArea* pArea = AreaOf(m_pE);
+    ASSERT_NE(pArea, nullptr);
+    ASSERT_TRUE(pArea->ItemGet(pArea->ItemFindByLParam((LPARAM)m_pE))->IsVisible());
+    // The stored state read back: Epsilon's tab still shows.
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    pArea = AreaOf(m_pE);
+    ASSERT_NE(pArea, nullptr);
+    EXPECT_TRUE(pArea->ItemGet(pArea->ItemFindByLParam((LPARAM)m_pE))->IsVisible());
+}
