@@ -399,6 +399,13 @@ void DockingRun::CheckSizes()
     m_justDocked.clear();
 }
 
+void DockingRun::RememberSides()
+{
+    for (CExtControlBar* p : AllBars())
+        if (!p->IsAutoHideMode() && OuterSide(p) != 0)
+            m_lastSide[p] = OuterSide(p);
+}
+
 void DockingRun::WatchAlive()
 {
     for (INT_PTR i = 0; i < CExtControlBar::g_arrAllControlBars.GetSize(); ++i)

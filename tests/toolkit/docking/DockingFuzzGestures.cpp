@@ -633,6 +633,12 @@ bool DockingRun::DblClickCaption(bool bFloating)
     }
     Expect(!CExtControlBar::IsFloating(pCarrier), "a floating caption's double click docks the bar",
            "the double click on the floating caption of " + Name(pCarrier) + " left it floating");
+    // Back at the side it was docked at last.
+    const auto it = m_lastSide.find(p);
+    if (!CExtControlBar::IsFloating(pCarrier) && it != m_lastSide.end() && !kKnownDockBackPlaceAfterMove)
+        Expect(OuterSide(p) == it->second, "a floating caption's double click docks the bar where it was",
+               "the double click on the floating caption of " + Name(pCarrier) + " docked " + Name(p) + " at " +
+                   SideName(OuterSide(p)) + ", not at " + SideName(it->second) + " where it was");
     return true;
 }
 
@@ -1010,8 +1016,12 @@ bool DockingRun::ToolBarDock()
         return false;
     Log("double-click the floating caption of the tool bar " + Name(p));
     Click(pt, true);
-    Expect(!CExtControlBar::IsFloating(p) && OuterSide(p) != 0, "a floating tool bar's double click docks it",
-           "the double click on the floating caption of the tool bar " + Name(p) + " left it floating");
+    const auto it = m_lastSide.find(p);
+    const UINT nWas = it != m_lastSide.end() ? it->second : 0;
+    Expect(!CExtControlBar::IsFloating(p) && OuterSide(p) != 0 && (nWas == 0 || OuterSide(p) == nWas),
+           "a floating tool bar's double click docks it where it was",
+           "the double click on the floating caption of the tool bar " + Name(p) + " left it at " +
+               SideName(OuterSide(p)) + ", it was at " + SideName(nWas));
     return true;
 }
 
@@ -1043,7 +1053,13 @@ bool DockingRun::ToolBarMove()
         SendMouse(ptFrom.x, ptFrom.y, 0);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
         SendMouse(ptFrom.x + (bHorz ? nDelta / 4 : 0), ptFrom.y + (bHorz ? 0 : nDelta / 4), 0);
-        bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }, 3000);
+        bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }, 1500);
+        if (!bDragged)
+        {
+            // A second move, as a hand goes on moving.
+            SendMouse(ptFrom.x + (bHorz ? nDelta / 2 : 0), ptFrom.y + (bHorz ? 0 : nDelta / 2), 0);
+            bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }, 1500);
+        }
         SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
         SendMouse(ptTo.x, ptTo.y, 0);
         SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);

@@ -17,7 +17,7 @@ const bool g_bUnmanagedWindows = [] {
 
 namespace
 {
-constexpr int kDefaultSteps = 22;
+constexpr int kDefaultSteps = 18;
 // One seed for each paint manager (seed % 4 picks it).
 const unsigned kFixedSeeds[] = {1, 2, 3, 4};
 } // namespace

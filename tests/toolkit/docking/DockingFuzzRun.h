@@ -190,7 +190,10 @@ protected:
     std::map<CExtControlBar*, bool> m_shown; // what the last close or show command said
     // Bars a drop docked at a side in the last step, with the docked size they had before it.
     std::map<CExtControlBar*, CSize> m_justDocked;
-    std::map<int, int> m_seedCounts; // gestures of this seed by kind
+    std::map<int, int> m_seedCounts;            // gestures of this seed by kind
+    std::map<CExtControlBar*, UINT> m_lastSide; // the side each bar was docked at last
+    // Notes the side of each docked bar.
+    void RememberSides();
     CHostResizableBar* m_pE = nullptr;
     std::mt19937 m_rng;
     DWORD m_dwGui = 0;
