@@ -203,15 +203,22 @@ void DockingRun::CheckLayout(const char* pszWhen)
                     continue;
                 // The members lie one over the other; the selected one is on top, its tab selected.
                 auto* pSel = DYNAMIC_DOWNCAST(CExtControlBar, pGroup->GetSelectedBar());
-                const bool bOnTop = pSel != nullptr && pSel->IsWindowVisible() &&
-                                    Reaches(WindowRectOf(pSel).CenterPoint(), pSel) &&
-                                    pGroup->m_wndTabs.SelectionGet() == pGroup->m_wndTabs.FindBar(pSel);
+                bool bOnTop = pSel != nullptr && pSel->IsWindowVisible() &&
+                              pGroup->m_wndTabs.SelectionGet() == pGroup->m_wndTabs.FindBar(pSel);
+                std::string sAbove;
+                for (HWND h = pSel != nullptr ? ::GetWindow(pSel->GetSafeHwnd(), GW_HWNDPREV) : nullptr; h != nullptr;
+                     h = ::GetWindow(h, GW_HWNDPREV))
+                    for (CExtControlBar* b : members)
+                        if (b != nullptr && b->GetSafeHwnd() == h && b->IsWindowVisible())
+                        {
+                            bOnTop = false;
+                            sAbove += Name(b) + " ";
+                        }
                 EXPECT_TRUE(bOnTop) << "a shown group of " << members.size() << " does not show "
-                                    << (pSel != nullptr ? Name(pSel) : "a bar")
-                                    << ", its selected one, with its tab (tab " << pGroup->m_wndTabs.SelectionGet()
-                                    << " selected, the bar's tab "
-                                    << (pSel != nullptr ? pGroup->m_wndTabs.FindBar(pSel) : -1) << "; seen there: "
-                                    << (pSel != nullptr ? WindowsAt(WindowRectOf(pSel).CenterPoint()) : "") << ")";
+                                    << (pSel != nullptr ? Name(pSel) : "a bar") << ", its selected one (tab "
+                                    << pGroup->m_wndTabs.SelectionGet() << " selected, the bar's tab "
+                                    << (pSel != nullptr ? pGroup->m_wndTabs.FindBar(pSel) : -1)
+                                    << "; over it: " << sAbove << ")";
                 CountCheck("a shown group shows its selected bar");
             }
     // Containers: one shows while a bar in it shows; none is empty.

@@ -593,3 +593,31 @@ TEST_F(DockingRunFinds, AMemberShownWhileItsGroupIsPinnedKeepsItsAutoHideTabThro
     ASSERT_NE(pArea, nullptr);
     EXPECT_TRUE(pArea->ItemGet(pArea->ItemFindByLParam((LPARAM)m_pE))->IsVisible());
 }
+
+TEST_F(DockingRunFinds, AResizedFloatingBarUnderAFloatingToolBarShowsWhatItDrawsAfterTheStoredStateIsLoaded)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    ASSERT_TRUE(m_pE->FloatAtPoint(CPoint(300, WindowRectOf(m_pFrame).bottom + 20), CBRS_ALIGN_TOP));
+    Rest();
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pE);
+    ASSERT_NE(pMini, nullptr);
+    // Its bottom edge 24 pixels up.
+    const CRect rc0 = WindowRectOf(pMini);
+    const CPoint ptBottom(rc0.CenterPoint().x, rc0.bottom - 1);
+    RunInputScript(
+        [&] { SendMouseDrag(ptBottom, CPoint(ptBottom.x, ptBottom.y - 24), [&] { return pMini->IsResizing(); }); });
+    Rest();
+    const CRect rc = WindowRectOf(pMini);
+    ASSERT_LT(rc.Height(), rc0.Height());
+    // A floating tool bar over its top left corner.
+    ASSERT_TRUE(m_tools[1]->FloatAtPoint(rc.TopLeft(), CBRS_ALIGN_TOP));
+    Rest();
+    ASSERT_NE(MiniOf(m_tools[1]), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    // The floating frame where it was, as large, its screen what a full repaint draws.
+    pMini = MiniOf(m_pE);
+    ASSERT_NE(pMini, nullptr);
+    EXPECT_EQ(WindowRectOf(pMini), rc);
+    CheckScreenMatchesRepaint();
+}
