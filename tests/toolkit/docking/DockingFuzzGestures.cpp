@@ -227,6 +227,8 @@ UINT DockingRun::OuterSide(CControlBar* pBar) const
 bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target, int nRestMs, bool bEscape)
 {
     bool bDragged = false;
+    m_nShownKind = -1;
+    m_hShownTarget = nullptr;
     RunInputScript([&] {
         SendMouse(ptFrom.x, ptFrom.y, 0);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
@@ -246,6 +248,12 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             SendMouse(ptTo.x, ptTo.y, 0);
             if (nRestMs > 0)
                 ::Sleep(nRestMs);
+            // What the tracker shows now is where the release puts the bar.
+            WaitForWindowThread(m_pFrame->GetSafeHwnd());
+            m_nShownKind = CExtControlBar::g_DragStateShown.m_nTargetKind;
+            m_hShownTarget = CExtControlBar::g_DragStateShown.m_pBarTarget != nullptr
+                                 ? CExtControlBar::g_DragStateShown.m_pBarTarget->GetSafeHwnd()
+                                 : nullptr;
             if (bEscape)
             {
                 SendKeyInput(VK_ESCAPE, true);
@@ -372,6 +380,35 @@ void DockingRun::Expect(bool bOk, const std::string& sCheck, const std::string& 
     EXPECT_TRUE(bOk) << sWhat;
 }
 
+void DockingRun::ExpectLandsAsShown(CExtControlBar* p, UINT nSideBefore)
+{
+    using State = CExtControlBar::InternalDraggingState_t;
+    const int k = m_nShownKind;
+    if (k < 0 || !::IsWindow(p->GetSafeHwnd()))
+        return;
+    CExtControlBar* pCarrier = CaptionCarrier(p);
+    auto* pTarget = DYNAMIC_DOWNCAST(CExtControlBar, CWnd::FromHandlePermanent(m_hShownTarget));
+    std::ostringstream os;
+    os << "the tracker showed kind " << k << (pTarget != nullptr ? " at " + Name(pTarget) : std::string())
+       << " but the drop left " << Name(p) << " at " << SideName(OuterSide(p))
+       << (CExtControlBar::IsFloating(pCarrier) ? " (floating)" : "");
+    if (k == State::kFloat)
+        Expect(CExtControlBar::IsFloating(pCarrier), "a tracker drop lands as the tracker showed", os.str());
+    else if (k >= State::kInnerTop && k < State::kStay)
+        Expect(OuterSide(p) == kSideIds[(k - State::kInnerTop) % 4], "a tracker drop lands as the tracker showed",
+               os.str());
+    else if (k == State::kStay)
+        Expect(OuterSide(p) == nSideBefore, "a tracker drop lands as the tracker showed", os.str());
+    else if (k >= State::kBesideTop && k < State::kInnerTop && pTarget != nullptr)
+        Expect(Docked(p) && OuterSide(p) != 0, "a tracker drop lands as the tracker showed", os.str());
+    else if (k >= State::kTabAppend && k <= State::kTabMarkerAtIndex && pTarget != nullptr)
+    {
+        CExtDynTabControlBar* pGroup = p->GetTabbedContainer();
+        const bool bWithTarget = pGroup != nullptr && (pGroup == pTarget || pTarget->GetTabbedContainer() == pGroup);
+        Expect(bWithTarget, "a tracker drop lands as the tracker showed", os.str());
+    }
+}
+
 std::vector<DockingRun::Gesture> DockingRun::GestureOrder()
 {
     std::vector<std::pair<std::pair<int, unsigned>, Gesture>> v;
@@ -425,6 +462,7 @@ bool DockingRun::DragToSide()
         " ms");
     const bool bMarkers = MarkerStyle();
     const HWND hCarrier = pCarrier->GetSafeHwnd();
+    const UINT nSideBefore = OuterSide(pCarrier);
     const CSize sizeBefore = Horizontal(kSideIds[nSide]) ? pCarrier->m_sizeHorzDocked : pCarrier->m_sizeVertDocked;
     bool bAimed = false;
     const bool bDragged = Drag(
@@ -455,6 +493,16 @@ bool DockingRun::DragToSide()
     }
     if (!::IsWindow(hCarrier))
         return true;
+    if (!bMarkers)
+    {
+        // The band along the view's side docks there; the release follows the tracker.
+        using State = CExtControlBar::InternalDraggingState_t;
+        Expect(m_nShownKind == State::kInnerTop + nSide || m_nShownKind == State::kOuterTop + nSide,
+               "the tracker at a side of the view shows docking there",
+               "the tracker at the " + std::string(kSides[nSide]) + " side of the view showed kind " +
+                   std::to_string(m_nShownKind));
+        ExpectLandsAsShown(p, nSideBefore);
+    }
     const UINT nEnded = OuterSide(pCarrier);
     Expect(nEnded == kSideIds[nSide], "a drop at a side docks there",
            "the drop at the " + std::string(kSides[nSide]) + " side left " + Name(pCarrier) + " at " +
@@ -485,7 +533,7 @@ bool DockingRun::DragOntoBar()
         std::to_string(nRest) + " ms");
     const bool bMarkers = MarkerStyle();
     const HWND hTarget = pTarget->GetSafeHwnd();
-    const UINT nTargetSide = OuterSide(pTarget);
+    const UINT nSideBefore = OuterSide(pSrc);
     bool bAimed = false;
     const bool bDragged = Drag(
         ptFrom,
@@ -526,8 +574,7 @@ bool DockingRun::DragOntoBar()
     Expect(bAimed, "the target's markers show", "no marker of " + Name(pTarget) + " showed during the drag");
     if (!bAimed || !::IsWindow(p->GetSafeHwnd()) || !::IsWindow(pTargetMember->GetSafeHwnd()))
         return true;
-    const bool bIntoGroup = nWhere == 4 || (!bMarkers && nWhere == 0);
-    if (bIntoGroup)
+    if (bMarkers && nWhere == 4)
     {
         Expect(p->GetTabbedContainer() != nullptr && p->GetTabbedContainer() == pTargetMember->GetTabbedContainer(),
                "a drop on a bar's centre groups there",
@@ -536,9 +583,7 @@ bool DockingRun::DragOntoBar()
     }
     if (!bMarkers)
     {
-        Expect(Docked(p) && OuterSide(p) == nTargetSide, "a tracker drop beside a bar docks at its side",
-               "the drop beside " + Name(pTarget) + " left " + Name(p) + " at " + SideName(OuterSide(p)) +
-                   (Docked(p) ? "" : " (not docked)") + ", not at " + SideName(nTargetSide));
+        ExpectLandsAsShown(p, nSideBefore);
         return true;
     }
     // Beside the target: the dragged bar's carrier lies on that side of the target's carrier, along it.
@@ -594,7 +639,10 @@ bool DockingRun::TabGesture(bool bDouble)
     const bool bDragged = Drag(
         ptTab,
         [&](CPoint& pt) {
+            // Clear of the markers over the view, which would dock it.
             pt = ptTo;
+            for (int i = 0; i < 8 && CExtDynDockMarkerWnd::MarkerFromPoint(pt) != nullptr; ++i)
+                pt.y += 24;
             return true;
         },
         0);
@@ -934,6 +982,9 @@ bool DockingRun::EscapeDrag()
 
 bool DockingRun::ReorderTabs()
 {
+    // A tab dropped back on its strip takes the place the tracker shows; the markers float the bar at once.
+    if (MarkerStyle())
+        return false;
     CExtControlBar* p = Pick([&](CExtControlBar* b) {
         CExtDynTabControlBar* g = b->GetTabbedContainer();
         return Shown(b) && !b->IsAutoHideMode() && g != nullptr && g->IsWindowVisible() &&

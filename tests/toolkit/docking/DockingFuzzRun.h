@@ -158,6 +158,8 @@ protected:
     bool ToolBarDock();
     bool ToolBarMove();
     bool LoadState();
+    // After a tracker drag: the bar lands as the tracker showed (m_nShownKind).
+    void ExpectLandsAsShown(CExtControlBar* p, UINT nSideBefore);
     // Fails the step with what was expected when bOk is false; counts the check.
     void Expect(bool bOk, const std::string& sCheck, const std::string& sWhat);
 
@@ -196,6 +198,8 @@ protected:
     void RememberSides();
     CHostResizableBar* m_pE = nullptr;
     std::mt19937 m_rng;
+    int m_nShownKind = -1;         // the target kind the drag showed before the release, -1 none
+    HWND m_hShownTarget = nullptr; // its target bar
     DWORD m_dwGui = 0;
     CString m_sKey;
 };
