@@ -621,3 +621,32 @@ TEST_F(DockingRunFinds, AResizedFloatingBarUnderAFloatingToolBarShowsWhatItDraws
     EXPECT_EQ(WindowRectOf(pMini), rc);
     CheckScreenMatchesRepaint();
 }
+
+TEST_F(DockingRunFinds, AToolBarDockedBackBeforeAnotherInItsRowLeavesNoPieceOfItselfOnTheOther)
+{
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManager)));
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    // Tools 1 floated below the main window, Tools 2 moved into its place at the row's start.
+    ASSERT_TRUE(m_tools[0]->FloatAtPoint(CPoint(300, WindowRectOf(m_pFrame).bottom + 20), CBRS_ALIGN_TOP));
+    Rest();
+    const CRect rc2 = WindowRectOf(m_tools[1]);
+    const CPoint ptFrom(rc2.left + 6, rc2.CenterPoint().y);
+    RunInputScript([&] {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptFrom.x + 20, ptFrom.y, 0);
+        SendMouse(ptFrom.x + 40, ptFrom.y, 0);
+        SendMouse(ptFrom.x + 40, ptFrom.y, MOUSEEVENTF_LEFTUP);
+    });
+    Rest();
+    // Tools 1 docked back by a double click on its floating caption: Tools 2 moves aside in the row.
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_tools[0]);
+    ASSERT_NE(pMini, nullptr);
+    CRect rcCaption = pMini->GetCaptionRect();
+    rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
+    Click(CPoint(rcCaption.left + 6, rcCaption.CenterPoint().y), true);
+    Rest();
+    ASSERT_FALSE(CExtControlBar::IsFloating(m_tools[0]));
+    CheckScreenMatchesRepaint();
+}
