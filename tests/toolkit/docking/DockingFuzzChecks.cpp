@@ -269,6 +269,8 @@ void DockingRun::CheckFramesAbove()
     const CRect rcMain = WindowRectOf(m_pFrame);
     for (CExtMiniDockFrameWnd* pMini : FloatingFrames())
     {
+        // Owned by the main window, which keeps it above the main window wherever a window manager stacks them.
+        EXPECT_EQ(::GetWindow(pMini->GetSafeHwnd(), GW_OWNER), hMain) << "a floating frame is not the main window's";
         CRect rcBoth;
         if (!pMini->IsWindowVisible() || !rcBoth.IntersectRect(WindowRectOf(pMini), rcMain))
             continue;

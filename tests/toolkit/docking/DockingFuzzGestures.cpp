@@ -234,7 +234,7 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
         SendMouse(ptFrom.x + 12, ptFrom.y + 14, 0);
         SendMouse(ptFrom.x + 30, ptFrom.y + 34, 0);
-        bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }, 3000);
+        bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; });
         CPoint ptTo(ptFrom.x + 30, ptFrom.y + 34);
         if (bDragged)
         {
@@ -730,7 +730,7 @@ bool DockingRun::Unpin()
                                             : AFX_IDW_DOCKBAR_RIGHT;
     Log("slide " + Name(p) + " out by its tab and unpin it");
     Click(ptItem);
-    const bool bOut = WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == p; }, 3000);
+    const bool bOut = WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == p; });
     Expect(bOut, "a click on an auto-hide tab slides its bar out",
            "the click on the tab of " + Name(p) + " did not slide it out");
     if (!bOut)
@@ -829,7 +829,7 @@ bool DockingRun::SplitterDrag()
     RunInputScript([&] {
         SendMouse(ptFrom.x, ptFrom.y, 0);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        bTracked = WaitFor([&] { return (pBar->m_bfTracking & nTracking) != 0; }, 3000);
+        bTracked = WaitFor([&] { return (pBar->m_bfTracking & nTracking) != 0; });
         if (bTracked)
             WaitForWindowThread(hBar);
         SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
@@ -923,7 +923,7 @@ bool DockingRun::MoveFloating(bool bResize)
     RunInputScript([&] {
         SendMouse(ptFrom.x, ptFrom.y, 0);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-        bResizing = WaitFor([&] { return ::IsWindow(hMini) && pMini->IsResizing(); }, 3000);
+        bResizing = WaitFor([&] { return ::IsWindow(hMini) && pMini->IsResizing(); });
         if (bResizing)
             WaitForWindowThread(hMini);
         SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
@@ -1104,12 +1104,12 @@ bool DockingRun::ToolBarMove()
         SendMouse(ptFrom.x, ptFrom.y, 0);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
         SendMouse(ptFrom.x + (bHorz ? nDelta / 4 : 0), ptFrom.y + (bHorz ? 0 : nDelta / 4), 0);
-        bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }, 1500);
+        bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }, 3000);
         if (!bDragged)
         {
             // A second move, as a hand goes on moving.
             SendMouse(ptFrom.x + (bHorz ? nDelta / 2 : 0), ptFrom.y + (bHorz ? 0 : nDelta / 2), 0);
-            bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }, 1500);
+            bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; });
         }
         SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
         SendMouse(ptTo.x, ptTo.y, 0);
