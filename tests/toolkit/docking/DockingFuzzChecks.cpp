@@ -45,8 +45,6 @@ std::string RectText(const CRect& rc)
     os << "(" << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom << ")";
     return os.str();
 }
-
-bool Horizontal(UINT nSide) { return nSide == AFX_IDW_DOCKBAR_TOP || nSide == AFX_IDW_DOCKBAR_BOTTOM; }
 } // namespace
 
 std::vector<CDockBar*> DockingRun::AllDockBars()

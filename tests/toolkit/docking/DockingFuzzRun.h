@@ -63,6 +63,17 @@ public:
     static CFuzzToolBar* AddTo(CDockingHostFrame* pFrame, LPCTSTR pszText);
 };
 
+// The sides in the order top, bottom, left, right: names and dock bar ids; a side's name; whether its rows run
+// horizontally.
+extern const char* const kSides[4];
+extern const UINT kSideIds[4];
+std::string SideName(UINT nId);
+bool Horizontal(UINT nSide);
+// The window holding the mouse capture on the thread.
+HWND CaptureOf(DWORD dwThread);
+// A point of the marker's shape, in screen coordinates.
+CPoint PointInMarker(HWND hMarker);
+
 struct Theme
 {
     const char* pszName;

@@ -6,6 +6,7 @@ corvane_test(docking_fuzz_tests
           ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzRecord.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzInput.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzGestures.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzChecks.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzTest.cpp
