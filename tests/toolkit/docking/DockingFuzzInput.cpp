@@ -244,6 +244,7 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
                 ::Sleep(nRestMs);
             // What the tracker shows now is where the release puts the bar.
             WaitForWindowThread(m_pFrame->GetSafeHwnd());
+            WaitForScriptThreadIdle();
             m_nShownKind = CExtControlBar::g_DragStateShown.m_nTargetKind;
             m_hShownTarget = CExtControlBar::g_DragStateShown.m_pBarTarget != nullptr
                                  ? CExtControlBar::g_DragStateShown.m_pBarTarget->GetSafeHwnd()
@@ -280,7 +281,7 @@ void DockingRun::Rest()
     SettleInput(PumpMessages, 60);
     Idle();
     RunInputScript([] { SendMouse(1275, 1019, 0); });
-    if (::GetForegroundWindow() != m_pFrame->GetSafeHwnd() && ::GetActiveWindow() == nullptr)
+    if (::GetForegroundWindow() != m_pFrame->GetSafeHwnd())
         BringInFront(m_pFrame);
     m_pFrame->m_wndView.SetFocus();
     WaitFor([&] { return !m_pSlider->IsShown(); }, 3000);
