@@ -31,7 +31,7 @@ bool DockingRun::DragToSide()
         [&](CPoint& pt) {
             if (bMarkers)
             {
-                if (!WaitFor([] { return CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4; }, 2000))
+                if (!WaitFor([] { return CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4; }))
                     return false;
                 pt = PointInMarker(CExtDynDockMarkerWnd::g_arrOuterSet[nSide]->GetSafeHwnd());
                 bAimed = true;
@@ -115,7 +115,7 @@ bool DockingRun::DragOntoBar()
             }
             // The target's own set shows once the pointer rests over it.
             SendMouse(rc.CenterPoint().x, rc.CenterPoint().y + 20, 0);
-            if (!WaitFor([&] { return CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; }, 2000))
+            if (!WaitFor([&] { return CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; }))
                 return false;
             const int nType = nWhere == 4 ? CExtDynDockMarkerWnd::kTypeCentre : nWhere;
             const CExtDynDockMarkerWnd::MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
