@@ -96,6 +96,7 @@ bool DockingRun::DragOntoBar()
     const HWND hTarget = pTarget->GetSafeHwnd();
     const UINT nSideBefore = OuterSide(pSrc);
     bool bAimed = false;
+    std::string sShownSet;
     const bool bDragged = Drag(
         ptFrom,
         [&](CPoint& pt) {
@@ -116,7 +117,16 @@ bool DockingRun::DragOntoBar()
             // The target's own set shows once the pointer rests over it.
             SendMouse(rc.CenterPoint().x, rc.CenterPoint().y + 20, 0);
             if (!WaitFor([&] { return CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; }))
+            {
+                CWnd* pSet = CWnd::FromHandlePermanent(CExtDynDockMarkerWnd::g_hWndTargetSet);
+                CString sSet;
+                if (pSet != nullptr)
+                    pSet->GetWindowText(sSet);
+                sShownSet = pSet != nullptr ? "the set shown is around \"" + std::string(CStringA(sSet)) + "\" (" +
+                                                  pSet->GetRuntimeClass()->m_lpszClassName + ")"
+                                            : "no set shows";
                 return false;
+            }
             const int nType = nWhere == 4 ? CExtDynDockMarkerWnd::kTypeCentre : nWhere;
             const CExtDynDockMarkerWnd::MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
             for (INT_PTR i = 0; i < arr.GetSize(); ++i)
@@ -132,7 +142,8 @@ bool DockingRun::DragOntoBar()
     Expect(bDragged, "a caption drag starts", "the press on the caption of " + Name(pSrc) + " started no drag");
     if (!bDragged)
         return true;
-    Expect(bAimed, "the target's markers show", "no marker of " + Name(pTarget) + " showed during the drag");
+    Expect(bAimed, "the target's markers show",
+           "no marker of " + Name(pTarget) + " showed during the drag: " + sShownSet);
     if (!bAimed || !::IsWindow(p->GetSafeHwnd()) || !::IsWindow(pTargetMember->GetSafeHwnd()))
         return true;
     if (bMarkers && nWhere == 4)
