@@ -100,6 +100,15 @@ void CExtDynTabControlBar::InsertBar(CExtControlBar* pBar, int nIndex, bool bUpd
     if (nIndex < 0 || nIndex > m_wndTabs.ItemGetCount())
         nIndex = m_wndTabs.ItemGetCount();
     DockIntoGroup(pBar, nIndex);
+    // A bar put into the group lies over the others; the selected tab's bar goes back on top.
+    CExtControlBar* pSel = m_wndTabs.GetBarAt(m_wndTabs.SelectionGet(), false);
+    if (pSel != nullptr && ::IsWindow(pSel->GetSafeHwnd()) && pSel->m_pDockBar == m_pWndDynDocker)
+    {
+        const bool bWasLocked = m_pWndDynDocker->CExtDockBar::SetLayoutLocked(true);
+        pSel->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        if (!bWasLocked)
+            m_pWndDynDocker->CExtDockBar::SetLayoutLocked(false);
+    }
     m_wndTabs.UpdateTabWnd(true);
     if (!bUpdate)
     {

@@ -177,6 +177,9 @@ BOOL CExtControlBar::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (!RegisterControlBarClass() || !CControlBar::PreCreateWindow(cs))
         return FALSE;
+    // Bars of one row overlap while a layout moves them one after the other: without clipping, one paints into
+    // the other, and that piece moves on with the other's bits.
+    cs.style |= WS_CLIPSIBLINGS;
     cs.lpszClass = kWndClassName;
     return TRUE;
 }

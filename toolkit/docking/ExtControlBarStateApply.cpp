@@ -705,6 +705,14 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
         }
     }
 
+    // The members of auto-hidden groups are shown or closed as the records said only now: their tabs follow.
+    for (CControlBar* pBar : FrameBars(pFrame))
+    {
+        CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+        if (pExt != nullptr && pExt->GetSafeHwnd() != nullptr && pExt->IsAutoHideMode())
+            CExtDockingKindOf::FollowAutoHideTabOf(pExt);
+    }
+
     // A docked bar's splitters follow the visible bars beside it in its row. Bars restored or shown after it in
     // the load changed those without moving its window, which is what recomputes its frame: each docked
     // resizable bar recomputes it now, and the frame lays out the clients it gave. By window handle: a
@@ -1064,12 +1072,16 @@ void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
         CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(item.m_nBarId));
         if (pBar == nullptr || pBar->GetSafeHwnd() == nullptr)
             continue;
-        const CRect rc =
-            CExtPaintManager::AlignRectToMonitor(CRect(item.m_ptFloatPos, item.m_sizeFloating), true, false);
-        if (CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pBar->GetParentFrame()))
-        {
-            CRect rcWnd;
+        CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pBar->GetParentFrame());
+        CRect rcWnd;
+        if (pMini != nullptr)
             pMini->GetWindowRect(&rcWnd);
+        // A resizable bar's floating size is the bar's own, not its frame's: its frame keeps the size its layout
+        // gives it around the bar, and only moves.
+        const CSize size = pMini != nullptr && !pBar->IsFixedSize() ? rcWnd.Size() : CSize(item.m_sizeFloating);
+        const CRect rc = CExtPaintManager::AlignRectToMonitor(CRect(item.m_ptFloatPos, size), true, false);
+        if (pMini != nullptr)
+        {
             if (rcWnd != rc)
                 pMini->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
                                     SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);

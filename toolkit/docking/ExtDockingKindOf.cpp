@@ -170,6 +170,23 @@ void CExtDockingKindOf::UpdateAutoHideTab(CExtControlBar* pBar)
         pSlider->SendMessage(WM_NCPAINT);
 }
 
+void CExtDockingKindOf::FollowAutoHideTabOf(CExtControlBar* pMember)
+{
+    int nIndex = -1;
+    CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pMember, &nIndex);
+    if (pArea == nullptr || pArea->GetSafeHwnd() == nullptr || nIndex < 0 || pMember->GetTabbedContainer() == nullptr)
+        return;
+    const bool bShown = (pMember->GetStyle() & WS_VISIBLE) != 0;
+    CExtTabWnd::TAB_ITEM_INFO* pTii = pArea->ItemGet(nIndex);
+    if (pTii->IsVisible() == bShown)
+        return;
+    if (bShown)
+        pTii->ModifyItemStyle(CExtTabWnd::TAB_ITEM_INFO::kHidden, 0);
+    else
+        pTii->ModifyItemStyle(0, CExtTabWnd::TAB_ITEM_INFO::kHidden);
+    pArea->UpdateTabWnd(true);
+}
+
 void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }
 
 void CExtDockingKindOf::AdjustAutoHideOrder(CExtDynAutoHideArea* pArea)

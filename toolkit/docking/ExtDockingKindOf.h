@@ -73,6 +73,9 @@ public:
     // After the bar's text changed: the area that lists it measures its tabs again, and a visible slider repaints
     // its non-client area.
     static void UpdateAutoHideTab(CExtControlBar* pBar);
+    // The auto-hide tab of a member of an auto-hidden group shows while the member is shown (visible inside its
+    // hidden group) and hides while it is closed.
+    static void FollowAutoHideTabOf(CExtControlBar* pMember);
     // Restores the fixed sibling order of the frame's auto-hide areas (pArea may be null).
     static void AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
     // Cancels the menus a tool bar drives.

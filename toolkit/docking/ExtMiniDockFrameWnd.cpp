@@ -709,7 +709,12 @@ void CExtMiniDockFrameWnd::ResizeStep(CPoint ptScreen)
             rc.top = rc.bottom - cy;
         else
             rc.bottom = rc.top + cy;
-        pBar->m_sizeFloating = CSize(rc.Width() - ncLeft, rc.Height() - ncTop);
+        // The bar's floating size is what its frame's client area holds of it, so that the frame made again for
+        // that size (a float, the stored state read back) comes out as large as this one.
+        CRect rcBar;
+        pBar->GetWindowRect(&rcBar);
+        const CSize sizeAround(rcClient.Width() - rcBar.Width(), rcClient.Height() - rcBar.Height());
+        pBar->m_sizeFloating = CSize(rc.Width() - ncW - sizeAround.cx, rc.Height() - ncH - sizeAround.cy);
         SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
         RecalcLayout();
         SetTimer(kTimerLayoutButtons, 1, nullptr);
