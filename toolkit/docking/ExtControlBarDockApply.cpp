@@ -129,6 +129,8 @@ bool CExtControlBar::DockOrFloat(InternalDraggingState_t& state, bool bFinal)
     const bool bOuter = nKind >= InternalDraggingState_t::kOuterTop;
     const int nSide = (nKind - InternalDraggingState_t::kInnerTop) % 4;
     const UINT nSideId = kKindSides[nSide];
+    // Out of a container the bar's sizes were its share of the container's rows; the side's were taken for the track.
+    barcontainer::TakeSideThicknesses(this);
     if (nSide < 2)
         m_sizeHorzDocked.cy = state.m_rcTrack.Height();
     else

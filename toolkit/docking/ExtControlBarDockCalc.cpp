@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
@@ -63,6 +64,23 @@ bool IsOverDockedBar(CExtControlBar* pBar, int x, int y)
     CExtControlBar::FindFrameControlBars(nullptr, pBar->m_pDockSite, arrBars, 0x7 | 0x100 | 0x400 | 0x78 | 0x8000, x,
                                          y);
     return arrBars.GetSize() != 0;
+}
+
+// The frame's client area left over for the view, screen.
+CRect ViewArea(CFrameWnd* pFrame)
+{
+    CRect V(0, 0, 0, 0);
+    CExtControlBar::RepositionBarsEx(pFrame, 0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &V, nullptr, true);
+    pFrame->ClientToScreen(&V);
+    return V;
+}
+
+// The thickness the bar takes docked at a side, at most three quarters of the view's extent across that side (the
+// view keeps a quarter).
+int SideThicknessIn(const CExtControlBar* pBar, bool bHorz, const CRect& V)
+{
+    const int nMax = ::MulDiv(bHorz ? V.Height() : V.Width(), 3, 4);
+    return std::max(0, std::min(barcontainer::SideThickness(pBar, bHorz), nMax));
 }
 
 UINT OwnCircle(const CExtControlBar* pBar)
@@ -337,6 +355,7 @@ bool CExtControlBar::InternalDraggingState_t::CalcOuterCircle(int x, int y)
     if (!A.PtInRect(CPoint(x, y)))
         return false;
     const DWORD dwAlign = AlignOf(pBar);
+    const CRect V = ViewArea(pFrame);
     for (int i = 0; i < 4; ++i)
     {
         if ((dwAlign & kSideTable[i].dwAlign) == 0)
@@ -347,19 +366,19 @@ bool CExtControlBar::InternalDraggingState_t::CalcOuterCircle(int x, int y)
         {
         case 0:
             bIn = y < A.top + kOuterBand;
-            rc.bottom = rc.top + pBar->m_sizeHorzDocked.cy;
+            rc.bottom = rc.top + SideThicknessIn(pBar, true, V);
             break;
         case 1:
             bIn = y >= A.bottom - kOuterBand;
-            rc.top = rc.bottom - pBar->m_sizeHorzDocked.cy;
+            rc.top = rc.bottom - SideThicknessIn(pBar, true, V);
             break;
         case 2:
             bIn = x < A.left + kOuterBand;
-            rc.right = rc.left + pBar->m_sizeVertDocked.cx;
+            rc.right = rc.left + SideThicknessIn(pBar, false, V);
             break;
         default:
             bIn = x >= A.right - kOuterBand;
-            rc.left = rc.right - pBar->m_sizeVertDocked.cx;
+            rc.left = rc.right - SideThicknessIn(pBar, false, V);
             break;
         }
         if (!bIn)
@@ -382,12 +401,9 @@ bool CExtControlBar::InternalDraggingState_t::CalcInnerCircle(int x, int y)
     rcFrame.InflateRect(kFrameSlack, kFrameSlack);
     if (!rcFrame.PtInRect(pt))
         return false;
-    CRect V(0, 0, 0, 0);
-    RepositionBarsEx(pFrame, 0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &V, nullptr, true);
-    pFrame->ClientToScreen(&V);
+    const CRect V = ViewArea(pFrame);
     if (V.IsRectEmpty() || !V.PtInRect(pt))
         return false;
-    const int nMaxW = ::MulDiv(V.Width(), 3, 4), nMaxH = ::MulDiv(V.Height(), 3, 4);
     const DWORD dwAlign = AlignOf(pBar);
     const bool bLive = pBar->IsLiveDragMode();
     const bool bDocked = IsDocked(pBar) && !IsFloating(pBar);
@@ -416,19 +432,19 @@ bool CExtControlBar::InternalDraggingState_t::CalcInnerCircle(int x, int y)
         {
         case 0:
             bIn = y < V.top + kInnerBand;
-            rc.bottom = rc.top + std::min((int)pBar->m_sizeHorzDocked.cy, nMaxH);
+            rc.bottom = rc.top + SideThicknessIn(pBar, true, V);
             break;
         case 1:
             bIn = y >= V.bottom - kInnerBand;
-            rc.top = rc.bottom - std::min((int)pBar->m_sizeHorzDocked.cy, nMaxH);
+            rc.top = rc.bottom - SideThicknessIn(pBar, true, V);
             break;
         case 2:
             bIn = x < V.left + kInnerBand;
-            rc.right = rc.left + std::min((int)pBar->m_sizeVertDocked.cx, nMaxW);
+            rc.right = rc.left + SideThicknessIn(pBar, false, V);
             break;
         default:
             bIn = x >= V.right - kInnerBand;
-            rc.left = rc.right - std::min((int)pBar->m_sizeVertDocked.cx, nMaxW);
+            rc.left = rc.right - SideThicknessIn(pBar, false, V);
             break;
         }
         if (!bIn)
