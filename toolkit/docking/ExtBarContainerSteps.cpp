@@ -1,5 +1,7 @@
 // Steps shared by the docking operations that put a bar into a new container in its place.
 #include "toolkit/docking/ExtBarContainerSteps.h"
+#include <algorithm>
+#include "platform/FrameWnd.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
@@ -68,6 +70,30 @@ int SideThickness(const CExtControlBar* pBar, bool bHorz)
 {
     const CExtControlBar* pHolder = OutermostHolder(pBar);
     return bHorz ? pHolder->m_sizeHorzDocked.cy : pHolder->m_sizeVertDocked.cx;
+}
+
+CRect ViewArea(CFrameWnd* pFrame)
+{
+    CRect V(0, 0, 0, 0);
+    CExtControlBar::RepositionBarsEx(pFrame, 0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &V, nullptr, true);
+    pFrame->ClientToScreen(&V);
+    return V;
+}
+
+int SideThicknessInView(const CExtControlBar* pBar, bool bHorz, const CRect& rcView)
+{
+    const int nMax = ::MulDiv(bHorz ? rcView.Height() : rcView.Width(), 3, 4);
+    return std::max(0, std::min(SideThickness(pBar, bHorz), nMax));
+}
+
+void FitThicknessToSide(CExtControlBar* pBar, bool bHorz, CFrameWnd* pFrame)
+{
+    TakeSideThicknesses(pBar);
+    const int nThickness = SideThicknessInView(pBar, bHorz, ViewArea(pFrame));
+    if (bHorz)
+        pBar->m_sizeHorzDocked.cy = nThickness;
+    else
+        pBar->m_sizeVertDocked.cx = nThickness;
 }
 
 void TakeSideThicknesses(CExtControlBar* pBar)

@@ -3,6 +3,8 @@
 // taking over the bar's docking sizes, and the sizes a bar takes out of a container to a frame side.
 #pragma once
 
+#include "platform/Geometry.h"
+
 class CExtControlBar;
 class CFrameWnd;
 
@@ -23,6 +25,16 @@ void TakeOverSizes(CExtControlBar* pContainer, const CExtControlBar* pBar, CFram
 // inside a container holds its share of the container's rows in its docked sizes; the outermost container holding
 // it keeps the thicknesses its place has at the sides, and those count.
 int SideThickness(const CExtControlBar* pBar, bool bHorz);
+
+// The frame's client area left over for the view, screen.
+CRect ViewArea(CFrameWnd* pFrame);
+
+// SideThickness at most three quarters of the view's extent across the side (the view keeps a quarter).
+int SideThicknessInView(const CExtControlBar* pBar, bool bHorz, const CRect& rcView);
+
+// A bar about to be docked at the side (a top or bottom one: bHorz) of pFrame takes the thickness of
+// SideThicknessInView as its own.
+void FitThicknessToSide(CExtControlBar* pBar, bool bHorz, CFrameWnd* pFrame);
 
 // A bar leaving its container for a frame side or a floating frame takes the side thicknesses of SideThickness as its
 // own; a bar in no container keeps its sizes.

@@ -66,23 +66,6 @@ bool IsOverDockedBar(CExtControlBar* pBar, int x, int y)
     return arrBars.GetSize() != 0;
 }
 
-// The frame's client area left over for the view, screen.
-CRect ViewArea(CFrameWnd* pFrame)
-{
-    CRect V(0, 0, 0, 0);
-    CExtControlBar::RepositionBarsEx(pFrame, 0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &V, nullptr, true);
-    pFrame->ClientToScreen(&V);
-    return V;
-}
-
-// The thickness the bar takes docked at a side, at most three quarters of the view's extent across that side (the
-// view keeps a quarter).
-int SideThicknessIn(const CExtControlBar* pBar, bool bHorz, const CRect& V)
-{
-    const int nMax = ::MulDiv(bHorz ? V.Height() : V.Width(), 3, 4);
-    return std::max(0, std::min(barcontainer::SideThickness(pBar, bHorz), nMax));
-}
-
 UINT OwnCircle(const CExtControlBar* pBar)
 {
     const CExtDockBar* pDock = DYNAMIC_DOWNCAST(CExtDockBar, pBar->m_pDockBar);
@@ -355,7 +338,7 @@ bool CExtControlBar::InternalDraggingState_t::CalcOuterCircle(int x, int y)
     if (!A.PtInRect(CPoint(x, y)))
         return false;
     const DWORD dwAlign = AlignOf(pBar);
-    const CRect V = ViewArea(pFrame);
+    const CRect V = barcontainer::ViewArea(pFrame);
     for (int i = 0; i < 4; ++i)
     {
         if ((dwAlign & kSideTable[i].dwAlign) == 0)
@@ -366,19 +349,19 @@ bool CExtControlBar::InternalDraggingState_t::CalcOuterCircle(int x, int y)
         {
         case 0:
             bIn = y < A.top + kOuterBand;
-            rc.bottom = rc.top + SideThicknessIn(pBar, true, V);
+            rc.bottom = rc.top + barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 1:
             bIn = y >= A.bottom - kOuterBand;
-            rc.top = rc.bottom - SideThicknessIn(pBar, true, V);
+            rc.top = rc.bottom - barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 2:
             bIn = x < A.left + kOuterBand;
-            rc.right = rc.left + SideThicknessIn(pBar, false, V);
+            rc.right = rc.left + barcontainer::SideThicknessInView(pBar, false, V);
             break;
         default:
             bIn = x >= A.right - kOuterBand;
-            rc.left = rc.right - SideThicknessIn(pBar, false, V);
+            rc.left = rc.right - barcontainer::SideThicknessInView(pBar, false, V);
             break;
         }
         if (!bIn)
@@ -401,7 +384,7 @@ bool CExtControlBar::InternalDraggingState_t::CalcInnerCircle(int x, int y)
     rcFrame.InflateRect(kFrameSlack, kFrameSlack);
     if (!rcFrame.PtInRect(pt))
         return false;
-    const CRect V = ViewArea(pFrame);
+    const CRect V = barcontainer::ViewArea(pFrame);
     if (V.IsRectEmpty() || !V.PtInRect(pt))
         return false;
     const DWORD dwAlign = AlignOf(pBar);
@@ -432,19 +415,19 @@ bool CExtControlBar::InternalDraggingState_t::CalcInnerCircle(int x, int y)
         {
         case 0:
             bIn = y < V.top + kInnerBand;
-            rc.bottom = rc.top + SideThicknessIn(pBar, true, V);
+            rc.bottom = rc.top + barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 1:
             bIn = y >= V.bottom - kInnerBand;
-            rc.top = rc.bottom - SideThicknessIn(pBar, true, V);
+            rc.top = rc.bottom - barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 2:
             bIn = x < V.left + kInnerBand;
-            rc.right = rc.left + SideThicknessIn(pBar, false, V);
+            rc.right = rc.left + barcontainer::SideThicknessInView(pBar, false, V);
             break;
         default:
             bIn = x >= V.right - kInnerBand;
-            rc.left = rc.right - SideThicknessIn(pBar, false, V);
+            rc.left = rc.right - barcontainer::SideThicknessInView(pBar, false, V);
             break;
         }
         if (!bIn)

@@ -7,6 +7,7 @@
 #include <string>
 #include "toolkit/docking/ExtBarNcAreaButtonClose.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "toolkit/foundation/ExtDynDockMarkerWnd.h"
 
 namespace
 {
@@ -87,6 +88,34 @@ protected:
         Settle();
         Rest();
         return bDragged;
+    }
+    // A drag under the marker style from ptFrom onto the outer marker of the side (0 top, 1 bottom, 2 left, 3
+    // right); false when no drag ran or the markers did not show.
+    bool DragOntoOuterMarker(CPoint ptFrom, int nSide)
+    {
+        bool bDropped = false;
+        RunInputScript([&] {
+            SendMouse(ptFrom.x, ptFrom.y, 0);
+            SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(ptFrom.x + 12, ptFrom.y + 14, 0);
+            SendMouse(ptFrom.x + 30, ptFrom.y + 34, 0);
+            CPoint ptTo(ptFrom.x + 30, ptFrom.y + 34);
+            if (WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }) &&
+                WaitFor([] { return CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4; }))
+            {
+                CRect rc;
+                CExtDynDockMarkerWnd::g_arrOuterSet[nSide]->GetWindowRect(&rc);
+                ptTo = rc.CenterPoint();
+                SendMouse(ptTo.x - 1, ptTo.y, 0);
+                SendMouse(ptTo.x, ptTo.y, 0);
+                bDropped = true;
+            }
+            SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
+            WaitFor([] { return CExtControlBar::GetDraggedBar() == nullptr; });
+        });
+        Settle();
+        Rest();
+        return bDropped;
     }
     void Click(CPoint pt, bool bDouble = false)
     {
@@ -278,6 +307,32 @@ TEST_F(DockingLayoutSizes, ABarStoredHigherThanTheViewDraggedToTheFramesEdgeLeav
     const CRect rcView = View();
     // The outer band of the bottom edge (the enclosed area's edge is the view's here).
     ASSERT_TRUE(Drag(CaptionPoint(m_pB), CPoint(rcView.CenterPoint().x, rcView.bottom - 4)));
+    ASSERT_EQ(CExtControlBar::GetDockBarId(m_pB), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
+    EXPECT_LE(WindowRectOf(m_pB).Height(), ::MulDiv(rcView.Height(), 3, 4));
+    ExpectLayoutSound();
+}
+
+TEST_F(DockingLayoutSizes, ABarDroppedOnTheBottomMarkerFromAColumnIsAsHighAsANewlyDockedBar)
+{
+    ASSERT_TRUE(m_pC->DockNextToBar(50, m_pA, AFX_IDW_DOCKBAR_BOTTOM));
+    Settle();
+    Rest();
+    ASSERT_EQ(m_pA->m_pDockBar, m_pC->m_pDockBar);
+    CExtControlBar::g_nDraggingStyleOverride = 1;
+    const CRect rcView = View();
+    const int nExpected = NewBarHeightAtTheBottom(rcView.Height());
+    ASSERT_TRUE(DragOntoOuterMarker(CaptionPoint(m_pA), 1));
+    ASSERT_EQ(CExtControlBar::GetDockBarId(m_pA), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
+    EXPECT_EQ(WindowRectOf(m_pA).Height(), nExpected);
+    ExpectLayoutSound();
+}
+
+TEST_F(DockingLayoutSizes, ABarStoredHigherThanTheViewDroppedOnTheBottomMarkerLeavesTheViewAQuarter)
+{
+    m_pB->m_sizeHorzDocked.cy = 2000;
+    CExtControlBar::g_nDraggingStyleOverride = 1;
+    const CRect rcView = View();
+    ASSERT_TRUE(DragOntoOuterMarker(CaptionPoint(m_pB), 1));
     ASSERT_EQ(CExtControlBar::GetDockBarId(m_pB), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
     EXPECT_LE(WindowRectOf(m_pB).Height(), ::MulDiv(rcView.Height(), 3, 4));
     ExpectLayoutSound();
