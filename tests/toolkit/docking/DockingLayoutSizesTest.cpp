@@ -153,7 +153,7 @@ protected:
         }
         return std::min(nStored, ::MulDiv(nViewHeight, 3, 4));
     }
-    // pBar dragged by its caption to the view's lower edge: it lies along the frame's bottom, as high as a bar newly
+    // pBar dragged by its caption to the view's lower edge: it lies where the view ended, as high as a bar newly
     // docked there, and the view keeps its place above it.
     void ExpectDraggedToTheBottomAsANewBar(CExtControlBar* pBar)
     {
@@ -162,9 +162,8 @@ protected:
         ASSERT_TRUE(Drag(CaptionPoint(pBar), CPoint(rcView.CenterPoint().x, rcView.bottom - 4)));
         ASSERT_EQ(CExtControlBar::GetDockBarId(pBar), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
         const CRect rcBar = WindowRectOf(pBar);
-        const CRect rcClient = ClientScreenRectOf(m_pFrame);
         EXPECT_EQ(rcBar.Height(), nExpected);
-        EXPECT_EQ(rcBar.bottom, rcClient.bottom);
+        EXPECT_EQ(rcBar.bottom, rcView.bottom);
         EXPECT_EQ(View().bottom, rcBar.top);
         EXPECT_EQ(View().top, rcView.top);
         ExpectLayoutSound();
@@ -271,6 +270,23 @@ TEST_F(DockingLayoutSizes, ABarDraggedToTheBottomFromAColumnOfTwoIsAsHighAsANewl
     ASSERT_NO_FATAL_FAILURE(ExpectDraggedToTheBottomAsANewBar(m_pA));
     // Gamma fills the column Alpha left.
     EXPECT_EQ(WindowRectOf(m_pC).top, View().top);
+    const std::string before = Places();
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    EXPECT_EQ(Places(), before);
+}
+
+TEST_F(DockingLayoutSizes, ABarDraggedFromAColumnOntoTheViewsLowerEdgeAboveABottomBarIsAsHighAsANewlyDockedBar)
+{
+    // Delta at the bottom: the drop lands in the innermost circle, between the view and Delta.
+    ASSERT_TRUE(m_pD->DockAtSideCircle(AFX_IDW_DOCKBAR_BOTTOM, 1, m_pFrame, true));
+    Settle();
+    Rest();
+    ASSERT_NO_FATAL_FAILURE(ColumnOfAlphaAndGamma());
+    CPoint pt;
+    ASSERT_TRUE(ButtonPoint(m_pC, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
+    Click(pt);
+    ASSERT_NO_FATAL_FAILURE(ExpectDraggedToTheBottomAsANewBar(m_pA));
+    EXPECT_EQ(WindowRectOf(m_pA).bottom, WindowRectOf(m_pD).top);
     const std::string before = Places();
     ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
     EXPECT_EQ(Places(), before);
