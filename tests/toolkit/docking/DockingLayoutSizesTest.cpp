@@ -410,3 +410,22 @@ TEST_F(DockingLayoutSizes, ATabOfAFloatingGroupOfTwoDroppedOnAnotherFloatingBarL
     ExpectNoGroupOfOne();
     EXPECT_EQ(StaleUses(), 0);
 }
+
+TEST_F(DockingLayoutSizes, ABarOfAColumnDroppedOnTheOtherBarsCaptionMakesAGroupOfTwoInTheColumnsPlace)
+{
+    ASSERT_NO_FATAL_FAILURE(ColumnOfAlphaAndGamma());
+    const CRect rcColumn(WindowRectOf(m_pA).TopLeft(), WindowRectOf(m_pC).BottomRight());
+    const CRect rcA = WindowRectOf(m_pA);
+    ASSERT_TRUE(Drag(CaptionPoint(m_pC), CPoint(rcA.CenterPoint().x, rcA.top + 10)));
+    CExtDynTabControlBar* pGroup = GroupOf(m_pA);
+    ASSERT_NE(pGroup, nullptr);
+    EXPECT_EQ(GroupOf(m_pC), pGroup);
+    EXPECT_EQ(TabBars(pGroup).size(), 2u);
+    // The column went with its second bar: the group takes its place whole.
+    EXPECT_EQ(DYNAMIC_DOWNCAST(CExtDockDynBar, pGroup->m_pDockBar), nullptr);
+    EXPECT_EQ(WindowRectOf(pGroup).top, rcColumn.top);
+    EXPECT_EQ(WindowRectOf(pGroup).bottom, rcColumn.bottom);
+    ExpectNoGroupOfOne();
+    ExpectLayoutSound();
+    EXPECT_EQ(StaleUses(), 0);
+}
