@@ -380,12 +380,32 @@ TEST_F(DockingLayoutSizes, AFloatingGroupClosedByItsCloseButtonStaysClosedWhenTh
     }
     EXPECT_TRUE(Within(::WindowFromPoint(ptCaption), m_pFrame)) << "the closed group's frame is on the screen";
     EXPECT_EQ(StaleUses(), 0);
-    // Alpha's command shows it again, in its group.
+    // Alpha's command shows it again, in its group, and Beta stays closed.
     m_pFrame->SendMessage(WM_COMMAND, m_pA->GetDlgCtrlID(), 0);
     Settle();
     Rest();
     EXPECT_TRUE(m_pA->IsWindowVisible());
     EXPECT_NE(GroupOf(m_pA), nullptr);
+    EXPECT_FALSE(m_pB->IsWindowVisible()) << "Beta, closed with its group, came back with Alpha";
+}
+
+TEST_F(DockingLayoutSizes, AFloatingGroupTheProgramHidesStaysHiddenWhenTheStoredStateIsReadBack)
+{
+    // The group hidden itself, its bars still shown in it (as a state stored so reads).
+    CExtDynTabControlBar* pGroup = FloatingGroupOfAlphaAndBeta(CPoint(420, 300));
+    ASSERT_NE(pGroup, nullptr);
+    const CPoint ptCaption = CaptionPoint(pGroup);
+    m_pFrame->ShowControlBar(pGroup, FALSE, FALSE);
+    Settle();
+    Rest();
+    ASSERT_TRUE(Within(::WindowFromPoint(ptCaption), m_pFrame));
+    ASSERT_TRUE((m_pA->GetStyle() & WS_VISIBLE) != 0);
+    ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
+    EXPECT_FALSE(m_pA->IsWindowVisible());
+    EXPECT_FALSE(m_pB->IsWindowVisible());
+    EXPECT_FALSE(m_pA->GetParentFrame()->IsWindowVisible());
+    EXPECT_TRUE(Within(::WindowFromPoint(ptCaption), m_pFrame)) << "the hidden group's frame is on the screen";
+    EXPECT_EQ(StaleUses(), 0);
 }
 
 TEST_F(DockingLayoutSizes, ATabOfAFloatingGroupOfTwoDroppedOnAnotherFloatingBarLeavesNoGroupOfOne)
