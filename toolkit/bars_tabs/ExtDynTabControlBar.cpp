@@ -99,7 +99,22 @@ void CExtDynTabControlBar::InsertBar(CExtControlBar* pBar, int nIndex, bool bUpd
     m_wndTabs.RemoveTemporaryItems(false);
     if (nIndex < 0 || nIndex > m_wndTabs.ItemGetCount())
         nIndex = m_wndTabs.ItemGetCount();
+    // The group or container the bar leaves is cleaned once the bar is in: left with one bar it dissolves (it may be
+    // in another floating frame, which no layout of this group's frame reaches). Not one this group lies in, which
+    // the caller may still use, and not while this group's layout is locked (a stored state being read cleans up
+    // after itself).
+    CExtDockDynBar* pOldInner = DYNAMIC_DOWNCAST(CExtDockDynBar, pBar->m_pDockBar);
+    if (pOldInner == m_pWndDynDocker || DYNAMIC_DOWNCAST(CExtDynControlBar, pBar) != nullptr ||
+        m_pWndDynDocker->IsLayoutLocked() ||
+        (pOldInner != nullptr && ::IsChild(pOldInner->GetSafeHwnd(), GetSafeHwnd())))
+        pOldInner = nullptr;
+    const HWND hOldInner = pOldInner != nullptr ? pOldInner->GetSafeHwnd() : nullptr;
     DockIntoGroup(pBar, nIndex);
+    if (hOldInner != nullptr && ::IsWindow(hOldInner) && CWnd::FromHandlePermanent(hOldInner) == pOldInner &&
+        !pOldInner->IsLayoutLocked())
+        pOldInner->CleanRows();
+    if (m_wndTabs.GetSafeHwnd() == nullptr)
+        return;
     // A bar put into the group lies over the others; the selected tab's bar goes back on top.
     CExtControlBar* pSel = m_wndTabs.GetBarAt(m_wndTabs.SelectionGet(), false);
     if (pSel != nullptr && ::IsWindow(pSel->GetSafeHwnd()) && pSel->m_pDockBar == m_pWndDynDocker)

@@ -3,6 +3,9 @@
 #include "platform/FrameWnd.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/docking/ExtDockDynBar.h"
+#include "toolkit/docking/ExtDynControlBar.h"
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CExtBarNcAreaButtonClose, CExtBarNcAreaButton)
 
@@ -46,6 +49,26 @@ bool CExtBarNcAreaButtonClose::OnClick(const CPoint& point)
             pBarToHide = pSel;
     }
     CFrameWnd* pFrame = GetDockingFrame();
+    if (pFrame != nullptr && IsBarFloating() && CExtDockingKindOf::IsDynTabControlBar(m_pBar))
+    {
+        // A floating group closes its bars with it: none counts as shown while the group is closed, and one shown
+        // again by its command comes back alone. By window: a hide lets handlers run.
+        const HWND hGroup = m_pBar->GetSafeHwnd();
+        CArray<CExtControlBar*, CExtControlBar*> arrBars;
+        if (CExtDockDynBar* pInner = static_cast<CExtDynControlBar*>(m_pBar)->m_pWndDynDocker)
+            pInner->CollectBars(arrBars);
+        std::vector<HWND> bars;
+        for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
+            bars.push_back(arrBars[i]->GetSafeHwnd());
+        for (HWND hBar : bars)
+        {
+            CControlBar* pMember = DYNAMIC_DOWNCAST(CControlBar, CWnd::FromHandlePermanent(hBar));
+            if (pMember != nullptr && ::IsWindow(hBar) && pMember->IsVisible())
+                pFrame->ShowControlBar(pMember, FALSE, FALSE);
+        }
+        if (!::IsWindow(hGroup) || CWnd::FromHandlePermanent(hGroup) != pBarToHide)
+            return true;
+    }
     if (pFrame != nullptr && !m_pBar->IsDialogMode())
         pFrame->ShowControlBar(pBarToHide, FALSE, FALSE);
     else

@@ -1,6 +1,7 @@
 // CExtControlBar: class record, statics, the registry of all bars, construction, creation, the
 // frame's docking set-up, the menu announcement record and the dock-side tests.
 #include "toolkit/docking/ExtControlBar.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "platform/DockBar.h"
 #include <vector>
 #include <algorithm>
@@ -482,6 +483,8 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, CreateFloatingFrame(dwStyle));
     if (pMini == nullptr)
         return false; // the bar stays where it was
+    // Docked at a side later, it takes the thickness its place had there, not its share of a container's rows.
+    barcontainer::TakeSideThicknesses(this);
     CFrameWnd* pOldFrame = GetParentFrame();
     // Leaving the old dock bar may dissolve the group or container it belongs to, deleting that dock bar,
     // or close the floating frame it emptied: both are looked up again by their windows afterwards.

@@ -181,6 +181,8 @@ public:
         void FinishRestore(CFrameWnd* pFrame, InternalDockStateBar* pParent);
         // Copies the stored metrics into the live bar (no style, no recursion).
         void CopyMetricsToLiveBar();
+        // A floating tab group stored closed (hidden itself, its members shown).
+        bool IsClosedFloatingGroup() const;
         // Whether the frame can take the record and its nested records (top-level: pParent NULL).
         bool IsApplicable(CFrameWnd* pFrame, const InternalDockStateBar* pParent) const;
 

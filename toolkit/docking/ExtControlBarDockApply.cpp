@@ -63,12 +63,18 @@ bool CExtControlBar::DockOrFloat(InternalDraggingState_t& state, bool bFinal)
     case InternalDraggingState_t::kMarkerOuterTop + 1:
     case InternalDraggingState_t::kMarkerOuterTop + 2:
     case InternalDraggingState_t::kMarkerOuterTop + 3:
-        return DockAtSide(kKindSides[nKind - InternalDraggingState_t::kMarkerOuterTop], false, nullptr, true);
     case InternalDraggingState_t::kMarkerViewTop:
     case InternalDraggingState_t::kMarkerViewTop + 1:
     case InternalDraggingState_t::kMarkerViewTop + 2:
     case InternalDraggingState_t::kMarkerViewTop + 3:
-        return DockAtSide(kKindSides[nKind - InternalDraggingState_t::kMarkerViewTop], true, nullptr, true);
+    {
+        const bool bView = nKind >= InternalDraggingState_t::kMarkerViewTop;
+        const int nSide =
+            nKind - (bView ? InternalDraggingState_t::kMarkerViewTop : InternalDraggingState_t::kMarkerOuterTop);
+        // As thick as a bar newly docked there, the view keeping a quarter.
+        barcontainer::FitThicknessToSide(this, nSide < 2, pSite);
+        return DockAtSide(kKindSides[nSide], bView, nullptr, true);
+    }
     case InternalDraggingState_t::kMarkerBarTop:
     case InternalDraggingState_t::kMarkerBarTop + 1:
     case InternalDraggingState_t::kMarkerBarTop + 2:
@@ -129,6 +135,8 @@ bool CExtControlBar::DockOrFloat(InternalDraggingState_t& state, bool bFinal)
     const bool bOuter = nKind >= InternalDraggingState_t::kOuterTop;
     const int nSide = (nKind - InternalDraggingState_t::kInnerTop) % 4;
     const UINT nSideId = kKindSides[nSide];
+    // Out of a container the bar's sizes were its share of the container's rows; the side's were taken for the track.
+    barcontainer::TakeSideThicknesses(this);
     if (nSide < 2)
         m_sizeHorzDocked.cy = state.m_rcTrack.Height();
     else

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
@@ -337,6 +338,7 @@ bool CExtControlBar::InternalDraggingState_t::CalcOuterCircle(int x, int y)
     if (!A.PtInRect(CPoint(x, y)))
         return false;
     const DWORD dwAlign = AlignOf(pBar);
+    const CRect V = barcontainer::ViewArea(pFrame);
     for (int i = 0; i < 4; ++i)
     {
         if ((dwAlign & kSideTable[i].dwAlign) == 0)
@@ -347,19 +349,19 @@ bool CExtControlBar::InternalDraggingState_t::CalcOuterCircle(int x, int y)
         {
         case 0:
             bIn = y < A.top + kOuterBand;
-            rc.bottom = rc.top + pBar->m_sizeHorzDocked.cy;
+            rc.bottom = rc.top + barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 1:
             bIn = y >= A.bottom - kOuterBand;
-            rc.top = rc.bottom - pBar->m_sizeHorzDocked.cy;
+            rc.top = rc.bottom - barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 2:
             bIn = x < A.left + kOuterBand;
-            rc.right = rc.left + pBar->m_sizeVertDocked.cx;
+            rc.right = rc.left + barcontainer::SideThicknessInView(pBar, false, V);
             break;
         default:
             bIn = x >= A.right - kOuterBand;
-            rc.left = rc.right - pBar->m_sizeVertDocked.cx;
+            rc.left = rc.right - barcontainer::SideThicknessInView(pBar, false, V);
             break;
         }
         if (!bIn)
@@ -382,12 +384,9 @@ bool CExtControlBar::InternalDraggingState_t::CalcInnerCircle(int x, int y)
     rcFrame.InflateRect(kFrameSlack, kFrameSlack);
     if (!rcFrame.PtInRect(pt))
         return false;
-    CRect V(0, 0, 0, 0);
-    RepositionBarsEx(pFrame, 0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &V, nullptr, true);
-    pFrame->ClientToScreen(&V);
+    const CRect V = barcontainer::ViewArea(pFrame);
     if (V.IsRectEmpty() || !V.PtInRect(pt))
         return false;
-    const int nMaxW = ::MulDiv(V.Width(), 3, 4), nMaxH = ::MulDiv(V.Height(), 3, 4);
     const DWORD dwAlign = AlignOf(pBar);
     const bool bLive = pBar->IsLiveDragMode();
     const bool bDocked = IsDocked(pBar) && !IsFloating(pBar);
@@ -416,19 +415,19 @@ bool CExtControlBar::InternalDraggingState_t::CalcInnerCircle(int x, int y)
         {
         case 0:
             bIn = y < V.top + kInnerBand;
-            rc.bottom = rc.top + std::min((int)pBar->m_sizeHorzDocked.cy, nMaxH);
+            rc.bottom = rc.top + barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 1:
             bIn = y >= V.bottom - kInnerBand;
-            rc.top = rc.bottom - std::min((int)pBar->m_sizeHorzDocked.cy, nMaxH);
+            rc.top = rc.bottom - barcontainer::SideThicknessInView(pBar, true, V);
             break;
         case 2:
             bIn = x < V.left + kInnerBand;
-            rc.right = rc.left + std::min((int)pBar->m_sizeVertDocked.cx, nMaxW);
+            rc.right = rc.left + barcontainer::SideThicknessInView(pBar, false, V);
             break;
         default:
             bIn = x >= V.right - kInnerBand;
-            rc.left = rc.right - std::min((int)pBar->m_sizeVertDocked.cx, nMaxW);
+            rc.left = rc.right - barcontainer::SideThicknessInView(pBar, false, V);
             break;
         }
         if (!bIn)

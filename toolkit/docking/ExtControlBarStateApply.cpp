@@ -994,7 +994,7 @@ void CExtControlBar::InternalDockStateBar::FinishRestore(CFrameWnd* pFrame, Inte
         }
         if (nKind == kKindTabContainer && m_nSelectedTab >= 0 && m_nSelectedTab < m_arrNestedStates.GetSize())
         {
-            if ((m_pLiveBar->GetStyle() & WS_VISIBLE) == 0)
+            if ((m_pLiveBar->GetStyle() & WS_VISIBLE) == 0 && !IsClosedFloatingGroup())
                 m_pLiveBar->ShowWindow(SW_SHOWNA);
             CExtControlBar* pSelected = m_arrNestedStates[m_nSelectedTab]->m_pLiveBar;
             if (pSelected != nullptr && pSelected->IsVisible())
@@ -1002,8 +1002,16 @@ void CExtControlBar::InternalDockStateBar::FinishRestore(CFrameWnd* pFrame, Inte
         }
         for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
             m_arrNestedStates[i]->FinishRestore(pFrame, this);
+        // A floating group closed by its close button keeps its members shown; showing them showed the group again.
+        if (IsClosedFloatingGroup() && (m_pLiveBar->GetStyle() & WS_VISIBLE) != 0)
+            pFrame->ShowControlBar(m_pLiveBar, FALSE, FALSE);
     }
     CopyMetricsToLiveBar();
+}
+
+bool CExtControlBar::InternalDockStateBar::IsClosedFloatingGroup() const
+{
+    return GetKind() == kKindTabContainer && (m_dwStateFlags & (kFloatingContainer | kVisible)) == kFloatingContainer;
 }
 
 void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,

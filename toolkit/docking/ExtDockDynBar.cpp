@@ -325,10 +325,18 @@ void CExtDockDynBar::Dissolve(CControlBar* pLastBar)
         CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pLastBar);
         if (pExt != nullptr && !pExt->IsFixedSize())
         {
+            // The container's size in the outer row; across the other sides the thickness the container kept for
+            // them, not the bar's share of the container's rows.
             if ((pOuter->m_dwStyle & CBRS_ORIENT_HORZ) != 0)
+            {
                 pExt->m_sizeHorzDocked = rcContainer.Size();
+                pExt->m_sizeVertDocked.cx = pContainer->m_sizeVertDocked.cx;
+            }
             else
+            {
                 pExt->m_sizeVertDocked = rcContainer.Size();
+                pExt->m_sizeHorzDocked.cy = pContainer->m_sizeHorzDocked.cy;
+            }
             pExt->SetBarStyle((pExt->GetBarStyle() & ~CBRS_ALIGN_ANY) | dwAlign | CBRS_BORDER_ANY);
         }
         m_arrBars.RemoveAll();
