@@ -19,8 +19,23 @@ if [ "${CORVANE_SCREEN_SESSION:-0}" = 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" 
   export CORVANE_WINEPREFIX="${CORVANE_WINEPREFIX:-$here/wineprefix-screen$screen}"
   exec 8>"$CORVANE_WINEPREFIX.session.lock"
   flock 8
+  # The X server takes a free display number itself, so that servers started at the same moment never meet.
+  numfile=$(mktemp "${TMPDIR:-/tmp}/wine-run-display.XXXXXX")
+  Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp 7>"$numfile" 8>&- >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null; rm -f "$numfile"' EXIT
+  for _ in $(seq 200); do
+    [ -s "$numfile" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$numfile" ]; then
+    echo "wine-run: no X display of its own came up" >&2
+    exit 1
+  fi
+  export DISPLAY=":$(head -n 1 "$numfile")"
   export CORVANE_SCREEN_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  "$0" "$@"
+  exit $?
 fi
 export WINEPREFIX="${CORVANE_WINEPREFIX:-$here/wineprefix}"
 export WINEDEBUG=-all
