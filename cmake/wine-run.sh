@@ -2,6 +2,41 @@
 # Runs a Windows program under Wine in the build tree's own prefix, creating it once.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
+# A test that sends real input or reads the screen (CORVANE_SCREEN_SESSION=1, which CTest gives each of them) runs on
+# an X display of its own, in a Wine session of its own, in a prefix that the other tests do not use: the prefix of
+# the screen CTest gave it (wineprefix-screen<n>, n from CTEST_RESOURCE_GROUP_0_SCREENS, 0 without one; the phone
+# simulator's runner picks the same) unless CORVANE_WINEPREFIX names one. One such test at a time uses a prefix. No
+# other test program can take its input, move its pointer or cover its windows, and nothing an earlier program left
+# in the session (a process, a window, the foreground, a clipped cursor) is there.
+if [ "${CORVANE_SCREEN_SESSION:-0}" = 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" ]; then
+  screen=0
+  case "${CTEST_RESOURCE_GROUP_0_SCREENS:-}" in
+  id:*)
+    screen=${CTEST_RESOURCE_GROUP_0_SCREENS#id:}
+    screen=${screen%%,*}
+    ;;
+  esac
+  export CORVANE_WINEPREFIX="${CORVANE_WINEPREFIX:-$here/wineprefix-screen$screen}"
+  exec 8>"$CORVANE_WINEPREFIX.session.lock"
+  flock 8
+  # The X server takes a free display number itself, so that servers started at the same moment never meet.
+  numfile=$(mktemp "${TMPDIR:-/tmp}/wine-run-display.XXXXXX")
+  Xvfb -displayfd 7 -screen 0 1280x1024x24 -nolisten tcp 7>"$numfile" 8>&- >/dev/null 2>&1 &
+  xvfb=$!
+  trap 'kill $xvfb 2>/dev/null; rm -f "$numfile"' EXIT
+  for _ in $(seq 200); do
+    [ -s "$numfile" ] && break
+    sleep 0.05
+  done
+  if [ ! -s "$numfile" ]; then
+    echo "wine-run: no X display of its own came up" >&2
+    exit 1
+  fi
+  export DISPLAY=":$(head -n 1 "$numfile")"
+  export CORVANE_SCREEN_DISPLAY=1
+  "$0" "$@"
+  exit $?
+fi
 export WINEPREFIX="${CORVANE_WINEPREFIX:-$here/wineprefix}"
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
@@ -10,11 +45,16 @@ if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
     flock 9
     if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
       rm -rf "$WINEPREFIX"
-      wineboot -i >/dev/null 2>&1
-      wineserver -w
-      mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
-      cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
-      touch "$WINEPREFIX/.corvane-ready"
+      if [ "$WINEPREFIX" != "$here/wineprefix" ] && [ -f "$here/wineprefix/.corvane-ready" ]; then
+        # Another prefix of the build tree starts as a copy of its first one (seconds instead of a Wine setup).
+        cp -a "$here/wineprefix" "$WINEPREFIX.new" && mv "$WINEPREFIX.new" "$WINEPREFIX"
+      else
+        wineboot -i >/dev/null 2>&1
+        wineserver -w
+        mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+        cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null
+        touch "$WINEPREFIX/.corvane-ready"
+      fi
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
@@ -49,11 +89,20 @@ elif [ -f "$unmanaged" ]; then
     fi
   ) 9>"$WINEPREFIX.lock"
 fi
+if [ -n "${CORVANE_SCREEN_DISPLAY:-}" ]; then
+  # The session of the test's own: what an earlier test left in the prefix ends, and the new session's services and
+  # desktop are up before the program's first input; the session ends with the program.
+  wineserver -k 2>/dev/null
+  wineserver -w
+  wineserver -p10 8>&-
+  wine cmd /c exit 0 >/dev/null 2>&1 8>&-
+  trap 'wineserver -k 2>/dev/null' EXIT
+fi
 # The Wine session (wineserver and the services, desktop and RPC processes it starts) inherits the
 # output of the program that starts it and keeps it open until the session ends, which is after the
 # last program of the prefix. A reader of a pipe (a test runner) would wait for all of them, so when
 # the output is not a terminal the program writes into a file that is handed on after it ends.
-if [ -t 1 ]; then
+if [ -t 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" ]; then
   exec wine "$@"
 fi
 out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
@@ -61,7 +110,7 @@ out=$(mktemp "${TMPDIR:-/tmp}/wine-run.XXXXXX")
 # a program that has run has always said something. Such a start is tried once more, and said.
 for attempt in 1 2; do
   started=$(date +%s%N)
-  wine "$@" >"$out" 2>&1
+  wine "$@" >"$out" 2>&1 8>&-
   rc=$?
   ms=$((($(date +%s%N) - started) / 1000000))
   if [ $rc -eq 0 ] || [ -s "$out" ] || [ $ms -ge 1000 ]; then

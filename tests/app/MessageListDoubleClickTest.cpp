@@ -73,9 +73,11 @@ struct MessageListDoubleClickTest : programtest::ProgramFixture
         EXPECT_TRUE(PumpUntilInputHandled());
         EXPECT_TRUE(PumpUntilPostedHandled());
         if (bOpens)
+        {
             EXPECT_TRUE(PumpUntil([&] { return g_seen.size() > nSeen && programtest::ShownCompose() == nullptr; },
                                   kInputWaitMs))
                 << "no compose window came and went";
+        }
     }
     CPoint RowPoint(int nRow)
     {

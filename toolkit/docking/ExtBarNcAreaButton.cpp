@@ -238,11 +238,12 @@ void CExtBarNcAreaButton::PaintButton(CDC& dc, int nGlyph)
     const bool bTracking = CExtPopupMenuWnd::IsMenuTracking();
     const bool bPlain = (m_bfState & kPaintPlain) != 0;
     bool bSliderActive = false;
-    bool bActive = IsBarAutoHideMode(nullptr, &bSliderActive) ? bSliderActive : IsBarWndActive();
-    CExtPaintManager::CaptionButtonPaintData data(this, m_rc, nGlyph,
-                                                  (m_bfState & kHover) != 0 && !bTracking && !bPlain,
-                                                  (m_bfState & kPressed) != 0 && !bTracking && !bPlain,
-                                                  (m_bfState & kDisabled) == 0, bActive, IsBarFloating(), false);
+    const bool bActive = IsBarAutoHideMode(nullptr, &bSliderActive) ? bSliderActive : IsBarWndActive();
+    const bool bFloating = IsBarFloating();
+    CExtPaintManager::CaptionButtonPaintData data(
+        this, m_rc, nGlyph, (m_bfState & kHover) != 0 && !bTracking && !bPlain,
+        (m_bfState & kPressed) != 0 && !bTracking && !bPlain, (m_bfState & kDisabled) == 0, !bActive && !bFloating,
+        bFloating, false);
     g_PaintManagerHolder->PaintCaptionButton(dc, data);
 }
 

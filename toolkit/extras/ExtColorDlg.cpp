@@ -34,7 +34,6 @@ BEGIN_MESSAGE_MAP(CExtColorDlg, CExtResizableDialog)
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
 ON_WM_CONTEXTMENU()
-ON_WM_SIZE()
 ON_CBN_SELENDOK(IDC_EXT_COLOR_MODE, OnSelEndOkMode)
 ON_REGISTERED_MESSAGE(CExtColorCtrl::g_nMsgColorChanged, OnColorChanged)
 ON_EN_CHANGE(IDC_EXT_COLOR_EDIT_R, OnChangeRGB)
@@ -277,9 +276,14 @@ void CExtColorDlg::OnContextMenu(CWnd* pWnd, CPoint pos)
     (void)pos;
 }
 
-void CExtColorDlg::OnSize(UINT nType, int cx, int cy)
+LRESULT CExtColorDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    CExtResizableDialog::OnSize(nType, cx, cy);
-    Invalidate();
-    UpdateWindow();
+    HWND hWnd = GetSafeHwnd();
+    const LRESULT lResult = CExtResizableDialog::WindowProc(message, wParam, lParam);
+    // WM_SIZE ends with the whole dialog repainted, after the anchors have moved the fields (they move once the
+    // message map's handlers have run): repainting the dialog alone left pieces of the fields behind.
+    if (message == WM_SIZE && ::IsWindow(hWnd))
+        ::RedrawWindow(hWnd, nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return lResult;
 }

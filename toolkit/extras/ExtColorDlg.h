@@ -43,6 +43,7 @@ public:
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Reads three fields as 0..255; false after the range message box (the field focused) at the first one out
     // of range, false without a box when a field holds no number yet (empty, or a lone sign).
     bool ReadFields(CEdit* pEdits[3], int nValues[3]);
@@ -50,7 +51,6 @@ protected:
     afx_msg void OnPaint();
     afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint pos);
-    afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnSelEndOkMode();
     afx_msg LRESULT OnColorChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnChangeRGB();

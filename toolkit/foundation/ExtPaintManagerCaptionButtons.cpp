@@ -123,7 +123,7 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
         clrGlyph = clr(COLOR_3DSHADOW);
     else if (bHover || data.m_bPushed)
         clrGlyph = RGB(0, 0, 0);
-    else if (!data.m_bStyleBit3 && !data.m_bStyleBit4)
+    else if (data.m_bStyleBit3 && !data.m_bStyleBit4)
         clrGlyph = clr(COLOR_3DDKSHADOW); // on the light caption of an inactive docked bar or slider
     else
         clrGlyph = clr(COLOR_HIGHLIGHTTEXT); // on an active bar's highlighted caption, or a floating frame's

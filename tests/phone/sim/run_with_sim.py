@@ -3,7 +3,7 @@
 
 usage: run_with_sim.py --com N --work DIR [--scenario NAME] -- WINE_RUN EXE [ARGS...]
 
-Starts phonesim.py on a fresh pty, links it as $WINEPREFIX/dosdevices/comN, runs the program with
+Starts phonesim.py on a fresh pty, links it as dosdevices/comN of the runner's Wine prefix, runs the program with
 CORVANE_SIM_PORT ("COMN:" or "\\\\.\\COMN"), CORVANE_SIM_CTL (control directory, as a Windows path on Z:) and
 CORVANE_SIM_SCENARIOS set, then stops the simulator and answers the program's exit code.
 """
@@ -22,6 +22,19 @@ def win_path(p):
     return "Z:" + os.path.abspath(p).replace("/", "\\")
 
 
+def wine_prefix(wine_run):
+    """The Wine prefix that the runner (cmake/wine-run.sh) starts the program in."""
+    if os.environ.get("CORVANE_WINEPREFIX"):
+        return os.environ["CORVANE_WINEPREFIX"]
+    build = os.path.dirname(os.path.abspath(wine_run))
+    if os.environ.get("CORVANE_SCREEN_SESSION") == "1":
+        # A test on a screen of its own: the prefix of the screen CTest gave it ("id:<n>,slots:1"), else screen 0.
+        screen = os.environ.get("CTEST_RESOURCE_GROUP_0_SCREENS", "")
+        n = screen[3:].split(",")[0] if screen.startswith("id:") else "0"
+        return os.path.join(build, "wineprefix-screen" + n)
+    return os.path.join(build, "wineprefix")
+
+
 def main():
     argv = sys.argv[1:]
     if "--" not in argv:
@@ -36,7 +49,7 @@ def main():
     cmd = argv[cut + 1:]
     wine_run = cmd[0]
 
-    prefix = os.environ.get("CORVANE_WINEPREFIX") or os.path.join(os.path.dirname(os.path.abspath(wine_run)), "wineprefix")
+    prefix = wine_prefix(wine_run)
     if not os.path.exists(os.path.join(prefix, ".corvane-ready")):
         # The runner creates the prefix once (under its own lock).
         subprocess.run([wine_run, "cmd", "/c", "exit", "0"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)

@@ -5,8 +5,11 @@
 #include "tests/support/ReferenceTimer.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
+#include "toolkit/docking/ExtBarNcAreaButtonClose.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
+#include <algorithm>
 
 namespace
 {
@@ -582,4 +585,54 @@ TEST_F(DynAutoHide, APinnedBarsSliderShowsItsCaptionButtonsInPlaceAndTheFrameAsA
     EXPECT_TRUE(
         WaitFor([&] { return m_pSlider->IsFocusInside() == bFocusInside && GrabScreen(rcCaptionScreen) == atPin; }));
     m_pSlider->SlideRun(m_pC, false, false);
+}
+
+namespace
+{
+// Perceived lightness of a colour, 0..255.
+int Lightness(COLORREF clr) { return (GetRValue(clr) * 30 + GetGValue(clr) * 59 + GetBValue(clr) * 11) / 100; }
+} // namespace
+
+TEST_F(DynAutoHideOut, UnderTheOffice2003ThemeTheInactiveSlidersPinAndCloseGlyphsAreDarkOnItsCaption)
+{
+    struct Restore
+    {
+        ~Restore() { g_PaintManagerHolder.InstallPaintManager(new CExtPaintManager); }
+    } restore;
+    g_PaintManagerHolder.InstallPaintManager(new CExtPaintManagerOffice2003);
+    SlideOutA();
+    // The focus in the view: the slider is not active.
+    m_pFrame->m_wndView.SetFocus();
+    ASSERT_TRUE(WaitFor([&] { return !m_pSlider->IsFocusInside(); }));
+    m_pSlider->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpMessages();
+    const CPoint ptOrg = WindowRectOf(m_pSlider).TopLeft();
+    int nButtons = 0;
+    for (INT_PTR i = 0; i < m_pA->NcButtonGetCount(); ++i)
+    {
+        CExtBarNcAreaButton* pBtn = m_pA->NcButtonGet((int)i);
+        if (!pBtn->IsVisible() || !(pBtn->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)) ||
+                                    pBtn->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose))))
+            continue;
+        ++nButtons;
+        CRect rc(pBtn->m_rc);
+        rc.OffsetRect(ptOrg);
+        // The glyph in the dark shadow colour, well apart from the caption behind it; nothing in the light
+        // text colour of an active caption.
+        const COLORREF clrDark = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DDKSHADOW, pBtn);
+        const COLORREF clrLight = g_PaintManagerHolder->GetTranslatedColor(COLOR_HIGHLIGHTTEXT, pBtn);
+        EXPECT_TRUE(WaitFor([&] {
+            const std::vector<DWORD> px = GrabScreen(rc);
+            return std::count(px.begin(), px.end(),
+                              (DWORD)RGB(GetBValue(clrDark), GetGValue(clrDark), GetRValue(clrDark))) > 5;
+        })) << i;
+        const std::vector<DWORD> px = GrabScreen(rc);
+        EXPECT_EQ(
+            std::count(px.begin(), px.end(), (DWORD)RGB(GetBValue(clrLight), GetGValue(clrLight), GetRValue(clrLight))),
+            0)
+            << i;
+        EXPECT_GE(Lightness(ScreenPixel(rc.left, rc.top)) - Lightness(clrDark), 96) << i;
+    }
+    EXPECT_EQ(nButtons, 2);
+    m_pSlider->SlideRun(m_pA, false, false);
 }

@@ -563,3 +563,32 @@ TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfAnInactiveBarAreDarkOnItsL
     EXPECT_TRUE(WaitFor([&] { return CountOnScreen(rc, clrDark) > 5; }));
     EXPECT_EQ(CountOnScreen(rc, clrLight), 0);
 }
+
+TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfTheActiveBarAreLightOnItsHighlightedCaption)
+{
+    struct Restore
+    {
+        ~Restore() { g_PaintManagerHolder.InstallPaintManager(new CExtPaintManager); }
+    } restore;
+    g_PaintManagerHolder.InstallPaintManager(new CExtPaintManagerXP);
+    ASSERT_TRUE(BringInFront(m_pFrame));
+    // The focus in the bar: it is active after an idle pass.
+    m_pA->m_wndChild.SetFocus();
+    AfxGetThread()->OnIdle(0);
+    ASSERT_NE(m_pA->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
+    ShowAndPaint(m_pFrame);
+    CExtBarNcAreaButton* pClose = nullptr;
+    for (INT_PTR i = 0; i < m_pA->NcButtonGetCount(); ++i)
+    {
+        if (m_pA->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
+            pClose = m_pA->NcButtonGet((int)i);
+    }
+    ASSERT_NE(pClose, nullptr);
+    ASSERT_TRUE(pClose->IsVisible());
+    CRect rc(pClose->m_rc);
+    rc.OffsetRect(WindowRectOf(m_pA).TopLeft());
+    const COLORREF clrDark = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DDKSHADOW, pClose);
+    const COLORREF clrLight = g_PaintManagerHolder->GetTranslatedColor(COLOR_HIGHLIGHTTEXT, pClose);
+    EXPECT_TRUE(WaitFor([&] { return CountOnScreen(rc, clrLight) > 5; }));
+    EXPECT_EQ(CountOnScreen(rc, clrDark), 0);
+}

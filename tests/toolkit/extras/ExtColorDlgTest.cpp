@@ -1,10 +1,12 @@
 // The colour dialog: its fields for a colour, typing in them (range errors, empty fields, no re-entry), the
-// caption rule, the mode names and the mode choice, and the anchors after a resize.
+// caption rule, the mode names and the mode choice, the anchors after a resize and the screen after a size-grip drag.
 #include "ColorTestSupport.h"
 #include "support/InputScript.h"
 #include "support/MessageBoxCapture.h"
 #include "toolkit/extras/ExtColorDlg.h"
 #include "toolkit/foundation/ExtPaintManager.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/foundation/ExtPaintManagerXP.h"
 
 using namespace colortest;
 
@@ -200,4 +202,44 @@ TEST_F(ExtColorDlgTest, AnchorsFollowAResize)
     EXPECT_EQ(RectIn(d, IDC_EXT_COLOR_CTRL_DIFF), rcDiff + CPoint(100, 0));
     EXPECT_EQ(RectIn(d, IDOK), rcOK + CPoint(0, 60));
     EXPECT_EQ(RectIn(d, 30291), rcModeLabel);
+}
+
+TEST_F(ExtColorDlgTest, UnderTheBaseAndXpThemesASizeGripDragLeavesTheScreenAsAFullRepaintDrawsIt)
+{
+    struct Restore
+    {
+        ~Restore() { g_PaintManagerHolder.InstallPaintManager(nullptr); }
+    } restore;
+    for (CExtPaintManager* pPM : {new CExtPaintManager, (CExtPaintManager*)new CExtPaintManagerXP})
+    {
+        const char* pszTheme = pPM->GetRuntimeClass()->m_lpszClassName;
+        ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManager(pPM));
+        if (m_pDlg->GetSafeHwnd() == nullptr)
+            Open();
+        CExtColorDlg& d = *m_pDlg;
+        d.SetWindowPos(&CWnd::wndTop, 100, 80, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+        d.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        // Grown, shrunk, in width alone and in height alone, as a user drags the grip to and fro.
+        for (const CSize& by : {CSize(90, 60), CSize(-50, -40), CSize(70, 0), CSize(0, 50), CSize(-80, -30)})
+        {
+            CRect rcGrip = d.GetGripperRect();
+            ASSERT_FALSE(rcGrip.IsRectEmpty());
+            d.ClientToScreen(&rcGrip);
+            const CPoint ptFrom = rcGrip.CenterPoint();
+            CRect rcBefore;
+            d.GetWindowRect(&rcBefore);
+            RunInputScript([&] { SendMouseDrag(ptFrom, ptFrom + by); });
+            CRect rcWnd;
+            ASSERT_TRUE(WaitFor([&] {
+                d.GetWindowRect(&rcWnd);
+                return rcWnd.Size() != rcBefore.Size();
+            })) << pszTheme;
+            PumpMessages();
+            const std::vector<DWORD> seen = GrabScreen(rcWnd);
+            d.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            PumpMessages();
+            EXPECT_EQ(CountDiffs(seen, GrabScreen(rcWnd)), 0)
+                << pszTheme << " after a drag by " << by.cx << "," << by.cy;
+        }
+    }
 }

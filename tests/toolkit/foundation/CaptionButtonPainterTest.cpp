@@ -110,8 +110,8 @@ TEST(CaptionButton, XpFillsFramesAndGlyphColoursFollowTheStyleBits)
         bool bHover, bPushed, bEnabled, b3, b4;
         int nFill, nFrame, nGlyph; // -1: nothing (white)
     } cases[] = {
-        {false, false, true, false, false, -1, -1, COLOR_3DDKSHADOW},
-        {false, false, true, true, false, -1, -1, COLOR_HIGHLIGHTTEXT},
+        {false, false, true, false, false, -1, -1, COLOR_HIGHLIGHTTEXT},
+        {false, false, true, true, false, -1, -1, COLOR_3DDKSHADOW},
         {false, false, true, false, true, -1, -1, COLOR_HIGHLIGHTTEXT},
         {false, false, true, true, true, -1, -1, COLOR_HIGHLIGHTTEXT},
         {true, false, true, false, false, XCLR_FACE_ACTIVE, XCLR_HILIGHT_DISABLED, -2},

@@ -15,8 +15,9 @@ corvane_test(toolkit_controls_tests
   LIBS corvane_toolkit corvane_platform ole32 uuid shell32
   TIMEOUT 300)
 add_dependencies(toolkit_controls_tests toolkit_link_recorder)
-# Tracked menus, real input and cursor moves use the screen, where other programs' input could reach
-# them: they run alone.
+# Tracked menus, real input, cursor moves and the focus use the screen, where other programs' input or
+# activation could reach them: they run on a screen of their own.
 set(_controls_screen_tests "ButtonDropDownTest.*:ExtEditScreenTest.*:ExtComboBoxTest.*:ButtonTest.HeldButton*")
 string(APPEND _controls_screen_tests ":ButtonTest.SpaceDownMoveUp*:ButtonTest.SplitButtonMainPart*")
+string(APPEND _controls_screen_tests ":LabelGroupBoxTest.TextEnableUiStateAndFocusChanges*")
 corvane_screen_tests(toolkit_controls_tests toolkit_controls_screen_tests "${_controls_screen_tests}" 120)
