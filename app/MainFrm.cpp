@@ -363,6 +363,7 @@ void CMainFrame::ActivateFrame(int nCmdShow)
     // as the start's focus changes and the frame's map settle.
     if (bFirstShow && IsWindowVisible())
     {
+        ::GetCursorPos(&m_ptCursorAtFirstShow);
         m_dwRaiseFloatingUntil = ::GetTickCount() + kRaiseFloatingMs;
         SetTimer(kTimerRaiseFloating, kRaiseFloatingPeriod, nullptr);
     }
@@ -375,12 +376,20 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
         CFrameWnd::OnTimer(nIDEvent);
         return;
     }
-    // Only while the frame itself is in front: another program's window, a box of the program and a floating
-    // frame the user took stay where they are.
-    if (::GetForegroundWindow() == m_hWnd)
-        RaiseFloatingFrames(this);
-    if ((LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
+    // Over once the user acts (a frame taken, moved or pressed is the user's, and a raise meanwhile would take it
+    // out of its owner under the user's hand), and only while the frame itself is in front: another program's
+    // window, a box of the program and a floating frame the user took stay where they are.
+    POINT ptCursor = {};
+    ::GetCursorPos(&ptCursor);
+    const bool bUserActed = ptCursor.x != m_ptCursorAtFirstShow.x || ptCursor.y != m_ptCursorAtFirstShow.y ||
+                            ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0;
+    if (bUserActed || (LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
+    {
         KillTimer(kTimerRaiseFloating);
+        return;
+    }
+    if (::GetForegroundWindow() == m_hWnd && ::GetCapture() == nullptr)
+        RaiseFloatingFrames(this);
 }
 
 BOOL CMainFrame::DestroyWindow()

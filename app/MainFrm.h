@@ -135,6 +135,7 @@ protected:
     };
     static const UINT kRaiseFloatingPeriod = 100; // ms between two raises
     static const DWORD kRaiseFloatingMs = 2000;   // ms of raises after the first show
+    POINT m_ptCursorAtFirstShow = {};             // the pointer at the frame's first show: moved, the user acts
     DWORD m_dwRaiseFloatingUntil = 0;
     int m_nLayouts = 0;
 
