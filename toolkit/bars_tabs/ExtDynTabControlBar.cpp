@@ -12,7 +12,6 @@ IMPLEMENT_DYNCREATE(CExtDynTabControlBar, CExtDynControlBar)
 
 BEGIN_MESSAGE_MAP(CExtDynTabControlBar, CExtDynControlBar)
 ON_WM_CREATE()
-ON_WM_NCCALCSIZE()
 ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
@@ -62,16 +61,6 @@ int CExtDynTabControlBar::OnCreate(LPCREATESTRUCT lpcs)
     if (!m_wndTabs.Create(this, rcStrip, (UINT)-1, WS_CHILD | WS_VISIBLE, kStripTabStyle))
         return -1;
     return 0;
-}
-
-void CExtDynTabControlBar::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp)
-{
-    if (IsFloating(this))
-    {
-        ::InflateRect(&lpncsp->rgrc[0], -1, -1);
-        return;
-    }
-    CExtDynControlBar::OnNcCalcSize(bCalcValidRects, lpncsp);
 }
 
 void CExtDynTabControlBar::OnSetFocus(CWnd* pOldWnd)

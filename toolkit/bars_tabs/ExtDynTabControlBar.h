@@ -57,7 +57,6 @@ protected:
     CSize CalcGroupMinSize() const;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
-    afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     DECLARE_MESSAGE_MAP()
 };

@@ -604,18 +604,19 @@ public:
         UINT m_nTabMateId = 0;
         int m_nTabIndex = -1;
     };
-    // Remembers the docked place the bar is about to leave; a bar that is not docked keeps the last one.
+    // Remembers the docked place the bar is about to leave, and so does each bar of a group or container leaving
+    // with it; a bar that is not docked keeps the last one.
     // The dock context gets the side and the bar's window rectangle in the client coordinates of that
     // side's frame-edge dock bar (circle 0), which keep their place in the frame when it moves and are
     // written with the docking state.
     void RememberDockedPlace();
     // Docks a floating bar back where it was docked last: a fixed dock-style bar through its dock
     // context's toggle; any other bar as a tab of its tab group's bar at its tab index when that bar is
-    // still docked, else at the dock context's docked rectangle into its dock bar, or, when that circle
-    // was dropped, a new circle at its number; without a remembered place (a restart) into the circle of
-    // the side under that rectangle, or a new circle there; the bar gets its docked size back from the
-    // bars of its row. Without a rectangle at the side its dock context names, circle 1. The floating
-    // frame that held it may be destroyed meanwhile. False when the bar was not docked.
+    // still docked at the same side, else at the dock context's docked rectangle into its dock bar, or,
+    // when that circle was dropped, a new circle at its number; without a remembered place (a restart)
+    // into the circle of the side under that rectangle, or a new circle there; the bar gets its docked
+    // size back from the bars of its row. Without a rectangle at the side its dock context names, circle
+    // 1. The floating frame that held it may be destroyed meanwhile. False when the bar was not docked.
     bool DockBackFromFloating();
 
     // DockNextToBar at 50 percent.

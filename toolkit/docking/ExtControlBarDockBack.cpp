@@ -154,6 +154,19 @@ void CExtControlBar::RememberDockedPlace()
         m_pDockContext->m_uMRUDockID = place.m_nDockBarId;
         m_pDockContext->m_rectMRUDockPos = rc;
     }
+    // The bars of a group or container leave the place with it: each remembers it for when it floats on its own.
+    CExtDynControlBar* pDyn = DYNAMIC_DOWNCAST(CExtDynControlBar, this);
+    CDockBar* pInner = pDyn != nullptr ? pDyn->m_pWndDynDocker : nullptr;
+    if (pInner == nullptr || pInner->GetSafeHwnd() == nullptr)
+        return;
+    for (INT_PTR i = 0; i < pInner->m_arrBars.GetSize(); i++)
+    {
+        void* pEntry = pInner->m_arrBars[i];
+        if (pEntry == nullptr || CDockBar::IsPlaceHolder(pEntry))
+            continue;
+        if (CExtControlBar* pMember = DYNAMIC_DOWNCAST(CExtControlBar, static_cast<CControlBar*>(pEntry)))
+            pMember->RememberDockedPlace();
+    }
 }
 
 bool CExtControlBar::DockBackFromFloating()
@@ -169,9 +182,12 @@ bool CExtControlBar::DockBackFromFloating()
     const DockedPlace_t place = m_lastDockedPlace;
     if (place.m_nTabMateId != 0)
     {
+        // Into the group while its bar is still docked at the side; a group moved to another side is not the place.
         CExtControlBar* pMate = DYNAMIC_DOWNCAST(CExtControlBar, pSite->GetControlBar(place.m_nTabMateId));
+        CExtDockBar* pMateEdge = pMate != nullptr ? EdgeDockBarOf(pMate) : nullptr;
         if (pMate != nullptr && pMate != this && pMate->GetSafeHwnd() != nullptr && !IsFloating(pMate) &&
-            pMate->m_pDockBar != nullptr && pMate->IsVisible() && !pMate->IsAutoHideMode() &&
+            pMate->m_pDockBar != nullptr && pMate->IsVisible() && !pMate->IsAutoHideMode() && pMateEdge != nullptr &&
+            (UINT)pMateEdge->GetDlgCtrlID() == place.m_nDockBarId &&
             pMate->DockAsTabWith(this, place.m_nTabIndex, true) && !IsFloating(this))
             return true;
     }

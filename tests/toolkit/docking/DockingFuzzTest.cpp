@@ -650,3 +650,128 @@ TEST_F(DockingRunFinds, AToolBarDockedBackBeforeAnotherInItsRowLeavesNoPieceOfIt
     ASSERT_FALSE(CExtControlBar::IsFloating(m_tools[0]));
     CheckScreenMatchesRepaint();
 }
+
+TEST_F(DockingRunFinds, AFloatedGroupReportsNoCaptionOfItsOwnSoTheCaptionItShowsDocksItBack)
+{
+    // Alpha's group with Epsilon, at the left, floated by a double click on its docked caption.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_EQ(OuterSide(pGroup), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    CPoint pt;
+    ASSERT_TRUE(CaptionPoint(m_pA, pt));
+    Click(pt, true);
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pGroup) && pGroup->IsWindowVisible(); }));
+    CExtMiniDockFrameWnd* pMini = MiniOf(pGroup);
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 300, WindowRectOf(m_pFrame).bottom + 20, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Rest();
+    // What its docked layout placed is gone: the caption it shows is its floating frame's, and a double click there
+    // docks it back at the left.
+    EXPECT_TRUE(pGroup->GetCaptionRect().IsRectEmpty());
+    ASSERT_TRUE(CaptionPoint(m_pA, pt));
+    Click(pt, true);
+    EXPECT_TRUE(WaitFor([&] { return !CExtControlBar::IsFloating(pGroup); }))
+        << "the double click at " << pt.x << "," << pt.y << " reached " << WindowsAt(pt);
+    Rest();
+    EXPECT_EQ(OuterSide(m_pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    CExtControlBar* pShown = DYNAMIC_DOWNCAST(CExtControlBar, pGroup->GetSelectedBar());
+    ASSERT_NE(pShown, nullptr);
+    EXPECT_TRUE(Reaches(WindowRectOf(pShown).CenterPoint(), pShown));
+}
+
+TEST_F(DockingRunFinds, ABarDraggedOutOfAFloatedGroupDocksBackAtTheSideTheGroupWasDockedAt)
+{
+    // Epsilon's group with Delta, moved to the top, floated by a double click on its docked caption.
+    ASSERT_TRUE(m_pE->DockAsTabWith(m_pD));
+    Settle();
+    CExtDynTabControlBar* pGroup = m_pE->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_TRUE(pGroup->DockAtSideCircle(AFX_IDW_DOCKBAR_TOP, 1, m_pFrame, true));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    ASSERT_EQ(OuterSide(m_pE), (UINT)AFX_IDW_DOCKBAR_TOP);
+    CPoint pt;
+    ASSERT_TRUE(CaptionPoint(m_pE, pt));
+    Click(pt, true);
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pGroup) && pGroup->IsWindowVisible(); }));
+    CExtMiniDockFrameWnd* pMini = MiniOf(pGroup);
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 300, WindowRectOf(m_pFrame).bottom + 20, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Rest();
+    // Epsilon's tab dragged out of the floating group into the view.
+    const int nTab = pGroup->m_wndTabs.FindBar(m_pE);
+    ASSERT_GE(nTab, 0);
+    const CPoint ptTab = TabCentre(pGroup->m_wndTabs, nTab);
+    ASSERT_TRUE(Reaches(ptTab, &pGroup->m_wndTabs)) << WindowsAt(ptTab);
+    const CRect rcView = WindowRectOf(&m_pFrame->m_wndView);
+    ASSERT_TRUE(Drag(
+        ptTab,
+        [&](CPoint& p) {
+            p = CPoint(rcView.left + rcView.Width() / 3, rcView.CenterPoint().y);
+            return true;
+        },
+        0));
+    Rest();
+    ASSERT_TRUE(CExtControlBar::IsFloating(m_pE));
+    ASSERT_EQ(m_pE->GetTabbedContainer(), nullptr);
+    pMini = MiniOf(m_pE);
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 600, WindowRectOf(m_pFrame).bottom + 20, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Rest();
+    // Its floating caption's double click docks it back at the top, where it was docked last.
+    ASSERT_TRUE(CaptionPoint(m_pE, pt));
+    Click(pt, true);
+    ASSERT_TRUE(WaitFor([&] { return !CExtControlBar::IsFloating(m_pE); }));
+    Rest();
+    EXPECT_EQ(OuterSide(m_pE), (UINT)AFX_IDW_DOCKBAR_TOP) << "Epsilon docked at " << SideName(OuterSide(m_pE));
+    EXPECT_TRUE(Reaches(WindowRectOf(m_pE).CenterPoint(), m_pE));
+}
+
+TEST_F(DockingRunFinds, ABarTakenOutOfAGroupThatThenMovedToAnotherSideDocksBackAtItsOwnSide)
+{
+    // Delta put into Alpha's group at the left, then floated by a double click on its tab.
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pD));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CExtDynTabControlBar* pGroup = m_pD->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_EQ(OuterSide(m_pD), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    const int nTab = pGroup->m_wndTabs.FindBar(m_pD);
+    ASSERT_GE(nTab, 0);
+    Click(TabCentre(pGroup->m_wndTabs, nTab), true);
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(m_pD) && m_pD->GetTabbedContainer() == nullptr; }));
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pD);
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 300, WindowRectOf(m_pFrame).bottom + 20, 0, 0,
+                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Rest();
+    // Alpha, the bar of its group, moved to the bottom.
+    CPoint pt;
+    ASSERT_TRUE(CaptionPoint(m_pA, pt));
+    const CRect rcFrame = WindowRectOf(m_pFrame);
+    ASSERT_TRUE(Drag(
+        pt,
+        [&](CPoint& p) {
+            p = CPoint(rcFrame.CenterPoint().x, WindowRectOf(&m_pFrame->m_wndView).bottom - 4);
+            return true;
+        },
+        20));
+    Rest();
+    ASSERT_EQ(OuterSide(m_pA), (UINT)AFX_IDW_DOCKBAR_BOTTOM) << Describe();
+    // Delta's floating caption's double click docks it back at the left, not into Alpha's group at the bottom.
+    ASSERT_TRUE(CaptionPoint(m_pD, pt));
+    Click(pt, true);
+    ASSERT_TRUE(WaitFor([&] { return !CExtControlBar::IsFloating(m_pD); }));
+    Rest();
+    EXPECT_EQ(OuterSide(m_pD), (UINT)AFX_IDW_DOCKBAR_LEFT) << "Delta docked at " << SideName(OuterSide(m_pD));
+    EXPECT_TRUE(Reaches(WindowRectOf(m_pD).CenterPoint(), m_pD));
+}
