@@ -650,3 +650,18 @@ TEST_F(DockingRunFinds, AToolBarDockedBackBeforeAnotherInItsRowLeavesNoPieceOfIt
     ASSERT_FALSE(CExtControlBar::IsFloating(m_tools[0]));
     CheckScreenMatchesRepaint();
 }
+
+TEST_F(DockingRunFinds, AContainerWithABarAfterItInItsColumnComesBackFromTheStoredStateInAHiddenFrameAsTallAsItWas)
+{
+    // Right: Gamma with Epsilon below it in its column; Beta put left of Gamma makes a container there. The second
+    // frame the run reads the state into is hidden.
+    CRect rcBelow = WindowRectOf(m_pC);
+    rcBelow.top = rcBelow.CenterPoint().y + 1;
+    m_pFrame->DockControlBar(m_pE, m_pC->m_pDockBar, &rcBelow);
+    Settle();
+    ASSERT_TRUE(m_pB->DockNextToBar(50, m_pC, AFX_IDW_DOCKBAR_LEFT));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CheckStateRoundTrip();
+}
