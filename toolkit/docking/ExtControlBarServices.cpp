@@ -362,7 +362,8 @@ void CExtControlBar::RequestFrameLayout()
 
 void CExtControlBar::RefreshNonClientFrame()
 {
-    if (GetSafeHwnd() == nullptr || !IsWindowVisible())
+    // A shown bar in a frame not shown yet (a stored state read before the first show) is refreshed too.
+    if (GetSafeHwnd() == nullptr || (GetStyle() & WS_VISIBLE) == 0)
         return;
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
 }

@@ -180,7 +180,9 @@ void CExtControlBar::RowExtentTrackStep()
     const int d = bHorz ? pt.y - rcWnd.top : pt.x - rcWnd.left;
     const int nHalf = (bHorz ? m_nSplitterY : m_nSplitterX) / 2;
     const bool bNear = IsDockedAtTop(this) || IsDockedAtLeft(this);
-    int nNew = bNear ? d + nHalf : Thickness(this, bHorz) + nHalf - d;
+    // From the row's extent on the screen: the stored one may not have been laid out yet.
+    const int nShown = bHorz ? rcWnd.Height() : rcWnd.Width();
+    int nNew = bNear ? d + nHalf : nShown + nHalf - d;
     nNew = std::min(std::max(nNew, 2 * nMin), nRoom);
     if (nNew == m_nTrackOffset)
         return;

@@ -775,3 +775,18 @@ TEST_F(DockingRunFinds, ABarTakenOutOfAGroupThatThenMovedToAnotherSideDocksBackA
     EXPECT_EQ(OuterSide(m_pD), (UINT)AFX_IDW_DOCKBAR_LEFT) << "Delta docked at " << SideName(OuterSide(m_pD));
     EXPECT_TRUE(Reaches(WindowRectOf(m_pD).CenterPoint(), m_pD));
 }
+
+TEST_F(DockingRunFinds, AContainerWithABarAfterItInItsColumnComesBackFromTheStoredStateInAHiddenFrameAsTallAsItWas)
+{
+    // Right: Gamma with Epsilon below it in its column; Beta put left of Gamma makes a container there. The second
+    // frame the run reads the state into is hidden.
+    CRect rcBelow = WindowRectOf(m_pC);
+    rcBelow.top = rcBelow.CenterPoint().y + 1;
+    m_pFrame->DockControlBar(m_pE, m_pC->m_pDockBar, &rcBelow);
+    Settle();
+    ASSERT_TRUE(m_pB->DockNextToBar(50, m_pC, AFX_IDW_DOCKBAR_LEFT));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    CheckStateRoundTrip();
+}

@@ -184,3 +184,19 @@ TEST(DockBarPaint, TheEmptyPartOfADockBarShowsTheFaceColour)
     EXPECT_EQ(ScreenPixel(rcDock.right - 3, rcDock.top + 1), clrFace);
     pFrame->DestroyWindow();
 }
+
+TEST_F(SplitterTracking, ARowSplitterMovesByWhatThePointerMovedWhenTheStoredThicknessIsNotLaidOutYet)
+{
+    // A bottom row: the drag works from the far edge, so the row's extent counts.
+    CHostResizableBar* pBottom = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_BOTTOM, L"Bottom");
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    const int nShown = WindowRectOf(pBottom).Height();
+    // The stored thickness changes; the layout that shows it has not run.
+    pBottom->m_sizeHorzDocked.cy = nShown + 120;
+    ASSERT_EQ(WindowRectOf(pBottom).Height(), nShown);
+    const CPoint pt = Centre(pBottom, pBottom->GetRowSplitterRect());
+    Drag(pBottom, pt, CPoint(pt.x, pt.y - 30));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    EXPECT_NEAR(WindowRectOf(pBottom).Height(), nShown + 30, 3);
+}
