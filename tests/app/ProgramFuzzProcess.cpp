@@ -356,6 +356,23 @@ BarSeen ProgramProcess::Bar(const BarId& bar) const
 
 HWND ProgramProcess::View() const { return m_hMain ? GetDlgItem(m_hMain, AFX_IDW_PANE_FIRST) : nullptr; }
 
+HWND ProgramProcess::ShownSlider(int& nBar) const
+{
+    nBar = -1;
+    for (HWND c = GetWindow(m_hMain, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
+    {
+        RECT rc = {};
+        if (!IsClass(c, L"Nimbal-AutohideSlider") || !IsWindowVisible(c) || !GetWindowRect(c, &rc) || IsRectEmpty(&rc))
+            continue;
+        for (HWND h = GetWindow(c, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT))
+            for (int i = 0; i < kBarCount; ++i)
+                if (IsWindowVisible(h) && (UINT)GetDlgCtrlID(h) == kBars[i].nId)
+                    nBar = i;
+        return c;
+    }
+    return nullptr;
+}
+
 HWND ProgramProcess::AutoHideArea(UINT nSide) const
 {
     for (HWND c = GetWindow(m_hMain, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
@@ -504,7 +521,7 @@ bool CaptionButtonPoint(HWND hCarrier, int nIndex, POINT& pt)
     return true;
 }
 
-int PixelsUnlikeTheWindow(HWND hWnd, RECT& rcWhere, POINT& ptFirst)
+int PixelsUnlikeTheWindow(HWND hWnd, RECT& rcWhere, POINT& ptFirst, HWND hMayCover)
 {
     RECT rc = {};
     GetWindowRect(hWnd, &rc);
@@ -513,7 +530,10 @@ int PixelsUnlikeTheWindow(HWND hWnd, RECT& rcWhere, POINT& ptFirst)
     rcWhere = rc;
     if (IsRectEmpty(&rc))
         return 0;
-    const std::vector<RECT> covers = RectsAbove(hWnd);
+    std::vector<RECT> covers = RectsAbove(hWnd);
+    RECT rcCover = {};
+    if (hMayCover != nullptr && GetWindowRect(hMayCover, &rcCover))
+        covers.push_back(rcCover);
     const std::vector<DWORD> before = GrabScreen(rc);
     SetWindowPos(hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     // Raised and drawn: the screen there no longer changes.

@@ -68,6 +68,9 @@ public:
     BarSeen Bar(const BarId& bar) const;
     // The main window's view (the window between the bars), or null.
     HWND View() const;
+    // The auto-hide slider while it shows a bar, and the index in kBars of that bar (its window stays hidden; the
+    // slider shows the bar's child, which has the bar's id); null and -1 otherwise.
+    HWND ShownSlider(int& nBar) const;
     // The auto-hide tab area at the side (a dock bar id).
     HWND AutoHideArea(UINT nSide) const;
     // The message list's item count, -1 when there is none.
@@ -105,8 +108,9 @@ bool CaptionPoint(const BarSeen& bar, POINT& pt);
 bool CaptionButtonPoint(HWND hCarrier, int nIndex, POINT& pt);
 // Pixels of the window on the screen that differ from the window's own: the screen is read where no window above
 // it covers it, the window is raised (not activated) and read again once it is drawn. Its rectangle on the screen
-// is given back in rcWhere, the first differing point in ptFirst.
-int PixelsUnlikeTheWindow(HWND hWnd, RECT& rcWhere, POINT& ptFirst);
+// is given back in rcWhere, the first differing point in ptFirst. Where hMayCover lies is not compared either: a
+// window that may cover it on the screen whatever the window order says.
+int PixelsUnlikeTheWindow(HWND hWnd, RECT& rcWhere, POINT& ptFirst, HWND hMayCover = nullptr);
 
 // Pixels of the window on the screen, where no window above its top-level covers it, that a full repaint of it
 // changes (a shade or two of slack, as gradients over a bar's place come out); its rectangle in rcWhere, the first
