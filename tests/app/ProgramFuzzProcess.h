@@ -23,10 +23,10 @@ constexpr int kBarCount = 5;
 struct BarSeen
 {
     HWND hBar = nullptr;
-    HWND hTop = nullptr;       // the top-level window holding it: the main window or a floating frame
-    HWND hCarrier = nullptr;   // the bar carrying its caption (the bar, or the group it is a tab of)
-    bool bShown = false;       // the bar and every window up to its top-level are visible
-    bool bFloating = false;    // held by a floating frame
+    HWND hTop = nullptr;         // the top-level window holding it: the main window or a floating frame
+    HWND hCarrier = nullptr;     // the bar carrying its caption (the bar, or the group it is a tab of)
+    bool bShown = false;         // the bar and every window up to its top-level are visible
+    bool bFloating = false;      // held by a floating frame
     RECT rcBar = {}, rcTop = {}; // screen
 };
 

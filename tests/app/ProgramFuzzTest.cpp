@@ -43,8 +43,10 @@ namespace
 //     window may stay where it was;
 // framegrow: a resizable bar's floating frame comes back 5 px wider and 4 px higher at the next start;
 // grabafterresize: a floating frame resized by its corner and then dragged by its caption lands away from the
-//     pointer.
-const char* const kUnmended[] = {"tabstrip", "toolframe", "pinrestart", "dragout", "framegrow", "grabafterresize"};
+//     pointer;
+// sidebottom: a resizable bar dropped at the bottom edge of the view may float instead of docking at the bottom.
+const char* const kUnmended[] = {"tabstrip",  "toolframe",       "pinrestart", "dragout",
+                                 "framegrow", "grabafterresize", "sidebottom"};
 bool Avoided(const char* pszFault)
 {
     const char* pszStrict = std::getenv("CORVANE_PROGRAM_FUZZ_STRICT");
@@ -80,10 +82,18 @@ enum Gesture
     kRestart,
     kGestureCount
 };
-const char* const kGestureNames[kGestureCount] = {
-    "drag to a side",     "drag to float",      "drag onto a bar", "double-click a caption",
-    "close by its command", "show by its command", "pin",            "unpin",
-    "move a floating frame", "resize a floating frame", "fetch",     "close and start again"};
+const char* const kGestureNames[kGestureCount] = {"drag to a side",
+                                                  "drag to float",
+                                                  "drag onto a bar",
+                                                  "double-click a caption",
+                                                  "close by its command",
+                                                  "show by its command",
+                                                  "pin",
+                                                  "unpin",
+                                                  "move a floating frame",
+                                                  "resize a floating frame",
+                                                  "fetch",
+                                                  "close and start again"};
 constexpr int kDefaultSteps = 4 * kGestureCount;
 // The bound of the wait for a gesture's outcome: the program may act on the input after its messages are handled.
 constexpr DWORD kOutcomeMs = 5000;
@@ -127,10 +137,7 @@ std::string Rect(const RECT& r)
     os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
     return os.str();
 }
-RECT ScreenRect()
-{
-    return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-}
+RECT ScreenRect() { return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
 
 // One bar as a restart must keep it: floating or docked, shown, and its frame's rectangle when floating or its own
 // relative to the main window when docked.
@@ -229,6 +236,9 @@ protected:
     {
         const RECT rc = ScreenRect();
         MouseAt(POINT{rc.right - 1, rc.bottom - 1}, MOUSEEVENTF_MOVE);
+        // An auto-hidden bar the pointer passed over slides back once the pointer is away.
+        int nBar = -1;
+        PumpUntil([&] { return m_program.ShownSlider(nBar) == nullptr; }, kOutcomeMs);
         m_program.WaitPainted();
     }
     BarSeen Bar(int i) const { return m_program.Bar(kBars[i]); }
@@ -267,8 +277,7 @@ protected:
         MouseAt(ptFrom, MOUSEEVENTF_MOVE);
         m_program.WaitIdle();
         MouseAt(ptFrom, MOUSEEVENTF_LEFTDOWN);
-        const bool bStarted =
-            PumpUntil([&] { return m_program.Capture() != nullptr || m_program.InMoveSize(); }, 5000);
+        const bool bStarted = PumpUntil([&] { return m_program.Capture() != nullptr || m_program.InMoveSize(); }, 5000);
         for (int i = 1; i <= 8; ++i)
         {
             MouseAt(POINT{ptFrom.x + (ptTo.x - ptFrom.x) * i / 8, ptFrom.y + (ptTo.y - ptFrom.y) * i / 8},
@@ -439,8 +448,8 @@ void ProgramFuzz::CheckSeen(const std::string& when, bool bAllAbove)
         const bool bClosedOrPinned = m_closed.count(i) != 0 || m_pinned.count(i) != 0;
         if (bClosedOrPinned)
         {
-            EXPECT_FALSE(b.bShown && IsWindowVisible(b.hTop)) << pszName << " shows though it was closed or pinned "
-                                                               << when;
+            EXPECT_FALSE(b.bShown && IsWindowVisible(b.hTop))
+                << pszName << " shows though it was closed or pinned " << when;
             Checked("a closed or pinned bar hidden");
             continue;
         }
@@ -463,9 +472,9 @@ void ProgramFuzz::CheckSeen(const std::string& when, bool bAllAbove)
             if (b.hCarrier == b.hBar || checkedCarriers.insert(b.hCarrier).second)
             {
                 const int nDiff = PixelsUnlikeARepaint(m_program, b.hCarrier, rcWhere, ptFirst);
-                EXPECT_EQ(nDiff, 0) << "the screen at " << pszName << " " << Rect(rcWhere) << " differs from its full repaint in "
-                                    << nDiff << " pixels, the first at (" << ptFirst.x << "," << ptFirst.y << "), "
-                                    << when;
+                EXPECT_EQ(nDiff, 0) << "the screen at " << pszName << " " << Rect(rcWhere)
+                                    << " differs from its full repaint in " << nDiff << " pixels, the first at ("
+                                    << ptFirst.x << "," << ptFirst.y << "), " << when;
                 Checked("a docked bar's pixels on the screen");
             }
             const std::vector<RECT> overMain = RectsAbove(hMain); // a floating frame checked before may be raised
@@ -489,8 +498,9 @@ void ProgramFuzz::CheckSeen(const std::string& when, bool bAllAbove)
         RECT rcWhere = {};
         POINT ptFirst = {};
         const int nDiff = PixelsUnlikeTheWindow(b.hTop, rcWhere, ptFirst, bMayBeBelow ? m_program.Main() : nullptr);
-        EXPECT_EQ(nDiff, 0) << "the screen at " << pszName << "'s floating frame " << Rect(rcWhere) << " is not the frame in "
-                            << nDiff << " pixels, the first at (" << ptFirst.x << "," << ptFirst.y << "), " << when;
+        EXPECT_EQ(nDiff, 0) << "the screen at " << pszName << "'s floating frame " << Rect(rcWhere)
+                            << " is not the frame in " << nDiff << " pixels, the first at (" << ptFirst.x << ","
+                            << ptFirst.y << "), " << when;
         Checked("a floating frame's pixels on the screen");
         m_mayBeBelow.erase(b.hTop);
     }
@@ -500,35 +510,23 @@ bool ProgramFuzz::RunGesture(Gesture g)
 {
     switch (g)
     {
-    case kDragToSide:
-        return DragToSide();
-    case kDragFloat:
-        return DragFloat();
-    case kDragOntoBar:
-        return DragOntoBar();
-    case kDblClickCaption:
-        return DblClickCaption();
-    case kCloseByMenu:
-        return CloseOrShow(false);
-    case kShowByMenu:
-        return CloseOrShow(true);
-    case kPin:
-        return Pin();
-    case kUnpin:
-        return Unpin();
-    case kMoveFloating:
-        return MoveOrResizeFloating(false);
-    case kResizeFloating:
-        return MoveOrResizeFloating(true);
-    case kFetch:
-        return Fetch();
+    case kDragToSide: return DragToSide();
+    case kDragFloat: return DragFloat();
+    case kDragOntoBar: return DragOntoBar();
+    case kDblClickCaption: return DblClickCaption();
+    case kCloseByMenu: return CloseOrShow(false);
+    case kShowByMenu: return CloseOrShow(true);
+    case kPin: return Pin();
+    case kUnpin: return Unpin();
+    case kMoveFloating: return MoveOrResizeFloating(false);
+    case kResizeFloating: return MoveOrResizeFloating(true);
+    case kFetch: return Fetch();
     case kRestart:
         if (Avoided("pinrestart") && !m_pinned.empty())
             return false;
         Restart();
         return true;
-    case kGestureCount:
-        break;
+    case kGestureCount: break;
     }
     return false;
 }
@@ -551,7 +549,7 @@ bool ProgramFuzz::DragToSide()
                        : nSide == 2 ? POINT{rcTo.left + 4, c.y}
                                     : POINT{rcTo.right - 4, c.y};
     // A floating bar does not dock while the pointer is over its own frame.
-    if (b.bFloating && PtInRect(&b.rcTop, ptTo))
+    if ((b.bFloating && PtInRect(&b.rcTop, ptTo)) || (nSide == 1 && kBars[i].bResizable && Avoided("sidebottom")))
         return false;
     Log(std::string("drag ") + kBars[i].pszName + " by its caption to the " + kSideNames[nSide] + " side");
     if (!b.bFloating)
@@ -567,9 +565,8 @@ bool ProgramFuzz::DragToSide()
                            << " side";
     if (Docked(b))
     {
-        EXPECT_EQ(SideOf(b.rcBar, rcViewNow), nSide)
-            << kBars[i].pszName << " at " << Rect(b.rcBar) << " is not at the " << kSideNames[nSide]
-            << " side of the view at " << Rect(rcViewNow);
+        EXPECT_EQ(SideOf(b.rcBar, rcViewNow), nSide) << kBars[i].pszName << " at " << Rect(b.rcBar) << " is not at the "
+                                                     << kSideNames[nSide] << " side of the view at " << Rect(rcViewNow);
         if (kBars[i].bResizable && !Avoided("sidelength"))
         {
             const RECT rcClient = MainClient();
@@ -613,7 +610,7 @@ bool ProgramFuzz::DragFloat()
     if (!kBars[i].bResizable)
         return true;
     EXPECT_TRUE(Floats(Bar(i))) << kBars[i].pszName << " does not float" << Describe(i)
-                                  << (m_bDragHeld ? "" : "; the drag had ended before the release");
+                                << (m_bDragHeld ? "" : "; the drag had ended before the release");
     Checked("a bar floated by a drag");
     return true;
 }
@@ -655,8 +652,7 @@ bool ProgramFuzz::DblClickCaption()
     if (!PressPoint(b, pt))
         return false;
     const bool bWasFloating = b.bFloating;
-    Log(std::string("double-click ") + kBars[i].pszName + "'s " + (bWasFloating ? "floating" : "docked") +
-        " caption");
+    Log(std::string("double-click ") + kBars[i].pszName + "'s " + (bWasFloating ? "floating" : "docked") + " caption");
     if (!bWasFloating)
     {
         m_lastSide[i] = SideOf(b.rcBar, ViewRect());
@@ -697,8 +693,9 @@ bool ProgramFuzz::CloseOrShow(bool bShow)
     Log(std::string(bShow ? "show " : "close ") + kBars[i].pszName + " by its command");
     // A member of a pinned group shown by its command stays in the group, auto-hidden with it.
     const HWND hCarrier = Bar(i).hCarrier;
-    const bool bIntoPinned = bShow && hCarrier != Bar(i).hBar &&
-                             std::any_of(m_pinned.begin(), m_pinned.end(), [&](int k) { return Bar(k).hCarrier == hCarrier; });
+    const bool bIntoPinned =
+        bShow && hCarrier != Bar(i).hBar &&
+        std::any_of(m_pinned.begin(), m_pinned.end(), [&](int k) { return Bar(k).hCarrier == hCarrier; });
     PostMessageW(m_program.Main(), WM_COMMAND, kBars[i].nId, 0);
     if (bShow)
         m_closed.erase(i);
@@ -774,7 +771,8 @@ bool ProgramFuzz::Unpin()
     RECT rc = {};
     GetWindowRect(hArea, &rc);
     const bool bHorz = rc.right - rc.left > rc.bottom - rc.top;
-    const POINT ptTab = bHorz ? POINT{rc.left + 24, (rc.top + rc.bottom) / 2} : POINT{(rc.left + rc.right) / 2, rc.top + 24};
+    const POINT ptTab =
+        bHorz ? POINT{rc.left + 24, (rc.top + rc.bottom) / 2} : POINT{(rc.left + rc.right) / 2, rc.top + 24};
     PressedIntoMain();
     // The pointer resting on the tab shows its bar in the slider; a click shows it at once.
     int i = -1;
@@ -830,8 +828,8 @@ bool ProgramFuzz::Unpin()
     GetWindowRect(hSlider, &w);
     GetClientRect(hSlider, &c);
     MapWindowPoints(hSlider, nullptr, (POINT*)&c, 2);
-    EXPECT_TRUE(bDocked) << kBars[i].pszName << " is not docked after its auto-hide button in the slider at "
-                         << Rect(w) << ", client " << Rect(c) << ", clicked at (" << pt.x << "," << pt.y << ")";
+    EXPECT_TRUE(bDocked) << kBars[i].pszName << " is not docked after its auto-hide button in the slider at " << Rect(w)
+                         << ", client " << Rect(c) << ", clicked at (" << pt.x << "," << pt.y << ")";
     Checked("an unpinned bar docks");
     // A group comes back with every tab in it.
     for (int k = 0; k < kBarCount; ++k)
@@ -861,7 +859,8 @@ bool ProgramFuzz::MoveOrResizeFloating(bool bResize)
         if (!PtInRect(&rcScreen, ptFrom) || WindowFromPoint(ptFrom) != b.hTop)
             return false;
         const int dx = 20 + Random(60), dy = 20 + Random(60);
-        ptTo = POINT{std::min<LONG>(ptFrom.x + dx, rcScreen.right - 2), std::min<LONG>(ptFrom.y + dy, rcScreen.bottom - 2)};
+        ptTo = POINT{std::min<LONG>(ptFrom.x + dx, rcScreen.right - 2),
+                     std::min<LONG>(ptFrom.y + dy, rcScreen.bottom - 2)};
         Log(std::string("resize ") + kBars[i].pszName + "'s floating frame by its corner by (" +
             std::to_string(ptTo.x - ptFrom.x) + "," + std::to_string(ptTo.y - ptFrom.y) + ")");
     }
@@ -963,8 +962,8 @@ void ProgramFuzz::Restart()
             m_restartedSinceFloat.insert(k);
     RECT rcAfter = {};
     GetWindowRect(m_program.Main(), &rcAfter);
-    EXPECT_TRUE(EqualRect(&rcBefore, &rcAfter)) << "the main window is at " << Rect(rcAfter) << ", not "
-                                                << Rect(rcBefore);
+    EXPECT_TRUE(EqualRect(&rcBefore, &rcAfter))
+        << "the main window is at " << Rect(rcAfter) << ", not " << Rect(rcBefore);
     const std::map<int, BarKept> after = Kept();
     for (int i = 0; i < kBarCount; ++i)
         EXPECT_TRUE(before.at(i) == after.at(i)) << kBars[i].pszName << " is " << DescribeKept(after.at(i))
@@ -980,7 +979,8 @@ TEST_P(ProgramFuzz, RandomGesturesOnTheProgramsBarsKeepEveryBarSeenAndEveryMessa
 {
     m_nSeed = GetParam();
     m_rng.seed(m_nSeed);
-    ASSERT_TRUE(SimPhone::LoadJson("fuzz_empty", R"({"extends": "basic", "baud": 0, "memories": {"SM": {"total": 20, "messages": []}}})"));
+    ASSERT_TRUE(SimPhone::LoadJson(
+        "fuzz_empty", R"({"extends": "basic", "baud": 0, "memories": {"SM": {"total": 20, "messages": []}}})"));
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_NO_FATAL_FAILURE(CheckAlive("after the first start"));
     CheckSeen("after the first start", true);
