@@ -5,6 +5,7 @@
 corvane_phone_test(program_fuzz_tests COM 71
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzGestures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzProcess.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_phone
