@@ -13,6 +13,7 @@
 #include "res/app_tools_ids.h"
 #include "app/ThemeColor.h"
 #include "phone/AppSettings.h"
+#include "platform/MiniDockFrameWnd.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
 #include "phone/SmsRecord.h"
@@ -24,6 +25,7 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <commctrl.h>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -32,6 +34,7 @@ ON_WM_CREATE()
 ON_WM_CLOSE()
 ON_WM_ENDSESSION()
 ON_WM_SYSCOMMAND()
+ON_WM_TIMER()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
 ON_COMMAND(ID_SHOW_HIDE_WINDOW, OnShowHideWindow)
@@ -169,6 +172,37 @@ void BringOntoMonitor(WINDOWPLACEMENT& wp)
     const int y = std::max<LONG>(work.top, std::min<LONG>(rc.top, work.bottom - cy));
     rc = {x, y, x + cx, y + cy};
 }
+
+// The shown floating frames owned by the frame, raised on the screen above it without activation, keeping their
+// order. A frame shown while its owner was still hidden (as the stored state is read) ends below the owner once
+// that shows; without a window manager, Wine also puts the owner on top on the screen at its focus changes and
+// its first map, while its window order still has the owned frames above. A raise of a window the order already
+// has first moves nothing, and an owned window stays above its owner in that order: each frame is taken out of
+// its owner for the move, so that the move is made on the screen too.
+void RaiseFloatingFrames(CFrameWnd* pFrame)
+{
+    const HWND hOwner = pFrame->GetSafeHwnd();
+    std::vector<HWND> frames;
+    for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        CWnd* pWnd = CWnd::FromHandlePermanent(h);
+        if (pWnd != nullptr && ::GetWindow(h, GW_OWNER) == hOwner && ::IsWindowVisible(h) &&
+            pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+            frames.push_back(h);
+    }
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    // The lowest first, so that they keep their order among themselves.
+    for (auto it = frames.rbegin(); it != frames.rend(); ++it)
+    {
+        if (!::IsWindow(*it))
+            continue;
+        ::SetWindowLongPtrW(*it, GWLP_HWNDPARENT, 0);
+        ::SetWindowPos(*it, HWND_BOTTOM, 0, 0, 0, 0, nFlags);
+        ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, nFlags);
+        if (::IsWindow(*it))
+            ::SetWindowLongPtrW(*it, GWLP_HWNDPARENT, (LONG_PTR)hOwner);
+    }
+}
 } // namespace
 
 CMainFrame::CMainFrame() : m_bTopMost(FALSE), m_pBusyAnimation(nullptr), m_bHiddenToTray(FALSE), m_bPhoneBusy(FALSE)
@@ -203,7 +237,8 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     INITCOMMONCONTROLSEX icc = {sizeof icc,
                                 ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
     InitCommonControlsEx(&icc);
-    if (!m_wndMenuBar.Create(nullptr, this, kIdMenuBar, kBarStyle) || !m_wndMenuBar.LoadMenuBar(IDR_MAINFRAME))
+    // Named as the bar, not by its command's prompt, which a bar without a name would take.
+    if (!m_wndMenuBar.Create(L"Menu Bar", this, kIdMenuBar, kBarStyle) || !m_wndMenuBar.LoadMenuBar(IDR_MAINFRAME))
         return -1;
     if (!m_wndFoldersBar.Create(L"Folders", this, kIdFoldersBar, kBarStyle) ||
         !m_wndFolderTree.Create(kTreeStyle, CRect(0, 0, 10, 10), &m_wndFoldersBar, kIdFoldersBar))
@@ -236,6 +271,9 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     // The auto-hide areas, so that the bars' auto-hide buttons work.
     if (!CExtDynAutoHideArea::CreateFrameAreas(this))
         return -1;
+    // The status bar exists before the stored state is read, which holds whether it is shown.
+    if (!CreateStatusBar())
+        return -1;
     const CString strState = StateProfileName();
     if (!CExtControlBar::LoadFrameBarState(this, kRegKey, strState, strState, &m_wpStored))
     {
@@ -248,8 +286,6 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
             return -1;
         RecalcLayout();
     }
-    if (!CreateStatusBar())
-        return -1;
     // Menus always show every item.
     CExtPopupMenuWnd::g_bHideRarelyUsed = false;
     SetCommandIcons();
@@ -311,6 +347,7 @@ void CMainFrame::RecalcLayout(BOOL bNotify)
 
 void CMainFrame::ActivateFrame(int nCmdShow)
 {
+    const bool bFirstShow = !IsWindowVisible();
     // A stored placement comes with its show command, applied in one step (hiding the window
     // shown during creation first would cost a full unmap and map).
     if (m_wpStored.showCmd != 0)
@@ -322,6 +359,28 @@ void CMainFrame::ActivateFrame(int nCmdShow)
         m_wpStored.showCmd = 0;
     }
     CFrameWnd::ActivateFrame(nCmdShow);
+    // The floating frames go above the frame on the screen, again and again for a while after the first show,
+    // as the start's focus changes and the frame's map settle.
+    if (bFirstShow && IsWindowVisible())
+    {
+        m_dwRaiseFloatingUntil = ::GetTickCount() + kRaiseFloatingMs;
+        SetTimer(kTimerRaiseFloating, kRaiseFloatingPeriod, nullptr);
+    }
+}
+
+void CMainFrame::OnTimer(UINT_PTR nIDEvent)
+{
+    if (nIDEvent != kTimerRaiseFloating)
+    {
+        CFrameWnd::OnTimer(nIDEvent);
+        return;
+    }
+    // Only while the frame itself is in front: another program's window, a box of the program and a floating
+    // frame the user took stay where they are.
+    if (::GetForegroundWindow() == m_hWnd)
+        RaiseFloatingFrames(this);
+    if ((LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
+        KillTimer(kTimerRaiseFloating);
 }
 
 BOOL CMainFrame::DestroyWindow()

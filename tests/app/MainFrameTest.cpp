@@ -716,3 +716,18 @@ TEST_F(MainFrameTest, AKeyboardMenuOfTheFloatingMenuBarLeavesTheFrameActiveAndIt
     CExtPopupMenuWnd::CancelMenuTracking();
     PumpUntil([] { return false; }, 100);
 }
+
+TEST_F(MainFrameTest, TheFloatingMenuBarIsCaptionedWithItsName)
+{
+    Start();
+    CExtMenuControlBar* pBar = &frame->m_wndMenuBar;
+    frame->FloatControlBar(pBar, CPoint(300, 300));
+    frame->RecalcLayout();
+    ASSERT_TRUE(PumpUntil([&] { return CExtControlBar::IsFloating(pBar) && pBar->IsWindowVisible(); }, kInputWaitMs));
+    // The text its caption paints, and the floating frame's title.
+    CString caption, title;
+    pBar->GetCaptionText(caption);
+    pBar->GetParentFrame()->GetWindowText(title);
+    EXPECT_STREQ(caption, L"Menu Bar");
+    EXPECT_STREQ(title, L"Menu Bar");
+}

@@ -1,209 +1,28 @@
 // The built program as a process of its own, seen from outside: a close while the phone worker's
 // box is up, while a send waits for the phone's prompt, or while an import files a large file, ends
 // it; a message the Outbox job sent is in "Sent" after the process is killed and started again; a bar
-// left floating at the close floats, shown where it was, at the next start.
-#include "phone/PhoneLinkTestSupport.h"
+// left floating at the close floats, shown where it was, on the screen above the main window and titled
+// with its name, at the next start; the status bar switched off stays off.
+#include "ProgramTestSupport.h"
 
 #include "phone/SmsRecord.h"
 #include "phone/UnicodeTextFile.h"
 #include "res/app_ids.h"
 #include "res/app_tools_ids.h"
 #include "res/phone_ids.h"
+#include "support/DibCanvas.h"
 
 #include <algorithm>
 #include <map>
 #include <vector>
 
 using namespace phonetest;
+using namespace programtest;
 
 namespace
 {
-const wchar_t kSettingsKey[] = L"Software\\Corvane\\Corvane SMS\\Settings";
-
-// One setting of the program's own key, kept to be given back after the test.
-struct KeptValue
+struct ProgramProcessTest : programtest::ProcessFixture
 {
-    CString name;
-    DWORD type = REG_NONE;
-    std::vector<BYTE> data;
-    bool present = false;
-};
-
-// A box of the process: its title and the text of its static child.
-struct SeenBox
-{
-    HWND hWnd;
-    CString title, text;
-};
-
-struct ProgramProcessTest : ::testing::Test
-{
-    void SetUp() override
-    {
-        REQUIRE_SIM();
-        // The build folder (CTest gives its Unix path; Wine shows it on Z:).
-        wchar_t build[MAX_PATH] = {};
-        ASSERT_GT(GetEnvironmentVariableW(L"CORVANE_BINARY_DIR", build, MAX_PATH), 0u);
-        CString source = CString(L"Z:") + build + L"/CorvaneSms.exe";
-        source.Replace(L'/', L'\\');
-        folder = SimPhone::WorkFolder() + L"program_process\\";
-        CreateDirectoryW(folder, nullptr);
-        exe = folder + L"CorvaneSms.exe";
-        ASSERT_TRUE(CopyFileW(source, exe, FALSE)) << GetLastError();
-        dataFile = folder + CORVANE_DATA_FILE_NAME;
-        DeleteFileW(dataFile);
-        for (const wchar_t* name : {L"Connection", L"isSuaraOn", L"IsGetSmsWhenActive", L"isSaveToSent",
-                                    L"IsActivePass", L"IsShowSplash", L"isHapus", L"IsScheduled"})
-            Keep(name);
-        SetInt(L"isSuaraOn", 0);
-        SetInt(L"IsActivePass", 0);
-        SetInt(L"IsShowSplash", 0);
-        SetInt(L"isHapus", 0);
-        SetInt(L"IsScheduled", 0);
-        SetInt(L"isSaveToSent", 1);
-        SetInt(L"IsGetSmsWhenActive", 0);
-        SetText(L"Connection", SimPhone::PortName());
-    }
-    void TearDown() override
-    {
-        if (pi.hProcess)
-            EndProcess();
-        HKEY hKey = nullptr;
-        if (RegCreateKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hKey, nullptr) ==
-            ERROR_SUCCESS)
-        {
-            for (const KeptValue& v : kept)
-                if (v.present)
-                    RegSetValueExW(hKey, v.name, 0, v.type, v.data.data(), (DWORD)v.data.size());
-                else
-                    RegDeleteValueW(hKey, v.name);
-            RegCloseKey(hKey);
-        }
-    }
-
-    void Keep(const wchar_t* name)
-    {
-        KeptValue v;
-        v.name = name;
-        DWORD size = 0;
-        if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &v.type, nullptr, &size) == ERROR_SUCCESS)
-        {
-            v.data.resize(size);
-            v.present = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &v.type, v.data.data(),
-                                     &size) == ERROR_SUCCESS;
-        }
-        kept.push_back(v);
-    }
-    static void SetInt(const wchar_t* name, DWORD value)
-    {
-        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof value);
-    }
-    static void SetText(const wchar_t* name, const CString& value)
-    {
-        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, (LPCWSTR)value,
-                        (DWORD)(value.GetLength() + 1) * sizeof(wchar_t));
-    }
-
-    bool StartProgram()
-    {
-        STARTUPINFOW si = {sizeof si};
-        CString cmd = L"\"" + exe + L"\"";
-        if (!CreateProcessW(exe, cmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi))
-            return false;
-        CloseHandle(pi.hThread);
-        pi.hThread = nullptr;
-        return true;
-    }
-    // Kills the process if it still runs and forgets it.
-    void EndProcess()
-    {
-        if (WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT)
-        {
-            TerminateProcess(pi.hProcess, 1);
-            WaitForSingleObject(pi.hProcess, 10000);
-        }
-        CloseHandle(pi.hProcess);
-        pi = PROCESS_INFORMATION();
-    }
-    bool Ended(DWORD ms) { return WaitForSingleObject(pi.hProcess, ms) == WAIT_OBJECT_0; }
-
-    // The visible windows of the process: its boxes, and the frame (the unowned window with children).
-    void Look(std::vector<SeenBox>& found, HWND& hMain)
-    {
-        struct Scan
-        {
-            DWORD pid;
-            std::vector<SeenBox>* boxes;
-            HWND main;
-        } scan = {pi.dwProcessId, &found, nullptr};
-        found.clear();
-        EnumWindows(
-            [](HWND h, LPARAM lp) -> BOOL {
-                Scan* s = (Scan*)lp;
-                DWORD pid = 0;
-                GetWindowThreadProcessId(h, &pid);
-                if (pid != s->pid || !IsWindowVisible(h))
-                    return TRUE;
-                wchar_t cls[64] = {};
-                GetClassNameW(h, cls, 64);
-                if (wcscmp(cls, L"#32770") == 0)
-                {
-                    SeenBox box = {h};
-                    wchar_t text[512] = {};
-                    GetWindowTextW(h, text, 512);
-                    box.title = text;
-                    for (HWND c = GetWindow(h, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT))
-                    {
-                        wchar_t ccls[32] = {};
-                        GetClassNameW(c, ccls, 32);
-                        text[0] = 0;
-                        GetWindowTextW(c, text, 512);
-                        if (_wcsicmp(ccls, L"Static") == 0 && text[0])
-                            box.text = text;
-                    }
-                    s->boxes->push_back(box);
-                }
-                else if (GetWindow(h, GW_CHILD) != nullptr && GetWindow(h, GW_OWNER) == nullptr)
-                    s->main = h;
-                return TRUE;
-            },
-            (LPARAM)&scan);
-        hMain = scan.main;
-    }
-    // Waits for the main window, answering the start's Outlook box; keeps every other box seen
-    // in seen and stops when stopAt (when given) is part of a box's text.
-    HWND WaitForMainWindow(DWORD ms, const wchar_t* stopAt = nullptr)
-    {
-        const DWORD start = GetTickCount();
-        HWND hMain = nullptr;
-        while (GetTickCount() - start < ms && !Ended(0))
-        {
-            std::vector<SeenBox> found;
-            Look(found, hMain);
-            bool bStop = false;
-            for (const SeenBox& b : found)
-            {
-                if (b.text == L"Unable to instantiate Outlook.")
-                    PostMessageW(b.hWnd, WM_COMMAND, IDOK, 0);
-                else
-                {
-                    Note(b);
-                    bStop = bStop || (stopAt && b.text.Find(stopAt) >= 0);
-                }
-            }
-            if (hMain && (stopAt == nullptr || bStop))
-                return hMain;
-            Sleep(100);
-        }
-        return nullptr;
-    }
-    void Note(const SeenBox& b)
-    {
-        for (const SeenBox& s : seen)
-            if (s.hWnd == b.hWnd && s.text == b.text)
-                return;
-        seen.push_back(b);
-    }
     // Waits up to 30 s for the program to end, noting every box it shows meanwhile; true when it ended.
     bool WaitForEndNotingBoxes()
     {
@@ -283,11 +102,6 @@ struct ProgramProcessTest : ::testing::Test
         }
         return out;
     }
-
-    CString folder, exe, dataFile;
-    PROCESS_INFORMATION pi = {};
-    std::vector<KeptValue> kept;
-    std::vector<SeenBox> seen;
 };
 } // namespace
 
@@ -479,95 +293,6 @@ TEST_F(ProgramProcessTest, AProgramClosedDuringALargeImportEndsAndKeepsItsDataWh
 
 namespace
 {
-// The program's docking state: kept aside while a test runs from the default layout, given back after.
-const wchar_t kBarStateKey[] = L"Software\\Corvane\\Corvane SMS\\Nimbal230\\Profiles\\Corvane SMS\\ControlBar";
-const wchar_t kBarStateKeptKey[] = L"Software\\Corvane\\CorvaneTestKeptControlBar";
-
-bool CopyKey(const wchar_t* from, const wchar_t* to)
-{
-    HKEY hFrom = nullptr, hTo = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, from, 0, KEY_READ, &hFrom) != ERROR_SUCCESS)
-        return false;
-    bool bCopied = false;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hTo, nullptr) == ERROR_SUCCESS)
-    {
-        bCopied = RegCopyTreeW(hFrom, nullptr, hTo) == ERROR_SUCCESS;
-        RegCloseKey(hTo);
-    }
-    RegCloseKey(hFrom);
-    return bCopied;
-}
-
-// The bar with the text among the windows of the process, and its top-level window.
-struct BarWindows
-{
-    HWND hBar = nullptr;      // the bar
-    HWND hTopLevel = nullptr; // the top-level window holding it
-};
-BarWindows FindBar(DWORD pid, const wchar_t* text)
-{
-    struct Scan
-    {
-        DWORD pid;
-        const wchar_t* text;
-        BarWindows found;
-    } scan = {pid, text, {}};
-    EnumWindows(
-        [](HWND h, LPARAM lp) -> BOOL {
-            Scan* s = (Scan*)lp;
-            DWORD owner = 0;
-            GetWindowThreadProcessId(h, &owner);
-            if (owner != s->pid)
-                return TRUE;
-            s->found.hTopLevel = h;
-            EnumChildWindows(
-                h,
-                [](HWND c, LPARAM lp2) -> BOOL {
-                    Scan* s2 = (Scan*)lp2;
-                    wchar_t t[64] = {};
-                    GetWindowTextW(c, t, 64);
-                    if (wcscmp(t, s2->text) != 0)
-                        return TRUE;
-                    s2->found.hBar = c; // the last one: a floating frame's dock bar takes the title too
-                    return TRUE;
-                },
-                lp);
-            return s->found.hBar == nullptr;
-        },
-        (LPARAM)&scan);
-    return scan.found.hBar != nullptr ? scan.found : BarWindows();
-}
-
-// A screen point on the docked bar's caption: its widest non-client band (on top of a bar in a column,
-// at the left of a bar in a row), a third of the way along it, away from its buttons.
-POINT CaptionPoint(HWND hBar)
-{
-    RECT w = {}, c = {};
-    GetWindowRect(hBar, &w);
-    GetClientRect(hBar, &c);
-    MapWindowPoints(hBar, nullptr, (POINT*)&c, 2);
-    if (c.top - w.top >= c.left - w.left)
-        return POINT{c.left + (c.right - c.left) / 3, (w.top + c.top) / 2};
-    return POINT{(w.left + c.left) / 2, c.top + (c.bottom - c.top) / 3};
-}
-
-// Mouse input at the screen point (a move or a button, as the flags say).
-bool SendMouseAt(POINT pt, DWORD dwFlags)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = pt.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = pt.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE;
-    return SendInput(1, &in, sizeof in) == 1;
-}
-
-// The window holding the mouse capture on the thread, or NULL.
-HWND CaptureOf(DWORD dwThread)
-{
-    GUITHREADINFO gti = {sizeof gti};
-    return GetGUIThreadInfo(dwThread, &gti) ? gti.hwndCapture : nullptr;
-}
 
 struct ProgramBarsTest : ProgramProcessTest
 {
@@ -592,15 +317,40 @@ struct ProgramBarsTest : ProgramProcessTest
         return w.hBar != nullptr && w.hTopLevel != hMain && GetWindow(w.hTopLevel, GW_OWNER) == hMain &&
                IsWindowVisible(w.hTopLevel) && IsWindowVisible(w.hBar);
     }
-    // The program started, the bar floated by a double click on its docked caption and the program
-    // closed; then started again: the bar floats, shown, in a frame at the place and size it had.
-    void CheckBarComesBackFloating(const wchar_t* pszBar)
+    // The screen in the rectangle once two grabs a moment apart agree (the windows there have painted).
+    static std::vector<DWORD> SettledScreen(const RECT& rc)
     {
-        ASSERT_TRUE(StartProgram());
+        std::vector<DWORD> grab = GrabScreen(rc);
+        PumpUntil(
+            [&] {
+                std::vector<DWORD> again = GrabScreen(rc);
+                const bool bSettled = CountDiffs(grab, again) == 0;
+                grab.swap(again);
+                return bSettled;
+            },
+            10000);
+        return grab;
+    }
+    // Starts the program and waits for its main window, shown and in front.
+    HWND StartAndWaitForFront()
+    {
+        if (!StartProgram())
+            return nullptr;
         HWND hMain = WaitForMainWindow(60000);
-        ASSERT_NE(hMain, nullptr);
+        if (hMain == nullptr)
+            return nullptr;
         SetForegroundWindow(hMain);
-        BarWindows w;
+        return PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000) ? hMain : nullptr;
+    }
+    // The program started, the bar floated by a double click on its docked caption and the program
+    // closed; then started again. rcFloating is the floating frame's rectangle before the close, pAtClose
+    // (when given) the screen there, painted again whole; hMain and w the main window and the bar after the
+    // new start.
+    void FloatAndStartAgain(const wchar_t* pszBar, RECT& rcFloating, HWND& hMain, BarWindows& w,
+                            std::vector<DWORD>* pAtClose = nullptr)
+    {
+        hMain = StartAndWaitForFront();
+        ASSERT_NE(hMain, nullptr);
         ASSERT_TRUE(
             PumpUntil([&] { return (w = FindBar(pi.dwProcessId, pszBar)).hBar && IsWindowVisible(w.hBar); }, 30000));
         ASSERT_EQ(w.hTopLevel, hMain);
@@ -628,21 +378,79 @@ struct ProgramBarsTest : ProgramProcessTest
         ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_LEFTUP));
         ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
             << "the double click did not float the bar";
-        RECT rcFloating = {};
         GetWindowRect(w.hTopLevel, &rcFloating);
+        if (pAtClose != nullptr)
+        {
+            RedrawWindow(w.hTopLevel, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+            *pAtClose = SettledScreen(rcFloating);
+        }
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Ended(30000));
 
         ASSERT_TRUE(StartProgram());
         hMain = WaitForMainWindow(60000);
         ASSERT_NE(hMain, nullptr);
-        EXPECT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
+        ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
             << "the bar is not floating and shown after the start";
+    }
+    // The program closed with the bar floating starts with the bar floating, shown, in a frame at the place and
+    // size it had.
+    void CheckBarComesBackFloating(const wchar_t* pszBar)
+    {
+        RECT rcFloating = {};
+        HWND hMain = nullptr;
+        BarWindows w;
+        FloatAndStartAgain(pszBar, rcFloating, hMain, w);
+        if (HasFatalFailure())
+            return;
         RECT rcAgain = {};
         GetWindowRect(w.hTopLevel, &rcAgain);
         EXPECT_TRUE(EqualRect(&rcAgain, &rcFloating))
             << rcAgain.left << "," << rcAgain.top << "," << rcAgain.right << "," << rcAgain.bottom << " instead of "
             << rcFloating.left << "," << rcFloating.top << "," << rcFloating.right << "," << rcFloating.bottom;
+        PostMessageW(hMain, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(Ended(30000));
+    }
+    // The program closed with the bar floating starts with the floating frame on the screen, above the main
+    // window, titled with the bar's name, and the main window active: the screen at the frame comes to show
+    // the frame much as it was at the close, and then is the frame as it paints itself, raised above
+    // everything and painted again.
+    void CheckFloatingBarSeenAtTheStart(const wchar_t* pszBar)
+    {
+        RECT rcFloating = {};
+        HWND hMain = nullptr;
+        BarWindows w;
+        std::vector<DWORD> atClose;
+        FloatAndStartAgain(pszBar, rcFloating, hMain, w, &atClose);
+        if (HasFatalFailure())
+            return;
+        const HWND hFrame = w.hTopLevel;
+        wchar_t title[64] = {};
+        GetWindowTextW(hFrame, title, 64);
+        EXPECT_STREQ(title, pszBar);
+        RECT rc = {};
+        GetWindowRect(hFrame, &rc);
+        ASSERT_TRUE(EqualRect(&rc, &rcFloating));
+        // The caption may have shown the frame active at the close: a tenth of the pixels may differ from then.
+        std::vector<DWORD> seen;
+        EXPECT_TRUE(
+            PumpUntil([&] { return CountDiffs(seen = GrabScreen(rc), atClose) <= (int)atClose.size() / 10; }, 15000))
+            << CountDiffs(seen, atClose) << " of " << seen.size()
+            << " pixels at the floating frame are not what it showed at the close";
+        seen = SettledScreen(rc);
+        EXPECT_EQ(GetForegroundWindow(), hMain) << "the main window is not the active one after the start";
+        // The frame itself: raised (through the topmost band, so that the raise restacks it on the screen
+        // whatever the window order holds) and painted whole, without activation.
+        const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+        SetWindowPos(hFrame, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
+        SetWindowPos(hFrame, HWND_NOTOPMOST, 0, 0, 0, 0, nFlags);
+        RedrawWindow(hFrame, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        const std::vector<DWORD> frame = SettledScreen(rc);
+        const int nDiffs = CountDiffs(seen, frame);
+        EXPECT_LE(nDiffs, (int)frame.size() / 100)
+            << nDiffs << " of " << frame.size() << " pixels on the screen at the floating frame are not the frame's";
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         EXPECT_TRUE(Ended(30000));
     }
@@ -658,4 +466,42 @@ TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseIsFloatingAndShownWhereItWasAtT
 TEST_F(ProgramBarsTest, TheSmsListFloatingAtTheCloseIsFloatingAndShownWhereItWasAtTheNextStart)
 {
     CheckBarComesBackFloating(L"SMS List");
+}
+
+TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseIsSeenAboveTheMainWindowWithItsTitleAtTheNextStart)
+{
+    CheckFloatingBarSeenAtTheStart(L"Folders");
+}
+
+TEST_F(ProgramBarsTest, TheSmsListFloatingAtTheCloseIsSeenAboveTheMainWindowWithItsTitleAtTheNextStart)
+{
+    CheckFloatingBarSeenAtTheStart(L"SMS List");
+}
+
+TEST_F(ProgramBarsTest, TheStatusBarSwitchedOffStaysOffAtTheNextStart)
+{
+    HWND hMain = StartAndWaitForFront();
+    ASSERT_NE(hMain, nullptr);
+    HWND hStatus = GetDlgItem(hMain, AFX_IDW_STATUS_BAR);
+    ASSERT_NE(hStatus, nullptr);
+    ASSERT_TRUE(IsWindowVisible(hStatus));
+    PostMessageW(hMain, WM_COMMAND, ID_VIEW_STATUS_BAR, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hStatus); }, 10000)) << "View > Status Bar did not hide it";
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(Ended(30000));
+
+    hMain = StartAndWaitForFront();
+    ASSERT_NE(hMain, nullptr);
+    ASSERT_EQ(WaitForInputIdle(pi.hProcess, 30000), 0u);
+    hStatus = GetDlgItem(hMain, AFX_IDW_STATUS_BAR);
+    ASSERT_NE(hStatus, nullptr);
+    EXPECT_FALSE(IsWindowVisible(hStatus)) << "the status bar switched off is shown after the start";
+    // The view reaches the bottom of the client area, where the status bar was.
+    RECT rcClient = {};
+    GetClientRect(hMain, &rcClient);
+    POINT pt = {rcClient.right / 2, rcClient.bottom - 3};
+    ClientToScreen(hMain, &pt);
+    EXPECT_NE(WindowFromPoint(pt), hStatus);
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Ended(30000));
 }

@@ -1,7 +1,7 @@
 // Steps shared by the bar buttons that drop a popup down.
 #include "toolkit/bars_tabs/ExtBarButtonMenuSteps.h"
-#include "platform/FrameWnd.h"
 #include "toolkit/bars_tabs/ExtToolControlBar.h"
+#include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/menus_dialogs/ExtPopupListBoxMenuWnd.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
@@ -9,14 +9,8 @@
 namespace barmenu
 {
 
-void BringFloatingFrameToTop(CExtToolControlBar* pBar)
-{
-    if (!CExtControlBar::IsFloating(pBar))
-        return;
-    // Raised without activation: the owner window keeps the keyboard while its menus track.
-    if (CFrameWnd* pFrame = pBar->GetParentFrame())
-        pFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
+// Raised without activation: the owner window keeps the keyboard while its menus track.
+void BringFloatingFrameToTop(CExtToolControlBar* pBar) { CExtMiniDockFrameWnd::BringFloatingFrameToTop(pBar); }
 
 UINT TrackFlags(UINT nAlignment, bool bSelectFirst, bool bNoAnimation)
 {

@@ -592,23 +592,28 @@ public:
     // ---- docking back (ExtControlBarDockBack.cpp) -----------------------------------------------
     // Where a bar was docked when it last floated: the frame-edge dock bar that held it (through its
     // containers), by its window (that circle may be dropped when it empties) and by its id and
-    // circle, its window rectangle on the screen, and a bar of its tab group (0 when it was in none).
-    // An id of 0: no place known.
+    // circle, and a bar of its tab group with the bar's tab index there (0 and -1 when it was in none).
+    // An id of 0: no place known. Its rectangle is its dock context's most-recent docked one.
     struct DockedPlace_t
     {
         HWND m_hDockBar = nullptr;
         UINT m_nDockBarId = 0;
         UINT m_nCircle = 0;
-        CRect m_rcScreen;
         UINT m_nTabMateId = 0;
+        int m_nTabIndex = -1;
     };
     // Remembers the docked place the bar is about to leave; a bar that is not docked keeps the last one.
+    // The dock context gets the side and the bar's window rectangle in the client coordinates of that
+    // side's frame-edge dock bar (circle 0), which keep their place in the frame when it moves and are
+    // written with the docking state.
     void RememberDockedPlace();
     // Docks a floating bar back where it was docked last: a fixed dock-style bar through its dock
-    // context's toggle; any other bar as a tab of its tab group's bar when that one is still docked,
-    // else into its dock bar, or, when that circle was dropped, a new circle at its number, at the
-    // rectangle it had; without a remembered place at the side its dock context names, circle 1.
-    // The floating frame that held it may be destroyed meanwhile. False when the bar was not docked.
+    // context's toggle; any other bar as a tab of its tab group's bar at its tab index when that bar is
+    // still docked, else at the dock context's docked rectangle into its dock bar, or, when that circle
+    // was dropped, a new circle at its number; without a remembered place (a restart) into the circle of
+    // the side under that rectangle, or a new circle there; the bar gets its docked size back from the
+    // bars of its row. Without a rectangle at the side its dock context names, circle 1. The floating
+    // frame that held it may be destroyed meanwhile. False when the bar was not docked.
     bool DockBackFromFloating();
 
     // DockNextToBar at 50 percent.

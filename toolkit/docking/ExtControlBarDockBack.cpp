@@ -1,5 +1,6 @@
 // CExtControlBar: remembering where a bar was docked when it floats, and docking a floating bar
 // back there.
+#include <algorithm>
 #include "platform/DockContext.h"
 #include "platform/FrameWnd.h"
 #include "toolkit/docking/ExtControlBar.h"
@@ -51,6 +52,79 @@ CExtControlBar* TabMateOf(const CExtControlBar* pBar)
     }
     return nullptr;
 }
+
+bool IsHorzSide(UINT nDockBarId) { return nDockBarId == AFX_IDW_DOCKBAR_TOP || nDockBarId == AFX_IDW_DOCKBAR_BOTTOM; }
+
+// The side's circle dock bar (1, 2, ...) that spans the screen point across the side; NULL when none does,
+// and nNewCircle the number a new circle there takes: one more than the circles holding bars that lie
+// between the frame's edge and the point.
+CExtDockBar* CircleDockBarAt(CFrameWnd* pSite, UINT nDockBarId, CPoint pt, UINT& nNewCircle)
+{
+    nNewCircle = 1;
+    for (UINT nCircle = 1; nCircle < (UINT)kMaxNesting; nCircle++)
+    {
+        CExtDockBar* pDockBar = CExtDockBar::FindCircleDockBar(pSite, nCircle, nDockBarId, false);
+        if (pDockBar == nullptr)
+            break;
+        if (pDockBar->IsEmpty())
+            continue;
+        CRect rc;
+        pDockBar->GetWindowRect(&rc);
+        bool bOutside = false;
+        switch (nDockBarId)
+        {
+        case AFX_IDW_DOCKBAR_TOP: bOutside = pt.y >= rc.bottom; break;
+        case AFX_IDW_DOCKBAR_BOTTOM: bOutside = pt.y < rc.top; break;
+        case AFX_IDW_DOCKBAR_LEFT: bOutside = pt.x >= rc.right; break;
+        default: bOutside = pt.x < rc.left; break;
+        }
+        const bool bAcross =
+            IsHorzSide(nDockBarId) ? (pt.y >= rc.top && pt.y < rc.bottom) : (pt.x >= rc.left && pt.x < rc.right);
+        if (bAcross)
+            return pDockBar;
+        if (bOutside)
+            nNewCircle = nCircle + 1;
+    }
+    return nullptr;
+}
+
+LONG& ExtentOf(CExtControlBar* pBar, bool bHorz)
+{
+    return bHorz ? pBar->m_sizeHorzDocked.cx : pBar->m_sizeVertDocked.cy;
+}
+
+// The docked bar takes its extent along its row back from the resizable bars of the row, the nearest after it
+// first, then the nearest before it, none below its minimum.
+bool TakeBackExtent(CExtControlBar* pBar, int nExtent, bool bHorz)
+{
+    CArray<CExtControlBar*, CExtControlBar*> arrRow;
+    pBar->GetRowResizableBars(arrRow, true);
+    int nSelf = -1;
+    for (int i = 0; i < (int)arrRow.GetSize(); i++)
+    {
+        if (arrRow[i] == pBar)
+            nSelf = i;
+    }
+    int nNeed = nExtent - ExtentOf(pBar, bHorz);
+    if (nSelf < 0 || nNeed <= 0)
+        return false;
+    const int nCount = (int)arrRow.GetSize();
+    for (int nStep = 1; nStep < nCount && nNeed > 0; nStep++)
+    {
+        for (int nAt : {nSelf + nStep, nSelf - nStep})
+        {
+            if (nAt < 0 || nAt >= nCount || nNeed <= 0)
+                continue;
+            CExtControlBar* pMate = arrRow[nAt];
+            const int nMin = bHorz ? pMate->CalcMinWidth() : pMate->CalcMinHeight();
+            const int nTake = std::min(nNeed, std::max(0, (int)ExtentOf(pMate, bHorz) - nMin));
+            ExtentOf(pMate, bHorz) -= nTake;
+            ExtentOf(pBar, bHorz) += nTake;
+            nNeed -= nTake;
+        }
+    }
+    return true;
+}
 } // namespace
 
 void CExtControlBar::RememberDockedPlace()
@@ -64,10 +138,22 @@ void CExtControlBar::RememberDockedPlace()
     place.m_hDockBar = pEdge->GetSafeHwnd();
     place.m_nDockBarId = (UINT)pEdge->GetDlgCtrlID();
     place.m_nCircle = pEdge->GetCircleNo();
-    GetWindowRect(&place.m_rcScreen);
     if (CExtControlBar* pMate = TabMateOf(this))
+    {
         place.m_nTabMateId = (UINT)pMate->GetDlgCtrlID();
+        place.m_nTabIndex = CExtDockingKindOf::TabOrderOf(CExtDockingKindOf::AsControlBar(GetTabbedContainer()), this);
+    }
     m_lastDockedPlace = place;
+    CExtDockBar* pOuter =
+        m_pDockSite != nullptr ? CExtDockBar::FindCircleDockBar(m_pDockSite, 0, place.m_nDockBarId, false) : nullptr;
+    if (m_pDockContext != nullptr && pOuter != nullptr && IsSideId(place.m_nDockBarId))
+    {
+        CRect rc;
+        GetWindowRect(&rc);
+        pOuter->ScreenToClient(&rc);
+        m_pDockContext->m_uMRUDockID = place.m_nDockBarId;
+        m_pDockContext->m_rectMRUDockPos = rc;
+    }
 }
 
 bool CExtControlBar::DockBackFromFloating()
@@ -86,39 +172,74 @@ bool CExtControlBar::DockBackFromFloating()
         CExtControlBar* pMate = DYNAMIC_DOWNCAST(CExtControlBar, pSite->GetControlBar(place.m_nTabMateId));
         if (pMate != nullptr && pMate != this && pMate->GetSafeHwnd() != nullptr && !IsFloating(pMate) &&
             pMate->m_pDockBar != nullptr && pMate->IsVisible() && !pMate->IsAutoHideMode() &&
-            pMate->DockAsTabWith(this, -1, true) && !IsFloating(this))
+            pMate->DockAsTabWith(this, place.m_nTabIndex, true) && !IsFloating(this))
             return true;
     }
-    UINT nDockBarId = place.m_nDockBarId;
-    UINT nCircle = place.m_nCircle;
-    const CRect* pRect = &place.m_rcScreen;
-    if (!IsSideId(nDockBarId))
+    // The side: the remembered place's, else (after a restart) the dock context's.
+    const UINT nMRUDockId = m_pDockContext != nullptr ? m_pDockContext->m_uMRUDockID : 0;
+    UINT nDockBarId = IsSideId(place.m_nDockBarId) ? place.m_nDockBarId : nMRUDockId;
+    // The docked rectangle on the screen, from the side's frame-edge dock bar where the frame is now.
+    CRect rcScreen;
+    bool bRect = false;
+    if (IsSideId(nDockBarId) && nMRUDockId == nDockBarId && !m_pDockContext->m_rectMRUDockPos.IsRectEmpty())
     {
-        nDockBarId = m_pDockContext != nullptr && IsSideId(m_pDockContext->m_uMRUDockID) ? m_pDockContext->m_uMRUDockID
-                                                                                         : (UINT)AFX_IDW_DOCKBAR_TOP;
-        nCircle = 1;
-        pRect = nullptr;
+        if (CExtDockBar* pOuter = CExtDockBar::FindCircleDockBar(pSite, 0, nDockBarId, false))
+        {
+            rcScreen = m_pDockContext->m_rectMRUDockPos;
+            pOuter->ClientToScreen(&rcScreen);
+            bRect = true;
+        }
     }
+    UINT nCircle = place.m_nCircle;
     // Its dock bar while it lives; else its circle emptied and was dropped: a new one takes its number.
     CExtDockBar* pDockBar = nullptr;
-    if (pRect != nullptr && ::IsWindow(place.m_hDockBar))
+    bool bNewCircle = false;
+    if (IsSideId(place.m_nDockBarId))
     {
-        pDockBar = DYNAMIC_DOWNCAST(CExtDockBar, CWnd::FromHandlePermanent(place.m_hDockBar));
-        if (pDockBar != nullptr && (pDockBar->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)) ||
-                                    (UINT)pDockBar->GetDlgCtrlID() != nDockBarId || pDockBar->m_bFloating))
-            pDockBar = nullptr;
+        if (::IsWindow(place.m_hDockBar))
+        {
+            pDockBar = DYNAMIC_DOWNCAST(CExtDockBar, CWnd::FromHandlePermanent(place.m_hDockBar));
+            if (pDockBar != nullptr && (pDockBar->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)) ||
+                                        (UINT)pDockBar->GetDlgCtrlID() != nDockBarId || pDockBar->m_bFloating))
+                pDockBar = nullptr;
+        }
+        bNewCircle = pDockBar == nullptr && nCircle > 0;
     }
-    if (pDockBar == nullptr && pRect != nullptr && nCircle > 0)
+    else if (bRect)
+    {
+        // No place known: the circle under the rectangle, or a new one where it lay.
+        pDockBar = CircleDockBarAt(pSite, nDockBarId, rcScreen.CenterPoint(), nCircle);
+        bNewCircle = pDockBar == nullptr;
+    }
+    else
+    {
+        if (!IsSideId(nDockBarId))
+            nDockBarId = AFX_IDW_DOCKBAR_TOP;
+        nCircle = 1;
+    }
+    if (bNewCircle)
         CExtDockBar::InsertCircle(pSite, nCircle);
     if (pDockBar == nullptr)
         pDockBar = CExtDockBar::FindCircleDockBar(pSite, nCircle, nDockBarId, true);
     if (pDockBar == nullptr)
         return false;
+    // Docked at its size: across the row at once, along it taken back from the row after the layout.
+    const bool bHorz = IsHorzSide(nDockBarId);
+    if (bRect)
+    {
+        if (bHorz)
+            m_sizeHorzDocked = rcScreen.Size();
+        else
+            m_sizeVertDocked = rcScreen.Size();
+    }
     const HWND hDockBar = pDockBar->GetSafeHwnd();
-    pDockBar->DockBarInto(this, pRect, false);
+    pDockBar->DockBarInto(this, bRect ? &rcScreen : nullptr, false);
     // Leaving its floating frame destroys that frame; the dock bar is checked before it is used again.
     if (!::IsWindow(hDockBar) || CWnd::FromHandlePermanent(hDockBar) != pDockBar || m_pDockBar != pDockBar)
         return false;
     pSite->RecalcLayout();
+    if (bRect && !IsFloating(this) && m_pDockBar == pDockBar &&
+        TakeBackExtent(this, bHorz ? rcScreen.Width() : rcScreen.Height(), bHorz))
+        pSite->RecalcLayout();
     return !IsFloating(this);
 }

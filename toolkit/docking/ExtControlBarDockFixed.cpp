@@ -7,6 +7,7 @@
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockOuterBar.h"
+#include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 
 namespace
@@ -190,7 +191,7 @@ void CExtControlBar::InternalDraggingState_t::FloatFixedBarAt(int x, int y)
             const CPoint ptFrame = ptPos - pBar->m_ptGrabFloating;
             pMini->SetWindowPos(nullptr, ptFrame.x, ptFrame.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             if (!pBar->QueryExtraFeature())
-                pMini->BringWindowToTop();
+                CExtMiniDockFrameWnd::BringFloatingFrameToTop(pBar);
             pMini->DelayRecalcLayout();
             if (pBar->m_pDockContext != nullptr)
                 pBar->m_pDockContext->m_ptMRUFloatPos = ptFrame;

@@ -99,6 +99,27 @@ void ReapplyTopPlacement(CFrameWnd* pFrame)
     ::SetWindowPlacement(pTop->GetSafeHwnd(), &wp);
 }
 
+// The floating frame made for a container takes the name its caption shows as its title: the only visible bar's
+// (a tab group's selected bar's), else the first bar's. The frame's layout copies the title from its dock bar.
+void TitleFloatingFrame(CFrameWnd* pFrame, CExtControlBar* pContainer, const CArray<StateBar*, StateBar*>& arrNested)
+{
+    CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pFrame);
+    if (pMini == nullptr)
+        return;
+    CString sText;
+    if (CExtDockingKindOf::IsDynTabControlBar(pContainer))
+        pContainer->GetCaptionText(sText);
+    else
+        pMini->GetContainerCaption(sText);
+    for (INT_PTR i = 0; i < arrNested.GetSize() && sText.IsEmpty(); i++)
+        if (arrNested[i]->m_pLiveBar != nullptr && arrNested[i]->m_pLiveBar->GetSafeHwnd() != nullptr)
+            arrNested[i]->m_pLiveBar->GetWindowText(sText);
+    if (sText.IsEmpty())
+        return;
+    pMini->m_wndDockBar.SetWindowText(sText);
+    pMini->SetWindowText(sText);
+}
+
 bool IsEdgeDockBarId(UINT nID)
 {
     return nID == CExtControlBar::kDockBarTop || nID == CExtControlBar::kDockBarLeft ||
@@ -958,7 +979,10 @@ void CExtControlBar::InternalDockStateBar::FinishRestore(CFrameWnd* pFrame, Inte
         if ((m_dwStateFlags & kFloatingContainer) != 0)
         {
             if (CFrameWnd* pFloatingFrame = m_pLiveBar->GetParentFrame())
+            {
+                TitleFloatingFrame(pFloatingFrame, m_pLiveBar, m_arrNestedStates);
                 pFloatingFrame->RecalcLayout(TRUE);
+            }
         }
         if (nKind == kKindTabContainer && m_nSelectedTab >= 0 && m_nSelectedTab < m_arrNestedStates.GetSize())
         {
@@ -1064,6 +1088,17 @@ void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
             continue;
         if (CFrameWnd* pMini = pDockBar->GetParentFrame())
         {
+            // The frame takes its bar's name as its title, as a bar docked into it gives it.
+            for (INT_PTR n = 1; n < pDockBar->m_arrBars.GetSize() && (pDockBar->m_dwStyle & CBRS_FLOAT_MULTI) == 0; n++)
+            {
+                void* p = pDockBar->m_arrBars[n];
+                if ((UINT_PTR)p < 0x10000)
+                    continue;
+                CString sTitle;
+                static_cast<CControlBar*>(p)->GetWindowText(sTitle);
+                pDockBar->SetWindowText(sTitle);
+                break;
+            }
             pMini->RecalcLayout(TRUE);
             pMini->ShowWindow(SW_SHOWNA);
         }

@@ -45,6 +45,7 @@ ON_WM_NCPAINT()
 ON_WM_NCACTIVATE()
 ON_WM_SETFOCUS()
 ON_WM_KILLFOCUS()
+ON_WM_MOUSEACTIVATE()
 ON_WM_NCLBUTTONDOWN()
 ON_WM_NCLBUTTONUP()
 ON_WM_NCRBUTTONDOWN()
@@ -303,11 +304,28 @@ LRESULT CExtMiniDockFrameWnd::OnNcHitTest(CPoint point)
 
 // ---- caption and border presses ------------------------------------------------------------------------------
 
+void CExtMiniDockFrameWnd::BringFloatingFrameToTop(CControlBar* pBar)
+{
+    if (pBar == nullptr || !CExtControlBar::IsFloating(pBar))
+        return;
+    if (CFrameWnd* pFrame = pBar->GetParentFrame())
+        pFrame->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 static CPoint WindowPoint(CWnd* pWnd, CPoint ptScreen)
 {
     CRect rcWnd;
     pWnd->GetWindowRect(&rcWnd);
     return CPoint(ptScreen.x - rcWnd.left, ptScreen.y - rcWnd.top);
+}
+
+int CExtMiniDockFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    // A press on the caption or a border moves or sizes the frame: the activation stays where it is, and the
+    // press's handler activates the top-level parent when another window had it.
+    if (nHitTest == HTCAPTION || IsBorderCode(nHitTest))
+        return MA_NOACTIVATE;
+    return CMiniDockFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
 
 void CExtMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
@@ -319,7 +337,7 @@ void CExtMiniDockFrameWnd::OnNcLButtonDown(UINT nHitTest, CPoint point)
     {
         ActivateTopParent();
         if (pBar != nullptr && !pBar->QueryExtraFeature())
-            BringWindowToTop();
+            BringFloatingFrameToTop(pBar);
         if ((m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI) != 0)
         {
             CMiniDockFrameWnd::OnNcLButtonDown(nHitTest, point);

@@ -28,6 +28,10 @@ public:
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
 
+    // Brings the floating frame of the bar to the top without activating it: the window that has the keyboard
+    // keeps it. A bar that does not float is left alone.
+    static void BringFloatingFrameToTop(CControlBar* pBar);
+
     void ResizeLoop(UINT nHitTest, CPoint ptScreen);
     void ResizeStep(CPoint ptScreen);
     void EndResize();
@@ -62,6 +66,7 @@ protected:
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonUp(UINT nHitTest, CPoint point);
     afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);

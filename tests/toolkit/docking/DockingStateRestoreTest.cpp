@@ -436,3 +436,53 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
         i++;
     }
 }
+
+// The floating frames a load makes are titled with their bars' names, as the frames they replace were: a
+// floating bar's and a floating tool bar's by the bar, a floating container's by its first bar.
+TEST_F(DockingStateRestore, FloatingFramesMadeByALoadAreTitledWithTheirBarsNames)
+{
+    BuildDefault();
+    ASSERT_TRUE(m_pB->FloatAtPoint(CPoint(300, 220), CBRS_ALIGN_TOP));
+    m_pFrame->FloatControlBar(m_pT, CPoint(360, 420));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(Save());
+
+    RebuildFrame();
+    BuildDefault();
+    ASSERT_TRUE(Load());
+    PumpMessages();
+    for (CControlBar* pBar : {(CControlBar*)m_pB, (CControlBar*)m_pT})
+    {
+        CFrameWnd* pMini = pBar->GetParentFrame();
+        ASSERT_TRUE(pMini != nullptr && pMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
+        CString sName, sTitle;
+        pBar->GetWindowText(sName);
+        pMini->GetWindowText(sTitle);
+        EXPECT_STREQ(sTitle, sName);
+    }
+
+    RebuildFrame();
+    CHostResizableBar* pA = NewResizable(L"A");
+    CHostResizableBar* pC = NewResizable(L"C");
+    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
+    ASSERT_TRUE(pMini->Create(m_pFrame, CBRS_ALIGN_TOP));
+    CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+    ASSERT_NE(pDyn, nullptr);
+    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
+    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pC, nullptr, false);
+    pMini->SetWindowPos(nullptr, 100, 120, 300, 260, SWP_NOZORDER | SWP_NOACTIVATE);
+    pMini->RecalcLayout();
+    ASSERT_TRUE(Save());
+    RebuildFrame();
+    pA = NewResizable(L"A");
+    pC = NewResizable(L"C");
+    ASSERT_TRUE(Load());
+    PumpMessages();
+    CFrameWnd* pNewMini = pA->GetParentFrame();
+    ASSERT_TRUE(pNewMini != nullptr && pNewMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
+    ASSERT_NE(DYNAMIC_DOWNCAST(CExtDynControlBar, pA->m_pDockBar->GetParent()), nullptr);
+    CString sTitle;
+    pNewMini->GetWindowText(sTitle);
+    EXPECT_STREQ(sTitle, L"A");
+}

@@ -4,6 +4,7 @@
 #include "DockingStateFixture.h"
 #include "support/DibCanvas.h"
 #include "platform/ToolBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
@@ -13,7 +14,10 @@
 namespace
 {
 using MiniDockFrame = DockingStateFixture;
-using MiniDockFrameInput = DockingStateFixture;
+struct MiniDockFrameInput : DockingStateFixture
+{
+    void CheckDockBackAfter(const std::function<void()>& change);
+};
 
 CExtMiniDockFrameWnd* FloatBar(CExtControlBar* pBar, CPoint pt)
 {
@@ -612,4 +616,215 @@ TEST_F(MiniDockFrameInput, ACaptionDoubleClickDocksABarFloatedOutOfATabGroupBack
     EXPECT_EQ(pA->GetTabbedContainer(), pTabs);
     EXPECT_EQ(pB->GetTabbedContainer(), pTabs);
     EXPECT_EQ(pC->GetTabbedContainer(), pTabs);
+}
+
+namespace
+{
+// Types the letter by real keys; the window's thread has handled them when it returns.
+void TypeLetter(WORD wVk)
+{
+    RunInputScript([&]() {
+        SendKeyInput(wVk, true);
+        SendKeyInput(wVk, false);
+    });
+    PumpMessages();
+}
+
+CString TextOf(CWnd* pWnd)
+{
+    CString s;
+    pWnd->GetWindowText(s);
+    return s;
+}
+} // namespace
+
+// Pressing a floating frame's caption, dragging it by its caption or resizing it by its border leaves the main
+// window active: the frame comes to the top without the activation, and the keys typed next reach the edit that
+// had the focus. The same for a floating tool bar dragged by its caption.
+TEST_F(MiniDockFrameInput, AFloatingFramePressedDraggedOrResizedLeavesTheKeysWithTheWindowThatHadThem)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    CHostResizableBar* pN = NewResizable(L"Notes");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pN, CPoint(760, 200));
+    ASSERT_NE(pMini, nullptr);
+    pMini->ShowWindow(SW_SHOWNA);
+    CHostFixedBar* pT = NewFixed(6, L"Tools");
+    CExtMiniDockFrameWnd* pToolMini = FloatBar(pT, CPoint(760, 600));
+    ASSERT_NE(pToolMini, nullptr);
+    pToolMini->ShowWindow(SW_SHOWNA);
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    ASSERT_TRUE(BringInFront(m_pFrame));
+    pA->m_wndChild.SetFocus();
+    ASSERT_EQ(::GetFocus(), pA->m_wndChild.GetSafeHwnd());
+    TypeLetter('A');
+    ASSERT_EQ(TextOf(&pA->m_wndChild), L"a");
+
+    const HWND hMain = m_pFrame->GetSafeHwnd();
+    const auto check = [&](CFrameWnd* pFloating, const wchar_t* pszGesture, const wchar_t* pszTyped, WORD wVk) {
+        const CPoint ptCaption = FloatingCaptionPoint(pFloating);
+        EXPECT_EQ(::GetActiveWindow(), hMain) << pszGesture;
+        EXPECT_EQ(::GetForegroundWindow(), hMain) << pszGesture;
+        // The frame is on the top: its caption is what the screen shows there.
+        EXPECT_EQ(::WindowFromPoint(ptCaption), pFloating->GetSafeHwnd()) << pszGesture;
+        TypeLetter(wVk);
+        EXPECT_STREQ((LPCWSTR)TextOf(&pA->m_wndChild), pszTyped) << pszGesture;
+    };
+
+    // A press and release on the caption.
+    CPoint pt = FloatingCaptionPoint(pMini);
+    RunInputScript([&]() {
+        SendMouse(pt.x, pt.y, 0);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+    });
+    PumpMessages();
+    check(pMini, L"caption pressed", L"ab", 'B');
+
+    // A drag by the caption, away from the main window; it starts further along the caption, so that its press
+    // makes no double click with the one before.
+    const CRect rcBefore = WindowRectOf(pMini);
+    pt = FloatingCaptionPoint(pMini) + CSize(3 * ::GetSystemMetrics(SM_CXDOUBLECLK), 0);
+    RunInputScript([&]() { SendMouseDrag(pt, CPoint(pt.x + 40, pt.y + 30)); });
+    PumpMessages();
+    ASSERT_TRUE(CExtControlBar::IsFloating(pN));
+    ASSERT_NE(WindowRectOf(pMini).TopLeft(), rcBefore.TopLeft());
+    check(pMini, L"caption dragged", L"abc", 'C');
+
+    // A resize by the right border.
+    const CRect rcFrame = WindowRectOf(pMini);
+    const CPoint ptRight(rcFrame.right - 1, rcFrame.top + rcFrame.Height() / 2);
+    RunInputScript(
+        [&]() { SendMouseDrag(ptRight, CPoint(ptRight.x + 30, ptRight.y), [&]() { return pMini->IsResizing(); }); });
+    PumpMessages();
+    ASSERT_EQ(WindowRectOf(pMini).right, ptRight.x + 30);
+    check(pMini, L"border dragged", L"abcd", 'D');
+
+    // The floating tool bar dragged by its caption.
+    const CRect rcToolBefore = WindowRectOf(pToolMini);
+    pt = FloatingCaptionPoint(pToolMini);
+    RunInputScript([&]() { SendMouseDrag(pt, CPoint(pt.x + 40, pt.y - 30)); });
+    PumpMessages();
+    ASSERT_TRUE(CExtControlBar::IsFloating(pT));
+    ASSERT_NE(WindowRectOf(pToolMini).TopLeft(), rcToolBefore.TopLeft());
+    check(pToolMini, L"tool bar dragged", L"abcde", 'E');
+}
+
+namespace
+{
+// The window rectangle relative to the frame's client area.
+CRect InFrame(CWnd* pFrame, CWnd* pWnd)
+{
+    CRect rc = WindowRectOf(pWnd);
+    pFrame->ScreenToClient(&rc);
+    return rc;
+}
+
+// The entry of the frame-edge dock bar that holds the bar: the bar, or the container it is nested in.
+CWnd* ColumnOf(CControlBar* pBar)
+{
+    CWnd* pWnd = pBar;
+    while (pWnd->GetParent() != nullptr && pWnd->GetParent()->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)))
+        pWnd = pWnd->GetParent()->GetParent();
+    return pWnd;
+}
+} // namespace
+
+// Bars A above B in one column at the left (B dropped on A's bottom band), A floated by a double click on its
+// caption, the frame changed, and A docked back by a double click on its floating caption: it comes back at the
+// top of that column, at its height, B below it.
+void MiniDockFrameInput::CheckDockBackAfter(const std::function<void()>& change)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    CHostResizableBar* pB = NewResizable(L"B");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    ASSERT_TRUE(pB->DockNextToBar(pA, AFX_IDW_DOCKBAR_BOTTOM, true));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    const CRect rcColumn = InFrame(m_pFrame, ColumnOf(pA));
+    const CRect rcA = InFrame(m_pFrame, pA);
+    ASSERT_EQ(ColumnOf(pB), ColumnOf(pA));
+    ASSERT_LT(rcA.top, InFrame(m_pFrame, pB).top);
+    const UINT nIdA = (UINT)pA->GetDlgCtrlID(), nIdB = (UINT)pB->GetDlgCtrlID();
+    DoubleClickAt(DockedCaptionPoint(pA));
+    ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(pA) && pA->IsWindowVisible(); }));
+    change();
+    // The change may have made the frame and its bars anew.
+    pA = DYNAMIC_DOWNCAST(CHostResizableBar, m_pFrame->GetControlBar(nIdA));
+    pB = DYNAMIC_DOWNCAST(CHostResizableBar, m_pFrame->GetControlBar(nIdB));
+    ASSERT_TRUE(pA != nullptr && pB != nullptr);
+    ASSERT_TRUE(CExtControlBar::IsFloating(pA));
+    DoubleClickAt(FloatingCaptionPoint(pA->GetParentFrame()));
+    ASSERT_TRUE(WaitFor([&] { return !CExtControlBar::IsFloating(pA); }));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    EXPECT_EQ(CExtControlBar::GetDockBarId(pA), (UINT)AFX_IDW_DOCKBAR_LEFT);
+    const CRect rcBackA = InFrame(m_pFrame, pA), rcBackB = InFrame(m_pFrame, pB);
+    EXPECT_EQ(rcBackA.TopLeft(), rcColumn.TopLeft());
+    EXPECT_EQ(rcBackA.Height(), rcA.Height());
+    EXPECT_EQ(rcBackA.right, rcColumn.right);
+    EXPECT_EQ(rcBackB.left, rcBackA.left);
+    EXPECT_EQ(rcBackB.right, rcBackA.right);
+    EXPECT_EQ(rcBackB.top, rcBackA.bottom);
+}
+
+TEST_F(MiniDockFrameInput, ABarDockedBackAfterTheFrameMovedAndGrewTakesItsPlaceAndHeightInItsColumn)
+{
+    CheckDockBackAfter([&]() {
+        const CRect rc = WindowRectOf(m_pFrame);
+        m_pFrame->SetWindowPos(nullptr, rc.left + 200, rc.top + 60, rc.Width() + 60, rc.Height() + 40,
+                               SWP_NOZORDER | SWP_NOACTIVATE);
+        m_pFrame->RecalcLayout();
+        PumpMessages();
+    });
+}
+
+TEST_F(MiniDockFrameInput, ABarFloatingAtARestartDocksBackAtItsPlaceAndHeightInItsColumn)
+{
+    CheckDockBackAfter([&]() {
+        ASSERT_TRUE(Save());
+        RebuildFrame();
+        // The bars made again in the same order take the same ids; the stored state places them.
+        CHostResizableBar* pA = NewResizable(L"A");
+        CHostResizableBar* pB = NewResizable(L"B");
+        ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+        ASSERT_TRUE(pB->DockAtSideCircle(AFX_IDW_DOCKBAR_TOP, 2, m_pFrame, false));
+        ASSERT_TRUE(Load());
+        m_pFrame->RecalcLayout();
+        ASSERT_TRUE(ShowInFront(m_pFrame));
+        CFrameWnd* pMini = pA->GetParentFrame();
+        ASSERT_TRUE(pMini != nullptr && pMini != m_pFrame);
+        pMini->SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        PumpMessages();
+    });
+}
+
+// The first tab of a group floated out and docked back by its floating caption is the group's first tab again.
+TEST_F(MiniDockFrameInput, TheFirstTabOfAGroupDockedBackByItsFloatingCaptionIsTheFirstTabAgain)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    CHostResizableBar* pB = NewResizable(L"B");
+    CHostResizableBar* pC = NewResizable(L"C");
+    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+    ASSERT_TRUE(pA->DockAsTabWith(pB, -1, true));
+    ASSERT_TRUE(pA->DockAsTabWith(pC, -1, true));
+    m_pFrame->RecalcLayout();
+    PumpMessages();
+    CExtDynTabControlBar* pTabs = pA->GetTabbedContainer();
+    ASSERT_NE(pTabs, nullptr);
+    CObject* pGroup = CExtDockingKindOf::AsControlBar(pTabs);
+    ASSERT_EQ(CExtDockingKindOf::TabOrderOf(pGroup, pA), 0);
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(420, 260));
+    ASSERT_NE(pMini, nullptr);
+    PumpMessages();
+    DoubleClickAt(FloatingCaptionPoint(pMini));
+    ASSERT_TRUE(WaitFor([&] { return !CExtControlBar::IsFloating(pA); }));
+    ASSERT_EQ(pA->GetTabbedContainer(), pTabs);
+    EXPECT_EQ(CExtDockingKindOf::TabOrderOf(pGroup, pA), 0);
+    EXPECT_EQ(CExtDockingKindOf::TabOrderOf(pGroup, pB), 1);
+    EXPECT_EQ(CExtDockingKindOf::TabOrderOf(pGroup, pC), 2);
 }
