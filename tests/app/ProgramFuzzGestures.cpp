@@ -158,6 +158,7 @@ bool ProgramFuzz::DblClickCaption()
     }
     Click(pt, true);
     PumpUntil([&] { return bWasFloating ? Docked(Bar(i)) : Floats(Bar(i)); }, kOutcomeMs);
+    m_program.WaitPainted(); // the frame's layout after the dock runs when the program is idle
     b = Bar(i);
     if (!bWasFloating)
     {
@@ -172,7 +173,9 @@ bool ProgramFuzz::DblClickCaption()
         Checked("a floating caption's double click docks");
     }
     const auto it = m_lastSide.find(i);
-    if (Docked(b) && b.bShown && it != m_lastSide.end() && it->second >= 0 && !Avoided("dockback"))
+    // A tool bar's live drags dock it on their way: where it was docked last is not known to the run.
+    if (Docked(b) && b.bShown && it != m_lastSide.end() && it->second >= 0 && !Avoided("dockback") &&
+        kBars[i].bResizable)
     {
         EXPECT_EQ(SideOf(b.rcBar, ViewRect()), it->second)
             << kBars[i].pszName << " docked back at " << Rect(b.rcBar) << ", not at the " << kSideNames[it->second]
