@@ -33,8 +33,7 @@ bool ProgramFuzz::DragToSide()
     if ((b.bFloating && PtInRect(&b.rcTop, ptTo)) || (nSide == 1 && kBars[i].bResizable && Avoided("sidebottom")))
         return false;
     Log(std::string("drag ") + kBars[i].pszName + " by its caption to the " + kSideNames[nSide] + " side");
-    if (!b.bFloating)
-        PressedIntoMain();
+    PressedIntoMain(b.bFloating ? b.hTop : nullptr);
     EXPECT_TRUE(Drag(ptFrom, ptTo)) << "the press on " << kBars[i].pszName << "'s caption started no drag";
     PumpUntil([&] { return Docked(Bar(i)) && SideOf(Bar(i).rcBar, ViewRect()) == nSide; }, kOutcomeMs);
     b = Bar(i);
@@ -129,8 +128,7 @@ bool ProgramFuzz::DragOntoBar()
     }
     Log(std::string("drag ") + kBars[i].pszName + " by its caption onto " + kBars[t].pszName + "'s " +
         (bBeside ? "far band" : "caption"));
-    if (!src.bFloating)
-        PressedIntoMain();
+    PressedIntoMain(src.bFloating ? src.hTop : nullptr);
     EXPECT_TRUE(Drag(ptFrom, ptTo)) << "the press on " << kBars[i].pszName << "'s caption started no drag";
     PumpUntil([&] { return Docked(Bar(i)); }, kOutcomeMs);
     const BarSeen b = Bar(i);
@@ -154,8 +152,8 @@ bool ProgramFuzz::DblClickCaption()
     {
         m_lastSide[i] = SideOf(b.rcBar, ViewRect());
         m_restartedSinceFloat.erase(i);
-        PressedIntoMain();
     }
+    PressedIntoMain(bWasFloating ? b.hTop : nullptr);
     Click(pt, true);
     PumpUntil([&] { return bWasFloating ? Docked(Bar(i)) : Floats(Bar(i)); }, kOutcomeMs);
     m_program.WaitPainted(); // the frame's layout after the dock runs when the program is idle
@@ -397,6 +395,7 @@ bool ProgramFuzz::MoveOrResizeFloating(bool bResize)
         OffsetRect(&rcExpected, ptTo.x - ptFrom.x, ptTo.y - ptFrom.y);
         Log(std::string("move ") + kBars[i].pszName + "'s floating frame by its caption to " + Rect(rcExpected));
     }
+    PressedIntoMain(b.hTop);
     EXPECT_TRUE(Drag(ptFrom, ptTo)) << "the press on " << kBars[i].pszName << "'s floating frame started no drag";
     // A tool bar's frame is placed by the cursor, less a part of its caption, not kept at its grab point; a frame
     // dragged over the main window's edges may dock on the way.

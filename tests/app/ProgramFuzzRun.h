@@ -237,12 +237,14 @@ protected:
         GetWindowRect(m_program.Main(), &rcMain);
         return !(b.bFloating && m_mayBeBelow.count(b.hTop) != 0 && PtInRect(&rcMain, pt));
     }
-    // Every floating frame shown now may be restacked below the main window by a press into it.
-    void PressedIntoMain()
+    // Every floating frame shown now but the one pressed (hPressed, raised by the program) may be restacked below the
+    // main window on the screen by a press into the main window or another frame.
+    void PressedIntoMain(HWND hPressed = nullptr)
     {
         if (kUnmanagedWindows)
             for (HWND h : m_program.FloatingFrames())
-                m_mayBeBelow.insert(h);
+                if (h != hPressed)
+                    m_mayBeBelow.insert(h);
     }
     int Random(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_rng); }
     // A bar index among those the predicate takes, or -1.
