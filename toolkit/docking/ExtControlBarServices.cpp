@@ -363,8 +363,15 @@ void CExtControlBar::RequestFrameLayout()
 void CExtControlBar::RefreshNonClientFrame()
 {
     // A shown bar in a frame not shown yet (a stored state read before the first show) is refreshed too.
-    if (GetSafeHwnd() == nullptr || (GetStyle() & WS_VISIBLE) == 0)
+    // A bar shown in a frame not shown yet (a stored state read before the first show) is refreshed too; a bar
+    // inside a hidden group or container is not: its refresh would show what holds it.
+    if (GetSafeHwnd() == nullptr)
         return;
+    for (HWND h = m_hWnd; h != nullptr && (::GetWindowLongPtrW(h, GWL_STYLE) & WS_CHILD) != 0; h = ::GetParent(h))
+    {
+        if ((::GetWindowLongPtrW(h, GWL_STYLE) & WS_VISIBLE) == 0)
+            return;
+    }
     SetWindowPos(nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_FRAMECHANGED);
 }
 
