@@ -1,5 +1,6 @@
 // The built program as a process of its own, seen and driven from outside.
 #include "ProgramFuzzProcess.h"
+#include "ProgramTestSupport.h"
 
 #include "phone/SmsRecord.h"
 #include "phone/StoreHelpers.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 using namespace phonetest;
+using programtest::CopyKey;
 
 namespace programfuzz
 {
@@ -29,20 +31,6 @@ const wchar_t kBarClass[] = L"Nimbal-ControlBar";
 // The least width of a caption or gripper band: a bar's plain border is thinner.
 constexpr int kLeastBand = 6;
 
-bool CopyKey(const wchar_t* from, const wchar_t* to)
-{
-    HKEY hFrom = nullptr, hTo = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, from, 0, KEY_READ, &hFrom) != ERROR_SUCCESS)
-        return false;
-    bool bCopied = false;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hTo, nullptr) == ERROR_SUCCESS)
-    {
-        bCopied = RegCopyTreeW(hFrom, nullptr, hTo) == ERROR_SUCCESS;
-        RegCloseKey(hTo);
-    }
-    RegCloseKey(hFrom);
-    return bCopied;
-}
 void SetInt(const wchar_t* name, DWORD value)
 {
     RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_DWORD, &value, sizeof value);

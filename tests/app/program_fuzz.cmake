@@ -7,8 +7,9 @@ corvane_phone_test(program_fuzz_tests COM 71
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzGestures.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzProcess.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
-  LIBS corvane_phone
+  LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 600)
 add_dependencies(program_fuzz_tests CorvaneSms)
 # A seed of many steps runs past the test entry's usual hang limit.
