@@ -6,7 +6,7 @@
 // leaves the stored state alone between the steps; CORVANE_DOCK_FUZZ_DUMP=1 writes the screen after each step and
 // both sides of a failed screen comparison as .ppm files into the working folder. A seed of many steps may need
 // CORVANE_HANG_SECONDS above the test entry's limit.
-#include "DockingFuzzRun.h"
+#include "DockingRunFinds.h"
 #include "support/DibCanvas.h"
 #include <cstdio>
 #include <cstdlib>
@@ -111,59 +111,6 @@ namespace
 {
 class DockingFuzz : public DockingRun, public ::testing::WithParamInterface<unsigned>
 {};
-
-// Faults the run found, each shown on its own.
-class DockingRunFinds : public DockingRun
-{
-protected:
-    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
-    void GroupAlphaAndEpsilonWithEpsilonClosed()
-    {
-        ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
-        Settle();
-        ASSERT_TRUE(ShowInFront(m_pFrame));
-        CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
-        ASSERT_NE(pGroup, nullptr);
-        pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
-        Rest();
-        CPoint pt;
-        ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
-        Click(pt);
-        m_shown[m_pE] = false;
-        Rest();
-    }
-    // Whether the floating frame's caption on the screen is what a full repaint of the frame draws.
-    static bool CaptionAsRepainted(CExtMiniDockFrameWnd* pMini)
-    {
-        CRect rcCaption = pMini->GetCaptionRect();
-        EXPECT_FALSE(rcCaption.IsRectEmpty());
-        rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
-        const std::vector<DWORD> before = GrabScreen(rcCaption);
-        pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-        SettleInput(PumpMessages, 60);
-        return before == GrabScreen(rcCaption);
-    }
-    // Gives the bar an edit as its child, so a click puts the focus there.
-    static void GiveEdit(CHostResizableBar* pBar)
-    {
-        pBar->m_wndChild.DestroyWindow();
-        ASSERT_TRUE(pBar->m_wndChild.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0,
-                                              0, 10, 10, pBar->GetSafeHwnd(), (HMENU)(UINT_PTR)1, nullptr));
-        pBar->RepositionChildWindow();
-    }
-    void ReadStoredStateBack()
-    {
-        ASSERT_TRUE(CExtControlBar::SaveFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile));
-        ASSERT_TRUE(CExtControlBar::LoadFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile));
-        m_pFrame->RecalcLayout();
-        Rest();
-    }
-    static bool FocusIn(CWnd* pWnd)
-    {
-        const HWND h = ::GetFocus();
-        return h != nullptr && (h == pWnd->GetSafeHwnd() || ::IsChild(pWnd->GetSafeHwnd(), h));
-    }
-};
 
 } // namespace
 

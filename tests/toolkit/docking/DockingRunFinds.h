@@ -1,0 +1,59 @@
+// The docking run's host set up for the faults the run found, each shown on its own (DockingFuzzTest.cpp and the
+// DockingRunFinds*Test.cpp files).
+#pragma once
+#include "DockingFuzzRun.h"
+#include "support/DibCanvas.h"
+#include "toolkit/docking/ExtBarNcAreaButtonClose.h"
+
+// Faults the run found, each shown on its own.
+class DockingRunFinds : public DockingRun
+{
+protected:
+    // The group of Alpha and Epsilon, Epsilon's tab selected and closed by the group's close button.
+    void GroupAlphaAndEpsilonWithEpsilonClosed()
+    {
+        ASSERT_TRUE(m_pA->DockAsTabWith(m_pE));
+        Settle();
+        ASSERT_TRUE(ShowInFront(m_pFrame));
+        CExtDynTabControlBar* pGroup = m_pA->GetTabbedContainer();
+        ASSERT_NE(pGroup, nullptr);
+        pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pE), true, true);
+        Rest();
+        CPoint pt;
+        ASSERT_TRUE(ButtonPoint(m_pA, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
+        Click(pt);
+        m_shown[m_pE] = false;
+        Rest();
+    }
+    // Whether the floating frame's caption on the screen is what a full repaint of the frame draws.
+    static bool CaptionAsRepainted(CExtMiniDockFrameWnd* pMini)
+    {
+        CRect rcCaption = pMini->GetCaptionRect();
+        EXPECT_FALSE(rcCaption.IsRectEmpty());
+        rcCaption.OffsetRect(WindowRectOf(pMini).TopLeft());
+        const std::vector<DWORD> before = GrabScreen(rcCaption);
+        pMini->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SettleInput(PumpMessages, 60);
+        return before == GrabScreen(rcCaption);
+    }
+    // Gives the bar an edit as its child, so a click puts the focus there.
+    static void GiveEdit(CHostResizableBar* pBar)
+    {
+        pBar->m_wndChild.DestroyWindow();
+        ASSERT_TRUE(pBar->m_wndChild.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0,
+                                              0, 10, 10, pBar->GetSafeHwnd(), (HMENU)(UINT_PTR)1, nullptr));
+        pBar->RepositionChildWindow();
+    }
+    void ReadStoredStateBack()
+    {
+        ASSERT_TRUE(CExtControlBar::SaveFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile));
+        ASSERT_TRUE(CExtControlBar::LoadFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile));
+        m_pFrame->RecalcLayout();
+        Rest();
+    }
+    static bool FocusIn(CWnd* pWnd)
+    {
+        const HWND h = ::GetFocus();
+        return h != nullptr && (h == pWnd->GetSafeHwnd() || ::IsChild(pWnd->GetSafeHwnd(), h));
+    }
+};
