@@ -24,7 +24,10 @@ bool DockingRun::DragToSide()
     const bool bMarkers = MarkerStyle();
     const HWND hCarrier = pCarrier->GetSafeHwnd();
     const UINT nSideBefore = OuterSide(pCarrier);
-    const CSize sizeBefore = Horizontal(kSideIds[nSide]) ? pCarrier->m_sizeHorzDocked : pCarrier->m_sizeVertDocked;
+    // A bar leaving a container docks as thick as its outermost container was at the sides.
+    const auto* pOuter = DYNAMIC_DOWNCAST(CExtControlBar, OuterCarrier(pCarrier));
+    const CExtControlBar* pSized = pOuter != nullptr ? pOuter : pCarrier;
+    const CSize sizeBefore = Horizontal(kSideIds[nSide]) ? pSized->m_sizeHorzDocked : pSized->m_sizeVertDocked;
     bool bAimed = false;
     const bool bDragged = Drag(
         ptFrom,
