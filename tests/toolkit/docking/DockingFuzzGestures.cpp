@@ -538,6 +538,16 @@ bool DockingRun::EscapeDrag()
     const CPoint ptTo(rcView.left + std::uniform_int_distribution<int>(4, std::max(5, rcView.Width() - 4))(m_rng),
                       rcView.top + std::uniform_int_distribution<int>(4, std::max(5, rcView.Height() - 4))(m_rng));
     Log("drag " + Name(CaptionCarrier(p)) + " by its caption and press Escape before the release");
+    // The press gives a docked bar the focus, which expands one at its row minimum in its row: Escape gives back the
+    // layout the press left.
+    CExtControlBar* pCarrier = CaptionCarrier(p);
+    if (!CExtControlBar::IsFloating(pCarrier) && pCarrier->IsAtMinimumInRow() && !pCarrier->IsAloneInRow())
+    {
+        pCarrier->SetFocus();
+        Rest();
+        if (!CaptionPoint(p, ptFrom))
+            return true;
+    }
     const std::string before = Describe();
     const bool bDragged = Drag(
         ptFrom,
@@ -612,9 +622,16 @@ bool DockingRun::ToolBarFloat()
     const CPoint ptFrom(rc.left + 6, rc.CenterPoint().y);
     if (!Reaches(ptFrom, p))
         return false;
-    const CRect rcView = WindowRectOf(&m_pFrame->m_wndView);
-    const CPoint ptTo(rcView.CenterPoint().x + std::uniform_int_distribution<int>(-60, 60)(m_rng),
-                      rcView.CenterPoint().y + std::uniform_int_distribution<int>(-40, 40)(m_rng));
+    // Away from the sides: a tool bar dropped within a side's reach (12 pixels past its dock bar and half as much
+    // again around it) docks there.
+    CRect rcAway = WindowRectOf(&m_pFrame->m_wndView);
+    rcAway.DeflateRect(32, 32);
+    if (rcAway.IsRectEmpty())
+        return false;
+    const CPoint ptTo(std::clamp((int)rcAway.CenterPoint().x + std::uniform_int_distribution<int>(-60, 60)(m_rng),
+                                 (int)rcAway.left, (int)rcAway.right),
+                      std::clamp((int)rcAway.CenterPoint().y + std::uniform_int_distribution<int>(-40, 40)(m_rng),
+                                 (int)rcAway.top, (int)rcAway.bottom));
     Log("drag the tool bar " + Name(p) + " into the view");
     const bool bDragged = Drag(
         ptFrom,

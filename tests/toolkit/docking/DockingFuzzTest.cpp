@@ -54,8 +54,39 @@ CFuzzToolBar* CFuzzToolBar::AddTo(CDockingHostFrame* pFrame, LPCTSTR pszText)
 
 CDockingHostFrame* DockingRun::NewHostFrame() { return new CWatchedGroupsFrame; }
 
+namespace
+{
+// The windows another program shows in this Wine session, as text; empty when there are none.
+std::string OtherProgramsWindows()
+{
+    std::string s;
+    ::EnumWindows(
+        [](HWND h, LPARAM l) -> BOOL {
+            DWORD dwProcess = 0;
+            ::GetWindowThreadProcessId(h, &dwProcess);
+            if (dwProcess != ::GetCurrentProcessId() && ::IsWindowVisible(h))
+            {
+                wchar_t szClass[64] = {}, szText[64] = {};
+                ::GetClassNameW(h, szClass, 64);
+                ::GetWindowTextW(h, szText, 64);
+                *reinterpret_cast<std::string*>(l) +=
+                    std::string(CStringA(szClass)) + " \"" + std::string(CStringA(szText)) + "\" ";
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&s));
+    return s;
+}
+} // namespace
+
 void DockingRun::SetUp()
 {
+    // Another program in the session (a second run in the same prefix) takes the activation at any moment, and the
+    // host's screen then shows its frame's caption turned inactive behind the run's back.
+    const std::string sOthers = OtherProgramsWindows();
+    ASSERT_TRUE(sOthers.empty()) << "another program shows windows in this Wine session: " << sOthers
+                                 << "; the run reads the screen and the activation, so it needs the session to itself "
+                                    "(run it through ctest, or give it a prefix of its own with CORVANE_WINEPREFIX)";
     ReleaseStale();
     DynTabsFixture::SetUp();
     m_pE = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_BOTTOM, L"Epsilon");
