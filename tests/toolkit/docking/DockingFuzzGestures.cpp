@@ -397,7 +397,16 @@ bool DockingRun::SplitterDrag()
     const CRect rcBefore = WindowRectOf(pBar);
     const int nBefore = bHorz ? rcBefore.Height() : rcBefore.Width();
     const CPoint ptTo = bHorz ? CPoint(ptFrom.x, ptFrom.y + nDelta) : CPoint(ptFrom.x + nDelta, ptFrom.y);
-    Log("drag the row splitter of " + Name(pBar) + " by " + std::to_string(nDelta) + " px");
+    // A group or container has no name of its own: the bars it holds name it.
+    std::string sWhat = Name(pBar);
+    if (pBar->IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
+    {
+        sWhat = pBar->IsKindOf(RUNTIME_CLASS(CExtDynTabControlBar)) ? "the group of" : "the container of";
+        for (CExtControlBar* b : m_bars)
+            if (OuterCarrier(b) == pBar)
+                sWhat += " " + Name(b);
+    }
+    Log("drag the row splitter of " + sWhat + " by " + std::to_string(nDelta) + " px");
     const BYTE nTracking = CExtControlBar::kTrackRowExtent | CExtControlBar::kTrackInRow;
     const HWND hBar = pBar->GetSafeHwnd();
     bool bTracked = false;
