@@ -445,6 +445,9 @@ void CExtControlBar::NotifyDragStart()
     CExtPopupMenuWnd::CancelMenuTracking();
     CExtDockingKindOf::RememberTabIndex(GetTabbedContainer(), this);
     CFrameWnd* pFrame = m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
+    // A bar slid out of its auto-hide tab, kept out by the focus inside it, goes in: the drag may drop where it lies.
+    if (m_pDockSite != nullptr && m_pDockSite->GetSafeHwnd() != nullptr)
+        CExtDockingKindOf::CloseAutoHideSlider(m_pDockSite);
     if (pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr)
         pFrame->SendMessage(WM_SETMESSAGESTRING, IDS_EXT_DRAG_HINT);
 }
