@@ -1,4 +1,4 @@
-// Faults the docking runs found around auto-hidden bars: the slider and the tabs while another bar is handled.
+// Faults the docking runs found around auto-hidden bars: the slider while another bar is handled.
 #include "DockingRunFinds.h"
 #include "res/toolkit_docking_ids.h"
 
@@ -61,38 +61,4 @@ TEST_F(DockingRunFinds, AnAutoHideSliderHoldingTheFocusClosesAsAnotherBarsDragSt
     EXPECT_FALSE(m_pSlider->IsWindowVisible());
     EXPECT_TRUE(CExtControlBar::IsFloating(m_pC));
     EXPECT_TRUE(m_pA->IsAutoHideMode());
-}
-
-TEST_F(DockingRunFinds, AnAutoHideTabSlidesItsBarOutWhileTheFocusIsInAFloatingFrame)
-{
-    // Gamma floats below the main window with an edit; Alpha is pinned.
-    GiveEdit(m_pC);
-    const CRect rcMain = WindowRectOf(m_pFrame);
-    m_pFrame->FloatControlBar(m_pC, CPoint(rcMain.left + 80, rcMain.bottom + 40));
-    Settle();
-    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, false));
-    Settle();
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    RunInputScript([] { SendMouse(1275, 1019, 0); });
-    m_pSlider->SlideRun(m_pA, false, false);
-    SettleInput(PumpMessages, 60);
-    ASSERT_FALSE(m_pSlider->IsShown());
-
-    // A click into Gamma's edit puts the focus there.
-    const CPoint ptEdit = WindowRectOf(&m_pC->m_wndChild).CenterPoint();
-    Click(ptEdit);
-    ASSERT_TRUE(WaitFor([&] { return FocusIn(&m_pC->m_wndChild); }));
-    SettleInput(PumpMessages, 60);
-
-    // A click on Alpha's tab slides Alpha out.
-    const int nItem = m_pLeft->ItemFindByLParam((LPARAM)m_pA);
-    ASSERT_GE(nItem, 0);
-    const CPoint ptTab = TabCentre(*m_pLeft, nItem);
-    ASSERT_TRUE(Reaches(ptTab, m_pLeft));
-    Click(ptTab);
-    EXPECT_TRUE(WaitFor([&] { return m_pSlider->IsShown() && m_pSlider->GetBar() == m_pA; }, 3000))
-        << "the click on Alpha's tab slid nothing out; active " << (void*)::GetActiveWindow() << ", main "
-        << (void*)m_pFrame->GetSafeHwnd() << ", floating " << (void*)MiniOf(m_pC)->GetSafeHwnd() << ", focus "
-        << (void*)::GetFocus();
-    EXPECT_TRUE(m_pSlider->IsWindowVisible());
 }
