@@ -281,8 +281,9 @@ void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bDoNotShow
     for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
     {
         CExtControlBar* pMember = arrBars[i];
-        // A closed member of a group keeps a hidden tab, shown when the bar is shown again.
-        const bool bClosed = pGroup != nullptr && (pMember->GetStyle() & WS_VISIBLE) == 0;
+        // A closed member of a group keeps a hidden tab, shown when the bar is shown again. A show or hide the
+        // frame's next layout applies counts already (a frame not laid out yet reading its stored state).
+        const bool bClosed = pGroup != nullptr && !pMember->IsVisible();
         if (bClosed && pShow == pMember && i + 1 < arrBars.GetSize())
             pShow = arrBars[i + 1];
         ItemInsert(nullptr, nullptr, false, (i == 0 ? kGroupStart : 0) | (bClosed ? TAB_ITEM_INFO::kHidden : 0), -1,
