@@ -97,3 +97,39 @@ TEST_F(MainFrameRestartTest, APinnedGroupHasATabForEachOfItsBarsAtTheNextStart)
     EXPECT_TRUE(frame->m_wndSmsListBar.IsAutoHideMode());
     EXPECT_EQ(ShownTabsOfArea(&frame->m_wndFoldersBar), 2);
 }
+
+// The group pinned at the close and unpinned after the start shows its bars as tabs, with no caption band of their
+// own: its members took their frames in it while it was hidden.
+TEST_F(MainFrameRestartTest, AGroupPinnedAtTheCloseAndUnpinnedAfterTheStartShowsItsBarsWithoutCaptionsOfTheirOwn)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAsTabWith(&frame->m_wndSmsListBar));
+    frame->RecalcLayout();
+    Settle();
+    ASSERT_TRUE(frame->m_wndSmsListBar.SwitchAutoHide(true));
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    ASSERT_TRUE(frame->m_wndFoldersBar.IsAutoHideMode());
+    ASSERT_TRUE(frame->m_wndFoldersBar.SwitchAutoHide(false));
+    Settle();
+    CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_TRUE(pGroup->IsWindowVisible());
+    for (CControlBar* pBar : {(CControlBar*)&frame->m_wndFoldersBar, (CControlBar*)&frame->m_wndSmsListBar})
+    {
+        CRect rcWindow, rcClient;
+        pBar->GetWindowRect(&rcWindow);
+        pBar->GetClientRect(&rcClient);
+        pBar->ClientToScreen(&rcClient);
+        EXPECT_EQ(rcClient.top, rcWindow.top) << "bar " << pBar->GetDlgCtrlID() << " keeps a caption band of "
+                                              << rcClient.top - rcWindow.top << " px in its group";
+    }
+    // Where the selected bar's caption band would be the user sees its content.
+    CControlBar* pSelected = pGroup->GetSelectedBar();
+    ASSERT_NE(pSelected, nullptr);
+    CRect rcSelected;
+    pSelected->GetWindowRect(&rcSelected);
+    const HWND hAt = ::WindowFromPoint(CPoint(rcSelected.CenterPoint().x, rcSelected.top + 4));
+    EXPECT_TRUE(::IsChild(pSelected->GetSafeHwnd(), hAt));
+}
