@@ -274,6 +274,8 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     // The status bar exists before the stored state is read, which holds whether it is shown.
     if (!CreateStatusBar())
         return -1;
+    // The buttons' icons before the stored state is read: a floating tool bar's frame is sized around them.
+    SetCommandIcons();
     const CString strState = StateProfileName();
     if (!CExtControlBar::LoadFrameBarState(this, kRegKey, strState, strState, &m_wpStored))
     {
@@ -288,7 +290,6 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     }
     // Menus always show every item.
     CExtPopupMenuWnd::g_bHideRarelyUsed = false;
-    SetCommandIcons();
     m_bTopMost = AfxGetApp()->GetProfileInt(L"Settings", L"IsTopWindow", 0) != 0;
     // The band only: the frame shows when it is activated, with everything in it.
     SetTopMost(m_bTopMost, false);

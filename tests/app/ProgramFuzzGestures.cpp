@@ -274,9 +274,12 @@ bool ProgramFuzz::Unpin()
     const bool bHorz = rc.right - rc.left > rc.bottom - rc.top;
     const POINT ptTab =
         bHorz ? POINT{rc.left + 24, (rc.top + rc.bottom) / 2} : POINT{(rc.left + rc.right) / 2, rc.top + 24};
-    // A floating frame over the tab (a tool bar floated where it was docked) takes the click: the user sees no tab
-    // there.
-    if (WindowFromPoint(ptTab) != hArea)
+    // Only where the user sees the tab: a floating frame over it takes the click.
+    const std::vector<HWND> frames = m_program.FloatingFrames();
+    if (WindowFromPoint(ptTab) != hArea || std::any_of(frames.begin(), frames.end(), [&](HWND h) {
+            RECT rcFrame = {};
+            return GetWindowRect(h, &rcFrame) && PtInRect(&rcFrame, ptTab);
+        }))
         return false;
     PressedIntoMain();
     // The pointer resting on the tab shows its bar in the slider; a click shows it at once.

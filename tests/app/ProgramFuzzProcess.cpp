@@ -47,14 +47,24 @@ DWORD ProcessOf(HWND h)
     GetWindowThreadProcessId(h, &pid);
     return pid;
 }
-// The top-level windows of the process, top of the window order first.
+// The top-level windows of the process, top of the window order first. Taken as one list: a walk window by window
+// misses a frame the program restacks meanwhile (it raises its floating frames for a while after its start).
 std::vector<HWND> TopLevels(DWORD pid)
 {
-    std::vector<HWND> v;
-    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
-        if (ProcessOf(h) == pid)
-            v.push_back(h);
-    return v;
+    struct Scan
+    {
+        DWORD pid;
+        std::vector<HWND> v;
+    } scan = {pid, {}};
+    EnumWindows(
+        [](HWND h, LPARAM lp) -> BOOL {
+            Scan* s = (Scan*)lp;
+            if (ProcessOf(h) == s->pid)
+                s->v.push_back(h);
+            return TRUE;
+        },
+        (LPARAM)&scan);
+    return scan.v;
 }
 // The descendant of hParent of the class with the control id, or null.
 HWND FindDescendant(HWND hParent, const wchar_t* pszClass, UINT nId)

@@ -8,6 +8,7 @@ corvane_phone_test(app_frame_tests COM 37
     ${CMAKE_CURRENT_LIST_DIR}/MainFramePaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFrameDragTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFrameStartupTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainFrameRestartTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
     ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp

@@ -13,6 +13,7 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CExtDynAutoHideArea, CExtTabWnd)
 
@@ -281,8 +282,9 @@ void CExtDynAutoHideArea::AppendControlBar(CExtControlBar* pBar, bool bDoNotShow
     for (INT_PTR i = 0; i < arrBars.GetSize(); ++i)
     {
         CExtControlBar* pMember = arrBars[i];
-        // A closed member of a group keeps a hidden tab, shown when the bar is shown again.
-        const bool bClosed = pGroup != nullptr && (pMember->GetStyle() & WS_VISIBLE) == 0;
+        // A closed member of a group keeps a hidden tab, shown when the bar is shown again. A show or hide the
+        // frame's next layout applies counts already (a frame not laid out yet reading its stored state).
+        const bool bClosed = pGroup != nullptr && !pMember->IsVisible();
         if (bClosed && pShow == pMember && i + 1 < arrBars.GetSize())
             pShow = arrBars[i + 1];
         ItemInsert(nullptr, nullptr, false, (i == 0 ? kGroupStart : 0) | (bClosed ? TAB_ITEM_INFO::kHidden : 0), -1,
@@ -350,6 +352,9 @@ void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
     if (pFrame == nullptr)
         return;
     CExtDynTabControlBar* pGroup = DYNAMIC_DOWNCAST(CExtDynTabControlBar, pBar);
+    std::vector<HWND> members;
+    for (INT_PTR i = 0; i < arrBars.GetSize() && pGroup != nullptr; ++i)
+        members.push_back(arrBars[i]->GetSafeHwnd());
     if (bNoLayout)
     {
         pFrame->ShowControlBar(pBar, TRUE, TRUE);
@@ -361,6 +366,12 @@ void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
             pBar->ReclaimRowSpace();
         pFrame->ShowControlBar(pBar, TRUE, FALSE);
     }
+    // A member laid out in the group while it was hidden (a stored state read meanwhile) kept the frame it had
+    // before, a caption of its own among them: each takes the frame of a tab of the shown group. By window handle:
+    // the show lets handlers run.
+    for (HWND hMember : members)
+        if (CExtControlBar* pMember = DYNAMIC_DOWNCAST(CExtControlBar, CWnd::FromHandlePermanent(hMember)))
+            pMember->RefreshNonClientFrame();
     if (pGroup != nullptr && pCurrent != nullptr && pGroup->m_wndTabs.GetSafeHwnd() != nullptr)
     {
         const int nIndex = pGroup->m_wndTabs.FindBar(pCurrent);

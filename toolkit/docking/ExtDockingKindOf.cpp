@@ -192,7 +192,8 @@ void CExtDockingKindOf::FollowAutoHideTabOf(CExtControlBar* pMember)
     CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pMember, &nIndex);
     if (pArea == nullptr || pArea->GetSafeHwnd() == nullptr || nIndex < 0 || pMember->GetTabbedContainer() == nullptr)
         return;
-    const bool bShown = (pMember->GetStyle() & WS_VISIBLE) != 0;
+    // As the bar will be once the frame's next layout applies a pending show or hide.
+    const bool bShown = pMember->IsVisible() != FALSE;
     CExtTabWnd::TAB_ITEM_INFO* pTii = pArea->ItemGet(nIndex);
     if (pTii->IsVisible() == bShown)
         return;

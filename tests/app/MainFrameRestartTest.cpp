@@ -1,0 +1,135 @@
+// The bars as they are left at the close come back so at the next start, in the running program: the frame reads
+// its stored state while it is created, before its first layout and show.
+#include "phone/PhoneLinkTestSupport.h"
+#include "FrameAppFixture.h"
+#include "app/Corvane_sms.h"
+#include "app/MainFrm.h"
+#include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
+#include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+
+using namespace phonetest;
+
+namespace
+{
+struct MainFrameRestartTest : FrameAppFixture
+{
+    MainFrameRestartTest() : FrameAppFixture(L"CorvaneMainFrameRestartTest") {}
+    void SetUp() override
+    {
+        FrameAppFixture::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
+    }
+    // Handles messages as the program's loop does, idle updates included, until nothing is left to do.
+    void Settle()
+    {
+        const DWORD dwStart = ::GetTickCount();
+        LONG nIdle = 0;
+        while (::GetTickCount() - dwStart < 5000)
+        {
+            MSG msg;
+            if (::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageW(&msg);
+                nIdle = 0;
+                continue;
+            }
+            if (!app->OnIdle(nIdle++))
+                break;
+        }
+    }
+    void Start()
+    {
+        ASSERT_NO_FATAL_FAILURE(StartFrame());
+        Settle();
+    }
+    void Restart()
+    {
+        Stop();
+        NewApp();
+        ASSERT_NO_FATAL_FAILURE(Start());
+    }
+    // The tabs the auto-hide area of the bar shows, -1 when no area lists it.
+    static int ShownTabsOfArea(CExtControlBar* pBar)
+    {
+        CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pBar);
+        return pArea != nullptr ? pArea->ItemGetVisibleCount() : -1;
+    }
+};
+} // namespace
+
+// The Corvane tool bar floating at the close comes back in a frame of the same size: its buttons have their
+// icons when the stored state sizes the frame around them.
+TEST_F(MainFrameRestartTest, AFloatingToolBarComesBackInAFrameOfItsSize)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndCorvaneBar.FloatAtPoint(CPoint(300, 500)));
+    Settle();
+    CRect rcFrame;
+    frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcFrame);
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    ASSERT_TRUE(CExtControlBar::IsFloating(&frame->m_wndCorvaneBar));
+    CRect rcAfter;
+    frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcAfter);
+    EXPECT_EQ(rcAfter, rcFrame) << "(" << rcAfter.left << "," << rcAfter.top << ")-(" << rcAfter.right << ","
+                                << rcAfter.bottom << ") after the start";
+}
+
+// The group of the SMS list and the folders pinned at the close has a tab for each of them at the next start:
+// the group's members are shown by the stored state before the frame's first layout shows their windows.
+TEST_F(MainFrameRestartTest, APinnedGroupHasATabForEachOfItsBarsAtTheNextStart)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndSmsListBar.DockAsTabWith(&frame->m_wndFoldersBar));
+    frame->RecalcLayout();
+    Settle();
+    CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_TRUE(pGroup->SwitchAutoHide(true));
+    Settle();
+    ASSERT_EQ(ShownTabsOfArea(&frame->m_wndFoldersBar), 2);
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    EXPECT_TRUE(frame->m_wndFoldersBar.IsAutoHideMode());
+    EXPECT_TRUE(frame->m_wndSmsListBar.IsAutoHideMode());
+    EXPECT_EQ(ShownTabsOfArea(&frame->m_wndFoldersBar), 2);
+}
+
+// The group pinned at the close and unpinned after the start shows its bars as tabs, with no caption band of their
+// own: its members took their frames in it while it was hidden.
+TEST_F(MainFrameRestartTest, AGroupPinnedAtTheCloseAndUnpinnedAfterTheStartShowsItsBarsWithoutCaptionsOfTheirOwn)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAsTabWith(&frame->m_wndSmsListBar));
+    frame->RecalcLayout();
+    Settle();
+    ASSERT_TRUE(frame->m_wndSmsListBar.SwitchAutoHide(true));
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    ASSERT_TRUE(frame->m_wndFoldersBar.IsAutoHideMode());
+    ASSERT_TRUE(frame->m_wndFoldersBar.SwitchAutoHide(false));
+    Settle();
+    CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_TRUE(pGroup->IsWindowVisible());
+    for (CControlBar* pBar : {(CControlBar*)&frame->m_wndFoldersBar, (CControlBar*)&frame->m_wndSmsListBar})
+    {
+        CRect rcWindow, rcClient;
+        pBar->GetWindowRect(&rcWindow);
+        pBar->GetClientRect(&rcClient);
+        pBar->ClientToScreen(&rcClient);
+        EXPECT_EQ(rcClient.top, rcWindow.top) << "bar " << pBar->GetDlgCtrlID() << " keeps a caption band of "
+                                              << rcClient.top - rcWindow.top << " px in its group";
+    }
+    // Where the selected bar's caption band would be the user sees its content.
+    CControlBar* pSelected = pGroup->GetSelectedBar();
+    ASSERT_NE(pSelected, nullptr);
+    CRect rcSelected;
+    pSelected->GetWindowRect(&rcSelected);
+    const HWND hAt = ::WindowFromPoint(CPoint(rcSelected.CenterPoint().x, rcSelected.top + 4));
+    EXPECT_TRUE(::IsChild(pSelected->GetSafeHwnd(), hAt));
+}
