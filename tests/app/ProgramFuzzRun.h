@@ -58,7 +58,7 @@ RECT ScreenRect();
 // relative to the main window when docked.
 struct BarKept
 {
-    bool bFound = false, bShown = false, bFloating = false, bTab = false, bResizable = false;
+    bool bFound = false, bShown = false, bFloating = false, bResizable = false;
     RECT rc = {};
     bool operator==(const BarKept& o) const;
 };
@@ -298,7 +298,6 @@ protected:
             k.bFound = b.hBar != nullptr;
             k.bShown = Shows(b) && IsWindowVisible(b.hTop);
             k.bFloating = b.bFloating;
-            k.bTab = b.hCarrier != b.hBar;
             k.bResizable = kBars[i].bResizable;
             k.rc = b.bFloating ? b.rcTop : b.rcBar;
             if (!b.bFloating)
