@@ -39,3 +39,47 @@ TEST_F(DockingRunFinds, AFloatingBarDroppedOnAnotherFloatingBarsCaptionMakesAGro
         << "the group shows " << WindowsAt(WindowRectOf(pSel).CenterPoint());
     CheckLayout("after the floating bar was dropped on the other's caption");
 }
+
+TEST_F(DockingRunFinds, ATabDraggedAlongTheStripOfALowGroupOntoAnotherTabStaysInTheGroup)
+{
+    // Epsilon and Gamma in one group at the bottom, so low that its strip lies in the band below its top band, under
+    // the tracker.
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerOffice2003)));
+    ASSERT_TRUE(m_pE->DockAsTabWith(m_pC));
+    Settle();
+    CExtDynTabControlBar* pGroup = m_pE->GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_EQ(OuterSide(pGroup), (UINT)AFX_IDW_DOCKBAR_BOTTOM);
+    pGroup->m_sizeHorzDocked.cy = 56;
+    m_pFrame->RecalcLayout();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    ASSERT_LT(WindowRectOf(pGroup).Height(), 76) << Describe();
+    const int nFrom = pGroup->m_wndTabs.FindBar(m_pC), nTo = pGroup->m_wndTabs.FindBar(m_pE);
+    ASSERT_GE(nFrom, 0);
+    ASSERT_GE(nTo, 0);
+    const CPoint ptFrom = TabCentre(pGroup->m_wndTabs, nFrom), ptAim = TabCentre(pGroup->m_wndTabs, nTo);
+    ASSERT_TRUE(Reaches(ptFrom, &pGroup->m_wndTabs)) << WindowsAt(ptFrom);
+    ASSERT_TRUE(Reaches(ptAim, &pGroup->m_wndTabs)) << WindowsAt(ptAim);
+    // Gamma's tab dragged up off the strip, then back onto Epsilon's tab. The strip keeps the pointer while it
+    // hovers there, so the drop waits for the drag alone.
+    bool bDragged = false;
+    RunInputScript([&] {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptFrom.x + 6, ptFrom.y - 16, 0);
+        SendMouse(ptFrom.x + 12, ptFrom.y - 30, 0);
+        bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; });
+        SendMouse(ptAim.x - 1, ptAim.y, 0);
+        SendMouse(ptAim.x, ptAim.y, 0);
+        WaitForWindowThread(m_pFrame->GetSafeHwnd());
+        SendMouse(ptAim.x, ptAim.y, MOUSEEVENTF_LEFTUP);
+        WaitFor([] { return CExtControlBar::GetDraggedBar() == nullptr; });
+    });
+    ASSERT_TRUE(bDragged) << "the press on Gamma's tab started no drag";
+    Rest();
+    CExtDynTabControlBar* pNow = m_pC->GetTabbedContainer();
+    EXPECT_TRUE(pNow != nullptr && pNow == m_pE->GetTabbedContainer())
+        << "Gamma's tab dropped onto Epsilon's left the group: " << Describe();
+    CheckLayout("after the tab was dragged along its strip");
+}
