@@ -182,7 +182,9 @@ protected:
                         ptFrom.y, ptTo.x, ptTo.y, bStarted, (void*)m_program.Capture(), cls,
                         GetDlgCtrlID(m_program.Capture()));
         }
-        MouseAt(ptTo, MOUSEEVENTF_LEFTUP);
+        // The release carries its point: without it Wine takes the cursor's place it still has, which under load
+        // may be a move or two behind, and the drop lands there.
+        MouseAt(ptTo, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP);
         PumpUntil([&] { return m_program.Capture() == nullptr && !m_program.InMoveSize(); }, 10000);
         if (m_program.InMenu())
         {

@@ -99,6 +99,13 @@ int SplitKind(const CPoint& pt, const CRect& R, const CRect& rcWiden, bool bTab,
     };
     if (bVert)
     {
+        // The strip goes first: in a low group it reaches into the bands below the top.
+        if (bStrip && rcStrip.PtInRect(pt))
+        {
+            rcOut = R;
+            nTabIndex = CExtDockingKindOf::TabIndexAtScreen(pTarget, pt.x, pt.y);
+            return CExtControlBar::InternalDraggingState_t::kTabAtIndex;
+        }
         if (bTab && pt.y >= R.top && pt.y < R.top + kBand)
         {
             rcOut = R;
@@ -110,12 +117,6 @@ int SplitKind(const CPoint& pt, const CRect& R, const CRect& rcWiden, bool bTab,
         {
             rcOut = widenX(CRect(R.left, R.top, R.right, R.top + R.Height() / 2));
             return 1;
-        }
-        if (bStrip && rcStrip.PtInRect(pt))
-        {
-            rcOut = R;
-            nTabIndex = CExtDockingKindOf::TabIndexAtScreen(pTarget, pt.x, pt.y);
-            return CExtControlBar::InternalDraggingState_t::kTabAtIndex;
         }
         const int nBottom = bStrip ? rcStrip.top : R.bottom;
         if (pt.y >= nBottom - kBand && pt.y < nBottom)

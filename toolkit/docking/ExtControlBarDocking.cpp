@@ -113,10 +113,17 @@ bool CExtControlBar::DockAsTabWith(CExtControlBar* pBarAdd, int nIndex, bool bRe
     CExtDockingKindOf::InsertIntoTabContainer(pGroup, pBarAdd, nIndex, false);
     CExtDockBar::RemovePlaceHolderInFrame(pSite, (UINT)GetDlgCtrlID() & 0xFFFF, nullptr);
     CExtDockBar::RemovePlaceHolderInFrame(pSite, nAddId, nullptr);
+    const HWND hGroup = pGroup->GetSafeHwnd();
     if (CExtDockBar* pExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pDockBar))
         pExtDock->DropEmptyContainersIfUnlocked();
     else
         CExtDockBar::DropEmptyContainers(pSite);
+    // The frame's cleaning selects the new group's tab; a group in a floating frame lies outside the frame's
+    // circles, so the added bar's tab is selected here, as there.
+    if (::IsWindow(hGroup) && CWnd::FromHandlePermanent(hGroup) == pGroup && ::IsWindow(hAdd) &&
+        CExtDockingKindOf::SelectedBarOf(pGroup) == nullptr)
+        if (CExtDynTabControlBar* pTabs = CExtDockingKindOf::AsDynTabControlBar(pGroup))
+            CExtDockingKindOf::SelectTabOf(pTabs, pBarAdd);
     if (bRecalc)
         pSite->RecalcLayout();
     else
