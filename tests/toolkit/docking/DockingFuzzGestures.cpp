@@ -211,10 +211,16 @@ bool DockingRun::TabGesture(bool bDouble)
     const bool bDragged = Drag(
         ptTab,
         [&](CPoint& pt) {
-            // Clear of the markers over the view, which would dock it.
+            // Clear of the markers that show over the view once the pointer is there, which would dock it.
             pt = ptTo;
-            for (int i = 0; i < 8 && CExtDynDockMarkerWnd::MarkerFromPoint(pt) != nullptr; ++i)
+            for (int i = 0; i < 8; ++i)
+            {
+                SendMouse(pt.x, pt.y, 0);
+                WaitForDragAtPointer();
+                if (CExtDynDockMarkerWnd::MarkerFromPoint(pt) == nullptr)
+                    break;
                 pt.y += 24;
+            }
             return true;
         },
         0);

@@ -245,6 +245,7 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             // What the tracker shows now is where the release puts the bar.
             WaitForWindowThread(m_pFrame->GetSafeHwnd());
             WaitForScriptThreadIdle();
+            WaitForDragAtPointer();
             m_nShownKind = CExtControlBar::g_DragStateShown.m_nTargetKind;
             m_hShownTarget = CExtControlBar::g_DragStateShown.m_pBarTarget != nullptr
                                  ? CExtControlBar::g_DragStateShown.m_pBarTarget->GetSafeHwnd()
@@ -260,6 +261,16 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
         WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && CaptureOf(m_dwGui) == nullptr; });
     });
     return bDragged;
+}
+
+bool DockingRun::WaitForDragAtPointer()
+{
+    return WaitFor([] {
+        CExtControlBar* pDragged = CExtControlBar::GetDraggedBar();
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        return pDragged == nullptr || (!CExtControlBar::g_bUpdatingDragState && pDragged->m_ptDragPrev == pt);
+    });
 }
 
 void DockingRun::Click(CPoint pt, bool bDouble)

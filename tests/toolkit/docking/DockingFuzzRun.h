@@ -135,6 +135,9 @@ protected:
 
     // ---- input -------------------------------------------------------------------------------------------------
     bool Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target, int nRestMs, bool bEscape = false);
+    // From a drag's script: waits until the drag loop has taken the pointer's place and no update of what it shows
+    // runs (a move that comes during one is taken at the next refresh); at once when no drag runs.
+    static bool WaitForDragAtPointer();
     void Click(CPoint pt, bool bDouble = false);
     void Rest();
     void Idle();
