@@ -474,8 +474,9 @@ bool DockingRun::MoveFloating(bool bResize)
                 return true;
             },
             0);
-        // A marker there (the frame's outer ones reach below it) docks the bar, as it should.
-        if (bOnMarker)
+        // A marker there (the frame's outer ones reach below it, or another floating frame's) docks the bar, as it
+        // should.
+        if (bOnMarker || m_bShownOnMarker)
             return true;
         Expect(bDragged, "a floating caption drag starts",
                "the press on the floating caption of " + Name(pCarrier) + " started no drag");

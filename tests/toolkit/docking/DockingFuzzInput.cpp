@@ -223,6 +223,7 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
     bool bDragged = false;
     m_nShownKind = -1;
     m_hShownTarget = nullptr;
+    m_bShownOnMarker = false;
     RunInputScript([&] {
         SendMouse(ptFrom.x, ptFrom.y, 0);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
@@ -246,6 +247,7 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             WaitForWindowThread(m_pFrame->GetSafeHwnd());
             WaitForScriptThreadIdle();
             WaitForDragAtPointer();
+            m_bShownOnMarker = CExtDynDockMarkerWnd::MarkerFromPoint(ptTo) != nullptr;
             m_nShownKind = CExtControlBar::g_DragStateShown.m_nTargetKind;
             m_hShownTarget = CExtControlBar::g_DragStateShown.m_pBarTarget != nullptr
                                  ? CExtControlBar::g_DragStateShown.m_pBarTarget->GetSafeHwnd()

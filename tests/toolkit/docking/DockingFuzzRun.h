@@ -214,6 +214,7 @@ protected:
     std::mt19937 m_rng;
     int m_nShownKind = -1;         // the target kind the drag showed before the release, -1 none
     HWND m_hShownTarget = nullptr; // its target bar
+    bool m_bShownOnMarker = false; // a marker lay under the pointer at the release
     DWORD m_dwGui = 0;
     CString m_sKey;
 };
