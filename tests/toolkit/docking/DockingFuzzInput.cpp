@@ -247,6 +247,20 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             WaitForWindowThread(m_pFrame->GetSafeHwnd());
             WaitForScriptThreadIdle();
             WaitForDragAtPointer();
+            // What was aimed at may have moved while the pointer went there (a marker set placed anew, the target
+            // laid out again once the dragged bar left its place): aimed at again until it stays, the pointer back
+            // there (aiming may move it on the way).
+            for (int i = 0; i < 3; ++i)
+            {
+                CPoint ptAim;
+                const bool bMoved = target(ptAim) && ptAim != ptTo;
+                if (bMoved)
+                    ptTo = ptAim;
+                SendMouse(ptTo.x, ptTo.y, 0);
+                WaitForDragAtPointer();
+                if (!bMoved)
+                    break;
+            }
             m_bShownOnMarker = CExtDynDockMarkerWnd::MarkerFromPoint(ptTo) != nullptr;
             m_nShownKind = CExtControlBar::g_DragStateShown.m_nTargetKind;
             m_hShownTarget = CExtControlBar::g_DragStateShown.m_pBarTarget != nullptr
