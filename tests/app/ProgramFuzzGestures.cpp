@@ -254,30 +254,36 @@ bool ProgramFuzz::Unpin()
 {
     if (m_pinned.empty())
         return false;
-    // The first tab of an auto-hide area that shows one.
+    // The first tab of an auto-hide area that shows one, where no floating frame covers it.
     HWND hArea = nullptr;
+    bool bAnyShown = false;
+    RECT rc = {};
+    POINT ptTab = {};
+    const std::vector<HWND> frames = m_program.FloatingFrames();
     for (UINT nId : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT})
     {
         const HWND h = m_program.AutoHideArea(nId);
-        RECT rc = {};
-        if (h && IsWindowVisible(h) && GetWindowRect(h, &rc) && rc.right - rc.left > 4 && rc.bottom - rc.top > 4)
+        RECT r = {};
+        if (!h || !IsWindowVisible(h) || !GetWindowRect(h, &r) || r.right - r.left <= 4 || r.bottom - r.top <= 4)
+            continue;
+        bAnyShown = true;
+        const POINT pt = r.right - r.left > r.bottom - r.top ? POINT{r.left + 24, (r.top + r.bottom) / 2}
+                                                             : POINT{(r.left + r.right) / 2, r.top + 24};
+        // Only where the user sees the tab: a floating frame over it takes the click.
+        const HWND hAt = WindowFromPoint(pt);
+        if ((hAt == h || IsChild(h, hAt)) && std::none_of(frames.begin(), frames.end(), [&](HWND hFrame) {
+                RECT rcFrame = {};
+                return GetWindowRect(hFrame, &rcFrame) && PtInRect(&rcFrame, pt);
+            }))
+        {
             hArea = h;
+            rc = r;
+            ptTab = pt;
+        }
     }
-    EXPECT_NE(hArea, nullptr) << "no auto-hide tab shows while a bar is pinned";
+    EXPECT_TRUE(bAnyShown) << "no auto-hide tab shows while a bar is pinned";
     if (hArea == nullptr)
-        return true;
-    RECT rc = {};
-    GetWindowRect(hArea, &rc);
-    const bool bHorz = rc.right - rc.left > rc.bottom - rc.top;
-    const POINT ptTab =
-        bHorz ? POINT{rc.left + 24, (rc.top + rc.bottom) / 2} : POINT{(rc.left + rc.right) / 2, rc.top + 24};
-    // Only where the user sees the tab: a floating frame over it takes the click.
-    const std::vector<HWND> frames = m_program.FloatingFrames();
-    if (WindowFromPoint(ptTab) != hArea || std::any_of(frames.begin(), frames.end(), [&](HWND h) {
-            RECT rcFrame = {};
-            return GetWindowRect(h, &rcFrame) && PtInRect(&rcFrame, ptTab);
-        }))
-        return false;
+        return !bAnyShown;
     PressedIntoMain();
     // The pointer resting on the tab shows its bar in the slider; a click shows it at once.
     int i = -1;
@@ -305,21 +311,26 @@ bool ProgramFuzz::Unpin()
                     << ", active " << (void*)gti.hwndActive << ", main " << (void*)m_program.Main() << ")";
     if (i < 0)
         return true;
-    // The slider slides out: its caption is where it stops.
+    // The slider slides out: its caption is where it stops, once the program has painted what it shows and its
+    // auto-hide button there is what a click reaches.
     RECT rcLast = {};
     int nStill = 0;
+    POINT pt = {};
+    bool bButton = false;
     PumpUntil(
         [&] {
+            m_program.WaitPainted();
             RECT rcNow = {};
             GetWindowRect(hSlider, &rcNow);
             nStill = EqualRect(&rcNow, &rcLast) && !IsRectEmpty(&rcNow) ? nStill + 1 : 0;
             rcLast = rcNow;
+            bButton = CaptionButtonPoint(hSlider, 0, pt);
+            const HWND hAt = bButton ? WindowFromPoint(pt) : nullptr;
             Sleep(20);
-            return nStill >= 5;
+            return nStill >= 5 && (hAt == hSlider || IsChild(hSlider, hAt));
         },
         kOutcomeMs);
-    POINT pt = {};
-    EXPECT_TRUE(CaptionButtonPoint(hSlider, 0, pt)) << "the shown auto-hidden bar has no caption";
+    EXPECT_TRUE(bButton) << "the shown auto-hidden bar has no caption";
     Click(pt, false);
     m_pinned.erase(i);
     const bool bDocked = PumpUntil(

@@ -253,7 +253,21 @@ std::vector<CString> ProgramProcess::Boxes() const
 
 bool ProgramProcess::WaitIdle(DWORD ms) const
 {
-    return m_pi.hProcess != nullptr && WaitForInputIdle(m_pi.hProcess, ms) == 0;
+    // Wine signals a process's input idle once, when it first waits for input, and keeps it so: the program's
+    // thread is asked twice instead. It answers a sent message where it next looks at its queue, before it takes
+    // the input queued there; the second answer comes once it has taken that input and looks again (the input's
+    // handler returned, or a loop of its own started from it runs).
+    if (m_pi.hProcess == nullptr || WaitForInputIdle(m_pi.hProcess, ms) != 0)
+        return false;
+    const DWORD dwStart = GetTickCount();
+    for (int i = 0; i < 2; ++i)
+    {
+        const DWORD dwSpent = GetTickCount() - dwStart;
+        DWORD_PTR r = 0;
+        if (dwSpent >= ms || !SendMessageTimeoutW(m_hMain, WM_NULL, 0, 0, SMTO_NORMAL, ms - dwSpent, &r))
+            return false;
+    }
+    return true;
 }
 
 bool ProgramProcess::WaitPainted(DWORD ms) const

@@ -51,7 +51,8 @@ public:
 
     // The message boxes the process shows now: "title: text".
     std::vector<CString> Boxes() const;
-    // Waits until the program's thread waits for input with nothing queued; false after ms.
+    // Waits until the program's thread has taken the input sent before and looks at its queue again; false after
+    // ms.
     bool WaitIdle(DWORD ms = 10000) const;
     // Waits until no window of the process waits for a paint and the screen over the main window and the
     // floating frames has stopped changing; false after ms.

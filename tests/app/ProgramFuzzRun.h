@@ -41,7 +41,8 @@ enum Gesture
     kGestureCount
 };
 extern const char* const kGestureNames[kGestureCount];
-constexpr int kDefaultSteps = 3 * kGestureCount;
+// Two decks of every kind: the default seed makes each kind in them.
+constexpr int kDefaultSteps = 2 * kGestureCount;
 // The bound of the wait for a gesture's outcome: the program may act on the input after its messages are handled.
 constexpr DWORD kOutcomeMs = 5000;
 

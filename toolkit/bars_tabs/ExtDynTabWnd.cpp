@@ -165,11 +165,12 @@ bool CExtDynTabWnd::ItemDragQuery(int nIndex)
     TrackingStop(true);
     HoverEnd(true);
     ItemGet(nIndex)->ModifyItemStyle(0, kTemporary);
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
+    // The move that passed the strip's drag threshold starts the drag at once, where it was.
+    const DWORD dwPos = ::GetMessagePos();
+    const CPoint ptCursor((short)LOWORD(dwPos), (short)HIWORD(dwPos));
     CRect rcBar;
     pBar->GetWindowRect(&rcBar);
-    pBar->DraggingLoop(ptCursor, CPoint(ptCursor.x - rcBar.left, ptCursor.y - rcBar.top));
+    pBar->DraggingLoop(ptCursor, CPoint(ptCursor.x - rcBar.left, ptCursor.y - rcBar.top), 0, 0);
     // The drop may have dissolved the group and destroyed this strip with it.
     if (!::IsWindow(hWndOwn) || CWnd::FromHandlePermanent(hWndOwn) != this)
         return false;

@@ -91,8 +91,8 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
     if (cxStart >= 1 && cyStart >= 1)
     {
         bool bStart = false, bEnd = false;
-        CPoint ptStart;
-        ::GetCursorPos(&ptStart);
+        // Measured from where the gesture began: the pointer may have moved on before the loop runs.
+        const CPoint ptStart(ptScreen);
         while (!bStart && !bEnd && alive())
         {
             WaitForQueuedMessage();

@@ -214,10 +214,16 @@ bool DockingRun::TabGesture(bool bDouble)
     const bool bDragged = Drag(
         ptTab,
         [&](CPoint& pt) {
-            // Clear of the markers over the view, which would dock it.
+            // Clear of the markers that show over the view once the pointer is there, which would dock it.
             pt = ptTo;
-            for (int i = 0; i < 8 && CExtDynDockMarkerWnd::MarkerFromPoint(pt) != nullptr; ++i)
+            for (int i = 0; i < 8; ++i)
+            {
+                SendMouse(pt.x, pt.y, 0);
+                WaitForDragAtPointer();
+                if (CExtDynDockMarkerWnd::MarkerFromPoint(pt) == nullptr)
+                    break;
                 pt.y += 24;
+            }
             return true;
         },
         0);
@@ -480,8 +486,9 @@ bool DockingRun::MoveFloating(bool bResize)
                 return true;
             },
             0);
-        // A marker there (the frame's outer ones reach below it) docks the bar, as it should.
-        if (bOnMarker)
+        // A marker there (the frame's outer ones reach below it, or another floating frame's) docks the bar, as it
+        // should.
+        if (bOnMarker || m_bShownOnMarker)
             return true;
         Expect(bDragged, "a floating caption drag starts",
                "the press on the floating caption of " + Name(pCarrier) + " started no drag");

@@ -223,6 +223,7 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
     bool bDragged = false;
     m_nShownKind = -1;
     m_hShownTarget = nullptr;
+    m_bShownOnMarker = false;
     RunInputScript([&] {
         SendMouse(ptFrom.x, ptFrom.y, 0);
         SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
@@ -245,6 +246,22 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             // What the tracker shows now is where the release puts the bar.
             WaitForWindowThread(m_pFrame->GetSafeHwnd());
             WaitForScriptThreadIdle();
+            WaitForDragAtPointer();
+            // What was aimed at may have moved while the pointer went there (a marker set placed anew, the target
+            // laid out again once the dragged bar left its place): aimed at again until it stays, the pointer back
+            // there (aiming may move it on the way).
+            for (int i = 0; i < 3; ++i)
+            {
+                CPoint ptAim;
+                const bool bMoved = target(ptAim) && ptAim != ptTo;
+                if (bMoved)
+                    ptTo = ptAim;
+                SendMouse(ptTo.x, ptTo.y, 0);
+                WaitForDragAtPointer();
+                if (!bMoved)
+                    break;
+            }
+            m_bShownOnMarker = CExtDynDockMarkerWnd::MarkerFromPoint(ptTo) != nullptr;
             m_nShownKind = CExtControlBar::g_DragStateShown.m_nTargetKind;
             m_hShownTarget = CExtControlBar::g_DragStateShown.m_pBarTarget != nullptr
                                  ? CExtControlBar::g_DragStateShown.m_pBarTarget->GetSafeHwnd()
@@ -260,6 +277,16 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
         WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && CaptureOf(m_dwGui) == nullptr; });
     });
     return bDragged;
+}
+
+bool DockingRun::WaitForDragAtPointer()
+{
+    return WaitFor([] {
+        CExtControlBar* pDragged = CExtControlBar::GetDraggedBar();
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        return pDragged == nullptr || (!CExtControlBar::g_bUpdatingDragState && pDragged->m_ptDragPrev == pt);
+    });
 }
 
 void DockingRun::Click(CPoint pt, bool bDouble)

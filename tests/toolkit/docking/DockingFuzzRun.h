@@ -135,6 +135,9 @@ protected:
 
     // ---- input -------------------------------------------------------------------------------------------------
     bool Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target, int nRestMs, bool bEscape = false);
+    // From a drag's script: waits until the drag loop has taken the pointer's place and no update of what it shows
+    // runs (a move that comes during one is taken at the next refresh); at once when no drag runs.
+    static bool WaitForDragAtPointer();
     void Click(CPoint pt, bool bDouble = false);
     void Rest();
     void Idle();
@@ -211,6 +214,7 @@ protected:
     std::mt19937 m_rng;
     int m_nShownKind = -1;         // the target kind the drag showed before the release, -1 none
     HWND m_hShownTarget = nullptr; // its target bar
+    bool m_bShownOnMarker = false; // a marker lay under the pointer at the release
     DWORD m_dwGui = 0;
     CString m_sKey;
 };
