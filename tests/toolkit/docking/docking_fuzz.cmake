@@ -10,6 +10,7 @@ corvane_test(docking_fuzz_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzGestures.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzChecks.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsSideDropsTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 600)
 set_tests_properties(docking_fuzz_tests PROPERTIES RUN_SERIAL TRUE
