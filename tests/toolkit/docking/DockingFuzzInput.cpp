@@ -7,6 +7,15 @@
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/foundation/ExtDynDockMarkerWnd.h"
 
+namespace
+{
+// The point a dragged bar's loop took last through its update.
+struct DragPointOf : CExtControlBar
+{
+    static CPoint Of(const CExtControlBar* pBar) { return pBar->*(&DragPointOf::m_ptDragPrev); }
+};
+} // namespace
+
 HWND CaptureOf(DWORD dwThread)
 {
     GUITHREADINFO info = {sizeof(info)};
@@ -242,9 +251,18 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             SendMouse(ptTo.x, ptTo.y, 0);
             if (nRestMs > 0)
                 ::Sleep(nRestMs);
-            // What the tracker shows now is where the release puts the bar.
+            // What the tracker shows now is where the release puts the bar. The window's thread answers the idle
+            // query also from the pumps inside its update of the last move, before that update shows its state: the
+            // state is read once the update of ptTo has ended.
             WaitForWindowThread(m_pFrame->GetSafeHwnd());
             WaitForScriptThreadIdle();
+            WaitFor(
+                [&] {
+                    CExtControlBar* pDragged = CExtControlBar::GetDraggedBar();
+                    return pDragged == nullptr ||
+                           (!CExtControlBar::g_bUpdatingDragState && DragPointOf::Of(pDragged) == ptTo);
+                },
+                3000);
             m_nShownKind = CExtControlBar::g_DragStateShown.m_nTargetKind;
             m_hShownTarget = CExtControlBar::g_DragStateShown.m_pBarTarget != nullptr
                                  ? CExtControlBar::g_DragStateShown.m_pBarTarget->GetSafeHwnd()
