@@ -38,4 +38,8 @@ TEST_F(DockingRunFinds, ADockedBarDraggedOverItselfOntoAnOuterMarkerDocksAtThatS
     EXPECT_EQ(OuterSide(m_pE), (UINT)AFX_IDW_DOCKBAR_RIGHT)
         << "Epsilon dropped on the right marker is at " << SideName(OuterSide(m_pE)) << "\n"
         << Describe();
+    // Seen there: along the frame's right side, reached at its middle.
+    const CRect rcNow = WindowRectOf(m_pE);
+    EXPECT_TRUE(Reaches(rcNow.CenterPoint(), m_pE)) << WindowsAt(rcNow.CenterPoint());
+    EXPECT_GT(rcNow.left, WindowRectOf(&m_pFrame->m_wndView).left) << Describe();
 }
