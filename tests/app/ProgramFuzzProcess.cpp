@@ -593,7 +593,9 @@ bool MouseAt(POINT pt, DWORD dwFlags)
     in.type = INPUT_MOUSE;
     in.mi.dx = pt.x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
     in.mi.dy = pt.y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE;
+    // A press or release moves the pointer there too: without the move it lands wherever Wine has the pointer now,
+    // which a late motion event of the X server may have put back on an earlier point of the path.
+    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     return SendInput(1, &in, sizeof in) == 1;
 }
 } // namespace programfuzz

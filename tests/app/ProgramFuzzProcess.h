@@ -119,6 +119,6 @@ int PixelsUnlikeARepaint(const ProgramProcess& program, HWND hWnd, RECT& rcWhere
 
 // ---- real input --------------------------------------------------------------------------------------------
 
-// Mouse input at the screen point (a move, or the buttons the flags say).
+// Mouse input at the screen point: a move there, with the buttons the flags say.
 bool MouseAt(POINT pt, DWORD dwFlags);
 } // namespace programfuzz

@@ -316,7 +316,6 @@ protected:
     std::set<int> m_closed, m_pinned;    // bars closed by their command, bars pinned
     std::map<int, int> m_lastSide;       // the side each bar was docked at when it floated
     std::set<int> m_restartedSinceFloat; // floating bars the program was closed and started again with
-    std::set<HWND> m_resized;            // floating frames resized by a gesture
     std::set<HWND> m_mayBeBelow;         // floating frames Wine may have restacked below the main window
     int m_nMessages = 0;                 // messages fetched into the Inbox
     int m_nFetches = 0;

@@ -444,6 +444,13 @@ void CExtControlBar::NotifyDragStart()
     CWnd::CancelToolTips();
     CExtPopupMenuWnd::CancelMenuTracking();
     CExtDockingKindOf::RememberTabIndex(GetTabbedContainer(), this);
+    // A bar slid out of its auto-hide tab, kept out by the focus inside it, goes in: the drag may drop where it lies.
+    // Its content's handlers run there: the bar is asked again afterwards.
+    const HWND hWnd = GetSafeHwnd();
+    if (m_pDockSite != nullptr && m_pDockSite->GetSafeHwnd() != nullptr)
+        CExtDockingKindOf::CloseAutoHideSlider(m_pDockSite);
+    if (!::IsWindow(hWnd) || CWnd::FromHandlePermanent(hWnd) != this)
+        return;
     CFrameWnd* pFrame = m_pDockSite != nullptr ? m_pDockSite : GetParentFrame();
     if (pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr)
         pFrame->SendMessage(WM_SETMESSAGESTRING, IDS_EXT_DRAG_HINT);

@@ -37,15 +37,22 @@ bool CExtControlBar::IsFixedDockStyle() const { return IsFixedSize(); }
 
 bool CExtControlBar::IsFullRowBar() const { return false; }
 
+// The near in-row splitter lies across its row: a vertical strip (a top or bottom row) adds its width to the
+// bar's least width only, a horizontal one (a left or right column) its height to the least height only.
 int CExtControlBar::CalcMinWidth() const
 {
-    int n = m_nMinWidthBase + m_rcSplitterBefore.Width();
+    const bool bAcross = m_rcSplitterBefore.Height() > m_rcSplitterBefore.Width();
+    int n = m_nMinWidthBase + (bAcross ? m_rcSplitterBefore.Width() : 0);
     if ((m_bfBarFlags & kBarResizableCaption) != 0)
         n = std::max(n, 10);
     return n;
 }
 
-int CExtControlBar::CalcMinHeight() const { return m_nMinHeightBase + m_rcSplitterBefore.Height(); }
+int CExtControlBar::CalcMinHeight() const
+{
+    const bool bAcross = m_rcSplitterBefore.Width() > m_rcSplitterBefore.Height();
+    return m_nMinHeightBase + (bAcross ? m_rcSplitterBefore.Height() : 0);
+}
 
 CSize CExtControlBar::GetDefaultSize() const { return CSize(80, 60); }
 

@@ -1,5 +1,6 @@
 // CExtDockingKindOf: the questions of docking, answered with the tab-container, auto-hide and tool-bar classes.
 #include "toolkit/docking/ExtDockingKindOf.h"
+#include "platform/FrameWnd.h"
 #include "toolkit/bars_tabs/ExtDockDynTabBar.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideSlider.h"
@@ -134,6 +135,21 @@ CWnd* CExtDockingKindOf::AutoHideSliderShowing(const CExtControlBar* pBar, RECT*
         *pRcCaption = rcCaption;
     }
     return pSlider;
+}
+
+void CExtDockingKindOf::CloseAutoHideSlider(CFrameWnd* pFrame)
+{
+    CExtDynAutoHideArea* pAreas[4] = {};
+    CExtDynAutoHideArea::FindFrameAreas(pFrame, &pAreas[0], &pAreas[1], &pAreas[2], &pAreas[3]);
+    for (CExtDynAutoHideArea* pArea : pAreas)
+    {
+        CExtDynAutoHideSlider* pSlider = pArea != nullptr ? pArea->GetAutoHideSlider() : nullptr;
+        if (pSlider != nullptr && pSlider->GetSafeHwnd() != nullptr && pSlider->IsShown() && !pSlider->IsAnimating())
+        {
+            pSlider->SlideRun(pSlider->GetBar(), false, false);
+            return;
+        }
+    }
 }
 
 CWnd* CExtDockingKindOf::SelectAutoHideTab(CExtDynAutoHideArea* pArea, CExtControlBar* pBar)

@@ -7,6 +7,7 @@
 
 class CObject;
 class CWnd;
+class CFrameWnd;
 class CControlBar;
 class CExtControlBar;
 class CExtDynControlBar;
@@ -67,6 +68,8 @@ public:
     // The auto-hide slider window while it is visible and shows the bar, else null; pRcCaption (optional) receives
     // the slider's caption strip in its window coordinates (empty without a slider).
     static CWnd* AutoHideSliderShowing(const CExtControlBar* pBar, RECT* pRcCaption = nullptr);
+    // Slides in the bar the frame's auto-hide slider shows, if any.
+    static void CloseAutoHideSlider(CFrameWnd* pFrame);
     // Selects the bar's tab in the area (null: the area that lists the bar), which slides the bar out; answers the
     // area's slider (null without one).
     static CWnd* SelectAutoHideTab(CExtDynAutoHideArea* pArea, CExtControlBar* pBar);

@@ -93,9 +93,23 @@ CSize CExtDynControlBar::CalcInnerMinSize() const
     return CSize(layout.m_nTotalMinThickness, layout.m_nMaxMinRowLength);
 }
 
-int CExtDynControlBar::CalcMinWidth() const { return CalcInnerMinSize().cx; }
+// Along its row a docked container also needs room for its own splitters, so that its inner dock bar keeps the
+// inner layout's minimum.
+int CExtDynControlBar::CalcMinWidth() const
+{
+    int n = CalcInnerMinSize().cx;
+    if (IsDockedHorizontally(this))
+        n += m_rcSplitterBefore.Width() + m_rcSplitterAfter.Width();
+    return n;
+}
 
-int CExtDynControlBar::CalcMinHeight() const { return CalcInnerMinSize().cy; }
+int CExtDynControlBar::CalcMinHeight() const
+{
+    int n = CalcInnerMinSize().cy;
+    if (IsDockedVertically(this))
+        n += m_rcSplitterBefore.Height() + m_rcSplitterAfter.Height();
+    return n;
+}
 
 bool CExtDynControlBar::IsMarkerDockingAllowed() const
 {

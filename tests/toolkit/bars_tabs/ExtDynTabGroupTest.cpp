@@ -536,6 +536,23 @@ TEST_F(DynTabGroup, UnderTheBaseThemeEveryTabOfAGroupShowsItsTextInTheButtonText
     }
 }
 
+namespace
+{
+// The bar's close button, shown, and its rectangle on the screen.
+void ShownCloseButton(CExtControlBar* pBar, CExtBarNcAreaButton*& pClose, CRect& rc)
+{
+    for (INT_PTR i = 0; i < pBar->NcButtonGetCount(); ++i)
+    {
+        if (pBar->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
+            pClose = pBar->NcButtonGet((int)i);
+    }
+    ASSERT_NE(pClose, nullptr);
+    ASSERT_TRUE(pClose->IsVisible());
+    rc = pClose->m_rc;
+    rc.OffsetRect(WindowRectOf(pBar).TopLeft());
+}
+} // namespace
+
 TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfAnInactiveBarAreDarkOnItsLightCaption)
 {
     struct Restore
@@ -548,15 +565,8 @@ TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfAnInactiveBarAreDarkOnItsL
     ShowAndPaint(m_pFrame);
     ASSERT_EQ(m_pA->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
     CExtBarNcAreaButton* pClose = nullptr;
-    for (INT_PTR i = 0; i < m_pA->NcButtonGetCount(); ++i)
-    {
-        if (m_pA->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
-            pClose = m_pA->NcButtonGet((int)i);
-    }
-    ASSERT_NE(pClose, nullptr);
-    ASSERT_TRUE(pClose->IsVisible());
-    CRect rc(pClose->m_rc);
-    rc.OffsetRect(WindowRectOf(m_pA).TopLeft());
+    CRect rc;
+    ASSERT_NO_FATAL_FAILURE(ShownCloseButton(m_pA, pClose, rc));
     // The glyph is in the dark shadow colour, not in the highlight text colour of an active caption.
     const COLORREF clrDark = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DDKSHADOW, pClose);
     const COLORREF clrLight = g_PaintManagerHolder->GetTranslatedColor(COLOR_HIGHLIGHTTEXT, pClose);
@@ -578,15 +588,8 @@ TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfTheActiveBarAreLightOnItsH
     ASSERT_NE(m_pA->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
     ShowAndPaint(m_pFrame);
     CExtBarNcAreaButton* pClose = nullptr;
-    for (INT_PTR i = 0; i < m_pA->NcButtonGetCount(); ++i)
-    {
-        if (m_pA->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
-            pClose = m_pA->NcButtonGet((int)i);
-    }
-    ASSERT_NE(pClose, nullptr);
-    ASSERT_TRUE(pClose->IsVisible());
-    CRect rc(pClose->m_rc);
-    rc.OffsetRect(WindowRectOf(m_pA).TopLeft());
+    CRect rc;
+    ASSERT_NO_FATAL_FAILURE(ShownCloseButton(m_pA, pClose, rc));
     const COLORREF clrDark = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DDKSHADOW, pClose);
     const COLORREF clrLight = g_PaintManagerHolder->GetTranslatedColor(COLOR_HIGHLIGHTTEXT, pClose);
     EXPECT_TRUE(WaitFor([&] { return CountOnScreen(rc, clrLight) > 5; }));

@@ -73,16 +73,10 @@ public:
 // The host whose tab groups are watched ones.
 class CWatchedGroupsFrame : public CDockingHostFrame
 {
-protected:
-    afx_msg LRESULT OnCreateTabbedBar(WPARAM wParam, LPARAM lParam)
+public:
+    CWatchedGroupsFrame()
     {
-        (void)lParam;
-        reinterpret_cast<CExtControlBar::CREATE_TABBED_BAR_DATA*>(wParam)->m_pTabbedBar = new CWatchedTabGroup;
-        return 0;
+        m_fnNewTabGroup = [] { return new CWatchedTabGroup; };
     }
-    DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(CWatchedGroupsFrame, CDockingHostFrame)
-ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgCreateTabbedBar, OnCreateTabbedBar)
-END_MESSAGE_MAP()
 } // namespace

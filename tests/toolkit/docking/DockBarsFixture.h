@@ -9,6 +9,7 @@
 #include "toolkit/docking/ExtDockDynBar.h"
 #include "toolkit/docking/ExtDockOuterBar.h"
 #include "toolkit/docking/ExtDynControlBar.h"
+#include "toolkit/docking/ExtMiniDockFrameWnd.h"
 
 class DockBarsFixture : public ::testing::Test
 {
@@ -63,6 +64,19 @@ protected:
         pDyn->EnableDocking(CBRS_ALIGN_ANY);
         if (pDockBar != nullptr)
             CExtDockBar::DockBarInto(pDockBar, pDyn, nullptr, false);
+        return pDyn;
+    }
+    // A new floating frame holding a container of the given bars, in this order; nullptr when a window could not be
+    // made. Not laid out.
+    CExtDynControlBar* NewFloatingContainer(std::initializer_list<CControlBar*> bars, CExtMiniDockFrameWnd*& pMini)
+    {
+        pMini = new CExtMiniDockFrameWnd;
+        if (!pMini->Create(m_pFrame, CBRS_ALIGN_TOP))
+            return nullptr;
+        CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+        if (pDyn != nullptr)
+            for (CControlBar* pBar : bars)
+                CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pBar, nullptr, false);
         return pDyn;
     }
     // Puts the given bars of pDockBar into one row, in this order, as the array's only row.

@@ -18,18 +18,12 @@ public:
 
 class CFailingTabsFrame : public CDockingHostFrame
 {
-protected:
-    afx_msg LRESULT OnCreateTabbedBar(WPARAM wParam, LPARAM lParam)
+public:
+    CFailingTabsFrame()
     {
-        (void)lParam;
-        reinterpret_cast<CExtControlBar::CREATE_TABBED_BAR_DATA*>(wParam)->m_pTabbedBar = new CFailingTabs;
-        return 0;
+        m_fnNewTabGroup = [] { return new CFailingTabs; };
     }
-    DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(CFailingTabsFrame, CDockingHostFrame)
-ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgCreateTabbedBar, OnCreateTabbedBar)
-END_MESSAGE_MAP()
 } // namespace
 
 TEST_F(DockMends, RemovingABarThatIsNotInTheArrayChangesNothing)

@@ -293,10 +293,11 @@ void DockingRun::CheckSizes()
         if (!p->IsWindowVisible() || !Docked(p) || CExtControlBar::IsFloating(p))
             continue;
         const CRect rc = WindowRectOf(p);
-        CRect rcIn;
-        rcIn.IntersectRect(rc, rcClient);
-        EXPECT_EQ(rcIn, rc) << Name(p) << " at " << RectText(rc) << " reaches out of the frame's client area "
-                            << RectText(rcClient);
+        // Judged by its edges: a grouped bar in a group squeezed to its least height is left no height at all.
+        const bool bInside = rc.left >= rcClient.left && rc.top >= rcClient.top && rc.right <= rcClient.right &&
+                             rc.bottom <= rcClient.bottom;
+        EXPECT_TRUE(bInside) << Name(p) << " at " << RectText(rc) << " reaches out of the frame's client area "
+                             << RectText(rcClient);
         CRect rcOver;
         EXPECT_FALSE(rcOver.IntersectRect(rc, rcView))
             << Name(p) << " at " << RectText(rc) << " covers the view at " << RectText(rcView);

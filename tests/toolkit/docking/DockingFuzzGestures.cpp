@@ -24,7 +24,10 @@ bool DockingRun::DragToSide()
     const bool bMarkers = MarkerStyle();
     const HWND hCarrier = pCarrier->GetSafeHwnd();
     const UINT nSideBefore = OuterSide(pCarrier);
-    const CSize sizeBefore = Horizontal(kSideIds[nSide]) ? pCarrier->m_sizeHorzDocked : pCarrier->m_sizeVertDocked;
+    // A bar leaving a container docks as thick as its outermost container was at the sides.
+    const auto* pOuter = DYNAMIC_DOWNCAST(CExtControlBar, OuterCarrier(pCarrier));
+    const CExtControlBar* pSized = pOuter != nullptr ? pOuter : pCarrier;
+    const CSize sizeBefore = Horizontal(kSideIds[nSide]) ? pSized->m_sizeHorzDocked : pSized->m_sizeVertDocked;
     bool bAimed = false;
     const bool bDragged = Drag(
         ptFrom,
@@ -394,7 +397,16 @@ bool DockingRun::SplitterDrag()
     const CRect rcBefore = WindowRectOf(pBar);
     const int nBefore = bHorz ? rcBefore.Height() : rcBefore.Width();
     const CPoint ptTo = bHorz ? CPoint(ptFrom.x, ptFrom.y + nDelta) : CPoint(ptFrom.x + nDelta, ptFrom.y);
-    Log("drag the row splitter of " + Name(pBar) + " by " + std::to_string(nDelta) + " px");
+    // A group or container has no name of its own: the bars it holds name it.
+    std::string sWhat = Name(pBar);
+    if (pBar->IsKindOf(RUNTIME_CLASS(CExtDynControlBar)))
+    {
+        sWhat = pBar->IsKindOf(RUNTIME_CLASS(CExtDynTabControlBar)) ? "the group of" : "the container of";
+        for (CExtControlBar* b : m_bars)
+            if (OuterCarrier(b) == pBar)
+                sWhat += " " + Name(b);
+    }
+    Log("drag the row splitter of " + sWhat + " by " + std::to_string(nDelta) + " px");
     const BYTE nTracking = CExtControlBar::kTrackRowExtent | CExtControlBar::kTrackInRow;
     const HWND hBar = pBar->GetSafeHwnd();
     bool bTracked = false;
@@ -535,6 +547,16 @@ bool DockingRun::EscapeDrag()
     const CPoint ptTo(rcView.left + std::uniform_int_distribution<int>(4, std::max(5, rcView.Width() - 4))(m_rng),
                       rcView.top + std::uniform_int_distribution<int>(4, std::max(5, rcView.Height() - 4))(m_rng));
     Log("drag " + Name(CaptionCarrier(p)) + " by its caption and press Escape before the release");
+    // The press gives a docked bar the focus, which expands one at its row minimum in its row: Escape gives back the
+    // layout the press left.
+    CExtControlBar* pCarrier = CaptionCarrier(p);
+    if (!CExtControlBar::IsFloating(pCarrier) && pCarrier->IsAtMinimumInRow() && !pCarrier->IsAloneInRow())
+    {
+        pCarrier->SetFocus();
+        Rest();
+        if (!CaptionPoint(p, ptFrom))
+            return true;
+    }
     const std::string before = Describe();
     const bool bDragged = Drag(
         ptFrom,
@@ -609,9 +631,16 @@ bool DockingRun::ToolBarFloat()
     const CPoint ptFrom(rc.left + 6, rc.CenterPoint().y);
     if (!Reaches(ptFrom, p))
         return false;
-    const CRect rcView = WindowRectOf(&m_pFrame->m_wndView);
-    const CPoint ptTo(rcView.CenterPoint().x + std::uniform_int_distribution<int>(-60, 60)(m_rng),
-                      rcView.CenterPoint().y + std::uniform_int_distribution<int>(-40, 40)(m_rng));
+    // Away from the sides: a tool bar dropped within a side's reach (12 pixels past its dock bar and half as much
+    // again around it) docks there.
+    CRect rcAway = WindowRectOf(&m_pFrame->m_wndView);
+    rcAway.DeflateRect(32, 32);
+    if (rcAway.IsRectEmpty())
+        return false;
+    const CPoint ptTo(std::clamp((int)rcAway.CenterPoint().x + std::uniform_int_distribution<int>(-60, 60)(m_rng),
+                                 (int)rcAway.left, (int)rcAway.right),
+                      std::clamp((int)rcAway.CenterPoint().y + std::uniform_int_distribution<int>(-40, 40)(m_rng),
+                                 (int)rcAway.top, (int)rcAway.bottom));
     Log("drag the tool bar " + Name(p) + " into the view");
     const bool bDragged = Drag(
         ptFrom,

@@ -21,20 +21,16 @@ namespace
 // The host whose tab groups are watched from their creation on.
 class CWatchedGroupsFrame : public CDockingHostFrame
 {
-protected:
-    afx_msg LRESULT OnCreateTabbedBar(WPARAM wParam, LPARAM lParam)
+public:
+    CWatchedGroupsFrame()
     {
-        (void)lParam;
-        auto* pGroup = new CExtDynTabControlBar;
-        WatchObject(pGroup);
-        reinterpret_cast<CExtControlBar::CREATE_TABBED_BAR_DATA*>(wParam)->m_pTabbedBar = pGroup;
-        return 0;
+        m_fnNewTabGroup = [] {
+            auto* pGroup = new CExtDynTabControlBar;
+            WatchObject(pGroup);
+            return pGroup;
+        };
     }
-    DECLARE_MESSAGE_MAP()
 };
-BEGIN_MESSAGE_MAP(CWatchedGroupsFrame, CDockingHostFrame)
-ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgCreateTabbedBar, OnCreateTabbedBar)
-END_MESSAGE_MAP()
 } // namespace
 
 CSize CFuzzToolBar::CalcDynamicLayout(int nLength, DWORD nMode)
@@ -58,8 +54,39 @@ CFuzzToolBar* CFuzzToolBar::AddTo(CDockingHostFrame* pFrame, LPCTSTR pszText)
 
 CDockingHostFrame* DockingRun::NewHostFrame() { return new CWatchedGroupsFrame; }
 
+namespace
+{
+// The windows another program shows in this Wine session, as text; empty when there are none.
+std::string OtherProgramsWindows()
+{
+    std::string s;
+    ::EnumWindows(
+        [](HWND h, LPARAM l) -> BOOL {
+            DWORD dwProcess = 0;
+            ::GetWindowThreadProcessId(h, &dwProcess);
+            if (dwProcess != ::GetCurrentProcessId() && ::IsWindowVisible(h))
+            {
+                wchar_t szClass[64] = {}, szText[64] = {};
+                ::GetClassNameW(h, szClass, 64);
+                ::GetWindowTextW(h, szText, 64);
+                *reinterpret_cast<std::string*>(l) +=
+                    std::string(CStringA(szClass)) + " \"" + std::string(CStringA(szText)) + "\" ";
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&s));
+    return s;
+}
+} // namespace
+
 void DockingRun::SetUp()
 {
+    // Another program in the session (a second run in the same prefix) takes the activation at any moment, and the
+    // host's screen then shows its frame's caption turned inactive behind the run's back.
+    const std::string sOthers = OtherProgramsWindows();
+    ASSERT_TRUE(sOthers.empty()) << "another program shows windows in this Wine session: " << sOthers
+                                 << "; the run reads the screen and the activation, so it needs the session to itself "
+                                    "(run it through ctest, or give it a prefix of its own with CORVANE_WINEPREFIX)";
     ReleaseStale();
     DynTabsFixture::SetUp();
     m_pE = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_BOTTOM, L"Epsilon");
@@ -327,14 +354,7 @@ TEST_F(DockingRunFinds, AContainerWithABarAfterItInItsRowComesBackFromTheStoredS
 {
     // Bottom: Delta and Epsilon side by side in a container, Alpha after the container in the same row. The
     // container is read back before Alpha, so it is placed while nothing lies after it in its row.
-    CRect rcAfter = WindowRectOf(m_pE);
-    rcAfter.left = rcAfter.CenterPoint().x + 1;
-    m_pFrame->DockControlBar(m_pA, m_pE->m_pDockBar, &rcAfter);
-    Settle();
-    ASSERT_TRUE(m_pD->DockNextToBar(50, m_pE, AFX_IDW_DOCKBAR_LEFT));
-    Settle();
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    Rest();
+    ASSERT_NO_FATAL_FAILURE(ContainerWithABarAfterIt(m_pE, m_pA, false, m_pD, AFX_IDW_DOCKBAR_LEFT));
     const std::string before = Describe();
     ASSERT_NO_FATAL_FAILURE(ReadStoredStateBack());
     EXPECT_EQ(Describe(), before);
@@ -727,13 +747,6 @@ TEST_F(DockingRunFinds, AContainerWithABarAfterItInItsColumnComesBackFromTheStor
 {
     // Right: Gamma with Epsilon below it in its column; Beta put left of Gamma makes a container there. The second
     // frame the run reads the state into is hidden.
-    CRect rcBelow = WindowRectOf(m_pC);
-    rcBelow.top = rcBelow.CenterPoint().y + 1;
-    m_pFrame->DockControlBar(m_pE, m_pC->m_pDockBar, &rcBelow);
-    Settle();
-    ASSERT_TRUE(m_pB->DockNextToBar(50, m_pC, AFX_IDW_DOCKBAR_LEFT));
-    Settle();
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    Rest();
+    ASSERT_NO_FATAL_FAILURE(ContainerWithABarAfterIt(m_pC, m_pE, true, m_pB, AFX_IDW_DOCKBAR_LEFT));
     CheckStateRoundTrip();
 }

@@ -74,6 +74,7 @@ BEGIN_MESSAGE_MAP(CDockingHostFrame, CFrameWnd)
 ON_WM_CREATE()
 ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgConstructPopupMenu, OnConstructPopupMenu)
 ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgDrawTackedArea, OnDrawTrackedArea)
+ON_REGISTERED_MESSAGE(CExtControlBar::g_nMsgCreateTabbedBar, OnCreateTabbedBar)
 ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageStringHost)
 ON_COMMAND_EX_RANGE(kIdBarFirst, kIdFixedFirst + 0x7F, OnBarToggle)
 ON_UPDATE_COMMAND_UI_RANGE(kIdBarFirst, kIdFixedFirst + 0x7F, OnUpdateBarToggle)
@@ -162,6 +163,14 @@ LRESULT CDockingHostFrame::OnDrawTrackedArea(WPARAM wParam, LPARAM lParam)
     (void)wParam;
     (void)lParam;
     ++m_nTrackerPaints;
+    return 0;
+}
+
+LRESULT CDockingHostFrame::OnCreateTabbedBar(WPARAM wParam, LPARAM lParam)
+{
+    (void)lParam;
+    if (m_fnNewTabGroup)
+        reinterpret_cast<CExtControlBar::CREATE_TABBED_BAR_DATA*>(wParam)->m_pTabbedBar = m_fnNewTabGroup();
     return 0;
 }
 

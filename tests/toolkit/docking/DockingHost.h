@@ -2,6 +2,7 @@
 // fixed test bars, a command profile bound to the frame and the base paint manager; helpers for
 // bar rectangles, mouse scripts sent from a helper thread and screen pixels.
 #pragma once
+#include <functional>
 #include <vector>
 #include "platform/Platform.h"
 #include "tests/support/InputScript.h"
@@ -95,9 +96,12 @@ public:
     int m_nTrackerPaints = 0;
     // The string ids of the status texts asked for, in order.
     std::vector<UINT> m_arrMessageStrings;
+    // Makes the tab groups the toolkit asks the frame for; empty: the toolkit makes its own.
+    std::function<CExtDynTabControlBar*()> m_fnNewTabGroup;
 
 protected:
     afx_msg LRESULT OnDrawTrackedArea(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCreateTabbedBar(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetMessageStringHost(WPARAM wParam, LPARAM lParam);
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg LRESULT OnConstructPopupMenu(WPARAM wParam, LPARAM lParam);

@@ -69,15 +69,20 @@ protected:
         }
         return false;
     }
+    // Inside an input script: the left button pressed at ptFrom and the pointer pulled past the drag threshold.
+    static void PressAndPull(CPoint ptFrom)
+    {
+        SendMouse(ptFrom.x, ptFrom.y, 0);
+        SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+        SendMouse(ptFrom.x + 12, ptFrom.y + 14, 0);
+        SendMouse(ptFrom.x + 30, ptFrom.y + 34, 0);
+    }
     // A left-button drag by real input from ptFrom to ptTo, the thread idle afterwards; false when no drag ran.
     bool Drag(CPoint ptFrom, CPoint ptTo)
     {
         bool bDragged = false;
         RunInputScript([&] {
-            SendMouse(ptFrom.x, ptFrom.y, 0);
-            SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-            SendMouse(ptFrom.x + 12, ptFrom.y + 14, 0);
-            SendMouse(ptFrom.x + 30, ptFrom.y + 34, 0);
+            PressAndPull(ptFrom);
             bDragged = WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; });
             SendMouse((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2, 0);
             SendMouse(ptTo.x - 1, ptTo.y, 0);
@@ -95,10 +100,7 @@ protected:
     {
         bool bDropped = false;
         RunInputScript([&] {
-            SendMouse(ptFrom.x, ptFrom.y, 0);
-            SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
-            SendMouse(ptFrom.x + 12, ptFrom.y + 14, 0);
-            SendMouse(ptFrom.x + 30, ptFrom.y + 34, 0);
+            PressAndPull(ptFrom);
             CPoint ptTo(ptFrom.x + 30, ptFrom.y + 34);
             if (WaitFor([] { return CExtControlBar::GetDraggedBar() != nullptr; }) &&
                 WaitFor([] { return CExtDynDockMarkerWnd::g_arrOuterSet.GetSize() == 4; }))

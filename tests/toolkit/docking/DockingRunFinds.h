@@ -44,6 +44,20 @@ protected:
                                               0, 10, 10, pBar->GetSafeHwnd(), (HMENU)(UINT_PTR)1, nullptr));
         pBar->RepositionChildWindow();
     }
+    // pAfter docked after pHost in its row (its column when bColumn), then pInner put beside pHost at nSide, which
+    // makes a container of the two where pHost was.
+    void ContainerWithABarAfterIt(CExtControlBar* pHost, CExtControlBar* pAfter, bool bColumn, CExtControlBar* pInner,
+                                  UINT nSide)
+    {
+        CRect rcAfter = WindowRectOf(pHost);
+        (bColumn ? rcAfter.top : rcAfter.left) = (bColumn ? rcAfter.CenterPoint().y : rcAfter.CenterPoint().x) + 1;
+        m_pFrame->DockControlBar(pAfter, pHost->m_pDockBar, &rcAfter);
+        Settle();
+        ASSERT_TRUE(pInner->DockNextToBar(50, pHost, nSide));
+        Settle();
+        ASSERT_TRUE(ShowInFront(m_pFrame));
+        Rest();
+    }
     void ReadStoredStateBack()
     {
         ASSERT_TRUE(CExtControlBar::SaveFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile));

@@ -171,12 +171,9 @@ TEST_F(DockingStateRestore, AFloatingContainerComesBackInANewFrameKeptOnTheMonit
 {
     CHostResizableBar* pA = NewResizable(L"A");
     CHostResizableBar* pB = NewResizable(L"B");
-    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
-    ASSERT_TRUE(pMini->Create(m_pFrame, CBRS_ALIGN_TOP));
-    CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+    CExtMiniDockFrameWnd* pMini = nullptr;
+    CExtDynControlBar* pDyn = NewFloatingContainer({pA, pB}, pMini);
     ASSERT_NE(pDyn, nullptr);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pB, nullptr, false);
     MakeOneRow(pDyn->m_pWndDynDocker, {pA});
     pDyn->m_pWndDynDocker->m_arrBars.Add(pB);
     pDyn->m_pWndDynDocker->m_arrBars.Add(nullptr);
@@ -381,11 +378,9 @@ TEST_F(DockingStateRestore, AContainerThatCannotBeMadeIsDroppedAndTheLoadFails)
 TEST_F(DockingStateRestore, AFloatingFrameThatCannotBeMadeEndsTheLoadWithTheFlagsClear)
 {
     CHostResizableBar* pA = NewResizable(L"A");
-    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
-    ASSERT_TRUE(pMini->Create(m_pFrame, CBRS_ALIGN_TOP));
-    CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+    CExtMiniDockFrameWnd* pMini = nullptr;
+    CExtDynControlBar* pDyn = NewFloatingContainer({pA}, pMini);
     ASSERT_NE(pDyn, nullptr);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
     const Bytes bytes = SaveToBytes();
     RebuildFrame();
     pA = NewResizable(L"A");
@@ -465,12 +460,9 @@ TEST_F(DockingStateRestore, FloatingFramesMadeByALoadAreTitledWithTheirBarsNames
     RebuildFrame();
     CHostResizableBar* pA = NewResizable(L"A");
     CHostResizableBar* pC = NewResizable(L"C");
-    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
-    ASSERT_TRUE(pMini->Create(m_pFrame, CBRS_ALIGN_TOP));
-    CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+    CExtMiniDockFrameWnd* pMini = nullptr;
+    CExtDynControlBar* pDyn = NewFloatingContainer({pA, pC}, pMini);
     ASSERT_NE(pDyn, nullptr);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pC, nullptr, false);
     pMini->SetWindowPos(nullptr, 100, 120, 300, 260, SWP_NOZORDER | SWP_NOACTIVATE);
     pMini->RecalcLayout();
     ASSERT_TRUE(Save());

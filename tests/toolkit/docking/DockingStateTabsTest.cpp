@@ -221,12 +221,9 @@ TEST_F(DockingStateTabs, AnAutoHiddenGroupComesBackInItsAreaWithItsCurrentTabAft
 TEST_F(DockingStateTabs, AHiddenFloatingContainerIsRestoredHiddenAndItsBarsToggleCommandShowsIt)
 {
     // Alpha and Beta float together in one container, then both are hidden.
-    CExtMiniDockFrameWnd* pHolder = new CExtMiniDockFrameWnd;
-    ASSERT_TRUE(pHolder->Create(m_pFrame, CBRS_ALIGN_TOP));
-    CExtDynControlBar* pDyn = NewContainer(&pHolder->m_wndDockBar);
+    CExtMiniDockFrameWnd* pHolder = nullptr;
+    CExtDynControlBar* pDyn = NewFloatingContainer({m_pA, m_pB}, pHolder);
     ASSERT_NE(pDyn, nullptr);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, m_pA, nullptr, false);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, m_pB, nullptr, false);
     pHolder->SetWindowPos(nullptr, 320, 220, 300, 260, SWP_NOZORDER | SWP_NOACTIVATE);
     pHolder->RecalcLayout();
     m_pFrame->ShowControlBar(m_pA, FALSE, FALSE);

@@ -17,6 +17,19 @@ using MiniDockFrame = DockingStateFixture;
 struct MiniDockFrameInput : DockingStateFixture
 {
     void CheckDockBackAfter(const std::function<void()>& change);
+    // A, B and C in a tab group at the left, A's tab first; the frame shown in front.
+    void GroupOfThreeAtTheLeft(CHostResizableBar*& pA, CHostResizableBar*& pB, CHostResizableBar*& pC)
+    {
+        ASSERT_TRUE(ShowInFront(m_pFrame));
+        pA = NewResizable(L"A");
+        pB = NewResizable(L"B");
+        pC = NewResizable(L"C");
+        ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
+        ASSERT_TRUE(pA->DockAsTabWith(pB, -1, true));
+        ASSERT_TRUE(pA->DockAsTabWith(pC, -1, true));
+        m_pFrame->RecalcLayout();
+        PumpMessages();
+    }
 };
 
 CExtMiniDockFrameWnd* FloatBar(CExtControlBar* pBar, CPoint pt)
@@ -213,12 +226,9 @@ TEST_F(MiniDockFrame, AContainerCaptionNamesItsOnlyVisibleBar)
 {
     CHostResizableBar* pA = NewResizable(L"Alpha");
     CHostResizableBar* pB = NewResizable(L"Beta");
-    CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
-    ASSERT_TRUE(pMini->Create(m_pFrame, CBRS_ALIGN_TOP));
-    CExtDynControlBar* pDyn = NewContainer(&pMini->m_wndDockBar);
+    CExtMiniDockFrameWnd* pMini = nullptr;
+    CExtDynControlBar* pDyn = NewFloatingContainer({pA, pB}, pMini);
     ASSERT_NE(pDyn, nullptr);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pA, nullptr, false);
-    CExtDockBar::DockBarInto(pDyn->m_pWndDynDocker, pB, nullptr, false);
     pMini->RecalcLayout();
     CString sText;
     EXPECT_FALSE(pMini->GetContainerCaption(sText));
@@ -595,15 +605,8 @@ TEST_F(MiniDockFrameInput, ACaptionDoubleClickOnAFloatingToolBarDocksItBackAtIts
 
 TEST_F(MiniDockFrameInput, ACaptionDoubleClickDocksABarFloatedOutOfATabGroupBackIntoThatGroup)
 {
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    CHostResizableBar* pA = NewResizable(L"A");
-    CHostResizableBar* pB = NewResizable(L"B");
-    CHostResizableBar* pC = NewResizable(L"C");
-    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
-    ASSERT_TRUE(pA->DockAsTabWith(pB, -1, true));
-    ASSERT_TRUE(pA->DockAsTabWith(pC, -1, true));
-    m_pFrame->RecalcLayout();
-    PumpMessages();
+    CHostResizableBar *pA = nullptr, *pB = nullptr, *pC = nullptr;
+    ASSERT_NO_FATAL_FAILURE(GroupOfThreeAtTheLeft(pA, pB, pC));
     CExtDynTabControlBar* pTabs = pB->GetTabbedContainer();
     ASSERT_NE(pTabs, nullptr);
     ASSERT_EQ(pA->GetTabbedContainer(), pTabs);
@@ -805,15 +808,8 @@ TEST_F(MiniDockFrameInput, ABarFloatingAtARestartDocksBackAtItsPlaceAndHeightInI
 // The first tab of a group floated out and docked back by its floating caption is the group's first tab again.
 TEST_F(MiniDockFrameInput, TheFirstTabOfAGroupDockedBackByItsFloatingCaptionIsTheFirstTabAgain)
 {
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    CHostResizableBar* pA = NewResizable(L"A");
-    CHostResizableBar* pB = NewResizable(L"B");
-    CHostResizableBar* pC = NewResizable(L"C");
-    ASSERT_TRUE(pA->DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 1, m_pFrame, false));
-    ASSERT_TRUE(pA->DockAsTabWith(pB, -1, true));
-    ASSERT_TRUE(pA->DockAsTabWith(pC, -1, true));
-    m_pFrame->RecalcLayout();
-    PumpMessages();
+    CHostResizableBar *pA = nullptr, *pB = nullptr, *pC = nullptr;
+    ASSERT_NO_FATAL_FAILURE(GroupOfThreeAtTheLeft(pA, pB, pC));
     CExtDynTabControlBar* pTabs = pA->GetTabbedContainer();
     ASSERT_NE(pTabs, nullptr);
     CObject* pGroup = CExtDockingKindOf::AsControlBar(pTabs);

@@ -200,3 +200,31 @@ TEST_F(SplitterTracking, ARowSplitterMovesByWhatThePointerMovedWhenTheStoredThic
     PumpMessages();
     EXPECT_NEAR(WindowRectOf(pBottom).Height(), nShown + 30, 3);
 }
+
+TEST_F(SplitterTracking, TheRowSplitterOfABarNotFirstInItsRowMovesTheRowsEdgeByWhatThePointerMoved)
+{
+    // B follows A in the top row; L2 follows L1 in a left column.
+    CHostResizableBar* pL1 = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"L1");
+    CHostResizableBar* pL2 = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"L2", pL1);
+    ASSERT_NE(pL2, nullptr);
+    CArray<CControlBar*, CControlBar*> column;
+    pL1->GetRowBars(column);
+    ASSERT_EQ(column.GetSize(), 2);
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    for (const int nBy : {30, -30})
+    {
+        ASSERT_FALSE(m_pB->GetSplitterBeforeRect().IsRectEmpty());
+        const int nBottom = WindowRectOf(m_pB).bottom;
+        CPoint pt = Centre(m_pB, m_pB->GetRowSplitterRect());
+        Drag(m_pB, pt, CPoint(pt.x, pt.y + nBy));
+        EXPECT_TRUE(WaitFor([&]() { return std::abs(WindowRectOf(m_pB).bottom - (nBottom + nBy)) <= 2; }))
+            << "the row's edge went from " << nBottom << " to " << WindowRectOf(m_pB).bottom << " by " << nBy;
+
+        ASSERT_FALSE(pL2->GetSplitterBeforeRect().IsRectEmpty());
+        const int nRight = WindowRectOf(pL2).right;
+        pt = Centre(pL2, pL2->GetRowSplitterRect());
+        Drag(pL2, pt, CPoint(pt.x + nBy, pt.y));
+        EXPECT_TRUE(WaitFor([&]() { return std::abs(WindowRectOf(pL2).right - (nRight + nBy)) <= 2; }))
+            << "the column's edge went from " << nRight << " to " << WindowRectOf(pL2).right << " by " << nBy;
+    }
+}

@@ -10,6 +10,8 @@ corvane_test(docking_fuzz_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzGestures.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzChecks.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsSqueezeTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsAutoHideTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsSideDropsTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 600)
