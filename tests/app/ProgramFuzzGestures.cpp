@@ -30,8 +30,15 @@ bool ProgramFuzz::DragToSide()
                        : nSide == 2 ? POINT{rcTo.left + 4, c.y}
                                     : POINT{rcTo.right - 4, c.y};
     // A floating bar does not dock while the pointer is over its own frame.
-    if ((b.bFloating && PtInRect(&b.rcTop, ptTo)) || (nSide == 1 && kBars[i].bResizable && Avoided("sidebottom")))
+    if (b.bFloating && PtInRect(&b.rcTop, ptTo))
         return false;
+    // Another floating frame over the point is what the user points at there: the drop lands on its bar.
+    for (HWND h : m_program.FloatingFrames())
+    {
+        RECT rc = {};
+        if (h != b.hTop && IsWindowVisible(h) && GetWindowRect(h, &rc) && PtInRect(&rc, ptTo))
+            return false;
+    }
     Log(std::string("drag ") + kBars[i].pszName + " by its caption to the " + kSideNames[nSide] + " side");
     PressedIntoMain(b.bFloating ? b.hTop : nullptr);
     EXPECT_TRUE(Drag(ptFrom, ptTo)) << "the press on " << kBars[i].pszName << "'s caption started no drag";

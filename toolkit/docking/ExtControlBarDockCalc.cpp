@@ -171,8 +171,9 @@ void CExtControlBar::InternalDraggingState_t::CalcTarget(int x, int y, bool bCtr
     const int nMinH = std::max(pBar->CalcMinHeight(), kMinExtent);
     const bool bFloating = IsFloating(pBar);
 
-    // Dock markers: only a floating bar meets them, the drag having torn it off at its start.
-    if (nStyle == 1 && !bCtrl && bFloating && CExtDynDockMarkerWnd::HasMarkerWindows())
+    // Dock markers, also for a docked bar: one whose drag has not torn it off yet (the pointer having stayed over it
+    // or reached the marker in one move) docks where the marker under the pointer says.
+    if (nStyle == 1 && !bCtrl && CExtDynDockMarkerWnd::HasMarkerWindows())
     {
         CExtDynDockMarkerWnd* pMarker = CExtDynDockMarkerWnd::MarkerFromPoint(pt);
         if (pMarker != nullptr && pMarker->IsActiveMarker())

@@ -243,7 +243,9 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             SendMouse(ptTo.x, ptTo.y, 0);
             if (nRestMs > 0)
                 ::Sleep(nRestMs);
-            // What the tracker shows now is where the release puts the bar.
+            // What the tracker shows now is where the release puts the bar. The window's thread answers the idle
+            // query also from the pumps inside its update of the last move, before that update shows its state: the
+            // state is read once the update of ptTo has ended.
             WaitForWindowThread(m_pFrame->GetSafeHwnd());
             WaitForScriptThreadIdle();
             WaitForDragAtPointer();
