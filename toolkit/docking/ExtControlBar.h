@@ -84,7 +84,8 @@ public:
         kStateFocus = 0x01,
         kStateNearSplitter = 0x02,
         kStateNcButtonHover = 0x04,
-        kStateAutoHide = 0x08
+        kStateAutoHide = 0x08,
+        kStateNcButtonPressed = 0x10 // the left button went down on a caption button of the docked bar
     };
     // Point meaning "no point" in the searches.
     enum : int

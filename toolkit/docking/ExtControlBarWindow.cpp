@@ -329,6 +329,10 @@ void CExtControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
     CExtBarNcAreaButton* pBtn = nullptr;
     NcButtonsHitTest(point, &pBtn);
     bOnButton = pBtn != nullptr;
+    if (bOnButton)
+        m_bfRuntimeState |= kStateNcButtonPressed;
+    else
+        m_bfRuntimeState &= ~kStateNcButtonPressed;
     if (nHitTest != HTLEFT && nHitTest != HTBOTTOM && !IsAtMinimumInRow() && !bOnButton)
         SetFocus();
     CRect rcWnd, rcClient;
@@ -357,7 +361,11 @@ void CExtControlBar::OnNcLButtonDown(UINT nHitTest, CPoint point)
 void CExtControlBar::OnNcLButtonUp(UINT nHitTest, CPoint point)
 {
     (void)nHitTest;
-    if ((m_bfRuntimeState & kStateNcButtonHover) != 0)
+    // A docked bar's button acts on a release only after a press on it: a release whose press went elsewhere (a
+    // double click that floated the bar under the pointer) clicks nothing.
+    const bool bPressed = (m_bfRuntimeState & kStateNcButtonPressed) != 0 || IsFloating(this);
+    m_bfRuntimeState &= ~kStateNcButtonPressed;
+    if ((m_bfRuntimeState & kStateNcButtonHover) != 0 && bPressed)
     {
         CWnd* pCarrier = this;
         if (IsFloating(this) && GetParentFrame() != nullptr)

@@ -130,16 +130,26 @@ bool DockingRun::DragOntoBar()
                                             : "no set shows";
                 return false;
             }
+            // The set's window is known before its markers are all made and shown: the marker aimed at is waited
+            // for.
             const int nType = nWhere == 4 ? CExtDynDockMarkerWnd::kTypeCentre : nWhere;
-            const CExtDynDockMarkerWnd::MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
-            for (INT_PTR i = 0; i < arr.GetSize(); ++i)
-                if (arr[i]->GetMarkerType() == nType && arr[i]->IsActiveMarker())
-                {
-                    pt = PointInMarker(arr[i]->GetSafeHwnd());
-                    bAimed = true;
-                    return true;
-                }
-            return false;
+            HWND hMarker = nullptr;
+            WaitFor([&] {
+                const CExtDynDockMarkerWnd::MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
+                for (INT_PTR i = 0; i < arr.GetSize() && CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; ++i)
+                    if (arr[i]->GetMarkerType() == nType && arr[i]->IsActiveMarker() &&
+                        ::IsWindowVisible(arr[i]->GetSafeHwnd()))
+                        hMarker = arr[i]->GetSafeHwnd();
+                return hMarker != nullptr;
+            });
+            if (hMarker == nullptr)
+            {
+                sShownSet = "the set around it shows no active marker there";
+                return false;
+            }
+            pt = PointInMarker(hMarker);
+            bAimed = true;
+            return true;
         },
         nRest);
     Expect(bDragged, "a caption drag starts", "the press on the caption of " + Name(pSrc) + " started no drag");

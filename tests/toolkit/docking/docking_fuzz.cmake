@@ -15,6 +15,7 @@ corvane_test(docking_fuzz_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsDropOnCaptionTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsDragStartTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsSideDropsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsFloatOutTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 600)
 set_tests_properties(docking_fuzz_tests PROPERTIES RUN_SERIAL TRUE
