@@ -287,10 +287,10 @@ void DockingRun::CheckSizes()
 {
     const CRect rcClient = ClientScreenRectOf(m_pFrame);
     const CRect rcView = WindowRectOf(&m_pFrame->m_wndView);
-    // Every docked bar that shows lies inside the frame, clear of the view.
+    // Every docked bar that shows lies inside the frame, clear of the view; a bar in a floating container is not.
     for (CExtControlBar* p : AllBars())
     {
-        if (!p->IsWindowVisible() || !Docked(p) || CExtControlBar::IsFloating(p))
+        if (!p->IsWindowVisible() || !Docked(p) || CExtControlBar::IsFloating(p) || OuterSide(p) == 0)
             continue;
         const CRect rc = WindowRectOf(p);
         // Judged by its edges: a grouped bar in a group squeezed to its least height is left no height at all.
