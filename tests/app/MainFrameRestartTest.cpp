@@ -153,10 +153,12 @@ TEST_F(MainFrameRestartTest, AFloatingToolBarNarrowedToOneColumnComesBackInOneCo
     const CPoint ptFrom(rcFrame.right - 2, rcFrame.CenterPoint().y);
     const CPoint ptTo(rcFrame.left + 10, ptFrom.y);
     RunInputScript([&] { SendMouseDrag(ptFrom, ptTo); });
-    ASSERT_TRUE(WaitFor([&] {
+    const auto inOneColumn = [&] {
         pMini->GetWindowRect(&rcFrame);
         return rcFrame.Height() > 3 * rcFrame.Width();
-    })) << "the frame is " << rcFrame.Width() << "x" << rcFrame.Height() << " after the narrowing";
+    };
+    ASSERT_TRUE(WaitFor(inOneColumn)) << "the frame is " << rcFrame.Width() << "x" << rcFrame.Height()
+                                      << " after the narrowing";
     Settle();
     pMini->GetWindowRect(&rcFrame);
 
@@ -164,6 +166,6 @@ TEST_F(MainFrameRestartTest, AFloatingToolBarNarrowedToOneColumnComesBackInOneCo
     ASSERT_TRUE(CExtControlBar::IsFloating(&frame->m_wndCorvaneBar));
     CRect rcAfter;
     frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcAfter);
-    EXPECT_EQ(rcAfter, rcFrame) << rcAfter.Width() << "x" << rcAfter.Height() << " after the start, "
-                                << rcFrame.Width() << "x" << rcFrame.Height() << " before";
+    EXPECT_EQ(rcAfter, rcFrame) << rcAfter.Width() << "x" << rcAfter.Height() << " after the start, " << rcFrame.Width()
+                                << "x" << rcFrame.Height() << " before";
 }
