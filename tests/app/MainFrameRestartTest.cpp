@@ -4,6 +4,7 @@
 #include "FrameAppFixture.h"
 #include "app/Corvane_sms.h"
 #include "app/MainFrm.h"
+#include "tests/support/InputScript.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 
@@ -132,4 +133,39 @@ TEST_F(MainFrameRestartTest, AGroupPinnedAtTheCloseAndUnpinnedAfterTheStartShows
     pSelected->GetWindowRect(&rcSelected);
     const HWND hAt = ::WindowFromPoint(CPoint(rcSelected.CenterPoint().x, rcSelected.top + 4));
     EXPECT_TRUE(::IsChild(pSelected->GetSafeHwnd(), hAt));
+}
+
+// The Corvane tool bar floating in one column, its frame narrowed by the user, comes back in one column: the stored
+// state keeps the bar's own wrap width, not its frame's, which would take a second column of buttons.
+TEST_F(MainFrameRestartTest, AFloatingToolBarNarrowedToOneColumnComesBackInOneColumn)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    frame->ShowWindow(SW_SHOWNORMAL);
+    frame->SetForegroundWindow();
+    Settle();
+    SettleInput();
+    ASSERT_TRUE(frame->m_wndCorvaneBar.FloatAtPoint(CPoint(300, 300)));
+    Settle();
+    CFrameWnd* pMini = frame->m_wndCorvaneBar.GetParentFrame();
+    CRect rcFrame;
+    pMini->GetWindowRect(&rcFrame);
+    ASSERT_GT(rcFrame.Width(), rcFrame.Height());
+    const CPoint ptFrom(rcFrame.right - 2, rcFrame.CenterPoint().y);
+    const CPoint ptTo(rcFrame.left + 10, ptFrom.y);
+    RunInputScript([&] { SendMouseDrag(ptFrom, ptTo); });
+    const auto inOneColumn = [&] {
+        pMini->GetWindowRect(&rcFrame);
+        return rcFrame.Height() > 3 * rcFrame.Width();
+    };
+    ASSERT_TRUE(WaitFor(inOneColumn)) << "the frame is " << rcFrame.Width() << "x" << rcFrame.Height()
+                                      << " after the narrowing";
+    Settle();
+    pMini->GetWindowRect(&rcFrame);
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    ASSERT_TRUE(CExtControlBar::IsFloating(&frame->m_wndCorvaneBar));
+    CRect rcAfter;
+    frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcAfter);
+    EXPECT_EQ(rcAfter, rcFrame) << rcAfter.Width() << "x" << rcAfter.Height() << " after the start, " << rcFrame.Width()
+                                << "x" << rcFrame.Height() << " before";
 }

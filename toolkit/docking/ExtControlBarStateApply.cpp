@@ -445,7 +445,6 @@ void CExtControlBar::GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
             if (pExtDock != nullptr && pExtDock->GetCircleNo() != 0)
                 continue;
         }
-        int nGrownWidth = 0;
         if (CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar))
         {
             const bool bFixed = pExt->IsFixedSize();
@@ -476,7 +475,6 @@ void CExtControlBar::GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
                     {
                         item.m_sizeFloating.cx += rcFrame.Width() - rcBar.Width();
                         item.m_sizeFloating.cy += rcFrame.Height() - rcBar.Height();
-                        nGrownWidth = item.m_sizeFloating.cx;
                     }
                 }
                 item.m_bFloating = true;
@@ -484,9 +482,9 @@ void CExtControlBar::GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
             arrOuterItems.Add(item);
         }
         CControlBarInfo* pInfo = new CControlBarInfo;
+        // A floating bar keeps its own wrap width: its frame's, wider by the frame's borders, may fit one more
+        // button in a row and give the bar another shape at the next start.
         pBar->GetBarInfo(pInfo);
-        if (pInfo->m_pBar != nullptr && nGrownWidth > 0)
-            pInfo->m_nMRUWidth = nGrownWidth;
         state.m_arrBarInfo.Add(pInfo);
     }
 }
