@@ -59,7 +59,7 @@ RECT ScreenRect();
 // relative to the main window when docked.
 struct BarKept
 {
-    bool bFound = false, bShown = false, bFloating = false, bResizable = false;
+    bool bFound = false, bShown = false, bFloating = false;
     RECT rc = {};
     bool operator==(const BarKept& o) const;
 };
@@ -301,7 +301,6 @@ protected:
             k.bFound = b.hBar != nullptr;
             k.bShown = Shows(b) && IsWindowVisible(b.hTop);
             k.bFloating = b.bFloating;
-            k.bResizable = kBars[i].bResizable;
             k.rc = b.bFloating ? b.rcTop : b.rcBar;
             if (!b.bFloating)
                 OffsetRect(&k.rc, -rcMain.left, -rcMain.top);

@@ -5,8 +5,8 @@
 // its layout shows is seen on the screen (floating frames above the main window, their screen their own pixels),
 // each gesture did what it should; after every start every bar is where and as it was left and no message is lost.
 // CORVANE_PROGRAM_FUZZ_SEEDS=n runs seeds 1..n instead of the fixed list, CORVANE_PROGRAM_FUZZ_SEED=s the one seed
-// s, CORVANE_PROGRAM_FUZZ_STEPS=k k steps a seed; CORVANE_PROGRAM_FUZZ_AVOID and CORVANE_PROGRAM_FUZZ_STRICT choose
-// the faults stepped around (see Avoided); CORVANE_PROGRAM_FUZZ_DUMP=1 prints the windows and writes the screen after
+// s, CORVANE_PROGRAM_FUZZ_STEPS=k k steps a seed; CORVANE_PROGRAM_FUZZ_AVOID chooses faults stepped around (see
+// Avoided); CORVANE_PROGRAM_FUZZ_DUMP=1 prints the windows and writes the screen after
 // each step.
 #include "ProgramFuzzRun.h"
 
@@ -28,16 +28,8 @@ namespace programfuzz
 // activation: pressing or dragging a floating frame's caption or border takes the activation from the main window;
 // dockback: a floating caption's double click docks the bar elsewhere than where it was docked;
 // sidelength: a bar dragged to the top or bottom takes the length of the column it left as its height.
-// Faults the run found that are not mended yet are stepped around unless CORVANE_PROGRAM_FUZZ_STRICT=1:
-// toolframe: a tool bar floated in a shape of one column by a drag comes back in another shape at the next start.
-const char* const kUnmended[] = {"toolframe"};
 bool Avoided(const char* pszFault)
 {
-    const char* pszStrict = std::getenv("CORVANE_PROGRAM_FUZZ_STRICT");
-    if (pszStrict == nullptr || std::string(pszStrict) != "1")
-        for (const char* psz : kUnmended)
-            if (std::strcmp(psz, pszFault) == 0)
-                return true;
     const char* psz = std::getenv("CORVANE_PROGRAM_FUZZ_AVOID");
     return psz != nullptr && std::strstr(psz, pszFault) != nullptr;
 }
@@ -101,8 +93,7 @@ RECT ScreenRect() { return RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMe
 
 bool BarKept::operator==(const BarKept& o) const
 {
-    return bFound == o.bFound && bShown == o.bShown && bFloating == o.bFloating &&
-           (!bShown || EqualRect(&rc, &o.rc) || (bFloating && !bResizable && Avoided("toolframe")));
+    return bFound == o.bFound && bShown == o.bShown && bFloating == o.bFloating && (!bShown || EqualRect(&rc, &o.rc));
 }
 std::string DescribeKept(const BarKept& b)
 {
