@@ -263,11 +263,9 @@ bool CExtControlBar::DockBesideBar(CExtControlBar* pBarInsert, int nSide, int nP
     pDyn->m_bfTracking &= ~kTrackLayoutSuspended;
     CExtDockBar::RemovePlaceHolderInFrame(pSite, (UINT)pBarInsert->GetDlgCtrlID() & 0xFFFF, nullptr);
     pSite->RecalcLayout();
-    // The inner dock bar fills the container and shares it between the two rows.
-    CRect rcInner;
-    pDyn->GetClientRect(&rcInner);
-    pInner->SetWindowPos(nullptr, rcInner.left, rcInner.top, rcInner.Width(), rcInner.Height(),
-                         SWP_NOZORDER | SWP_NOACTIVATE);
+    // The inner dock bar fills the container as a bar's child fills the bar (inside the frame's border where the
+    // container floats, as a container read from the stored state does) and shares it between the two rows.
+    pDyn->RepositionChildWindow(-1, -1, false);
     pInner->RecalcInnerRows();
     return true;
 }

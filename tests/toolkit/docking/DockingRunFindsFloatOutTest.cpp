@@ -1,4 +1,5 @@
-// Faults the docking run found when a bar floats out of a row: the bar left in the row stays shown.
+// Faults the docking run found when a bar floats out of a row or joins a floating bar: the bar left in the row stays
+// shown; a floating container made by a drop is laid out as one read from the stored state.
 #include "DockingRunFinds.h"
 
 TEST_F(DockingRunFinds, ABarSqueezedAtTheEndOfARowFloatedByItsCaptionLeavesTheOtherBarOfTheRowShown)
@@ -22,4 +23,31 @@ TEST_F(DockingRunFinds, ABarSqueezedAtTheEndOfARowFloatedByItsCaptionLeavesTheOt
     Rest();
     EXPECT_TRUE(m_pE->IsWindowVisible()) << Describe();
     CheckLayout("after Alpha floated out of Epsilon's row");
+}
+
+TEST_F(DockingRunFinds, AFloatingContainerMadeByDroppingAFloatingBarBelowAnotherComesBackFromTheStoredStateAsItWas)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    // Delta and Epsilon floating side by side below the main window; Epsilon dropped by its caption onto the lower
+    // part of Delta makes a container of the two in Delta's frame.
+    const int nBelow = WindowRectOf(m_pFrame).bottom + 20;
+    ASSERT_TRUE(m_pD->FloatAtPoint(CPoint(100, nBelow), CBRS_ALIGN_TOP));
+    ASSERT_TRUE(m_pE->FloatAtPoint(CPoint(600, nBelow), CBRS_ALIGN_TOP));
+    Rest();
+    CPoint ptFrom;
+    ASSERT_TRUE(CaptionPoint(m_pE, ptFrom));
+    const CRect rcD = WindowRectOf(m_pD);
+    ASSERT_TRUE(Drag(
+        ptFrom,
+        [&](CPoint& pt) {
+            pt = CPoint(rcD.CenterPoint().x, rcD.bottom - 6);
+            return true;
+        },
+        60));
+    Rest();
+    ASSERT_FALSE(CExtControlBar::IsFloating(m_pE)) << Describe();
+    ASSERT_EQ(OuterSide(m_pE), 0u) << Describe();
+    ASSERT_EQ(m_pE->GetParentFrame(), m_pD->GetParentFrame()) << Describe();
+    CheckStateRoundTrip();
 }
