@@ -118,7 +118,8 @@ bool DockingRun::DragOntoBar()
                 return true;
             }
             // The target's own set shows once the pointer rests over it.
-            SendMouse(rc.CenterPoint().x, rc.CenterPoint().y + 20, 0);
+            // A little below its centre, inside a squeezed target too.
+            SendMouse(rc.CenterPoint().x, rc.CenterPoint().y + std::min(20, rc.Height() / 4), 0);
             if (!WaitFor([&] { return CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; }))
             {
                 CWnd* pSet = CWnd::FromHandlePermanent(CExtDynDockMarkerWnd::g_hWndTargetSet);
