@@ -424,7 +424,9 @@ void DockingRun::ExpectLandsAsShown(CExtControlBar* p, UINT nSideBefore)
     else if (k == State::kStay)
         Expect(OuterSide(p) == nSideBefore, "a tracker drop lands as the tracker showed", os.str());
     else if (k >= State::kBesideTop && k < State::kInnerTop && pTarget != nullptr)
-        Expect(Docked(p) && OuterSide(p) != 0, "a tracker drop lands as the tracker showed", os.str());
+        // Beside the target: at its side, or in its floating frame.
+        Expect(Docked(p) && OuterSide(p) == OuterSide(pTarget) && p->GetParentFrame() == pTarget->GetParentFrame(),
+               "a tracker drop lands as the tracker showed", os.str());
     else if (k >= State::kTabAppend && k <= State::kTabMarkerAtIndex && pTarget != nullptr)
     {
         CExtDynTabControlBar* pGroup = p->GetTabbedContainer();
