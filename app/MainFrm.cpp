@@ -360,12 +360,14 @@ void CMainFrame::ActivateFrame(int nCmdShow)
         m_wpStored.showCmd = 0;
     }
     CFrameWnd::ActivateFrame(nCmdShow);
-    // The floating frames go above the frame on the screen, again and again for a while after the first show,
-    // as the start's focus changes and the frame's map settle.
+    // The floating frames go above the frame on the screen, again and again after the first show, as the start's
+    // focus changes and the frame's map settle: a number of raises made with the frame in front, so that a start
+    // slowed down by a busy machine, whose timer comes late, still has them.
     if (bFirstShow && IsWindowVisible())
     {
         ::GetCursorPos(&m_ptCursorAtFirstShow);
         m_dwRaiseFloatingUntil = ::GetTickCount() + kRaiseFloatingMs;
+        m_nRaisesLeft = kRaiseFloatingCount;
         SetTimer(kTimerRaiseFloating, kRaiseFloatingPeriod, nullptr);
     }
 }
@@ -384,13 +386,16 @@ void CMainFrame::OnTimer(UINT_PTR nIDEvent)
     ::GetCursorPos(&ptCursor);
     const bool bUserActed = ptCursor.x != m_ptCursorAtFirstShow.x || ptCursor.y != m_ptCursorAtFirstShow.y ||
                             ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0;
-    if (bUserActed || (LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
+    if (bUserActed || m_nRaisesLeft <= 0 || (LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
     {
         KillTimer(kTimerRaiseFloating);
         return;
     }
     if (::GetForegroundWindow() == m_hWnd && ::GetCapture() == nullptr)
+    {
         RaiseFloatingFrames(this);
+        --m_nRaisesLeft;
+    }
 }
 
 BOOL CMainFrame::DestroyWindow()

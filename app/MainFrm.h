@@ -134,9 +134,11 @@ protected:
         kTimerRaiseFloating = 1230 // raises the floating frames above the frame after its first show
     };
     static const UINT kRaiseFloatingPeriod = 100; // ms between two raises
-    static const DWORD kRaiseFloatingMs = 2000;   // ms of raises after the first show
+    static const int kRaiseFloatingCount = 20;    // raises made with the frame in front after the first show
+    static const DWORD kRaiseFloatingMs = 30000;  // ms after the first show at most
     POINT m_ptCursorAtFirstShow = {};             // the pointer at the frame's first show: moved, the user acts
     DWORD m_dwRaiseFloatingUntil = 0;
+    int m_nRaisesLeft = 0;
     int m_nLayouts = 0;
 
 public:
