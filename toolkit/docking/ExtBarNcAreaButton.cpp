@@ -108,8 +108,10 @@ bool CExtBarNcAreaButton::GetBarNcAreaInfo(CRect* pRcCaption, CRect* pRcWindow, 
         *pbVert = false;
     if (m_pBar == nullptr || m_pBar->GetSafeHwnd() == nullptr)
         return false;
+    // The floating frame's caption carries the buttons of the bar alone in it; a bar beside others in a floating
+    // container keeps them in its own caption, where its hit test looks for them.
     CExtMiniDockFrameWnd* pMini = BarMiniFrame(m_pBar);
-    if (IsBarFloating() || (pMini != nullptr && !m_pBar->IsFixedSize()))
+    if (IsBarFloating() || (pMini != nullptr && !m_pBar->IsFixedSize() && pMini->GetFloatingExtBar() == m_pBar))
     {
         if (pMini == nullptr)
             return false;

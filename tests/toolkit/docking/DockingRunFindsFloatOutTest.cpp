@@ -1,6 +1,8 @@
 // Faults the docking run found when a bar floats out of a row or joins a floating bar: the bar left in the row stays
-// shown; a floating container made by a drop is laid out as one read from the stored state.
+// shown; a floating container made by a drop is laid out as one read from the stored state; a bar in a floating
+// container closes by its own caption's button.
 #include "DockingRunFinds.h"
+#include <algorithm>
 
 TEST_F(DockingRunFinds, ABarSqueezedAtTheEndOfARowFloatedByItsCaptionLeavesTheOtherBarOfTheRowShown)
 {
@@ -50,4 +52,29 @@ TEST_F(DockingRunFinds, AFloatingContainerMadeByDroppingAFloatingBarBelowAnother
     ASSERT_EQ(OuterSide(m_pE), 0u) << Describe();
     ASSERT_EQ(m_pE->GetParentFrame(), m_pD->GetParentFrame()) << Describe();
     CheckStateRoundTrip();
+}
+
+TEST_F(DockingRunFinds, TheCloseButtonOfABarBesideAnotherInAFloatingFrameIsSeenInItsCaptionAndHidesIt)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    // Epsilon docked below Delta in Delta's floating frame: a container of the two, each with its own caption.
+    ASSERT_TRUE(m_pD->FloatAtPoint(CPoint(100, WindowRectOf(m_pFrame).bottom + 20), CBRS_ALIGN_TOP));
+    ASSERT_TRUE(m_pE->DockNextToBar(50, m_pD, AFX_IDW_DOCKBAR_BOTTOM));
+    Rest();
+    ASSERT_EQ(m_pE->GetParentFrame(), m_pD->GetParentFrame()) << Describe();
+    CPoint pt;
+    ASSERT_TRUE(ButtonPoint(m_pE, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt)) << Describe();
+    // The button is drawn there, inside Epsilon's caption.
+    CRect rcCaption = m_pE->GetCaptionRect();
+    rcCaption.OffsetRect(WindowRectOf(m_pE).TopLeft());
+    EXPECT_TRUE(rcCaption.PtInRect(pt)) << Describe();
+    const std::vector<DWORD> px = GrabScreen(CRect(pt.x - 4, pt.y - 4, pt.x + 4, pt.y + 4));
+    EXPECT_NE(std::count(px.begin(), px.end(), px.front()), (std::ptrdiff_t)px.size()) << "nothing drawn at the button";
+    Click(pt);
+    ASSERT_TRUE(WaitFor([&] { return !m_pE->IsWindowVisible(); })) << Describe();
+    m_shown[m_pE] = false;
+    Rest();
+    EXPECT_TRUE(m_pD->IsWindowVisible()) << Describe();
+    CheckLayout("after Epsilon's close button in Delta's floating frame");
 }
