@@ -459,6 +459,20 @@ struct ProgramBarsTest : ProgramProcessTest
         }
         ASSERT_TRUE(bFloated) << "the double click did not float the bar";
         GetWindowRect(w.hTopLevel, &rcFloating);
+        // The pointer leaves the frame and the main window: what lies under it (a caption button, a list row) may
+        // light up at any moment of a compare, at the close or after the start.
+        RECT rcMain = {};
+        GetWindowRect(hMain, &rcMain);
+        const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+        const POINT away[] = {{cx - 2, 2}, {cx - 2, cy - 2}, {cx / 2, cy - 2}, {2, 2}};
+        const POINT* pAway = std::find_if(std::begin(away), std::end(away), [&](POINT p) {
+            return !PtInRect(&rcFloating, p) && !PtInRect(&rcMain, p);
+        });
+        if (pAway == std::end(away))
+            pAway = std::find_if(std::begin(away), std::end(away), [&](POINT p) { return !PtInRect(&rcFloating, p); });
+        ASSERT_NE(pAway, std::end(away));
+        ASSERT_TRUE(SendMouseAt(*pAway, MOUSEEVENTF_MOVE));
+        ASSERT_TRUE(WaitIdle(hMain));
         if (pAtClose != nullptr)
         {
             RedrawWindow(w.hTopLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
