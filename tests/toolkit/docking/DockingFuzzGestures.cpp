@@ -256,8 +256,18 @@ bool DockingRun::DblClickCaption(bool bFloating)
     CExtControlBar* pCarrier = CaptionCarrier(p);
     const HWND hCarrier = pCarrier->GetSafeHwnd();
     const UINT nSideBefore = OuterSide(pCarrier);
-    Log("double-click the caption of " + Name(pCarrier) + (bFloating ? " (floating)" : " (docked)"));
+    // A bar beside others in a floating frame stays in it: a double click floats only what is docked in the frame.
+    CExtMiniDockFrameWnd* pMiniBefore = bFloating ? nullptr : MiniOf(pCarrier);
+    Log("double-click the caption of " + Name(pCarrier) +
+        (bFloating ? " (floating)" : pMiniBefore != nullptr ? " (in a floating frame)" : " (docked)"));
     Click(pt, true);
+    if (pMiniBefore != nullptr)
+    {
+        Expect(::IsWindow(hCarrier) && !CExtControlBar::IsFloating(pCarrier) && MiniOf(pCarrier) == pMiniBefore,
+               "a double click on a caption in a floating frame leaves the bar there",
+               "the double click on the caption of " + Name(pCarrier) + " moved it out of its floating frame");
+        return true;
+    }
     if (!::IsWindow(hCarrier))
     {
         // A floating group docked back into its old group is gone; its bar is docked.
