@@ -190,6 +190,9 @@ protected:
     // A floating frame the main window overlaps lies above it (checked as a gesture ends: on a display without a
     // window manager Wine stacks owned frames below their owner once the owner is activated).
     void CheckFramesAbove();
+    // Notes focus changes into the main window for CheckFramesAbove (on), or stops (off).
+    void WatchFocusInMain(bool bOn);
+    std::set<HWND> m_framesAtLastCheck; // the floating frames at the last CheckFramesAbove
     void CheckStateRoundTrip();
     void CheckScreenMatchesRepaint();
     // Watches the groups, containers, dock bars and floating frames alive now.

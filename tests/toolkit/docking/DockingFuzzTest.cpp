@@ -119,10 +119,12 @@ void DockingRun::SetUp()
     m_dwGui = ::GetCurrentThreadId();
     m_sKey.Format(L"CorvaneFuzz%lu_%lu", ::GetCurrentProcessId(), ::GetTickCount());
     InstallCrashRecord();
+    WatchFocusInMain(true);
 }
 
 void DockingRun::TearDown()
 {
+    WatchFocusInMain(false);
     RemoveCrashRecord();
     ClearWatched();
     AfxGetApp()->m_pMainWnd = nullptr;
