@@ -465,9 +465,8 @@ struct ProgramBarsTest : ProgramProcessTest
         GetWindowRect(hMain, &rcMain);
         const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
         const POINT away[] = {{cx - 2, 2}, {cx - 2, cy - 2}, {cx / 2, cy - 2}, {2, 2}};
-        const POINT* pAway = std::find_if(std::begin(away), std::end(away), [&](POINT p) {
-            return !PtInRect(&rcFloating, p) && !PtInRect(&rcMain, p);
-        });
+        const POINT* pAway = std::find_if(std::begin(away), std::end(away),
+                                          [&](POINT p) { return !PtInRect(&rcFloating, p) && !PtInRect(&rcMain, p); });
         if (pAway == std::end(away))
             pAway = std::find_if(std::begin(away), std::end(away), [&](POINT p) { return !PtInRect(&rcFloating, p); });
         ASSERT_NE(pAway, std::end(away));

@@ -282,7 +282,8 @@ void DockingRun::WatchFocusInMain(bool bOn)
 {
     if (g_hFocusHook != nullptr)
         ::UnhookWindowsHookEx(g_hFocusHook);
-    g_hFocusHook = bOn ? ::SetWindowsHookExW(WH_CALLWNDPROC, NoteFocusInMain, nullptr, ::GetCurrentThreadId()) : nullptr;
+    g_hFocusHook =
+        bOn ? ::SetWindowsHookExW(WH_CALLWNDPROC, NoteFocusInMain, nullptr, ::GetCurrentThreadId()) : nullptr;
     g_hFocusMain = bOn ? m_pFrame->GetSafeHwnd() : nullptr;
     g_bFocusMovedInMain = false;
     m_framesAtLastCheck.clear();

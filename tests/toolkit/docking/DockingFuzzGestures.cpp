@@ -259,7 +259,9 @@ bool DockingRun::DblClickCaption(bool bFloating)
     // A bar beside others in a floating frame stays in it: a double click floats only what is docked in the frame.
     CExtMiniDockFrameWnd* pMiniBefore = bFloating ? nullptr : MiniOf(pCarrier);
     Log("double-click the caption of " + Name(pCarrier) +
-        (bFloating ? " (floating)" : pMiniBefore != nullptr ? " (in a floating frame)" : " (docked)"));
+        (bFloating                ? " (floating)"
+         : pMiniBefore != nullptr ? " (in a floating frame)"
+                                  : " (docked)"));
     Click(pt, true);
     if (pMiniBefore != nullptr)
     {
