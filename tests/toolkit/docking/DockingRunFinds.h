@@ -58,6 +58,16 @@ protected:
         ASSERT_TRUE(ShowInFront(m_pFrame));
         Rest();
     }
+    // pLeft and pRight floating side by side below the main window, which is shown in front.
+    void FloatSideBySideBelow(CExtControlBar* pLeft, CExtControlBar* pRight)
+    {
+        ASSERT_TRUE(ShowInFront(m_pFrame));
+        Rest();
+        const int nBelow = WindowRectOf(m_pFrame).bottom + 20;
+        ASSERT_TRUE(pLeft->FloatAtPoint(CPoint(100, nBelow), CBRS_ALIGN_TOP));
+        ASSERT_TRUE(pRight->FloatAtPoint(CPoint(600, nBelow), CBRS_ALIGN_TOP));
+        Rest();
+    }
     void ReadStoredStateBack()
     {
         ASSERT_TRUE(CExtControlBar::SaveFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile));

@@ -6,13 +6,7 @@
 TEST_F(DockingRunFinds, AFloatingBarDroppedOnAnotherFloatingBarsCaptionMakesAGroupWithASelectedTab)
 {
     ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerOffice2003)));
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    Rest();
-    // Alpha and Epsilon floating side by side below the main window.
-    const int nBelow = WindowRectOf(m_pFrame).bottom + 20;
-    ASSERT_TRUE(m_pA->FloatAtPoint(CPoint(100, nBelow), CBRS_ALIGN_TOP));
-    ASSERT_TRUE(m_pE->FloatAtPoint(CPoint(600, nBelow), CBRS_ALIGN_TOP));
-    Rest();
+    ASSERT_NO_FATAL_FAILURE(FloatSideBySideBelow(m_pA, m_pE));
     CExtMiniDockFrameWnd* pMiniA = MiniOf(m_pA);
     ASSERT_NE(pMiniA, nullptr);
     ASSERT_NE(MiniOf(m_pE), nullptr);

@@ -29,14 +29,9 @@ TEST_F(DockingRunFinds, ABarSqueezedAtTheEndOfARowFloatedByItsCaptionLeavesTheOt
 
 TEST_F(DockingRunFinds, AFloatingContainerMadeByDroppingAFloatingBarBelowAnotherComesBackFromTheStoredStateAsItWas)
 {
-    ASSERT_TRUE(ShowInFront(m_pFrame));
-    Rest();
-    // Delta and Epsilon floating side by side below the main window; Epsilon dropped by its caption onto the lower
-    // part of Delta makes a container of the two in Delta's frame.
-    const int nBelow = WindowRectOf(m_pFrame).bottom + 20;
-    ASSERT_TRUE(m_pD->FloatAtPoint(CPoint(100, nBelow), CBRS_ALIGN_TOP));
-    ASSERT_TRUE(m_pE->FloatAtPoint(CPoint(600, nBelow), CBRS_ALIGN_TOP));
-    Rest();
+    // Delta and Epsilon floating side by side; Epsilon dropped by its caption onto the lower part of Delta makes a
+    // container of the two in Delta's frame.
+    ASSERT_NO_FATAL_FAILURE(FloatSideBySideBelow(m_pD, m_pE));
     CPoint ptFrom;
     ASSERT_TRUE(CaptionPoint(m_pE, ptFrom));
     const CRect rcD = WindowRectOf(m_pD);
