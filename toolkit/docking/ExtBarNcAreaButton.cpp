@@ -42,6 +42,17 @@ static CExtMiniDockFrameWnd* BarMiniFrame(const CExtControlBar* pBar)
     return DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pBar->GetParentFrame());
 }
 
+// The floating frame's caption carries the buttons of the bar alone in it; a bar beside others in a floating
+// container keeps them in its own caption.
+static bool OnFloatingFrameCaption(CExtControlBar* pBar)
+{
+    if (pBar == nullptr)
+        return false;
+    CExtMiniDockFrameWnd* pMini = BarMiniFrame(pBar);
+    return CExtControlBar::IsFloating(pBar) ||
+           (pMini != nullptr && !pBar->IsFixedSize() && pMini->GetFloatingExtBar() == pBar);
+}
+
 bool CExtBarNcAreaButton::IsBarWndActive() const
 {
     if (m_pBar == nullptr)
@@ -108,11 +119,9 @@ bool CExtBarNcAreaButton::GetBarNcAreaInfo(CRect* pRcCaption, CRect* pRcWindow, 
         *pbVert = false;
     if (m_pBar == nullptr || m_pBar->GetSafeHwnd() == nullptr)
         return false;
-    // The floating frame's caption carries the buttons of the bar alone in it; a bar beside others in a floating
-    // container keeps them in its own caption, where its hit test looks for them.
-    CExtMiniDockFrameWnd* pMini = BarMiniFrame(m_pBar);
-    if (IsBarFloating() || (pMini != nullptr && !m_pBar->IsFixedSize() && pMini->GetFloatingExtBar() == m_pBar))
+    if (OnFloatingFrameCaption(m_pBar))
     {
+        CExtMiniDockFrameWnd* pMini = BarMiniFrame(m_pBar);
         if (pMini == nullptr)
             return false;
         CRect rcWnd;
@@ -240,12 +249,21 @@ void CExtBarNcAreaButton::PaintButton(CDC& dc, int nGlyph)
     const bool bTracking = CExtPopupMenuWnd::IsMenuTracking();
     const bool bPlain = (m_bfState & kPaintPlain) != 0;
     bool bSliderActive = false;
-    const bool bActive = IsBarAutoHideMode(nullptr, &bSliderActive) ? bSliderActive : IsBarWndActive();
+    const bool bAutoHide = IsBarAutoHideMode(nullptr, &bSliderActive);
     const bool bFloating = IsBarFloating();
+    // Whether the button sits on a light surface: the slider's and the floating frame's captions run under their
+    // buttons and are highlighted while active; a docked bar's caption ends before them, so they sit on the bar's
+    // frame whether it is active or not.
+    bool bOnLight;
+    if (bAutoHide)
+        bOnLight = !bSliderActive;
+    else if (OnFloatingFrameCaption(m_pBar))
+        bOnLight = !bFloating && !IsBarWndActive();
+    else
+        bOnLight = true;
     CExtPaintManager::CaptionButtonPaintData data(
         this, m_rc, nGlyph, (m_bfState & kHover) != 0 && !bTracking && !bPlain,
-        (m_bfState & kPressed) != 0 && !bTracking && !bPlain, (m_bfState & kDisabled) == 0, !bActive && !bFloating,
-        bFloating, false);
+        (m_bfState & kPressed) != 0 && !bTracking && !bPlain, (m_bfState & kDisabled) == 0, bOnLight, bFloating, false);
     g_PaintManagerHolder->PaintCaptionButton(dc, data);
 }
 

@@ -188,8 +188,8 @@ public:
         bool m_bHover : 1;
         bool m_bPushed : 1;
         bool m_bEnabled : 1;
-        // A docked bar that is not active (an auto-hidden one: its slider is not active); XP: a dark idle glyph
-        // unless bit 4, the thin close glyph unless bit 5; Studio 2005: base look with bit 5.
+        // The button sits on a light surface: a docked bar's frame, an inactive slider's caption; XP: a dark idle
+        // glyph unless bit 4, the thin close glyph unless bit 5; Studio 2005: base look with bit 5.
         bool m_bStyleBit3 : 1;
         bool m_bStyleBit4 : 1; // the bar floats: light frame when hovered or pushed (XP)
         bool m_bStyleBit5 : 1; // false from the caption buttons; when set the face is not enlarged

@@ -124,9 +124,9 @@ void CExtPaintManagerXP::PaintCaptionButton(CDC& dc, CaptionButtonPaintData& dat
     else if (bHover || data.m_bPushed)
         clrGlyph = RGB(0, 0, 0);
     else if (data.m_bStyleBit3 && !data.m_bStyleBit4)
-        clrGlyph = clr(COLOR_3DDKSHADOW); // on the light caption of an inactive docked bar or slider
+        clrGlyph = clr(COLOR_3DDKSHADOW); // on a docked bar's frame or an inactive slider's caption
     else
-        clrGlyph = clr(COLOR_HIGHLIGHTTEXT); // on an active bar's highlighted caption, or a floating frame's
+        clrGlyph = clr(COLOR_HIGHLIGHTTEXT); // on an active slider's highlighted caption, or a floating frame's
 
     if (bHover || data.m_bPushed)
     {

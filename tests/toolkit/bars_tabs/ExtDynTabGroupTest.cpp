@@ -3,10 +3,13 @@
 // state, the drop target and the temporary tabs of a drag; the colours of the tab texts and of an inactive bar's
 // caption glyphs on the screen.
 #include "DynTabsFixture.h"
+#include <algorithm>
 #include "support/DibCanvas.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/docking/ExtBarNcAreaButtonClose.h"
+#include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
+#include "toolkit/foundation/ExtPaintManagerOffice2003.h"
 #include "toolkit/foundation/ExtPaintManagerXP.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -489,14 +492,22 @@ TEST_F(DynTabDrag, DraggingATabOutOfATwoBarGroupDissolvesItSafely)
 
 namespace
 {
-// Screen pixels of the colour inside the rectangle.
+// Screen pixels inside the rectangle of the colour; with -1, those that stand clearly apart (by over 48 in a
+// channel) from the colour at its top-left corner.
 int CountOnScreen(const CRect& rc, COLORREF clr)
 {
     DibCanvas canvas(rc.Width(), rc.Height());
     HDC hScreen = ::GetDC(nullptr);
     ::BitBlt(canvas.dc.GetSafeHdc(), 0, 0, rc.Width(), rc.Height(), hScreen, rc.left, rc.top, SRCCOPY);
     ::ReleaseDC(nullptr, hScreen);
-    return canvas.Count(CRect(0, 0, rc.Width(), rc.Height()), clr);
+    int n = 0;
+    for (int i = 0; clr == (COLORREF)-1 && i < rc.Width() * rc.Height(); i++)
+    {
+        const COLORREF c = canvas.At(i % rc.Width(), i / rc.Width()), c0 = canvas.At(0, 0);
+        n += std::max({abs(GetRValue(c) - GetRValue(c0)), abs(GetGValue(c) - GetGValue(c0)),
+                       abs(GetBValue(c) - GetBValue(c0))}) > 48;
+    }
+    return clr == (COLORREF)-1 ? n : canvas.Count(CRect(0, 0, rc.Width(), rc.Height()), clr);
 }
 
 // The screen rectangle of a tab.
@@ -538,12 +549,13 @@ TEST_F(DynTabGroup, UnderTheBaseThemeEveryTabOfAGroupShowsItsTextInTheButtonText
 
 namespace
 {
-// The bar's close button, shown, and its rectangle on the screen.
-void ShownCloseButton(CExtControlBar* pBar, CExtBarNcAreaButton*& pClose, CRect& rc)
+// The bar's close button (or the button of the class given), shown, and its rectangle on the screen.
+void ShownCloseButton(CExtControlBar* pBar, CExtBarNcAreaButton*& pClose, CRect& rc,
+                      CRuntimeClass* pClass = RUNTIME_CLASS(CExtBarNcAreaButtonClose))
 {
     for (INT_PTR i = 0; i < pBar->NcButtonGetCount(); ++i)
     {
-        if (pBar->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
+        if (pBar->NcButtonGet((int)i)->IsKindOf(pClass))
             pClose = pBar->NcButtonGet((int)i);
     }
     ASSERT_NE(pClose, nullptr);
@@ -574,24 +586,30 @@ TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfAnInactiveBarAreDarkOnItsL
     EXPECT_EQ(CountOnScreen(rc, clrLight), 0);
 }
 
-TEST_F(DynTabGroup, UnderTheXpThemeTheCaptionButtonsOfTheActiveBarAreLightOnItsHighlightedCaption)
+// The active bar's caption highlight ends before its buttons: their glyphs stand out from the bar's frame under them.
+TEST_F(DynTabGroup, UnderTheXpAndOffice2003ThemesTheActiveBarsCloseAndPinGlyphsStandOutFromWhatLiesUnderThem)
 {
     struct Restore
     {
         ~Restore() { g_PaintManagerHolder.InstallPaintManager(new CExtPaintManager); }
     } restore;
-    g_PaintManagerHolder.InstallPaintManager(new CExtPaintManagerXP);
     ASSERT_TRUE(BringInFront(m_pFrame));
-    // The focus in the bar: it is active after an idle pass.
-    m_pA->m_wndChild.SetFocus();
-    AfxGetThread()->OnIdle(0);
-    ASSERT_NE(m_pA->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
-    ShowAndPaint(m_pFrame);
-    CExtBarNcAreaButton* pClose = nullptr;
-    CRect rc;
-    ASSERT_NO_FATAL_FAILURE(ShownCloseButton(m_pA, pClose, rc));
-    const COLORREF clrDark = g_PaintManagerHolder->GetTranslatedColor(COLOR_3DDKSHADOW, pClose);
-    const COLORREF clrLight = g_PaintManagerHolder->GetTranslatedColor(COLOR_HIGHLIGHTTEXT, pClose);
-    EXPECT_TRUE(WaitFor([&] { return CountOnScreen(rc, clrLight) > 5; }));
-    EXPECT_EQ(CountOnScreen(rc, clrDark), 0);
+    for (CRuntimeClass* pTheme : {RUNTIME_CLASS(CExtPaintManagerXP), RUNTIME_CLASS(CExtPaintManagerOffice2003)})
+    {
+        ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(pTheme));
+        // The focus in the bar: it is active after an idle pass.
+        m_pA->m_wndChild.SetFocus();
+        AfxGetThread()->OnIdle(0);
+        ASSERT_NE(m_pA->m_bfRuntimeState & CExtControlBar::kStateFocus, 0);
+        ShowAndPaint(m_pFrame);
+        for (CRuntimeClass* pKind :
+             {RUNTIME_CLASS(CExtBarNcAreaButtonClose), RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)})
+        {
+            CExtBarNcAreaButton* pButton = nullptr;
+            CRect rc;
+            ASSERT_NO_FATAL_FAILURE(ShownCloseButton(m_pA, pButton, rc, pKind));
+            EXPECT_TRUE(WaitFor([&] { return CountOnScreen(rc, (COLORREF)-1) > 5; }))
+                << pTheme->m_lpszClassName << " " << pKind->m_lpszClassName;
+        }
+    }
 }
