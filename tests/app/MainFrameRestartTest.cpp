@@ -169,3 +169,33 @@ TEST_F(MainFrameRestartTest, AFloatingToolBarNarrowedToOneColumnComesBackInOneCo
     EXPECT_EQ(rcAfter, rcFrame) << rcAfter.Width() << "x" << rcAfter.Height() << " after the start, " << rcFrame.Width()
                                 << "x" << rcFrame.Height() << " before";
 }
+
+// The group of the SMS list and the folders made before a restart and pinned after it shows each of its bars as a
+// tab with the bar's caption in the auto-hide area: a bar without an icon is not cut to an empty tab.
+TEST_F(MainFrameRestartTest, AGroupPinnedAfterTheStartShowsATabWithItsCaptionForEachOfItsBars)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndSmsListBar.DockAsTabWith(&frame->m_wndFoldersBar));
+    frame->RecalcLayout();
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    ASSERT_TRUE(pGroup->SwitchAutoHide(true));
+    Settle();
+    for (CExtControlBar* pBar : {(CExtControlBar*)&frame->m_wndFoldersBar, (CExtControlBar*)&frame->m_wndSmsListBar})
+    {
+        int nIndex = -1;
+        CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pBar, &nIndex);
+        ASSERT_NE(pArea, nullptr);
+        const CExtTabWnd::TAB_ITEM_INFO* pTii = pArea->ItemGet(nIndex);
+        CString sCaption;
+        pBar->GetCaptionText(sCaption);
+        EXPECT_TRUE(pTii->IsVisible() && sCaption == pTii->GetText()) << CStringA(sCaption).GetString();
+        // Along the strip the tab holds its text (a vertical text's measure includes its pad).
+        const CSize sizeTab = pTii->m_rcItem.Size();
+        const int nAlong = pArea->OrientationIsHorizontal() ? sizeTab.cx : sizeTab.cy;
+        EXPECT_GT(nAlong, pTii->m_sizeLastMeasuredText.cx) << "the tab of " << CStringA(sCaption).GetString();
+    }
+}

@@ -185,8 +185,8 @@ void CExtTabWnd::RecalcLayout()
             const CSize size = MeasureItem(p, &dc);
             nThickItems = std::max(nThickItems, across(size));
             nFull = std::max(nFull, along(size));
-            const int nIcon = along(p->m_sizeLastMeasuredIcon);
-            nShort = std::max(nShort, along(size) - (nIcon > 0 ? kIconGap : 0) - (int)p->m_sizeLastMeasuredText.cx);
+            if (along(p->m_sizeLastMeasuredIcon) > 0)
+                nShort = std::max(nShort, along(size) - kIconGap - (int)p->m_sizeLastMeasuredText.cx);
             if (p->IsGroupStart() && !bFirstVisible)
                 nContent += kGroupGap;
             bFirstVisible = false;
@@ -200,7 +200,15 @@ void CExtTabWnd::RecalcLayout()
                 TAB_ITEM_INFO* p = m_arrItems[k];
                 if (!p->IsVisible())
                     continue;
-                const int nLen = p->IsGroupCurrent() ? nFull : nShort;
+                // An item without an icon keeps its text: shortened to its icon it would be an empty tab.
+                int nLen = nShort;
+                if (p->IsGroupCurrent())
+                    nLen = nFull;
+                else if (along(p->m_sizeLastMeasuredIcon) <= 0)
+                {
+                    nLen = along(p->m_sizeItem);
+                    nContent += nLen - nShort;
+                }
                 if (bHorz)
                     p->m_sizeItem.cx = nLen;
                 else
