@@ -3,6 +3,7 @@
 #include "DockingTestSupport.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <functional>
 
 namespace
 {
@@ -218,5 +219,50 @@ TEST(FloatingBars, AFloatingFramesDelayedLayoutRunsAtIdle)
     RunIdle();
     EXPECT_EQ(RectIn(pMini->m_hWnd, bar.m_hWnd).Size(), CDynamicBar::SizeForWidth(50));
     EXPECT_EQ(ClientRect(pMini).Height(), CDynamicBar::SizeForWidth(50).cy);
+    pFrame->DestroyWindow();
+}
+
+namespace
+{
+// A modal box that runs a script once it is up and ends there.
+class CScriptedBox : public CDialog
+{
+public:
+    std::function<void()> onUp;
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        onUp();
+        EndDialog(IDOK);
+        return TRUE;
+    }
+};
+} // namespace
+
+TEST(FloatingBars, AModalBoxBlocksTheFloatingFramesWithTheFrameAndLeavesOneDisabledElsewhereSo)
+{
+    CDockTestFrame* pFrame = MakeDockFrame();
+    ASSERT_NE(pFrame, nullptr);
+    pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    CFixedBar a, b;
+    ASSERT_TRUE(a.CreateBar(pFrame, kBarA));
+    ASSERT_TRUE(b.CreateBar(pFrame, kBarB));
+    pFrame->FloatControlBar(&a, CPoint(500, 400));
+    pFrame->FloatControlBar(&b, CPoint(500, 500));
+    HWND hMiniA = FloatingFrameOf(&a)->m_hWnd, hMiniB = FloatingFrameOf(&b)->m_hWnd;
+    ::EnableWindow(hMiniB, FALSE); // disabled for a reason of its own
+    alignas(4) struct
+    {
+        DLGTEMPLATE dlg;
+        WORD menu, cls, title;
+    } tpl = {{WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, 0, 0, 0, 100, 50}, 0, 0, 0};
+    CScriptedBox box;
+    box.InitModalIndirect(&tpl.dlg, pFrame);
+    BOOL bEnabledDuringBox = TRUE;
+    box.onUp = [&] { bEnabledDuringBox = ::IsWindowEnabled(hMiniA); };
+    EXPECT_EQ(box.DoModal(), IDOK);
+    EXPECT_FALSE(bEnabledDuringBox);
+    EXPECT_TRUE(::IsWindowEnabled(hMiniA));
+    EXPECT_FALSE(::IsWindowEnabled(hMiniB));
     pFrame->DestroyWindow();
 }
