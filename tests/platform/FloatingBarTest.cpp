@@ -3,7 +3,6 @@
 #include "DockingTestSupport.h"
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <functional>
 
 namespace
 {
@@ -224,15 +223,15 @@ TEST(FloatingBars, AFloatingFramesDelayedLayoutRunsAtIdle)
 
 namespace
 {
-// A modal box that runs a script once it is up and ends there.
-class CScriptedBox : public CDialog
+// A modal box that notes whether m_hWatched takes input while the box is up, and ends at once.
+class CWatchingBox : public CDialog
 {
 public:
-    std::function<void()> onUp;
+    HWND m_hWatched = nullptr;
+    BOOL m_bWatchedEnabled = TRUE;
     BOOL OnInitDialog() override
     {
-        CDialog::OnInitDialog();
-        onUp();
+        m_bWatchedEnabled = ::IsWindowEnabled(m_hWatched);
         EndDialog(IDOK);
         return TRUE;
     }
@@ -243,26 +242,20 @@ TEST(FloatingBars, AModalBoxBlocksTheFloatingFramesWithTheFrameAndLeavesOneDisab
 {
     CDockTestFrame* pFrame = MakeDockFrame();
     ASSERT_NE(pFrame, nullptr);
-    pFrame->ShowWindow(SW_SHOWNOACTIVATE);
     CFixedBar a, b;
     ASSERT_TRUE(a.CreateBar(pFrame, kBarA));
     ASSERT_TRUE(b.CreateBar(pFrame, kBarB));
     pFrame->FloatControlBar(&a, CPoint(500, 400));
     pFrame->FloatControlBar(&b, CPoint(500, 500));
-    HWND hMiniA = FloatingFrameOf(&a)->m_hWnd, hMiniB = FloatingFrameOf(&b)->m_hWnd;
-    ::EnableWindow(hMiniB, FALSE); // disabled for a reason of its own
-    alignas(4) struct
-    {
-        DLGTEMPLATE dlg;
-        WORD menu, cls, title;
-    } tpl = {{WS_POPUP | WS_CAPTION | DS_MODALFRAME, 0, 0, 0, 0, 100, 50}, 0, 0, 0};
-    CScriptedBox box;
-    box.InitModalIndirect(&tpl.dlg, pFrame);
-    BOOL bEnabledDuringBox = TRUE;
-    box.onUp = [&] { bEnabledDuringBox = ::IsWindowEnabled(hMiniA); };
+    CWatchingBox box;
+    box.m_hWatched = FloatingFrameOf(&a)->m_hWnd;
+    const HWND hOther = FloatingFrameOf(&b)->m_hWnd;
+    ::EnableWindow(hOther, FALSE); // for a reason of its own
+    alignas(4) const WORD tpl[12] = {0, HIWORD(WS_POPUP | WS_CAPTION), 0, 0, 0, 0, 0, 100, 50, 0, 0, 0};
+    box.InitModalIndirect(reinterpret_cast<LPCDLGTEMPLATE>(tpl), pFrame);
     EXPECT_EQ(box.DoModal(), IDOK);
-    EXPECT_FALSE(bEnabledDuringBox);
-    EXPECT_TRUE(::IsWindowEnabled(hMiniA));
-    EXPECT_FALSE(::IsWindowEnabled(hMiniB));
+    EXPECT_FALSE(box.m_bWatchedEnabled);
+    EXPECT_TRUE(::IsWindowEnabled(box.m_hWatched));
+    EXPECT_FALSE(::IsWindowEnabled(hOther));
     pFrame->DestroyWindow();
 }
