@@ -6,6 +6,7 @@
 #include "platform/ControlBar.h"
 #include "platform/Wnd.h"
 #include "res/platform_ids.h"
+#include <vector>
 
 #ifndef afx_msg
 #define afx_msg
@@ -146,6 +147,8 @@ public:
     int m_nShowDelay = -1;                               // SW_ command the next layout applies to the frame, -1 none
     int m_cModalStack = 0;
     CString m_strTitle;
+    // Floating frames this frame disabled with itself: enabled again with it (handles, as a frame may go meanwhile).
+    std::vector<HWND> m_floatingDisabled;
 
 protected:
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
@@ -168,6 +171,9 @@ protected:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    // Disables the enabled floating frames it owns with the frame (a modal box blocks them too) and
+    // enables again those it disabled.
+    afx_msg void OnEnable(BOOL bEnable);
     afx_msg void OnInitMenuPopup(CMenu* pPopupMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
     afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);

@@ -24,6 +24,13 @@ BOOL IsLiveFrame(CFrameWnd* pFrame)
     const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
     return std::find(frames.begin(), frames.end(), pFrame) != frames.end();
 }
+
+// A floating frame that hOwner owns.
+BOOL IsFloatingFrameOf(HWND hWnd, HWND hOwner)
+{
+    CWnd* pWnd = ::GetWindow(hWnd, GW_OWNER) == hOwner ? CWnd::FromHandlePermanent(hWnd) : nullptr;
+    return pWnd != nullptr && pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd));
+}
 } // namespace
 
 // ---- the bar list -------------------------------------------------------------------------------------
@@ -236,6 +243,12 @@ CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
         }
         AfxThrowResourceException();
     }
+    if (!IsWindowEnabled())
+    {
+        // Made during a modal box: blocked with the frame.
+        pFrame->EnableWindow(FALSE);
+        m_floatingDisabled.push_back(pFrame->m_hWnd);
+    }
     return pFrame;
 }
 
@@ -299,6 +312,35 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
         pContext->m_dwMRUFloatStyle = dwStyle & (CBRS_ALIGN_ANY | CBRS_SIZE_DYNAMIC);
     }
     DelayRecalcLayout();
+}
+
+void CFrameWnd::OnEnable(BOOL bEnable)
+{
+    CWnd::OnEnable(bEnable);
+    std::vector<HWND> floating;
+    floating.swap(m_floatingDisabled);
+    if (bEnable)
+    {
+        // Only those this frame disabled and still owns; one disabled for another reason stays so.
+        for (HWND hWnd : floating)
+            if (::IsWindow(hWnd) && IsFloatingFrameOf(hWnd, m_hWnd))
+                ::EnableWindow(hWnd, TRUE);
+        return;
+    }
+    floating.clear();
+    ::EnumThreadWindows(
+        ::GetWindowThreadProcessId(m_hWnd, nullptr),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&floating));
+    for (HWND hWnd : floating)
+        if (IsFloatingFrameOf(hWnd, m_hWnd) && ::IsWindowEnabled(hWnd))
+        {
+            ::EnableWindow(hWnd, FALSE);
+            m_floatingDisabled.push_back(hWnd);
+        }
 }
 
 void CFrameWnd::DestroyDockBars()

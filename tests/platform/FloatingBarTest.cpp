@@ -220,3 +220,42 @@ TEST(FloatingBars, AFloatingFramesDelayedLayoutRunsAtIdle)
     EXPECT_EQ(ClientRect(pMini).Height(), CDynamicBar::SizeForWidth(50).cy);
     pFrame->DestroyWindow();
 }
+
+namespace
+{
+// A modal box that notes whether m_hWatched takes input while the box is up, and ends at once.
+class CWatchingBox : public CDialog
+{
+public:
+    HWND m_hWatched = nullptr;
+    BOOL m_bWatchedEnabled = TRUE;
+    BOOL OnInitDialog() override
+    {
+        m_bWatchedEnabled = ::IsWindowEnabled(m_hWatched);
+        EndDialog(IDOK);
+        return TRUE;
+    }
+};
+} // namespace
+
+TEST(FloatingBars, AModalBoxBlocksTheFloatingFramesWithTheFrameAndLeavesOneDisabledElsewhereSo)
+{
+    CDockTestFrame* pFrame = MakeDockFrame();
+    ASSERT_NE(pFrame, nullptr);
+    CFixedBar a, b;
+    ASSERT_TRUE(a.CreateBar(pFrame, kBarA));
+    ASSERT_TRUE(b.CreateBar(pFrame, kBarB));
+    pFrame->FloatControlBar(&a, CPoint(500, 400));
+    pFrame->FloatControlBar(&b, CPoint(500, 500));
+    CWatchingBox box;
+    box.m_hWatched = FloatingFrameOf(&a)->m_hWnd;
+    const HWND hOther = FloatingFrameOf(&b)->m_hWnd;
+    ::EnableWindow(hOther, FALSE); // for a reason of its own
+    alignas(4) const WORD tpl[12] = {0, HIWORD(WS_POPUP | WS_CAPTION), 0, 0, 0, 0, 0, 100, 50, 0, 0, 0};
+    box.InitModalIndirect(reinterpret_cast<LPCDLGTEMPLATE>(tpl), pFrame);
+    EXPECT_EQ(box.DoModal(), IDOK);
+    EXPECT_FALSE(box.m_bWatchedEnabled);
+    EXPECT_TRUE(::IsWindowEnabled(box.m_hWatched));
+    EXPECT_FALSE(::IsWindowEnabled(hOther));
+    pFrame->DestroyWindow();
+}

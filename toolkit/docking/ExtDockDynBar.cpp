@@ -226,25 +226,29 @@ void CExtDockDynBar::ApplyLayout(VisibleLayout_t& layout, int cx, int cy)
     }
 }
 
+void CExtDockDynBar::RecalcDelayedShows()
+{
+    // Collected first: a show may change the rows.
+    CArray<CControlBar*, CControlBar*> arrDelayed;
+    for (INT_PTR i = 1; i < m_arrBars.GetSize(); ++i)
+    {
+        void* pEntry = m_arrBars[i];
+        if (pEntry != nullptr && !IsPlaceHolder(pEntry) &&
+            (static_cast<CControlBar*>(pEntry)->m_nStateFlags & (delayHide | delayShow)) != 0)
+            arrDelayed.Add(static_cast<CControlBar*>(pEntry));
+    }
+    for (INT_PTR i = 0; i < arrDelayed.GetSize(); ++i)
+        if (FindBar(arrDelayed[i]) > 0 && arrDelayed[i]->GetSafeHwnd() != nullptr)
+            arrDelayed[i]->RecalcDelayShow(nullptr);
+}
+
 CSize CExtDockDynBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     (void)bHorz;
     // A layout carries out the shows and hides delayed until it, as the frame's dock bars do (a container
-    // restored from the stored state is shown so). Collected first: a show may change the rows.
+    // restored from the stored state is shown so).
     if (bStretch)
-    {
-        CArray<CControlBar*, CControlBar*> arrDelayed;
-        for (INT_PTR i = 1; i < m_arrBars.GetSize(); ++i)
-        {
-            void* pEntry = m_arrBars[i];
-            if (pEntry != nullptr && !IsPlaceHolder(pEntry) &&
-                (static_cast<CControlBar*>(pEntry)->m_nStateFlags & (delayHide | delayShow)) != 0)
-                arrDelayed.Add(static_cast<CControlBar*>(pEntry));
-        }
-        for (INT_PTR i = 0; i < arrDelayed.GetSize(); ++i)
-            if (FindBar(arrDelayed[i]) > 0 && arrDelayed[i]->GetSafeHwnd() != nullptr)
-                arrDelayed[i]->RecalcDelayShow(nullptr);
-    }
+        RecalcDelayedShows();
     VisibleLayout_t layout;
     BuildVisibleLayout(layout);
     CRect rcWnd(0, 0, 0, 0);

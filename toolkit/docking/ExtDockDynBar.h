@@ -42,6 +42,8 @@ public:
     void BuildVisibleLayout(VisibleLayout_t& layout) const;
 
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    // Carries out the shows and hides of its bars delayed until a layout of this dock bar.
+    void RecalcDelayedShows();
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CExtDynAutoHideArea* GetAutoHideArea() const override;
     // Locks this dock bar and, through the container, the chain of dock bars up to the frame edge.

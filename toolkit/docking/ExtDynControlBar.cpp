@@ -63,6 +63,8 @@ CSize CExtDynControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
         return size;
     if (m_pWndDynDocker->GetDockedVisibleCount() == 0)
     {
+        // The hides pending inside land now: no layout of the inner dock bar comes while the container is hidden.
+        m_pWndDynDocker->RecalcDelayedShows();
         if (m_pDockSite != nullptr && (GetStyle() & WS_VISIBLE) != 0)
             m_pDockSite->ShowControlBar(this, FALSE, FALSE);
         return CSize(0, 0);

@@ -1,6 +1,7 @@
 // Faults the docking runs found around auto-hidden bars: the slider while another bar is handled.
 #include "DockingRunFinds.h"
 #include "res/toolkit_docking_ids.h"
+#include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
 
 namespace
 {
@@ -61,4 +62,28 @@ TEST_F(DockingRunFinds, AnAutoHideSliderHoldingTheFocusClosesAsAnotherBarsDragSt
     EXPECT_FALSE(m_pSlider->IsWindowVisible());
     EXPECT_TRUE(CExtControlBar::IsFloating(m_pC));
     EXPECT_TRUE(m_pA->IsAutoHideMode());
+}
+
+TEST_F(DockingRunFinds, ABarPinnedAfterItsContainerMateWasClosedIsHiddenWithTheContainer)
+{
+    // Beta beside Epsilon at the bottom: a container of the two. Beta closed, then Epsilon pinned.
+    ASSERT_TRUE(m_pB->DockNextToBar(50, m_pE, AFX_IDW_DOCKBAR_BOTTOM));
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    auto* pContainer = DYNAMIC_DOWNCAST(CExtDynControlBar, OuterCarrier(m_pB));
+    ASSERT_NE(pContainer, nullptr);
+    CPoint pt;
+    ASSERT_TRUE(ButtonPoint(m_pB, RUNTIME_CLASS(CExtBarNcAreaButtonClose), pt));
+    Click(pt);
+    m_shown[m_pB] = false;
+    Rest();
+    ASSERT_TRUE(ButtonPoint(m_pE, RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide), pt));
+    Click(pt);
+    Rest();
+    // The hidden container leaves no hide pending inside it: Epsilon's window is hidden too.
+    ASSERT_TRUE(m_pE->IsAutoHideMode());
+    EXPECT_FALSE(pContainer->IsWindowVisible());
+    EXPECT_EQ(m_pE->GetStyle() & WS_VISIBLE, 0u) << Describe();
+    CheckLayout("after Beta was closed and Epsilon pinned");
 }
