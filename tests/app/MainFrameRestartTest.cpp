@@ -58,6 +58,20 @@ struct MainFrameRestartTest : FrameAppFixture
         CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pBar);
         return pArea != nullptr ? pArea->ItemGetVisibleCount() : -1;
     }
+    // A floating bar docked back as a double click on its caption does: at the side, as thick as it was there, the
+    // view keeping a quarter of the client area at least.
+    void ExpectDocksBackAt(CExtControlBar* pBar, UINT nSide, int nThickness)
+    {
+        ASSERT_TRUE(pBar->DockBackFromFloating());
+        Settle();
+        CRect rcBar, rcView, rcClient;
+        pBar->GetWindowRect(&rcBar);
+        frame->GetDlgItem(AFX_IDW_PANE_FIRST)->GetWindowRect(&rcView);
+        frame->GetClientRect(&rcClient);
+        EXPECT_EQ(CExtControlBar::GetDockBarId(pBar), nSide);
+        EXPECT_EQ(rcBar.Width(), nThickness) << rcBar.Width() << "x" << rcBar.Height();
+        EXPECT_GE(rcView.Height(), rcClient.Height() / 4) << "view " << rcView.Width() << "x" << rcView.Height();
+    }
 };
 } // namespace
 
@@ -168,4 +182,40 @@ TEST_F(MainFrameRestartTest, AFloatingToolBarNarrowedToOneColumnComesBackInOneCo
     frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcAfter);
     EXPECT_EQ(rcAfter, rcFrame) << rcAfter.Width() << "x" << rcAfter.Height() << " after the start, " << rcFrame.Width()
                                 << "x" << rcFrame.Height() << " before";
+}
+
+// "Folders" floated from the left, grouped with "SMS List" in a floating frame and taken out of the group docks back
+// at the left after the next start: in the group it did not take the group's side as the one it came from.
+TEST_F(MainFrameRestartTest, ABarTakenOutOfAFloatingGroupDocksBackAtItsSideAfterTheStart)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    CRect rcDocked;
+    frame->m_wndFoldersBar.GetWindowRect(&rcDocked);
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(400, 300)));
+    ASSERT_TRUE(frame->m_wndSmsListBar.FloatAtPoint(CPoint(500, 400)));
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAsTabWith(&frame->m_wndSmsListBar));
+    Settle();
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(400, 300)));
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    ExpectDocksBackAt(&frame->m_wndFoldersBar, AFX_IDW_DOCKBAR_LEFT, rcDocked.Width());
+}
+
+// A group floated from the left docks back there after the next start: the stored state gives the group made anew
+// the side its docked rectangle belongs to.
+TEST_F(MainFrameRestartTest, AGroupFloatedFromASideDocksBackThereAfterTheStart)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAsTabWith(&frame->m_wndSmsListBar));
+    Settle();
+    CRect rcDocked;
+    frame->m_wndFoldersBar.GetTabbedContainer()->GetWindowRect(&rcDocked);
+    ASSERT_TRUE(frame->m_wndFoldersBar.GetTabbedContainer()->FloatAtPoint(CPoint(400, 300)));
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
+    ASSERT_TRUE(pGroup != nullptr && CExtControlBar::IsFloating(pGroup));
+    ExpectDocksBackAt(pGroup, AFX_IDW_DOCKBAR_LEFT, rcDocked.Width());
 }
