@@ -58,19 +58,21 @@ struct MainFrameRestartTest : FrameAppFixture
         CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pBar);
         return pArea != nullptr ? pArea->ItemGetVisibleCount() : -1;
     }
-    // A floating bar docked back as a double click on its caption does: at the side, as thick as it was there, the
-    // view keeping a quarter of the client area at least.
-    void ExpectDocksBackAt(CExtControlBar* pBar, UINT nSide, int nThickness)
+    // A floating bar docked back as a double click on its caption does lands at the side, the view keeping a quarter
+    // of its extent at least; answers the bar's thickness there.
+    int DocksBackAt(CExtControlBar* pBar, UINT nSide)
     {
-        ASSERT_TRUE(pBar->DockBackFromFloating());
+        CWnd* pView = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
+        CRect rcBefore, rcView, rcBar;
+        pView->GetWindowRect(&rcBefore);
+        EXPECT_TRUE(pBar->DockBackFromFloating());
         Settle();
-        CRect rcBar, rcView, rcClient;
+        pView->GetWindowRect(&rcView);
         pBar->GetWindowRect(&rcBar);
-        frame->GetDlgItem(AFX_IDW_PANE_FIRST)->GetWindowRect(&rcView);
-        frame->GetClientRect(&rcClient);
-        EXPECT_EQ(CExtControlBar::GetDockBarId(pBar), nSide);
-        EXPECT_EQ(rcBar.Width(), nThickness) << rcBar.Width() << "x" << rcBar.Height();
-        EXPECT_GE(rcView.Height(), rcClient.Height() / 4) << "view " << rcView.Width() << "x" << rcView.Height();
+        EXPECT_EQ(CExtControlBar::GetDockBarId(pBar), nSide) << rcBar.Width() << "x" << rcBar.Height();
+        EXPECT_GE(rcView.Width(), rcBefore.Width() / 4) << "view " << rcView.Width() << "x" << rcView.Height();
+        EXPECT_GE(rcView.Height(), rcBefore.Height() / 4) << "view " << rcView.Width() << "x" << rcView.Height();
+        return nSide == AFX_IDW_DOCKBAR_TOP || nSide == AFX_IDW_DOCKBAR_BOTTOM ? rcBar.Height() : rcBar.Width();
     }
 };
 } // namespace
@@ -199,7 +201,7 @@ TEST_F(MainFrameRestartTest, ABarTakenOutOfAFloatingGroupDocksBackAtItsSideAfter
     Settle();
 
     ASSERT_NO_FATAL_FAILURE(Restart());
-    ExpectDocksBackAt(&frame->m_wndFoldersBar, AFX_IDW_DOCKBAR_LEFT, rcDocked.Width());
+    EXPECT_EQ(DocksBackAt(&frame->m_wndFoldersBar, AFX_IDW_DOCKBAR_LEFT), rcDocked.Width());
 }
 
 // A group floated from the left docks back there after the next start: the stored state gives the group made anew
@@ -217,5 +219,15 @@ TEST_F(MainFrameRestartTest, AGroupFloatedFromASideDocksBackThereAfterTheStart)
     ASSERT_NO_FATAL_FAILURE(Restart());
     CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
     ASSERT_TRUE(pGroup != nullptr && CExtControlBar::IsFloating(pGroup));
-    ExpectDocksBackAt(pGroup, AFX_IDW_DOCKBAR_LEFT, rcDocked.Width());
+    EXPECT_EQ(DocksBackAt(pGroup, AFX_IDW_DOCKBAR_LEFT), rcDocked.Width());
+}
+
+// A bar floated from the left docks back there in the window narrowed meanwhile, leaving the view a quarter.
+TEST_F(MainFrameRestartTest, ABarDockedBackIntoANarrowedWindowLeavesTheViewAQuarter)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(400, 300)));
+    frame->SetWindowPos(nullptr, 0, 0, 180, 600, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle();
+    DocksBackAt(&frame->m_wndFoldersBar, AFX_IDW_DOCKBAR_LEFT);
 }
