@@ -58,6 +58,22 @@ struct MainFrameRestartTest : FrameAppFixture
         CExtDynAutoHideArea* pArea = CExtDynAutoHideArea::FindAreaOfBar(pBar);
         return pArea != nullptr ? pArea->ItemGetVisibleCount() : -1;
     }
+    // A floating bar docked back as a double click on its caption does lands at the side, the view keeping a quarter
+    // of its extent at least; answers the bar's thickness there.
+    int DocksBackAt(CExtControlBar* pBar, UINT nSide)
+    {
+        CWnd* pView = frame->GetDlgItem(AFX_IDW_PANE_FIRST);
+        CRect rcBefore, rcView, rcBar;
+        pView->GetWindowRect(&rcBefore);
+        EXPECT_TRUE(pBar->DockBackFromFloating());
+        Settle();
+        pView->GetWindowRect(&rcView);
+        pBar->GetWindowRect(&rcBar);
+        EXPECT_EQ(CExtControlBar::GetDockBarId(pBar), nSide) << rcBar.Width() << "x" << rcBar.Height();
+        EXPECT_GE(rcView.Width(), rcBefore.Width() / 4) << "view " << rcView.Width() << "x" << rcView.Height();
+        EXPECT_GE(rcView.Height(), rcBefore.Height() / 4) << "view " << rcView.Width() << "x" << rcView.Height();
+        return nSide == AFX_IDW_DOCKBAR_TOP || nSide == AFX_IDW_DOCKBAR_BOTTOM ? rcBar.Height() : rcBar.Width();
+    }
 };
 } // namespace
 
@@ -168,6 +184,52 @@ TEST_F(MainFrameRestartTest, AFloatingToolBarNarrowedToOneColumnComesBackInOneCo
     frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcAfter);
     EXPECT_EQ(rcAfter, rcFrame) << rcAfter.Width() << "x" << rcAfter.Height() << " after the start, " << rcFrame.Width()
                                 << "x" << rcFrame.Height() << " before";
+}
+
+// "Folders" floated from the left, grouped with "SMS List" in a floating frame and taken out of the group docks back
+// at the left after the next start: in the group it did not take the group's side as the one it came from.
+TEST_F(MainFrameRestartTest, ABarTakenOutOfAFloatingGroupDocksBackAtItsSideAfterTheStart)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    CRect rcDocked;
+    frame->m_wndFoldersBar.GetWindowRect(&rcDocked);
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(400, 300)));
+    ASSERT_TRUE(frame->m_wndSmsListBar.FloatAtPoint(CPoint(500, 400)));
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAsTabWith(&frame->m_wndSmsListBar));
+    Settle();
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(400, 300)));
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    EXPECT_EQ(DocksBackAt(&frame->m_wndFoldersBar, AFX_IDW_DOCKBAR_LEFT), rcDocked.Width());
+}
+
+// A group floated from the left docks back there after the next start: the stored state gives the group made anew
+// the side its docked rectangle belongs to.
+TEST_F(MainFrameRestartTest, AGroupFloatedFromASideDocksBackThereAfterTheStart)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAsTabWith(&frame->m_wndSmsListBar));
+    Settle();
+    CRect rcDocked;
+    frame->m_wndFoldersBar.GetTabbedContainer()->GetWindowRect(&rcDocked);
+    ASSERT_TRUE(frame->m_wndFoldersBar.GetTabbedContainer()->FloatAtPoint(CPoint(400, 300)));
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
+    ASSERT_TRUE(pGroup != nullptr && CExtControlBar::IsFloating(pGroup));
+    EXPECT_EQ(DocksBackAt(pGroup, AFX_IDW_DOCKBAR_LEFT), rcDocked.Width());
+}
+
+// A bar floated from the left docks back there in the window narrowed meanwhile, leaving the view a quarter.
+TEST_F(MainFrameRestartTest, ABarDockedBackIntoANarrowedWindowLeavesTheViewAQuarter)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(400, 300)));
+    frame->SetWindowPos(nullptr, 0, 0, 180, 600, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    Settle();
+    DocksBackAt(&frame->m_wndFoldersBar, AFX_IDW_DOCKBAR_LEFT);
 }
 
 // The group of the SMS list and the folders made before a restart and pinned after it shows each of its bars as a

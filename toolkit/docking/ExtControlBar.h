@@ -157,7 +157,9 @@ public:
             kNested = 0x80,
             kInTabContainer = 0x100,
             kSelectedTab = 0x200,
-            kAutoHide = 0x400
+            kAutoHide = 0x400,
+            // The dock context's side as its CBRS_ALIGN_ bit, written with m_rcMRUDockPos; none in older records.
+            kMRUSideMask = 0xF000
         };
         // Records nested deeper than this fail the load.
         static const int kMaxNesting = 32;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include "platform/DockContext.h"
 #include "platform/FrameWnd.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
@@ -239,7 +240,8 @@ bool CExtControlBar::DockBackFromFloating()
         pDockBar = CExtDockBar::FindCircleDockBar(pSite, nCircle, nDockBarId, true);
     if (pDockBar == nullptr)
         return false;
-    // Docked at its size: across the row at once, along it taken back from the row after the layout.
+    // Docked at its size: across the row at once, along it taken back from the row after the layout; across it never
+    // more than the view can give.
     const bool bHorz = IsHorzSide(nDockBarId);
     if (bRect)
     {
@@ -247,6 +249,18 @@ bool CExtControlBar::DockBackFromFloating()
             m_sizeHorzDocked = rcScreen.Size();
         else
             m_sizeVertDocked = rcScreen.Size();
+    }
+    barcontainer::FitThicknessToSide(this, bHorz, pSite);
+    if (bRect)
+    {
+        const int nThickness = bHorz ? m_sizeHorzDocked.cy : m_sizeVertDocked.cx;
+        switch (nDockBarId)
+        {
+        case AFX_IDW_DOCKBAR_TOP: rcScreen.bottom = rcScreen.top + nThickness; break;
+        case AFX_IDW_DOCKBAR_BOTTOM: rcScreen.top = rcScreen.bottom - nThickness; break;
+        case AFX_IDW_DOCKBAR_LEFT: rcScreen.right = rcScreen.left + nThickness; break;
+        default: rcScreen.left = rcScreen.right - nThickness; break;
+        }
     }
     const HWND hDockBar = pDockBar->GetSafeHwnd();
     pDockBar->DockBarInto(this, bRect ? &rcScreen : nullptr, false);

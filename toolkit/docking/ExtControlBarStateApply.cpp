@@ -367,6 +367,7 @@ void CExtControlBar::InternalDockStateBar::CaptureBar(CExtControlBar* pBar, Inte
     if (CDockContext* pContext = pBar->m_pDockContext)
     {
         m_rcMRUDockPos = pContext->m_rectMRUDockPos;
+        m_dwStateFlags |= CExtDockBar::AlignStyleOfSide(pContext->m_uMRUDockID);
         m_dwMRUFloatStyle = pContext->m_dwMRUFloatStyle;
         m_ptMRUFloatPos = pContext->m_ptMRUFloatPos;
     }
@@ -957,6 +958,11 @@ void CExtControlBar::InternalDockStateBar::CopyMetricsToLiveBar()
     if (CDockContext* pContext = m_pLiveBar->m_pDockContext)
     {
         pContext->m_rectMRUDockPos = m_rcMRUDockPos;
+        for (UINT nSide = AFX_IDW_DOCKBAR_TOP; nSide <= AFX_IDW_DOCKBAR_BOTTOM; nSide++)
+        {
+            if ((m_dwStateFlags & kMRUSideMask) == CExtDockBar::AlignStyleOfSide(nSide))
+                pContext->m_uMRUDockID = nSide;
+        }
         pContext->m_dwMRUFloatStyle = m_dwMRUFloatStyle;
         pContext->m_ptMRUFloatPos = m_ptMRUFloatPos;
     }

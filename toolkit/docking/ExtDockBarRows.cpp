@@ -135,13 +135,6 @@ HWND UndockFromOld(CDockBar* pDockBar, CControlBar* pBar, CDockBar* pOld, int nP
         pOld->RemoveControlBar(pBar, -1, nPlaceHolderMode);
     return DockBarStillThere(hOld, pOld) != nullptr ? hOld : nullptr;
 }
-
-void SetDockedHere(CDockBar* pDockBar, CControlBar* pBar)
-{
-    pBar->m_pDockBar = pDockBar;
-    if (!pDockBar->m_bFloating && pBar->m_pDockContext != nullptr)
-        pBar->m_pDockContext->m_uMRUDockID = (UINT)pDockBar->GetDlgCtrlID();
-}
 } // namespace
 
 // ---- members ----------------------------------------------------------------------------------------------------
@@ -331,7 +324,7 @@ void CExtDockBar::DockBarInto(CDockBar* pDockBar, CControlBar* pBar, LPCRECT lpR
         RemoveBarFromRows(pDockBar, pBar, nPos, -1, true);
     else if (pOld != nullptr)
         UndockFromOld(pDockBar, pBar, pOld, pDockBar->m_bFloating && !pOld->m_bFloating ? 1 : 0, false, true);
-    SetDockedHere(pDockBar, pBar);
+    pBar->m_pDockBar = pDockBar;
     if (bHidden)
         pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
                            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -413,7 +406,7 @@ void CExtDockBar::DockBarInNewRow(CDockBar* pDockBar, CControlBar* pBarRef, CCon
     }
     arr.InsertAt(nInsert, (void*)nullptr);
     arr.InsertAt(nInsert, pBar);
-    SetDockedHere(pDockBar, pBar);
+    pBar->m_pDockBar = pDockBar;
     if (pBarRef == pBar && pOld == pDockBar)
         RemoveEntryAt(pDockBar, pDockBar->FindBar(pBar, nInsert));
     pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
@@ -468,7 +461,7 @@ void CExtDockBar::DockBarAtEdgeRow(CDockBar* pDockBar, CControlBar* pBar, bool b
         arr.Add(pBar);
         arr.Add(nullptr);
     }
-    SetDockedHere(pDockBar, pBar);
+    pBar->m_pDockBar = pDockBar;
     pBar->SetWindowPos(nullptr, 0, 0, 0, 0,
                        SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW | SWP_FRAMECHANGED);
     if (CExtDockBar* pExt = AsExt(pDockBar))
