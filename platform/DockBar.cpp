@@ -225,7 +225,50 @@ int CDockBar::Insert(CControlBar* pBarIns, CRect rect, CPoint ptMid)
     return (int)m_arrBars.GetSize() - 2;
 }
 
-void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
+int CDockBar::InsertRow(CControlBar* pBarIns, const CRect& rect)
+{
+    const BOOL bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    const int nLead = bHorz ? rect.top : rect.left;
+    int nRowBreak = 0;
+    while (nRowBreak < m_arrBars.GetSize() - 1)
+    {
+        int nEnd = nRowBreak + 1;
+        while (nEnd < m_arrBars.GetSize() && m_arrBars[nEnd] != nullptr)
+            nEnd++;
+        if (nEnd >= m_arrBars.GetSize())
+            break;
+        int nLo = INT_MAX, nHi = INT_MIN;
+        for (int i = nRowBreak + 1; i < nEnd; i++)
+        {
+            CControlBar* pBar = GetDockedControlBar(i);
+            if (pBar == nullptr || pBar == pBarIns || pBar->m_hWnd == nullptr || !pBar->IsVisible())
+                continue;
+            CRect rectBar;
+            pBar->GetWindowRect(&rectBar);
+            ScreenToClient(&rectBar);
+            nLo = std::min(nLo, (int)(bHorz ? rectBar.top : rectBar.left));
+            nHi = std::max(nHi, (int)(bHorz ? rectBar.bottom : rectBar.right));
+        }
+        if (nLo < nHi && nLo + (nHi - nLo) / 2 > nLead)
+        {
+            m_arrBars.InsertAt(nRowBreak + 1, (void*)nullptr);
+            m_arrBars.InsertAt(nRowBreak + 1, pBarIns);
+            return nRowBreak + 1;
+        }
+        nRowBreak = nEnd;
+    }
+    if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
+        m_arrBars.Add(nullptr);
+    m_arrBars.Add(pBarIns);
+    m_arrBars.Add(nullptr);
+    return (int)m_arrBars.GetSize() - 2;
+}
+
+void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect) { DockAt(pBar, lpRect, FALSE); }
+
+void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect) { DockAt(pBar, lpRect, TRUE); }
+
+void CDockBar::DockAt(CControlBar* pBar, LPCRECT lpRect, BOOL bBack)
 {
     if (pBar == nullptr || pBar->m_hWnd == nullptr || m_hWnd == nullptr || pBar == this)
         return;
@@ -262,21 +305,29 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     }
 
     int nPos = -1;
+    // Back: the bar takes its placeholder's entry, which kept its row and its place in it.
+    const UINT_PTR nID = (UINT_PTR)(UINT)pBar->GetDlgCtrlID();
+    if (bBack && nID != 0 && nID < 0x10000 && (nPos = FindBar(reinterpret_cast<CControlBar*>(nID))) > 0)
+        m_arrBars[nPos] = pBar;
     CRect rect;
     if (lpRect != nullptr)
     {
         rect = *lpRect;
         ScreenToClient(&rect);
         CPoint ptMid(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2);
-        nPos = Insert(pBar, rect, ptMid);
+        if (nPos <= 0)
+            nPos = bBack ? InsertRow(pBar, rect) : Insert(pBar, rect, ptMid);
     }
     else
     {
-        if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
+        if (nPos <= 0)
+        {
+            if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
+                m_arrBars.Add(nullptr);
+            m_arrBars.Add(pBar);
             m_arrBars.Add(nullptr);
-        m_arrBars.Add(pBar);
-        m_arrBars.Add(nullptr);
-        nPos = (int)m_arrBars.GetSize() - 2;
+            nPos = (int)m_arrBars.GetSize() - 2;
+        }
         // Just off the corner, in the size the bar takes on this side.
         CSize size =
             pBar->CalcDynamicLayout(-1, (m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);

@@ -28,6 +28,9 @@ public:
     // ---- docking ------------------------------------------------------------------------------
     // Docks pBar into this dock bar: by the centre of lpRect (screen) into a row, or as a new last row.
     void DockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr);
+    // Docks pBar back where it left this dock bar: into its placeholder's entry (its row, its place there) while
+    // that is kept; else in a row of its own where lpRect (screen) lay, or as a new last row without a rectangle.
+    void ReDockControlBar(CControlBar* pBar, LPCRECT lpRect = nullptr);
     // Takes pBar out: nAddPlaceHolder 1 leaves a placeholder, 0 removes old placeholders too, -1
     // only removes the bar. FALSE when it is not here.
     BOOL RemoveControlBar(CControlBar* pBar, int nPosExclude = -1, int nAddPlaceHolder = 0);
@@ -60,6 +63,11 @@ protected:
     virtual BOOL CanWrapBar(CControlBar* pBar) const;
     // Removes the entry at nPos; a row left empty collapses.
     void RemoveEntry(int nPos);
+    // Docking as DockControlBar does; with bBack as ReDockControlBar does.
+    void DockAt(CControlBar* pBar, LPCRECT lpRect, BOOL bBack);
+    // Index for pBar in a row of its own before the first row whose middle lies past rect's leading edge
+    // (client coordinates); after every row when none does.
+    int InsertRow(CControlBar* pBarIns, const CRect& rect);
 
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();

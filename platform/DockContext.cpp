@@ -332,7 +332,7 @@ void CDockContext::ToggleDocking()
     m_pDockSite = pSite;
     if (m_pBar->IsFloating())
     {
-        // Back to the last dock bar, at the last rectangle; else the first side allowed.
+        // Back to the last dock bar, at its place there; else the first side allowed.
         CDockBar* pDockBar = nullptr;
         CControlBar* pMRU = m_uMRUDockID != 0 ? pSite->GetControlBar(m_uMRUDockID) : nullptr;
         if (pMRU != nullptr && pMRU->IsDockBar() && !static_cast<CDockBar*>(pMRU)->m_bFloating &&
@@ -342,7 +342,7 @@ void CDockContext::ToggleDocking()
         {
             CRect rect = m_rectMRUDockPos;
             pDockBar->ClientToScreen(&rect);
-            pSite->DockControlBar(m_pBar, pDockBar, rect.IsRectEmpty() ? nullptr : &rect);
+            pDockBar->ReDockControlBar(m_pBar, rect.IsRectEmpty() ? nullptr : &rect);
         }
         else if ((pDockBar = FirstAllowedDockBar()) != nullptr)
             pSite->DockControlBar(m_pBar, pDockBar, nullptr);

@@ -731,3 +731,34 @@ TEST_F(MainFrameTest, TheFloatingMenuBarIsCaptionedWithItsName)
     EXPECT_STREQ(caption, L"Menu Bar");
     EXPECT_STREQ(title, L"Menu Bar");
 }
+
+// The menu bar floated by a double click on its gripper, docked back by one on its floating caption (real input),
+// comes back in its own row above "Standard Toolbar", which keeps its place and width on the screen.
+TEST_F(MainFrameTest, TheMenuBarDockedBackByDoubleClicksTakesItsOwnRowAgainAndCutsNoToolBar)
+{
+    Start();
+    frame->ShowWindow(SW_SHOWNORMAL);
+    frame->SetForegroundWindow();
+    SettleInput();
+    CExtMenuControlBar& menu = frame->m_wndMenuBar;
+    CRect rcMenu, rcTools, rc;
+    menu.GetWindowRect(&rcMenu);
+    frame->m_wndToolBar.GetWindowRect(&rcTools);
+    for (bool bFloats : {true, false})
+    {
+        menu.GetParentFrame()->GetWindowRect(&rc);
+        const CPoint pt = bFloats ? (menu.GetCaptionRect() + rcMenu.TopLeft()).CenterPoint()
+                                  : rc.TopLeft() + CSize(16, ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 3);
+        RunInputScript([&] {
+            for (DWORD dw : {0, 2, 4, 2, 4}) // a move, then MOUSEEVENTF_LEFTDOWN and MOUSEEVENTF_LEFTUP twice
+                SendMouse(pt.x, pt.y, dw);
+        });
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(&menu) == bFloats && menu.IsWindowVisible(); }));
+        frame->RecalcLayout(); // the idle time's layout: the rows below the menu bar's move up
+    }
+    menu.GetWindowRect(&rc);
+    EXPECT_EQ(rc, rcMenu) << rc.left << "," << rc.top;
+    frame->m_wndToolBar.GetWindowRect(&rc);
+    EXPECT_EQ(rc, rcTools) << rc.left << "," << rc.top << ", " << rc.Width() << " px wide, was " << rcTools.Width();
+    EXPECT_EQ(::WindowFromPoint(CPoint(rcTools.right - 2, rcTools.top + 2)), frame->m_wndToolBar.GetSafeHwnd());
+}
