@@ -351,16 +351,12 @@ void CDockContext::ToggleDocking()
         pSite->RecalcLayout();
         return;
     }
-    // Floating: at the last floating place, else where the bar's docked rectangle lies.
+    // Floating: at the last floating place, else where the bar lies docked now.
     CPoint pt = m_ptMRUFloatPos;
     if (pt.x == -1 && pt.y == -1)
     {
-        CRect rect = m_rectMRUDockPos;
-        CControlBar* pMRU = m_uMRUDockID != 0 ? pSite->GetControlBar(m_uMRUDockID) : nullptr;
-        if (pMRU != nullptr && !rect.IsRectEmpty())
-            pMRU->ClientToScreen(&rect);
-        else
-            m_pBar->GetWindowRect(&rect);
+        CRect rect;
+        m_pBar->GetWindowRect(&rect);
         pt = rect.TopLeft();
     }
     pSite->FloatControlBar(m_pBar, pt, FloatAlignment(m_dwMRUFloatStyle));
