@@ -261,3 +261,21 @@ TEST_F(MainFrameRestartTest, AGroupPinnedAfterTheStartShowsATabWithItsCaptionFor
         EXPECT_GT(nAlong, pTii->m_sizeLastMeasuredText.cx) << "the tab of " << CStringA(sCaption).GetString();
     }
 }
+
+// The group of the SMS list and the folders docked at the close with the folders' tab selected shows the folders
+// after the start: the other bar, shown by the stored state after the selection was made, does not take it.
+TEST_F(MainFrameRestartTest, ADockedGroupShowsTheBarWhoseTabWasSelectedAtTheClose)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.DockAsTabWith(&frame->m_wndSmsListBar));
+    CExtDynTabControlBar* pGroup = frame->m_wndFoldersBar.GetTabbedContainer();
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(&frame->m_wndFoldersBar), true, true);
+    Settle();
+
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    CRect rcBar;
+    frame->m_wndFoldersBar.GetWindowRect(&rcBar);
+    const HWND hAt = ::WindowFromPoint(rcBar.CenterPoint());
+    EXPECT_TRUE(::IsChild(frame->m_wndFoldersBar.GetSafeHwnd(), hAt)) << "the folders are covered by window " << hAt;
+}
