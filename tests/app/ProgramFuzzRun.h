@@ -1,7 +1,7 @@
 // The random run on the program's own frame and bars: its switches, gestures, and the test fixture that drives the
 // program and checks it. The run and its checks are in ProgramFuzzTest.cpp, the gestures in ProgramFuzzGestures.cpp.
 #pragma once
-#include "ProgramFuzzProcess.h"
+#include "ProgramProcess.h"
 
 #include <functional>
 #include <map>
@@ -13,6 +13,7 @@
 
 namespace programfuzz
 {
+using namespace programtest;
 using phonetest::PumpUntil;
 using phonetest::SimPhone;
 
