@@ -220,7 +220,8 @@ bool ProgramProcess::Start(CString& strWhy)
 
 HWND ProgramProcess::StartInFront()
 {
-    if (!StartProgram() || WaitForMainWindow(60000) == nullptr)
+    CString strWhy;
+    if (!Start(strWhy))
         return nullptr;
     SetForegroundWindow(m_hMain);
     if (!PumpUntil([&] { return GetForegroundWindow() == m_hMain; }, 10000) ||

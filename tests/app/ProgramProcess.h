@@ -69,8 +69,8 @@ public:
     HWND WaitForMainWindow(DWORD ms, const wchar_t* stopAt = nullptr);
     // Starts the program and waits for its main window, then for its paints.
     bool Start(CString& strWhy);
-    // Starts the program and waits for its main window, brought in front, and for its thread to wait for input;
-    // null when any of them fails.
+    // Starts the program and waits for its main window and its paints (the start's layout settled), then brings it
+    // in front and waits for its thread to wait for input; null when any of them fails.
     HWND StartInFront();
     // The main window's "File > Keluar"; true when the process ended by itself with code 0 within 30 s.
     bool Exit(CString& strWhy);
