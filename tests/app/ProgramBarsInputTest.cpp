@@ -91,32 +91,12 @@ bool PressKey(WORD wVk) { return SendKey(wVk, true) && SendKey(wVk, false); }
 
 struct ProgramBarsInputTest : ProcessFixture
 {
-    void SetUp() override
-    {
-        ProcessFixture::SetUp();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKeptKey);
-        bStateKept = CopyKey(kBarStateKey, kBarStateKeptKey);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKey);
-    }
-    void TearDown() override
-    {
-        ProcessFixture::TearDown();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKey);
-        if (bStateKept)
-            CopyKey(kBarStateKeptKey, kBarStateKey);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKeptKey);
-    }
-
     // Starts the program; its main window in front, the start over (its thread waits for input).
     void Start()
     {
-        ASSERT_TRUE(StartProgram());
-        hMain = WaitForMainWindow(60000);
-        ASSERT_NE(hMain, nullptr);
-        dwThread = GetWindowThreadProcessId(hMain, nullptr);
-        SetForegroundWindow(hMain);
-        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000));
-        ASSERT_EQ(WaitForInputIdle(pi.hProcess, 30000), 0u);
+        hMain = StartInFront();
+        ASSERT_NE(hMain, nullptr) << "the program did not start, in front and waiting for input";
+        dwThread = Thread();
     }
     // Closes the program and waits for its end.
     void Close()
@@ -168,12 +148,7 @@ struct ProgramBarsInputTest : ProcessFixture
         const BarWindows w = Bar(pszBar);
         return w.hBar != nullptr && w.hTopLevel == hMain && IsWindowVisible(w.hBar);
     }
-    bool IsFloating(const wchar_t* pszBar)
-    {
-        const BarWindows w = Bar(pszBar);
-        return w.hBar != nullptr && w.hTopLevel != hMain && GetWindow(w.hTopLevel, GW_OWNER) == hMain &&
-               IsWindowVisible(w.hTopLevel) && IsWindowVisible(w.hBar);
-    }
+    bool IsFloating(const wchar_t* pszBar) { return IsFloatingShown(Bar(pszBar)); }
     // Waits until the program's thread waits for input with none queued.
     void Idle() { WaitForInputIdle(pi.hProcess, 10000); }
     GUITHREADINFO ThreadInfo()
@@ -362,7 +337,6 @@ struct ProgramBarsInputTest : ProcessFixture
 
     HWND hMain = nullptr;
     DWORD dwThread = 0;
-    bool bStateKept = false;
 };
 } // namespace
 

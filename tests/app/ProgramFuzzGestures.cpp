@@ -14,12 +14,10 @@ namespace programfuzz
 {
 bool ProgramFuzz::DragToSide()
 {
-    const int i = Pick([&](int k) { return m_pinned.count(k) == 0 && m_closed.count(k) == 0 && Bar(k).bShown; });
-    if (i < 0)
-        return false;
-    BarSeen b = Bar(i);
+    BarSeen b;
     POINT ptFrom = {};
-    if (!PressPoint(b, ptFrom))
+    const int i = PickToPress([&](const BarSeen& c) { return c.bShown; }, b, ptFrom);
+    if (i < 0)
         return false;
     const int nSide = Random(4);
     // A resizable bar docks at the view's edge; a tool bar at the frame's.
@@ -71,12 +69,10 @@ bool ProgramFuzz::DragToSide()
 
 bool ProgramFuzz::DragFloat()
 {
-    const int i = Pick([&](int k) { return m_pinned.count(k) == 0 && m_closed.count(k) == 0 && Docked(Bar(k)); });
-    if (i < 0)
-        return false;
-    BarSeen b = Bar(i);
+    BarSeen b;
     POINT ptFrom = {};
-    if (!PressPoint(b, ptFrom))
+    const int i = PickToPress([&](const BarSeen& c) { return Docked(c); }, b, ptFrom);
+    if (i < 0)
         return false;
     // Into the middle of the view, or onto the screen beside the main window where there is room.
     RECT rcMain = {};
@@ -146,12 +142,10 @@ bool ProgramFuzz::DragOntoBar()
 
 bool ProgramFuzz::DblClickCaption()
 {
-    const int i = Pick([&](int k) { return m_pinned.count(k) == 0 && m_closed.count(k) == 0 && Bar(k).bShown; });
-    if (i < 0)
-        return false;
-    BarSeen b = Bar(i);
+    BarSeen b;
     POINT pt = {};
-    if (!PressPoint(b, pt))
+    const int i = PickToPress([&](const BarSeen& c) { return c.bShown; }, b, pt);
+    if (i < 0)
         return false;
     const bool bWasFloating = b.bFloating;
     Log(std::string("double-click ") + kBars[i].pszName + "'s " + (bWasFloating ? "floating" : "docked") + " caption");

@@ -1,7 +1,7 @@
 // The random run on the program's own frame and bars: its switches, gestures, and the test fixture that drives the
 // program and checks it. The run and its checks are in ProgramFuzzTest.cpp, the gestures in ProgramFuzzGestures.cpp.
 #pragma once
-#include "ProgramFuzzProcess.h"
+#include "ProgramProcess.h"
 
 #include <functional>
 #include <map>
@@ -13,6 +13,7 @@
 
 namespace programfuzz
 {
+using namespace programtest;
 using phonetest::PumpUntil;
 using phonetest::SimPhone;
 
@@ -239,6 +240,16 @@ protected:
         RECT rcMain = {};
         GetWindowRect(m_program.Main(), &rcMain);
         return !(b.bFloating && m_mayBeBelow.count(b.hTop) != 0 && PtInRect(&rcMain, pt));
+    }
+    // A bar neither pinned nor closed that pred takes, picked at random, as seen now (b) with a point of its caption
+    // a press reaches (pt); -1 when there is none or no such point.
+    int PickToPress(const std::function<bool(const BarSeen&)>& pred, BarSeen& b, POINT& pt)
+    {
+        const int i = Pick([&](int k) { return m_pinned.count(k) == 0 && m_closed.count(k) == 0 && pred(Bar(k)); });
+        if (i < 0)
+            return -1;
+        b = Bar(i);
+        return PressPoint(b, pt) ? i : -1;
     }
     // Every floating frame shown now but the one pressed (hPressed, raised by the program) may be restacked below the
     // main window on the screen by a press into the main window or another frame.

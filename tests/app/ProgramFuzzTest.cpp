@@ -11,6 +11,7 @@
 #include "ProgramFuzzRun.h"
 
 #include "support/DibCanvas.h"
+#include "support/RandomRun.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -33,10 +34,7 @@ bool Avoided(const char* pszFault)
     const char* psz = std::getenv("CORVANE_PROGRAM_FUZZ_AVOID");
     return psz != nullptr && std::strstr(psz, pszFault) != nullptr;
 }
-extern const bool kUnmanagedWindows = [] {
-    const char* psz = std::getenv("CORVANE_NO_WM");
-    return psz != nullptr && std::string(psz) == "1";
-}();
+extern const bool kUnmanagedWindows = randomrun::UnmanagedWindows();
 
 extern const char* const kGestureNames[kGestureCount] = {"drag to a side",
                                                          "drag to float",
@@ -50,25 +48,10 @@ extern const char* const kGestureNames[kGestureCount] = {"drag to a side",
                                                          "resize a floating frame",
                                                          "fetch",
                                                          "close and start again"};
-const unsigned kFixedSeeds[] = {1};
+const char kSwitches[] = "CORVANE_PROGRAM_FUZZ";
 
-std::vector<unsigned> SeedsToRun()
-{
-    std::vector<unsigned> seeds;
-    if (const char* psz = std::getenv("CORVANE_PROGRAM_FUZZ_SEED"))
-        seeds.push_back((unsigned)std::strtoul(psz, nullptr, 10));
-    else if (const char* pszN = std::getenv("CORVANE_PROGRAM_FUZZ_SEEDS"))
-        for (unsigned i = 1, n = (unsigned)std::strtoul(pszN, nullptr, 10); i <= n; ++i)
-            seeds.push_back(i);
-    else
-        seeds.assign(std::begin(kFixedSeeds), std::end(kFixedSeeds));
-    return seeds;
-}
-int StepsPerSeed()
-{
-    const char* psz = std::getenv("CORVANE_PROGRAM_FUZZ_STEPS");
-    return psz != nullptr ? std::max(1, std::atoi(psz)) : kDefaultSteps;
-}
+std::vector<unsigned> SeedsToRun() { return randomrun::Seeds(kSwitches, {1}); }
+int StepsPerSeed() { return randomrun::Steps(kSwitches, kDefaultSteps); }
 
 extern const char* const kSideNames[4] = {"top", "bottom", "left", "right"};
 int SideOf(const RECT& rcBar, const RECT& rcView)
@@ -105,18 +88,8 @@ std::string DescribeKept(const BarKept& b)
 void DumpScreen(int nStep)
 {
     const RECT rc = ScreenRect();
-    const std::vector<DWORD> px = GrabScreen(rc);
-    const CString path = SimPhone::WorkFolder() + L"step" + std::to_wstring(nStep).c_str() + L".ppm";
-    FILE* f = _wfopen(path, L"wb");
-    if (f == nullptr)
-        return;
-    std::fprintf(f, "P6 %ld %ld 255\n", rc.right, rc.bottom);
-    for (DWORD d : px)
-    {
-        const unsigned char rgb[3] = {(unsigned char)(d >> 16), (unsigned char)(d >> 8), (unsigned char)d};
-        std::fwrite(rgb, 1, 3, f);
-    }
-    std::fclose(f);
+    randomrun::WritePicture(std::wstring(SimPhone::WorkFolder()) + L"step" + std::to_wstring(nStep) + L".ppm",
+                            GrabScreen(rc), rc.right, rc.bottom);
 }
 
 void ProgramFuzz::CheckSeen(const std::string& when, bool bAllAbove)
@@ -300,9 +273,7 @@ TEST_P(ProgramFuzz, RandomGesturesOnTheProgramsBarsKeepEveryBarSeenAndEveryMessa
     std::printf("%s\n", counts.str().c_str());
     if (HasFailure())
         ADD_FAILURE() << "the run that failed: " << Record() << "windows:\n" << m_program.DescribeWindows();
-    else if (std::getenv("CORVANE_PROGRAM_FUZZ_SEED") == nullptr &&
-             std::getenv("CORVANE_PROGRAM_FUZZ_SEEDS") == nullptr &&
-             std::getenv("CORVANE_PROGRAM_FUZZ_STEPS") == nullptr)
+    else if (randomrun::IsDefault(kSwitches))
     {
         for (int g = 0; g < kGestureCount; ++g)
             EXPECT_GE(m_gestures[kGestureNames[g]], 1) << "the default run never made \"" << kGestureNames[g] << "\"";

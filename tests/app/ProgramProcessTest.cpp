@@ -11,6 +11,7 @@
 #include "res/app_tools_ids.h"
 #include "res/phone_ids.h"
 #include "support/DibCanvas.h"
+#include "support/RandomRun.h"
 
 #include <algorithm>
 #include <map>
@@ -78,15 +79,6 @@ struct ProgramProcessTest : programtest::ProcessFixture
                 return SavedFolders()[text] == folderName;
             },
             ms);
-    }
-    // Loads what the data file holds, read from a copy: loading the file itself would remove the
-    // temporary file of a save the running program is making.
-    bool LoadSaved(CCorvane_smsDoc& saved)
-    {
-        const CString copy = folder + L"copy_of_data.dat";
-        DeleteFileW(copy);
-        saved.SetDataFilePath(copy);
-        return CopyFileW(dataFile, copy, FALSE) && saved.LoadData();
     }
     // The folder of each text the data file holds.
     std::map<CString, CString> SavedFolders()
@@ -296,69 +288,6 @@ namespace
 
 struct ProgramBarsTest : ProgramProcessTest
 {
-    void SetUp() override
-    {
-        ProgramProcessTest::SetUp();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKeptKey);
-        bStateKept = CopyKey(kBarStateKey, kBarStateKeptKey);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKey);
-    }
-    void TearDown() override
-    {
-        ProgramProcessTest::TearDown();
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKey);
-        if (bStateKept)
-            CopyKey(kBarStateKeptKey, kBarStateKey);
-        RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKeptKey);
-    }
-    // The bar floats: its top-level window is not the main window, and shows.
-    bool IsFloatingShown(const BarWindows& w, HWND hMain)
-    {
-        return w.hBar != nullptr && w.hTopLevel != hMain && GetWindow(w.hTopLevel, GW_OWNER) == hMain &&
-               IsWindowVisible(w.hTopLevel) && IsWindowVisible(w.hBar);
-    }
-    // Waits until the main window's thread has taken the input queued before and looks at its queue again: under
-    // Wine the process's input idle is signalled once, at its first wait for input, and stays so.
-    static bool WaitIdle(HWND hMain, DWORD ms = 30000)
-    {
-        for (int i = 0; i < 2; ++i)
-        {
-            DWORD_PTR r = 0;
-            if (!SendMessageTimeoutW(hMain, WM_NULL, 0, 0, SMTO_NORMAL, ms, &r))
-                return false;
-        }
-        return true;
-    }
-    // Waits until no shown window of the program waits for a paint, and the program's thread has looked at its
-    // queue again since (where Wine puts what it painted on the screen).
-    bool WaitPainted(HWND hMain, DWORD ms = 30000)
-    {
-        const auto unpainted = [&] {
-            bool bAny = false;
-            std::pair<DWORD, bool*> look(pi.dwProcessId, &bAny);
-            EnumWindows(
-                [](HWND h, LPARAM lp) -> BOOL {
-                    auto* p = (std::pair<DWORD, bool*>*)lp;
-                    DWORD pid = 0;
-                    GetWindowThreadProcessId(h, &pid);
-                    if (pid != p->first || !IsWindowVisible(h))
-                        return TRUE;
-                    *p->second = *p->second || GetUpdateRect(h, nullptr, FALSE);
-                    EnumChildWindows(
-                        h,
-                        [](HWND c, LPARAM lpAny) -> BOOL {
-                            if (IsWindowVisible(c) && GetUpdateRect(c, nullptr, FALSE))
-                                *(bool*)lpAny = true;
-                            return TRUE;
-                        },
-                        (LPARAM)p->second);
-                    return TRUE;
-                },
-                (LPARAM)&look);
-            return bAny;
-        };
-        return WaitIdle(hMain, ms) && PumpUntil([&] { return !unpainted(); }, ms) && WaitIdle(hMain, ms);
-    }
     // The pixels of the rectangle that differ between two grabs of it, leaving out where another process's window
     // shows (Wine's own tray window, which a window manager would hold, lies over the screen's corner).
     int DiffsOfTheProgram(const RECT& rc, const std::vector<DWORD>& a, const std::vector<DWORD>& b) const
@@ -372,41 +301,7 @@ struct ProgramBarsTest : ProgramProcessTest
             if (pid != pi.dwProcessId && IsWindowVisible(h) && GetWindowRect(h, &r))
                 others.push_back(r);
         }
-        const int cx = rc.right - rc.left;
-        int n = 0;
-        for (size_t i = 0; i < a.size() && i < b.size(); ++i)
-        {
-            const POINT pt = {rc.left + (LONG)i % cx, rc.top + (LONG)i / cx};
-            if (a[i] != b[i] &&
-                std::none_of(others.begin(), others.end(), [&](const RECT& r) { return PtInRect(&r, pt) != FALSE; }))
-                ++n;
-        }
-        return n;
-    }
-    // The screen in the rectangle once two grabs a moment apart agree (the windows there have painted).
-    static std::vector<DWORD> SettledScreen(const RECT& rc)
-    {
-        std::vector<DWORD> grab = GrabScreen(rc);
-        PumpUntil(
-            [&] {
-                std::vector<DWORD> again = GrabScreen(rc);
-                const bool bSettled = CountDiffs(grab, again) == 0;
-                grab.swap(again);
-                return bSettled;
-            },
-            10000);
-        return grab;
-    }
-    // Starts the program and waits for its main window, shown and in front.
-    HWND StartAndWaitForFront()
-    {
-        if (!StartProgram())
-            return nullptr;
-        HWND hMain = WaitForMainWindow(60000);
-        if (hMain == nullptr)
-            return nullptr;
-        SetForegroundWindow(hMain);
-        return PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000) ? hMain : nullptr;
+        return randomrun::ComparePictures(a, b, rc, 0, others).nCount;
     }
     // The program started, the bar floated by a double click on its docked caption and the program
     // closed; then started again. rcFloating is the floating frame's rectangle before the close, pAtClose
@@ -415,7 +310,7 @@ struct ProgramBarsTest : ProgramProcessTest
     void FloatAndStartAgain(const wchar_t* pszBar, RECT& rcFloating, HWND& hMain, BarWindows& w,
                             std::vector<DWORD>* pAtClose = nullptr, bool bSlowStart = false)
     {
-        hMain = StartAndWaitForFront();
+        hMain = StartInFront();
         ASSERT_NE(hMain, nullptr);
         ASSERT_TRUE(
             PumpUntil([&] { return (w = FindBar(pi.dwProcessId, pszBar)).hBar && IsWindowVisible(w.hBar); }, 30000));
@@ -423,7 +318,7 @@ struct ProgramBarsTest : ProgramProcessTest
         // The start is over (the program's thread has taken what was queued and waits for more), its window is in
         // front (a press that activated it would end the drag loop at its activation), and the caption point lies
         // on the bar, where the layout has put it.
-        ASSERT_TRUE(WaitIdle(hMain));
+        ASSERT_TRUE(WaitIdle(30000));
         ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000));
         POINT pt = {};
         ASSERT_TRUE(PumpUntil(
@@ -442,18 +337,18 @@ struct ProgramBarsTest : ProgramProcessTest
         for (int nTry = 0; nTry < 3 && !bFloated; ++nTry)
         {
             ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE));
-            ASSERT_TRUE(WaitIdle(hMain));
+            ASSERT_TRUE(WaitIdle(30000));
             for (int i = 0; i < 2; ++i)
             {
                 ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN));
                 ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
             }
-            bFloated = PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 10000);
+            bFloated = PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar)); }, 10000);
             if (!bFloated)
             {
                 // Past the double-click time, so that the next try's first press is a first press again.
                 ASSERT_TRUE(PumpUntil([&] { return CaptureOf(dwThread) == nullptr; }, 10000));
-                ASSERT_TRUE(WaitIdle(hMain));
+                ASSERT_TRUE(WaitIdle(30000));
                 PumpUntil([] { return false; }, GetDoubleClickTime() + 100);
             }
         }
@@ -471,12 +366,12 @@ struct ProgramBarsTest : ProgramProcessTest
             pAway = std::find_if(std::begin(away), std::end(away), [&](POINT p) { return !PtInRect(&rcFloating, p); });
         ASSERT_NE(pAway, std::end(away));
         ASSERT_TRUE(SendMouseAt(*pAway, MOUSEEVENTF_MOVE));
-        ASSERT_TRUE(WaitIdle(hMain));
+        ASSERT_TRUE(WaitIdle(30000));
         if (pAtClose != nullptr)
         {
             RedrawWindow(w.hTopLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-            ASSERT_TRUE(WaitPainted(hMain));
-            *pAtClose = SettledScreen(rcFloating);
+            ASSERT_TRUE(WaitPainted(30000));
+            *pAtClose = SettledScreen(rcFloating, 10000);
         }
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Ended(30000));
@@ -495,7 +390,7 @@ struct ProgramBarsTest : ProgramProcessTest
             ResumeThread(hThread);
             CloseHandle(hThread);
         }
-        ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar), hMain); }, 30000))
+        ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar)); }, 30000))
             << "the bar is not floating and shown after the start";
     }
     // The program closed with the bar floating starts with the bar floating, shown, in a frame at the place and
@@ -543,8 +438,8 @@ struct ProgramBarsTest : ProgramProcessTest
         // still.
         EXPECT_TRUE(PumpUntil(
             [&] {
-                WaitPainted(hMain);
-                seen = SettledScreen(rc);
+                WaitPainted(30000);
+                seen = SettledScreen(rc, 10000);
                 return DiffsOfTheProgram(rc, seen, atClose) <= (int)atClose.size() / 10;
             },
             15000))
@@ -557,15 +452,14 @@ struct ProgramBarsTest : ProgramProcessTest
         SetWindowPos(hFrame, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
         SetWindowPos(hFrame, HWND_NOTOPMOST, 0, 0, 0, 0, nFlags);
         RedrawWindow(hFrame, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
-        ASSERT_TRUE(WaitPainted(hMain));
-        const std::vector<DWORD> frame = SettledScreen(rc);
+        ASSERT_TRUE(WaitPainted(30000));
+        const std::vector<DWORD> frame = SettledScreen(rc, 10000);
         const int nDiffs = DiffsOfTheProgram(rc, seen, frame);
         EXPECT_LE(nDiffs, (int)frame.size() / 100)
             << nDiffs << " of " << frame.size() << " pixels on the screen at the floating frame are not the frame's";
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         EXPECT_TRUE(Ended(30000));
     }
-    bool bStateKept = false;
 };
 } // namespace
 
@@ -596,7 +490,7 @@ TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseIsSeenAboveTheMainWindowAfterAS
 
 TEST_F(ProgramBarsTest, TheStatusBarSwitchedOffStaysOffAtTheNextStart)
 {
-    HWND hMain = StartAndWaitForFront();
+    HWND hMain = StartInFront();
     ASSERT_NE(hMain, nullptr);
     HWND hStatus = GetDlgItem(hMain, AFX_IDW_STATUS_BAR);
     ASSERT_NE(hStatus, nullptr);
@@ -606,7 +500,7 @@ TEST_F(ProgramBarsTest, TheStatusBarSwitchedOffStaysOffAtTheNextStart)
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     ASSERT_TRUE(Ended(30000));
 
-    hMain = StartAndWaitForFront();
+    hMain = StartInFront();
     ASSERT_NE(hMain, nullptr);
     ASSERT_EQ(WaitForInputIdle(pi.hProcess, 30000), 0u);
     hStatus = GetDlgItem(hMain, AFX_IDW_STATUS_BAR);

@@ -5,6 +5,8 @@ corvane_phone_test(program_process_tests COM 47
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramProcessTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramProcess.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/RandomRun.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 300)

@@ -5,6 +5,8 @@ corvane_phone_test(program_bars_input_tests COM 73
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramBarsInputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramProcess.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/RandomRun.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 300)

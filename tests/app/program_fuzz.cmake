@@ -6,8 +6,8 @@ corvane_phone_test(program_fuzz_tests COM 71
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzGestures.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProgramFuzzProcess.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ProgramTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ProgramProcess.cpp
+    ${CMAKE_SOURCE_DIR}/tests/support/RandomRun.cpp
     ${CMAKE_SOURCE_DIR}/tests/phone/PhoneLinkTestSupport.cpp
   LIBS corvane_app corvane_toolkit corvane_phone
   TIMEOUT 600)

@@ -3,6 +3,7 @@
 // columns filled, a bar just docked at a side at its docked size); no leftover marker or preview, floating frames
 // above the main window; the stored state read back into a second frame; the screen as a full repaint draws it.
 #include "DockingFuzzRun.h"
+#include "support/RandomRun.h"
 #include "support/DibCanvas.h"
 #include <algorithm>
 #include <climits>
@@ -542,51 +543,21 @@ void DockingRun::CheckScreenMatchesRepaint()
     for (size_t k = 0; k < wnds.size(); ++k)
     {
         const std::vector<DWORD> after = GrabScreen(rects[k]);
-        CRect rcDiff(INT_MAX, INT_MAX, INT_MIN, INT_MIN);
-        int nDiff = 0;
-        for (int y = 0; y < rects[k].Height(); ++y)
-            for (int x = 0; x < rects[k].Width(); ++x)
-                if (!SameShade(before[k][(size_t)y * rects[k].Width() + x], after[(size_t)y * rects[k].Width() + x]))
-                {
-                    ++nDiff;
-                    rcDiff.left = std::min<LONG>(rcDiff.left, rects[k].left + x);
-                    rcDiff.top = std::min<LONG>(rcDiff.top, rects[k].top + y);
-                    rcDiff.right = std::max<LONG>(rcDiff.right, rects[k].left + x + 1);
-                    rcDiff.bottom = std::max<LONG>(rcDiff.bottom, rects[k].top + y + 1);
-                }
-        if (nDiff != 0 && std::getenv("CORVANE_DOCK_FUZZ_DUMP") != nullptr)
+        // A shade of 3 in each channel is let pass: gradients computed over a bar's place in the frame come out a
+        // level or two apart after a layout that moved nothing visible; a stale piece differs far more.
+        const randomrun::PictureDiff d = randomrun::ComparePictures(before[k], after, rects[k], 3);
+        if (d.nCount != 0 && std::getenv("CORVANE_DOCK_FUZZ_DUMP") != nullptr)
         {
-            DumpPixels(("fuzz_before" + std::to_string(k) + ".ppm").c_str(), before[k], rects[k]);
-            DumpPixels(("fuzz_after" + std::to_string(k) + ".ppm").c_str(), after, rects[k]);
+            randomrun::WritePicture(L"fuzz_before" + std::to_wstring(k) + L".ppm", before[k], rects[k].Width(),
+                                    rects[k].Height());
+            randomrun::WritePicture(L"fuzz_after" + std::to_wstring(k) + L".ppm", after, rects[k].Width(),
+                                    rects[k].Height());
         }
-        EXPECT_EQ(nDiff, 0) << (k == 0 ? "the main frame" : "a floating frame")
-                            << "'s screen differs from its full repaint in " << nDiff << " pixels within "
-                            << RectText(rcDiff) << "; windows there: " << WindowsAt(rcDiff.CenterPoint());
+        const CRect rcDiff(d.rcAround);
+        EXPECT_EQ(d.nCount, 0) << (k == 0 ? "the main frame" : "a floating frame")
+                               << "'s screen differs from its full repaint in " << d.nCount << " pixels within "
+                               << RectText(rcDiff) << "; windows there: " << WindowsAt(rcDiff.CenterPoint());
     }
-}
-
-// Equal but for a shade of 3 in each channel: gradients computed over a bar's place in the frame come out a level or
-// two apart after a layout that moved nothing visible; a stale piece differs far more.
-bool DockingRun::SameShade(DWORD a, DWORD b)
-{
-    for (int nShift = 0; nShift < 24; nShift += 8)
-        if (std::abs((int)((a >> nShift) & 0xFF) - (int)((b >> nShift) & 0xFF)) > 3)
-            return false;
-    return true;
-}
-
-void DockingRun::DumpPixels(const char* pszFile, const std::vector<DWORD>& px, const CRect& rc)
-{
-    FILE* f = std::fopen(pszFile, "wb");
-    if (f == nullptr)
-        return;
-    std::fprintf(f, "P6 %d %d 255\n", rc.Width(), rc.Height());
-    for (DWORD d : px)
-    {
-        const unsigned char rgb[3] = {(unsigned char)(d >> 16), (unsigned char)(d >> 8), (unsigned char)d};
-        std::fwrite(rgb, 1, 3, f);
-    }
-    std::fclose(f);
 }
 
 std::string DockingRun::HiddenAt(CWnd* pWnd)

@@ -1,6 +1,7 @@
 // The docking run's record (written out when a seed fails, crashes or hangs), the switches that pick seeds and
 // steps, the counts of gestures and checks, and the watch over deleted groups, containers, dock bars and frames.
 #include "DockingFuzzRun.h"
+#include "support/RandomRun.h"
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -10,16 +11,12 @@
 #include <sstream>
 #include "toolkit/foundation/ExtPaintManagerStudio2005.h"
 
-const bool g_bUnmanagedWindows = [] {
-    const char* psz = std::getenv("CORVANE_NO_WM");
-    return psz != nullptr && std::string(psz) == "1";
-}();
+const bool g_bUnmanagedWindows = randomrun::UnmanagedWindows();
 
 namespace
 {
+const char kSwitches[] = "CORVANE_DOCK_FUZZ";
 constexpr int kDefaultSteps = 18;
-// One seed for each paint manager (seed % 4 picks it).
-const unsigned kFixedSeeds[] = {1, 2, 3, 4};
 } // namespace
 
 const Theme kThemes[4] = {{"base", RUNTIME_CLASS(CExtPaintManager)},
@@ -27,37 +24,12 @@ const Theme kThemes[4] = {{"base", RUNTIME_CLASS(CExtPaintManager)},
                           {"Office 2003", RUNTIME_CLASS(CExtPaintManagerOffice2003)},
                           {"Studio 2005", RUNTIME_CLASS(CExtPaintManagerStudio2005)}};
 
-bool DefaultRun()
-{
-    return std::getenv("CORVANE_DOCK_FUZZ_SEED") == nullptr && std::getenv("CORVANE_DOCK_FUZZ_SEEDS") == nullptr &&
-           std::getenv("CORVANE_DOCK_FUZZ_STEPS") == nullptr;
-}
+bool DefaultRun() { return randomrun::IsDefault(kSwitches); }
 
-std::vector<unsigned> SeedsToRun()
-{
-    std::vector<unsigned> seeds;
-    if (const char* psz = std::getenv("CORVANE_DOCK_FUZZ_SEED"))
-        seeds.push_back((unsigned)std::strtoul(psz, nullptr, 10));
-    else if (const char* pszN = std::getenv("CORVANE_DOCK_FUZZ_SEEDS"))
-    {
-        // n, or first-last.
-        const unsigned n = (unsigned)std::strtoul(pszN, nullptr, 10);
-        const char* pszDash = std::strchr(pszN, '-');
-        const unsigned nFirst = pszDash != nullptr ? n : 1;
-        const unsigned nLast = pszDash != nullptr ? (unsigned)std::strtoul(pszDash + 1, nullptr, 10) : n;
-        for (unsigned i = nFirst; i <= nLast; ++i)
-            seeds.push_back(i);
-    }
-    else
-        seeds.assign(std::begin(kFixedSeeds), std::end(kFixedSeeds));
-    return seeds;
-}
+// One seed for each paint manager (seed % 4 picks it).
+std::vector<unsigned> SeedsToRun() { return randomrun::Seeds(kSwitches, {1, 2, 3, 4}); }
 
-int StepsPerSeed()
-{
-    const char* psz = std::getenv("CORVANE_DOCK_FUZZ_STEPS");
-    return psz != nullptr ? std::max(1, std::atoi(psz)) : kDefaultSteps;
-}
+int StepsPerSeed() { return randomrun::Steps(kSwitches, kDefaultSteps); }
 
 // ---- the run's record --------------------------------------------------------------------------------------------
 
@@ -113,7 +85,7 @@ std::string RunRecord()
     std::lock_guard<std::mutex> lock(g_logLock);
     std::ostringstream os;
     os << "seed " << g_nSeed << " (repeat: CORVANE_DOCK_FUZZ_SEED=" << g_nSeed;
-    if (std::getenv("CORVANE_DOCK_FUZZ_STEPS") != nullptr)
+    if (randomrun::Given(kSwitches, "STEPS"))
         os << " CORVANE_DOCK_FUZZ_STEPS=" << StepsPerSeed();
     os << " docking_fuzz_tests.exe --gtest_filter=Seeds/DockingFuzz.*), steps:\n";
     for (size_t i = 0; i < g_steps.size(); ++i)

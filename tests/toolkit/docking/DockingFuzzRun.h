@@ -197,8 +197,6 @@ protected:
     void CheckScreenMatchesRepaint();
     // Watches the groups, containers, dock bars and floating frames alive now.
     void WatchAlive();
-    static bool SameShade(DWORD a, DWORD b);
-    static void DumpPixels(const char* pszFile, const std::vector<DWORD>& px, const CRect& rc);
     static std::string HiddenAt(CWnd* pWnd);
     static std::string WindowsAt(CPoint pt);
     // Whether the bar and every window up to its frame has WS_VISIBLE.

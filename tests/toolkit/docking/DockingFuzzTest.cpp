@@ -8,6 +8,7 @@
 // CORVANE_HANG_SECONDS above the test entry's limit.
 #include "DockingRunFinds.h"
 #include "support/DibCanvas.h"
+#include "support/RandomRun.h"
 #include <cstdio>
 #include <cstdlib>
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
@@ -184,7 +185,8 @@ TEST_P(DockingFuzz, RandomGesturesKeepEveryBarOnceTheStateWholeAndTheScreenAsARe
         if (std::getenv("CORVANE_DOCK_FUZZ_DUMP") != nullptr)
         {
             const CRect rc = WindowRectOf(m_pFrame);
-            DumpPixels(("fuzz_step" + std::to_string(nStep) + ".ppm").c_str(), GrabScreen(rc), rc);
+            randomrun::WritePicture(L"fuzz_step" + std::to_wstring(nStep) + L".ppm", GrabScreen(rc), rc.Width(),
+                                    rc.Height());
         }
         EXPECT_EQ(StaleUses(), 0) << "a deleted group, container, dock bar or floating frame was used";
         ASSERT_NO_FATAL_FAILURE(CheckLayout("after the step"));

@@ -4,6 +4,7 @@
 corvane_test(docking_fuzz_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/DockingHost.cpp
           ${CMAKE_SOURCE_DIR}/tests/support/InputScript.cpp
+          ${CMAKE_SOURCE_DIR}/tests/support/RandomRun.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingCoreTestApp.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzRecord.cpp
           ${CMAKE_CURRENT_LIST_DIR}/DockingFuzzInput.cpp
