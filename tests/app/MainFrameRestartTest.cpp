@@ -221,7 +221,8 @@ TEST_F(MainFrameRestartTest, AColumnOfTwoBarsComesBackWithTheHeightsItWasLeftWit
     // The splitter between them dragged up to a little above the folders' least height.
     const std::pair<int, int> docked = heights();
     frame->m_wndFoldersBar.m_sizeVertDocked.cy = frame->m_wndFoldersBar.CalcMinHeight() + 8;
-    frame->m_wndSmsListBar.m_sizeVertDocked.cy = docked.first + docked.second - frame->m_wndFoldersBar.m_sizeVertDocked.cy;
+    frame->m_wndSmsListBar.m_sizeVertDocked.cy =
+        docked.first + docked.second - frame->m_wndFoldersBar.m_sizeVertDocked.cy;
     const std::pair<int, int> before = heights();
     ASSERT_GT(before.first, frame->m_wndFoldersBar.CalcMinHeight());
     ASSERT_NO_FATAL_FAILURE(Restart());
