@@ -279,3 +279,32 @@ TEST_F(MainFrameRestartTest, ADockedGroupShowsTheBarWhoseTabWasSelectedAtTheClos
     const HWND hAt = ::WindowFromPoint(rcBar.CenterPoint());
     EXPECT_TRUE(::IsChild(frame->m_wndFoldersBar.GetSafeHwnd(), hAt)) << "the folders are covered by window " << hAt;
 }
+
+// The SMS list docked below the folders in their column, the folders a little above their least height: the next
+// start gives both bars their heights back to the pixel.
+TEST_F(MainFrameRestartTest, AColumnOfTwoBarsComesBackWithTheHeightsItWasLeftWith)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    CRect rcBelow;
+    frame->m_wndFoldersBar.GetWindowRect(&rcBelow);
+    rcBelow.top = rcBelow.CenterPoint().y;
+    CExtDockBar::DockBarInto(frame->m_wndFoldersBar.m_pDockBar, &frame->m_wndSmsListBar, &rcBelow, false);
+    const auto heights = [&] {
+        frame->RecalcLayout();
+        Settle();
+        CRect rcFolders, rcList;
+        frame->m_wndFoldersBar.GetWindowRect(&rcFolders);
+        frame->m_wndSmsListBar.GetWindowRect(&rcList);
+        const bool bColumn = rcList.left == rcFolders.left && rcList.top == rcFolders.bottom;
+        return bColumn ? std::make_pair(rcFolders.Height(), rcList.Height()) : std::make_pair(0, 0);
+    };
+    // The splitter between them dragged up to a little above the folders' least height.
+    const std::pair<int, int> docked = heights();
+    frame->m_wndFoldersBar.m_sizeVertDocked.cy = frame->m_wndFoldersBar.CalcMinHeight() + 8;
+    frame->m_wndSmsListBar.m_sizeVertDocked.cy =
+        docked.first + docked.second - frame->m_wndFoldersBar.m_sizeVertDocked.cy;
+    const std::pair<int, int> before = heights();
+    ASSERT_GT(before.first, frame->m_wndFoldersBar.CalcMinHeight());
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    EXPECT_EQ(heights(), before) << "the folders' and the list's heights";
+}

@@ -55,6 +55,10 @@ CSize CExtToolControlBar::CalcDynamicLayout(int nLength, DWORD nMode)
 CRect CExtToolControlBar::GetDockBarClientRect() const
 {
     CRect rc(0, 0, 0, 0);
+    // While the dock bar is laid out it measures its bars against the rectangle the layout offers it, which its
+    // window takes only at the end: the frame's first layout finds it not yet sized.
+    if (m_pDockBar != nullptr && !m_pDockBar->m_rectLayout.IsRectEmpty())
+        return CRect(CPoint(0, 0), m_pDockBar->m_rectLayout.Size());
     CWnd* pWnd = m_pDockBar != nullptr ? (CWnd*)m_pDockBar : (GetSafeHwnd() != nullptr ? GetParent() : nullptr);
     if (pWnd != nullptr && pWnd->GetSafeHwnd() != nullptr)
         pWnd->GetClientRect(&rc);
