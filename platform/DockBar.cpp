@@ -17,6 +17,30 @@ END_MESSAGE_MAP()
 namespace
 {
 const int kOffEdge = 2; // a bar docked without a rectangle starts just off the dock bar's corner
+
+// The span across the dock bar of the visible bars of the row at entries nFirst to nEnd - 1, pBarIns left out;
+// nLo >= nHi when none shows. pnInsAfter, when given, receives the last of them that starts before nStart along
+// the row (left at its value when none does).
+void RowSpan(const CDockBar* pDockBar, int nFirst, int nEnd, const CControlBar* pBarIns, int nStart, int& nLo, int& nHi,
+             int* pnInsAfter)
+{
+    const BOOL bHorz = (pDockBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    nLo = INT_MAX;
+    nHi = INT_MIN;
+    for (int i = nFirst; i < nEnd; i++)
+    {
+        CControlBar* pBar = pDockBar->GetDockedControlBar(i);
+        if (pBar == nullptr || pBar == pBarIns || pBar->m_hWnd == nullptr || !pBar->IsVisible())
+            continue;
+        CRect rectBar;
+        pBar->GetWindowRect(&rectBar);
+        pDockBar->ScreenToClient(&rectBar);
+        nLo = std::min(nLo, (int)(bHorz ? rectBar.top : rectBar.left));
+        nHi = std::max(nHi, (int)(bHorz ? rectBar.bottom : rectBar.right));
+        if (pnInsAfter != nullptr && (bHorz ? rectBar.left : rectBar.top) < nStart)
+            *pnInsAfter = i;
+    }
+}
 } // namespace
 
 CDockBar::CDockBar(BOOL bFloating) : m_bFloating(bFloating)
@@ -185,20 +209,8 @@ int CDockBar::Insert(CControlBar* pBarIns, CRect rect, CPoint ptMid)
             nEnd++;
         if (nEnd >= m_arrBars.GetSize())
             break;
-        int nLo = INT_MAX, nHi = INT_MIN, nInsAfter = nRowBreak;
-        for (int i = nRowBreak + 1; i < nEnd; i++)
-        {
-            CControlBar* pBar = GetDockedControlBar(i);
-            if (pBar == nullptr || pBar == pBarIns || pBar->m_hWnd == nullptr || !pBar->IsVisible())
-                continue;
-            CRect rectBar;
-            pBar->GetWindowRect(&rectBar);
-            ScreenToClient(&rectBar);
-            nLo = std::min(nLo, (int)(bHorz ? rectBar.top : rectBar.left));
-            nHi = std::max(nHi, (int)(bHorz ? rectBar.bottom : rectBar.right));
-            if ((bHorz ? rectBar.left : rectBar.top) < nStart)
-                nInsAfter = i;
-        }
+        int nLo, nHi, nInsAfter = nRowBreak;
+        RowSpan(this, nRowBreak + 1, nEnd, pBarIns, nStart, nLo, nHi, &nInsAfter);
         if (nLo < nHi)
         {
             if (!bAnyRow && nMid < nLo)
@@ -237,18 +249,8 @@ int CDockBar::InsertRow(CControlBar* pBarIns, const CRect& rect)
             nEnd++;
         if (nEnd >= m_arrBars.GetSize())
             break;
-        int nLo = INT_MAX, nHi = INT_MIN;
-        for (int i = nRowBreak + 1; i < nEnd; i++)
-        {
-            CControlBar* pBar = GetDockedControlBar(i);
-            if (pBar == nullptr || pBar == pBarIns || pBar->m_hWnd == nullptr || !pBar->IsVisible())
-                continue;
-            CRect rectBar;
-            pBar->GetWindowRect(&rectBar);
-            ScreenToClient(&rectBar);
-            nLo = std::min(nLo, (int)(bHorz ? rectBar.top : rectBar.left));
-            nHi = std::max(nHi, (int)(bHorz ? rectBar.bottom : rectBar.right));
-        }
+        int nLo, nHi;
+        RowSpan(this, nRowBreak + 1, nEnd, pBarIns, 0, nLo, nHi, nullptr);
         if (nLo < nHi && nLo + (nHi - nLo) / 2 > nLead)
         {
             m_arrBars.InsertAt(nRowBreak + 1, (void*)nullptr);
