@@ -101,8 +101,10 @@ void CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(CFrameWnd* pDockSite)
 
 bool CExtMiniDockFrameWnd::IsWaitingForOwnerShow() const
 {
-    const CFirstShowWait* pWait = GetSafeHwnd() != nullptr ? CFirstShowWait::Of(::GetWindow(m_hWnd, GW_OWNER)) : nullptr;
-    return pWait != nullptr && std::find(pWait->m_frames.begin(), pWait->m_frames.end(), m_hWnd) != pWait->m_frames.end();
+    const CFirstShowWait* pWait =
+        GetSafeHwnd() != nullptr ? CFirstShowWait::Of(::GetWindow(m_hWnd, GW_OWNER)) : nullptr;
+    return pWait != nullptr &&
+           std::find(pWait->m_frames.begin(), pWait->m_frames.end(), m_hWnd) != pWait->m_frames.end();
 }
 
 bool CExtMiniDockFrameWnd::HoldShow(bool bShow)
