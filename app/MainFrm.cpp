@@ -256,9 +256,9 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     }
     // Menus always show every item.
     CExtPopupMenuWnd::g_bHideRarelyUsed = false;
+    // Applied as the frame is activated: a window inside its creation is not in the window order yet, and a move
+    // into the topmost band is lost.
     m_bTopMost = AfxGetApp()->GetProfileInt(L"Settings", L"IsTopWindow", 0) != 0;
-    // The band only: the frame shows when it is activated, with everything in it.
-    SetTopMost(m_bTopMost, false);
     // A tray that refuses the icon does not stop the program: the icon comes with the task bar's
     // "TaskbarCreated", and until then nothing hides to the tray.
     CString strTip;
@@ -314,6 +314,9 @@ void CMainFrame::RecalcLayout(BOOL bNotify)
 
 void CMainFrame::ActivateFrame(int nCmdShow)
 {
+    // The band before the show (the frame shows with everything in it).
+    if (!IsWindowVisible())
+        SetTopMost(m_bTopMost, false);
     // A stored placement comes with its show command, applied in one step (hiding the window
     // shown during creation first would cost a full unmap and map).
     if (m_wpStored.showCmd != 0)

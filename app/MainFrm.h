@@ -61,7 +61,7 @@ public:
     int GetStatusPaneIndex() const;
     BOOL IsPhoneBusy() const { return m_bPhoneBusy; }
     // Moves the window into the topmost or the not-topmost band at its rectangle and shows it
-    // (unless bShow is false: at creation the frame shows later).
+    // (unless bShow is false: the frame before its first show).
     void SetTopMost(BOOL bOn, bool bShow = true);
     BOOL IsTopMost() const { return m_bTopMost; }
 

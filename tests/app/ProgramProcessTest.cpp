@@ -624,75 +624,67 @@ TEST_F(ProgramBarsTest, TheStatusBarSwitchedOffStaysOffAtTheNextStart)
 
 namespace
 {
-// What an X client prints on the test's display: Wine starts Unix programs, without a handle that waits for them,
-// so the output comes through a file of the work folder (on Wine's drive of the Unix root) renamed once written.
-std::string XClientOutput(const CString& folder, const wchar_t* command)
+// What an X client prints on the test's display. Wine starts Unix programs without a handle that waits for them: the
+// output comes through a file of the work folder (Wine's drive Z: is the Unix root), renamed once written.
+std::string XClientOutput(const CString& folder, const CString& command)
 {
     const CString file = folder + L"xclient.txt";
     DeleteFileW(file);
-    CString unixFile = file.Mid(2);
+    CString unixFile = file.Mid(2), cmd;
     unixFile.Replace(L'\\', L'/');
-    CString cmd;
-    cmd.Format(L"/bin/sh -c \"%s > '%s.new' 2>&1; mv '%s.new' '%s'\"", command, (LPCWSTR)unixFile, (LPCWSTR)unixFile,
+    cmd.Format(L"/bin/sh -c \"%s > '%s~' 2>&1; mv '%s~' '%s'\"", (LPCWSTR)command, (LPCWSTR)unixFile, (LPCWSTR)unixFile,
                (LPCWSTR)unixFile);
     STARTUPINFOW si = {sizeof si};
     PROCESS_INFORMATION p = {};
     std::string text;
     FILE* f = nullptr;
-    if (!CreateProcessW(L"Z:\\bin\\sh", cmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p) ||
-        !PumpUntil([&] { return (f = _wfopen(file, L"rb")) != nullptr; }, 10000))
-        return text;
-    for (char buf[512]; size_t n = fread(buf, 1, sizeof buf, f);)
-        text.append(buf, n);
-    fclose(f);
+    if (CreateProcessW(L"Z:\\bin\\sh", cmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p) &&
+        PumpUntil([&] { return (f = _wfopen(file, L"rb")) != nullptr; }, 10000))
+    {
+        for (char buf[512]; size_t n = fread(buf, 1, sizeof buf, f);)
+            text.append(buf, n);
+        fclose(f);
+    }
     return text;
 }
-// The window manager's stacking of the clients, bottom first, as X window ids.
-std::vector<unsigned long> Stacking(const CString& folder)
-{
-    const std::string s = XClientOutput(folder, L"xprop -root _NET_CLIENT_LIST_STACKING");
-    std::vector<unsigned long> ids;
-    for (size_t i = s.find("0x"); i != std::string::npos; i = s.find("0x", i + 2))
-        ids.push_back(strtoul(s.c_str() + i, nullptr, 16));
-    return ids;
-}
-// The X window Wine made for the top-level window.
-unsigned long XWindowOf(HWND h) { return (unsigned long)(ULONG_PTR)GetPropW(h, L"__wine_x11_whole_window"); }
 } // namespace
 
 // Runs on a screen with a window manager (openbox), the prefix managed: a click into the main window after the
 // start leaves the frame above it in the manager's order and on the screen, still a window the task bar leaves out.
 TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseStaysAboveTheMainWindowAtAClickUnderAWindowManager)
 {
-    RECT rc = {};
+    RECT rc = {}, rcStatus = {};
     HWND hMain = nullptr;
     BarWindows w;
     std::vector<DWORD> atClose;
     FloatAndStartAgain(L"Folders", rc, hMain, w, &atClose);
     if (HasFatalFailure())
         return;
-    RECT rcStatus = {};
     GetWindowRect(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), &rcStatus);
-    const POINT pt = {rcStatus.left + 20, (rcStatus.top + rcStatus.bottom) / 2}; // its text pane
+    const POINT pt = {rcStatus.left + 20, (rcStatus.top + rcStatus.bottom) / 2}; // the status bar's text pane
     ASSERT_FALSE(PtInRect(&rc, pt));
     ASSERT_TRUE(WaitIdle(hMain));
     for (DWORD dwFlags : {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
         ASSERT_TRUE(SendMouseAt(pt, dwFlags));
     ASSERT_TRUE(WaitIdle(hMain));
-    // The order once the manager has restacked: two looks agree.
-    const unsigned long xMain = XWindowOf(hMain), xFrame = XWindowOf(w.hTopLevel);
-    std::vector<unsigned long> order = Stacking(folder);
+    // The manager's order (bottom first) once it has restacked: two looks agree.
+    CString sMain, sFrame;
+    sMain.Format(L"0x%Ix", (ULONG_PTR)GetPropW(hMain, L"__wine_x11_whole_window"));
+    sFrame.Format(L"0x%Ix", (ULONG_PTR)GetPropW(w.hTopLevel, L"__wine_x11_whole_window"));
+    const CString sStacking = L"xprop -root _NET_CLIENT_LIST_STACKING";
+    std::string order = XClientOutput(folder, sStacking);
     ASSERT_TRUE(PumpUntil(
         [&] {
-            std::vector<unsigned long> again = Stacking(folder);
+            const std::string again = XClientOutput(folder, sStacking);
             const bool bSettled = again == order;
-            order.swap(again);
+            order = again;
             return bSettled;
         },
         10000));
-    const auto at = [&](unsigned long x) { return std::find(order.begin(), order.end(), x) - order.begin(); };
-    ASSERT_LT(at(xMain), (std::ptrdiff_t)order.size()) << "the main window is not a client of the manager";
-    EXPECT_GT(at(xFrame), at(xMain)) << "the floating frame is below the main window after the click";
+    std::replace(order.begin(), order.end(), '\n', ',');
+    const size_t nMain = order.find(CStringA(sMain + L",")), nFrame = order.find(CStringA(sFrame + L","));
+    ASSERT_TRUE(nMain != std::string::npos && nFrame != std::string::npos) << order;
+    EXPECT_GT(nFrame, nMain) << "the floating frame is below the main window after the click: " << order;
     std::vector<DWORD> seen;
     EXPECT_TRUE(PumpUntil(
         [&] {
@@ -702,9 +694,8 @@ TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseStaysAboveTheMainWindowAtAClick
         },
         5000))
         << DiffsOfTheProgram(rc, seen, atClose) << " of " << seen.size() << " pixels at the frame are not the frame";
-    wchar_t state[64] = {};
-    swprintf(state, 64, L"xprop -id 0x%lx _NET_WM_STATE", xFrame);
-    EXPECT_NE(XClientOutput(folder, state).find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos)
+    EXPECT_NE(XClientOutput(folder, L"xprop -id " + sFrame + L" _NET_WM_STATE").find("_NET_WM_STATE_SKIP_TASKBAR"),
+              std::string::npos)
         << "the floating frame is listed on the task bar";
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Ended(30000));
