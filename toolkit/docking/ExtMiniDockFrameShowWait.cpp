@@ -54,7 +54,10 @@ bool CFirstShowWait::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WP
     (void)wParam;
     if (nMessage == g_nMsgShowHeldFrames)
     {
-        ShowHeldFrames();
+        // Hidden again meanwhile: the frames wait for the next show.
+        m_bShown = ::IsWindowVisible(hWnd) != FALSE;
+        if (m_bShown)
+            ShowHeldFrames();
         lResult = 0;
         return true;
     }
