@@ -13,7 +13,6 @@
 #include "res/app_tools_ids.h"
 #include "app/ThemeColor.h"
 #include "phone/AppSettings.h"
-#include "platform/MiniDockFrameWnd.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/PostedText.h"
 #include "phone/SmsRecord.h"
@@ -25,7 +24,6 @@
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <commctrl.h>
-#include <vector>
 
 IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
 
@@ -34,7 +32,6 @@ ON_WM_CREATE()
 ON_WM_CLOSE()
 ON_WM_ENDSESSION()
 ON_WM_SYSCOMMAND()
-ON_WM_TIMER()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
 ON_COMMAND(ID_SHOW_HIDE_WINDOW, OnShowHideWindow)
@@ -172,37 +169,6 @@ void BringOntoMonitor(WINDOWPLACEMENT& wp)
     const int y = std::max<LONG>(work.top, std::min<LONG>(rc.top, work.bottom - cy));
     rc = {x, y, x + cx, y + cy};
 }
-
-// The shown floating frames owned by the frame, raised on the screen above it without activation, keeping their
-// order. A frame shown while its owner was still hidden (as the stored state is read) ends below the owner once
-// that shows; without a window manager, Wine also puts the owner on top on the screen at its focus changes and
-// its first map, while its window order still has the owned frames above. A raise of a window the order already
-// has first moves nothing, and an owned window stays above its owner in that order: each frame is taken out of
-// its owner for the move, so that the move is made on the screen too.
-void RaiseFloatingFrames(CFrameWnd* pFrame)
-{
-    const HWND hOwner = pFrame->GetSafeHwnd();
-    std::vector<HWND> frames;
-    for (HWND h = ::GetWindow(::GetDesktopWindow(), GW_CHILD); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
-    {
-        CWnd* pWnd = CWnd::FromHandlePermanent(h);
-        if (pWnd != nullptr && ::GetWindow(h, GW_OWNER) == hOwner && ::IsWindowVisible(h) &&
-            pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
-            frames.push_back(h);
-    }
-    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-    // The lowest first, so that they keep their order among themselves.
-    for (auto it = frames.rbegin(); it != frames.rend(); ++it)
-    {
-        if (!::IsWindow(*it))
-            continue;
-        ::SetWindowLongPtrW(*it, GWLP_HWNDPARENT, 0);
-        ::SetWindowPos(*it, HWND_BOTTOM, 0, 0, 0, 0, nFlags);
-        ::SetWindowPos(*it, HWND_TOP, 0, 0, 0, 0, nFlags);
-        if (::IsWindow(*it))
-            ::SetWindowLongPtrW(*it, GWLP_HWNDPARENT, (LONG_PTR)hOwner);
-    }
-}
 } // namespace
 
 CMainFrame::CMainFrame() : m_bTopMost(FALSE), m_pBusyAnimation(nullptr), m_bHiddenToTray(FALSE), m_bPhoneBusy(FALSE)
@@ -290,9 +256,9 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     }
     // Menus always show every item.
     CExtPopupMenuWnd::g_bHideRarelyUsed = false;
+    // Applied as the frame is activated: a window inside its creation is not in the window order yet, and a move
+    // into the topmost band is lost.
     m_bTopMost = AfxGetApp()->GetProfileInt(L"Settings", L"IsTopWindow", 0) != 0;
-    // The band only: the frame shows when it is activated, with everything in it.
-    SetTopMost(m_bTopMost, false);
     // A tray that refuses the icon does not stop the program: the icon comes with the task bar's
     // "TaskbarCreated", and until then nothing hides to the tray.
     CString strTip;
@@ -348,7 +314,9 @@ void CMainFrame::RecalcLayout(BOOL bNotify)
 
 void CMainFrame::ActivateFrame(int nCmdShow)
 {
-    const bool bFirstShow = !IsWindowVisible();
+    // The band before the show (the frame shows with everything in it).
+    if (!IsWindowVisible())
+        SetTopMost(m_bTopMost, false);
     // A stored placement comes with its show command, applied in one step (hiding the window
     // shown during creation first would cost a full unmap and map).
     if (m_wpStored.showCmd != 0)
@@ -360,42 +328,6 @@ void CMainFrame::ActivateFrame(int nCmdShow)
         m_wpStored.showCmd = 0;
     }
     CFrameWnd::ActivateFrame(nCmdShow);
-    // The floating frames go above the frame on the screen, again and again after the first show, as the start's
-    // focus changes and the frame's map settle: a number of raises made with the frame in front, so that a start
-    // slowed down by a busy machine, whose timer comes late, still has them.
-    if (bFirstShow && IsWindowVisible())
-    {
-        ::GetCursorPos(&m_ptCursorAtFirstShow);
-        m_dwRaiseFloatingUntil = ::GetTickCount() + kRaiseFloatingMs;
-        m_nRaisesLeft = kRaiseFloatingCount;
-        SetTimer(kTimerRaiseFloating, kRaiseFloatingPeriod, nullptr);
-    }
-}
-
-void CMainFrame::OnTimer(UINT_PTR nIDEvent)
-{
-    if (nIDEvent != kTimerRaiseFloating)
-    {
-        CFrameWnd::OnTimer(nIDEvent);
-        return;
-    }
-    // Over once the user acts (a frame taken, moved or pressed is the user's, and a raise meanwhile would take it
-    // out of its owner under the user's hand), and only while the frame itself is in front: another program's
-    // window, a box of the program and a floating frame the user took stay where they are.
-    POINT ptCursor = {};
-    ::GetCursorPos(&ptCursor);
-    const bool bUserActed = ptCursor.x != m_ptCursorAtFirstShow.x || ptCursor.y != m_ptCursorAtFirstShow.y ||
-                            ::GetKeyState(VK_LBUTTON) < 0 || ::GetKeyState(VK_RBUTTON) < 0;
-    if (bUserActed || m_nRaisesLeft <= 0 || (LONG)(::GetTickCount() - m_dwRaiseFloatingUntil) >= 0)
-    {
-        KillTimer(kTimerRaiseFloating);
-        return;
-    }
-    if (::GetForegroundWindow() == m_hWnd && ::GetCapture() == nullptr)
-    {
-        RaiseFloatingFrames(this);
-        --m_nRaisesLeft;
-    }
 }
 
 BOOL CMainFrame::DestroyWindow()

@@ -61,7 +61,7 @@ public:
     int GetStatusPaneIndex() const;
     BOOL IsPhoneBusy() const { return m_bPhoneBusy; }
     // Moves the window into the topmost or the not-topmost band at its rectangle and shows it
-    // (unless bShow is false: at creation the frame shows later).
+    // (unless bShow is false: the frame before its first show).
     void SetTopMost(BOOL bOn, bool bShow = true);
     BOOL IsTopMost() const { return m_bTopMost; }
 
@@ -100,8 +100,6 @@ protected:
     // saves what it filed before this returns, as the process may end right after.
     void OnEndSession(BOOL bEnding);
     void OnSysCommand(UINT nID, LPARAM lParam);
-    // The raises of the floating frames above the frame after its first show.
-    void OnTimer(UINT_PTR nIDEvent);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     // "Show/Hide Window" (tray menu): hides the frame to the tray when it is shown, else restores it.
     void OnShowHideWindow();
@@ -129,16 +127,6 @@ protected:
     BOOL m_bHiddenToTray;
     BOOL m_bPhoneBusy;
     bool m_bCreating = false; // in OnCreate: layouts are put off to its end
-    enum : UINT_PTR
-    {
-        kTimerRaiseFloating = 1230 // raises the floating frames above the frame after its first show
-    };
-    static const UINT kRaiseFloatingPeriod = 100; // ms between two raises
-    static const int kRaiseFloatingCount = 20;    // raises made with the frame in front after the first show
-    static const DWORD kRaiseFloatingMs = 30000;  // ms after the first show at most
-    POINT m_ptCursorAtFirstShow = {};             // the pointer at the frame's first show: moved, the user acts
-    DWORD m_dwRaiseFloatingUntil = 0;
-    int m_nRaisesLeft = 0;
     int m_nLayouts = 0;
 
 public:

@@ -34,6 +34,21 @@ if [ "${CORVANE_SCREEN_SESSION:-0}" = 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" 
   fi
   export DISPLAY=":$(head -n 1 "$numfile")"
   export CORVANE_SCREEN_DISPLAY=1
+  # A test about window order under a window manager (CORVANE_SCREEN_WM=openbox) has one on its display, up before the
+  # program starts and ended with the session; its prefix is managed (CORVANE_NO_WM=0 from the test).
+  if [ "${CORVANE_SCREEN_WM:-}" = openbox ]; then
+    openbox --sm-disable 8>&- >/dev/null 2>&1 &
+    wm=$!
+    trap 'kill $wm 2>/dev/null; kill $xvfb 2>/dev/null; rm -f "$numfile"' EXIT
+    for _ in $(seq 200); do
+      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+      sleep 0.05
+    done
+    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      echo "wine-run: openbox did not come up" >&2
+      exit 1
+    fi
+  fi
   "$0" "$@"
   exit $?
 fi

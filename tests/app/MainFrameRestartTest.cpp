@@ -4,6 +4,7 @@
 #include "FrameAppFixture.h"
 #include "app/Corvane_sms.h"
 #include "app/MainFrm.h"
+#include "res/app_ids.h"
 #include "tests/support/InputScript.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
@@ -307,4 +308,20 @@ TEST_F(MainFrameRestartTest, AColumnOfTwoBarsComesBackWithTheHeightsItWasLeftWit
     ASSERT_GT(before.first, frame->m_wndFoldersBar.CalcMinHeight());
     ASSERT_NO_FATAL_FAILURE(Restart());
     EXPECT_EQ(heights(), before) << "the folders' and the list's heights";
+}
+
+// "Jendela Paling Depan" on at the close: the main window is topmost at the next start, its floating bar above it.
+TEST_F(MainFrameRestartTest, TheMainWindowSetAlwaysOnTopIsTopmostAtTheNextStartWithItsFloatingBarAboveIt)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(300, 200)));
+    frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    ASSERT_TRUE(frame->IsTopMost());
+    EXPECT_NE(frame->GetExStyle() & WS_EX_TOPMOST, 0u) << "the main window is not topmost";
+    HWND h = frame->m_wndFoldersBar.GetParentFrame()->GetSafeHwnd();
+    ASSERT_TRUE(h != frame->GetSafeHwnd() && ::IsWindowVisible(h));
+    while (h != nullptr && h != frame->GetSafeHwnd())
+        h = ::GetWindow(h, GW_HWNDNEXT);
+    EXPECT_NE(h, nullptr) << "the floating frame is below the main window";
 }

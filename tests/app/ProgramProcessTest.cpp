@@ -433,9 +433,7 @@ struct ProgramBarsTest : ProgramProcessTest
         ASSERT_TRUE(EqualRect(&rc, &rcFloating));
         // The caption may have shown the frame active at the close: a tenth of the pixels may differ from then.
         std::vector<DWORD> seen;
-        // The start's focus changes may restack the main window over the frame on the screen for a moment, until
-        // the program raises its frames again: what is checked is the screen once the program painted and stands
-        // still.
+        // What is checked is the screen once the program painted and stands still.
         EXPECT_TRUE(PumpUntil(
             [&] {
                 WaitPainted(30000);
@@ -512,6 +510,75 @@ TEST_F(ProgramBarsTest, TheStatusBarSwitchedOffStaysOffAtTheNextStart)
     POINT pt = {rcClient.right / 2, rcClient.bottom - 3};
     ClientToScreen(hMain, &pt);
     EXPECT_NE(WindowFromPoint(pt), hStatus);
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Ended(30000));
+}
+
+namespace
+{
+// What an X client prints on the test's display. Wine starts Unix programs without a handle that waits for them: the
+// output comes through a file of the work folder (Wine's drive Z: is the Unix root), renamed once written.
+std::string XClientOutput(const CString& folder, const CString& command)
+{
+    const CString file = folder + L"xclient.txt";
+    DeleteFileW(file);
+    CString unixFile = file.Mid(2), cmd;
+    unixFile.Replace(L'\\', L'/');
+    cmd.Format(L"/bin/sh -c \"%s > '%s~' 2>&1; mv '%s~' '%s'\"", (LPCWSTR)command, (LPCWSTR)unixFile, (LPCWSTR)unixFile,
+               (LPCWSTR)unixFile);
+    STARTUPINFOW si = {sizeof si};
+    PROCESS_INFORMATION p = {};
+    std::string text;
+    FILE* f = nullptr;
+    if (CreateProcessW(L"Z:\\bin\\sh", cmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &p) &&
+        PumpUntil([&] { return (f = _wfopen(file, L"rb")) != nullptr; }, 10000))
+    {
+        for (char buf[512]; size_t n = fread(buf, 1, sizeof buf, f);)
+            text.append(buf, n);
+        fclose(f);
+    }
+    return text;
+}
+} // namespace
+
+// Runs on a screen with a window manager (openbox), the prefix managed: a click into the main window after the
+// start leaves the frame above it in the manager's order and on the screen, still a window the task bar leaves out.
+TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseStaysAboveTheMainWindowAtAClickUnderAWindowManager)
+{
+    RECT rc = {}, rcStatus = {};
+    HWND hMain = nullptr;
+    BarWindows w;
+    std::vector<DWORD> atClose;
+    ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(L"Folders", rc, hMain, w, &atClose));
+    GetWindowRect(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), &rcStatus);
+    const POINT pt = {rcStatus.left + 20, (rcStatus.top + rcStatus.bottom) / 2}; // the status bar's text pane
+    ASSERT_FALSE(PtInRect(&rc, pt));
+    ASSERT_TRUE(WaitIdle(hMain));
+    for (DWORD dwFlags : {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+        ASSERT_TRUE(SendMouseAt(pt, dwFlags));
+    ASSERT_TRUE(WaitIdle(hMain));
+    // The manager's order (bottom first) once it has restacked: two looks agree.
+    CString sMain, sFrame;
+    sMain.Format(L"0x%Ix", (ULONG_PTR)GetPropW(hMain, L"__wine_x11_whole_window"));
+    sFrame.Format(L"0x%Ix", (ULONG_PTR)GetPropW(w.hTopLevel, L"__wine_x11_whole_window"));
+    const CString sStacking = L"xprop -root _NET_CLIENT_LIST_STACKING";
+    std::string order, again = XClientOutput(folder, sStacking);
+    const auto settled = [&] {
+        order.swap(again);
+        again = XClientOutput(folder, sStacking);
+        return again == order;
+    };
+    ASSERT_TRUE(PumpUntil(settled, 10000));
+    std::replace(order.begin(), order.end(), '\n', ',');
+    const size_t nMain = order.find(CStringA(sMain + L",")), nFrame = order.find(CStringA(sFrame + L","));
+    ASSERT_TRUE(nMain != std::string::npos && nFrame != std::string::npos) << order;
+    EXPECT_GT(nFrame, nMain) << "the floating frame is below the main window after the click: " << order;
+    ASSERT_TRUE(WaitPainted(hMain));
+    EXPECT_LE(DiffsOfTheProgram(rc, SettledScreen(rc), atClose), (int)atClose.size() / 10)
+        << "the screen at the floating frame is not the frame";
+    EXPECT_NE(XClientOutput(folder, L"xprop -id " + sFrame + L" _NET_WM_STATE").find("_NET_WM_STATE_SKIP_TASKBAR"),
+              std::string::npos)
+        << "the floating frame is listed on the task bar";
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Ended(30000));
 }

@@ -231,6 +231,8 @@ bool CExtControlBar::SerializeFrameBarState(CArchive& ar, CFrameWnd* pFrame, WIN
         }
         else
         {
+            // A program reads its state as its frame is created: the floating frames show with the frame.
+            CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(pFrame);
             ReapplyTopPlacement(pFrame);
             site.Serialize(ar);
             bResult = site.ApplyState(pFrameWp != nullptr);
@@ -486,6 +488,10 @@ void CExtControlBar::GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
         // A floating bar keeps its own wrap width: its frame's, wider by the frame's borders, may fit one more
         // button in a row and give the bar another shape at the next start.
         pBar->GetBarInfo(pInfo);
+        // A floating frame held until its owner's first show is shown as far as the state goes.
+        if (pInfo->m_bFloating && !pInfo->m_bVisible)
+            if (CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pBar->GetParentFrame()))
+                pInfo->m_bVisible = pMini->IsWaitingForOwnerShow();
         state.m_arrBarInfo.Add(pInfo);
     }
 }

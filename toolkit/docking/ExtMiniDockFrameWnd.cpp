@@ -109,6 +109,8 @@ BOOL CExtMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 
 void CExtMiniDockFrameWnd::OnWindowPosChanging(WINDOWPOS* lpWndPos)
 {
+    if ((lpWndPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 && HoldShow((lpWndPos->flags & SWP_SHOWWINDOW) != 0))
+        lpWndPos->flags &= ~SWP_SHOWWINDOW;
     CMiniDockFrameWnd::OnWindowPosChanging(lpWndPos);
     StripStyles();
 }

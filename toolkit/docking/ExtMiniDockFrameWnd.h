@@ -32,6 +32,13 @@ public:
     // keeps it. A bar that does not float is left alone.
     static void BringFloatingFrameToTop(CControlBar* pBar);
 
+    // While the dock site's top-level window has never been shown, the floating frames it owns are not shown
+    // when asked (a frame shown before its owner ends below it once the owner shows): they are shown at the
+    // owner's first show, without activation, in the order they were asked. Called as a stored state is read.
+    static void HoldShowsUntilFirstShow(CFrameWnd* pDockSite);
+    // Whether the frame was asked to show and waits for its owner's first show.
+    bool IsWaitingForOwnerShow() const;
+
     void ResizeLoop(UINT nHitTest, CPoint ptScreen);
     void ResizeStep(CPoint ptScreen);
     void EndResize();
@@ -58,6 +65,9 @@ protected:
     void StripStyles();
     void PaintNcArea();
     void LayoutCaption(int cx, int cy);
+    // A show of the frame asked while its owner waits for its first show joins the waiting frames, a hide leaves
+    // them; true when the show is to be held.
+    bool HoldShow(bool bShow);
 
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);

@@ -499,6 +499,8 @@ void DockingRun::CheckStateRoundTrip()
     ASSERT_TRUE(CExtDynAutoHideArea::CreateFrameAreas(pCopy));
     const bool bLoaded = CExtControlBar::LoadFrameBarState(pCopy, m_sKey, kHostProfile, kHostProfile);
     pCopy->RecalcLayout();
+    // Shown as a program shows its frame after the load: its floating frames show with it.
+    pCopy->ShowWindow(SW_SHOWNA);
     PumpMessages();
     // Stepping around the known fault, closed bars are left out of the comparison.
     std::vector<CExtControlBar*> live = AllBars(), copied = bars;

@@ -199,6 +199,9 @@ TEST_F(DockingStateRestore, AFloatingContainerComesBackInANewFrameKeptOnTheMonit
     pB = NewResizable(L"B");
     ASSERT_TRUE(LoadFromBytes(bytes));
     EXPECT_TRUE(FlagsClear());
+    // The frame shows after the load, as a program's frame does: its floating frames show with it.
+    m_pFrame->ShowWindow(SW_SHOWNA);
+    PumpMessages();
     CExtDynControlBar* pNew = DYNAMIC_DOWNCAST(CExtDynControlBar, pA->m_pDockBar->GetParent());
     ASSERT_NE(pNew, nullptr);
     EXPECT_EQ(pB->m_pDockBar, pA->m_pDockBar);
@@ -417,6 +420,7 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
     BuildDefault();
     ASSERT_TRUE(Load());
     m_pFrame->RecalcLayout();
+    m_pFrame->ShowWindow(SW_SHOWNA);
     PumpMessages();
     int i = 0;
     for (CControlBar* pBar : {(CControlBar*)m_pB, (CControlBar*)m_pT})
