@@ -152,7 +152,7 @@ void ProgramFuzz::CheckSeen(const std::string& when, bool bAllAbove)
         const bool bMayBeBelow = m_mayBeBelow.count(b.hTop) != 0;
         if (!bMayBeBelow && (bAllAbove || !kUnmanagedWindows) && !(when == "after the start" && Avoided("below")))
         {
-            // After a start the program raises its frames on its timer once its main window is in front, which a
+            // After a start the floating frames show once the main window's first show has been handled, which a
             // busy machine may delay: the frame is to come above within a moment.
             if (bAllAbove)
                 PumpUntil([&] { return IsAbove(b.hTop, hMain); }, kOutcomeMs);
