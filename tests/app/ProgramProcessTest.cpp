@@ -553,10 +553,10 @@ TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseStaysAboveTheMainWindowAtAClick
     GetWindowRect(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), &rcStatus);
     const POINT pt = {rcStatus.left + 20, (rcStatus.top + rcStatus.bottom) / 2}; // the status bar's text pane
     ASSERT_FALSE(PtInRect(&rc, pt));
-    ASSERT_TRUE(WaitIdle(hMain));
+    ASSERT_TRUE(WaitIdle(30000));
     for (DWORD dwFlags : {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
         ASSERT_TRUE(SendMouseAt(pt, dwFlags));
-    ASSERT_TRUE(WaitIdle(hMain));
+    ASSERT_TRUE(WaitIdle(30000));
     // The manager's order (bottom first) once it has restacked: two looks agree.
     CString sMain, sFrame;
     sMain.Format(L"0x%Ix", (ULONG_PTR)GetPropW(hMain, L"__wine_x11_whole_window"));
@@ -573,8 +573,8 @@ TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseStaysAboveTheMainWindowAtAClick
     const size_t nMain = order.find(CStringA(sMain + L",")), nFrame = order.find(CStringA(sFrame + L","));
     ASSERT_TRUE(nMain != std::string::npos && nFrame != std::string::npos) << order;
     EXPECT_GT(nFrame, nMain) << "the floating frame is below the main window after the click: " << order;
-    ASSERT_TRUE(WaitPainted(hMain));
-    EXPECT_LE(DiffsOfTheProgram(rc, SettledScreen(rc), atClose), (int)atClose.size() / 10)
+    ASSERT_TRUE(WaitPainted(30000));
+    EXPECT_LE(DiffsOfTheProgram(rc, SettledScreen(rc, 10000), atClose), (int)atClose.size() / 10)
         << "the screen at the floating frame is not the frame";
     EXPECT_NE(XClientOutput(folder, L"xprop -id " + sFrame + L" _NET_WM_STATE").find("_NET_WM_STATE_SKIP_TASKBAR"),
               std::string::npos)
