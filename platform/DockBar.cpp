@@ -41,6 +41,17 @@ void RowSpan(const CDockBar* pDockBar, int nFirst, int nEnd, const CControlBar* 
             *pnInsAfter = i;
     }
 }
+
+// The bar in a new row after every row; answers its index.
+int AddLastRow(CDockBar* pDockBar, CControlBar* pBarIns)
+{
+    CPtrArray& arr = pDockBar->m_arrBars;
+    if (arr.GetSize() == 0 || arr[arr.GetSize() - 1] != nullptr)
+        arr.Add(nullptr);
+    arr.Add(pBarIns);
+    arr.Add(nullptr);
+    return (int)arr.GetSize() - 2;
+}
 } // namespace
 
 CDockBar::CDockBar(BOOL bFloating) : m_bFloating(bFloating)
@@ -230,11 +241,7 @@ int CDockBar::Insert(CControlBar* pBarIns, CRect rect, CPoint ptMid)
         nRowBreak = nEnd;
     }
     // After every row: a new last row.
-    if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
-        m_arrBars.Add(nullptr);
-    m_arrBars.Add(pBarIns);
-    m_arrBars.Add(nullptr);
-    return (int)m_arrBars.GetSize() - 2;
+    return AddLastRow(this, pBarIns);
 }
 
 int CDockBar::InsertRow(CControlBar* pBarIns, const CRect& rect)
@@ -259,11 +266,7 @@ int CDockBar::InsertRow(CControlBar* pBarIns, const CRect& rect)
         }
         nRowBreak = nEnd;
     }
-    if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
-        m_arrBars.Add(nullptr);
-    m_arrBars.Add(pBarIns);
-    m_arrBars.Add(nullptr);
-    return (int)m_arrBars.GetSize() - 2;
+    return AddLastRow(this, pBarIns);
 }
 
 void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect) { DockAt(pBar, lpRect, FALSE); }
