@@ -326,13 +326,7 @@ void CDockBar::DockAt(CControlBar* pBar, LPCRECT lpRect, BOOL bBack)
     else
     {
         if (nPos <= 0)
-        {
-            if (m_arrBars.GetSize() == 0 || m_arrBars[m_arrBars.GetSize() - 1] != nullptr)
-                m_arrBars.Add(nullptr);
-            m_arrBars.Add(pBar);
-            m_arrBars.Add(nullptr);
-            nPos = (int)m_arrBars.GetSize() - 2;
-        }
+            nPos = AddLastRow(this, pBar);
         // Just off the corner, in the size the bar takes on this side.
         CSize size =
             pBar->CalcDynamicLayout(-1, (m_dwStyle & CBRS_ORIENT_HORZ) ? (LM_HORZ | LM_HORZDOCK) : LM_VERTDOCK);

@@ -1007,12 +1007,8 @@ void CExtControlBar::InternalDockStateBar::FinishRestore(CFrameWnd* pFrame, Inte
             if ((m_pLiveBar->GetStyle() & WS_VISIBLE) == 0 && !IsClosedFloatingGroup())
                 m_pLiveBar->ShowWindow(SW_SHOWNA);
             // The members' delayed shows and hides first: a bar shown later would take the selection with its tab.
-            for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
-            {
-                CExtControlBar* pMember = m_arrNestedStates[i]->m_pLiveBar;
-                if (pMember != nullptr && barcontainer::IsRegisteredBar(pMember) && pMember->GetSafeHwnd() != nullptr)
-                    pMember->RecalcDelayShow(nullptr);
-            }
+            if (pContainer->m_pWndDynDocker != nullptr)
+                pContainer->m_pWndDynDocker->RecalcDelayedShows();
             if (!barcontainer::IsRegisteredBar(m_pLiveBar) || m_pLiveBar->GetSafeHwnd() == nullptr)
                 return;
             CExtControlBar* pSelected = m_arrNestedStates[m_nSelectedTab]->m_pLiveBar;
