@@ -5,6 +5,7 @@
 #include "app/Corvane_sms.h"
 #include "app/MainFrm.h"
 #include "res/app_ids.h"
+#include "res/mainframe_ids.h"
 #include "tests/support/InputScript.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
@@ -324,4 +325,55 @@ TEST_F(MainFrameRestartTest, TheMainWindowSetAlwaysOnTopIsTopmostAtTheNextStartW
     CFrameWnd* pFloating = frame->m_wndFoldersBar.GetParentFrame();
     ASSERT_TRUE(pFloating != frame && pFloating->IsWindowVisible());
     EXPECT_NE(pFloating->GetExStyle() & WS_EX_TOPMOST, 0u) << "the floating frame is not in the topmost band";
+}
+
+// A window closed minimized starts minimized: its floating bar waits hidden until it is restored, then shows above it.
+TEST_F(MainFrameRestartTest, AFloatingBarOfAWindowClosedMinimizedShowsOnlyWhenTheWindowIsRestored)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(300, 200)));
+    frame->ShowWindow(SW_MINIMIZE);
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    ASSERT_TRUE(frame->IsIconic());
+    CFrameWnd* pFloating = frame->m_wndFoldersBar.GetParentFrame();
+    ASSERT_NE(pFloating, frame);
+    EXPECT_FALSE(pFloating->IsWindowVisible()) << "the floating bar stands alone beside the minimized window";
+    frame->ShowWindow(SW_RESTORE);
+    Settle();
+    EXPECT_TRUE(pFloating->IsWindowVisible() && IsAbove(pFloating->m_hWnd, frame->m_hWnd));
+}
+
+// Hidden to the tray, the floating bar goes with the window and comes back above it; closed from the tray, it
+// floats shown at the next start.
+TEST_F(MainFrameRestartTest, AFloatingBarFollowsTheMainWindowToTheTrayAndBack)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(300, 200)));
+    CFrameWnd* pFloating = frame->m_wndFoldersBar.GetParentFrame();
+    app->WriteProfileInt(L"Settings", L"IsHideToTray", 1);
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    Settle();
+    ASSERT_TRUE(frame->IsHiddenToTray());
+    EXPECT_FALSE(pFloating->IsWindowVisible()) << "the floating bar stays on the desktop";
+    frame->SendMessage(WM_COMMAND, ID_SHOW_HIDE_WINDOW);
+    Settle();
+    EXPECT_TRUE(pFloating->IsWindowVisible() && IsAbove(pFloating->m_hWnd, frame->m_hWnd));
+    frame->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    pFloating = frame->m_wndFoldersBar.GetParentFrame();
+    EXPECT_TRUE(pFloating != frame && pFloating->IsWindowVisible()) << "closed from the tray, the bar is lost";
+}
+
+// "Always on top" switched off takes the floating bar out of the topmost band with the window.
+TEST_F(MainFrameRestartTest, AFloatingBarLeavesTheTopmostBandWithTheMainWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(300, 200)));
+    CFrameWnd* pFloating = frame->m_wndFoldersBar.GetParentFrame();
+    frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
+    ASSERT_NE(pFloating->GetExStyle() & WS_EX_TOPMOST, 0u);
+    frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
+    ASSERT_EQ(frame->GetExStyle() & WS_EX_TOPMOST, 0u);
+    EXPECT_EQ(pFloating->GetExStyle() & WS_EX_TOPMOST, 0u) << "the floating bar stays above every program";
+    EXPECT_TRUE(IsAbove(pFloating->m_hWnd, frame->m_hWnd));
 }

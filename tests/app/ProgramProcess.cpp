@@ -680,14 +680,6 @@ HWND CaptureOf(DWORD dwThread)
 
 // ---- what the user sees ------------------------------------------------------------------------------------------
 
-bool IsAbove(HWND a, HWND b)
-{
-    for (HWND h = GetTopWindow(nullptr); h; h = GetWindow(h, GW_HWNDNEXT))
-        if (h == a || h == b)
-            return h == a;
-    return false;
-}
-
 std::vector<RECT> RectsAbove(HWND hWnd)
 {
     std::vector<RECT> v;

@@ -4,6 +4,7 @@
 // own pixels.
 #pragma once
 #include "phone/PhoneLinkTestSupport.h"
+#include "support/InputScript.h"
 
 #include <string>
 #include <vector>
@@ -174,8 +175,6 @@ HWND CaptureOf(DWORD dwThread);
 
 // ---- what the user sees ------------------------------------------------------------------------------------------
 
-// Whether a comes before b in the window order of the top-level windows (above it).
-bool IsAbove(HWND a, HWND b);
 // The visible top-level windows above hWnd in the window order, with their screen rectangles.
 std::vector<RECT> RectsAbove(HWND hWnd);
 // The screen in the rectangle once two grabs a moment apart agree (the windows there have painted), or the last

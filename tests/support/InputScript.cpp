@@ -568,6 +568,14 @@ bool PumpUntilInputHandled(const std::function<void()>& pump)
     return PumpWith(pump, [] { return HIWORD(::GetQueueStatus(QS_MOUSE | QS_KEY)) == 0; });
 }
 
+bool IsAbove(HWND a, HWND b)
+{
+    for (HWND h = ::GetTopWindow(nullptr); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+        if (h == a || h == b)
+            return h == a;
+    return false;
+}
+
 bool PumpUntilPostedHandled(const std::function<void()>& pump)
 {
     static const wchar_t* const kClass = L"CorvaneTestPostedMarker";

@@ -61,6 +61,8 @@ bool PumpUntilInputHandled(const std::function<void()>& pump = PumpMessages);
 // On the GUI thread: pumps with pump until a marker posted to this thread now has come through, so that
 // every message posted before it has been handled; false when that did not happen within kInputWaitMs.
 bool PumpUntilPostedHandled(const std::function<void()>& pump = PumpMessages);
+// Whether a comes before b in the window order of the top-level windows (above it).
+bool IsAbove(HWND a, HWND b);
 // Starts a test's wait budget of dwMs (the test entry does it at each test's start, well inside the hang
 // guard); 0 takes the budget away.
 void StartInputWaitBudget(DWORD dwMs);

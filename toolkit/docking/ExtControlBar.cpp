@@ -253,6 +253,7 @@ bool CExtControlBar::SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle, boo
     }
     if (bReplaceFloatingFrameClass)
         pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CExtMiniDockFrameWnd);
+    CExtMiniDockFrameWnd::FollowTopLevel(pFrame);
     return true;
 }
 

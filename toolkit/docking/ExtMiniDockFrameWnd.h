@@ -32,11 +32,15 @@ public:
     // keeps it. A bar that does not float is left alone.
     static void BringFloatingFrameToTop(CControlBar* pBar);
 
-    // While the dock site's top-level window has never been shown, the floating frames it owns are not shown
-    // when asked (a frame shown before its owner ends below it once the owner shows): they are shown at the
-    // owner's first show, without activation, in the order they were asked. Called as a stored state is read.
+    // The floating frames a top-level window owns follow it: while it is hidden (in the tray) or minimized they are
+    // not shown when asked, and those shown are hidden; when it is shown again they show above it, without
+    // activation, in the order they were asked or lay; they take its band (topmost or not) with it. The dock
+    // site's top-level window is followed from its docking set-up on.
+    static void FollowTopLevel(CFrameWnd* pDockSite);
+    // The same, and until that window is first shown not minimized, its floating frames wait too (a frame shown
+    // before its owner ends below it once the owner shows). Called as a stored state is read.
     static void HoldShowsUntilFirstShow(CFrameWnd* pDockSite);
-    // Whether the frame was asked to show and waits for its owner's first show.
+    // Whether the frame is to show and waits for its owner to be shown (a state saved meanwhile has it shown).
     bool IsWaitingForOwnerShow() const;
 
     void ResizeLoop(UINT nHitTest, CPoint ptScreen);
@@ -65,8 +69,8 @@ protected:
     void StripStyles();
     void PaintNcArea();
     void LayoutCaption(int cx, int cy);
-    // A show of the frame asked while its owner waits for its first show joins the waiting frames, a hide leaves
-    // them; true when the show is to be held.
+    // A show of the frame asked while its owner is not shown joins the waiting frames, a hide leaves them; true
+    // when the show is to be held.
     bool HoldShow(bool bShow);
 
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);

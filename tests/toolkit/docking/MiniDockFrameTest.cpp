@@ -238,6 +238,49 @@ TEST_F(MiniDockFrame, AContainerCaptionNamesItsOnlyVisibleBar)
     EXPECT_EQ(sText, CString(L"Alpha"));
 }
 
+// The floating frames of a window that has never been shown wait for it: a minimized show keeps them waiting, a
+// bar hidden meanwhile keeps its frame hidden, and the others show above the window in the order they were asked.
+// Then they follow it: hidden while it is minimized or its visible style is taken away (the tray), back above it
+// in their order, shown as far as a state saved meanwhile goes, and in its band.
+TEST_F(MiniDockFrame, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimizedHiddenAndInItsBand)
+{
+    CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(m_pFrame);
+    CHostResizableBar* pBars[3] = {NewResizable(L"A"), NewResizable(L"B"), NewResizable(L"C")};
+    CExtMiniDockFrameWnd* pMinis[3] = {};
+    for (int i = 0; i < 3; i++)
+        ASSERT_NE(pMinis[i] = FloatBar(pBars[i], CPoint(700 + 60 * i, 100 + 60 * i)), nullptr);
+    m_pFrame->ShowControlBar(pBars[2], FALSE, FALSE);
+    const HWND hTop = m_pFrame->GetSafeHwnd(), hA = pMinis[0]->GetSafeHwnd(), hB = pMinis[1]->GetSafeHwnd();
+    const auto shownInOrder = [&] {
+        return ::IsWindowVisible(hA) && ::IsWindowVisible(hB) && IsAbove(hA, hTop) && IsAbove(hB, hA);
+    };
+    const auto hidden = [&] { return !::IsWindowVisible(hA) && !::IsWindowVisible(hB); };
+    m_pFrame->ShowWindow(SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(PumpUntilPostedHandled());
+    EXPECT_TRUE(hidden() && pMinis[0]->IsWaitingForOwnerShow()) << "frames shown beside a minimized window";
+    m_pFrame->ShowWindow(SW_RESTORE);
+    EXPECT_TRUE(WaitFor(shownInOrder)) << "not shown above the window in their order at its first show";
+    EXPECT_FALSE(pMinis[2]->IsWindowVisible()) << "the frame of a bar hidden while it waited is shown";
+    m_pFrame->ShowWindow(SW_MINIMIZE);
+    EXPECT_TRUE(WaitFor(hidden)) << "frames shown while the window is minimized";
+    EXPECT_TRUE(pMinis[0]->IsWaitingForOwnerShow() && pMinis[1]->IsWaitingForOwnerShow());
+    m_pFrame->ShowWindow(SW_RESTORE);
+    EXPECT_TRUE(WaitFor(shownInOrder)) << "not back above the restored window in their order";
+    for (HWND hAfter : {HWND_TOPMOST, HWND_NOTOPMOST})
+    {
+        ::SetWindowPos(hTop, hAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        const LONG_PTR band = ::GetWindowLongPtrW(hTop, GWL_EXSTYLE) & WS_EX_TOPMOST;
+        EXPECT_EQ(band, hAfter == HWND_TOPMOST ? WS_EX_TOPMOST : 0);
+        EXPECT_EQ(::GetWindowLongPtrW(hA, GWL_EXSTYLE) & WS_EX_TOPMOST, band);
+        EXPECT_EQ(::GetWindowLongPtrW(hB, GWL_EXSTYLE) & WS_EX_TOPMOST, band);
+        EXPECT_TRUE(shownInOrder()) << "not above the window in their order in its band";
+    }
+    m_pFrame->ModifyStyle(WS_VISIBLE, 0);
+    EXPECT_TRUE(WaitFor(hidden)) << "frames shown while the window is hidden";
+    m_pFrame->ModifyStyle(0, WS_VISIBLE);
+    EXPECT_TRUE(WaitFor(shownInOrder)) << "not back above the window shown again";
+}
+
 TEST_F(MiniDockFrameInput, DraggingTheLeftBorderKeepsTheRightEdgeAndStopsAtTheMinimumWidth)
 {
     ASSERT_TRUE(ShowInFront(m_pFrame));
