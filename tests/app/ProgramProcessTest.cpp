@@ -303,75 +303,103 @@ struct ProgramBarsTest : ProgramProcessTest
         }
         return randomrun::ComparePictures(a, b, rc, 0, others).nCount;
     }
-    // The program started, the bar floated by a double click on its docked caption and the program
-    // closed; then started again. rcFloating is the floating frame's rectangle before the close, pAtClose
-    // (when given) the screen there, painted again whole; hMain and w the main window and the bar after the
-    // new start.
-    void FloatAndStartAgain(const wchar_t* pszBar, RECT& rcFloating, HWND& hMain, BarWindows& w,
-                            std::vector<DWORD>* pAtClose = nullptr, bool bSlowStart = false)
+    // A bar floated by the program run and seen again after the next start: its floating frame's rectangle before
+    // the close, the screen there at the close (when asked for), painted again whole, and its windows after the start.
+    struct FloatingBar
+    {
+        const wchar_t* pszName;
+        RECT rcFloating = {};
+        std::vector<DWORD> atClose;
+        BarWindows w;
+    };
+    // The program started, the bars floated in turn by a double click on their docked captions and the program
+    // closed; then started again (hMain), each bar floating and shown.
+    void FloatAndStartAgain(std::vector<FloatingBar>& bars, HWND& hMain, bool bAtClose = false, bool bSlowStart = false)
     {
         hMain = StartInFront();
         ASSERT_NE(hMain, nullptr);
-        ASSERT_TRUE(
-            PumpUntil([&] { return (w = FindBar(pi.dwProcessId, pszBar)).hBar && IsWindowVisible(w.hBar); }, 30000));
-        ASSERT_EQ(w.hTopLevel, hMain);
-        // The start is over (the program's thread has taken what was queued and waits for more), its window is in
-        // front (a press that activated it would end the drag loop at its activation), and the caption point lies
-        // on the bar, where the layout has put it.
-        ASSERT_TRUE(WaitIdle(30000));
-        ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000));
-        POINT pt = {};
-        ASSERT_TRUE(PumpUntil(
-            [&] {
-                pt = CaptionPoint(w.hBar);
-                return WindowFromPoint(pt) == w.hBar;
-            },
-            10000));
-        // A double click as a user's, its presses and releases queued together so that they follow each other
-        // within the double-click time however slow the program is: the first press runs the bar's drag loop,
-        // which the release ends; the second press is the double click. Each carries the point, which Wine
-        // otherwise takes from where it has the pointer now (a late motion event of the X server may have put it
-        // elsewhere). A double click taken as two clicks all the same is made again, a few times at the most.
         const DWORD dwThread = GetWindowThreadProcessId(hMain, nullptr);
-        bool bFloated = false;
-        for (int nTry = 0; nTry < 3 && !bFloated; ++nTry)
+        for (FloatingBar& bar : bars)
         {
-            ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE));
+            BarWindows& w = bar.w;
+            ASSERT_TRUE(PumpUntil(
+                [&] { return (w = FindBar(pi.dwProcessId, bar.pszName)).hBar && IsWindowVisible(w.hBar); }, 30000));
+            ASSERT_EQ(w.hTopLevel, hMain);
+            // The start or the last float is over (the program's thread has taken what was queued and waits for
+            // more), its window is in front (a press that activated it would end the drag loop at its activation),
+            // and the caption point lies on the bar, where the layout has put it.
             ASSERT_TRUE(WaitIdle(30000));
-            for (int i = 0; i < 2; ++i)
+            SetForegroundWindow(hMain);
+            ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000));
+            POINT pt = {};
+            ASSERT_TRUE(PumpUntil(
+                [&] {
+                    pt = CaptionPoint(w.hBar);
+                    return WindowFromPoint(pt) == w.hBar;
+                },
+                10000));
+            // A double click as a user's, its presses and releases queued together so that they follow each other
+            // within the double-click time however slow the program is: the first press runs the bar's drag loop,
+            // which the release ends; the second press is the double click. Each carries the point, which Wine
+            // otherwise takes from where it has the pointer now (a late motion event of the X server may have put it
+            // elsewhere). A double click taken as two clicks all the same is made again, a few times at the most.
+            bool bFloated = false;
+            for (int nTry = 0; nTry < 3 && !bFloated; ++nTry)
             {
-                ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN));
-                ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
-            }
-            bFloated = PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar)); }, 10000);
-            if (!bFloated)
-            {
-                // Past the double-click time, so that the next try's first press is a first press again.
-                ASSERT_TRUE(PumpUntil([&] { return CaptureOf(dwThread) == nullptr; }, 10000));
+                ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE));
                 ASSERT_TRUE(WaitIdle(30000));
-                PumpUntil([] { return false; }, GetDoubleClickTime() + 100);
+                for (int i = 0; i < 2; ++i)
+                {
+                    ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTDOWN));
+                    ASSERT_TRUE(SendMouseAt(pt, MOUSEEVENTF_MOVE | MOUSEEVENTF_LEFTUP));
+                }
+                bFloated = PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, bar.pszName)); }, 10000);
+                if (!bFloated)
+                {
+                    // Past the double-click time, so that the next try's first press is a first press again.
+                    ASSERT_TRUE(PumpUntil([&] { return CaptureOf(dwThread) == nullptr; }, 10000));
+                    ASSERT_TRUE(WaitIdle(30000));
+                    PumpUntil([] { return false; }, GetDoubleClickTime() + 100);
+                }
+            }
+            ASSERT_TRUE(bFloated) << "the double click did not float the bar";
+            GetWindowRect(w.hTopLevel, &bar.rcFloating);
+            if (&bar != &bars.front())
+            {
+                // Floated where the one before floated: moved clear of it, onto the main window, so that each shows.
+                const RECT& rcBefore = (&bar - 1)->rcFloating;
+                const POINT ptTo = {rcBefore.right + 40, rcBefore.top + 150};
+                SetWindowPos(w.hTopLevel, nullptr, ptTo.x, ptTo.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ASSERT_TRUE(PumpUntil(
+                    [&] { return GetWindowRect(w.hTopLevel, &bar.rcFloating) && bar.rcFloating.left == ptTo.x; },
+                    10000));
             }
         }
-        ASSERT_TRUE(bFloated) << "the double click did not float the bar";
-        GetWindowRect(w.hTopLevel, &rcFloating);
-        // The pointer leaves the frame and the main window: what lies under it (a caption button, a list row) may
+        // The pointer leaves the frames and the main window: what lies under it (a caption button, a list row) may
         // light up at any moment of a compare, at the close or after the start.
         RECT rcMain = {};
         GetWindowRect(hMain, &rcMain);
+        const auto onAFrame = [&](POINT p) {
+            return std::any_of(bars.begin(), bars.end(),
+                               [&](const FloatingBar& b) { return PtInRect(&b.rcFloating, p); });
+        };
         const int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
         const POINT away[] = {{cx - 2, 2}, {cx - 2, cy - 2}, {cx / 2, cy - 2}, {2, 2}};
         const POINT* pAway = std::find_if(std::begin(away), std::end(away),
-                                          [&](POINT p) { return !PtInRect(&rcFloating, p) && !PtInRect(&rcMain, p); });
+                                          [&](POINT p) { return !onAFrame(p) && !PtInRect(&rcMain, p); });
         if (pAway == std::end(away))
-            pAway = std::find_if(std::begin(away), std::end(away), [&](POINT p) { return !PtInRect(&rcFloating, p); });
+            pAway = std::find_if(std::begin(away), std::end(away), [&](POINT p) { return !onAFrame(p); });
         ASSERT_NE(pAway, std::end(away));
         ASSERT_TRUE(SendMouseAt(*pAway, MOUSEEVENTF_MOVE));
         ASSERT_TRUE(WaitIdle(30000));
-        if (pAtClose != nullptr)
+        if (bAtClose)
         {
-            RedrawWindow(w.hTopLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            for (const FloatingBar& bar : bars)
+                RedrawWindow(bar.w.hTopLevel, nullptr, nullptr,
+                             RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
             ASSERT_TRUE(WaitPainted(30000));
-            *pAtClose = SettledScreen(rcFloating, 10000);
+            for (FloatingBar& bar : bars)
+                bar.atClose = SettledScreen(bar.rcFloating, 10000);
         }
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Ended(30000));
@@ -390,19 +418,21 @@ struct ProgramBarsTest : ProgramProcessTest
             ResumeThread(hThread);
             CloseHandle(hThread);
         }
-        ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(w = FindBar(pi.dwProcessId, pszBar)); }, 30000))
-            << "the bar is not floating and shown after the start";
+        for (FloatingBar& bar : bars)
+            ASSERT_TRUE(PumpUntil([&] { return IsFloatingShown(bar.w = FindBar(pi.dwProcessId, bar.pszName)); }, 30000))
+                << "the bar is not floating and shown after the start";
     }
     // The program closed with the bar floating starts with the bar floating, shown, in a frame at the place and
     // size it had.
     void CheckBarComesBackFloating(const wchar_t* pszBar)
     {
-        RECT rcFloating = {};
+        std::vector<FloatingBar> bars = {{pszBar}};
         HWND hMain = nullptr;
-        BarWindows w;
-        FloatAndStartAgain(pszBar, rcFloating, hMain, w);
+        FloatAndStartAgain(bars, hMain);
         if (HasFatalFailure())
             return;
+        const RECT& rcFloating = bars[0].rcFloating;
+        const BarWindows& w = bars[0].w;
         RECT rcAgain = {};
         GetWindowRect(w.hTopLevel, &rcAgain);
         EXPECT_TRUE(EqualRect(&rcAgain, &rcFloating))
@@ -417,13 +447,14 @@ struct ProgramBarsTest : ProgramProcessTest
     // everything and painted again.
     void CheckFloatingBarSeenAtTheStart(const wchar_t* pszBar, bool bSlowStart = false)
     {
-        RECT rcFloating = {};
+        std::vector<FloatingBar> bars = {{pszBar}};
         HWND hMain = nullptr;
-        BarWindows w;
-        std::vector<DWORD> atClose;
-        FloatAndStartAgain(pszBar, rcFloating, hMain, w, &atClose, bSlowStart);
+        FloatAndStartAgain(bars, hMain, true, bSlowStart);
         if (HasFatalFailure())
             return;
+        const RECT& rcFloating = bars[0].rcFloating;
+        const BarWindows& w = bars[0].w;
+        const std::vector<DWORD>& atClose = bars[0].atClose;
         const HWND hFrame = w.hTopLevel;
         wchar_t title[64] = {};
         GetWindowTextW(hFrame, title, 64);
@@ -541,44 +572,66 @@ std::string XClientOutput(const CString& folder, const CString& command)
 }
 } // namespace
 
-// Runs on a screen with a window manager (openbox), the prefix managed: a click into the main window after the
-// start leaves the frame above it in the manager's order and on the screen, still a window the task bar leaves out.
-TEST_F(ProgramBarsTest, FoldersFloatingAtTheCloseStaysAboveTheMainWindowAtAClickUnderAWindowManager)
+// Runs on a screen with a window manager (openbox), the prefix managed, the program started as a user starts it: the
+// frames of two bars floating at the close lie above the main window in the manager's order and on the screen after
+// the start and after a click into the main window through the X server, and stay windows the task bar leaves out.
+TEST_F(ProgramBarsTest, FoldersAndTheSmsListFloatingAtTheCloseStayAboveTheMainWindowAtAClickUnderAWindowManager)
 {
-    RECT rc = {}, rcStatus = {};
+    std::vector<FloatingBar> bars = {{L"Folders"}, {L"SMS List"}};
     HWND hMain = nullptr;
-    BarWindows w;
-    std::vector<DWORD> atClose;
-    ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(L"Folders", rc, hMain, w, &atClose));
-    GetWindowRect(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), &rcStatus);
-    const POINT pt = {rcStatus.left + 20, (rcStatus.top + rcStatus.bottom) / 2}; // the status bar's text pane
-    ASSERT_FALSE(PtInRect(&rc, pt));
-    ASSERT_TRUE(WaitIdle(30000));
-    for (DWORD dwFlags : {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
-        ASSERT_TRUE(SendMouseAt(pt, dwFlags));
-    ASSERT_TRUE(WaitIdle(30000));
-    // The manager's order (bottom first) once it has restacked: two looks agree.
-    CString sMain, sFrame;
-    sMain.Format(L"0x%Ix", (ULONG_PTR)GetPropW(hMain, L"__wine_x11_whole_window"));
-    sFrame.Format(L"0x%Ix", (ULONG_PTR)GetPropW(w.hTopLevel, L"__wine_x11_whole_window"));
-    const CString sStacking = L"xprop -root _NET_CLIENT_LIST_STACKING";
-    std::string order, again = XClientOutput(folder, sStacking);
-    const auto settled = [&] {
-        order.swap(again);
-        again = XClientOutput(folder, sStacking);
-        return again == order;
+    ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, true));
+    const auto xid = [](HWND h) {
+        CString s;
+        s.Format(L"0x%Ix", (ULONG_PTR)GetPropW(h, L"__wine_x11_whole_window"));
+        return s;
     };
-    ASSERT_TRUE(PumpUntil(settled, 10000));
-    std::replace(order.begin(), order.end(), '\n', ',');
-    const size_t nMain = order.find(CStringA(sMain + L",")), nFrame = order.find(CStringA(sFrame + L","));
-    ASSERT_TRUE(nMain != std::string::npos && nFrame != std::string::npos) << order;
-    EXPECT_GT(nFrame, nMain) << "the floating frame is below the main window after the click: " << order;
-    ASSERT_TRUE(WaitPainted(30000));
-    EXPECT_LE(DiffsOfTheProgram(rc, SettledScreen(rc, 10000), atClose), (int)atClose.size() / 10)
-        << "the screen at the floating frame is not the frame";
-    EXPECT_NE(XClientOutput(folder, L"xprop -id " + sFrame + L" _NET_WM_STATE").find("_NET_WM_STATE_SKIP_TASKBAR"),
-              std::string::npos)
-        << "the floating frame is listed on the task bar";
+    const auto checkAbove = [&](const char* pszWhen) {
+        SCOPED_TRACE(pszWhen);
+        ASSERT_TRUE(WaitPainted(30000));
+        // The manager's order (bottom first) once it has restacked: two looks agree.
+        const CString sStacking = L"xprop -root _NET_CLIENT_LIST_STACKING";
+        std::string order, again = XClientOutput(folder, sStacking);
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                order.swap(again);
+                again = XClientOutput(folder, sStacking);
+                return again == order;
+            },
+            10000));
+        std::replace(order.begin(), order.end(), '\n', ',');
+        for (const FloatingBar& bar : bars)
+        {
+            const size_t nMain = order.find(CStringA(xid(hMain) + L",")),
+                         nFrame = order.find(CStringA(xid(bar.w.hTopLevel) + L","));
+            ASSERT_TRUE(nMain != std::string::npos && nFrame != std::string::npos) << order;
+            EXPECT_GT(nFrame, nMain) << CStringA(bar.pszName).GetString() << " lies below the main window: " << order;
+            EXPECT_LE(DiffsOfTheProgram(bar.rcFloating, SettledScreen(bar.rcFloating, 10000), bar.atClose),
+                      (int)bar.atClose.size() / 10)
+                << "the screen at " << CStringA(bar.pszName).GetString() << " is not its floating frame";
+        }
+    };
+    ASSERT_NO_FATAL_FAILURE(checkAbove("after the start"));
+    // A click into the status bar's text pane, off the frames, through the X server, where the window manager sees
+    // it; the X screen and Win32 share coordinates: the pointer comes to the point.
+    const HWND hStatus = GetDlgItem(hMain, AFX_IDW_STATUS_BAR);
+    RECT rcStatus = {};
+    GetWindowRect(hStatus, &rcStatus);
+    const POINT pt = {rcStatus.left + 20, (rcStatus.top + rcStatus.bottom) / 2};
+    ASSERT_EQ(WindowFromPoint(pt), hStatus);
+    CString sMove;
+    sMove.Format(L"xdotool mousemove %ld %ld", pt.x, pt.y);
+    const std::string moved = XClientOutput(folder, sMove);
+    POINT ptAt = {};
+    ASSERT_TRUE(PumpUntil([&] { return GetCursorPos(&ptAt) && ptAt.x == pt.x && ptAt.y == pt.y; }, 10000))
+        << "the pointer is at " << ptAt.x << "," << ptAt.y << " " << moved;
+    XClientOutput(folder, L"xdotool click 1");
+    ASSERT_TRUE(WaitIdle(30000));
+    ASSERT_NO_FATAL_FAILURE(checkAbove("after a click into the main window"));
+    for (const FloatingBar& bar : bars)
+        EXPECT_NE(XClientOutput(folder, L"xprop -id " + xid(bar.w.hTopLevel) + L" _NET_WM_STATE")
+                      .find("_NET_WM_STATE_SKIP_TASKBAR"),
+                  std::string::npos)
+            << CStringA(bar.pszName).GetString() << " is listed on the task bar";
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Ended(30000));
 }
