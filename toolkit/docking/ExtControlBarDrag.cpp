@@ -1,5 +1,6 @@
 // CExtControlBar: the modal drag loop, the update of the drag target, the drop or cancel, and the start and end
 // notifications.
+#include "platform/DockContext.h"
 #include "platform/FrameWnd.h"
 #include "platform/WinThread.h"
 #include "res/toolkit_docking_ids.h"
@@ -151,6 +152,10 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
         }
     }
 
+    // A floating frame moved past the dock bars docks the bar on its way: where it was docked stays.
+    CDockContext* pMoveContext = IsFixedDockStyle() && IsFloating(this) ? m_pDockContext : nullptr;
+    if (pMoveContext != nullptr)
+        pMoveContext->BeginFloatingMove();
     g_DragStateComputed.m_pBarSource = this;
     g_DragStateShown.m_pBarSource = this;
     g_DragStateComputed.SetEmpty(false);
@@ -292,6 +297,8 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
     else if (::IsWindow(hWnd))
         ::KillTimer(hWnd, kTimerDragRefresh);
     ResetDragStates();
+    if (pMoveContext != nullptr && alive())
+        pMoveContext->EndFloatingMove();
     if (::GetCapture() == hWnd && hWnd != nullptr)
         ::ReleaseCapture();
     if (bQuit)
