@@ -6,6 +6,7 @@
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniDockFrameWnd.h"
+#include <algorithm>
 
 namespace
 {
@@ -17,6 +18,31 @@ DWORD FloatAlignment(DWORD dwStyle)
 {
     DWORD dwAlign = dwStyle & CBRS_ALIGN_ANY;
     return dwAlign != 0 ? dwAlign : (DWORD)CBRS_ALIGN_TOP;
+}
+
+// The bar's placeholder entry (its control id), NULL when its id cannot stand as one.
+void* PlaceHolderOf(CControlBar* pBar)
+{
+    UINT_PTR nID = (UINT_PTR)(UINT)pBar->GetDlgCtrlID();
+    return nID != 0 && nID < 0x10000 ? reinterpret_cast<void*>(nID) : nullptr;
+}
+
+std::vector<void*> EntriesOf(const CDockBar* pDockBar)
+{
+    std::vector<void*> entries;
+    for (int i = 0; i < pDockBar->m_arrBars.GetSize(); i++)
+        entries.push_back(pDockBar->m_arrBars[i]);
+    return entries;
+}
+
+// The entries without pEntry, and without the row it leaves empty.
+std::vector<void*> EntriesWithout(const std::vector<void*>& entries, void* pEntry)
+{
+    std::vector<void*> rest;
+    for (void* p : entries)
+        if (p != pEntry && (p != nullptr || rest.empty() || rest.back() != nullptr))
+            rest.push_back(p);
+    return rest;
 }
 } // namespace
 
@@ -360,4 +386,51 @@ void CDockContext::ToggleDocking()
         pt = rect.TopLeft();
     }
     pSite->FloatControlBar(m_pBar, pt, FloatAlignment(m_dwMRUFloatStyle));
+}
+
+// ---- moving a floating frame ----------------------------------------------------------------------------
+
+void CDockContext::BeginFloatingMove()
+{
+    m_bMoveKept = FALSE;
+    m_hKeptDockBar = nullptr;
+    m_arrKeptBars.clear();
+    if (m_pBar == nullptr || m_pBar->m_hWnd == nullptr || !m_pBar->IsFloating())
+        return;
+    m_bMoveKept = TRUE;
+    m_uKeptDockID = m_uMRUDockID;
+    m_rectKeptDockPos = m_rectMRUDockPos;
+    CFrameWnd* pSite = m_pBar->GetDockingFrame();
+    CControlBar* pDock = pSite != nullptr && m_uMRUDockID != 0 ? pSite->GetControlBar(m_uMRUDockID) : nullptr;
+    void* pPlaceHolder = PlaceHolderOf(m_pBar);
+    if (pDock == nullptr || !pDock->IsDockBar() || pPlaceHolder == nullptr ||
+        static_cast<CDockBar*>(pDock)->FindBar(static_cast<CControlBar*>(pPlaceHolder)) <= 0)
+        return;
+    m_hKeptDockBar = pDock->m_hWnd;
+    m_arrKeptBars = EntriesOf(static_cast<CDockBar*>(pDock));
+}
+
+void CDockContext::EndFloatingMove()
+{
+    if (!m_bMoveKept)
+        return;
+    m_bMoveKept = FALSE;
+    std::vector<void*> kept;
+    kept.swap(m_arrKeptBars);
+    // Docked at the end: that is its place now.
+    if (m_pBar == nullptr || m_pBar->m_hWnd == nullptr || !m_pBar->IsFloating())
+        return;
+    m_uMRUDockID = m_uKeptDockID;
+    m_rectMRUDockPos = m_rectKeptDockPos;
+    CDockBar* pDockBar = DYNAMIC_DOWNCAST(CDockBar, CWnd::FromHandlePermanent(m_hKeptDockBar));
+    void* pPlaceHolder = PlaceHolderOf(m_pBar);
+    if (pDockBar == nullptr || kept.empty() || pPlaceHolder == nullptr)
+        return;
+    // Docking on the way took the placeholder; it goes back only into rows the move left as they were.
+    std::vector<void*> now = EntriesOf(pDockBar);
+    if (std::find(now.begin(), now.end(), pPlaceHolder) != now.end() || EntriesWithout(kept, pPlaceHolder) != now)
+        return;
+    pDockBar->m_arrBars.RemoveAll();
+    for (void* p : kept)
+        pDockBar->m_arrBars.Add(p);
 }

@@ -2,6 +2,7 @@
 // bar, toggling between its last docked place and its last floating place.
 #pragma once
 #include "platform/Geometry.h"
+#include <vector>
 
 class CControlBar;
 class CDockBar;
@@ -22,6 +23,10 @@ public:
     // Floating: docks the bar back at its last docked place; docked: floats it at its last
     // floating place.
     virtual void ToggleDocking();
+    // Around a move of the bar's floating frame that may dock the bar on its way (a live drag): when the bar
+    // floats again at its end, its last docked place stays the one it had before, its placeholder included.
+    void BeginFloatingMove();
+    void EndFloatingMove();
 
     CControlBar* m_pBar;         // the bar (owns this context)
     CFrameWnd* m_pDockSite;      // the frame it docks in
@@ -56,4 +61,10 @@ protected:
     CPoint m_ptStart;
     CRect m_rectFrameStart;
     CSize m_sizeBarStart;
+    // Floating move state: the docked place kept, the dock bar holding the bar's placeholder and its entries
+    BOOL m_bMoveKept = FALSE;
+    UINT m_uKeptDockID = 0;
+    CRect m_rectKeptDockPos;
+    HWND m_hKeptDockBar = nullptr;
+    std::vector<void*> m_arrKeptBars;
 };

@@ -127,6 +127,40 @@ struct MainFrameTest : FrameAppFixture
         return s;
     }
 
+    // The bar's gripper, or its floating frame's caption.
+    static CPoint GripOf(CExtControlBar& bar)
+    {
+        CRect rc;
+        if (!CExtControlBar::IsFloating(&bar))
+            return (bar.GetCaptionRect() + (bar.GetWindowRect(&rc), rc.TopLeft())).CenterPoint();
+        bar.GetParentFrame()->GetWindowRect(&rc);
+        return rc.TopLeft() + CSize(16, ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 3);
+    }
+    // A double click there (real input) until the bar floats (bFloats) or is docked, and the idle time's layout.
+    void DoubleClickBar(CExtControlBar& bar, bool bFloats)
+    {
+        const CPoint pt = GripOf(bar);
+        RunInputScript([&] {
+            for (DWORD dw : {0, 2, 4, 2, 4}) // a move, then MOUSEEVENTF_LEFTDOWN and MOUSEEVENTF_LEFTUP twice
+                SendMouse(pt.x, pt.y, dw);
+        });
+        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(&bar) == bFloats && bar.IsWindowVisible(); }));
+        frame->RecalcLayout();
+    }
+    // Drags the floating bar's frame by its caption over ptVia to pt (real input).
+    void DragFloatingFrame(CExtControlBar& bar, CPoint ptVia, CPoint pt)
+    {
+        const CPoint ptFrom = GripOf(bar);
+        RunInputScript([&] {
+            SendMouse(ptFrom.x, ptFrom.y, MOUSEEVENTF_LEFTDOWN);
+            SendMouse(ptVia.x, ptVia.y, 0);
+            SendMouse(pt.x, pt.y, 0);
+            SendMouse(pt.x, pt.y, MOUSEEVENTF_LEFTUP);
+        });
+        ASSERT_TRUE(CExtControlBar::IsFloating(&bar)); // the release ended the drag
+        frame->RecalcLayout();
+    }
+
     CCorvane_smsView* view = nullptr;
     CCorvane_smsDoc* doc = nullptr;
 };
@@ -745,20 +779,56 @@ TEST_F(MainFrameTest, TheMenuBarDockedBackByDoubleClicksTakesItsOwnRowAgainAndCu
     menu.GetWindowRect(&rcMenu);
     frame->m_wndToolBar.GetWindowRect(&rcTools);
     for (bool bFloats : {true, false})
-    {
-        menu.GetParentFrame()->GetWindowRect(&rc);
-        const CPoint pt = bFloats ? (menu.GetCaptionRect() + rcMenu.TopLeft()).CenterPoint()
-                                  : rc.TopLeft() + CSize(16, ::GetSystemMetrics(SM_CYSMCAPTION) / 2 + 3);
-        RunInputScript([&] {
-            for (DWORD dw : {0, 2, 4, 2, 4}) // a move, then MOUSEEVENTF_LEFTDOWN and MOUSEEVENTF_LEFTUP twice
-                SendMouse(pt.x, pt.y, dw);
-        });
-        ASSERT_TRUE(WaitFor([&] { return CExtControlBar::IsFloating(&menu) == bFloats && menu.IsWindowVisible(); }));
-        frame->RecalcLayout(); // the idle time's layout: the rows below the menu bar's move up
-    }
+        ASSERT_NO_FATAL_FAILURE(DoubleClickBar(menu, bFloats));
     menu.GetWindowRect(&rc);
     EXPECT_EQ(rc, rcMenu) << rc.left << "," << rc.top;
     frame->m_wndToolBar.GetWindowRect(&rc);
     EXPECT_EQ(rc, rcTools) << rc.left << "," << rc.top << ", " << rc.Width() << " px wide, was " << rcTools.Width();
     EXPECT_EQ(::WindowFromPoint(CPoint(rcTools.right - 2, rcTools.top + 2)), frame->m_wndToolBar.GetSafeHwnd());
+}
+
+// Its floating frame dragged into the view first, docking it on the way, the menu bar still docks back above
+// "Standard Toolbar" (real input).
+TEST_F(MainFrameTest, TheMenuBarWhoseFloatingFrameWasMovedDocksBackInItsOwnRow)
+{
+    Start();
+    frame->ShowWindow(SW_SHOWNORMAL);
+    frame->SetForegroundWindow();
+    SettleInput();
+    CRect rcMenu, rc;
+    frame->m_wndMenuBar.GetWindowRect(&rcMenu);
+    ASSERT_NO_FATAL_FAILURE(DoubleClickBar(frame->m_wndMenuBar, true));
+    // Over "Corvane Toolbar", which docks the menu bar in that row for a while, then into the view.
+    CRect rcView;
+    view->GetWindowRect(&rcView);
+    frame->m_wndCorvaneBar.GetWindowRect(&rc);
+    ASSERT_NO_FATAL_FAILURE(DragFloatingFrame(frame->m_wndMenuBar, rc.CenterPoint(), rcView.CenterPoint()));
+    ASSERT_NO_FATAL_FAILURE(DoubleClickBar(frame->m_wndMenuBar, false));
+    frame->m_wndMenuBar.GetWindowRect(&rc);
+    EXPECT_EQ(rc, rcMenu) << rc.left << "," << rc.top;
+}
+
+// The menu bar and both tool bars floated, their frames moved into the view and docked back in turn come back in
+// their rows in their order.
+TEST_F(MainFrameTest, BarsFloatedMovedAndDockedBackInTurnTakeTheirRowsInTheirOrder)
+{
+    Start();
+    frame->ShowWindow(SW_SHOWNORMAL);
+    SettleInput();
+    CExtControlBar* bars[] = {&frame->m_wndMenuBar, &frame->m_wndToolBar, &frame->m_wndCorvaneBar};
+    CRect rcWas[3], rc;
+    view->GetWindowRect(&rc);
+    for (int i = 0; i < 3; i++)
+        bars[i]->GetWindowRect(&rcWas[i]);
+    for (int i = 0; i < 3; i++)
+    {
+        bars[i]->ToggleDocking(); // as the gripper's double click
+        const CPoint pt = rc.TopLeft() + CSize(100, 100 + 100 * i);
+        ASSERT_NO_FATAL_FAILURE(DragFloatingFrame(*bars[i], pt, pt));
+    }
+    for (CExtControlBar* pBar : bars)
+        pBar->ToggleDocking(); // as the floating caption's double click
+    frame->RecalcLayout();
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ((bars[i]->GetWindowRect(&rc), rc), rcWas[i]) << bars[i]->GetDlgCtrlID() << " at " << rc.top;
 }

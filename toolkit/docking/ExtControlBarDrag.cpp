@@ -1,5 +1,6 @@
 // CExtControlBar: the modal drag loop, the update of the drag target, the drop or cancel, and the start and end
 // notifications.
+#include "platform/DockContext.h"
 #include "platform/FrameWnd.h"
 #include "platform/WinThread.h"
 #include "res/toolkit_docking_ids.h"
@@ -151,6 +152,13 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
         }
     }
 
+    // A floating frame moved past the dock bars docks the bar on its way: where it was docked stays, its place
+    // along its row included.
+    CDockContext* pMoveContext = IsFixedDockStyle() && IsFloating(this) ? m_pDockContext : nullptr;
+    const OuterRowPlacement_t* pPlacement = pMoveContext != nullptr ? GetOuterRowPlacement() : nullptr;
+    const OuterRowPlacement_t placement = pPlacement != nullptr ? *pPlacement : OuterRowPlacement_t();
+    if (pMoveContext != nullptr)
+        pMoveContext->BeginFloatingMove();
     g_DragStateComputed.m_pBarSource = this;
     g_DragStateShown.m_pBarSource = this;
     g_DragStateComputed.SetEmpty(false);
@@ -292,6 +300,12 @@ void CExtControlBar::DraggingLoop(const POINT& ptScreen, const POINT& ptGrabOffs
     else if (::IsWindow(hWnd))
         ::KillTimer(hWnd, kTimerDragRefresh);
     ResetDragStates();
+    if (pMoveContext != nullptr && alive() && IsFloating(this))
+    {
+        pMoveContext->EndFloatingMove();
+        if (pPlacement != nullptr)
+            SetOuterRowPlacement(placement);
+    }
     if (::GetCapture() == hWnd && hWnd != nullptr)
         ::ReleaseCapture();
     if (bQuit)
