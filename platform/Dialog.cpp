@@ -355,6 +355,11 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     }
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    // A dialog inside another window never ends itself: Escape goes on up the walk to the dialog
+    // holding it, whose own dialog handling ends that one as Cancel.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
+        (GetStyle() & WS_CHILD))
+        return FALSE;
     // Escape in a multi-line edit ends the dialog as Cancel (the edit would swallow it).
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
         (::GetWindowLongW(pMsg->hwnd, GWL_STYLE) & ES_MULTILINE))
