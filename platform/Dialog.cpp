@@ -245,8 +245,9 @@ BOOL CDialog::InitModalIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
 
 HWND CDialog::PreModal()
 {
-    // The owner: the given parent, else the main window; never a child window.
-    return CWnd::GetSafeOwner_(m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr, &m_hWndTop);
+    // The owner: the given parent, else the main window; never a child window; within another modal
+    // run, that run's window.
+    return PlatformModalOwner(CWnd::GetSafeOwner_(m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr, &m_hWndTop));
 }
 
 void CDialog::PostModal()
@@ -297,6 +298,7 @@ INT_PTR CDialog::RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create)
         ::EnableWindow(hWndParent, FALSE);
         bEnableParent = TRUE;
     }
+    PlatformEnterModalRun(&m_hWnd);
     try
     {
         if (create(CWnd::FromHandle(hWndParent)))
@@ -325,6 +327,7 @@ INT_PTR CDialog::RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create)
 
 void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent)
 {
+    PlatformLeaveModalRun(&pWnd->m_hWnd);
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
     if (hWndParent != nullptr && ::GetActiveWindow() == pWnd->m_hWnd)
@@ -355,6 +358,11 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     }
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    // A dialog inside another window never ends itself: Escape goes on up the walk to the dialog
+    // holding it, whose own dialog handling ends that one as Cancel.
+    if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
+        (GetStyle() & WS_CHILD))
+        return FALSE;
     // Escape in a multi-line edit ends the dialog as Cancel (the edit would swallow it).
     if (pMsg->message == WM_KEYDOWN && (pMsg->wParam == VK_ESCAPE || pMsg->wParam == VK_CANCEL) &&
         (::GetWindowLongW(pMsg->hwnd, GWL_STYLE) & ES_MULTILINE))

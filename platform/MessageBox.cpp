@@ -2,7 +2,9 @@
 #include "platform/MessageBox.h"
 #include "platform/String.h"
 #include "platform/WinApp.h"
+#include <algorithm>
 #include <mutex>
+#include <vector>
 
 namespace
 {
@@ -13,10 +15,13 @@ MessageBoxHandler& Handler()
     return h;
 }
 MessageBoxOwnerProvider g_ownerProvider = nullptr;
+// Members holding the windows of this thread's modal runs, innermost last; each outlives its run.
+thread_local std::vector<const HWND*> t_modalRuns;
 } // namespace
 
 int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
 {
+    owner = PlatformModalOwner(owner);
     MessageBoxHandler h;
     {
         std::lock_guard<std::mutex> g(g_boxLock);
@@ -33,6 +38,33 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h)
     MessageBoxHandler old = std::move(Handler());
     Handler() = std::move(h);
     return old;
+}
+
+void PlatformEnterModalRun(const HWND* phWnd) { t_modalRuns.push_back(phWnd); }
+
+void PlatformLeaveModalRun(const HWND* phWnd)
+{
+    auto it = std::find(t_modalRuns.rbegin(), t_modalRuns.rend(), phWnd);
+    if (it != t_modalRuns.rend())
+        t_modalRuns.erase(std::next(it).base());
+}
+
+HWND PlatformModalOwner(HWND hWnd)
+{
+    HWND hRoot = hWnd != nullptr ? ::GetAncestor(hWnd, GA_ROOT) : nullptr;
+    if (hRoot == nullptr || ::IsWindowEnabled(hRoot))
+        return hWnd;
+    HWND hTop = hRoot;
+    for (HWND hOwner; (hOwner = ::GetWindow(hTop, GW_OWNER)) != nullptr;)
+        hTop = hOwner;
+    // A modal window that is up and was active last; one still being created was never active.
+    HWND hPopup = ::GetLastActivePopup(hTop);
+    if (hPopup != nullptr && ::IsWindowEnabled(hPopup) && ::IsWindowVisible(hPopup))
+        return hPopup;
+    for (auto it = t_modalRuns.rbegin(); it != t_modalRuns.rend(); ++it)
+        if (**it != nullptr && ::IsWindow(**it) && ::IsWindowEnabled(**it))
+            return **it;
+    return hWnd;
 }
 
 void SetMessageBoxOwnerProvider(MessageBoxOwnerProvider p) { g_ownerProvider = p; }

@@ -3,7 +3,8 @@
 #include "platform/Core.h"
 #include <functional>
 
-// Shows a message box (MessageBoxW unless a handler is installed) and answers its result.
+// Shows a message box (MessageBoxW unless a handler is installed) owned by PlatformModalOwner(owner)
+// and answers its result.
 int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type);
 
 using MessageBoxHandler = std::function<int(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)>;
@@ -16,6 +17,16 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h);
 using MessageBoxOwnerProvider = HWND (*)();
 void SetMessageBoxOwnerProvider(MessageBoxOwnerProvider p);
 HWND PlatformMessageBoxOwner();
+
+// Modal runs of the calling thread, innermost last. A run enters with the member that holds its
+// window (the window may ask for boxes while it is being created) and leaves at its end.
+void PlatformEnterModalRun(const HWND* phWnd);
+void PlatformLeaveModalRun(const HWND* phWnd);
+// The owner for a box or modal window meant for hWnd. While hWnd's top-level window is disabled by a
+// modal window: that modal window (the enabled last active popup of the top owner, else the window of
+// the innermost modal run), so that the new window's end gives the keyboard and the enabled state
+// back to it and the program stays blocked until its last modal window ends. Otherwise hWnd.
+HWND PlatformModalOwner(HWND hWnd);
 
 // The application's box: owner from PlatformMessageBoxOwner(); without an icon bit, OK and
 // OK/Cancel boxes get the exclamation icon and Yes/No boxes the question icon.

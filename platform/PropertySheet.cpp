@@ -498,6 +498,7 @@ INT_PTR CPropertySheet::DoModal()
     }
     while (hWndParent != nullptr && (::GetWindowLongW(hWndParent, GWL_STYLE) & WS_CHILD))
         hWndParent = ::GetParent(hWndParent);
+    hWndParent = PlatformModalOwner(hWndParent);
     BOOL bEnableParent = FALSE;
     if (hWndParent != nullptr && ::IsWindowEnabled(hWndParent))
     {
@@ -510,6 +511,7 @@ INT_PTR CPropertySheet::DoModal()
         DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     const BOOL bWasModeless = m_bModeless;
     INT_PTR result = -1;
+    PlatformEnterModalRun(&m_hWnd);
     if (Create(CWnd::FromHandle(hWndParent), style, 0))
     {
         m_bModeless = bWasModeless;

@@ -186,6 +186,22 @@ TEST_F(SettingsSheetTest, CtrlPageDownInsideAPageStepsAndWrapsButNotWithShift)
     EXPECT_EQ(seen, (std::vector<int>{0, 0, 4}));
 }
 
+TEST_F(SettingsSheetTest, EscapeInAPageClosesTheSheetAsCancelDoes)
+{
+    CDlgSetting dlg;
+    dlg.SetStartPage(kSettingOption);
+    ModalScript script;
+    // The key goes through the sheet's own loop; a sheet still up afterwards is ended with OK.
+    script
+        .Then([](HWND hDlg) {
+            HWND hFocus = ::GetDlgItem(SheetPage(hDlg, 4), IDC_PASS_ACTIVE);
+            ::SetFocus(hFocus);
+            ::PostMessageW(hFocus, WM_KEYDOWN, VK_ESCAPE, 1);
+        })
+        .Then([](HWND hDlg) { Click(hDlg, IDOK); });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
 TEST_F(SettingsSheetTest, HasItsSmallIconAndKeepsButtonsAtTheBottomRightWhenResized)
 {
     CDlgSetting dlg;

@@ -8,6 +8,7 @@
 #include "phone/UnicodeTextFile.h"
 #include "res/app_ids.h"
 #include "res/app_tools_ids.h"
+#include "support/MessageBoxCapture.h"
 
 #include <algorithm>
 #include <functional>
@@ -144,6 +145,30 @@ TEST_F(ToolCommandsTest, EachToolCommandOpensItsDialog)
     pLog->GetWindowText(text);
     EXPECT_EQ(text, L"LOG");
     EXPECT_TRUE(pLog->IsWindowVisible());
+}
+
+TEST_F(ToolCommandsTest, TheDialerKeepsTheFrameAndAFloatingFrameDisabledPastItsOutlookBox)
+{
+    frame->FloatControlBar(&frame->m_wndFoldersBar, CPoint(450, 250));
+    static HWND s_hMini;
+    static BOOL s_bEnabled;
+    s_hMini = frame->m_wndFoldersBar.GetParentFrame()->GetSafeHwnd();
+    const MessageBoxHandler previous = SetMessageBoxHandler(ShowBoxAnsweredWithOk);
+    const CString title = ModalProbe::Run(
+        frame->GetSafeHwnd(), ID_CALL,
+        [](HWND h) {
+            wchar_t text[16] = {};
+            ::GetWindowTextW(h, text, 16);
+            return wcscmp(text, L"Dialer") == 0;
+        },
+        [](HWND h) {
+            s_bEnabled = ::IsWindowEnabled(ModalProbe::s_frame) || ::IsWindowEnabled(s_hMini);
+            Cancel(h);
+        });
+    SetMessageBoxHandler(previous);
+    EXPECT_EQ(title, L"Dialer");
+    EXPECT_FALSE(s_bEnabled);
+    EXPECT_TRUE(frame->IsWindowEnabled() && ::IsWindowEnabled(s_hMini));
 }
 
 TEST_F(ToolCommandsTest, SearchShowsTheCurrentFolderFilteredByTheChosenField)

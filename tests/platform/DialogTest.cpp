@@ -1,9 +1,10 @@
 // Dialogs: modal runs driven by posted messages, data exchange both ways, a failed validation
 // whose message box is captured, dialog keyboard handling, idle messages, templates in memory,
-// dialog-init data, ending during initialisation, and a modeless dialog.
+// dialog-init data, ending during initialisation, a modeless dialog, and a box inside a modal run.
 #include <gtest/gtest.h>
 #include "FramesTestApp.h"
 #include "frames_test_ids.h"
+#include "support/MessageBoxCapture.h"
 
 namespace
 {
@@ -141,6 +142,32 @@ TEST(Dialog, ModalRunExchangesDataAndEndsWithOkOrCancel)
     };
     EXPECT_EQ(dlg3.DoModal(), IDOK);
     EXPECT_EQ(dlg3.m_nButton, 1);
+}
+
+TEST(Dialog, ABoxForTheMainWindowDuringAModalDialogLeavesItDisabledUntilTheDialogEnds)
+{
+    CModalWatchdog watchdog;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
+    TestApp().m_pMainWnd = pFrame;
+    const MessageBoxHandler previous = SetMessageBoxHandler(ShowBoxAnsweredWithOk);
+    static BOOL s_bEnabled;
+    CTestDialog dlg;
+    dlg.onInit = [](CTestDialog* p) {
+        p->SetTimer(1, 50, [](HWND hDlg, UINT, UINT_PTR id, DWORD) {
+            ::KillTimer(hDlg, id);
+            PlatformMessageBox(AfxGetMainWnd()->m_hWnd, L"Isi", L"Kotak", MB_OK);
+            s_bEnabled = AfxGetMainWnd()->IsWindowEnabled();
+            ::PostMessageW(hDlg, WM_COMMAND, IDCANCEL, 0);
+        });
+    };
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    SetMessageBoxHandler(previous);
+    EXPECT_FALSE(s_bEnabled);
+    EXPECT_TRUE(pFrame->IsWindowEnabled());
+    TestApp().m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+    DrainQuit();
 }
 
 TEST(Dialog, FailedValidationTellsTheUserAndKeepsTheDialogOpen)

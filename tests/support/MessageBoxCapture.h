@@ -1,10 +1,26 @@
-// Test helper: records every message box shown while it lives and answers a chosen button.
+// Test helper: records every message box shown while it lives and answers a chosen button; a real box
+// answered as a user does.
 #pragma once
 #include "platform/MessageBox.h"
 #include <deque>
 #include <mutex>
 #include <string>
 #include <vector>
+
+// A message box handler: the real box, answered with OK from a timer of its own loop.
+inline int ShowBoxAnsweredWithOk(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
+{
+    static std::wstring s_title;
+    s_title = title;
+    const UINT_PTR id = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND hBox = ::FindWindowW(L"#32770", s_title.c_str());
+        if (hBox != nullptr && ::GetWindowThreadProcessId(hBox, nullptr) == ::GetCurrentThreadId())
+            ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+    });
+    const int nResult = ::MessageBoxW(owner, text, title, type);
+    ::KillTimer(nullptr, id);
+    return nResult;
+}
 
 class MessageBoxCapture
 {
