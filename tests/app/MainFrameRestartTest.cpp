@@ -364,13 +364,14 @@ TEST_F(MainFrameRestartTest, AFloatingBarFollowsTheMainWindowToTheTrayAndBack)
     EXPECT_TRUE(pFloating != frame && pFloating->IsWindowVisible()) << "closed from the tray, the bar is lost";
 }
 
-// "Always on top" switched off takes the floating bar out of the topmost band with the window.
+// "Always on top" switched on and off takes the floating bar into and out of the topmost band with the window.
 TEST_F(MainFrameRestartTest, AFloatingBarLeavesTheTopmostBandWithTheMainWindow)
 {
     ASSERT_NO_FATAL_FAILURE(Start());
     ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(300, 200)));
     CFrameWnd* pFloating = frame->m_wndFoldersBar.GetParentFrame();
     frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
+    EXPECT_NE(frame->GetExStyle() & WS_EX_TOPMOST, 0u) << "the main window owning a floating bar is not topmost";
     ASSERT_NE(pFloating->GetExStyle() & WS_EX_TOPMOST, 0u);
     frame->SendMessage(WM_COMMAND, ID_VIEW_TOPMOST);
     ASSERT_EQ(frame->GetExStyle() & WS_EX_TOPMOST, 0u);

@@ -314,7 +314,8 @@ struct ProgramBarsTest : ProgramProcessTest
     };
     // The program started, the bars floated in turn by a double click on their docked captions and the program
     // closed; then started again (hMain), each bar floating and shown.
-    void FloatAndStartAgain(std::vector<FloatingBar>& bars, HWND& hMain, bool bAtClose = false, bool bSlowStart = false)
+    void FloatAndStartAgain(std::vector<FloatingBar>& bars, HWND& hMain, bool bAtClose = false, bool bSlowStart = false,
+                            const std::function<void(HWND)>& beforeClose = nullptr)
     {
         hMain = StartInFront();
         ASSERT_NE(hMain, nullptr);
@@ -401,6 +402,8 @@ struct ProgramBarsTest : ProgramProcessTest
             for (FloatingBar& bar : bars)
                 bar.atClose = SettledScreen(bar.rcFloating, 10000);
         }
+        if (beforeClose)
+            ASSERT_NO_FATAL_FAILURE(beforeClose(hMain));
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Ended(30000));
 
@@ -570,6 +573,28 @@ std::string XClientOutput(const CString& folder, const CString& command)
     }
     return text;
 }
+
+// What an X client prints once two looks a moment apart agree (the window manager has done what it does).
+std::string SettledXClientOutput(const CString& folder, const CString& command)
+{
+    std::string text, again = XClientOutput(folder, command);
+    PumpUntil(
+        [&] {
+            text.swap(again);
+            again = XClientOutput(folder, command);
+            return again == text;
+        },
+        10000);
+    return text;
+}
+
+// The X window of a top-level window, as xprop writes it.
+CString XWindowOf(HWND hWnd)
+{
+    CString s;
+    s.Format(L"0x%Ix", (ULONG_PTR)GetPropW(hWnd, L"__wine_x11_whole_window"));
+    return s;
+}
 } // namespace
 
 // Runs on a screen with a window manager (openbox), the prefix managed, the program started as a user starts it: the
@@ -580,29 +605,16 @@ TEST_F(ProgramBarsTest, FoldersAndTheSmsListFloatingAtTheCloseStayAboveTheMainWi
     std::vector<FloatingBar> bars = {{L"Folders"}, {L"SMS List"}};
     HWND hMain = nullptr;
     ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, true));
-    const auto xid = [](HWND h) {
-        CString s;
-        s.Format(L"0x%Ix", (ULONG_PTR)GetPropW(h, L"__wine_x11_whole_window"));
-        return s;
-    };
     const auto checkAbove = [&](const char* pszWhen) {
         SCOPED_TRACE(pszWhen);
         ASSERT_TRUE(WaitPainted(30000));
-        // The manager's order (bottom first) once it has restacked: two looks agree.
-        const CString sStacking = L"xprop -root _NET_CLIENT_LIST_STACKING";
-        std::string order, again = XClientOutput(folder, sStacking);
-        ASSERT_TRUE(PumpUntil(
-            [&] {
-                order.swap(again);
-                again = XClientOutput(folder, sStacking);
-                return again == order;
-            },
-            10000));
+        // The manager's order (bottom first) once it has restacked.
+        std::string order = SettledXClientOutput(folder, L"xprop -root _NET_CLIENT_LIST_STACKING");
         std::replace(order.begin(), order.end(), '\n', ',');
         for (const FloatingBar& bar : bars)
         {
-            const size_t nMain = order.find(CStringA(xid(hMain) + L",")),
-                         nFrame = order.find(CStringA(xid(bar.w.hTopLevel) + L","));
+            const size_t nMain = order.find(CStringA(XWindowOf(hMain) + L",")),
+                         nFrame = order.find(CStringA(XWindowOf(bar.w.hTopLevel) + L","));
             ASSERT_TRUE(nMain != std::string::npos && nFrame != std::string::npos) << order;
             EXPECT_GT(nFrame, nMain) << CStringA(bar.pszName).GetString() << " lies below the main window: " << order;
             EXPECT_LE(DiffsOfTheProgram(bar.rcFloating, SettledScreen(bar.rcFloating, 10000), bar.atClose),
@@ -628,10 +640,33 @@ TEST_F(ProgramBarsTest, FoldersAndTheSmsListFloatingAtTheCloseStayAboveTheMainWi
     ASSERT_TRUE(WaitIdle(30000));
     ASSERT_NO_FATAL_FAILURE(checkAbove("after a click into the main window"));
     for (const FloatingBar& bar : bars)
-        EXPECT_NE(XClientOutput(folder, L"xprop -id " + xid(bar.w.hTopLevel) + L" _NET_WM_STATE")
+        EXPECT_NE(XClientOutput(folder, L"xprop -id " + XWindowOf(bar.w.hTopLevel) + L" _NET_WM_STATE")
                       .find("_NET_WM_STATE_SKIP_TASKBAR"),
                   std::string::npos)
             << CStringA(bar.pszName).GetString() << " is listed on the task bar";
+    PostMessageW(hMain, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(Ended(30000));
+}
+
+// Runs on a screen with a window manager: a bar floating at the close of a maximized window leaves the keys with the
+// main window after the next start; the manager offers the keys to the frame as it maps it.
+TEST_F(ProgramBarsTest, TheSmsListFloatingAtTheCloseOfAMaximizedWindowLeavesTheKeysWithTheMainWindowUnderAWindowManager)
+{
+    std::vector<FloatingBar> bars = {{L"SMS List"}};
+    HWND hMain = nullptr;
+    const auto maximize = [&](HWND h) {
+        ShowWindowAsync(h, SW_MAXIMIZE);
+        ASSERT_TRUE(PumpUntil([&] { return IsZoomed(h) != FALSE; }, 10000));
+        ASSERT_TRUE(WaitIdle(30000));
+    };
+    ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, maximize));
+    ASSERT_TRUE(IsZoomed(hMain));
+    ASSERT_TRUE(WaitPainted(30000));
+    const std::string active = SettledXClientOutput(folder, L"xprop -root _NET_ACTIVE_WINDOW");
+    EXPECT_NE(active.find(CStringA(XWindowOf(hMain))), std::string::npos) << "the keys are elsewhere: " << active;
+    wchar_t title[64] = {};
+    GetWindowTextW(GetForegroundWindow(), title, 64);
+    EXPECT_EQ(GetForegroundWindow(), hMain) << "the foreground window is \"" << CStringA(title).GetString() << "\"";
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Ended(30000));
 }

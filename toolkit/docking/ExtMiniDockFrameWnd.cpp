@@ -324,8 +324,10 @@ static CPoint WindowPoint(CWnd* pWnd, CPoint ptScreen)
 int CExtMiniDockFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
 {
     // A press on the caption or a border moves or sizes the frame: the activation stays where it is, and the
-    // press's handler activates the top-level parent when another window had it.
-    if (nHitTest == HTCAPTION || IsBorderCode(nHitTest))
+    // press's handler activates the top-level parent when another window had it. The frame has no menu: a press
+    // there is the window manager offering the frame the keys as it maps it, or at a press that then comes as
+    // itself (Wine asks so); the window that has them keeps them.
+    if (nHitTest == HTCAPTION || nHitTest == HTMENU || IsBorderCode(nHitTest))
         return MA_NOACTIVATE;
     return CMiniDockFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
 }
