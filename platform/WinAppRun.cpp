@@ -142,7 +142,7 @@ static HWND MainWindowForMessageBoxes()
 {
     CWnd* pMain = AfxGetMainWnd();
     if (pMain != nullptr && pMain->m_hWnd != nullptr && ::IsWindow(pMain->m_hWnd))
-        return ::GetLastActivePopup(pMain->m_hWnd);
+        return CWnd::GetSafeOwner_(nullptr, nullptr);
     return ::GetActiveWindow();
 }
 

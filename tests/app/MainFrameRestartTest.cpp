@@ -379,3 +379,15 @@ TEST_F(MainFrameRestartTest, AFloatingBarLeavesTheTopmostBandWithTheMainWindow)
     EXPECT_EQ(pFloating->GetExStyle() & WS_EX_TOPMOST, 0u) << "the floating bar stays above every program";
     EXPECT_TRUE(IsAbove(pFloating->m_hWnd, frame->m_hWnd));
 }
+
+// A box or dialog asked for while a floating bar's frame was the last active popup is owned by the main window, which
+// gets the keys back when it ends.
+TEST_F(MainFrameRestartTest, ABoxAskedForAfterAFloatingBarWasActiveIsOwnedByTheMainWindow)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndFoldersBar.FloatAtPoint(CPoint(300, 200)));
+    CFrameWnd* pFloating = frame->m_wndFoldersBar.GetParentFrame();
+    pFloating->SetActiveWindow();
+    ASSERT_EQ(::GetLastActivePopup(frame->m_hWnd), pFloating->m_hWnd);
+    EXPECT_EQ(CWnd::GetSafeOwner_(nullptr, nullptr), frame->m_hWnd) << "the floating frame owns the box";
+}
