@@ -19,6 +19,7 @@
 #include "phone/StoreHelpers.h"
 #include "res/platform_ids.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
+#include "toolkit/docking/ExtDockBar.h"
 #include <algorithm>
 #include <commctrl.h>
 #include <vector>
@@ -34,10 +35,11 @@ enum Step
 {
     kStepApp,    // application object and InitInstance up to the frame's WM_CREATE
     kStepView,   // the frame's base creation: the view, the Outlook contacts, the data file
-    kStepBars,   // the menu bar, tool bars, resizable bars and their contents
-    kStepDock,   // the frame's dock bars (docking enabled)
+    kStepBars,   // the menu bar, tool bars, resizable bars and their contents, the frame's dock bars (the first
+                 // resizable bar sets docking up)
     kStepAreas,  // the auto-hide areas and their slider
-    kStepState,  // status bar, command icons, the stored bar state applied
+    kStepStatus, // the status bar, the command icons
+    kStepState,  // the stored bar state applied (from the first dock bar of its inner circles)
     kStepTray,   // the tray icon, the frame's one layout
     kStepUpdate, // the view's initial update (the first folder shown)
     kStepShow,   // activation and show
@@ -47,10 +49,10 @@ enum Step
 const char* const kStepNames[kStepCount] = {
     "app object, InitInstance to frame create",
     "frame base: view, contacts, data file",
-    "bars and their contents",
-    "dock bars",
+    "bars and their contents, dock bars",
     "auto-hide areas",
-    "status bar, icons, stored bar state",
+    "status bar, command icons",
+    "stored bar state",
     "tray icon, frame layout",
     "view initial update",
     "activation, show",
@@ -87,8 +89,9 @@ bool IsAutoHideArea(HWND hWnd)
     return dynamic_cast<CExtDynAutoHideArea*>(CWnd::FromHandlePermanent(hWnd)) != nullptr;
 }
 
-// Before a message: the frame's creation, the creation of its dock bars, auto-hide areas, status
-// bar and tray icon window, the frame's first show; the status bar's text changes.
+// Before a message: the frame's creation, the creation of its auto-hide areas, its status bar, the
+// first dock bar after it and the tray icon's window, the frame's first show; the status bar's text
+// changes.
 LRESULT CALLBACK BeforeMessage(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
@@ -99,15 +102,16 @@ LRESULT CALLBACK BeforeMessage(int nCode, WPARAM wParam, LPARAM lParam)
             g_hFrame = p->hwnd;
             Mark(kStepApp);
         }
-        else if (IsFrameChild(p->hwnd, AFX_IDW_DOCKBAR_TOP))
-            Mark(kStepBars);
         else if (g_hFrame != nullptr && ::GetParent(p->hwnd) == g_hFrame && IsAutoHideArea(p->hwnd))
-            Mark(kStepDock);
+            Mark(kStepBars);
         else if (IsFrameChild(p->hwnd, AFX_IDW_STATUS_BAR))
         {
             g_hStatus = p->hwnd;
             Mark(kStepAreas);
         }
+        else if (g_hStatus != nullptr && ::GetParent(p->hwnd) == g_hFrame &&
+                 dynamic_cast<CExtDockBar*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
+            Mark(kStepStatus);
         else if (dynamic_cast<CSystemTray*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
             Mark(kStepState);
     }
