@@ -353,7 +353,8 @@ bool CMainFrame::SetProfileIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
     if (hIcon == nullptr)
         return false;
     LPCTSTR lpszProfile = g_CmdManagerHolder->FindProfileNameForWindow(m_hWnd);
-    const bool bSet = g_CmdManagerHolder->SetCommandIcon(lpszProfile, nCmdID, hIcon, false);
+    const SIZE size = {cx, cy};
+    const bool bSet = g_CmdManagerHolder->SetCommandIcon(lpszProfile, nCmdID, hIcon, false, &size);
     if (!bSet)
         ::DestroyIcon(hIcon);
     return bSet;

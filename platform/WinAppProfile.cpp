@@ -18,41 +18,33 @@ void CWinApp::SetRegistryKey(UINT nIDRegistryKey)
     SetRegistryKey(key.GetString());
 }
 
+namespace
+{
+// Opens (creates when missing) a key below HKEY_CURRENT_USER\Software in one registry call; null on failure.
+HKEY CreateSoftwareKey(const CString& strPath)
+{
+    HKEY hKey = nullptr;
+    DWORD dw;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\" + strPath, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_WRITE | KEY_READ, nullptr, &hKey, &dw) != ERROR_SUCCESS)
+        return nullptr;
+    return hKey;
+}
+} // namespace
+
 HKEY CWinApp::GetAppRegistryKey()
 {
     if (!m_pszRegistryKey || !m_pszProfileName)
         return nullptr;
-    HKEY hSoftKey = nullptr, hCompanyKey = nullptr, hAppKey = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software", 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS)
-    {
-        DWORD dw;
-        if (RegCreateKeyExW(hSoftKey, m_pszRegistryKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                            nullptr, &hCompanyKey, &dw) == ERROR_SUCCESS)
-        {
-            RegCreateKeyExW(hCompanyKey, m_pszProfileName, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                            nullptr, &hAppKey, &dw);
-        }
-    }
-    if (hSoftKey)
-        RegCloseKey(hSoftKey);
-    if (hCompanyKey)
-        RegCloseKey(hCompanyKey);
-    return hAppKey;
+    return CreateSoftwareKey(CString(m_pszRegistryKey) + L"\\" + m_pszProfileName);
 }
 
 HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
 {
-    if (!lpszSection)
+    if (!lpszSection || !m_pszRegistryKey || !m_pszProfileName)
         return nullptr;
-    HKEY hAppKey = GetAppRegistryKey();
-    if (!hAppKey)
-        return nullptr;
-    HKEY hSectionKey = nullptr;
-    DWORD dw;
-    RegCreateKeyExW(hAppKey, lpszSection, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, nullptr,
-                    &hSectionKey, &dw);
-    RegCloseKey(hAppKey);
-    return hSectionKey;
+    // The section's key opened at once, not through the application's key.
+    return CreateSoftwareKey(CString(m_pszRegistryKey) + L"\\" + m_pszProfileName + L"\\" + lpszSection);
 }
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)

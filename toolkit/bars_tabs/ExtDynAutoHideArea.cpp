@@ -13,6 +13,7 @@
 #include "toolkit/foundation/ExtPaintManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
+#include <algorithm>
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CExtDynAutoHideArea, CExtTabWnd)
@@ -48,6 +49,20 @@ DWORD OrientationOfEdge(UINT nDockBarID)
     }
 }
 
+// The areas with a window, of every frame: found without a walk through a frame's child windows, which costs a call
+// into the window system per child.
+std::vector<CExtDynAutoHideArea*>& LiveAreas()
+{
+    static std::vector<CExtDynAutoHideArea*> s_areas;
+    return s_areas;
+}
+
+void ForgetArea(CExtDynAutoHideArea* pArea)
+{
+    std::vector<CExtDynAutoHideArea*>& areas = LiveAreas();
+    areas.erase(std::remove(areas.begin(), areas.end(), pArea), areas.end());
+}
+
 CFrameWnd* FrameOf(CWnd* pWnd)
 {
     if (pWnd == nullptr || pWnd->GetSafeHwnd() == nullptr)
@@ -70,7 +85,7 @@ CExtDynAutoHideArea::CExtDynAutoHideArea()
     m_dropTarget.m_pOwner = this;
 }
 
-CExtDynAutoHideArea::~CExtDynAutoHideArea() {}
+CExtDynAutoHideArea::~CExtDynAutoHideArea() { ForgetArea(this); }
 
 bool CExtDynAutoHideArea::Create(CFrameWnd* pFrame, CExtDynAutoHideSlider* pSlider, UINT nDockBarID)
 {
@@ -81,6 +96,7 @@ bool CExtDynAutoHideArea::Create(CFrameWnd* pFrame, CExtDynAutoHideSlider* pSlid
     if (!CExtTabWnd::Create(pFrame, CRect(0, 0, 0, 0), nDockBarID, WS_CHILD | WS_VISIBLE,
                             OrientationOfEdge(nDockBarID) | kAreaTabStyle))
         return false;
+    LiveAreas().push_back(this);
     SetDocksToParent(true);
     for (CExtDockBar* pDock = CExtDockBar::FindCircleDockBar(pFrame, 0, nDockBarID); pDock != nullptr;
          pDock = pDock->m_pInnerCircleBar)
@@ -138,6 +154,7 @@ bool CExtDynAutoHideArea::CreateFrameAreas(CFrameWnd* pFrame)
 
 void CExtDynAutoHideArea::PostNcDestroy()
 {
+    ForgetArea(this);
     CExtTabWnd::PostNcDestroy();
     if (m_bAutoDeleteArea)
         delete this;
@@ -178,10 +195,9 @@ void CExtDynAutoHideArea::FindFrameAreas(CWnd* pWnd, CExtDynAutoHideArea** ppTop
     CFrameWnd* pFrame = FrameOf(pWnd);
     if (pFrame == nullptr)
         return;
-    for (CWnd* pChild = pFrame->GetWindow(GW_CHILD); pChild != nullptr; pChild = pChild->GetWindow(GW_HWNDNEXT))
+    for (CExtDynAutoHideArea* pArea : LiveAreas())
     {
-        CExtDynAutoHideArea* pArea = DYNAMIC_DOWNCAST(CExtDynAutoHideArea, CWnd::FromHandlePermanent(pChild->m_hWnd));
-        if (pArea == nullptr)
+        if (pArea->GetSafeHwnd() == nullptr || ::GetParent(pArea->m_hWnd) != pFrame->m_hWnd)
             continue;
         const UINT nID = (UINT)pArea->GetDlgCtrlID();
         for (int i = 0; i < 4; ++i)

@@ -99,9 +99,8 @@ bool CExtDynAutoHideSlider::Create(CFrameWnd* pFrame)
     if (!CWnd::CreateEx(0, kWndClassName, L"", WS_CHILD, 0, 0, 0, 0, pFrame->GetSafeHwnd(), (HMENU)(INT_PTR)-1,
                         nullptr))
         return false;
+    // The tip control, a window of its own, is made when the slider first slides out.
     EnableToolTips();
-    if (m_wndToolTip.Create(this))
-        m_wndToolTip.Activate(TRUE);
     return true;
 }
 
@@ -346,6 +345,8 @@ void CExtDynAutoHideSlider::SlideRun(CExtControlBar* pBar, bool bShow, bool bAni
     const CRect rcFree = CalcFreeRect(pFrame);
     if (rcFree.Width() < (int)kMinExtent || rcFree.Height() < (int)kMinExtent)
         return;
+    if (m_wndToolTip.GetSafeHwnd() == nullptr && m_wndToolTip.Create(this))
+        m_wndToolTip.Activate(TRUE);
     m_pArea = pArea; // the edge decides the extents below
     const DWORD dwEdge = GetEdge();
     const int nFree = IsHorzEdge(dwEdge) ? rcFree.Height() : rcFree.Width();

@@ -79,7 +79,8 @@ public:
     // The tip text of a caption button shown in the slider (its kind's string resource, else the built-in text);
     // false for a kind that has none. The buttons answer no tip themselves while their bar is auto-hidden.
     static bool QueryButtonTipText(CExtBarNcAreaButton* pBtn, CString& sText);
-    // The tip control over the slider; its one tool (id kTipToolId) is the last caption button that set its tip.
+    // The tip control over the slider, made when it first slides out; its one tool (id kTipToolId) is the last caption
+    // button that set its tip.
     const CToolTipCtrl& GetTipCtrl() const { return m_wndToolTip; }
     CExtBarNcAreaButton* GetLastTipButton() const { return m_pLastTipBtn; }
     enum : UINT_PTR

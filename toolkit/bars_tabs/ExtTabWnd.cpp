@@ -177,14 +177,21 @@ void CExtTabWnd::SubclassWithStyle(DWORD dwAddStyle)
 
 void CExtTabWnd::InitTabWnd()
 {
+    // The tip control, a window of its own, is made when a tip is first shown.
     m_bTipsEnabled = true;
-    if (OnTabWndToolTipQueryEnabled() && m_wndToolTip.GetSafeHwnd() == nullptr)
+    UpdateTabWnd(false);
+}
+
+CToolTipCtrl* CExtTabWnd::GetToolTip()
+{
+    if (m_wndToolTip.GetSafeHwnd() == nullptr && m_bTipsEnabled && GetSafeHwnd() != nullptr &&
+        OnTabWndToolTipQueryEnabled())
     {
         // Without a tip control the strip works without tips.
         if (m_wndToolTip.Create(this))
             m_wndToolTip.Activate(TRUE);
     }
-    UpdateTabWnd(false);
+    return m_wndToolTip.GetSafeHwnd() != nullptr ? &m_wndToolTip : nullptr;
 }
 
 void CExtTabWnd::ModifyTabWndStyle(DWORD dwRemove, DWORD dwAdd, bool bUpdate)

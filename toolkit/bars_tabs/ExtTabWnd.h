@@ -251,8 +251,8 @@ public:
     bool IsDragging() const { return m_bDragging; }
     LONG GetHoverCode() const { return m_nHoverCode; }
     int GetDelayedSelectIndex() const { return m_nDelayedSelIndex; }
-    // The tip window, null when it could not be created.
-    CToolTipCtrl* GetToolTip() { return m_wndToolTip.GetSafeHwnd() != nullptr ? &m_wndToolTip : nullptr; }
+    // The tip window, made at its first use; null when the strip shows no tips or it could not be created.
+    CToolTipCtrl* GetToolTip();
 
     // Paints the whole window into dc (WM_PAINT through a memory DC, WM_PRINTCLIENT).
     void DoPaint(CDC& dc);

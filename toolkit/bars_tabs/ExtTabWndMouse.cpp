@@ -193,7 +193,7 @@ bool CExtTabWnd::HoverStart(LONG nCode)
         if (GetCaptureHWND() != m_hWnd)
             CExtMouseCaptureSink::SetCapture(m_hWnd);
     }
-    if (m_bTipsEnabled && m_wndToolTip.GetSafeHwnd() != nullptr)
+    if (m_bTipsEnabled)
     {
         const CString sTip = IsButtonCode(nCode) ? ButtonTipText(nCode) : CString();
         if (!sTip.IsEmpty())
@@ -223,7 +223,8 @@ bool CExtTabWnd::OnTabWndQueryHoverChangingRedraw() { return false; }
 
 void CExtTabWnd::ShowTip(LPCTSTR lpszText, const CRect& rcTool)
 {
-    if (m_wndToolTip.GetSafeHwnd() == nullptr)
+    const bool bMade = m_wndToolTip.GetSafeHwnd() == nullptr;
+    if (GetToolTip() == nullptr)
         return;
     TOOLINFOW ti = {};
     ti.cbSize = sizeof(ti);
@@ -235,6 +236,15 @@ void CExtTabWnd::ShowTip(LPCTSTR lpszText, const CRect& rcTool)
     else
         m_wndToolTip.AddTool(this, lpszText, &rcTool, kTipToolId);
     m_wndToolTip.Activate(TRUE);
+    if (bMade)
+    {
+        // A tip control made just now has not seen the pointer come in: it starts from where the pointer is.
+        CPoint pt;
+        ::GetCursorPos(&pt);
+        ScreenToClient(&pt);
+        MSG msg = {m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM((WORD)(short)pt.x, (WORD)(short)pt.y)};
+        m_wndToolTip.RelayEvent(&msg);
+    }
 }
 
 void CExtTabWnd::RemoveTip()
@@ -307,8 +317,7 @@ void CExtTabWnd::OnMouseMove(UINT nFlags, CPoint point)
             DelayedSelectionSet((int)nHit);
         }
     }
-    else if (m_bTipsEnabled && m_wndToolTip.GetSafeHwnd() != nullptr && m_bSomeItemNarrowed && pTii != nullptr &&
-             pTii->IsNarrowed())
+    else if (m_bTipsEnabled && m_bSomeItemNarrowed && pTii != nullptr && pTii->IsNarrowed())
         ShowTip(pTii->GetText(), ItemRectToClient(pTii));
     else
         RemoveTip();

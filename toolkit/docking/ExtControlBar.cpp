@@ -222,11 +222,15 @@ bool CExtControlBar::SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle, boo
                    {kDockBarBottom, CBRS_ALIGN_BOTTOM},
                    {kDockBarLeft, CBRS_ALIGN_LEFT},
                    {kDockBarRight, CBRS_ALIGN_RIGHT}};
-    pFrame->EnableDocking(dwDockStyle);
+    // Each side gets its toolkit dock bar first: the frame's own docking set-up then makes no platform dock bar that
+    // would only be replaced. Where the set-up stops, it makes the platform's for the sides still without one.
     for (const auto& side : kSides)
     {
         if ((side.dwStyle & dwDockStyle & CBRS_ALIGN_ANY) == 0)
+        {
+            pFrame->EnableDocking(dwDockStyle);
             return false;
+        }
         CControlBar* pOld = pFrame->GetControlBar(side.nID);
         if (pOld != nullptr && pOld->IsKindOf(RUNTIME_CLASS(CExtDockOuterBar)))
             continue;
@@ -236,6 +240,7 @@ bool CExtControlBar::SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle, boo
         {
             pFrame->RemoveControlBar(pNew);
             delete pNew;
+            pFrame->EnableDocking(dwDockStyle);
             return false;
         }
         pNew->m_bAutoDelete = TRUE;
@@ -251,6 +256,7 @@ bool CExtControlBar::SetupFrameDocking(CFrameWnd* pFrame, DWORD dwDockStyle, boo
                 delete pOld;
         }
     }
+    pFrame->EnableDocking(dwDockStyle);
     if (bReplaceFloatingFrameClass)
         pFrame->m_pFloatingFrameClass = RUNTIME_CLASS(CExtMiniDockFrameWnd);
     CExtMiniDockFrameWnd::FollowTopLevel(pFrame);

@@ -751,8 +751,7 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
             pExt->RequestFrameLayout();
     }
 
-    // 11.
-    pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, FALSE);
+    // 11. The bars' command states, once: only windows with an object of their own answer the message.
     pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
     pFrame->SendMessage(WM_SETMESSAGESTRING, 0xE001);
     return bAllRestored;

@@ -61,12 +61,14 @@ CExtDockBar* NewCircleBar(CFrameWnd* pFrame, UINT nCircle, UINT nSide, CExtDockB
     return pNew;
 }
 
+// Puts the frame's auto-hide areas back after its dock bars. Any one area orders all four of its
+// frame, so the first one the bars know of is enough.
 void AdjustAreas(CExtDockBar* const (&arrBars)[4])
 {
     for (CExtDockBar* pBar : arrBars)
     {
-        if (pBar != nullptr)
-            CExtDockingKindOf::AdjustAutoHideOrder(pBar->m_pAutoHideArea);
+        if (pBar != nullptr && CExtDockingKindOf::AdjustAutoHideOrder(pBar->m_pAutoHideArea))
+            return;
     }
 }
 

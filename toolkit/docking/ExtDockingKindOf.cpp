@@ -206,10 +206,12 @@ void CExtDockingKindOf::FollowAutoHideTabOf(CExtControlBar* pMember)
 
 void CExtDockingKindOf::CloseToolBarMenus() { CExtToolControlBar::CloseTrackingMenus(); }
 
-void CExtDockingKindOf::AdjustAutoHideOrder(CExtDynAutoHideArea* pArea)
+bool CExtDockingKindOf::AdjustAutoHideOrder(CExtDynAutoHideArea* pArea)
 {
-    if (pArea != nullptr && pArea->GetSafeHwnd() != nullptr)
-        pArea->AdjustOrder();
+    if (pArea == nullptr || pArea->GetSafeHwnd() == nullptr)
+        return false;
+    pArea->AdjustOrder();
+    return true;
 }
 
 bool CExtDockingKindOf::IsToolBarWithoutBorderSizing(const CObject* p)

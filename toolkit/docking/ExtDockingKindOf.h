@@ -79,8 +79,9 @@ public:
     // The auto-hide tab of a member of an auto-hidden group shows while the member is shown (visible inside its
     // hidden group) and hides while it is closed.
     static void FollowAutoHideTabOf(CExtControlBar* pMember);
-    // Restores the fixed sibling order of the frame's auto-hide areas (pArea may be null).
-    static void AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
+    // Restores the fixed sibling order of all the frame's auto-hide areas (pArea, any one of them, may be null);
+    // false when pArea is null or has no window.
+    static bool AdjustAutoHideOrder(CExtDynAutoHideArea* pArea);
     // Cancels the menus a tool bar drives.
     static void CloseToolBarMenus();
     // A tool bar with bit 1 of its own flags set: its floating frame's borders act as the caption.

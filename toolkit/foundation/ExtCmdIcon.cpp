@@ -88,6 +88,17 @@ bool CExtCmdIcon::IconHolder_t::Set(HICON hIcon, bool bCopy)
     return true;
 }
 
+void CExtCmdIcon::IconHolder_t::Take(HICON hIcon, SIZE sz)
+{
+    Empty();
+    m_hIcon = hIcon;
+    if (hIcon != nullptr)
+    {
+        m_cx = sz.cx;
+        m_cy = sz.cy;
+    }
+}
+
 void CExtCmdIcon::IconHolder_t::Empty()
 {
     if (m_hIcon != nullptr)
@@ -106,6 +117,8 @@ CExtCmdIcon::CExtCmdIcon(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* p
 }
 
 CExtCmdIcon::CExtCmdIcon(HICON hIcon, bool bCopy) { AssignFromHICON(hIcon, bCopy); }
+
+CExtCmdIcon::CExtCmdIcon(HICON hIcon, SIZE sz) { m_icon.Take(hIcon, sz); }
 
 CExtCmdIcon::CExtCmdIcon(const CExtCmdIcon& other) { AssignFrom(other); }
 

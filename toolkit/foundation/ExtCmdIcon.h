@@ -57,6 +57,9 @@ public:
 
         // Copy: builds an own icon from the handle's icon information; else takes the handle over.
         bool Set(HICON hIcon, bool bCopy);
+        // Takes the handle over as an icon of the size (one loaded at that size): its icon information, a copy of
+        // its bitmaps, is not read.
+        void Take(HICON hIcon, SIZE sz);
         void Empty();
         bool IsEmpty() const { return m_hIcon == nullptr; }
         // Width and height from icon information: twice the hot spot, else the colour bitmap's size
@@ -67,6 +70,8 @@ public:
     CExtCmdIcon();
     CExtCmdIcon(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRcPart, bool bCopy);
     CExtCmdIcon(HICON hIcon, bool bCopy);
+    // Takes the handle over as an icon of the size (see IconHolder_t::Take).
+    CExtCmdIcon(HICON hIcon, SIZE sz);
     CExtCmdIcon(const CExtCmdIcon& other);
     CExtCmdIcon& operator=(const CExtCmdIcon& other) = delete;
 

@@ -186,9 +186,10 @@ CExtCmdItem* CExtCmdManager::LookupCommand(LPCTSTR lpszName, UINT nCmdID)
     return WithProfile(lpszName, [&](CExtCmdProfile* p) { return p->LookupCommand(nCmdID); });
 }
 
-bool CExtCmdManager::SetCommandIcon(LPCTSTR lpszName, UINT nCmdID, HICON hIcon, bool bCopyHandle)
+bool CExtCmdManager::SetCommandIcon(LPCTSTR lpszName, UINT nCmdID, HICON hIcon, bool bCopyHandle, const SIZE* pSize)
 {
-    return WithProfile(lpszName, [&](CExtCmdProfile* p) { return p->SetCommandIcon(nCmdID, hIcon, bCopyHandle); });
+    return WithProfile(lpszName,
+                       [&](CExtCmdProfile* p) { return p->SetCommandIcon(nCmdID, hIcon, bCopyHandle, pSize); });
 }
 
 CExtCmdIcon* CExtCmdManager::GetCommandIcon(LPCTSTR lpszName, UINT nCmdID)

@@ -43,7 +43,8 @@ public:
     bool RemoveCommandsByFlags(LPCTSTR lpszName, DWORD dwMask, bool bAll);
     CExtCmdItem* AllocateCommand(LPCTSTR lpszName, UINT nCmdID = 0);
     CExtCmdItem* LookupCommand(LPCTSTR lpszName, UINT nCmdID);
-    bool SetCommandIcon(LPCTSTR lpszName, UINT nCmdID, HICON hIcon, bool bCopyHandle);
+    // As the profile's (pSize: the size the icon was loaded at, see CExtCmdProfile::SetCommandIcon).
+    bool SetCommandIcon(LPCTSTR lpszName, UINT nCmdID, HICON hIcon, bool bCopyHandle, const SIZE* pSize = nullptr);
     CExtCmdIcon* GetCommandIcon(LPCTSTR lpszName, UINT nCmdID);
     bool UpdateFromMenu(LPCTSTR lpszName, HMENU hMenu, bool bReplace = false, bool bRecursive = true,
                         bool bLoadTexts = true);

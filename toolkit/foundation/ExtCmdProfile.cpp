@@ -172,15 +172,17 @@ bool CExtCmdProfile::SetCommandIcon(UINT nCmdID, CExtCmdIcon* pIcon, bool bTakeO
     return true;
 }
 
-bool CExtCmdProfile::SetCommandIcon(UINT nCmdID, HICON hIcon, bool bCopyHandle)
+bool CExtCmdProfile::SetCommandIcon(UINT nCmdID, HICON hIcon, bool bCopyHandle, const SIZE* pSize)
 {
     if (hIcon == nullptr)
         return SetCommandIcon(nCmdID, (CExtCmdIcon*)nullptr, false);
+    const bool bSized = pSize != nullptr && !bCopyHandle;
     // The profile keeps the handle given (or its one copy): the picture is not copied again.
     CExtCmdItem* pItem = LookupCommand(nCmdID);
     if (pItem != nullptr && pItem->m_nIconIdx < 0)
-        return SetCommandIcon(nCmdID, new CExtCmdIcon(hIcon, bCopyHandle), true);
-    CExtCmdIcon icon(hIcon, bCopyHandle);
+        return SetCommandIcon(nCmdID, bSized ? new CExtCmdIcon(hIcon, *pSize) : new CExtCmdIcon(hIcon, bCopyHandle),
+                              true);
+    CExtCmdIcon icon = bSized ? CExtCmdIcon(hIcon, *pSize) : CExtCmdIcon(hIcon, bCopyHandle);
     if (pItem != nullptr && !icon.IsEmpty())
     {
         m_icons[pItem->m_nIconIdx]->MoveFrom(icon);

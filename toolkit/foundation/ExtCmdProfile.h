@@ -64,8 +64,9 @@ public:
     // The profile's factory of items: a new copy of pItem.
     virtual CExtCmdItem* CloneItem(const CExtCmdItem* pItem);
 
-    // Stores a copy of an icon made from the handle (copied or taken over); null removes the icon.
-    bool SetCommandIcon(UINT nCmdID, HICON hIcon, bool bCopyHandle);
+    // Stores a copy of an icon made from the handle (copied or taken over); null removes the icon. A handle taken
+    // over with its size given (pSize: one loaded at that size) keeps that size without reading its icon information.
+    bool SetCommandIcon(UINT nCmdID, HICON hIcon, bool bCopyHandle, const SIZE* pSize = nullptr);
 
     CString m_sName;
     UINT m_nRarelyUsedThreshold = 10; // percent
