@@ -1,6 +1,6 @@
 // The bare window program the start-up bench launches beside CorvaneSms.exe: it registers a class and creates,
 // shows and paints one window, then waits for input until the window is closed.
-#include <windows.h>
+#include "BareWindow.h"
 
 namespace
 {
@@ -8,16 +8,7 @@ LRESULT CALLBACK BareProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     switch (nMsg)
     {
-    case WM_PAINT:
-    {
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(hWnd, &ps);
-        RECT rc;
-        ::GetClientRect(hWnd, &rc);
-        ::FillRect(hdc, &rc, (HBRUSH)(COLOR_WINDOW + 1));
-        ::EndPaint(hWnd, &ps);
-        return 0;
-    }
+    case WM_PAINT: PaintBareWindow(hWnd); return 0;
     case WM_DESTROY: ::PostQuitMessage(0); return 0;
     default: return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
     }

@@ -10,6 +10,7 @@
 // its own, on its own registry key kept and given back, splash off, the Outlook box answered at
 // once) until its main window has painted and its thread waits with nothing to do, against the bare
 // window program launched the same way in the same Wine session (target: at most 2x).
+#include "BareWindow.h"
 #include "BenchSupport.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
@@ -204,12 +205,7 @@ LRESULT CALLBACK BareProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
 {
     if (nMsg == WM_PAINT)
     {
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(hWnd, &ps);
-        RECT rc;
-        ::GetClientRect(hWnd, &rc);
-        ::FillRect(hdc, &rc, (HBRUSH)(COLOR_WINDOW + 1));
-        ::EndPaint(hWnd, &ps);
+        PaintBareWindow(hWnd);
         return 0;
     }
     return ::DefWindowProcW(hWnd, nMsg, wParam, lParam);
