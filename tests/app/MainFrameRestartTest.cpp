@@ -391,3 +391,17 @@ TEST_F(MainFrameRestartTest, ABoxAskedForAfterAFloatingBarWasActiveIsOwnedByTheM
     ASSERT_EQ(::GetLastActivePopup(frame->m_hWnd), pFloating->m_hWnd);
     EXPECT_EQ(CWnd::GetSafeOwner_(nullptr, nullptr), frame->m_hWnd) << "the floating frame owns the box";
 }
+
+// The SMS list docked under the folders, the folders closed from the bars menu and the list pinned: the next start
+// leaves the folders hidden in their hidden column, and the first ask of the bars menu shows them.
+TEST_F(MainFrameRestartTest, AClosedBarOfAColumnWhoseMateWasPinnedShowsAtTheFirstAskAfterTheStart)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(frame->m_wndSmsListBar.DockNextToBar(&frame->m_wndFoldersBar, AFX_IDW_DOCKBAR_BOTTOM));
+    frame->SendMessage(WM_COMMAND, CMainFrame::kIdFoldersBar);
+    ASSERT_TRUE(frame->m_wndSmsListBar.SwitchAutoHide(true));
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    frame->SendMessage(WM_COMMAND, CMainFrame::kIdFoldersBar);
+    Settle();
+    EXPECT_TRUE(frame->m_wndFoldersBar.IsWindowVisible()) << "the folders are not shown at the first ask";
+}

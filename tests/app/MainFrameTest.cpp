@@ -13,6 +13,7 @@
 #include "res/app_ids.h"
 #include "res/app_tools_ids.h"
 #include "res/mainframe_ids.h"
+#include "tests/support/DibCanvas.h"
 #include "tests/support/InputScript.h"
 #include "toolkit/bars_tabs/ExtBarButton.h"
 #include "toolkit/bars_tabs/ExtMenuControlBar.h"
@@ -831,4 +832,23 @@ TEST_F(MainFrameTest, BarsFloatedMovedAndDockedBackInTurnTakeTheirRowsInTheirOrd
     frame->RecalcLayout();
     for (int i = 0; i < 3; i++)
         EXPECT_EQ((bars[i]->GetWindowRect(&rc), rc), rcWas[i]) << bars[i]->GetDlgCtrlID() << " at " << rc.top;
+}
+
+// "Folders" closed from the bars menu: "SMS List", docked in the circle inside, moves into its place with its dock
+// bar and shows there as a full repaint draws it.
+TEST_F(MainFrameTest, ABarMovedIntoThePlaceOfANeighbourClosedFromTheBarsMenuIsRepaintedThere)
+{
+    Start();
+    ASSERT_TRUE(frame->m_wndSmsListBar.DockAtSideCircle(AFX_IDW_DOCKBAR_LEFT, 2, frame, true));
+    frame->ShowWindow(SW_SHOWNORMAL);
+    frame->SetForegroundWindow();
+    SettleInput();
+    frame->SendMessage(WM_COMMAND, CMainFrame::kIdFoldersBar);
+    SettleInput();
+    CRect rc;
+    frame->m_wndSmsListBar.GetWindowRect(&rc);
+    const std::vector<DWORD> before = GrabScreen(rc);
+    frame->RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SettleInput();
+    EXPECT_EQ(CountDiffs(before, GrabScreen(rc)), 0) << "pixels unlike a full repaint in the SMS list at its new place";
 }

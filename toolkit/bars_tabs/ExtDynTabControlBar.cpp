@@ -2,6 +2,7 @@
 // caption, minimum size and focus.
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
 #include "platform/FrameWnd.h"
+#include "platform/MiniDockFrameWnd.h"
 #include "platform/MiniFrameWnd.h"
 #include "toolkit/bars_tabs/ExtDockDynTabBar.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -316,6 +317,13 @@ void CExtDynTabControlBar::OnTabSelected(int nIndex)
         m_pDockBar->GetWindowText(sOld);
         if (sOld != sText)
             m_pDockBar->SetWindowText(sText);
+        // A floating frame takes its dock bar's text as its title at its layout; the selection changes it now.
+        if (CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, m_pDockBar->GetParent()))
+        {
+            pMini->GetWindowText(sOld);
+            if (sOld != sText)
+                pMini->SetWindowText(sText);
+        }
     }
     if (IsFloating(this))
     {

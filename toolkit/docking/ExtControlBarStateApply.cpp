@@ -1014,6 +1014,14 @@ void CExtControlBar::InternalDockStateBar::FinishRestore(CFrameWnd* pFrame, Inte
             if (pSelected != nullptr && barcontainer::IsRegisteredBar(pSelected) && pSelected->IsVisible())
                 CExtDockingKindOf::SelectTabOf(CExtDockingKindOf::AsDynTabControlBar(m_pLiveBar), pSelected);
         }
+        else if ((m_pLiveBar->GetStyle() & WS_VISIBLE) == 0 && pContainer->m_pWndDynDocker != nullptr)
+        {
+            // A hidden container gets no layout that would carry out its members' delayed hides: a member closed
+            // would keep WS_VISIBLE and its toggle would not show it.
+            pContainer->m_pWndDynDocker->RecalcDelayedShows();
+            if (!barcontainer::IsRegisteredBar(m_pLiveBar) || m_pLiveBar->GetSafeHwnd() == nullptr)
+                return;
+        }
         for (INT_PTR i = 0; i < m_arrNestedStates.GetSize(); i++)
             m_arrNestedStates[i]->FinishRestore(pFrame, this);
         // A floating group closed by its close button keeps its members shown; showing them showed the group again.

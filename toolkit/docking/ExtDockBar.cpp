@@ -21,6 +21,7 @@ ON_WM_CONTEXTMENU()
 ON_WM_CANCELMODE()
 ON_WM_ERASEBKGND()
 ON_MESSAGE(WM_SIZEPARENT, OnSizeParentDock)
+ON_WM_WINDOWPOSCHANGING()
 ON_WM_NCCALCSIZE()
 ON_WM_NCPAINT()
 ON_WM_DESTROY()
@@ -255,6 +256,21 @@ LRESULT CExtDockBar::OnSizeParentDock(WPARAM wParam, LPARAM lParam)
         pParent->ClientToScreen(&rc);
     m_rcInnerEdge = rc;
     return lResult;
+}
+
+void CExtDockBar::OnWindowPosChanging(WINDOWPOS* lpwndpos)
+{
+    CDockBar::OnWindowPosChanging(lpwndpos);
+    if ((lpwndpos->flags & (SWP_NOMOVE | SWP_NOREDRAW)) != 0 || !IsWindowVisible())
+        return;
+    // Its bars move with it, no layout of theirs telling them: they are painted anew where they come to lie, their
+    // non-client areas too, not left as the copy of their old pixels.
+    CRect rc;
+    GetWindowRect(&rc);
+    if (CWnd* pParent = GetParent())
+        pParent->ScreenToClient(&rc);
+    if (rc.left != lpwndpos->x || rc.top != lpwndpos->y)
+        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 void CExtDockBar::DoPaint(CDC* pDC)

@@ -110,6 +110,7 @@ protected:
     afx_msg void OnCancelMode();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg LRESULT OnSizeParentDock(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnWindowPosChanging(WINDOWPOS* lpwndpos);
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     afx_msg void OnNcPaint();
     afx_msg void OnDestroy();

@@ -613,3 +613,14 @@ TEST_F(DynTabGroup, UnderTheXpAndOffice2003ThemesTheActiveBarsCloseAndPinGlyphsS
         }
     }
 }
+
+// A floating group's frame is titled by the bar whose tab is selected, as the selection is made.
+TEST_F(DynTabGroup, AFloatingGroupsFrameIsTitledByTheSelectedBar)
+{
+    CExtDynTabControlBar* pGroup = MakeGroup();
+    ASSERT_TRUE(pGroup != nullptr && pGroup->FloatAtPoint(CPoint(400, 300)));
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pA), true, true);
+    CString sTitle;
+    pGroup->GetParentFrame()->GetWindowText(sTitle);
+    EXPECT_STREQ(CStringA(sTitle).GetString(), "Alpha");
+}
