@@ -212,15 +212,13 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndToolBar.Create(L"Standard Toolbar", this, kIdStandardToolBar, kBarStyle) ||
         !m_wndToolBar.LoadToolBar(IDR_MAINFRAME, kToolBarTransparent))
         return -1;
-    if (!m_wndSmsListBar.Create(L"SMS List", this, kIdSmsListBar, kBarStyle) ||
-        !m_wndSmsList.CreateList(&m_wndSmsListBar, kIdSmsListBar))
-        return -1;
     {
         CAppSettings settings;
         const SListColumnWidths widths = settings.GetColumnWidths();
-        const int cx[] = {widths.nReaded, widths.nTgl, widths.nJam, widths.nPen, widths.nIsi};
-        for (int i = 0; i < CSmsListCtrl::kColumnCount; ++i)
-            m_wndSmsList.SetColumnWidth(i, cx[i]);
+        const int cx[CSmsListCtrl::kColumnCount] = {widths.nReaded, widths.nTgl, widths.nJam, widths.nPen, widths.nIsi};
+        if (!m_wndSmsListBar.Create(L"SMS List", this, kIdSmsListBar, kBarStyle) ||
+            !m_wndSmsList.CreateList(&m_wndSmsListBar, kIdSmsListBar, cx))
+            return -1;
         m_wndSmsList.SetSortState(settings.GetSortListSms());
         m_wndSmsList.UpdateSortArrows();
     }

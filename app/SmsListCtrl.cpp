@@ -49,12 +49,13 @@ void DecrementNewCount(CCorvane_smsView* pView)
 }
 } // namespace
 
-CSmsListCtrl::CSmsListCtrl() : m_nSortState(0) {}
+CSmsListCtrl::CSmsListCtrl() : m_nSortState(0), m_cxColumns{} {}
 
 CSmsListCtrl::~CSmsListCtrl() {}
 
-BOOL CSmsListCtrl::CreateList(CWnd* pParent, UINT nID)
+BOOL CSmsListCtrl::CreateList(CWnd* pParent, UINT nID, const int (&cxColumns)[kColumnCount])
 {
+    std::copy(cxColumns, cxColumns + kColumnCount, m_cxColumns);
     const DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL |
                           LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS | LVS_OWNERDATA;
     return Create(dwStyle, CRect(0, 0, 10, 10), pParent, nID);
@@ -64,6 +65,8 @@ int CSmsListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CListCtrl::OnCreate(lpCreateStruct) == -1)
         return -1;
+    // Its style, images and columns set up at once: each change of a drawn list lays the header out again.
+    SetRedraw(FALSE);
     SetExtendedStyle(GetExtendedStyle() | LVS_EX_FULLROWSELECT);
     if (m_imlSmall.Create(16, 16, ILC_COLOR8 | ILC_MASK, 8, 1))
     {
@@ -74,12 +77,11 @@ int CSmsListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     }
     if (m_imlHeader.Create(IDB_HEADER_IMAGES, 8, 8, RGB(255, 0, 255)))
         GetHeaderCtrl()->SetImageList(&m_imlHeader);
-    InsertColumn(kColumnRead, L"", LVCFMT_LEFT, 20);
-    InsertColumn(kColumnDate, L"Tgl", LVCFMT_LEFT, 60);
-    InsertColumn(kColumnTime, L"Jam", LVCFMT_LEFT, 50);
-    InsertColumn(kColumnName, L"Pengirim", LVCFMT_LEFT, 85);
-    InsertColumn(kColumnText, L"Isi", LVCFMT_LEFT, 300);
-    SetColumnWidth(kColumnText, LVSCW_AUTOSIZE_USEHEADER);
+    // Each column once, at its final width.
+    const wchar_t* const pszTitles[kColumnCount] = {L"", L"Tgl", L"Jam", L"Pengirim", L"Isi"};
+    for (int i = 0; i < kColumnCount; ++i)
+        InsertColumn(i, pszTitles[i], LVCFMT_LEFT, m_cxColumns[i]);
+    SetRedraw(TRUE);
     return 0;
 }
 

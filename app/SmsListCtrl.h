@@ -25,8 +25,9 @@ public:
     CSmsListCtrl();
     ~CSmsListCtrl() override;
 
-    // Creates the list as a child with the id (report view, single selection, owner data).
-    BOOL CreateList(CWnd* pParent, UINT nID);
+    // Creates the list as a child with the id (report view, single selection, owner data), its columns at the
+    // widths given, in column order.
+    BOOL CreateList(CWnd* pParent, UINT nID, const int (&cxColumns)[kColumnCount]);
 
     // Appends a copy of the record that points back at it (the index is not used).
     void AddSms(int nIndex, CSMS* pRecord);
@@ -78,4 +79,5 @@ protected:
     CImageList m_imlSmall;                  // read and unread marks
     CImageList m_imlHeader;                 // sort arrows
     int m_nSortState;                       // column + 1, negative for the other direction, 0 unsorted
+    int m_cxColumns[kColumnCount];          // the widths the columns are created at
 };

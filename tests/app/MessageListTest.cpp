@@ -141,6 +141,31 @@ TEST_F(MessageListTest, AnEmptyStartShowsTheEmptyInboxWithTheDefaultLayout)
     EXPECT_EQ(app->GetProfileInt(L"Settings", L"SortListSms", 0), 1);
 }
 
+// A new list takes its columns at the widths given; its header is laid out for its creation and its first
+// size, not again for each column, image list and style set up.
+TEST_F(MessageListTest, ANewListTakesItsColumnWidthsWithoutALayoutPerChange)
+{
+    Start();
+    static int s_nLayouts = 0;
+    static HHOOK s_hHook = nullptr;
+    s_nLayouts = 0;
+    s_hHook = ::SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            s_nLayouts += nCode == HC_ACTION && ((const CWPSTRUCT*)lParam)->message == HDM_LAYOUT;
+            return ::CallNextHookEx(s_hHook, nCode, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    CSmsListCtrl probe;
+    const int widths[CSmsListCtrl::kColumnCount] = {21, 61, 51, 86, 222};
+    const BOOL bCreated = probe.CreateList(frame, 0x7F00, widths);
+    ::UnhookWindowsHookEx(s_hHook);
+    ASSERT_TRUE(bCreated);
+    for (int i = 0; i < CSmsListCtrl::kColumnCount; ++i)
+        EXPECT_EQ(probe.GetColumnWidth(i), widths[i]) << i;
+    EXPECT_LE(s_nLayouts, 2 * CSmsListCtrl::kColumnCount) << "header layouts";
+}
+
 // The folder tree: four items with their images; "Sent" shows "Ke"; selecting the selected item
 // again changes nothing; its client area is its window deflated by one pixel.
 TEST_F(MessageListTest, TheFolderTreeListsTheFoldersAndShowsTheSelectedOne)
