@@ -85,6 +85,9 @@ x11_managed() {
   wine reg import 'C:\corvane-x11.reg' >/dev/null 2>&1
   local rc=$?
   rm -f "$WINEPREFIX/drive_c/corvane-x11.reg"
+  # A screen's session is ended by force further on, which would lose the setting while its mark says it is there:
+  # the session the import started ends on its own first, saving the registry.
+  [ -n "${CORVANE_SCREEN_DISPLAY:-}" ] && wineserver -w
   return $rc
 }
 if [ "${CORVANE_NO_WM:-0}" = 1 ]; then
