@@ -241,8 +241,10 @@ TEST_F(MiniDockFrame, AContainerCaptionNamesItsOnlyVisibleBar)
 // The floating frames of a window that has never been shown wait for it: a minimized show keeps them waiting, a
 // bar hidden meanwhile keeps its frame hidden, and the others show above the window in the order they were asked.
 // Then they follow it: hidden while it is minimized or its visible style is taken away (the tray), back above it
-// in their order, shown as far as a state saved meanwhile goes, and in its band.
-TEST_F(MiniDockFrame, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimizedHiddenAndInItsBand)
+// in their order, shown as far as a state saved meanwhile goes, and in its band. On a screen of its own: another
+// program's window taking the focus would hand the activation back to the window, which Wine then puts above its
+// popups without a window manager.
+TEST_F(MiniDockFrameInput, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimizedHiddenAndInItsBand)
 {
     CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(m_pFrame);
     CHostResizableBar* pBars[3] = {NewResizable(L"A"), NewResizable(L"B"), NewResizable(L"C")};
