@@ -180,6 +180,17 @@ CMainFrame::CMainFrame() : m_bTopMost(FALSE), m_pBusyAnimation(nullptr), m_bHidd
 
 CMainFrame::~CMainFrame() {}
 
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    // The menu bar loads the frame's menu itself: the window gets none, which the bar would take off it again.
+    if (cs.hMenu != nullptr)
+    {
+        ::DestroyMenu(cs.hMenu);
+        cs.hMenu = nullptr;
+    }
+    return CFrameWnd::PreCreateWindow(cs);
+}
+
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     m_bCreating = true;

@@ -84,6 +84,7 @@ public:
     CExtStatusControlBar m_wndStatus;
 
 protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     // The creation steps; their layouts wait for the one pass OnCreate makes at the end.
     int CreateFrame(LPCREATESTRUCT lpCreateStruct);

@@ -67,7 +67,8 @@ BOOL CDockBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     if (pParentWnd == nullptr || pParentWnd->m_hWnd == nullptr)
         return FALSE;
     m_dwStyle = dwStyle & (CBRS_ALIGN_ANY | CBRS_SIZE_DYNAMIC | CBRS_SIZE_FIXED | CBRS_FLOAT_MULTI);
-    return CWnd::CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursorW(nullptr, IDC_ARROW)), nullptr,
+    static const HCURSOR s_hArrow = ::LoadCursorW(nullptr, IDC_ARROW); // a shared cursor: loaded once
+    return CWnd::CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, s_hArrow), nullptr,
                           WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0, 0, 0, pParentWnd->m_hWnd,
                           (HMENU)(UINT_PTR)nID, nullptr);
 }

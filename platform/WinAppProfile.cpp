@@ -1,6 +1,9 @@
 // CWinApp profile: values in the registry of the current user, or in an .ini file.
 #include "platform/WinApp.h"
 #include <cstdlib>
+#include <map>
+#include <mutex>
+#include <string>
 #include <vector>
 
 void CWinApp::SetRegistryKey(LPCTSTR lpszRegistryKey)
@@ -30,6 +33,32 @@ HKEY CreateSoftwareKey(const CString& strPath)
         return nullptr;
     return hKey;
 }
+
+CString SectionPath(LPCTSTR pszRegistryKey, LPCTSTR pszProfileName, LPCTSTR pszSection)
+{
+    return CString(pszRegistryKey) + L"\\" + pszProfileName + L"\\" + pszSection;
+}
+
+// The section keys stay open for the process: a setting read or written is one registry call, not three. A key
+// deleted meanwhile (its section or the program's key gone) is opened, so made, again. Runs fn with the key.
+template <class Fn> LONG WithSectionKey(const CString& strPath, Fn fn)
+{
+    static std::mutex s_lock;
+    static std::map<std::wstring, HKEY> s_keys;
+    std::lock_guard<std::mutex> guard(s_lock);
+    HKEY& hKey = s_keys[std::wstring(strPath.GetString())];
+    for (int nTry = 0; nTry < 2; nTry++)
+    {
+        if (hKey == nullptr && (hKey = CreateSoftwareKey(strPath)) == nullptr)
+            return ERROR_FILE_NOT_FOUND;
+        const LONG r = fn(hKey);
+        if (r != ERROR_KEY_DELETED)
+            return r;
+        RegCloseKey(hKey);
+        hKey = nullptr;
+    }
+    return ERROR_KEY_DELETED;
+}
 } // namespace
 
 HKEY CWinApp::GetAppRegistryKey()
@@ -44,7 +73,7 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
     if (!lpszSection || !m_pszRegistryKey || !m_pszProfileName)
         return nullptr;
     // The section's key opened at once, not through the application's key.
-    return CreateSoftwareKey(CString(m_pszRegistryKey) + L"\\" + m_pszProfileName + L"\\" + lpszSection);
+    return CreateSoftwareKey(SectionPath(m_pszRegistryKey, m_pszProfileName, lpszSection));
 }
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
@@ -53,12 +82,12 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
         return (UINT)nDefault;
     if (m_pszRegistryKey)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (!hSecKey)
-            return (UINT)nDefault;
         DWORD dwValue = 0, dwType = REG_NONE, dwCount = sizeof(DWORD);
-        LONG r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
-        RegCloseKey(hSecKey);
+        LONG r = WithSectionKey(SectionPath(m_pszRegistryKey, m_pszProfileName, lpszSection), [&](HKEY hSecKey) {
+            dwType = REG_NONE;
+            dwCount = sizeof(DWORD);
+            return RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)&dwValue, &dwCount);
+        });
         if (r == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
             return (UINT)dwValue;
         return (UINT)nDefault;
@@ -72,32 +101,29 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
         return CString(lpszDefault);
     if (m_pszRegistryKey)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (!hSecKey)
-            return CString(lpszDefault);
-        DWORD dwType = REG_NONE, dwCount = 0;
-        LONG r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
         CString value;
-        if (r == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
-        {
-            // The stored text need not end with a terminator; leave room for one.
-            std::vector<wchar_t> buf(dwCount / sizeof(wchar_t) + 2, 0);
-            DWORD size = (DWORD)((buf.size() - 1) * sizeof(wchar_t));
-            r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)buf.data(), &size);
-            if (r == ERROR_SUCCESS)
+        LONG r = WithSectionKey(SectionPath(m_pszRegistryKey, m_pszProfileName, lpszSection), [&](HKEY hSecKey) {
+            DWORD dwType = REG_NONE, dwCount = 0;
+            LONG rq = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
+            if (rq == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
             {
-                size_t n = size / sizeof(wchar_t);
-                while (n > 0 && buf[n - 1] == 0)
-                    --n;
-                value = CString(buf.data(), (int)n);
-                value.ReleaseBuffer(); // stop at an embedded terminator
+                // The stored text need not end with a terminator; leave room for one.
+                std::vector<wchar_t> buf(dwCount / sizeof(wchar_t) + 2, 0);
+                DWORD size = (DWORD)((buf.size() - 1) * sizeof(wchar_t));
+                rq = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, (LPBYTE)buf.data(), &size);
+                if (rq == ERROR_SUCCESS)
+                {
+                    size_t n = size / sizeof(wchar_t);
+                    while (n > 0 && buf[n - 1] == 0)
+                        --n;
+                    value = CString(buf.data(), (int)n);
+                    value.ReleaseBuffer(); // stop at an embedded terminator
+                }
             }
-        }
-        else if (r == ERROR_SUCCESS)
-        {
-            r = ERROR_INVALID_DATA;
-        }
-        RegCloseKey(hSecKey);
+            else if (rq == ERROR_SUCCESS)
+                rq = ERROR_INVALID_DATA;
+            return rq;
+        });
         return r == ERROR_SUCCESS ? value : CString(lpszDefault);
     }
     std::vector<wchar_t> buf(4096);
@@ -117,12 +143,10 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
         return FALSE;
     if (m_pszRegistryKey)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (!hSecKey)
-            return FALSE;
         DWORD v = (DWORD)nValue;
-        LONG r = RegSetValueExW(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&v, sizeof v);
-        RegCloseKey(hSecKey);
+        LONG r = WithSectionKey(SectionPath(m_pszRegistryKey, m_pszProfileName, lpszSection), [&](HKEY hSecKey) {
+            return RegSetValueExW(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&v, sizeof v);
+        });
         return r == ERROR_SUCCESS;
     }
     wchar_t text[16];
@@ -148,21 +172,15 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
             RegCloseKey(hAppKey);
             return r == ERROR_SUCCESS || r == ERROR_FILE_NOT_FOUND;
         }
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (!hSecKey)
-            return FALSE;
-        if (!lpszValue)
-        {
-            r = RegDeleteValueW(hSecKey, lpszEntry);
-            if (r == ERROR_FILE_NOT_FOUND)
-                r = ERROR_SUCCESS;
-        }
-        else
-        {
-            r = RegSetValueExW(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
-                               (DWORD)((wcslen(lpszValue) + 1) * sizeof(wchar_t)));
-        }
-        RegCloseKey(hSecKey);
+        r = WithSectionKey(SectionPath(m_pszRegistryKey, m_pszProfileName, lpszSection), [&](HKEY hSecKey) {
+            if (!lpszValue)
+            {
+                const LONG rd = RegDeleteValueW(hSecKey, lpszEntry);
+                return rd == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : rd;
+            }
+            return RegSetValueExW(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
+                                  (DWORD)((wcslen(lpszValue) + 1) * sizeof(wchar_t)));
+        });
         return r == ERROR_SUCCESS;
     }
     return WritePrivateProfileStringW(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
@@ -178,30 +196,25 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
         return FALSE;
     if (m_pszRegistryKey)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (!hSecKey)
-            return FALSE;
-        DWORD dwType = REG_NONE, dwCount = 0;
-        LONG r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
-        if (r == ERROR_SUCCESS && dwType == REG_BINARY)
-        {
-            BYTE* data = new BYTE[dwCount ? dwCount : 1];
-            r = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, data, &dwCount);
-            if (r == ERROR_SUCCESS)
+        LONG r = WithSectionKey(SectionPath(m_pszRegistryKey, m_pszProfileName, lpszSection), [&](HKEY hSecKey) {
+            DWORD dwType = REG_NONE, dwCount = 0;
+            LONG rq = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, nullptr, &dwCount);
+            if (rq == ERROR_SUCCESS && dwType == REG_BINARY)
             {
-                *ppData = data;
-                *pBytes = dwCount;
+                BYTE* data = new BYTE[dwCount ? dwCount : 1];
+                rq = RegQueryValueExW(hSecKey, lpszEntry, nullptr, &dwType, data, &dwCount);
+                if (rq == ERROR_SUCCESS)
+                {
+                    *ppData = data;
+                    *pBytes = dwCount;
+                }
+                else
+                    delete[] data;
             }
-            else
-            {
-                delete[] data;
-            }
-        }
-        else if (r == ERROR_SUCCESS)
-        {
-            r = ERROR_INVALID_DATA;
-        }
-        RegCloseKey(hSecKey);
+            else if (rq == ERROR_SUCCESS)
+                rq = ERROR_INVALID_DATA;
+            return rq;
+        });
         return r == ERROR_SUCCESS;
     }
     // .ini: two letters per byte, low nibble first, 'A' + nibble.
@@ -231,11 +244,9 @@ BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE 
         return FALSE;
     if (m_pszRegistryKey)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (!hSecKey)
-            return FALSE;
-        LONG r = RegSetValueExW(hSecKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
-        RegCloseKey(hSecKey);
+        LONG r = WithSectionKey(SectionPath(m_pszRegistryKey, m_pszProfileName, lpszSection), [&](HKEY hSecKey) {
+            return RegSetValueExW(hSecKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
+        });
         return r == ERROR_SUCCESS;
     }
     CString text;

@@ -162,7 +162,9 @@ void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wPara
         }
         else
             ::SendMessageW(hWndChild, message, wParam, lParam);
-        if (bDeep && ::GetTopWindow(hWndChild) != nullptr)
+        // The walk below asks for the first child once; a window without children, or destroyed by the handler,
+        // has none.
+        if (bDeep)
             SendMessageToDescendants(hWndChild, message, wParam, lParam, bDeep, bOnlyPerm);
     }
 }

@@ -119,9 +119,13 @@ TEST(Profile, RegistryValuesWithThePlatformTypes)
     EXPECT_TRUE(app.WriteProfileString(L"Settings", L"Text", nullptr));
     EXPECT_EQ(app.GetProfileString(L"Settings", L"Text", L"gone"), L"gone");
     app.WriteProfileInt(L"Other\\Nested", L"v", 1);
+    app.WriteProfileInt(L"Other", L"v", 1);
     EXPECT_TRUE(app.WriteProfileString(L"Other", nullptr, nullptr));
     EXPECT_FALSE(KeyExists(L"Software\\" + key + L"\\CorvaneCoreApp\\Other"));
     EXPECT_TRUE(KeyExists(section));
+    // A section deleted after its use is made again by the next write.
+    EXPECT_TRUE(app.WriteProfileInt(L"Other", L"v", 2));
+    EXPECT_EQ(app.GetProfileInt(L"Other", L"v", 0), 2u);
 }
 
 TEST(Profile, RegistryKeyFromTheStringTable)

@@ -120,6 +120,40 @@ void TitleFloatingFrame(CFrameWnd* pFrame, CExtControlBar* pContainer, const CAr
     pMini->SetWindowText(sText);
 }
 
+// The bars the stored state docks itself: a record's, or one a dock bar's entries name.
+void CollectRecordBarIds(const CArray<StateBar*, StateBar*>& arrStates, std::set<UINT>& setIds)
+{
+    for (INT_PTR i = 0; i < arrStates.GetSize(); i++)
+    {
+        if (arrStates[i]->GetKind() == StateBar::kKindBar)
+            setIds.insert(arrStates[i]->m_nBarId);
+        CollectRecordBarIds(arrStates[i]->m_arrNestedStates, setIds);
+    }
+}
+
+std::set<UINT> BarIdsDockedByState(const CArray<StateBar*, StateBar*>& arrStates, const CDockState& state)
+{
+    std::set<UINT> setIds;
+    CollectRecordBarIds(arrStates, setIds);
+    for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); i++)
+    {
+        const CControlBarInfo* pInfo = static_cast<const CControlBarInfo*>(state.m_arrBarInfo[i]);
+        if (!pInfo->m_bDockBar)
+            continue;
+        for (INT_PTR n = 0; n < pInfo->m_arrBarID.GetSize(); n++)
+            if (pInfo->m_arrBarID[n] != 0 && (pInfo->m_arrBarID[n] & CControlBarInfo::kPlaceHolderBit) == 0)
+                setIds.insert((UINT)pInfo->m_arrBarID[n]);
+    }
+    return setIds;
+}
+
+// A bar not docked yet goes to its side hidden.
+void DockHidden(CFrameWnd* pFrame, CControlBar* pBar)
+{
+    pFrame->DockControlBar(pBar, (UINT)0);
+    pFrame->ShowControlBar(pBar, FALSE, TRUE);
+}
+
 bool IsEdgeDockBarId(UINT nID)
 {
     return nID == CExtControlBar::kDockBarTop || nID == CExtControlBar::kDockBarLeft ||
@@ -598,8 +632,11 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
             pFrame->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(), 0x61C);
     }
 
-    // 2. Clean-up: resizable bars off the inner circles and containers, floating bars remembered.
+    // 2. Clean-up: resizable bars off the inner circles and containers, floating bars remembered. A bar not docked
+    // yet that the state docks is left to it: it is moved once, where it ends.
     std::vector<CExtControlBar*> floatingBars;
+    const std::set<UINT> setDockedByState = BarIdsDockedByState(m_arrBarStates, *m_pDockState);
+    std::vector<HWND> undockedBars;
     for (CControlBar* pBar : FrameBars(pFrame))
     {
         if (pBar->GetSafeHwnd() == nullptr)
@@ -616,8 +653,10 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
             continue;
         if (pBar->m_pDockBar == nullptr)
         {
-            pFrame->DockControlBar(pBar, (UINT)0);
-            pFrame->ShowControlBar(pBar, FALSE, TRUE);
+            if (setDockedByState.count((UINT)pBar->GetDlgCtrlID()) != 0)
+                undockedBars.push_back(pBar->GetSafeHwnd());
+            else
+                DockHidden(pFrame, pBar);
             continue;
         }
         CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
@@ -687,6 +726,13 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
 
     // 7. - 9.
     SetFrameDockState(pFrame, *m_pDockState, m_arrOuterItems);
+    // A bar the state meant to dock and did not (its dock bar or floating frame failed) goes to its side hidden.
+    for (HWND hBar : undockedBars)
+    {
+        CControlBar* pBar = DYNAMIC_DOWNCAST(CControlBar, CWnd::FromHandlePermanent(hBar));
+        if (pBar != nullptr && ::IsWindow(hBar) && pBar->m_pDockBar == nullptr)
+            DockHidden(pFrame, pBar);
+    }
     for (INT_PTR i = 0; i < m_arrBarStates.GetSize(); i++)
         m_arrBarStates[i]->ApplyMetrics(pFrame, nullptr);
     pFrame->RecalcLayout(TRUE);
