@@ -19,17 +19,37 @@ bool IsShownTop(HWND hTop) { return ::IsWindowVisible(hTop) && !::IsIconic(hTop)
 
 bool IsTopMostWnd(HWND hWnd) { return (::GetWindowLongPtrW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
 
-// The floating frames hTop owns, bottom of the window order first.
-std::vector<HWND> OwnedFloatingFrames(HWND hTop)
+bool IsFloatingFrame(HWND hWnd)
 {
-    std::vector<HWND> frames;
+    return DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, CWnd::FromHandlePermanent(hWnd)) != nullptr;
+}
+
+// The top-level windows hTop owns, bottom of the window order first; with bFramesOnly, its floating frames.
+std::vector<HWND> OwnedWindows(HWND hTop, bool bFramesOnly)
+{
+    std::vector<HWND> owned;
     for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        if (::GetWindow(hWnd, GW_OWNER) == hTop &&
-            DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, CWnd::FromHandlePermanent(hWnd)) != nullptr)
-            frames.push_back(hWnd);
-    std::reverse(frames.begin(), frames.end());
-    return frames;
+        if (::GetWindow(hWnd, GW_OWNER) == hTop && (!bFramesOnly || IsFloatingFrame(hWnd)))
+            owned.push_back(hWnd);
+    std::reverse(owned.begin(), owned.end());
+    return owned;
+}
+
+// The floating frames among the windows (bottom first) not in the band go to its top in turn: they keep their order,
+// above a window that just took the band.
+void MoveFramesToBand(const std::vector<HWND>& windows, bool bTopMost)
+{
+    for (HWND hWnd : windows)
+        if (::IsWindow(hWnd) && IsTopMostWnd(hWnd) != bTopMost && IsFloatingFrame(hWnd))
+            ::SetWindowPos(hWnd, bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+HWND TopLevelOf(CFrameWnd* pDockSite)
+{
+    CWnd* pTop = pDockSite != nullptr ? CExtControlBar::GetTopLevelNonChild(pDockSite) : nullptr;
+    return pTop != nullptr ? pTop->GetSafeHwnd() : nullptr;
 }
 
 // Watches a top-level window for its life and keeps the floating frames it owns with it.
@@ -152,7 +172,7 @@ void COwnerFollow::HideFrames()
     const bool bWasHiding = m_bHiding;
     m_bHiding = true;
     // By handle: a hide lets handlers run that may destroy frames.
-    for (HWND hFrame : OwnedFloatingFrames(m_hTop))
+    for (HWND hFrame : OwnedWindows(m_hTop, true))
         if (::IsWindow(hFrame) && ::IsWindowVisible(hFrame))
         {
             if (std::find(m_frames.begin(), m_frames.end(), hFrame) == m_frames.end())
@@ -189,10 +209,7 @@ void COwnerFollow::OnBandAsked(const WINDOWPOS& wp)
         (wp.hwndInsertAfter != HWND_TOPMOST && wp.hwndInsertAfter != HWND_NOTOPMOST) ||
         (wp.hwndInsertAfter == HWND_TOPMOST) == IsTopMostWnd(m_hTop) || !m_unowned.empty())
         return;
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
-         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        if (::GetWindow(hWnd, GW_OWNER) == m_hTop)
-            m_unowned.push_back(hWnd);
+    m_unowned = OwnedWindows(m_hTop, false);
     for (HWND hWnd : m_unowned)
         ::SetWindowLongPtrW(hWnd, GWLP_HWNDPARENT, 0);
 }
@@ -202,36 +219,14 @@ void COwnerFollow::FollowBandUnowned()
     const HWND hTop = m_hTop;
     std::vector<HWND> unowned;
     unowned.swap(m_unowned);
-    const bool bTopMost = IsTopMostWnd(hTop);
-    // Bottom first, each to the top of the band, while no owner holds them back.
-    for (auto it = unowned.rbegin(); it != unowned.rend(); ++it)
-        if (::IsWindow(*it) && IsTopMostWnd(*it) != bTopMost &&
-            DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, CWnd::FromHandlePermanent(*it)) != nullptr)
-            ::SetWindowPos(*it, bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // While no owner holds them back.
+    MoveFramesToBand(unowned, IsTopMostWnd(hTop));
     for (HWND hWnd : unowned)
         if (::IsWindow(hWnd) && ::IsWindow(hTop))
             ::SetWindowLongPtrW(hWnd, GWLP_HWNDPARENT, (LONG_PTR)hTop);
 }
 
-void COwnerFollow::FollowBand()
-{
-    const bool bTopMost = IsTopMostWnd(m_hTop);
-    // Bottom first, each to the top of the band: they keep their order, above the window that just took it.
-    for (HWND hFrame : OwnedFloatingFrames(m_hTop))
-        if (::IsWindow(hFrame) && IsTopMostWnd(hFrame) != bTopMost)
-            ::SetWindowPos(hFrame, bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-} // namespace
-
-namespace
-{
-HWND TopLevelOf(CFrameWnd* pDockSite)
-{
-    CWnd* pTop = pDockSite != nullptr ? CExtControlBar::GetTopLevelNonChild(pDockSite) : nullptr;
-    return pTop != nullptr ? pTop->GetSafeHwnd() : nullptr;
-}
+void COwnerFollow::FollowBand() { MoveFramesToBand(OwnedWindows(m_hTop, true), IsTopMostWnd(m_hTop)); }
 } // namespace
 
 void CExtMiniDockFrameWnd::FollowTopLevel(CFrameWnd* pDockSite)
