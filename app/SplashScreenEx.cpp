@@ -196,6 +196,8 @@ void CSplashScreenEx::Show()
         ShowWindow(SW_SHOWNOACTIVATE);
     if (m_dwTimeout != 0)
         SetTimer(0, m_dwTimeout, nullptr);
+    // Boxes asked for while it is up lie above it.
+    PlatformSetSplashWindow(m_hWnd);
 }
 
 void CSplashScreenEx::Hide()
@@ -243,6 +245,10 @@ LRESULT CSplashScreenEx::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     case WM_ERASEBKGND: return 1;
+    case WM_DESTROY:
+        if (PlatformSplashWindow() == m_hWnd)
+            PlatformSetSplashWindow(nullptr);
+        break;
     case WM_TIMER:
         if (wParam == 0)
         {

@@ -1,5 +1,6 @@
 // CSplashScreenEx: a shaped, top-most pop-up showing a bitmap and a line of text during the start.
-// Hiding destroys the window; the object deletes itself after its window is gone.
+// Shown, it is the thread's splash window (PlatformSetSplashWindow): boxes asked for meanwhile lie above
+// it. Hiding destroys the window; the object deletes itself after its window is gone.
 #pragma once
 #include "platform/Platform.h"
 

@@ -298,27 +298,29 @@ INT_PTR CDialog::RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create)
         ::EnableWindow(hWndParent, FALSE);
         bEnableParent = TRUE;
     }
-    PlatformEnterModalRun(&m_hWnd);
-    try
     {
-        if (create(CWnd::FromHandle(hWndParent)))
+        CPlatformModalRun run(&m_hWnd);
+        try
         {
-            if (m_nFlags & WF_CONTINUEMODAL)
+            if (create(CWnd::FromHandle(hWndParent)))
             {
-                DWORD dwFlags = MLF_SHOWONIDLE;
-                if (GetStyle() & DS_NOIDLEMSG)
-                    dwFlags |= MLF_NOIDLEMSG;
-                RunModalLoop(dwFlags);
+                if (m_nFlags & WF_CONTINUEMODAL)
+                {
+                    DWORD dwFlags = MLF_SHOWONIDLE;
+                    if (GetStyle() & DS_NOIDLEMSG)
+                        dwFlags |= MLF_NOIDLEMSG;
+                    RunModalLoop(dwFlags);
+                }
+                if (m_hWnd != nullptr)
+                    SetWindowPos(nullptr, 0, 0, 0, 0,
+                                 SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
             }
-            if (m_hWnd != nullptr)
-                SetWindowPos(nullptr, 0, 0, 0, 0,
-                             SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
         }
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        m_nModalResult = -1;
+        catch (CException* e)
+        {
+            e->Delete();
+            m_nModalResult = -1;
+        }
     }
     PlatformEndModalRun(this, hWndParent, bEnableParent);
     PostModal();
@@ -327,7 +329,6 @@ INT_PTR CDialog::RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create)
 
 void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent)
 {
-    PlatformLeaveModalRun(&pWnd->m_hWnd);
     if (bEnableParent)
         ::EnableWindow(hWndParent, TRUE);
     if (hWndParent != nullptr && ::GetActiveWindow() == pWnd->m_hWnd)

@@ -36,8 +36,8 @@ struct PlatformDlgInitEntry
 // the end of the list (id 0 or no bytes left), -1 when the entry runs past the end.
 int PlatformReadDlgInitEntry(const BYTE*& p, DWORD& cbLeft, PlatformDlgInitEntry& entry);
 
-// Ends a modal run of pWnd: the run left, the owner enabled again when the run disabled it
-// (bEnableParent) and activated when the window was active, then the window destroyed.
+// Ends a modal run of pWnd after its CPlatformModalRun is gone: the owner enabled again when the run
+// disabled it (bEnableParent) and activated when the window was active, then the window destroyed.
 void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent);
 
 class CDialog : public CWnd

@@ -17,6 +17,7 @@ MessageBoxHandler& Handler()
 MessageBoxOwnerProvider g_ownerProvider = nullptr;
 // Members holding the windows of this thread's modal runs, innermost last; each outlives its run.
 thread_local std::vector<const HWND*> t_modalRuns;
+thread_local HWND t_hSplash = nullptr;
 } // namespace
 
 int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
@@ -40,18 +41,26 @@ MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h)
     return old;
 }
 
-void PlatformEnterModalRun(const HWND* phWnd) { t_modalRuns.push_back(phWnd); }
+CPlatformModalRun::CPlatformModalRun(const HWND* phWnd) : m_phWnd(phWnd) { t_modalRuns.push_back(phWnd); }
 
-void PlatformLeaveModalRun(const HWND* phWnd)
+CPlatformModalRun::~CPlatformModalRun()
 {
-    auto it = std::find(t_modalRuns.rbegin(), t_modalRuns.rend(), phWnd);
+    auto it = std::find(t_modalRuns.rbegin(), t_modalRuns.rend(), m_phWnd);
     if (it != t_modalRuns.rend())
         t_modalRuns.erase(std::next(it).base());
 }
 
+void PlatformSetSplashWindow(HWND hWnd) { t_hSplash = hWnd; }
+
+HWND PlatformSplashWindow() { return t_hSplash; }
+
 HWND PlatformModalOwner(HWND hWnd)
 {
     HWND hRoot = hWnd != nullptr ? ::GetAncestor(hWnd, GA_ROOT) : nullptr;
+    // Nothing of the program in sight but its splash, which is top-most: a window not owned by it
+    // would lie under it.
+    if ((hRoot == nullptr || !::IsWindowVisible(hRoot)) && t_hSplash != nullptr && ::IsWindowVisible(t_hSplash))
+        return t_hSplash;
     if (hRoot == nullptr || ::IsWindowEnabled(hRoot))
         return hWnd;
     HWND hTop = hRoot;
@@ -61,8 +70,10 @@ HWND PlatformModalOwner(HWND hWnd)
     HWND hPopup = ::GetLastActivePopup(hTop);
     if (hPopup != nullptr && ::IsWindowEnabled(hPopup) && ::IsWindowVisible(hPopup))
         return hPopup;
+    // A run's window that is not shown yet (asking for a box while it is created) owns no box: the box
+    // would have no place above the windows it blocks until its owner shows.
     for (auto it = t_modalRuns.rbegin(); it != t_modalRuns.rend(); ++it)
-        if (**it != nullptr && ::IsWindow(**it) && ::IsWindowEnabled(**it))
+        if (**it != nullptr && ::IsWindow(**it) && ::IsWindowEnabled(**it) && ::IsWindowVisible(**it))
             return **it;
     return hWnd;
 }

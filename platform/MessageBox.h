@@ -18,14 +18,32 @@ using MessageBoxOwnerProvider = HWND (*)();
 void SetMessageBoxOwnerProvider(MessageBoxOwnerProvider p);
 HWND PlatformMessageBoxOwner();
 
-// Modal runs of the calling thread, innermost last. A run enters with the member that holds its
-// window (the window may ask for boxes while it is being created) and leaves at its end.
-void PlatformEnterModalRun(const HWND* phWnd);
-void PlatformLeaveModalRun(const HWND* phWnd);
-// The owner for a box or modal window meant for hWnd. While hWnd's top-level window is disabled by a
-// modal window: that modal window (the enabled last active popup of the top owner, else the window of
-// the innermost modal run), so that the new window's end gives the keyboard and the enabled state
-// back to it and the program stays blocked until its last modal window ends. Otherwise hWnd.
+// A modal run of the calling thread for the life of the object: entered with the member that holds
+// its window (the window may ask for boxes while it is being created), left when the object goes,
+// whatever ends the run. Runs nest; the innermost is the last entered.
+class CPlatformModalRun
+{
+public:
+    explicit CPlatformModalRun(const HWND* phWnd);
+    ~CPlatformModalRun();
+    CPlatformModalRun(const CPlatformModalRun&) = delete;
+    CPlatformModalRun& operator=(const CPlatformModalRun&) = delete;
+
+private:
+    const HWND* m_phWnd; // the run's window member; outlives the object
+};
+
+// The splash window of the calling thread (top-most, shown while the program starts), or nullptr.
+void PlatformSetSplashWindow(HWND hWnd);
+HWND PlatformSplashWindow();
+
+// The owner for a box or modal window meant for hWnd; always a shown window when there is one, so that
+// the new window lies above what it blocks. When hWnd's top-level window is not shown (or there is
+// none) while the splash is shown: the splash, which the new window then lies above. While hWnd's
+// top-level window is disabled by a modal window: that modal window (the enabled, shown last active
+// popup of the top owner, else the shown window of the innermost modal run), so that the new window's
+// end gives the keyboard and the enabled state back to it and the program stays blocked until its last
+// modal window ends. Otherwise hWnd.
 HWND PlatformModalOwner(HWND hWnd);
 
 // The application's box: owner from PlatformMessageBoxOwner(); without an icon bit, OK and

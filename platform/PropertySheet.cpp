@@ -511,14 +511,16 @@ INT_PTR CPropertySheet::DoModal()
         DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
     const BOOL bWasModeless = m_bModeless;
     INT_PTR result = -1;
-    PlatformEnterModalRun(&m_hWnd);
-    if (Create(CWnd::FromHandle(hWndParent), style, 0))
     {
-        m_bModeless = bWasModeless;
-        m_nModalResult = IDCANCEL;
-        m_nFlags |= WF_CONTINUEMODAL;
-        RunModalLoop(MLF_SHOWONIDLE);
-        result = m_nModalResult;
+        CPlatformModalRun run(&m_hWnd);
+        if (Create(CWnd::FromHandle(hWndParent), style, 0))
+        {
+            m_bModeless = bWasModeless;
+            m_nModalResult = IDCANCEL;
+            m_nFlags |= WF_CONTINUEMODAL;
+            RunModalLoop(MLF_SHOWONIDLE);
+            result = m_nModalResult;
+        }
     }
     m_psh.dwFlags &= ~PSH_MODELESS;
     PlatformEndModalRun(this, hWndParent, bEnableParent);

@@ -809,6 +809,21 @@ void CWnd::HandleActivate(WPARAM nState, HWND hWndOther)
     }
 }
 
+namespace
+{
+// Whether a shown top-level window of the calling thread lies above hWnd in the window order.
+bool IsBelowAWindowOfItsThread(HWND hWnd)
+{
+    const DWORD dwThread = ::GetCurrentThreadId();
+    for (HWND h = ::GetTopWindow(nullptr); h != nullptr && h != hWnd; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        if (::IsWindowVisible(h) && ::GetWindowThreadProcessId(h, nullptr) == dwThread)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
 BOOL CWnd::HandleSetCursorOnDisabled(UINT nHitTest, UINT nMsg)
 {
     // A click on a window disabled by a modal one brings the modal window forward.
@@ -820,6 +835,16 @@ BOOL CWnd::HandleSetCursorOnDisabled(UINT nHitTest, UINT nMsg)
         if (pLastActive != nullptr && pLastActive->m_hWnd != ::GetForegroundWindow() && pLastActive->IsWindowEnabled())
         {
             pLastActive->SetForegroundWindow();
+            return TRUE;
+        }
+        // Windows' DefWindowProc also brings that window to the top of the window order at such a click;
+        // Wine's only beeps, while a window manager has raised the clicked window and the windows it keeps
+        // above it. Raised only when a shown window of this thread lies above it.
+        const HWND hPopup = pLastActive != nullptr ? pLastActive->m_hWnd : nullptr;
+        if (hPopup != nullptr && ::IsWindowEnabled(hPopup) && ::IsWindowVisible(hPopup) &&
+            IsBelowAWindowOfItsThread(hPopup))
+        {
+            ::SetWindowPos(hPopup, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
             return TRUE;
         }
     }

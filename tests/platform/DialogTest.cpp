@@ -1,10 +1,12 @@
 // Dialogs: modal runs driven by posted messages, data exchange both ways, a failed validation
 // whose message box is captured, dialog keyboard handling, idle messages, templates in memory,
-// dialog-init data, ending during initialisation, a modeless dialog, and a box inside a modal run.
+// dialog-init data, ending during initialisation, a modeless dialog, and boxes inside a modal run (their
+// owner, a click on the window they block, a run that throws while it is created).
 #include <gtest/gtest.h>
 #include "FramesTestApp.h"
 #include "frames_test_ids.h"
 #include "support/MessageBoxCapture.h"
+#include <stdexcept>
 
 namespace
 {
@@ -166,6 +168,74 @@ TEST(Dialog, ABoxForTheMainWindowDuringAModalDialogLeavesItDisabledUntilTheDialo
     EXPECT_FALSE(s_bEnabled);
     EXPECT_TRUE(pFrame->IsWindowEnabled());
     TestApp().m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+    DrainQuit();
+}
+
+TEST(Dialog, ABoxAskedForWhileAModalDialogIsCreatedIsOwnedByAShownWindow)
+{
+    CModalWatchdog watchdog;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
+    TestApp().m_pMainWnd = pFrame;
+    MessageBoxCapture boxes;
+    CTestDialog dlg;
+    dlg.onInit = [](CTestDialog* p) {
+        PlatformMessageBox(AfxGetMainWnd()->m_hWnd, L"Isi", L"Kotak", MB_OK); // the dialog is not shown yet
+        p->PostMessage(WM_COMMAND, IDCANCEL);
+    };
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(boxes.Last().owner, pFrame->m_hWnd);
+    TestApp().m_pMainWnd = nullptr;
+    pFrame->DestroyWindow();
+    DrainQuit();
+}
+
+TEST(Dialog, AClickOnAWindowABoxBlocksBringsTheBoxAboveTheProgramsOtherWindows)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
+    const HWND hFrame = pFrame->m_hWnd;
+    HWND hBar = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 120, 90, hFrame,
+                                  nullptr, nullptr, nullptr);
+    HWND hBox = ::CreateWindowExW(0, L"STATIC", L"Kotak", WS_POPUP | WS_CAPTION | WS_VISIBLE, 60, 60, 120, 90, hFrame,
+                                  nullptr, nullptr, nullptr);
+    ::EnableWindow(hFrame, FALSE);
+    ::SetForegroundWindow(hBox);
+    // The window manager raised the clicked window and what it keeps above it over the box.
+    ::SetWindowPos(hBar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_EQ(::GetForegroundWindow(), hBox);
+    ::SendMessageW(hFrame, WM_SETCURSOR, (WPARAM)hFrame, MAKELPARAM(HTERROR, WM_LBUTTONDOWN));
+    bool bBoxAbove = false;
+    for (HWND h = hBox; h != nullptr && !bBoxAbove; h = ::GetWindow(h, GW_HWNDNEXT))
+        bBoxAbove = h == hBar;
+    EXPECT_TRUE(bBoxAbove);
+    ::DestroyWindow(hBox);
+    ::DestroyWindow(hBar);
+    pFrame->DestroyWindow();
+    DrainQuit();
+}
+
+TEST(Dialog, ADialogThatThrowsWhileItIsCreatedLeavesNoModalRunBehind)
+{
+    struct CThrowingDialog : CDialog
+    {
+        void Run()
+        {
+            RunModal([this](CWnd*) -> BOOL {
+                CreateEx(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr);
+                throw std::runtime_error("created half");
+            });
+        }
+    } dlg;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
+    EXPECT_THROW(dlg.Run(), std::runtime_error);
+    // The window the run left is no modal window: a box for the disabled frame is owned by the frame.
+    pFrame->EnableWindow(FALSE);
+    EXPECT_EQ(PlatformModalOwner(pFrame->m_hWnd), pFrame->m_hWnd);
+    dlg.DestroyWindow();
     pFrame->DestroyWindow();
     DrainQuit();
 }
