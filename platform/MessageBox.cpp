@@ -70,11 +70,17 @@ HWND PlatformModalOwner(HWND hWnd)
     HWND hPopup = ::GetLastActivePopup(hTop);
     if (hPopup != nullptr && ::IsWindowEnabled(hPopup) && ::IsWindowVisible(hPopup))
         return hPopup;
-    // A run's window that is not shown yet (asking for a box while it is created) owns no box: the box
-    // would have no place above the windows it blocks until its owner shows.
     for (auto it = t_modalRuns.rbegin(); it != t_modalRuns.rend(); ++it)
-        if (**it != nullptr && ::IsWindow(**it) && ::IsWindowEnabled(**it) && ::IsWindowVisible(**it))
-            return **it;
+    {
+        const HWND hRun = **it;
+        if (hRun == nullptr || !::IsWindow(hRun) || !::IsWindowEnabled(hRun))
+            continue;
+        // Asked for while it is created: shown first, for a window owned by one not shown has no place
+        // above the windows it blocks (a window manager lets the blocked window cover it).
+        if (!::IsWindowVisible(hRun))
+            ::ShowWindow(hRun, SW_SHOWNA);
+        return ::IsWindow(hRun) ? hRun : hWnd;
+    }
     return hWnd;
 }
 
