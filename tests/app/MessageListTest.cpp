@@ -6,6 +6,7 @@
 #include "phone/PhoneUse.h"
 #include "res/app_ids.h"
 #include "tests/support/InputScript.h"
+#include "tests/support/MessageBoxCapture.h"
 
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 
@@ -731,31 +732,15 @@ TEST_F(MessageListTest, TheSplashScreenShowsItsShapeAndTextAndGoesAfterTheStart)
     Close();
 }
 
-TEST_F(MessageListTest, ABoxAskedForWhileTheSplashIsUpLiesAboveIt)
+TEST_F(MessageListTest, ABoxAskedForWhileTheSplashIsUpIsOwnedByIt)
 {
     CSplashScreenEx* pSplash = new CSplashScreenEx;
     ASSERT_TRUE(pSplash->Create(nullptr, nullptr, 0, CSplashScreenEx::kCenterScreen));
     ASSERT_TRUE(pSplash->SetBitmap(IDB_SPLASH, 255, 0, 255));
     pSplash->Show();
-    static HWND s_hSplash;
-    static bool s_bAbove;
-    s_hSplash = pSplash->GetSafeHwnd();
-    s_bAbove = false;
-    const MessageBoxHandler previous = SetMessageBoxHandler([](HWND owner, LPCWSTR text, LPCWSTR title, UINT type) {
-        const UINT_PTR id = ::SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
-            HWND hBox = ::FindWindowW(L"#32770", L"Kotak");
-            if (hBox == nullptr)
-                return;
-            for (HWND h = hBox; h != nullptr && !s_bAbove; h = ::GetWindow(h, GW_HWNDNEXT))
-                s_bAbove = h == s_hSplash;
-            ::PostMessageW(hBox, WM_COMMAND, IDOK, 0);
-        });
-        const int nResult = ::MessageBoxW(owner, text, title, type);
-        ::KillTimer(nullptr, id);
-        return nResult;
-    });
-    PlatformAppMessageBox(L"Unable to instantiate Outlook.", MB_OK, L"Kotak"); // no main window yet
-    SetMessageBoxHandler(previous);
-    EXPECT_TRUE(s_bAbove);
+    MessageBoxCapture capture;
+    AfxMessageBox(L"Unable to instantiate Outlook."); // no main window yet
+    ASSERT_EQ(capture.Count(), 1u);
+    EXPECT_EQ(capture.Last().owner, pSplash->GetSafeHwnd()); // so it lies above the top-most splash
     pSplash->Hide();
 }

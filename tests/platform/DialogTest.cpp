@@ -75,6 +75,14 @@ ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 ON_BN_CLICKED(IDC_DLG_BUTTON, OnButton)
 END_MESSAGE_MAP()
 
+// A shown frame that is not the main window; destroying it deletes it.
+CFrameWnd* NewShownFrame()
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200));
+    return pFrame;
+}
+
 CString ItemText(CWnd* pDlg, int id)
 {
     CString s;
@@ -172,57 +180,40 @@ TEST(Dialog, ABoxForTheMainWindowDuringAModalDialogLeavesItDisabledUntilTheDialo
     DrainQuit();
 }
 
-TEST(Dialog, ABoxAskedForWhileAModalDialogIsCreatedIsOwnedByAShownWindow)
+TEST(Dialog, ABoxAskedForWhileAModalDialogIsCreatedHasAShownOwner)
 {
     CModalWatchdog watchdog;
-    CFrameWnd* pFrame = new CFrameWnd;
-    ASSERT_TRUE(pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
-    TestApp().m_pMainWnd = pFrame;
-    static HWND s_hOwner;
-    static BOOL s_bOwnerShown;
-    s_hOwner = nullptr;
-    const MessageBoxHandler previous = SetMessageBoxHandler([](HWND owner, LPCWSTR, LPCWSTR, UINT) {
-        s_hOwner = owner;
-        s_bOwnerShown = ::IsWindowVisible(owner);
-        return IDOK;
-    });
+    CFrameWnd* pFrame = NewShownFrame();
+    MessageBoxCapture boxes;
+    BOOL bOwnerShown = FALSE;
     CTestDialog dlg;
-    dlg.onInit = [](CTestDialog* p) {
-        PlatformMessageBox(AfxGetMainWnd()->m_hWnd, L"Isi", L"Kotak", MB_OK); // the dialog is not shown yet
+    dlg.m_pParentWnd = pFrame;
+    dlg.onInit = [&](CTestDialog* p) {
+        PlatformMessageBox(pFrame->m_hWnd, L"Isi", L"Kotak", MB_OK); // the dialog is not shown yet
+        bOwnerShown = ::IsWindowVisible(boxes.Last().owner);
         p->PostMessage(WM_COMMAND, IDCANCEL);
     };
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
-    SetMessageBoxHandler(previous);
-    ASSERT_NE(s_hOwner, nullptr);
-    EXPECT_TRUE(s_bOwnerShown);
-    TestApp().m_pMainWnd = nullptr;
+    EXPECT_TRUE(bOwnerShown);
     pFrame->DestroyWindow();
-    DrainQuit();
 }
 
 TEST(Dialog, AClickOnAWindowABoxBlocksBringsTheBoxAboveTheProgramsOtherWindows)
 {
-    CFrameWnd* pFrame = new CFrameWnd;
-    ASSERT_TRUE(pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
-    const HWND hFrame = pFrame->m_hWnd;
-    HWND hBar = ::CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 120, 90, hFrame,
-                                  nullptr, nullptr, nullptr);
-    HWND hBox = ::CreateWindowExW(0, L"STATIC", L"Kotak", WS_POPUP | WS_CAPTION | WS_VISIBLE, 60, 60, 120, 90, hFrame,
-                                  nullptr, nullptr, nullptr);
+    const HWND hFrame = NewShownFrame()->m_hWnd;
+    HWND hBar = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 40, 40, 90, 90, hFrame, 0, 0, 0);
+    HWND hBox = ::CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 60, 60, 90, 90, hFrame, 0, 0, 0);
     ::EnableWindow(hFrame, FALSE);
     ::SetForegroundWindow(hBox);
-    // The window manager raised the clicked window and what it keeps above it over the box.
+    // A window manager raised the clicked window and what it keeps above it over the box.
     ::SetWindowPos(hBar, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_EQ(::GetForegroundWindow(), hBox);
     ::SendMessageW(hFrame, WM_SETCURSOR, (WPARAM)hFrame, MAKELPARAM(HTERROR, WM_LBUTTONDOWN));
-    bool bBoxAbove = false;
-    for (HWND h = hBox; h != nullptr && !bBoxAbove; h = ::GetWindow(h, GW_HWNDNEXT))
-        bBoxAbove = h == hBar;
-    EXPECT_TRUE(bBoxAbove);
-    ::DestroyWindow(hBox);
-    ::DestroyWindow(hBar);
-    pFrame->DestroyWindow();
-    DrainQuit();
+    HWND h = hBox;
+    while (h != nullptr && h != hBar)
+        h = ::GetWindow(h, GW_HWNDNEXT);
+    EXPECT_EQ(h, hBar);
+    ::DestroyWindow(hFrame);
 }
 
 TEST(Dialog, ADialogThatThrowsWhileItIsCreatedLeavesNoModalRunBehind)
@@ -237,15 +228,13 @@ TEST(Dialog, ADialogThatThrowsWhileItIsCreatedLeavesNoModalRunBehind)
             });
         }
     } dlg;
-    CFrameWnd* pFrame = new CFrameWnd;
-    ASSERT_TRUE(pFrame->Create(nullptr, L"Utama", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(10, 10, 300, 200)));
+    CFrameWnd* pFrame = NewShownFrame();
     EXPECT_THROW(dlg.Run(), std::runtime_error);
-    // The window the run left is no modal window: a box for the disabled frame is owned by the frame.
+    // Its window is no modal window: a box for the disabled frame is owned by the frame.
     pFrame->EnableWindow(FALSE);
     EXPECT_EQ(PlatformModalOwner(pFrame->m_hWnd), pFrame->m_hWnd);
     dlg.DestroyWindow();
     pFrame->DestroyWindow();
-    DrainQuit();
 }
 
 TEST(Dialog, FailedValidationTellsTheUserAndKeepsTheDialogOpen)
