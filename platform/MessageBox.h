@@ -38,12 +38,11 @@ void PlatformSetSplashWindow(HWND hWnd);
 HWND PlatformSplashWindow();
 
 // The owner for a box or modal window meant for hWnd, so that the new window lies above what it blocks.
-// When hWnd's top-level window is not shown (or there is
-// none) while the splash is shown: the splash, which the new window then lies above. While hWnd's
-// top-level window is disabled by a modal window: that modal window (the enabled, shown last active
-// popup of the top owner, else the window of the innermost modal run, shown first while it is created),
-// so that the new window's end gives the keyboard and the enabled state back to it and the program stays
-// blocked until its last modal window ends. Otherwise hWnd.
+// When hWnd's top-level window is not shown (or there is none) while the splash is shown: the splash.
+// While hWnd's top-level window is disabled by a modal window: that modal window (the enabled, shown
+// last active popup of the top owner, else the window of the innermost modal run, shown first while it
+// is created), so that the new window's end gives the keyboard and the enabled state back to it and the
+// program stays blocked until its last modal window ends. Otherwise hWnd.
 HWND PlatformModalOwner(HWND hWnd);
 
 // The application's box: owner from PlatformMessageBoxOwner(); without an icon bit, OK and
