@@ -553,6 +553,9 @@ void CMainFrame::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 
 LRESULT CMainFrame::OnKeepPlacement(WPARAM, LPARAM)
 {
+    // Hidden to the tray or minimized again since the post: nothing to put back now.
+    if (m_bHiddenToTray || IsIconic())
+        return 0;
     const HWND hWnd = m_hWnd;
     m_bKeepingPlacement = true;
     SetWindowPlacement(&m_wpKept);
