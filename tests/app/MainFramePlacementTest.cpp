@@ -13,41 +13,31 @@ namespace
 struct MainFramePlacementTest : FrameAppFixture
 {
     MainFramePlacementTest() : FrameAppFixture(L"CorvaneMainFramePlacementTest") {}
-    void SetUp() override
+    // Runs the X client command on the window's X window and reads what it prints through a file of the work folder
+    // (Wine starts Unix programs without a handle to wait on); empty when nothing came.
+    std::string XClient(const wchar_t* pszCommand)
     {
-        FrameAppFixture::SetUp();
-        if (IsSkipped())
-            return;
-        ASSERT_TRUE(SimPhone::LoadJson("demo_fast", R"({"extends": "demo", "baud": 0})"));
-    }
-    // What an X client prints, through a file of the work folder on drive Z: (Wine starts Unix programs without a
-    // handle to wait on).
-    static std::string XClient(const CString& command)
-    {
-        const CString file = SimPhone::WorkFolder() + L"xclient.txt";
+        const CString file = SimPhone::WorkFolder() + L"xdotool.txt";
         ::DeleteFileW(file);
         CString unixFile = file.Mid(2), cmd;
         unixFile.Replace(L'\\', L'/');
-        cmd.Format(L"/bin/sh -c \"%s > '%s~' 2>&1; mv '%s~' '%s'\"", (LPCWSTR)command, (LPCWSTR)unixFile,
+        cmd.Format(L"/bin/sh -c \"%s %Iu > '%s~'; mv '%s~' '%s'\"", pszCommand,
+                   (ULONG_PTR)::GetPropW(frame->m_hWnd, L"__wine_x11_whole_window"), (LPCWSTR)unixFile,
                    (LPCWSTR)unixFile, (LPCWSTR)unixFile);
         STARTUPINFOW si = {sizeof si};
         PROCESS_INFORMATION pi = {};
-        std::string text;
         FILE* f = nullptr;
+        std::string text;
         if (::CreateProcessW(L"Z:\\bin\\sh", cmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi) &&
             PumpUntil([&] { return (f = _wfopen(file, L"rb")) != nullptr; }, 10000))
         {
-            for (char buf[512]; size_t n = fread(buf, 1, sizeof buf, f);)
+            for (char buf[256]; size_t n = fread(buf, 1, sizeof buf, f);)
                 text.append(buf, n);
             fclose(f);
+            ::CloseHandle(pi.hThread);
+            ::CloseHandle(pi.hProcess);
         }
         return text;
-    }
-    CString XWindow() const
-    {
-        CString s;
-        s.Format(L"0x%Ix", (ULONG_PTR)::GetPropW(frame->m_hWnd, L"__wine_x11_whole_window"));
-        return s;
     }
     // The window stands at rc, and the window manager shows its client area where Wine has it.
     bool ShownAt(const CRect& rc)
@@ -56,13 +46,12 @@ struct MainFramePlacementTest : FrameAppFixture
         frame->GetWindowRect(&rcWindow);
         frame->GetClientRect(&rcClient);
         frame->ClientToScreen(&rcClient);
-        const std::string info = XClient(L"xwininfo -id " + XWindow());
+        const std::string info = XClient(L"xwininfo -id");
+        const size_t nAt = info.find("Absolute"), nSize = info.find("Width:");
         int x = 0, y = 0, cx = 0, cy = 0;
-        const size_t n = info.find("Absolute upper-left X:");
-        const size_t m = info.find("Width:");
-        return rcWindow == rc && n != std::string::npos && m != std::string::npos &&
-               sscanf(info.c_str() + n, "Absolute upper-left X: %d Absolute upper-left Y: %d", &x, &y) == 2 &&
-               sscanf(info.c_str() + m, "Width: %d Height: %d", &cx, &cy) == 2 &&
+        return rcWindow == rc && nAt != std::string::npos && nSize != std::string::npos &&
+               sscanf(info.c_str() + nAt, "Absolute upper-left X: %d Absolute upper-left Y: %d", &x, &y) == 2 &&
+               sscanf(info.c_str() + nSize, "Width: %d Height: %d", &cx, &cy) == 2 &&
                CRect(x, y, x + cx, y + cy) == rcClient;
     }
     // Starts the program with its window at the rectangle the user leaves.
@@ -81,7 +70,7 @@ TEST_F(MainFramePlacementTest, TheWindowComesBackFromTheTrayWhereAndAsLargeAsItW
 {
     app->WriteProfileInt(L"Settings", L"IsHideToTray", 1);
     ASSERT_NO_FATAL_FAILURE(StartAt(kLeftAt));
-    XClient(L"xdotool windowminimize " + XWindow());
+    XClient(L"xdotool windowminimize");
     ASSERT_TRUE(PumpUntil([&] { return frame->IsHiddenToTray() != FALSE; }, 10000));
     frame->SendMessage(WM_COMMAND, ID_SHOW_HIDE_WINDOW);
     const bool bBack = PumpUntil([&] { return ShownAt(kLeftAt); }, 10000);
@@ -99,7 +88,7 @@ TEST_F(MainFramePlacementTest, AWindowClosedMinimizedIsRestoredWhereItWasLeft)
     NewApp();
     ASSERT_NO_FATAL_FAILURE(StartFrame());
     ASSERT_TRUE(frame->IsIconic());
-    XClient(L"xdotool windowactivate " + XWindow());
+    XClient(L"xdotool windowactivate");
     const bool bBack = PumpUntil([&] { return !frame->IsIconic() && ShownAt(kLeftAt); }, 10000);
     CRect rc;
     frame->GetWindowRect(&rc);
