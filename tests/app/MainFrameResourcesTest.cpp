@@ -57,28 +57,18 @@ void PaintIcon(DibCanvas& canvas, UINT nID, int size)
     ::DestroyIcon(hIcon);
 }
 
-// A main frame whose creation fails once its window exists; notes the menu handed to its window.
-class FailingMainFrame : public CMainFrame
+// A main frame whose creation fails after its own preparation; notes the menu handed to its window.
+struct FailingMainFrame : CMainFrame
 {
-public:
-    static bool s_bCreating;
     static HMENU s_hMenu;
-
-protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override
     {
-        s_bCreating = true;
         s_hMenu = cs.hMenu;
-        return CMainFrame::PreCreateWindow(cs);
+        CMainFrame::PreCreateWindow(cs);
+        return FALSE;
     }
-    int OnCreate(LPCREATESTRUCT) { return -1; }
-    DECLARE_MESSAGE_MAP()
 };
-bool FailingMainFrame::s_bCreating = false;
-HMENU FailingMainFrame::s_hMenu = nullptr;
-BEGIN_MESSAGE_MAP(FailingMainFrame, CMainFrame)
-ON_WM_CREATE()
-END_MESSAGE_MAP()
+HMENU FailingMainFrame::s_hMenu = HMENU(-1);
 
 int Differences(const DibCanvas& a, const DibCanvas& b, int size)
 {
@@ -230,8 +220,7 @@ TEST(MainFrameResourcesTest, TrayMenuAndTextsAreThere)
 // to destroy, where the frame used to destroy the loaded one and its creation that same one again.
 TEST(MainFrameResourcesTest, TheMainFrameLoadsNoMenuForItsWindowSoAFailedCreationDestroysNone)
 {
-    CMainFrame* pFrame = new FailingMainFrame; // deletes itself with its window
+    CMainFrame* pFrame = new FailingMainFrame; // deletes itself when its creation fails
     EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME));
-    ASSERT_TRUE(FailingMainFrame::s_bCreating);
     EXPECT_EQ(FailingMainFrame::s_hMenu, nullptr) << "a menu was loaded for the frame's window";
 }
