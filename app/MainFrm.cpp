@@ -32,8 +32,10 @@ ON_WM_CREATE()
 ON_WM_CLOSE()
 ON_WM_ENDSESSION()
 ON_WM_SYSCOMMAND()
+ON_WM_WINDOWPOSCHANGED()
 ON_MESSAGE(WM_APP_PHONE_BUSY, OnPhoneBusy)
 ON_MESSAGE(WM_APP_TRAY_NOTIFY, OnTrayNotify)
+ON_MESSAGE(WM_APP_KEEP_PLACEMENT, OnKeepPlacement)
 ON_COMMAND(ID_SHOW_HIDE_WINDOW, OnShowHideWindow)
 ON_COMMAND(ID_SMS_FORWARD, OnSmsForward)
 ON_COMMAND(ID_SETTINGS, OnSettings)
@@ -175,20 +177,24 @@ CMainFrame::CMainFrame() : m_bTopMost(FALSE), m_pBusyAnimation(nullptr), m_bHidd
 {
     memset(&m_wpStored, 0, sizeof m_wpStored);
     m_wpStored.length = sizeof m_wpStored;
+    m_wpStart = m_wpKept = m_wpStored;
     g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CThemeColor));
 }
 
 CMainFrame::~CMainFrame() {}
 
-BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& cs)
+BOOL CMainFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    // The menu bar loads the frame's menu itself: the window gets none, which the bar would take off it again.
-    if (cs.hMenu != nullptr)
-    {
-        ::DestroyMenu(cs.hMenu);
-        cs.hMenu = nullptr;
-    }
-    return CFrameWnd::PreCreateWindow(cs);
+    // No menu is loaded for the window: the bar would take it off again, and a failed creation would leave it to
+    // two owners.
+    LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
+    const CString strTitle = m_strTitle;
+    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext))
+        return FALSE;
+    LoadAccelTable(MAKEINTRESOURCEW(nIDResource));
+    if (pContext == nullptr)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    return TRUE;
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
@@ -334,9 +340,12 @@ void CMainFrame::ActivateFrame(int nCmdShow)
         nCmdShow = (int)m_wpStored.showCmd;
         m_wpStored.length = sizeof m_wpStored;
         ::SetWindowPlacement(m_hWnd, &m_wpStored);
+        m_wpStart = m_wpStored;
         m_wpStored.showCmd = 0;
     }
     CFrameWnd::ActivateFrame(nCmdShow);
+    if (!IsIconic())
+        m_wpStart.showCmd = 0;
 }
 
 BOOL CMainFrame::DestroyWindow()
@@ -496,15 +505,79 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
     if ((nID & 0xFFF0) == SC_MINIMIZE && AfxGetApp()->GetProfileInt(L"Settings", L"IsHideToTray", 0) != 0 &&
         HideToTray())
         return;
+    const bool bFirstRestore = (nID & 0xFFF0) == SC_RESTORE && m_wpStart.showCmd != 0 && IsIconic();
+    WINDOWPLACEMENT wpStart = m_wpStart;
+    const HWND hWnd = m_hWnd;
     CFrameWnd::OnSysCommand(nID, lParam);
+    if (!bFirstRestore || !::IsWindow(hWnd) || ::IsIconic(hWnd))
+        return;
+    // Wine restores a window shown minimized with its placement where its X window lies when the window manager
+    // maps it, and the manager then moves it once more; Windows restores it at the placement's normal rectangle. The
+    // placement set again, now and after that answer, puts it there.
+    WINDOWPLACEMENT wp = {sizeof wp};
+    if (!::GetWindowPlacement(hWnd, &wp) || ::EqualRect(&wp.rcNormalPosition, &wpStart.rcNormalPosition))
+        return;
+    wpStart.showCmd = ::IsZoomed(hWnd) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
+    m_wpKept = wpStart;
+    m_nPlacementWatch = kWatchStartRestore;
+    PostMessage(WM_APP_KEEP_PLACEMENT);
+}
+
+void CMainFrame::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CFrameWnd::OnWindowPosChanged(lpwndpos);
+    if ((lpwndpos->flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE) || IsIconic() || m_bKeepingPlacement)
+        return;
+    m_wpStart.showCmd = 0;
+    const PlacementWatch nWatch = m_nPlacementWatch;
+    m_nPlacementWatch = kWatchNone;
+    bool bMoved = false;
+    if (nWatch == kWatchTrayReturn)
+    {
+        // Back from the tray, Wine takes the window's rectangle for its client area's once the window manager has
+        // mapped it again: the window grows by its frame at each trip, where Windows keeps it.
+        CRect rcClient;
+        GetClientRect(&rcClient);
+        bMoved = rcClient.Size() == m_rcTray.Size();
+    }
+    else if (nWatch == kWatchStartRestore)
+    {
+        // The manager's own place for the window it mapped again.
+        WINDOWPLACEMENT wp = {sizeof wp};
+        bMoved = GetWindowPlacement(&wp) && !::EqualRect(&wp.rcNormalPosition, &m_wpKept.rcNormalPosition);
+    }
+    // Set once the manager's event is handled: Wine does not pass a change made during it on to the X window.
+    if (bMoved)
+        PostMessage(WM_APP_KEEP_PLACEMENT);
+}
+
+LRESULT CMainFrame::OnKeepPlacement(WPARAM, LPARAM)
+{
+    // Hidden to the tray or minimized again since the post: nothing to put back now.
+    if (m_bHiddenToTray || IsIconic())
+        return 0;
+    const HWND hWnd = m_hWnd;
+    m_bKeepingPlacement = true;
+    SetWindowPlacement(&m_wpKept);
+    if (::IsWindow(hWnd))
+        m_bKeepingPlacement = false;
+    return 0;
 }
 
 LRESULT CMainFrame::OnTrayNotify(WPARAM wParam, LPARAM lParam) { return m_TrayIcon.OnTrayNotification(wParam, lParam); }
 
 BOOL CMainFrame::HideToTray()
 {
-    if (!m_TrayIcon.IsIconInTray() || !m_TrayIcon.MinimiseToTray(this))
+    if (!m_TrayIcon.IsIconInTray())
         return FALSE;
+    WINDOWPLACEMENT wp = {sizeof wp};
+    CRect rc;
+    GetWindowRect(&rc);
+    if (!GetWindowPlacement(&wp) || !m_TrayIcon.MinimiseToTray(this))
+        return FALSE;
+    m_wpKept = wp;
+    m_rcTray = rc;
+    m_nPlacementWatch = kWatchNone;
     m_bHiddenToTray = TRUE;
     return TRUE;
 }
@@ -513,8 +586,11 @@ void CMainFrame::OnShowHideWindow()
 {
     if (m_bHiddenToTray || !IsWindowVisible())
     {
-        CSystemTray::MaximiseFromTray(this);
+        // The way back itself neither moves nor sizes the window: the watch starts before it.
+        if (m_bHiddenToTray)
+            m_nPlacementWatch = kWatchTrayReturn;
         m_bHiddenToTray = FALSE;
+        CSystemTray::MaximiseFromTray(this);
     }
     else
         HideToTray();

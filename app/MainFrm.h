@@ -65,6 +65,9 @@ public:
     void SetTopMost(BOOL bOn, bool bShow = true);
     BOOL IsTopMost() const { return m_bTopMost; }
 
+    // Creates the window without a menu of its own: the menu bar loads the frame's menu itself.
+    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                   CWnd* pParentWnd = nullptr, CCreateContext* pContext = nullptr) override;
     BOOL DestroyWindow() override;
     void ActivateFrame(int nCmdShow = -1) override;
     // Lays the bars and the view out; during creation only notes that a layout is due.
@@ -84,7 +87,6 @@ public:
     CExtStatusControlBar m_wndStatus;
 
 protected:
-    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     // The creation steps; their layouts wait for the one pass OnCreate makes at the end.
     int CreateFrame(LPCREATESTRUCT lpCreateStruct);
@@ -100,7 +102,14 @@ protected:
     // The end of the session closes the program as a close does; an import that holds the document
     // saves what it filed before this returns, as the process may end right after.
     void OnEndSession(BOOL bEnding);
+    // A minimise with "IsHideToTray" set hides the frame to the tray; the first restore after a minimized start
+    // puts the window back at its stored place.
     void OnSysCommand(UINT nID, LPARAM lParam);
+    // The first move or size after the way back from the tray, or after the first restore of a minimized start, ends
+    // the watch for the window manager's answer (m_nPlacementWatch).
+    void OnWindowPosChanged(WINDOWPOS* lpwndpos);
+    // WM_APP_KEEP_PLACEMENT: sets m_wpKept again, after the window manager's event that moved the window.
+    LRESULT OnKeepPlacement(WPARAM wParam, LPARAM lParam);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     // "Show/Hide Window" (tray menu): hides the frame to the tray when it is shown, else restores it.
     void OnShowHideWindow();
@@ -125,7 +134,21 @@ protected:
     BOOL m_bTopMost;
     CBusyAnimateCtrl* m_pBusyAnimation; // the window deletes its object
     WINDOWPLACEMENT m_wpStored;         // showCmd 0 until a stored placement is loaded
+    // The stored placement of a minimized start until the window is first restored; showCmd 0 otherwise.
+    WINDOWPLACEMENT m_wpStart;
     BOOL m_bHiddenToTray;
+    // The placement the window keeps through the window manager's answer: the one before the hide to the tray, or
+    // the stored one of a minimized start; the window's rectangle at the hide.
+    WINDOWPLACEMENT m_wpKept;
+    CRect m_rcTray;
+    // Which answer is awaited: none, the way back from the tray, the first restore after a minimized start.
+    enum PlacementWatch
+    {
+        kWatchNone,
+        kWatchTrayReturn,
+        kWatchStartRestore
+    } m_nPlacementWatch = kWatchNone;
+    bool m_bKeepingPlacement = false; // in OnKeepPlacement: its own move ends no watch
     BOOL m_bPhoneBusy;
     bool m_bCreating = false; // in OnCreate: layouts are put off to its end
     int m_nLayouts = 0;

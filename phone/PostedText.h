@@ -10,6 +10,7 @@
 #define WM_APP_PHONE_BUSY     0x8103
 #define WM_APP_TRAY_NOTIFY    0x8104
 #define WM_APP_DIALER_UPDATE  0x8105
+#define WM_APP_KEEP_PLACEMENT 0x8106
 
 // What a receiver answers for a pointer that is not a live CPostedText.
 #define POSTED_TEXT_NOT_ALIVE (-99998)

@@ -1,6 +1,7 @@
 // The main window's resources: the two tool bars and their bitmaps, the command icons at their sizes
 // matching the tool-bar images, the busy animation played by the common animation control, the tray
 // menu and the frame's texts.
+#include "app/MainFrm.h"
 #include "platform/Dc.h"
 #include "platform/Platform.h"
 #include "res/resource.h"
@@ -55,6 +56,19 @@ void PaintIcon(DibCanvas& canvas, UINT nID, int size)
     ::DrawIconEx(canvas.dc.GetSafeHdc(), 0, 0, hIcon, size, size, 0, nullptr, DI_NORMAL);
     ::DestroyIcon(hIcon);
 }
+
+// A main frame whose creation fails after its own preparation; notes the menu handed to its window.
+struct FailingMainFrame : CMainFrame
+{
+    static HMENU s_hMenu;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        s_hMenu = cs.hMenu;
+        CMainFrame::PreCreateWindow(cs);
+        return FALSE;
+    }
+};
+HMENU FailingMainFrame::s_hMenu = HMENU(-1);
 
 int Differences(const DibCanvas& a, const DibCanvas& b, int size)
 {
@@ -200,4 +214,13 @@ TEST(MainFrameResourcesTest, TrayMenuAndTextsAreThere)
     for (UINT nID : {(UINT)ID_SHOW_HIDE_WINDOW, 101u, 104u, 105u, 136u, 59392u, 59393u})
         EXPECT_NE(LoadText(nID).Find(L'\n'), -1) << nID;
     EXPECT_EQ(LoadText(ID_SHOW_HIDE_WINDOW).Mid(LoadText(ID_SHOW_HIDE_WINDOW).Find(L'\n') + 1), L"Show/Hide Window");
+}
+
+// The main window gets no menu (its menu bar loads the menu): none is loaded for it, so a failed creation has none
+// to destroy, where the frame used to destroy the loaded one and its creation that same one again.
+TEST(MainFrameResourcesTest, TheMainFrameLoadsNoMenuForItsWindowSoAFailedCreationDestroysNone)
+{
+    CMainFrame* pFrame = new FailingMainFrame; // deletes itself when its creation fails
+    EXPECT_FALSE(pFrame->LoadFrame(IDR_MAINFRAME));
+    EXPECT_EQ(FailingMainFrame::s_hMenu, nullptr) << "a menu was loaded for the frame's window";
 }

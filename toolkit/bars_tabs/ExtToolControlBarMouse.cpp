@@ -609,6 +609,10 @@ void CExtToolControlBar::OnCaptureChanged(CWnd* pWnd)
     if ((m_nBtnIdxCapture >= 0 || m_nBtnIdxHover >= 0) && pWnd != nullptr && pWnd != this &&
         pWnd->GetSafeHwnd() != GetSafeHwnd())
         SendMessage(WM_CANCELMODE);
+    // A hover sees the pointer leave through the capture: released by the system (Wine's deactivation releases it
+    // without a cancel), no message would end it. It stays only while the pointer is on the button of an active bar.
+    else if (pWnd == nullptr && m_nBtnIdxHover >= 0 && m_nBtnIdxCapture < 0 && !g_bMenuTracking)
+        UpdateHoverButton();
     CExtControlBar::OnCaptureChanged(pWnd);
 }
 

@@ -651,3 +651,25 @@ TEST_F(ToolBarScreen, ANewButtonMadeWhereTheAdoptingButtonWasTakesNothingFromIts
     for (UINT nID : m_pFrame->m_arrCommands)
         EXPECT_NE(nID, (UINT)ID_TBT_PICK_A);
 }
+
+// A hovered button sees the pointer leave through the capture: when the system takes the capture away as the window
+// loses the activation (Wine does so at a minimize to the tray), the hover ends; no message would end it later.
+TEST_F(ToolBarScreen, AHoverWhoseCaptureIsReleasedAtADeactivationEnds)
+{
+    Show();
+    const int n = Index(ID_TBT_FIRST);
+    SendBarMouse(Bar(), WM_MOUSEMOVE, Center(n));
+    PumpMessages();
+    ASSERT_EQ(Bar().m_nBtnIdxHover, n);
+    ASSERT_EQ(CExtMouseCaptureSink::GetCaptureHWND(), Bar().GetSafeHwnd());
+    CWnd wndOther;
+    ASSERT_TRUE(
+        wndOther.CreateEx(0, AfxRegisterWndClass(0), L"other", WS_POPUP | WS_VISIBLE, CRect(0, 0, 60, 60), nullptr, 0));
+    wndOther.SetActiveWindow();
+    if (CExtMouseCaptureSink::GetCaptureHWND() == Bar().GetSafeHwnd())
+        ::ReleaseCapture();
+    PumpMessages();
+    EXPECT_EQ(Bar().m_nBtnIdxHover, -1);
+    EXPECT_FALSE(Bar().GetButton(n)->IsHover()) << "the button stays drawn hot";
+    wndOther.DestroyWindow();
+}
