@@ -43,17 +43,18 @@ if [ "${CORVANE_SCREEN_SESSION:-0}" = 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" 
       openbox --sm-disable 8>&- >/dev/null 2>&1 &
       ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
     else
-      icewm 8>&- >/dev/null 2>&1 &
+      icewm 8>&- >"$numfile.wm" 2>&1 &
       ready() { xwininfo -root -tree 2>/dev/null | grep -q '"SystemTray"'; }
     fi
     wm=$!
-    trap 'kill $wm 2>/dev/null; kill $xvfb 2>/dev/null; rm -f "$numfile"' EXIT
-    for _ in $(seq 200); do
+    trap 'kill $wm 2>/dev/null; kill $xvfb 2>/dev/null; rm -f "$numfile" "$numfile.wm"' EXIT
+    for _ in $(seq 600); do
       ready && break
       sleep 0.05
     done
     if ! ready; then
       echo "wine-run: $CORVANE_SCREEN_WM did not come up" >&2
+      cat "$numfile.wm" >&2 2>/dev/null
       exit 1
     fi
     ;;
