@@ -578,6 +578,9 @@ std::string XClientOutput(const CString& folder, const CString& command)
             text.append(buf, n);
         fclose(f);
     }
+    for (HANDLE h : {p.hProcess, p.hThread})
+        if (h != nullptr)
+            CloseHandle(h);
     return text;
 }
 
@@ -845,8 +848,14 @@ struct ProgramDesktopTest : ProgramBarsTest
         if (!s_bKept)
         {
             std::vector<FloatingBar> bars = {{L"Folders"}, {L"SMS List"}};
-            ASSERT_NO_FATAL_FAILURE(
-                FloatAndStartAgain(bars, hMain, false, false, [](HWND h) { GetWindowRect(h, &s_rcMain); }));
+            // The main window is moved off the place the window manager gives a new window before the close.
+            const auto moveAway = [this](HWND h) {
+                SetWindowPos(h, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ASSERT_TRUE(PumpUntil([&] { return GetWindowRect(h, &s_rcMain) && s_rcMain.left >= 100; }, 10000));
+                ASSERT_TRUE(WaitPainted(30000));
+                GetWindowRect(h, &s_rcMain);
+            };
+            ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, moveAway));
             s_bKept = CopyKey(kBarStateKey, kKeptBarState);
         }
         else
