@@ -34,21 +34,31 @@ if [ "${CORVANE_SCREEN_SESSION:-0}" = 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" 
   fi
   export DISPLAY=":$(head -n 1 "$numfile")"
   export CORVANE_SCREEN_DISPLAY=1
-  # A test about window order under a window manager (CORVANE_SCREEN_WM=openbox) has one on its display, up before the
-  # program starts and ended with the session; its prefix is managed (CORVANE_NO_WM=0 from the test).
-  if [ "${CORVANE_SCREEN_WM:-}" = openbox ]; then
-    openbox --sm-disable 8>&- >/dev/null 2>&1 &
+  # A test about window order under a window manager (CORVANE_SCREEN_WM=openbox or icewm) has one on its display, up
+  # before the program starts and ended with the session; its prefix is managed (CORVANE_NO_WM=0 from the test). IceWM
+  # keeps its task bar, with the system tray the program's icon docks in: it is up once the tray is.
+  case "${CORVANE_SCREEN_WM:-}" in
+  openbox | icewm)
+    if [ "$CORVANE_SCREEN_WM" = openbox ]; then
+      openbox --sm-disable 8>&- >/dev/null 2>&1 &
+      ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    else
+      icewm 8>&- >"$numfile.wm" 2>&1 &
+      ready() { xwininfo -root -tree 2>/dev/null | grep -q '"SystemTray"'; }
+    fi
     wm=$!
-    trap 'kill $wm 2>/dev/null; kill $xvfb 2>/dev/null; rm -f "$numfile"' EXIT
-    for _ in $(seq 200); do
-      xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    trap 'kill $wm 2>/dev/null; kill $xvfb 2>/dev/null; rm -f "$numfile" "$numfile.wm"' EXIT
+    for _ in $(seq 600); do
+      ready && break
       sleep 0.05
     done
-    if ! xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
-      echo "wine-run: openbox did not come up" >&2
+    if ! ready; then
+      echo "wine-run: $CORVANE_SCREEN_WM did not come up" >&2
+      cat "$numfile.wm" >&2 2>/dev/null
       exit 1
     fi
-  fi
+    ;;
+  esac
   "$0" "$@"
   exit $?
 fi

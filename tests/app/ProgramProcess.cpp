@@ -519,6 +519,8 @@ bool ProgramProcess::WaitPainted(DWORD ms) const
         const RECT r = OnTheScreen(h);
         UnionRect(&rc, &rc, &r);
     }
+    if (IsRectEmpty(&rc)) // minimized or hidden: nothing of it on the screen
+        return bIdle;
     std::vector<DWORD> last = GrabScreen(rc);
     int nSame = 0;
     return PumpUntil(

@@ -12,16 +12,30 @@ corvane_phone_test(program_process_tests COM 47
   TIMEOUT 300)
 add_dependencies(program_process_tests CorvaneSms)
 set_tests_properties(program_process_tests PROPERTIES RUN_SERIAL TRUE)
-# What bars left floating at the close show after the next start, above the main window and at a click into it through
-# the X server (xdotool), on a screen with a window manager (openbox) and the prefix managed, as on a desktop: unmanaged,
-# Wine puts a main window given the X focus above the frames it owns on the screen.
-set(_wm_tests "ProgramBarsTest.*UnderAWindowManager:ProgramBarsTest.*IsSeenAboveTheMainWindow*")
+# What a user meets on a desktop (ProgramDesktopTest), one entry per window manager on the test's screen, the prefix
+# managed: the program started as a user starts it, clicks through the X server (xdotool), the window order, the
+# task-bar and attention states, the main window's place and the keys after each step. Under openbox also what bars
+# left floating show after the next start: unmanaged, Wine puts a main window given the X focus above the frames it
+# owns on the screen.
+set(_desktop_tests "ProgramDesktopTest.*")
+set(_wm_tests "${_desktop_tests}:ProgramBarsTest.*UnderAWindowManager:ProgramBarsTest.*IsSeenAboveTheMainWindow*")
 set_tests_properties(program_process_tests PROPERTIES
   ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_wm_tests}")
-add_test(NAME program_process_wm_tests
-  COMMAND ${CORVANE_HOST_PYTHON} ${CMAKE_SOURCE_DIR}/tests/phone/sim/run_with_sim.py
-          --com 79 --work ${CMAKE_BINARY_DIR}/phonesim/program_process_wm_tests
-          -- ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:program_process_tests> --gtest_brief=1
-             --gtest_filter=${_wm_tests})
-set_tests_properties(program_process_wm_tests PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};CORVANE_NO_WM=0;CORVANE_SCREEN_WM=openbox")
+foreach(_wm openbox icewm)
+  if(_wm STREQUAL openbox)
+    set(_name program_process_wm_tests)
+    set(_filter ${_wm_tests})
+    set(_com 79)
+  else()
+    set(_name program_process_${_wm}_tests)
+    set(_filter ${_desktop_tests})
+    set(_com 80)
+  endif()
+  add_test(NAME ${_name}
+    COMMAND ${CORVANE_HOST_PYTHON} ${CMAKE_SOURCE_DIR}/tests/phone/sim/run_with_sim.py
+            --com ${_com} --work ${CMAKE_BINARY_DIR}/phonesim/${_name}
+            -- ${CMAKE_BINARY_DIR}/wine-run.sh $<TARGET_FILE:program_process_tests> --gtest_brief=1
+               --gtest_filter=${_filter})
+  set_tests_properties(${_name} PROPERTIES TIMEOUT 240 RUN_SERIAL TRUE
+    ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};CORVANE_NO_WM=0;CORVANE_SCREEN_WM=${_wm}")
+endforeach()
