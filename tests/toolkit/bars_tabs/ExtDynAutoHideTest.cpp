@@ -636,3 +636,36 @@ TEST_F(DynAutoHideOut, UnderTheOffice2003ThemeTheInactiveSlidersPinAndCloseGlyph
     EXPECT_EQ(nButtons, 2);
     m_pSlider->SlideRun(m_pA, false, false);
 }
+
+// Beta dropped on Alpha's bottom band: Alpha pinned and unpinned, or closed and shown, takes its row's height back.
+TEST_F(DynAutoHide, ABarOfAContainersColumnComesBackAtItsHeight)
+{
+    ASSERT_TRUE(m_pB->DockNextToBar(50, m_pA, AFX_IDW_DOCKBAR_BOTTOM));
+    Settle();
+    const int nHeight = WindowRectOf(m_pA).Height();
+    for (int i = 0; i < 4; ++i)
+    {
+        if (i % 2 == 0)
+            ASSERT_TRUE(m_pA->SwitchAutoHide(true) && m_pA->SwitchAutoHide(false));
+        else
+        {
+            m_pFrame->ShowControlBar(m_pA, FALSE, FALSE);
+            m_pFrame->ShowControlBar(m_pA, TRUE, FALSE);
+        }
+        Settle();
+        EXPECT_EQ(WindowRectOf(m_pA).Height(), nHeight) << "round " << i;
+    }
+}
+
+// Beta below Alpha in its column: unpinned, Alpha takes its height back once, not again as it shows.
+TEST_F(DynAutoHide, ABarUnpinnedInAColumnTakesItsHeightBackOnce)
+{
+    CRect rcBelow = WindowRectOf(m_pA);
+    rcBelow.top = rcBelow.CenterPoint().y + 1;
+    m_pFrame->DockControlBar(m_pB, m_pA->m_pDockBar, &rcBelow);
+    Settle();
+    const int nHeight = WindowRectOf(m_pA).Height();
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true) && m_pA->SwitchAutoHide(false));
+    Settle();
+    EXPECT_NEAR(WindowRectOf(m_pA).Height(), nHeight, 2); // the splitter Beta had alone may cost a pixel
+}
