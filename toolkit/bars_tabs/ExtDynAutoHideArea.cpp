@@ -371,6 +371,18 @@ void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
     std::vector<HWND> members;
     for (INT_PTR i = 0; i < arrBars.GetSize() && pGroup != nullptr; ++i)
         members.push_back(arrBars[i]->GetSafeHwnd());
+    // By window handle: the show lets handlers run.
+    const HWND hGroup = pGroup != nullptr ? pGroup->GetSafeHwnd() : nullptr;
+    auto selectCurrent = [hGroup, pCurrent](bool bUpdate) {
+        auto* pLive = DYNAMIC_DOWNCAST(CExtDynTabControlBar, CWnd::FromHandlePermanent(hGroup));
+        if (pLive == nullptr || pCurrent == nullptr || pLive->m_wndTabs.GetSafeHwnd() == nullptr)
+            return;
+        const int nIndex = pLive->m_wndTabs.FindBar(pCurrent);
+        if (nIndex >= 0)
+            pLive->m_wndTabs.SelectionSet(nIndex, true, bUpdate);
+    };
+    // The group shows the page of the tab that was current in the run from its first paint on.
+    selectCurrent(false);
     if (bNoLayout)
     {
         pFrame->ShowControlBar(pBar, TRUE, TRUE);
@@ -388,12 +400,8 @@ void CExtDynAutoHideArea::RemoveControlBar(CExtControlBar* pBar, bool bNoLayout)
     for (HWND hMember : members)
         if (CExtControlBar* pMember = DYNAMIC_DOWNCAST(CExtControlBar, CWnd::FromHandlePermanent(hMember)))
             pMember->RefreshNonClientFrame();
-    if (pGroup != nullptr && pCurrent != nullptr && pGroup->m_wndTabs.GetSafeHwnd() != nullptr)
-    {
-        const int nIndex = pGroup->m_wndTabs.FindBar(pCurrent);
-        if (nIndex >= 0)
-            pGroup->m_wndTabs.SelectionSet(nIndex, true, true);
-    }
+    // Selected again once shown: the page takes the focus.
+    selectCurrent(true);
 }
 
 // ---- selection ---------------------------------------------------------------------------------------------------

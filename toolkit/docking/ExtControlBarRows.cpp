@@ -42,6 +42,15 @@ int TakeRowSpace(CArray<CExtControlBar*, CExtControlBar*>& arrBars, int nNeed)
     }
     return nTaken;
 }
+
+// A bar in a container's rows (not a tab group's, whose bars share one place) brings its row back, if it is alone
+// there, from the container's other rows.
+void ReclaimContainerRow(CExtControlBar* pBar)
+{
+    CExtDockDynBar* pInner = DYNAMIC_DOWNCAST(CExtDockDynBar, pBar->GetParent());
+    if (pInner != nullptr && !CExtDockingKindOf::IsDockDynTabBar(pInner))
+        pInner->ReclaimRowThickness(pBar);
+}
 } // namespace
 
 // ---- row queries ----------------------------------------------------------------------------------------
@@ -332,6 +341,7 @@ void CExtControlBar::SyncVisibility(int nVisible)
                     arrOthers.RemoveAt(i);
             }
             TakeRowSpace(arrOthers, nNeed);
+            ReclaimContainerRow(this);
         }
     }
     if (pDockBar->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)))
@@ -375,6 +385,9 @@ void CExtControlBar::ReclaimRowSpace()
             arrOthers.RemoveAt(i);
     }
     TakeRowSpace(arrOthers, nNeed);
+    ReclaimContainerRow(this);
+    // Its extent is back: the show that follows does not take what the bar gave up at its hide a second time.
+    m_nRowSpaceToReclaim = 0;
 }
 
 // ---- auto-hide -----------------------------------------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include "platform/WinApp.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockDynBar.h"
+#include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtDynControlBar.h"
 #include "toolkit/foundation/ExtCmdItem.h"
 #include "toolkit/foundation/ExtCmdManager.h"
@@ -297,6 +298,25 @@ static void RemoveDoubleSeparators(CExtPopupMenuWnd* pPopup)
     }
 }
 
+// The frame's bars for the menu: the frame's search answers a tab group for its bars, which take its place here, so
+// that a bar closed inside its group can be shown again through the menu.
+static void CollectMenuBars(CFrameWnd* pFrame, CArray<CExtControlBar*, CExtControlBar*>& arrBars)
+{
+    CArray<CExtControlBar*, CExtControlBar*> arrFound;
+    CExtControlBar::FindFrameControlBars(nullptr, pFrame, arrFound, 0xFFF);
+    for (INT_PTR i = 0; i < arrFound.GetSize(); ++i)
+    {
+        CExtControlBar* pBar = arrFound[i];
+        CExtDockDynBar* pInner = CExtDockingKindOf::IsDynTabControlBar(pBar)
+                                     ? static_cast<CExtDynControlBar*>(pBar)->m_pWndDynDocker
+                                     : nullptr;
+        if (pInner != nullptr && pInner->GetSafeHwnd() != nullptr)
+            pInner->CollectBars(arrBars);
+        else
+            arrBars.Add(pBar);
+    }
+}
+
 bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup, WORD nNotificationType, CWnd* pWndSrc,
                                      UINT nMsgID, LPARAM lParam)
 {
@@ -306,7 +326,7 @@ bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup
     if (!data.NotifyTarget(false) && pFrame != nullptr && pFrame->GetSafeHwnd() != nullptr)
     {
         CArray<CExtControlBar*, CExtControlBar*> arrBars;
-        CExtControlBar::FindFrameControlBars(nullptr, pFrame, arrBars, 0xFFF);
+        CollectMenuBars(pFrame, arrBars);
         LPCTSTR pszProfile = g_CmdManagerHolder->FindProfileNameForWindow(pFrame->GetSafeHwnd());
         const bool bInPlace = CExtControlBar::IsFrameOleInPlaceActive(pFrame);
         CExtControlBar* pLastInserted = nullptr;

@@ -226,6 +226,51 @@ void CExtDockDynBar::ApplyLayout(VisibleLayout_t& layout, int cx, int cy)
     }
 }
 
+void CExtDockDynBar::ReclaimRowThickness(CExtControlBar* pBar)
+{
+    const int nPos = pBar != nullptr ? FindBar(pBar) : -1;
+    if (nPos <= 0)
+        return;
+    int nFirst = nPos;
+    while (nFirst > 0 && m_arrBars[nFirst - 1] != nullptr)
+        --nFirst;
+    for (INT_PTR i = nFirst; i < m_arrBars.GetSize() && m_arrBars[i] != nullptr; ++i)
+    {
+        void* pEntry = m_arrBars[i];
+        CControlBar* pOther = IsPlaceHolder(pEntry) ? nullptr : static_cast<CControlBar*>(pEntry);
+        if (pOther != nullptr && pOther != pBar && pOther->GetSafeHwnd() != nullptr && pOther->IsVisible())
+            return; // the row is there already
+    }
+    const bool bHorz = IsHorzRows();
+    VisibleLayout_t layout;
+    BuildVisibleLayout(layout);
+    const int nNeed = Across(pBar, bHorz);
+    int nTaken = 0;
+    bool bAny = true;
+    while (nTaken < nNeed && bAny)
+    {
+        bAny = false;
+        for (INT_PTR r = 0; r < layout.m_arrRows.GetSize() && nTaken < nNeed; ++r)
+        {
+            // The bar, when shown already, is alone in its row.
+            VisibleLayoutItem_t* pRow = layout.m_arrRows[r];
+            if (pRow->m_arrBars.GetSize() == 0 || pRow->m_arrBars[0] == pBar ||
+                pRow->m_nThickness <= pRow->m_nMinThickness)
+                continue;
+            --pRow->m_nThickness;
+            ++nTaken;
+            bAny = true;
+        }
+    }
+    for (INT_PTR r = 0; r < layout.m_arrRows.GetSize() && nTaken > 0; ++r)
+    {
+        VisibleLayoutItem_t* pRow = layout.m_arrRows[r];
+        if (pRow->m_arrBars.GetSize() > 0 && pRow->m_arrBars[0] != pBar)
+            for (INT_PTR b = 0; b < pRow->m_arrBars.GetSize(); ++b)
+                Across(pRow->m_arrBars[b], bHorz) = pRow->m_nThickness;
+    }
+}
+
 void CExtDockDynBar::RecalcDelayedShows()
 {
     // Collected first: a show may change the rows.

@@ -53,6 +53,11 @@ public:
     // Appends every real bar of the array (index 1 on).
     virtual void CollectBars(CArray<CExtControlBar*, CExtControlBar*>& arrBars) const;
 
+    // The bar shown again alone in its row brings the row back: it takes its thickness across the rows from the
+    // other rows, one pixel at a time, round robin, a row at its least thickness leaving the round (the layout would
+    // share the shortage over every row, the bar's own too).
+    void ReclaimRowThickness(CExtControlBar* pBar);
+
     void RecalcInnerRows();
     // Dissolves the container when it holds one bar (and nothing else) or none; else cleans the
     // nested containers.

@@ -133,7 +133,7 @@ TEST_F(DynAutoHide, AFreeAreaUnderTwentyPixelsShowsNothing)
 
 namespace
 {
-// Records the sizes of one window's WM_WINDOWPOSCHANGED on this thread.
+// Records the sizes of one window's WM_WINDOWPOSCHANGED on this thread, and the top child of s_hInner as it shows.
 class CPosSpy
 {
 public:
@@ -141,10 +141,12 @@ public:
     {
         s_hWnd = hWnd;
         s_sizes.clear();
+        s_hTopAtShow = nullptr;
         m_hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, Proc, nullptr, ::GetCurrentThreadId());
     }
     ~CPosSpy() { ::UnhookWindowsHookEx(m_hHook); }
     static inline std::vector<CSize> s_sizes;
+    static inline HWND s_hInner = nullptr, s_hTopAtShow = nullptr;
 
 private:
     static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
@@ -155,6 +157,8 @@ private:
             const WINDOWPOS* pos = reinterpret_cast<WINDOWPOS*>(p->lParam);
             if ((pos->flags & SWP_NOSIZE) == 0)
                 s_sizes.push_back(CSize(pos->cx, pos->cy));
+            if ((pos->flags & SWP_SHOWWINDOW) != 0)
+                s_hTopAtShow = ::GetWindow(s_hInner, GW_CHILD);
         }
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     }
@@ -397,6 +401,26 @@ TEST_F(DynAutoHideOut, AGroupIsARunHeadedByAGroupStartAndComesBackWithItsSelecte
     EXPECT_EQ(m_pLeft->ItemGetCount(), 0);
 }
 
+// Unpinned from the slider showing Beta, the group shows Beta's page from its show on.
+TEST_F(DynAutoHideOut, AGroupUnpinnedFromTheSliderShowsTheSlidBarsPageFromItsShowOn)
+{
+    CExtDynAutoHideSlider::g_nAnimationSteps = 0;
+    ASSERT_TRUE(m_pA->DockAsTabWith(m_pB));
+    Settle();
+    CExtDynTabControlBar* pGroup = GroupOf(m_pA);
+    ASSERT_NE(pGroup, nullptr);
+    pGroup->m_wndTabs.SelectionSet(pGroup->m_wndTabs.FindBar(m_pA), true, true);
+    ASSERT_TRUE(m_pA->SwitchAutoHide(true, false, true, true));
+    Settle();
+    // Beta's tab rested on, then the slider's pin clicked.
+    m_pLeft->SelectionSet(m_pLeft->ItemFindByLParam((LPARAM)m_pB), true, true);
+    ASSERT_EQ(m_pSlider->GetBar(), m_pB);
+    CPosSpy spy(pGroup->GetSafeHwnd());
+    CPosSpy::s_hInner = pGroup->m_pWndDynDocker->GetSafeHwnd();
+    ASSERT_TRUE(m_pB->SwitchAutoHide(false));
+    EXPECT_EQ(CPosSpy::s_hTopAtShow, m_pB->GetSafeHwnd());
+}
+
 TEST_F(DynAutoHideOut, ABarDestroyedWhileShownClosesTheSliderAndLosesItsTab)
 {
     SlideOutA();
@@ -635,4 +659,26 @@ TEST_F(DynAutoHideOut, UnderTheOffice2003ThemeTheInactiveSlidersPinAndCloseGlyph
     }
     EXPECT_EQ(nButtons, 2);
     m_pSlider->SlideRun(m_pA, false, false);
+}
+
+// Alpha in a container's column (Beta dropped on its bottom band), Gamma in its own column above Delta: pinned and
+// unpinned, then closed and shown, each comes back at its height (a pixel a round may go to Gamma's splitter).
+TEST_F(DynAutoHide, ABarOfAColumnComesBackAtItsHeight)
+{
+    ASSERT_TRUE(m_pB->DockNextToBar(50, m_pA, AFX_IDW_DOCKBAR_BOTTOM));
+    CRect rcBelow = WindowRectOf(m_pC);
+    rcBelow.top = rcBelow.CenterPoint().y + 1;
+    m_pFrame->DockControlBar(m_pD, m_pC->m_pDockBar, &rcBelow);
+    Settle();
+    for (CExtControlBar* pBar : {static_cast<CExtControlBar*>(m_pA), static_cast<CExtControlBar*>(m_pC)})
+    {
+        const int nHeight = WindowRectOf(pBar).Height();
+        ASSERT_TRUE(pBar->SwitchAutoHide(true) && pBar->SwitchAutoHide(false));
+        Settle();
+        EXPECT_NEAR(WindowRectOf(pBar).Height(), nHeight, 1) << "bar " << pBar->GetDlgCtrlID();
+        m_pFrame->ShowControlBar(pBar, FALSE, FALSE);
+        m_pFrame->ShowControlBar(pBar, TRUE, FALSE);
+        Settle();
+        EXPECT_NEAR(WindowRectOf(pBar).Height(), nHeight, 2) << "bar " << pBar->GetDlgCtrlID();
+    }
 }

@@ -1,6 +1,7 @@
 // The bars menu: its items, groups and separators, the frame's own filling, and the dock bar's
 // context menu and the menus that right clicks track.
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "DockingHost.h"
 #include "platform/Dc.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
@@ -77,6 +78,18 @@ TEST_F(BarsMenu, LeavesOutContainersAndBarsWithoutTextAndEndsWithoutSeparator)
     m_pFrame->AddFixedBar(AFX_IDW_DOCKBAR_TOP, L"");
     EXPECT_EQ(Build(), (std::vector<int>{Id(pA)}));
     pTabs->DestroyWindow();
+}
+
+// A bar closed inside its tab group comes back through the menu.
+TEST_F(BarsMenu, ListsTheBarsOfATabGroupInsteadOfTheGroupAlsoAClosedOne)
+{
+    CHostResizableBar* pA = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"Folders");
+    CHostResizableBar* pB = m_pFrame->AddResizableBar(AFX_IDW_DOCKBAR_LEFT, L"SMS List");
+    ASSERT_TRUE(pA->DockAsTabWith(pB));
+    m_pFrame->ShowControlBar(pB, FALSE, FALSE);
+    std::vector<int> ids = Build();
+    std::sort(ids.begin(), ids.end());
+    EXPECT_EQ(ids, (std::vector<int>{Id(pA), Id(pB)}));
 }
 
 TEST_F(BarsMenu, IsEmptyAndAnswersFalseWithoutBars)
