@@ -56,6 +56,13 @@ public:
     }
     CBandNeighbour(const CBandNeighbour&) = delete;
     CBandNeighbour& operator=(const CBandNeighbour&) = delete;
+    // Back to the top of its band.
+    void ToTop()
+    {
+        if (m_hWnd != nullptr)
+            ::SetWindowPos(m_hWnd, IsTopMostWnd(m_hWnd) ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
 
 private:
     HWND m_hWnd;
@@ -144,12 +151,13 @@ private:
     void ShowHeldFrames();
     // Gives the frames the band of the window.
     void FollowBand();
-    // Windows moves a window into the topmost band with the windows it owns. Wine moves the owned windows above it
-    // to the band's top and leaves the window after them, out of the band unless the window below is in it: asked
-    // again with a neighbour in the band below, it takes the band with them.
-    static void TakeTopMostBand(HWND hTop);
+    // The window asked into the topmost band takes it with its frames above it. Windows moves it there with the
+    // windows it owns. Wine moves the owned windows above it to the band's top and leaves it after them, out of the
+    // band unless the window below is in it: read after the call, it is asked again with a neighbour in the band
+    // below. A window manager stacks the window, which took the band after its frames, above them.
+    static void EnterTopMostBand(HWND hTop);
 
-    bool m_bTopMostAsked = false; // a position change asked the window into the topmost band
+    bool m_bTopMostAsked = false; // a position change asked the window, out of it, into the topmost band
     bool m_bTakingBand = false;   // the window is asked into the band again here
 
     HWND m_hTop;
@@ -173,17 +181,16 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
         const WINDOWPOS& wp = *reinterpret_cast<WINDOWPOS*>(lParam);
         if ((wp.flags & SWP_NOZORDER) == 0 &&
             (wp.hwndInsertAfter == HWND_TOPMOST || wp.hwndInsertAfter == HWND_NOTOPMOST))
-            m_bTopMostAsked = wp.hwndInsertAfter == HWND_TOPMOST;
+            m_bTopMostAsked = wp.hwndInsertAfter == HWND_TOPMOST && !IsTopMostWnd(m_hTop);
     }
     else if (nMessage == WM_WINDOWPOSCHANGED)
     {
         const HWND hTop = m_hTop;
         const bool bOrderChanged = (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOZORDER) == 0;
-        // Read after the call: on Windows the window is in the band.
-        if (std::exchange(m_bTopMostAsked, false) && bOrderChanged && !m_bTakingBand && !IsTopMostWnd(hTop))
+        if (std::exchange(m_bTopMostAsked, false) && bOrderChanged && !m_bTakingBand)
         {
             m_bTakingBand = true;
-            TakeTopMostBand(hTop);
+            EnterTopMostBand(hTop);
             if (Of(hTop) != this) // the window went meanwhile
                 return false;
             m_bTakingBand = false;
@@ -253,10 +260,18 @@ void COwnerFollow::ShowHeldFrames()
         pFollow->FollowBand();
 }
 
-void COwnerFollow::TakeTopMostBand(HWND hTop)
+void COwnerFollow::EnterTopMostBand(HWND hTop)
 {
-    const CBandNeighbour neighbour(true);
-    ::SetWindowPos(hTop, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    CBandNeighbour neighbour(true);
+    if (!IsTopMostWnd(hTop))
+        ::SetWindowPos(hTop, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
+    // The frames go to the top again in turn, a move Wine passes on to the window manager only from below the top,
+    // where the neighbour is put first.
+    neighbour.ToTop();
+    for (HWND hFrame : OwnedWindows(hTop, true))
+        if (::IsWindow(hFrame) && IsTopMostWnd(hTop))
+            ::SetWindowPos(hFrame, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
 }
 
 void COwnerFollow::FollowBand() { MoveFramesToBand(OwnedWindows(m_hTop, true), IsTopMostWnd(m_hTop)); }
