@@ -158,7 +158,7 @@ private:
     static void EnterTopMostBand(HWND hTop);
 
     bool m_bTopMostAsked = false; // a position change asked the window, out of it, into the topmost band
-    bool m_bTakingBand = false;   // the window is asked into the band again here
+    bool m_bTakingBand = false;   // the window is being moved into the band here
 
     HWND m_hTop;
     bool m_bShown;           // the window was shown and not minimized when last seen
@@ -266,8 +266,9 @@ void COwnerFollow::EnterTopMostBand(HWND hTop)
     CBandNeighbour neighbour(true);
     if (!IsTopMostWnd(hTop))
         ::SetWindowPos(hTop, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
-    // The frames go to the top again in turn, a move Wine passes on to the window manager only from below the top,
-    // where the neighbour is put first.
+    // Under Wine a window manager stacks the window above the frames, which entered the band before it: they go to
+    // the top again in turn, a move Wine passes on to the manager only from below the top, where the neighbour is
+    // put first.
     neighbour.ToTop();
     for (HWND hFrame : OwnedWindows(hTop, true))
         if (::IsWindow(hFrame) && IsTopMostWnd(hTop))
