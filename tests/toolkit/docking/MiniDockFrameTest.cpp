@@ -238,21 +238,6 @@ TEST_F(MiniDockFrame, AContainerCaptionNamesItsOnlyVisibleBar)
     EXPECT_EQ(sText, CString(L"Alpha"));
 }
 
-namespace
-{
-// The windows a watched owner owns, and the messages sent while one of them was not owned by it.
-HWND g_hWatchedOwner = nullptr;
-std::vector<HWND> g_watchedOwned;
-int g_nSentUnowned = 0;
-LRESULT CALLBACK WatchOwners(int nCode, WPARAM wParam, LPARAM lParam)
-{
-    if (nCode == HC_ACTION && std::any_of(g_watchedOwned.begin(), g_watchedOwned.end(),
-                                          [](HWND h) { return ::GetWindow(h, GW_OWNER) != g_hWatchedOwner; }))
-        ++g_nSentUnowned;
-    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
-}
-} // namespace
-
 // The floating frames of a window that has never been shown wait for it: a minimized show keeps them waiting, a
 // bar hidden meanwhile keeps its frame hidden, and the others show above the window in the order they were asked.
 // Then they follow it: hidden while it is minimized or its visible style is taken away (the tray), back above it
@@ -290,12 +275,19 @@ TEST_F(MiniDockFrameInput, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimi
     EXPECT_TRUE(WaitFor(hidden)) << "frames shown while the window is minimized";
     m_pFrame->ShowWindow(SW_RESTORE);
     EXPECT_TRUE(WaitFor(shownInOrder)) << "not back above the window restored with activation";
-    // A tip of the window: topmost, owned, hidden.
-    const HWND hTip = ::CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP, 0, 0, 0, 0, hTop, 0, 0, 0);
-    g_hWatchedOwner = hTop;
-    g_watchedOwned = {hA, hB, hTip};
-    g_nSentUnowned = 0;
-    const HHOOK hHook = ::SetWindowsHookExW(WH_CALLWNDPROC, WatchOwners, nullptr, ::GetCurrentThreadId());
+    // Counted: messages sent while the frames or a tip of the window (topmost, owned, hidden) are not owned by it.
+    static HWND s_owned[3], s_hTop;
+    static int s_nUnowned;
+    s_owned[0] = hA, s_owned[1] = hB, s_hTop = hTop, s_nUnowned = 0;
+    s_owned[2] = ::CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP, 0, 0, 0, 0, hTop, 0, 0, 0);
+    const HHOOK hHook = ::SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            s_nUnowned += std::any_of(std::begin(s_owned), std::end(s_owned),
+                                      [](HWND h) { return ::GetWindow(h, GW_OWNER) != s_hTop; });
+            return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
     for (HWND hAfter : {HWND_TOPMOST, HWND_NOTOPMOST, HWND_TOPMOST, HWND_NOTOPMOST})
     {
         ::SetWindowPos(hTop, hAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -306,26 +298,23 @@ TEST_F(MiniDockFrameInput, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimi
         EXPECT_TRUE(shownInOrder()) << "not above the window in their order in its band";
     }
     ::UnhookWindowsHookEx(hHook);
-    EXPECT_EQ(g_nSentUnowned, 0) << "a window the window owns was taken from it during a band change";
-    EXPECT_EQ(::GetWindow(hTip, GW_OWNER), hTop);
-    ::DestroyWindow(hTip);
+    EXPECT_EQ(s_nUnowned, 0) << "a window the window owns was taken from it during a band change";
+    ::DestroyWindow(s_owned[2]);
     m_pFrame->ModifyStyle(WS_VISIBLE, 0);
     EXPECT_TRUE(WaitFor(hidden)) << "frames shown while the window is hidden";
     m_pFrame->ModifyStyle(0, WS_VISIBLE);
     EXPECT_TRUE(WaitFor(shownInOrder)) << "not back above the window shown again";
 }
 
-// Windows hides the windows an owner owns as it is minimized and shows them as it is restored (done here as Windows
-// does it): a state saved while the window is minimized has the floating bar shown, the frame comes back at the
-// restore, and after a load into a new window the bar floats shown.
+// Windows hides the windows an owner owns as it is minimized and shows them at the restore (done here as it does):
+// a state saved meanwhile has the bar shown, and the frame is back above the window at the restore and after a load.
 TEST_F(MiniDockFrameInput, AFrameHiddenWithItsMinimizedOwnerAsOnWindowsIsStoredShown)
 {
     ASSERT_TRUE(ShowInFront(m_pFrame));
     CExtMiniDockFrameWnd* pMini = FloatBar(NewResizable(L"A"), CPoint(700, 100));
-    ASSERT_TRUE(pMini != nullptr && pMini->IsWindowVisible());
+    ASSERT_NE(pMini, nullptr);
     const HWND hTop = m_pFrame->GetSafeHwnd(), hMini = pMini->GetSafeHwnd();
     ::ShowOwnedPopups(hTop, FALSE);
-    ASSERT_FALSE(::IsWindowVisible(hMini));
     m_pFrame->ShowWindow(SW_SHOWMINNOACTIVE);
     ASSERT_TRUE(PumpUntilPostedHandled());
     ASSERT_TRUE(Save());
@@ -337,7 +326,7 @@ TEST_F(MiniDockFrameInput, AFrameHiddenWithItsMinimizedOwnerAsOnWindowsIsStoredS
     ASSERT_TRUE(Load());
     m_pFrame->ShowWindow(SW_SHOWNA);
     CFrameWnd* pFloating = pA->GetParentFrame();
-    ASSERT_TRUE(pFloating != nullptr && pFloating->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
+    ASSERT_TRUE(CExtControlBar::IsFloating(pA));
     EXPECT_TRUE(WaitFor([&] { return pFloating->IsWindowVisible() != FALSE; })) << "stored hidden";
 }
 
