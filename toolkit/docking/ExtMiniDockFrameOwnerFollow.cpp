@@ -6,13 +6,15 @@
 #include "toolkit/foundation/ExtHookSink.h"
 #include <algorithm>
 #include <map>
+#include <memory>
+#include <utility>
 #include <vector>
 
 namespace
 {
 // Posted to a top-level window when it comes back shown: its waiting floating frames show once the show's
-// activation is over. Under Wine an overlapped owner brought to the top (the frame's activation after its show)
-// goes above the windows it owns, which are shown after that so that they lie above it.
+// activation is over. Only for Wine, where an overlapped owner brought to the top by its activation after its show
+// goes above the windows it owns (on Windows they stay above it): shown after that, they lie above it.
 const UINT g_nMsgShowHeldFrames = ::RegisterWindowMessageW(L"CExtMiniDockFrameWnd::ShowHeldFrames");
 
 bool IsShownTop(HWND hTop) { return ::IsWindowVisible(hTop) && !::IsIconic(hTop); }
@@ -36,14 +38,55 @@ std::vector<HWND> OwnedWindows(HWND hTop, bool bFramesOnly)
     return owned;
 }
 
+// A hidden window of no owner at the top of the topmost band or of the other windows while it lives. Under Wine a
+// window placed after a window of the topmost band takes the band only when the window below it is in the band too;
+// an owned window asked out of the band is placed after the window just above its owner and stays in the band while
+// that one is in it. This window is the neighbour that lets both take the band asked for.
+class CBandNeighbour
+{
+public:
+    explicit CBandNeighbour(bool bTopMost)
+        : m_hWnd(::CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE | (bTopMost ? WS_EX_TOPMOST : 0), L"Static", L"",
+                                   WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, nullptr, nullptr))
+    {}
+    ~CBandNeighbour()
+    {
+        if (m_hWnd != nullptr)
+            ::DestroyWindow(m_hWnd);
+    }
+    CBandNeighbour(const CBandNeighbour&) = delete;
+    CBandNeighbour& operator=(const CBandNeighbour&) = delete;
+    // Back to the top of its band.
+    void ToTop()
+    {
+        if (m_hWnd != nullptr)
+            ::SetWindowPos(m_hWnd, IsTopMostWnd(m_hWnd) ? HWND_TOPMOST : HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+
+private:
+    HWND m_hWnd;
+};
+
 // The floating frames among the windows (bottom first) not in the band go to its top in turn: they keep their order,
 // above a window that just took the band.
 void MoveFramesToBand(const std::vector<HWND>& windows, bool bTopMost)
 {
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    std::unique_ptr<CBandNeighbour> pNeighbour;
     for (HWND hWnd : windows)
         if (::IsWindow(hWnd) && IsTopMostWnd(hWnd) != bTopMost && IsFloatingFrame(hWnd))
-            ::SetWindowPos(hWnd, bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        {
+            ::SetWindowPos(hWnd, bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, nFlags);
+            // Wine keeps a frame in the band while its owner is just below the band (as after the owner's own move
+            // out of it): with a neighbour above the owner it leaves it, as on Windows.
+            if (!bTopMost && ::IsWindow(hWnd) && IsTopMostWnd(hWnd))
+            {
+                if (pNeighbour == nullptr)
+                    pNeighbour = std::make_unique<CBandNeighbour>(false);
+                ::SetWindowPos(hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, nFlags);
+            }
+        }
 }
 
 HWND TopLevelOf(CFrameWnd* pDockSite)
@@ -108,13 +151,14 @@ private:
     void ShowHeldFrames();
     // Gives the frames the band of the window.
     void FollowBand();
-    // Wine does not move a window that owns others into or out of the topmost band: it moves the owned windows
-    // above it and leaves it where it was. The owned windows leave it while the window changes its band, and
-    // come back once the frames among them took the new band.
-    void OnBandAsked(const WINDOWPOS& wp);
-    void FollowBandUnowned();
+    // The window asked into the topmost band takes it with its frames above it. Windows moves it there with the
+    // windows it owns. Wine moves the owned windows above it to the band's top and leaves it after them, out of the
+    // band unless the window below is in it: read after the call, it is asked again with a neighbour in the band
+    // below. A window manager stacks the window, which took the band after its frames, above them.
+    static void EnterTopMostBand(HWND hTop);
 
-    std::vector<HWND> m_unowned; // the windows taken from the window while it changes its band
+    bool m_bTopMostAsked = false; // a position change asked the window, out of it, into the topmost band
+    bool m_bTakingBand = false;   // the window is being moved into the band here
 
     HWND m_hTop;
     bool m_bShown;           // the window was shown and not minimized when last seen
@@ -133,15 +177,25 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
         return true;
     }
     if (nMessage == WM_WINDOWPOSCHANGING)
-        OnBandAsked(*reinterpret_cast<WINDOWPOS*>(lParam));
+    {
+        const WINDOWPOS& wp = *reinterpret_cast<WINDOWPOS*>(lParam);
+        if ((wp.flags & SWP_NOZORDER) == 0 &&
+            (wp.hwndInsertAfter == HWND_TOPMOST || wp.hwndInsertAfter == HWND_NOTOPMOST))
+            m_bTopMostAsked = wp.hwndInsertAfter == HWND_TOPMOST && !IsTopMostWnd(m_hTop);
+    }
     else if (nMessage == WM_WINDOWPOSCHANGED)
     {
         const HWND hTop = m_hTop;
-        if (!m_unowned.empty())
-            FollowBandUnowned();
-        if (Of(hTop) != this) // the window went while the frames moved
-            return false;
-        OnOwnerChanged((reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOZORDER) == 0);
+        const bool bOrderChanged = (reinterpret_cast<WINDOWPOS*>(lParam)->flags & SWP_NOZORDER) == 0;
+        if (std::exchange(m_bTopMostAsked, false) && bOrderChanged && !m_bTakingBand)
+        {
+            m_bTakingBand = true;
+            EnterTopMostBand(hTop);
+            if (Of(hTop) != this) // the window went meanwhile
+                return false;
+            m_bTakingBand = false;
+        }
+        OnOwnerChanged(bOrderChanged);
     }
     else if (nMessage == WM_STYLECHANGED && wParam == (WPARAM)GWL_STYLE) // the tray's hide and show
         OnOwnerChanged(false);
@@ -167,6 +221,9 @@ void COwnerFollow::OnOwnerChanged(bool bOrderChanged)
         ShowHeldFrames();
 }
 
+// Windows hides the windows an owner owns as it is minimized (SW_PARENTCLOSING) and shows them as it is restored;
+// Wine does not, nor does any system when the visible style is taken away (the tray). Only frames still shown are
+// hidden here, and only those hidden or held here are shown by the follower.
 void COwnerFollow::HideFrames()
 {
     const bool bWasHiding = m_bHiding;
@@ -203,27 +260,19 @@ void COwnerFollow::ShowHeldFrames()
         pFollow->FollowBand();
 }
 
-void COwnerFollow::OnBandAsked(const WINDOWPOS& wp)
+void COwnerFollow::EnterTopMostBand(HWND hTop)
 {
-    if ((wp.flags & SWP_NOZORDER) != 0 ||
-        (wp.hwndInsertAfter != HWND_TOPMOST && wp.hwndInsertAfter != HWND_NOTOPMOST) ||
-        (wp.hwndInsertAfter == HWND_TOPMOST) == IsTopMostWnd(m_hTop) || !m_unowned.empty())
-        return;
-    m_unowned = OwnedWindows(m_hTop, false);
-    for (HWND hWnd : m_unowned)
-        ::SetWindowLongPtrW(hWnd, GWLP_HWNDPARENT, 0);
-}
-
-void COwnerFollow::FollowBandUnowned()
-{
-    const HWND hTop = m_hTop;
-    std::vector<HWND> unowned;
-    unowned.swap(m_unowned);
-    // While no owner holds them back.
-    MoveFramesToBand(unowned, IsTopMostWnd(hTop));
-    for (HWND hWnd : unowned)
-        if (::IsWindow(hWnd) && ::IsWindow(hTop))
-            ::SetWindowLongPtrW(hWnd, GWLP_HWNDPARENT, (LONG_PTR)hTop);
+    const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    CBandNeighbour neighbour(true);
+    if (!IsTopMostWnd(hTop))
+        ::SetWindowPos(hTop, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
+    // Under Wine a window manager stacks the window above the frames, which entered the band before it: they go to
+    // the top again in turn, a move Wine passes on to the manager only from below the top, where the neighbour is
+    // put first.
+    neighbour.ToTop();
+    for (HWND hFrame : OwnedWindows(hTop, true))
+        if (::IsWindow(hFrame) && IsTopMostWnd(hTop))
+            ::SetWindowPos(hFrame, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
 }
 
 void COwnerFollow::FollowBand() { MoveFramesToBand(OwnedWindows(m_hTop, true), IsTopMostWnd(m_hTop)); }

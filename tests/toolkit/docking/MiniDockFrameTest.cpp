@@ -241,9 +241,10 @@ TEST_F(MiniDockFrame, AContainerCaptionNamesItsOnlyVisibleBar)
 // The floating frames of a window that has never been shown wait for it: a minimized show keeps them waiting, a
 // bar hidden meanwhile keeps its frame hidden, and the others show above the window in the order they were asked.
 // Then they follow it: hidden while it is minimized or its visible style is taken away (the tray), back above it
-// in their order, shown as far as a state saved meanwhile goes, and in its band. On a screen of its own: another
-// program's window taking the focus would hand the activation back to the window, which Wine then puts above its
-// popups without a window manager.
+// in their order, also restored with activation, shown as far as a state saved meanwhile goes, and in its band,
+// never leaving them or a tip unowned a moment (under Wine a frame then gets a task-bar button). On a screen of its
+// own: another program's window taking the focus would hand the activation back to the window, which Wine then puts
+// above its popups without a window manager.
 TEST_F(MiniDockFrameInput, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimizedHiddenAndInItsBand)
 {
     CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(m_pFrame);
@@ -270,7 +271,24 @@ TEST_F(MiniDockFrameInput, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimi
     EXPECT_TRUE(pMinis[0]->IsWaitingForOwnerShow() && pMinis[1]->IsWaitingForOwnerShow());
     m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
     EXPECT_TRUE(WaitFor(shownInOrder)) << "not back above the restored window in their order";
-    for (HWND hAfter : {HWND_TOPMOST, HWND_NOTOPMOST})
+    m_pFrame->ShowWindow(SW_SHOWMINNOACTIVE);
+    EXPECT_TRUE(WaitFor(hidden)) << "frames shown while the window is minimized";
+    m_pFrame->ShowWindow(SW_RESTORE);
+    EXPECT_TRUE(WaitFor(shownInOrder)) << "not back above the window restored with activation";
+    // Counted: messages sent while the frames or a tip of the window (topmost, owned, hidden) are not owned by it.
+    static HWND s_owned[3], s_hTop;
+    static int s_nUnowned;
+    s_owned[0] = hA, s_owned[1] = hB, s_hTop = hTop, s_nUnowned = 0;
+    s_owned[2] = ::CreateWindowExW(WS_EX_TOPMOST, L"Static", L"", WS_POPUP, 0, 0, 0, 0, hTop, 0, 0, 0);
+    const HHOOK hHook = ::SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            s_nUnowned += std::any_of(std::begin(s_owned), std::end(s_owned),
+                                      [](HWND h) { return ::GetWindow(h, GW_OWNER) != s_hTop; });
+            return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    for (HWND hAfter : {HWND_TOPMOST, HWND_NOTOPMOST, HWND_TOPMOST, HWND_NOTOPMOST})
     {
         ::SetWindowPos(hTop, hAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         const LONG_PTR band = ::GetWindowLongPtrW(hTop, GWL_EXSTYLE) & WS_EX_TOPMOST;
@@ -279,10 +297,37 @@ TEST_F(MiniDockFrameInput, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimi
         EXPECT_EQ(::GetWindowLongPtrW(hB, GWL_EXSTYLE) & WS_EX_TOPMOST, band);
         EXPECT_TRUE(shownInOrder()) << "not above the window in their order in its band";
     }
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(s_nUnowned, 0) << "a window the window owns was taken from it during a band change";
+    ::DestroyWindow(s_owned[2]);
     m_pFrame->ModifyStyle(WS_VISIBLE, 0);
     EXPECT_TRUE(WaitFor(hidden)) << "frames shown while the window is hidden";
     m_pFrame->ModifyStyle(0, WS_VISIBLE);
     EXPECT_TRUE(WaitFor(shownInOrder)) << "not back above the window shown again";
+}
+
+// Windows hides the windows an owner owns as it is minimized and shows them at the restore (done here as it does):
+// a state saved meanwhile has the bar shown, and the frame is back above the window at the restore and after a load.
+TEST_F(MiniDockFrameInput, AFrameHiddenWithItsMinimizedOwnerAsOnWindowsIsStoredShown)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CExtMiniDockFrameWnd* pMini = FloatBar(NewResizable(L"A"), CPoint(700, 100));
+    ASSERT_NE(pMini, nullptr);
+    const HWND hTop = m_pFrame->GetSafeHwnd(), hMini = pMini->GetSafeHwnd();
+    ::ShowOwnedPopups(hTop, FALSE);
+    m_pFrame->ShowWindow(SW_SHOWMINNOACTIVE);
+    ASSERT_TRUE(PumpUntilPostedHandled());
+    ASSERT_TRUE(Save());
+    m_pFrame->ShowWindow(SW_RESTORE);
+    ::ShowOwnedPopups(hTop, TRUE);
+    EXPECT_TRUE(WaitFor([&] { return ::IsWindowVisible(hMini) && IsAbove(hMini, hTop); })) << "not back at the restore";
+    RebuildFrame();
+    CHostResizableBar* pA = NewResizable(L"A");
+    ASSERT_TRUE(Load());
+    m_pFrame->ShowWindow(SW_SHOWNA);
+    CFrameWnd* pFloating = pA->GetParentFrame();
+    ASSERT_TRUE(CExtControlBar::IsFloating(pA));
+    EXPECT_TRUE(WaitFor([&] { return pFloating->IsWindowVisible() != FALSE; })) << "stored hidden";
 }
 
 TEST_F(MiniDockFrameInput, DraggingTheLeftBorderKeepsTheRightEdgeAndStopsAtTheMinimumWidth)
