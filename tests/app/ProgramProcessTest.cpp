@@ -721,6 +721,13 @@ struct ProgramDesktopTest : ProgramBarsTest
     static bool s_bKept;  // the docking state of two bars floating, kept in kKeptBarState for the next scenarios
     static RECT s_rcMain; // the main window's rectangle when it was kept
     HWND hMain = nullptr;
+    // Under IceWM a window mapped transient for one that is not IceWM's active window asks for attention: plain Win32
+    // probes the same, a box owned by a splash (top-most or not, a tool window or not, shown with SW_SHOW or
+    // SW_SHOWNOACTIVATE) or by a dialog, the dialog owned by an inactive main window shown with SW_SHOW or SW_SHOWNA
+    // (9 of 9; 0 of 3 with the owner active). Windows marks none. Set when a step shows owned windows while their
+    // owner is not active there (the splash never is; the main window when the click before did not give it the X
+    // focus, as IceWM does only now and then): those boxes and dialogs may ask.
+    bool bOwnerInactiveUnderIceWm = false;
 
     static void TearDownTestSuite()
     {
@@ -765,8 +772,8 @@ struct ProgramDesktopTest : ProgramBarsTest
                     return "the box \"" + std::string(CStringA(text)) + "\"";
         return std::string(CStringA(text));
     }
-    // The window of the session whose X window is id.
-    std::string NameOfX(const std::string& id) const
+    // The window of the session whose X window is id, or null.
+    static HWND WindowOfX(const std::string& id)
     {
         std::pair<std::string, HWND> scan = {id, nullptr};
         EnumWindows(
@@ -776,7 +783,17 @@ struct ProgramDesktopTest : ProgramBarsTest
                 return s->second == nullptr;
             },
             (LPARAM)&scan);
-        return scan.second != nullptr ? Name(scan.second) : "X window " + id;
+        return scan.second;
+    }
+    std::string NameOfX(const std::string& id) const
+    {
+        const HWND h = WindowOfX(id);
+        return h != nullptr ? Name(h) : "X window " + id;
+    }
+    // Whether IceWM's active window is not the main window now (see bOwnerInactiveUnderIceWm).
+    bool MainInactiveUnderIceWm()
+    {
+        return IceWm() && LookAt({hMain}, false).active != std::string(CStringA(XWindowOf(hMain)));
     }
     // A click through the X server at the screen point, once Wine has the pointer there.
     void ClickAt(POINT pt)
@@ -939,8 +956,16 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << Name(h) << " lost _NET_WM_STATE_SKIP_TASKBAR (a task-bar button of its own) after " << pszStep;
         }
         for (const auto& s : x.state)
-            EXPECT_EQ(s.second.find("_NET_WM_STATE_DEMANDS_ATTENTION"), std::string::npos)
-                << NameOfX(s.first) << " asks for attention (_NET_WM_STATE_DEMANDS_ATTENTION) after " << pszStep;
+        {
+            const HWND h = WindowOfX(s.first);
+            const bool bExcused = bOwnerInactiveUnderIceWm && h != nullptr && GetWindow(h, GW_OWNER) != nullptr &&
+                                  std::find(frames.begin(), frames.end(), h) == frames.end();
+            if (!bExcused)
+            {
+                EXPECT_EQ(s.second.find("_NET_WM_STATE_DEMANDS_ATTENTION"), std::string::npos)
+                    << NameOfX(s.first) << " asks for attention (_NET_WM_STATE_DEMANDS_ATTENTION) after " << pszStep;
+            }
+        }
         if (hBox != nullptr)
         {
             for (HWND h : windows)
@@ -968,7 +993,12 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << ", the foreground: " << Name(GetForegroundWindow()) << ") instead of " << Name(hKeys) << " after "
                 << pszStep;
         }
+        // A modal window of the main window (the one the box blocks with) lies above the frames by right, as a window
+        // just shown above its owner's other owned windows on Windows: the frames are seen where it leaves them.
         std::vector<HWND> seen = frames;
+        if (hBlocked != nullptr && hMain != nullptr && GetWindow(hBlocked, GW_OWNER) == hMain &&
+            IsWindowVisible(hBlocked))
+            seen.push_back(hBlocked);
         if (hBox != nullptr)
             seen.push_back(hBox);
         CheckSeen(seen, x, pszStep);
@@ -1053,12 +1083,16 @@ TEST_F(ProgramDesktopTest, TheDialersBoxStaysAboveTheProgramWithTheKeysAtAClickO
 {
     ASSERT_NO_FATAL_FAILURE(StartWithTwoBarsFloating());
     ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
+    bOwnerInactiveUnderIceWm = MainInactiveUnderIceWm();
     PostMessageW(hMain, WM_COMMAND, ID_CALL, 0);
     HWND hBox = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (hBox = ShownBox(kOutlookBox)) != nullptr; }, 30000)) << "no box of the dialer";
-    ASSERT_NO_FATAL_FAILURE(CheckDesktop("Tools > Telepon", hBox, &s_rcMain, hBox));
+    // The dialer, which the box blocks with.
+    const HWND hDialer = GetWindow(hBox, GW_OWNER);
+    ASSERT_NE(hDialer, hMain) << "the dialer's box is owned by the main window";
+    ASSERT_NO_FATAL_FAILURE(CheckDesktop("Tools > Telepon", hBox, &s_rcMain, hBox, hDialer));
     ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
-    CheckDesktop("a click on the main window under the dialer's box", hBox, &s_rcMain, hBox);
+    CheckDesktop("a click on the main window under the dialer's box", hBox, &s_rcMain, hBox, hDialer);
 }
 
 TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
@@ -1074,6 +1108,8 @@ TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
         60000))
         << "no box of the start under the splash";
     SettledScreen(RECT{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}, 10000);
+    // No window of the program is IceWM's active window after its start, nor is the splash, shown without activation.
+    bOwnerInactiveUnderIceWm = IceWm();
     if (IceWm())
     {
         // The order before the click on the box, which may raise it.
@@ -1083,6 +1119,7 @@ TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
     ASSERT_NO_FATAL_FAILURE(CheckDesktop(IceWm() ? "a click on the start's box" : "the start's box with the splash",
                                          hBox, nullptr, hBox, hSplash));
     PostMessageW(hBox, WM_COMMAND, IDOK, 0);
+    bOwnerInactiveUnderIceWm = false;
     ASSERT_NE(hMain = WaitForMainWindow(60000), nullptr);
     ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     CheckDesktop("the start with the splash", hMain, nullptr);
