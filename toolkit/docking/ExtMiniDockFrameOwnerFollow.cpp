@@ -16,6 +16,10 @@ namespace
 // activation is over. Only for Wine, where an overlapped owner brought to the top by its activation after its show
 // goes above the windows it owns (on Windows they stay above it): shown after that, they lie above it.
 const UINT g_nMsgShowHeldFrames = ::RegisterWindowMessageW(L"CExtMiniDockFrameWnd::ShowHeldFrames");
+// Posted to a top-level window to map again the frames a window manager has not offered the focus since their show.
+const UINT g_nMsgRemapFrames = ::RegisterWindowMessageW(L"CExtMiniDockFrameWnd::RemapFrames");
+// The times the frames are mapped again after a show of the window, at most.
+const int g_nMaxRemaps = 2;
 
 bool IsShownTop(HWND hTop) { return ::IsWindowVisible(hTop) && !::IsIconic(hTop); }
 
@@ -156,10 +160,26 @@ private:
     // band unless the window below is in it: read after the call, it is asked again with a neighbour in the band
     // below. A window manager stacks the window, which took the band after its frames, above them.
     static void EnterTopMostBand(HWND hTop);
+    // A window manager marks a window it maps as asking for attention when it does not give it the focus it may
+    // take: openbox when the frame's owner lacks the focus (the frames are shown right after their owner's show,
+    // before the manager's focus reaches it), IceWM when the program had no input yet. Under Wine the manager's
+    // focus, offered to a window (WM_TAKE_FOCUS), comes as a press on the window's menu (WM_MOUSEACTIVATE with
+    // HTMENU), which Windows never sends to a window without a menu; a frame it was offered to is not marked. The
+    // frames shown and not offered since are mapped again, after the window's first offer since its show and at a
+    // press into it after that, at most g_nMaxRemaps times, so that the manager maps them anew with the window
+    // focused.
+    void OnMouseActivate(LPARAM lParam);
+    void RemapFrames();
 
     bool m_bTopMostAsked = false; // a position change asked the window, out of it, into the topmost band
     bool m_bTakingBand = false;   // the window is being moved into the band here
+    bool m_bFocusOffered = false; // a window manager offered the window the focus since it was last shown
+    int m_nRemaps = 0;            // the frames were mapped again this many times since the window was last shown
 
+public:
+    std::vector<HWND> m_unoffered; // the frames shown here and not offered the focus since
+
+private:
     HWND m_hTop;
     bool m_bShown;           // the window was shown and not minimized when last seen
     bool m_bReleased = true; // no frame waits for the window to be shown
@@ -176,7 +196,15 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
         lResult = 0;
         return true;
     }
-    if (nMessage == WM_WINDOWPOSCHANGING)
+    if (nMessage == g_nMsgRemapFrames)
+    {
+        RemapFrames();
+        lResult = 0;
+        return true;
+    }
+    if (nMessage == WM_MOUSEACTIVATE)
+        OnMouseActivate(lParam);
+    else if (nMessage == WM_WINDOWPOSCHANGING)
     {
         const WINDOWPOS& wp = *reinterpret_cast<WINDOWPOS*>(lParam);
         if ((wp.flags & SWP_NOZORDER) == 0 &&
@@ -215,6 +243,9 @@ void COwnerFollow::OnOwnerChanged(bool bOrderChanged)
     if (!bShown)
     {
         m_bReleased = false;
+        m_bFocusOffered = false;
+        m_nRemaps = 0;
+        m_unoffered.clear();
         HideFrames();
     }
     else if (!::PostMessageW(m_hTop, g_nMsgShowHeldFrames, 0, 0))
@@ -254,10 +285,55 @@ void COwnerFollow::ShowHeldFrames()
         CExtMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, CWnd::FromHandlePermanent(hFrame));
         if (pMini != nullptr && ::GetWindow(hFrame, GW_OWNER) == hTop && !pMini->IsWindowVisible() &&
             pMini->m_wndDockBar.GetDockedVisibleCount() > 0)
+        {
             ::SetWindowPos(hFrame, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            COwnerFollow* pFollow = Of(hTop);
+            if (pFollow != nullptr && ::IsWindowVisible(hFrame) &&
+                std::find(pFollow->m_unoffered.begin(), pFollow->m_unoffered.end(), hFrame) ==
+                    pFollow->m_unoffered.end())
+                pFollow->m_unoffered.push_back(hFrame);
+        }
     }
     if (COwnerFollow* pFollow = Of(hTop)) // still there: the window was not destroyed meanwhile
         pFollow->FollowBand();
+}
+
+void COwnerFollow::OnMouseActivate(LPARAM lParam)
+{
+    const bool bOffer = LOWORD(lParam) == HTMENU && ::GetMenu(m_hTop) == nullptr;
+    const bool bFirstOffer = bOffer && !m_bFocusOffered;
+    m_bFocusOffered = m_bFocusOffered || bOffer;
+    // Posted: the offer's answer gives the window the focus first.
+    if (m_unoffered.empty() || m_nRemaps >= g_nMaxRemaps || !(bFirstOffer || (!bOffer && m_bFocusOffered)))
+        return;
+    ++m_nRemaps;
+    ::PostMessageW(m_hTop, g_nMsgRemapFrames, 0, 0);
+}
+
+void COwnerFollow::RemapFrames()
+{
+    const HWND hTop = m_hTop;
+    std::vector<HWND> frames;
+    frames.swap(m_unoffered);
+    if (!m_bReleased || !IsShownTop(hTop))
+        return;
+    // By handle: a hide or show lets handlers run.
+    m_bHiding = true;
+    for (HWND hFrame : frames)
+        if (::IsWindow(hFrame) && ::IsWindowVisible(hFrame) && ::GetWindow(hFrame, GW_OWNER) == hTop)
+        {
+            ::SetWindowPos(hFrame, nullptr, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+            COwnerFollow* pFollow = Of(hTop);
+            if (pFollow == nullptr)
+                return;
+            pFollow->m_frames.push_back(hFrame);
+        }
+    if (COwnerFollow* pFollow = Of(hTop))
+    {
+        pFollow->m_bHiding = false;
+        pFollow->ShowHeldFrames();
+    }
 }
 
 void COwnerFollow::EnterTopMostBand(HWND hTop)
@@ -296,6 +372,16 @@ bool CExtMiniDockFrameWnd::IsWaitingForOwnerShow() const
     const COwnerFollow* pFollow = GetSafeHwnd() != nullptr ? COwnerFollow::Of(::GetWindow(m_hWnd, GW_OWNER)) : nullptr;
     return pFollow != nullptr &&
            std::find(pFollow->m_frames.begin(), pFollow->m_frames.end(), m_hWnd) != pFollow->m_frames.end();
+}
+
+void CExtMiniDockFrameWnd::NoteFocusOffer()
+{
+    const HWND hTop = GetSafeHwnd() != nullptr ? ::GetWindow(m_hWnd, GW_OWNER) : nullptr;
+    if (COwnerFollow* pFollow = hTop != nullptr ? COwnerFollow::Of(hTop) : nullptr)
+    {
+        std::vector<HWND>& unoffered = pFollow->m_unoffered;
+        unoffered.erase(std::remove(unoffered.begin(), unoffered.end(), m_hWnd), unoffered.end());
+    }
 }
 
 bool CExtMiniDockFrameWnd::HoldShow(bool bShow)

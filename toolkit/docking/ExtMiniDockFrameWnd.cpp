@@ -327,6 +327,8 @@ int CExtMiniDockFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT
     // press's handler activates the top-level parent when another window had it. The frame has no menu: a press
     // there is the window manager offering the frame the keys as it maps it, or at a press that then comes as
     // itself (Wine asks so); the window that has them keeps them.
+    if (nHitTest == HTMENU)
+        NoteFocusOffer();
     if (nHitTest == HTCAPTION || nHitTest == HTMENU || IsBorderCode(nHitTest))
         return MA_NOACTIVATE;
     return CMiniDockFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);

@@ -42,6 +42,9 @@ public:
     static void HoldShowsUntilFirstShow(CFrameWnd* pDockSite);
     // Whether the frame is to show and waits for its owner to be shown (a state saved meanwhile has it shown).
     bool IsWaitingForOwnerShow() const;
+    // A window manager offered the frame the focus (Wine's press on its menu): it has not marked the frame as
+    // asking for attention.
+    void NoteFocusOffer();
 
     void ResizeLoop(UINT nHitTest, CPoint ptScreen);
     void ResizeStep(CPoint ptScreen);
