@@ -403,7 +403,9 @@ struct ProgramBarsTest : ProgramProcessTest
                 bar.atClose = SettledScreen(bar.rcFloating, 10000);
         }
         if (beforeClose)
+        {
             ASSERT_NO_FATAL_FAILURE(beforeClose(hMain));
+        }
         PostMessageW(hMain, WM_CLOSE, 0, 0);
         ASSERT_TRUE(Ended(30000));
 
