@@ -360,7 +360,7 @@ bool ProgramFuzz::Unpin()
     // with other bars as long as before, as long along it (it takes its extent back from them); alone in its row it
     // fills the row, and a row grown or shrunk meanwhile shares out the difference.
     const auto itSize = m_sizeAtPin.find(i);
-    if (bDocked && itSize != m_sizeAtPin.end())
+    if (bDocked && itSize != m_sizeAtPin.end() && !Avoided("unpinsize"))
     {
         const SIZE before = itSize->second.first, dockBefore = itSize->second.second;
         RECT rcNow = {};

@@ -284,7 +284,8 @@ protected:
         {
             const POINT at = bTop ? POINT{w.right - d, pt.y} : POINT{pt.x, w.top + d};
             DWORD_PTR nHit = HTNOWHERE;
-            SendMessageTimeoutW(hCarrier, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y), SMTO_NORMAL, 1000, &nHit);
+            if (!SendMessageTimeoutW(hCarrier, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y), SMTO_ABORTIFHUNG, 500, &nHit))
+                break; // the estimate
             const bool bHit = nHit == HTMINBUTTON;
             nStart = bHit && !bIn ? d : nStart;
             nRun += bHit && !bIn ? 1 : 0;
