@@ -19,6 +19,7 @@
 #include "phone/FakeOutlook.h"
 #include "phone/StoreHelpers.h"
 #include "res/platform_ids.h"
+#include "support/KeptKey.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include <algorithm>
@@ -252,45 +253,24 @@ const wchar_t kKeptKey[] = L"Software\\Corvane\\CorvaneStartupBenchKept";
 const wchar_t kOutlookBoxText[] = L"Unable to instantiate Outlook.";
 const DWORD kLaunchWaitMs = 60000;
 
-bool CopyKeyTree(const wchar_t* pszFrom, const wchar_t* pszTo)
-{
-    HKEY hFrom = nullptr, hTo = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, pszFrom, 0, KEY_READ, &hFrom) != ERROR_SUCCESS)
-        return false;
-    bool bCopied = false;
-    if (::RegCreateKeyExW(HKEY_CURRENT_USER, pszTo, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hTo, nullptr) ==
-        ERROR_SUCCESS)
-    {
-        bCopied = ::RegCopyTreeW(hFrom, nullptr, hTo) == ERROR_SUCCESS;
-        ::RegCloseKey(hTo);
-    }
-    ::RegCloseKey(hFrom);
-    return bCopied;
-}
-
-// The program's registry key, kept while the bench starts the program on quiet settings and given back after.
+// The program's registry key, kept while the bench starts the program on quiet settings and given back after; a copy
+// a killed run left is given back first.
 class KeptProgramKey
 {
 public:
-    KeptProgramKey()
+    bool Keep()
     {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, kKeptKey);
-        m_bKept = CopyKeyTree(kProgramKey, kKeptKey);
+        if (!m_key.Keep())
+            return false;
         ::RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
         for (const wchar_t* pszName :
              {L"isSuaraOn", L"IsActivePass", L"IsShowSplash", L"IsScheduled", L"IsGetSmsWhenActive", L"IsTopWindow"})
             SetSetting(kProgramKey, pszName, 0);
-    }
-    ~KeptProgramKey()
-    {
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, kProgramKey);
-        if (m_bKept)
-            CopyKeyTree(kKeptKey, kProgramKey);
-        ::RegDeleteTreeW(HKEY_CURRENT_USER, kKeptKey);
+        return true;
     }
 
 private:
-    bool m_bKept = false;
+    KeptKey m_key{kProgramKey, kKeptKey};
 };
 
 // A folder of its own under the temporary folder holding copies of the two programs (the program keeps its data
@@ -464,6 +444,11 @@ void LaunchRuns()
         return;
     }
     KeptProgramKey key;
+    if (!key.Keep())
+    {
+        std::printf("launched start-up not measured: the program's registry key was not kept aside\n");
+        return;
+    }
     // One launch each before timing: the programs' files read once, the bar state stored.
     Launch(folder.program, folder.Folder(), true);
     Launch(folder.bare, folder.Folder(), false);

@@ -1,6 +1,7 @@
 // CWinApp profile: values in the registry of the current user, or in an .ini file.
 #include "platform/WinApp.h"
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <string>
@@ -39,9 +40,10 @@ CString SectionPath(LPCTSTR pszRegistryKey, LPCTSTR pszProfileName, LPCTSTR pszS
     return CString(pszRegistryKey) + L"\\" + pszProfileName + L"\\" + pszSection;
 }
 
-// The section keys stay open for the process: a setting read or written is one registry call, not three. A key
-// deleted meanwhile (its section or the program's key gone) is opened, so made, again. Runs fn with the key.
-template <class Fn> LONG WithSectionKey(const CString& strPath, Fn fn)
+// The section keys stay open for the process, one handle each: a setting read or written is one registry call, not
+// three. A key deleted meanwhile (its section or the program's key gone) is opened, so made, again. Runs fn with the
+// key.
+LONG WithSectionKey(const CString& strPath, const std::function<LONG(HKEY)>& fn)
 {
     static std::mutex s_lock;
     static std::map<std::wstring, HKEY> s_keys;

@@ -6,6 +6,7 @@
 #include "res/platform_ids.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <sstream>
 
 using namespace phonetest;
@@ -85,8 +86,7 @@ bool ProgramFuzz::DragFloat()
         ptTo = POINT{rcMain.right + 40, rcMain.top + 60 + Random(std::max<int>(1, rcMain.bottom - rcMain.top - 200))};
     Log(std::string("drag ") + kBars[i].pszName + " by its caption " +
         (bOutside ? "out of the main window" : "into the view"));
-    m_lastSide[i] = SideOf(b.rcBar, rcView);
-    m_restartedSinceFloat.erase(i);
+    NoteFloating(b);
     PressedIntoMain();
     EXPECT_TRUE(Drag(ptFrom, ptTo)) << "the press on " << kBars[i].pszName << "'s caption started no drag";
     PumpUntil([&] { return Floats(Bar(i)); }, kOutcomeMs);
@@ -150,10 +150,7 @@ bool ProgramFuzz::DblClickCaption()
     const bool bWasFloating = b.bFloating;
     Log(std::string("double-click ") + kBars[i].pszName + "'s " + (bWasFloating ? "floating" : "docked") + " caption");
     if (!bWasFloating)
-    {
-        m_lastSide[i] = SideOf(b.rcBar, ViewRect());
-        m_restartedSinceFloat.erase(i);
-    }
+        NoteFloating(b);
     PressedIntoMain(bWasFloating ? b.hTop : nullptr);
     Click(pt, true);
     PumpUntil([&] { return bWasFloating ? Docked(Bar(i)) : Floats(Bar(i)); }, kOutcomeMs);
@@ -203,12 +200,18 @@ bool ProgramFuzz::CloseOrShow(bool bShow)
     if (bIntoPinned)
         m_pinned.insert(i);
     const bool bSeen = bShow && !bIntoPinned;
+    // A closed member of a pinned group, which the windows may not show as one, slides out of the auto-hide area.
+    bool bSlidOut = false;
     const bool bDone = PumpUntil(
         [&] {
             const BarSeen b = Bar(i);
-            return (Shows(b) && IsWindowVisible(b.hTop)) == bSeen;
+            int nSlid = -1;
+            bSlidOut = bSeen && !m_pinned.empty() && m_program.ShownSlider(nSlid) != nullptr && nSlid == i;
+            return bSlidOut || (Shows(b) && IsWindowVisible(b.hTop)) == bSeen;
         },
         kOutcomeMs);
+    if (bSlidOut)
+        m_pinned.insert(i);
     EXPECT_TRUE(bDone) << kBars[i].pszName << (bSeen ? " is not shown" : " is not hidden") << " by its command"
                        << (bIntoPinned ? " (in its pinned group)" : "") << Describe(i);
     Checked(bShow ? "a bar shown by its command" : "a bar hidden by its command");
@@ -233,7 +236,7 @@ bool ProgramFuzz::Pin()
     MapWindowPoints(b.hCarrier, nullptr, (POINT*)&c, 2);
     if (b.hCarrier != b.hBar && c.top - w.top < c.left - w.left)
         return false;
-    if (!CaptionButtonPoint(b.hCarrier, b.hCarrier == b.hBar ? 0 : 1, pt) || WindowFromPoint(pt) != b.hCarrier)
+    if (!ButtonPoint(b.hCarrier, b.hCarrier == b.hBar ? 0 : 1, pt) || WindowFromPoint(pt) != b.hCarrier)
         return false;
     std::set<int> pinned;
     for (int k = 0; k < kBarCount; ++k)
@@ -244,6 +247,11 @@ bool ProgramFuzz::Pin()
     PressedIntoMain();
     Click(pt, false);
     m_pinned.insert(pinned.begin(), pinned.end());
+    RECT rcDock = {};
+    GetWindowRect(GetParent(b.hCarrier), &rcDock);
+    for (int k : pinned)
+        m_sizeAtPin[k] = {SIZE{w.right - w.left, w.bottom - w.top},
+                          SIZE{rcDock.right - rcDock.left, rcDock.bottom - rcDock.top}};
     const bool bHidden = PumpUntil(
         [&] { return std::none_of(pinned.begin(), pinned.end(), [&](int k) { return Bar(k).bShown; }); }, 5000);
     EXPECT_TRUE(bHidden) << kBars[i].pszName << " still shows docked after its auto-hide button";
@@ -348,10 +356,49 @@ bool ProgramFuzz::Unpin()
     EXPECT_TRUE(bDocked) << kBars[i].pszName << " is not docked after its auto-hide button in the slider at " << Rect(w)
                          << ", client " << Rect(c) << ", clicked at (" << pt.x << "," << pt.y << ")";
     Checked("an unpinned bar docks");
+    // Back at its size, once the frame's layout has run: as thick across its side as before its pin and, in a row
+    // with other bars as long as before, as long along it (it takes its extent back from them); alone in its row it
+    // fills the row, and a row grown or shrunk meanwhile shares out the difference.
+    const auto itSize = m_sizeAtPin.find(i);
+    if (bDocked && itSize != m_sizeAtPin.end() && !Avoided("unpinsize"))
+    {
+        const SIZE before = itSize->second.first, dockBefore = itSize->second.second;
+        RECT rcNow = {};
+        bool bOthers = false;
+        const auto backAtSize = [&] {
+            const HWND hCarrier = Bar(i).hCarrier;
+            GetWindowRect(hCarrier, &rcNow);
+            const bool bRow = SideOf(rcNow, ViewRect()) < 2;
+            RECT rcDockNow = {};
+            GetWindowRect(GetParent(hCarrier), &rcDockNow);
+            const bool bRowKept = std::abs(bRow ? rcDockNow.right - rcDockNow.left - dockBefore.cx
+                                                : rcDockNow.bottom - rcDockNow.top - dockBefore.cy) <= kUnpinSlack;
+            bOthers = false;
+            for (HWND h = GetWindow(GetParent(hCarrier), GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+            {
+                RECT rc = {};
+                GetWindowRect(h, &rc);
+                bOthers = bOthers || (h != hCarrier && IsWindowVisible(h) &&
+                                      (bRow ? rc.top < rcNow.bottom && rc.bottom > rcNow.top
+                                            : rc.left < rcNow.right && rc.right > rcNow.left));
+            }
+            const int nAcross = bRow ? rcNow.bottom - rcNow.top - before.cy : rcNow.right - rcNow.left - before.cx;
+            const int nAlong = bRow ? rcNow.right - rcNow.left - before.cx : rcNow.bottom - rcNow.top - before.cy;
+            return std::abs(nAcross) <= kUnpinSlack && (!bOthers || !bRowKept || std::abs(nAlong) <= kUnpinSlack);
+        };
+        EXPECT_TRUE(PumpUntil(backAtSize, kOutcomeMs))
+            << kBars[i].pszName << " unpinned is docked at " << Rect(rcNow)
+            << (bOthers ? " in a row with other bars, " : " alone in its row, ") << before.cx << "x" << before.cy
+            << " before its pin" << Describe(i);
+        Checked("an unpinned bar is as large as before its pin");
+    }
     // A group comes back with every tab in it.
     for (int k = 0; k < kBarCount; ++k)
         if (Docked(Bar(k)))
+        {
             m_pinned.erase(k);
+            m_sizeAtPin.erase(k);
+        }
     return true;
 }
 

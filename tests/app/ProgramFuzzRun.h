@@ -46,6 +46,8 @@ extern const char* const kGestureNames[kGestureCount];
 constexpr int kDefaultSteps = 2 * kGestureCount;
 // The bound of the wait for a gesture's outcome: the program may act on the input after its messages are handled.
 constexpr DWORD kOutcomeMs = 5000;
+// How far an unpinned bar's size may be off the size it had docked before its pin, in pixels each way.
+constexpr int kUnpinSlack = 4;
 
 std::vector<unsigned> SeedsToRun();
 int StepsPerSeed();
@@ -251,6 +253,52 @@ protected:
         b = Bar(i);
         return PressPoint(b, pt) ? i : -1;
     }
+    // The bar floats with every bar its caption carrier holds: they all leave the side the carrier was docked at.
+    void NoteFloating(const BarSeen& b)
+    {
+        RECT rc = {};
+        GetWindowRect(b.hCarrier, &rc);
+        const int nSide = SideOf(rc, ViewRect());
+        for (int k = 0; k < kBarCount; ++k)
+            if (Bar(k).hCarrier == b.hCarrier)
+            {
+                m_lastSide[k] = nSide;
+                m_restartedSinceFloat.erase(k);
+            }
+    }
+    // The centre of the nIndex-th button from the far end of the docked carrier's caption, as the carrier's own hit
+    // test finds its buttons (HTMINBUTTON) along the caption's middle line: the band before the client area may hold
+    // a row splitter besides the caption (a bar docked at the bottom), which the estimate from its width misses.
+    bool ButtonPoint(HWND hCarrier, int nIndex, POINT& pt) const
+    {
+        if (!CaptionButtonPoint(hCarrier, nIndex, pt))
+            return false;
+        RECT w = {}, c = {};
+        GetWindowRect(hCarrier, &w);
+        GetClientRect(hCarrier, &c);
+        MapWindowPoints(hCarrier, nullptr, (POINT*)&c, 2);
+        const bool bTop = c.top - w.top >= c.left - w.left;
+        int nRun = -1, nStart = 0;
+        bool bIn = false;
+        for (int d = 1; d < 160; ++d)
+        {
+            const POINT at = bTop ? POINT{w.right - d, pt.y} : POINT{pt.x, w.top + d};
+            DWORD_PTR nHit = HTNOWHERE;
+            if (!SendMessageTimeoutW(hCarrier, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y), SMTO_ABORTIFHUNG, 500, &nHit))
+                break; // the estimate
+            const bool bHit = nHit == HTMINBUTTON;
+            nStart = bHit && !bIn ? d : nStart;
+            nRun += bHit && !bIn ? 1 : 0;
+            if (!bHit && bIn && nRun == nIndex)
+            {
+                const int nMiddle = (nStart + d - 1) / 2;
+                pt = bTop ? POINT{w.right - nMiddle, pt.y} : POINT{pt.x, w.top + nMiddle};
+                break;
+            }
+            bIn = bHit;
+        }
+        return true;
+    }
     // Every floating frame shown now but the one pressed (hPressed, raised by the program) may be restacked below the
     // main window on the screen by a press into the main window or another frame.
     void PressedIntoMain(HWND hPressed = nullptr)
@@ -325,7 +373,9 @@ protected:
     unsigned m_nSeed = 0;
     std::vector<std::string> m_steps;
     std::map<std::string, int> m_gestures, m_checks;
-    std::set<int> m_closed, m_pinned;    // bars closed by their command, bars pinned
+    std::set<int> m_closed, m_pinned; // bars closed by their command, bars pinned
+    // Pinned bars with the size their caption carrier and the dock bar holding it had at the pin.
+    std::map<int, std::pair<SIZE, SIZE>> m_sizeAtPin;
     std::map<int, int> m_lastSide;       // the side each bar was docked at when it floated
     std::set<int> m_restartedSinceFloat; // floating bars the program was closed and started again with
     std::set<HWND> m_mayBeBelow;         // floating frames Wine may have restacked below the main window

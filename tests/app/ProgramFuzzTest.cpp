@@ -28,7 +28,8 @@ namespace programfuzz
 // below: a floating frame comes back below the main window at the next start;
 // activation: pressing or dragging a floating frame's caption or border takes the activation from the main window;
 // dockback: a floating caption's double click docks the bar elsewhere than where it was docked;
-// sidelength: a bar dragged to the top or bottom takes the length of the column it left as its height.
+// sidelength: a bar dragged to the top or bottom takes the length of the column it left as its height;
+// unpinsize: a bar of a column pinned and unpinned comes back at half its height.
 bool Avoided(const char* pszFault)
 {
     const char* psz = std::getenv("CORVANE_PROGRAM_FUZZ_AVOID");

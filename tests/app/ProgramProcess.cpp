@@ -104,6 +104,8 @@ RECT OnTheScreen(HWND hWnd)
 
 // ---- the process ---------------------------------------------------------------------------------------------------
 
+ProgramProcess::ProgramProcess() : m_key(kAppKey, kKeptKey) {}
+
 bool ProgramProcess::Prepare(CString& strWhy)
 {
     wchar_t build[MAX_PATH] = {};
@@ -125,8 +127,11 @@ bool ProgramProcess::Prepare(CString& strWhy)
     }
     dataFile = folder + CORVANE_DATA_FILE_NAME;
     DeleteFileW(dataFile);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kKeptKey);
-    m_bKeyKept = CopyKey(kAppKey, kKeptKey);
+    if (!m_key.Keep())
+    {
+        strWhy = L"the program's registry key was not kept aside";
+        return false;
+    }
     m_bPrepared = true;
     RegDeleteTreeW(HKEY_CURRENT_USER, kBarStateKey);
     for (const wchar_t* name : {L"isSuaraOn", L"IsActivePass", L"IsShowSplash", L"isHapus", L"IsScheduled",
@@ -142,11 +147,8 @@ void ProgramProcess::GiveBack()
     EndProcess();
     if (!m_bPrepared)
         return;
-    RegDeleteTreeW(HKEY_CURRENT_USER, kAppKey);
-    if (m_bKeyKept)
-        CopyKey(kKeptKey, kAppKey);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kKeptKey);
-    m_bPrepared = m_bKeyKept = false;
+    m_key.GiveBack();
+    m_bPrepared = false;
 }
 
 void ProgramProcess::SetInt(const wchar_t* name, DWORD value)
@@ -572,22 +574,7 @@ int ProgramProcess::SavedInboxCount() const
     return n;
 }
 
-// ---- keys, bars and input ----------------------------------------------------------------------------------------
-
-bool CopyKey(const wchar_t* from, const wchar_t* to)
-{
-    HKEY hFrom = nullptr, hTo = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, from, 0, KEY_READ, &hFrom) != ERROR_SUCCESS)
-        return false;
-    bool bCopied = false;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, to, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &hTo, nullptr) == ERROR_SUCCESS)
-    {
-        bCopied = RegCopyTreeW(hFrom, nullptr, hTo) == ERROR_SUCCESS;
-        RegCloseKey(hTo);
-    }
-    RegCloseKey(hFrom);
-    return bCopied;
-}
+// ---- bars and input -------------------------------------------------------------------------------------------------
 
 BarWindows FindBar(DWORD pid, const wchar_t* text)
 {

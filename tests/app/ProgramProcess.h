@@ -5,6 +5,7 @@
 #pragma once
 #include "phone/PhoneLinkTestSupport.h"
 #include "support/InputScript.h"
+#include "support/KeptKey.h"
 
 #include <string>
 #include <vector>
@@ -52,6 +53,7 @@ struct BarWindows
 class ProgramProcess
 {
 public:
+    ProgramProcess();
     // Copies the built program into the simulator's work folder and keeps the program's registry key, to give it
     // back in GiveBack; the settings are those of a quiet test start (no sounds, splash, password, scheduler, delete
     // after a fetch, always on top, fetch at the start) on the simulated phone's port, and no docking state.
@@ -138,7 +140,8 @@ public:
 private:
     HWND m_hMain = nullptr;
     DWORD m_dwThread = 0;
-    bool m_bPrepared = false, m_bKeyKept = false;
+    bool m_bPrepared = false;
+    KeptKey m_key; // the program's key while the tests change it
 };
 
 // The running program as a test's fixture: prepared before the test, given back after.
@@ -150,8 +153,6 @@ struct ProcessFixture : ::testing::Test, ProgramProcess
 
 // The program's docking state.
 extern const wchar_t kBarStateKey[];
-// Copies the key of HKCU with all it holds to another key; false when it is missing or the copy failed.
-bool CopyKey(const wchar_t* from, const wchar_t* to);
 
 // ---- finding and pressing the bars from outside --------------------------------------------------------------------
 

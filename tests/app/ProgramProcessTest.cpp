@@ -194,6 +194,29 @@ CString ImportLine(int i)
 }
 } // namespace
 
+// A run killed before it gave the program's key back (a time-out, a kill by hand): the next run gives back the copy
+// it left before it keeps the key again, so the user's own settings come back.
+TEST(ProgramKeyTest, SettingsKeptByARunKilledBeforeItsEndComeBackAfterTheNextRun)
+{
+    REQUIRE_SIM();
+    const wchar_t kMark[] = L"KeptKeyMark";
+    ProgramProcess::SetInt(kMark, 41); // the user's own
+    CString strWhy;
+    // The killed run's object is never destroyed: it gives nothing back.
+    ProgramProcess* pKilled = new ProgramProcess;
+    ASSERT_TRUE(pKilled->Prepare(strWhy)) << CStringA(strWhy).GetString();
+    ProgramProcess::SetInt(kMark, 1);
+    {
+        ProgramProcess next;
+        ASSERT_TRUE(next.Prepare(strWhy)) << CStringA(strWhy).GetString();
+    }
+    DWORD dwMark = 0, dwSize = sizeof dwMark;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Corvane SMS\\Settings", kMark, RRF_RT_REG_DWORD, nullptr,
+                 &dwMark, &dwSize);
+    EXPECT_EQ(dwMark, 41u) << "the user's setting after the next run";
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Corvane SMS\\Settings", kMark);
+}
+
 // A close of the main window (the tray's exit, a task manager, the session's end) while "Import SMS"
 // files a large file: the program ends by itself with no box, and the data file holds the records it
 // held before and whole imported ones, none twice.

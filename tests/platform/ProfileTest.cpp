@@ -57,6 +57,25 @@ struct RegistryCleanup
     }
 };
 
+// The key handles this process holds open on HKCU\path, by the names the system gives them.
+int OpenHandlesOn(const CString& path)
+{
+    using QueryKey = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    const auto query = reinterpret_cast<QueryKey>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryKey"));
+    const int kKeyNameInformation = 3; // a ULONG length in bytes, then the full name
+    const CString tail = L"\\" + path;
+    int n = 0;
+    for (ULONG_PTR h = 4; query != nullptr && h < 0x4000; h += 4)
+    {
+        ULONG info[1024] = {}, size = 0;
+        if (query((HANDLE)h, kKeyNameInformation, info, sizeof info, &size) != 0)
+            continue;
+        const CString name((const wchar_t*)(info + 1), (int)(info[0] / sizeof(wchar_t)));
+        n += name.Right(tail.GetLength()).CompareNoCase(tail) == 0 ? 1 : 0;
+    }
+    return n;
+}
+
 } // namespace
 
 TEST(Profile, RegistryValuesWithThePlatformTypes)
@@ -126,6 +145,34 @@ TEST(Profile, RegistryValuesWithThePlatformTypes)
     // A section deleted after its use is made again by the next write.
     EXPECT_TRUE(app.WriteProfileInt(L"Other", L"v", 2));
     EXPECT_EQ(app.GetProfileInt(L"Other", L"v", 0), 2u);
+}
+
+TEST(Profile, ASectionIsHeldOpenOnceByEveryReadAndWriteAlsoAfterItWasDeleted)
+{
+    CWinApp app(L"CorvaneCoreApp3");
+    const CString key = UniqueKey();
+    RegistryCleanup cleanup{key, &app};
+    app.SetRegistryKey(key);
+    const CString section = L"Software\\" + key + L"\\CorvaneCoreApp3\\Kept";
+    for (int nRound = 0; nRound < 2; ++nRound)
+    {
+        // The second round after the section was deleted behind the program's back.
+        if (nRound == 1)
+        {
+            ASSERT_EQ(RegDeleteTreeW(HKEY_CURRENT_USER, section), ERROR_SUCCESS);
+        }
+        BYTE blob[] = {7, 8};
+        BYTE* back = nullptr;
+        UINT n = 0;
+        EXPECT_TRUE(app.WriteProfileInt(L"Kept", L"Number", 3 + nRound));
+        EXPECT_EQ(app.GetProfileInt(L"Kept", L"Number", 0), 3u + nRound);
+        EXPECT_TRUE(app.WriteProfileString(L"Kept", L"Text", L"satu"));
+        EXPECT_EQ(app.GetProfileString(L"Kept", L"Text"), L"satu");
+        EXPECT_TRUE(app.WriteProfileBinary(L"Kept", L"Blob", blob, sizeof blob));
+        EXPECT_TRUE(app.GetProfileBinary(L"Kept", L"Blob", &back, &n));
+        delete[] back;
+        EXPECT_EQ(OpenHandlesOn(section), 1) << "round " << nRound;
+    }
 }
 
 TEST(Profile, RegistryKeyFromTheStringTable)

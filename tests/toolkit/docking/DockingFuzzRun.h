@@ -209,6 +209,8 @@ protected:
     std::map<CExtControlBar*, CSize> m_justDocked;
     std::map<int, int> m_seedCounts;            // gestures of this seed by kind
     std::map<CExtControlBar*, UINT> m_lastSide; // the side each bar was docked at last
+    // Auto-hidden bars with the size their caption carrier and the dock bar holding it had when they were pinned.
+    std::map<CExtControlBar*, std::pair<CSize, CSize>> m_sizeAtPin;
     // Notes the side of each docked bar.
     void RememberSides();
     CHostResizableBar* m_pE = nullptr;
