@@ -908,11 +908,11 @@ struct ProgramDesktopTest : ProgramBarsTest
                 GetWindowRect(h, &s_rcMain);
             };
             ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, moveAway));
-            s_bKept = CopyKey(kBarStateKey, kKeptBarState);
+            s_bKept = keptkey::CopyTree(kBarStateKey, kKeptBarState);
         }
         else
         {
-            ASSERT_TRUE(CopyKey(kKeptBarState, kBarStateKey));
+            ASSERT_TRUE(keptkey::CopyTree(kKeptBarState, kBarStateKey));
             ASSERT_TRUE(StartProgram());
             ASSERT_NE(hMain = WaitForMainWindow(60000), nullptr);
         }
