@@ -752,7 +752,8 @@ struct ProgramDesktopTest : ProgramBarsTest
     // focus, as IceWM does only now and then): those boxes, dialogs and floating frames may ask.
     bool bOwnerInactiveUnderIceWm = false;
     // Under IceWM the floating frames come out of a band change asking for attention, the main window active (3 of 3;
-    // a plain owned popup taken into the band with its owner or raised: 0 of 6). Not mended yet: set for those steps.
+    // a plain owned popup taken into the band with its owner, raised, or raised there after a hidden topmost
+    // neighbour: 0 of 9). Not mended yet: set for those steps.
     bool bFramesMarkedByBandUnderIceWm = false;
 
     static void TearDownTestSuite()
