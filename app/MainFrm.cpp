@@ -187,14 +187,7 @@ BOOL CMainFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParent
 {
     // No menu is loaded for the window: the bar would take it off again, and a failed creation would leave it to
     // two owners.
-    LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
-    const CString strTitle = m_strTitle;
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, nullptr, 0, pContext))
-        return FALSE;
-    LoadAccelTable(MAKEINTRESOURCEW(nIDResource));
-    if (pContext == nullptr)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
-    return TRUE;
+    return LoadFrameWithMenu(nIDResource, dwDefaultStyle, pParentWnd, pContext, nullptr);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)

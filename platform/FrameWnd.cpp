@@ -103,9 +103,15 @@ LPCTSTR CFrameWnd::PrepareLoadFrame(UINT nIDResource)
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
+    return LoadFrameWithMenu(nIDResource, dwDefaultStyle, pParentWnd, pContext, MAKEINTRESOURCEW(nIDResource));
+}
+
+BOOL CFrameWnd::LoadFrameWithMenu(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext,
+                                  LPCTSTR lpszMenuName)
+{
     LPCTSTR lpszClass = PrepareLoadFrame(nIDResource);
     CString title = m_strTitle;
-    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCEW(nIDResource), 0, pContext))
+    if (!Create(lpszClass, title, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0, pContext))
         return FALSE;
     m_hMenuDefault = ::GetMenu(m_hWnd);
     LoadAccelTable(MAKEINTRESOURCEW(nIDResource));

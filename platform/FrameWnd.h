@@ -161,6 +161,9 @@ protected:
     // The first part of LoadFrame: help id, and title from string nIDResource (before its first
     // line break); answers a window class with the resource's icon.
     LPCTSTR PrepareLoadFrame(UINT nIDResource);
+    // LoadFrame with the window's menu from lpszMenuName, or none when it is null.
+    BOOL LoadFrameWithMenu(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext,
+                           LPCTSTR lpszMenuName);
     // Destroys the floating frames of this frame's bars, then its dock bars.
     void DestroyDockBars();
 

@@ -143,8 +143,9 @@ public:
     // Whether a show of a frame is to wait: the window is not shown, or its waiting frames are not out yet.
     bool IsHolding() const { return !m_bReleased; }
 
-    std::vector<HWND> m_frames; // the waiting frames, in the order they are to show
-    bool m_bHiding = false;     // the frames are being hidden here: their hides leave the list alone
+    std::vector<HWND> m_frames;    // the waiting frames, in the order they are to show
+    bool m_bHiding = false;        // the frames are being hidden here: their hides leave the list alone
+    std::vector<HWND> m_unoffered; // the frames shown here and not offered the focus since
 
 private:
     // The window was shown, hidden or minimized, or changed its band.
@@ -176,10 +177,6 @@ private:
     bool m_bFocusOffered = false; // a window manager offered the window the focus since it was last shown
     int m_nRemaps = 0;            // the frames were mapped again this many times since the window was last shown
 
-public:
-    std::vector<HWND> m_unoffered; // the frames shown here and not offered the focus since
-
-private:
     HWND m_hTop;
     bool m_bShown;           // the window was shown and not minimized when last seen
     bool m_bReleased = true; // no frame waits for the window to be shown
