@@ -16,14 +16,35 @@ namespace
 // activation is over. Only for Wine, where an overlapped owner brought to the top by its activation after its show
 // goes above the windows it owns (on Windows they stay above it): shown after that, they lie above it.
 const UINT g_nMsgShowHeldFrames = ::RegisterWindowMessageW(L"CExtMiniDockFrameWnd::ShowHeldFrames");
-// Posted to a top-level window to map again the frames a window manager has not offered the focus since their show.
-const UINT g_nMsgRemapFrames = ::RegisterWindowMessageW(L"CExtMiniDockFrameWnd::RemapFrames");
-// The times the frames are mapped again after a show of the window, at most.
-const int g_nMaxRemaps = 2;
+// Posted to a top-level window to take the attention mark off the frames a window manager has not offered the focus
+// since their show.
+const UINT g_nMsgEndFramesAttention = ::RegisterWindowMessageW(L"CExtMiniDockFrameWnd::EndFramesAttention");
+// The timer on a top-level window that ends the wait for a window manager's focus, and the wait's length: where no
+// offer comes (no manager runs) the frames show after it.
+const UINT_PTR g_nFocusWaitTimer = g_nMsgShowHeldFrames;
+const UINT g_nFocusWaitMs = 1000;
 
 bool IsShownTop(HWND hTop) { return ::IsWindowVisible(hTop) && !::IsIconic(hTop); }
 
 bool IsTopMostWnd(HWND hWnd) { return (::GetWindowLongPtrW(hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0; }
+
+// Under Wine a window manager gives the focus to a window it maps by offering it (WM_TAKE_FOCUS, which Wine passes on
+// as a press on the window's menu, WM_MOUSEACTIVATE with HTMENU) a while after the show, which has already activated
+// the window in Win32's eyes; openbox marks a transient it maps before that as asking for attention when another
+// window had the focus (Wine's own tray window: a plain owned popup shown at its owner's show 4 of 4, shown after the
+// owner's first offer 0 of 5). Windows gives the focus at the show. True for a window that Wine shows as an X window
+// (its X11 driver records it on the window) that a window manager manages (the driver's "Managed" setting is not
+// "N").
+bool FocusComesFromWindowManager(HWND hTop)
+{
+    if (::GetPropW(hTop, L"__wine_x11_whole_window") == nullptr)
+        return false;
+    wchar_t szManaged[8] = {};
+    DWORD cb = sizeof szManaged;
+    return ::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", L"Managed", RRF_RT_REG_SZ, nullptr,
+                          szManaged, &cb) != ERROR_SUCCESS ||
+           (szManaged[0] != L'N' && szManaged[0] != L'n');
+}
 
 bool IsFloatingFrame(HWND hWnd)
 {
@@ -154,6 +175,10 @@ private:
     void HideFrames();
     // Shows the waiting frames, each on top in turn, without activation.
     void ShowHeldFrames();
+    // The same once the window has the focus: where a window manager gives it later, at its offer or when no offer
+    // came within g_nFocusWaitMs.
+    void ShowHeldFramesOnceFocused();
+    void StopFocusWait();
     // Gives the frames the band of the window.
     void FollowBand();
     // The window asked into the topmost band takes it with its frames above it. Windows moves it there with the
@@ -161,21 +186,19 @@ private:
     // band unless the window below is in it: read after the call, it is asked again with a neighbour in the band
     // below. A window manager stacks the window, which took the band after its frames, above them.
     static void EnterTopMostBand(HWND hTop);
-    // A window manager marks a window it maps as asking for attention when it does not give it the focus it may
-    // take: openbox when the frame's owner lacks the focus (the frames are shown right after their owner's show,
-    // before the manager's focus reaches it), IceWM when the program had no input yet. Under Wine the manager's
-    // focus, offered to a window (WM_TAKE_FOCUS), comes as a press on the window's menu (WM_MOUSEACTIVATE with
-    // HTMENU), which Windows never sends to a window without a menu; a frame it was offered to is not marked. The
-    // frames shown and not offered since are mapped again, after the window's first offer since its show and at a
-    // press into it after that, at most g_nMaxRemaps times, so that the manager maps them anew with the window
-    // focused.
+    // A window manager's offer of the focus (see FocusComesFromWindowManager) shows the frames waiting for it. At a
+    // later offer the frames shown and not offered the focus themselves since lose their attention mark: IceWM marks
+    // any transient mapped while its owner is not IceWM's active window, which no Wine window is after its start (a
+    // plain Win32 popup 3 of 3), and a later click makes it so only now and then.
     void OnMouseActivate(LPARAM lParam);
-    void RemapFrames();
+    // FLASHW_STOP reaches a window manager as the removal of the mark (IceWM takes it away: plain popups 3 of 3, and
+    // 6 of 6 at the offer of a click); on Windows it ends a flash, and does nothing to a window that never flashed.
+    void EndFramesAttention();
 
-    bool m_bTopMostAsked = false; // a position change asked the window, out of it, into the topmost band
-    bool m_bTakingBand = false;   // the window is being moved into the band here
-    bool m_bFocusOffered = false; // a window manager offered the window the focus since it was last shown
-    int m_nRemaps = 0;            // the frames were mapped again this many times since the window was last shown
+    bool m_bTopMostAsked = false;  // a position change asked the window, out of it, into the topmost band
+    bool m_bTakingBand = false;    // the window is being moved into the band here
+    bool m_bFocusOffered = false;  // a window manager offered the window the focus since it was last shown
+    bool m_bAwaitingFocus = false; // the shown window's frames wait for that offer (g_nFocusWaitTimer runs)
 
     HWND m_hTop;
     bool m_bShown;           // the window was shown and not minimized when last seen
@@ -189,13 +212,21 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
     {
         // Hidden or minimized again meanwhile: the frames wait for the next show.
         if (m_bShown && IsShownTop(m_hTop) && !m_bReleased)
+            ShowHeldFramesOnceFocused();
+        lResult = 0;
+        return true;
+    }
+    if (nMessage == WM_TIMER && wParam == g_nFocusWaitTimer)
+    {
+        StopFocusWait();
+        if (m_bShown && IsShownTop(m_hTop) && !m_bReleased)
             ShowHeldFrames();
         lResult = 0;
         return true;
     }
-    if (nMessage == g_nMsgRemapFrames)
+    if (nMessage == g_nMsgEndFramesAttention)
     {
-        RemapFrames();
+        EndFramesAttention();
         lResult = 0;
         return true;
     }
@@ -241,7 +272,7 @@ void COwnerFollow::OnOwnerChanged(bool bOrderChanged)
     {
         m_bReleased = false;
         m_bFocusOffered = false;
-        m_nRemaps = 0;
+        StopFocusWait();
         m_unoffered.clear();
         HideFrames();
     }
@@ -295,42 +326,49 @@ void COwnerFollow::ShowHeldFrames()
         pFollow->FollowBand();
 }
 
-void COwnerFollow::OnMouseActivate(LPARAM lParam)
+void COwnerFollow::ShowHeldFramesOnceFocused()
 {
-    const bool bOffer = LOWORD(lParam) == HTMENU && ::GetMenu(m_hTop) == nullptr;
-    const bool bFirstOffer = bOffer && !m_bFocusOffered;
-    m_bFocusOffered = m_bFocusOffered || bOffer;
-    // Posted: the offer's answer gives the window the focus first.
-    if (m_unoffered.empty() || m_nRemaps >= g_nMaxRemaps || !(bFirstOffer || (!bOffer && m_bFocusOffered)))
+    if (m_bFocusOffered || !FocusComesFromWindowManager(m_hTop))
+    {
+        ShowHeldFrames();
         return;
-    ++m_nRemaps;
-    ::PostMessageW(m_hTop, g_nMsgRemapFrames, 0, 0);
+    }
+    m_bAwaitingFocus = ::SetTimer(m_hTop, g_nFocusWaitTimer, g_nFocusWaitMs, nullptr) != 0;
+    if (!m_bAwaitingFocus)
+        ShowHeldFrames();
 }
 
-void COwnerFollow::RemapFrames()
+void COwnerFollow::StopFocusWait()
 {
-    const HWND hTop = m_hTop;
+    if (std::exchange(m_bAwaitingFocus, false))
+        ::KillTimer(m_hTop, g_nFocusWaitTimer);
+}
+
+void COwnerFollow::OnMouseActivate(LPARAM lParam)
+{
+    if (LOWORD(lParam) != HTMENU || ::GetMenu(m_hTop) != nullptr)
+        return;
+    m_bFocusOffered = true;
+    // Posted: the offer's answer gives the window the focus first.
+    if (m_bAwaitingFocus)
+    {
+        StopFocusWait();
+        ::PostMessageW(m_hTop, g_nMsgShowHeldFrames, 0, 0);
+    }
+    else if (!m_unoffered.empty())
+        ::PostMessageW(m_hTop, g_nMsgEndFramesAttention, 0, 0);
+}
+
+void COwnerFollow::EndFramesAttention()
+{
     std::vector<HWND> frames;
     frames.swap(m_unoffered);
-    if (!m_bReleased || !IsShownTop(hTop))
-        return;
-    // By handle: a hide or show lets handlers run.
-    m_bHiding = true;
     for (HWND hFrame : frames)
-        if (::IsWindow(hFrame) && ::IsWindowVisible(hFrame) && ::GetWindow(hFrame, GW_OWNER) == hTop)
+        if (::IsWindow(hFrame) && ::IsWindowVisible(hFrame))
         {
-            ::SetWindowPos(hFrame, nullptr, 0, 0, 0, 0,
-                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
-            COwnerFollow* pFollow = Of(hTop);
-            if (pFollow == nullptr)
-                return;
-            pFollow->m_frames.push_back(hFrame);
+            FLASHWINFO fi = {sizeof fi, hFrame, FLASHW_STOP, 0, 0};
+            ::FlashWindowEx(&fi);
         }
-    if (COwnerFollow* pFollow = Of(hTop))
-    {
-        pFollow->m_bHiding = false;
-        pFollow->ShowHeldFrames();
-    }
 }
 
 void COwnerFollow::EnterTopMostBand(HWND hTop)

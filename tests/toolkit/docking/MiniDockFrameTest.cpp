@@ -265,6 +265,26 @@ TEST_F(MiniDockFrameInput, FloatingFramesWaitForTheirOwnersShowAndFollowItMinimi
     // without a window manager, whatever the program does.
     m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
     EXPECT_TRUE(WaitFor(shownInOrder)) << "not shown above the window in their order at its first show";
+    // A window manager's offer of the focus (Wine's press on the menu) and a press after it: no frame is hidden and
+    // shown again in this show of the window (a blink on the screen).
+    static HWND s_frames[2];
+    static int s_nHides;
+    s_frames[0] = hA, s_frames[1] = hB, s_nHides = 0;
+    HHOOK hHidesHook = ::SetWindowsHookExW(
+        WH_CALLWNDPROC,
+        [](int nCode, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            const CWPSTRUCT& m = *reinterpret_cast<CWPSTRUCT*>(lParam);
+            s_nHides += m.message == WM_WINDOWPOSCHANGING && (m.hwnd == s_frames[0] || m.hwnd == s_frames[1]) &&
+                        (reinterpret_cast<WINDOWPOS*>(m.lParam)->flags & SWP_HIDEWINDOW) != 0;
+            return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+        },
+        nullptr, ::GetCurrentThreadId());
+    for (UINT nHit : {HTMENU, HTCLIENT})
+        ::SendMessageW(hTop, WM_MOUSEACTIVATE, (WPARAM)hTop, MAKELPARAM(nHit, WM_LBUTTONDOWN));
+    EXPECT_TRUE(PumpUntilPostedHandled());
+    ::UnhookWindowsHookEx(hHidesHook);
+    EXPECT_EQ(s_nHides, 0) << "a floating frame was hidden and shown again in one show of its window";
+    EXPECT_TRUE(shownInOrder());
     EXPECT_FALSE(pMinis[2]->IsWindowVisible()) << "the frame of a bar hidden while it waited is shown";
     m_pFrame->ShowWindow(SW_SHOWMINNOACTIVE);
     EXPECT_TRUE(WaitFor(hidden)) << "frames shown while the window is minimized";
