@@ -505,14 +505,14 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
     if (!bFirstRestore || !::IsWindow(hWnd) || ::IsIconic(hWnd))
         return;
     // Wine restores a window shown minimized with its placement where its X window lies when the window manager
-    // maps it, and the manager then moves it once more; Windows restores it at the placement's normal rectangle. The
-    // placement set again, now and after that answer, puts it there.
+    // maps it; Windows restores it at the placement's normal rectangle. The placement set again once the manager's
+    // event is handled puts it there; what moves the window after that is the user's.
     WINDOWPLACEMENT wp = {sizeof wp};
     if (!::GetWindowPlacement(hWnd, &wp) || ::EqualRect(&wp.rcNormalPosition, &wpStart.rcNormalPosition))
         return;
     wpStart.showCmd = ::IsZoomed(hWnd) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
     m_wpKept = wpStart;
-    m_nPlacementWatch = kWatchStartRestore;
+    m_nPlacementWatch = kWatchNone;
     PostMessage(WM_APP_KEEP_PLACEMENT);
 }
 
@@ -524,23 +524,14 @@ void CMainFrame::OnWindowPosChanged(WINDOWPOS* lpwndpos)
     m_wpStart.showCmd = 0;
     const PlacementWatch nWatch = m_nPlacementWatch;
     m_nPlacementWatch = kWatchNone;
-    bool bMoved = false;
-    if (nWatch == kWatchTrayReturn)
-    {
-        // Back from the tray, Wine takes the window's rectangle for its client area's once the window manager has
-        // mapped it again: the window grows by its frame at each trip, where Windows keeps it.
-        CRect rcClient;
-        GetClientRect(&rcClient);
-        bMoved = rcClient.Size() == m_rcTray.Size();
-    }
-    else if (nWatch == kWatchStartRestore)
-    {
-        // The manager's own place for the window it mapped again.
-        WINDOWPLACEMENT wp = {sizeof wp};
-        bMoved = GetWindowPlacement(&wp) && !::EqualRect(&wp.rcNormalPosition, &m_wpKept.rcNormalPosition);
-    }
+    if (nWatch != kWatchTrayReturn)
+        return;
+    // Back from the tray, Wine takes the window's rectangle for its client area's once the window manager has mapped
+    // it again: the window grows by its frame at each trip, where Windows keeps it.
+    CRect rcClient;
+    GetClientRect(&rcClient);
     // Set once the manager's event is handled: Wine does not pass a change made during it on to the X window.
-    if (bMoved)
+    if (rcClient.Size() == m_rcTray.Size())
         PostMessage(WM_APP_KEEP_PLACEMENT);
 }
 

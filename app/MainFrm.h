@@ -105,8 +105,8 @@ protected:
     // A minimise with "IsHideToTray" set hides the frame to the tray; the first restore after a minimized start
     // puts the window back at its stored place.
     void OnSysCommand(UINT nID, LPARAM lParam);
-    // The first move or size after the way back from the tray, or after the first restore of a minimized start, ends
-    // the watch for the window manager's answer (m_nPlacementWatch).
+    // The first move or size after the way back from the tray ends the watch for the window manager's answer
+    // (m_nPlacementWatch).
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     // WM_APP_KEEP_PLACEMENT: sets m_wpKept again, after the window manager's event that moved the window.
     LRESULT OnKeepPlacement(WPARAM wParam, LPARAM lParam);
@@ -141,12 +141,11 @@ protected:
     // the stored one of a minimized start; the window's rectangle at the hide.
     WINDOWPLACEMENT m_wpKept;
     CRect m_rcTray;
-    // Which answer is awaited: none, the way back from the tray, the first restore after a minimized start.
+    // Which answer is awaited: none, or the way back from the tray.
     enum PlacementWatch
     {
         kWatchNone,
-        kWatchTrayReturn,
-        kWatchStartRestore
+        kWatchTrayReturn
     } m_nPlacementWatch = kWatchNone;
     bool m_bKeepingPlacement = false; // in OnKeepPlacement: its own move ends no watch
     BOOL m_bPhoneBusy;
