@@ -68,6 +68,7 @@ public:
         CSMS record;
         std::vector<int> sources; // indices into m_arrListed
         BOOL bComplete = TRUE;    // every part of a linked message is there
+        BOOL bFiledWhole = FALSE; // parts of a message filed whole before: they may leave the phone
     };
 
     // Sorting and joining of the listed messages (by sender number, reference and part).
