@@ -78,6 +78,7 @@ public:
     static BOOL IsUnsolicited(const CString& strLine);
 
     DWORD m_dwTimeout;
+    BOOL m_bCallerReports; // failures are logged and kept in m_strFailure, not shown: the caller shows them
     CString m_strStatus;
     std::vector<ListedSms_t> m_arrListed; // the received records, in listing order
     std::vector<JoinedSms_t> m_arrJoined; // after joining
