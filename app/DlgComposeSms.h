@@ -111,6 +111,8 @@ protected:
     BOOL ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log) override;
     void Announce(const CString& strText) override;
     void RefuseRecipients(const CString& strBad) override;
+    // Tells who got the message and who did not; the recipient field keeps the latter.
+    void ReportPartialSend(const CString& strReached, const CString& strLeft, const CString& strFailure) override;
     void FillFields();
     void RepositionComposeBars();
     void SavePosition();

@@ -51,11 +51,18 @@ const wchar_t kKeyCharacters[] = L"0123456789*#+";
 
 // The text with only "+" and the decimal digits kept.
 CString DialDigits(const CString& str) { return FilterPhoneNumber(str); }
+
+// A number the phone can dial: key characters only, a digit among them (not a sender's name).
+bool IsDialable(const CString& str)
+{
+    return !str.IsEmpty() && wcsspn(str, kKeyCharacters) == (size_t)str.GetLength() &&
+           str.FindOneOf(L"0123456789") >= 0;
+}
 } // namespace
 
 CDlgDialer::CDlgDialer(CWnd* pParent, const CString& strNumber, BOOL bAutoDial)
-    : CDialog(IDD_DIALER, pParent), m_strNumber(strNumber), m_bAutoDial(bAutoDial), m_bContactsShown(FALSE),
-      m_bWhiteText(FALSE)
+    : CDialog(IDD_DIALER, pParent), m_strNumber(IsDialable(strNumber) ? strNumber : CString()), m_bAutoDial(bAutoDial),
+      m_bContactsShown(FALSE), m_bWhiteText(FALSE)
 {}
 
 CDlgDialer::~CDlgDialer() {}

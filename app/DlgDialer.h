@@ -47,6 +47,7 @@ public:
     static const SHotspot s_hotspots[];
     static const int s_nHotspots;
 
+    // A number that is no phone number (a sender's name) is not taken: the dialer opens empty.
     CDlgDialer(CWnd* pParent, const CString& strNumber, BOOL bAutoDial);
     ~CDlgDialer() override;
 

@@ -16,7 +16,7 @@ CIrdaPort& FallbackPort()
 }
 } // namespace
 
-CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_strReplacement(L"_") {}
+CPhoneSession::CPhoneSession() : m_dwTimeout(5000), m_bCallerReports(FALSE), m_strReplacement(L"_") {}
 
 CPhoneSession::~CPhoneSession() {}
 
@@ -56,7 +56,7 @@ void CPhoneSession::Fail(const CString& strText, LPCWSTR pszTitle, UINT nType)
     m_strFailure = strText;
     Log(strText);
     // A session stopped by shutdown ends quietly.
-    if (!GetSharedPort().IsAborted())
+    if (!m_bCallerReports && !GetSharedPort().IsAborted())
         PhoneMessageBox(strText, pszTitle, nType);
 }
 
@@ -117,7 +117,7 @@ BOOL CPhoneSession::SendATCommand(CIrdaPort& port, CString strCommand, CStringAr
         port.Close();
     m_strFailure = strFailure;
     Log(strCommand + L": " + strFailure);
-    if (!port.IsAborted())
+    if (!m_bCallerReports && !port.IsAborted())
         PhoneMessageBox(strFailure);
     return FALSE;
 }

@@ -68,6 +68,7 @@ public:
         CSMS record;
         std::vector<int> sources; // indices into m_arrListed
         BOOL bComplete = TRUE;    // every part of a linked message is there
+        BOOL bFiledWhole = FALSE; // parts of a message filed whole before: they may leave the phone
     };
 
     // Sorting and joining of the listed messages (by sender number, reference and part).
@@ -77,6 +78,7 @@ public:
     static BOOL IsUnsolicited(const CString& strLine);
 
     DWORD m_dwTimeout;
+    BOOL m_bCallerReports; // failures are logged and kept in m_strFailure, not shown: the caller shows them
     CString m_strStatus;
     std::vector<ListedSms_t> m_arrListed; // the received records, in listing order
     std::vector<JoinedSms_t> m_arrJoined; // after joining

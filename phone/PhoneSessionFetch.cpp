@@ -29,6 +29,32 @@ bool ListedLengthFits(const CString& strHeader, const CString& strPdu)
 // The identity of the sender (or recipient) that the parts of one message share.
 CString PartyKey(const CSMS& r) { return r.m_strSenderNumber + L"|" + r.m_strRecipientNumber + L"|" + r.m_strFolder; }
 
+bool SameTimestamp(const CSMS& a, const CSMS& b)
+{
+    return a.m_strDay == b.m_strDay && a.m_strMonth == b.m_strMonth && a.m_strYear == b.m_strYear &&
+           a.m_strHour == b.m_strHour && a.m_strMinute == b.m_strMinute && a.m_strSecond == b.m_strSecond;
+}
+
+// Whether a filed linked message holds the parts nFirst to piece.m_nPart (of nTotal) that piece
+// joins: parts left on the phone when their message was filed whole. Same sender, reference and
+// last part; the piece's text at its place in the filed text. The filed record carries the
+// fields of its last part, so a piece ending with that part must also have its time.
+bool HoldsParts(const CSMS& filed, const CSMS& piece, int nFirst, int nTotal)
+{
+    if (!filed.m_bLinked || filed.m_nRef != piece.m_nRef || filed.m_nPart != nTotal || piece.m_nPart > nTotal ||
+        PartyKey(filed) != PartyKey(piece) || filed.m_strSenderName != piece.m_strSenderName)
+        return false;
+    const CString& strWhole = filed.m_strText;
+    const CString& strPiece = piece.m_strText;
+    if (strPiece.IsEmpty() || strPiece.GetLength() >= strWhole.GetLength())
+        return false;
+    if (piece.m_nPart == nTotal)
+        return strWhole.Right(strPiece.GetLength()) == strPiece && SameTimestamp(filed, piece);
+    if (nFirst == 1)
+        return strWhole.Left(strPiece.GetLength()) == strPiece;
+    return strWhole.Find(strPiece, 1) > 0;
+}
+
 } // namespace
 
 void CPhoneSession::SortListed(std::vector<ListedSms_t>& arr)
@@ -249,8 +275,11 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
         CSmsRecordsLock lock(pDoc);
         for (size_t i = 0; i < m_arrJoined.size(); ++i)
         {
-            const CSMS& r = m_arrJoined[i].record;
+            JoinedSms_t& j = m_arrJoined[i];
+            const CSMS& r = j.record;
             const bool bSent = r.m_strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0;
+            const ListedSms_t& first = m_arrListed[(size_t)j.sources.front()];
+            const bool bPiece = !j.bComplete && r.m_bLinked;
             POSITION pos = pDoc->m_listSms.GetTailPosition();
             while (pos)
             {
@@ -259,10 +288,9 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
                 if (bSame && bSent)
                     bSame = d->m_strRecipientNumber == r.m_strRecipientNumber;
                 else if (bSame)
-                    bSame = d->m_strDay == r.m_strDay && d->m_strMonth == r.m_strMonth && d->m_strYear == r.m_strYear &&
-                            d->m_strHour == r.m_strHour && d->m_strMinute == r.m_strMinute &&
-                            d->m_strSecond == r.m_strSecond;
-                if (bSame)
+                    bSame = SameTimestamp(*d, r);
+                j.bFiledWhole = !bSame && bPiece && HoldsParts(*d, r, first.nSeq, first.nTotal);
+                if (bSame || j.bFiledWhole)
                 {
                     inDocument[i] = 1;
                     break;
@@ -308,7 +336,7 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
     const wchar_t* memories[2] = {L"ME", L"SM"};
     for (const JoinedSms_t& j : m_arrJoined)
     {
-        if (!j.bComplete)
+        if (!j.bComplete && !j.bFiledWhole)
         {
             if (j.record.m_bLinked)
                 nKeptParts += (int)j.sources.size();

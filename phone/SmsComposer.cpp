@@ -26,6 +26,18 @@ bool InCodePage1252(wchar_t ch)
 }
 
 bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
+
+CString JoinEntries(const CStringArray& arrEntries)
+{
+    CString strJoined;
+    for (INT_PTR i = 0; i < arrEntries.GetSize(); ++i)
+    {
+        if (i > 0)
+            strJoined += L";";
+        strJoined += arrEntries[i];
+    }
+    return strJoined;
+}
 } // namespace
 
 CSmsComposer::CSmsComposer() : m_pSource(nullptr), m_bInteractive(0) {}
@@ -254,6 +266,8 @@ int CSmsComposer::SendSms()
     CStringArray arrEntries;
     while (NextRecipient(strRest, strName, strNumber, &strEntry))
     {
+        // Once a recipient of the window's send has the message, a failure is told with who got it.
+        session.m_bCallerReports = m_bInteractive && arrEntries.GetSize() > 0;
         work.m_strRecipientNumber = strNumber;
         work.m_strRecipientName = strName;
         CStringArray parts;
@@ -274,6 +288,15 @@ int CSmsComposer::SendSms()
             if (!bOk)
             {
                 port.Close();
+                if (session.m_bCallerReports)
+                {
+                    // What was sent is filed; the window keeps the others for the next Send.
+                    CString strLeft = strEntry;
+                    while (NextRecipient(strRest, strName, strNumber, &strEntry))
+                        strLeft += L";" + strEntry;
+                    FileReached(work, strMessage, arrEntries, strNames, strNumbers, false);
+                    ReportPartialSend(JoinEntries(arrEntries), strLeft, session.m_strFailure);
+                }
                 return 0;
             }
         }
@@ -288,7 +311,21 @@ int CSmsComposer::SendSms()
         strNumbers += strNumber;
     }
 
-    // The history keeps each recipient's entry; it is stored only after every send succeeded.
+    FileReached(work, strMessage, arrEntries, strNames, strNumbers, true);
+
+    Announce(L"menutup koneksi dengan handphone");
+    port.Close();
+    PostStatusText(L"SMS telah terkirim");
+    if (pHost)
+        pHost->PlaySentSound();
+    log.Close();
+    return 1;
+}
+
+void CSmsComposer::FileReached(const CSMS& work, const CString& strMessage, const CStringArray& arrEntries,
+                               const CString& strNames, const CString& strNumbers, bool bAll)
+{
+    // The history keeps the entry of each recipient that got the message.
     for (INT_PTR i = 0; i < arrEntries.GetSize(); ++i)
         AddToHistory(arrEntries[i]);
     {
@@ -307,19 +344,13 @@ int CSmsComposer::SendSms()
             strFiled.Left(strPrefix.GetLength()).CompareNoCase(strPrefix) == 0)
             strFiled = strFiled.Mid(strPrefix.GetLength());
     }
-    FileSent(work, strFiled, strNames, strNumbers);
-
-    Announce(L"menutup koneksi dengan handphone");
-    port.Close();
-    PostStatusText(L"SMS telah terkirim");
-    if (pHost)
-        pHost->PlaySentSound();
-    log.Close();
-    return 1;
+    FileSent(work, strFiled, strNames, strNumbers, bAll);
 }
 
+void CSmsComposer::ReportPartialSend(const CString&, const CString&, const CString&) {}
+
 void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const CString& strNames,
-                            const CString& strNumbers)
+                            const CString& strNumbers, bool bAll)
 {
     CPhoneHost* pHost = GetPhoneHost();
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
@@ -330,8 +361,9 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
         CAppSettings settings;
         bSaveToSent = settings.GetIsSaveToSent() != 0;
     }
-    // A stored message sent again (window-less sends, an edited draft) replaces its record.
-    const bool bResent = m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
+    // A stored message sent again (window-less sends, an edited draft) replaces its record; one
+    // that reached only some recipients stays for the others.
+    const bool bResent = bAll && m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
                          m_strMode.CompareNoCase(L"Reply") != 0 && m_strMode != L"ReCompose";
     bool bChanged = false;
     pHost->RunOnGuiThread([&] {

@@ -19,8 +19,8 @@ public:
     virtual ~CSmsComposer();
 
     // Sends and files; 1 when every part to every recipient was accepted by the phone, 0
-    // otherwise (nothing filed then, the history not stored). Reads the interactive flag, the
-    // mode and the source record.
+    // otherwise (then only a window's send files what reached the first recipients, and tells
+    // which). Reads the interactive flag, the mode and the source record.
     int SendSms();
     // The send of a stored message (the source record, or m_source when none is set) without a
     // window: the interactive flag cleared, then SendSms.
@@ -72,9 +72,19 @@ protected:
     // message box from the phone link.
     virtual void RefuseRecipients(const CString& strBad);
 
+    // A window's send reached the recipients in strReached and not those in strLeft (entries
+    // joined with ";"); strFailure is the phone's failure. What was sent has been filed. Without
+    // a window a send files nothing unless it reached everyone, and this is not called.
+    virtual void ReportPartialSend(const CString& strReached, const CString& strLeft, const CString& strFailure);
+
+    // After a send to the recipients arrEntries (all of them, or the first ones only): stores
+    // their history entries and files the message as FileSent does.
+    void FileReached(const CSMS& work, const CString& strMessage, const CStringArray& arrEntries,
+                     const CString& strNames, const CString& strNumbers, bool bAll);
     // Files the message after the send (see SendSms) and saves the data file when that moved or
     // added a record, so that a message the phone took is never in the Outbox after a crash.
-    void FileSent(const CSMS& work, const CString& strMessage, const CString& strNames, const CString& strNumbers);
+    void FileSent(const CSMS& work, const CString& strMessage, const CString& strNames, const CString& strNumbers,
+                  bool bAll);
 
     CStringArray m_arrHistory;
 };

@@ -30,6 +30,8 @@
 #define IDS_PHONE_UNREADABLE_PDU   34711
 #define IDS_PHONE_UNREADABLE_KEPT  34712
 #define IDS_PHONE_BAD_RECIPIENT    34713
+#define IDS_PHONE_SENT_TO          34714
+#define IDS_PHONE_NOT_SENT_TO      34715
 
 // Commands of the phone jobs and the compose window the phone link uses.
 #ifndef ID_RECEIVE_SMS

@@ -154,7 +154,7 @@ TEST_F(ComposeSendTest, AFlashMessageGoesWithDataCodingClassZero)
     EXPECT_EQ(sent[0].m_bFlash, 1);
 }
 
-TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesNothingAndKeepsTheField)
+TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesTheFirstAndKeepsTheOthers)
 {
     ASSERT_TRUE(SimPhone::LoadJson(
         "reject_second",
@@ -169,9 +169,21 @@ TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesNothingAndKeepsTheF
     for (const std::string& c : st.commands)
         nSends += c.rfind("AT+CMGS=", 0) == 0 ? 1 : 0;
     EXPECT_EQ(nSends, 2);
-    EXPECT_TRUE(host->Records().empty());
-    EXPECT_EQ(Text(dlg->m_wndRecipients), CString(L"0811;0812;0813"));
-    EXPECT_EQ(History(0), L"<none>");
+    ASSERT_EQ(host->Folder(L"Sent").size(), 1u);
+    EXPECT_EQ(host->Folder(L"Sent")[0].m_strRecipientNumber, L"0811");
+    EXPECT_EQ(Text(dlg->m_wndRecipients), CString(L"0812;0813"));
+    ASSERT_EQ(boxes.Boxes().size(), 1u) << boxes.All();
+    EXPECT_EQ(boxes.Boxes()[0].title, L"Error");
+    EXPECT_EQ(boxes.Boxes()[0].text, L"SMS telah terkirim ke: 0811\nSMS tidak terkirim ke: 0812;0813 (tetap di kolom "
+                                     L"Tujuan)\n\n+CMS ERROR: 500");
+    EXPECT_EQ(History(0), L"0811");
+    // Sent again: the others only.
+    Send();
+    EXPECT_TRUE(Closed()) << boxes.All();
+    st = SimPhone::GetState();
+    ASSERT_EQ(st.sent.size(), 3u);
+    EXPECT_EQ(Destination(st.sent[1]) + Destination(st.sent[2]), "08120813");
+    EXPECT_EQ(host->Folder(L"Sent").size(), 2u);
 }
 
 TEST_F(ComposeSendTest, AnInvalidRecipientEndsTheSendBeforeThePortOpens)

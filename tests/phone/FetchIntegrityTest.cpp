@@ -1,5 +1,6 @@
 // The fetch against a misbehaving phone: PDUs that do not hold together stay on the phone and are
-// reported once; a new message that differs from a filed one only by its date is filed.
+// reported once; a new message that differs from a filed one only by its date is filed; a part left
+// by a refused delete is known as filed.
 #include "PhoneLinkTestSupport.h"
 #include "phone/PhoneSession.h"
 
@@ -111,4 +112,22 @@ TEST_F(FetchIntegrityTest, AMessageThatDiffersFromAFiledOneOnlyByItsDateIsFiled)
     EXPECT_EQ(nNew, 0);
     EXPECT_EQ(Count(L"Sudah sampai"), 2);
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.All();
+}
+
+TEST_F(FetchIntegrityTest, APartLeftByARefusedDeleteIsNotFiledAgainAndGoesNextTime)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("split_by_delete", R"({"memories": {"ME": {"messages": [
+        {"index": 1, "deliver": {"from": "+628555", "text": "awal ", "concat": [9, 2, 1], "ts": "05/05/01 09:00:01"}},
+        {"index": 2, "deliver": {"from": "+628555", "text": "akhir", "concat": [9, 2, 2], "ts": "05/05/01 09:00:02"}}
+      ]}}, "faults": [{"command": "AT+CMGD=", "occurrence": 2, "action": "cms_error", "code": 321}]})"));
+    CPhoneSession session;
+    int nNew = -1;
+    session.ReceiveAllSms(&nNew);
+    ASSERT_EQ(SimPhone::GetState().deleted, (std::vector<std::string>{"ME 1"})) << boxes.All();
+    CPhoneSession again;
+    ASSERT_TRUE(again.ReceiveAllSms(&nNew)) << boxes.All();
+    EXPECT_EQ(nNew, 0);
+    EXPECT_EQ(host->Records().size(), 1u);
+    EXPECT_EQ(Count(L"awal akhir"), 1);
+    EXPECT_EQ(SimPhone::GetState().deleted, (std::vector<std::string>{"ME 1", "ME 2"}));
 }
