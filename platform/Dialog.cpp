@@ -337,7 +337,15 @@ CPlatformModalOwnerGuard::~CPlatformModalOwnerGuard()
     if (m_hWndParent != nullptr && ::GetActiveWindow() == m_pWnd->m_hWnd)
         ::SetActiveWindow(m_hWndParent);
     if (m_pWnd->m_hWnd != nullptr)
+    {
+        // Wine with a window manager: a box of the window that closed just before the end made the manager offer the
+        // keys to this window (WM_TAKE_FOCUS); Wine reads the offer at the thread's next look at its queue and hands
+        // it on to the active window, the owner. Destroyed unread, the offer goes with the window and no window has
+        // the keys (after the export's "Info" box under openbox 5 of 5, with the look 0 of 6). On Windows the look
+        // only reads the queue's state.
+        ::GetQueueStatus(QS_ALLINPUT);
         m_pWnd->DestroyWindow();
+    }
     if (m_onEnd)
         m_onEnd();
 }
