@@ -291,14 +291,9 @@ INT_PTR CDialog::DoModal()
 
 INT_PTR CDialog::RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create)
 {
-    HWND hWndParent = PreModal();
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
     {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
-    {
+        const HWND hWndParent = PreModal();
+        CPlatformModalOwnerGuard owner(this, hWndParent, [this] { PostModal(); });
         CPlatformModalRun run(&m_hWnd);
         try
         {
@@ -322,19 +317,37 @@ INT_PTR CDialog::RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create)
             m_nModalResult = -1;
         }
     }
-    PlatformEndModalRun(this, hWndParent, bEnableParent);
-    PostModal();
     return m_nModalResult;
 }
 
-void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent)
+CPlatformModalOwnerGuard::CPlatformModalOwnerGuard(CWnd* pWnd, HWND hWndParent, std::function<void()> onEnd)
+    : m_pWnd(pWnd), m_hWndParent(hWndParent), m_bEnableParent(FALSE), m_onEnd(std::move(onEnd))
 {
-    if (bEnableParent)
-        ::EnableWindow(hWndParent, TRUE);
-    if (hWndParent != nullptr && ::GetActiveWindow() == pWnd->m_hWnd)
-        ::SetActiveWindow(hWndParent);
-    if (pWnd->m_hWnd != nullptr)
-        pWnd->DestroyWindow();
+    if (hWndParent != nullptr && hWndParent != ::GetDesktopWindow() && ::IsWindowEnabled(hWndParent))
+    {
+        ::EnableWindow(hWndParent, FALSE);
+        m_bEnableParent = TRUE;
+    }
+}
+
+CPlatformModalOwnerGuard::~CPlatformModalOwnerGuard()
+{
+    if (m_bEnableParent)
+        ::EnableWindow(m_hWndParent, TRUE);
+    if (m_hWndParent != nullptr && ::GetActiveWindow() == m_pWnd->m_hWnd)
+        ::SetActiveWindow(m_hWndParent);
+    if (m_pWnd->m_hWnd != nullptr)
+    {
+        // Wine with a window manager: a box of the window that closed just before the end made the manager offer the
+        // keys to this window (WM_TAKE_FOCUS); Wine reads the offer at the thread's next look at its queue and hands
+        // it on to the active window, the owner. Destroyed unread, the offer goes with the window and no window has
+        // the keys (after the export's "Info" box under openbox 5 of 5, with the look 0 of 6). On Windows the look
+        // only reads the queue's state.
+        ::GetQueueStatus(QS_ALLINPUT);
+        m_pWnd->DestroyWindow();
+    }
+    if (m_onEnd)
+        m_onEnd();
 }
 
 BOOL CDialog::ContinueModal() { return CWnd::ContinueModal() && m_hWnd != nullptr && ::IsWindow(m_hWnd); }

@@ -36,9 +36,24 @@ struct PlatformDlgInitEntry
 // the end of the list (id 0 or no bytes left), -1 when the entry runs past the end.
 int PlatformReadDlgInitEntry(const BYTE*& p, DWORD& cbLeft, PlatformDlgInitEntry& entry);
 
-// Ends a modal run of pWnd after its CPlatformModalRun is gone: the owner enabled again when the run
-// disabled it (bEnableParent) and activated when the window was active, then the window destroyed.
-void PlatformEndModalRun(CWnd* pWnd, HWND hWndParent, BOOL bEnableParent);
+// The owner's side of a modal run of pWnd for the life of the object: the owner (hWndParent, not the desktop)
+// is disabled when it is enabled. When the object goes, whatever ends the run (a return or a throw), the owner
+// is enabled again when it was disabled here and activated when the window was active, the window is
+// destroyed, then onEnd runs. Declared before the run's CPlatformModalRun, so that the run has ended by then.
+class CPlatformModalOwnerGuard
+{
+public:
+    CPlatformModalOwnerGuard(CWnd* pWnd, HWND hWndParent, std::function<void()> onEnd = nullptr);
+    ~CPlatformModalOwnerGuard();
+    CPlatformModalOwnerGuard(const CPlatformModalOwnerGuard&) = delete;
+    CPlatformModalOwnerGuard& operator=(const CPlatformModalOwnerGuard&) = delete;
+
+private:
+    CWnd* m_pWnd;         // the run's window object; outlives the guard
+    HWND m_hWndParent;    // the owner
+    BOOL m_bEnableParent; // the owner was disabled here
+    std::function<void()> m_onEnd;
+};
 
 class CDialog : public CWnd
 {
@@ -93,7 +108,8 @@ protected:
     void PostModal();
     // The modal run once the template is at hand: the owner disabled, the window made by
     // create(owner), the loop run while the dialog continues, the window hidden and destroyed and
-    // the modal state ended. A CException on the way gives -1. Answers m_nModalResult.
+    // the modal state ended, also when something throws. A CException on the way gives -1. Answers
+    // m_nModalResult.
     INT_PTR RunModal(const std::function<BOOL(CWnd* pParentWnd)>& create);
 
     // Creates the window from a template (dialog procedure AfxDlgProc, creation hooked).

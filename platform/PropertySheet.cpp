@@ -499,19 +499,14 @@ INT_PTR CPropertySheet::DoModal()
     while (hWndParent != nullptr && (::GetWindowLongW(hWndParent, GWL_STYLE) & WS_CHILD))
         hWndParent = ::GetParent(hWndParent);
     hWndParent = PlatformModalOwner(hWndParent);
-    BOOL bEnableParent = FALSE;
-    if (hWndParent != nullptr && ::IsWindowEnabled(hWndParent))
-    {
-        ::EnableWindow(hWndParent, FALSE);
-        bEnableParent = TRUE;
-    }
-    m_nModalResult = IDCANCEL;
-    m_psh.hwndParent = hWndParent;
-    DWORD style =
-        DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
-    const BOOL bWasModeless = m_bModeless;
     INT_PTR result = -1;
     {
+        CPlatformModalOwnerGuard owner(this, hWndParent, [this] { m_psh.dwFlags &= ~PSH_MODELESS; });
+        m_nModalResult = IDCANCEL;
+        m_psh.hwndParent = hWndParent;
+        DWORD style =
+            DS_MODALFRAME | DS_3DLOOK | DS_CONTEXTHELP | DS_SETFONT | WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU;
+        const BOOL bWasModeless = m_bModeless;
         CPlatformModalRun run(&m_hWnd);
         if (Create(CWnd::FromHandle(hWndParent), style, 0))
         {
@@ -522,8 +517,6 @@ INT_PTR CPropertySheet::DoModal()
             result = m_nModalResult;
         }
     }
-    m_psh.dwFlags &= ~PSH_MODELESS;
-    PlatformEndModalRun(this, hWndParent, bEnableParent);
     return result;
 }
 

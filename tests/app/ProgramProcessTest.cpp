@@ -1219,6 +1219,22 @@ TEST_F(ProgramDesktopTest, TheDialersBoxStaysAboveTheProgramWithTheKeysAtAClickO
     CheckDesktop("a click on the main window under the dialer's box", hBox, &s_rcMain, hBox, hDialer);
 }
 
+TEST_F(ProgramDesktopTest, TheMainWindowHasTheKeysAgainWhenTheExportEndsWithItsBox)
+{
+    ASSERT_NO_FATAL_FAILURE(StartWithTwoBarsFloating());
+    ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
+    ASSERT_NO_FATAL_FAILURE(ClickBeforeACommandUnderIceWm());
+    PostMessageW(hMain, WM_COMMAND, ID_EXPORT_SMS, 0);
+    HWND hExport = nullptr, hBox = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hExport = FindWindowW(nullptr, L"Export SMS")); }, 30000));
+    X(L"xdotool key Return"); // "Export"
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hBox = FindWindowW(nullptr, L"Info")); }, 30000));
+    ASSERT_NO_FATAL_FAILURE(ClickTheBoxUnderIceWm(hBox));
+    X(L"xdotool key Return");
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hExport); }, 30000)) << "the export did not end at its box";
+    CheckDesktop("the export's box answered", hMain, &s_rcMain);
+}
+
 TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
 {
     SetInt(L"IsShowSplash", 1);

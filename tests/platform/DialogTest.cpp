@@ -228,8 +228,17 @@ TEST(Dialog, ADialogThatThrowsWhileItIsCreatedLeavesNoModalRunBehind)
             });
         }
     } dlg;
+    struct CThrowingSheet : CPropertySheet
+    {
+        BOOL Create(CWnd*, DWORD, DWORD) override { throw std::runtime_error("sheet not made"); }
+    } sheet;
     CFrameWnd* pFrame = NewShownFrame();
+    dlg.m_pParentWnd = sheet.m_pParentWnd = pFrame;
+    // The frame each run disabled is enabled again.
     EXPECT_THROW(dlg.Run(), std::runtime_error);
+    EXPECT_TRUE(pFrame->IsWindowEnabled());
+    EXPECT_THROW(sheet.DoModal(), std::runtime_error);
+    EXPECT_TRUE(pFrame->IsWindowEnabled());
     // Its window is no modal window: a box for the disabled frame is owned by the frame.
     pFrame->EnableWindow(FALSE);
     EXPECT_EQ(PlatformModalOwner(pFrame->m_hWnd), pFrame->m_hWnd);

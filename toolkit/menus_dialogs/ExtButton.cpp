@@ -529,7 +529,6 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         Repaint();
         return 0;
     case WM_ERASEBKGND: return TRUE;
-    case WM_LBUTTONDBLCLK: return 0;
     case WM_PAINT:
         if (OnPaintMsg())
             return 0;
@@ -551,6 +550,12 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         CButton::WindowProc(message, wParam, lParam);
         OnMouseMoveMsg((UINT)wParam);
         return 0;
+    case WM_LBUTTONDBLCLK:
+        // The second of two quick clicks: a press of its own on a push button (DefWindowProc hands the system
+        // control a press); check types take theirs through their own handling.
+        if (!IsPushType())
+            return 0;
+        [[fallthrough]];
     case WM_LBUTTONDOWN:
         if (bInKeyPress)
             return 0;

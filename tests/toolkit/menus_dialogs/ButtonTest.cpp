@@ -169,6 +169,10 @@ TEST_F(ButtonTest, SplitButtonMainPartSendsTheCommandArrowPartOpensTheMenu)
     ASSERT_EQ(m_pDlg->m_commands.size(), 1u);
     EXPECT_EQ(m_pDlg->m_commands[0].nId, 120u);
     EXPECT_EQ(pButton->m_nTracks, 0);
+    // A quick second click comes as a double click: it counts too.
+    ::SendMessageW(pButton->m_hWnd, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, 15));
+    ::SendMessageW(pButton->m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(10, 15));
+    EXPECT_EQ(m_pDlg->m_commands.size(), 2u);
 
     CPoint ptArrow = ScreenPoint(pButton->m_hWnd, rcClient.right - 5, 15);
     ::SetCursorPos(ptArrow.x, ptArrow.y);
@@ -182,7 +186,7 @@ TEST_F(ButtonTest, SplitButtonMainPartSendsTheCommandArrowPartOpensTheMenu)
     EXPECT_FALSE(pRec->bPushed);
     ::SendMessageW(pButton->m_hWnd, WM_LBUTTONUP, 0, 0);
     EXPECT_EQ(pButton->m_nTracks, 1);
-    EXPECT_EQ(m_pDlg->m_commands.size(), 1u);
+    EXPECT_EQ(m_pDlg->m_commands.size(), 2u);
 }
 
 TEST_F(ButtonTest, MenuButtonWithoutSplitSendsNothingAndAFailedFillTracksNothing)
