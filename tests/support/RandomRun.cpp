@@ -152,21 +152,30 @@ bool BackAtSize(HWND hCarrier, bool bHorz, const PinnedSize& pinned, int nSlack,
     GetWindowRect(hCarrier, &rc);
     const HWND hDock = GetParent(hCarrier);
     std::vector<HWND> others;
+    bool bAlone = true; // no other bar shows in the dock bar
     for (HWND h = GetWindow(hDock, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
     {
         RECT r = {};
         GetWindowRect(h, &r);
-        if (h != hCarrier && IsWindowVisible(h) &&
-            (bHorz ? r.top < rc.bottom && r.bottom > rc.top : r.left < rc.right && r.right > rc.left))
+        if (h == hCarrier || !IsWindowVisible(h))
+            continue;
+        bAlone = false;
+        if (bHorz ? r.top < rc.bottom && r.bottom > rc.top : r.left < rc.right && r.right > rc.left)
             others.push_back(h);
     }
     const SIZE now = WindowSize(hCarrier), rowNow = WindowSize(hDock);
     const auto along = [&](SIZE s) { return bHorz ? s.cx : s.cy; };
     const auto across = [&](SIZE s) { return bHorz ? s.cy : s.cx; };
+    // Alone in a container's dock bar, its row takes the container's whole thickness.
+    RECT rcInner = {};
+    GetClientRect(hDock, &rcInner);
+    const bool bFills = bAlone && (GetWindowLongW(GetParent(hDock), GWL_STYLE) & WS_CHILD) != 0;
+    const SIZE thickness = bFills ? SIZE{rcInner.right, rcInner.bottom} : pinned.size;
     sWhat = "back " + Text(now) +
             (others.empty() ? " alone in its row of " + std::to_string(along(rowNow)) : " in a row with other bars") +
-            ", " + Text(pinned.size) + (pinned.bContainers ? " its dissolved container's" : " before its pin");
-    if (std::abs(across(now) - across(pinned.size)) > nSlack)
+            (bFills ? " filling its container's " + Text(thickness) : "") + ", " + Text(pinned.size) +
+            (pinned.bContainers ? " its dissolved container's" : " before its pin");
+    if (std::abs(across(now) - across(thickness)) > nSlack)
         return false;
     if (others.empty())
         return std::abs(along(now) - along(rowNow)) <= nSlack;

@@ -57,10 +57,10 @@ struct PinnedSize
     void Follow(HWND hCarrier);
 };
 // Whether the carrier, once the frame's layout has run, is back at the pinned size within nSlack pixels each way
-// (bHorz: its row runs along x): as thick across its row; in a row with other bars as long along it while the row
-// kept its length and the others can give it back (they take from it while above their least length, which only an
-// in-process run can tell: othersAtLeast); alone in its row as long as the row (a row grown or shrunk meanwhile shares
-// out the difference). sWhat says where it is and what it was.
+// (bHorz: its row runs along x): as thick across its row, or alone in a container as thick as the container; in a row
+// with other bars as long along it while the row kept its length and the others can give it back (they take from it
+// while above their least length, which only an in-process run can tell: othersAtLeast); alone in its row as long as
+// the row (a row grown or shrunk meanwhile shares out the difference). sWhat says where it is and what it was.
 bool BackAtSize(HWND hCarrier, bool bHorz, const PinnedSize& pinned, int nSlack, std::string& sWhat,
                 const std::function<bool(const std::vector<HWND>&)>& othersAtLeast = nullptr);
 } // namespace randomrun
