@@ -247,11 +247,8 @@ bool ProgramFuzz::Pin()
     PressedIntoMain();
     Click(pt, false);
     m_pinned.insert(pinned.begin(), pinned.end());
-    RECT rcDock = {};
-    GetWindowRect(GetParent(b.hCarrier), &rcDock);
     for (int k : pinned)
-        m_sizeAtPin[k] = {SIZE{w.right - w.left, w.bottom - w.top},
-                          SIZE{rcDock.right - rcDock.left, rcDock.bottom - rcDock.top}};
+        m_sizeAtPin[k] = randomrun::PinnedSize::At(b.hCarrier);
     const bool bHidden = PumpUntil(
         [&] { return std::none_of(pinned.begin(), pinned.end(), [&](int k) { return Bar(k).bShown; }); }, 5000);
     EXPECT_TRUE(bHidden) << kBars[i].pszName << " still shows docked after its auto-hide button";
@@ -356,41 +353,23 @@ bool ProgramFuzz::Unpin()
     EXPECT_TRUE(bDocked) << kBars[i].pszName << " is not docked after its auto-hide button in the slider at " << Rect(w)
                          << ", client " << Rect(c) << ", clicked at (" << pt.x << "," << pt.y << ")";
     Checked("an unpinned bar docks");
-    // Back at its size, once the frame's layout has run: as thick across its side as before its pin and, in a row
-    // with other bars as long as before, as long along it (it takes its extent back from them); alone in its row it
-    // fills the row, and a row grown or shrunk meanwhile shares out the difference.
+    // Back at its size once the frame's layout has run.
     const auto itSize = m_sizeAtPin.find(i);
     if (bDocked && itSize != m_sizeAtPin.end() && !Avoided("unpinsize"))
     {
-        const SIZE before = itSize->second.first, dockBefore = itSize->second.second;
-        RECT rcNow = {};
-        bool bOthers = false;
-        const auto backAtSize = [&] {
-            const HWND hCarrier = Bar(i).hCarrier;
-            GetWindowRect(hCarrier, &rcNow);
-            const bool bRow = SideOf(rcNow, ViewRect()) < 2;
-            RECT rcDockNow = {};
-            GetWindowRect(GetParent(hCarrier), &rcDockNow);
-            const bool bRowKept = std::abs(bRow ? rcDockNow.right - rcDockNow.left - dockBefore.cx
-                                                : rcDockNow.bottom - rcDockNow.top - dockBefore.cy) <= kUnpinSlack;
-            bOthers = false;
-            for (HWND h = GetWindow(GetParent(hCarrier), GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
-            {
-                RECT rc = {};
-                GetWindowRect(h, &rc);
-                bOthers = bOthers || (h != hCarrier && IsWindowVisible(h) &&
-                                      (bRow ? rc.top < rcNow.bottom && rc.bottom > rcNow.top
-                                            : rc.left < rcNow.right && rc.right > rcNow.left));
-            }
-            const int nAcross = bRow ? rcNow.bottom - rcNow.top - before.cy : rcNow.right - rcNow.left - before.cx;
-            const int nAlong = bRow ? rcNow.right - rcNow.left - before.cx : rcNow.bottom - rcNow.top - before.cy;
-            return std::abs(nAcross) <= kUnpinSlack && (!bOthers || !bRowKept || std::abs(nAlong) <= kUnpinSlack);
-        };
-        EXPECT_TRUE(PumpUntil(backAtSize, kOutcomeMs))
-            << kBars[i].pszName << " unpinned is docked at " << Rect(rcNow)
-            << (bOthers ? " in a row with other bars, " : " alone in its row, ") << before.cx << "x" << before.cy
-            << " before its pin" << Describe(i);
-        Checked("an unpinned bar is as large as before its pin");
+        std::string sWhat;
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                const HWND hCarrier = Bar(i).hCarrier;
+                RECT rcNow = {};
+                GetWindowRect(hCarrier, &rcNow);
+                return randomrun::BackAtSize(hCarrier, SideOf(rcNow, ViewRect()) < 2, itSize->second, kUnpinSlack,
+                                             sWhat);
+            },
+            kOutcomeMs))
+            << kBars[i].pszName << " unpinned came " << sWhat << Describe(i);
+        Checked(itSize->second.bContainers ? "an unpinned bar is as large as its dissolved container"
+                                           : "an unpinned bar is as large as before its pin");
     }
     // A group comes back with every tab in it.
     for (int k = 0; k < kBarCount; ++k)

@@ -2,6 +2,7 @@
 // program and checks it. The run and its checks are in ProgramFuzzTest.cpp, the gestures in ProgramFuzzGestures.cpp.
 #pragma once
 #include "ProgramProcess.h"
+#include "support/RandomRun.h"
 
 #include <functional>
 #include <map>
@@ -374,8 +375,8 @@ protected:
     std::vector<std::string> m_steps;
     std::map<std::string, int> m_gestures, m_checks;
     std::set<int> m_closed, m_pinned; // bars closed by their command, bars pinned
-    // Pinned bars with the size their caption carrier and the dock bar holding it had at the pin.
-    std::map<int, std::pair<SIZE, SIZE>> m_sizeAtPin;
+    // Pinned bars with the size each is to come back at, followed after each step.
+    std::map<int, randomrun::PinnedSize> m_sizeAtPin;
     std::map<int, int> m_lastSide;       // the side each bar was docked at when it floated
     std::set<int> m_restartedSinceFloat; // floating bars the program was closed and started again with
     std::set<HWND> m_mayBeBelow;         // floating frames Wine may have restacked below the main window

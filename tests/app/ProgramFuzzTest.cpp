@@ -255,6 +255,8 @@ TEST_P(ProgramFuzz, RandomGesturesOnTheProgramsBarsKeepEveryBarSeenAndEveryMessa
             DumpScreen(nStepsRun);
         }
         Park();
+        for (auto& kv : m_sizeAtPin)
+            kv.second.Follow(Bar(kv.first).hCarrier);
         const std::string when = "after step " + std::to_string(nStepsRun) + " (" + kGestureNames[g] + ")";
         ASSERT_NO_FATAL_FAILURE(CheckAlive(when));
         CheckSeen(g == kRestart ? "after the start" : when, g == kRestart);

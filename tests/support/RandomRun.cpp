@@ -1,4 +1,4 @@
-// What the random runs share: their switches, the shade compare and the picture written out.
+// What the random runs share: their switches, the shade compare, the picture written out and the unpinned bar's size.
 #include "RandomRun.h"
 
 #include <algorithm>
@@ -15,6 +15,14 @@ const char* Switch(const char* pszPrefix, const char* pszName)
 {
     return std::getenv((std::string(pszPrefix) + "_" + pszName).c_str());
 }
+
+SIZE WindowSize(HWND h)
+{
+    RECT rc = {};
+    GetWindowRect(h, &rc);
+    return SIZE{rc.right - rc.left, rc.bottom - rc.top};
+}
+std::string Text(SIZE s) { return std::to_string(s.cx) + "x" + std::to_string(s.cy); }
 } // namespace
 
 std::vector<unsigned> Seeds(const char* pszPrefix, const std::vector<unsigned>& fixed)
@@ -103,5 +111,75 @@ void WritePicture(const std::wstring& path, const std::vector<DWORD>& px, int cx
         std::fwrite(rgb, 1, 3, f);
     }
     std::fclose(f);
+}
+
+PinnedSize PinnedSize::At(HWND hCarrier)
+{
+    PinnedSize p;
+    p.size = WindowSize(hCarrier);
+    p.row = WindowSize(GetParent(hCarrier));
+    p.Follow(hCarrier);
+    return p;
+}
+
+void PinnedSize::Follow(HWND hCarrier)
+{
+    int nNow = 0;
+    for (HWND h = hCarrier; h != nullptr && (GetWindowLongW(h, GWL_STYLE) & WS_CHILD) != 0; h = GetParent(h))
+        ++nNow;
+    // Gone with the carrier a level up: dissolved (a container built again by a load leaves the carrier as deep).
+    if (hContainer != nullptr && !IsWindow(hContainer) && nNow < nDepth)
+    {
+        size = container;
+        row = containerRow;
+        bContainers = true;
+    }
+    nDepth = nNow;
+    // Above a frame's dock bar is the frame, no child window.
+    const HWND hAbove = GetParent(GetParent(hCarrier));
+    hContainer = hAbove != nullptr && (GetWindowLongW(hAbove, GWL_STYLE) & WS_CHILD) != 0 ? hAbove : nullptr;
+    if (hContainer != nullptr)
+    {
+        container = WindowSize(hContainer);
+        containerRow = WindowSize(GetParent(hContainer));
+    }
+}
+
+bool BackAtSize(HWND hCarrier, bool bHorz, const PinnedSize& pinned, int nSlack, std::string& sWhat,
+                const std::function<bool(const std::vector<HWND>&)>& othersAtLeast)
+{
+    RECT rc = {};
+    GetWindowRect(hCarrier, &rc);
+    const HWND hDock = GetParent(hCarrier);
+    std::vector<HWND> others;
+    bool bAlone = true; // no other bar shows in the dock bar
+    for (HWND h = GetWindow(hDock, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+    {
+        RECT r = {};
+        GetWindowRect(h, &r);
+        if (h == hCarrier || !IsWindowVisible(h))
+            continue;
+        bAlone = false;
+        if (bHorz ? r.top < rc.bottom && r.bottom > rc.top : r.left < rc.right && r.right > rc.left)
+            others.push_back(h);
+    }
+    const SIZE now = WindowSize(hCarrier), rowNow = WindowSize(hDock);
+    const auto along = [&](SIZE s) { return bHorz ? s.cx : s.cy; };
+    const auto across = [&](SIZE s) { return bHorz ? s.cy : s.cx; };
+    // Alone in a container's dock bar, its row takes the container's whole thickness.
+    RECT rcInner = {};
+    GetClientRect(hDock, &rcInner);
+    const bool bFills = bAlone && (GetWindowLongW(GetParent(hDock), GWL_STYLE) & WS_CHILD) != 0;
+    const SIZE thickness = bFills ? SIZE{rcInner.right, rcInner.bottom} : pinned.size;
+    sWhat = "back " + Text(now) +
+            (others.empty() ? " alone in its row of " + std::to_string(along(rowNow)) : " in a row with other bars") +
+            (bFills ? " filling its container's " + Text(thickness) : "") + ", " + Text(pinned.size) +
+            (pinned.bContainers ? " its dissolved container's" : " before its pin");
+    if (std::abs(across(now) - across(thickness)) > nSlack)
+        return false;
+    if (others.empty())
+        return std::abs(along(now) - along(rowNow)) <= nSlack;
+    const bool bRowKept = std::abs(along(rowNow) - along(pinned.row)) <= nSlack;
+    return !bRowKept || std::abs(along(now) - along(pinned.size)) <= nSlack || (othersAtLeast && othersAtLeast(others));
 }
 } // namespace randomrun

@@ -1,8 +1,9 @@
 // What the random runs share: the switches that pick their seeds and steps, the compare of two screen pictures with a
-// shade of slack, and the picture written out as a file.
+// shade of slack, the picture written out as a file, and the size a pinned bar is to come back at.
 #pragma once
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,4 +39,28 @@ PictureDiff ComparePictures(const std::vector<DWORD>& a, const std::vector<DWORD
                             const std::vector<RECT>& skip = {});
 // Writes the picture of cx x cy as a binary PPM file.
 void WritePicture(const std::wstring& path, const std::vector<DWORD>& px, int cx, int cy);
+
+// ---- a bar pinned to its auto-hide area and unpinned, seen through its caption carrier's window -----------------
+
+// The size the carrier (the bar, or its tab group) is to come back at: its own and its dock bar's at the pin. When the
+// container holding it (a nested bar, its dock bar's parent) dissolves meanwhile, the carrier takes the container's
+// place and size: the sizes become the container's and its dock bar's as the last step left them.
+struct PinnedSize
+{
+    SIZE size = {}, row = {};
+    bool bContainers = false; // the sizes are a dissolved container's
+    HWND hContainer = nullptr;
+    SIZE container = {}, containerRow = {};
+    int nDepth = 0; // the child windows above the carrier
+    static PinnedSize At(HWND hCarrier);
+    // After each step while the bar stays pinned.
+    void Follow(HWND hCarrier);
+};
+// Whether the carrier, once the frame's layout has run, is back at the pinned size within nSlack pixels each way
+// (bHorz: its row runs along x): as thick across its row, or alone in a container as thick as the container; in a row
+// with other bars as long along it while the row kept its length and the others can give it back (they take from it
+// while above their least length, which only an in-process run can tell: othersAtLeast); alone in its row as long as
+// the row (a row grown or shrunk meanwhile shares out the difference). sWhat says where it is and what it was.
+bool BackAtSize(HWND hCarrier, bool bHorz, const PinnedSize& pinned, int nSlack, std::string& sWhat,
+                const std::function<bool(const std::vector<HWND>&)>& othersAtLeast = nullptr);
 } // namespace randomrun

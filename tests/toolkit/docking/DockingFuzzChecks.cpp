@@ -455,6 +455,8 @@ void DockingRun::RememberSides()
     for (CExtControlBar* p : AllBars())
         if (!p->IsAutoHideMode() && OuterSide(p) != 0)
             m_lastSide[p] = OuterSide(p);
+    for (auto& kv : m_sizeAtPin)
+        kv.second.Follow(CaptionCarrier(kv.first)->GetSafeHwnd());
 }
 
 void DockingRun::WatchAlive()

@@ -305,10 +305,9 @@ bool DockingRun::Pin()
     Log("pin " + Name(CaptionCarrier(p)) + " to its auto-hide area");
     // A group is pinned with every bar in it.
     CExtControlBar* pCarrier = CaptionCarrier(p);
-    const std::pair<CSize, CSize> sizes(WindowRectOf(pCarrier).Size(), WindowRectOf(pCarrier->m_pDockBar).Size());
     for (CExtControlBar* b : m_bars)
         if (CaptionCarrier(b) == pCarrier)
-            m_sizeAtPin[b] = sizes;
+            m_sizeAtPin[b] = randomrun::PinnedSize::At(pCarrier->GetSafeHwnd());
     Click(pt);
     CExtDynAutoHideArea* pArea = AreaOf(p);
     CExtDynAutoHideArea* pWant = nSide == AFX_IDW_DOCKBAR_TOP      ? m_pTop
@@ -356,44 +355,27 @@ bool DockingRun::Unpin()
     Expect(!p->IsAutoHideMode() && Docked(p) && OuterSide(p) == nSide, "an unpin docks the bar at its side",
            "the unpin left " + Name(p) + (p->IsAutoHideMode() ? " auto-hidden" : " at " + SideName(OuterSide(p))) +
                ", not docked at " + SideName(nSide));
-    // Back at its size, within a few pixels, once the frame's layout has run: as thick across its side as before its
-    // pin and, in a row with other bars as long as before, as long along it (it takes its extent back from them while
-    // they are above their least size); alone in its row it fills the row, and a row grown or shrunk meanwhile shares
-    // out the difference.
+    // Back at its size once the frame's layout has run.
     const auto it = m_sizeAtPin.find(p);
     if (Docked(p) && it != m_sizeAtPin.end())
     {
         CExtControlBar* pCarrier = CaptionCarrier(p);
         const bool bHorz = Horizontal(CExtControlBar::GetDockBarId(pCarrier));
-        const CSize before = it->second.first, rowBefore = it->second.second;
-        CSize now;
-        bool bOthers = false;
-        const auto backAtSize = [&] {
-            now = WindowRectOf(pCarrier).Size();
-            const CSize rowNow = WindowRectOf(pCarrier->m_pDockBar).Size();
-            const bool bRowKept = std::abs(bHorz ? rowNow.cx - rowBefore.cx : rowNow.cy - rowBefore.cy) <= 4;
-            CArray<CControlBar*, CControlBar*> row;
-            pCarrier->GetRowBars(row);
-            bOthers = false;
-            bool bOthersAtLeast = true;
-            for (INT_PTR i = 0; i < row.GetSize(); ++i)
-                if (row[i] != pCarrier && row[i]->IsWindowVisible())
-                {
-                    bOthers = true;
-                    auto* pOther = DYNAMIC_DOWNCAST(CExtControlBar, row[i]);
-                    const CSize other = WindowRectOf(row[i]).Size();
-                    bOthersAtLeast = bOthersAtLeast && pOther != nullptr &&
-                                     (bHorz ? other.cx <= pOther->CalcMinWidth() : other.cy <= pOther->CalcMinHeight());
-                }
-            const int nAcross = bHorz ? now.cy - before.cy : now.cx - before.cx;
-            const int nAlong = bHorz ? now.cx - before.cx : now.cy - before.cy;
-            return std::abs(nAcross) <= 4 && (!bOthers || !bRowKept || std::abs(nAlong) <= 4 || bOthersAtLeast);
+        std::string sWhat;
+        const auto othersAtLeast = [&](const std::vector<HWND>& others) {
+            return std::all_of(others.begin(), others.end(), [&](HWND h) {
+                auto* pOther = DYNAMIC_DOWNCAST(CExtControlBar, CWnd::FromHandlePermanent(h));
+                return pOther != nullptr && (bHorz ? WindowRectOf(pOther).Width() <= pOther->CalcMinWidth()
+                                                   : WindowRectOf(pOther).Height() <= pOther->CalcMinHeight());
+            });
         };
-        const bool bBack = WaitFor(backAtSize, 2000);
-        Expect(bBack, "an unpin brings the bar back at its size",
-               "the unpin brought " + Name(pCarrier) + " back " + std::to_string(now.cx) + "x" +
-                   std::to_string(now.cy) + (bOthers ? " in a row with other bars" : " alone in its row") + ", " +
-                   std::to_string(before.cx) + "x" + std::to_string(before.cy) + " before its pin");
+        const bool bBack = WaitFor(
+            [&] { return randomrun::BackAtSize(pCarrier->GetSafeHwnd(), bHorz, it->second, 4, sWhat, othersAtLeast); },
+            2000);
+        Expect(bBack,
+               it->second.bContainers ? "an unpin brings the bar back at its dissolved container's size"
+                                      : "an unpin brings the bar back at its size",
+               "the unpin brought " + Name(pCarrier) + " " + sWhat);
     }
     for (auto itPinned = m_sizeAtPin.begin(); itPinned != m_sizeAtPin.end();)
         itPinned = itPinned->first->IsAutoHideMode() ? std::next(itPinned) : m_sizeAtPin.erase(itPinned);

@@ -2,6 +2,7 @@
 // at the top, the gestures it makes through real input (DockingFuzzGestures.cpp), the checks after every step
 // (DockingFuzzChecks.cpp) and the run's record, counts and watched deletes (DockingFuzzRecord.cpp).
 #pragma once
+#include "support/RandomRun.h"
 #include "toolkit/bars_tabs/DynTabsFixture.h"
 #include <functional>
 #include <map>
@@ -209,9 +210,9 @@ protected:
     std::map<CExtControlBar*, CSize> m_justDocked;
     std::map<int, int> m_seedCounts;            // gestures of this seed by kind
     std::map<CExtControlBar*, UINT> m_lastSide; // the side each bar was docked at last
-    // Auto-hidden bars with the size their caption carrier and the dock bar holding it had when they were pinned.
-    std::map<CExtControlBar*, std::pair<CSize, CSize>> m_sizeAtPin;
-    // Notes the side of each docked bar.
+    // Auto-hidden bars with the size each is to come back at.
+    std::map<CExtControlBar*, randomrun::PinnedSize> m_sizeAtPin;
+    // Notes the side of each docked bar and follows each pinned one's size.
     void RememberSides();
     CHostResizableBar* m_pE = nullptr;
     std::mt19937 m_rng;
