@@ -10,3 +10,7 @@ corvane_test(platform_frames_tests
   LIBS corvane_platform
   RESOURCES ${CMAKE_CURRENT_LIST_DIR}/frames_test.rc
   TIMEOUT 300)
+# The foreground and the window order of the whole session: another program taking the foreground meanwhile would move
+# them.
+corvane_screen_tests(platform_frames_tests platform_frames_screen_tests
+  "Dialog.AClickOnAWindowABoxBlocksBringsTheBoxAboveTheProgramsOtherWindows" 120)
