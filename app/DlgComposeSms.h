@@ -111,8 +111,9 @@ protected:
     BOOL ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log) override;
     void Announce(const CString& strText) override;
     void RefuseRecipients(const CString& strBad) override;
-    // Tells who got the message and who did not; the recipient field keeps the latter.
-    void ReportPartialSend(const CString& strReached, const CString& strLeft, const CString& strFailure) override;
+    // Tells who got the message, or some of its parts, and who did not; the recipient field keeps
+    // those still to send to.
+    void ReportPartialSend(const CString& strKept, const CString& strReport) override;
     void FillFields();
     void RepositionComposeBars();
     void SavePosition();

@@ -182,14 +182,10 @@ void CDlgComposeSms::RefuseRecipients(const CString& strBad)
     MessageBox(FormatResourceText(IDS_PHONE_BAD_RECIPIENT, strBad), L"Konfirmasi", MB_OK);
 }
 
-void CDlgComposeSms::ReportPartialSend(const CString& strReached, const CString& strLeft, const CString& strFailure)
+void CDlgComposeSms::ReportPartialSend(const CString& strKept, const CString& strReport)
 {
-    m_wndRecipients.SetWindowText(strLeft);
-    CString strText =
-        FormatResourceText(IDS_PHONE_SENT_TO, strReached) + L"\n" + FormatResourceText(IDS_PHONE_NOT_SENT_TO, strLeft);
-    if (!strFailure.IsEmpty())
-        strText += L"\n\n" + strFailure;
-    MessageBox(strText, L"Error", MB_OK | MB_ICONWARNING);
+    m_wndRecipients.SetWindowText(strKept);
+    MessageBox(strReport, L"Error", MB_OK | MB_ICONWARNING);
 }
 
 BOOL CDlgComposeSms::ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log)

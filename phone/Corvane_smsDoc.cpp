@@ -273,26 +273,10 @@ void CCorvane_smsDoc::AddContact(CString strName, CString strNumber, CString str
 
 CString CCorvane_smsDoc::FindContactName(CString strNumber)
 {
-    const CString filtered = FilterPhoneNumber(strNumber);
-    CString key = filtered;
-    key.Remove(L'+');
-    // A number without digits (an alphanumeric sender) is no contact's number, not even that of
-    // a contact whose number held no digits.
-    if (key.IsEmpty())
-        return filtered;
-    const bool longKey = key.GetLength() > 4;
-    if (longKey)
-        key = key.Mid(3);
     for (int i = 0; i < m_arrContacts.GetSize(); ++i)
-    {
-        const CContactItem& item = m_arrContacts[i];
-        CString number = item.GetNumber();
-        number.Remove(L'+');
-        const bool match = longKey ? number.Find(key) >= 0 : number.CompareNoCase(key) == 0;
-        if (match)
-            return item.GetName();
-    }
-    return filtered;
+        if (SamePhoneNumber(m_arrContacts[i].GetNumber(), strNumber))
+            return m_arrContacts[i].GetName();
+    return FilterPhoneNumber(strNumber);
 }
 
 void CCorvane_smsDoc::WriteDefaultMyText()

@@ -32,7 +32,7 @@ public:
     void DeleteAllSms();
 
     void AddContact(CString strName, CString strNumber, CString strKind, CString strSecond);
-    // The name of the first contact with this number, or the filtered number.
+    // The name of the first contact with the same number (SamePhoneNumber), or the filtered number.
     CString FindContactName(CString strNumber);
     // Replaces the contacts with those of Outlook's default contacts folder (Outlook bridge).
     void LoadOutlookContacts();

@@ -27,6 +27,12 @@ bool InCodePage1252(wchar_t ch)
 
 bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
 
+// A stored message that is still to be sent, whose record may keep what a stopped send reached.
+bool IsUnsentFolder(const CString& strFolder)
+{
+    return strFolder.CompareNoCase(SMS_FOLDER_OUTBOX) == 0 || strFolder.CompareNoCase(SMS_FOLDER_DRAFTS) == 0;
+}
+
 CString JoinEntries(const CStringArray& arrEntries)
 {
     CString strJoined;
@@ -194,6 +200,12 @@ BOOL CSmsComposer::ReadInput(CString& strRecipients, CString& strMessage, int& b
     if (strRecipients.IsEmpty())
         strRecipients = ParseRecipients(m_pSource->m_strRecipientNumber, m_pSource->m_strRecipientNumber);
     bFlash = m_pSource->m_bFlash;
+    // What an earlier send of this stored message left with its first recipient.
+    m_partial = PartialSend_t();
+    CString strFirst(strRecipients), strName, strNumber;
+    if (IsUnsentFolder(m_pSource->m_strFolder) && !m_pSource->m_bLinked && m_pSource->m_nRef > 0 &&
+        m_pSource->m_nPart > 0 && NextRecipient(strFirst, strName, strNumber))
+        m_partial = {strNumber, strMessage, m_pSource->m_nRef, m_pSource->m_nPart};
     return TRUE;
 }
 
@@ -262,19 +274,25 @@ int CSmsComposer::SendSms()
     CIrdaPort& port = CPhoneSession::GetSharedPort();
     Announce(L"mengirim SMS");
 
-    CString strNames, strNumbers, strName, strNumber, strEntry;
-    CStringArray arrEntries;
+    CString strName, strNumber, strEntry;
+    Reached_t reached;
+    CStringArray parts;
+    const int nParts = SplitText(strMessage, parts);
     while (NextRecipient(strRest, strName, strNumber, &strEntry))
     {
-        // Once a recipient of the window's send has the message, a failure is told with who got it.
-        session.m_bCallerReports = m_bInteractive && arrEntries.GetSize() > 0;
         work.m_strRecipientNumber = strNumber;
         work.m_strRecipientName = strName;
-        CStringArray parts;
-        const int nParts = SplitText(strMessage, parts);
-        const int nRef = DrawReference();
-        for (int i = 1; i <= nParts; ++i)
+        // A recipient that got the first parts of this text before gets only the others.
+        const bool bResumed = m_partial.nParts > 0 && m_partial.nParts < nParts && m_partial.strText == strMessage &&
+                              SamePhoneNumber(m_partial.strNumber, strNumber);
+        const int nFirst = bResumed ? m_partial.nParts + 1 : 1;
+        const int nRef = bResumed ? m_partial.nRef : DrawReference();
+        if (bResumed)
+            m_partial = PartialSend_t();
+        for (int i = nFirst; i <= nParts; ++i)
         {
+            // Once a recipient of the window's send has a part, a failure is told with who got what.
+            session.m_bCallerReports = m_bInteractive && (reached.arrEntries.GetSize() > 0 || i > 1);
             CString strLine;
             if (nParts > 1)
                 strLine.Format(L"sending linked sms %d\n\r", i);
@@ -288,30 +306,17 @@ int CSmsComposer::SendSms()
             if (!bOk)
             {
                 port.Close();
-                if (session.m_bCallerReports)
-                {
-                    // What was sent is filed; the window keeps the others for the next Send.
-                    CString strLeft = strEntry;
-                    while (NextRecipient(strRest, strName, strNumber, &strEntry))
-                        strLeft += L";" + strEntry;
-                    FileReached(work, strMessage, arrEntries, strNames, strNumbers, false);
-                    ReportPartialSend(JoinEntries(arrEntries), strLeft, session.m_strFailure);
-                }
+                if (reached.arrEntries.GetSize() > 0 || i > 1)
+                    StopPartway(work, strMessage, reached, strEntry, strRest, i, nParts, nRef, session.m_strFailure);
                 return 0;
             }
         }
         work.m_strText = strMessage;
-        arrEntries.Add(strEntry);
-        if (!strNames.IsEmpty())
-        {
-            strNames += L";";
-            strNumbers += L";";
-        }
-        strNames += strName;
-        strNumbers += strNumber;
+        reached.Add(strEntry, strName, strNumber);
     }
+    m_partial = PartialSend_t();
 
-    FileReached(work, strMessage, arrEntries, strNames, strNumbers, true);
+    FileReached(work, strMessage, reached, nullptr);
 
     Announce(L"menutup koneksi dengan handphone");
     port.Close();
@@ -322,12 +327,67 @@ int CSmsComposer::SendSms()
     return 1;
 }
 
-void CSmsComposer::FileReached(const CSMS& work, const CString& strMessage, const CStringArray& arrEntries,
-                               const CString& strNames, const CString& strNumbers, bool bAll)
+void CSmsComposer::Reached_t::Add(const CString& strEntry, const CString& strName, const CString& strNumber)
+{
+    arrEntries.Add(strEntry);
+    if (!strNames.IsEmpty() || !strNumbers.IsEmpty())
+    {
+        strNames += L";";
+        strNumbers += L";";
+    }
+    strNames += strName;
+    strNumbers += strNumber;
+}
+
+void CSmsComposer::StopPartway(const CSMS& work, const CString& strMessage, const Reached_t& reached,
+                               const CString& strEntry, CString strRest, int nFailed, int nParts, int nRef,
+                               const CString& strFailure)
+{
+    // The refused recipient comes first among those kept, with the parts it got.
+    Kept_t kept;
+    kept.strNames = work.m_strRecipientName;
+    kept.strNumbers = work.m_strRecipientNumber;
+    kept.nParts = nFailed - 1;
+    kept.nRef = kept.nParts > 0 ? nRef : 0;
+    m_partial = PartialSend_t();
+    if (kept.nParts > 0)
+        m_partial = {work.m_strRecipientNumber, strMessage, nRef, kept.nParts};
+    CString strOthers, strName, strNumber, strOther;
+    while (NextRecipient(strRest, strName, strNumber, &strOther))
+    {
+        strOthers += L";" + strOther;
+        kept.strNames += L";" + strName;
+        kept.strNumbers += L";" + strNumber;
+    }
+    FileReached(work, strMessage, reached, &kept);
+
+    // Who got the message, who got how many of its parts, who got nothing.
+    CString strReport;
+    if (reached.arrEntries.GetSize() > 0)
+        strReport = FormatResourceText(IDS_PHONE_SENT_TO, JoinEntries(reached.arrEntries)) + L"\n";
+    CString strNothing = strEntry + strOthers;
+    if (kept.nParts > 0)
+    {
+        CString strParts;
+        strParts.Format(LoadResourceText(IDS_PHONE_PARTS_OF), (LPCWSTR)strEntry, kept.nParts, nParts);
+        strReport += FormatResourceText(IDS_PHONE_PART_SENT_TO, strParts) + L"\n";
+        strNothing = strOthers.Mid(1);
+    }
+    if (!strNothing.IsEmpty())
+        strReport += FormatResourceText(IDS_PHONE_NOT_SENT_TO, strNothing) + L"\n";
+    if (!strFailure.IsEmpty())
+        strReport += L"\n" + strFailure;
+    strReport.TrimRight(L"\n");
+    if (m_bInteractive)
+        ReportPartialSend(strEntry + strOthers, strReport);
+}
+
+void CSmsComposer::FileReached(const CSMS& work, const CString& strMessage, const Reached_t& reached,
+                               const Kept_t* pKept)
 {
     // The history keeps the entry of each recipient that got the message.
-    for (INT_PTR i = 0; i < arrEntries.GetSize(); ++i)
-        AddToHistory(arrEntries[i]);
+    for (INT_PTR i = 0; i < reached.arrEntries.GetSize(); ++i)
+        AddToHistory(reached.arrEntries[i]);
     {
         CAppSettings settings;
         for (INT_PTR i = 0; i < m_arrHistory.GetSize(); ++i)
@@ -344,13 +404,13 @@ void CSmsComposer::FileReached(const CSMS& work, const CString& strMessage, cons
             strFiled.Left(strPrefix.GetLength()).CompareNoCase(strPrefix) == 0)
             strFiled = strFiled.Mid(strPrefix.GetLength());
     }
-    FileSent(work, strFiled, strNames, strNumbers, bAll);
+    FileSent(work, strFiled, reached.strNames, reached.strNumbers, pKept);
 }
 
-void CSmsComposer::ReportPartialSend(const CString&, const CString&, const CString&) {}
+void CSmsComposer::ReportPartialSend(const CString&, const CString&) {}
 
 void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const CString& strNames,
-                            const CString& strNumbers, bool bAll)
+                            const CString& strNumbers, const Kept_t* pKept)
 {
     CPhoneHost* pHost = GetPhoneHost();
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
@@ -361,31 +421,27 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
         CAppSettings settings;
         bSaveToSent = settings.GetIsSaveToSent() != 0;
     }
-    // A stored message sent again (window-less sends, an edited draft) replaces its record; one
-    // that reached only some recipients stays for the others.
-    const bool bResent = bAll && m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
+    // A stored message sent again (window-less sends, an edited draft) replaces its record. One
+    // that reached only some recipients stays for the others: in the window, which keeps them in
+    // its field, as it is; without a window it keeps only them.
+    const bool bStored = m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
                          m_strMode.CompareNoCase(L"Reply") != 0 && m_strMode != L"ReCompose";
+    const bool bResent = bStored && pKept == nullptr;
+    const bool bReduced = bStored && pKept != nullptr && !m_bInteractive && IsUnsentFolder(m_pSource->m_strFolder);
     bool bChanged = false;
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
-        if (!bResent)
+        if (!bResent && bSaveToSent && !strNumbers.IsEmpty())
         {
-            if (!bSaveToSent)
-                return;
             bChanged = true;
             pDoc->NoteRecordsChanged();
             CSMS* pNew = new CSMS(work);
-            pNew->m_strText = strMessage;
-            pNew->m_strRecipientNumber = strNumbers;
-            pNew->m_strRecipientName = strNames;
-            pNew->m_strSenderNumber.Empty();
-            pNew->m_strSenderName.Empty();
-            pNew->m_bLinked = 0;
+            pNew->SetOwnMessage(work, strMessage, strNumbers, strNames, SMS_FOLDER_SENT, work.m_bFlash);
             pNew->m_pSource = nullptr;
-            pNew->RebuildKey();
             pDoc->m_listSms.AddTail(pNew);
-            return;
         }
+        if (!bResent && !bReduced)
+            return;
         const CSMS& src = *m_pSource;
         POSITION pos = pDoc->m_listSms.GetHeadPosition();
         while (pos)
@@ -398,6 +454,14 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
                 continue;
             bChanged = true;
             pDoc->NoteRecordsChanged();
+            if (bReduced)
+            {
+                p->m_strRecipientNumber = pKept->strNumbers;
+                p->m_strRecipientName = pKept->strNames;
+                p->m_nRef = pKept->nRef;
+                p->m_nPart = pKept->nParts;
+                break;
+            }
             if (!bSaveToSent)
             {
                 pDoc->m_listSms.RemoveAt(cur);

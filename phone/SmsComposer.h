@@ -53,6 +53,19 @@ public:
     void AddToHistory(const CString& strText);
     const CStringArray& GetHistory() const { return m_arrHistory; }
 
+    // What a send that stopped partway left with one recipient (by its number): parts 1 to nParts
+    // of strText went to it under the reference nRef. The next send of that text gives it only
+    // the other parts, under the same reference, so that its phone joins one message. A stored
+    // Outbox or Drafts message keeps nRef and nParts in its m_nRef and m_nPart (for its first
+    // recipient), which are otherwise 0 for an own message.
+    struct PartialSend_t
+    {
+        CString strNumber, strText;
+        int nRef = 0;
+        int nParts = 0;
+    };
+    PartialSend_t m_partial;
+
     CString m_strMode;     // "Baru", "Reply", "Forward", "ReCompose", "RubahDraft" or empty
     const CSMS* m_pSource; // the record answered, edited or sent; not owned, may be null
     CSMS m_source;         // the stored record SendWithoutWindow sends when m_pSource is null
@@ -72,19 +85,43 @@ protected:
     // message box from the phone link.
     virtual void RefuseRecipients(const CString& strBad);
 
-    // A window's send reached the recipients in strReached and not those in strLeft (entries
-    // joined with ";"); strFailure is the phone's failure. What was sent has been filed. Without
-    // a window a send files nothing unless it reached everyone, and this is not called.
-    virtual void ReportPartialSend(const CString& strReached, const CString& strLeft, const CString& strFailure);
+    // A window's send stopped partway: strReport says who got the message, who got how many of
+    // its parts and who got nothing (strFailure, the phone's failure, ends it); strKept are the
+    // entries of the recipients still to send to (joined with ";"). What was sent has been filed.
+    virtual void ReportPartialSend(const CString& strKept, const CString& strReport);
 
-    // After a send to the recipients arrEntries (all of them, or the first ones only): stores
-    // their history entries and files the message as FileSent does.
-    void FileReached(const CSMS& work, const CString& strMessage, const CStringArray& arrEntries,
-                     const CString& strNames, const CString& strNumbers, bool bAll);
+    // The recipients a send has reached so far: their entries as they stood in the recipient
+    // text, their names and numbers (joined with ";").
+    struct Reached_t
+    {
+        CStringArray arrEntries;
+        CString strNames, strNumbers;
+        void Add(const CString& strEntry, const CString& strName, const CString& strNumber);
+    };
+    // The recipients a send that stopped partway leaves for the next: their names and numbers
+    // (joined with ";"), the first being the one the phone refused; that one got parts 1 to
+    // nParts (0: none) under the reference nRef.
+    struct Kept_t
+    {
+        CString strNames, strNumbers;
+        int nRef = 0;
+        int nParts = 0;
+    };
+    // The phone refused part nFailed (of nParts, reference nRef) for the recipient of work, whose
+    // entry was strEntry, after the send had reached those of reached; strRest are the recipients
+    // not tried. Files what was reached, keeps the others (and what the refused one got) and, in
+    // a window, tells who got what.
+    void StopPartway(const CSMS& work, const CString& strMessage, const Reached_t& reached, const CString& strEntry,
+                     CString strRest, int nFailed, int nParts, int nRef, const CString& strFailure);
+    // After a send to the recipients reached (all of them, or the first ones only; then pKept
+    // holds the others): stores their history entries and files the message as FileSent does.
+    void FileReached(const CSMS& work, const CString& strMessage, const Reached_t& reached, const Kept_t* pKept);
     // Files the message after the send (see SendSms) and saves the data file when that moved or
-    // added a record, so that a message the phone took is never in the Outbox after a crash.
+    // added a record, so that a message the phone took is never in the Outbox after a crash. A
+    // send without a window that stopped partway files those it reached in "Sent" and leaves the
+    // stored message (Outbox, Drafts) to the others, with what the first of them got.
     void FileSent(const CSMS& work, const CString& strMessage, const CString& strNames, const CString& strNumbers,
-                  bool bAll);
+                  const Kept_t* pKept);
 
     CStringArray m_arrHistory;
 };

@@ -156,6 +156,8 @@ void CSMS::SetOwnMessage(const CSMS& stamp, const CString& strText, const CStrin
     m_strFolder = strFolder;
     m_bRead = 1;
     m_bLinked = 0;
+    m_nRef = 0;
+    m_nPart = 0;
     m_bFlash = bFlash;
     RebuildKey();
 }

@@ -27,7 +27,7 @@ public:
     void RebuildKey();
     static CString MakeKey(const CSMS& sms);
     // Turns the record into an own message filed in strFolder: stamp's date and time, the text and the
-    // recipients given, no sender, read, not linked; the key is rebuilt.
+    // recipients given, no sender, read, not linked, no reference or part; the key is rebuilt.
     void SetOwnMessage(const CSMS& stamp, const CString& strText, const CString& strNumbers, const CString& strNames,
                        const CString& strFolder, int bFlash);
 
@@ -45,10 +45,13 @@ public:
     CString m_strSenderNumber;
     CString m_strRecipientNumber;
     CString m_strRecipientName;
-    int m_nRef; // shared by the parts of one linked message, 0 otherwise
+    // Of a received part: its reference and its number (from 1) within the linked message, else 0.
+    // Of a message in "Outbox" or "Drafts" that a send reached partly: the reference its first
+    // recipient's parts went under and how many of them it got (CSmsComposer::PartialSend_t).
+    int m_nRef;
     int m_bLinked;
     int m_bFlash; // send with data coding class 0
-    int m_nPart;  // from 1 within a linked message, 0 otherwise
+    int m_nPart;
     int m_bRead;
 
     // The document record a list copy was made from; never stored, not touched by Clear.

@@ -19,6 +19,30 @@ CString FilterPhoneNumber(CString strNumber)
     return result;
 }
 
+namespace
+{
+// The digits of a number in international form (country code first), or its digits as they stand
+// for a short number.
+CString InternationalDigits(const CString& strNumber, bool& bShort)
+{
+    const CString filtered = FilterPhoneNumber(strNumber);
+    CString digits = filtered;
+    digits.Remove(L'+');
+    const bool bNational = digits.Left(1) == L"0";
+    bShort = filtered.Find(L'+') < 0 && !bNational && digits.GetLength() <= kMaxShortNumberDigits;
+    if (bNational)
+        digits = L"62" + digits.Mid(1);
+    return digits;
+}
+} // namespace
+
+bool SamePhoneNumber(const CString& strA, const CString& strB)
+{
+    bool bShortA = false, bShortB = false;
+    const CString a = InternationalDigits(strA, bShortA), b = InternationalDigits(strB, bShortB);
+    return !a.IsEmpty() && bShortA == bShortB && a == b;
+}
+
 BOOL IsAllDigits(const CString& strText)
 {
     if (strText.IsEmpty())

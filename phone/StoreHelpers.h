@@ -13,6 +13,13 @@ inline constexpr wchar_t CORVANE_QUICKREPLY_FILE_NAME[] = L"QuickReply.txt";
 CString GetAppFolder();
 // The number with only "+" (wherever it stands) and the digits 0-9 kept, in order.
 CString FilterPhoneNumber(CString strNumber);
+inline constexpr int kMaxShortNumberDigits = 7;
+// Whether two numbers name the same telephone. Blanks, dashes and brackets do not count; "+62",
+// "62" and a leading "0" are the same country, so the national and international forms of one
+// number match. A short number (at most kMaxShortNumberDigits digits, without "+" or a leading
+// "0": an operator's or a bank's) matches only the same digits. A number without digits matches
+// none.
+bool SamePhoneNumber(const CString& strA, const CString& strB);
 // TRUE when the text is not empty and holds only the digits 0-9.
 BOOL IsAllDigits(const CString& strText);
 // The last two decimal digits of the value, with a leading "0" (records keep their date and time so).

@@ -32,6 +32,8 @@
 #define IDS_PHONE_BAD_RECIPIENT    34713
 #define IDS_PHONE_SENT_TO          34714
 #define IDS_PHONE_NOT_SENT_TO      34715
+#define IDS_PHONE_PART_SENT_TO     34720
+#define IDS_PHONE_PARTS_OF         34721
 
 // Commands of the phone jobs and the compose window the phone link uses.
 #ifndef ID_RECEIVE_SMS

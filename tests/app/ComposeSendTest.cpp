@@ -6,6 +6,8 @@
 #include "phone/AppSettings.h"
 #include "phone/PhoneUse.h"
 
+#include <map>
+
 using namespace phonetest;
 using namespace composetest;
 
@@ -184,6 +186,34 @@ TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesTheFirstAndKeepsThe
     ASSERT_EQ(st.sent.size(), 3u);
     EXPECT_EQ(Destination(st.sent[1]) + Destination(st.sent[2]), "08120813");
     EXPECT_EQ(host->Folder(L"Sent").size(), 2u);
+}
+
+// The phone refuses part 2 for the first, then for the second of two recipients: the box tells
+// how many parts that one got, and the next Send gives it only part 2, under its reference.
+TEST_F(ComposeSendTest, ARecipientThatGotSomePartsGetsOnlyTheOthersOnTheNextSend)
+{
+    for (int nRefused : {2, 4})
+    {
+        ASSERT_TRUE(SimPhone::LoadJson("refuse_part", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=",
+            "occurrence": )" + std::to_string(nRefused) + R"(, "action": "cms_error", "code": 500}]})"));
+        Compose(L"0811000001;0811000002", CString(L'x', 200));
+        Send();
+        const std::string strPartly = nRefused == 2 ? "0811000001" : "0811000002";
+        ASSERT_FALSE(boxes.Boxes().empty());
+        EXPECT_EQ(boxes.Boxes().back().title, L"Error");
+        EXPECT_NE(boxes.Boxes().back().text.Find(CString(strPartly.c_str()) + L": 1 dari 2 bagian"), -1) << boxes.All();
+        EXPECT_EQ(Text(dlg->m_wndRecipients), nRefused == 2 ? L"0811000001;0811000002" : L"0811000002");
+        Send();
+        EXPECT_TRUE(Closed()) << boxes.All();
+        // Each recipient got parts 1 and 2 once, under one reference.
+        SimPhone::State st = SimPhone::GetState();
+        ASSERT_EQ(st.sent.size(), 4u);
+        std::map<std::string, std::vector<std::pair<int, int>>> got; // reference, part
+        for (const std::string& pdu : st.sent)
+            got[Destination(pdu)].push_back({Octet(pdu, 17), Octet(pdu, 19)});
+        for (const auto& [strNumber, v] : got)
+            EXPECT_EQ(v, (std::vector<std::pair<int, int>>{{v[0].first, 1}, {v[0].first, 2}})) << strNumber;
+    }
 }
 
 TEST_F(ComposeSendTest, AnInvalidRecipientEndsTheSendBeforeThePortOpens)

@@ -799,4 +799,10 @@ TEST(Document, ContactsAndNumberLookup)
     EXPECT_STREQ(doc.m_arrContacts[3].m_strText, L"Tanpa nomor<>,MOB");
     EXPECT_STREQ(doc.FindContactName(L"Telkomsel"), L"");
     EXPECT_STREQ(doc.FindContactName(L"+"), L"+");
+
+    // Only the same number answers: its national and international forms; a short one exactly.
+    doc.AddContact(L"Andi Wijaya", L"0812-3456-7890", L"MOB", L"");
+    EXPECT_STREQ(doc.FindContactName(L"082234567890"), L"082234567890");
+    EXPECT_STREQ(doc.FindContactName(L"62 (812) 3456 7890"), L"Andi Wijaya");
+    EXPECT_STREQ(doc.FindContactName(L"67890"), L"67890");
 }

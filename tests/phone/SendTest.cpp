@@ -216,6 +216,35 @@ TEST_F(SendTest, ARejectedSendIsReportedAndTheMessageStaysInTheOutbox)
     EXPECT_EQ(host->m_refreshes, 0);
 }
 
+// The phone refuses part 2 of a two-part message for the second of three recipients: the first is
+// filed in "Sent", the record (in the data file too) keeps the others with what the second got,
+// and the next send gives that one only part 2, under its reference.
+TEST_F(SendTest, AnOutboxSendStoppedPartwayKeepsTheOthersAndResumesThere)
+{
+    ASSERT_TRUE(SimPhone::LoadJson("refuse_fourth", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=",
+        "occurrence": 4, "action": "cms_error", "code": 500}]})"));
+    host->AddRecord(Outbox(L"A;B;C", L"628111;628222;628333", CString(L'y', 200)));
+    EXPECT_EQ(CPhoneSession().SendOutbox(), 0);
+    ASSERT_EQ(host->Folder(L"Sent").size(), 1u);
+    EXPECT_EQ(host->Folder(L"Sent")[0].m_strRecipientNumber, L"628111");
+    const int nRef = Octet(SimPhone::GetState().sent[2], 15);
+    CCorvane_smsDoc saved;
+    saved.SetDataFilePath(folder + L"CorvaneSms.dat");
+    ASSERT_TRUE(saved.LoadData());
+    const CSMS* pKept = (const CSMS*)saved.m_listSms.GetHead();
+    EXPECT_EQ(pKept->m_strRecipientNumber + L"|" + pKept->m_strRecipientName, L"628222;628333|B;C");
+    EXPECT_EQ(pKept->m_nRef * 10 + pKept->m_nPart, nRef * 10 + 1);
+
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    EXPECT_EQ(CPhoneSession().SendOutbox(), 1) << boxes.All();
+    SimPhone::State st = SimPhone::GetState();
+    ASSERT_EQ(st.sent.size(), 3u);
+    EXPECT_EQ(Destination(st.sent[0]) + Destination(st.sent[1]), "628222628333");
+    EXPECT_EQ(Octet(st.sent[0], 15) * 10 + Octet(st.sent[0], 17), nRef * 10 + 2);
+    EXPECT_TRUE(host->Folder(L"Outbox").empty());
+    EXPECT_EQ(host->Folder(L"Sent").size(), 2u);
+}
+
 // A phone announces a message that arrives meanwhile ("+CMTI: ...") before the prompt and before
 // the answer to the PDU; the send goes on as usual.
 TEST_F(SendTest, UnsolicitedLinesAroundThePromptAreSkipped)
