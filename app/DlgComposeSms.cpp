@@ -326,9 +326,11 @@ void CDlgComposeSms::FillFields()
     }
     else if (m_strMode.CompareNoCase(L"RubahDraft") == 0)
     {
-        m_wndRecipients.SetWindowText(ParseRecipients(pSrc->m_strRecipientName, pSrc->m_strRecipientNumber));
+        const CString strRecipients = ParseRecipients(pSrc->m_strRecipientName, pSrc->m_strRecipientNumber);
+        m_wndRecipients.SetWindowText(strRecipients);
         m_wndText.SetWindowText(pSrc->m_strText);
         m_wndFlash.SetCheck(pSrc->m_bFlash ? BST_CHECKED : BST_UNCHECKED);
+        LoadPartial(*pSrc, strRecipients);
         pFocus = &m_wndText;
     }
     else

@@ -86,6 +86,7 @@ void CDlgComposeSms::SaveToFolder(const wchar_t* pszFolder)
     record.m_bLinked = 0;
     record.m_bFlash = m_wndFlash.GetCheck() == BST_CHECKED ? 1 : 0;
     record.RebuildKey();
+    StorePartial(record);
 
     const bool bEdited = m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
                          m_strMode.CompareNoCase(L"Reply") != 0 && m_strMode != L"ReCompose";
@@ -120,6 +121,7 @@ void CDlgComposeSms::SaveToFolder(const wchar_t* pszFolder)
                 {
                     pTarget->SetOwnMessage(record, record.m_strText, record.m_strRecipientNumber,
                                            record.m_strRecipientName, record.m_strFolder, record.m_bFlash);
+                    StorePartial(*pTarget);
                 }
             }
         }

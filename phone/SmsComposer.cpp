@@ -200,13 +200,27 @@ BOOL CSmsComposer::ReadInput(CString& strRecipients, CString& strMessage, int& b
     if (strRecipients.IsEmpty())
         strRecipients = ParseRecipients(m_pSource->m_strRecipientNumber, m_pSource->m_strRecipientNumber);
     bFlash = m_pSource->m_bFlash;
-    // What an earlier send of this stored message left with its first recipient.
-    m_partial = PartialSend_t();
-    CString strFirst(strRecipients), strName, strNumber;
-    if (IsUnsentFolder(m_pSource->m_strFolder) && !m_pSource->m_bLinked && m_pSource->m_nRef > 0 &&
-        m_pSource->m_nPart > 0 && NextRecipient(strFirst, strName, strNumber))
-        m_partial = {strNumber, strMessage, m_pSource->m_nRef, m_pSource->m_nPart};
+    LoadPartial(*m_pSource, strRecipients);
     return TRUE;
+}
+
+void CSmsComposer::LoadPartial(const CSMS& stored, const CString& strRecipients)
+{
+    m_partial = PartialSend_t();
+    CString strRest(strRecipients), strName, strNumber;
+    if (IsUnsentFolder(stored.m_strFolder) && !stored.m_bLinked && stored.m_nRef > 0 && stored.m_nPart > 0 &&
+        NextRecipient(strRest, strName, strNumber))
+        m_partial = {strNumber, stored.m_strText, stored.m_nRef, stored.m_nPart};
+}
+
+void CSmsComposer::StorePartial(CSMS& record) const
+{
+    CString strRest = ParseRecipients(record.m_strRecipientName, record.m_strRecipientNumber), strName, strNumber;
+    const bool bKept = m_partial.nParts > 0 && IsUnsentFolder(record.m_strFolder) &&
+                       record.m_strText == m_partial.strText && NextRecipient(strRest, strName, strNumber) &&
+                       SamePhoneNumber(strNumber, m_partial.strNumber);
+    record.m_nRef = bKept ? m_partial.nRef : 0;
+    record.m_nPart = bKept ? m_partial.nParts : 0;
 }
 
 BOOL CSmsComposer::ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log)

@@ -65,6 +65,12 @@ public:
         int nParts = 0;
     };
     PartialSend_t m_partial;
+    // m_partial from a stored message whose recipient text is strRecipients (none unless it is
+    // in "Outbox" or "Drafts" and keeps what a send gave its first recipient).
+    void LoadPartial(const CSMS& stored, const CString& strRecipients);
+    // Keeps m_partial in a record about to be stored in "Outbox" or "Drafts" when its text is the
+    // one sent and its first recipient the one that got the parts; else the record keeps none.
+    void StorePartial(CSMS& record) const;
 
     CString m_strMode;     // "Baru", "Reply", "Forward", "ReCompose", "RubahDraft" or empty
     const CSMS* m_pSource; // the record answered, edited or sent; not owned, may be null
