@@ -127,10 +127,12 @@ int CPhoneSession::SendOutbox()
 
     // A snapshot: sending files each message anew, which changes the list being walked.
     std::vector<CSMS> outbox;
+    ULONG nChanges = 0;
     if (pDoc)
     {
         pHost->RunOnGuiThread([&] {
             CSmsRecordsLock lock(pDoc);
+            nChanges = pDoc->GetRecordsChanges();
             POSITION pos = pDoc->m_listSms.GetHeadPosition();
             while (pos)
             {
@@ -152,13 +154,16 @@ int CPhoneSession::SendOutbox()
             ++nFailed;
     }
     if (nSent > 0)
-    {
         PostStatusText(LoadResourceText(IDS_PHONE_OUTBOX_SENT));
-        pHost->RunOnGuiThread([&] { pHost->RefreshList(); });
-    }
     else if (outbox.empty())
-    {
         PostStatusText(LoadResourceText(IDS_PHONE_OUTBOX_EMPTY));
+    // A send that stopped partway has changed its message too.
+    if (pDoc)
+    {
+        pHost->RunOnGuiThread([&] {
+            if (nSent > 0 || pDoc->GetRecordsChanges() != nChanges)
+                pHost->RefreshList();
+        });
     }
     if (nFailed > 0)
     {

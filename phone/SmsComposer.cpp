@@ -343,12 +343,12 @@ int CSmsComposer::SendSms()
 
 void CSmsComposer::Reached_t::Add(const CString& strEntry, const CString& strName, const CString& strNumber)
 {
-    arrEntries.Add(strEntry);
-    if (!strNames.IsEmpty() || !strNumbers.IsEmpty())
+    if (arrEntries.GetSize() > 0)
     {
         strNames += L";";
         strNumbers += L";";
     }
+    arrEntries.Add(strEntry);
     strNames += strName;
     strNumbers += strNumber;
 }

@@ -225,6 +225,7 @@ TEST_F(SendTest, AnOutboxSendStoppedPartwayKeepsTheOthersAndResumesThere)
         "occurrence": 4, "action": "cms_error", "code": 500}]})"));
     host->AddRecord(Outbox(L"A;B;C", L"628111;628222;628333", CString(L'y', 200)));
     EXPECT_EQ(CPhoneSession().SendOutbox(), 0);
+    EXPECT_EQ(host->m_refreshes, 1); // the list shows what changed
     ASSERT_EQ(host->Folder(L"Sent").size(), 1u);
     EXPECT_EQ(host->Folder(L"Sent")[0].m_strRecipientNumber, L"628111");
     const int nRef = Octet(SimPhone::GetState().sent[2], 15);
