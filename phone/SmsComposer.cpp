@@ -436,12 +436,11 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
         bSaveToSent = settings.GetIsSaveToSent() != 0;
     }
     // A stored message sent again (window-less sends, an edited draft) replaces its record. One
-    // that reached only some recipients stays for the others: in the window, which keeps them in
-    // its field, as it is; without a window it keeps only them.
+    // still to be sent (Outbox, Drafts) that reached only some recipients keeps only the others.
     const bool bStored = m_pSource != nullptr && m_strMode.CompareNoCase(L"Forward") != 0 &&
                          m_strMode.CompareNoCase(L"Reply") != 0 && m_strMode != L"ReCompose";
     const bool bResent = bStored && pKept == nullptr;
-    const bool bReduced = bStored && pKept != nullptr && !m_bInteractive && IsUnsentFolder(m_pSource->m_strFolder);
+    const bool bReduced = bStored && pKept != nullptr && IsUnsentFolder(m_pSource->m_strFolder);
     bool bChanged = false;
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
@@ -486,6 +485,15 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
             break;
         }
     });
+    // The window's next send or save of this message finds its record as it is now.
+    if (bReduced)
+    {
+        CSMS reduced(*m_pSource);
+        reduced.m_strRecipientNumber = pKept->strNumbers;
+        reduced.m_strRecipientName = pKept->strNames;
+        m_source = reduced;
+        m_pSource = &m_source;
+    }
     // The safe save of the store; its failure is reported after the GUI thread's part.
     CString strError;
     BOOL bSaved = TRUE;

@@ -73,8 +73,9 @@ public:
     void StorePartial(CSMS& record) const;
 
     CString m_strMode;     // "Baru", "Reply", "Forward", "ReCompose", "RubahDraft" or empty
-    const CSMS* m_pSource; // the record answered, edited or sent; not owned, may be null
-    CSMS m_source;         // the stored record SendWithoutWindow sends when m_pSource is null
+    const CSMS* m_pSource; // the record answered, edited or sent; not owned (unless &m_source), may be null
+    CSMS m_source;         // the stored record SendWithoutWindow sends when m_pSource is null; after a send that
+                           // stopped partway, the stored message as that left it
     int m_bInteractive;    // 1 while running as a window
 
 protected:
@@ -124,8 +125,9 @@ protected:
     void FileReached(const CSMS& work, const CString& strMessage, const Reached_t& reached, const Kept_t* pKept);
     // Files the message after the send (see SendSms) and saves the data file when that moved or
     // added a record, so that a message the phone took is never in the Outbox after a crash. A
-    // send without a window that stopped partway files those it reached in "Sent" and leaves the
-    // stored message (Outbox, Drafts) to the others, with what the first of them got.
+    // send that stopped partway files those it reached in "Sent" and leaves the stored message it
+    // sent (Outbox, Drafts) to the others, with what the first of them got; m_pSource then points
+    // at a copy of it as it is now.
     void FileSent(const CSMS& work, const CString& strMessage, const CString& strNames, const CString& strNumbers,
                   const Kept_t* pKept);
 

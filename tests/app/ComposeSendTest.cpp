@@ -189,16 +189,23 @@ TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesTheFirstAndKeepsThe
     EXPECT_EQ(host->Folder(L"Sent").size(), 2u);
 }
 
-// The phone refuses part 2 for the first, then for the second of two recipients: the box tells
-// how many parts that one got, and the next Send (from the window, or from the Outbox the window
-// saved it in) gives it only part 2, under its reference.
+// The phone refuses part 2 for the first recipient of a new message, then for the second of a
+// stored one: the box tells how many parts that one got, and the next Send (from the window, or
+// from the Outbox after the window saved the message) gives it only part 2, under its reference.
 TEST_F(ComposeSendTest, ARecipientThatGotSomePartsGetsOnlyTheOthersOnTheNextSend)
 {
     for (int nRefused : {2, 4})
     {
         ASSERT_TRUE(SimPhone::LoadJson("refuse_part", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=",
             "occurrence": )" + std::to_string(nRefused) + R"(, "action": "cms_error", "code": 500}]})"));
-        Compose(L"0811000001;0811000002", CString(L'x', 200));
+        CSMS stored = Outbox(L"", L"0811000001;0811000002", CString(L'x', 200));
+        if (nRefused == 2)
+            Compose(L"0811000001;0811000002", stored.m_strText);
+        else
+        {
+            host->AddRecord(stored);
+            Open(L"RubahDraft", &stored, 0, 0, 0);
+        }
         Send();
         const std::string strPartly = nRefused == 2 ? "0811000001" : "0811000002";
         ASSERT_FALSE(boxes.Boxes().empty());
@@ -209,10 +216,12 @@ TEST_F(ComposeSendTest, ARecipientThatGotSomePartsGetsOnlyTheOthersOnTheNextSend
             Send();
         else
         {
+            EXPECT_EQ(host->Folder(L"Outbox")[0].m_strRecipientNumber, L"0811000002"); // without the reached
             dlg->SendMessage(WM_COMMAND, ID_COMPOSE_SAVE_OUTBOX);
             EXPECT_EQ(CPhoneSession().SendOutbox(), 1) << boxes.All();
         }
         EXPECT_TRUE(Closed()) << boxes.All();
+        EXPECT_TRUE(host->Folder(L"Outbox").empty());
         // Each recipient got parts 1 and 2 once, under one reference.
         SimPhone::State st = SimPhone::GetState();
         ASSERT_EQ(st.sent.size(), 4u);
