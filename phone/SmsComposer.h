@@ -19,8 +19,8 @@ public:
     virtual ~CSmsComposer();
 
     // Sends and files; 1 when every part to every recipient was accepted by the phone, 0
-    // otherwise (then only a window's send files what reached the first recipients, and tells
-    // which). Reads the interactive flag, the mode and the source record.
+    // otherwise (then what reached the phone is filed, and a window tells who got what; see
+    // StopPartway). Reads the interactive flag, the mode and the source record.
     int SendSms();
     // The send of a stored message (the source record, or m_source when none is set) without a
     // window: the interactive flag cleared, then SendSms.
@@ -93,8 +93,8 @@ protected:
     virtual void RefuseRecipients(const CString& strBad);
 
     // A window's send stopped partway: strReport says who got the message, who got how many of
-    // its parts and who got nothing (strFailure, the phone's failure, ends it); strKept are the
-    // entries of the recipients still to send to (joined with ";"). What was sent has been filed.
+    // its parts and who got nothing, and ends with the phone's failure; strKept are the entries of
+    // the recipients still to send to (joined with ";"). What was sent has been filed.
     virtual void ReportPartialSend(const CString& strKept, const CString& strReport);
 
     // The recipients a send has reached so far: their entries as they stood in the recipient
