@@ -4,6 +4,9 @@
 #include "PhoneLinkTestSupport.h"
 #include "phone/PhoneSession.h"
 
+#include <map>
+#include <sstream>
+
 using namespace phonetest;
 
 namespace
@@ -130,4 +133,122 @@ TEST_F(FetchIntegrityTest, APartLeftByARefusedDeleteIsNotFiledAgainAndGoesNextTi
     EXPECT_EQ(host->Records().size(), 1u);
     EXPECT_EQ(Count(L"awal akhir"), 1);
     EXPECT_EQ(SimPhone::GetState().deleted, (std::vector<std::string>{"ME 1", "ME 2"}));
+}
+
+namespace
+{
+// Parts of a bank's messages (one sender): 8-bit references repeat, first parts are one template.
+struct Part
+{
+    const char *ts, *concat, *text; // concat: reference, total, part number
+};
+const std::map<std::string, Part> kParts = {
+    {"A1", {"26/02/10 09:00:01", "[7, 2, 1]", "Yth Nasabah, tagihan kartu kredit Anda bulan ini sebesar "}},
+    {"A2", {"26/02/10 09:00:02", "[7, 2, 2]", "Rp 1.250.000, jatuh tempo 20/02/26."}},
+    {"B1", {"26/03/10 09:00:01", "[7, 2, 1]", "Yth Nasabah, tagihan kartu kredit Anda bulan ini sebesar "}},
+    {"B2", {"26/03/10 09:00:02", "[7, 2, 2]", "Rp 2.400.000, jatuh tempo 20/03/26."}},
+    {"C1", {"26/02/21 10:00:01", "[7, 3, 1]", "Yth Nasabah, pembayaran "}},
+    {"C2", {"26/02/21 10:00:02", "[7, 3, 2]", "Rp 1.250.000 "}},
+    {"C3", {"26/02/21 10:00:03", "[7, 3, 3]", "telah kami terima."}},
+    {"D1", {"26/03/21 10:00:01", "[7, 3, 1]", "Yth Nasabah, angsuran "}},
+    {"D2", {"26/03/21 10:00:02", "[7, 3, 2]", "Rp 1.250.000 "}},
+    {"D3", {"26/03/21 10:00:03", "[7, 3, 3]", "jatuh tempo hari ini."}},
+    {"E1", {"26/04/01 11:00:01", "[9, 3, 1]", "Bagian satu. "}},
+    {"E2", {"26/04/01 11:00:02", "[9, 3, 2]", "Bagian dua. "}},
+    {"E3", {"26/04/01 11:00:03", "[9, 3, 3]", "Bagian tiga."}},
+    {"Z", {"26/04/02 12:00:00", "null", ""}}, // no text: a user data length of 0
+};
+std::vector<std::string> Items(const std::string& list, char sep)
+{
+    std::vector<std::string> out;
+    std::istringstream in(list);
+    for (std::string item; std::getline(in, item, sep);)
+        out.push_back(item);
+    return out;
+}
+
+// Fetch by fetch, a line each: the case, "isHapus", then "|"-separated: what reaches the phone
+// first ("ME1:A1": memory, index, part; "restart": the program starts anew; "refuse2": the phone
+// refuses the second delete), what was deleted, what stays on the phone, the document's texts in
+// filing order (parts joined by "+"). A case begins where the name changes.
+const char* const kSteps[][3] = {
+    {"new part 1 like a filed one", "1", "ME1:A1,ME2:A2|ME1,ME2||A1+A2"},
+    {"new part 1 like a filed one", "1", "ME1:B1||ME1|A1+A2,B1"},
+    {"new part 1 like a filed one", "1", "ME2:B2|ME1,ME2||A1+A2,B1+B2"},
+    {"the same, kept", "0", "ME1:A1,ME2:A2||ME1,ME2|A1+A2"},
+    {"the same, kept", "0", "ME3:B1||ME1,ME2,ME3|A1+A2,B1"},
+    {"the same, kept", "0", "restart,ME4:B2||ME1,ME2,ME3,ME4|A1+A2,B1+B2"},
+    {"a fetch apart, kept", "0", "SM1:A1,SM2:A2||SM1,SM2|A1+A2"},
+    {"a fetch apart, kept", "0", "SM3:B1,SM4:B2||SM1,SM2,SM3,SM4|A1+A2,B1+B2"},
+    {"middle part inside", "1", "ME1:C1,ME2:C2,ME3:C3|ME1,ME2,ME3||C1+C2+C3"},
+    {"middle part inside", "1", "ME1:D2||ME1|C1+C2+C3,D2"},
+    {"middle part inside", "1", "ME2:D1,ME3:D3|ME1,ME2,ME3||C1+C2+C3,D1+D2+D3"},
+    {"listed 1, 1, 2, 2", "0", "ME1:A1,ME2:B1,ME3:A2,ME4:B2||ME1,ME2,ME3,ME4|A1+A2,B1+B2"},
+    {"stored 2, 1, 3", "1", "refuse2,ME1:E2,ME2:E1,ME3:E3|ME1|ME2,ME3|E1+E2+E3"},
+    {"stored 2, 1, 3", "1", "restart|ME2,ME3||E1+E2+E3"},
+    {"stored 2, 3, 1", "1", "refuse2,SM1:E2,SM2:E3,SM3:E1|SM1|SM2,SM3|E1+E2+E3"},
+    {"stored 2, 3, 1", "1", "|SM2,SM3||E1+E2+E3"},
+    {"a part alone, then its whole", "0", "ME1:B2||ME1|B2"},
+    {"a part alone, then its whole", "0", "ME2:B1||ME1,ME2|B1+B2"},
+    {"an empty message", "1", "SM1:Z|SM1||Z"},
+};
+} // namespace
+
+// A part is known by what it is (its place on the phone, its PDU), never by its text.
+TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
+{
+    for (size_t n = 0; n < std::size(kSteps); ++n)
+    {
+        SCOPED_TRACE(std::string(kSteps[n][0]) + ", line " + std::to_string(n + 1));
+        const bool bFirst = n == 0 || strcmp(kSteps[n][0], kSteps[n - 1][0]) != 0;
+        if (bFirst)
+        {
+            SetSetting(L"isHapus", kSteps[n][1][0] - '0');
+            folder = ScratchFolder(CString(kSteps[n][0]));
+            Restart();
+        }
+        const std::vector<std::string> step = Items(std::string(kSteps[n][2]) + "|", '|');
+        std::string mem[2], faults; // what reaches the phone memory and the SIM, as JSON
+        for (const std::string& item : Items(step[0], ','))
+        {
+            if (item.rfind("refuse", 0) == 0)
+                faults = R"({"command": "AT+CMGD=", "action": "cms_error", "code": 321, "occurrence": )" +
+                         item.substr(6) + "}";
+            if (item.find(':') == std::string::npos)
+                continue;
+            const Part& p = kParts.at(item.substr(item.find(':') + 1));
+            std::string& m = mem[item[0] == 'S'];
+            m += (m.empty() ? "{\"index\": " : ", {\"index\": ") + item.substr(2, item.find(':') - 2) +
+                 ", \"deliver\": {\"from\": \"+62811500123\", \"concat\": " + p.concat + ", \"ts\": \"" + p.ts +
+                 "\", \"text\": \"" + p.text + "\"}}";
+        }
+        ASSERT_TRUE(SimPhone::LoadJson("parts", std::string("{\"keep\": ") + (bFirst ? "false" : "true") +
+                                                    ", \"memories\": {\"ME\": {\"messages\": [" + mem[0] +
+                                                    "]}, \"SM\": {\"messages\": [" + mem[1] + "]}}, \"faults\": [" +
+                                                    faults + "]}"));
+        if (step[0].find("restart") != std::string::npos)
+            Restart();
+        CPhoneSession session;
+        ASSERT_TRUE(session.ReceiveAllSms(nullptr)) << boxes.All();
+        EXPECT_FALSE(boxes.Any(L"SMS is not valid"));
+
+        const SimPhone::State st = SimPhone::GetState();
+        std::vector<std::string> deleted, phone;
+        for (std::string line : st.deleted)
+            deleted.push_back(line.erase(2, 1));
+        for (const std::string& line : st.memory)
+            phone.push_back(line.substr(0, 2) + line.substr(3, line.find(' ', 3) - 3));
+        EXPECT_EQ(deleted, Items(step[1], ','));
+        EXPECT_EQ(phone, Items(step[2], ','));
+        std::vector<CString> filed, texts;
+        for (const std::string& record : Items(step[3], ','))
+        {
+            filed.emplace_back();
+            for (const std::string& part : Items(record, '+'))
+                filed.back() += kParts.at(part).text;
+        }
+        for (const CSMS& r : host->Records())
+            texts.push_back(r.m_strText);
+        EXPECT_EQ(texts, filed);
+    }
 }
