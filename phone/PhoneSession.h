@@ -64,6 +64,7 @@ public:
         BOOL bReadable = TRUE; // the PDU held together; else never filed nor deleted
         BOOL bKnown = FALSE;   // a part kept on the phone of a message filed whole before
         BOOL bDeleted = FALSE; // deleted from the phone by this fetch
+        CString strFiled;      // date and time of the filed message that holds it, if any
     };
     // One message after joining, with the listed messages it was made of.
     struct JoinedSms_t
@@ -74,13 +75,15 @@ public:
         BOOL bKnown = FALSE;      // one known part (ListedSms_t::bKnown): filed before
         BOOL bInDocument = FALSE; // the document holds it (set by filing)
     };
-    // A part of a message filed whole that stays on the phone: where it lies and its PDU, which
-    // carries its sender, reference, part number and own time stamp.
+    // A part of a message filed whole that stays on the phone: where it lies, its PDU (which
+    // carries its sender, reference, part number and own time stamp) and the date and time of the
+    // filed message ("yymmddhhmmss").
     struct KeptPart_t
     {
         CString strMemory;
         CString strIndex;
         CString strPdu;
+        CString strFiled;
     };
 
     // Sorting (by sender, reference, total and listing order) and joining of the listed
@@ -88,7 +91,7 @@ public:
     // part missing gives each of its parts alone.
     static void SortListed(std::vector<ListedSms_t>& arr);
     static void JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined);
-    // The kept parts, one a line ("ME 3 <PDU>"); a missing file holds none.
+    // The kept parts, one a line ("ME 3 <PDU> <filed>"); a missing file holds none.
     static void ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr);
     // Replaces the file in one step (removes it when there are none); FALSE when it failed.
     static BOOL WriteKeptParts(const CString& strPath, const std::vector<KeptPart_t>& arr);
@@ -115,6 +118,9 @@ private:
                   BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
     // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
+    // Marks the listed parts that lie where a kept part lay, with its PDU, while the document
+    // still holds the message they were filed with.
+    void MarkKnownParts();
     BOOL FileJoined(int& nNew, BOOL& bSaved);
     // Files a whole message in place of its parts filed alone (GUI thread); FALSE when the
     // document holds none of them.

@@ -51,6 +51,11 @@ bool SameKeptPart(const CPhoneSession::KeptPart_t& a, const CPhoneSession::KeptP
     return a.strMemory == b.strMemory && a.strIndex == b.strIndex && a.strPdu == b.strPdu;
 }
 
+CString FiledStamp(const CSMS& r)
+{
+    return r.m_strYear + r.m_strMonth + r.m_strDay + r.m_strHour + r.m_strMinute + r.m_strSecond;
+}
+
 } // namespace
 
 void CPhoneSession::SortListed(std::vector<ListedSms_t>& arr)
@@ -148,8 +153,8 @@ void CPhoneSession::ReadKeptParts(const CString& strPath, std::vector<KeptPart_t
     while (reader.IsOpen() && reader.ReadLine(strLine))
     {
         CStringSplitter fields(strLine.Trim(), L" ");
-        KeptPart_t part{fields.GetField(0), fields.GetField(1), fields.GetField(2)};
-        if (fields.GetSize() == 3 && IsAllDigits(part.strIndex) && !part.strPdu.IsEmpty())
+        KeptPart_t part{fields.GetField(0), fields.GetField(1), fields.GetField(2), fields.GetField(3)};
+        if (fields.GetSize() == 4 && IsAllDigits(part.strIndex) && IsAllDigits(part.strFiled))
             arr.push_back(part);
     }
 }
@@ -162,7 +167,7 @@ BOOL CPhoneSession::WriteKeptParts(const CString& strPath, const std::vector<Kep
     CUnicodeTextWriter writer(strTemp, TEXTFILE_UNI16_LE);
     BOOL bDone = writer.IsOpen();
     for (const KeptPart_t& part : arr)
-        writer.WriteLine(part.strMemory + L" " + part.strIndex + L" " + part.strPdu + L"\r\n");
+        writer.WriteLine(part.strMemory + L" " + part.strIndex + L" " + part.strPdu + L" " + part.strFiled + L"\r\n");
     writer.Close();
     bDone = bDone && !writer.HasWriteFailed() &&
             MoveFileExW(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -353,6 +358,32 @@ BOOL CPhoneSession::ReplaceFiledParts(const JoinedSms_t& joined)
     return bDone;
 }
 
+void CPhoneSession::MarkKnownParts()
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (!pDoc || m_arrKept.empty())
+        return;
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        for (ListedSms_t& l : m_arrListed)
+            for (const KeptPart_t& k : m_arrKept)
+            {
+                if (!l.bLinked || !SameKeptPart(k, KeptPart_t{l.strMemory, l.strIndex, l.strPdu, k.strFiled}))
+                    continue;
+                // The filed message carries the reference, the total as its part number and the date.
+                for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && !l.bKnown;)
+                {
+                    const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
+                    l.bKnown = d->m_bLinked && d->m_nRef == l.nRef && d->m_nPart == l.nTotal &&
+                               FiledStamp(*d) == k.strFiled && PartyKey(*d) == PartyKey(l.record);
+                }
+                if (l.bKnown)
+                    l.strFiled = k.strFiled;
+            }
+    });
+}
+
 BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
 {
     nNew = 0;
@@ -382,6 +413,9 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
                 else if (d->m_strSenderName == r.m_strSenderName && d->m_strText == r.m_strText)
                     j.bInDocument =
                         IsSent(r) ? d->m_strRecipientNumber == r.m_strRecipientNumber : SameTimestamp(*d, r);
+                if (j.bInDocument && !bPiece)
+                    for (int s : j.sources)
+                        m_arrListed[(size_t)s].strFiled = FiledStamp(*d);
             }
             if (!j.bInDocument)
                 toFile.push_back((int)i);
@@ -396,6 +430,8 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
         {
             j.bInDocument = TRUE;
             ++nNew;
+            for (int s : j.sources)
+                m_arrListed[(size_t)s].strFiled = FiledStamp(j.record);
         }
     }
     if (nNew > 0)
@@ -482,7 +518,7 @@ void CPhoneSession::RememberKeptParts(const CString& strPath)
         {
             const ListedSms_t& l = m_arrListed[(size_t)s];
             if (!l.bDeleted && IsAllDigits(l.strIndex))
-                arr.push_back(KeptPart_t{l.strMemory, l.strIndex, l.strPdu});
+                arr.push_back(KeptPart_t{l.strMemory, l.strIndex, l.strPdu, l.strFiled});
         }
     }
     if (arr.size() == m_arrKept.size() && std::equal(arr.begin(), arr.end(), m_arrKept.begin(), SameKeptPart))
@@ -591,11 +627,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         return FALSE;
     }
 
-    // A part that lies where a kept part lay, with the same PDU, is that part.
     ReadKeptParts(strKeptPath, m_arrKept);
-    for (ListedSms_t& l : m_arrListed)
-        for (const KeptPart_t& k : m_arrKept)
-            l.bKnown = l.bKnown || (l.bLinked && SameKeptPart(k, KeptPart_t{l.strMemory, l.strIndex, l.strPdu}));
+    MarkKnownParts();
     SortListed(m_arrListed);
     JoinListed(m_arrListed, m_arrJoined);
 

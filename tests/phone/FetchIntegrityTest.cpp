@@ -168,9 +168,9 @@ std::vector<std::string> Items(const std::string& list, char sep)
 }
 
 // Fetch by fetch, a line each: the case, "isHapus", then "|"-separated: what reaches the phone
-// first ("ME1:A1": memory, index, part; "restart": the program starts anew; "refuse2": the phone
-// refuses the second delete), what was deleted, what stays on the phone, the document's texts in
-// filing order (parts joined by "+"). A case begins where the name changes.
+// first ("ME1:A1": memory, index, part; "restart": the program starts anew, "anew" without its data
+// file; "refuse2": the phone refuses the second delete), what was deleted, what stays on the phone,
+// the document's texts in filing order (parts joined by "+"). A case begins where the name changes.
 const char* const kSteps[][3] = {
     {"new part 1 like a filed one", "1", "ME1:A1,ME2:A2|ME1,ME2||A1+A2"},
     {"new part 1 like a filed one", "1", "ME1:B1||ME1|A1+A2,B1"},
@@ -191,6 +191,8 @@ const char* const kSteps[][3] = {
     {"a part alone, then its whole", "0", "ME1:B2||ME1|B2"},
     {"a part alone, then its whole", "0", "ME2:B1||ME1,ME2|B1+B2"},
     {"an empty message", "1", "SM1:Z|SM1||Z"},
+    {"a data file anew", "0", "ME1:A1,ME2:A2||ME1,ME2|A1+A2"},
+    {"a data file anew", "0", "restart anew||ME1,ME2|A1+A2"},
 };
 } // namespace
 
@@ -226,6 +228,8 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
                                                     ", \"memories\": {\"ME\": {\"messages\": [" + mem[0] +
                                                     "]}, \"SM\": {\"messages\": [" + mem[1] + "]}}, \"faults\": [" +
                                                     faults + "]}"));
+        if (step[0].find("anew") != std::string::npos)
+            DeleteFileW(folder + L"CorvaneSms.dat");
         if (step[0].find("restart") != std::string::npos)
             Restart();
         CPhoneSession session;
