@@ -137,27 +137,20 @@ TEST_F(FetchIntegrityTest, APartLeftByARefusedDeleteIsNotFiledAgainAndGoesNextTi
 
 namespace
 {
-// Parts of a bank's messages (one sender): 8-bit references repeat, first parts are one template.
-struct Part
+// A bank's messages (one sender): their reference and the texts of their parts. 8-bit references
+// repeat, first parts are one template. Part k of message X ("Xk") is sent in month X, at second k.
+const std::map<char, std::pair<int, std::vector<const char*>>> kMessages = {
+    {'A', {7, {"Yth Nasabah, tagihan kartu kredit Anda sebesar ", "Rp 1.250.000, jatuh tempo 20/02/26."}}},
+    {'B', {7, {"Yth Nasabah, tagihan kartu kredit Anda sebesar ", "Rp 2.400.000, jatuh tempo 20/03/26."}}},
+    {'C', {7, {"Yth Nasabah, pembayaran ", "Rp 1.250.000 ", "telah kami terima."}}},
+    {'D', {7, {"Yth Nasabah, angsuran ", "Rp 1.250.000 ", "jatuh tempo hari ini."}}},
+    {'E', {9, {"Bagian satu. ", "Bagian dua. ", "Bagian tiga."}}},
+    {'Z', {0, {""}}}, // not linked, no text: a user data length of 0
+};
+const char* Text(const std::string& part)
 {
-    const char *ts, *concat, *text; // concat: reference, total, part number
-};
-const std::map<std::string, Part> kParts = {
-    {"A1", {"26/02/10 09:00:01", "[7, 2, 1]", "Yth Nasabah, tagihan kartu kredit Anda bulan ini sebesar "}},
-    {"A2", {"26/02/10 09:00:02", "[7, 2, 2]", "Rp 1.250.000, jatuh tempo 20/02/26."}},
-    {"B1", {"26/03/10 09:00:01", "[7, 2, 1]", "Yth Nasabah, tagihan kartu kredit Anda bulan ini sebesar "}},
-    {"B2", {"26/03/10 09:00:02", "[7, 2, 2]", "Rp 2.400.000, jatuh tempo 20/03/26."}},
-    {"C1", {"26/02/21 10:00:01", "[7, 3, 1]", "Yth Nasabah, pembayaran "}},
-    {"C2", {"26/02/21 10:00:02", "[7, 3, 2]", "Rp 1.250.000 "}},
-    {"C3", {"26/02/21 10:00:03", "[7, 3, 3]", "telah kami terima."}},
-    {"D1", {"26/03/21 10:00:01", "[7, 3, 1]", "Yth Nasabah, angsuran "}},
-    {"D2", {"26/03/21 10:00:02", "[7, 3, 2]", "Rp 1.250.000 "}},
-    {"D3", {"26/03/21 10:00:03", "[7, 3, 3]", "jatuh tempo hari ini."}},
-    {"E1", {"26/04/01 11:00:01", "[9, 3, 1]", "Bagian satu. "}},
-    {"E2", {"26/04/01 11:00:02", "[9, 3, 2]", "Bagian dua. "}},
-    {"E3", {"26/04/01 11:00:03", "[9, 3, 3]", "Bagian tiga."}},
-    {"Z", {"26/04/02 12:00:00", "null", ""}}, // no text: a user data length of 0
-};
+    return kMessages.at(part[0]).second.at(part.size() > 1 ? part[1] - '1' : 0);
+}
 std::vector<std::string> Items(const std::string& list, char sep)
 {
     std::vector<std::string> out;
@@ -168,31 +161,31 @@ std::vector<std::string> Items(const std::string& list, char sep)
 }
 
 // Fetch by fetch, a line each: the case, "isHapus", then "|"-separated: what reaches the phone
-// first ("ME1:A1": memory, index, part; "restart": the program starts anew, "anew" without its data
+// first ("ME 1:A1": memory, index, part; "restart": the program starts anew, "anew" without its data
 // file; "refuse2": the phone refuses the second delete), what was deleted, what stays on the phone,
 // the document's texts in filing order (parts joined by "+"). A case begins where the name changes.
 const char* const kSteps[][3] = {
-    {"new part 1 like a filed one", "1", "ME1:A1,ME2:A2|ME1,ME2||A1+A2"},
-    {"new part 1 like a filed one", "1", "ME1:B1||ME1|A1+A2,B1"},
-    {"new part 1 like a filed one", "1", "ME2:B2|ME1,ME2||A1+A2,B1+B2"},
-    {"the same, kept", "0", "ME1:A1,ME2:A2||ME1,ME2|A1+A2"},
-    {"the same, kept", "0", "ME3:B1||ME1,ME2,ME3|A1+A2,B1"},
-    {"the same, kept", "0", "restart,ME4:B2||ME1,ME2,ME3,ME4|A1+A2,B1+B2"},
-    {"a fetch apart, kept", "0", "SM1:A1,SM2:A2||SM1,SM2|A1+A2"},
-    {"a fetch apart, kept", "0", "SM3:B1,SM4:B2||SM1,SM2,SM3,SM4|A1+A2,B1+B2"},
-    {"middle part inside", "1", "ME1:C1,ME2:C2,ME3:C3|ME1,ME2,ME3||C1+C2+C3"},
-    {"middle part inside", "1", "ME1:D2||ME1|C1+C2+C3,D2"},
-    {"middle part inside", "1", "ME2:D1,ME3:D3|ME1,ME2,ME3||C1+C2+C3,D1+D2+D3"},
-    {"listed 1, 1, 2, 2", "0", "ME1:A1,ME2:B1,ME3:A2,ME4:B2||ME1,ME2,ME3,ME4|A1+A2,B1+B2"},
-    {"stored 2, 1, 3", "1", "refuse2,ME1:E2,ME2:E1,ME3:E3|ME1|ME2,ME3|E1+E2+E3"},
-    {"stored 2, 1, 3", "1", "restart|ME2,ME3||E1+E2+E3"},
-    {"stored 2, 3, 1", "1", "refuse2,SM1:E2,SM2:E3,SM3:E1|SM1|SM2,SM3|E1+E2+E3"},
-    {"stored 2, 3, 1", "1", "|SM2,SM3||E1+E2+E3"},
-    {"a part alone, then its whole", "0", "ME1:B2||ME1|B2"},
-    {"a part alone, then its whole", "0", "ME2:B1||ME1,ME2|B1+B2"},
-    {"an empty message", "1", "SM1:Z|SM1||Z"},
-    {"a data file anew", "0", "ME1:A1,ME2:A2||ME1,ME2|A1+A2"},
-    {"a data file anew", "0", "restart anew||ME1,ME2|A1+A2"},
+    {"new part 1 like a filed one", "1", "ME 1:A1,ME 2:A2|ME 1,ME 2||A1+A2"},
+    {"new part 1 like a filed one", "1", "ME 1:B1||ME 1|A1+A2,B1"},
+    {"new part 1 like a filed one", "1", "ME 2:B2|ME 1,ME 2||A1+A2,B1+B2"},
+    {"the same, kept", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
+    {"the same, kept", "0", "ME 3:B1||ME 1,ME 2,ME 3|A1+A2,B1"},
+    {"the same, kept", "0", "restart,ME 4:B2||ME 1,ME 2,ME 3,ME 4|A1+A2,B1+B2"},
+    {"a fetch apart, kept", "0", "SM 1:A1,SM 2:A2||SM 1,SM 2|A1+A2"},
+    {"a fetch apart, kept", "0", "SM 3:B1,SM 4:B2||SM 1,SM 2,SM 3,SM 4|A1+A2,B1+B2"},
+    {"middle part inside", "1", "ME 1:C1,ME 2:C2,ME 3:C3|ME 1,ME 2,ME 3||C1+C2+C3"},
+    {"middle part inside", "1", "ME 1:D2||ME 1|C1+C2+C3,D2"},
+    {"middle part inside", "1", "ME 2:D1,ME 3:D3|ME 1,ME 2,ME 3||C1+C2+C3,D1+D2+D3"},
+    {"listed 1, 1, 2, 2", "0", "ME 1:A1,ME 2:B1,ME 3:A2,ME 4:B2||ME 1,ME 2,ME 3,ME 4|A1+A2,B1+B2"},
+    {"stored 2, 1, 3", "1", "refuse2,ME 1:E2,ME 2:E1,ME 3:E3|ME 1|ME 2,ME 3|E1+E2+E3"},
+    {"stored 2, 1, 3", "1", "restart|ME 2,ME 3||E1+E2+E3"},
+    {"stored 2, 3, 1", "1", "refuse2,SM 1:E2,SM 2:E3,SM 3:E1|SM 1|SM 2,SM 3|E1+E2+E3"},
+    {"stored 2, 3, 1", "1", "|SM 2,SM 3||E1+E2+E3"},
+    {"a part alone, then its whole", "0", "ME 1:B2||ME 1|B2"},
+    {"a part alone, then its whole", "0", "ME 2:B1||ME 1,ME 2|B1+B2"},
+    {"an empty message", "1", "SM 1:Z|SM 1||Z"},
+    {"a data file anew", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
+    {"a data file anew", "0", "restart anew||ME 1,ME 2|A1+A2"},
 };
 } // namespace
 
@@ -218,11 +211,16 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
                          item.substr(6) + "}";
             if (item.find(':') == std::string::npos)
                 continue;
-            const Part& p = kParts.at(item.substr(item.find(':') + 1));
+            const std::string part = item.substr(item.find(':') + 1), seq = part.size() > 1 ? part.substr(1) : "0";
+            const auto& message = kMessages.at(part[0]);
+            const std::string concat = message.first ? "[" + std::to_string(message.first) + ", " +
+                                                           std::to_string(message.second.size()) + ", " + seq + "]"
+                                                     : "null";
             std::string& m = mem[item[0] == 'S'];
-            m += (m.empty() ? "{\"index\": " : ", {\"index\": ") + item.substr(2, item.find(':') - 2) +
-                 ", \"deliver\": {\"from\": \"+62811500123\", \"concat\": " + p.concat + ", \"ts\": \"" + p.ts +
-                 "\", \"text\": \"" + p.text + "\"}}";
+            m += std::string(m.empty() ? "" : ", ") + "{\"index\": " + item.substr(3, item.find(':') - 3) +
+                 ", \"deliver\": {\"from\": \"+62811500123\", \"concat\": " + concat + ", \"ts\": \"26/0" +
+                 std::to_string(1 + (part[0] - 'A') % 9) + "/10 09:00:0" + seq + "\", \"text\": \"" + Text(part) +
+                 "\"}}";
         }
         ASSERT_TRUE(SimPhone::LoadJson("parts", std::string("{\"keep\": ") + (bFirst ? "false" : "true") +
                                                     ", \"memories\": {\"ME\": {\"messages\": [" + mem[0] +
@@ -237,19 +235,17 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
         EXPECT_FALSE(boxes.Any(L"SMS is not valid"));
 
         const SimPhone::State st = SimPhone::GetState();
-        std::vector<std::string> deleted, phone;
-        for (std::string line : st.deleted)
-            deleted.push_back(line.erase(2, 1));
+        std::vector<std::string> phone;
         for (const std::string& line : st.memory)
-            phone.push_back(line.substr(0, 2) + line.substr(3, line.find(' ', 3) - 3));
-        EXPECT_EQ(deleted, Items(step[1], ','));
+            phone.push_back(line.substr(0, line.find(' ', 3)));
+        EXPECT_EQ(st.deleted, Items(step[1], ','));
         EXPECT_EQ(phone, Items(step[2], ','));
         std::vector<CString> filed, texts;
         for (const std::string& record : Items(step[3], ','))
         {
             filed.emplace_back();
             for (const std::string& part : Items(record, '+'))
-                filed.back() += kParts.at(part).text;
+                filed.back() += Text(part);
         }
         for (const CSMS& r : host->Records())
             texts.push_back(r.m_strText);
