@@ -183,9 +183,9 @@ const char* const kSteps[][3] = {
     {"stored 2, 3, 1", "1", "|SM 2,SM 3||E1+E2+E3"},
     {"a part alone, then its whole", "0", "ME 1:B2||ME 1|B2"},
     {"a part alone, then its whole", "0", "ME 2:B1||ME 1,ME 2|B1+B2"},
-    {"an empty message", "1", "SM 1:Z|SM 1||Z"},
     {"a data file anew", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
     {"a data file anew", "0", "restart anew||ME 1,ME 2|A1+A2"},
+    {"an empty message", "1", "SM 1:Z|SM 1||Z"},
 };
 } // namespace
 
