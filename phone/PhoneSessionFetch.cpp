@@ -51,6 +51,7 @@ bool SameKeptPart(const CPhoneSession::KeptPart_t& a, const CPhoneSession::KeptP
     return a.strMemory == b.strMemory && a.strIndex == b.strIndex && a.strPdu == b.strPdu;
 }
 
+// A record's date and time as the side file keeps them ("yymmddhhmmss").
 CString FiledStamp(const CSMS& r)
 {
     return r.m_strYear + r.m_strMonth + r.m_strDay + r.m_strHour + r.m_strMinute + r.m_strSecond;
