@@ -39,6 +39,8 @@ public:
 
     CString GetDataFilePath() const { return m_strDataFilePath; }
     void SetDataFilePath(const CString& strPath) { m_strDataFilePath = strPath; }
+    // Beside the data file: the parts of filed messages that the phone still holds.
+    CString GetKeptPartsFilePath() const { return m_strDataFilePath + L".parts"; }
     CString GetLogFilePath() const { return m_strLogFilePath; }
     void SetLogFilePath(const CString& strPath) { m_strLogFilePath = strPath; }
     CString GetMyTextFilePath() const { return m_strMyTextFilePath; }

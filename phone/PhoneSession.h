@@ -55,25 +55,46 @@ public:
         CSMS record;
         CString strMemory; // "ME" or "SM"
         CString strIndex;  // the phone's index, digits only when it can be deleted
+        CString strPdu;    // as listed, in upper case
         int nRef = 0;      // concatenation reference, total and sequence read from the PDU
         int nTotal = 0;
         int nSeq = 0;
         BOOL bLinked = FALSE;
         int nOrder = 0;        // position in the listings
         BOOL bReadable = TRUE; // the PDU held together; else never filed nor deleted
+        BOOL bKnown = FALSE;   // a part kept on the phone of a message filed whole before
+        BOOL bDeleted = FALSE; // deleted from the phone by this fetch
+        CString strFiled;      // date and time of the filed message that holds it, if any
     };
     // One message after joining, with the listed messages it was made of.
     struct JoinedSms_t
     {
         CSMS record;
         std::vector<int> sources; // indices into m_arrListed
-        BOOL bComplete = TRUE;    // every part of a linked message is there
-        BOOL bFiledWhole = FALSE; // parts of a message filed whole before: they may leave the phone
+        BOOL bComplete = TRUE;    // not linked, or every part of a linked message is there
+        BOOL bKnown = FALSE;      // one known part (ListedSms_t::bKnown): filed before
+        BOOL bInDocument = FALSE; // the document holds it (set by filing)
+    };
+    // A part of a message filed whole that stays on the phone: where it lies, its PDU (which
+    // carries its sender, reference, part number and own time stamp) and the date and time of the
+    // filed message ("yymmddhhmmss").
+    struct KeptPart_t
+    {
+        CString strMemory;
+        CString strIndex;
+        CString strPdu;
+        CString strFiled;
     };
 
-    // Sorting and joining of the listed messages (by sender number, reference and part).
+    // Sorting (by sender, reference, total and listing order) and joining of the listed
+    // messages: the k-th copy of each part number with the k-th of the others; a message with a
+    // part missing gives each of its parts alone.
     static void SortListed(std::vector<ListedSms_t>& arr);
     static void JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined);
+    // The kept parts, one a line ("ME 3 <PDU> <filed>"); a missing file holds none.
+    static void ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr);
+    // Replaces the file in one step (removes it when there are none); FALSE when it failed.
+    static BOOL WriteKeptParts(const CString& strPath, const std::vector<KeptPart_t>& arr);
     // An unsolicited result code ("+CMTI: ...", "RING", ...) rather than an answer.
     static BOOL IsUnsolicited(const CString& strLine);
 
@@ -82,6 +103,7 @@ public:
     CString m_strStatus;
     std::vector<ListedSms_t> m_arrListed; // the received records, in listing order
     std::vector<JoinedSms_t> m_arrJoined; // after joining
+    std::vector<KeptPart_t> m_arrKept;    // the kept parts as the side file holds them
     CUnicodeTextWriter m_log;
     CSMSMessage m_encoder;
     CString m_strLastReply;
@@ -96,8 +118,16 @@ private:
                   BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
     // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
+    // Marks the listed parts that lie where a kept part lay, with its PDU, while the document
+    // still holds the message they were filed with.
+    void MarkKnownParts();
     BOOL FileJoined(int& nNew, BOOL& bSaved);
+    // Files a whole message in place of its parts filed alone (GUI thread); FALSE when the
+    // document holds none of them.
+    BOOL ReplaceFiledParts(const JoinedSms_t& joined);
     void DeleteFiled(CIrdaPort& port);
+    // Writes the parts of filed messages that are still on the phone, when they changed.
+    void RememberKeptParts(const CString& strPath);
     // Logs the failure, keeps it as m_strFailure and shows it (unless the port was aborted).
     void Fail(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
     // Tells the user, in one box, how many listed messages stay on the phone unread.

@@ -35,24 +35,26 @@ bool SameTimestamp(const CSMS& a, const CSMS& b)
            a.m_strHour == b.m_strHour && a.m_strMinute == b.m_strMinute && a.m_strSecond == b.m_strSecond;
 }
 
-// Whether a filed linked message holds the parts nFirst to piece.m_nPart (of nTotal) that piece
-// joins: parts left on the phone when their message was filed whole. Same sender, reference and
-// last part; the piece's text at its place in the filed text. The filed record carries the
-// fields of its last part, so a piece ending with that part must also have its time.
-bool HoldsParts(const CSMS& filed, const CSMS& piece, int nFirst, int nTotal)
+bool IsSent(const CSMS& r) { return r.m_strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0; }
+
+// Whether a document record is this listed part filed alone: the same sender, reference, part
+// number, own time stamp and text. A part stored as sent carries no time stamp of its own.
+bool IsFiledPart(const CSMS& filed, const CSMS& part)
 {
-    if (!filed.m_bLinked || filed.m_nRef != piece.m_nRef || filed.m_nPart != nTotal || piece.m_nPart > nTotal ||
-        PartyKey(filed) != PartyKey(piece) || filed.m_strSenderName != piece.m_strSenderName)
-        return false;
-    const CString& strWhole = filed.m_strText;
-    const CString& strPiece = piece.m_strText;
-    if (strPiece.IsEmpty() || strPiece.GetLength() >= strWhole.GetLength())
-        return false;
-    if (piece.m_nPart == nTotal)
-        return strWhole.Right(strPiece.GetLength()) == strPiece && SameTimestamp(filed, piece);
-    if (nFirst == 1)
-        return strWhole.Left(strPiece.GetLength()) == strPiece;
-    return strWhole.Find(strPiece, 1) > 0;
+    return filed.m_bLinked && filed.m_nRef == part.m_nRef && filed.m_nPart == part.m_nPart &&
+           PartyKey(filed) == PartyKey(part) && filed.m_strText == part.m_strText &&
+           (IsSent(part) || SameTimestamp(filed, part));
+}
+
+bool SameKeptPart(const CPhoneSession::KeptPart_t& a, const CPhoneSession::KeptPart_t& b)
+{
+    return a.strMemory == b.strMemory && a.strIndex == b.strIndex && a.strPdu == b.strPdu;
+}
+
+// A record's date and time as the side file keeps them ("yymmddhhmmss").
+CString FiledStamp(const CSMS& r)
+{
+    return r.m_strYear + r.m_strMonth + r.m_strDay + r.m_strHour + r.m_strMinute + r.m_strSecond;
 }
 
 } // namespace
@@ -65,54 +67,114 @@ void CPhoneSession::SortListed(std::vector<ListedSms_t>& arr)
             return c < 0;
         if (a.nRef != b.nRef)
             return a.nRef < b.nRef;
-        return a.nSeq < b.nSeq;
+        if (a.nTotal != b.nTotal)
+            return a.nTotal < b.nTotal;
+        return a.nOrder < b.nOrder;
     });
 }
 
 void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined)
 {
     joined.clear();
-    size_t i = 0;
-    while (i < arr.size())
-    {
-        // A PDU that could not be read is no message of the document.
-        if (!arr[i].bReadable)
-        {
-            ++i;
-            continue;
-        }
-        const ListedSms_t& first = arr[i];
+    std::vector<bool> taken(arr.size(), false);
+    auto alone = [&](size_t i) {
         JoinedSms_t j;
-        j.record = first.record;
+        j.record = arr[i].record;
         j.sources.push_back((int)i);
-        if (!first.bLinked)
+        j.bComplete = !arr[i].bLinked;
+        j.bKnown = arr[i].bKnown;
+        joined.push_back(j);
+    };
+    for (size_t i = 0; i < arr.size(); ++i)
+    {
+        const ListedSms_t& first = arr[i];
+        // A PDU that could not be read is no message of the document.
+        if (taken[i] || !first.bReadable)
+            continue;
+        if (!first.bLinked || first.bKnown)
         {
-            joined.push_back(j);
-            ++i;
+            alone(i);
             continue;
         }
-        // A run: the parts of one sender with one reference and total, each part number once.
-        CString strText = first.record.m_strText;
-        int nLastSeq = first.nSeq;
-        size_t k = i + 1;
-        while (k < arr.size())
+        // The parts of one sender with one reference and total lie together, in listing order;
+        // copies[s] holds those of part number s.
+        std::vector<std::vector<size_t>> copies((size_t)std::max(first.nTotal, 0) + 1);
+        for (size_t k = i; k < arr.size(); ++k)
         {
             const ListedSms_t& next = arr[k];
-            if (!next.bReadable || !next.bLinked || PartyKey(next.record) != PartyKey(first.record) ||
-                next.nRef != first.nRef || next.nTotal != first.nTotal || next.nSeq <= nLastSeq)
+            if (PartyKey(next.record) != PartyKey(first.record) || next.nRef != first.nRef ||
+                next.nTotal != first.nTotal)
                 break;
-            strText += next.record.m_strText;
-            nLastSeq = next.nSeq;
-            j.sources.push_back((int)k);
-            ++k;
+            if (!next.bReadable || !next.bLinked || next.bKnown)
+                continue;
+            taken[k] = true;
+            if (next.nSeq >= 1 && next.nSeq <= first.nTotal)
+                copies[(size_t)next.nSeq].push_back(k);
+            else
+                alone(k);
         }
-        // The record carries the fields of its last part and the texts of all parts in order.
-        j.record = arr[k - 1].record;
-        j.record.m_strText = strText;
-        j.bComplete = first.nSeq == 1 && (int)j.sources.size() == first.nTotal && nLastSeq == first.nTotal;
-        joined.push_back(j);
-        i = k;
+        size_t nMessages = 0;
+        for (const std::vector<size_t>& c : copies)
+            nMessages = std::max(nMessages, c.size());
+        for (size_t m = 0; m < nMessages; ++m)
+        {
+            bool bWhole = true;
+            for (int s = 1; s <= first.nTotal; ++s)
+                bWhole = bWhole && m < copies[(size_t)s].size();
+            if (!bWhole)
+            {
+                for (int s = 1; s <= first.nTotal; ++s)
+                    if (m < copies[(size_t)s].size())
+                        alone(copies[(size_t)s][m]);
+                continue;
+            }
+            // The record carries the fields of its last part and the texts of all parts in order.
+            JoinedSms_t j;
+            CString strText;
+            for (int s = 1; s <= first.nTotal; ++s)
+            {
+                const size_t k = copies[(size_t)s][m];
+                strText += arr[k].record.m_strText;
+                j.sources.push_back((int)k);
+            }
+            j.record = arr[(size_t)j.sources.back()].record;
+            j.record.m_strText = strText;
+            joined.push_back(j);
+        }
     }
+}
+
+void CPhoneSession::ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr)
+{
+    arr.clear();
+    if (GetFileAttributesW(strPath) == INVALID_FILE_ATTRIBUTES)
+        return;
+    CUnicodeTextReader reader(strPath);
+    CString strLine;
+    while (reader.IsOpen() && reader.ReadLine(strLine))
+    {
+        CStringSplitter fields(strLine.Trim(), L" ");
+        KeptPart_t part{fields.GetField(0), fields.GetField(1), fields.GetField(2), fields.GetField(3)};
+        if (fields.GetSize() == 4 && IsAllDigits(part.strIndex) && IsAllDigits(part.strFiled))
+            arr.push_back(part);
+    }
+}
+
+BOOL CPhoneSession::WriteKeptParts(const CString& strPath, const std::vector<KeptPart_t>& arr)
+{
+    if (arr.empty())
+        return DeleteFileW(strPath) || GetFileAttributesW(strPath) == INVALID_FILE_ATTRIBUTES;
+    const CString strTemp = strPath + L".tmp";
+    CUnicodeTextWriter writer(strTemp, TEXTFILE_UNI16_LE);
+    BOOL bDone = writer.IsOpen();
+    for (const KeptPart_t& part : arr)
+        writer.WriteLine(part.strMemory + L" " + part.strIndex + L" " + part.strPdu + L" " + part.strFiled + L"\r\n");
+    writer.Close();
+    bDone = bDone && !writer.HasWriteFailed() &&
+            MoveFileExW(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!bDone)
+        DeleteFileW(strTemp);
+    return bDone;
 }
 
 BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
@@ -215,6 +277,8 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         ListedSms_t listed;
         listed.strMemory = strMemory;
         listed.strIndex = strIndex;
+        listed.strPdu = strPdu;
+        listed.strPdu.MakeUpper();
         listed.nOrder = (int)m_arrListed.size();
         CSmsPduDecoder decoder(lookup);
         PduOctets::ConcatInfo concat;
@@ -239,7 +303,8 @@ BOOL CPhoneSession::AddToDocument(int nPos, const CSMS& record)
     CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
     if (!pDoc)
         return FALSE;
-    if (!record.IsValid())
+    // A message may have no text (a user data length of 0).
+    if (!record.IsValid(FALSE))
     {
         Log(L"SMS is not valid");
         PhoneMessageBox(L"SMS is not valid");
@@ -259,6 +324,67 @@ BOOL CPhoneSession::AddToDocument(int nPos, const CSMS& record)
     return bDone;
 }
 
+BOOL CPhoneSession::ReplaceFiledParts(const JoinedSms_t& joined)
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    BOOL bDone = FALSE;
+    if (!pDoc)
+        return FALSE;
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        // The first of them becomes the whole message, the others go; the list shows the
+        // change at the refresh that ends the fetch.
+        for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos;)
+        {
+            const POSITION posThis = pos;
+            CSMS* d = (CSMS*)pDoc->m_listSms.GetNext(pos);
+            bool bPart = false;
+            for (int s : joined.sources)
+                bPart = bPart || IsFiledPart(*d, m_arrListed[(size_t)s].record);
+            if (!bPart)
+                continue;
+            if (bDone)
+            {
+                pDoc->m_listSms.RemoveAt(posThis);
+                delete d;
+            }
+            else
+                *d = joined.record;
+            bDone = TRUE;
+        }
+        if (bDone)
+            pDoc->NoteRecordsChanged();
+    });
+    return bDone;
+}
+
+void CPhoneSession::MarkKnownParts()
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (!pDoc || m_arrKept.empty())
+        return;
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        for (ListedSms_t& l : m_arrListed)
+            for (const KeptPart_t& k : m_arrKept)
+            {
+                if (!l.bLinked || !SameKeptPart(k, KeptPart_t{l.strMemory, l.strIndex, l.strPdu, k.strFiled}))
+                    continue;
+                // The filed message carries the reference, the total as its part number and the date.
+                for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && !l.bKnown;)
+                {
+                    const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
+                    l.bKnown = d->m_bLinked && d->m_nRef == l.nRef && d->m_nPart == l.nTotal &&
+                               FiledStamp(*d) == k.strFiled && PartyKey(*d) == PartyKey(l.record);
+                }
+                if (l.bKnown)
+                    l.strFiled = k.strFiled;
+            }
+    });
+}
+
 BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
 {
     nNew = 0;
@@ -269,7 +395,6 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
         return FALSE;
     // Which joined records the document holds, and whether the data file now has them; all of it
     // on the GUI thread, which owns the document.
-    std::vector<int> inDocument(m_arrJoined.size(), 0);
     std::vector<int> toFile;
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
@@ -277,35 +402,37 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
         {
             JoinedSms_t& j = m_arrJoined[i];
             const CSMS& r = j.record;
-            const bool bSent = r.m_strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0;
-            const ListedSms_t& first = m_arrListed[(size_t)j.sources.front()];
-            const bool bPiece = !j.bComplete && r.m_bLinked;
+            // A known part was filed with its whole message; a part alone is known by what it is.
+            j.bInDocument = j.bKnown;
+            const bool bPiece = !j.bComplete;
             POSITION pos = pDoc->m_listSms.GetTailPosition();
-            while (pos)
+            while (pos && !j.bInDocument)
             {
                 const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
-                bool bSame = d->m_strSenderName == r.m_strSenderName && d->m_strText == r.m_strText;
-                if (bSame && bSent)
-                    bSame = d->m_strRecipientNumber == r.m_strRecipientNumber;
-                else if (bSame)
-                    bSame = SameTimestamp(*d, r);
-                j.bFiledWhole = !bSame && bPiece && HoldsParts(*d, r, first.nSeq, first.nTotal);
-                if (bSame || j.bFiledWhole)
-                {
-                    inDocument[i] = 1;
-                    break;
-                }
+                if (bPiece)
+                    j.bInDocument = IsFiledPart(*d, r);
+                else if (d->m_strSenderName == r.m_strSenderName && d->m_strText == r.m_strText)
+                    j.bInDocument =
+                        IsSent(r) ? d->m_strRecipientNumber == r.m_strRecipientNumber : SameTimestamp(*d, r);
+                if (j.bInDocument && !bPiece)
+                    for (int s : j.sources)
+                        m_arrListed[(size_t)s].strFiled = FiledStamp(*d);
             }
-            if (!inDocument[i])
+            if (!j.bInDocument)
                 toFile.push_back((int)i);
         }
     });
     for (int i : toFile)
     {
-        if (AddToDocument(nNew, m_arrJoined[(size_t)i].record))
+        JoinedSms_t& j = m_arrJoined[(size_t)i];
+        // A whole message takes the place of its parts filed alone.
+        const BOOL bWhole = j.record.m_bLinked && j.bComplete;
+        if ((bWhole && j.record.IsValid(FALSE) && ReplaceFiledParts(j)) || AddToDocument(nNew, j.record))
         {
-            inDocument[(size_t)i] = 1;
+            j.bInDocument = TRUE;
             ++nNew;
+            for (int s : j.sources)
+                m_arrListed[(size_t)s].strFiled = FiledStamp(j.record);
         }
     }
     if (nNew > 0)
@@ -322,21 +449,18 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
                 PhoneMessageBox(strError, L"Error", MB_OK | MB_ICONERROR);
         }
     }
-    // Only what the document holds may leave the phone.
-    for (size_t i = 0; i < m_arrJoined.size(); ++i)
-        if (!inDocument[i])
-            m_arrJoined[i].bComplete = FALSE;
     return TRUE;
 }
 
 void CPhoneSession::DeleteFiled(CIrdaPort& port)
 {
     int nKeptParts = 0;
-    std::vector<const ListedSms_t*> toDelete[2];
+    std::vector<ListedSms_t*> toDelete[2];
     const wchar_t* memories[2] = {L"ME", L"SM"};
     for (const JoinedSms_t& j : m_arrJoined)
     {
-        if (!j.bComplete && !j.bFiledWhole)
+        // Only what the document holds whole may leave the phone; parts alone wait for the rest.
+        if (!j.bInDocument || (!j.bComplete && !j.bKnown))
         {
             if (j.record.m_bLinked)
                 nKeptParts += (int)j.sources.size();
@@ -344,7 +468,7 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
         }
         for (int s : j.sources)
         {
-            const ListedSms_t& l = m_arrListed[(size_t)s];
+            ListedSms_t& l = m_arrListed[(size_t)s];
             toDelete[l.strMemory == L"ME" ? 0 : 1].push_back(&l);
         }
     }
@@ -371,16 +495,39 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
             Log(strFailure);
             continue;
         }
-        for (const ListedSms_t* l : toDelete[m])
+        for (ListedSms_t* l : toDelete[m])
         {
             CString strStatus;
             strStatus.Format(L"%s%d", (LPCWSTR)LoadResourceText(IDS_PHONE_DELETING_SMS), ++k);
             PostStatusText(strStatus);
+            l->bDeleted = DeleteSms(port, l->strIndex);
             // A delete that failed has been reported: the rest stay on the phone.
-            if (!DeleteSms(port, l->strIndex) && IsAllDigits(l->strIndex))
+            if (!l->bDeleted && IsAllDigits(l->strIndex))
                 return;
         }
     }
+}
+
+void CPhoneSession::RememberKeptParts(const CString& strPath)
+{
+    std::vector<KeptPart_t> arr;
+    for (const JoinedSms_t& j : m_arrJoined)
+    {
+        if (!j.record.m_bLinked || !j.bInDocument || (!j.bComplete && !j.bKnown))
+            continue;
+        for (int s : j.sources)
+        {
+            const ListedSms_t& l = m_arrListed[(size_t)s];
+            if (!l.bDeleted && IsAllDigits(l.strIndex))
+                arr.push_back(KeptPart_t{l.strMemory, l.strIndex, l.strPdu, l.strFiled});
+        }
+    }
+    if (arr.size() == m_arrKept.size() && std::equal(arr.begin(), arr.end(), m_arrKept.begin(), SameKeptPart))
+        return;
+    if (WriteKeptParts(strPath, arr))
+        m_arrKept = arr;
+    else
+        Log(L"Failed while writing " + strPath);
 }
 
 void CPhoneSession::ReportUnreadable()
@@ -431,11 +578,14 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         strPort = settings.GetConnection();
         bHapus = settings.GetIsHapus() != 0;
     }
-    CString strLogPath;
+    CString strLogPath, strKeptPath;
     if (pHost && pHost->GetDoc())
     {
         CCorvane_smsDoc* pDoc = pHost->GetDoc();
-        pHost->RunOnGuiThread([&] { strLogPath = pDoc->GetLogFilePath(); });
+        pHost->RunOnGuiThread([&] {
+            strLogPath = pDoc->GetLogFilePath();
+            strKeptPath = pDoc->GetKeptPartsFilePath();
+        });
     }
     m_log.Close();
     if (!strLogPath.IsEmpty())
@@ -478,6 +628,8 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         return FALSE;
     }
 
+    ReadKeptParts(strKeptPath, m_arrKept);
+    MarkKnownParts();
     SortListed(m_arrListed);
     JoinListed(m_arrListed, m_arrJoined);
 
@@ -489,8 +641,14 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     }
 
     // Deleting comes last: only messages that are safe in the saved data file leave the phone.
+    // The parts of filed messages are remembered before, and again for those that stay.
+    if (bSaved)
+        RememberKeptParts(strKeptPath);
     if (bHapus && bSaved)
+    {
         DeleteFiled(port);
+        RememberKeptParts(strKeptPath);
+    }
     port.Close();
     ReportUnreadable();
 

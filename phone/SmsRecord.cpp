@@ -114,7 +114,10 @@ void CSMS::Clear()
     m_bRead = 0;
 }
 
-BOOL CSMS::IsValid() const { return !m_strText.IsEmpty() && !m_strHour.IsEmpty() && !m_strFolder.IsEmpty(); }
+BOOL CSMS::IsValid(BOOL bTextNeeded) const
+{
+    return (!bTextNeeded || !m_strText.IsEmpty()) && !m_strHour.IsEmpty() && !m_strFolder.IsEmpty();
+}
 
 CString CSMS::MakeKey(const CSMS& sms)
 {

@@ -19,8 +19,9 @@ public:
     static void* operator new(size_t nSize);
     static void operator delete(void* p, size_t nSize);
 
-    // True when the text, the hour and the folder are all non-empty.
-    BOOL IsValid() const;
+    // True when the text, the hour and the folder are all non-empty; with bTextNeeded FALSE (a
+    // received message may have no text) the text may be empty.
+    BOOL IsValid(BOOL bTextNeeded = TRUE) const;
     // Empties every text and zeroes every number.
     void Clear();
     // Recomputes m_strKey: day, month, year, hour, minute, second and the first 20 text characters.

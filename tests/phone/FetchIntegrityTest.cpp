@@ -4,6 +4,9 @@
 #include "PhoneLinkTestSupport.h"
 #include "phone/PhoneSession.h"
 
+#include <map>
+#include <sstream>
+
 using namespace phonetest;
 
 namespace
@@ -130,4 +133,122 @@ TEST_F(FetchIntegrityTest, APartLeftByARefusedDeleteIsNotFiledAgainAndGoesNextTi
     EXPECT_EQ(host->Records().size(), 1u);
     EXPECT_EQ(Count(L"awal akhir"), 1);
     EXPECT_EQ(SimPhone::GetState().deleted, (std::vector<std::string>{"ME 1", "ME 2"}));
+}
+
+namespace
+{
+// A bank's messages (one sender): their reference and the texts of their parts. 8-bit references
+// repeat, first parts are one template. Part k of message X ("Xk") is sent in month X, at second k.
+const std::map<char, std::pair<int, std::vector<const char*>>> kMessages = {
+    {'A', {7, {"Yth Nasabah, tagihan kartu kredit Anda sebesar ", "Rp 1.250.000, jatuh tempo 20/02/26."}}},
+    {'B', {7, {"Yth Nasabah, tagihan kartu kredit Anda sebesar ", "Rp 2.400.000, jatuh tempo 20/03/26."}}},
+    {'C', {7, {"Yth Nasabah, pembayaran ", "Rp 1.250.000 ", "telah kami terima."}}},
+    {'D', {7, {"Yth Nasabah, angsuran ", "Rp 1.250.000 ", "jatuh tempo hari ini."}}},
+    {'E', {9, {"Bagian satu. ", "Bagian dua. ", "Bagian tiga."}}},
+    {'Z', {0, {""}}}, // not linked, no text: a user data length of 0
+};
+const char* Text(const std::string& part)
+{
+    return kMessages.at(part[0]).second.at(part.size() > 1 ? part[1] - '1' : 0);
+}
+std::vector<std::string> Items(const std::string& list, char sep)
+{
+    std::vector<std::string> out;
+    std::istringstream in(list);
+    for (std::string item; std::getline(in, item, sep);)
+        out.push_back(item);
+    return out;
+}
+
+// Fetch by fetch, a line each: the case, "isHapus", then "|"-separated: what reaches the phone
+// first ("ME 1:A1": memory, index, part; "restart": the program starts anew, "anew" without its data
+// file; "refuse2": the phone refuses the second delete), what was deleted, what stays on the phone,
+// the document's texts in filing order (parts joined by "+"). A case begins where the name changes.
+const char* const kSteps[][3] = {
+    {"new part 1 like a filed one", "1", "ME 1:A1,ME 2:A2|ME 1,ME 2||A1+A2"},
+    {"new part 1 like a filed one", "1", "ME 1:B1||ME 1|A1+A2,B1"},
+    {"new part 1 like a filed one", "1", "ME 2:B2|ME 1,ME 2||A1+A2,B1+B2"},
+    {"the same, kept", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
+    {"the same, kept", "0", "ME 3:B1||ME 1,ME 2,ME 3|A1+A2,B1"},
+    {"the same, kept", "0", "restart,ME 4:B2||ME 1,ME 2,ME 3,ME 4|A1+A2,B1+B2"},
+    {"a fetch apart, kept", "0", "SM 1:A1,SM 2:A2||SM 1,SM 2|A1+A2"},
+    {"a fetch apart, kept", "0", "SM 3:B1,SM 4:B2||SM 1,SM 2,SM 3,SM 4|A1+A2,B1+B2"},
+    {"middle part inside", "1", "ME 1:C1,ME 2:C2,ME 3:C3|ME 1,ME 2,ME 3||C1+C2+C3"},
+    {"middle part inside", "1", "ME 1:D2||ME 1|C1+C2+C3,D2"},
+    {"middle part inside", "1", "ME 2:D1,ME 3:D3|ME 1,ME 2,ME 3||C1+C2+C3,D1+D2+D3"},
+    {"listed 1, 1, 2, 2", "0", "ME 1:A1,ME 2:B1,ME 3:A2,ME 4:B2||ME 1,ME 2,ME 3,ME 4|A1+A2,B1+B2"},
+    {"stored 2, 1, 3", "1", "refuse2,ME 1:E2,ME 2:E1,ME 3:E3|ME 1|ME 2,ME 3|E1+E2+E3"},
+    {"stored 2, 1, 3", "1", "restart|ME 2,ME 3||E1+E2+E3"},
+    {"stored 2, 3, 1", "1", "refuse2,SM 1:E2,SM 2:E3,SM 3:E1|SM 1|SM 2,SM 3|E1+E2+E3"},
+    {"stored 2, 3, 1", "1", "|SM 2,SM 3||E1+E2+E3"},
+    {"a part alone, then its whole", "0", "ME 1:B2||ME 1|B2"},
+    {"a part alone, then its whole", "0", "ME 2:B1||ME 1,ME 2|B1+B2"},
+    {"a data file anew", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
+    {"a data file anew", "0", "restart anew||ME 1,ME 2|A1+A2"},
+    {"an empty message", "1", "SM 1:Z|SM 1||Z"},
+};
+} // namespace
+
+// A part is known by what it is (its place on the phone, its PDU), never by its text.
+TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
+{
+    for (size_t n = 0; n < std::size(kSteps); ++n)
+    {
+        SCOPED_TRACE(std::string(kSteps[n][0]) + ", line " + std::to_string(n + 1));
+        const bool bFirst = n == 0 || strcmp(kSteps[n][0], kSteps[n - 1][0]) != 0;
+        if (bFirst)
+        {
+            SetSetting(L"isHapus", kSteps[n][1][0] - '0');
+            folder = ScratchFolder(CString(kSteps[n][0]));
+            Restart();
+        }
+        const std::vector<std::string> step = Items(std::string(kSteps[n][2]) + "|", '|');
+        std::string mem[2], faults; // what reaches the phone memory and the SIM, as JSON
+        for (const std::string& item : Items(step[0], ','))
+        {
+            if (item.rfind("refuse", 0) == 0)
+                faults = R"({"command": "AT+CMGD=", "action": "cms_error", "code": 321, "occurrence": )" +
+                         item.substr(6) + "}";
+            if (item.find(':') == std::string::npos)
+                continue;
+            const std::string part = item.substr(item.find(':') + 1), seq = part.size() > 1 ? part.substr(1) : "0";
+            const auto& message = kMessages.at(part[0]);
+            const std::string concat = message.first ? "[" + std::to_string(message.first) + ", " +
+                                                           std::to_string(message.second.size()) + ", " + seq + "]"
+                                                     : "null";
+            std::string& m = mem[item[0] == 'S'];
+            m += std::string(m.empty() ? "" : ", ") + "{\"index\": " + item.substr(3, item.find(':') - 3) +
+                 ", \"deliver\": {\"from\": \"+62811500123\", \"concat\": " + concat + ", \"ts\": \"26/0" +
+                 std::to_string(1 + (part[0] - 'A') % 9) + "/10 09:00:0" + seq + "\", \"text\": \"" + Text(part) +
+                 "\"}}";
+        }
+        ASSERT_TRUE(SimPhone::LoadJson("parts", std::string("{\"keep\": ") + (bFirst ? "false" : "true") +
+                                                    ", \"memories\": {\"ME\": {\"messages\": [" + mem[0] +
+                                                    "]}, \"SM\": {\"messages\": [" + mem[1] + "]}}, \"faults\": [" +
+                                                    faults + "]}"));
+        if (step[0].find("anew") != std::string::npos)
+            DeleteFileW(folder + L"CorvaneSms.dat");
+        if (step[0].find("restart") != std::string::npos)
+            Restart();
+        CPhoneSession session;
+        ASSERT_TRUE(session.ReceiveAllSms(nullptr)) << boxes.All();
+        EXPECT_FALSE(boxes.Any(L"SMS is not valid"));
+
+        const SimPhone::State st = SimPhone::GetState();
+        std::vector<std::string> phone;
+        for (const std::string& line : st.memory)
+            phone.push_back(line.substr(0, line.find(' ', 3)));
+        EXPECT_EQ(st.deleted, Items(step[1], ','));
+        EXPECT_EQ(phone, Items(step[2], ','));
+        std::vector<CString> filed, texts;
+        for (const std::string& record : Items(step[3], ','))
+        {
+            filed.emplace_back();
+            for (const std::string& part : Items(record, '+'))
+                filed.back() += Text(part);
+        }
+        for (const CSMS& r : host->Records())
+            texts.push_back(r.m_strText);
+        EXPECT_EQ(texts, filed);
+    }
 }

@@ -373,11 +373,18 @@ void HostTest::SetUp()
 {
     REQUIRE_SIM();
     folder = TestScratchFolder();
+    Restart();
+    SetSettingText(L"Connection", SimPhone::PortName());
+    SetSetting(L"isSuaraOn", 0);
+}
+
+void HostTest::Restart()
+{
+    host.reset();
     host.reset(new TestHost);
     host->m_doc.SetDataFilePath(folder + L"CorvaneSms.dat");
     host->m_doc.SetLogFilePath(folder + L"logCorvaneSms.txt");
-    SetSettingText(L"Connection", SimPhone::PortName());
-    SetSetting(L"isSuaraOn", 0);
+    host->m_doc.LoadData();
 }
 
 std::vector<unsigned char> ReadFileBytes(const CString& path)

@@ -155,6 +155,8 @@ struct HostTest : ::testing::Test
 {
     void SetUp() override;
     void TearDown() override { host.reset(); }
+    // The program starts anew: a new host whose document reads the data file of the folder.
+    void Restart();
 
     CString folder;
     std::unique_ptr<TestHost> host;

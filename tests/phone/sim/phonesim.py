@@ -54,15 +54,19 @@ class Phone:
         self.echo = sc.get("echo", True)
         # Pacing: "baud" bytes/10 per second; "pacing": true alone means 9600 baud.
         self.baud = sc.get("baud") or (9600 if sc.get("pacing") else 0)
+        # "keep": the messages stored before stay, the scenario's arrive (listed by index).
+        kept = self.memories if sc.get("keep") else {}
         self.memories = {}
         for name in ("ME", "SM"):
             m = sc.get("memories", {}).get(name)
             if m is None:
                 continue
-            msgs = []
+            msgs = list(kept.get(name, {}).get("messages", []))
             for i, e in enumerate(m.get("messages", [])):
                 msgs.append({"index": e.get("index", i + 1), "stat": e.get("stat", 1),
                              "pdu": pdutool.build(e), "length": e.get("length")})
+            if kept:
+                msgs.sort(key=lambda msg: int(msg["index"]))
             self.memories[name] = {"total": m.get("total", 30), "messages": msgs}
         self.faults = [dict(f) for f in sc.get("faults", [])]
         for f in self.faults:
