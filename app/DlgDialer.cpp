@@ -16,6 +16,7 @@
 #include <mmsystem.h>
 
 BEGIN_MESSAGE_MAP(CDlgDialer, CDialog)
+ON_WM_ACTIVATE()
 ON_WM_LBUTTONUP()
 ON_WM_TIMER()
 ON_WM_PAINT()
@@ -169,6 +170,43 @@ void CDlgDialer::AppendKey(wchar_t chKey)
     ::PlaySoundW(GetAppFolder() + kToneFile, nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
 }
 
+void CDlgDialer::RemoveLastKey()
+{
+    if (!m_strNumber.IsEmpty())
+        m_strNumber = m_strNumber.Left(m_strNumber.GetLength() - 1);
+    NumberChanged();
+}
+
+BOOL CDlgDialer::PreTranslateMessage(MSG* pMsg)
+{
+    // The keys of the window itself (the contact list keeps its own).
+    if (pMsg->message == WM_CHAR && (pMsg->hwnd == m_hWnd || pMsg->hwnd == m_wndNumber.GetSafeHwnd()))
+    {
+        const wchar_t ch = (wchar_t)pMsg->wParam;
+        if ((ch >= L'0' && ch <= L'9') || ch == L'*' || ch == L'#' || ch == L'+')
+        {
+            AppendKey(ch);
+            return TRUE;
+        }
+        if (ch == L'\b')
+        {
+            RemoveLastKey();
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CDlgDialer::OnOK() { Dial(); }
+
+void CDlgDialer::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CDialog::OnActivate(nState, pWndOther, bMinimized);
+    const HWND hFocus = ::GetFocus();
+    if (nState != WA_INACTIVE && !bMinimized && hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus))
+        SetFocus();
+}
+
 void CDlgDialer::ShowContacts(BOOL bShow)
 {
     if (m_wndLetters.GetSafeHwnd() != nullptr)
@@ -188,11 +226,7 @@ void CDlgDialer::HandleClick(CPoint point)
         {
         case kRefresh: NumberChanged(); break;
         case kKey: AppendKey(h.chKey); break;
-        case kBackspace:
-            if (!m_strNumber.IsEmpty())
-                m_strNumber = m_strNumber.Left(m_strNumber.GetLength() - 1);
-            NumberChanged();
-            break;
+        case kBackspace: RemoveLastKey(); break;
         case kCopy:
         {
             CString strCopy = m_strNumber;

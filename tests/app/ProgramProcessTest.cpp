@@ -12,6 +12,7 @@
 #include "res/app_tools_ids.h"
 #include "res/mainframe_ids.h"
 #include "res/phone_ids.h"
+#include "res/settings_ids.h"
 #include "support/DibCanvas.h"
 #include "support/RandomRun.h"
 
@@ -1263,4 +1264,128 @@ TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
     ASSERT_NE(hMain = WaitForMainWindow(60000), nullptr);
     ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     CheckDesktop("the start with the splash", hMain, nullptr);
+}
+
+// The settings sheet, the compose window and the dialer by real keys alone under openbox: Tab walks a sheet's page,
+// its buttons and its strip, whose arrows turn the pages, and Enter in a page's field is the sheet's "OK"; Tab and
+// Shift+Tab reach every control of the compose window in its order, Enter in "Tujuan" and "Cari" moves on without
+// closing it, Ctrl+S files the message; typed digits and signs go into the dialer's number, Backspace takes one off,
+// Enter dials and leaves it open.
+TEST_F(ProgramDesktopTest, TheSheetTheComposeWindowAndTheDialerWorkByKeys)
+{
+    if (IceWm())
+        GTEST_SKIP() << "IceWM gives a Wine window the keys only at a click (a plain Win32 window the same)";
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    ASSERT_NE(hMain = StartInFront(), nullptr);
+    const auto keys = [&] {
+        GUITHREADINFO gti = {sizeof gti};
+        return GetGUIThreadInfo(Thread(), &gti) ? gti.hwndFocus : nullptr;
+    };
+    // A key, then the wait until the keys leave the control that had them.
+    const auto press = [&](const wchar_t* pszKey) {
+        const HWND hWas = keys();
+        X(CString(L"xdotool key ") + pszKey);
+        return PumpUntil([&] { return keys() != hWas; }, 5000) ? keys() : nullptr;
+    };
+    const auto id = [](HWND h) { return h != nullptr ? GetDlgCtrlID(h) : -1; };
+
+    PostMessageW(hMain, WM_COMMAND, ID_SMS_NEW, 0);
+    ASSERT_TRUE(PumpUntil([&] { return id(keys()) == IDC_COMPOSE_RECIPIENTS; }, 30000));
+    const HWND hCompose = GetParent(keys());
+    std::vector<int> walk;
+    for (int i = 0; i < 30 && (walk.empty() || walk.back() != IDC_COMPOSE_RECIPIENTS); ++i)
+        walk.push_back(id(press(L"Tab")));
+    const std::vector<int> order = {IDC_COMPOSE_TEMPLATES,
+                                    1070,
+                                    1071,
+                                    1072,
+                                    1073,
+                                    1074,
+                                    1075,
+                                    1076,
+                                    IDC_COMPOSE_TEXT,
+                                    IDC_COMPOSE_FLASH,
+                                    IDC_COMPOSE_TAKE_TO,
+                                    IDC_COMPOSE_TAKE_ADD,
+                                    IDC_COMPOSE_SEARCH,
+                                    IDC_COMPOSE_KIND_LEGEND,
+                                    IDC_COMPOSE_SELECT_ALL,
+                                    IDC_COMPOSE_FILTER,
+                                    IDC_COMPOSE_CATEGORY,
+                                    IDC_COMPOSE_CONTACTS,
+                                    IDC_COMPOSE_RECIPIENTS};
+    EXPECT_EQ(walk, order);
+    walk.clear();
+    for (int i = 0; i < 30 && (walk.empty() || walk.back() != IDC_COMPOSE_RECIPIENTS); ++i)
+        walk.push_back(id(press(L"shift+Tab")));
+    EXPECT_EQ(walk.size(), order.size()) << "Shift+Tab went through " << ::testing::PrintToString(walk);
+    X(L"xdotool type 0811000001");
+    EXPECT_EQ(id(press(L"Return")), IDC_COMPOSE_TEMPLATES) << "Enter in \"Tujuan\"";
+    for (int i = 0; i < 20 && id(keys()) != IDC_COMPOSE_SEARCH; ++i)
+        press(L"Tab");
+    EXPECT_EQ(id(press(L"Return")), IDC_COMPOSE_KIND_LEGEND) << "Enter in \"Cari\"";
+    for (int i = 0; i < 20 && id(keys()) != IDC_COMPOSE_TEXT; ++i)
+        press(L"Tab");
+    ASSERT_TRUE(IsWindowVisible(hCompose));
+    X(L"xdotool type 'Pesan lewat tombol'");
+    const WIN32_FILE_ATTRIBUTE_DATA stamp = DataFileStamp();
+    X(L"xdotool key ctrl+s");
+    EXPECT_TRUE(WaitForSavedFolder(L"Pesan lewat tombol", SMS_FOLDER_DRAFTS, stamp, 30000)) << "Ctrl+S";
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hCompose); }, 10000));
+
+    PostMessageW(hMain, WM_COMMAND, ID_CALL, 0);
+    HWND hBox = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (hBox = ShownBox(kOutlookBox)) != nullptr; }, 30000)) << "no box of the dialer";
+    const HWND hDialer = GetWindow(hBox, GW_OWNER);
+    X(L"xdotool key Return");
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hBox) && GetForegroundWindow() == hDialer; }, 10000));
+    const HWND hNumber = GetDlgItem(hDialer, IDC_DIALER_NUMBER);
+    const auto number = [&] {
+        wchar_t text[64] = {};
+        SendMessageW(hNumber, WM_GETTEXT, 64, (LPARAM)text);
+        return CString(text);
+    };
+    X(L"xdotool type '0812*#+9'");
+    EXPECT_TRUE(PumpUntil([&] { return number() == L"0812*#+9"; }, 5000)) << CStringA(number()).GetString();
+    X(L"xdotool key BackSpace");
+    EXPECT_TRUE(PumpUntil([&] { return number() == L"0812*#+"; }, 5000)) << CStringA(number()).GetString();
+    X(L"xdotool key Return");
+    EXPECT_TRUE(PumpUntil([] { return SimPhone::GetState().Count("atd0812*#+;") == 1; }, 10000)) << "Enter dials";
+    EXPECT_TRUE(IsWindowVisible(hDialer));
+    X(L"xdotool key Escape");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hDialer); }, 10000)) << "Escape closes the dialer";
+    // Last: the sheet's "OK" stores its connection page.
+    PostMessageW(hMain, WM_COMMAND, ID_SETTINGS, 0);
+    HWND hSheet = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return IsChild(hSheet = FindWindowW(nullptr, L"Settings"), keys()); }, 30000));
+    const HWND hContainer = GetDlgItem(hSheet, IDC_SETTING_CONTAINER);
+    const auto inPage = [&](HWND h) { return h != nullptr && GetParent(GetParent(h)) == hContainer; };
+    // From the page on: its controls, the sheet's buttons, the strip and the page again.
+    walk.clear();
+    std::vector<HWND> walked;
+    for (int i = 0; i < 16; ++i)
+        walked.push_back(press(L"Tab")), walk.push_back(id(walked.back()));
+    const auto ok = std::find(walk.begin(), walk.end(), IDOK);
+    ASSERT_TRUE(ok < walk.end() - 3 && ok[1] == IDCANCEL && ok[2] == 256 && inPage(walked[ok - walk.begin() + 3]))
+        << "Tab in the sheet went through " << ::testing::PrintToString(walk) << DescribeWindows();
+    while (!inPage(keys()) || id(keys()) == 256)
+        press(L"Tab");
+    ASSERT_EQ(id(press(L"shift+Tab")), 256) << "Shift+Tab from the page";
+    const auto shownPage = [&] {
+        for (HWND h = GetWindow(hContainer, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+            if (GetDlgCtrlID(h) != 256 && IsWindowVisible(h))
+                return h;
+        return HWND(nullptr);
+    };
+    // The arrows on the strip turn the pages (the last one is shown), the keys stay there.
+    const HWND hLastPage = shownPage();
+    X(L"xdotool key Left");
+    EXPECT_TRUE(PumpUntil([&] { return shownPage() != hLastPage && id(keys()) == 256; }, 5000)) << "Left";
+    X(L"xdotool key Home");
+    EXPECT_TRUE(PumpUntil([&] { return shownPage() == GetDlgItem(hContainer, 257) && id(keys()) == 256; }, 5000));
+    for (int i = 0; i < 10 && id(keys()) != IDC_CONN_SMSC; ++i)
+        press(L"Tab");
+    ASSERT_EQ(id(keys()), IDC_CONN_SMSC);
+    X(L"xdotool key Return");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hSheet); }, 10000)) << "Enter in a page's field";
 }
