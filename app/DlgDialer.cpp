@@ -16,7 +16,6 @@
 #include <mmsystem.h>
 
 BEGIN_MESSAGE_MAP(CDlgDialer, CDialog)
-ON_WM_ACTIVATE()
 ON_WM_LBUTTONUP()
 ON_WM_TIMER()
 ON_WM_PAINT()
@@ -179,8 +178,9 @@ void CDlgDialer::RemoveLastKey()
 
 BOOL CDlgDialer::PreTranslateMessage(MSG* pMsg)
 {
-    // The keys of the window itself (the contact list keeps its own).
-    if (pMsg->message == WM_CHAR && (pMsg->hwnd == m_hWnd || pMsg->hwnd == m_wndNumber.GetSafeHwnd()))
+    // The keys of the window and of its hidden controls (the contact list shown keeps its own).
+    if (pMsg->message == WM_CHAR &&
+        (pMsg->hwnd == m_hWnd || (::IsChild(m_hWnd, pMsg->hwnd) && !::IsWindowVisible(pMsg->hwnd))))
     {
         const wchar_t ch = (wchar_t)pMsg->wParam;
         if ((ch >= L'0' && ch <= L'9') || ch == L'*' || ch == L'#' || ch == L'+')
@@ -198,14 +198,6 @@ BOOL CDlgDialer::PreTranslateMessage(MSG* pMsg)
 }
 
 void CDlgDialer::OnOK() { Dial(); }
-
-void CDlgDialer::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
-{
-    CDialog::OnActivate(nState, pWndOther, bMinimized);
-    const HWND hFocus = ::GetFocus();
-    if (nState != WA_INACTIVE && !bMinimized && hFocus != m_hWnd && !::IsChild(m_hWnd, hFocus))
-        SetFocus();
-}
 
 void CDlgDialer::ShowContacts(BOOL bShow)
 {

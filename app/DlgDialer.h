@@ -90,9 +90,6 @@ protected:
     void Dial();
     void ShowContacts(BOOL bShow);
 
-    // Active, the window holds the keys itself: no control of it takes them, and the dialog procedure gives them to
-    // a control only (a window's default procedure gives them to the window).
-    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnPaint();
