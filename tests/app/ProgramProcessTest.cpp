@@ -1302,7 +1302,6 @@ TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
         if ((GetWindowLongW(h, GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE))
             order.push_back(GetDlgCtrlID(h));
     std::rotate(order.begin(), std::find(order.begin(), order.end(), IDC_COMPOSE_RECIPIENTS) + 1, order.end());
-    ASSERT_EQ(order.size(), 19u) << ::testing::PrintToString(order);
     EXPECT_EQ(walk(L"Tab", IDC_COMPOSE_RECIPIENTS, 30), order);
     EXPECT_EQ(walk(L"shift+Tab", IDC_COMPOSE_RECIPIENTS, 30).size(), order.size());
     X(L"xdotool type 0811000001");
