@@ -30,7 +30,7 @@ ON_EN_CHANGE(IDC_COMPOSE_SEARCH, OnSearchChange)
 ON_CBN_SELENDOK(IDC_COMPOSE_FILTER, OnFilterSelEndOk)
 ON_CBN_SELENDOK(IDC_COMPOSE_CATEGORY, OnCategorySelEndOk)
 ON_CBN_SELENDCANCEL(IDC_COMPOSE_FILTER, OnFilterSelEndCancel)
-ON_CBN_SELENDCANCEL(IDC_COMPOSE_CATEGORY, OnFilterSelEndCancel)
+ON_CBN_SELENDCANCEL(IDC_COMPOSE_CATEGORY, OnCategorySelEndCancel)
 ON_CBN_SELENDOK(IDC_COMPOSE_TEMPLATES, OnTemplateSelEndOk)
 ON_CBN_SELENDCANCEL(IDC_COMPOSE_TEMPLATES, OnTemplateSelEndCancel)
 ON_BN_CLICKED(IDC_COMPOSE_KIND_LEGEND, OnKindLegend)
@@ -68,7 +68,7 @@ const CSize kMovedTextSize(292, 100);
 
 CDlgComposeSms::CDlgComposeSms(CWnd* pParent)
     : CExtResizableDialog(IDD_COMPOSE_SMS, pParent), m_bQuote(0), m_bWithSender(0), m_bSignature(0), m_nSelStart(0),
-      m_nSelEnd(0)
+      m_nSelEnd(0), m_hAccel(nullptr)
 {}
 
 CDlgComposeSms::~CDlgComposeSms() {}
@@ -183,6 +183,7 @@ void CDlgComposeSms::SplitCategories(const CString& strList, CStringArray& arrOu
 BOOL CDlgComposeSms::OnInitDialog()
 {
     CExtResizableDialog::OnInitDialog();
+    m_hAccel = ::LoadAcceleratorsW(AfxGetResourceHandle(), MAKEINTRESOURCEW(IDR_COMPOSE_TOOLBAR));
     // 1. The stored position, brought back onto a monitor when it lies off every one.
     {
         CAppSettings settings;
@@ -464,7 +465,42 @@ void CDlgComposeSms::OnTemplateSelEndOk()
     m_wndText.SetFocus();
 }
 
-void CDlgComposeSms::OnTemplateSelEndCancel() { m_wndText.SetFocus(); }
+void CDlgComposeSms::OnTemplateSelEndCancel()
+{
+    if (ListClosedByUser(m_wndTemplates))
+        m_wndText.SetFocus();
+}
+
+bool CDlgComposeSms::ListClosedByUser(const CWnd& box)
+{
+    const HWND hFocus = ::GetFocus();
+    return ::SendMessageW(box.m_hWnd, CB_GETDROPPEDSTATE, 0, 0) != 0 &&
+           (hFocus == box.m_hWnd || ::IsChild(box.m_hWnd, hFocus));
+}
+
+// ---- keys ----------------------------------------------------------------------------------------
+
+BOOL CDlgComposeSms::PreTranslateMessage(MSG* pMsg)
+{
+    // The window's own keys, not those of a box it shows.
+    if (m_hAccel != nullptr && pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST &&
+        (pMsg->hwnd == m_hWnd || ::IsChild(m_hWnd, pMsg->hwnd)) && ::TranslateAcceleratorW(m_hWnd, m_hAccel, pMsg))
+        return TRUE;
+    return CExtResizableDialog::PreTranslateMessage(pMsg);
+}
+
+void CDlgComposeSms::OnOK()
+{
+    const HWND hFocus = ::GetFocus();
+    if ((hFocus == m_wndSearch.m_hWnd || hFocus == m_wndContacts.m_hWnd) && m_wndContacts.GetItemCount() > 0)
+    {
+        if (m_wndContacts.GetSelectedCount() == 0)
+            m_wndContacts.SetItemState(0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        OnTakeAdd();
+        return;
+    }
+    NextDlgCtrl();
+}
 
 // ---- contacts ------------------------------------------------------------------------------------
 
@@ -491,12 +527,23 @@ void CDlgComposeSms::OnFilterSelEndOk()
     CAppSettings settings;
     settings.SetNoFilter((UINT)std::max(0, m_wndFilter.GetCurSel()));
     settings.SetNoCategoryContact((UINT)std::max(0, m_wndCategory.GetCurSel()));
-    m_wndContacts.SetFocus();
+    if (ListClosedByUser(m_wndFilter) || ListClosedByUser(m_wndCategory))
+        m_wndContacts.SetFocus();
 }
 
 void CDlgComposeSms::OnCategorySelEndOk() { OnFilterSelEndOk(); }
 
-void CDlgComposeSms::OnFilterSelEndCancel() { m_wndContacts.SetFocus(); }
+void CDlgComposeSms::OnFilterSelEndCancel()
+{
+    if (ListClosedByUser(m_wndFilter))
+        m_wndContacts.SetFocus();
+}
+
+void CDlgComposeSms::OnCategorySelEndCancel()
+{
+    if (ListClosedByUser(m_wndCategory))
+        m_wndContacts.SetFocus();
+}
 
 void CDlgComposeSms::OnKindLegend() { MessageBox(kKindLegend, L"Info", MB_OK); }
 

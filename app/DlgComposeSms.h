@@ -76,6 +76,7 @@ public:
     int m_nSelEnd;
     CString m_strLastStatus; // the last step shown in the status pane
     CFont m_fontBold;        // Arial, 16, bold: the message edit
+    HACCEL m_hAccel;         // the tool bar's keys (resource, not destroyed); null before the window opens
 
     // ---- controls ----------------------------------------------------------------------------------
     CComposeToolBar m_wndToolBar;
@@ -103,9 +104,19 @@ public:
     CExtEdit m_wndLastSms;     // the "last SMS" pane of a reply without quote (created at run time)
     CLetterIndexBar m_wndLetters;
 
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
 protected:
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnInitDialog() override;
+    // Enter outside the message text (the window has no OK button): never ends the window, which answers IDOK
+    // only once the message was filed or sent. In "Cari" and the contact list it takes the selected contact, the
+    // first one shown when none is selected, into the recipient field as "<- Add" does; elsewhere the keys move on
+    // as by Tab.
+    void OnOK() override;
+    // Whether the user closed the box's open list (Escape, F4, a pick): the keys move on then. A closed list sends
+    // the same notes when it loses the keys or steps by the arrow keys.
+    static bool ListClosedByUser(const CWnd& box);
     // The engine's input in the window: the fields, with the checks before anything is sent.
     BOOL ReadInput(CString& strRecipients, CString& strMessage, int& bFlash) override;
     BOOL ConfirmUnsendable(const CString& strChars, CUnicodeTextWriter& log) override;
@@ -132,6 +143,7 @@ protected:
     afx_msg void OnFilterSelEndOk();
     afx_msg void OnCategorySelEndOk();
     afx_msg void OnFilterSelEndCancel();
+    afx_msg void OnCategorySelEndCancel();
     afx_msg void OnTemplateSelEndOk();
     afx_msg void OnTemplateSelEndCancel();
     afx_msg void OnKindLegend();

@@ -169,6 +169,36 @@ void CDlgDialer::AppendKey(wchar_t chKey)
     ::PlaySoundW(GetAppFolder() + kToneFile, nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
 }
 
+void CDlgDialer::RemoveLastKey()
+{
+    if (!m_strNumber.IsEmpty())
+        m_strNumber = m_strNumber.Left(m_strNumber.GetLength() - 1);
+    NumberChanged();
+}
+
+BOOL CDlgDialer::PreTranslateMessage(MSG* pMsg)
+{
+    // The keys of the window and of its hidden controls (the contact list shown keeps its own).
+    if (pMsg->message == WM_CHAR &&
+        (pMsg->hwnd == m_hWnd || (::IsChild(m_hWnd, pMsg->hwnd) && !::IsWindowVisible(pMsg->hwnd))))
+    {
+        const wchar_t ch = (wchar_t)pMsg->wParam;
+        if ((ch >= L'0' && ch <= L'9') || ch == L'*' || ch == L'#' || ch == L'+')
+        {
+            AppendKey(ch);
+            return TRUE;
+        }
+        if (ch == L'\b')
+        {
+            RemoveLastKey();
+            return TRUE;
+        }
+    }
+    return CDialog::PreTranslateMessage(pMsg);
+}
+
+void CDlgDialer::OnOK() { Dial(); }
+
 void CDlgDialer::ShowContacts(BOOL bShow)
 {
     if (m_wndLetters.GetSafeHwnd() != nullptr)
@@ -188,11 +218,7 @@ void CDlgDialer::HandleClick(CPoint point)
         {
         case kRefresh: NumberChanged(); break;
         case kKey: AppendKey(h.chKey); break;
-        case kBackspace:
-            if (!m_strNumber.IsEmpty())
-                m_strNumber = m_strNumber.Left(m_strNumber.GetLength() - 1);
-            NumberChanged();
-            break;
+        case kBackspace: RemoveLastKey(); break;
         case kCopy:
         {
             CString strCopy = m_strNumber;

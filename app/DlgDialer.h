@@ -59,6 +59,9 @@ public:
     void HandleClick(CPoint point);
     // Paints the skin and the number.
     void DoPaint(CDC& dc);
+    // Typed keys work as the keypad: digits, "*", "#" and "+" are appended as its keys, Backspace takes one off as
+    // "<" does (unless the contact list has the keys); Enter dials as the dial hotspot does, Escape closes.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     CString m_strNumber;
     BOOL m_bAutoDial;
@@ -80,6 +83,8 @@ protected:
     // key character wider than cxRoom, its characters are narrowed until they fit.
     void CreateNumberFont(CFont& font, int nHeight, int nChars, int cxRoom);
     void AppendKey(wchar_t chKey);
+    void RemoveLastKey();
+    void OnOK() override;
     // The number changed: into the edit, the number area redrawn.
     void NumberChanged();
     void Dial();

@@ -362,6 +362,23 @@ void CDialog::EndDialog(int nResult)
         ::EndDialog(m_hWnd, nResult);
 }
 
+// The dialog whose dialog manager takes the keys of hWnd's controls: the outermost dialog reached from hWnd through
+// child windows that are control parents (WS_EX_CONTROLPARENT: a page inside a sheet's container, a form inside a
+// dialog), whose controls that manager walks with its own; else hWnd itself.
+static HWND KeyDialogOf(HWND hWnd)
+{
+    HWND hKeys = hWnd;
+    for (HWND h = hWnd; (::GetWindowLongW(h, GWL_STYLE) & WS_CHILD) != 0 &&
+                        (::GetWindowLongW(h, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0;)
+    {
+        if ((h = ::GetParent(h)) == nullptr)
+            break;
+        if (::GetClassLongPtrW(h, GCW_ATOM) == (ULONG_PTR)(WORD)(ULONG_PTR)WC_DIALOG)
+            hKeys = h;
+    }
+    return hKeys;
+}
+
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message < WM_KEYFIRST || pMsg->message > WM_KEYLAST)
@@ -396,6 +413,10 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
     if (m_hWnd == nullptr || !::IsWindow(m_hWnd))
         return FALSE;
     if (pMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, pMsg->hwnd))
+        return FALSE;
+    // A page or form whose controls belong to an outer dialog's walk: Tab, Enter and the mnemonics are that dialog's
+    // (its default button, the controls around the page), further up the walk.
+    if (KeyDialogOf(m_hWnd) != m_hWnd)
         return FALSE;
     return ::IsDialogMessageW(m_hWnd, pMsg);
 }

@@ -237,6 +237,13 @@ TEST_F(ComposeTest, SelectedContactsBecomeRecipientsByToAddAndDoubleClick)
     ASSERT_TRUE(dlg->m_wndContacts.GetItemRect(1, &rcRow, LVIR_LABEL));
     dlg->m_wndContacts.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(rcRow.left + 3, rcRow.top + 3));
     EXPECT_EQ(Text(dlg->m_wndRecipients), Row(1).Left(Row(1).GetLength() - 4));
+    // Enter in "Cari" (the dialog manager's IDOK) adds the first contact shown, none selected, and closes nothing.
+    SelectRows({});
+    dlg->m_wndSearch.SetFocus();
+    dlg->SendMessage(WM_COMMAND, IDOK);
+    EXPECT_EQ(Text(dlg->m_wndRecipients),
+              Row(1).Left(Row(1).GetLength() - 4) + L";" + Row(0).Left(Row(0).GetLength() - 4));
+    ASSERT_TRUE(dlg->IsWindowVisible());
 
     // "Pilih Semua" selects every row and clears them again.
     dlg->m_wndSelectAll.SetCheck(BST_CHECKED);

@@ -12,6 +12,7 @@
 #include "res/app_tools_ids.h"
 #include "res/mainframe_ids.h"
 #include "res/phone_ids.h"
+#include "res/settings_ids.h"
 #include "support/DibCanvas.h"
 #include "support/RandomRun.h"
 
@@ -1263,4 +1264,82 @@ TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
     ASSERT_NE(hMain = WaitForMainWindow(60000), nullptr);
     ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     CheckDesktop("the start with the splash", hMain, nullptr);
+}
+
+// The compose window, the dialer and the settings sheet by real keys alone under openbox: Tab and Shift+Tab reach
+// every control of the compose window in its order, Enter in "Tujuan" and "Cari" moves on, Ctrl+S files the message;
+// typed digits and signs go into the dialer's number, Backspace takes one off, Enter dials; Tab walks a sheet's page,
+// its buttons and its strip, whose keys turn the pages, and Enter in a page's field is the sheet's "OK".
+TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
+{
+    if (IceWm())
+        GTEST_SKIP() << "IceWM gives a Wine window the keys only at a click (a plain Win32 window the same)";
+    ASSERT_TRUE(SimPhone::Load("basic"));
+    ASSERT_NE(hMain = StartInFront(), nullptr);
+    const auto keys = [&] {
+        GUITHREADINFO gti = {sizeof gti};
+        return GetGUIThreadInfo(Thread(), &gti) ? gti.hwndFocus : nullptr;
+    };
+    const auto id = [](HWND h) { return h != nullptr ? GetDlgCtrlID(h) : -1; };
+    // A key, then the wait until the keys leave the control that had them; the id of the one that has them then.
+    const auto press = [&](const wchar_t* pszKey) {
+        const HWND hWas = keys();
+        X(CString(L"xdotool key ") + pszKey);
+        return PumpUntil([&] { return keys() != hWas; }, 5000) ? id(keys()) : -1;
+    };
+    const auto walk = [&](const wchar_t* pszKey, int nTo, size_t nMax) {
+        std::vector<int> ids;
+        while (ids.size() < nMax && (ids.empty() || ids.back() != nTo))
+            ids.push_back(press(pszKey));
+        return ids;
+    };
+
+    PostMessageW(hMain, WM_COMMAND, ID_SMS_NEW, 0);
+    ASSERT_TRUE(PumpUntil([&] { return id(keys()) == IDC_COMPOSE_RECIPIENTS; }, 30000));
+    const HWND hCompose = GetParent(keys());
+    std::vector<int> order; // the shown tab stops in the window's order, from the one after "Tujuan" round to it
+    for (HWND h = GetWindow(hCompose, GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+        if ((GetWindowLongW(h, GWL_STYLE) & (WS_TABSTOP | WS_VISIBLE)) == (WS_TABSTOP | WS_VISIBLE))
+            order.push_back(GetDlgCtrlID(h));
+    std::rotate(order.begin(), std::find(order.begin(), order.end(), IDC_COMPOSE_RECIPIENTS) + 1, order.end());
+    EXPECT_EQ(walk(L"Tab", IDC_COMPOSE_RECIPIENTS, 30), order);
+    EXPECT_EQ(walk(L"shift+Tab", IDC_COMPOSE_RECIPIENTS, 30).size(), order.size());
+    X(L"xdotool type 0811000001");
+    ASSERT_EQ(press(L"Return"), IDC_COMPOSE_TEMPLATES) << "Enter in \"Tujuan\"";
+    walk(L"Tab", IDC_COMPOSE_SEARCH, 20);
+    ASSERT_EQ(press(L"Return"), IDC_COMPOSE_KIND_LEGEND) << "Enter in \"Cari\"";
+    ASSERT_EQ(walk(L"Tab", IDC_COMPOSE_TEXT, 20).back(), IDC_COMPOSE_TEXT);
+    X(L"xdotool type 'Pesan lewat tombol'");
+    const WIN32_FILE_ATTRIBUTE_DATA stamp = DataFileStamp();
+    X(L"xdotool key ctrl+s");
+    EXPECT_TRUE(WaitForSavedFolder(L"Pesan lewat tombol", SMS_FOLDER_DRAFTS, stamp, 30000)) << "Ctrl+S";
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hCompose); }, 10000));
+
+    PostMessageW(hMain, WM_COMMAND, ID_CALL, 0);
+    HWND hBox = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (hBox = ShownBox(kOutlookBox)) != nullptr; }, 30000)) << "no box of the dialer";
+    const HWND hDialer = GetWindow(hBox, GW_OWNER);
+    X(L"xdotool key Return");
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hBox) && GetForegroundWindow() == hDialer; }, 10000));
+    for (const wchar_t* pszKeys : {L"type '0812*#+9'", L"key BackSpace", L"key Return"})
+        X(CString(L"xdotool ") + pszKeys);
+    EXPECT_TRUE(PumpUntil([] { return SimPhone::GetState().Count("atd0812*#+;") == 1; }, 10000)) << "Enter dials";
+    X(L"xdotool key Escape");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hDialer); }, 10000)) << "Escape closes the dialer";
+
+    // Last: the sheet's "OK" stores its connection page. It shows the last page; Tab goes from the page's controls
+    // through the sheet's buttons, "OK" and "Cancel", to the strip and into the page again.
+    PostMessageW(hMain, WM_COMMAND, ID_SETTINGS, 0);
+    HWND hSheet = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return IsChild(hSheet = FindWindowW(nullptr, L"Settings"), keys()); }, 30000));
+    const std::vector<int> sheetWalk = walk(L"Tab", IDCANCEL, 16);
+    EXPECT_TRUE(sheetWalk.size() > 1 && sheetWalk.end()[-2] == IDOK && sheetWalk.back() == IDCANCEL)
+        << ::testing::PrintToString(sheetWalk);
+    EXPECT_EQ(press(L"Tab"), 256);
+    const HWND hFirstPage = GetDlgItem(GetDlgItem(hSheet, IDC_SETTING_CONTAINER), 257);
+    X(L"xdotool key Home");
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(hFirstPage) && id(keys()) == 256; }, 5000)) << "Home";
+    EXPECT_EQ(walk(L"Tab", IDC_CONN_SMSC, 6).back(), IDC_CONN_SMSC);
+    X(L"xdotool key Return");
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hSheet); }, 10000)) << "Enter in a page's field";
 }

@@ -1,7 +1,10 @@
 // CExtTWPC: the strip of a tab page container over a strip class T: docks to the container's side,
 // deletes itself with its window, shows itself only while it has tabs, and turns selection changes,
-// moves and button clicks into the container's page handling.
+// moves and button clicks into the container's page handling. Reached by Tab in the dialog around the
+// container, it keeps the keys (a click still gives them to the page): the arrow keys, Home and End
+// select the pages, and the selected tab shows a focus rectangle meanwhile.
 #pragma once
+#include "platform/Dc.h"
 #include "toolkit/bars_tabs/ExtTabPageContainerWnd.h"
 #include "toolkit/bars_tabs/ExtTabWnd.h"
 
@@ -39,7 +42,9 @@ public:
             if (hNew != nullptr && ::IsWindow(hNew))
             {
                 ::ShowWindow(hNew, SW_SHOW);
-                ::SetFocus(hNew);
+                // Stepping by keys on the strip leaves the keys there.
+                if (::GetFocus() != this->m_hWnd)
+                    ::SetFocus(hNew);
             }
             if (pContainer != nullptr)
                 pContainer->RecalcLayout();
@@ -68,6 +73,18 @@ public:
         return bRet;
     }
 
+    void OnTabWndDrawEntire(CDC& dc, const CRect& rcClient) override
+    {
+        T::OnTabWndDrawEntire(dc, rcClient);
+        const CExtTabWnd::TAB_ITEM_INFO* pSel = this->SelectionGetPtr();
+        if (pSel != nullptr && ::GetFocus() == this->m_hWnd)
+        {
+            CRect rcFocus = this->ItemRectToClient(pSel);
+            rcFocus.DeflateRect(3, 3);
+            dc.DrawFocusRect(&rcFocus);
+        }
+    }
+
 protected:
     CExtTabPageContainerWnd* GetContainer() const
     {
@@ -88,9 +105,48 @@ protected:
         delete this;
     }
 
+    void OnSetFocus(CWnd* pOldWnd)
+    {
+        (void)pOldWnd;
+        this->Invalidate();
+    }
+
+    void OnKillFocus(CWnd* pNewWnd)
+    {
+        CWnd::OnKillFocus(pNewWnd);
+        this->Invalidate();
+    }
+
+    UINT OnGetDlgCode() { return DLGC_WANTARROWS; }
+
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        const int nCount = this->ItemGetCount(), nSel = this->SelectionGet();
+        int nNew = nSel;
+        if (nChar == VK_LEFT || nChar == VK_UP)
+            nNew = nSel - 1;
+        else if (nChar == VK_RIGHT || nChar == VK_DOWN)
+            nNew = nSel + 1;
+        else if (nChar == VK_HOME)
+            nNew = 0;
+        else if (nChar == VK_END)
+            nNew = nCount - 1;
+        else
+        {
+            CWnd::OnKeyDown(nChar, nRepCnt, nFlags);
+            return;
+        }
+        if (nNew >= 0 && nNew < nCount && nNew != nSel)
+            this->SelectionSet(nNew, true, true);
+    }
+
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CExtTWPC, T, T)
 ON_WM_DESTROY()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_GETDLGCODE()
+ON_WM_KEYDOWN()
 END_MESSAGE_MAP()

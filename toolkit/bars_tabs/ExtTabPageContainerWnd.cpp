@@ -62,6 +62,7 @@ BOOL CExtTabPageContainerWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (!CWnd::PreCreateWindow(cs))
         return FALSE;
+    cs.dwExStyle |= WS_EX_CONTROLPARENT;
     m_bCreatingWindow = true;
     return TRUE;
 }
@@ -69,6 +70,8 @@ BOOL CExtTabPageContainerWnd::PreCreateWindow(CREATESTRUCT& cs)
 void CExtTabPageContainerWnd::PreSubclassWindow()
 {
     CWnd::PreSubclassWindow();
+    // The pages' controls, the strip and the controls around the container are one tab order of the dialog.
+    ModifyStyleEx(0, WS_EX_CONTROLPARENT);
     // A window made elsewhere (a dialog template): the strip comes now.
     if (!m_bCreatedThroughCreate && !m_bCreatingWindow)
     {

@@ -2,6 +2,8 @@
 // the selected tab's page fills the container beside the strip, Ctrl+PageDown and Ctrl+PageUp step
 // through the pages from anywhere inside the selected page. Its OneNote and Whidbey variants differ
 // only in the strip they create (the flat variant lives with the flat strip in toolkit/extras/).
+// The container is a control parent: a dialog's Tab walks its strip and its selected page with the
+// dialog's other controls.
 //
 // The strip (CExtTWPC over a strip class, ExtTWPC.h) docks to the container's side in the
 // container's bar layout and deletes itself with its window; page windows are the tabs' lParams,

@@ -148,6 +148,20 @@ bool CExtButton::IsCheckType() const
 
 bool CExtButton::IsEnabled() const { return CExtControlHelpers::IsEnabled(GetSafeHwnd()); }
 
+UINT CExtButton::GetDlgCodeOfType() const
+{
+    switch (m_nButtonType)
+    {
+    case BS_PUSHBUTTON:
+    case BS_USERBUTTON: return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    case BS_DEFPUSHBUTTON: return DLGC_BUTTON | DLGC_DEFPUSHBUTTON;
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON: return DLGC_BUTTON | DLGC_RADIOBUTTON;
+    case BS_GROUPBOX: return DLGC_STATIC;
+    default: return DLGC_BUTTON;
+    }
+}
+
 bool CExtButton::HasDropDownMenu() const { return m_menu.GetSafeHmenu() != nullptr; }
 
 HFONT CExtButton::QueryPaintFont() const
@@ -419,10 +433,11 @@ CExtButton::PushButtonState CExtButton::QueryPushButtonState() const
 CExtPaintManager::PushButtonPaintData CExtButton::MakePushButtonData(const PushButtonState& st, CExtCmdIcon* pIcon,
                                                                      bool bDropDown, bool bTransparentBackground)
 {
-    CExtPaintManager::PushButtonPaintData pbpd(this, true, st.m_rcClient, st.m_sText, pIcon, st.m_bFlat, st.m_bHover,
-                                               st.m_bPushed, false, st.m_bEnabled,
-                                               (m_nStateFlags & kStateFlatBorder) != 0, st.m_bFocusRect, st.m_bDefault,
-                                               (int)m_nAlign, QueryPaintFont(), bDropDown, 0, bTransparentBackground);
+    // The default button's caption in the paint manager's bold font, which the button was given.
+    CExtPaintManager::PushButtonPaintData pbpd(
+        this, true, st.m_rcClient, st.m_sText, pIcon, st.m_bFlat, st.m_bHover, st.m_bPushed, false, st.m_bEnabled,
+        (m_nStateFlags & kStateFlatBorder) != 0, st.m_bFocusRect, st.m_bDefault, (int)m_nAlign,
+        st.m_bDefault ? nullptr : QueryPaintFont(), bDropDown, 0, bTransparentBackground);
     pbpd.m_clrTextDisabled = m_clrTextDisabled;
     pbpd.m_clrTextNormal = m_clrTextNormal;
     pbpd.m_clrTextHot = m_clrTextHover;
@@ -528,6 +543,7 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         m_nButtonType = (int)(wParam & BS_TYPEMASK);
         Repaint();
         return 0;
+    case WM_GETDLGCODE: return GetDlgCodeOfType();
     case WM_ERASEBKGND: return TRUE;
     case WM_PAINT:
         if (OnPaintMsg())

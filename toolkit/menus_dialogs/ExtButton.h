@@ -64,6 +64,10 @@ public:
     bool IsCheckType() const;
     bool IsTriStateType() const { return m_nButtonType == BS_3STATE || m_nButtonType == BS_AUTO3STATE; }
     int GetButtonType() const { return m_nButtonType; }
+    // WM_GETDLGCODE as the system's button of the button's own type answers it (the window itself is owner-drawn):
+    // the dialog manager finds the default push button by it and moves the default mark between push buttons by
+    // BM_SETSTYLE as the keys move.
+    UINT GetDlgCodeOfType() const;
     bool IsSplit() const { return (m_nStateFlags & kStateSplit) != 0; }
 
     // Part under the cursor (kPartNone when another window is under it).

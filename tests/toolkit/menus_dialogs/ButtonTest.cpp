@@ -113,6 +113,22 @@ TEST_F(ButtonTest, DefaultButtonGetsTheBoldFontAndTheDefaultMark)
     ASSERT_NE(LastRecord(pDef), nullptr);
     EXPECT_TRUE(LastRecord(pDef)->bDefault);
     EXPECT_TRUE(pDef->IsDefaultButton());
+    // Seen: the default's caption in bold, more ink than the same caption on a plain button; the dialog manager
+    // moves the mark to the push button that gets the keys, and the bold caption with it.
+    pPlain->SetWindowText(L"OK");
+    const auto ink = [](CExtButton* p) {
+        CRect rc;
+        p->GetClientRect(&rc);
+        DibCanvas canvas(rc.Width(), rc.Height());
+        p->PaintButton(canvas.dc, false);
+        rc.DeflateRect(5, 5);
+        return rc.Width() * rc.Height() - canvas.Count(rc, PMColor(XCLR_FACE_NORMAL));
+    };
+    const int nInkDefault = ink(pDef), nInkPlain = ink(pPlain);
+    EXPECT_GT(nInkDefault, nInkPlain + 5);
+    ::SendMessageW(m_pDlg->m_hWnd, WM_NEXTDLGCTL, (WPARAM)pPlain->m_hWnd, TRUE);
+    EXPECT_TRUE(pPlain->IsDefaultButton() && !pDef->IsDefaultButton());
+    EXPECT_TRUE(ink(pPlain) == nInkDefault && ink(pDef) == nInkPlain);
 }
 
 TEST_F(ButtonTest, CheckStateIsTheButtonsOwn)
