@@ -236,12 +236,17 @@ void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
                 x += nSpare;
             edges[(size_t)i] = x;
         }
-        ::SendMessageW(m_hWnd, SB_SETPARTS, (WPARAM)nCount, (LPARAM)edges.data());
-        bUpdateText = TRUE; // the control forgets texts when its parts change
+        // The control keeps the texts of its parts when they move: only new edges are sent.
+        std::vector<int> current(edges.size(), -1);
+        const int nCurrent = (int)::SendMessageW(m_hWnd, SB_GETPARTS, (WPARAM)current.size(), (LPARAM)current.data());
+        if (nCurrent != nCount || current != edges)
+            ::SendMessageW(m_hWnd, SB_SETPARTS, (WPARAM)nCount, (LPARAM)edges.data());
     }
+    // Only the panes whose text the control lacks.
     if (bUpdateText)
         for (int i = 0; i < (int)m_panes.size(); i++)
-            SendPaneText(i);
+            if (m_panes[(size_t)i].nFlags & paneTextChanged)
+                SendPaneText(i);
 }
 
 // ---- layout and messages ----------------------------------------------------------------------------

@@ -160,6 +160,8 @@ bool CExtStatusControlBar::RebuildPanes(const std::vector<UINT>& ids, const std:
     {
         // Fewer panes would send the owner's texts to the wrong panes: put the old ones back.
         m_panes = oldPanes;
+        for (Pane& pane : m_panes)
+            pane.nFlags |= paneTextChanged;
         UpdateAllPanes(TRUE, TRUE);
         if (m_hWnd != nullptr)
             for (size_t i = 0; i < oldIcons.size(); i++)
