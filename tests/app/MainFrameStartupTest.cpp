@@ -25,6 +25,7 @@ struct StartProbe
     bool bFrameVisibleAtListFill = false;
     HWND hStatus = nullptr;
     int nStatusTexts = 0;
+    int nTextsBeforeShow = 0; // texts any status bar got while its frame was hidden
 
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
     {
@@ -37,6 +38,9 @@ struct StartProbe
                 ++self->nListFills;
                 self->bFrameVisibleAtListFill |= ::IsWindowVisible(::GetAncestor(p->hwnd, GA_ROOT)) != FALSE;
             }
+            if (p->message == SB_SETTEXTW && dynamic_cast<CStatusBar*>(CWnd::FromHandlePermanent(p->hwnd)) &&
+                !::IsWindowVisible(::GetAncestor(p->hwnd, GA_ROOT)))
+                ++self->nTextsBeforeShow;
             if (p->hwnd == self->hStatus && self->hStatus != nullptr &&
                 (p->message == SB_SETTEXTW || p->message == WM_SETTEXT))
                 ++self->nStatusTexts;
@@ -100,13 +104,14 @@ TEST_F(MainFrameStartupTest, TheFrameIsLaidOutOnceAtTheFirstAndAtTheNextStart)
 }
 
 // The view's initial update fills the message list of a hidden frame; the frame shows once, when
-// it is activated.
+// it is activated. The status bar's texts wait for its first paint: none is replaced unseen.
 TEST_F(MainFrameStartupTest, TheFrameShowsOnlyAfterTheViewsInitialUpdate)
 {
     StartProbe probe;
     ASSERT_NO_FATAL_FAILURE(StartFrame());
     EXPECT_GE(probe.nListFills, 1);
     EXPECT_FALSE(probe.bFrameVisibleAtListFill);
+    EXPECT_EQ(probe.nTextsBeforeShow, 0);
     EXPECT_TRUE(frame->IsWindowVisible());
 }
 
