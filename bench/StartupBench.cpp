@@ -1,17 +1,20 @@
 // Start-up: from constructing the application object until its windows have painted and no
 // message waits (splash off, empty data file, the Outlook stand-in answering with no contacts),
-// against a bare program that registers a class and creates, shows and paints one window until
-// the same point. Each run takes five alternating starts of each; the ratio of the medians is
-// reported (target: at most 8x). Then the same starts again with message hooks that mark each
-// start-up step, whose median times follow, with the frame's layouts and the status bar's text
-// changes, so that the next cost is visible; the hooks cost time of their own, so these starts
-// are not the timed ones.
+// against the reference: the same windows built from the system's own controls (ReferenceWindows.h),
+// created, shown and painted until the same point; and against a bare program that registers a class
+// and creates, shows and paints one window. Each run takes five interleaved starts of each; the
+// ratios of the medians are reported (targets: at most 1.25x the reference, 8x the bare window).
+// Then the same starts again with message hooks that mark each start-up step, whose median times
+// follow, with the frame's layouts and the status bar's text changes, so that the next cost is
+// visible; the hooks cost time of their own, so these starts are not the timed ones.
 // Last, the start as a user meets it: CorvaneSms.exe launched as a process (a copy in a folder of
 // its own, on its own registry key kept and given back, splash off, the Outlook box answered at
-// once) until its main window has painted and its thread waits with nothing to do, against the bare
-// window program launched the same way in the same Wine session (target: at most 2x).
+// once) until its main window has painted and its thread waits with nothing to do, against the
+// reference program and the bare window program launched the same way in the same Wine session,
+// interleaved (targets: at most 1.25x the reference, 2x the bare window).
 #include "BareWindow.h"
 #include "BenchSupport.h"
+#include "ReferenceWindows.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
@@ -29,6 +32,7 @@
 namespace
 {
 const int kStarts = 5; // starts of each side per run
+const double kReferenceTarget = 1.25;
 const wchar_t kAppName[] = L"CorvaneStartupBench";
 const wchar_t kProfileKey[] = L"Software\\Corvane\\CorvaneStartupBench";
 
@@ -235,6 +239,18 @@ double StartBare(int nIndex)
     return dSeconds;
 }
 
+double StartReference(int nIndex)
+{
+    ReferenceWindows windows;
+    const auto t0 = Clock::now();
+    const bool bCreated = CreateReferenceWindows(::GetModuleHandleW(nullptr), windows, nIndex, SW_SHOW);
+    PumpUntilIdle();
+    const double dSeconds = bCreated ? bench::Seconds(t0) : -1;
+    DestroyReferenceWindows(windows);
+    PumpUntilIdle();
+    return dSeconds;
+}
+
 double Median(std::vector<double> v)
 {
     std::sort(v.begin(), v.end());
@@ -290,11 +306,13 @@ public:
         ::CreateDirectoryW(m_strFolder, nullptr);
         program = m_strFolder + L"CorvaneSms.exe";
         bare = m_strFolder + L"startup_bare_program.exe";
+        reference = m_strFolder + L"startup_reference_program.exe";
         if (!::CopyFileW(strBench + L"..\\CorvaneSms.exe", program, FALSE) ||
-            !::CopyFileW(strBench + L"startup_bare_program.exe", bare, FALSE))
+            !::CopyFileW(strBench + L"startup_bare_program.exe", bare, FALSE) ||
+            !::CopyFileW(strBench + L"startup_reference_program.exe", reference, FALSE))
         {
-            strWhy.Format(L"the programs were not copied beside each other (%lu); build CorvaneSms and "
-                          L"startup_bare_program",
+            strWhy.Format(L"the programs were not copied beside each other (%lu); build CorvaneSms, "
+                          L"startup_reference_program and startup_bare_program",
                           ::GetLastError());
             return false;
         }
@@ -302,7 +320,7 @@ public:
     }
     ~LaunchFolder() { Remove(); }
     const CString& Folder() const { return m_strFolder; }
-    CString program, bare;
+    CString program, bare, reference;
 
 private:
     void Remove()
@@ -433,7 +451,7 @@ double Launch(const CString& strExe, const CString& strFolder, bool bProgram)
     return dSeconds;
 }
 
-// The launched program against the launched bare window program, as the in-process runs.
+// The launched program against the launched reference and bare window programs, as the in-process runs.
 void LaunchRuns()
 {
     LaunchFolder folder;
@@ -451,27 +469,33 @@ void LaunchRuns()
     }
     // One launch each before timing: the programs' files read once, the bar state stored.
     Launch(folder.program, folder.Folder(), true);
+    Launch(folder.reference, folder.Folder(), false);
     Launch(folder.bare, folder.Folder(), false);
-    std::vector<double> ratios;
+    std::vector<double> toReference, toBare;
     for (int run = 0; run < bench::kRuns; ++run)
     {
-        std::vector<double> program, bare;
+        std::vector<double> program, reference, bare;
         for (int i = 0; i < kStarts; ++i)
         {
             program.push_back(Launch(folder.program, folder.Folder(), true));
+            reference.push_back(Launch(folder.reference, folder.Folder(), false));
             bare.push_back(Launch(folder.bare, folder.Folder(), false));
         }
-        if (*std::min_element(program.begin(), program.end()) < 0 || *std::min_element(bare.begin(), bare.end()) < 0)
-        {
-            std::printf("launched start-up: a launch did not settle within %lu s\n", kLaunchWaitMs / 1000);
-            return;
-        }
-        const double dProgram = Median(program), dBare = Median(bare);
-        std::printf("launch run %d: CorvaneSms.exe %.1f ms, bare window program %.1f ms (medians of %d)\n", run + 1,
-                    dProgram * 1000, dBare * 1000, kStarts);
-        ratios.push_back(dProgram / dBare);
+        for (const std::vector<double>* v : {&program, &reference, &bare})
+            if (*std::min_element(v->begin(), v->end()) < 0)
+            {
+                std::printf("launched start-up: a launch did not settle within %lu s\n", kLaunchWaitMs / 1000);
+                return;
+            }
+        const double dProgram = Median(program), dReference = Median(reference), dBare = Median(bare);
+        std::printf("launch run %d: CorvaneSms.exe %.1f ms, reference program %.1f ms, bare window program %.1f ms "
+                    "(medians of %d)\n",
+                    run + 1, dProgram * 1000, dReference * 1000, dBare * 1000, kStarts);
+        toReference.push_back(dProgram / dReference);
+        toBare.push_back(dProgram / dBare);
     }
-    bench::PrintRatios("launched program against a launched bare window program", ratios, 2.0);
+    bench::PrintRatios("launched program against the launched reference program", toReference, kReferenceTarget);
+    bench::PrintRatios("launched program against a launched bare window program", toBare, 2.0);
 }
 } // namespace
 
@@ -482,7 +506,7 @@ int wmain()
     RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
     SetSetting(kProfileKey, L"IsShowSplash", 0);
     SetSetting(kProfileKey, L"isSuaraOn", 0);
-    std::vector<double> ratios;
+    std::vector<double> toReference, toBare;
     std::vector<ProgramStart> starts;
     {
         fake::OutlookServer outlook;
@@ -490,20 +514,23 @@ int wmain()
             std::printf("the Outlook stand-in could not be registered\n");
         // One start each before timing: classes, fonts and resources loaded, the bar state stored.
         StartProgram();
+        StartReference(0);
         StartBare(0);
-        int nBare = 1;
+        int nIndex = 1;
         for (int run = 0; run < bench::kRuns; ++run)
         {
-            std::vector<double> program, bare;
-            for (int i = 0; i < kStarts; ++i)
+            std::vector<double> program, reference, bare;
+            for (int i = 0; i < kStarts; ++i, ++nIndex)
             {
                 program.push_back(StartProgram().dSeconds);
-                bare.push_back(StartBare(nBare++));
+                reference.push_back(StartReference(nIndex));
+                bare.push_back(StartBare(nIndex));
             }
-            const double dProgram = Median(program), dBare = Median(bare);
-            std::printf("run %d: program %.1f ms, bare window %.1f ms (medians of %d)\n", run + 1, dProgram * 1000,
-                        dBare * 1000, kStarts);
-            ratios.push_back(dProgram / dBare);
+            const double dProgram = Median(program), dReference = Median(reference), dBare = Median(bare);
+            std::printf("run %d: program %.1f ms, reference %.1f ms, bare window %.1f ms (medians of %d)\n", run + 1,
+                        dProgram * 1000, dReference * 1000, dBare * 1000, kStarts);
+            toReference.push_back(dProgram / dReference);
+            toBare.push_back(dProgram / dBare);
         }
         // The marked starts.
         g_hPre = ::SetWindowsHookExW(WH_CALLWNDPROC, BeforeMessage, nullptr, ::GetCurrentThreadId());
@@ -513,7 +540,8 @@ int wmain()
         ::UnhookWindowsHookEx(g_hPost);
         ::UnhookWindowsHookEx(g_hPre);
     }
-    bench::PrintRatios("program start-up against a bare window", ratios, 8.0);
+    bench::PrintRatios("program start-up against the reference", toReference, kReferenceTarget);
+    bench::PrintRatios("program start-up against a bare window", toBare, 8.0);
     std::printf("program start-up steps (medians of %d starts with the marking hooks):\n", (int)starts.size());
     for (int i = 0; i < kStepCount; ++i)
     {

@@ -261,6 +261,9 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
     }
     else
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    m_sizeLaidOut = rcClient.Size();
     m_bInRecalcLayout = FALSE;
     if (m_nShowDelay != -1)
     {
@@ -605,7 +608,11 @@ void CFrameWnd::PostNcDestroy()
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    if (nType != SIZE_MINIMIZED)
+    if (nType == SIZE_MINIMIZED)
+        m_sizeLaidOut = CSize(-1, -1);
+    // A size message that leaves the client area as the last layout filled it (the first show of a frame laid out
+    // while hidden) changes nothing to lay out.
+    else if (CSize(cx, cy) != m_sizeLaidOut || (m_nIdleFlags & idleLayout) != 0)
         RecalcLayout();
 }
 

@@ -133,7 +133,8 @@ public:
     BOOL m_bAutoMenuEnable = TRUE;
     BOOL m_bHelpMode = FALSE;
     BOOL m_bInRecalcLayout = FALSE;
-    int m_nWindow = -1; // number of this frame's window (for "Doc:2" titles), -1 none
+    CSize m_sizeLaidOut = CSize(-1, -1); // the client size the last layout filled; none since a minimize
+    int m_nWindow = -1;                  // number of this frame's window (for "Doc:2" titles), -1 none
     HMENU m_hMenuDefault = nullptr;
     HMENU m_hMenuAlt = nullptr;
     HACCEL m_hAccelTable = nullptr;

@@ -192,7 +192,7 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate)
 
 void CStatusBar::SendPaneText(int nIndex)
 {
-    if (m_hWnd == nullptr || !IsValidIndex(nIndex))
+    if (m_hWnd == nullptr || !IsValidIndex(nIndex) || (!m_bSendingWaiting && !::IsWindowVisible(m_hWnd)))
         return;
     Pane& pane = m_panes[(size_t)nIndex];
     WPARAM wParam = (WPARAM)nIndex;
@@ -202,8 +202,39 @@ void CStatusBar::SendPaneText(int nIndex)
         wParam |= SBT_POPOUT;
     // A disabled pane shows no text.
     LPCWSTR lpszText = (pane.nStyle & SBPS_DISABLED) ? L"" : (LPCWSTR)pane.strText;
-    ::SendMessageW(m_hWnd, SB_SETTEXTW, wParam, (LPARAM)lpszText);
+    // Cleared first: the control paints the part at once, and the paint sends what still waits.
     pane.nFlags &= ~paneTextChanged;
+    ::SendMessageW(m_hWnd, SB_SETTEXTW, wParam, (LPARAM)lpszText);
+}
+
+void CStatusBar::SendWaitingTexts()
+{
+    if (m_bSendingWaiting || m_hWnd == nullptr)
+        return;
+    m_bSendingWaiting = true;
+    for (int i = 0; i < (int)m_panes.size(); i++)
+        if (m_panes[(size_t)i].nFlags & paneTextChanged)
+            SendPaneText(i);
+    m_bSendingWaiting = false;
+}
+
+LRESULT CStatusBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message)
+    {
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+    case SB_GETTEXTW:
+    case SB_GETTEXTA:
+    case SB_GETTEXTLENGTHW:
+    case SB_GETTEXTLENGTHA: SendWaitingTexts(); break;
+    case WM_SHOWWINDOW:
+        if (wParam != 0)
+            SendWaitingTexts();
+        break;
+    default: break;
+    }
+    return CControlBar::WindowProc(message, wParam, lParam);
 }
 
 void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
@@ -236,12 +267,17 @@ void CStatusBar::UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText)
                 x += nSpare;
             edges[(size_t)i] = x;
         }
-        ::SendMessageW(m_hWnd, SB_SETPARTS, (WPARAM)nCount, (LPARAM)edges.data());
-        bUpdateText = TRUE; // the control forgets texts when its parts change
+        // The control keeps the texts of its parts when they move: only new edges are sent.
+        std::vector<int> current(edges.size(), -1);
+        const int nCurrent = (int)::SendMessageW(m_hWnd, SB_GETPARTS, (WPARAM)current.size(), (LPARAM)current.data());
+        if (nCurrent != nCount || current != edges)
+            ::SendMessageW(m_hWnd, SB_SETPARTS, (WPARAM)nCount, (LPARAM)edges.data());
     }
+    // Only the panes whose text the control lacks.
     if (bUpdateText)
         for (int i = 0; i < (int)m_panes.size(); i++)
-            SendPaneText(i);
+            if (m_panes[(size_t)i].nFlags & paneTextChanged)
+                SendPaneText(i);
 }
 
 // ---- layout and messages ----------------------------------------------------------------------------

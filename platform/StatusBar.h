@@ -46,6 +46,7 @@ public:
     void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);
 
     virtual CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
 protected:
@@ -63,7 +64,11 @@ protected:
     };
     BOOL IsValidIndex(int nIndex) const { return nIndex >= 0 && nIndex < (int)m_panes.size(); }
     int TextWidth(const CString& text) const;
+    // Sends a pane's text to the control; while the bar is not on screen the text waits (flagged) until the
+    // control is painted, shown or asked for its texts, so that no text is replaced before the user sees one.
     void SendPaneText(int nIndex);
+    void SendWaitingTexts();
+    bool m_bSendingWaiting = false; // SendWaitingTexts runs: the control paints what it gets with the bar
 
     afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

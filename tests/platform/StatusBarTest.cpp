@@ -139,6 +139,27 @@ struct PaneTextCounter
 };
 PaneTextCounter* PaneTextCounter::s_pCounter = nullptr;
 
+// A new width moves the panes' edges; the control keeps their texts, so none is sent again.
+TEST_F(StatusFixture, ANewWidthMovesThePanesWithoutSendingTheirTextsAgain)
+{
+    m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);
+    EXPECT_TRUE(m_status.SetPaneText(0, L"halo"));
+    RunIdle();
+    CRect pane0;
+    m_status.GetItemRect(0, &pane0);
+    {
+        PaneTextCounter counter(m_status.m_hWnd);
+        const CRect window = ScreenRect(m_pFrame);
+        m_pFrame->SetWindowPos(nullptr, 0, 0, window.Width() + 40, window.Height(), SWP_NOMOVE | SWP_NOZORDER);
+        RunIdle();
+        EXPECT_EQ(counter.counts[0] + counter.counts[1] + counter.counts[2], 0);
+    }
+    CRect wider0;
+    m_status.GetItemRect(0, &wider0);
+    EXPECT_EQ(wider0.Width(), pane0.Width() + 40);
+    EXPECT_STREQ(ControlText(m_status, 0), L"halo");
+}
+
 TEST_F(StatusFixture, AnIndicatorTurningOnOrOffSendsOnlyItsOwnText)
 {
     m_pFrame->ShowWindow(SW_SHOWNOACTIVATE);

@@ -160,6 +160,8 @@ bool CExtStatusControlBar::RebuildPanes(const std::vector<UINT>& ids, const std:
     {
         // Fewer panes would send the owner's texts to the wrong panes: put the old ones back.
         m_panes = oldPanes;
+        for (Pane& pane : m_panes)
+            pane.nFlags |= paneTextChanged;
         UpdateAllPanes(TRUE, TRUE);
         if (m_hWnd != nullptr)
             for (size_t i = 0; i < oldIcons.size(); i++)
@@ -445,8 +447,9 @@ LRESULT CExtStatusControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM 
         m_nStateFlags |= kStateDefaultProcessing;
         LRESULT lResult = CStatusBar::DefWindowProc(message, wParam, lParam);
         m_nStateFlags &= (BYTE)~kStateDefaultProcessing;
-        // A bar not on screen (its frame still hidden) is painted whole when it shows.
-        if (m_hWnd != nullptr && ::IsWindowVisible(m_hWnd))
+        // A bar not on screen (its frame still hidden) is painted whole when it shows; texts that waited for the
+        // paint under way are painted by it.
+        if (m_hWnd != nullptr && !m_bSendingWaiting && ::IsWindowVisible(m_hWnd))
         {
             ::InvalidateRect(m_hWnd, nullptr, FALSE);
             ::UpdateWindow(m_hWnd);
