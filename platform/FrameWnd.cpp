@@ -495,14 +495,22 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
+CFrameWnd* CFrameWnd::FamilyFrameOf(HWND hWnd)
+{
+    CFrameWnd* pTop = hWnd != nullptr
+                          ? DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(::GetAncestor(hWnd, GA_ROOT)))
+                          : nullptr;
+    return pTop != nullptr ? pTop->GetFamilyFrame() : nullptr;
+}
+
 BOOL CFrameWnd::OfferKeyToControlBars(MSG* pMsg)
 {
     if (pMsg->message != WM_KEYDOWN && pMsg->message != WM_KEYUP && pMsg->message != WM_SYSKEYDOWN &&
         pMsg->message != WM_SYSKEYUP)
         return FALSE;
     // The frame's own keys take its window procedure (and the hooks on it); keys of other top-level windows are
-    // not the frame's.
-    if (pMsg->hwnd == m_hWnd || !::IsChild(m_hWnd, pMsg->hwnd))
+    // not the frame's, but for its floating frames, whose keys are the frame's keys as they are in its docked bars.
+    if (pMsg->hwnd == m_hWnd || (!::IsChild(m_hWnd, pMsg->hwnd) && FamilyFrameOf(pMsg->hwnd) != this))
         return FALSE;
     // A bar on the way up to the frame passes the message to its owner frame too: each frame offers a key once
     // (an MDI child frame and the main frame each offer it to their own bars).
@@ -627,10 +635,51 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
-    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    const HWND hWndOther = pWndOther != nullptr ? pWndOther->GetSafeHwnd() : nullptr;
+    CFrameWnd* pFamily = GetFamilyFrame();
+    if (nState == WA_INACTIVE)
+    {
+        // The activation comes before the focus moves: the focus is still where the user left it.
+        const HWND hFocus = ::GetFocus();
+        if (hFocus != nullptr && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus)))
+            m_hWndFocusKept = hFocus;
+        if (pFamily != nullptr && FamilyFrameOf(hWndOther) != pFamily)
+            pFamily->m_hWndFamilyLast = m_hWnd;
+    }
+    if (nState == WA_INACTIVE || bMinimized || !GiveKeysBack(nState, hWndOther))
+        CWnd::OnActivate(nState, pWndOther, bMinimized);
     CView* pActiveView = GetActiveView();
     if (pActiveView != nullptr && !bMinimized)
         pActiveView->OnActivateFrame(nState, this);
+}
+
+bool CFrameWnd::GiveKeysBack(UINT nState, HWND hWndOther)
+{
+    CFrameWnd* pFamily = GetFamilyFrame();
+    // Back from a window the family owns (a dialog or box that ended), not from one of the family's frames: the frame
+    // active before it takes the activation with its keys. A click chose this frame itself.
+    bool bBackFromOwned = false;
+    if (nState == WA_ACTIVE && FamilyFrameOf(hWndOther) != pFamily)
+        for (HWND h = ::GetWindow(hWndOther, GW_OWNER); h != nullptr && !bBackFromOwned; h = ::GetWindow(h, GW_OWNER))
+            bBackFromOwned = FamilyFrameOf(h) == pFamily;
+    const HWND hLast = pFamily->m_hWndFamilyLast;
+    CFrameWnd* pLast = bBackFromOwned && hLast != m_hWnd && ::IsWindow(hLast) && ::IsWindowVisible(hLast) &&
+                               ::IsWindowEnabled(hLast) && FamilyFrameOf(hLast) == pFamily
+                           ? DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(hLast))
+                           : nullptr;
+    if (pLast == nullptr)
+        pLast = this;
+    const HWND hKept = pLast->m_hWndFocusKept;
+    if (hKept == nullptr || !::IsWindow(hKept) || !::IsChild(pLast->m_hWnd, hKept) || !::IsWindowVisible(hKept) ||
+        !::IsWindowEnabled(hKept))
+    {
+        if (pLast == this)
+            return false;
+        pLast->SetFocus();
+        return true;
+    }
+    ::SetFocus(hKept);
+    return true;
 }
 
 void CFrameWnd::BeginModalState()

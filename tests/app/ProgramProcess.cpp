@@ -539,6 +539,20 @@ bool ProgramProcess::WaitPainted(DWORD ms) const
 
 HWND ProgramProcess::Capture() const { return CaptureOf(m_dwThread); }
 
+HWND ProgramProcess::Focus() const
+{
+    GUITHREADINFO gti = {sizeof gti};
+    return GetGUIThreadInfo(m_dwThread, &gti) ? gti.hwndFocus : nullptr;
+}
+
+HWND ProgramProcess::Control(const wchar_t* pszClass, UINT nId) const
+{
+    for (HWND h : TopLevels(pi.dwProcessId))
+        if (HWND hFound = FindDescendant(h, pszClass, nId))
+            return hFound;
+    return nullptr;
+}
+
 bool ProgramProcess::InMoveSize() const
 {
     GUITHREADINFO gti = {sizeof gti};

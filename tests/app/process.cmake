@@ -18,7 +18,7 @@ set_tests_properties(program_process_tests PROPERTIES RUN_SERIAL TRUE)
 # left floating show after the next start: unmanaged, Wine puts a main window given the X focus above the frames it
 # owns on the screen.
 set(_desktop_tests "ProgramDesktopTest.*")
-set(_wm_tests "${_desktop_tests}:ProgramBarsTest.*UnderAWindowManager:ProgramBarsTest.*IsSeenAboveTheMainWindow*")
+set(_wm_tests "${_desktop_tests}:ProgramKeysTest.*:ProgramBarsTest.*UnderAWindowManager:ProgramBarsTest.*IsSeenAboveTheMainWindow*")
 set_tests_properties(program_process_tests PROPERTIES
   ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_wm_tests}")
 foreach(_wm openbox icewm)
