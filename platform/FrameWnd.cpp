@@ -635,51 +635,19 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
-    const HWND hWndOther = pWndOther != nullptr ? pWndOther->GetSafeHwnd() : nullptr;
-    CFrameWnd* pFamily = GetFamilyFrame();
-    if (nState == WA_INACTIVE)
-    {
-        // The activation comes before the focus moves: the focus is still where the user left it.
-        const HWND hFocus = ::GetFocus();
-        if (hFocus != nullptr && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus)))
-            m_hWndFocusKept = hFocus;
-        if (pFamily != nullptr && FamilyFrameOf(hWndOther) != pFamily)
-            pFamily->m_hWndFamilyLast = m_hWnd;
-    }
-    if (nState == WA_INACTIVE || bMinimized || !GiveKeysBack(nState, hWndOther))
+    // The activation comes before the focus moves: at the deactivation the focus is still where the user left it.
+    const HWND hFocus = ::GetFocus();
+    const HWND hKept = m_hWndFocusKept;
+    if (nState == WA_INACTIVE && hFocus != nullptr && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus)))
+        m_hWndFocusKept = hFocus;
+    if (nState != WA_INACTIVE && !bMinimized && hKept != nullptr && ::IsChild(m_hWnd, hKept) &&
+        ::IsWindowVisible(hKept) && ::IsWindowEnabled(hKept))
+        ::SetFocus(hKept);
+    else
         CWnd::OnActivate(nState, pWndOther, bMinimized);
     CView* pActiveView = GetActiveView();
     if (pActiveView != nullptr && !bMinimized)
         pActiveView->OnActivateFrame(nState, this);
-}
-
-bool CFrameWnd::GiveKeysBack(UINT nState, HWND hWndOther)
-{
-    CFrameWnd* pFamily = GetFamilyFrame();
-    // Back from a window the family owns (a dialog or box that ended), not from one of the family's frames: the frame
-    // active before it takes the activation with its keys. A click chose this frame itself.
-    bool bBackFromOwned = false;
-    if (nState == WA_ACTIVE && FamilyFrameOf(hWndOther) != pFamily)
-        for (HWND h = ::GetWindow(hWndOther, GW_OWNER); h != nullptr && !bBackFromOwned; h = ::GetWindow(h, GW_OWNER))
-            bBackFromOwned = FamilyFrameOf(h) == pFamily;
-    const HWND hLast = pFamily->m_hWndFamilyLast;
-    CFrameWnd* pLast = bBackFromOwned && hLast != m_hWnd && ::IsWindow(hLast) && ::IsWindowVisible(hLast) &&
-                               ::IsWindowEnabled(hLast) && FamilyFrameOf(hLast) == pFamily
-                           ? DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(hLast))
-                           : nullptr;
-    if (pLast == nullptr)
-        pLast = this;
-    const HWND hKept = pLast->m_hWndFocusKept;
-    if (hKept == nullptr || !::IsWindow(hKept) || !::IsChild(pLast->m_hWnd, hKept) || !::IsWindowVisible(hKept) ||
-        !::IsWindowEnabled(hKept))
-    {
-        if (pLast == this)
-            return false;
-        pLast->SetFocus();
-        return true;
-    }
-    ::SetFocus(hKept);
-    return true;
 }
 
 void CFrameWnd::BeginModalState()

@@ -119,8 +119,8 @@ public:
     // Offers a key message of a window inside the frame (not the frame's own) or inside a floating frame of its bars
     // to the control bars first (CControlBar::PreTranslateFrameKey); TRUE when one handled it.
     BOOL OfferKeyToControlBars(MSG* pMsg);
-    // The frame of the family this frame belongs to: itself, or for a floating frame its dock site. The family is
-    // one for the keys: its frames give the keys back among themselves at their activation.
+    // The frame of the family this frame belongs to: itself, or for a floating frame its dock site, whose keys are
+    // the family's.
     virtual CFrameWnd* GetFamilyFrame() { return this; }
     // The family frame of the window's top-level frame; null when that is no frame of this thread.
     static CFrameWnd* FamilyFrameOf(HWND hWnd);
@@ -152,8 +152,7 @@ public:
     int m_nShowDelay = -1;                               // SW_ command the next layout applies to the frame, -1 none
     int m_cModalStack = 0;
     CString m_strTitle;
-    HWND m_hWndFocusKept = nullptr;  // the control inside this frame that had the keys when it was last deactivated
-    HWND m_hWndFamilyLast = nullptr; // of the family frame: its frame that was active when the family lost the keys
+    HWND m_hWndFocusKept = nullptr; // the control inside this frame that had the keys when it was last deactivated
     // Floating frames this frame disabled with itself: enabled again with it (handles, as a frame may go meanwhile).
     std::vector<HWND> m_floatingDisabled;
 
@@ -173,8 +172,6 @@ protected:
                            LPCTSTR lpszMenuName);
     // Destroys the floating frames of this frame's bars, then its dock bars.
     void DestroyDockBars();
-    // Gives the keys back at the activation as OnActivate says; false when nothing is kept to give back.
-    bool GiveKeysBack(UINT nState, HWND hWndOther);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
@@ -182,10 +179,8 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
-    // At its deactivation the frame keeps the control that has the keys, and the family notes the frame when the
-    // activation leaves the family. At its activation it gives the keys back to the kept control; the activation
-    // coming back from a window the family owns (a dialog or box that ended) goes on to the frame of the family that
-    // was active before it.
+    // At its deactivation the frame keeps the control that has the keys; at its activation (after a dialog or box it
+    // owns, by a click, from another program) it gives them back to it, as a dialog does.
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     // Disables the enabled floating frames it owns with the frame (a modal box blocks them too) and
     // enables again those it disabled.

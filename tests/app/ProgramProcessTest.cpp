@@ -1268,157 +1268,142 @@ TEST_F(ProgramDesktopTest, TheStartsBoxIsSeenAboveTheSplashWithTheKeys)
 
 // ---- the keyboard --------------------------------------------------------------------------------------------------
 
-// A user who works by the keyboard, under openbox: keys typed through the X server (xdotool) reach the window with the
-// X focus, and which control has the keys is read from the program's thread. Each thing tried is a helper that waits
-// for the state it checks.
+// A keyboard user under openbox: keys typed through the X server (xdotool), the control with the keys read from the
+// program's thread. The steps are helpers, each waiting for the state it checks.
 namespace
 {
-const wchar_t kSmsKey[] = L"Software\\Corvane\\Corvane SMS\\Sms";
-
 struct ProgramKeysTest : ProgramDesktopTest
 {
     HWND hTree = nullptr, hList = nullptr, hView = nullptr, hLog = nullptr;
 
-    // The data file with n unread Inbox messages.
-    void SaveInbox(int n)
-    {
-        CCorvane_smsDoc doc;
-        doc.SetDataFilePath(dataFile);
-        for (int i = 0; i < n; ++i)
-        {
-            CSMS* p = new CSMS;
-            p->m_strSenderName.Format(L"Teman %d", i);
-            p->m_strSenderNumber.Format(L"6281200%d", i);
-            p->m_strText.Format(L"pesan %d", i);
-            p->m_strFolder = SMS_FOLDER_INBOX;
-            p->m_strDay = L"01", p->m_strMonth = L"02", p->m_strYear = L"26";
-            p->m_strHour = L"08", p->m_strMinute = L"09", p->m_strSecond.Format(L"%02d", i);
-            p->RebuildKey();
-            doc.m_listSms.AddTail(p);
-        }
-        ASSERT_TRUE(doc.SaveData());
-    }
-    // Starts the program with the messages and takes its windows; the keys are in the view, as the first activation
-    // gives them.
-    void StartWithMessages()
-    {
-        ASSERT_NO_FATAL_FAILURE(SaveInbox(3));
-        DWORD dwConfirm = 1;
-        RegSetKeyValueW(HKEY_CURRENT_USER, kSmsKey, L"IsConfirmDelSms", REG_DWORD, &dwConfirm, sizeof dwConfirm);
-        ASSERT_NE(hMain = StartInFront(), nullptr);
-        hTree = Control(WC_TREEVIEWW, IDW_FOLDER_TREE);
-        hList = Control(WC_LISTVIEWW, IDW_SMS_LIST);
-        hView = View();
-        hLog = Control(L"Button", IDC_LOG_BUTTON);
-        ASSERT_TRUE(hTree && hList && hView && hLog) << DescribeWindows();
-        ASSERT_EQ(ListCount(), 3);
-        ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
-        ASSERT_TRUE(KeysWith(hView)) << "the keys are with " << Named(Focus()) << " after the start";
-    }
     std::string Named(HWND h) const
     {
-        if (h == nullptr)
-            return "no window";
-        for (const auto& n : {std::make_pair(hTree, "the folder tree"), std::make_pair(hList, "the message list"),
-                              std::make_pair(hLog, "the LOG button")})
-            if (h == n.first)
-                return n.second;
         wchar_t cls[64] = {};
         GetClassNameW(h, cls, 64);
-        std::string s = std::string(CStringA(cls)) + " " + std::to_string(GetDlgCtrlID(h));
-        return IsChild(hView, h) ? "the view's " + s : s + " in " + Name(GetAncestor(h, GA_ROOT));
+        return std::string(CStringA(cls)) + " " + std::to_string(GetDlgCtrlID(h)) + " in " +
+               Name(GetAncestor(h, GA_ROOT));
     }
-    // The keys are with the window or a child of it, and stay there once the program has taken what came before.
+    // The window of the program the X server gives the keys typed next, or null.
+    HWND XFocus()
+    {
+        char id[32] = {};
+        snprintf(id, sizeof id, "0x%llx", strtoull(X(L"xdotool getwindowfocus").c_str(), nullptr, 10));
+        return WindowOfX(id);
+    }
+    // The keys are with hTo or a child of it, and go to an enabled window of the program, once the program has taken
+    // what was typed.
     bool KeysWith(HWND hTo)
     {
-        const auto with = [&] {
-            const HWND h = Focus();
-            return h != nullptr && (h == hTo || IsChild(hTo, h));
-        };
+        const auto with = [&] { return (Focus() == hTo || IsChild(hTo, Focus())) && IsWindowEnabled(XFocus()); };
         return PumpUntil(with, 5000) && WaitIdle(30000) && with();
     }
-    // Types the keys (xdotool's names) and checks that hTo has the keys after them.
-    void KeysTo(const char* pszKeys, HWND hTo, const char* pszStep)
+    void KeysTo(const char* pszKeys, HWND hTo, const char* pszWhere)
     {
         X(L"xdotool key " + CString(pszKeys));
-        EXPECT_TRUE(KeysWith(hTo)) << pszKeys << " " << pszStep << " gave the keys to " << Named(Focus())
-                                   << " instead of " << Named(hTo);
+        EXPECT_TRUE(KeysWith(hTo)) << pszKeys << " " << pszWhere << " gave the keys to " << Named(Focus()) << ", not "
+                                   << Named(hTo);
     }
-    // Types the keys that open a modal window of the program (a box, a dialog) and waits until it has the keys.
-    HWND OpenModal(const char* pszKeys, const char* pszStep)
+    // The keys open a modal window, which takes the keys; keys end it (a click on its OK without them), and the keys
+    // are back with hBack when one is given.
+    void ModalBy(const char* pszOpen, const char* pszEnd, HWND hBack, const std::string& where)
     {
-        X(L"xdotool key " + CString(pszKeys));
+        X(L"xdotool key " + CString(pszOpen));
         HWND hModal = nullptr;
-        const bool bUp = PumpUntil(
+        ASSERT_TRUE(PumpUntil(
             [&] {
                 hModal = GetForegroundWindow();
-                const HWND h = Focus();
-                return !IsWindowEnabled(hMain) && hModal != hMain && GetWindow(hModal, GW_OWNER) != nullptr &&
-                       (h == hModal || IsChild(hModal, h));
+                // Enabled while the main window and its floating frames are blocked.
+                return !IsWindowEnabled(hMain) && IsWindowEnabled(hModal) && GetWindow(hModal, GW_OWNER) != nullptr &&
+                       IsChild(hModal, Focus()) && XFocus() == hModal;
             },
-            10000);
-        EXPECT_TRUE(bUp) << pszKeys << " " << pszStep
-                         << " opened no window with the keys (the foreground: " << Name(hModal)
-                         << ", the keys: " << Named(Focus()) << ")";
-        return bUp ? hModal : nullptr;
-    }
-    // Ends the modal window by the keys (or by a click on its button pszKeys is null) and checks that the keys went
-    // back to hBack.
-    void EndModal(HWND hModal, const char* pszKeys, HWND hBack, const char* pszStep)
-    {
-        if (hModal == nullptr)
-            return;
+            10000))
+            << pszOpen << " in " << where << " opened no window with the keys";
         RECT rc = {};
-        if (pszKeys != nullptr)
-            X(L"xdotool key " + CString(pszKeys));
+        if (pszEnd != nullptr)
+            X(L"xdotool key " + CString(pszEnd));
         else if (GetWindowRect(GetDlgItem(hModal, IDOK), &rc))
             ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
-        EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(hModal) && IsWindowEnabled(hMain); }, 10000))
-            << pszStep << " did not end it";
-        EXPECT_TRUE(KeysWith(hBack)) << "the keys are with " << Named(Focus()) << " instead of " << Named(hBack)
-                                     << " after " << pszStep;
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hModal) && IsWindowEnabled(hMain); }, 10000))
+            << (pszEnd ? pszEnd : "OK") << " did not end " << Name(hModal) << ", opened by " << pszOpen << " in "
+            << where;
+        if (hBack != nullptr)
+        {
+            EXPECT_TRUE(KeysWith(hBack)) << "the keys are with " << Named(Focus()) << ", not " << Named(hBack)
+                                         << ", after " << (pszEnd ? pszEnd : "OK") << " ended what " << pszOpen
+                                         << " opened in " << where;
+        }
     }
-    // F6 and Shift+F6 go round the tree, the list and the view; Tab and Shift+Tab go on from a pane, through the
-    // view's two fields and the "LOG" button.
-    void PanesByKeys()
-    {
-        KeysTo("F6", hTree, "in the view");
-        KeysTo("F6", hList, "in the tree");
-        KeysTo("F6", hView, "in the list");
-        KeysTo("shift+F6", hList, "in the view");
-        KeysTo("shift+F6", hTree, "in the list");
-        KeysTo("Tab", hList, "in the tree");
-        KeysTo("Tab", GetDlgItem(hView, IDC_SENDER), "in the list");
-        KeysTo("Tab", GetDlgItem(hView, IDC_MESSAGE_TEXT), "in the view's first field");
-        KeysTo("Tab", hLog, "in the view's last field");
-        KeysTo("Tab", hTree, "on the LOG button");
-        KeysTo("shift+Tab", hLog, "in the tree");
-        KeysTo("shift+Tab", GetDlgItem(hView, IDC_MESSAGE_TEXT), "on the LOG button");
-        KeysTo("shift+F6", hList, "in the view");
-    }
-    // In the list Delete asks as the menu's delete does and deletes on Yes, Enter opens the message as a double click
-    // does; the keys come back to the list after the box and the compose window.
-    void ListKeys(const char* pszWhere)
+    // In the list Delete asks as the menu's delete does and deletes on Yes; Enter opens the message; the letters of
+    // Help open About. Before each, a click gives the list the keys (bClick), or the keys must be back in it.
+    void ListKeys(bool bClick, const std::string& where)
     {
         const int nRows = ListCount();
-        const std::string where = std::string(" in ") + pszWhere;
-        EndModal(OpenModal("Delete", ("in the list" + where).c_str()), "n", hList,
-                 ("No to Delete's box" + where).c_str());
-        EXPECT_EQ(ListCount(), nRows) << "No to Delete's question deleted a message" << where;
-        EndModal(OpenModal("Delete", ("in the list" + where).c_str()), "Return", hList,
-                 ("Yes to Delete's box" + where).c_str());
-        EXPECT_TRUE(PumpUntil([&] { return ListCount() == nRows - 1; }, 5000)) << "Delete deleted no message" << where;
-        EndModal(OpenModal("Return", ("in the list" + where).c_str()), "Escape", hList,
-                 ("Escape in the compose window" + where).c_str());
-        EndModal(OpenModal("alt+h Return", ("in the list" + where).c_str()), nullptr, hList,
-                 ("a click on About's OK" + where).c_str());
+        RECT rc = {};
+        int nClicks = 0;
+        const auto keys = [&] {
+            // Each click a little aside from the one before: no double click.
+            if (bClick && GetWindowRect(hList, &rc))
+                ClickAt(POINT{rc.left + 30 + 20 * (nClicks++ % 2), rc.top + 30});
+            return bClick ? nullptr : hList;
+        };
+        ModalBy("Delete", "n", keys(), where);
+        EXPECT_EQ(ListCount(), nRows) << "No to Delete's question deleted a message in " << where;
+        ModalBy("Delete", "Return", keys(), where);
+        EXPECT_TRUE(PumpUntil([&] { return ListCount() == nRows - 1; }, 5000)) << "Delete deleted nothing in " << where;
+        ModalBy("Return", "Escape", keys(), where);
+        ModalBy("alt+h Return", nullptr, keys(), where);
     }
 };
 } // namespace
 
-TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndBackWhereTheyWereDockedFloatingAndAutoHidden)
+TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndPinned)
 {
-    ASSERT_NO_FATAL_FAILURE(StartWithMessages());
-    PanesByKeys();
-    ListKeys("the docked list");
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dataFile);
+    for (const wchar_t* pszName : {L"Teman 0", L"Teman 1", L"Teman 2"})
+    {
+        CSMS* p = new CSMS;
+        p->m_strSenderName = p->m_strText = pszName;
+        p->m_strFolder = SMS_FOLDER_INBOX;
+        doc.m_listSms.AddTail(p);
+    }
+    ASSERT_TRUE(doc.SaveData());
+    DWORD dwAsk = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Corvane SMS\\Sms", L"IsConfirmDelSms", REG_DWORD, &dwAsk,
+                    4);
+    ASSERT_NE(hMain = StartInFront(), nullptr);
+    hTree = Control(WC_TREEVIEWW, IDW_FOLDER_TREE), hList = Control(WC_LISTVIEWW, IDW_SMS_LIST), hView = View();
+    hLog = Control(L"Button", IDC_LOG_BUTTON);
+    ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
+    // The first activation gives the view the keys.
+    ASSERT_TRUE(KeysWith(hView)) << Named(Focus());
+    const HWND hSender = GetDlgItem(hView, IDC_SENDER), hText = GetDlgItem(hView, IDC_MESSAGE_TEXT);
+    const std::pair<const char*, HWND> round[] = {
+        {"F6", hTree},       {"F6", hList},        {"F6", hView},      {"shift+F6", hList}, {"shift+F6", hTree},
+        {"Tab", hList},      {"Tab", hSender},     {"Tab", hText},     {"Tab", hLog},       {"Tab", hTree},
+        {"shift+Tab", hLog}, {"shift+Tab", hText}, {"shift+F6", hList}};
+    for (const auto& step : round)
+        KeysTo(step.first, step.second, ("from " + Named(Focus())).c_str());
+    ListKeys(false, "the docked list");
+    // Folders pinned by its auto-hide button, the SMS List floated by a double click on its caption.
+    POINT pt = {};
+    ASSERT_TRUE(CaptionButtonPoint(Bar(kBars[0]).hBar, 0, pt));
+    ASSERT_NO_FATAL_FAILURE(ClickAt(pt));
+    ASSERT_TRUE(PumpUntil([&] { return !Bar(kBars[0]).bShown; }, 10000)) << "Folders was not pinned";
+    ASSERT_NO_FATAL_FAILURE(PointAt(CaptionPoint(Bar(kBars[1]).hBar)));
+    X(L"xdotool click --repeat 2 --delay 60 1");
+    ASSERT_TRUE(PumpUntil([&] { return Bar(kBars[1]).bFloating; }, 10000)) << "the SMS List did not float";
+    RECT rc = {};
+    GetWindowRect(hText, &rc);
+    ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}));
+    // The pinned tree in its slider, shown while it has the keys; the list in its floating frame.
+    KeysTo("F6", hTree, "in the view");
+    int nShown = -1;
+    EXPECT_TRUE(ShownSlider(nShown) != nullptr && nShown == 0) << "the tree has the keys, its bar is not shown";
+    KeysTo("F6", hList, "in the pinned tree");
+    EXPECT_TRUE(PumpUntil([&] { return ShownSlider(nShown) == nullptr; }, 5000)) << "the pinned bar stays out";
+    KeysTo("F6", hView, "in the floating list");
+    KeysTo("shift+F6", hList, "in the view");
+    // The main window's menus and the list's keys in the floating frame.
+    ListKeys(true, "the floating list");
 }
