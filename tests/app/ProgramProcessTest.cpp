@@ -1274,84 +1274,69 @@ namespace
 {
 struct ProgramKeysTest : ProgramDesktopTest
 {
-    HWND hTree = nullptr, hList = nullptr, hView = nullptr, hLog = nullptr;
+    HWND hTree = nullptr, hList = nullptr, hView = nullptr;
 
-    std::string Named(HWND h) const
+    // The keys are with hTo or a child of it, and the X server gives the keys typed next to an enabled window of the
+    // program, once the program has taken what was typed.
+    bool KeysWith(HWND hTo)
     {
-        wchar_t cls[64] = {};
-        GetClassNameW(h, cls, 64);
-        return std::string(CStringA(cls)) + " " + std::to_string(GetDlgCtrlID(h)) + " in " +
-               Name(GetAncestor(h, GA_ROOT));
+        const auto with = [&] { return (Focus() == hTo || IsChild(hTo, Focus())) && IsWindowEnabled(XFocus()); };
+        return PumpUntil(with, 5000) && WaitIdle(30000) && with();
     }
-    // The window of the program the X server gives the keys typed next, or null.
     HWND XFocus()
     {
         char id[32] = {};
         snprintf(id, sizeof id, "0x%llx", strtoull(X(L"xdotool getwindowfocus").c_str(), nullptr, 10));
         return WindowOfX(id);
     }
-    // The keys are with hTo or a child of it, and go to an enabled window of the program, once the program has taken
-    // what was typed.
-    bool KeysWith(HWND hTo)
+    void KeysTo(const char* pszKeys, HWND hTo)
     {
-        const auto with = [&] { return (Focus() == hTo || IsChild(hTo, Focus())) && IsWindowEnabled(XFocus()); };
-        return PumpUntil(with, 5000) && WaitIdle(30000) && with();
-    }
-    void KeysTo(const char* pszKeys, HWND hTo, const char* pszWhere)
-    {
+        const int nFrom = GetDlgCtrlID(Focus());
         X(L"xdotool key " + CString(pszKeys));
-        EXPECT_TRUE(KeysWith(hTo)) << pszKeys << " " << pszWhere << " gave the keys to " << Named(Focus()) << ", not "
-                                   << Named(hTo);
+        EXPECT_TRUE(KeysWith(hTo)) << pszKeys << " in control " << nFrom << " gave the keys to control "
+                                   << GetDlgCtrlID(Focus()) << ", not " << GetDlgCtrlID(hTo);
     }
-    // The keys open a modal window, which takes the keys; keys end it (a click on its OK without them), and the keys
+    // The keys open a modal window, which takes the keys; keys end it (without them a click on its OK), and the keys
     // are back with hBack when one is given.
-    void ModalBy(const char* pszOpen, const char* pszEnd, HWND hBack, const std::string& where)
+    void ModalBy(const char* pszOpen, const char* pszEnd, HWND hBack)
     {
         X(L"xdotool key " + CString(pszOpen));
-        HWND hModal = nullptr;
+        HWND h = nullptr;
         ASSERT_TRUE(PumpUntil(
             [&] {
-                hModal = GetForegroundWindow();
-                // Enabled while the main window and its floating frames are blocked.
-                return !IsWindowEnabled(hMain) && IsWindowEnabled(hModal) && GetWindow(hModal, GW_OWNER) != nullptr &&
-                       IsChild(hModal, Focus()) && XFocus() == hModal;
+                h = GetForegroundWindow(); // enabled while the main window and its floating frames are blocked
+                return !IsWindowEnabled(hMain) && IsWindowEnabled(h) && IsChild(h, Focus()) && XFocus() == h;
             },
             10000))
-            << pszOpen << " in " << where << " opened no window with the keys";
+            << pszOpen << " opened no window with the keys";
         RECT rc = {};
         if (pszEnd != nullptr)
             X(L"xdotool key " + CString(pszEnd));
-        else if (GetWindowRect(GetDlgItem(hModal, IDOK), &rc))
+        else if (GetWindowRect(GetDlgItem(h, IDOK), &rc))
             ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
-        ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hModal) && IsWindowEnabled(hMain); }, 10000))
-            << (pszEnd ? pszEnd : "OK") << " did not end " << Name(hModal) << ", opened by " << pszOpen << " in "
-            << where;
-        if (hBack != nullptr)
-        {
-            EXPECT_TRUE(KeysWith(hBack)) << "the keys are with " << Named(Focus()) << ", not " << Named(hBack)
-                                         << ", after " << (pszEnd ? pszEnd : "OK") << " ended what " << pszOpen
-                                         << " opened in " << where;
-        }
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(h) && IsWindowEnabled(hMain); }, 10000))
+            << Name(h) << " did not end";
+        EXPECT_TRUE(hBack == nullptr || KeysWith(hBack))
+            << "the keys are with control " << GetDlgCtrlID(Focus()) << " after " << Name(h) << ", not the list";
     }
-    // In the list Delete asks as the menu's delete does and deletes on Yes; Enter opens the message; the letters of
-    // Help open About. Before each, a click gives the list the keys (bClick), or the keys must be back in it.
-    void ListKeys(bool bClick, const std::string& where)
+    // Delete asks as the menu's delete does and deletes on Yes; Enter opens the message; Alt+H opens Help's menu.
+    // Before each, a click into the list gives it the keys (bClick: each aside from the last, no double click), or
+    // they are back in it.
+    void ListKeys(bool bClick)
     {
         const int nRows = ListCount();
         RECT rc = {};
         int nClicks = 0;
         const auto keys = [&] {
-            // Each click a little aside from the one before: no double click.
             if (bClick && GetWindowRect(hList, &rc))
                 ClickAt(POINT{rc.left + 30 + 20 * (nClicks++ % 2), rc.top + 30});
             return bClick ? nullptr : hList;
         };
-        ModalBy("Delete", "n", keys(), where);
-        EXPECT_EQ(ListCount(), nRows) << "No to Delete's question deleted a message in " << where;
-        ModalBy("Delete", "Return", keys(), where);
-        EXPECT_TRUE(PumpUntil([&] { return ListCount() == nRows - 1; }, 5000)) << "Delete deleted nothing in " << where;
-        ModalBy("Return", "Escape", keys(), where);
-        ModalBy("alt+h Return", nullptr, keys(), where);
+        ModalBy("Delete", "n", keys());
+        ModalBy("Delete", "Return", keys());
+        EXPECT_TRUE(PumpUntil([&] { return ListCount() == nRows - 1; }, 5000)) << "Delete and Yes deleted no message";
+        ModalBy("Return", "Escape", keys());
+        ModalBy("alt+h Return", nullptr, keys());
     }
 };
 } // namespace
@@ -1360,11 +1345,10 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
 {
     CCorvane_smsDoc doc;
     doc.SetDataFilePath(dataFile);
-    for (const wchar_t* pszName : {L"Teman 0", L"Teman 1", L"Teman 2"})
+    for (int i = 0; i < 3; ++i)
     {
         CSMS* p = new CSMS;
-        p->m_strSenderName = p->m_strText = pszName;
-        p->m_strFolder = SMS_FOLDER_INBOX;
+        p->m_strSenderName = L"Teman", p->m_strFolder = SMS_FOLDER_INBOX;
         doc.m_listSms.AddTail(p);
     }
     ASSERT_TRUE(doc.SaveData());
@@ -1373,37 +1357,42 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
                     4);
     ASSERT_NE(hMain = StartInFront(), nullptr);
     hTree = Control(WC_TREEVIEWW, IDW_FOLDER_TREE), hList = Control(WC_LISTVIEWW, IDW_SMS_LIST), hView = View();
-    hLog = Control(L"Button", IDC_LOG_BUTTON);
     ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
-    // The first activation gives the view the keys.
-    ASSERT_TRUE(KeysWith(hView)) << Named(Focus());
-    const HWND hSender = GetDlgItem(hView, IDC_SENDER), hText = GetDlgItem(hView, IDC_MESSAGE_TEXT);
-    const std::pair<const char*, HWND> round[] = {
-        {"F6", hTree},       {"F6", hList},        {"F6", hView},      {"shift+F6", hList}, {"shift+F6", hTree},
-        {"Tab", hList},      {"Tab", hSender},     {"Tab", hText},     {"Tab", hLog},       {"Tab", hTree},
-        {"shift+Tab", hLog}, {"shift+Tab", hText}, {"shift+F6", hList}};
-    for (const auto& step : round)
-        KeysTo(step.first, step.second, ("from " + Named(Focus())).c_str());
-    ListKeys(false, "the docked list");
-    // Folders pinned by its auto-hide button, the SMS List floated by a double click on its caption.
+    ASSERT_TRUE(KeysWith(hView)); // as the first activation gives them
+    const HWND hSender = GetDlgItem(hView, IDC_SENDER), hText = GetDlgItem(hView, IDC_MESSAGE_TEXT),
+               hLog = Control(L"Button", IDC_LOG_BUTTON);
+    for (const auto& step : {std::make_pair("F6", hTree),
+                             {"F6", hList},
+                             {"F6", hView},
+                             {"shift+F6", hList},
+                             {"shift+F6", hTree},
+                             {"Tab", hList},
+                             {"Tab", hSender},
+                             {"Tab", hText},
+                             {"Tab", hLog},
+                             {"Tab", hTree},
+                             {"shift+Tab", hLog},
+                             {"shift+Tab", hText},
+                             {"shift+F6", hList}})
+        KeysTo(step.first, step.second);
+    ListKeys(false);
+    // Folders pinned by its auto-hide button, the SMS List floated by a double click on its caption; the view clicked.
     POINT pt = {};
     ASSERT_TRUE(CaptionButtonPoint(Bar(kBars[0]).hBar, 0, pt));
     ASSERT_NO_FATAL_FAILURE(ClickAt(pt));
-    ASSERT_TRUE(PumpUntil([&] { return !Bar(kBars[0]).bShown; }, 10000)) << "Folders was not pinned";
     ASSERT_NO_FATAL_FAILURE(PointAt(CaptionPoint(Bar(kBars[1]).hBar)));
     X(L"xdotool click --repeat 2 --delay 60 1");
-    ASSERT_TRUE(PumpUntil([&] { return Bar(kBars[1]).bFloating; }, 10000)) << "the SMS List did not float";
+    ASSERT_TRUE(PumpUntil([&] { return !Bar(kBars[0]).bShown && Bar(kBars[1]).bFloating; }, 10000));
     RECT rc = {};
     GetWindowRect(hText, &rc);
     ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}));
     // The pinned tree in its slider, shown while it has the keys; the list in its floating frame.
-    KeysTo("F6", hTree, "in the view");
+    KeysTo("F6", hTree);
     int nShown = -1;
     EXPECT_TRUE(ShownSlider(nShown) != nullptr && nShown == 0) << "the tree has the keys, its bar is not shown";
-    KeysTo("F6", hList, "in the pinned tree");
+    KeysTo("F6", hList);
     EXPECT_TRUE(PumpUntil([&] { return ShownSlider(nShown) == nullptr; }, 5000)) << "the pinned bar stays out";
-    KeysTo("F6", hView, "in the floating list");
-    KeysTo("shift+F6", hList, "in the view");
-    // The main window's menus and the list's keys in the floating frame.
-    ListKeys(true, "the floating list");
+    KeysTo("F6", hView);
+    // The list's keys and the main window's menus in the floating frame.
+    ListKeys(true);
 }
