@@ -1296,28 +1296,31 @@ struct ProgramKeysTest : ProgramDesktopTest
         EXPECT_TRUE(KeysWith(hTo)) << pszKeys << " in control " << nFrom << " gave the keys to control "
                                    << GetDlgCtrlID(Focus()) << ", not " << GetDlgCtrlID(hTo);
     }
-    // The keys open a modal window, which takes the keys; keys end it (without them a click on its OK), and the keys
-    // are back with hBack when one is given.
-    void ModalBy(const char* pszOpen, const char* pszEnd, HWND hBack)
+    // The keys open a modal window (titled pszTitle when given), which takes the keys; keys end it (without them a
+    // click on its OK), and the keys are back with hBack when one is given.
+    void ModalBy(const char* pszOpen, const char* pszEnd, HWND hBack, const wchar_t* pszTitle = nullptr)
     {
         X(L"xdotool key " + CString(pszOpen));
         HWND h = nullptr;
+        wchar_t title[64] = {};
         ASSERT_TRUE(PumpUntil(
             [&] {
                 h = GetForegroundWindow(); // enabled while the main window and its floating frames are blocked
-                return !IsWindowEnabled(hMain) && IsWindowEnabled(h) && IsChild(h, Focus()) && XFocus() == h;
+                return !IsWindowEnabled(hMain) && IsWindowEnabled(h) && IsChild(h, Focus()) && XFocus() == h &&
+                       GetWindowTextW(h, title, 64) >= 0 && (pszTitle == nullptr || wcscmp(title, pszTitle) == 0);
             },
             10000))
-            << pszOpen << " opened no window with the keys";
+            << pszOpen << " opened no window with the keys " << CStringA(pszTitle ? pszTitle : L"").GetString();
         RECT rc = {};
+        const std::string name = Name(h);
         if (pszEnd != nullptr)
             X(L"xdotool key " + CString(pszEnd));
         else if (GetWindowRect(GetDlgItem(h, IDOK), &rc))
             ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
         ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(h) && IsWindowEnabled(hMain); }, 10000))
-            << Name(h) << " did not end";
+            << name << " did not end";
         EXPECT_TRUE(hBack == nullptr || KeysWith(hBack))
-            << "the keys are with control " << GetDlgCtrlID(Focus()) << " after " << Name(h) << ", not the list";
+            << "the keys are with control " << GetDlgCtrlID(Focus()) << " after " << name << ", not the list";
     }
     // Delete asks as the menu's delete does and deletes on Yes; Enter opens the message; Alt+H opens Help's menu.
     // Before each, a click into the list gives it the keys (bClick: each aside from the last, no double click), or
@@ -1336,7 +1339,7 @@ struct ProgramKeysTest : ProgramDesktopTest
         ModalBy("Delete", "Return", keys());
         EXPECT_TRUE(PumpUntil([&] { return ListCount() == nRows - 1; }, 5000)) << "Delete and Yes deleted no message";
         ModalBy("Return", "Escape", keys());
-        ModalBy("alt+h Return", nullptr, keys());
+        ModalBy("alt+h Return", nullptr, keys(), L"Tentang Corvane SMS");
     }
 };
 } // namespace
