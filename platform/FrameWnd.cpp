@@ -638,7 +638,7 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     // The activation comes before the focus moves: at the deactivation the focus is still where the user left it.
     const HWND hFocus = ::GetFocus();
     const HWND hKept = m_hWndFocusKept;
-    if (nState == WA_INACTIVE && hFocus != nullptr && (hFocus == m_hWnd || ::IsChild(m_hWnd, hFocus)))
+    if (nState == WA_INACTIVE && ::IsChild(m_hWnd, hFocus))
         m_hWndFocusKept = hFocus;
     if (nState != WA_INACTIVE && !bMinimized && hKept != nullptr && ::IsChild(m_hWnd, hKept) &&
         ::IsWindowVisible(hKept) && ::IsWindowEnabled(hKept))

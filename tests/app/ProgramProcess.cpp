@@ -545,14 +545,6 @@ HWND ProgramProcess::Focus() const
     return GetGUIThreadInfo(m_dwThread, &gti) ? gti.hwndFocus : nullptr;
 }
 
-HWND ProgramProcess::Control(const wchar_t* pszClass, UINT nId) const
-{
-    for (HWND h : TopLevels(pi.dwProcessId))
-        if (HWND hFound = FindDescendant(h, pszClass, nId))
-            return hFound;
-    return nullptr;
-}
-
 bool ProgramProcess::InMoveSize() const
 {
     GUITHREADINFO gti = {sizeof gti};

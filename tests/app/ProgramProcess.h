@@ -105,8 +105,6 @@ public:
     HWND AutoHideArea(UINT nSide) const;
     // The message list's item count, -1 when there is none.
     int ListCount() const;
-    // The window of the process with the class and control id (the message list, the folder tree), or null.
-    HWND Control(const wchar_t* pszClass, UINT nId) const;
     // The visible floating frames of the process, top of the window order first.
     std::vector<HWND> FloatingFrames() const;
     // Every window of the process, one a line: indented by depth, class, id, text, rectangle, visible.

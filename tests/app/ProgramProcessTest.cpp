@@ -1359,11 +1359,13 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Corvane SMS\\Sms", L"IsConfirmDelSms", REG_DWORD, &dwAsk,
                     4);
     ASSERT_NE(hMain = StartInFront(), nullptr);
-    hTree = Control(WC_TREEVIEWW, IDW_FOLDER_TREE), hList = Control(WC_LISTVIEWW, IDW_SMS_LIST), hView = View();
+    // Each pane has its bar's id.
+    hTree = GetDlgItem(Bar(kBars[0]).hBar, IDW_FOLDER_TREE), hList = GetDlgItem(Bar(kBars[1]).hBar, IDW_SMS_LIST);
+    hView = View();
     ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
     ASSERT_TRUE(KeysWith(hView)); // as the first activation gives them
     const HWND hSender = GetDlgItem(hView, IDC_SENDER), hText = GetDlgItem(hView, IDC_MESSAGE_TEXT),
-               hLog = Control(L"Button", IDC_LOG_BUTTON);
+               hLog = GetDlgItem(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), IDC_LOG_BUTTON);
     for (const auto& step : {std::make_pair("F6", hTree),
                              {"F6", hList},
                              {"F6", hView},
