@@ -2,8 +2,8 @@
 // box is up, while a send waits for the phone's prompt, or while an import files a large file, ends
 // it; a message the Outbox job sent is in "Sent" after the process is killed and started again; a bar
 // left floating at the close floats, shown where it was, on the screen above the main window and titled
-// with its name, at the next start; the status bar switched off stays off; and what a user meets on a desktop under
-// a window manager (ProgramDesktopTest).
+// with its name, at the next start; the status bar switched off stays off; what a user meets on a desktop under a
+// window manager (ProgramDesktopTest); and a keyboard user's keys under openbox (ProgramKeysTest).
 #include "ProgramTestSupport.h"
 
 #include "phone/Corvane_smsDoc.h"
