@@ -75,6 +75,10 @@ public:
     // Layouts of the frame since it was created (a count for the start-up checks).
     int GetLayoutCount() const { return m_nLayouts; }
 
+    // F6 and Shift+F6 go round the panes (the folder tree, the message list, the view); Tab and Shift+Tab go on from
+    // the tree and the list to the next place and from the view's last or first control (MainFrmKeys.cpp).
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
     CSystemTray* GetTrayIcon() { return &m_TrayIcon; }
     BOOL IsHiddenToTray() const { return m_bHiddenToTray; }
 
@@ -124,6 +128,26 @@ protected:
     void OnUpdateTopMost(CCmdUI* pCmdUI);
     BOOL OnTheme(UINT nID);
     void OnUpdateTheme(CCmdUI* pCmdUI);
+    // The places the keys go round, in the order of Tab: the folder tree, the message list, the view, the status bar's
+    // "LOG" button; F6 goes round the first three.
+    enum KeyPlace
+    {
+        kPlaceTree,
+        kPlaceList,
+        kPlaceView,
+        kPlaceLog,
+        kPlaceCount,
+        kPlaceNone = -1
+    };
+    // The place the window lies in, or kPlaceNone.
+    int KeyPlaceOf(HWND hWnd);
+    // Whether the place is there for the keys: a bar shown or auto-hidden, the "LOG" button shown.
+    bool IsKeyPlaceShown(int nPlace);
+    // Gives the place the keys: a bar's pane as the bar's toggle command does (a floating bar's frame on top, an
+    // auto-hidden bar slid out), the view its last control (bLast: its last tab stop), the "LOG" button.
+    void GiveKeysTo(int nPlace, bool bLast);
+    // F6 and Tab of a key message of the frame's family; true when the keys moved.
+    bool TranslatePlaceKey(const MSG* pMsg);
     // Toggles of the bars the toolkit handles (101, 104, 105, 136).
     BOOL OnToolkitBarCheck(UINT nID);
     void OnUpdateToolkitBarCheck(CCmdUI* pCmdUI);

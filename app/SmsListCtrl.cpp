@@ -14,6 +14,8 @@ IMPLEMENT_DYNAMIC(CSmsListCtrl, CListCtrl)
 BEGIN_MESSAGE_MAP(CSmsListCtrl, CListCtrl)
 ON_WM_CREATE()
 ON_WM_LBUTTONDBLCLK()
+ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
 ON_WM_CONTEXTMENU()
 ON_REGISTERED_MESSAGE(CExtPopupMenuWnd::g_nMsgPrepareMenu, OnPrepareMenu)
 ON_NOTIFY_REFLECT(LVN_GETDISPINFOW, OnGetDispInfo)
@@ -330,23 +332,56 @@ void CSmsListCtrl::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
 
 void CSmsListCtrl::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    CCorvane_smsView* pView = View();
     const int nHit = HitTest(point);
-    if (GetSelectedCount() > 0 && nHit >= 0 && pView != nullptr)
-    {
-        SetItemState(nHit, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-        const CString strFolder = pView->GetSelectedFolder();
-        UINT nMessage = 0;
-        if (strFolder.CompareNoCase(SMS_FOLDER_INBOX) == 0)
-            nMessage = WM_VIEW_REPLY;
-        else if (strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0)
-            nMessage = WM_VIEW_RECOMPOSE;
-        else if (strFolder.CompareNoCase(SMS_FOLDER_DRAFTS) == 0 || strFolder.CompareNoCase(SMS_FOLDER_OUTBOX) == 0)
-            nMessage = WM_VIEW_EDIT;
-        if (nMessage != 0)
-            pView->PostMessage(nMessage);
-    }
+    if (GetSelectedCount() > 0 && nHit >= 0)
+        OpenRow(nHit);
     CListCtrl::OnLButtonDblClk(nFlags, point);
+}
+
+void CSmsListCtrl::OpenRow(int nRow)
+{
+    CCorvane_smsView* pView = View();
+    if (pView == nullptr)
+        return;
+    SetItemState(nRow, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    const CString strFolder = pView->GetSelectedFolder();
+    UINT nMessage = 0;
+    if (strFolder.CompareNoCase(SMS_FOLDER_INBOX) == 0)
+        nMessage = WM_VIEW_REPLY;
+    else if (strFolder.CompareNoCase(SMS_FOLDER_SENT) == 0)
+        nMessage = WM_VIEW_RECOMPOSE;
+    else if (strFolder.CompareNoCase(SMS_FOLDER_DRAFTS) == 0 || strFolder.CompareNoCase(SMS_FOLDER_OUTBOX) == 0)
+        nMessage = WM_VIEW_EDIT;
+    if (nMessage != 0)
+        pView->PostMessage(nMessage);
+}
+
+void CSmsListCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    const bool bPlain = GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_MENU) >= 0 && GetKeyState(VK_SHIFT) >= 0;
+    const int nRow = GetNextItem(-1, LVNI_SELECTED);
+    if (bPlain && nChar == VK_DELETE)
+    {
+        if (CCorvane_smsView* pView = View())
+            pView->SendMessage(WM_COMMAND, ID_SMS_DELETE);
+        return;
+    }
+    if (bPlain && nChar == VK_RETURN)
+    {
+        if (nRow >= 0)
+            OpenRow(nRow);
+        return;
+    }
+    CListCtrl::OnKeyDown(nChar, nRepCnt, nFlags);
+}
+
+UINT CSmsListCtrl::OnGetDlgCode()
+{
+    UINT nCode = CListCtrl::OnGetDlgCode();
+    const MSG* pMsg = (const MSG*)GetCurrentMessage()->lParam;
+    if (pMsg != nullptr && pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN)
+        nCode |= DLGC_WANTMESSAGE;
+    return nCode;
 }
 
 // ---- the context menu -------------------------------------------------------------------------------

@@ -71,6 +71,12 @@ protected:
     afx_msg void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    // Delete deletes the selected message as the menu's "Hapus" does; Enter opens it as a double click does.
+    afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    // The list takes Enter itself, before the dialog keys of the window around it.
+    afx_msg UINT OnGetDlgCode();
+    // Opens the row by the folder: "Inbox" a reply, "Sent" a re-compose, "Drafts" and "Outbox" an edit.
+    void OpenRow(int nRow);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg LRESULT OnPrepareMenu(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

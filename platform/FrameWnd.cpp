@@ -498,14 +498,22 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return CWnd::OnCommand(wParam, lParam);
 }
 
+CFrameWnd* CFrameWnd::FamilyFrameOf(HWND hWnd)
+{
+    CFrameWnd* pTop = hWnd != nullptr
+                          ? DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(::GetAncestor(hWnd, GA_ROOT)))
+                          : nullptr;
+    return pTop != nullptr ? pTop->GetFamilyFrame() : nullptr;
+}
+
 BOOL CFrameWnd::OfferKeyToControlBars(MSG* pMsg)
 {
     if (pMsg->message != WM_KEYDOWN && pMsg->message != WM_KEYUP && pMsg->message != WM_SYSKEYDOWN &&
         pMsg->message != WM_SYSKEYUP)
         return FALSE;
     // The frame's own keys take its window procedure (and the hooks on it); keys of other top-level windows are
-    // not the frame's.
-    if (pMsg->hwnd == m_hWnd || !::IsChild(m_hWnd, pMsg->hwnd))
+    // not the frame's, but for its floating frames, whose keys are the frame's keys as they are in its docked bars.
+    if (pMsg->hwnd == m_hWnd || (!::IsChild(m_hWnd, pMsg->hwnd) && FamilyFrameOf(pMsg->hwnd) != this))
         return FALSE;
     // A bar on the way up to the frame passes the message to its owner frame too: each frame offers a key once
     // (an MDI child frame and the main frame each offer it to their own bars).
@@ -634,7 +642,16 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
-    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    // The activation comes before the focus moves: at the deactivation the focus is still where the user left it.
+    const HWND hFocus = ::GetFocus();
+    const HWND hKept = m_hWndFocusKept;
+    if (nState == WA_INACTIVE && ::IsChild(m_hWnd, hFocus))
+        m_hWndFocusKept = hFocus;
+    if (nState != WA_INACTIVE && !bMinimized && hKept != nullptr && ::IsChild(m_hWnd, hKept) &&
+        ::IsWindowVisible(hKept) && ::IsWindowEnabled(hKept))
+        ::SetFocus(hKept);
+    else
+        CWnd::OnActivate(nState, pWndOther, bMinimized);
     CView* pActiveView = GetActiveView();
     if (pActiveView != nullptr && !bMinimized)
         pActiveView->OnActivateFrame(nState, this);

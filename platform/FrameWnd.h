@@ -116,9 +116,14 @@ public:
     virtual HACCEL GetDefaultAccelerator();
     BOOL LoadAccelTable(LPCTSTR lpszResourceName);
     virtual BOOL PreTranslateMessage(MSG* pMsg) override;
-    // Offers a key message of a window inside the frame (not the frame's own) to the control bars first
-    // (CControlBar::PreTranslateFrameKey); TRUE when one handled it.
+    // Offers a key message of a window inside the frame (not the frame's own) or inside a floating frame of its bars
+    // to the control bars first (CControlBar::PreTranslateFrameKey); TRUE when one handled it.
     BOOL OfferKeyToControlBars(MSG* pMsg);
+    // The frame of the family this frame belongs to: itself, or for a floating frame its dock site, whose keys are
+    // the family's.
+    virtual CFrameWnd* GetFamilyFrame() { return this; }
+    // The family frame of the window's top-level frame; null when that is no frame of this thread.
+    static CFrameWnd* FamilyFrameOf(HWND hWnd);
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs) override;
 
@@ -148,6 +153,7 @@ public:
     int m_nShowDelay = -1;                               // SW_ command the next layout applies to the frame, -1 none
     int m_cModalStack = 0;
     CString m_strTitle;
+    HWND m_hWndFocusKept = nullptr; // the control inside this frame that had the keys when it was last deactivated
     // Floating frames this frame disabled with itself: enabled again with it (handles, as a frame may go meanwhile).
     std::vector<HWND> m_floatingDisabled;
 
@@ -174,6 +180,8 @@ protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    // At its deactivation the frame keeps the control that has the keys; at its activation (after a dialog or box it
+    // owns, by a click, from another program) it gives them back to it, as a dialog does.
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     // Disables the enabled floating frames it owns with the frame (a modal box blocks them too) and
     // enables again those it disabled.

@@ -107,3 +107,8 @@ void CMiniDockFrameWnd::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
     }
     CMiniFrameWnd::OnNcLButtonDblClk(nHitTest, point);
 }
+
+CFrameWnd* CMiniDockFrameWnd::GetFamilyFrame()
+{
+    return m_wndDockBar.m_pDockSite != nullptr ? m_wndDockBar.m_pDockSite : this;
+}

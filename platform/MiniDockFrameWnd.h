@@ -21,6 +21,8 @@ public:
     virtual void RecalcLayout(BOOL bNotify = TRUE) override;
     // The window rectangle of a floating frame whose client is rect (grows rect).
     static void CalcBorders(CRect& rect, DWORD dwStyle = WS_THICKFRAME | WS_CAPTION);
+    // The dock site: the floating frame is one of its family for the keys.
+    CFrameWnd* GetFamilyFrame() override;
 
     // Caption press: the system move for CBRS_FLOAT_MULTI, else the first bar's drag; border
     // press: resizing; caption double click: toggles docking. WM_CLOSE hides the bars.

@@ -539,6 +539,12 @@ bool ProgramProcess::WaitPainted(DWORD ms) const
 
 HWND ProgramProcess::Capture() const { return CaptureOf(m_dwThread); }
 
+HWND ProgramProcess::Focus() const
+{
+    GUITHREADINFO gti = {sizeof gti};
+    return GetGUIThreadInfo(m_dwThread, &gti) ? gti.hwndFocus : nullptr;
+}
+
 bool ProgramProcess::InMoveSize() const
 {
     GUITHREADINFO gti = {sizeof gti};

@@ -123,6 +123,8 @@ public:
     // The window holding the capture on the program's thread, and whether a window's move or size loop or a menu
     // runs there.
     HWND Capture() const;
+    // The window with the keys on the program's thread, or null.
+    HWND Focus() const;
     bool InMoveSize() const;
     bool InMenu() const;
 

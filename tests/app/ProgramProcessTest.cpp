@@ -2,10 +2,11 @@
 // box is up, while a send waits for the phone's prompt, or while an import files a large file, ends
 // it; a message the Outbox job sent is in "Sent" after the process is killed and started again; a bar
 // left floating at the close floats, shown where it was, on the screen above the main window and titled
-// with its name, at the next start; the status bar switched off stays off; and what a user meets on a desktop under
-// a window manager (ProgramDesktopTest).
+// with its name, at the next start; the status bar switched off stays off; what a user meets on a desktop under a
+// window manager (ProgramDesktopTest); and a keyboard user's keys under openbox (ProgramKeysTest).
 #include "ProgramTestSupport.h"
 
+#include "phone/Corvane_smsDoc.h"
 #include "phone/SmsRecord.h"
 #include "phone/UnicodeTextFile.h"
 #include "res/app_ids.h"
@@ -1342,4 +1343,140 @@ TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
     EXPECT_EQ(walk(L"Tab", IDC_CONN_SMSC, 6).back(), IDC_CONN_SMSC);
     X(L"xdotool key Return");
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hSheet); }, 10000)) << "Enter in a page's field";
+}
+
+// ---- the keyboard --------------------------------------------------------------------------------------------------
+
+// A keyboard user under openbox: keys typed through the X server (xdotool), the control with the keys read from the
+// program's thread. The steps are helpers, each waiting for the state it checks.
+namespace
+{
+struct ProgramKeysTest : ProgramDesktopTest
+{
+    HWND hTree = nullptr, hList = nullptr, hView = nullptr;
+
+    // The keys are with hTo or a child of it, and the X server gives the keys typed next to an enabled window of the
+    // program, once the program has taken what was typed.
+    bool KeysWith(HWND hTo)
+    {
+        const auto with = [&] { return (Focus() == hTo || IsChild(hTo, Focus())) && IsWindowEnabled(XFocus()); };
+        return PumpUntil(with, 5000) && WaitIdle(30000) && with();
+    }
+    HWND XFocus()
+    {
+        char id[32] = {};
+        snprintf(id, sizeof id, "0x%llx", strtoull(X(L"xdotool getwindowfocus").c_str(), nullptr, 10));
+        return WindowOfX(id);
+    }
+    void KeysTo(const char* pszKeys, HWND hTo)
+    {
+        const int nFrom = GetDlgCtrlID(Focus());
+        X(L"xdotool key " + CString(pszKeys));
+        EXPECT_TRUE(KeysWith(hTo)) << pszKeys << " in control " << nFrom << " gave the keys to control "
+                                   << GetDlgCtrlID(Focus()) << ", not " << GetDlgCtrlID(hTo);
+    }
+    // The keys open a modal window (titled pszTitle when given), which takes the keys; keys end it (without them a
+    // click on its OK), and the keys are back with hBack when one is given.
+    void ModalBy(const char* pszOpen, const char* pszEnd, HWND hBack, const wchar_t* pszTitle = nullptr)
+    {
+        X(L"xdotool key " + CString(pszOpen));
+        HWND h = nullptr;
+        wchar_t title[64] = {};
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                h = GetForegroundWindow(); // enabled while the main window and its floating frames are blocked
+                return !IsWindowEnabled(hMain) && IsWindowEnabled(h) && IsChild(h, Focus()) && XFocus() == h &&
+                       GetWindowTextW(h, title, 64) >= 0 && (pszTitle == nullptr || wcscmp(title, pszTitle) == 0);
+            },
+            10000))
+            << pszOpen << " opened no window with the keys " << CStringA(pszTitle ? pszTitle : L"").GetString();
+        RECT rc = {};
+        const std::string name = Name(h);
+        if (pszEnd != nullptr)
+            X(L"xdotool key " + CString(pszEnd));
+        else if (GetWindowRect(GetDlgItem(h, IDOK), &rc))
+            ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(h) && IsWindowEnabled(hMain); }, 10000))
+            << name << " did not end";
+        EXPECT_TRUE(hBack == nullptr || KeysWith(hBack))
+            << "the keys are with control " << GetDlgCtrlID(Focus()) << " after " << name << ", not the list";
+    }
+    // Delete asks as the menu's delete does and deletes on Yes; Enter opens the message; Alt+H opens Help's menu.
+    // Before each, a click into the list gives it the keys (bClick: each aside from the last, no double click), or
+    // they are back in it.
+    void ListKeys(bool bClick)
+    {
+        const int nRows = ListCount();
+        RECT rc = {};
+        int nClicks = 0;
+        const auto keys = [&] {
+            if (bClick && GetWindowRect(hList, &rc))
+                ClickAt(POINT{rc.left + 30 + 20 * (nClicks++ % 2), rc.top + 30});
+            return bClick ? nullptr : hList;
+        };
+        ModalBy("Delete", "n", keys());
+        ModalBy("Delete", "Return", keys());
+        EXPECT_TRUE(PumpUntil([&] { return ListCount() == nRows - 1; }, 5000)) << "Delete and Yes deleted no message";
+        ModalBy("Return", "Escape", keys());
+        ModalBy("alt+h Return", nullptr, keys(), L"Tentang Corvane SMS");
+    }
+};
+} // namespace
+
+TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndPinned)
+{
+    CCorvane_smsDoc doc;
+    doc.SetDataFilePath(dataFile);
+    for (int i = 0; i < 3; ++i)
+    {
+        CSMS* p = new CSMS;
+        p->m_strSenderName = L"Teman", p->m_strFolder = SMS_FOLDER_INBOX;
+        doc.m_listSms.AddTail(p);
+    }
+    ASSERT_TRUE(doc.SaveData());
+    DWORD dwAsk = 1;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Corvane\\Corvane SMS\\Sms", L"IsConfirmDelSms", REG_DWORD, &dwAsk,
+                    4);
+    ASSERT_NE(hMain = StartInFront(), nullptr);
+    // Each pane has its bar's id.
+    hTree = GetDlgItem(Bar(kBars[0]).hBar, IDW_FOLDER_TREE), hList = GetDlgItem(Bar(kBars[1]).hBar, IDW_SMS_LIST);
+    hView = View();
+    ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
+    ASSERT_TRUE(KeysWith(hView)); // as the first activation gives them
+    const HWND hSender = GetDlgItem(hView, IDC_SENDER), hText = GetDlgItem(hView, IDC_MESSAGE_TEXT),
+               hLog = GetDlgItem(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), IDC_LOG_BUTTON);
+    for (const auto& step : {std::make_pair("F6", hTree),
+                             {"F6", hList},
+                             {"F6", hView},
+                             {"shift+F6", hList},
+                             {"shift+F6", hTree},
+                             {"Tab", hList},
+                             {"Tab", hSender},
+                             {"Tab", hText},
+                             {"Tab", hLog},
+                             {"Tab", hTree},
+                             {"shift+Tab", hLog},
+                             {"shift+Tab", hText},
+                             {"shift+F6", hList}})
+        KeysTo(step.first, step.second);
+    ListKeys(false);
+    // Folders pinned by its auto-hide button, the SMS List floated by a double click on its caption; the view clicked.
+    POINT pt = {};
+    ASSERT_TRUE(CaptionButtonPoint(Bar(kBars[0]).hBar, 0, pt));
+    ASSERT_NO_FATAL_FAILURE(ClickAt(pt));
+    ASSERT_NO_FATAL_FAILURE(PointAt(CaptionPoint(Bar(kBars[1]).hBar)));
+    X(L"xdotool click --repeat 2 --delay 60 1");
+    ASSERT_TRUE(PumpUntil([&] { return !Bar(kBars[0]).bShown && Bar(kBars[1]).bFloating; }, 10000));
+    RECT rc = {};
+    GetWindowRect(hText, &rc);
+    ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2}));
+    // The pinned tree in its slider, shown while it has the keys; the list in its floating frame.
+    KeysTo("F6", hTree);
+    int nShown = -1;
+    EXPECT_TRUE(ShownSlider(nShown) != nullptr && nShown == 0) << "the tree has the keys, its bar is not shown";
+    KeysTo("F6", hList);
+    EXPECT_TRUE(PumpUntil([&] { return ShownSlider(nShown) == nullptr; }, 5000)) << "the pinned bar stays out";
+    KeysTo("F6", hView);
+    // The list's keys and the main window's menus in the floating frame.
+    ListKeys(true);
 }

@@ -14,11 +14,11 @@ add_dependencies(program_process_tests CorvaneSms)
 set_tests_properties(program_process_tests PROPERTIES RUN_SERIAL TRUE)
 # What a user meets on a desktop (ProgramDesktopTest), one entry per window manager on the test's screen, the prefix
 # managed: the program started as a user starts it, clicks through the X server (xdotool), the window order, the
-# task-bar and attention states, the main window's place and the keys after each step. Under openbox also what bars
-# left floating show after the next start: unmanaged, Wine puts a main window given the X focus above the frames it
-# owns on the screen.
+# task-bar and attention states, the main window's place and the keys after each step. Under openbox also a keyboard
+# user's keys (ProgramKeysTest) and what bars left floating show after the next start: unmanaged, Wine puts a main
+# window given the X focus above the frames it owns on the screen.
 set(_desktop_tests "ProgramDesktopTest.*")
-set(_wm_tests "${_desktop_tests}:ProgramBarsTest.*UnderAWindowManager:ProgramBarsTest.*IsSeenAboveTheMainWindow*")
+set(_wm_tests "${_desktop_tests}:ProgramKeysTest.*:ProgramBarsTest.*UnderAWindowManager:ProgramBarsTest.*IsSeenAboveTheMainWindow*")
 set_tests_properties(program_process_tests PROPERTIES
   ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR};GTEST_FILTER=-${_wm_tests}")
 foreach(_wm openbox icewm)
