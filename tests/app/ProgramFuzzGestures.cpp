@@ -32,12 +32,8 @@ bool ProgramFuzz::DragToSide()
     if (b.bFloating && PtInRect(&b.rcTop, ptTo))
         return false;
     // Another floating frame over the point is what the user points at there: the drop lands on its bar.
-    for (HWND h : m_program.FloatingFrames())
-    {
-        RECT rc = {};
-        if (h != b.hTop && IsWindowVisible(h) && GetWindowRect(h, &rc) && PtInRect(&rc, ptTo))
-            return false;
-    }
+    if (OverAnotherFrame(b.hTop, ptTo))
+        return false;
     Log(std::string("drag ") + kBars[i].pszName + " by its caption to the " + kSideNames[nSide] + " side");
     PressedIntoMain(b.bFloating ? b.hTop : nullptr);
     EXPECT_TRUE(Drag(ptFrom, ptTo)) << "the press on " << kBars[i].pszName << "'s caption started no drag";
@@ -416,12 +412,12 @@ bool ProgramFuzz::MoveOrResizeFloating(bool bResize)
         // 32 pixels of it.
         RECT rcNear = rcMain;
         InflateRect(&rcNear, 48, 48);
-        // The frame stays whole on the screen.
+        // The frame stays whole on the screen, and floats on: let go over another floating frame it docks there.
         const auto fits = [&] {
             RECT rc = b.rcTop, rcOn = {};
             OffsetRect(&rc, ptTo.x - ptFrom.x, ptTo.y - ptFrom.y);
             IntersectRect(&rcOn, &rc, &rcScreen);
-            return !PtInRect(&rcNear, ptTo) && EqualRect(&rcOn, &rc);
+            return !PtInRect(&rcNear, ptTo) && EqualRect(&rcOn, &rc) && !OverAnotherFrame(b.hTop, ptTo);
         };
         for (int nTry = 0; nTry < 40 && !fits(); ++nTry)
             ptTo = POINT{20 + Random(rcScreen.right - 40), 20 + Random(rcScreen.bottom - 40)};

@@ -4,6 +4,7 @@
 #include "ProgramProcess.h"
 #include "support/RandomRun.h"
 
+#include <algorithm>
 #include <functional>
 #include <map>
 #include <random>
@@ -223,6 +224,16 @@ protected:
         PumpUntil([&] { return m_program.Capture() == nullptr && !m_program.InMoveSize(); }, 5000);
         m_program.WaitIdle();
     }
+    // Whether a floating frame other than hOwn lies under the point: a press there reaches that frame, and a bar let
+    // go there docks into the floating bar under it as a bar's drag does.
+    bool OverAnotherFrame(HWND hOwn, POINT pt) const
+    {
+        const std::vector<HWND> frames = m_program.FloatingFrames();
+        return std::any_of(frames.begin(), frames.end(), [&](HWND h) {
+            RECT rc = {};
+            return h != hOwn && GetWindowRect(h, &rc) && PtInRect(&rc, pt);
+        });
+    }
     // A point of the bar's caption that a press reaches and where the user sees the bar: no other floating frame
     // there (the window order Wine keeps and the stacking on the screen may differ for a frame it restacked), nor the
     // main window over a floating frame it may cover.
@@ -233,13 +244,8 @@ protected:
         const HWND hAt = WindowFromPoint(pt);
         if (hAt != b.hCarrier && !IsChild(b.hCarrier, hAt) && !(b.bFloating && hAt == b.hTop))
             return false;
-        for (HWND h : m_program.FloatingFrames())
-        {
-            RECT rc = {};
-            GetWindowRect(h, &rc);
-            if (h != b.hTop && PtInRect(&rc, pt))
-                return false;
-        }
+        if (OverAnotherFrame(b.hTop, pt))
+            return false;
         RECT rcMain = {};
         GetWindowRect(m_program.Main(), &rcMain);
         return !(b.bFloating && m_mayBeBelow.count(b.hTop) != 0 && PtInRect(&rcMain, pt));

@@ -276,7 +276,13 @@ bool DockingRun::Drag(CPoint ptFrom, const std::function<bool(CPoint&)>& target,
             }
         }
         SendMouse(ptTo.x, ptTo.y, MOUSEEVENTF_LEFTUP);
-        WaitFor([&] { return CExtControlBar::GetDraggedBar() == nullptr && CaptureOf(m_dwGui) == nullptr; });
+        // The drag has let the pointer go; a tab strip under it holds it again while it hovers over a tab.
+        WaitFor([&] {
+            const HWND hCapture = CaptureOf(m_dwGui);
+            const auto* pTabs = DYNAMIC_DOWNCAST(CExtTabWnd, CWnd::FromHandlePermanent(hCapture));
+            return CExtControlBar::GetDraggedBar() == nullptr &&
+                   (hCapture == nullptr || (pTabs != nullptr && !pTabs->IsDragging() && pTabs->GetHoverCode() >= 0));
+        });
     });
     return bDragged;
 }

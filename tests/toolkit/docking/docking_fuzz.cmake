@@ -19,5 +19,6 @@ corvane_test(docking_fuzz_tests
           ${CMAKE_CURRENT_LIST_DIR}/DockingRunFindsFloatOutTest.cpp
   LIBS corvane_toolkit corvane_platform
   TIMEOUT 600)
-set_tests_properties(docking_fuzz_tests PROPERTIES RUN_SERIAL TRUE
-  ENVIRONMENT "CORVANE_SOURCE_DIR=${CMAKE_SOURCE_DIR};CORVANE_BINARY_DIR=${CMAKE_BINARY_DIR}")
+set_tests_properties(docking_fuzz_tests PROPERTIES RUN_SERIAL TRUE)
+# The faults the run found, each made again on purpose, run beside the seeds on a screen of their own.
+corvane_screen_tests(docking_fuzz_tests docking_run_finds_tests "DockingRunFinds.*" 300)
