@@ -1115,6 +1115,7 @@ struct ProgramDesktopTest : ProgramBarsTest
             // Another program's window may lie above by right: Wine's tray without a system tray (openbox) at the
             // screen's top-left, where Wine under load puts a popup shown again (a plain owned popup 38 of 40 trips).
             std::vector<RECT> covers = OthersWindows();
+            covers.push_back(x.tray);
             for (size_t j = i + 1; j < windows.size(); ++j)
                 covers.push_back(raised.Geometry(windows[j]));
             const int nAll = (rc.right - rc.left) * (rc.bottom - rc.top),
@@ -1364,6 +1365,10 @@ TEST_F(ProgramDesktopTest, TheDialersBoxStaysAboveTheProgramWithTheKeysAtAClickO
     // The dialer, which the box blocks with.
     const HWND hDialer = GetWindow(hBox, GW_OWNER);
     ASSERT_NE(hDialer, hMain) << "the dialer's box is owned by the main window";
+    // IceWM makes the new dialer its active window only now and then: a box shown while it is not may ask.
+    const std::string active = LookAt({}, false).active;
+    bOwnerInactiveUnderIceWm |= IceWm() && active != std::string(CStringA(XWindowOf(hDialer))) &&
+                                active != std::string(CStringA(XWindowOf(hBox)));
     ASSERT_NO_FATAL_FAILURE(CheckDesktop("Tools > Telepon", hBox, &s_rcMain, hBox, hDialer));
     ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
     CheckDesktop("a click on the main window under the dialer's box", hBox, &s_rcMain, hBox, hDialer);
