@@ -512,7 +512,6 @@ void CMainFrame::OnSysCommand(UINT nID, LPARAM lParam)
         return;
     wpStart.showCmd = ::IsZoomed(hWnd) ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL;
     m_wpKept = wpStart;
-    m_nPlacementWatch = kWatchNone;
     PostMessage(WM_APP_KEEP_PLACEMENT);
 }
 
@@ -522,17 +521,6 @@ void CMainFrame::OnWindowPosChanged(WINDOWPOS* lpwndpos)
     if ((lpwndpos->flags & (SWP_NOMOVE | SWP_NOSIZE)) == (SWP_NOMOVE | SWP_NOSIZE) || IsIconic() || m_bKeepingPlacement)
         return;
     m_wpStart.showCmd = 0;
-    const PlacementWatch nWatch = m_nPlacementWatch;
-    m_nPlacementWatch = kWatchNone;
-    if (nWatch != kWatchTrayReturn)
-        return;
-    // Back from the tray, Wine takes the window's rectangle for its client area's once the window manager has mapped
-    // it again: the window grows by its frame at each trip, where Windows keeps it.
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    // Set once the manager's event is handled: Wine does not pass a change made during it on to the X window.
-    if (rcClient.Size() == m_rcTray.Size())
-        PostMessage(WM_APP_KEEP_PLACEMENT);
 }
 
 LRESULT CMainFrame::OnKeepPlacement(WPARAM, LPARAM)
@@ -554,14 +542,8 @@ BOOL CMainFrame::HideToTray()
 {
     if (!m_TrayIcon.IsIconInTray())
         return FALSE;
-    WINDOWPLACEMENT wp = {sizeof wp};
-    CRect rc;
-    GetWindowRect(&rc);
-    if (!GetWindowPlacement(&wp) || !m_TrayIcon.MinimiseToTray(this))
+    if (!m_TrayIcon.MinimiseToTray(this))
         return FALSE;
-    m_wpKept = wp;
-    m_rcTray = rc;
-    m_nPlacementWatch = kWatchNone;
     m_bHiddenToTray = TRUE;
     return TRUE;
 }
@@ -570,9 +552,6 @@ void CMainFrame::OnShowHideWindow()
 {
     if (m_bHiddenToTray || !IsWindowVisible())
     {
-        // The way back itself neither moves nor sizes the window: the watch starts before it.
-        if (m_bHiddenToTray)
-            m_nPlacementWatch = kWatchTrayReturn;
         m_bHiddenToTray = FALSE;
         CSystemTray::MaximiseFromTray(this);
     }

@@ -109,8 +109,7 @@ protected:
     // A minimise with "IsHideToTray" set hides the frame to the tray; the first restore after a minimized start
     // puts the window back at its stored place.
     void OnSysCommand(UINT nID, LPARAM lParam);
-    // The first move or size after the way back from the tray ends the watch for the window manager's answer
-    // (m_nPlacementWatch).
+    // A move or size after a minimized start's first restore ends m_wpStart.
     void OnWindowPosChanged(WINDOWPOS* lpwndpos);
     // WM_APP_KEEP_PLACEMENT: sets m_wpKept again, after the window manager's event that moved the window.
     LRESULT OnKeepPlacement(WPARAM wParam, LPARAM lParam);
@@ -161,17 +160,9 @@ protected:
     // The stored placement of a minimized start until the window is first restored; showCmd 0 otherwise.
     WINDOWPLACEMENT m_wpStart;
     BOOL m_bHiddenToTray;
-    // The placement the window keeps through the window manager's answer: the one before the hide to the tray, or
-    // the stored one of a minimized start; the window's rectangle at the hide.
+    // The placement the window keeps through the window manager's answer: the stored one of a minimized start.
     WINDOWPLACEMENT m_wpKept;
-    CRect m_rcTray;
-    // Which answer is awaited: none, or the way back from the tray.
-    enum PlacementWatch
-    {
-        kWatchNone,
-        kWatchTrayReturn
-    } m_nPlacementWatch = kWatchNone;
-    bool m_bKeepingPlacement = false; // in OnKeepPlacement: its own move ends no watch
+    bool m_bKeepingPlacement = false; // in OnKeepPlacement: its own move does not end m_wpStart
     BOOL m_bPhoneBusy;
     bool m_bCreating = false; // in OnCreate: layouts are put off to its end
     int m_nLayouts = 0;

@@ -8,11 +8,6 @@ IMPLEMENT_DYNAMIC(CSystemTray, CWnd)
 
 const UINT CSystemTray::s_uTaskbarCreatedMsg = ::RegisterWindowMessageW(L"TaskbarCreated");
 
-namespace
-{
-HWND s_hWndHidden = nullptr; // the hidden parent, process-wide, lives until the process ends
-} // namespace
-
 CSystemTray::CSystemTray()
     : m_tnd(), m_bEnabled(FALSE), m_bHidden(TRUE), m_bRemoved(TRUE), m_bShowIconPending(FALSE), m_bInTray(false),
       m_pTargetWnd(nullptr), m_uDefaultMenuItemID(0), m_bDefaultMenuItemByPos(TRUE), m_uCreationFlags(0)
@@ -145,14 +140,6 @@ LRESULT CSystemTray::OnTrayNotification(WPARAM wParam, LPARAM lParam)
 
 // ---- hiding to the tray ---------------------------------------------------------------------------
 
-HWND CSystemTray::GetHiddenParent()
-{
-    if (s_hWndHidden == nullptr || !::IsWindow(s_hWndHidden))
-        s_hWndHidden = ::CreateWindowExW(0, AfxRegisterWndClass(0), L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                         AfxGetInstanceHandle(), nullptr);
-    return s_hWndHidden;
-}
-
 BOOL CSystemTray::MinimiseToTray(CWnd* pWnd, BOOL bForceAnimation)
 {
     if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd()) || !m_bInTray)
@@ -164,11 +151,7 @@ BOOL CSystemTray::MinimiseToTray(CWnd* pWnd, BOOL bForceAnimation)
         const CRect rcTo = GetTrayWndRect();
         ::DrawAnimatedRects(pWnd->GetSafeHwnd(), IDANI_CAPTION, &rcFrom, &rcTo);
     }
-    HWND hParent = GetHiddenParent();
-    if (hParent == nullptr)
-        return FALSE;
-    ::SetParent(pWnd->GetSafeHwnd(), hParent);
-    pWnd->ModifyStyle(WS_VISIBLE, 0);
+    pWnd->ShowWindow(SW_HIDE);
     return TRUE;
 }
 
@@ -176,7 +159,6 @@ void CSystemTray::MaximiseFromTray(CWnd* pWnd, BOOL bForceAnimation)
 {
     if (pWnd == nullptr || !::IsWindow(pWnd->GetSafeHwnd()))
         return;
-    ::SetParent(pWnd->GetSafeHwnd(), nullptr);
     if (bForceAnimation || GetDoWndAnimation())
     {
         const CRect rcFrom = GetTrayWndRect();
@@ -184,10 +166,8 @@ void CSystemTray::MaximiseFromTray(CWnd* pWnd, BOOL bForceAnimation)
         pWnd->GetWindowRect(&rcTo);
         ::DrawAnimatedRects(pWnd->GetSafeHwnd(), IDANI_CAPTION, &rcFrom, &rcTo);
     }
-    pWnd->ModifyStyle(0, WS_VISIBLE);
+    pWnd->ShowWindow(SW_SHOWNA);
     pWnd->RedrawWindow(nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME | RDW_INVALIDATE | RDW_ERASE);
-    if (s_hWndHidden != nullptr && ::IsWindow(s_hWndHidden))
-        ::SetActiveWindow(s_hWndHidden);
     ::SetActiveWindow(pWnd->GetSafeHwnd());
     ::SetForegroundWindow(pWnd->GetSafeHwnd());
 }

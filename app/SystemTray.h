@@ -44,15 +44,15 @@ public:
     LRESULT OnTrayNotification(WPARAM wParam, LPARAM lParam);
 
     // ---- hiding a window to the tray ------------------------------------------------------
-    // Makes pWnd a child of the hidden parent (no task-bar button) and takes its visible style,
-    // after the caption animation into the tray when bForceAnimation or the system animates
-    // windows. Answers FALSE and leaves the window alone while the icon is not in the tray.
+    // Hides pWnd, a top-level window, which then has no task-bar button, after the caption
+    // animation into the tray when bForceAnimation or the system animates windows. Answers FALSE
+    // and leaves the window alone while the icon is not in the tray. The window stays top-level:
+    // under Wine a re-parent of a top-level window destroys its X window, and the window manager
+    // is left with the windows it owns as transients of a window gone (xfwm4 maps them again by
+    // itself; metacity offers the new X window no focus).
     BOOL MinimiseToTray(CWnd* pWnd, BOOL bForceAnimation = FALSE);
-    // Gives pWnd back to the desktop, animates from the tray when asked or set, shows, redraws
-    // and activates it.
+    // Animates from the tray when asked or set, shows, redraws and activates pWnd.
     static void MaximiseFromTray(CWnd* pWnd, BOOL bForceAnimation = FALSE);
-    // The hidden pop-up that parents windows hidden to the tray; made on first use.
-    static HWND GetHiddenParent();
 
     // ---- the tray's rectangle -------------------------------------------------------------
     // The notification area in screen coordinates, for the animation.

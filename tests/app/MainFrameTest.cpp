@@ -612,13 +612,13 @@ TEST_F(MainFrameTest, TheTrayIconHidesAndRestoresTheFrame)
     EXPECT_TRUE(TrayHolds(hFrame));
     EXPECT_TRUE(frame->GetTrayIcon()->IsIconInTray());
 
-    // Left button: hidden (owned by the hidden parent), a second: back.
+    // Left button: hidden, a top-level window still; a second: back.
     // The left button posts the show/hide command.
     frame->SendMessage(WM_APP_TRAY_NOTIFY, IDR_TRAY_MENU, WM_LBUTTONDOWN);
     EXPECT_TRUE(WaitFor([&] { return !::IsWindowVisible(hFrame) && frame->IsHiddenToTray(); }));
     EXPECT_FALSE(::IsWindowVisible(hFrame));
     EXPECT_TRUE(frame->IsHiddenToTray());
-    EXPECT_EQ(::GetAncestor(hFrame, GA_PARENT), CSystemTray::GetHiddenParent());
+    EXPECT_EQ(::GetAncestor(hFrame, GA_PARENT), ::GetDesktopWindow());
     frame->SendMessage(WM_APP_TRAY_NOTIFY, IDR_TRAY_MENU, WM_LBUTTONDOWN);
     EXPECT_TRUE(WaitFor([&] { return ::IsWindowVisible(hFrame) && !frame->IsHiddenToTray(); }));
     EXPECT_TRUE(::IsWindowVisible(hFrame));

@@ -162,13 +162,25 @@ void ProgramProcess::SetText(const wchar_t* name, const CString& value)
                     (DWORD)(value.GetLength() + 1) * sizeof(wchar_t));
 }
 
+bool ProgramProcess::StartFailed(const CString& strWhy)
+{
+    startWhy = strWhy;
+    printf("the program's start failed: %s\n", (const char*)CStringA(strWhy));
+    fflush(stdout);
+    return false;
+}
+
 bool ProgramProcess::StartProgram()
 {
     EndProcess();
     STARTUPINFOW si = {sizeof si};
-    CString cmd = L"\"" + exe + L"\"";
+    CString cmd = L"\"" + exe + L"\"", strWhy;
+    m_dwStarted = GetTickCount();
     if (!CreateProcessW(exe, cmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, folder, &si, &pi))
-        return false;
+    {
+        strWhy.Format(L"CreateProcess failed with error %lu", GetLastError());
+        return StartFailed(strWhy);
+    }
     CloseHandle(pi.hThread);
     pi.hThread = nullptr;
     return true;
@@ -201,19 +213,22 @@ HWND ProgramProcess::WaitForMainWindow(DWORD ms, const wchar_t* stopAt)
         }
         Sleep(50);
     }
+    CString strWhy;
+    if (Running())
+        strWhy.Format(L"no main window with its view%s%s within %lu ms", stopAt ? L" and a box with " : L"",
+                      stopAt ? stopAt : L"", ms);
+    else
+        strWhy.Format(L"the program ended with code 0x%lx %lu ms after its start, before its main window", ExitCode(),
+                      GetTickCount() - m_dwStarted);
+    StartFailed(strWhy);
     return nullptr;
 }
 
 bool ProgramProcess::Start(CString& strWhy)
 {
-    if (!StartProgram())
+    if (!StartProgram() || WaitForMainWindow(60000) == nullptr)
     {
-        strWhy.Format(L"the program did not start (%lu)", GetLastError());
-        return false;
-    }
-    if (WaitForMainWindow(60000) == nullptr)
-    {
-        strWhy = Running() ? L"no main window within 60 s" : L"the program ended while starting";
+        strWhy = startWhy;
         return false;
     }
     WaitPainted(30000);
@@ -226,10 +241,13 @@ HWND ProgramProcess::StartInFront()
     if (!Start(strWhy))
         return nullptr;
     SetForegroundWindow(m_hMain);
-    if (!PumpUntil([&] { return GetForegroundWindow() == m_hMain; }, 10000) ||
-        WaitForInputIdle(pi.hProcess, 30000) != 0)
-        return nullptr;
-    return m_hMain;
+    if (!PumpUntil([&] { return GetForegroundWindow() == m_hMain; }, 10000))
+        StartFailed(L"the main window did not come to the foreground within 10 s");
+    else if (WaitForInputIdle(pi.hProcess, 30000) != 0)
+        StartFailed(L"the program's thread did not wait for input within 30 s");
+    else
+        return m_hMain;
+    return nullptr;
 }
 
 bool ProgramProcess::Exit(CString& strWhy)

@@ -136,11 +136,15 @@ public:
     int SavedInboxCount() const;
 
     CString folder, exe, dataFile;
+    CString startWhy; // why the last start failed (also printed when it fails)
     PROCESS_INFORMATION pi = {};
     std::vector<SeenBox> seen; // the boxes WaitForMainWindow saw, and those noted
 
 private:
+    // Keeps and prints why a start failed; false.
+    bool StartFailed(const CString& strWhy);
     HWND m_hMain = nullptr;
+    DWORD m_dwStarted = 0; // tick count of the last start
     DWORD m_dwThread = 0;
     bool m_bPrepared = false;
     KeptKey m_key; // the program's key while the tests change it

@@ -322,6 +322,11 @@ struct ProgramBarsTest : ProgramProcessTest
     // shows (Wine's own tray window, which a window manager would hold, lies over the screen's corner).
     int DiffsOfTheProgram(const RECT& rc, const std::vector<DWORD>& a, const std::vector<DWORD>& b) const
     {
+        return randomrun::ComparePictures(a, b, rc, 0, OthersWindows()).nCount;
+    }
+    // The rectangles of the shown windows of other processes.
+    std::vector<RECT> OthersWindows() const
+    {
         std::vector<RECT> others;
         for (HWND h = GetWindow(GetDesktopWindow(), GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
         {
@@ -331,7 +336,7 @@ struct ProgramBarsTest : ProgramProcessTest
             if (pid != pi.dwProcessId && IsWindowVisible(h) && GetWindowRect(h, &r))
                 others.push_back(r);
         }
-        return randomrun::ComparePictures(a, b, rc, 0, others).nCount;
+        return others;
     }
     // A bar floated by the program run and seen again after the next start: its floating frame's rectangle before
     // the close, the screen there at the close (when asked for), painted again whole, and its windows after the start.
@@ -682,6 +687,25 @@ echo "tray $(xwininfo -root -tree | grep -m1 -E '"Wine System Tray"|"YXTrayEmbed
   grep -oE '[0-9]+x[0-9]+[+-][0-9]+[+-][0-9]+ +[+-][0-9]+[+-][0-9]+')"
 echo "stack $(xwininfo -root -children | awk '/^ +0x/ {print $1}' | tr '\n' ' ')"
 )sh";
+// Follows the property changes of each X window given (the first argument is the folder for the output): xev on each
+// writes into spy-<window>.txt there, up once it reports a change of a property of the test's own.
+const char kSpyScript[] = R"sh(dir=$1
+shift
+for w in "$@"; do
+  rm -f "$dir/spy-$w.txt"
+  timeout 120 stdbuf -oL xev -id $w -event property >"$dir/spy-$w.txt" 2>&1 &
+done
+for i in $(seq 60); do
+  up=0
+  for w in "$@"; do
+    xprop -id $w -f CORVANE_SPY 32c -set CORVANE_SPY $i
+    grep -q CORVANE_SPY "$dir/spy-$w.txt" && up=$((up + 1))
+  done
+  [ $up = $# ] && break
+  sleep 0.05
+done
+echo "up $up"
+)sh";
 
 // What the X server and the window manager show of the windows given.
 struct XDesktop
@@ -766,8 +790,8 @@ struct ProgramDesktopTest : ProgramBarsTest
     // owner is not active there (the splash never is): those may ask.
     bool bOwnerInactiveUnderIceWm = false;
     // The clicks before the step did not make the main window IceWM's active window (ClickTheMainWindowUntilActive):
-    // every window it owns, the floating frames too, may ask for attention, as above.
-    bool bMainLeftInactiveUnderIceWm = false;
+    // the floating frames shown then may ask for attention, as above.
+    std::vector<HWND> inactiveOwned;
     // Under IceWM a transient put into the top-most band behind its active owner asks for attention (a plain owned
     // popup 6 of 6: Wine sends the popups' _NET_WM_STATE_ABOVE before the owner's). Set for the band's steps: the
     // floating frames may ask.
@@ -784,20 +808,70 @@ struct ProgramDesktopTest : ProgramBarsTest
         return pszWm != nullptr && strcmp(pszWm, "icewm") == 0;
     }
     std::string X(const CString& command) { return XClientOutput(folder, command); }
-    XDesktop LookAt(const std::vector<HWND>& windows, bool bSettled = true)
+    // The shell script's command, written into the work folder, with the arguments and the X windows given after them.
+    CString ScriptCommand(const wchar_t* pszName, const char* pszScript, const CString& args,
+                          const std::vector<HWND>& windows) const
     {
-        CString script = folder + L"desktop.sh", cmd;
+        CString script = folder + pszName, cmd;
         if (FILE* f = _wfopen(script, L"wb"))
         {
-            fputs(kDesktopScript, f);
+            fputs(pszScript, f);
             fclose(f);
         }
         script = script.Mid(2);
         script.Replace(L'\\', L'/');
-        cmd = L"sh '" + script + L"'";
+        cmd = L"sh '" + script + L"'" + args;
         for (HWND h : windows)
             cmd += L" " + XWindowOf(h);
+        return cmd;
+    }
+    XDesktop LookAt(const std::vector<HWND>& windows, bool bSettled = true)
+    {
+        const CString cmd = ScriptCommand(L"desktop.sh", kDesktopScript, L"", windows);
         return XDesktop(bSettled ? SettledXClientOutput(folder, cmd) : X(cmd));
+    }
+    // Follows the property changes of the windows from now on (SetTimes reads them).
+    void SpyOnProperties(const std::vector<HWND>& windows)
+    {
+        CString dir = folder.Mid(2);
+        dir.Replace(L'\\', L'/');
+        const std::string up = X(ScriptCommand(L"spy.sh", kSpyScript, L" '" + dir + L"'", windows));
+        ASSERT_NE(up.find("up " + std::to_string(windows.size())), std::string::npos) << "xev did not start: " << up;
+    }
+    // The X server's times at which the property of the window was set since SpyOnProperties: WM_STATE by the window
+    // manager as it maps the window (a withdraw deletes it), WM_HINTS by Wine as it maps it.
+    std::vector<unsigned long> SetTimes(HWND h, const char* pszAtom) const
+    {
+        std::vector<unsigned long> times;
+        FILE* f = _wfopen(folder + L"spy-" + XWindowOf(h) + L".txt", L"rb");
+        for (char line[512]; f != nullptr && fgets(line, sizeof line, f);)
+        {
+            unsigned long ulTime = 0;
+            char atom[128] = {}, state[32] = {};
+            if (sscanf(line, " atom 0x%*x (%127[^)]), time %lu, state %31s", atom, &ulTime, state) == 3 &&
+                strcmp(atom, pszAtom) == 0 && strcmp(state, "PropertyNewValue") == 0)
+                times.push_back(ulTime);
+        }
+        if (f != nullptr)
+            fclose(f);
+        return times;
+    }
+    // Each window of the list (the main window last) was mapped once since SpyOnProperties, the frames within 0.5 s
+    // after the main window, as the property set at a map tells.
+    void CheckShownAfterTheMainWindow(const std::vector<HWND>& windows, const char* pszAtom)
+    {
+        const auto shown = [&] {
+            return std::all_of(windows.begin(), windows.end(), [&](HWND h) { return !SetTimes(h, pszAtom).empty(); });
+        };
+        ASSERT_TRUE(PumpUntil(shown, 10000)) << "the main window and its frames were not mapped again";
+        for (HWND h : windows)
+        {
+            const std::vector<unsigned long> times = SetTimes(h, pszAtom);
+            const long nAfter = (long)(times[0] - SetTimes(windows.back(), pszAtom)[0]);
+            EXPECT_TRUE((times.size() == 1u || h == windows.back()) && nAfter >= 0 && nAfter <= 500)
+                << Name(h) << " was mapped " << times.size() << " times, first " << nAfter
+                << " ms after the main window";
+        }
     }
     std::string Name(HWND h) const
     {
@@ -873,20 +947,20 @@ struct ProgramDesktopTest : ProgramBarsTest
     // A click into the main window. Under IceWM a click makes a Wine window IceWM's active window only now and then (the
     // X server drops Wine's answer to IceWM's offer of the focus when it comes after IceWM's own fallback): a plain
     // Win32 window after its start took 1 to 7 clicks a second apart (8 starts). A user clicks again until the title
-    // shows the window active: so does the suite, up to 4 clicks. Where IceWM still leaves it inactive, the step is
-    // judged as IceWM marks windows then (bMainLeftInactiveUnderIceWm).
+    // shows the window active: so does the suite, up to 7 clicks. Where IceWM still leaves it inactive, the windows it
+    // owns then are judged as IceWM marks them (inactiveOwned).
     void ClickTheMainWindowUntilActive()
     {
         const std::string id(CStringA(XWindowOf(hMain)));
-        bMainLeftInactiveUnderIceWm = false;
-        for (int i = 0; i < 4; ++i)
+        inactiveOwned.clear();
+        for (int i = 0; i < 7; ++i)
         {
             ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
             if (!IceWm() || PumpUntil([&] { return LookAt({hMain}, false).active == id; }, 1500))
                 return;
         }
-        bMainLeftInactiveUnderIceWm = true;
-        printf("IceWM left the main window inactive at 4 clicks: owned windows may ask for attention\n");
+        inactiveOwned = FloatingFrames();
+        printf("IceWM left the main window inactive at 7 clicks: its floating frames may ask for attention\n");
     }
     // Under IceWM no window of a Wine program has the keys after its start until a click, a plain Win32 window the
     // same, and a window it maps before its first input asks for attention (a plain owned popup 6 of 6, none after a
@@ -973,8 +1047,17 @@ struct ProgramDesktopTest : ProgramBarsTest
         if (!s_bKept)
         {
             std::vector<FloatingBar> bars = {{L"Folders"}, {L"SMS List"}};
-            // The main window is moved off the place the window manager gives a new window before the close.
+            // The main window is moved off the place the window manager gives a new window before the close. Folders
+            // floats at a bar's first floating position, the screen's top-left, where Wine shows its tray in a window
+            // of its own without a system tray (openbox) and where Wine under load puts a popup shown again (a plain
+            // owned popup 38 of 40 trips): it is moved clear of it, below the SMS List.
             const auto moveAway = [this](HWND h) {
+                const HWND hFolders = FindBar(pi.dwProcessId, L"Folders").hTopLevel;
+                RECT rc = {};
+                GetWindowRect(FindBar(pi.dwProcessId, L"SMS List").hTopLevel, &rc);
+                SetWindowPos(hFolders, nullptr, 0, rc.bottom + 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                ASSERT_TRUE(PumpUntil(
+                    [&] { return LookAt({hFolders}, false).Geometry(hFolders).top == rc.bottom + 60; }, 10000));
                 SetWindowPos(h, nullptr, 150, 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
                 ASSERT_TRUE(PumpUntil([&] { return GetWindowRect(h, &s_rcMain) && s_rcMain.left >= 100; }, 10000));
                 ASSERT_TRUE(WaitPainted(30000));
@@ -1031,7 +1114,10 @@ struct ProgramDesktopTest : ProgramBarsTest
             const RECT& rcWas = x.Geometry(windows[i]);
             RECT rc = rects[i];
             OffsetRect(&rc, raised.Geometry(windows[i]).left - rcWas.left, raised.Geometry(windows[i]).top - rcWas.top);
-            std::vector<RECT> covers;
+            // Another program's window may lie above by right: Wine's tray without a system tray (openbox) at the
+            // screen's top-left, where Wine under load puts a popup shown again (a plain owned popup 38 of 40 trips).
+            std::vector<RECT> covers = OthersWindows();
+            covers.push_back(x.tray);
             for (size_t j = i + 1; j < windows.size(); ++j)
                 covers.push_back(raised.Geometry(windows[j]));
             const int nAll = (rc.right - rc.left) * (rc.bottom - rc.top),
@@ -1069,7 +1155,7 @@ struct ProgramDesktopTest : ProgramBarsTest
             const bool bExcused =
                 (bOwnerInactiveUnderIceWm && h != nullptr && GetWindow(h, GW_OWNER) != nullptr &&
                  std::find(frames.begin(), frames.end(), h) == frames.end()) ||
-                (bMainLeftInactiveUnderIceWm && h != nullptr && GetWindow(h, GW_OWNER) != nullptr) ||
+                std::find(inactiveOwned.begin(), inactiveOwned.end(), h) != inactiveOwned.end() ||
                 (bFramesMarkedByBandUnderIceWm && std::find(frames.begin(), frames.end(), h) != frames.end());
             if (!bExcused)
             {
@@ -1097,12 +1183,20 @@ struct ProgramDesktopTest : ProgramBarsTest
         if (hKeys != nullptr)
         {
             // IceWM gives the X focus to a Wine window at a click only now and then (a plain Win32 window 2 times in
-            // 6 after its start and a click, 6 in 10 after a restore and a click): there the Win32 foreground tells.
+            // 6 after its start and a click, 6 in 10 after a restore and a click) and keeps it on a window of its own
+            // after a box now and then (a plain Win32 box 4 of 6): there the keys are with a window of the program or
+            // with IceWM, said so, never with another program, and the Win32 foreground tells the rest.
             const std::string id(CStringA(XWindowOf(hKeys)));
-            EXPECT_TRUE((IceWm() || (x.active == id && x.focus == id)) && GetForegroundWindow() == hKeys)
+            DWORD dwFocusPid = 0;
+            GetWindowThreadProcessId(WindowOfX(x.focus), &dwFocusPid);
+            const bool bKeptByIceWm = IceWm() && WindowOfX(x.focus) == nullptr;
+            EXPECT_TRUE((bKeptByIceWm || (IceWm() ? dwFocusPid == pi.dwProcessId : x.active == id && x.focus == id)) &&
+                        GetForegroundWindow() == hKeys)
                 << "the keys are with " << NameOfX(x.focus) << " (the active window: " << NameOfX(x.active)
                 << ", the foreground: " << Name(GetForegroundWindow()) << ") instead of " << Name(hKeys) << " after "
                 << pszStep;
+            if (bKeptByIceWm)
+                printf("IceWM keeps the keys on a window of its own (%s) after %s\n", x.focus.c_str(), pszStep);
         }
         // A modal window of the main window (the one the box blocks with) lies above the frames by right, as a window
         // just shown above its owner's other owned windows on Windows: the frames are seen where it leaves them.
@@ -1166,13 +1260,36 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
     SetInt(L"IsHideToTray", 1);
     ASSERT_NO_FATAL_FAILURE(StartWithTwoBarsFloating());
     ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
+    const std::vector<HWND> frames = FloatingFrames();
+    std::vector<HWND> windows = frames;
+    windows.push_back(hMain);
+    std::vector<CString> ids;
+    CString sUnmapped = L"for w in";
+    for (HWND h : windows)
+    {
+        ids.push_back(XWindowOf(h));
+        sUnmapped += L" " + ids.back();
+    }
+    sUnmapped += L"; do xwininfo -id $w; done | grep -c IsUnMapped";
+    const CString idMain = ids.back();
+    const auto CheckXWindows = [&](const char* pszWhere, int i) {
+        for (size_t k = 0; k < windows.size(); ++k)
+            ASSERT_TRUE(XWindowOf(windows[k]) == ids[k])
+                << Name(windows[k]) << " has another X window " << pszWhere << ", trip " << i;
+    };
     for (int i = 1; i <= 5; ++i)
     {
         const std::string step = "the way back from the tray, trip " + std::to_string(i);
         ASSERT_NO_FATAL_FAILURE(ClickBeforeACommandUnderIceWm());
-        X(L"xdotool windowminimize " + XWindowOf(hMain));
+        X(L"xdotool windowminimize " + idMain);
         ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hMain) && FloatingFrames().empty(); }, 10000))
             << "the main window and its frames did not go to the tray, trip " << i;
+        // In the tray each keeps its X window, unmapped: a click where one was lands on what lies below.
+        ASSERT_NO_FATAL_FAILURE(CheckXWindows("in the tray", i));
+        std::string unmapped;
+        EXPECT_TRUE(PumpUntil([&] { return atoi((unmapped = X(sUnmapped)).c_str()) == (int)ids.size(); }, 10000))
+            << unmapped << " of the main window and its frames unmapped in the tray, trip " << i;
+        ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
         // Back by a click on its icon in the tray, as a user does.
         RECT rcTray = {};
         ASSERT_TRUE(PumpUntil([&] { return !IsRectEmpty(&(rcTray = LookAt({}, false).tray)); }, 10000))
@@ -1183,9 +1300,36 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
             ClickAt(POINT{rcTray.left + (rcTray.bottom - rcTray.top) / 2, (rcTray.top + rcTray.bottom) / 2}));
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hMain) && FloatingFrames().size() == 2u; }, 10000))
             << "the main window and its two frames did not come back from the tray, trip " << i;
+        ASSERT_NO_FATAL_FAILURE(CheckXWindows("back", i));
+        // The window manager shows each frame once, within 0.5 s after the main window.
+        ASSERT_NO_FATAL_FAILURE(CheckShownAfterTheMainWindow(windows, "WM_STATE"));
         ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
         ASSERT_NO_FATAL_FAILURE(CheckDesktop(step.c_str(), hMain, &s_rcMain));
     }
+}
+
+// With the program's own setting of Wine's X11 driver unmanaged, no window manager offers its windows the focus: the
+// floating frames come back from the tray with the main window all the same.
+TEST_F(ProgramDesktopTest, TheFramesComeBackFromTheTrayWithTheMainWindowOfAProgramSetUnmanaged)
+{
+    static const wchar_t kWineAppKey[] = L"Software\\Wine\\AppDefaults\\CorvaneSms.exe";
+    struct Unmanaged
+    {
+        Unmanaged()
+        {
+            RegSetKeyValueW(HKEY_CURRENT_USER, CString(kWineAppKey) + L"\\X11 Driver", L"Managed", REG_SZ, L"N", 4);
+        }
+        ~Unmanaged() { RegDeleteTreeW(HKEY_CURRENT_USER, kWineAppKey); }
+    } unmanaged;
+    SetInt(L"IsHideToTray", 1);
+    ASSERT_NO_FATAL_FAILURE(StartWithTwoBarsFloating());
+    std::vector<HWND> windows = FloatingFrames();
+    windows.push_back(hMain);
+    PostMessageW(hMain, WM_COMMAND, ID_SHOW_HIDE_WINDOW, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hMain) && FloatingFrames().empty(); }, 10000));
+    ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
+    PostMessageW(hMain, WM_COMMAND, ID_SHOW_HIDE_WINDOW, 0);
+    CheckShownAfterTheMainWindow(windows, "WM_HINTS");
 }
 
 TEST_F(ProgramDesktopTest, AlwaysOnTopOnOffAndOnKeepsTheFloatingFramesAboveAndOffTheTaskBar)
@@ -1203,6 +1347,13 @@ TEST_F(ProgramDesktopTest, AlwaysOnTopOnOffAndOnKeepsTheFloatingFramesAboveAndOf
             << "\"Jendela Paling Depan\" did not switch the band: " << pszStep;
         ASSERT_NO_FATAL_FAILURE(CheckDesktop(pszStep, hMain, &s_rcMain));
     }
+    // Off again: once the main window is IceWM's active window no frame is left asking for attention.
+    ASSERT_NO_FATAL_FAILURE(ClickBeforeACommandUnderIceWm());
+    PostMessageW(hMain, WM_COMMAND, ID_VIEW_TOPMOST, 0);
+    ASSERT_TRUE(PumpUntil([&] { return (GetWindowLongW(hMain, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0; }, 10000));
+    bFramesMarkedByBandUnderIceWm = false;
+    ASSERT_NO_FATAL_FAILURE(ClickTheMainWindowUntilActive());
+    CheckDesktop("always on top off and a click into the main window", hMain, &s_rcMain);
 }
 
 TEST_F(ProgramDesktopTest, TheDialersBoxStaysAboveTheProgramWithTheKeysAtAClickOnTheMainWindow)
@@ -1216,6 +1367,10 @@ TEST_F(ProgramDesktopTest, TheDialersBoxStaysAboveTheProgramWithTheKeysAtAClickO
     // The dialer, which the box blocks with.
     const HWND hDialer = GetWindow(hBox, GW_OWNER);
     ASSERT_NE(hDialer, hMain) << "the dialer's box is owned by the main window";
+    // IceWM makes the new dialer its active window only now and then: a box shown while it is not may ask.
+    const std::string active = LookAt({}, false).active;
+    bOwnerInactiveUnderIceWm |= IceWm() && active != std::string(CStringA(XWindowOf(hDialer))) &&
+                                active != std::string(CStringA(XWindowOf(hBox)));
     ASSERT_NO_FATAL_FAILURE(CheckDesktop("Tools > Telepon", hBox, &s_rcMain, hBox, hDialer));
     ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
     CheckDesktop("a click on the main window under the dialer's box", hBox, &s_rcMain, hBox, hDialer);

@@ -223,23 +223,23 @@ TEST(SystemTrayTest, RightButtonOpensTheTrayMenuWithShowHideAsDefault)
     EXPECT_TRUE(host.commands.empty());
 }
 
-TEST(SystemTrayTest, HidesAWindowUnderTheHiddenParentAndBringsItBack)
+// The window stays a top-level window with its native (X) window through the trip: a re-parent would make Wine
+// destroy it and the way back a new one.
+TEST(SystemTrayTest, HidesAWindowAsATopLevelWindowKeepingItsNativeWindowAndBringsItBack)
 {
     HostWnd host;
     CSystemTray tray;
     ASSERT_TRUE(tray.Create(&host, kCallback, L"Corvane SMS", AppIcon(), IDR_TRAY_MENU));
+    const HANDLE hNative = ::GetPropW(host.GetSafeHwnd(), L"__wine_x11_whole_window");
     for (BOOL bAnimate : {FALSE, TRUE})
     {
         ASSERT_TRUE(tray.MinimiseToTray(&host, bAnimate));
         EXPECT_FALSE(host.IsWindowVisible());
-        HWND hHidden = CSystemTray::GetHiddenParent();
-        ASSERT_NE(hHidden, nullptr);
-        EXPECT_EQ(::GetAncestor(host.GetSafeHwnd(), GA_PARENT), hHidden);
-        EXPECT_FALSE(::IsWindowVisible(hHidden));
+        EXPECT_EQ(::GetAncestor(host.GetSafeHwnd(), GA_PARENT), ::GetDesktopWindow());
         CSystemTray::MaximiseFromTray(&host, bAnimate);
         EXPECT_TRUE(host.IsWindowVisible());
         EXPECT_EQ(::GetAncestor(host.GetSafeHwnd(), GA_PARENT), ::GetDesktopWindow());
-        EXPECT_EQ(CSystemTray::GetHiddenParent(), hHidden);
+        EXPECT_EQ(::GetPropW(host.GetSafeHwnd(), L"__wine_x11_whole_window"), hNative) << "a new native window";
     }
 }
 

@@ -33,17 +33,30 @@ bool IsTopMostWnd(HWND hWnd) { return (::GetWindowLongPtrW(hWnd, GWL_EXSTYLE) & 
 // the window in Win32's eyes; openbox marks a transient it maps before that as asking for attention when another
 // window had the focus (Wine's own tray window: a plain owned popup shown at its owner's show 4 of 4, shown after the
 // owner's first offer 0 of 5). Windows gives the focus at the show. True for a window that Wine shows as an X window
-// (its X11 driver records it on the window) that a window manager manages (the driver's "Managed" setting is not
-// "N").
+// (its X11 driver records it on the window) that a window manager manages: the driver's "Managed" setting, read as the
+// driver reads it once at its start, is on (the program's own under AppDefaults, else the driver's; on without one;
+// on when its first letter is y, t or 1).
 bool FocusComesFromWindowManager(HWND hTop)
 {
-    if (::GetPropW(hTop, L"__wine_x11_whole_window") == nullptr)
-        return false;
-    wchar_t szManaged[8] = {};
-    DWORD cb = sizeof szManaged;
-    return ::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Wine\\X11 Driver", L"Managed", RRF_RT_REG_SZ, nullptr,
-                          szManaged, &cb) != ERROR_SUCCESS ||
-           (szManaged[0] != L'N' && szManaged[0] != L'n');
+    static const bool s_bManaged = [] {
+        wchar_t szPath[MAX_PATH] = {};
+        const DWORD nPath = ::GetModuleFileNameW(nullptr, szPath, MAX_PATH);
+        const wchar_t* pszName = szPath;
+        for (DWORD i = 0; i < nPath; ++i)
+            if (szPath[i] == L'\\' || szPath[i] == L'/')
+                pszName = szPath + i + 1;
+        const CString strAppKey = CString(L"Software\\Wine\\AppDefaults\\") + pszName + L"\\X11 Driver";
+        for (const wchar_t* pszKey : {(const wchar_t*)strAppKey, L"Software\\Wine\\X11 Driver"})
+        {
+            wchar_t szManaged[64] = {};
+            DWORD cb = sizeof szManaged;
+            if (::RegGetValueW(HKEY_CURRENT_USER, pszKey, L"Managed", RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, szManaged,
+                               &cb) == ERROR_SUCCESS)
+                return wcschr(L"yYtT1", szManaged[0]) != nullptr && szManaged[0] != 0;
+        }
+        return true;
+    }();
+    return s_bManaged && ::GetPropW(hTop, L"__wine_x11_whole_window") != nullptr;
 }
 
 bool IsFloatingFrame(HWND hWnd)
@@ -94,14 +107,16 @@ private:
 };
 
 // The floating frames among the windows (bottom first) not in the band go to its top in turn: they keep their order,
-// above a window that just took the band.
-void MoveFramesToBand(const std::vector<HWND>& windows, bool bTopMost)
+// above a window that just took the band. True when a frame was moved.
+bool MoveFramesToBand(const std::vector<HWND>& windows, bool bTopMost)
 {
     const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
     std::unique_ptr<CBandNeighbour> pNeighbour;
+    bool bMoved = false;
     for (HWND hWnd : windows)
         if (::IsWindow(hWnd) && IsTopMostWnd(hWnd) != bTopMost && IsFloatingFrame(hWnd))
         {
+            bMoved = true;
             ::SetWindowPos(hWnd, bTopMost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, nFlags);
             // Wine keeps a frame in the band while its owner is just below the band (as after the owner's own move
             // out of it): with a neighbour above the owner it leaves it, as on Windows.
@@ -112,6 +127,7 @@ void MoveFramesToBand(const std::vector<HWND>& windows, bool bTopMost)
                 ::SetWindowPos(hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, nFlags);
             }
         }
+    return bMoved;
 }
 
 HWND TopLevelOf(CFrameWnd* pDockSite)
@@ -194,6 +210,10 @@ private:
     // FLASHW_STOP reaches a window manager as the removal of the mark (IceWM takes it away: plain popups 3 of 3, and
     // 6 of 6 at the offer of a click); on Windows it ends a flash, and does nothing to a window that never flashed.
     void EndFramesAttention();
+    // The frames changed their band: IceWM marks owned windows as asking for attention at a change of the top-most
+    // band (a plain owner with two popups 3 of 3), which FLASHW_STOP after the change takes away (6 of 6). Posted: it
+    // follows the requests of the change.
+    void EndBandAttention();
 
     bool m_bTopMostAsked = false;  // a position change asked the window, out of it, into the topmost band
     bool m_bTakingBand = false;    // the window is being moved into the band here
@@ -250,6 +270,7 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
             if (Of(hTop) != this) // the window went meanwhile
                 return false;
             m_bTakingBand = false;
+            EndBandAttention();
         }
         OnOwnerChanged(bOrderChanged);
     }
@@ -371,6 +392,15 @@ void COwnerFollow::EndFramesAttention()
         }
 }
 
+void COwnerFollow::EndBandAttention()
+{
+    for (HWND hFrame : OwnedWindows(m_hTop, true))
+        if (::IsWindowVisible(hFrame) && std::find(m_unoffered.begin(), m_unoffered.end(), hFrame) == m_unoffered.end())
+            m_unoffered.push_back(hFrame);
+    if (!m_unoffered.empty())
+        ::PostMessageW(m_hTop, g_nMsgEndFramesAttention, 0, 0);
+}
+
 void COwnerFollow::EnterTopMostBand(HWND hTop)
 {
     const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
@@ -386,7 +416,13 @@ void COwnerFollow::EnterTopMostBand(HWND hTop)
             ::SetWindowPos(hFrame, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
 }
 
-void COwnerFollow::FollowBand() { MoveFramesToBand(OwnedWindows(m_hTop, true), IsTopMostWnd(m_hTop)); }
+void COwnerFollow::FollowBand()
+{
+    const HWND hTop = m_hTop;
+    if (MoveFramesToBand(OwnedWindows(hTop, true), IsTopMostWnd(hTop)))
+        if (COwnerFollow* pFollow = Of(hTop)) // still there: a move lets handlers run
+            pFollow->EndBandAttention();
+}
 } // namespace
 
 void CExtMiniDockFrameWnd::FollowTopLevel(CFrameWnd* pDockSite)
