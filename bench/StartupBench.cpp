@@ -28,6 +28,9 @@
 #include <algorithm>
 #include <commctrl.h>
 #include <vector>
+#if defined(CORVANE_HAVE_CALLGRIND)
+#include <callgrind.h>
+#endif
 
 namespace
 {
@@ -74,12 +77,19 @@ int g_nStatusTexts = 0;
 HHOOK g_hPre = nullptr;
 HHOOK g_hPost = nullptr;
 
+bool g_bCountSteps = false; // under callgrind: each mark dumps the instructions since the last
+bool g_bDumpAtIdle = false; // under callgrind: a start dumps its instructions once its windows are idle
+
 void Mark(Step step)
 {
     if (!g_bMarked[step])
     {
         g_marks[step] = Clock::now();
         g_bMarked[step] = true;
+#if defined(CORVANE_HAVE_CALLGRIND)
+        if (g_bCountSteps)
+            CALLGRIND_DUMP_STATS;
+#endif
     }
 }
 
@@ -184,6 +194,10 @@ ProgramStart StartProgram()
         Mark(kStepShow);
         PumpUntilIdle();
         Mark(kStepPaint);
+#if defined(CORVANE_HAVE_CALLGRIND)
+        if (g_bDumpAtIdle)
+            CALLGRIND_DUMP_STATS;
+#endif
         start.dSeconds = bench::Seconds(t0);
         auto prev = t0;
         for (int i = 0; i < kStepCount; ++i)
@@ -245,6 +259,10 @@ double StartReference(int nIndex)
     const auto t0 = Clock::now();
     const bool bCreated = CreateReferenceWindows(::GetModuleHandleW(nullptr), windows, nIndex, SW_SHOW);
     PumpUntilIdle();
+#if defined(CORVANE_HAVE_CALLGRIND)
+    if (g_bDumpAtIdle)
+        CALLGRIND_DUMP_STATS;
+#endif
     const double dSeconds = bCreated ? bench::Seconds(t0) : -1;
     DestroyReferenceWindows(windows);
     PumpUntilIdle();
@@ -512,6 +530,33 @@ int wmain()
         fake::OutlookServer outlook;
         if (!outlook.Registered())
             std::printf("the Outlook stand-in could not be registered\n");
+#if defined(CORVANE_HAVE_CALLGRIND)
+        // Under callgrind: the instructions of one warm start of the program and of the reference until their windows
+        // are idle, each in a dump of its own, then one marked start of the program with a dump at each step's end,
+        // and nothing else.
+        if (RUNNING_ON_VALGRIND)
+        {
+            StartProgram();
+            StartReference(0);
+            g_bDumpAtIdle = true;
+            CALLGRIND_ZERO_STATS;
+            StartProgram(); // first dump: the program's start until idle
+            CALLGRIND_ZERO_STATS;
+            StartReference(1); // second dump: the reference's
+            g_bDumpAtIdle = false;
+            g_hPre = ::SetWindowsHookExW(WH_CALLWNDPROC, BeforeMessage, nullptr, ::GetCurrentThreadId());
+            g_hPost = ::SetWindowsHookExW(WH_CALLWNDPROCRET, AfterMessage, nullptr, ::GetCurrentThreadId());
+            g_bCountSteps = true;
+            CALLGRIND_ZERO_STATS;
+            StartProgram(); // dumps 3 on: the steps whose marks were seen, in their order, then the close
+            CALLGRIND_DUMP_STATS;
+            ::UnhookWindowsHookEx(g_hPost);
+            ::UnhookWindowsHookEx(g_hPre);
+            RegDeleteTreeW(HKEY_CURRENT_USER, kProfileKey);
+            ::DeleteFileW(GetAppFolder() + CORVANE_DATA_FILE_NAME);
+            return 0;
+        }
+#endif
         // One start each before timing: classes, fonts and resources loaded, the bar state stored.
         StartProgram();
         StartReference(0);

@@ -203,8 +203,13 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
         }
     }
     if (bMakeVisible)
-    {
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    // The title before the show: a frame shown first would draw its caption twice.
+    if (pDoc != nullptr)
+        pDoc->UpdateFrameCounts();
+    OnUpdateFrameTitle(TRUE);
+    if (bMakeVisible)
+    {
         if (pView != nullptr)
             pView->OnActivateFrame(WA_INACTIVE, this);
         int nCmdShow = -1;
@@ -218,9 +223,6 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
         if (pView != nullptr)
             pView->OnActivateView(TRUE, pView, pView);
     }
-    if (pDoc != nullptr)
-        pDoc->UpdateFrameCounts();
-    OnUpdateFrameTitle(TRUE);
 }
 
 void CFrameWnd::ActivateFrame(int nCmdShow)

@@ -115,8 +115,19 @@ public:
     int m_nFrameCommands = 0;
     int m_nBothCommands = 0;
     int m_nCreates = 0;
+    CString m_strTitleAtShow; // the window text when the frame first showed
 
 protected:
+    void OnShowWindow(BOOL bShow, UINT nStatus)
+    {
+        if (bShow && m_strTitleAtShow.IsEmpty())
+        {
+            wchar_t buf[256] = {};
+            ::GetWindowTextW(m_hWnd, buf, 256);
+            m_strTitleAtShow = buf;
+        }
+        CFrameWnd::OnShowWindow(bShow, nStatus);
+    }
     int OnCreate(LPCREATESTRUCT lpcs)
     {
         if (CFrameWnd::OnCreate(lpcs) == -1)
@@ -131,6 +142,7 @@ protected:
 IMPLEMENT_DYNCREATE(CTestFrame, CFrameWnd)
 BEGIN_MESSAGE_MAP(CTestFrame, CFrameWnd)
 ON_WM_CREATE()
+ON_WM_SHOWWINDOW()
 ON_COMMAND(ID_TEST_FRAME, OnTestFrame)
 ON_COMMAND(ID_TEST_BOTH, OnTestBoth)
 END_MESSAGE_MAP()
@@ -185,8 +197,9 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     EXPECT_EQ(pView->m_edit.m_hWnd, ::GetDlgItem(pView->m_hWnd, IDC_FORM_EDIT));
     EXPECT_STREQ(WindowText(pView->m_edit.m_hWnd), L"mulai");
 
-    // Title: document name before the frame's title.
+    // Title: document name before the frame's title, there when the frame first shows.
     EXPECT_STREQ(WindowText(pFrame->m_hWnd), L"TestDoc - FramesTest");
+    EXPECT_STREQ(pFrame->m_strTitleAtShow, L"TestDoc - FramesTest");
     pDoc->SetTitle(L"Pesan");
     EXPECT_STREQ(WindowText(pFrame->m_hWnd), L"Pesan - FramesTest");
 

@@ -160,6 +160,8 @@ public:
     // Whether the button is skipped by every loop: TBBS_HIDDEN, or a separator before a hidden button.
     bool IsButtonHiddenByStyle(int nIndex) const;
     CSize CalcMinSizeFor(bool bHorizontal) const;
+    // Invalidates and paints the bar at once while it is on screen.
+    void RepaintIfShown();
 
     // ---- overrides of the control bar, in the base's slot order ----------------------------------
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;

@@ -12,13 +12,36 @@
 
 namespace
 {
+// The thread's memory DC for measuring, made once: each new memory DC costs the display driver a round trip.
+struct SharedMeasureDC
+{
+    HDC hDC = nullptr;
+    bool bInUse = false;
+    ~SharedMeasureDC()
+    {
+        if (hDC != nullptr)
+            ::DeleteDC(hDC);
+    }
+};
+thread_local SharedMeasureDC t_measureDC;
+
 // A DC of the screen's kind with the bar's font selected for the time of one measuring pass: a
-// memory DC measures as the screen does and is made without a trip to the window system.
+// memory DC measures as the screen does. The thread's shared one serves, or a DC of its own for a pass
+// inside another.
 class CMeasureDC
 {
 public:
-    CMeasureDC(CFont* pFont) : m_hDC(::CreateCompatibleDC(nullptr))
+    CMeasureDC(CFont* pFont)
     {
+        if (!t_measureDC.bInUse)
+        {
+            if (t_measureDC.hDC == nullptr)
+                t_measureDC.hDC = ::CreateCompatibleDC(nullptr);
+            m_bShared = t_measureDC.hDC != nullptr;
+        }
+        m_hDC = m_bShared ? t_measureDC.hDC : ::CreateCompatibleDC(nullptr);
+        if (m_bShared)
+            t_measureDC.bInUse = true;
         m_dc.Attach(m_hDC);
         m_hOldFont = pFont != nullptr ? m_dc.SelectObject((HGDIOBJ)pFont->GetSafeHandle()) : nullptr;
     }
@@ -27,12 +50,16 @@ public:
         if (m_hOldFont != nullptr)
             m_dc.SelectObject(m_hOldFont);
         m_dc.Detach();
-        ::DeleteDC(m_hDC);
+        if (m_bShared)
+            t_measureDC.bInUse = false;
+        else
+            ::DeleteDC(m_hDC);
     }
     CDC& Get() { return m_dc; }
 
 private:
-    HDC m_hDC;
+    HDC m_hDC = nullptr;
+    bool m_bShared = false;
     CDC m_dc;
     HGDIOBJ m_hOldFont;
 };

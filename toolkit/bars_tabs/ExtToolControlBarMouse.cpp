@@ -31,6 +31,16 @@ INT_PTR CExtToolControlBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     return CExtControlBar::OnToolHitTest(point, pTI);
 }
 
+void CExtToolControlBar::RepaintIfShown()
+{
+    // A bar not on screen is painted whole when it shows.
+    if (!IsWindowVisible())
+        return;
+    Invalidate();
+    if (m_pDockContext == nullptr)
+        UpdateWindow();
+}
+
 LRESULT CExtToolControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
@@ -51,15 +61,9 @@ LRESULT CExtToolControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
     case WM_WINDOWPOSCHANGED:
         if (GetDraggedBar() != this)
             RequestFrameLayout();
-        Invalidate();
-        if (m_pDockContext == nullptr)
-            UpdateWindow();
+        RepaintIfShown();
         break;
-    case WM_SIZE:
-        Invalidate();
-        if (m_pDockContext == nullptr)
-            UpdateWindow();
-        break;
+    case WM_SIZE: RepaintIfShown(); break;
     default: break;
     }
     return CExtControlBar::WindowProc(message, wParam, lParam);

@@ -122,6 +122,8 @@ bool CExtCmdProfile::UpdateFromToolBarResource(UINT nResourceID, UINT** ppIDs, I
     BITMAP bm = {};
     if (::GetObjectW(hBitmap, sizeof(bm), &bm) != (int)sizeof(bm))
         bm = BITMAP{};
+    // Each button's image, all cut from the strip in one pass.
+    std::vector<RECT> parts;
     LONGLONG nImage = 0;
     for (UINT nCmdID : tb.ids)
     {
@@ -132,9 +134,20 @@ bool CExtCmdProfile::UpdateFromToolBarResource(UINT nResourceID, UINT** ppIDs, I
         ++nImage;
         // An image that does not lie inside the bitmap gives no icon.
         if (nRight > bm.bmWidth || tb.cy > bm.bmHeight)
+            parts.push_back(RECT{0, 0, 0, 0});
+        else
+            parts.push_back(RECT{(LONG)nLeft, 0, (LONG)nRight, tb.cy});
+    }
+    const std::vector<HBITMAP> images = CExtPaintManager::CopyBitmapParts(hBitmap, parts);
+    size_t nPart = 0;
+    for (UINT nCmdID : tb.ids)
+    {
+        if (nCmdID == 0)
             continue;
-        const RECT rc = {(LONG)nLeft, 0, (LONG)nRight, tb.cy};
-        CExtCmdIcon* pIcon = new CExtCmdIcon(hBitmap, clrTransparent, &rc, true);
+        HBITMAP hImage = images[nPart++];
+        if (hImage == nullptr)
+            continue;
+        CExtCmdIcon* pIcon = new CExtCmdIcon(hImage, clrTransparent, nullptr, false);
         if (pIcon->IsEmpty())
         {
             delete pIcon;

@@ -30,11 +30,13 @@ protected:
     // Takes over the target's handles (not owned) so that painting lands on the target.
     void BorrowTargetHandles();
 
-    CBitmap m_bitmap;      // the off-screen bitmap (owned)
-    CBitmap* m_pOldBitmap; // what the memory DC held before m_bitmap
-    CDC* m_pDC;            // the target (not owned)
-    CRect m_rect;          // buffered area in the target's logical coordinates
-    BOOL m_bMemDC;         // painting goes to m_bitmap
+    CBitmap m_bitmap;             // the off-screen bitmap (owned)
+    CBitmap* m_pOldBitmap;        // what the memory DC held before m_bitmap
+    CDC* m_pDC;                   // the target (not owned)
+    CRect m_rect;                 // buffered area in the target's logical coordinates
+    BOOL m_bMemDC;                // painting goes to m_bitmap, or to the thread's shared buffer
+    BOOL m_bSharedBuffer = FALSE; // the DC is the thread's shared buffer (not owned)
+    int m_nSavedState = 0;        // the shared buffer's state before this paint
 
 private:
     CExtMemoryDC(const CExtMemoryDC&) = delete;

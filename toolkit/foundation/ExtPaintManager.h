@@ -18,6 +18,7 @@
 #include "platform/Geometry.h"
 #include "platform/Object.h"
 #include "platform/String.h"
+#include <vector>
 
 class CArchive;
 class CWnd;
@@ -702,6 +703,9 @@ public:
     // given (it receives the pixels), else a bitmap compatible with the screen.
     static HBITMAP CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc = nullptr,
                               COLORREF** ppColorSurface = nullptr);
+    // Screen-compatible copies of parts of one bitmap (null where a part is empty, too large or fails),
+    // through one pair of memory DCs.
+    static std::vector<HBITMAP> CopyBitmapParts(HBITMAP hBitmap, const std::vector<RECT>& parts);
     // Counts every pixel's colour; answers the bitmap's bits per pixel, 0 on failure.
     static int CountBitmapColors(HBITMAP hBitmap, CMap<COLORREF, COLORREF, DWORD, DWORD>& mapColors);
     static int GetBitmapColorArray(HBITMAP hBitmap, CArray<COLORREF, COLORREF>& arrColors,

@@ -172,49 +172,61 @@ HBITMAP CopyToDib(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF*& pSurfa
 }
 } // namespace
 
-HBITMAP CExtPaintManager::CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF** ppColorSurface)
+namespace
 {
+// Copies of parts of one bitmap through one pair of memory DCs: screen-compatible bitmaps, or with ppColorSurface
+// (one part) a 32-bit bottom-up DIB section whose pixels it receives. Null where a part is empty, too large or fails.
+std::vector<HBITMAP> CopyParts(HBITMAP hBitmap, const std::vector<RECT>& parts, COLORREF** ppColorSurface)
+{
+    std::vector<HBITMAP> copies(parts.size(), nullptr);
     if (ppColorSurface != nullptr)
         *ppColorSurface = nullptr;
     BITMAP bm;
-    if (!GetBitmapInfo(hBitmap, bm))
-        return nullptr;
-    const CRect rcSrc = pRectBitmapSrc != nullptr ? CRect(*pRectBitmapSrc) : CRect(0, 0, bm.bmWidth, bm.bmHeight);
-    const int cx = rcSrc.Width(), cy = rcSrc.Height();
-    if (cx <= 0 || cy <= 0 || (LONGLONG)cx * cy > kMaxCopyPixels)
-        return nullptr;
+    if (parts.empty() || !GetBitmapInfo(hBitmap, bm))
+        return copies;
     HDC hScreen = ::GetDC(nullptr);
     if (hScreen == nullptr)
-        return nullptr;
+        return copies;
     HDC hSrc = ::CreateCompatibleDC(hScreen);
     HDC hDst = ::CreateCompatibleDC(hScreen);
-    HBITMAP hNew = nullptr;
     if (hSrc != nullptr && hDst != nullptr)
     {
-        if (ppColorSurface != nullptr)
-        {
-            BITMAPINFO bmi = {};
-            bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-            bmi.bmiHeader.biWidth = cx;
-            bmi.bmiHeader.biHeight = cy;
-            bmi.bmiHeader.biPlanes = 1;
-            bmi.bmiHeader.biBitCount = 32;
-            bmi.bmiHeader.biCompression = BI_RGB;
-            bmi.bmiHeader.biSizeImage = (DWORD)(cx * cy);
-            void* pBits = nullptr;
-            hNew = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
-            if (hNew != nullptr)
-                *ppColorSurface = (COLORREF*)pBits;
-        }
-        else
-            hNew = ::CreateCompatibleBitmap(hScreen, cx, cy);
-    }
-    if (hNew != nullptr)
-    {
         HGDIOBJ hOldSrc = ::SelectObject(hSrc, hBitmap);
-        HGDIOBJ hOldDst = ::SelectObject(hDst, hNew);
-        ::BitBlt(hDst, 0, 0, cx, cy, hSrc, rcSrc.left, rcSrc.top, SRCCOPY);
-        ::SelectObject(hDst, hOldDst);
+        HGDIOBJ hOldDst = nullptr;
+        for (size_t i = 0; i < parts.size(); ++i)
+        {
+            const CRect rcSrc(parts[i]);
+            const int cx = rcSrc.Width(), cy = rcSrc.Height();
+            if (cx <= 0 || cy <= 0 || (LONGLONG)cx * cy > kMaxCopyPixels)
+                continue;
+            HBITMAP hNew = nullptr;
+            if (ppColorSurface != nullptr)
+            {
+                BITMAPINFO bmi = {};
+                bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+                bmi.bmiHeader.biWidth = cx;
+                bmi.bmiHeader.biHeight = cy;
+                bmi.bmiHeader.biPlanes = 1;
+                bmi.bmiHeader.biBitCount = 32;
+                bmi.bmiHeader.biCompression = BI_RGB;
+                bmi.bmiHeader.biSizeImage = (DWORD)(cx * cy);
+                void* pBits = nullptr;
+                hNew = ::CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &pBits, nullptr, 0);
+                if (hNew != nullptr)
+                    *ppColorSurface = (COLORREF*)pBits;
+            }
+            else
+                hNew = ::CreateCompatibleBitmap(hScreen, cx, cy);
+            if (hNew == nullptr)
+                continue;
+            HGDIOBJ hPrev = ::SelectObject(hDst, hNew);
+            if (hOldDst == nullptr)
+                hOldDst = hPrev;
+            ::BitBlt(hDst, 0, 0, cx, cy, hSrc, rcSrc.left, rcSrc.top, SRCCOPY);
+            copies[i] = hNew;
+        }
+        if (hOldDst != nullptr)
+            ::SelectObject(hDst, hOldDst);
         ::SelectObject(hSrc, hOldSrc);
         ::GdiFlush();
     }
@@ -223,7 +235,26 @@ HBITMAP CExtPaintManager::CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc
     if (hDst != nullptr)
         ::DeleteDC(hDst);
     ::ReleaseDC(nullptr, hScreen);
-    return hNew;
+    return copies;
+}
+} // namespace
+
+HBITMAP CExtPaintManager::CopyBitmap(HBITMAP hBitmap, const RECT* pRectBitmapSrc, COLORREF** ppColorSurface)
+{
+    BITMAP bm;
+    if (!GetBitmapInfo(hBitmap, bm))
+    {
+        if (ppColorSurface != nullptr)
+            *ppColorSurface = nullptr;
+        return nullptr;
+    }
+    const RECT rcSrc = pRectBitmapSrc != nullptr ? *pRectBitmapSrc : RECT{0, 0, bm.bmWidth, bm.bmHeight};
+    return CopyParts(hBitmap, {rcSrc}, ppColorSurface)[0];
+}
+
+std::vector<HBITMAP> CExtPaintManager::CopyBitmapParts(HBITMAP hBitmap, const std::vector<RECT>& parts)
+{
+    return CopyParts(hBitmap, parts, nullptr);
 }
 
 HICON CExtPaintManager::CreateIconFromBitmap(HBITMAP hBitmap, COLORREF clrTransparent, const RECT* pRectBitmapSrc,

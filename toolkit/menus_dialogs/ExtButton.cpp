@@ -244,7 +244,8 @@ void CExtButton::ReleaseOwnCapture()
 
 void CExtButton::Repaint()
 {
-    if (GetSafeHwnd() == nullptr || !::IsWindow(m_hWnd))
+    // A button not on screen is painted whole when it shows.
+    if (GetSafeHwnd() == nullptr || !::IsWindow(m_hWnd) || !::IsWindowVisible(m_hWnd))
         return;
     ::InvalidateRect(m_hWnd, nullptr, FALSE);
     ::UpdateWindow(m_hWnd);
