@@ -1487,7 +1487,12 @@ TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
     // through the sheet's buttons, "OK" and "Cancel", to the strip and into the page again.
     PostMessageW(hMain, WM_COMMAND, ID_SETTINGS, 0);
     HWND hSheet = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return IsChild(hSheet = FindWindowW(nullptr, L"Settings"), keys()); }, 30000));
+    // The sheet moves the keys into each page it inserts while it is built, hidden, and shows once it is done: the
+    // walk begins once it shows, with the keys in it and every message taken, or a key's wait ends at a move of the
+    // build and the Tabs typed meanwhile are answered later, several at a time.
+    ASSERT_TRUE(PumpUntil(
+        [&] { return IsWindowVisible(hSheet = FindWindowW(nullptr, L"Settings")) && IsChild(hSheet, keys()); }, 30000));
+    ASSERT_TRUE(WaitIdle(30000) && IsChild(hSheet, keys()));
     const std::vector<int> sheetWalk = walk(L"Tab", IDCANCEL, 16);
     EXPECT_TRUE(sheetWalk.size() > 1 && sheetWalk.end()[-2] == IDOK && sheetWalk.back() == IDCANCEL)
         << ::testing::PrintToString(sheetWalk);
