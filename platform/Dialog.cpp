@@ -247,7 +247,16 @@ HWND CDialog::PreModal()
 {
     // The owner: the given parent, else the main window; never a child window; within another modal
     // run, that run's window.
-    return PlatformModalOwner(CWnd::GetSafeOwner_(m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr, &m_hWndTop));
+    const HWND hWnd = CWnd::GetSafeOwner_(m_pParentWnd ? m_pParentWnd->GetSafeHwnd() : nullptr, &m_hWndTop);
+    const HWND hOwner = PlatformModalOwner(hWnd);
+    // Owned by a popup of the window (the active floating frame), the run blocks the window too.
+    const HWND hTop = hOwner != nullptr ? ::GetAncestor(hOwner, GA_ROOTOWNER) : nullptr;
+    if (m_hWndTop == nullptr && hOwner != hWnd && hTop != hOwner && hTop != nullptr && ::IsWindowEnabled(hTop))
+    {
+        m_hWndTop = hTop;
+        ::EnableWindow(hTop, FALSE);
+    }
+    return hOwner;
 }
 
 void CDialog::PostModal()

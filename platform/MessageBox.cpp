@@ -30,7 +30,22 @@ int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
     }
     if (h)
         return h(owner, text ? text : L"", title ? title : L"", type);
-    return MessageBoxW(owner, text ? text : L"", title, type);
+    // A box owned by a popup blocks the popup's owners too, as a modal run does.
+    const HWND hTop = owner != nullptr ? ::GetAncestor(owner, GA_ROOTOWNER) : nullptr;
+    const bool bBlockTop = hTop != nullptr && hTop != owner && ::IsWindowEnabled(hTop);
+    if (bBlockTop)
+        ::EnableWindow(hTop, FALSE);
+    const int nResult = MessageBoxW(owner, text ? text : L"", title, type);
+    if (bBlockTop)
+    {
+        // Wine with a window manager: the manager's offer of the keys at the box's end waits in the queue and, read
+        // once the blocked window is enabled again, activates that window instead of the owner (a box of the
+        // floating list under openbox: the keys left the list 1 of 1; with the look before the enable 0 of 7). On
+        // Windows the look only reads the queue's state.
+        ::GetQueueStatus(QS_ALLINPUT);
+        ::EnableWindow(hTop, TRUE);
+    }
+    return nResult;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h)
@@ -61,7 +76,17 @@ HWND PlatformModalOwner(HWND hWnd)
     // would lie under it.
     if ((hRoot == nullptr || !::IsWindowVisible(hRoot)) && t_hSplash != nullptr && ::IsWindowVisible(t_hSplash))
         return t_hSplash;
-    if (hRoot == nullptr || ::IsWindowEnabled(hRoot))
+    if (hRoot != nullptr && ::IsWindowEnabled(hRoot))
+    {
+        // The window active when it opens, if hRoot owns it (a floating frame of its bars): it gets the keys back at
+        // the end.
+        const HWND hActive = ::GetActiveWindow();
+        for (HWND h = hActive; h != nullptr && h != hRoot && ::IsWindowVisible(hActive); h = ::GetWindow(h, GW_OWNER))
+            if (::GetWindow(h, GW_OWNER) == hRoot)
+                return hActive;
+        return hWnd;
+    }
+    if (hRoot == nullptr)
         return hWnd;
     HWND hTop = hRoot;
     for (HWND hOwner; (hOwner = ::GetWindow(hTop, GW_OWNER)) != nullptr;)
