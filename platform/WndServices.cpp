@@ -4,6 +4,7 @@
 #include "platform/WinThread.h"
 #include "platform/DataExchange.h"
 #include "platform/Exceptions.h"
+#include "platform/MiniDockFrameWnd.h"
 #include <cstdio>
 #include <cstdlib>
 #include <map>
@@ -91,9 +92,15 @@ HWND PASCAL CWnd::GetSafeOwner_(HWND hParent, HWND* pWndTop)
     HWND hWndTop = hWnd;
     for (HWND hWndTemp = hWnd; hWndTemp != nullptr; hWndTemp = ::GetParent(hWndTemp))
         hWndTop = hWndTemp;
-    // The popup the user had last (a floating frame of the window's bars too): it gets the keys back at the end.
     if (hParent == nullptr && hWnd != nullptr)
-        hWnd = ::GetLastActivePopup(hWnd);
+    {
+        // The popup the user had last, unless it is a floating frame of the window's bars: the window itself
+        // then gets the keys back at the end of what it owns.
+        const HWND hPopup = ::GetLastActivePopup(hWnd);
+        CWnd* pPopup = hPopup != hWnd ? CWnd::FromHandlePermanent(hPopup) : nullptr;
+        if (pPopup == nullptr || !pPopup->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
+            hWnd = hPopup;
+    }
     if (pWndTop != nullptr)
     {
         if (hWndTop != nullptr && ::IsWindowEnabled(hWndTop) && hWndTop != hWnd)
