@@ -116,7 +116,7 @@ BOOL CFrameWnd::LoadFrameWithMenu(UINT nIDResource, DWORD dwDefaultStyle, CWnd* 
     m_hMenuDefault = ::GetMenu(m_hWnd);
     LoadAccelTable(MAKEINTRESOURCEW(nIDResource));
     if (pContext == nullptr)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+        SendMessageToDescendantHandlers(WM_INITIALUPDATE);
     return TRUE;
 }
 
@@ -203,7 +203,7 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
         }
     }
     if (bMakeVisible)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+        SendMessageToDescendantHandlers(WM_INITIALUPDATE);
     // The title before the show: a frame shown first would draw its caption twice.
     if (pDoc != nullptr)
         pDoc->UpdateFrameCounts();

@@ -283,7 +283,7 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
         return FALSE;
     LoadAccelTable(MAKEINTRESOURCEW(nIDResource));
     if (pContext == nullptr)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+        SendMessageToDescendantHandlers(WM_INITIALUPDATE);
     return TRUE;
 }
 

@@ -99,6 +99,12 @@ public:
         }
     }
     size_t TemporaryCount() const { return m_temporary.size() + m_retired.size(); }
+    // Calls f(handle, object) for each permanent entry; f must not change the map.
+    template <class F> void ForEachPermanent(F f) const
+    {
+        for (const auto& kv : m_permanent)
+            f(kv.first, kv.second);
+    }
 
 private:
     std::unordered_map<void*, T*> m_permanent;
@@ -126,6 +132,8 @@ struct _AFX_THREAD_STATE
     // Window creation: the object attached to the next window created on this thread.
     CWnd* m_pWndInit = nullptr;
     HHOOK m_hHookOldCbtFilter = nullptr;
+    // CWnd::CreateEx calls under way: the creation hook stays set between the windows they create.
+    int m_nCreatingWindows = 0;
     HHOOK m_hHookOldMsgFilter = nullptr;
     // Control notifications to this window are ignored (used while a window is set up).
     HWND m_hLockoutNotifyWindow = nullptr;

@@ -227,7 +227,9 @@ void AfxHookWindowCreate(CWnd* pWnd)
 BOOL AfxUnhookWindowCreate()
 {
     _AFX_THREAD_STATE* s = AfxGetThreadState();
-    if (s->m_hHookOldCbtFilter != nullptr)
+    // Within a creation (a window creating its children at WM_CREATE) the hook stays for the next window: it
+    // takes only the window its object waits for, so a window created meanwhile without one is left alone.
+    if (s->m_hHookOldCbtFilter != nullptr && s->m_nCreatingWindows == 0)
     {
         ::UnhookWindowsHookEx(s->m_hHookOldCbtFilter);
         s->m_hHookOldCbtFilter = nullptr;
@@ -287,8 +289,11 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     }
 
     AfxHookWindowCreate(this);
+    _AFX_THREAD_STATE* s = AfxGetThreadState();
+    ++s->m_nCreatingWindows;
     HWND hWnd = ::CreateWindowExW(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                   cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    --s->m_nCreatingWindows;
     if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // the window never existed: clean up as if destroyed
     if (hWnd == nullptr)
@@ -613,6 +618,12 @@ const AFX_MSGMAP_ENTRY* FindWindowEntry(const AFX_MSGMAP* pMap, UINT message, bo
     return nullptr;
 }
 } // namespace
+
+bool CWnd::HandlesInMessageMap(UINT message) const
+{
+    bool bRegistered = false;
+    return FindWindowEntry(GetMessageMap(), message, bRegistered) != nullptr;
+}
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

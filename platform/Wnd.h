@@ -167,6 +167,9 @@ public:
                                   BOOL bOnlyPerm = FALSE);
     static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
                                                 BOOL bOnlyPerm);
+    // The same (deep, to the layer's windows only) to those whose message maps handle the message.
+    void SendMessageToDescendantHandlers(UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
+    bool HandlesInMessageMap(UINT message) const;
 
     // ---- tool tips -----------------------------------------------------------------------
     BOOL EnableToolTips(BOOL bEnable = TRUE);

@@ -5,11 +5,14 @@
 #include "platform/DataExchange.h"
 #include "platform/Exceptions.h"
 #include "platform/MiniDockFrameWnd.h"
+#include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <mutex>
 #include <string>
+#include <vector>
 
 // ---- family ------------------------------------------------------------------------------------
 
@@ -123,7 +126,88 @@ CWnd* CWnd::GetOwner() const { return m_hWndOwner != nullptr ? FromHandle(m_hWnd
 
 void CWnd::SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd != nullptr ? pOwnerWnd->m_hWnd : nullptr; }
 
-CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
+namespace
+{
+// The windows from a child of hWnd down to hDescendant, when hDescendant lies below hWnd. The parents of the
+// process's own windows are read without a server call.
+bool PathBelow(HWND hWnd, HWND hDescendant, std::vector<HWND>& path)
+{
+    path.clear();
+    for (HWND h = hDescendant; h != nullptr && h != hWnd;)
+    {
+        path.push_back(h);
+        const HWND hParent = ::GetAncestor(h, GA_PARENT);
+        if (hParent == hWnd)
+        {
+            std::reverse(path.begin(), path.end());
+            return true;
+        }
+        h = hParent;
+    }
+    return false;
+}
+
+struct SDescendant
+{
+    HWND hWnd;
+    CWnd* pWnd;
+    std::vector<HWND> path; // from hWnd's child down to the window
+};
+
+// The layer's windows of this thread below hWnd (with bDeep at any depth, else its children) that fSelect takes,
+// in the order of a walk of the tree: a window before its children, siblings top of the window order first. The
+// layer's map knows them; the system is asked for the window order only among the children of a window under
+// which two or more of them lie apart.
+template <class F> std::vector<SDescendant> PermanentDescendants(HWND hWnd, BOOL bDeep, F fSelect)
+{
+    std::vector<SDescendant> found;
+    CHandleMap<CWnd>* pMap = afxMapHWND();
+    if (pMap == nullptr || hWnd == nullptr)
+        return found;
+    std::vector<HWND> path;
+    pMap->ForEachPermanent([&](void* h, CWnd* pWnd) {
+        if (pWnd->m_hWnd == (HWND)h && fSelect(pWnd) && PathBelow(hWnd, (HWND)h, path) && (bDeep || path.size() == 1))
+            found.push_back({(HWND)h, pWnd, path});
+    });
+    if (found.size() < 2)
+        return found;
+    // The children of each window that lead to found windows; their places in the window order where they are two
+    // or more.
+    std::map<HWND, std::map<HWND, int>> ranks;
+    for (const SDescendant& d : found)
+        for (size_t i = 0; i < d.path.size(); ++i)
+            ranks[i == 0 ? hWnd : d.path[i - 1]][d.path[i]] = INT_MAX;
+    for (auto& parent : ranks)
+    {
+        if (parent.second.size() < 2)
+            continue;
+        size_t nLeft = parent.second.size();
+        int nRank = 0;
+        for (HWND h = ::GetTopWindow(parent.first); h != nullptr && nLeft > 0; h = ::GetWindow(h, GW_HWNDNEXT), ++nRank)
+        {
+            auto it = parent.second.find(h);
+            if (it != parent.second.end())
+            {
+                it->second = nRank;
+                --nLeft;
+            }
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [&](const SDescendant& a, const SDescendant& b) {
+        const size_t n = std::min(a.path.size(), b.path.size());
+        for (size_t i = 0; i < n; ++i)
+            if (a.path[i] != b.path[i])
+            {
+                const std::map<HWND, int>& siblings = ranks[i == 0 ? hWnd : a.path[i - 1]];
+                return siblings.at(a.path[i]) < siblings.at(b.path[i]);
+            }
+        return a.path.size() < b.path.size(); // a window before its children
+    });
+    return found;
+}
+
+// The walk of the window tree for a descendant with the id.
+CWnd* WalkForDescendant(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
     HWND hWndChild = ::GetDlgItem(hWnd, nID);
     if (hWndChild != nullptr)
@@ -131,20 +215,34 @@ CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
         if (::GetTopWindow(hWndChild) != nullptr)
         {
             // children with the same id as their parent come first
-            if (CWnd* p = GetDescendantWindow(hWndChild, nID, bOnlyPerm))
+            if (CWnd* p = WalkForDescendant(hWndChild, nID, bOnlyPerm))
                 return p;
         }
         if (!bOnlyPerm)
-            return FromHandle(hWndChild);
-        if (CWnd* p = FromHandlePermanent(hWndChild))
+            return CWnd::FromHandle(hWndChild);
+        if (CWnd* p = CWnd::FromHandlePermanent(hWndChild))
             return p;
     }
     for (hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
-        if (CWnd* p = GetDescendantWindow(hWndChild, nID, bOnlyPerm))
+        if (CWnd* p = WalkForDescendant(hWndChild, nID, bOnlyPerm))
             return p;
     }
     return nullptr;
+}
+} // namespace
+
+CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
+{
+    if (bOnlyPerm)
+    {
+        // The layer's own windows with the id: one of them is the answer of the walk; of several, the walk decides.
+        const std::vector<SDescendant> found =
+            PermanentDescendants(hWnd, TRUE, [nID](CWnd* pWnd) { return ::GetDlgCtrlID(pWnd->m_hWnd) == nID; });
+        if (found.size() < 2)
+            return found.empty() ? nullptr : found.front().pWnd;
+    }
+    return WalkForDescendant(hWnd, nID, bOnlyPerm);
 }
 
 CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const { return GetDescendantWindow(m_hWnd, nID, bOnlyPerm); }
@@ -152,6 +250,14 @@ CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const { return GetDesce
 void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
                                            BOOL bOnlyPerm)
 {
+    if (bOnlyPerm)
+    {
+        // The layer's windows as they are now; one that a handler destroyed or detached is left out.
+        for (const SDescendant& d : PermanentDescendants(hWnd, bDeep, [](CWnd*) { return true; }))
+            if (FromHandlePermanent(d.hWnd) == d.pWnd)
+                AfxCallWndProc(d.pWnd, d.hWnd, message, wParam, lParam);
+        return;
+    }
     for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != nullptr; hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
         if (bOnlyPerm)
@@ -172,6 +278,14 @@ void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wPara
 void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
 {
     SendMessageToDescendants(m_hWnd, message, wParam, lParam, bDeep, bOnlyPerm);
+}
+
+void CWnd::SendMessageToDescendantHandlers(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    for (const SDescendant& d :
+         PermanentDescendants(m_hWnd, TRUE, [message](CWnd* pWnd) { return pWnd->HandlesInMessageMap(message); }))
+        if (FromHandlePermanent(d.hWnd) == d.pWnd)
+            AfxCallWndProc(d.pWnd, d.hWnd, message, wParam, lParam);
 }
 
 // ---- command UI for child controls -------------------------------------------------------------

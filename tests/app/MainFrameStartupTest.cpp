@@ -8,7 +8,9 @@
 #include "app/MainFrm.h"
 #include "app/SmsListCtrl.h"
 #include "tests/support/InputScript.h"
+#include <algorithm>
 #include <commctrl.h>
+#include <vector>
 
 using namespace phonetest;
 
@@ -25,7 +27,8 @@ struct StartProbe
     bool bFrameVisibleAtListFill = false;
     HWND hStatus = nullptr;
     int nStatusTexts = 0;
-    int nTextsBeforeShow = 0; // texts any status bar got while its frame was hidden
+    int nTextsBeforeShow = 0;       // texts any status bar got while its frame was hidden
+    std::vector<HHOOK> createHooks; // the layer's creation hooks seen at the windows' creation
 
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
     {
@@ -41,6 +44,10 @@ struct StartProbe
             if (p->message == SB_SETTEXTW && dynamic_cast<CStatusBar*>(CWnd::FromHandlePermanent(p->hwnd)) &&
                 !::IsWindowVisible(::GetAncestor(p->hwnd, GA_ROOT)))
                 ++self->nTextsBeforeShow;
+            const HHOOK hCreateHook = AfxGetThreadState()->m_hHookOldCbtFilter;
+            if (p->message == WM_CREATE && hCreateHook != nullptr &&
+                std::find(self->createHooks.begin(), self->createHooks.end(), hCreateHook) == self->createHooks.end())
+                self->createHooks.push_back(hCreateHook);
             if (p->hwnd == self->hStatus && self->hStatus != nullptr &&
                 (p->message == SB_SETTEXTW || p->message == WM_SETTEXT))
                 ++self->nStatusTexts;
@@ -113,6 +120,8 @@ TEST_F(MainFrameStartupTest, TheFrameShowsOnlyAfterTheViewsInitialUpdate)
     EXPECT_FALSE(probe.bFrameVisibleAtListFill);
     EXPECT_EQ(probe.nTextsBeforeShow, 0);
     EXPECT_TRUE(frame->IsWindowVisible());
+    // The windows created at the start share one creation hook.
+    EXPECT_EQ(probe.createHooks.size(), 1u);
 }
 
 // The key indicators take their states while the frame is created: the idle updates after the

@@ -90,6 +90,13 @@ class CTopStrip : public CWnd
 {
 public:
     int m_nHeight = 20;
+    int m_nInitialUpdates = 0; // WM_INITIALUPDATE seen, which its map does not handle
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        m_nInitialUpdates += message == WM_INITIALUPDATE ? 1 : 0;
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
 
 protected:
     LRESULT OnSizeParent(WPARAM, LPARAM lParam)
@@ -293,6 +300,10 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     pFrame->GetWindowRect(&wr);
     pFrame->SetWindowPos(nullptr, 0, 0, wr.Width() + 10, wr.Height() + 10, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(ChildRectIn(pFrame->m_hWnd, pView->m_hWnd).top, 30);
+    // The initial update reaches the windows that handle it: the view, not the strip.
+    pFrame->InitialUpdateFrame(pDoc, TRUE);
+    EXPECT_EQ(g_initialUpdates, 2);
+    EXPECT_EQ(pStrip->m_nInitialUpdates, 0);
 
     // The form scrolls only when its contents are larger than the view.
     pView->SetScrollSizes(MM_TEXT, CSize(0, 0));
@@ -318,7 +329,7 @@ TEST(FrameDocView, SingleDocumentTemplateRunsFrameFormViewAndDocument)
     EXPECT_EQ(app.m_pMainWnd, pFrame);
     EXPECT_EQ(pFrame->GetActiveDocument(), pDoc);
     EXPECT_EQ(g_docsAlive, 1);
-    EXPECT_EQ(g_initialUpdates, 2);
+    EXPECT_EQ(g_initialUpdates, 3);
     EXPECT_STREQ(WindowText(pView->m_edit.m_hWnd), L"mulai");
 
     // Closing the main frame closes the document and ends the message loop.

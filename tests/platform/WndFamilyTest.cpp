@@ -2,6 +2,7 @@
 // application's recent-file list and command line.
 #include "platform/Platform.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,6 +18,19 @@ public:
     BOOL IsFrameWnd() const override { return TRUE; }
 };
 
+std::vector<HWND> g_pinged; // the windows pinged, in order
+
+// The layer's windows below hWnd in the order of a walk of the window tree.
+void WalkLayerWindows(HWND hWnd, std::vector<HWND>& order)
+{
+    for (HWND h = ::GetTopWindow(hWnd); h != nullptr; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        if (CWnd::FromHandlePermanent(h) != nullptr)
+            order.push_back(h);
+        WalkLayerWindows(h, order);
+    }
+}
+
 class CCountingWnd : public CWnd
 {
 public:
@@ -30,6 +44,7 @@ public:
 protected:
     LRESULT OnPing(WPARAM, LPARAM)
     {
+        g_pinged.push_back(m_hWnd);
         ++pings;
         return 0;
     }
@@ -114,6 +129,25 @@ TEST(WindowFamily, ParentsOwnersFramesAndDescendants)
     EXPECT_EQ(pane.pings, 1);
     EXPECT_EQ(deep.pings, 1);
     EXPECT_EQ(popup.pings, 0); // owned windows are not descendants
+    // In the order of the tree: a window before its children, siblings top of the window order first, through
+    // windows without an object; the same to the windows whose maps handle the message.
+    CCountingWnd pane2, underPlain;
+    ASSERT_TRUE(pane2.Create(TestClass(), L"", WS_CHILD, CRect(0, 0, 10, 10), &innerFrame, 201));
+    ASSERT_TRUE(underPlain.Create(TestClass(), L"", WS_CHILD, CRect(0, 0, 2, 2), CWnd::FromHandle(hPlain), 302));
+    ::SetWindowPos(pane2.m_hWnd, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    std::vector<HWND> expected;
+    WalkLayerWindows(frame.m_hWnd, expected);
+    expected.erase(std::remove(expected.begin(), expected.end(), innerFrame.m_hWnd), expected.end());
+    ASSERT_EQ(expected.size(), 4u);
+    for (bool bHandlers : {false, true})
+    {
+        g_pinged.clear();
+        if (bHandlers)
+            frame.SendMessageToDescendantHandlers(WM_APP + 1);
+        else
+            frame.SendMessageToDescendants(WM_APP + 1, 0, 0, TRUE, TRUE);
+        EXPECT_EQ(g_pinged, expected) << bHandlers;
+    }
 
     // Activation from another top-level window is told as WM_ACTIVATETOPLEVEL; between a popup
     // and its owner's family it is not.

@@ -138,6 +138,30 @@ BEGIN_TEMPLATE_MESSAGE_MAP(CCountMovesT, TBase, TBase)
 ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
+// Creates at its WM_CREATE a child of the layer, a plain child without an object, then another child of the layer.
+class CParentProbeWnd : public CProbeWnd
+{
+public:
+    CProbeWnd first, second;
+    HWND hPlain = nullptr;
+    HHOOK hookAfterFirst = nullptr; // the creation hook once the first child was created
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        const int nResult = CProbeWnd::OnCreate(lpcs);
+        first.Create(TestClass(), L"", WS_CHILD, CRect(0, 0, 5, 5), this, 1);
+        hookAfterFirst = AfxGetThreadState()->m_hHookOldCbtFilter;
+        hPlain = ::CreateWindowExW(0, L"STATIC", L"", WS_CHILD, 0, 0, 5, 5, m_hWnd, (HMENU)2, nullptr, nullptr);
+        second.Create(TestClass(), L"", WS_CHILD, CRect(0, 0, 5, 5), this, 3);
+        return nResult;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+BEGIN_MESSAGE_MAP(CParentProbeWnd, CProbeWnd)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
 bool CreatePopup(CWnd& wnd, int cx = 200, int cy = 100, DWORD style = WS_POPUP)
 {
     return wnd.CreateEx(0, TestClass(), L"probe", style, 10, 10, cx, cy, nullptr, nullptr) != FALSE;
@@ -197,6 +221,19 @@ TEST(WindowMessages, ObjectIsAttachedBeforeTheFirstMessageAndMapsDispatchWithDec
     EXPECT_EQ(mixed.moves, 1);
     EXPECT_EQ(mixed.lastClick, CPoint(3, 4));
     mixed.DestroyWindow();
+
+    // Children created at a window's WM_CREATE share its creation hook, set until that creation ends: each child of
+    // the layer is attached before its first message, a plain window created meanwhile is left alone.
+    CParentProbeWnd parent;
+    ASSERT_TRUE(CreatePopup(parent));
+    EXPECT_NE(parent.hookAfterFirst, nullptr);
+    EXPECT_EQ(AfxGetThreadState()->m_hHookOldCbtFilter, nullptr);
+    EXPECT_TRUE(parent.first.attachedAtNcCreate);
+    EXPECT_TRUE(parent.second.attachedAtNcCreate);
+    ASSERT_NE(parent.hPlain, nullptr);
+    EXPECT_EQ(CWnd::FromHandlePermanent(parent.hPlain), nullptr);
+    EXPECT_NE(::GetWindowLongPtrW(parent.hPlain, GWLP_WNDPROC), (LONG_PTR)&AfxWndProc);
+    parent.DestroyWindow();
 
     HWND hWnd = wnd.m_hWnd;
     EXPECT_TRUE(wnd.DestroyWindow());
