@@ -322,11 +322,12 @@ void CMainFrame::RecalcLayout(BOOL bNotify)
 
 void CMainFrame::ActivateFrame(int nCmdShow)
 {
-    // The band before the show (the frame shows with everything in it).
-    if (!IsWindowVisible())
+    const bool bWasVisible = IsWindowVisible() != FALSE;
+    // The band before the show (the frame shows with everything in it); a frame in it already is not moved.
+    if (!bWasVisible && (m_bTopMost != FALSE) != ((GetExStyle() & WS_EX_TOPMOST) != 0))
         SetTopMost(m_bTopMost, false);
     // A stored placement comes with its show command, applied in one step (hiding the window
-    // shown during creation first would cost a full unmap and map).
+    // shown during creation first would cost a full unmap and map); that step is the show.
     if (m_wpStored.showCmd != 0)
     {
         BringOntoMonitor(m_wpStored);
@@ -335,8 +336,10 @@ void CMainFrame::ActivateFrame(int nCmdShow)
         ::SetWindowPlacement(m_hWnd, &m_wpStored);
         m_wpStart = m_wpStored;
         m_wpStored.showCmd = 0;
+        BringLastActivePopupToTop(nCmdShow, bWasVisible);
     }
-    CFrameWnd::ActivateFrame(nCmdShow);
+    else
+        CFrameWnd::ActivateFrame(nCmdShow);
     if (!IsIconic())
         m_wpStart.showCmd = 0;
 }

@@ -227,22 +227,32 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 
 void CFrameWnd::ActivateFrame(int nCmdShow)
 {
+    const bool bWasVisible = IsWindowVisible() != FALSE;
     if (nCmdShow == -1)
     {
-        if (!IsWindowVisible())
+        if (!bWasVisible)
             nCmdShow = SW_SHOWNORMAL;
         else if (IsIconic())
             nCmdShow = SW_RESTORE;
     }
     if (nCmdShow != -1)
         ShowWindow(nCmdShow);
-    if (nCmdShow != SW_HIDE && nCmdShow != SW_MINIMIZE && nCmdShow != SW_SHOWMINNOACTIVE && nCmdShow != SW_SHOWNA &&
-        nCmdShow != SW_SHOWNOACTIVATE)
-    {
-        CWnd* pLast = GetLastActivePopup();
-        if (pLast != nullptr)
-            pLast->BringWindowToTop();
-    }
+    BringLastActivePopupToTop(nCmdShow, bWasVisible);
+}
+
+void CFrameWnd::BringLastActivePopupToTop(int nCmdShow, bool bWasVisible)
+{
+    if (nCmdShow == SW_HIDE || nCmdShow == SW_MINIMIZE || nCmdShow == SW_SHOWMINNOACTIVE || nCmdShow == SW_SHOWNA ||
+        nCmdShow == SW_SHOWNOACTIVATE)
+        return;
+    CWnd* pLast = GetLastActivePopup();
+    if (pLast == nullptr)
+        return;
+    // The system puts the window it activates at the top of the window order.
+    if (pLast == this && !bWasVisible && (GetStyle() & (WS_CHILD | WS_VISIBLE)) == WS_VISIBLE &&
+        ::GetActiveWindow() == m_hWnd)
+        return;
+    pLast->BringWindowToTop();
 }
 
 void CFrameWnd::RecalcLayout(BOOL bNotify)

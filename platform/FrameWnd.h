@@ -173,6 +173,9 @@ protected:
                            LPCTSTR lpszMenuName);
     // Destroys the floating frames of this frame's bars, then its dock bars.
     void DestroyDockBars();
+    // After the frame's show with nCmdShow: its last active popup to the top of the window order, unless that is
+    // the frame itself and the show, from hidden (bWasVisible false), activated it, which put it there.
+    void BringLastActivePopupToTop(int nCmdShow, bool bWasVisible);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();

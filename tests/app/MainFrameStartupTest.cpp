@@ -29,6 +29,7 @@ struct StartProbe
     int nStatusTexts = 0;
     int nTextsBeforeShow = 0;       // texts any status bar got while its frame was hidden
     std::vector<HHOOK> createHooks; // the layer's creation hooks seen at the windows' creation
+    int nFrameOrderMoves = 0;       // changes of the main frame's place in the window order
 
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
     {
@@ -48,6 +49,9 @@ struct StartProbe
             if (p->message == WM_CREATE && hCreateHook != nullptr &&
                 std::find(self->createHooks.begin(), self->createHooks.end(), hCreateHook) == self->createHooks.end())
                 self->createHooks.push_back(hCreateHook);
+            if (p->message == WM_WINDOWPOSCHANGING && dynamic_cast<CMainFrame*>(CWnd::FromHandlePermanent(p->hwnd)) &&
+                (((const WINDOWPOS*)p->lParam)->flags & SWP_NOZORDER) == 0)
+                ++self->nFrameOrderMoves;
             if (p->hwnd == self->hStatus && self->hStatus != nullptr &&
                 (p->message == SB_SETTEXTW || p->message == WM_SETTEXT))
                 ++self->nStatusTexts;
@@ -120,8 +124,10 @@ TEST_F(MainFrameStartupTest, TheFrameShowsOnlyAfterTheViewsInitialUpdate)
     EXPECT_FALSE(probe.bFrameVisibleAtListFill);
     EXPECT_EQ(probe.nTextsBeforeShow, 0);
     EXPECT_TRUE(frame->IsWindowVisible());
-    // The windows created at the start share one creation hook.
+    // The windows created at the start share one creation hook; the frame's show is its one move in the window
+    // order (already out of the topmost band, it is not moved there, nor brought to the top it took at its show).
     EXPECT_EQ(probe.createHooks.size(), 1u);
+    EXPECT_EQ(probe.nFrameOrderMoves, 1);
 }
 
 // The key indicators take their states while the frame is created: the idle updates after the

@@ -297,7 +297,9 @@ TEST_F(MainFrameTest, TheLayoutAndListStateComeBackAtTheNextStart)
 {
     BandProbe band;
     Start();
-    EXPECT_EQ(BandProbe::s_hBand, HWND_NOTOPMOST);
+    // Out of the topmost band from its creation: not moved.
+    EXPECT_EQ(BandProbe::s_hBand, nullptr);
+    EXPECT_EQ(frame->GetExStyle() & WS_EX_TOPMOST, 0u);
     ASSERT_TRUE(frame->m_wndFoldersBar.DockAtSideCircle(AFX_IDW_DOCKBAR_RIGHT, 1, frame));
     CRect rcTool;
     frame->m_wndToolBar.GetWindowRect(&rcTool);
