@@ -2,6 +2,7 @@
 // hidden (the tray) or is minimized, they wait hidden; when it is shown again they show above it, in their order,
 // without activation; they take the band (topmost or not) it takes.
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "platform/ThreadState.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/foundation/ExtHookSink.h"
 #include <algorithm>
@@ -64,13 +65,23 @@ bool IsFloatingFrame(HWND hWnd)
     return DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, CWnd::FromHandlePermanent(hWnd)) != nullptr;
 }
 
-// The top-level windows hTop owns, bottom of the window order first; with bFramesOnly, its floating frames.
-std::vector<HWND> OwnedWindows(HWND hTop, bool bFramesOnly)
+// The floating frames hTop owns, bottom of the window order first. The thread's frames are known (their owners are
+// read without a server call); the window order is walked from the top only until it has passed two or more.
+std::vector<HWND> OwnedFrames(HWND hTop)
 {
+    std::vector<HWND> frames;
+    for (CFrameWnd* pFrame : AfxGetThreadState()->m_frameList)
+    {
+        const HWND hWnd = pFrame->GetSafeHwnd();
+        if (hWnd != nullptr && ::GetWindow(hWnd, GW_OWNER) == hTop && IsFloatingFrame(hWnd))
+            frames.push_back(hWnd);
+    }
+    if (frames.size() < 2)
+        return frames;
     std::vector<HWND> owned;
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr;
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != nullptr && owned.size() < frames.size();
          hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
-        if (::GetWindow(hWnd, GW_OWNER) == hTop && (!bFramesOnly || IsFloatingFrame(hWnd)))
+        if (std::find(frames.begin(), frames.end(), hWnd) != frames.end())
             owned.push_back(hWnd);
     std::reverse(owned.begin(), owned.end());
     return owned;
@@ -309,7 +320,7 @@ void COwnerFollow::HideFrames()
     const bool bWasHiding = m_bHiding;
     m_bHiding = true;
     // By handle: a hide lets handlers run that may destroy frames.
-    for (HWND hFrame : OwnedWindows(m_hTop, true))
+    for (HWND hFrame : OwnedFrames(m_hTop))
         if (::IsWindow(hFrame) && ::IsWindowVisible(hFrame))
         {
             if (std::find(m_frames.begin(), m_frames.end(), hFrame) == m_frames.end())
@@ -394,7 +405,7 @@ void COwnerFollow::EndFramesAttention()
 
 void COwnerFollow::EndBandAttention()
 {
-    for (HWND hFrame : OwnedWindows(m_hTop, true))
+    for (HWND hFrame : OwnedFrames(m_hTop))
         if (::IsWindowVisible(hFrame) && std::find(m_unoffered.begin(), m_unoffered.end(), hFrame) == m_unoffered.end())
             m_unoffered.push_back(hFrame);
     if (!m_unoffered.empty())
@@ -411,7 +422,7 @@ void COwnerFollow::EnterTopMostBand(HWND hTop)
     // the top again in turn, a move Wine passes on to the manager only from below the top, where the neighbour is
     // put first.
     neighbour.ToTop();
-    for (HWND hFrame : OwnedWindows(hTop, true))
+    for (HWND hFrame : OwnedFrames(hTop))
         if (::IsWindow(hFrame) && IsTopMostWnd(hTop))
             ::SetWindowPos(hFrame, HWND_TOPMOST, 0, 0, 0, 0, nFlags);
 }
@@ -419,7 +430,7 @@ void COwnerFollow::EnterTopMostBand(HWND hTop)
 void COwnerFollow::FollowBand()
 {
     const HWND hTop = m_hTop;
-    if (MoveFramesToBand(OwnedWindows(hTop, true), IsTopMostWnd(hTop)))
+    if (MoveFramesToBand(OwnedFrames(hTop), IsTopMostWnd(hTop)))
         if (COwnerFollow* pFollow = Of(hTop)) // still there: a move lets handlers run
             pFollow->EndBandAttention();
 }
