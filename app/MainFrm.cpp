@@ -324,10 +324,10 @@ bool CMainFrame::CreateStatusBar()
         return false;
     m_wndLogButton.SetFont(m_wndStatus.GetFont());
     m_wndLogButton.SetFlat(true);
+    // Adding the button placed it; the frame's layout places it again when the bar's size changes.
     if (!m_wndStatus.AddPaneControl(&m_wndLogButton, kIdLogPane, false))
         return false;
     RecalcLayout();
-    m_wndStatus.RepositionPaneControls();
     // The indicators take their key states now, so that the shown bar keeps its texts.
     m_wndStatus.OnUpdateCmdUI(this, FALSE);
     return true;
