@@ -313,10 +313,10 @@ bool CMainFrame::CreateStatusBar()
 {
     if (!m_wndStatus.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR))
         return false;
-    const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, kIdIndicatorCaps, kIdIndicatorNum};
-    if (!m_wndStatus.SetIndicators(panes, 4))
-        return false;
-    if (!m_wndStatus.AddPane(kIdLogPane, kPaneLog))
+    // The "LOG" pane among the indicators from the start: one set of panes, not a second one around it.
+    static constexpr UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, kIdLogPane, kIdIndicatorCaps, kIdIndicatorNum};
+    static_assert(panes[kPaneLog] == kIdLogPane, "the LOG pane's place");
+    if (!m_wndStatus.SetIndicators(panes, 5))
         return false;
     m_wndStatus.SetPaneInfo(kPaneLog, kIdLogPane, SBPS_NORMAL, kLogButtonWidth);
     if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(0, 0, 0, 0),
