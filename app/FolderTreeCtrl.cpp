@@ -23,7 +23,7 @@ int CFolderTreeCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_imlFolders.Create(16, 15, ILC_COLOR32 | ILC_MASK, 4, 1))
     {
         CBitmap bmp;
-        if (bmp.LoadBitmap(IDB_FOLDER_IMAGES))
+        if (bmp.LoadDibSection(IDB_FOLDER_IMAGES))
             m_imlFolders.Add(&bmp, RGB(0, 0, 0));
         SetImageList(&m_imlFolders, TVSIL_NORMAL);
     }

@@ -171,6 +171,38 @@ void BringOntoMonitor(WINDOWPLACEMENT& wp)
     const int y = std::max<LONG>(work.top, std::min<LONG>(rc.top, work.bottom - cy));
     rc = {x, y, x + cx, y + cy};
 }
+// The icon resource at the size. A group that holds that size alone is made straight from its one image, as the
+// system's loader makes it (the same pixels), without the loader's own display query to choose among images.
+HICON LoadSizedIcon(HINSTANCE hInst, UINT nIconID, int cx, int cy)
+{
+    HRSRC hGroup = ::FindResourceW(hInst, MAKEINTRESOURCEW(nIconID), RT_GROUP_ICON);
+    HGLOBAL hGroupData = hGroup != nullptr ? ::LoadResource(hInst, hGroup) : nullptr;
+    const BYTE* pGroup = hGroupData != nullptr ? (const BYTE*)::LockResource(hGroupData) : nullptr;
+    // The group: reserved, type and count words, then 14-byte entries (width, height, colours, reserved, planes,
+    // bit count, bytes, image id); a width or height of 0 means 256.
+    const DWORD kEntryAt = 6, kEntrySize = 14;
+    if (pGroup != nullptr && ::SizeofResource(hInst, hGroup) >= kEntryAt + kEntrySize)
+    {
+        WORD nCount = 0, nImageID = 0;
+        memcpy(&nCount, pGroup + 4, sizeof nCount);
+        const BYTE* pEntry = pGroup + kEntryAt;
+        memcpy(&nImageID, pEntry + 12, sizeof nImageID);
+        const int cxEntry = pEntry[0] != 0 ? pEntry[0] : 256, cyEntry = pEntry[1] != 0 ? pEntry[1] : 256;
+        HRSRC hImage = nCount == 1 && cxEntry == cx && cyEntry == cy
+                           ? ::FindResourceW(hInst, MAKEINTRESOURCEW(nImageID), RT_ICON)
+                           : nullptr;
+        HGLOBAL hImageData = hImage != nullptr ? ::LoadResource(hInst, hImage) : nullptr;
+        BYTE* pImage = hImageData != nullptr ? (BYTE*)::LockResource(hImageData) : nullptr;
+        if (pImage != nullptr)
+        {
+            const DWORD kIconVersion = 0x00030000;
+            if (HICON hIcon = ::CreateIconFromResourceEx(pImage, ::SizeofResource(hInst, hImage), TRUE, kIconVersion,
+                                                         cx, cy, LR_DEFAULTCOLOR))
+                return hIcon;
+        }
+    }
+    return (HICON)::LoadImageW(hInst, MAKEINTRESOURCEW(nIconID), IMAGE_ICON, cx, cy, 0);
+}
 } // namespace
 
 CMainFrame::CMainFrame() : m_bTopMost(FALSE), m_pBusyAnimation(nullptr), m_bHiddenToTray(FALSE), m_bPhoneBusy(FALSE)
@@ -210,6 +242,9 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     if (!g_CmdManagerHolder->CreateProfile(strProfile, m_hWnd) ||
         !g_CmdManagerHolder->UpdateFromMenuResource(strProfile, IDR_MAINFRAME))
         return -1;
+    // The commands' icons before the tool bars, which take no image for a command that has one, and before the stored
+    // state is read: a floating tool bar's frame is sized around them.
+    SetCommandIcons();
     INITCOMMONCONTROLSEX icc = {sizeof icc,
                                 ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
     InitCommonControlsEx(&icc);
@@ -248,8 +283,6 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     // The status bar exists before the stored state is read, which holds whether it is shown.
     if (!CreateStatusBar())
         return -1;
-    // The buttons' icons before the stored state is read: a floating tool bar's frame is sized around them.
-    SetCommandIcons();
     const CString strState = StateProfileName();
     if (!CExtControlBar::LoadFrameBarState(this, kRegKey, strState, strState, &m_wpStored))
     {
@@ -280,10 +313,10 @@ bool CMainFrame::CreateStatusBar()
 {
     if (!m_wndStatus.Create(this, kStatusBarStyle, AFX_IDW_STATUS_BAR))
         return false;
-    const UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, kIdIndicatorCaps, kIdIndicatorNum};
-    if (!m_wndStatus.SetIndicators(panes, 4))
-        return false;
-    if (!m_wndStatus.AddPane(kIdLogPane, kPaneLog))
+    // The "LOG" pane among the indicators from the start: one set of panes, not a second one around it.
+    static constexpr UINT panes[] = {ID_SEPARATOR, ID_SEPARATOR, kIdLogPane, kIdIndicatorCaps, kIdIndicatorNum};
+    static_assert(panes[kPaneLog] == kIdLogPane, "the LOG pane's place");
+    if (!m_wndStatus.SetIndicators(panes, 5))
         return false;
     m_wndStatus.SetPaneInfo(kPaneLog, kIdLogPane, SBPS_NORMAL, kLogButtonWidth);
     if (!m_wndLogButton.Create(L"LOG", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, CRect(0, 0, 0, 0),
@@ -291,10 +324,10 @@ bool CMainFrame::CreateStatusBar()
         return false;
     m_wndLogButton.SetFont(m_wndStatus.GetFont());
     m_wndLogButton.SetFlat(true);
+    // Adding the button placed it; the frame's layout places it again when the bar's size changes.
     if (!m_wndStatus.AddPaneControl(&m_wndLogButton, kIdLogPane, false))
         return false;
     RecalcLayout();
-    m_wndStatus.RepositionPaneControls();
     // The indicators take their key states now, so that the shown bar keeps its texts.
     m_wndStatus.OnUpdateCmdUI(this, FALSE);
     return true;
@@ -363,10 +396,13 @@ BOOL CMainFrame::DestroyWindow()
 
 bool CMainFrame::SetProfileIcon(UINT nCmdID, UINT nIconID, int cx, int cy)
 {
-    HICON hIcon = (HICON)::LoadImageW(AfxGetResourceHandle(), MAKEINTRESOURCEW(nIconID), IMAGE_ICON, cx, cy, 0);
+    LPCTSTR lpszProfile = g_CmdManagerHolder->FindProfileNameForWindow(m_hWnd);
+    // A command the profile does not know takes no icon: none is loaded for it.
+    if (g_CmdManagerHolder->LookupCommand(lpszProfile, nCmdID) == nullptr)
+        return false;
+    HICON hIcon = LoadSizedIcon(AfxGetResourceHandle(), nIconID, cx, cy);
     if (hIcon == nullptr)
         return false;
-    LPCTSTR lpszProfile = g_CmdManagerHolder->FindProfileNameForWindow(m_hWnd);
     const SIZE size = {cx, cy};
     const bool bSet = g_CmdManagerHolder->SetCommandIcon(lpszProfile, nCmdID, hIcon, false, &size);
     if (!bSet)

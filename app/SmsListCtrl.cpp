@@ -73,7 +73,7 @@ int CSmsListCtrl::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (m_imlSmall.Create(16, 16, ILC_COLOR8 | ILC_MASK, 8, 1))
     {
         CBitmap bmp;
-        if (bmp.LoadBitmap(IDB_LIST_IMAGES))
+        if (bmp.LoadDibSection(IDB_LIST_IMAGES))
             m_imlSmall.Add(&bmp, RGB(255, 0, 255));
         SetImageList(&m_imlSmall, LVSIL_SMALL);
     }

@@ -182,6 +182,12 @@ BOOL CBitmap::LoadBitmap(LPCTSTR lpszResourceName)
     return Attach(::LoadBitmapW(hInst, lpszResourceName));
 }
 BOOL CBitmap::LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCEW(nIDResource)); }
+BOOL CBitmap::LoadDibSection(UINT nIDResource)
+{
+    LPCTSTR lpszName = MAKEINTRESOURCEW(nIDResource);
+    HINSTANCE hInst = AfxFindResourceHandle(lpszName, RT_BITMAP);
+    return Attach(::LoadImageW(hInst, lpszName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+}
 BOOL CBitmap::LoadOEMBitmap(UINT nIDBitmap) { return Attach(::LoadBitmapW(nullptr, MAKEINTRESOURCEW(nIDBitmap))); }
 BOOL CBitmap::LoadMappedBitmap(UINT nIDBitmap, UINT nFlags, LPCOLORMAP lpColorMap, int nMapSize)
 {

@@ -104,6 +104,9 @@ public:
 
     BOOL LoadBitmap(LPCTSTR lpszResourceName);
     BOOL LoadBitmap(UINT nIDResource);
+    // The bitmap resource as a DIB section: the same pixels as LoadBitmap's screen bitmap, made and
+    // drawn from without asking the display for its format.
+    BOOL LoadDibSection(UINT nIDResource);
     BOOL LoadOEMBitmap(UINT nIDBitmap);
     BOOL LoadMappedBitmap(UINT nIDBitmap, UINT nFlags = 0, LPCOLORMAP lpColorMap = nullptr, int nMapSize = 0);
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits);

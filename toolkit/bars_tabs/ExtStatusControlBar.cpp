@@ -81,6 +81,7 @@ bool CExtStatusControlBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     CClientDC dcScreen(nullptr);
     HFONT hFont = m_hWnd != nullptr ? (HFONT)::SendMessageW(m_hWnd, WM_GETFONT, 0, 0) : nullptr;
     HGDIOBJ hOldFont = hFont != nullptr ? dcScreen.SelectObject(hFont) : nullptr;
+    int cxScreen = -1; // asked once, for the first separator
     for (int i = 0; i < nIDCount; i++)
     {
         Pane& pane = m_panes[(size_t)i];
@@ -88,7 +89,9 @@ bool CExtStatusControlBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         pane.nFlags |= paneTextChanged;
         if (pane.nID == 0)
         {
-            pane.cxText = ::GetSystemMetrics(SM_CXSCREEN) / 4;
+            if (cxScreen < 0)
+                cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
+            pane.cxText = cxScreen / 4;
             if (i == 0)
                 pane.nStyle |= SBPS_STRETCH | SBPS_NOBORDERS;
             continue;
@@ -351,7 +354,8 @@ void CExtStatusControlBar::RepositionPaneControls()
 
 void CExtStatusControlBar::RedrawStatusBar()
 {
-    if (m_hWnd != nullptr)
+    // A bar not on screen (its frame still hidden) is painted whole when it shows.
+    if (m_hWnd != nullptr && ::IsWindowVisible(m_hWnd))
         ::RedrawWindow(m_hWnd, nullptr, nullptr, kRedrawFlags);
 }
 

@@ -172,14 +172,9 @@ void CExtToolControlBar::PaintTrackedButtonCallback(LPVOID pCookie, CDC& dc, con
         return;
     if (g_PaintManagerHolder->IsDockerGradientAvailable(pBar) && pButton == pBar->m_pRightBtn &&
         !pBar->IsKindOf(RUNTIME_CLASS(CExtMenuControlBar)) &&
-        (!pBar->IsDialogMode() || (pBar->m_nBarFlags & kBarFlagBit2) != 0))
-    {
-        HDC hScreen = ::GetDC(nullptr);
-        const int nBits = ::GetDeviceCaps(hScreen, BITSPIXEL);
-        ::ReleaseDC(nullptr, hScreen);
-        if (nBits > 8)
-            return;
-    }
+        (!pBar->IsDialogMode() || (pBar->m_nBarFlags & kBarFlagBit2) != 0) &&
+        CExtPaintManager::GetDisplayBitsPerPixel() > 8)
+        return;
     const UINT nStyleSaved = pButton->GetStyle();
     pButton->SetStyle(nStyleSaved | TBBS_PRESSED | TBBS_CHECKED | TBBS_CHECKBOX);
     CRect rcBar, rcPopup;

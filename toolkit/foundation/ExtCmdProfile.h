@@ -45,7 +45,8 @@ public:
     virtual bool UpdateFromMenuResource(UINT nResourceID, bool bReplace = false, bool bLoadTexts = true);
     virtual bool UpdateFromMenu(HMENU hMenu, bool bReplace = false, bool bRecursive = true, bool bLoadTexts = true);
     // Tool-bar resource (type 241) and bitmap of one id; *ppIDs receives all button ids, separators
-    // (0) included, in a new[] array that the caller deletes.
+    // (0) included, in a new[] array that the caller deletes. Unless bReplace, a command that holds an
+    // icon keeps it.
     virtual bool UpdateFromToolBarResource(UINT nResourceID, UINT** ppIDs = nullptr, INT* pnIDCount = nullptr,
                                            bool bReplace = false, bool bLoadTexts = true,
                                            COLORREF clrTransparent = RGB(192, 192, 192));

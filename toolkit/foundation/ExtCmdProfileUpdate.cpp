@@ -110,58 +110,71 @@ bool CExtCmdProfile::UpdateFromToolBarResource(UINT nResourceID, UINT** ppIDs, I
         g_ResourceManagerHolder->FindResourcePreferred(RT_BITMAP, MAKEINTRESOURCEW(nResourceID), nullptr, &hBitmapRes);
     if (hToolBar == nullptr || hBitmapRes == nullptr)
         return false;
-    HBITMAP hBitmap = CExtPaintManager::LoadBitmapFromResource(hModuleBitmap, hBitmapRes);
-    if (hBitmap == nullptr)
-        return false;
     ToolBarResource tb;
     if (!ReadToolBarResource(hModuleToolBar, hToolBar, tb))
-    {
-        ::DeleteObject(hBitmap);
         return false;
-    }
-    BITMAP bm = {};
-    if (::GetObjectW(hBitmap, sizeof(bm), &bm) != (int)sizeof(bm))
-        bm = BITMAP{};
-    // Each button's image, all cut from the strip in one pass.
-    std::vector<RECT> parts;
-    LONGLONG nImage = 0;
+    // Only commands without an icon take their image (all, when replacing): an icon the profile holds
+    // stays, and no image is cut from the strip to be thrown away. The strip is loaded only for those.
+    std::vector<bool> needsImage;
+    bool bAnyImage = false;
     for (UINT nCmdID : tb.ids)
     {
         if (nCmdID == 0)
             continue;
+        needsImage.push_back(bReplace || GetCommandIcon(nCmdID) == nullptr);
+        bAnyImage = bAnyImage || needsImage.back();
+    }
+    HBITMAP hBitmap = bAnyImage ? CExtPaintManager::LoadBitmapFromResource(hModuleBitmap, hBitmapRes) : nullptr;
+    if (bAnyImage && hBitmap == nullptr)
+        return false;
+    BITMAP bm = {};
+    if (hBitmap == nullptr || ::GetObjectW(hBitmap, sizeof(bm), &bm) != (int)sizeof(bm))
+        bm = BITMAP{};
+    // Each needed button's image, all cut from the strip in one pass.
+    std::vector<RECT> parts;
+    LONGLONG nImage = 0;
+    for (bool bNeeded : needsImage)
+    {
         // Sizes come from the resource: the image's place is computed without overflow.
         const LONGLONG nLeft = nImage * tb.cx, nRight = nLeft + tb.cx;
         ++nImage;
         // An image that does not lie inside the bitmap gives no icon.
-        if (nRight > bm.bmWidth || tb.cy > bm.bmHeight)
+        if (!bNeeded || nRight > bm.bmWidth || tb.cy > bm.bmHeight)
             parts.push_back(RECT{0, 0, 0, 0});
         else
             parts.push_back(RECT{(LONG)nLeft, 0, (LONG)nRight, tb.cy});
     }
-    const std::vector<HBITMAP> images = CExtPaintManager::CopyBitmapParts(hBitmap, parts);
+    const std::vector<HBITMAP> images =
+        hBitmap != nullptr ? CExtPaintManager::CopyBitmapParts(hBitmap, parts) : std::vector<HBITMAP>(parts.size());
     size_t nPart = 0;
     for (UINT nCmdID : tb.ids)
     {
         if (nCmdID == 0)
             continue;
         HBITMAP hImage = images[nPart++];
+        CExtCmdItem cmd(nCmdID);
+        if (bLoadTexts)
+            cmd.LoadTextsFromResource();
         if (hImage == nullptr)
+        {
+            // A command whose icon stays is registered all the same.
+            if (!needsImage[nPart - 1])
+                SetupCommand(cmd, bReplace);
             continue;
+        }
         CExtCmdIcon* pIcon = new CExtCmdIcon(hImage, clrTransparent, nullptr, false);
         if (pIcon->IsEmpty())
         {
             delete pIcon;
             continue;
         }
-        CExtCmdItem cmd(nCmdID);
-        if (bLoadTexts)
-            cmd.LoadTextsFromResource();
         if (SetupCommand(cmd, bReplace))
             SetCommandIcon(nCmdID, pIcon, true);
         else
             delete pIcon;
     }
-    ::DeleteObject(hBitmap);
+    if (hBitmap != nullptr)
+        ::DeleteObject(hBitmap);
     if (ppIDs != nullptr)
     {
         *ppIDs = new UINT[tb.ids.empty() ? 1 : tb.ids.size()];

@@ -557,6 +557,8 @@ public:
     // DropKeptDisplayBitsPerPixel, which the holder calls on the system events.
     static int GetDisplayBitsPerPixel();
     static void DropKeptDisplayBitsPerPixel();
+    // Whether an answer of the screen is kept (the next GetDisplayBitsPerPixel asks no display).
+    static bool IsDisplayBitsPerPixelKept();
     // BITSPIXEL of a DC (every low-colour test of a DC's depth goes through it), or the override;
     // the kept display depth for a display DC or a memory DC compatible with one.
     static int GetDeviceBitsPerPixel(HDC hDC);

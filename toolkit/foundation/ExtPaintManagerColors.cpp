@@ -160,6 +160,8 @@ int CExtPaintManager::GetDisplayBitsPerPixel()
 
 void CExtPaintManager::DropKeptDisplayBitsPerPixel() { g_nKeptDisplayBitsPerPixel = 0; }
 
+bool CExtPaintManager::IsDisplayBitsPerPixelKept() { return g_nKeptDisplayBitsPerPixel > 0; }
+
 int CExtPaintManager::GetDeviceBitsPerPixel(HDC hDC)
 {
     if (int n = g_nBitsPerPixelOverride; n > 0)

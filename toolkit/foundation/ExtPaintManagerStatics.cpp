@@ -30,6 +30,12 @@ void CExtPaintManager::ExcludeChildAreas(HDC hDC, HWND hWndParent, ExcludeFilter
 {
     if (hDC == nullptr || !::IsWindow(hWndParent))
         return;
+    // The window's own DC of a window that clips its children leaves their areas out already: the walk
+    // over the children (a query of the window tree each) would exclude nothing more.
+    if (pfnFilter == nullptr && ::WindowFromDC(hDC) == hWndParent &&
+        (::GetWindowLongW(hWndParent, GWL_STYLE) & WS_CLIPCHILDREN) != 0 &&
+        (::GetClassLongW(hWndParent, GCL_STYLE) & CS_PARENTDC) == 0)
+        return;
     for (HWND hWnd = ::GetWindow(hWndParent, GW_CHILD); hWnd != nullptr; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
         if (!::IsWindowVisible(hWnd))

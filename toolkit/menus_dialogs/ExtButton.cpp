@@ -662,7 +662,8 @@ LRESULT CExtButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_SETSTYLE:
     case BM_CLICK:
     case BM_SETIMAGE:
-        if (::IsWindow(m_hWnd))
+        // A button not on screen is painted whole when it shows.
+        if (::IsWindowVisible(m_hWnd))
             ::InvalidateRect(m_hWnd, nullptr, FALSE);
         break;
     default: break;

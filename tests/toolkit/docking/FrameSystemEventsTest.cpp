@@ -72,11 +72,15 @@ TEST_F(FrameSystemEvents, ADepthChangeShowsInTheNextPaintAfterADisplayOrSettingC
         m_pFrame->SendMessage(WM_DISPLAYCHANGE, 32, MAKELPARAM(1280, 1024));
         const COLORREF clrDeep = Face();
         ASSERT_TRUE(BarShows(clrDeep)) << nMsg;
+        CExtPaintManager::GetDisplayBitsPerPixel();
+        ASSERT_TRUE(CExtPaintManager::IsDisplayBitsPerPixelKept()) << nMsg;
         // At 8 bits per pixel the XP face is the plain system face, not its lighter tint.
         CExtPaintManager::SetBitsPerPixelOverride(8);
         const WPARAM wParam = nMsg == WM_DISPLAYCHANGE ? 8 : 0;
         const LPARAM lParam = nMsg == WM_DISPLAYCHANGE ? MAKELPARAM(1280, 1024) : 0;
         m_pFrame->SendMessage(nMsg, wParam, lParam);
+        // The kept screen depth is asked again after the change.
+        EXPECT_FALSE(CExtPaintManager::IsDisplayBitsPerPixelKept()) << nMsg;
         const COLORREF clrLow = Face();
         EXPECT_EQ(clrLow, ::GetSysColor(COLOR_3DFACE)) << nMsg;
         EXPECT_NE(clrLow, clrDeep) << nMsg;

@@ -268,6 +268,19 @@ TEST(CmdProfileResources, AToolBarResourceGivesEachIdItsImageAndReturnsAllIds)
     EXPECT_EQ(canvas.At(24, 8), RGB(0, 0, 255));
     EXPECT_EQ(canvas.At(17, 1), RGB(255, 255, 255));
     EXPECT_STREQ(profile.LookupCommand(ID_CMDT_TWO_PHRASES)->m_sTipTool, L"Open");
+
+    // A command that holds an icon keeps it (no image is cut for it) unless the images replace the icons.
+    CExtCmdProfile held(L"held");
+    ASSERT_TRUE(held.UpdateFromMenuResource(IDR_CMDT_MENU));
+    ASSERT_TRUE(held.SetCommandIcon(ID_CMDT_TWO_PHRASES, SolidIcon(RGB(0, 160, 0)), true));
+    CExtCmdIcon* pHeld = held.GetCommandIcon(ID_CMDT_TWO_PHRASES);
+    ASSERT_TRUE(held.UpdateFromToolBarResource(IDR_CMDT_TOOLBAR, nullptr, nullptr, false, true, RGB(192, 192, 192)));
+    EXPECT_EQ(held.GetCommandIcon(ID_CMDT_TWO_PHRASES), pHeld);
+    EXPECT_EQ(CentreOf(held.GetCommandIcon(ID_CMDT_TWO_PHRASES)), RGB(0, 160, 0));
+    ASSERT_NE(held.GetCommandIcon(ID_CMDT_STATUS_ONLY), nullptr);
+    EXPECT_EQ(CentreOf(held.GetCommandIcon(ID_CMDT_STATUS_ONLY)), RGB(0, 0, 255));
+    ASSERT_TRUE(held.UpdateFromToolBarResource(IDR_CMDT_TOOLBAR, nullptr, nullptr, true, true, RGB(192, 192, 192)));
+    EXPECT_EQ(CentreOf(held.GetCommandIcon(ID_CMDT_TWO_PHRASES)), RGB(255, 0, 0));
 }
 
 TEST(CmdProfileResources, MalformedToolBarResourcesGiveFalseAndRegisterNothing)
