@@ -1,6 +1,7 @@
-// The main frame's start-up in the running program: the frame is laid out once, stays hidden until
-// it is activated with everything in it, and its status bar shows the settled texts from the first
-// paint, so that the idle updates after the start change none of them.
+// The main frame's start-up in the running program: the bars are created where the stored state docks
+// them, the frame is laid out once, stays hidden until it is activated with everything in it, and its
+// status bar shows the settled texts from the first paint, so that the idle updates after the start
+// change none of them.
 #include "phone/PhoneLinkTestSupport.h"
 #include "FrameAppFixture.h"
 #include "app/Corvane_sms.h"
@@ -9,6 +10,7 @@
 #include "app/SmsListCtrl.h"
 #include "tests/support/InputScript.h"
 #include <commctrl.h>
+#include <map>
 
 using namespace phonetest;
 
@@ -25,7 +27,10 @@ struct StartProbe
     bool bFrameVisibleAtListFill = false;
     HWND hStatus = nullptr;
     int nStatusTexts = 0;
-    int nTextsBeforeShow = 0; // texts any status bar got while its frame was hidden
+    int nTextsBeforeShow = 0;        // texts any status bar got while its frame was hidden
+    std::map<HWND, HWND> barParents; // each bar's parent at its last message
+    int nBarReparentings = 0;
+    int nBarHides = 0;
 
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
     {
@@ -44,6 +49,16 @@ struct StartProbe
             if (p->hwnd == self->hStatus && self->hStatus != nullptr &&
                 (p->message == SB_SETTEXTW || p->message == WM_SETTEXT))
                 ++self->nStatusTexts;
+            if (dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
+            {
+                const HWND hParent = ::GetParent(p->hwnd);
+                const auto it = self->barParents.find(p->hwnd);
+                if (it != self->barParents.end() && it->second != hParent)
+                    ++self->nBarReparentings;
+                self->barParents[p->hwnd] = hParent;
+                if (p->message == WM_SHOWWINDOW && p->wParam == FALSE)
+                    ++self->nBarHides;
+            }
         }
         return ::CallNextHookEx(self != nullptr ? self->hHook : nullptr, nCode, wParam, lParam);
     }
@@ -95,12 +110,18 @@ TEST_F(MainFrameStartupTest, TheFrameIsLaidOutOnceAtTheFirstAndAtTheNextStart)
     EXPECT_EQ(frame->GetLayoutCount(), 1);
     Stop();
 
-    // The next start applies the stored bar state and placement.
+    // The next start applies the stored bar state and placement, onto the bars as they are created: each is made in
+    // its dock bar, and none is moved there or hidden on the way.
     NewApp();
+    StartProbe probe;
     ASSERT_NO_FATAL_FAILURE(StartFrame());
+    EXPECT_EQ(probe.nBarReparentings, 0);
+    EXPECT_EQ(probe.nBarHides, 0);
     RunLoopFor(300);
     EXPECT_EQ(frame->GetLayoutCount(), 1);
     EXPECT_TRUE(frame->IsWindowVisible());
+    EXPECT_TRUE(frame->m_wndFoldersBar.IsVisible());
+    EXPECT_TRUE(frame->m_wndSmsListBar.IsVisible());
 }
 
 // The view's initial update fills the message list of a hidden frame; the frame shows once, when
