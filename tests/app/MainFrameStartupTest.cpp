@@ -31,6 +31,7 @@ struct StartProbe
     std::map<HWND, HWND> barParents; // each bar's parent at its last message
     int nBarReparentings = 0;
     int nBarHides = 0;
+    int nBarFrameRefreshes = 0; // frame changes asked of a bar without a move or new size
 
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
     {
@@ -58,6 +59,9 @@ struct StartProbe
                 self->barParents[p->hwnd] = hParent;
                 if (p->message == WM_SHOWWINDOW && p->wParam == FALSE)
                     ++self->nBarHides;
+                const UINT nRefresh = SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE;
+                if (p->message == WM_WINDOWPOSCHANGING && (((WINDOWPOS*)p->lParam)->flags & nRefresh) == nRefresh)
+                    ++self->nBarFrameRefreshes;
             }
         }
         return ::CallNextHookEx(self != nullptr ? self->hHook : nullptr, nCode, wParam, lParam);
@@ -111,12 +115,13 @@ TEST_F(MainFrameStartupTest, TheFrameIsLaidOutOnceAtTheFirstAndAtTheNextStart)
     Stop();
 
     // The next start applies the stored bar state and placement, onto the bars as they are created: each is made in
-    // its dock bar, and none is moved there or hidden on the way.
+    // its dock bar, and none is moved there, hidden on the way or given a frame the layout replaces unseen.
     NewApp();
     StartProbe probe;
     ASSERT_NO_FATAL_FAILURE(StartFrame());
     EXPECT_EQ(probe.nBarReparentings, 0);
     EXPECT_EQ(probe.nBarHides, 0);
+    EXPECT_EQ(probe.nBarFrameRefreshes, 0);
     RunLoopFor(300);
     EXPECT_EQ(frame->GetLayoutCount(), 1);
     EXPECT_TRUE(frame->IsWindowVisible());

@@ -161,6 +161,15 @@ bool IsEdgeDockBarId(UINT nID)
            nID == CExtControlBar::kDockBarRight || nID == CExtControlBar::kDockBarBottom;
 }
 
+// A docked bar no layout has sized yet (a state applied as its frame is created): its first sizing computes its
+// frame, so a refresh of that frame now would be replaced unseen.
+bool AwaitsFirstSizing(CControlBar* pBar)
+{
+    CRect rc;
+    pBar->GetWindowRect(&rc);
+    return rc.IsRectEmpty() && !pBar->IsFloating();
+}
+
 typedef CExtControlBar::InternalDockStateSite StateSite;
 
 // The state ReadFrameBarState read ahead of the bars' creation, until LoadFrameBarState applies it; one frame at a
@@ -954,7 +963,7 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
     {
         CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
         if (pExt != nullptr && pExt->GetSafeHwnd() != nullptr && !pExt->IsDockBar() && !pExt->IsFixedSize() &&
-            !IsFloating(pExt) && pExt->GetDockBarSafe() != nullptr)
+            !IsFloating(pExt) && pExt->GetDockBarSafe() != nullptr && !AwaitsFirstSizing(pExt))
             docked.push_back(pExt->GetSafeHwnd());
     }
     for (HWND hBar : docked)
@@ -973,13 +982,21 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
         if (pExt == nullptr || pExt->GetSafeHwnd() == nullptr || pExt->IsDockBar() || IsContainer(pExt) ||
             !pExt->IsFixedSize())
             continue;
-        pExt->RefreshNonClientFrame();
+        if (!AwaitsFirstSizing(pExt))
+            pExt->RefreshNonClientFrame();
         if (pExt->CControlBar::IsFloating())
             pExt->RequestFrameLayout();
     }
 
-    // 11. The bars' command states, once: only windows with an object of their own answer the message.
-    pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    // 11. The bars' command states, once: the frame's bars are the windows that answer the message (a dock bar updates
+    // nothing), so they get it without a walk over every window of the frame. By window handle, as above.
+    std::vector<HWND> updated;
+    for (CControlBar* pBar : FrameBars(pFrame))
+        if (pBar->GetSafeHwnd() != nullptr && !pBar->IsDockBar())
+            updated.push_back(pBar->GetSafeHwnd());
+    for (HWND hBar : updated)
+        if (CWnd* pBar = CWnd::FromHandlePermanent(hBar))
+            AfxCallWndProc(pBar, hBar, WM_IDLEUPDATECMDUI, TRUE, 0);
     pFrame->SendMessage(WM_SETMESSAGESTRING, 0xE001);
     return bAllRestored;
 }
