@@ -8,9 +8,9 @@
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
 #include "app/SmsListCtrl.h"
+#include "platform/Collections.h"
 #include "tests/support/InputScript.h"
 #include <commctrl.h>
-#include <map>
 
 using namespace phonetest;
 
@@ -23,15 +23,16 @@ struct StartProbe
 {
     static StartProbe* s_pProbe;
     HHOOK hHook = nullptr;
+    CMap<HWND, HWND, HWND, HWND> barParents; // each bar's parent at its last message
+    int nBarReparentings = 0;
+    int nBarHides = 0;
+    int nBarFrameRefreshes = 0; // frame changes asked of a bar without a move or new size
+
     int nListFills = 0;
     bool bFrameVisibleAtListFill = false;
     HWND hStatus = nullptr;
     int nStatusTexts = 0;
-    int nTextsBeforeShow = 0;        // texts any status bar got while its frame was hidden
-    std::map<HWND, HWND> barParents; // each bar's parent at its last message
-    int nBarReparentings = 0;
-    int nBarHides = 0;
-    int nBarFrameRefreshes = 0; // frame changes asked of a bar without a move or new size
+    int nTextsBeforeShow = 0; // texts any status bar got while its frame was hidden
 
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
     {
@@ -53,10 +54,10 @@ struct StartProbe
             if (dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
             {
                 const HWND hParent = ::GetParent(p->hwnd);
-                const auto it = self->barParents.find(p->hwnd);
-                if (it != self->barParents.end() && it->second != hParent)
+                HWND hLastParent = nullptr;
+                if (self->barParents.Lookup(p->hwnd, hLastParent) && hLastParent != hParent)
                     ++self->nBarReparentings;
-                self->barParents[p->hwnd] = hParent;
+                self->barParents.SetAt(p->hwnd, hParent);
                 if (p->message == WM_SHOWWINDOW && p->wParam == FALSE)
                     ++self->nBarHides;
                 const UINT nRefresh = SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE;
