@@ -248,6 +248,9 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     INITCOMMONCONTROLSEX icc = {sizeof icc,
                                 ICC_LISTVIEW_CLASSES | ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES | ICC_ANIMATE_CLASS};
     InitCommonControlsEx(&icc);
+    // The stored bar state is read before the bars are made: each bar it docks is created in its dock bar.
+    const CString strState = StateProfileName();
+    CExtControlBar::ReadFrameBarState(this, kRegKey, strState, strState);
     // Named as the bar, not by its command's prompt, which a bar without a name would take.
     if (!m_wndMenuBar.Create(L"Menu Bar", this, kIdMenuBar, kBarStyle) || !m_wndMenuBar.LoadMenuBar(IDR_MAINFRAME))
         return -1;
@@ -280,10 +283,9 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     // The auto-hide areas, so that the bars' auto-hide buttons work.
     if (!CExtDynAutoHideArea::CreateFrameAreas(this))
         return -1;
-    // The status bar exists before the stored state is read, which holds whether it is shown.
+    // The status bar exists before the stored state is applied, which holds whether it is shown.
     if (!CreateStatusBar())
         return -1;
-    const CString strState = StateProfileName();
     if (!CExtControlBar::LoadFrameBarState(this, kRegKey, strState, strState, &m_wpStored))
     {
         m_wpStored.showCmd = 0;

@@ -44,11 +44,11 @@ enum Step
 {
     kStepApp,    // application object and InitInstance up to the frame's WM_CREATE
     kStepView,   // the frame's base creation: the view, the Outlook contacts, the data file
-    kStepBars,   // the menu bar, tool bars, resizable bars and their contents, the frame's dock bars (the first
-                 // resizable bar sets docking up)
+    kStepBars,   // the stored bar state read, the menu bar, tool bars, resizable bars and their contents, the
+                 // frame's dock bars (made for the first bar the state docks, or the first resizable bar)
     kStepAreas,  // the auto-hide areas and their slider
     kStepStatus, // the status bar, the command icons
-    kStepState,  // the stored bar state applied (from the first dock bar of its inner circles)
+    kStepState,  // the stored bar state applied (from its first message to a dock bar)
     kStepTray,   // the tray icon, the frame's one layout
     kStepUpdate, // the view's initial update (the first folder shown)
     kStepShow,   // activation and show
@@ -58,10 +58,10 @@ enum Step
 const char* const kStepNames[kStepCount] = {
     "app object, InitInstance to frame create",
     "frame base: view, contacts, data file",
-    "bars and their contents, dock bars",
+    "state read, bars and contents, dock bars",
     "auto-hide areas",
     "status bar, command icons",
-    "stored bar state",
+    "stored bar state applied",
     "tray icon, frame layout",
     "view initial update",
     "activation, show",
@@ -106,8 +106,8 @@ bool IsAutoHideArea(HWND hWnd)
 }
 
 // Before a message: the frame's creation, the creation of its auto-hide areas, its status bar, the
-// first dock bar after it and the tray icon's window, the frame's first show; the status bar's text
-// changes.
+// first message to a dock bar after it (the stored state's load, which docks the bars) and the tray
+// icon's window, the frame's first show; the status bar's text changes.
 LRESULT CALLBACK BeforeMessage(int nCode, WPARAM wParam, LPARAM lParam)
 {
     const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
@@ -125,12 +125,12 @@ LRESULT CALLBACK BeforeMessage(int nCode, WPARAM wParam, LPARAM lParam)
             g_hStatus = p->hwnd;
             Mark(kStepAreas);
         }
-        else if (g_hStatus != nullptr && ::GetParent(p->hwnd) == g_hFrame &&
-                 dynamic_cast<CExtDockBar*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
-            Mark(kStepStatus);
         else if (dynamic_cast<CSystemTray*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
             Mark(kStepState);
     }
+    if (nCode == HC_ACTION && g_hStatus != nullptr && !g_bMarked[kStepStatus] && p->hwnd != g_hStatus &&
+        dynamic_cast<CExtDockBar*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
+        Mark(kStepStatus);
     if (nCode == HC_ACTION && p->hwnd == g_hFrame && g_hFrame != nullptr && p->message == WM_SHOWWINDOW &&
         p->wParam != 0)
         Mark(kStepUpdate);

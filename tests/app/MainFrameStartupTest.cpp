@@ -1,12 +1,14 @@
-// The main frame's start-up in the running program: the frame is laid out once, stays hidden until
-// it is activated with everything in it, and its status bar shows the settled texts from the first
-// paint, so that the idle updates after the start change none of them.
+// The main frame's start-up in the running program: the bars are created where the stored state docks
+// them, the frame is laid out once, stays hidden until it is activated with everything in it, and its
+// status bar shows the settled texts from the first paint, so that the idle updates after the start
+// change none of them.
 #include "phone/PhoneLinkTestSupport.h"
 #include "FrameAppFixture.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
 #include "app/MainFrm.h"
 #include "app/SmsListCtrl.h"
+#include "platform/Collections.h"
 #include "tests/support/InputScript.h"
 #include <algorithm>
 #include <commctrl.h>
@@ -23,6 +25,11 @@ struct StartProbe
 {
     static StartProbe* s_pProbe;
     HHOOK hHook = nullptr;
+    CMap<HWND, HWND, HWND, HWND> barParents; // each bar's parent at its last message
+    int nBarReparentings = 0;
+    int nBarHides = 0;
+    int nBarFrameRefreshes = 0; // frame changes asked of a bar without a move or new size
+
     int nListFills = 0;
     bool bFrameVisibleAtListFill = false;
     HWND hStatus = nullptr;
@@ -55,6 +62,19 @@ struct StartProbe
             if (p->hwnd == self->hStatus && self->hStatus != nullptr &&
                 (p->message == SB_SETTEXTW || p->message == WM_SETTEXT))
                 ++self->nStatusTexts;
+            if (dynamic_cast<CControlBar*>(CWnd::FromHandlePermanent(p->hwnd)) != nullptr)
+            {
+                const HWND hParent = ::GetParent(p->hwnd);
+                HWND hLastParent = nullptr;
+                if (self->barParents.Lookup(p->hwnd, hLastParent) && hLastParent != hParent)
+                    ++self->nBarReparentings;
+                self->barParents.SetAt(p->hwnd, hParent);
+                if (p->message == WM_SHOWWINDOW && p->wParam == FALSE)
+                    ++self->nBarHides;
+                const UINT nRefresh = SWP_FRAMECHANGED | SWP_NOSIZE | SWP_NOMOVE;
+                if (p->message == WM_WINDOWPOSCHANGING && (((WINDOWPOS*)p->lParam)->flags & nRefresh) == nRefresh)
+                    ++self->nBarFrameRefreshes;
+            }
         }
         return ::CallNextHookEx(self != nullptr ? self->hHook : nullptr, nCode, wParam, lParam);
     }
@@ -106,12 +126,19 @@ TEST_F(MainFrameStartupTest, TheFrameIsLaidOutOnceAtTheFirstAndAtTheNextStart)
     EXPECT_EQ(frame->GetLayoutCount(), 1);
     Stop();
 
-    // The next start applies the stored bar state and placement.
+    // The next start applies the stored bar state and placement, onto the bars as they are created: each is made in
+    // its dock bar, and none is moved there, hidden on the way or given a frame the layout replaces unseen.
     NewApp();
+    StartProbe probe;
     ASSERT_NO_FATAL_FAILURE(StartFrame());
+    EXPECT_EQ(probe.nBarReparentings, 0);
+    EXPECT_EQ(probe.nBarHides, 0);
+    EXPECT_EQ(probe.nBarFrameRefreshes, 0);
     RunLoopFor(300);
     EXPECT_EQ(frame->GetLayoutCount(), 1);
     EXPECT_TRUE(frame->IsWindowVisible());
+    EXPECT_TRUE(frame->m_wndFoldersBar.IsVisible());
+    EXPECT_TRUE(frame->m_wndSmsListBar.IsVisible());
 }
 
 // The view's initial update fills the message list of a hidden frame; the frame shows once, when

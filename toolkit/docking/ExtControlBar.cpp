@@ -171,7 +171,10 @@ bool CExtControlBar::Create(LPCTSTR pszWindowName, CWnd* pParent, UINT nID, DWOR
     if (nNewLine >= 0)
         sText = sText.Left(nNewLine);
     CRect rc(0, 0, 0, 0);
-    return CWnd::Create(kWndClassName, sText, (dwStyle & ~0x40FFFFu) | WS_CLIPCHILDREN, rc, pParent, nID) != FALSE;
+    if (!CWnd::Create(kWndClassName, sText, (dwStyle & ~0x40FFFFu) | WS_CLIPCHILDREN, rc, pParent, nID))
+        return false;
+    DockNewBarByReadState(this);
+    return true;
 }
 
 BOOL CExtControlBar::PreCreateWindow(CREATESTRUCT& cs)
@@ -182,6 +185,7 @@ BOOL CExtControlBar::PreCreateWindow(CREATESTRUCT& cs)
     // the other, and that piece moves on with the other's bits.
     cs.style |= WS_CLIPSIBLINGS;
     cs.lpszClass = kWndClassName;
+    PlaceNewBarByReadState(this, cs);
     return TRUE;
 }
 

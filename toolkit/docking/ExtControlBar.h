@@ -232,6 +232,9 @@ public:
         bool ApplyState(bool bPlacementRequested);
         void AppendFloatingFrameBar(CFrameWnd* pFloatingFrame);
         void AppendDockBarRows(CDockBar* pDockBar);
+        // The dock bar at a side of the frame that the state docks a bar of this id in, made with its circle when
+        // missing; NULL for a bar the state floats, puts into a container or leaves out.
+        CDockBar* DockBarOfNewBar(UINT nBarId);
 
         CArray<OuterItemData_t, OuterItemData_t&> m_arrOuterItems;
         CFrameWnd* m_pFrame; // not owned
@@ -638,6 +641,17 @@ public:
                                   LPCTSTR lpszProfileName, WINDOWPLACEMENT* pFrameWp = nullptr);
     static bool LoadFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
                                   LPCTSTR lpszProfileName, WINDOWPLACEMENT* pFrameWp = nullptr);
+    // Reads the frame's stored state before its bars are created (false: none stored, or damaged): each bar the
+    // state docks at a side is then created in its dock bar there, and LoadFrameBarState applies what was read.
+    static bool ReadFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
+                                  LPCTSTR lpszProfileName);
+    // Makes a bar about to be created for a frame with a state read ahead a child of the dock bar the state docks it
+    // in (cs.hwndParent).
+    static void PlaceNewBarByReadState(CExtControlBar* pBar, CREATESTRUCT& cs);
+    // Enters a bar PlaceNewBarByReadState placed, once created, in its dock bar's rows.
+    static void DockNewBarByReadState(CExtControlBar* pBar);
+    // Applies a state read (the frame's placement into pFrameWp when given).
+    static bool ApplyReadState(InternalDockStateSite& site, WINDOWPLACEMENT* pFrameWp);
     static void GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
                                   CArray<OuterItemData_t, OuterItemData_t&>& arrOuterItems);
     static void SetFrameDockState(CFrameWnd* pFrame, CDockState& state,

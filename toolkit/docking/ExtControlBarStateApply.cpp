@@ -18,6 +18,7 @@
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <algorithm>
+#include <memory>
 #include <set>
 #include <utility>
 #include <vector>
@@ -159,6 +160,82 @@ bool IsEdgeDockBarId(UINT nID)
     return nID == CExtControlBar::kDockBarTop || nID == CExtControlBar::kDockBarLeft ||
            nID == CExtControlBar::kDockBarRight || nID == CExtControlBar::kDockBarBottom;
 }
+
+// A docked bar no layout has sized yet (a state applied as its frame is created): its first sizing computes its
+// frame, so a refresh of that frame now would be replaced unseen.
+bool AwaitsFirstSizing(CControlBar* pBar)
+{
+    CRect rc;
+    pBar->GetWindowRect(&rc);
+    return rc.IsRectEmpty() && !pBar->IsFloating();
+}
+
+typedef CExtControlBar::InternalDockStateSite StateSite;
+
+// The state ReadFrameBarState read ahead of the bars' creation, until LoadFrameBarState applies it; one frame at a
+// time, as a program reads its main frame's state while that frame is created.
+struct PendingState
+{
+    CFrameWnd* pFrame = nullptr;
+    HWND hFrame = nullptr;
+    int nRead = 0;                    // ReadStoredState's answer
+    std::unique_ptr<StateSite> pSite; // what was read
+    CControlBar* pNewBar = nullptr;   // the bar being created in pNewBarDockBar
+    CDockBar* pNewBarDockBar = nullptr;
+};
+
+PendingState& Pending()
+{
+    static PendingState s;
+    return s;
+}
+
+bool IsPendingFor(const CFrameWnd* pFrame)
+{
+    const PendingState& p = Pending();
+    return pFrame != nullptr && p.pFrame == pFrame && p.hFrame != nullptr && p.hFrame == pFrame->GetSafeHwnd();
+}
+
+// Reads the frame's stored state into the site: 1 read whole, 0 none stored, -1 damaged.
+int ReadStoredState(StateSite& site, const CString& sPath)
+{
+    try
+    {
+        CMemFile file(1024);
+        if (!CExtCmdManager::RegistryArchiveRead(file, sPath, HKEY_CURRENT_USER))
+        {
+            ReapplyTopPlacement(site.m_pFrame);
+            return 0;
+        }
+        CArchive ar(&file, CArchive::load, 4096);
+        ReapplyTopPlacement(site.m_pFrame);
+        site.Serialize(ar);
+        return 1;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        return -1;
+    }
+}
+
+// The first record of a bar id, nested ones included (a later one is dropped), and its parent.
+const StateBar* FirstRecordOf(const CArray<StateBar*, StateBar*>& arrStates, UINT nBarId, const StateBar* pParent,
+                              const StateBar** ppParent)
+{
+    for (INT_PTR i = 0; i < arrStates.GetSize(); i++)
+    {
+        const StateBar* pState = arrStates[i];
+        if (pState->GetKind() == StateBar::kKindBar && pState->m_nBarId == nBarId)
+        {
+            *ppParent = pParent;
+            return pState;
+        }
+        if (const StateBar* pFound = FirstRecordOf(pState->m_arrNestedStates, nBarId, pState, ppParent))
+            return pFound;
+    }
+    return nullptr;
+}
 } // namespace
 
 // ---- the operation guard ------------------------------------------------------------------------------
@@ -223,54 +300,134 @@ bool CExtControlBar::SaveFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LP
     }
 }
 
+bool CExtControlBar::ReadFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
+                                       LPCTSTR lpszProfileName)
+{
+    PendingState& pending = Pending();
+    pending.pSite.reset();
+    pending.pFrame = nullptr;
+    pending.hFrame = nullptr;
+    if (!FrameHasProfile(pFrame) || QueryFrameStateOperation(pFrame))
+        return false;
+    CString sPath;
+    CExtCmdManager::BuildRegistryPath(sPath, L"ControlBar", lpszProfileName, lpszRegKey, lpszProductKey);
+    pending.pSite.reset(new StateSite(pFrame));
+    pending.nRead = ReadStoredState(*pending.pSite, sPath);
+    pending.pFrame = pFrame;
+    pending.hFrame = pFrame->GetSafeHwnd();
+    return pending.nRead > 0;
+}
+
+void CExtControlBar::PlaceNewBarByReadState(CExtControlBar* pBar, CREATESTRUCT& cs)
+{
+    CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, CWnd::FromHandlePermanent(cs.hwndParent));
+    if (pBar == nullptr || IsContainer(pBar) || !IsPendingFor(pFrame) || Pending().nRead <= 0)
+        return;
+    if (CDockBar* pDockBar = Pending().pSite->DockBarOfNewBar((UINT)(UINT_PTR)cs.hMenu))
+    {
+        pBar->m_pDockSite = pFrame;
+        cs.hwndParent = pDockBar->GetSafeHwnd();
+        Pending().pNewBar = pBar;
+        Pending().pNewBarDockBar = pDockBar;
+    }
+}
+
+void CExtControlBar::DockNewBarByReadState(CExtControlBar* pBar)
+{
+    PendingState& pending = Pending();
+    if (pBar == nullptr || pending.pNewBar != pBar)
+        return;
+    CDockBar* pDockBar = pending.pNewBarDockBar;
+    pending.pNewBar = nullptr;
+    pending.pNewBarDockBar = nullptr;
+    if (pBar->GetSafeHwnd() == nullptr || pBar->m_pDockBar != nullptr)
+        return;
+    // A row of its own at the end; the load puts the rows in their stored order and gives the bar its side's style.
+    CPtrArray& arr = pDockBar->m_arrBars;
+    if (arr.GetSize() == 0 || arr[arr.GetSize() - 1] != nullptr)
+        arr.Add(nullptr);
+    arr.Add(pBar);
+    arr.Add(nullptr);
+    pBar->m_pDockBar = pDockBar;
+}
+
 bool CExtControlBar::LoadFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LPCTSTR lpszProductKey,
                                        LPCTSTR lpszProfileName, WINDOWPLACEMENT* pFrameWp)
 {
     if (!FrameHasProfile(pFrame))
         return false;
-    CString sPath;
-    CExtCmdManager::BuildRegistryPath(sPath, L"ControlBar", lpszProfileName, lpszRegKey, lpszProductKey);
-    try
+    std::unique_ptr<StateSite> pSite;
+    int nRead = 0;
+    if (IsPendingFor(pFrame))
     {
-        CMemFile file(1024);
-        if (!CExtCmdManager::RegistryArchiveRead(file, sPath, HKEY_CURRENT_USER))
-        {
-            ReapplyTopPlacement(pFrame);
-            return false;
-        }
-        CArchive ar(&file, CArchive::load, 4096);
-        return SerializeFrameBarState(ar, pFrame, pFrameWp);
+        pSite = std::move(Pending().pSite);
+        nRead = Pending().nRead;
+        Pending().pFrame = nullptr;
+        Pending().hFrame = nullptr;
     }
-    catch (CException* e)
+    else
     {
-        e->Delete();
-        return false;
+        CString sPath;
+        CExtCmdManager::BuildRegistryPath(sPath, L"ControlBar", lpszProfileName, lpszRegKey, lpszProductKey);
+        pSite.reset(new StateSite(pFrame));
+        nRead = ReadStoredState(*pSite, sPath);
     }
+    return nRead > 0 && ApplyReadState(*pSite, pFrameWp);
 }
 
-bool CExtControlBar::SerializeFrameBarState(CArchive& ar, CFrameWnd* pFrame, WINDOWPLACEMENT* pFrameWp)
+bool CExtControlBar::ApplyReadState(InternalDockStateSite& site, WINDOWPLACEMENT* pFrameWp)
 {
-    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr ||
-        !RegisterFrameStateOperation(pFrame, ar.IsLoading() != FALSE))
+    CFrameWnd* pFrame = site.m_pFrame;
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr || !RegisterFrameStateOperation(pFrame, true))
         return false;
     bool bResult = false;
     try
     {
-        InternalDockStateSite site(pFrame);
-        if (ar.IsStoring())
+        // A program reads its state as its frame is created: the floating frames show with the frame.
+        CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(pFrame);
+        bResult = site.ApplyState(pFrameWp != nullptr);
+        if (pFrameWp != nullptr)
+            *pFrameWp = site.m_wpFrame;
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bResult = false;
+    }
+    UnregisterFrameStateOperation(pFrame);
+    return bResult;
+}
+
+bool CExtControlBar::SerializeFrameBarState(CArchive& ar, CFrameWnd* pFrame, WINDOWPLACEMENT* pFrameWp)
+{
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr)
+        return false;
+    if (ar.IsLoading())
+    {
+        if (QueryFrameStateOperation(pFrame))
+            return false;
+        StateSite site(pFrame);
+        try
         {
-            site.CaptureState();
-            site.Serialize(ar);
-            bResult = true;
-        }
-        else
-        {
-            // A program reads its state as its frame is created: the floating frames show with the frame.
-            CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(pFrame);
             ReapplyTopPlacement(pFrame);
             site.Serialize(ar);
-            bResult = site.ApplyState(pFrameWp != nullptr);
         }
+        catch (CException* e)
+        {
+            e->Delete();
+            return false;
+        }
+        return ApplyReadState(site, pFrameWp);
+    }
+    if (!RegisterFrameStateOperation(pFrame, false))
+        return false;
+    bool bResult = false;
+    try
+    {
+        StateSite site(pFrame);
+        site.CaptureState();
+        site.Serialize(ar);
+        bResult = true;
         if (pFrameWp != nullptr)
             *pFrameWp = site.m_wpFrame;
     }
@@ -532,6 +689,39 @@ void CExtControlBar::GetFrameDockState(CFrameWnd* pFrame, CDockState& state,
 
 // ---- restore -------------------------------------------------------------------------------------------
 
+CDockBar* CExtControlBar::InternalDockStateSite::DockBarOfNewBar(UINT nBarId)
+{
+    UINT nDockBarId = 0;
+    UINT nCircle = 0;
+    for (INT_PTR i = 0; i < m_pDockState->m_arrBarInfo.GetSize() && nDockBarId == 0; i++)
+    {
+        const CControlBarInfo* pInfo = static_cast<const CControlBarInfo*>(m_pDockState->m_arrBarInfo[i]);
+        if (!pInfo->m_bDockBar || pInfo->m_bFloating || !IsEdgeDockBarId(pInfo->m_nBarID))
+            continue;
+        for (INT_PTR n = 0; n < pInfo->m_arrBarID.GetSize() && nDockBarId == 0; n++)
+            if (pInfo->m_arrBarID[n] == nBarId)
+                nDockBarId = pInfo->m_nBarID;
+    }
+    if (nDockBarId == 0)
+    {
+        // A top-level record within the circles DropInapplicable keeps.
+        const StateBar* pParent = nullptr;
+        const StateBar* pState = FirstRecordOf(m_arrBarStates, nBarId, nullptr, &pParent);
+        int nTopBars = 0;
+        for (INT_PTR i = 0; i < m_arrBarStates.GetSize(); i++)
+            if (m_arrBarStates[i]->GetKind() != 0 && m_arrBarStates[i]->GetKind() <= StateBar::kKindTabContainer)
+                nTopBars++;
+        if (pState == nullptr || pParent != nullptr || !IsEdgeDockBarId(pState->m_nDockBarId) ||
+            pState->m_nCircle < 0 || pState->m_nCircle > nTopBars)
+            return nullptr;
+        nDockBarId = pState->m_nDockBarId;
+        nCircle = (UINT)pState->m_nCircle;
+    }
+    if (!SetupFrameDocking(m_pFrame))
+        return nullptr;
+    return CExtDockBar::FindCircleDockBar(m_pFrame, nCircle, nDockBarId, true);
+}
+
 bool CExtControlBar::InternalDockStateBar::IsApplicable(CFrameWnd* pFrame, const InternalDockStateBar* pParent) const
 {
     const DWORD nKind = GetKind();
@@ -773,7 +963,7 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
     {
         CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
         if (pExt != nullptr && pExt->GetSafeHwnd() != nullptr && !pExt->IsDockBar() && !pExt->IsFixedSize() &&
-            !IsFloating(pExt) && pExt->GetDockBarSafe() != nullptr)
+            !IsFloating(pExt) && pExt->GetDockBarSafe() != nullptr && !AwaitsFirstSizing(pExt))
             docked.push_back(pExt->GetSafeHwnd());
     }
     for (HWND hBar : docked)
@@ -792,13 +982,21 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
         if (pExt == nullptr || pExt->GetSafeHwnd() == nullptr || pExt->IsDockBar() || IsContainer(pExt) ||
             !pExt->IsFixedSize())
             continue;
-        pExt->RefreshNonClientFrame();
+        if (!AwaitsFirstSizing(pExt))
+            pExt->RefreshNonClientFrame();
         if (pExt->CControlBar::IsFloating())
             pExt->RequestFrameLayout();
     }
 
-    // 11. The bars' command states, once: only windows with an object of their own answer the message.
-    pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    // 11. The bars' command states, once: the frame's bars are the windows that answer the message (a dock bar updates
+    // nothing), so they get it without a walk over every window of the frame. By window handle, as above.
+    std::vector<HWND> updated;
+    for (CControlBar* pBar : FrameBars(pFrame))
+        if (pBar->GetSafeHwnd() != nullptr && !pBar->IsDockBar())
+            updated.push_back(pBar->GetSafeHwnd());
+    for (HWND hBar : updated)
+        if (CWnd* pBar = CWnd::FromHandlePermanent(hBar))
+            AfxCallWndProc(pBar, hBar, WM_IDLEUPDATECMDUI, TRUE, 0);
     pFrame->SendMessage(WM_SETMESSAGESTRING, 0xE001);
     return bAllRestored;
 }

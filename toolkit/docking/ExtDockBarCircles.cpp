@@ -24,6 +24,14 @@ CExtDockBar* AsCircleBar(CControlBar* pBar)
     return pDock;
 }
 
+// Puts pBar right after pAfter in the window order (the order the frame lays its bars out in); a dock bar made
+// there already is not moved.
+void PlaceAfter(CWnd* pBar, CWnd* pAfter)
+{
+    if (::GetWindow(pAfter->GetSafeHwnd(), GW_HWNDNEXT) != pBar->GetSafeHwnd())
+        pBar->SetWindowPos(pAfter, 0, 0, 0, 0, kZOrderFlags);
+}
+
 // The inner edge line of pOld's side as a new circle inside it starts with.
 CRect InnerEdgeFrom(CExtDockBar* pOld)
 {
@@ -138,7 +146,7 @@ UINT CExtDockBar::CreateInnerCircle(CFrameWnd* pFrame)
             arrNew[nSide]->m_pOuterCircleBar = arrOld[nSide];
         }
         if (pAfter != nullptr)
-            arrNew[nSide]->SetWindowPos(pAfter, 0, 0, 0, 0, kZOrderFlags);
+            PlaceAfter(arrNew[nSide], pAfter);
         pAfter = arrNew[nSide];
     }
     AdjustAreas(arrNew);
@@ -230,7 +238,7 @@ void CExtDockBar::InsertCircle(CFrameWnd* pFrame, UINT nCircle)
         pOld->m_pOuterCircleBar = pNew;
         arrNew[nSide] = pNew;
         if (pAfter != nullptr)
-            pNew->SetWindowPos(pAfter, 0, 0, 0, 0, kZOrderFlags);
+            PlaceAfter(pNew, pAfter);
         pAfter = pNew;
     }
     AdjustAreas(arrNew);

@@ -136,6 +136,35 @@ TEST_F(DockingStateRestore, RowsAreCapturedWithTheNewRowFlagAndRestoredAfterAReb
     ExpectSameBytes(StoredBlock(), first);
 }
 
+// A state read before the bars are made: each bar is created in the dock bar the state docks it in, never moved there,
+// and the load gives the same rows and the same stored bytes.
+TEST_F(DockingStateRestore, AStateReadAheadCreatesEachBarInItsDockBarAndLoadsTheSameRows)
+{
+    BuildRows();
+    const std::string sRows = Entries(Circle(1, AFX_IDW_DOCKBAR_LEFT, false));
+    ASSERT_TRUE(Save());
+    const Bytes first = StoredBlock();
+
+    RebuildFrame();
+    ASSERT_TRUE(CExtControlBar::ReadFrameBarState(m_pFrame, m_sKey, kHostProfile, kHostProfile));
+    m_pC = NewResizable(L"C"); // made before the others: the load puts the rows in their stored order
+    m_pA = NewResizable(L"A");
+    m_pB = NewResizable(L"B");
+    m_pT = NewFixed(6, L"Tools");
+    ASSERT_TRUE(m_pA && m_pB && m_pC && m_pT);
+    for (CControlBar* p : {(CControlBar*)m_pA, (CControlBar*)m_pB, (CControlBar*)m_pC})
+        EXPECT_EQ(p->GetParent(), Circle(1, AFX_IDW_DOCKBAR_LEFT, false));
+    EXPECT_EQ(m_pT->GetParent(), m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP));
+    ASSERT_TRUE(Load());
+    EXPECT_TRUE(FlagsClear());
+    EXPECT_EQ(Entries(Circle(1, AFX_IDW_DOCKBAR_LEFT, false)), sRows);
+    EXPECT_TRUE(m_pA->IsVisible() && m_pB->IsVisible() && m_pC->IsVisible() && m_pT->IsVisible());
+    PumpMessages();
+    m_pFrame->RecalcLayout();
+    ASSERT_TRUE(Save());
+    ExpectSameBytes(StoredBlock(), first);
+}
+
 TEST_F(DockingStateRestore, ToolBarsOnlyGiveNoBarRecordsAndComeBackThroughTheDockState)
 {
     CHostFixedBar* pT1 = NewFixed(6, L"T1");
