@@ -282,8 +282,7 @@ LRESULT CExtWS<Base, nTimerId>::OnWsSize(UINT message, WPARAM wParam, LPARAM lPa
         ::GetClassNameW(hWnd, szClass, 255);
         bDialogLike = std::wcschr(szClass, L'#') != nullptr;
     }
-    // Nothing of a window that is not on the screen (its own style or a parent's) is repainted: its show paints it.
-    const bool bRepaintAll = bThemed && this->IsWindowVisible();
+    const bool bRepaintAll = bThemed && (this->GetStyle() & WS_VISIBLE) != 0;
     if (IsSizeGripShown() && !m_rcGripper.IsRectEmpty() && !bRepaintAll)
         this->InvalidateRect(&m_rcGripper, TRUE);
     const LRESULT lResult = Base::WindowProc(message, wParam, lParam);
