@@ -595,7 +595,9 @@ UINT CCorvane_smsView::SchedulerPeriod(UINT nHours, UINT nMinutes)
 
 void CCorvane_smsView::RearmScheduler(BOOL bScheduled, UINT nHours, UINT nMinutes)
 {
-    KillTimer(kSchedulerTimerId);
+    // Only an armed timer is killed: the first arming, at the start, makes no call for it.
+    if (m_nSchedulerPeriod != 0)
+        KillTimer(kSchedulerTimerId);
     m_nSchedulerPeriod = 0;
     if (bScheduled && SetTimer(kSchedulerTimerId, SchedulerPeriod(nHours, nMinutes), nullptr) != 0)
         m_nSchedulerPeriod = SchedulerPeriod(nHours, nMinutes);

@@ -4,6 +4,7 @@
 #include "platform/DialogHook.h"
 #include "platform/DialogTemplate.h"
 #include "platform/PropertySheet.h"
+#include "platform/View.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
@@ -35,6 +36,10 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
         pDlg->PreInitDialog();
         return pDlg->OnInitDialog();
     }
+    // A form view takes the keys when its frame gives them (its WM_SETFOCUS): the dialog's own first focus would
+    // activate the frame before the frame is even shown.
+    if (DYNAMIC_DOWNCAST(CFormView, pWnd) != nullptr)
+        return FALSE;
     return TRUE;
 }
 

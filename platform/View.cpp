@@ -170,17 +170,26 @@ void CScrollView::UpdateBars()
         rc.bottom += GetSystemMetrics(SM_CYHSCROLL);
     bool needH = m_totalLog.cx > rc.Width();
     bool needV = m_totalLog.cy > rc.Height();
+    // Each bar gets only what differs from its state: every change is a call into the window system.
+    SetBarRange(SB_HORZ, needH ? m_totalLog.cx - 1 : 0, needH ? (UINT)rc.Width() : 0);
+    SetBarRange(SB_VERT, needV ? m_totalLog.cy - 1 : 0, needV ? (UINT)rc.Height() : 0);
+    style = GetStyle(); // a new range may have shown or hidden a bar itself
+    if (((style & WS_HSCROLL) != 0) != needH)
+        ShowScrollBar(SB_HORZ, needH);
+    if (((style & WS_VSCROLL) != 0) != needV)
+        ShowScrollBar(SB_VERT, needV);
+}
+
+void CScrollView::SetBarRange(int nBar, int nMax, UINT nPage)
+{
     SCROLLINFO si = {sizeof si};
     si.fMask = SIF_PAGE | SIF_RANGE;
+    if (::GetScrollInfo(m_hWnd, nBar, &si) && si.nMin == 0 && si.nMax == nMax && si.nPage == nPage)
+        return;
     si.nMin = 0;
-    si.nMax = needH ? m_totalLog.cx - 1 : 0;
-    si.nPage = needH ? (UINT)rc.Width() : 0;
-    SetScrollInfo(SB_HORZ, &si, TRUE);
-    si.nMax = needV ? m_totalLog.cy - 1 : 0;
-    si.nPage = needV ? (UINT)rc.Height() : 0;
-    SetScrollInfo(SB_VERT, &si, TRUE);
-    ShowScrollBar(SB_HORZ, needH);
-    ShowScrollBar(SB_VERT, needV);
+    si.nMax = nMax;
+    si.nPage = nPage;
+    SetScrollInfo(nBar, &si, TRUE);
 }
 
 void CScrollView::ScrollToPosition(POINT pt)

@@ -65,6 +65,8 @@ public:
 
 protected:
     void UpdateBars();
+    // Sets the bar's range 0..nMax and its page unless it has them already.
+    void SetBarRange(int nBar, int nMax, UINT nPage);
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);

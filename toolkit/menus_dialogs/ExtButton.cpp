@@ -318,12 +318,7 @@ void CExtButton::OnLoseHover(bool bReleaseCapture)
 
 BOOL CExtButton::PreTranslateMessage(MSG* pMsg)
 {
-    if (!CExtControlHelpers::IsMenuTracking() && GetSafeHwnd() != nullptr)
-    {
-        InitToolTip();
-        if (m_wndToolTip.GetSafeHwnd() != nullptr)
-            m_wndToolTip.RelayEvent(pMsg);
-    }
+    CExtControlHelpers::RelayToolTipEvent(m_wndToolTip, this, pMsg);
     if (pMsg->hwnd == m_hWnd && (pMsg->message == WM_KEYDOWN || pMsg->message == WM_KEYUP) &&
         (pMsg->wParam == VK_RETURN || pMsg->wParam == VK_SPACE))
     {

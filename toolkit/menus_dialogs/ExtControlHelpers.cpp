@@ -75,11 +75,10 @@ void CExtControlHelpers::ActivateToolTip(CToolTipCtrl& tip, bool bActivate)
 
 void CExtControlHelpers::RelayToolTipEvent(CToolTipCtrl& tip, CWnd* pWndTool, MSG* pMsg)
 {
-    if (IsMenuTracking() || pWndTool->GetSafeHwnd() == nullptr)
+    // The tip window is made with the first text (SetToolTipText); until then nothing could show.
+    if (IsMenuTracking() || pWndTool->GetSafeHwnd() == nullptr || tip.GetSafeHwnd() == nullptr)
         return;
-    InitToolTip(tip, pWndTool);
-    if (tip.GetSafeHwnd() != nullptr)
-        tip.RelayEvent(pMsg);
+    tip.RelayEvent(pMsg);
 }
 
 bool CExtControlHelpers::IsMenuTracking() { return CExtPopupMenuWnd::IsMenuTracking(); }

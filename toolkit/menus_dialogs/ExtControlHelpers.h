@@ -26,7 +26,7 @@ public:
     static void SetToolTipText(CToolTipCtrl& tip, CWnd* pWndTool, LPCTSTR lpszText, bool bActivate);
     // Only when the tip holds its tool.
     static void ActivateToolTip(CToolTipCtrl& tip, bool bActivate);
-    // Relays a message to the tip (created when needed) while no popup menu is tracked.
+    // Relays a message to the tip, once it has been made, while no popup menu is tracked.
     static void RelayToolTipEvent(CToolTipCtrl& tip, CWnd* pWndTool, MSG* pMsg);
     // Whether the popup menu chain is open.
     static bool IsMenuTracking();

@@ -244,6 +244,10 @@ TEST_F(ButtonTest, SpaceDownMoveUpClicksOnceAndTheMouseIsIgnoredMeanwhile)
     msg.message = WM_KEYUP;
     EXPECT_TRUE(pButton->PreTranslateMessage(&msg));
     EXPECT_EQ(m_pDlg->m_commands.size(), 2u);
+    // The keys made no tip window while the button has no tip text; a text makes it.
+    EXPECT_EQ(pButton->GetToolTip().GetSafeHwnd(), nullptr);
+    pButton->SetTooltipText(L"Spasi");
+    EXPECT_NE(pButton->GetToolTip().GetSafeHwnd(), nullptr);
 }
 
 TEST_F(ButtonTest, HeldButtonLeavingAndReturningShowsPushedAgain)

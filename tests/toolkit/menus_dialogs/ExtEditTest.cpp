@@ -279,6 +279,8 @@ TEST_F(ExtEditTest, OnAToolBarTheEditAndTheComboBoxShowTheBarsTip)
     CExtEdit other;
     ASSERT_TRUE(other.SubclassWindow(m_pDlg->AddControl(L"EDIT", L"", 0, CRect(20, 20, 120, 44), 153)));
     EXPECT_EQ(other.OnToolHitTest(CPoint(5, 5), &ti), -1);
+    MSG msg = {other.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5), 0, {0, 0}};
+    other.PreTranslateMessage(&msg);
     EXPECT_EQ(other.GetToolTip().GetSafeHwnd(), nullptr);
     other.DestroyWindow();
     edit.DestroyWindow();

@@ -68,6 +68,18 @@ TEST_F(ResizableFormView, AnchoredFormControlsFollowTheFrame)
     EXPECT_EQ(RectInParent(hBottom), CRect(rcBottom0.left, rcBottom0.top + dy, rcBottom0.right, rcBottom0.bottom + dy));
 }
 
+TEST_F(ResizableFormView, TheFormTakesTheKeysWhenItsFrameGivesThemNotAtItsCreation)
+{
+    CTestFormView* pView = NewFormFrame();
+    ASSERT_NE(pView, nullptr);
+    // The hidden frame was not activated by its form's creation.
+    EXPECT_NE(::GetActiveWindow(), m_pFormFrame->GetSafeHwnd());
+    EXPECT_FALSE(::IsChild(pView->GetSafeHwnd(), ::GetFocus()));
+    m_pFormFrame->ShowWindow(SW_SHOW);
+    pView->SetFocus();
+    EXPECT_EQ(::GetFocus(), pView->GetDlgItem(IDC_FORM_STRETCH)->GetSafeHwnd());
+}
+
 TEST_F(ResizableFormView, TheViewHasNoGripperNorSystemMenuUnlessAsked)
 {
     CTestFormView* pView = NewFormFrame();

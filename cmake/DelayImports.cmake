@@ -1,0 +1,22 @@
+# Import libraries of the delayed kind: a system library named here is loaded at the program's first call into it,
+# not while the process starts. Made once at configure time from the names the mingw-w64 import library exports.
+function(corvane_delay_import_libs out)
+  set(_libs "")
+  foreach(_dll ${ARGN})
+    find_library(_implib_${_dll} NAMES lib${_dll}.a REQUIRED)
+    set(_def ${CMAKE_BINARY_DIR}/delayimp/${_dll}.def)
+    set(_lib ${CMAKE_BINARY_DIR}/delayimp/lib${_dll}_delay.a)
+    if(NOT EXISTS ${_lib} OR ${_implib_${_dll}} IS_NEWER_THAN ${_lib})
+      execute_process(COMMAND ${CMAKE_NM} -g ${_implib_${_dll}} OUTPUT_VARIABLE _syms COMMAND_ERROR_IS_FATAL ANY)
+      string(REGEX MATCHALL "[0-9a-f]+ T [A-Za-z_][A-Za-z0-9_]*" _funcs "${_syms}")
+      list(TRANSFORM _funcs REPLACE "^[0-9a-f]+ T " "")
+      list(REMOVE_DUPLICATES _funcs)
+      list(JOIN _funcs "\n" _exports)
+      file(WRITE ${_def} "LIBRARY ${_dll}.dll\nEXPORTS\n${_exports}\n")
+      execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${_def} --dllname ${_dll}.dll --output-delaylib ${_lib}
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+    list(APPEND _libs ${_lib})
+  endforeach()
+  set(${out} ${_libs} PARENT_SCOPE)
+endfunction()
