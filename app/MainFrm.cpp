@@ -78,7 +78,8 @@ const COLORREF kToolBarTransparent = RGB(192, 192, 192);
 const int kBusyPaneWidth = 16;
 const UINT kIdIndicatorCaps = 59137;
 const UINT kIdIndicatorNum = 59138;
-const DWORD kTreeStyle = 0x50300C37;
+// No scroll bars at creation: the tree shows them itself once its items need them.
+const DWORD kTreeStyle = 0x50000C37;
 const int kHistoryEntries = 15;
 
 CString ProfileName()
@@ -237,10 +238,8 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     SetIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME), TRUE);
-    // The menu's commands in the profile bound to this frame.
-    const CString strProfile = ProfileName();
-    if (!g_CmdManagerHolder->CreateProfile(strProfile, m_hWnd) ||
-        !g_CmdManagerHolder->UpdateFromMenuResource(strProfile, IDR_MAINFRAME))
+    // The profile bound to this frame; the menu bar's load puts the menu's commands into it.
+    if (!g_CmdManagerHolder->CreateProfile(ProfileName(), m_hWnd))
         return -1;
     // The commands' icons before the tool bars, which take no image for a command that has one, and before the stored
     // state is read: a floating tool bar's frame is sized around them.

@@ -238,7 +238,7 @@ void CSmsListCtrl::UpdateSortArrows()
     for (int i = 0; i < pHeader->GetItemCount(); ++i)
     {
         HDITEMW hdi = {};
-        hdi.mask = HDI_FORMAT;
+        hdi.mask = HDI_FORMAT | HDI_IMAGE;
         pHeader->GetItem(i, &hdi);
         int nImage = -1;
         if (i == 0)
@@ -247,11 +247,14 @@ void CSmsListCtrl::UpdateSortArrows()
             nImage = 1;
         else if (m_nSortState == -(i + 1))
             nImage = 2;
+        const int fmt =
+            (hdi.fmt & ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT)) | (nImage >= 0 ? HDF_IMAGE | HDF_BITMAP_ON_RIGHT : 0);
+        // A column that already shows its arrow (or none) is left alone: each change redraws the header.
+        if (fmt == hdi.fmt && (nImage < 0 || hdi.iImage == nImage))
+            continue;
         hdi.mask = HDI_FORMAT | HDI_IMAGE;
-        hdi.fmt &= ~(HDF_IMAGE | HDF_BITMAP_ON_RIGHT);
+        hdi.fmt = fmt;
         hdi.iImage = nImage < 0 ? 0 : nImage;
-        if (nImage >= 0)
-            hdi.fmt |= HDF_IMAGE | HDF_BITMAP_ON_RIGHT;
         pHeader->SetItem(i, &hdi);
     }
 }

@@ -37,6 +37,7 @@ struct StartProbe
     int nTextsBeforeShow = 0;       // texts any status bar got while its frame was hidden
     std::vector<HHOOK> createHooks; // the layer's creation hooks seen at the windows' creation
     int nFrameOrderMoves = 0;       // changes of the main frame's place in the window order
+    int nHeaderItemChanges = 0;     // items changed in the message list's column header
 
     static LRESULT CALLBACK Hook(int nCode, WPARAM wParam, LPARAM lParam)
     {
@@ -59,6 +60,9 @@ struct StartProbe
             if (p->message == WM_WINDOWPOSCHANGING && dynamic_cast<CMainFrame*>(CWnd::FromHandlePermanent(p->hwnd)) &&
                 (((const WINDOWPOS*)p->lParam)->flags & SWP_NOZORDER) == 0)
                 ++self->nFrameOrderMoves;
+            if (p->message == HDM_SETITEMW &&
+                dynamic_cast<CSmsListCtrl*>(CWnd::FromHandlePermanent(::GetParent(p->hwnd))) != nullptr)
+                ++self->nHeaderItemChanges;
             if (p->hwnd == self->hStatus && self->hStatus != nullptr &&
                 (p->message == SB_SETTEXTW || p->message == WM_SETTEXT))
                 ++self->nStatusTexts;
@@ -155,6 +159,18 @@ TEST_F(MainFrameStartupTest, TheFrameShowsOnlyAfterTheViewsInitialUpdate)
     // order (already out of the topmost band, it is not moved there, nor brought to the top it took at its show).
     EXPECT_EQ(probe.createHooks.size(), 1u);
     EXPECT_EQ(probe.nFrameOrderMoves, 1);
+    // The column header changes only the columns that show an image (the first column's, a sorted one's arrow) and
+    // the sender column, which the Inbox titles "Dari".
+    CHeaderCtrl* pHeader = frame->GetSmsListCtrl()->GetHeaderCtrl();
+    int nWithImage = 0;
+    for (int i = 0; i < pHeader->GetItemCount(); ++i)
+    {
+        HDITEMW hdi = {};
+        hdi.mask = HDI_FORMAT;
+        pHeader->GetItem(i, &hdi);
+        nWithImage += (hdi.fmt & HDF_IMAGE) != 0 ? 1 : 0;
+    }
+    EXPECT_EQ(probe.nHeaderItemChanges, nWithImage + 1);
 }
 
 // The key indicators take their states while the frame is created: the idle updates after the

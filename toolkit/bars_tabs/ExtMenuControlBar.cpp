@@ -259,9 +259,13 @@ bool CExtMenuControlBar::RebuildButtons(bool bLayout)
     }
     if (bLayout || bMdiChanged)
     {
-        Invalidate();
+        // A bar not on screen is painted whole when it shows.
+        const bool bShown = IsWindowVisible() != FALSE;
+        if (bShown)
+            Invalidate();
         RequestFrameLayout();
-        UpdateWindow();
+        if (bShown)
+            UpdateWindow();
         CFrameWnd* pParentFrame = GetParentFrame();
         if (pParentFrame != nullptr && pParentFrame->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)))
             ::SetWindowPos(pParentFrame->m_hWnd, nullptr, 0, 0, 0, 0, kMiniFramePosFlags);
