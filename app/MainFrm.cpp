@@ -78,8 +78,7 @@ const COLORREF kToolBarTransparent = RGB(192, 192, 192);
 const int kBusyPaneWidth = 16;
 const UINT kIdIndicatorCaps = 59137;
 const UINT kIdIndicatorNum = 59138;
-// No scroll bars at creation: the tree shows them itself once its items need them.
-const DWORD kTreeStyle = 0x50000C37;
+const DWORD kTreeStyle = 0x50300C37;
 const int kHistoryEntries = 15;
 
 CString ProfileName()
