@@ -237,8 +237,10 @@ int CMainFrame::CreateFrame(LPCREATESTRUCT lpCreateStruct)
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     SetIcon(AfxGetApp()->LoadIcon(IDR_MAINFRAME), TRUE);
-    // The profile bound to this frame; the menu bar's load puts the menu's commands into it.
-    if (!g_CmdManagerHolder->CreateProfile(ProfileName(), m_hWnd))
+    // The menu's commands in the profile bound to this frame, before their icons are set.
+    const CString strProfile = ProfileName();
+    if (!g_CmdManagerHolder->CreateProfile(strProfile, m_hWnd) ||
+        !g_CmdManagerHolder->UpdateFromMenuResource(strProfile, IDR_MAINFRAME))
         return -1;
     // The commands' icons before the tool bars, which take no image for a command that has one, and before the stored
     // state is read: a floating tool bar's frame is sized around them.

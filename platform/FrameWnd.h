@@ -104,8 +104,9 @@ public:
     // Floats pBar in a floating frame at the screen point; a bar alone in one only moves it.
     // A floating frame that cannot be made leaves the bar where it was.
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
-    // A new floating frame of m_pFloatingFrameClass; throws the resource exception on failure.
-    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // A new hidden floating frame of m_pFloatingFrameClass, made at lpPlace (see
+    // CMiniDockFrameWnd::Create); throws the resource exception on failure.
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle, LPCRECT lpPlace = nullptr);
 
     // Modal state of the frame while a modal window of the application runs.
     virtual void BeginModalState();

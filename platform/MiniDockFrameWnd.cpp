@@ -13,13 +13,13 @@ END_MESSAGE_MAP()
 
 CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE) {}
 
-BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
+BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace)
 {
     DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | MFS_MOVEFRAME | MFS_4THICKFRAME | MFS_SYNCACTIVE |
                     MFS_BLOCKSYSMENU | FWS_SNAPTOBARS;
     if (dwBarStyle & CBRS_SIZE_DYNAMIC)
         dwStyle = (dwStyle & ~(MFS_MOVEFRAME | MFS_4THICKFRAME)) | MFS_THICKFRAME;
-    CRect rect(0, 0, 0, 0);
+    const CRect rect = lpPlace != nullptr ? CRect(*lpPlace) : CRect(0, 0, 0, 0);
     if (!CMiniFrameWnd::CreateEx(0, nullptr, nullptr, dwStyle, rect, pParent))
         return FALSE;
     m_wndDockBar.m_pDockSite = pParent != nullptr && pParent->IsFrameWnd() ? static_cast<CFrameWnd*>(pParent)

@@ -14,9 +14,11 @@ public:
         kDockBarId = 0xE81F // the floating dock bar's child id
     };
 
-    // Creates the frame as a tool window owned by pParent and its floating dock bar, which takes
-    // the alignment and size bits of dwBarStyle and pParent as its dock site.
-    virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle);
+    // Creates the frame as a hidden tool window owned by pParent and its floating dock bar, which
+    // takes the alignment and size bits of dwBarStyle and pParent as its dock site. lpPlace: the
+    // window rectangle it is made at, where it is to show (an empty size is set by its layout);
+    // none: the screen's origin.
+    virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace = nullptr);
     // Snaps the frame to its dock bar and takes the dock bar's text as its title.
     virtual void RecalcLayout(BOOL bNotify = TRUE) override;
     // The window rectangle of a floating frame whose client is rect (grows rect).

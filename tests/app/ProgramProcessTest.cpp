@@ -782,6 +782,7 @@ struct ProgramDesktopTest : ProgramBarsTest
 {
     static bool s_bKept;  // the docking state of two bars floating, kept in kKeptBarState for the next scenarios
     static RECT s_rcMain; // the main window's rectangle when it was kept
+    static std::map<std::wstring, RECT> s_rcFrames; // each floating frame's rectangle when it was kept, by its title
     HWND hMain = nullptr;
     // Under IceWM a window mapped transient for one that is not IceWM's active window asks for attention: plain Win32
     // probes the same, a box owned by a splash (top-most or not, a tool window or not, shown with SW_SHOW or
@@ -872,6 +873,12 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << Name(h) << " was mapped " << times.size() << " times, first " << nAfter
                 << " ms after the main window";
         }
+    }
+    static std::wstring Title(HWND h)
+    {
+        wchar_t text[128] = {};
+        GetWindowTextW(h, text, 128);
+        return text;
     }
     std::string Name(HWND h) const
     {
@@ -1049,8 +1056,7 @@ struct ProgramDesktopTest : ProgramBarsTest
             std::vector<FloatingBar> bars = {{L"Folders"}, {L"SMS List"}};
             // The main window is moved off the place the window manager gives a new window before the close. Folders
             // floats at a bar's first floating position, the screen's top-left, where Wine shows its tray in a window
-            // of its own without a system tray (openbox) and where Wine under load puts a popup shown again (a plain
-            // owned popup 38 of 40 trips): it is moved clear of it, below the SMS List.
+            // of its own without a system tray (openbox): it is moved clear of it, below the SMS List.
             const auto moveAway = [this](HWND h) {
                 const HWND hFolders = FindBar(pi.dwProcessId, L"Folders").hTopLevel;
                 RECT rc = {};
@@ -1062,6 +1068,8 @@ struct ProgramDesktopTest : ProgramBarsTest
                 ASSERT_TRUE(PumpUntil([&] { return GetWindowRect(h, &s_rcMain) && s_rcMain.left >= 100; }, 10000));
                 ASSERT_TRUE(WaitPainted(30000));
                 GetWindowRect(h, &s_rcMain);
+                for (HWND hFrame : FloatingFrames())
+                    GetWindowRect(hFrame, &s_rcFrames[Title(hFrame)]);
             };
             ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, moveAway));
             s_bKept = keptkey::CopyTree(kBarStateKey, kKeptBarState);
@@ -1115,7 +1123,7 @@ struct ProgramDesktopTest : ProgramBarsTest
             RECT rc = rects[i];
             OffsetRect(&rc, raised.Geometry(windows[i]).left - rcWas.left, raised.Geometry(windows[i]).top - rcWas.top);
             // Another program's window may lie above by right: Wine's tray without a system tray (openbox) at the
-            // screen's top-left, where Wine under load puts a popup shown again (a plain owned popup 38 of 40 trips).
+            // screen's top-left.
             std::vector<RECT> covers = OthersWindows();
             covers.push_back(x.tray);
             for (size_t j = i + 1; j < windows.size(); ++j)
@@ -1145,6 +1153,13 @@ struct ProgramDesktopTest : ProgramBarsTest
         const XDesktop x = LookAt(windows);
         for (HWND h : frames)
         {
+            // Where it was kept, in Win32 and on the X server alike.
+            RECT rc = {};
+            GetWindowRect(h, &rc);
+            const auto kept = s_rcFrames.find(Title(h));
+            EXPECT_TRUE((kept == s_rcFrames.end() || EqualRect(&rc, &kept->second)) && EqualRect(&rc, &x.Geometry(h)))
+                << Name(h) << " stands at " << rc.left << "," << rc.top << " (on the X server at " << x.Geometry(h).left
+                << "," << x.Geometry(h).top << ") instead of where it was kept after " << pszStep;
             EXPECT_TRUE(x.Above(h, hMain)) << Name(h) << " lies below the main window after " << pszStep;
             EXPECT_NE(x.State(h).find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos)
                 << Name(h) << " lost _NET_WM_STATE_SKIP_TASKBAR (a task-bar button of its own) after " << pszStep;
@@ -1222,6 +1237,7 @@ struct ProgramDesktopTest : ProgramBarsTest
 };
 bool ProgramDesktopTest::s_bKept = false;
 RECT ProgramDesktopTest::s_rcMain = {};
+std::map<std::wstring, RECT> ProgramDesktopTest::s_rcFrames;
 } // namespace
 
 TEST_F(ProgramDesktopTest, TwoBarsFloatingAtTheCloseAreSeenAboveTheMainWindowAfterTheStartAndAClick)

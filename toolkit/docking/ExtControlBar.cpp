@@ -419,12 +419,12 @@ static bool IsLiveFrameObject(CFrameWnd* pFrame)
 
 // NULL when the frame cannot be made: the callers run inside window procedures (a drop, a double
 // click), where an exception would end in a message box.
-CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle)
+CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle, LPCRECT lpPlace)
 {
     if (m_pDockSite == nullptr || m_pDockSite->GetSafeHwnd() == nullptr)
         return nullptr;
     CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
-    if (!pMini->Create(m_pDockSite, dwStyle))
+    if (!pMini->Create(m_pDockSite, dwStyle, lpPlace))
     {
         // A window that was made deletes its object when it goes.
         if (IsLiveFrameObject(pMini) && ::IsWindow(pMini->GetSafeHwnd()))
@@ -491,7 +491,9 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
         if ((dwStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0)
             dwStyle = (dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
     }
-    CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, CreateFloatingFrame(dwStyle));
+    // Made hidden where it shows, never made elsewhere and moved there (see CFrameWnd::FloatControlBar).
+    const CRect rcPlace(ptScreen, CSize(0, 0));
+    CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, CreateFloatingFrame(dwStyle, &rcPlace));
     if (pMini == nullptr)
         return false; // the bar stays where it was
     // Docked at a side later, it takes the thickness its place had there, not its share of a container's rows.
@@ -502,7 +504,6 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
     const HWND hOldDockBar = pOldDockBar != nullptr ? pOldDockBar->GetSafeHwnd() : nullptr;
     const HWND hOldFrame = pOldFrame != nullptr ? pOldFrame->GetSafeHwnd() : nullptr;
     const bool bVisible = (GetStyle() & WS_VISIBLE) != 0;
-    pMini->SetWindowPos(nullptr, ptScreen.x, ptScreen.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     pMini->SetOwner(m_pDockSite);
     m_bfTracking |= kTrackLayoutSuspended;
     CExtDockBar::DockBarInto(&pMini->m_wndDockBar, this, nullptr, false);

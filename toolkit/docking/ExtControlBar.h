@@ -567,15 +567,15 @@ public:
     virtual void NotifyDragStart();                                                               // 40
     virtual void NotifyDragEnd(InternalDraggingState_t& shown, InternalDraggingState_t& computed, // 41
                                bool bCancel);
-    virtual void UpdateCursorAt(const POINT& ptClient);                    // 42
-    virtual bool QueryExtraFeature() const;                                // 43
-    virtual bool IsDockTargetBar() const;                                  // 44
-    virtual bool IsMarkerDockingAllowed() const;                           // 45
-    virtual CExtDynTabControlBar* GetTabbedContainer() const;              // 46
-    virtual void HandleToggleCommand(bool bAllowHide = true);              // 47
-    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false); // 48
-    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle);                 // 49
-    virtual void ToggleDocking();                                          // 50
+    virtual void UpdateCursorAt(const POINT& ptClient);                               // 42
+    virtual bool QueryExtraFeature() const;                                           // 43
+    virtual bool IsDockTargetBar() const;                                             // 44
+    virtual bool IsMarkerDockingAllowed() const;                                      // 45
+    virtual CExtDynTabControlBar* GetTabbedContainer() const;                         // 46
+    virtual void HandleToggleCommand(bool bAllowHide = true);                         // 47
+    virtual void UpdateToggleCommand(CCmdUI* pCmdUI, bool bForce = false);            // 48
+    virtual CFrameWnd* CreateFloatingFrame(DWORD dwStyle, LPCRECT lpPlace = nullptr); // 49
+    virtual void ToggleDocking();                                                     // 50
     // False when no floating frame could be made (the bar stays where it was).
     virtual bool FloatAtPoint(CPoint ptScreen, DWORD dwStyle = CBRS_ALIGN_TOP);                    // 51
     virtual bool DockAtSide(UINT nDockBarID, bool bNewCircle = false, CFrameWnd* pFrame = nullptr, // 52

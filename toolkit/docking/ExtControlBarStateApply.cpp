@@ -1078,8 +1078,10 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
         if ((m_dwStateFlags & kFloatingContainer) != 0 && !bNested)
         {
             // The restore's own floating frame: a failure ends the load.
+            // Made hidden at its stored place, kept on the monitor.
+            const CRect rcPlace = CExtPaintManager::AlignRectToMonitor(m_rcFloatingFrame, true, false);
             pMini = new CExtMiniDockFrameWnd;
-            if (!pMini->Create(pFrame, m_dwFloatingFrameStyle))
+            if (!pMini->Create(pFrame, m_dwFloatingFrameStyle, &rcPlace))
             {
                 // A window that was made deletes its object when it goes.
                 const std::vector<CFrameWnd*>& frames = AfxGetThreadState()->m_frameList;
@@ -1093,9 +1095,6 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
                 }
                 AfxThrowResourceException();
             }
-            const CRect rc = CExtPaintManager::AlignRectToMonitor(m_rcFloatingFrame, true, false);
-            pMini->SetWindowPos(nullptr, rc.left, rc.top, rc.Width(), rc.Height(),
-                                SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
             pMini->m_nIdleFlags |= 0x0C;
         }
         CExtDynControlBar* pContainer = nullptr;
@@ -1290,19 +1289,18 @@ void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
         pInfo->m_pBar = nullptr;
         if (pInfo->m_bFloating && pInfo->m_bDockBar)
         {
+            // Made hidden at the stored window place, where the dock bar's own info puts it below.
             CMiniDockFrameWnd* pMini = nullptr;
             try
             {
-                pMini = pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+                const CRect rcPlace(pInfo->m_pointPos, CSize(0, 0));
+                pMini = pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT, &rcPlace);
             }
             catch (CException* e)
             {
                 e->Delete();
                 continue;
             }
-            CRect rc(pInfo->m_pointPos, CSize(10, 10));
-            pMini->CalcWindowRect(&rc, 0);
-            pMini->SetWindowPos(nullptr, rc.left, rc.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pInfo->m_pBar = &pMini->m_wndDockBar;
         }
         else // a bar, floating ones included: its info carries its visibility

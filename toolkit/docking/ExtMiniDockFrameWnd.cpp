@@ -35,6 +35,17 @@ CRect WorkAreaOf(CWnd* pWnd)
     CExtPaintManager::GetMonitorParmsFromWnd(mp, pWnd);
     return mp.m_rcWorkArea;
 }
+
+// The top of a frame whose caption stays reachable in the work area.
+int ReachableTop(int nTop, const CRect& rcWork)
+{
+    const int cyCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
+    if (nTop < rcWork.top)
+        return rcWork.top;
+    if (nTop + cyCaption > rcWork.bottom)
+        return std::max((int)rcWork.top, (int)rcWork.bottom - cyCaption);
+    return nTop;
+}
 } // namespace
 
 BEGIN_MESSAGE_MAP(CExtMiniDockFrameWnd, CMiniDockFrameWnd)
@@ -92,9 +103,17 @@ void CExtMiniDockFrameWnd::StripStyles()
     }
 }
 
-BOOL CExtMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
+BOOL CExtMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace)
 {
-    if (!CMiniDockFrameWnd::Create(pParent, dwBarStyle))
+    // Made where its caption is reachable, as a move there would put it.
+    CRect rcPlace = lpPlace != nullptr ? CRect(*lpPlace) : CRect(0, 0, 0, 0);
+    if (lpPlace != nullptr)
+    {
+        CExtPaintManager::MonitorParms mp;
+        CExtPaintManager::GetMonitorParmsFromRect(mp, rcPlace);
+        rcPlace.OffsetRect(0, ReachableTop(rcPlace.top, mp.m_rcWorkArea) - rcPlace.top);
+    }
+    if (!CMiniDockFrameWnd::Create(pParent, dwBarStyle, lpPlace != nullptr ? &rcPlace : nullptr))
         return FALSE;
     ModifyStyle(0, WS_CLIPSIBLINGS | WS_CLIPCHILDREN);
     if (m_wndDockBar.GetSafeHwnd() != nullptr)
@@ -203,13 +222,7 @@ void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
     // The caption stays reachable. The bar is looked up (a walk over child windows) only when the frame must move.
     CRect rcWnd;
     GetWindowRect(&rcWnd);
-    const CRect rcWork = WorkAreaOf(this);
-    const int cyCaption = ::GetSystemMetrics(SM_CYSMCAPTION);
-    int nTop = rcWnd.top;
-    if (nTop < rcWork.top)
-        nTop = rcWork.top;
-    else if (nTop + cyCaption > rcWork.bottom)
-        nTop = std::max((int)rcWork.top, (int)rcWork.bottom - cyCaption);
+    const int nTop = ReachableTop(rcWnd.top, WorkAreaOf(this));
     if (nTop == rcWnd.top)
         return;
     // A frame still empty (a bar being floated is placed before it moves in) follows the rule too, or it would

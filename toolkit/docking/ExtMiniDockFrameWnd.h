@@ -26,7 +26,7 @@ public:
     void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = adjustBorder) override;
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
-    BOOL Create(CWnd* pParent, DWORD dwBarStyle) override;
+    BOOL Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace = nullptr) override;
 
     // Brings the floating frame of the bar to the top without activating it: the window that has the keyboard
     // keeps it. A bar that does not float is left alone.

@@ -68,9 +68,11 @@ TEST_F(DockingFloat, AStoredFloatingFixedBarComesBackFloatingThroughTheRegistry)
     pT = NewFixed(6, L"Tools");
     m_pFrame->DockControlBar(pT, AFX_IDW_DOCKBAR_TOP);
     m_pFrame->RecalcLayout();
+    CPopupBirthPlaces births;
     ASSERT_TRUE(Load());
     EXPECT_TRUE(CExtControlBar::IsFloating(pT));
     pMini = pT->GetParentFrame();
     ASSERT_NE(pMini, nullptr);
     EXPECT_EQ(WindowRectOf(pMini).TopLeft(), ptFrame);
+    EXPECT_EQ(births.Of(pMini), ptFrame); // made there, not moved there
 }

@@ -5,6 +5,7 @@
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <chrono>
+#include <memory>
 #include <random>
 
 namespace
@@ -226,6 +227,7 @@ TEST_F(DockingStateRestore, AFloatingContainerComesBackInANewFrameKeptOnTheMonit
     RebuildFrame();
     pA = NewResizable(L"A");
     pB = NewResizable(L"B");
+    CPopupBirthPlaces births;
     ASSERT_TRUE(LoadFromBytes(bytes));
     EXPECT_TRUE(FlagsClear());
     // The frame shows after the load, as a program's frame does: its floating frames show with it.
@@ -244,6 +246,7 @@ TEST_F(DockingStateRestore, AFloatingContainerComesBackInANewFrameKeptOnTheMonit
     CExtPaintManager::MonitorParms mp;
     CExtPaintManager::GetMonitorParmsFromRect(mp, rcMini);
     EXPECT_TRUE(mp.m_rcWorkArea.PtInRect(rcMini.TopLeft())) << rcMini.left << "," << rcMini.top;
+    EXPECT_EQ(births.Of(pNewMini), rcMini.TopLeft());
 }
 
 TEST_F(DockingStateRestore, DamagedStatesFailInBoundedTimeLeaveTheBarsAndTheFlagsAndTheDefaultLayoutDocks)
@@ -431,6 +434,8 @@ TEST_F(DockingStateRestore, AFloatingFrameThatCannotBeMadeEndsTheLoadWithTheFlag
 TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTheyWere)
 {
     BuildDefault();
+    // Each floating frame is made where it shows, never made elsewhere and moved there while hidden.
+    std::unique_ptr<CPopupBirthPlaces> births = std::make_unique<CPopupBirthPlaces>();
     ASSERT_TRUE(m_pB->FloatAtPoint(CPoint(300, 220), CBRS_ALIGN_TOP));
     m_pFrame->FloatControlBar(m_pT, CPoint(360, 420));
     m_pFrame->RecalcLayout();
@@ -442,11 +447,13 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
         ASSERT_TRUE(pMini != nullptr && pMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
         ASSERT_TRUE(pMini->IsWindowVisible());
         rcFrames.push_back(WindowRectOf(pMini));
+        EXPECT_EQ(births->Of(pMini), rcFrames.back().TopLeft()) << "floated";
     }
     ASSERT_TRUE(Save());
 
     RebuildFrame();
     BuildDefault();
+    births = std::make_unique<CPopupBirthPlaces>();
     ASSERT_TRUE(Load());
     m_pFrame->RecalcLayout();
     m_pFrame->ShowWindow(SW_SHOWNA);
@@ -461,6 +468,7 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
         const CRect rc = WindowRectOf(pMini);
         EXPECT_EQ(rc.TopLeft(), rcFrames[i].TopLeft()) << i;
         EXPECT_EQ(rc.Size(), rcFrames[i].Size()) << i;
+        EXPECT_EQ(births->Of(pMini), rc.TopLeft()) << "loaded " << i;
         i++;
     }
 }
