@@ -81,34 +81,23 @@ private:
     static inline LPCTSTR s_pszClass = nullptr;
 };
 
-// Where each pop-up window of this thread was made while it lives (the place its creation asked for).
+// Where each pop-up window of this thread was made while it lives.
 class CPopupBirthPlaces
 {
 public:
-    CPopupBirthPlaces()
+    CPopupBirthPlaces() : m_hHook(::SetWindowsHookExW(WH_CBT, Proc, nullptr, ::GetCurrentThreadId()))
     {
         s_places.clear();
-        m_hHook = ::SetWindowsHookExW(WH_CBT, Proc, nullptr, ::GetCurrentThreadId());
     }
     ~CPopupBirthPlaces() { ::UnhookWindowsHookEx(m_hHook); }
-    CPopupBirthPlaces(const CPopupBirthPlaces&) = delete;
-    CPopupBirthPlaces& operator=(const CPopupBirthPlaces&) = delete;
-    // The place pWnd was made at; (-1,-1) when it was not made meanwhile.
-    CPoint Of(CWnd* pWnd) const
-    {
-        const auto it = s_places.find(pWnd->GetSafeHwnd());
-        return it != s_places.end() ? it->second : CPoint(-1, -1);
-    }
+    CPoint Of(CWnd* pWnd) const { return s_places.count(pWnd->m_hWnd) ? s_places[pWnd->m_hWnd] : CPoint(-1, -1); }
 
 private:
     static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
     {
-        if (nCode == HCBT_CREATEWND)
-        {
-            const CREATESTRUCTW* pcs = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-            if ((pcs->style & WS_POPUP) != 0)
-                s_places[(HWND)wParam] = CPoint(pcs->x, pcs->y);
-        }
+        const CREATESTRUCTW* pcs = nCode == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs : nullptr;
+        if (pcs != nullptr && (pcs->style & WS_POPUP) != 0)
+            s_places[(HWND)wParam] = CPoint(pcs->x, pcs->y);
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     }
     HHOOK m_hHook;
