@@ -849,8 +849,10 @@ void CExtDynAutoHideSlider::OnSize(UINT nType, int cx, int cy)
     CExtControlBar* pBar = GetBar();
     if (!IsShown() || IsAnimating() || pBar == nullptr)
         return;
+    // Only the user's resize changes the bar's thickness: a slide-out fitted into a smaller free area leaves it.
     const DWORD dwEdge = GetEdge();
-    RememberedExtent(pBar, dwEdge) = (IsHorzEdge(dwEdge) ? cy : cx) + CalcNcThickness();
+    if (IsResizing())
+        RememberedExtent(pBar, dwEdge) = (IsHorzEdge(dwEdge) ? cy : cx) + CalcNcThickness();
     m_sizeInner = CSize(cx, cy);
     if (::IsWindow(m_hWndContent))
         ::SetWindowPos(m_hWndContent, nullptr, 0, 0, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE);

@@ -97,7 +97,7 @@ TEST_F(DynAutoHide, SelectingTheTabSlidesTheBarOutAgainstTheEdgeWithItsThickness
     EXPECT_EQ(m_pA->m_wndChild.GetParent(), m_pA);
     EXPECT_EQ(m_pLeft->SelectionGet(), -1);
 
-    // Too thin a remembered thickness becomes 20; too thick one the free width.
+    // Too thin a remembered thickness becomes 20; too thick one the free width, and the bar keeps its own.
     m_pA->m_sizeVertDocked.cx = 3;
     m_pSlider->SlideRun(m_pA, true, false);
     EXPECT_EQ(WindowRectOf(m_pSlider).Width(), 20);
@@ -106,6 +106,7 @@ TEST_F(DynAutoHide, SelectingTheTabSlidesTheBarOutAgainstTheEdgeWithItsThickness
     m_pSlider->SlideRun(m_pA, true, false);
     EXPECT_EQ(WindowRectOf(m_pSlider).Width(), rcFree.Width());
     m_pSlider->SlideRun(m_pA, false, false);
+    EXPECT_EQ(m_pA->m_sizeVertDocked.cx, 5000);
 
     // A bar on the right slides against the right edge.
     ASSERT_TRUE(m_pC->SwitchAutoHide(true, false, true, true));
