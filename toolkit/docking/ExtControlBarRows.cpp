@@ -3,6 +3,7 @@
 #include "platform/DockBar.h"
 #include "platform/FrameWnd.h"
 #include "platform/MiniFrameWnd.h"
+#include "toolkit/docking/ExtBarContainerSteps.h"
 #include "toolkit/docking/ExtDockingKindOf.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtDockBar.h"
@@ -421,6 +422,9 @@ bool CExtControlBar::SwitchAutoHide(bool bAutoHide, bool bOption, bool bRecalcFr
     }
     else
     {
+        // Back at a frame side as a bar docked there: across never more than the view the user sees can give.
+        if (bRecalcFrame && !pDockBar->IsKindOf(RUNTIME_CLASS(CExtDockDynBar)))
+            barcontainer::FitThicknessToSide(this, IsDockedHorizontally(this), pFrame);
         pFrame->m_nIdleFlags |= 0x0C;
         CExtDockingKindOf::RemoveFromAutoHideArea(pArea, this, bAnimate);
         if (bAnimate)

@@ -43,9 +43,11 @@ TEST_F(DynAutoHide, SwitchAutoHideListsTheBarOnItsEdgesAreaAndHidesIt)
     const CRect rcArea = WindowRectOf(m_pLeft);
     EXPECT_EQ(rcArea.left, ClientScreenRectOf(m_pFrame).left);
     EXPECT_GT(rcArea.Width(), 10);
-    // The last tab gone, the area hides.
+    // The last tab gone, the area hides; the bar, too wide for the view, leaves the view a part.
+    m_pA->m_sizeVertDocked.cx = 5000;
     ASSERT_TRUE(m_pA->SwitchAutoHide(false, false, true, true));
     Settle();
+    EXPECT_GT(WindowRectOf(&m_pFrame->m_wndView).Width(), 0);
     EXPECT_FALSE(m_pA->IsAutoHideMode());
     EXPECT_TRUE(m_pA->IsWindowVisible());
     EXPECT_EQ(m_pLeft->ItemGetCount(), 0);
