@@ -146,7 +146,7 @@ void PinnedSize::Follow(HWND hCarrier)
 }
 
 bool BackAtSize(HWND hCarrier, bool bHorz, const PinnedSize& pinned, int nSlack, std::string& sWhat,
-                const std::function<bool(const std::vector<HWND>&)>& othersAtLeast)
+                const std::function<bool(const std::vector<HWND>&)>& othersAtLeast, const std::map<HWND, SIZE>* pBefore)
 {
     RECT rc = {};
     GetWindowRect(hCarrier, &rc);
@@ -170,11 +170,18 @@ bool BackAtSize(HWND hCarrier, bool bHorz, const PinnedSize& pinned, int nSlack,
     RECT rcInner = {};
     GetClientRect(hDock, &rcInner);
     const bool bFills = bAlone && (GetWindowLongW(GetParent(hDock), GWL_STYLE) & WS_CHILD) != 0;
-    const SIZE thickness = bFills ? SIZE{rcInner.right, rcInner.bottom} : pinned.size;
+    SIZE thickness = bFills ? SIZE{rcInner.right, rcInner.bottom} : pinned.size;
+    for (HWND h : others)
+    {
+        const auto it = pBefore != nullptr ? pBefore->find(h) : std::map<HWND, SIZE>::const_iterator();
+        if (pBefore != nullptr && it != pBefore->end())
+            (bHorz ? thickness.cy : thickness.cx) = std::max(across(thickness), across(it->second));
+    }
     sWhat = "back " + Text(now) +
             (others.empty() ? " alone in its row of " + std::to_string(along(rowNow)) : " in a row with other bars") +
             (bFills ? " filling its container's " + Text(thickness) : "") + ", " + Text(pinned.size) +
-            (pinned.bContainers ? " its dissolved container's" : " before its pin");
+            (pinned.bContainers ? " its dissolved container's" : " before its pin") + ", to be " +
+            std::to_string(across(thickness)) + " across";
     if (std::abs(across(now) - across(thickness)) > nSlack)
         return false;
     if (others.empty())

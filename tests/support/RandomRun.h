@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -60,7 +61,10 @@ struct PinnedSize
 // (bHorz: its row runs along x): as thick across its row, or alone in a container as thick as the container; in a row
 // with other bars as long along it while the row kept its length and the others can give it back (they take from it
 // while above their least length, which only an in-process run can tell: othersAtLeast); alone in its row as long as
-// the row (a row grown or shrunk meanwhile shares out the difference). sWhat says where it is and what it was.
+// the row (a row grown or shrunk meanwhile shares out the difference). A row takes its thickest bar's thickness:
+// in a row with bars whose sizes before the unpin are in pBefore, as thick as the thickest. sWhat says where it is
+// and what it was.
 bool BackAtSize(HWND hCarrier, bool bHorz, const PinnedSize& pinned, int nSlack, std::string& sWhat,
-                const std::function<bool(const std::vector<HWND>&)>& othersAtLeast = nullptr);
+                const std::function<bool(const std::vector<HWND>&)>& othersAtLeast = nullptr,
+                const std::map<HWND, SIZE>* pBefore = nullptr);
 } // namespace randomrun

@@ -351,6 +351,19 @@ bool DockingRun::Unpin()
     Expect(bButton, "a slid-out bar shows its pin", Name(p) + " slid out shows no pin button");
     if (!bButton)
         return true;
+    // The view and the bars as the unpin finds them: the bar takes at most three quarters of the view across, and its
+    // row the thickness of its thickest bar.
+    const CRect rcView = WindowRectOf(&m_pFrame->m_wndView);
+    std::map<HWND, SIZE> before;
+    ::EnumChildWindows(
+        m_pFrame->GetSafeHwnd(),
+        [](HWND h, LPARAM l) {
+            RECT rc = {};
+            if (::IsWindowVisible(h) && ::GetWindowRect(h, &rc))
+                (*reinterpret_cast<std::map<HWND, SIZE>*>(l))[h] = SIZE{rc.right - rc.left, rc.bottom - rc.top};
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&before));
     Click(pt);
     Expect(!p->IsAutoHideMode() && Docked(p) && OuterSide(p) == nSide, "an unpin docks the bar at its side",
            "the unpin left " + Name(p) + (p->IsAutoHideMode() ? " auto-hidden" : " at " + SideName(OuterSide(p))) +
@@ -369,8 +382,14 @@ bool DockingRun::Unpin()
                                                    : WindowRectOf(pOther).Height() <= pOther->CalcMinHeight());
             });
         };
+        randomrun::PinnedSize pinned = it->second;
+        LONG& nAcross = bHorz ? pinned.size.cy : pinned.size.cx;
+        if (pCarrier->GetParent()->GetParent() == m_pFrame)
+            nAcross = std::min<LONG>(nAcross, ::MulDiv(bHorz ? rcView.Height() : rcView.Width(), 3, 4));
         const bool bBack = WaitFor(
-            [&] { return randomrun::BackAtSize(pCarrier->GetSafeHwnd(), bHorz, it->second, 4, sWhat, othersAtLeast); },
+            [&] {
+                return randomrun::BackAtSize(pCarrier->GetSafeHwnd(), bHorz, pinned, 4, sWhat, othersAtLeast, &before);
+            },
             2000);
         Expect(bBack,
                it->second.bContainers ? "an unpin brings the bar back at its dissolved container's size"
