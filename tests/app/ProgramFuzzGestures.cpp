@@ -401,6 +401,9 @@ bool ProgramFuzz::MoveOrResizeFloating(bool bResize)
         const int dx = 20 + Random(60), dy = 20 + Random(60);
         ptTo = POINT{std::min<LONG>(ptFrom.x + dx, rcScreen.right - 2),
                      std::min<LONG>(ptFrom.y + dy, rcScreen.bottom - 2)};
+        // The resize puts the corner under the pointer: a drag ending on the frame's own corner leaves it as it was.
+        rcExpected.right = ptTo.x;
+        rcExpected.bottom = ptTo.y;
         Log(std::string("resize ") + kBars[i].pszName + "'s floating frame by its corner by (" +
             std::to_string(ptTo.x - ptFrom.x) + "," + std::to_string(ptTo.y - ptFrom.y) + ")");
     }
@@ -434,7 +437,7 @@ bool ProgramFuzz::MoveOrResizeFloating(bool bResize)
     EXPECT_TRUE(Drag(ptFrom, ptTo)) << "the press on " << kBars[i].pszName << "'s floating frame started no drag";
     // A tool bar's frame is placed by the cursor, less a part of its caption, not kept at its grab point; a frame
     // dragged over the main window's edges may dock on the way.
-    const bool bExact = !bResize && kBars[i].bResizable && bPathClear;
+    const bool bExact = bResize || (kBars[i].bResizable && bPathClear);
     PumpUntil(
         [&] {
             const RECT rc = Bar(i).rcTop;
@@ -461,7 +464,7 @@ bool ProgramFuzz::MoveOrResizeFloating(bool bResize)
     {
         EXPECT_TRUE(EqualRect(&after.rcTop, &rcExpected))
             << kBars[i].pszName << "'s frame is at " << Rect(after.rcTop) << ", not " << Rect(rcExpected);
-        Checked("a floating frame moved");
+        Checked(bResize ? "a floating frame resized" : "a floating frame moved");
     }
     return true;
 }
