@@ -782,7 +782,6 @@ struct ProgramDesktopTest : ProgramBarsTest
 {
     static bool s_bKept;  // the docking state of two bars floating, kept in kKeptBarState for the next scenarios
     static RECT s_rcMain; // the main window's rectangle when it was kept
-    static std::map<std::wstring, RECT> s_rcFrames; // each floating frame's rectangle when it was kept, by its title
     HWND hMain = nullptr;
     // Under IceWM a window mapped transient for one that is not IceWM's active window asks for attention: plain Win32
     // probes the same, a box owned by a splash (top-most or not, a tool window or not, shown with SW_SHOW or
@@ -873,12 +872,6 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << Name(h) << " was mapped " << times.size() << " times, first " << nAfter
                 << " ms after the main window";
         }
-    }
-    static std::wstring Title(HWND h)
-    {
-        wchar_t text[128] = {};
-        GetWindowTextW(h, text, 128);
-        return text;
     }
     std::string Name(HWND h) const
     {
@@ -1068,8 +1061,6 @@ struct ProgramDesktopTest : ProgramBarsTest
                 ASSERT_TRUE(PumpUntil([&] { return GetWindowRect(h, &s_rcMain) && s_rcMain.left >= 100; }, 10000));
                 ASSERT_TRUE(WaitPainted(30000));
                 GetWindowRect(h, &s_rcMain);
-                for (HWND hFrame : FloatingFrames())
-                    GetWindowRect(hFrame, &s_rcFrames[Title(hFrame)]);
             };
             ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, moveAway));
             s_bKept = keptkey::CopyTree(kBarStateKey, kKeptBarState);
@@ -1153,13 +1144,6 @@ struct ProgramDesktopTest : ProgramBarsTest
         const XDesktop x = LookAt(windows);
         for (HWND h : frames)
         {
-            // Where it was kept, in Win32 and on the X server alike.
-            RECT rc = {};
-            GetWindowRect(h, &rc);
-            const auto kept = s_rcFrames.find(Title(h));
-            EXPECT_TRUE((kept == s_rcFrames.end() || EqualRect(&rc, &kept->second)) && EqualRect(&rc, &x.Geometry(h)))
-                << Name(h) << " stands at " << rc.left << "," << rc.top << " (on the X server at " << x.Geometry(h).left
-                << "," << x.Geometry(h).top << ") instead of where it was kept after " << pszStep;
             EXPECT_TRUE(x.Above(h, hMain)) << Name(h) << " lies below the main window after " << pszStep;
             EXPECT_NE(x.State(h).find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos)
                 << Name(h) << " lost _NET_WM_STATE_SKIP_TASKBAR (a task-bar button of its own) after " << pszStep;
@@ -1237,7 +1221,6 @@ struct ProgramDesktopTest : ProgramBarsTest
 };
 bool ProgramDesktopTest::s_bKept = false;
 RECT ProgramDesktopTest::s_rcMain = {};
-std::map<std::wstring, RECT> ProgramDesktopTest::s_rcFrames;
 } // namespace
 
 TEST_F(ProgramDesktopTest, TwoBarsFloatingAtTheCloseAreSeenAboveTheMainWindowAfterTheStartAndAClick)
