@@ -393,6 +393,11 @@ BOOL CDockBar::CanWrapBar(CControlBar*) const { return TRUE; }
 
 CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) { return CalcRowLayout(bStretch, bHorz); }
 
+CSize CDockBar::CalcSizeAroundOne(CSize sizeBar, BOOL bHorz)
+{
+    return bHorz ? CSize(sizeBar.cx + 1, sizeBar.cy) : CSize(sizeBar.cx, sizeBar.cy + 1);
+}
+
 CSize CDockBar::CalcRowLayout(BOOL bStretch, BOOL bHorz)
 {
     CSize sizeResult(bStretch && bHorz ? 32767 : 0, bStretch && !bHorz ? 32767 : 0);

@@ -53,6 +53,9 @@ public:
     BOOL m_bLayoutQuery = FALSE;
     CRect m_rectLayout; // the rectangle offered by the running layout
 
+    // The size the row layout gives a floating dock bar holding one bar sizeBar large: a pixel more along the row.
+    static CSize CalcSizeAroundOne(CSize sizeBar, BOOL bHorz);
+
 protected:
     // The row layout: bars in rows, wrapping when a row is full. Steps the toolkit's dock bars
     // change are the virtuals below.

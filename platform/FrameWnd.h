@@ -105,8 +105,10 @@ public:
     // A floating frame that cannot be made leaves the bar where it was.
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
     // A new hidden floating frame of m_pFloatingFrameClass, made at lpPlace (see
-    // CMiniDockFrameWnd::Create); throws the resource exception on failure.
-    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle, LPCRECT lpPlace = nullptr);
+    // CMiniDockFrameWnd::Create), or at its top-left around pFor (see CalcRectAround); throws the
+    // resource exception on failure.
+    virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle, LPCRECT lpPlace = nullptr,
+                                                   CControlBar* pFor = nullptr);
 
     // Modal state of the frame while a modal window of the application runs.
     virtual void BeginModalState();

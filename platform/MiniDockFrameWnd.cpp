@@ -32,6 +32,13 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace)
     return TRUE;
 }
 
+CRect CMiniDockFrameWnd::CalcRectAround(CPoint ptPlace, CControlBar* pBar, DWORD dwBarStyle)
+{
+    (void)pBar;
+    (void)dwBarStyle;
+    return CRect(ptPlace, CSize(0, 0));
+}
+
 void CMiniDockFrameWnd::CalcBorders(CRect& rect, DWORD dwStyle)
 {
     ::AdjustWindowRectEx(&rect, WS_POPUP | dwStyle, FALSE, WS_EX_TOOLWINDOW);
@@ -40,6 +47,9 @@ void CMiniDockFrameWnd::CalcBorders(CRect& rect, DWORD dwStyle)
 void CMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
 {
     if (m_bInRecalcLayout)
+        return;
+    // A frame with no bar shown is hidden: it keeps the size it was made at for the bar it is made for.
+    if (m_wndDockBar.m_hWnd == nullptr || m_wndDockBar.GetDockedVisibleCount() == 0)
         return;
     CMiniFrameWnd::RecalcLayout(bNotify);
     if (m_wndDockBar.m_hWnd == nullptr)

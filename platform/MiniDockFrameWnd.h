@@ -19,7 +19,10 @@ public:
     // window rectangle it is made at, where it is to show (an empty size is set by its layout);
     // none: the screen's origin.
     virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace = nullptr);
-    // Snaps the frame to its dock bar and takes the dock bar's text as its title.
+    // The window rectangle the frame is to be made at, at ptPlace, for pBar alone in it (callable before Create):
+    // here with no size, a toolkit's frame that knows its bars' floating sizes makes it as large as its layout will.
+    virtual CRect CalcRectAround(CPoint ptPlace, CControlBar* pBar, DWORD dwBarStyle);
+    // Snaps the frame to its dock bar and takes the dock bar's text as its title; a frame with no bar shown is left.
     virtual void RecalcLayout(BOOL bNotify = TRUE) override;
     // The window rectangle of a floating frame whose client is rect (grows rect).
     static void CalcBorders(CRect& rect, DWORD dwStyle = WS_THICKFRAME | WS_CAPTION);

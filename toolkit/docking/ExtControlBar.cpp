@@ -417,6 +417,7 @@ static bool IsLiveFrameObject(CFrameWnd* pFrame)
     return std::find(frames.begin(), frames.end(), pFrame) != frames.end();
 }
 
+// A hidden floating frame for this bar, made at lpPlace's top-left as large as it will be around the bar.
 // NULL when the frame cannot be made: the callers run inside window procedures (a drop, a double
 // click), where an exception would end in a message box.
 CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle, LPCRECT lpPlace)
@@ -424,6 +425,9 @@ CFrameWnd* CExtControlBar::CreateFloatingFrame(DWORD dwStyle, LPCRECT lpPlace)
     if (m_pDockSite == nullptr || m_pDockSite->GetSafeHwnd() == nullptr)
         return nullptr;
     CExtMiniDockFrameWnd* pMini = new CExtMiniDockFrameWnd;
+    CRect rcPlace;
+    if (lpPlace != nullptr)
+        lpPlace = &(rcPlace = pMini->CalcRectAround(CRect(*lpPlace).TopLeft(), this, dwStyle));
     if (!pMini->Create(m_pDockSite, dwStyle, lpPlace))
     {
         // A window that was made deletes its object when it goes.
@@ -491,7 +495,7 @@ bool CExtControlBar::FloatAtPoint(CPoint ptScreen, DWORD dwStyle)
         if ((dwStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) != 0)
             dwStyle = (dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
     }
-    // Made hidden where it shows, never made elsewhere and moved there (see CFrameWnd::FloatControlBar).
+    // Made hidden where and as large as it shows, never moved or sized there (see CFrameWnd::FloatControlBar).
     const CRect rcPlace(ptScreen, CSize(0, 0));
     CMiniDockFrameWnd* pMini = DYNAMIC_DOWNCAST(CMiniDockFrameWnd, CreateFloatingFrame(dwStyle, &rcPlace));
     if (pMini == nullptr)

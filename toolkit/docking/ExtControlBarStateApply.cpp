@@ -1078,8 +1078,12 @@ bool CExtControlBar::InternalDockStateBar::Restore(CFrameWnd* pFrame, InternalDo
         if ((m_dwStateFlags & kFloatingContainer) != 0 && !bNested)
         {
             // The restore's own floating frame: a failure ends the load.
-            // Made hidden at its stored place, kept on the monitor.
-            const CRect rcPlace = CExtPaintManager::AlignRectToMonitor(m_rcFloatingFrame, true, false);
+            // Made hidden at its stored place, as large as its layout makes it around the container, kept on the
+            // monitor (see CFrameWnd::FloatControlBar).
+            const CRect rcPlace = CExtPaintManager::AlignRectToMonitor(
+                CExtMiniDockFrameWnd::RectAround(m_rcFloatingFrame.TopLeft(), m_sizeFloating,
+                                                 (m_dwFloatingFrameStyle & CBRS_ORIENT_HORZ) != 0),
+                true, false);
             pMini = new CExtMiniDockFrameWnd;
             if (!pMini->Create(pFrame, m_dwFloatingFrameStyle, &rcPlace))
             {
@@ -1279,22 +1283,75 @@ bool CExtControlBar::InternalDockStateBar::IsClosedFloatingGroup() const
     return GetKind() == kKindTabContainer && (m_dwStateFlags & (kFloatingContainer | kVisible)) == kFloatingContainer;
 }
 
+// The one bar a floating dock bar's info lists, NULL when it lists none or several.
+static CControlBar* OnlyBarOf(CFrameWnd* pFrame, const CControlBarInfo* pInfo)
+{
+    CControlBar* pOnly = nullptr;
+    for (INT_PTR i = 0; i < pInfo->m_arrBarID.GetSize(); i++)
+    {
+        const DWORD dwId = pInfo->m_arrBarID[i];
+        if (dwId == 0 || (dwId & CControlBarInfo::kPlaceHolderBit) != 0)
+            continue;
+        if (pOnly != nullptr)
+            return nullptr;
+        pOnly = pFrame->GetControlBar(dwId);
+        if (pOnly == nullptr)
+            return nullptr;
+    }
+    return pOnly;
+}
+
+// The floating outer item of a fixed bar: its floating size is its frame's.
+static const CExtControlBar::OuterItemData_t*
+FloatingFixedItemOf(CControlBar* pBar,
+                    const CArray<CExtControlBar::OuterItemData_t, CExtControlBar::OuterItemData_t&>& arrOuterItems)
+{
+    CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+    if (pExt == nullptr || !pExt->IsFixedSize())
+        return nullptr;
+    for (INT_PTR i = 0; i < arrOuterItems.GetSize(); i++)
+        if (arrOuterItems[i].m_bFloating && arrOuterItems[i].m_nBarId == (UINT)pExt->GetDlgCtrlID())
+            return &arrOuterItems[i];
+    return nullptr;
+}
+
 void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
                                        CArray<OuterItemData_t, OuterItemData_t&>& arrOuterItems)
 {
-    // 1. Bars named by the infos; floating dock bars get new floating frames.
+    // 1. Outer items' metrics: a floating frame below is made as large as its bar's floating size makes it.
+    for (INT_PTR i = 0; i < arrOuterItems.GetSize(); i++)
+    {
+        const OuterItemData_t& item = arrOuterItems[i];
+        CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(item.m_nBarId));
+        if (pBar == nullptr)
+            continue;
+        pBar->m_ptFloatPos = item.m_ptFloatPos;
+        pBar->m_sizeHorzDocked = item.m_sizeHorzDocked;
+        pBar->m_sizeVertDocked = item.m_sizeVertDocked;
+        pBar->m_sizeFloating = item.m_sizeFloating;
+        pBar->SetOuterRowPlacement(item.m_placement);
+    }
+    // 2. Bars named by the infos; floating dock bars get new floating frames.
     for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); i++)
     {
         CControlBarInfo* pInfo = static_cast<CControlBarInfo*>(state.m_arrBarInfo[i]);
         pInfo->m_pBar = nullptr;
         if (pInfo->m_bFloating && pInfo->m_bDockBar)
         {
-            // Made hidden at the stored window place, where the dock bar's own info puts it below.
+            // Made hidden at the stored window place, where the dock bar's own info puts it below, as large as its
+            // layout makes it around its one bar (see CFrameWnd::FloatControlBar); a fixed bar's outer item keeps
+            // its frame's rectangle, which step 4 gives it.
             CMiniDockFrameWnd* pMini = nullptr;
             try
             {
-                const CRect rcPlace(pInfo->m_pointPos, CSize(0, 0));
-                pMini = pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT, &rcPlace);
+                CControlBar* pOnly = OnlyBarOf(pFrame, pInfo);
+                const OuterItemData_t* pItem = FloatingFixedItemOf(pOnly, arrOuterItems);
+                const CRect rcPlace = pItem != nullptr
+                                          ? CExtPaintManager::AlignRectToMonitor(
+                                                CRect(pItem->m_ptFloatPos, pItem->m_sizeFloating), true, false)
+                                          : CRect(pInfo->m_pointPos, CSize(0, 0));
+                pMini = pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT, &rcPlace,
+                                                    pItem != nullptr ? nullptr : pOnly);
             }
             catch (CException* e)
             {
@@ -1307,19 +1364,6 @@ void CExtControlBar::SetFrameDockState(CFrameWnd* pFrame, CDockState& state,
             pInfo->m_pBar = pFrame->GetControlBar(pInfo->m_nBarID);
         if (pInfo->m_pBar != nullptr)
             pInfo->m_pBar->m_nMRUWidth = pInfo->m_nMRUWidth;
-    }
-    // 2. Outer items.
-    for (INT_PTR i = 0; i < arrOuterItems.GetSize(); i++)
-    {
-        const OuterItemData_t& item = arrOuterItems[i];
-        CExtControlBar* pBar = DYNAMIC_DOWNCAST(CExtControlBar, pFrame->GetControlBar(item.m_nBarId));
-        if (pBar == nullptr)
-            continue;
-        pBar->m_ptFloatPos = item.m_ptFloatPos;
-        pBar->m_sizeHorzDocked = item.m_sizeHorzDocked;
-        pBar->m_sizeVertDocked = item.m_sizeVertDocked;
-        pBar->m_sizeFloating = item.m_sizeFloating;
-        pBar->SetOuterRowPlacement(item.m_placement);
     }
     // 3. The infos applied.
     for (INT_PTR i = 0; i < state.m_arrBarInfo.GetSize(); i++)

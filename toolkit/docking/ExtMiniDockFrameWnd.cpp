@@ -164,13 +164,36 @@ void CExtMiniDockFrameWnd::OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS*
     rc.bottom -= ::GetSystemMetrics(SM_CYFRAME);
 }
 
-void CExtMiniDockFrameWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+static void AddBorders(LPRECT lpClientRect)
 {
-    (void)nAdjustType;
     lpClientRect->left -= ::GetSystemMetrics(SM_CXFRAME);
     lpClientRect->right += ::GetSystemMetrics(SM_CXFRAME);
     lpClientRect->top -= ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYSMCAPTION);
     lpClientRect->bottom += ::GetSystemMetrics(SM_CYFRAME);
+}
+
+void CExtMiniDockFrameWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+{
+    (void)nAdjustType;
+    AddBorders(lpClientRect);
+}
+
+CRect CExtMiniDockFrameWnd::RectAround(CPoint ptPlace, CSize sizeBar, BOOL bHorz)
+{
+    CRect rc(CPoint(0, 0), CDockBar::CalcSizeAroundOne(sizeBar, bHorz));
+    AddBorders(&rc);
+    CExtPaintManager::MonitorParms mp;
+    CExtPaintManager::GetMonitorParmsFromRect(mp, CRect(ptPlace, rc.Size()));
+    return CRect(ptPlace,
+                 CSize(std::min(rc.Width(), mp.m_rcWorkArea.Width()), std::min(rc.Height(), mp.m_rcWorkArea.Height())));
+}
+
+CRect CExtMiniDockFrameWnd::CalcRectAround(CPoint ptPlace, CControlBar* pBar, DWORD dwBarStyle)
+{
+    const CExtControlBar* pExt = DYNAMIC_DOWNCAST(CExtControlBar, pBar);
+    if (pExt == nullptr)
+        return CMiniDockFrameWnd::CalcRectAround(ptPlace, pBar, dwBarStyle);
+    return RectAround(ptPlace, pExt->m_sizeFloating, (dwBarStyle & CBRS_ORIENT_HORZ) != 0);
 }
 
 void CExtMiniDockFrameWnd::LayoutCaption(int cx, int cy)

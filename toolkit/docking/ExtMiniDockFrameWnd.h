@@ -27,6 +27,11 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace = nullptr) override;
+    // Made around a bar of this toolkit, the frame is as large as its layout makes it around the bar's floating size.
+    CRect CalcRectAround(CPoint ptPlace, CControlBar* pBar, DWORD dwBarStyle) override;
+    // The window rectangle at ptPlace of a frame around one bar sizeBar large in a row along bHorz, as its layout
+    // and its size limit (the work area) make it.
+    static CRect RectAround(CPoint ptPlace, CSize sizeBar, BOOL bHorz);
 
     // Brings the floating frame of the bar to the top without activating it: the window that has the keyboard
     // keeps it. A bar that does not float is left alone.

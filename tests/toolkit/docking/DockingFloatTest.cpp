@@ -61,7 +61,7 @@ TEST_F(DockingFloat, AStoredFloatingFixedBarComesBackFloatingThroughTheRegistry)
     ASSERT_TRUE(pT->FloatAtPoint(CPoint(300, 240)));
     CFrameWnd* pMini = pT->GetParentFrame();
     ASSERT_TRUE(pMini != nullptr && pMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
-    const CPoint ptFrame = WindowRectOf(pMini).TopLeft();
+    const CRect rcFrame = WindowRectOf(pMini);
     ASSERT_TRUE(Save());
 
     RebuildFrame();
@@ -73,6 +73,6 @@ TEST_F(DockingFloat, AStoredFloatingFixedBarComesBackFloatingThroughTheRegistry)
     EXPECT_TRUE(CExtControlBar::IsFloating(pT));
     pMini = pT->GetParentFrame();
     ASSERT_NE(pMini, nullptr);
-    EXPECT_EQ(WindowRectOf(pMini).TopLeft(), ptFrame);
-    EXPECT_EQ(births.Of(pMini), ptFrame); // made there, not moved there
+    EXPECT_EQ(WindowRectOf(pMini), rcFrame);
+    EXPECT_EQ(births.Of(pMini), rcFrame); // made there, not moved or sized there
 }

@@ -39,6 +39,8 @@ CHostFixedBar::CHostFixedBar() : m_nCells(6)
 bool CHostFixedBar::CreateInFrame(CFrameWnd* pFrame, UINT nID, LPCTSTR pszText, int nCells)
 {
     m_nCells = nCells;
+    // The size it floats at, kept as the toolkit's tool bar keeps it.
+    m_sizeFloating = SizeForLength(32767, true);
     if (!Create(pszText, pFrame, nID, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY))
         return false;
     EnableDocking(CBRS_ALIGN_ANY);
@@ -57,7 +59,10 @@ CSize CHostFixedBar::SizeForLength(int nLength, bool bHorz) const
 CSize CHostFixedBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
 {
     (void)bStretch;
-    return SizeForLength(32767, bHorz != FALSE);
+    const CSize size = SizeForLength(32767, bHorz != FALSE);
+    if (IsFloating(this))
+        m_sizeFloating = size;
+    return size;
 }
 
 CSize CHostFixedBar::CalcDynamicLayout(int nLength, DWORD nMode)

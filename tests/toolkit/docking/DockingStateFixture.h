@@ -11,6 +11,11 @@
 
 typedef std::vector<BYTE> Bytes;
 
+inline void PrintTo(const CRect& r, std::ostream* os)
+{
+    *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
+}
+
 // The bytes an archive operation stores.
 inline Bytes StoreBytes(const std::function<void(CArchive&)>& fn)
 {
@@ -81,7 +86,7 @@ private:
     static inline LPCTSTR s_pszClass = nullptr;
 };
 
-// Where each pop-up window of this thread was made while it lives.
+// Where and how large each pop-up window of this thread was made while it lives.
 class CPopupBirthPlaces
 {
 public:
@@ -90,18 +95,18 @@ public:
         s_places.clear();
     }
     ~CPopupBirthPlaces() { ::UnhookWindowsHookEx(m_hHook); }
-    CPoint Of(CWnd* pWnd) const { return s_places.count(pWnd->m_hWnd) ? s_places[pWnd->m_hWnd] : CPoint(-1, -1); }
+    CRect Of(CWnd* pWnd) const { return s_places.count(pWnd->m_hWnd) ? s_places[pWnd->m_hWnd] : CRect(-1, -1, -1, -1); }
 
 private:
     static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
     {
         const CREATESTRUCTW* pcs = nCode == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs : nullptr;
         if (pcs != nullptr && (pcs->style & WS_POPUP) != 0)
-            s_places[(HWND)wParam] = CPoint(pcs->x, pcs->y);
+            s_places[(HWND)wParam] = CRect(CPoint(pcs->x, pcs->y), CSize(pcs->cx, pcs->cy));
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     }
     HHOOK m_hHook;
-    static inline std::map<HWND, CPoint> s_places;
+    static inline std::map<HWND, CRect> s_places;
 };
 
 class DockingStateFixture : public DockBarsFixture

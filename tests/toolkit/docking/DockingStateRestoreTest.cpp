@@ -246,7 +246,7 @@ TEST_F(DockingStateRestore, AFloatingContainerComesBackInANewFrameKeptOnTheMonit
     CExtPaintManager::MonitorParms mp;
     CExtPaintManager::GetMonitorParmsFromRect(mp, rcMini);
     EXPECT_TRUE(mp.m_rcWorkArea.PtInRect(rcMini.TopLeft())) << rcMini.left << "," << rcMini.top;
-    EXPECT_EQ(births.Of(pNewMini), rcMini.TopLeft());
+    EXPECT_EQ(births.Of(pNewMini), rcMini);
 }
 
 TEST_F(DockingStateRestore, DamagedStatesFailInBoundedTimeLeaveTheBarsAndTheFlagsAndTheDefaultLayoutDocks)
@@ -434,7 +434,7 @@ TEST_F(DockingStateRestore, AFloatingFrameThatCannotBeMadeEndsTheLoadWithTheFlag
 TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTheyWere)
 {
     BuildDefault();
-    // Each floating frame is made where it shows, never made elsewhere and moved there while hidden.
+    // Each floating frame is made where and as large as it shows, never moved or sized while hidden.
     std::unique_ptr<CPopupBirthPlaces> births = std::make_unique<CPopupBirthPlaces>();
     ASSERT_TRUE(m_pB->FloatAtPoint(CPoint(300, 220), CBRS_ALIGN_TOP));
     m_pFrame->FloatControlBar(m_pT, CPoint(360, 420));
@@ -447,7 +447,7 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
         ASSERT_TRUE(pMini != nullptr && pMini->IsKindOf(RUNTIME_CLASS(CExtMiniDockFrameWnd)));
         ASSERT_TRUE(pMini->IsWindowVisible());
         rcFrames.push_back(WindowRectOf(pMini));
-        EXPECT_EQ(births->Of(pMini), rcFrames.back().TopLeft()) << "floated";
+        EXPECT_EQ(births->Of(pMini), rcFrames.back()) << "floated";
     }
     ASSERT_TRUE(Save());
 
@@ -468,7 +468,7 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
         const CRect rc = WindowRectOf(pMini);
         EXPECT_EQ(rc.TopLeft(), rcFrames[i].TopLeft()) << i;
         EXPECT_EQ(rc.Size(), rcFrames[i].Size()) << i;
-        EXPECT_EQ(births->Of(pMini), rc.TopLeft()) << "loaded " << i;
+        EXPECT_EQ(births->Of(pMini), rc) << "loaded " << i;
         i++;
     }
 }
