@@ -62,7 +62,13 @@ if [ "${CORVANE_SCREEN_SESSION:-0}" = 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" 
   "$0" "$@"
   exit $?
 fi
-export WINEPREFIX="${CORVANE_WINEPREFIX:-$here/wineprefix}"
+# The build tree's prefix is the unmanaged one of the tests (CORVANE_NO_WM=1); a run as on a desktop has one of its
+# own, so that it never takes the setting out from under a test run of the same tree.
+if [ "${CORVANE_NO_WM:-0}" = 1 ]; then
+  export WINEPREFIX="${CORVANE_WINEPREFIX:-$here/wineprefix}"
+else
+  export WINEPREFIX="${CORVANE_WINEPREFIX:-$here/wineprefix-desktop}"
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then

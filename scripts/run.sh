@@ -11,7 +11,7 @@
 #     (anything other than "COM4:").
 # Without a display ($DISPLAY empty) the program runs on a virtual screen (xvfb-run), which has no
 # window manager: the Wine prefix then does not wait for one (CORVANE_NO_WM, cmake/wine-run.sh).
-# With a display the prefix is as on any desktop, also after a run without one or a test run.
+# With a display the prefix is one of its own (build/wineprefix-desktop), as on any desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -19,12 +19,13 @@ root=$(pwd)
 build="$root/${BUILD_DIR:-build}"
 run="$build/wine-run.sh"
 exe="$build/CorvaneSms.exe"
-export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix}"
 key='HKCU\Software\Corvane\Corvane SMS\Settings'
 if [ -n "${DISPLAY:-}" ]; then
   export CORVANE_NO_WM=0
+  export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix-desktop}"
 else
   export CORVANE_NO_WM=1
+  export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix}"
 fi
 default_port="COM4:"
 

@@ -214,11 +214,18 @@ HWND ProgramProcess::WaitForMainWindow(DWORD ms, const wchar_t* stopAt)
         Sleep(50);
     }
     CString strWhy;
-    if (Running())
+    DWORD dwCode = 0;
+    const DWORD dwWait = WaitForSingleObject(pi.hProcess, 0);
+    if (dwWait == WAIT_TIMEOUT)
         strWhy.Format(L"no main window with its view%s%s within %lu ms", stopAt ? L" and a box with " : L"",
                       stopAt ? stopAt : L"", ms);
+    else if (dwWait != WAIT_OBJECT_0 || !GetExitCodeProcess(pi.hProcess, &dwCode))
+        // Not the program's end: the handle to it no longer answers.
+        strWhy.Format(L"the handle to the program's process %lu no longer answers (wait 0x%lx, error %lu) %lu ms "
+                      L"after its start, before its main window",
+                      pi.dwProcessId, dwWait, GetLastError(), GetTickCount() - m_dwStarted);
     else
-        strWhy.Format(L"the program ended with code 0x%lx %lu ms after its start, before its main window", ExitCode(),
+        strWhy.Format(L"the program ended with code 0x%lx %lu ms after its start, before its main window", dwCode,
                       GetTickCount() - m_dwStarted);
     StartFailed(strWhy);
     return nullptr;

@@ -128,8 +128,9 @@ BOOL CExtMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPla
 
 void CExtMiniDockFrameWnd::OnWindowPosChanging(WINDOWPOS* lpWndPos)
 {
+    // A show held back holds back the raise that comes with it: a hidden frame is left as it stands.
     if ((lpWndPos->flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0 && HoldShow((lpWndPos->flags & SWP_SHOWWINDOW) != 0))
-        lpWndPos->flags &= ~SWP_SHOWWINDOW;
+        lpWndPos->flags = (lpWndPos->flags & ~SWP_SHOWWINDOW) | SWP_NOZORDER;
     CMiniDockFrameWnd::OnWindowPosChanging(lpWndPos);
     StripStyles();
 }

@@ -32,7 +32,8 @@ def wine_prefix(wine_run):
         screen = os.environ.get("CTEST_RESOURCE_GROUP_0_SCREENS", "")
         n = screen[3:].split(",")[0] if screen.startswith("id:") else "0"
         return os.path.join(build, "wineprefix-screen" + n)
-    return os.path.join(build, "wineprefix")
+    # A run as on a desktop has a prefix of its own beside the tests' unmanaged one.
+    return os.path.join(build, "wineprefix" if os.environ.get("CORVANE_NO_WM") == "1" else "wineprefix-desktop")
 
 
 def main():

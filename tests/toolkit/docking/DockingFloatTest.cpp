@@ -75,4 +75,5 @@ TEST_F(DockingFloat, AStoredFloatingFixedBarComesBackFloatingThroughTheRegistry)
     ASSERT_NE(pMini, nullptr);
     EXPECT_EQ(WindowRectOf(pMini), rcFrame);
     EXPECT_EQ(births.Of(pMini), rcFrame); // made there, not moved or sized there
+    EXPECT_EQ(births.HiddenChangesOf(pMini), 0);
 }

@@ -86,27 +86,61 @@ private:
     static inline LPCTSTR s_pszClass = nullptr;
 };
 
-// Where and how large each pop-up window of this thread was made while it lives.
+// Where and how large each pop-up window of this thread was made while it lives, and how often the program moved,
+// sized or raised it before its first show.
 class CPopupBirthPlaces
 {
 public:
-    CPopupBirthPlaces() : m_hHook(::SetWindowsHookExW(WH_CBT, Proc, nullptr, ::GetCurrentThreadId()))
+    CPopupBirthPlaces()
+        : m_hHook(::SetWindowsHookExW(WH_CBT, Proc, nullptr, ::GetCurrentThreadId())),
+          m_hPosHook(::SetWindowsHookExW(WH_CALLWNDPROC, PosProc, nullptr, ::GetCurrentThreadId()))
     {
         s_places.clear();
+        s_hiddenChanges.clear();
     }
-    ~CPopupBirthPlaces() { ::UnhookWindowsHookEx(m_hHook); }
+    ~CPopupBirthPlaces()
+    {
+        ::UnhookWindowsHookEx(m_hHook);
+        ::UnhookWindowsHookEx(m_hPosHook);
+    }
     CRect Of(CWnd* pWnd) const { return s_places.count(pWnd->m_hWnd) ? s_places[pWnd->m_hWnd] : CRect(-1, -1, -1, -1); }
+    int HiddenChangesOf(CWnd* pWnd) const
+    {
+        const int n = s_hiddenChanges.count(pWnd->m_hWnd) ? s_hiddenChanges[pWnd->m_hWnd] : 0;
+        return n < 0 ? -1 - n : n;
+    }
 
 private:
     static LRESULT CALLBACK Proc(int nCode, WPARAM wParam, LPARAM lParam)
     {
         const CREATESTRUCTW* pcs = nCode == HCBT_CREATEWND ? reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs : nullptr;
         if (pcs != nullptr && (pcs->style & WS_POPUP) != 0)
+        {
             s_places[(HWND)wParam] = CRect(CPoint(pcs->x, pcs->y), CSize(pcs->cx, pcs->cy));
+            s_hiddenChanges[(HWND)wParam] = 0;
+        }
+        return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+    }
+    static LRESULT CALLBACK PosProc(int nCode, WPARAM wParam, LPARAM lParam)
+    {
+        const CWPSTRUCT* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        const auto it = s_hiddenChanges.find(p->hwnd);
+        if (nCode == HC_ACTION && p->message == WM_WINDOWPOSCHANGED && it != s_hiddenChanges.end() && it->second >= 0)
+        {
+            const UINT flags = reinterpret_cast<const WINDOWPOS*>(p->lParam)->flags;
+            if ((flags & SWP_SHOWWINDOW) != 0)
+                it->second = -1 - it->second; // shown: counted no more, its count kept
+            // The system's own moves of a hidden owned window in the window order, with its owner's, do not count.
+            else if ((flags & (SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER)) != (SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER) &&
+                     (flags & SWP_NOSENDCHANGING) == 0)
+                it->second++;
+        }
         return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
     }
     HHOOK m_hHook;
+    HHOOK m_hPosHook;
     static inline std::map<HWND, CRect> s_places;
+    static inline std::map<HWND, int> s_hiddenChanges; // negative once shown: -1 - the count
 };
 
 class DockingStateFixture : public DockBarsFixture

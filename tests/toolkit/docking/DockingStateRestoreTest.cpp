@@ -247,6 +247,7 @@ TEST_F(DockingStateRestore, AFloatingContainerComesBackInANewFrameKeptOnTheMonit
     CExtPaintManager::GetMonitorParmsFromRect(mp, rcMini);
     EXPECT_TRUE(mp.m_rcWorkArea.PtInRect(rcMini.TopLeft())) << rcMini.left << "," << rcMini.top;
     EXPECT_EQ(births.Of(pNewMini), rcMini);
+    EXPECT_EQ(births.HiddenChangesOf(pNewMini), 0);
 }
 
 TEST_F(DockingStateRestore, DamagedStatesFailInBoundedTimeLeaveTheBarsAndTheFlagsAndTheDefaultLayoutDocks)
@@ -448,6 +449,7 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
         ASSERT_TRUE(pMini->IsWindowVisible());
         rcFrames.push_back(WindowRectOf(pMini));
         EXPECT_EQ(births->Of(pMini), rcFrames.back()) << "floated";
+        EXPECT_EQ(births->HiddenChangesOf(pMini), 0) << "floated";
     }
     ASSERT_TRUE(Save());
 
@@ -469,6 +471,7 @@ TEST_F(DockingStateRestore, BarsFloatingWhenSavedComeBackFloatingAndShownWhereTh
         EXPECT_EQ(rc.TopLeft(), rcFrames[i].TopLeft()) << i;
         EXPECT_EQ(rc.Size(), rcFrames[i].Size()) << i;
         EXPECT_EQ(births->Of(pMini), rc) << "loaded " << i;
+        EXPECT_EQ(births->HiddenChangesOf(pMini), 0) << "loaded " << i;
         i++;
     }
 }
