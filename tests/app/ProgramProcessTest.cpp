@@ -782,7 +782,6 @@ struct ProgramDesktopTest : ProgramBarsTest
 {
     static bool s_bKept;  // the docking state of two bars floating, kept in kKeptBarState for the next scenarios
     static RECT s_rcMain; // the main window's rectangle when it was kept
-    static std::map<std::string, RECT> s_rcFrames; // each floating frame's rectangle when it was kept, by its name
     HWND hMain = nullptr;
     // Under IceWM a window mapped transient for one that is not IceWM's active window asks for attention: plain Win32
     // probes the same, a box owned by a splash (top-most or not, a tool window or not, shown with SW_SHOW or
@@ -1062,8 +1061,6 @@ struct ProgramDesktopTest : ProgramBarsTest
                 ASSERT_TRUE(PumpUntil([&] { return GetWindowRect(h, &s_rcMain) && s_rcMain.left >= 100; }, 10000));
                 ASSERT_TRUE(WaitPainted(30000));
                 GetWindowRect(h, &s_rcMain);
-                for (HWND hFrame : FloatingFrames())
-                    GetWindowRect(hFrame, &s_rcFrames[Name(hFrame)]);
             };
             ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, moveAway));
             s_bKept = keptkey::CopyTree(kBarStateKey, kKeptBarState);
@@ -1176,19 +1173,6 @@ struct ProgramDesktopTest : ProgramBarsTest
             EXPECT_TRUE(IntersectRect(&rcOn, &rc, &rcScreen) && EqualRect(&rcOn, &rc))
                 << Name(hBox) << " lies off the screen after " << pszStep;
         }
-        // Where the arrangement is the kept one, each floating frame stands where it was kept, on the X server too.
-        for (HWND h : prcMain != nullptr ? frames : std::vector<HWND>())
-        {
-            RECT rcFrame = {};
-            const auto kept = s_rcFrames.find(Name(h));
-            if (kept == s_rcFrames.end() || !GetWindowRect(h, &rcFrame))
-                continue;
-            const RECT& rcX = x.Geometry(h);
-            EXPECT_TRUE(EqualRect(&rcFrame, &kept->second) && EqualRect(&rcX, &kept->second))
-                << Name(h) << " stands at " << rcFrame.left << "," << rcFrame.top << " (on the X server at " << rcX.left
-                << "," << rcX.top << ") instead of where it was kept, " << kept->second.left << "," << kept->second.top
-                << ", after " << pszStep;
-        }
         RECT rc = {};
         if (prcMain != nullptr && GetWindowRect(hMain, &rc) && !EqualRect(&rc, prcMain))
             ADD_FAILURE() << "the main window is at " << rc.left << "," << rc.top << " " << rc.right - rc.left << "x"
@@ -1237,7 +1221,6 @@ struct ProgramDesktopTest : ProgramBarsTest
 };
 bool ProgramDesktopTest::s_bKept = false;
 RECT ProgramDesktopTest::s_rcMain = {};
-std::map<std::string, RECT> ProgramDesktopTest::s_rcFrames;
 } // namespace
 
 TEST_F(ProgramDesktopTest, TwoBarsFloatingAtTheCloseAreSeenAboveTheMainWindowAfterTheStartAndAClick)
