@@ -52,8 +52,6 @@ void CMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
     if (m_wndDockBar.m_hWnd == nullptr || m_wndDockBar.GetDockedVisibleCount() == 0)
         return;
     CMiniFrameWnd::RecalcLayout(bNotify);
-    if (m_wndDockBar.m_hWnd == nullptr)
-        return;
     CString title, current;
     m_wndDockBar.GetWindowText(title);
     GetWindowText(current);

@@ -1,11 +1,7 @@
 // Rectangle, point and size arithmetic as the painting code uses it.
 #include "platform/Platform.h"
+#include "support/PrintRect.h"
 #include <gtest/gtest.h>
-
-inline void PrintTo(const CRect& r, std::ostream* os)
-{
-    *os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
-}
 
 TEST(Geometry, RectangleArithmeticKeepsEdgesConsistent)
 {

@@ -1,14 +1,10 @@
 // The message loop of the layer: pre-translation order, idle command-UI updates, the run loop,
 // layout of child bars with WM_SIZEPARENT, and automatic tool tips.
 #include "platform/Platform.h"
+#include "support/PrintRect.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-inline void PrintTo(const CRect& r, std::ostream* os)
-{
-    *os << "(" << r.left << "," << r.top << "," << r.right << "," << r.bottom << ")";
-}
 
 namespace
 {

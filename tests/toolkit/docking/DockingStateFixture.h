@@ -5,16 +5,13 @@
 #include "platform/Archive.h"
 #include "platform/DockState.h"
 #include "platform/File.h"
+#include "support/PrintRect.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include <functional>
 #include <map>
+#include <set>
 
 typedef std::vector<BYTE> Bytes;
-
-inline void PrintTo(const CRect& r, std::ostream* os)
-{
-    *os << "(" << r.left << "," << r.top << ")-(" << r.right << "," << r.bottom << ")";
-}
 
 // The bytes an archive operation stores.
 inline Bytes StoreBytes(const std::function<void(CArchive&)>& fn)
@@ -97,6 +94,7 @@ public:
     {
         s_places.clear();
         s_hiddenChanges.clear();
+        s_shown.clear();
     }
     ~CPopupBirthPlaces()
     {
@@ -106,8 +104,7 @@ public:
     CRect Of(CWnd* pWnd) const { return s_places.count(pWnd->m_hWnd) ? s_places[pWnd->m_hWnd] : CRect(-1, -1, -1, -1); }
     int HiddenChangesOf(CWnd* pWnd) const
     {
-        const int n = s_hiddenChanges.count(pWnd->m_hWnd) ? s_hiddenChanges[pWnd->m_hWnd] : 0;
-        return n < 0 ? -1 - n : n;
+        return s_hiddenChanges.count(pWnd->m_hWnd) ? s_hiddenChanges[pWnd->m_hWnd] : 0;
     }
 
 private:
@@ -125,11 +122,12 @@ private:
     {
         const CWPSTRUCT* p = reinterpret_cast<const CWPSTRUCT*>(lParam);
         const auto it = s_hiddenChanges.find(p->hwnd);
-        if (nCode == HC_ACTION && p->message == WM_WINDOWPOSCHANGED && it != s_hiddenChanges.end() && it->second >= 0)
+        if (nCode == HC_ACTION && p->message == WM_WINDOWPOSCHANGED && it != s_hiddenChanges.end() &&
+            s_shown.count(p->hwnd) == 0)
         {
             const UINT flags = reinterpret_cast<const WINDOWPOS*>(p->lParam)->flags;
             if ((flags & SWP_SHOWWINDOW) != 0)
-                it->second = -1 - it->second; // shown: counted no more, its count kept
+                s_shown.insert(p->hwnd);
             // The system's own moves of a hidden owned window in the window order, with its owner's, do not count.
             else if ((flags & (SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER)) != (SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER) &&
                      (flags & SWP_NOSENDCHANGING) == 0)
@@ -140,7 +138,8 @@ private:
     HHOOK m_hHook;
     HHOOK m_hPosHook;
     static inline std::map<HWND, CRect> s_places;
-    static inline std::map<HWND, int> s_hiddenChanges; // negative once shown: -1 - the count
+    static inline std::map<HWND, int> s_hiddenChanges;
+    static inline std::set<HWND> s_shown;
 };
 
 class DockingStateFixture : public DockBarsFixture
