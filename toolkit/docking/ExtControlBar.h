@@ -478,6 +478,9 @@ public:
     void GetRowResizableBars(CArray<CExtControlBar*, CExtControlBar*>& arrBars, bool bVisibleOnly = true) const;
     bool IsRowHoldingFullRowBar() const;
     CExtControlBar* FindNeighbourResizableBar(bool bAfter) const;
+    // Whether the non-client layout puts a splitter before the bar: a resizable docked bar with a shown resizable
+    // bar before it in its row, as the row is now.
+    bool HasSplitterBefore() const;
     bool IsFirstInRow(bool bVisibleOnly = true) const;
     bool IsLastInRow(bool bVisibleOnly = true) const;
     bool IsAloneInRow(bool bOnlyFixed = false, bool bOnlyResizable = false) const;

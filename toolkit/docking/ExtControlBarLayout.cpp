@@ -38,11 +38,13 @@ bool CExtControlBar::IsFixedDockStyle() const { return IsFixedSize(); }
 bool CExtControlBar::IsFullRowBar() const { return false; }
 
 // The near in-row splitter lies across its row: a vertical strip (a top or bottom row) adds its width to the
-// bar's least width only, a horizontal one (a left or right column) its height to the least height only.
+// bar's least width only, a horizontal one (a left or right column) its height to the least height only. Whether
+// there is one follows the row as it is now, not the last non-client layout: a bar shown again before this one
+// gives it a splitter that the layout about to run must already count.
 int CExtControlBar::CalcMinWidth() const
 {
-    const bool bAcross = m_rcSplitterBefore.Height() > m_rcSplitterBefore.Width();
-    int n = m_nMinWidthBase + (bAcross ? m_rcSplitterBefore.Width() : 0);
+    const bool bAcross = HasSplitterBefore() && IsDockedHorizontally(this);
+    int n = m_nMinWidthBase + (bAcross ? m_nSplitterX : 0);
     if ((m_bfBarFlags & kBarResizableCaption) != 0)
         n = std::max(n, 10);
     return n;
@@ -50,8 +52,8 @@ int CExtControlBar::CalcMinWidth() const
 
 int CExtControlBar::CalcMinHeight() const
 {
-    const bool bAcross = m_rcSplitterBefore.Width() > m_rcSplitterBefore.Height();
-    return m_nMinHeightBase + (bAcross ? m_rcSplitterBefore.Height() : 0);
+    const bool bAcross = HasSplitterBefore() && !IsDockedHorizontally(this);
+    return m_nMinHeightBase + (bAcross ? m_nSplitterY : 0);
 }
 
 CSize CExtControlBar::GetDefaultSize() const { return CSize(80, 60); }

@@ -142,7 +142,6 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
     else
     {
         const UINT nId = GetDockBarId(this);
-        CExtControlBar* pPrev = FindNeighbourResizableBar(false);
         switch (nId)
         {
         case kDockBarTop:
@@ -198,7 +197,7 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
             break;
         default: break;
         }
-        if (pPrev != nullptr && nId != kDockBarFloat)
+        if (HasSplitterBefore())
         {
             if (IsDockedHorizontally(this))
             {

@@ -138,6 +138,12 @@ CExtControlBar* CExtControlBar::FindNeighbourResizableBar(bool bAfter) const
     return static_cast<CExtControlBar*>(FindInRowFrom(this, bAfter, IsVisibleResizable));
 }
 
+bool CExtControlBar::HasSplitterBefore() const
+{
+    return !IsFixedSize() && !IsFloating(this) && GetDockBarId(this) != kDockBarFloat &&
+           FindNeighbourResizableBar(false) != nullptr;
+}
+
 static bool IsEndOfRow(const CExtControlBar* pSelf, bool bFirst, bool bVisibleOnly)
 {
     return FindInRowFrom(pSelf, !bFirst, [bVisibleOnly](CControlBar* pBar) {

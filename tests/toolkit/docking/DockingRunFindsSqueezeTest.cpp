@@ -1,5 +1,6 @@
 // Faults the docking run found in squeezed rows and columns: a container left its least length below a bar docked
-// back above it, and a group squeezed to its least height.
+// back above it, a group squeezed to its least height, and a bar squeezed by a bar shown again before it in its
+// column.
 #include "DockingRunFinds.h"
 
 TEST_F(DockingRunFinds, AContainerSqueezedBelowABarDockedBackKeepsItsBarsInsideIt)
@@ -62,4 +63,30 @@ TEST_F(DockingRunFinds, AGroupSqueezedToItsLeastHeightLiesInsideTheFrame)
     EXPECT_GE(rcGroup.Height(), pGroup->CalcMinHeight());
     ASSERT_EQ(WindowRectOf(m_pA).Height(), 0);
     CheckLayout("after Alpha was grouped with Epsilon at its least height");
+}
+
+TEST_F(DockingRunFinds, ABarSqueezedByABarShownBeforeItInItsColumnKeepsTheLeastHeightOfItsSplitter)
+{
+    // Right: Delta below Gamma in its column; Gamma closed, so Delta is alone there with no splitter before it.
+    CRect rcBelow = WindowRectOf(m_pC);
+    rcBelow.top = rcBelow.CenterPoint().y + 1;
+    m_pFrame->DockControlBar(m_pD, m_pC->m_pDockBar, &rcBelow);
+    Settle();
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    ASSERT_EQ(WindowRectOf(m_pD).left, WindowRectOf(m_pC).left) << Describe();
+    m_pFrame->SendMessage(WM_COMMAND, m_pC->GetDlgCtrlID(), 0);
+    m_shown[m_pC] = false;
+    Rest();
+    ASSERT_TRUE(m_pD->GetSplitterBeforeRect().IsRectEmpty());
+    // Gamma shown again, remembering more than the column's height: Delta is squeezed, and the splitter it now has
+    // before it is part of its least height.
+    m_pC->m_sizeVertDocked.cy = 2000;
+    m_pFrame->SendMessage(WM_COMMAND, m_pC->GetDlgCtrlID(), 0);
+    m_shown[m_pC] = true;
+    Rest();
+    ASSERT_FALSE(m_pD->GetSplitterBeforeRect().IsRectEmpty()) << Describe();
+    EXPECT_GE(WindowRectOf(m_pD).Height(), m_pD->CalcMinHeight());
+    // A second frame reading the stored state gives the same layout.
+    CheckStateRoundTrip();
 }
