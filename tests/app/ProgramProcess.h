@@ -194,6 +194,7 @@ std::vector<DWORD> SettledScreen(const RECT& rc, DWORD ms);
 int PixelsUnlikeTheWindow(HWND hWnd, RECT& rcWhere, POINT& ptFirst, HWND hMayCover = nullptr);
 // Pixels of the window on the screen, where no window above its top-level covers it, that a full repaint of it
 // changes (a shade or two of slack, as gradients over a bar's place come out); its rectangle in rcWhere, the first
-// differing point in ptFirst.
+// differing point in ptFirst. A difference within one scroll bar the pointer is off (a hover look that ended
+// meanwhile) is taken again until a repaint leaves the screen as it is, for a bounded time.
 int PixelsUnlikeARepaint(const ProgramProcess& program, HWND hWnd, RECT& rcWhere, POINT& ptFirst);
 } // namespace programtest
