@@ -140,8 +140,7 @@ CExtControlBar* CExtControlBar::FindNeighbourResizableBar(bool bAfter) const
 
 bool CExtControlBar::HasSplitterBefore() const
 {
-    return !IsFixedSize() && !IsFloating(this) && GetDockBarId(this) != kDockBarFloat &&
-           FindNeighbourResizableBar(false) != nullptr;
+    return !IsFixedSize() && GetDockBarId(this) != kDockBarFloat && FindNeighbourResizableBar(false) != nullptr;
 }
 
 static bool IsEndOfRow(const CExtControlBar* pSelf, bool bFirst, bool bVisibleOnly)
