@@ -461,11 +461,9 @@ LRESULT CExtStatusControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM 
         return lResult;
     }
     case WM_PAINT:
+        // The control's own paint of a new text is left out; the region stays for the themed paint (see OnPaint).
         if (m_nStateFlags & kStateDefaultProcessing)
-        {
-            ::ValidateRect(m_hWnd, nullptr);
             return 0;
-        }
         break;
     case WM_ERASEBKGND:
         if (m_nStateFlags & kStateDefaultProcessing)
@@ -480,11 +478,10 @@ LRESULT CExtStatusControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM 
 
 void CExtStatusControlBar::OnPaint()
 {
+    // The control paints a new text at once, unthemed: that paint is left out, and the update region stays for the
+    // themed paint that follows, the one under way included when the text was sent from it.
     if (m_nStateFlags & kStateDefaultProcessing)
-    {
-        ::ValidateRect(m_hWnd, nullptr);
         return;
-    }
     CPaintDC dcPaint(this);
     DoPaintBar(dcPaint);
 }

@@ -326,6 +326,10 @@ void CExtControlBar::PlaceNewBarByReadState(CExtControlBar* pBar, CREATESTRUCT& 
     if (CDockBar* pDockBar = Pending().pSite->DockBarOfNewBar((UINT)(UINT_PTR)cs.hMenu))
     {
         pBar->m_pDockSite = pFrame;
+        // Its commands and their states go to the frame it is made for, as for a bar made there and docked later
+        // (whose owner is its first parent); the dock bar would answer none of them.
+        if (pBar->m_hWndOwner == nullptr)
+            pBar->m_hWndOwner = pFrame->GetSafeHwnd();
         cs.hwndParent = pDockBar->GetSafeHwnd();
         Pending().pNewBar = pBar;
         Pending().pNewBarDockBar = pDockBar;
