@@ -21,12 +21,14 @@
 #include "app/SystemTray.h"
 #include "phone/FakeOutlook.h"
 #include "phone/StoreHelpers.h"
+#include "res/app_ids.h"
 #include "res/platform_ids.h"
 #include "support/KeptKey.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/docking/ExtDockBar.h"
 #include <algorithm>
 #include <commctrl.h>
+#include <functional>
 #include <vector>
 #if defined(CORVANE_HAVE_CALLGRIND)
 #include <callgrind.h>
@@ -168,6 +170,87 @@ void PumpUntilIdle()
     }
 }
 
+// The main window's status bar and tool bars: the program's by their ids, the reference program's by their classes.
+std::vector<HWND> ThemedBands(HWND hMain)
+{
+    std::vector<HWND> bands;
+    ::EnumChildWindows(
+        hMain,
+        [](HWND c, LPARAM lp) -> BOOL {
+            wchar_t szClass[32] = {};
+            ::GetClassNameW(c, szClass, 32);
+            const int nId = ::GetDlgCtrlID(c);
+            if (::IsWindowVisible(c) &&
+                (wcscmp(szClass, STATUSCLASSNAMEW) == 0 || wcscmp(szClass, TOOLBARCLASSNAMEW) == 0 ||
+                 nId == AFX_IDW_STATUS_BAR || nId == ID_VIEW_TOOLBAR || nId == ID_VIEW_CORVANE_TOOLBAR))
+                ((std::vector<HWND>*)lp)->push_back(c);
+            return TRUE;
+        },
+        (LPARAM)&bands);
+    return bands;
+}
+
+// The screen's pixels in the rectangle.
+std::vector<DWORD> GrabScreen(const RECT& rc)
+{
+    const int cx = rc.right - rc.left, cy = rc.bottom - rc.top;
+    std::vector<DWORD> pixels((size_t)std::max(cx * cy, 0));
+    HDC hScreen = ::GetDC(nullptr);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBmp = ::CreateCompatibleBitmap(hScreen, cx, cy);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBmp);
+    ::BitBlt(hMem, 0, 0, cx, cy, hScreen, rc.left, rc.top, SRCCOPY);
+    ::SelectObject(hMem, hOld);
+    BITMAPINFO bi = {{sizeof(BITMAPINFOHEADER), cx, -cy, 1, 32, BI_RGB}};
+    ::GetDIBits(hMem, hBmp, 0, (UINT)cy, pixels.data(), &bi, DIB_RGB_COLORS);
+    ::DeleteObject(hBmp);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(nullptr, hScreen);
+    return pixels;
+}
+
+// The screen at the window once it stops changing (Wine puts a paint there when the painting thread looks at its
+// queue again), at most 2 s; settle lets that thread run.
+std::vector<DWORD> SettledBand(HWND hWnd, const std::function<void()>& settle)
+{
+    RECT rc = {};
+    ::GetWindowRect(hWnd, &rc);
+    std::vector<DWORD> grab = GrabScreen(rc);
+    for (const auto t0 = Clock::now(); bench::Seconds(t0) < 2;)
+    {
+        settle();
+        ::Sleep(20);
+        std::vector<DWORD> again = GrabScreen(rc);
+        if (again == grab)
+            break;
+        grab.swap(again);
+    }
+    return grab;
+}
+
+// A start counts as painted only when the screen shows the main window's status bar and tool bars as they paint
+// themselves: their pixels stay through a full repaint (a bar left unpainted shows what lay there before, black on a
+// fresh screen). settle lets the painting thread run.
+bool BandsShowTheirPaint(HWND hMain, const std::function<void()>& settle)
+{
+    const std::vector<HWND> bands = ThemedBands(hMain);
+    std::vector<std::vector<DWORD>> seen;
+    for (HWND h : bands)
+        seen.push_back(SettledBand(h, settle));
+    for (HWND h : bands)
+        ::RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    for (size_t i = 0; i < bands.size(); ++i)
+    {
+        const std::vector<DWORD> painted = SettledBand(bands[i], settle);
+        size_t nDiffs = 0;
+        for (size_t p = 0; p < painted.size() && p < seen[i].size(); ++p)
+            nDiffs += painted[p] != seen[i][p];
+        if (nDiffs > seen[i].size() / 200)
+            return false;
+    }
+    return !bands.empty();
+}
+
 struct ProgramStart
 {
     double dSeconds = -1;
@@ -199,6 +282,8 @@ ProgramStart StartProgram()
             CALLGRIND_DUMP_STATS;
 #endif
         start.dSeconds = bench::Seconds(t0);
+        if (!g_bCountSteps && !BandsShowTheirPaint(app->m_pMainWnd->GetSafeHwnd(), PumpUntilIdle))
+            start.dSeconds = -1;
         auto prev = t0;
         for (int i = 0; i < kStepCount; ++i)
         {
@@ -263,7 +348,9 @@ double StartReference(int nIndex)
     if (g_bDumpAtIdle)
         CALLGRIND_DUMP_STATS;
 #endif
-    const double dSeconds = bCreated ? bench::Seconds(t0) : -1;
+    double dSeconds = bCreated ? bench::Seconds(t0) : -1;
+    if (bCreated && !g_bDumpAtIdle && !BandsShowTheirPaint(windows.hMain, PumpUntilIdle))
+        dSeconds = -1;
     DestroyReferenceWindows(windows);
     PumpUntilIdle();
     return dSeconds;
@@ -452,6 +539,14 @@ double Launch(const CString& strExe, const CString& strFolder, bool bProgram)
             Answers(hMain) && !AnyUnpainted(pi.dwProcessId))
         {
             dSeconds = bench::Seconds(t0);
+            // The bare window has no bars; the program has them always.
+            const bool bBands = bProgram || !ThemedBands(hMain).empty();
+            if (bBands && !BandsShowTheirPaint(hMain, [&] { Answers(hMain); }))
+            {
+                std::printf("launched start-up: %ls was idle with its status bar or a tool bar not shown painted\n",
+                            (LPCWSTR)strExe.Mid(strExe.ReverseFind(L'\\') + 1));
+                dSeconds = -1;
+            }
             break;
         }
         ::Sleep(1);
@@ -570,6 +665,13 @@ int wmain()
                 program.push_back(StartProgram().dSeconds);
                 reference.push_back(StartReference(nIndex));
                 bare.push_back(StartBare(nIndex));
+            }
+            if (*std::min_element(program.begin(), program.end()) < 0 ||
+                *std::min_element(reference.begin(), reference.end()) < 0)
+            {
+                std::printf("run %d: a start did not show its status bar and tool bars painted when it was idle\n",
+                            run + 1);
+                continue;
             }
             const double dProgram = Median(program), dReference = Median(reference), dBare = Median(bare);
             std::printf("run %d: program %.1f ms, reference %.1f ms, bare window %.1f ms (medians of %d)\n", run + 1,

@@ -77,8 +77,14 @@ if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
     if [ ! -f "$WINEPREFIX/.corvane-ready" ]; then
       rm -rf "$WINEPREFIX"
       if [ "$WINEPREFIX" != "$here/wineprefix" ] && [ -f "$here/wineprefix/.corvane-ready" ]; then
-        # Another prefix of the build tree starts as a copy of its first one (seconds instead of a Wine setup).
-        cp -a "$here/wineprefix" "$WINEPREFIX.new" && mv "$WINEPREFIX.new" "$WINEPREFIX"
+        # Another prefix of the build tree starts as a copy of its first one (seconds instead of a Wine setup),
+        # without the keys the tests' programs left under HKCU\Software\Corvane* (settings, a stored bar layout): a
+        # program started there starts as on a new machine. The copy's registry file is not in use yet.
+        cp -a "$here/wineprefix" "$WINEPREFIX.new" &&
+          awk '/^\[/ { skip = index($0, "[Software\\\\Corvane") == 1 } !skip' "$WINEPREFIX.new/user.reg" \
+            >"$WINEPREFIX.new/user.reg.new" &&
+          mv "$WINEPREFIX.new/user.reg.new" "$WINEPREFIX.new/user.reg" &&
+          mv "$WINEPREFIX.new" "$WINEPREFIX"
       else
         wineboot -i >/dev/null 2>&1
         wineserver -w

@@ -11,7 +11,7 @@
 #     (anything other than "COM4:").
 # Without a display ($DISPLAY empty) the program runs on a virtual screen (xvfb-run), which has no
 # window manager: the Wine prefix then does not wait for one (CORVANE_NO_WM, cmake/wine-run.sh).
-# With a display the prefix is one of its own (build/wineprefix-desktop), as on any desktop.
+# The prefix is one of its own (build/wineprefix-desktop), as on any desktop.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -20,12 +20,14 @@ build="$root/${BUILD_DIR:-build}"
 run="$build/wine-run.sh"
 exe="$build/CorvaneSms.exe"
 key='HKCU\Software\Corvane\Corvane SMS\Settings'
+# The program's own prefix (build/wineprefix-desktop), never the tests' one: it holds only what the program itself
+# stored at earlier runs.
+export CORVANE_WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix-desktop}"
+export WINEPREFIX="$CORVANE_WINEPREFIX"
 if [ -n "${DISPLAY:-}" ]; then
   export CORVANE_NO_WM=0
-  export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix-desktop}"
 else
   export CORVANE_NO_WM=1
-  export WINEPREFIX="${CORVANE_WINEPREFIX:-$build/wineprefix}"
 fi
 default_port="COM4:"
 

@@ -15,6 +15,7 @@
 #include "res/phone_ids.h"
 #include "res/settings_ids.h"
 #include "support/DibCanvas.h"
+#include "support/PrintRect.h"
 #include "support/RandomRun.h"
 
 #include <algorithm>
@@ -1543,6 +1544,174 @@ TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
     EXPECT_EQ(walk(L"Tab", IDC_CONN_SMSC, 6).back(), IDC_CONN_SMSC);
     X(L"xdotool key Return");
     EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hSheet); }, 10000)) << "Enter in a page's field";
+}
+
+// A user's second start: the program ended by File > Keluar with keys, the SMS List floating and Folders pinned, starts
+// again from the layout it stored; there its menus open by a click and by keys and an item under the pointer lights,
+// each command opens its window (an item's click, Down and Return a quarter second apart, a tool bar button's click),
+// and the bars docked the same show the pixels of the first start: the status bar's band and the menu's icons too.
+TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEveryCommandAliveAndItsColours)
+{
+    if (IceWm())
+        GTEST_SKIP() << "IceWM gives a Wine window the keys only at a click (a plain Win32 window the same)";
+    ASSERT_NE(hMain = StartInFront(), nullptr);
+    POINT pt = {};
+    ASSERT_TRUE(CaptionButtonPoint(Bar(kBars[0]).hBar, 0, pt));
+    ASSERT_NO_FATAL_FAILURE(ClickAt(pt));
+    ASSERT_NO_FATAL_FAILURE(PointAt(CaptionPoint(Bar(kBars[1]).hBar)));
+    X(L"xdotool click --repeat 2 --delay 60 1");
+    const auto layout = [&] { return !Bar(kBars[0]).bShown && Bar(kBars[1]).bFloating; };
+    ASSERT_TRUE(PumpUntil(layout, 10000)) << "Folders pinned and the SMS List floating";
+    // The frame floats at the screen's top-left, over the menu bar: put aside, right of the main window.
+    RECT rcMain = {};
+    GetWindowRect(hMain, &rcMain);
+    const HWND hFrame = Bar(kBars[1]).hTop;
+    SetWindowPos(hFrame, nullptr, rcMain.right + 10, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_TRUE(PumpUntil([&] { return LookAt({hFrame}, false).Geometry(hFrame).left == rcMain.right + 10; }, 10000));
+    // A click into the view's text slides the pinned bar in again.
+    RECT rcText = {};
+    GetWindowRect(GetDlgItem(View(), IDC_MESSAGE_TEXT), &rcText);
+    ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{(rcText.left + rcText.right) / 2, (rcText.top + rcText.bottom) / 2}));
+    int nSlid = -1;
+    ASSERT_TRUE(PumpUntil([&] { return ShownSlider(nSlid) == nullptr; }, 5000)) << "the pinned bar stays out";
+    const auto status = [&] { return GetDlgItem(hMain, AFX_IDW_STATUS_BAR); };
+    const auto statusText = [&] {
+        wchar_t text[256] = {};
+        SendMessageW(status(), WM_GETTEXT, 256, (LPARAM)text);
+        return CString(text);
+    };
+    const auto prompt = [](UINT nId) {
+        CString s;
+        s.LoadString(nId);
+        return s.Left(s.Find(L'\n'));
+    };
+    // The docked bars and the status bar where the main window shows them, and the screen there, the pointer away.
+    struct Band
+    {
+        RECT rc;
+        std::vector<DWORD> seen;
+    };
+    const auto bands = [&] {
+        EXPECT_NO_FATAL_FAILURE(PointAt(POINT{GetSystemMetrics(SM_CXSCREEN) - 5, GetSystemMetrics(SM_CYSCREEN) - 5}));
+        EXPECT_TRUE(WaitPainted(30000));
+        std::vector<Band> v;
+        for (HWND h : {Bar(kBars[2]).hBar, Bar(kBars[3]).hBar, Bar(kBars[4]).hBar, status()})
+        {
+            Band b = {};
+            GetWindowRect(h, &b.rc);
+            b.seen = SettledScreen(b.rc, 3000);
+            v.push_back(b);
+        }
+        return v;
+    };
+    // The menu File opened by a click on its title: the pop-up shown (the process's one new top-level window) and the
+    // screen there.
+    const auto openFile = [&](Band& menu) {
+        std::vector<HWND> before;
+        EnumWindows(
+            [](HWND h, LPARAM lp) { return IsWindowVisible(h) && (((std::vector<HWND>*)lp)->push_back(h), 1), TRUE; },
+            (LPARAM)&before);
+        RECT rc = {};
+        GetWindowRect(Bar(kBars[4]).hBar, &rc);
+        EXPECT_NO_FATAL_FAILURE(ClickAt(POINT{rc.left + 22, (rc.top + rc.bottom) / 2}));
+        HWND hPopup = nullptr;
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                std::vector<HWND> now;
+                EnumWindows([](HWND h, LPARAM lp) { return ((std::vector<HWND>*)lp)->push_back(h), TRUE; },
+                            (LPARAM)&now);
+                for (HWND h : now)
+                {
+                    DWORD pid = 0;
+                    GetWindowThreadProcessId(h, &pid);
+                    if (pid == pi.dwProcessId && IsWindowVisible(h) &&
+                        std::find(before.begin(), before.end(), h) == before.end())
+                        hPopup = h;
+                }
+                return hPopup != nullptr;
+            },
+            5000))
+            << "a click on File opened no menu: " << DescribeWindowAt(POINT{rc.left + 22, (rc.top + rc.bottom) / 2})
+            << "\n"
+            << DescribeWindows();
+        EXPECT_TRUE(WaitPainted(30000));
+        GetWindowRect(hPopup, &menu.rc);
+        menu.seen = SettledScreen(menu.rc, 3000);
+    };
+    const std::vector<Band> first = bands();
+    Band firstMenu = {};
+    ASSERT_NO_FATAL_FAILURE(openFile(firstMenu));
+    X(L"xdotool key --delay 250 Escape Escape");
+    ASSERT_TRUE(PumpUntil([&] { return !InMenu() && IsWindowEnabled(hMain); }, 5000) && WaitIdle(30000));
+    X(L"xdotool key --delay 250 alt+f Up Return");
+    ASSERT_TRUE(Ended(30000)) << "File > Keluar by keys did not end the program";
+
+    ASSERT_NE(hMain = StartInFront(), nullptr);
+    ASSERT_TRUE(PumpUntil(layout, 10000)) << "the second start lost Folders pinned and the SMS List floating";
+    const std::vector<Band> second = bands();
+    for (size_t i = 0; i < first.size(); ++i)
+    {
+        const RECT& a = first[i].rc;
+        const RECT& b = second[i].rc;
+        ASSERT_EQ(CRect(a), CRect(b)) << "band " << i << " moved at the second start";
+        const int nDiffs = DiffsOfTheProgram(b, first[i].seen, second[i].seen);
+        EXPECT_LE(nDiffs, (int)second[i].seen.size() / 100)
+            << nDiffs << " of " << second[i].seen.size() << " pixels of band " << i << " (the last: the status bar) "
+            << "are not what the first start showed";
+    }
+    Band menu = {};
+    ASSERT_NO_FATAL_FAILURE(openFile(menu));
+    ASSERT_EQ(CRect(menu.rc), CRect(firstMenu.rc));
+    EXPECT_LE(DiffsOfTheProgram(menu.rc, firstMenu.seen, menu.seen), (int)menu.seen.size() / 100)
+        << "the menu File is not what the first start showed";
+    // "SMS Baru" under the pointer lights (its prompt in the status bar) and its click opens the compose window.
+    ASSERT_NO_FATAL_FAILURE(PointAt(POINT{menu.rc.left + 60, menu.rc.top + 42}));
+    EXPECT_TRUE(PumpUntil([&] { return statusText() == prompt(ID_SMS_NEW); }, 5000))
+        << "the item under the pointer does not light: the status bar says \"" << CStringA(statusText()).GetString()
+        << "\"";
+    const auto opened = [&](const wchar_t* pszHow) {
+        HWND h = nullptr;
+        EXPECT_TRUE(PumpUntil(
+            [&] { return GetDlgCtrlID(Focus()) == IDC_COMPOSE_RECIPIENTS && (h = GetAncestor(Focus(), GA_ROOT)); },
+            10000))
+            << pszHow << " opened no compose window";
+        // Its status bar shows as it paints itself.
+        const HWND hComposeStatus = GetDlgItem(h, AFX_IDW_STATUS_BAR);
+        RECT rcWhere = {};
+        POINT ptFirst = {};
+        EXPECT_TRUE(hComposeStatus != nullptr && WaitPainted(30000) &&
+                    PixelsUnlikeARepaint(*this, hComposeStatus, rcWhere, ptFirst) == 0)
+            << "the compose window's status bar after " << pszHow << " is not shown painted";
+        PostMessageW(h, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(h) && WaitIdle(30000); }, 10000)) << pszHow;
+    };
+    X(L"xdotool click 1");
+    opened(L"a click on File > SMS Baru");
+    // By keys, at a user's pace: Alt+F opens File, Escape leaves it; Alt+T, Down and Return open "Mencari SMS".
+    X(L"xdotool key --delay 250 alt+f");
+    EXPECT_TRUE(PumpUntil([&] { return statusText() == prompt(ID_SMS_NEW); }, 5000)) << "Alt+F opened no File";
+    X(L"xdotool key --delay 250 Escape Escape alt+t Down Return");
+    HWND hSearch = nullptr;
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(hSearch = FindWindowW(nullptr, L"Pencarian")); }, 10000))
+        << "Tools, Down and Return opened no \"Pencarian\"";
+    X(L"xdotool key Escape");
+    ASSERT_TRUE(
+        PumpUntil([&] { return !IsWindowVisible(hSearch) && IsWindowEnabled(hMain) && WaitIdle(30000); }, 10000));
+    // The standard tool bar's first button, found as a user finds it: the pointer along the bar until its tip.
+    RECT rcBar = {};
+    GetWindowRect(Bar(kBars[2]).hBar, &rcBar);
+    bool bOn = false;
+    for (LONG x = rcBar.left; x < rcBar.right && !bOn; x += 6)
+    {
+        ASSERT_NO_FATAL_FAILURE(PointAt(POINT{x, (rcBar.top + rcBar.bottom) / 2}));
+        bOn = PumpUntil([&] { return statusText() == prompt(ID_SMS_NEW); }, 300);
+    }
+    ASSERT_TRUE(bOn) << "no button of the tool bar says \"" << CStringA(prompt(ID_SMS_NEW)).GetString() << "\"";
+    X(L"xdotool click 1");
+    opened(L"a click on the tool bar's SMS Baru");
+    EXPECT_EQ(Capture(), nullptr) << "a button keeps the mouse capture";
+    CString strWhy;
+    EXPECT_TRUE(Exit(strWhy)) << CStringA(strWhy).GetString();
 }
 
 // ---- the keyboard --------------------------------------------------------------------------------------------------
