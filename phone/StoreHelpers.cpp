@@ -29,13 +29,13 @@ CString InternationalDigits(const CString& strNumber, bool& bShort)
     const CString filtered = FilterPhoneNumber(strNumber);
     CString digits = filtered;
     digits.Remove(L'+');
-    const bool bInternational = filtered.Find(L'+') >= 0 || digits.Left(2) == L"00";
-    const bool bNational = !bInternational && digits.Left(1) == L"0";
-    bShort = !bInternational && !bNational && digits.GetLength() <= kMaxShortNumberDigits;
+    const bool bPrefix = digits.Left(2) == L"00";
+    if (bPrefix)
+        digits = digits.Mid(2);
+    const bool bNational = !bPrefix && digits.Left(1) == L"0";
+    bShort = filtered.Find(L'+') < 0 && !bPrefix && !bNational && digits.GetLength() <= kMaxShortNumberDigits;
     if (bNational)
         digits = L"62" + digits.Mid(1);
-    else if (digits.Left(2) == L"00")
-        digits = digits.Mid(2);
     return digits;
 }
 
