@@ -8,7 +8,7 @@
 #include "res/app_tools_ids.h"
 
 #include <cwctype>
-#include <string_view>
+#include <string>
 #include <unordered_set>
 
 BEGIN_MESSAGE_MAP(CDlgImportSms, CExtResizableDialog)
@@ -271,17 +271,23 @@ CDlgImportSms::EParse CDlgImportSms::ParseLine(const CString& strLine, int nLayo
 
 namespace
 {
-// The keys of every record of the list, rebuilt first: views of the records' own keys, which stay
-// in place while the records live.
-void CollectKeys(CCorvane_smsDoc& doc, std::unordered_set<std::wstring_view>& keys)
+// What makes two messages one: the number a backup line carries (the sender's for "Inbox", else the
+// recipients'), the date, the time and the whole text.
+std::wstring DuplicateKey(const CSMS& sms)
+{
+    const bool bInbox = sms.m_strFolder == SMS_FOLDER_INBOX;
+    const CString strKey = (bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber) + L"\n" + sms.m_strDay + L"/" +
+                           sms.m_strMonth + L"/" + sms.m_strYear + L" " + sms.m_strHour + L":" + sms.m_strMinute +
+                           L":" + sms.m_strSecond + L"\n" + sms.m_strText;
+    return std::wstring(strKey.GetString(), (size_t)strKey.GetLength());
+}
+
+// The keys of every record of the list.
+void CollectKeys(CCorvane_smsDoc& doc, std::unordered_set<std::wstring>& keys)
 {
     keys.clear();
     for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos != nullptr;)
-    {
-        CSMS* pSms = (CSMS*)doc.m_listSms.GetNext(pos);
-        pSms->RebuildKey();
-        keys.insert(std::wstring_view(pSms->m_strKey.GetString(), (size_t)pSms->m_strKey.GetLength()));
-    }
+        keys.insert(DuplicateKey(*(const CSMS*)doc.m_listSms.GetNext(pos)));
 }
 } // namespace
 
@@ -293,7 +299,7 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
     result.nLines = nLines;
     CSmsRecordsLock lock(&doc);
     // The keys held, those of records appended here included.
-    std::unordered_set<std::wstring_view> keys;
+    std::unordered_set<std::wstring> keys;
     keys.reserve((size_t)doc.m_listSms.GetCount() + (size_t)nLines);
     CollectKeys(doc, keys);
     const CString strProgressFormat = LoadResourceText(IDS_IMPORT_PROGRESS);
@@ -334,12 +340,13 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
             continue;
         record.m_bRead = 1;
         record.RebuildKey();
-        if (keys.count(std::wstring_view(record.m_strKey.GetString(), (size_t)record.m_strKey.GetLength())) != 0)
+        if (!keys.insert(DuplicateKey(record)).second)
+        {
+            ++result.nDuplicates;
             continue;
-        CSMS* pNew = new CSMS(record);
-        doc.m_listSms.AddTail(pNew);
+        }
+        doc.m_listSms.AddTail(new CSMS(record));
         doc.NoteRecordsChanged();
-        keys.insert(std::wstring_view(pNew->m_strKey.GetString(), (size_t)pNew->m_strKey.GetLength()));
         ++result.nAdded;
     }
 }
@@ -416,9 +423,15 @@ void CDlgImportSms::OnOK()
     }
     pDoc->SaveData();
     ::SetCursor(::LoadCursorW(nullptr, IDC_ARROW));
-    CString strCount;
+    // The lines read, then the messages filed and those left out as already held.
+    CString strCount, strCounts = LoadResourceText(IDS_IMPORT_FILED_COUNTS);
     strCount.Format(L"%d", result.nLines);
-    MessageBox(FormatResourceText(IDS_IMPORT_DONE, strCount), L"Info", MB_OK);
+    const CString strDone = FormatResourceText(IDS_IMPORT_DONE, strCount);
+    strCount.Format(L"%d", result.nAdded);
+    ReplaceFirstMarker(strCounts, strCount);
+    strCount.Format(L"%d", result.nDuplicates);
+    ReplaceFirstMarker(strCounts, strCount);
+    MessageBox(strDone + L" " + strCounts, L"Info", MB_OK);
     // A close of the program while a box was up has taken the dialog with it.
     if (GetSafeHwnd() == nullptr)
         return;

@@ -32,6 +32,7 @@ public:
     {
         int nLines = 0;        // lines read, every one counted
         int nAdded = 0;        // records appended to the document
+        int nDuplicates = 0;   // messages left out: the document held them (or an earlier line)
         int nRefused = 0;      // lines refused
         int nFirstRefused = 0; // number (from 1) of the first refused line; 0 when none
     };

@@ -86,13 +86,22 @@ public:
         CString strFiled;
     };
 
+    // The widest spread of the service-centre time stamps of one message's parts. The centre
+    // stamps each part as it takes it from the sender's phone, which sends them one after the
+    // other, seconds apart; a day leaves room for a part resent later and for centres that stamp
+    // at delivery, while a sender uses one reference again only after its others (255 of them for
+    // an 8-bit one), for all but bulk senders weeks later.
+    static const int kJoinSpanSeconds = 24 * 60 * 60;
+
     // Sorting (by sender, reference, total and listing order) and joining of the listed
-    // messages: the k-th copy of each part number with the k-th of the others; a message with a
-    // part missing gives each of its parts alone.
+    // messages: parts join only within kJoinSpanSeconds of each other, the message whose parts
+    // lie nearest in time first (in listing order when they tie); a part left over stays alone.
     static void SortListed(std::vector<ListedSms_t>& arr);
     static void JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined);
-    // The kept parts, one a line ("ME 3 <PDU> <filed>"); a missing file holds none.
-    static void ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr);
+    // The kept parts, one a line ("ME 3 <PDU> <filed>"); a missing file holds none. FALSE when
+    // the file is there but could not be opened or holds a line that does not read (such lines
+    // are left out).
+    static BOOL ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr);
     // Replaces the file in one step (removes it when there are none); FALSE when it failed.
     static BOOL WriteKeptParts(const CString& strPath, const std::vector<KeptPart_t>& arr);
     // An unsolicited result code ("+CMTI: ...", "RING", ...) rather than an answer.
@@ -104,6 +113,7 @@ public:
     std::vector<ListedSms_t> m_arrListed; // the received records, in listing order
     std::vector<JoinedSms_t> m_arrJoined; // after joining
     std::vector<KeptPart_t> m_arrKept;    // the kept parts as the side file holds them
+    BOOL m_bKeptUnread = FALSE;           // the side file did not read whole: it is written anew
     CUnicodeTextWriter m_log;
     CSMSMessage m_encoder;
     CString m_strLastReply;
@@ -119,7 +129,7 @@ private:
     // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
     // Marks the listed parts that lie where a kept part lay, with its PDU, while the document
-    // still holds the message they were filed with.
+    // still holds the whole message they were filed with.
     void MarkKnownParts();
     BOOL FileJoined(int& nNew, BOOL& bSaved);
     // Files a whole message in place of its parts filed alone (GUI thread); FALSE when the

@@ -46,6 +46,50 @@ bool IsFiledPart(const CSMS& filed, const CSMS& part)
            (IsSent(part) || SameTimestamp(filed, part));
 }
 
+// A record's date and time in seconds (the two-digit year taken in 2000-2099); 0 when they are no date.
+long long StampSeconds(const CSMS& r)
+{
+    SYSTEMTIME st = {};
+    st.wYear = (WORD)(2000 + _wtoi(r.m_strYear));
+    st.wMonth = (WORD)_wtoi(r.m_strMonth);
+    st.wDay = (WORD)_wtoi(r.m_strDay);
+    st.wHour = (WORD)_wtoi(r.m_strHour);
+    st.wMinute = (WORD)_wtoi(r.m_strMinute);
+    st.wSecond = (WORD)_wtoi(r.m_strSecond);
+    FILETIME ft;
+    if (!SystemTimeToFileTime(&st, &ft))
+        return 0;
+    return (long long)(((ULONGLONG)ft.dwHighDateTime << 32 | ft.dwLowDateTime) / 10000000);
+}
+
+// Whether a document record is the whole message a listed part belongs to: linked, of the same
+// sender, reference and total (its part number), its text holding the part's text at the part's
+// place and more, and its date and time (those of its last part) the part's own for the last part,
+// within the join span of it for another. A part stored as sent carries no time stamp of its own.
+bool HoldsPart(const CSMS& filed, const CPhoneSession::ListedSms_t& l)
+{
+    const CString& strWhole = filed.m_strText;
+    const CString& strPart = l.record.m_strText;
+    const int n = strPart.GetLength();
+    if (!filed.m_bLinked || !l.bLinked || filed.m_nRef != l.nRef || filed.m_nPart != l.nTotal || l.nSeq < 1 ||
+        l.nSeq > l.nTotal || strWhole.GetLength() <= n || PartyKey(filed) != PartyKey(l.record))
+        return false;
+    bool bInPlace = false;
+    if (l.nSeq == l.nTotal)
+        bInPlace = strWhole.Right(n) == strPart;
+    else if (l.nSeq == 1)
+        bInPlace = strWhole.Left(n) == strPart;
+    else
+    {
+        const int nAt = strWhole.Find(strPart, 1);
+        bInPlace = nAt > 0 && nAt + n < strWhole.GetLength();
+    }
+    if (!bInPlace || IsSent(l.record))
+        return bInPlace;
+    const long long nApart = StampSeconds(filed) - StampSeconds(l.record);
+    return l.nSeq == l.nTotal ? nApart == 0 : std::llabs(nApart) <= CPhoneSession::kJoinSpanSeconds;
+}
+
 bool SameKeptPart(const CPhoneSession::KeptPart_t& a, const CPhoneSession::KeptPart_t& b)
 {
     return a.strMemory == b.strMemory && a.strIndex == b.strIndex && a.strPdu == b.strPdu;
@@ -77,13 +121,13 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
 {
     joined.clear();
     std::vector<bool> taken(arr.size(), false);
-    auto alone = [&](size_t i) {
+    auto alone = [&](size_t i, std::vector<JoinedSms_t>& out) {
         JoinedSms_t j;
         j.record = arr[i].record;
         j.sources.push_back((int)i);
         j.bComplete = !arr[i].bLinked;
         j.bKnown = arr[i].bKnown;
-        joined.push_back(j);
+        out.push_back(j);
     };
     for (size_t i = 0; i < arr.size(); ++i)
     {
@@ -93,11 +137,12 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
             continue;
         if (!first.bLinked || first.bKnown)
         {
-            alone(i);
+            alone(i, joined);
             continue;
         }
         // The parts of one sender with one reference and total lie together, in listing order;
         // copies[s] holds those of part number s.
+        std::vector<JoinedSms_t> group;
         std::vector<std::vector<size_t>> copies((size_t)std::max(first.nTotal, 0) + 1);
         for (size_t k = i; k < arr.size(); ++k)
         {
@@ -111,53 +156,93 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
             if (next.nSeq >= 1 && next.nSeq <= first.nTotal)
                 copies[(size_t)next.nSeq].push_back(k);
             else
-                alone(k);
+                alone(k, group);
         }
-        size_t nMessages = 0;
-        for (const std::vector<size_t>& c : copies)
-            nMessages = std::max(nMessages, c.size());
-        for (size_t m = 0; m < nMessages; ++m)
+        std::vector<bool> used(arr.size(), false);
+        while (first.nTotal >= 1)
         {
-            bool bWhole = true;
-            for (int s = 1; s <= first.nTotal; ++s)
-                bWhole = bWhole && m < copies[(size_t)s].size();
-            if (!bWhole)
+            // For each first part, the other parts nearest to it in time while all lie within the
+            // span; the message of the least distance is taken, and the search begins again.
+            std::vector<size_t> best;
+            long long nBest = -1;
+            for (size_t a : copies[1])
             {
-                for (int s = 1; s <= first.nTotal; ++s)
-                    if (m < copies[(size_t)s].size())
-                        alone(copies[(size_t)s][m]);
-                continue;
+                if (used[a])
+                    continue;
+                std::vector<size_t> parts = {a};
+                const long long tFirst = StampSeconds(arr[a].record);
+                long long tLow = tFirst, tHigh = tFirst, nDistance = 0;
+                for (int s = 2; s <= first.nTotal; ++s)
+                {
+                    size_t nPick = 0;
+                    long long nPickDistance = -1;
+                    for (size_t b : copies[(size_t)s])
+                    {
+                        const long long t = StampSeconds(arr[b].record), d = std::llabs(t - tFirst);
+                        if (!used[b] && std::max(tHigh, t) - std::min(tLow, t) <= kJoinSpanSeconds &&
+                            (nPickDistance < 0 || d < nPickDistance))
+                            nPick = b, nPickDistance = d;
+                    }
+                    if (nPickDistance < 0)
+                        break;
+                    parts.push_back(nPick);
+                    nDistance += nPickDistance;
+                    tLow = std::min(tLow, StampSeconds(arr[nPick].record));
+                    tHigh = std::max(tHigh, StampSeconds(arr[nPick].record));
+                }
+                if (parts.size() == (size_t)first.nTotal && (nBest < 0 || nDistance < nBest))
+                    best = parts, nBest = nDistance;
             }
+            if (best.empty())
+                break;
             // The record carries the fields of its last part and the texts of all parts in order.
             JoinedSms_t j;
             CString strText;
-            for (int s = 1; s <= first.nTotal; ++s)
+            for (size_t k : best)
             {
-                const size_t k = copies[(size_t)s][m];
+                used[k] = true;
                 strText += arr[k].record.m_strText;
                 j.sources.push_back((int)k);
             }
-            j.record = arr[(size_t)j.sources.back()].record;
+            j.record = arr[best.back()].record;
             j.record.m_strText = strText;
-            joined.push_back(j);
+            group.push_back(j);
         }
+        for (const std::vector<size_t>& c : copies)
+            for (size_t k : c)
+                if (!used[k])
+                    alone(k, group);
+        // In listing order of their first listed parts.
+        auto firstListed = [](const JoinedSms_t& j) { return *std::min_element(j.sources.begin(), j.sources.end()); };
+        std::stable_sort(group.begin(), group.end(),
+                         [&](const JoinedSms_t& a, const JoinedSms_t& b) { return firstListed(a) < firstListed(b); });
+        joined.insert(joined.end(), group.begin(), group.end());
     }
 }
 
-void CPhoneSession::ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr)
+BOOL CPhoneSession::ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr)
 {
     arr.clear();
     if (GetFileAttributesW(strPath) == INVALID_FILE_ATTRIBUTES)
-        return;
+        return TRUE;
     CUnicodeTextReader reader(strPath);
+    BOOL bWhole = reader.IsOpen();
     CString strLine;
     while (reader.IsOpen() && reader.ReadLine(strLine))
     {
-        CStringSplitter fields(strLine.Trim(), L" ");
+        if (strLine.Trim().IsEmpty())
+            continue;
+        CStringSplitter fields(strLine, L" ");
         KeptPart_t part{fields.GetField(0), fields.GetField(1), fields.GetField(2), fields.GetField(3)};
-        if (fields.GetSize() == 4 && IsAllDigits(part.strIndex) && IsAllDigits(part.strFiled))
+        const bool bHex = !part.strPdu.IsEmpty() && part.strPdu.GetLength() % 2 == 0 &&
+                          part.strPdu.SpanIncluding(L"0123456789ABCDEF").GetLength() == part.strPdu.GetLength();
+        if (fields.GetSize() == 4 && !part.strMemory.IsEmpty() && IsAllDigits(part.strIndex) && bHex &&
+            IsAllDigits(part.strFiled))
             arr.push_back(part);
+        else
+            bWhole = FALSE;
     }
+    return bWhole;
 }
 
 BOOL CPhoneSession::WriteKeptParts(const CString& strPath, const std::vector<KeptPart_t>& arr)
@@ -372,12 +457,11 @@ void CPhoneSession::MarkKnownParts()
             {
                 if (!l.bLinked || !SameKeptPart(k, KeptPart_t{l.strMemory, l.strIndex, l.strPdu, k.strFiled}))
                     continue;
-                // The filed message carries the reference, the total as its part number and the date.
+                // The whole message, not a part of it filed alone that shares its key.
                 for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && !l.bKnown;)
                 {
                     const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
-                    l.bKnown = d->m_bLinked && d->m_nRef == l.nRef && d->m_nPart == l.nTotal &&
-                               FiledStamp(*d) == k.strFiled && PartyKey(*d) == PartyKey(l.record);
+                    l.bKnown = FiledStamp(*d) == k.strFiled && HoldsPart(*d, l);
                 }
                 if (l.bKnown)
                     l.strFiled = k.strFiled;
@@ -405,6 +489,18 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
             // A known part was filed with its whole message; a part alone is known by what it is.
             j.bInDocument = j.bKnown;
             const bool bPiece = !j.bComplete;
+            // A part left on the phone whose whole message is filed, which the side file does
+            // not name (lost, damaged, not written): known as that message's part.
+            ListedSms_t& l = m_arrListed[(size_t)j.sources.front()];
+            for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && bPiece && !j.bInDocument;)
+            {
+                const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
+                if (HoldsPart(*d, l))
+                {
+                    j.bInDocument = j.bKnown = l.bKnown = TRUE;
+                    l.strFiled = FiledStamp(*d);
+                }
+            }
             POSITION pos = pDoc->m_listSms.GetTailPosition();
             while (pos && !j.bInDocument)
             {
@@ -522,12 +618,16 @@ void CPhoneSession::RememberKeptParts(const CString& strPath)
                 arr.push_back(KeptPart_t{l.strMemory, l.strIndex, l.strPdu, l.strFiled});
         }
     }
-    if (arr.size() == m_arrKept.size() && std::equal(arr.begin(), arr.end(), m_arrKept.begin(), SameKeptPart))
+    if (!m_bKeptUnread && arr.size() == m_arrKept.size() &&
+        std::equal(arr.begin(), arr.end(), m_arrKept.begin(), SameKeptPart))
         return;
     if (WriteKeptParts(strPath, arr))
+    {
         m_arrKept = arr;
+        m_bKeptUnread = FALSE;
+    }
     else
-        Log(L"Failed while writing " + strPath);
+        Log(FormatResourceText(IDS_PHONE_KEPT_UNWRITABLE, strPath));
 }
 
 void CPhoneSession::ReportUnreadable()
@@ -628,7 +728,11 @@ BOOL CPhoneSession::RunFetch(int& nNew)
         return FALSE;
     }
 
-    ReadKeptParts(strKeptPath, m_arrKept);
+    // A side file that does not read is named in the log and written anew; the parts it should
+    // have named are known by their filed messages meanwhile.
+    m_bKeptUnread = !ReadKeptParts(strKeptPath, m_arrKept);
+    if (m_bKeptUnread)
+        Log(FormatResourceText(IDS_PHONE_KEPT_UNREADABLE, strKeptPath));
     MarkKnownParts();
     SortListed(m_arrListed);
     JoinListed(m_arrListed, m_arrJoined);

@@ -11,6 +11,7 @@
 #include "res/phone_ids.h"
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 namespace
 {
@@ -123,15 +124,39 @@ int CSmsComposer::CountParts(const CString& strText)
     return SplitText(strText, parts);
 }
 
-int CSmsComposer::DrawReference()
+int CSmsComposer::DrawReference(const std::set<int>& held)
 {
+    const int kFirst = 10, kLast = 64;
+    std::vector<int> free;
+    for (int n = kFirst; n <= kLast; ++n)
+        if (held.count(n) == 0)
+            free.push_back(n);
     srand(GetTickCount());
-    int n;
-    do
-    {
-        n = rand() % 65;
-    } while (n < 10);
-    return n;
+    return free.empty() ? kFirst + rand() % (kLast - kFirst + 1) : free[(size_t)rand() % free.size()];
+}
+
+std::set<int> CSmsComposer::HeldReferences(const CString& strNumber) const
+{
+    std::set<int> held;
+    if (m_partial.nParts > 0 && SamePhoneNumber(m_partial.strNumber, strNumber))
+        held.insert(m_partial.nRef);
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (pDoc == nullptr)
+        return held;
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos;)
+        {
+            const CSMS* p = (const CSMS*)pDoc->m_listSms.GetNext(pos);
+            if (p->m_bLinked || p->m_nRef <= 0 || p->m_nPart <= 0 || !IsUnsentFolder(p->m_strFolder))
+                continue;
+            CString strRest = ParseRecipients(p->m_strRecipientName, p->m_strRecipientNumber), strName, strFirst;
+            if (NextRecipient(strRest, strName, strFirst) && SamePhoneNumber(strFirst, strNumber))
+                held.insert(p->m_nRef);
+        }
+    });
+    return held;
 }
 
 CString CSmsComposer::FindUnsendable(const CString& strText)
@@ -300,7 +325,7 @@ int CSmsComposer::SendSms()
         const bool bResumed = m_partial.nParts > 0 && m_partial.nParts < nParts && m_partial.strText == strMessage &&
                               SamePhoneNumber(m_partial.strNumber, strNumber);
         const int nFirst = bResumed ? m_partial.nParts + 1 : 1;
-        const int nRef = bResumed ? m_partial.nRef : DrawReference();
+        const int nRef = bResumed ? m_partial.nRef : nParts > 1 ? DrawReference(HeldReferences(strNumber)) : 0;
         if (bResumed)
             m_partial = PartialSend_t();
         for (int i = nFirst; i <= nParts; ++i)
@@ -361,6 +386,7 @@ void CSmsComposer::StopPartway(const CSMS& work, const CString& strMessage, cons
     Kept_t kept;
     kept.strNames = work.m_strRecipientName;
     kept.strNumbers = work.m_strRecipientNumber;
+    kept.strText = strMessage;
     kept.nParts = nFailed - 1;
     kept.nRef = kept.nParts > 0 ? nRef : 0;
     m_partial = PartialSend_t();
@@ -469,6 +495,7 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
             pDoc->NoteRecordsChanged();
             if (bReduced)
             {
+                p->m_strText = pKept->strText;
                 p->m_strRecipientNumber = pKept->strNumbers;
                 p->m_strRecipientName = pKept->strNames;
                 p->m_nRef = pKept->nRef;
@@ -489,6 +516,7 @@ void CSmsComposer::FileSent(const CSMS& work, const CString& strMessage, const C
     if (bReduced)
     {
         CSMS reduced(*m_pSource);
+        reduced.m_strText = pKept->strText;
         reduced.m_strRecipientNumber = pKept->strNumbers;
         reduced.m_strRecipientName = pKept->strNames;
         m_source = reduced;

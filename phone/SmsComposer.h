@@ -5,6 +5,7 @@
 #pragma once
 #include "platform/Platform.h"
 #include "phone/SmsRecord.h"
+#include <set>
 
 class CPhoneSession;
 class CUnicodeTextWriter;
@@ -38,8 +39,8 @@ public:
     static int SplitText(const CString& strText, CStringArray& arrParts);
     // The number of parts SplitText gives (1 for an empty text).
     static int CountParts(const CString& strText);
-    // A reference for linked parts: 10 to 64.
-    static int DrawReference();
+    // A reference for linked parts: 10 to 64, none of held unless all are.
+    static int DrawReference(const std::set<int>& held = std::set<int>());
     // The characters of the text that the encoder cannot send as they are, each once, in order
     // of appearance: those outside code page 1252 (sent as "?") and those of the code page that
     // the GSM alphabet lacks (sent as "_").
@@ -71,6 +72,10 @@ public:
     // Keeps m_partial in a record about to be stored in "Outbox" or "Drafts" when its text is the
     // one sent and its first recipient the one that got the parts; else the record keeps none.
     void StorePartial(CSMS& record) const;
+    // The references under which the recipient's phone holds the first parts of an unfinished
+    // message: those of stored messages (m_nRef of an "Outbox" or "Drafts" record whose first
+    // recipient it is) and of m_partial.
+    std::set<int> HeldReferences(const CString& strNumber) const;
 
     CString m_strMode;     // "Baru", "Reply", "Forward", "ReCompose", "RubahDraft" or empty
     const CSMS* m_pSource; // the record answered, edited or sent; not owned (unless &m_source), may be null
@@ -111,6 +116,7 @@ protected:
     struct Kept_t
     {
         CString strNames, strNumbers;
+        CString strText; // the text the send began, which a resumed send must send
         int nRef = 0;
         int nParts = 0;
     };

@@ -1,5 +1,6 @@
 // Small helpers of the phone link and the message store.
 #include "phone/StoreHelpers.h"
+#include <cwctype>
 
 CString GetAppFolder()
 {
@@ -22,22 +23,36 @@ CString FilterPhoneNumber(CString strNumber)
 namespace
 {
 // The digits of a number in international form (country code first), or its digits as they stand
-// for a short number.
+// for a short number. "00" before the country code is the international prefix, as "+" is.
 CString InternationalDigits(const CString& strNumber, bool& bShort)
 {
     const CString filtered = FilterPhoneNumber(strNumber);
     CString digits = filtered;
     digits.Remove(L'+');
-    const bool bNational = digits.Left(1) == L"0";
-    bShort = filtered.Find(L'+') < 0 && !bNational && digits.GetLength() <= kMaxShortNumberDigits;
+    const bool bPrefix = digits.Left(2) == L"00";
+    if (bPrefix)
+        digits = digits.Mid(2);
+    const bool bNational = !bPrefix && digits.Left(1) == L"0";
+    bShort = filtered.Find(L'+') < 0 && !bPrefix && !bNational && digits.GetLength() <= kMaxShortNumberDigits;
     if (bNational)
         digits = L"62" + digits.Mid(1);
     return digits;
+}
+
+bool HasLetter(const CString& strText)
+{
+    for (int i = 0; i < strText.GetLength(); ++i)
+        if (iswalpha(strText[i]))
+            return true;
+    return false;
 }
 } // namespace
 
 bool SamePhoneNumber(const CString& strA, const CString& strB)
 {
+    // An alphanumeric sender ("TSEL888") is a name, not a number that holds digits.
+    if (HasLetter(strA) || HasLetter(strB))
+        return strA == strB;
     bool bShortA = false, bShortB = false;
     const CString a = InternationalDigits(strA, bShortA), b = InternationalDigits(strB, bShortB);
     return !a.IsEmpty() && bShortA == bShortB && a == b;

@@ -17,8 +17,9 @@ inline constexpr int kMaxShortNumberDigits = 7;
 // Whether two numbers name the same telephone. Blanks, dashes and brackets do not count; "+62",
 // "62" and a leading "0" are the same country, so the national and international forms of one
 // number match. A short number (at most kMaxShortNumberDigits digits, without "+" or a leading
-// "0": an operator's or a bank's) matches only the same digits. A number without digits matches
-// none.
+// "0": an operator's or a bank's) matches only the same digits; "00" before a country code is the
+// international form. A number without digits matches none; a text with letters (an alphanumeric
+// sender) matches only the same text.
 bool SamePhoneNumber(const CString& strA, const CString& strB);
 // TRUE when the text is not empty and holds only the digits 0-9.
 BOOL IsAllDigits(const CString& strText);

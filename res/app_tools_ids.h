@@ -54,6 +54,7 @@
 #define IDS_EXPORT_WRITE_FAILED  34850
 #define IDS_IMPORT_OPEN_FAILED   34851
 #define IDS_IMPORT_LINES_REFUSED 34852
+#define IDS_IMPORT_FILED_COUNTS  34853
 
 // Save-contact dialog and its texts.
 #define IDD_SAVE_CONTACT            180

@@ -34,6 +34,8 @@
 #define IDS_PHONE_NOT_SENT_TO      34715
 #define IDS_PHONE_PART_SENT_TO     34720
 #define IDS_PHONE_PARTS_OF         34721
+#define IDS_PHONE_KEPT_UNREADABLE  34722
+#define IDS_PHONE_KEPT_UNWRITABLE  34723
 
 // Commands of the phone jobs and the compose window the phone link uses.
 #ifndef ID_RECEIVE_SMS

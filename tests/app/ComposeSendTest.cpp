@@ -189,23 +189,35 @@ TEST_F(ComposeSendTest, ARejectedSecondOfThreeRecipientsFilesTheFirstAndKeepsThe
     EXPECT_EQ(host->Folder(L"Sent").size(), 2u);
 }
 
-// The phone refuses part 2 for the first recipient of a new message, then for the second of a
-// stored one: the box tells how many parts that one got, and the next Send (from the window, or
+// The phone refuses part 2 for the first recipient of a new message (2), then for the second of a
+// stored one (4): the box tells how many parts that one got, and the next Send (from the window, or
 // from the Outbox after the window saved the message) gives it only part 2, under its reference.
+// 3: as 2, with drafts to the first recipient that hold every reference but 33 unfinished; 5: as 4,
+// with the text changed in the window and the Outbox sent without a save.
 TEST_F(ComposeSendTest, ARecipientThatGotSomePartsGetsOnlyTheOthersOnTheNextSend)
 {
-    for (int nRefused : {2, 4})
+    for (int nCase : {2, 3, 4, 5})
     {
+        const int nRefused = nCase < 4 ? 2 : 4;
         ASSERT_TRUE(SimPhone::LoadJson("refuse_part", R"({"extends": "basic", "faults": [{"command": "AT+CMGS=",
             "occurrence": )" + std::to_string(nRefused) + R"(, "action": "cms_error", "code": 500}]})"));
         CSMS stored = Outbox(L"", L"0811000001;0811000002", CString(L'x', 200));
+        for (int nRef = 10; nCase == 3 && nRef <= 64; ++nRef)
+        {
+            CSMS draft = Outbox(L"", L"0811000001", L"belum selesai");
+            draft.m_strFolder = L"Drafts", draft.m_nRef = nRef, draft.m_nPart = nRef != 33;
+            host->AddRecord(draft);
+        }
         if (nRefused == 2)
             Compose(L"0811000001;0811000002", stored.m_strText);
         else
         {
             host->AddRecord(stored);
             Open(L"RubahDraft", &stored, 0, 0, 0);
+            if (nCase == 5)
+                dlg->m_wndText.SetWindowText(CString(L'z', 200));
         }
+        const CString strText = Text(dlg->m_wndText);
         Send();
         const std::string strPartly = nRefused == 2 ? "0811000001" : "0811000002";
         ASSERT_FALSE(boxes.Boxes().empty());
@@ -217,10 +229,14 @@ TEST_F(ComposeSendTest, ARecipientThatGotSomePartsGetsOnlyTheOthersOnTheNextSend
         else
         {
             EXPECT_EQ(host->Folder(L"Outbox")[0].m_strRecipientNumber, L"0811000002"); // without the reached
-            dlg->SendMessage(WM_COMMAND, ID_COMPOSE_SAVE_OUTBOX);
+            EXPECT_EQ(host->Folder(L"Outbox")[0].m_strText, strText);                  // the text it began
+            if (nCase == 4)
+                dlg->SendMessage(WM_COMMAND, ID_COMPOSE_SAVE_OUTBOX);
+            else
+                Close();
             EXPECT_EQ(CPhoneSession().SendOutbox(), 1) << boxes.All();
         }
-        EXPECT_TRUE(Closed()) << boxes.All();
+        EXPECT_TRUE(dlg == nullptr || Closed()) << boxes.All();
         EXPECT_TRUE(host->Folder(L"Outbox").empty());
         // Each recipient got parts 1 and 2 once, under one reference.
         SimPhone::State st = SimPhone::GetState();
@@ -230,6 +246,12 @@ TEST_F(ComposeSendTest, ARecipientThatGotSomePartsGetsOnlyTheOthersOnTheNextSend
             got[Destination(pdu)].push_back({Octet(pdu, 17), Octet(pdu, 19)});
         for (const auto& [strNumber, v] : got)
             EXPECT_EQ(v, (std::vector<std::pair<int, int>>{{v[0].first, 1}, {v[0].first, 2}})) << strNumber;
+        EXPECT_TRUE(nCase != 3 || got["0811000001"][0].first == 33);
+        const std::vector<CSMS> sent = host->Folder(L"Sent");
+        const auto last = std::find_if(sent.rbegin(), sent.rend(),
+                                       [](const CSMS& r) { return r.m_strRecipientNumber.Find(L"0811000002") >= 0; });
+        ASSERT_NE(last, sent.rend());
+        EXPECT_EQ(last->m_strText, strText);
     }
 }
 

@@ -348,18 +348,21 @@ TEST(ImportExportTest, TheImportDialogReportsRefusedLinesAndUnopenableFiles)
     EXPECT_FALSE(storetest::Exists(dir.Path(L"CorvaneSms.dat")));
     EXPECT_NE(dlg.m_nModalResult, IDOK);
 
-    // Refused lines: the count message, then the warning.
-    WriteBytes(dir.Path(L"in.txt"), "Inbox\t1/2/05  1:2:3\t08\tA\tx\r\n\r\nSampah\t1/2/05  1:2:3\t08\tA\ty\r\n");
+    // Refused lines: the count message, then the warning. Another sender's message at the same time
+    // with the same text is filed; the same sender's again is left out.
+    WriteBytes(dir.Path(L"in.txt"), "Inbox\t1/2/05  1:2:3\t08\tA\tx\r\n\r\nSampah\t1/2/05  1:2:3\t08\tA\ty\r\n"
+                                    "Inbox\t1/2/05  1:2:3\t09\tB\tx\r\nInbox\t1/2/05  1:2:3\t08\tA\tx\r\n");
     dlg.m_wndPath.SetWindowText(dir.Path(L"in.txt"));
     dlg.SendMessage(WM_COMMAND, ok, (LPARAM)dlg.m_wndOk.GetSafeHwnd());
     ASSERT_EQ(boxes.Count(), 4u);
-    EXPECT_EQ(boxes.Boxes()[2].text, L"proses import SMS telah selesai. 3 pesan telah diproses.");
+    EXPECT_EQ(boxes.Boxes()[2].text, L"proses import SMS telah selesai. 5 pesan telah diproses. 2 pesan disimpan, 1 "
+                                     L"pesan sudah ada dan tidak disimpan.");
     EXPECT_EQ(boxes.Boxes()[3].text, L"1 baris tidak dapat diimport (baris pertama: 3).");
     EXPECT_EQ(boxes.Boxes()[3].title, L"Warning");
     CString progress;
     dlg.m_wndProgress.GetWindowText(progress);
-    EXPECT_EQ(progress, L"memproses sms no 3/3");
-    EXPECT_EQ(doc.m_listSms.GetCount(), 1);
+    EXPECT_EQ(progress, L"memproses sms no 5/5");
+    EXPECT_EQ(doc.m_listSms.GetCount(), 2);
     EXPECT_TRUE(storetest::Exists(dir.Path(L"CorvaneSms.dat")));
     EXPECT_EQ(dlg.m_nModalResult, IDOK);
     dlg.DestroyWindow();
@@ -520,7 +523,8 @@ TEST(ImportExportTest, AUtf8CharacterCutBeforeALineEndLosesNoRecord)
     EXPECT_EQ(texts[0], L"Inbox|040506|a\xFFFD");
     EXPECT_EQ(texts[1], L"Sent|040507|b");
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, L"proses import SMS telah selesai. 2 pesan telah diproses.");
+    EXPECT_EQ(boxes.Last().text, L"proses import SMS telah selesai. 2 pesan telah diproses. 2 pesan disimpan, 0 "
+                                 L"pesan sudah ada dan tidak disimpan.");
 
     // An overlong line feed inside a text splits nothing and adds no record of its own.
     WriteBytes(dir.Path(L"over.txt"),
@@ -678,7 +682,8 @@ TEST(ImportExportTest, ALargeImportKeepsTheWindowAnsweringAndEndsWithTheLastLine
     // One import, ended by itself.
     EXPECT_EQ(doc.m_listSms.GetCount(), nRecords);
     ASSERT_EQ(boxes.Count(), 1u);
-    EXPECT_EQ(boxes.Last().text, L"proses import SMS telah selesai. 200000 pesan telah diproses.");
+    EXPECT_EQ(boxes.Last().text, L"proses import SMS telah selesai. 200000 pesan telah diproses. 200000 pesan "
+                                 L"disimpan, 0 pesan sudah ada dan tidak disimpan.");
     EXPECT_EQ(dlg.m_nModalResult, IDOK);
     dlg.DestroyWindow();
 }

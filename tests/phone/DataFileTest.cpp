@@ -805,4 +805,7 @@ TEST(Document, ContactsAndNumberLookup)
     EXPECT_STREQ(doc.FindContactName(L"082234567890"), L"082234567890");
     EXPECT_STREQ(doc.FindContactName(L"62 (812) 3456 7890"), L"Andi Wijaya");
     EXPECT_STREQ(doc.FindContactName(L"67890"), L"67890");
+    // "00" before the country code is the international form; a sender with letters is no number.
+    EXPECT_STREQ(doc.FindContactName(L"0062 812 3456 789"), L"Ani");
+    EXPECT_STRNE(doc.FindContactName(L"TSEL1234"), L"Kantor");
 }

@@ -162,8 +162,10 @@ std::vector<std::string> Items(const std::string& list, char sep)
 
 // Fetch by fetch, a line each: the case, "isHapus", then "|"-separated: what reaches the phone
 // first ("ME 1:A1": memory, index, part; "restart": the program starts anew, "anew" without its data
-// file; "refuse2": the phone refuses the second delete), what was deleted, what stays on the phone,
-// the document's texts in filing order (parts joined by "+"). A case begins where the name changes.
+// file; "refuse2": the phone refuses the second delete; "copy": a copy of the data file is taken,
+// "back": put back before a restart; "garble": the parts' side file is damaged), what was deleted,
+// what stays on the phone, the document's texts in filing order (parts joined by "+"). A case
+// begins where the name changes.
 const char* const kSteps[][3] = {
     {"new part 1 like a filed one", "1", "ME 1:A1,ME 2:A2|ME 1,ME 2||A1+A2"},
     {"new part 1 like a filed one", "1", "ME 1:B1||ME 1|A1+A2,B1"},
@@ -186,6 +188,12 @@ const char* const kSteps[][3] = {
     {"a data file anew", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
     {"a data file anew", "0", "restart anew||ME 1,ME 2|A1+A2"},
     {"an empty message", "1", "SM 1:Z|SM 1||Z"},
+    {"a copy from before put back", "1", "ME 1:B2||ME 1|B2"},
+    {"a copy from before put back", "1", "copy,refuse1,ME 2:B1||ME 1,ME 2|B1+B2"},
+    {"a copy from before put back", "1", "back|ME 1,ME 2||B1+B2"},
+    {"a side file damaged", "1", "refuse2,ME 1:A1,ME 2:A2|ME 1|ME 2|A1+A2"},
+    {"a side file damaged", "1", "garble|ME 2||A1+A2"},
+    {"an orphan part, a month later its reference again", "1", "ME 1:A1,ME 2:B1,ME 3:B2|ME 2,ME 3|ME 1|A1,B1+B2"},
 };
 } // namespace
 
@@ -228,11 +236,25 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
                                                     faults + "]}"));
         if (step[0].find("anew") != std::string::npos)
             DeleteFileW(folder + L"CorvaneSms.dat");
+        if (step[0].find("copy") != std::string::npos)
+            CopyFileW(folder + L"CorvaneSms.dat", folder + L"copy.dat", FALSE);
+        if (step[0].find("back") != std::string::npos)
+            CopyFileW(folder + L"copy.dat", folder + L"CorvaneSms.dat", FALSE), Restart();
+        if (step[0].find("garble") != std::string::npos)
+        {
+            // A PDU that is not hex, then a line cut short.
+            FILE* f = _wfopen(folder + L"CorvaneSms.dat.parts", L"wb");
+            ASSERT_TRUE(f != nullptr);
+            fputs("ME 2 0791261800ZZ 260210090002\r\nME 1 07912", f);
+            fclose(f);
+        }
         if (step[0].find("restart") != std::string::npos)
             Restart();
         CPhoneSession session;
         ASSERT_TRUE(session.ReceiveAllSms(nullptr)) << boxes.All();
         EXPECT_FALSE(boxes.Any(L"SMS is not valid"));
+        EXPECT_TRUE(step[0].find("garble") == std::string::npos ||
+                    ReadUtf16File(folder + L"logCorvaneSms.txt").Find(L".dat.parts tidak dapat dibaca") >= 0);
 
         const SimPhone::State st = SimPhone::GetState();
         std::vector<std::string> phone;
