@@ -88,9 +88,13 @@ TEST_F(MainFrameRestartTest, AFloatingToolBarComesBackInAFrameOfItsSize)
     Settle();
     CRect rcFrame;
     frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcFrame);
+    const INT_PTR nCaptionButtons = frame->m_wndCorvaneBar.NcButtonGetCount();
+    ASSERT_GT(nCaptionButtons, 0);
 
     ASSERT_NO_FATAL_FAILURE(Restart());
     ASSERT_TRUE(CExtControlBar::IsFloating(&frame->m_wndCorvaneBar));
+    // Its caption's buttons (menu, close) come back with it.
+    EXPECT_EQ(frame->m_wndCorvaneBar.NcButtonGetCount(), nCaptionButtons);
     CRect rcAfter;
     frame->m_wndCorvaneBar.GetParentFrame()->GetWindowRect(&rcAfter);
     EXPECT_EQ(rcAfter, rcFrame) << "(" << rcAfter.left << "," << rcAfter.top << ")-(" << rcAfter.right << ","

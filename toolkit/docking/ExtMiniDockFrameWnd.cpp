@@ -126,6 +126,19 @@ BOOL CExtMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPla
     return TRUE;
 }
 
+void CExtMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    CMiniDockFrameWnd::RecalcLayout(bNotify);
+    // A frame made at its full size before its bar came in (a stored state read back) had its size message while
+    // empty: the bar's caption buttons, made at a size, are made here once the bar is in.
+    CExtControlBar* pBar = GetFloatingExtBar();
+    if (pBar != nullptr && pBar->NcButtonGetCount() == 0)
+    {
+        pBar->CreateDefaultNcButtons();
+        pBar->LayoutNcButtons();
+    }
+}
+
 void CExtMiniDockFrameWnd::OnWindowPosChanging(WINDOWPOS* lpWndPos)
 {
     // A show held back holds back the raise that comes with it: a hidden frame is left as it stands.

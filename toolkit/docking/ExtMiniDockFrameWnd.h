@@ -27,6 +27,8 @@ public:
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     BOOL Create(CWnd* pParent, DWORD dwBarStyle, LPCRECT lpPlace = nullptr) override;
+    // Lays out the bar it holds, whose caption buttons are made then if no size message came with the bar in.
+    void RecalcLayout(BOOL bNotify = TRUE) override;
     // Made around a bar of this toolkit, the frame is as large as its layout makes it around the bar's floating size.
     CRect CalcRectAround(CPoint ptPlace, CControlBar* pBar, DWORD dwBarStyle) override;
     // The window rectangle at ptPlace of a frame around one bar sizeBar large in a row along bHorz, as its layout
