@@ -1657,6 +1657,16 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
                              {"shift+Tab", hText},
                              {"shift+F6", hList}})
         KeysTo(step.first, step.second);
+    // An arrow chooses the next folder in the tree and leaves it the keys; a click on "Inbox" gives them to the list.
+    const auto caret = [&] { return (HTREEITEM)SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0); };
+    const HTREEITEM hInbox = caret();
+    KeysTo("shift+F6", hTree);
+    X(L"xdotool key Down");
+    EXPECT_TRUE(PumpUntil([&] { return caret() != hInbox; }, 5000) && KeysWith(hTree)) << "Down in the folder tree";
+    RECT rcTree = {};
+    GetWindowRect(hTree, &rcTree);
+    ClickAt(POINT{rcTree.left + 30, rcTree.top + 4 + (int)SendMessageW(hTree, TVM_GETITEMHEIGHT, 0, 0) / 2});
+    EXPECT_TRUE(PumpUntil([&] { return caret() == hInbox; }, 5000) && KeysWith(hList)) << "a click on \"Inbox\"";
     ListKeys(false);
     // Folders pinned by its auto-hide button, the SMS List floated by a double click on its caption; the view clicked.
     POINT pt = {};
