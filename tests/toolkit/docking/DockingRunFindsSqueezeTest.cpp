@@ -1,6 +1,6 @@
 // Faults the docking run found in squeezed rows and columns: a container left its least length below a bar docked
-// back above it, a group squeezed to its least height, and a bar squeezed by a bar shown again before it in its
-// column.
+// back above it, a group squeezed to its least height, and a bar or a container squeezed by a bar shown again before
+// it in its column.
 #include "DockingRunFinds.h"
 
 TEST_F(DockingRunFinds, AContainerSqueezedBelowABarDockedBackKeepsItsBarsInsideIt)
@@ -88,5 +88,31 @@ TEST_F(DockingRunFinds, ABarSqueezedByABarShownBeforeItInItsColumnKeepsTheLeastH
     ASSERT_FALSE(m_pD->GetSplitterBeforeRect().IsRectEmpty()) << Describe();
     EXPECT_GE(WindowRectOf(m_pD).Height(), m_pD->CalcMinHeight());
     // A second frame reading the stored state gives the same layout.
+    CheckStateRoundTrip();
+}
+
+TEST_F(DockingRunFinds, AContainerSqueezedByABarShownBeforeItInItsColumnKeepsTheLeastHeightOfItsSplitter)
+{
+    // Right: Gamma below Delta in its column, Alpha below Gamma in a container; Delta closed leaves the container
+    // alone there with no splitter before it.
+    CRect rcBelow = WindowRectOf(m_pD);
+    rcBelow.top = rcBelow.CenterPoint().y + 1;
+    m_pFrame->DockControlBar(m_pC, m_pD->m_pDockBar, &rcBelow);
+    Settle();
+    ASSERT_TRUE(m_pA->DockNextToBar(50, m_pC, AFX_IDW_DOCKBAR_BOTTOM));
+    m_pFrame->SendMessage(WM_COMMAND, m_pD->GetDlgCtrlID(), 0);
+    m_shown[m_pD] = false;
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    Rest();
+    auto* pContainer = DYNAMIC_DOWNCAST(CExtDynControlBar, OuterCarrier(m_pA));
+    ASSERT_TRUE(pContainer != nullptr && pContainer->GetSplitterBeforeRect().IsRectEmpty()) << Describe();
+    // Delta shown again, remembering more than the column's height, squeezes the container to its least height,
+    // which holds the splitter it now has before it.
+    m_pD->m_sizeVertDocked.cy = 2000;
+    m_pFrame->SendMessage(WM_COMMAND, m_pD->GetDlgCtrlID(), 0);
+    m_shown[m_pD] = true;
+    Rest();
+    ASSERT_FALSE(pContainer->GetSplitterBeforeRect().IsRectEmpty()) << Describe();
+    EXPECT_GE(WindowRectOf(pContainer).Height(), pContainer->CalcMinHeight()) << Describe();
     CheckStateRoundTrip();
 }
