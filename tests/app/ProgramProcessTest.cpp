@@ -1533,33 +1533,19 @@ TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
     ASSERT_TRUE(PumpUntil(
         [&] { return IsWindowVisible(hSheet = FindWindowW(nullptr, L"Settings")) && IsChild(hSheet, keys()); }, 30000));
     ASSERT_TRUE(WaitIdle(30000) && IsChild(hSheet, keys()));
-    // The push button with the keys is drawn as the default while it has them, "OK" while another control has them.
-    const int kButtons[] = {IDC_SETTING_PREV, IDC_SETTING_NEXT, IDOK, IDCANCEL};
-    const auto defaultShown = [&] {
-        const int nWith = id(keys()), nWant = std::count(kButtons, kButtons + 4, nWith) ? nWith : IDOK;
-        std::vector<int> defaults; // the push buttons answering as the default
-        return PumpUntil(
-            [&] {
-                defaults.clear();
-                for (int n : kButtons)
-                    if (SendMessageW(GetDlgItem(hSheet, n), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON)
-                        defaults.push_back(n);
-                return defaults == std::vector<int>{nWant};
-            },
-            5000);
-    };
-    std::vector<int> sheetWalk;
-    while (sheetWalk.size() < 16 && (sheetWalk.empty() || sheetWalk.back() != IDCANCEL))
-    {
-        sheetWalk.push_back(press(L"Tab"));
-        EXPECT_TRUE(defaultShown()) << "the keys on " << sheetWalk.back();
-    }
+    const std::vector<int> sheetWalk = walk(L"Tab", IDCANCEL, 16);
     EXPECT_TRUE(sheetWalk.size() > 1 && sheetWalk.end()[-2] == IDOK && sheetWalk.back() == IDCANCEL)
         << ::testing::PrintToString(sheetWalk);
-    // "<<" pressed by its keys turns to the page before, which takes the keys.
-    walk(L"shift+Tab", IDC_SETTING_PREV, 4);
+    // "<<" with the keys is drawn as the default; once it turns the page, which takes them, "OK" again.
+    const auto isDefault = [&](int n) {
+        return SendMessageW(GetDlgItem(hSheet, n), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON;
+    };
+    EXPECT_TRUE(walk(L"shift+Tab", IDC_SETTING_PREV, 4).back() == IDC_SETTING_PREV &&
+                PumpUntil([&] { return isDefault(IDC_SETTING_PREV) && !isDefault(IDOK); }, 5000));
     X(L"xdotool key space");
-    EXPECT_TRUE(PumpUntil([&] { return id(keys()) != IDC_SETTING_PREV; }, 5000) && defaultShown()) << id(keys());
+    EXPECT_TRUE(PumpUntil(
+        [&] { return id(keys()) != IDC_SETTING_PREV && isDefault(IDOK) && !isDefault(IDC_SETTING_PREV); }, 5000))
+        << id(keys());
     walk(L"Tab", IDCANCEL, 16);
     EXPECT_EQ(press(L"Tab"), 256);
     const HWND hFirstPage = GetDlgItem(GetDlgItem(hSheet, IDC_SETTING_CONTAINER), 257);

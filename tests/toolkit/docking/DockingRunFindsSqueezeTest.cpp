@@ -93,26 +93,20 @@ TEST_F(DockingRunFinds, ABarSqueezedByABarShownBeforeItInItsColumnKeepsTheLeastH
 
 TEST_F(DockingRunFinds, AContainerSqueezedByABarShownBeforeItInItsColumnKeepsTheLeastHeightOfItsSplitter)
 {
-    // Right: Gamma below Delta in its column, Alpha below Gamma in a container; Delta closed leaves the container
-    // alone there with no splitter before it.
+    // Right: Delta, then Gamma and Alpha in a container; Delta closed and shown again, remembering a great height.
     CRect rcBelow = WindowRectOf(m_pD);
     rcBelow.top = rcBelow.CenterPoint().y + 1;
     m_pFrame->DockControlBar(m_pC, m_pD->m_pDockBar, &rcBelow);
     Settle();
-    ASSERT_TRUE(m_pA->DockNextToBar(50, m_pC, AFX_IDW_DOCKBAR_BOTTOM));
+    ASSERT_TRUE(m_pA->DockNextToBar(50, m_pC, AFX_IDW_DOCKBAR_BOTTOM) && ShowInFront(m_pFrame));
     m_pFrame->SendMessage(WM_COMMAND, m_pD->GetDlgCtrlID(), 0);
-    m_shown[m_pD] = false;
-    ASSERT_TRUE(ShowInFront(m_pFrame));
     Rest();
-    auto* pContainer = DYNAMIC_DOWNCAST(CExtDynControlBar, OuterCarrier(m_pA));
-    ASSERT_TRUE(pContainer != nullptr && pContainer->GetSplitterBeforeRect().IsRectEmpty()) << Describe();
-    // Delta shown again, remembering more than the column's height, squeezes the container to its least height,
-    // which holds the splitter it now has before it.
     m_pD->m_sizeVertDocked.cy = 2000;
     m_pFrame->SendMessage(WM_COMMAND, m_pD->GetDlgCtrlID(), 0);
-    m_shown[m_pD] = true;
     Rest();
-    ASSERT_FALSE(pContainer->GetSplitterBeforeRect().IsRectEmpty()) << Describe();
+    auto* pContainer = DYNAMIC_DOWNCAST(CExtControlBar, OuterCarrier(m_pA));
+    ASSERT_TRUE(pContainer != nullptr && pContainer != m_pA && !pContainer->GetSplitterBeforeRect().IsRectEmpty())
+        << Describe();
     EXPECT_GE(WindowRectOf(pContainer).Height(), pContainer->CalcMinHeight()) << Describe();
     CheckStateRoundTrip();
 }
