@@ -267,7 +267,7 @@ void CCorvane_smsView::ShowSenderField(bool bShow)
     m_wndSender.ShowWindow(bShow ? SW_SHOW : SW_HIDE);
 }
 
-void CCorvane_smsView::ShowFolder(const CString& strFolder, int nSearchField, const CString& strSearch)
+void CCorvane_smsView::ShowFolder(const CString& strFolder, int nSearchField, const CString& strSearch, bool bListKeys)
 {
     CSmsListCtrl* pList = GetList();
     CCorvane_smsDoc* pDoc = GetDocument();
@@ -333,7 +333,8 @@ void CCorvane_smsView::ShowFolder(const CString& strFolder, int nSearchField, co
         pList->EnsureVisible(0, FALSE);
         pList->ShowSelectedMessage();
     }
-    pList->SetFocus();
+    if (bListKeys)
+        pList->SetFocus();
     SetWaitCursor(false);
 }
 

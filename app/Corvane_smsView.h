@@ -29,8 +29,9 @@ public:
 
     CCorvane_smsDoc* GetDocument() const;
     // Fills the message list with the folder's records, newest filed first before sorting; with
-    // a search text only those whose field (0 name, 1 text, 2 number) contains it, case ignored.
-    void ShowFolder(const CString& strFolder, int nSearchField, const CString& strSearch);
+    // a search text only those whose field (0 name, 1 text, 2 number) contains it, case ignored. The list takes the
+    // keys unless bListKeys is false (a folder chosen in the tree by keys or a click, which the tree handles).
+    void ShowFolder(const CString& strFolder, int nSearchField, const CString& strSearch, bool bListKeys = true);
     // Shows the folder selected in the folder tree again in the message list.
     void RefreshList();
     // The folder tree's caret item.

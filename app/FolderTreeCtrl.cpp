@@ -2,6 +2,7 @@
 #include "app/FolderTreeCtrl.h"
 #include "app/Corvane_sms.h"
 #include "app/Corvane_smsView.h"
+#include "app/MainFrm.h"
 #include "phone/SmsRecord.h"
 #include "res/app_ids.h"
 
@@ -9,6 +10,7 @@ IMPLEMENT_DYNAMIC(CFolderTreeCtrl, CTreeCtrl)
 
 BEGIN_MESSAGE_MAP(CFolderTreeCtrl, CTreeCtrl)
 ON_WM_CREATE()
+ON_WM_LBUTTONDOWN()
 ON_NOTIFY_REFLECT(TVN_SELCHANGEDW, OnSelChanged)
 END_MESSAGE_MAP()
 
@@ -39,7 +41,19 @@ void CFolderTreeCtrl::OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult)
     const NMTREEVIEWW* pNM = reinterpret_cast<NMTREEVIEWW*>(pNMHDR);
     CCorvane_smsApp* pApp = GetCorvaneApp();
     if (pApp != nullptr && pApp->GetView() != nullptr && pNM->itemNew.hItem != nullptr)
-        pApp->GetView()->ShowFolder(GetItemText(pNM->itemNew.hItem), 0, CString());
+        pApp->GetView()->ShowFolder(GetItemText(pNM->itemNew.hItem), 0, CString(), pNM->action == TVC_UNKNOWN);
+}
+
+void CFolderTreeCtrl::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    // The control chooses the folder at the press and takes the keys itself after it was shown: the list gets them
+    // once the press is handled.
+    const HTREEITEM hWas = GetSelectedItem();
+    CTreeCtrl::OnLButtonDown(nFlags, point);
+    CCorvane_smsApp* pApp = GetCorvaneApp();
+    CMainFrame* pFrame = pApp != nullptr ? pApp->GetMainFrame() : nullptr;
+    if (GetSelectedItem() != hWas && pFrame != nullptr && pFrame->GetSmsListCtrl()->GetSafeHwnd() != nullptr)
+        pFrame->GetSmsListCtrl()->SetFocus();
 }
 
 void CFolderTreeCtrl::SelectFirstFolder()

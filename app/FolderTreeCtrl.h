@@ -16,7 +16,9 @@ public:
 
 protected:
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    // A folder chosen by the keys leaves them in the tree; one chosen by a click gives them to the message list.
     afx_msg void OnSelChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     DECLARE_MESSAGE_MAP()
 
     CImageList m_imlFolders;

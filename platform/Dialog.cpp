@@ -376,10 +376,7 @@ void CDialog::EndDialog(int nResult)
         ::EndDialog(m_hWnd, nResult);
 }
 
-// The dialog whose dialog manager takes the keys of hWnd's controls: the outermost dialog reached from hWnd through
-// child windows that are control parents (WS_EX_CONTROLPARENT: a page inside a sheet's container, a form inside a
-// dialog), whose controls that manager walks with its own; else hWnd itself.
-static HWND KeyDialogOf(HWND hWnd)
+HWND PlatformKeyDialogOf(HWND hWnd)
 {
     HWND hKeys = hWnd;
     for (HWND h = hWnd; (::GetWindowLongW(h, GWL_STYLE) & WS_CHILD) != 0 &&
@@ -430,7 +427,7 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
         return FALSE;
     // A page or form whose controls belong to an outer dialog's walk: Tab, Enter and the mnemonics are that dialog's
     // (its default button, the controls around the page), further up the walk.
-    if (KeyDialogOf(m_hWnd) != m_hWnd)
+    if (PlatformKeyDialogOf(m_hWnd) != m_hWnd)
         return FALSE;
     return ::IsDialogMessageW(m_hWnd, pMsg);
 }

@@ -17,6 +17,11 @@ class CDataExchange;
 // Dialog procedure of every dialog of the layer: WM_INITDIALOG reaches CDialog::OnInitDialog.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
+// The dialog whose dialog manager takes the keys of hWnd's controls: the outermost dialog reached from hWnd through
+// child windows that are control parents (WS_EX_CONTROLPARENT: a page inside a sheet's container, a form inside a
+// dialog), whose controls that manager walks with its own; else hWnd itself.
+HWND PlatformKeyDialogOf(HWND hWnd);
+
 // Runs dialog-init data (list and combo box strings of RT_DLGINIT) on a window's controls:
 // LB_ADDSTRING, CB_ADDSTRING and extended combo box items. The walk stays inside cbResource bytes
 // (an entry running past them fails); each text is taken by its length. Data in memory whose size

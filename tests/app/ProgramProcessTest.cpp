@@ -1537,6 +1537,17 @@ TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
     const std::vector<int> sheetWalk = walk(L"Tab", IDCANCEL, 16);
     EXPECT_TRUE(sheetWalk.size() > 1 && sheetWalk.end()[-2] == IDOK && sheetWalk.back() == IDCANCEL)
         << ::testing::PrintToString(sheetWalk);
+    // "<<" with the keys is drawn as the default; once it turns the page, which takes them, "OK" again.
+    const auto isDefault = [&](int n) {
+        return SendMessageW(GetDlgItem(hSheet, n), WM_GETDLGCODE, 0, 0) & DLGC_DEFPUSHBUTTON;
+    };
+    EXPECT_TRUE(walk(L"shift+Tab", IDC_SETTING_PREV, 4).back() == IDC_SETTING_PREV &&
+                PumpUntil([&] { return isDefault(IDC_SETTING_PREV) && !isDefault(IDOK); }, 5000));
+    X(L"xdotool key space");
+    EXPECT_TRUE(PumpUntil(
+        [&] { return id(keys()) != IDC_SETTING_PREV && isDefault(IDOK) && !isDefault(IDC_SETTING_PREV); }, 5000))
+        << id(keys());
+    walk(L"Tab", IDCANCEL, 16);
     EXPECT_EQ(press(L"Tab"), 256);
     const HWND hFirstPage = GetDlgItem(GetDlgItem(hSheet, IDC_SETTING_CONTAINER), 257);
     X(L"xdotool key Home");
@@ -1826,6 +1837,16 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
                              {"shift+Tab", hText},
                              {"shift+F6", hList}})
         KeysTo(step.first, step.second);
+    // An arrow chooses the next folder in the tree and leaves it the keys; a click on "Inbox" gives them to the list.
+    const auto caret = [&] { return (HTREEITEM)SendMessageW(hTree, TVM_GETNEXTITEM, TVGN_CARET, 0); };
+    const HTREEITEM hInbox = caret();
+    KeysTo("shift+F6", hTree);
+    X(L"xdotool key Down");
+    EXPECT_TRUE(PumpUntil([&] { return caret() != hInbox; }, 5000) && KeysWith(hTree)) << "Down in the folder tree";
+    RECT rcTree = {};
+    GetWindowRect(hTree, &rcTree);
+    ClickAt(POINT{rcTree.left + 30, rcTree.top + 4 + (int)SendMessageW(hTree, TVM_GETITEMHEIGHT, 0, 0) / 2});
+    EXPECT_TRUE(PumpUntil([&] { return caret() == hInbox; }, 5000) && KeysWith(hList)) << "a click on \"Inbox\"";
     ListKeys(false);
     // Folders pinned by its auto-hide button, the SMS List floated by a double click on its caption; the view clicked.
     POINT pt = {};

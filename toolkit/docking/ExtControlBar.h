@@ -481,6 +481,9 @@ public:
     // Whether the non-client layout puts a splitter before the bar: a resizable docked bar with a shown resizable
     // bar before it in its row, as the row is now.
     bool HasSplitterBefore() const;
+    // Whether the non-client layout puts a splitter after the bar (on its right in a top or bottom row, below it in
+    // a left or right column), as the row is now.
+    bool HasSplitterAfter() const;
     bool IsFirstInRow(bool bVisibleOnly = true) const;
     bool IsLastInRow(bool bVisibleOnly = true) const;
     bool IsAloneInRow(bool bOnlyFixed = false, bool bOnlyResizable = false) const;
@@ -703,6 +706,8 @@ protected:
     void OpenBarsMenu(CPoint ptClient, bool bCaption);
     bool IsAnyBarDragged() const;
     bool IsDockedOrDialog() const;
+    // The edges of a docked bar that may carry a splitter, from the shown bars beside it and in the rows around it.
+    void CalcSplitterEdges(bool& bLeft, bool& bTop, bool& bRight, bool& bBottom) const;
     void NcCalcLayout(CRect& rc);
 
     afx_msg LRESULT OnNcHitTest(CPoint point);

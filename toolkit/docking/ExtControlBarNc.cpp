@@ -42,9 +42,9 @@ bool CExtControlBar::QueryGripperPresence(bool* pbCaptionHorz, bool* pbCaptionVe
 
 // ---- size calculation ------------------------------------------------------------------------------------------
 
-void CExtControlBar::NcCalcLayout(CRect& rc)
+void CExtControlBar::CalcSplitterEdges(bool& bLeft, bool& bTop, bool& bRight, bool& bBottom) const
 {
-    bool bLeft = true, bTop = true, bRight = true, bBottom = true;
+    bLeft = bTop = bRight = bBottom = true;
     CDockBar* pDockBar = GetDockBarSafe();
     CExtDockBar* pExtDock = DYNAMIC_DOWNCAST(CExtDockBar, pDockBar);
     if (!IsFixedSize() && m_pDockSite != nullptr && pExtDock != nullptr)
@@ -53,7 +53,7 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
             bLeft = bTop = bRight = bBottom = false;
         else if (pExtDock->m_arrBars.GetSize() > 1)
         {
-            const int nPos = pExtDock->FindBar(this);
+            const int nPos = pExtDock->FindBar(const_cast<CExtControlBar*>(this));
             bool bFirst = true, bLast = true, bEarlier = false, bLater = false;
             // Walks away from the bar: a visible bar in its row clears bAlone, one in another row sets
             // bOtherRow. Entry 0 is the leading row break, not a row change.
@@ -128,6 +128,28 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
             }
         }
     }
+}
+
+bool CExtControlBar::HasSplitterAfter() const
+{
+    if (IsFixedSize())
+        return false;
+    bool bLeft = true, bTop = true, bRight = true, bBottom = true;
+    CalcSplitterEdges(bLeft, bTop, bRight, bBottom);
+    switch (GetDockBarId(this))
+    {
+    case kDockBarTop:
+    case kDockBarBottom: return bRight;
+    case kDockBarLeft:
+    case kDockBarRight: return bBottom;
+    default: return false;
+    }
+}
+
+void CExtControlBar::NcCalcLayout(CRect& rc)
+{
+    bool bLeft = true, bTop = true, bRight = true, bBottom = true;
+    CalcSplitterEdges(bLeft, bTop, bRight, bBottom);
     m_rcCaption.SetRectEmpty();
     m_rcRowSplitter.SetRectEmpty();
     m_rcSplitterAfter.SetRectEmpty();

@@ -96,12 +96,13 @@ CSize CExtDynControlBar::CalcInnerMinSize() const
 }
 
 // Along its row a docked container also needs room for its own splitters, so that its inner dock bar keeps the
-// inner layout's minimum.
+// inner layout's minimum. They are counted as the row is now, not as the last non-client layout placed them: a bar
+// shown again beside the container gives it a splitter that the layout about to run must already count.
 int CExtDynControlBar::CalcMinWidth() const
 {
     int n = CalcInnerMinSize().cx;
     if (IsDockedHorizontally(this))
-        n += m_rcSplitterBefore.Width() + m_rcSplitterAfter.Width();
+        n += ((HasSplitterBefore() ? 1 : 0) + (HasSplitterAfter() ? 1 : 0)) * m_nSplitterX;
     return n;
 }
 
@@ -109,7 +110,7 @@ int CExtDynControlBar::CalcMinHeight() const
 {
     int n = CalcInnerMinSize().cy;
     if (IsDockedVertically(this))
-        n += m_rcSplitterBefore.Height() + m_rcSplitterAfter.Height();
+        n += ((HasSplitterBefore() ? 1 : 0) + (HasSplitterAfter() ? 1 : 0)) * m_nSplitterY;
     return n;
 }
 

@@ -2,6 +2,7 @@
 #include "toolkit/menus_dialogs/ExtButton.h"
 #include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "platform/ControlBar.h"
+#include "platform/Dialog.h"
 #include "toolkit/foundation/ExtCmdIcon.h"
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManager.h"
@@ -374,6 +375,45 @@ void CExtButton::OnClick(bool bFromKeyboard, bool bOnDropDownPart)
         Repaint();
 }
 
+// ---- the default mark ----------------------------------------------------------------------------
+
+static UINT PushButtonCode(HWND hWnd)
+{
+    return hWnd != nullptr
+               ? (UINT)::SendMessageW(hWnd, WM_GETDLGCODE, 0, 0) & (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON)
+               : 0;
+}
+
+void CExtButton::MoveDefaultMark(bool bGot, HWND hOther)
+{
+    const HWND hDlg = PlatformKeyDialogOf(::GetParent(m_hWnd));
+    if (hDlg == nullptr || ::GetClassLongPtrW(hDlg, GCW_ATOM) != (ULONG_PTR)(WORD)(ULONG_PTR)WC_DIALOG ||
+        PushButtonCode(m_hWnd) == 0)
+        return;
+    if (bGot && m_nButtonType != BS_DEFPUSHBUTTON)
+    {
+        ::EnumChildWindows(
+            hDlg,
+            [](HWND h, LPARAM lSelf) -> BOOL {
+                if (h != (HWND)lSelf && (PushButtonCode(h) & DLGC_DEFPUSHBUTTON) != 0)
+                    ::SendMessageW(h, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+                return TRUE;
+            },
+            (LPARAM)m_hWnd);
+        ::SendMessageW(m_hWnd, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    }
+    else if (!bGot && m_nButtonType == BS_DEFPUSHBUTTON && hOther != nullptr && ::IsChild(hDlg, hOther) &&
+             PushButtonCode(hOther) == 0)
+    {
+        const DWORD dwDefId = (DWORD)::SendMessageW(hDlg, DM_GETDEFID, 0, 0);
+        const HWND hDefault = HIWORD(dwDefId) == DC_HASDEFID ? ::GetDlgItem(hDlg, LOWORD(dwDefId)) : nullptr;
+        if (hDefault == m_hWnd || PushButtonCode(hDefault) == 0)
+            return;
+        ::SendMessageW(m_hWnd, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+        ::SendMessageW(hDefault, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    }
+}
+
 // ---- painting ----------------------------------------------------------------------------------
 
 void CExtButton::DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) { PaintThroughMemoryDC(lpDrawItemStruct->hDC); }
@@ -583,7 +623,11 @@ LRESULT CExtButton::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         if ((HWND)lParam != m_hWnd)
             OnLoseHover(false);
         break;
-    case WM_KILLFOCUS: OnLoseHover(true); break;
+    case WM_SETFOCUS: MoveDefaultMark(true, (HWND)wParam); break;
+    case WM_KILLFOCUS:
+        OnLoseHover(true);
+        MoveDefaultMark(false, (HWND)wParam);
+        break;
     case WM_SETCURSOR:
         if (m_hCursor != nullptr)
         {

@@ -124,6 +124,11 @@ protected:
     void OnLButtonDownMsg();
     void OnLButtonUpMsg();
     void OnLoseHover(bool bReleaseCapture);
+    // The dialog manager moves the default mark only with the keys it moves itself (Tab, WM_NEXTDLGCTL); keys a push
+    // button gets or loses otherwise (a page turned by the button, a click) move it here, as Windows shows it: the
+    // push button with the keys is the default while it has them, and the dialog's own default (DM_GETDEFID) is
+    // again once they go to a control of the dialog that is no push button. hOther: the window losing or getting them.
+    void MoveDefaultMark(bool bGot, HWND hOther);
     void PaintThroughMemoryDC(HDC hDC);
     void Repaint();
     void ReleaseOwnCapture();

@@ -118,8 +118,13 @@ bool DockingRun::DragOntoBar()
                 bAimed = true;
                 return true;
             }
-            // The target's own set shows once the pointer rests over it.
+            // The target's own set shows once the pointer rests over it. Over its edge nearest the caption first, as
+            // a user's pointer crosses it (an outer marker may lie over the centre of a bar along the frame's edge).
             // A little below its centre, inside a squeezed target too.
+            const int nIn = std::min({6, rc.Width() / 2, rc.Height() / 2});
+            if (CExtDynDockMarkerWnd::g_hWndTargetSet != hTarget)
+                SendMouse(std::clamp(ptFrom.x, rc.left + nIn, rc.right - nIn),
+                          std::clamp(ptFrom.y, rc.top + nIn, rc.bottom - nIn), 0);
             SendMouse(rc.CenterPoint().x, rc.CenterPoint().y + std::min(20, rc.Height() / 4), 0);
             if (!WaitFor([&] { return CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; }))
             {

@@ -1,6 +1,6 @@
 // Faults the docking run found in squeezed rows and columns: a container left its least length below a bar docked
-// back above it, a group squeezed to its least height, and a bar squeezed by a bar shown again before it in its
-// column.
+// back above it, a group squeezed to its least height, and a bar or a container squeezed by a bar shown again before
+// it in its column.
 #include "DockingRunFinds.h"
 
 TEST_F(DockingRunFinds, AContainerSqueezedBelowABarDockedBackKeepsItsBarsInsideIt)
@@ -88,5 +88,25 @@ TEST_F(DockingRunFinds, ABarSqueezedByABarShownBeforeItInItsColumnKeepsTheLeastH
     ASSERT_FALSE(m_pD->GetSplitterBeforeRect().IsRectEmpty()) << Describe();
     EXPECT_GE(WindowRectOf(m_pD).Height(), m_pD->CalcMinHeight());
     // A second frame reading the stored state gives the same layout.
+    CheckStateRoundTrip();
+}
+
+TEST_F(DockingRunFinds, AContainerSqueezedByABarShownBeforeItInItsColumnKeepsTheLeastHeightOfItsSplitter)
+{
+    // Right: Delta, then Gamma and Alpha in a container; Delta closed and shown again, remembering a great height.
+    CRect rcBelow = WindowRectOf(m_pD);
+    rcBelow.top = rcBelow.CenterPoint().y + 1;
+    m_pFrame->DockControlBar(m_pC, m_pD->m_pDockBar, &rcBelow);
+    Settle();
+    ASSERT_TRUE(m_pA->DockNextToBar(50, m_pC, AFX_IDW_DOCKBAR_BOTTOM) && ShowInFront(m_pFrame));
+    m_pFrame->SendMessage(WM_COMMAND, m_pD->GetDlgCtrlID(), 0);
+    Rest();
+    m_pD->m_sizeVertDocked.cy = 2000;
+    m_pFrame->SendMessage(WM_COMMAND, m_pD->GetDlgCtrlID(), 0);
+    Rest();
+    auto* pContainer = DYNAMIC_DOWNCAST(CExtControlBar, OuterCarrier(m_pA));
+    ASSERT_TRUE(pContainer != nullptr && pContainer != m_pA && !pContainer->GetSplitterBeforeRect().IsRectEmpty())
+        << Describe();
+    EXPECT_GE(WindowRectOf(pContainer).Height(), pContainer->CalcMinHeight()) << Describe();
     CheckStateRoundTrip();
 }
