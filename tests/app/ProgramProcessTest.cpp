@@ -1615,36 +1615,31 @@ TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEve
         }
         return v;
     };
-    // The menu File opened by a click on its title: the pop-up shown (the process's one new top-level window) and the
+    // The menu File opened by a click on its title: the pop-up shown (the process's new top-level window) and the
     // screen there.
+    const auto shown = [&] {
+        std::vector<HWND> v;
+        DWORD pid = 0;
+        for (HWND h = GetTopWindow(nullptr); h != nullptr; h = GetWindow(h, GW_HWNDNEXT))
+            if (GetWindowThreadProcessId(h, &pid) && pid == pi.dwProcessId && IsWindowVisible(h))
+                v.push_back(h);
+        return v;
+    };
     const auto openFile = [&](Band& menu) {
-        std::vector<HWND> before;
-        EnumWindows(
-            [](HWND h, LPARAM lp) { return IsWindowVisible(h) && (((std::vector<HWND>*)lp)->push_back(h), 1), TRUE; },
-            (LPARAM)&before);
+        const std::vector<HWND> before = shown();
         RECT rc = {};
         GetWindowRect(Bar(kBars[4]).hBar, &rc);
         EXPECT_NO_FATAL_FAILURE(ClickAt(POINT{rc.left + 22, (rc.top + rc.bottom) / 2}));
         HWND hPopup = nullptr;
+        const auto isNew = [&](HWND h) { return std::count(before.begin(), before.end(), h) == 0; };
         EXPECT_TRUE(PumpUntil(
             [&] {
-                std::vector<HWND> now;
-                EnumWindows([](HWND h, LPARAM lp) { return ((std::vector<HWND>*)lp)->push_back(h), TRUE; },
-                            (LPARAM)&now);
-                for (HWND h : now)
-                {
-                    DWORD pid = 0;
-                    GetWindowThreadProcessId(h, &pid);
-                    if (pid == pi.dwProcessId && IsWindowVisible(h) &&
-                        std::find(before.begin(), before.end(), h) == before.end())
-                        hPopup = h;
-                }
-                return hPopup != nullptr;
+                const std::vector<HWND> now = shown();
+                const auto it = std::find_if(now.begin(), now.end(), isNew);
+                return (hPopup = it != now.end() ? *it : nullptr) != nullptr;
             },
             5000))
-            << "a click on File opened no menu: " << DescribeWindowAt(POINT{rc.left + 22, (rc.top + rc.bottom) / 2})
-            << "\n"
-            << DescribeWindows();
+            << "a click on File opened no menu";
         EXPECT_TRUE(WaitPainted(30000));
         GetWindowRect(hPopup, &menu.rc);
         menu.seen = SettledScreen(menu.rc, 3000);
