@@ -838,9 +838,10 @@ struct ProgramDesktopTest : ProgramBarsTest
         const std::string up = X(ScriptCommand(L"spy.sh", kSpyScript, L" '" + dir + L"'", windows));
         ASSERT_NE(up.find("up " + std::to_string(windows.size())), std::string::npos) << "xev did not start: " << up;
     }
-    // The X server's times at which the property of the window was set since SpyOnProperties: WM_STATE by the window
-    // manager as it maps the window (a withdraw deletes it), WM_HINTS by Wine as it maps it.
-    std::vector<unsigned long> SetTimes(HWND h, const char* pszAtom) const
+    // The X server's times at which the property of the window was set since SpyOnProperties (pszState
+    // "PropertyDelete": deleted): WM_STATE by the window manager as it maps the window (a withdraw deletes it),
+    // WM_HINTS by Wine as it maps it.
+    std::vector<unsigned long> SetTimes(HWND h, const char* pszAtom, const char* pszState = "PropertyNewValue") const
     {
         std::vector<unsigned long> times;
         FILE* f = _wfopen(folder + L"spy-" + XWindowOf(h) + L".txt", L"rb");
@@ -849,7 +850,7 @@ struct ProgramDesktopTest : ProgramBarsTest
             unsigned long ulTime = 0;
             char atom[128] = {}, state[32] = {};
             if (sscanf(line, " atom 0x%*x (%127[^)]), time %lu, state %31s", atom, &ulTime, state) == 3 &&
-                strcmp(atom, pszAtom) == 0 && strcmp(state, "PropertyNewValue") == 0)
+                strcmp(atom, pszAtom) == 0 && strcmp(state, pszState) == 0)
                 times.push_back(ulTime);
         }
         if (f != nullptr)
@@ -872,6 +873,19 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << Name(h) << " was mapped " << times.size() << " times, first " << nAfter
                 << " ms after the main window";
         }
+    }
+    // Each frame of the list (the main window last) was withdrawn since SpyOnProperties, before the main window.
+    void CheckHiddenBeforeTheMainWindow(const std::vector<HWND>& windows, const std::string& trip)
+    {
+        const auto gone = [&](HWND h) { return SetTimes(h, "WM_STATE", "PropertyDelete"); };
+        ASSERT_TRUE(PumpUntil(
+            [&] { return std::all_of(windows.begin(), windows.end(), [&](HWND h) { return !gone(h).empty(); }); },
+            10000))
+            << "the main window and its frames were not withdrawn, " << trip;
+        for (HWND h : windows)
+            EXPECT_LE((long)(gone(h)[0] - gone(windows.back())[0]), 0)
+                << Name(h) << " was hidden " << (long)(gone(h)[0] - gone(windows.back())[0])
+                << " ms after the main window, " << trip;
     }
     std::string Name(HWND h) const
     {
@@ -1321,6 +1335,7 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
     {
         const std::string step = "the way back from the tray, trip " + std::to_string(i);
         ASSERT_NO_FATAL_FAILURE(ClickBeforeACommandUnderIceWm());
+        ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
         X(L"xdotool windowminimize " + idMain);
         ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hMain) && FloatingFrames().empty(); }, 10000))
             << "the main window and its frames did not go to the tray, trip " << i;
@@ -1329,6 +1344,7 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
         std::string unmapped;
         EXPECT_TRUE(PumpUntil([&] { return atoi((unmapped = X(sUnmapped)).c_str()) == (int)ids.size(); }, 10000))
             << unmapped << " of the main window and its frames unmapped in the tray, trip " << i;
+        ASSERT_NO_FATAL_FAILURE(CheckHiddenBeforeTheMainWindow(windows, "trip " + std::to_string(i)));
         ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
         // Back by a click on its icon in the tray, as a user does.
         RECT rcTray = {};

@@ -198,6 +198,8 @@ public:
 private:
     // The window was shown, hidden or minimized, or changed its band.
     void OnOwnerChanged(bool bOrderChanged);
+    // The window is hidden or about to be: its shown frames are hidden and wait with the others.
+    void OnOwnerHidden();
     // Hides the shown frames, which then wait with the others.
     void HideFrames();
     // Shows the waiting frames, each on top in turn, without activation.
@@ -269,6 +271,10 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
         if ((wp.flags & SWP_NOZORDER) == 0 &&
             (wp.hwndInsertAfter == HWND_TOPMOST || wp.hwndInsertAfter == HWND_NOTOPMOST))
             m_bTopMostAsked = wp.hwndInsertAfter == HWND_TOPMOST && !IsTopMostWnd(m_hTop);
+        // The frames go before the window: a window manager may leave an owner hidden before the windows it owns on
+        // the screen (xfwm4 under load: a plain owner 4 of 8; its pop-ups hidden first 0 of 8).
+        if ((wp.flags & SWP_HIDEWINDOW) != 0 && m_bShown)
+            OnOwnerHidden();
     }
     else if (nMessage == WM_WINDOWPOSCHANGED)
     {
@@ -290,6 +296,16 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
     return false;
 }
 
+void COwnerFollow::OnOwnerHidden()
+{
+    m_bShown = false;
+    m_bReleased = false;
+    m_bFocusOffered = false;
+    StopFocusWait();
+    m_unoffered.clear();
+    HideFrames();
+}
+
 void COwnerFollow::OnOwnerChanged(bool bOrderChanged)
 {
     const bool bShown = IsShownTop(m_hTop);
@@ -301,13 +317,7 @@ void COwnerFollow::OnOwnerChanged(bool bOrderChanged)
     }
     m_bShown = bShown;
     if (!bShown)
-    {
-        m_bReleased = false;
-        m_bFocusOffered = false;
-        StopFocusWait();
-        m_unoffered.clear();
-        HideFrames();
-    }
+        OnOwnerHidden();
     else if (!::PostMessageW(m_hTop, g_nMsgShowHeldFrames, 0, 0))
         ShowHeldFrames();
 }
