@@ -782,6 +782,7 @@ struct ProgramDesktopTest : ProgramBarsTest
 {
     static bool s_bKept;  // the docking state of two bars floating, kept in kKeptBarState for the next scenarios
     static RECT s_rcMain; // the main window's rectangle when it was kept
+    static std::map<std::string, RECT> s_framePlaces; // the floating frames' rectangles then, by their bars' names
     HWND hMain = nullptr;
     // Under IceWM a window mapped transient for one that is not IceWM's active window asks for attention: plain Win32
     // probes the same, a box owned by a splash (top-most or not, a tool window or not, shown with SW_SHOW or
@@ -1075,6 +1076,8 @@ struct ProgramDesktopTest : ProgramBarsTest
                 ASSERT_TRUE(PumpUntil([&] { return GetWindowRect(h, &s_rcMain) && s_rcMain.left >= 100; }, 10000));
                 ASSERT_TRUE(WaitPainted(30000));
                 GetWindowRect(h, &s_rcMain);
+                for (HWND hFrame : FloatingFrames())
+                    GetWindowRect(hFrame, &s_framePlaces[Name(hFrame)]);
             };
             ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, moveAway));
             s_bKept = keptkey::CopyTree(kBarStateKey, kKeptBarState);
@@ -1123,8 +1126,6 @@ struct ProgramDesktopTest : ProgramBarsTest
             3000);
         for (size_t i = 0; i < windows.size(); ++i)
         {
-            if (PutAtTheTopLeftByWine(windows[i], x, pszStep))
-                continue;
             // Its rectangle now, moved as the window moved.
             const RECT& rcWas = x.Geometry(windows[i]);
             RECT rc = rects[i];
@@ -1142,24 +1143,6 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << nAll << " pixels are not its own (on the X server at " << rc.left << "," << rc.top << ")"
                 << ProgramWindowsOver(windows[i], rc);
         }
-    }
-    // Under openbox Wine now and then puts a pop-up it has just mapped at the screen's top-left on its own: it reads
-    // where the window stands as it takes openbox's configure event sent before the window was framed, once the window
-    // is in its new frame and before openbox has moved the frame to the window's place. The first of two plain Win32
-    // owned pop-ups made at their place and shown once their new owner is active stood there after 22 of 300 starts
-    // with a busy process per CPU; shown again after a hide with their owner, at rest, 16 of 268 pop-ups; under IceWM
-    // none of 80. The suite keeps its floating frames off the top-left: one there is said and left out of the
-    // screen's check (Wine's tray window lies over it there).
-    bool PutAtTheTopLeftByWine(HWND h, const XDesktop& x, const char* pszStep) const
-    {
-        RECT rc = {};
-        const std::vector<HWND> frames = FloatingFrames();
-        if (IceWm() || std::find(frames.begin(), frames.end(), h) == frames.end() || !GetWindowRect(h, &rc) ||
-            rc.left != 0 || rc.top != 0)
-            return false;
-        printf("Wine put %s at the screen's top-left after %s (on the X server at %ld,%ld)\n", Name(h).c_str(), pszStep,
-               x.Geometry(h).left, x.Geometry(h).top);
-        return true;
     }
     // For a failed check: the window's Win32 rectangle and the program's other shown windows on the rectangle, in the
     // Win32 order from the top.
@@ -1199,6 +1182,11 @@ struct ProgramDesktopTest : ProgramBarsTest
         const XDesktop x = LookAt(windows);
         for (HWND h : frames)
         {
+            RECT rc = {};
+            const auto place = s_framePlaces.find(Name(h));
+            EXPECT_TRUE(place == s_framePlaces.end() || (GetWindowRect(h, &rc) && EqualRect(&rc, &place->second)))
+                << Name(h) << " stands at " << rc.left << "," << rc.top << " instead of " << place->second.left << ","
+                << place->second.top << " after " << pszStep;
             EXPECT_TRUE(x.Above(h, hMain)) << Name(h) << " lies below the main window after " << pszStep;
             EXPECT_NE(x.State(h).find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos)
                 << Name(h) << " lost _NET_WM_STATE_SKIP_TASKBAR (a task-bar button of its own) after " << pszStep;
@@ -1276,6 +1264,7 @@ struct ProgramDesktopTest : ProgramBarsTest
 };
 bool ProgramDesktopTest::s_bKept = false;
 RECT ProgramDesktopTest::s_rcMain = {};
+std::map<std::string, RECT> ProgramDesktopTest::s_framePlaces;
 } // namespace
 
 TEST_F(ProgramDesktopTest, TwoBarsFloatingAtTheCloseAreSeenAboveTheMainWindowAfterTheStartAndAClick)
