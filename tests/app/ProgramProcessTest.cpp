@@ -875,10 +875,16 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << " ms after the main window";
         }
     }
-    // Each frame of the list (the main window last) was withdrawn since SpyOnProperties, before the main window.
+    // Each frame of the list (the main window last) was withdrawn since SpyOnProperties, before the main window, as
+    // the window manager's first deletion of WM_STATE or _NET_WM_STATE tells (xfwm4 keeps the first).
     void CheckHiddenBeforeTheMainWindow(const std::vector<HWND>& windows, const std::string& trip)
     {
-        const auto gone = [&](HWND h) { return SetTimes(h, "WM_STATE", "PropertyDelete"); };
+        const auto gone = [&](HWND h) {
+            std::vector<unsigned long> times = SetTimes(h, "WM_STATE", "PropertyDelete");
+            for (unsigned long t : SetTimes(h, "_NET_WM_STATE", "PropertyDelete"))
+                times.insert(std::lower_bound(times.begin(), times.end(), t), t);
+            return times;
+        };
         ASSERT_TRUE(PumpUntil(
             [&] { return std::all_of(windows.begin(), windows.end(), [&](HWND h) { return !gone(h).empty(); }); },
             10000))
