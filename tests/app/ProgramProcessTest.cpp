@@ -880,19 +880,17 @@ struct ProgramDesktopTest : ProgramBarsTest
     void CheckHiddenBeforeTheMainWindow(const std::vector<HWND>& windows, const std::string& trip)
     {
         const auto gone = [&](HWND h) {
-            std::vector<unsigned long> times = SetTimes(h, "WM_STATE", "PropertyDelete");
-            for (unsigned long t : SetTimes(h, "_NET_WM_STATE", "PropertyDelete"))
-                times.insert(std::lower_bound(times.begin(), times.end(), t), t);
-            return times;
+            std::vector<unsigned long> t = SetTimes(h, "WM_STATE", "PropertyDelete"),
+                                       n = SetTimes(h, "_NET_WM_STATE", "PropertyDelete");
+            t.insert(t.end(), n.begin(), n.end());
+            return t.empty() ? 0ul : *std::min_element(t.begin(), t.end());
         };
-        ASSERT_TRUE(PumpUntil(
-            [&] { return std::all_of(windows.begin(), windows.end(), [&](HWND h) { return !gone(h).empty(); }); },
-            10000))
+        ASSERT_TRUE(PumpUntil([&] { return std::all_of(windows.begin(), windows.end(), gone); }, 10000))
             << "the main window and its frames were not withdrawn, " << trip;
         for (HWND h : windows)
-            EXPECT_LE((long)(gone(h)[0] - gone(windows.back())[0]), 0)
-                << Name(h) << " was hidden " << (long)(gone(h)[0] - gone(windows.back())[0])
-                << " ms after the main window, " << trip;
+            EXPECT_LE((long)(gone(h) - gone(windows.back())), 0)
+                << Name(h) << " was hidden " << (long)(gone(h) - gone(windows.back())) << " ms after the main window, "
+                << trip;
     }
     std::string Name(HWND h) const
     {
