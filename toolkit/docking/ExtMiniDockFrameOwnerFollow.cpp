@@ -24,7 +24,8 @@ const UINT g_nMsgEndFramesAttention = ::RegisterWindowMessageW(L"CExtMiniDockFra
 // offer comes (no manager runs) the frames show after it.
 const UINT_PTR g_nFocusWaitTimer = g_nMsgShowHeldFrames;
 const UINT g_nFocusWaitMs = 1000;
-// How long after a modal run of a floating frame a window manager's offer of the focus to the window is the run's.
+// How long after a modal run of a floating frame the window manager's offers of the focus to the window are the run's
+// (a click on the window's title within it leaves the keys where they are).
 const DWORD g_nModalEndOfferMs = 1000;
 
 bool IsShownTop(HWND hTop) { return ::IsWindowVisible(hTop) && !::IsIconic(hTop); }
@@ -221,10 +222,11 @@ private:
     // later offer the frames shown and not offered the focus themselves since lose their attention mark: IceWM marks
     // any transient mapped while its owner is not IceWM's active window, which no Wine window is after its start (a
     // plain Win32 popup 3 of 3), and a later click makes it so only now and then. True when the offer is declined:
-    // at the end of a box or dialog owned by a floating frame of the window, which blocked the window too, xfwm4
-    // offers the focus to the window, not to the frame (Wine's trace of the program: every such end); read once the
-    // window is enabled again (now and then: 2 of 5 runs of the keys' steps), it activates the window, whose last
-    // control takes the keys. Declined, Wine gives the focus to the active window, the frame with the keys.
+    // at the end of a box or dialog owned by a floating frame of the window, which blocked the window too, xfwm4 and
+    // openbox offer the focus to the window, not to the frame (Wine's traces of the program: every such end); read
+    // once the window is enabled again (xfwm4 in 2 of 5 runs of the keys' steps, openbox now and then under load), it
+    // activates the window, whose last control takes the keys. Declined, Wine gives the focus to the active window,
+    // the frame with the keys.
     bool OnMouseActivate(LPARAM lParam);
     // Whether the active window is a floating frame of the window.
     bool IsOwnFrameActive() const
@@ -408,8 +410,8 @@ bool COwnerFollow::OnMouseActivate(LPARAM lParam)
 {
     if (LOWORD(lParam) != HTMENU || ::GetMenu(m_hTop) != nullptr)
         return false;
-    const DWORD dwModalEndAt = std::exchange(m_dwModalEndAt, 0);
-    if (dwModalEndAt != 0 && ::GetTickCount() - dwModalEndAt <= g_nModalEndOfferMs && IsOwnFrameActive())
+    // Every offer of that moment: openbox sends the offer twice now and then.
+    if (m_dwModalEndAt != 0 && ::GetTickCount() - m_dwModalEndAt <= g_nModalEndOfferMs && IsOwnFrameActive())
         return true;
     m_bFocusOffered = true;
     // Posted: the offer's answer gives the window the focus first.
