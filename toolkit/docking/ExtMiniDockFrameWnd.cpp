@@ -27,8 +27,9 @@ bool g_bInPositionFix = false;
 const DWORD kStrippedStyles = WS_CAPTION | WS_THICKFRAME | MFS_4THICKFRAME;
 const DWORD kStrippedExStyles = WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
 const UINT kStyleSwpFlags = 0x73F;
-// How long after its show a move of the frame to the screen's origin may be Wine's (see OnWindowPosChanged).
-const DWORD kWineOriginMoveMs = 2000;
+// How long after its show a move of the frame to the screen's origin may be Wine's (see OnWindowPosChanged): Wine
+// reads the window manager's event once the program's thread looks at its queue, seconds later on a slow start.
+const DWORD kWineOriginMoveMs = 5000;
 
 bool IsBorderCode(UINT nHit) { return nHit >= HTLEFT && nHit <= HTBOTTOMRIGHT; }
 
@@ -269,7 +270,6 @@ void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
             // just mapped (plain Win32 owned pop-ups shown again with their owner under load 73 of 680; no way of
             // showing avoids it). The program itself does not move a shown floating frame there. Posted: a move made
             // while Wine handles that event does not reach the X window.
-            m_dwShownAt = 0;
             PostMessage(g_nMsgBackFromOrigin);
         }
     }
