@@ -783,6 +783,7 @@ struct ProgramDesktopTest : ProgramBarsTest
 {
     static bool s_bKept;  // the docking state of two bars floating, kept in kKeptBarState for the next scenarios
     static RECT s_rcMain; // the main window's rectangle when it was kept
+    static std::map<std::string, RECT> s_framePlaces; // the floating frames' rectangles then, by their bars' names
     HWND hMain = nullptr;
     // Under IceWM a window mapped transient for one that is not IceWM's active window asks for attention: plain Win32
     // probes the same, a box owned by a splash (top-most or not, a tool window or not, shown with SW_SHOW or
@@ -839,9 +840,10 @@ struct ProgramDesktopTest : ProgramBarsTest
         const std::string up = X(ScriptCommand(L"spy.sh", kSpyScript, L" '" + dir + L"'", windows));
         ASSERT_NE(up.find("up " + std::to_string(windows.size())), std::string::npos) << "xev did not start: " << up;
     }
-    // The X server's times at which the property of the window was set since SpyOnProperties: WM_STATE by the window
-    // manager as it maps the window (a withdraw deletes it), WM_HINTS by Wine as it maps it.
-    std::vector<unsigned long> SetTimes(HWND h, const char* pszAtom) const
+    // The X server's times at which the property of the window was set since SpyOnProperties (pszState
+    // "PropertyDelete": deleted): WM_STATE by the window manager as it maps the window (a withdraw deletes it),
+    // WM_HINTS by Wine as it maps it.
+    std::vector<unsigned long> SetTimes(HWND h, const char* pszAtom, const char* pszState = "PropertyNewValue") const
     {
         std::vector<unsigned long> times;
         FILE* f = _wfopen(folder + L"spy-" + XWindowOf(h) + L".txt", L"rb");
@@ -850,7 +852,7 @@ struct ProgramDesktopTest : ProgramBarsTest
             unsigned long ulTime = 0;
             char atom[128] = {}, state[32] = {};
             if (sscanf(line, " atom 0x%*x (%127[^)]), time %lu, state %31s", atom, &ulTime, state) == 3 &&
-                strcmp(atom, pszAtom) == 0 && strcmp(state, "PropertyNewValue") == 0)
+                strcmp(atom, pszAtom) == 0 && strcmp(state, pszState) == 0)
                 times.push_back(ulTime);
         }
         if (f != nullptr)
@@ -873,6 +875,23 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << Name(h) << " was mapped " << times.size() << " times, first " << nAfter
                 << " ms after the main window";
         }
+    }
+    // Each frame of the list (the main window last) was withdrawn since SpyOnProperties, before the main window, as
+    // the window manager's first deletion of WM_STATE or _NET_WM_STATE tells (xfwm4 keeps the first).
+    void CheckHiddenBeforeTheMainWindow(const std::vector<HWND>& windows, const std::string& trip)
+    {
+        const auto gone = [&](HWND h) {
+            std::vector<unsigned long> t = SetTimes(h, "WM_STATE", "PropertyDelete"),
+                                       n = SetTimes(h, "_NET_WM_STATE", "PropertyDelete");
+            t.insert(t.end(), n.begin(), n.end());
+            return t.empty() ? 0ul : *std::min_element(t.begin(), t.end());
+        };
+        ASSERT_TRUE(PumpUntil([&] { return std::all_of(windows.begin(), windows.end(), gone); }, 10000))
+            << "the main window and its frames were not withdrawn, " << trip;
+        for (HWND h : windows)
+            EXPECT_LE((long)(gone(h) - gone(windows.back())), 0)
+                << Name(h) << " was hidden " << (long)(gone(h) - gone(windows.back())) << " ms after the main window, "
+                << trip;
     }
     std::string Name(HWND h) const
     {
@@ -1062,6 +1081,8 @@ struct ProgramDesktopTest : ProgramBarsTest
                 ASSERT_TRUE(PumpUntil([&] { return GetWindowRect(h, &s_rcMain) && s_rcMain.left >= 100; }, 10000));
                 ASSERT_TRUE(WaitPainted(30000));
                 GetWindowRect(h, &s_rcMain);
+                for (HWND hFrame : FloatingFrames())
+                    GetWindowRect(hFrame, &s_framePlaces[Name(hFrame)]);
             };
             ASSERT_NO_FATAL_FAILURE(FloatAndStartAgain(bars, hMain, false, false, moveAway));
             s_bKept = keptkey::CopyTree(kBarStateKey, kKeptBarState);
@@ -1110,8 +1131,6 @@ struct ProgramDesktopTest : ProgramBarsTest
             3000);
         for (size_t i = 0; i < windows.size(); ++i)
         {
-            if (PutAtTheTopLeftByWine(windows[i], x, pszStep))
-                continue;
             // Its rectangle now, moved as the window moved.
             const RECT& rcWas = x.Geometry(windows[i]);
             RECT rc = rects[i];
@@ -1129,24 +1148,6 @@ struct ProgramDesktopTest : ProgramBarsTest
                 << nAll << " pixels are not its own (on the X server at " << rc.left << "," << rc.top << ")"
                 << ProgramWindowsOver(windows[i], rc);
         }
-    }
-    // Under openbox Wine now and then puts a pop-up it has just mapped at the screen's top-left on its own: it reads
-    // where the window stands as it takes openbox's configure event sent before the window was framed, once the window
-    // is in its new frame and before openbox has moved the frame to the window's place. The first of two plain Win32
-    // owned pop-ups made at their place and shown once their new owner is active stood there after 22 of 300 starts
-    // with a busy process per CPU; shown again after a hide with their owner, at rest, 16 of 268 pop-ups; under IceWM
-    // none of 80. The suite keeps its floating frames off the top-left: one there is said and left out of the
-    // screen's check (Wine's tray window lies over it there).
-    bool PutAtTheTopLeftByWine(HWND h, const XDesktop& x, const char* pszStep) const
-    {
-        RECT rc = {};
-        const std::vector<HWND> frames = FloatingFrames();
-        if (IceWm() || std::find(frames.begin(), frames.end(), h) == frames.end() || !GetWindowRect(h, &rc) ||
-            rc.left != 0 || rc.top != 0)
-            return false;
-        printf("Wine put %s at the screen's top-left after %s (on the X server at %ld,%ld)\n", Name(h).c_str(), pszStep,
-               x.Geometry(h).left, x.Geometry(h).top);
-        return true;
     }
     // For a failed check: the window's Win32 rectangle and the program's other shown windows on the rectangle, in the
     // Win32 order from the top.
@@ -1186,6 +1187,11 @@ struct ProgramDesktopTest : ProgramBarsTest
         const XDesktop x = LookAt(windows);
         for (HWND h : frames)
         {
+            RECT rc = {};
+            const auto place = s_framePlaces.find(Name(h));
+            EXPECT_TRUE(place == s_framePlaces.end() || (GetWindowRect(h, &rc) && EqualRect(&rc, &place->second)))
+                << Name(h) << " stands at " << rc.left << "," << rc.top << " instead of " << place->second.left << ","
+                << place->second.top << " after " << pszStep;
             EXPECT_TRUE(x.Above(h, hMain)) << Name(h) << " lies below the main window after " << pszStep;
             EXPECT_NE(x.State(h).find("_NET_WM_STATE_SKIP_TASKBAR"), std::string::npos)
                 << Name(h) << " lost _NET_WM_STATE_SKIP_TASKBAR (a task-bar button of its own) after " << pszStep;
@@ -1263,6 +1269,7 @@ struct ProgramDesktopTest : ProgramBarsTest
 };
 bool ProgramDesktopTest::s_bKept = false;
 RECT ProgramDesktopTest::s_rcMain = {};
+std::map<std::string, RECT> ProgramDesktopTest::s_framePlaces;
 } // namespace
 
 TEST_F(ProgramDesktopTest, TwoBarsFloatingAtTheCloseAreSeenAboveTheMainWindowAfterTheStartAndAClick)
@@ -1322,6 +1329,7 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
     {
         const std::string step = "the way back from the tray, trip " + std::to_string(i);
         ASSERT_NO_FATAL_FAILURE(ClickBeforeACommandUnderIceWm());
+        ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
         X(L"xdotool windowminimize " + idMain);
         ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hMain) && FloatingFrames().empty(); }, 10000))
             << "the main window and its frames did not go to the tray, trip " << i;
@@ -1330,6 +1338,7 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
         std::string unmapped;
         EXPECT_TRUE(PumpUntil([&] { return atoi((unmapped = X(sUnmapped)).c_str()) == (int)ids.size(); }, 10000))
             << unmapped << " of the main window and its frames unmapped in the tray, trip " << i;
+        ASSERT_NO_FATAL_FAILURE(CheckHiddenBeforeTheMainWindow(windows, "trip " + std::to_string(i)));
         ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
         // Back by a click on its icon in the tray, as a user does.
         RECT rcTray = {};

@@ -15,6 +15,7 @@
 #include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
+#include <utility>
 
 IMPLEMENT_DYNCREATE(CExtMiniDockFrameWnd, CMiniDockFrameWnd)
 
@@ -26,6 +27,9 @@ bool g_bInPositionFix = false;
 const DWORD kStrippedStyles = WS_CAPTION | WS_THICKFRAME | MFS_4THICKFRAME;
 const DWORD kStrippedExStyles = WS_EX_STATICEDGE | WS_EX_WINDOWEDGE | WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME;
 const UINT kStyleSwpFlags = 0x73F;
+// How long after its show a move of the frame to the screen's origin may be Wine's (see OnWindowPosChanged): Wine
+// reads the window manager's event once the program's thread looks at its queue, seconds later on a slow start.
+const DWORD kWineOriginMoveMs = 5000;
 
 bool IsBorderCode(UINT nHit) { return nHit >= HTLEFT && nHit <= HTBOTTOMRIGHT; }
 
@@ -74,7 +78,11 @@ ON_WM_NCLBUTTONDBLCLK()
 ON_WM_CANCELMODE()
 ON_WM_PAINT()
 ON_WM_NCCALCSIZE()
+ON_REGISTERED_MESSAGE(CExtMiniDockFrameWnd::g_nMsgBackFromOrigin, OnBackFromOrigin)
 END_MESSAGE_MAP()
+
+const UINT CExtMiniDockFrameWnd::g_nMsgBackFromOrigin =
+    ::RegisterWindowMessageW(L"CExtMiniDockFrameWnd::BackFromOrigin");
 
 CExtMiniDockFrameWnd::CExtMiniDockFrameWnd()
     : m_rcCaptionButton(0, 0, 0, 0), m_bCaptionButtonHover(0), m_rcFrameCaption(0, 0, 0, 0), m_ptResizePrev(-1, -1),
@@ -254,6 +262,30 @@ void CExtMiniDockFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
 {
     CMiniDockFrameWnd::OnWindowPosChanged(lpWndPos);
+    CRect rcNow;
+    GetWindowRect(&rcNow);
+    if ((lpWndPos->flags & SWP_SHOWWINDOW) != 0)
+    {
+        m_dwShownAt = ::GetTickCount();
+        m_ptShown = rcNow.TopLeft();
+    }
+    else if ((lpWndPos->flags & SWP_NOMOVE) == 0 && m_dwShownAt != 0)
+    {
+        if (::GetTickCount() - m_dwShownAt > kWineOriginMoveMs)
+            m_dwShownAt = 0;
+        else if (rcNow.TopLeft() != CPoint(0, 0))
+            m_ptShown = rcNow.TopLeft();
+        else if (m_ptShown != CPoint(0, 0) && IsWindowVisible() && !IsResizing() && ::GetCapture() == nullptr &&
+                 CExtControlBar::GetDraggedBar() == nullptr)
+        {
+            // Wine under openbox: a frame moved to the screen's origin within moments of its show, with no drag under
+            // way, was moved there by Wine reading the manager's configure event sent before it framed the window
+            // just mapped (plain Win32 owned pop-ups shown again with their owner under load 73 of 680; no way of
+            // showing avoids it). The program itself does not move a shown floating frame there. Posted: a move made
+            // while Wine handles that event does not reach the X window.
+            PostMessage(g_nMsgBackFromOrigin);
+        }
+    }
     if (IsResizing() || g_bInPositionFix || (lpWndPos->flags & SWP_NOMOVE) != 0)
         return;
     // The caption stays reachable. The bar is looked up (a walk over child windows) only when the frame must move.
@@ -274,6 +306,15 @@ void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
     PostMessage(WM_NCPAINT);
     CExtPaintManager::PumpPaintMessages();
     g_bInPositionFix = false;
+}
+
+LRESULT CExtMiniDockFrameWnd::OnBackFromOrigin(WPARAM, LPARAM)
+{
+    CRect rcWnd;
+    GetWindowRect(&rcWnd);
+    if (rcWnd.TopLeft() == CPoint(0, 0))
+        SetWindowPos(nullptr, m_ptShown.x, m_ptShown.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return 0;
 }
 
 // ---- hit testing --------------------------------------------------------------------------------------------

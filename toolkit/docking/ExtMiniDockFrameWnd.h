@@ -73,6 +73,11 @@ public:
     CPoint m_ptResizePrev;
     int m_nResizingHitTest; // border code while the resize loop runs, 0 otherwise
     CRect m_rcResizeStart;
+    DWORD m_dwShownAt = 0; // the tick of the last show, while a move may be Wine's (OnWindowPosChanged); else 0
+    CPoint m_ptShown;      // the place it was shown at, or moved to since
+
+    // Posted to put the frame back at m_ptShown from the screen's origin.
+    static const UINT g_nMsgBackFromOrigin;
 
 protected:
     // Removes the platform caption, sizing border and edges whenever they come back.
@@ -108,5 +113,6 @@ protected:
     afx_msg void OnCancelMode();
     afx_msg void OnPaint();
     afx_msg void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
+    afx_msg LRESULT OnBackFromOrigin(WPARAM, LPARAM);
     DECLARE_MESSAGE_MAP()
 };
