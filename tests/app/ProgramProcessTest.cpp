@@ -20,6 +20,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <map>
 #include <sstream>
 #include <string>
@@ -1434,11 +1435,23 @@ TEST_F(ProgramDesktopTest, TheMainWindowHasTheKeysAgainWhenTheExportEndsWithItsB
     PostMessageW(hMain, WM_COMMAND, ID_EXPORT_SMS, 0);
     HWND hExport = nullptr, hBox = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hExport = FindWindowW(nullptr, L"Export SMS")); }, 30000));
-    X(L"xdotool key Return"); // "Export"
-    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hBox = FindWindowW(nullptr, L"Info")); }, 30000));
-    ASSERT_NO_FATAL_FAILURE(ClickTheBoxUnderIceWm(hBox));
-    X(L"xdotool key Return");
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hExport); }, 30000)) << "the export did not end at its box";
+    // Return on "Export", then on the box's "OK". IceWM drops Wine's answer to its offer of the focus at a click now and
+    // then, at times at every click (a plain Wine notepad on a new display 0 of 3; its answer's time lies before IceWM's
+    // own focus change), and takes a click into a window it has not made active for itself now and then: there a user
+    // clicks the button, again when nothing happened.
+    const auto press = [&](HWND hDlg, int nId, const std::function<bool()>& done) {
+        RECT rc = {};
+        if (!IceWm())
+            X(L"xdotool key Return");
+        for (int i = 0; IceWm() && i < 5 && !done() && GetWindowRect(GetDlgItem(hDlg, nId), &rc); ++i)
+        {
+            ClickAt(POINT{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2});
+            PumpUntil(done, 3000);
+        }
+        return PumpUntil(done, 30000);
+    };
+    ASSERT_TRUE(press(hExport, IDC_EXPORT_RUN, [&] { return IsWindowVisible(hBox = FindWindowW(nullptr, L"Info")); }));
+    ASSERT_TRUE(press(hBox, IDOK, [&] { return !IsWindow(hExport); })) << "the export did not end at its box";
     CheckDesktop("the export's box answered", hMain, &s_rcMain);
 }
 
