@@ -175,20 +175,20 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
                 for (int s = 2; s <= first.nTotal; ++s)
                 {
                     size_t nPick = 0;
-                    long long nPickDistance = -1;
+                    long long nPickDistance = -1, tPick = 0;
                     for (size_t b : copies[(size_t)s])
                     {
                         const long long t = StampSeconds(arr[b].record), d = std::llabs(t - tFirst);
                         if (!used[b] && std::max(tHigh, t) - std::min(tLow, t) <= kJoinSpanSeconds &&
                             (nPickDistance < 0 || d < nPickDistance))
-                            nPick = b, nPickDistance = d;
+                            nPick = b, nPickDistance = d, tPick = t;
                     }
                     if (nPickDistance < 0)
                         break;
                     parts.push_back(nPick);
                     nDistance += nPickDistance;
-                    tLow = std::min(tLow, StampSeconds(arr[nPick].record));
-                    tHigh = std::max(tHigh, StampSeconds(arr[nPick].record));
+                    tLow = std::min(tLow, tPick);
+                    tHigh = std::max(tHigh, tPick);
                 }
                 if (parts.size() == (size_t)first.nTotal && (nBest < 0 || nDistance < nBest))
                     best = parts, nBest = nDistance;

@@ -15,7 +15,6 @@
 #include "toolkit/menus_dialogs/ExtMenuKindOf.h"
 #include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
-#include <utility>
 
 IMPLEMENT_DYNCREATE(CExtMiniDockFrameWnd, CMiniDockFrameWnd)
 
