@@ -2,6 +2,7 @@
 // chooser and the final messages.
 #include "app/DlgImportSms.h"
 #include "app/Corvane_sms.h"
+#include "app/DlgExportSms.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/StoreHelpers.h"
 #include "phone/UnicodeTextFile.h"
@@ -241,11 +242,13 @@ CString CDlgImportSms::TwoDigits(const CString& str)
     return str.GetLength() > 2 ? str.Right(2) : str;
 }
 
-BOOL CDlgImportSms::ReadFileLines(const CString& strPath, CStringArray& lines, BOOL bAnswerMessages)
+BOOL CDlgImportSms::ReadFileLines(const CString& strPath, CStringArray& lines, BOOL bAnswerMessages, int* pnEncoding)
 {
     CUnicodeTextReader reader(strPath);
     if (!reader.IsOpen())
         return FALSE;
+    if (pnEncoding != nullptr)
+        *pnEncoding = reader.GetEncoding();
     CPacer pacer;
     CString strLine;
     while (reader.ReadLine(strLine))
@@ -271,28 +274,58 @@ CDlgImportSms::EParse CDlgImportSms::ParseLine(const CString& strLine, int nLayo
 
 namespace
 {
-// What makes two messages one: the number a backup line carries (the sender's for "Inbox", else the
-// recipients'), the date, the time and the whole text.
+// What makes two messages one: the folder, the number a backup line carries (the sender's for "Inbox",
+// else the recipients'), the date, the time and the whole text.
 std::wstring DuplicateKey(const CSMS& sms)
 {
     const bool bInbox = sms.m_strFolder == SMS_FOLDER_INBOX;
-    const CString strKey = (bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber) + L"\n" + sms.m_strDay + L"/" +
-                           sms.m_strMonth + L"/" + sms.m_strYear + L" " + sms.m_strHour + L":" + sms.m_strMinute +
-                           L":" + sms.m_strSecond + L"\n" + sms.m_strText;
+    const CString strKey = sms.m_strFolder + L"\n" + (bInbox ? sms.m_strSenderNumber : sms.m_strRecipientNumber) +
+                           L"\n" + sms.m_strDay + L"/" + sms.m_strMonth + L"/" + sms.m_strYear + L" " + sms.m_strHour +
+                           L":" + sms.m_strMinute + L":" + sms.m_strSecond + L"\n" + sms.m_strText;
     return std::wstring(strKey.GetString(), (size_t)strKey.GetLength());
 }
 
+// The text as a file in the ANSI code page holds it: written as the program's ANSI writer writes it
+// (a character the code page lacks becomes its default character) and read back.
+CString ThroughAnsi(const CString& str)
+{
+    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, str.GetString(), str.GetLength(), nullptr, 0, nullptr, nullptr);
+    if (nBytes <= 0)
+        return str;
+    std::string bytes((size_t)nBytes, '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, str.GetString(), str.GetLength(), &bytes[0], nBytes, nullptr, nullptr);
+    return PlatformAnsiToWide(bytes.data(), nBytes, CP_ACP);
+}
+
+// A record's key as a line of the file would give it: the line the export writes for the record,
+// in the file's encoding, read back by the layout. So the program's own export imported back into
+// the records it came from matches each of them, whatever the export made of its blanks, line
+// breaks and tabs. An MPhone file is no export of the program: its records are compared as held.
+std::wstring RecordKey(const CSMS& record, int nLayout, int nEncoding, CSMS& scratch)
+{
+    if (nLayout == CDlgImportSms::kLayoutMPhone)
+        return DuplicateKey(record);
+    CString strLine;
+    CDlgExportSms::AppendBackupLine(strLine, record);
+    if (nEncoding == TEXTFILE_ASCII)
+        strLine = ThroughAnsi(strLine);
+    strLine.TrimRight(L"\r\n");
+    scratch.Clear();
+    return ParseTabbedLine(strLine, scratch) == CDlgImportSms::kParsed ? DuplicateKey(scratch) : DuplicateKey(record);
+}
+
 // The keys of every record of the list.
-void CollectKeys(CCorvane_smsDoc& doc, std::unordered_set<std::wstring>& keys)
+void CollectKeys(CCorvane_smsDoc& doc, int nLayout, int nEncoding, std::unordered_set<std::wstring>& keys)
 {
     keys.clear();
+    CSMS scratch;
     for (POSITION pos = doc.m_listSms.GetHeadPosition(); pos != nullptr;)
-        keys.insert(DuplicateKey(*(const CSMS*)doc.m_listSms.GetNext(pos)));
+        keys.insert(RecordKey(*(const CSMS*)doc.m_listSms.GetNext(pos), nLayout, nEncoding, scratch));
 }
 } // namespace
 
 void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines, int nLayout, SImportResult& result,
-                                CWnd* pProgress)
+                                CWnd* pProgress, int nEncoding)
 {
     result = SImportResult();
     const int nLines = (int)lines.GetSize();
@@ -301,7 +334,7 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
     // The keys held, those of records appended here included.
     std::unordered_set<std::wstring> keys;
     keys.reserve((size_t)doc.m_listSms.GetCount() + (size_t)nLines);
-    CollectKeys(doc, keys);
+    CollectKeys(doc, nLayout, nEncoding, keys);
     const CString strProgressFormat = LoadResourceText(IDS_IMPORT_PROGRESS);
     CPacer pacer;
     CSMS record; // emptied for every line; its buffers are reused
@@ -326,7 +359,7 @@ void CDlgImportSms::ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines,
             if (s_bCloseAsked)
                 break;
             if (doc.GetRecordsChanges() != nChangesBefore)
-                CollectKeys(doc, keys);
+                CollectKeys(doc, nLayout, nEncoding, keys);
         }
         record.Clear();
         const EParse parse = ParseLine(lines[i], nLayout, &doc, record);
@@ -395,10 +428,11 @@ void CDlgImportSms::OnOK()
     m_bImporting = TRUE;
     ++s_nRunning;
     CStringArray lines;
-    const BOOL bRead = ReadFileLines(m_strPath, lines, TRUE);
+    int nEncoding = TEXTFILE_UNI16_LE;
+    const BOOL bRead = ReadFileLines(m_strPath, lines, TRUE, &nEncoding);
     SImportResult result;
     if (bRead && !s_bCloseAsked)
-        ImportLines(*pDoc, lines, GetCheckedLayout(), result, &m_wndProgress);
+        ImportLines(*pDoc, lines, GetCheckedLayout(), result, &m_wndProgress, nEncoding);
     const BOOL bCloseAsked = s_bCloseAsked;
     if (--s_nRunning == 0)
         s_bCloseAsked = FALSE;

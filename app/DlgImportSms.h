@@ -2,6 +2,7 @@
 // layout, the "Simple SMS" layout or the "MPhone" comma-separated layout, and adds those whose key
 // the document does not hold yet.
 #pragma once
+#include "phone/UnicodeTextFile.h"
 #include "toolkit/menus_dialogs/ExtButton.h"
 #include "toolkit/menus_dialogs/ExtEdit.h"
 #include "toolkit/menus_dialogs/ExtLabel.h"
@@ -47,19 +48,21 @@ public:
     // ---- the import ----------------------------------------------------------------------------
     // Every line of the file without its line end, whole (a NUL inside is kept); FALSE when the
     // file cannot be opened. bAnswerMessages: the thread's waiting messages are dispatched meanwhile,
-    // and a close asked meanwhile ends the read there.
-    static BOOL ReadFileLines(const CString& strPath, CStringArray& lines, BOOL bAnswerMessages = FALSE);
+    // and a close asked meanwhile ends the read there. pnEncoding: the file's (TEXTFILE_*).
+    static BOOL ReadFileLines(const CString& strPath, CStringArray& lines, BOOL bAnswerMessages = FALSE,
+                              int* pnEncoding = nullptr);
     // Fills the empty record from one line. Every field starts empty on every line; dates and
     // times get two digits each (the year its last two). pDoc gives the contact name of an MPhone
     // sender; without it the filtered number is the name.
     static EParse ParseLine(const CString& strLine, int nLayout, CCorvane_smsDoc* pDoc, CSMS& sms);
     // Parses every line and appends, read and keyed, each record whose key the document does not
-    // hold yet, under the records lock. pProgress, when given, shows "memproses sms no i/n" for the
+    // hold yet, under the records lock. A record's key is that of the line the export writes for it,
+    // in the file's encoding (nEncoding, TEXTFILE_*), as the layout reads it back. pProgress, when given, shows "memproses sms no i/n" for the
     // first line, then at most every kProgressIntervalMs, and for the last line; each time it shows,
     // the thread's waiting messages are dispatched with the records lock released (the keys held
     // are taken anew when the records changed meanwhile), and a close asked meanwhile stops it.
     static void ImportLines(CCorvane_smsDoc& doc, const CStringArray& lines, int nLayout, SImportResult& result,
-                            CWnd* pProgress = nullptr);
+                            CWnd* pProgress = nullptr, int nEncoding = TEXTFILE_UNI16_LE);
     // ---- a close of the program during an import -----------------------------------------------
     // An import that answers messages holds the document, so the main window's close (and the end
     // of the session) must not free it. TRUE while OK's read or import runs: the call then asks it

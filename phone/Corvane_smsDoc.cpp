@@ -13,7 +13,7 @@ const int kArchiveBufferSize = 64 * 1024;
 const UINT kMinRecordBytes = 2 + 12 + 4 * 4;
 } // namespace
 
-CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10), m_nRecordsChanges(0), m_bDataFileUnread(FALSE)
+CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10), m_nRecordsChanges(0), m_nSavedChanges(0), m_bDataFileUnread(FALSE)
 {
     InitializeCriticalSection(&m_csRecords);
     m_strDataFilePath = GetAppFolder() + CORVANE_DATA_FILE_NAME;
@@ -126,10 +126,14 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
     // A save killed before its rename left its temporary file behind.
     DeleteFileW(GetTempFilePath());
 
+    // The list is what the file holds when it held nothing before.
+    const bool bFileOnly = m_listSms.IsEmpty();
     CFileStatus status;
     if (!CFile::GetStatus(m_strDataFilePath, status))
     {
         m_bDataFileUnread = FALSE;
+        if (bFileOnly)
+            m_nSavedChanges = m_nRecordsChanges;
         return TRUE;
     }
 
@@ -174,6 +178,8 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
     if (ok)
     {
         m_bDataFileUnread = FALSE;
+        if (bFileOnly)
+            m_nSavedChanges = m_nRecordsChanges;
         return TRUE;
     }
 
@@ -249,6 +255,7 @@ BOOL CCorvane_smsDoc::WriteDataFile(CString& strError)
         return FALSE;
     }
     m_bDataFileUnread = FALSE;
+    m_nSavedChanges = m_nRecordsChanges;
     return TRUE;
 }
 

@@ -58,6 +58,10 @@ public:
     // in the middle of its work compares the count to know whether what it took from the list holds.
     void NoteRecordsChanged() { ++m_nRecordsChanges; }
     ULONG GetRecordsChanges() const { return m_nRecordsChanges; }
+    // Whether the data file on disk holds the list as it stands: no change noted since the last
+    // save or the load that left the list as the file has it. A step that deletes what the file
+    // must keep (a message from the phone) saves first while this is FALSE.
+    BOOL IsDataFileCurrent() const { return m_nSavedChanges == m_nRecordsChanges; }
 
     CObList m_listSms; // CSMS*, owned, in filing order
     CArray<CContactItem, const CContactItem&> m_arrContacts;
@@ -86,6 +90,7 @@ private:
 
     CRITICAL_SECTION m_csRecords;
     ULONG m_nRecordsChanges; // NoteRecordsChanged
+    ULONG m_nSavedChanges;   // m_nRecordsChanges when the data file last held the list
     BOOL m_bDataFileUnread;  // an existing data file has not been read: it must not be replaced
 };
 

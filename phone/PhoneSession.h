@@ -88,10 +88,13 @@ public:
 
     // The widest spread of the service-centre time stamps of one message's parts. The centre
     // stamps each part as it takes it from the sender's phone, which sends them one after the
-    // other, seconds apart; a day leaves room for a part resent later and for centres that stamp
-    // at delivery, while a sender uses one reference again only after its others (255 of them for
-    // an 8-bit one), for all but bulk senders weeks later.
-    static const int kJoinSpanSeconds = 24 * 60 * 60;
+    // other, seconds apart; ten minutes leave room for a part that phone sent again after a failed
+    // try. Parts farther apart are other messages: senders of template messages begin them alike
+    // and use a reference again within hours, so a wider span takes a later message's part for an
+    // earlier one's. Parts that lie farther apart stay apart (filed alone, kept on the phone).
+    static const int kJoinSpanSeconds = 10 * 60;
+    // The spread the side file allowed when it named a kept part, which it still may name.
+    static const int kKeptSpanSeconds = 24 * 60 * 60;
 
     // Sorting (by sender, reference, total and listing order) and joining of the listed
     // messages: parts join only within kJoinSpanSeconds of each other, the message whose parts

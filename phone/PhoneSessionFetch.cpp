@@ -65,8 +65,8 @@ long long StampSeconds(const CSMS& r)
 // Whether a document record is the whole message a listed part belongs to: linked, of the same
 // sender, reference and total (its part number), its text holding the part's text at the part's
 // place and more, and its date and time (those of its last part) the part's own for the last part,
-// within the join span of it for another. A part stored as sent carries no time stamp of its own.
-bool HoldsPart(const CSMS& filed, const CPhoneSession::ListedSms_t& l)
+// within nSpan seconds of it for another. A part stored as sent carries no time stamp of its own.
+bool HoldsPart(const CSMS& filed, const CPhoneSession::ListedSms_t& l, long long nSpan)
 {
     const CString& strWhole = filed.m_strText;
     const CString& strPart = l.record.m_strText;
@@ -87,7 +87,7 @@ bool HoldsPart(const CSMS& filed, const CPhoneSession::ListedSms_t& l)
     if (!bInPlace || IsSent(l.record))
         return bInPlace;
     const long long nApart = StampSeconds(filed) - StampSeconds(l.record);
-    return l.nSeq == l.nTotal ? nApart == 0 : std::llabs(nApart) <= CPhoneSession::kJoinSpanSeconds;
+    return l.nSeq == l.nTotal ? nApart == 0 : std::llabs(nApart) <= nSpan;
 }
 
 bool SameKeptPart(const CPhoneSession::KeptPart_t& a, const CPhoneSession::KeptPart_t& b)
@@ -461,7 +461,7 @@ void CPhoneSession::MarkKnownParts()
                 for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && !l.bKnown;)
                 {
                     const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
-                    l.bKnown = FiledStamp(*d) == k.strFiled && HoldsPart(*d, l);
+                    l.bKnown = FiledStamp(*d) == k.strFiled && HoldsPart(*d, l, kKeptSpanSeconds);
                 }
                 if (l.bKnown)
                     l.strFiled = k.strFiled;
@@ -490,12 +490,14 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
             j.bInDocument = j.bKnown;
             const bool bPiece = !j.bComplete;
             // A part left on the phone whose whole message is filed, which the side file does
-            // not name (lost, damaged, not written): known as that message's part.
+            // not name (lost, damaged, not written): known as that message's part only when it lies
+            // as close to it as one message's parts lie. A later message of the same sender,
+            // reference and first text is a message of its own.
             ListedSms_t& l = m_arrListed[(size_t)j.sources.front()];
             for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && bPiece && !j.bInDocument;)
             {
                 const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
-                if (HoldsPart(*d, l))
+                if (HoldsPart(*d, l, kJoinSpanSeconds))
                 {
                     j.bInDocument = j.bKnown = l.bKnown = TRUE;
                     l.strFiled = FiledStamp(*d);
@@ -531,7 +533,11 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
                 m_arrListed[(size_t)s].strFiled = FiledStamp(j.record);
         }
     }
-    if (nNew > 0)
+    // A message leaves the phone only once the data file on disk holds it: whatever the document
+    // holds that the file lacks (a save that failed at an earlier fetch) is saved before any delete.
+    BOOL bCurrent = TRUE;
+    pHost->RunOnGuiThread([&] { bCurrent = pDoc->IsDataFileCurrent(); });
+    if (nNew > 0 || !bCurrent)
     {
         bSaved = FALSE;
         CString strError;

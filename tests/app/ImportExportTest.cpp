@@ -83,9 +83,10 @@ void FillFourFolders(CCorvane_smsDoc& doc)
 CString ImportFile(CCorvane_smsDoc& doc, const CString& path, int layout, CDlgImportSms::SImportResult& result)
 {
     CStringArray lines;
-    if (!CDlgImportSms::ReadFileLines(path, lines))
+    int encoding = TEXTFILE_UNI16_LE;
+    if (!CDlgImportSms::ReadFileLines(path, lines, FALSE, &encoding))
         return L"unopened";
-    CDlgImportSms::ImportLines(doc, lines, layout, result);
+    CDlgImportSms::ImportLines(doc, lines, layout, result, nullptr, encoding);
     return L"";
 }
 
@@ -158,7 +159,7 @@ TEST(ImportExportTest, ExportWritesTheBackupFormatInUtf16LeAndCountsEveryRecord)
     dlg.DestroyWindow();
 }
 
-TEST(ImportExportTest, ABackupComesBackEqualUpToBlanksAndAddsOnlyChangedKeysToTheSameDocument)
+TEST(ImportExportTest, ABackupComesBackEqualUpToBlanksAndAddsNothingToTheRecordsItCameFromInAnyEncoding)
 {
     ScratchDir dir;
     CCorvane_smsDoc doc;
@@ -196,14 +197,22 @@ TEST(ImportExportTest, ABackupComesBackEqualUpToBlanksAndAddsOnlyChangedKeysToTh
     }
     EXPECT_EQ(out[3]->m_strRecipientName, L"Eka F");
 
-    // Into the same document: the first record's key is unchanged, the three others changed in
-    // their first 20 characters (line break, surrounding blanks, tab) and come once each.
-    ASSERT_EQ(ImportFile(doc, dir.Path(L"b.txt"), CDlgImportSms::kLayoutBackup, result), L"");
-    EXPECT_EQ(result.nAdded, 3);
-    EXPECT_EQ(doc.m_listSms.GetCount(), 8);
-    ASSERT_EQ(ImportFile(doc, dir.Path(L"b.txt"), CDlgImportSms::kLayoutBackup, result), L"");
-    EXPECT_EQ(result.nAdded, 0);
-    EXPECT_EQ(doc.m_listSms.GetCount(), 8);
+    // Into the records it came from, as exported and saved again in each encoding: nothing is new.
+    // A Sent line like an Inbox record but for its folder is its own message.
+    CStringArray lines;
+    ASSERT_TRUE(CDlgImportSms::ReadFileLines(dir.Path(L"b.txt"), lines));
+    lines.Add(L"Sent\t01/02/05  10:11:12\t0811\tAni\thalo apa kabar ");
+    for (int encoding : {TEXTFILE_UNI16_LE, TEXTFILE_UNI16_BE, TEXTFILE_UTF_8, TEXTFILE_ASCII})
+    {
+        CUnicodeTextWriter writer(dir.Path(L"again.txt"), encoding);
+        for (int i = 0; i < lines.GetSize(); ++i)
+            writer.WriteLine(lines[i] + L"\r\n");
+        writer.Close();
+        ASSERT_EQ(ImportFile(doc, dir.Path(L"again.txt"), CDlgImportSms::kLayoutBackup, result), L"");
+        EXPECT_EQ(result.nAdded, encoding == TEXTFILE_UNI16_LE ? 1 : 0) << encoding;
+        EXPECT_EQ(result.nDuplicates, encoding == TEXTFILE_UNI16_LE ? 4 : 5) << encoding;
+    }
+    EXPECT_EQ(doc.m_listSms.GetCount(), 6);
 }
 
 TEST(ImportExportTest, TheFourEncodingsImportToIdenticalRecords)
@@ -756,13 +765,15 @@ int CountText(CCorvane_smsDoc& doc, const wchar_t* pszText)
     return n;
 }
 
-void WriteBackupLines(const CString& path, int nRecords)
+// Inbox lines "pesan i", line nSent (from 0) a Sent one.
+void WriteBackupLines(const CString& path, int nRecords, int nSent = -1)
 {
     CUnicodeTextWriter writer(path, TEXTFILE_UNI16_LE);
     CString line;
     for (int i = 0; i < nRecords; ++i)
     {
-        line.Format(L"Inbox\t01/01/26  10:%02d:%02d\t0811\tAni\tpesan %d \r\n", i / 60 % 60, i % 60, i);
+        line.Format(L"%s\t01/01/26  10:%02d:%02d\t0811\tAni\tpesan %d \r\n", i == nSent ? L"Sent" : L"Inbox",
+                    i / 60 % 60, i % 60, i);
         writer.WriteLine(line);
     }
 }
@@ -797,7 +808,7 @@ TEST(ImportExportTest, ARecordFiledWhileTheImportAnswersMessagesIsNotImportedAga
 TEST(ImportExportTest, ARecordReKeyedWhileTheImportAnswersMessagesIsNotImportedAgain)
 {
     ScratchDir dir;
-    WriteBackupLines(dir.Path(L"in.txt"), 10);
+    WriteBackupLines(dir.Path(L"in.txt"), 10, 5);
     CCorvane_smsDoc doc;
     doc.SetDataFilePath(dir.Path(L"CorvaneSms.dat"));
     // A message waiting in the Outbox; the send that ends meanwhile files it as the file's sixth
@@ -811,7 +822,7 @@ TEST(ImportExportTest, ARecordReKeyedWhileTheImportAnswersMessagesIsNotImportedA
     FilingWindow filing;
     FilingWindow::s_pDoc = &doc;
     FilingWindow::s_pResent = pOutbox;
-    ASSERT_EQ(CDlgImportSms::ParseLine(L"Inbox\t01/01/26  10:00:05\t0811\tAni\tpesan 5", CDlgImportSms::kLayoutBackup,
+    ASSERT_EQ(CDlgImportSms::ParseLine(L"Sent\t01/01/26  10:00:05\t0811\tAni\tpesan 5", CDlgImportSms::kLayoutBackup,
                                        &doc, FilingWindow::s_resentAs),
               CDlgImportSms::kParsed);
     PressOkFilingAtFirstProgress(dlg, filing.hWnd);

@@ -5,6 +5,7 @@
 #include "phone/PhoneSession.h"
 
 #include <map>
+#include <memory>
 #include <sstream>
 
 using namespace phonetest;
@@ -138,13 +139,15 @@ TEST_F(FetchIntegrityTest, APartLeftByARefusedDeleteIsNotFiledAgainAndGoesNextTi
 namespace
 {
 // A bank's messages (one sender): their reference and the texts of their parts. 8-bit references
-// repeat, first parts are one template. Part k of message X ("Xk") is sent in month X, at second k.
+// repeat, first parts are one template. Part k of message X ("Xk") is sent in month X, at second k;
+// J, K, ... on the day of A, B, ... at 14:00 instead of 09:00.
 const std::map<char, std::pair<int, std::vector<const char*>>> kMessages = {
     {'A', {7, {"Yth Nasabah, tagihan kartu kredit Anda sebesar ", "Rp 1.250.000, jatuh tempo 20/02/26."}}},
     {'B', {7, {"Yth Nasabah, tagihan kartu kredit Anda sebesar ", "Rp 2.400.000, jatuh tempo 20/03/26."}}},
     {'C', {7, {"Yth Nasabah, pembayaran ", "Rp 1.250.000 ", "telah kami terima."}}},
     {'D', {7, {"Yth Nasabah, angsuran ", "Rp 1.250.000 ", "jatuh tempo hari ini."}}},
     {'E', {9, {"Bagian satu. ", "Bagian dua. ", "Bagian tiga."}}},
+    {'J', {7, {"Yth Nasabah, tagihan kartu kredit Anda sebesar ", "Rp 3.100.000, jatuh tempo 20/01/26."}}},
     {'Z', {0, {""}}}, // not linked, no text: a user data length of 0
 };
 const char* Text(const std::string& part)
@@ -163,7 +166,8 @@ std::vector<std::string> Items(const std::string& list, char sep)
 // Fetch by fetch, a line each: the case, "isHapus", then "|"-separated: what reaches the phone
 // first ("ME 1:A1": memory, index, part; "restart": the program starts anew, "anew" without its data
 // file; "refuse2": the phone refuses the second delete; "copy": a copy of the data file is taken,
-// "back": put back before a restart; "garble": the parts' side file is damaged), what was deleted,
+// "back": put back before a restart; "garble": the parts' side file is damaged; "full": the data file
+// cannot be written until "room"), what was deleted,
 // what stays on the phone, the document's texts in filing order (parts joined by "+"). A case
 // begins where the name changes.
 const char* const kSteps[][3] = {
@@ -194,12 +198,23 @@ const char* const kSteps[][3] = {
     {"a side file damaged", "1", "refuse2,ME 1:A1,ME 2:A2|ME 1|ME 2|A1+A2"},
     {"a side file damaged", "1", "garble|ME 2||A1+A2"},
     {"an orphan part, a month later its reference again", "1", "ME 1:A1,ME 2:B1,ME 3:B2|ME 2,ME 3|ME 1|A1,B1+B2"},
+    {"a full disk", "1", "full,ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
+    {"a full disk", "1", "||ME 1,ME 2|A1+A2"},
+    {"a full disk", "1", "room|ME 1,ME 2||A1+A2"},
+    {"a full disk", "1", "restart|||A1+A2"},
+    {"the same day, its first part like a filed one", "1", "ME 1:A1,ME 2:A2|ME 1,ME 2||A1+A2"},
+    {"the same day, its first part like a filed one", "1", "ME 1:J1||ME 1|A1+A2,J1"},
+    {"the same day, its first part like a filed one", "1", "ME 2:J2|ME 1,ME 2||A1+A2,J1+J2"},
+    {"the same day, crosswise", "1", "ME 1:A1,ME 2:J2||ME 1,ME 2|A1,J2"},
+    {"the same day, crosswise", "1", "ME 3:J1,ME 4:A2|ME 1,ME 2,ME 3,ME 4||A1+A2,J1+J2"},
 };
 } // namespace
 
 // A part is known by what it is (its place on the phone, its PDU), never by its text.
 TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
 {
+    // The data file's temporary file held open with no sharing: no save can write it.
+    std::unique_ptr<void, BOOL (*)(HANDLE)> full(nullptr, CloseHandle);
     for (size_t n = 0; n < std::size(kSteps); ++n)
     {
         SCOPED_TRACE(std::string(kSteps[n][0]) + ", line " + std::to_string(n + 1));
@@ -227,8 +242,8 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
             std::string& m = mem[item[0] == 'S'];
             m += std::string(m.empty() ? "" : ", ") + "{\"index\": " + item.substr(3, item.find(':') - 3) +
                  ", \"deliver\": {\"from\": \"+62811500123\", \"concat\": " + concat + ", \"ts\": \"26/0" +
-                 std::to_string(1 + (part[0] - 'A') % 9) + "/10 09:00:0" + seq + "\", \"text\": \"" + Text(part) +
-                 "\"}}";
+                 std::to_string(1 + (part[0] - 'A') % 9) + "/10 " + (part[0] < 'J' ? "09" : "14") + ":00:0" + seq +
+                 "\", \"text\": \"" + Text(part) + "\"}}";
         }
         ASSERT_TRUE(SimPhone::LoadJson("parts", std::string("{\"keep\": ") + (bFirst ? "false" : "true") +
                                                     ", \"memories\": {\"ME\": {\"messages\": [" + mem[0] +
@@ -248,10 +263,21 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
             fputs("ME 2 0791261800ZZ 260210090002\r\nME 1 07912", f);
             fclose(f);
         }
+        if (step[0].find("full") != std::string::npos)
+        {
+            full.reset(
+                CreateFileW(folder + L"CorvaneSms.dat.tmp", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+            ASSERT_NE(full.get(), INVALID_HANDLE_VALUE);
+        }
+        if (step[0].find("room") != std::string::npos)
+            full.reset();
         if (step[0].find("restart") != std::string::npos)
             Restart();
         CPhoneSession session;
-        ASSERT_TRUE(session.ReceiveAllSms(nullptr)) << boxes.All();
+        // A data file that cannot be written fails the fetch with its one box.
+        const size_t nBoxes = boxes.Boxes().size();
+        ASSERT_EQ(session.ReceiveAllSms(nullptr), !full) << boxes.All();
+        EXPECT_TRUE(!full || boxes.Boxes().size() == nBoxes + 1) << boxes.All();
         EXPECT_FALSE(boxes.Any(L"SMS is not valid"));
         EXPECT_TRUE(step[0].find("garble") == std::string::npos ||
                     ReadUtf16File(folder + L"logCorvaneSms.txt").Find(L".dat.parts tidak dapat dibaca") >= 0);
