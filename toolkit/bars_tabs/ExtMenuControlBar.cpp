@@ -13,7 +13,6 @@
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtResourceManager.h"
-#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
 #include <vector>
 
@@ -606,7 +605,6 @@ int CExtMenuControlBar::OnCreate(LPCREATESTRUCT lpcs)
             else
                 SetTimer(kTimerFindClient, kFindClientPeriod, nullptr);
         }
-        CExtPopupMenuWnd::PumpPendingMessages();
     }
     else
     {
