@@ -13,6 +13,7 @@
 #include "toolkit/foundation/ExtCmdManager.h"
 #include "toolkit/foundation/ExtPaintManagerHolder.h"
 #include "toolkit/foundation/ExtResourceManager.h"
+#include "toolkit/menus_dialogs/ExtPopupMenuWnd.h"
 #include <algorithm>
 #include <vector>
 
@@ -605,6 +606,7 @@ int CExtMenuControlBar::OnCreate(LPCREATESTRUCT lpcs)
             else
                 SetTimer(kTimerFindClient, kFindClientPeriod, nullptr);
         }
+        CExtPopupMenuWnd::PumpPendingMessages();
     }
     else
     {
