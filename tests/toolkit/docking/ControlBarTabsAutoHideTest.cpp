@@ -1,6 +1,7 @@
 // The control bar with tab groups, auto-hide areas and floating frames: a member's new text, the slider as the
 // window of an auto-hidden bar's caption buttons, the toggle command sliding a bar out, the slider closed when a
-// bar leaves auto-hide mode, a hidden container hiding the containers inside it, a press on a floating bar, and a docked bar's lit pin button going dark when the pointer leaves.
+// bar leaves auto-hide mode, a hidden container hiding the containers inside it, a press on a floating bar, and a
+// docked bar's lit pin button going dark when the pointer leaves.
 #include "toolkit/bars_tabs/DynTabsFixture.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
