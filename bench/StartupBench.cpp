@@ -510,20 +510,33 @@ bool Answers(HWND hWnd)
     return ::SendMessageTimeoutW(hWnd, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &r) != 0;
 }
 
+// How a launch ended: settled (its seconds count), idle with a band not shown painted, or not idle in time.
+enum class LaunchEnd
+{
+    kSettled,
+    kUnpainted,
+    kNotSettled
+};
+
+struct LaunchResult
+{
+    LaunchEnd end = LaunchEnd::kNotSettled;
+    double dSeconds = -1; // from the launch until idle; set for a settled and for an unpainted launch
+};
+
 // Launches the program, answers the Outlook box at once, and waits until the main window (for the program: the
 // unowned window holding its view) shows, no window of the process waits for a paint and its thread has come back
-// to its queue twice with none waiting meanwhile. Seconds from the launch, -1 when that was not reached; the
-// process is closed again and waited for.
-double Launch(const CString& strExe, const CString& strFolder, bool bProgram)
+// to its queue twice with none waiting meanwhile; the process is closed again and waited for.
+LaunchResult Launch(const CString& strExe, const CString& strFolder, bool bProgram)
 {
     STARTUPINFOW si = {sizeof si};
     PROCESS_INFORMATION pi = {};
     CString strCmd = L"\"" + strExe + L"\"";
     const auto t0 = Clock::now();
+    LaunchResult result;
     if (!::CreateProcessW(strExe, strCmd.GetBuffer(), nullptr, nullptr, FALSE, 0, nullptr, strFolder, &si, &pi))
-        return -1;
+        return result;
     ::CloseHandle(pi.hThread);
-    double dSeconds = -1;
     HWND hMain = nullptr;
     while (bench::Seconds(t0) * 1000 < kLaunchWaitMs && ::WaitForSingleObject(pi.hProcess, 0) == WAIT_TIMEOUT)
     {
@@ -538,15 +551,11 @@ double Launch(const CString& strExe, const CString& strFolder, bool bProgram)
         if (hMain != nullptr && !AnyUnpainted(pi.dwProcessId) && Answers(hMain) && !AnyUnpainted(pi.dwProcessId) &&
             Answers(hMain) && !AnyUnpainted(pi.dwProcessId))
         {
-            dSeconds = bench::Seconds(t0);
+            result.dSeconds = bench::Seconds(t0);
             // The bare window has no bars; the program has them always.
             const bool bBands = bProgram || !ThemedBands(hMain).empty();
-            if (bBands && !BandsShowTheirPaint(hMain, [&] { Answers(hMain); }))
-            {
-                std::printf("launched start-up: %ls was idle with its status bar or a tool bar not shown painted\n",
-                            (LPCWSTR)strExe.Mid(strExe.ReverseFind(L'\\') + 1));
-                dSeconds = -1;
-            }
+            result.end = bBands && !BandsShowTheirPaint(hMain, [&] { Answers(hMain); }) ? LaunchEnd::kUnpainted
+                                                                                        : LaunchEnd::kSettled;
             break;
         }
         ::Sleep(1);
@@ -561,7 +570,27 @@ double Launch(const CString& strExe, const CString& strFolder, bool bProgram)
         ::WaitForSingleObject(pi.hProcess, 10000);
     }
     ::CloseHandle(pi.hProcess);
-    return dSeconds;
+    return result;
+}
+
+// The seconds of the settled launches; each other launch is reported with what happened to it.
+std::vector<double> SettledSeconds(const std::vector<LaunchResult>& launches, const CString& strExe, int nRun)
+{
+    std::vector<double> v;
+    for (const LaunchResult& r : launches)
+    {
+        const CString strName = strExe.Mid(strExe.ReverseFind(L'\\') + 1);
+        if (r.end == LaunchEnd::kSettled)
+            v.push_back(r.dSeconds);
+        else if (r.end == LaunchEnd::kUnpainted)
+            std::printf("launch run %d: %ls was idle after %.1f ms with its status bar or a tool bar not shown "
+                        "painted (left out)\n",
+                        nRun, (LPCWSTR)strName, r.dSeconds * 1000);
+        else
+            std::printf("launch run %d: %ls did not settle within %lu s (left out)\n", nRun, (LPCWSTR)strName,
+                        kLaunchWaitMs / 1000);
+    }
+    return v;
 }
 
 // The launched program against the launched reference and bare window programs, as the in-process runs.
@@ -587,23 +616,26 @@ void LaunchRuns()
     std::vector<double> toReference, toBare;
     for (int run = 0; run < bench::kRuns; ++run)
     {
-        std::vector<double> program, reference, bare;
+        std::vector<LaunchResult> programLaunches, referenceLaunches, bareLaunches;
         for (int i = 0; i < kStarts; ++i)
         {
-            program.push_back(Launch(folder.program, folder.Folder(), true));
-            reference.push_back(Launch(folder.reference, folder.Folder(), false));
-            bare.push_back(Launch(folder.bare, folder.Folder(), false));
+            programLaunches.push_back(Launch(folder.program, folder.Folder(), true));
+            referenceLaunches.push_back(Launch(folder.reference, folder.Folder(), false));
+            bareLaunches.push_back(Launch(folder.bare, folder.Folder(), false));
         }
-        for (const std::vector<double>* v : {&program, &reference, &bare})
-            if (*std::min_element(v->begin(), v->end()) < 0)
-            {
-                std::printf("launched start-up: a launch did not settle within %lu s\n", kLaunchWaitMs / 1000);
-                return;
-            }
+        const std::vector<double> program = SettledSeconds(programLaunches, folder.program, run + 1);
+        const std::vector<double> reference = SettledSeconds(referenceLaunches, folder.reference, run + 1);
+        const std::vector<double> bare = SettledSeconds(bareLaunches, folder.bare, run + 1);
+        if (program.empty() || reference.empty() || bare.empty())
+        {
+            std::printf("launch run %d: no ratio (a program had no settled launch)\n", run + 1);
+            continue;
+        }
         const double dProgram = Median(program), dReference = Median(reference), dBare = Median(bare);
         std::printf("launch run %d: CorvaneSms.exe %.1f ms, reference program %.1f ms, bare window program %.1f ms "
-                    "(medians of %d)\n",
-                    run + 1, dProgram * 1000, dReference * 1000, dBare * 1000, kStarts);
+                    "(medians of %d, %d and %d)\n",
+                    run + 1, dProgram * 1000, dReference * 1000, dBare * 1000, (int)program.size(),
+                    (int)reference.size(), (int)bare.size());
         toReference.push_back(dProgram / dReference);
         toBare.push_back(dProgram / dBare);
     }

@@ -139,8 +139,9 @@ int CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext)
         return -1;
     if (!OnCreateClient(lpcs, pContext))
         return -1;
-    // The idle prompt once the frame is up; then the first layout.
-    PostMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
+    // The idle prompt is the frame's message from the start: a status bar made later in the creation takes it
+    // (CStatusBar::SetIndicators), so that the bar shows it at the frame's first show. Then the first layout.
+    SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE);
     RecalcLayout();
     return 0;
 }

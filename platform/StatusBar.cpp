@@ -101,7 +101,12 @@ BOOL CStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
         {
             pane.cxText = ::GetSystemMetrics(SM_CXSCREEN) / 4;
             if (i == 0)
+            {
                 pane.nStyle |= SBPS_STRETCH | SBPS_NOBORDERS;
+                // The message pane shows what its frame says now (the idle prompt set as the frame was created).
+                if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetParent()))
+                    pane.strText = pFrame->GetLastMessageText();
+            }
         }
     }
     UpdateAllPanes(TRUE, TRUE);

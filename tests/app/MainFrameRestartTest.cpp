@@ -9,6 +9,7 @@
 #include "tests/support/InputScript.h"
 #include "toolkit/bars_tabs/ExtDynAutoHideArea.h"
 #include "toolkit/bars_tabs/ExtDynTabControlBar.h"
+#include "toolkit/docking/ExtDockOuterBar.h"
 
 using namespace phonetest;
 
@@ -408,4 +409,27 @@ TEST_F(MainFrameRestartTest, AClosedBarOfAColumnWhoseMateWasPinnedShowsAtTheFirs
     frame->SendMessage(WM_COMMAND, CMainFrame::kIdFoldersBar);
     Settle();
     EXPECT_TRUE(frame->m_wndFoldersBar.IsWindowVisible()) << "the folders are not shown at the first ask";
+}
+
+// The Corvane tool bar moved to the end of the menu bar's row, squeezed there to its least extent: the next start
+// gives the menu bar and the tool bar their rectangles back, the tool bar not cut by a wider menu bar.
+TEST_F(MainFrameRestartTest, AToolBarSqueezedAtTheEndOfTheMenuBarsRowComesBackAtItsExtent)
+{
+    ASSERT_NO_FATAL_FAILURE(Start());
+    CArray<CControlBar*, CControlBar*> arrRow;
+    frame->m_wndMenuBar.GetRowBars(arrRow);
+    CExtDockOuterBar* pOuter = DYNAMIC_DOWNCAST(CExtDockOuterBar, frame->m_wndMenuBar.m_pDockBar);
+    ASSERT_TRUE(pOuter != nullptr && pOuter->MoveBarToRow(&frame->m_wndCorvaneBar, arrRow, 2000));
+    frame->RecalcLayout();
+    const auto rects = [&] {
+        CRect rcMenu, rcTools;
+        frame->m_wndMenuBar.GetWindowRect(&rcMenu);
+        frame->m_wndCorvaneBar.GetWindowRect(&rcTools);
+        return std::make_pair(rcMenu, rcTools);
+    };
+    const auto before = rects();
+    ASSERT_TRUE(before.second.top == before.first.top && before.second.left == before.first.right);
+    ASSERT_NO_FATAL_FAILURE(Restart());
+    EXPECT_EQ(rects(), before) << "the tool bar is " << rects().second.Width() << " px wide, " << before.second.Width()
+                               << " before";
 }

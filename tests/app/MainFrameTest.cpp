@@ -168,7 +168,7 @@ struct MainFrameTest : FrameAppFixture
 } // namespace
 
 // First start on an empty profile: the bars with their ids, titles and style, the default docking
-// layout, the tree and list inside their bars, the status panes with the "LOG" button, the menu
+// layout, the tree and list inside their bars, the status panes with the "LOG" button and the idle prompt, the menu
 // bar with menu 128's menus, the large icon and the command icons.
 TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
 {
@@ -203,6 +203,10 @@ TEST_F(MainFrameTest, FirstStartHasTheBarsInTheDefaultLayout)
     EXPECT_EQ(frame->m_wndStatus.GetDlgCtrlID(), AFX_IDW_STATUS_BAR);
     EXPECT_EQ(frame->m_wndStatus.GetStyle() & (WS_CHILD | WS_VISIBLE), (DWORD)(WS_CHILD | WS_VISIBLE));
     EXPECT_NE(frame->m_wndStatus.GetBarStyle() & CBRS_BOTTOM, 0u);
+    // Its first pane shows the idle prompt from the start, no menu closed first.
+    CString sIdle;
+    frame->GetMessageString(AFX_IDS_IDLEMESSAGE, sIdle);
+    EXPECT_EQ(frame->m_wndStatus.GetPaneText(0), sIdle);
 
     // "Folders" on the left in the first circle, "SMS List" at the top in the second, the tool
     // bars and the menu bar in the outer top dock bar.

@@ -174,7 +174,8 @@ TEST_F(StatusFixture, AnIndicatorTurningOnOrOffSendsOnlyItsOwnText)
         EXPECT_EQ(counter.counts[1], 1);
         EXPECT_EQ(counter.counts[2], 0);
     }
-    EXPECT_STREQ(ControlText(m_status, 0), L"");
+    // The message pane keeps the frame's prompt.
+    EXPECT_STREQ(ControlText(m_status, 0), m_pFrame->GetLastMessageText());
     EXPECT_STREQ(ControlText(m_status, 1), L"CAP");
     EXPECT_STREQ(ControlText(m_status, 2), L"");
     SetToggled(VK_CAPITAL, FALSE);

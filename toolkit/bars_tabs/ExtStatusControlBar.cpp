@@ -93,7 +93,12 @@ bool CExtStatusControlBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
                 cxScreen = ::GetSystemMetrics(SM_CXSCREEN);
             pane.cxText = cxScreen / 4;
             if (i == 0)
+            {
                 pane.nStyle |= SBPS_STRETCH | SBPS_NOBORDERS;
+                // The message pane shows what its frame says now (the idle prompt set as the frame was created).
+                if (CFrameWnd* pFrame = DYNAMIC_DOWNCAST(CFrameWnd, GetParent()))
+                    pane.strText = pFrame->GetLastMessageText();
+            }
             continue;
         }
         CString strText;

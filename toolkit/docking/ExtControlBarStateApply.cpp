@@ -170,6 +170,19 @@ bool AwaitsFirstSizing(CControlBar* pBar)
     return rc.IsRectEmpty() && !pBar->IsFloating();
 }
 
+// A fixed-size bar docked by the read state that no layout has sized yet takes its stored docked size, which gives it
+// its frame: the row layout measures the bar's least extent with its frame (window less client), and without one the
+// start's layout would squeeze it below the extent it was left with.
+void TakeStoredDockedSize(CExtControlBar* pBar)
+{
+    if (pBar->m_pDockBar == nullptr)
+        return;
+    const bool bHorz = (pBar->m_pDockBar->m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+    const CSize size = bHorz ? pBar->m_sizeHorzDocked : pBar->m_sizeVertDocked;
+    if (size.cx > 0 && size.cy > 0)
+        pBar->SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
+}
+
 typedef CExtControlBar::InternalDockStateSite StateSite;
 
 // The state ReadFrameBarState read ahead of the bars' creation, until LoadFrameBarState applies it; one frame at a
@@ -988,6 +1001,8 @@ bool CExtControlBar::InternalDockStateSite::ApplyState(bool bPlacementRequested)
             continue;
         if (!AwaitsFirstSizing(pExt))
             pExt->RefreshNonClientFrame();
+        else
+            TakeStoredDockedSize(pExt);
         if (pExt->CControlBar::IsFloating())
             pExt->RequestFrameLayout();
     }

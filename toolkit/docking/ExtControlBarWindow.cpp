@@ -58,6 +58,46 @@ static CFrameWnd* NearestDockingFrame(CWnd* pWnd)
     return nullptr;
 }
 
+namespace
+{
+// The docked bar whose lit caption button waits for the pointer's leave (TrackMouseEvent), null when none does.
+HWND g_hNcLeaveTracked = nullptr;
+
+// A docked bar's caption button lit by the pointer goes dark when the pointer leaves it to any window, another
+// program's too: the system tells the bar (WM_NCMOUSELEAVE), where no message of its thread would. The bar is marked
+// first: the tracking's own hit test comes back to the bar. Only the bar under the pointer waits (a window over it
+// would end the wait at once, and the next idle update would start it again).
+void TrackNcButtonLeave(CExtControlBar* pBar)
+{
+    if (g_hNcLeaveTracked == pBar->GetSafeHwnd() || CExtControlBar::IsFloating(pBar) || pBar->IsAutoHideMode())
+        return;
+    CPoint pt;
+    if (!::GetCursorPos(&pt) || ::WindowFromPoint(pt) != pBar->GetSafeHwnd())
+        return;
+    g_hNcLeaveTracked = pBar->GetSafeHwnd();
+    TRACKMOUSEEVENT tme = {sizeof tme, TME_LEAVE | TME_NONCLIENT, pBar->GetSafeHwnd(), 0};
+    if (!::TrackMouseEvent(&tme))
+        g_hNcLeaveTracked = nullptr;
+}
+
+// The pointer left the bar's caption buttons: none stays lit.
+void EndNcButtonHover(CExtControlBar* pBar)
+{
+    if (g_hNcLeaveTracked == pBar->GetSafeHwnd())
+        g_hNcLeaveTracked = nullptr;
+    bool bChanged = (pBar->m_bfRuntimeState & CExtControlBar::kStateNcButtonHover) != 0;
+    pBar->m_bfRuntimeState &= ~CExtControlBar::kStateNcButtonHover;
+    for (INT_PTR i = 0; i < pBar->NcButtonGetCount(); ++i)
+    {
+        CExtBarNcAreaButton* pBtn = pBar->NcButtonGet((int)i);
+        bChanged = bChanged || (pBtn->m_bfState & CExtBarNcAreaButton::kHover) != 0;
+        pBtn->m_bfState &= ~(CExtBarNcAreaButton::kHover | CExtBarNcAreaButton::kPressed);
+    }
+    if (bChanged)
+        pBar->SendMessage(WM_NCPAINT);
+}
+} // namespace
+
 LRESULT CExtControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message)
@@ -70,6 +110,7 @@ LRESULT CExtControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_WINDOWPOSCHANGING: OnWindowPosChangingMsg(reinterpret_cast<WINDOWPOS*>(lParam)); break;
     case WM_WINDOWPOSCHANGED: return OnWindowPosChangedMsg(wParam, lParam);
     case WM_TIMER: return OnTimerMsg(wParam, lParam);
+    case WM_NCMOUSELEAVE: EndNcButtonHover(this); break;
     default: break;
     }
     return CControlBar::WindowProc(message, wParam, lParam);
@@ -223,7 +264,10 @@ void CExtControlBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
     CExtBarNcAreaButton* pBtn = nullptr;
     NcButtonsHitTest(pt, &pBtn);
     if (pBtn != nullptr)
+    {
         m_bfRuntimeState |= kStateNcButtonHover;
+        TrackNcButtonLeave(this);
+    }
     else
         m_bfRuntimeState &= ~kStateNcButtonHover;
     HWND hFocus = ::GetFocus();

@@ -1,8 +1,10 @@
 // The control bar with tab groups, auto-hide areas and floating frames: a member's new text, the slider as the
 // window of an auto-hidden bar's caption buttons, the toggle command sliding a bar out, the slider closed when a
-// bar leaves auto-hide mode, a hidden container hiding the containers inside it, and a press on a floating bar.
+// bar leaves auto-hide mode, a hidden container hiding the containers inside it, a press on a floating bar, and a
+// docked bar's lit pin button going dark when the pointer leaves.
 #include "toolkit/bars_tabs/DynTabsFixture.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
+#include "toolkit/docking/ExtBarNcAreaButtonAutoHide.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 
 namespace
@@ -201,4 +203,25 @@ TEST_F(ControlBarTabsAutoHide, APressInAFloatingBarStartsItsFloatingFramesCaptio
     EXPECT_EQ(::GetCapture(), nullptr);
     EXPECT_EQ(CExtControlBar::GetDraggedBar(), nullptr);
     EXPECT_TRUE(CExtControlBar::IsFloating(m_pC));
+}
+
+// A bar unpinned docks with its pin button under the resting pointer: the idle update lights the button, and it goes
+// dark once the pointer leaves to no window of the program, with no move over the bar.
+TEST_F(ControlBarTabsAutoHide, APinButtonLitUnderTheRestingPointerGoesDarkWhenThePointerLeaves)
+{
+    CExtBarNcAreaButton* pPin = m_pA->NcButtonGet(1);
+    ASSERT_TRUE(pPin->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonAutoHide)));
+    const CPoint pt = pPin->m_rc.CenterPoint() + WindowRectOf(m_pA).TopLeft();
+    AutoHide(m_pA);
+    ASSERT_TRUE(WaitFor([&] {
+        CPoint ptNow;
+        return ::SetCursorPos(pt.x, pt.y) && ::GetCursorPos(&ptNow) && ptNow == pt;
+    }));
+    ASSERT_TRUE(m_pA->SwitchAutoHide(false, false, true, true));
+    Settle();
+    m_pA->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    const auto lit = [&] { return (pPin->m_bfState & CExtBarNcAreaButton::kHover) != 0; };
+    ASSERT_TRUE(lit());
+    ::SetCursorPos(::GetSystemMetrics(SM_CXSCREEN) - 1, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+    EXPECT_TRUE(WaitFor([&] { return !lit(); })) << "the pin button stays lit";
 }
