@@ -1256,6 +1256,23 @@ struct ProgramDesktopTest : ProgramBarsTest
             seen.push_back(hBox);
         CheckSeen(seen, x, pszStep);
     }
+    // Alt+F typed through the X server opens File: its first item lit, its prompt in the status bar. Escape twice
+    // closes it again.
+    bool AltFOpensFile()
+    {
+        CString strPrompt;
+        strPrompt.LoadString(ID_SMS_NEW);
+        strPrompt = strPrompt.Left(strPrompt.Find(L'\n'));
+        const auto lit = [&] {
+            wchar_t text[256] = {};
+            SendMessageW(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), WM_GETTEXT, 256, (LPARAM)text);
+            return strPrompt == text;
+        };
+        X(L"xdotool key alt+f");
+        const bool bOpened = PumpUntil(lit, 5000);
+        X(L"xdotool key --delay 250 Escape Escape");
+        return PumpUntil([&] { return !lit(); }, 5000) && WaitIdle(30000) && bOpened;
+    }
     // The box with the text the process shows now, or null.
     HWND ShownBox(const wchar_t* pszText) const
     {
@@ -1300,6 +1317,15 @@ TEST_F(ProgramDesktopTest, AProgramClosedMinimizedStartsMinimizedAndComesBackWhe
         << "the window and its two floating frames did not come back";
     ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     ASSERT_NO_FATAL_FAILURE(CheckDesktop("the restore after a minimized start", hMain, &s_rcMain));
+    // The keys where a restored frame gives them, in the view, and Alt+F opens File (under IceWM when it gave the
+    // main window the X focus).
+    EXPECT_TRUE(PumpUntil([&] { return Focus() == View() || IsChild(View(), Focus()); }, 5000))
+        << "the keys are with " << (Focus() == hMain ? "the main window itself" : Name(Focus()))
+        << " after the restore after a minimized start";
+    if (!IceWm() || LookAt({hMain}, false).focus == std::string(CStringA(XWindowOf(hMain))))
+    {
+        EXPECT_TRUE(AltFOpensFile()) << "Alt+F opened no File after the restore after a minimized start";
+    }
     // The user's first move after it is the user's: not undone.
     DragTheMainWindow(60, 40, "the restore after a minimized start");
 }
