@@ -1910,4 +1910,21 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
     KeysTo("F6", hView);
     // The list's keys and the main window's menus in the floating frame.
     ListKeys(true);
+    // A click on the main window's title as soon as a box of the floating list has ended gives it the keys. The
+    // pointer goes there as a user's does, across the window (on the menu bar's row below the title).
+    const RECT rcX = LookAt({hMain}, false).Geometry(hMain);
+    const POINT ptAcross = {rcX.right - 150, rcX.top + 10}, ptTitle = {ptAcross.x, rcX.top - 8};
+    // On the main window's Win32 caption, where the window manager's title lies; under Wine no window answers there.
+    RECT rcMain = {};
+    ASSERT_TRUE(GetWindowRect(hMain, &rcMain) && PtInRect(&rcMain, ptTitle) &&
+                WindowFromPoint(ptTitle) == GetDesktopWindow() &&
+                GetAncestor(WindowFromPoint(ptAcross), GA_ROOT) == hMain)
+        << DescribeWindowAt(ptTitle) << "; " << DescribeWindowAt(ptAcross);
+    ModalBy("Delete", "n", nullptr);
+    CString sClick;
+    sClick.Format(L"xdotool mousemove --sync %ld %ld mousemove --sync %ld %ld click 1", ptAcross.x, ptAcross.y,
+                  ptTitle.x, ptTitle.y);
+    X(sClick);
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain && XFocus() == hMain; }, 5000))
+        << Name(GetForegroundWindow()) << " (the X focus with " << Name(XFocus()) << ")";
 }
