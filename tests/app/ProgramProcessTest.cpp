@@ -1926,5 +1926,6 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
                   ptTitle.x, ptTitle.y);
     X(sClick);
     EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain && XFocus() == hMain; }, 5000))
+        << "a click on the main window's title after a box of the floating list left the keys with "
         << Name(GetForegroundWindow()) << " (the X focus with " << Name(XFocus()) << ")";
 }
