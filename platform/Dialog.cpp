@@ -270,7 +270,7 @@ void CDialog::PostModal()
     if (m_hWnd != nullptr)
         Detach();
     if (m_hWndTop != nullptr && ::IsWindow(m_hWndTop))
-        ::EnableWindow(m_hWndTop, TRUE);
+        PlatformEndModalBlock(m_hWndTop);
     m_hWndTop = nullptr;
 }
 
@@ -352,12 +352,10 @@ CPlatformModalOwnerGuard::~CPlatformModalOwnerGuard()
         ::SetActiveWindow(m_hWndParent);
     if (m_pWnd->m_hWnd != nullptr)
     {
-        // Wine with a window manager: a box of the window that closed just before the end made the manager offer the
-        // keys to this window (WM_TAKE_FOCUS); Wine reads the offer at the thread's next look at its queue and hands
-        // it on to the active window, the owner. Destroyed unread, the offer goes with the window and no window has
-        // the keys (after the export's "Info" box under openbox 5 of 5, with the look 0 of 6). On Windows the look
-        // only reads the queue's state.
-        ::GetQueueStatus(QS_ALLINPUT);
+        // A box of the window that closed just before the end made a window manager offer the keys to this window;
+        // destroyed unread, the offer goes with it and no window has the keys (after the export's "Info" box under
+        // openbox 5 of 5, with the look 0 of 6).
+        PlatformReadModalEndOffers();
         m_pWnd->DestroyWindow();
     }
     if (m_onEnd)

@@ -176,6 +176,8 @@ protected:
                            LPCTSTR lpszMenuName);
     // Destroys the floating frames of this frame's bars, then its dock bars.
     void DestroyDockBars();
+    // The control that had the keys at the frame's last deactivation, while it can take them again; else nullptr.
+    HWND KeptFocus() const;
     // After the frame's show with nCmdShow: its last active popup to the top of the window order, unless that is
     // the frame itself and the show, from hidden (bWasVisible false), activated it, which put it there.
     void BringLastActivePopupToTop(int nCmdShow, bool bWasVisible);

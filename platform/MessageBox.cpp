@@ -18,6 +18,10 @@ MessageBoxOwnerProvider g_ownerProvider = nullptr;
 // Members holding the windows of this thread's modal runs, innermost last; each outlives its run.
 thread_local std::vector<const HWND*> t_modalRuns;
 thread_local HWND t_hSplash = nullptr;
+// The window the thread's last modal run of one of its popups blocked, and that popup, active at the run's end; until
+// an offer of the focus to the window is taken or the popup is no longer active.
+thread_local HWND t_hModalEndTop = nullptr;
+thread_local HWND t_hModalEndOwner = nullptr;
 } // namespace
 
 int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
@@ -37,15 +41,41 @@ int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
         ::EnableWindow(hTop, FALSE);
     const int nResult = MessageBoxW(owner, text ? text : L"", title, type);
     if (bBlockTop)
-    {
-        // Wine with a window manager: the manager's offer of the keys at the box's end waits in the queue and, read
-        // once the blocked window is enabled again, activates that window instead of the owner (a box of the
-        // floating list under openbox: the keys left the list 1 of 1; with the look before the enable 0 of 7). On
-        // Windows the look only reads the queue's state.
-        ::GetQueueStatus(QS_ALLINPUT);
-        ::EnableWindow(hTop, TRUE);
-    }
+        PlatformEndModalBlock(hTop);
     return nResult;
+}
+
+void PlatformReadModalEndOffers() { ::GetQueueStatus(QS_ALLINPUT); }
+
+void PlatformEndModalBlock(HWND hTop)
+{
+    // A box of the floating list under openbox: the keys left the list 1 of 1 without the look, 0 of 7 with it.
+    PlatformReadModalEndOffers();
+    ::EnableWindow(hTop, TRUE);
+    const HWND hActive = ::GetActiveWindow();
+    const bool bPopup = hActive != nullptr && hActive != hTop && ::GetAncestor(hActive, GA_ROOTOWNER) == hTop;
+    t_hModalEndTop = bPopup ? hTop : nullptr;
+    t_hModalEndOwner = bPopup ? hActive : nullptr;
+}
+
+bool PlatformIsModalEndOffer(HWND hWnd)
+{
+    if (hWnd == nullptr || hWnd != t_hModalEndTop)
+        return false;
+    // Over the window: in its rectangle, under none of the thread's other windows. Under Wine a window manager's title
+    // lies on the window's caption, where WindowFromPoint answers the desktop, and GetCursorPos answers the last place
+    // Wine read from the pointer's events while that is under 0.1 s old (a click on the title at once after the
+    // pointer crossed the window: the place on the window), which the title, a window of the manager's, sends none.
+    POINT pt = {};
+    RECT rc = {};
+    const HWND hAt = ::GetCursorPos(&pt) ? ::GetAncestor(::WindowFromPoint(pt), GA_ROOT) : nullptr;
+    const bool bOver =
+        ::GetWindowRect(hWnd, &rc) && ::PtInRect(&rc, pt) &&
+        (hAt == hWnd || hAt == nullptr || ::GetWindowThreadProcessId(hAt, nullptr) != ::GetCurrentThreadId());
+    if (::GetActiveWindow() == t_hModalEndOwner && !bOver)
+        return true;
+    t_hModalEndTop = t_hModalEndOwner = nullptr;
+    return false;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h)

@@ -45,6 +45,25 @@ HWND PlatformSplashWindow();
 // program stays blocked until its last modal window ends. Otherwise hWnd.
 HWND PlatformModalOwner(HWND hWnd);
 
+// Where the keys go at the end of a modal run (a box or a modal window) owned by a popup of a top-level window (a
+// floating frame) that blocked the top-level window too: back to the popup, the run's owner, unless the user clicks
+// the top-level window. Under Wine a window manager offers the focus at the run's end (WM_TAKE_FOCUS, which Wine passes
+// on as WM_MOUSEACTIVATE with HTMENU) to the run's owner or to the blocked window (xfwm4: the owner's owner, a plain
+// probe 20 of 20; openbox: the run's owner 40 of 40, the blocked window now and then under load). Wine reads the offer
+// at the thread's next look at its queue: read while the blocked window is disabled, it goes to the active window, the
+// owner; read later, it activates the blocked window. Windows makes no such offer.
+// Reads the offers waiting in the thread's queue: before a run's window is destroyed (the offer made at its hide goes
+// with it unread) and before a window the run blocked is enabled again. On Windows the look only reads the queue's
+// state.
+void PlatformReadModalEndOffers();
+// Enables hTop again, blocked by a modal run that a popup of it owned, the offers read first; the run's owner is the
+// active window then.
+void PlatformEndModalBlock(HWND hTop);
+// Whether an offer of the focus to hWnd is the end's offer, to be declined: hWnd is the window the last such run
+// blocked, its owner is still the active window and the pointer is not over hWnd. A user's click on hWnd's title comes
+// with the pointer over it (a plain probe: 5 of 5; the end's offers 0 of 36); once an offer is taken, none is the end's.
+bool PlatformIsModalEndOffer(HWND hWnd);
+
 // The application's box: owner from PlatformMessageBoxOwner(); without an icon bit, OK and
 // OK/Cancel boxes get the exclamation icon and Yes/No boxes the question icon.
 int PlatformAppMessageBox(LPCTSTR lpszText, UINT nType, LPCTSTR lpszTitle);

@@ -1256,6 +1256,23 @@ struct ProgramDesktopTest : ProgramBarsTest
             seen.push_back(hBox);
         CheckSeen(seen, x, pszStep);
     }
+    // Alt+F typed through the X server opens File: its first item lit, its prompt in the status bar. Escape twice
+    // closes it again.
+    bool AltFOpensFile()
+    {
+        CString strPrompt;
+        strPrompt.LoadString(ID_SMS_NEW);
+        strPrompt = strPrompt.Left(strPrompt.Find(L'\n'));
+        const auto lit = [&] {
+            wchar_t text[256] = {};
+            SendMessageW(GetDlgItem(hMain, AFX_IDW_STATUS_BAR), WM_GETTEXT, 256, (LPARAM)text);
+            return strPrompt == text;
+        };
+        X(L"xdotool key alt+f");
+        const bool bOpened = PumpUntil(lit, 5000);
+        X(L"xdotool key --delay 250 Escape Escape");
+        return PumpUntil([&] { return !lit(); }, 5000) && WaitIdle(30000) && bOpened;
+    }
     // The box with the text the process shows now, or null.
     HWND ShownBox(const wchar_t* pszText) const
     {
@@ -1300,6 +1317,15 @@ TEST_F(ProgramDesktopTest, AProgramClosedMinimizedStartsMinimizedAndComesBackWhe
         << "the window and its two floating frames did not come back";
     ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     ASSERT_NO_FATAL_FAILURE(CheckDesktop("the restore after a minimized start", hMain, &s_rcMain));
+    // The keys where a restored frame gives them, in the view, and Alt+F opens File (under openbox: under IceWM with
+    // a busy process per CPU the drag below was lost after it 1 of 13 runs).
+    EXPECT_TRUE(PumpUntil([&] { return Focus() == View() || IsChild(View(), Focus()); }, 5000))
+        << "the keys are with " << (Focus() == hMain ? "the main window itself" : Name(Focus()))
+        << " after the restore after a minimized start";
+    if (!IceWm())
+    {
+        EXPECT_TRUE(AltFOpensFile()) << "Alt+F opened no File after the restore after a minimized start";
+    }
     // The user's first move after it is the user's: not undone.
     DragTheMainWindow(60, 40, "the restore after a minimized start");
 }
@@ -1884,4 +1910,22 @@ TEST_F(ProgramKeysTest, KeysGoRoundThePanesAndTheListsKeysWorkDockedFloatingAndP
     KeysTo("F6", hView);
     // The list's keys and the main window's menus in the floating frame.
     ListKeys(true);
+    // A click on the main window's title as soon as a box of the floating list has ended gives it the keys. The
+    // pointer goes there as a user's does, across the window (on the menu bar's row below the title).
+    const RECT rcX = LookAt({hMain}, false).Geometry(hMain);
+    const POINT ptAcross = {rcX.right - 150, rcX.top + 10}, ptTitle = {ptAcross.x, rcX.top - 8};
+    // On the main window's Win32 caption, where the window manager's title lies; under Wine no window answers there.
+    RECT rcMain = {};
+    ASSERT_TRUE(GetWindowRect(hMain, &rcMain) && PtInRect(&rcMain, ptTitle) &&
+                WindowFromPoint(ptTitle) == GetDesktopWindow() &&
+                GetAncestor(WindowFromPoint(ptAcross), GA_ROOT) == hMain)
+        << DescribeWindowAt(ptTitle) << "; " << DescribeWindowAt(ptAcross);
+    ModalBy("Delete", "n", nullptr);
+    CString sClick;
+    sClick.Format(L"xdotool mousemove --sync %ld %ld mousemove --sync %ld %ld click 1", ptAcross.x, ptAcross.y,
+                  ptTitle.x, ptTitle.y);
+    X(sClick);
+    EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain && XFocus() == hMain; }, 5000))
+        << "a click on the main window's title after a box of the floating list left the keys with "
+        << Name(GetForegroundWindow()) << " (the X focus with " << Name(XFocus()) << ")";
 }

@@ -2,6 +2,7 @@
 // hidden (the tray) or is minimized, they wait hidden; when it is shown again they show above it, in their order,
 // without activation; they take the band (topmost or not) it takes.
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
+#include "platform/MessageBox.h"
 #include "platform/ThreadState.h"
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/foundation/ExtHookSink.h"
@@ -24,9 +25,6 @@ const UINT g_nMsgEndFramesAttention = ::RegisterWindowMessageW(L"CExtMiniDockFra
 // offer comes (no manager runs) the frames show after it.
 const UINT_PTR g_nFocusWaitTimer = g_nMsgShowHeldFrames;
 const UINT g_nFocusWaitMs = 1000;
-// How long after a modal run of a floating frame the window manager's offers of the focus to the window are the run's
-// (a click on the window's title within it leaves the keys where they are).
-const DWORD g_nModalEndOfferMs = 1000;
 
 bool IsShownTop(HWND hTop) { return ::IsWindowVisible(hTop) && !::IsIconic(hTop); }
 
@@ -222,18 +220,9 @@ private:
     // later offer the frames shown and not offered the focus themselves since lose their attention mark: IceWM marks
     // any transient mapped while its owner is not IceWM's active window, which no Wine window is after its start (a
     // plain Win32 popup 3 of 3), and a later click makes it so only now and then. True when the offer is declined:
-    // at the end of a box or dialog owned by a floating frame of the window, which blocked the window too, xfwm4 and
-    // openbox offer the focus to the window, not to the frame (Wine's traces of the program: every such end); read
-    // once the window is enabled again (xfwm4 in 2 of 5 runs of the keys' steps, openbox now and then under load), it
-    // activates the window, whose last control takes the keys. Declined, Wine gives the focus to the active window,
-    // the frame with the keys.
+    // the end's offer of a modal run of a floating frame of the window (PlatformIsModalEndOffer), which Wine then
+    // gives to the active window, the frame with the keys.
     bool OnMouseActivate(LPARAM lParam);
-    // Whether the active window is a floating frame of the window.
-    bool IsOwnFrameActive() const
-    {
-        const HWND hActive = ::GetActiveWindow();
-        return IsFloatingFrame(hActive) && ::GetWindow(hActive, GW_OWNER) == m_hTop;
-    }
     // FLASHW_STOP reaches a window manager as the removal of the mark (IceWM takes it away: plain popups 3 of 3, and
     // 6 of 6 at the offer of a click); on Windows it ends a flash, and does nothing to a window that never flashed.
     void EndFramesAttention();
@@ -246,7 +235,6 @@ private:
     bool m_bTakingBand = false;    // the window is being moved into the band here
     bool m_bFocusOffered = false;  // a window manager offered the window the focus since it was last shown
     bool m_bAwaitingFocus = false; // the shown window's frames wait for that offer (g_nFocusWaitTimer runs)
-    DWORD m_dwModalEndAt = 0;      // the tick the window was enabled again with its floating frame active; else 0
 
     HWND m_hTop;
     bool m_bShown;           // the window was shown and not minimized when last seen
@@ -283,9 +271,7 @@ bool COwnerFollow::OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPAR
         lResult = MA_NOACTIVATE;
         return true;
     }
-    if (nMessage == WM_ENABLE && wParam != 0)
-        m_dwModalEndAt = IsOwnFrameActive() ? ::GetTickCount() : 0;
-    else if (nMessage == WM_WINDOWPOSCHANGING)
+    if (nMessage == WM_WINDOWPOSCHANGING)
     {
         const WINDOWPOS& wp = *reinterpret_cast<WINDOWPOS*>(lParam);
         if ((wp.flags & SWP_NOZORDER) == 0 &&
@@ -410,8 +396,7 @@ bool COwnerFollow::OnMouseActivate(LPARAM lParam)
 {
     if (LOWORD(lParam) != HTMENU || ::GetMenu(m_hTop) != nullptr)
         return false;
-    // Every offer of that moment: openbox sends the offer twice now and then.
-    if (m_dwModalEndAt != 0 && ::GetTickCount() - m_dwModalEndAt <= g_nModalEndOfferMs && IsOwnFrameActive())
+    if (PlatformIsModalEndOffer(m_hTop))
         return true;
     m_bFocusOffered = true;
     // Posted: the offer's answer gives the window the focus first.
