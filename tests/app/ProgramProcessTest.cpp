@@ -673,24 +673,31 @@ namespace
 const wchar_t kKeptBarState[] = L"Software\\Corvane\\CorvaneTestDesktopBars";
 const wchar_t kOutlookBox[] = L"Unable to instantiate Outlook.";
 // kActiveScript prints the active window and the X input focus (alone, a cheap look for polls); kDesktopScript after it
-// the state of every managed window, the top-level X window holding each window given (the window manager's frame
-// around it, or the window itself), the tray's window (IceWM's embedder of an icon, or Wine's own tray window without
-// a system tray) and the top-level X windows, top first.
+// the state of every managed window, then from one walk of the X tree (the root's children, top first, indented by five
+// spaces) the top-level X window holding each window given (the window manager's frame around it, or the window
+// itself; a window not there stands for itself) and its place and size, the tray's window (IceWM's embedder of an
+// icon, or Wine's own tray window without a system tray) and the top-level X windows, top first.
 const char kActiveScript[] =
     R"sh(echo "active $(xprop -root _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*') $(printf '0x%x' $(xdotool getwindowfocus))"
 )sh";
-const char kDesktopScript[] = R"sh(root=$(xwininfo -root | awk '/Window id:/ {print $4; exit}')
-for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do echo "state $w $(xprop -id $w _NET_WM_STATE)"; done
-for w in "$@"; do
-  t=$w
-  while p=$(xwininfo -tree -id $t 2>/dev/null | awk '/Parent window id:/ {print $4}') && [ -n "$p" ] &&
-    [ "$p" != "$root" ] && [ "$p" != 0x0 ]; do t=$p; done
-  echo "top $w $t"
-  echo "geometry $w $(xwininfo -id $w | awk '/Absolute upper-left [XY]:|Width:|Height:/ {printf "%s ", $NF}')"
-done
-echo "tray $(xwininfo -root -tree | grep -m1 -E '"Wine System Tray"|"YXTrayEmbedder"' |
-  grep -oE '[0-9]+x[0-9]+[+-][0-9]+[+-][0-9]+ +[+-][0-9]+[+-][0-9]+')"
-echo "stack $(xwininfo -root -children | awk '/^ +0x/ {print $1}' | tr '\n' ' ')"
+const char kDesktopScript[] =
+    R"sh(for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do echo "state $w $(xprop -id $w _NET_WM_STATE)"; done
+xwininfo -root -tree | awk -v given=" $* " '
+  /^     0x/ { top = $1; stack = stack $1 " " }
+  /^ +0x/ && index(given, " " $1 " ") {
+    split($(NF - 1), size, /[x+]/)
+    split($NF, at, "+")
+    print "top " $1 " " top
+    print "geometry " $1 " " at[2] " " at[3] " " size[1] " " size[2]
+    found[$1] = 1
+  }
+  tray == "" && /"Wine System Tray"|"YXTrayEmbedder"/ { tray = $(NF - 1) "  " $NF }
+  END {
+    n = split(given, w, " ")
+    for (i = 1; i <= n; ++i) if (!(w[i] in found)) print "top " w[i] " " w[i] "\ngeometry " w[i] " "
+    print "tray " tray
+    print "stack " stack
+  }'
 )sh";
 // Follows the property changes of each X window given (the first argument is the folder for the output): xev on each
 // writes into spy-<window>.txt there, up once it reports a change of a property of the test's own.
