@@ -672,22 +672,32 @@ namespace
 {
 const wchar_t kKeptBarState[] = L"Software\\Corvane\\CorvaneTestDesktopBars";
 const wchar_t kOutlookBox[] = L"Unable to instantiate Outlook.";
-// Prints the active window, the state of every managed window, the top-level X window holding each window given (the
-// window manager's frame around it, or the window itself), the tray's window (IceWM's embedder of an icon, or Wine's
-// own tray window without a system tray) and the top-level X windows, top first.
-const char kDesktopScript[] = R"sh(root=$(xwininfo -root | awk '/Window id:/ {print $4; exit}')
-echo "active $(xprop -root _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*') $(printf '0x%x' $(xdotool getwindowfocus))"
-for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do echo "state $w $(xprop -id $w _NET_WM_STATE)"; done
-for w in "$@"; do
-  t=$w
-  while p=$(xwininfo -tree -id $t 2>/dev/null | awk '/Parent window id:/ {print $4}') && [ -n "$p" ] &&
-    [ "$p" != "$root" ] && [ "$p" != 0x0 ]; do t=$p; done
-  echo "top $w $t"
-  echo "geometry $w $(xwininfo -id $w | awk '/Absolute upper-left [XY]:|Width:|Height:/ {printf "%s ", $NF}')"
-done
-echo "tray $(xwininfo -root -tree | grep -m1 -E '"Wine System Tray"|"YXTrayEmbedder"' |
-  grep -oE '[0-9]+x[0-9]+[+-][0-9]+[+-][0-9]+ +[+-][0-9]+[+-][0-9]+')"
-echo "stack $(xwininfo -root -children | awk '/^ +0x/ {print $1}' | tr '\n' ' ')"
+// kActiveScript prints the active window and the X input focus (alone, a cheap look for polls); kDesktopScript after it
+// the state of every managed window, then from one walk of the X tree (the root's children, top first, indented by five
+// spaces) the top-level X window holding each window given (the window manager's frame around it, or the window
+// itself; a window not there stands for itself) and its place and size, the tray's window (IceWM's embedder of an
+// icon, or Wine's own tray window without a system tray) and the top-level X windows, top first.
+const char kActiveScript[] =
+    R"sh(echo "active $(xprop -root _NET_ACTIVE_WINDOW | grep -o '0x[0-9a-f]*') $(printf '0x%x' $(xdotool getwindowfocus))"
+)sh";
+const char kDesktopScript[] =
+    R"sh(for w in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do echo "state $w $(xprop -id $w _NET_WM_STATE)"; done
+xwininfo -root -tree | awk -v given=" $* " '
+  /^     0x/ { top = $1; stack = stack $1 " " }
+  /^ +0x/ && index(given, " " $1 " ") {
+    split($(NF - 1), size, /[x+]/)
+    split($NF, at, "+")
+    print "top " $1 " " top
+    print "geometry " $1 " " at[2] " " at[3] " " size[1] " " size[2]
+    found[$1] = 1
+  }
+  tray == "" && /"Wine System Tray"|"YXTrayEmbedder"/ { tray = $(NF - 1) "  " $NF }
+  END {
+    n = split(given, w, " ")
+    for (i = 1; i <= n; ++i) if (!(w[i] in found)) print "top " w[i] " " w[i] "\ngeometry " w[i] " "
+    print "tray " tray
+    print "stack " stack
+  }'
 )sh";
 // Follows the property changes of each X window given (the first argument is the folder for the output): xev on each
 // writes into spy-<window>.txt there, up once it reports a change of a property of the test's own.
@@ -830,9 +840,12 @@ struct ProgramDesktopTest : ProgramBarsTest
     }
     XDesktop LookAt(const std::vector<HWND>& windows, bool bSettled = true)
     {
-        const CString cmd = ScriptCommand(L"desktop.sh", kDesktopScript, L"", windows);
+        const std::string script = std::string(kActiveScript) + kDesktopScript;
+        const CString cmd = ScriptCommand(L"desktop.sh", script.c_str(), L"", windows);
         return XDesktop(bSettled ? SettledXClientOutput(folder, cmd) : X(cmd));
     }
+    // The window manager's active window alone: a look far cheaper than LookAt's, for polls.
+    std::string ActiveWindow() { return XDesktop(X(ScriptCommand(L"active.sh", kActiveScript, L"", {}))).active; }
     // Follows the property changes of the windows from now on (SetTimes reads them).
     void SpyOnProperties(const std::vector<HWND>& windows)
     {
@@ -930,10 +943,7 @@ struct ProgramDesktopTest : ProgramBarsTest
         return h != nullptr ? Name(h) : "X window " + id;
     }
     // Whether IceWM's active window is not the main window now (see bOwnerInactiveUnderIceWm).
-    bool MainInactiveUnderIceWm()
-    {
-        return IceWm() && LookAt({hMain}, false).active != std::string(CStringA(XWindowOf(hMain)));
-    }
+    bool MainInactiveUnderIceWm() { return IceWm() && ActiveWindow() != std::string(CStringA(XWindowOf(hMain))); }
     // Moves the pointer through the X server to the screen point, until Wine has it there.
     void PointAt(POINT pt)
     {
@@ -977,7 +987,7 @@ struct ProgramDesktopTest : ProgramBarsTest
         for (int i = 0; i < 7; ++i)
         {
             ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
-            if (!IceWm() || PumpUntil([&] { return LookAt({hMain}, false).active == id; }, 1500))
+            if (!IceWm() || PumpUntil([&] { return ActiveWindow() == id; }, 1500))
                 return;
         }
         inactiveOwned = FloatingFrames();
@@ -1445,7 +1455,7 @@ TEST_F(ProgramDesktopTest, TheDialersBoxStaysAboveTheProgramWithTheKeysAtAClickO
     const HWND hDialer = GetWindow(hBox, GW_OWNER);
     ASSERT_NE(hDialer, hMain) << "the dialer's box is owned by the main window";
     // IceWM makes the new dialer its active window only now and then: a box shown while it is not may ask.
-    const std::string active = LookAt({}, false).active;
+    const std::string active = ActiveWindow();
     bOwnerInactiveUnderIceWm |= IceWm() && active != std::string(CStringA(XWindowOf(hDialer))) &&
                                 active != std::string(CStringA(XWindowOf(hBox)));
     ASSERT_NO_FATAL_FAILURE(CheckDesktop("Tools > Telepon", hBox, &s_rcMain, hBox, hDialer));
@@ -1608,12 +1618,12 @@ TEST_F(ProgramDesktopTest, TheComposeWindowTheDialerAndTheSheetWorkByKeys)
 // A user's second start: the program ended by File > Keluar with keys, the SMS List floating and Folders pinned, starts
 // again from the layout it stored; there its menus open by a click and by keys and an item under the pointer lights,
 // each command opens its window (an item's click, Down and Return a quarter second apart, a tool bar button's click),
-// and the bars docked the same show the pixels of the first start: the status bar's band and the menu's icons too.
+// and the bars docked the same show the pixels of the first start: the status bar's band and the menu's icons too; the
+// status bar at each start shows what it paints. Under IceWM each start is clicked first (ClickFirstUnderIceWm).
 TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEveryCommandAliveAndItsColours)
 {
-    if (IceWm())
-        GTEST_SKIP() << "IceWM gives a Wine window the keys only at a click (a plain Win32 window the same)";
     ASSERT_NE(hMain = StartInFront(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     POINT pt = {};
     ASSERT_TRUE(CaptionButtonPoint(Bar(kBars[0]).hBar, 0, pt));
     ASSERT_NO_FATAL_FAILURE(ClickAt(pt));
@@ -1661,6 +1671,13 @@ TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEve
             b.seen = SettledScreen(b.rc, 3000);
             v.push_back(b);
         }
+        // The status bar shows what it paints when made to paint again whole: one unpainted (black) at both starts
+        // would pass the compare of the starts.
+        RECT rcWhere = {};
+        POINT ptFirst = {};
+        const int nUnpainted = PixelsUnlikeARepaint(*this, status(), rcWhere, ptFirst);
+        EXPECT_EQ(nUnpainted, 0) << nUnpainted << " pixels of the main window's status bar are not what it paints, the "
+                                 << "first at " << ptFirst.x << "," << ptFirst.y;
         return v;
     };
     // The menu File opened by a click on its title: the pop-up shown (the process's new top-level window) and the
@@ -1692,7 +1709,27 @@ TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEve
         GetWindowRect(hPopup, &menu.rc);
         menu.seen = SettledScreen(menu.rc, 3000);
     };
+    // Under IceWM the keys reach the program only while IceWM shows it active, and once a window of it closed IceWM may
+    // keep them on a window of its own (a plain Win32 box 4 of 6): there the suite clicks the main window until it is
+    // IceWM's active window with the X focus, as a user clicks until its title shows it active, and types only then;
+    // where 7 clicks leave the keys elsewhere it says so and leaves its keys out.
+    const auto keysReach = [&] {
+        const std::string id(CStringA(XWindowOf(hMain)));
+        const auto with = [&] {
+            const XDesktop x(X(ScriptCommand(L"active.sh", kActiveScript, L"", {})));
+            return x.active == id && x.focus == id;
+        };
+        if (!IceWm())
+            return true;
+        EXPECT_NO_FATAL_FAILURE(ClickTheMainWindowUntilActive());
+        const bool bWith = PumpUntil(with, 1500);
+        if (!bWith)
+            printf("IceWM keeps the keys off the main window at 7 clicks: the step's keys are left out\n");
+        return bWith;
+    };
     const std::vector<Band> first = bands();
+    if (!keysReach())
+        GTEST_SKIP() << "IceWM keeps the keys off the main window: File > Keluar by keys cannot end the first start";
     Band firstMenu = {};
     ASSERT_NO_FATAL_FAILURE(openFile(firstMenu));
     X(L"xdotool key --delay 250 Escape Escape");
@@ -1701,6 +1738,7 @@ TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEve
     ASSERT_TRUE(Ended(30000)) << "File > Keluar by keys did not end the program";
 
     ASSERT_NE(hMain = StartInFront(), nullptr);
+    ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     ASSERT_TRUE(PumpUntil(layout, 10000)) << "the second start lost Folders pinned and the SMS List floating";
     const std::vector<Band> second = bands();
     for (size_t i = 0; i < first.size(); ++i)
@@ -1742,15 +1780,18 @@ TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEve
     X(L"xdotool click 1");
     opened(L"a click on File > SMS Baru");
     // By keys, at a user's pace: Alt+F opens File, Escape leaves it; Alt+T, Down and Return open "Mencari SMS".
-    X(L"xdotool key --delay 250 alt+f");
-    EXPECT_TRUE(PumpUntil([&] { return statusText() == prompt(ID_SMS_NEW); }, 5000)) << "Alt+F opened no File";
-    X(L"xdotool key --delay 250 Escape Escape alt+t Down Return");
-    HWND hSearch = nullptr;
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(hSearch = FindWindowW(nullptr, L"Pencarian")); }, 10000))
-        << "Tools, Down and Return opened no \"Pencarian\"";
-    X(L"xdotool key Escape");
-    ASSERT_TRUE(
-        PumpUntil([&] { return !IsWindowVisible(hSearch) && IsWindowEnabled(hMain) && WaitIdle(30000); }, 10000));
+    if (keysReach())
+    {
+        X(L"xdotool key --delay 250 alt+f");
+        EXPECT_TRUE(PumpUntil([&] { return statusText() == prompt(ID_SMS_NEW); }, 5000)) << "Alt+F opened no File";
+        X(L"xdotool key --delay 250 Escape Escape alt+t Down Return");
+        HWND hSearch = nullptr;
+        EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(hSearch = FindWindowW(nullptr, L"Pencarian")); }, 10000))
+            << "Tools, Down and Return opened no \"Pencarian\"";
+        X(L"xdotool key Escape");
+        ASSERT_TRUE(
+            PumpUntil([&] { return !IsWindowVisible(hSearch) && IsWindowEnabled(hMain) && WaitIdle(30000); }, 10000));
+    }
     // The standard tool bar's first button, found as a user finds it: the pointer along the bar until its tip.
     RECT rcBar = {};
     GetWindowRect(Bar(kBars[2]).hBar, &rcBar);
@@ -1758,7 +1799,8 @@ TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEve
     for (LONG x = rcBar.left; x < rcBar.right && !bOn; x += 6)
     {
         ASSERT_NO_FATAL_FAILURE(PointAt(POINT{x, (rcBar.top + rcBar.bottom) / 2}));
-        bOn = PumpUntil([&] { return statusText() == prompt(ID_SMS_NEW); }, 300);
+        // The bar lights a button and shows its prompt as it takes the move.
+        bOn = WaitIdle(30000) && statusText() == prompt(ID_SMS_NEW);
     }
     ASSERT_TRUE(bOn) << "no button of the tool bar says \"" << CStringA(prompt(ID_SMS_NEW)).GetString() << "\"";
     X(L"xdotool click 1");
