@@ -34,13 +34,16 @@ if [ "${CORVANE_SCREEN_SESSION:-0}" = 1 ] && [ -z "${CORVANE_SCREEN_DISPLAY:-}" 
   fi
   export DISPLAY=":$(head -n 1 "$numfile")"
   export CORVANE_SCREEN_DISPLAY=1
-  # A test about window order under a window manager (CORVANE_SCREEN_WM=openbox or icewm) has one on its display, up
+  # A test about window order under a window manager (CORVANE_SCREEN_WM=openbox, icewm or metacity) has one on its display, up
   # before the program starts and ended with the session; its prefix is managed (CORVANE_NO_WM=0 from the test). IceWM
   # keeps its task bar, with the system tray the program's icon docks in: it is up once the tray is.
   case "${CORVANE_SCREEN_WM:-}" in
-  openbox | icewm)
+  openbox | icewm | metacity)
     if [ "$CORVANE_SCREEN_WM" = openbox ]; then
       openbox --sm-disable 8>&- >/dev/null 2>&1 &
+      ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+    elif [ "$CORVANE_SCREEN_WM" = metacity ]; then
+      metacity 8>&- >"$numfile.wm" 2>&1 &
       ready() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
     else
       icewm 8>&- >"$numfile.wm" 2>&1 &

@@ -4,7 +4,7 @@
 # CORVANE_JOBS sets the number of parallel compile jobs (default: the number of processors).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-pkgs="cmake make clang-format-14 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth python3 googletest imagemagick openbox icewm x11-utils xdotool"
+pkgs="cmake make clang-format-14 g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 fonts-wine xvfb xauth python3 googletest imagemagick openbox icewm metacity x11-utils xdotool"
 missing=""
 for p in $pkgs; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

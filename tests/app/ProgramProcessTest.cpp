@@ -1039,6 +1039,17 @@ struct ProgramDesktopTest : ProgramBarsTest
             ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{rc.left + 5, rc.top + 5}));
         }
     }
+    // Brings the program back by a click on its icon in the tray, as a user does.
+    void ClickTheTrayIcon(int nTrip)
+    {
+        RECT rcTray = {};
+        ASSERT_TRUE(PumpUntil([&] { return !IsRectEmpty(&(rcTray = LookAt({}, false).tray)); }, 10000))
+            << "no tray window shows the program's icon, trip " << nTrip;
+        // The pointer comes to the icon from elsewhere: Wine's tray loses a press that no move into it came before.
+        ASSERT_NO_FATAL_FAILURE(PointAt(POINT{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2}));
+        ASSERT_NO_FATAL_FAILURE(
+            ClickAt(POINT{rcTray.left + (rcTray.bottom - rcTray.top) / 2, (rcTray.top + rcTray.bottom) / 2}));
+    }
     // Drags the main window by the window manager's title bar (above its X window) by dx, dy, let go once its X window
     // followed: it stays there.
     void DragTheMainWindow(int dx, int dy, const char* pszStep)
@@ -1377,14 +1388,7 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
             << unmapped << " of the main window and its frames unmapped in the tray, trip " << i;
         ASSERT_NO_FATAL_FAILURE(CheckHiddenBeforeTheMainWindow(windows, "trip " + std::to_string(i)));
         ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
-        // Back by a click on its icon in the tray, as a user does.
-        RECT rcTray = {};
-        ASSERT_TRUE(PumpUntil([&] { return !IsRectEmpty(&(rcTray = LookAt({}, false).tray)); }, 10000))
-            << "no tray window shows the program's icon, trip " << i;
-        // The pointer comes to the icon from elsewhere: Wine's tray loses a press that no move into it came before.
-        ASSERT_NO_FATAL_FAILURE(PointAt(POINT{GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2}));
-        ASSERT_NO_FATAL_FAILURE(
-            ClickAt(POINT{rcTray.left + (rcTray.bottom - rcTray.top) / 2, (rcTray.top + rcTray.bottom) / 2}));
+        ASSERT_NO_FATAL_FAILURE(ClickTheTrayIcon(i));
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hMain) && FloatingFrames().size() == 2u; }, 10000))
             << "the main window and its two frames did not come back from the tray, trip " << i;
         ASSERT_NO_FATAL_FAILURE(CheckXWindows("back", i));
@@ -1417,6 +1421,29 @@ TEST_F(ProgramDesktopTest, TheFramesComeBackFromTheTrayWithTheMainWindowOfAProgr
     ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
     PostMessageW(hMain, WM_COMMAND, ID_SHOW_HIDE_WINDOW, 0);
     CheckShownAfterTheMainWindow(windows, "WM_HINTS");
+}
+
+// Under metacity (an entry of its own): a click on Wine's tray icon gets a window the program shows again no offer of
+// the focus once the program has had input of its own; the floating frames come back with it all the same.
+struct ProgramTrayUnderMetacityTest : ProgramDesktopTest
+{};
+
+TEST_F(ProgramTrayUnderMetacityTest, TheFramesComeBackWithTheMainWindowAtAClickOnTheTrayIconAfterAClickIntoIt)
+{
+    SetInt(L"IsHideToTray", 1);
+    ASSERT_NO_FATAL_FAILURE(StartWithTwoBarsFloating());
+    std::vector<HWND> windows = FloatingFrames();
+    windows.push_back(hMain);
+    ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
+    X(L"xdotool windowminimize " + XWindowOf(hMain));
+    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hMain) && FloatingFrames().empty(); }, 10000))
+        << "the main window and its frames did not go to the tray";
+    ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
+    ASSERT_NO_FATAL_FAILURE(ClickTheTrayIcon(1));
+    ASSERT_NO_FATAL_FAILURE(CheckShownAfterTheMainWindow(windows, "WM_STATE"));
+    const XDesktop x = LookAt(windows);
+    for (HWND h : FloatingFrames())
+        EXPECT_EQ(x.State(h).find("DEMANDS_ATTENTION"), std::string::npos) << Name(h) << ": " << x.State(h);
 }
 
 TEST_F(ProgramDesktopTest, AlwaysOnTopOnOffAndOnKeepsTheFloatingFramesAboveAndOffTheTaskBar)
