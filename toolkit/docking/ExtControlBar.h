@@ -509,6 +509,10 @@ public:
     INT_PTR NcButtonGetCount() const { return m_arrNcButtons.GetSize(); }
     void NcButtonAdd(CExtBarNcAreaButton* pBtn) { m_arrNcButtons.Add(pBtn); }
     void NcButtonsRemoveAll();
+    // The one place the caption buttons are made: the default ones (CreateDefaultNcButtons, once), laid out at the
+    // caption as it stands. Called where the caption takes its size: the docked bar's non-client layout, and the
+    // floating frame's size and its layout (a frame made at its stored size before its bar is in sizes while empty).
+    void MakeNcButtons();
     const CRect& GetCaptionRect() const { return m_rcCaption; }
     const CRect& GetRowSplitterRect() const { return m_rcRowSplitter; }
     const CRect& GetSplitterAfterRect() const { return m_rcSplitterAfter; }
