@@ -74,8 +74,17 @@ void CControlBar::EnableDocking(DWORD dwDockStyle)
     if (m_pDockContext == nullptr)
         m_pDockContext = new CDockContext(this);
     // A floating bar still reports to the frame it came from.
-    if (m_hWndOwner == nullptr && m_hWnd != nullptr)
-        m_hWndOwner = ::GetParent(m_hWnd);
+    DecideCommandOwner();
+}
+
+void CControlBar::DecideCommandOwner()
+{
+    if (m_hWndOwner != nullptr || m_hWnd == nullptr)
+        return;
+    CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
+    m_hWndOwner = pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CDockBar)) && m_pDockSite != nullptr
+                      ? m_pDockSite->GetSafeHwnd()
+                      : ::GetParent(m_hWnd);
 }
 
 BOOL CControlBar::IsFloating() const
@@ -240,6 +249,10 @@ int CControlBar::OnCreate(LPCREATESTRUCT lpcs)
     CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
     if (m_pDockSite == nullptr && pParent != nullptr && pParent->IsFrameWnd())
         m_pDockSite = static_cast<CFrameWnd*>(pParent);
+    // A bar made in a dock bar is docked as it is made: its command owner is decided now, before anything asks for
+    // it (the dock bar answers no command); any other bar's as it is made dockable.
+    if (pParent != nullptr && pParent->IsKindOf(RUNTIME_CLASS(CDockBar)))
+        DecideCommandOwner();
     if (m_pDockSite != nullptr)
         m_pDockSite->AddControlBar(this);
     return 0;

@@ -133,6 +133,10 @@ public:
 
 protected:
     void LeaveDockSite();
+    // The one rule for a bar's command owner, the window its commands and their states go to wherever it docks or
+    // floats later: the frame it is made for. Decided once (an owner set before stays): its parent, or its dock site
+    // when its parent is a dock bar (a bar the stored state docks is made in the site's dock bar).
+    void DecideCommandOwner();
     // Fly-by prompt: the tool under the cursor (-1 none) and the frame that shows the prompt.
     void UpdateFlyBy(MSG* pMsg);
     // The fly-by prompt step for the tool hit at the cursor (-1 none): timer 0xE000 before a prompt

@@ -197,7 +197,7 @@ BOOL CStatusBar::SetPaneText(int nIndex, LPCTSTR lpszNewText, BOOL bUpdate)
 
 void CStatusBar::SendPaneText(int nIndex)
 {
-    if (m_hWnd == nullptr || !IsValidIndex(nIndex) || (!m_bSendingWaiting && !::IsWindowVisible(m_hWnd)))
+    if (m_hWnd == nullptr || !IsValidIndex(nIndex) || (!m_bSendingWaiting && !IsOnScreen()))
         return;
     Pane& pane = m_panes[(size_t)nIndex];
     WPARAM wParam = (WPARAM)nIndex;

@@ -279,6 +279,14 @@ public:
     BOOL RedrawWindow(LPCRECT lpRectUpdate = nullptr, HRGN hrgnUpdate = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     void UpdateWindow();
+    // Paint requests while hidden: a window not on screen (it or a parent hidden) is painted whole when it shows,
+    // so nothing asks it for a paint meanwhile; these ask only of a window on screen and answer whether it is.
+    // (A control's own paint left out for a themed one keeps its update region: that is no paint request.)
+    BOOL IsOnScreen() const;
+    // The client area invalidated (bErase as Invalidate's) and, with bUpdateNow, painted at once.
+    BOOL InvalidateIfOnScreen(BOOL bErase, BOOL bUpdateNow);
+    // RedrawWindow of the whole window with its flags.
+    BOOL RedrawIfOnScreen(UINT flags);
     void SetRedraw(BOOL bRedraw = TRUE);
     BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE);
     CDC* GetDC();

@@ -288,6 +288,23 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, HRGN hrgnUpdate, UINT flags)
     return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgnUpdate, flags);
 }
 void CWnd::UpdateWindow() { ::UpdateWindow(m_hWnd); }
+BOOL CWnd::IsOnScreen() const { return m_hWnd != nullptr && ::IsWindowVisible(m_hWnd); }
+BOOL CWnd::InvalidateIfOnScreen(BOOL bErase, BOOL bUpdateNow)
+{
+    if (!IsOnScreen())
+        return FALSE;
+    ::InvalidateRect(m_hWnd, nullptr, bErase);
+    if (bUpdateNow)
+        ::UpdateWindow(m_hWnd);
+    return TRUE;
+}
+BOOL CWnd::RedrawIfOnScreen(UINT flags)
+{
+    if (!IsOnScreen())
+        return FALSE;
+    ::RedrawWindow(m_hWnd, nullptr, nullptr, flags);
+    return TRUE;
+}
 void CWnd::SetRedraw(BOOL bRedraw) { ::SendMessageW(m_hWnd, WM_SETREDRAW, bRedraw, 0); }
 BOOL CWnd::GetUpdateRect(LPRECT lpRect, BOOL bErase) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
 CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }

@@ -260,9 +260,7 @@ bool CExtMenuControlBar::RebuildButtons(bool bLayout)
     if (bLayout || bMdiChanged)
     {
         // A bar not on screen is painted whole when it shows.
-        const bool bShown = IsWindowVisible() != FALSE;
-        if (bShown)
-            Invalidate();
+        const bool bShown = InvalidateIfOnScreen(TRUE, FALSE) != FALSE;
         RequestFrameLayout();
         if (bShown)
             UpdateWindow();

@@ -360,8 +360,7 @@ void CExtStatusControlBar::RepositionPaneControls()
 void CExtStatusControlBar::RedrawStatusBar()
 {
     // A bar not on screen (its frame still hidden) is painted whole when it shows.
-    if (m_hWnd != nullptr && ::IsWindowVisible(m_hWnd))
-        ::RedrawWindow(m_hWnd, nullptr, nullptr, kRedrawFlags);
+    RedrawIfOnScreen(kRedrawFlags);
 }
 
 UINT CExtStatusControlBar::GetPaneDrawTextFlags(int nIndex) const
@@ -458,11 +457,8 @@ LRESULT CExtStatusControlBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM 
         m_nStateFlags &= (BYTE)~kStateDefaultProcessing;
         // A bar not on screen (its frame still hidden) is painted whole when it shows; texts that waited for the
         // paint under way are painted by it.
-        if (m_hWnd != nullptr && !m_bSendingWaiting && ::IsWindowVisible(m_hWnd))
-        {
-            ::InvalidateRect(m_hWnd, nullptr, FALSE);
-            ::UpdateWindow(m_hWnd);
-        }
+        if (!m_bSendingWaiting)
+            InvalidateIfOnScreen(FALSE, TRUE);
         return lResult;
     }
     case WM_PAINT:

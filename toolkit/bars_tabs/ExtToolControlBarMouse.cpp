@@ -34,11 +34,7 @@ INT_PTR CExtToolControlBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
 void CExtToolControlBar::RepaintIfShown()
 {
     // A bar not on screen is painted whole when it shows.
-    if (!IsWindowVisible())
-        return;
-    Invalidate();
-    if (m_pDockContext == nullptr)
-        UpdateWindow();
+    InvalidateIfOnScreen(TRUE, m_pDockContext == nullptr);
 }
 
 LRESULT CExtToolControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -18,6 +18,7 @@ class CExtDynTabControlBar;
 class CArchive;
 class CDockState;
 class CDockBar;
+class CExtDockBar;
 
 class CExtControlBar : public CControlBar, public CExtMouseCaptureSink
 {
@@ -119,8 +120,9 @@ public:
         void Serialize(CArchive& ar);
     };
 
-    // The docking-state snapshot (ExtControlBarState.cpp: records and archive form;
-    // ExtControlBarStateApply.cpp: capture, restore, registry).
+    // The docking-state snapshot (ExtControlBarState.cpp: records and archive form; ExtControlBarStateCapture.cpp:
+    // capture; ExtControlBarStateApply.cpp: restore; ExtControlBarStateRead.cpp: the read-ahead;
+    // ExtControlBarStateStore.cpp: registry and archive; ExtControlBarFrameDockState.cpp: the frame's CDockState).
 
     // A fixed-size bar or a bar on a frame-edge dock bar.
     class OuterItemData_t : public CObject
@@ -234,7 +236,7 @@ public:
         void AppendDockBarRows(CDockBar* pDockBar);
         // The dock bar at a side of the frame that the state docks a bar of this id in, made with its circle when
         // missing; NULL for a bar the state floats, puts into a container or leaves out.
-        CDockBar* DockBarOfNewBar(UINT nBarId);
+        CExtDockBar* DockBarOfNewBar(UINT nBarId);
 
         CArray<OuterItemData_t, OuterItemData_t&> m_arrOuterItems;
         CFrameWnd* m_pFrame; // not owned
@@ -509,6 +511,10 @@ public:
     INT_PTR NcButtonGetCount() const { return m_arrNcButtons.GetSize(); }
     void NcButtonAdd(CExtBarNcAreaButton* pBtn) { m_arrNcButtons.Add(pBtn); }
     void NcButtonsRemoveAll();
+    // The one place the caption buttons are made: the default ones (CreateDefaultNcButtons, once), laid out at the
+    // caption as it stands. Called where the caption takes its size: the docked bar's non-client layout, and the
+    // floating frame's size and its layout (a frame made at its stored size before its bar is in sizes while empty).
+    void MakeNcButtons();
     const CRect& GetCaptionRect() const { return m_rcCaption; }
     const CRect& GetRowSplitterRect() const { return m_rcRowSplitter; }
     const CRect& GetSplitterAfterRect() const { return m_rcSplitterAfter; }
@@ -636,7 +642,7 @@ public:
     // The dragged bar of the shown state; NULL when no drag shows anything.
     static CExtControlBar* GetDraggedBar();
 
-    // ---- docking state (ExtControlBarStateApply.cpp) --------------------------------------------
+    // ---- docking state (ExtControlBarStateStore.cpp, ExtControlBarStateRead.cpp, ExtControlBarFrameDockState.cpp) --
     // Frames whose docking state is being loaded (1) or saved (0).
     static CMap<CFrameWnd*, CFrameWnd*, WORD, WORD> g_mapFrameStateOperations;
     static bool RegisterFrameStateOperation(CFrameWnd* pFrame, bool bLoad);
@@ -654,7 +660,7 @@ public:
     // Makes a bar about to be created for a frame with a state read ahead a child of the dock bar the state docks it
     // in (cs.hwndParent).
     static void PlaceNewBarByReadState(CExtControlBar* pBar, CREATESTRUCT& cs);
-    // Enters a bar PlaceNewBarByReadState placed, once created, in its dock bar's rows.
+    // Has the dock bar PlaceNewBarByReadState made a bar in enter it, once created, in its rows.
     static void DockNewBarByReadState(CExtControlBar* pBar);
     // Applies a state read (the frame's placement into pFrameWp when given).
     static bool ApplyReadState(InternalDockStateSite& site, WINDOWPLACEMENT* pFrameWp);

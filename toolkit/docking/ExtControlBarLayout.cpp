@@ -419,6 +419,12 @@ void CExtControlBar::CreateDefaultNcButtons()
     m_arrNcButtons.Add(new CExtBarNcAreaButtonMenu(this));
 }
 
+void CExtControlBar::MakeNcButtons()
+{
+    CreateDefaultNcButtons();
+    LayoutNcButtons();
+}
+
 void CExtControlBar::LayoutNcButtons()
 {
     CExtBarNcAreaButton* pPrev = nullptr;

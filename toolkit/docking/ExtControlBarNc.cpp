@@ -257,8 +257,7 @@ void CExtControlBar::NcCalcLayout(CRect& rc)
                 m_rcCaption.DeflateRect(0, 1), m_rcCaption.left += 1;
         }
     }
-    CreateDefaultNcButtons();
-    LayoutNcButtons();
+    MakeNcButtons();
     if (bCaption)
     {
         if (bHorzCaption)

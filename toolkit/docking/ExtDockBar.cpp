@@ -242,8 +242,8 @@ LRESULT CExtDockBar::OnSizeParentDock(WPARAM wParam, LPARAM lParam)
     if ((m_dwStyle & CBRS_ALIGN_ANY) == 0 || nID == AFX_IDW_DOCKBAR_FLOAT || lpLayout == nullptr)
         return lResult;
     // A dock bar off screen (its frame not shown yet) is painted whole when it shows.
-    if (lpLayout->hDWP != nullptr && IsWindowVisible())
-        Invalidate(TRUE);
+    if (lpLayout->hDWP != nullptr)
+        InvalidateIfOnScreen(TRUE, FALSE);
     CRect rc(lpLayout->rect);
     switch (nID)
     {

@@ -52,6 +52,10 @@ public:
     void DockBarInNewRow(CControlBar* pBarRef, CControlBar* pBar, bool bBefore);
     // Docks pBar as the first row (bInner on the right or bottom dock bar) or at the end.
     void DockBarAtEdgeRow(CControlBar* pBar, bool bInner);
+    // Enters pBar, just made as a child of this dock bar and in none yet (a bar the stored state docks here, made
+    // here by the state's read-ahead), in a row of its own at the end; nothing is laid out or moved: the state's load
+    // puts the rows in their stored order and gives the bar its side's style.
+    void DockNewChildBar(CControlBar* pBar);
     // Takes pBar out of the rows. nPlaceHolderMode: 1 leaves its id, -1 only removes the bar, any
     // other value also removes its placeholders in the frame. False when it is not here.
     bool RemoveBarFromRows(CControlBar* pBar, int nPosExclude = -1, int nPlaceHolderMode = 0, bool bDelayLayout = true);

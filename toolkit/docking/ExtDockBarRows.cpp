@@ -151,6 +151,16 @@ void CExtDockBar::DockBarInNewRow(CControlBar* pBarRef, CControlBar* pBar, bool 
 
 void CExtDockBar::DockBarAtEdgeRow(CControlBar* pBar, bool bInner) { DockBarAtEdgeRow(this, pBar, bInner); }
 
+void CExtDockBar::DockNewChildBar(CControlBar* pBar)
+{
+    CPtrArray& arr = m_arrBars;
+    if (arr.GetSize() == 0 || arr[arr.GetSize() - 1] != nullptr)
+        arr.Add(nullptr);
+    arr.Add(pBar);
+    arr.Add(nullptr);
+    pBar->m_pDockBar = this;
+}
+
 bool CExtDockBar::RemoveBarFromRows(CControlBar* pBar, int nPosExclude, int nPlaceHolderMode, bool bDelayLayout)
 {
     return RemoveBarFromRows(this, pBar, nPosExclude, nPlaceHolderMode, bDelayLayout);

@@ -1,10 +1,13 @@
 // CExtMiniDockFrameWnd: the floating frame of toolkit bars: platform caption and sizing border
 // replaced by its own, painted through the paint manager, with its own hit test, resize loop,
-// caption buttons, timers and tool tips.
+// the bar's caption buttons in its caption, timers and tool tips. Its parts: ExtMiniDockFrameWnd.cpp (creation,
+// geometry, painting, timers, tool tips), ExtMiniDockFrameWndMouse.cpp (the pointer and the resize loop),
+// ExtMiniDockFrameOwnerFollow.cpp (following the top-level window), and CExtOriginPutBack (Wine's move to the origin).
 #pragma once
 #include "platform/ListCtrl.h"
 #include "platform/MiniDockFrameWnd.h"
 #include "platform/Geometry.h"
+#include "toolkit/docking/ExtOriginPutBack.h"
 #include "toolkit/foundation/ExtMouseCaptureSink.h"
 
 class CExtControlBar;
@@ -73,13 +76,13 @@ public:
     CPoint m_ptResizePrev;
     int m_nResizingHitTest; // border code while the resize loop runs, 0 otherwise
     CRect m_rcResizeStart;
-    DWORD m_dwShownAt = 0; // the tick of the last show, while a move may be Wine's (OnWindowPosChanged); else 0
-    CPoint m_ptShown;      // the place it was shown at, or moved to since
-
-    // Posted to put the frame back at m_ptShown from the screen's origin.
-    static const UINT g_nMsgBackFromOrigin;
+    CExtOriginPutBack m_originPutBack; // puts the frame back where it was shown after Wine's move to the origin
 
 protected:
+    // The work area of the monitor the window is on.
+    static CRect WorkAreaOf(CWnd* pWnd);
+    // A screen point in the window's coordinates.
+    static CPoint WindowPoint(CWnd* pWnd, CPoint ptScreen);
     // Removes the platform caption, sizing border and edges whenever they come back.
     void StripStyles();
     void PaintNcArea();

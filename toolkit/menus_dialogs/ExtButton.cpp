@@ -246,10 +246,7 @@ void CExtButton::ReleaseOwnCapture()
 void CExtButton::Repaint()
 {
     // A button not on screen is painted whole when it shows.
-    if (GetSafeHwnd() == nullptr || !::IsWindow(m_hWnd) || !::IsWindowVisible(m_hWnd))
-        return;
-    ::InvalidateRect(m_hWnd, nullptr, FALSE);
-    ::UpdateWindow(m_hWnd);
+    InvalidateIfOnScreen(FALSE, TRUE);
 }
 
 void CExtButton::OnMouseMoveMsg(UINT nFlags)
@@ -702,8 +699,7 @@ LRESULT CExtButton::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case BM_CLICK:
     case BM_SETIMAGE:
         // A button not on screen is painted whole when it shows.
-        if (::IsWindowVisible(m_hWnd))
-            ::InvalidateRect(m_hWnd, nullptr, FALSE);
+        InvalidateIfOnScreen(FALSE, FALSE);
         break;
     default: break;
     }
