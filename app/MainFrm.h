@@ -160,6 +160,7 @@ protected:
     // The stored placement of a minimized start until the window is first restored; showCmd 0 otherwise.
     WINDOWPLACEMENT m_wpStart;
     BOOL m_bHiddenToTray;
+    bool m_bHiddenFromMinimize = false; // hidden to the tray in answer to a minimize (the window manager's, under Wine)
     // The placement the window keeps through the window manager's answer: the stored one of a minimized start.
     WINDOWPLACEMENT m_wpKept;
     bool m_bKeepingPlacement = false; // in OnKeepPlacement: its own move does not end m_wpStart

@@ -1434,16 +1434,30 @@ TEST_F(ProgramTrayUnderMetacityTest, TheFramesComeBackWithTheMainWindowAtAClickO
     ASSERT_NO_FATAL_FAILURE(StartWithTwoBarsFloating());
     std::vector<HWND> windows = FloatingFrames();
     windows.push_back(hMain);
-    ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
-    X(L"xdotool windowminimize " + XWindowOf(hMain));
-    ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hMain) && FloatingFrames().empty(); }, 10000))
-        << "the main window and its frames did not go to the tray";
-    ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
-    ASSERT_NO_FATAL_FAILURE(ClickTheTrayIcon(1));
-    ASSERT_NO_FATAL_FAILURE(CheckShownAfterTheMainWindow(windows, "WM_STATE"));
-    const XDesktop x = LookAt(windows);
-    for (HWND h : FloatingFrames())
-        EXPECT_EQ(x.State(h).find("DEMANDS_ATTENTION"), std::string::npos) << Name(h) << ": " << x.State(h);
+    // Several trips: the main window stays where it was (metacity placed it again by its title's height each trip).
+    for (int i = 1; i <= 3; ++i)
+    {
+        ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
+        X(L"xdotool windowminimize " + XWindowOf(hMain));
+        ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(hMain) && FloatingFrames().empty(); }, 10000))
+            << "the main window and its frames did not go to the tray, trip " << i;
+        ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
+        ASSERT_NO_FATAL_FAILURE(ClickTheTrayIcon(i));
+        // The frames' time after the main window is judged at the first trip (under load it runs late now and then).
+        if (i == 1)
+        {
+            ASSERT_NO_FATAL_FAILURE(CheckShownAfterTheMainWindow(windows, "WM_STATE"));
+        }
+        ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hMain) && FloatingFrames().size() == 2u; }, 10000))
+            << "the main window and its two frames did not come back from the tray, trip " << i;
+        const XDesktop x = LookAt(windows);
+        for (HWND h : FloatingFrames())
+            EXPECT_EQ(x.State(h).find("DEMANDS_ATTENTION"), std::string::npos) << Name(h) << ": " << x.State(h);
+        RECT rc = {};
+        EXPECT_TRUE(PumpUntil([&] { return GetWindowRect(hMain, &rc) && EqualRect(&rc, &s_rcMain); }, 5000))
+            << "the main window is at " << rc.left << "," << rc.top << " " << rc.right - rc.left << "x"
+            << rc.bottom - rc.top << " instead of " << s_rcMain.left << "," << s_rcMain.top << ", trip " << i;
+    }
 }
 
 TEST_F(ProgramDesktopTest, AlwaysOnTopOnOffAndOnKeepsTheFloatingFramesAboveAndOffTheTaskBar)
