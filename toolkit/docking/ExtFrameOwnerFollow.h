@@ -17,10 +17,15 @@ public:
     CExtFrameOwnerFollow(const CExtFrameOwnerFollow&) = delete;
     CExtFrameOwnerFollow& operator=(const CExtFrameOwnerFollow&) = delete;
 
+    // ---- the hook on the window: it follows the window's show, hide, minimize and band ----------------
+    bool IsAutoDeleteHookWndSink() override { return true; }
+    bool OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam) override;
+
     // ---- the followers ---------------------------------------------------------------------------------
     // The follower of hTop, or nullptr.
     static CExtFrameOwnerFollow* Of(HWND hTop);
-    // The follower of hTop, made when there is none; with bHold, the frames wait until the window is shown.
+    // The follower of hTop, made when there is none (on the heap; the hook deletes it with the window); with bHold,
+    // the frames wait until the window is shown.
     static CExtFrameOwnerFollow* Attach(HWND hTop, bool bHold);
 
     // ---- the frames ------------------------------------------------------------------------------------
@@ -31,9 +36,6 @@ public:
 
     std::vector<HWND> m_frames; // the waiting frames, in the order they are to show
     bool m_bHiding = false;     // the frames are being hidden here: their hides leave the list alone
-
-    bool IsAutoDeleteHookWndSink() override { return true; }
-    bool OnHookWndMsg(LRESULT& lResult, HWND hWnd, UINT nMessage, WPARAM& wParam, LPARAM& lParam) override;
 
 private:
     static std::map<HWND, CExtFrameOwnerFollow*>& Follows();
