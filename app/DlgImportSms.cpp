@@ -289,12 +289,8 @@ std::wstring DuplicateKey(const CSMS& sms)
 // (a character the code page lacks becomes its default character) and read back.
 CString ThroughAnsi(const CString& str)
 {
-    const int nBytes = ::WideCharToMultiByte(CP_ACP, 0, str.GetString(), str.GetLength(), nullptr, 0, nullptr, nullptr);
-    if (nBytes <= 0)
-        return str;
-    std::string bytes((size_t)nBytes, '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, str.GetString(), str.GetLength(), &bytes[0], nBytes, nullptr, nullptr);
-    return PlatformAnsiToWide(bytes.data(), nBytes, CP_ACP);
+    const CStringA bytes = PlatformWideToAnsi(str.GetString(), str.GetLength(), CP_ACP);
+    return PlatformAnsiToWide(bytes.GetString(), bytes.GetLength(), CP_ACP);
 }
 
 // A record's key as a line of the file would give it: the line the export writes for the record,

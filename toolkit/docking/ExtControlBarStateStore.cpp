@@ -14,6 +14,25 @@ using dockstate::ReapplyTopPlacement;
 namespace
 {
 typedef CExtControlBar::InternalDockStateSite StateSite;
+
+// Runs the step as the frame's one state operation (bLoad: a load): false when another one runs or the step throws.
+template <class Step> bool RunFrameStateOperation(CFrameWnd* pFrame, bool bLoad, Step step)
+{
+    if (!CExtControlBar::RegisterFrameStateOperation(pFrame, bLoad))
+        return false;
+    bool bResult = false;
+    try
+    {
+        bResult = step();
+    }
+    catch (CException* e)
+    {
+        e->Delete();
+        bResult = false;
+    }
+    CExtControlBar::UnregisterFrameStateOperation(pFrame);
+    return bResult;
+}
 } // namespace
 
 CMap<CFrameWnd*, CFrameWnd*, WORD, WORD> CExtControlBar::g_mapFrameStateOperations(10);
@@ -75,24 +94,16 @@ bool CExtControlBar::SaveFrameBarState(CFrameWnd* pFrame, LPCTSTR lpszRegKey, LP
 bool CExtControlBar::ApplyReadState(InternalDockStateSite& site, WINDOWPLACEMENT* pFrameWp)
 {
     CFrameWnd* pFrame = site.m_pFrame;
-    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr || !RegisterFrameStateOperation(pFrame, true))
+    if (pFrame == nullptr || pFrame->GetSafeHwnd() == nullptr)
         return false;
-    bool bResult = false;
-    try
-    {
+    return RunFrameStateOperation(pFrame, true, [&] {
         // A program reads its state as its frame is created: the floating frames show with the frame.
         CExtMiniDockFrameWnd::HoldShowsUntilFirstShow(pFrame);
-        bResult = site.ApplyState(pFrameWp != nullptr);
+        const bool bApplied = site.ApplyState(pFrameWp != nullptr);
         if (pFrameWp != nullptr)
             *pFrameWp = site.m_wpFrame;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        bResult = false;
-    }
-    UnregisterFrameStateOperation(pFrame);
-    return bResult;
+        return bApplied;
+    });
 }
 
 bool CExtControlBar::SerializeFrameBarState(CArchive& ar, CFrameWnd* pFrame, WINDOWPLACEMENT* pFrameWp)
@@ -116,23 +127,12 @@ bool CExtControlBar::SerializeFrameBarState(CArchive& ar, CFrameWnd* pFrame, WIN
         }
         return ApplyReadState(site, pFrameWp);
     }
-    if (!RegisterFrameStateOperation(pFrame, false))
-        return false;
-    bool bResult = false;
-    try
-    {
+    return RunFrameStateOperation(pFrame, false, [&] {
         StateSite site(pFrame);
         site.CaptureState();
         site.Serialize(ar);
-        bResult = true;
         if (pFrameWp != nullptr)
             *pFrameWp = site.m_wpFrame;
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        bResult = false;
-    }
-    UnregisterFrameStateOperation(pFrame);
-    return bResult;
+        return true;
+    });
 }
