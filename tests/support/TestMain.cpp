@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <cstdio>
+#include <cstring>
 #include <mutex>
 #include <string>
 #include "platform/MessageBox.h"
@@ -11,16 +12,6 @@
 
 namespace
 {
-// A crash ends the test program at once with a line on stderr, instead of starting Wine's
-// debugger and waiting for the test's time-out.
-LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* p)
-{
-    std::fprintf(stderr, "unhandled exception %08lx at %p\n", p->ExceptionRecord->ExceptionCode,
-                 p->ExceptionRecord->ExceptionAddress);
-    std::fflush(stderr);
-    ::ExitProcess(3);
-}
-
 // A test that runs far longer than any test does is taken as hung: its name and the input state
 // are written and the program ends, rather than being killed without a word by the runner.
 // CORVANE_HANG_SECONDS sets another limit.
@@ -28,6 +19,42 @@ DWORD g_dwHangMs = 90000;
 std::mutex g_testLock;
 std::string g_strTest; // the running test, empty between tests
 DWORD g_dwTestStart = 0;
+
+// A crash ends the test program at once with a line on stderr naming the running test, instead of
+// starting Wine's debugger and waiting for the test's time-out.
+LONG WINAPI EndOnCrash(EXCEPTION_POINTERS* p)
+{
+    std::fflush(stdout);
+    std::fprintf(stderr, "unhandled exception %08lx at %p in %s\n", p->ExceptionRecord->ExceptionCode,
+                 p->ExceptionRecord->ExceptionAddress, g_strTest.empty() ? "no test" : g_strTest.c_str());
+    // The frames from the fault outward, as module+offset (addr2line -e <module> <offset+image base>).
+    CONTEXT ctx = *p->ContextRecord;
+    for (int i = 0; i < 24 && ctx.Rip != 0; ++i)
+    {
+        HMODULE hModule = nullptr;
+        char szModule[MAX_PATH] = "?";
+        if (::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                                 (LPCSTR)ctx.Rip, &hModule))
+            ::GetModuleFileNameA(hModule, szModule, MAX_PATH);
+        const char* pszName = std::strrchr(szModule, '\\');
+        std::fprintf(stderr, "  at %s+0x%llx\n", pszName ? pszName + 1 : szModule,
+                     (unsigned long long)(ctx.Rip - (DWORD64)hModule));
+        DWORD64 imageBase = 0;
+        PRUNTIME_FUNCTION pFunction = ::RtlLookupFunctionEntry(ctx.Rip, &imageBase, nullptr);
+        if (!pFunction)
+        {
+            ctx.Rip = *(DWORD64*)ctx.Rsp; // a leaf function: its return address is on top of the stack
+            ctx.Rsp += 8;
+            continue;
+        }
+        PVOID pHandlerData = nullptr;
+        DWORD64 establisher = 0;
+        ::RtlVirtualUnwind(UNW_FLAG_NHANDLER, imageBase, ctx.Rip, pFunction, &ctx, &pHandlerData, &establisher,
+                           nullptr);
+    }
+    std::fflush(stderr);
+    ::ExitProcess(3);
+}
 
 class CHangWatch : public testing::EmptyTestEventListener
 {
