@@ -301,7 +301,8 @@ void CExtDatePickerWnd::TrackMonthList(const MONTH_INFO* pMonth)
             (msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCXBUTTONDBLCLK) ||
             (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST))
             break;
-        if (!::PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE))
+        // Only the message looked at is taken: a move or release queued since then is the loop's own.
+        if (!::PeekMessageW(&msg, nullptr, msg.message, msg.message, PM_REMOVE))
             continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);

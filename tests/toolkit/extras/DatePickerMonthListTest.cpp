@@ -5,6 +5,7 @@
 #include "toolkit/extras/ExtDatePickerHeaderPopupWnd.h"
 #include "toolkit/foundation/ExtPaintManager.h"
 #include <gtest/gtest.h>
+#include <atomic>
 
 using namespace dptest;
 typedef CExtDatePickerWnd DP;
@@ -45,6 +46,18 @@ protected:
     CDatePickerHost m_host;
     CPoint m_ptCaption;
 };
+
+// Armed from a script: at the list loop's next look at a paint, a release is posted to this window, as a release
+// that comes between the loop's look at a message and its taking of it.
+std::atomic<HWND> g_hWndReleaseAtPaintLook{nullptr};
+LRESULT CALLBACK PostReleaseAtPaintLook(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const MSG* pMsg = reinterpret_cast<const MSG*>(lParam);
+    if (nCode == HC_ACTION && (wParam & PM_REMOVE) == 0 && pMsg->message == WM_PAINT)
+        if (const HWND hWnd = g_hWndReleaseAtPaintLook.exchange(nullptr))
+            ::PostMessageW(hWnd, WM_LBUTTONUP, 0, 0);
+    return ::CallNextHookEx(nullptr, nCode, wParam, lParam);
+}
 
 // Months from July 2026 back to the list's centre.
 int MonthsBack(const HP* pList) { return 2026 * 12 + 7 - (pList->GetCenterYear() * 12 + pList->GetCenterMonth()); }
@@ -91,6 +104,29 @@ TEST_F(DatePickerMonthList, AReleaseOutsideTheRowsPicksNothing)
     EXPECT_TRUE(bOpen);
     EXPECT_EQ(m_host.m_picker.GetMonthListWnd(), nullptr);
     EXPECT_EQ(m_host.m_picker.GetMonth(0)->m_nMonth, 7);
+}
+
+TEST_F(DatePickerMonthList, AReleaseQueuedWhileTheLoopLooksAtAPaintPicksTheRow)
+{
+    const HHOOK hHook = ::SetWindowsHookExW(WH_GETMESSAGE, &PostReleaseAtPaintLook, nullptr, ::GetCurrentThreadId());
+    ASSERT_NE(hHook, nullptr);
+    bool bClosed = false;
+    RunInputScript([&] {
+        MoveTo(m_ptCaption);
+        Button(true);
+        HP* pList = WaitForList();
+        ASSERT_NE(pList, nullptr);
+        MoveTo(RowPoint(pList, 1));             // May 2026
+        ASSERT_TRUE(WaitForScriptThreadIdle()); // the move's paint taken: the next look at a paint is armed
+        g_hWndReleaseAtPaintLook = m_host.m_picker.GetSafeHwnd();
+        ::InvalidateRect(pList->GetSafeHwnd(), nullptr, FALSE);
+        bClosed = WaitFor([&] { return m_host.m_picker.GetMonthListWnd() == nullptr; });
+        Button(false);
+    });
+    ::UnhookWindowsHookEx(hHook);
+    g_hWndReleaseAtPaintLook = nullptr;
+    EXPECT_TRUE(bClosed);
+    EXPECT_EQ(m_host.m_picker.GetMonth(0)->m_nMonth, 5);
 }
 
 TEST_F(DatePickerMonthList, HeldAboveTheListScrollsBackFasterWithDistance)
