@@ -268,8 +268,9 @@ double ThreadCpuMilliseconds()
 TEST_F(TextFields, ScreenAnIdleEditingLoopWaitsForMessagesInsteadOfSpinning)
 {
     // Over a fixed idle stretch inside the loop, a loop that waits uses next to nothing of it on the thread's
-    // clock (the script's timer ticks); one that polls without waiting uses a third of it or more (the rest
-    // goes waiting for Wine's server replies).
+    // clock (the script's timer ticks: 60 ms with two test runs beside a busy process per CPU, counted in 10 ms
+    // steps); one that polls without waiting uses a third of it or more (the rest goes waiting for Wine's
+    // server replies).
     const DWORD kIdleMs = 600;
     CExtBarTextFieldButton* pField = Plain();
     DWORD nTick0 = 0;
@@ -288,5 +289,5 @@ TEST_F(TextFields, ScreenAnIdleEditingLoopWaitsForMessagesInsteadOfSpinning)
     EXPECT_FALSE(script.Failed());
     EXPECT_FALSE(EditAlive());
     ASSERT_GE(dCpu1, dCpu0);
-    EXPECT_LT(dCpu1 - dCpu0, kIdleMs / 10.0);
+    EXPECT_LT(dCpu1 - dCpu0, kIdleMs / 5.0);
 }
