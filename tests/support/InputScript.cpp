@@ -31,6 +31,8 @@ const UINT kSyncQuery = WM_APP + 0x3A1;
 const UINT kEndLoopRequest = WM_APP + 0x3A2;
 // The request of a script thread to send its mouse input (lParam: the INPUT) from the GUI thread.
 const UINT kSendMouseRequest = WM_APP + 0x3A3;
+// The request of a script thread to run a function (lParam) on the GUI thread.
+const UINT kRunRequest = WM_APP + 0x3A4;
 const LRESULT kInputPending = 1;
 const LRESULT kInNestedLoop = 2;
 const LRESULT kAnyPending = 4;
@@ -128,6 +130,11 @@ LRESULT CALLBACK SyncWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
     if (message == kEndLoopRequest)
     {
         EndLoopsOnThisThread();
+        return 0;
+    }
+    if (message == kRunRequest)
+    {
+        (*reinterpret_cast<const std::function<void()>*>(lParam))();
         return 0;
     }
     if (message == kSendMouseRequest)
@@ -501,6 +508,19 @@ bool SyncInput()
         }
         ::Sleep(1);
     }
+}
+
+bool RunOnGuiThread(const std::function<void()>& fn)
+{
+    CScriptRun* pRun = g_pRun;
+    if (!OnScriptThread(pRun))
+    {
+        fn();
+        return true;
+    }
+    DWORD_PTR r = 0;
+    return ::SendMessageTimeoutW(pRun->hSyncWnd, kRunRequest, 0, (LPARAM)&fn, SMTO_NORMAL,
+                                 std::max<DWORD>(WaitBound(kInputWaitMs), 1), &r) != 0;
 }
 
 bool WaitForScriptThreadIdle()

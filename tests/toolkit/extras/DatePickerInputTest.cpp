@@ -32,11 +32,16 @@ protected:
         ADD_FAILURE() << "no cell";
         return CPoint();
     }
-    // The first month shown, counted on from December 2025 (July 2026 is 7, January 2027 13).
+    // The first month shown, counted on from December 2025 (July 2026 is 7, January 2027 13). Read on the
+    // picker's thread, which rebuilds its months as it scrolls.
     int Shown() const
     {
-        const auto* pMonth = m_host.m_picker.GetMonth(0);
-        return (pMonth->m_nYear - 2026) * 12 + pMonth->m_nMonth;
+        int n = 0;
+        RunOnGuiThread([&] {
+            const auto* pMonth = m_host.m_picker.GetMonth(0);
+            n = (pMonth->m_nYear - 2026) * 12 + pMonth->m_nMonth;
+        });
+        return n;
     }
     void Click(const CPoint& pt)
     {
