@@ -29,10 +29,8 @@ namespace
 const UINT kSyncQuery = WM_APP + 0x3A1;
 // The request of a script thread to end the loop that runs on the GUI thread (see EndLoopsOnThisThread).
 const UINT kEndLoopRequest = WM_APP + 0x3A2;
-// The request of a script thread to send its mouse input (lParam: the INPUT) from the GUI thread.
-const UINT kSendMouseRequest = WM_APP + 0x3A3;
 // The request of a script thread to run a function (lParam) on the GUI thread.
-const UINT kRunRequest = WM_APP + 0x3A4;
+const UINT kRunRequest = WM_APP + 0x3A3;
 const LRESULT kInputPending = 1;
 const LRESULT kInNestedLoop = 2;
 const LRESULT kAnyPending = 4;
@@ -137,8 +135,6 @@ LRESULT CALLBACK SyncWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
         (*reinterpret_cast<const std::function<void()>*>(lParam))();
         return 0;
     }
-    if (message == kSendMouseRequest)
-        return ::SendInput(1, reinterpret_cast<INPUT*>(lParam), sizeof(INPUT));
     if (message != kSyncQuery)
         return ::DefWindowProcW(hWnd, message, wParam, lParam);
     const CScriptRun* pRun = reinterpret_cast<const CScriptRun*>(::GetWindowLongPtrW(hWnd, GWLP_USERDATA));
@@ -390,13 +386,9 @@ void SendTracked(INPUT& in)
     // move back to the point before (seen in 4 of 48 runs of a scroll test beside a busy process per CPU). So
     // a script's mouse input is sent from the GUI thread, inside whatever loop runs there; from here only when
     // that thread does not answer (the sync that follows then fails the test).
-    CScriptRun* pRun = g_pRun;
-    DWORD_PTR r = 0;
-    if (in.type != INPUT_MOUSE || !OnScriptThread(pRun) ||
-        !::SendMessageTimeoutW(pRun->hSyncWnd, kSendMouseRequest, 0, (LPARAM)&in, SMTO_NORMAL,
-                               std::max<DWORD>(WaitBound(kInputWaitMs), 1), &r))
+    if (in.type != INPUT_MOUSE || !RunOnGuiThread([&in] { ::SendInput(1, &in, sizeof(in)); }))
         ::SendInput(1, &in, sizeof(in));
-    if (OnScriptThread(pRun))
+    if (OnScriptThread(g_pRun))
         SyncInput();
 }
 
@@ -518,9 +510,10 @@ bool RunOnGuiThread(const std::function<void()>& fn)
         fn();
         return true;
     }
+    // The whole bound, not what is left of the test's budget: a request the GUI thread took after the caller gave up
+    // on it would run fn on the caller's ended frame.
     DWORD_PTR r = 0;
-    return ::SendMessageTimeoutW(pRun->hSyncWnd, kRunRequest, 0, (LPARAM)&fn, SMTO_NORMAL,
-                                 std::max<DWORD>(WaitBound(kInputWaitMs), 1), &r) != 0;
+    return ::SendMessageTimeoutW(pRun->hSyncWnd, kRunRequest, 0, (LPARAM)&fn, SMTO_NORMAL, kInputWaitMs, &r) != 0;
 }
 
 bool WaitForScriptThreadIdle()

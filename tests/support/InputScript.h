@@ -48,7 +48,8 @@ void SendMouseDrag(POINT ptFrom, POINT ptTo, const std::function<bool()>& pressT
 // pumps. What the input starts later (timers, posted messages) is waited for with WaitFor.
 bool SyncInput();
 // Runs fn on the thread running the script's RunInputScript (from a script, inside whatever loop runs there; on
-// that thread itself at once), for reads of state that thread changes; false when it did not answer in time.
+// that thread itself at once), for reads of state that thread changes; false when it did not answer within
+// kInputWaitMs.
 bool RunOnGuiThread(const std::function<void()>& fn);
 // From a script: waits until the thread running the script's RunInputScript has nothing queued but sent
 // messages (no input, posted message, paint or timer), so that a loop running there waits for the next

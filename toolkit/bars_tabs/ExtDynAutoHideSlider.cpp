@@ -741,17 +741,7 @@ void CExtDynAutoHideSlider::OnContextMenu(CWnd* pWnd, CPoint point)
     if (pBar == nullptr || pFrame == nullptr || CExtControlBar::IsFrameInHelpMode(this))
         return;
     (void)point;
-    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->CreatePopupMenu(pFrame->GetSafeHwnd()) ||
-        !CExtDockBar::BuildBarsPopupMenu(pFrame, pPopup, 4, pBar, 0x7B, 0))
-    {
-        delete pPopup;
-        return;
-    }
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
-        delete pPopup;
+    CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, 4, pBar, 0x7B);
 }
 
 void CExtDynAutoHideSlider::OnCancelMode()

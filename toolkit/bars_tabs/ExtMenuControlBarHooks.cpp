@@ -12,7 +12,6 @@ namespace
 {
 const UINT kSysMenuTrackFlags = 0x820;    // owner draw, combine by default
 const UINT kSysMenuWhileTracking = 0x100; // a menu was tracked when the system menu began
-const UINT kContextMenuTrackFlags = 0x800;
 const WORD kBarsMenuFromMdiClient = 6;
 const UINT kBarsMenuMessage = 0x7B; // WM_CONTEXTMENU
 bool IsMenuOrAccelCommand(UINT nMessage, WPARAM wParam)
@@ -595,18 +594,7 @@ bool CExtMenuControlBar::OnHookClientMsg(LRESULT& lResult, UINT nMessage, WPARAM
         CFrameWnd* pFrame = GetMenuFrame();
         if (pFrame == nullptr || CExtControlBar::IsFrameInHelpMode(pFrame))
             return false;
-        CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-        if (!pPopup->CreatePopupMenu(pFrame->m_hWnd) ||
-            !CExtDockBar::BuildBarsPopupMenu(pFrame, pPopup, kBarsMenuFromMdiClient, this, kBarsMenuMessage, 0))
-        {
-            delete pPopup;
-            lResult = 0;
-            return true;
-        }
-        CPoint pt;
-        ::GetCursorPos(&pt);
-        if (!pPopup->TrackPopupMenu(kContextMenuTrackFlags, pt.x, pt.y))
-            delete pPopup;
+        CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, kBarsMenuFromMdiClient, this, kBarsMenuMessage);
         lResult = 0;
         return true;
     }

@@ -364,6 +364,21 @@ bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup
     return pPopup->GetItemCount() > 0;
 }
 
+void CExtDockBar::TrackBarsPopupMenuAtCursor(CFrameWnd* pFrame, WORD nNotificationType, CWnd* pWndSrc, UINT nMsgID)
+{
+    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
+    if (!pPopup->CreatePopupMenu(pFrame->GetSafeHwnd()) ||
+        !BuildBarsPopupMenu(pFrame, pPopup, nNotificationType, pWndSrc, nMsgID, 0))
+    {
+        delete pPopup;
+        return;
+    }
+    CPoint ptCursor;
+    ::GetCursorPos(&ptCursor);
+    if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
+        delete pPopup;
+}
+
 void CExtDockBar::OnContextMenu(CWnd* pWnd, CPoint point)
 {
     (void)pWnd;

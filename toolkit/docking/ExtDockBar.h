@@ -93,6 +93,8 @@ public:
     // whether the menu holds an item afterwards.
     static bool BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup, WORD nNotificationType, CWnd* pWndSrc,
                                    UINT nMsgID, LPARAM lParam);
+    // Builds that menu, its commands going to pFrame, and tracks it at the pointer; nothing when it holds no item.
+    static void TrackBarsPopupMenuAtCursor(CFrameWnd* pFrame, WORD nNotificationType, CWnd* pWndSrc, UINT nMsgID);
 
     BYTE m_bLayoutLocked;                 // bit 0: layout lock
     UINT m_nCircle;                       // 0 for the frame-edge dock bars, 1, 2, ... further in

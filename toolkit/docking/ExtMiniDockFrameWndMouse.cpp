@@ -228,18 +228,7 @@ void CExtMiniDockFrameWnd::OnNcRButtonDown(UINT nHitTest, CPoint point)
         CFrameWnd* pFrame = pBar->GetDockingFrame();
         if (pFrame == nullptr)
             return;
-        CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-        if (!pPopup->CreatePopupMenu(pFrame->GetSafeHwnd()) ||
-            !CExtDockBar::BuildBarsPopupMenu(pFrame, pPopup, 5, pBar, WM_NCRBUTTONDOWN, 0) ||
-            pPopup->GetItemCount() == 0)
-        {
-            delete pPopup;
-            return;
-        }
-        CPoint ptCursor;
-        ::GetCursorPos(&ptCursor);
-        if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
-            delete pPopup;
+        CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, 5, pBar, WM_NCRBUTTONDOWN);
         return;
     }
     Default();
