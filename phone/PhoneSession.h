@@ -59,6 +59,9 @@ public:
         int nRef = 0;      // concatenation reference, total and sequence read from the PDU
         int nTotal = 0;
         int nSeq = 0;
+        // Its service-centre stamp in UTC seconds, which parts are joined by; of a part without
+        // one (stored as sent), its record's date and time.
+        long long nInstant = 0;
         BOOL bLinked = FALSE;
         int nOrder = 0;        // position in the listings
         BOOL bReadable = TRUE; // the PDU held together; else never filed nor deleted

@@ -170,7 +170,7 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
                 if (used[a])
                     continue;
                 std::vector<size_t> parts = {a};
-                const long long tFirst = StampSeconds(arr[a].record);
+                const long long tFirst = arr[a].nInstant;
                 long long tLow = tFirst, tHigh = tFirst, nDistance = 0;
                 for (int s = 2; s <= first.nTotal; ++s)
                 {
@@ -178,7 +178,7 @@ void CPhoneSession::JoinListed(const std::vector<ListedSms_t>& arr, std::vector<
                     long long nPickDistance = -1, tPick = 0;
                     for (size_t b : copies[(size_t)s])
                     {
-                        const long long t = StampSeconds(arr[b].record), d = std::llabs(t - tFirst);
+                        const long long t = arr[b].nInstant, d = std::llabs(t - tFirst);
                         if (!used[b] && std::max(tHigh, t) - std::min(tLow, t) <= kJoinSpanSeconds &&
                             (nPickDistance < 0 || d < nPickDistance))
                             nPick = b, nPickDistance = d, tPick = t;
@@ -374,6 +374,7 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         listed.nRef = concat.nRef;
         listed.nTotal = concat.nTotal;
         listed.nSeq = concat.nSeq;
+        listed.nInstant = decoder.GetStampInstant() ? decoder.GetStampInstant() : StampSeconds(listed.record);
         m_arrListed.push_back(listed);
         CString strStatusLine;
         strStatusLine.Format(L"%s %s", (LPCWSTR)LoadResourceText(IDS_PHONE_PROCESSING_SMS), (LPCWSTR)strIndex);

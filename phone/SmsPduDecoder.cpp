@@ -61,7 +61,35 @@ void SetTimeGroup(CString& strField, BYTE b)
     strField.SetString(sz, 2);
 }
 
-// Date and time fields from a service-centre time stamp (its time-zone octet is not used).
+// A semi-octet pair as its two decimal digits (the first in the low nibble); -1 when not decimal.
+int BcdValue(BYTE b) { return (b & 0x0F) <= 9 && (b >> 4) <= 9 ? (b & 0x0F) * 10 + (b >> 4) : -1; }
+
+// A service-centre time stamp as seconds in UTC (the two-digit year taken in 2000-2099): the
+// local time less the zone, quarters of an hour whose first semi-octet's bit 3 is the sign
+// (3GPP TS 23.040). 0 when the stamp is no date.
+long long StampInstant(const BYTE* pStamp)
+{
+    int v[6];
+    for (int i = 0; i < 6; ++i)
+        if ((v[i] = BcdValue(pStamp[i])) < 0)
+            return 0;
+    SYSTEMTIME st = {};
+    st.wYear = (WORD)(2000 + v[0]);
+    st.wMonth = (WORD)v[1];
+    st.wDay = (WORD)v[2];
+    st.wHour = (WORD)v[3];
+    st.wMinute = (WORD)v[4];
+    st.wSecond = (WORD)v[5];
+    FILETIME ft;
+    const int nQuarters = BcdValue((BYTE)(pStamp[6] & ~0x08));
+    if (nQuarters < 0 || !SystemTimeToFileTime(&st, &ft))
+        return 0;
+    const long long nLocal = (long long)(((ULONGLONG)ft.dwHighDateTime << 32 | ft.dwLowDateTime) / 10000000);
+    return nLocal - (pStamp[6] & 0x08 ? -1 : 1) * nQuarters * 15 * 60;
+}
+
+// Date and time fields from a service-centre time stamp: the sender's local clock as it reads
+// (the zone is in the instant, StampInstant).
 void SetDateTime(CSMS& sms, const BYTE* pStamp)
 {
     SetTimeGroup(sms.m_strYear, pStamp[0]);
@@ -165,6 +193,7 @@ bool CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
 {
     sms.Clear();
     sms.m_bRead = 0;
+    m_nStampInstant = 0;
     ConcatInfo ignored;
     ConcatInfo& concat = pConcat ? *pConcat : ignored;
     concat.bPresent = false;
@@ -200,6 +229,7 @@ bool CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
         if (!r.Byte(nIgnored) || !r.Byte(nDcs) || !r.Take(7, pStamp))
             return false;
         SetDateTime(sms, pStamp);
+        m_nStampInstant = StampInstant(pStamp);
         const bool bWhole = ReadUserData(r, nDcs, bHeader, sms, concat);
         if (bShow)
             AfxMessageBox(sms.m_strText, MB_OK);
@@ -220,6 +250,7 @@ bool CSmsPduDecoder::DecodeRecord(const CString& strPdu, CSMS& sms, bool bShow, 
         if (!r.Byte(nIgnored) || !ReadAddress(r, strRecipient, nType) || !r.Take(7, pStamp))
             return false;
         SetDateTime(sms, pStamp);
+        m_nStampInstant = StampInstant(pStamp);
         if (!r.Take(7, pDischarge) || !r.Byte(nStatus))
             return false;
         CString strName, strDischarge[6];

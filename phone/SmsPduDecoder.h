@@ -41,6 +41,10 @@ public:
     // a character that is no hexadecimal digit, an odd length, a field cut short, or user data
     // shorter than its TP-UDL or its header says; the fields read so far are then no message.
     BOOL Decode(const CString& strPdu, CSMS& sms, PduOctets::ConcatInfo* pConcat = nullptr);
+    // The service-centre time stamp of the PDU last decoded as an instant: seconds in UTC (the
+    // record shows the sender's local clock; the zone octet gives its offset). 0 when the PDU had
+    // no stamp (a stored SMS-SUBMIT) or its stamp is no date.
+    long long GetStampInstant() const { return m_nStampInstant; }
 
     // Decode, and show the text of a received message or of a status report in a message box.
     void DecodeAndShow(const CString& strPdu, CSMS& sms);
@@ -82,4 +86,5 @@ private:
     void LookupContact(const CString& strNumber, CString& strName) const;
 
     ContactLookup m_lookup;
+    long long m_nStampInstant = 0;
 };

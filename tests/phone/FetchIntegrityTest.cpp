@@ -207,6 +207,8 @@ const char* const kSteps[][3] = {
     {"the same day, its first part like a filed one", "1", "ME 2:J2|ME 1,ME 2||A1+A2,J1+J2"},
     {"the same day, crosswise", "1", "ME 1:A1,ME 2:J2||ME 1,ME 2|A1,J2"},
     {"the same day, crosswise", "1", "ME 3:J1,ME 4:A2|ME 1,ME 2,ME 3,ME 4||A1+A2,J1+J2"},
+    {"one instant in two zones", "0", "ME 1:A1=10:00:00 +28,ME 2:A2=03:00:30 +0||ME 1,ME 2|A1+A2"},
+    {"7 hours apart, clocks 30 s apart", "0", "ME 1:A1=10:00:00 +28,ME 2:A2=10:00:30 +0||ME 1,ME 2|A1,A2"},
 };
 } // namespace
 
@@ -234,7 +236,11 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
                          item.substr(6) + "}";
             if (item.find(':') == std::string::npos)
                 continue;
-            const std::string part = item.substr(item.find(':') + 1), seq = part.size() > 1 ? part.substr(1) : "0";
+            // "A1=10:00:00 +28": a part stamped at that clock in that zone (quarter hours).
+            std::string part = item.substr(item.find(':') + 1), stamp;
+            if (part.find('=') != std::string::npos)
+                stamp = part.substr(part.find('=') + 1), part.erase(part.find('='));
+            const std::string seq = part.size() > 1 ? part.substr(1) : "0";
             const auto& message = kMessages.at(part[0]);
             const std::string concat = message.first ? "[" + std::to_string(message.first) + ", " +
                                                            std::to_string(message.second.size()) + ", " + seq + "]"
@@ -242,7 +248,8 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
             std::string& m = mem[item[0] == 'S'];
             m += std::string(m.empty() ? "" : ", ") + "{\"index\": " + item.substr(3, item.find(':') - 3) +
                  ", \"deliver\": {\"from\": \"+62811500123\", \"concat\": " + concat + ", \"ts\": \"26/0" +
-                 std::to_string(1 + (part[0] - 'A') % 9) + "/10 " + (part[0] < 'J' ? "09" : "14") + ":00:0" + seq +
+                 std::to_string(1 + (part[0] - 'A') % 9) + "/10 " +
+                 (stamp.empty() ? std::string(part[0] < 'J' ? "09" : "14") + ":00:0" + seq : stamp) +
                  "\", \"text\": \"" + Text(part) + "\"}}";
         }
         ASSERT_TRUE(SimPhone::LoadJson("parts", std::string("{\"keep\": ") + (bFirst ? "false" : "true") +

@@ -469,3 +469,22 @@ TEST(PduDecoderConcatenation, EveryHeaderFormGivesReferenceTotalAndPart)
     EXPECT_FALSE(concat.bPresent);
     EXPECT_EQ(0, concat.nRef + concat.nTotal + concat.nSeq);
 }
+
+TEST(PduDecoderDeliver, TheTimeStampIsAnInstantByItsZone)
+{
+    // 2005-04-29 14:05:09 +07:00, 07:05:09 +00:00 and 04:05:09 -03:00 (sign bit set): one instant.
+    const wchar_t* const stamps[] = {TS, L"50409270509000", L"50409240509029"};
+    long long nInstant[3] = {};
+    for (int i = 0; i < 3; ++i)
+    {
+        CSmsPduDecoder decoder(NoContactName());
+        CSMS sms;
+        ASSERT_TRUE(
+            decoder.Decode(CString(SC L"04" SENDER L"0000") + stamps[i] + L"0FC830FB0D0AC3C3A075581C96FF00", sms));
+        EXPECT_STREQ(i == 0 ? L"14" : i == 1 ? L"07" : L"04", sms.m_strHour); // the sender's clock
+        nInstant[i] = decoder.GetStampInstant();
+    }
+    EXPECT_NE(nInstant[0], 0);
+    EXPECT_EQ(nInstant[0], nInstant[1]);
+    EXPECT_EQ(nInstant[0], nInstant[2]);
+}

@@ -61,11 +61,16 @@ def sca(number):
 
 
 def timestamp(ts):
-    """ts as 'YY/MM/DD hh:mm:ss' -> 7 swapped octets (time zone +7h)."""
-    d, t = ts.split(" ")
+    """ts as 'YY/MM/DD hh:mm:ss' -> 7 swapped octets (zone octet semi-octets "82"); with a third field
+    of signed quarter hours ('YY/MM/DD hh:mm:ss +28') that zone."""
+    d, t, *zone = ts.split(" ")
     yy, mm, dd = d.split("/")
     h, mi, s = t.split(":")
-    return semi_octets(yy + mm + dd + h + mi + s + "82")
+    z = "82"
+    if zone:
+        q = abs(int(zone[0]))
+        z = "%X%d" % (q // 10 | (8 if zone[0].startswith("-") else 0), q % 10)
+    return semi_octets(yy + mm + dd + h + mi + s + z)
 
 
 def user_data(text, ucs2, concat):
