@@ -65,9 +65,13 @@ public:
         BOOL bLinked = FALSE;
         int nOrder = 0;        // position in the listings
         BOOL bReadable = TRUE; // the PDU held together; else never filed nor deleted
-        BOOL bKnown = FALSE;   // a part kept on the phone of a message filed whole before
+        BOOL bKnown = FALSE;   // a part the side file names: filed before (its record may be deleted since)
         BOOL bDeleted = FALSE; // deleted from the phone by this fetch
         CString strFiled;      // date and time of the filed message that holds it, if any
+        // A part taken from the data file, not listed: a filed record holds it (named by the side file's
+        // line nKept); it has no place on the phone.
+        BOOL bFromFile = FALSE;
+        int nKept = -1; // the side file's line that names this part, if any
     };
     // One message after joining, with the listed messages it was made of.
     struct JoinedSms_t
@@ -78,35 +82,49 @@ public:
         BOOL bKnown = FALSE;      // one known part (ListedSms_t::bKnown): filed before
         BOOL bInDocument = FALSE; // the document holds it (set by filing)
     };
-    // A part of a message filed whole that stays on the phone: where it lies, its PDU (which
-    // carries its sender, reference, part number and own time stamp) and the date and time of the
-    // filed message ("yymmddhhmmss").
+    // One part of a filed linked record, as the side file names it: where it was listed, its PDU
+    // (which carries its sender, reference, total, number, own time stamp and text) and the key of
+    // the record that holds it: that record's date and time ("yymmddhhmmss") and part number (with
+    // the PDU's party and reference). A line of an older file has no part number: the record holds
+    // the whole message, numbered as its last part. Such a line ends when the document no longer
+    // holds the record and the phone no longer lists the part: while the phone lists it, a record
+    // the user deleted is not filed again (the part is deleted from the phone unfiled).
     struct KeptPart_t
     {
         CString strMemory;
         CString strIndex;
         CString strPdu;
         CString strFiled;
+        int nRecordPart = 0;
+        // Written before the data file's save: it names the record only once the document holds it
+        // (a save that did not happen leaves the part unknown, never taken as deleted by the user).
+        BOOL bPending = FALSE;
+        // Derived on reading: the decoded part (ListedSms_t::record and the fields of its PDU).
+        BOOL bDecoded = FALSE;
+        int nRef = 0, nTotal = 0, nSeq = 0, nTextLength = 0;
+        CString strIdentity; // PartIdentity of the part
+        CString strParty;    // PartyKey of the part
     };
 
-    // The widest spread of the service-centre time stamps of one message's parts. The centre
-    // stamps each part as it takes it from the sender's phone, which sends them one after the
+    // The widest spread of the service-centre time stamps (as instants) of one message's parts. The
+    // centre stamps each part as it takes it from the sender's phone, which sends them one after the
     // other, seconds apart; ten minutes leave room for a part that phone sent again after a failed
     // try. Parts farther apart are other messages: senders of template messages begin them alike
     // and use a reference again within hours, so a wider span takes a later message's part for an
-    // earlier one's. Parts that lie farther apart stay apart (filed alone, kept on the phone).
+    // earlier one's. The span decides only which parts join, listed ones and those waiting in the
+    // data file alike: parts farther apart are filed as records of their own and leave the phone
+    // like any message; nothing is kept on the phone for it.
     static const int kJoinSpanSeconds = 10 * 60;
-    // The spread the side file allowed when it named a kept part, which it still may name.
-    static const int kKeptSpanSeconds = 24 * 60 * 60;
 
     // Sorting (by sender, reference, total and listing order) and joining of the listed
     // messages: parts join only within kJoinSpanSeconds of each other, the message whose parts
     // lie nearest in time first (in listing order when they tie); a part left over stays alone.
     static void SortListed(std::vector<ListedSms_t>& arr);
     static void JoinListed(const std::vector<ListedSms_t>& arr, std::vector<JoinedSms_t>& joined);
-    // The kept parts, one a line ("ME 3 <PDU> <filed>"); a missing file holds none. FALSE when
-    // the file is there but could not be opened or holds a line that does not read (such lines
-    // are left out).
+    // The parts of filed records, one a line ("ME 3 <PDU> <filed> <part>", "... <part> P" while
+    // pending, or without the part);
+    // a missing file holds none. FALSE when the file is there but could not be opened or holds a
+    // line that does not read (such lines are left out).
     static BOOL ReadKeptParts(const CString& strPath, std::vector<KeptPart_t>& arr);
     // Replaces the file in one step (removes it when there are none); FALSE when it failed.
     static BOOL WriteKeptParts(const CString& strPath, const std::vector<KeptPart_t>& arr);
@@ -118,8 +136,9 @@ public:
     CString m_strStatus;
     std::vector<ListedSms_t> m_arrListed; // the received records, in listing order
     std::vector<JoinedSms_t> m_arrJoined; // after joining
-    std::vector<KeptPart_t> m_arrKept;    // the kept parts as the side file holds them
+    std::vector<KeptPart_t> m_arrKept;    // the parts of filed records as the side file names them
     BOOL m_bKeptUnread = FALSE;           // the side file did not read whole: it is written anew
+    CString m_strKeptPath;                // the side file of this fetch
     CUnicodeTextWriter m_log;
     CSMSMessage m_encoder;
     CString m_strLastReply;
@@ -134,16 +153,21 @@ private:
                   BOOL bShowPhonebook, CString& strFailure, BOOL& bWriteFailed);
     // One reply line (CIrdaPort::ReadResponse), unsolicited result codes skipped and logged.
     BOOL ReadReply(CIrdaPort& port, CString& strLine, DWORD dwTimeout, BOOL bPromptMode);
-    // Marks the listed parts that lie where a kept part lay, with its PDU, while the document
-    // still holds the whole message they were filed with.
+    // Marks the listed parts whose identity the side file names (unless the record it names them
+    // with is in the document holding other text: a data file put back from before).
     void MarkKnownParts();
+    // Adds to the listed parts those of the records filed alone (waiting for their partners) of a
+    // sender, reference and total that a new listed part has, as the side file names them.
+    void TakeWaitingParts();
     BOOL FileJoined(int& nNew, BOOL& bSaved);
     // Files a whole message in place of its parts filed alone (GUI thread); FALSE when the
     // document holds none of them.
     BOOL ReplaceFiledParts(const JoinedSms_t& joined);
-    void DeleteFiled(CIrdaPort& port);
-    // Writes the parts of filed messages that are still on the phone, when they changed.
-    void RememberKeptParts(const CString& strPath);
+    void DeleteFiled(CIrdaPort& port, BOOL bKeptWritten);
+    // Writes the parts of filed linked records, when they changed; FALSE when the file could not
+    // be written (the parts filed alone then stay on the phone). Pending (before the data file's
+    // save): the lines the file had, and those of this fetch's records marked pending.
+    BOOL RememberKeptParts(const CString& strPath, BOOL bPending = FALSE);
     // Logs the failure, keeps it as m_strFailure and shows it (unless the port was aborted).
     void Fail(const CString& strText, LPCWSTR pszTitle = L"", UINT nType = MB_OK);
     // Tells the user, in one box, how many listed messages stay on the phone unread.

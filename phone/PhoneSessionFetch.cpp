@@ -92,13 +92,84 @@ bool HoldsPart(const CSMS& filed, const CPhoneSession::ListedSms_t& l, long long
 
 bool SameKeptPart(const CPhoneSession::KeptPart_t& a, const CPhoneSession::KeptPart_t& b)
 {
-    return a.strMemory == b.strMemory && a.strIndex == b.strIndex && a.strPdu == b.strPdu;
+    return a.strMemory == b.strMemory && a.strIndex == b.strIndex && a.strPdu == b.strPdu && a.strFiled == b.strFiled &&
+           a.nRecordPart == b.nRecordPart;
 }
 
 // A record's date and time as the side file keeps them ("yymmddhhmmss").
 CString FiledStamp(const CSMS& r)
 {
     return r.m_strYear + r.m_strMonth + r.m_strDay + r.m_strHour + r.m_strMinute + r.m_strSecond;
+}
+
+// What identifies a part: its party, reference, total, number and own stamp as an instant; of a
+// part stored as sent, which has no stamp of its own, its PDU.
+CString PartIdentity(const CPhoneSession::ListedSms_t& l)
+{
+    CString s;
+    s.Format(L"%s|%d|%d|%d|%lld", (LPCWSTR)PartyKey(l.record), l.nRef, l.nTotal, l.nSeq,
+             IsSent(l.record) ? 0LL : l.nInstant);
+    return IsSent(l.record) ? s + L"|" + l.strPdu : s;
+}
+
+// Decodes a PDU into the listed part's record and the fields of its concatenation and stamp;
+// false when it does not hold together.
+bool DecodePart(const CString& strPdu, CPhoneSession::ListedSms_t& l, const CSmsPduDecoder::ContactLookup& lookup)
+{
+    CSmsPduDecoder decoder(lookup);
+    PduOctets::ConcatInfo concat;
+    const bool bRead = decoder.Decode(strPdu, l.record, &concat) != FALSE;
+    l.bLinked = concat.bPresent;
+    l.nRef = concat.nRef;
+    l.nTotal = concat.nTotal;
+    l.nSeq = concat.nSeq;
+    l.nInstant = decoder.GetStampInstant() ? decoder.GetStampInstant() : StampSeconds(l.record);
+    return bRead;
+}
+
+// Fills the fields a side file's line gives by its PDU; false when it is no linked message.
+bool DecodeKept(CPhoneSession::KeptPart_t& k)
+{
+    CPhoneSession::ListedSms_t l;
+    l.strPdu = k.strPdu;
+    k.bDecoded = DecodePart(k.strPdu, l, CSmsPduDecoder::ContactLookup()) && l.bLinked;
+    if (k.nRecordPart < 0)
+        k.nRecordPart = l.nTotal;
+    k.nRef = l.nRef, k.nTotal = l.nTotal, k.nSeq = l.nSeq;
+    k.nTextLength = l.record.m_strText.GetLength();
+    k.strIdentity = PartIdentity(l);
+    k.strParty = PartyKey(l.record);
+    return k.bDecoded != FALSE;
+}
+
+// The record that holds a part the side file names: linked, of its party and reference, with the
+// date, time and part number of its line; nullptr when the document has none.
+const CSMS* FindFiled(const CCorvane_smsDoc* pDoc, const CPhoneSession::KeptPart_t& k)
+{
+    for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos;)
+    {
+        const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
+        if (d->m_bLinked && d->m_nRef == k.nRef && d->m_nPart == k.nRecordPart && FiledStamp(*d) == k.strFiled &&
+            PartyKey(*d) == k.strParty)
+            return d;
+    }
+    return nullptr;
+}
+
+// Whether the record holds the text of every part the side file names with it (its length).
+bool HoldsNamedParts(const CSMS& d, const std::vector<CPhoneSession::KeptPart_t>& arr,
+                     const CPhoneSession::KeptPart_t& k)
+{
+    int n = 0;
+    std::vector<CString> counted; // a line before the save may name a part again
+    for (const CPhoneSession::KeptPart_t& o : arr)
+        if (o.bDecoded && o.strFiled == k.strFiled && o.nRecordPart == k.nRecordPart && o.nRef == k.nRef &&
+            o.strParty == k.strParty && std::find(counted.begin(), counted.end(), o.strIdentity) == counted.end())
+        {
+            n += o.nTextLength;
+            counted.push_back(o.strIdentity);
+        }
+    return d.m_strText.GetLength() == n;
 }
 
 } // namespace
@@ -233,11 +304,17 @@ BOOL CPhoneSession::ReadKeptParts(const CString& strPath, std::vector<KeptPart_t
         if (strLine.Trim().IsEmpty())
             continue;
         CStringSplitter fields(strLine, L" ");
+        const int nFields = fields.GetSize();
         KeptPart_t part{fields.GetField(0), fields.GetField(1), fields.GetField(2), fields.GetField(3)};
         const bool bHex = !part.strPdu.IsEmpty() && part.strPdu.GetLength() % 2 == 0 &&
                           part.strPdu.SpanIncluding(L"0123456789ABCDEF").GetLength() == part.strPdu.GetLength();
-        if (fields.GetSize() == 4 && !part.strMemory.IsEmpty() && IsAllDigits(part.strIndex) && bHex &&
-            IsAllDigits(part.strFiled))
+        // A line of an older file (four fields) names a part of a whole message, numbered as its last part.
+        const CString strPart = nFields >= 5 ? fields.GetField(4) : CString(L"0");
+        part.nRecordPart = nFields >= 5 ? _wtoi(strPart) : -1;
+        part.bPending = nFields == 6 && fields.GetField(5) == L"P";
+        if (nFields >= 4 && nFields <= 6 && (nFields < 6 || part.bPending) && !part.strMemory.IsEmpty() &&
+            IsAllDigits(part.strIndex) && bHex && IsAllDigits(part.strFiled) && IsAllDigits(strPart) &&
+            DecodeKept(part))
             arr.push_back(part);
         else
             bWhole = FALSE;
@@ -253,7 +330,12 @@ BOOL CPhoneSession::WriteKeptParts(const CString& strPath, const std::vector<Kep
     CUnicodeTextWriter writer(strTemp, TEXTFILE_UNI16_LE);
     BOOL bDone = writer.IsOpen();
     for (const KeptPart_t& part : arr)
-        writer.WriteLine(part.strMemory + L" " + part.strIndex + L" " + part.strPdu + L" " + part.strFiled + L"\r\n");
+    {
+        CString strPart;
+        strPart.Format(L" %d%s", part.nRecordPart, part.bPending ? L" P" : L"");
+        writer.WriteLine(part.strMemory + L" " + part.strIndex + L" " + part.strPdu + L" " + part.strFiled + strPart +
+                         L"\r\n");
+    }
     writer.Close();
     bDone = bDone && !writer.HasWriteFailed() &&
             MoveFileExW(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
@@ -365,16 +447,9 @@ BOOL CPhoneSession::ListSms(CIrdaPort& port, CString strStorage, CString strList
         listed.strPdu = strPdu;
         listed.strPdu.MakeUpper();
         listed.nOrder = (int)m_arrListed.size();
-        CSmsPduDecoder decoder(lookup);
-        PduOctets::ConcatInfo concat;
-        listed.bReadable = decoder.Decode(strPdu, listed.record, &concat) && ListedLengthFits(strHeader, strPdu);
+        listed.bReadable = DecodePart(strPdu, listed, lookup) && ListedLengthFits(strHeader, strPdu);
         if (!listed.bReadable)
             Log(FormatResourceText(IDS_PHONE_UNREADABLE_PDU, strIndex));
-        listed.bLinked = concat.bPresent;
-        listed.nRef = concat.nRef;
-        listed.nTotal = concat.nTotal;
-        listed.nSeq = concat.nSeq;
-        listed.nInstant = decoder.GetStampInstant() ? decoder.GetStampInstant() : StampSeconds(listed.record);
         m_arrListed.push_back(listed);
         CString strStatusLine;
         strStatusLine.Format(L"%s %s", (LPCWSTR)LoadResourceText(IDS_PHONE_PROCESSING_SMS), (LPCWSTR)strIndex);
@@ -419,15 +494,25 @@ BOOL CPhoneSession::ReplaceFiledParts(const JoinedSms_t& joined)
         return FALSE;
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
-        // The first of them becomes the whole message, the others go; the list shows the
-        // change at the refresh that ends the fetch.
+        // The records that hold its parts: those the side file names (found by their keys, which a
+        // record replaced by this fetch no longer has) and parts filed alone that the phone lists. The first of them becomes the
+        // whole message, the others go; the list shows the change at the refresh that ends the fetch.
+        std::vector<const CSMS*> records;
+        for (int s : joined.sources)
+        {
+            const ListedSms_t& l = m_arrListed[(size_t)s];
+            if (!l.bFromFile)
+                continue;
+            if (const CSMS* d = FindFiled(pDoc, m_arrKept[(size_t)l.nKept]))
+                records.push_back(d);
+        }
         for (POSITION pos = pDoc->m_listSms.GetHeadPosition(); pos;)
         {
             const POSITION posThis = pos;
             CSMS* d = (CSMS*)pDoc->m_listSms.GetNext(pos);
-            bool bPart = false;
+            bool bPart = std::find(records.begin(), records.end(), d) != records.end();
             for (int s : joined.sources)
-                bPart = bPart || IsFiledPart(*d, m_arrListed[(size_t)s].record);
+                bPart = bPart || (!m_arrListed[(size_t)s].bFromFile && IsFiledPart(*d, m_arrListed[(size_t)s].record));
             if (!bPart)
                 continue;
             if (bDone)
@@ -454,19 +539,73 @@ void CPhoneSession::MarkKnownParts()
     pHost->RunOnGuiThread([&] {
         CSmsRecordsLock lock(pDoc);
         for (ListedSms_t& l : m_arrListed)
-            for (const KeptPart_t& k : m_arrKept)
+        {
+            if (!l.bLinked || !l.bReadable)
+                continue;
+            const CString strIdentity = PartIdentity(l);
+            for (size_t i = 0; i < m_arrKept.size() && !l.bKnown; ++i)
             {
-                if (!l.bLinked || !SameKeptPart(k, KeptPart_t{l.strMemory, l.strIndex, l.strPdu, k.strFiled}))
+                const KeptPart_t& k = m_arrKept[i];
+                if (k.strIdentity != strIdentity)
                     continue;
-                // The whole message, not a part of it filed alone that shares its key.
-                for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && !l.bKnown;)
-                {
-                    const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
-                    l.bKnown = FiledStamp(*d) == k.strFiled && HoldsPart(*d, l, kKeptSpanSeconds);
-                }
-                if (l.bKnown)
-                    l.strFiled = k.strFiled;
+                // No record under its key: the user deleted it. A record under its key that holds
+                // other text: the data file is not the one the side file was written with.
+                const CSMS* d = FindFiled(pDoc, k);
+                if ((d && !HoldsNamedParts(*d, m_arrKept, k)) || (!d && k.bPending))
+                    continue;
+                l.bKnown = TRUE;
+                l.strFiled = k.strFiled;
+                l.nKept = (int)i;
             }
+        }
+    });
+}
+
+void CPhoneSession::TakeWaitingParts()
+{
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (!pDoc || m_arrKept.empty())
+        return;
+    std::vector<CString> groups; // party, reference and total of the new listed parts
+    for (const ListedSms_t& l : m_arrListed)
+        if (l.bLinked && l.bReadable && !l.bKnown)
+        {
+            CString s;
+            s.Format(L"%s|%d|%d", (LPCWSTR)PartyKey(l.record), l.nRef, l.nTotal);
+            groups.push_back(s);
+        }
+    std::vector<CString> taken; // identities taken: a line before the save may name one again
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        for (size_t i = 0; i < m_arrKept.size(); ++i)
+        {
+            const KeptPart_t& k = m_arrKept[i];
+            CString s;
+            s.Format(L"%s|%d|%d", (LPCWSTR)k.strParty, k.nRef, k.nTotal);
+            if (std::find(taken.begin(), taken.end(), k.strIdentity) != taken.end())
+                continue;
+            // A record filed alone holds the one part (its number); a whole one is not taken apart.
+            const CSMS* d = k.nRecordPart == k.nSeq ? FindFiled(pDoc, k) : nullptr;
+            if (!d || std::find(groups.begin(), groups.end(), s) == groups.end() ||
+                d->m_strText.GetLength() != k.nTextLength)
+                continue;
+            ListedSms_t l;
+            l.strPdu = k.strPdu;
+            l.strMemory = k.strMemory;
+            DecodePart(k.strPdu, l, CSmsPduDecoder::ContactLookup());
+            // The record as filed (names, read mark), with the part's own text, date and number.
+            CSMS part = l.record;
+            l.record = *d;
+            l.record.m_strText = part.m_strText;
+            l.record.m_nPart = part.m_nPart;
+            l.bFromFile = TRUE;
+            l.nKept = (int)i;
+            l.strFiled = k.strFiled;
+            l.nOrder = -(int)(m_arrKept.size() - i); // before the listed ones, in the file's order
+            m_arrListed.push_back(l);
+            taken.push_back(k.strIdentity);
+        }
     });
 }
 
@@ -487,15 +626,16 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
         {
             JoinedSms_t& j = m_arrJoined[i];
             const CSMS& r = j.record;
-            // A known part was filed with its whole message; a part alone is known by what it is.
-            j.bInDocument = j.bKnown;
-            const bool bPiece = !j.bComplete;
-            // A part left on the phone whose whole message is filed, which the side file does
-            // not name (lost, damaged, not written): known as that message's part only when it lies
-            // as close to it as one message's parts lie. A later message of the same sender,
-            // reference and first text is a message of its own.
+            // A known part was filed before (the side file names it); a part taken from the data
+            // file alone is its record as it stands.
             ListedSms_t& l = m_arrListed[(size_t)j.sources.front()];
-            for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && bPiece && !j.bInDocument;)
+            j.bInDocument = j.bKnown || (j.sources.size() == 1 && l.bFromFile);
+            const bool bPiece = !j.bComplete;
+            // Where the side file did not read: a part left on the phone whose whole message is
+            // filed is known as that message's part when it lies as close to it as one message's
+            // parts lie. A later message of the same sender, reference and first text is a message
+            // of its own.
+            for (POSITION pos = pDoc->m_listSms.GetTailPosition(); pos && bPiece && m_bKeptUnread && !j.bInDocument;)
             {
                 const CSMS* d = (const CSMS*)pDoc->m_listSms.GetPrev(pos);
                 if (HoldsPart(*d, l, kJoinSpanSeconds))
@@ -524,7 +664,7 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     for (int i : toFile)
     {
         JoinedSms_t& j = m_arrJoined[(size_t)i];
-        // A whole message takes the place of its parts filed alone.
+        // A whole message takes the place of its parts filed alone (as listed or taken from the file).
         const BOOL bWhole = j.record.m_bLinked && j.bComplete;
         if ((bWhole && j.record.IsValid(FALSE) && ReplaceFiledParts(j)) || AddToDocument(nNew, j.record))
         {
@@ -540,6 +680,8 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     pHost->RunOnGuiThread([&] { bCurrent = pDoc->IsDataFileCurrent(); });
     if (nNew > 0 || !bCurrent)
     {
+        // The side file names this fetch's records before the save, marked pending.
+        RememberKeptParts(m_strKeptPath, TRUE);
         bSaved = FALSE;
         CString strError;
         pHost->RunOnGuiThread([&] { bSaved = pDoc->SaveData(strError); });
@@ -555,15 +697,16 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     return TRUE;
 }
 
-void CPhoneSession::DeleteFiled(CIrdaPort& port)
+void CPhoneSession::DeleteFiled(CIrdaPort& port, BOOL bKeptWritten)
 {
     int nKeptParts = 0;
     std::vector<ListedSms_t*> toDelete[2];
     const wchar_t* memories[2] = {L"ME", L"SM"};
     for (const JoinedSms_t& j : m_arrJoined)
     {
-        // Only what the document holds whole may leave the phone; parts alone wait for the rest.
-        if (!j.bInDocument || (!j.bComplete && !j.bKnown))
+        // Only what the saved data file holds may leave the phone; a part filed alone only once
+        // the side file names it too (its partners join it from the file).
+        if (!j.bInDocument || (!j.bComplete && !j.bKnown && !bKeptWritten))
         {
             if (j.record.m_bLinked)
                 nKeptParts += (int)j.sources.size();
@@ -572,7 +715,8 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
         for (int s : j.sources)
         {
             ListedSms_t& l = m_arrListed[(size_t)s];
-            toDelete[l.strMemory == L"ME" ? 0 : 1].push_back(&l);
+            if (!l.bFromFile)
+                toDelete[l.strMemory == L"ME" ? 0 : 1].push_back(&l);
         }
     }
     if (nKeptParts > 0)
@@ -611,30 +755,68 @@ void CPhoneSession::DeleteFiled(CIrdaPort& port)
     }
 }
 
-void CPhoneSession::RememberKeptParts(const CString& strPath)
+BOOL CPhoneSession::RememberKeptParts(const CString& strPath, BOOL bPending)
 {
+    CPhoneHost* pHost = GetPhoneHost();
+    CCorvane_smsDoc* pDoc = pHost ? pHost->GetDoc() : nullptr;
+    if (!pDoc)
+        return FALSE;
+    // Every part of the linked records this fetch filed or found filed, with its record's key.
     std::vector<KeptPart_t> arr;
     for (const JoinedSms_t& j : m_arrJoined)
     {
-        if (!j.record.m_bLinked || !j.bInDocument || (!j.bComplete && !j.bKnown))
+        if (!j.record.m_bLinked || !j.bInDocument || j.bKnown)
             continue;
         for (int s : j.sources)
         {
             const ListedSms_t& l = m_arrListed[(size_t)s];
-            if (!l.bDeleted && IsAllDigits(l.strIndex))
-                arr.push_back(KeptPart_t{l.strMemory, l.strIndex, l.strPdu, l.strFiled});
+            KeptPart_t k{l.strMemory,      IsAllDigits(l.strIndex) ? l.strIndex : CString(L"0"),
+                         l.strPdu,         l.strFiled.IsEmpty() ? FiledStamp(j.record) : l.strFiled,
+                         j.record.m_nPart, bPending};
+            if (DecodeKept(k))
+                arr.push_back(k);
         }
     }
+    // The side file's other lines (a part belongs to one record: the line of this fetch first)
+    // while the document holds their records or the phone still lists their parts (a record the
+    // user deleted is not filed again); before the save, all of them.
+    pHost->RunOnGuiThread([&] {
+        CSmsRecordsLock lock(pDoc);
+        const size_t nNew = arr.size();
+        for (size_t i = 0; i < m_arrKept.size(); ++i)
+        {
+            KeptPart_t k = m_arrKept[i];
+            const bool bFiled = FindFiled(pDoc, k) != nullptr;
+            k.bPending = k.bPending && (bPending || !bFiled);
+            bool bKeep = bPending || bFiled;
+            for (const ListedSms_t& l : m_arrListed)
+                bKeep = bKeep || (l.nKept == (int)i && !l.bFromFile && !l.bDeleted);
+            for (size_t n = 0; n < nNew && bKeep && !bPending; ++n)
+                bKeep = arr[n].strPdu != k.strPdu;
+            if (bKeep)
+                arr.push_back(k);
+        }
+    });
     if (!m_bKeptUnread && arr.size() == m_arrKept.size() &&
         std::equal(arr.begin(), arr.end(), m_arrKept.begin(), SameKeptPart))
-        return;
-    if (WriteKeptParts(strPath, arr))
+        return TRUE;
+    if (!WriteKeptParts(strPath, arr))
     {
-        m_arrKept = arr;
-        m_bKeptUnread = FALSE;
-    }
-    else
         Log(FormatResourceText(IDS_PHONE_KEPT_UNWRITABLE, strPath));
+        return FALSE;
+    }
+    if (bPending)
+        return TRUE;
+    // The listed parts now known by the lines as written.
+    for (ListedSms_t& l : m_arrListed)
+    {
+        l.nKept = -1;
+        for (size_t i = 0; i < arr.size() && l.nKept < 0 && !l.bFromFile; ++i)
+            l.nKept = arr[i].strPdu == l.strPdu ? (int)i : -1;
+    }
+    m_arrKept = arr;
+    m_bKeptUnread = FALSE;
+    return TRUE;
 }
 
 void CPhoneSession::ReportUnreadable()
@@ -736,11 +918,19 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     }
 
     // A side file that does not read is named in the log and written anew; the parts it should
-    // have named are known by their filed messages meanwhile.
+    // have named are known by their filed messages meanwhile. One whose data file is gone names
+    // parts of messages no file holds: they are filed anew.
     m_bKeptUnread = !ReadKeptParts(strKeptPath, m_arrKept);
     if (m_bKeptUnread)
+    {
         Log(FormatResourceText(IDS_PHONE_KEPT_UNREADABLE, strKeptPath));
+        Log(L"Parts of filed messages are known by their texts in the filed messages");
+    }
+    if (GetFileAttributesW(strKeptPath.Left(strKeptPath.GetLength() - 6)) == INVALID_FILE_ATTRIBUTES)
+        m_arrKept.clear();
+    m_strKeptPath = strKeptPath;
     MarkKnownParts();
+    TakeWaitingParts();
     SortListed(m_arrListed);
     JoinListed(m_arrListed, m_arrJoined);
 
@@ -752,12 +942,11 @@ BOOL CPhoneSession::RunFetch(int& nNew)
     }
 
     // Deleting comes last: only messages that are safe in the saved data file leave the phone.
-    // The parts of filed messages are remembered before, and again for those that stay.
-    if (bSaved)
-        RememberKeptParts(strKeptPath);
+    // The parts of filed records are named before, and again once deleted parts end.
+    const BOOL bKeptWritten = bSaved && RememberKeptParts(strKeptPath);
     if (bHapus && bSaved)
     {
-        DeleteFiled(port);
+        DeleteFiled(port, bKeptWritten);
         RememberKeptParts(strKeptPath);
     }
     port.Close();

@@ -164,24 +164,25 @@ std::vector<std::string> Items(const std::string& list, char sep)
 }
 
 // Fetch by fetch, a line each: the case, "isHapus", then "|"-separated: what reaches the phone
-// first ("ME 1:A1": memory, index, part; "restart": the program starts anew, "anew" without its data
-// file; "refuse2": the phone refuses the second delete; "copy": a copy of the data file is taken,
-// "back": put back before a restart; "garble": the parts' side file is damaged; "full": the data file
-// cannot be written until "room"), what was deleted,
+// first ("ME 1:A1": memory, index, part, "A1#4" from another sender, "A1=09:02:00 +28" its stamp's
+// time and zone; "restart": the program starts anew, "anew" without its data file; "refuse2": the
+// phone refuses the second delete; "copy": a copy of the data file is taken, "back": put back before a
+// restart; "garble": the parts' side file is damaged; "full": the data file cannot be written until
+// "room"; "erase": the user deletes every record), what was deleted,
 // what stays on the phone, the document's texts in filing order (parts joined by "+"). A case
 // begins where the name changes.
 const char* const kSteps[][3] = {
     {"new part 1 like a filed one", "1", "ME 1:A1,ME 2:A2|ME 1,ME 2||A1+A2"},
-    {"new part 1 like a filed one", "1", "ME 1:B1||ME 1|A1+A2,B1"},
-    {"new part 1 like a filed one", "1", "ME 2:B2|ME 1,ME 2||A1+A2,B1+B2"},
+    {"new part 1 like a filed one", "1", "ME 1:B1|ME 1||A1+A2,B1"},
+    {"new part 1 like a filed one", "1", "ME 2:B2|ME 2||A1+A2,B1+B2"},
     {"the same, kept", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
     {"the same, kept", "0", "ME 3:B1||ME 1,ME 2,ME 3|A1+A2,B1"},
     {"the same, kept", "0", "restart,ME 4:B2||ME 1,ME 2,ME 3,ME 4|A1+A2,B1+B2"},
     {"a fetch apart, kept", "0", "SM 1:A1,SM 2:A2||SM 1,SM 2|A1+A2"},
     {"a fetch apart, kept", "0", "SM 3:B1,SM 4:B2||SM 1,SM 2,SM 3,SM 4|A1+A2,B1+B2"},
     {"middle part inside", "1", "ME 1:C1,ME 2:C2,ME 3:C3|ME 1,ME 2,ME 3||C1+C2+C3"},
-    {"middle part inside", "1", "ME 1:D2||ME 1|C1+C2+C3,D2"},
-    {"middle part inside", "1", "ME 2:D1,ME 3:D3|ME 1,ME 2,ME 3||C1+C2+C3,D1+D2+D3"},
+    {"middle part inside", "1", "ME 1:D2|ME 1||C1+C2+C3,D2"},
+    {"middle part inside", "1", "ME 2:D1,ME 3:D3|ME 2,ME 3||C1+C2+C3,D1+D2+D3"},
     {"listed 1, 1, 2, 2", "0", "ME 1:A1,ME 2:B1,ME 3:A2,ME 4:B2||ME 1,ME 2,ME 3,ME 4|A1+A2,B1+B2"},
     {"stored 2, 1, 3", "1", "refuse2,ME 1:E2,ME 2:E1,ME 3:E3|ME 1|ME 2,ME 3|E1+E2+E3"},
     {"stored 2, 1, 3", "1", "restart|ME 2,ME 3||E1+E2+E3"},
@@ -192,23 +193,39 @@ const char* const kSteps[][3] = {
     {"a data file anew", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
     {"a data file anew", "0", "restart anew||ME 1,ME 2|A1+A2"},
     {"an empty message", "1", "SM 1:Z|SM 1||Z"},
-    {"a copy from before put back", "1", "ME 1:B2||ME 1|B2"},
-    {"a copy from before put back", "1", "copy,refuse1,ME 2:B1||ME 1,ME 2|B1+B2"},
-    {"a copy from before put back", "1", "back|ME 1,ME 2||B1+B2"},
+    {"a copy from before put back", "1", "ME 1:B2|ME 1||B2"},
+    {"a copy from before put back", "1", "copy,refuse1,ME 2:B1||ME 2|B1+B2"},
+    {"a copy from before put back", "1", "back|ME 2||B1+B2"},
     {"a side file damaged", "1", "refuse2,ME 1:A1,ME 2:A2|ME 1|ME 2|A1+A2"},
     {"a side file damaged", "1", "garble|ME 2||A1+A2"},
-    {"an orphan part, a month later its reference again", "1", "ME 1:A1,ME 2:B1,ME 3:B2|ME 2,ME 3|ME 1|A1,B1+B2"},
+    {"an orphan part, a month later its reference again", "1", "ME 1:A1,ME 2:B1,ME 3:B2|ME 1,ME 2,ME 3||A1,B1+B2"},
     {"a full disk", "1", "full,ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
     {"a full disk", "1", "||ME 1,ME 2|A1+A2"},
     {"a full disk", "1", "room|ME 1,ME 2||A1+A2"},
     {"a full disk", "1", "restart|||A1+A2"},
     {"the same day, its first part like a filed one", "1", "ME 1:A1,ME 2:A2|ME 1,ME 2||A1+A2"},
-    {"the same day, its first part like a filed one", "1", "ME 1:J1||ME 1|A1+A2,J1"},
-    {"the same day, its first part like a filed one", "1", "ME 2:J2|ME 1,ME 2||A1+A2,J1+J2"},
-    {"the same day, crosswise", "1", "ME 1:A1,ME 2:J2||ME 1,ME 2|A1,J2"},
-    {"the same day, crosswise", "1", "ME 3:J1,ME 4:A2|ME 1,ME 2,ME 3,ME 4||A1+A2,J1+J2"},
+    {"the same day, its first part like a filed one", "1", "ME 1:J1|ME 1||A1+A2,J1"},
+    {"the same day, its first part like a filed one", "1", "ME 2:J2|ME 2||A1+A2,J1+J2"},
+    {"the same day, crosswise", "1", "ME 1:A1,ME 2:J2|ME 1,ME 2||A1,J2"},
+    {"the same day, crosswise", "1", "ME 3:J1,ME 4:A2|ME 3,ME 4||A1+A2,J1+J2"},
     {"one instant in two zones", "0", "ME 1:A1=10:00:00 +28,ME 2:A2=03:00:30 +0||ME 1,ME 2|A1+A2"},
     {"7 hours apart, clocks 30 s apart", "0", "ME 1:A1=10:00:00 +28,ME 2:A2=10:00:30 +0||ME 1,ME 2|A1,A2"},
+    {"parts of ten senders", "1",
+     "ME 1:A1#0,ME 2:A1#1,ME 3:A1#2,ME 4:A1#3,ME 5:A1#4|ME 1,ME 2,ME 3,ME 4,ME 5||A1,A1,A1,A1,A1"},
+    {"parts of ten senders", "1",
+     "ME 1:A1#5,ME 2:A1#6,ME 3:A1#7,ME 4:A1#8,ME 5:A1#9|ME 1,ME 2,ME 3,ME 4,ME 5||A1,A1,A1,A1,A1,A1,A1,A1,A1,A1"},
+    {"parts of ten senders", "1", "ME 1:A2#3,ME 2:A2#7|ME 1,ME 2||A1,A1,A1,A1+A2,A1,A1,A1,A1+A2,A1,A1"},
+    {"the user's delete", "1", "refuse2,ME 1:A1#1,ME 2:B1#2,ME 3:C2#3|ME 1|ME 2,ME 3|A1,B1,C2"},
+    {"the user's delete", "1", "erase|ME 2,ME 3||"},
+    {"the user's delete, kept", "0", "ME 1:A1,ME 2:A2||ME 1,ME 2|A1+A2"},
+    {"the user's delete, kept", "0", "erase||ME 1,ME 2|"},
+    {"11 minutes apart", "1", "ME 1:A1=09:00:00,ME 2:A2=09:11:00|ME 1,ME 2||A1,A2"},
+    {"a look-alike part 1 two minutes later", "1", "ME 1:A1,ME 2:A2|ME 1,ME 2||A1+A2"},
+    {"a look-alike part 1 two minutes later", "1", "ME 1:J1=09:02:00|ME 1||A1+A2,J1"},
+    {"a look-alike part 1 two minutes later", "1", "ME 2:J2=09:02:01|ME 2||A1+A2,J1+J2"},
+    {"a full disk, then a restart", "1", "ME 1:B2|ME 1||B2"},
+    {"a full disk, then a restart", "1", "full,ME 2:B1||ME 2|B1+B2"},
+    {"a full disk, then a restart", "1", "room,restart|ME 2||B1+B2"},
 };
 } // namespace
 
@@ -237,9 +254,11 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
             if (item.find(':') == std::string::npos)
                 continue;
             // "A1=10:00:00 +28": a part stamped at that clock in that zone (quarter hours).
-            std::string part = item.substr(item.find(':') + 1), stamp;
+            std::string part = item.substr(item.find(':') + 1), stamp, sender;
             if (part.find('=') != std::string::npos)
                 stamp = part.substr(part.find('=') + 1), part.erase(part.find('='));
+            if (part.find('#') != std::string::npos)
+                sender = part.substr(part.find('#') + 1), part.erase(part.find('#'));
             const std::string seq = part.size() > 1 ? part.substr(1) : "0";
             const auto& message = kMessages.at(part[0]);
             const std::string concat = message.first ? "[" + std::to_string(message.first) + ", " +
@@ -247,8 +266,8 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
                                                      : "null";
             std::string& m = mem[item[0] == 'S'];
             m += std::string(m.empty() ? "" : ", ") + "{\"index\": " + item.substr(3, item.find(':') - 3) +
-                 ", \"deliver\": {\"from\": \"+62811500123\", \"concat\": " + concat + ", \"ts\": \"26/0" +
-                 std::to_string(1 + (part[0] - 'A') % 9) + "/10 " +
+                 ", \"deliver\": {\"from\": \"+62811500123" + sender + "\", \"concat\": " + concat +
+                 ", \"ts\": \"26/0" + std::to_string(1 + (part[0] - 'A') % 9) + "/10 " +
                  (stamp.empty() ? std::string(part[0] < 'J' ? "09" : "14") + ":00:0" + seq : stamp) +
                  "\", \"text\": \"" + Text(part) + "\"}}";
         }
@@ -280,6 +299,13 @@ TEST_F(FetchIntegrityTest, PartsAreKnownByWhatTheyAreFetchByFetch)
             full.reset();
         if (step[0].find("restart") != std::string::npos)
             Restart();
+        if (step[0].find("erase") != std::string::npos)
+        {
+            CCorvane_smsDoc* pDoc = host->GetDoc();
+            while (!pDoc->m_listSms.IsEmpty())
+                delete (CSMS*)pDoc->m_listSms.RemoveHead();
+            pDoc->NoteRecordsChanged();
+        }
         CPhoneSession session;
         // A data file that cannot be written fails the fetch with its one box.
         const size_t nBoxes = boxes.Boxes().size();
