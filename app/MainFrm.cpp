@@ -801,7 +801,7 @@ void CMainFrame::OnSmsSettings()
     CCorvane_smsApp* pApp = GetCorvaneApp();
     CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
     if (pDoc != nullptr && dlg.m_pageMyText.HoldsList())
-        CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
+        CDlgMyText::StoreList(this, pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
 }
 
 // ---- tool dialogs ------------------------------------------------------------------------------

@@ -286,7 +286,7 @@ CString CCorvane_smsDoc::FindContactName(CString strNumber)
     return FilterPhoneNumber(strNumber);
 }
 
-void CCorvane_smsDoc::WriteDefaultMyText()
+BOOL CCorvane_smsDoc::WriteDefaultMyText()
 {
     // clang-format off
     static const LPCWSTR kLines[] = {
@@ -297,8 +297,9 @@ void CCorvane_smsDoc::WriteDefaultMyText()
         L"I'll call you. \n", L"I can't do it! \n", L"I'm sorry about it. \n", L"It'd be fine. \n",
         L"It's OK. \n", L"See you tomorrow. \n", L"See you later. \n", L"Talk to you later."};
     // clang-format on
-    CUnicodeTextWriter writer(m_strMyTextFilePath, TEXTFILE_UNI16_LE);
+    CUnicodeTextWriter writer;
+    writer.OpenReplacing(m_strMyTextFilePath, TEXTFILE_UNI16_LE);
     for (LPCWSTR line : kLines)
         writer.WriteLine(line);
-    writer.Close();
+    return writer.Commit();
 }

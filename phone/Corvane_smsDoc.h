@@ -47,7 +47,9 @@ public:
     void SetMyTextFilePath(const CString& strPath) { m_strMyTextFilePath = strPath; }
     CString GetQuickReplyFilePath() const { return m_strQuickReplyFilePath; }
     void SetQuickReplyFilePath(const CString& strPath) { m_strQuickReplyFilePath = strPath; }
-    void WriteDefaultMyText();
+    // Writes the default texts to the MyText file, which takes the path only when whole; FALSE
+    // when it could not be written.
+    BOOL WriteDefaultMyText();
 
     // The records list is shared by the GUI thread and the phone worker: hold this (re-entrant)
     // lock while walking or changing m_listSms from either. LoadData and SaveData take it.
