@@ -13,7 +13,8 @@ const int kArchiveBufferSize = 64 * 1024;
 const UINT kMinRecordBytes = 2 + 12 + 4 * 4;
 } // namespace
 
-CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10), m_nRecordsChanges(0), m_nSavedChanges(0), m_bDataFileUnread(FALSE)
+CCorvane_smsDoc::CCorvane_smsDoc()
+    : m_listSms(10), m_nRecordsChanges(0), m_nStoredChanges(0), m_nSavedChanges(0), m_bDataFileUnread(FALSE)
 {
     InitializeCriticalSection(&m_csRecords);
     m_strDataFilePath = GetAppFolder() + CORVANE_DATA_FILE_NAME;
@@ -133,7 +134,7 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
     {
         m_bDataFileUnread = FALSE;
         if (bFileOnly)
-            m_nSavedChanges = m_nRecordsChanges;
+            m_nSavedChanges = m_nStoredChanges;
         return TRUE;
     }
 
@@ -179,7 +180,7 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
     {
         m_bDataFileUnread = FALSE;
         if (bFileOnly)
-            m_nSavedChanges = m_nRecordsChanges;
+            m_nSavedChanges = m_nStoredChanges;
         return TRUE;
     }
 
@@ -255,7 +256,7 @@ BOOL CCorvane_smsDoc::WriteDataFile(CString& strError)
         return FALSE;
     }
     m_bDataFileUnread = FALSE;
-    m_nSavedChanges = m_nRecordsChanges;
+    m_nSavedChanges = m_nStoredChanges;
     return TRUE;
 }
 
