@@ -453,7 +453,7 @@ void CDlgComposeSms::OnTemplateSelEndOk()
         CCorvane_smsDoc* pDoc = GetDoc();
         if (dlg.DoModal() != IDCANCEL && pDoc != nullptr && dlg.m_pageMyText.HoldsList())
         {
-            CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
+            CDlgMyText::StoreList(this, pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
             FillTemplates();
         }
         return;

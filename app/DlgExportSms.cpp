@@ -109,7 +109,9 @@ void CDlgExportSms::AppendBackupLine(CString& strLine, const CSMS& sms)
 BOOL CDlgExportSms::WriteBackupFile(CCorvane_smsDoc& doc, const CString& strPath, int& nCount)
 {
     nCount = 0;
-    CUnicodeTextWriter writer(strPath, TEXTFILE_UNI16_LE);
+    // A backup the user had is replaced only by a whole new one.
+    CUnicodeTextWriter writer;
+    writer.OpenReplacing(strPath, TEXTFILE_UNI16_LE);
     if (!writer.IsOpen())
         return FALSE;
     {
@@ -126,8 +128,7 @@ BOOL CDlgExportSms::WriteBackupFile(CCorvane_smsDoc& doc, const CString& strPath
             writer.WriteLine(strLine);
         }
     }
-    writer.Close();
-    return !writer.HasWriteFailed();
+    return writer.Commit();
 }
 
 CString CDlgExportSms::MakeExportPath(const CString& strFolder, CString strFileName)

@@ -23,8 +23,8 @@ public:
     // The same line appended to the text.
     static void AppendBackupLine(CString& strLine, const CSMS& sms);
     // Writes every record of the document (under its records lock) except those whose hour and
-    // second are both empty; nCount := all records of the list. FALSE when the file could not be
-    // created or a write failed.
+    // second are both empty; nCount := all records of the list. A file at the path is replaced
+    // only by the whole new one: FALSE when it could not be written, and the old file stays.
     static BOOL WriteBackupFile(CCorvane_smsDoc& doc, const CString& strPath, int& nCount);
     // The folder, a backslash unless it ends with one, the file name with ".txt" appended unless
     // it already ends with it (case counts).

@@ -1,10 +1,13 @@
 // CDlgMyText: loading the list file, add, change and delete, and writing the list back.
 #include "app/DlgMyText.h"
 #include "platform/DialogDataExchange.h"
+#include "platform/MessageBox.h"
 #include "app/Corvane_sms.h"
 #include "app/DlgTextInput.h"
 #include "phone/Corvane_smsDoc.h"
+#include "phone/StoreHelpers.h"
 #include "phone/UnicodeTextFile.h"
+#include "res/app_tools_ids.h"
 #include "res/settings_ids.h"
 #include <string>
 #include <vector>
@@ -181,8 +184,9 @@ BOOL CDlgMyText::WriteList(const CString& strPath, const CStringArray& arrText)
     MultiByteToWide(strAnsi.c_str(), strBack, CP_ACP);
     bLossy = bLossy || strBack != strAll;
     const int nEncoding = bLossy ? TEXTFILE_UNI16_LE : TEXTFILE_ASCII;
+    // The user's list is replaced only by a whole new file.
     CUnicodeTextWriter writer;
-    writer.Open(strPath, nEncoding);
+    writer.OpenReplacing(strPath, nEncoding);
     if (!writer.IsOpen())
         return FALSE;
     for (INT_PTR i = 0; i < arrText.GetSize(); ++i)
@@ -193,6 +197,15 @@ BOOL CDlgMyText::WriteList(const CString& strPath, const CStringArray& arrText)
         strLine += arrText[i];
         writer.WriteLine(strLine);
     }
-    writer.Close();
-    return TRUE;
+    return writer.Commit();
+}
+
+BOOL CDlgMyText::StoreList(CWnd* pOwner, const CString& strPath, const CStringArray& arrText)
+{
+    if (WriteList(strPath, arrText))
+        return TRUE;
+    // The export's text: the same words for any file the program could not write.
+    PlatformMessageBox(pOwner ? pOwner->GetSafeHwnd() : nullptr, FormatResourceText(IDS_EXPORT_WRITE_FAILED, strPath),
+                       L"Error", MB_OK | MB_ICONERROR);
+    return FALSE;
 }

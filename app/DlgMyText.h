@@ -23,7 +23,10 @@ public:
     // Writes the texts to the file, separated by single line feeds, none after the last: ANSI when
     // every text converts without loss, else UTF-16 little-endian with its mark. FALSE when the
     // file could not be written.
+    // A file at the path is replaced only by the whole new one: on a failure it stays as it was.
     static BOOL WriteList(const CString& strPath, const CStringArray& arrText);
+    // WriteList; a failure is told in an error box owned by pOwner.
+    static BOOL StoreList(CWnd* pOwner, const CString& strPath, const CStringArray& arrText);
 
     CStringArray m_arrText; // the copy that is written back, in file order
     CListBox m_wndList;     // 1064

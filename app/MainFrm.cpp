@@ -734,11 +734,16 @@ void CMainFrame::OnRebuildContactNames()
             SetStatusText(GetStatusPaneIndex(), strText);
             // A name that no contact matches stays: an alphanumeric sender ("Telkomsel") keeps its
             // name, so the message stays a received one.
-            if (!pRecord->m_strSenderName.IsEmpty())
-                pRecord->m_strSenderName = ContactNamesOf(pDoc, pRecord->m_strSenderNumber, pRecord->m_strSenderName);
-            else
-                pRecord->m_strRecipientName =
-                    ContactNamesOf(pDoc, pRecord->m_strRecipientNumber, pRecord->m_strRecipientName);
+            CString& strName =
+                pRecord->m_strSenderName.IsEmpty() ? pRecord->m_strRecipientName : pRecord->m_strSenderName;
+            const CString strNew = ContactNamesOf(
+                pDoc, pRecord->m_strSenderName.IsEmpty() ? pRecord->m_strRecipientNumber : pRecord->m_strSenderNumber,
+                strName);
+            if (strNew != strName)
+            {
+                strName = strNew;
+                pDoc->NoteStoredChange();
+            }
         }
     }
     CString strText = strProgress;
@@ -801,7 +806,7 @@ void CMainFrame::OnSmsSettings()
     CCorvane_smsApp* pApp = GetCorvaneApp();
     CCorvane_smsDoc* pDoc = pApp ? pApp->GetDoc() : nullptr;
     if (pDoc != nullptr && dlg.m_pageMyText.HoldsList())
-        CDlgMyText::WriteList(pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
+        CDlgMyText::StoreList(this, pDoc->GetMyTextFilePath(), dlg.m_pageMyText.m_arrText);
 }
 
 // ---- tool dialogs ------------------------------------------------------------------------------

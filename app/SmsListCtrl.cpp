@@ -311,7 +311,13 @@ void CSmsListCtrl::MarkSelectedRead()
     CSMS* pSource = GetLiveSource(nRow);
     if (pSource == nullptr || pSource->m_bRead != 0)
         return;
-    pSource->m_bRead = 1;
+    {
+        // GetLiveSource found the record in the document: the data file must learn the mark.
+        CCorvane_smsDoc* pDoc = GetCorvaneApp()->GetDoc();
+        CSmsRecordsLock lock(pDoc);
+        pSource->m_bRead = 1;
+        pDoc->NoteStoredChange();
+    }
     if (CCorvane_smsView* pView = View())
         DecrementNewCount(pView);
     CSMS copy(*pSource);

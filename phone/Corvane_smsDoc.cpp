@@ -13,7 +13,8 @@ const int kArchiveBufferSize = 64 * 1024;
 const UINT kMinRecordBytes = 2 + 12 + 4 * 4;
 } // namespace
 
-CCorvane_smsDoc::CCorvane_smsDoc() : m_listSms(10), m_nRecordsChanges(0), m_nSavedChanges(0), m_bDataFileUnread(FALSE)
+CCorvane_smsDoc::CCorvane_smsDoc()
+    : m_listSms(10), m_nRecordsChanges(0), m_nStoredChanges(0), m_nSavedChanges(0), m_bDataFileUnread(FALSE)
 {
     InitializeCriticalSection(&m_csRecords);
     m_strDataFilePath = GetAppFolder() + CORVANE_DATA_FILE_NAME;
@@ -133,7 +134,7 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
     {
         m_bDataFileUnread = FALSE;
         if (bFileOnly)
-            m_nSavedChanges = m_nRecordsChanges;
+            m_nSavedChanges = m_nStoredChanges;
         return TRUE;
     }
 
@@ -179,7 +180,7 @@ BOOL CCorvane_smsDoc::ReadDataFile(CString& strError)
     {
         m_bDataFileUnread = FALSE;
         if (bFileOnly)
-            m_nSavedChanges = m_nRecordsChanges;
+            m_nSavedChanges = m_nStoredChanges;
         return TRUE;
     }
 
@@ -255,7 +256,7 @@ BOOL CCorvane_smsDoc::WriteDataFile(CString& strError)
         return FALSE;
     }
     m_bDataFileUnread = FALSE;
-    m_nSavedChanges = m_nRecordsChanges;
+    m_nSavedChanges = m_nStoredChanges;
     return TRUE;
 }
 
@@ -286,7 +287,7 @@ CString CCorvane_smsDoc::FindContactName(CString strNumber)
     return FilterPhoneNumber(strNumber);
 }
 
-void CCorvane_smsDoc::WriteDefaultMyText()
+BOOL CCorvane_smsDoc::WriteDefaultMyText()
 {
     // clang-format off
     static const LPCWSTR kLines[] = {
@@ -297,8 +298,9 @@ void CCorvane_smsDoc::WriteDefaultMyText()
         L"I'll call you. \n", L"I can't do it! \n", L"I'm sorry about it. \n", L"It'd be fine. \n",
         L"It's OK. \n", L"See you tomorrow. \n", L"See you later. \n", L"Talk to you later."};
     // clang-format on
-    CUnicodeTextWriter writer(m_strMyTextFilePath, TEXTFILE_UNI16_LE);
+    CUnicodeTextWriter writer;
+    writer.OpenReplacing(m_strMyTextFilePath, TEXTFILE_UNI16_LE);
     for (LPCWSTR line : kLines)
         writer.WriteLine(line);
-    writer.Close();
+    return writer.Commit();
 }

@@ -47,7 +47,9 @@ public:
     void SetMyTextFilePath(const CString& strPath) { m_strMyTextFilePath = strPath; }
     CString GetQuickReplyFilePath() const { return m_strQuickReplyFilePath; }
     void SetQuickReplyFilePath(const CString& strPath) { m_strQuickReplyFilePath = strPath; }
-    void WriteDefaultMyText();
+    // Writes the default texts to the MyText file, which takes the path only when whole; FALSE
+    // when it could not be written.
+    BOOL WriteDefaultMyText();
 
     // The records list is shared by the GUI thread and the phone worker: hold this (re-entrant)
     // lock while walking or changing m_listSms from either. LoadData and SaveData take it.
@@ -56,12 +58,20 @@ public:
     // Counts the changes of the list and of its records' keys (a record added, removed or re-keyed);
     // whoever makes such a change notes it, under the records lock. Code that lets go of the lock
     // in the middle of its work compares the count to know whether what it took from the list holds.
-    void NoteRecordsChanged() { ++m_nRecordsChanges; }
+    void NoteRecordsChanged()
+    {
+        ++m_nRecordsChanges;
+        ++m_nStoredChanges;
+    }
     ULONG GetRecordsChanges() const { return m_nRecordsChanges; }
-    // Whether the data file on disk holds the list as it stands: no change noted since the last
-    // save or the load that left the list as the file has it. A step that deletes what the file
-    // must keep (a message from the phone) saves first while this is FALSE.
-    BOOL IsDataFileCurrent() const { return m_nSavedChanges == m_nRecordsChanges; }
+    // A stored field of a record changed in place, its key kept (marked read, renamed): whoever
+    // makes such a change notes it, under the records lock.
+    void NoteStoredChange() { ++m_nStoredChanges; }
+    // Whether the data file on disk holds the list as it stands: no change of the list or of a
+    // stored field noted since the last save or the load that left the list as the file has it. A
+    // step that deletes what the file must keep (a message from the phone) saves first while this
+    // is FALSE.
+    BOOL IsDataFileCurrent() const { return m_nSavedChanges == m_nStoredChanges; }
 
     CObList m_listSms; // CSMS*, owned, in filing order
     CArray<CContactItem, const CContactItem&> m_arrContacts;
@@ -90,7 +100,8 @@ private:
 
     CRITICAL_SECTION m_csRecords;
     ULONG m_nRecordsChanges; // NoteRecordsChanged
-    ULONG m_nSavedChanges;   // m_nRecordsChanges when the data file last held the list
+    ULONG m_nStoredChanges;  // NoteRecordsChanged and NoteStoredChange
+    ULONG m_nSavedChanges;   // m_nStoredChanges when the data file last held the list
     BOOL m_bDataFileUnread;  // an existing data file has not been read: it must not be replaced
 };
 

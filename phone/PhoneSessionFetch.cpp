@@ -676,7 +676,7 @@ BOOL CPhoneSession::FileJoined(int& nNew, BOOL& bSaved)
     }
     // A message leaves the phone only once the data file on disk holds it: whatever the document
     // holds that the file lacks (a save that failed at an earlier fetch) is saved before any delete.
-    BOOL bCurrent = TRUE;
+    BOOL bCurrent = FALSE;
     pHost->RunOnGuiThread([&] { bCurrent = pDoc->IsDataFileCurrent(); });
     if (nNew > 0 || !bCurrent)
     {

@@ -1,6 +1,7 @@
 // CUnicodeTextWriter and CUnicodeTextReader: byte-order marks, encoding and decoding of lines.
 #include "phone/UnicodeTextFile.h"
 
+#include <algorithm>
 #include <vector>
 
 LPCWSTR GetTextEncodingName(int nMode)
@@ -101,6 +102,24 @@ void CUnicodeTextWriter::Open(LPCWSTR pszPath, int nEncoding)
     }
 }
 
+void CUnicodeTextWriter::OpenReplacing(LPCWSTR pszPath, int nEncoding)
+{
+    Close();
+    // A unique name in the target's folder: the rename stays on its volume, and no file of the
+    // user's is taken for the temporary one.
+    CString strFolder(pszPath ? pszPath : L"");
+    const int nSlash = std::max(strFolder.ReverseFind(L'\\'), strFolder.ReverseFind(L'/'));
+    strFolder = nSlash >= 0 ? strFolder.Left(nSlash + 1) : CString(L".");
+    wchar_t szTemp[MAX_PATH] = {};
+    if (GetTempFileNameW(strFolder, L"cvs", 0, szTemp) == 0)
+        return;
+    Open(szTemp, nEncoding);
+    m_strTemp = szTemp;
+    m_strTarget = pszPath;
+    if (!IsOpen())
+        Close();
+}
+
 void CUnicodeTextWriter::FlushBuffer()
 {
     const UINT count = (UINT)(m_nPos + 1);
@@ -192,12 +211,50 @@ CUnicodeTextWriter& CUnicodeTextWriter::WriteLine(LPCWSTR pszText)
     return *this;
 }
 
-void CUnicodeTextWriter::Close()
+BOOL CUnicodeTextWriter::CloseFile()
 {
-    if (IsOpen())
+    const BOOL bOpen = IsOpen();
+    if (bOpen)
         FlushBuffer();
+    // A new file that is to replace an old one is on the disk before the rename.
+    if (bOpen && !m_strTemp.IsEmpty())
+    {
+        try
+        {
+            m_pFile->Flush();
+        }
+        catch (CException* e)
+        {
+            e->Delete();
+            m_bWriteFailed = TRUE;
+        }
+    }
     m_nPos = -1;
     CUnicodeTextFile::Close();
+    return bOpen && !m_bWriteFailed;
+}
+
+void CUnicodeTextWriter::Close()
+{
+    CloseFile();
+    if (!m_strTemp.IsEmpty())
+        DeleteFileW(m_strTemp);
+    m_strTemp.Empty();
+    m_strTarget.Empty();
+}
+
+BOOL CUnicodeTextWriter::Commit()
+{
+    BOOL bDone = CloseFile();
+    if (!m_strTemp.IsEmpty())
+    {
+        bDone = bDone && MoveFileExW(m_strTemp, m_strTarget, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!bDone)
+            DeleteFileW(m_strTemp);
+    }
+    m_strTemp.Empty();
+    m_strTarget.Empty();
+    return bDone;
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -59,9 +59,17 @@ public:
     // Creates the file anew (exclusive while open) and writes the encoding's byte-order mark.
     // Failure is not reported: IsOpen tells.
     void Open(LPCWSTR pszPath, int nEncoding);
+    // Open for a file the user has: writes a new file under a temporary name in the path's folder,
+    // which takes the path's place only at Commit, once it is whole. Closed or destroyed without
+    // Commit, the new file is removed and the old one stays as it was.
+    void OpenReplacing(LPCWSTR pszPath, int nEncoding);
     // Writes the text exactly as given; the caller's text carries its line ends.
     CUnicodeTextWriter& WriteLine(LPCWSTR pszText);
     virtual void Close();
+    // Closes the file and tells whether it holds everything written: FALSE when it never opened, a
+    // block was lost or, after OpenReplacing, the old file could not be replaced (the new one is
+    // then removed and the old one is as it was).
+    BOOL Commit();
     // A block could not be written since Open (it is lost); Close flushes, so ask after it.
     BOOL HasWriteFailed() const { return m_bWriteFailed; }
 
@@ -70,8 +78,12 @@ private:
     void WriteUnit(WCHAR u);
     void WriteCodePoint(UINT32 cp);
     void FlushBuffer();
+    // Writes out the buffer and closes the file; FALSE when a block was lost or the file not open.
+    BOOL CloseFile();
 
     BOOL m_bWriteFailed;
+    CString m_strTarget; // OpenReplacing: the path the new file takes at Commit; empty otherwise
+    CString m_strTemp;   // OpenReplacing: the new file until Commit or Close ends it
 };
 
 class CUnicodeTextReader : public CUnicodeTextFile

@@ -1,7 +1,9 @@
-// An export whose file is created but whose writing fails when the disk fills up (a small tmpfs
-// the runner mounts, tests/app/full_disk_run.py): the error is shown, the dialog stays open and a
-// second export to another folder from the same dialog succeeds.
+// An export whose writing fails when the disk fills up (a small tmpfs the runner mounts,
+// tests/app/full_disk_run.py): the error is shown, the dialog stays open, a second export to another
+// folder from the same dialog succeeds, and a file written over (a backup, the MyText list) stays as
+// it was.
 #include "app/DlgExportSms.h"
+#include "app/DlgMyText.h"
 #include "phone/Corvane_smsDoc.h"
 #include "phone/SmsRecord.h"
 #include "phone/StoreTestSupport.h"
@@ -9,6 +11,10 @@
 #include "support/MessageBoxCapture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 using storetest::ScratchDir;
 
@@ -51,6 +57,21 @@ ULONGLONG FileSize(const CString& path)
     return ((ULONGLONG)data.nFileSizeHigh << 32) | data.nFileSizeLow;
 }
 
+// The names of the files in the folder, sorted.
+std::vector<std::wstring> Files(const CString& strFolder)
+{
+    std::vector<std::wstring> v;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = ::FindFirstFileW(strFolder + L"\\*", &fd);
+    for (BOOL b = h != INVALID_HANDLE_VALUE; b; b = ::FindNextFileW(h, &fd))
+        if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            v.push_back(fd.cFileName);
+    if (h != INVALID_HANDLE_VALUE)
+        ::FindClose(h);
+    std::sort(v.begin(), v.end());
+    return v;
+}
+
 void RunExport(CDlgExportSms& dlg)
 {
     dlg.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_EXPORT_RUN, BN_CLICKED), (LPARAM)dlg.m_wndExport.GetSafeHwnd());
@@ -75,9 +96,9 @@ TEST(ExportFailureTest, AWriteThatFailsAfterTheFileIsCreatedShowsTheErrorAndKeep
     const CString strPath = strDisk + L"\\penuh.txt";
     RunExport(dlg);
 
-    // The file was made and its first lines written before the disk was full.
-    ASSERT_TRUE(storetest::Exists(strPath));
-    EXPECT_GT(FileSize(strPath), 2u);
+    // Nothing cut is left under the name or beside it.
+    EXPECT_FALSE(storetest::Exists(strPath));
+    EXPECT_EQ(Files(strDisk), std::vector<std::wstring>());
     ASSERT_EQ(boxes.Count(), 1u);
     EXPECT_EQ(boxes.Last().title, L"Error");
     EXPECT_EQ(boxes.Last().Icon(), (UINT)MB_ICONERROR);
@@ -95,6 +116,43 @@ TEST(ExportFailureTest, AWriteThatFailsAfterTheFileIsCreatedShowsTheErrorAndKeep
     strDone.Format(L"Proses export sudah selesai. %d pesan telah diproses.", nRecords);
     EXPECT_EQ(CString(boxes.Last().text.c_str()), strDone);
     EXPECT_EQ(dlg.m_nModalResult, IDOK);
-    EXPECT_GT(FileSize(dir.Path(L"penuh.txt")), FileSize(strPath));
+    EXPECT_GT(FileSize(dir.Path(L"penuh.txt")), 16384u);
     dlg.DestroyWindow();
+}
+
+TEST(ExportFailureTest, ABackupOrListWrittenOverWhenTheDiskFillsUpStaysByteForByte)
+{
+    const CString strDisk = FullDisk();
+    if (strDisk.IsEmpty())
+        GTEST_SKIP() << "no small disk mounted (run through the CTest entry as root)";
+    for (const std::wstring& name : Files(strDisk))
+        ::DeleteFileW(strDisk + L"\\" + name.c_str());
+    // A backup of 30 messages, then an export of 1000 over it.
+    const CString strBackup = strDisk + L"\\CorvaneSms.bck.txt";
+    CCorvane_smsDoc small, big;
+    Fill(small, 30);
+    Fill(big, 1000);
+    int nCount = 0;
+    ASSERT_TRUE(CDlgExportSms::WriteBackupFile(small, strBackup, nCount));
+    const std::vector<unsigned char> backup = storetest::ReadAll(strBackup);
+    EXPECT_FALSE(CDlgExportSms::WriteBackupFile(big, strBackup, nCount));
+    EXPECT_TRUE(storetest::ReadAll(strBackup) == backup) << FileSize(strBackup) << " bytes, were " << backup.size();
+    EXPECT_EQ(Files(strDisk), std::vector<std::wstring>{L"CorvaneSms.bck.txt"});
+    ::DeleteFileW(strBackup);
+
+    // The MyText list: a long list written over a short one; the box says so.
+    const CString strList = strDisk + L"\\MyText.txt";
+    CStringArray arrShort, arrLong;
+    arrShort.Add(L"Halo");
+    for (int i = 0; i < 1000; ++i)
+        arrLong.Add(L"Teks siap pakai yang cukup panjang untuk mengisi disk kecil");
+    ASSERT_TRUE(CDlgMyText::WriteList(strList, arrShort));
+    const std::vector<unsigned char> list = storetest::ReadAll(strList);
+    MessageBoxCapture boxes;
+    EXPECT_FALSE(CDlgMyText::StoreList(nullptr, strList, arrLong));
+    EXPECT_TRUE(storetest::ReadAll(strList) == list) << FileSize(strList) << " bytes, were " << list.size();
+    ASSERT_EQ(boxes.Count(), 1u);
+    EXPECT_EQ(CString(boxes.Last().text.c_str()), L"File " + strList + L" tidak dapat ditulis.");
+    EXPECT_EQ(Files(strDisk), std::vector<std::wstring>{L"MyText.txt"});
+    ::DeleteFileW(strList);
 }

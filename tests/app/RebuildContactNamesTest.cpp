@@ -88,3 +88,33 @@ TEST_F(RebuildContactNamesTest, ANamedSenderThatNoContactMatchesKeepsItsNameThro
     ASSERT_TRUE(saved.LoadData());
     EXPECT_EQ(Names(saved), expected);
 }
+
+// A mark read and a name the rebuild changed are stored in place: a fetch with nothing new saves them.
+TEST_F(RebuildContactNamesTest, AFetchWithNothingNewSavesAReadMarkAndARebuiltName)
+{
+    ASSERT_TRUE(SimPhone::LoadJson(
+        "empty", R"({"extends": "basic", "baud": 0, "memories": {"SM": {"total": 20, "messages": []}}})"));
+    auto saved = [&] {
+        CCorvane_smsDoc d;
+        d.SetDataFilePath(dataFile);
+        EXPECT_TRUE(d.LoadData());
+        return d.m_listSms.IsEmpty() ? CSMS() : *(const CSMS*)d.m_listSms.GetHead();
+    };
+    auto fetch = [&] {
+        const size_t nCommands = SimPhone::GetState().commands.size();
+        frame->PostMessage(WM_COMMAND, ID_RECEIVE_SMS);
+        ASSERT_TRUE(
+            PumpUntil([&] { return !frame->IsPhoneBusy() && SimPhone::GetState().commands.size() > nCommands; }, 20000))
+            << boxes.All();
+    };
+    doc->AddContact(L"Budi", L"0811111", L"MOB", L"");
+    doc->m_listSms.AddTail(NewSms(SMS_FOLDER_INBOX, L"0811111", L"+0811111", L"Halo", L"01/02/26", L"12:00:00", 0));
+    ASSERT_TRUE(doc->SaveData());
+    File({}); // the row is shown, so read
+    ASSERT_EQ(((const CSMS*)doc->m_listSms.GetHead())->m_bRead, 1);
+    fetch();
+    EXPECT_EQ(saved().m_bRead, 1);
+    frame->SendMessage(WM_COMMAND, ID_REBUILD_CONTACT_NAMES);
+    fetch();
+    EXPECT_EQ(saved().m_strSenderName, CString(L"Budi"));
+}

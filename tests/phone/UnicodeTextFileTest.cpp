@@ -128,6 +128,49 @@ TEST(UnicodeTextFile, WritesInBlocksOf1024Bytes)
     EXPECT_STREQ(keep, L"keep");
 }
 
+TEST(UnicodeTextFile, AReplacingWriterTakesThePathOnlyWhenItCommitsAWholeFile)
+{
+    ScratchDir dir;
+    const CString p = dir.Path(L"kept.txt");
+    WriteAll(p, Bytes{'o', 'l', 'd'});
+    auto files = [&] {
+        std::vector<CString> v;
+        WIN32_FIND_DATAW fd;
+        HANDLE h = FindFirstFileW(dir.Path(L"*"), &fd);
+        for (BOOL b = h != INVALID_HANDLE_VALUE; b; b = FindNextFileW(h, &fd))
+            if (!(fd.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                v.push_back(fd.cFileName);
+        FindClose(h);
+        return v;
+    };
+    {
+        // Dropped without a commit: the old file as it was, nothing beside it.
+        CUnicodeTextWriter w;
+        w.OpenReplacing(p, TEXTFILE_ASCII);
+        ASSERT_TRUE(w.IsOpen());
+        w.WriteLine(L"new");
+        EXPECT_EQ(files().size(), 2u);
+    }
+    EXPECT_EQ(ReadAll(p), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(files().size(), 1u);
+    {
+        // A target another holds with no sharing is not replaced.
+        CFile held(p, CFile::modeRead | CFile::shareExclusive);
+        CUnicodeTextWriter w;
+        w.OpenReplacing(p, TEXTFILE_ASCII);
+        w.WriteLine(L"new");
+        EXPECT_FALSE(w.Commit());
+    }
+    EXPECT_EQ(ReadAll(p), (Bytes{'o', 'l', 'd'}));
+    EXPECT_EQ(files().size(), 1u);
+    CUnicodeTextWriter w;
+    w.OpenReplacing(p, TEXTFILE_ASCII);
+    w.WriteLine(L"new");
+    EXPECT_TRUE(w.Commit());
+    EXPECT_EQ(ReadAll(p), (Bytes{'n', 'e', 'w'}));
+    EXPECT_EQ(files().size(), 1u);
+}
+
 TEST(UnicodeTextFile, DetectsTheEncodingFromTheMark)
 {
     ScratchDir dir;
