@@ -1820,6 +1820,35 @@ TEST_F(ProgramDesktopTest, AProgramEndedByItsMenuStartsAgainFromItsLayoutWithEve
     };
     X(L"xdotool click 1");
     opened(L"a click on File > SMS Baru");
+    // File clicked, the pointer moved along the bar until Tools' menu opens, then a click on Tools: its menu stays
+    // open as the screen showed it.
+    {
+        Band tools = {};
+        ASSERT_NO_FATAL_FAILURE(openFile(menu));
+        RECT rcMenuBar = {};
+        GetWindowRect(Bar(kBars[4]).hBar, &rcMenuBar);
+        HWND hTools = nullptr;
+        for (LONG x = rcMenuBar.left + 22; x < rcMenuBar.right && hTools == nullptr; x += 6)
+        {
+            ASSERT_NO_FATAL_FAILURE(PointAt(POINT{x, (rcMenuBar.top + rcMenuBar.bottom) / 2}));
+            ASSERT_TRUE(WaitIdle(30000));
+            for (HWND h : shown())
+                if (GetWindowRect(h, &tools.rc) && tools.rc.left > menu.rc.left && tools.rc.top == menu.rc.top)
+                    hTools = h;
+        }
+        ASSERT_NE(hTools, nullptr) << "the pointer along the menu bar opened no second menu";
+        ASSERT_TRUE(WaitPainted(30000));
+        tools.seen = SettledScreen(tools.rc, 3000);
+        X(L"xdotool click 1");
+        ASSERT_TRUE(WaitIdle(30000) && WaitPainted(30000));
+        EXPECT_TRUE(IsWindowVisible(hTools) && DiffsOfTheProgram(tools.rc, tools.seen, SettledScreen(tools.rc, 3000)) <=
+                                                   (int)tools.seen.size() / 100)
+            << "a click on the title of the open menu Tools closed it";
+        // A click into the main window closes it and leaves no capture.
+        ASSERT_NO_FATAL_FAILURE(ClickTheMainWindow());
+        EXPECT_TRUE(PumpUntil([&] { return !IsWindow(hTools) && WaitIdle(30000); }, 5000)) << "Tools stays open";
+        EXPECT_EQ(Capture(), nullptr) << "the menu bar keeps the capture with no menu open";
+    }
     // By keys, at a user's pace: Alt+F opens File, Escape leaves it; Alt+T, Down and Return open "Mencari SMS".
     if (keysReach())
     {

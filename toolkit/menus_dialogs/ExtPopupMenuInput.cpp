@@ -19,10 +19,43 @@ bool IsButtonUp(UINT message)
 
 bool IsNonClient(UINT message) { return message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK; }
 
+// The window under the screen point below the popup menus: a menu joined with its bar button covers that button
+// with its own window.
+HWND WindowUnderMenusAt(const POINT& ptScreen)
+{
+    HWND hWnd = ::WindowFromPoint(ptScreen);
+    CWnd* pWnd = hWnd != nullptr ? CWnd::FromHandlePermanent(hWnd) : nullptr;
+    if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CExtPopupMenuWnd)))
+        return hWnd;
+    // The next visible top-level window down the window order that holds the point, then its deepest child there.
+    HWND hTop = ::GetAncestor(hWnd, GA_ROOT);
+    for (;;)
+    {
+        hTop = ::GetWindow(hTop, GW_HWNDNEXT);
+        if (hTop == nullptr)
+            return nullptr;
+        RECT rc = {};
+        if (!::IsWindowVisible(hTop) || !::GetWindowRect(hTop, &rc) || !::PtInRect(&rc, ptScreen))
+            continue;
+        pWnd = CWnd::FromHandlePermanent(hTop);
+        if (pWnd == nullptr || !pWnd->IsKindOf(RUNTIME_CLASS(CExtPopupMenuWnd)))
+            break;
+    }
+    for (hWnd = hTop;;)
+    {
+        POINT pt = ptScreen;
+        ::ScreenToClient(hWnd, &pt);
+        const HWND hChild = ::ChildWindowFromPointEx(hWnd, pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (hChild == nullptr || hChild == hWnd)
+            return hWnd;
+        hWnd = hChild;
+    }
+}
+
 // Whether the screen point lies on the button whose menu the tool bar under it tracks.
 bool IsOnTrackedBarButton(const POINT& ptScreen)
 {
-    HWND hWndUnder = ::WindowFromPoint(ptScreen);
+    HWND hWndUnder = WindowUnderMenusAt(ptScreen);
     CWnd* pWnd = hWndUnder != nullptr ? CWnd::FromHandlePermanent(hWndUnder) : nullptr;
     CRect rcButton;
     if (!CExtMenuKindOf::TrackedButtonRect(pWnd, rcButton))
@@ -114,6 +147,10 @@ bool CExtPopupMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& bPassO
             }
             return false;
         }
+        // While the bars track their menus a press on the tracked button keeps its menu open, as its release does:
+        // passed on, the bar would take it for a new press on a title with no menu open.
+        if (CExtMenuKindOf::IsToolBarMenuTracking() && IsOnTrackedBarButton(ptScreen))
+            return true;
         // A press on the owner's part of a combined top-level menu closes it.
         if (m_pWndParentMenu == nullptr && (m_nBaseFlags & BASE_FLAG_COMBINED) != 0 && m_rcExclude.PtInRect(ptScreen))
         {
