@@ -516,7 +516,8 @@ struct ProgramBarsTest : ProgramProcessTest
             15000))
             << DiffsOfTheProgram(rc, seen, atClose) << " of " << seen.size()
             << " pixels at the floating frame are not what it showed at the close";
-        EXPECT_EQ(GetForegroundWindow(), hMain) << "the main window is not the active one after the start";
+        EXPECT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000))
+            << "the main window is not the active one after the start";
         // The frame itself: raised (through the topmost band, so that the raise restacks it on the screen
         // whatever the window order holds) and painted whole, without activation.
         const UINT nFlags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
@@ -655,9 +656,12 @@ TEST_F(ProgramBarsTest, TheSmsListFloatingAtTheCloseOfAMaximizedWindowLeavesTheK
     ASSERT_TRUE(WaitPainted(30000));
     const std::string active = SettledXClientOutput(folder, L"xprop -root _NET_ACTIVE_WINDOW");
     EXPECT_NE(active.find(CStringA(XWindowOf(hMain))), std::string::npos) << "the keys are elsewhere: " << active;
+    // Wine makes the window the manager gave the keys the foreground one as it reads the manager's event: its own tray
+    // window, shown at the start, may be it until then.
+    const bool bInFront = PumpUntil([&] { return GetForegroundWindow() == hMain; }, 10000);
     wchar_t title[64] = {};
     GetWindowTextW(GetForegroundWindow(), title, 64);
-    EXPECT_EQ(GetForegroundWindow(), hMain) << "the foreground window is \"" << CStringA(title).GetString() << "\"";
+    EXPECT_TRUE(bInFront) << "the foreground window is \"" << CStringA(title).GetString() << "\"";
     PostMessageW(hMain, WM_CLOSE, 0, 0);
     EXPECT_TRUE(Ended(30000));
 }
@@ -873,8 +877,10 @@ struct ProgramDesktopTest : ProgramBarsTest
             fclose(f);
         return times;
     }
-    // Each window of the list (the main window last) was mapped once since SpyOnProperties, the frames within 0.5 s
-    // after the main window, as the property set at a map tells.
+    // Each window of the list (the main window last) was mapped once since SpyOnProperties, the frames by themselves
+    // (no input since) and not before the main window, as the property set at a map tells. How soon after it is a
+    // matter of the machine's load, not of a state: the frames' wait for a window manager's offer of the focus ends
+    // by its timer where none comes (metacity), 0.5 s later beside a busy process per CPU.
     void CheckShownAfterTheMainWindow(const std::vector<HWND>& windows, const char* pszAtom)
     {
         const auto shown = [&] {
@@ -885,7 +891,7 @@ struct ProgramDesktopTest : ProgramBarsTest
         {
             const std::vector<unsigned long> times = SetTimes(h, pszAtom);
             const long nAfter = (long)(times[0] - SetTimes(windows.back(), pszAtom)[0]);
-            EXPECT_TRUE((times.size() == 1u || h == windows.back()) && nAfter >= 0 && nAfter <= 500)
+            EXPECT_TRUE((times.size() == 1u || h == windows.back()) && nAfter >= 0)
                 << Name(h) << " was mapped " << times.size() << " times, first " << nAfter
                 << " ms after the main window";
         }
@@ -1392,7 +1398,7 @@ TEST_F(ProgramDesktopTest, TheWindowManagersMinimizeToTheTrayAndBackFiveTimesKee
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hMain) && FloatingFrames().size() == 2u; }, 10000))
             << "the main window and its two frames did not come back from the tray, trip " << i;
         ASSERT_NO_FATAL_FAILURE(CheckXWindows("back", i));
-        // The window manager shows each frame once, within 0.5 s after the main window.
+        // The window manager shows each frame once, after the main window.
         ASSERT_NO_FATAL_FAILURE(CheckShownAfterTheMainWindow(windows, "WM_STATE"));
         ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
         ASSERT_NO_FATAL_FAILURE(CheckDesktop(step.c_str(), hMain, &s_rcMain));
@@ -1443,11 +1449,7 @@ TEST_F(ProgramTrayUnderMetacityTest, TheFramesComeBackWithTheMainWindowAtAClickO
             << "the main window and its frames did not go to the tray, trip " << i;
         ASSERT_NO_FATAL_FAILURE(SpyOnProperties(windows));
         ASSERT_NO_FATAL_FAILURE(ClickTheTrayIcon(i));
-        // The frames' time after the main window is judged at the first trip (under load it runs late now and then).
-        if (i == 1)
-        {
-            ASSERT_NO_FATAL_FAILURE(CheckShownAfterTheMainWindow(windows, "WM_STATE"));
-        }
+        ASSERT_NO_FATAL_FAILURE(CheckShownAfterTheMainWindow(windows, "WM_STATE"));
         ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(hMain) && FloatingFrames().size() == 2u; }, 10000))
             << "the main window and its two frames did not come back from the tray, trip " << i;
         const XDesktop x = LookAt(windows);

@@ -251,7 +251,9 @@ void CExtMiniDockFrameWnd::OnGetMinMaxInfo(MINMAXINFO* lpMMI)
 void CExtMiniDockFrameWnd::OnWindowPosChanged(WINDOWPOS* lpWndPos)
 {
     CMiniDockFrameWnd::OnWindowPosChanged(lpWndPos);
-    m_originPutBack.OnWindowPosChanged(this, lpWndPos);
+    // Wine's move to the origin is undone as a whole: no move of the frame's own takes that place for its own.
+    if (m_originPutBack.OnWindowPosChanged(this, lpWndPos))
+        return;
     if (IsResizing() || g_bInPositionFix || (lpWndPos->flags & SWP_NOMOVE) != 0)
         return;
     // The caption stays reachable. The bar is looked up (a walk over child windows) only when the frame must move.

@@ -76,7 +76,7 @@ public:
     CPoint m_ptResizePrev;
     int m_nResizingHitTest; // border code while the resize loop runs, 0 otherwise
     CRect m_rcResizeStart;
-    CExtOriginPutBack m_originPutBack; // puts the frame back where it was shown after Wine's move to the origin
+    CExtOriginPutBack m_originPutBack; // puts the frame back at its place after Wine's move to the origin
 
 protected:
     // The work area of the monitor the window is on.

@@ -39,6 +39,8 @@ CExtMiniDockFrameWnd* FloatBar(CExtControlBar* pBar, CPoint pt)
     return DYNAMIC_DOWNCAST(CExtMiniDockFrameWnd, pBar->GetParentFrame());
 }
 
+const UINT kSwpMoveOnly = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+
 UINT HitAt(CWnd* pWnd, int x, int y) { return (UINT)pWnd->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(x, y)); }
 
 // A drag with the left button from a border of the floating frame (the press starts its resize loop) to another
@@ -373,6 +375,44 @@ TEST_F(MiniDockFrameInput, DraggingTheLeftBorderKeepsTheRightEdgeAndStopsAtTheMi
     EXPECT_EQ(r2.right, r0.right);
     EXPECT_GE(r2.Width(), pA->GetDefaultSize().cx);
     EXPECT_LT(r2.Width(), r1.Width());
+}
+
+// Wine's move of a shown frame to the origin is a move from outside the frame's code, with no gesture of the user's:
+// the test makes it so. The user's own resize to the origin is kept.
+TEST_F(MiniDockFrameInput, AFrameMovedToTheOriginUnaskedGoesBackToItsPlaceAndOnePutThereByTheUserStays)
+{
+    ASSERT_TRUE(ShowInFront(m_pFrame));
+    CHostResizableBar* pA = NewResizable(L"A");
+    CExtMiniDockFrameWnd* pMini = FloatBar(pA, CPoint(400, 300));
+    ASSERT_NE(pMini, nullptr);
+    pMini->SetWindowPos(nullptr, 400, 300, 320, 240, SWP_NOZORDER | SWP_NOACTIVATE);
+    pMini->ShowWindow(SW_SHOWNA);
+    PumpMessages();
+    const HWND hMini = pMini->GetSafeHwnd();
+    const auto moveToOrigin = [&] { ::SetWindowPos(hMini, nullptr, 0, 0, 0, 0, kSwpMoveOnly); };
+    // Moved there, then hidden and shown again (a trip to the tray) before the frame looked at its queue: the show
+    // finds it at the origin.
+    moveToOrigin();
+    ::ShowWindow(hMini, SW_HIDE);
+    ::ShowWindow(hMini, SW_SHOWNA);
+    ASSERT_TRUE(PumpUntilPostedHandled());
+    EXPECT_EQ(WindowRectOf(pMini).TopLeft(), CPoint(400, 300)) << "after a show at the origin";
+    // And again, at any time later.
+    moveToOrigin();
+    ASSERT_TRUE(PumpUntilPostedHandled());
+    EXPECT_EQ(WindowRectOf(pMini).TopLeft(), CPoint(400, 300)) << "after a second move";
+
+    // At the screen's top, the user's resize by the left border to the origin stays, a later unasked move there too.
+    pMini->SetWindowPos(nullptr, 400, 0, 0, 0, kSwpMoveOnly);
+    const CRect r0 = WindowRectOf(pMini);
+    const CPoint ptFrom(r0.left + 1, r0.top + r0.Height() / 2);
+    ASSERT_EQ(HitAt(pMini, ptFrom.x, ptFrom.y), (UINT)HTLEFT);
+    DragFromTo(pMini, ptFrom, CPoint(1, ptFrom.y));
+    ASSERT_TRUE(PumpUntilPostedHandled());
+    EXPECT_EQ(WindowRectOf(pMini).TopLeft(), CPoint(0, 0)) << "after the user's resize";
+    moveToOrigin();
+    ASSERT_TRUE(PumpUntilPostedHandled());
+    EXPECT_EQ(WindowRectOf(pMini).TopLeft(), CPoint(0, 0)) << "after the user's resize and a move";
 }
 
 TEST_F(MiniDockFrameInput, AFrameMovedBelowTheWorkAreaKeepsItsCaptionOnItAndHoverKeepsTheZOrder)
