@@ -629,24 +629,12 @@ void CFrameWnd::PostNcDestroy()
 void CFrameWnd::OnSize(UINT nType, int cx, int cy)
 {
     CWnd::OnSize(nType, cx, cy);
-    const bool bRestored = nType != SIZE_MINIMIZED && m_sizeLaidOut == CSize(-1, -1);
     if (nType == SIZE_MINIMIZED)
         m_sizeLaidOut = CSize(-1, -1);
     // A size message that leaves the client area as the last layout filled it (the first show of a frame laid out
     // while hidden) changes nothing to lay out.
     else if (CSize(cx, cy) != m_sizeLaidOut || (m_nIdleFlags & idleLayout) != 0)
         RecalcLayout();
-    // Windows gives a frame activated while minimized no focus, and its restore gives the active frame the focus,
-    // which its WM_SETFOCUS passes on. Wine gives the minimized frame itself the focus, which no child can take then
-    // (SetFocus refuses a window within a minimized one), and its restore brings no new focus: a frame active and
-    // still holding the keys itself after the restore passes them on as its activation does.
-    if (bRestored && ::GetFocus() == m_hWnd && ::GetActiveWindow() == m_hWnd)
-    {
-        if (const HWND hKept = KeptFocus())
-            ::SetFocus(hKept);
-        else if (m_pViewActive != nullptr && m_pViewActive->GetSafeHwnd() != nullptr)
-            m_pViewActive->SetFocus();
-    }
 }
 
 BOOL CFrameWnd::OnEraseBkgnd(CDC* pDC)
@@ -676,6 +664,14 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
         ::SetFocus(hKept);
     else
         CWnd::OnActivate(nState, pWndOther, bMinimized);
+    // Windows gives a frame activated while minimized no focus, and its restore gives the active frame the focus,
+    // which its WM_SETFOCUS passes on. Wine gives the minimized frame itself the focus, which no child can take then
+    // (SetFocus refuses a window within a minimized one), and sends the activation again right after the restore (a
+    // plain frame 16 of 16), where the default's SetFocus of a window that has the focus sends no WM_SETFOCUS: a frame
+    // still holding the keys itself then passes them on.
+    if (nState != WA_INACTIVE && !bMinimized && ::GetFocus() == m_hWnd && m_pViewActive != nullptr &&
+        m_pViewActive->GetSafeHwnd() != nullptr)
+        m_pViewActive->SetFocus();
     CView* pActiveView = GetActiveView();
     if (pActiveView != nullptr && !bMinimized)
         pActiveView->OnActivateFrame(nState, this);

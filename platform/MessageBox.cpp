@@ -19,9 +19,15 @@ MessageBoxOwnerProvider g_ownerProvider = nullptr;
 thread_local std::vector<const HWND*> t_modalRuns;
 thread_local HWND t_hSplash = nullptr;
 // The window the thread's last modal run of one of its popups blocked, and that popup, active at the run's end; until
-// an offer of the focus to the window is taken or the popup is no longer active.
+// the end's offer, the first offer of the focus to either of them after the end, or the popup is no longer active.
 thread_local HWND t_hModalEndTop = nullptr;
 thread_local HWND t_hModalEndOwner = nullptr;
+thread_local DWORD t_dwModalEnd = 0; // the tick count at the run's end
+// The end's own offer comes within this of the end, a user's activation from a task bar or pager later (the earliest
+// 0.3 s). No state tells them apart: the end's offer is mostly read before the end, while the window is disabled,
+// where Wine sends it no WM_MOUSEACTIVATE (openbox: no offer seen after the end in 3 runs, the first one the user's,
+// 1.6 s later), so the first offer after the end may be the user's. A plain probe: the end's offers 1-44 ms after it.
+const DWORD kModalEndOfferMs = 250;
 } // namespace
 
 int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)
@@ -56,12 +62,23 @@ void PlatformEndModalBlock(HWND hTop)
     const bool bPopup = hActive != nullptr && hActive != hTop && ::GetAncestor(hActive, GA_ROOTOWNER) == hTop;
     t_hModalEndTop = bPopup ? hTop : nullptr;
     t_hModalEndOwner = bPopup ? hActive : nullptr;
+    t_dwModalEnd = ::GetTickCount();
+}
+
+void PlatformNoteFocusOffer(HWND hWnd)
+{
+    if (hWnd != nullptr && (hWnd == t_hModalEndTop || hWnd == t_hModalEndOwner))
+        t_hModalEndTop = t_hModalEndOwner = nullptr;
 }
 
 bool PlatformIsModalEndOffer(HWND hWnd)
 {
     if (hWnd == nullptr || hWnd != t_hModalEndTop)
         return false;
+    // The end's own offer: the offers after it are the user's (a task bar's or pager's activation), taken.
+    const HWND hOwner = t_hModalEndOwner;
+    const bool bSoon = ::GetTickCount() - t_dwModalEnd <= kModalEndOfferMs;
+    PlatformNoteFocusOffer(hWnd);
     // Over the window: in its rectangle, under none of the thread's other windows. Under Wine a window manager's title
     // lies on the window's caption, where WindowFromPoint answers the desktop, and GetCursorPos answers the last place
     // Wine read from the pointer's events while that is under 0.1 s old (a click on the title at once after the
@@ -72,10 +89,7 @@ bool PlatformIsModalEndOffer(HWND hWnd)
     const bool bOver =
         ::GetWindowRect(hWnd, &rc) && ::PtInRect(&rc, pt) &&
         (hAt == hWnd || hAt == nullptr || ::GetWindowThreadProcessId(hAt, nullptr) != ::GetCurrentThreadId());
-    if (::GetActiveWindow() == t_hModalEndOwner && !bOver)
-        return true;
-    t_hModalEndTop = t_hModalEndOwner = nullptr;
-    return false;
+    return bSoon && ::GetActiveWindow() == hOwner && !bOver;
 }
 
 MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler h)

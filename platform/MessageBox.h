@@ -59,10 +59,15 @@ void PlatformReadModalEndOffers();
 // Enables hTop again, blocked by a modal run that a popup of it owned, the offers read first; the run's owner is the
 // active window then.
 void PlatformEndModalBlock(HWND hTop);
-// Whether an offer of the focus to hWnd is the end's offer, to be declined: hWnd is the window the last such run
-// blocked, its owner is still the active window and the pointer is not over hWnd. A user's click on hWnd's title comes
-// with the pointer over it (a plain probe: 5 of 5; the end's offers 0 of 36); once an offer is taken, none is the end's.
+// Whether an offer of the focus to hWnd is the end's offer, to be declined: the first offer to the window the last
+// such run blocked or to the run's owner after the end, to the blocked window, within 250 ms of the end, while the
+// owner is still the active window and the pointer is not over hWnd. A user's click on hWnd's title comes with the
+// pointer over it (a plain probe: 5 of 5; the end's offers 0 of 36); a user's activation from a task bar or pager
+// comes later, and after any offer, and is taken.
 bool PlatformIsModalEndOffer(HWND hWnd);
+// An offer of the focus to hWnd, a window of the thread: when hWnd is the last such run's owner or the window it
+// blocked, it is the end's offer, and no later offer is.
+void PlatformNoteFocusOffer(HWND hWnd);
 
 // The application's box: owner from PlatformMessageBoxOwner(); without an icon bit, OK and
 // OK/Cancel boxes get the exclamation icon and Yes/No boxes the question icon.

@@ -2,6 +2,7 @@
 // client-area mouse and the resize loop.
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
 #include "platform/DockContext.h"
+#include "platform/MessageBox.h"
 #include "platform/WinThread.h"
 #include "toolkit/docking/ExtBarNcAreaButton.h"
 #include "toolkit/docking/ExtControlBar.h"
@@ -112,7 +113,10 @@ int CExtMiniDockFrameWnd::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT
     // there is the window manager offering the frame the keys as it maps it, or at a press that then comes as
     // itself (Wine asks so); the window that has them keeps them.
     if (nHitTest == HTMENU)
+    {
         NoteFocusOffer();
+        PlatformNoteFocusOffer(m_hWnd);
+    }
     if (nHitTest == HTCAPTION || nHitTest == HTMENU || IsBorderCode(nHitTest))
         return MA_NOACTIVATE;
     return CMiniDockFrameWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
