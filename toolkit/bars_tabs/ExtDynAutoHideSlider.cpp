@@ -741,7 +741,8 @@ void CExtDynAutoHideSlider::OnContextMenu(CWnd* pWnd, CPoint point)
     if (pBar == nullptr || pFrame == nullptr || CExtControlBar::IsFrameInHelpMode(this))
         return;
     (void)point;
-    CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, 4, pBar, 0x7B);
+    CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, CExtControlBar::POPUP_MENU_EVENT_DATA::kBarsMenuFromSlider, pBar,
+                                            WM_CONTEXTMENU);
 }
 
 void CExtDynAutoHideSlider::OnCancelMode()

@@ -12,8 +12,6 @@ namespace
 {
 const UINT kSysMenuTrackFlags = 0x820;    // owner draw, combine by default
 const UINT kSysMenuWhileTracking = 0x100; // a menu was tracked when the system menu began
-const WORD kBarsMenuFromMdiClient = 6;
-const UINT kBarsMenuMessage = 0x7B; // WM_CONTEXTMENU
 bool IsMenuOrAccelCommand(UINT nMessage, WPARAM wParam)
 {
     return nMessage == WM_COMMAND && (HIWORD(wParam) == 0 || HIWORD(wParam) == 1);
@@ -594,7 +592,8 @@ bool CExtMenuControlBar::OnHookClientMsg(LRESULT& lResult, UINT nMessage, WPARAM
         CFrameWnd* pFrame = GetMenuFrame();
         if (pFrame == nullptr || CExtControlBar::IsFrameInHelpMode(pFrame))
             return false;
-        CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, kBarsMenuFromMdiClient, this, kBarsMenuMessage);
+        CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, CExtControlBar::POPUP_MENU_EVENT_DATA::kBarsMenuFromMdiClient,
+                                                this, WM_CONTEXTMENU);
         lResult = 0;
         return true;
     }

@@ -36,8 +36,6 @@ const UINT kCtrlPosFlags =
 const UINT kCreatePosFlags =
     SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_NOSENDCHANGING;
 const DWORD kStyleWindowBorder = WS_BORDER; // a parent with it gets the grip corner
-const UINT kContextMenuTrackFlags = 0x800;
-const WORD kBarsMenuFromStatusBar = 3; // notification kind of the bars menu
 } // namespace
 
 CExtStatusControlBar::CExtStatusControlBar()
@@ -726,15 +724,6 @@ void CExtStatusControlBar::OnContextMenu(CWnd* pWnd, CPoint point)
         pReceiver = GetParent();
     if (pReceiver == nullptr)
         return;
-    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->CreatePopupMenu(pReceiver->GetSafeHwnd()) ||
-        !CExtDockBar::BuildBarsPopupMenu(pFrame, pPopup, kBarsMenuFromStatusBar, this, WM_CONTEXTMENU, 0) ||
-        pPopup->GetItemCount() == 0)
-    {
-        delete pPopup;
-        return;
-    }
-    pReceiver->SetFocus();
-    if (!pPopup->TrackPopupMenu(kContextMenuTrackFlags, point.x, point.y))
-        delete pPopup;
+    CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, CExtControlBar::POPUP_MENU_EVENT_DATA::kBarsMenuFromStatusBar, this,
+                                            WM_CONTEXTMENU, pReceiver, pReceiver, point);
 }

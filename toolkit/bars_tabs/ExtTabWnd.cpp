@@ -203,7 +203,7 @@ void CExtTabWnd::ModifyTabWndStyle(DWORD dwRemove, DWORD dwAdd, bool bUpdate)
 void CExtTabWnd::UpdateTabWnd(bool bImmediate)
 {
     m_bLayoutDirty = true;
-    if (GetSafeHwnd() == nullptr || !bImmediate || !IsWindowVisible())
+    if (!bImmediate || !IsOnScreen())
         return;
     RecalcLayout();
     Invalidate();

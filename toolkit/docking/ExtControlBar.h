@@ -363,6 +363,17 @@ public:
     class POPUP_MENU_EVENT_DATA
     {
     public:
+        // Kinds of the bars menu, by where it was asked for.
+        enum : WORD
+        {
+            kBarsMenuFromDockBar = 0,      // a right click on a dock bar's free space
+            kBarsMenuFromBar = 1,          // a right click in a docked bar
+            kBarsMenuFromBarCaption = 2,   // a right click on a docked bar's caption
+            kBarsMenuFromStatusBar = 3,    // a right click on the status bar
+            kBarsMenuFromSlider = 4,       // a right click on an auto-hidden bar's slider
+            kBarsMenuFromFloatCaption = 5, // a right press on a floating frame's caption
+            kBarsMenuFromMdiClient = 6     // a right click on the MDI client's free space
+        };
         POPUP_MENU_EVENT_DATA(WORD nMsgID, CExtPopupMenuWnd* pPopupMenuWnd, CWnd* pWndEventSrc, const POINT& ptScreen,
                               UINT nSourceMessage, LPARAM lParam);
         virtual ~POPUP_MENU_EVENT_DATA();

@@ -511,19 +511,9 @@ void CExtControlBar::OpenBarsMenu(CPoint ptClient, bool bCaption)
         pReceiver = GetParent();
     if (pReceiver == nullptr)
         return;
-    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->CreatePopupMenu(pReceiver->GetSafeHwnd()) ||
-        !CExtDockBar::BuildBarsPopupMenu(pFrame, pPopup, bCaption ? 2 : 1, this, WM_RBUTTONUP, 0))
-    {
-        delete pPopup;
-        return;
-    }
-    if (CWnd* pChild = GetWindow(GW_CHILD))
-        pChild->SetFocus();
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
-        delete pPopup;
+    const WORD nKind =
+        bCaption ? POPUP_MENU_EVENT_DATA::kBarsMenuFromBarCaption : POPUP_MENU_EVENT_DATA::kBarsMenuFromBar;
+    CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, nKind, this, WM_RBUTTONUP, pReceiver, GetWindow(GW_CHILD));
 }
 
 void CExtControlBar::OnRButtonUp(UINT nFlags, CPoint point)

@@ -262,7 +262,7 @@ LRESULT CExtDockBar::OnSizeParentDock(WPARAM wParam, LPARAM lParam)
 void CExtDockBar::OnWindowPosChanging(WINDOWPOS* lpwndpos)
 {
     CDockBar::OnWindowPosChanging(lpwndpos);
-    if ((lpwndpos->flags & (SWP_NOMOVE | SWP_NOREDRAW)) != 0 || !IsWindowVisible())
+    if ((lpwndpos->flags & (SWP_NOMOVE | SWP_NOREDRAW)) != 0 || !IsOnScreen())
         return;
     // Its bars move with it, no layout of theirs telling them: they are painted anew where they come to lie, their
     // non-client areas too, not left as the copy of their old pixels.
@@ -364,18 +364,23 @@ bool CExtDockBar::BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup
     return pPopup->GetItemCount() > 0;
 }
 
-void CExtDockBar::TrackBarsPopupMenuAtCursor(CFrameWnd* pFrame, WORD nNotificationType, CWnd* pWndSrc, UINT nMsgID)
+void CExtDockBar::TrackBarsPopupMenuAtCursor(CFrameWnd* pFrame, WORD nNotificationType, CWnd* pWndSrc, UINT nMsgID,
+                                             CWnd* pReceiver, CWnd* pFocus, CPoint ptScreen)
 {
+    if (pReceiver == nullptr)
+        pReceiver = pFrame;
     CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->CreatePopupMenu(pFrame->GetSafeHwnd()) ||
+    if (!pPopup->CreatePopupMenu(pReceiver->GetSafeHwnd()) ||
         !BuildBarsPopupMenu(pFrame, pPopup, nNotificationType, pWndSrc, nMsgID, 0))
     {
         delete pPopup;
         return;
     }
-    CPoint ptCursor;
-    ::GetCursorPos(&ptCursor);
-    if (!pPopup->TrackPopupMenu(0x800, ptCursor.x, ptCursor.y))
+    if (pFocus != nullptr)
+        pFocus->SetFocus();
+    if (ptScreen.x == -1 && ptScreen.y == -1)
+        ::GetCursorPos(&ptScreen);
+    if (!pPopup->TrackPopupMenu(CExtPopupMenuWnd::TRACK_OWNER_DRAW, ptScreen.x, ptScreen.y))
         delete pPopup;
 }
 
@@ -394,16 +399,9 @@ void CExtDockBar::OnContextMenu(CWnd* pWnd, CPoint point)
         pReceiver = pBar->GetParent();
     if (pReceiver == nullptr)
         return;
-    CExtPopupMenuWnd* pPopup = new CExtPopupMenuWnd;
-    if (!pPopup->CreatePopupMenu(pReceiver->GetSafeHwnd()) ||
-        !BuildBarsPopupMenu(CExtControlBar::FindDockingFrame(pBar), pPopup, 0, this, WM_CONTEXTMENU, 0))
-    {
-        delete pPopup;
-        return;
-    }
-    pReceiver->SetFocus();
-    if (!pPopup->TrackPopupMenu(0x800, point.x, point.y))
-        delete pPopup;
+    TrackBarsPopupMenuAtCursor(CExtControlBar::FindDockingFrame(pBar),
+                               CExtControlBar::POPUP_MENU_EVENT_DATA::kBarsMenuFromDockBar, this, WM_CONTEXTMENU,
+                               pReceiver, pReceiver, point);
 }
 
 void CExtDockBar::OnCancelMode()

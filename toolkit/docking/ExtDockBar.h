@@ -93,8 +93,11 @@ public:
     // whether the menu holds an item afterwards.
     static bool BuildBarsPopupMenu(CFrameWnd* pFrame, CExtPopupMenuWnd* pPopup, WORD nNotificationType, CWnd* pWndSrc,
                                    UINT nMsgID, LPARAM lParam);
-    // Builds that menu, its commands going to pFrame, and tracks it at the pointer; nothing when it holds no item.
-    static void TrackBarsPopupMenuAtCursor(CFrameWnd* pFrame, WORD nNotificationType, CWnd* pWndSrc, UINT nMsgID);
+    // Builds that menu, its commands going to pReceiver (pFrame when NULL), gives pFocus the keys when given and
+    // tracks it at ptScreen, at the pointer when that is (-1,-1); nothing when it holds no item.
+    static void TrackBarsPopupMenuAtCursor(CFrameWnd* pFrame, WORD nNotificationType, CWnd* pWndSrc, UINT nMsgID,
+                                           CWnd* pReceiver = nullptr, CWnd* pFocus = nullptr,
+                                           CPoint ptScreen = CPoint(-1, -1));
 
     BYTE m_bLayoutLocked;                 // bit 0: layout lock
     UINT m_nCircle;                       // 0 for the frame-edge dock bars, 1, 2, ... further in

@@ -154,6 +154,29 @@ void CExtFrameOwnerFollow::HideFrames()
     m_bHiding = bWasHiding;
 }
 
+bool CExtFrameOwnerFollow::IsWaiting(HWND hFrame) const
+{
+    return std::find(m_frames.begin(), m_frames.end(), hFrame) != m_frames.end();
+}
+
+bool CExtFrameOwnerFollow::HoldShow(HWND hFrame, bool bShow)
+{
+    if (m_bHiding)
+        return false;
+    const auto it = std::find(m_frames.begin(), m_frames.end(), hFrame);
+    if (!bShow)
+    {
+        if (it != m_frames.end())
+            m_frames.erase(it);
+        return false;
+    }
+    if (!IsHolding() || ::IsWindowVisible(hFrame))
+        return false;
+    if (it == m_frames.end())
+        m_frames.push_back(hFrame);
+    return true;
+}
+
 void CExtFrameOwnerFollow::ShowHeldFrames()
 {
     m_bReleased = true;

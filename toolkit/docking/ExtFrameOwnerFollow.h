@@ -33,9 +33,11 @@ public:
     bool IsHolding() const { return !m_bReleased; }
     // A window manager offered the frame the focus: it has not marked the frame as asking for attention.
     void NoteFocusOffer(HWND hFrame) { m_focusWait.NoteOffered(hFrame); }
-
-    std::vector<HWND> m_frames; // the waiting frames, in the order they are to show
-    bool m_bHiding = false;     // the frames are being hidden here: their hides leave the list alone
+    // Whether the frame waits for the window to be shown.
+    bool IsWaiting(HWND hFrame) const;
+    // A show of the frame asked while the window is not shown joins the waiting frames, a hide leaves them (not the
+    // hides of HideFrames); true when the show is to be held.
+    bool HoldShow(HWND hFrame, bool bShow);
 
 private:
     static std::map<HWND, CExtFrameOwnerFollow*>& Follows();
@@ -57,6 +59,8 @@ private:
     // the active window, the frame with the keys.
     bool OnMouseActivate(LPARAM lParam);
 
+    std::vector<HWND> m_frames; // the waiting frames, in the order they are to show; ShowHeldFrames empties it
+    bool m_bHiding = false;     // the frames are being hidden here: their hides leave the list alone
     HWND m_hTop;
     bool m_bShown;           // the window was shown and not minimized when last seen
     bool m_bReleased = true; // no frame waits for the window to be shown

@@ -3,8 +3,6 @@
 #include "toolkit/docking/ExtControlBar.h"
 #include "toolkit/docking/ExtFrameOwnerFollow.h"
 #include "toolkit/docking/ExtMiniDockFrameWnd.h"
-#include <algorithm>
-#include <vector>
 
 namespace
 {
@@ -32,8 +30,7 @@ bool CExtMiniDockFrameWnd::IsWaitingForOwnerShow() const
 {
     const CExtFrameOwnerFollow* pFollow =
         GetSafeHwnd() != nullptr ? CExtFrameOwnerFollow::Of(::GetWindow(m_hWnd, GW_OWNER)) : nullptr;
-    return pFollow != nullptr &&
-           std::find(pFollow->m_frames.begin(), pFollow->m_frames.end(), m_hWnd) != pFollow->m_frames.end();
+    return pFollow != nullptr && pFollow->IsWaiting(m_hWnd);
 }
 
 void CExtMiniDockFrameWnd::NoteFocusOffer()
@@ -47,19 +44,5 @@ bool CExtMiniDockFrameWnd::HoldShow(bool bShow)
 {
     const HWND hTop = ::GetWindow(m_hWnd, GW_OWNER);
     CExtFrameOwnerFollow* pFollow = hTop != nullptr ? CExtFrameOwnerFollow::Of(hTop) : nullptr;
-    if (pFollow == nullptr || pFollow->m_bHiding)
-        return false;
-    std::vector<HWND>& frames = pFollow->m_frames;
-    const auto it = std::find(frames.begin(), frames.end(), m_hWnd);
-    if (!bShow)
-    {
-        if (it != frames.end())
-            frames.erase(it);
-        return false;
-    }
-    if (!pFollow->IsHolding() || IsWindowVisible())
-        return false;
-    if (it == frames.end())
-        frames.push_back(m_hWnd);
-    return true;
+    return pFollow != nullptr && pFollow->HoldShow(m_hWnd, bShow);
 }

@@ -375,14 +375,14 @@ BOOL CExtMiniDockFrameWnd::OnNcActivate(BOOL bActive)
 void CExtMiniDockFrameWnd::OnSetFocus(CWnd* pOldWnd)
 {
     CMiniDockFrameWnd::OnSetFocus(pOldWnd);
-    if (IsWindowVisible())
+    if (IsOnScreen())
         SendMessage(WM_NCPAINT);
 }
 
 void CExtMiniDockFrameWnd::OnKillFocus(CWnd* pNewWnd)
 {
     CMiniDockFrameWnd::OnKillFocus(pNewWnd);
-    if (IsWindowVisible())
+    if (IsOnScreen())
         SendMessage(WM_NCPAINT);
 }
 
@@ -410,7 +410,7 @@ void CExtMiniDockFrameWnd::OnTimer(UINT_PTR nIDEvent)
         if (CExtControlBar* pBar = GetFloatingExtBar())
         {
             pBar->LayoutNcButtons();
-            if (IsWindowVisible())
+            if (IsOnScreen())
                 SendMessage(WM_NCPAINT);
         }
         return;

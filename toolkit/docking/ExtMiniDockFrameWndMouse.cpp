@@ -232,7 +232,8 @@ void CExtMiniDockFrameWnd::OnNcRButtonDown(UINT nHitTest, CPoint point)
         CFrameWnd* pFrame = pBar->GetDockingFrame();
         if (pFrame == nullptr)
             return;
-        CExtDockBar::TrackBarsPopupMenuAtCursor(pFrame, 5, pBar, WM_NCRBUTTONDOWN);
+        CExtDockBar::TrackBarsPopupMenuAtCursor(
+            pFrame, CExtControlBar::POPUP_MENU_EVENT_DATA::kBarsMenuFromFloatCaption, pBar, WM_NCRBUTTONDOWN);
         return;
     }
     Default();

@@ -461,9 +461,7 @@ void CExtDatePickerWnd::Repaint(bool bUpdateNow)
     m_bRepainting = true;
     LayoutParts();
     RebuildMonths();
-    Invalidate(TRUE);
-    if (bUpdateNow && IsWindowVisible())
-        UpdateWindow();
+    InvalidateIfOnScreen(TRUE, bUpdateNow);
     m_bRepainting = false;
 }
 

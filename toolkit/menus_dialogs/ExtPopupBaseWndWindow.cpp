@@ -152,7 +152,7 @@ void CExtPopupBaseWnd::OnTimerTipDelay()
 void CExtPopupBaseWnd::OnPaintPopup()
 {
     CPaintDC dc(this);
-    if (!IsWindowVisible())
+    if (!IsOnScreen())
         return;
     CExtPaintManager::ExcludeChildAreas(dc.GetSafeHdc(), GetSafeHwnd());
     if (IsAnimationFinished())

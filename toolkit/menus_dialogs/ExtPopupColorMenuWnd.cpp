@@ -491,7 +491,7 @@ void CExtPopupColorMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
     }
     if (bCombined && m_pCbPaintCombinedContent != nullptr)
         m_pCbPaintCombinedContent(m_pCbPaintCombinedCookie, d, *this, rcOwner);
-    if (IsShadowEnabled() && IsWindowVisible())
+    if (IsShadowEnabled() && IsOnScreen())
         PaintShadows(d, rcClient, rcOwner, bCombined);
     ::SelectObject(d.GetSafeHdc(), hOldFont);
     ::BitBlt(dc.GetSafeHdc(), 0, 0, rcWnd.Width(), rcWnd.Height(), d.GetSafeHdc(), 0, 0, SRCCOPY);

@@ -91,8 +91,7 @@ void CExtPopupControlMenuWnd::OnWindowCreated()
     m_rcControl = rc;
     ::SetWindowPos(m_hWndControl, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    if (IsWindowVisible())
-        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawIfOnScreen(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 // ---- input ---------------------------------------------------------------------------------------------

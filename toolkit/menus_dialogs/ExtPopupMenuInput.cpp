@@ -209,7 +209,7 @@ bool CExtPopupMenuWnd::HandleMouseClick(UINT message, int x, int y, bool& bPassO
         if (!IsContextHelpMode())
         {
             mi.m_pCbItemClick(this, mi);
-            if (!gone() && IsWindowVisible())
+            if (!gone() && IsOnScreen())
             {
                 CClientDC dc(this);
                 PaintMenu(dc, true);

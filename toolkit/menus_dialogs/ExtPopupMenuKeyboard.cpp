@@ -224,7 +224,7 @@ void CExtPopupMenuWnd::ActivateItemByKey(int nIndex, bool& bPassOn)
     if (mi.GetCmdID() != 0 && mi.m_pCbItemClick != nullptr && !IsContextHelpMode())
     {
         mi.m_pCbItemClick(this, mi);
-        if (::IsWindow(hWnd) && IsWindowVisible())
+        if (::IsWindow(hWnd) && IsOnScreen())
         {
             CClientDC dc(this);
             PaintMenu(dc, true);

@@ -167,7 +167,7 @@ void CExtPopupMenuWnd::ReleaseCurrentItem(bool bRepaint)
         CExtMenuKindOf::SetFrameMessageString(pWndStatus, IDS_IDLE_MESSAGE);
     if (gone())
         return;
-    if (bRepaint && hWnd != nullptr && IsWindowVisible())
+    if (bRepaint && hWnd != nullptr && IsOnScreen())
     {
         CClientDC dc(this);
         PaintMenu(dc, true);
@@ -202,7 +202,7 @@ void CExtPopupMenuWnd::HideTip(bool bRefresh)
     const HWND hWnd = GetSafeHwnd();
     if (hWnd == nullptr || m_wndToolTip.GetSafeHwnd() == nullptr)
         return;
-    if (bRefresh && g_TrackingSite.GetAnimatingPopup() == nullptr && IsWindowVisible())
+    if (bRefresh && g_TrackingSite.GetAnimatingPopup() == nullptr && IsOnScreen())
     {
         CClientDC dc(this);
         PaintMenu(dc, true);

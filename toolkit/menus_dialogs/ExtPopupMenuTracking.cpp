@@ -482,7 +482,7 @@ void CExtPopupMenuWnd::SetCurrentItem(int nIndex, bool bOpenSubMenu, bool bRepai
         CExtMenuKindOf::SetFrameMessageString(pWndStatus, nStatusId);
     if (gone())
         return;
-    if (bRepaint && hWnd != nullptr && IsWindowVisible())
+    if (bRepaint && hWnd != nullptr && IsOnScreen())
     {
         CClientDC dc(this);
         PaintMenu(dc, true);
@@ -528,7 +528,7 @@ void CExtPopupMenuWnd::SetCurrentItem(int nIndex, bool bOpenSubMenu, bool bRepai
     }
     if (gone())
         return;
-    if (mi.IsInplaceEdit() && hWnd != nullptr && IsWindowVisible())
+    if (mi.IsInplaceEdit() && hWnd != nullptr && IsOnScreen())
     {
         CClientDC dc(this);
         PaintMenu(dc, true);

@@ -57,8 +57,7 @@ void CExtPopupUndoRedoMenuWnd::OnWindowCreated()
         return;
     ::SetWindowPos(m_hWndControl, nullptr, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOOWNERZORDER);
-    if (IsWindowVisible())
-        RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    RedrawIfOnScreen(RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CExtPopupUndoRedoMenuWnd::PaintMenu(CDC& dc, bool bUseBackBuffer)
