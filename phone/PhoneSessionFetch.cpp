@@ -326,9 +326,8 @@ BOOL CPhoneSession::WriteKeptParts(const CString& strPath, const std::vector<Kep
 {
     if (arr.empty())
         return DeleteFileW(strPath) || GetFileAttributesW(strPath) == INVALID_FILE_ATTRIBUTES;
-    const CString strTemp = strPath + L".tmp";
-    CUnicodeTextWriter writer(strTemp, TEXTFILE_UNI16_LE);
-    BOOL bDone = writer.IsOpen();
+    CUnicodeTextWriter writer;
+    writer.OpenReplacing(strPath, TEXTFILE_UNI16_LE);
     for (const KeptPart_t& part : arr)
     {
         CString strPart;
@@ -336,12 +335,7 @@ BOOL CPhoneSession::WriteKeptParts(const CString& strPath, const std::vector<Kep
         writer.WriteLine(part.strMemory + L" " + part.strIndex + L" " + part.strPdu + L" " + part.strFiled + strPart +
                          L"\r\n");
     }
-    writer.Close();
-    bDone = bDone && !writer.HasWriteFailed() &&
-            MoveFileExW(strTemp, strPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!bDone)
-        DeleteFileW(strTemp);
-    return bDone;
+    return writer.Commit();
 }
 
 BOOL CPhoneSession::DeleteSms(CIrdaPort& port, CString strIndex)
