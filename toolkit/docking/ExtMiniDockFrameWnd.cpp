@@ -133,10 +133,15 @@ void CExtMiniDockFrameWnd::RecalcLayout(BOOL bNotify)
 {
     CMiniDockFrameWnd::RecalcLayout(bNotify);
     // A frame made at its full size before its bar came in (a stored state read back) had its size message while
-    // empty: the bar's caption buttons, made at a size, are made here once the bar is in.
+    // empty: the bar's caption buttons, made at a size, are made here once the bar is in. A frame on the screen (a
+    // container made in it by a drop beside its bar) painted its caption without them: it shows them now.
     CExtControlBar* pBar = GetFloatingExtBar();
     if (pBar != nullptr && pBar->NcButtonGetCount() == 0)
+    {
         pBar->MakeNcButtons();
+        if (IsOnScreen())
+            SendMessage(WM_NCPAINT);
+    }
 }
 
 void CExtMiniDockFrameWnd::OnWindowPosChanging(WINDOWPOS* lpWndPos)

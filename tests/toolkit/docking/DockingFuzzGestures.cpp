@@ -137,18 +137,8 @@ bool DockingRun::DragOntoBar()
                                             : "no set shows";
                 return false;
             }
-            // The set's window is known before its markers are all made and shown: the marker aimed at is waited
-            // for.
-            const int nType = nWhere == 4 ? CExtDynDockMarkerWnd::kTypeCentre : nWhere;
-            HWND hMarker = nullptr;
-            WaitFor([&] {
-                const CExtDynDockMarkerWnd::MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
-                for (INT_PTR i = 0; i < arr.GetSize() && CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; ++i)
-                    if (arr[i]->GetMarkerType() == nType && arr[i]->IsActiveMarker() &&
-                        ::IsWindowVisible(arr[i]->GetSafeHwnd()))
-                        hMarker = arr[i]->GetSafeHwnd();
-                return hMarker != nullptr;
-            });
+            const HWND hMarker =
+                TargetSetMarker(hTarget, nWhere == 4 ? (int)CExtDynDockMarkerWnd::kTypeCentre : nWhere);
             if (hMarker == nullptr)
             {
                 sShownSet = "the set around it shows no active marker there";

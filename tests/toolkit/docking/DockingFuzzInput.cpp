@@ -34,6 +34,21 @@ CPoint PointInMarker(HWND hMarker)
     return pt;
 }
 
+HWND TargetSetMarker(HWND hTarget, int nType)
+{
+    // The set's window is known before its markers are all made and shown.
+    HWND hMarker = nullptr;
+    WaitFor([&] {
+        const CExtDynDockMarkerWnd::MarkerArray& arr = CExtDynDockMarkerWnd::g_arrTargetSet;
+        for (INT_PTR i = 0; i < arr.GetSize() && CExtDynDockMarkerWnd::g_hWndTargetSet == hTarget; ++i)
+            if (arr[i]->GetMarkerType() == nType && arr[i]->IsActiveMarker() &&
+                ::IsWindowVisible(arr[i]->GetSafeHwnd()))
+                hMarker = arr[i]->GetSafeHwnd();
+        return hMarker != nullptr;
+    });
+    return hMarker;
+}
+
 const char* const kSides[4] = {"top", "bottom", "left", "right"};
 const UINT kSideIds[4] = {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT};
 

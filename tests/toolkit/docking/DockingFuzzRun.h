@@ -74,6 +74,9 @@ bool Horizontal(UINT nSide);
 HWND CaptureOf(DWORD dwThread);
 // A point of the marker's shape, in screen coordinates.
 CPoint PointInMarker(HWND hMarker);
+// The active marker of the type (CExtDynDockMarkerWnd::kType*) in the set around the target, once it shows; nullptr
+// when it does not show in time.
+HWND TargetSetMarker(HWND hTarget, int nType);
 
 struct Theme
 {

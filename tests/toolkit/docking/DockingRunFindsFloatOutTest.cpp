@@ -1,8 +1,12 @@
 // Faults the docking run found when a bar floats out of a row or joins a floating bar: the bar left in the row stays
 // shown; a floating container made by a drop is laid out as one read from the stored state; a bar in a floating
-// container closes by its own caption's button.
+// container closes by its own caption's button; a floating frame that a drop turned into a container's shows the
+// container's caption buttons.
 #include "DockingRunFinds.h"
 #include <algorithm>
+#include "toolkit/foundation/ExtDynDockMarkerWnd.h"
+#include "toolkit/foundation/ExtPaintManagerHolder.h"
+#include "toolkit/foundation/ExtPaintManagerStudio2005.h"
 
 TEST_F(DockingRunFinds, ABarSqueezedAtTheEndOfARowFloatedByItsCaptionLeavesTheOtherBarOfTheRowShown)
 {
@@ -72,4 +76,43 @@ TEST_F(DockingRunFinds, TheCloseButtonOfABarBesideAnotherInAFloatingFrameIsSeenI
     Rest();
     EXPECT_TRUE(m_pD->IsWindowVisible()) << Describe();
     CheckLayout("after Epsilon's close button in Delta's floating frame");
+}
+
+TEST_F(DockingRunFinds, AFloatingBarDroppedOnAnotherFloatingBarsTopMarkerLeavesTheFramesCloseButtonOnTheScreen)
+{
+    ASSERT_TRUE(g_PaintManagerHolder.InstallPaintManagerByClass(RUNTIME_CLASS(CExtPaintManagerStudio2005)));
+    ASSERT_NO_FATAL_FAILURE(FloatSideBySideBelow(m_pB, m_pA));
+    CExtMiniDockFrameWnd* pMini = MiniOf(m_pB);
+    ASSERT_NE(pMini, nullptr);
+    // Alpha dragged by its floating caption onto the top marker of the set around Beta.
+    CPoint ptFrom;
+    ASSERT_TRUE(CaptionPoint(m_pA, ptFrom));
+    const HWND hTarget = m_pB->GetSafeHwnd();
+    ASSERT_TRUE(Drag(
+        ptFrom,
+        [&](CPoint& pt) {
+            SendMouse(WindowRectOf(m_pB).CenterPoint().x, WindowRectOf(m_pB).CenterPoint().y, 0);
+            const HWND hMarker = TargetSetMarker(hTarget, CExtDynDockMarkerWnd::kTypeTop);
+            if (hMarker == nullptr)
+                return false;
+            pt = PointInMarker(hMarker);
+            return true;
+        },
+        60));
+    Rest();
+    ASSERT_EQ(m_pA->GetParentFrame(), pMini) << Describe();
+    ASSERT_TRUE(WindowRectOf(m_pA).bottom <= WindowRectOf(m_pB).top + 2) << Describe();
+    // The frame's caption shows the close button of the container it now holds, as a full repaint draws it.
+    // The button's place from its rectangle alone: a hit test there would change its state.
+    CExtControlBar* pHeld = pMini->GetFloatingExtBar();
+    ASSERT_NE(pHeld, nullptr);
+    CRect rcButton;
+    for (INT_PTR i = 0; i < pHeld->NcButtonGetCount(); ++i)
+        if (pHeld->NcButtonGet((int)i)->IsKindOf(RUNTIME_CLASS(CExtBarNcAreaButtonClose)))
+            rcButton = pHeld->NcButtonGet((int)i)->m_rc;
+    ASSERT_FALSE(rcButton.IsRectEmpty()) << Describe();
+    rcButton.OffsetRect(WindowRectOf(pMini).TopLeft());
+    const std::vector<DWORD> px = GrabScreen(rcButton);
+    EXPECT_NE(std::count(px.begin(), px.end(), px.front()), (std::ptrdiff_t)px.size()) << "no close button drawn";
+    EXPECT_TRUE(CaptionAsRepainted(pMini)) << "the floating caption shows what it held before the drop";
 }
