@@ -4,7 +4,8 @@
 #include <functional>
 
 // Shows a message box (MessageBoxW unless a handler is installed) owned by PlatformModalOwner(owner)
-// and answers its result.
+// and answers its result. Where that is the splash, the box is owned by none and the splash is hidden
+// until the box ends.
 int PlatformMessageBox(HWND owner, LPCWSTR text, LPCWSTR title, UINT type);
 
 using MessageBoxHandler = std::function<int(HWND owner, LPCWSTR text, LPCWSTR title, UINT type)>;
