@@ -1582,28 +1582,44 @@ TEST_F(ProgramDesktopTest, TheMainWindowHasTheKeysAgainWhenTheExportEndsWithItsB
 }
 
 // After a box of the floating SMS List ended by Esc, the window manager's activation of the main window (as a task bar
-// or pager asks it, a while later) gives the main window the keys: the box's end declines only its own offer.
+// or pager asks it, a while later) gives the main window the keys: the box's end declines only its own offer. Under
+// IceWM the keys are then with the main window or, now and then, with IceWM (CheckDesktop): a plain Win32 main window
+// activated so from its owned popup left them on IceWM's window 20 of 30 after a box of the popup, 7 of 12 without (load
+// 18-39).
 TEST_F(ProgramDesktopTest, TheMainWindowTakesTheWindowManagersActivationAfterABoxOfTheFloatingList)
 {
-    // IceWM's activation of the main window while a floating frame is Win32's foreground offers Wine no focus, box or
-    // none (no WM_TAKE_FOCUS, the X focus on the main window, 4 asks in 2 runs): there the step shows nothing.
-    if (IceWm())
-        GTEST_SKIP() << "IceWM offers no focus at xdotool's activation of a Wine window";
     ASSERT_TRUE(SaveOutboxMessage(L"Teman", L"Halo", 1));
     ASSERT_NO_FATAL_FAILURE(StartWithTwoBarsFloating());
+    ASSERT_NO_FATAL_FAILURE(ClickFirstUnderIceWm());
     const HWND hList = GetDlgItem(Bar(kBars[1]).hBar, IDW_SMS_LIST), hFrame = GetAncestor(hList, GA_ROOT);
     RECT rc = {};
     ASSERT_TRUE(hFrame != hMain && GetWindowRect(hList, &rc));
-    ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{rc.left + 30, rc.top + 30}));
-    ASSERT_TRUE(PumpUntil(
-        [&] { return GetForegroundWindow() == hFrame && (Focus() == hList || IsChild(hList, Focus())); }, 5000))
-        << "a click on the floating list's row left the keys with " << Name(GetForegroundWindow());
+    // The keys with the list, and under IceWM its X focus with the frame: IceWM takes a click into a Wine window now and
+    // then only (see ClickTheMainWindowUntilActive), a user clicks again.
+    const std::string frame(CStringA(XWindowOf(hFrame)));
+    const auto listKeys = [&] {
+        const XDesktop x(X(ScriptCommand(L"active.sh", kActiveScript, L"", {})));
+        return GetForegroundWindow() == hFrame && (Focus() == hList || IsChild(hList, Focus())) &&
+               (!IceWm() || x.focus == frame);
+    };
+    for (int i = 0; i < 7 && !listKeys(); ++i)
+    {
+        ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{rc.left + 30, rc.top + 30}));
+        PumpUntil(listKeys, 1500);
+    }
+    ASSERT_TRUE(listKeys()) << "clicks on the floating list's row left the keys with " << Name(GetForegroundWindow());
     X(L"xdotool key alt+h Return");
     HWND hAbout = nullptr;
     ASSERT_TRUE(
         PumpUntil([&] { return IsWindowVisible(hAbout = FindWindowW(nullptr, L"Tentang Corvane SMS")); }, 10000))
         << "Alt+H Return opened no About box";
-    X(L"xdotool key Escape");
+    // Under IceWM the box has the keys once clicked (ClickTheBoxUnderIceWm), now and then only after a second click.
+    for (int i = 0; i < 5 && IsWindow(hAbout); ++i)
+    {
+        ASSERT_NO_FATAL_FAILURE(ClickTheBoxUnderIceWm(hAbout));
+        X(L"xdotool key Escape");
+        PumpUntil([&] { return !IsWindow(hAbout); }, IceWm() ? 2000 : 10000);
+    }
     ASSERT_TRUE(PumpUntil([&] { return !IsWindow(hAbout) && IsWindowEnabled(hMain); }, 10000)) << "Esc left the box";
     ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == hFrame; }, 5000) && WaitIdle(30000))
         << "the keys are with " << Name(GetForegroundWindow()) << " after the box, not the floating list";
