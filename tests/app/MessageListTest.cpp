@@ -732,15 +732,28 @@ TEST_F(MessageListTest, TheSplashScreenShowsItsShapeAndTextAndGoesAfterTheStart)
     Close();
 }
 
-TEST_F(MessageListTest, ABoxAskedForWhileTheSplashIsUpIsOwnedByIt)
+TEST_F(MessageListTest, ABoxAskedForWhileTheSplashIsUpStandsAloneWithTheSplashHidden)
 {
     CSplashScreenEx* pSplash = new CSplashScreenEx;
     ASSERT_TRUE(pSplash->Create(nullptr, nullptr, 0, CSplashScreenEx::kCenterScreen));
     ASSERT_TRUE(pSplash->SetBitmap(IDB_SPLASH, 255, 0, 255));
     pSplash->Show();
-    MessageBoxCapture capture;
+    const HWND hSplash = pSplash->GetSafeHwnd();
+    int nBoxes = 0;
+    HWND hOwner = hSplash;
+    bool bSplashShown = true;
+    MessageBoxHandler previous = SetMessageBoxHandler([&](HWND owner, LPCWSTR, LPCWSTR, UINT) {
+        ++nBoxes;
+        hOwner = owner;
+        bSplashShown = ::IsWindowVisible(hSplash) != FALSE;
+        return IDOK;
+    });
     AfxMessageBox(L"Unable to instantiate Outlook."); // no main window yet
-    ASSERT_EQ(capture.Count(), 1u);
-    EXPECT_EQ(capture.Last().owner, pSplash->GetSafeHwnd()); // so it lies above the top-most splash
+    SetMessageBoxHandler(std::move(previous));
+    ASSERT_EQ(nBoxes, 1);
+    // Owned by none and not under the top-most splash, which is back after it.
+    EXPECT_EQ(hOwner, nullptr);
+    EXPECT_FALSE(bSplashShown);
+    EXPECT_TRUE(::IsWindowVisible(hSplash));
     pSplash->Hide();
 }
