@@ -1035,6 +1035,17 @@ struct ProgramDesktopTest : ProgramBarsTest
         if (IceWm())
             ClickTheMainWindowUntilActive();
     }
+    // Waits until the window manager manages hWnd; rc is then where the X server shows it (its X window).
+    bool WaitManagedAt(HWND hWnd, RECT& rc)
+    {
+        return PumpUntil(
+            [&] {
+                const XDesktop x = LookAt({hWnd}, false);
+                rc = x.Geometry(hWnd);
+                return x.Managed(hWnd);
+            },
+            10000);
+    }
     // Under IceWM a box a Wine program shows does not get the keys (a plain Win32 box 6 of 6): a user clicks its body,
     // off its buttons.
     void ClickTheBoxUnderIceWm(HWND hBox)
@@ -1044,13 +1055,7 @@ struct ProgramDesktopTest : ProgramBarsTest
             // Where the X server shows it, once the window manager manages it. Not at the top: where Win32 has the box
             // lower than it is drawn, Wine takes a click there for one on its caption, whose move puts it right.
             RECT rc = {};
-            ASSERT_TRUE(PumpUntil(
-                [&] {
-                    const XDesktop x = LookAt({hBox}, false);
-                    rc = x.Geometry(hBox);
-                    return x.Managed(hBox);
-                },
-                10000));
+            ASSERT_TRUE(WaitManagedAt(hBox, rc));
             ASSERT_NO_FATAL_FAILURE(ClickAt(POINT{rc.left + 5, (rc.top + rc.bottom) / 2}));
         }
     }
@@ -1059,13 +1064,7 @@ struct ProgramDesktopTest : ProgramBarsTest
     void CheckTheBoxWhereDrawn(HWND hBox, const char* pszStep, RECT& rcX)
     {
         POINT ptClient = {};
-        ASSERT_TRUE(PumpUntil(
-            [&] {
-                const XDesktop x = LookAt({hBox}, false);
-                rcX = x.Geometry(hBox);
-                return x.Managed(hBox);
-            },
-            10000))
+        ASSERT_TRUE(WaitManagedAt(hBox, rcX))
             << "the window manager does not manage " << Name(hBox) << " after " << pszStep;
         ASSERT_TRUE(ClientToScreen(hBox, &ptClient));
         EXPECT_TRUE(rcX.left == ptClient.x && rcX.top == ptClient.y)
